@@ -1,0 +1,112 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/Country.h"
+#include "model/Player.h"
+
+namespace kw {
+
+class CDBCompetition;
+class CKLFile;
+class IProgress;
+class IUserInterface;
+
+// One whole database in memory: 207 countries (1 to 206 real, 0 unused), the table of every
+// person, the players without club, the rules, the cup formats and the competition registry.
+// All paths are formed from the installation folder given at construction and the database
+// folder set by Load or SetDirectory, never from the process's working directory.
+class CWorld {
+public:
+    static constexpr int kCountryCount = 206;
+
+    explicit CWorld(std::filesystem::path installDirectory = {});
+    ~CWorld();
+    CWorld(const CWorld&) = delete;
+    CWorld& operator=(const CWorld&) = delete;
+
+    // Destroys every country, person, competition and remap entry; clears the loaded flag.
+    void Empty();
+    // Empties the world, builds the 207 countries and reads "database/countries.sav" of the
+    // installation. A missing list leaves the countries numbered but nameless (returns false).
+    bool InitialiseCountries();
+    bool IsLoaded() const { return m_loaded; }
+
+    // Reads the database in `directory` over the initialised countries. Returns the result of
+    // reading "Without.sav".
+    bool Load(const std::filesystem::path& directory, IProgress& progress);
+    // Writes every file into the database folder; after all files were attempted, one error
+    // message when any failed. Returns whether all succeeded.
+    bool Save(IProgress& progress, IUserInterface& ui);
+
+    // "<documents>/database/<name>": asks before replacing an existing one, then creates it,
+    // makes it this world's folder and writes the description into "Database.txt".
+    bool CreateDatabaseDirectory(const std::filesystem::path& documents, const std::string& name,
+                                 const std::string& description, IUserInterface& ui);
+
+    void SetDirectory(const std::filesystem::path& directory);
+    const std::filesystem::path& Directory() const { return m_directory; }
+    std::filesystem::path BadgeDirectory() const { return m_directory / "Badge"; }
+    // Last component of the database folder, as stored (file-system bytes).
+    std::string DirectoryName() const;
+    const std::filesystem::path& InstallDirectory() const { return m_installDirectory; }
+
+    CCountry& Country(int number);
+    const CCountry& Country(int number) const;
+    // Countries 1 to 206 that hold more than their national team.
+    int CountryCount() const;
+
+    CPlayer* Person(std::uint32_t id);
+    const CPlayer* Person(std::uint32_t id) const;
+    const std::map<std::uint32_t, std::unique_ptr<CPlayer>>& Persons() const { return m_persons; }
+    // With `fresh`, an id of 0 or one already taken is replaced by NextFreePersonId and the pair
+    // is entered in the id remap table; without it the id is used as given.
+    CPlayer& CreatePerson(std::uint32_t id, bool fresh);
+    void RemovePerson(std::uint32_t id);
+    std::uint32_t NextFreePersonId() const;
+    const std::map<std::uint32_t, std::uint32_t>& IdRemap() const { return m_idRemap; }
+
+    CDBCompetition* Competition(std::uint32_t id);
+    const CDBCompetition* Competition(std::uint32_t id) const;
+    CDBCompetition& RegisterCompetition(std::unique_ptr<CDBCompetition> node);
+
+    std::uint8_t CurrentLanguage() const { return m_currentLanguage; }
+    void SetCurrentLanguage(std::uint8_t language);
+
+    // Main-window selection, kept with the database so switching databases restores it.
+    struct Selection {
+        std::uint16_t continent = 0;
+        std::uint16_t country = 14;
+        std::uint16_t previousContinent = 0;
+        std::array<std::uint8_t, 12> countryPerContinent{};
+        std::array<std::uint8_t, 12> scrollPerContinent{};
+    };
+    Selection& MainWindowSelection() { return m_selection; }
+
+private:
+    bool ReadCountriesList();
+    bool LoadRules();
+    bool SaveRules() const;
+    bool LoadWithout();
+    bool SaveWithout() const;
+
+    bool m_loaded = false;
+    std::filesystem::path m_installDirectory;
+    std::filesystem::path m_directory = "database";
+    std::vector<std::unique_ptr<CCountry>> m_countries;
+    std::map<std::uint32_t, std::unique_ptr<CPlayer>> m_persons;
+    std::vector<std::uint32_t> m_withoutClub;
+    std::map<std::uint32_t, std::unique_ptr<CDBCompetition>> m_competitions;
+    std::map<std::uint32_t, std::uint32_t> m_idRemap;
+    Selection m_selection;
+    std::uint8_t m_currentLanguage = 0;
+    std::uint8_t m_exportCountry = 0;
+};
+
+}  // namespace kw

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kw {
+
+// The model keeps text as Windows-1252 bytes, exactly as in the files. These convert at the
+// boundaries (Qt, console, file names). The five codes Windows-1252 leaves undefined (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D) map to the C1 control code points of the same value, so every byte survives a
+// round trip.
+std::string Cp1252ToUtf8(std::string_view cp1252);
+
+// Characters without a Windows-1252 code become '?'. Invalid UTF-8 sequences become '?' as well.
+std::string Utf8ToCp1252(std::string_view utf8);
+
+// True when every character of the UTF-8 text has a Windows-1252 code.
+bool IsRepresentableInCp1252(std::string_view utf8);
+
+// Unicode code point of one Windows-1252 byte, and the reverse (-1 when there is no code).
+char32_t Cp1252ToCodePoint(unsigned char byte);
+int CodePointToCp1252(char32_t codePoint);
+
+}  // namespace kw

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kw {
+
+class CAtomicFile;
+
+// Reader and writer of the KL tagged text format in which every database file is stored:
+// sections opened by "%INDEX%<tag>" and closed by "%INDEXEND%<tag>", one value per line, ";"
+// comment lines. Lines end with CR LF on disk; the reader takes LF alike.
+//
+// A file is either read (loaded whole, at most kLoadLimit bytes, then parsed in place) or written
+// (replaced atomically when Close succeeds). Reads never fail hard: a missing value reads as zero
+// and the position is restored, so older files with fewer trailing values stay readable.
+//
+// Text values are kept safe for the line format: line breaks become blanks, lines are capped at
+// kMaxLine characters, and a text that begins with ';', '%' or '\' is written with a leading '\'
+// that ReadText and ReadLine remove again. Quotes inside a quoted list become apostrophes.
+class CKLFile {
+public:
+    static constexpr std::size_t kLoadLimit = 0x500000;
+    static constexpr std::size_t kLineCapacity = 1024;
+    static constexpr std::size_t kMaxLine = kLineCapacity - 1;
+
+    CKLFile();
+    ~CKLFile();
+    CKLFile(const CKLFile&) = delete;
+    CKLFile& operator=(const CKLFile&) = delete;
+
+    // Loads up to kLoadLimit bytes; an empty file opens and holds no lines.
+    bool OpenForRead(const std::filesystem::path& path);
+    // Reads from a copy of the given bytes, as if they were a file (tests, archives).
+    bool OpenForReadFromMemory(std::string_view data);
+    // Starts a new file; the target is replaced only by a successful Close.
+    bool OpenForWrite(const std::filesystem::path& path);
+    // Ends reading, or commits the written file. False when any write, the flush or the rename
+    // failed; the previous file then stays as it was.
+    bool Close();
+    bool IsOpen() const;
+
+    // --- writing: one line each; false when no file is open for writing or a write failed.
+    bool BeginSection(std::string_view tag);
+    bool EndSection(std::string_view tag);
+    bool WriteText(const char* text);
+    bool WriteText(std::string_view text);
+    bool WriteFormatted(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    bool WriteHex(std::uint32_t value);
+    bool WriteNumber(std::int8_t value);
+    bool WriteNumber(std::uint8_t value);
+    bool WriteNumber(std::int16_t value);
+    bool WriteNumber(std::uint16_t value);
+    bool WriteNumber(std::int32_t value);
+    // All elements on one line, "3,0,12,255"; count at least 1.
+    bool WriteByteList(const std::uint8_t* bytes, std::int16_t count);
+    // One line per element; nothing for a count below 1.
+    bool WriteByteLines(const std::uint8_t* bytes, std::int16_t count);
+    // count strings at first, first + stride, ... as "\"a\",\"b\",\"c\"" (at most kMaxLine).
+    bool WriteQuotedList(const char* first, int count, std::size_t stride);
+
+    // --- searching forward from the current position.
+    bool FindSection(std::string_view tag);
+    bool SkipToSectionEnd(std::string_view tag);
+
+    // --- reading one value line each.
+    bool ReadText(char* dest, std::size_t size);
+    bool ReadLine(std::string& dest);
+    bool ReadNumber(std::int32_t& dest);
+    bool ReadNumber(std::uint32_t& dest);
+    bool ReadNumber(std::int16_t& dest);
+    bool ReadNumber(std::uint16_t& dest);
+    bool ReadNumber(std::int8_t& dest);
+    bool ReadNumber(std::uint8_t& dest);
+    bool ReadFlag(bool& dest);
+    bool ReadByteLines(std::uint8_t* bytes, int count);
+    bool ReadByteList(std::uint8_t* bytes, int count);
+    // Five texts of `size` bytes each, one behind the other, from one line of quoted texts.
+    bool ReadQuotedFive(char* first, std::size_t size);
+
+    // Copies the text between the next two delimiters at or after cursor into dest (at most
+    // size-1 characters) and moves the cursor behind the closing one. Without two delimiters it
+    // copies the rest of the text, leaves the cursor and returns false.
+    static bool NextQuoted(const char*& cursor, char* dest, char delimiter, std::size_t size);
+
+    // The decimal conversion of every number read: blanks, one sign, digits; no digits give 0.
+    static std::int32_t ParseDecimal(const char* text);
+
+private:
+    bool WriteLine(std::string_view line);
+    bool ReadRawLine();
+    bool ReadValueLine();
+    template <typename T>
+    bool ReadInteger(T& dest);
+    bool AtEnd() const { return m_position >= m_end; }
+
+    std::unique_ptr<CAtomicFile> m_writer;
+    std::vector<char> m_data;
+    bool m_reading = false;
+    std::size_t m_saved = 0;
+    std::size_t m_position = 0;
+    std::size_t m_end = 0;
+    std::array<char, kLineCapacity> m_line{};
+};
+
+}  // namespace kw

@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "TempDir.h"
+
+namespace {
+
+// Tests never touch the real home, settings, documents or runtime folders: every location the
+// editor looks up is pointed at a private temporary folder for the whole test program.
+class IsolatedEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        const auto& root = m_root.Path();
+        for (const char* name : {"home", "config", "etc", "data", "runtime", "Documents"}) {
+            std::filesystem::create_directories(root / name);
+        }
+        setenv("HOME", (root / "home").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+        setenv("XDG_CONFIG_DIRS", (root / "etc").c_str(), 1);
+        setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", (root / "runtime").c_str(), 1);
+        setenv("XDG_DOCUMENTS_DIR", (root / "Documents").c_str(), 1);
+        unsetenv("KW06_INSTALL_DIR");
+    }
+
+private:
+    kw::test::TempDir m_root;
+};
+
+const auto* const registered =
+    ::testing::AddGlobalTestEnvironment(new IsolatedEnvironment);  // gtest owns it
+
+}  // namespace
