@@ -59,8 +59,12 @@ public:
 
     CCountry& Country(int number);
     const CCountry& Country(int number) const;
-    // Countries 1 to 206 that hold more than their national team.
-    int CountryCount() const;
+    // Countries 1 to 206 whose file the last Load read.
+    int CountryCount() const { return m_countriesRead; }
+
+    // A club reference as the files store it: through the compact numbering of the club's
+    // country; national teams pass unchanged, unknown clubs give 0.
+    std::uint32_t ExportClubId(std::uint32_t clubId) const;
 
     CPlayer* Person(std::uint32_t id);
     const CPlayer* Person(std::uint32_t id) const;
@@ -91,22 +95,24 @@ public:
 
 private:
     bool ReadCountriesList();
-    bool LoadRules();
-    bool SaveRules() const;
-    bool LoadWithout();
-    bool SaveWithout() const;
+    // Parts of the database that join with their own records: the cup formats, "Rules.sav" and
+    // "Without.sav". Until then they read and write nothing and report success.
+    void LoadCupFormats() {}
+    bool LoadRules() { return true; }
+    bool SaveRules() const { return true; }
+    bool LoadWithout() { return true; }
+    bool SaveWithout() const { return true; }
 
     bool m_loaded = false;
     std::filesystem::path m_installDirectory;
     std::filesystem::path m_directory = "database";
     std::vector<std::unique_ptr<CCountry>> m_countries;
     std::map<std::uint32_t, std::unique_ptr<CPlayer>> m_persons;
-    std::vector<std::uint32_t> m_withoutClub;
     std::map<std::uint32_t, std::unique_ptr<CDBCompetition>> m_competitions;
     std::map<std::uint32_t, std::uint32_t> m_idRemap;
     Selection m_selection;
     std::uint8_t m_currentLanguage = 0;
-    std::uint8_t m_exportCountry = 0;
+    int m_countriesRead = 0;
 };
 
 }  // namespace kw

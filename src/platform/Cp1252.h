@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,11 @@ bool IsRepresentableInCp1252(std::string_view utf8);
 // Unicode code point of one Windows-1252 byte, and the reverse (-1 when there is no code).
 char32_t Cp1252ToCodePoint(unsigned char byte);
 int CodePointToCp1252(char32_t codePoint);
+
+// Decodes the UTF-8 character at `position` and moves `position` past it. A malformed sequence
+// gives kInvalidCodePoint and is skipped as far as it looked valid (at least one byte), so each
+// malformed sequence counts as one character.
+inline constexpr char32_t kInvalidCodePoint = 0xFFFFFFFF;
+char32_t DecodeUtf8At(std::string_view utf8, std::size_t& position);
 
 }  // namespace kw

@@ -34,7 +34,8 @@ inline constexpr int kTooManyTeams = 20006;        // "To many Teams used in cur
 inline constexpr int kProgressCaption = 20007;     // "KW06 - Bitte warten!"
 }  // namespace ids
 
-// The resource string with that id, as Windows-1252 bytes. Unknown ids give an empty text.
+// The resource string with that id, as Windows-1252 bytes. Unknown ids give an empty text. The
+// view is zero-terminated (usable as a printf format) and stays valid for the whole run.
 std::string_view ResourceString(int id);
 
 // printf-style formatting into a std::string (the resource texts use printf conversions).

@@ -94,8 +94,13 @@ public:
 
 private:
     bool WriteLine(std::string_view line);
+    bool CanWrite() const;
+    bool EndLine();
     bool ReadRawLine();
     bool ReadValueLine();
+    bool LineIs(std::string_view marker, std::string_view tag) const;
+    void FailRead();
+    const char* TextValue() const;
     template <typename T>
     bool ReadInteger(T& dest);
     bool AtEnd() const { return m_position >= m_end; }
@@ -107,6 +112,10 @@ private:
     std::size_t m_position = 0;
     std::size_t m_end = 0;
     std::array<char, kLineCapacity> m_line{};
+    std::size_t m_lineLength = 0;
+    // Written lines collect here and go to the file in large chunks.
+    std::string m_output;
+    bool m_writeFailed = false;
 };
 
 }  // namespace kw

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs what the editor needs on Debian 12 (apt-get, only what is missing), then configures and
+# builds it into ./build. Used by scripts/test.sh and scripts/run.sh.
+set -euo pipefail
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build_dir="${KW_BUILD_DIR:-$repo/build}"
+
+packages=(
+    build-essential cmake ninja-build ccache pkg-config
+    qt6-base-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libcli11-dev libfmt-dev nlohmann-json3-dev
+    xvfb xauth
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+if ((${#missing[@]})); then
+    sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+kw_configure_and_build() {
+    local dir="$1"
+    shift
+    cmake -S "$repo" -B "$dir" -G Ninja "$@"
+    cmake --build "$dir"
+}
+
+kw_configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo

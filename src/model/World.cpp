@@ -1,0 +1,257 @@
+#include "model/World.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "competition/Competition.h"
+#include "model/CountriesList.h"
+#include "platform/AtomicFile.h"
+#include "platform/Paths.h"
+#include "platform/Progress.h"
+#include "platform/StringTable.h"
+#include "platform/UserInterface.h"
+#include "storage/KLFile.h"
+
+namespace kw {
+
+namespace {
+
+std::string CountryFileName(int number) { return FormatPrintf("Country%d.sav", number); }
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+    std::string content;
+    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+        char block[65536];
+        std::size_t count;
+        while ((count = std::fread(block, 1, sizeof block, file)) > 0) {
+            content.append(block, count);
+        }
+        std::fclose(file);
+    }
+    return content;
+}
+
+// A database name becomes one folder: it must not climb out of the databases folder.
+bool IsPlainFolderName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("/\\") == std::string::npos;
+}
+
+}  // namespace
+
+CWorld::CWorld(std::filesystem::path installDirectory)
+    : m_installDirectory(std::move(installDirectory)) {}
+
+CWorld::~CWorld() = default;
+
+void CWorld::Empty() {
+    m_countries.clear();
+    m_persons.clear();
+    m_competitions.clear();
+    m_idRemap.clear();
+    m_countriesRead = 0;
+    m_loaded = false;
+}
+
+bool CWorld::InitialiseCountries() {
+    Empty();
+    m_countries.reserve(kCountryCount + 1);
+    for (int number = 0; number <= kCountryCount; ++number) {
+        m_countries.push_back(std::make_unique<CCountry>(*this, number));
+    }
+    const bool listRead = ReadCountriesList();
+    for (int number = 1; number <= kCountryCount; ++number) {
+        Country(number).CopyNamesToNationalTeam();
+        RegisterCompetition(std::make_unique<CDBRoot>(number));
+    }
+    m_loaded = true;
+    return listRead;
+}
+
+bool CWorld::ReadCountriesList() {
+    const auto path = FindExisting(m_installDirectory, "database/countries.sav");
+    if (!path) {
+        return false;
+    }
+    const std::vector<SCountriesListEntry> entries = ParseCountriesList(ReadWholeFile(*path));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const SCountriesListEntry& entry = entries[i];
+        CCountry& country = Country(static_cast<int>(i) + 1);
+        for (int language = 0; language < kLanguageCount; ++language) {
+            country.SetName(language, entry.names[language]);
+            country.ShortNames()[language].Set(entry.shortNames[language]);
+        }
+        country.SetAttributes(entry.firstAttribute, entry.secondAttribute, entry.continentByte);
+    }
+    return true;
+}
+
+bool CWorld::Load(const std::filesystem::path& directory, IProgress& progress) {
+    if (!m_loaded) {
+        InitialiseCountries();
+    }
+    m_idRemap.clear();
+    SetDirectory(directory);
+    LoadCupFormats();
+    m_countriesRead = 0;
+    progress.SetRange(0, kCountryCount);
+    for (int number = 1; number <= kCountryCount; ++number) {
+        progress.SetPos(number);
+        const auto path = FindExisting(m_directory, CountryFileName(number));
+        CKLFile file;
+        if (path && file.OpenForRead(*path) && Country(number).Read(file)) {
+            ++m_countriesRead;
+        }
+    }
+    for (int number = 1; number <= kCountryCount; ++number) {
+        Country(number).RebuildNumbering();
+    }
+    LoadRules();
+    return LoadWithout();
+}
+
+bool CWorld::Save(IProgress& progress, IUserInterface& ui) {
+    progress.SetVisible(true);
+    progress.ShowTimes(true);
+    progress.SetRange(0, kCountryCount + 1);
+    progress.EnableCancel(false);
+    progress.SetCaption(ResourceString(ids::kSaveTitle));
+    progress.SetDescription(ResourceString(ids::kSaveText));
+
+    for (int number = 1; number <= kCountryCount; ++number) {
+        Country(number).RebuildNumbering();
+    }
+    bool failed = false;
+    const std::string phase(ResourceString(ids::kSavePhase));
+    for (int number = 1; number <= kCountryCount; ++number) {
+        CCountry& country = Country(number);
+        progress.SetStatus(
+            FormatPrintf(phase.c_str(), 1, country.Name(m_currentLanguage).c_str()));
+        progress.SetPos(number);
+        CKLFile file;
+        if (!file.OpenForWrite(PathForWriting(m_directory, CountryFileName(number)))) {
+            failed = true;
+            continue;
+        }
+        const bool written = country.Write(file);
+        failed |= !(file.Close() && written);
+    }
+    failed |= !SaveRules();
+    failed |= !SaveWithout();
+    for (int number = 1; number <= kCountryCount; ++number) {
+        Country(number).ClearNumbering();
+    }
+    if (failed) {
+        ui.ShowError(ResourceString(ids::kSaveFailed));
+    }
+    return !failed;
+}
+
+bool CWorld::CreateDatabaseDirectory(const std::filesystem::path& documents,
+                                     const std::string& name, const std::string& description,
+                                     IUserInterface& ui) {
+    if (documents.empty() || !IsPlainFolderName(name)) {
+        return false;
+    }
+    std::error_code error;
+    const std::filesystem::path databases = PathForWriting(documents, "database");
+    std::filesystem::create_directories(databases, error);
+    if (error) {
+        return false;
+    }
+    const std::filesystem::path directory = databases / name;
+    if (std::filesystem::exists(directory, error)) {
+        const std::string question(ResourceString(ids::kDatabaseExists));
+        if (!ui.AskYesNo(FormatPrintf(question.c_str(), name.c_str())) ||
+            !RemoveRecursively(directory)) {
+            return false;
+        }
+    }
+    if (!std::filesystem::create_directory(directory, error)) {
+        return false;
+    }
+    SetDirectory(directory);
+    return WriteFileAtomically(directory / "Database.txt", description);
+}
+
+void CWorld::SetDirectory(const std::filesystem::path& directory) { m_directory = directory; }
+
+std::string CWorld::DirectoryName() const {
+    std::string text = m_directory.string();
+    while (text.size() > 1 && (text.back() == '/' || text.back() == '\\')) {
+        text.pop_back();
+    }
+    const std::size_t separator = text.find_last_of("/\\");
+    return separator == std::string::npos ? text : text.substr(separator + 1);
+}
+
+CCountry& CWorld::Country(int number) { return *m_countries.at(static_cast<std::size_t>(number)); }
+
+const CCountry& CWorld::Country(int number) const {
+    return *m_countries.at(static_cast<std::size_t>(number));
+}
+
+std::uint32_t CWorld::ExportClubId(std::uint32_t clubId) const {
+    if (IsNationalTeam(clubId)) {
+        return clubId;
+    }
+    const int country = ClubCountry(clubId);
+    if (country < 1 || country > kCountryCount || m_countries.empty()) {
+        return 0;
+    }
+    return Country(country).ExportId(clubId);
+}
+
+CPlayer* CWorld::Person(std::uint32_t id) {
+    const auto found = m_persons.find(id);
+    return found == m_persons.end() ? nullptr : found->second.get();
+}
+
+const CPlayer* CWorld::Person(std::uint32_t id) const {
+    const auto found = m_persons.find(id);
+    return found == m_persons.end() ? nullptr : found->second.get();
+}
+
+CPlayer& CWorld::CreatePerson(std::uint32_t id, bool fresh) {
+    const bool taken = id == 0 || m_persons.contains(id);
+    // Two persons can never share an id: even an id meant to be kept is replaced when taken.
+    const std::uint32_t finalId = taken ? NextFreePersonId() : id;
+    if (fresh) {
+        m_idRemap[id] = finalId;
+    }
+    auto& slot = m_persons[finalId];
+    slot = std::make_unique<CPlayer>(finalId);
+    return *slot;
+}
+
+void CWorld::RemovePerson(std::uint32_t id) { m_persons.erase(id); }
+
+std::uint32_t CWorld::NextFreePersonId() const {
+    auto id = static_cast<std::uint32_t>(m_persons.size() + 1);
+    while (m_persons.contains(id)) {
+        ++id;
+    }
+    return id;
+}
+
+CDBCompetition* CWorld::Competition(std::uint32_t id) {
+    const auto found = m_competitions.find(id);
+    return found == m_competitions.end() ? nullptr : found->second.get();
+}
+
+const CDBCompetition* CWorld::Competition(std::uint32_t id) const {
+    const auto found = m_competitions.find(id);
+    return found == m_competitions.end() ? nullptr : found->second.get();
+}
+
+CDBCompetition& CWorld::RegisterCompetition(std::unique_ptr<CDBCompetition> node) {
+    auto& slot = m_competitions[node->Id()];
+    slot = std::move(node);
+    return *slot;
+}
+
+void CWorld::SetCurrentLanguage(std::uint8_t language) {
+    m_currentLanguage = std::min<std::uint8_t>(language, kLanguageCount - 1);
+}
+
+}  // namespace kw

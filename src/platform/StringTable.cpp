@@ -1,0 +1,108 @@
+#include "platform/StringTable.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+#include "platform/Cp1252.h"
+
+namespace kw {
+
+namespace {
+
+struct ResourceRow {
+    int id;
+    std::u8string_view text;
+};
+
+// Sorted by id. The literals are UTF-8 whatever the compiler's execution character set; they are
+// converted to Windows-1252 once, on first use.
+constexpr std::array kResourceRows = {
+    ResourceRow{ids::kFirstLeague, u8"1. Liga"},
+    ResourceRow{ids::kNationalCup, u8"Nationaler Pokal"},
+    ResourceRow{ids::kConfirmQuit,
+                u8"Sind Sie sicher, daß Sie den Editor verlassen wollen? Alle nicht gespeicherten "
+                u8"Daten werden verworfen!"},
+    ResourceRow{ids::kLanguageDirectory, u8"ger"},
+    ResourceRow{ids::kCancel, u8"Abbruch"},
+    ResourceRow{ids::kElapsedTimes, u8"Verstrichene Zeit: %i:%.2i / Geschätzte Zeit:%i:%.2i"},
+    ResourceRow{ids::kImportCaption, u8"Datenbank importieren"},
+    ResourceRow{ids::kImportDescription,
+                u8"Die Datenbank %s wird importiert. Dieser Vorgang kann etwas dauern."},
+    ResourceRow{ids::kImportStatus, u8"initialisiere Importmodul..."},
+    ResourceRow{ids::kExportCaption, u8"Exportieren der kompletten Datenbank"},
+    ResourceRow{ids::kExportDescription,
+                u8"Die exportierte Datenbank %s wird erstellt. Dieser Vorgang kann etwas dauern."},
+    ResourceRow{ids::kExportStatus, u8"initialisiere Exportmodul..."},
+    ResourceRow{ids::kUnicodeDirectory,
+                u8"Das aktuelle Verzeichnis oder das \"Eigene Dokumente\" Verzeichnis enthält "
+                u8"Unicodezeichen. Der Editor unterstütz Unicode Verzeichnisnamen nicht."},
+    ResourceRow{ids::kProductName, u8"KICKWERK 06"},
+    ResourceRow{ids::kApplicationTitle, u8"Editor"},
+    ResourceRow{ids::kMainCaption, u8"KW 06 Datenbank Editor"},
+    ResourceRow{ids::kSaveTitle, u8"Daten werden gespeichert"},
+    ResourceRow{ids::kSaveText, u8"Dieser Vorgang kann etwas dauern."},
+    ResourceRow{ids::kSavePhase, u8"Phase %i: Exportiere %s..."},
+    ResourceRow{ids::kSaveFailed,
+                u8"Es trat mindestens ein Fehler beim Schreiben der Dateien auf. Stellen Sie "
+                u8"sicher, dass Sie Schreibrechte auf das Verzeichnis haben."},
+    ResourceRow{ids::kDatabaseExists,
+                u8"Die Datenbank mit dem Namen %s existiert schon. Soll die vorhandene Datenbank "
+                u8"überschrieben werden?"},
+    ResourceRow{ids::kTooManyTeams,
+                u8"To many Teams used in current competition structure, please remove some "
+                u8"leagues!"},
+    ResourceRow{ids::kProgressCaption, u8"KW06 - Bitte warten!"},
+};
+
+static_assert(std::is_sorted(kResourceRows.begin(), kResourceRows.end(),
+                             [](const ResourceRow& a, const ResourceRow& b) {
+                                 return a.id <= b.id;
+                             }),
+              "resource rows must be sorted by id without duplicates");
+
+const std::array<std::string, kResourceRows.size()>& ConvertedTexts() {
+    static const auto texts = [] {
+        std::array<std::string, kResourceRows.size()> converted;
+        for (std::size_t i = 0; i < kResourceRows.size(); ++i) {
+            const std::u8string_view text = kResourceRows[i].text;
+            converted[i] = Utf8ToCp1252(
+                std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+        }
+        return converted;
+    }();
+    return texts;
+}
+
+}  // namespace
+
+std::string_view ResourceString(int id) {
+    const auto row = std::lower_bound(
+        kResourceRows.begin(), kResourceRows.end(), id,
+        [](const ResourceRow& candidate, int wanted) { return candidate.id < wanted; });
+    if (row == kResourceRows.end() || row->id != id) {
+        return "";
+    }
+    return ConvertedTexts()[static_cast<std::size_t>(row - kResourceRows.begin())];
+}
+
+std::string FormatPrintf(const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    va_list measuring;
+    va_copy(measuring, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format, measuring);
+    va_end(measuring);
+    std::string result;
+    if (length > 0) {
+        result.resize(static_cast<std::size_t>(length));
+        // The string's own terminator slot takes the final zero.
+        std::vsnprintf(result.data(), result.size() + 1, format, arguments);
+    }
+    va_end(arguments);
+    return result;
+}
+
+}  // namespace kw
