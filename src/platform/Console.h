@@ -14,18 +14,29 @@ namespace kw {
 // they are printed and answered No, so unattended runs never destroy anything.
 class CConsoleUserInterface : public IUserInterface {
 public:
+    // The streams are not owned; tests pass their own.
+    explicit CConsoleUserInterface(std::FILE* input = stdin, std::FILE* output = stderr)
+        : m_input(input), m_output(output) {}
+
     bool AskYesNo(std::string_view question) override;
     void ShowInformation(std::string_view text) override;
     void ShowError(std::string_view text) override;
     void ShowErrorList(std::string_view heading, const std::vector<std::string>& lines) override;
+
+private:
+    std::FILE* m_input;
+    std::FILE* m_output;
 };
 
 // Progress on stderr: a redrawn bar with the status text when stderr is a terminal, nothing
 // otherwise (logs stay clean).
 class CConsoleProgress : public IProgress {
 public:
-    CConsoleProgress();
+    // The stream is not owned; tests pass their own.
+    explicit CConsoleProgress(std::FILE* output = stderr);
     ~CConsoleProgress() override;
+    CConsoleProgress(const CConsoleProgress&) = delete;
+    CConsoleProgress& operator=(const CConsoleProgress&) = delete;
 
     void SetCaption(std::string_view text) override;
     void SetDescription(std::string_view text) override;
@@ -38,8 +49,14 @@ public:
     bool IsCancelled() const override { return false; }
 
 private:
-    void Redraw();
+    int Percent() const;
+    // Draws the bar unless it would look as it does already (or `force`).
+    void Redraw(bool force = false);
+    // Finishes an open bar line so that other output starts on a line of its own.
+    void EndLine();
+    void WriteLine(std::string_view cp1252);
 
+    std::FILE* m_output;
     bool m_terminal = false;
     bool m_visible = true;
     bool m_drawn = false;
@@ -47,6 +64,10 @@ private:
     int m_maximum = 100;
     int m_position = 0;
     std::string m_status;
+    int m_drawnPercent = -1;
+    std::string m_drawnStatus;
+    std::string m_caption;
+    std::string m_description;
 };
 
 }  // namespace kw

@@ -147,8 +147,8 @@ fs::path LongPath(const fs::path& path) {
 bool RemoveRecursively(const fs::path& path) {
     std::error_code error;
     fs::remove_all(path, error);
-    std::error_code ignored;
-    return !fs::exists(fs::symlink_status(path, ignored));
+    std::error_code statusError;
+    return fs::symlink_status(path, statusError).type() == fs::file_type::not_found;
 }
 
 std::vector<DirectoryEntry> ListDirectory(const fs::path& folder) {

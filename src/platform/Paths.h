@@ -9,7 +9,8 @@ namespace kw {
 
 // Databases are often copied from Windows, so stored relative paths may use '\' and any letter
 // case. Matches each component of `relative` below `base` without regard to ASCII letter case
-// (an exact match wins). Returns nothing when some component does not exist.
+// (an exact match wins). Returns nothing when some component does not exist. `relative` is UTF-8
+// like the file names; a byte that is not valid UTF-8 is compared as a Windows-1252 letter.
 std::optional<std::filesystem::path> FindExisting(const std::filesystem::path& base,
                                                   std::string_view relative);
 

@@ -1,0 +1,54 @@
+#include "app/BatchBuild.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+#include "model/World.h"
+#include "platform/Paths.h"
+#include "platform/Progress.h"
+
+namespace kw {
+
+namespace {
+
+void EnterBatchDirectory(SAppContext& context, std::FILE* err) {
+    const std::string& path = context.commandLine.batchPath;
+    if (path.empty()) {
+        return;
+    }
+    if (chdir(path.c_str()) != 0) {
+        std::fprintf(err, "Cannot enter the batch directory %s (%s); staying in %s\n", path.c_str(),
+                     std::strerror(errno), context.workingDirectory.c_str());
+        return;
+    }
+    std::error_code error;
+    context.workingDirectory = LongPath(std::filesystem::current_path(error));
+}
+
+}  // namespace
+
+void RunBatchBuild(SAppContext& context, std::FILE* out, std::FILE* err) {
+    const SCommandLine& line = context.commandLine;
+    std::fprintf(out, "Build Master.dat : Language %d\n", line.language);
+    std::fprintf(out, "Path is %s\n", line.batchPath.c_str());
+    std::fflush(out);
+    EnterBatchDirectory(context, err);
+
+    context.currentLanguage = line.language;
+    SetUpDirectories(context, context.workingDirectory);
+
+    CWorld world(context.installDirectory);
+    world.InitialiseCountries();
+    world.SetCurrentLanguage(static_cast<std::uint8_t>(context.currentLanguage));
+    // The progress of the batch run is never shown.
+    CSilentProgress progress;
+    world.Load(context.databaseDirectory, progress);
+
+    std::fprintf(out, "Ready\n");
+    std::fflush(out);
+}
+
+}  // namespace kw

@@ -1,0 +1,76 @@
+#include "app/VexaApp.h"
+
+#include <unistd.h>
+
+#include <clocale>
+#include <system_error>
+
+#include "app/BatchBuild.h"
+#include "platform/Cp1252.h"
+#include "platform/Environment.h"
+#include "platform/Paths.h"
+#include "platform/StringTable.h"
+#include "platform/UserInterface.h"
+
+namespace kw {
+
+namespace {
+
+std::filesystem::path CurrentDirectory() {
+    std::error_code error;
+    auto current = std::filesystem::current_path(error);
+    return error ? std::filesystem::path{} : LongPath(current);
+}
+
+}  // namespace
+
+bool CVexaApp::DirectoriesRepresentable() const {
+    if (!IsRepresentableInCp1252(m_context.workingDirectory.string())) {
+        return false;
+    }
+    const auto documents = DocumentsDirectory();
+    return !documents || IsRepresentableInCp1252(documents->string());
+}
+
+int CVexaApp::Run(std::span<const std::string> arguments, IUserInterface& ui,
+                  const MainWindowRunner& runMainWindow, std::FILE* out, std::FILE* err) {
+    m_context.title = std::string(ResourceString(ids::kApplicationTitle));
+    m_context.startDirectory = CurrentDirectory();
+
+    const CSingleInstanceLock lock;
+    if (!lock.IsAcquired()) {
+        return kExitCode;
+    }
+
+    if (const auto install = ConfiguredInstallDirectory()) {
+        std::error_code error;
+        if (std::filesystem::is_directory(*install, error) && chdir(install->c_str()) == 0) {
+            m_context.installationConfigured = true;
+        }
+    }
+    m_context.workingDirectory = CurrentDirectory();
+
+    if (!DirectoriesRepresentable()) {
+        ui.ShowError(ResourceString(ids::kUnicodeDirectory));
+        return kExitCode;
+    }
+
+    m_context.fullInstallation =
+        FindExisting(m_context.workingDirectory, "data\\zdata_06.big").has_value();
+
+    m_context.commandLine = ParseCommandLine(arguments, m_context.workingDirectory);
+    m_context.languageSelection = m_context.commandLine.languageSelection;
+    m_context.tools = m_context.commandLine.tools;
+
+    if (m_context.commandLine.master) {
+        RunBatchBuild(m_context, out, err);
+        return kExitCode;
+    }
+
+    // Club names sort by the user's language.
+    std::setlocale(LC_COLLATE, "");
+    runMainWindow(m_context);
+    return kExitCode;
+}
+
+}  // namespace kw

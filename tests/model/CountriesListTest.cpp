@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "model/CountriesList.h"
+
+namespace kw {
+namespace {
+
+TEST(CountriesList, FirstFieldNamesEveryLanguageWithoutItsOwn) {
+    const auto entries = ParseCountriesList("Deutschland,Germany\nDEU,GER\n1\n2\n3\n4\n");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].names[0], "Deutschland");
+    EXPECT_EQ(entries[0].names[1], "Germany");
+    EXPECT_EQ(entries[0].names[2], "Deutschland");
+    EXPECT_EQ(entries[0].names[4], "Deutschland");
+    EXPECT_EQ(entries[0].shortNames[1], "GER");
+    EXPECT_EQ(entries[0].shortNames[3], "DEU");
+}
+
+TEST(CountriesList, EmptyFieldsVanishLikeATokenizer) {
+    const auto entries = ParseCountriesList("A,,C,D\nAAA\n0\n0\n0\n0\n");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].names[0], "A");
+    EXPECT_EQ(entries[0].names[1], "C");
+    EXPECT_EQ(entries[0].names[2], "D");
+    EXPECT_EQ(entries[0].names[3], "A");
+}
+
+TEST(CountriesList, ShortCodesKeepThreeCharactersAndFieldsBeyondNineAreIgnored) {
+    const auto entries = ParseCountriesList("N\nLONG,AB,xyzw\n0\n0\n0\n0\n");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].shortNames[0], "LON");
+    EXPECT_EQ(entries[0].shortNames[1], "AB");
+    EXPECT_EQ(entries[0].shortNames[2], "xyz");
+}
+
+TEST(CountriesList, AttributeLinesAndContinentByte) {
+    // Line 3 is A, line 6 is B: the continent byte is B * 8 + A.
+    const auto entries = ParseCountriesList("N\nNNN\n3\n17\n42\n5\n");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].firstAttribute, 17);
+    EXPECT_EQ(entries[0].secondAttribute, 42);
+    EXPECT_EQ(entries[0].continentByte, 5 * 8 + 3);
+}
+
+TEST(CountriesList, CrLfLinesAndSuccessiveRecords) {
+    const auto entries =
+        ParseCountriesList("Albanien\r\nALB\r\n0\r\n1\r\n2\r\n0\r\nAndorra\r\nAND\r\n0\r\n1\r\n2\r\n0\r\n");
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].names[0], "Albanien");
+    EXPECT_EQ(entries[1].names[0], "Andorra");
+    EXPECT_EQ(entries[1].shortNames[0], "AND");
+}
+
+TEST(CountriesList, CutRecordKeepsWhatItHasAndLongLinesAreCut) {
+    const std::string longName(1500, 'x');
+    const auto entries = ParseCountriesList(longName + "\nLLL\n4");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].names[0].size(), 998u);
+    EXPECT_EQ(entries[0].shortNames[0], "LLL");
+    EXPECT_EQ(entries[0].continentByte, 4);
+}
+
+TEST(CountriesList, AtMost206Records) {
+    std::string content;
+    for (int i = 0; i < 210; ++i) {
+        content += "C" + std::to_string(i) + "\nCCC\n0\n0\n0\n0\n";
+    }
+    const auto entries = ParseCountriesList(content);
+    ASSERT_EQ(entries.size(), 206u);
+    EXPECT_EQ(entries.back().names[0], "C205");
+}
+
+}  // namespace
+}  // namespace kw
