@@ -1,0 +1,108 @@
+#include "app/ui/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "app/ui/QtProgress.h"
+#include "app/ui/QtText.h"
+#include "model/World.h"
+#include "platform/Paths.h"
+#include "platform/Progress.h"
+#include "platform/StringTable.h"
+#include "platform/UserInterface.h"
+
+namespace kw {
+
+DlgMainMenu::DlgMainMenu(SAppContext& context, IUserInterface& ui, QWidget* parent)
+    : QMainWindow(parent), m_context(context), m_ui(ui) {
+    CreateMenus();
+    CreateContents();
+    LoadDatabase();
+    Refresh();
+    m_initialised = true;
+}
+
+DlgMainMenu::~DlgMainMenu() = default;
+
+void DlgMainMenu::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    m_saveAction = file->addAction(QStringLiteral("&Speichern"), this, &DlgMainMenu::Save);
+    m_saveAction->setShortcut(QKeySequence::Save);
+    file->addSeparator();
+    QAction* quit = file->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
+    quit->setShortcut(QKeySequence::Quit);
+}
+
+void DlgMainMenu::CreateContents() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+
+    m_notice = new QLabel(QStringLiteral("Keine Installation gefunden: leere Datenbank"), central);
+    m_notice->setObjectName(QStringLiteral("notice"));
+    m_notice->setStyleSheet(QStringLiteral("font-weight: bold; color: #b00000;"));
+    m_notice->setVisible(false);
+    layout->addWidget(m_notice);
+
+    auto* statistics = new QGroupBox(QStringLiteral("Statistik"), central);
+    auto* form = new QFormLayout(statistics);
+    m_databasePath = new QLabel(statistics);
+    m_databasePath->setObjectName(QStringLiteral("databasePath"));
+    m_databasePath->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(QStringLiteral("Datenbank:"), m_databasePath);
+    m_countryCount = new QLabel(statistics);
+    m_countryCount->setObjectName(QStringLiteral("countryCount"));
+    form->addRow(QStringLiteral("Länder mit Vereinen:"), m_countryCount);
+    layout->addWidget(statistics);
+    layout->addStretch();
+
+    setCentralWidget(central);
+    resize(640, 400);
+}
+
+void DlgMainMenu::LoadDatabase() {
+    SetUpDirectories(m_context, m_context.workingDirectory);
+    m_world = std::make_unique<CWorld>(m_context.installDirectory);
+    m_world->InitialiseCountries();
+
+    const bool databaseFound = FindExisting(m_context.installDirectory, "database").has_value();
+    m_placeholderWorld = !m_context.installationConfigured && !databaseFound;
+    if (m_placeholderWorld) {
+        m_world->SetDirectory(m_context.databaseDirectory);
+        return;
+    }
+    // The splash screen covers the load; no progress is shown.
+    CSilentProgress progress;
+    m_world->Load(m_context.databaseDirectory, progress);
+}
+
+void DlgMainMenu::Refresh() {
+    const std::string base(Cp1252ToUtf8(ResourceString(ids::kMainCaption)));
+    setWindowTitle(QString::fromStdString(CaptionWithDirectory(base, m_world->DirectoryName())));
+    m_databasePath->setText(QString::fromStdString(m_world->Directory().string()));
+    m_countryCount->setText(QString::number(m_world->CountryCount()));
+    m_notice->setVisible(m_placeholderWorld);
+    m_saveAction->setEnabled(!m_placeholderWorld);
+}
+
+void DlgMainMenu::Save() {
+    if (m_placeholderWorld) {
+        return;
+    }
+    CQtProgress progress(this);
+    m_world->Save(progress, m_ui);
+}
+
+void DlgMainMenu::closeEvent(QCloseEvent* event) {
+    if (m_initialised && !m_ui.AskYesNo(ResourceString(ids::kConfirmQuit))) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace kw
