@@ -1,0 +1,96 @@
+#include <QApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/VexaApp.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/QtUserInterface.h"
+#include "platform/Console.h"
+
+namespace {
+
+bool HasVariable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// Qt aborts the process when it finds no display, so look before creating the application.
+bool WindowsAvailable() {
+    return HasVariable("DISPLAY") || HasVariable("WAYLAND_DISPLAY") ||
+           HasVariable("QT_QPA_PLATFORM");
+}
+
+// The QApplication exists only once a window is to be shown, so the batch build runs without
+// any display.
+class CApplicationHolder {
+public:
+    CApplicationHolder(int& argc, char** argv) : m_argc(argc), m_argv(argv) {}
+
+    bool Ensure() {
+        if (!m_application && WindowsAvailable()) {
+            m_application.emplace(m_argc, m_argv);
+        }
+        return m_application.has_value();
+    }
+
+private:
+    int& m_argc;
+    char** m_argv;
+    std::optional<QApplication> m_application;
+};
+
+// Start-up messages come before any window: in a message box when the window path was chosen and
+// a display is at hand, otherwise on the console.
+class CStartupUserInterface : public kw::IUserInterface {
+public:
+    CStartupUserInterface(CApplicationHolder& application, bool batch)
+        : m_application(application), m_batch(batch) {}
+
+    bool AskYesNo(std::string_view question) override { return Target().AskYesNo(question); }
+    void ShowInformation(std::string_view text) override { Target().ShowInformation(text); }
+    void ShowError(std::string_view text) override { Target().ShowError(text); }
+    void ShowErrorList(std::string_view heading, const std::vector<std::string>& lines) override {
+        Target().ShowErrorList(heading, lines);
+    }
+
+private:
+    kw::IUserInterface& Target() {
+        if (!m_batch && m_application.Ensure()) {
+            return m_windows;
+        }
+        return m_console;
+    }
+
+    CApplicationHolder& m_application;
+    bool m_batch;
+    kw::CQtUserInterface m_windows;
+    kw::CConsoleUserInterface m_console;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    CApplicationHolder application(argc, argv);
+    CStartupUserInterface startupUi(application, kw::RequestsBatchBuild(arguments));
+
+    kw::CVexaApp app;
+    return app.Run(arguments, startupUi, [&](kw::SAppContext& context) {
+        if (!application.Ensure()) {
+            std::fprintf(stderr,
+                         "kwedit: no display found. Set DISPLAY or WAYLAND_DISPLAY for the "
+                         "editor window, or start \"kwedit -master\" for the batch build.\n");
+            return;
+        }
+        kw::CQtUserInterface ui;
+        kw::DlgMainMenu window(context, ui);
+        ui.SetParent(&window);
+        window.show();
+        QApplication::exec();
+    });
+}
