@@ -1,8 +1,8 @@
 #include "platform/Console.h"
 
-#include <algorithm>
 #include <sys/ioctl.h>
 #include <unistd.h>
+#include <algorithm>
 
 #include "platform/Cp1252.h"
 
@@ -18,7 +18,9 @@ std::string TerminalText(std::string_view cp1252) {
     return text;
 }
 
-bool IsTerminal(std::FILE* stream) { return stream != nullptr && ::isatty(::fileno(stream)) == 1; }
+bool IsTerminal(std::FILE* stream) {
+    return stream != nullptr && ::isatty(::fileno(stream)) == 1;
+}
 
 bool IsYes(std::string_view answer) {
     constexpr std::string_view kBlanks = " \t\r\n";
@@ -94,7 +96,9 @@ void CConsoleUserInterface::ShowErrorList(std::string_view heading,
 CConsoleProgress::CConsoleProgress(std::FILE* output)
     : m_output(output), m_terminal(IsTerminal(output)) {}
 
-CConsoleProgress::~CConsoleProgress() { EndLine(); }
+CConsoleProgress::~CConsoleProgress() {
+    EndLine();
+}
 
 void CConsoleProgress::SetCaption(std::string_view text) {
     if (text != m_caption) {

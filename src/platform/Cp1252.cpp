@@ -50,6 +50,9 @@ int CodePointToCp1252(char32_t codePoint) {
 }
 
 char32_t DecodeUtf8At(std::string_view utf8, std::size_t& position) {
+    if (position >= utf8.size()) {
+        return kInvalidCodePoint;
+    }
     const auto lead = static_cast<unsigned char>(utf8[position]);
     if (lead < 0x80) {
         ++position;

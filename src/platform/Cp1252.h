@@ -24,7 +24,8 @@ int CodePointToCp1252(char32_t codePoint);
 
 // Decodes the UTF-8 character at `position` and moves `position` past it. A malformed sequence
 // gives kInvalidCodePoint and is skipped as far as it looked valid (at least one byte), so each
-// malformed sequence counts as one character.
+// malformed sequence counts as one character. At the end of the text it gives kInvalidCodePoint
+// and leaves `position` alone.
 inline constexpr char32_t kInvalidCodePoint = 0xFFFFFFFF;
 char32_t DecodeUtf8At(std::string_view utf8, std::size_t& position);
 

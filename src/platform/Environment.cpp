@@ -1,13 +1,13 @@
 #include "platform/Environment.h"
 
-#include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <string_view>
-#include <sys/file.h>
 #include <system_error>
-#include <unistd.h>
 
 #include "platform/Cp1252.h"
 #include "platform/StringTable.h"

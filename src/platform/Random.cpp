@@ -11,7 +11,9 @@ namespace {
 // reproducible when one thread draws.
 std::atomic<std::uint32_t> g_state{1};
 
-constexpr std::uint32_t Next(std::uint32_t x) { return x * 214013u + 2531011u; }
+constexpr std::uint32_t Next(std::uint32_t x) {
+    return x * 214013u + 2531011u;
+}
 
 }  // namespace
 
@@ -24,6 +26,8 @@ int Random() {
     return static_cast<int>((next >> 16) & 0x7FFF);
 }
 
-void ResetRandom(unsigned int seed) { g_state.store(seed, std::memory_order_relaxed); }
+void ResetRandom(unsigned int seed) {
+    g_state.store(seed, std::memory_order_relaxed);
+}
 
 }  // namespace kw

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/Cp1252.h"
+#include "platform/StringTable.h"
+
+namespace {
+
+using kw::FormatPrintf;
+using kw::ResourceString;
+
+TEST(StringTable, EveryKnownIdHasAText) {
+    namespace ids = kw::ids;
+    for (const int id : {ids::kFirstLeague,
+                         ids::kNationalCup,
+                         ids::kConfirmQuit,
+                         ids::kLanguageDirectory,
+                         ids::kCancel,
+                         ids::kElapsedTimes,
+                         ids::kImportCaption,
+                         ids::kImportDescription,
+                         ids::kImportStatus,
+                         ids::kExportCaption,
+                         ids::kExportDescription,
+                         ids::kExportStatus,
+                         ids::kUnicodeDirectory,
+                         ids::kProductName,
+                         ids::kApplicationTitle,
+                         ids::kMainCaption,
+                         ids::kSaveTitle,
+                         ids::kSaveText,
+                         ids::kSavePhase,
+                         ids::kSaveFailed,
+                         ids::kDatabaseExists,
+                         ids::kTooManyTeams,
+                         ids::kProgressCaption}) {
+        const std::string_view text = ResourceString(id);
+        EXPECT_FALSE(text.empty()) << id;
+        EXPECT_EQ(text.data()[text.size()], '\0') << id;
+    }
+}
+
+TEST(StringTable, TextsAreWindows1252Bytes) {
+    const std::string_view quit = ResourceString(kw::ids::kConfirmQuit);
+    EXPECT_NE(quit.find("da\xDF Sie"), std::string_view::npos);
+    EXPECT_EQ(quit.find('\xC3'), std::string_view::npos) << "UTF-8 left in the table";
+    EXPECT_EQ(kw::Cp1252ToUtf8(ResourceString(kw::ids::kUnicodeDirectory)),
+              "Das aktuelle Verzeichnis oder das \"Eigene Dokumente\" Verzeichnis enthält "
+              "Unicodezeichen. Der Editor unterstütz Unicode Verzeichnisnamen nicht.");
+    EXPECT_NE(ResourceString(kw::ids::kDatabaseExists)
+                  .find("\xFC"
+                        "berschrieben"),
+              std::string_view::npos);
+}
+
+TEST(StringTable, UnknownIdsGiveAnEmptyTerminatedText) {
+    for (const int id : {-1, 0, 516, 519, 828, 19999, 20008}) {
+        const std::string_view text = ResourceString(id);
+        EXPECT_TRUE(text.empty()) << id;
+        ASSERT_NE(text.data(), nullptr) << id;
+        EXPECT_EQ(text.data()[0], '\0');
+    }
+}
+
+TEST(StringTable, ResourceFormatsWorkWithPrintf) {
+    EXPECT_EQ(FormatPrintf(ResourceString(kw::ids::kElapsedTimes).data(), 1, 5, 12, 7),
+              "Verstrichene Zeit: 1:05 / Gesch\xE4tzte Zeit:12:07");
+    EXPECT_EQ(FormatPrintf(ResourceString(kw::ids::kSavePhase).data(), 1, "Deutschland"),
+              "Phase 1: Exportiere Deutschland...");
+}
+
+TEST(StringTable, FormatPrintfIsNotCutAndHandlesEmptyResults) {
+    const std::string longText(100000, 'x');
+    const std::string formatted = FormatPrintf("%s|%d", longText.c_str(), 42);
+    ASSERT_EQ(formatted.size(), longText.size() + 3);
+    EXPECT_EQ(formatted.substr(longText.size()), "|42");
+    EXPECT_EQ(std::strlen(formatted.c_str()), formatted.size());
+    EXPECT_EQ(FormatPrintf("%s", ""), "");
+}
+
+}  // namespace
