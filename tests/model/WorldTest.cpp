@@ -75,9 +75,10 @@ TEST_F(World, ClashingPersonIdsAreReplacedAndRemapped) {
     EXPECT_EQ(world.IdRemap().at(2), 4u);
     EXPECT_EQ(world.IdRemap().at(3), 3u);
     EXPECT_EQ(world.Persons().size(), 3u);
-    // Id 0 always takes a new id.
-    EXPECT_EQ(world.CreatePerson(0, true).Id(), 1u);
-    EXPECT_EQ(world.NextFreePersonId(), 5u);
+    // Id 0 always takes a new id; the search starts at the count + 1 even though 1 is free.
+    EXPECT_EQ(world.CreatePerson(0, true).Id(), 5u);
+    EXPECT_EQ(world.IdRemap().at(0), 5u);
+    EXPECT_EQ(world.NextFreePersonId(), 6u);
 }
 
 TEST_F(World, PersonIdsAreUniqueEvenWhenKept) {
