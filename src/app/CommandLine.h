@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace kw {
 
@@ -22,12 +23,12 @@ inline constexpr std::uint32_t kExport = 0x80000000;
 
 // What the command line asked for.
 struct SCommandLine {
-    bool master = false;            // "-master": batch build instead of the window
-    int language = 0;               // build language 0 to 4; the last language word wins
-    std::uint32_t options = 0;      // option word of the batch build
+    bool master = false;             // "-master": batch build instead of the window
+    int language = 0;                // build language 0 to 4; the last language word wins
+    std::uint32_t options = 0;       // option word of the batch build
     bool languageSelection = false;  // "lang": the window offers the database language
-    bool tools = false;             // "wolkenkratzer_nord": the window adds the bulk tools
-    std::string batchPath;          // rest of a "path..." argument; empty when none was given
+    bool tools = false;              // "wolkenkratzer_nord": the window adds the bulk tools
+    std::string batchPath;           // rest of a "path..." argument; empty when none was given
 };
 
 // The longest batch working directory taken from a "path" argument, in characters.

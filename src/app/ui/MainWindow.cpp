@@ -56,7 +56,7 @@ void DlgMainMenu::CreateContents() {
     form->addRow(QStringLiteral("Datenbank:"), m_databasePath);
     m_countryCount = new QLabel(statistics);
     m_countryCount->setObjectName(QStringLiteral("countryCount"));
-    form->addRow(QStringLiteral("Länder mit Vereinen:"), m_countryCount);
+    form->addRow(QStringLiteral("Geladene Länder:"), m_countryCount);
     layout->addWidget(statistics);
     layout->addStretch();
 

@@ -19,9 +19,8 @@ QString Caption() {
 CQtUserInterface::CQtUserInterface(QWidget* parent) : m_parent(parent) {}
 
 bool CQtUserInterface::AskYesNo(std::string_view question) {
-    const auto answer =
-        QMessageBox::question(m_parent, Caption(), FromCp1252(question),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    const auto answer = QMessageBox::question(m_parent, Caption(), FromCp1252(question),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes;
 }
 

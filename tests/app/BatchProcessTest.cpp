@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "platform/Environment.h"
+
+extern char** environ;
+
+namespace kw {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ProcessResult {
+    int exitCode = -1;
+    bool exitedNormally = false;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built kwedit in `directory` as a user without any display would: the display
+// variables are removed, and `changes` set (a value) or remove (nothing) further variables.
+ProcessResult RunEditor(const std::vector<std::string>& arguments, const fs::path& directory,
+                        const std::map<std::string, std::optional<std::string>>& changes = {}) {
+    std::map<std::string, std::optional<std::string>> variables;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string text = *entry;
+        const std::size_t equals = text.find('=');
+        if (equals != std::string::npos) {
+            variables[text.substr(0, equals)] = text.substr(equals + 1);
+        }
+    }
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        variables.erase(name);
+    }
+    for (const auto& [name, value] : changes) {
+        variables[name] = value;
+    }
+    std::vector<std::string> environment;
+    for (const auto& [name, value] : variables) {
+        if (value) {
+            environment.push_back(name + "=" + *value);
+        }
+    }
+
+    std::vector<std::string> command = {KWEDIT_PATH};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& argument : command) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (std::string& entry : environment) {
+        envp.push_back(entry.data());
+    }
+    envp.push_back(nullptr);
+
+    const test::TempDir output;
+    const fs::path outPath = output / "out";
+    const fs::path errPath = output / "err";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
+
+    ProcessResult result;
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << argv[0];
+        return result;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    result.exitedNormally = WIFEXITED(status);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = test::ReadFile(outPath);
+    result.err = test::ReadFile(errPath);
+    return result;
+}
+
+class BatchProcess : public ::testing::Test {
+protected:
+    test::TempDir m_work;
+};
+
+TEST_F(BatchProcess, MasterWithoutDisplayPrintsTheThreeLines) {
+    const ProcessResult result = RunEditor({"-master"}, m_work.Path());
+    EXPECT_TRUE(result.exitedNormally);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "Build Master.dat : Language 0\nPath is \nReady\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_F(BatchProcess, LanguageAndPathAppearInTheReport) {
+    const fs::path build = m_work / "build dir";
+    fs::create_directories(build / "database");
+    const ProcessResult result =
+        RunEditor({"eng", "-master", "spa", "path" + build.string()}, m_work.Path());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "Build Master.dat : Language 3\nPath is " + build.string() + "\nReady\n");
+}
+
+TEST_F(BatchProcess, MissingPathIsReportedOnStderrAndTheBuildEnds) {
+    const fs::path missing = m_work / "missing";
+    const ProcessResult result = RunEditor({"-master", "path" + missing.string()}, m_work.Path());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out,
+              "Build Master.dat : Language 0\nPath is " + missing.string() + "\nReady\n");
+    EXPECT_NE(result.err.find(missing.string()), std::string::npos) << result.err;
+}
+
+TEST_F(BatchProcess, SecondEditorEndsSilently) {
+    // Same runtime folder as the child, so the same lock file.
+    const CSingleInstanceLock running;
+    ASSERT_TRUE(running.IsAcquired());
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"-master"}, std::vector<std::string>{}}) {
+        const ProcessResult result = RunEditor(arguments, m_work.Path());
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "");
+    }
+}
+
+TEST_F(BatchProcess, ExportRenamesInTheConfiguredInstallation) {
+    const fs::path install = m_work / "install";
+    test::WriteFile(install / "MappingTeamIDs.txt", "teams");
+    test::WriteFile(m_work / "MappingTeamIDs.txt", "elsewhere");
+    const ProcessResult result =
+        RunEditor({"-master", "EXPORT"}, m_work.Path(), {{"KW06_INSTALL_DIR", install.string()}});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.out.ends_with("Ready\n")) << result.out;
+    EXPECT_EQ(test::ReadFile(install / "MappingTeamIDs1.txt"), "teams");
+    EXPECT_FALSE(fs::exists(install / "MappingTeamIDs.txt"));
+    EXPECT_EQ(test::ReadFile(m_work / "MappingTeamIDs.txt"), "elsewhere");
+}
+
+TEST_F(BatchProcess, UnicodeDocumentsFolderIsReportedOnTheConsoleInBatchMode) {
+    const ProcessResult result =
+        RunEditor({"-master"}, m_work.Path(),
+                  {{"XDG_DOCUMENTS_DIR", (m_work / "\xE6\x96\x87\xE6\x9B\xB8").string()}});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("Unicode"), std::string::npos) << result.err;
+}
+
+TEST_F(BatchProcess, WindowWithoutDisplayEndsWithAHintInsteadOfAborting) {
+    const ProcessResult result = RunEditor({}, m_work.Path());
+    EXPECT_TRUE(result.exitedNormally);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("-master"), std::string::npos) << result.err;
+}
+
+}  // namespace
+}  // namespace kw

@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "app/VexaApp.h"
+#include "platform/Environment.h"
+#include "platform/ScriptedUserInterface.h"
+#include "platform/StringTable.h"
+
+namespace kw {
+namespace {
+
+namespace fs = std::filesystem;
+using Kind = CScriptedUserInterface::Message::Kind;
+
+// The working directory is reported without symbolic links, as the system gives it.
+fs::path Real(const fs::path& path) {
+    return fs::canonical(path);
+}
+
+// Text written to a FILE* by the code under test.
+class CapturedStream {
+public:
+    CapturedStream() : m_file(std::tmpfile()) {}
+    ~CapturedStream() { std::fclose(m_file); }
+    CapturedStream(const CapturedStream&) = delete;
+    CapturedStream& operator=(const CapturedStream&) = delete;
+
+    std::FILE* File() const { return m_file; }
+    std::string Text() const {
+        std::fflush(m_file);
+        std::rewind(m_file);
+        std::string text;
+        for (int c; (c = std::fgetc(m_file)) != EOF;) {
+            text.push_back(static_cast<char>(c));
+        }
+        return text;
+    }
+
+private:
+    std::FILE* m_file;
+};
+
+// Start-up changes the working directory and reads the environment; each test gets both back.
+class Startup : public ::testing::Test {
+protected:
+    Startup() : m_startDirectory(fs::current_path()) {
+        if (const char* documents = std::getenv("XDG_DOCUMENTS_DIR")) {
+            m_documents = documents;
+        }
+        fs::current_path(m_start.Path());
+    }
+
+    ~Startup() override {
+        fs::current_path(m_startDirectory);
+        unsetenv("KW06_INSTALL_DIR");
+        if (m_documents) {
+            setenv("XDG_DOCUMENTS_DIR", m_documents->c_str(), 1);
+        }
+    }
+
+    void ConfigureInstallation(const fs::path& directory) {
+        setenv("KW06_INSTALL_DIR", directory.c_str(), 1);
+    }
+
+    // Runs start-up; the window callback records the state it was handed.
+    int Run(const std::vector<std::string>& arguments) {
+        return m_app.Run(
+            arguments, m_ui,
+            [this](SAppContext& context) {
+                ++m_windowRuns;
+                m_windowContext = context;
+            },
+            m_out.File(), m_err.File());
+    }
+
+    const fs::path& StartPath() const { return m_start.Path(); }
+
+    test::TempDir m_start;
+    test::TempDir m_install;
+    CScriptedUserInterface m_ui;
+    CVexaApp m_app;
+    CapturedStream m_out;
+    CapturedStream m_err;
+    int m_windowRuns = 0;
+    SAppContext m_windowContext;
+
+private:
+    fs::path m_startDirectory;
+    std::optional<std::string> m_documents;
+};
+
+TEST_F(Startup, WithoutInstallationRunsTheWindowInTheStartDirectory) {
+    EXPECT_EQ(Run({}), 1);
+    ASSERT_EQ(m_windowRuns, 1);
+    EXPECT_EQ(m_windowContext.title, "Editor");
+    EXPECT_EQ(m_windowContext.startDirectory, Real(StartPath()));
+    EXPECT_EQ(m_windowContext.workingDirectory, Real(StartPath()));
+    EXPECT_FALSE(m_windowContext.installationConfigured);
+    EXPECT_FALSE(m_windowContext.fullInstallation);
+    EXPECT_FALSE(m_windowContext.languageSelection);
+    EXPECT_FALSE(m_windowContext.tools);
+    EXPECT_TRUE(m_ui.Messages().empty());
+    EXPECT_EQ(m_out.Text(), "");
+}
+
+TEST_F(Startup, ConfiguredInstallationBecomesTheWorkingDirectory) {
+    ConfigureInstallation(m_install.Path());
+    Run({});
+    ASSERT_EQ(m_windowRuns, 1);
+    EXPECT_TRUE(m_windowContext.installationConfigured);
+    EXPECT_EQ(m_windowContext.startDirectory, Real(StartPath()));
+    EXPECT_EQ(m_windowContext.workingDirectory, Real(m_install.Path()));
+    EXPECT_EQ(fs::current_path(), fs::canonical(m_install.Path()));
+}
+
+TEST_F(Startup, MissingInstallationFolderKeepsTheWorkingDirectory) {
+    ConfigureInstallation(m_install / "gone");
+    Run({});
+    ASSERT_EQ(m_windowRuns, 1);
+    EXPECT_FALSE(m_windowContext.installationConfigured);
+    EXPECT_EQ(m_windowContext.workingDirectory, Real(StartPath()));
+    EXPECT_TRUE(m_ui.Messages().empty());
+}
+
+TEST_F(Startup, FullInstallationNeedsTheDataArchiveInAnyLetterCase) {
+    test::WriteFile(m_install / "Data" / "ZDATA_06.BIG", "archive");
+    ConfigureInstallation(m_install.Path());
+    Run({});
+    ASSERT_EQ(m_windowRuns, 1);
+    EXPECT_TRUE(m_windowContext.fullInstallation);
+}
+
+TEST_F(Startup, ExportWithoutMasterRenamesInTheInstallationAndOpensTheWindow) {
+    test::WriteFile(m_install / "MappingTeamIDs.txt", "install");
+    test::WriteFile(StartPath() / "MappingTeamIDs.txt", "start");
+    ConfigureInstallation(m_install.Path());
+    Run({"export"});
+    ASSERT_EQ(m_windowRuns, 1);
+    EXPECT_FALSE(m_windowContext.commandLine.master);
+    EXPECT_EQ(m_windowContext.commandLine.options, option::kExport);
+    EXPECT_EQ(test::ReadFile(m_install / "MappingTeamIDs1.txt"), "install");
+    EXPECT_FALSE(fs::exists(m_install / "MappingTeamIDs.txt"));
+    EXPECT_EQ(test::ReadFile(StartPath() / "MappingTeamIDs.txt"), "start");
+}
+
+TEST_F(Startup, LanguageAndToolsFlagsReachTheWindow) {
+    Run({"lang", "wolkenkratzer_nord"});
+    ASSERT_EQ(m_windowRuns, 1);
+    EXPECT_TRUE(m_windowContext.languageSelection);
+    EXPECT_TRUE(m_windowContext.tools);
+}
+
+TEST_F(Startup, DocumentsFolderOutsideTheCodePageEndsWithMessage888) {
+    const fs::path documents = m_install / "\xE6\x96\x87\xE6\x9B\xB8";  // 文書
+    setenv("XDG_DOCUMENTS_DIR", documents.c_str(), 1);
+    test::WriteFile(StartPath() / "MappingTeamIDs.txt", "start");
+    EXPECT_EQ(Run({"export"}), 1);
+    EXPECT_EQ(m_windowRuns, 0);
+    ASSERT_EQ(m_ui.Messages().size(), 1u);
+    EXPECT_EQ(m_ui.Messages()[0].text, ResourceString(ids::kUnicodeDirectory));
+    EXPECT_EQ(m_ui.Messages()[0].kind, Kind::Error);
+    // The check comes before the arguments are read.
+    EXPECT_TRUE(fs::exists(StartPath() / "MappingTeamIDs.txt"));
+}
+
+TEST_F(Startup, WorkingDirectoryOutsideTheCodePageEndsWithMessage888) {
+    const fs::path install = m_install / "\xED\x95\x9C";  // 한
+    fs::create_directories(install);
+    ConfigureInstallation(install);
+    Run({"-master"});
+    EXPECT_EQ(m_windowRuns, 0);
+    EXPECT_EQ(m_ui.Texts(Kind::Error),
+              std::vector<std::string>{std::string(ResourceString(ids::kUnicodeDirectory))});
+    EXPECT_EQ(m_out.Text(), "");
+}
+
+TEST_F(Startup, Windows1252LettersInFolderNamesAreAccepted) {
+    const fs::path install = m_install / "M\xC3\xBCller \xE2\x82\xAC";  // "Müller €"
+    fs::create_directories(install);
+    ConfigureInstallation(install);
+    setenv("XDG_DOCUMENTS_DIR", (m_install / "Dokumente \xC3\x84").c_str(), 1);
+    Run({});
+    EXPECT_EQ(m_windowRuns, 1);
+    EXPECT_TRUE(m_ui.Messages().empty());
+}
+
+TEST_F(Startup, SecondInstanceEndsSilently) {
+    const CSingleInstanceLock running;
+    ASSERT_TRUE(running.IsAcquired());
+    test::WriteFile(StartPath() / "MappingTeamIDs.txt", "start");
+    EXPECT_EQ(Run({"export"}), 1);
+    EXPECT_EQ(Run({"-master", "export"}), 1);
+    EXPECT_EQ(m_windowRuns, 0);
+    EXPECT_TRUE(m_ui.Messages().empty());
+    EXPECT_EQ(m_out.Text(), "");
+    EXPECT_EQ(m_err.Text(), "");
+    EXPECT_TRUE(fs::exists(StartPath() / "MappingTeamIDs.txt"));
+}
+
+TEST_F(Startup, LockIsReleasedWhenStartUpEnds) {
+    Run({});
+    const CSingleInstanceLock next;
+    EXPECT_TRUE(next.IsAcquired());
+}
+
+TEST_F(Startup, WindowRunsWhileTheLockIsHeld) {
+    bool heldDuringWindow = false;
+    m_app.Run({}, m_ui,
+              [&](SAppContext&) { heldDuringWindow = !CSingleInstanceLock().IsAcquired(); });
+    EXPECT_TRUE(heldDuringWindow);
+}
+
+TEST_F(Startup, MasterRunsTheBatchBuildInsteadOfTheWindow) {
+    EXPECT_EQ(Run({"-master", "eng", "spa"}), 1);
+    EXPECT_EQ(m_windowRuns, 0);
+    EXPECT_EQ(m_out.Text(), "Build Master.dat : Language 3\nPath is \nReady\n");
+    EXPECT_EQ(m_err.Text(), "");
+    EXPECT_EQ(m_app.Context().currentLanguage, 3);
+    EXPECT_EQ(m_app.Context().installDirectory, Real(StartPath()));
+    EXPECT_EQ(m_app.Context().databaseDirectory, Real(StartPath()) / "database");
+}
+
+TEST_F(Startup, BatchPathBecomesTheInstallationDirectory) {
+    const fs::path build = m_install / "build";
+    fs::create_directories(build / "DataBase");
+    Run({"-master", "path" + build.string()});
+    EXPECT_EQ(m_out.Text(),
+              "Build Master.dat : Language 0\nPath is " + build.string() + "\nReady\n");
+    EXPECT_EQ(m_app.Context().installDirectory, Real(build));
+    // An existing database folder is found in any letter case.
+    EXPECT_EQ(m_app.Context().databaseDirectory, Real(build) / "DataBase");
+    EXPECT_EQ(fs::current_path(), fs::canonical(build));
+}
+
+TEST_F(Startup, RelativeBatchPathIsTakenFromTheInstallation) {
+    fs::create_directories(m_install / "sub");
+    ConfigureInstallation(m_install.Path());
+    Run({"-master", "pathsub"});
+    EXPECT_EQ(m_app.Context().installDirectory, Real(m_install / "sub"));
+}
+
+TEST_F(Startup, MissingBatchPathIsReportedAndTheBuildGoesOn) {
+    Run({"-master", "path" + (m_install / "missing").string()});
+    EXPECT_NE(m_err.Text().find((m_install / "missing").string()), std::string::npos)
+        << m_err.Text();
+    EXPECT_TRUE(m_out.Text().ends_with("Ready\n"));
+    EXPECT_EQ(m_app.Context().installDirectory, Real(StartPath()));
+}
+
+}  // namespace
+}  // namespace kw
