@@ -1,10 +1,10 @@
 // Reading and writing KL files of the size of a large country file.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "storage/KLFile.h"
 
@@ -21,7 +21,8 @@ std::string MakeFile(int records) {
         for (int value = 0; value < kValuesPerRecord; ++value) {
             data += std::to_string(record * 7 + value) + "\r\n";
         }
-        data += "Vorname Nachname\r\n\"Spieler\",\"Player\",\"Joueur\",\"Jugador\",\"Giocatore\"\r\n";
+        data +=
+            "Vorname Nachname\r\n\"Spieler\",\"Player\",\"Joueur\",\"Jugador\",\"Giocatore\"\r\n";
         data += "%INDEXEND%PLAYER" + std::to_string(record) + "\r\n";
     }
     return data;

@@ -12,9 +12,15 @@ constexpr std::uint32_t MakeCompetitionId(int country, int type, int index) {
     return ((static_cast<std::uint32_t>(country) << 8) + static_cast<std::uint32_t>(type)) << 16 |
            static_cast<std::uint32_t>(index);
 }
-constexpr int CompetitionCountry(std::uint32_t id) { return static_cast<int>(id >> 24); }
-constexpr int CompetitionType(std::uint32_t id) { return static_cast<int>((id >> 16) & 0xFF); }
-constexpr int CompetitionIndex(std::uint32_t id) { return static_cast<int>(id & 0xFFFF); }
+constexpr int CompetitionCountry(std::uint32_t id) {
+    return static_cast<int>(id >> 24);
+}
+constexpr int CompetitionType(std::uint32_t id) {
+    return static_cast<int>((id >> 16) & 0xFF);
+}
+constexpr int CompetitionIndex(std::uint32_t id) {
+    return static_cast<int>(id & 0xFFFF);
+}
 
 // A node of a competition tree, kept in the world's registry by id.
 class CDBCompetition {

@@ -12,15 +12,23 @@ inline constexpr std::uint16_t kNationalTeamIndex = 0xFFFF;
 constexpr std::uint32_t MakeClubId(int country, std::uint32_t index) {
     return ((static_cast<std::uint32_t>(country) << 16) | index) & kClubIdMask;
 }
-constexpr int ClubCountry(std::uint32_t id) { return static_cast<int>((id >> 16) & 0xFF); }
-constexpr std::uint16_t ClubIndex(std::uint32_t id) { return static_cast<std::uint16_t>(id); }
-constexpr bool IsNationalTeam(std::uint32_t id) { return ClubIndex(id) == kNationalTeamIndex; }
+constexpr int ClubCountry(std::uint32_t id) {
+    return static_cast<int>((id >> 16) & 0xFF);
+}
+constexpr std::uint16_t ClubIndex(std::uint32_t id) {
+    return static_cast<std::uint16_t>(id);
+}
+constexpr bool IsNationalTeam(std::uint32_t id) {
+    return ClubIndex(id) == kNationalTeamIndex;
+}
 // A club and its second team name the same club object.
 constexpr bool SameClub(std::uint32_t a, std::uint32_t b) {
     return (a & kClubIdMask) == (b & kClubIdMask);
 }
 
 // Code that needs a valid country number replaces anything above 206 by 14.
-constexpr int ValidCountry(int number) { return number > 206 ? 14 : number; }
+constexpr int ValidCountry(int number) {
+    return number > 206 ? 14 : number;
+}
 
 }  // namespace kw

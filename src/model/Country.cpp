@@ -27,7 +27,9 @@ CClub* CCountry::Club(std::uint32_t id) {
     return found == m_clubs.end() ? nullptr : found->second.get();
 }
 
-CClub& CCountry::NationalTeam() { return *m_clubs.at(MakeClubId(m_number, kNationalTeamIndex)); }
+CClub& CCountry::NationalTeam() {
+    return *m_clubs.at(MakeClubId(m_number, kNationalTeamIndex));
+}
 
 CClub& CCountry::AddClub(std::uint16_t index) {
     const std::uint32_t id = MakeClubId(m_number, index);

@@ -30,7 +30,9 @@ public:
     char* Data() { return m_text.data(); }
     bool Empty() const { return m_text[0] == '\0'; }
 
-    friend bool operator==(const CFixedText& a, const CFixedText& b) { return a.View() == b.View(); }
+    friend bool operator==(const CFixedText& a, const CFixedText& b) {
+        return a.View() == b.View();
+    }
 
 private:
     std::array<char, N> m_text{};

@@ -11,7 +11,9 @@ std::atomic<std::uint32_t> g_loadedVersion{kDataVersion};
 constexpr char kVersionTag[] = "VERSION";
 }  // namespace
 
-std::uint32_t LoadedRecordVersion() { return g_loadedVersion.load(std::memory_order_relaxed); }
+std::uint32_t LoadedRecordVersion() {
+    return g_loadedVersion.load(std::memory_order_relaxed);
+}
 
 void SetLoadedRecordVersion(std::uint32_t version) {
     g_loadedVersion.store(version, std::memory_order_relaxed);

@@ -15,7 +15,9 @@ inline constexpr std::uint32_t kDataVersion = MakeRecordVersion(8198, 4);  // 0x
 
 std::uint32_t LoadedRecordVersion();
 void SetLoadedRecordVersion(std::uint32_t version);
-inline std::uint32_t LoadedRecordMajor() { return LoadedRecordVersion() >> 16; }
+inline std::uint32_t LoadedRecordMajor() {
+    return LoadedRecordVersion() >> 16;
+}
 inline bool LoadedVersionAtLeast(std::uint32_t major, std::uint32_t minor) {
     return LoadedRecordVersion() >= MakeRecordVersion(major, minor);
 }

@@ -16,7 +16,9 @@ namespace kw {
 
 namespace {
 
-std::string CountryFileName(int number) { return FormatPrintf("Country%d.sav", number); }
+std::string CountryFileName(int number) {
+    return FormatPrintf("Country%d.sav", number);
+}
 
 std::string ReadWholeFile(const std::filesystem::path& path) {
     std::string content;
@@ -125,8 +127,7 @@ bool CWorld::Save(IProgress& progress, IUserInterface& ui) {
     const std::string phase(ResourceString(ids::kSavePhase));
     for (int number = 1; number <= kCountryCount; ++number) {
         CCountry& country = Country(number);
-        progress.SetStatus(
-            FormatPrintf(phase.c_str(), 1, country.Name(m_currentLanguage).c_str()));
+        progress.SetStatus(FormatPrintf(phase.c_str(), 1, country.Name(m_currentLanguage).c_str()));
         progress.SetPos(number);
         CKLFile file;
         if (!file.OpenForWrite(PathForWriting(m_directory, CountryFileName(number)))) {
@@ -174,7 +175,9 @@ bool CWorld::CreateDatabaseDirectory(const std::filesystem::path& documents,
     return WriteFileAtomically(directory / "Database.txt", description);
 }
 
-void CWorld::SetDirectory(const std::filesystem::path& directory) { m_directory = directory; }
+void CWorld::SetDirectory(const std::filesystem::path& directory) {
+    m_directory = directory;
+}
 
 std::string CWorld::DirectoryName() const {
     std::string text = m_directory.string();
@@ -185,7 +188,9 @@ std::string CWorld::DirectoryName() const {
     return separator == std::string::npos ? text : text.substr(separator + 1);
 }
 
-CCountry& CWorld::Country(int number) { return *m_countries.at(static_cast<std::size_t>(number)); }
+CCountry& CWorld::Country(int number) {
+    return *m_countries.at(static_cast<std::size_t>(number));
+}
 
 const CCountry& CWorld::Country(int number) const {
     return *m_countries.at(static_cast<std::size_t>(number));
@@ -224,7 +229,9 @@ CPlayer& CWorld::CreatePerson(std::uint32_t id, bool fresh) {
     return *slot;
 }
 
-void CWorld::RemovePerson(std::uint32_t id) { m_persons.erase(id); }
+void CWorld::RemovePerson(std::uint32_t id) {
+    m_persons.erase(id);
+}
 
 std::uint32_t CWorld::NextFreePersonId() const {
     auto id = static_cast<std::uint32_t>(m_persons.size() + 1);

@@ -55,6 +55,7 @@ constexpr std::array kResourceRows = {
                 u8"To many Teams used in current competition structure, please remove some "
                 u8"leagues!"},
     ResourceRow{ids::kProgressCaption, u8"KW06 - Bitte warten!"},
+    ResourceRow{ids::kDateFormat, u8"%4 %1/%2"},
 };
 
 static_assert(std::is_sorted(kResourceRows.begin(), kResourceRows.end(),

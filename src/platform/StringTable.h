@@ -32,6 +32,7 @@ inline constexpr int kSaveFailed = 20004;          // "Es trat mindestens ein Fe
 inline constexpr int kDatabaseExists = 20005;      // "Die Datenbank mit dem Namen %s existiert schon. ..."
 inline constexpr int kTooManyTeams = 20006;        // "To many Teams used in current competition ..."
 inline constexpr int kProgressCaption = 20007;     // "KW06 - Bitte warten!"
+inline constexpr int kDateFormat = 20008;          // "%4 %1/%2": weekday, day, month, year
 }  // namespace ids
 
 // The resource string with that id, as Windows-1252 bytes. Unknown ids give an empty text. The

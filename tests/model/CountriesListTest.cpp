@@ -43,8 +43,8 @@ TEST(CountriesList, AttributeLinesAndContinentByte) {
 }
 
 TEST(CountriesList, CrLfLinesAndSuccessiveRecords) {
-    const auto entries =
-        ParseCountriesList("Albanien\r\nALB\r\n0\r\n1\r\n2\r\n0\r\nAndorra\r\nAND\r\n0\r\n1\r\n2\r\n0\r\n");
+    const auto entries = ParseCountriesList(
+        "Albanien\r\nALB\r\n0\r\n1\r\n2\r\n0\r\nAndorra\r\nAND\r\n0\r\n1\r\n2\r\n0\r\n");
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].names[0], "Albanien");
     EXPECT_EQ(entries[1].names[0], "Andorra");
