@@ -7,24 +7,13 @@
 #include <cstdio>
 #include <string_view>
 
+#include "platform/AsciiCase.h"
 #include "platform/Paths.h"
 
 namespace kw {
 
 namespace {
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // The first `count` characters of UTF-8 text; a character is never split.
 std::string FirstCharacters(std::string_view text, std::size_t count) {
@@ -117,7 +106,7 @@ bool Matches(const Rule& rule, std::string_view argument) {
         case Match::Exact:
             return argument == rule.word;
         case Match::AnyCase:
-            return EqualsIgnoringCase(argument, rule.word);
+            return EqualsIgnoringAsciiCase(argument, rule.word);
         case Match::Prefix:
             return argument.substr(0, rule.word.size()) == rule.word;
     }

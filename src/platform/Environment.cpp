@@ -9,6 +9,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/AsciiCase.h"
 #include "platform/Cp1252.h"
 #include "platform/StringTable.h"
 
@@ -36,18 +37,6 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // The settings file below one configuration folder; the folder names follow the registry key
 // "Software\Orvel Sports\KICKWERK 06" of the Windows version.
