@@ -1,12 +1,12 @@
 #include "storage/KLFile.h"
 
+#include <sys/stat.h>
 #include <algorithm>
 #include <charconv>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <sys/stat.h>
 
 #include "platform/AtomicFile.h"
 
@@ -32,7 +32,9 @@ bool IsBlank(unsigned char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+bool IsLineBreak(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // A line break inside a value would split it into two lines and shift every later value.
 void AppendOneLine(std::string& out, std::string_view text, std::size_t limit) {
@@ -165,11 +167,15 @@ bool CKLFile::Close() {
     return ok;
 }
 
-bool CKLFile::IsOpen() const { return m_reading || m_writer != nullptr; }
+bool CKLFile::IsOpen() const {
+    return m_reading || m_writer != nullptr;
+}
 
 // --- writing
 
-bool CKLFile::CanWrite() const { return m_writer != nullptr && !m_writeFailed; }
+bool CKLFile::CanWrite() const {
+    return m_writer != nullptr && !m_writeFailed;
+}
 
 bool CKLFile::EndLine() {
     m_output.append("\r\n");
@@ -393,7 +399,9 @@ void CKLFile::FailRead() {
     m_lineLength = 0;
 }
 
-const char* CKLFile::TextValue() const { return m_line.data() + (m_line[0] == '\\' ? 1 : 0); }
+const char* CKLFile::TextValue() const {
+    return m_line.data() + (m_line[0] == '\\' ? 1 : 0);
+}
 
 bool CKLFile::LineIs(std::string_view marker, std::string_view tag) const {
     return m_lineLength == marker.size() + tag.size() &&
@@ -452,12 +460,24 @@ bool CKLFile::ReadInteger(T& dest) {
     return true;
 }
 
-bool CKLFile::ReadNumber(std::int32_t& dest) { return ReadInteger(dest); }
-bool CKLFile::ReadNumber(std::uint32_t& dest) { return ReadInteger(dest); }
-bool CKLFile::ReadNumber(std::int16_t& dest) { return ReadInteger(dest); }
-bool CKLFile::ReadNumber(std::uint16_t& dest) { return ReadInteger(dest); }
-bool CKLFile::ReadNumber(std::int8_t& dest) { return ReadInteger(dest); }
-bool CKLFile::ReadNumber(std::uint8_t& dest) { return ReadInteger(dest); }
+bool CKLFile::ReadNumber(std::int32_t& dest) {
+    return ReadInteger(dest);
+}
+bool CKLFile::ReadNumber(std::uint32_t& dest) {
+    return ReadInteger(dest);
+}
+bool CKLFile::ReadNumber(std::int16_t& dest) {
+    return ReadInteger(dest);
+}
+bool CKLFile::ReadNumber(std::uint16_t& dest) {
+    return ReadInteger(dest);
+}
+bool CKLFile::ReadNumber(std::int8_t& dest) {
+    return ReadInteger(dest);
+}
+bool CKLFile::ReadNumber(std::uint8_t& dest) {
+    return ReadInteger(dest);
+}
 
 bool CKLFile::ReadFlag(bool& dest) {
     std::int32_t value = 0;
