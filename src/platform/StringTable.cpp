@@ -25,6 +25,7 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kConfirmQuit,
                 u8"Sind Sie sicher, daß Sie den Editor verlassen wollen? Alle nicht gespeicherten "
                 u8"Daten werden verworfen!"},
+    ResourceRow{ids::kNotAvailable, u8" nicht vorhanden "},
     ResourceRow{ids::kLanguageDirectory, u8"ger"},
     ResourceRow{ids::kCancel, u8"Abbruch"},
     ResourceRow{ids::kElapsedTimes, u8"Verstrichene Zeit: %i:%.2i / Geschätzte Zeit:%i:%.2i"},

@@ -11,6 +11,7 @@ namespace ids {
 inline constexpr int kFirstLeague = 517;           // "1. Liga"
 inline constexpr int kNationalCup = 518;           // "Nationaler Pokal"
 inline constexpr int kConfirmQuit = 574;           // "Sind Sie sicher, daß Sie den Editor ..."
+inline constexpr int kNotAvailable = 789;          // " nicht vorhanden "
 inline constexpr int kLanguageDirectory = 799;     // "ger"
 inline constexpr int kCancel = 823;                // "Abbruch"
 inline constexpr int kElapsedTimes = 824;          // "Verstrichene Zeit: ..."

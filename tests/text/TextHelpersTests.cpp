@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "TempDir.h"
+#include "storage/TextHelpers.h"
+
+namespace {
+
+using kw::CompareFolded;
+using kw::FoldAccents;
+using kw::MatchWildcard;
+
+// --- folding
+
+TEST(FoldAccents, FoldsThroughTheOneTableKeepingCase) {
+    EXPECT_EQ(FoldAccents("M\xFCller \xC0\xE7\xD7\x8A\xFF`\x93\x96"), "Muller AcxSy'\"-");
+    EXPECT_EQ(FoldAccents("Stra\xDF"
+                          "e \x8C \x9C \xC6 \xE6"),
+              "Strasse CE ce AE ae");
+    EXPECT_EQ(FoldAccents("plain ASCII \xA9"), "plain ASCII \xA9");
+}
+
+TEST(FoldAccents, FieldSizeLimitsTheLengthAndExpansionsOnlyWhenBothLettersFit) {
+    EXPECT_EQ(FoldAccents("M\xFCller", 0), "");
+    EXPECT_EQ(FoldAccents("M\xFCller", 1), "");
+    EXPECT_EQ(FoldAccents("M\xFCller", 4), "Mul");
+    EXPECT_EQ(FoldAccents("M\xFCller", 100), "Muller");
+    // Two letters left for ß: written out; only one left: the byte itself.
+    EXPECT_EQ(FoldAccents("a\xDF"
+                          "b",
+                          4),
+              "ass");
+    EXPECT_EQ(FoldAccents("a\xDF"
+                          "b",
+                          3),
+              "a\xDF");
+}
+
+TEST(CompareFolded, ExpansionsMatchTheirTwoLettersOnly) {
+    EXPECT_EQ(CompareFolded("Wei\xDF", "Weiss"), 0);
+    EXPECT_EQ(CompareFolded("Weiss", "Wei\xDF"), 0);
+    EXPECT_EQ(CompareFolded("\xC6", "AE"), 0);
+    EXPECT_EQ(CompareFolded("M\xFCller", "Muller"), 0);
+    EXPECT_EQ(CompareFolded("", ""), 0);
+    // An expansion that meets only its first letter differs.
+    EXPECT_NE(CompareFolded("\xC6"
+                            "b",
+                            "Ab"),
+              0);
+    EXPECT_NE(CompareFolded("Ab",
+                            "\xC6"
+                            "b"),
+              0);
+    EXPECT_NE(CompareFolded("\xDF", "s"), 0);
+}
+
+TEST(CompareFolded, CaseCountsAndTheSignOrdersTheTexts) {
+    EXPECT_NE(CompareFolded("\xE6", "AE"), 0);
+    EXPECT_NE(CompareFolded("Mueller", "M\xFCller"), 0);
+    EXPECT_LT(CompareFolded("Abel",
+                            "\xC4"
+                            "bt"),
+              0);
+    EXPECT_GT(CompareFolded("\xC4"
+                            "bt",
+                            "Abel"),
+              0);
+    EXPECT_LT(CompareFolded("Ab", "Abc"), 0);
+    // Bytes compare unsigned: a high byte that folds to itself sorts after ASCII.
+    EXPECT_GT(CompareFolded("\xA9", "z"), 0);
+}
+
+// --- wildcards
+
+TEST(MatchWildcard, MatchesTheWholeTextByteForByte) {
+    EXPECT_TRUE(MatchWildcard("M\xFCller", "M*r"));
+    EXPECT_TRUE(MatchWildcard("M\xFCller", "M?ller"));
+    EXPECT_FALSE(MatchWildcard("Mueller", "M?ller"));
+    EXPECT_FALSE(MatchWildcard("M\xFCller", "Muller"));
+    EXPECT_FALSE(MatchWildcard("M\xFCller", "m*"));
+    EXPECT_FALSE(MatchWildcard("M\xFCller", "M*l"));
+    EXPECT_FALSE(MatchWildcard("M\xFCll", "M\xFCller"));
+    EXPECT_FALSE(MatchWildcard("", "?"));
+    EXPECT_FALSE(MatchWildcard("a", ""));
+    EXPECT_TRUE(MatchWildcard("", "*"));
+    EXPECT_TRUE(MatchWildcard("abc", "a*?"));
+    EXPECT_TRUE(MatchWildcard("abc", "*?c"));
+}
+
+TEST(MatchWildcard, AStarTriesEveryLaterPosition) {
+    EXPECT_TRUE(MatchWildcard("abcabd", "a*d"));
+    EXPECT_TRUE(MatchWildcard("Schmidt-Schmitt", "S*mitt"));
+    EXPECT_TRUE(MatchWildcard("abcbc", "a*bc*c"));
+    // Of two stars in a row the second only matches a literal star.
+    EXPECT_TRUE(MatchWildcard("a*c", "a**c"));
+    EXPECT_FALSE(MatchWildcard("abc", "a**c"));
+}
+
+// --- lines and spaces
+
+TEST(NormaliseSpaces, CollapsesAndTrimsBlanks) {
+    std::string text = "  Anna \t  Maria \r\n";
+    EXPECT_TRUE(kw::NormaliseSpaces(text));
+    EXPECT_EQ(text, "Anna Maria");
+    EXPECT_FALSE(kw::NormaliseSpaces(text));
+    text = "\t";
+    EXPECT_TRUE(kw::NormaliseSpaces(text));
+    EXPECT_EQ(text, "");
+}
+
+TEST(StripLineEnd, RemovesOneTrailingControlCharacter) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"abc\n", "abc"},     {"abc\n\n", "abc\n"}, {"abc\x1F", "abc"}, {"abc ", "abc "},
+        {"ab\xFC", "ab\xFC"}, {"ab\x81", "ab\x81"}, {"", ""},           {"a\x7F", "a\x7F"},
+    };
+    for (const auto& [input, expected] : cases) {
+        std::string text = input;
+        kw::StripLineEnd(text);
+        EXPECT_EQ(text, expected) << input;
+    }
+}
+
+std::vector<std::string> AllLines(std::string_view data, std::size_t limit) {
+    kw::CTextFileLines lines;
+    lines.OpenFromMemory(data);
+    std::vector<std::string> read;
+    for (std::string line; lines.ReadLine(line, limit);) {
+        read.push_back(line);
+    }
+    return read;
+}
+
+TEST(TextFileLines, CrLfAndLfEndLinesAlikeAndLongLinesContinue) {
+    EXPECT_EQ(AllLines("one\r\ntwo\nth\rree\r\n\r\nlast", 100),
+              (std::vector<std::string>{"one\n", "two\n", "three\n", "\n", "last"}));
+    // "abc" and its LF are exactly 4 characters; "abcd" fills the limit without it.
+    EXPECT_EQ(AllLines("abcdef\r\nabc\r\n", 4),
+              (std::vector<std::string>{"abcd", "ef\n", "abc\n"}));
+
+    const kw::test::TempDir dir;
+    kw::CTextFileLines lines;
+    EXPECT_FALSE(lines.Open(dir / "missing.txt"));
+    std::string line;
+    EXPECT_FALSE(lines.ReadLine(line, 10));
+}
+
+// --- numbers
+
+TEST(FormatThousands, GroupsThousandsAndMillions) {
+    EXPECT_EQ(kw::FormatThousands(999), "999");
+    EXPECT_EQ(kw::FormatThousands(1000), "1.000");
+    EXPECT_EQ(kw::FormatThousands(-2500), "- 2.500");
+    EXPECT_EQ(kw::FormatThousands(-999), "- 999");
+    EXPECT_EQ(kw::FormatThousands(1005), "1.005");
+    EXPECT_EQ(kw::FormatThousands(12003045), "12.003.045");
+    EXPECT_EQ(kw::FormatThousands(1234567890), "1234.567.890");
+    EXPECT_EQ(kw::FormatThousands(INT_MIN), "- 2147.483.648");
+}
+
+TEST(FormatImperial, HeightAndWeight) {
+    EXPECT_EQ(kw::FormatHeightImperial(180), "5' 10''");
+    EXPECT_EQ(kw::FormatHeightImperial(152), "4' 11''");
+    EXPECT_EQ(kw::FormatHeightImperial(183), "6' 0''");
+    EXPECT_EQ(kw::FormatWeightImperial(70), "11st");
+    EXPECT_EQ(kw::FormatWeightImperial(80), "12st 8lbs");
+    EXPECT_EQ(kw::FormatWeightImperial(65), "10st 3lbs");
+}
+
+// --- slots
+
+TEST(RemoveDuplicateSlots, DropsRepeatsAndClosesUp) {
+    using Slots = std::array<std::uint8_t, 4>;
+    const std::vector<std::pair<Slots, Slots>> cases = {
+        {{3, 3, 5, 3}, {3, 5, 0, 0}}, {{0, 2, 0, 2}, {2, 0, 0, 0}}, {{4, 0, 4, 1}, {4, 1, 0, 0}},
+        {{1, 2, 3, 4}, {1, 2, 3, 4}}, {{0, 0, 0, 7}, {7, 0, 0, 0}},
+    };
+    for (const auto& [input, expected] : cases) {
+        Slots slots = input;
+        kw::RemoveDuplicateSlots(slots);
+        EXPECT_EQ(slots, expected) << int{input[0]} << int{input[1]} << int{input[2]};
+    }
+}
+
+// --- writing files
+
+TEST(WriteFileCreatingDirs, CreatesMissingFoldersOnlyWhenAsked) {
+    const kw::test::TempDir dir;
+    const auto path = dir / "a" / "out.bin";
+    EXPECT_FALSE(kw::WriteFileCreatingDirs(path, "data", false));
+    EXPECT_FALSE(std::filesystem::exists(dir / "a"));
+    EXPECT_TRUE(kw::WriteFileCreatingDirs(path, std::string("a\0b", 3), true));
+    EXPECT_EQ(kw::test::ReadFile(path), std::string("a\0b", 3));
+    EXPECT_TRUE(kw::WriteFileCreatingDirs(path, "x", false));
+    EXPECT_EQ(kw::test::ReadFile(path), "x");
+    // Folders given with Windows separators are folders too.
+    const std::filesystem::path windows = dir.Path().string() + "/badges\\club\\1.tga";
+    EXPECT_TRUE(kw::WriteFileCreatingDirs(windows, "TGA", true));
+    EXPECT_EQ(kw::test::ReadFile(dir / "badges" / "club" / "1.tga"), "TGA");
+}
+
+TEST(WriteFileCreatingDirs, RefusesEmptyPathOrData) {
+    const kw::test::TempDir dir;
+    EXPECT_FALSE(kw::WriteFileCreatingDirs({}, "data", true));
+    EXPECT_FALSE(kw::WriteFileCreatingDirs(dir / "empty.txt", "", true));
+    EXPECT_FALSE(std::filesystem::exists(dir / "empty.txt"));
+}
+
+}  // namespace

@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "platform/StringTable.h"
+#include "storage/TextTable.h"
+
+namespace {
+
+using kw::CBaseTextFile;
+using kw::CTeamColourTextFile;
+using kw::STextTableFormat;
+using kw::TextTableEntries;
+
+const std::string kNone = " nicht vorhanden ";
+
+STextTableFormat TextFirst(int capacity, int noneTextId = 0) {
+    return {.capacity = capacity, .valueFirst = false, .noneTextId = noneTextId};
+}
+
+STextTableFormat NumberFirst(int capacity) {
+    return {.capacity = capacity, .valueFirst = true};
+}
+
+// Table files come from Windows.
+std::string CrLf(const std::vector<std::string>& lines) {
+    std::string data;
+    for (const std::string& line : lines) {
+        data += line + "\r\n";
+    }
+    return data;
+}
+
+// --- reading table files
+
+TEST(TextTable, FacesFileGetsTheNoneEntryFirst) {
+    ASSERT_EQ(kw::ResourceString(kw::ids::kNotAvailable), kNone);
+    const kw::test::TempDir dir;
+    kw::test::WriteFile(dir / "faceIDs.txt", CrLf({"2", "Face A", "10", "Face B", "11"}));
+    CBaseTextFile faces(TextFirst(6000, kw::ids::kNotAvailable));
+    faces.Load(dir / "faceIDs.txt");
+    EXPECT_EQ(faces.GetCount(), 3);
+    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {10, "Face A"}, {11, "Face B"}}));
+}
+
+TEST(TextTable, ShoeFileReadsNumberThenText) {
+    const kw::test::TempDir dir;
+    kw::test::WriteFile(dir / "shoe.txt", CrLf({"1", "3", "schwarz"}));
+    CBaseTextFile shoes(NumberFirst(5));
+    shoes.Load(dir / "shoe.txt");
+    EXPECT_EQ(shoes.GetCount(), 1);
+    EXPECT_EQ(shoes.Entries(), (TextTableEntries{{3, "schwarz"}}));
+    // Entries outside the table read empty.
+    EXPECT_EQ(shoes.GetText(-1), "");
+    EXPECT_EQ(shoes.GetValue(5), 0);
+}
+
+TEST(TextTable, TextsKeepTheirBlanksAndAreCutAfter128Characters) {
+    const std::string tabAt128 = std::string(127, 'y') + "\tz";
+    CBaseTextFile table(TextFirst(5));
+    table.LoadFromMemory(CrLf(
+        {" 4", "  Face\tA  ", " 7 ", "\t", "+8x", std::string(200, 'x'), "9", tabAt128, "10"}));
+    // Only the line end goes: a tab before it stays; after the cut, a control character that ends
+    // up last goes as a line end would.
+    EXPECT_EQ(table.Entries(), (TextTableEntries{{7, "  Face\tA  "},
+                                                 {8, "\t"},
+                                                 {9, std::string(128, 'x')},
+                                                 {10, std::string(127, 'y')}}));
+}
+
+TEST(TextTable, ALineBeyondTheLineLimitContinuesAsTheNextLine) {
+    CBaseTextFile table(TextFirst(5));
+    table.LoadFromMemory(CrLf({"2", std::string(CBaseTextFile::kLineLimit, 'a') + "77", "5"}));
+    // The first 998 characters are entry 0's text, "77" its number, "5" the text of an entry whose
+    // number line is missing, so it is not taken.
+    EXPECT_EQ(table.Entries(), (TextTableEntries{{77, std::string(128, 'a')}}));
+}
+
+TEST(TextTable, CountLineWithoutDigitsOrNegativeMeansNoEntries) {
+    CBaseTextFile shoes(NumberFirst(5));
+    shoes.LoadFromMemory(CrLf({"none", "1", "rot"}));
+    EXPECT_TRUE(shoes.Entries().empty());
+    CBaseTextFile faces(TextFirst(10, kw::ids::kNotAvailable));
+    faces.LoadFromMemory(CrLf({"-4", "A", "1"}));
+    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}}));
+    faces.LoadFromMemory("");
+    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}}));
+}
+
+TEST(TextTable, LayoutsWithoutCountLineOrWithOneLinePerEntry) {
+    STextTableFormat format = NumberFirst(3);
+    format.countLine = false;
+    CBaseTextFile table(format);
+    table.LoadFromMemory(CrLf({"1", "a", "2", "b", "3", "c", "4", "d"}));
+    EXPECT_EQ(table.Entries(), (TextTableEntries{{1, "a"}, {2, "b"}, {3, "c"}}));
+
+    format = TextFirst(4, kw::ids::kNotAvailable);
+    format.twoLinesPerEntry = false;
+    CBaseTextFile single(format);
+    single.LoadFromMemory(CrLf({"2", "rot", "blau", "gelb"}));
+    EXPECT_EQ(single.Entries(), (TextTableEntries{{0, kNone}, {1, "rot"}, {2, "blau"}}));
+}
+
+TEST(TextTable, ReloadingReplacesEverything) {
+    CBaseTextFile table(TextFirst(5));
+    table.LoadFromMemory(CrLf({"3", "a", "1", "b", "2", "c", "3"}));
+    table.LoadFromMemory(CrLf({"1", "z", "9"}));
+    EXPECT_EQ(table.Entries(), (TextTableEntries{{9, "z"}}));
+    EXPECT_EQ(table.GetText(2), "");
+    EXPECT_EQ(table.GetValue(2), 0);
+}
+
+// --- files that do not fit
+
+TEST(TextTableLimits, AFileAnnouncingMoreThanTheCapacityFillsOnlyTheCapacity) {
+    std::vector<std::string> lines = {"9"};
+    for (int i = 1; i <= 9; ++i) {
+        lines.push_back(std::to_string(i * 10));
+        lines.push_back("Schuh " + std::to_string(i));
+    }
+    CBaseTextFile shoes(NumberFirst(5));
+    shoes.LoadFromMemory(CrLf(lines));
+    EXPECT_EQ(shoes.GetCount(), 5);
+    EXPECT_EQ(shoes.GetValue(4), 50);
+    EXPECT_EQ(shoes.GetText(4), "Schuh 5");
+    EXPECT_EQ(shoes.GetText(5), "");
+}
+
+TEST(TextTableLimits, TheNoneEntryTakesOneSlotOfTheCapacity) {
+    CBaseTextFile faces(TextFirst(3, kw::ids::kNotAvailable));
+    faces.LoadFromMemory(CrLf({"3", "A", "1", "B", "2", "C", "3"}));
+    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {1, "A"}, {2, "B"}}));
+    faces.LoadFromMemory(CrLf({"2147483647", "A", "1"}));
+    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {1, "A"}}));
+}
+
+TEST(TextTableLimits, AFileEndingEarlyKeepsOnlyCompleteEntries) {
+    CBaseTextFile faces(TextFirst(6000, kw::ids::kNotAvailable));
+    // Four announced, two complete, the third without its number line.
+    faces.LoadFromMemory(CrLf({"4", "Face A", "10", "Face B", "11", "Face C"}));
+    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {10, "Face A"}, {11, "Face B"}}));
+    // The last line without its line end still counts.
+    CBaseTextFile shoes(NumberFirst(5));
+    shoes.LoadFromMemory("3\r\n1\r\nrot\r\n2\r\nblau");
+    EXPECT_EQ(shoes.Entries(), (TextTableEntries{{1, "rot"}, {2, "blau"}}));
+}
+
+TEST(TextTableLimits, ColourTablesStayWithinTheirColours) {
+    const kw::test::TempDir dir;
+    std::vector<std::string> lines = {"40"};
+    for (int i = 0; i < 40; ++i) {
+        lines.push_back(std::to_string(i));
+        lines.push_back("F" + std::to_string(i) + "," + std::to_string(i * 1000));
+    }
+    kw::test::WriteFile(dir / "TeamColour.txt", CrLf(lines));
+    CTeamColourTextFile colours(NumberFirst(30));
+    colours.Load(dir / "TeamColour.txt");
+    ASSERT_EQ(colours.GetCount(), 30);
+    EXPECT_EQ(colours.GetText(29), "F29");
+    EXPECT_EQ(colours.GetColour(29), 29000);
+    EXPECT_EQ(colours.GetColour(30), 0);
+
+    kw::test::WriteFile(dir / "TeamColour.txt", CrLf({"5", "1", "Rot,16711680", "2"}));
+    colours.Load(dir / "TeamColour.txt");
+    EXPECT_EQ(colours.GetCount(), 1);
+    EXPECT_EQ(colours.GetColour(0), 16711680);
+    EXPECT_EQ(colours.GetColour(1), 0);
+}
+
+// --- missing files
+
+TEST(TextTableMissing, EntriesAreNumberedByIndexWithTheDefaultText) {
+    const kw::test::TempDir dir;
+    CBaseTextFile faces(TextFirst(6000, kw::ids::kNotAvailable));
+    faces.Load(dir / "faceIDs.txt");
+    ASSERT_EQ(faces.GetCount(), 6000);
+    EXPECT_EQ(faces.GetValue(0), 0);
+    EXPECT_EQ(faces.GetText(0), "");
+    EXPECT_EQ(faces.GetValue(5999), 5999);
+    EXPECT_EQ(faces.GetText(5999), "");
+
+    STextTableFormat format = TextFirst(3, kw::ids::kNotAvailable);
+    format.defaultTextId = kw::ids::kApplicationTitle;
+    CBaseTextFile withDefault(format);
+    withDefault.Load(dir / "faceIDs.txt");
+    EXPECT_EQ(withDefault.Entries(),
+              (TextTableEntries{{0, "Editor"}, {1, "Editor"}, {2, "Editor"}}));
+}
+
+TEST(TextTableMissing, TheCountOfAnEarlierLoadStaysAndColoursAreZero) {
+    const kw::test::TempDir dir;
+    CTeamColourTextFile colours(NumberFirst(5));
+    colours.LoadFromMemory(CrLf({"2", "7", "Rot,16711680", "8", "Blau,255"}));
+    colours.Load(dir / "MerchandiseColour.txt");
+    EXPECT_EQ(colours.Entries(), (TextTableEntries{{0, ""}, {1, ""}}));
+    EXPECT_EQ(colours.GetColour(0), 0);
+    EXPECT_EQ(colours.GetValue(4), 4);
+}
+
+// --- colours
+
+TEST(TeamColourTable, SplitsNameAndColourAtCommas) {
+    CTeamColourTextFile colours(NumberFirst(30));
+    colours.LoadFromMemory(CrLf({"5", "1", "Blau", "2", ",,Gelb,65535", "3", "Rot,16711680", "4",
+                                 ",,,", "5", "Gr\xFCn,,32768,7"}));
+    const std::vector<std::pair<std::string, int>> expected = {
+        {"Blau", 0}, {"Gelb", 65535}, {"Rot", 16711680}, {",,,", 0}, {"Gr\xFCn", 32768}};
+    ASSERT_EQ(colours.GetCount(), 5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(colours.GetValue(i), i + 1);
+        EXPECT_EQ(colours.GetText(i), expected[static_cast<std::size_t>(i)].first) << i;
+        EXPECT_EQ(colours.GetColour(i), expected[static_cast<std::size_t>(i)].second) << i;
+    }
+    EXPECT_EQ(kw::SwapRedAndBlue(16711680u), 0x0000FFu);
+    EXPECT_EQ(kw::SwapRedAndBlue(0xAB123456u), 0xAB563412u);
+}
+
+TEST(TextTableChoice, TheLastEntryWithTheValueIsSelected) {
+    const TextTableEntries entries = {{0, kNone}, {4, "a"}, {7, "b"}, {4, "c"}};
+    EXPECT_EQ(kw::SelectedEntryIndex(entries, 4), 3);
+    EXPECT_EQ(kw::SelectedEntryIndex(entries, 7), 2);
+    EXPECT_EQ(kw::SelectedEntryIndex(entries, 5), -1);
+}
+
+// --- the eight tables
+
+TEST(TextTables, LoadsEachTableFromItsFileInAnyLetterCase) {
+    const kw::test::TempDir db;
+    const auto lang = db / "GER";
+    std::filesystem::create_directories(lang);
+    kw::test::WriteFile(lang / "SHOE.TXT", CrLf({"1", "2", "Schuh"}));
+    kw::test::WriteFile(lang / "teamcolour.txt", CrLf({"1", "3", "Rot,16711680"}));
+    kw::test::WriteFile(lang / "MerchandiseColour.txt", CrLf({"1", "4", "Blau,255"}));
+    kw::test::WriteFile(lang / "faceids.txt", CrLf({"1", "Gesicht", "5"}));
+    kw::test::WriteFile(lang / "LeagueSystem.txt", CrLf({"1", "Liga", "6"}));
+    kw::test::WriteFile(lang / "Formation.txt", CrLf({"1", "4-4-2", "7"}));
+    kw::test::WriteFile(lang / "ClubIDs.txt", CrLf({"1", "Verein", "8"}));
+    kw::test::WriteFile(lang / "hairstyle.TXT", CrLf({"1", "Glatze", "9"}));
+
+    kw::CTextTables tables;
+    tables.LoadTextTables(db.Path(), "ger");
+    EXPECT_EQ(tables.Shoes().Entries(), (TextTableEntries{{2, "Schuh"}}));
+    EXPECT_EQ(tables.TeamColours().Entries(), (TextTableEntries{{3, "Rot"}}));
+    EXPECT_EQ(tables.TeamColours().GetColour(0), 16711680);
+    EXPECT_EQ(tables.MerchandiseColours().Entries(), (TextTableEntries{{4, "Blau"}}));
+    EXPECT_EQ(tables.MerchandiseColours().GetColour(0), 255);
+    EXPECT_EQ(tables.Faces().Entries(), (TextTableEntries{{0, kNone}, {5, "Gesicht"}}));
+    EXPECT_EQ(tables.LeagueSystems().Entries(), (TextTableEntries{{0, kNone}, {6, "Liga"}}));
+    EXPECT_EQ(tables.Formations().Entries(), (TextTableEntries{{7, "4-4-2"}}));
+    EXPECT_EQ(tables.ClubIds().Entries(), (TextTableEntries{{0, kNone}, {8, "Verein"}}));
+    EXPECT_EQ(tables.HairStyles().Entries(), (TextTableEntries{{9, "Glatze"}}));
+}
+
+TEST(TextTables, WithoutFilesEachTableShowsItsCapacity) {
+    const kw::test::TempDir db;
+    kw::CTextTables tables;
+    tables.LoadTextTables(db.Path(), "ger");
+    const std::vector<std::pair<const CBaseTextFile*, int>> capacities = {
+        {&tables.Shoes(), 5},           {&tables.Faces(), 6000},
+        {&tables.TeamColours(), 30},    {&tables.MerchandiseColours(), 5},
+        {&tables.LeagueSystems(), 100}, {&tables.Formations(), 25},
+        {&tables.ClubIds(), 1000},      {&tables.HairStyles(), 50},
+    };
+    for (const auto& [table, capacity] : capacities) {
+        EXPECT_EQ(table->GetCount(), capacity);
+        EXPECT_EQ(table->GetValue(capacity - 1), capacity - 1);
+    }
+}
+
+}  // namespace
