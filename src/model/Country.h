@@ -4,9 +4,11 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/Club.h"
 #include "model/FixedText.h"
+#include "model/Stadium.h"
 
 namespace kw {
 
@@ -49,6 +51,11 @@ public:
     CClub& CreateClub();
     CClub& AddClub(std::uint16_t index);
     void RemoveClub(std::uint32_t id);
+
+    // The country's stadiums; a stadium's number is its position in the list, from 1.
+    const std::vector<CStadium>& Stadiums() const { return m_stadiums; }
+    std::vector<CStadium>& Stadiums() { return m_stadiums; }
+
     // Makes the national team's names and short codes the country's.
     void CopyNamesToNationalTeam();
 
@@ -72,6 +79,7 @@ private:
     std::uint8_t m_continentByte = 0;
     std::uint16_t m_leagueScript = 0;
     std::map<std::uint32_t, std::unique_ptr<CClub>> m_clubs;
+    std::vector<CStadium> m_stadiums;
     std::map<std::uint32_t, std::uint16_t> m_numbering;
 };
 

@@ -1,6 +1,7 @@
 #include "model/World.h"
 
 #include <algorithm>
+#include <set>
 #include <system_error>
 
 #include "competition/Competition.h"
@@ -50,7 +51,10 @@ void CWorld::Empty() {
     m_countries.clear();
     m_persons.clear();
     m_competitions.clear();
+    m_scripts.Clear();
+    m_cupFormats.Clear();
     m_idRemap.clear();
+    m_rules.Reset();
     m_countriesRead = 0;
     m_loaded = false;
 }
@@ -148,6 +152,16 @@ bool CWorld::Save(IProgress& progress, IUserInterface& ui) {
     return !failed;
 }
 
+bool CWorld::LoadRules() {
+    const bool read = m_rules.Load(m_directory);
+    m_rules.Complete(*this);
+    return read;
+}
+
+bool CWorld::SaveRules() const {
+    return m_rules.Save(m_directory, [this](std::uint32_t id) { return ExportClubId(id); });
+}
+
 bool CWorld::CreateDatabaseDirectory(const std::filesystem::path& documents,
                                      const std::string& name, const std::string& description,
                                      IUserInterface& ui) {
@@ -224,8 +238,10 @@ CPlayer& CWorld::CreatePerson(std::uint32_t id, bool fresh) {
     if (fresh) {
         m_idRemap[id] = finalId;
     }
+    // Made before it is entered, so that its default names number it count + 1.
+    auto person = std::make_unique<CPlayer>(*this, finalId);
     auto& slot = m_persons[finalId];
-    slot = std::make_unique<CPlayer>(finalId);
+    slot = std::move(person);
     return *slot;
 }
 
@@ -255,6 +271,27 @@ CDBCompetition& CWorld::RegisterCompetition(std::unique_ptr<CDBCompetition> node
     auto& slot = m_competitions[node->Id()];
     slot = std::move(node);
     return *slot;
+}
+
+void CWorld::RemoveCompetition(std::uint32_t id) {
+    m_competitions.erase(id);
+}
+
+void CWorld::RemoveCompetitionTree(std::uint32_t id) {
+    // Parent links are ids: the subtree grows by every node whose parent is already in it.
+    std::set<std::uint32_t> doomed{id};
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (const auto& [key, node] : m_competitions) {
+            if (!doomed.contains(key) && doomed.contains(node->ParentId())) {
+                doomed.insert(key);
+                grew = true;
+            }
+        }
+    }
+    for (const std::uint32_t key : doomed) {
+        m_competitions.erase(key);
+    }
 }
 
 void CWorld::SetCurrentLanguage(std::uint8_t language) {

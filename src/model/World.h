@@ -3,13 +3,18 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "competition/CupFormat.h"
+#include "competition/ScriptEntry.h"
+#include "model/Clock.h"
 #include "model/Country.h"
 #include "model/Player.h"
+#include "model/Rules.h"
 
 namespace kw {
 
@@ -59,6 +64,10 @@ public:
 
     CCountry& Country(int number);
     const CCountry& Country(int number) const;
+
+    CRules& Rules() { return m_rules; }
+    const CRules& Rules() const { return m_rules; }
+
     // Countries 1 to 206 whose file the last Load read.
     int CountryCount() const { return m_countriesRead; }
 
@@ -79,6 +88,22 @@ public:
     CDBCompetition* Competition(std::uint32_t id);
     const CDBCompetition* Competition(std::uint32_t id) const;
     CDBCompetition& RegisterCompetition(std::unique_ptr<CDBCompetition> node);
+    const std::map<std::uint32_t, std::unique_ptr<CDBCompetition>>& Competitions() const {
+        return m_competitions;
+    }
+    void RemoveCompetition(std::uint32_t id);
+    // The node and every node whose parent chain leads to it.
+    void RemoveCompetitionTree(std::uint32_t id);
+    // The qualification script entries of every competition node and cup format.
+    CScriptTable& Scripts() { return m_scripts; }
+    const CScriptTable& Scripts() const { return m_scripts; }
+    CCupFormatTable& CupFormats() { return m_cupFormats; }
+    const CCupFormatTable& CupFormats() const { return m_cupFormats; }
+
+    // The calendar year that persons' defaults and checks measure against: the system clock's
+    // unless a source is set (tests fix it so that their expectations do not age).
+    int CurrentYear() const { return m_yearSource ? m_yearSource() : SystemYear(); }
+    void SetYearSource(std::function<int()> source) { m_yearSource = std::move(source); }
 
     std::uint8_t CurrentLanguage() const { return m_currentLanguage; }
     void SetCurrentLanguage(std::uint8_t language);
@@ -95,11 +120,13 @@ public:
 
 private:
     bool ReadCountriesList();
-    // Parts of the database that join with their own records: the cup formats, "Rules.sav" and
+    // "Rules.sav": read if present (else the defaults), then completed against the loaded
+    // clubs and stadiums; written with the title holders in the compact numbering.
+    bool LoadRules();
+    bool SaveRules() const;
+    // Parts of the database that join with their own records: the cup formats and
     // "Without.sav". Until then they read and write nothing and report success.
     void LoadCupFormats() {}
-    bool LoadRules() { return true; }
-    bool SaveRules() const { return true; }
     bool LoadWithout() { return true; }
     bool SaveWithout() const { return true; }
 
@@ -109,10 +136,14 @@ private:
     std::vector<std::unique_ptr<CCountry>> m_countries;
     std::map<std::uint32_t, std::unique_ptr<CPlayer>> m_persons;
     std::map<std::uint32_t, std::unique_ptr<CDBCompetition>> m_competitions;
+    CScriptTable m_scripts;
+    CCupFormatTable m_cupFormats;
     std::map<std::uint32_t, std::uint32_t> m_idRemap;
+    CRules m_rules;
     Selection m_selection;
     std::uint8_t m_currentLanguage = 0;
     int m_countriesRead = 0;
+    std::function<int()> m_yearSource;
 };
 
 }  // namespace kw

@@ -1,0 +1,214 @@
+#include "competition/CompetitionList.h"
+
+#include <algorithm>
+#include <string>
+
+#include "competition/CompetitionText.h"
+#include "competition/Cup.h"
+#include "competition/League.h"
+#include "competition/Pool.h"
+#include "competition/Round.h"
+#include "model/World.h"
+#include "storage/KLFile.h"
+
+namespace kw {
+
+namespace {
+
+constexpr char kCountryPrefix[] = "COMP";
+// Country files list leagues, relegation competitions and pools up to this index.
+constexpr int kMaxListedIndex = 20;
+// A count read from a file is only trusted this far: no file holds more nodes, and a damaged
+// count must not keep the reader searching for sections for ages.
+constexpr std::int32_t kMaxListCount = 10000;
+constexpr std::uint8_t kUicCode = 34;
+constexpr int kFinalRound = 15;
+
+// The code a node of this type writes into the table; 0 for none.
+std::uint8_t OccupancyCode(const CDBCompetition& node, int calendar) {
+    const int round = node.RoundName();
+    switch (node.Type()) {
+        case kChampionsLeagueType:
+            return static_cast<std::uint8_t>(round == kFinalRound ? 31 : round);
+        case kUefaCupType:
+            return static_cast<std::uint8_t>(round == kFinalRound ? 32 : round);
+        case kToyotaType:
+            return 0;
+        case kEuroSupercupType:
+            return 30;
+        case kWorldClubChampType:
+            return 33;
+        case kUicType:
+            return kUicCode;
+        case kQualiWcType:
+        case kQualiEcType:
+            return 29;
+        case kWorldCupType:
+        case kEuroCupType:
+            return calendar == 1 ? 29 : 0;
+        default:
+            return static_cast<std::uint8_t>(round);
+    }
+}
+
+void Mark(std::uint8_t& slot, std::uint8_t code) {
+    // UIC days give way to any later node.
+    if (slot == kUicCode) {
+        slot = 0;
+    }
+    if (slot == 0) {
+        slot = code;
+    }
+}
+
+}  // namespace
+
+void SDayOccupancy::Clear() {
+    for (auto& table : tables) {
+        table.fill(0);
+    }
+}
+
+void MarkDayOccupancy(const CDBCompetition& node, SDayOccupancy& occupancy,
+                      bool firstCalendarOnly) {
+    if (node.RoundName() < 1) {
+        return;
+    }
+    for (int day = 1; day < SDayOccupancy::kDays; ++day) {
+        if (node.CalendarValue(0, day) != 0) {
+            Mark(occupancy.tables[0][static_cast<std::size_t>(day)], OccupancyCode(node, 0));
+        }
+    }
+    if (firstCalendarOnly) {
+        return;
+    }
+    // The second calendar runs over two seasons; days of the later one fold onto the season.
+    const int firstDay = node.Type() == kQualiEcType ? SDayOccupancy::kDays : 1;
+    for (int day = firstDay; day < CDBCompetition::kCalendarDays; ++day) {
+        if (node.CalendarValue(1, day) != 0) {
+            const int slot = day >= SDayOccupancy::kDays ? day - SDayOccupancy::kDays : day;
+            Mark(occupancy.tables[1][static_cast<std::size_t>(slot)], OccupancyCode(node, 1));
+        }
+    }
+}
+
+std::unique_ptr<CDBCompetition> CreateCompetition(int kind, std::uint32_t id,
+                                                  std::uint32_t parentId) {
+    switch (kind) {
+        case kLeagueKind:
+            return std::make_unique<CDBLeague>(id, parentId);
+        case kCupKind:
+            return std::make_unique<CDBCup>(id, parentId);
+        case kRoundKind:
+            return std::make_unique<CDBRound>(id, parentId);
+        case kPoolKind:
+            return std::make_unique<CDBPool>(id, parentId);
+        default:
+            return nullptr;
+    }
+}
+
+std::vector<std::uint32_t> CountryCompetitionIds(const CWorld& world, int country) {
+    std::vector<std::uint32_t> ids;
+    const auto addRun = [&](int type) {
+        for (int index = 0; index < kMaxListedIndex; ++index) {
+            const std::uint32_t id = MakeCompetitionId(country, type, index);
+            if (world.Competition(id) == nullptr) {
+                break;
+            }
+            ids.push_back(id);
+        }
+    };
+    const auto addIfPresent = [&](int type, int index) {
+        const std::uint32_t id = MakeCompetitionId(country, type, index);
+        if (world.Competition(id) != nullptr) {
+            ids.push_back(id);
+        }
+    };
+    addRun(kLeagueType);
+    // Relegation ids are all below pool ids, so this is ascending id order.
+    addRun(kRelegationType);
+    addRun(kPoolType);
+    addIfPresent(kFaCupType, 0);
+    for (int index = 0; index < 4; ++index) {
+        addIfPresent(kLeagueCupType, index);
+    }
+    addIfPresent(kSupercupType, 0);
+    return ids;
+}
+
+bool WriteCompetitionList(CKLFile& file, const CWorld& world, std::span<const std::uint32_t> ids,
+                          std::string_view prefix, int exportCountry) {
+    std::vector<const CDBCompetition*> nodes;
+    for (const std::uint32_t id : ids) {
+        const CDBCompetition* node = world.Competition(id);
+        if (node != nullptr && node->Kind() != kRootKind) {
+            nodes.push_back(node);
+        }
+    }
+    bool ok = file.WriteNumber(static_cast<std::int32_t>(nodes.size()));
+    for (std::size_t k = 0; ok && k < nodes.size(); ++k) {
+        const std::string tag = std::string(prefix) + std::to_string(k);
+        ok = file.BeginSection(tag) && nodes[k]->WriteText(file, world, exportCountry) &&
+             file.EndSection(tag);
+    }
+    return ok;
+}
+
+int ReadCompetitionList(CKLFile& file, CWorld& world, std::uint32_t parentId,
+                        std::string_view prefix, SDayOccupancy* occupancy) {
+    std::int32_t count = 0;
+    file.ReadNumber(count);
+    count = std::clamp<std::int32_t>(count, 0, kMaxListCount);
+    const int parentCountry = CompetitionCountry(parentId);
+    int entered = 0;
+    for (std::int32_t k = 0; k < count; ++k) {
+        const std::string tag = std::string(prefix) + std::to_string(k);
+        if (!file.FindSection(tag)) {
+            continue;
+        }
+        std::string line;
+        file.ReadLine(line);
+        const int keyword = LookupKeyword(NodeKindKeywords(), line);
+        line.clear();
+        file.ReadLine(line);
+        std::uint32_t id = ParseCompetitionId(line, parentCountry);
+
+        std::unique_ptr<CDBCompetition> node;
+        if (keyword == kSwitzerlandKeyword) {
+            id = MakeCompetitionId(CompetitionCountry(id), kRelSwitzerlandType,
+                                   CompetitionIndex(id));
+            node = std::make_unique<CDBRelSwitzerland>(id, parentId);
+        } else if (keyword >= kLegacyKeywordFirst && keyword <= kLegacyKeywordLast) {
+            // Structures of older versions: read past, not kept.
+            CDBCup legacy(id, parentId);
+            legacy.ReadText(file, world);
+        } else {
+            node = CreateCompetition(keyword, id, parentId);
+        }
+        // A root is never read from a list: an id that composes to one (a damaged line or a type
+        // without a name) must not replace the tree's root.
+        if (node != nullptr && CompetitionType(id) != kRootType) {
+            CDBCompetition& entry = world.RegisterCompetition(std::move(node));
+            entry.ReadText(file, world);
+            ++entered;
+            if (occupancy != nullptr && entry.Kind() != kPoolKind) {
+                MarkDayOccupancy(entry, *occupancy, keyword == kSwitzerlandKeyword);
+            }
+        }
+        file.SkipToSectionEnd(tag);
+    }
+    return entered;
+}
+
+bool WriteCountryCompetitions(CKLFile& file, const CWorld& world, int country, int exportCountry) {
+    const std::vector<std::uint32_t> ids = CountryCompetitionIds(world, country);
+    return WriteCompetitionList(file, world, ids, kCountryPrefix, exportCountry);
+}
+
+int ReadCountryCompetitions(CKLFile& file, CWorld& world, int country, SDayOccupancy* occupancy) {
+    return ReadCompetitionList(file, world, MakeCompetitionId(country, kRootType, 0),
+                               kCountryPrefix, occupancy);
+}
+
+}  // namespace kw

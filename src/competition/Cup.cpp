@@ -1,0 +1,137 @@
+#include "competition/Cup.h"
+
+#include <algorithm>
+#include <string>
+
+#include "competition/CupFormat.h"
+#include "model/RecordVersion.h"
+#include "model/World.h"
+#include "storage/KLFile.h"
+
+namespace kw {
+
+CDBCup::CDBCup(std::uint32_t id, std::uint32_t parentId) : CDBCompetition(id, kCupKind, parentId) {}
+
+const CCupFormat* CDBCup::Format(const CWorld& world) const {
+    return world.CupFormats().Format(m_format);
+}
+
+std::int32_t CDBCup::RoundValue(int value, int round) const {
+    if (value < 0 || value >= kValueCount || round < 0 || round >= kRoundSlots) {
+        return 0;
+    }
+    return m_roundValues[static_cast<std::size_t>(round)][static_cast<std::size_t>(value)];
+}
+
+void CDBCup::SetRoundValue(int value, int round, std::int32_t amount) {
+    if (value >= 0 && value < kValueCount && round >= 0 && round < kRoundSlots) {
+        m_roundValues[static_cast<std::size_t>(round)][static_cast<std::size_t>(value)] = amount;
+    }
+}
+
+int CDBCup::UsedRoundSlots(const CWorld& world) const {
+    const CCupFormat* format = Format(world);
+    return format != nullptr ? std::min(format->RoundCount(), kRoundSlots) : 0;
+}
+
+int CDBCup::SourceLeagueLevel(const CWorld& world) const {
+    const CDBCompetition* league = world.Competition(Sources()[0]);
+    return league != nullptr ? league->Level() : -1;
+}
+
+int CDBCup::MatchdayCount(const CWorld& world) const {
+    const CCupFormat* format = Format(world);
+    return format != nullptr ? format->MatchdayCount() : 0;
+}
+
+std::string CDBCup::MatchdayLabel(const CWorld& world, int matchday) const {
+    const CCupFormat* format = Format(world);
+    const SCupRound* round = format != nullptr ? format->RoundOfMatchday(matchday) : nullptr;
+    if (round == nullptr) {
+        return CDBCompetition::MatchdayLabel(world, matchday);
+    }
+    return std::string(RoundLabel(round->roundName));
+}
+
+std::uint32_t CDBCup::OwnFaults(const CWorld& world, int calendar, int levelLimit) const {
+    if (Format(world) == nullptr) {
+        return kFaultMatchdayCount;
+    }
+    return CDBCompetition::OwnFaults(world, calendar, levelLimit);
+}
+
+bool CDBCup::WriteExtraValues(CKLFile&) const {
+    return true;
+}
+
+void CDBCup::ReadExtraValues(CKLFile&) {}
+
+bool CDBCup::WriteText(CKLFile& file, const CWorld& world, int exportCountry) const {
+    bool ok = WriteHead(file, exportCountry) && WriteNames(file) &&
+              file.WriteNumber(static_cast<std::int32_t>(m_format)) && WriteExtraValues(file) &&
+              file.WriteNumber(static_cast<std::int32_t>(m_setting16)) &&
+              file.WriteNumber(m_setting32);
+    // A cup that is not set up has nothing more.
+    if (!ok || m_format == 0) {
+        return ok;
+    }
+    ok = WriteCalendars(file, kLastDay, MatchdayCount(world));
+    for (int round = kRoundSlots - UsedRoundSlots(world); ok && round < kRoundSlots; ++round) {
+        for (int value = 0; ok && value < kValueCount; ++value) {
+            ok = file.WriteNumber(RoundValue(value, round));
+        }
+    }
+    return ok && WriteTail(file, world, exportCountry);
+}
+
+void CDBCup::ReadText(CKLFile& file, CWorld& world) {
+    ReadNames(file, true);
+    file.ReadNumber(m_format);
+    ReadExtraValues(file);
+    if (LoadedRecordMajor() >= 8198) {
+        file.ReadNumber(m_setting16);
+        file.ReadNumber(m_setting32);
+    }
+    if (m_format == 0) {
+        return;
+    }
+    // Cups are written over the whole calendar, so they are read over it too. Without a known
+    // format there is no round count to limit the entries, and keeping them all loses nothing.
+    const CCupFormat* format = Format(world);
+    ReadCalendars(file, kLastDay, format != nullptr ? 2 * format->RoundCount() : -1);
+    for (int round = kRoundSlots - UsedRoundSlots(world); round < kRoundSlots; ++round) {
+        for (int value = 0; value < kValueCount; ++value) {
+            std::int32_t amount = 0;
+            file.ReadNumber(amount);
+            SetRoundValue(value, round, amount);
+        }
+    }
+    ReadTail(file, world);
+}
+
+bool CDBCup::HasSameData(const CDBCompetition& other) const {
+    if (!CDBCompetition::HasSameData(other)) {
+        return false;
+    }
+    const auto& cup = static_cast<const CDBCup&>(other);
+    return m_format == cup.m_format && m_setting16 == cup.m_setting16 &&
+           m_setting32 == cup.m_setting32 && m_roundValues == cup.m_roundValues;
+}
+
+// --- CDBRelSwitzerland
+
+std::string_view CDBRelSwitzerland::KindKeyword() const {
+    return "DB_SWITZERLAND";
+}
+
+bool CDBRelSwitzerland::WriteExtraValues(CKLFile& file) const {
+    return file.WriteNumber(static_cast<std::int32_t>(Level()));
+}
+
+void CDBRelSwitzerland::ReadExtraValues(CKLFile& file) {
+    std::int8_t level = 0;
+    file.ReadNumber(level);
+    SetLevel(level);
+}
+
+}  // namespace kw

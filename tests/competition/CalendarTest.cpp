@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include "CompetitionTestSupport.h"
+#include "competition/Cup.h"
+#include "competition/CupFormat.h"
+#include "competition/Fixturelist.h"
+#include "competition/League.h"
+#include "competition/Pool.h"
+#include "competition/Round.h"
+#include "model/ClubId.h"
+
+namespace kw {
+namespace {
+
+using test::kCountry;
+
+constexpr std::uint32_t kLeague0 = MakeCompetitionId(kCountry, kLeagueType, 0);
+
+class Calendar : public test::CompetitionTest {};
+
+TEST_F(Calendar, OddLeagueSizesPlayAsTheNextEvenSize) {
+    auto& league = Add<CDBLeague>(kLeague0);
+    league.SetMeetings(2);
+    league.SetLeagueSize(17);
+    EXPECT_EQ(league.MatchdayCount(world), 34);
+    league.SetLeagueSize(18);
+    EXPECT_EQ(league.MatchdayCount(world), 34);
+    league.SetMeetings(3);
+    league.SetLeagueSize(24);
+    EXPECT_EQ(league.MatchdayCount(world), 69);
+    league.SetLeagueSize(0);
+    EXPECT_EQ(league.MatchdayCount(world), 0);
+}
+
+TEST_F(Calendar, FixtureListFollowsSizeAndMeetings) {
+    auto& league = Add<CDBLeague>(kLeague0);
+    EXPECT_EQ(league.LeagueSize(), 18);
+    EXPECT_EQ(league.Fixtures().Rows(), 34);
+    EXPECT_EQ(league.Fixtures().Columns(), 9);
+    league.Fixtures().SetPairing(1, 2, 3, 4);
+    league.SetLeagueSize(7);
+    EXPECT_EQ(league.Fixtures().Rows(), 14);
+    EXPECT_EQ(league.Fixtures().Columns(), 3);
+    std::uint8_t home = 0;
+    std::uint8_t away = 0;
+    ASSERT_TRUE(league.Fixtures().GetPairing(1, 2, home, away));
+    EXPECT_EQ(home, 3);
+    EXPECT_EQ(away, 4);
+    league.SetLeagueSize(500);
+    EXPECT_EQ(league.LeagueSize(), CDBLeagueBase::kMaxTeams);
+}
+
+TEST_F(Calendar, MatchdaysStayNumberedInDayOrder) {
+    auto& league = Add<CDBLeague>(kLeague0);
+    EXPECT_TRUE(league.AddMatchday(0, 20));
+    EXPECT_TRUE(league.AddMatchday(0, 40));
+    // A day in between becomes matchday 2 and moves the later one on.
+    EXPECT_TRUE(league.AddMatchday(0, 30));
+    EXPECT_EQ(league.CalendarValue(0, 20), 1);
+    EXPECT_EQ(league.CalendarValue(0, 30), 2);
+    EXPECT_EQ(league.CalendarValue(0, 40), 3);
+    EXPECT_TRUE(league.RemoveMatchday(0, 20));
+    EXPECT_EQ(league.CalendarValue(0, 30), 1);
+    EXPECT_EQ(league.CalendarValue(0, 40), 2);
+    EXPECT_EQ(league.EnteredMatchdays(0), 2);
+    // The other calendar is untouched.
+    EXPECT_EQ(league.EnteredMatchdays(1), 0);
+}
+
+TEST_F(Calendar, RefusedDaysChangeNothing) {
+    auto& league = Add<CDBLeague>(kLeague0);
+    ASSERT_TRUE(league.AddMatchday(1, 734));
+    EXPECT_FALSE(league.AddMatchday(1, 734));
+    EXPECT_FALSE(league.AddMatchday(0, 0));
+    EXPECT_FALSE(league.AddMatchday(0, 735));
+    EXPECT_FALSE(league.AddMatchday(0, -1));
+    EXPECT_FALSE(league.AddMatchday(2, 10));
+    EXPECT_FALSE(league.RemoveMatchday(0, 10));
+    EXPECT_FALSE(league.RemoveMatchday(-1, 734));
+    EXPECT_EQ(league.EnteredMatchdays(0), 0);
+    EXPECT_EQ(league.EnteredMatchdays(1), 1);
+    EXPECT_EQ(league.CalendarValue(5, 734), 0);
+    EXPECT_EQ(league.CalendarValue(1, 9999), 0);
+}
+
+TEST_F(Calendar, DayQueries) {
+    auto& league = Add<CDBLeague>(kLeague0);
+    league.AddMatchday(0, 10);
+    league.AddMatchday(0, 17);
+    EXPECT_EQ(league.LastMatchdayBefore(0, 17), 1);
+    EXPECT_EQ(league.LastMatchdayBefore(0, 18), 2);
+    EXPECT_EQ(league.LastMatchdayBefore(0, 10), -1);
+    EXPECT_EQ(league.LastMatchdayBefore(0, 100000), 2);
+    EXPECT_EQ(league.DayOfMatchday(0, 0), 10);
+    EXPECT_EQ(league.DayOfMatchday(0, 1), 17);
+    EXPECT_EQ(league.DayOfMatchday(0, 2), 0);
+    EXPECT_EQ(league.DayOfMatchday(0, -1), 0);
+}
+
+TEST_F(Calendar, SubCompetitionsPlayForTheirParentAndCyclesEnd) {
+    auto& league = Add<CDBLeague>(kLeague0);
+    auto& relegation = Add<CDBCup>(MakeCompetitionId(kCountry, kRelegationType, 0));
+    auto& deeper = Add<CDBRound>(MakeCompetitionId(kCountry, kRelegationType, 1));
+    league.AddSubCompetition(relegation.Id());
+    relegation.AddSubCompetition(deeper.Id());
+    deeper.AddMatchday(0, 200);
+    EXPECT_TRUE(league.PlaysOnDay(world, 0, 200));
+    EXPECT_FALSE(league.PlaysOnDay(world, 1, 200));
+    EXPECT_FALSE(league.PlaysOnDay(world, 0, 201));
+    // A hand-made cycle and a dangling id.
+    deeper.AddSubCompetition(league.Id());
+    deeper.AddSubCompetition(MakeCompetitionId(kCountry, kPoolType, 9));
+    EXPECT_FALSE(league.PlaysOnDay(world, 0, 201));
+}
+
+TEST_F(Calendar, InheritedValueComesFromTheFirstSubOfTheSameLevel) {
+    auto& league = Add<CDBLeague>(kLeague0);
+    league.SetLevel(1);
+    auto& otherLevel = Add<CDBLeague>(kLeague0 + 1);
+    otherLevel.SetLevel(2);
+    otherLevel.AddMatchday(0, 50);
+    auto& sameLevel = Add<CDBLeague>(kLeague0 + 2);
+    sameLevel.SetLevel(1);
+    sameLevel.AddMatchday(0, 40);
+    sameLevel.AddMatchday(0, 50);
+    league.AddSubCompetition(otherLevel.Id());
+    league.AddSubCompetition(sameLevel.Id());
+    EXPECT_EQ(league.InheritedCalendarValue(world, 0, 50), 2);
+    league.AddMatchday(0, 50);
+    EXPECT_EQ(league.InheritedCalendarValue(world, 0, 50), 1);
+    EXPECT_EQ(league.InheritedCalendarValue(world, 0, 60), 0);
+    sameLevel.AddSubCompetition(league.Id());
+    EXPECT_EQ(league.InheritedCalendarValue(world, 0, 60), 0);
+}
+
+TEST_F(Calendar, CupMatchdaysAndLabelsComeFromItsFormat) {
+    auto& cup = Add<CDBCup>(MakeCompetitionId(kCountry, kFaCupType, 0));
+    EXPECT_EQ(cup.MatchdayCount(world), 0);
+    EXPECT_EQ(cup.MatchdayLabel(world, 1), "1");
+    cup.SetFormatNumber(1);
+    EXPECT_EQ(cup.MatchdayCount(world), 4);
+    EXPECT_EQ(cup.UsedRoundSlots(world), 3);
+    EXPECT_EQ(cup.MatchdayLabel(world, 1), "1. Runde");
+    EXPECT_EQ(cup.MatchdayLabel(world, 2), "Viertelfinale");
+    EXPECT_EQ(cup.MatchdayLabel(world, 3), "Viertelfinale");
+    EXPECT_EQ(cup.MatchdayLabel(world, 4), "Finale");
+    EXPECT_EQ(cup.MatchdayLabel(world, 5), "5");
+    cup.SetFormatNumber(77);  // unknown
+    EXPECT_EQ(cup.MatchdayCount(world), 0);
+    EXPECT_EQ(cup.UsedRoundSlots(world), 0);
+}
+
+TEST_F(Calendar, CupUsesAtMostEightRoundSlots) {
+    CCupFormat many;
+    for (int round = 0; round < 12; ++round) {
+        many.AddRound(SCupRound{.flags = 2, .roundName = 6});
+    }
+    EXPECT_EQ(many.RoundCount(), CCupFormat::kMaxRounds);
+    EXPECT_EQ(many.MatchdayCount(), 20);
+    ASSERT_TRUE(world.CupFormats().Set(3, many));
+    auto& cup = Add<CDBCup>(MakeCompetitionId(kCountry, kFaCupType, 0));
+    cup.SetFormatNumber(3);
+    EXPECT_EQ(cup.UsedRoundSlots(world), 8);
+    cup.SetRoundValue(3, 7, 5);
+    cup.SetRoundValue(4, 7, 6);
+    cup.SetRoundValue(0, 8, 6);
+    EXPECT_EQ(cup.RoundValue(3, 7), 5);
+    EXPECT_EQ(cup.RoundValue(4, 7), 0);
+    EXPECT_EQ(cup.RoundValue(0, 8), 0);
+}
+
+TEST_F(Calendar, CupLevelComesFromItsSourceLeague) {
+    auto& league = Add<CDBLeague>(kLeague0);
+    league.SetLevel(2);
+    auto& cup = Add<CDBCup>(MakeCompetitionId(kCountry, kLeagueCupType, 1));
+    EXPECT_EQ(cup.SourceLeagueLevel(world), -1);
+    cup.AddSource(kLeague0);
+    EXPECT_EQ(cup.SourceLeagueLevel(world), 2);
+}
+
+TEST_F(Calendar, RoundsHaveOneOrTwoMatchdays) {
+    auto& round = Add<CDBRound>(MakeCompetitionId(0, kUefaCupType, 1));
+    EXPECT_EQ(round.MatchdayCount(world), 1);
+    round.SetModeFlags(4);
+    EXPECT_EQ(round.MatchdayCount(world), 2);
+    round.SetModeFlags(1 | 8);
+    EXPECT_EQ(round.MatchdayCount(world), 1);
+}
+
+TEST(RoundLabels, ByRoundName) {
+    EXPECT_EQ(RoundLabel(0), "Qualif. int. Wett.");
+    EXPECT_EQ(RoundLabel(4), "Qualif. int. Wett.");
+    EXPECT_EQ(RoundLabel(9), "Runde 5");
+    EXPECT_EQ(RoundLabel(12), "Achtelfinale");
+    EXPECT_EQ(RoundLabel(16), "");
+    EXPECT_EQ(RoundLabel(-1), "");
+}
+
+TEST(CupFormats, NumberZeroNeverHoldsOne) {
+    CCupFormatTable formats;
+    EXPECT_FALSE(formats.Set(0, CCupFormat{}));
+    EXPECT_FALSE(formats.Set(256, CCupFormat{}));
+    EXPECT_TRUE(formats.Set(4, CCupFormat{}));
+    EXPECT_EQ(formats.Format(0), nullptr);
+    EXPECT_EQ(formats.Format(3), nullptr);
+    EXPECT_NE(formats.Format(4), nullptr);
+    EXPECT_EQ(formats.Format(4)->Category(), kCupCategoryMisc);
+    EXPECT_EQ(LookupKeyword(CupCategoryKeywords(), "CC_FA"), kCupCategoryMisc);
+    EXPECT_EQ(LookupKeyword(CupCategoryKeywords(), "LEAGUE"), kCupCategoryLeague);
+}
+
+class Teams : public test::CompetitionTest {
+protected:
+    CDBLeague& league = Add<CDBLeague>(kLeague0);
+};
+
+TEST_F(Teams, AdditionsAreRefusedForIndexZeroDuplicatesAndAFullLeague) {
+    league.SetLeagueSize(2);
+    EXPECT_FALSE(league.AddTeam(MakeClubId(kCountry, 0)));
+    EXPECT_TRUE(league.AddTeam(MakeClubId(kCountry, 1)));
+    EXPECT_FALSE(league.AddTeam(MakeClubId(kCountry, 1)));
+    EXPECT_TRUE(league.AddTeam(MakeClubId(kCountry, 1) | kSecondTeamFlag));
+    EXPECT_TRUE(league.IsFull());
+    EXPECT_FALSE(league.AddTeam(MakeClubId(kCountry, 3)));
+    EXPECT_EQ(league.TeamCount(), 2);
+}
+
+TEST_F(Teams, InsertionRemovalAndPositions) {
+    league.AddTeam(MakeClubId(kCountry, 1));
+    league.AddTeam(MakeClubId(kCountry, 3));
+    league.AddTeam(MakeClubId(kCountry, 2), 1);
+    league.AddTeam(MakeClubId(kCountry, 4), 99);
+    EXPECT_EQ(league.Teams(),
+              (std::vector<std::uint32_t>{MakeClubId(kCountry, 1), MakeClubId(kCountry, 2),
+                                          MakeClubId(kCountry, 3), MakeClubId(kCountry, 4)}));
+    EXPECT_TRUE(league.RemoveTeam(MakeClubId(kCountry, 2)));
+    EXPECT_FALSE(league.RemoveTeam(MakeClubId(kCountry, 2)));
+    EXPECT_EQ(league.PositionOfTeam(MakeClubId(kCountry, 3)), 1);
+    EXPECT_EQ(league.PositionOfTeam(MakeClubId(kCountry, 2)), -1);
+    EXPECT_EQ(league.Team(2), MakeClubId(kCountry, 4));
+    EXPECT_EQ(league.Team(3), 0u);
+    // Nodes without a team list answer 0.
+    EXPECT_EQ(Add<CDBPool>(MakeCompetitionId(kCountry, kPoolType, 0)).PositionOfTeam(1), 0);
+}
+
+TEST_F(Teams, FourValuesAndLinksAreBounded) {
+    league.SetValue(3, 9);
+    league.SetValue(4, 9);
+    EXPECT_EQ(league.Value(3), 9);
+    EXPECT_EQ(league.Value(4), 0);
+    EXPECT_EQ(league.Value(-1), 0);
+    for (int i = 0; i < CDBCompetition::kMaxLinks; ++i) {
+        EXPECT_TRUE(league.AddSource(kLeague0 + 1 + static_cast<std::uint32_t>(i)));
+    }
+    EXPECT_FALSE(league.AddSource(kLeague0 + 20));
+    EXPECT_FALSE(league.AddSubCompetition(0));
+    EXPECT_EQ(league.SourceCount(), CDBCompetition::kMaxLinks);
+}
+
+TEST(Fixturelist, AccessorsIgnorePositionsOutsideTheTable) {
+    CDBFixturelist list(2, 3);
+    list.SetPairing(2, 0, 1, 1);
+    list.SetPairing(0, -1, 1, 1);
+    std::uint8_t home = 7;
+    std::uint8_t away = 8;
+    EXPECT_FALSE(list.GetPairing(0, 3, home, away));
+    EXPECT_EQ(home, 7);
+    EXPECT_EQ(away, 8);
+    EXPECT_EQ(list, CDBFixturelist(2, 3));
+}
+
+TEST(Fixturelist, CompleteOnlyWithoutZeros) {
+    EXPECT_TRUE(CDBFixturelist().IsComplete());
+    CDBFixturelist list(1, 1);
+    list.SetPairing(0, 0, 3, 0);
+    EXPECT_FALSE(list.IsComplete());
+    list.SetPairing(0, 0, 3, 1);
+    EXPECT_TRUE(list.IsComplete());
+    CDBFixturelist copy;
+    copy.Assign(list);
+    EXPECT_EQ(copy, list);
+    copy.ClearRow(0);
+    EXPECT_FALSE(copy.IsComplete());
+    list.ClearAll();
+    EXPECT_FALSE(list.IsComplete());
+}
+
+}  // namespace
+}  // namespace kw

@@ -1,0 +1,134 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "TempDir.h"
+#include "competition/CompetitionList.h"
+#include "competition/CupFormat.h"
+#include "model/RecordVersion.h"
+#include "model/World.h"
+#include "storage/KLFile.h"
+
+namespace kw::test {
+
+// Everything written through `write`, as the file holds it.
+inline std::string WrittenText(const std::function<void(CKLFile&)>& write) {
+    TempDir folder;
+    CKLFile file;
+    EXPECT_TRUE(file.OpenForWrite(folder / "out.txt"));
+    write(file);
+    EXPECT_TRUE(file.Close());
+    return ReadFile(folder / "out.txt");
+}
+
+// The lines of a written text, without their CR LF.
+inline std::vector<std::string> Lines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string line(text.substr(0, end));
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+        if (end == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+// Lines joined with CR LF, each ended, as the writer ends them.
+inline std::string Text(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+// Reads with the current data version unless a test sets an older one; restores it afterwards.
+class VersionGuard {
+public:
+    VersionGuard() : m_saved(LoadedRecordVersion()) { SetLoadedRecordVersion(kDataVersion); }
+    ~VersionGuard() { SetLoadedRecordVersion(m_saved); }
+    VersionGuard(const VersionGuard&) = delete;
+    VersionGuard& operator=(const VersionGuard&) = delete;
+
+private:
+    std::uint32_t m_saved;
+};
+
+inline constexpr int kCountry = 5;
+inline constexpr std::uint32_t kRoot = MakeCompetitionId(kCountry, kRootType, 0);
+
+// Format 1: a first round, a two-legged quarter-final and a final (4 matchdays). Format 2: a
+// two-legged final (2 matchdays).
+inline void AddCupFormats(CWorld& world) {
+    CCupFormat rounds;
+    rounds.SetCategory(kCupCategoryFa);
+    rounds.AddRound(SCupRound{.flags = 1, .roundName = 5});
+    rounds.AddRound(SCupRound{.flags = 2, .roundName = 13});
+    rounds.AddRound(SCupRound{.flags = 1, .roundName = 15});
+    world.CupFormats().Set(1, rounds);
+    CCupFormat final;
+    final.SetCategory(kCupCategorySupercup);
+    final.AddRound(SCupRound{.flags = 4, .roundName = 15});
+    world.CupFormats().Set(2, final);
+}
+
+// The minimal countries, country 5 with clubs 1 to 20 (so that saved numbers equal the
+// indexes), and the two cup formats.
+inline void PrepareWorld(CWorld& world) {
+    world.InitialiseCountries();
+    for (std::uint16_t index = 1; index <= 20; ++index) {
+        world.Country(kCountry).AddClub(index);
+    }
+    world.Country(kCountry).RebuildNumbering();
+    AddCupFormats(world);
+}
+
+template <typename T>
+T& AddNode(CWorld& world, std::uint32_t id, std::uint32_t parent = kRoot) {
+    return static_cast<T&>(world.RegisterCompetition(std::make_unique<T>(id, parent)));
+}
+
+// A node list of one node given by its lines (kind line first), read under the country's root.
+inline int ReadNodeLines(CWorld& world, const std::vector<std::string>& lines,
+                         int country = kCountry, SDayOccupancy* occupancy = nullptr) {
+    std::vector<std::string> all = {"1", "%INDEX%COMP0"};
+    all.insert(all.end(), lines.begin(), lines.end());
+    all.push_back("%INDEXEND%COMP0");
+    CKLFile file;
+    file.OpenForReadFromMemory(Text(all));
+    return ReadCompetitionList(file, world, MakeCompetitionId(country, kRootType, 0), "COMP",
+                               occupancy);
+}
+
+inline std::string NodeText(const CWorld& world, const CDBCompetition& node,
+                            int exportCountry = kOwnCountry) {
+    return WrittenText(
+        [&](CKLFile& file) { EXPECT_TRUE(node.WriteText(file, world, exportCountry)); });
+}
+
+class CompetitionTest : public ::testing::Test {
+protected:
+    CompetitionTest() { PrepareWorld(world); }
+
+    template <typename T>
+    T& Add(std::uint32_t id, std::uint32_t parent = kRoot) {
+        return AddNode<T>(world, id, parent);
+    }
+
+    VersionGuard version;
+    CWorld world;
+};
+
+}  // namespace kw::test

@@ -1,0 +1,434 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+
+#include "CompetitionTestSupport.h"
+#include "competition/CompetitionText.h"
+#include "competition/Cup.h"
+#include "competition/League.h"
+#include "competition/Pool.h"
+#include "competition/Round.h"
+#include "competition/ScriptEntry.h"
+#include "model/ClubId.h"
+
+namespace kw {
+namespace {
+
+using test::kCountry;
+using test::Lines;
+using test::NodeText;
+using test::ReadNodeLines;
+
+constexpr std::uint32_t kLeague0 = MakeCompetitionId(kCountry, kLeagueType, 0);
+
+class NodeTextForm : public test::CompetitionTest {
+protected:
+    void SetNames(CDBCompetition& node) {
+        const char* names[] = {"Liga", "League", "Ligue", "Liga ES", "Lega"};
+        for (int language = 0; language < kLanguageCount; ++language) {
+            node.Names()[static_cast<std::size_t>(language)].Set(names[language]);
+        }
+    }
+
+    // A two-team league with one meeting: one matchday, complete.
+    CDBLeague& SmallLeague() {
+        auto& league = Add<CDBLeague>(kLeague0);
+        SetNames(league);
+        league.SetLeagueSize(2);
+        league.SetMeetings(1);
+        league.SetLevel(0);
+        league.AddTeam(MakeClubId(kCountry, 1));
+        league.AddTeam(MakeClubId(kCountry, 2));
+        league.AddMatchday(0, 10);
+        league.Fixtures().SetPairing(0, 0, 1, 2);
+        return league;
+    }
+
+    template <typename T>
+    const T& Node(std::uint32_t id) {
+        const CDBCompetition* node = world.Competition(id);
+        EXPECT_NE(node, nullptr);
+        EXPECT_NE(dynamic_cast<const T*>(node), nullptr);
+        return static_cast<const T&>(*node);
+    }
+
+    // Lines of a node's text with one line replaced or dropped.
+    static std::vector<std::string> Edited(std::vector<std::string> lines, std::string_view old,
+                                           std::optional<std::string> replacement) {
+        const auto found = std::find(lines.begin(), lines.end(), old);
+        EXPECT_NE(found, lines.end()) << old;
+        if (found != lines.end()) {
+            if (replacement) {
+                *found = *replacement;
+            } else {
+                lines.erase(found);
+            }
+        }
+        return lines;
+    }
+};
+
+TEST_F(NodeTextForm, LeagueWritesEveryPartInOrder) {
+    CDBLeague& league = SmallLeague();
+    league.SetRelegationRule(2 | 128);
+    league.SetFourValues({1, 2, 3, 4});
+    EXPECT_EQ(
+        Lines(NodeText(world, league)),
+        (std::vector<std::string>{
+            "DB_LEAGUE", "{ 5, LEAGUE, 0 }", R"("Liga","League","Ligue","Liga ES","Lega")", "2",
+            "0", "REL_RULE_2,REL_RULE_TAKE_POINTS", "0", "1", "ROUND_GROUP1", "10", "100", ";",
+            "%INDEX%TEAMS", "50001,50002", "%INDEXEND%TEAMS", ";", "%INDEX%MATCHDAYS", "10",
+            "%INDEXEND%MATCHDAYS", "%INDEX%MATCHDAYS2", "0", "%INDEXEND%MATCHDAYS2", ";",
+            "%INDEX%FIXTURE", "1,2", "%INDEXEND%FIXTURE", "1", "2", "3", "4", "3", "-1", "65535",
+            // common tail: base setting, level, sources, sub-competitions, script count
+            "3", "0", "0", "0", "0"}));
+}
+
+TEST_F(NodeTextForm, TeamIdsAreWrittenInTheSavedNumbering) {
+    world.Country(kCountry).AddClub(30);
+    world.Country(kCountry).RebuildNumbering();
+    auto& league = Add<CDBLeague>(kLeague0);
+    league.AddTeam(MakeClubId(kCountry, 30));
+    league.AddTeam(MakeClubId(kCountry, 30) | kSecondTeamFlag);
+    league.AddTeam(MakeClubId(kCountry, 99));  // no such club
+    const std::vector<std::string> lines = Lines(NodeText(world, league));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "50015,1050015,0"), lines.end());
+
+    // Read back, the saved numbers are the indexes; the unknown club is no team.
+    ASSERT_EQ(ReadNodeLines(world, lines), 1);
+    EXPECT_EQ(Node<CDBLeague>(kLeague0).Teams(),
+              (std::vector<std::uint32_t>{MakeClubId(kCountry, 21),
+                                          MakeClubId(kCountry, 21) | kSecondTeamFlag}));
+}
+
+TEST_F(NodeTextForm, TeamsWithoutCountryAfterTheFirstAreSkippedAndAFullLeagueStops) {
+    const std::vector<std::string> lines =
+        Edited(Lines(NodeText(world, SmallLeague())), "50001,50002", "50003,7,50004,50005");
+    ASSERT_EQ(ReadNodeLines(world, lines), 1);
+    EXPECT_EQ(Node<CDBLeague>(kLeague0).Teams(),
+              (std::vector<std::uint32_t>{MakeClubId(kCountry, 3), MakeClubId(kCountry, 4)}));
+}
+
+TEST_F(NodeTextForm, EmptyTeamLineGivesNoTeam) {
+    const std::vector<std::string> lines =
+        Edited(Lines(NodeText(world, SmallLeague())), "50001,50002", "");
+    ASSERT_EQ(ReadNodeLines(world, lines), 1);
+    EXPECT_EQ(Node<CDBLeague>(kLeague0).TeamCount(), 0);
+}
+
+TEST_F(NodeTextForm, MatchdayZerosArePadding) {
+    auto& league = Add<CDBLeague>(kLeague0);
+    league.SetLeagueSize(2);
+    league.SetMeetings(4);
+    ASSERT_EQ(league.LeagueMatchdays(), 4);
+    std::vector<std::string> lines = Lines(NodeText(world, league));
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "0,0,0,0"), 2);
+    lines = Edited(lines, "0,0,0,0", "5,12,0,0");
+    ASSERT_EQ(ReadNodeLines(world, lines), 1);
+    const CDBLeague& read = Node<CDBLeague>(kLeague0);
+    EXPECT_EQ(read.CalendarValue(0, 5), 1);
+    EXPECT_EQ(read.CalendarValue(0, 12), 2);
+    EXPECT_EQ(read.EnteredMatchdays(0), 2);
+    EXPECT_EQ(read.EnteredMatchdays(1), 0);
+}
+
+TEST_F(NodeTextForm, MatchdayEntriesBeyondTheCountOrTheSeasonAreDropped) {
+    auto& league = Add<CDBLeague>(kLeague0);
+    league.SetLeagueSize(2);
+    league.SetMeetings(4);
+    std::vector<std::string> lines = Lines(NodeText(world, league));
+    lines = Edited(lines, "0,0,0,0", "400,-3,7,7");
+    lines = Edited(lines, "0,0,0,0", "1,2,3,4,5,6");
+    ASSERT_EQ(ReadNodeLines(world, lines), 1);
+    const CDBLeague& read = Node<CDBLeague>(kLeague0);
+    EXPECT_EQ(read.CalendarValue(0, 7), 1);
+    EXPECT_EQ(read.EnteredMatchdays(0), 1);
+    EXPECT_EQ(read.EnteredMatchdays(1), 4);
+    EXPECT_EQ(read.CalendarValue(1, 5), 0);
+}
+
+TEST_F(NodeTextForm, MissingSecondCalendarCopiesTheFirst) {
+    std::vector<std::string> lines = Lines(NodeText(world, SmallLeague()));
+    const auto section = std::find(lines.begin(), lines.end(), "%INDEX%MATCHDAYS2");
+    ASSERT_NE(section, lines.end());
+    lines.erase(section, section + 3);
+    ASSERT_EQ(ReadNodeLines(world, lines), 1);
+    EXPECT_EQ(Node<CDBLeague>(kLeague0).CalendarValue(1, 10), 1);
+}
+
+TEST_F(NodeTextForm, CupWithoutFormatEndsAfterItsSettings) {
+    auto& cup = Add<CDBCup>(MakeCompetitionId(kCountry, kLeagueCupType, 1));
+    SetNames(cup);
+    cup.SetSetting16(16);
+    cup.SetSetting32(-32);
+    cup.AddSource(kLeague0);
+    cup.AddMatchday(0, 40);
+    EXPECT_EQ(Lines(NodeText(world, cup)),
+              (std::vector<std::string>{"DB_CUP", "{ 5, LE_CUP, 1 }",
+                                        R"("Liga","League","Ligue","Liga ES","Lega")", "0", "16",
+                                        "-32"}));
+}
+
+TEST_F(NodeTextForm, CupWritesCalendarsOverTheWholeYearAndItsUsedRoundSlots) {
+    const std::uint32_t id = MakeCompetitionId(kCountry, kFaCupType, 0);
+    auto& cup = Add<CDBCup>(id);
+    cup.SetFormatNumber(1);
+    cup.AddMatchday(0, 100);
+    cup.AddMatchday(0, 200);
+    cup.AddMatchday(1, 400);
+    for (int round = 0; round < CDBCup::kRoundSlots; ++round) {
+        cup.SetRoundValue(0, round, 1000 * (round + 1));
+    }
+    const std::vector<std::string> lines = Lines(NodeText(world, cup));
+    // After head and names: format, the two settings, the calendars padded to 4 matchdays, the
+    // values of the slots 5 to 7 that the format's 3 rounds use, and the tail.
+    const std::vector<std::string> expected = {"1",
+                                               "0",
+                                               "0",
+                                               "%INDEX%MATCHDAYS",
+                                               "100,200,0,0",
+                                               "%INDEXEND%MATCHDAYS",
+                                               "%INDEX%MATCHDAYS2",
+                                               "400,0,0,0",
+                                               "%INDEXEND%MATCHDAYS2",
+                                               "6000",
+                                               "0",
+                                               "0",
+                                               "0",
+                                               "7000",
+                                               "0",
+                                               "0",
+                                               "0",
+                                               "8000",
+                                               "0",
+                                               "0",
+                                               "0",
+                                               "3",
+                                               "-1",
+                                               "0",
+                                               "0",
+                                               "0"};
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 3, lines.end()), expected);
+
+    world.RemoveCompetition(id);
+    ASSERT_EQ(ReadNodeLines(world, lines), 1);
+    const CDBCup& read = Node<CDBCup>(id);
+    EXPECT_EQ(read.CalendarValue(1, 400), 1);
+    EXPECT_EQ(read.RoundValue(0, 5), 6000);
+    EXPECT_EQ(read.RoundValue(0, 0), 0);
+}
+
+TEST_F(NodeTextForm, PoolKeepsTheFirstThreeChecksAndStaysInStep) {
+    ASSERT_EQ(ReadNodeLines(world, {"DB_POOL",
+                                    "{ -1, POOL, 0 }",
+                                    "0",
+                                    "16",
+                                    "POOL_SORT_BEST_TAB_POS,POOL_RESERVE_TEAMS",
+                                    "; how many comps to check",
+                                    "5",
+                                    "; which comps to check",
+                                    "{ -1, LEAGUE, 0 }",
+                                    "{ -1, LEAGUE, 1 }",
+                                    "{ -1, LEAGUE, 2 }",
+                                    "{ -1, LEAGUE, 3 }",
+                                    "{ -1, LEAGUE, 4 }",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "7",
+                                    "2",
+                                    "{ 5, LEAGUE, 9 }",
+                                    "0",
+                                    "0"}),
+              1);
+    const CDBPool& pool = Node<CDBPool>(MakeCompetitionId(kCountry, kPoolType, 0));
+    EXPECT_EQ(pool.PoolSize(), 16);
+    EXPECT_EQ(pool.SortMode(), 7 | 32768);
+    EXPECT_EQ(pool.CheckedCount(), 3);
+    EXPECT_EQ(pool.Checked(), (std::array<std::uint32_t, 3>{kLeague0, kLeague0 + 1, kLeague0 + 2}));
+    EXPECT_EQ(pool.BaseSetting(), 7);
+    EXPECT_EQ(pool.Level(), 2);
+    EXPECT_EQ(pool.Sources()[0], MakeCompetitionId(kCountry, kLeagueType, 9));
+}
+
+TEST_F(NodeTextForm, PoolWritesItsChecksBetweenComments) {
+    auto& pool = Add<CDBPool>(MakeCompetitionId(kCountry, kPoolType, 1));
+    pool.SetPoolSize(4);
+    pool.AddChecked(kLeague0);
+    EXPECT_FALSE(pool.AddChecked(0));
+    EXPECT_EQ(Lines(NodeText(world, pool)),
+              (std::vector<std::string>{"DB_POOL", "{ 5, POOL, 1 }", "0", "4", "",
+                                        "; how many comps to check", "1", "; which comps to check",
+                                        "{ 5, LEAGUE, 0 }", "0", "0", "0", "0", "3", "-1", "0", "0",
+                                        "0"}));
+}
+
+TEST_F(NodeTextForm, RoundWritesItsDaysAndFlags) {
+    auto& round = Add<CDBRound>(MakeCompetitionId(0, kChampionsLeagueType, 1),
+                                MakeCompetitionId(0, kChampionsLeagueType, 0));
+    round.SetRoundSetting(9);
+    round.SetRoundName(12);
+    round.SetModeFlags(2 | 8);
+    round.SetStateFlags(32768);
+    round.AddMatchday(0, 50);
+    round.AddMatchday(0, 57);
+    round.AddMatchday(1, 400);
+    const std::vector<std::string> lines = Lines(NodeText(world, round));
+    const std::vector<std::string> expected = {"; --------------------------------------",
+                                               "DB_ROUND",
+                                               "{ 0, CHAMPIONSLEAGUE, 1 }",
+                                               R"("","","","","")",
+                                               "9",
+                                               "ROUND_LAST_16",
+                                               "50",
+                                               "57",
+                                               "400",
+                                               "0",
+                                               "BEG_2ND_LEG, BEG_WITH_EXTRA_TIME",
+                                               "BEG_FINISHED",
+                                               "0",
+                                               "0",
+                                               "0",
+                                               "0",
+                                               "3",
+                                               "-1",
+                                               "0",
+                                               "0",
+                                               "0"};
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(round.MatchdayCount(world), 2);
+}
+
+TEST_F(NodeTextForm, RoundReadsDaysOfBothLayoutsAndDropsItsValues) {
+    const std::vector<std::string> head = {"DB_ROUND", "{ 0, UEFA_CUP, 3 }",
+                                           R"("R","R","R","R","R")", "0", "ROUND_SEMIFINAL"};
+    std::vector<std::string> current = head;
+    for (const char* line : {"20", "27", "385", "0", "BEG_WITH_2_LEG", "0", "11", "12", "13", "14",
+                             "3", "-1", "0", "0", "0"}) {
+        current.push_back(line);
+    }
+    ASSERT_EQ(ReadNodeLines(world, current), 1);
+    const std::uint32_t id = MakeCompetitionId(0, kUefaCupType, 3);
+    {
+        const CDBRound& round = Node<CDBRound>(id);
+        EXPECT_EQ(round.CalendarValue(0, 20), 1);
+        EXPECT_EQ(round.CalendarValue(0, 27), 2);
+        EXPECT_EQ(round.CalendarValue(1, 385), 1);
+        EXPECT_EQ(round.ModeFlags(), 2u);
+        EXPECT_EQ(round.RoundName(), 14);
+        EXPECT_EQ(round.FourValues(), (CDBCompetition::Values{}));
+        EXPECT_EQ(round.BaseSetting(), 3);
+    }
+
+    test::VersionGuard restore;
+    SetLoadedRecordVersion(MakeRecordVersion(8197, 0xFFFF));
+    std::vector<std::string> older = {
+        "DB_ROUND", "{ 0, UEFA_CUP, 3 }", R"("R","R","R","R","R")", R"("r","r","r","r","r")",
+        "0",        "ROUND_SEMIFINAL"};
+    // day 0, day 1, mode flags, second days, an ignored line, state flags, the four values
+    for (const char* line : {"20", "30", "BEG_WITH_1_LEG", "27", "0", "99", "BEG_END", "0", "0",
+                             "0", "0", "4", "0", "0", "0"}) {
+        older.push_back(line);
+    }
+    ASSERT_EQ(ReadNodeLines(world, older), 1);
+    const CDBRound& round = Node<CDBRound>(id);
+    EXPECT_EQ(round.CalendarValue(0, 20), 1);
+    EXPECT_EQ(round.CalendarValue(0, 27), 2);
+    EXPECT_EQ(round.CalendarValue(1, 30), 1);
+    EXPECT_EQ(round.ModeFlags(), 1u);
+    EXPECT_EQ(round.StateFlags(), 64u);
+    EXPECT_EQ(round.BaseSetting(), 4);
+}
+
+TEST_F(NodeTextForm, OlderLeaguesCarryShortNamesAndNoTailLevel) {
+    test::VersionGuard restore;
+    SetLoadedRecordVersion(MakeRecordVersion(8197, 0xFFFF));
+    std::vector<std::string> lines = Lines(NodeText(world, SmallLeague()));
+    lines.insert(lines.begin() + 3, R"("L1","L2","L3","L4","L5")");
+    // The tail's level line ("0" after the base setting 3) is absent from these files.
+    lines.erase(lines.end() - 4);
+    world.RemoveCompetition(kLeague0);
+    ASSERT_EQ(ReadNodeLines(world, lines), 1);
+    const CDBLeague& league = Node<CDBLeague>(kLeague0);
+    EXPECT_EQ(league.Names()[0].View(), "Liga");
+    EXPECT_EQ(league.LeagueSize(), 2);
+    EXPECT_EQ(league.Level(), 0);
+    EXPECT_EQ(league.SourceCount(), 0);
+    EXPECT_EQ(world.Scripts().List(league.ScriptStart()).size(), 0u);
+}
+
+TEST_F(NodeTextForm, InternationalFilesHaveNoCupSettingsButATailLevel) {
+    test::VersionGuard restore;
+    SetLoadedRecordVersion(0);
+    ASSERT_EQ(ReadNodeLines(world,
+                            {"DB_CUP", "{ 0, EURO_CUP, 0 }", R"("E","E","E","E","E")", "2",
+                             "%INDEX%MATCHDAYS", "30,31", "%INDEXEND%MATCHDAYS", "1", "2", "3", "4",
+                             "5", "6", "0", "0", "0"},
+                            kInternationalCountry),
+              1);
+    const CDBCup& cup = Node<CDBCup>(MakeCompetitionId(0, kEuroCupType, 0));
+    EXPECT_EQ(cup.FormatNumber(), 2);
+    EXPECT_EQ(cup.Setting16(), 0);
+    EXPECT_EQ(cup.CalendarValue(1, 31), 2);
+    EXPECT_EQ(cup.RoundValue(3, 7), 4);
+    EXPECT_EQ(cup.BaseSetting(), 5);
+    EXPECT_EQ(cup.Level(), 6);
+}
+
+TEST_F(NodeTextForm, NodeWithoutScriptWritesZeroAndReadsATerminator) {
+    const std::vector<std::string> lines = Lines(NodeText(world, SmallLeague()));
+    EXPECT_EQ(lines.back(), "0");
+    world.RemoveCompetition(kLeague0);
+    ASSERT_EQ(ReadNodeLines(world, lines), 1);
+    const CDBLeague& league = Node<CDBLeague>(kLeague0);
+    const SScriptEntry* first = world.Scripts().Entry(league.ScriptStart());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->command, kEndOfEntry);
+}
+
+TEST_F(NodeTextForm, NegativeCountriesInACountryFileAreThatCountrys) {
+    std::vector<std::string> lines = Lines(NodeText(world, SmallLeague()));
+    lines = Edited(lines, "{ 5, LEAGUE, 0 }", "{ -1, LEAGUE, 3 }");
+    lines.resize(lines.size() - 3);
+    for (const char* line : {"{ -1, LEAGUE, 1 }", "0", "1", "GET_CHAMP, {-1, LEAGUE, 0}"}) {
+        lines.push_back(line);
+    }
+    ASSERT_EQ(ReadNodeLines(world, lines, 7), 1);
+    const CDBLeague& league = Node<CDBLeague>(MakeCompetitionId(7, kLeagueType, 3));
+    EXPECT_EQ(league.Sources()[0], MakeCompetitionId(7, kLeagueType, 1));
+    const auto script = world.Scripts().List(league.ScriptStart());
+    ASSERT_EQ(script.size(), 1u);
+    EXPECT_EQ(script[0].competition, MakeCompetitionId(7, kLeagueType, 0));
+}
+
+TEST_F(NodeTextForm, WritingForAnotherCountryReplacesTheCountryOfItsIds) {
+    auto& pool = Add<CDBPool>(MakeCompetitionId(kCountry, kPoolType, 0));
+    pool.AddChecked(kLeague0);
+    pool.AddSource(kLeague0);
+    pool.AddSubCompetition(MakeCompetitionId(kCountry, kRelegationType, 0));
+    const std::int32_t start =
+        world.Scripts().AppendList(std::vector<SScriptEntry>{{kGetChamp, kLeague0, 0}});
+    pool.SetScriptStart(start);
+    EXPECT_EQ(Lines(NodeText(world, pool, 9)),
+              (std::vector<std::string>{
+                  "DB_POOL", "{ 9, POOL, 0 }", "0", "0", "", "; how many comps to check", "1",
+                  "; which comps to check", "{ 9, LEAGUE, 0 }", "0", "0", "0", "0", "3", "-1",
+                  "{ 9, LEAGUE, 0 }", "{ 9, RELEGATION, 0 }", "1", "GET_CHAMP, {5, LEAGUE, 0}"}));
+}
+
+TEST_F(NodeTextForm, RelegationRuleAndLevelsComeBackFromTheirKeywords) {
+    CDBLeague& league = SmallLeague();
+    league.SetRelegationRule(5 | 32);
+    league.SetLevel(3);
+    const std::vector<std::string> lines = Lines(NodeText(world, league));
+    world.RemoveCompetition(kLeague0);
+    ASSERT_EQ(ReadNodeLines(world, lines), 1);
+    EXPECT_EQ(Node<CDBLeague>(kLeague0).RelegationRule(), 5 | 32);
+    EXPECT_EQ(Node<CDBLeague>(kLeague0).Level(), 3);
+}
+
+}  // namespace
+}  // namespace kw

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include "CompetitionTestSupport.h"
+#include "competition/Competition.h"
+#include "competition/ScriptEntry.h"
+
+namespace kw {
+namespace {
+
+using test::Lines;
+using test::Text;
+using test::WrittenText;
+
+constexpr std::uint32_t kLeague0 = MakeCompetitionId(5, kLeagueType, 0);
+
+std::string WrittenList(const std::vector<SScriptEntry>& entries) {
+    CScriptTable table;
+    const std::int32_t start = table.AppendList(entries);
+    return WrittenText([&](CKLFile& file) { WriteScriptList(file, table, start); });
+}
+
+std::vector<SScriptEntry> ReadList(const std::string& text, int country, CScriptTable& table) {
+    CKLFile file;
+    file.OpenForReadFromMemory(text);
+    const std::int32_t start = ReadScriptList(file, table, country);
+    const auto list = table.List(start);
+    return {list.begin(), list.end()};
+}
+
+TEST(ScriptTable, ListsRunToTheirTerminatorAndIndexesAreChecked) {
+    CScriptTable table;
+    const std::vector<SScriptEntry> one = {{kGetChamp, kLeague0, 0}};
+    const std::int32_t first = table.AppendList(one);
+    const std::int32_t second = table.AppendList({});
+    EXPECT_EQ(table.List(first).size(), 1u);
+    EXPECT_TRUE(table.List(second).empty());
+    EXPECT_EQ(table.Entry(second)->command, kEndOfEntry);
+    EXPECT_TRUE(table.List(-1).empty());
+    EXPECT_TRUE(table.List(1000).empty());
+    EXPECT_EQ(table.Entry(1000), nullptr);
+}
+
+TEST(ScriptText, EachFormWritesItsLines) {
+    const std::vector<SScriptEntry> entries = {
+        {kBuildCounter, 0, 77},
+        {kBuildUefa5, 0, MakeScriptArguments(-3, 0, 0) | (9u << 16)},
+        {kGetChamp, kLeague0, 0},
+        {kGetUefa5Tab, 0, MakeScriptArguments(1, 2, 3)},
+        {kGetTabXToY, kLeague0, MakeScriptArguments(0, 1, 4)},
+        {kGetTabSureXToYZ, kLeague0, 0x030201},
+        {kGetTabLevelXToY, 0, MakeScriptArguments(4, 5, 6)},
+        {kGetHost, 0, 0},
+        {kGetUefa5ChampOrFinalist, 1234, MakeScriptArguments(2, 0, 0)},
+        {kGetInternationalTabLevelXToY, MakeCompetitionId(0, kUefaCupType, 1),
+         MakeScriptArguments(7, 8, 9)},
+        {kGetInternationalSpare, kLeague0, MakeScriptArguments(0, 0, 5)},
+        {kGetInternationalTeams, (12u << 24) | 0x10000, 33},
+    };
+    EXPECT_EQ(Lines(WrittenList(entries)),
+              (std::vector<std::string>{"12",
+                                        "BUILD_COUNTER, 77",
+                                        "BUILD_UEFA5, -3, 9",
+                                        "GET_CHAMP, {5, LEAGUE, 0}",
+                                        "GET_UEFA5_TAB, 1, 2, 3",
+                                        "GET_TAB_X_TO_Y, {5, LEAGUE, 0}",
+                                        "1",
+                                        "4",
+                                        "GET_TAB_SURE_X_TO_Y_Z, {5, LEAGUE, 0}",
+                                        "1",
+                                        "2",
+                                        "3",
+                                        "GET_TAB_LEVEL_X_TO_Y",
+                                        "4",
+                                        "5",
+                                        "6",
+                                        "GET_HOST",
+                                        "GET_UEFA5_CHAMP_OR_FINALIST, 2, 1234",
+                                        "GET_INTERNATIONAL_TAB_LEVEL_X_TO_Y, {0, UEFA_CUP, 1)",
+                                        "7",
+                                        "8",
+                                        "9",
+                                        "GET_INTERNATIONAL_SPARE, {5, LEAGUE, 0}",
+                                        "5",
+                                        "GET_INTERNATIONAL_TEAMS, 12, 33"}));
+}
+
+TEST(ScriptText, CarriedValuesSurviveAWriteAndARead) {
+    const std::vector<SScriptEntry> entries = {
+        {kBuildCounter, 0, 0x80000001u},
+        {kBuildUefa5, 0, 0xFFFF0005u},
+        {kGetWinner, MakeCompetitionId(5, kFaCupType, 0), 0},
+        {kGetUefa5Tab, 0, MakeScriptArguments(-2, 200, 255)},
+        {kGetUefa5SureUic, 0, MakeScriptArguments(3, 4, 0)},
+        {kGetTabSureXToYZ, kLeague0, 0x00FF7F01},
+        {kGetTabLevelIndoor, 0, MakeScriptArguments(1, 2, 3)},
+        {kGetCcSpare, 0, 0},
+        {kGetUefa5ChampOrFinalist, 0xFA000000u, MakeScriptArguments(6, 0, 0)},
+        {kGetPool, MakeCompetitionId(5, kPoolType, 1), MakeScriptArguments(0, 1, 2)},
+        {kGetNatUefa5WithHost, MakeCompetitionId(0, kQualiEcType, 2), MakeScriptArguments(0, 3, 4)},
+        {kGetInternationalTabLevelXToY, MakeCompetitionId(0, kUefaCupType, 1),
+         MakeScriptArguments(7, 8, 9)},
+        {kGetInternationalSpare, kLeague0, MakeScriptArguments(0, 0, 5)},
+        {kGetRelegatedTeams, MakeCompetitionId(5, kRelegationType, 0), 0},
+        {kGetInternationalTeams, (12u << 24) | 0x10000, 33},
+    };
+    CScriptTable table;
+    EXPECT_EQ(ReadList(WrittenList(entries), 5, table), entries);
+}
+
+TEST(ScriptText, ParenthesisClosedRefReadsTheSameCompetition) {
+    CScriptTable table;
+    const auto list = ReadList(
+        Text({"1", "GET_INTERNATIONAL_TAB_LEVEL_X_TO_Y, {0, CHAMPIONSLEAGUE, 3)", "1", "2", "3"}),
+        5, table);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].competition, MakeCompetitionId(0, kChampionsLeagueType, 3));
+    EXPECT_EQ(list[0].arguments, MakeScriptArguments(1, 2, 3));
+}
+
+TEST(ScriptText, NegativeCountryInARefIsTheNodesCountry) {
+    CScriptTable table;
+    const auto list = ReadList(Text({"1", "GET_CHAMP, {-1, LEAGUE, 0}"}), 5, table);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].competition, kLeague0);
+}
+
+TEST(ScriptText, CommandTwentyEightNamesTheCountrysFirstLeague) {
+    CScriptTable table;
+    const auto list = ReadList(Text({"1", "GET_INTERNATIONAL_TEAMS, 14, 65538"}), 5, table);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].competition, MakeCompetitionId(14, kLeagueType, 0));
+    EXPECT_EQ(list[0].arguments, 65538u);
+}
+
+TEST(ScriptText, UnknownWordIsStoredAs31InTheGenericForm) {
+    CScriptTable table;
+    const std::string text =
+        Text({"2", "GET_SOMETHING_ELSE, {-1, POOL, 2}", "3", "4", "GET_CHAMP, {5, LEAGUE, 1}"});
+    const auto list = ReadList(text, 5, table);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].command, kUnknownCommand);
+    EXPECT_EQ(list[0].competition, MakeCompetitionId(5, kPoolType, 2));
+    EXPECT_EQ(list[0].arguments, MakeScriptArguments(0, 3, 4));
+    // The B and C lines were consumed: the next entry is read in step.
+    EXPECT_EQ(list[1].command, kGetChamp);
+    // Written back, the entry keeps its command and carried values.
+    CScriptTable again;
+    EXPECT_EQ(ReadList(WrittenList(list), 5, again), list);
+}
+
+TEST(ScriptText, ReadingAppendsATerminatorCarryingTheLastValues) {
+    CScriptTable table;
+    CKLFile file;
+    file.OpenForReadFromMemory(Text({"1", "GET_CHAMP, {5, LEAGUE, 1}"}));
+    const std::int32_t start = ReadScriptList(file, table, 5);
+    ASSERT_EQ(table.Size(), 2u);
+    EXPECT_EQ(table.Entry(start + 1)->command, kEndOfEntry);
+    EXPECT_EQ(table.Entry(start + 1)->competition, MakeCompetitionId(5, kLeagueType, 1));
+}
+
+TEST(ScriptText, CutOrOverstatedListsEndAtTheSectionEnd) {
+    CScriptTable table;
+    CKLFile file;
+    file.OpenForReadFromMemory(
+        Text({"%INDEX%X", "1000000", "GET_TAB_X_TO_Y, {5, LEAGUE, 0}", "1", "%INDEXEND%X", "7"}));
+    ASSERT_TRUE(file.FindSection("X"));
+    const std::int32_t start = ReadScriptList(file, table, 5);
+    ASSERT_EQ(table.List(start).size(), 1u);
+    EXPECT_EQ(table.List(start)[0].arguments, MakeScriptArguments(0, 1, 0));
+    EXPECT_TRUE(file.SkipToSectionEnd("X"));
+    std::int32_t after = 0;
+    EXPECT_TRUE(file.ReadNumber(after));
+    EXPECT_EQ(after, 7);
+}
+
+}  // namespace
+}  // namespace kw
