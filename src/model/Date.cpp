@@ -104,6 +104,10 @@ CDate CDate::Read(CKLFile& file) {
             year = value;
         }
         file.SkipToSectionEnd(kDateTag);
+        // An unset date is written as 0/0/0 and stays unset.
+        if (day == 0 && month == 0 && year == 0) {
+            return CDate();
+        }
     }
     if (year >= 0 && year < 100) {
         year += 1900;

@@ -35,6 +35,7 @@ public:
     bool Write(CKLFile& file) const;
     // Missing lines leave 1 January 2000; a year below 100 is of the 1900s; a year outside
     // 1700..2100 becomes 2000, a month outside 1..12 January, a day outside 1..31 the first.
+    // An unset date (written as 0/0/0) reads back unset.
     static CDate Read(CKLFile& file);
     // The career history's reader: the values as they are, and no date when the section is
     // missing.

@@ -48,7 +48,7 @@ TEST(Date, SectionRoundTrip) {
         ASSERT_TRUE(file.OpenForRead(path));
     }
     EXPECT_EQ(CDate::Read(file), date);
-    EXPECT_EQ(CDate::ReadHistory(file), CDate());
+    EXPECT_EQ(CDate::Read(file), CDate());
 }
 
 TEST(Date, ReaderClampsOutOfRangeValues) {
