@@ -649,8 +649,8 @@ bool CPlayer::Read(CKLFile& file) {
     if (d.nationalTeamBytes[1] != 0) {
         d.nationalTeamBytes[0] |= 0x04;
     }
-    // These two are unset by default: the history reader keeps "no date" where the clamping
-    // reader would turn it into 1 January 1900 on every save and load.
+    // These two are unset by default: the history reader keeps "no date" for a missing section,
+    // where the clamping reader would make it 1 January 2000.
     d.furtherDates[0] = CDate::ReadHistory(file);
     d.furtherDates[1] = CDate::ReadHistory(file);
     file.ReadNumber(d.shoeType);
