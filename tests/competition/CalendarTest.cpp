@@ -178,24 +178,6 @@ TEST_F(Calendar, CupLevelComesFromItsSourceLeague) {
     EXPECT_EQ(cup.SourceLeagueLevel(world), 2);
 }
 
-TEST_F(Calendar, RoundsHaveOneOrTwoMatchdays) {
-    auto& round = Add<CDBRound>(MakeCompetitionId(0, kUefaCupType, 1));
-    EXPECT_EQ(round.MatchdayCount(world), 1);
-    round.SetModeFlags(4);
-    EXPECT_EQ(round.MatchdayCount(world), 2);
-    round.SetModeFlags(1 | 8);
-    EXPECT_EQ(round.MatchdayCount(world), 1);
-}
-
-TEST(RoundLabels, ByRoundName) {
-    EXPECT_EQ(RoundLabel(0), "Qualif. int. Wett.");
-    EXPECT_EQ(RoundLabel(4), "Qualif. int. Wett.");
-    EXPECT_EQ(RoundLabel(9), "Runde 5");
-    EXPECT_EQ(RoundLabel(12), "Achtelfinale");
-    EXPECT_EQ(RoundLabel(16), "");
-    EXPECT_EQ(RoundLabel(-1), "");
-}
-
 TEST(CupFormats, NumberZeroNeverHoldsOne) {
     CCupFormatTable formats;
     EXPECT_FALSE(formats.Set(0, CCupFormat{}));

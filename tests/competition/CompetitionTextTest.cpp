@@ -50,12 +50,6 @@ TEST(KeywordWriting, FlagBitsAreNamedByTheirFirstRow) {
     EXPECT_EQ(ValueToFlagNames(MatchFlagKeywords(), 128 | 4), "BEG_WITH_REPLAY");
 }
 
-TEST(KeywordWriting, TypesWithoutRowHaveEmptyNames) {
-    EXPECT_EQ(CompetitionTypeName(kPoolType), "POOL");
-    EXPECT_EQ(CompetitionTypeName(2), "");
-    EXPECT_EQ(CompetitionTypeName(kRelSwitzerlandType), "");
-}
-
 TEST(CompetitionIdText, FormsAndParsesIds) {
     const std::uint32_t id = MakeCompetitionId(5, kLeagueType, 3);
     EXPECT_EQ(id, 0x05010003u);

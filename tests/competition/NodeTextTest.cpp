@@ -254,18 +254,6 @@ TEST_F(NodeTextForm, PoolKeepsTheFirstThreeChecksAndStaysInStep) {
     EXPECT_EQ(pool.Sources()[0], MakeCompetitionId(kCountry, kLeagueType, 9));
 }
 
-TEST_F(NodeTextForm, PoolWritesItsChecksBetweenComments) {
-    auto& pool = Add<CDBPool>(MakeCompetitionId(kCountry, kPoolType, 1));
-    pool.SetPoolSize(4);
-    pool.AddChecked(kLeague0);
-    EXPECT_FALSE(pool.AddChecked(0));
-    EXPECT_EQ(Lines(NodeText(world, pool)),
-              (std::vector<std::string>{"DB_POOL", "{ 5, POOL, 1 }", "0", "4", "",
-                                        "; how many comps to check", "1", "; which comps to check",
-                                        "{ 5, LEAGUE, 0 }", "0", "0", "0", "0", "3", "-1", "0", "0",
-                                        "0"}));
-}
-
 TEST_F(NodeTextForm, RoundWritesItsDaysAndFlags) {
     auto& round = Add<CDBRound>(MakeCompetitionId(0, kChampionsLeagueType, 1),
                                 MakeCompetitionId(0, kChampionsLeagueType, 0));
@@ -417,17 +405,6 @@ TEST_F(NodeTextForm, WritingForAnotherCountryReplacesTheCountryOfItsIds) {
                   "DB_POOL", "{ 9, POOL, 0 }", "0", "0", "", "; how many comps to check", "1",
                   "; which comps to check", "{ 9, LEAGUE, 0 }", "0", "0", "0", "0", "3", "-1",
                   "{ 9, LEAGUE, 0 }", "{ 9, RELEGATION, 0 }", "1", "GET_CHAMP, {5, LEAGUE, 0}"}));
-}
-
-TEST_F(NodeTextForm, RelegationRuleAndLevelsComeBackFromTheirKeywords) {
-    CDBLeague& league = SmallLeague();
-    league.SetRelegationRule(5 | 32);
-    league.SetLevel(3);
-    const std::vector<std::string> lines = Lines(NodeText(world, league));
-    world.RemoveCompetition(kLeague0);
-    ASSERT_EQ(ReadNodeLines(world, lines), 1);
-    EXPECT_EQ(Node<CDBLeague>(kLeague0).RelegationRule(), 5 | 32);
-    EXPECT_EQ(Node<CDBLeague>(kLeague0).Level(), 3);
 }
 
 }  // namespace

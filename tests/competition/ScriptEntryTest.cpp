@@ -124,14 +124,6 @@ TEST(ScriptText, NegativeCountryInARefIsTheNodesCountry) {
     EXPECT_EQ(list[0].competition, kLeague0);
 }
 
-TEST(ScriptText, CommandTwentyEightNamesTheCountrysFirstLeague) {
-    CScriptTable table;
-    const auto list = ReadList(Text({"1", "GET_INTERNATIONAL_TEAMS, 14, 65538"}), 5, table);
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0].competition, MakeCompetitionId(14, kLeagueType, 0));
-    EXPECT_EQ(list[0].arguments, 65538u);
-}
-
 TEST(ScriptText, UnknownWordIsStoredAs31InTheGenericForm) {
     CScriptTable table;
     const std::string text =
