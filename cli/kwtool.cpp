@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "competition/FixtureCreator.h"
 #include "model/World.h"
 #include "platform/Console.h"
 #include "platform/Environment.h"
@@ -56,6 +57,27 @@ int RunRoundtrip(const GlobalOptions& options, const fs::path& source, const fs:
     return 0;
 }
 
+int RunFixtures(int teams, int meetings) {
+    kw::CFixtureCreator creator;
+    if (!creator.Generate(teams, meetings)) {
+        switch (creator.Failure()) {
+            case kw::CFixtureCreator::EFailure::kRuns:
+                return Fail("no schedule for " + std::to_string(teams) +
+                            " teams: a team would play more than three home or away matches in "
+                            "a row");
+            case kw::CFixtureCreator::EFailure::kPairs:
+                return Fail("no schedule for " + std::to_string(teams) +
+                            " teams: not every pair would meet once");
+            default:
+                return Fail("a schedule needs 3 to " +
+                            std::to_string(kw::CFixtureCreator::kMaxTeams) + " teams and 1 to " +
+                            std::to_string(kw::CFixtureCreator::kMaxMeetings) + " meetings");
+        }
+    }
+    std::fputs(kw::FormatSchedule(creator).c_str(), stdout);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,9 +92,18 @@ int main(int argc, char** argv) {
     roundtrip->add_option("DBDIR", source, "Database folder to read")->required();
     roundtrip->add_option("OUTDIR", target, "Folder to write the database into")->required();
 
+    int teams = 0;
+    int meetings = 0;
+    CLI::App* fixtures = app.add_subcommand("fixtures", "Print the generated schedule");
+    fixtures->add_option("N", teams, "Number of teams")->required();
+    fixtures->add_option("M", meetings, "How often each pair meets")->required();
+
     CLI11_PARSE(app, argc, argv);
     if (roundtrip->parsed()) {
         return RunRoundtrip(options, source, target);
+    }
+    if (fixtures->parsed()) {
+        return RunFixtures(teams, meetings);
     }
     return 0;
 }

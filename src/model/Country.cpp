@@ -1,6 +1,7 @@
 #include "model/Country.h"
 
 #include "model/RecordVersion.h"
+#include "model/World.h"
 #include "storage/KLFile.h"
 
 namespace kw {
@@ -48,20 +49,37 @@ CClub& CCountry::CreateClub() {
         }
         ++index;
     }
-    return AddClub(index);
+    CClub& club = AddClub(index);
+    club.MakeNew();
+    return club;
 }
 
 void CCountry::RemoveClub(std::uint32_t id) {
-    if (!IsNationalTeam(id)) {
-        m_clubs.erase(id & kClubIdMask);
+    if (IsNationalTeam(id)) {
+        return;
+    }
+    const auto found = m_clubs.find(id & kClubIdMask);
+    if (found == m_clubs.end()) {
+        return;
+    }
+    // The world's person table owns the persons; they would outlive the club unseen.
+    for (const std::uint32_t person : found->second->PersonIds()) {
+        m_world.RemovePerson(person);
+    }
+    m_clubs.erase(found);
+}
+
+void CCountry::ClearClubWorkCounters() {
+    for (auto& [id, club] : m_clubs) {
+        club->SetWorkCounter(0);
     }
 }
 
 void CCountry::CopyNamesToNationalTeam() {
     CClub& team = NationalTeam();
     for (int language = 0; language < kLanguageCount; ++language) {
-        team.Names()[language].Set(m_names[language]);
-        team.Abbreviations()[language].Set(m_shortNames[language].View());
+        team.SetName(language, m_names[language]);
+        team.SetAbbreviation(language, m_shortNames[language].View());
     }
 }
 
@@ -99,6 +117,7 @@ bool CCountry::Read(CKLFile& file) {
     }
     ReadVersionSection(file);
     file.SkipToSectionEnd(kCountryTag);
+    ClearClubWorkCounters();
     return true;
 }
 

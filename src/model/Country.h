@@ -47,10 +47,15 @@ public:
     const std::map<std::uint32_t, std::unique_ptr<CClub>>& Clubs() const { return m_clubs; }
     CClub* Club(std::uint32_t id);
     CClub& NationalTeam();
-    // A new club with the next free index below the national team's.
+    // Clubs besides the national team.
+    int ClubCount() const { return static_cast<int>(m_clubs.size()) - 1; }
+    // A new club ("Club <n>") with the next free index below the national team's.
     CClub& CreateClub();
     CClub& AddClub(std::uint16_t index);
+    // Deletes the club together with its persons; the national team stays.
     void RemoveClub(std::uint32_t id);
+    // The clubs' work counters start at 0 after every load.
+    void ClearClubWorkCounters();
 
     // The country's stadiums; a stadium's number is its position in the list, from 1.
     const std::vector<CStadium>& Stadiums() const { return m_stadiums; }

@@ -1,6 +1,9 @@
 #include "model/PlayerStrength.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "model/Club.h"
 
 namespace kw {
 
@@ -116,6 +119,18 @@ SBestPosition BestStrength(const CPlayer& player) {
         }
     }
     return best;
+}
+
+double ClubStrength(const CClub& club) {
+    const std::vector<CPlayer*> players = club.FirstTeam();
+    if (players.empty()) {
+        return 0.0;
+    }
+    double sum = 0.0;
+    for (const CPlayer* player : players) {
+        sum += PlayerStrength(*player);
+    }
+    return sum / static_cast<double>(players.size());
 }
 
 int Talent(const CPlayer& player) {

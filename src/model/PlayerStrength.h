@@ -7,6 +7,8 @@
 
 namespace kw {
 
+class CClub;
+
 // The player's strength: how good his 43 abilities make him at each of the 17 positions.
 //
 // Every position weighs the abilities that matter there with 1 (useful) to 5 (essential) and
@@ -25,6 +27,11 @@ namespace kw {
 //
 // The player's strength is the strength at his first main position. His talent (0 "Normal" to
 // 4 "Gigantisch") lives in bits 0 to 2 of the foot and form byte, which reading keeps within 0..4.
+//
+// A club's strength (the average-strength column of the main window's club list and the squad
+// statistics) is the plain average of the player strengths of its first team: the persons of
+// person kind 0 with team flag 0, each at his first main position. Second-team players and
+// staff do not count; a club without first-team players has strength 0.
 
 // Weight 0..5 of an ability at a position; 0 for position 0, unknown positions and abilities.
 int PositionWeight(int position, int ability);
@@ -41,6 +48,9 @@ struct SBestPosition {
     double strength = 0.0;
 };
 SBestPosition BestStrength(const CPlayer& player);
+
+// Average strength 0..100 of the club's first-team players; 0 without any.
+double ClubStrength(const CClub& club);
 
 inline constexpr int kMaxTalent = 4;
 // 0 to 4; a stored value above 4 counts as 4.

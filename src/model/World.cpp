@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "competition/Competition.h"
+#include "competition/CupAlloc.h"
 #include "model/CountriesList.h"
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
@@ -53,6 +54,9 @@ void CWorld::Empty() {
     m_competitions.clear();
     m_scripts.Clear();
     m_cupFormats.Clear();
+    for (SDayOccupancy& days : m_internationalDays) {
+        days.Clear();
+    }
     m_idRemap.clear();
     m_rules.Reset();
     m_countriesRead = 0;
@@ -70,6 +74,7 @@ bool CWorld::InitialiseCountries() {
         Country(number).CopyNamesToNationalTeam();
         RegisterCompetition(std::make_unique<CDBRoot>(number));
     }
+    ReadInternationalStructures(*this, m_internationalDays);
     m_loaded = true;
     return listRead;
 }
@@ -114,6 +119,17 @@ bool CWorld::Load(const std::filesystem::path& directory, IProgress& progress) {
     }
     LoadRules();
     return LoadWithout();
+}
+
+bool CWorld::LoadCupFormats() {
+    m_cupFormats.Clear();
+    const auto path = FindExisting(m_installDirectory, kCupAllocFile);
+    CKLFile file;
+    if (!path || !file.OpenForRead(*path)) {
+        return false;
+    }
+    ReadCupFormats(file, m_cupFormats, m_scripts);
+    return true;
 }
 
 bool CWorld::Save(IProgress& progress, IUserInterface& ui) {

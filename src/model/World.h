@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "competition/CupFormat.h"
+#include "competition/InternationalStructures.h"
 #include "competition/ScriptEntry.h"
 #include "model/Clock.h"
 #include "model/Country.h"
@@ -40,6 +41,8 @@ public:
     void Empty();
     // Empties the world, builds the 207 countries and reads "database/countries.sav" of the
     // installation. A missing list leaves the countries numbered but nameless (returns false).
+    // Then the international structure files of the installation's "script" folder are read
+    // under the international root; missing ones are skipped.
     bool InitialiseCountries();
     bool IsLoaded() const { return m_loaded; }
 
@@ -99,6 +102,11 @@ public:
     const CScriptTable& Scripts() const { return m_scripts; }
     CCupFormatTable& CupFormats() { return m_cupFormats; }
     const CCupFormatTable& CupFormats() const { return m_cupFormats; }
+    // Reads the cup formats anew from "script/CupAlloc.txt" of the installation (every load, and
+    // when a slot is created). A missing file leaves the world without formats (false).
+    bool LoadCupFormats();
+    // The day-occupancy tables of the international structure files, one pair per file.
+    const InternationalDayTables& InternationalDays() const { return m_internationalDays; }
 
     // The calendar year that persons' defaults and checks measure against: the system clock's
     // unless a source is set (tests fix it so that their expectations do not age).
@@ -124,9 +132,8 @@ private:
     // clubs and stadiums; written with the title holders in the compact numbering.
     bool LoadRules();
     bool SaveRules() const;
-    // Parts of the database that join with their own records: the cup formats and
-    // "Without.sav". Until then they read and write nothing and report success.
-    void LoadCupFormats() {}
+    // "Without.sav" joins with its own records; until then it reads and writes nothing and
+    // reports success.
     bool LoadWithout() { return true; }
     bool SaveWithout() const { return true; }
 
@@ -138,6 +145,7 @@ private:
     std::map<std::uint32_t, std::unique_ptr<CDBCompetition>> m_competitions;
     CScriptTable m_scripts;
     CCupFormatTable m_cupFormats;
+    InternationalDayTables m_internationalDays{};
     std::map<std::uint32_t, std::uint32_t> m_idRemap;
     CRules m_rules;
     Selection m_selection;

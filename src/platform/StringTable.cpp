@@ -57,6 +57,7 @@ constexpr std::array kResourceRows = {
                 u8"leagues!"},
     ResourceRow{ids::kProgressCaption, u8"KW06 - Bitte warten!"},
     ResourceRow{ids::kDateFormat, u8"%4 %1/%2"},
+    ResourceRow{ids::kSecondTeamPattern, u8"%s 2"},
 };
 
 static_assert(std::is_sorted(kResourceRows.begin(), kResourceRows.end(),

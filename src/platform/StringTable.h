@@ -34,6 +34,7 @@ inline constexpr int kDatabaseExists = 20005;      // "Die Datenbank mit dem Nam
 inline constexpr int kTooManyTeams = 20006;        // "To many Teams used in current competition ..."
 inline constexpr int kProgressCaption = 20007;     // "KW06 - Bitte warten!"
 inline constexpr int kDateFormat = 20008;          // "%4 %1/%2": weekday, day, month, year
+inline constexpr int kSecondTeamPattern = 20009;   // "%s 2": a club name to its second team's
 }  // namespace ids
 
 // The resource string with that id, as Windows-1252 bytes. Unknown ids give an empty text. The

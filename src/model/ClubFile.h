@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace kw {
+
+class CClub;
+
+// Files that hold one club record with its persons (".clb"), for moving a club between
+// databases. The file dialogs propose the club's name in the current language.
+inline constexpr std::string_view kClubFileFilter = "Vereinsnamen (*.clb)|*.clb|alle Dateien|*.*";
+inline constexpr std::string_view kClubFileExtension = "clb";
+
+// Writes the club as record number 0. The club references in it use the compact numbering the
+// database would be saved with now. False when the file could not be written.
+bool SaveClubFile(const CClub& club, const std::filesystem::path& path);
+
+// Reads record number 0 of the file over the club, which keeps its id, its stadium and its
+// badge; the club's persons leave its list first (they stay in the world, where a copy of the
+// club being edited may still hold them) and the file's persons join it. The club is
+// normalised afterwards. False, with the club unchanged, when the file cannot be read or holds
+// no club.
+bool LoadClubFile(CClub& club, const std::filesystem::path& path);
+
+}  // namespace kw

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "model/Club.h"
+#include "model/RecordVersion.h"
+#include "model/World.h"
+#include "platform/Random.h"
+#include "storage/KLFile.h"
+
+namespace kw::test {
+
+inline constexpr int kCountry = 5;
+inline constexpr std::uint32_t kClub1 = MakeClubId(kCountry, 1);
+inline constexpr std::uint32_t kClub2 = MakeClubId(kCountry, 2);
+inline constexpr std::uint32_t kClub3 = MakeClubId(kCountry, 3);
+inline constexpr std::uint32_t kNationalTeam = MakeClubId(kCountry, kNationalTeamIndex);
+
+// What a writer puts into a KL file, as the bytes on disk.
+inline std::string WriteRecord(const std::function<bool(CKLFile&)>& write) {
+    TempDir dir;
+    const auto path = dir / "record.sav";
+    CKLFile file;
+    EXPECT_TRUE(file.OpenForWrite(path));
+    EXPECT_TRUE(write(file));
+    EXPECT_TRUE(file.Close());
+    return ReadFile(path);
+}
+
+inline std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+// A world whose country 5 has clubs 1 to 3 (so compact numbers equal indexes) and three
+// stadiums, country 6 a club 1, both numberings built; the year is fixed and the current record
+// version loaded.
+class ClubsTest : public ::testing::Test {
+protected:
+    ClubsTest() : world(install.Path()) { SetUpWorld(world); }
+    ~ClubsTest() override { SetLoadedRecordVersion(kDataVersion); }
+
+    static void SetUpWorld(CWorld& target) {
+        target.SetYearSource([] { return 2010; });
+        target.InitialiseCountries();
+        CCountry& country = target.Country(kCountry);
+        for (std::uint16_t index = 1; index <= 3; ++index) {
+            country.AddClub(index);
+        }
+        country.Stadiums().resize(3);
+        country.RebuildNumbering();
+        target.Country(6).AddClub(1);
+        target.Country(6).RebuildNumbering();
+        SetLoadedRecordVersion(kDataVersion);
+        ResetRandom();
+    }
+
+    CClub& Club(std::uint32_t id) { return *world.Country(ClubCountry(id)).Club(id); }
+
+    // A new person of the world in the club; kind 0 is a player of team `teamFlag`.
+    CPlayer& AddPerson(CClub& club, std::int8_t kind, std::int8_t teamFlag = 0) {
+        CPlayer& person = world.CreatePerson(0, false);
+        person.SetKind(kind);
+        person.SetTeamFlag(teamFlag);
+        person.SetNationality(static_cast<std::uint8_t>(club.Country()));
+        club.AddPerson(person);
+        return person;
+    }
+
+    TempDir install;
+    CWorld world;
+};
+
+}  // namespace kw::test

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "CompetitionTestSupport.h"
+#include "competition/CupAlloc.h"
+#include "competition/LeagueScript.h"
+#include "competition/Pool.h"
+#include "competition/Round.h"
+#include "platform/Progress.h"
+
+namespace kw {
+namespace {
+
+using test::Text;
+
+void WriteInstalled(const test::TempDir& install, const std::string& relative,
+                    const std::vector<std::string>& lines) {
+    const std::filesystem::path path = install / relative;
+    std::filesystem::create_directories(path.parent_path());
+    test::WriteFile(path, Text(lines));
+}
+
+int ReadFormats(const std::vector<std::string>& lines, CCupFormatTable& formats,
+                CScriptTable& scripts) {
+    CKLFile file;
+    file.OpenForReadFromMemory(Text(lines));
+    return ReadCupFormats(file, formats, scripts);
+}
+
+TEST(CupAlloc, OneAsTheCountDefinesNoFormat) {
+    CCupFormatTable formats;
+    CScriptTable scripts;
+    EXPECT_EQ(ReadFormats({"1", "%INDEX%CUP1", "FA", "xPokal", "0", "0", "0", "%INDEXEND%CUP1"},
+                          formats, scripts),
+              0);
+    EXPECT_EQ(formats.Format(1), nullptr);
+}
+
+TEST(CupAlloc, FormatsWithRoundsNamesAndScripts) {
+    std::vector<std::string> lines = {
+        "4", "%INDEX%CUP1", "FA", " ID_FACUP_GERMANY", "7", "2",
+        "{ 64, 32, 1, 2, 3, 4, ROUND_1, BEG_WITH_1_LEG, BEG_WITH_EXTRA_TIME, BEG_WITH_PENALTY }",
+        "{ 2, 1, 0, 0, 0, 0, ROUND_FINAL, BEG_WITH_2_LEG }", "1", "GET_WINNER, {-1, FA_CUP, 0}",
+        "%INDEXEND%CUP1",
+        // Number 2 has no section; number 3 lists more rounds than a format holds.
+        "%INDEX%CUP3", "CC_FA", " ID_FRIENDLY", "0", "11"};
+    for (int i = 0; i < 11; ++i) {
+        lines.push_back("{ 1, 1, 0, 0, 0, 0, ROUND_QUALI2, 0 }");
+    }
+    lines.insert(lines.end(), {"1", "GET_CHAMP, {5, LEAGUE, 0}", "%INDEXEND%CUP3"});
+    CCupFormatTable formats;
+    CScriptTable scripts;
+    ASSERT_EQ(ReadFormats(lines, formats, scripts), 2);
+
+    const CCupFormat* german = formats.Format(1);
+    ASSERT_NE(german, nullptr);
+    EXPECT_EQ(german->Category(), kCupCategoryFa);
+    EXPECT_EQ(german->Name().View(), "Pokal Deutschland");
+    EXPECT_EQ(german->Setting(), 7);
+    ASSERT_EQ(german->RoundCount(), 2);
+    const SCupRound& first = german->Rounds()[0];
+    EXPECT_EQ(first, (SCupRound{64, 32, {1, 2, 3, 4}, 1 | 8 | 32, 5, 5}));
+    EXPECT_TRUE(german->Rounds()[1].IsTwoLegged());
+    EXPECT_EQ(german->MatchdayCount(), 3);
+    const auto script = scripts.List(german->ScriptStart());
+    ASSERT_EQ(script.size(), 1u);
+    EXPECT_EQ(script[0].command, kGetWinner);
+    // A format has no country: "own country" keeps the byte 0xFF.
+    EXPECT_EQ(script[0].competition, MakeCompetitionId(0xFF, kFaCupType, 0));
+
+    EXPECT_EQ(formats.Format(2), nullptr);
+    const CCupFormat* own = formats.Format(3);
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(own->Category(), kCupCategoryMisc);
+    // A name keyword without a text of its own leaves the line as it is.
+    EXPECT_EQ(own->Name().View(), " ID_FRIENDLY");
+    EXPECT_EQ(own->RoundCount(), CCupFormat::kMaxRounds);
+    EXPECT_EQ(own->Rounds()[0].roundName, 2);
+    // The eleventh round line was read past: the script is found after it.
+    const auto ownScript = scripts.List(own->ScriptStart());
+    ASSERT_EQ(ownScript.size(), 1u);
+    EXPECT_EQ(ownScript[0].competition, MakeCompetitionId(5, kLeagueType, 0));
+}
+
+TEST(CupAlloc, TheWorldReadsItsFormatsAnewOnEveryLoad) {
+    test::TempDir install;
+    test::TempDir database;
+    WriteInstalled(install, "Script/CUPALLOC.TXT",
+                   {"2", "%INDEX%CUP1", "SUPERCUP", "Supercup", "0", "1",
+                    "{ 2, 1, 0, 0, 0, 0, ROUND_FINAL, BEG_WITH_1_LEG }", "0", "%INDEXEND%CUP1"});
+    CWorld world(install.Path());
+    world.InitialiseCountries();
+    world.CupFormats().Set(9, CCupFormat());
+    CSilentProgress progress;
+    world.Load(database.Path(), progress);
+    EXPECT_EQ(world.CupFormats().Format(9), nullptr);
+    ASSERT_NE(world.CupFormats().Format(1), nullptr);
+    EXPECT_EQ(world.CupFormats().Format(1)->Category(), kCupCategorySupercup);
+
+    CWorld bare(database.Path());
+    EXPECT_FALSE(bare.LoadCupFormats());
+    EXPECT_EQ(bare.CupFormats().SlotCount(), 0);
+}
+
+// A round in the layout of data version 0: days and flags interleaved, the level line present.
+std::vector<std::string> OldRound(const std::string& id, const std::string& round, int day0,
+                                  int day1, const std::vector<std::string>& script) {
+    std::vector<std::string> lines = {"DB_ROUND", id, R"("R","R","R","R","R")", "0", round};
+    // First days, mode flags, second days, an ignored line, state flags.
+    lines.insert(lines.end(), {std::to_string(day0), std::to_string(day1), "BEG_WITH_1_LEG"});
+    lines.insert(lines.end(), {"0", "0", "0", "0"});
+    // The four values, then the tail: setting, level, sources, sub-competitions, script.
+    lines.insert(lines.end(), {"0", "0", "0", "0"});
+    lines.insert(lines.end(), {"3", "-1", "0", "0", script.empty() ? "0" : "1"});
+    lines.insert(lines.end(), script.begin(), script.end());
+    return lines;
+}
+
+std::vector<std::string> NodeList(const std::string& prefix,
+                                  const std::vector<std::vector<std::string>>& nodes) {
+    std::vector<std::string> lines = {std::to_string(nodes.size())};
+    for (std::size_t k = 0; k < nodes.size(); ++k) {
+        const std::string tag = prefix + std::to_string(k);
+        lines.push_back("%INDEX%" + tag);
+        lines.insert(lines.end(), nodes[k].begin(), nodes[k].end());
+        lines.push_back("%INDEXEND%" + tag);
+    }
+    return lines;
+}
+
+TEST(InternationalStructures, FilesAreReadInTheOldLayoutUnderTheInternationalRoot) {
+    test::TempDir install;
+    WriteInstalled(install, "script/EuropeanCup.txt",
+                   NodeList("EURO", {OldRound("{ -1, CHAMPIONSLEAGUE, 3 }", "ROUND_FINAL", 140, 0,
+                                              {"GET_INTERNATIONAL_TAB_LEVEL_X_TO_Y, "
+                                               "{0, UEFA_CUP, 1)",
+                                               "1", "2", "3"}),
+                                     OldRound("{ 0, UIC, 0 }", "ROUND_QUALI", 150, 0, {})}));
+    WriteInstalled(
+        install, "script/wc.txt",
+        NodeList("WORLD_CUP", {OldRound("{ 0, WORLD_CUP, 0 }", "ROUND_GROUP1", 160, 400, {})}));
+    test::VersionGuard version;
+    SetLoadedRecordVersion(MakeRecordVersion(8197, 5));
+    CWorld world(install.Path());
+    world.InitialiseCountries();
+    EXPECT_EQ(LoadedRecordVersion(), MakeRecordVersion(8197, 5));
+
+    ASSERT_NE(world.Competition(kInternationalRootId), nullptr);
+    const auto* final = dynamic_cast<const CDBRound*>(
+        world.Competition(MakeCompetitionId(kInternationalCountry, kChampionsLeagueType, 3)));
+    ASSERT_NE(final, nullptr);
+    EXPECT_EQ(final->ParentId(), kInternationalRootId);
+    EXPECT_EQ(final->CalendarValue(0, 140), 1);
+    EXPECT_EQ(final->ModeFlags(), 1u);
+    const auto script = world.Scripts().List(final->ScriptStart());
+    ASSERT_EQ(script.size(), 1u);
+    EXPECT_EQ(script[0].competition, MakeCompetitionId(0, kUefaCupType, 1));
+    EXPECT_EQ(script[0].arguments, MakeScriptArguments(1, 2, 3));
+
+    const InternationalDayTables& days = world.InternationalDays();
+    EXPECT_EQ(int{days[0].tables[0][140]}, 31);
+    EXPECT_EQ(int{days[0].tables[0][150]}, 34);
+    // The world cup marks the second calendar only, its later season folded back.
+    EXPECT_EQ(int{days[3].tables[0][160]}, 0);
+    EXPECT_EQ(int{days[3].tables[1][35]}, 29);
+    EXPECT_EQ(days[1].tables, SDayOccupancy().tables);
+    EXPECT_EQ(days[2].tables, SDayOccupancy().tables);
+}
+
+// A pool: the leading 0, size, sort mode, no checked competitions, the four values, then the
+// tail with a level of 2.
+std::vector<std::string> ScriptPool(const std::string& id, int size) {
+    std::vector<std::string> lines = {"DB_POOL", id, "0", std::to_string(size), "POOL_SORT_RANDOM"};
+    lines.insert(lines.end(), {"0", "0", "0", "0", "0"});
+    lines.insert(lines.end(), {"3", "2", "0", "0", "0"});
+    return lines;
+}
+
+class LeagueScriptSelection : public ::testing::Test {
+protected:
+    LeagueScriptSelection() : world(install.Path()) {
+        test::PrepareWorld(world);
+        WriteInstalled(
+            install, "script/lg3.txt",
+            NodeList("LG", {ScriptPool("{ -1, POOL, 0 }", 4), ScriptPool("{ -1, POOL, 1 }", 6)}));
+    }
+
+    static constexpr std::uint32_t kPool0 = MakeCompetitionId(test::kCountry, kPoolType, 0);
+    static constexpr std::uint32_t kPool1 = MakeCompetitionId(test::kCountry, kPoolType, 1);
+    test::VersionGuard version;
+    test::TempDir install;
+    CWorld world;
+};
+
+TEST_F(LeagueScriptSelection, ChoosingReadsDroppingClearsAndAMissingFileChangesNothing) {
+    const CCountry& country = world.Country(test::kCountry);
+    ASSERT_TRUE(SelectLeagueScript(world, test::kCountry, 3));
+    EXPECT_EQ(country.LeagueScript(), 3);
+    const auto* pool = dynamic_cast<const CDBPool*>(world.Competition(kPool1));
+    ASSERT_NE(pool, nullptr);
+    EXPECT_EQ(pool->PoolSize(), 6);
+    EXPECT_EQ(pool->ParentId(), test::kRoot);
+    // Read in the old layout, which has the level line.
+    EXPECT_EQ(pool->Level(), 2);
+    EXPECT_EQ(LoadedRecordVersion(), kDataVersion);
+
+    // A node below a script node goes with the script.
+    test::AddNode<CDBRound>(world, MakeCompetitionId(test::kCountry, kRelegationType, 0), kPool0);
+    EXPECT_TRUE(SelectLeagueScript(world, test::kCountry, 3));
+    EXPECT_FALSE(SelectLeagueScript(world, test::kCountry, 4));
+    EXPECT_EQ(country.LeagueScript(), 3);
+    EXPECT_NE(world.Competition(kPool0), nullptr);
+
+    ASSERT_TRUE(SelectLeagueScript(world, test::kCountry, 0));
+    EXPECT_EQ(country.LeagueScript(), 0);
+    EXPECT_EQ(world.Competition(kPool0), nullptr);
+    EXPECT_EQ(world.Competition(kPool1), nullptr);
+    EXPECT_EQ(world.Competition(MakeCompetitionId(test::kCountry, kRelegationType, 0)), nullptr);
+    EXPECT_NE(world.Competition(test::kRoot), nullptr);
+    EXPECT_NE(world.Competition(MakeCompetitionId(6, kRootType, 0)), nullptr);
+    EXPECT_FALSE(SelectLeagueScript(world, 0, 3));
+}
+
+}  // namespace
+}  // namespace kw
