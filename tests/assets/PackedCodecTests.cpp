@@ -1,0 +1,165 @@
+#include "storage/PackedCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <numeric>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes Counting(std::size_t count) {
+    Bytes data(count);
+    std::iota(data.begin(), data.end(), std::uint8_t{0});
+    return data;
+}
+
+Bytes RandomBytes(std::mt19937& random, std::size_t count, unsigned alphabet = 256) {
+    Bytes data(count);
+    for (auto& byte : data) {
+        byte = static_cast<std::uint8_t>(random() % alphabet);
+    }
+    return data;
+}
+
+// Like a KL country file: similar lines at many distances.
+Bytes CountryText(std::mt19937& random, std::size_t count) {
+    std::string text;
+    while (text.size() < count) {
+        text += "%INDEX%PLAYER\r\n" + std::to_string(random() % 100000) + "\r\n\"Spieler " +
+                std::to_string(random() % 500) + "\",\"Player\"\r\n%INDEXEND%PLAYER\r\n";
+    }
+    text.resize(count);
+    return Bytes(text.begin(), text.end());
+}
+
+TEST(PackedCodec, RoundTripsDeterministicallyOverManyInputs) {
+    std::mt19937 random(7);
+    for (std::size_t size : {0, 1, 3, 4, 7, 8, 9, 113, 1027, 1028, 1029, 5000, 70000}) {
+        for (const Bytes& data : {RandomBytes(random, size), RandomBytes(random, size, 3),
+                                  CountryText(random, size), Bytes(size, 0), Counting(size)}) {
+            const Bytes packed = kw::PackData(data);
+            EXPECT_EQ(packed.size(), kw::PackedDataLength(data));
+            EXPECT_EQ(packed, kw::PackData(data));
+            EXPECT_EQ(kw::UnpackedDataSize(packed), data.size());
+            EXPECT_EQ(kw::UnpackData(packed), data) << "size " << size;
+        }
+    }
+}
+
+TEST(PackedCodec, PinsTheEncoderOutput) {
+    EXPECT_EQ(kw::PackData(Bytes{}), (Bytes{0x10, 0xFB, 0, 0, 0, 0xFC}));
+    EXPECT_EQ(kw::PackData(Bytes{'a', 'b', 'c'}),
+              (Bytes{0x10, 0xFB, 0, 0, 3, 0xFF, 'a', 'b', 'c'}));
+    // A repeated byte: one literal inside an overlapping 4-byte copy at offset 0, then the tail.
+    EXPECT_EQ(kw::PackData(Bytes(1000, 'a')), (Bytes{0x10, 0xFB, 0x00, 0x03, 0xE8, 0xCD, 0, 0, 0xDE,
+                                                     'a', 0xE0, 'a', 'a', 'a', 'a', 0xFC}));
+    // The longest copy is 1028 bytes.
+    const Bytes packed = kw::PackData(Bytes(3000, 'z'));
+    EXPECT_EQ((Bytes(packed.begin() + 5, packed.begin() + 10)), (Bytes{0xCD, 0, 0, 0xFF, 'z'}));
+
+    // A match may start with 8 bytes left but not with 7; the last 4 bytes stay literal.
+    Bytes data = Counting(40);
+    data.insert(data.end(), {0, 1, 2, 3, 4, 5, 6, 7});
+    Bytes expected{0x10, 0xFB, 0, 0, 48, 0xE9};
+    expected.insert(expected.end(), data.begin(), data.begin() + 40);
+    expected.insert(expected.end(), {0x04, 39, 0xE0, 4, 5, 6, 7, 0xFC});
+    EXPECT_EQ(kw::PackData(data), expected);
+    data.pop_back();
+    expected = {0x10, 0xFB, 0, 0, 47, 0xEA};
+    expected.insert(expected.end(), data.begin(), data.begin() + 44);
+    expected.insert(expected.end(), {0xFF, 4, 5, 6});
+    EXPECT_EQ(kw::PackData(data), expected);
+}
+
+TEST(PackedCodec, SizesAboveTwentyFourBitsUseTheLongHeader) {
+    const Bytes data(0x1000001, 1);
+    const Bytes packed = kw::PackData(data);
+    ASSERT_GE(packed.size(), 6u);
+    EXPECT_EQ((Bytes(packed.begin(), packed.begin() + 6)), (Bytes{0x90, 0xFB, 1, 0, 0, 1}));
+    EXPECT_EQ(kw::UnpackData(packed), data);
+}
+
+TEST(PackedCodec, IncompressibleInputStaysWithinTheBound) {
+    std::mt19937 random(11);
+    const Bytes data = RandomBytes(random, 1 << 20);
+    const std::size_t length = kw::PackedDataLength(data);
+    // A buffer of the input length plus 1032 bytes would be overrun.
+    EXPECT_GT(length, data.size() + 1032);
+    EXPECT_LE(length, kw::PackDataBound(data.size()));
+    Bytes exact(length);
+    EXPECT_EQ(kw::PackData(data, exact), length);
+    Bytes tooSmall(length - 1);
+    EXPECT_EQ(kw::PackData(data, tooSmall), 0u);
+    EXPECT_EQ(kw::UnpackData(exact), data);
+}
+
+TEST(PackedCodec, HeaderVariantsAndTheSizeQuery) {
+    // Bit 0 of the type adds a packed-size field of the same width before the unpacked size.
+    Bytes packed = kw::PackData(Counting(100));
+    packed[0] = 0x11;
+    packed.insert(packed.begin() + 2, {0, 0, 99});
+    packed.push_back(0xAB);  // whatever follows the stream is not consumed
+    EXPECT_EQ(kw::UnpackedDataSize(packed), 100u);
+    Bytes out(100);
+    const auto result = kw::UnpackData(packed, out);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->packedLength, packed.size() - 1);
+    EXPECT_EQ(out, Counting(100));
+
+    EXPECT_EQ(kw::UnpackedDataSize(Bytes{0x46, 0xFB, 1, 2, 3}), 0x010203u);
+    EXPECT_EQ(kw::UnpackedDataSize(Bytes{0xB5, 0xFB, 9, 9, 9, 9, 1, 2, 3, 4}), 0x01020304u);
+    EXPECT_EQ(kw::UnpackedDataSize(Bytes{0xC8, 0xFB, 1, 2, 3, 4}), 0u);
+    EXPECT_EQ(kw::UnpackedDataSize(Bytes{0x10, 0xFA, 1, 2, 3}), 0u);
+    // Family members other than 0x10 and 0x90 are known by size but not unpacked.
+    packed[0] = 0x18;
+    EXPECT_FALSE(kw::UnpackData(packed, out));
+}
+
+TEST(PackedCodec, DamagedStreamsAreRefused) {
+    Bytes out(64);
+    // Copy from before the start of the output.
+    EXPECT_FALSE(kw::UnpackData(Bytes{0x10, 0xFB, 0, 0, 4, 0x01, 0x05, 'a', 0xFC}, out));
+    // Commands or literals that run past the input.
+    EXPECT_FALSE(kw::UnpackData(Bytes{0x10, 0xFB, 0, 0, 8, 0xE1, 'a', 'b'}, out));
+    EXPECT_FALSE(kw::UnpackData(Bytes{0x10, 0xFB, 0, 0, 8, 0xC0, 0}, out));
+    // Output beyond the stated size, a stop short of it, a destination smaller than it.
+    EXPECT_FALSE(kw::UnpackData(Bytes{0x10, 0xFB, 0, 0, 2, 0xFF, 'a', 'b', 'c'}, out));
+    EXPECT_FALSE(kw::UnpackData(Bytes{0x10, 0xFB, 0, 0, 4, 0xFF, 'a', 'b', 'c'}, out));
+    Bytes small(2);
+    EXPECT_FALSE(kw::UnpackData(Bytes{0x10, 0xFB, 0, 0, 3, 0xFF, 'a', 'b', 'c'}, small));
+    // Stated sizes the input could never produce, or above the limit, are refused up front.
+    EXPECT_FALSE(kw::UnpackData(Bytes{0x90, 0xFB, 0xFF, 0xFF, 0xFF, 0xFF, 0xFC}));
+    EXPECT_FALSE(kw::UnpackData(kw::PackData(Bytes(5000, 0)), 4999));
+}
+
+// Cut, flipped and random streams must fail or succeed cleanly; under the sanitizers this shows
+// that no input makes the unpacker touch memory outside its buffers.
+TEST(PackedCodec, HostileInputNeverEscapesTheBuffers) {
+    std::mt19937 random(2006);
+    const Bytes valid = kw::PackData(CountryText(random, 3000));
+    for (int round = 0; round < 20000; ++round) {
+        Bytes packed = valid;
+        if (round % 3 == 0) {
+            packed = RandomBytes(random, 5 + random() % 64);
+            packed[0] = 0x10;
+            packed[1] = 0xFB;
+            packed[2] = 0;
+        } else if (round % 3 == 1) {
+            packed.resize(random() % packed.size());
+        } else {
+            for (unsigned flips = 1 + random() % 4; flips > 0; --flips) {
+                packed[2 + random() % (packed.size() - 2)] ^= 1 << (random() % 8);
+            }
+        }
+        if (const auto unpacked = kw::UnpackData(packed)) {
+            EXPECT_EQ(unpacked->size(), kw::UnpackedDataSize(packed));
+        }
+    }
+}
+
+}  // namespace
