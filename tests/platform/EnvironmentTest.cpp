@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,30 +16,23 @@ namespace fs = std::filesystem;
 using kw::test::TempDir;
 using kw::test::WriteFile;
 
-// Sets or removes one variable for the lifetime of the object.
+// Sets (or, given nothing, removes) one variable for the lifetime of the object.
 class ScopedVariable {
 public:
     ScopedVariable(const char* name, const std::optional<std::string>& value) : m_name(name) {
         if (const char* old = std::getenv(name)) {
             m_old = old;
         }
-        if (value) {
-            setenv(name, value->c_str(), 1);
-        } else {
-            unsetenv(name);
-        }
+        Set(name, value);
     }
-    ~ScopedVariable() {
-        if (m_old) {
-            setenv(m_name, m_old->c_str(), 1);
-        } else {
-            unsetenv(m_name);
-        }
-    }
+    ~ScopedVariable() { Set(m_name, m_old); }
     ScopedVariable(const ScopedVariable&) = delete;
     ScopedVariable& operator=(const ScopedVariable&) = delete;
 
 private:
+    static void Set(const char* name, const std::optional<std::string>& value) {
+        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+    }
     const char* m_name;
     std::optional<std::string> m_old;
 };
@@ -59,11 +53,8 @@ protected:
                                     m_system1.string() + "::" + m_system2.string()};
 };
 
-TEST_F(InstallDirectory, NothingWhenNoSettingExists) {
-    EXPECT_EQ(kw::ConfiguredInstallDirectory(), std::nullopt);
-}
-
 TEST_F(InstallDirectory, VariableBeatsUserBeatsSystemInOrder) {
+    EXPECT_EQ(kw::ConfiguredInstallDirectory(), std::nullopt);
     WriteSettings(m_system2, "INSTALL DIR=/sys2\n");
     EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/sys2"));
     WriteSettings(m_system1, "INSTALL DIR=/sys1\n");
@@ -74,33 +65,31 @@ TEST_F(InstallDirectory, VariableBeatsUserBeatsSystemInOrder) {
     EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/games/kw06"));
 }
 
-TEST_F(InstallDirectory, EmptyValuesCountAsUnset) {
+TEST_F(InstallDirectory, EmptyValuesCountAsUnsetAndTheUserFolderDefaultsToHomeConfig) {
     WriteSettings(m_user, "INSTALL DIR=   \n");
     WriteSettings(m_system2, "INSTALL DIR=/sys2\n");
     ScopedVariable variable("KW06_INSTALL_DIR", "");
     EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/sys2"));
-}
-
-TEST_F(InstallDirectory, SkipsCommentsSectionsAndOtherKeys) {
-    WriteSettings(m_user,
-                  "\xEF\xBB\xBF# INSTALL DIR=/comment\r\n"
-                  "; INSTALL DIR=/comment\r\n"
-                  "[INSTALL DIR=/section]\r\n"
-                  "INSTALL DIRS=/other\r\n"
-                  "INSTALL DIR\r\n"
-                  "\r\n"
-                  "  install dir  =  \"/spiele/Kickwerk 06\"  \r\n");
-    EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/spiele/Kickwerk 06"));
-}
-
-TEST_F(InstallDirectory, UserFolderDefaultsToHomeConfig) {
     ScopedVariable home("HOME", (m_root / "home").string());
     ScopedVariable unset("XDG_CONFIG_HOME", "");
     WriteSettings(m_root / "home" / ".config", "INSTALL DIR=/from/home\n");
     EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/from/home"));
 }
 
-TEST(DocumentsDirectory, CreatedWhereTheVariablesSay) {
+// A byte order mark, blanks, letter case and quotes around the value do not matter.
+TEST_F(InstallDirectory, SkipsCommentsSectionsAndOtherKeys) {
+    WriteSettings(m_user,
+                  "\xEF\xBB\xBF  install dir  =  \"/spiele/Kickwerk 06\"  \r\n"
+                  "# INSTALL DIR=/comment\r\n"
+                  "; INSTALL DIR=/comment\r\n"
+                  "[INSTALL DIR=/section]\r\n"
+                  "INSTALL DIRS=/other\r\n"
+                  "INSTALL DIR\r\n"
+                  "\r\n");
+    EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/spiele/Kickwerk 06"));
+}
+
+TEST(DocumentsDirectory, CreatedWhereTheVariablesSayOrNothing) {
     TempDir root;
     {
         ScopedVariable documents("XDG_DOCUMENTS_DIR", (root / "deep" / "Dokumente").string());
@@ -108,20 +97,17 @@ TEST(DocumentsDirectory, CreatedWhereTheVariablesSay) {
         EXPECT_TRUE(fs::is_directory(root / "deep" / "Dokumente"));
     }
     ScopedVariable documents("XDG_DOCUMENTS_DIR", std::nullopt);
-    ScopedVariable home("HOME", root.Path().string());
-    EXPECT_EQ(kw::DocumentsDirectory(), root / "Documents");
-    EXPECT_TRUE(fs::is_directory(root / "Documents"));
-}
-
-TEST(DocumentsDirectory, NothingWithoutHomeOrWhenItCannotBeCreated) {
-    TempDir root;
     {
-        ScopedVariable documents("XDG_DOCUMENTS_DIR", std::nullopt);
+        ScopedVariable home("HOME", root.Path().string());
+        EXPECT_EQ(kw::DocumentsDirectory(), root / "Documents");
+        EXPECT_TRUE(fs::is_directory(root / "Documents"));
+    }
+    {
         ScopedVariable home("HOME", std::nullopt);
         EXPECT_EQ(kw::DocumentsDirectory(), std::nullopt);
     }
     WriteFile(root / "file", "x");
-    ScopedVariable documents("XDG_DOCUMENTS_DIR", (root / "file" / "Documents").string());
+    ScopedVariable blocked("XDG_DOCUMENTS_DIR", (root / "file" / "Documents").string());
     EXPECT_EQ(kw::DocumentsDirectory(), std::nullopt);
 }
 
@@ -134,51 +120,36 @@ TEST(RuntimeDirectory, FallsBackToTheTemporaryFolder) {
     EXPECT_EQ(kw::RuntimeDirectory(), fs::temp_directory_path());
 }
 
-TEST(SingleInstanceLock, OnlyOneHolderAtATime) {
+// The exit status of `body` run in a child process.
+int InChildProcess(const std::function<int()>& body) {
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(body());
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(SingleInstanceLock, OnlyOneHolderAtATimeInAnyProcess) {
     TempDir root;
     const fs::path file = root / "kwedit.lock";
+    const auto acquired = [&] { return kw::CSingleInstanceLock(file).IsAcquired() ? 1 : 0; };
     {
         const kw::CSingleInstanceLock first(file);
         ASSERT_TRUE(first.IsAcquired());
-        const kw::CSingleInstanceLock second(file);
-        EXPECT_FALSE(second.IsAcquired());
+        EXPECT_EQ(acquired(), 0);
+        EXPECT_EQ(InChildProcess(acquired), 0);
     }
-    const kw::CSingleInstanceLock again(file);
-    EXPECT_TRUE(again.IsAcquired());
-    const kw::CSingleInstanceLock nowhere(root / "missing" / "kwedit.lock");
-    EXPECT_FALSE(nowhere.IsAcquired());
-}
-
-TEST(SingleInstanceLock, AnotherProcessHoldsItUntilItEnds) {
-    TempDir root;
-    const fs::path file = root / "kwedit.lock";
-    int ready[2];
-    int release[2];
-    ASSERT_EQ(pipe(ready), 0);
-    ASSERT_EQ(pipe(release), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        close(ready[0]);
-        close(release[1]);
-        const kw::CSingleInstanceLock lock(file);
-        const char state = lock.IsAcquired() ? 'y' : 'n';
-        (void)!write(ready[1], &state, 1);
-        char ignored;
-        (void)!read(release[0], &ignored, 1);  // returns when the parent closes its end
-        _exit(0);
-    }
-    close(ready[1]);
-    close(release[0]);
-    char state = 0;
-    ASSERT_EQ(read(ready[0], &state, 1), 1);
-    EXPECT_EQ(state, 'y');
-    EXPECT_FALSE(kw::CSingleInstanceLock(file).IsAcquired());
-    close(release[1]);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    close(ready[0]);
-    EXPECT_TRUE(kw::CSingleInstanceLock(file).IsAcquired());
+    EXPECT_EQ(InChildProcess(acquired), 1);
+    // A process that ends while holding the lock, however it ends, releases it.
+    EXPECT_EQ(InChildProcess([&] {
+                  static const kw::CSingleInstanceLock held(file);
+                  return held.IsAcquired() ? 1 : 0;
+              }),
+              1);
+    EXPECT_EQ(acquired(), 1);
+    EXPECT_FALSE(kw::CSingleInstanceLock(root / "missing" / "kwedit.lock").IsAcquired());
 }
 
 }  // namespace

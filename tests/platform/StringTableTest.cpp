@@ -11,34 +11,28 @@ namespace {
 using kw::FormatPrintf;
 using kw::ResourceString;
 
-TEST(StringTable, EveryKnownIdHasAText) {
+TEST(StringTable, KnownIdsHaveATextUnknownOnesAnEmptyOneAllZeroTerminated) {
     namespace ids = kw::ids;
-    for (const int id : {ids::kFirstLeague,
-                         ids::kNationalCup,
-                         ids::kConfirmQuit,
-                         ids::kLanguageDirectory,
-                         ids::kCancel,
-                         ids::kElapsedTimes,
-                         ids::kImportCaption,
-                         ids::kImportDescription,
-                         ids::kImportStatus,
-                         ids::kExportCaption,
-                         ids::kExportDescription,
-                         ids::kExportStatus,
-                         ids::kUnicodeDirectory,
-                         ids::kProductName,
-                         ids::kApplicationTitle,
-                         ids::kMainCaption,
-                         ids::kSaveTitle,
-                         ids::kSaveText,
-                         ids::kSavePhase,
-                         ids::kSaveFailed,
-                         ids::kDatabaseExists,
-                         ids::kTooManyTeams,
-                         ids::kProgressCaption}) {
+    constexpr int kKnown[] = {
+        ids::kFirstLeague,      ids::kNationalCup,       ids::kConfirmQuit,
+        ids::kNotAvailable,     ids::kLanguageDirectory, ids::kCancel,
+        ids::kElapsedTimes,     ids::kImportCaption,     ids::kImportDescription,
+        ids::kImportStatus,     ids::kExportCaption,     ids::kExportDescription,
+        ids::kExportStatus,     ids::kUnicodeDirectory,  ids::kProductName,
+        ids::kApplicationTitle, ids::kMainCaption,       ids::kSaveTitle,
+        ids::kSaveText,         ids::kSavePhase,         ids::kSaveFailed,
+        ids::kDatabaseExists,   ids::kTooManyTeams,      ids::kProgressCaption,
+        ids::kDateFormat};
+    for (const int id : kKnown) {
         const std::string_view text = ResourceString(id);
         EXPECT_FALSE(text.empty()) << id;
         EXPECT_EQ(text.data()[text.size()], '\0') << id;
+    }
+    for (const int id : {-1, 0, 516, 519, 828, 19999, 29999}) {
+        const std::string_view text = ResourceString(id);
+        EXPECT_TRUE(text.empty()) << id;
+        ASSERT_NE(text.data(), nullptr) << id;
+        EXPECT_EQ(text.data()[0], '\0');
     }
 }
 
@@ -55,23 +49,11 @@ TEST(StringTable, TextsAreWindows1252Bytes) {
               std::string_view::npos);
 }
 
-TEST(StringTable, UnknownIdsGiveAnEmptyTerminatedText) {
-    for (const int id : {-1, 0, 516, 519, 828, 19999, 29999}) {
-        const std::string_view text = ResourceString(id);
-        EXPECT_TRUE(text.empty()) << id;
-        ASSERT_NE(text.data(), nullptr) << id;
-        EXPECT_EQ(text.data()[0], '\0');
-    }
-}
-
-TEST(StringTable, ResourceFormatsWorkWithPrintf) {
+TEST(StringTable, ResourceFormatsWorkWithPrintfWithoutCuttingTheResult) {
     EXPECT_EQ(FormatPrintf(ResourceString(kw::ids::kElapsedTimes).data(), 1, 5, 12, 7),
               "Verstrichene Zeit: 1:05 / Gesch\xE4tzte Zeit:12:07");
     EXPECT_EQ(FormatPrintf(ResourceString(kw::ids::kSavePhase).data(), 1, "Deutschland"),
               "Phase 1: Exportiere Deutschland...");
-}
-
-TEST(StringTable, FormatPrintfIsNotCutAndHandlesEmptyResults) {
     const std::string longText(100000, 'x');
     const std::string formatted = FormatPrintf("%s|%d", longText.c_str(), 42);
     ASSERT_EQ(formatted.size(), longText.size() + 3);
