@@ -70,6 +70,10 @@ void MarkDayOccupancy(const CDBCompetition& node, SDayOccupancy& occupancy,
     for (int day = firstDay; day < CDBCompetition::kCalendarDays; ++day) {
         if (node.CalendarValue(1, day) != 0) {
             const int slot = day >= SDayOccupancy::kDays ? day - SDayOccupancy::kDays : day;
+            // A calendar runs a few days past two seasons; those days have no slot to mark.
+            if (slot >= SDayOccupancy::kDays) {
+                continue;
+            }
             Mark(occupancy.tables[1][static_cast<std::size_t>(slot)], OccupancyCode(node, 1));
         }
     }

@@ -27,7 +27,7 @@ public:
     int Month() const { return Split().month; }
     int Day() const { return Split().day; }
     // 0 Monday ... 6 Sunday.
-    int Weekday() const { return static_cast<int>(m_value % 7); }
+    int Weekday() const { return static_cast<int>(((m_value % 7) + 7) % 7); }
     // The resource pattern "%4 %1/%2": weekday abbreviation, day, month (and %3 the year).
     std::string Text() const;
 

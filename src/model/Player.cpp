@@ -361,9 +361,9 @@ void CPlayer::Normalise(int clubCountry) {
         d.nationality = static_cast<std::uint8_t>(clubCountry);
     }
 
-    // Only one contract option holds, by precedence bit 5, 3, 2, 4. The option of bit 2 lives on
-    // the national-team byte and the second further date and only holds while that date is after
-    // 10 July 2005; it never joins another option, which would contradict their exclusiveness.
+    // Only one contract option holds, by precedence bit 5, 3, 2, 4. Bit 2 follows the national
+    // team: it is set from the national-team byte and the second further date alone, while that
+    // date is after 10 July 2005.
     std::uint8_t& options = d.contractBytes[3];
     int kept = -1;
     for (const int bit : {5, 3, 2, 4}) {
@@ -378,7 +378,7 @@ void CPlayer::Normalise(int clubCountry) {
     }
     const bool nationalTeamRunning =
         d.nationalTeamBytes[1] != 0 && d.furtherDates[1] > CDate::FromYmd(2005, 7, 10);
-    if (nationalTeamRunning && (kept == 2 || kept < 0)) {
+    if (nationalTeamRunning) {
         options |= kNationalTeamOption;
     }
 

@@ -82,7 +82,8 @@ public:
     const CPlayer* Person(std::uint32_t id) const;
     const std::map<std::uint32_t, std::unique_ptr<CPlayer>>& Persons() const { return m_persons; }
     // With `fresh`, an id of 0 or one already taken is replaced by NextFreePersonId and the pair
-    // is entered in the id remap table; without it the id is used as given.
+    // is entered in the id remap table; without it the id is kept unless another person holds
+    // it, since two persons never share an id.
     CPlayer& CreatePerson(std::uint32_t id, bool fresh);
     void RemovePerson(std::uint32_t id);
     std::uint32_t NextFreePersonId() const;

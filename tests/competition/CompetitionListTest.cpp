@@ -327,6 +327,14 @@ TEST(DayOccupancy, InternationalCodesAndTheFoldedSecondSeason) {
     EXPECT_EQ(int{occupancy.tables[1][35]}, 29);
     EXPECT_EQ(int{occupancy.tables[0][50]}, 0);
     EXPECT_EQ(int{occupancy.tables[1][50]}, 29);
+
+    // The last days of a calendar lie past two seasons and mark nothing.
+    CDBRound late(MakeCompetitionId(0, kQualiEcType, 2), kInternationalRootId);
+    late.SetRoundName(2);
+    late.AddMatchday(1, 734);
+    const SDayOccupancy before = occupancy;
+    MarkDayOccupancy(late, occupancy);
+    EXPECT_EQ(occupancy.tables, before.tables);
 }
 
 TEST_F(CountryList, CutTextNeverBreaksTheReader) {

@@ -18,6 +18,12 @@ TEST(Date, JulianDayAndWeekday) {
     EXPECT_EQ(newYear.Weekday(), 5);  // Saturday
     EXPECT_EQ(newYear.Text(), "Sa 1/1");
     EXPECT_EQ(CDate::FromYmd(2006, 6, 9).Text(), "Fr 9/6");
+    // Days before the calendar's origin (a history date with a bogus year) still name a weekday.
+    const CDate ancient = CDate::FromYmd(-9000, 1, 1);
+    EXPECT_LT(ancient.Value(), 0);
+    EXPECT_GE(ancient.Weekday(), 0);
+    EXPECT_LE(ancient.Weekday(), 6);
+    EXPECT_EQ(CDate(ancient.Value() + 7).Weekday(), ancient.Weekday());
 }
 
 TEST(Date, SplitInvertsFromYmdAcrossLeapYearsAndCenturies) {

@@ -88,10 +88,10 @@ TEST_F(PlayerNormalise, NationalTeamOptionHoldsWhileItsSecondDateIsAfter10July20
     p.Normalise(5);
     EXPECT_EQ(Options(), 0x04);
 
-    // Never beside another option: they are exclusive.
+    // Beside the option that was kept.
     p.SetContractByte(3, 0x20);
     p.Normalise(5);
-    EXPECT_EQ(Options(), 0x20);
+    EXPECT_EQ(Options(), 0x24);
 
     p.SetContractByte(3, 0x04);
     p.SetFurtherDate(1, CDate::FromYmd(2005, 7, 10));
