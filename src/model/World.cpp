@@ -74,6 +74,8 @@ bool CWorld::InitialiseCountries() {
         Country(number).CopyNamesToNationalTeam();
         RegisterCompetition(std::make_unique<CDBRoot>(number));
     }
+    // International cups name their formats: the formats must be known before the cups are read.
+    LoadCupFormats();
     ReadInternationalStructures(*this, m_internationalDays);
     m_loaded = true;
     return listRead;
