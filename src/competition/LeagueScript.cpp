@@ -67,6 +67,7 @@ bool SelectLeagueScript(CWorld& world, int country, int number) {
         // structures.
         const CLoadedVersionScope version(0);
         ReadCompetitionList(file, world, rootId, kSectionPrefix);
+        target.RefreshDerivedData();
         target.SetLeagueScript(static_cast<std::uint16_t>(number));
     }
     return true;

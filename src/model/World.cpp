@@ -6,6 +6,8 @@
 
 #include "competition/Competition.h"
 #include "competition/CupAlloc.h"
+#include "competition/League.h"
+#include "competition/Pool.h"
 #include "model/CountriesList.h"
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
@@ -50,7 +52,9 @@ CWorld::~CWorld() = default;
 
 void CWorld::Empty() {
     m_countries.clear();
+    m_withoutClub.Clear();
     m_persons.clear();
+    m_managers.clear();
     m_competitions.clear();
     m_scripts.Clear();
     m_cupFormats.Clear();
@@ -115,6 +119,10 @@ bool CWorld::Load(const std::filesystem::path& directory, IProgress& progress) {
         if (path && file.OpenForRead(*path) && Country(number).Read(file)) {
             ++m_countriesRead;
         }
+    }
+    // Normalising needs every country read: persons check that their clubs exist.
+    for (int number = 1; number <= kCountryCount; ++number) {
+        Country(number).AfterLoad();
     }
     for (int number = 1; number <= kCountryCount; ++number) {
         Country(number).RebuildNumbering();
@@ -237,6 +245,74 @@ std::uint32_t CWorld::ExportClubId(std::uint32_t clubId) const {
         return 0;
     }
     return Country(country).ExportId(clubId);
+}
+
+std::uint32_t CWorld::CreateManager() {
+    auto id = static_cast<std::uint32_t>(m_managers.size() + 1);
+    while (m_managers.contains(id)) {
+        ++id;
+    }
+    m_managers[id] = std::make_unique<CManager>();
+    return id;
+}
+
+CManager* CWorld::Manager(std::uint32_t id) {
+    const auto found = m_managers.find(id);
+    return found == m_managers.end() ? nullptr : found->second.get();
+}
+
+const CManager* CWorld::Manager(std::uint32_t id) const {
+    const auto found = m_managers.find(id);
+    return found == m_managers.end() ? nullptr : found->second.get();
+}
+
+void CWorld::RemoveManager(std::uint32_t id) {
+    m_managers.erase(id);
+}
+
+bool CWorld::LimitClubs(int country, int limit, IUserInterface& ui) {
+    if (country < 1 || country > kCountryCount || m_countries.empty()) {
+        return false;
+    }
+    // Every club of the country that a team list of its competitions names, either team.
+    std::set<std::uint16_t> used;
+    const auto mark = [&](const std::vector<std::uint32_t>& teams) {
+        for (const std::uint32_t team : teams) {
+            if (ClubCountry(team) == country && !IsNationalTeam(team) && ClubIndex(team) != 0) {
+                used.insert(ClubIndex(team));
+            }
+        }
+    };
+    for (const auto& [id, node] : m_competitions) {
+        if (node->Country() != country) {
+            continue;
+        }
+        if (const auto* league = dynamic_cast<const CDBLeagueBase*>(node.get())) {
+            mark(league->Teams());
+        } else if (const auto* pool = dynamic_cast<const CDBPool*>(node.get())) {
+            mark(pool->Teams());
+        }
+    }
+    if (static_cast<int>(used.size()) > limit) {
+        ui.ShowError(ResourceString(ids::kTooManyTeams));
+        return false;
+    }
+    // In ascending index over every club, so that a club beyond the count (after gaps) is not
+    // passed over.
+    CCountry& target = Country(country);
+    std::vector<std::uint32_t> unused;
+    for (const auto& [id, club] : target.Clubs()) {
+        if (!IsNationalTeam(id) && !used.contains(ClubIndex(id))) {
+            unused.push_back(id);
+        }
+    }
+    for (const std::uint32_t id : unused) {
+        if (target.ClubCount() <= limit) {
+            break;
+        }
+        target.RemoveClub(id);
+    }
+    return true;
 }
 
 CPlayer* CWorld::Person(std::uint32_t id) {

@@ -14,8 +14,10 @@
 #include "competition/ScriptEntry.h"
 #include "model/Clock.h"
 #include "model/Country.h"
+#include "model/Manager.h"
 #include "model/Player.h"
 #include "model/Rules.h"
+#include "model/WithoutClub.h"
 
 namespace kw {
 
@@ -78,6 +80,26 @@ public:
     // country; national teams pass unchanged, unknown clubs give 0.
     std::uint32_t ExportClubId(std::uint32_t clubId) const;
 
+    // The players without club ("Without.sav").
+    CWithoutClubList& WithoutClub() { return m_withoutClub; }
+    const CWithoutClubList& WithoutClub() const { return m_withoutClub; }
+
+    // The manager registry: the further managers of every country, by id. Ids are handed out
+    // like person ids (the smallest unused value from the count + 1 upward); the files do not
+    // keep them, so a load hands them out anew in country order.
+    std::uint32_t CreateManager();
+    CManager* Manager(std::uint32_t id);
+    const CManager* Manager(std::uint32_t id) const;
+    void RemoveManager(std::uint32_t id);
+    const std::map<std::uint32_t, std::unique_ptr<CManager>>& Managers() const {
+        return m_managers;
+    }
+
+    // Keeps the country at `limit` clubs: deletes, in ascending index, clubs that no competition
+    // of the country lists (with their persons) while the country has more. When the
+    // competitions alone use more clubs than the limit, says so and changes nothing (false).
+    bool LimitClubs(int country, int limit, IUserInterface& ui);
+
     CPlayer* Person(std::uint32_t id);
     const CPlayer* Person(std::uint32_t id) const;
     const std::map<std::uint32_t, std::unique_ptr<CPlayer>>& Persons() const { return m_persons; }
@@ -133,16 +155,17 @@ private:
     // clubs and stadiums; written with the title holders in the compact numbering.
     bool LoadRules();
     bool SaveRules() const;
-    // "Without.sav" joins with its own records; until then it reads and writes nothing and
-    // reports success.
-    bool LoadWithout() { return true; }
-    bool SaveWithout() const { return true; }
+    // "Without.sav" of the database folder.
+    bool LoadWithout() { return m_withoutClub.Load(m_directory); }
+    bool SaveWithout() const { return m_withoutClub.Save(m_directory); }
 
     bool m_loaded = false;
     std::filesystem::path m_installDirectory;
     std::filesystem::path m_directory = "database";
     std::vector<std::unique_ptr<CCountry>> m_countries;
     std::map<std::uint32_t, std::unique_ptr<CPlayer>> m_persons;
+    CWithoutClubList m_withoutClub{*this};
+    std::map<std::uint32_t, std::unique_ptr<CManager>> m_managers;
     std::map<std::uint32_t, std::unique_ptr<CDBCompetition>> m_competitions;
     CScriptTable m_scripts;
     CCupFormatTable m_cupFormats;

@@ -58,6 +58,13 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kProgressCaption, u8"KW06 - Bitte warten!"},
     ResourceRow{ids::kDateFormat, u8"%4 %1/%2"},
     ResourceRow{ids::kSecondTeamPattern, u8"%s 2"},
+    ResourceRow{ids::kCreateAClub, u8"Create A Club Verein"},
+    ResourceRow{ids::kRemovePlayerCaption, u8"Spieler löschen"},
+    ResourceRow{ids::kRemovePlayerQuestion,
+                u8"Wollen Sie den Spieler komplett löschen oder soll er auf die Liste der "
+                u8"vereinslosen Spieler gesetzt werden?"},
+    ResourceRow{ids::kDeleteCompletely, u8"Löschen"},
+    ResourceRow{ids::kNoClub, u8"Kein Verein"},
 };
 
 static_assert(std::is_sorted(kResourceRows.begin(), kResourceRows.end(),

@@ -35,6 +35,11 @@ inline constexpr int kTooManyTeams = 20006;        // "To many Teams used in cur
 inline constexpr int kProgressCaption = 20007;     // "KW06 - Bitte warten!"
 inline constexpr int kDateFormat = 20008;          // "%4 %1/%2": weekday, day, month, year
 inline constexpr int kSecondTeamPattern = 20009;   // "%s 2": a club name to its second team's
+inline constexpr int kCreateAClub = 20010;         // "Create A Club Verein"
+inline constexpr int kRemovePlayerCaption = 20011; // "Spieler löschen"
+inline constexpr int kRemovePlayerQuestion = 20012; // "Wollen Sie den Spieler komplett löschen ..."
+inline constexpr int kDeleteCompletely = 20013;    // "Löschen"
+inline constexpr int kNoClub = 20014;              // "Kein Verein"
 }  // namespace ids
 
 // The resource string with that id, as Windows-1252 bytes. Unknown ids give an empty text. The

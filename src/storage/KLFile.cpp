@@ -429,6 +429,35 @@ bool CKLFile::FindSection(std::string_view tag) {
     return false;
 }
 
+bool CKLFile::FindChildSection(std::string_view tag) {
+    if (!m_reading) {
+        FailRead();
+        return false;
+    }
+    const std::size_t start = m_position;
+    const auto startsWith = [this](std::string_view marker) {
+        return m_lineLength >= marker.size() &&
+               std::memcmp(m_line.data(), marker.data(), marker.size()) == 0;
+    };
+    int depth = 0;
+    while (ReadRawLine()) {
+        if (depth == 0 && LineIs(kSectionStart, tag)) {
+            return true;
+        }
+        if (startsWith(kSectionEnd)) {
+            if (depth == 0) {
+                break;
+            }
+            --depth;
+        } else if (startsWith(kSectionStart)) {
+            ++depth;
+        }
+    }
+    m_position = start;
+    m_saved = start;
+    return false;
+}
+
 bool CKLFile::SkipToSectionEnd(std::string_view tag) {
     if (!m_reading) {
         FailRead();

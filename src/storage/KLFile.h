@@ -67,6 +67,11 @@ public:
 
     // --- searching forward from the current position.
     bool FindSection(std::string_view tag);
+    // Like FindSection, but only among the sections of the current level: whole sections of
+    // other tags (and what they nest) are passed over, so a stray section cannot hide the ones
+    // behind it. The end of the enclosing section bounds the search; when the tag is not found
+    // the position stays where it was.
+    bool FindChildSection(std::string_view tag);
     bool SkipToSectionEnd(std::string_view tag);
 
     // --- reading one value line each.

@@ -150,8 +150,8 @@ TEST_F(ClubsTest, ClubStrengthAveragesTheFirstTeam) {
 }
 
 TEST_F(ClubsTest, NamesOfNewClubsAndSecondTeams) {
-    CClub& first = world.Country(14).CreateClub();
-    CClub& second = world.Country(14).CreateClub();
+    CClub& first = *world.Country(14).CreateClub();
+    CClub& second = *world.Country(14).CreateClub();
     const int number = std::stoi(std::string(first.Name(0).substr(5)));
     EXPECT_EQ(first.Name(0), "Club " + std::to_string(number));
     EXPECT_EQ(second.AlternativeNames()[4].View(), "Club " + std::to_string(number + 1));

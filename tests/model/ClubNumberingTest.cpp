@@ -50,9 +50,9 @@ TEST_F(ClubNumbering, NationalTeamCannotBeRemovedAndNewClubsFillGaps) {
     CCountry& country = world.Country(5);
     country.RemoveClub(MakeClubId(5, kNationalTeamIndex));
     EXPECT_NE(country.Club(MakeClubId(5, kNationalTeamIndex)), nullptr);
-    EXPECT_EQ(country.CreateClub().Id(), MakeClubId(5, 1));
-    EXPECT_EQ(country.CreateClub().Id(), MakeClubId(5, 2));
-    EXPECT_EQ(country.CreateClub().Id(), MakeClubId(5, 4));
+    EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(5, 1));
+    EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(5, 2));
+    EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(5, 4));
 }
 
 }  // namespace

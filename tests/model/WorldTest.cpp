@@ -150,7 +150,7 @@ TEST_F(World, FailedFileIsReportedOnceAndKeepsItsPreviousContent) {
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(database.Path())) {
         ++files;
     }
-    EXPECT_EQ(files, 206);  // 205 country files and "Rules.sav"
+    EXPECT_EQ(files, 207);  // 205 country files, "Rules.sav" and "Without.sav"
 }
 
 TEST_F(World, SaveIntoAMissingFolderFails) {

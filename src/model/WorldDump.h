@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace kw {
+
+class CWorld;
+
+// The model as JSON text (UTF-8, keys in a fixed order, two-blank indentation), so that two
+// databases can be compared with ordinary diff tools: countries with their settings, clubs,
+// persons, competitions, collections and player pool, then the players without club and the
+// rules.
+//
+// It shows what the database files carry, the way they carry it: club references in the compact
+// numbering a save would give them, so that a database and its saved copy dump alike; the ids of
+// the players without club and of the managers are left out, since a load hands them out anew;
+// and the team lists of level pools are left out, since the files do not keep them.
+//
+// With a country number 1 to 206 only that country is dumped (without players without club and
+// rules); with 0 every country.
+std::string DumpWorldJson(const CWorld& world, int country = 0);
+
+}  // namespace kw

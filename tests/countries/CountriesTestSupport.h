@@ -1,0 +1,135 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "TempDir.h"
+#include "competition/League.h"
+#include "model/RecordVersion.h"
+#include "model/World.h"
+#include "storage/KLFile.h"
+
+namespace kw::test {
+
+inline constexpr int kCountry = 5;
+
+inline constexpr std::uint32_t Club(std::uint32_t index) {
+    return MakeClubId(kCountry, index);
+}
+
+// The hand-made database of these tests.
+inline std::filesystem::path FixtureDatabase() {
+    return std::filesystem::path(KW_COUNTRIES_DATA) / "database";
+}
+
+// The lines of a text without their line ends.
+inline std::vector<std::string> Lines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string line(text.substr(0, end));
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(std::move(line));
+        if (end == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+inline std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+// The value lines of the first section of that tag (nested sections included); empty when the
+// text has none.
+inline std::vector<std::string> SectionLines(std::string_view text, std::string_view tag) {
+    const std::vector<std::string> lines = Lines(text);
+    std::vector<std::string> section;
+    bool inside = false;
+    for (const std::string& line : lines) {
+        if (!inside) {
+            inside = line == "%INDEX%" + std::string(tag);
+        } else if (line == "%INDEXEND%" + std::string(tag)) {
+            break;
+        } else {
+            section.push_back(line);
+        }
+    }
+    return section;
+}
+
+// A world with the countries initialised, the year fixed and the current record version loaded.
+class CountriesTest : public ::testing::Test {
+protected:
+    CountriesTest() : world(install.Path()) { Prepare(world); }
+    ~CountriesTest() override { SetLoadedRecordVersion(kDataVersion); }
+
+    static void Prepare(CWorld& target) {
+        target.SetYearSource([] { return 2010; });
+        target.InitialiseCountries();
+        SetLoadedRecordVersion(kDataVersion);
+    }
+
+    CCountry& Country() { return world.Country(kCountry); }
+
+    void AddClubs(std::initializer_list<std::uint16_t> indexes) {
+        for (const std::uint16_t index : indexes) {
+            Country().AddClub(index);
+        }
+    }
+
+    CDBLeague& AddLeague(int index, int level, std::initializer_list<std::uint32_t> teams) {
+        auto league = std::make_unique<CDBLeague>(MakeCompetitionId(kCountry, kLeagueType, index),
+                                                  MakeCompetitionId(kCountry, kRootType, 0));
+        league->SetLevel(static_cast<std::int8_t>(level));
+        league->SetLeagueSize(static_cast<std::int32_t>(teams.size()));
+        for (const std::uint32_t team : teams) {
+            league->AddTeam(team);
+        }
+        return static_cast<CDBLeague&>(world.RegisterCompetition(std::move(league)));
+    }
+
+    CPlayer& AddPlayer(CClub& club) {
+        CPlayer& person = world.CreatePerson(0, false);
+        person.SetNationality(static_cast<std::uint8_t>(club.Country()));
+        club.AddPerson(person);
+        return person;
+    }
+
+    // The country file as written after the numbering was built.
+    std::string WrittenCountry() {
+        Country().RebuildNumbering();
+        const TempDir folder;
+        CKLFile file;
+        EXPECT_TRUE(file.OpenForWrite(folder / "country.sav"));
+        EXPECT_TRUE(Country().Write(file));
+        EXPECT_TRUE(file.Close());
+        return ReadFile(folder / "country.sav");
+    }
+
+    // Reads the text into the country of another world made like this one.
+    static bool ReadCountry(CWorld& target, std::string_view text, int country = kCountry) {
+        CKLFile file;
+        file.OpenForReadFromMemory(text);
+        return target.Country(country).Read(file);
+    }
+
+    TempDir install;
+    CWorld world;
+};
+
+}  // namespace kw::test
