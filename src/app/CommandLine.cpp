@@ -14,7 +14,6 @@ namespace kw {
 
 namespace {
 
-
 // The first `count` characters of UTF-8 text; a character is never split.
 std::string FirstCharacters(std::string_view text, std::size_t count) {
     std::size_t end = 0;

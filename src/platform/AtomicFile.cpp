@@ -1,12 +1,12 @@
 #include "platform/AtomicFile.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdlib>
 #include <mutex>
 #include <string>
 #include <system_error>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kw {
 
@@ -29,7 +29,9 @@ void SetWriteFaultForTesting(std::function<bool(const std::filesystem::path&)> p
 
 CAtomicFile::CAtomicFile(std::filesystem::path target) : m_target(std::move(target)) {}
 
-CAtomicFile::~CAtomicFile() { Discard(); }
+CAtomicFile::~CAtomicFile() {
+    Discard();
+}
 
 bool CAtomicFile::Open() {
     Discard();

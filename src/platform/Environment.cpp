@@ -37,7 +37,6 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-
 // The settings file below one configuration folder; the folder names follow the registry key
 // "Software\Orvel Sports\KICKWERK 06" of the Windows version.
 fs::path SettingsFile(const fs::path& configFolder) {

@@ -26,7 +26,7 @@ std::filesystem::path RuntimeDirectory();
 class CSingleInstanceLock {
 public:
     explicit CSingleInstanceLock(const std::filesystem::path& lockFile = RuntimeDirectory() /
-                                                                        "kwedit.lock");
+                                                                         "kwedit.lock");
     ~CSingleInstanceLock();
     CSingleInstanceLock(const CSingleInstanceLock&) = delete;
     CSingleInstanceLock& operator=(const CSingleInstanceLock&) = delete;

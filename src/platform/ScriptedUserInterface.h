@@ -48,7 +48,9 @@ public:
     void EnableCancel(bool enable) override { cancelEnabled = enable; }
     void ShowTimes(bool show) override { timesShown = show; }
     void SetVisible(bool show) override { visible = show; }
-    bool IsCancelled() const override { return !positions.empty() && positions.back() >= m_cancelAt; }
+    bool IsCancelled() const override {
+        return !positions.empty() && positions.back() >= m_cancelAt;
+    }
 
     std::string caption;
     std::string description;
