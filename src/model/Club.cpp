@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "model/ClubNames.h"
+#include "model/LanguageTextsIO.h"
 #include "model/Player.h"
 #include "model/RecordVersion.h"
 #include "model/World.h"
@@ -42,27 +43,6 @@ constexpr std::array<int, CClub::kSuccessCount> kSuccessFileOrder = {
 
 // Clubs made in this program so far; names new clubs "Club <n>".
 std::atomic<int> g_newClubs{0};
-
-template <std::size_t N>
-bool WriteTexts(CKLFile& file, const CLanguageTexts<N>& texts) {
-    char buffer[kLanguageCount][N] = {};
-    for (int language = 0; language < kLanguageCount; ++language) {
-        const std::string_view text = texts[static_cast<std::size_t>(language)].View();
-        std::memcpy(buffer[language], text.data(), text.size());
-    }
-    return file.WriteQuotedList(buffer[0], kLanguageCount, N);
-}
-
-// A missing line leaves five empty texts.
-template <std::size_t N>
-void ReadTexts(CKLFile& file, CLanguageTexts<N>& texts) {
-    char buffer[kLanguageCount][N] = {};
-    file.ReadQuotedFive(buffer[0], N);
-    for (int language = 0; language < kLanguageCount; ++language) {
-        texts[static_cast<std::size_t>(language)].Set(
-            std::string_view(buffer[language], strnlen(buffer[language], N)));
-    }
-}
 
 // At most readSize - 1 characters; a missing line leaves the text empty.
 template <std::size_t N>
@@ -657,14 +637,15 @@ bool CClub::Write(CKLFile& file, int runningNumber) const {
     const SData& d = m_data;
     const std::string tag = FormatPrintf("CLUB%d", runningNumber);
     bool ok = file.BeginSection(tag) && WriteVersionSection(file);
-    ok &= WriteTexts(file, d.names) && WriteTexts(file, d.alternativeNames);
-    ok &= WriteTexts(file, d.abbreviations) && WriteTexts(file, d.alternativeAbbreviations);
+    ok &= WriteLanguageTexts(file, d.names) && WriteLanguageTexts(file, d.alternativeNames);
+    ok &= WriteLanguageTexts(file, d.abbreviations) &&
+          WriteLanguageTexts(file, d.alternativeAbbreviations);
     for (const auto& choices : d.articles) {
         ok &= WriteChoices(file, choices);
     }
-    ok &= WriteTexts(file, d.nameCodes);
+    ok &= WriteLanguageTexts(file, d.nameCodes);
     ok &= WriteChoices(file, d.sentences[0]) && WriteChoices(file, d.sentences[1]);
-    ok &= WriteTexts(file, d.cities);
+    ok &= WriteLanguageTexts(file, d.cities);
     ok &= file.WriteText(d.fansName.View()) && file.WriteText(d.secondFansName.View());
     ok &= WriteReference(file, ExportReference(d.fanFriendship));
     for (const std::uint32_t rival : d.rivals) {
@@ -683,7 +664,7 @@ bool CClub::Write(CKLFile& file, int runningNumber) const {
         ok &= file.WriteNumber(value);
     }
     ok &= file.WriteNumber(StadiumOrdinal()) && file.WriteNumber(d.stadiumCapacity);
-    ok &= WriteTexts(file, d.stadiumNames);
+    ok &= WriteLanguageTexts(file, d.stadiumNames);
     ok &= file.WriteNumber(d.stadiumType) && file.WriteNumber(d.stadiumFlags);
     for (const int area : kSurroundingFileOrder) {
         ok &= file.WriteNumber(d.surroundings[static_cast<std::size_t>(area)]);
@@ -758,15 +739,15 @@ bool CClub::Read(CKLFile& file, int runningNumber, int mode) {
     SData& d = m_data;
     m_workCounter = 0;
 
-    ReadTexts(file, d.names);
+    ReadLanguageTexts(file, d.names);
     if (current) {
-        ReadTexts(file, d.alternativeNames);
+        ReadLanguageTexts(file, d.alternativeNames);
     } else {
         d.alternativeNames = d.names;
     }
-    ReadTexts(file, d.abbreviations);
+    ReadLanguageTexts(file, d.abbreviations);
     if (current) {
-        ReadTexts(file, d.alternativeAbbreviations);
+        ReadLanguageTexts(file, d.alternativeAbbreviations);
     } else {
         d.alternativeAbbreviations = d.abbreviations;
     }
@@ -776,14 +757,14 @@ bool CClub::Read(CKLFile& file, int runningNumber, int mode) {
     for (auto& choices : d.articles) {
         ReadChoices(file, choices);
     }
-    ReadTexts(file, d.nameCodes);
+    ReadLanguageTexts(file, d.nameCodes);
     ReadChoices(file, d.sentences[0]);
     if (current) {
         ReadChoices(file, d.sentences[1]);
     } else {
         d.sentences[1] = d.sentences[0];
     }
-    ReadTexts(file, d.cities);
+    ReadLanguageTexts(file, d.cities);
     ReadText(file, d.fansName);
     ReadText(file, d.secondFansName);
 
@@ -844,7 +825,7 @@ bool CClub::Read(CKLFile& file, int runningNumber, int mode) {
         }
         file.ReadNumber(target.stadiumCapacity);
         target.stadiumCapacity = std::min(target.stadiumCapacity, kMaxStadiumCapacity);
-        ReadTexts(file, target.stadiumNames);
+        ReadLanguageTexts(file, target.stadiumNames);
         file.ReadNumber(target.stadiumType);
         file.ReadNumber(target.stadiumFlags);
     }

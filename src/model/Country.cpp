@@ -7,6 +7,7 @@
 #include "competition/Cup.h"
 #include "competition/League.h"
 #include "competition/Pool.h"
+#include "model/LanguageTextsIO.h"
 #include "model/RecordVersion.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
@@ -45,26 +46,6 @@ constexpr std::uint32_t kAllClubGroups = 0x7FFE;
 constexpr std::array<int, 4> kTitleFileOrder = {
     SCountrySettings::kContinentalTitles, SCountrySettings::kWorldChampionships,
     SCountrySettings::kContinentalFinals, SCountrySettings::kWorldCupFinals};
-
-template <std::size_t N>
-bool WriteFive(CKLFile& file, const CLanguageTexts<N>& texts) {
-    char buffer[kLanguageCount][N] = {};
-    for (int language = 0; language < kLanguageCount; ++language) {
-        const std::string_view text = texts[static_cast<std::size_t>(language)].View();
-        std::memcpy(buffer[language], text.data(), text.size());
-    }
-    return file.WriteQuotedList(buffer[0], kLanguageCount, N);
-}
-
-template <std::size_t N>
-void ReadFive(CKLFile& file, CLanguageTexts<N>& texts) {
-    char buffer[kLanguageCount][N] = {};
-    file.ReadQuotedFive(buffer[0], N);
-    for (int language = 0; language < kLanguageCount; ++language) {
-        texts[static_cast<std::size_t>(language)].Set(
-            std::string_view(buffer[language], strnlen(buffer[language], N)));
-    }
-}
 
 template <std::size_t N>
 void ReadFixed(CKLFile& file, CFixedText<N>& text) {
@@ -490,10 +471,11 @@ bool CCountry::WriteCompetitionPart(CKLFile& file) const {
     const auto* top = dynamic_cast<const CDBLeagueBase*>(
         m_world.Competition(MakeCompetitionId(m_number, kLeagueType, 0)));
     if (top != nullptr) {
-        ok = ok && WriteFive(file, top->Names());
+        ok = ok && WriteLanguageTexts(file, top->Names());
         const CDBCompetition* cup = m_world.Competition(MakeCompetitionId(m_number, kFaCupType, 0));
-        ok = ok && WriteFive(file, cup != nullptr ? cup->Names()
-                                                  : CLanguageTexts<CDBCompetition::kNameSize>{});
+        ok = ok &&
+             WriteLanguageTexts(
+                 file, cup != nullptr ? cup->Names() : CLanguageTexts<CDBCompetition::kNameSize>{});
         for (int position = 0; position < kCompetitionPartTeams; ++position) {
             ok = ok && file.WriteHex(m_world.ExportClubId(top->Team(position)));
         }
@@ -514,7 +496,7 @@ bool CCountry::WriteCompetitionSection(CKLFile& file) const {
     const int levels = LevelTable().UsedLevels();
     ok = ok && file.WriteNumber(static_cast<std::int32_t>(levels));
     for (int level = 0; level < levels; ++level) {
-        ok = ok && WriteFive(file, m_levelNames[static_cast<std::size_t>(level)]);
+        ok = ok && WriteLanguageTexts(file, m_levelNames[static_cast<std::size_t>(level)]);
     }
     return ok && file.EndSection(kCompetitionTag);
 }
@@ -685,7 +667,7 @@ void CCountry::ReadCompetitionSection(CKLFile& file) {
     file.ReadNumber(levels);
     levels = std::clamp<std::int32_t>(levels, 0, kLevelCount);
     for (std::int32_t level = 0; level < levels; ++level) {
-        ReadFive(file, m_levelNames[static_cast<std::size_t>(level)]);
+        ReadLanguageTexts(file, m_levelNames[static_cast<std::size_t>(level)]);
     }
 }
 

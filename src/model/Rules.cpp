@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "model/ClubId.h"
+#include "model/LanguageTextsIO.h"
 #include "model/RecordVersion.h"
 #include "model/World.h"
 #include "platform/Paths.h"
@@ -26,31 +27,6 @@ constexpr std::uint32_t kFullLayoutMinor = 5;
 constexpr std::string_view kContinentNames[kContinentCount] = {
     "Europa", "S\374damerika", "Nordamerika", "Afrika", "Asien", "Ozeanien",
 };
-
-// The texts go through a plain buffer: the reader and writer of quoted lists take five texts of
-// one size laid out one behind the other.
-template <std::size_t N>
-bool WriteTexts(CKLFile& file, const CLanguageTexts<N>& texts) {
-    char buffer[kLanguageCount][N] = {};
-    for (int language = 0; language < kLanguageCount; ++language) {
-        const std::string_view text = texts[static_cast<std::size_t>(language)].View();
-        std::memcpy(buffer[language], text.data(), text.size());
-    }
-    return file.WriteQuotedList(buffer[0], kLanguageCount, N);
-}
-
-// A line that is missing leaves the texts as they are.
-template <std::size_t N>
-void ReadTexts(CKLFile& file, CLanguageTexts<N>& texts) {
-    char buffer[kLanguageCount][N] = {};
-    if (!file.ReadQuotedFive(buffer[0], N)) {
-        return;
-    }
-    for (int language = 0; language < kLanguageCount; ++language) {
-        texts[static_cast<std::size_t>(language)].Set(
-            std::string_view(buffer[language], strnlen(buffer[language], N)));
-    }
-}
 
 // Club ids and stadium references use at most 25 bits and so fit a signed line; anything larger
 // is written as its two's complement, which the reader turns back into the same bits.
@@ -123,13 +99,15 @@ bool CRules::Write(CKLFile& file, const ClubIdExport& exportClubId) const {
     const auto club = [&](std::uint32_t id) { return exportClubId ? exportClubId(id) : id; };
     bool ok = file.BeginSection(kRulesTag) && WriteVersionSection(file);
     for (std::size_t continent = 0; ok && continent < kContinentCount; ++continent) {
-        ok = WriteTexts(file, m_first[continent]) && WriteTexts(file, m_second[continent]);
+        ok = WriteLanguageTexts(file, m_first[continent]) &&
+             WriteLanguageTexts(file, m_second[continent]);
     }
-    ok = ok && WriteTexts(file, m_worldName);
+    ok = ok && WriteLanguageTexts(file, m_worldName);
     for (std::size_t continent = 0; ok && continent < kContinentCount; ++continent) {
-        ok = WriteTexts(file, m_third[continent]) && WriteTexts(file, m_thirdShort[continent]);
+        ok = WriteLanguageTexts(file, m_third[continent]) &&
+             WriteLanguageTexts(file, m_thirdShort[continent]);
     }
-    ok = ok && WriteTexts(file, m_worldShort);
+    ok = ok && WriteLanguageTexts(file, m_worldShort);
     for (std::size_t continent = 0; ok && continent < kContinentCount; ++continent) {
         for (std::size_t competition = 0; ok && competition < kCompetitionCount; ++competition) {
             ok = WriteReference(file, club(m_titleHolders[competition][continent])) &&
@@ -147,15 +125,15 @@ bool CRules::Write(CKLFile& file, const ClubIdExport& exportClubId) const {
 
 void CRules::ReadCurrentLayout(CKLFile& file) {
     for (std::size_t continent = 0; continent < kContinentCount; ++continent) {
-        ReadTexts(file, m_first[continent]);
-        ReadTexts(file, m_second[continent]);
+        ReadLanguageTexts(file, m_first[continent]);
+        ReadLanguageTexts(file, m_second[continent]);
     }
-    ReadTexts(file, m_worldName);
+    ReadLanguageTexts(file, m_worldName);
     for (std::size_t continent = 0; continent < kContinentCount; ++continent) {
-        ReadTexts(file, m_third[continent]);
-        ReadTexts(file, m_thirdShort[continent]);
+        ReadLanguageTexts(file, m_third[continent]);
+        ReadLanguageTexts(file, m_thirdShort[continent]);
     }
-    ReadTexts(file, m_worldShort);
+    ReadLanguageTexts(file, m_worldShort);
     for (std::size_t continent = 0; continent < kContinentCount; ++continent) {
         for (std::size_t competition = 0; competition < kCompetitionCount; ++competition) {
             file.ReadNumber(m_titleHolders[competition][continent]);
@@ -168,14 +146,14 @@ void CRules::ReadCurrentLayout(CKLFile& file) {
 // the third of both, and the title holders and venues of the first competition of the first
 // three continents.
 void CRules::ReadOldLayout(CKLFile& file) {
-    ReadTexts(file, m_first[0]);
-    ReadTexts(file, m_second[0]);
-    ReadTexts(file, m_first[1]);
-    ReadTexts(file, m_worldName);
-    ReadTexts(file, m_third[0]);
-    ReadTexts(file, m_thirdShort[0]);
-    ReadTexts(file, m_third[1]);
-    ReadTexts(file, m_worldShort);
+    ReadLanguageTexts(file, m_first[0]);
+    ReadLanguageTexts(file, m_second[0]);
+    ReadLanguageTexts(file, m_first[1]);
+    ReadLanguageTexts(file, m_worldName);
+    ReadLanguageTexts(file, m_third[0]);
+    ReadLanguageTexts(file, m_thirdShort[0]);
+    ReadLanguageTexts(file, m_third[1]);
+    ReadLanguageTexts(file, m_worldShort);
     constexpr std::size_t kOldContinents = 3;
     for (std::size_t continent = 0; continent < kOldContinents; ++continent) {
         file.ReadNumber(m_titleHolders[0][continent]);
