@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "KLText.h"
 #include "TempDir.h"
 #include "model/Club.h"
 #include "model/RecordVersion.h"
@@ -20,25 +21,6 @@ inline constexpr std::uint32_t kClub1 = MakeClubId(kCountry, 1);
 inline constexpr std::uint32_t kClub2 = MakeClubId(kCountry, 2);
 inline constexpr std::uint32_t kClub3 = MakeClubId(kCountry, 3);
 inline constexpr std::uint32_t kNationalTeam = MakeClubId(kCountry, kNationalTeamIndex);
-
-// What a writer puts into a KL file, as the bytes on disk.
-inline std::string WriteRecord(const std::function<bool(CKLFile&)>& write) {
-    TempDir dir;
-    const auto path = dir / "record.sav";
-    CKLFile file;
-    EXPECT_TRUE(file.OpenForWrite(path));
-    EXPECT_TRUE(write(file));
-    EXPECT_TRUE(file.Close());
-    return ReadFile(path);
-}
-
-inline std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\r\n";
-    }
-    return text;
-}
 
 // A world whose country 5 has clubs 1 to 3 (so compact numbers equal indexes) and three
 // stadiums, country 6 a club 1, both numberings built; the year is fixed and the current record

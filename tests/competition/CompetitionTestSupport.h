@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "KLText.h"
 #include "TempDir.h"
 #include "competition/CompetitionList.h"
 #include "competition/CupFormat.h"
@@ -25,24 +26,6 @@ inline std::string WrittenText(const std::function<void(CKLFile&)>& write) {
     write(file);
     EXPECT_TRUE(file.Close());
     return ReadFile(folder / "out.txt");
-}
-
-// The lines of a written text, without their CR LF.
-inline std::vector<std::string> Lines(std::string_view text) {
-    std::vector<std::string> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string line(text.substr(0, end));
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(line);
-        if (end == std::string_view::npos) {
-            break;
-        }
-        text.remove_prefix(end + 1);
-    }
-    return lines;
 }
 
 // Lines joined with CR LF, each ended, as the writer ends them.

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "KLText.h"
 #include "TempDir.h"
 #include "competition/League.h"
 #include "model/RecordVersion.h"
@@ -26,32 +27,6 @@ inline constexpr std::uint32_t Club(std::uint32_t index) {
 // The hand-made database of these tests.
 inline std::filesystem::path FixtureDatabase() {
     return std::filesystem::path(KW_COUNTRIES_DATA) / "database";
-}
-
-// The lines of a text without their line ends.
-inline std::vector<std::string> Lines(std::string_view text) {
-    std::vector<std::string> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string line(text.substr(0, end));
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(std::move(line));
-        if (end == std::string_view::npos) {
-            break;
-        }
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
-
-inline std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\r\n";
-    }
-    return text;
 }
 
 // The value lines of the first section of that tag (nested sections included); empty when the

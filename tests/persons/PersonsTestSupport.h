@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "KLText.h"
 #include "TempDir.h"
 #include "model/RecordVersion.h"
 #include "model/World.h"
@@ -16,26 +17,6 @@
 namespace kw::test {
 
 inline constexpr int kTestYear = 2010;
-
-// What a writer puts into a KL file, as the bytes on disk.
-inline std::string WriteRecord(const std::function<bool(CKLFile&)>& write) {
-    TempDir dir;
-    const auto path = dir / "record.sav";
-    CKLFile file;
-    EXPECT_TRUE(file.OpenForWrite(path));
-    EXPECT_TRUE(write(file));
-    EXPECT_TRUE(file.Close());
-    return ReadFile(path);
-}
-
-inline std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
 
 inline std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
