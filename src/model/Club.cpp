@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "model/CheckedIndex.h"
 #include "model/ClubNames.h"
 #include "model/LanguageTextsIO.h"
 #include "model/Player.h"
@@ -141,20 +142,6 @@ bool InCopiedGroup(const CPlayer& person, std::uint32_t mask) {
     return ((mask & clubcopy::kFirstTeam) != 0 && IsFirstTeamPlayer(person)) ||
            ((mask & clubcopy::kSecondTeam) != 0 && IsSecondTeamPlayer(person)) ||
            ((mask & clubcopy::kStaff) != 0 && IsStaff(person));
-}
-
-template <typename T, std::size_t N>
-void SetElement(std::array<T, N>& array, int index, T value) {
-    if (index >= 0 && static_cast<std::size_t>(index) < N) {
-        array[static_cast<std::size_t>(index)] = value;
-    }
-}
-
-template <typename T, std::size_t N>
-T Element(const std::array<T, N>& array, int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < N
-               ? array[static_cast<std::size_t>(index)]
-               : T{};
 }
 
 bool ValidLanguage(int language) {

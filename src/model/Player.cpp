@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "model/CheckedIndex.h"
 #include "model/ClubId.h"
 #include "model/PersonNames.h"
 #include "model/RecordVersion.h"
@@ -225,13 +226,6 @@ std::string NoteFromLine(const std::string& line) {
         }
     }
     return note;
-}
-
-template <typename T, std::size_t N>
-void SetElement(std::array<T, N>& array, int index, T value) {
-    if (index >= 0 && static_cast<std::size_t>(index) < N) {
-        array[static_cast<std::size_t>(index)] = value;
-    }
 }
 
 }  // namespace
