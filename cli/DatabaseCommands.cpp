@@ -1,45 +1,28 @@
-// kwtool: the editor's database operations from the command line, for scripts, tests and
-// benchmarks.
-#include <CLI/CLI.hpp>
+// kwtool roundtrip, stats, check and dump: a database loaded into the model and reported on.
 #include <nlohmann/json.hpp>
 
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 
+#include "KwTool.h"
 #include "competition/Competition.h"
 #include "competition/CompetitionText.h"
-#include "competition/FixtureCreator.h"
 #include "model/World.h"
 #include "model/WorldDump.h"
 #include "model/WorldStatistics.h"
 #include "platform/Console.h"
 #include "platform/Cp1252.h"
-#include "platform/Environment.h"
+
+namespace kwtool {
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct GlobalOptions {
-    std::string install;
-
-    // The installation folder: --install, else the configured one, else the working folder.
-    fs::path InstallDirectory() const {
-        if (!install.empty()) {
-            return install;
-        }
-        return kw::ConfiguredInstallDirectory().value_or(fs::current_path());
-    }
-};
-
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "kwtool: %s\n", message.c_str());
-    return 2;
-}
-
-int RunRoundtrip(const GlobalOptions& options, const fs::path& source, const fs::path& target) {
+int RunRoundtrip(const SToolContext& context, const fs::path& source, const fs::path& target) {
     if (!fs::is_directory(source)) {
         return Fail("database folder not found: " + source.string());
     }
@@ -48,7 +31,7 @@ int RunRoundtrip(const GlobalOptions& options, const fs::path& source, const fs:
     if (error) {
         return Fail("cannot create " + target.string() + ": " + error.message());
     }
-    kw::CWorld world(options.InstallDirectory());
+    kw::CWorld world(context.InstallDirectory());
     kw::CConsoleUserInterface ui;
     kw::CConsoleProgress progress;
     world.InitialiseCountries();
@@ -65,20 +48,6 @@ int RunRoundtrip(const GlobalOptions& options, const fs::path& source, const fs:
 }
 
 using Json = nlohmann::ordered_json;
-
-// A database read into a fresh world; false (with the message given) when the folder is missing.
-bool LoadDatabase(const fs::path& source, kw::CWorld& world) {
-    if (!fs::is_directory(source)) {
-        Fail("database folder not found: " + source.string());
-        return false;
-    }
-    kw::CConsoleProgress progress;
-    world.InitialiseCountries();
-    if (!world.Load(source, progress)) {
-        std::fprintf(stderr, "kwtool: Without.sav of %s could not be read\n", source.c_str());
-    }
-    return true;
-}
 
 // Countries worth a line: those with clubs or competitions.
 bool HasContent(const kw::CWorld& world, int number) {
@@ -120,8 +89,8 @@ void PrintStatistics(const std::string& label, const kw::SStatistics& s) {
         s.talents[3], s.talents[4], s.AverageClubStrength(), s.AveragePlayerStrength());
 }
 
-int RunStats(const GlobalOptions& options, const fs::path& source, bool json) {
-    kw::CWorld world(options.InstallDirectory());
+int RunStats(const SToolContext& context, const fs::path& source, bool json) {
+    kw::CWorld world(context.InstallDirectory());
     if (!LoadDatabase(source, world)) {
         return 2;
     }
@@ -149,8 +118,8 @@ int RunStats(const GlobalOptions& options, const fs::path& source, bool json) {
     return 0;
 }
 
-int RunCheck(const GlobalOptions& options, const fs::path& source, bool json) {
-    kw::CWorld world(options.InstallDirectory());
+int RunCheck(const SToolContext& context, const fs::path& source, bool json) {
+    kw::CWorld world(context.InstallDirectory());
     if (!LoadDatabase(source, world)) {
         return 2;
     }
@@ -186,12 +155,12 @@ int RunCheck(const GlobalOptions& options, const fs::path& source, bool json) {
     return 0;
 }
 
-int RunDump(const GlobalOptions& options, const fs::path& source, int country) {
+int RunDump(const SToolContext& context, const fs::path& source, int country) {
     if (country < 0 || country > kw::CWorld::kCountryCount) {
         return Fail("--country needs a number from 1 to " +
                     std::to_string(kw::CWorld::kCountryCount));
     }
-    kw::CWorld world(options.InstallDirectory());
+    kw::CWorld world(context.InstallDirectory());
     if (!LoadDatabase(source, world)) {
         return 2;
     }
@@ -199,80 +168,54 @@ int RunDump(const GlobalOptions& options, const fs::path& source, int country) {
     return 0;
 }
 
-int RunFixtures(int teams, int meetings) {
-    kw::CFixtureCreator creator;
-    if (!creator.Generate(teams, meetings)) {
-        switch (creator.Failure()) {
-            case kw::CFixtureCreator::EFailure::kRuns:
-                return Fail("no schedule for " + std::to_string(teams) +
-                            " teams: a team would play more than three home or away matches in "
-                            "a row");
-            case kw::CFixtureCreator::EFailure::kPairs:
-                return Fail("no schedule for " + std::to_string(teams) +
-                            " teams: not every pair would meet once");
-            default:
-                return Fail("a schedule needs 3 to " +
-                            std::to_string(kw::CFixtureCreator::kMaxTeams) + " teams and 1 to " +
-                            std::to_string(kw::CFixtureCreator::kMaxMeetings) + " meetings");
-        }
-    }
-    std::fputs(kw::FormatSchedule(creator).c_str(), stdout);
-    return 0;
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
-    CLI::App app{"Kickwerk 06 database tool"};
-    app.require_subcommand(1);
-    GlobalOptions options;
-    app.add_option("--install", options.install, "Game installation folder");
+void AddDatabaseCommands(CLI::App& app, SToolContext& context) {
+    struct SOptions {
+        std::string source;
+        std::string target;
+        bool json = false;
+        int country = 0;
+    };
+    auto options = std::make_shared<SOptions>();
 
-    std::string source;
-    std::string target;
     CLI::App* roundtrip = app.add_subcommand("roundtrip", "Load a database and save it elsewhere");
-    roundtrip->add_option("DBDIR", source, "Database folder to read")->required();
-    roundtrip->add_option("OUTDIR", target, "Folder to write the database into")->required();
+    roundtrip->add_option("DBDIR", options->source, "Database folder to read")->required();
+    roundtrip->add_option("OUTDIR", options->target, "Folder to write the database into")
+        ->required();
+    roundtrip->callback([&context, options] {
+        context.action = [&context, options] {
+            return RunRoundtrip(context, options->source, options->target);
+        };
+    });
 
-    int teams = 0;
-    int meetings = 0;
-    CLI::App* fixtures = app.add_subcommand("fixtures", "Print the generated schedule");
-    fixtures->add_option("N", teams, "Number of teams")->required();
-    fixtures->add_option("M", meetings, "How often each pair meets")->required();
-
-    std::string database;
-    bool statsJson = false;
     CLI::App* stats = app.add_subcommand("stats", "Print the statistics of the main window");
-    stats->add_option("DBDIR", database, "Database folder to read")->required();
-    stats->add_flag("--json", statsJson, "Print JSON");
+    stats->add_option("DBDIR", options->source, "Database folder to read")->required();
+    stats->add_flag("--json", options->json, "Print JSON");
+    stats->callback([&context, options] {
+        context.action = [&context, options] {
+            return RunStats(context, options->source, options->json);
+        };
+    });
 
-    bool checkJson = false;
     CLI::App* check = app.add_subcommand("check", "Print completeness and competition checks");
-    check->add_option("DBDIR", database, "Database folder to read")->required();
-    check->add_flag("--json", checkJson, "Print JSON");
+    check->add_option("DBDIR", options->source, "Database folder to read")->required();
+    check->add_flag("--json", options->json, "Print JSON");
+    check->callback([&context, options] {
+        context.action = [&context, options] {
+            return RunCheck(context, options->source, options->json);
+        };
+    });
 
-    int dumpCountry = 0;
     CLI::App* dump = app.add_subcommand("dump", "Print the whole model as JSON");
-    dump->add_option("DBDIR", database, "Database folder to read")->required();
-    bool dumpJson = true;
-    dump->add_flag("--json", dumpJson, "Print JSON (the only form)");
-    dump->add_option("--country", dumpCountry, "Only this country (1 to 206)");
-
-    CLI11_PARSE(app, argc, argv);
-    if (roundtrip->parsed()) {
-        return RunRoundtrip(options, source, target);
-    }
-    if (stats->parsed()) {
-        return RunStats(options, database, statsJson);
-    }
-    if (check->parsed()) {
-        return RunCheck(options, database, checkJson);
-    }
-    if (dump->parsed()) {
-        return RunDump(options, database, dumpCountry);
-    }
-    if (fixtures->parsed()) {
-        return RunFixtures(teams, meetings);
-    }
-    return 0;
+    dump->add_option("DBDIR", options->source, "Database folder to read")->required();
+    dump->add_flag("--json", options->json, "Print JSON (the only form)");
+    dump->add_option("--country", options->country, "Only this country (1 to 206)");
+    dump->callback([&context, options] {
+        context.action = [&context, options] {
+            return RunDump(context, options->source, options->country);
+        };
+    });
 }
+
+}  // namespace kwtool

@@ -1,0 +1,53 @@
+// kwtool: the editor's database operations from the command line, for scripts, tests and
+// benchmarks.
+#include "KwTool.h"
+
+#include <cstdio>
+
+#include "model/World.h"
+#include "platform/Console.h"
+#include "platform/Environment.h"
+
+namespace kwtool {
+
+namespace fs = std::filesystem;
+
+fs::path SToolContext::InstallDirectory() const {
+    if (!install.empty()) {
+        return install;
+    }
+    return kw::ConfiguredInstallDirectory().value_or(fs::current_path());
+}
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "kwtool: %s\n", message.c_str());
+    return 2;
+}
+
+bool LoadDatabase(const fs::path& source, kw::CWorld& world) {
+    if (!fs::is_directory(source)) {
+        Fail("database folder not found: " + source.string());
+        return false;
+    }
+    kw::CConsoleProgress progress;
+    world.InitialiseCountries();
+    if (!world.Load(source, progress)) {
+        std::fprintf(stderr, "kwtool: Without.sav of %s could not be read\n", source.c_str());
+    }
+    return true;
+}
+
+}  // namespace kwtool
+
+int main(int argc, char** argv) {
+    CLI::App app{"Kickwerk 06 database tool"};
+    app.require_subcommand(1);
+    kwtool::SToolContext context;
+    app.add_option("--install", context.install, "Game installation folder");
+
+    kwtool::AddDatabaseCommands(app, context);
+    kwtool::AddFixtureCommands(app, context);
+
+    CLI11_PARSE(app, argc, argv);
+    return context.action ? context.action() : 0;
+}

@@ -1,0 +1,34 @@
+// Shared pieces of kwtool's command groups. Each group registers its subcommands on the
+// application; a parsed subcommand leaves the work to run in SToolContext::action.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace kw {
+class CWorld;
+}
+
+namespace kwtool {
+
+struct SToolContext {
+    std::string install;
+    std::function<int()> action;
+
+    // The installation folder: --install, else the configured one, else the working folder.
+    std::filesystem::path InstallDirectory() const;
+};
+
+// Prints "kwtool: <message>" to stderr and returns the exit code for failures.
+int Fail(const std::string& message);
+
+// A database read into a fresh world; false (with the message printed) when the folder is missing.
+bool LoadDatabase(const std::filesystem::path& source, kw::CWorld& world);
+
+void AddDatabaseCommands(CLI::App& app, SToolContext& context);
+void AddFixtureCommands(CLI::App& app, SToolContext& context);
+
+}  // namespace kwtool
