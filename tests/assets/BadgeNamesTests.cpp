@@ -1,0 +1,20 @@
+#include <gtest/gtest.h>
+
+#include "assets/BadgeNames.h"
+
+namespace kw {
+namespace {
+
+TEST(BadgeNames, OtherSizesReplaceTheFirstMarkerWhateverItsCase) {
+    EXPECT_EQ(BadgePathForSize("Ger\\badge256\\x.tga", 128), "Ger\\Badge128\\x.tga");
+    EXPECT_EQ(BadgePathForSize("Ger\\BADGE256\\Badge256.tga", 32), "Ger\\Badge32\\Badge256.tga");
+    EXPECT_EQ(BadgePathForSize("Badge256", 64), "Badge64");
+}
+
+TEST(BadgeNames, PathWithoutMarkerHasNoSizes) {
+    EXPECT_FALSE(BadgePathForSize("Ger\\Badge25\\x.tga", 128));
+    EXPECT_FALSE(BadgePathForSize("", 256));
+}
+
+}  // namespace
+}  // namespace kw
