@@ -47,6 +47,10 @@ int main(int argc, char** argv) {
 
     kwtool::AddDatabaseCommands(app, context);
     kwtool::AddFixtureCommands(app, context);
+    kwtool::AddMasterCommands(app, context);
+    kwtool::AddAssetCommands(app, context);
+    kwtool::AddDemoCommands(app, context);
+    kwtool::AddArchiveCommands(app, context);
 
     CLI11_PARSE(app, argc, argv);
     return context.action ? context.action() : 0;

@@ -30,5 +30,9 @@ bool LoadDatabase(const std::filesystem::path& source, kw::CWorld& world);
 
 void AddDatabaseCommands(CLI::App& app, SToolContext& context);
 void AddFixtureCommands(CLI::App& app, SToolContext& context);
+void AddMasterCommands(CLI::App& app, SToolContext& context);
+void AddAssetCommands(CLI::App& app, SToolContext& context);
+void AddDemoCommands(CLI::App& app, SToolContext& context);
+void AddArchiveCommands(CLI::App& app, SToolContext& context);
 
 }  // namespace kwtool

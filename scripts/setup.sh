@@ -12,6 +12,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev libfmt-dev nlohmann-json3-dev
     xvfb xauth
+    imagemagick python3-pil
+    zlib1g-dev libzstd-dev liblz4-dev
 )
 
 missing=()

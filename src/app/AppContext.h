@@ -14,6 +14,7 @@ struct SAppContext {
     std::filesystem::path startDirectory;    // working directory when the program started
     std::filesystem::path workingDirectory;  // after the installation folder was applied
     bool installationConfigured = false;     // the configured installation folder was entered
+    bool fallbackInstallation = false;       // neither was at hand: the demo installation is shown
 
     // Set up by SetUpDirectories once the window or the batch build starts.
     std::filesystem::path installDirectory;

@@ -6,13 +6,20 @@
 #include <cstring>
 #include <system_error>
 
+#include "app/DatabaseSlots.h"
+#include "app/LongtimeWriteDB.h"
 #include "model/World.h"
+#include "platform/Console.h"
 #include "platform/Paths.h"
 #include "platform/Progress.h"
 
 namespace kw {
 
 namespace {
+
+// "killdata": the country whose clubs are limited, and to how many.
+constexpr int kLimitedCountry = 14;
+constexpr int kClubLimit = 100;
 
 void EnterBatchDirectory(SAppContext& context, std::FILE* err) {
     const std::string& path = context.commandLine.batchPath;
@@ -40,12 +47,27 @@ void RunBatchBuild(SAppContext& context, std::FILE* out, std::FILE* err) {
     context.currentLanguage = line.language;
     SetUpDirectories(context, context.workingDirectory);
 
-    CWorld world(context.installDirectory);
-    world.InitialiseCountries();
+    CDatabaseSlots slots(context.installDirectory);
+    CWorld& world = *slots.AddSlot();
     world.SetCurrentLanguage(static_cast<std::uint8_t>(context.currentLanguage));
     // The progress of the batch run is never shown.
     CSilentProgress progress;
     world.Load(context.databaseDirectory, progress);
+
+    CConsoleUserInterface ui(stdin, err);
+    if ((line.options & option::kKillData) != 0) {
+        world.LimitClubs(kLimitedCountry, kClubLimit, ui);
+    }
+    SMasterRequest request;
+    request.language = line.language;
+    request.batch = true;
+    request.options = line.options;
+    request.output = MasterFilePath(context.installDirectory, context.databaseDirectory,
+                                    line.language, true, line.options);
+    request.sideFolder = context.workingDirectory;
+    request.console = out;
+    CLongtimeWriteDB build(world, ui, request);
+    build.RunHere();
 
     std::fprintf(out, "Ready\n");
     std::fflush(out);

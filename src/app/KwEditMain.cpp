@@ -3,14 +3,19 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/VexaApp.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/QtProgress.h"
 #include "app/ui/QtUserInterface.h"
+#include "demo/DemoLocation.h"
 #include "platform/Console.h"
+#include "platform/StringTable.h"
 
 namespace {
 
@@ -80,6 +85,31 @@ int main(int argc, char** argv) {
     CStartupUserInterface startupUi(application, kw::RequestsBatchBuild(arguments));
 
     kw::CVexaApp app;
+    // Without a game installation the editor shows its demo installation, made on first start.
+    app.SetFallbackInstallation([&]() -> std::optional<std::filesystem::path> {
+        const auto folder = kw::demo::DemoInstallationDirectory();
+        if (!folder) {
+            return std::nullopt;
+        }
+        if (kw::demo::HoldsInstallation(*folder)) {
+            return folder;
+        }
+        std::unique_ptr<kw::IProgress> progress;
+        if (!kw::RequestsBatchBuild(arguments) && application.Ensure()) {
+            progress = std::make_unique<kw::CQtProgress>(nullptr);
+        } else {
+            progress = std::make_unique<kw::CConsoleProgress>();
+        }
+        const kw::demo::SDemoResult result = kw::demo::EnsureDemoInstallation(*folder, *progress);
+        progress.reset();
+        if (!result.ok) {
+            startupUi.ShowError(
+                kw::FormatPrintf(std::string(kw::ResourceString(kw::ids::kDemoFailed)).c_str(),
+                                 result.message.c_str()));
+            return std::nullopt;
+        }
+        return folder;
+    });
     return app.Run(arguments, startupUi, [&](kw::SAppContext& context) {
         if (!application.Ensure()) {
             std::fprintf(stderr,

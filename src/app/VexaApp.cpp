@@ -48,6 +48,12 @@ int CVexaApp::Run(std::span<const std::string> arguments, IUserInterface& ui,
             m_context.installationConfigured = true;
         }
     }
+    if (!m_context.installationConfigured && m_fallback &&
+        !FindExisting(CurrentDirectory(), "database/countries.sav")) {
+        if (const auto fallback = m_fallback(); fallback && chdir(fallback->c_str()) == 0) {
+            m_context.fallbackInstallation = true;
+        }
+    }
     m_context.workingDirectory = CurrentDirectory();
 
     if (!DirectoriesRepresentable()) {

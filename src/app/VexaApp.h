@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -17,6 +19,9 @@ class IUserInterface;
 class CVexaApp {
 public:
     using MainWindowRunner = std::function<void(SAppContext&)>;
+    // Supplies an installation to show when none is configured and the working folder holds
+    // none (the editor's demo installation); nothing when there is none to be had.
+    using FallbackInstallation = std::function<std::optional<std::filesystem::path>()>;
 
     // The process's exit code, whatever happened.
     static constexpr int kExitCode = 1;
@@ -29,6 +34,9 @@ public:
             std::FILE* err = stderr);
 
     const SAppContext& Context() const { return m_context; }
+    void SetFallbackInstallation(FallbackInstallation fallback) {
+        m_fallback = std::move(fallback);
+    }
 
 private:
     // True when the working and documents folders can be written in Windows-1252, which the
@@ -36,6 +44,7 @@ private:
     bool DirectoriesRepresentable() const;
 
     SAppContext m_context;
+    FallbackInstallation m_fallback;
 };
 
 }  // namespace kw

@@ -17,4 +17,12 @@ std::optional<std::string> BadgePathForSize(std::string_view badge256Path, int s
     return std::nullopt;
 }
 
+std::string BadgeArchiveName(std::string_view relativePath) {
+    std::string name(kBadgeArchivePrefix);
+    for (const char c : relativePath) {
+        name.push_back(c == '/' ? '\\' : c);
+    }
+    return name;
+}
+
 }  // namespace kw

@@ -15,4 +15,8 @@ inline constexpr std::array<int, 4> kBadgeSizes{256, 128, 64, 32};
 // nothing when the path holds no "Badge256".
 std::optional<std::string> BadgePathForSize(std::string_view badge256Path, int size);
 
+// The archive keeps badges as "Badges\<relative path>" with "\" separators.
+inline constexpr std::string_view kBadgeArchivePrefix = "Badges\\";
+std::string BadgeArchiveName(std::string_view relativePath);
+
 }  // namespace kw

@@ -12,6 +12,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/Cp1252.h"
 #include "platform/Paths.h"
+#include "platform/StringTable.h"
 #include "platform/UserInterface.h"
 #include "storage/PackedCodec.h"
 
@@ -19,40 +20,11 @@ namespace kw {
 
 namespace {
 
-constexpr int kNoName = 867;
-constexpr int kCannotOpen = 869;
-constexpr int kInvalidArchive = 871;
-constexpr int kNotFound = 874;
-constexpr int kNotOpen = 877;
-
-struct Message {
-    int id;
-    std::u8string_view text;
-};
-
-constexpr std::array kMessages = {
-    Message{kNoName, u8"Es wurde kein Name angegeben"},
-    Message{kCannotOpen, u8"Die Datei %s kann nicht zum Lesen geöffnet werden"},
-    Message{kInvalidArchive, u8"%s ist keine gültige BIG Datei"},
-    Message{kNotFound, u8"Die Datei %s konnte in dem BIG Archiv nicht gefunden werden"},
-    Message{kNotOpen, u8"BIG Archiv ist nicht geöffnet"},
-};
-
 constexpr std::size_t kHeaderSize = 16;
 // Offset and size plus at least the terminating zero of the name.
 constexpr std::int64_t kMinRecordSize = 9;
 // Enough of an entry to read the header of a packed stream.
 constexpr std::size_t kProbeSize = 8;
-
-std::string MessageText(int id) {
-    for (const Message& message : kMessages) {
-        if (message.id == id) {
-            return Utf8ToCp1252(
-                {reinterpret_cast<const char*>(message.text.data()), message.text.size()});
-        }
-    }
-    return {};
-}
 
 std::uint32_t BigEndian32(const std::uint8_t* bytes) {
     return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
@@ -83,7 +55,7 @@ COrvelBig::~COrvelBig() {
 bool COrvelBig::Open(const std::filesystem::path& path) {
     Close();
     if (path.empty()) {
-        ReportError(kNoName);
+        ReportError(ids::kBigNoName);
         return false;
     }
     if (!OpenArchive(path)) {
@@ -117,7 +89,7 @@ bool COrvelBig::OpenArchive(const std::filesystem::path& path) {
     }
     m_file.open(source, std::ios::binary);
     if (!m_file.is_open()) {
-        ReportError(kCannotOpen, PathText(path));
+        ReportError(ids::kBigCannotOpen, PathText(path));
         return false;
     }
     m_file.seekg(0, std::ios::end);
@@ -125,12 +97,12 @@ bool COrvelBig::OpenArchive(const std::filesystem::path& path) {
     // Offsets are signed 32-bit numbers, so a longer file cannot be addressed.
     if (length < static_cast<std::int64_t>(kHeaderSize) ||
         length > std::numeric_limits<std::int32_t>::max()) {
-        ReportError(kInvalidArchive, PathText(source));
+        ReportError(ids::kBigInvalid, PathText(source));
         return false;
     }
     std::array<std::uint8_t, kHeaderSize> header{};
     if (!ReadAt(0, header.data(), header.size())) {
-        ReportError(kCannotOpen, PathText(source));
+        ReportError(ids::kBigCannotOpen, PathText(source));
         return false;
     }
     m_path = source;
@@ -143,7 +115,7 @@ bool COrvelBig::OpenArchive(const std::filesystem::path& path) {
 bool COrvelBig::UnpackToTemporaryCopy(const std::filesystem::path& source, std::int64_t length) {
     std::vector<std::uint8_t> packed(static_cast<std::size_t>(length));
     if (!ReadAt(0, packed.data(), packed.size())) {
-        ReportError(kCannotOpen, PathText(source));
+        ReportError(ids::kBigCannotOpen, PathText(source));
         return false;
     }
     m_file.close();
@@ -177,7 +149,7 @@ bool COrvelBig::UnpackToTemporaryCopy(const std::filesystem::path& source, std::
     m_file.clear();
     m_file.open(m_path, std::ios::binary);
     if (!m_file.is_open()) {
-        ReportError(kCannotOpen, PathText(m_path));
+        ReportError(ids::kBigCannotOpen, PathText(m_path));
         return false;
     }
     return ReadDirectory(source, static_cast<std::int64_t>(image->size()));
@@ -186,7 +158,7 @@ bool COrvelBig::UnpackToTemporaryCopy(const std::filesystem::path& source, std::
 bool COrvelBig::ReadDirectory(const std::filesystem::path& source, std::int64_t length) {
     std::array<std::uint8_t, kHeaderSize> header{};
     if (!ReadAt(0, header.data(), header.size())) {
-        ReportError(kInvalidArchive, PathText(source));
+        ReportError(ids::kBigInvalid, PathText(source));
         return false;
     }
     // Some tools write the archive size little-endian, others big-endian: the little-endian
@@ -200,7 +172,7 @@ bool COrvelBig::ReadDirectory(const std::filesystem::path& source, std::int64_t 
     if (std::memcmp(header.data(), "BIGF", 4) != 0 || archiveSize > length ||
         headerLength > length ||
         count > (length - static_cast<std::int64_t>(kHeaderSize)) / kMinRecordSize) {
-        ReportError(kInvalidArchive, PathText(source));
+        ReportError(ids::kBigInvalid, PathText(source));
         return false;
     }
     m_archiveLength = static_cast<std::int32_t>(length);
@@ -209,7 +181,7 @@ bool COrvelBig::ReadDirectory(const std::filesystem::path& source, std::int64_t 
     for (std::int64_t i = 0; i < count; ++i) {
         std::array<std::uint8_t, 8> record{};
         if (!m_file.read(reinterpret_cast<char*>(record.data()), record.size())) {
-            ReportError(kInvalidArchive, PathText(source));
+            ReportError(ids::kBigInvalid, PathText(source));
             return false;
         }
         BigEntry entry;
@@ -217,13 +189,13 @@ bool COrvelBig::ReadDirectory(const std::filesystem::path& source, std::int64_t 
         entry.size = static_cast<std::int32_t>(BigEndian32(record.data() + 4));
         if (entry.offset > length || std::int64_t{entry.offset} + entry.size > length ||
             entry.offset < 1 || entry.size < 0) {
-            ReportError(kInvalidArchive, PathText(source));
+            ReportError(ids::kBigInvalid, PathText(source));
             return false;
         }
         for (;;) {
             const int c = m_file.get();
             if (c == std::char_traits<char>::eof()) {
-                ReportError(kInvalidArchive, PathText(source));
+                ReportError(ids::kBigInvalid, PathText(source));
                 return false;
             }
             if (c == 0) {
@@ -243,7 +215,7 @@ bool COrvelBig::ReadDirectory(const std::filesystem::path& source, std::int64_t 
             continue;
         }
         if (!ReadAt(entry.offset, probe.data(), probe.size())) {
-            ReportError(kInvalidArchive, PathText(source));
+            ReportError(ids::kBigInvalid, PathText(source));
             return false;
         }
         if (IsPackedData(probe)) {
@@ -268,7 +240,7 @@ int COrvelBig::GetCount() const {
 
 const BigEntry& COrvelBig::GetEntry(int index) const {
     if (!IsOpen()) {
-        ReportError(kNotOpen);
+        ReportError(ids::kBigNotOpen);
         return EmptyEntry();
     }
     if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size()) {
@@ -279,7 +251,7 @@ const BigEntry& COrvelBig::GetEntry(int index) const {
 
 int COrvelBig::FindIndex(std::string_view name) const {
     if (!IsOpen()) {
-        ReportError(kNotOpen);
+        ReportError(ids::kBigNotOpen);
         return -1;
     }
     if (name.empty()) {
@@ -295,16 +267,16 @@ int COrvelBig::FindIndex(std::string_view name) const {
 
 int COrvelBig::FindIndexReported(std::string_view name) const {
     if (!IsOpen()) {
-        ReportError(kNotOpen);
+        ReportError(ids::kBigNotOpen);
         return -1;
     }
     if (name.empty()) {
-        ReportError(kNoName);
+        ReportError(ids::kBigNoName);
         return -1;
     }
     const int index = FindIndex(name);
     if (index < 0) {
-        ReportError(kNotFound, name);
+        ReportError(ids::kBigNotFound, name);
     }
     return index;
 }
@@ -312,7 +284,7 @@ int COrvelBig::FindIndexReported(std::string_view name) const {
 bool COrvelBig::ReadEntry(int index, std::vector<std::uint8_t>& data, bool unpack) const {
     data.clear();
     if (!IsOpen()) {
-        ReportError(kNotOpen);
+        ReportError(ids::kBigNotOpen);
         return false;
     }
     if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size()) {
@@ -323,7 +295,7 @@ bool COrvelBig::ReadEntry(int index, std::vector<std::uint8_t>& data, bool unpac
     // The directory was checked against the length, so a failing read means the file changed.
     if (!ReadAt(entry.offset, data.data(), data.size())) {
         data.clear();
-        ReportError(kCannotOpen, PathText(m_packedSourcePath.value_or(m_path)));
+        ReportError(ids::kBigCannotOpen, PathText(m_packedSourcePath.value_or(m_path)));
         return false;
     }
     if (unpack && IsPackedData(data)) {
@@ -348,7 +320,7 @@ bool COrvelBig::ReadFile(std::string_view name, std::vector<std::uint8_t>& data,
 }
 
 void COrvelBig::ReportError(int messageId, std::string_view argument) const {
-    std::string text = MessageText(messageId);
+    std::string text(ResourceString(messageId));
     if (const auto at = text.find("%s"); at != std::string::npos) {
         text.replace(at, 2, argument);
     }

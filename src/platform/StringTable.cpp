@@ -20,11 +20,16 @@ struct ResourceRow {
 // Sorted by id. The literals are UTF-8 whatever the compiler's execution character set; they are
 // converted to Windows-1252 once, on first use.
 constexpr std::array kResourceRows = {
+    ResourceRow{ids::kErrorsHeading, u8"Fehler!"},
     ResourceRow{ids::kFirstLeague, u8"1. Liga"},
     ResourceRow{ids::kNationalCup, u8"Nationaler Pokal"},
     ResourceRow{ids::kConfirmQuit,
                 u8"Sind Sie sicher, daß Sie den Editor verlassen wollen? Alle nicht gespeicherten "
                 u8"Daten werden verworfen!"},
+    ResourceRow{ids::kErrorOccurred, u8"Der folgende Fehler ist aufgetreten!"},
+    ResourceRow{ids::kCompleteCountries,
+                u8"Die folgenden Länder sind korrekt initialisiert und werden damit im Spiel zur "
+                u8"Auswahl zur Verfügung stehen."},
     ResourceRow{ids::kNotAvailable, u8" nicht vorhanden "},
     ResourceRow{ids::kLanguageDirectory, u8"ger"},
     ResourceRow{ids::kCancel, u8"Abbruch"},
@@ -37,11 +42,20 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kExportDescription,
                 u8"Die exportierte Datenbank %s wird erstellt. Dieser Vorgang kann etwas dauern."},
     ResourceRow{ids::kExportStatus, u8"initialisiere Exportmodul..."},
+    ResourceRow{ids::kBigNoName, u8"Es wurde kein Name angegeben"},
+    ResourceRow{ids::kBigCannotOpen, u8"Die Datei %s kann nicht zum Lesen geöffnet werden"},
+    ResourceRow{ids::kBigInvalid, u8"%s ist keine gültige BIG Datei"},
+    ResourceRow{ids::kBigNotFound, u8"Die Datei %s konnte in dem BIG Archiv nicht gefunden werden"},
+    ResourceRow{ids::kBigNotOpen, u8"BIG Archiv ist nicht geöffnet"},
     ResourceRow{ids::kUnicodeDirectory,
                 u8"Das aktuelle Verzeichnis oder das \"Eigene Dokumente\" Verzeichnis enthält "
                 u8"Unicodezeichen. Der Editor unterstütz Unicode Verzeichnisnamen nicht."},
+    ResourceRow{ids::kMissingBadge,
+                u8"Der Verein %s benutzt ein nicht vorhandenes Wappen mit dem Dateinamen %s."},
     ResourceRow{ids::kProductName, u8"KICKWERK 06"},
     ResourceRow{ids::kApplicationTitle, u8"Editor"},
+    ResourceRow{ids::kOnlyTdbFiles,
+                u8"Nur *.tdb Dateien können geladen werden, bitte versuchen Sie es erneut."},
     ResourceRow{ids::kMainCaption, u8"KW 06 Datenbank Editor"},
     ResourceRow{ids::kSaveTitle, u8"Daten werden gespeichert"},
     ResourceRow{ids::kSaveText, u8"Dieser Vorgang kann etwas dauern."},
@@ -65,6 +79,22 @@ constexpr std::array kResourceRows = {
                 u8"vereinslosen Spieler gesetzt werden?"},
     ResourceRow{ids::kDeleteCompletely, u8"Löschen"},
     ResourceRow{ids::kNoClub, u8"Kein Verein"},
+    ResourceRow{ids::kExportClubStatus, u8"Exportiere %s..."},
+    ResourceRow{ids::kImportData, u8"Importiere die Daten..."},
+    ResourceRow{ids::kImportQuestion,
+                u8"Das Importieren eines KW Archives überschreibt alle aktuellen Daten, Wappen und "
+                u8"Spielerbilder. Soll der Vorgang wirklich fortgesetzt werden?"},
+    ResourceRow{ids::kMasterCaption, u8"Aktuelle Daten zum Spiel exportieren"},
+    ResourceRow{ids::kMasterText,
+                u8"Die Daten der aktuellen Datenbank werden zum Kickwerk exportiert. Dieser "
+                u8"Vorgang kann etwas dauern.."},
+    ResourceRow{ids::kNoCompleteCountry, u8"Kein Land ist korrekt initialisiert!"},
+    ResourceRow{ids::kDatabaseSaved, u8"Datenbank gespeichert!"},
+    ResourceRow{ids::kDemoCaption, u8"Demo-Installation"},
+    ResourceRow{ids::kDemoTables, u8"Tabellen und Namenslisten werden geschrieben..."},
+    ResourceRow{ids::kDemoWorld, u8"Vereine, Spieler und Wettbewerbe werden erzeugt..."},
+    ResourceRow{ids::kDemoFailed, u8"Die Demo-Installation konnte nicht erstellt werden:\n%s"},
+    ResourceRow{ids::kDemoBadges, u8"Wappen werden gezeichnet..."},
 };
 
 static_assert(std::is_sorted(kResourceRows.begin(), kResourceRows.end(),

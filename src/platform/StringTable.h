@@ -8,9 +8,12 @@ namespace kw {
 // Ids of the program's resource strings. Texts that carry a number in the resource table keep it;
 // the others are numbered from 20000 on.
 namespace ids {
+inline constexpr int kErrorsHeading = 490;      // "Fehler!"
 inline constexpr int kFirstLeague = 517;        // "1. Liga"
 inline constexpr int kNationalCup = 518;        // "Nationaler Pokal"
 inline constexpr int kConfirmQuit = 574;        // "Sind Sie sicher, daß Sie den Editor ..."
+inline constexpr int kErrorOccurred = 622;      // "Der folgende Fehler ist aufgetreten!"
+inline constexpr int kCompleteCountries = 623;  // "Die folgenden Länder sind korrekt ..."
 inline constexpr int kNotAvailable = 789;       // " nicht vorhanden "
 inline constexpr int kLanguageDirectory = 799;  // "ger"
 inline constexpr int kCancel = 823;             // "Abbruch"
@@ -21,9 +24,16 @@ inline constexpr int kImportStatus = 827;       // "initialisiere Importmodul...
 inline constexpr int kExportCaption = 829;      // "Exportieren der kompletten Datenbank"
 inline constexpr int kExportDescription = 830;  // "Die exportierte Datenbank %s wird erstellt. ..."
 inline constexpr int kExportStatus = 831;       // "initialisiere Exportmodul..."
+inline constexpr int kBigNoName = 867;          // "Es wurde kein Name angegeben"
+inline constexpr int kBigCannotOpen = 869;      // "Die Datei %s kann nicht zum Lesen ..."
+inline constexpr int kBigInvalid = 871;         // "%s ist keine gültige BIG Datei"
+inline constexpr int kBigNotFound = 874;        // "Die Datei %s konnte in dem BIG Archiv ..."
+inline constexpr int kBigNotOpen = 877;         // "BIG Archiv ist nicht geöffnet"
 inline constexpr int kUnicodeDirectory = 888;   // "Das aktuelle Verzeichnis oder ..."
+inline constexpr int kMissingBadge = 890;       // "Der Verein %s benutzt ein nicht ..."
 inline constexpr int kProductName = 898;        // "KICKWERK 06"
 inline constexpr int kApplicationTitle = 899;   // "Editor"
+inline constexpr int kOnlyTdbFiles = 919;       // "Nur *.tdb Dateien können geladen werden, ..."
 
 inline constexpr int kMainCaption = 20000;  // "KW 06 Datenbank Editor"
 inline constexpr int kSaveTitle = 20001;    // "Daten werden gespeichert"
@@ -42,6 +52,18 @@ inline constexpr int kRemovePlayerQuestion =
     20012;                                       // "Wollen Sie den Spieler komplett löschen ..."
 inline constexpr int kDeleteCompletely = 20013;  // "Löschen"
 inline constexpr int kNoClub = 20014;            // "Kein Verein"
+inline constexpr int kExportClubStatus = 20015;  // "Exportiere %s..."
+inline constexpr int kImportData = 20016;        // "Importiere die Daten..."
+inline constexpr int kImportQuestion = 20017;    // "Das Importieren eines KW Archives ..."
+inline constexpr int kMasterCaption = 20040;     // "Aktuelle Daten zum Spiel exportieren"
+inline constexpr int kMasterText = 20041;        // "Die Daten der aktuellen Datenbank ..."
+inline constexpr int kNoCompleteCountry = 20042;  // "Kein Land ist korrekt initialisiert!"
+inline constexpr int kDatabaseSaved = 20043;      // "Datenbank gespeichert!"
+inline constexpr int kDemoCaption = 20100;        // "Demo-Installation"
+inline constexpr int kDemoTables = 20101;         // "Tabellen und Namenslisten werden geschrieben..."
+inline constexpr int kDemoWorld = 20102;          // "Vereine, Spieler und Wettbewerbe werden erzeugt..."
+inline constexpr int kDemoFailed = 20103;         // "Die Demo-Installation ... nicht erstellt werden"
+inline constexpr int kDemoBadges = 20104;         // "Wappen werden gezeichnet..."
 }  // namespace ids
 
 // The resource string with that id, as Windows-1252 bytes. Unknown ids give an empty text. The

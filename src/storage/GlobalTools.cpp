@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "assets/BadgeFiles.h"
 #include "platform/Paths.h"
 
 namespace kw {
@@ -27,8 +28,23 @@ bool CGlobalTools::Init(const std::filesystem::path& installationDirectory) {
     const bool male = LoadNameList(m_maleNames, installationDirectory, "MaleNames.txt");
     const bool female = LoadNameList(m_femaleNames, installationDirectory, "FemaleNames.txt");
     const bool surnames = LoadNameList(m_surnames, installationDirectory, "Surnames.txt");
+    m_badgeDirectory =
+        FindExisting(installationDirectory, "badges").value_or(installationDirectory / "badges");
+    const bool wasQuiet = m_badgeArchive.IsQuiet();
+    m_badgeArchive.SetQuiet(true);
+    m_badgeArchive.Open(installationDirectory / "badges.big");
+    m_badgeArchive.SetQuiet(wasQuiet);
     m_initialised = true;
     return male && female && surnames;
+}
+
+bool CGlobalTools::BadgeExists(std::string_view relativePath) const {
+    return BadgeExistsInAllSizes(m_badgeDirectory, m_badgeArchive, relativePath);
+}
+
+std::optional<std::vector<std::uint8_t>> CGlobalTools::LoadBadgeBitmap(
+    std::string_view relativePath) const {
+    return kw::LoadBadgeBitmap(m_badgeDirectory, m_badgeArchive, relativePath);
 }
 
 }  // namespace kw

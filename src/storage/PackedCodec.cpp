@@ -1,6 +1,8 @@
 #include "storage/PackedCodec.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 #include <initializer_list>
 #include <memory>
@@ -15,7 +17,6 @@ constexpr std::uint8_t kSmallType = 0x10;
 constexpr std::uint8_t kLargeType = 0x90;
 constexpr std::uint32_t kSmallSizeLimit = 0xFFFFFF;
 
-constexpr std::uint32_t kHashSize = 7331;
 constexpr std::int64_t kWindow = 16384;
 constexpr std::int64_t kWindowMask = kWindow - 1;
 constexpr std::int64_t kMaxMatch = 1028;
@@ -53,35 +54,75 @@ private:
     std::size_t m_length = 0;
 };
 
-std::uint32_t Hash(const std::uint8_t* s) {
-    const std::uint32_t value = ((std::uint32_t{s[0]} << 16) | (~std::uint32_t{s[2]} & 0xFF)) ^
-                                ((std::uint32_t{s[1]} ^ 0xAA) << 8);
-    return value % kHashSize;
+template <typename T>
+T Load(const std::uint8_t* bytes) {
+    T value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
 }
 
-// Most recent position per hash, and per position (modulo the window) the previous position with
-// the same hash. A chain is walked only within the window, where its entries are never stale.
+// The search visits, nearest first, the positions in the window whose first three bytes agree
+// with the current ones: only they can give a match that saves a byte. Which other positions a
+// hash table lumps together with them does not change the outcome, so in place of the 7331-entry
+// hash of three bytes the search keeps chains keyed by a hash of the first 3, 4 and 8 bytes. Once
+// the best match found is as long as a level's prefix, only positions sharing that prefix can beat
+// it, and the walk goes on along that level's sparser chain below the candidate it has reached.
+// The candidates that can win come in the same order, so the output stays the same.
+constexpr std::array<std::int64_t, 3> kLevelPrefix{3, 4, 8};
+
+std::uint64_t PrefixKey(std::size_t level, const std::uint8_t* s) {
+    if (level == 2) {
+        return Load<std::uint64_t>(s);
+    }
+    const std::uint64_t three = s[0] | (std::uint64_t{s[1]} << 8) | (std::uint64_t{s[2]} << 16);
+    return level == 0 ? three : three | (std::uint64_t{s[3]} << 24);
+}
+
+// Per level, the most recent position per prefix hash, and per position (modulo the window) the
+// previous position with the same hash. A chain is walked only within the window, where its
+// entries are never stale.
 class MatchTables {
 public:
-    MatchTables()
-        : m_head(std::make_unique_for_overwrite<std::int32_t[]>(kHashSize)),
-          m_chain(std::make_unique_for_overwrite<std::int32_t[]>(kWindow)) {
-        std::fill_n(m_head.get(), kHashSize, -1);
+    explicit MatchTables(std::int64_t length)
+        : m_length(length),
+          m_bits(std::clamp(static_cast<int>(std::bit_width(static_cast<std::uint64_t>(length))), 8,
+                            16)) {
+        for (std::size_t level = 0; level < kLevelPrefix.size(); ++level) {
+            m_head[level] =
+                std::make_unique_for_overwrite<std::int32_t[]>(std::size_t{1} << m_bits);
+            std::fill_n(m_head[level].get(), std::size_t{1} << m_bits, -1);
+            m_chain[level] = std::make_unique_for_overwrite<std::int32_t[]>(kWindow);
+        }
     }
 
+    // Positions too close to the end for a prefix are never searched from nor reached.
     void Insert(const std::uint8_t* source, std::int64_t position) {
-        std::int32_t& head = m_head[Hash(source + position)];
-        m_chain[position & kWindowMask] = head;
-        head = static_cast<std::int32_t>(position);
+        for (std::size_t level = 0; level < kLevelPrefix.size(); ++level) {
+            if (position + kLevelPrefix[level] > m_length) {
+                break;
+            }
+            std::int32_t& head = m_head[level][Hash(level, source + position)];
+            m_chain[level][position & kWindowMask] = head;
+            head = static_cast<std::int32_t>(position);
+        }
     }
-    std::int64_t First(const std::uint8_t* source, std::int64_t position) const {
-        return m_head[Hash(source + position)];
+    std::int64_t First(std::size_t level, const std::uint8_t* source, std::int64_t position) const {
+        return m_head[level][Hash(level, source + position)];
     }
-    std::int64_t Next(std::int64_t candidate) const { return m_chain[candidate & kWindowMask]; }
+    std::int64_t Next(std::size_t level, std::int64_t candidate) const {
+        return m_chain[level][candidate & kWindowMask];
+    }
 
 private:
-    std::unique_ptr<std::int32_t[]> m_head;
-    std::unique_ptr<std::int32_t[]> m_chain;
+    std::size_t Hash(std::size_t level, const std::uint8_t* s) const {
+        return static_cast<std::size_t>((PrefixKey(level, s) * 0x9E3779B97F4A7C15u) >>
+                                        (64 - m_bits));
+    }
+
+    std::int64_t m_length;
+    int m_bits;
+    std::array<std::unique_ptr<std::int32_t[]>, kLevelPrefix.size()> m_head;
+    std::array<std::unique_ptr<std::int32_t[]>, kLevelPrefix.size()> m_chain;
 };
 
 struct Match {
@@ -100,34 +141,71 @@ std::int64_t CommandCost(std::int64_t offset, std::int64_t length) {
     return 4;
 }
 
+// How many bytes from the start agree, at most `limit`; eight at a time.
+std::int64_t MatchLength(const std::uint8_t* a, const std::uint8_t* b, std::int64_t limit) {
+    std::int64_t length = 0;
+    for (; length + 8 <= limit; length += 8) {
+        const auto difference = Load<std::uint64_t>(a + length) ^ Load<std::uint64_t>(b + length);
+        if (difference != 0) {
+            const int bits = std::endian::native == std::endian::little
+                                 ? std::countr_zero(difference)
+                                 : std::countl_zero(difference);
+            return length + bits / 8;
+        }
+    }
+    while (length < limit && a[length] == b[length]) {
+        ++length;
+    }
+    return length;
+}
+
+// Only a candidate that agrees on every byte up to and including the best length can beat it;
+// checking the first four and the last four of them rejects nearly every other candidate.
+bool CanBeat(const std::uint8_t* earlier, const std::uint8_t* current, std::int64_t bestLength) {
+    if (bestLength < 3) {
+        return earlier[0] == current[0] && earlier[1] == current[1] && earlier[2] == current[2];
+    }
+    const std::int64_t last = bestLength - 3;
+    return ((Load<std::uint32_t>(earlier) ^ Load<std::uint32_t>(current)) |
+            (Load<std::uint32_t>(earlier + last) ^ Load<std::uint32_t>(current + last))) == 0;
+}
+
 // The match that saves the most command bytes, preferring the nearest candidate among equals.
+// The walk ends once no candidate could be longer.
 Match FindMatch(const std::uint8_t* source, std::int64_t position, std::int64_t maxLength,
                 const MatchTables& tables) {
     Match best;
     const std::int64_t lowest = std::max<std::int64_t>(0, position - (kWindow - 1));
     const std::uint8_t* const current = source + position;
-    for (std::int64_t candidate = tables.First(source, position); candidate >= lowest;
-         candidate = tables.Next(candidate)) {
+    std::size_t level = 0;
+    std::int64_t candidate = tables.First(level, source, position);
+    while (candidate >= lowest) {
         const std::uint8_t* const earlier = source + candidate;
-        // Only a candidate that agrees at the current best length can beat it.
-        if (earlier[best.length] != current[best.length]) {
-            continue;
-        }
-        std::int64_t length = 0;
-        while (length < maxLength && earlier[length] == current[length]) {
-            ++length;
-        }
-        if (length <= best.length) {
-            continue;
-        }
-        const std::int64_t offset = position - candidate - 1;
-        const std::int64_t cost = CommandCost(offset, length);
-        if (length - cost > best.length - best.cost) {
-            best = {length, cost, offset};
-            if (length == kMaxMatch) {
-                break;
+        if (CanBeat(earlier, current, best.length)) {
+            const std::int64_t length = MatchLength(earlier, current, maxLength);
+            const std::int64_t offset = position - candidate - 1;
+            const std::int64_t cost = CommandCost(offset, length);
+            if (length > best.length && length - cost > best.length - best.cost) {
+                best = {length, cost, offset};
+                if (length == maxLength) {
+                    break;
+                }
+                const std::size_t before = level;
+                while (level + 1 < kLevelPrefix.size() && length >= kLevelPrefix[level + 1]) {
+                    ++level;
+                }
+                if (level != before) {
+                    // Candidates at or above this one were visited on the longer chain already.
+                    const std::int64_t visited = candidate;
+                    for (candidate = tables.First(level, source, position);
+                         candidate >= visited && candidate >= lowest;
+                         candidate = tables.Next(level, candidate)) {
+                    }
+                    continue;
+                }
             }
         }
+        candidate = tables.Next(level, candidate);
     }
     return best;
 }
@@ -180,7 +258,7 @@ std::size_t Pack(std::span<const std::uint8_t> source, std::uint8_t* dest, std::
     }
     std::unique_ptr<MatchTables> tables;
     try {
-        tables = std::make_unique<MatchTables>();
+        tables = std::make_unique<MatchTables>(static_cast<std::int64_t>(source.size()));
     } catch (const std::bad_alloc&) {
         return 0;
     }

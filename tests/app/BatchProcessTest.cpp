@@ -12,7 +12,10 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "demo/DemoGenerator.h"
+#include "model/master/MasterFileReader.h"
 #include "platform/Environment.h"
+#include "platform/Progress.h"
 
 extern char** environ;
 
@@ -43,6 +46,8 @@ ProcessResult RunEditor(const std::vector<std::string>& arguments, const fs::pat
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         variables.erase(name);
     }
+    // The empty folders of these runs stay empty: no demo installation stands in for them.
+    variables["KW06_NO_DEMO"] = "1";
     for (const auto& [name, value] : changes) {
         variables[name] = value;
     }
@@ -104,7 +109,9 @@ TEST_F(BatchProcess, MasterWithoutDisplayPrintsTheThreeLines) {
     const ProcessResult result = RunEditor({"-master"}, m_work.Path());
     EXPECT_TRUE(result.exitedNormally);
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out, "Build Master.dat : Language 0\nPath is \nReady\n");
+    // An empty database has no complete country to build from.
+    EXPECT_EQ(result.out,
+              "Build Master.dat : Language 0\nPath is \nNo completed countries\nReady\n");
     EXPECT_EQ(result.err, "");
 }
 
@@ -114,15 +121,16 @@ TEST_F(BatchProcess, LanguageAndPathAppearInTheReport) {
     const ProcessResult result =
         RunEditor({"eng", "-master", "spa", "path" + build.string()}, m_work.Path());
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out, "Build Master.dat : Language 3\nPath is " + build.string() + "\nReady\n");
+    EXPECT_EQ(result.out, "Build Master.dat : Language 3\nPath is " + build.string() +
+                              "\nNo completed countries\nReady\n");
 }
 
 TEST_F(BatchProcess, MissingPathIsReportedOnStderrAndTheBuildEnds) {
     const fs::path missing = m_work / "missing";
     const ProcessResult result = RunEditor({"-master", "path" + missing.string()}, m_work.Path());
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out,
-              "Build Master.dat : Language 0\nPath is " + missing.string() + "\nReady\n");
+    EXPECT_EQ(result.out, "Build Master.dat : Language 0\nPath is " + missing.string() +
+                              "\nNo completed countries\nReady\n");
     EXPECT_NE(result.err.find(missing.string()), std::string::npos) << result.err;
 }
 
@@ -159,6 +167,24 @@ TEST_F(BatchProcess, UnicodeDocumentsFolderIsReportedOnTheConsoleInBatchMode) {
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find("Unicode"), std::string::npos) << result.err;
+}
+
+TEST_F(BatchProcess, MasterBuildsTheDemoTheSameInEveryRun) {
+    CSilentProgress progress;
+    ASSERT_TRUE(
+        demo::GenerateDemoInstallation(m_work.Path(), demo::EDemoScale::kSmall, 1, progress).ok);
+    const fs::path master = m_work / "database" / "Master.dat";
+    EXPECT_EQ(RunEditor({"-master"}, m_work.Path()).out,
+              "Build Master.dat : Language 0\nPath is \nReady\n");
+    const std::string first = test::ReadFile(master);
+    const std::vector<std::uint8_t> bytes(first.begin(), first.end());
+    EXPECT_TRUE(VerifyMasterFile(bytes, 0).Ok());
+    RunEditor({"-master"}, m_work.Path());
+    EXPECT_EQ(test::ReadFile(master), first);
+
+    RunEditor({"-master", "eng", "ps2"}, m_work.Path());
+    const std::string one = test::ReadFile(m_work / "database" / "Master1.dat");
+    EXPECT_TRUE(VerifyMasterFile(std::vector<std::uint8_t>(one.begin(), one.end()), 1).Ok());
 }
 
 TEST_F(BatchProcess, WindowWithoutDisplayEndsWithAHintInsteadOfAborting) {

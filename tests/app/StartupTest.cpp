@@ -219,7 +219,9 @@ TEST_F(Startup, WindowRunsWhileTheLockIsHeld) {
 TEST_F(Startup, MasterRunsTheBatchBuildInsteadOfTheWindow) {
     EXPECT_EQ(Run({"-master", "eng", "spa"}), 1);
     EXPECT_EQ(m_windowRuns, 0);
-    EXPECT_EQ(m_out.Text(), "Build Master.dat : Language 3\nPath is \nReady\n");
+    // The empty database has no complete country to build from.
+    EXPECT_EQ(m_out.Text(),
+              "Build Master.dat : Language 3\nPath is \nNo completed countries\nReady\n");
     EXPECT_EQ(m_err.Text(), "");
     EXPECT_EQ(m_app.Context().currentLanguage, 3);
     EXPECT_EQ(m_app.Context().installDirectory, Real(StartPath()));
@@ -230,8 +232,8 @@ TEST_F(Startup, BatchPathBecomesTheInstallationDirectory) {
     const fs::path build = m_install / "build";
     fs::create_directories(build / "DataBase");
     Run({"-master", "path" + build.string()});
-    EXPECT_EQ(m_out.Text(),
-              "Build Master.dat : Language 0\nPath is " + build.string() + "\nReady\n");
+    EXPECT_EQ(m_out.Text(), "Build Master.dat : Language 0\nPath is " + build.string() +
+                                "\nNo completed countries\nReady\n");
     EXPECT_EQ(m_app.Context().installDirectory, Real(build));
     // An existing database folder is found in any letter case.
     EXPECT_EQ(m_app.Context().databaseDirectory, Real(build) / "DataBase");

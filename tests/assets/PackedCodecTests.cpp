@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <numeric>
 #include <random>
 #include <string>
@@ -35,6 +39,128 @@ Bytes CountryText(std::mt19937& random, std::size_t count) {
     }
     text.resize(count);
     return Bytes(text.begin(), text.end());
+}
+
+// Rows of 32-bit pixels in flat colour areas with a noisy edge, as badge images are.
+Bytes ImageRows(std::mt19937& random, std::size_t count) {
+    const std::uint8_t colours[3][4] = {{200, 30, 30, 255}, {250, 250, 250, 255}, {0, 0, 0, 0}};
+    Bytes image;
+    while (image.size() < count) {
+        const std::size_t edge = 10 + random() % 8;
+        for (std::size_t x = 0; x < 64; ++x) {
+            const auto& colour = colours[x < edge ? 2 : (x / 16) % 2];
+            image.insert(image.end(), colour, colour + 4);
+        }
+    }
+    image.resize(count);
+    return image;
+}
+
+// The hand-made country files of the countries tests, as a real sample of KL text.
+Bytes FixtureCountryFiles() {
+    const auto folder =
+        std::filesystem::path(__FILE__).parent_path().parent_path() / "countries/data/database";
+    Bytes all;
+    for (int number = 5; number <= 8; ++number) {
+        std::ifstream in(folder / ("Country" + std::to_string(number) + ".sav"), std::ios::binary);
+        all.insert(all.end(), std::istreambuf_iterator<char>(in), {});
+    }
+    return all;
+}
+
+// Inputs of every kind the archives carry, at sizes from empty to beyond the chain window.
+std::vector<Bytes> Corpus() {
+    std::mt19937 random(1906);
+    const Bytes country = FixtureCountryFiles();
+    std::vector<Bytes> corpus;
+    for (int i = 0; i < 240; ++i) {
+        const std::size_t size =
+            i < 60 ? static_cast<std::size_t>(i) : random() % (i < 230 ? 20000 : 200000);
+        switch (i % 6) {
+            case 0:
+                corpus.push_back(RandomBytes(random, size));
+                break;
+            case 1:
+                corpus.push_back(RandomBytes(random, size, 2 + i % 5));
+                break;
+            case 2:
+                corpus.push_back(CountryText(random, size));
+                break;
+            case 3:
+                corpus.push_back(ImageRows(random, size));
+                break;
+            case 4:
+                corpus.push_back(Bytes(size, static_cast<std::uint8_t>(i)));
+                break;
+            default: {
+                const std::size_t start = random() % country.size();
+                Bytes slice(country.begin() + static_cast<std::ptrdiff_t>(start), country.end());
+                slice.resize(std::min(size, slice.size()));
+                corpus.push_back(std::move(slice));
+            }
+        }
+    }
+    corpus.push_back(country);
+    return corpus;
+}
+
+// No copy starts with fewer than 8 input bytes left, and none reaches into the last 4.
+void ExpectCopiesLeaveTheTail(const Bytes& packed, std::size_t size) {
+    std::size_t in = (packed[0] & 0x80) != 0 ? 6 : 5;
+    std::size_t out = 0;
+    while (in < packed.size()) {
+        const std::uint8_t b0 = packed[in];
+        std::size_t command = 1;
+        std::size_t literals = b0 & 3;
+        std::size_t copy = 0;
+        if (b0 < 0x80) {
+            command = 2;
+            copy = ((b0 >> 2) & 7) + 3;
+        } else if (b0 < 0xC0) {
+            command = 3;
+            literals = packed[in + 1] >> 6;
+            copy = (b0 & 0x3F) + 4;
+        } else if (b0 < 0xE0) {
+            command = 4;
+            copy = ((b0 & 0x0C) << 6) + packed[in + 3] + 5;
+        } else if (b0 < 0xFC) {
+            literals = ((b0 & 0x1F) + 1) * 4;
+        }
+        in += command + literals;
+        out += literals;
+        if (copy != 0) {
+            EXPECT_LE(out + 8, size);
+            EXPECT_LE(out + copy + 4, size);
+            out += copy;
+        }
+        if (b0 >= 0xFC) {
+            break;
+        }
+    }
+    EXPECT_EQ(out, size);
+}
+
+TEST(PackedCodec, RoundTripPropertyOverSizesAndKinds) {
+    for (const Bytes& data : Corpus()) {
+        const Bytes packed = kw::PackData(data);
+        ASSERT_FALSE(packed.empty());
+        EXPECT_LE(packed.size(), kw::PackDataBound(data.size()));
+        EXPECT_EQ(packed.size(), kw::PackedDataLength(data));
+        ASSERT_EQ(kw::UnpackData(packed), data) << "size " << data.size();
+        ExpectCopiesLeaveTheTail(packed, data.size());
+    }
+}
+
+// Other readers of the format depend on the exact bytes, so a faster search must not change a
+// single one: the digest of the corpus packed by the straightforward search (before any speed-up).
+TEST(PackedCodec, SearchSpeedUpsKeepTheOutputBytes) {
+    std::uint64_t digest = 14695981039346656037u;
+    for (const Bytes& data : Corpus()) {
+        for (const std::uint8_t byte : kw::PackData(data)) {
+            digest = (digest ^ byte) * 1099511628211u;
+        }
+    }
+    EXPECT_EQ(digest, 4099863744924390447u);
 }
 
 TEST(PackedCodec, RoundTripsDeterministicallyOverManyInputs) {

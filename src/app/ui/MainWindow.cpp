@@ -2,15 +2,20 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "app/LongtimeWorldOperations.h"
+#include "app/ui/DlgLongtimeOperation.h"
 #include "app/ui/QtProgress.h"
 #include "app/ui/QtText.h"
+#include "app/ui/WorkerUserInterface.h"
 #include "model/World.h"
+#include "platform/Environment.h"
 #include "platform/Paths.h"
 #include "platform/Progress.h"
 #include "platform/StringTable.h"
@@ -33,6 +38,10 @@ void DlgMainMenu::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
     m_saveAction = file->addAction(QStringLiteral("&Speichern"), this, &DlgMainMenu::Save);
     m_saveAction->setShortcut(QKeySequence::Save);
+    m_exportAction =
+        file->addAction(QStringLiteral("Daten &exportieren"), this, &DlgMainMenu::ExportData);
+    m_importAction =
+        file->addAction(QStringLiteral("Daten &importieren"), this, &DlgMainMenu::ImportData);
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
@@ -82,11 +91,18 @@ void DlgMainMenu::LoadDatabase() {
 
 void DlgMainMenu::Refresh() {
     const std::string base(Cp1252ToUtf8(ResourceString(ids::kMainCaption)));
-    setWindowTitle(QString::fromStdString(CaptionWithDirectory(base, m_world->DirectoryName())));
+    std::string caption = CaptionWithDirectory(base, m_world->DirectoryName());
+    // Without a game installation the editor shows its own demo installation, and says so.
+    if (m_context.fallbackInstallation) {
+        caption += " (" + Cp1252ToUtf8(ResourceString(ids::kDemoCaption)) + ")";
+    }
+    setWindowTitle(QString::fromStdString(caption));
     m_databasePath->setText(QString::fromStdString(m_world->Directory().string()));
     m_countryCount->setText(QString::number(m_world->CountryCount()));
     m_notice->setVisible(m_placeholderWorld);
     m_saveAction->setEnabled(!m_placeholderWorld);
+    m_exportAction->setEnabled(!m_placeholderWorld);
+    m_importAction->setEnabled(!m_placeholderWorld);
 }
 
 void DlgMainMenu::Save() {
@@ -95,6 +111,41 @@ void DlgMainMenu::Save() {
     }
     CQtProgress progress(this);
     m_world->Save(progress, m_ui);
+}
+
+namespace {
+
+const QString kArchiveFilter = QStringLiteral("KW Datenbankdateien (*.tdb);;Alle Dateien (*.*)");
+
+}  // namespace
+
+void DlgMainMenu::ExportData() {
+    QString path = QFileDialog::getSaveFileName(this, QString(), QString(), kArchiveFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.endsWith(QStringLiteral(".tdb"), Qt::CaseInsensitive)) {
+        path += QStringLiteral(".tdb");
+    }
+    CWorkerUserInterface workerUi(m_ui);
+    CLongtimeExportWorld operation(*m_world, workerUi, path.toStdString(),
+                                   DocumentsDirectory().value_or(std::filesystem::path()));
+    CDlgLongtimeOperation::Run(operation, this);
+}
+
+void DlgMainMenu::ImportData() {
+    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), kArchiveFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (path.size() <= 3 || !path.endsWith(QStringLiteral("tdb"), Qt::CaseInsensitive)) {
+        m_ui.ShowInformation(ResourceString(ids::kOnlyTdbFiles));
+        return;
+    }
+    CWorkerUserInterface workerUi(m_ui);
+    CLongtimeImportWorld operation(*m_world, workerUi, path.toStdString(), true);
+    CDlgLongtimeOperation::Run(operation, this);
+    Refresh();
 }
 
 void DlgMainMenu::closeEvent(QCloseEvent* event) {

@@ -29,6 +29,9 @@ public:
 public slots:
     // "&Speichern": writes the database into its folder.
     void Save();
+    // "Daten &exportieren" and "Daten &importieren": the database as a world archive.
+    void ExportData();
+    void ImportData();
 
 protected:
     // Closing always asks once the window is set up; there is no record of unsaved changes.
@@ -49,6 +52,8 @@ private:
     bool m_initialised = false;
 
     QAction* m_saveAction = nullptr;
+    QAction* m_exportAction = nullptr;
+    QAction* m_importAction = nullptr;
     QLabel* m_countryCount = nullptr;
     QLabel* m_databasePath = nullptr;
     QLabel* m_notice = nullptr;

@@ -1,0 +1,110 @@
+// Generating, loading and saving the demo installation at the editor's size (full) and at four
+// times that (huge).
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "demo/DemoGenerator.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using kw::demo::EDemoScale;
+
+fs::path MakeTempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "kwbench-demo-XXXXXX").string();
+    return mkdtemp(pattern.data());
+}
+
+// One generated installation per scale for the whole program, removed at its end.
+class CInstallations {
+public:
+    ~CInstallations() {
+        for (const auto& [scale, folder] : m_folders) {
+            std::error_code ignored;
+            fs::remove_all(folder, ignored);
+        }
+    }
+    const fs::path& Get(EDemoScale scale) {
+        auto found = m_folders.find(scale);
+        if (found == m_folders.end()) {
+            kw::CSilentProgress progress;
+            const fs::path folder = MakeTempFolder();
+            kw::demo::GenerateDemoInstallation(folder, scale, 1, progress);
+            found = m_folders.emplace(scale, folder).first;
+        }
+        return found->second;
+    }
+
+private:
+    std::map<EDemoScale, fs::path> m_folders;
+};
+
+CInstallations& Installations() {
+    static CInstallations installations;
+    return installations;
+}
+
+EDemoScale ScaleOf(const benchmark::State& state) {
+    return static_cast<EDemoScale>(state.range(0));
+}
+
+void BM_DemoGenerate(benchmark::State& state) {
+    kw::CSilentProgress progress;
+    kw::demo::SDemoResult result;
+    for (auto _ : state) {
+        const fs::path folder = MakeTempFolder();
+        result = kw::demo::GenerateDemoInstallation(folder, ScaleOf(state), 1, progress);
+        state.PauseTiming();
+        fs::remove_all(folder);
+        state.ResumeTiming();
+    }
+    state.counters["clubs"] = result.clubs;
+    state.counters["persons"] = result.persons;
+}
+
+void BM_DemoLoad(benchmark::State& state) {
+    const fs::path& installation = Installations().Get(ScaleOf(state));
+    kw::CSilentProgress progress;
+    for (auto _ : state) {
+        kw::CWorld world(installation);
+        world.InitialiseCountries();
+        benchmark::DoNotOptimize(world.Load(installation / "database", progress));
+        state.counters["persons"] = static_cast<double>(world.Persons().size());
+    }
+}
+
+void BM_DemoSave(benchmark::State& state) {
+    const fs::path& installation = Installations().Get(ScaleOf(state));
+    kw::CSilentProgress progress;
+    kw::CScriptedUserInterface ui;
+    kw::CWorld world(installation);
+    world.InitialiseCountries();
+    world.Load(installation / "database", progress);
+    const fs::path target = MakeTempFolder();
+    world.SetDirectory(target);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(world.Save(progress, ui));
+    }
+    fs::remove_all(target);
+}
+
+constexpr auto kFull = static_cast<std::int64_t>(EDemoScale::kFull);
+constexpr auto kHuge = static_cast<std::int64_t>(EDemoScale::kHuge);
+
+// Each run takes seconds: a few iterations are enough.
+BENCHMARK(BM_DemoGenerate)->Arg(kFull)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DemoGenerate)->Arg(kHuge)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DemoLoad)->Arg(kFull)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DemoLoad)->Arg(kHuge)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DemoSave)->Arg(kFull)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DemoSave)->Arg(kHuge)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,19 @@
+// The missing-badge report over a whole database.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kw {
+
+class CGlobalTools;
+class CWorld;
+class IUserInterface;
+
+// One message (890) per club of countries 1 to 206 whose badge path is set but not present in
+// all four sizes, in country and club order. When there is any, the list (each message followed
+// by an empty line) goes to the error list of `ui`. Nothing is changed.
+std::vector<std::string> CheckAllBadges(const CWorld& world, const CGlobalTools& tools,
+                                        IUserInterface* ui);
+
+}  // namespace kw

@@ -1,0 +1,217 @@
+#include "model/ArchiveChunks.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "platform/Cp1252.h"
+#include "storage/PackedCodec.h"
+
+namespace kw {
+
+namespace {
+
+constexpr std::array<std::string_view, 7> kTagNames{"????", "COUN", "CLUB", "PLAY",
+                                                    "BADG", "KIT ", "PLIM"};
+constexpr std::uint64_t kHeaderLength = 8;
+
+void PutLittleEndian(std::uint8_t* bytes, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+}
+
+std::uint32_t GetLittleEndian(const std::uint8_t* bytes) {
+    return std::uint32_t{bytes[0]} | (std::uint32_t{bytes[1]} << 8) |
+           (std::uint32_t{bytes[2]} << 16) | (std::uint32_t{bytes[3]} << 24);
+}
+
+EChunkTag TagFromName(const std::array<char, 4>& name) {
+    const std::string_view text(name.data(), name.size());
+    for (std::size_t i = 1; i < kTagNames.size(); ++i) {
+        if (kTagNames[i] == text) {
+            return static_cast<EChunkTag>(i);
+        }
+    }
+    return EChunkTag::Unknown;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
+    const FilePointer file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t block[65536];
+    std::size_t count = 0;
+    while ((count = std::fread(block, 1, sizeof block, file.get())) > 0) {
+        bytes.insert(bytes.end(), block, block + count);
+    }
+    if (std::ferror(file.get())) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::string_view ChunkTagName(EChunkTag tag) {
+    const auto index = static_cast<std::size_t>(tag);
+    return index < kTagNames.size() ? kTagNames[index] : kTagNames[0];
+}
+
+bool CArchiveWriter::Create(const std::filesystem::path& path) {
+    m_file.reset(std::fopen(path.c_str(), "wb"));
+    m_length = 0;
+    m_failed = !m_file;
+    if (m_failed) {
+        return false;
+    }
+    std::uint8_t header[kHeaderLength] = {'F', 'O', 'R', 'M'};
+    return Write(header);
+}
+
+bool CArchiveWriter::Write(std::span<const std::uint8_t> bytes) {
+    if (m_failed || !m_file) {
+        m_failed = true;
+        return false;
+    }
+    if (!bytes.empty() &&
+        std::fwrite(bytes.data(), 1, bytes.size(), m_file.get()) != bytes.size()) {
+        m_failed = true;
+        return false;
+    }
+    m_length += bytes.size();
+    return true;
+}
+
+bool CArchiveWriter::AddChunk(EChunkTag tag, std::span<const std::uint8_t> payload) {
+    const std::vector<std::uint8_t> packed = PackData(payload);
+    if (packed.empty() || packed.size() > 0x7FFFFFFF) {
+        m_failed = true;
+        return false;
+    }
+    std::uint8_t head[8];
+    std::memcpy(head, ChunkTagName(tag).data(), 4);
+    PutLittleEndian(head + 4, static_cast<std::uint32_t>(packed.size()));
+    return Write(head) && Write(packed);
+}
+
+bool CArchiveWriter::AddFileChunk(EChunkTag tag, const std::filesystem::path& file,
+                                  std::uint32_t value) {
+    auto bytes = ReadWholeFile(file);
+    if (!bytes) {
+        return false;
+    }
+    std::uint8_t prefix[4];
+    PutLittleEndian(prefix, value);
+    bytes->insert(bytes->begin(), prefix, prefix + 4);
+    return AddChunk(tag, *bytes);
+}
+
+bool CArchiveWriter::Finish() {
+    if (!m_file) {
+        return false;
+    }
+    bool ok = !m_failed && m_length <= 0xFFFFFFFFu;
+    if (ok) {
+        std::uint8_t length[4];
+        PutLittleEndian(length, static_cast<std::uint32_t>(m_length));
+        ok = std::fseek(m_file.get(), 4, SEEK_SET) == 0 &&
+             std::fwrite(length, 1, 4, m_file.get()) == 4;
+    }
+    ok = std::fclose(m_file.release()) == 0 && ok;
+    m_failed = m_failed || !ok;
+    return ok;
+}
+
+bool CArchiveReader::Open(const std::filesystem::path& path) {
+    m_file.reset(std::fopen(path.c_str(), "rb"));
+    m_size = 0;
+    m_position = 0;
+    m_damaged = false;
+    if (!m_file) {
+        return false;
+    }
+    std::error_code error;
+    const std::uint64_t size = std::filesystem::file_size(path, error);
+    std::uint8_t header[kHeaderLength];
+    if (error || size < kHeaderLength ||
+        std::fread(header, 1, kHeaderLength, m_file.get()) != kHeaderLength ||
+        std::memcmp(header, "FORM", 4) != 0 || GetLittleEndian(header + 4) != size) {
+        m_file.reset();
+        return false;
+    }
+    m_size = size;
+    m_position = kHeaderLength;
+    return true;
+}
+
+std::optional<SArchiveChunk> CArchiveReader::ReadChunk() {
+    if (!m_file || m_damaged || m_position == m_size) {
+        return std::nullopt;
+    }
+    if (m_size - m_position < 8) {
+        return Damaged();
+    }
+    std::uint8_t head[8];
+    if (std::fread(head, 1, 8, m_file.get()) != 8) {
+        return Damaged();
+    }
+    m_position += 8;
+    SArchiveChunk chunk;
+    std::memcpy(chunk.name.data(), head, 4);
+    chunk.tag = TagFromName(chunk.name);
+    chunk.packedLength = GetLittleEndian(head + 4);
+    if (chunk.packedLength < 1 || chunk.packedLength > m_size - m_position) {
+        return Damaged();
+    }
+    std::vector<std::uint8_t> packed(chunk.packedLength);
+    if (std::fread(packed.data(), 1, packed.size(), m_file.get()) != packed.size()) {
+        return Damaged();
+    }
+    m_position += packed.size();
+    auto data = UnpackData(packed);
+    if (!data) {
+        return Damaged();
+    }
+    chunk.data = std::move(*data);
+    return chunk;
+}
+
+std::optional<SNamedFile> SplitNamedFile(std::span<const std::uint8_t> payload) {
+    const auto zero = std::find(payload.begin(), payload.end(), std::uint8_t{0});
+    if (zero == payload.end()) {
+        return std::nullopt;
+    }
+    const auto nameLength = static_cast<std::size_t>(zero - payload.begin());
+    return SNamedFile{std::string_view(reinterpret_cast<const char*>(payload.data()), nameLength),
+                      payload.subspan(nameLength + 1)};
+}
+
+std::optional<std::filesystem::path> SafeRelativePath(std::string_view name) {
+    std::string text = Cp1252ToUtf8(name);
+    std::replace(text.begin(), text.end(), '\\', '/');
+    if (text.empty() || text.front() == '/' || (text.size() >= 2 && text[1] == ':')) {
+        return std::nullopt;
+    }
+    std::filesystem::path relative;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find('/', start), text.size());
+        const std::string_view component(text.data() + start, end - start);
+        if (component == "..") {
+            return std::nullopt;
+        }
+        if (!component.empty() && component != ".") {
+            relative /= std::string(component);
+        }
+        start = end + 1;
+    }
+    if (relative.empty()) {
+        return std::nullopt;
+    }
+    return relative;
+}
+
+}  // namespace kw

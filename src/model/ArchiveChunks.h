@@ -1,0 +1,104 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace kw {
+
+// The chunk file of world archives: "FORM" and the little-endian total file length, then chunks
+// of a four-character tag, a little-endian payload length and the payload packed with the packed
+// data codec.
+enum class EChunkTag : std::uint8_t {
+    Unknown = 0,
+    Country = 1,  // "COUN": 32-bit country number, then the country file
+    Club = 2,     // "CLUB"
+    Player = 3,   // "PLAY"
+    Badge = 4,    // "BADG": file name, a zero byte, the file
+    Kit = 5,      // "KIT "
+    Picture = 6,  // "PLIM": file name, a zero byte, the file
+};
+
+// The four characters of a tag; "????" for Unknown.
+std::string_view ChunkTagName(EChunkTag tag);
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePointer = std::unique_ptr<std::FILE, FileCloser>;
+
+// Writes a new archive. The header's length is written by Finish, so a file whose writing broke
+// off is never accepted by a reader.
+class CArchiveWriter {
+public:
+    bool Create(const std::filesystem::path& path);
+    // Packs `payload` into one chunk.
+    bool AddChunk(EChunkTag tag, std::span<const std::uint8_t> payload);
+    // A chunk of the 32-bit little-endian `value` followed by the whole file; false when the
+    // file cannot be read.
+    bool AddFileChunk(EChunkTag tag, const std::filesystem::path& file, std::uint32_t value);
+    // Writes the total length into the header and closes the file.
+    bool Finish();
+    // Any write so far failed.
+    bool Failed() const { return m_failed; }
+
+private:
+    bool Write(std::span<const std::uint8_t> bytes);
+
+    FilePointer m_file;
+    std::uint64_t m_length = 0;
+    bool m_failed = false;
+};
+
+struct SArchiveChunk {
+    EChunkTag tag = EChunkTag::Unknown;
+    std::array<char, 4> name{};
+    std::uint32_t packedLength = 0;
+    std::vector<std::uint8_t> data;  // unpacked
+};
+
+// Reads an archive chunk by chunk. The archives come from anywhere: every length is checked
+// against the file before anything is read or allocated.
+class CArchiveReader {
+public:
+    // Accepts a file of at least 8 bytes that starts with "FORM" and states its own size.
+    bool Open(const std::filesystem::path& path);
+    // The next chunk; nothing at the end of the file, at a chunk whose length is 0 or runs past
+    // the end, or whose payload does not unpack. Reading stops there.
+    std::optional<SArchiveChunk> ReadChunk();
+    std::uint64_t Position() const { return m_position; }
+    std::uint64_t Size() const { return m_size; }
+    // Every chunk up to the end of the file was read.
+    bool ReadToEnd() const { return m_file && !m_damaged && m_position == m_size; }
+
+private:
+    std::optional<SArchiveChunk> Damaged() {
+        m_damaged = true;
+        return std::nullopt;
+    }
+
+    FilePointer m_file;
+    bool m_damaged = false;
+    std::uint64_t m_size = 0;
+    std::uint64_t m_position = 0;
+};
+
+// A file name carried by a "BADG" or "PLIM" payload ("name\0bytes"), with the bytes after it.
+struct SNamedFile {
+    std::string_view name;
+    std::span<const std::uint8_t> bytes;
+};
+std::optional<SNamedFile> SplitNamedFile(std::span<const std::uint8_t> payload);
+
+// The relative path a stored name stands for ('\' or '/' separated, Windows-1252), or nothing
+// when it is empty, absolute, carries a drive letter or climbs with "..": such a name could
+// write outside its folder.
+std::optional<std::filesystem::path> SafeRelativePath(std::string_view name);
+
+}  // namespace kw

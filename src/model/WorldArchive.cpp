@@ -1,0 +1,192 @@
+#include "model/WorldArchive.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/ArchiveChunks.h"
+#include "model/Badge.h"
+#include "model/World.h"
+#include "platform/AtomicFile.h"
+#include "platform/Paths.h"
+#include "platform/Progress.h"
+#include "platform/StringTable.h"
+#include "platform/UserInterface.h"
+
+namespace kw {
+
+namespace {
+
+std::string CountryFileName(int number) {
+    return FormatPrintf("Country%d.sav", number);
+}
+
+std::filesystem::path InstallFolder(const CWorld& world, std::string_view name) {
+    return FindExisting(world.InstallDirectory(), name)
+        .value_or(world.InstallDirectory() / std::string(name));
+}
+
+int ClubTotal(const CWorld& world) {
+    int total = 0;
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        total += static_cast<int>(world.Country(number).Clubs().size());
+    }
+    return total;
+}
+
+// Restores the world's folder and removes the scratch database however the export ends.
+class CScratchDatabase {
+public:
+    explicit CScratchDatabase(CWorld& world) : m_world(world), m_saved(world.Directory()) {}
+    ~CScratchDatabase() {
+        if (!m_path.empty()) {
+            RemoveRecursively(m_path);
+        }
+        m_world.SetDirectory(m_saved);
+    }
+    CScratchDatabase(const CScratchDatabase&) = delete;
+    CScratchDatabase& operator=(const CScratchDatabase&) = delete;
+
+    bool Create(const std::filesystem::path& documents, IUserInterface& ui) {
+        const std::filesystem::path path =
+            PathForWriting(documents, "database") / kExportScratchDatabase;
+        RemoveRecursively(path);
+        if (!m_world.CreateDatabaseDirectory(documents, kExportScratchDatabase, "temp directory",
+                                             ui)) {
+            return false;
+        }
+        m_path = m_world.Directory();
+        return true;
+    }
+    const std::filesystem::path& Path() const { return m_path; }
+
+private:
+    CWorld& m_world;
+    std::filesystem::path m_saved;
+    std::filesystem::path m_path;
+};
+
+int ClampToInt(std::uint64_t value) {
+    return static_cast<int>(std::min<std::uint64_t>(value, INT_MAX));
+}
+
+bool WriteBelow(const std::filesystem::path& folder, const std::filesystem::path& relative,
+                std::span<const std::uint8_t> bytes) {
+    const std::filesystem::path target = PathForWriting(folder, relative.string());
+    std::error_code error;
+    std::filesystem::create_directories(target.parent_path(), error);
+    return !error &&
+           WriteFileAtomically(
+               target, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+// Writes one chunk to its place; chunks that name no safe place are skipped.
+bool StoreChunk(const CWorld& world, const SArchiveChunk& chunk) {
+    switch (chunk.tag) {
+        case EChunkTag::Country: {
+            if (chunk.data.size() < 4) {
+                return true;
+            }
+            const std::uint32_t number =
+                std::uint32_t{chunk.data[0]} | (std::uint32_t{chunk.data[1]} << 8) |
+                (std::uint32_t{chunk.data[2]} << 16) | (std::uint32_t{chunk.data[3]} << 24);
+            if (number < 1 || number > CWorld::kCountryCount) {
+                return true;
+            }
+            return WriteBelow(world.Directory(), CountryFileName(static_cast<int>(number)),
+                              std::span(chunk.data).subspan(4));
+        }
+        case EChunkTag::Badge:
+        case EChunkTag::Picture: {
+            const auto file = SplitNamedFile(chunk.data);
+            const auto relative = file ? SafeRelativePath(file->name) : std::nullopt;
+            if (!relative) {
+                return true;
+            }
+            const auto folder =
+                InstallFolder(world, chunk.tag == EChunkTag::Badge ? "badges" : "picture");
+            return WriteBelow(folder, *relative, file->bytes);
+        }
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
+bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
+                 const std::filesystem::path& documents, IProgress& progress, IUserInterface& ui) {
+    CScratchDatabase scratch(world);
+    progress.EnableCancel(false);
+    if (documents.empty() || !scratch.Create(documents, ui)) {
+        ui.ShowError(ResourceString(ids::kSaveFailed));
+        return false;
+    }
+    if (!world.Save(progress, ui)) {
+        return false;
+    }
+    CArchiveWriter writer;
+    if (!writer.Create(archive)) {
+        ui.ShowError(ResourceString(ids::kSaveFailed));
+        return false;
+    }
+    const std::string description(ResourceString(ids::kExportDescription));
+    progress.SetCaption(ResourceString(ids::kExportCaption));
+    progress.SetDescription(FormatPrintf(description.c_str(), archive.c_str()));
+    progress.SetStatus(ResourceString(ids::kExportStatus));
+    progress.SetRange(0, ClubTotal(world));
+    progress.SetPos(0);
+    progress.EnableCancel(true);
+
+    const std::string clubStatus(ResourceString(ids::kExportClubStatus));
+    const std::filesystem::path badges = InstallFolder(world, "badges");
+    int step = 0;
+    for (int number = 1; number <= CWorld::kCountryCount && !progress.IsCancelled(); ++number) {
+        if (const auto file = FindExisting(scratch.Path(), CountryFileName(number))) {
+            writer.AddFileChunk(EChunkTag::Country, *file, static_cast<std::uint32_t>(number));
+        }
+        for (const auto& [id, club] : world.Country(number).Clubs()) {
+            if (progress.IsCancelled()) {
+                break;
+            }
+            const std::string name(club->Name(world.CurrentLanguage()));
+            progress.SetStatus(FormatPrintf(clubStatus.c_str(), name.c_str()));
+            progress.SetPos(++step);
+            CBadge(badges, std::string(club->BadgePath().View())).Export(writer);
+        }
+    }
+    if (!writer.Finish()) {
+        ui.ShowError(ResourceString(ids::kSaveFailed));
+        std::error_code error;
+        std::filesystem::remove(archive, error);
+        return false;
+    }
+    return !progress.IsCancelled();
+}
+
+bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, IProgress& progress,
+                 IUserInterface& ui) {
+    if (ask && !ui.AskYesNo(ResourceString(ids::kImportQuestion))) {
+        return false;
+    }
+    world.InitialiseCountries();
+    CArchiveReader reader;
+    bool complete = reader.Open(archive);
+    if (complete) {
+        std::error_code error;
+        std::filesystem::create_directories(world.Directory(), error);
+        progress.SetRange(0, ClampToInt(reader.Size()));
+        progress.SetStatus(ResourceString(ids::kImportData));
+        while (const auto chunk = reader.ReadChunk()) {
+            progress.SetPos(ClampToInt(reader.Position()));
+            complete &= StoreChunk(world, *chunk);
+        }
+        complete &= reader.ReadToEnd();
+    }
+    world.Load(world.Directory(), progress);
+    return complete;
+}
+
+}  // namespace kw

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+
+namespace kw {
+
+class CWorld;
+class IProgress;
+class IUserInterface;
+
+// Name of the scratch database below "<documents>/database" that an export saves into.
+inline constexpr const char* kExportScratchDatabase = "tempExport";
+
+// Writes the world into a new archive: saves it into the scratch database, then packs every
+// country file as a "COUN" chunk and every club's badge images from the installation's "badges"
+// folder as "BADG" chunks, testing for cancel before each country and club. The scratch folder
+// is removed and the world's folder restored afterwards. True when the archive is complete; a
+// failed write is reported once through `ui`.
+bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
+                 const std::filesystem::path& documents, IProgress& progress, IUserInterface& ui);
+
+// Replaces the world's country files, and the installation's badges and player pictures, by
+// those of the archive, then loads the database anew. With `ask`, nothing happens unless the user
+// agrees. Every file is replaced atomically, so an archive damaged half-way leaves each file
+// either old or new. True when the whole archive was read.
+bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, IProgress& progress,
+                 IUserInterface& ui);
+
+}  // namespace kw

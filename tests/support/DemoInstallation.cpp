@@ -1,0 +1,30 @@
+#include "DemoInstallation.h"
+
+#include <memory>
+#include <stdexcept>
+
+#include "TempDir.h"
+#include "demo/DemoGenerator.h"
+#include "platform/Progress.h"
+
+namespace kw::test {
+
+const std::filesystem::path& SmallDemoInstallation() {
+    static const std::unique_ptr<TempDir> folder = [] {
+        auto made = std::make_unique<TempDir>();
+        CSilentProgress progress;
+        const demo::SDemoResult result =
+            demo::GenerateDemoInstallation(made->Path(), demo::EDemoScale::kSmall, 1, progress);
+        if (!result.ok) {
+            throw std::runtime_error("demo installation: " + result.message);
+        }
+        return made;
+    }();
+    return folder->Path();
+}
+
+std::filesystem::path SmallDemoDatabase() {
+    return SmallDemoInstallation() / "database";
+}
+
+}  // namespace kw::test
