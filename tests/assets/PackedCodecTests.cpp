@@ -34,8 +34,12 @@ Bytes RandomBytes(std::mt19937& random, std::size_t count, unsigned alphabet = 2
 Bytes CountryText(std::mt19937& random, std::size_t count) {
     std::string text;
     while (text.size() < count) {
-        text += "%INDEX%PLAYER\r\n" + std::to_string(random() % 100000) + "\r\n\"Spieler " +
-                std::to_string(random() % 500) + "\",\"Player\"\r\n%INDEXEND%PLAYER\r\n";
+        // Drawn in separate statements: the order of operands within one expression is
+        // left to the compiler, and the pinned digest below must not depend on it.
+        const auto name = random() % 500;
+        const auto id = random() % 100000;
+        text += "%INDEX%PLAYER\r\n" + std::to_string(id) + "\r\n\"Spieler " + std::to_string(name) +
+                "\",\"Player\"\r\n%INDEXEND%PLAYER\r\n";
     }
     text.resize(count);
     return Bytes(text.begin(), text.end());

@@ -10,6 +10,7 @@
 
 #include "app/AppContext.h"
 #include "app/ui/MainWindow.h"
+#include "demo/DemoGenerator.h"
 #include "model/World.h"
 #include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
@@ -28,6 +29,7 @@ private slots:
 
     void captionCapitalisesTheDirectoryName();
     void showsTheNumberOfLoadedCountries();
+    void opensAGeneratedDemoInstallation();
     void emptyDatabaseFolderHasNoCountries();
     void withoutInstallationShowsAnEmptyWorld();
     void configuredInstallationWithoutDatabaseLoadsEmpty();
@@ -98,6 +100,19 @@ void MainWindowTest::showsTheNumberOfLoadedCountries() {
     QCOMPARE(window.World().CountryCount(), 2);
     QCOMPARE(LabelText(window, "countryCount"), QStringLiteral("2"));
     QVERIFY(!window.findChild<QLabel*>(QStringLiteral("notice"))->isVisibleTo(&window));
+    QVERIFY(m_ui.Messages().empty());
+}
+
+void MainWindowTest::opensAGeneratedDemoInstallation() {
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(Install(), demo::EDemoScale::kSmall, 1, progress).ok);
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(Install() / "database")) {
+        files += entry.path().filename().string().starts_with("Country") ? 1 : 0;
+    }
+    DlgMainMenu window(m_context, m_ui);
+    QCOMPARE(window.World().CountryCount(), files);
+    QCOMPARE(LabelText(window, "countryCount"), QString::number(files));
     QVERIFY(m_ui.Messages().empty());
 }
 
