@@ -87,20 +87,20 @@ int Talent(int age, CDemoRandom& random) {
     return roll < 45 ? 0 : roll < 70 ? 1 : roll < 85 ? 2 : roll < 95 ? 3 : 4;
 }
 
-void SetAbilities(CPlayer& player, const SPlayerSpec& spec, CDemoRandom& random) {
-    const bool keeper = spec.position == position::kGoalkeeper;
+void SetAbilities(CPlayer& player, const SPlayerProfile& profile, CDemoRandom& random) {
+    const bool keeper = profile.position == position::kGoalkeeper;
     // The young are not yet at their best, the old lose pace and stamina.
-    const int ageShift = spec.age < 21 ? (spec.age - 21) * 3 : 0;
+    const int ageShift = profile.age < 21 ? (profile.age - 21) * 3 : 0;
     for (int ability = 0; ability < kAbilityCount; ++ability) {
-        const int weight = PositionWeight(spec.position, ability);
-        int value = spec.strength + ageShift + (weight - 2) * 4 + random.Between(-8, 8);
+        const int weight = PositionWeight(profile.position, ability);
+        int value = profile.strength + ageShift + (weight - 2) * 4 + random.Between(-8, 8);
         if (!keeper && ability >= kFirstGoalkeepingAbility) {
             value = random.Between(5, 30);
         } else if (keeper && weight == 0) {
             value -= 20;
         }
-        if (spec.age > 31 && (ability == 18 || ability == 19 || ability == 20)) {
-            value -= (spec.age - 31) * 3;
+        if (profile.age > 31 && (ability == 18 || ability == 19 || ability == 20)) {
+            value -= (profile.age - 31) * 3;
         }
         player.SetAbility(ability, static_cast<std::uint8_t>(std::clamp(value, 5, 99)));
     }
@@ -123,8 +123,8 @@ void SetPositions(CPlayer& player, int main, CDemoRandom& random) {
     }
 }
 
-void SetLooks(CPlayer& player, const SPlayerSpec& spec, CDemoRandom& random) {
-    const int height = random.Around(spec.position == position::kGoalkeeper ? 189 : 181, 12);
+void SetLooks(CPlayer& player, const SPlayerProfile& profile, CDemoRandom& random) {
+    const int height = random.Around(profile.position == position::kGoalkeeper ? 189 : 181, 12);
     player.SetLook(look::kHairColour, static_cast<std::uint8_t>(random.Between(1, 5)));
     player.SetLook(look::kFace, static_cast<std::uint8_t>(random.Between(1, 8)));
     player.SetLook(look::kHairCut, static_cast<std::uint8_t>(random.Between(
@@ -136,20 +136,20 @@ void SetLooks(CPlayer& player, const SPlayerSpec& spec, CDemoRandom& random) {
 }
 
 // Career stations before the current club, each at another club than the one before.
-void SetCareer(CPlayer& player, const SPlayerSpec& spec, int since, CDemoRandom& random) {
+void SetCareer(CPlayer& player, const SPlayerProfile& profile, int since, CDemoRandom& random) {
     std::vector<std::uint32_t> stations;
-    const int count = spec.formerClubs == nullptr || spec.formerClubs->empty()
+    const int count = profile.formerClubs == nullptr || profile.formerClubs->empty()
                           ? 0
-                          : std::clamp((spec.age - 19) / 4, 0, 4);
+                          : std::clamp((profile.age - 19) / 4, 0, 4);
     for (int i = 0; i < count; ++i) {
-        const std::uint32_t club = random.Pick(*spec.formerClubs);
+        const std::uint32_t club = random.Pick(*profile.formerClubs);
         const std::uint32_t before = stations.empty() ? 0 : stations.back();
-        if (club != spec.club && club != before) {
+        if (club != profile.club && club != before) {
             stations.push_back(club);
         }
     }
-    int year = std::max(kSeasonYear - spec.age + 18, 1980);
-    const int end = spec.club != 0 ? since : kSeasonYear;
+    int year = std::max(kSeasonYear - profile.age + 18, 1980);
+    const int end = profile.club != 0 ? since : kSeasonYear;
     const int span =
         stations.empty() ? 0 : std::max(1, (end - year) / static_cast<int>(stations.size()));
     for (std::size_t i = 0; i < stations.size(); ++i) {
@@ -161,13 +161,13 @@ void SetCareer(CPlayer& player, const SPlayerSpec& spec, int since, CDemoRandom&
         entry.until = CDate::FromYmd(year, 6, 30);
         entry.games = static_cast<std::uint16_t>(random.Between(5, 30) * span);
         entry.goals = static_cast<std::uint16_t>(
-            entry.games * (spec.position >= 13 ? random.Between(20, 50) : random.Between(0, 10)) /
-            100);
+            entry.games *
+            (profile.position >= 13 ? random.Between(20, 50) : random.Between(0, 10)) / 100);
         player.History().push_back(entry);
     }
-    if (spec.club != 0) {
+    if (profile.club != 0) {
         SHistoryEntry current;
-        current.club = spec.club;
+        current.club = profile.club;
         current.from = CDate::FromYmd(since, 7, 1);
         current.until = CDate::FromYmd(kSeasonYear, 6, 30);
         current.games = static_cast<std::uint16_t>(random.Between(0, 34) * (kSeasonYear - since));
@@ -176,23 +176,23 @@ void SetCareer(CPlayer& player, const SPlayerSpec& spec, int since, CDemoRandom&
     if (!stations.empty()) {
         player.SetFirstClub(stations.front());
         player.SetPreviousClub(stations.back());
-    } else if (spec.club != 0) {
-        player.SetFirstClub(spec.club);
+    } else if (profile.club != 0) {
+        player.SetFirstClub(profile.club);
     }
 }
 
-void SetContract(CPlayer& player, const SPlayerSpec& spec, int since, CDemoRandom& random) {
+void SetContract(CPlayer& player, const SPlayerProfile& profile, int since, CDemoRandom& random) {
     player.SetClubSince(static_cast<std::uint16_t>(since));
     // The latest year a contract may run to; earlier years move up to the current one on load.
     player.SetContractUntil(2015);
     player.SetContractStart(CDate::FromYmd(since, 7, 1));
     player.SetContractEnd(CDate::FromYmd(kSeasonYear + random.Between(0, 4), 6, 30));
-    player.SetContractValue(spec.strength * spec.strength * random.Between(20, 60));
+    player.SetContractValue(profile.strength * profile.strength * random.Between(20, 60));
     player.SetContractByte(0, static_cast<std::uint8_t>(random.Between(0, 3)));
-    if (spec.club != 0 && spec.formerClubs != nullptr && !spec.formerClubs->empty() &&
-        spec.age < 24 && random.Chance(8)) {
-        const std::uint32_t loan = random.Pick(*spec.formerClubs);
-        if (loan != spec.club) {
+    if (profile.club != 0 && profile.formerClubs != nullptr && !profile.formerClubs->empty() &&
+        profile.age < 24 && random.Chance(8)) {
+        const std::uint32_t loan = random.Pick(*profile.formerClubs);
+        if (loan != profile.club) {
             player.SetLoanClub(loan);
             player.SetContractByte(3, kLoanOption);
         }
@@ -200,41 +200,42 @@ void SetContract(CPlayer& player, const SPlayerSpec& spec, int since, CDemoRando
 }
 
 // The country the player plays in: his club's, or his own without club.
-int CountryOfPlay(const SPlayerSpec& spec) {
-    return spec.club != 0 ? ClubCountry(spec.club) : spec.nationality;
+int CountryOfPlay(const SPlayerProfile& profile) {
+    return profile.club != 0 ? ClubCountry(profile.club) : profile.nationality;
 }
 
 }  // namespace
 
-void FillPlayer(CPlayer& player, const SPlayerSpec& spec, CDemoRandom& random) {
-    player.Reset(0, spec.nationality);
-    const SPersonName name = PersonName(spec.nationality, random);
+void FillPlayer(CPlayer& player, const SPlayerProfile& profile, CDemoRandom& random) {
+    player.Reset(0, profile.nationality);
+    const SPersonName name = PersonName(profile.nationality, random);
     player.SetFirstName(name.firstName);
     player.SetSurname(name.surname);
     if (random.Chance(3)) {
         player.SetNickname(name.surname.substr(0, 4) + "i");
     }
-    player.SetBirthDate(BirthDate(spec.age, random));
-    const int talent = Talent(spec.age, random);
+    player.SetBirthDate(BirthDate(profile.age, random));
+    const int talent = Talent(profile.age, random);
     const int foot = random.Chance(10) ? 0 : random.Chance(72) ? 1 : 2;
     player.SetFootAndForm(static_cast<std::uint8_t>(talent | (foot << 3)));
-    SetPositions(player, spec.position, random);
-    SetAbilities(player, spec, random);
-    player.SetRoleCode(static_cast<std::uint8_t>(random.Pick(RoleCodes(spec.position))));
+    SetPositions(player, profile.position, random);
+    SetAbilities(player, profile, random);
+    player.SetRoleCode(static_cast<std::uint8_t>(random.Pick(RoleCodes(profile.position))));
     player.SetMorale(static_cast<std::uint8_t>(random.Between(60, 100)));
     player.SetTacticalTraining(random.Between(0, 100));
-    player.SetNationalExperience(
-        static_cast<std::int8_t>(std::clamp((spec.strength - 45) / 6 + spec.age / 12 - 2, 0, 6)));
+    player.SetNationalExperience(static_cast<std::int8_t>(
+        std::clamp((profile.strength - 45) / 6 + profile.age / 12 - 2, 0, 6)));
     player.SetInternationalExperience(
-        static_cast<std::int8_t>(std::clamp((spec.strength - 55) / 7, 0, 4)));
-    SetLooks(player, spec, random);
-    player.SetCurrentClub(spec.club);
+        static_cast<std::int8_t>(std::clamp((profile.strength - 55) / 7, 0, 4)));
+    SetLooks(player, profile, random);
+    player.SetCurrentClub(profile.club);
     const int since =
-        spec.club != 0 ? std::max(kSeasonYear - random.Between(0, std::max(0, spec.age - 17)), 1980)
-                       : kSeasonYear;
-    SetCareer(player, spec, since, random);
-    SetContract(player, spec, since, random);
-    player.SetCareerCounter(0, random.Between(0, spec.age > 24 ? 40 : 5));
+        profile.club != 0
+            ? std::max(kSeasonYear - random.Between(0, std::max(0, profile.age - 17)), 1980)
+            : kSeasonYear;
+    SetCareer(player, profile, since, random);
+    SetContract(player, profile, since, random);
+    player.SetCareerCounter(0, random.Between(0, profile.age > 24 ? 40 : 5));
     player.SetCareerCounter(1, random.Between(0, 3));
     player.SetCareerCounter(2, random.Between(0, 60));
     player.SetFurtherCounter(0, static_cast<std::uint8_t>(random.Between(0, 4)));
@@ -245,17 +246,17 @@ void FillPlayer(CPlayer& player, const SPlayerSpec& spec, CDemoRandom& random) {
         player.SetLanguageLevel(1, static_cast<std::uint8_t>(random.Between(3, 12)));
     }
     // Some foreigners have taken the nationality of the country they play in.
-    if (spec.nationality != CountryOfPlay(spec) && random.Chance(20)) {
-        player.SetSecondNationality(static_cast<std::uint8_t>(CountryOfPlay(spec)));
+    if (profile.nationality != CountryOfPlay(profile) && random.Chance(20)) {
+        player.SetSecondNationality(static_cast<std::uint8_t>(CountryOfPlay(profile)));
     }
     player.SetShoeType(
         static_cast<std::uint8_t>(random.Between(1, static_cast<int>(ShoeTable().size()))));
     // A few of the best have a face of their own.
-    if (spec.strength > 78 && random.Chance(20)) {
+    if (profile.strength > 78 && random.Chance(20)) {
         player.SetSpecialFace(kFirstFaceId + random.Between(0, kFaceCount - 1));
     }
     player.SetSleeves(static_cast<std::uint8_t>(random.Chance(15) ? 1 : 0));
-    player.SetYouthFlag(static_cast<std::uint8_t>(spec.age <= 18 ? 1 : 0));
+    player.SetYouthFlag(static_cast<std::uint8_t>(profile.age <= 18 ? 1 : 0));
 }
 
 void FillSquad(CWorld& world, CClub& club, int size, int strength,
@@ -277,26 +278,26 @@ void FillSquad(CWorld& world, CClub& club, int size, int strength,
     }
     const int foreignPercent = 8 + strength / 5;
     for (int i = 0; i < size; ++i) {
-        SPlayerSpec spec;
-        spec.position = i < keepers               ? position::kGoalkeeper
-                        : i < keepers + defenders ? random.Pick(defence)
-                        : i < size - forwards     ? random.Pick(midfield)
-                                                  : random.Pick(attack);
-        spec.age = std::clamp(random.Around(26, 10), 16, 37);
-        spec.strength = std::clamp(strength + random.Between(-8, 8), 20, 90);
-        spec.nationality = country;
+        SPlayerProfile profile;
+        profile.position = i < keepers               ? position::kGoalkeeper
+                           : i < keepers + defenders ? random.Pick(defence)
+                           : i < size - forwards     ? random.Pick(midfield)
+                                                     : random.Pick(attack);
+        profile.age = std::clamp(random.Around(26, 10), 16, 37);
+        profile.strength = std::clamp(strength + random.Between(-8, 8), 20, 90);
+        profile.nationality = country;
         if (random.Chance(foreignPercent)) {
-            spec.nationality = random.Between(1, static_cast<int>(Nations().size()));
+            profile.nationality = random.Between(1, static_cast<int>(Nations().size()));
         }
-        spec.club = club.Id();
-        spec.formerClubs = &countryClubs;
+        profile.club = club.Id();
+        profile.formerClubs = &countryClubs;
         CPlayer& player = world.CreatePerson(0, true);
-        FillPlayer(player, spec, random);
+        FillPlayer(player, profile, random);
         const int shirt = i == 0 ? 1 : shirts[static_cast<std::size_t>(i - 1) % shirts.size()];
         player.SetShirtNumber(0, static_cast<std::uint8_t>(shirt));
         player.SetShirtNumber(1, static_cast<std::uint8_t>(shirt));
         // The youngest of a big squad play in the second team.
-        if (size >= 28 && spec.age <= 19) {
+        if (size >= 28 && profile.age <= 19) {
             player.SetTeamFlag(1);
         }
         club.AddPerson(player);

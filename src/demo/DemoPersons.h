@@ -18,7 +18,7 @@ class CDemoRandom;
 inline constexpr int kSeasonYear = 2006;
 
 // What one player is made of.
-struct SPlayerSpec {
+struct SPlayerProfile {
     int nationality = 0;
     int position = 0;
     int age = 25;
@@ -30,8 +30,8 @@ struct SPlayerSpec {
     const std::vector<std::uint32_t>* formerClubs = nullptr;
 };
 
-// Every field of a player (person kind 0) after his spec.
-void FillPlayer(CPlayer& player, const SPlayerSpec& spec, CDemoRandom& random);
+// Every field of a player (person kind 0) from his profile.
+void FillPlayer(CPlayer& player, const SPlayerProfile& profile, CDemoRandom& random);
 
 // A squad of `size` players (goalkeepers, defenders, midfielders, forwards) around the club's
 // strength, young reserves in the second team of a big squad, mostly of the club's country.

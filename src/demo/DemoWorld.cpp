@@ -295,13 +295,13 @@ void FillWithoutClub(CWorld& world, const SDemoPlan& plan) {
     CDemoRandom random(plan.seed, kWithoutClubPart);
     const int count = std::max(5, static_cast<int>(world.Persons().size()) / 300);
     for (int i = 0; i < count; ++i) {
-        SPlayerSpec spec;
-        spec.nationality = random.Between(1, NationCount());
-        spec.position = random.Between(1, kLastPosition);
-        spec.age = random.Between(20, 35);
-        spec.strength = random.Between(35, 70);
+        SPlayerProfile profile;
+        profile.nationality = random.Between(1, NationCount());
+        profile.position = random.Between(1, kLastPosition);
+        profile.age = random.Between(20, 35);
+        profile.strength = random.Between(35, 70);
         CPlayer& player = world.CreatePerson(0, true);
-        FillPlayer(player, spec, random);
+        FillPlayer(player, profile, random);
         player.SetShirtNumber(0, static_cast<std::uint8_t>(random.Between(2, 40)));
         player.SetShirtNumber(1, player.ShirtNumbers()[0]);
         world.WithoutClub().Append(player);

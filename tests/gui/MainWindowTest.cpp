@@ -2,16 +2,21 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "app/AppContext.h"
 #include "app/ui/MainWindow.h"
 #include "demo/DemoGenerator.h"
 #include "model/World.h"
+#include "model/master/MasterFileReader.h"
 #include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
@@ -30,6 +35,7 @@ private slots:
     void captionCapitalisesTheDirectoryName();
     void showsTheNumberOfLoadedCountries();
     void opensAGeneratedDemoInstallation();
+    void masterButtonBuildsTheGameFile();
     void emptyDatabaseFolderHasNoCountries();
     void withoutInstallationShowsAnEmptyWorld();
     void configuredInstallationWithoutDatabaseLoadsEmpty();
@@ -114,6 +120,24 @@ void MainWindowTest::opensAGeneratedDemoInstallation() {
     QCOMPARE(window.World().CountryCount(), files);
     QCOMPARE(LabelText(window, "countryCount"), QString::number(files));
     QVERIFY(m_ui.Messages().empty());
+}
+
+void MainWindowTest::masterButtonBuildsTheGameFile() {
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(Install(), demo::EDemoScale::kSmall, 1, progress).ok);
+    DlgMainMenu window(m_context, m_ui);
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("buildMaster"));
+    QVERIFY(button != nullptr && button->isEnabled());
+    m_ui.QueueAnswer(true);  // go on with the complete countries
+    button->click();
+
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{1});
+    QCOMPARE(m_ui.Texts(Kind::Information).back(), std::string("Datenbank gespeichert!"));
+    std::ifstream in(Install() / "database" / "Master.dat", std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    const SMasterFileReport report = VerifyMasterFile(bytes, 0);
+    QVERIFY2(report.Ok(), report.error.c_str());
+    QVERIFY(report.completeCountries > 0);
 }
 
 void MainWindowTest::emptyDatabaseFolderHasNoCountries() {

@@ -5,13 +5,15 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/LongtimeWorldOperations.h"
+#include "app/LongtimeWriteDB.h"
 #include "app/ui/DlgLongtimeOperation.h"
-#include "app/ui/QtProgress.h"
 #include "app/ui/QtText.h"
 #include "app/ui/WorkerUserInterface.h"
 #include "model/World.h"
@@ -67,6 +69,16 @@ void DlgMainMenu::CreateContents() {
     m_countryCount->setObjectName(QStringLiteral("countryCount"));
     form->addRow(QStringLiteral("Geladene Länder:"), m_countryCount);
     layout->addWidget(statistics);
+
+    auto* exporting = new QGroupBox(QStringLiteral("Exportieren"), central);
+    auto* exportLayout = new QHBoxLayout(exporting);
+    m_masterButton =
+        new QPushButton(QStringLiteral("Aktuelle Datenbank ins Spiel ein&binden"), exporting);
+    m_masterButton->setObjectName(QStringLiteral("buildMaster"));
+    connect(m_masterButton, &QPushButton::clicked, this, [this] { BuildMaster(0); });
+    exportLayout->addWidget(m_masterButton);
+    exportLayout->addStretch();
+    layout->addWidget(exporting);
     layout->addStretch();
 
     setCentralWidget(central);
@@ -103,14 +115,16 @@ void DlgMainMenu::Refresh() {
     m_saveAction->setEnabled(!m_placeholderWorld);
     m_exportAction->setEnabled(!m_placeholderWorld);
     m_importAction->setEnabled(!m_placeholderWorld);
+    m_masterButton->setEnabled(!m_placeholderWorld);
 }
 
 void DlgMainMenu::Save() {
     if (m_placeholderWorld) {
         return;
     }
-    CQtProgress progress(this);
-    m_world->Save(progress, m_ui);
+    CWorkerUserInterface workerUi(m_ui);
+    CLongtimeExportSave operation(*m_world, workerUi, {});
+    CDlgLongtimeOperation::Run(operation, this);
 }
 
 namespace {
@@ -146,6 +160,21 @@ void DlgMainMenu::ImportData() {
     CLongtimeImportWorld operation(*m_world, workerUi, path.toStdString(), true);
     CDlgLongtimeOperation::Run(operation, this);
     Refresh();
+}
+
+void DlgMainMenu::BuildMaster(std::uint32_t options) {
+    if (m_placeholderWorld) {
+        return;
+    }
+    SMasterRequest request;
+    request.language = m_world->CurrentLanguage();
+    request.options = options;
+    request.output = MasterFilePath(m_context.installDirectory, m_world->Directory(),
+                                    request.language, false, options);
+    request.sideFolder = m_context.workingDirectory;
+    CWorkerUserInterface workerUi(m_ui);
+    CLongtimeWriteDB operation(*m_world, workerUi, request);
+    CDlgLongtimeOperation::Run(operation, this);
 }
 
 void DlgMainMenu::closeEvent(QCloseEvent* event) {

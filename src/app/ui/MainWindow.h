@@ -2,11 +2,13 @@
 
 #include <QMainWindow>
 
+#include <cstdint>
 #include <memory>
 
 #include "app/AppContext.h"
 
 class QAction;
+class QPushButton;
 class QCloseEvent;
 class QLabel;
 
@@ -32,6 +34,8 @@ public slots:
     // "Daten &exportieren" and "Daten &importieren": the database as a world archive.
     void ExportData();
     void ImportData();
+    // The game's master file of the current database, behind the progress dialog.
+    void BuildMaster(std::uint32_t options);
 
 protected:
     // Closing always asks once the window is set up; there is no record of unsaved changes.
@@ -54,6 +58,7 @@ private:
     QAction* m_saveAction = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_importAction = nullptr;
+    QPushButton* m_masterButton = nullptr;
     QLabel* m_countryCount = nullptr;
     QLabel* m_databasePath = nullptr;
     QLabel* m_notice = nullptr;
