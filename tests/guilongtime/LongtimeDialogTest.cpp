@@ -106,28 +106,32 @@ void LongtimeDialogTest::cancellingAnExportDeletesTheArchiveAfterTheWorkerEnded(
     auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("cancel"));
     QVERIFY(cancel != nullptr);
 
-    enum class Stage { Waiting, Cancelled, Released } stage = Stage::Waiting;
+    // Cancel only while the worker is held in the badge read, so that it cannot stop before it
+    // gets there; the dialog must then stay open until the worker has ended.
+    enum class Stage { Waiting, Released } stage = Stage::Waiting;
+    bool cancelEnabled = false;
     bool openWhileHeld = false;
     QTimer poll;
     connect(&poll, &QTimer::timeout, &dialog, [&] {
-        if (stage == Stage::Waiting && cancel->isEnabled()) {
-            cancel->click();
-            stage = Stage::Cancelled;
-        } else if (stage == Stage::Cancelled) {
-            const int pipe = ::open(gate.c_str(), O_WRONLY | O_NONBLOCK);
-            if (pipe < 0) {
-                return;  // the worker has not reached the badge yet
-            }
-            openWhileHeld = dialog.isVisible() && !operation.IsFinished();
-            QCOMPARE(::write(pipe, "x", 1), 1);
-            ::close(pipe);
-            stage = Stage::Released;
+        if (stage != Stage::Waiting) {
+            return;
         }
+        const int pipe = ::open(gate.c_str(), O_WRONLY | O_NONBLOCK);
+        if (pipe < 0) {
+            return;  // the worker has not reached the badge yet
+        }
+        cancelEnabled = cancel->isEnabled();
+        cancel->click();
+        openWhileHeld = dialog.isVisible() && !operation.IsFinished();
+        QCOMPARE(::write(pipe, "x", 1), 1);
+        ::close(pipe);
+        stage = Stage::Released;
     });
     poll.start(5);
     dialog.exec();
 
     QCOMPARE(stage, Stage::Released);
+    QVERIFY(cancelEnabled);
     QVERIFY(openWhileHeld);
     QVERIFY(operation.IsFinished());
     QVERIFY(operation.Progress().IsCancelled());
