@@ -5,6 +5,7 @@
 
 #include "assets/OrvelBig.h"
 #include "platform/AtomicFile.h"
+#include "platform/ByteOrder.h"
 #include "storage/PackedCodec.h"
 
 namespace kw {
@@ -14,9 +15,7 @@ namespace {
 constexpr std::size_t kHeaderSize = 16;
 
 void PutBigEndian(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
-    }
+    WriteBigEndian(out.data() + at, value, 4);
 }
 
 }  // namespace
@@ -54,7 +53,8 @@ std::vector<std::uint8_t> BuildBigArchive(const std::vector<SBigFile>& files) {
         big.insert(big.end(), data.begin(), data.end());
     }
     const auto size = static_cast<std::uint32_t>(big.size());
-    PutBigEndian(big, 4, __builtin_bswap32(size));
+    // The archive size is the one field the game's own archives store little-endian.
+    WriteLittleEndian(big.data() + 4, size, 4);
     return big;
 }
 

@@ -1,4 +1,5 @@
 #include "assets/Dib.h"
+#include "platform/ByteOrder.h"
 
 #include <bit>
 #include <fstream>
@@ -18,11 +19,7 @@ constexpr std::uint32_t kAlphaBitFields = 6;
 constexpr std::size_t kMaxPaletteEntries = 256;
 
 std::uint32_t Little(std::span<const std::uint8_t> bytes, std::size_t at, int count) {
-    std::uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i) {
-        value = (value << 8) | bytes[at + static_cast<std::size_t>(i)];
-    }
-    return value;
+    return ReadLittleEndian(bytes.data() + at, static_cast<std::size_t>(count));
 }
 
 // One colour channel of a bit-field pixel, scaled to 8 bits.

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "platform/AsciiCase.h"
+#include "platform/ByteOrder.h"
 #include "platform/Cp1252.h"
 #include "platform/Paths.h"
 #include "platform/StringTable.h"
@@ -25,15 +26,6 @@ constexpr std::size_t kHeaderSize = 16;
 constexpr std::int64_t kMinRecordSize = 9;
 // Enough of an entry to read the header of a packed stream.
 constexpr std::size_t kProbeSize = 8;
-
-std::uint32_t BigEndian32(const std::uint8_t* bytes) {
-    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
-           (std::uint32_t{bytes[2]} << 8) | bytes[3];
-}
-
-std::uint32_t ByteSwapped(std::uint32_t value) {
-    return (value >> 24) | ((value >> 8) & 0xFF00) | ((value << 8) & 0xFF0000) | (value << 24);
-}
 
 std::string PathText(const std::filesystem::path& path) {
     return Utf8ToCp1252(path.string());
@@ -163,12 +155,12 @@ bool COrvelBig::ReadDirectory(const std::filesystem::path& source, std::int64_t 
     }
     // Some tools write the archive size little-endian, others big-endian: the little-endian
     // reading is taken when it matches the length.
-    std::uint32_t archiveSize = ByteSwapped(BigEndian32(header.data() + 4));
+    std::uint32_t archiveSize = ReadLittleEndian(header.data() + 4, 4);
     if (archiveSize != length) {
-        archiveSize = ByteSwapped(archiveSize);
+        archiveSize = ReadBigEndian(header.data() + 4, 4);
     }
-    const std::int64_t count = BigEndian32(header.data() + 8);
-    const std::int64_t headerLength = BigEndian32(header.data() + 12);
+    const std::int64_t count = ReadBigEndian(header.data() + 8, 4);
+    const std::int64_t headerLength = ReadBigEndian(header.data() + 12, 4);
     if (std::memcmp(header.data(), "BIGF", 4) != 0 || archiveSize > length ||
         headerLength > length ||
         count > (length - static_cast<std::int64_t>(kHeaderSize)) / kMinRecordSize) {
@@ -185,8 +177,8 @@ bool COrvelBig::ReadDirectory(const std::filesystem::path& source, std::int64_t 
             return false;
         }
         BigEntry entry;
-        entry.offset = static_cast<std::int32_t>(BigEndian32(record.data()));
-        entry.size = static_cast<std::int32_t>(BigEndian32(record.data() + 4));
+        entry.offset = static_cast<std::int32_t>(ReadBigEndian(record.data(), 4));
+        entry.size = static_cast<std::int32_t>(ReadBigEndian(record.data() + 4, 4));
         if (entry.offset > length || std::int64_t{entry.offset} + entry.size > length ||
             entry.offset < 1 || entry.size < 0) {
             ReportError(ids::kBigInvalid, PathText(source));

@@ -1,4 +1,5 @@
 #include "assets/Tga.h"
+#include "platform/ByteOrder.h"
 
 #include <algorithm>
 
@@ -12,17 +13,15 @@ constexpr std::uint8_t kTypeRunLength = 10;
 constexpr std::uint8_t kTopLeftOrigin = 0x20;
 
 std::uint16_t Little16(const std::uint8_t* bytes) {
-    return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
+    return static_cast<std::uint16_t>(ReadLittleEndian(bytes, 2));
 }
 
 void Put16(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value) {
-    out[at] = static_cast<std::uint8_t>(value);
-    out[at + 1] = static_cast<std::uint8_t>(value >> 8);
+    WriteLittleEndian(out.data() + at, value, 2);
 }
 
 void Put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value) {
-    Put16(out, at, value & 0xFFFF);
-    Put16(out, at + 2, value >> 16);
+    WriteLittleEndian(out.data() + at, value, 4);
 }
 
 // Writes one source pixel as B, G, R.

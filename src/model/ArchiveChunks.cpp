@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/ByteOrder.h"
 #include "platform/Cp1252.h"
 #include "storage/PackedCodec.h"
 
@@ -14,17 +15,6 @@ namespace {
 constexpr std::array<std::string_view, 7> kTagNames{"????", "COUN", "CLUB", "PLAY",
                                                     "BADG", "KIT ", "PLIM"};
 constexpr std::uint64_t kHeaderLength = 8;
-
-void PutLittleEndian(std::uint8_t* bytes, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
-
-std::uint32_t GetLittleEndian(const std::uint8_t* bytes) {
-    return std::uint32_t{bytes[0]} | (std::uint32_t{bytes[1]} << 8) |
-           (std::uint32_t{bytes[2]} << 16) | (std::uint32_t{bytes[3]} << 24);
-}
 
 EChunkTag TagFromName(const std::array<char, 4>& name) {
     const std::string_view text(name.data(), name.size());
@@ -93,7 +83,7 @@ bool CArchiveWriter::AddChunk(EChunkTag tag, std::span<const std::uint8_t> paylo
     }
     std::uint8_t head[8];
     std::memcpy(head, ChunkTagName(tag).data(), 4);
-    PutLittleEndian(head + 4, static_cast<std::uint32_t>(packed.size()));
+    WriteLittleEndian(head + 4, static_cast<std::uint32_t>(packed.size()), 4);
     return Write(head) && Write(packed);
 }
 
@@ -104,7 +94,7 @@ bool CArchiveWriter::AddFileChunk(EChunkTag tag, const std::filesystem::path& fi
         return false;
     }
     std::uint8_t prefix[4];
-    PutLittleEndian(prefix, value);
+    WriteLittleEndian(prefix, value, 4);
     bytes->insert(bytes->begin(), prefix, prefix + 4);
     return AddChunk(tag, *bytes);
 }
@@ -116,7 +106,7 @@ bool CArchiveWriter::Finish() {
     bool ok = !m_failed && m_length <= 0xFFFFFFFFu;
     if (ok) {
         std::uint8_t length[4];
-        PutLittleEndian(length, static_cast<std::uint32_t>(m_length));
+        WriteLittleEndian(length, static_cast<std::uint32_t>(m_length), 4);
         ok = std::fseek(m_file.get(), 4, SEEK_SET) == 0 &&
              std::fwrite(length, 1, 4, m_file.get()) == 4;
     }
@@ -138,7 +128,7 @@ bool CArchiveReader::Open(const std::filesystem::path& path) {
     std::uint8_t header[kHeaderLength];
     if (error || size < kHeaderLength ||
         std::fread(header, 1, kHeaderLength, m_file.get()) != kHeaderLength ||
-        std::memcmp(header, "FORM", 4) != 0 || GetLittleEndian(header + 4) != size) {
+        std::memcmp(header, "FORM", 4) != 0 || ReadLittleEndian(header + 4, 4) != size) {
         m_file.reset();
         return false;
     }
@@ -162,7 +152,7 @@ std::optional<SArchiveChunk> CArchiveReader::ReadChunk() {
     SArchiveChunk chunk;
     std::memcpy(chunk.name.data(), head, 4);
     chunk.tag = TagFromName(chunk.name);
-    chunk.packedLength = GetLittleEndian(head + 4);
+    chunk.packedLength = ReadLittleEndian(head + 4, 4);
     if (chunk.packedLength < 1 || chunk.packedLength > m_size - m_position) {
         return Damaged();
     }

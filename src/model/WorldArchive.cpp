@@ -10,6 +10,7 @@
 #include "model/Badge.h"
 #include "model/World.h"
 #include "platform/AtomicFile.h"
+#include "platform/ByteOrder.h"
 #include "platform/Paths.h"
 #include "platform/Progress.h"
 #include "platform/StringTable.h"
@@ -89,9 +90,7 @@ bool StoreChunk(const CWorld& world, const SArchiveChunk& chunk) {
             if (chunk.data.size() < 4) {
                 return true;
             }
-            const std::uint32_t number =
-                std::uint32_t{chunk.data[0]} | (std::uint32_t{chunk.data[1]} << 8) |
-                (std::uint32_t{chunk.data[2]} << 16) | (std::uint32_t{chunk.data[3]} << 24);
+            const std::uint32_t number = ReadLittleEndian(chunk.data.data(), 4);
             if (number < 1 || number > CWorld::kCountryCount) {
                 return true;
             }

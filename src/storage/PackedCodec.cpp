@@ -1,4 +1,5 @@
 #include "storage/PackedCodec.h"
+#include "platform/ByteOrder.h"
 
 #include <algorithm>
 #include <array>
@@ -296,14 +297,6 @@ std::size_t Pack(std::span<const std::uint8_t> source, std::uint8_t* dest, std::
     out.Put(static_cast<std::uint8_t>(0xFC + tail));
     out.Put(literals, tail);
     return out.Overflowed() ? 0 : out.Length();
-}
-
-std::uint32_t ReadBigEndian(const std::uint8_t* bytes, std::size_t width) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < width; ++i) {
-        value = (value << 8) | bytes[i];
-    }
-    return value;
 }
 
 struct Header {

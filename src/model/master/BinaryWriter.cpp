@@ -5,6 +5,8 @@
 #include <limits>
 #include <new>
 
+#include "platform/ByteOrder.h"
+
 namespace kw {
 
 bool CBinaryWriter::BeginWriting() {
@@ -56,15 +58,14 @@ void CBinaryWriter::U8(std::uint8_t value) {
 }
 
 void CBinaryWriter::U16(std::uint16_t value) {
-    const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(value),
-                                   static_cast<std::uint8_t>(value >> 8)};
+    std::uint8_t bytes[2];
+    WriteLittleEndian(bytes, value, 2);
     Bytes(bytes, 2);
 }
 
 void CBinaryWriter::U32(std::uint32_t value) {
-    const std::uint8_t bytes[4] = {
-        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+    std::uint8_t bytes[4];
+    WriteLittleEndian(bytes, value, 4);
     Bytes(bytes, 4);
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/master/NamePools.h"
+#include "platform/ByteOrder.h"
 
 namespace kw {
 
@@ -50,10 +51,8 @@ private:
         if (!Need(static_cast<std::size_t>(size))) {
             return 0;
         }
-        std::uint32_t value = 0;
-        for (int i = size - 1; i >= 0; --i) {
-            value = value << 8 | m_bytes[m_pos + static_cast<std::size_t>(i)];
-        }
+        const std::uint32_t value =
+            ReadLittleEndian(m_bytes.data() + m_pos, static_cast<std::size_t>(size));
         m_pos += static_cast<std::size_t>(size);
         return value;
     }
@@ -417,9 +416,9 @@ void CReader::DataBlock(std::uint32_t countingStart) {
     Competitions();
     for (std::uint32_t i = 0; i <= clubs && !Failed(); ++i) {
         if (i == clubs) {
-            Expect(
-                m_pos + 4 <= m_bytes.size() && (m_bytes[m_pos] | m_bytes[m_pos + 1] << 8) == 0xFFFF,
-                "the last club of a country is not its national team");
+            Expect(m_pos + 4 <= m_bytes.size() &&
+                       ReadLittleEndian(m_bytes.data() + m_pos, 2) == 0xFFFF,
+                   "the last club of a country is not its national team");
         }
         Club();
     }
