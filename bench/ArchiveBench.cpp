@@ -1,6 +1,6 @@
 // World archives: the packed data codec on a database's country files beside zlib (levels 1 and
 // 6), zstd and lz4, and the export and import of the whole database. The database is the folder
-// in KW_BENCH_DATABASE, else a "full" demo installation generated once.
+// in KW_BENCH_DATABASE, else the shared "full" demo installation.
 #include <benchmark/benchmark.h>
 #include <lz4.h>
 #include <zlib.h>
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "demo/DemoGenerator.h"
+#include "DemoInstallations.h"
 #include "model/World.h"
 #include "model/WorldArchive.h"
 #include "platform/Progress.h"
@@ -26,10 +26,7 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-fs::path MakeTempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "kwbench-XXXXXX").string();
-    return mkdtemp(pattern.data());
-}
+using kw::bench::MakeTempFolder;
 
 struct SBenchDatabase {
     fs::path install;
@@ -60,11 +57,7 @@ const SBenchDatabase& BenchDatabase() {
             result.install = result.database.parent_path();
             return result;
         }
-        result.install = MakeTempFolder();
-        cleanup.folders.push_back(result.install);
-        kw::CSilentProgress progress;
-        kw::demo::GenerateDemoInstallation(result.install, kw::demo::EDemoScale::kFull, 2006,
-                                           progress);
+        result.install = kw::bench::DemoInstallation(kw::demo::EDemoScale::kFull);
         result.database = result.install / "database";
         return result;
     }();
@@ -185,9 +178,26 @@ void BM_CountryFilesUnpack(benchmark::State& state) {
 }
 BENCHMARK(BM_CountryFilesUnpack)->DenseRange(kPacked, kLz4)->Unit(benchmark::kMillisecond);
 
+// The installation without its "badges" folder: every other entry is linked into a scratch folder.
+const fs::path& InstallWithoutBadges() {
+    static const fs::path install = [] {
+        const fs::path folder = BenchDatabase().scratch / "install-without-badges";
+        fs::create_directories(folder);
+        for (const auto& entry : fs::directory_iterator(BenchDatabase().install)) {
+            if (entry.path().filename() != "badges") {
+                fs::create_symlink(entry.path(), folder / entry.path().filename());
+            }
+        }
+        return folder;
+    }();
+    return install;
+}
+
 void BM_ArchiveExport(benchmark::State& state) {
     const SBenchDatabase& bench = BenchDatabase();
-    kw::CWorld world(bench.install);
+    const bool badges = state.range(0) != 0;
+    state.SetLabel(badges ? "with badges" : "without badges");
+    kw::CWorld world(badges ? bench.install : InstallWithoutBadges());
     world.InitialiseCountries();
     kw::CSilentProgress progress;
     kw::CScriptedUserInterface ui;
@@ -199,7 +209,7 @@ void BM_ArchiveExport(benchmark::State& state) {
     }
     state.counters["archive bytes"] = static_cast<double>(fs::file_size(archive));
 }
-BENCHMARK(BM_ArchiveExport)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ArchiveExport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ArchiveImport(benchmark::State& state) {
     const SBenchDatabase& bench = BenchDatabase();

@@ -2,12 +2,9 @@
 // times that (huge).
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <map>
-#include <memory>
-#include <string>
 
+#include "DemoInstallations.h"
 #include "demo/DemoGenerator.h"
 #include "model/World.h"
 #include "platform/Progress.h"
@@ -16,41 +13,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using kw::bench::DemoInstallation;
+using kw::bench::MakeTempFolder;
 using kw::demo::EDemoScale;
-
-fs::path MakeTempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "kwbench-demo-XXXXXX").string();
-    return mkdtemp(pattern.data());
-}
-
-// One generated installation per scale for the whole program, removed at its end.
-class CInstallations {
-public:
-    ~CInstallations() {
-        for (const auto& [scale, folder] : m_folders) {
-            std::error_code ignored;
-            fs::remove_all(folder, ignored);
-        }
-    }
-    const fs::path& Get(EDemoScale scale) {
-        auto found = m_folders.find(scale);
-        if (found == m_folders.end()) {
-            kw::CSilentProgress progress;
-            const fs::path folder = MakeTempFolder();
-            kw::demo::GenerateDemoInstallation(folder, scale, 1, progress);
-            found = m_folders.emplace(scale, folder).first;
-        }
-        return found->second;
-    }
-
-private:
-    std::map<EDemoScale, fs::path> m_folders;
-};
-
-CInstallations& Installations() {
-    static CInstallations installations;
-    return installations;
-}
 
 EDemoScale ScaleOf(const benchmark::State& state) {
     return static_cast<EDemoScale>(state.range(0));
@@ -71,7 +36,7 @@ void BM_DemoGenerate(benchmark::State& state) {
 }
 
 void BM_DemoLoad(benchmark::State& state) {
-    const fs::path& installation = Installations().Get(ScaleOf(state));
+    const fs::path& installation = DemoInstallation(ScaleOf(state));
     kw::CSilentProgress progress;
     for (auto _ : state) {
         kw::CWorld world(installation);
@@ -82,7 +47,7 @@ void BM_DemoLoad(benchmark::State& state) {
 }
 
 void BM_DemoSave(benchmark::State& state) {
-    const fs::path& installation = Installations().Get(ScaleOf(state));
+    const fs::path& installation = DemoInstallation(ScaleOf(state));
     kw::CSilentProgress progress;
     kw::CScriptedUserInterface ui;
     kw::CWorld world(installation);

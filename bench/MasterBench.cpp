@@ -3,11 +3,8 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <map>
-#include <memory>
-#include <string>
 
-#include "demo/DemoGenerator.h"
+#include "DemoInstallations.h"
 #include "model/World.h"
 #include "model/master/MasterExport.h"
 #include "platform/Progress.h"
@@ -17,40 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path MakeTempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "kwbench-XXXXXX").string();
-    return mkdtemp(pattern.data());
-}
-
-// One demo installation per scale for the whole run, removed at its end.
-class CDemoInstallations {
-public:
-    ~CDemoInstallations() {
-        for (const auto& [scale, folder] : m_folders) {
-            std::error_code error;
-            fs::remove_all(folder, error);
-        }
-    }
-
-    const fs::path& Get(kw::demo::EDemoScale scale) {
-        auto found = m_folders.find(scale);
-        if (found == m_folders.end()) {
-            const fs::path folder = MakeTempFolder();
-            kw::CSilentProgress progress;
-            kw::demo::GenerateDemoInstallation(folder, scale, 1, progress);
-            found = m_folders.emplace(scale, folder).first;
-        }
-        return found->second;
-    }
-
-private:
-    std::map<kw::demo::EDemoScale, fs::path> m_folders;
-};
-
-const fs::path& DemoInstallation(kw::demo::EDemoScale scale) {
-    static CDemoInstallations installations;
-    return installations.Get(scale);
-}
+using kw::bench::DemoInstallation;
+using kw::bench::MakeTempFolder;
 
 void RunMasterBuild(benchmark::State& state, const fs::path& install, const fs::path& database) {
     kw::CWorld world(install);

@@ -1,10 +1,9 @@
 // Saving and loading a whole world of 206 country files.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <string>
 
+#include "DemoInstallations.h"
 #include "model/World.h"
 #include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
@@ -13,10 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path MakeTempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "kwbench-XXXXXX").string();
-    return mkdtemp(pattern.data());
-}
+using kw::bench::MakeTempFolder;
 
 void BM_WorldSave(benchmark::State& state) {
     const fs::path folder = MakeTempFolder();

@@ -154,6 +154,8 @@ bool CWorld::Save(IProgress& progress, IUserInterface& ui) {
         Country(number).RebuildNumbering();
     }
     bool failed = false;
+    // One flush for the whole save instead of one per file.
+    CAtomicFileBatch batch;
     const std::string phase(ResourceString(ids::kSavePhase));
     for (int number = 1; number <= kCountryCount; ++number) {
         CCountry& country = Country(number);
@@ -169,6 +171,7 @@ bool CWorld::Save(IProgress& progress, IUserInterface& ui) {
     }
     failed |= !SaveRules();
     failed |= !SaveWithout();
+    failed |= !batch.Commit();
     for (int number = 1; number <= kCountryCount; ++number) {
         Country(number).ClearNumbering();
     }

@@ -178,11 +178,14 @@ bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, 
         std::filesystem::create_directories(world.Directory(), error);
         progress.SetRange(0, ClampToInt(reader.Size()));
         progress.SetStatus(ResourceString(ids::kImportData));
+        // One flush for all the files instead of one per file.
+        CAtomicFileBatch batch;
         while (const auto chunk = reader.ReadChunk()) {
             progress.SetPos(ClampToInt(reader.Position()));
             complete &= StoreChunk(world, *chunk);
         }
         complete &= reader.ReadToEnd();
+        complete &= batch.Commit();
     }
     world.Load(world.Directory(), progress);
     return complete;

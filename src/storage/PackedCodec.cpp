@@ -25,6 +25,10 @@ constexpr std::size_t kMaxRun = 112;
 // The copy commands produce at most 1028 bytes from 4 command bytes, so no stream can unpack to
 // more than this many bytes per packed byte.
 constexpr std::size_t kMaxExpansion = 257;
+// Fixed copy sizes of the unpacker's fast paths: the most literals a copy command carries, and
+// one vector register.
+constexpr std::size_t kShortCopy = 4;
+constexpr std::size_t kWideCopy = 16;
 
 // Writes into a buffer of fixed capacity, or only counts when there is none. Once the buffer is
 // full the length still counts on, so the caller learns that it was too small.
@@ -367,10 +371,13 @@ std::optional<UnpackResult> UnpackData(std::span<const std::uint8_t> packed,
         if (count > inEnd - inPos || count > outEnd - outPos) {
             return false;
         }
-        if (count == 0) {
-            return true;  // an empty output has no buffer to copy into
+        // Up to three literals follow most commands: with room on both sides a fixed-size copy
+        // is one load and store instead of a call.
+        if (count <= kShortCopy && inEnd - inPos >= kShortCopy && outEnd - outPos >= kShortCopy) {
+            std::memcpy(out + outPos, in + inPos, kShortCopy);
+        } else if (count != 0) {  // an empty output has no buffer to copy into
+            std::memcpy(out + outPos, in + inPos, count);
         }
-        std::memcpy(out + outPos, in + inPos, count);
         inPos += count;
         outPos += count;
         return true;
@@ -425,16 +432,29 @@ std::optional<UnpackResult> UnpackData(std::span<const std::uint8_t> packed,
         if (offset >= outPos || copyLength > outEnd - outPos) {
             return std::nullopt;
         }
-        // An overlapping copy repeats the last offset + 1 bytes. Each chunk copies a whole number
-        // of periods from the start of the source, which the previous chunks have extended, so
-        // source and destination never overlap and the chunks double in size.
         const std::uint8_t* const from = out + outPos - offset - 1;
         std::uint8_t* const to = out + outPos;
         const std::size_t period = offset + 1;
-        for (std::size_t copied = 0; copied < copyLength;) {
-            const std::size_t chunk = std::min(copyLength - copied, period + copied);
-            std::memcpy(to + copied, from, chunk);
-            copied += chunk;
+        if (period >= kWideCopy && outEnd - outPos >= copyLength + kWideCopy) {
+            // Each fixed-size chunk reads only bytes written before it, since the source starts
+            // at least one chunk back; the last chunk may write past the copy, within the output,
+            // where later commands overwrite it.
+            for (std::size_t copied = 0; copied < copyLength; copied += kWideCopy) {
+                std::memcpy(to + copied, from + copied, kWideCopy);
+            }
+        } else if (copyLength <= kWideCopy) {
+            for (std::size_t copied = 0; copied < copyLength; ++copied) {
+                to[copied] = from[copied];
+            }
+        } else {
+            // An overlapping copy repeats the last offset + 1 bytes. Each chunk copies a whole
+            // number of periods from the start of the source, which the previous chunks have
+            // extended, so source and destination never overlap and the chunks double in size.
+            for (std::size_t copied = 0; copied < copyLength;) {
+                const std::size_t chunk = std::min(copyLength - copied, period + copied);
+                std::memcpy(to + copied, from, chunk);
+                copied += chunk;
+            }
         }
         outPos += copyLength;
     }

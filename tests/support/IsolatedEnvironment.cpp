@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "TempDir.h"
+#include "platform/AtomicFile.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ public:
         setenv("XDG_RUNTIME_DIR", (root / "runtime").c_str(), 1);
         setenv("XDG_DOCUMENTS_DIR", (root / "Documents").c_str(), 1);
         unsetenv("KW06_INSTALL_DIR");
+        kw::SetDurableCommitsForTesting(false);
     }
 
 private:
