@@ -7,13 +7,14 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${KW_BUILD_DIR:-$repo/build}"
 
 packages=(
-    build-essential cmake ninja-build ccache pkg-config
+    build-essential cmake ninja-build ccache pkg-config clang
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev libfmt-dev nlohmann-json3-dev
     xvfb xauth
     imagemagick python3-pil
     zlib1g-dev libzstd-dev liblz4-dev
+    time
 )
 
 missing=()

@@ -98,7 +98,9 @@ std::vector<SCountriesListEntry> ParseCountriesList(std::string_view content) {
         }
         entry.firstAttribute = static_cast<std::uint8_t>(values[1]);
         entry.secondAttribute = static_cast<std::uint8_t>(values[2]);
-        entry.continentByte = static_cast<std::uint8_t>(values[3] * 8 + values[0]);
+        // Only the low byte is kept; unsigned, so that a hostile huge value cannot overflow.
+        entry.continentByte = static_cast<std::uint8_t>(static_cast<std::uint32_t>(values[3]) * 8u +
+                                                        static_cast<std::uint32_t>(values[0]));
     }
     return entries;
 }

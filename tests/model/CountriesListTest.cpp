@@ -40,6 +40,12 @@ TEST(CountriesList, AttributeLinesAndContinentByte) {
     EXPECT_EQ(entries[0].firstAttribute, 17);
     EXPECT_EQ(entries[0].secondAttribute, 42);
     EXPECT_EQ(entries[0].continentByte, 5 * 8 + 3);
+
+    // Values far outside a byte (found by the fuzzer: 0x55555555 * 8 overflowed) keep the low
+    // byte of B * 8 + A, as small ones do.
+    const auto huge = ParseCountriesList("N\nNNN\n3\n0\n0\n1431655765\n");
+    ASSERT_EQ(huge.size(), 1u);
+    EXPECT_EQ(huge[0].continentByte, 0xAB);  // 0x2AAAAAAA8 + 3
 }
 
 TEST(CountriesList, CrLfLinesAndSuccessiveRecords) {

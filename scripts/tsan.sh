@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the core and its threaded tests with ThreadSanitizer (no Qt: Debian's Qt is not built
+# for it) and runs the tests of the long-running operations and the world archive under it.
+set -euo pipefail
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${KW_TSAN_BUILD_DIR:-$repo/build-tsan}"
+jobs="${KW_TSAN_JOBS:-2}"
+# The threaded tests: the long-running operation frame and the archive export and import it runs.
+tests=(archive_tests)
+
+cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKW_TSAN=ON \
+    -DKW_BUILD_GUI=OFF -DKW_BUILD_BENCH=OFF >/dev/null
+ninja -C "$build" -j"$jobs" "${tests[@]}"
+TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ${TSAN_OPTIONS:-}" \
+    ctest --test-dir "$build" -R "^($(IFS='|'; echo "${tests[*]}"))\." --output-on-failure -j"$jobs"
