@@ -133,11 +133,8 @@ void AddArchiveCommands(CLI::App& app, SToolContext& context) {
                                  : app.add_subcommand("unpack", "Unpack a packed stream");
         command->add_option("IN", options->source, "File to read")->required();
         command->add_option("OUT", options->target, "File to write")->required();
-        command->callback([&context, options, pack] {
-            context.action = [options, pack] {
-                return RunPack(options->source, options->target, pack);
-            };
-        });
+        OnParsed(command, context,
+                 [options, pack] { return RunPack(options->source, options->target, pack); });
     }
 
     CLI::App* archive = app.add_subcommand("archive", "World archives (.tdb)");
@@ -145,25 +142,18 @@ void AddArchiveCommands(CLI::App& app, SToolContext& context) {
     CLI::App* exportCommand = archive->add_subcommand("export", "Export a database");
     exportCommand->add_option("DBDIR", options->source, "Database folder to read")->required();
     exportCommand->add_option("OUT", options->target, "Archive to write")->required();
-    exportCommand->callback([&context, options] {
-        context.action = [&context, options] {
-            return RunExport(context, options->source, options->target);
-        };
-    });
+    OnParsed(exportCommand, context,
+             [&context, options] { return RunExport(context, options->source, options->target); });
     CLI::App* list = archive->add_subcommand(
         "list", "One line per chunk: tag, packed and unpacked length, country or file name");
     list->add_option("IN", options->source, "Archive to read")->required();
-    list->callback(
-        [&context, options] { context.action = [options] { return RunList(options->source); }; });
+    OnParsed(list, context, [options] { return RunList(options->source); });
     CLI::App* importCommand =
         archive->add_subcommand("import", "Replace a database's files by an archive's");
     importCommand->add_option("IN", options->source, "Archive to read")->required();
     importCommand->add_option("DBDIR", options->target, "Database folder to write")->required();
-    importCommand->callback([&context, options] {
-        context.action = [&context, options] {
-            return RunImport(context, options->source, options->target);
-        };
-    });
+    OnParsed(importCommand, context,
+             [&context, options] { return RunImport(context, options->source, options->target); });
 }
 
 }  // namespace kwtool

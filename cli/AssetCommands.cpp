@@ -109,33 +109,25 @@ void AddAssetCommands(CLI::App& app, SToolContext& context) {
     big->require_subcommand(1);
     CLI::App* list = big->add_subcommand("list", "One line per entry: name, size, unpacked size");
     list->add_option("IN", options->source, "BIG archive")->required();
-    list->callback([&context, options] {
-        context.action = [options] { return RunBigList(options->source); };
-    });
+    OnParsed(list, context, [options] { return RunBigList(options->source); });
     CLI::App* extract = big->add_subcommand("extract", "Write one entry of the archive to a file");
     extract->add_option("IN", options->source, "BIG archive")->required();
     extract->add_option("NAME", options->name, "Entry name (letter case ignored)")->required();
     extract->add_option("OUT", options->target, "File to write")->required();
     extract->add_flag("--unpack", options->unpack, "Unpack a packed entry");
-    extract->callback([&context, options] {
-        context.action = [options] {
-            return RunBigExtract(options->source, options->name, options->target, options->unpack);
-        };
+    OnParsed(extract, context, [options] {
+        return RunBigExtract(options->source, options->name, options->target, options->unpack);
     });
 
     CLI::App* tga2bmp = app.add_subcommand("tga2bmp", "Convert a TGA image to a 24-bit BMP");
     tga2bmp->add_option("IN", options->source, "TGA image")->required();
     tga2bmp->add_option("OUT", options->target, "BMP file to write")->required();
-    tga2bmp->callback([&context, options] {
-        context.action = [options] { return RunTgaToBmp(options->source, options->target); };
-    });
+    OnParsed(tga2bmp, context, [options] { return RunTgaToBmp(options->source, options->target); });
 
     CLI::App* badges =
         app.add_subcommand("badges", "List the clubs whose badge is missing in some size");
     badges->add_option("DBDIR", options->source, "Database folder to read")->required();
-    badges->callback([&context, options] {
-        context.action = [&context, options] { return RunBadges(context, options->source); };
-    });
+    OnParsed(badges, context, [&context, options] { return RunBadges(context, options->source); });
 }
 
 }  // namespace kwtool

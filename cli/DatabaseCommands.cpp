@@ -183,39 +183,28 @@ void AddDatabaseCommands(CLI::App& app, SToolContext& context) {
     roundtrip->add_option("DBDIR", options->source, "Database folder to read")->required();
     roundtrip->add_option("OUTDIR", options->target, "Folder to write the database into")
         ->required();
-    roundtrip->callback([&context, options] {
-        context.action = [&context, options] {
-            return RunRoundtrip(context, options->source, options->target);
-        };
+    OnParsed(roundtrip, context, [&context, options] {
+        return RunRoundtrip(context, options->source, options->target);
     });
 
     CLI::App* stats = app.add_subcommand("stats", "Print the statistics of the main window");
     stats->add_option("DBDIR", options->source, "Database folder to read")->required();
     stats->add_flag("--json", options->json, "Print JSON");
-    stats->callback([&context, options] {
-        context.action = [&context, options] {
-            return RunStats(context, options->source, options->json);
-        };
-    });
+    OnParsed(stats, context,
+             [&context, options] { return RunStats(context, options->source, options->json); });
 
     CLI::App* check = app.add_subcommand("check", "Print completeness and competition checks");
     check->add_option("DBDIR", options->source, "Database folder to read")->required();
     check->add_flag("--json", options->json, "Print JSON");
-    check->callback([&context, options] {
-        context.action = [&context, options] {
-            return RunCheck(context, options->source, options->json);
-        };
-    });
+    OnParsed(check, context,
+             [&context, options] { return RunCheck(context, options->source, options->json); });
 
     CLI::App* dump = app.add_subcommand("dump", "Print the whole model as JSON");
     dump->add_option("DBDIR", options->source, "Database folder to read")->required();
     dump->add_flag("--json", options->json, "Print JSON (the only form)");
     dump->add_option("--country", options->country, "Only this country (1 to 206)");
-    dump->callback([&context, options] {
-        context.action = [&context, options] {
-            return RunDump(context, options->source, options->country);
-        };
-    });
+    OnParsed(dump, context,
+             [&context, options] { return RunDump(context, options->source, options->country); });
 }
 
 }  // namespace kwtool

@@ -45,11 +45,8 @@ void AddDemoCommands(CLI::App& app, SToolContext& context) {
     generate->add_option("OUTDIR", options->out, "Installation folder to write")->required();
     generate->add_option("--scale", options->scale, "small, full or huge (default full)");
     generate->add_option("--seed", options->seed, "Seed of the invented world (default 1)");
-    generate->callback([&context, options] {
-        context.action = [options] {
-            return RunGenerate(options->out, options->scale, options->seed);
-        };
-    });
+    OnParsed(generate, context,
+             [options] { return RunGenerate(options->out, options->scale, options->seed); });
 }
 
 }  // namespace kwtool

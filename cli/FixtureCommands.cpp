@@ -42,9 +42,8 @@ void AddFixtureCommands(CLI::App& app, SToolContext& context) {
     CLI::App* fixtures = app.add_subcommand("fixtures", "Print the generated schedule");
     fixtures->add_option("N", options->teams, "Number of teams")->required();
     fixtures->add_option("M", options->meetings, "How often each pair meets")->required();
-    fixtures->callback([&context, options] {
-        context.action = [options] { return RunFixtures(options->teams, options->meetings); };
-    });
+    OnParsed(fixtures, context,
+             [options] { return RunFixtures(options->teams, options->meetings); });
 }
 
 }  // namespace kwtool

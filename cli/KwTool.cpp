@@ -19,6 +19,10 @@ fs::path SToolContext::InstallDirectory() const {
     return kw::ConfiguredInstallDirectory().value_or(fs::current_path());
 }
 
+void OnParsed(CLI::App* command, SToolContext& context, std::function<int()> action) {
+    command->callback([&context, action = std::move(action)] { context.action = action; });
+}
+
 int Fail(const std::string& message) {
     std::fprintf(stderr, "kwtool: %s\n", message.c_str());
     return 2;

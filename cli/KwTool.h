@@ -22,6 +22,10 @@ struct SToolContext {
     std::filesystem::path InstallDirectory() const;
 };
 
+// Runs `action` when `command` is the subcommand parsed. Options live in a shared struct that
+// the action captures, so they are read when it runs.
+void OnParsed(CLI::App* command, SToolContext& context, std::function<int()> action);
+
 // Prints "kwtool: <message>" to stderr and returns the exit code for failures.
 int Fail(const std::string& message);
 

@@ -92,17 +92,15 @@ void AddMasterCommands(CLI::App& app, SToolContext& context) {
     master->add_option("--options", options->options, "Option word in hexadecimal");
     master->add_option("--verify", options->verify, "Check a master file instead of building");
     master->add_option("DBDIR OUT", options->paths, "Database folder and master file to write");
-    master->callback([&context, options] {
-        context.action = [&context, options] {
-            std::uint32_t word = 0;
-            if (!ParseOptionWord(options->options, word)) {
-                return Fail("--options is not a hexadecimal word: " + options->options);
-            }
-            if (!options->verify.empty()) {
-                return RunVerify(options->verify, word);
-            }
-            return RunBuild(context, *options, word);
-        };
+    OnParsed(master, context, [&context, options] {
+        std::uint32_t word = 0;
+        if (!ParseOptionWord(options->options, word)) {
+            return Fail("--options is not a hexadecimal word: " + options->options);
+        }
+        if (!options->verify.empty()) {
+            return RunVerify(options->verify, word);
+        }
+        return RunBuild(context, *options, word);
     });
 }
 
