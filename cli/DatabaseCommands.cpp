@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "KwTool.h"
 #include "competition/Competition.h"
@@ -49,18 +50,22 @@ int RunRoundtrip(const SToolContext& context, const fs::path& source, const fs::
 
 using Json = nlohmann::ordered_json;
 
-// Countries worth a line: those with clubs or competitions.
-bool HasContent(const kw::CWorld& world, int number) {
-    const kw::CCountry& country = world.Country(number);
-    if (country.ClubCount() > 0) {
-        return true;
-    }
+// Countries worth a line, in number order: those with clubs or competitions.
+std::vector<int> CountriesWithContent(const kw::CWorld& world) {
+    std::vector<bool> content(kw::CWorld::kCountryCount + 1, false);
     for (const auto& [id, node] : world.Competitions()) {
-        if (node->Country() == number && node->Kind() != kw::kRootKind) {
-            return true;
+        if (node->Kind() != kw::kRootKind && node->Country() >= 1 &&
+            node->Country() <= kw::CWorld::kCountryCount) {
+            content[static_cast<std::size_t>(node->Country())] = true;
         }
     }
-    return false;
+    std::vector<int> numbers;
+    for (int number = 1; number <= kw::CWorld::kCountryCount; ++number) {
+        if (content[static_cast<std::size_t>(number)] || world.Country(number).ClubCount() > 0) {
+            numbers.push_back(number);
+        }
+    }
+    return numbers;
 }
 
 std::string CountryName(const kw::CWorld& world, int number) {
@@ -95,10 +100,7 @@ int RunStats(const SToolContext& context, const fs::path& source, bool json) {
         return 2;
     }
     Json countries = Json::array();
-    for (int number = 1; number <= kw::CWorld::kCountryCount; ++number) {
-        if (!HasContent(world, number)) {
-            continue;
-        }
+    for (const int number : CountriesWithContent(world)) {
         const kw::SStatistics statistics = kw::CountryStatistics(world.Country(number));
         if (json) {
             Json entry{{"number", number}, {"name", CountryName(world, number)}};
@@ -124,10 +126,7 @@ int RunCheck(const SToolContext& context, const fs::path& source, bool json) {
         return 2;
     }
     Json countries = Json::array();
-    for (int number = 1; number <= kw::CWorld::kCountryCount; ++number) {
-        if (!HasContent(world, number)) {
-            continue;
-        }
+    for (const int number : CountriesWithContent(world)) {
         const kw::SCountryCheck check = kw::CheckCountry(world.Country(number));
         if (!json) {
             std::printf("%d %s: %s\n", number, CountryName(world, number).c_str(),
