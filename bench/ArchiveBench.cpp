@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -45,23 +46,27 @@ struct STempFolders {
     }
 };
 
-const SBenchDatabase& BenchDatabase() {
+using kw::demo::EDemoScale;
+
+// The database of `scale`: the folder in KW_BENCH_DATABASE when given, for every scale.
+const SBenchDatabase& BenchDatabase(EDemoScale scale = EDemoScale::kFull) {
     static STempFolders cleanup;
-    static const SBenchDatabase database = [] {
-        SBenchDatabase result;
-        result.scratch = MakeTempFolder();
-        cleanup.folders.push_back(result.scratch);
-        setenv("XDG_DOCUMENTS_DIR", (result.scratch / "Documents").c_str(), 1);
-        if (const char* given = std::getenv("KW_BENCH_DATABASE")) {
-            result.database = given;
-            result.install = result.database.parent_path();
-            return result;
-        }
-        result.install = kw::bench::DemoInstallation(kw::demo::EDemoScale::kFull);
+    static std::map<EDemoScale, SBenchDatabase> databases;
+    if (const auto found = databases.find(scale); found != databases.end()) {
+        return found->second;
+    }
+    SBenchDatabase result;
+    result.scratch = MakeTempFolder();
+    cleanup.folders.push_back(result.scratch);
+    setenv("XDG_DOCUMENTS_DIR", (result.scratch / "Documents").c_str(), 1);
+    if (const char* given = std::getenv("KW_BENCH_DATABASE")) {
+        result.database = given;
+        result.install = result.database.parent_path();
+    } else {
+        result.install = kw::bench::DemoInstallation(scale);
         result.database = result.install / "database";
-        return result;
-    }();
-    return database;
+    }
+    return databases.emplace(scale, result).first->second;
 }
 
 const std::vector<Bytes>& CountryFiles() {
@@ -179,25 +184,36 @@ void BM_CountryFilesUnpack(benchmark::State& state) {
 BENCHMARK(BM_CountryFilesUnpack)->DenseRange(kPacked, kLz4)->Unit(benchmark::kMillisecond);
 
 // The installation without its "badges" folder: every other entry is linked into a scratch folder.
-const fs::path& InstallWithoutBadges() {
-    static const fs::path install = [] {
-        const fs::path folder = BenchDatabase().scratch / "install-without-badges";
+fs::path InstallWithoutBadges(const SBenchDatabase& bench) {
+    const fs::path folder = bench.scratch / "install-without-badges";
+    if (!fs::exists(folder)) {
         fs::create_directories(folder);
-        for (const auto& entry : fs::directory_iterator(BenchDatabase().install)) {
+        for (const auto& entry : fs::directory_iterator(bench.install)) {
             if (entry.path().filename() != "badges") {
                 fs::create_symlink(entry.path(), folder / entry.path().filename());
             }
         }
-        return folder;
-    }();
-    return install;
+    }
+    return folder;
+}
+
+// Arguments: the demo scale, then 1 to carry the installation's badges.
+void ArchiveArguments(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgNames({"scale", "badges"});
+    for (const EDemoScale scale : {EDemoScale::kFull, EDemoScale::kHuge}) {
+        for (const int badges : {0, 1}) {
+            benchmark->Args({static_cast<int>(scale), badges});
+        }
+    }
+    // The export packs on every core: count the CPU time of all threads.
+    benchmark->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 }
 
 void BM_ArchiveExport(benchmark::State& state) {
-    const SBenchDatabase& bench = BenchDatabase();
-    const bool badges = state.range(0) != 0;
+    const SBenchDatabase& bench = BenchDatabase(static_cast<EDemoScale>(state.range(0)));
+    const bool badges = state.range(1) != 0;
     state.SetLabel(badges ? "with badges" : "without badges");
-    kw::CWorld world(badges ? bench.install : InstallWithoutBadges());
+    kw::CWorld world(badges ? bench.install : InstallWithoutBadges(bench));
     world.InitialiseCountries();
     kw::CSilentProgress progress;
     kw::CScriptedUserInterface ui;
@@ -209,15 +225,17 @@ void BM_ArchiveExport(benchmark::State& state) {
     }
     state.counters["archive bytes"] = static_cast<double>(fs::file_size(archive));
 }
-BENCHMARK(BM_ArchiveExport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ArchiveExport)->Apply(ArchiveArguments);
 
 void BM_ArchiveImport(benchmark::State& state) {
-    const SBenchDatabase& bench = BenchDatabase();
+    const SBenchDatabase& bench = BenchDatabase(static_cast<EDemoScale>(state.range(0)));
+    const bool badges = state.range(1) != 0;
+    state.SetLabel(badges ? "with badges" : "without badges");
     kw::CSilentProgress progress;
     kw::CScriptedUserInterface ui;
-    const fs::path archive = bench.scratch / "import.tdb";
+    const fs::path archive = bench.scratch / (badges ? "import.tdb" : "import-without-badges.tdb");
     {
-        kw::CWorld world(bench.install);
+        kw::CWorld world(badges ? bench.install : InstallWithoutBadges(bench));
         world.InitialiseCountries();
         world.Load(bench.database, progress);
         kw::ExportWorld(world, archive, bench.scratch / "Documents", progress, ui);
@@ -229,7 +247,8 @@ void BM_ArchiveImport(benchmark::State& state) {
         world.SetDirectory(bench.scratch / "imported");
         benchmark::DoNotOptimize(kw::ImportWorld(world, archive, false, progress, ui));
     }
+    state.counters["archive bytes"] = static_cast<double>(fs::file_size(archive));
 }
-BENCHMARK(BM_ArchiveImport)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ArchiveImport)->Apply(ArchiveArguments);
 
 }  // namespace

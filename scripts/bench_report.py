@@ -27,7 +27,7 @@ def load_runs(path):
     for run in data["benchmarks"]:
         if run.get("run_type", "iteration") != "iteration":
             continue
-        name = re.sub(r"/iterations:\d+", "", run["name"])
+        name = re.sub(r"/iterations:\d+|/process_time|/real_time", "", run["name"])
         runs[name] = run
     return data["context"], runs
 
@@ -64,7 +64,7 @@ class Report:
         return run["bytes_per_second"] / 1e6 if run and "bytes_per_second" in run else None
 
     def command(self, name):
-        return f"`{self.build}/bench/kwbench --benchmark_filter='^{re.escape(name)}(/iterations:[0-9]+)?$'`"
+        return f"`{self.build}/bench/kwbench --benchmark_filter='^{re.escape(name)}(/iterations:[0-9]+)?(/process_time)?(/real_time)?$'`"
 
 
 def fmt(value, unit, digits=0):
@@ -167,10 +167,11 @@ def main():
     out.append(f"| Unpack the country files | ≥ 1,000 MB/s | {fmt(unpack, 'MB/s')} | n/a | n/a (full only) | "
                f"{ratio(unpack, report.mbps('BM_CountryFilesUnpack/2'))} of zlib 6's speed | "
                f"{verdict(None if unpack is None else unpack >= 1000)} | {report.command('BM_CountryFilesUnpack/0')} |")
-    timed_row("Archive export without badges", 3000, "BM_ArchiveExport/0", None, False)
-    timed_row("Archive export with the demo's badges (no goal)", 3000, "BM_ArchiveExport/1", None,
-              False)
-    timed_row("Archive import", 1000, "BM_ArchiveImport", None, False)
+    for kind, goal in [("Export", 3000), ("Import", 1000)]:
+        for badges, title in [(0, "without badges"), (1, "with the demo's badges")]:
+            timed_row(f"Archive {kind.lower()} {title}", goal,
+                      f"BM_Archive{kind}/scale:{FULL}/badges:{badges}",
+                      f"BM_Archive{kind}/scale:{HUGE}/badges:{badges}", False)
 
     pack, zlib6 = report.mbps("BM_CountryFilesPack/0"), report.mbps("BM_CountryFilesPack/2")
     out.append(f"| Export throughput: packing the country files | ≥ zlib 6 on the same bytes | "

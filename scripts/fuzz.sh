@@ -53,52 +53,54 @@ seed() {
     mv "$input" "$corpus/$target/$(sha1sum "$input" | cut -c1-40)"
 }
 
-if [[ ! -d "$corpus" ]]; then
-    shopt -s nullglob nocaseglob
-    db="$demo/database"
-    for file in "$db"/Country*.sav; do
-        seed country_fuzz "$file"
-    done
-    for file in $(ls "$db"/Country*.sav | head -n 8); do
-        seed kl_fuzz "$file" '\x00\x03\x43\x84\xc5\x06\x47\x88\x09\x0a\x4b\x8c\xcd\x0e\x4f\x90'
-    done
-    seed rules_fuzz "$db/Rules.sav"
-    seed without_fuzz "$db/Without.sav"
-    seed countries_list_fuzz "$db/countries.sav"
-    # The layout byte: bits 0-1 capacity, 0x04 none entry, 0x20 number first, 0x40 colours,
-    # 0x80 name list.
-    seed text_table_fuzz "$db/ger/shoe.txt" '\x21'
-    seed text_table_fuzz "$db/ger/TeamColour.txt" '\x62'
-    seed text_table_fuzz "$db/ger/MerchandiseColour.txt" '\x61'
-    seed text_table_fuzz "$db/ger/faceIDs.txt" '\x07'
-    seed text_table_fuzz "$db/ger/LeagueSystem.txt" '\x06'
-    seed text_table_fuzz "$db/ger/formation.txt" '\x02'
-    seed text_table_fuzz "$db/ger/ClubIDs.txt" '\x06'
-    for file in "$db"/*Names.txt; do
-        seed text_table_fuzz "$file" '\x80'
-    done
-    seed cup_alloc_fuzz "$demo/script/CupAlloc.txt"
-    for file in "$demo"/script/{EuropeanCup,SouthAmCup,QualiEC,WC}.txt; do
-        seed international_fuzz "$file"
-    done
-    seed archive_fuzz "$demo/database.tdb"
-    seed master_file_fuzz "$demo/master.dat" '\x00'
-    for file in "$db"/Country*.sav; do
-        seed packed_codec_fuzz "$file"
-        break
-    done
-    seed packed_codec_fuzz "$db/Rules.sav"
-    for file in $(find "$demo" -iname '*.big' | head -n 4); do
-        seed big_fuzz "$file"
-    done
-    for file in $(find "$demo" -iname '*.tga' | head -n 8); do
-        seed tga_fuzz "$file"
-    done
-    for file in $(find "$demo" -iname '*.bmp' | head -n 8); do
-        seed bmp_fuzz "$file"
-    done
-    shopt -u nullglob nocaseglob
-fi
+# Seeds are named by their hash, so seeding again leaves a grown corpus as it is.
+shopt -s nullglob nocaseglob
+db="$demo/database"
+for file in "$db"/Country*.sav; do
+    seed country_fuzz "$file"
+done
+for file in $(ls "$db"/Country*.sav | head -n 8); do
+    seed kl_fuzz "$file" '\x00\x03\x43\x84\xc5\x06\x47\x88\x09\x0a\x4b\x8c\xcd\x0e\x4f\x90'
+done
+seed rules_fuzz "$db/Rules.sav"
+seed without_fuzz "$db/Without.sav"
+seed countries_list_fuzz "$db/countries.sav"
+# The layout byte: bits 0-1 capacity, 0x04 none entry, 0x20 number first, 0x40 colours,
+# 0x80 name list.
+seed text_table_fuzz "$db/ger/shoe.txt" '\x21'
+seed text_table_fuzz "$db/ger/TeamColour.txt" '\x62'
+seed text_table_fuzz "$db/ger/MerchandiseColour.txt" '\x61'
+seed text_table_fuzz "$db/ger/faceIDs.txt" '\x07'
+seed text_table_fuzz "$db/ger/LeagueSystem.txt" '\x06'
+seed text_table_fuzz "$db/ger/formation.txt" '\x02'
+seed text_table_fuzz "$db/ger/ClubIDs.txt" '\x06'
+for file in "$db"/*Names.txt; do
+    seed text_table_fuzz "$file" '\x80'
+done
+seed cup_alloc_fuzz "$demo/script/CupAlloc.txt"
+for file in "$demo"/script/{EuropeanCup,SouthAmCup,QualiEC,WC}.txt; do
+    seed international_fuzz "$file"
+done
+seed archive_fuzz "$demo/database.tdb"
+seed master_file_fuzz "$demo/master.dat" '\x00'
+for file in "$db"/Country*.sav; do
+    seed packed_codec_fuzz "$file"
+    break
+done
+seed packed_codec_fuzz "$db/Rules.sav"
+for file in $(find "$demo" -iname '*.big' | head -n 4); do
+    seed big_fuzz "$file"
+done
+for file in $(find "$demo" -iname '*.tga' | head -n 8); do
+    seed tga_fuzz "$file"
+done
+# The demo has no BMP badges: the TGA seeds converted stand in for them.
+for file in $(find "$demo" -iname '*.tga' | head -n 8); do
+    "$build/kwtool" tga2bmp "$file" "$build/seed.bmp" >/dev/null
+    seed bmp_fuzz "$build/seed.bmp"
+done
+rm -f "$build/seed.bmp"
+shopt -u nullglob nocaseglob
 
 # --- runs: the smoke run only replays the seeds; a long run adds what it finds to the corpus.
 run() {

@@ -157,7 +157,10 @@ std::string CountryFolder(const CWorld& world, int number) {
     if (number >= 1 && static_cast<std::size_t>(number) <= nations.size()) {
         return nations[static_cast<std::size_t>(number) - 1].code;
     }
-    return "C" + std::to_string(number);
+    // Appended rather than "C" + ...: gcc 12 warns falsely about the operator+ in Release builds.
+    std::string folder = "C";
+    folder += std::to_string(number);
+    return folder;
 }
 
 // A file name from the club's name, with its index so that names stay apart. Letters only: the

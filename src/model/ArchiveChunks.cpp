@@ -26,23 +26,6 @@ EChunkTag TagFromName(const std::array<char, 4>& name) {
     return EChunkTag::Unknown;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
-    const FilePointer file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t block[65536];
-    std::size_t count = 0;
-    while ((count = std::fread(block, 1, sizeof block, file.get())) > 0) {
-        bytes.insert(bytes.end(), block, block + count);
-    }
-    if (std::ferror(file.get())) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 }  // namespace
 
 std::string_view ChunkTagName(EChunkTag tag) {
@@ -76,7 +59,10 @@ bool CArchiveWriter::Write(std::span<const std::uint8_t> bytes) {
 }
 
 bool CArchiveWriter::AddChunk(EChunkTag tag, std::span<const std::uint8_t> payload) {
-    const std::vector<std::uint8_t> packed = PackData(payload);
+    return AddPackedChunk(tag, PackData(payload));
+}
+
+bool CArchiveWriter::AddPackedChunk(EChunkTag tag, std::span<const std::uint8_t> packed) {
     if (packed.empty() || packed.size() > 0x7FFFFFFF) {
         m_failed = true;
         return false;
@@ -89,14 +75,10 @@ bool CArchiveWriter::AddChunk(EChunkTag tag, std::span<const std::uint8_t> paylo
 
 bool CArchiveWriter::AddFileChunk(EChunkTag tag, const std::filesystem::path& file,
                                   std::uint32_t value) {
-    auto bytes = ReadWholeFile(file);
-    if (!bytes) {
-        return false;
-    }
     std::uint8_t prefix[4];
     WriteLittleEndian(prefix, value, 4);
-    bytes->insert(bytes->begin(), prefix, prefix + 4);
-    return AddChunk(tag, *bytes);
+    const auto payload = ReadFilePayload(file, prefix);
+    return payload && AddChunk(tag, *payload);
 }
 
 bool CArchiveWriter::Finish() {
@@ -137,7 +119,7 @@ bool CArchiveReader::Open(const std::filesystem::path& path) {
     return true;
 }
 
-std::optional<SArchiveChunk> CArchiveReader::ReadChunk() {
+std::optional<SArchiveChunk> CArchiveReader::ReadHead() {
     if (!m_file || m_damaged || m_position == m_size) {
         return std::nullopt;
     }
@@ -156,7 +138,15 @@ std::optional<SArchiveChunk> CArchiveReader::ReadChunk() {
     if (chunk.packedLength < 1 || chunk.packedLength > m_size - m_position) {
         return Damaged();
     }
-    std::vector<std::uint8_t> packed(chunk.packedLength);
+    return chunk;
+}
+
+std::optional<SArchiveChunk> CArchiveReader::ReadChunk() {
+    auto chunk = ReadHead();
+    if (!chunk) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> packed(chunk->packedLength);
     if (std::fread(packed.data(), 1, packed.size(), m_file.get()) != packed.size()) {
         return Damaged();
     }
@@ -165,8 +155,39 @@ std::optional<SArchiveChunk> CArchiveReader::ReadChunk() {
     if (!data) {
         return Damaged();
     }
-    chunk.data = std::move(*data);
+    chunk->data = std::move(*data);
     return chunk;
+}
+
+bool CArchiveReader::SkipChunk() {
+    const auto chunk = ReadHead();
+    if (!chunk) {
+        return false;
+    }
+    if (std::fseek(m_file.get(), static_cast<long>(chunk->packedLength), SEEK_CUR) != 0) {
+        m_damaged = true;
+        return false;
+    }
+    m_position += chunk->packedLength;
+    return true;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadFilePayload(const std::filesystem::path& file,
+                                                         std::span<const std::uint8_t> prefix) {
+    const FilePointer stream(std::fopen(file.c_str(), "rb"));
+    if (!stream) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> payload(prefix.begin(), prefix.end());
+    std::uint8_t block[65536];
+    std::size_t count = 0;
+    while ((count = std::fread(block, 1, sizeof block, stream.get())) > 0) {
+        payload.insert(payload.end(), block, block + count);
+    }
+    if (std::ferror(stream.get())) {
+        return std::nullopt;
+    }
+    return payload;
 }
 
 std::optional<SNamedFile> SplitNamedFile(std::span<const std::uint8_t> payload) {

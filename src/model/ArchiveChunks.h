@@ -40,6 +40,8 @@ public:
     bool Create(const std::filesystem::path& path);
     // Packs `payload` into one chunk.
     bool AddChunk(EChunkTag tag, std::span<const std::uint8_t> payload);
+    // Adds a payload packed before; an empty one (the codec failed) fails the archive.
+    bool AddPackedChunk(EChunkTag tag, std::span<const std::uint8_t> packed);
     // A chunk of the 32-bit little-endian `value` followed by the whole file; false when the
     // file cannot be read.
     bool AddFileChunk(EChunkTag tag, const std::filesystem::path& file, std::uint32_t value);
@@ -55,6 +57,10 @@ private:
     std::uint64_t m_length = 0;
     bool m_failed = false;
 };
+
+// The payload of a file chunk: `prefix`, then the whole file; nothing when it cannot be read.
+std::optional<std::vector<std::uint8_t>> ReadFilePayload(const std::filesystem::path& file,
+                                                         std::span<const std::uint8_t> prefix);
 
 struct SArchiveChunk {
     EChunkTag tag = EChunkTag::Unknown;
@@ -72,12 +78,17 @@ public:
     // The next chunk; nothing at the end of the file, at a chunk whose length is 0 or runs past
     // the end, or whose payload does not unpack. Reading stops there.
     std::optional<SArchiveChunk> ReadChunk();
+    // Passes over the next chunk without unpacking it; false where ReadChunk would give nothing
+    // for want of a readable chunk (its payload is not checked).
+    bool SkipChunk();
     std::uint64_t Position() const { return m_position; }
     std::uint64_t Size() const { return m_size; }
     // Every chunk up to the end of the file was read.
     bool ReadToEnd() const { return m_file && !m_damaged && m_position == m_size; }
 
 private:
+    // The next chunk's tag and length, checked against the file; no data.
+    std::optional<SArchiveChunk> ReadHead();
     std::optional<SArchiveChunk> Damaged() {
         m_damaged = true;
         return std::nullopt;

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <vector>
 
 #include "assets/BadgeNames.h"
 #include "model/ArchiveChunks.h"
-#include "platform/Cp1252.h"
+#include "model/ChunkPacker.h"
 #include "platform/Paths.h"
 
 namespace kw {
@@ -22,21 +21,9 @@ std::optional<std::vector<std::uint8_t>> NamedFilePayload(const std::filesystem:
     if (!path) {
         return std::nullopt;
     }
-    const FilePointer file(std::fopen(path->c_str(), "rb"));
-    if (!file) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> payload(name.begin(), name.end());
-    payload.push_back(0);
-    std::uint8_t block[65536];
-    std::size_t count = 0;
-    while ((count = std::fread(block, 1, sizeof block, file.get())) > 0) {
-        payload.insert(payload.end(), block, block + count);
-    }
-    if (std::ferror(file.get())) {
-        return std::nullopt;
-    }
-    return payload;
+    std::vector<std::uint8_t> prefix(name.begin(), name.end());
+    prefix.push_back(0);
+    return ReadFilePayload(*path, prefix);
 }
 
 }  // namespace
@@ -44,7 +31,7 @@ std::optional<std::vector<std::uint8_t>> NamedFilePayload(const std::filesystem:
 CBadge::CBadge(std::filesystem::path directory, std::string pattern)
     : m_directory(std::move(directory)), m_pattern(std::move(pattern)) {}
 
-int CBadge::Export(CArchiveWriter& archive) const {
+int CBadge::Export(CChunkPacker& archive) const {
     std::vector<std::string> names;
     for (const int size : kBadgeSizes) {
         // A path without the size folder names one file for every size: add it once.
@@ -56,8 +43,10 @@ int CBadge::Export(CArchiveWriter& archive) const {
     }
     int added = 0;
     for (const std::string& name : names) {
-        const auto payload = NamedFilePayload(m_directory, name);
-        if (payload && archive.AddChunk(EChunkTag::Badge, *payload)) {
+        const auto chunk = archive.PackOnce((m_directory / name).string(),
+                                            [&] { return NamedFilePayload(m_directory, name); });
+        if (chunk) {
+            archive.Write(EChunkTag::Badge, *chunk);
             ++added;
         }
     }

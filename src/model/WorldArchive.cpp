@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "model/ArchiveChunks.h"
 #include "model/Badge.h"
+#include "model/ChunkPacker.h"
 #include "model/World.h"
 #include "platform/AtomicFile.h"
 #include "platform/ByteOrder.h"
@@ -73,44 +76,79 @@ int ClampToInt(std::uint64_t value) {
     return static_cast<int>(std::min<std::uint64_t>(value, INT_MAX));
 }
 
-bool WriteBelow(const std::filesystem::path& folder, const std::filesystem::path& relative,
-                std::span<const std::uint8_t> bytes) {
-    const std::filesystem::path target = PathForWriting(folder, relative.string());
-    std::error_code error;
-    std::filesystem::create_directories(target.parent_path(), error);
-    return !error &&
-           WriteFileAtomically(
-               target, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-}
+// The folders an import writes to, looked up once rather than for every chunk.
+struct SImportFolders {
+    std::filesystem::path database;
+    std::filesystem::path badges;
+    std::filesystem::path pictures;
+};
 
-// Writes one chunk to its place; chunks that name no safe place are skipped.
-bool StoreChunk(const CWorld& world, const SArchiveChunk& chunk) {
+// Where a chunk's file goes and what it holds.
+struct SChunkFile {
+    std::filesystem::path folder;
+    std::filesystem::path relative;
+    std::span<const std::uint8_t> bytes;
+
+    std::string Key() const { return (folder / relative).string(); }
+};
+
+// Chunks that name no safe place, and chunks of other kinds, have no file.
+std::optional<SChunkFile> ChunkFile(const SImportFolders& folders, const SArchiveChunk& chunk) {
     switch (chunk.tag) {
         case EChunkTag::Country: {
             if (chunk.data.size() < 4) {
-                return true;
+                return std::nullopt;
             }
             const std::uint32_t number = ReadLittleEndian(chunk.data.data(), 4);
             if (number < 1 || number > CWorld::kCountryCount) {
-                return true;
+                return std::nullopt;
             }
-            return WriteBelow(world.Directory(), CountryFileName(static_cast<int>(number)),
-                              std::span(chunk.data).subspan(4));
+            return SChunkFile{folders.database, CountryFileName(static_cast<int>(number)),
+                              std::span(chunk.data).subspan(4)};
         }
         case EChunkTag::Badge:
         case EChunkTag::Picture: {
             const auto file = SplitNamedFile(chunk.data);
             const auto relative = file ? SafeRelativePath(file->name) : std::nullopt;
             if (!relative) {
-                return true;
+                return std::nullopt;
             }
-            const auto folder =
-                InstallFolder(world, chunk.tag == EChunkTag::Badge ? "badges" : "picture");
-            return WriteBelow(folder, *relative, file->bytes);
+            return SChunkFile{chunk.tag == EChunkTag::Badge ? folders.badges : folders.pictures,
+                              *relative, file->bytes};
         }
         default:
-            return true;
+            return std::nullopt;
     }
+}
+
+bool WriteChunkFile(const SChunkFile& file) {
+    const std::filesystem::path target = PathForWriting(file.folder, file.relative.string());
+    std::error_code error;
+    std::filesystem::create_directories(target.parent_path(), error);
+    return !error && WriteFileAtomically(
+                         target, std::string_view(reinterpret_cast<const char*>(file.bytes.data()),
+                                                  file.bytes.size()));
+}
+
+// An archive carries a badge once for every club that uses it, and the colour templates are
+// shared by many clubs. Which chunks are the last for their file (the one that stays when they
+// are written in turn): only those need writing. Counts the chunks up to the first damaged one.
+std::vector<bool> LastChunkPerFile(CArchiveReader& reader, const SImportFolders& folders,
+                                   IProgress& progress) {
+    std::unordered_map<std::string, std::size_t> last;
+    std::size_t count = 0;
+    while (const auto chunk = reader.ReadChunk()) {
+        progress.SetPos(ClampToInt(reader.Position() / 2));
+        if (const auto file = ChunkFile(folders, *chunk)) {
+            last[file->Key()] = count;
+        }
+        ++count;
+    }
+    std::vector<bool> isLast(count, false);
+    for (const auto& [key, index] : last) {
+        isLast[index] = true;
+    }
+    return isLast;
 }
 
 }  // namespace
@@ -141,10 +179,15 @@ bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
 
     const std::string clubStatus(ResourceString(ids::kExportClubStatus));
     const std::filesystem::path badges = InstallFolder(world, "badges");
+    CChunkPacker packer(writer);
     int step = 0;
     for (int number = 1; number <= CWorld::kCountryCount && !progress.IsCancelled(); ++number) {
         if (const auto file = FindExisting(scratch.Path(), CountryFileName(number))) {
-            writer.AddFileChunk(EChunkTag::Country, *file, static_cast<std::uint32_t>(number));
+            std::uint8_t prefix[4];
+            WriteLittleEndian(prefix, static_cast<std::uint32_t>(number), 4);
+            if (auto payload = ReadFilePayload(*file, prefix)) {
+                packer.Write(EChunkTag::Country, packer.Pack(std::move(*payload)));
+            }
         }
         for (const auto& [id, club] : world.Country(number).Clubs()) {
             if (progress.IsCancelled()) {
@@ -153,10 +196,10 @@ bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
             const std::string name(club->Name(world.CurrentLanguage()));
             progress.SetStatus(FormatPrintf(clubStatus.c_str(), name.c_str()));
             progress.SetPos(++step);
-            CBadge(badges, std::string(club->BadgePath().View())).Export(writer);
+            CBadge(badges, std::string(club->BadgePath().View())).Export(packer);
         }
     }
-    if (!writer.Finish()) {
+    if (!packer.Flush() || !writer.Finish()) {
         ui.ShowError(ResourceString(ids::kSaveFailed));
         std::error_code error;
         std::filesystem::remove(archive, error);
@@ -171,6 +214,8 @@ bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, 
         return false;
     }
     world.InitialiseCountries();
+    const SImportFolders folders{world.Directory(), InstallFolder(world, "badges"),
+                                 InstallFolder(world, "picture")};
     CArchiveReader reader;
     bool complete = reader.Open(archive);
     if (complete) {
@@ -178,13 +223,23 @@ bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, 
         std::filesystem::create_directories(world.Directory(), error);
         progress.SetRange(0, ClampToInt(reader.Size()));
         progress.SetStatus(ResourceString(ids::kImportData));
+        const std::vector<bool> isLast = LastChunkPerFile(reader, folders, progress);
+        complete &= reader.ReadToEnd();
+
+        CArchiveReader again;
+        complete &= again.Open(archive);
         // One flush for all the files instead of one per file.
         CAtomicFileBatch batch;
-        while (const auto chunk = reader.ReadChunk()) {
-            progress.SetPos(ClampToInt(reader.Position()));
-            complete &= StoreChunk(world, *chunk);
+        for (const bool write : isLast) {
+            if (write) {
+                const auto chunk = again.ReadChunk();
+                const auto file = chunk ? ChunkFile(folders, *chunk) : std::nullopt;
+                complete &= file && WriteChunkFile(*file);
+            } else {
+                complete &= again.SkipChunk();
+            }
+            progress.SetPos(ClampToInt((reader.Size() + again.Position()) / 2));
         }
-        complete &= reader.ReadToEnd();
         complete &= batch.Commit();
     }
     world.Load(world.Directory(), progress);

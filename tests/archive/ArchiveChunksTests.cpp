@@ -112,6 +112,16 @@ TEST(ArchiveChunks, DamagedChunksStopTheReading) {
         }
         EXPECT_LE(read, 1) << c.what;
         EXPECT_FALSE(reader.ReadToEnd()) << c.what;
+
+        // Skipping checks the heads alike; only the payload goes unchecked.
+        CArchiveReader skipper;
+        ASSERT_TRUE(skipper.Open(dir / "bad.tdb")) << c.what;
+        int skipped = 0;
+        while (skipper.SkipChunk()) {
+            ++skipped;
+        }
+        EXPECT_EQ(skipped, c.what == std::string("not a packed stream") ? 1 : read) << c.what;
+        EXPECT_EQ(skipper.ReadToEnd(), skipped == 1 && read == 0) << c.what;
     }
 }
 

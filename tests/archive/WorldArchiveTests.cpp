@@ -145,6 +145,16 @@ TEST_F(WorldArchive, BadgesTravelPerSizeThatExists) {
     EXPECT_EQ(badges, (std::vector<std::string>{"color/Badge256/club.tga=big",
                                                 "color/Badge64/club.tga=small"}));
 
+    // A file that two clubs share travels with each of them, as a reader of the archive expects.
+    CClub& neighbour = *world.Country(5).Clubs().begin()->second;
+    neighbour.SetBadgePath("color\\Badge256\\club.tga");
+    ASSERT_TRUE(ExportWorld(world, archive, Documents(), progress, ui));
+    const auto chunks = ReadChunks(archive);
+    EXPECT_EQ(
+        std::count_if(chunks.begin(), chunks.end(),
+                      [](const SArchiveChunk& chunk) { return chunk.tag == EChunkTag::Badge; }),
+        4);
+
     const TempDir otherInstall;
     CWorld imported(otherInstall.Path());
     Prepare(imported);
@@ -214,6 +224,26 @@ TEST_F(WorldArchive, ImportAsksFirstAndOnlyYesProceeds) {
     ui.QueueAnswer(true);
     EXPECT_TRUE(ImportWorld(world, archive, true, progress, ui));
     EXPECT_EQ(ReadFile(work / "db" / CountryFile(7)), "seven");
+}
+
+// Badges that many clubs share arrive once per club: only the last chunk naming a file counts,
+// as if each were written in turn, and nothing after a damaged chunk.
+TEST_F(WorldArchive, RepeatedFilesEndAsTheirLastChunkBeforeAnyDamage) {
+    const fs::path archive = work / "repeated.tdb";
+    const std::string broken = "BADG" + LittleEndian(9) + std::string(9, 'z');
+    WriteFile(archive, Archive(Chunk("BADG", std::string("c/a.tga\0one", 11)) +
+                               Chunk("COUN", LittleEndian(7) + "first") +
+                               Chunk("BADG", std::string("c\\b.tga\0bee", 11)) +
+                               Chunk("BADG", std::string("c/a.tga\0two", 11)) +
+                               Chunk("COUN", LittleEndian(7) + "second") +
+                               Chunk("PLIM", std::string("c/a.tga\0picture", 15)) + broken +
+                               Chunk("BADG", std::string("c/a.tga\0late", 12))));
+    world.SetDirectory(work / "db");
+    EXPECT_FALSE(ImportWorld(world, archive, false, progress, ui));
+    EXPECT_EQ(ReadFile(install / "badges/c/a.tga"), "two");
+    EXPECT_EQ(ReadFile(install / "badges/c/b.tga"), "bee");
+    EXPECT_EQ(ReadFile(install / "picture/c/a.tga"), "picture");
+    EXPECT_EQ(ReadFile(work / "db" / CountryFile(7)), "second");
 }
 
 // Each file is replaced whole: an archive damaged half-way or a failing write leaves every file
