@@ -15,10 +15,14 @@ std::vector<std::uint8_t> Table(const CNamePools& pools, int group, int kind) {
     CBinaryWriter out;
     pools.WriteTable(out, group, kind);
     EXPECT_EQ(out.RunningSize(), pools.TableSize(group, kind));
-    EXPECT_TRUE(out.BeginWriting());
+    std::vector<std::uint8_t> bytes;
+    EXPECT_TRUE(out.BeginWriting([&bytes](std::span<const std::uint8_t> piece) {
+        bytes.insert(bytes.end(), piece.begin(), piece.end());
+        return true;
+    }));
     pools.WriteTable(out, group, kind);
-    const auto bytes = out.Result();
-    return {bytes.begin(), bytes.end()};
+    EXPECT_TRUE(out.FinishWriting());
+    return bytes;
 }
 
 TEST(NamePools, APoolWithOnlyTheSpaceKeepsItsCountAndListsIt) {

@@ -46,7 +46,6 @@ private:
     void CountingPass();
     void WritingPass();
     void WriteNameTables();
-    bool WriteFile();
 
     CWorld& m_world;
     const SMasterRequest& m_request;
@@ -123,16 +122,6 @@ void CMasterBuild::WritingPass() {
     }
 }
 
-bool CMasterBuild::WriteFile() {
-    const std::span<const std::uint8_t> bytes = m_out.Result();
-    if (bytes.empty()) {
-        return false;
-    }
-    return WriteFileAtomically(
-        m_request.output,
-        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-}
-
 EMasterResult CMasterBuild::Run() {
     m_progress.SetVisible(true);
     m_progress.EnableCancel(false);
@@ -170,12 +159,19 @@ EMasterResult CMasterBuild::Run() {
         return EMasterResult::kNoCupFormats;
     }
     CountingPass();
-    if (!m_out.BeginWriting()) {
+    // The writing pass streams into a temporary file: the previous master file stays until the
+    // new one is complete.
+    CAtomicFile file(m_request.output);
+    const auto sink = [&file](std::span<const std::uint8_t> bytes) {
+        return file.Write(
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    };
+    if (!file.Open() || !m_out.BeginWriting(sink)) {
         ReportError(ResourceString(ids::kSaveFailed));
         return EMasterResult::kWriteFailed;
     }
     WritingPass();
-    if (!WriteFile()) {
+    if (!m_out.FinishWriting() || !file.Commit()) {
         ReportError(ResourceString(ids::kSaveFailed));
         return EMasterResult::kWriteFailed;
     }
