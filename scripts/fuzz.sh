@@ -27,7 +27,7 @@ if (($#)); then
     targets=("$@")
 fi
 
-CXX=clang++ cmake -S "$repo" -B "$build" -G Ninja -DKW_BUILD_GUI=OFF -DKW_BUILD_BENCH=OFF \
+cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKW_BUILD_GUI=OFF -DKW_BUILD_BENCH=OFF \
     -DKW_SANITIZE=ON >/dev/null
 ninja -C "$build" -j"$jobs" kwtool "${targets[@]}"
 

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Sets up and builds the editor, then runs every test: first the core tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the whole suite.
+# Sets up and builds the editor, then runs every test: the core tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, every fuzz target once over its seed corpus (the same clang build),
+# the threaded core tests under ThreadSanitizer, and last the whole suite.
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$repo/scripts/setup.sh"
 
-kw_configure_and_build "$repo/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DKW_SANITIZE=ON \
-    -DKW_BUILD_GUI=OFF -DKW_BUILD_BENCH=OFF
-ctest --test-dir "$repo/build-sanitize" -L core --output-on-failure -j2
+# One clang build serves the sanitized core tests and the fuzz targets: the core is compiled once.
+sanitize_dir="$repo/build-sanitize"
+kw_configure_and_build "$sanitize_dir" -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKW_SANITIZE=ON -DKW_BUILD_GUI=OFF -DKW_BUILD_BENCH=OFF
+ctest --test-dir "$sanitize_dir" -L core --output-on-failure -j2
+KW_FUZZ_BUILD_DIR="$sanitize_dir" bash "$repo/scripts/fuzz.sh" --smoke
+
+bash "$repo/scripts/tsan.sh"
 
 ctest --test-dir "$build_dir" --output-on-failure -j2
