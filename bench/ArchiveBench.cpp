@@ -69,20 +69,21 @@ const SBenchDatabase& BenchDatabase(EDemoScale scale = EDemoScale::kFull) {
     return databases.emplace(scale, result).first->second;
 }
 
-const std::vector<Bytes>& CountryFiles() {
-    static const std::vector<Bytes> files = [] {
-        std::vector<Bytes> result;
-        for (const auto& entry : fs::directory_iterator(BenchDatabase().database)) {
-            const std::string name = entry.path().filename().string();
-            if (name.rfind("Country", 0) == 0 || name.rfind("country", 0) == 0) {
-                std::ifstream in(entry.path(), std::ios::binary);
-                result.emplace_back(std::istreambuf_iterator<char>(in),
-                                    std::istreambuf_iterator<char>());
-            }
+const std::vector<Bytes>& CountryFiles(EDemoScale scale) {
+    static std::map<EDemoScale, std::vector<Bytes>> files;
+    if (const auto found = files.find(scale); found != files.end()) {
+        return found->second;
+    }
+    std::vector<Bytes> result;
+    for (const auto& entry : fs::directory_iterator(BenchDatabase(scale).database)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("Country", 0) == 0 || name.rfind("country", 0) == 0) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            result.emplace_back(std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>());
         }
-        return result;
-    }();
-    return files;
+    }
+    return files.emplace(scale, std::move(result)).first->second;
 }
 
 enum Codec { kPacked, kZlib1, kZlib6, kZstd, kLz4 };
@@ -138,6 +139,17 @@ void Decompress(Codec codec, const Bytes& packed, Bytes& out) {
     }
 }
 
+// Arguments: the codec, then the demo scale whose country files it packs.
+void CodecArguments(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgNames({"codec", "scale"});
+    for (const EDemoScale scale : {EDemoScale::kFull, EDemoScale::kHuge}) {
+        for (int codec = kPacked; codec <= kLz4; ++codec) {
+            benchmark->Args({codec, static_cast<int>(scale)});
+        }
+    }
+    benchmark->Unit(benchmark::kMillisecond);
+}
+
 void Label(benchmark::State& state, std::size_t raw, std::size_t packed) {
     static const char* const kNames[] = {"packed codec", "zlib 1", "zlib 6", "zstd 3", "lz4"};
     state.SetLabel(kNames[state.range(0)]);
@@ -147,7 +159,8 @@ void Label(benchmark::State& state, std::size_t raw, std::size_t packed) {
 
 void BM_CountryFilesPack(benchmark::State& state) {
     const auto codec = static_cast<Codec>(state.range(0));
-    const std::vector<Bytes>& files = CountryFiles();  // generated outside the timing
+    // generated outside the timing
+    const std::vector<Bytes>& files = CountryFiles(static_cast<EDemoScale>(state.range(1)));
     std::size_t raw = 0;
     std::size_t packed = 0;
     for (auto _ : state) {
@@ -160,7 +173,7 @@ void BM_CountryFilesPack(benchmark::State& state) {
     }
     Label(state, raw, packed);
 }
-BENCHMARK(BM_CountryFilesPack)->DenseRange(kPacked, kLz4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountryFilesPack)->Apply(CodecArguments);
 
 void BM_CountryFilesUnpack(benchmark::State& state) {
     const auto codec = static_cast<Codec>(state.range(0));
@@ -168,7 +181,7 @@ void BM_CountryFilesUnpack(benchmark::State& state) {
     std::vector<Bytes> out;
     std::size_t raw = 0;
     std::size_t packedTotal = 0;
-    for (const Bytes& file : CountryFiles()) {
+    for (const Bytes& file : CountryFiles(static_cast<EDemoScale>(state.range(1)))) {
         packed.push_back(Compress(codec, file));
         out.emplace_back(file.size());
         raw += file.size();
@@ -181,7 +194,7 @@ void BM_CountryFilesUnpack(benchmark::State& state) {
     }
     Label(state, raw, packedTotal);
 }
-BENCHMARK(BM_CountryFilesUnpack)->DenseRange(kPacked, kLz4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountryFilesUnpack)->Apply(CodecArguments);
 
 // The installation without its "badges" folder: every other entry is linked into a scratch folder.
 fs::path InstallWithoutBadges(const SBenchDatabase& bench) {

@@ -10,7 +10,7 @@ source "$repo/scripts/setup.sh"
 # One clang build serves the sanitized core tests and the fuzz targets: the core is compiled once.
 sanitize_dir="$repo/build-sanitize"
 kw_configure_and_build "$sanitize_dir" -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKW_SANITIZE=ON -DKW_BUILD_GUI=OFF -DKW_BUILD_BENCH=OFF
+    -DCMAKE_BUILD_TYPE=Debug -DKW_SANITIZE=ON -DKW_BUILD_GUI=OFF -DKW_BUILD_BENCH=OFF
 ctest --test-dir "$sanitize_dir" -L core --output-on-failure -j2
 KW_FUZZ_BUILD_DIR="$sanitize_dir" bash "$repo/scripts/fuzz.sh" --smoke
 
