@@ -33,6 +33,9 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
+# Compiler results are shared between checkouts in other folders (a fresh clone reuses them).
+export CCACHE_BASEDIR="$repo" CCACHE_NOHASHDIR=true
+
 kw_configure_and_build() {
     local dir="$1"
     shift
