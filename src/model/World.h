@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "competition/CupFormat.h"
@@ -102,7 +103,9 @@ public:
 
     CPlayer* Person(std::uint32_t id);
     const CPlayer* Person(std::uint32_t id) const;
-    const std::map<std::uint32_t, std::unique_ptr<CPlayer>>& Persons() const { return m_persons; }
+    const std::unordered_map<std::uint32_t, std::unique_ptr<CPlayer>>& Persons() const {
+        return m_persons;
+    }
     // With `fresh`, an id of 0 or one already taken is replaced by NextFreePersonId and the pair
     // is entered in the id remap table; without it the id is kept unless another person holds
     // it, since two persons never share an id.
@@ -163,7 +166,8 @@ private:
     std::filesystem::path m_installDirectory;
     std::filesystem::path m_directory = "database";
     std::vector<std::unique_ptr<CCountry>> m_countries;
-    std::map<std::uint32_t, std::unique_ptr<CPlayer>> m_persons;
+    // Looked up for every squad entry, record and master-file reference: hashed, not ordered.
+    std::unordered_map<std::uint32_t, std::unique_ptr<CPlayer>> m_persons;
     CWithoutClubList m_withoutClub{*this};
     std::map<std::uint32_t, std::unique_ptr<CManager>> m_managers;
     std::map<std::uint32_t, std::unique_ptr<CDBCompetition>> m_competitions;
