@@ -94,7 +94,8 @@ protected:
 };
 
 TEST_F(SaveFault, SaveInterruptedAtAnyFileLeavesEachFileOldOrNewAndTheDatabaseLoadable) {
-    for (const auto& [failing, bytes] : m_new) {
+    for (const auto& entry : m_new) {
+        const std::string& failing = entry.first;
         WriteFolder(m_database.Path(), m_old);
         SetWriteFaultForTesting(
             [&failing](const fs::path& target) { return target.filename() == failing; });
