@@ -73,14 +73,6 @@ bool CArchiveWriter::AddPackedChunk(EChunkTag tag, std::span<const std::uint8_t>
     return Write(head) && Write(packed);
 }
 
-bool CArchiveWriter::AddFileChunk(EChunkTag tag, const std::filesystem::path& file,
-                                  std::uint32_t value) {
-    std::uint8_t prefix[4];
-    WriteLittleEndian(prefix, value, 4);
-    const auto payload = ReadFilePayload(file, prefix);
-    return payload && AddChunk(tag, *payload);
-}
-
 bool CArchiveWriter::Finish() {
     if (!m_file) {
         return false;

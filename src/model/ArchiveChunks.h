@@ -42,9 +42,6 @@ public:
     bool AddChunk(EChunkTag tag, std::span<const std::uint8_t> payload);
     // Adds a payload packed before; an empty one (the codec failed) fails the archive.
     bool AddPackedChunk(EChunkTag tag, std::span<const std::uint8_t> packed);
-    // A chunk of the 32-bit little-endian `value` followed by the whole file; false when the
-    // file cannot be read.
-    bool AddFileChunk(EChunkTag tag, const std::filesystem::path& file, std::uint32_t value);
     // Writes the total length into the header and closes the file.
     bool Finish();
     // Any write so far failed.

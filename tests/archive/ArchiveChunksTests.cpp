@@ -24,8 +24,11 @@ TEST(ArchiveChunks, ChunksRoundTripAndTheHeaderStatesTheFileSize) {
     ASSERT_TRUE(writer.Create(dir / "a.tdb"));
     ASSERT_TRUE(writer.AddChunk(EChunkTag::Badge, Bytes(std::string("x/y.tga\0data", 12))));
     WriteFile(dir / "c.sav", "country");
-    ASSERT_TRUE(writer.AddFileChunk(EChunkTag::Country, dir / "c.sav", 0x01020304));
-    EXPECT_FALSE(writer.AddFileChunk(EChunkTag::Country, dir / "missing.sav", 1));
+    const std::uint8_t number[] = {4, 3, 2, 1};
+    const auto payload = ReadFilePayload(dir / "c.sav", number);
+    ASSERT_TRUE(payload);
+    ASSERT_TRUE(writer.AddChunk(EChunkTag::Country, *payload));
+    EXPECT_FALSE(ReadFilePayload(dir / "missing.sav", number));
     ASSERT_TRUE(writer.Finish());
 
     const std::string file = ReadFile(dir / "a.tdb");
