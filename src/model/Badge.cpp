@@ -31,7 +31,7 @@ std::optional<std::vector<std::uint8_t>> NamedFilePayload(const std::filesystem:
 CBadge::CBadge(std::filesystem::path directory, std::string pattern)
     : m_directory(std::move(directory)), m_pattern(std::move(pattern)) {}
 
-int CBadge::Export(CChunkPacker& archive) const {
+std::vector<std::string> CBadge::FileNames() const {
     std::vector<std::string> names;
     for (const int size : kBadgeSizes) {
         // A path without the size folder names one file for every size: add it once.
@@ -41,10 +41,20 @@ int CBadge::Export(CChunkPacker& archive) const {
             names.push_back(std::move(name));
         }
     }
+    return names;
+}
+
+void CBadge::ExpectExport(CChunkPacker& archive) const {
+    for (const std::string& name : FileNames()) {
+        archive.ExpectShared((m_directory / name).string());
+    }
+}
+
+int CBadge::Export(CChunkPacker& archive) const {
     int added = 0;
-    for (const std::string& name : names) {
-        const auto chunk = archive.PackOnce((m_directory / name).string(),
-                                            [&] { return NamedFilePayload(m_directory, name); });
+    for (const std::string& name : FileNames()) {
+        const auto chunk = archive.UseShared((m_directory / name).string(),
+                                             [&] { return NamedFilePayload(m_directory, name); });
         if (chunk) {
             archive.Write(EChunkTag::Badge, *chunk);
             ++added;

@@ -34,15 +34,30 @@ CChunkPacker::PackedChunk CChunkPacker::Pack(std::vector<std::uint8_t> payload) 
     return result;
 }
 
-std::optional<CChunkPacker::PackedChunk> CChunkPacker::PackOnce(
+void CChunkPacker::ExpectShared(const std::string& key) {
+    ++m_shared[key].usesLeft;
+}
+
+std::optional<CChunkPacker::PackedChunk> CChunkPacker::UseShared(
     const std::string& key, const std::function<std::optional<std::vector<std::uint8_t>>()>& read) {
-    const auto [entry, added] = m_packedOnce.try_emplace(key);
-    if (added) {
+    const auto entry = m_shared.find(key);
+    if (entry == m_shared.end()) {
+        auto payload = read();
+        return payload ? std::optional(Pack(std::move(*payload))) : std::nullopt;
+    }
+    SShared& shared = entry->second;
+    if (!shared.read) {
+        shared.read = true;
         if (auto payload = read()) {
-            entry->second = Pack(std::move(*payload));
+            shared.chunk = Pack(std::move(*payload));
         }
     }
-    return entry->second;
+    const bool readable = shared.chunk.has_value();
+    PackedChunk chunk = readable ? *shared.chunk : PackedChunk();
+    if (--shared.usesLeft <= 0) {
+        m_shared.erase(entry);
+    }
+    return readable ? std::optional(std::move(chunk)) : std::nullopt;
 }
 
 void CChunkPacker::Write(EChunkTag tag, PackedChunk chunk) {

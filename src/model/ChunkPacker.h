@@ -32,9 +32,12 @@ public:
 
     // Starts packing `payload`. The result may be written any number of times.
     PackedChunk Pack(std::vector<std::uint8_t> payload);
-    // Packs what `read` gives once per `key` (files many clubs share); nothing when it gives
-    // nothing, then or on an earlier call with the key.
-    std::optional<PackedChunk> PackOnce(
+    // Files that several chunks carry (the badges many clubs share) are read and packed once:
+    // every coming use of `key` is announced first, the first UseShared reads and packs, the
+    // later ones get the same chunk, and the chunk is let go after the last announced use. A key
+    // used more often than announced is read and packed again. Nothing when `read` gives nothing.
+    void ExpectShared(const std::string& key);
+    std::optional<PackedChunk> UseShared(
         const std::string& key,
         const std::function<std::optional<std::vector<std::uint8_t>>()>& read);
     // Appends a chunk to the archive once it and every chunk before it are packed. Only a few
@@ -44,6 +47,11 @@ public:
     bool Flush();
 
 private:
+    struct SShared {
+        int usesLeft = 0;
+        bool read = false;
+        std::optional<PackedChunk> chunk;
+    };
     struct SWaiting {
         EChunkTag tag;
         PackedChunk chunk;
@@ -52,7 +60,7 @@ private:
     void Work();
 
     CArchiveWriter& m_writer;
-    std::unordered_map<std::string, std::optional<PackedChunk>> m_packedOnce;
+    std::unordered_map<std::string, SShared> m_shared;
     std::deque<SWaiting> m_waiting;
     std::size_t m_maxWaiting;
 

@@ -180,6 +180,11 @@ bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
     const std::string clubStatus(ResourceString(ids::kExportClubStatus));
     const std::filesystem::path badges = InstallFolder(world, "badges");
     CChunkPacker packer(writer);
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        for (const auto& [id, club] : world.Country(number).Clubs()) {
+            CBadge(badges, std::string(club->BadgePath().View())).ExpectExport(packer);
+        }
+    }
     int step = 0;
     for (int number = 1; number <= CWorld::kCountryCount && !progress.IsCancelled(); ++number) {
         if (const auto file = FindExisting(scratch.Path(), CountryFileName(number))) {

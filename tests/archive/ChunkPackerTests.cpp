@@ -60,7 +60,10 @@ TEST(ChunkPacker, WritesTheBytesOfASingleThreadedArchiveWhateverTheThreads) {
         {
             CChunkPacker packer(writer, threads);
             for (const std::size_t index : order) {
-                const auto chunk = packer.PackOnce(std::to_string(index), [&] {
+                packer.ExpectShared(std::to_string(index));
+            }
+            for (const std::size_t index : order) {
+                const auto chunk = packer.UseShared(std::to_string(index), [&] {
                     ++reads[index];
                     return std::optional(payloads[index]);
                 });
@@ -77,7 +80,9 @@ TEST(ChunkPacker, WritesTheBytesOfASingleThreadedArchiveWhateverTheThreads) {
     }
 }
 
-TEST(ChunkPacker, AFileThatCannotBeReadIsAskedForOnce) {
+// A shared file is read once for all its announced uses, even when it cannot be read, and
+// let go after the last; a file nobody announced is read at every use.
+TEST(ChunkPacker, SharedFilesAreReadOnceForTheirAnnouncedUses) {
     const TempDir dir;
     CArchiveWriter writer;
     ASSERT_TRUE(writer.Create(dir / "a.tdb"));
@@ -87,9 +92,28 @@ TEST(ChunkPacker, AFileThatCannotBeReadIsAskedForOnce) {
         ++reads;
         return std::optional<std::vector<std::uint8_t>>();
     };
-    EXPECT_FALSE(packer.PackOnce("gone.tga", missing));
-    EXPECT_FALSE(packer.PackOnce("gone.tga", missing));
+    packer.ExpectShared("gone.tga");
+    packer.ExpectShared("gone.tga");
+    EXPECT_FALSE(packer.UseShared("gone.tga", missing));
+    EXPECT_FALSE(packer.UseShared("gone.tga", missing));
     EXPECT_EQ(reads, 1);
+
+    const auto present = [&] {
+        ++reads;
+        return std::optional(std::vector<std::uint8_t>{'t', 'g', 'a'});
+    };
+    reads = 0;
+    packer.ExpectShared("shared.tga");
+    packer.ExpectShared("shared.tga");
+    const auto first = packer.UseShared("shared.tga", present);
+    const auto second = packer.UseShared("shared.tga", present);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->get(), second->get());
+    EXPECT_EQ(reads, 1);
+    EXPECT_TRUE(packer.UseShared("shared.tga", present));  // past its announced uses
+    EXPECT_TRUE(packer.UseShared("alone.tga", present));
+    EXPECT_TRUE(packer.UseShared("alone.tga", present));
+    EXPECT_EQ(reads, 4);
     EXPECT_TRUE(packer.Flush());
 }
 
