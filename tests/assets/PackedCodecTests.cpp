@@ -62,13 +62,13 @@ Bytes ImageRows(std::mt19937& random, std::size_t count) {
 
 // The hand-made country files of the countries tests, as a real sample of KL text.
 Bytes FixtureCountryFiles() {
-    const auto folder =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "countries/data/database";
+    const auto folder = std::filesystem::path(KW_COUNTRIES_DATA) / "database";
     Bytes all;
     for (int number = 5; number <= 8; ++number) {
         std::ifstream in(folder / ("Country" + std::to_string(number) + ".sav"), std::ios::binary);
         all.insert(all.end(), std::istreambuf_iterator<char>(in), {});
     }
+    EXPECT_FALSE(all.empty()) << "no country files in " << folder;
     return all;
 }
 
@@ -97,7 +97,7 @@ std::vector<Bytes> Corpus() {
                 corpus.push_back(Bytes(size, static_cast<std::uint8_t>(i)));
                 break;
             default: {
-                const std::size_t start = random() % country.size();
+                const std::size_t start = random() % std::max<std::size_t>(country.size(), 1);
                 Bytes slice(country.begin() + static_cast<std::ptrdiff_t>(start), country.end());
                 slice.resize(std::min(size, slice.size()));
                 corpus.push_back(std::move(slice));
