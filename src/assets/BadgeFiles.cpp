@@ -1,7 +1,5 @@
 #include "assets/BadgeFiles.h"
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -9,24 +7,12 @@
 #include "assets/OrvelBig.h"
 #include "assets/Tga.h"
 #include "platform/Cp1252.h"
+#include "platform/FileContents.h"
 #include "platform/Paths.h"
 
 namespace kw {
 
 namespace {
-
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                    std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        return std::nullopt;
-    }
-    return bytes;
-}
 
 bool InArchive(const COrvelBig& archive, std::string_view relativePath) {
     return archive.IsOpen() && archive.FindIndex(BadgeArchiveName(relativePath)) >= 0;
@@ -77,7 +63,7 @@ std::optional<std::vector<std::uint8_t>> LoadBadgeBitmap(
         return std::nullopt;
     }
     if (const auto loose = FindLooseBadge(badgeDirectory, relativePath)) {
-        if (const auto bytes = ReadWholeFile(*loose)) {
+        if (const auto bytes = ReadFileBytes(*loose)) {
             if (auto dib = ConvertTgaToDib(*bytes)) {
                 return dib;
             }

@@ -6,6 +6,7 @@
 
 #include "platform/ByteOrder.h"
 #include "platform/Cp1252.h"
+#include "platform/FileContents.h"
 #include "storage/PackedCodec.h"
 
 namespace kw {
@@ -166,18 +167,9 @@ bool CArchiveReader::SkipChunk() {
 
 std::optional<std::vector<std::uint8_t>> ReadFilePayload(const std::filesystem::path& file,
                                                          std::span<const std::uint8_t> prefix) {
-    const FilePointer stream(std::fopen(file.c_str(), "rb"));
-    if (!stream) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> payload(prefix.begin(), prefix.end());
-    std::uint8_t block[65536];
-    std::size_t count = 0;
-    while ((count = std::fread(block, 1, sizeof block, stream.get())) > 0) {
-        payload.insert(payload.end(), block, block + count);
-    }
-    if (std::ferror(stream.get())) {
-        return std::nullopt;
+    auto payload = ReadFileBytes(file);
+    if (payload) {
+        payload->insert(payload->begin(), prefix.begin(), prefix.end());
     }
     return payload;
 }

@@ -10,6 +10,7 @@
 #include "competition/Pool.h"
 #include "model/CountriesList.h"
 #include "platform/AtomicFile.h"
+#include "platform/FileContents.h"
 #include "platform/Paths.h"
 #include "platform/Progress.h"
 #include "platform/StringTable.h"
@@ -22,19 +23,6 @@ namespace {
 
 std::string CountryFileName(int number) {
     return FormatPrintf("Country%d.sav", number);
-}
-
-std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::string content;
-    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-        char block[65536];
-        std::size_t count;
-        while ((count = std::fread(block, 1, sizeof block, file)) > 0) {
-            content.append(block, count);
-        }
-        std::fclose(file);
-    }
-    return content;
 }
 
 // A database name becomes one folder: it must not climb out of the databases folder.
@@ -90,7 +78,8 @@ bool CWorld::ReadCountriesList() {
     if (!path) {
         return false;
     }
-    const std::vector<SCountriesListEntry> entries = ParseCountriesList(ReadWholeFile(*path));
+    const std::vector<SCountriesListEntry> entries =
+        ParseCountriesList(ReadFileText(*path).value_or(""));
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const SCountriesListEntry& entry = entries[i];
         CCountry& country = Country(static_cast<int>(i) + 1);

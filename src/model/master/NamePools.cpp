@@ -1,10 +1,9 @@
 #include "model/master/NamePools.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "model/master/BinaryWriter.h"
+#include "platform/FileContents.h"
 #include "platform/Paths.h"
 
 namespace kw {
@@ -13,16 +12,6 @@ namespace {
 
 int ClampGroup(int group) {
     return group >= 0 && group < CNamePools::kGroupCount ? group : 0;
-}
-
-std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream) {
-        return {};
-    }
-    std::ostringstream data;
-    data << stream.rdbuf();
-    return data.str();
 }
 
 }  // namespace
@@ -63,7 +52,7 @@ void CNamePools::LoadNameFiles(const std::filesystem::path& folder) {
     };
     for (const auto& [name, kind] : kFiles) {
         if (const auto path = FindExisting(folder, name)) {
-            LoadNameFile(kind, ReadWholeFile(*path));
+            LoadNameFile(kind, ReadFileText(*path).value_or(""));
         }
     }
 }
