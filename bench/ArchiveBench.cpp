@@ -17,7 +17,7 @@
 
 #include "DemoInstallations.h"
 #include "model/World.h"
-#include "model/WorldArchive.h"
+#include "exports/archive/WorldArchive.h"
 #include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
 #include "storage/PackedCodec.h"

@@ -6,7 +6,7 @@
 
 #include "DemoInstallations.h"
 #include "model/World.h"
-#include "model/master/MasterExport.h"
+#include "exports/master/MasterExport.h"
 #include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
 

@@ -10,7 +10,7 @@
 #include "model/Country.h"
 #include "model/Player.h"
 #include "model/World.h"
-#include "model/WorldStatistics.h"
+#include "reports/WorldStatistics.h"
 
 namespace {
 

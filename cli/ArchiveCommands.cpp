@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "KwTool.h"
-#include "model/ArchiveChunks.h"
+#include "exports/archive/ArchiveChunks.h"
 #include "model/World.h"
-#include "model/WorldArchive.h"
+#include "exports/archive/WorldArchive.h"
 #include "platform/Console.h"
 #include "platform/Cp1252.h"
 #include "platform/Environment.h"

@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "KwTool.h"
-#include "assets/BadgeCheck.h"
+#include "reports/BadgeCheck.h"
 #include "assets/OrvelBig.h"
 #include "assets/Tga.h"
 #include "model/World.h"
 #include "platform/AtomicFile.h"
 #include "platform/Console.h"
 #include "platform/Cp1252.h"
-#include "storage/GlobalTools.h"
+#include "assets/GlobalTools.h"
 
 namespace kwtool {
 

@@ -12,8 +12,8 @@
 #include "competition/Competition.h"
 #include "competition/CompetitionText.h"
 #include "model/World.h"
-#include "model/WorldDump.h"
-#include "model/WorldStatistics.h"
+#include "exports/WorldDump.h"
+#include "reports/WorldStatistics.h"
 #include "platform/Console.h"
 #include "platform/Cp1252.h"
 

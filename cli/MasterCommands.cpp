@@ -9,8 +9,8 @@
 
 #include "KwTool.h"
 #include "model/World.h"
-#include "model/master/MasterExport.h"
-#include "model/master/MasterFileReader.h"
+#include "exports/master/MasterExport.h"
+#include "exports/master/MasterFileReader.h"
 #include "platform/Console.h"
 
 namespace kwtool {

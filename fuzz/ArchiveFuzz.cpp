@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "FuzzFile.h"
-#include "model/ArchiveChunks.h"
+#include "exports/archive/ArchiveChunks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     kw::CArchiveReader reader;

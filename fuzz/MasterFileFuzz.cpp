@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "model/master/MasterFileReader.h"
+#include "exports/master/MasterFileReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {

@@ -1,9 +1,5 @@
 #include "app/BatchBuild.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <system_error>
 
 #include "app/DatabaseSlots.h"
@@ -26,13 +22,16 @@ void EnterBatchDirectory(SAppContext& context, std::FILE* err) {
     if (path.empty()) {
         return;
     }
-    if (chdir(path.c_str()) != 0) {
+    // A relative path is taken from the installation folder, as if the process had entered it.
+    const std::filesystem::path directory = context.workingDirectory / path;
+    std::error_code error;
+    if (!std::filesystem::is_directory(directory, error)) {
         std::fprintf(err, "Cannot enter the batch directory %s (%s); staying in %s\n", path.c_str(),
-                     std::strerror(errno), context.workingDirectory.c_str());
+                     error ? error.message().c_str() : "not a folder",
+                     context.workingDirectory.c_str());
         return;
     }
-    std::error_code error;
-    context.workingDirectory = LongPath(std::filesystem::current_path(error));
+    context.workingDirectory = LongPath(directory.lexically_normal());
 }
 
 }  // namespace

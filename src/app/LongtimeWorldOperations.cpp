@@ -3,7 +3,7 @@
 #include <string>
 
 #include "model/World.h"
-#include "model/WorldArchive.h"
+#include "exports/archive/WorldArchive.h"
 #include "platform/StringTable.h"
 
 namespace kw {

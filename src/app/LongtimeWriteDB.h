@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/LongtimeOperation.h"
-#include "model/master/MasterExport.h"
+#include "exports/master/MasterExport.h"
 
 namespace kw {
 

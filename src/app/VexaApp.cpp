@@ -1,7 +1,5 @@
 #include "app/VexaApp.h"
 
-#include <unistd.h>
-
 #include <clocale>
 #include <system_error>
 
@@ -42,19 +40,24 @@ int CVexaApp::Run(std::span<const std::string> arguments, IUserInterface& ui,
         return kExitCode;
     }
 
+    // The process never changes its working folder: every path is formed from this one.
+    m_context.workingDirectory = m_context.startDirectory;
     if (const auto install = ConfiguredInstallDirectory()) {
         std::error_code error;
-        if (std::filesystem::is_directory(*install, error) && chdir(install->c_str()) == 0) {
+        if (std::filesystem::is_directory(*install, error)) {
+            m_context.workingDirectory = LongPath(std::filesystem::absolute(*install, error));
             m_context.installationConfigured = true;
         }
     }
     if (!m_context.installationConfigured && m_fallback &&
-        !FindExisting(CurrentDirectory(), "database/countries.sav")) {
-        if (const auto fallback = m_fallback(); fallback && chdir(fallback->c_str()) == 0) {
+        !FindExisting(m_context.workingDirectory, "database/countries.sav")) {
+        std::error_code error;
+        if (const auto fallback = m_fallback();
+            fallback && std::filesystem::is_directory(*fallback, error)) {
+            m_context.workingDirectory = LongPath(std::filesystem::absolute(*fallback, error));
             m_context.fallbackInstallation = true;
         }
     }
-    m_context.workingDirectory = CurrentDirectory();
 
     if (!DirectoriesRepresentable()) {
         ui.ShowError(ResourceString(ids::kUnicodeDirectory));

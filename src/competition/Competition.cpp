@@ -7,8 +7,8 @@
 
 #include "competition/CompetitionText.h"
 #include "competition/ScriptEntry.h"
-#include "model/RecordVersion.h"
-#include "model/World.h"
+#include "storage/RecordVersion.h"
+#include "competition/CompetitionRegistry.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
 
@@ -49,7 +49,7 @@ private:
     std::vector<std::uint32_t> m_ids;
 };
 
-bool PlaysOnDayBelow(const CDBCompetition& node, const CWorld& world, int calendar, int day,
+bool PlaysOnDayBelow(const CDBCompetition& node, const CCompetitionRegistry& registry, int calendar, int day,
                      CVisited& visited) {
     if (!visited.Enter(node.Id())) {
         return false;
@@ -61,8 +61,8 @@ bool PlaysOnDayBelow(const CDBCompetition& node, const CWorld& world, int calend
         if (sub == 0) {
             break;
         }
-        const CDBCompetition* child = world.Competition(sub);
-        if (child != nullptr && PlaysOnDayBelow(*child, world, calendar, day, visited)) {
+        const CDBCompetition* child = registry.Competition(sub);
+        if (child != nullptr && PlaysOnDayBelow(*child, registry, calendar, day, visited)) {
             return true;
         }
     }
@@ -183,7 +183,7 @@ void CDBCompetition::ClearCalendar(int calendar) {
     }
 }
 
-std::int32_t CDBCompetition::InheritedCalendarValue(const CWorld& world, int calendar,
+std::int32_t CDBCompetition::InheritedCalendarValue(const CCompetitionRegistry& registry, int calendar,
                                                     int day) const {
     CVisited visited;
     const CDBCompetition* node = this;
@@ -196,7 +196,7 @@ std::int32_t CDBCompetition::InheritedCalendarValue(const CWorld& world, int cal
             if (sub == 0) {
                 break;
             }
-            const CDBCompetition* child = world.Competition(sub);
+            const CDBCompetition* child = registry.Competition(sub);
             if (child != nullptr && (child->Level() == -1 || child->Level() == node->Level())) {
                 next = child;
                 break;
@@ -207,18 +207,18 @@ std::int32_t CDBCompetition::InheritedCalendarValue(const CWorld& world, int cal
     return 0;
 }
 
-bool CDBCompetition::PlaysOnDay(const CWorld& world, int calendar, int day) const {
+bool CDBCompetition::PlaysOnDay(const CCompetitionRegistry& registry, int calendar, int day) const {
     CVisited visited;
-    return PlaysOnDayBelow(*this, world, calendar, day, visited);
+    return PlaysOnDayBelow(*this, registry, calendar, day, visited);
 }
 
 // --- operations of the node classes
 
-int CDBCompetition::MatchdayCount(const CWorld&) const {
+int CDBCompetition::MatchdayCount(const CCompetitionRegistry&) const {
     return 0;
 }
 
-std::string CDBCompetition::MatchdayLabel(const CWorld&, int matchday) const {
+std::string CDBCompetition::MatchdayLabel(const CCompetitionRegistry&, int matchday) const {
     return std::to_string(matchday);
 }
 
@@ -226,26 +226,26 @@ int CDBCompetition::PositionOfTeam(std::uint32_t) const {
     return 0;
 }
 
-std::uint32_t CDBCompetition::OwnFaults(const CWorld& world, int calendar, int) const {
-    return EnteredMatchdays(calendar) != MatchdayCount(world) ? kFaultMatchdayCount : 0;
+std::uint32_t CDBCompetition::OwnFaults(const CCompetitionRegistry& registry, int calendar, int) const {
+    return EnteredMatchdays(calendar) != MatchdayCount(registry) ? kFaultMatchdayCount : 0;
 }
 
-std::uint32_t CDBCompetition::Check(const CWorld& world, int calendar, int levelLimit) const {
+std::uint32_t CDBCompetition::Check(const CCompetitionRegistry& registry, int calendar, int levelLimit) const {
     std::uint32_t faults = 0;
     CVisited visited;
     for (const CDBCompetition* node = this; node != nullptr && visited.Enter(node->Id());) {
-        faults |= node->OwnFaults(world, calendar, levelLimit);
+        faults |= node->OwnFaults(registry, calendar, levelLimit);
         const std::uint32_t first = node->SubCompetitions()[0];
-        node = first != 0 ? world.Competition(first) : nullptr;
+        node = first != 0 ? registry.Competition(first) : nullptr;
     }
     return faults;
 }
 
-bool CDBCompetition::WriteText(CKLFile&, const CWorld&, int) const {
+bool CDBCompetition::WriteText(CKLFile&, const CCompetitionRegistry&, int) const {
     return false;
 }
 
-void CDBCompetition::ReadText(CKLFile&, CWorld&) {}
+void CDBCompetition::ReadText(CKLFile&, CCompetitionRegistry&) {}
 
 std::string_view CDBCompetition::KindKeyword() const {
     return KeywordName(NodeKindKeywords(), m_kind);
@@ -284,7 +284,7 @@ void CDBCompetition::ReadNames(CKLFile& file, bool isCup) {
             std::string_view(text, strnlen(text, kNameSize - 1)));
     }
     // Older files carry a line of short names after the names; it is no longer kept.
-    const std::uint32_t version = LoadedRecordVersion();
+    const std::uint32_t version = file.RecordVersion();
     const std::uint32_t shortNamesUntil =
         isCup ? MakeRecordVersion(8198, 0) : MakeRecordVersion(8198, 1);
     if (version != 0 && version < shortNamesUntil) {
@@ -353,7 +353,7 @@ void CDBCompetition::ReadCalendars(CKLFile& file, int lastDay, int cap) {
     }
 }
 
-bool CDBCompetition::WriteTail(CKLFile& file, const CWorld& world, int exportCountry) const {
+bool CDBCompetition::WriteTail(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const {
     const auto exported = [&](const Links& links) {
         std::vector<std::uint32_t> ids;
         for (const std::uint32_t id : links) {
@@ -367,12 +367,12 @@ bool CDBCompetition::WriteTail(CKLFile& file, const CWorld& world, int exportCou
     return file.WriteNumber(static_cast<std::int32_t>(m_baseSetting)) &&
            file.WriteNumber(static_cast<std::int32_t>(m_level)) &&
            file.WriteText(exported(m_sources)) && file.WriteText(exported(m_subs)) &&
-           WriteScriptList(file, world.Scripts(), m_scriptStart);
+           WriteScriptList(file, registry.Scripts(), m_scriptStart);
 }
 
-void CDBCompetition::ReadTail(CKLFile& file, CWorld& world) {
+void CDBCompetition::ReadTail(CKLFile& file, CCompetitionRegistry& registry) {
     file.ReadNumber(m_baseSetting);
-    const std::uint32_t major = LoadedRecordMajor();
+    const std::uint32_t major = RecordMajor(file.RecordVersion());
     if (major < 8195 || major >= 8198) {
         file.ReadNumber(m_level);
     }
@@ -385,7 +385,7 @@ void CDBCompetition::ReadTail(CKLFile& file, CWorld& world) {
     };
     readLinks(m_sources);
     readLinks(m_subs);
-    m_scriptStart = ReadScriptList(file, world.Scripts(), Country());
+    m_scriptStart = ReadScriptList(file, registry.Scripts(), Country());
 }
 
 }  // namespace kw

@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "model/FixedText.h"
+#include "storage/FixedText.h"
 
 namespace kw {
 
 class CKLFile;
-class CWorld;
+class CCompetitionRegistry;
 
 // Competition id: ((country << 8) + type) << 16 + index; the international root is 0xFA000000.
 inline constexpr std::uint32_t kInternationalRootId = 0xFA000000;
@@ -165,26 +165,26 @@ public:
     void ClearCalendar(int calendar);
     // The node's own value, or when it has none there the value of the first sub-competition
     // without a level or with the node's level (followed down the chain).
-    std::int32_t InheritedCalendarValue(const CWorld& world, int calendar, int day) const;
+    std::int32_t InheritedCalendarValue(const CCompetitionRegistry& registry, int calendar, int day) const;
     // The node itself or any sub-competition below it has a matchday on the day.
-    bool PlaysOnDay(const CWorld& world, int calendar, int day) const;
+    bool PlaysOnDay(const CCompetitionRegistry& registry, int calendar, int day) const;
 
     // Number of matchdays the node needs (base: none).
-    virtual int MatchdayCount(const CWorld& world) const;
+    virtual int MatchdayCount(const CCompetitionRegistry& registry) const;
     // Label of matchday n (1-based): the number in decimal.
-    virtual std::string MatchdayLabel(const CWorld& world, int matchday) const;
+    virtual std::string MatchdayLabel(const CCompetitionRegistry& registry, int matchday) const;
     // Team position in the node (base: 0; team lists give -1 when absent).
     virtual int PositionOfTeam(std::uint32_t team) const;
 
     // Fault bits of the node, ORed with those of its first sub-competition (and so on down).
-    std::uint32_t Check(const CWorld& world, int calendar, int levelLimit) const;
+    std::uint32_t Check(const CCompetitionRegistry& registry, int calendar, int levelLimit) const;
 
     // Text form inside a numbered section. Writing for another country replaces the country of
     // every competition id the node writes (its own, sources, sub-competitions, pool checks).
-    virtual bool WriteText(CKLFile& file, const CWorld& world, int exportCountry) const;
+    virtual bool WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const;
     // Reads the text after the head (kind and id lines). Never fails hard: missing values read
     // as zero, indexes read are range-checked.
-    virtual void ReadText(CKLFile& file, CWorld& world);
+    virtual void ReadText(CKLFile& file, CCompetitionRegistry& registry);
     // The keyword that opens the node in text.
     virtual std::string_view KindKeyword() const;
 
@@ -192,7 +192,7 @@ public:
     virtual bool HasSameData(const CDBCompetition& other) const;
 
 protected:
-    virtual std::uint32_t OwnFaults(const CWorld& world, int calendar, int levelLimit) const;
+    virtual std::uint32_t OwnFaults(const CCompetitionRegistry& registry, int calendar, int levelLimit) const;
 
     void SetSlot(int calendar, int day, std::int32_t value);
     void Renumber(int calendar);
@@ -207,8 +207,8 @@ protected:
     bool WriteCalendars(CKLFile& file, int lastDay, int padTo) const;
     // MATCHDAYS and MATCHDAYS2; at most `cap` entries each (negative: no limit).
     void ReadCalendars(CKLFile& file, int lastDay, int cap);
-    bool WriteTail(CKLFile& file, const CWorld& world, int exportCountry) const;
-    void ReadTail(CKLFile& file, CWorld& world);
+    bool WriteTail(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const;
+    void ReadTail(CKLFile& file, CCompetitionRegistry& registry);
 
 private:
     static int LinkCount(const Links& links);

@@ -8,7 +8,7 @@
 #include "competition/League.h"
 #include "competition/Pool.h"
 #include "competition/Round.h"
-#include "model/World.h"
+#include "competition/CompetitionRegistry.h"
 #include "storage/KLFile.h"
 
 namespace kw {
@@ -40,12 +40,12 @@ std::unique_ptr<CDBCompetition> CreateCompetition(int kind, std::uint32_t id,
     }
 }
 
-std::vector<std::uint32_t> CountryCompetitionIds(const CWorld& world, int country) {
+std::vector<std::uint32_t> CountryCompetitionIds(const CCompetitionRegistry& registry, int country) {
     std::vector<std::uint32_t> ids;
     const auto addRun = [&](int type) {
         for (int index = 0; index < kMaxListedIndex; ++index) {
             const std::uint32_t id = MakeCompetitionId(country, type, index);
-            if (world.Competition(id) == nullptr) {
+            if (registry.Competition(id) == nullptr) {
                 break;
             }
             ids.push_back(id);
@@ -53,7 +53,7 @@ std::vector<std::uint32_t> CountryCompetitionIds(const CWorld& world, int countr
     };
     const auto addIfPresent = [&](int type, int index) {
         const std::uint32_t id = MakeCompetitionId(country, type, index);
-        if (world.Competition(id) != nullptr) {
+        if (registry.Competition(id) != nullptr) {
             ids.push_back(id);
         }
     };
@@ -69,11 +69,11 @@ std::vector<std::uint32_t> CountryCompetitionIds(const CWorld& world, int countr
     return ids;
 }
 
-bool WriteCompetitionList(CKLFile& file, const CWorld& world, std::span<const std::uint32_t> ids,
+bool WriteCompetitionList(CKLFile& file, const CCompetitionRegistry& registry, std::span<const std::uint32_t> ids,
                           std::string_view prefix, int exportCountry) {
     std::vector<const CDBCompetition*> nodes;
     for (const std::uint32_t id : ids) {
-        const CDBCompetition* node = world.Competition(id);
+        const CDBCompetition* node = registry.Competition(id);
         if (node != nullptr && node->Kind() != kRootKind) {
             nodes.push_back(node);
         }
@@ -81,13 +81,13 @@ bool WriteCompetitionList(CKLFile& file, const CWorld& world, std::span<const st
     bool ok = file.WriteNumber(static_cast<std::int32_t>(nodes.size()));
     for (std::size_t k = 0; ok && k < nodes.size(); ++k) {
         const std::string tag = std::string(prefix) + std::to_string(k);
-        ok = file.BeginSection(tag) && nodes[k]->WriteText(file, world, exportCountry) &&
+        ok = file.BeginSection(tag) && nodes[k]->WriteText(file, registry, exportCountry) &&
              file.EndSection(tag);
     }
     return ok;
 }
 
-int ReadCompetitionList(CKLFile& file, CWorld& world, std::uint32_t parentId,
+int ReadCompetitionList(CKLFile& file, CCompetitionRegistry& registry, std::uint32_t parentId,
                         std::string_view prefix, SDayOccupancy* occupancy) {
     std::int32_t count = 0;
     file.ReadNumber(count);
@@ -114,15 +114,15 @@ int ReadCompetitionList(CKLFile& file, CWorld& world, std::uint32_t parentId,
         } else if (keyword >= kLegacyKeywordFirst && keyword <= kLegacyKeywordLast) {
             // Structures of older versions: read past, not kept.
             CDBCup legacy(id, parentId);
-            legacy.ReadText(file, world);
+            legacy.ReadText(file, registry);
         } else {
             node = CreateCompetition(keyword, id, parentId);
         }
         // A root is never read from a list: an id that composes to one (a damaged line or a type
         // without a name) must not replace the tree's root.
         if (node != nullptr && CompetitionType(id) != kRootType) {
-            CDBCompetition& entry = world.RegisterCompetition(std::move(node));
-            entry.ReadText(file, world);
+            CDBCompetition& entry = registry.RegisterCompetition(std::move(node));
+            entry.ReadText(file, registry);
             ++entered;
             if (occupancy != nullptr && entry.Kind() != kPoolKind) {
                 MarkDayOccupancy(entry, *occupancy, keyword == kSwitzerlandKeyword);
@@ -133,13 +133,13 @@ int ReadCompetitionList(CKLFile& file, CWorld& world, std::uint32_t parentId,
     return entered;
 }
 
-bool WriteCountryCompetitions(CKLFile& file, const CWorld& world, int country, int exportCountry) {
-    const std::vector<std::uint32_t> ids = CountryCompetitionIds(world, country);
-    return WriteCompetitionList(file, world, ids, kCountryPrefix, exportCountry);
+bool WriteCountryCompetitions(CKLFile& file, const CCompetitionRegistry& registry, int country, int exportCountry) {
+    const std::vector<std::uint32_t> ids = CountryCompetitionIds(registry, country);
+    return WriteCompetitionList(file, registry, ids, kCountryPrefix, exportCountry);
 }
 
-int ReadCountryCompetitions(CKLFile& file, CWorld& world, int country, SDayOccupancy* occupancy) {
-    return ReadCompetitionList(file, world, MakeCompetitionId(country, kRootType, 0),
+int ReadCountryCompetitions(CKLFile& file, CCompetitionRegistry& registry, int country, SDayOccupancy* occupancy) {
+    return ReadCompetitionList(file, registry, MakeCompetitionId(country, kRootType, 0),
                                kCountryPrefix, occupancy);
 }
 

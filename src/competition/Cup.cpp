@@ -4,16 +4,16 @@
 #include <string>
 
 #include "competition/CupFormat.h"
-#include "model/RecordVersion.h"
-#include "model/World.h"
+#include "storage/RecordVersion.h"
+#include "competition/CompetitionRegistry.h"
 #include "storage/KLFile.h"
 
 namespace kw {
 
 CDBCup::CDBCup(std::uint32_t id, std::uint32_t parentId) : CDBCompetition(id, kCupKind, parentId) {}
 
-const CCupFormat* CDBCup::Format(const CWorld& world) const {
-    return world.CupFormats().Format(m_format);
+const CCupFormat* CDBCup::Format(const CCompetitionRegistry& registry) const {
+    return registry.CupFormats().Format(m_format);
 }
 
 std::int32_t CDBCup::RoundValue(int value, int round) const {
@@ -29,35 +29,35 @@ void CDBCup::SetRoundValue(int value, int round, std::int32_t amount) {
     }
 }
 
-int CDBCup::UsedRoundSlots(const CWorld& world) const {
-    const CCupFormat* format = Format(world);
+int CDBCup::UsedRoundSlots(const CCompetitionRegistry& registry) const {
+    const CCupFormat* format = Format(registry);
     return format != nullptr ? std::min(format->RoundCount(), kRoundSlots) : 0;
 }
 
-int CDBCup::SourceLeagueLevel(const CWorld& world) const {
-    const CDBCompetition* league = world.Competition(Sources()[0]);
+int CDBCup::SourceLeagueLevel(const CCompetitionRegistry& registry) const {
+    const CDBCompetition* league = registry.Competition(Sources()[0]);
     return league != nullptr ? league->Level() : -1;
 }
 
-int CDBCup::MatchdayCount(const CWorld& world) const {
-    const CCupFormat* format = Format(world);
+int CDBCup::MatchdayCount(const CCompetitionRegistry& registry) const {
+    const CCupFormat* format = Format(registry);
     return format != nullptr ? format->MatchdayCount() : 0;
 }
 
-std::string CDBCup::MatchdayLabel(const CWorld& world, int matchday) const {
-    const CCupFormat* format = Format(world);
+std::string CDBCup::MatchdayLabel(const CCompetitionRegistry& registry, int matchday) const {
+    const CCupFormat* format = Format(registry);
     const SCupRound* round = format != nullptr ? format->RoundOfMatchday(matchday) : nullptr;
     if (round == nullptr) {
-        return CDBCompetition::MatchdayLabel(world, matchday);
+        return CDBCompetition::MatchdayLabel(registry, matchday);
     }
     return std::string(RoundLabel(round->roundName));
 }
 
-std::uint32_t CDBCup::OwnFaults(const CWorld& world, int calendar, int levelLimit) const {
-    if (Format(world) == nullptr) {
+std::uint32_t CDBCup::OwnFaults(const CCompetitionRegistry& registry, int calendar, int levelLimit) const {
+    if (Format(registry) == nullptr) {
         return kFaultMatchdayCount;
     }
-    return CDBCompetition::OwnFaults(world, calendar, levelLimit);
+    return CDBCompetition::OwnFaults(registry, calendar, levelLimit);
 }
 
 bool CDBCup::WriteExtraValues(CKLFile&) const {
@@ -66,7 +66,7 @@ bool CDBCup::WriteExtraValues(CKLFile&) const {
 
 void CDBCup::ReadExtraValues(CKLFile&) {}
 
-bool CDBCup::WriteText(CKLFile& file, const CWorld& world, int exportCountry) const {
+bool CDBCup::WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const {
     bool ok = WriteHead(file, exportCountry) && WriteNames(file) &&
               file.WriteNumber(static_cast<std::int32_t>(m_format)) && WriteExtraValues(file) &&
               file.WriteNumber(static_cast<std::int32_t>(m_setting16)) &&
@@ -75,20 +75,20 @@ bool CDBCup::WriteText(CKLFile& file, const CWorld& world, int exportCountry) co
     if (!ok || m_format == 0) {
         return ok;
     }
-    ok = WriteCalendars(file, kLastDay, MatchdayCount(world));
-    for (int round = kRoundSlots - UsedRoundSlots(world); ok && round < kRoundSlots; ++round) {
+    ok = WriteCalendars(file, kLastDay, MatchdayCount(registry));
+    for (int round = kRoundSlots - UsedRoundSlots(registry); ok && round < kRoundSlots; ++round) {
         for (int value = 0; ok && value < kValueCount; ++value) {
             ok = file.WriteNumber(RoundValue(value, round));
         }
     }
-    return ok && WriteTail(file, world, exportCountry);
+    return ok && WriteTail(file, registry, exportCountry);
 }
 
-void CDBCup::ReadText(CKLFile& file, CWorld& world) {
+void CDBCup::ReadText(CKLFile& file, CCompetitionRegistry& registry) {
     ReadNames(file, true);
     file.ReadNumber(m_format);
     ReadExtraValues(file);
-    if (LoadedRecordMajor() >= 8198) {
+    if (RecordMajor(file.RecordVersion()) >= 8198) {
         file.ReadNumber(m_setting16);
         file.ReadNumber(m_setting32);
     }
@@ -97,16 +97,16 @@ void CDBCup::ReadText(CKLFile& file, CWorld& world) {
     }
     // Cups are written over the whole calendar, so they are read over it too. Without a known
     // format there is no round count to limit the entries, and keeping them all loses nothing.
-    const CCupFormat* format = Format(world);
+    const CCupFormat* format = Format(registry);
     ReadCalendars(file, kLastDay, format != nullptr ? 2 * format->RoundCount() : -1);
-    for (int round = kRoundSlots - UsedRoundSlots(world); round < kRoundSlots; ++round) {
+    for (int round = kRoundSlots - UsedRoundSlots(registry); round < kRoundSlots; ++round) {
         for (int value = 0; value < kValueCount; ++value) {
             std::int32_t amount = 0;
             file.ReadNumber(amount);
             SetRoundValue(value, round, amount);
         }
     }
-    ReadTail(file, world);
+    ReadTail(file, registry);
 }
 
 bool CDBCup::HasSameData(const CDBCompetition& other) const {

@@ -20,8 +20,8 @@ public:
 
     std::uint8_t FormatNumber() const { return m_format; }
     void SetFormatNumber(std::uint8_t format) { m_format = format; }
-    // Nothing when the cup has no format or the world does not know it.
-    const CCupFormat* Format(const CWorld& world) const;
+    // Nothing when the cup has no format or the registry does not know it.
+    const CCupFormat* Format(const CCompetitionRegistry& registry) const;
     std::uint16_t Setting16() const { return m_setting16; }
     void SetSetting16(std::uint16_t setting) { m_setting16 = setting; }
     std::int32_t Setting32() const { return m_setting32; }
@@ -32,22 +32,22 @@ public:
     std::int32_t RoundValue(int value, int round) const;
     void SetRoundValue(int value, int round, std::int32_t amount);
     // A cup with R rounds uses the last R of the 8 slots.
-    int UsedRoundSlots(const CWorld& world) const;
+    int UsedRoundSlots(const CCompetitionRegistry& registry) const;
 
     // Level of the league the cup's level comes from (its first source); -1 when there is none.
-    int SourceLeagueLevel(const CWorld& world) const;
+    int SourceLeagueLevel(const CCompetitionRegistry& registry) const;
 
     // One matchday per round of the format, two for a two-legged round.
-    int MatchdayCount(const CWorld& world) const override;
+    int MatchdayCount(const CCompetitionRegistry& registry) const override;
     // The name of the round in which the matchday is played.
-    std::string MatchdayLabel(const CWorld& world, int matchday) const override;
+    std::string MatchdayLabel(const CCompetitionRegistry& registry, int matchday) const override;
 
-    bool WriteText(CKLFile& file, const CWorld& world, int exportCountry) const override;
-    void ReadText(CKLFile& file, CWorld& world) override;
+    bool WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const override;
+    void ReadText(CKLFile& file, CCompetitionRegistry& registry) override;
     bool HasSameData(const CDBCompetition& other) const override;
 
 protected:
-    std::uint32_t OwnFaults(const CWorld& world, int calendar, int levelLimit) const override;
+    std::uint32_t OwnFaults(const CCompetitionRegistry& registry, int calendar, int levelLimit) const override;
     // Values a special cup writes right after its format; none for a plain cup.
     virtual bool WriteExtraValues(CKLFile& file) const;
     virtual void ReadExtraValues(CKLFile& file);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "competition/CompetitionText.h"
-#include "model/FixedText.h"
+#include "storage/FixedText.h"
 
 namespace kw {
 

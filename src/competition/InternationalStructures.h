@@ -1,13 +1,14 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <string_view>
 
 #include "competition/DayOccupancy.h"
 
 namespace kw {
 
-class CWorld;
+class CCompetitionRegistry;
 
 // The predefined international competitions: four files below the installation's "script"
 // folder, each read as a node list under the international root with its own section prefix
@@ -25,10 +26,11 @@ inline constexpr std::array<SInternationalFile, 4> kInternationalFiles = {{
 
 using InternationalDayTables = std::array<SDayOccupancy, kInternationalFiles.size()>;
 
-// Registers the international root (0xFA000000) and reads the four files in their order; a
-// missing file is skipped. The files are kept in the layout of data version 0, which is set for
-// the reading and restored afterwards. The tables are cleared first. Returns the number of nodes
-// read.
-int ReadInternationalStructures(CWorld& world, InternationalDayTables& days);
+// Registers the international root (0xFA000000) and reads the four files of the installation's
+// "script" folder in their order; a missing file is skipped. The files are kept in the layout of
+// data version 0. The tables are cleared first. Returns the number of nodes read.
+int ReadInternationalStructures(CCompetitionRegistry& registry,
+                                const std::filesystem::path& installDirectory,
+                                InternationalDayTables& days);
 
 }  // namespace kw

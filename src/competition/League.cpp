@@ -5,8 +5,8 @@
 #include <string>
 
 #include "competition/CompetitionText.h"
-#include "model/ClubId.h"
-#include "model/World.h"
+#include "storage/Identifiers.h"
+#include "competition/CompetitionRegistry.h"
 #include "storage/KLFile.h"
 
 namespace kw {
@@ -123,12 +123,12 @@ int CDBLeague::LeagueMatchdays() const {
     return even < 2 ? 0 : (even - 1) * m_meetings;
 }
 
-int CDBLeague::MatchdayCount(const CWorld&) const {
+int CDBLeague::MatchdayCount(const CCompetitionRegistry&) const {
     return LeagueMatchdays();
 }
 
-std::uint32_t CDBLeague::OwnFaults(const CWorld& world, int calendar, int levelLimit) const {
-    std::uint32_t faults = CDBCompetition::OwnFaults(world, calendar, levelLimit);
+std::uint32_t CDBLeague::OwnFaults(const CCompetitionRegistry& registry, int calendar, int levelLimit) const {
+    std::uint32_t faults = CDBCompetition::OwnFaults(registry, calendar, levelLimit);
     if (!m_fixtures.IsComplete()) {
         faults |= kFaultFixtureIncomplete;
     }
@@ -145,7 +145,7 @@ std::uint32_t CDBLeague::OwnFaults(const CWorld& world, int calendar, int levelL
     return faults;
 }
 
-bool CDBLeague::WriteText(CKLFile& file, const CWorld& world, int exportCountry) const {
+bool CDBLeague::WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const {
     bool ok = WriteHead(file, exportCountry) && WriteNames(file) &&
               file.WriteNumber(LeagueSize()) &&
               file.WriteNumber(static_cast<std::int32_t>(Level())) &&
@@ -163,7 +163,7 @@ bool CDBLeague::WriteText(CKLFile& file, const CWorld& world, int exportCountry)
             teams += ',';
         }
         char buffer[16];
-        std::snprintf(buffer, sizeof buffer, "%x", world.ExportClubId(team));
+        std::snprintf(buffer, sizeof buffer, "%x", registry.ExportClubId(team));
         teams += buffer;
     }
     ok = ok && file.BeginSection(kTeamsTag) && file.WriteText(teams) &&
@@ -192,10 +192,10 @@ bool CDBLeague::WriteText(CKLFile& file, const CWorld& world, int exportCountry)
     return ok && file.WriteNumber(static_cast<std::int32_t>(SigningFlags())) &&
            file.WriteNumber(static_cast<std::int32_t>(LoanRules1())) &&
            file.WriteNumber(static_cast<std::int32_t>(LoanRules2())) &&
-           WriteTail(file, world, exportCountry);
+           WriteTail(file, registry, exportCountry);
 }
 
-void CDBLeague::ReadText(CKLFile& file, CWorld& world) {
+void CDBLeague::ReadText(CKLFile& file, CCompetitionRegistry& registry) {
     ReadNames(file, false);
     std::int32_t size = 0;
     file.ReadNumber(size);
@@ -270,7 +270,7 @@ void CDBLeague::ReadText(CKLFile& file, CWorld& world) {
     SetLoanRules1(rules);
     file.ReadNumber(rules);
     SetLoanRules2(rules);
-    ReadTail(file, world);
+    ReadTail(file, registry);
 }
 
 bool CDBLeague::HasSameData(const CDBCompetition& other) const {

@@ -75,7 +75,7 @@ public:
     void SetMeetings(std::uint8_t meetings);
     // An odd size is played as the next even size: (even size - 1) x meetings.
     int LeagueMatchdays() const;
-    int MatchdayCount(const CWorld& world) const override;
+    int MatchdayCount(const CCompetitionRegistry& registry) const override;
 
     // REL_RULE value with its flags.
     std::uint8_t RelegationRule() const { return m_relegationRule; }
@@ -91,12 +91,12 @@ public:
     std::array<std::int32_t, 2>& TrailingValues() { return m_trailingValues; }
     const std::array<std::int32_t, 2>& TrailingValues() const { return m_trailingValues; }
 
-    bool WriteText(CKLFile& file, const CWorld& world, int exportCountry) const override;
-    void ReadText(CKLFile& file, CWorld& world) override;
+    bool WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const override;
+    void ReadText(CKLFile& file, CCompetitionRegistry& registry) override;
     bool HasSameData(const CDBCompetition& other) const override;
 
 protected:
-    std::uint32_t OwnFaults(const CWorld& world, int calendar, int levelLimit) const override;
+    std::uint32_t OwnFaults(const CCompetitionRegistry& registry, int calendar, int levelLimit) const override;
 
 private:
     void FitFixtures();

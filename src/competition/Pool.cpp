@@ -23,7 +23,7 @@ void CDBPool::ClearChecked() {
     m_checkedCount = 0;
 }
 
-bool CDBPool::WriteText(CKLFile& file, const CWorld& world, int exportCountry) const {
+bool CDBPool::WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const {
     bool ok = WriteHead(file, exportCountry) && file.WriteNumber(std::int32_t{0}) &&
               file.WriteNumber(static_cast<std::int32_t>(m_poolSize)) &&
               file.WriteText(ValueToKeywords(PoolSortKeywords(), m_sortMode)) &&
@@ -36,10 +36,10 @@ bool CDBPool::WriteText(CKLFile& file, const CWorld& world, int exportCountry) c
     for (int i = 0; ok && i < kValueCount; ++i) {
         ok = file.WriteNumber(std::int32_t{0});
     }
-    return ok && WriteTail(file, world, exportCountry);
+    return ok && WriteTail(file, registry, exportCountry);
 }
 
-void CDBPool::ReadText(CKLFile& file, CWorld& world) {
+void CDBPool::ReadText(CKLFile& file, CCompetitionRegistry& registry) {
     std::int32_t dropped = 0;
     file.ReadNumber(dropped);
     file.ReadNumber(m_poolSize);
@@ -63,7 +63,7 @@ void CDBPool::ReadText(CKLFile& file, CWorld& world) {
     for (int i = 0; i < kValueCount; ++i) {
         file.ReadNumber(dropped);
     }
-    ReadTail(file, world);
+    ReadTail(file, registry);
 }
 
 bool CDBPool::HasSameData(const CDBCompetition& other) const {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "competition/CompetitionText.h"
-#include "model/RecordVersion.h"
+#include "storage/RecordVersion.h"
 #include "storage/KLFile.h"
 
 namespace kw {
@@ -28,11 +28,11 @@ std::uint32_t ReadFlags(CKLFile& file) {
 CDBRound::CDBRound(std::uint32_t id, std::uint32_t parentId)
     : CDBCompetition(id, kRoundKind, parentId) {}
 
-int CDBRound::MatchdayCount(const CWorld&) const {
+int CDBRound::MatchdayCount(const CCompetitionRegistry&) const {
     return (m_modeFlags & 6u) != 0 ? 2 : 1;
 }
 
-bool CDBRound::WriteText(CKLFile& file, const CWorld& world, int exportCountry) const {
+bool CDBRound::WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const {
     // The first and second matchday day of a calendar; 0 when absent.
     const auto days = [&](int calendar) {
         std::array<std::int32_t, 2> found{};
@@ -57,10 +57,10 @@ bool CDBRound::WriteText(CKLFile& file, const CWorld& world, int exportCountry) 
     for (const std::int32_t value : FourValues()) {
         ok = ok && file.WriteNumber(value);
     }
-    return ok && WriteTail(file, world, exportCountry);
+    return ok && WriteTail(file, registry, exportCountry);
 }
 
-void CDBRound::ReadText(CKLFile& file, CWorld& world) {
+void CDBRound::ReadText(CKLFile& file, CCompetitionRegistry& registry) {
     ReadNames(file, false);
     file.ReadNumber(m_roundSetting);
     std::string line;
@@ -69,7 +69,7 @@ void CDBRound::ReadText(CKLFile& file, CWorld& world) {
     ClearCalendar(0);
     ClearCalendar(1);
     // Days outside the calendar and day 0 are dropped by SetSlot.
-    if (LoadedRecordMajor() >= 8198) {
+    if (RecordMajor(file.RecordVersion()) >= 8198) {
         SetSlot(0, ReadInt(file), 1);
         SetSlot(0, ReadInt(file), 2);
         SetSlot(1, ReadInt(file), 1);
@@ -89,7 +89,7 @@ void CDBRound::ReadText(CKLFile& file, CWorld& world) {
     for (int i = 0; i < kValueCount; ++i) {
         ReadInt(file);
     }
-    ReadTail(file, world);
+    ReadTail(file, registry);
 }
 
 bool CDBRound::HasSameData(const CDBCompetition& other) const {

@@ -20,12 +20,12 @@ public:
     void SetStateFlags(std::uint32_t flags) { m_stateFlags = flags; }
 
     // 2 when the mode flags contain 2 or 4, else 1.
-    int MatchdayCount(const CWorld& world) const override;
+    int MatchdayCount(const CCompetitionRegistry& registry) const override;
 
     // The text holds only the first two matchdays of each calendar; the four values are written
     // but not read back, so a round keeps none of its own.
-    bool WriteText(CKLFile& file, const CWorld& world, int exportCountry) const override;
-    void ReadText(CKLFile& file, CWorld& world) override;
+    bool WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const override;
+    void ReadText(CKLFile& file, CCompetitionRegistry& registry) override;
     bool HasSameData(const CDBCompetition& other) const override;
 
 private:

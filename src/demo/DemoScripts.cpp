@@ -12,7 +12,7 @@
 #include "competition/ScriptEntry.h"
 #include "demo/DemoNations.h"
 #include "demo/DemoPlan.h"
-#include "model/FixedText.h"
+#include "storage/FixedText.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
@@ -369,7 +369,7 @@ bool WriteLeagueScripts(const fs::path& installDir, const CWorld& world, const S
             continue;
         }
         std::vector<std::uint32_t> ids;
-        for (const std::uint32_t id : CountryCompetitionIds(world, country.number)) {
+        for (const std::uint32_t id : CountryCompetitionIds(world.Registry(), country.number)) {
             const int type = CompetitionType(id);
             if (type == kLeagueType || type == kPoolType) {
                 ids.push_back(id);
@@ -378,7 +378,7 @@ bool WriteLeagueScripts(const fs::path& installDir, const CWorld& world, const S
         CKLFile file;
         ok =
             file.OpenForWrite(installDir / FormatPrintf("script/Lg%d.txt", country.leagueScript)) &&
-            WriteCompetitionList(file, world, ids, "LG") && file.Close() && ok;
+            WriteCompetitionList(file, world.Registry(), ids, "LG") && file.Close() && ok;
     }
     return ok;
 }

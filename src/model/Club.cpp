@@ -7,9 +7,9 @@
 
 #include "model/CheckedIndex.h"
 #include "model/ClubNames.h"
-#include "model/LanguageTextsIO.h"
+#include "storage/LanguageTextsIO.h"
 #include "model/Player.h"
-#include "model/RecordVersion.h"
+#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "platform/AsciiCase.h"
 #include "platform/StringTable.h"

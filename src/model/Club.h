@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/ClubId.h"
+#include "storage/Identifiers.h"
 #include "model/ClubKit.h"
-#include "model/FixedText.h"
+#include "storage/FixedText.h"
 #include "model/RecordResult.h"
 
 namespace kw {

@@ -7,8 +7,8 @@
 #include "competition/Cup.h"
 #include "competition/League.h"
 #include "competition/Pool.h"
-#include "model/LanguageTextsIO.h"
-#include "model/RecordVersion.h"
+#include "storage/LanguageTextsIO.h"
+#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
@@ -357,7 +357,7 @@ bool CCountry::IsComplete() const {
             const CDBCompetition* node =
                 m_world.Competition(MakeCompetitionId(m_number, type, index));
             if (node != nullptr &&
-                (node->Check(m_world, 0, limit) != 0 || node->Check(m_world, 1, limit) != 0)) {
+                (node->Check(m_world.Registry(), 0, limit) != 0 || node->Check(m_world.Registry(), 1, limit) != 0)) {
                 return false;
             }
         }
@@ -492,7 +492,7 @@ bool CCountry::WriteCompetitionPart(CKLFile& file) const {
 
 bool CCountry::WriteCompetitionSection(CKLFile& file) const {
     bool ok =
-        file.BeginSection(kCompetitionTag) && WriteCountryCompetitions(file, m_world, m_number);
+        file.BeginSection(kCompetitionTag) && WriteCountryCompetitions(file, m_world.Registry(), m_number);
     const int levels = LevelTable().UsedLevels();
     ok = ok && file.WriteNumber(static_cast<std::int32_t>(levels));
     for (int level = 0; level < levels; ++level) {
@@ -646,7 +646,7 @@ bool CCountry::Read(CKLFile& file) {
     }
     ReadClubs(file);
     // Every club record made its own version the loaded one; the rest is the country's.
-    SetLoadedRecordVersion(version);
+    file.SetRecordVersion(version);
     ReadCollections(file);
     if (file.FindChildSection(kMistTag)) {
         ReadMist(file, version);
@@ -662,7 +662,7 @@ bool CCountry::Read(CKLFile& file) {
 }
 
 void CCountry::ReadCompetitionSection(CKLFile& file) {
-    ReadCountryCompetitions(file, m_world, m_number);
+    ReadCountryCompetitions(file, m_world.Registry(), m_number);
     std::int32_t levels = 0;
     file.ReadNumber(levels);
     levels = std::clamp<std::int32_t>(levels, 0, kLevelCount);

@@ -9,7 +9,7 @@
 
 #include "model/Club.h"
 #include "model/Date.h"
-#include "model/FixedText.h"
+#include "storage/FixedText.h"
 #include "model/Manager.h"
 #include "model/PlayerPool.h"
 #include "model/Referee.h"

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "model/Date.h"
-#include "model/FixedText.h"
+#include "storage/FixedText.h"
 
 namespace kw {
 

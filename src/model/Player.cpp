@@ -4,9 +4,9 @@
 #include <span>
 
 #include "model/CheckedIndex.h"
-#include "model/ClubId.h"
+#include "storage/Identifiers.h"
 #include "model/PersonNames.h"
-#include "model/RecordVersion.h"
+#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "platform/Random.h"
 #include "platform/StringTable.h"
@@ -346,7 +346,7 @@ void CPlayer::Normalise(int clubCountry) {
 
     for (std::uint8_t& number : d.shirtNumbers) {
         if (number == 0) {
-            number = static_cast<std::uint8_t>(2 + Random() % 45);
+            number = static_cast<std::uint8_t>(2 + m_world->Random().Next() % 45);
         }
         number = std::clamp<std::uint8_t>(number, 1, 99);
     }
@@ -529,7 +529,7 @@ void CPlayer::ReadAbilities(CKLFile& file, bool oldLayout) {
     // Old records know no role: one is drawn from those that suit the main position. The morale
     // keeps its value.
     const std::span<const std::uint8_t> roles = RoleCodesFor(d.positions[0]);
-    d.roleCode = roles[static_cast<std::size_t>(Random()) % roles.size()];
+    d.roleCode = roles[static_cast<std::size_t>(m_world->Random().Next()) % roles.size()];
 }
 
 void CPlayer::ReadHistory(CKLFile& file) {
@@ -574,7 +574,7 @@ bool CPlayer::Read(CKLFile& file) {
     if (!file.FindSection(kPlayerTag)) {
         return false;
     }
-    const std::uint32_t major = LoadedRecordMajor();
+    const std::uint32_t major = RecordMajor(file.RecordVersion());
     const bool oldLayout = major < kCurrentLayoutMajor;
     SData& d = m_data;
 

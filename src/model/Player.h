@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/Date.h"
-#include "model/FixedText.h"
+#include "storage/FixedText.h"
 
 namespace kw {
 

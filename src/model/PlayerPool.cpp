@@ -3,7 +3,7 @@
 #include <array>
 
 #include "model/PersonNames.h"
-#include "model/RecordVersion.h"
+#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
@@ -59,7 +59,7 @@ bool CPoolEntry::Read(CKLFile& file) {
     file.ReadNumber(m_nationality);
     file.ReadNumber(m_ability);
     file.ReadNumber(m_preferredClub);
-    if (LoadedRecordMajor() >= kTeamPartMajor) {
+    if (RecordMajor(file.RecordVersion()) >= kTeamPartMajor) {
         file.ReadNumber(m_teamPart);
     }
     file.SkipToSectionEnd(kPoolTag);

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/FixedText.h"
+#include "storage/FixedText.h"
 
 namespace kw {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <utility>
 
-#include "model/ClubId.h"
-#include "model/LanguageTextsIO.h"
-#include "model/RecordVersion.h"
+#include "storage/Identifiers.h"
+#include "storage/LanguageTextsIO.h"
+#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "platform/Paths.h"
 #include "storage/KLFile.h"
@@ -169,7 +169,7 @@ bool CRules::Read(CKLFile& file) {
         return false;
     }
     ReadVersionSection(file);
-    if (LoadedVersionAtLeast(kFullLayoutMajor, kFullLayoutMinor)) {
+    if (file.RecordVersion() >= MakeRecordVersion(kFullLayoutMajor, kFullLayoutMinor)) {
         ReadCurrentLayout(file);
     } else {
         ReadOldLayout(file);
@@ -195,11 +195,18 @@ bool CRules::Save(const std::filesystem::path& directory, const ClubIdExport& ex
     return written && closed;
 }
 
-bool CRules::Load(const std::filesystem::path& directory) {
+bool CRules::Load(const std::filesystem::path& directory, std::uint32_t* recordVersion) {
     Reset();
     const auto path = FindExisting(directory, kRulesFile);
     CKLFile file;
-    return path && file.OpenForRead(*path) && Read(file);
+    if (!path || !file.OpenForRead(*path)) {
+        return false;
+    }
+    const bool read = Read(file);
+    if (recordVersion != nullptr) {
+        *recordVersion = file.RecordVersion();
+    }
+    return read;
 }
 
 void CRules::Complete(const CWorld& world) {

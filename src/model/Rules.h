@@ -6,7 +6,7 @@
 #include <functional>
 #include <string_view>
 
-#include "model/FixedText.h"
+#include "storage/FixedText.h"
 
 namespace kw {
 
@@ -112,8 +112,9 @@ public:
     // "<directory>/Rules.sav", replaced atomically. True only when every line reached the disk.
     bool Save(const std::filesystem::path& directory, const ClubIdExport& exportClubId = {}) const;
     // Resets, then reads "Rules.sav" of the directory (any letter case) if there is one. False
-    // when there is none or it holds no rules.
-    bool Load(const std::filesystem::path& directory);
+    // when there is none or it holds no rules. `recordVersion` receives the file's record
+    // version when it was read.
+    bool Load(const std::filesystem::path& directory, std::uint32_t* recordVersion = nullptr);
 
     // After a load, with the world's compact numbering rebuilt from the loaded clubs: title
     // holders of clubs that no longer exist become 0 (national teams of real countries pass),

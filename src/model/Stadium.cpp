@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "model/RecordVersion.h"
+#include "storage/RecordVersion.h"
 #include "storage/KLFile.h"
 
 namespace kw {
@@ -129,7 +129,7 @@ bool CStadium::Read(CKLFile& file) {
     file.ReadNumber(m_type);
     file.ReadText(m_name.Data(), kTextSize);
     file.ReadText(m_city.Data(), kTextSize);
-    if (LoadedRecordMajor() < kFlagsMajor) {
+    if (RecordMajor(file.RecordVersion()) < kFlagsMajor) {
         std::string skipped;
         file.ReadLine(skipped);
         m_flags = 0;

@@ -63,7 +63,7 @@ bool CWithoutClubList::Save(const std::filesystem::path& directory) const {
     return file.Close() && ok;
 }
 
-bool CWithoutClubList::Load(const std::filesystem::path& directory) {
+bool CWithoutClubList::Load(const std::filesystem::path& directory, std::uint32_t recordVersion) {
     // The persons of the list it replaces would stay in the world with no list or club.
     for (const std::uint32_t id : m_ids) {
         m_world.RemovePerson(id);
@@ -77,6 +77,7 @@ bool CWithoutClubList::Load(const std::filesystem::path& directory) {
     if (!file.OpenForRead(*path) || !file.FindSection(kWithoutTag)) {
         return false;
     }
+    file.SetRecordVersion(recordVersion);
     std::int32_t count = 0;
     file.ReadNumber(count);
     for (std::int32_t i = 0; i < count; ++i) {

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "storage/RecordVersion.h"
+
 namespace kw {
 
 class CClub;
@@ -37,7 +39,9 @@ public:
     // world's next free id (so they get new ids on every load). A missing file leaves the list
     // empty and counts as read; false when a file is there but cannot be opened or holds no WITHOUT
     // section.
-    bool Load(const std::filesystem::path& directory);
+    // The file has no VERSION section of its own: its records are read in `recordVersion`, the
+    // version of the rules file read before it.
+    bool Load(const std::filesystem::path& directory, std::uint32_t recordVersion = kDataVersion);
 
 private:
     CWorld& m_world;

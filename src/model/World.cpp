@@ -43,9 +43,7 @@ void CWorld::Empty() {
     m_withoutClub.Clear();
     m_persons.clear();
     m_managers.clear();
-    m_competitions.clear();
-    m_scripts.Clear();
-    m_cupFormats.Clear();
+    m_registry.Clear();
     for (SDayOccupancy& days : m_internationalDays) {
         days.Clear();
     }
@@ -68,7 +66,7 @@ bool CWorld::InitialiseCountries() {
     }
     // International cups name their formats: the formats must be known before the cups are read.
     LoadCupFormats();
-    ReadInternationalStructures(*this, m_internationalDays);
+    ReadInternationalStructures(m_registry, m_installDirectory, m_internationalDays);
     m_loaded = true;
     return listRead;
 }
@@ -116,18 +114,17 @@ bool CWorld::Load(const std::filesystem::path& directory, IProgress& progress) {
     for (int number = 1; number <= kCountryCount; ++number) {
         Country(number).RebuildNumbering();
     }
-    LoadRules();
-    return LoadWithout();
+    return LoadWithout(LoadRules());
 }
 
 bool CWorld::LoadCupFormats() {
-    m_cupFormats.Clear();
+    CupFormats().Clear();
     const auto path = FindExisting(m_installDirectory, kCupAllocFile);
     CKLFile file;
     if (!path || !file.OpenForRead(*path)) {
         return false;
     }
-    ReadCupFormats(file, m_cupFormats, m_scripts);
+    ReadCupFormats(file, CupFormats(), Scripts());
     return true;
 }
 
@@ -170,10 +167,11 @@ bool CWorld::Save(IProgress& progress, IUserInterface& ui) {
     return !failed;
 }
 
-bool CWorld::LoadRules() {
-    const bool read = m_rules.Load(m_directory);
+std::uint32_t CWorld::LoadRules() {
+    std::uint32_t version = kDataVersion;
+    m_rules.Load(m_directory, &version);
     m_rules.Complete(*this);
-    return read;
+    return version;
 }
 
 bool CWorld::SaveRules() const {
@@ -275,7 +273,7 @@ bool CWorld::LimitClubs(int country, int limit, IUserInterface& ui) {
             }
         }
     };
-    for (const auto& [id, node] : m_competitions) {
+    for (const auto& [id, node] : Competitions()) {
         if (node->Country() != country) {
             continue;
         }
@@ -341,43 +339,6 @@ std::uint32_t CWorld::NextFreePersonId() const {
         ++id;
     }
     return id;
-}
-
-CDBCompetition* CWorld::Competition(std::uint32_t id) {
-    const auto found = m_competitions.find(id);
-    return found == m_competitions.end() ? nullptr : found->second.get();
-}
-
-const CDBCompetition* CWorld::Competition(std::uint32_t id) const {
-    const auto found = m_competitions.find(id);
-    return found == m_competitions.end() ? nullptr : found->second.get();
-}
-
-CDBCompetition& CWorld::RegisterCompetition(std::unique_ptr<CDBCompetition> node) {
-    auto& slot = m_competitions[node->Id()];
-    slot = std::move(node);
-    return *slot;
-}
-
-void CWorld::RemoveCompetition(std::uint32_t id) {
-    m_competitions.erase(id);
-}
-
-void CWorld::RemoveCompetitionTree(std::uint32_t id) {
-    // Parent links are ids: the subtree grows by every node whose parent is already in it.
-    std::set<std::uint32_t> doomed{id};
-    for (bool grew = true; grew;) {
-        grew = false;
-        for (const auto& [key, node] : m_competitions) {
-            if (!doomed.contains(key) && doomed.contains(node->ParentId())) {
-                doomed.insert(key);
-                grew = true;
-            }
-        }
-    }
-    for (const std::uint32_t key : doomed) {
-        m_competitions.erase(key);
-    }
 }
 
 void CWorld::SetCurrentLanguage(std::uint8_t language) {

@@ -10,10 +10,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "competition/CupFormat.h"
+#include "competition/CompetitionRegistry.h"
 #include "competition/InternationalStructures.h"
-#include "competition/ScriptEntry.h"
-#include "model/Clock.h"
+#include "platform/Clock.h"
+#include "platform/Random.h"
 #include "model/Country.h"
 #include "model/Manager.h"
 #include "model/Player.h"
@@ -31,12 +31,12 @@ class IUserInterface;
 // person, the players without club, the rules, the cup formats and the competition registry.
 // All paths are formed from the installation folder given at construction and the database
 // folder set by Load or SetDirectory, never from the process's working directory.
-class CWorld {
+class CWorld final : public IClubReferences {
 public:
     static constexpr int kCountryCount = 206;
 
     explicit CWorld(std::filesystem::path installDirectory = {});
-    ~CWorld();
+    ~CWorld() override;
     CWorld(const CWorld&) = delete;
     CWorld& operator=(const CWorld&) = delete;
 
@@ -79,7 +79,7 @@ public:
 
     // A club reference as the files store it: through the compact numbering of the club's
     // country; national teams pass unchanged, unknown clubs give 0.
-    std::uint32_t ExportClubId(std::uint32_t clubId) const;
+    std::uint32_t ExportClubId(std::uint32_t clubId) const override;
 
     // The players without club ("Without.sav").
     CWithoutClubList& WithoutClub() { return m_withoutClub; }
@@ -114,20 +114,23 @@ public:
     std::uint32_t NextFreePersonId() const;
     const std::map<std::uint32_t, std::uint32_t>& IdRemap() const { return m_idRemap; }
 
-    CDBCompetition* Competition(std::uint32_t id);
-    const CDBCompetition* Competition(std::uint32_t id) const;
-    CDBCompetition& RegisterCompetition(std::unique_ptr<CDBCompetition> node);
-    const std::map<std::uint32_t, std::unique_ptr<CDBCompetition>>& Competitions() const {
-        return m_competitions;
+    // The competition registry with the script table and the cup formats.
+    CCompetitionRegistry& Registry() { return m_registry; }
+    const CCompetitionRegistry& Registry() const { return m_registry; }
+    CDBCompetition* Competition(std::uint32_t id) { return m_registry.Competition(id); }
+    const CDBCompetition* Competition(std::uint32_t id) const { return m_registry.Competition(id); }
+    CDBCompetition& RegisterCompetition(std::unique_ptr<CDBCompetition> node) {
+        return m_registry.RegisterCompetition(std::move(node));
     }
-    void RemoveCompetition(std::uint32_t id);
-    // The node and every node whose parent chain leads to it.
-    void RemoveCompetitionTree(std::uint32_t id);
-    // The qualification script entries of every competition node and cup format.
-    CScriptTable& Scripts() { return m_scripts; }
-    const CScriptTable& Scripts() const { return m_scripts; }
-    CCupFormatTable& CupFormats() { return m_cupFormats; }
-    const CCupFormatTable& CupFormats() const { return m_cupFormats; }
+    const std::map<std::uint32_t, std::unique_ptr<CDBCompetition>>& Competitions() const {
+        return m_registry.Competitions();
+    }
+    void RemoveCompetition(std::uint32_t id) { m_registry.RemoveCompetition(id); }
+    void RemoveCompetitionTree(std::uint32_t id) { m_registry.RemoveCompetitionTree(id); }
+    CScriptTable& Scripts() { return m_registry.Scripts(); }
+    const CScriptTable& Scripts() const { return m_registry.Scripts(); }
+    CCupFormatTable& CupFormats() { return m_registry.CupFormats(); }
+    const CCupFormatTable& CupFormats() const { return m_registry.CupFormats(); }
     // Reads the cup formats anew from "script/CupAlloc.txt" of the installation (every load, and
     // when a slot is created). A missing file leaves the world without formats (false).
     bool LoadCupFormats();
@@ -138,6 +141,9 @@ public:
     // unless a source is set (tests fix it so that their expectations do not age).
     int CurrentYear() const { return m_yearSource ? m_yearSource() : SystemYear(); }
     void SetYearSource(std::function<int()> source) { m_yearSource = std::move(source); }
+
+    // The generator that loading (defaults of old records) and master builds draw from.
+    CRandom& Random() { return m_random; }
 
     std::uint8_t CurrentLanguage() const { return m_currentLanguage; }
     void SetCurrentLanguage(std::uint8_t language);
@@ -155,11 +161,14 @@ public:
 private:
     bool ReadCountriesList();
     // "Rules.sav": read if present (else the defaults), then completed against the loaded
-    // clubs and stadiums; written with the title holders in the compact numbering.
-    bool LoadRules();
+    // clubs and stadiums; written with the title holders in the compact numbering. Returns the
+    // record version the file was read in, which "Without.sav" follows.
+    std::uint32_t LoadRules();
     bool SaveRules() const;
     // "Without.sav" of the database folder.
-    bool LoadWithout() { return m_withoutClub.Load(m_directory); }
+    bool LoadWithout(std::uint32_t recordVersion) {
+        return m_withoutClub.Load(m_directory, recordVersion);
+    }
     bool SaveWithout() const { return m_withoutClub.Save(m_directory); }
 
     bool m_loaded = false;
@@ -170,9 +179,7 @@ private:
     std::unordered_map<std::uint32_t, std::unique_ptr<CPlayer>> m_persons;
     CWithoutClubList m_withoutClub{*this};
     std::map<std::uint32_t, std::unique_ptr<CManager>> m_managers;
-    std::map<std::uint32_t, std::unique_ptr<CDBCompetition>> m_competitions;
-    CScriptTable m_scripts;
-    CCupFormatTable m_cupFormats;
+    CCompetitionRegistry m_registry{*this};
     InternationalDayTables m_internationalDays{};
     std::map<std::uint32_t, std::uint32_t> m_idRemap;
     CRules m_rules;
@@ -180,6 +187,7 @@ private:
     std::uint8_t m_currentLanguage = 0;
     int m_countriesRead = 0;
     std::function<int()> m_yearSource;
+    CRandom m_random;
 };
 
 }  // namespace kw

@@ -1,12 +1,25 @@
 #pragma once
 
+#include <cstdint>
+
 namespace kw {
 
 // The program's random generator: x = x * 214013 + 2531011 (mod 2^32), result bits 16 to 30.
-// One per process; it starts at x = 1, so every run draws the same sequence.
-int Random();
+// It starts at x = 1, so every run draws the same sequence. Whoever draws owns a generator or is
+// handed one (a database owns the one its loading and master builds draw from); none is shared
+// between threads.
+class CRandom {
+public:
+    explicit CRandom(std::uint32_t seed = 1) : m_state(seed) {}
 
-// Puts the generator back to its start value (tests, reproducible generation).
-void ResetRandom(unsigned int seed = 1);
+    int Next() {
+        m_state = m_state * 214013u + 2531011u;
+        return static_cast<int>((m_state >> 16) & 0x7FFF);
+    }
+    void Reset(std::uint32_t seed = 1) { m_state = seed; }
+
+private:
+    std::uint32_t m_state;
+};
 
 }  // namespace kw

@@ -162,6 +162,7 @@ bool CKLFile::Close() {
     m_saved = 0;
     m_position = 0;
     m_end = 0;
+    m_recordVersion = kDataVersion;
     m_line[0] = '\0';
     m_lineLength = 0;
     return ok;

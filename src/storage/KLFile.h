@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "storage/RecordVersion.h"
+
 namespace kw {
 
 class CAtomicFile;
@@ -44,6 +46,11 @@ public:
     // Ends reading, or commits the written file. False when any write, the flush or the rename
     // failed; the previous file then stays as it was.
     bool Close();
+
+    // The record version that readers of this file gate their fields on: the VERSION section
+    // read last in it (ReadVersionSection), else the current data version. Opening resets it.
+    std::uint32_t RecordVersion() const { return m_recordVersion; }
+    void SetRecordVersion(std::uint32_t version) { m_recordVersion = version; }
     bool IsOpen() const;
 
     // --- writing: one line each; false when no file is open for writing or a write failed.
@@ -121,6 +128,7 @@ private:
     // Written lines collect here and go to the file in large chunks.
     std::string m_output;
     bool m_writeFailed = false;
+    std::uint32_t m_recordVersion = kDataVersion;
 };
 
 }  // namespace kw

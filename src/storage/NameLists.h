@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Random.h"
+
 namespace kw {
 
 // One of the game's name lists (first names or surnames): names filed under group numbers, in
@@ -47,6 +49,7 @@ std::size_t RandomNameIndex(int randomNumber, std::size_t count);
 
 // A random name of `group` drawn with the program's random generator, or of group 0 when `group`
 // has none; nothing when group 0 has none either.
-std::optional<std::string> PickRandomName(const CNameList& list, std::int32_t group);
+std::optional<std::string> PickRandomName(const CNameList& list, std::int32_t group,
+                                          CRandom& random);
 
 }  // namespace kw

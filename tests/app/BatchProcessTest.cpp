@@ -13,7 +13,7 @@
 
 #include "TempDir.h"
 #include "demo/DemoGenerator.h"
-#include "model/master/MasterFileReader.h"
+#include "exports/master/MasterFileReader.h"
 #include "platform/Environment.h"
 #include "platform/Progress.h"
 

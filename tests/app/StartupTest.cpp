@@ -116,7 +116,8 @@ TEST_F(Startup, ConfiguredInstallationBecomesTheWorkingDirectory) {
     EXPECT_TRUE(m_windowContext.installationConfigured);
     EXPECT_EQ(m_windowContext.startDirectory, Real(StartPath()));
     EXPECT_EQ(m_windowContext.workingDirectory, Real(m_install.Path()));
-    EXPECT_EQ(fs::current_path(), fs::canonical(m_install.Path()));
+    // The process keeps its own working folder: paths are formed from the context.
+    EXPECT_EQ(fs::current_path(), fs::canonical(StartPath()));
 }
 
 TEST_F(Startup, MissingInstallationFolderKeepsTheWorkingDirectory) {
@@ -237,7 +238,7 @@ TEST_F(Startup, BatchPathBecomesTheInstallationDirectory) {
     EXPECT_EQ(m_app.Context().installDirectory, Real(build));
     // An existing database folder is found in any letter case.
     EXPECT_EQ(m_app.Context().databaseDirectory, Real(build) / "DataBase");
-    EXPECT_EQ(fs::current_path(), fs::canonical(build));
+    EXPECT_EQ(fs::current_path(), fs::canonical(StartPath()));
 }
 
 TEST_F(Startup, RelativeBatchPathIsTakenFromTheInstallation) {

@@ -7,7 +7,7 @@
 #include "competition/League.h"
 #include "competition/Pool.h"
 #include "competition/Round.h"
-#include "model/ClubId.h"
+#include "storage/Identifiers.h"
 
 namespace kw {
 namespace {
@@ -22,14 +22,14 @@ TEST_F(Calendar, OddLeagueSizesPlayAsTheNextEvenSize) {
     auto& league = Add<CDBLeague>(kLeague0);
     league.SetMeetings(2);
     league.SetLeagueSize(17);
-    EXPECT_EQ(league.MatchdayCount(world), 34);
+    EXPECT_EQ(league.MatchdayCount(world.Registry()), 34);
     league.SetLeagueSize(18);
-    EXPECT_EQ(league.MatchdayCount(world), 34);
+    EXPECT_EQ(league.MatchdayCount(world.Registry()), 34);
     league.SetMeetings(3);
     league.SetLeagueSize(24);
-    EXPECT_EQ(league.MatchdayCount(world), 69);
+    EXPECT_EQ(league.MatchdayCount(world.Registry()), 69);
     league.SetLeagueSize(0);
-    EXPECT_EQ(league.MatchdayCount(world), 0);
+    EXPECT_EQ(league.MatchdayCount(world.Registry()), 0);
 }
 
 TEST_F(Calendar, FixtureListFollowsSizeAndMeetings) {
@@ -104,13 +104,13 @@ TEST_F(Calendar, SubCompetitionsPlayForTheirParentAndCyclesEnd) {
     league.AddSubCompetition(relegation.Id());
     relegation.AddSubCompetition(deeper.Id());
     deeper.AddMatchday(0, 200);
-    EXPECT_TRUE(league.PlaysOnDay(world, 0, 200));
-    EXPECT_FALSE(league.PlaysOnDay(world, 1, 200));
-    EXPECT_FALSE(league.PlaysOnDay(world, 0, 201));
+    EXPECT_TRUE(league.PlaysOnDay(world.Registry(), 0, 200));
+    EXPECT_FALSE(league.PlaysOnDay(world.Registry(), 1, 200));
+    EXPECT_FALSE(league.PlaysOnDay(world.Registry(), 0, 201));
     // A hand-made cycle and a dangling id.
     deeper.AddSubCompetition(league.Id());
     deeper.AddSubCompetition(MakeCompetitionId(kCountry, kPoolType, 9));
-    EXPECT_FALSE(league.PlaysOnDay(world, 0, 201));
+    EXPECT_FALSE(league.PlaysOnDay(world.Registry(), 0, 201));
 }
 
 TEST_F(Calendar, InheritedValueComesFromTheFirstSubOfTheSameLevel) {
@@ -125,29 +125,29 @@ TEST_F(Calendar, InheritedValueComesFromTheFirstSubOfTheSameLevel) {
     sameLevel.AddMatchday(0, 50);
     league.AddSubCompetition(otherLevel.Id());
     league.AddSubCompetition(sameLevel.Id());
-    EXPECT_EQ(league.InheritedCalendarValue(world, 0, 50), 2);
+    EXPECT_EQ(league.InheritedCalendarValue(world.Registry(), 0, 50), 2);
     league.AddMatchday(0, 50);
-    EXPECT_EQ(league.InheritedCalendarValue(world, 0, 50), 1);
-    EXPECT_EQ(league.InheritedCalendarValue(world, 0, 60), 0);
+    EXPECT_EQ(league.InheritedCalendarValue(world.Registry(), 0, 50), 1);
+    EXPECT_EQ(league.InheritedCalendarValue(world.Registry(), 0, 60), 0);
     sameLevel.AddSubCompetition(league.Id());
-    EXPECT_EQ(league.InheritedCalendarValue(world, 0, 60), 0);
+    EXPECT_EQ(league.InheritedCalendarValue(world.Registry(), 0, 60), 0);
 }
 
 TEST_F(Calendar, CupMatchdaysAndLabelsComeFromItsFormat) {
     auto& cup = Add<CDBCup>(MakeCompetitionId(kCountry, kFaCupType, 0));
-    EXPECT_EQ(cup.MatchdayCount(world), 0);
-    EXPECT_EQ(cup.MatchdayLabel(world, 1), "1");
+    EXPECT_EQ(cup.MatchdayCount(world.Registry()), 0);
+    EXPECT_EQ(cup.MatchdayLabel(world.Registry(), 1), "1");
     cup.SetFormatNumber(1);
-    EXPECT_EQ(cup.MatchdayCount(world), 4);
-    EXPECT_EQ(cup.UsedRoundSlots(world), 3);
-    EXPECT_EQ(cup.MatchdayLabel(world, 1), "1. Runde");
-    EXPECT_EQ(cup.MatchdayLabel(world, 2), "Viertelfinale");
-    EXPECT_EQ(cup.MatchdayLabel(world, 3), "Viertelfinale");
-    EXPECT_EQ(cup.MatchdayLabel(world, 4), "Finale");
-    EXPECT_EQ(cup.MatchdayLabel(world, 5), "5");
+    EXPECT_EQ(cup.MatchdayCount(world.Registry()), 4);
+    EXPECT_EQ(cup.UsedRoundSlots(world.Registry()), 3);
+    EXPECT_EQ(cup.MatchdayLabel(world.Registry(), 1), "1. Runde");
+    EXPECT_EQ(cup.MatchdayLabel(world.Registry(), 2), "Viertelfinale");
+    EXPECT_EQ(cup.MatchdayLabel(world.Registry(), 3), "Viertelfinale");
+    EXPECT_EQ(cup.MatchdayLabel(world.Registry(), 4), "Finale");
+    EXPECT_EQ(cup.MatchdayLabel(world.Registry(), 5), "5");
     cup.SetFormatNumber(77);  // unknown
-    EXPECT_EQ(cup.MatchdayCount(world), 0);
-    EXPECT_EQ(cup.UsedRoundSlots(world), 0);
+    EXPECT_EQ(cup.MatchdayCount(world.Registry()), 0);
+    EXPECT_EQ(cup.UsedRoundSlots(world.Registry()), 0);
 }
 
 TEST_F(Calendar, CupUsesAtMostEightRoundSlots) {
@@ -160,7 +160,7 @@ TEST_F(Calendar, CupUsesAtMostEightRoundSlots) {
     ASSERT_TRUE(world.CupFormats().Set(3, many));
     auto& cup = Add<CDBCup>(MakeCompetitionId(kCountry, kFaCupType, 0));
     cup.SetFormatNumber(3);
-    EXPECT_EQ(cup.UsedRoundSlots(world), 8);
+    EXPECT_EQ(cup.UsedRoundSlots(world.Registry()), 8);
     cup.SetRoundValue(3, 7, 5);
     cup.SetRoundValue(4, 7, 6);
     cup.SetRoundValue(0, 8, 6);
@@ -173,9 +173,9 @@ TEST_F(Calendar, CupLevelComesFromItsSourceLeague) {
     auto& league = Add<CDBLeague>(kLeague0);
     league.SetLevel(2);
     auto& cup = Add<CDBCup>(MakeCompetitionId(kCountry, kLeagueCupType, 1));
-    EXPECT_EQ(cup.SourceLeagueLevel(world), -1);
+    EXPECT_EQ(cup.SourceLeagueLevel(world.Registry()), -1);
     cup.AddSource(kLeague0);
-    EXPECT_EQ(cup.SourceLeagueLevel(world), 2);
+    EXPECT_EQ(cup.SourceLeagueLevel(world.Registry()), 2);
 }
 
 TEST(CupFormats, NumberZeroNeverHoldsOne) {

@@ -4,7 +4,7 @@
 #include "competition/Cup.h"
 #include "competition/League.h"
 #include "competition/Round.h"
-#include "model/ClubId.h"
+#include "storage/Identifiers.h"
 
 namespace kw {
 namespace {
@@ -43,7 +43,7 @@ protected:
     }
 
     std::uint32_t Faults(const CDBCompetition& node, int calendar = 0) const {
-        return node.Check(world, calendar, kLimit);
+        return node.Check(world.Registry(), calendar, kLimit);
     }
 };
 
@@ -96,7 +96,7 @@ TEST_F(Check, ReserveTeamsBelowTheLevelLimit) {
     league.AddTeam(MakeClubId(kCountry, 2) | kSecondTeamFlag);
     EXPECT_EQ(Faults(league), kFaultReserveTeams);
     // Allowed from the limit on.
-    EXPECT_EQ(league.Check(world, 0, 1), 0u);
+    EXPECT_EQ(league.Check(world.Registry(), 0, 1), 0u);
     // Only real countries 1 to 205 are checked.
     CDBLeague& elsewhere = SoundLeague(206);
     elsewhere.RemoveTeam(MakeClubId(206, 2));

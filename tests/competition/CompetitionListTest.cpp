@@ -9,7 +9,7 @@
 #include "competition/Pool.h"
 #include "competition/Round.h"
 #include "competition/ScriptEntry.h"
-#include "model/ClubId.h"
+#include "storage/Identifiers.h"
 
 namespace kw {
 namespace {
@@ -130,7 +130,7 @@ int ReadText(CWorld& world, const std::string& text, int country = kCountry,
              SDayOccupancy* occupancy = nullptr) {
     CKLFile file;
     file.OpenForReadFromMemory(text);
-    return ReadCountryCompetitions(file, world, country, occupancy);
+    return ReadCountryCompetitions(file, world.Registry(), country, occupancy);
 }
 
 class CountryList : public test::CompetitionTest {
@@ -142,7 +142,7 @@ protected:
 
     std::string Written(const CWorld& from, int country, int exportCountry = kOwnCountry) {
         return WrittenText([&](CKLFile& file) {
-            EXPECT_TRUE(WriteCountryCompetitions(file, from, country, exportCountry));
+            EXPECT_TRUE(WriteCountryCompetitions(file, from.Registry(), country, exportCountry));
         });
     }
 
@@ -153,7 +153,7 @@ TEST_F(CountryList, NodesAreListedInTheFileOrder) {
     test::AddNode<CDBPool>(world, MakeCompetitionId(kCountry, kPoolType, 1));
     // A gap ends a run: league 3 is not reached.
     test::AddNode<CDBLeague>(world, League(3));
-    EXPECT_EQ(CountryCompetitionIds(world, kCountry),
+    EXPECT_EQ(CountryCompetitionIds(world.Registry(), kCountry),
               (std::vector<std::uint32_t>{League(0), League(1), kRelegation, kPool,
                                           MakeCompetitionId(kCountry, kPoolType, 1), kNationalCup,
                                           kLeagueCup, kSupercup}));
@@ -167,7 +167,7 @@ TEST_F(CountryList, WrittenAndReadBackEqualNodeByNodeAndWriteTheSameText) {
     EXPECT_EQ(lines[1], "%INDEX%COMP0");
 
     ASSERT_EQ(ReadText(other, text), 7);
-    for (const std::uint32_t id : CountryCompetitionIds(world, kCountry)) {
+    for (const std::uint32_t id : CountryCompetitionIds(world.Registry(), kCountry)) {
         SCOPED_TRACE(FormatCompetitionId(id));
         const CDBCompetition* original = world.Competition(id);
         const CDBCompetition* read = other.Competition(id);
@@ -226,7 +226,7 @@ TEST_F(CountryList, SwitzerlandRelegationReadsBackAsItself) {
     swiss.AddMatchday(1, 151);
     const std::vector<std::uint32_t> ids = {id};
     const std::string text = WrittenText(
-        [&](CKLFile& file) { EXPECT_TRUE(WriteCompetitionList(file, world, ids, "LG")); });
+        [&](CKLFile& file) { EXPECT_TRUE(WriteCompetitionList(file, world.Registry(), ids, "LG")); });
     const std::vector<std::string> lines = Lines(text);
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(lines[2], "DB_SWITZERLAND");
@@ -238,7 +238,7 @@ TEST_F(CountryList, SwitzerlandRelegationReadsBackAsItself) {
     CKLFile file;
     file.OpenForReadFromMemory(text);
     // Its round name is 0, so it marks nothing.
-    ASSERT_EQ(ReadCompetitionList(file, other, kRoot, "LG", &occupancy), 1);
+    ASSERT_EQ(ReadCompetitionList(file, other.Registry(), kRoot, "LG", &occupancy), 1);
     const CDBCompetition* read = other.Competition(id);
     ASSERT_NE(read, nullptr);
     EXPECT_NE(dynamic_cast<const CDBRelSwitzerland*>(read), nullptr);
@@ -339,7 +339,7 @@ TEST(DayOccupancy, InternationalCodesAndTheFoldedSecondSeason) {
 
 TEST_F(CountryList, CutTextNeverBreaksTheReader) {
     const std::string text = Written(world, kCountry);
-    const std::vector<std::uint32_t> expected = CountryCompetitionIds(world, kCountry);
+    const std::vector<std::uint32_t> expected = CountryCompetitionIds(world.Registry(), kCountry);
     // Every cut, at line ends and inside lines: at most the written nodes come back, under ids
     // that were written.
     for (std::size_t length = 0; length <= text.size(); ++length) {

@@ -12,7 +12,7 @@
 #include "TempDir.h"
 #include "competition/CompetitionList.h"
 #include "competition/CupFormat.h"
-#include "model/RecordVersion.h"
+#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "storage/KLFile.h"
 
@@ -36,18 +36,6 @@ inline std::string Text(const std::vector<std::string>& lines) {
     }
     return text;
 }
-
-// Reads with the current data version unless a test sets an older one; restores it afterwards.
-class VersionGuard {
-public:
-    VersionGuard() : m_saved(LoadedRecordVersion()) { SetLoadedRecordVersion(kDataVersion); }
-    ~VersionGuard() { SetLoadedRecordVersion(m_saved); }
-    VersionGuard(const VersionGuard&) = delete;
-    VersionGuard& operator=(const VersionGuard&) = delete;
-
-private:
-    std::uint32_t m_saved;
-};
 
 inline constexpr int kCountry = 5;
 inline constexpr std::uint32_t kRoot = MakeCompetitionId(kCountry, kRootType, 0);
@@ -84,21 +72,24 @@ T& AddNode(CWorld& world, std::uint32_t id, std::uint32_t parent = kRoot) {
 }
 
 // A node list of one node given by its lines (kind line first), read under the country's root.
+// Reads the lines as one node list of a file of `version`.
 inline int ReadNodeLines(CWorld& world, const std::vector<std::string>& lines,
-                         int country = kCountry, SDayOccupancy* occupancy = nullptr) {
+                         int country = kCountry, SDayOccupancy* occupancy = nullptr,
+                         std::uint32_t version = kDataVersion) {
     std::vector<std::string> all = {"1", "%INDEX%COMP0"};
     all.insert(all.end(), lines.begin(), lines.end());
     all.push_back("%INDEXEND%COMP0");
     CKLFile file;
     file.OpenForReadFromMemory(Text(all));
-    return ReadCompetitionList(file, world, MakeCompetitionId(country, kRootType, 0), "COMP",
+    file.SetRecordVersion(version);
+    return ReadCompetitionList(file, world.Registry(), MakeCompetitionId(country, kRootType, 0), "COMP",
                                occupancy);
 }
 
 inline std::string NodeText(const CWorld& world, const CDBCompetition& node,
                             int exportCountry = kOwnCountry) {
     return WrittenText(
-        [&](CKLFile& file) { EXPECT_TRUE(node.WriteText(file, world, exportCountry)); });
+        [&](CKLFile& file) { EXPECT_TRUE(node.WriteText(file, world.Registry(), exportCountry)); });
 }
 
 class CompetitionTest : public ::testing::Test {
@@ -110,7 +101,6 @@ protected:
         return AddNode<T>(world, id, parent);
     }
 
-    VersionGuard version;
     CWorld world;
 };
 

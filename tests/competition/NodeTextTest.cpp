@@ -10,7 +10,7 @@
 #include "competition/Pool.h"
 #include "competition/Round.h"
 #include "competition/ScriptEntry.h"
-#include "model/ClubId.h"
+#include "storage/Identifiers.h"
 
 namespace kw {
 namespace {
@@ -287,7 +287,7 @@ TEST_F(NodeTextForm, RoundWritesItsDaysAndFlags) {
                                                "0",
                                                "0"};
     EXPECT_EQ(lines, expected);
-    EXPECT_EQ(round.MatchdayCount(world), 2);
+    EXPECT_EQ(round.MatchdayCount(world.Registry()), 2);
 }
 
 TEST_F(NodeTextForm, RoundReadsDaysOfBothLayoutsAndDropsItsValues) {
@@ -311,8 +311,6 @@ TEST_F(NodeTextForm, RoundReadsDaysOfBothLayoutsAndDropsItsValues) {
         EXPECT_EQ(round.BaseSetting(), 3);
     }
 
-    test::VersionGuard restore;
-    SetLoadedRecordVersion(MakeRecordVersion(8197, 0xFFFF));
     std::vector<std::string> older = {
         "DB_ROUND", "{ 0, UEFA_CUP, 3 }", R"("R","R","R","R","R")", R"("r","r","r","r","r")",
         "0",        "ROUND_SEMIFINAL"};
@@ -321,7 +319,7 @@ TEST_F(NodeTextForm, RoundReadsDaysOfBothLayoutsAndDropsItsValues) {
                              "0", "0", "4", "0", "0", "0"}) {
         older.push_back(line);
     }
-    ASSERT_EQ(ReadNodeLines(world, older), 1);
+    ASSERT_EQ(ReadNodeLines(world, older, kCountry, nullptr, MakeRecordVersion(8197, 0xFFFF)), 1);
     const CDBRound& round = Node<CDBRound>(id);
     EXPECT_EQ(round.CalendarValue(0, 20), 1);
     EXPECT_EQ(round.CalendarValue(0, 27), 2);
@@ -332,14 +330,12 @@ TEST_F(NodeTextForm, RoundReadsDaysOfBothLayoutsAndDropsItsValues) {
 }
 
 TEST_F(NodeTextForm, OlderLeaguesCarryShortNamesAndNoTailLevel) {
-    test::VersionGuard restore;
-    SetLoadedRecordVersion(MakeRecordVersion(8197, 0xFFFF));
     std::vector<std::string> lines = Lines(NodeText(world, SmallLeague()));
     lines.insert(lines.begin() + 3, R"("L1","L2","L3","L4","L5")");
     // The tail's level line ("0" after the base setting 3) is absent from these files.
     lines.erase(lines.end() - 4);
     world.RemoveCompetition(kLeague0);
-    ASSERT_EQ(ReadNodeLines(world, lines), 1);
+    ASSERT_EQ(ReadNodeLines(world, lines, kCountry, nullptr, MakeRecordVersion(8197, 0xFFFF)), 1);
     const CDBLeague& league = Node<CDBLeague>(kLeague0);
     EXPECT_EQ(league.Names()[0].View(), "Liga");
     EXPECT_EQ(league.LeagueSize(), 2);
@@ -349,13 +345,11 @@ TEST_F(NodeTextForm, OlderLeaguesCarryShortNamesAndNoTailLevel) {
 }
 
 TEST_F(NodeTextForm, InternationalFilesHaveNoCupSettingsButATailLevel) {
-    test::VersionGuard restore;
-    SetLoadedRecordVersion(0);
     ASSERT_EQ(ReadNodeLines(world,
                             {"DB_CUP", "{ 0, EURO_CUP, 0 }", R"("E","E","E","E","E")", "2",
                              "%INDEX%MATCHDAYS", "30,31", "%INDEXEND%MATCHDAYS", "1", "2", "3", "4",
                              "5", "6", "0", "0", "0"},
-                            kInternationalCountry),
+                            kInternationalCountry, nullptr, 0),
               1);
     const CDBCup& cup = Node<CDBCup>(MakeCompetitionId(0, kEuroCupType, 0));
     EXPECT_EQ(cup.FormatNumber(), 2);

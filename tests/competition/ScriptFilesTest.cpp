@@ -6,7 +6,7 @@
 
 #include "CompetitionTestSupport.h"
 #include "competition/CupAlloc.h"
-#include "competition/LeagueScript.h"
+#include "model/LeagueScript.h"
 #include "competition/Pool.h"
 #include "competition/Round.h"
 #include "platform/Progress.h"
@@ -142,11 +142,8 @@ TEST(InternationalStructures, FilesAreReadInTheOldLayoutUnderTheInternationalRoo
     WriteInstalled(
         install, "script/wc.txt",
         NodeList("WORLD_CUP", {OldRound("{ 0, WORLD_CUP, 0 }", "ROUND_GROUP1", 160, 400, {})}));
-    test::VersionGuard version;
-    SetLoadedRecordVersion(MakeRecordVersion(8197, 5));
     CWorld world(install.Path());
     world.InitialiseCountries();
-    EXPECT_EQ(LoadedRecordVersion(), MakeRecordVersion(8197, 5));
 
     ASSERT_NE(world.Competition(kInternationalRootId), nullptr);
     const auto* final = dynamic_cast<const CDBRound*>(
@@ -190,7 +187,6 @@ protected:
 
     static constexpr std::uint32_t kPool0 = MakeCompetitionId(test::kCountry, kPoolType, 0);
     static constexpr std::uint32_t kPool1 = MakeCompetitionId(test::kCountry, kPoolType, 1);
-    test::VersionGuard version;
     test::TempDir install;
     CWorld world;
 };
@@ -205,7 +201,6 @@ TEST_F(LeagueScriptSelection, ChoosingReadsDroppingClearsAndAMissingFileChangesN
     EXPECT_EQ(pool->ParentId(), test::kRoot);
     // Read in the old layout, which has the level line.
     EXPECT_EQ(pool->Level(), 2);
-    EXPECT_EQ(LoadedRecordVersion(), kDataVersion);
 
     // A node below a script node goes with the script.
     test::AddNode<CDBRound>(world, MakeCompetitionId(test::kCountry, kRelegationType, 0), kPool0);

@@ -13,7 +13,7 @@
 #include "competition/Competition.h"
 #include "competition/CupFormat.h"
 #include "competition/League.h"
-#include "competition/LeagueScript.h"
+#include "model/LeagueScript.h"
 #include "demo/DemoGenerator.h"
 #include "demo/DemoLocation.h"
 #include "model/World.h"
@@ -102,7 +102,7 @@ TEST(DemoFilesTest, CupFormatsAndInternationalStructuresAreRead) {
     for (const int type : {kChampionsLeagueType, kUefaCupType, kQualiEcType, kWorldCupType}) {
         const CDBCompetition* cup = world.Competition(MakeCompetitionId(0, type, 0));
         ASSERT_NE(cup, nullptr) << type;
-        EXPECT_EQ(cup->Check(world, 0, 0), 0u) << type;
+        EXPECT_EQ(cup->Check(world.Registry(), 0, 0), 0u) << type;
         EXPECT_EQ(cup->ParentId(), kInternationalRootId);
         EXPECT_GE(cup->SubCompetitionCount(), 1) << type;
     }

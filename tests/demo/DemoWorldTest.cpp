@@ -15,7 +15,7 @@
 #include "model/Player.h"
 #include "model/PlayerStrength.h"
 #include "model/World.h"
-#include "model/WorldStatistics.h"
+#include "reports/WorldStatistics.h"
 #include "platform/Progress.h"
 
 namespace kw {

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "model/ClubId.h"
+#include "storage/Identifiers.h"
 #include "model/Date.h"
-#include "model/RecordVersion.h"
+#include "storage/RecordVersion.h"
 #include "model/Rules.h"
 #include "model/World.h"
 #include "platform/AtomicFile.h"
@@ -77,10 +77,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class Rules : public ::testing::Test {
 protected:
-    ~Rules() override {
-        SetWriteFaultForTesting({});
-        SetLoadedRecordVersion(kDataVersion);
-    }
+    ~Rules() override { SetWriteFaultForTesting({}); }
 
     static CRules ReadText(const std::string& text) {
         CKLFile file;

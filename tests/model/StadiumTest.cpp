@@ -6,7 +6,7 @@
 #include <string>
 
 #include "TempDir.h"
-#include "model/RecordVersion.h"
+#include "storage/RecordVersion.h"
 #include "model/Stadium.h"
 #include "model/StadiumList.h"
 #include "storage/KLFile.h"
@@ -22,8 +22,6 @@ constexpr std::uint32_t kOldVersion = MakeRecordVersion(8195, 0xFFFF);
 
 class Stadium : public ::testing::Test {
 protected:
-    ~Stadium() override { SetLoadedRecordVersion(kDataVersion); }
-
     static std::string Write(std::initializer_list<CStadium> stadiums) {
         const TempDir folder;
         CKLFile file;
@@ -88,9 +86,9 @@ TEST_F(Stadium, SectionRoundTripsFieldByFieldAndByteForByte) {
 }
 
 TEST_F(Stadium, OldRecordSkipsTheTextLineInPlaceOfTheFlagByte) {
-    SetLoadedRecordVersion(kOldVersion);
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(Section("irgendein Text", 24, "3\n4\n")));
+    file.SetRecordVersion(kOldVersion);
     CStadium stadium;
     stadium.SetFlags(9);
     ASSERT_TRUE(stadium.Read(file));

@@ -8,18 +8,18 @@
 
 namespace {
 
-std::vector<int> Drawn(int count) {
+std::vector<int> Drawn(kw::CRandom& random, int count) {
     std::vector<int> values;
     for (int i = 0; i < count; ++i) {
-        values.push_back(kw::Random());
+        values.push_back(random.Next());
     }
     return values;
 }
 
 // x = x * 214013 + 2531011 (mod 2^32), bits 16 to 30; the values were computed independently.
 TEST(Random, DrawsTheWellKnownSequenceAcrossManyWrapArounds) {
-    kw::ResetRandom();
-    const std::vector<int> drawn = Drawn(100000);
+    kw::CRandom random;
+    const std::vector<int> drawn = Drawn(random, 100000);
     EXPECT_EQ(std::vector<int>(drawn.begin(), drawn.begin() + 5),
               (std::vector<int>{41, 18467, 6334, 26500, 19169}));
     EXPECT_EQ(drawn.back(), 1629);
@@ -30,12 +30,17 @@ TEST(Random, DrawsTheWellKnownSequenceAcrossManyWrapArounds) {
 }
 
 TEST(Random, SeedsAreReproducibleUpToTheTopBit) {
-    kw::ResetRandom(0xFFFFFFFFu);
-    EXPECT_EQ(Drawn(5), (std::vector<int>{35, 29739, 3374, 11141, 31308}));
-    kw::ResetRandom(12345);
-    const std::vector<int> first = Drawn(10);
-    kw::ResetRandom(12345);
-    EXPECT_EQ(Drawn(10), first);
+    kw::CRandom random(0xFFFFFFFFu);
+    EXPECT_EQ(Drawn(random, 5), (std::vector<int>{35, 29739, 3374, 11141, 31308}));
+    random.Reset(12345);
+    const std::vector<int> first = Drawn(random, 10);
+    random.Reset(12345);
+    EXPECT_EQ(Drawn(random, 10), first);
+    // Generators share nothing: drawing from one leaves another's sequence alone.
+    kw::CRandom other(12345);
+    random.Reset(12345);
+    random.Next();
+    EXPECT_EQ(Drawn(other, 10), first);
 }
 
 }  // namespace

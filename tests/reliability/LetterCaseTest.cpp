@@ -8,7 +8,7 @@
 #include "DemoInstallation.h"
 #include "TempDir.h"
 #include "model/World.h"
-#include "model/WorldDump.h"
+#include "exports/WorldDump.h"
 #include "platform/Progress.h"
 
 namespace kw {

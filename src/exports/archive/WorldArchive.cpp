@@ -1,0 +1,254 @@
+#include "exports/archive/WorldArchive.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "exports/archive/ArchiveChunks.h"
+#include "exports/archive/Badge.h"
+#include "exports/archive/ChunkPacker.h"
+#include "model/World.h"
+#include "platform/AtomicFile.h"
+#include "platform/ByteOrder.h"
+#include "platform/Paths.h"
+#include "platform/Progress.h"
+#include "platform/StringTable.h"
+#include "platform/UserInterface.h"
+
+namespace kw {
+
+namespace {
+
+std::string CountryFileName(int number) {
+    return FormatPrintf("Country%d.sav", number);
+}
+
+std::filesystem::path InstallFolder(const CWorld& world, std::string_view name) {
+    return FindExisting(world.InstallDirectory(), name)
+        .value_or(world.InstallDirectory() / std::string(name));
+}
+
+int ClubTotal(const CWorld& world) {
+    int total = 0;
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        total += static_cast<int>(world.Country(number).Clubs().size());
+    }
+    return total;
+}
+
+// Restores the world's folder and removes the scratch database however the export ends.
+class CScratchDatabase {
+public:
+    explicit CScratchDatabase(CWorld& world) : m_world(world), m_saved(world.Directory()) {}
+    ~CScratchDatabase() {
+        if (!m_path.empty()) {
+            RemoveRecursively(m_path);
+        }
+        m_world.SetDirectory(m_saved);
+    }
+    CScratchDatabase(const CScratchDatabase&) = delete;
+    CScratchDatabase& operator=(const CScratchDatabase&) = delete;
+
+    bool Create(const std::filesystem::path& documents, IUserInterface& ui) {
+        const std::filesystem::path path =
+            PathForWriting(documents, "database") / kExportScratchDatabase;
+        RemoveRecursively(path);
+        if (!m_world.CreateDatabaseDirectory(documents, kExportScratchDatabase, "temp directory",
+                                             ui)) {
+            return false;
+        }
+        m_path = m_world.Directory();
+        return true;
+    }
+    const std::filesystem::path& Path() const { return m_path; }
+
+private:
+    CWorld& m_world;
+    std::filesystem::path m_saved;
+    std::filesystem::path m_path;
+};
+
+int ClampToInt(std::uint64_t value) {
+    return static_cast<int>(std::min<std::uint64_t>(value, INT_MAX));
+}
+
+// The folders an import writes to, looked up once rather than for every chunk.
+struct SImportFolders {
+    std::filesystem::path database;
+    std::filesystem::path badges;
+    std::filesystem::path pictures;
+};
+
+// Where a chunk's file goes and what it holds.
+struct SChunkFile {
+    std::filesystem::path folder;
+    std::filesystem::path relative;
+    std::span<const std::uint8_t> bytes;
+
+    std::string Key() const { return (folder / relative).string(); }
+};
+
+// Chunks that name no safe place, and chunks of other kinds, have no file.
+std::optional<SChunkFile> ChunkFile(const SImportFolders& folders, const SArchiveChunk& chunk) {
+    switch (chunk.tag) {
+        case EChunkTag::Country: {
+            if (chunk.data.size() < 4) {
+                return std::nullopt;
+            }
+            const std::uint32_t number = ReadLittleEndian(chunk.data.data(), 4);
+            if (number < 1 || number > CWorld::kCountryCount) {
+                return std::nullopt;
+            }
+            return SChunkFile{folders.database, CountryFileName(static_cast<int>(number)),
+                              std::span(chunk.data).subspan(4)};
+        }
+        case EChunkTag::Badge:
+        case EChunkTag::Picture: {
+            const auto file = SplitNamedFile(chunk.data);
+            const auto relative = file ? SafeRelativePath(file->name) : std::nullopt;
+            if (!relative) {
+                return std::nullopt;
+            }
+            return SChunkFile{chunk.tag == EChunkTag::Badge ? folders.badges : folders.pictures,
+                              *relative, file->bytes};
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
+bool WriteChunkFile(const SChunkFile& file) {
+    const std::filesystem::path target = PathForWriting(file.folder, file.relative.string());
+    std::error_code error;
+    std::filesystem::create_directories(target.parent_path(), error);
+    return !error && WriteFileAtomically(
+                         target, std::string_view(reinterpret_cast<const char*>(file.bytes.data()),
+                                                  file.bytes.size()));
+}
+
+// An archive carries a badge once for every club that uses it, and the colour templates are
+// shared by many clubs. Which chunks are the last for their file (the one that stays when they
+// are written in turn): only those need writing. Counts the chunks up to the first damaged one.
+std::vector<bool> LastChunkPerFile(CArchiveReader& reader, const SImportFolders& folders,
+                                   IProgress& progress) {
+    std::unordered_map<std::string, std::size_t> last;
+    std::size_t count = 0;
+    while (const auto chunk = reader.ReadChunk()) {
+        progress.SetPos(ClampToInt(reader.Position() / 2));
+        if (const auto file = ChunkFile(folders, *chunk)) {
+            last[file->Key()] = count;
+        }
+        ++count;
+    }
+    std::vector<bool> isLast(count, false);
+    for (const auto& [key, index] : last) {
+        isLast[index] = true;
+    }
+    return isLast;
+}
+
+}  // namespace
+
+bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
+                 const std::filesystem::path& documents, IProgress& progress, IUserInterface& ui) {
+    CScratchDatabase scratch(world);
+    progress.EnableCancel(false);
+    if (documents.empty() || !scratch.Create(documents, ui)) {
+        ui.ShowError(ResourceString(ids::kSaveFailed));
+        return false;
+    }
+    if (!world.Save(progress, ui)) {
+        return false;
+    }
+    CArchiveWriter writer;
+    if (!writer.Create(archive)) {
+        ui.ShowError(ResourceString(ids::kSaveFailed));
+        return false;
+    }
+    const std::string description(ResourceString(ids::kExportDescription));
+    progress.SetCaption(ResourceString(ids::kExportCaption));
+    progress.SetDescription(FormatPrintf(description.c_str(), archive.c_str()));
+    progress.SetStatus(ResourceString(ids::kExportStatus));
+    progress.SetRange(0, ClubTotal(world));
+    progress.SetPos(0);
+    progress.EnableCancel(true);
+
+    const std::string clubStatus(ResourceString(ids::kExportClubStatus));
+    const std::filesystem::path badges = InstallFolder(world, "badges");
+    CChunkPacker packer(writer);
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        for (const auto& [id, club] : world.Country(number).Clubs()) {
+            CBadge(badges, std::string(club->BadgePath().View())).ExpectExport(packer);
+        }
+    }
+    int step = 0;
+    for (int number = 1; number <= CWorld::kCountryCount && !progress.IsCancelled(); ++number) {
+        if (const auto file = FindExisting(scratch.Path(), CountryFileName(number))) {
+            std::uint8_t prefix[4];
+            WriteLittleEndian(prefix, static_cast<std::uint32_t>(number), 4);
+            if (auto payload = ReadFilePayload(*file, prefix)) {
+                packer.Write(EChunkTag::Country, packer.Pack(std::move(*payload)));
+            }
+        }
+        for (const auto& [id, club] : world.Country(number).Clubs()) {
+            if (progress.IsCancelled()) {
+                break;
+            }
+            const std::string name(club->Name(world.CurrentLanguage()));
+            progress.SetStatus(FormatPrintf(clubStatus.c_str(), name.c_str()));
+            progress.SetPos(++step);
+            CBadge(badges, std::string(club->BadgePath().View())).Export(packer);
+        }
+    }
+    if (!packer.Flush() || !writer.Finish()) {
+        ui.ShowError(ResourceString(ids::kSaveFailed));
+        std::error_code error;
+        std::filesystem::remove(archive, error);
+        return false;
+    }
+    return !progress.IsCancelled();
+}
+
+bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, IProgress& progress,
+                 IUserInterface& ui) {
+    if (ask && !ui.AskYesNo(ResourceString(ids::kImportQuestion))) {
+        return false;
+    }
+    world.InitialiseCountries();
+    const SImportFolders folders{world.Directory(), InstallFolder(world, "badges"),
+                                 InstallFolder(world, "picture")};
+    CArchiveReader reader;
+    bool complete = reader.Open(archive);
+    if (complete) {
+        std::error_code error;
+        std::filesystem::create_directories(world.Directory(), error);
+        progress.SetRange(0, ClampToInt(reader.Size()));
+        progress.SetStatus(ResourceString(ids::kImportData));
+        const std::vector<bool> isLast = LastChunkPerFile(reader, folders, progress);
+        complete &= reader.ReadToEnd();
+
+        CArchiveReader again;
+        complete &= again.Open(archive);
+        // One flush for all the files instead of one per file.
+        CAtomicFileBatch batch;
+        for (const bool write : isLast) {
+            if (write) {
+                const auto chunk = again.ReadChunk();
+                const auto file = chunk ? ChunkFile(folders, *chunk) : std::nullopt;
+                complete &= file && WriteChunkFile(*file);
+            } else {
+                complete &= again.SkipChunk();
+            }
+            progress.SetPos(ClampToInt((reader.Size() + again.Position()) / 2));
+        }
+        complete &= batch.Commit();
+    }
+    world.Load(world.Directory(), progress);
+    return complete;
+}
+
+}  // namespace kw

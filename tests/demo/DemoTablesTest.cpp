@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "demo/DemoNations.h"
+#include "demo/DemoTables.h"
+#include "model/Country.h"
+#include "model/StadiumList.h"
+#include "model/World.h"
+#include "platform/AtomicFile.h"
+#include "platform/Progress.h"
+#include "assets/GlobalTools.h"
+#include "storage/TextTable.h"
+
+namespace kw::demo {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> kLeagueSystems{"Deutschland", "England", "Spanien"};
+
+const char* const kPlainTextFiles[] = {
+    "database/countries.sav",        "database/MaleNames.txt",
+    "database/FemaleNames.txt",      "database/Surnames.txt",
+    "database/ger/shoe.txt",         "database/ger/faceIDs.txt",
+    "database/ger/TeamColour.txt",   "database/ger/MerchandiseColour.txt",
+    "database/ger/LeagueSystem.txt", "database/ger/formation.txt",
+    "database/ger/ClubIDs.txt",      "database/ger/HairStyle.txt",
+};
+
+class DemoTablesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CSilentProgress progress;
+        const SDemoTablesResult result = WriteDemoTables(m_dir.Path(), 7, progress, kLeagueSystems);
+        ASSERT_TRUE(result.ok);
+        EXPECT_TRUE(result.failedFile.empty());
+    }
+
+    test::TempDir m_dir;
+};
+
+TEST_F(DemoTablesTest, CountriesListNamesEveryCountryInFiveLanguages) {
+    CWorld world(m_dir.Path());
+    ASSERT_TRUE(world.InitialiseCountries());
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        const CCountry& country = world.Country(number);
+        const SNation& nation = Nations()[static_cast<std::size_t>(number - 1)];
+        for (int language = 0; language < 5; ++language) {
+            EXPECT_EQ(country.Name(language), nation.names[static_cast<std::size_t>(language)])
+                << number;
+            EXPECT_EQ(country.ShortNames()[static_cast<std::size_t>(language)].View(), nation.code);
+        }
+        EXPECT_EQ(country.Continent(), nation.continent) << number;
+        EXPECT_EQ(country.FirstAttribute(), nation.language) << number;
+    }
+    EXPECT_EQ(world.Country(14).Name(0), "Deutschland");
+    EXPECT_EQ(world.Country(14).ShortNames()[0].View(), "GER");
+}
+
+TEST_F(DemoTablesTest, TextTablesAndStadiumListLoadWithinTheirCapacities) {
+    CTextTables tables;
+    tables.LoadTextTables(m_dir / "database", "ger");
+    for (const CBaseTextFile* table :
+         {&tables.Shoes(), &tables.Faces(),
+          static_cast<const CBaseTextFile*>(&tables.TeamColours()),
+          static_cast<const CBaseTextFile*>(&tables.MerchandiseColours()), &tables.LeagueSystems(),
+          &tables.Formations(), &tables.ClubIds(), &tables.HairStyles()}) {
+        EXPECT_GT(table->GetCount(), 1);
+        EXPECT_LE(table->GetCount(), table->GetCapacity());
+        for (std::int32_t i = 0; i < table->GetCount(); ++i) {
+            EXPECT_FALSE(table->GetText(i).empty()) << i;
+        }
+    }
+    // Entry k of the league systems is script k; entry 0 means none.
+    ASSERT_EQ(tables.LeagueSystems().GetCount(), 4);
+    EXPECT_EQ(tables.LeagueSystems().GetText(2), "England");
+    // A club stores colours 0 to 23, and the colours are real ones.
+    const CTeamColourTextFile& colours = tables.TeamColours();
+    ASSERT_EQ(colours.GetCount(), 24);
+    bool white = false;
+    bool black = false;
+    for (std::int32_t i = 0; i < colours.GetCount(); ++i) {
+        EXPECT_EQ(colours.GetValue(i), i);
+        EXPECT_LE(colours.GetColour(i), 0xFFFFFF);
+        white = white || colours.GetColour(i) == 0xFFFFFF;
+        black = black || (colours.GetColour(i) == 0 && colours.GetText(i) == "Schwarz");
+    }
+    EXPECT_TRUE(white && black);
+    // Shoe types are 0 to 5 in a player record.
+    for (std::int32_t i = 0; i < tables.Shoes().GetCount(); ++i) {
+        EXPECT_LE(tables.Shoes().GetValue(i), 5);
+    }
+
+    CStadiumList stadiums;
+    ASSERT_TRUE(stadiums.Load(m_dir / "database", "ger"));
+    EXPECT_GE(stadiums.Entries().size(), 20u);
+}
+
+TEST_F(DemoTablesTest, NameListsHoldNamesForEveryLanguage) {
+    CGlobalTools tools;
+    ASSERT_TRUE(tools.Init(m_dir.Path()));
+    for (const CNameList* list : {&tools.MaleNames(), &tools.FemaleNames(), &tools.Surnames()}) {
+        for (int language = 0; language < kNationLanguageCount; ++language) {
+            EXPECT_GE(list->Count(language), 20u) << language;
+            for (const std::string& name : list->Names(language)) {
+                EXPECT_FALSE(name.empty());
+            }
+        }
+    }
+    // German (19) and Japanese (26) speakers get names of their own.
+    const auto german = tools.Surnames().Names(19);
+    EXPECT_NE(std::find(german.begin(), german.end(), "M\xFCller"), german.end());
+    const auto japanese = tools.Surnames().Names(26);
+    EXPECT_EQ(std::find(japanese.begin(), japanese.end(), "M\xFCller"), japanese.end());
+}
+
+TEST_F(DemoTablesTest, PlainTextFilesEndTheirLinesWithCrLf) {
+    for (const char* file : kPlainTextFiles) {
+        const std::string text = test::ReadFile(m_dir / file);
+        ASSERT_FALSE(text.empty()) << file;
+        EXPECT_EQ(text.substr(text.size() - 2), "\r\n") << file;
+        for (std::size_t lf = text.find('\n'); lf != std::string::npos;
+             lf = text.find('\n', lf + 1)) {
+            ASSERT_TRUE(lf > 0 && text[lf - 1] == '\r') << file << " at " << lf;
+        }
+    }
+}
+
+TEST_F(DemoTablesTest, OneSeedGivesTheSameBytesAndAnotherSeedOthers) {
+    test::TempDir same;
+    test::TempDir other;
+    CSilentProgress progress;
+    ASSERT_TRUE(WriteDemoTables(same.Path(), 7, progress, kLeagueSystems));
+    ASSERT_TRUE(WriteDemoTables(other.Path(), 8, progress, kLeagueSystems));
+    std::vector<std::string> files(std::begin(kPlainTextFiles), std::end(kPlainTextFiles));
+    files.push_back("database/ger/StadiumList.txt");
+    for (const std::string& file : files) {
+        EXPECT_EQ(test::ReadFile(same / file), test::ReadFile(m_dir / file)) << file;
+    }
+    EXPECT_NE(test::ReadFile(other / "database/ger/StadiumList.txt"),
+              test::ReadFile(m_dir / "database/ger/StadiumList.txt"));
+}
+
+TEST(DemoTables, NamesTheFileThatCouldNotBeWritten) {
+    test::TempDir dir;
+    SetWriteFaultForTesting(
+        [](const fs::path& target) { return target.filename() == "TeamColour.txt"; });
+    CSilentProgress progress;
+    const SDemoTablesResult result = WriteDemoTables(dir.Path(), 1, progress);
+    SetWriteFaultForTesting({});
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.failedFile.filename(), "TeamColour.txt");
+    EXPECT_FALSE(fs::exists(dir / "database/ger/TeamColour.txt"));
+}
+
+}  // namespace
+}  // namespace kw::demo

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "platform/Random.h"
+#include "assets/GlobalTools.h"
+#include "storage/NameLists.h"
+
+namespace {
+
+using kw::CNameList;
+
+std::vector<std::string> NamesOf(const CNameList& list, int group) {
+    const auto names = list.Names(group);
+    return {names.begin(), names.end()};
+}
+
+// A seed after which the generator's next number is 32767, its largest.
+constexpr unsigned int kSeedForLargest = 0xF01BF641u;
+
+// --- reading
+
+TEST(NameList, GroupLinesFileTheFollowingNames) {
+    CNameList list;
+    list.LoadFromMemory(
+        "Zoe\r\n%3\r\nAnna\r\n  Berta   Maria \r\n\r\n%7x\r\nCarl\r\n% 3\r\nDora\r\n%0\r\nEmil");
+    EXPECT_EQ(NamesOf(list, 0), (std::vector<std::string>{"Zoe", "Emil"}));
+    // The empty line stays as an empty name; "% 3" reads 3 as the C library would.
+    EXPECT_EQ(NamesOf(list, 3), (std::vector<std::string>{"Anna", "Berta Maria", "", "Dora"}));
+    EXPECT_EQ(NamesOf(list, 7), (std::vector<std::string>{"Carl"}));
+    EXPECT_EQ(list.Count(5), 0u);
+    // Names may repeat and keep their order.
+    list.LoadFromMemory("%12\nM\xFCller\nAbel\nM\xFCller\n");
+    EXPECT_EQ(NamesOf(list, 12), (std::vector<std::string>{"M\xFCller", "Abel", "M\xFCller"}));
+    EXPECT_EQ(list.Count(0), 0u);
+}
+
+TEST(NameList, ALongLineContinuesAsTheNextName) {
+    CNameList list;
+    list.LoadFromMemory(std::string(CNameList::kLineLimit, 'a') + "bc\r\nDora\r\n");
+    EXPECT_EQ(NamesOf(list, 0),
+              (std::vector<std::string>{std::string(CNameList::kLineLimit, 'a'), "bc", "Dora"}));
+}
+
+TEST(NameList, LoadingReplacesTheList) {
+    const kw::test::TempDir dir;
+    kw::test::WriteFile(dir / "names.txt", "%1\r\nAnna\r\n");
+    CNameList list;
+    list.Add(1, "Alt");
+    list.Add(2, "Alt");
+    ASSERT_TRUE(list.Load(dir / "names.txt"));
+    EXPECT_EQ(NamesOf(list, 1), (std::vector<std::string>{"Anna"}));
+    EXPECT_EQ(list.Count(2), 0u);
+
+    EXPECT_FALSE(list.Load(dir / "missing.txt"));
+    EXPECT_TRUE(list.IsEmpty());
+}
+
+// --- random picks
+
+TEST(PickRandomName, TheIndexSpreadsTheRandomRangeOverTheNames) {
+    EXPECT_EQ(kw::RandomNameIndex(0, 2), 0u);
+    EXPECT_EQ(kw::RandomNameIndex(16383, 2), 0u);
+    EXPECT_EQ(kw::RandomNameIndex(16384, 2), 1u);
+    EXPECT_EQ(kw::RandomNameIndex(32766, 3), 2u);
+    // 32767 would give index n: held at the last name.
+    EXPECT_EQ(kw::RandomNameIndex(32767, 2), 1u);
+    EXPECT_EQ(kw::RandomNameIndex(32767, 1), 0u);
+    EXPECT_EQ(kw::RandomNameIndex(32767, 100000), 99999u);
+}
+
+TEST(PickRandomName, AGroupGivesOnlyItsOwnNamesElseThoseOfGroupZero) {
+    CNameList list;
+    list.LoadFromMemory("Otto\n%3\nAnna\nBerta\n");
+    kw::CRandom random;
+    std::set<std::string> seen;
+    for (int i = 0; i < 1000; ++i) {
+        const std::optional<std::string> name = kw::PickRandomName(list, 3, random);
+        ASSERT_TRUE(name.has_value());
+        seen.insert(*name);
+        ASSERT_EQ(kw::PickRandomName(list, 7, random), std::optional<std::string>("Otto"));
+    }
+    EXPECT_EQ(seen, (std::set<std::string>{"Anna", "Berta"}));
+
+    // The largest random number picks the last name.
+    random.Reset(kSeedForLargest);
+    ASSERT_EQ(random.Next(), 32767);
+    random.Reset(kSeedForLargest);
+    EXPECT_EQ(kw::PickRandomName(list, 3, random), std::optional<std::string>("Berta"));
+    random.Reset(kSeedForLargest);
+    EXPECT_EQ(kw::PickRandomName(list, 9, random), std::optional<std::string>("Otto"));
+}
+
+TEST(PickRandomName, NothingWhenNeitherGroupHasNames) {
+    CNameList list;
+    kw::CRandom random;
+    EXPECT_EQ(kw::PickRandomName(list, 0, random), std::nullopt);
+    list.Add(3, "Anna");
+    EXPECT_EQ(kw::PickRandomName(list, 7, random), std::nullopt);
+    EXPECT_EQ(kw::PickRandomName(list, 3, random), std::optional<std::string>("Anna"));
+}
+
+TEST(PickRandomName, DrawsFromTheGivenGenerator) {
+    CNameList list;
+    for (int i = 0; i < 10; ++i) {
+        list.Add(0, std::to_string(i));
+    }
+    // The first numbers after the start value are 41, 18467 and 6334.
+    kw::CRandom random;
+    EXPECT_EQ(kw::PickRandomName(list, 0, random), std::optional<std::string>("0"));
+    EXPECT_EQ(kw::PickRandomName(list, 0, random), std::optional<std::string>("5"));
+    EXPECT_EQ(kw::PickRandomName(list, 0, random), std::optional<std::string>("1"));
+}
+
+// --- the owner
+
+void WriteNameFiles(const std::filesystem::path& folder, bool withSurnames) {
+    std::filesystem::create_directories(folder);
+    kw::test::WriteFile(folder / "malenames.txt", "%3\r\nOtto\r\n");
+    kw::test::WriteFile(folder / "FEMALENAMES.TXT", "%3\r\nAnna\r\n");
+    if (withSurnames) {
+        kw::test::WriteFile(folder / "Surnames.txt", "%3\r\nM\xFCller\r\n");
+    }
+}
+
+TEST(GlobalTools, InitLoadsTheThreeNameListsInAnyLetterCase) {
+    const kw::test::TempDir install;
+    WriteNameFiles(install / "Database", true);
+    kw::CGlobalTools tools;
+    EXPECT_FALSE(tools.IsInitialised());
+    EXPECT_TRUE(tools.Init(install.Path()));
+    EXPECT_TRUE(tools.IsInitialised());
+    EXPECT_EQ(NamesOf(tools.MaleNames(), 3), (std::vector<std::string>{"Otto"}));
+    EXPECT_EQ(NamesOf(tools.FemaleNames(), 3), (std::vector<std::string>{"Anna"}));
+    EXPECT_EQ(NamesOf(tools.Surnames(), 3), (std::vector<std::string>{"M\xFCller"}));
+}
+
+TEST(GlobalTools, AMissingListFailsInitButTheOthersLoad) {
+    const kw::test::TempDir install;
+    WriteNameFiles(install / "database", false);
+    kw::CGlobalTools tools;
+    EXPECT_FALSE(tools.Init(install.Path()));
+    EXPECT_TRUE(tools.IsInitialised());
+    EXPECT_EQ(NamesOf(tools.MaleNames(), 3), (std::vector<std::string>{"Otto"}));
+    EXPECT_EQ(NamesOf(tools.FemaleNames(), 3), (std::vector<std::string>{"Anna"}));
+    EXPECT_TRUE(tools.Surnames().IsEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,257 @@
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "app/ui/MainWindow.h"
+#include "demo/DemoGenerator.h"
+#include "model/World.h"
+#include "exports/master/MasterFileReader.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "platform/StringTable.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+using Kind = CScriptedUserInterface::Message::Kind;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void captionCapitalisesTheDirectoryName();
+    void showsTheNumberOfLoadedCountries();
+    void opensAGeneratedDemoInstallation();
+    void masterButtonBuildsTheGameFile();
+    void emptyDatabaseFolderHasNoCountries();
+    void withoutInstallationShowsAnEmptyWorld();
+    void configuredInstallationWithoutDatabaseLoadsEmpty();
+    void quitAsksAndOnlyYesCloses();
+    void closingByTheTitleBarAsksToo();
+    void saveWritesEveryCountryFile();
+
+private:
+    fs::path Install() const { return m_install->path().toStdString(); }
+    // A database written by the model itself, of which only the files of countries 3 and 100
+    // are kept.
+    void WriteDatabase(const fs::path& folder);
+    static QAction* Action(QWidget& window, const QString& text);
+    static QString LabelText(QWidget& window, const char* name);
+
+    std::unique_ptr<QTemporaryDir> m_install;
+    SAppContext m_context;
+    CScriptedUserInterface m_ui;
+};
+
+void MainWindowTest::init() {
+    m_install = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_install->isValid());
+    m_context = SAppContext{};
+    m_context.workingDirectory = Install();
+    m_context.installationConfigured = true;
+    m_ui = CScriptedUserInterface{};
+}
+
+void MainWindowTest::WriteDatabase(const fs::path& folder) {
+    fs::create_directories(folder);
+    CWorld world(Install());
+    world.InitialiseCountries();
+    world.SetDirectory(folder);
+    CSilentProgress progress;
+    CScriptedUserInterface ui;
+    QVERIFY(world.Save(progress, ui));
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        if (number != 3 && number != 100) {
+            fs::remove(folder / ("Country" + std::to_string(number) + ".sav"));
+        }
+    }
+}
+
+QAction* MainWindowTest::Action(QWidget& window, const QString& text) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+QString MainWindowTest::LabelText(QWidget& window, const char* name) {
+    auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
+    return label != nullptr ? label->text() : QStringLiteral("<no label %1>").arg(name);
+}
+
+void MainWindowTest::captionCapitalisesTheDirectoryName() {
+    fs::create_directories(Install() / "database");
+    DlgMainMenu window(m_context, m_ui);
+    QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - Database"));
+}
+
+void MainWindowTest::showsTheNumberOfLoadedCountries() {
+    WriteDatabase(Install() / "database");
+    DlgMainMenu window(m_context, m_ui);
+    QCOMPARE(window.World().CountryCount(), 2);
+    QCOMPARE(LabelText(window, "countryCount"), QStringLiteral("2"));
+    QVERIFY(!window.findChild<QLabel*>(QStringLiteral("notice"))->isVisibleTo(&window));
+    QVERIFY(m_ui.Messages().empty());
+}
+
+void MainWindowTest::opensAGeneratedDemoInstallation() {
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(Install(), demo::EDemoScale::kSmall, 1, progress).ok);
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(Install() / "database")) {
+        files += entry.path().filename().string().starts_with("Country") ? 1 : 0;
+    }
+    DlgMainMenu window(m_context, m_ui);
+    QCOMPARE(window.World().CountryCount(), files);
+    QCOMPARE(LabelText(window, "countryCount"), QString::number(files));
+    QVERIFY(m_ui.Messages().empty());
+}
+
+void MainWindowTest::masterButtonBuildsTheGameFile() {
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(Install(), demo::EDemoScale::kSmall, 1, progress).ok);
+    DlgMainMenu window(m_context, m_ui);
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("buildMaster"));
+    QVERIFY(button != nullptr && button->isEnabled());
+    m_ui.QueueAnswer(true);  // go on with the complete countries
+    button->click();
+
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{1});
+    QCOMPARE(m_ui.Texts(Kind::Information).back(), std::string("Datenbank gespeichert!"));
+    std::ifstream in(Install() / "database" / "Master.dat", std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    const SMasterFileReport report = VerifyMasterFile(bytes, 0);
+    QVERIFY2(report.Ok(), report.error.c_str());
+    QVERIFY(report.completeCountries > 0);
+}
+
+void MainWindowTest::emptyDatabaseFolderHasNoCountries() {
+    // Found in any letter case, as copied from Windows.
+    fs::create_directories(Install() / "DataBase");
+    DlgMainMenu window(m_context, m_ui);
+    QCOMPARE(LabelText(window, "countryCount"), QStringLiteral("0"));
+    QCOMPARE(window.World().Directory(), Install() / "DataBase");
+    QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - DataBase"));
+}
+
+void MainWindowTest::withoutInstallationShowsAnEmptyWorld() {
+    m_context.installationConfigured = false;
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    QCOMPARE(LabelText(window, "countryCount"), QStringLiteral("0"));
+    auto* notice = window.findChild<QLabel*>(QStringLiteral("notice"));
+    QVERIFY(notice != nullptr);
+    QVERIFY(notice->isVisible());
+    QVERIFY(notice->text().contains(QStringLiteral("Keine Installation")));
+    // Nothing to save into: no folder may appear in the working directory.
+    QAction* save = Action(window, QStringLiteral("&Speichern"));
+    QVERIFY(save != nullptr);
+    QVERIFY(!save->isEnabled());
+    save->trigger();
+    QVERIFY(!fs::exists(Install() / "database"));
+    m_ui.QueueAnswer(true);
+    window.close();
+}
+
+void MainWindowTest::configuredInstallationWithoutDatabaseLoadsEmpty() {
+    DlgMainMenu window(m_context, m_ui);
+    QCOMPARE(LabelText(window, "countryCount"), QStringLiteral("0"));
+    QVERIFY(!window.findChild<QLabel*>(QStringLiteral("notice"))->isVisibleTo(&window));
+    QVERIFY(Action(window, QStringLiteral("&Speichern"))->isEnabled());
+}
+
+void MainWindowTest::quitAsksAndOnlyYesCloses() {
+    fs::create_directories(Install() / "database");
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QAction* quit = Action(window, QStringLiteral("&Beenden"));
+    QVERIFY(quit != nullptr);
+
+    quit->trigger();
+    QVERIFY(window.isVisible());
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{1});
+    QCOMPARE(m_ui.Texts(Kind::Question).front(), std::string(ResourceString(ids::kConfirmQuit)));
+
+    m_ui.QueueAnswer(true);
+    quit->trigger();
+    QVERIFY(!window.isVisible());
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{2});
+}
+
+void MainWindowTest::closingByTheTitleBarAsksToo() {
+    fs::create_directories(Install() / "database");
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    m_ui.QueueAnswer(true);
+    QVERIFY(window.close());
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{2});
+}
+
+void MainWindowTest::saveWritesEveryCountryFile() {
+    const fs::path database = Install() / "database";
+    fs::create_directories(database);
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    QAction* save = Action(window, QStringLiteral("&Speichern"));
+    QVERIFY(save != nullptr);
+    save->trigger();
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        const fs::path file = database / ("Country" + std::to_string(number) + ".sav");
+        QVERIFY2(fs::exists(file), file.c_str());
+    }
+    QVERIFY(m_ui.Messages().empty());
+    // Still open: saving does not quit.
+    QVERIFY(window.isVisible());
+    m_ui.QueueAnswer(true);
+    window.close();
+}
+
+}  // namespace kw
+
+// Every location the editor looks up points into a private folder, so the tests never see the
+// user's settings, documents or a running editor.
+int main(int argc, char** argv) {
+    QTemporaryDir root;
+    if (!root.isValid()) {
+        return 2;
+    }
+    for (const char* name : {"home", "config", "etc", "data", "runtime", "Documents"}) {
+        QDir(root.path()).mkpath(QString::fromLatin1(name));
+    }
+    QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const auto set = [&root](const char* variable, const char* folder) {
+        qputenv(variable, root.filePath(QString::fromLatin1(folder)).toLocal8Bit());
+    };
+    set("HOME", "home");
+    set("XDG_CONFIG_HOME", "config");
+    set("XDG_CONFIG_DIRS", "etc");
+    set("XDG_DATA_HOME", "data");
+    set("XDG_RUNTIME_DIR", "runtime");
+    set("XDG_DOCUMENTS_DIR", "Documents");
+    qunsetenv("KW06_INSTALL_DIR");
+
+    QApplication application(argc, argv);
+    kw::MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "MainWindowTest.moc"
