@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "DemoInstallations.h"
-#include "model/World.h"
 #include "exports/archive/WorldArchive.h"
+#include "model/World.h"
 #include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
 #include "storage/PackedCodec.h"

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "DemoInstallations.h"
-#include "model/World.h"
 #include "exports/master/MasterExport.h"
+#include "model/World.h"
 #include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
 

@@ -21,7 +21,7 @@ void BM_WorldStatistics(benchmark::State& state) {
         kw::bench::LoadDemoWorld(static_cast<EDemoScale>(state.range(0)));
     int players = 0;
     for (auto _ : state) {
-        for (int number = 1; number <= kw::CWorld::kCountryCount; ++number) {
+        for (int number = 1; number <= kw::kCountryCount; ++number) {
             benchmark::DoNotOptimize(kw::CountryStatistics(world->Country(number)));
         }
         players = kw::TotalStatistics(*world).players;
@@ -35,7 +35,7 @@ void BM_WorldStatisticsAnchorWalk(benchmark::State& state) {
         kw::bench::LoadDemoWorld(static_cast<EDemoScale>(state.range(0)));
     for (auto _ : state) {
         std::int64_t players = 0;
-        for (int number = 1; number <= kw::CWorld::kCountryCount; ++number) {
+        for (int number = 1; number <= kw::kCountryCount; ++number) {
             for (const auto& [id, club] : world->Country(number).Clubs()) {
                 for (const std::uint32_t personId : club->PersonIds()) {
                     const kw::CPlayer* person = world->Person(personId);

@@ -11,8 +11,8 @@
 
 #include "KwTool.h"
 #include "exports/archive/ArchiveChunks.h"
-#include "model/World.h"
 #include "exports/archive/WorldArchive.h"
+#include "model/World.h"
 #include "platform/Console.h"
 #include "platform/Cp1252.h"
 #include "platform/Environment.h"

@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "KwTool.h"
-#include "reports/BadgeCheck.h"
+#include "assets/GlobalTools.h"
 #include "assets/OrvelBig.h"
 #include "assets/Tga.h"
 #include "model/World.h"
 #include "platform/AtomicFile.h"
 #include "platform/Console.h"
 #include "platform/Cp1252.h"
-#include "assets/GlobalTools.h"
+#include "reports/BadgeCheck.h"
 
 namespace kwtool {
 

@@ -11,11 +11,11 @@
 #include "KwTool.h"
 #include "competition/Competition.h"
 #include "competition/CompetitionText.h"
-#include "model/World.h"
 #include "exports/WorldDump.h"
-#include "reports/WorldStatistics.h"
+#include "model/World.h"
 #include "platform/Console.h"
 #include "platform/Cp1252.h"
+#include "reports/WorldStatistics.h"
 
 namespace kwtool {
 
@@ -52,15 +52,15 @@ using Json = nlohmann::ordered_json;
 
 // Countries worth a line, in number order: those with clubs or competitions.
 std::vector<int> CountriesWithContent(const kw::CWorld& world) {
-    std::vector<bool> content(kw::CWorld::kCountryCount + 1, false);
+    std::vector<bool> content(kw::kCountryCount + 1, false);
     for (const auto& [id, node] : world.Competitions()) {
         if (node->Kind() != kw::kRootKind && node->Country() >= 1 &&
-            node->Country() <= kw::CWorld::kCountryCount) {
+            node->Country() <= kw::kCountryCount) {
             content[static_cast<std::size_t>(node->Country())] = true;
         }
     }
     std::vector<int> numbers;
-    for (int number = 1; number <= kw::CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kw::kCountryCount; ++number) {
         if (content[static_cast<std::size_t>(number)] || world.Country(number).ClubCount() > 0) {
             numbers.push_back(number);
         }
@@ -155,9 +155,8 @@ int RunCheck(const SToolContext& context, const fs::path& source, bool json) {
 }
 
 int RunDump(const SToolContext& context, const fs::path& source, int country) {
-    if (country < 0 || country > kw::CWorld::kCountryCount) {
-        return Fail("--country needs a number from 1 to " +
-                    std::to_string(kw::CWorld::kCountryCount));
+    if (country < 0 || country > kw::kCountryCount) {
+        return Fail("--country needs a number from 1 to " + std::to_string(kw::kCountryCount));
     }
     kw::CWorld world(context.InstallDirectory());
     if (!LoadDatabase(source, world)) {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "KwTool.h"
-#include "model/World.h"
 #include "exports/master/MasterExport.h"
 #include "exports/master/MasterFileReader.h"
+#include "model/World.h"
 #include "platform/Console.h"
 
 namespace kwtool {

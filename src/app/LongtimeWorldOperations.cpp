@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "model/World.h"
 #include "exports/archive/WorldArchive.h"
+#include "model/World.h"
 #include "platform/StringTable.h"
 
 namespace kw {

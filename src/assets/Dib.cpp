@@ -1,9 +1,8 @@
 #include "assets/Dib.h"
 #include "platform/ByteOrder.h"
+#include "platform/FileContents.h"
 
 #include <bit>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 namespace kw {
@@ -108,13 +107,8 @@ std::uint32_t Opaque(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
 
 bool CDib::LoadFromFile(const std::filesystem::path& path) {
     Clear();
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
-    }
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                          std::istreambuf_iterator<char>());
-    return LoadFromMemory(bytes);
+    const auto bytes = ReadFileBytes(path);
+    return bytes && LoadFromMemory(*bytes);
 }
 
 void CDib::Clear() {

@@ -5,12 +5,12 @@
 #include <typeinfo>
 #include <vector>
 
+#include "competition/CompetitionRegistry.h"
 #include "competition/CompetitionText.h"
 #include "competition/ScriptEntry.h"
-#include "storage/RecordVersion.h"
-#include "competition/CompetitionRegistry.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 
@@ -49,8 +49,8 @@ private:
     std::vector<std::uint32_t> m_ids;
 };
 
-bool PlaysOnDayBelow(const CDBCompetition& node, const CCompetitionRegistry& registry, int calendar, int day,
-                     CVisited& visited) {
+bool PlaysOnDayBelow(const CDBCompetition& node, const CCompetitionRegistry& registry, int calendar,
+                     int day, CVisited& visited) {
     if (!visited.Enter(node.Id())) {
         return false;
     }
@@ -183,8 +183,8 @@ void CDBCompetition::ClearCalendar(int calendar) {
     }
 }
 
-std::int32_t CDBCompetition::InheritedCalendarValue(const CCompetitionRegistry& registry, int calendar,
-                                                    int day) const {
+std::int32_t CDBCompetition::InheritedCalendarValue(const CCompetitionRegistry& registry,
+                                                    int calendar, int day) const {
     CVisited visited;
     const CDBCompetition* node = this;
     while (node != nullptr && visited.Enter(node->Id())) {
@@ -226,11 +226,13 @@ int CDBCompetition::PositionOfTeam(std::uint32_t) const {
     return 0;
 }
 
-std::uint32_t CDBCompetition::OwnFaults(const CCompetitionRegistry& registry, int calendar, int) const {
+std::uint32_t CDBCompetition::OwnFaults(const CCompetitionRegistry& registry, int calendar,
+                                        int) const {
     return EnteredMatchdays(calendar) != MatchdayCount(registry) ? kFaultMatchdayCount : 0;
 }
 
-std::uint32_t CDBCompetition::Check(const CCompetitionRegistry& registry, int calendar, int levelLimit) const {
+std::uint32_t CDBCompetition::Check(const CCompetitionRegistry& registry, int calendar,
+                                    int levelLimit) const {
     std::uint32_t faults = 0;
     CVisited visited;
     for (const CDBCompetition* node = this; node != nullptr && visited.Enter(node->Id());) {
@@ -353,7 +355,8 @@ void CDBCompetition::ReadCalendars(CKLFile& file, int lastDay, int cap) {
     }
 }
 
-bool CDBCompetition::WriteTail(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const {
+bool CDBCompetition::WriteTail(CKLFile& file, const CCompetitionRegistry& registry,
+                               int exportCountry) const {
     const auto exported = [&](const Links& links) {
         std::vector<std::uint32_t> ids;
         for (const std::uint32_t id : links) {

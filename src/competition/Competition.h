@@ -165,7 +165,8 @@ public:
     void ClearCalendar(int calendar);
     // The node's own value, or when it has none there the value of the first sub-competition
     // without a level or with the node's level (followed down the chain).
-    std::int32_t InheritedCalendarValue(const CCompetitionRegistry& registry, int calendar, int day) const;
+    std::int32_t InheritedCalendarValue(const CCompetitionRegistry& registry, int calendar,
+                                        int day) const;
     // The node itself or any sub-competition below it has a matchday on the day.
     bool PlaysOnDay(const CCompetitionRegistry& registry, int calendar, int day) const;
 
@@ -181,7 +182,8 @@ public:
 
     // Text form inside a numbered section. Writing for another country replaces the country of
     // every competition id the node writes (its own, sources, sub-competitions, pool checks).
-    virtual bool WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const;
+    virtual bool WriteText(CKLFile& file, const CCompetitionRegistry& registry,
+                           int exportCountry) const;
     // Reads the text after the head (kind and id lines). Never fails hard: missing values read
     // as zero, indexes read are range-checked.
     virtual void ReadText(CKLFile& file, CCompetitionRegistry& registry);
@@ -192,7 +194,8 @@ public:
     virtual bool HasSameData(const CDBCompetition& other) const;
 
 protected:
-    virtual std::uint32_t OwnFaults(const CCompetitionRegistry& registry, int calendar, int levelLimit) const;
+    virtual std::uint32_t OwnFaults(const CCompetitionRegistry& registry, int calendar,
+                                    int levelLimit) const;
 
     void SetSlot(int calendar, int day, std::int32_t value);
     void Renumber(int calendar);

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <string>
 
+#include "competition/CompetitionRegistry.h"
 #include "competition/CompetitionText.h"
 #include "competition/Cup.h"
 #include "competition/League.h"
 #include "competition/Pool.h"
 #include "competition/Round.h"
-#include "competition/CompetitionRegistry.h"
 #include "storage/KLFile.h"
 
 namespace kw {
@@ -40,7 +40,8 @@ std::unique_ptr<CDBCompetition> CreateCompetition(int kind, std::uint32_t id,
     }
 }
 
-std::vector<std::uint32_t> CountryCompetitionIds(const CCompetitionRegistry& registry, int country) {
+std::vector<std::uint32_t> CountryCompetitionIds(const CCompetitionRegistry& registry,
+                                                 int country) {
     std::vector<std::uint32_t> ids;
     const auto addRun = [&](int type) {
         for (int index = 0; index < kMaxListedIndex; ++index) {
@@ -69,8 +70,9 @@ std::vector<std::uint32_t> CountryCompetitionIds(const CCompetitionRegistry& reg
     return ids;
 }
 
-bool WriteCompetitionList(CKLFile& file, const CCompetitionRegistry& registry, std::span<const std::uint32_t> ids,
-                          std::string_view prefix, int exportCountry) {
+bool WriteCompetitionList(CKLFile& file, const CCompetitionRegistry& registry,
+                          std::span<const std::uint32_t> ids, std::string_view prefix,
+                          int exportCountry) {
     std::vector<const CDBCompetition*> nodes;
     for (const std::uint32_t id : ids) {
         const CDBCompetition* node = registry.Competition(id);
@@ -133,12 +135,14 @@ int ReadCompetitionList(CKLFile& file, CCompetitionRegistry& registry, std::uint
     return entered;
 }
 
-bool WriteCountryCompetitions(CKLFile& file, const CCompetitionRegistry& registry, int country, int exportCountry) {
+bool WriteCountryCompetitions(CKLFile& file, const CCompetitionRegistry& registry, int country,
+                              int exportCountry) {
     const std::vector<std::uint32_t> ids = CountryCompetitionIds(registry, country);
     return WriteCompetitionList(file, registry, ids, kCountryPrefix, exportCountry);
 }
 
-int ReadCountryCompetitions(CKLFile& file, CCompetitionRegistry& registry, int country, SDayOccupancy* occupancy) {
+int ReadCountryCompetitions(CKLFile& file, CCompetitionRegistry& registry, int country,
+                            SDayOccupancy* occupancy) {
     return ReadCompetitionList(file, registry, MakeCompetitionId(country, kRootType, 0),
                                kCountryPrefix, occupancy);
 }

@@ -26,8 +26,9 @@ std::vector<std::uint32_t> CountryCompetitionIds(const CCompetitionRegistry& reg
 
 // The count of the nodes, then each in a section named by the prefix and its running number.
 // Ids without a node are left out.
-bool WriteCompetitionList(CKLFile& file, const CCompetitionRegistry& registry, std::span<const std::uint32_t> ids,
-                          std::string_view prefix, int exportCountry = kOwnCountry);
+bool WriteCompetitionList(CKLFile& file, const CCompetitionRegistry& registry,
+                          std::span<const std::uint32_t> ids, std::string_view prefix,
+                          int exportCountry = kOwnCountry);
 // Reads a list written that way: each node is created under the parent, entered in the
 // registry (a node of the same id is replaced; roots never are) and read; league, cup and round
 // nodes mark the occupancy tables when given. Returns the number of nodes entered.

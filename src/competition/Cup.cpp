@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "competition/CupFormat.h"
-#include "storage/RecordVersion.h"
 #include "competition/CompetitionRegistry.h"
+#include "competition/CupFormat.h"
 #include "storage/KLFile.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 
@@ -53,7 +53,8 @@ std::string CDBCup::MatchdayLabel(const CCompetitionRegistry& registry, int matc
     return std::string(RoundLabel(round->roundName));
 }
 
-std::uint32_t CDBCup::OwnFaults(const CCompetitionRegistry& registry, int calendar, int levelLimit) const {
+std::uint32_t CDBCup::OwnFaults(const CCompetitionRegistry& registry, int calendar,
+                                int levelLimit) const {
     if (Format(registry) == nullptr) {
         return kFaultMatchdayCount;
     }
@@ -66,7 +67,8 @@ bool CDBCup::WriteExtraValues(CKLFile&) const {
 
 void CDBCup::ReadExtraValues(CKLFile&) {}
 
-bool CDBCup::WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const {
+bool CDBCup::WriteText(CKLFile& file, const CCompetitionRegistry& registry,
+                       int exportCountry) const {
     bool ok = WriteHead(file, exportCountry) && WriteNames(file) &&
               file.WriteNumber(static_cast<std::int32_t>(m_format)) && WriteExtraValues(file) &&
               file.WriteNumber(static_cast<std::int32_t>(m_setting16)) &&

@@ -42,12 +42,14 @@ public:
     // The name of the round in which the matchday is played.
     std::string MatchdayLabel(const CCompetitionRegistry& registry, int matchday) const override;
 
-    bool WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const override;
+    bool WriteText(CKLFile& file, const CCompetitionRegistry& registry,
+                   int exportCountry) const override;
     void ReadText(CKLFile& file, CCompetitionRegistry& registry) override;
     bool HasSameData(const CDBCompetition& other) const override;
 
 protected:
-    std::uint32_t OwnFaults(const CCompetitionRegistry& registry, int calendar, int levelLimit) const override;
+    std::uint32_t OwnFaults(const CCompetitionRegistry& registry, int calendar,
+                            int levelLimit) const override;
     // Values a special cup writes right after its format; none for a plain cup.
     virtual bool WriteExtraValues(CKLFile& file) const;
     virtual void ReadExtraValues(CKLFile& file);

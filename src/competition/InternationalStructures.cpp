@@ -4,10 +4,10 @@
 #include <string>
 
 #include "competition/CompetitionList.h"
-#include "storage/RecordVersion.h"
 #include "competition/CompetitionRegistry.h"
 #include "platform/Paths.h"
 #include "storage/KLFile.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 
@@ -23,8 +23,7 @@ int ReadInternationalStructures(CCompetitionRegistry& registry,
     int read = 0;
     for (std::size_t i = 0; i < kInternationalFiles.size(); ++i) {
         const SInternationalFile& entry = kInternationalFiles[i];
-        const auto path =
-            FindExisting(installDirectory, "script/" + std::string(entry.fileName));
+        const auto path = FindExisting(installDirectory, "script/" + std::string(entry.fileName));
         CKLFile file;
         if (!path || !file.OpenForRead(*path)) {
             continue;

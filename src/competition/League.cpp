@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include "competition/CompetitionRegistry.h"
 #include "competition/CompetitionText.h"
 #include "storage/Identifiers.h"
-#include "competition/CompetitionRegistry.h"
 #include "storage/KLFile.h"
 
 namespace kw {
@@ -127,7 +127,8 @@ int CDBLeague::MatchdayCount(const CCompetitionRegistry&) const {
     return LeagueMatchdays();
 }
 
-std::uint32_t CDBLeague::OwnFaults(const CCompetitionRegistry& registry, int calendar, int levelLimit) const {
+std::uint32_t CDBLeague::OwnFaults(const CCompetitionRegistry& registry, int calendar,
+                                   int levelLimit) const {
     std::uint32_t faults = CDBCompetition::OwnFaults(registry, calendar, levelLimit);
     if (!m_fixtures.IsComplete()) {
         faults |= kFaultFixtureIncomplete;
@@ -145,7 +146,8 @@ std::uint32_t CDBLeague::OwnFaults(const CCompetitionRegistry& registry, int cal
     return faults;
 }
 
-bool CDBLeague::WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const {
+bool CDBLeague::WriteText(CKLFile& file, const CCompetitionRegistry& registry,
+                          int exportCountry) const {
     bool ok = WriteHead(file, exportCountry) && WriteNames(file) &&
               file.WriteNumber(LeagueSize()) &&
               file.WriteNumber(static_cast<std::int32_t>(Level())) &&

@@ -91,12 +91,14 @@ public:
     std::array<std::int32_t, 2>& TrailingValues() { return m_trailingValues; }
     const std::array<std::int32_t, 2>& TrailingValues() const { return m_trailingValues; }
 
-    bool WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const override;
+    bool WriteText(CKLFile& file, const CCompetitionRegistry& registry,
+                   int exportCountry) const override;
     void ReadText(CKLFile& file, CCompetitionRegistry& registry) override;
     bool HasSameData(const CDBCompetition& other) const override;
 
 protected:
-    std::uint32_t OwnFaults(const CCompetitionRegistry& registry, int calendar, int levelLimit) const override;
+    std::uint32_t OwnFaults(const CCompetitionRegistry& registry, int calendar,
+                            int levelLimit) const override;
 
 private:
     void FitFixtures();

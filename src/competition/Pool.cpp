@@ -23,7 +23,8 @@ void CDBPool::ClearChecked() {
     m_checkedCount = 0;
 }
 
-bool CDBPool::WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const {
+bool CDBPool::WriteText(CKLFile& file, const CCompetitionRegistry& registry,
+                        int exportCountry) const {
     bool ok = WriteHead(file, exportCountry) && file.WriteNumber(std::int32_t{0}) &&
               file.WriteNumber(static_cast<std::int32_t>(m_poolSize)) &&
               file.WriteText(ValueToKeywords(PoolSortKeywords(), m_sortMode)) &&

@@ -32,7 +32,8 @@ public:
     const std::vector<std::uint32_t>& Teams() const { return m_teams; }
 
     // Neither the names, the calendars, the four values nor the team list are part of the text.
-    bool WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const override;
+    bool WriteText(CKLFile& file, const CCompetitionRegistry& registry,
+                   int exportCountry) const override;
     void ReadText(CKLFile& file, CCompetitionRegistry& registry) override;
     bool HasSameData(const CDBCompetition& other) const override;
 

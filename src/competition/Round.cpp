@@ -4,8 +4,8 @@
 #include <string>
 
 #include "competition/CompetitionText.h"
-#include "storage/RecordVersion.h"
 #include "storage/KLFile.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 
@@ -32,7 +32,8 @@ int CDBRound::MatchdayCount(const CCompetitionRegistry&) const {
     return (m_modeFlags & 6u) != 0 ? 2 : 1;
 }
 
-bool CDBRound::WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const {
+bool CDBRound::WriteText(CKLFile& file, const CCompetitionRegistry& registry,
+                         int exportCountry) const {
     // The first and second matchday day of a calendar; 0 when absent.
     const auto days = [&](int calendar) {
         std::array<std::int32_t, 2> found{};

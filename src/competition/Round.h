@@ -24,7 +24,8 @@ public:
 
     // The text holds only the first two matchdays of each calendar; the four values are written
     // but not read back, so a round keeps none of its own.
-    bool WriteText(CKLFile& file, const CCompetitionRegistry& registry, int exportCountry) const override;
+    bool WriteText(CKLFile& file, const CCompetitionRegistry& registry,
+                   int exportCountry) const override;
     void ReadText(CKLFile& file, CCompetitionRegistry& registry) override;
     bool HasSameData(const CDBCompetition& other) const override;
 

@@ -207,7 +207,7 @@ bool AssignAndWriteDemoBadges(CWorld& world, const std::filesystem::path& instal
 
     std::vector<SBigFile> archived;
     int badges = 0;
-    for (int number = 1; number <= CWorld::kCountryCount && badges < kMaxBadgeClubs; ++number) {
+    for (int number = 1; number <= kCountryCount && badges < kMaxBadgeClubs; ++number) {
         CCountry& country = world.Country(number);
         const std::string folder = CountryFolder(world, number);
         for (const auto& [id, club] : country.Clubs()) {

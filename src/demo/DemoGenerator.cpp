@@ -76,7 +76,7 @@ SDemoResult GenerateDemoInstallation(const fs::path& out, EDemoScale scale, std:
         return Failure("cancelled");
     }
     // Saved as a load leaves it, so that loading and saving again gives the same files.
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kCountryCount; ++number) {
         world.Country(number).AfterLoad();
         world.Country(number).RebuildNumbering();
     }
@@ -94,7 +94,7 @@ SDemoResult GenerateDemoInstallation(const fs::path& out, EDemoScale scale, std:
     }
     SDemoResult result;
     result.ok = true;
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kCountryCount; ++number) {
         result.clubs += world.Country(number).ClubCount();
     }
     result.persons = static_cast<int>(world.Persons().size());

@@ -6,6 +6,7 @@
 #include "demo/DemoNations.h"
 #include "demo/DemoRandom.h"
 #include "platform/StringTable.h"
+#include "storage/Identifiers.h"
 
 namespace kw::demo {
 
@@ -15,7 +16,7 @@ constexpr std::size_t kClubNameLength = 29;
 constexpr std::size_t kAbbreviationLength = 10;
 
 const SNation& NationOf(int country) {
-    return Nations()[static_cast<std::size_t>(std::clamp(country, 1, 206) - 1)];
+    return Nations()[static_cast<std::size_t>(std::clamp(country, 1, kCountryCount) - 1)];
 }
 
 const SNameBank& BankOf(int country) {

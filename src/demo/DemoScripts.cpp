@@ -12,9 +12,9 @@
 #include "competition/ScriptEntry.h"
 #include "demo/DemoNations.h"
 #include "demo/DemoPlan.h"
-#include "storage/FixedText.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
+#include "storage/FixedText.h"
 #include "storage/KLFile.h"
 
 namespace kw::demo {

@@ -23,7 +23,7 @@ using Json = nlohmann::ordered_json;
 class CClubNumbers {
 public:
     explicit CClubNumbers(const CWorld& world) {
-        for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        for (int number = 1; number <= kCountryCount; ++number) {
             std::uint32_t next = 1;
             for (const auto& [id, club] : world.Country(number).Clubs()) {
                 if (!IsNationalTeam(id)) {
@@ -561,7 +561,7 @@ std::string DumpWorldJson(const CWorld& world, int country) {
     Json json;
     Json countries = Json::array();
     if (world.IsLoaded()) {
-        for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        for (int number = 1; number <= kCountryCount; ++number) {
             if (country == 0 || country == number) {
                 countries.push_back(Country(world, world.Country(number), clubs));
             }

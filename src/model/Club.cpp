@@ -1,19 +1,18 @@
 #include "model/Club.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstdlib>
 #include <cstring>
 
 #include "model/CheckedIndex.h"
 #include "model/ClubNames.h"
-#include "storage/LanguageTextsIO.h"
 #include "model/Player.h"
-#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "platform/AsciiCase.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
+#include "storage/LanguageTextsIO.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 
@@ -21,8 +20,6 @@ namespace {
 
 constexpr char kHistoryTag[] = "HIST";
 
-constexpr int kLastCountry = 206;
-constexpr std::uint8_t kFallbackCountry = 14;
 constexpr int kItCupCountry = 14;
 constexpr std::int32_t kItCupExternalNumber = 13;
 constexpr std::int32_t kSmallestCapacity = 11;
@@ -41,9 +38,6 @@ constexpr std::array<int, CClub::kSuccessCount> kSuccessFileOrder = {
     CClub::kChampionships,          CClub::kCupWins,         CClub::kSuperCupWins,
     CClub::kLeagueCupWins,          CClub::kEuropeanCupWins, CClub::kChampionsCupWins,
     CClub::kClubWorldChampionships, CClub::kWorldCupWins};
-
-// Clubs made in this program so far; names new clubs "Club <n>".
-std::atomic<int> g_newClubs{0};
 
 // At most readSize - 1 characters; a missing line leaves the text empty.
 template <std::size_t N>
@@ -170,7 +164,7 @@ CClub::CClub(CWorld& world, std::uint32_t id) : m_world(&world), m_id(id) {
 }
 
 void CClub::MakeNew() {
-    const std::string name = FormatPrintf("Club %d", ++g_newClubs);
+    const std::string name = FormatPrintf("Club %d", m_world->NextNewClubNumber());
     for (int language = 0; language < kLanguageCount; ++language) {
         SetName(language, name);
         SetAbbreviation(language, name);
@@ -529,12 +523,12 @@ void CClub::Normalise() {
     }
 
     for (std::uint8_t& country : d.preferredCountries) {
-        if (country > kLastCountry) {
-            country = kFallbackCountry;
+        if (country > kCountryCount) {
+            country = static_cast<std::uint8_t>(kDefaultCountry);
         }
     }
-    if (d.youthCountry > kLastCountry) {
-        d.youthCountry = kFallbackCountry;
+    if (d.youthCountry > kCountryCount) {
+        d.youthCountry = static_cast<std::uint8_t>(kDefaultCountry);
     }
 
     d.colours[0] = std::min(d.colours[0], kMaxColour);
@@ -593,7 +587,7 @@ void CClub::NormaliseReferences() {
 void CClub::NormaliseNationalStadium() {
     const int country = Country();
     int clubCount = 0;
-    if (m_world->IsLoaded() && country >= 1 && country <= kLastCountry) {
+    if (m_world->IsLoaded() && country >= 1 && country <= kCountryCount) {
         clubCount = m_world->Country(country).ClubCount();
     }
     m_data.stadiumCapacity = NationalStadiumCapacity(clubCount);
@@ -613,7 +607,7 @@ std::uint32_t CClub::ExportReference(std::uint32_t club) const {
 // list reaches.
 std::int32_t CClub::StadiumOrdinal() const {
     const int country = Country();
-    if (!m_world->IsLoaded() || country < 1 || country > kLastCountry) {
+    if (!m_world->IsLoaded() || country < 1 || country > kCountryCount) {
         return 0;
     }
     const auto count = static_cast<std::int32_t>(m_world->Country(country).Stadiums().size());

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "storage/Identifiers.h"
 #include "model/ClubKit.h"
-#include "storage/FixedText.h"
 #include "model/RecordResult.h"
+#include "storage/FixedText.h"
+#include "storage/Identifiers.h"
 
 namespace kw {
 

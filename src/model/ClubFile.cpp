@@ -17,7 +17,7 @@ bool SaveClubFile(const CClub& club, const std::filesystem::path& path) {
     // written through an empty or stale one, every club reference would become 0 or wrong.
     CWorld& world = club.World();
     if (world.IsLoaded()) {
-        for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        for (int number = 1; number <= kCountryCount; ++number) {
             world.Country(number).RebuildNumbering();
         }
     }

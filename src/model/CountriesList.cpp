@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "storage/Identifiers.h"
 #include "storage/KLFile.h"
 
 namespace kw {
@@ -11,7 +12,6 @@ namespace {
 constexpr std::size_t kMaxLine = 998;
 constexpr std::size_t kMaxFields = 9;
 constexpr std::size_t kShortNameLength = 3;
-constexpr std::size_t kMaxCountries = 206;
 
 // Yields the file's lines without their end (LF or CR LF), each cut to kMaxLine characters.
 class LineReader {
@@ -82,7 +82,7 @@ std::vector<SCountriesListEntry> ParseCountriesList(std::string_view content) {
     std::vector<SCountriesListEntry> entries;
     LineReader reader(content);
     std::string_view line;
-    while (entries.size() < kMaxCountries && reader.Next(line)) {
+    while (entries.size() < static_cast<std::size_t>(kCountryCount) && reader.Next(line)) {
         SCountriesListEntry& entry = entries.emplace_back();
         entry.names = PerLanguage(line, std::string_view::npos);
         if (!reader.Next(line)) {

@@ -7,11 +7,12 @@
 #include "competition/Cup.h"
 #include "competition/League.h"
 #include "competition/Pool.h"
-#include "storage/LanguageTextsIO.h"
-#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
+#include "storage/LanguageTextsIO.h"
+#include "storage/OneLineText.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 
@@ -74,33 +75,6 @@ bool WriteName(CKLFile& file, const SCountrySettings::SPersonName& name) {
 void ReadName(CKLFile& file, SCountrySettings::SPersonName& name) {
     ReadFixed(file, name.firstName);
     ReadFixed(file, name.surname);
-}
-
-// The notes are one line on disk: line feeds travel as tabs.
-std::string NotesToLine(const std::string& notes) {
-    std::string line;
-    line.reserve(notes.size());
-    for (const char c : notes) {
-        if (c == '\n') {
-            line += '\t';
-        } else if (c != '\r') {
-            line += c;
-        }
-    }
-    return line;
-}
-
-std::string NotesFromLine(const std::string& line) {
-    std::string notes;
-    notes.reserve(line.size());
-    for (const char c : line) {
-        if (c == '\t') {
-            notes += "\r\n";
-        } else {
-            notes += c;
-        }
-    }
-    return notes;
 }
 
 // A count read from a file is trusted only as far as records follow it; this keeps a damaged
@@ -356,8 +330,8 @@ bool CCountry::IsComplete() const {
         for (int index = 0; index < kCheckedIndexes; ++index) {
             const CDBCompetition* node =
                 m_world.Competition(MakeCompetitionId(m_number, type, index));
-            if (node != nullptr &&
-                (node->Check(m_world.Registry(), 0, limit) != 0 || node->Check(m_world.Registry(), 1, limit) != 0)) {
+            if (node != nullptr && (node->Check(m_world.Registry(), 0, limit) != 0 ||
+                                    node->Check(m_world.Registry(), 1, limit) != 0)) {
                 return false;
             }
         }
@@ -491,8 +465,8 @@ bool CCountry::WriteCompetitionPart(CKLFile& file) const {
 }
 
 bool CCountry::WriteCompetitionSection(CKLFile& file) const {
-    bool ok =
-        file.BeginSection(kCompetitionTag) && WriteCountryCompetitions(file, m_world.Registry(), m_number);
+    bool ok = file.BeginSection(kCompetitionTag) &&
+              WriteCountryCompetitions(file, m_world.Registry(), m_number);
     const int levels = LevelTable().UsedLevels();
     ok = ok && file.WriteNumber(static_cast<std::int32_t>(levels));
     for (int level = 0; level < levels; ++level) {
@@ -604,7 +578,7 @@ bool CCountry::WriteMist(CKLFile& file) const {
     for (const int title : kTitleFileOrder) {
         ok = ok && file.WriteNumber(s.titles[static_cast<std::size_t>(title)]);
     }
-    ok = ok && file.WriteText(NotesToLine(s.notes));
+    ok = ok && file.WriteText(MultiLineToLine(s.notes));
     return ok && file.EndSection(kMistTag);
 }
 
@@ -824,7 +798,7 @@ void CCountry::ReadMist(CKLFile& file, std::uint32_t version) {
     }
     std::string notes;
     ReadString(file, notes);
-    s.notes = NotesFromLine(notes);
+    s.notes = MultiLineFromLine(notes);
 }
 
 // Files older than major 8198 know no level pools; the pools get the teams the leagues have.

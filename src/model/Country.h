@@ -9,13 +9,13 @@
 
 #include "model/Club.h"
 #include "model/Date.h"
-#include "storage/FixedText.h"
 #include "model/Manager.h"
 #include "model/PlayerPool.h"
 #include "model/Referee.h"
 #include "model/Sponsor.h"
 #include "model/Stadium.h"
 #include "model/StaffEntry.h"
+#include "storage/FixedText.h"
 
 namespace kw {
 

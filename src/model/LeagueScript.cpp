@@ -4,11 +4,11 @@
 
 #include "competition/Competition.h"
 #include "competition/CompetitionList.h"
-#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "platform/Paths.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 
@@ -37,7 +37,7 @@ std::optional<std::filesystem::path> LeagueScriptPath(const CWorld& world, int n
 
 bool SelectLeagueScript(CWorld& world, int country, int number) {
     // The number is kept in 16 bits.
-    if (country < 1 || country > CWorld::kCountryCount || number > 0xFFFF) {
+    if (country < 1 || country > kCountryCount || number > 0xFFFF) {
         return false;
     }
     CCountry& target = world.Country(country);

@@ -4,13 +4,14 @@
 #include <span>
 
 #include "model/CheckedIndex.h"
-#include "storage/Identifiers.h"
 #include "model/PersonNames.h"
-#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "platform/Random.h"
 #include "platform/StringTable.h"
+#include "storage/Identifiers.h"
 #include "storage/KLFile.h"
+#include "storage/OneLineText.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 
@@ -25,7 +26,6 @@ constexpr std::uint32_t kNoteMajor = 8196;
 constexpr std::uint32_t kHistoryMajor = 8197;
 constexpr std::uint32_t kCurrentLayoutMajor = 8198;
 
-constexpr int kLastCountry = 206;
 constexpr std::uint8_t kMaxAbility = 99;
 constexpr std::uint8_t kFootMask = 0x38;
 constexpr std::uint8_t kTalentMask = 0x07;
@@ -164,7 +164,7 @@ std::uint8_t ValidFootAndForm(std::uint8_t footAndForm) {
 }
 
 std::uint8_t FirstLanguageOf(const CWorld& world, int country) {
-    if (!world.IsLoaded() || country < 0 || country > kLastCountry) {
+    if (!world.IsLoaded() || country < 0 || country > kCountryCount) {
         return 0;
     }
     return world.Country(country).FirstAttribute();
@@ -199,33 +199,6 @@ std::uint32_t ReadClubIdLine(CKLFile& file) {
 
 std::uint16_t AddCapped(std::uint16_t a, std::uint16_t b) {
     return static_cast<std::uint16_t>(std::min(int{a} + int{b}, 0xFFFF));
-}
-
-// The note is one line on disk: line feeds travel as tabs.
-std::string NoteToLine(const std::string& note) {
-    std::string line;
-    line.reserve(note.size());
-    for (const char c : note) {
-        if (c == '\n') {
-            line += '\t';
-        } else if (c != '\r') {
-            line += c;
-        }
-    }
-    return line;
-}
-
-std::string NoteFromLine(const std::string& line) {
-    std::string note;
-    note.reserve(line.size());
-    for (const char c : line) {
-        if (c == '\t') {
-            note += "\r\n";
-        } else {
-            note += c;
-        }
-    }
-    return note;
 }
 
 }  // namespace
@@ -330,7 +303,7 @@ std::string CPlayer::ShortName() const {
 
 bool CPlayer::ClubExists(std::uint32_t club) const {
     const int country = ClubCountry(club);
-    if (!m_world->IsLoaded() || country < 1 || country > kLastCountry) {
+    if (!m_world->IsLoaded() || country < 1 || country > kCountryCount) {
         return false;
     }
     return m_world->Country(country).Club(club) != nullptr;
@@ -351,7 +324,7 @@ void CPlayer::Normalise(int clubCountry) {
         number = std::clamp<std::uint8_t>(number, 1, 99);
     }
 
-    if (d.nationality == 0 || d.nationality > kLastCountry) {
+    if (d.nationality == 0 || d.nationality > kCountryCount) {
         d.nationality = static_cast<std::uint8_t>(clubCountry);
     }
 
@@ -482,7 +455,7 @@ bool CPlayer::Write(CKLFile& file) const {
     }
     ok &= file.EndSection(kHistoryTag);
 
-    ok &= file.WriteText(NoteToLine(d.note));
+    ok &= file.WriteText(MultiLineToLine(d.note));
     ok &= file.WriteNumber(d.youthFlag);
     ok &= file.EndSection(kPlayerTag);
     return ok;
@@ -656,7 +629,7 @@ bool CPlayer::Read(CKLFile& file) {
     if (major >= kNoteMajor) {
         std::string line;
         if (file.ReadLine(line)) {
-            d.note = NoteFromLine(line);
+            d.note = MultiLineFromLine(line);
         }
     }
     if (oldLayout) {

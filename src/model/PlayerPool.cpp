@@ -3,10 +3,10 @@
 #include <array>
 
 #include "model/PersonNames.h"
-#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 
@@ -83,7 +83,7 @@ std::string PreferredClubName(const CWorld& world, std::uint32_t club) {
         return std::string(ResourceString(ids::kCreateAClub));
     }
     const int country = ClubCountry(club);
-    if (!world.IsLoaded() || country < 1 || country > CWorld::kCountryCount) {
+    if (!world.IsLoaded() || country < 1 || country > kCountryCount) {
         return {};
     }
     const CClub* target = world.Country(country).Club(club);

@@ -6,12 +6,12 @@
 #include <string>
 #include <utility>
 
-#include "storage/Identifiers.h"
-#include "storage/LanguageTextsIO.h"
-#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "platform/Paths.h"
+#include "storage/Identifiers.h"
 #include "storage/KLFile.h"
+#include "storage/LanguageTextsIO.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 
@@ -210,9 +210,7 @@ bool CRules::Load(const std::filesystem::path& directory, std::uint32_t* recordV
 }
 
 void CRules::Complete(const CWorld& world) {
-    const auto realCountry = [](int country) {
-        return country >= 1 && country <= CWorld::kCountryCount;
-    };
+    const auto realCountry = [](int country) { return country >= 1 && country <= kCountryCount; };
     const auto holder = [&](std::uint32_t id) -> std::uint32_t {
         if (IsNationalTeam(id)) {
             // Passes as it is, but only as a real country's team: anything else would index

@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "storage/RecordVersion.h"
 #include "storage/KLFile.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 

@@ -12,13 +12,13 @@
 
 #include "competition/CompetitionRegistry.h"
 #include "competition/InternationalStructures.h"
-#include "platform/Clock.h"
-#include "platform/Random.h"
 #include "model/Country.h"
 #include "model/Manager.h"
 #include "model/Player.h"
 #include "model/Rules.h"
 #include "model/WithoutClub.h"
+#include "platform/Clock.h"
+#include "platform/Random.h"
 
 namespace kw {
 
@@ -33,8 +33,6 @@ class IUserInterface;
 // folder set by Load or SetDirectory, never from the process's working directory.
 class CWorld final : public IClubReferences {
 public:
-    static constexpr int kCountryCount = 206;
-
     explicit CWorld(std::filesystem::path installDirectory = {});
     ~CWorld() override;
     CWorld(const CWorld&) = delete;
@@ -142,6 +140,9 @@ public:
     int CurrentYear() const { return m_yearSource ? m_yearSource() : SystemYear(); }
     void SetYearSource(std::function<int()> source) { m_yearSource = std::move(source); }
 
+    // "Club %d" of the next new club: counts up for the whole life of the database.
+    int NextNewClubNumber() { return ++m_newClubs; }
+
     // The generator that loading (defaults of old records) and master builds draw from.
     CRandom& Random() { return m_random; }
 
@@ -151,7 +152,7 @@ public:
     // Main-window selection, kept with the database so switching databases restores it.
     struct Selection {
         std::uint16_t continent = 0;
-        std::uint16_t country = 14;
+        std::uint16_t country = kDefaultCountry;
         std::uint16_t previousContinent = 0;
         std::array<std::uint8_t, 12> countryPerContinent{};
         std::array<std::uint8_t, 12> scrollPerContinent{};
@@ -188,6 +189,7 @@ private:
     int m_countriesRead = 0;
     std::function<int()> m_yearSource;
     CRandom m_random;
+    int m_newClubs = 0;
 };
 
 }  // namespace kw

@@ -3,17 +3,15 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/OwnedFile.h"
+
 namespace kw {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 template <typename Container>
 std::optional<Container> ReadInto(const std::filesystem::path& path) {
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    const FilePointer file = OpenFile(path, "rb");
     if (!file) {
         return std::nullopt;
     }

@@ -1,16 +1,16 @@
 #include "reports/BadgeCheck.h"
 
+#include "assets/GlobalTools.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "platform/UserInterface.h"
-#include "assets/GlobalTools.h"
 
 namespace kw {
 
 std::vector<std::string> CheckAllBadges(const CWorld& world, const CGlobalTools& tools,
                                         IUserInterface* ui) {
     std::vector<std::string> messages;
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kCountryCount; ++number) {
         for (const auto& [id, club] : world.Country(number).Clubs()) {
             const std::string path(club->BadgePath().View());
             if (!path.empty() && !tools.BadgeExists(path)) {

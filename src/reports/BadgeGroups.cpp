@@ -48,7 +48,7 @@ SBadgeGroup& GroupFor(std::vector<SBadgeGroup>& groups, std::string_view folder,
     }
     SBadgeGroup& group = groups.emplace_back();
     group.folder = folder;
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kCountryCount; ++number) {
         if (SameStart(FolderName(world, number), folder)) {
             group.country = number;
             break;

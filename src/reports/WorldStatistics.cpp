@@ -61,7 +61,7 @@ SStatistics CountryStatistics(const CCountry& country) {
 
 SStatistics TotalStatistics(const CWorld& world) {
     SStatistics total;
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kCountryCount; ++number) {
         total += CountryStatistics(world.Country(number));
     }
     return total;

@@ -4,6 +4,11 @@
 
 namespace kw {
 
+// Countries are numbered 1 to 206; 0 means none.
+inline constexpr int kCountryCount = 206;
+// Code that needs a valid country replaces an invalid number by this one.
+inline constexpr int kDefaultCountry = 14;
+
 // Club id: bits 16..23 the country, bits 0..15 the index within it, bit 24 the second-team flag.
 inline constexpr std::uint32_t kClubIdMask = 0xFEFFFFFF;
 inline constexpr std::uint32_t kSecondTeamFlag = 0x01000000;
@@ -26,9 +31,9 @@ constexpr bool SameClub(std::uint32_t a, std::uint32_t b) {
     return (a & kClubIdMask) == (b & kClubIdMask);
 }
 
-// Code that needs a valid country number replaces anything above 206 by 14.
+// Code that needs a valid country number replaces anything above the last by the default.
 constexpr int ValidCountry(int number) {
-    return number > 206 ? 14 : number;
+    return number > kCountryCount ? kDefaultCountry : number;
 }
 
 }  // namespace kw

@@ -60,7 +60,8 @@ std::size_t RandomNameIndex(int randomNumber, std::size_t count) {
     return std::min(scaled, count - 1);
 }
 
-std::optional<std::string> PickRandomName(const CNameList& list, std::int32_t group, CRandom& random) {
+std::optional<std::string> PickRandomName(const CNameList& list, std::int32_t group,
+                                          CRandom& random) {
     std::span<const std::string> names = list.Names(group);
     if (names.empty()) {
         names = list.Names(0);

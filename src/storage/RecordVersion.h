@@ -19,8 +19,8 @@ constexpr std::uint32_t RecordMajor(std::uint32_t version) {
 }
 
 bool WriteVersionSection(CKLFile& file);
-// Reads the VERSION section and makes it the file's record version: a missing section gives 1, and a
-// major below 8198 is taken as the last minor (0xFFFF) of that major.
+// Reads the VERSION section and makes it the file's record version: a missing section gives 1, and
+// a major below 8198 is taken as the last minor (0xFFFF) of that major.
 std::uint32_t ReadVersionSection(CKLFile& file);
 
 }  // namespace kw

@@ -2,25 +2,20 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <iterator>
 #include <system_error>
 
 #include "platform/AtomicFile.h"
+#include "platform/FileContents.h"
 #include "platform/StringTable.h"
 #include "storage/TextFolding.h"
 
 namespace kw {
 
 bool CTextFileLines::Open(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        OpenFromMemory({});
-        return false;
-    }
-    const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    OpenFromMemory(data);
-    return true;
+    const auto data = ReadFileText(path);
+    OpenFromMemory(data.value_or(""));
+    return data.has_value();
 }
 
 void CTextFileLines::OpenFromMemory(std::string_view data) {

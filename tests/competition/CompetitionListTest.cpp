@@ -225,8 +225,9 @@ TEST_F(CountryList, SwitzerlandRelegationReadsBackAsItself) {
     swiss.AddMatchday(0, 150);
     swiss.AddMatchday(1, 151);
     const std::vector<std::uint32_t> ids = {id};
-    const std::string text = WrittenText(
-        [&](CKLFile& file) { EXPECT_TRUE(WriteCompetitionList(file, world.Registry(), ids, "LG")); });
+    const std::string text = WrittenText([&](CKLFile& file) {
+        EXPECT_TRUE(WriteCompetitionList(file, world.Registry(), ids, "LG"));
+    });
     const std::vector<std::string> lines = Lines(text);
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(lines[2], "DB_SWITZERLAND");

@@ -12,9 +12,9 @@
 #include "TempDir.h"
 #include "competition/CompetitionList.h"
 #include "competition/CupFormat.h"
-#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "storage/KLFile.h"
+#include "storage/RecordVersion.h"
 
 namespace kw::test {
 
@@ -82,8 +82,8 @@ inline int ReadNodeLines(CWorld& world, const std::vector<std::string>& lines,
     CKLFile file;
     file.OpenForReadFromMemory(Text(all));
     file.SetRecordVersion(version);
-    return ReadCompetitionList(file, world.Registry(), MakeCompetitionId(country, kRootType, 0), "COMP",
-                               occupancy);
+    return ReadCompetitionList(file, world.Registry(), MakeCompetitionId(country, kRootType, 0),
+                               "COMP", occupancy);
 }
 
 inline std::string NodeText(const CWorld& world, const CDBCompetition& node,

@@ -6,9 +6,9 @@
 
 #include "CompetitionTestSupport.h"
 #include "competition/CupAlloc.h"
-#include "model/LeagueScript.h"
 #include "competition/Pool.h"
 #include "competition/Round.h"
+#include "model/LeagueScript.h"
 #include "platform/Progress.h"
 
 namespace kw {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "TempDir.h"
+#include "assets/GlobalTools.h"
 #include "model/ClubNames.h"
 #include "model/World.h"
-#include "assets/GlobalTools.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "assets/GlobalTools.h"
 #include "demo/DemoNations.h"
 #include "demo/DemoTables.h"
 #include "model/Country.h"
@@ -11,7 +12,6 @@
 #include "model/World.h"
 #include "platform/AtomicFile.h"
 #include "platform/Progress.h"
-#include "assets/GlobalTools.h"
 #include "storage/TextTable.h"
 
 namespace kw::demo {
@@ -45,7 +45,7 @@ protected:
 TEST_F(DemoTablesTest, CountriesListNamesEveryCountryInFiveLanguages) {
     CWorld world(m_dir.Path());
     ASSERT_TRUE(world.InitialiseCountries());
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kCountryCount; ++number) {
         const CCountry& country = world.Country(number);
         const SNation& nation = Nations()[static_cast<std::size_t>(number - 1)];
         for (int language = 0; language < 5; ++language) {

@@ -15,8 +15,8 @@
 #include "model/Player.h"
 #include "model/PlayerStrength.h"
 #include "model/World.h"
-#include "reports/WorldStatistics.h"
 #include "platform/Progress.h"
+#include "reports/WorldStatistics.h"
 
 namespace kw {
 namespace {
@@ -100,7 +100,7 @@ TEST_F(DemoWorldTest, SquadsMakeTeamsOfPlausiblePlayers) {
     std::array<int, kMaxTalent + 1> talents{};
     std::set<int> staffKinds;
     int players = 0;
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kCountryCount; ++number) {
         for (const auto& [id, club] : s_world->Country(number).Clubs()) {
             if (club->IsNationalTeam()) {
                 continue;

@@ -9,9 +9,9 @@
 #include "app/DatabaseSlots.h"
 #include "app/LongtimeWriteDB.h"
 #include "demo/DemoGenerator.h"
-#include "model/World.h"
 #include "exports/master/MasterExport.h"
 #include "exports/master/MasterFileReader.h"
+#include "model/World.h"
 #include "platform/AtomicFile.h"
 #include "platform/Random.h"
 #include "platform/ScriptedUserInterface.h"
@@ -154,7 +154,7 @@ TEST_F(MasterDemo, AnIncompleteCountryStillHasItsSummary) {
         return value;
     };
     int incomplete = 0;
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kCountryCount; ++number) {
         const CCountry& country = world->Country(number);
         const std::uint8_t leagues = bytes[pos++];
         for (int language = 0; language < kLanguageCount; ++language) {

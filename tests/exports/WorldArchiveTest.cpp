@@ -10,9 +10,9 @@
 #include "TestWorld.h"
 #include "app/LongtimeWorldOperations.h"
 #include "exports/archive/ArchiveChunks.h"
+#include "exports/archive/WorldArchive.h"
 #include "model/Club.h"
 #include "model/World.h"
-#include "exports/archive/WorldArchive.h"
 #include "platform/AtomicFile.h"
 #include "platform/Environment.h"
 #include "platform/ScriptedUserInterface.h"
@@ -89,7 +89,7 @@ TEST_F(WorldArchive, CountryFilesTravelByteForByteIntoAnEmptyDatabase) {
     const int clubs =
         static_cast<int>(world.Country(5).Clubs().size() + world.Country(6).Clubs().size() +
                          world.Country(7).Clubs().size() + world.Country(8).Clubs().size()) +
-        CWorld::kCountryCount - 4;  // every other country has its national team
+        kCountryCount - 4;  // every other country has its national team
     EXPECT_EQ(progress.maximum, clubs);
     EXPECT_EQ(progress.positions.back(), clubs);
 
@@ -97,7 +97,7 @@ TEST_F(WorldArchive, CountryFilesTravelByteForByteIntoAnEmptyDatabase) {
     Prepare(imported);
     imported.SetDirectory(work / "empty");
     ASSERT_TRUE(ImportWorld(imported, archive, false, progress, ui));
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kCountryCount; ++number) {
         ASSERT_EQ(ReadFile(work / "empty" / CountryFile(number)),
                   ReadFile(original / CountryFile(number)))
             << number;

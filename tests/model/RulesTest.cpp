@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "storage/Identifiers.h"
 #include "model/Date.h"
-#include "storage/RecordVersion.h"
 #include "model/Rules.h"
 #include "model/World.h"
 #include "platform/AtomicFile.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
+#include "storage/Identifiers.h"
 #include "storage/KLFile.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 namespace {

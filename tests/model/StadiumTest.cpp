@@ -6,10 +6,10 @@
 #include <string>
 
 #include "TempDir.h"
-#include "storage/RecordVersion.h"
 #include "model/Stadium.h"
 #include "model/StadiumList.h"
 #include "storage/KLFile.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 namespace {

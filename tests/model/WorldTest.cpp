@@ -4,12 +4,12 @@
 
 #include "TempDir.h"
 #include "competition/Competition.h"
-#include "storage/RecordVersion.h"
 #include "model/World.h"
 #include "platform/AtomicFile.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
+#include "storage/RecordVersion.h"
 
 namespace kw {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "DemoInstallation.h"
 #include "TempDir.h"
-#include "model/World.h"
 #include "exports/WorldDump.h"
+#include "model/World.h"
 #include "platform/Progress.h"
 
 namespace kw {

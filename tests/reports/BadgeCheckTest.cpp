@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "reports/BadgeCheck.h"
-#include "reports/BadgeGroups.h"
 #include "assets/BigWriter.h"
+#include "assets/GlobalTools.h"
 #include "assets/Tga.h"
 #include "model/ClubNames.h"
 #include "model/World.h"
 #include "platform/ScriptedUserInterface.h"
-#include "assets/GlobalTools.h"
+#include "reports/BadgeCheck.h"
+#include "reports/BadgeGroups.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "platform/Random.h"
 #include "assets/GlobalTools.h"
+#include "platform/Random.h"
 #include "storage/NameLists.h"
 
 namespace {

@@ -49,7 +49,6 @@ inline std::vector<std::string> SectionLines(std::string_view text, std::string_
 // The database of TestWorld with helpers that build country 5.
 class CountriesTest : public TestWorld {
 protected:
-
     CCountry& Country() { return world.Country(kCountry); }
 
     void AddClubs(std::initializer_list<std::uint16_t> indexes) {

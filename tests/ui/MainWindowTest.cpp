@@ -15,8 +15,8 @@
 #include "app/AppContext.h"
 #include "app/ui/MainWindow.h"
 #include "demo/DemoGenerator.h"
-#include "model/World.h"
 #include "exports/master/MasterFileReader.h"
+#include "model/World.h"
 #include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
@@ -73,7 +73,7 @@ void MainWindowTest::WriteDatabase(const fs::path& folder) {
     CSilentProgress progress;
     CScriptedUserInterface ui;
     QVERIFY(world.Save(progress, ui));
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kCountryCount; ++number) {
         if (number != 3 && number != 100) {
             fs::remove(folder / ("Country" + std::to_string(number) + ".sav"));
         }
@@ -213,7 +213,7 @@ void MainWindowTest::saveWritesEveryCountryFile() {
     QAction* save = Action(window, QStringLiteral("&Speichern"));
     QVERIFY(save != nullptr);
     save->trigger();
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kCountryCount; ++number) {
         const fs::path file = database / ("Country" + std::to_string(number) + ".sav");
         QVERIFY2(fs::exists(file), file.c_str());
     }

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/OwnedFile.h"
+
 namespace kw {
 
 // The chunk file of world archives: "FORM" and the little-endian total file length, then chunks
@@ -27,11 +29,6 @@ enum class EChunkTag : std::uint8_t {
 
 // The four characters of a tag; "????" for Unknown.
 std::string_view ChunkTagName(EChunkTag tag);
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePointer = std::unique_ptr<std::FILE, FileCloser>;
 
 // Writes a new archive. The header's length is written by Finish, so a file whose writing broke
 // off is never accepted by a reader.

@@ -34,7 +34,7 @@ std::filesystem::path InstallFolder(const CWorld& world, std::string_view name) 
 
 int ClubTotal(const CWorld& world) {
     int total = 0;
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kCountryCount; ++number) {
         total += static_cast<int>(world.Country(number).Clubs().size());
     }
     return total;
@@ -100,7 +100,7 @@ std::optional<SChunkFile> ChunkFile(const SImportFolders& folders, const SArchiv
                 return std::nullopt;
             }
             const std::uint32_t number = ReadLittleEndian(chunk.data.data(), 4);
-            if (number < 1 || number > CWorld::kCountryCount) {
+            if (number < 1 || number > kCountryCount) {
                 return std::nullopt;
             }
             return SChunkFile{folders.database, CountryFileName(static_cast<int>(number)),
@@ -180,13 +180,13 @@ bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
     const std::string clubStatus(ResourceString(ids::kExportClubStatus));
     const std::filesystem::path badges = InstallFolder(world, "badges");
     CChunkPacker packer(writer);
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    for (int number = 1; number <= kCountryCount; ++number) {
         for (const auto& [id, club] : world.Country(number).Clubs()) {
             CBadge(badges, std::string(club->BadgePath().View())).ExpectExport(packer);
         }
     }
     int step = 0;
-    for (int number = 1; number <= CWorld::kCountryCount && !progress.IsCancelled(); ++number) {
+    for (int number = 1; number <= kCountryCount && !progress.IsCancelled(); ++number) {
         if (const auto file = FindExisting(scratch.Path(), CountryFileName(number))) {
             std::uint8_t prefix[4];
             WriteLittleEndian(prefix, static_cast<std::uint32_t>(number), 4);

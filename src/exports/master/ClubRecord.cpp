@@ -5,14 +5,14 @@
 
 #include "competition/Competition.h"
 #include "competition/League.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
-#include "model/World.h"
 #include "exports/master/BinaryWriter.h"
 #include "exports/master/ExportContext.h"
 #include "exports/master/PersonRecords.h"
 #include "exports/master/SideOutputs.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/World.h"
 #include "platform/StringTable.h"
 
 namespace kw {

@@ -9,10 +9,10 @@
 #include "competition/Pool.h"
 #include "competition/Round.h"
 #include "competition/ScriptEntry.h"
-#include "model/World.h"
 #include "exports/master/BinaryWriter.h"
 #include "exports/master/ExportContext.h"
 #include "exports/master/SideOutputs.h"
+#include "model/World.h"
 #include "platform/StringTable.h"
 
 namespace kw {

@@ -7,9 +7,6 @@
 #include <string>
 
 #include "competition/League.h"
-#include "model/Country.h"
-#include "model/Player.h"
-#include "model/World.h"
 #include "exports/master/BinaryWriter.h"
 #include "exports/master/ClubRecord.h"
 #include "exports/master/CompetitionRecords.h"
@@ -17,6 +14,9 @@
 #include "exports/master/NamePools.h"
 #include "exports/master/PersonRecords.h"
 #include "exports/master/SideOutputs.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/World.h"
 #include "platform/StringTable.h"
 
 namespace kw {

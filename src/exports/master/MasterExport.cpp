@@ -5,13 +5,13 @@
 #include <string_view>
 #include <vector>
 
-#include "model/World.h"
 #include "exports/master/BinaryWriter.h"
 #include "exports/master/CountryBlocks.h"
 #include "exports/master/ExportContext.h"
 #include "exports/master/NamePools.h"
 #include "exports/master/SideOutputs.h"
 #include "exports/master/WorldBlocks.h"
+#include "model/World.h"
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "platform/Progress.h"
@@ -22,7 +22,7 @@ namespace kw {
 
 namespace {
 
-constexpr int kCountries = CWorld::kCountryCount;
+constexpr int kCountries = kCountryCount;
 constexpr int kPhaseSteps = kCountries + 1;
 constexpr int kPhases = 3;
 

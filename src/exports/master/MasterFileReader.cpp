@@ -6,12 +6,13 @@
 
 #include "exports/master/NamePools.h"
 #include "platform/ByteOrder.h"
+#include "storage/Identifiers.h"
 
 namespace kw {
 
 namespace {
 
-constexpr int kCountries = 206;
+constexpr int kCountries = kCountryCount;
 constexpr std::uint32_t kCupFormatEnd = 0xFFFFFFFF;
 constexpr std::uint32_t kRoundRecordSize = 20;
 constexpr std::uint32_t kMaxRoundBytes = 10 * kRoundRecordSize;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "exports/master/BinaryWriter.h"
+#include "exports/master/ExportContext.h"
+#include "exports/master/NamePools.h"
 #include "model/Country.h"
 #include "model/Player.h"
 #include "model/PlayerPool.h"
@@ -9,9 +12,6 @@
 #include "model/Referee.h"
 #include "model/StaffEntry.h"
 #include "model/World.h"
-#include "exports/master/BinaryWriter.h"
-#include "exports/master/ExportContext.h"
-#include "exports/master/NamePools.h"
 #include "platform/Random.h"
 
 namespace kw {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/OwnedFile.h"
 #include "platform/Paths.h"
 
 namespace kw {
@@ -12,8 +13,7 @@ void CSideOutputs::Append(std::string_view fileName, std::string_view lines) con
         return;
     }
     const std::filesystem::path path = PathForWriting(m_folder, fileName);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "ab"),
-                                                               &std::fclose);
+    const FilePointer file = OpenFile(path, "ab");
     if (file) {
         std::fwrite(lines.data(), 1, lines.size(), file.get());
     }

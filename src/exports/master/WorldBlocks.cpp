@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "competition/CupFormat.h"
-#include "model/World.h"
 #include "exports/master/BinaryWriter.h"
 #include "exports/master/CompetitionRecords.h"
 #include "exports/master/ExportContext.h"
+#include "model/World.h"
 
 namespace kw {
 
@@ -62,7 +62,7 @@ void WriteScriptBlocks(CBinaryWriter& out, const CScriptTable& scripts, int star
 
 std::uint32_t ValidatedStadiumRef(const CWorld& world, std::uint32_t ref) {
     const int country = StadiumRefCountry(ref);
-    if (country < 1 || country > CWorld::kCountryCount) {
+    if (country < 1 || country > kCountryCount) {
         return 0;
     }
     const auto stadiums = world.Country(country).Stadiums().size();
