@@ -4,13 +4,14 @@
 Run once by hand when the table should change; the build and the generator never need the
 iso-codes package. Names come from Debian's iso-codes (ISO 3166-1 with its German, French,
 Spanish and Italian catalogues), with the football nations ISO lacks added (England, Scotland,
-Wales, Northern Ireland, Kosovo), the United Kingdom and territories without a FIFA member
-dropped, and names fixed where ISO's form is not the one football uses, holds a comma (the
+Wales, Northern Ireland, Kosovo), the United Kingdom and territories without a member
+association of their own dropped, and names fixed where ISO's form is not the one football uses, holds a comma (the
 countries list splits its names at commas) or is longer than a club name may be.
 
-Selection: the 211 FIFA members minus the five smallest Caribbean associations (Anguilla,
+Selection: the 211 member associations of the world game minus the five smallest Caribbean associations (Anguilla,
 Montserrat, Turks and Caicos Islands, British and US Virgin Islands), which gives 206.
-Continent: the member's confederation (UEFA 0, CONMEBOL 1, CONCACAF 2, CAF 3, AFC 4, OFC 5).
+Continent: the association's continent (Europe 0, South America 1, North and Central America 2,
+Africa 3, Asia 4, Oceania 5).
 Order: alphabetical by German name with accents folded, except that Germany is moved to number
 14, the country the editor opens first.
 Language: the position in the editor's language list (0 " keine", 1 "Afrik. Dialekt", ...).
@@ -45,9 +46,9 @@ SINHALA, TURKMEN, UZBEK = 60, 61, 62
 
 EUR, SAM, NCA, AFR, ASI, OCE = range(6)
 
-# (ISO alpha-2 or own key, FIFA code, confederation, main language)
+# (ISO alpha-2 or own key, nation code, continent, main language)
 NATIONS = [
-    # UEFA
+    # Europe
     ("AL", "ALB", EUR, ALBANIAN), ("AD", "AND", EUR, SPANISH), ("AM", "ARM", EUR, ARMENIAN),
     ("AT", "AUT", EUR, GERMAN), ("AZ", "AZE", EUR, AZERI), ("BY", "BLR", EUR, RUSSIAN),
     ("BE", "BEL", EUR, DUTCH), ("BA", "BIH", EUR, BOSNIAN), ("BG", "BUL", EUR, BULGARIAN),
@@ -67,12 +68,12 @@ NATIONS = [
     ("SI", "SVN", EUR, SLOVENIAN), ("ES", "ESP", EUR, SPANISH), ("SE", "SWE", EUR, SWEDISH),
     ("CH", "SUI", EUR, GERMAN), ("TR", "TUR", EUR, TURKISH), ("UA", "UKR", EUR, UKRAINIAN),
     ("WAL", "WAL", EUR, ENGLISH),
-    # CONMEBOL
+    # South America
     ("AR", "ARG", SAM, SPANISH), ("BO", "BOL", SAM, SPANISH), ("BR", "BRA", SAM, PORTUGUESE),
     ("CL", "CHI", SAM, SPANISH), ("CO", "COL", SAM, SPANISH), ("EC", "ECU", SAM, SPANISH),
     ("PY", "PAR", SAM, SPANISH), ("PE", "PER", SAM, SPANISH), ("UY", "URU", SAM, SPANISH),
     ("VE", "VEN", SAM, SPANISH),
-    # CONCACAF
+    # North and Central America
     ("AG", "ATG", NCA, ENGLISH), ("AW", "ARU", NCA, DUTCH), ("BS", "BAH", NCA, ENGLISH),
     ("BB", "BRB", NCA, ENGLISH), ("BZ", "BLZ", NCA, ENGLISH), ("BM", "BER", NCA, ENGLISH),
     ("CA", "CAN", NCA, ENGLISH), ("KY", "CAY", NCA, ENGLISH), ("CR", "CRC", NCA, SPANISH),
@@ -83,7 +84,7 @@ NATIONS = [
     ("NI", "NCA", NCA, SPANISH), ("PA", "PAN", NCA, SPANISH), ("PR", "PUR", NCA, SPANISH),
     ("KN", "SKN", NCA, ENGLISH), ("LC", "LCA", NCA, ENGLISH), ("VC", "VIN", NCA, ENGLISH),
     ("SR", "SUR", NCA, DUTCH), ("TT", "TRI", NCA, ENGLISH), ("US", "USA", NCA, ENGLISH),
-    # CAF
+    # Africa
     ("DZ", "ALG", AFR, ARABIC), ("AO", "ANG", AFR, PORTUGUESE), ("BJ", "BEN", AFR, AFRICAN),
     ("BW", "BOT", AFR, AFRICAN), ("BF", "BFA", AFR, AFRICAN), ("BI", "BDI", AFR, AFRICAN),
     ("CM", "CMR", AFR, AFRICAN), ("CV", "CPV", AFR, PORTUGUESE), ("CF", "CTA", AFR, AFRICAN),
@@ -102,7 +103,7 @@ NATIONS = [
     ("ZA", "RSA", AFR, AFRICAN), ("SS", "SSD", AFR, AFRICAN), ("SD", "SDN", AFR, ARABIC),
     ("TZ", "TAN", AFR, SWAHILI), ("TG", "TOG", AFR, AFRICAN), ("TN", "TUN", AFR, ARABIC),
     ("UG", "UGA", AFR, SWAHILI), ("ZM", "ZAM", AFR, AFRICAN), ("ZW", "ZIM", AFR, AFRICAN),
-    # AFC
+    # Asia
     ("AF", "AFG", ASI, AFGHAN), ("AU", "AUS", ASI, ENGLISH), ("BH", "BHR", ASI, ARABIC),
     ("BD", "BAN", ASI, HINDI), ("BT", "BHU", ASI, NEPALI), ("BN", "BRU", ASI, MALAY),
     ("KH", "CAM", ASI, KHMER), ("CN", "CHN", ASI, CHINESE), ("TW", "TPE", ASI, CHINESE),
@@ -119,7 +120,7 @@ NATIONS = [
     ("TH", "THA", ASI, THAI), ("TL", "TLS", ASI, PORTUGUESE), ("TM", "TKM", ASI, TURKMEN),
     ("AE", "UAE", ASI, ARABIC), ("UZ", "UZB", ASI, UZBEK), ("VN", "VIE", ASI, VIETNAMESE),
     ("YE", "YEM", ASI, ARABIC),
-    # OFC
+    # Oceania
     ("AS", "ASA", OCE, POLYNESIAN), ("CK", "COK", OCE, POLYNESIAN), ("FJ", "FIJ", OCE, ENGLISH),
     ("NC", "NCL", OCE, FRENCH), ("NZ", "NZL", OCE, ENGLISH), ("PG", "PNG", OCE, ENGLISH),
     ("WS", "SAM", OCE, POLYNESIAN), ("SB", "SOL", OCE, ENGLISH), ("PF", "TAH", OCE, FRENCH),
