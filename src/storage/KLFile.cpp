@@ -44,9 +44,21 @@ void AppendOneLine(std::string& out, std::string_view text, std::size_t limit) {
     }
 }
 
-// Texts that would read back as a comment, a marker or an escaped text get one '\' in front.
+bool IsEscapable(char c) {
+    return c == ';' || c == '%' || c == '\\';
+}
+
+// Texts that would read back as a comment or a marker get one '\' in front, and so do texts
+// whose own '\' would otherwise be taken for that escape. Any other '\' stays as it is, so texts
+// of other writers come back unchanged.
 bool NeedsEscape(std::string_view text) {
-    return !text.empty() && (text[0] == ';' || text[0] == '%' || text[0] == '\\');
+    if (text.empty()) {
+        return false;
+    }
+    if (text[0] == ';' || text[0] == '%') {
+        return true;
+    }
+    return text[0] == '\\' && text.size() > 1 && IsEscapable(text[1]);
 }
 
 // Cuts the field lengths so that their sum fits the budget, shortening the longest fields first.
@@ -401,7 +413,8 @@ void CKLFile::FailRead() {
 }
 
 const char* CKLFile::TextValue() const {
-    return m_line.data() + (m_line[0] == '\\' ? 1 : 0);
+    const bool escaped = m_line[0] == '\\' && IsEscapable(m_line[1]);
+    return m_line.data() + (escaped ? 1 : 0);
 }
 
 bool CKLFile::LineIs(std::string_view marker, std::string_view tag) const {

@@ -24,8 +24,9 @@ class CAtomicFile;
 // and the position is restored, so older files with fewer trailing values stay readable.
 //
 // Text values are kept safe for the line format: line breaks become blanks, lines are capped at
-// kMaxLine characters, and a text that begins with ';', '%' or '\' is written with a leading '\'
-// that ReadText and ReadLine remove again. Quotes inside a quoted list become apostrophes.
+// kMaxLine characters, and a text that begins with ';' or '%', or with '\' followed by ';', '%'
+// or '\', is written with a leading '\' that ReadText and ReadLine remove again (only before
+// those three characters). Quotes inside a quoted list become apostrophes.
 class CKLFile {
 public:
     static constexpr std::size_t kLoadLimit = 0x500000;

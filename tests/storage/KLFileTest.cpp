@@ -544,4 +544,63 @@ TEST(KLFileRoundTrip, DifficultTextsKeepEveryOtherValueIntact) {
     EXPECT_FALSE(file.FindSection("RECORD"));
 }
 
+// --- the escape of text values
+
+// Text in memory and its line on disk: only what would read back as a comment, a marker or an
+// escape gets the leading '\'.
+const std::vector<std::pair<std::string, std::string>> kEscapes = {
+    {";comment", "\\;comment"},
+    {"%INDEX%X", "\\%INDEX%X"},
+    {"\\;", "\\\\;"},
+    {"\\%", "\\\\%"},
+    {"\\\\", "\\\\\\"},
+    {"\\x", "\\x"},
+    {"\\", "\\"},
+    {"C:\\Spiele", "C:\\Spiele"},
+    {"x\\;", "x\\;"},
+};
+
+TEST(KLFileEscape, WriterEscapesOnlyCommentMarkerAndEscapeLookalikes) {
+    for (const auto& [text, line] : kEscapes) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(WriteWith([&](CKLFile& file) { file.WriteText(text); }), line + "\r\n");
+    }
+}
+
+TEST(KLFileEscape, ReaderRemovesTheBackslashOnlyBeforeTheThreeEscapedCharacters) {
+    for (const auto& [text, line] : kEscapes) {
+        SCOPED_TRACE(line);
+        CKLFile file;
+        ASSERT_TRUE(file.OpenForReadFromMemory(line + "\r\n" + line + "\r\n"));
+        std::string read;
+        char fixed[64];
+        ASSERT_TRUE(file.ReadLine(read));
+        EXPECT_EQ(read, text);
+        ASSERT_TRUE(file.ReadText(fixed, sizeof fixed));
+        EXPECT_EQ(std::string(fixed), text);
+    }
+}
+
+// Lines another writer made with a '\' that escapes nothing come back byte for byte after a save.
+TEST(KLFileEscape, ForeignBackslashTextsRoundTripByteIdentically) {
+    const std::string foreign =
+        CrLfLines({"%INDEX%CLUB", "\\x", "\\", "Pfad\\;", "Ordner\\Datei", "%INDEXEND%CLUB"});
+    CKLFile reader;
+    ASSERT_TRUE(reader.OpenForReadFromMemory(foreign));
+    ASSERT_TRUE(reader.FindSection("CLUB"));
+    std::vector<std::string> texts(4);
+    for (std::string& text : texts) {
+        ASSERT_TRUE(reader.ReadLine(text));
+    }
+    EXPECT_TRUE(reader.SkipToSectionEnd("CLUB"));
+    const std::string written = WriteWith([&](CKLFile& file) {
+        file.BeginSection("CLUB");
+        for (const std::string& text : texts) {
+            file.WriteText(text);
+        }
+        file.EndSection("CLUB");
+    });
+    EXPECT_EQ(written, foreign);
+}
+
 }  // namespace
