@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kGermany = 14;
 constexpr int kMaxLeagues = 20;
-// Keeps every country file well within the 5 MB a reader loads.
+// Keeps every country file small: below 5 MB even at the huge scale.
 constexpr int kMaxClubs = 200;
 constexpr std::uint32_t kPlanPart = 0x504C414E;
 

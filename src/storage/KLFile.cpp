@@ -17,6 +17,8 @@ namespace {
 // Lines are collected and handed to the file in chunks of about this size: one write call per
 // line would dominate the time of saving a database.
 constexpr std::size_t kFlushThreshold = 64 * 1024;
+// Reading a file of unknown size grows the buffer by at least this much at a time.
+constexpr std::size_t kGrowthStep = 64 * 1024;
 
 constexpr std::string_view kSectionStart = "%INDEX%";
 constexpr std::string_view kSectionEnd = "%INDEXEND%";
@@ -117,20 +119,36 @@ bool CKLFile::OpenForRead(const std::filesystem::path& path) {
     if (!file) {
         return false;
     }
-    std::size_t size = kLoadLimit;
     struct stat info {};
-    if (fstat(fileno(file.get()), &info) == 0) {
-        if (S_ISDIR(info.st_mode)) {
+    if (fstat(fileno(file.get()), &info) != 0 || S_ISDIR(info.st_mode)) {
+        return false;
+    }
+    std::size_t expected = 0;
+    if (S_ISREG(info.st_mode)) {
+        if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileSize) {
             return false;
         }
-        if (S_ISREG(info.st_mode)) {
-            size = static_cast<std::size_t>(
-                std::min<std::uintmax_t>(static_cast<std::uintmax_t>(info.st_size), kLoadLimit));
-        }
+        expected = static_cast<std::size_t>(info.st_size);
     }
-    m_data.resize(size);
-    const std::size_t count = size > 0 ? std::fread(m_data.data(), 1, size, file.get()) : 0;
-    m_data.resize(count);
+    // One byte beyond the expected size: a read that fills it shows a file that grew meanwhile
+    // (or one whose size is unknown), so reading goes on until the end, up to the bound.
+    std::vector<char> data(expected + 1);
+    std::size_t count = 0;
+    while (true) {
+        count += std::fread(data.data() + count, 1, data.size() - count, file.get());
+        if (count < data.size()) {
+            break;
+        }
+        if (data.size() > kMaxFileSize) {
+            return false;
+        }
+        data.resize(std::min(std::max(2 * data.size(), kGrowthStep), kMaxFileSize + 1));
+    }
+    if (std::ferror(file.get())) {
+        return false;
+    }
+    data.resize(count);
+    m_data = std::move(data);
     m_reading = true;
     m_end = m_data.size();
     return true;
@@ -138,8 +156,10 @@ bool CKLFile::OpenForRead(const std::filesystem::path& path) {
 
 bool CKLFile::OpenForReadFromMemory(std::string_view data) {
     Close();
-    const std::size_t size = std::min(data.size(), kLoadLimit);
-    m_data.assign(data.data(), data.data() + size);
+    if (data.size() > kMaxFileSize) {
+        return false;
+    }
+    m_data.assign(data.begin(), data.end());
     m_reading = true;
     m_end = m_data.size();
     return true;

@@ -19,9 +19,9 @@ class CAtomicFile;
 // sections opened by "%INDEX%<tag>" and closed by "%INDEXEND%<tag>", one value per line, ";"
 // comment lines. Lines end with CR LF on disk; the reader takes LF alike.
 //
-// A file is either read (loaded whole, at most kLoadLimit bytes, then parsed in place) or written
-// (replaced atomically when Close succeeds). Reads never fail hard: a missing value reads as zero
-// and the position is restored, so older files with fewer trailing values stay readable.
+// A file is either read (loaded whole, then parsed in place) or written (replaced atomically when
+// Close succeeds). Reads never fail hard: a missing value reads as zero and the position is
+// restored, so older files with fewer trailing values stay readable.
 //
 // Text values are kept safe for the line format: line breaks become blanks, lines are capped at
 // kMaxLine characters, and a text that begins with ';' or '%', or with '\' followed by ';', '%'
@@ -29,7 +29,9 @@ class CAtomicFile;
 // those three characters). Quotes inside a quoted list become apostrophes.
 class CKLFile {
 public:
-    static constexpr std::size_t kLoadLimit = 0x500000;
+    // Only a guard against absurd input: larger files do not open at all, so they are never read,
+    // and later saved, cut.
+    static constexpr std::size_t kMaxFileSize = std::size_t{256} << 20;
     static constexpr std::size_t kLineCapacity = 1024;
     static constexpr std::size_t kMaxLine = kLineCapacity - 1;
 
@@ -38,9 +40,11 @@ public:
     CKLFile(const CKLFile&) = delete;
     CKLFile& operator=(const CKLFile&) = delete;
 
-    // Loads up to kLoadLimit bytes; an empty file opens and holds no lines.
+    // Loads the whole file; an empty file opens and holds no lines. False when the file cannot be
+    // opened or read to its end, or is larger than kMaxFileSize.
     bool OpenForRead(const std::filesystem::path& path);
-    // Reads from a copy of the given bytes, as if they were a file (tests, archives).
+    // Reads from a copy of the given bytes, as if they were a file (tests, archives); false beyond
+    // kMaxFileSize.
     bool OpenForReadFromMemory(std::string_view data);
     // Starts a new file; the target is replaced only by a successful Close.
     bool OpenForWrite(const std::filesystem::path& path);

@@ -223,7 +223,7 @@ TEST(KLFileWrite, CallsInTheWrongModeFail) {
 
 // --- opening for reading
 
-TEST(KLFileOpen, EmptyMissingAndOversizedFiles) {
+TEST(KLFileOpen, EmptyAndMissingFiles) {
     kw::test::TempDir dir;
     CKLFile file;
     EXPECT_FALSE(file.OpenForRead(dir / "none.sav"));
@@ -233,14 +233,34 @@ TEST(KLFileOpen, EmptyMissingAndOversizedFiles) {
     kw::test::WriteFile(dir / "empty.sav", "");
     ASSERT_TRUE(file.OpenForRead(dir / "empty.sav"));
     EXPECT_FALSE(file.ReadLine(line));
-    // Only "1" of "17" lies within the load limit.
-    kw::test::WriteFile(dir / "huge.sav", std::string(CKLFile::kLoadLimit - 2, 'x') + "\n17\n99\n");
-    ASSERT_TRUE(file.OpenForRead(dir / "huge.sav"));
+}
+
+// Large files are read to their last byte; only absurd sizes are refused, and then the open fails
+// instead of handing out the start of the file.
+TEST(KLFileOpen, LargeFilesWholeAbsurdOnesNotAtAll) {
+    kw::test::TempDir dir;
+    CKLFile file;
+    std::string line;
+    const std::string filler = "; " + std::string(1000, 'x') + "\r\n";
+    std::string big;
+    while (big.size() <= std::size_t{6} << 20) {
+        big += filler;
+    }
+    kw::test::WriteFile(dir / "big.sav", big + "17\r\n99");
+    ASSERT_TRUE(file.OpenForRead(dir / "big.sav"));
+    std::int32_t value = 0;
+    ASSERT_TRUE(file.ReadNumber(value));
+    EXPECT_EQ(value, 17);
     ASSERT_TRUE(file.ReadLine(line));
-    EXPECT_EQ(line.size(), CKLFile::kMaxLine);
-    ASSERT_TRUE(file.ReadLine(line));
-    EXPECT_EQ(line, "1");
+    EXPECT_EQ(line, "99");
     EXPECT_FALSE(file.ReadLine(line));
+
+    // Sparse: the size alone decides, nothing is written to disk.
+    const fs::path absurd = dir / "absurd.sav";
+    kw::test::WriteFile(absurd, "1\r\n");
+    fs::resize_file(absurd, CKLFile::kMaxFileSize + 1);
+    EXPECT_FALSE(file.OpenForRead(absurd));
+    EXPECT_FALSE(file.IsOpen());
 }
 
 // --- value reads
