@@ -1,6 +1,5 @@
 #include "storage/KLFile.h"
 
-#include <sys/stat.h>
 #include <algorithm>
 #include <charconv>
 #include <cstdarg>
@@ -9,6 +8,7 @@
 #include <exception>
 
 #include "platform/AtomicFile.h"
+#include "platform/FileContents.h"
 
 namespace kw {
 
@@ -18,17 +18,12 @@ namespace {
 // line would dominate the time of saving a database.
 constexpr std::size_t kFlushThreshold = 64 * 1024;
 // Reading a file of unknown size grows the buffer by at least this much at a time.
-constexpr std::size_t kGrowthStep = 64 * 1024;
 
 constexpr std::string_view kSectionStart = "%INDEX%";
 constexpr std::string_view kSectionEnd = "%INDEXEND%";
 
 // Ceiling on the fields of one quoted list: each needs two quotes and all but the last a comma.
 constexpr int kMaxQuotedFields = static_cast<int>((CKLFile::kMaxLine + 1) / 3);
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 bool IsBlank(unsigned char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -115,40 +110,11 @@ CKLFile::~CKLFile() {
 
 bool CKLFile::OpenForRead(const std::filesystem::path& path) {
     Close();
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
+    auto data = ReadFileText(path, kMaxFileSize);
+    if (!data) {
         return false;
     }
-    struct stat info {};
-    if (fstat(fileno(file.get()), &info) != 0 || S_ISDIR(info.st_mode)) {
-        return false;
-    }
-    std::size_t expected = 0;
-    if (S_ISREG(info.st_mode)) {
-        if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileSize) {
-            return false;
-        }
-        expected = static_cast<std::size_t>(info.st_size);
-    }
-    // One byte beyond the expected size: a read that fills it shows a file that grew meanwhile
-    // (or one whose size is unknown), so reading goes on until the end, up to the bound.
-    std::vector<char> data(expected + 1);
-    std::size_t count = 0;
-    while (true) {
-        count += std::fread(data.data() + count, 1, data.size() - count, file.get());
-        if (count < data.size()) {
-            break;
-        }
-        if (data.size() > kMaxFileSize) {
-            return false;
-        }
-        data.resize(std::min(std::max(2 * data.size(), kGrowthStep), kMaxFileSize + 1));
-    }
-    if (std::ferror(file.get())) {
-        return false;
-    }
-    data.resize(count);
-    m_data = std::move(data);
+    m_data = std::move(*data);
     m_reading = true;
     m_end = m_data.size();
     return true;
@@ -190,7 +156,7 @@ bool CKLFile::Close() {
         m_writeFailed = false;
     }
     m_reading = false;
-    std::vector<char>().swap(m_data);
+    std::string().swap(m_data);
     m_saved = 0;
     m_position = 0;
     m_end = 0;

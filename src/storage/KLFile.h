@@ -123,7 +123,7 @@ private:
     bool AtEnd() const { return m_position >= m_end; }
 
     std::unique_ptr<CAtomicFile> m_writer;
-    std::vector<char> m_data;
+    std::string m_data;
     bool m_reading = false;
     std::size_t m_saved = 0;
     std::size_t m_position = 0;
