@@ -23,6 +23,29 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using Json = nlohmann::ordered_json;
+
+std::string CountryName(const kw::CWorld& world, int number) {
+    return kw::Cp1252ToUtf8(world.Country(number).Name(world.CurrentLanguage()));
+}
+
+// Country files the load could not read whole; every save keeps them as they were found.
+void PrintDamagedCountries(const kw::CWorld& world) {
+    for (const int number : world.DamagedCountries()) {
+        std::printf("damaged %d %s: Country%d.sav kept as found\n", number,
+                    CountryName(world, number).c_str(), number);
+    }
+}
+
+Json DamagedCountriesJson(const kw::CWorld& world) {
+    Json countries = Json::array();
+    for (const int number : world.DamagedCountries()) {
+        countries.push_back(Json{{"number", number}, {"name", CountryName(world, number)}});
+    }
+    return countries;
+}
+
+// Exits with 1 when damaged country files were copied as found instead of saved from the model.
 int RunRoundtrip(const SToolContext& context, const fs::path& source, const fs::path& target) {
     if (!fs::is_directory(source)) {
         return Fail("database folder not found: " + source.string());
@@ -36,7 +59,7 @@ int RunRoundtrip(const SToolContext& context, const fs::path& source, const fs::
     kw::CConsoleUserInterface ui;
     kw::CConsoleProgress progress;
     world.InitialiseCountries();
-    if (!world.Load(source, progress)) {
+    if (!world.Load(source, progress, ui)) {
         return Fail("loading " + source.string() + " failed");
     }
     world.SetDirectory(target);
@@ -45,10 +68,15 @@ int RunRoundtrip(const SToolContext& context, const fs::path& source, const fs::
     }
     std::printf("%d countries copied from %s to %s\n", world.CountryCount(), source.c_str(),
                 target.c_str());
+    PrintDamagedCountries(world);
+    const std::size_t damaged = world.DamagedCountries().size();
+    if (damaged > 0) {
+        std::fprintf(stderr, "kwtool: %zu damaged country files copied unchanged, not replaced\n",
+                     damaged);
+        return 1;
+    }
     return 0;
 }
-
-using Json = nlohmann::ordered_json;
 
 // Countries worth a line, in number order: those with clubs or competitions.
 std::vector<int> CountriesWithContent(const kw::CWorld& world) {
@@ -66,10 +94,6 @@ std::vector<int> CountriesWithContent(const kw::CWorld& world) {
         }
     }
     return numbers;
-}
-
-std::string CountryName(const kw::CWorld& world, int number) {
-    return kw::Cp1252ToUtf8(world.Country(number).Name(world.CurrentLanguage()));
 }
 
 // Two decimals, as the main window shows them.
@@ -112,10 +136,13 @@ int RunStats(const SToolContext& context, const fs::path& source, bool json) {
     }
     const kw::SStatistics total = kw::TotalStatistics(world);
     if (json) {
-        const Json output{{"countries", std::move(countries)}, {"total", StatisticsJson(total)}};
+        const Json output{{"countries", std::move(countries)},
+                          {"total", StatisticsJson(total)},
+                          {"damagedCountries", DamagedCountriesJson(world)}};
         std::printf("%s\n", output.dump(2).c_str());
     } else {
         PrintStatistics("total", total);
+        PrintDamagedCountries(world);
     }
     return 0;
 }
@@ -149,7 +176,11 @@ int RunCheck(const SToolContext& context, const fs::path& source, bool json) {
                                  {"competitions", std::move(competitions)}});
     }
     if (json) {
-        std::printf("%s\n", Json{{"countries", std::move(countries)}}.dump(2).c_str());
+        const Json output{{"countries", std::move(countries)},
+                          {"damagedCountries", DamagedCountriesJson(world)}};
+        std::printf("%s\n", output.dump(2).c_str());
+    } else {
+        PrintDamagedCountries(world);
     }
     return 0;
 }

@@ -34,8 +34,9 @@ bool LoadDatabase(const fs::path& source, kw::CWorld& world) {
         return false;
     }
     kw::CConsoleProgress progress;
+    kw::CConsoleUserInterface ui;
     world.InitialiseCountries();
-    if (!world.Load(source, progress)) {
+    if (!world.Load(source, progress, ui)) {
         std::fprintf(stderr, "kwtool: Without.sav of %s could not be read\n", source.c_str());
     }
     return true;

@@ -30,6 +30,7 @@ void OnParsed(CLI::App* command, SToolContext& context, std::function<int()> act
 int Fail(const std::string& message);
 
 // A database read into a fresh world; false (with the message printed) when the folder is missing.
+// Damaged country files are named on stderr.
 bool LoadDatabase(const std::filesystem::path& source, kw::CWorld& world);
 
 void AddDatabaseCommands(CLI::App& app, SToolContext& context);

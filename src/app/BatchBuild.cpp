@@ -51,9 +51,10 @@ void RunBatchBuild(SAppContext& context, std::FILE* out, std::FILE* err) {
     world.SetCurrentLanguage(static_cast<std::uint8_t>(context.currentLanguage));
     // The progress of the batch run is never shown.
     CSilentProgress progress;
-    world.Load(context.databaseDirectory, progress);
-
     CConsoleUserInterface ui(stdin, err);
+    // Damaged country files are named on the console; the batch build never writes them.
+    world.Load(context.databaseDirectory, progress, ui);
+
     if ((line.options & option::kKillData) != 0) {
         world.LimitClubs(kLimitedCountry, kClubLimit, ui);
     }

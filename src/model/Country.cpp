@@ -626,13 +626,14 @@ bool CCountry::Read(CKLFile& file) {
         ReadMist(file, version);
         file.SkipToSectionEnd(kMistTag);
     }
-    file.SkipToSectionEnd(kCountryTag);
+    // Without its end marker the file was cut: what it held is read, but it is not whole.
+    const bool complete = file.SkipToSectionEnd(kCountryTag);
 
     if ((version >> 16) < 8198) {
         RebuildLevelPools();
     }
     ClearClubWorkCounters();
-    return true;
+    return complete;
 }
 
 void CCountry::ReadCompetitionSection(CKLFile& file) {

@@ -236,7 +236,8 @@ public:
     // The COUNTRY section with every part in its fixed order.
     bool Write(CKLFile& file) const;
     // Replaces the whole country by the COUNTRY section; false when there is none (the country
-    // is then unchanged). Files older than major 8198 are converted on the way.
+    // is then unchanged) or when the file ends before the section does (the country then holds
+    // what was read). Files older than major 8198 are converted on the way.
     bool Read(CKLFile& file);
     // The country's part of a load after every country was read: every club is normalised.
     void AfterLoad();

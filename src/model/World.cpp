@@ -50,6 +50,7 @@ void CWorld::Empty() {
     m_idRemap.clear();
     m_rules.Reset();
     m_countriesRead = 0;
+    m_damaged.clear();
     m_loaded = false;
 }
 
@@ -90,21 +91,36 @@ bool CWorld::ReadCountriesList() {
     return true;
 }
 
+bool CWorld::Load(const std::filesystem::path& directory, IProgress& progress, IUserInterface& ui) {
+    const bool withoutRead = Load(directory, progress);
+    if (!m_damaged.empty()) {
+        ReportDamaged(ui);
+    }
+    return withoutRead;
+}
+
 bool CWorld::Load(const std::filesystem::path& directory, IProgress& progress) {
     if (!m_loaded) {
         InitialiseCountries();
     }
     m_idRemap.clear();
+    m_damaged.clear();
     SetDirectory(directory);
     LoadCupFormats();
     m_countriesRead = 0;
     progress.SetRange(0, kCountryCount);
     for (int number = 1; number <= kCountryCount; ++number) {
         progress.SetPos(number);
+        // A missing file is an empty country: sparse databases are normal.
         const auto path = FindExisting(m_directory, CountryFileName(number));
+        if (!path) {
+            continue;
+        }
         CKLFile file;
-        if (path && file.OpenForRead(*path) && Country(number).Read(file)) {
+        if (file.OpenForRead(*path) && Country(number).Read(file)) {
             ++m_countriesRead;
+        } else {
+            RememberDamaged(number, *path);
         }
     }
     // Normalising needs every country read: persons check that their clubs exist.
@@ -144,16 +160,10 @@ bool CWorld::Save(IProgress& progress, IUserInterface& ui) {
     CAtomicFileBatch batch;
     const std::string phase(ResourceString(ids::kSavePhase));
     for (int number = 1; number <= kCountryCount; ++number) {
-        CCountry& country = Country(number);
+        const CCountry& country = Country(number);
         progress.SetStatus(FormatPrintf(phase.c_str(), 1, country.Name(m_currentLanguage).c_str()));
         progress.SetPos(number);
-        CKLFile file;
-        if (!file.OpenForWrite(PathForWriting(m_directory, CountryFileName(number)))) {
-            failed = true;
-            continue;
-        }
-        const bool written = country.Write(file);
-        failed |= !(file.Close() && written);
+        failed |= !SaveCountry(number);
     }
     failed |= !SaveRules();
     failed |= !SaveWithout();
@@ -165,6 +175,60 @@ bool CWorld::Save(IProgress& progress, IUserInterface& ui) {
         ui.ShowError(ResourceString(ids::kSaveFailed));
     }
     return !failed;
+}
+
+bool CWorld::SaveCountry(int number) const {
+    const std::filesystem::path target = PathForWriting(m_directory, CountryFileName(number));
+    if (const auto damaged = m_damaged.find(number); damaged != m_damaged.end()) {
+        const SDamagedFile& original = damaged->second;
+        std::error_code error;
+        if (std::filesystem::equivalent(original.path, target, error)) {
+            return true;
+        }
+        return original.bytes && WriteFileAtomically(target, *original.bytes);
+    }
+    CKLFile file;
+    if (!file.OpenForWrite(target)) {
+        return false;
+    }
+    const bool written = Country(number).Write(file);
+    return file.Close() && written;
+}
+
+void CWorld::RememberDamaged(int number, const std::filesystem::path& path) {
+    SDamagedFile& damaged = m_damaged[number];
+    damaged.path = path;
+    // The bytes as found, for saves into other folders; an absurdly large file is not held.
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size <= CKLFile::kMaxFileSize) {
+        damaged.bytes = ReadFileText(path);
+    }
+}
+
+void CWorld::ReportDamaged(IUserInterface& ui) const {
+    std::string names;
+    for (const auto& [number, damaged] : m_damaged) {
+        const std::string name(Country(number).Name(m_currentLanguage));
+        const std::string file = damaged.path.filename().string();
+        names += (names.empty() ? "" : "\n") + (name.empty() ? file : name + " (" + file + ")");
+    }
+    const std::string message(ResourceString(ids::kDamagedCountries));
+    ui.ShowError(FormatPrintf(message.c_str(), names.c_str()));
+}
+
+std::vector<int> CWorld::DamagedCountries() const {
+    std::vector<int> numbers;
+    for (const auto& [number, damaged] : m_damaged) {
+        numbers.push_back(number);
+    }
+    return numbers;
+}
+
+void CWorld::ConfirmDamagedCountries(const std::vector<int>& numbers) {
+    for (const int number : numbers) {
+        m_damaged.erase(number);
+    }
 }
 
 std::uint32_t CWorld::LoadRules() {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -48,7 +49,10 @@ public:
     bool IsLoaded() const { return m_loaded; }
 
     // Reads the database in `directory` over the initialised countries. Returns the result of
-    // reading "Without.sav".
+    // reading "Without.sav". Country files that exist but cannot be read, or end before their
+    // country section does, are named in one message to `ui` and remembered (DamagedCountries).
+    bool Load(const std::filesystem::path& directory, IProgress& progress, IUserInterface& ui);
+    // The same without a message (tests, benchmarks); DamagedCountries still lists them.
     bool Load(const std::filesystem::path& directory, IProgress& progress);
     // Writes every file into the database folder; after all files were attempted, one error
     // message when any failed. Returns whether all succeeded.
@@ -74,6 +78,14 @@ public:
 
     // Countries 1 to 206 whose file the last Load read.
     int CountryCount() const { return m_countriesRead; }
+
+    // Countries whose file the last Load found but could not read whole, in number order. Until
+    // confirmed, every save keeps such a file's bytes as they were found instead of writing the
+    // country from memory (which holds at most part of it): left in place in the folder it came
+    // from, copied into any other folder.
+    std::vector<int> DamagedCountries() const;
+    // The user accepts that these countries are written from memory from now on.
+    void ConfirmDamagedCountries(const std::vector<int>& numbers);
 
     // A club reference as the files store it: through the compact numbering of the club's
     // country; national teams pass unchanged, unknown clubs give 0.
@@ -171,6 +183,16 @@ private:
         return m_withoutClub.Load(m_directory, recordVersion);
     }
     bool SaveWithout() const { return m_withoutClub.Save(m_directory); }
+    // A country file that exists but did not read whole, as it was found.
+    struct SDamagedFile {
+        std::filesystem::path path;
+        // Nothing when the file could not be read at all.
+        std::optional<std::string> bytes;
+    };
+    void RememberDamaged(int number, const std::filesystem::path& path);
+    // Writes the country's file into the database folder, or keeps a damaged one's bytes.
+    bool SaveCountry(int number) const;
+    void ReportDamaged(IUserInterface& ui) const;
 
     bool m_loaded = false;
     std::filesystem::path m_installDirectory;
@@ -187,6 +209,7 @@ private:
     Selection m_selection;
     std::uint8_t m_currentLanguage = 0;
     int m_countriesRead = 0;
+    std::map<int, SDamagedFile> m_damaged;
     std::function<int()> m_yearSource;
     CRandom m_random;
     int m_newClubs = 0;

@@ -84,6 +84,10 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kImportQuestion,
                 u8"Das Importieren eines KW Archives überschreibt alle aktuellen Daten, Wappen und "
                 u8"Spielerbilder. Soll der Vorgang wirklich fortgesetzt werden?"},
+    ResourceRow{ids::kDamagedCountries,
+                u8"Die folgenden Länderdateien sind beschädigt oder unvollständig und konnten "
+                u8"nicht ganz gelesen werden:\n%s\n\nBeim Speichern und Exportieren bleiben "
+                u8"diese Dateien unverändert erhalten."},
     ResourceRow{ids::kMasterCaption, u8"Aktuelle Daten zum Spiel exportieren"},
     ResourceRow{ids::kMasterText,
                 u8"Die Daten der aktuellen Datenbank werden zum Kickwerk exportiert. Dieser "

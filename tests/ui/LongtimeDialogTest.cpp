@@ -144,7 +144,9 @@ void LongtimeDialogTest::closeRequestsDuringAnImportDoNothing() {
     {
         CArchiveWriter writer;
         QVERIFY(writer.Create(archive));
-        const std::string payload = std::string("\x07\0\0\0", 4) + "seven";
+        // An empty but whole country: a damaged one would add a message of its own.
+        const std::string payload =
+            std::string("\x07\0\0\0", 4) + "%INDEX%COUNTRY\r\n%INDEXEND%COUNTRY\r\n";
         QVERIFY(writer.AddChunk(
             EChunkTag::Country,
             std::span(reinterpret_cast<const std::uint8_t*>(payload.data()), payload.size())));

@@ -42,6 +42,7 @@ private slots:
     void quitAsksAndOnlyYesCloses();
     void closingByTheTitleBarAsksToo();
     void saveWritesEveryCountryFile();
+    void damagedCountryFileIsNamedAndKeptBySave();
 
 private:
     fs::path Install() const { return m_install->path().toStdString(); }
@@ -222,6 +223,27 @@ void MainWindowTest::saveWritesEveryCountryFile() {
     QVERIFY(window.isVisible());
     m_ui.QueueAnswer(true);
     window.close();
+}
+
+void MainWindowTest::damagedCountryFileIsNamedAndKeptBySave() {
+    const fs::path database = Install() / "database";
+    WriteDatabase(database);
+    const fs::path file = database / "Country3.sav";
+    const std::string damaged = "%INDEX%COUNTRY\r\n1\r\n";  // cut after its first lines
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << damaged;
+    }
+    DlgMainMenu window(m_context, m_ui);
+    QCOMPARE(window.World().DamagedCountries(), std::vector<int>{3});
+    QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
+    QVERIFY(m_ui.Texts(Kind::Error).front().find("Country3.sav") != std::string::npos);
+
+    Action(window, QStringLiteral("&Speichern"))->trigger();
+    std::ifstream in(file, std::ios::binary);
+    QCOMPARE(std::string(std::istreambuf_iterator<char>(in), {}), damaged);
+    QVERIFY(fs::exists(database / "Country4.sav"));
+    QCOMPARE(m_ui.Messages().size(), std::size_t{1});
 }
 
 }  // namespace kw

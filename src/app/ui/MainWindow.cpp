@@ -98,7 +98,7 @@ void DlgMainMenu::LoadDatabase() {
     }
     // The splash screen covers the load; no progress is shown.
     CSilentProgress progress;
-    m_world->Load(m_context.databaseDirectory, progress);
+    m_world->Load(m_context.databaseDirectory, progress, m_ui);
 }
 
 void DlgMainMenu::Refresh() {

@@ -247,7 +247,7 @@ bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, 
         }
         complete &= batch.Commit();
     }
-    world.Load(world.Directory(), progress);
+    world.Load(world.Directory(), progress, ui);
     return complete;
 }
 
