@@ -5,8 +5,8 @@
 #include <string>
 #include <thread>
 
-#include "DemoInstallation.h"
 #include "TempDir.h"
+#include "demo/DemoGenerator.h"
 #include "model/World.h"
 #include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
@@ -27,12 +27,12 @@ std::map<std::string, std::string> FolderContents(const fs::path& folder) {
     return contents;
 }
 
-// Loads the demo database and saves it into `target`.
-void LoadAndSave(const fs::path& target) {
-    CWorld world(test::SmallDemoInstallation());
+// Loads the installation's database and saves it into `target`.
+void LoadAndSave(const fs::path& install, const fs::path& target) {
+    CWorld world(install);
     world.InitialiseCountries();
     CSilentProgress progress;
-    world.Load(test::SmallDemoDatabase(), progress);
+    world.Load(install / "database", progress);
     fs::create_directories(target);
     world.SetDirectory(target);
     CScriptedUserInterface ui;
@@ -43,11 +43,16 @@ void LoadAndSave(const fs::path& target) {
 // and each file, so two databases loaded and saved on two threads give the bytes that one after
 // the other give.
 TEST(ConcurrentWorlds, TwoThreadsGiveTheBytesOfOneAfterTheOther) {
+    // A demo of its own rather than the shared one: this test also runs under ThreadSanitizer.
+    test::TempDir install;
+    CSilentProgress progress;
+    ASSERT_TRUE(
+        demo::GenerateDemoInstallation(install.Path(), demo::EDemoScale::kSmall, 1, progress).ok);
     test::TempDir folder;
-    LoadAndSave(folder / "sequential");
+    LoadAndSave(install.Path(), folder / "sequential");
 
-    std::thread first([&] { LoadAndSave(folder / "first"); });
-    std::thread second([&] { LoadAndSave(folder / "second"); });
+    std::thread first([&] { LoadAndSave(install.Path(), folder / "first"); });
+    std::thread second([&] { LoadAndSave(install.Path(), folder / "second"); });
     first.join();
     second.join();
 

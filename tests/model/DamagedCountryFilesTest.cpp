@@ -8,9 +8,9 @@
 
 #include "DemoInstallation.h"
 #include "TempDir.h"
-#include "model/ArchiveChunks.h"
+#include "exports/archive/ArchiveChunks.h"
+#include "exports/archive/WorldArchive.h"
 #include "model/World.h"
-#include "model/WorldArchive.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
