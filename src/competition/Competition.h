@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -104,8 +105,10 @@ public:
 
     CDBCompetition(std::uint32_t id, int kind, std::uint32_t parentId);
     virtual ~CDBCompetition();
-    CDBCompetition(const CDBCompetition&) = delete;
     CDBCompetition& operator=(const CDBCompetition&) = delete;
+
+    // A copy of the node of its own kind (edits keep the nodes they replace).
+    virtual std::unique_ptr<CDBCompetition> Clone() const = 0;
 
     std::uint32_t Id() const { return m_id; }
     int Country() const { return CompetitionCountry(m_id); }
@@ -194,6 +197,7 @@ public:
     virtual bool HasSameData(const CDBCompetition& other) const;
 
 protected:
+    CDBCompetition(const CDBCompetition&) = default;
     virtual std::uint32_t OwnFaults(const CCompetitionRegistry& registry, int calendar,
                                     int levelLimit) const;
 
@@ -243,6 +247,9 @@ public:
           m_country(static_cast<std::uint8_t>(country)) {}
 
     std::uint8_t CountryByte() const { return m_country; }
+    std::unique_ptr<CDBCompetition> Clone() const override {
+        return std::make_unique<CDBRoot>(*this);
+    }
 
 private:
     std::uint8_t m_country;

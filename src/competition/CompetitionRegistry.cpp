@@ -30,6 +30,16 @@ CDBCompetition& CCompetitionRegistry::RegisterCompetition(std::unique_ptr<CDBCom
     return *slot;
 }
 
+std::unique_ptr<CDBCompetition> CCompetitionRegistry::TakeCompetition(std::uint32_t id) {
+    const auto found = m_competitions.find(id);
+    if (found == m_competitions.end()) {
+        return nullptr;
+    }
+    std::unique_ptr<CDBCompetition> node = std::move(found->second);
+    m_competitions.erase(found);
+    return node;
+}
+
 void CCompetitionRegistry::RemoveCompetition(std::uint32_t id) {
     m_competitions.erase(id);
 }

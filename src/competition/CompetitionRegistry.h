@@ -39,6 +39,8 @@ public:
         return m_competitions;
     }
     void RemoveCompetition(std::uint32_t id);
+    // The node out of the registry, for an edit to keep; nothing for an unknown id.
+    std::unique_ptr<CDBCompetition> TakeCompetition(std::uint32_t id);
     // The node and every node whose parent chain leads to it.
     void RemoveCompetitionTree(std::uint32_t id);
 

@@ -17,6 +17,9 @@ public:
     static constexpr int kLastDay = CDBCompetition::kCalendarDays - 1;
 
     CDBCup(std::uint32_t id, std::uint32_t parentId);
+    std::unique_ptr<CDBCompetition> Clone() const override {
+        return std::make_unique<CDBCup>(*this);
+    }
 
     std::uint8_t FormatNumber() const { return m_format; }
     void SetFormatNumber(std::uint8_t format) { m_format = format; }
@@ -67,6 +70,9 @@ private:
 class CDBRelSwitzerland : public CDBCup {
 public:
     CDBRelSwitzerland(std::uint32_t id, std::uint32_t parentId) : CDBCup(id, parentId) {}
+    std::unique_ptr<CDBCompetition> Clone() const override {
+        return std::make_unique<CDBRelSwitzerland>(*this);
+    }
 
     std::string_view KindKeyword() const override;
 

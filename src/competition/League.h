@@ -63,6 +63,9 @@ public:
     static constexpr int kLastDay = CDBCompetition::kSeasonDays - 1;
 
     CDBLeague(std::uint32_t id, std::uint32_t parentId);
+    std::unique_ptr<CDBCompetition> Clone() const override {
+        return std::make_unique<CDBLeague>(*this);
+    }
 
     // The fixture list always has one row per matchday and size / 2 columns; changing the size
     // or the meetings resizes it, keeping the pairings both sizes share.

@@ -15,6 +15,9 @@ public:
     static constexpr int kMaxChecked = 3;
 
     CDBPool(std::uint32_t id, std::uint32_t parentId);
+    std::unique_ptr<CDBCompetition> Clone() const override {
+        return std::make_unique<CDBPool>(*this);
+    }
 
     std::uint16_t PoolSize() const { return m_poolSize; }
     void SetPoolSize(std::uint16_t size) { m_poolSize = size; }

@@ -10,6 +10,9 @@ namespace kw {
 class CDBRound : public CDBCompetition {
 public:
     CDBRound(std::uint32_t id, std::uint32_t parentId);
+    std::unique_ptr<CDBCompetition> Clone() const override {
+        return std::make_unique<CDBRound>(*this);
+    }
 
     std::uint32_t RoundSetting() const { return m_roundSetting; }
     void SetRoundSetting(std::uint32_t setting) { m_roundSetting = setting; }

@@ -280,6 +280,8 @@ public:
 
     // The fields of the record, without id and persons.
     bool HasSameData(const CClub& other) const { return m_data == other.m_data; }
+    // Exchanges every data field (not the id, the world or the persons) with the other club's.
+    void SwapData(CClub& other) { std::swap(m_data, other.m_data); }
 
 private:
     struct SData {

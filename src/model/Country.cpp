@@ -123,6 +123,31 @@ CCountry::CCountry(CWorld& world, int number) : m_world(world), m_number(number)
 // The world's registries (persons, managers, competitions) are emptied by the world itself.
 CCountry::~CCountry() = default;
 
+std::unique_ptr<CCountry> CCountry::Clone() const {
+    auto copy = std::make_unique<CCountry>(m_world, m_number);
+    std::copy(std::begin(m_names), std::end(m_names), std::begin(copy->m_names));
+    copy->m_shortNames = m_shortNames;
+    copy->m_firstAttribute = m_firstAttribute;
+    copy->m_firstAttributeCopy = m_firstAttributeCopy;
+    copy->m_secondAttribute = m_secondAttribute;
+    copy->m_continentByte = m_continentByte;
+    copy->m_leagueScript = m_leagueScript;
+    copy->m_settings = m_settings;
+    copy->m_levelNames = m_levelNames;
+    copy->m_clubs.clear();
+    for (const auto& [id, club] : m_clubs) {
+        copy->m_clubs[id] = std::make_unique<CClub>(*club);
+    }
+    copy->m_stadiums = m_stadiums;
+    copy->m_referees = m_referees;
+    copy->m_sponsors = m_sponsors;
+    copy->m_staff = m_staff;
+    copy->m_pool = m_pool;
+    copy->m_managerIds = m_managerIds;
+    copy->m_numbering = m_numbering;
+    return copy;
+}
+
 void CCountry::SetAttributes(std::uint8_t first, std::uint8_t second, std::uint8_t continentByte) {
     m_firstAttribute = first;
     m_firstAttributeCopy = first;

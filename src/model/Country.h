@@ -126,6 +126,10 @@ public:
     CCountry(const CCountry&) = delete;
     CCountry& operator=(const CCountry&) = delete;
 
+    // Every value of the country and a copy of each club; the persons, competitions and
+    // managers live in the world's registries and are not copied.
+    std::unique_ptr<CCountry> Clone() const;
+
     int Number() const { return m_number; }
     CWorld& World() const { return m_world; }
 

@@ -219,6 +219,12 @@ CPlayer::CPlayer(CWorld& world, std::uint32_t id) : m_world(&world), m_id(id) {
     Reset(0, 0);
 }
 
+std::unique_ptr<CPlayer> CPlayer::Clone() const {
+    auto copy = std::make_unique<CPlayer>(*m_world, m_id);
+    copy->m_data = m_data;
+    return copy;
+}
+
 void CPlayer::Reset(int kind, int country) {
     const CWorld& world = *m_world;
     const int number = static_cast<int>(world.Persons().size()) + 1;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -82,6 +83,9 @@ public:
     CPlayer(const CPlayer&) = delete;
     CPlayer& operator=(const CPlayer&) = delete;
 
+    // The same person (id and every field) as a new object of the same world.
+    std::unique_ptr<CPlayer> Clone() const;
+
     CWorld& World() const { return *m_world; }
     std::uint32_t Id() const { return m_id; }
 
@@ -92,6 +96,8 @@ public:
     // does not narrow what is copied.
     void CopyFrom(const CPlayer& other, int mode = -1);
     bool HasSameData(const CPlayer& other) const { return m_data == other.m_data; }
+    // Exchanges every data field (not the id or the world) with the other person's.
+    void SwapData(CPlayer& other) { std::swap(m_data, other.m_data); }
     // The corrections after every load, with the country of the person's club.
     void Normalise(int clubCountry);
 

@@ -22,6 +22,8 @@ public:
 
     int Count() const { return static_cast<int>(m_ids.size()); }
     const std::vector<std::uint32_t>& Ids() const { return m_ids; }
+    // The list's ids for others held elsewhere (the persons stay where they are).
+    void SwapIds(std::vector<std::uint32_t>& ids) { m_ids.swap(ids); }
     // Nothing for an index out of range or a person the world no longer has.
     CPlayer* At(int index) const;
     bool Contains(std::uint32_t id) const;

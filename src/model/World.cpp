@@ -405,6 +405,40 @@ std::uint32_t CWorld::NextFreePersonId() const {
     return id;
 }
 
+std::unique_ptr<CCountry> CWorld::ExchangeCountry(int number, std::unique_ptr<CCountry> country) {
+    std::swap(m_countries.at(static_cast<std::size_t>(number)), country);
+    return country;
+}
+
+std::unique_ptr<CPlayer> CWorld::TakePerson(std::uint32_t id) {
+    const auto found = m_persons.find(id);
+    if (found == m_persons.end()) {
+        return nullptr;
+    }
+    std::unique_ptr<CPlayer> person = std::move(found->second);
+    m_persons.erase(found);
+    return person;
+}
+
+void CWorld::PutPerson(std::unique_ptr<CPlayer> person) {
+    const std::uint32_t id = person->Id();
+    m_persons[id] = std::move(person);
+}
+
+std::unique_ptr<CManager> CWorld::TakeManager(std::uint32_t id) {
+    const auto found = m_managers.find(id);
+    if (found == m_managers.end()) {
+        return nullptr;
+    }
+    std::unique_ptr<CManager> manager = std::move(found->second);
+    m_managers.erase(found);
+    return manager;
+}
+
+void CWorld::PutManager(std::uint32_t id, std::unique_ptr<CManager> manager) {
+    m_managers[id] = std::move(manager);
+}
+
 void CWorld::SetCurrentLanguage(std::uint8_t language) {
     m_currentLanguage = std::min<std::uint8_t>(language, kLanguageCount - 1);
 }

@@ -127,6 +127,14 @@ public:
     // The competition registry with the script table and the cup formats.
     CCompetitionRegistry& Registry() { return m_registry; }
     const CCompetitionRegistry& Registry() const { return m_registry; }
+    // --- parts of the database exchanged with copies held elsewhere (by the edit history)
+    std::unique_ptr<CCountry> ExchangeCountry(int number, std::unique_ptr<CCountry> country);
+    // Out of the person table and back in under its own id; nothing for an unknown id.
+    std::unique_ptr<CPlayer> TakePerson(std::uint32_t id);
+    void PutPerson(std::unique_ptr<CPlayer> person);
+    std::unique_ptr<CManager> TakeManager(std::uint32_t id);
+    void PutManager(std::uint32_t id, std::unique_ptr<CManager> manager);
+
     CDBCompetition* Competition(std::uint32_t id) { return m_registry.Competition(id); }
     const CDBCompetition* Competition(std::uint32_t id) const { return m_registry.Competition(id); }
     CDBCompetition& RegisterCompetition(std::unique_ptr<CDBCompetition> node) {

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "DocumentTestSupport.h"
+#include "document/RecordEdits.h"
+#include "model/Club.h"
+#include "model/Country.h"
+
+namespace kw {
+namespace {
+
+using Kind = SDocumentChange::EKind;
+
+class RecordingObserver final : public IDocumentObserver {
+public:
+    void DocumentChanged(const std::vector<SDocumentChange>& list) override {
+        changes.insert(changes.end(), list.begin(), list.end());
+    }
+    void CleanChanged(bool clean) override { cleanStates.push_back(clean); }
+
+    std::vector<SDocumentChange> changes;
+    std::vector<bool> cleanStates;
+};
+
+class DatabaseDocument : public test::DocumentTest {
+protected:
+    DatabaseDocument() { document.AddObserver(observer); }
+    ~DatabaseDocument() override { document.RemoveObserver(observer); }
+
+    const CClub& FirstClub() const {
+        return *World().Country(kDefaultCountry).Clubs().begin()->second;
+    }
+    void Rename(const char* name) {
+        CClub values = FirstClub();
+        values.SetName(0, name);
+        document.Do(std::make_unique<CClubValuesEdit>("Verein ändern", values));
+    }
+
+    RecordingObserver observer;
+};
+
+TEST_F(DatabaseDocument, EditsTellWhatChangedAndTheModifiedStateFollowsTheHistory) {
+    EXPECT_FALSE(document.IsModified());
+    Rename("Neu");
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(FirstClub().Name(), "Neu");
+    ASSERT_EQ(observer.changes.size(), 1u);
+    EXPECT_EQ(observer.changes[0].kind, Kind::kClub);
+    EXPECT_EQ(observer.changes[0].id, FirstClub().Id());
+    EXPECT_EQ(observer.cleanStates, std::vector<bool>{false});
+
+    Rename("Neuer");
+    EXPECT_EQ(observer.cleanStates.size(), 1u) << "still modified: no second notice";
+    document.Undo();
+    document.Undo();
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(observer.cleanStates, (std::vector<bool>{false, true}));
+    EXPECT_EQ(observer.changes.size(), 4u);
+}
+
+TEST_F(DatabaseDocument, SavingMovesTheCleanMarkAndKeepsTheHistory) {
+    Rename("Gespeichert");
+    document.MarkSaved();
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(document.UndoDescription(), "Verein ändern");
+    document.Undo();
+    EXPECT_TRUE(document.IsModified());
+    document.Redo();
+    EXPECT_FALSE(document.IsModified());
+}
+
+TEST_F(DatabaseDocument, AnOperationThatChangesNothingLeavesNoEdit) {
+    const bool done = document.Perform("Nichts", SWorldScope::Countries({kDefaultCountry}),
+                                       [](CWorld&) { return false; });
+    EXPECT_FALSE(done);
+    EXPECT_FALSE(document.History().CanUndo());
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_TRUE(observer.changes.empty());
+}
+
+TEST_F(DatabaseDocument, AGroupOnlyLookedAtLeavesNoEditAndUndoWaitsForItsEnd) {
+    document.BeginGroup("Spielerkader");
+    document.EndGroup();
+    EXPECT_FALSE(document.History().CanUndo());
+    EXPECT_FALSE(document.IsModified());
+
+    document.BeginGroup("Spielerkader");
+    Rename("Im Dialog");
+    EXPECT_FALSE(document.Undo()) << "nothing is undone while the dialog is open";
+    document.BeginGroup("innen");
+    Rename("Noch im Dialog");
+    document.EndGroup();
+    EXPECT_TRUE(document.InGroup());
+    document.EndGroup();
+    EXPECT_EQ(document.History().Count(), 1u);
+    EXPECT_EQ(document.UndoDescription(), "Spielerkader");
+    document.Undo();
+    EXPECT_NE(FirstClub().Name(), "Noch im Dialog");
+    EXPECT_NE(FirstClub().Name(), "Im Dialog");
+    EXPECT_FALSE(document.IsModified());
+}
+
+TEST_F(DatabaseDocument, AReplacedWorldStartsAFreshCleanHistory) {
+    Rename("Vorher");
+    observer.changes.clear();
+    document.ReplaceWorld(LoadDemo());
+    EXPECT_FALSE(document.History().CanUndo());
+    EXPECT_FALSE(document.IsModified());
+    ASSERT_EQ(observer.changes.size(), 1u);
+    EXPECT_EQ(observer.changes[0].kind, Kind::kWorld);
+    EXPECT_EQ(observer.cleanStates.back(), true);
+}
+
+}  // namespace
+}  // namespace kw
