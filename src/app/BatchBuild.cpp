@@ -4,6 +4,7 @@
 
 #include "app/DatabaseSlots.h"
 #include "app/LongtimeWriteDB.h"
+#include "document/DatabaseDocument.h"
 #include "model/World.h"
 #include "platform/Console.h"
 #include "platform/Paths.h"
@@ -47,17 +48,21 @@ void RunBatchBuild(SAppContext& context, std::FILE* out, std::FILE* err) {
     SetUpDirectories(context, context.workingDirectory);
 
     CDatabaseSlots slots(context.installDirectory);
-    CWorld& world = *slots.AddSlot();
-    world.SetCurrentLanguage(static_cast<std::uint8_t>(context.currentLanguage));
+    CDatabaseDocument& document = *slots.AddSlot();
+    document.WorldForOperations().SetCurrentLanguage(
+        static_cast<std::uint8_t>(context.currentLanguage));
     // The progress of the batch run is never shown.
     CSilentProgress progress;
     CConsoleUserInterface ui(stdin, err);
     // Damaged country files are named on the console; the batch build never writes them.
-    world.Load(context.databaseDirectory, progress, ui);
+    OpenDatabase(document, context.databaseDirectory, progress, ui);
 
     if ((line.options & option::kKillData) != 0) {
-        world.LimitClubs(kLimitedCountry, kClubLimit, ui);
+        document.Perform(
+            "Vereine begrenzen", SWorldScope::Countries({kLimitedCountry}),
+            [&](CWorld& world) { return world.LimitClubs(kLimitedCountry, kClubLimit, ui); });
     }
+    CWorld& world = document.WorldForOperations();
     SMasterRequest request;
     request.language = line.language;
     request.batch = true;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/DatabaseDocument.h"
 #include "model/World.h"
 
 namespace kw {
@@ -13,41 +14,43 @@ CDatabaseSlots::~CDatabaseSlots() {
     RemoveAll();
 }
 
-CWorld* CDatabaseSlots::AddSlot() {
+CDatabaseDocument* CDatabaseSlots::AddSlot() {
     if (Count() >= kMaxSlots) {
         return nullptr;
     }
     auto world = std::make_unique<CWorld>(m_installDirectory);
-    m_current = world.get();
-    m_slots.push_back(std::move(world));
-    m_current->InitialiseCountries();
-    m_current->LoadCupFormats();
+    world->InitialiseCountries();
+    world->LoadCupFormats();
+    m_slots.push_back(std::make_unique<CDatabaseDocument>(std::move(world)));
+    m_current = m_slots.back().get();
     return m_current;
 }
 
 void CDatabaseSlots::SelectSlot(int index) {
-    if (CWorld* world = Slot(index)) {
-        m_current = world;
+    if (CDatabaseDocument* document = Slot(index)) {
+        m_current = document;
     }
 }
 
-void CDatabaseSlots::SetCurrent(CWorld* world) {
-    const auto found = std::find_if(m_slots.begin(), m_slots.end(),
-                                    [world](const auto& slot) { return slot.get() == world; });
+void CDatabaseSlots::SetCurrent(CDatabaseDocument* document) {
+    const auto found = std::find_if(m_slots.begin(), m_slots.end(), [document](const auto& slot) {
+        return slot.get() == document;
+    });
     if (found != m_slots.end()) {
-        m_current = world;
+        m_current = document;
     }
 }
 
-std::unique_ptr<CWorld> CDatabaseSlots::RemoveSlot(CWorld* world) {
-    const auto found = std::find_if(m_slots.begin(), m_slots.end(),
-                                    [world](const auto& slot) { return slot.get() == world; });
+std::unique_ptr<CDatabaseDocument> CDatabaseSlots::RemoveSlot(CDatabaseDocument* document) {
+    const auto found = std::find_if(m_slots.begin(), m_slots.end(), [document](const auto& slot) {
+        return slot.get() == document;
+    });
     if (found == m_slots.end()) {
         return nullptr;
     }
-    std::unique_ptr<CWorld> removed = std::move(*found);
+    std::unique_ptr<CDatabaseDocument> removed = std::move(*found);
     m_slots.erase(found);
-    if (m_current == world) {
+    if (m_current == document) {
         m_current = m_slots.empty() ? nullptr : m_slots.front().get();
     }
     return removed;
@@ -55,13 +58,13 @@ std::unique_ptr<CWorld> CDatabaseSlots::RemoveSlot(CWorld* world) {
 
 void CDatabaseSlots::RemoveAll() {
     for (auto& slot : m_slots) {
-        slot->Empty();
+        slot->WorldForOperations().Empty();
     }
     m_slots.clear();
     m_current = nullptr;
 }
 
-CWorld* CDatabaseSlots::Slot(int index) const {
+CDatabaseDocument* CDatabaseSlots::Slot(int index) const {
     if (index < 0 || index >= Count()) {
         return nullptr;
     }
@@ -69,8 +72,15 @@ CWorld* CDatabaseSlots::Slot(int index) const {
 }
 
 std::string CDatabaseSlots::SlotDirectory(int index) const {
-    const CWorld* world = Slot(index);
-    return world != nullptr ? world->Directory().string() : std::string();
+    const CDatabaseDocument* document = Slot(index);
+    return document != nullptr ? document->World().Directory().string() : std::string();
+}
+
+bool OpenDatabase(CDatabaseDocument& document, const std::filesystem::path& directory,
+                  IProgress& progress, IUserInterface& ui) {
+    const bool read = document.WorldForOperations().Load(directory, progress, ui);
+    document.WorldReloaded();
+    return read;
 }
 
 }  // namespace kw

@@ -7,11 +7,13 @@
 
 namespace kw {
 
-class CWorld;
+class CDatabaseDocument;
+class IProgress;
+class IUserInterface;
 
-// The databases held in memory side by side, one of them current. Every part of the program
-// reaches the current database through this list; the current database's language is the
-// program's current language.
+// The databases held in memory side by side, each an undoable document, one of them current.
+// This list owns every open database: the main window and the batch build reach databases only
+// through it. The current database's language is the program's current language.
 class CDatabaseSlots {
 public:
     static constexpr int kMaxSlots = 6;
@@ -23,27 +25,33 @@ public:
 
     // A new empty database with its countries initialised and its cup formats read, appended and
     // made current; nothing when six slots are taken.
-    CWorld* AddSlot();
+    CDatabaseDocument* AddSlot();
     // Makes slot `index` current; ignored outside the list.
     void SelectSlot(int index);
     // Makes the given database current when it is in the list.
-    void SetCurrent(CWorld* world);
+    void SetCurrent(CDatabaseDocument* document);
     // Takes the database out of the list and hands it to the caller; when it was current, the
     // first slot becomes current. Nothing when it is not in the list.
-    std::unique_ptr<CWorld> RemoveSlot(CWorld* world);
+    std::unique_ptr<CDatabaseDocument> RemoveSlot(CDatabaseDocument* document);
     // Empties and destroys every database; no database is current afterwards.
     void RemoveAll();
 
-    CWorld* Slot(int index) const;
+    CDatabaseDocument* Slot(int index) const;
     // The slot database's folder as text; empty outside the list.
     std::string SlotDirectory(int index) const;
     int Count() const { return static_cast<int>(m_slots.size()); }
-    CWorld* Current() const { return m_current; }
+    CDatabaseDocument* Current() const { return m_current; }
 
 private:
     std::filesystem::path m_installDirectory;
-    std::vector<std::unique_ptr<CWorld>> m_slots;
-    CWorld* m_current = nullptr;
+    std::vector<std::unique_ptr<CDatabaseDocument>> m_slots;
+    CDatabaseDocument* m_current = nullptr;
 };
+
+// Reads the database in `directory` into the document's world (found in any letter case) and
+// starts its history afresh: what the main window and the batch build open goes through here.
+// Country files that exist but cannot be read whole are named through `ui` once.
+bool OpenDatabase(CDatabaseDocument& document, const std::filesystem::path& directory,
+                  IProgress& progress, IUserInterface& ui);
 
 }  // namespace kw

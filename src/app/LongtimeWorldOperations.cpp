@@ -26,7 +26,7 @@ CLongtimeExportSave::CLongtimeExportSave(CWorld& world, IUserInterface& ui,
 }
 
 void CLongtimeExportSave::Execute(IProgress& progress) {
-    m_world.Save(progress, m_ui);
+    m_saved = m_world.Save(progress, m_ui);
 }
 
 CLongtimeExportWorld::CLongtimeExportWorld(CWorld& world, IUserInterface& ui,

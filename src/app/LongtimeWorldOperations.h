@@ -20,11 +20,15 @@ public:
     CLongtimeExportSave(CWorld& world, IUserInterface& ui, const std::filesystem::path& path);
     ~CLongtimeExportSave() override { Wait(); }
 
+    // Whether every file was written; read once the operation has ended.
+    bool Saved() const { return m_saved; }
+
 private:
     void Execute(IProgress& progress) override;
 
     CWorld& m_world;
     IUserInterface& m_ui;
+    bool m_saved = false;
 };
 
 // Exports the world into an archive; a cancelled export leaves no archive behind.

@@ -2,9 +2,14 @@
 
 #include <vector>
 
+#include "DemoInstallation.h"
 #include "TempDir.h"
 #include "app/DatabaseSlots.h"
+#include "document/DatabaseDocument.h"
+#include "model/Country.h"
 #include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
 
 namespace kw {
 namespace {
@@ -12,7 +17,7 @@ namespace {
 TEST(DatabaseSlots, SixSlotsAtMostAndRemovingTheCurrentSelectsTheFirst) {
     test::TempDir install;
     CDatabaseSlots slots(install.Path());
-    std::vector<CWorld*> added;
+    std::vector<CDatabaseDocument*> added;
     for (int i = 0; i < CDatabaseSlots::kMaxSlots; ++i) {
         added.push_back(slots.AddSlot());
         ASSERT_NE(added.back(), nullptr);
@@ -31,6 +36,22 @@ TEST(DatabaseSlots, SixSlotsAtMostAndRemovingTheCurrentSelectsTheFirst) {
     slots.RemoveAll();
     EXPECT_EQ(slots.Current(), nullptr);
     EXPECT_EQ(slots.Slot(0), nullptr);
+}
+
+TEST(DatabaseSlots, OpeningADatabaseStartsItsHistoryAfresh) {
+    CDatabaseSlots slots(test::SmallDemoInstallation());
+    CDatabaseDocument& document = *slots.AddSlot();
+    document.Perform("Vorher", SWorldScope::Countries({kDefaultCountry}), [](CWorld& world) {
+        return world.Country(kDefaultCountry).CreateClub() != nullptr;
+    });
+    ASSERT_TRUE(document.IsModified());
+    CSilentProgress progress;
+    CScriptedUserInterface ui;
+    EXPECT_TRUE(OpenDatabase(document, test::SmallDemoDatabase(), progress, ui));
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_FALSE(document.History().CanUndo());
+    EXPECT_GT(document.World().CountryCount(), 0);
+    EXPECT_TRUE(ui.Messages().empty());
 }
 
 }  // namespace

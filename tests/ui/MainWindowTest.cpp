@@ -15,7 +15,9 @@
 #include "app/AppContext.h"
 #include "app/ui/MainWindow.h"
 #include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
 #include "exports/master/MasterFileReader.h"
+#include "model/Country.h"
 #include "model/World.h"
 #include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
@@ -43,6 +45,7 @@ private slots:
     void closingByTheTitleBarAsksToo();
     void saveWritesEveryCountryFile();
     void damagedCountryFileIsNamedAndKeptBySave();
+    void undoAndRedoThroughTheEditMenuFollowTheModifiedMarker();
 
 private:
     fs::path Install() const { return m_install->path().toStdString(); }
@@ -98,7 +101,8 @@ QString MainWindowTest::LabelText(QWidget& window, const char* name) {
 void MainWindowTest::captionCapitalisesTheDirectoryName() {
     fs::create_directories(Install() / "database");
     DlgMainMenu window(m_context, m_ui);
-    QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - Database"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - Database[*]"));
+    QVERIFY(!window.isWindowModified());
 }
 
 void MainWindowTest::showsTheNumberOfLoadedCountries() {
@@ -147,7 +151,7 @@ void MainWindowTest::emptyDatabaseFolderHasNoCountries() {
     DlgMainMenu window(m_context, m_ui);
     QCOMPARE(LabelText(window, "countryCount"), QStringLiteral("0"));
     QCOMPARE(window.World().Directory(), Install() / "DataBase");
-    QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - DataBase"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - DataBase[*]"));
 }
 
 void MainWindowTest::withoutInstallationShowsAnEmptyWorld() {
@@ -244,6 +248,53 @@ void MainWindowTest::damagedCountryFileIsNamedAndKeptBySave() {
     QCOMPARE(std::string(std::istreambuf_iterator<char>(in), {}), damaged);
     QVERIFY(fs::exists(database / "Country4.sav"));
     QCOMPARE(m_ui.Messages().size(), std::size_t{1});
+}
+
+void MainWindowTest::undoAndRedoThroughTheEditMenuFollowTheModifiedMarker() {
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(Install(), demo::EDemoScale::kSmall, 1, progress).ok);
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QAction* undo = Action(window, QStringLiteral("&Rückgängig"));
+    QAction* redo = Action(window, QStringLiteral("&Wiederholen"));
+    QVERIFY(undo != nullptr && redo != nullptr);
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
+
+    const int clubs = window.World().Country(kDefaultCountry).ClubCount();
+    QVERIFY(window.Document().Perform(
+        "Neuer Verein", SWorldScope::Countries({kDefaultCountry}),
+        [](CWorld& world) { return world.Country(kDefaultCountry).CreateClub() != nullptr; }));
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(undo->text(), QStringLiteral("&Rückgängig: Neuer Verein"));
+    QVERIFY(undo->isEnabled());
+
+    // Ctrl+Z takes it back: the database equals its files again.
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
+    QVERIFY(!window.isWindowModified());
+    QCOMPARE(redo->text(), QStringLiteral("&Wiederholen: Neuer Verein"));
+    QCOMPARE(undo->text(), QStringLiteral("&Rückgängig"));
+
+    // Ctrl+Y and Ctrl+Shift+Z redo; the menu entries undo and redo too.
+    QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs + 1);
+    QVERIFY(window.isWindowModified());
+    undo->trigger();
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs + 1);
+
+    // Saving clears the marker and keeps the history: undo marks the window modified again.
+    Action(window, QStringLiteral("&Speichern"))->trigger();
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(undo->isEnabled());
+    undo->trigger();
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
+    QVERIFY(m_ui.Messages().empty());
+    m_ui.QueueAnswer(true);
+    window.close();
 }
 
 }  // namespace kw

@@ -11,11 +11,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/DatabaseSlots.h"
 #include "app/LongtimeWorldOperations.h"
 #include "app/LongtimeWriteDB.h"
 #include "app/ui/DlgLongtimeOperation.h"
+#include "app/ui/DocumentSignals.h"
 #include "app/ui/QtText.h"
 #include "app/ui/WorkerUserInterface.h"
+#include "document/DatabaseDocument.h"
 #include "model/World.h"
 #include "platform/Environment.h"
 #include "platform/Paths.h"
@@ -36,6 +39,10 @@ DlgMainMenu::DlgMainMenu(SAppContext& context, IUserInterface& ui, QWidget* pare
 
 DlgMainMenu::~DlgMainMenu() = default;
 
+const CWorld& DlgMainMenu::World() const {
+    return m_document->World();
+}
+
 void DlgMainMenu::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
     m_saveAction = file->addAction(QStringLiteral("&Speichern"), this, &DlgMainMenu::Save);
@@ -47,6 +54,14 @@ void DlgMainMenu::CreateMenus() {
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    m_undoAction = edit->addAction(QStringLiteral("&Rückgängig"), this, &DlgMainMenu::Undo);
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    m_redoAction = edit->addAction(QStringLiteral("&Wiederholen"), this, &DlgMainMenu::Redo);
+    // Ctrl+Y and Ctrl+Shift+Z alike, whatever the platform's own choice.
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 }
 
 void DlgMainMenu::CreateContents() {
@@ -87,35 +102,67 @@ void DlgMainMenu::CreateContents() {
 
 void DlgMainMenu::LoadDatabase() {
     SetUpDirectories(m_context, m_context.workingDirectory);
-    m_world = std::make_unique<CWorld>(m_context.installDirectory);
-    m_world->InitialiseCountries();
+    m_slots = std::make_unique<CDatabaseSlots>(m_context.installDirectory);
+    m_document = m_slots->AddSlot();
+    m_documentSignals = new CDocumentSignals(*m_document, this);
+    connect(m_documentSignals, &CDocumentSignals::changed, this, [this] { Refresh(); });
+    connect(m_documentSignals, &CDocumentSignals::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
 
     const bool databaseFound = FindExisting(m_context.installDirectory, "database").has_value();
     m_placeholderWorld = !m_context.installationConfigured && !databaseFound;
     if (m_placeholderWorld) {
-        m_world->SetDirectory(m_context.databaseDirectory);
+        m_document->WorldForOperations().SetDirectory(m_context.databaseDirectory);
         return;
     }
     // The splash screen covers the load; no progress is shown.
     CSilentProgress progress;
-    m_world->Load(m_context.databaseDirectory, progress, m_ui);
+    OpenDatabase(*m_document, m_context.databaseDirectory, progress, m_ui);
 }
 
 void DlgMainMenu::Refresh() {
     const std::string base(Cp1252ToUtf8(ResourceString(ids::kMainCaption)));
-    std::string caption = CaptionWithDirectory(base, m_world->DirectoryName());
+    const CWorld& world = m_document->World();
+    std::string caption = CaptionWithDirectory(base, world.DirectoryName());
     // Without a game installation the editor shows its own demo installation, and says so.
     if (m_context.fallbackInstallation) {
         caption += " (" + Cp1252ToUtf8(ResourceString(ids::kDemoCaption)) + ")";
     }
-    setWindowTitle(QString::fromStdString(caption));
-    m_databasePath->setText(QString::fromStdString(m_world->Directory().string()));
-    m_countryCount->setText(QString::number(m_world->CountryCount()));
+    // "[*]" shows where the window marks unsaved changes.
+    setWindowTitle(QString::fromStdString(caption + "[*]"));
+    setWindowModified(m_document->IsModified());
+    m_databasePath->setText(QString::fromStdString(world.Directory().string()));
+    m_countryCount->setText(QString::number(world.CountryCount()));
     m_notice->setVisible(m_placeholderWorld);
     m_saveAction->setEnabled(!m_placeholderWorld);
     m_exportAction->setEnabled(!m_placeholderWorld);
     m_importAction->setEnabled(!m_placeholderWorld);
     m_masterButton->setEnabled(!m_placeholderWorld);
+    RefreshEditActions();
+}
+
+void DlgMainMenu::RefreshEditActions() {
+    const auto label = [](const char* action, const std::optional<std::string>& description) {
+        QString text = QString::fromUtf8(action);
+        if (description) {
+            text += QStringLiteral(": ") + QString::fromStdString(Cp1252ToUtf8(*description));
+        }
+        return text;
+    };
+    const auto undo = m_document->UndoDescription();
+    const auto redo = m_document->RedoDescription();
+    m_undoAction->setText(label("&Rückgängig", undo));
+    m_undoAction->setEnabled(undo.has_value());
+    m_redoAction->setText(label("&Wiederholen", redo));
+    m_redoAction->setEnabled(redo.has_value());
+}
+
+void DlgMainMenu::Undo() {
+    m_document->Undo();
+}
+
+void DlgMainMenu::Redo() {
+    m_document->Redo();
 }
 
 void DlgMainMenu::Save() {
@@ -123,8 +170,12 @@ void DlgMainMenu::Save() {
         return;
     }
     CWorkerUserInterface workerUi(m_ui);
-    CLongtimeExportSave operation(*m_world, workerUi, {});
+    CLongtimeExportSave operation(m_document->WorldForOperations(), workerUi, {});
     CDlgLongtimeOperation::Run(operation, this);
+    // Only a save that wrote every file makes the files equal to the database.
+    if (operation.Saved()) {
+        m_document->MarkSaved();
+    }
 }
 
 namespace {
@@ -142,7 +193,7 @@ void DlgMainMenu::ExportData() {
         path += QStringLiteral(".tdb");
     }
     CWorkerUserInterface workerUi(m_ui);
-    CLongtimeExportWorld operation(*m_world, workerUi, path.toStdString(),
+    CLongtimeExportWorld operation(m_document->WorldForOperations(), workerUi, path.toStdString(),
                                    DocumentsDirectory().value_or(std::filesystem::path()));
     CDlgLongtimeOperation::Run(operation, this);
 }
@@ -157,9 +208,11 @@ void DlgMainMenu::ImportData() {
         return;
     }
     CWorkerUserInterface workerUi(m_ui);
-    CLongtimeImportWorld operation(*m_world, workerUi, path.toStdString(), true);
+    CLongtimeImportWorld operation(m_document->WorldForOperations(), workerUi, path.toStdString(),
+                                   true);
     CDlgLongtimeOperation::Run(operation, this);
-    Refresh();
+    // The database was read anew from the archive's files: a fresh history.
+    m_document->WorldReloaded();
 }
 
 void DlgMainMenu::BuildMaster(std::uint32_t options) {
@@ -167,13 +220,14 @@ void DlgMainMenu::BuildMaster(std::uint32_t options) {
         return;
     }
     SMasterRequest request;
-    request.language = m_world->CurrentLanguage();
+    const CWorld& world = m_document->World();
+    request.language = world.CurrentLanguage();
     request.options = options;
-    request.output = MasterFilePath(m_context.installDirectory, m_world->Directory(),
-                                    request.language, false, options);
+    request.output = MasterFilePath(m_context.installDirectory, world.Directory(), request.language,
+                                    false, options);
     request.sideFolder = m_context.workingDirectory;
     CWorkerUserInterface workerUi(m_ui);
-    CLongtimeWriteDB operation(*m_world, workerUi, request);
+    CLongtimeWriteDB operation(m_document->WorldForOperations(), workerUi, request);
     CDlgLongtimeOperation::Run(operation, this);
 }
 

@@ -14,6 +14,9 @@ class QLabel;
 
 namespace kw {
 
+class CDatabaseDocument;
+class CDatabaseSlots;
+class CDocumentSignals;
 class CWorld;
 class IUserInterface;
 
@@ -26,9 +29,13 @@ public:
     DlgMainMenu(SAppContext& context, IUserInterface& ui, QWidget* parent = nullptr);
     ~DlgMainMenu() override;
 
-    const CWorld& World() const { return *m_world; }
+    const CWorld& World() const;
+    CDatabaseDocument& Document() { return *m_document; }
 
 public slots:
+    // "&Rückgängig" and "&Wiederholen" of the current database's last edit.
+    void Undo();
+    void Redo();
     // "&Speichern": writes the database into its folder.
     void Save();
     // "Daten &exportieren" and "Daten &importieren": the database as a world archive.
@@ -38,7 +45,7 @@ public slots:
     void BuildMaster(std::uint32_t options);
 
 protected:
-    // Closing always asks once the window is set up; there is no record of unsaved changes.
+    // Closing always asks once the window is set up.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -47,15 +54,21 @@ private:
     void LoadDatabase();
     // Caption, labels and actions after the database changed.
     void Refresh();
+    // The edit menu names the edits that undo and redo would take back or make again.
+    void RefreshEditActions();
 
     SAppContext& m_context;
     IUserInterface& m_ui;
-    std::unique_ptr<CWorld> m_world;
+    std::unique_ptr<CDatabaseSlots> m_slots;
+    CDatabaseDocument* m_document = nullptr;
+    CDocumentSignals* m_documentSignals = nullptr;
     // No installation and no database folder: the window shows an empty world and cannot save it.
     bool m_placeholderWorld = false;
     bool m_initialised = false;
 
     QAction* m_saveAction = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_importAction = nullptr;
     QPushButton* m_masterButton = nullptr;
