@@ -58,8 +58,8 @@ void CDatabaseDocument::EndGroup() {
         return;
     }
     const bool wasClean = m_history.IsClean();
-    m_history.Push(std::make_unique<CCompoundEdit>(std::move(m_groupDescription),
-                                                   std::move(m_groupEdits)));
+    m_history.Push(
+        std::make_unique<CCompoundEdit>(std::move(m_groupDescription), std::move(m_groupEdits)));
     m_groupEdits.clear();
     Notify({}, wasClean);
 }
@@ -96,6 +96,10 @@ void CDatabaseDocument::MarkSaved() {
     const bool wasClean = m_history.IsClean();
     m_history.SetClean();
     Notify({}, wasClean);
+}
+
+void CDatabaseDocument::ConfirmDamagedCountries() {
+    m_world->ConfirmDamagedCountries(m_world->DamagedCountries());
 }
 
 void CDatabaseDocument::ReplaceWorld(std::unique_ptr<CWorld> world) {

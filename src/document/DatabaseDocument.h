@@ -63,6 +63,9 @@ public:
     // After a save that wrote every file: the state now is the files' state.
     void MarkSaved();
 
+    // The user accepts that the damaged country files of the load are written from memory.
+    void ConfirmDamagedCountries();
+
     // The database read anew (open, import, restore, a new database): a fresh history.
     void ReplaceWorld(std::unique_ptr<CWorld> world);
     // The world was loaded or read in place (at start-up, by an import into this world): a fresh

@@ -8,12 +8,12 @@ namespace kw {
 // person ids.
 struct SDocumentChange {
     enum class EKind {
-        kClub,            // one club's values (country, id)
-        kPerson,          // one person's values (id)
-        kCountry,         // a country's settings, clubs, persons or competitions (country)
-        kRules,           // the rules
-        kWithoutClub,     // the players without club
-        kWorld,           // anything: the whole database was replaced or changed
+        kClub,         // one club's values (country, id)
+        kPerson,       // one person's values (id)
+        kCountry,      // a country's settings, clubs, persons or competitions (country)
+        kRules,        // the rules
+        kWithoutClub,  // the players without club
+        kWorld,        // anything: the whole database was replaced or changed
     };
     EKind kind = EKind::kWorld;
     int country = 0;

@@ -206,15 +206,19 @@ void CWorld::RememberDamaged(int number, const std::filesystem::path& path) {
     }
 }
 
-void CWorld::ReportDamaged(IUserInterface& ui) const {
+std::string CWorld::DamagedCountryNames() const {
     std::string names;
     for (const auto& [number, damaged] : m_damaged) {
         const std::string name(Country(number).Name(m_currentLanguage));
         const std::string file = damaged.path.filename().string();
         names += (names.empty() ? "" : "\n") + (name.empty() ? file : name + " (" + file + ")");
     }
+    return names;
+}
+
+void CWorld::ReportDamaged(IUserInterface& ui) const {
     const std::string message(ResourceString(ids::kDamagedCountries));
-    ui.ShowError(FormatPrintf(message.c_str(), names.c_str()));
+    ui.ShowError(FormatPrintf(message.c_str(), DamagedCountryNames().c_str()));
 }
 
 std::vector<int> CWorld::DamagedCountries() const {

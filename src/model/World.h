@@ -84,6 +84,8 @@ public:
     // country from memory (which holds at most part of it): left in place in the folder it came
     // from, copied into any other folder.
     std::vector<int> DamagedCountries() const;
+    // One line per damaged country: its name and file.
+    std::string DamagedCountryNames() const;
     // The user accepts that these countries are written from memory from now on.
     void ConfirmDamagedCountries(const std::vector<int>& numbers);
 

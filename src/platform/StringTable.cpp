@@ -88,6 +88,10 @@ constexpr std::array kResourceRows = {
                 u8"Die folgenden Länderdateien sind beschädigt oder unvollständig und konnten "
                 u8"nicht ganz gelesen werden:\n%s\n\nBeim Speichern und Exportieren bleiben "
                 u8"diese Dateien unverändert erhalten."},
+    ResourceRow{ids::kReplaceDamagedCountries,
+                u8"Die folgenden Länderdateien waren beim Laden beschädigt oder unvollständig:\n%s"
+                u8"\n\nSollen sie jetzt durch die Daten im Editor ersetzt werden? Bei \"Nein\" "
+                u8"bleiben sie unverändert erhalten."},
     ResourceRow{ids::kMasterCaption, u8"Aktuelle Daten zum Spiel exportieren"},
     ResourceRow{ids::kMasterText,
                 u8"Die Daten der aktuellen Datenbank werden zum Kickwerk exportiert. Dieser "

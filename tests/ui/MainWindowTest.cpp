@@ -243,11 +243,26 @@ void MainWindowTest::damagedCountryFileIsNamedAndKeptBySave() {
     QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
     QVERIFY(m_ui.Texts(Kind::Error).front().find("Country3.sav") != std::string::npos);
 
+    // Saving asks, naming the file; "Nein" keeps it as found.
+    m_ui.QueueAnswer(false);
     Action(window, QStringLiteral("&Speichern"))->trigger();
-    std::ifstream in(file, std::ios::binary);
-    QCOMPARE(std::string(std::istreambuf_iterator<char>(in), {}), damaged);
+    const auto read = [&] {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    QCOMPARE(read(), damaged);
     QVERIFY(fs::exists(database / "Country4.sav"));
-    QCOMPARE(m_ui.Messages().size(), std::size_t{1});
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{1});
+    QVERIFY(m_ui.Texts(Kind::Question).front().find("Country3.sav") != std::string::npos);
+
+    // "Ja" lets the editor's data replace it, and the question is not asked again.
+    m_ui.QueueAnswer(true);
+    Action(window, QStringLiteral("&Speichern"))->trigger();
+    QVERIFY(read() != damaged);
+    QVERIFY(window.World().DamagedCountries().empty());
+    Action(window, QStringLiteral("&Speichern"))->trigger();
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{2});
+    QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
 }
 
 void MainWindowTest::undoAndRedoThroughTheEditMenuFollowTheModifiedMarker() {

@@ -169,6 +169,14 @@ void DlgMainMenu::Save() {
     if (m_placeholderWorld) {
         return;
     }
+    // Damaged country files stay as found unless the user lets the editor's data replace them.
+    if (!m_document->World().DamagedCountries().empty()) {
+        const std::string question(ResourceString(ids::kReplaceDamagedCountries));
+        if (m_ui.AskYesNo(FormatPrintf(question.c_str(),
+                                       m_document->World().DamagedCountryNames().c_str()))) {
+            m_document->ConfirmDamagedCountries();
+        }
+    }
     CWorkerUserInterface workerUi(m_ui);
     CLongtimeExportSave operation(m_document->WorldForOperations(), workerUi, {});
     CDlgLongtimeOperation::Run(operation, this);
