@@ -247,6 +247,9 @@ public:
     void AfterLoad();
 
 private:
+    // League indexes looked at: 0 up to the first missing one, at most this many.
+    static constexpr int kMaxListedLeagues = 20;
+
     void ClearContent();
     void RemoveClubReferences(std::uint32_t id);
     bool WriteCompetitionPart(CKLFile& file) const;

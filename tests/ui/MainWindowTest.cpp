@@ -270,7 +270,9 @@ void MainWindowTest::undoAndRedoThroughTheEditMenuFollowTheModifiedMarker() {
     QVERIFY(demo::GenerateDemoInstallation(Install(), demo::EDemoScale::kSmall, 1, progress).ok);
     DlgMainMenu window(m_context, m_ui);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Shortcuts reach only the active window.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     QAction* undo = Action(window, QStringLiteral("&Rückgängig"));
     QAction* redo = Action(window, QStringLiteral("&Wiederholen"));
     QVERIFY(undo != nullptr && redo != nullptr);
