@@ -56,7 +56,7 @@ CLongtimeImportWorld::CLongtimeImportWorld(CWorld& world, IUserInterface& ui,
 }
 
 void CLongtimeImportWorld::Execute(IProgress& progress) {
-    ImportWorld(m_world, m_archive, m_ask, progress, m_ui);
+    m_imported = ImportWorld(m_world, m_archive, m_ask, progress, m_ui);
 }
 
 }  // namespace kw

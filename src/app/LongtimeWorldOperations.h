@@ -54,6 +54,10 @@ public:
                          bool ask);
     ~CLongtimeImportWorld() override { Wait(); }
 
+    // Once finished: whether every file of the archive replaced its old one. The import has
+    // reported any failure itself.
+    bool Imported() const { return m_imported; }
+
 private:
     void Execute(IProgress& progress) override;
 
@@ -61,6 +65,7 @@ private:
     IUserInterface& m_ui;
     std::filesystem::path m_archive;
     bool m_ask;
+    bool m_imported = false;
 };
 
 }  // namespace kw

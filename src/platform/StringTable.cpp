@@ -88,6 +88,9 @@ constexpr std::array kResourceRows = {
                 u8"Die folgenden Länderdateien sind beschädigt oder unvollständig und konnten "
                 u8"nicht ganz gelesen werden:\n%s\n\nBeim Speichern und Exportieren bleiben "
                 u8"diese Dateien unverändert erhalten."},
+    ResourceRow{ids::kImportDamaged,
+                u8"Das Archiv %s ist beschädigt oder kein KW Archiv. Es wurden keine Daten "
+                u8"importiert."},
     ResourceRow{ids::kReplaceDamagedCountries,
                 u8"Die folgenden Länderdateien waren beim Laden beschädigt oder unvollständig:\n%s"
                 u8"\n\nSollen sie jetzt durch die Daten im Editor ersetzt werden? Bei \"Nein\" "

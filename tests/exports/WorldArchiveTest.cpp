@@ -217,53 +217,115 @@ TEST_F(WorldArchive, ImportAsksFirstAndOnlyYesProceeds) {
 }
 
 // Badges that many clubs share arrive once per club: only the last chunk naming a file counts,
-// as if each were written in turn, and nothing after a damaged chunk.
-TEST_F(WorldArchive, RepeatedFilesEndAsTheirLastChunkBeforeAnyDamage) {
+// as if each were written in turn.
+TEST_F(WorldArchive, RepeatedFilesEndAsTheirLastChunk) {
     const fs::path archive = work / "repeated.tdb";
-    const std::string broken = "BADG" + LittleEndian(9) + std::string(9, 'z');
     WriteFile(archive, Archive(Chunk("BADG", std::string("c/a.tga\0one", 11)) +
                                Chunk("COUN", LittleEndian(7) + "first") +
                                Chunk("BADG", std::string("c\\b.tga\0bee", 11)) +
                                Chunk("BADG", std::string("c/a.tga\0two", 11)) +
                                Chunk("COUN", LittleEndian(7) + "second") +
-                               Chunk("PLIM", std::string("c/a.tga\0picture", 15)) + broken +
-                               Chunk("BADG", std::string("c/a.tga\0late", 12))));
+                               Chunk("PLIM", std::string("c/a.tga\0picture", 15))));
     world.SetDirectory(work / "db");
-    EXPECT_FALSE(ImportWorld(world, archive, false, progress, ui));
+    EXPECT_TRUE(ImportWorld(world, archive, false, progress, ui));
     EXPECT_EQ(ReadFile(install / "badges/c/a.tga"), "two");
     EXPECT_EQ(ReadFile(install / "badges/c/b.tga"), "bee");
     EXPECT_EQ(ReadFile(install / "picture/c/a.tga"), "picture");
     EXPECT_EQ(ReadFile(work / "db" / CountryFile(7)), "second");
 }
 
-// Each file is replaced whole: an archive damaged half-way or a failing write leaves every file
-// either as it was or as the archive holds it.
-TEST_F(WorldArchive, DamagedArchiveLeavesEveryFileOldOrNew) {
-    const fs::path db = work / "db";
-    fs::create_directory(db);
-    for (int number : {5, 6, 7, 8}) {
-        WriteFile(db / CountryFile(number), "old" + std::to_string(number));
+class DamagedImport : public WorldArchive {
+protected:
+    // The four country files of the fixture, loaded into the world, and one change in memory.
+    void SetUp() override {
+        fs::create_directory(db);
+        for (const int number : {5, 6, 7, 8}) {
+            WriteFile(db / CountryFile(number), Old(number));
+        }
+        ASSERT_TRUE(world.Load(db, progress, ui));
+        ASSERT_TRUE(ui.Messages().empty());
+        world.Country(5).Clubs().begin()->second->SetName(0, "Nur im Speicher");
     }
+    static std::string Old(int number) {
+        return ReadFile(fs::path(KW_ARCHIVE_FIXTURE) / "database" / CountryFile(number));
+    }
+    static std::string NewChunks() {
+        return Chunk("COUN", LittleEndian(5) + "new5") + Chunk("COUN", LittleEndian(6) + "new6") +
+               Chunk("BADG", std::string("c/a.tga\0badge", 13));
+    }
+    void ExpectEveryFileOld() {
+        for (const int number : {5, 6, 7, 8}) {
+            EXPECT_EQ(ReadFile(db / CountryFile(number)), Old(number)) << number;
+        }
+        EXPECT_FALSE(fs::exists(install / "badges"));
+        std::size_t files = 0;
+        for (const auto& entry : fs::directory_iterator(db)) {
+            files += entry.is_regular_file() ? 1 : 0;
+        }
+        EXPECT_EQ(files, 4u);  // no temporary file left behind
+    }
+    std::string ClubName() const {
+        return std::string(world.Country(5).Clubs().begin()->second->Name(0));
+    }
+
+    const fs::path db = work / "db";
+};
+
+// The first pass reads the archive to its end: damage anywhere, also after the files a second
+// pass would write, leaves files, world and folder as they were, and says so.
+TEST_F(DamagedImport, DamagedArchiveChangesNothingAndSaysSo) {
+    const std::string brokenChunk = "COUN" + LittleEndian(9) + std::string(9, 'z');
+    const std::string whole = Archive(NewChunks());
+    const std::vector<std::pair<std::string, std::string>> archives = {
+        {"damaged chunk",
+         Archive(NewChunks() + brokenChunk + Chunk("COUN", LittleEndian(8) + "8"))},
+        {"cut", whole.substr(0, whole.size() - 3)},
+        {"no archive", "not an archive at all"},
+    };
     const fs::path archive = work / "damaged.tdb";
-    const std::string broken = "COUN" + LittleEndian(9) + std::string(9, 'z');
-    WriteFile(archive, Archive(Chunk("COUN", LittleEndian(5) + "new5") +
-                               Chunk("COUN", LittleEndian(6) + "new6") +
-                               Chunk("COUN", LittleEndian(7) + "new7") + broken +
-                               Chunk("COUN", LittleEndian(8) + "new8")));
+    for (const auto& [kind, bytes] : archives) {
+        SCOPED_TRACE(kind);
+        ui = CScriptedUserInterface{};
+        WriteFile(archive, bytes);
+        EXPECT_FALSE(ImportWorld(world, archive, false, progress, ui));
+        ExpectEveryFileOld();
+        EXPECT_EQ(ClubName(), "Nur im Speicher");
+        EXPECT_EQ(world.Directory(), db);
+        const std::string format(ResourceString(ids::kImportDamaged));
+        EXPECT_EQ(ui.Texts(CScriptedUserInterface::Message::Kind::Error),
+                  std::vector<std::string>{FormatPrintf(format.c_str(), archive.c_str())});
+    }
+}
+
+TEST_F(DamagedImport, FailedWriteLeavesEveryFileOldAndReloadsThem) {
+    const fs::path archive = work / "clean.tdb";
+    WriteFile(archive, Archive(NewChunks()));
     SetWriteFaultForTesting(
         [](const fs::path& target) { return target.filename() == "Country6.sav"; });
-    world.SetDirectory(db);
     EXPECT_FALSE(ImportWorld(world, archive, false, progress, ui));
     SetWriteFaultForTesting({});
-    EXPECT_EQ(ReadFile(db / CountryFile(5)), "new5");
-    EXPECT_EQ(ReadFile(db / CountryFile(6)), "old6");
-    EXPECT_EQ(ReadFile(db / CountryFile(7)), "new7");
-    EXPECT_EQ(ReadFile(db / CountryFile(8)), "old8");
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(db)) {
-        names.push_back(entry.path().filename().string());
-    }
-    EXPECT_EQ(names.size(), 4u);  // no temporary file left behind
+    ExpectEveryFileOld();
+    EXPECT_NE(ClubName(), "Nur im Speicher");
+    EXPECT_EQ(world.Country(5).ClubCount(), 3);
+    EXPECT_EQ(ui.Texts(CScriptedUserInterface::Message::Kind::Error),
+              std::vector<std::string>{std::string(ResourceString(ids::kSaveFailed))});
+}
+
+TEST_F(DamagedImport, TheLongRunningImportKeepsTheResult) {
+    const fs::path archive = work / "damaged.tdb";
+    WriteFile(archive, Archive(NewChunks()).substr(0, 20));
+    CLongtimeImportWorld failing(world, ui, archive, false);
+    failing.ExecuteHere(progress);
+    EXPECT_FALSE(failing.Imported());
+    ExpectEveryFileOld();
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_NE(ui.Messages()[0].text.find("damaged.tdb"), std::string::npos);
+
+    WriteFile(archive, Archive(NewChunks()));
+    CLongtimeImportWorld working(world, ui, archive, false);
+    working.ExecuteHere(progress);
+    EXPECT_TRUE(working.Imported());
+    EXPECT_EQ(ReadFile(db / CountryFile(6)), "new6");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "model/World.h"
 #include "platform/AtomicFile.h"
 #include "platform/ByteOrder.h"
+#include "platform/Cp1252.h"
 #include "platform/Paths.h"
 #include "platform/Progress.h"
 #include "platform/StringTable.h"
@@ -218,37 +219,50 @@ bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, 
     if (ask && !ui.AskYesNo(ResourceString(ids::kImportQuestion))) {
         return false;
     }
-    world.InitialiseCountries();
     const SImportFolders folders{world.Directory(), InstallFolder(world, "badges"),
                                  InstallFolder(world, "picture")};
+    // The first pass reads the whole archive: a damaged one changes neither a file nor the world.
     CArchiveReader reader;
-    bool complete = reader.Open(archive);
-    if (complete) {
-        std::error_code error;
-        std::filesystem::create_directories(world.Directory(), error);
+    std::vector<bool> isLast;
+    bool readable = reader.Open(archive);
+    if (readable) {
         progress.SetRange(0, ClampToInt(reader.Size()));
         progress.SetStatus(ResourceString(ids::kImportData));
-        const std::vector<bool> isLast = LastChunkPerFile(reader, folders, progress);
-        complete &= reader.ReadToEnd();
+        isLast = LastChunkPerFile(reader, folders, progress);
+        readable = reader.ReadToEnd();
+    }
+    if (!readable) {
+        const std::string message(ResourceString(ids::kImportDamaged));
+        ui.ShowError(FormatPrintf(message.c_str(), Utf8ToCp1252(archive.string()).c_str()));
+        return false;
+    }
 
-        CArchiveReader again;
-        complete &= again.Open(archive);
-        // One flush for all the files instead of one per file.
+    world.InitialiseCountries();
+    std::error_code error;
+    std::filesystem::create_directories(world.Directory(), error);
+    CArchiveReader again;
+    bool written = again.Open(archive);
+    {
+        // One flush for all the files instead of one per file; committed only when every file
+        // was written, so a failure leaves all of them as they were.
         CAtomicFileBatch batch;
-        for (const bool write : isLast) {
-            if (write) {
+        for (std::size_t i = 0; i < isLast.size() && written; ++i) {
+            if (isLast[i]) {
                 const auto chunk = again.ReadChunk();
                 const auto file = chunk ? ChunkFile(folders, *chunk) : std::nullopt;
-                complete &= file && WriteChunkFile(*file);
+                written = file && WriteChunkFile(*file);
             } else {
-                complete &= again.SkipChunk();
+                written = again.SkipChunk();
             }
             progress.SetPos(ClampToInt((reader.Size() + again.Position()) / 2));
         }
-        complete &= batch.Commit();
+        written = written && batch.Commit();
+    }
+    if (!written) {
+        ui.ShowError(ResourceString(ids::kSaveFailed));
     }
     world.Load(world.Directory(), progress, ui);
-    return complete;
+    return written;
 }
 
 }  // namespace kw

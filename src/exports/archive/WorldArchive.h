@@ -21,8 +21,9 @@ bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
 
 // Replaces the world's country files, and the installation's badges and player pictures, by
 // those of the archive, then loads the database anew. With `ask`, nothing happens unless the user
-// agrees. Every file is replaced atomically, so an archive damaged half-way leaves each file
-// either old or new. True when the whole archive was read.
+// agrees. An archive that does not read cleanly to its end is reported and changes nothing, not
+// even the world in memory; a file that cannot be written is reported and leaves every file as
+// it was (the world is then loaded again from them). True when every file was replaced.
 bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, IProgress& progress,
                  IUserInterface& ui);
 
