@@ -1,14 +1,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <vector>
 
@@ -46,6 +51,7 @@ private slots:
     void saveWritesEveryCountryFile();
     void damagedCountryFileIsNamedAndKeptBySave();
     void undoAndRedoThroughTheEditMenuFollowTheModifiedMarker();
+    void exportAddsTheSuffixAndAsksBeforeReplacing();
 
 private:
     fs::path Install() const { return m_install->path().toStdString(); }
@@ -53,6 +59,10 @@ private:
     // are kept.
     void WriteDatabase(const fs::path& folder);
     static QAction* Action(QWidget& window, const QString& text);
+    // Runs `act` on the modal widget of type T once one shows; modal dialogs run event loops of
+    // their own, so it is polled for. The polling ends with `scope`.
+    template <typename T>
+    static void WhenModal(QObject& scope, std::function<void(T*)> act);
     static QString LabelText(QWidget& window, const char* name);
 
     std::unique_ptr<QTemporaryDir> m_install;
@@ -91,6 +101,18 @@ QAction* MainWindowTest::Action(QWidget& window, const QString& text) {
         }
     }
     return nullptr;
+}
+
+template <typename T>
+void MainWindowTest::WhenModal(QObject& scope, std::function<void(T*)> act) {
+    auto* timer = new QTimer(&scope);
+    connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
+        if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            act(widget);
+        }
+    });
+    timer->start(10);
 }
 
 QString MainWindowTest::LabelText(QWidget& window, const char* name) {
@@ -314,6 +336,57 @@ void MainWindowTest::undoAndRedoThroughTheEditMenuFollowTheModifiedMarker() {
     window.close();
 }
 
+// The non-native dialog (the test program turns native ones off) stands in for the desktop's.
+void MainWindowTest::exportAddsTheSuffixAndAsksBeforeReplacing() {
+    fs::create_directories(Install() / "database");
+    const fs::path folder = Install() / "archives";
+    fs::create_directories(folder);
+    {
+        std::ofstream out(folder / "welt.tdb", std::ios::binary);
+        out << "alt";
+    }
+    DlgMainMenu window(m_context, m_ui);
+    QAction* exportAction = Action(window, QStringLiteral("Daten &exportieren"));
+    QVERIFY(exportAction != nullptr);
+    const auto chooseName = [&folder](QObject& scope, const QString& name) {
+        WhenModal<QFileDialog>(scope, [&folder, name](QFileDialog* dialog) {
+            dialog->setDirectory(QString::fromStdString(folder.string()));
+            // Typed, as selectFile leaves a focused name field alone.
+            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(edit != nullptr);
+            edit->setText(name);
+            QMetaObject::invokeMethod(dialog, "accept");  // as the Save button does
+            // Still open when the replace question was answered No.
+            if (dialog->isVisible()) {
+                dialog->reject();
+            }
+        });
+    };
+
+    QString question;
+    {
+        QObject scope;
+        chooseName(scope, QStringLiteral("welt"));
+        WhenModal<QMessageBox>(scope, [&question](QMessageBox* box) {
+            question = box->text();
+            box->button(QMessageBox::No)->click();
+        });
+        exportAction->trigger();
+    }
+    QVERIFY2(question.contains(QStringLiteral("welt.tdb")), qPrintable(question));
+    std::ifstream kept(folder / "welt.tdb", std::ios::binary);
+    QCOMPARE(std::string(std::istreambuf_iterator<char>(kept), {}), std::string("alt"));
+
+    {
+        QObject scope;
+        chooseName(scope, QStringLiteral("neu"));
+        exportAction->trigger();
+    }
+    QVERIFY(fs::exists(folder / "neu.tdb"));
+    QVERIFY(!fs::exists(folder / "neu"));
+    QVERIFY(m_ui.Messages().empty());
+}
+
 }  // namespace kw
 
 // Every location the editor looks up points into a private folder, so the tests never see the
@@ -339,6 +412,7 @@ int main(int argc, char** argv) {
     set("XDG_DOCUMENTS_DIR", "Documents");
     qunsetenv("KW06_INSTALL_DIR");
 
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication application(argc, argv);
     kw::MainWindowTest test;
     return QTest::qExec(&test, argc, argv);

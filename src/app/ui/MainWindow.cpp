@@ -193,13 +193,14 @@ const QString kArchiveFilter = QStringLiteral("KW Datenbankdateien (*.tdb);;Alle
 }  // namespace
 
 void DlgMainMenu::ExportData() {
-    QString path = QFileDialog::getSaveFileName(this, QString(), QString(), kArchiveFilter);
-    if (path.isEmpty()) {
+    // The dialog adds the suffix itself, so that it asks before it replaces an existing archive.
+    QFileDialog dialog(this, QString(), QString(), kArchiveFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("tdb"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
-    if (!path.endsWith(QStringLiteral(".tdb"), Qt::CaseInsensitive)) {
-        path += QStringLiteral(".tdb");
-    }
+    const QString path = dialog.selectedFiles().constFirst();
     CWorkerUserInterface workerUi(m_ui);
     CLongtimeExportWorld operation(m_document->WorldForOperations(), workerUi, path.toStdString(),
                                    DocumentsDirectory().value_or(std::filesystem::path()));
