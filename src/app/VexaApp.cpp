@@ -36,8 +36,14 @@ int CVexaApp::Run(std::span<const std::string> arguments, IUserInterface& ui,
     m_context.startDirectory = CurrentDirectory();
 
     const CSingleInstanceLock lock;
-    if (!lock.IsAcquired()) {
+    if (lock.State() == CSingleInstanceLock::EState::kHeldElsewhere) {
         return kExitCode;
+    }
+    // Not being able to tell whether another editor runs is no reason to refuse to start; the
+    // user is told that the guard is missing.
+    if (lock.State() == CSingleInstanceLock::EState::kFailed) {
+        const std::string message(ResourceString(ids::kLockFailed));
+        ui.ShowError(FormatPrintf(message.c_str(), Utf8ToCp1252(lock.Failure()).c_str()));
     }
 
     // The process never changes its working folder: every path is formed from this one.

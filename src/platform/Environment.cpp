@@ -2,8 +2,11 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -138,27 +141,76 @@ std::optional<fs::path> DocumentsDirectory() {
     return folder;
 }
 
-fs::path RuntimeDirectory() {
+namespace {
+
+std::string Reason(const fs::path& path, int error) {
+    return path.string() + ": " + std::strerror(error);
+}
+
+}  // namespace
+
+std::optional<fs::path> UserRuntimeDirectory(std::string& error) {
     if (auto folder = Variable("XDG_RUNTIME_DIR")) {
         return fs::path(*folder);
     }
-    std::error_code error;
-    fs::path temporary = fs::temp_directory_path(error);
-    return error ? fs::path("/tmp") : temporary;
+    std::error_code code;
+    fs::path temporary = fs::temp_directory_path(code);
+    if (code) {
+        temporary = "/tmp";
+    }
+    // The folder is shared by every user: the name keeps users apart, the checks keep others out.
+    const uid_t user = ::getuid();
+    const fs::path folder = temporary / ("kwedit-" + std::to_string(user));
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        error = Reason(folder, errno);
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) != 0) {
+        error = Reason(folder, errno);
+        return std::nullopt;
+    }
+    if (!S_ISDIR(info.st_mode) || info.st_uid != user) {
+        error = Reason(folder, EPERM);
+        return std::nullopt;
+    }
+    if ((info.st_mode & 077) != 0 && ::chmod(folder.c_str(), 0700) != 0) {
+        error = Reason(folder, errno);
+        return std::nullopt;
+    }
+    return folder;
+}
+
+CSingleInstanceLock::CSingleInstanceLock() {
+    if (const auto folder = UserRuntimeDirectory(m_failure)) {
+        Acquire(*folder / "kwedit.lock");
+    }
 }
 
 CSingleInstanceLock::CSingleInstanceLock(const fs::path& lockFile) {
-    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    Acquire(lockFile);
+}
+
+void CSingleInstanceLock::Acquire(const fs::path& lockFile) {
+    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
+        m_failure = Reason(lockFile, errno);
         return;
     }
     // flock belongs to this open file description: it is released when the process ends, however
     // it ends, and a second open of the file cannot take it either.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
         ::close(fd);
+        if (error == EWOULDBLOCK) {
+            m_state = EState::kHeldElsewhere;
+        } else {
+            m_failure = Reason(lockFile, error);
+        }
         return;
     }
     m_fd = fd;
+    m_state = EState::kAcquired;
 }
 
 CSingleInstanceLock::~CSingleInstanceLock() {

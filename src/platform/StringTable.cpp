@@ -91,6 +91,10 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kImportDamaged,
                 u8"Das Archiv %s ist beschädigt oder kein KW Archiv. Es wurden keine Daten "
                 u8"importiert."},
+    ResourceRow{ids::kLockFailed,
+                u8"Die Sperre gegen einen zweiten gleichzeitig laufenden Editor konnte nicht "
+                u8"angelegt werden:\n%s\nDer Editor startet trotzdem. Starten Sie ihn nicht ein "
+                u8"zweites Mal, solange er läuft."},
     ResourceRow{ids::kReplaceDamagedCountries,
                 u8"Die folgenden Länderdateien waren beim Laden beschädigt oder unvollständig:\n%s"
                 u8"\n\nSollen sie jetzt durch die Daten im Editor ersetzt werden? Bei \"Nein\" "

@@ -204,6 +204,20 @@ TEST_F(Startup, SecondInstanceEndsSilently) {
     EXPECT_TRUE(fs::exists(StartPath() / "MappingTeamIDs.txt"));
 }
 
+// Only a lock that another editor holds means "already running"; any other failure is said and
+// the editor starts.
+TEST_F(Startup, LockThatCannotBeTakenIsReportedAndTheEditorStarts) {
+    const std::string runtime = std::getenv("XDG_RUNTIME_DIR");
+    const fs::path missing = m_install / "missing";
+    setenv("XDG_RUNTIME_DIR", missing.c_str(), 1);
+    Run({});
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    EXPECT_EQ(m_windowRuns, 1);
+    const std::vector<std::string> errors = m_ui.Texts(Kind::Error);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find((missing / "kwedit.lock").string()), std::string::npos) << errors[0];
+}
+
 TEST_F(Startup, LockIsReleasedWhenStartUpEnds) {
     Run({});
     const CSingleInstanceLock next;

@@ -111,13 +111,48 @@ TEST(DocumentsDirectory, CreatedWhereTheVariablesSayOrNothing) {
     EXPECT_EQ(kw::DocumentsDirectory(), std::nullopt);
 }
 
-TEST(RuntimeDirectory, FallsBackToTheTemporaryFolder) {
+TEST(UserRuntimeDirectory, TheVariableElseAPrivateFolderOfTheUserInTheTemporaryFolder) {
+    TempDir root;
+    std::string error;
     {
         ScopedVariable runtime("XDG_RUNTIME_DIR", "/run/user/4711");
-        EXPECT_EQ(kw::RuntimeDirectory(), fs::path("/run/user/4711"));
+        EXPECT_EQ(kw::UserRuntimeDirectory(error), fs::path("/run/user/4711"));
     }
     ScopedVariable runtime("XDG_RUNTIME_DIR", "");
-    EXPECT_EQ(kw::RuntimeDirectory(), fs::temp_directory_path());
+    ScopedVariable temporary("TMPDIR", root.Path().string());
+    const fs::path own = root / ("kwedit-" + std::to_string(getuid()));
+    EXPECT_EQ(kw::UserRuntimeDirectory(error), own);
+    EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_all);
+    // A folder of the user that others may enter is closed to them.
+    fs::permissions(own, fs::perms::all);
+    EXPECT_EQ(kw::UserRuntimeDirectory(error), own);
+    EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_all);
+    // Anything but a folder of the user's own is refused, with the reason.
+    fs::remove(own);
+    WriteFile(own, "x");
+    EXPECT_EQ(kw::UserRuntimeDirectory(error), std::nullopt);
+    EXPECT_NE(error.find(own.string()), std::string::npos) << error;
+    fs::remove(own);
+    fs::create_directory(root / "elsewhere");
+    fs::create_directory_symlink(root / "elsewhere", own);
+    EXPECT_EQ(kw::UserRuntimeDirectory(error), std::nullopt);
+}
+
+// Only root can hand a folder to another user.
+TEST(UserRuntimeDirectory, AFolderOfAnotherUserUnderTheNameIsRefused) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "needs root to give a folder away";
+    }
+    TempDir root;
+    ScopedVariable runtime("XDG_RUNTIME_DIR", "");
+    ScopedVariable temporary("TMPDIR", root.Path().string());
+    const fs::path own = root / ("kwedit-" + std::to_string(getuid()));
+    fs::create_directory(own);
+    ASSERT_EQ(chown(own.c_str(), 65534, 65534), 0);
+    std::string error;
+    EXPECT_EQ(kw::UserRuntimeDirectory(error), std::nullopt);
+    EXPECT_NE(error.find(own.string()), std::string::npos) << error;
+    EXPECT_FALSE(kw::CSingleInstanceLock().IsAcquired());
 }
 
 // The exit status of `body` run in a child process.
@@ -134,22 +169,87 @@ int InChildProcess(const std::function<int()>& body) {
 TEST(SingleInstanceLock, OnlyOneHolderAtATimeInAnyProcess) {
     TempDir root;
     const fs::path file = root / "kwedit.lock";
-    const auto acquired = [&] { return kw::CSingleInstanceLock(file).IsAcquired() ? 1 : 0; };
+    using State = kw::CSingleInstanceLock::EState;
+    const auto state = [&] { return static_cast<int>(kw::CSingleInstanceLock(file).State()); };
     {
         const kw::CSingleInstanceLock first(file);
         ASSERT_TRUE(first.IsAcquired());
-        EXPECT_EQ(acquired(), 0);
-        EXPECT_EQ(InChildProcess(acquired), 0);
+        EXPECT_EQ(state(), static_cast<int>(State::kHeldElsewhere));
+        EXPECT_EQ(InChildProcess(state), static_cast<int>(State::kHeldElsewhere));
     }
-    EXPECT_EQ(InChildProcess(acquired), 1);
+    EXPECT_EQ(InChildProcess(state), static_cast<int>(State::kAcquired));
     // A process that ends while holding the lock, however it ends, releases it.
     EXPECT_EQ(InChildProcess([&] {
                   static const kw::CSingleInstanceLock held(file);
                   return held.IsAcquired() ? 1 : 0;
               }),
               1);
-    EXPECT_EQ(acquired(), 1);
-    EXPECT_FALSE(kw::CSingleInstanceLock(root / "missing" / "kwedit.lock").IsAcquired());
+    EXPECT_EQ(state(), static_cast<int>(State::kAcquired));
+}
+
+// A lock that cannot be taken is no sign of another editor: it fails, and says why.
+TEST(SingleInstanceLock, AFileThatCannotBeUsedFailsWithTheReason) {
+    TempDir root;
+    const fs::path missing = root / "missing" / "kwedit.lock";
+    const kw::CSingleInstanceLock inMissingFolder(missing);
+    EXPECT_EQ(inMissingFolder.State(), kw::CSingleInstanceLock::EState::kFailed);
+    EXPECT_NE(inMissingFolder.Failure().find(missing.string()), std::string::npos);
+
+    fs::create_directory(root / "folder.lock");
+    EXPECT_EQ(kw::CSingleInstanceLock(root / "folder.lock").State(),
+              kw::CSingleInstanceLock::EState::kFailed);
+
+    {
+        ScopedVariable runtime("XDG_RUNTIME_DIR", (root / "none").string());
+        const kw::CSingleInstanceLock withoutFolder;
+        EXPECT_EQ(withoutFolder.State(), kw::CSingleInstanceLock::EState::kFailed);
+        EXPECT_NE(withoutFolder.Failure().find((root / "none").string()), std::string::npos);
+    }
+    ScopedVariable runtime("XDG_RUNTIME_DIR", "");
+    ScopedVariable temporary("TMPDIR", root.Path().string());
+    WriteFile(root / ("kwedit-" + std::to_string(getuid())), "no folder");
+    EXPECT_EQ(kw::CSingleInstanceLock().State(), kw::CSingleInstanceLock::EState::kFailed);
+}
+
+// Two users on one machine without XDG_RUNTIME_DIR share the temporary folder; each gets an
+// editor. Only root can start a process as another user.
+TEST(SingleInstanceLock, EditorsOfTwoUsersDoNotMeet) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "needs root to run a process as another user";
+    }
+    TempDir root;
+    const fs::path shared = root / "tmp";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    ScopedVariable runtime("XDG_RUNTIME_DIR", std::nullopt);
+    ScopedVariable temporary("TMPDIR", shared.string());
+
+    int ready[2];
+    int release[2];
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(release), 0);
+    const pid_t other = fork();
+    if (other == 0) {
+        // The other user's editor holds its lock until told to end.
+        char byte = 0;
+        const bool user = setgid(65534) == 0 && setuid(65534) == 0;
+        const kw::CSingleInstanceLock lock;
+        byte = user && lock.IsAcquired() ? 'y' : 'n';
+        (void)!write(ready[1], &byte, 1);
+        (void)!read(release[0], &byte, 1);
+        _exit(0);
+    }
+    char answer = 0;
+    ASSERT_EQ(read(ready[0], &answer, 1), 1);
+    EXPECT_EQ(answer, 'y');
+    const kw::CSingleInstanceLock mine;
+    EXPECT_TRUE(mine.IsAcquired()) << mine.Failure();
+    (void)!write(release[1], "x", 1);
+    int status = -1;
+    waitpid(other, &status, 0);
+    for (const int fd : {ready[0], ready[1], release[0], release[1]}) {
+        close(fd);
+    }
 }
 
 }  // namespace
