@@ -44,6 +44,7 @@ void CWorld::Empty() {
     m_persons.clear();
     m_managers.clear();
     m_registry.Clear();
+    m_cupFormatsRead.reset();
     for (SDayOccupancy& days : m_internationalDays) {
         days.Clear();
     }
@@ -106,7 +107,6 @@ bool CWorld::Load(const std::filesystem::path& directory, IProgress& progress) {
     m_idRemap.clear();
     m_damaged.clear();
     SetDirectory(directory);
-    LoadCupFormats();
     m_countriesRead = 0;
     progress.SetRange(0, kCountryCount);
     for (int number = 1; number <= kCountryCount; ++number) {
@@ -134,14 +134,18 @@ bool CWorld::Load(const std::filesystem::path& directory, IProgress& progress) {
 }
 
 bool CWorld::LoadCupFormats() {
-    CupFormats().Clear();
+    // Their scripts join the world-wide table, which only grows: a second read would leave the
+    // first one's entries behind, orphaned.
+    if (m_cupFormatsRead) {
+        return *m_cupFormatsRead;
+    }
     const auto path = FindExisting(m_installDirectory, kCupAllocFile);
     CKLFile file;
-    if (!path || !file.OpenForRead(*path)) {
-        return false;
+    m_cupFormatsRead = path && file.OpenForRead(*path);
+    if (*m_cupFormatsRead) {
+        ReadCupFormats(file, CupFormats(), Scripts());
     }
-    ReadCupFormats(file, CupFormats(), Scripts());
-    return true;
+    return *m_cupFormatsRead;
 }
 
 bool CWorld::Save(IProgress& progress, IUserInterface& ui) {

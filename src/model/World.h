@@ -151,8 +151,9 @@ public:
     const CScriptTable& Scripts() const { return m_registry.Scripts(); }
     CCupFormatTable& CupFormats() { return m_registry.CupFormats(); }
     const CCupFormatTable& CupFormats() const { return m_registry.CupFormats(); }
-    // Reads the cup formats anew from "script/CupAlloc.txt" of the installation (every load, and
-    // when a slot is created). A missing file leaves the world without formats (false).
+    // Reads the cup formats from "script/CupAlloc.txt" of the installation, once per world: the
+    // initialisation of the countries reads them, later calls (a load, a new slot) keep them. A
+    // missing file leaves the world without formats (false).
     bool LoadCupFormats();
     // The day-occupancy tables of the international structure files, one pair per file.
     const InternationalDayTables& InternationalDays() const { return m_internationalDays; }
@@ -213,6 +214,8 @@ private:
     CWithoutClubList m_withoutClub{*this};
     std::map<std::uint32_t, std::unique_ptr<CManager>> m_managers;
     CCompetitionRegistry m_registry{*this};
+    // Whether "CupAlloc.txt" was read since the world was last emptied, once it was tried.
+    std::optional<bool> m_cupFormatsRead;
     InternationalDayTables m_internationalDays{};
     std::map<std::uint32_t, std::uint32_t> m_idRemap;
     CRules m_rules;

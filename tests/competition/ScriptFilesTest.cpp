@@ -85,20 +85,34 @@ TEST(CupAlloc, FormatsWithRoundsNamesAndScripts) {
     EXPECT_EQ(ownScript[0].competition, MakeCompetitionId(5, kLeagueType, 0));
 }
 
-TEST(CupAlloc, TheWorldReadsItsFormatsAnewOnEveryLoad) {
+// The formats' scripts join the world-wide script table: read again on every load (and import),
+// they would pile up there.
+TEST(CupAlloc, TheWorldReadsItsFormatsOnceUntilItIsEmptied) {
     test::TempDir install;
     test::TempDir database;
     WriteInstalled(install, "Script/CUPALLOC.TXT",
                    {"2", "%INDEX%CUP1", "SUPERCUP", "Supercup", "0", "1",
-                    "{ 2, 1, 0, 0, 0, 0, ROUND_FINAL, BEG_WITH_1_LEG }", "0", "%INDEXEND%CUP1"});
+                    "{ 2, 1, 0, 0, 0, 0, ROUND_FINAL, BEG_WITH_1_LEG }", "1",
+                    "GET_CHAMP, {5, LEAGUE, 0}", "%INDEXEND%CUP1"});
     CWorld world(install.Path());
     world.InitialiseCountries();
-    world.CupFormats().Set(9, CCupFormat());
+    const std::size_t initialised = world.Scripts().Size();
     CSilentProgress progress;
     world.Load(database.Path(), progress);
-    EXPECT_EQ(world.CupFormats().Format(9), nullptr);
+    world.Load(database.Path(), progress);
+    EXPECT_TRUE(world.LoadCupFormats());
+    EXPECT_EQ(world.Scripts().Size(), initialised);
+    const CCupFormat* supercup = world.CupFormats().Format(1);
+    ASSERT_NE(supercup, nullptr);
+    EXPECT_EQ(supercup->Category(), kCupCategorySupercup);
+    ASSERT_EQ(world.Scripts().List(supercup->ScriptStart()).size(), 1u);
+    EXPECT_EQ(world.Scripts().List(supercup->ScriptStart())[0].command, kGetChamp);
+
+    // A new start, as an import makes it, reads them again into the emptied table.
+    world.InitialiseCountries();
+    world.Load(database.Path(), progress);
+    EXPECT_EQ(world.Scripts().Size(), initialised);
     ASSERT_NE(world.CupFormats().Format(1), nullptr);
-    EXPECT_EQ(world.CupFormats().Format(1)->Category(), kCupCategorySupercup);
 
     CWorld bare(database.Path());
     EXPECT_FALSE(bare.LoadCupFormats());
