@@ -11,6 +11,7 @@
 #include "KwTool.h"
 #include "competition/Competition.h"
 #include "competition/CompetitionText.h"
+#include "competition/CupFormat.h"
 #include "exports/WorldDump.h"
 #include "model/World.h"
 #include "platform/Console.h"
@@ -43,6 +44,26 @@ Json DamagedCountriesJson(const kw::CWorld& world) {
         countries.push_back(Json{{"number", number}, {"name", CountryName(world, number)}});
     }
     return countries;
+}
+
+// Cup formats whose first round states another round count than they have: the master file
+// would carry the wrong number of round records for them.
+Json CupFormatWarnings(const kw::CWorld& world, bool json) {
+    Json warnings = Json::array();
+    for (const kw::SRoundCountMismatch& mismatch : kw::RoundCountMismatches(world.CupFormats())) {
+        const std::string name =
+            kw::Cp1252ToUtf8(world.CupFormats().Format(mismatch.number)->Name().View());
+        if (json) {
+            warnings.push_back(Json{{"number", mismatch.number},
+                                    {"name", name},
+                                    {"statedRounds", mismatch.stated},
+                                    {"rounds", mismatch.rounds}});
+        } else {
+            std::printf("warning: cup format %d %s: first round states %d rounds, it has %d\n",
+                        mismatch.number, name.c_str(), mismatch.stated, mismatch.rounds);
+        }
+    }
+    return warnings;
 }
 
 // Exits with 1 when damaged country files were copied as found instead of saved from the model.
@@ -177,10 +198,12 @@ int RunCheck(const SToolContext& context, const fs::path& source, bool json) {
     }
     if (json) {
         const Json output{{"countries", std::move(countries)},
-                          {"damagedCountries", DamagedCountriesJson(world)}};
+                          {"damagedCountries", DamagedCountriesJson(world)},
+                          {"cupFormatWarnings", CupFormatWarnings(world, true)}};
         std::printf("%s\n", output.dump(2).c_str());
     } else {
         PrintDamagedCountries(world);
+        CupFormatWarnings(world, false);
     }
     return 0;
 }

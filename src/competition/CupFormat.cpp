@@ -114,4 +114,19 @@ bool CCupFormatTable::Set(int number, CCupFormat format) {
     return true;
 }
 
+std::vector<SRoundCountMismatch> RoundCountMismatches(const CCupFormatTable& formats) {
+    std::vector<SRoundCountMismatch> mismatches;
+    for (int number = 1; number < formats.SlotCount(); ++number) {
+        const CCupFormat* format = formats.Format(number);
+        if (format == nullptr || format->Rounds().empty()) {
+            continue;
+        }
+        const int stated = format->Rounds().front().second;
+        if (stated != format->RoundCount()) {
+            mismatches.push_back({number, stated, format->RoundCount()});
+        }
+    }
+    return mismatches;
+}
+
 }  // namespace kw

@@ -84,6 +84,16 @@ private:
     std::int32_t m_scriptStart = -1;
 };
 
+// A format whose first round states another number of rounds (its second value) than the format
+// has: the master file takes the count of round records from that value.
+struct SRoundCountMismatch {
+    int number = 0;
+    int stated = 0;
+    int rounds = 0;
+
+    friend bool operator==(const SRoundCountMismatch&, const SRoundCountMismatch&) = default;
+};
+
 // The world's cup formats by number. Number 0 never holds one: it means "no format".
 class CCupFormatTable {
 public:
@@ -100,5 +110,8 @@ public:
 private:
     std::vector<std::optional<CCupFormat>> m_slots;
 };
+
+// The formats of the table whose first round states a wrong round count, by number.
+std::vector<SRoundCountMismatch> RoundCountMismatches(const CCupFormatTable& formats);
 
 }  // namespace kw

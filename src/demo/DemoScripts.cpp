@@ -26,8 +26,10 @@ namespace fs = std::filesystem;
 constexpr std::string_view kOneLeg = "BEG_WITH_1_LEG,BEG_WITH_EXTRA_TIME,BEG_WITH_PENALTY";
 constexpr std::string_view kTwoLegs = "BEG_WITH_2_LEG,BEG_WITH_EXTRA_TIME,BEG_WITH_PENALTY";
 
-std::string RoundLine(int teams, std::string_view round, bool twoLegs) {
-    return FormatPrintf("{%d,0,0,0,0,0,%s,%s}", teams, std::string(round).c_str(),
+// The second value of a format's first round is its round count: the master file takes the
+// number of round records from there. The other rounds leave it 0.
+std::string RoundLine(int teams, int second, std::string_view round, bool twoLegs) {
+    return FormatPrintf("{%d,%d,0,0,0,0,%s,%s}", teams, second, std::string(round).c_str(),
                         std::string(twoLegs ? kTwoLegs : kOneLeg).c_str());
 }
 
@@ -113,8 +115,10 @@ bool WriteFormat(CKLFile& file, int number) {
     bool ok = file.BeginSection(tag) && file.WriteText(format.category) &&
               file.WriteText(format.name) && file.WriteNumber(std::int32_t{0}) &&
               file.WriteNumber(static_cast<std::int32_t>(format.rounds.size()));
+    const int count = static_cast<int>(format.rounds.size());
     for (const SRound& round : format.rounds) {
-        ok = ok && file.WriteText(RoundLine(round.teams, round.name, round.twoLegs));
+        const int second = &round == &format.rounds.front() ? count : 0;
+        ok = ok && file.WriteText(RoundLine(round.teams, second, round.name, round.twoLegs));
     }
     // The formats carry no qualification script of their own.
     const CScriptTable none;

@@ -85,6 +85,25 @@ TEST(CupAlloc, FormatsWithRoundsNamesAndScripts) {
     EXPECT_EQ(ownScript[0].competition, MakeCompetitionId(5, kLeagueType, 0));
 }
 
+// The master file takes the number of a format's round records from the second value of its first
+// round: a format whose value differs from its round count is listed.
+TEST(CupAlloc, FormatsWhoseFirstRoundStatesAnotherRoundCountAreListed) {
+    const std::vector<std::string> lines = {
+        "5", "%INDEX%CUP1", "FA", "Null", "0", "2", "{ 4, 0, 0, 0, 0, 0, ROUND_SEMIFINAL, 0 }",
+        "{ 2, 0, 0, 0, 0, 0, ROUND_FINAL, 0 }", "0", "%INDEXEND%CUP1",
+        // Right: two rounds, the first says 2.
+        "%INDEX%CUP2", "FA", "Zwei", "0", "2", "{ 4, 2, 0, 0, 0, 0, ROUND_SEMIFINAL, 0 }",
+        "{ 2, 0, 0, 0, 0, 0, ROUND_FINAL, 0 }", "0", "%INDEXEND%CUP2", "%INDEX%CUP3", "MISC",
+        "Zuviel", "0", "1", "{ 2, 5, 0, 0, 0, 0, ROUND_FINAL, 0 }", "0", "%INDEXEND%CUP3",
+        // Without rounds there is no first round to state anything.
+        "%INDEX%CUP4", "MISC", "Leer", "0", "0", "0", "%INDEXEND%CUP4"};
+    CCupFormatTable formats;
+    CScriptTable scripts;
+    ASSERT_EQ(ReadFormats(lines, formats, scripts), 4);
+    EXPECT_EQ(RoundCountMismatches(formats),
+              (std::vector<SRoundCountMismatch>{{1, 0, 2}, {3, 5, 1}}));
+}
+
 // The formats' scripts join the world-wide script table: read again on every load (and import),
 // they would pile up there.
 TEST(CupAlloc, TheWorldReadsItsFormatsOnceUntilItIsEmptied) {

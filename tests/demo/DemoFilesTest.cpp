@@ -98,6 +98,8 @@ TEST(DemoFilesTest, CupFormatsAndInternationalStructuresAreRead) {
         }
     }
     EXPECT_GE(formats, 10);
+    // The first round states the round count, which the master file takes over.
+    EXPECT_TRUE(RoundCountMismatches(world.CupFormats()).empty());
     // One node list per international file, each cup set up with a known format and its days.
     for (const int type : {kChampionsLeagueType, kUefaCupType, kQualiEcType, kWorldCupType}) {
         const CDBCompetition* cup = world.Competition(MakeCompetitionId(0, type, 0));

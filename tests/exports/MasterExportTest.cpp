@@ -117,6 +117,15 @@ TEST_F(MasterDemo, TheReaderAcceptsTheFileAndASecondBuildIsIdentical) {
     EXPECT_GT(report.completeCountries, 0);
     EXPECT_EQ(progress.maximum, 621);
     EXPECT_TRUE(ui.Messages().empty());
+    // Every round of every cup format has its record.
+    int rounds = 0;
+    for (int number = 1; number < world->CupFormats().SlotCount(); ++number) {
+        if (const CCupFormat* format = world->CupFormats().Format(number)) {
+            rounds += format->RoundCount();
+        }
+    }
+    EXPECT_GT(rounds, 0);
+    EXPECT_EQ(report.cupRounds, rounds);
 
     SetUp();
     ASSERT_EQ(Build(0, out / "b.dat"), EMasterResult::kWritten);

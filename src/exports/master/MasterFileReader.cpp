@@ -161,6 +161,7 @@ void CReader::CupFormats() {
         Expect(rounds % kRoundRecordSize == 0 && rounds <= kMaxRoundBytes,
                "a cup format has a broken round block");
         Skip(rounds);
+        m_report.cupRounds += static_cast<int>(rounds / kRoundRecordSize);
         for (bool end = false; !end && !Failed();) {
             Expect(U32() == kScriptRecordSize, "a cup script entry is not 12 bytes");
             end = U32() == 0;

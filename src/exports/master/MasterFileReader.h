@@ -13,6 +13,7 @@ struct SMasterFileReport {
     std::string error;
     int completeCountries = 0;  // summary blocks that offer leagues
     int cupFormats = 0;
+    int cupRounds = 0;  // round records of all cup formats
     int clubs = 0;
     int players = 0;
     int staff = 0;
