@@ -39,6 +39,7 @@ CWorld::CWorld(std::filesystem::path installDirectory)
 CWorld::~CWorld() = default;
 
 void CWorld::Empty() {
+    ++m_generation;
     m_countries.clear();
     m_withoutClub.Clear();
     m_persons.clear();
@@ -101,6 +102,7 @@ bool CWorld::Load(const std::filesystem::path& directory, IProgress& progress, I
 }
 
 bool CWorld::Load(const std::filesystem::path& directory, IProgress& progress) {
+    ++m_generation;
     if (!m_loaded) {
         InitialiseCountries();
     }

@@ -47,6 +47,9 @@ public:
     // under the international root; missing ones are skipped.
     bool InitialiseCountries();
     bool IsLoaded() const { return m_loaded; }
+    // Counts how often the world was emptied or loaded, so that the owner of a world that an
+    // operation may have read anew (an import) can tell.
+    std::uint64_t Generation() const { return m_generation; }
 
     // Reads the database in `directory` over the initialised countries. Returns the result of
     // reading "Without.sav". Country files that exist but cannot be read, or end before their
@@ -206,6 +209,7 @@ private:
     void ReportDamaged(IUserInterface& ui) const;
 
     bool m_loaded = false;
+    std::uint64_t m_generation = 0;
     std::filesystem::path m_installDirectory;
     std::filesystem::path m_directory = "database";
     std::vector<std::unique_ptr<CCountry>> m_countries;

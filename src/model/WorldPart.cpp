@@ -137,7 +137,8 @@ void CWorldPart::Exchange(CWorld& world) {
 
 std::size_t CWorldPart::MemoryCost() const {
     std::size_t cost = sizeof(*this) + m_persons.size() * sizeof(CPlayer) +
-                       m_competitions.size() * sizeof(CDBCompetition) + m_managers.size() * sizeof(CManager);
+                       m_competitions.size() * sizeof(CDBCompetition) +
+                       m_managers.size() * sizeof(CManager);
     for (const auto& country : m_countries) {
         cost += sizeof(CCountry) + country->Clubs().size() * sizeof(CClub);
     }

@@ -103,11 +103,11 @@ TEST_F(UndoProperty, DeletingAClubThatALeagueAPoolAndARivalReferTo) {
     ASSERT_FALSE(World().Country(kHome).Club(doomed)->PersonIds().empty());
 
     ExpectUndoable([&] {
-        ASSERT_TRUE(document.Perform("Verein löschen", SWorldScope::Countries({kHome}),
-                                     [&](CWorld& world) {
-                                         world.Country(kHome).RemoveClub(doomed);
-                                         return true;
-                                     }));
+        ASSERT_TRUE(
+            document.Perform("Verein löschen", SWorldScope::Countries({kHome}), [&](CWorld& world) {
+                world.Country(kHome).RemoveClub(doomed);
+                return true;
+            }));
         EXPECT_EQ(World().Country(kHome).Club(doomed), nullptr);
         const auto& teams = TopLeague(kHome).Teams();
         EXPECT_EQ(std::count(teams.begin(), teams.end(), doomed), 0);

@@ -247,7 +247,7 @@ protected:
         world.Country(5).Clubs().begin()->second->SetName(0, "Nur im Speicher");
     }
     static std::string Old(int number) {
-        return ReadFile(fs::path(KW_ARCHIVE_FIXTURE) / "database" / CountryFile(number));
+        return ReadFile(fs::path(KW_COUNTRIES_DATA) / "database" / CountryFile(number));
     }
     static std::string NewChunks() {
         return Chunk("COUN", LittleEndian(5) + "new5") + Chunk("COUN", LittleEndian(6) + "new6") +

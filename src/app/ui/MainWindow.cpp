@@ -216,12 +216,16 @@ void DlgMainMenu::ImportData() {
         m_ui.ShowInformation(ResourceString(ids::kOnlyTdbFiles));
         return;
     }
+    const std::uint64_t generation = m_document->World().Generation();
     CWorkerUserInterface workerUi(m_ui);
     CLongtimeImportWorld operation(m_document->WorldForOperations(), workerUi, path.toStdString(),
                                    true);
     CDlgLongtimeOperation::Run(operation, this);
-    // The database was read anew from the archive's files: a fresh history.
-    m_document->WorldReloaded();
+    // A database read anew (even by an import whose files could not all be written) starts a
+    // fresh history; a declined or damaged archive left it as it was, with its history.
+    if (m_document->World().Generation() != generation) {
+        m_document->WorldReloaded();
+    }
 }
 
 void DlgMainMenu::BuildMaster(std::uint32_t options) {
