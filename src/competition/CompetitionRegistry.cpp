@@ -3,6 +3,7 @@
 #include <set>
 
 #include "competition/Competition.h"
+#include "platform/TakeFromMap.h"
 
 namespace kw {
 
@@ -31,13 +32,7 @@ CDBCompetition& CCompetitionRegistry::RegisterCompetition(std::unique_ptr<CDBCom
 }
 
 std::unique_ptr<CDBCompetition> CCompetitionRegistry::TakeCompetition(std::uint32_t id) {
-    const auto found = m_competitions.find(id);
-    if (found == m_competitions.end()) {
-        return nullptr;
-    }
-    std::unique_ptr<CDBCompetition> node = std::move(found->second);
-    m_competitions.erase(found);
-    return node;
+    return TakeFromMap(m_competitions, id);
 }
 
 void CCompetitionRegistry::RemoveCompetition(std::uint32_t id) {

@@ -14,6 +14,7 @@
 #include "platform/Paths.h"
 #include "platform/Progress.h"
 #include "platform/StringTable.h"
+#include "platform/TakeFromMap.h"
 #include "platform/UserInterface.h"
 #include "storage/KLFile.h"
 
@@ -421,13 +422,7 @@ std::unique_ptr<CCountry> CWorld::ExchangeCountry(int number, std::unique_ptr<CC
 }
 
 std::unique_ptr<CPlayer> CWorld::TakePerson(std::uint32_t id) {
-    const auto found = m_persons.find(id);
-    if (found == m_persons.end()) {
-        return nullptr;
-    }
-    std::unique_ptr<CPlayer> person = std::move(found->second);
-    m_persons.erase(found);
-    return person;
+    return TakeFromMap(m_persons, id);
 }
 
 void CWorld::PutPerson(std::unique_ptr<CPlayer> person) {
@@ -436,13 +431,7 @@ void CWorld::PutPerson(std::unique_ptr<CPlayer> person) {
 }
 
 std::unique_ptr<CManager> CWorld::TakeManager(std::uint32_t id) {
-    const auto found = m_managers.find(id);
-    if (found == m_managers.end()) {
-        return nullptr;
-    }
-    std::unique_ptr<CManager> manager = std::move(found->second);
-    m_managers.erase(found);
-    return manager;
+    return TakeFromMap(m_managers, id);
 }
 
 void CWorld::PutManager(std::uint32_t id, std::unique_ptr<CManager> manager) {
