@@ -10,6 +10,8 @@
 #include "competition/Pool.h"
 #include "model/CountriesList.h"
 #include "platform/AtomicFile.h"
+#include "platform/AtomicFileBatch.h"
+#include "platform/CommitRecovery.h"
 #include "platform/FileContents.h"
 #include "platform/Paths.h"
 #include "platform/Progress.h"
@@ -110,6 +112,9 @@ bool CWorld::Load(const std::filesystem::path& directory, IProgress& progress) {
     m_idRemap.clear();
     m_damaged.clear();
     SetDirectory(directory);
+    // A save that died between its renames is finished before anything is read, so the files
+    // read are all of one state.
+    RecoverDatabaseFolder(m_directory);
     m_countriesRead = 0;
     progress.SetRange(0, kCountryCount);
     for (int number = 1; number <= kCountryCount; ++number) {
@@ -151,7 +156,7 @@ bool CWorld::LoadCupFormats() {
     return *m_cupFormatsRead;
 }
 
-bool CWorld::Save(IProgress& progress, IUserInterface& ui) {
+bool CWorld::Save(IProgress& progress, IUserInterface& ui, const SWriteOptions& options) {
     progress.SetVisible(true);
     progress.ShowTimes(true);
     progress.SetRange(0, kCountryCount + 1);
@@ -163,18 +168,19 @@ bool CWorld::Save(IProgress& progress, IUserInterface& ui) {
         Country(number).RebuildNumbering();
     }
     bool failed = false;
-    // One flush for the whole save instead of one per file.
-    CAtomicFileBatch batch;
+    // The whole save is one unit on disk, and costs one flush instead of one per file.
+    CAtomicFileBatch batch(m_directory, options);
     const std::string phase(ResourceString(ids::kSavePhase));
     for (int number = 1; number <= kCountryCount; ++number) {
         const CCountry& country = Country(number);
         progress.SetStatus(FormatPrintf(phase.c_str(), 1, country.Name(m_currentLanguage).c_str()));
         progress.SetPos(number);
-        failed |= !SaveCountry(number);
+        // Once a file failed nothing will be replaced: the rest need not be written.
+        failed = failed || !SaveCountry(number);
     }
-    failed |= !SaveRules();
-    failed |= !SaveWithout();
-    failed |= !batch.Commit();
+    failed = failed || !SaveRules() || !SaveWithout();
+    // A failed save leaves the batch uncommitted, which removes every temporary file.
+    failed = failed || !batch.Commit();
     for (int number = 1; number <= kCountryCount; ++number) {
         Country(number).ClearNumbering();
     }
@@ -255,7 +261,7 @@ bool CWorld::SaveRules() const {
 
 bool CWorld::CreateDatabaseDirectory(const std::filesystem::path& documents,
                                      const std::string& name, const std::string& description,
-                                     IUserInterface& ui) {
+                                     IUserInterface& ui, const SWriteOptions& options) {
     if (documents.empty() || !IsPlainFolderName(name)) {
         return false;
     }
@@ -277,7 +283,7 @@ bool CWorld::CreateDatabaseDirectory(const std::filesystem::path& documents,
         return false;
     }
     SetDirectory(directory);
-    return WriteFileAtomically(directory / "Database.txt", description);
+    return WriteFileAtomically(directory / "Database.txt", description, options);
 }
 
 void CWorld::SetDirectory(const std::filesystem::path& directory) {

@@ -20,6 +20,7 @@
 #include "model/WithoutClub.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
+#include "platform/WriteOptions.h"
 
 namespace kw {
 
@@ -54,17 +55,21 @@ public:
     // Reads the database in `directory` over the initialised countries. Returns the result of
     // reading "Without.sav". Country files that exist but cannot be read, or end before their
     // country section does, are named in one message to `ui` and remembered (DamagedCountries).
+    // Every open of a database comes here: a save that was interrupted in the folder is first
+    // completed or undone, and its leftover temporary files are removed.
     bool Load(const std::filesystem::path& directory, IProgress& progress, IUserInterface& ui);
     // The same without a message (tests, benchmarks); DamagedCountries still lists them.
     bool Load(const std::filesystem::path& directory, IProgress& progress);
-    // Writes every file into the database folder; after all files were attempted, one error
-    // message when any failed. Returns whether all succeeded.
-    bool Save(IProgress& progress, IUserInterface& ui);
+    // Writes every file into the database folder as one unit: when any file cannot be written
+    // none replaces its previous version. One error message when it failed; returns whether it
+    // succeeded.
+    bool Save(IProgress& progress, IUserInterface& ui, const SWriteOptions& options = {});
 
     // "<documents>/database/<name>": asks before replacing an existing one, then creates it,
     // makes it this world's folder and writes the description into "Database.txt".
     bool CreateDatabaseDirectory(const std::filesystem::path& documents, const std::string& name,
-                                 const std::string& description, IUserInterface& ui);
+                                 const std::string& description, IUserInterface& ui,
+                                 const SWriteOptions& options = {});
 
     void SetDirectory(const std::filesystem::path& directory);
     const std::filesystem::path& Directory() const { return m_directory; }

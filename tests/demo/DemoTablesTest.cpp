@@ -10,7 +10,8 @@
 #include "model/Country.h"
 #include "model/StadiumList.h"
 #include "model/World.h"
-#include "platform/AtomicFile.h"
+#include "platform/AtomicFileBatch.h"
+#include "platform/FileFaults.h"
 #include "platform/Progress.h"
 #include "storage/TextTable.h"
 
@@ -146,11 +147,15 @@ TEST_F(DemoTablesTest, OneSeedGivesTheSameBytesAndAnotherSeedOthers) {
 
 TEST(DemoTables, NamesTheFileThatCouldNotBeWritten) {
     test::TempDir dir;
-    SetWriteFaultForTesting(
-        [](const fs::path& target) { return target.filename() == "TeamColour.txt"; });
+    CFileFaults faults([](const SFileCall& call) {
+        return call.kind == EFileCall::kWrite && call.path.filename() == "TeamColour.txt";
+    });
     CSilentProgress progress;
-    const SDemoTablesResult result = WriteDemoTables(dir.Path(), 1, progress);
-    SetWriteFaultForTesting({});
+    SDemoTablesResult result;
+    {
+        CAtomicFileBatch batch(dir.Path(), {.faults = &faults});
+        result = WriteDemoTables(dir.Path(), 1, progress);
+    }
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.failedFile.filename(), "TeamColour.txt");
     EXPECT_FALSE(fs::exists(dir / "database/ger/TeamColour.txt"));

@@ -12,7 +12,7 @@
 #include "exports/master/MasterExport.h"
 #include "exports/master/MasterFileReader.h"
 #include "model/World.h"
-#include "platform/AtomicFile.h"
+#include "platform/FileFaults.h"
 #include "platform/Random.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
@@ -90,15 +90,15 @@ protected:
         CSilentProgress progress;
         world->Load(s_install->Path() / "database", progress);
     }
-    void TearDown() override { SetWriteFaultForTesting({}); }
-
-    EMasterResult Build(std::uint32_t options, const fs::path& output, bool batch = true) {
+    EMasterResult Build(std::uint32_t options, const fs::path& output, bool batch = true,
+                        CFileFaults* faults = nullptr) {
         SMasterRequest request;
         request.language = 1;
         request.batch = batch;
         request.options = options;
         request.output = output;
         request.sideFolder = out.Path();
+        request.write.faults = faults;
         return BuildMasterFile(*world, request, progress, ui);
     }
 
@@ -203,15 +203,14 @@ TEST_F(MasterDemo, SideOutputsGetEveryLineTwice) {
 
 TEST_F(MasterDemo, AFailedWriteKeepsTheOldFileAndIsNotCalledSaved) {
     test::WriteFile(out / "a.dat", "old");
-    SetWriteFaultForTesting([](const fs::path&) { return true; });
+    CFileFaults faults(FailFromCallNumber(1, EFileCall::kWrite));
     ui.QueueAnswer(true);
-    EXPECT_EQ(Build(0, out / "a.dat", false), EMasterResult::kWriteFailed);
+    EXPECT_EQ(Build(0, out / "a.dat", false, &faults), EMasterResult::kWriteFailed);
     EXPECT_EQ(test::ReadFile(out / "a.dat"), "old");
     EXPECT_EQ(ui.Texts(Kind::Error), std::vector<std::string>{Text(ids::kSaveFailed)});
     EXPECT_TRUE(ui.Texts(Kind::Information).empty());
 
     // Declining the list of complete countries writes nothing either.
-    SetWriteFaultForTesting({});
     EXPECT_EQ(Build(0, out / "a.dat", false), EMasterResult::kNotConfirmed);
     EXPECT_EQ(test::ReadFile(out / "a.dat"), "old");
     ui.QueueAnswer(true);

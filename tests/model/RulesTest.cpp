@@ -9,7 +9,8 @@
 #include "model/Date.h"
 #include "model/Rules.h"
 #include "model/World.h"
-#include "platform/AtomicFile.h"
+#include "platform/AtomicFileBatch.h"
+#include "platform/FileFaults.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
@@ -77,8 +78,6 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class Rules : public ::testing::Test {
 protected:
-    ~Rules() override { SetWriteFaultForTesting({}); }
-
     static CRules ReadText(const std::string& text) {
         CKLFile file;
         EXPECT_TRUE(file.OpenForReadFromMemory(text));
@@ -260,11 +259,13 @@ TEST_F(Rules, MissingFileOrSectionGivesTheDefaults) {
 
 TEST_F(Rules, FileThatCannotBeWrittenReportsFailureAndKeepsThePreviousOne) {
     WriteFile(folder / "Rules.sav", "previous");
-    SetWriteFaultForTesting(
-        [](const fs::path& target) { return target.filename() == "Rules.sav"; });
-    EXPECT_FALSE(Filled().Save(folder.Path()));
+    {
+        CFileFaults faults(FailWritesTo(folder / "Rules.sav"));
+        CAtomicFileBatch batch(folder.Path(), {.faults = &faults});
+        EXPECT_FALSE(Filled().Save(folder.Path()));
+        EXPECT_FALSE(batch.Commit());
+    }
     EXPECT_EQ(ReadFile(folder / "Rules.sav"), "previous");
-    SetWriteFaultForTesting({});
     EXPECT_FALSE(Filled().Save(folder / "missing"));
 }
 
@@ -402,13 +403,12 @@ TEST_F(RulesInWorld, WorldLoadWithoutRulesFileGivesDefaultsAndEmptyResets) {
 TEST_F(RulesInWorld, WorldSaveReportsARulesFileThatCannotBeWritten) {
     const TempDir database;
     world.SetDirectory(database.Path());
-    SetWriteFaultForTesting(
-        [](const fs::path& target) { return target.filename() == "Rules.sav"; });
-    EXPECT_FALSE(world.Save(progress, ui));
+    CFileFaults faults(FailWritesTo(database / "Rules.sav"));
+    EXPECT_FALSE(world.Save(progress, ui, {.faults = &faults}));
     EXPECT_EQ(ui.Texts(CScriptedUserInterface::Message::Kind::Error),
               std::vector<std::string>{std::string(ResourceString(ids::kSaveFailed))});
     EXPECT_FALSE(fs::exists(database / "Rules.sav"));
-    EXPECT_TRUE(fs::exists(database / "Country206.sav"));
+    EXPECT_FALSE(fs::exists(database / "Country206.sav"));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include "TempDir.h"
 #include "competition/Competition.h"
 #include "model/World.h"
-#include "platform/AtomicFile.h"
+#include "platform/FileFaults.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
@@ -23,7 +23,6 @@ using Kind = CScriptedUserInterface::Message::Kind;
 class World : public ::testing::Test {
 protected:
     World() : world(install.Path()) {}
-    ~World() override { SetWriteFaultForTesting({}); }
 
     void WriteCountriesList(std::string_view content) {
         WriteFile(install / "Database" / "Countries.sav", content);
@@ -128,27 +127,35 @@ TEST_F(World, LoadFindsFilesInAnyLetterCase) {
     EXPECT_TRUE(fs::exists(database / "Country6.sav"));
 }
 
-TEST_F(World, FailedFileIsReportedOnceAndKeepsItsPreviousContent) {
+TEST_F(World, FailedFileIsReportedOnceAndReplacesNoFile) {
     world.InitialiseCountries();
     const TempDir database;
     world.SetDirectory(database.Path());
     WriteFile(database / "Country7.sav", "previous good file");
-    SetWriteFaultForTesting([](const fs::path& target) {
-        return target.filename() == "Country7.sav" || target.filename() == "Country9.sav";
+    WriteFile(database / "Country200.sav", "previous good file");
+    CFileFaults faults([](const SFileCall& call) {
+        return call.kind == EFileCall::kWrite && call.path.filename() == "Country9.sav";
     });
-    EXPECT_FALSE(world.Save(progress, ui));
+    EXPECT_FALSE(world.Save(progress, ui, {.faults = &faults}));
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_EQ(ui.Messages()[0].kind, Kind::Error);
     EXPECT_EQ(ui.Messages()[0].text, ResourceString(ids::kSaveFailed));
+    // Neither the files before the failed one nor those after it replaced theirs, and no
+    // temporary file is left.
     EXPECT_EQ(ReadFile(database / "Country7.sav"), "previous good file");
-    EXPECT_FALSE(fs::exists(database / "Country9.sav"));
-    // The files after the failures were still written, and no temporary file is left.
-    EXPECT_TRUE(fs::exists(database / "Country206.sav"));
+    EXPECT_EQ(ReadFile(database / "Country200.sav"), "previous good file");
     int files = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(database.Path())) {
         ++files;
     }
-    EXPECT_EQ(files, 207);  // 205 country files, "Rules.sav" and "Without.sav"
+    EXPECT_EQ(files, 2);
+
+    // Once the file can be written the same world saves completely.
+    CScriptedUserInterface again;
+    EXPECT_TRUE(world.Save(progress, again));
+    EXPECT_TRUE(again.Messages().empty());
+    EXPECT_NE(ReadFile(database / "Country7.sav"), "previous good file");
+    EXPECT_TRUE(fs::exists(database / "Country9.sav"));
 }
 
 TEST_F(World, SaveIntoAMissingFolderFails) {

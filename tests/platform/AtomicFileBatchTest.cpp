@@ -1,19 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "TempDir.h"
 #include "platform/AtomicFile.h"
+#include "platform/AtomicFileBatch.h"
+#include "platform/CommitRecord.h"
+#include "platform/CommitRecovery.h"
+#include "platform/FileFaults.h"
 
+namespace kw {
 namespace {
 
 namespace fs = std::filesystem;
-using kw::CAtomicFileBatch;
-using kw::SetWriteFaultForTesting;
-using kw::WriteFileAtomically;
-using kw::test::ReadFile;
-using kw::test::TempDir;
-using kw::test::WriteFile;
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
 
 class AtomicFileBatch : public ::testing::Test {
 protected:
@@ -22,58 +25,186 @@ protected:
             WriteFile(Target(number), "old");
         }
     }
-    void TearDown() override { SetWriteFaultForTesting({}); }
 
     fs::path Target(int number) const { return m_folder / ("File" + std::to_string(number)); }
-    int EntriesInFolder() const {
-        int entries = 0;
-        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(m_folder.Path())) {
-            ++entries;
+    fs::path Record() const { return m_folder / std::string(kCommitRecordName); }
+    std::set<std::string> Names() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_folder.Path())) {
+            names.insert(entry.path().filename().string());
         }
-        return entries;
+        return names;
+    }
+    std::set<std::string> TargetNames() const {
+        std::set<std::string> names;
+        for (int number = 1; number <= kFiles; ++number) {
+            names.insert(Target(number).filename().string());
+        }
+        return names;
+    }
+    // "old" or "new" when every target holds it, else a description of the mix.
+    std::string State() const {
+        std::string first = ReadFile(Target(1));
+        for (int number = 2; number <= kFiles; ++number) {
+            if (ReadFile(Target(number)) != first) {
+                return "mixed";
+            }
+        }
+        return first;
+    }
+    bool WriteAll(std::string_view content) const {
+        bool ok = true;
+        for (int number = 1; number <= kFiles; ++number) {
+            ok = WriteFileAtomically(Target(number), content) && ok;
+        }
+        return ok;
     }
 
     static constexpr int kFiles = 5;
     TempDir m_folder;
 };
 
-TEST_F(AtomicFileBatch, FailureInTheMiddleLeavesEveryFileOldOrNew) {
-    SetWriteFaultForTesting([this](const fs::path& target) { return target == Target(3); });
-    CAtomicFileBatch batch;
+TEST_F(AtomicFileBatch, FailedFileReplacesNothingAndLeavesNoTemporary) {
+    CFileFaults faults(FailWritesTo(Target(3)));
+    CAtomicFileBatch batch(m_folder.Path(), {.faults = &faults});
     for (int number = 1; number <= kFiles; ++number) {
         EXPECT_EQ(WriteFileAtomically(Target(number), "new"), number != 3);
     }
-    // Nothing replaces a good file before the batch has been flushed.
-    EXPECT_EQ(ReadFile(Target(1)), "old");
-    EXPECT_TRUE(batch.Commit());
-    for (int number = 1; number <= kFiles; ++number) {
-        EXPECT_EQ(ReadFile(Target(number)), number == 3 ? "old" : "new") << number;
+    EXPECT_FALSE(batch.Commit());
+    EXPECT_EQ(State(), "old");
+    EXPECT_EQ(Names(), TargetNames());
+}
+
+TEST_F(AtomicFileBatch, FileLeftUnfinishedFailsTheBatch) {
+    CAtomicFileBatch batch(m_folder.Path());
+    EXPECT_TRUE(WriteAll("new"));
+    {
+        CAtomicFile unfinished(m_folder / "Other");
+        ASSERT_TRUE(unfinished.Open());
+        EXPECT_TRUE(unfinished.Write("half"));
     }
-    EXPECT_EQ(EntriesInFolder(), kFiles);  // no temporary file is left
+    EXPECT_FALSE(batch.Commit());
+    EXPECT_EQ(State(), "old");
+    EXPECT_EQ(Names(), TargetNames());
 }
 
 TEST_F(AtomicFileBatch, AbandonedBatchKeepsEveryFileAndRemovesItsTemporaries) {
     {
-        CAtomicFileBatch batch;
-        EXPECT_TRUE(WriteFileAtomically(Target(1), "new"));
-        EXPECT_TRUE(WriteFileAtomically(Target(2), "new"));
+        CAtomicFileBatch batch(m_folder.Path());
+        EXPECT_TRUE(WriteAll("new"));
+        // Nothing replaces a good file before the commit.
+        EXPECT_EQ(State(), "old");
     }
-    EXPECT_EQ(ReadFile(Target(1)), "old");
-    EXPECT_EQ(ReadFile(Target(2)), "old");
-    EXPECT_EQ(EntriesInFolder(), kFiles);
+    EXPECT_EQ(State(), "old");
+    EXPECT_EQ(Names(), TargetNames());
     // Without a batch a file is replaced at once again.
     EXPECT_TRUE(WriteFileAtomically(Target(1), "new"));
     EXPECT_EQ(ReadFile(Target(1)), "new");
 }
 
-TEST_F(AtomicFileBatch, FileWhoseFolderVanishedFailsTheCommitAndTheRestAreReplaced) {
-    const TempDir other;
-    CAtomicFileBatch batch;
-    EXPECT_TRUE(WriteFileAtomically(other / "Lost", "new"));
-    EXPECT_TRUE(WriteFileAtomically(Target(1), "new"));
-    fs::remove_all(other.Path());
+TEST_F(AtomicFileBatch, FolderThatVanishedFailsTheCommitBeforeAnyReplacement) {
+    const auto other = std::make_unique<TempDir>();
+    CAtomicFileBatch batch(m_folder.Path());
+    EXPECT_TRUE(WriteFileAtomically(*other / "Lost", "new"));
+    EXPECT_TRUE(WriteAll("new"));
+    fs::remove_all(other->Path());
     EXPECT_FALSE(batch.Commit());
-    EXPECT_EQ(ReadFile(Target(1)), "new");
+    EXPECT_EQ(State(), "old");
+    EXPECT_EQ(Names(), TargetNames());
+}
+
+TEST_F(AtomicFileBatch, RecordNamesEveryFileWhileTheRenamesRunAndGoesAfterwards) {
+    // Every rename fails: the record stays and names all five files with their sizes.
+    CFileFaults faults([](const SFileCall& call) { return call.kind == EFileCall::kRename; });
+    {
+        CAtomicFileBatch batch(m_folder.Path(), {.faults = &faults});
+        EXPECT_TRUE(WriteAll("newer"));
+        EXPECT_FALSE(batch.Commit());
+    }
+    const SParsedCommitRecord record = ParseCommitRecord(m_folder.Path(), ReadFile(Record()));
+    ASSERT_TRUE(record.complete);
+    ASSERT_EQ(record.entries.size(), static_cast<std::size_t>(kFiles));
+    std::set<std::string> targets;
+    for (const SCommitEntry& entry : record.entries) {
+        targets.insert(entry.target.filename().string());
+        EXPECT_EQ(entry.size, 5u);
+        EXPECT_EQ(ReadFile(entry.temporary), "newer");
+    }
+    EXPECT_EQ(targets, TargetNames());
+
+    EXPECT_EQ(RecoverDatabaseFolder(m_folder.Path()), ECommitRecovery::kRolledForward);
+    EXPECT_EQ(State(), "newer");
+    EXPECT_EQ(Names(), TargetNames());
+
+    // A commit that goes through leaves no record behind.
+    CAtomicFileBatch batch(m_folder.Path());
+    EXPECT_TRUE(WriteAll("new"));
+    EXPECT_TRUE(batch.Commit());
+    EXPECT_EQ(State(), "new");
+    EXPECT_EQ(Names(), TargetNames());
+}
+
+// A fault at any one file-system call of the batch: the commit fails, and the folder is all old
+// (with nothing beside the files), or all new once it has been opened again.
+TEST_F(AtomicFileBatch, AFaultAtAnyCallLeavesTheFilesAllOldOrAllNew) {
+    std::set<std::string> outcomes;
+    for (std::uint64_t call = 1;; ++call) {
+        SCOPED_TRACE(call);
+        for (int number = 1; number <= kFiles; ++number) {
+            WriteFile(Target(number), "old");
+        }
+        CFileFaults faults(FailCallNumber(call));
+        bool committed = false;
+        {
+            CAtomicFileBatch batch(m_folder.Path(), {.faults = &faults});
+            WriteAll("new");
+            committed = batch.Commit();
+        }
+        if (faults.Failures() == 0) {
+            EXPECT_TRUE(committed);
+            EXPECT_EQ(State(), "new");
+            EXPECT_GT(call, 20u);  // five files, a record and the renames
+            break;
+        }
+        const auto failure = faults.FirstFailure();
+        const std::string what(FileCallName(failure->first));
+        EXPECT_FALSE(committed) << what;
+        if (!fs::exists(Record())) {
+            EXPECT_EQ(State(), "old") << what;
+            EXPECT_EQ(Names(), TargetNames()) << what;
+        }
+        RecoverDatabaseFolder(m_folder.Path());
+        const std::string state = State();
+        EXPECT_TRUE(state == "old" || state == "new") << what << ": " << state;
+        EXPECT_EQ(Names(), TargetNames()) << what;
+        outcomes.insert(state);
+    }
+    EXPECT_EQ(outcomes, (std::set<std::string>{"old", "new"}));
+}
+
+TEST_F(AtomicFileBatch, CommitFinishesAnEarlierInterruptedCommitFirst) {
+    // A commit of File1 and File2 that died after its record: File1 was renamed, File2 not yet.
+    CFileFaults faults([](const SFileCall& call) {
+        return call.kind == EFileCall::kRename && call.path.filename() == "File2";
+    });
+    {
+        CAtomicFileBatch batch(m_folder.Path(), {.faults = &faults});
+        EXPECT_TRUE(WriteFileAtomically(Target(1), "earlier"));
+        EXPECT_TRUE(WriteFileAtomically(Target(2), "earlier"));
+        EXPECT_FALSE(batch.Commit());
+    }
+    ASSERT_TRUE(fs::exists(Record()));
+    EXPECT_EQ(ReadFile(Target(2)), "old");
+
+    CAtomicFileBatch batch(m_folder.Path());
+    EXPECT_TRUE(WriteFileAtomically(Target(3), "new"));
+    EXPECT_TRUE(WriteFileAtomically(Target(4), "new"));
+    EXPECT_TRUE(batch.Commit());
+    EXPECT_EQ(ReadFile(Target(1)), "earlier");
+    EXPECT_EQ(ReadFile(Target(2)), "earlier");
+    EXPECT_EQ(ReadFile(Target(3)), "new");
+    EXPECT_EQ(Names(), TargetNames());
 }
 
 }  // namespace
+}  // namespace kw

@@ -13,7 +13,8 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "platform/AtomicFile.h"
+#include "platform/AtomicFileBatch.h"
+#include "platform/FileFaults.h"
 
 namespace {
 
@@ -37,13 +38,17 @@ std::string CrLfLines(const std::vector<std::string>& lines) {
     return data;
 }
 
+// Every write to `target` fails while the guard lives: the file joins the guard's batch, which
+// hands it the faults.
 class WriteFaultGuard {
 public:
-    explicit WriteFaultGuard(fs::path target) {
-        kw::SetWriteFaultForTesting(
-            [target = std::move(target)](const fs::path& p) { return p == target; });
-    }
-    ~WriteFaultGuard() { kw::SetWriteFaultForTesting({}); }
+    explicit WriteFaultGuard(const fs::path& target)
+        : m_faults(kw::FailWritesTo(target)),
+          m_batch(target.parent_path(), {.faults = &m_faults}) {}
+
+private:
+    kw::CFileFaults m_faults;
+    kw::CAtomicFileBatch m_batch;
 };
 
 std::size_t FilesIn(const fs::path& dir) {

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "platform/AtomicFile.h"
+#include "platform/AtomicFileBatch.h"
+#include "platform/FileFaults.h"
 
 namespace {
 
@@ -85,10 +86,12 @@ TEST_F(ListExportTest, ReplacesAnExistingFileAndFailsWhenItCannotWrite) {
 
     EXPECT_FALSE(kw::ExportList(list, "T", EListExportFormat::Xml, m_dir / "missing" / "out.xml"));
 
-    kw::SetWriteFaultForTesting([&](const std::filesystem::path& p) { return p == path; });
-    const bool written = kw::ExportList(list, "X", EListExportFormat::Xml, path);
-    kw::SetWriteFaultForTesting({});
-    EXPECT_FALSE(written);
+    kw::CFileFaults faults(kw::FailWritesTo(path));
+    {
+        kw::CAtomicFileBatch batch(m_dir.Path(), {.faults = &faults});
+        EXPECT_FALSE(kw::ExportList(list, "X", EListExportFormat::Xml, path));
+    }
+    EXPECT_EQ(faults.Failures(), 1u);
     EXPECT_EQ(kw::test::ReadFile(path), "T\r\nnew\r\n");
 }
 

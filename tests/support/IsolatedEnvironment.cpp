@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "TempDir.h"
-#include "platform/AtomicFile.h"
 
 namespace {
 
@@ -24,7 +23,10 @@ public:
         setenv("XDG_RUNTIME_DIR", (root / "runtime").c_str(), 1);
         setenv("XDG_DOCUMENTS_DIR", (root / "Documents").c_str(), 1);
         unsetenv("KW06_INSTALL_DIR");
-        kw::SetDurableCommitsForTesting(false);
+        // A test cannot observe a flush to the disk, and one per saved file (or a syncfs that
+        // waits for every other writer on the machine) makes it slow. Set before any write; the
+        // writers read it once (SWriteOptions), and programs started by tests inherit it.
+        setenv("KW06_NO_SYNC", "1", 1);
     }
 
 private:

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/AtomicFile.h"
 #include "platform/ByteOrder.h"
 #include "platform/Cp1252.h"
 #include "platform/FileContents.h"
@@ -34,11 +35,16 @@ std::string_view ChunkTagName(EChunkTag tag) {
     return index < kTagNames.size() ? kTagNames[index] : kTagNames[0];
 }
 
-bool CArchiveWriter::Create(const std::filesystem::path& path) {
-    m_file.reset(std::fopen(path.c_str(), "wb"));
+CArchiveWriter::CArchiveWriter() = default;
+
+CArchiveWriter::~CArchiveWriter() = default;
+
+bool CArchiveWriter::Create(const std::filesystem::path& path, const SWriteOptions& options) {
+    m_file = std::make_unique<CAtomicFile>(path, options);
     m_length = 0;
-    m_failed = !m_file;
+    m_failed = !m_file->Open();
     if (m_failed) {
+        m_file.reset();
         return false;
     }
     std::uint8_t header[kHeaderLength] = {'F', 'O', 'R', 'M'};
@@ -50,8 +56,8 @@ bool CArchiveWriter::Write(std::span<const std::uint8_t> bytes) {
         m_failed = true;
         return false;
     }
-    if (!bytes.empty() &&
-        std::fwrite(bytes.data(), 1, bytes.size(), m_file.get()) != bytes.size()) {
+    if (!bytes.empty() && !m_file->Write(std::string_view(
+                              reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
         m_failed = true;
         return false;
     }
@@ -80,12 +86,13 @@ bool CArchiveWriter::Finish() {
     }
     bool ok = !m_failed && m_length <= 0xFFFFFFFFu;
     if (ok) {
-        std::uint8_t length[4];
-        WriteLittleEndian(length, static_cast<std::uint32_t>(m_length), 4);
-        ok = std::fseek(m_file.get(), 4, SEEK_SET) == 0 &&
-             std::fwrite(length, 1, 4, m_file.get()) == 4;
+        char length[4];
+        WriteLittleEndian(reinterpret_cast<std::uint8_t*>(length),
+                          static_cast<std::uint32_t>(m_length), 4);
+        ok = m_file->WriteAt(4, std::string_view(length, 4)) && m_file->Commit();
     }
-    ok = std::fclose(m_file.release()) == 0 && ok;
+    // Without a commit the temporary file goes with the writer.
+    m_file.reset();
     m_failed = m_failed || !ok;
     return ok;
 }

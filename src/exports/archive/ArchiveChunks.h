@@ -11,8 +11,11 @@
 #include <vector>
 
 #include "platform/OwnedFile.h"
+#include "platform/WriteOptions.h"
 
 namespace kw {
+
+class CAtomicFile;
 
 // The chunk file of world archives: "FORM" and the little-endian total file length, then chunks
 // of a four-character tag, a little-endian payload length and the payload packed with the packed
@@ -30,16 +33,22 @@ enum class EChunkTag : std::uint8_t {
 // The four characters of a tag; "????" for Unknown.
 std::string_view ChunkTagName(EChunkTag tag);
 
-// Writes a new archive. The header's length is written by Finish, so a file whose writing broke
-// off is never accepted by a reader.
+// Writes a new archive through a temporary file that replaces the target only when Finish
+// succeeds, so neither a half-written archive nor a damaged previous one is ever left. The
+// header's length is written by Finish.
 class CArchiveWriter {
 public:
-    bool Create(const std::filesystem::path& path);
+    CArchiveWriter();
+    ~CArchiveWriter();
+    CArchiveWriter(const CArchiveWriter&) = delete;
+    CArchiveWriter& operator=(const CArchiveWriter&) = delete;
+
+    bool Create(const std::filesystem::path& path, const SWriteOptions& options = {});
     // Packs `payload` into one chunk.
     bool AddChunk(EChunkTag tag, std::span<const std::uint8_t> payload);
     // Adds a payload packed before; an empty one (the codec failed) fails the archive.
     bool AddPackedChunk(EChunkTag tag, std::span<const std::uint8_t> packed);
-    // Writes the total length into the header and closes the file.
+    // Writes the total length into the header and puts the file in place.
     bool Finish();
     // Any write so far failed.
     bool Failed() const { return m_failed; }
@@ -47,7 +56,7 @@ public:
 private:
     bool Write(std::span<const std::uint8_t> bytes);
 
-    FilePointer m_file;
+    std::unique_ptr<CAtomicFile> m_file;
     std::uint64_t m_length = 0;
     bool m_failed = false;
 };

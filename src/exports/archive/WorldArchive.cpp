@@ -13,6 +13,7 @@
 #include "exports/archive/ChunkPacker.h"
 #include "model/World.h"
 #include "platform/AtomicFile.h"
+#include "platform/AtomicFileBatch.h"
 #include "platform/ByteOrder.h"
 #include "platform/Cp1252.h"
 #include "platform/Paths.h"
@@ -54,16 +55,15 @@ public:
     CScratchDatabase(const CScratchDatabase&) = delete;
     CScratchDatabase& operator=(const CScratchDatabase&) = delete;
 
-    bool Create(const std::filesystem::path& documents, IUserInterface& ui) {
+    bool Create(const std::filesystem::path& documents, IUserInterface& ui,
+                const SWriteOptions& options) {
         const std::filesystem::path path =
             PathForWriting(documents, "database") / kExportScratchDatabase;
         RemoveRecursively(path);
-        if (!m_world.CreateDatabaseDirectory(documents, kExportScratchDatabase, "temp directory",
-                                             ui)) {
-            return false;
-        }
-        m_path = m_world.Directory();
-        return true;
+        // Removed again also when it could be made only in part.
+        m_path = path;
+        return m_world.CreateDatabaseDirectory(documents, kExportScratchDatabase, "temp directory",
+                                               ui, options);
     }
     const std::filesystem::path& Path() const { return m_path; }
 
@@ -155,18 +155,19 @@ std::vector<bool> LastChunkPerFile(CArchiveReader& reader, const SImportFolders&
 }  // namespace
 
 bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
-                 const std::filesystem::path& documents, IProgress& progress, IUserInterface& ui) {
+                 const std::filesystem::path& documents, IProgress& progress, IUserInterface& ui,
+                 const SWriteOptions& options) {
     CScratchDatabase scratch(world);
     progress.EnableCancel(false);
-    if (documents.empty() || !scratch.Create(documents, ui)) {
+    if (documents.empty() || !scratch.Create(documents, ui, options)) {
         ui.ShowError(ResourceString(ids::kSaveFailed));
         return false;
     }
-    if (!world.Save(progress, ui)) {
+    if (!world.Save(progress, ui, options)) {
         return false;
     }
     CArchiveWriter writer;
-    if (!writer.Create(archive)) {
+    if (!writer.Create(archive, options)) {
         ui.ShowError(ResourceString(ids::kSaveFailed));
         return false;
     }
@@ -205,17 +206,16 @@ bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
             CBadge(badges, std::string(club->BadgePath().View())).Export(packer);
         }
     }
+    // A failed archive never replaces the previous one.
     if (!packer.Flush() || !writer.Finish()) {
         ui.ShowError(ResourceString(ids::kSaveFailed));
-        std::error_code error;
-        std::filesystem::remove(archive, error);
         return false;
     }
     return !progress.IsCancelled();
 }
 
 bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, IProgress& progress,
-                 IUserInterface& ui) {
+                 IUserInterface& ui, const SWriteOptions& options) {
     if (ask && !ui.AskYesNo(ResourceString(ids::kImportQuestion))) {
         return false;
     }
@@ -243,9 +243,9 @@ bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, 
     CArchiveReader again;
     bool written = again.Open(archive);
     {
-        // One flush for all the files instead of one per file; committed only when every file
-        // was written, so a failure leaves all of them as they were.
-        CAtomicFileBatch batch;
+        // The database, badge and picture files are one unit on disk (a file that cannot be
+        // written replaces nothing), with one flush instead of one per file.
+        CAtomicFileBatch batch(world.Directory(), options);
         for (std::size_t i = 0; i < isLast.size() && written; ++i) {
             if (isLast[i]) {
                 const auto chunk = again.ReadChunk();

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/WriteOptions.h"
+
 namespace kw {
 
 class CWorld;
@@ -15,9 +17,10 @@ inline constexpr const char* kExportScratchDatabase = "tempExport";
 // country file as a "COUN" chunk and every club's badge images from the installation's "badges"
 // folder as "BADG" chunks, testing for cancel before each country and club. The scratch folder
 // is removed and the world's folder restored afterwards. True when the archive is complete; a
-// failed write is reported once through `ui`.
+// failed write is reported once through `ui` and leaves any previous archive as it was.
 bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
-                 const std::filesystem::path& documents, IProgress& progress, IUserInterface& ui);
+                 const std::filesystem::path& documents, IProgress& progress, IUserInterface& ui,
+                 const SWriteOptions& options = {});
 
 // Replaces the world's country files, and the installation's badges and player pictures, by
 // those of the archive, then loads the database anew. With `ask`, nothing happens unless the user
@@ -25,6 +28,6 @@ bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
 // even the world in memory; a file that cannot be written is reported and leaves every file as
 // it was (the world is then loaded again from them). True when every file was replaced.
 bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, IProgress& progress,
-                 IUserInterface& ui);
+                 IUserInterface& ui, const SWriteOptions& options = {});
 
 }  // namespace kw

@@ -161,7 +161,7 @@ EMasterResult CMasterBuild::Run() {
     CountingPass();
     // The writing pass streams into a temporary file: the previous master file stays until the
     // new one is complete.
-    CAtomicFile file(m_request.output);
+    CAtomicFile file(m_request.output, m_request.write);
     const auto sink = [&file](std::span<const std::uint8_t> bytes) {
         return file.Write(
             std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/WriteOptions.h"
+
 namespace kw {
 
 class CWorld;
@@ -18,6 +20,7 @@ struct SMasterRequest {
     std::filesystem::path output;      // the file to write
     std::filesystem::path sideFolder;  // where the side-output lists are appended
     std::FILE* console = stdout;       // batch messages
+    SWriteOptions write;               // how the output file is written
 };
 
 enum class EMasterResult {
