@@ -8,8 +8,8 @@
 
 namespace kw::test {
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kwtest-XXXXXX").string();
+TempDir::TempDir(const std::filesystem::path& base) {
+    std::string pattern = (base / "kwtest-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot create a temporary folder");
     }

@@ -6,11 +6,11 @@
 
 namespace kw::test {
 
-// A fresh folder below the system's temporary folder, removed with everything in it when the
-// object goes away.
+// A fresh folder below the system's temporary folder (or below `base`), removed with everything
+// in it when the object goes away.
 class TempDir {
 public:
-    TempDir();
+    explicit TempDir(const std::filesystem::path& base = std::filesystem::temp_directory_path());
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
