@@ -40,7 +40,9 @@ kw_configure_and_build() {
     local dir="$1"
     shift
     cmake -S "$repo" -B "$dir" -G Ninja "$@"
-    cmake --build "$dir"
+    # KW_BUILD_TARGETS (names separated by blanks) builds only those targets.
+    # shellcheck disable=SC2086
+    cmake --build "$dir" ${KW_BUILD_TARGETS:+--target $KW_BUILD_TARGETS}
 }
 
 kw_configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -32,10 +32,10 @@ QColor Outline(const QColor& fill) {
     return fill.lightness() > 100 ? fill.darker(220) : fill.lighter(250);
 }
 
-QPainterPath ShirtOutline(const QRectF& r, bool longSleeves) {
+QPainterPath ShirtOutline(const QRectF& r) {
     const double w = r.width();
     const double h = r.height();
-    const double sleeveEnd = longSleeves ? 0.95 : 0.45;
+    constexpr double sleeveEnd = 0.45;
     QPolygonF shape;
     shape << QPointF(r.left() + 0.36 * w, r.top())  // left of the collar
           << QPointF(r.left() + 0.12 * w, r.top() + 0.08 * h)
@@ -160,21 +160,29 @@ QColor ToQColor(const SRgb& colour) {
     return QColor(colour.red, colour.green, colour.blue);
 }
 
-void PaintShirt(QPainter& painter, const QRectF& area, const SKit& kit, bool longSleeves) {
-    const QPainterPath outline = ShirtOutline(area, longSleeves);
+void FillShirt(QPainter& painter, const QPainterPath& outline, const SKit& kit) {
     painter.save();
     painter.setClipPath(outline);
     painter.fillPath(outline, Shirt(kit));
-    PaintShirtPattern(painter, area, kit);
+    PaintShirtPattern(painter, outline.boundingRect(), kit);
     painter.restore();
     painter.setPen(QPen(Outline(Shirt(kit)), 1.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(outline);
-    // Collar in the trim colour.
-    painter.setPen(QPen(Trim(kit), std::max(2.0, area.width() / 30)));
-    painter.drawArc(QRectF(area.left() + 0.36 * area.width(), area.top() - 0.06 * area.height(),
-                           0.28 * area.width(), 0.16 * area.height()),
-                    180 * 16, 180 * 16);
+}
+
+void PaintCollar(QPainter& painter, const QRectF& neck, const SKit& kit) {
+    painter.setPen(QPen(Trim(kit), std::max(2.0, neck.width() / 8)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(neck, 180 * 16, 180 * 16);
+}
+
+void PaintShirt(QPainter& painter, const QRectF& area, const SKit& kit) {
+    FillShirt(painter, ShirtOutline(area), kit);
+    PaintCollar(painter,
+                QRectF(area.left() + 0.36 * area.width(), area.top() - 0.06 * area.height(),
+                       0.28 * area.width(), 0.16 * area.height()),
+                kit);
 }
 
 void PaintKit(QPainter& painter, const QRectF& area, const SKit& kit) {
@@ -183,7 +191,7 @@ void PaintKit(QPainter& painter, const QRectF& area, const SKit& kit) {
     const double height = width / 0.66;
     const QRectF r(area.center().x() - width / 2, area.center().y() - height / 2, width, height);
     painter.setRenderHint(QPainter::Antialiasing);
-    PaintShirt(painter, QRectF(r.left(), r.top(), r.width(), 0.5 * r.height()), kit, false);
+    PaintShirt(painter, QRectF(r.left(), r.top(), r.width(), 0.5 * r.height()), kit);
     PaintShorts(painter,
                 QRectF(r.left() + 0.24 * r.width(), r.top() + 0.54 * r.height(), 0.52 * r.width(),
                        0.2 * r.height()),

@@ -6,6 +6,7 @@
 #include "controls/RendererPlugin.h"
 
 class QPainter;
+class QPainterPath;
 
 namespace kw::render {
 
@@ -15,7 +16,9 @@ QColor ToQColor(const SRgb& colour);
 // proportions). The trim colour draws the designs' patterns, collar and cuffs.
 void PaintKit(QPainter& painter, const QRectF& area, const SKit& kit);
 
-// The shirt alone, in `area`; also used for the body of the look preview.
-void PaintShirt(QPainter& painter, const QRectF& area, const SKit& kit, bool longSleeves);
+// A shirt of any cut: `outline` in the shirt colour with the design's pattern, outlined.
+void FillShirt(QPainter& painter, const QPainterPath& outline, const SKit& kit);
+// A round neck in the trim colour: the lower half of `neck`.
+void PaintCollar(QPainter& painter, const QRectF& neck, const SKit& kit);
 
 }  // namespace kw::render

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <array>
@@ -122,7 +123,7 @@ void PaintBeard(QPainter& painter, const QRectF& head, int beard, const QColor& 
         }
         case 6:  // full beard
             painter.setBrush(colour);
-            painter.drawChord(head.adjusted(-0.02 * w, 0, 0.02 * w, 0.06 * h), 190 * 16, 160 * 16);
+            painter.drawChord(head.adjusted(-0.02 * w, 0, 0.02 * w, 0.06 * h), 205 * 16, 130 * 16);
             break;
         default:
             break;
@@ -159,47 +160,61 @@ void PaintPlayer(QPainter& painter, const QRectF& area, const SPlayerLook& look,
     const double tall = area.height() * (0.75 + 0.25 * (height - 150) / 70);
     const double breadth = std::clamp(weight / (height - 100), 0.6, 1.4);
     const double unit = tall / 8;  // a head is an eighth of the body
-    const double shoulders = std::min(area.width(), 2.2 * unit * breadth);
+    const double shoulders = std::min(area.width() * 0.7, 1.9 * unit * breadth);
     const double x = area.center().x();
     const double top = area.bottom() - tall;
-
-    const QRectF torso(x - shoulders / 2, top + 1.1 * unit, shoulders, 3.0 * unit);
     const QColor skin = SkinColour(SkinOf(look.face));
-    // Arms in skin below short sleeves: the shirt's sleeves cover them when long.
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(skin);
-    painter.drawRect(QRectF(torso.left() - 0.02 * shoulders, torso.top() + 0.3 * unit,
-                            0.14 * shoulders, 2.8 * unit));
-    painter.drawRect(QRectF(torso.right() - 0.12 * shoulders, torso.top() + 0.3 * unit,
-                            0.14 * shoulders, 2.8 * unit));
-    // Legs, then socks and shoes.
-    const double legWidth = 0.22 * shoulders;
-    const double legTop = torso.bottom() + 0.9 * unit;
-    const double legHeight = area.bottom() - legTop - 0.25 * unit;
-    const QColor socks = ToQColor(kit.colours[2]);
+
+    const QRectF torso(x - shoulders / 2, top + 1.15 * unit, shoulders, 2.9 * unit);
+    const double armWidth = 0.16 * shoulders;
+    const QRectF leftArm(torso.left() - 0.8 * armWidth, torso.top() + 0.25 * unit, armWidth,
+                         2.8 * unit);
+    const QRectF rightArm = leftArm.translated(shoulders + 0.6 * armWidth, 0);
+
+    // Legs in skin, socks and shoes; shorts over their tops.
+    const double legWidth = 0.3 * shoulders;
+    const double legTop = torso.bottom() + 0.6 * unit;
+    const double legHeight = area.bottom() - legTop - 0.3 * unit;
     const QColor shoes = ShoeColour(look.shoeType);
-    for (const double legX : {x - 0.28 * shoulders, x + 0.06 * shoulders}) {
+    painter.setPen(Qt::NoPen);
+    for (const double legX : {x - 0.04 * shoulders - legWidth, x + 0.04 * shoulders}) {
         painter.setBrush(skin);
-        painter.drawRect(QRectF(legX, legTop, legWidth, legHeight * 0.45));
-        painter.setBrush(socks);
-        painter.drawRect(QRectF(legX, legTop + legHeight * 0.45, legWidth, legHeight * 0.55));
+        painter.drawRect(QRectF(legX, legTop, legWidth, legHeight * 0.5));
+        painter.setBrush(ToQColor(kit.colours[2]));
+        painter.drawRect(QRectF(legX, legTop + legHeight * 0.5, legWidth, legHeight * 0.5));
         painter.setBrush(shoes);
-        painter.setPen(QPen(shoes.lightness() > 100 ? shoes.darker(200) : shoes.lighter(300), 1));
-        painter.drawRoundedRect(QRectF(legX - 0.04 * shoulders, area.bottom() - 0.35 * unit,
-                                       legWidth * 1.3, 0.35 * unit),
-                                4, 4);
-        painter.setPen(Qt::NoPen);
+        painter.drawRoundedRect(
+            QRectF(legX - 0.1 * legWidth, area.bottom() - 0.32 * unit, legWidth * 1.3, 0.32 * unit),
+            3, 3);
     }
-    // Shorts below the shirt, drawn as a simple band, then the shirt with its sleeves.
     painter.setBrush(ToQColor(kit.colours[1]));
-    painter.drawRect(QRectF(torso.left() + 0.18 * shoulders, torso.bottom() - 0.1 * unit,
-                            0.64 * shoulders, 1.1 * unit));
-    PaintShirt(painter, torso.adjusted(-0.04 * shoulders, 0, 0.04 * shoulders, 0), kit,
-               look.longSleeves);
-    // Neck and head.
+    painter.drawRect(QRectF(torso.left() + 0.06 * shoulders, torso.bottom() - 0.1 * unit,
+                            0.88 * shoulders, 1.0 * unit));
+
+    // Arms in skin, covered by the sleeves: short ones end above the elbow.
+    painter.setBrush(skin);
+    painter.drawRoundedRect(leftArm, 4, 4);
+    painter.drawRoundedRect(rightArm, 4, 4);
+    const double sleeve = look.longSleeves ? 2.45 * unit : 0.8 * unit;
+    // Sloping shoulders and a slightly narrower waist.
+    QPolygonF body;
+    body << QPointF(torso.left() + 0.16 * shoulders, torso.top())
+         << QPointF(torso.right() - 0.16 * shoulders, torso.top())
+         << QPointF(torso.right(), torso.top() + 0.35 * unit)
+         << QPointF(torso.right() - 0.06 * shoulders, torso.bottom())
+         << QPointF(torso.left() + 0.06 * shoulders, torso.bottom())
+         << QPointF(torso.left(), torso.top() + 0.35 * unit);
+    QPainterPath shirt;
+    shirt.addPolygon(body);
+    shirt.addRect(QRectF(leftArm.topLeft(), QSizeF(armWidth, sleeve)));
+    shirt.addRect(QRectF(rightArm.topLeft(), QSizeF(armWidth, sleeve)));
+    FillShirt(painter, shirt.simplified(), kit);
+
+    // Neck, collar and head.
     painter.setPen(Qt::NoPen);
     painter.setBrush(skin);
     painter.drawRect(QRectF(x - 0.2 * unit, top + 0.85 * unit, 0.4 * unit, 0.35 * unit));
+    PaintCollar(painter, QRectF(x - 0.3 * unit, top + 1.0 * unit, 0.6 * unit, 0.3 * unit), kit);
     PaintFace(painter, QRectF(x - 0.45 * unit, top, 0.9 * unit, unit), look);
 }
 

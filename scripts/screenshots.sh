@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# scripts/screenshots.sh OUTDIR [SCENE...]: photographs the editor's windows, dialogs and tab
+# pages on the small demo installation, one PNG each, named after the dialog (MainWindow.png,
+# DlgLongtimeOperation.png, ...; a tab page as <dialog>-<tab>.png). The scenes are listed in
+# tests/screens/SceneTable.cpp. Sets up the build folder of scripts/setup.sh and builds only the
+# screenshot program (kwscreens) and the renderer plug-in.
+set -euo pipefail
+
+if [[ $# -lt 1 ]]; then
+    echo "usage: scripts/screenshots.sh OUTDIR [SCENE...]" >&2
+    exit 2
+fi
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+KW_BUILD_TARGETS=kwscreens source "$repo/scripts/setup.sh" >&2
+
+QT_QPA_PLATFORM=offscreen exec "$build_dir/kwscreens" "$@"

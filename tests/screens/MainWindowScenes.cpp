@@ -1,0 +1,98 @@
+#include <QLabel>
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <thread>
+#include <utility>
+
+#include "WindowScenes.h"
+#include "app/LongtimeOperation.h"
+#include "app/ui/DlgLongtimeOperation.h"
+#include "app/ui/MainWindow.h"
+#include "model/Club.h"
+#include "model/World.h"
+#include "platform/StringTable.h"
+
+namespace kw::screens {
+
+namespace {
+
+// A world export that reports like the real one and then holds in mid-run until it is
+// cancelled, so that the dialog can be photographed at work.
+class CHeldExport : public CLongtimeOperation {
+public:
+    static constexpr int kClubs = 400;
+    static constexpr int kHoldAt = 150;
+
+    CHeldExport(const std::filesystem::path& archive, std::string club) : m_club(std::move(club)) {
+        const std::string description(ResourceString(ids::kExportDescription));
+        Progress().SetCaption(ResourceString(ids::kExportCaption));
+        Progress().SetDescription(FormatPrintf(description.c_str(), archive.c_str()));
+        Progress().SetStatus(ResourceString(ids::kExportStatus));
+    }
+
+    bool IsHolding() const { return m_holding; }
+
+protected:
+    void Execute(IProgress& progress) override {
+        const std::string status(ResourceString(ids::kExportClubStatus));
+        progress.SetRange(0, kClubs);
+        progress.EnableCancel(true);
+        for (int club = 1; club <= kHoldAt && !progress.IsCancelled(); ++club) {
+            progress.SetStatus(FormatPrintf(status.c_str(), m_club.c_str()));
+            progress.SetPos(club);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        m_holding = true;
+        while (!progress.IsCancelled()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+
+private:
+    std::string m_club;
+    std::atomic<bool> m_holding{false};
+};
+
+class CLongtimeScene : public CShownScene {
+public:
+    CLongtimeScene(const std::filesystem::path& archive, std::string club)
+        : m_operation(archive, std::move(club)),
+          m_dialog(m_operation, nullptr, [this] { return NextTick(); }) {
+        m_dialog.show();
+    }
+    ~CLongtimeScene() override {
+        // The dialog waits for the worker when it is destroyed; cancelling lets the worker end.
+        m_dialog.reject();
+    }
+
+    QWidget& Widget() override { return m_dialog; }
+    bool IsReady() const override {
+        const auto* timeLine = m_dialog.findChild<QLabel*>(QStringLiteral("timeLine"));
+        return m_operation.IsHolding() && timeLine != nullptr && !timeLine->text().isEmpty();
+    }
+
+private:
+    // Every update sees four seconds pass, so the time line shows at once.
+    std::int64_t NextTick() { return m_now += 4000; }
+
+    std::int64_t m_now = 0;
+    CHeldExport m_operation;
+    CDlgLongtimeOperation m_dialog;
+};
+
+}  // namespace
+
+std::unique_ptr<CShownScene> ShowMainWindow(CSceneContext& context) {
+    return Shown(std::make_unique<DlgMainMenu>(context.NewAppContext(), context.Ui()));
+}
+
+std::unique_ptr<CShownScene> ShowLongtimeOperation(CSceneContext& context) {
+    const std::string club(context.DemoClub().Name(context.World().CurrentLanguage()));
+    return std::make_unique<CLongtimeScene>(context.Installation() / "database" / "default.tdb",
+                                            club);
+}
+
+}  // namespace kw::screens

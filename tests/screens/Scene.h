@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "platform/ScriptedUserInterface.h"
+
+namespace kw {
+
+class CClub;
+class CPlayer;
+class CRenderManager;
+class CWorld;
+
+namespace screens {
+
+// What the scenes share: the small demo installation (generated once per run), its database
+// loaded into a world, a user interface that answers every question with No and records every
+// message, and the editor's render manager.
+class CSceneContext {
+public:
+    explicit CSceneContext(std::filesystem::path installation);
+    ~CSceneContext();
+
+    const std::filesystem::path& Installation() const { return m_installation; }
+    // A fresh start-up context on the installation, as kwedit would hand it to its main window.
+    // It lives as long as this context.
+    SAppContext& NewAppContext();
+    CScriptedUserInterface& Ui() { return m_ui; }
+    // Loaded on first use.
+    CWorld& World();
+    // The first club of country 14 in the world, and that club's first player.
+    CClub& DemoClub();
+    CPlayer& DemoPlayer();
+    // Made on first use, with the plug-in from beside the program.
+    CRenderManager& Renderer();
+
+private:
+    std::filesystem::path m_installation;
+    CScriptedUserInterface m_ui;
+    std::vector<std::unique_ptr<SAppContext>> m_appContexts;
+    std::unique_ptr<CWorld> m_world;
+    std::unique_ptr<CRenderManager> m_renderer;
+};
+
+// A shown scene: the widget to photograph and whatever has to live as long as it. The harness
+// waits until IsReady (at most a few seconds), photographs the widget and each page of its tab
+// widgets, and destroys the scene before the next one.
+class CShownScene {
+public:
+    virtual ~CShownScene() = default;
+    virtual QWidget& Widget() = 0;
+    virtual bool IsReady() const { return true; }
+};
+
+// The usual scene: one widget that owns everything it shows.
+std::unique_ptr<CShownScene> Shown(std::unique_ptr<QWidget> widget);
+
+// A scene builds its widget and shows it without a modal loop (show, never exec). It throws
+// std::runtime_error when the scene cannot be built.
+using SceneFunction = std::function<std::unique_ptr<CShownScene>(CSceneContext&)>;
+
+struct SScene {
+    QString name;  // the PNG's name; the dialog's class name
+    SceneFunction show;
+};
+
+// Every scene, in the order they are photographed (SceneTable.cpp).
+const std::vector<SScene>& Scenes();
+
+}  // namespace screens
+}  // namespace kw

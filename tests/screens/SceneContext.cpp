@@ -1,0 +1,88 @@
+#include <cstdint>
+#include <stdexcept>
+#include <utility>
+
+#include "Scene.h"
+#include "controls/RenderManager.h"
+#include "model/Club.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+
+namespace kw::screens {
+
+namespace {
+
+constexpr int kDemoCountry = 14;
+
+class CWidgetScene : public CShownScene {
+public:
+    explicit CWidgetScene(std::unique_ptr<QWidget> widget) : m_widget(std::move(widget)) {}
+    QWidget& Widget() override { return *m_widget; }
+
+private:
+    std::unique_ptr<QWidget> m_widget;
+};
+
+}  // namespace
+
+std::unique_ptr<CShownScene> Shown(std::unique_ptr<QWidget> widget) {
+    widget->show();
+    return std::make_unique<CWidgetScene>(std::move(widget));
+}
+
+CSceneContext::CSceneContext(std::filesystem::path installation)
+    : m_installation(std::move(installation)) {}
+
+CSceneContext::~CSceneContext() = default;
+
+SAppContext& CSceneContext::NewAppContext() {
+    auto context = std::make_unique<SAppContext>();
+    context->workingDirectory = m_installation;
+    context->startDirectory = m_installation;
+    context->installationConfigured = true;
+    m_appContexts.push_back(std::move(context));
+    return *m_appContexts.back();
+}
+
+CWorld& CSceneContext::World() {
+    if (!m_world) {
+        auto world = std::make_unique<CWorld>(m_installation);
+        CSilentProgress progress;
+        if (!world->InitialiseCountries() ||
+            !world->Load(m_installation / "database", progress, m_ui)) {
+            throw std::runtime_error("the demo database does not load");
+        }
+        m_world = std::move(world);
+    }
+    return *m_world;
+}
+
+CClub& CSceneContext::DemoClub() {
+    for (const auto& entry : World().Country(kDemoCountry).Clubs()) {
+        if (!entry.second->IsNationalTeam()) {
+            return *entry.second;
+        }
+    }
+    throw std::runtime_error("the demo database has no club in country 14");
+}
+
+CPlayer& CSceneContext::DemoPlayer() {
+    for (const std::uint32_t id : DemoClub().PersonIds()) {
+        CPlayer* person = World().Person(id);
+        if (person != nullptr && person->IsPlayer()) {
+            return *person;
+        }
+    }
+    throw std::runtime_error("the demo club has no player");
+}
+
+CRenderManager& CSceneContext::Renderer() {
+    if (!m_renderer) {
+        m_renderer =
+            std::make_unique<CRenderManager>(m_ui, CRenderManager::DefaultFolders(m_installation));
+    }
+    return *m_renderer;
+}
+
+}  // namespace kw::screens

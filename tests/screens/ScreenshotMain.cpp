@@ -1,0 +1,117 @@
+// kwscreens OUTDIR [SCENE...]: photographs the editor's windows and dialogs on the small demo
+// installation, one PNG per scene and tab page (all scenes, or the ones named). kwscreens --list
+// prints the scene names.
+#include <QApplication>
+#include <QDir>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+
+#include "Scene.h"
+#include "SceneCapture.h"
+#include "demo/DemoGenerator.h"
+#include "platform/Cp1252.h"
+#include "platform/Progress.h"
+
+namespace {
+
+using namespace kw::screens;
+
+constexpr int kReadyTimeoutMs = 10000;
+
+void Print(std::FILE* stream, const QString& line) {
+    std::fprintf(stream, "%s\n", line.toLocal8Bit().constData());
+}
+
+bool NamesAreUnique() {
+    QSet<QString> names;
+    for (const SScene& scene : Scenes()) {
+        if (names.contains(scene.name)) {
+            Print(stderr, QStringLiteral("kwscreens: scene %1 is listed twice").arg(scene.name));
+            return false;
+        }
+        names.insert(scene.name);
+    }
+    return true;
+}
+
+// Runs one scene; false when it failed.
+bool Photograph(const SScene& scene, CSceneContext& context, const QDir& out) {
+    try {
+        const auto shown = scene.show(context);
+        if (!Settle([&] { return shown->IsReady(); }, kReadyTimeoutMs)) {
+            throw std::runtime_error("not ready after 10 seconds");
+        }
+        for (const QString& file : Capture(shown->Widget(), scene.name, out)) {
+            Print(stdout, file);
+        }
+        return true;
+    } catch (const std::exception& error) {
+        Print(stderr, QStringLiteral("kwscreens: %1: %2").arg(scene.name, error.what()));
+        return false;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The pictures should not depend on the desktop they were taken on.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    QStringList arguments = QApplication::arguments().mid(1);
+    if (!NamesAreUnique()) {
+        return 2;
+    }
+    if (arguments.value(0) == QStringLiteral("--list")) {
+        for (const SScene& scene : Scenes()) {
+            Print(stdout, scene.name);
+        }
+        return 0;
+    }
+    if (arguments.isEmpty()) {
+        Print(stderr, QStringLiteral("usage: kwscreens OUTDIR [SCENE...] | kwscreens --list"));
+        return 2;
+    }
+    const QDir out(arguments.takeFirst());
+    if (!out.mkpath(QStringLiteral("."))) {
+        Print(stderr, QStringLiteral("kwscreens: cannot create %1").arg(out.path()));
+        return 1;
+    }
+
+    QTemporaryDir installation;
+    kw::CSilentProgress progress;
+    const kw::demo::SDemoResult demo = kw::demo::GenerateDemoInstallation(
+        installation.path().toStdString(), kw::demo::EDemoScale::kSmall, 1, progress);
+    if (!installation.isValid() || !demo.ok) {
+        Print(stderr, QStringLiteral("kwscreens: no demo installation: %1")
+                          .arg(QString::fromStdString(demo.message)));
+        return 1;
+    }
+
+    int failures = 0;
+    int taken = 0;
+    {
+        CSceneContext context(installation.path().toStdString());
+        for (const SScene& scene : Scenes()) {
+            if (arguments.isEmpty() || arguments.contains(scene.name)) {
+                failures += Photograph(scene, context, out) ? 0 : 1;
+                ++taken;
+            }
+        }
+        // Messages would have been boxes in front of the windows: name them.
+        for (const auto& message : context.Ui().Messages()) {
+            Print(stderr, QStringLiteral("kwscreens: message: %1")
+                              .arg(QString::fromStdString(kw::Cp1252ToUtf8(message.text))));
+        }
+    }
+    if (taken < arguments.size()) {
+        Print(stderr, QStringLiteral("kwscreens: unknown scene among %1").arg(arguments.join(' ')));
+        return 1;
+    }
+    return failures == 0 ? 0 : 1;
+}

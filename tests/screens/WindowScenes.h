@@ -1,0 +1,17 @@
+#pragma once
+
+#include <memory>
+
+#include "Scene.h"
+
+namespace kw::screens {
+
+// The main window on the demo database.
+std::unique_ptr<CShownScene> ShowMainWindow(CSceneContext& context);
+// The progress dialog during a world export, held in mid-run.
+std::unique_ptr<CShownScene> ShowLongtimeOperation(CSceneContext& context);
+// The renderer's preview on a kit page and on a look page, with a demo club and player.
+std::unique_ptr<CShownScene> ShowRenderPreviewKits(CSceneContext& context);
+std::unique_ptr<CShownScene> ShowRenderPreviewLook(CSceneContext& context);
+
+}  // namespace kw::screens
