@@ -1,0 +1,279 @@
+#include "storage/ListPrintLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <numeric>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using kw::EColumnAlignment;
+using kw::EListPrintFault;
+using kw::SListPrintLayout;
+using kw::SListTable;
+using kw::SPrintBox;
+
+// Every character is 10 units wide; every line 40 units high.
+class FixedPitchMetrics : public kw::IPrintTextMetrics {
+public:
+    int TextWidth(std::string_view text) const override {
+        return 10 * static_cast<int>(text.size());
+    }
+    int TextHeight(std::string_view text) const override {
+        m_heightSample = std::string(text);
+        return m_lineHeight;
+    }
+    void SetLineHeight(int height) { m_lineHeight = height; }
+    const std::string& HeightSample() const { return m_heightSample; }
+
+private:
+    int m_lineHeight = 40;
+    mutable std::string m_heightSample;
+};
+
+// The rule as stated: take one unit off the widest column, the first of equals, until it fits.
+std::vector<int> NarrowOneUnitAtATime(std::vector<int> widths, std::int64_t available) {
+    while (std::accumulate(widths.begin(), widths.end(), std::int64_t{0}) > available) {
+        --*std::max_element(widths.begin(), widths.end());
+    }
+    return widths;
+}
+
+std::vector<int> Narrowed(std::vector<int> widths, std::int64_t available) {
+    kw::NarrowColumnsToFit(widths, available);
+    return widths;
+}
+
+TEST(NarrowColumnsToFitTest, TakesUnitsOffTheWidestFirstAmongEquals) {
+    EXPECT_EQ(Narrowed({50, 80, 80, 30}, 200), (std::vector<int>{50, 60, 60, 30}));
+    // One unit more than whole rounds: the first of the two widest gives it.
+    EXPECT_EQ(Narrowed({50, 80, 80, 30}, 199), (std::vector<int>{50, 59, 60, 30}));
+    // The widest comes down to the next one, then both go down together.
+    EXPECT_EQ(Narrowed({100, 10, 90}, 150), (std::vector<int>{70, 10, 70}));
+    EXPECT_EQ(Narrowed({100, 10, 90}, 37), (std::vector<int>{13, 10, 14}));
+    EXPECT_EQ(Narrowed({30, 40}, 70), (std::vector<int>{30, 40}));
+    EXPECT_EQ(Narrowed({30, 40}, 500), (std::vector<int>{30, 40}));
+    EXPECT_EQ(Narrowed({30, 40}, 0), (std::vector<int>{0, 0}));
+    EXPECT_EQ(Narrowed({30, 40}, -5), (std::vector<int>{0, 0}));
+    EXPECT_EQ(Narrowed({}, 10), std::vector<int>{});
+}
+
+TEST(NarrowColumnsToFitTest, AgreesWithSingleUnitStepsOnRandomWidths) {
+    std::mt19937 random(20060004);
+    for (int trial = 0; trial < 2000; ++trial) {
+        std::vector<int> widths(std::uniform_int_distribution<int>(1, 8)(random));
+        for (int& width : widths) {
+            width = std::uniform_int_distribution<int>(0, 60)(random);
+        }
+        const int sum = std::accumulate(widths.begin(), widths.end(), 0);
+        const int available = std::uniform_int_distribution<int>(0, sum + 5)(random);
+        ASSERT_EQ(Narrowed(widths, available), NarrowOneUnitAtATime(widths, available))
+            << "trial " << trial << ", available " << available;
+    }
+}
+
+// An A4-like sheet: 4000 x 5000 units at 500 x 400 dots per inch, margins 0.75 and 1 inch give
+// 375 and 400 units, a column gap of 50, a line step of 40 + 2 and a faux-bold offset of 2.
+class ListPrintLayoutTest : public ::testing::Test {
+protected:
+    kw::SListPrintLayoutResult LayOut(const SListTable& table) const {
+        return kw::LayOutListPrint(table, m_settings, m_device, m_metrics);
+    }
+    static SListTable Rows(int count, std::vector<kw::SListColumn> columns) {
+        SListTable table;
+        table.columns = std::move(columns);
+        for (int row = 0; row < count; ++row) {
+            table.rows.push_back(std::vector<std::string>(table.columns.size(), "abc"));
+        }
+        return table;
+    }
+
+    kw::SListPrintSettings m_settings{"Doppelte Spieler", 70, "Arial", 0.75, 1.0};
+    kw::SPrintDevice m_device{4000, 5000, 500, 400};
+    FixedPitchMetrics m_metrics;
+};
+
+void ExpectBox(const SPrintBox& box, int left, int top, int width, int height) {
+    EXPECT_EQ(box.left, left);
+    EXPECT_EQ(box.top, top);
+    EXPECT_EQ(box.width, width);
+    EXPECT_EQ(box.height, height);
+}
+
+TEST_F(ListPrintLayoutTest, ColumnsTakeTheirWidestHeadingOrCellAndStartAfterAGap) {
+    SListTable table;
+    table.columns = {{"Name", EColumnAlignment::Left},
+                     {"Geburtstag", EColumnAlignment::Right},
+                     {"Pos", EColumnAlignment::Centre}};
+    table.rows = {{"Meier, Hans", "01.02.1980", "TW"}, {"Ei", "1980", "ABWEHR"}};
+    const auto result = LayOut(table);
+    ASSERT_EQ(result.fault, EListPrintFault::None);
+    const SListPrintLayout& layout = result.layout;
+    ASSERT_EQ(layout.columns.size(), 3u);
+    EXPECT_EQ(layout.columns[0].left, 375);
+    EXPECT_EQ(layout.columns[0].width, 110);  // "Meier, Hans"
+    EXPECT_EQ(layout.columns[1].left, 375 + 110 + 50);
+    EXPECT_EQ(layout.columns[1].width, 100);  // heading and cell alike
+    EXPECT_EQ(layout.columns[2].left, 535 + 100 + 50);
+    EXPECT_EQ(layout.columns[2].width, 60);  // "ABWEHR"
+    EXPECT_EQ(layout.columns[1].alignment, EColumnAlignment::Right);
+    EXPECT_EQ(layout.columns[2].alignment, EColumnAlignment::Centre);
+    EXPECT_EQ(m_metrics.HeightSample(), "qIP\xC4g");
+}
+
+// 1000 units of text and 100 of gaps on 3250 units between the margins: the widest column
+// gives up 450 units, and the last one ends exactly at the right margin. Without the gaps the
+// sum alone would have fitted 100 units too wide.
+TEST_F(ListPrintLayoutTest, WideColumnsAreNarrowedSoThatGapsAndAllFitBetweenTheMargins) {
+    SListTable table;
+    table.columns = {{"A"}, {"B"}, {"C"}};
+    table.rows = {{std::string(200, 'x'), std::string(150, 'y'), std::string(10, 'z')}};
+    const auto result = LayOut(table);
+    ASSERT_EQ(result.fault, EListPrintFault::None);
+    const auto& columns = result.layout.columns;
+    EXPECT_EQ(columns[0].width, 1550);
+    EXPECT_EQ(columns[1].width, 1500);
+    EXPECT_EQ(columns[2].width, 100);
+    EXPECT_EQ(columns[2].left + columns[2].width, 4000 - 375);
+
+    // Ever wider cells never push the last column past the margin.
+    for (const int length : {330, 400, 1000, 1023, 3000}) {
+        table.rows.push_back(
+            {std::string(10, 'x'), std::string(10, 'y'), std::string(length, 'z')});
+        const auto wider = LayOut(table);
+        ASSERT_EQ(wider.fault, EListPrintFault::None);
+        const auto& last = wider.layout.columns.back();
+        EXPECT_LE(last.left + last.width, 4000 - 375) << length;
+    }
+}
+
+// 4200 units between the vertical margins hold 100 lines of 42: the page number and the
+// headings take two, 98 rows remain.
+TEST_F(ListPrintLayoutTest, RowsPerPageLeaveTheFirstTwoLinesToPageNumberAndHeadings) {
+    const auto result = LayOut(Rows(200, {{"Name"}, {"Verein"}}));
+    ASSERT_EQ(result.fault, EListPrintFault::None);
+    const SListPrintLayout& layout = result.layout;
+    EXPECT_EQ(layout.lineHeight, 40);
+    EXPECT_EQ(layout.lineStep, 42);
+    EXPECT_EQ(layout.rowsPerPage, 98);
+    EXPECT_EQ(layout.pageCount, 3);
+    EXPECT_EQ(layout.FirstRowOfPage(2), 196);
+    EXPECT_EQ(layout.RowsOnPage(0), 98);
+    EXPECT_EQ(layout.RowsOnPage(1), 98);
+    EXPECT_EQ(layout.RowsOnPage(2), 4);
+    EXPECT_EQ(layout.RowsOnPage(3), 0);
+    EXPECT_EQ(layout.PageNumberText(0), "1 / 3");
+    EXPECT_EQ(layout.PageNumberText(2), "3 / 3");
+
+    ExpectBox(layout.titleLine, 375, 400, 4000 - 750, 40);
+    const auto strokes = layout.HeadingBoxes(1);
+    ExpectBox(strokes[0], 375 + 40 + 50 - 2, 442, 60, 40);
+    ExpectBox(strokes[1], 375 + 40 + 50, 442, 60, 40);
+    ExpectBox(strokes[2], 375 + 40 + 50 + 2, 442, 60, 40);
+    ExpectBox(layout.CellBox(0, 0), 375, 484, 40, 40);
+    // The last row of a full page ends above the bottom margin.
+    const SPrintBox last = layout.CellBox(97, 1);
+    ExpectBox(last, 465, 400 + 99 * 42, 60, 40);
+    EXPECT_LE(last.top + last.height, 5000 - 400);
+
+    EXPECT_EQ(LayOut(Rows(196, {{"Name"}})).layout.pageCount, 2);
+    EXPECT_EQ(LayOut(Rows(197, {{"Name"}})).layout.pageCount, 3);
+    EXPECT_EQ(LayOut(Rows(1, {{"Name"}})).layout.pageCount, 1);
+}
+
+TEST_F(ListPrintLayoutTest, ThreeLinesGiveOneRowPerPageAndFewerFailCleanly) {
+    m_settings.verticalMargin = 0.0;
+    m_device.pageHeight = 3 * 42;
+    const auto one = LayOut(Rows(5, {{"Name"}}));
+    ASSERT_EQ(one.fault, EListPrintFault::None);
+    EXPECT_EQ(one.layout.rowsPerPage, 1);
+    EXPECT_EQ(one.layout.pageCount, 5);
+
+    m_device.pageHeight = 3 * 42 - 1;
+    EXPECT_EQ(LayOut(Rows(5, {{"Name"}})).fault, EListPrintFault::PageTooShort);
+
+    // A font as high as the page, and margins that meet in the middle.
+    m_device.pageHeight = 5000;
+    m_metrics.SetLineHeight(5000);
+    EXPECT_EQ(LayOut(Rows(5, {{"Name"}})).fault, EListPrintFault::PageTooShort);
+    m_metrics.SetLineHeight(40);
+    m_settings.verticalMargin = 6.25;
+    EXPECT_EQ(LayOut(Rows(5, {{"Name"}})).fault, EListPrintFault::PageTooShort);
+    m_settings.verticalMargin = 1e300;
+    EXPECT_EQ(LayOut(Rows(5, {{"Name"}})).fault, EListPrintFault::PageTooShort);
+}
+
+TEST_F(ListPrintLayoutTest, EmptyListsAndSheetsWithoutWidthFailCleanly) {
+    EXPECT_EQ(LayOut(Rows(0, {{"Name"}})).fault, EListPrintFault::EmptyList);
+    SListTable noColumns;
+    noColumns.rows = {{"a"}};
+    EXPECT_EQ(LayOut(noColumns).fault, EListPrintFault::EmptyList);
+
+    // Three columns need one unit each beside their two gaps of 50: margins of 1948 units leave
+    // 4, margins of 1949 leave 2.
+    m_settings.horizontalMargin = 1948.5 / 500;
+    EXPECT_EQ(LayOut(Rows(1, {{"A"}, {"B"}, {"C"}})).fault, EListPrintFault::None);
+    m_settings.horizontalMargin = 1949.5 / 500;
+    EXPECT_EQ(LayOut(Rows(1, {{"A"}, {"B"}, {"C"}})).fault, EListPrintFault::PageTooNarrow);
+    m_settings.horizontalMargin = 4.0;
+    EXPECT_EQ(LayOut(Rows(1, {{"A"}})).fault, EListPrintFault::PageTooNarrow);
+
+    m_settings.horizontalMargin = 0.75;
+    for (const kw::SPrintDevice device :
+         {kw::SPrintDevice{0, 0, 0, 0}, kw::SPrintDevice{-10, 5000, 500, 400}}) {
+        m_device = device;
+        EXPECT_NE(LayOut(Rows(3, {{"A"}})).fault, EListPrintFault::None);
+    }
+}
+
+TEST_F(ListPrintLayoutTest, NegativeOrUndefinedMarginsCountAsNone) {
+    m_settings.horizontalMargin = -1.0;
+    m_settings.verticalMargin = std::numeric_limits<double>::quiet_NaN();
+    const auto result = LayOut(Rows(3, {{"A"}}));
+    ASSERT_EQ(result.fault, EListPrintFault::None);
+    ExpectBox(result.layout.titleLine, 0, 0, 4000, 40);
+    EXPECT_EQ(result.layout.rowsPerPage, 5000 / 42 - 2);
+}
+
+// Headings count up to 255 characters, cells up to 1023, both only up to a zero byte.
+TEST_F(ListPrintLayoutTest, PrintedTextsAreCutLikeTheBuffersTheyWereReadInto) {
+    EXPECT_EQ(kw::PrintedHeading(std::string(300, 'h')), std::string(255, 'h'));
+    EXPECT_EQ(kw::PrintedCell(std::string(2000, 'c')), std::string(1023, 'c'));
+    EXPECT_EQ(kw::PrintedCell(std::string("ab\0cd", 5)), "ab");
+    EXPECT_EQ(kw::PrintedHeading("Verein"), "Verein");
+
+    m_device.pageWidth = 100000;
+    SListTable table;
+    table.columns = {{std::string(300, 'h')}, {"B"}};
+    table.rows = {{"x", std::string(2000, 'c')}};
+    const auto result = LayOut(table);
+    ASSERT_EQ(result.fault, EListPrintFault::None);
+    EXPECT_EQ(result.layout.columns[0].width, 2550);
+    EXPECT_EQ(result.layout.columns[1].width, 10230);
+}
+
+TEST(ListTableTest, ShortRowsReadAsEmptyCellsAndExtraCellsDoNotCount) {
+    SListTable table;
+    table.columns = {{"A"}, {"B"}};
+    table.rows = {{"a1"}, {"b1", "b2", "b3"}};
+    EXPECT_EQ(table.Cell(0, 0), "a1");
+    EXPECT_EQ(table.Cell(0, 1), "");
+    EXPECT_EQ(table.Cell(1, 1), "b2");
+    EXPECT_EQ(table.Cell(1, 2), "");
+    EXPECT_EQ(table.Cell(2, 0), "");
+    EXPECT_EQ(table.Cell(-1, 0), "");
+    EXPECT_FALSE(table.IsEmpty());
+
+    const kw::CListTableSource source(table);
+    EXPECT_EQ(source.ColumnCount(), 2);
+    EXPECT_EQ(source.RowCount(), 2);
+    EXPECT_EQ(source.CellText(0, 1), "");
+    EXPECT_EQ(source.CellText(1, 0), "b1");
+}
+
+}  // namespace
