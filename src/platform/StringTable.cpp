@@ -110,6 +110,16 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kDemoWorld, u8"Vereine, Spieler und Wettbewerbe werden erzeugt..."},
     ResourceRow{ids::kDemoFailed, u8"Die Demo-Installation konnte nicht erstellt werden:\n%s"},
     ResourceRow{ids::kDemoBadges, u8"Wappen werden gezeichnet..."},
+    ResourceRow{ids::kListExportFailed,
+                u8"Die Liste konnte nicht in die Datei %s geschrieben werden."},
+    ResourceRow{ids::kListPrintEmpty, u8"Die Liste ist leer, es gibt nichts zu drucken."},
+    ResourceRow{ids::kListPrintTooNarrow,
+                u8"Die Spalten der Liste passen nicht zwischen die Ränder der Seite. Wählen Sie "
+                u8"ein breiteres Papierformat oder das Querformat."},
+    ResourceRow{ids::kListPrintTooShort,
+                u8"Auf der Seite ist kein Platz für eine Zeile der Liste. Wählen Sie ein größeres "
+                u8"Papierformat."},
+    ResourceRow{ids::kListPrintFailed, u8"Der Drucker hat die Liste nicht angenommen."},
 };
 
 static_assert(std::is_sorted(kResourceRows.begin(), kResourceRows.end(),

@@ -68,6 +68,11 @@ inline constexpr int kDemoTables = 20101;  // "Tabellen und Namenslisten werden 
 inline constexpr int kDemoWorld = 20102;   // "Vereine, Spieler und Wettbewerbe werden erzeugt..."
 inline constexpr int kDemoFailed = 20103;  // "Die Demo-Installation ... nicht erstellt werden"
 inline constexpr int kDemoBadges = 20104;  // "Wappen werden gezeichnet..."
+inline constexpr int kListExportFailed = 20300;    // "Die Liste konnte nicht in die Datei %s ..."
+inline constexpr int kListPrintEmpty = 20301;      // "Die Liste ist leer, ..."
+inline constexpr int kListPrintTooNarrow = 20302;  // "Die Spalten der Liste passen nicht ..."
+inline constexpr int kListPrintTooShort = 20303;   // "Auf der Seite ist kein Platz ..."
+inline constexpr int kListPrintFailed = 20304;     // "Der Drucker hat die Liste nicht ..."
 }  // namespace ids
 
 // The resource string with that id, as Windows-1252 bytes. Unknown ids give an empty text. The

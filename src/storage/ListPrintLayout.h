@@ -53,6 +53,7 @@ enum class EListPrintFault {
     EmptyList,      // no rows or no columns: nothing to print
     PageTooNarrow,  // not one device unit per column between the margins
     PageTooShort,   // not one row below the page number and the headings
+    PrinterFailed,  // the printer did not take the document (found by the side that prints)
 };
 
 // Where everything of a printed list goes. Pages are counted from 0; every page shows the page

@@ -1,0 +1,449 @@
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "controls/ListExportDialog.h"
+#include "controls/ListPrinting.h"
+#include "controls/ListTableFromModel.h"
+#include "platform/Cp1252.h"
+#include "platform/StringTable.h"
+#include "storage/ListExport.h"
+
+namespace kw {
+
+namespace {
+
+QString FromCp1252(std::string_view text) {
+    return QString::fromStdString(Cp1252ToUtf8(text));
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Page objects of a PDF file, without the page tree's "/Type /Pages".
+int PdfPageCount(const QByteArray& pdf) {
+    return static_cast<int>(pdf.count("/Type /Page") - pdf.count("/Type /Pages"));
+}
+
+// The duplicate players list as the editor shows it: Windows-1252 texts, with an umlaut, an
+// ampersand and angle brackets among them.
+SListTable PlayerList(int rows) {
+    SListTable table;
+    table.columns = {{"Name", EColumnAlignment::Left},
+                     {"Verein", EColumnAlignment::Left},
+                     {"Geburtstag", EColumnAlignment::Right},
+                     {"Pos", EColumnAlignment::Centre}};
+    for (int row = 0; row < rows; ++row) {
+        table.rows.push_back(
+            {FormatPrintf("M\xFCller %d, Hans", row),
+             row % 3 == 0 ? "Rot & Wei\xDF <Nord> (Land)" : "FC Beispiel (Land)",
+             FormatPrintf("%02d.%02d.19%02d", row % 28 + 1, row % 12 + 1, row % 90),
+             row % 2 == 0 ? "TW" : "ST"});
+    }
+    return table;
+}
+
+SListPrintSettings DuplicatePlayerSettings() {
+    return {"Doppelte Spieler in der Datenbank", 70, "Arial", 0.75, 1.0};
+}
+
+}  // namespace
+
+class ListOutputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void printsEveryRowOnThePagesTheLayoutPredicts();
+    void listThatDoesNotFitStartsNoDocument();
+    void printDialogPrintsIntoTheChosenFile();
+    void cancellingThePrintDialogPrintsNothing();
+    void emptyListIsReportedWithoutAPrintDialog();
+    void exportWritesTheCoreWritersBytesInTheChosenFormat_data();
+    void exportWritesTheCoreWritersBytesInTheChosenFormat();
+    void cancellingTheExportWritesNothing();
+    void exportAsksBeforeReplacingAFile();
+    void exportIntoAMissingFolderIsReported();
+    void tableIsReadFromATreeWidget();
+
+private:
+    QString Path(const QString& name) const { return m_dir->filePath(name); }
+    QPrinter& PdfPrinter(const QString& name);
+    // Runs `act` on the modal widget of type T once one shows; modal dialogs run event loops of
+    // their own, so it is polled for. The polling ends with `scope`.
+    template <typename T>
+    static void WhenModal(QObject& scope, std::function<void(T*)> act);
+    // Chooses the filter and types the name as a user would, then presses Enter.
+    static void ChooseFile(QFileDialog* dialog, const QString& folder, int filter,
+                           const QString& name);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+void ListOutputTest::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+QPrinter& ListOutputTest::PdfPrinter(const QString& name) {
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printer->setOutputFormat(QPrinter::PdfFormat);
+    m_printer->setPageSize(QPageSize(QPageSize::A4));
+    m_printer->setOutputFileName(Path(name));
+    return *m_printer;
+}
+
+template <typename T>
+void ListOutputTest::WhenModal(QObject& scope, std::function<void(T*)> act) {
+    auto* timer = new QTimer(&scope);
+    connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
+        if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            act(widget);
+        }
+    });
+    timer->start(10);
+}
+
+void ListOutputTest::ChooseFile(QFileDialog* dialog, const QString& folder, int filter,
+                                const QString& name) {
+    dialog->setDirectory(folder);
+    auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    QVERIFY(types != nullptr);
+    QCOMPARE(types->count(), 3);
+    QCOMPARE(types->itemText(0), QStringLiteral("Mit Tabs getrennt (*.txt)"));
+    QCOMPARE(types->itemText(1), QStringLiteral("Mit Leerzeichen formatiert (*.txt)"));
+    QCOMPARE(types->itemText(2), QStringLiteral("XML Style (*.xml)"));
+    for (int step = 0; step < filter; ++step) {
+        QTest::keyClick(types, Qt::Key_Down);
+    }
+    QCOMPARE(types->currentIndex(), filter);
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(edit != nullptr);
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, name);
+    // A list of completions may have opened over the dialog; Escape closes only that list.
+    if (QCompleter* completer = edit->completer(); completer && completer->popup()->isVisible()) {
+        QTest::keyClick(completer->popup(), Qt::Key_Escape);
+    }
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+// The rows of a page and the page count come from the layout; the PDF must hold exactly those
+// pages, and every page must keep its rows above the bottom margin.
+void ListOutputTest::printsEveryRowOnThePagesTheLayoutPredicts() {
+    const SListTable list = PlayerList(200);
+    const SListPrintSettings settings = DuplicatePlayerSettings();
+    for (const int fontSize : {70, 140}) {
+        SListPrintSettings sized = settings;
+        sized.fontSize = fontSize;
+        const QString name = QStringLiteral("liste%1.pdf").arg(fontSize);
+        QPrinter& printer = PdfPrinter(name);
+        QCOMPARE(PrintListTo(printer, list, sized), EListPrintFault::None);
+
+        const SPrintDevice device{printer.width(), printer.height(), printer.logicalDpiX(),
+                                  printer.logicalDpiY()};
+        const auto predicted = LayOutListOn(printer, list, sized);
+        QCOMPARE(predicted.fault, EListPrintFault::None);
+        const SListPrintLayout& layout = predicted.layout;
+        QVERIFY(layout.rowsPerPage > 0);
+        QCOMPARE(layout.pageCount, (200 + layout.rowsPerPage - 1) / layout.rowsPerPage);
+        const SPrintBox lastRow = layout.CellBox(layout.rowsPerPage - 1, 0);
+        QVERIFY(lastRow.top + lastRow.height <= device.pageHeight - device.dotsPerInchY);
+        const auto& lastColumn = layout.columns.back();
+        QVERIFY(lastColumn.left + lastColumn.width <=
+                device.pageWidth - device.dotsPerInchX * 3 / 4);
+        // 200 rows in a 7-point font need more than one A4 page, and twice the size more pages.
+        QVERIFY2(layout.pageCount >= 2, qPrintable(QString::number(layout.pageCount)));
+        QCOMPARE(PdfPageCount(ReadAll(Path(name))), layout.pageCount);
+    }
+    QVERIFY(PdfPageCount(ReadAll(Path(QStringLiteral("liste140.pdf")))) >
+            PdfPageCount(ReadAll(Path(QStringLiteral("liste70.pdf")))));
+}
+
+void ListOutputTest::listThatDoesNotFitStartsNoDocument() {
+    const SListTable list = PlayerList(20);
+    SListPrintSettings settings = DuplicatePlayerSettings();
+    settings.horizontalMargin = 4.2;  // more than half of A4's width
+    QCOMPARE(PrintListTo(PdfPrinter(QStringLiteral("schmal.pdf")), list, settings),
+             EListPrintFault::PageTooNarrow);
+    QVERIFY(!QFile::exists(Path(QStringLiteral("schmal.pdf"))));
+
+    settings = DuplicatePlayerSettings();
+    settings.fontSize = 3000;  // 300 points: not three lines between the margins
+    QCOMPARE(PrintListTo(PdfPrinter(QStringLiteral("hoch.pdf")), list, settings),
+             EListPrintFault::PageTooShort);
+    QVERIFY(!QFile::exists(Path(QStringLiteral("hoch.pdf"))));
+
+    QCOMPARE(PrintListTo(PdfPrinter(QStringLiteral("leer.pdf")), PlayerList(0),
+                         DuplicatePlayerSettings()),
+             EListPrintFault::EmptyList);
+    QVERIFY(!QFile::exists(Path(QStringLiteral("leer.pdf"))));
+
+    // A file the printer cannot create is a fault, not a printout.
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    QCOMPARE(
+        PrintListTo(PdfPrinter(QStringLiteral("fehlt/liste.pdf")), list, DuplicatePlayerSettings()),
+        EListPrintFault::PrinterFailed);
+}
+
+void ListOutputTest::printDialogPrintsIntoTheChosenFile() {
+    const QString target = Path(QStringLiteral("gedruckt.pdf"));
+    bool shown = false;
+    bool result = false;
+    {
+        QObject scope;
+        WhenModal<QPrintDialog>(scope, [&shown, &target](QPrintDialog* dialog) {
+            shown = true;
+            auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            QVERIFY(file != nullptr);
+            if (!file->isEnabled()) {
+                // A real printer is chosen: go to the entry that prints into a file.
+                auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+                QVERIFY(printers != nullptr);
+                printers->setFocus();
+                QTest::keyClick(printers, Qt::Key_End);
+            }
+            file->setFocus();
+            file->selectAll();
+            QTest::keyClicks(file, target);
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            QVERIFY(buttons != nullptr);
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        result = PrintList(PlayerList(200), DuplicatePlayerSettings(), nullptr);
+    }
+    QVERIFY(shown);
+    QVERIFY(result);
+    QVERIFY(PdfPageCount(ReadAll(target)) >= 2);
+}
+
+void ListOutputTest::cancellingThePrintDialogPrintsNothing() {
+    bool shown = false;
+    bool result = true;
+    {
+        QObject scope;
+        WhenModal<QPrintDialog>(scope, [&shown](QPrintDialog* dialog) {
+            shown = true;
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        result = PrintList(PlayerList(10), DuplicatePlayerSettings(), nullptr);
+    }
+    QVERIFY(shown);
+    QVERIFY(!result);
+    QVERIFY(QDir(m_dir->path()).isEmpty());
+}
+
+void ListOutputTest::emptyListIsReportedWithoutAPrintDialog() {
+    bool dialogShown = false;
+    QString message;
+    QString caption;
+    bool result = true;
+    {
+        QObject scope;
+        WhenModal<QPrintDialog>(scope, [&dialogShown](QPrintDialog* dialog) {
+            dialogShown = true;
+            dialog->reject();
+        });
+        WhenModal<QMessageBox>(scope, [&message, &caption](QMessageBox* box) {
+            message = box->text();
+            caption = box->windowTitle();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        result = PrintList(PlayerList(0), DuplicatePlayerSettings(), nullptr);
+    }
+    QVERIFY(!result);
+    QVERIFY(!dialogShown);
+    QCOMPARE(message, QStringLiteral("Die Liste ist leer, es gibt nichts zu drucken."));
+    QCOMPARE(caption, QStringLiteral("Editor"));
+}
+
+void ListOutputTest::exportWritesTheCoreWritersBytesInTheChosenFormat_data() {
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("beginning");
+    QTest::newRow("tabs") << 0 << QStringLiteral("liste.txt")
+                          << QByteArray("Doppelte Spieler in der Datenbank\r\nM\xFCller 0, Hans\t");
+    QTest::newRow("blanks") << 1 << QStringLiteral("liste")
+                            << QByteArray(
+                                   "Doppelte Spieler in der Datenbank\r\nM\xFCller 0, Hans ");
+    QTest::newRow("xml") << 2 << QStringLiteral("liste.xml")
+                         << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n");
+}
+
+// The file holds what the core's writer writes for the same rows, title and format.
+void ListOutputTest::exportWritesTheCoreWritersBytesInTheChosenFormat() {
+    QFETCH(int, filter);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, beginning);
+    const SListTable list = PlayerList(30);
+    const std::string title = "Doppelte Spieler in der Datenbank";
+    const QString folder = m_dir->path();
+    bool result = false;
+    {
+        QObject scope;
+        WhenModal<QFileDialog>(scope, [&folder, filter, &name](QFileDialog* dialog) {
+            ChooseFile(dialog, folder, filter, name);
+        });
+        result = ExportList(list, title, nullptr);
+    }
+    QVERIFY(result);
+    // No suffix is added to the name as typed.
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{name});
+
+    const QString expected = Path(QStringLiteral("erwartet"));
+    QVERIFY(kw::ExportList(CListTableSource(list), title,
+                           static_cast<EListExportFormat>(filter + 1),
+                           std::filesystem::path(expected.toStdString())));
+    const QByteArray written = ReadAll(Path(name));
+    QCOMPARE(written, ReadAll(expected));
+    QVERIFY2(written.startsWith(beginning), written.left(80).constData());
+}
+
+void ListOutputTest::cancellingTheExportWritesNothing() {
+    const QString folder = m_dir->path();
+    bool result = true;
+    {
+        QObject scope;
+        WhenModal<QFileDialog>(scope, [&folder](QFileDialog* dialog) {
+            dialog->setDirectory(folder);
+            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(edit != nullptr);
+            QTest::keyClicks(edit, QStringLiteral("liste.txt"));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        result = ExportList(PlayerList(5), "Titel", nullptr);
+    }
+    QVERIFY(!result);
+    QVERIFY(QDir(folder).isEmpty());
+}
+
+// Answering No to the dialog's question keeps the file; the dialog is then cancelled.
+void ListOutputTest::exportAsksBeforeReplacingAFile() {
+    const QString folder = m_dir->path();
+    {
+        QFile old(Path(QStringLiteral("liste.txt")));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("alt");
+    }
+    QString question;
+    bool result = true;
+    {
+        QObject scope;
+        WhenModal<QFileDialog>(scope, [&folder](QFileDialog* dialog) {
+            ChooseFile(dialog, folder, 0, QStringLiteral("liste.txt"));
+            // Still open when the question was answered No.
+            QVERIFY(dialog->isVisible());
+            dialog->reject();
+        });
+        WhenModal<QMessageBox>(scope, [&question](QMessageBox* box) {
+            question = box->text();
+            box->button(QMessageBox::No)->click();
+        });
+        result = ExportList(PlayerList(5), "Titel", nullptr);
+    }
+    QVERIFY(!result);
+    QVERIFY2(question.contains(QStringLiteral("liste.txt")), qPrintable(question));
+    QCOMPARE(ReadAll(Path(QStringLiteral("liste.txt"))), QByteArray("alt"));
+}
+
+void ListOutputTest::exportIntoAMissingFolderIsReported() {
+    const QString folder = m_dir->path();
+    const QString target = Path(QStringLiteral("fehlt/liste.txt"));
+    QString message;
+    bool result = true;
+    {
+        QObject scope;
+        WhenModal<QFileDialog>(scope, [&folder](QFileDialog* dialog) {
+            ChooseFile(dialog, folder, 0, QStringLiteral("fehlt/liste.txt"));
+        });
+        WhenModal<QMessageBox>(scope, [&message](QMessageBox* box) {
+            message = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        result = ExportList(PlayerList(5), "Titel", nullptr);
+    }
+    QVERIFY(!result);
+    QCOMPARE(message, FromCp1252(FormatPrintf(ResourceString(ids::kListExportFailed).data(),
+                                              target.toStdString().c_str())));
+    QVERIFY(QDir(folder).isEmpty());
+}
+
+void ListOutputTest::tableIsReadFromATreeWidget() {
+    QTreeWidget tree;
+    tree.setHeaderLabels(
+        {QStringLiteral("Name"), QStringLiteral("Geburtstag"), QStringLiteral("Pos")});
+    tree.headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    tree.headerItem()->setTextAlignment(2, Qt::AlignHCenter);
+    new QTreeWidgetItem(&tree, {QStringLiteral("Müller, Jürgen"), QStringLiteral("01.02.1980"),
+                                QStringLiteral("TW")});
+    new QTreeWidgetItem(&tree, {QStringLiteral("Ärger € Ω"), QString(), QStringLiteral("ST")});
+
+    const SListTable table = ListTableFromModel(*tree.model());
+    QCOMPARE(table.ColumnCount(), 3);
+    QCOMPARE(table.columns[0].heading, std::string("Name"));
+    QCOMPARE(table.columns[1].heading, std::string("Geburtstag"));
+    QVERIFY(table.columns[0].alignment == EColumnAlignment::Left);
+    QVERIFY(table.columns[1].alignment == EColumnAlignment::Right);
+    QVERIFY(table.columns[2].alignment == EColumnAlignment::Centre);
+    QCOMPARE(table.RowCount(), 2);
+    QCOMPARE(std::string(table.Cell(0, 0)), std::string("M\xFCller, J\xFCrgen"));
+    QCOMPARE(std::string(table.Cell(0, 2)), std::string("TW"));
+    // Characters without a Windows-1252 code become '?', as everywhere the model meets Qt.
+    QCOMPARE(std::string(table.Cell(1, 0)), std::string("\xC4rger \x80 ?"));
+    QCOMPARE(std::string(table.Cell(1, 1)), std::string());
+}
+
+}  // namespace kw
+
+// The dialogs keep their state in the user's settings: every location points into a private
+// folder, so the tests neither see nor change the user's.
+int main(int argc, char** argv) {
+    QTemporaryDir root;
+    if (!root.isValid()) {
+        return 2;
+    }
+    for (const char* name : {"home", "config", "data", "runtime"}) {
+        QDir(root.path()).mkpath(QString::fromLatin1(name));
+    }
+    QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const auto set = [&root](const char* variable, const char* folder) {
+        qputenv(variable, root.filePath(QString::fromLatin1(folder)).toLocal8Bit());
+    };
+    set("HOME", "home");
+    set("XDG_CONFIG_HOME", "config");
+    set("XDG_DATA_HOME", "data");
+    set("XDG_RUNTIME_DIR", "runtime");
+
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication application(argc, argv);
+    kw::ListOutputTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ListOutputTest.moc"
