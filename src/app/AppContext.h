@@ -41,4 +41,9 @@ void SetUpDirectories(SAppContext& context, const std::filesystem::path& working
 // part after `base` upper case. Works on bytes, so UTF-8 and Windows-1252 texts stay intact.
 std::string CaptionWithDirectory(std::string_view base, std::string_view directoryName);
 
+// The "Datenbanken" menu's entry of slot `index` (from 0): "<index + 1>. <name>", a name longer
+// than 40 characters shown as "..." and its last 37, and the first letter and every letter a to z
+// after a blank made upper case. The name is UTF-8 and counted and cut by characters.
+std::string SlotMenuLabel(int index, std::string_view directoryName);
+
 }  // namespace kw

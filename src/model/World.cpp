@@ -9,6 +9,7 @@
 #include "competition/League.h"
 #include "competition/Pool.h"
 #include "model/CountriesList.h"
+#include "model/DatabaseName.h"
 #include "platform/AtomicFile.h"
 #include "platform/AtomicFileBatch.h"
 #include "platform/CommitRecovery.h"
@@ -273,8 +274,10 @@ bool CWorld::CreateDatabaseDirectory(const std::filesystem::path& documents,
     }
     const std::filesystem::path directory = databases / name;
     if (std::filesystem::exists(directory, error)) {
+        // A link under the name would have the removal reach outside the databases folder.
         const std::string question(ResourceString(ids::kDatabaseExists));
-        if (!ui.AskYesNo(FormatPrintf(question.c_str(), name.c_str())) ||
+        if (!IsDatabaseFolderOf(databases, directory) ||
+            !ui.AskYesNo(FormatPrintf(question.c_str(), name.c_str())) ||
             !RemoveRecursively(directory)) {
             return false;
         }

@@ -76,7 +76,7 @@ protected:
         ASSERT_TRUE(world.Load(fs::path(KW_COUNTRIES_DATA) / "database", progress));
     }
     static fs::path Documents() { return DocumentsDirectory().value(); }
-    static fs::path Scratch() { return Documents() / "database" / kExportScratchDatabase; }
+    static fs::path Scratch() { return Documents() / "database" / std::string(kExportScratchDatabase); }
 
     TempDir work;
     CScriptedUserInterface ui;

@@ -195,6 +195,17 @@ TEST_F(World, DatabaseNamesCannotLeaveTheDatabasesFolder) {
     EXPECT_TRUE(ui.Messages().empty());
 }
 
+TEST_F(World, ALinkUnderTheNameIsNeverReplaced) {
+    const TempDir documents;
+    const TempDir elsewhere;
+    WriteFile(elsewhere / "keep.txt", "x");
+    fs::create_directories(documents / "database");
+    fs::create_directory_symlink(elsewhere.Path(), documents / "database" / "Liga");
+    ui.QueueAnswer(true);
+    EXPECT_FALSE(world.CreateDatabaseDirectory(documents.Path(), "Liga", "", ui));
+    EXPECT_TRUE(fs::exists(elsewhere / "keep.txt"));
+}
+
 TEST_F(World, DirectoryNameIsTheLastComponent) {
     world.SetDirectory("/home/user/Documents/database/meine liga");
     EXPECT_EQ(world.DirectoryName(), "meine liga");

@@ -58,12 +58,12 @@ public:
     bool Create(const std::filesystem::path& documents, IUserInterface& ui,
                 const SWriteOptions& options) {
         const std::filesystem::path path =
-            PathForWriting(documents, "database") / kExportScratchDatabase;
+            PathForWriting(documents, "database") / std::string(kExportScratchDatabase);
         RemoveRecursively(path);
         // Removed again also when it could be made only in part.
         m_path = path;
-        return m_world.CreateDatabaseDirectory(documents, kExportScratchDatabase, "temp directory",
-                                               ui, options);
+        return m_world.CreateDatabaseDirectory(documents, std::string(kExportScratchDatabase),
+                                               "temp directory", ui, options);
     }
     const std::filesystem::path& Path() const { return m_path; }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "model/DatabaseName.h"
 #include "platform/WriteOptions.h"
 
 namespace kw {
@@ -9,9 +10,6 @@ namespace kw {
 class CWorld;
 class IProgress;
 class IUserInterface;
-
-// Name of the scratch database below "<documents>/database" that an export saves into.
-inline constexpr const char* kExportScratchDatabase = "tempExport";
 
 // Writes the world into a new archive: saves it into the scratch database, then packs every
 // country file as a "COUN" chunk and every club's badge images from the installation's "badges"

@@ -1,0 +1,107 @@
+#include "reports/ClubList.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+#include "competition/Competition.h"
+#include "competition/CompetitionList.h"
+#include "model/PlayerStrength.h"
+#include "model/World.h"
+#include "platform/StringTable.h"
+
+namespace kw {
+
+namespace {
+
+constexpr int kMaxListedLeagues = 20;
+
+const CDBCompetition* LeagueOf(const CCountry& country, std::uint32_t clubId) {
+    const CWorld& world = country.World();
+    for (int index = 0; index < kMaxListedLeagues; ++index) {
+        const CDBCompetition* league =
+            world.Competition(MakeCompetitionId(country.Number(), kLeagueType, index));
+        if (league == nullptr) {
+            break;
+        }
+        if (league->PositionOfTeam(clubId) >= 0) {
+            return league;
+        }
+    }
+    return nullptr;
+}
+
+// The strength as the list shows it, to two decimals.
+long long ShownStrength(double strength) {
+    return std::llround(strength * 100.0);
+}
+
+}  // namespace
+
+std::vector<SClubListEntry> ClubListEntries(const CCountry& country, int language) {
+    std::vector<SClubListEntry> entries;
+    entries.reserve(country.Clubs().size());
+    for (const auto& [id, club] : country.Clubs()) {
+        SClubListEntry entry;
+        entry.clubId = id;
+        entry.nationalTeam = club->IsNationalTeam();
+        entry.name = std::string(club->Name(language));
+        if (!entry.nationalTeam) {
+            if (const CDBCompetition* league = LeagueOf(country, id)) {
+                entry.leagueId = league->Id();
+                entry.leagueName = std::string(league->Names()[language].View());
+            }
+            entry.strength = ClubStrength(*club);
+        }
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+void SortClubList(std::vector<SClubListEntry>& entries, EClubListOrder order,
+                  const NameLess& nameLess) {
+    // Negative for "a first", positive for "b first", 0 when the order's key ties.
+    const auto compareKey = [order](const SClubListEntry& a, const SClubListEntry& b) -> int {
+        if (a.nationalTeam != b.nationalTeam) {
+            return a.nationalTeam ? -1 : 1;
+        }
+        const auto stronger = [&] {
+            const long long sa = ShownStrength(a.strength);
+            const long long sb = ShownStrength(b.strength);
+            return sa == sb ? 0 : (sa > sb ? -1 : 1);
+        };
+        switch (order) {
+            case EClubListOrder::kName:
+                return 0;
+            case EClubListOrder::kLeague: {
+                const bool aHas = a.leagueId != 0;
+                const bool bHas = b.leagueId != 0;
+                if (aHas != bHas) {
+                    return aHas ? -1 : 1;
+                }
+                if (a.leagueId != b.leagueId) {
+                    return a.leagueId < b.leagueId ? -1 : 1;
+                }
+                return stronger();
+            }
+            case EClubListOrder::kStrength:
+                return stronger();
+        }
+        return 0;
+    };
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&](const SClubListEntry& a, const SClubListEntry& b) {
+                         const int key = compareKey(a, b);
+                         return key != 0 ? key < 0 : nameLess(a.name, b.name);
+                     });
+}
+
+std::string ClubListRowText(const SClubListEntry& entry) {
+    if (entry.nationalTeam) {
+        return entry.name + "\t\t";
+    }
+    const std::string league = entry.leagueId != 0 ? entry.leagueName : "-";
+    return entry.name + "\t" + league + "\t" + FormatPrintf("%2.2f", entry.strength);
+}
+
+}  // namespace kw

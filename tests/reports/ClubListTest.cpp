@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CountriesTestSupport.h"
+#include "model/PlayerStrength.h"
+#include "platform/StringTable.h"
+#include "reports/ClubList.h"
+
+namespace kw {
+namespace {
+
+using test::Club;
+
+bool ByteLess(std::string_view a, std::string_view b) {
+    return a < b;
+}
+
+class ClubList : public test::CountriesTest {
+protected:
+    // A club whose strength is `ability` + 1 (every ability of its one forward).
+    void AddClub(std::uint16_t index, const std::string& name, std::uint8_t ability) {
+        CClub& club = Country().AddClub(index);
+        club.SetName(0, name);
+        CPlayer& player = AddPlayer(club);
+        player.SetPosition(0, position::kCentreForward);
+        for (int i = 0; i < kAbilityCount; ++i) {
+            player.SetAbility(i, ability);
+        }
+    }
+    std::vector<std::string> Names(EClubListOrder order) {
+        auto entries = ClubListEntries(Country(), 0);
+        SortClubList(entries, order, ByteLess);
+        std::vector<std::string> names;
+        for (const auto& entry : entries) {
+            names.push_back(entry.nationalTeam ? "NT" : entry.name);
+        }
+        return names;
+    }
+};
+
+TEST_F(ClubList, EveryOrderPutsTheNationalTeamFirst) {
+    Country().NationalTeam().SetName(0, "Zzz");
+    AddClub(1, "Berg", 50);
+    AddClub(2, "Au", 10);
+    EXPECT_EQ(Names(EClubListOrder::kName), (std::vector<std::string>{"NT", "Au", "Berg"}));
+    EXPECT_EQ(Names(EClubListOrder::kStrength), (std::vector<std::string>{"NT", "Berg", "Au"}));
+    EXPECT_EQ(Names(EClubListOrder::kLeague), (std::vector<std::string>{"NT", "Berg", "Au"}));
+}
+
+TEST_F(ClubList, ByLeagueLowerLeaguesFirstStrongerFirstAndClubsWithoutLeagueLast) {
+    AddClub(1, "Ohne", 90);
+    AddClub(2, "Zweite schwach", 10);
+    AddClub(3, "Erste schwach", 20);
+    AddClub(4, "Zweite stark", 80);
+    AddClub(5, "Erste stark", 30);
+    AddLeague(0, 0, {Club(3), Club(5)}).Names()[0].Set("Liga Eins");
+    AddLeague(1, 1, {Club(2), Club(4)});
+    AddLeague(2, 1, {Club(2)});  // a club in two leagues belongs to the first
+
+    EXPECT_EQ(Names(EClubListOrder::kLeague),
+              (std::vector<std::string>{"NT", "Erste stark", "Erste schwach", "Zweite stark",
+                                        "Zweite schwach", "Ohne"}));
+    const auto entries = ClubListEntries(Country(), 0);
+    const auto row = [&](const std::string& name) {
+        for (const auto& entry : entries) {
+            if (entry.name == name) {
+                return ClubListRowText(entry);
+            }
+        }
+        return std::string("missing");
+    };
+    const SClubListEntry* first = &entries.front();
+    for (const auto& entry : entries) {
+        if (entry.name == "Erste stark") {
+            first = &entry;
+        }
+    }
+    EXPECT_EQ(row("Erste stark"),
+              "Erste stark\tLiga Eins\t" + FormatPrintf("%2.2f", first->strength));
+    EXPECT_EQ(row("Ohne").substr(0, 7), "Ohne\t-\t");
+}
+
+TEST_F(ClubList, StrengthsEqualAsShownTieByNameInAnyInputOrder) {
+    // Equal strengths are ordered by name, whatever order the clubs come in.
+    AddClub(1, "C", 40);
+    AddClub(2, "A", 40);
+    AddClub(3, "B", 40);
+    AddClub(4, "D", 70);
+    const std::vector<std::string> expected{"NT", "D", "A", "B", "C"};
+    EXPECT_EQ(Names(EClubListOrder::kStrength), expected);
+    auto entries = ClubListEntries(Country(), 0);
+    std::reverse(entries.begin(), entries.end());
+    SortClubList(entries, EClubListOrder::kStrength, ByteLess);
+    std::vector<std::string> names;
+    for (const auto& entry : entries) {
+        names.push_back(entry.nationalTeam ? "NT" : entry.name);
+    }
+    EXPECT_EQ(names, expected);
+}
+
+TEST_F(ClubList, NationalTeamRowHasOnlyItsName) {
+    Country().NationalTeam().SetName(0, "Auswahl");
+    const auto entries = ClubListEntries(Country(), 0);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_TRUE(entries[0].nationalTeam);
+    EXPECT_EQ(ClubListRowText(entries[0]), "Auswahl\t\t");
+}
+
+TEST_F(ClubList, TheCollationDecidesTheNameOrder) {
+    AddClub(1, "b", 1);
+    AddClub(2, "A", 1);
+    auto entries = ClubListEntries(Country(), 0);
+    SortClubList(entries, EClubListOrder::kName, [](std::string_view a, std::string_view b) {
+        return std::tolower(a[0]) < std::tolower(b[0]);
+    });
+    EXPECT_EQ(entries[1].name, "A");
+    SortClubList(entries, EClubListOrder::kName, ByteLess);
+    EXPECT_EQ(entries[1].name, "A");
+    SortClubList(entries, EClubListOrder::kName,
+                 [](std::string_view a, std::string_view b) { return a > b; });
+    EXPECT_EQ(entries[1].name, "b");
+}
+
+}  // namespace
+}  // namespace kw
