@@ -9,6 +9,7 @@ import re
 import sys
 
 CORE = {"platform": set(), "storage": {"platform"}}
+CORE["forms"] = CORE["storage"] | {"storage"}
 CORE["assets"] = CORE["storage"] | {"storage"}
 CORE["competition"] = CORE["storage"] | {"storage"}
 CORE["model"] = CORE["assets"] | CORE["competition"] | {"assets", "competition"}
@@ -16,7 +17,7 @@ CORE["document"] = CORE["model"] | {"model"}
 CORE["exports"] = CORE["model"] | {"model"}
 CORE["reports"] = CORE["model"] | {"model"}
 CORE["tools"] = CORE["document"] | CORE["exports"] | CORE["reports"] | {"document", "exports", "reports"}
-CORE["app"] = CORE["tools"] | {"tools"}
+CORE["app"] = CORE["tools"] | {"tools", "forms"}
 CORE["demo"] = CORE["model"] | {"model"}
 GUI = {"controls": CORE["app"] | {"app"}}
 GUI["editors"] = GUI["controls"] | {"controls"}
