@@ -30,6 +30,8 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kCompleteCountries,
                 u8"Die folgenden Länder sind korrekt initialisiert und werden damit im Spiel zur "
                 u8"Auswahl zur Verfügung stehen."},
+    ResourceRow{ids::kNoMatter, u8"Egal"},
+    ResourceRow{ids::kOk, u8"OK"},
     ResourceRow{ids::kNotAvailable, u8" nicht vorhanden "},
     ResourceRow{ids::kLanguageDirectory, u8"ger"},
     ResourceRow{ids::kCancel, u8"Abbruch"},
@@ -120,6 +122,11 @@ constexpr std::array kResourceRows = {
                 u8"Auf der Seite ist kein Platz für eine Zeile der Liste. Wählen Sie ein größeres "
                 u8"Papierformat."},
     ResourceRow{ids::kListPrintFailed, u8"Der Drucker hat die Liste nicht angenommen."},
+    ResourceRow{ids::kHintCaption, u8"KW 06 Editor Hinweis"},
+    ResourceRow{ids::kAttentionCaption, u8"Kickwerk 06 - Achtung!"},
+    ResourceRow{ids::kAttention, u8"Achtung!"},
+    ResourceRow{ids::kErrorHeading, u8"Fehler"},
+    ResourceRow{ids::kAbort, u8"Abbrechen"},
 };
 
 static_assert(std::is_sorted(kResourceRows.begin(), kResourceRows.end(),

@@ -14,6 +14,8 @@ inline constexpr int kNationalCup = 518;        // "Nationaler Pokal"
 inline constexpr int kConfirmQuit = 574;        // "Sind Sie sicher, daß Sie den Editor ..."
 inline constexpr int kErrorOccurred = 622;      // "Der folgende Fehler ist aufgetreten!"
 inline constexpr int kCompleteCountries = 623;  // "Die folgenden Länder sind korrekt ..."
+inline constexpr int kNoMatter = 624;           // "Egal"
+inline constexpr int kOk = 625;                 // "OK"
 inline constexpr int kNotAvailable = 789;       // " nicht vorhanden "
 inline constexpr int kLanguageDirectory = 799;  // "ger"
 inline constexpr int kCancel = 823;             // "Abbruch"
@@ -73,6 +75,12 @@ inline constexpr int kListPrintEmpty = 20301;      // "Die Liste ist leer, ..."
 inline constexpr int kListPrintTooNarrow = 20302;  // "Die Spalten der Liste passen nicht ..."
 inline constexpr int kListPrintTooShort = 20303;   // "Auf der Seite ist kein Platz ..."
 inline constexpr int kListPrintFailed = 20304;     // "Der Drucker hat die Liste nicht ..."
+
+inline constexpr int kHintCaption = 20800;       // "KW 06 Editor Hinweis"
+inline constexpr int kAttentionCaption = 20801;  // "Kickwerk 06 - Achtung!"
+inline constexpr int kAttention = 20802;         // "Achtung!"
+inline constexpr int kErrorHeading = 20803;      // "Fehler"
+inline constexpr int kAbort = 20804;             // "Abbrechen"
 }  // namespace ids
 
 // The resource string with that id, as Windows-1252 bytes. Unknown ids give an empty text. The

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "controls/DialogB.h"
+#include "forms/MessageList.h"
+
+class QDialogButtonBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace kw {
+
+// A dialog that collects messages (Windows-1252) before it is shown once: an "Achtung!" group
+// with a heading ("Fehler" unless set) and the collected text below it. The text stops growing at
+// about 1024 characters (CMessageList).
+class CDlgMessageList : public CDialogB {
+    Q_OBJECT
+
+public:
+    void AddMessage(int stringId);
+    void AddText(std::string_view text);
+    void AppendText(std::string_view text);
+    void SetHeading(int stringId);
+
+    const std::string& Text() const { return m_messages.Text(); }
+    QPushButton* OkButton() const { return m_ok; }
+
+protected:
+    CDlgMessageList(int captionId, QWidget* parent);
+
+    QDialogButtonBox* Buttons() const { return m_buttons; }
+
+private:
+    void ShowText();
+
+    CMessageList m_messages;
+    QLabel* m_heading;
+    QPlainTextEdit* m_text;
+    QDialogButtonBox* m_buttons;
+    QPushButton* m_ok;
+};
+
+// "KW 06 Editor Hinweis": OK and "Abbruch"; exec returns Accepted or Rejected.
+class CDlgErrorMessage : public CDlgMessageList {
+    Q_OBJECT
+
+public:
+    explicit CDlgErrorMessage(QWidget* parent = nullptr);
+
+    // Relabels OK and Cancel with the resource strings; 0 keeps a button's text.
+    void SetButtonTexts(int okStringId, int cancelStringId);
+
+    QPushButton* CancelButton() const { return m_cancel; }
+
+private:
+    QPushButton* m_cancel;
+};
+
+// "Kickwerk 06 - Achtung!": OK only.
+class CDlgErrorSingle : public CDlgMessageList {
+    Q_OBJECT
+
+public:
+    explicit CDlgErrorSingle(QWidget* parent = nullptr);
+};
+
+}  // namespace kw

@@ -1,0 +1,34 @@
+#include "controls/MyTabCtrl.h"
+
+#include "controls/DialogB.h"
+
+namespace kw {
+
+CMyTabCtrl::CMyTabCtrl(QWidget* parent) : QTabWidget(parent) {
+    connect(this, &QTabWidget::currentChanged, this, &CMyTabCtrl::CurrentChanged);
+}
+
+int CMyTabCtrl::AddPage(CDialogB* page, const QString& label) {
+    connect(page, &CDialogB::ListUpdate, this, &CMyTabCtrl::ListUpdate);
+    return addTab(page, label);
+}
+
+void CMyTabCtrl::CurrentChanged(int index) {
+    if (m_returning) {
+        return;
+    }
+    // QTabWidget has switched already; a refusal switches back before anything is drawn.
+    const bool mayLeave = m_current < 0 || !m_leaveQuery || m_leaveQuery(m_current);
+    if (!mayLeave) {
+        m_returning = true;
+        setCurrentIndex(m_current);
+        m_returning = false;
+        return;
+    }
+    m_current = index;
+    if (index >= 0) {
+        emit PageEntered(index);
+    }
+}
+
+}  // namespace kw

@@ -1,0 +1,565 @@
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QStyleOptionViewItem>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "controls/ControlsGallery.h"
+#include "controls/DialogB.h"
+#include "controls/MyListBox.h"
+#include "controls/MyTabCtrl.h"
+#include "controls/SelectColour.h"
+#include "controls/SpinEditCtrl.h"
+#include "controls/ValueScrollBar.h"
+#include "forms/ColourItemLayout.h"
+
+namespace kw {
+
+namespace {
+
+// A shown, active window holding `control` and a plain field that can take the focus away.
+class CFocusWindow {
+public:
+    explicit CFocusWindow(QWidget* control) : m_other(new QLineEdit) {
+        auto* layout = new QVBoxLayout(&m_window);
+        layout->addWidget(control);
+        layout->addWidget(m_other);
+        m_window.show();
+        m_window.activateWindow();
+    }
+    bool Activate() { return QTest::qWaitForWindowActive(&m_window); }
+    // Focus moves the way a user's Tab would; the focus events come synchronously.
+    void FocusOther() { m_other->setFocus(Qt::TabFocusReason); }
+    QWidget& Window() { return m_window; }
+
+private:
+    QWidget m_window;
+    QLineEdit* m_other;
+};
+
+// The leftmost and rightmost columns of `row` in `image` that are not the background colour.
+std::optional<std::pair<int, int>> InkColumns(const QImage& image, const QRect& row, int from,
+                                              int to, QRgb background) {
+    std::optional<std::pair<int, int>> ink;
+    for (int x = std::max(from, 0); x < std::min(to, image.width()); ++x) {
+        for (int y = row.top(); y <= row.bottom(); ++y) {
+            if (image.pixel(x, y) != background) {
+                ink = ink ? std::pair{ink->first, x} : std::pair{x, x};
+                break;
+            }
+        }
+    }
+    return ink;
+}
+
+int CountPixels(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += image.pixel(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typedNumberIsClampedAndAnnouncedOnceWhenTheFieldIsLeft();
+    void lettersAndHugeNumbersAreClampedNotWrapped();
+    void textThatReadsAsTheStoredValueIsTidiedWithoutNotice();
+    void arrowsStopAtTheBoundAndSettingTheCurrentValueNotifiesNobody();
+    void upArrowOfAnInvertedRangeMovesTowardsTheMaximum();
+
+    void rowPiecesAreDrawnInTheirColumnsWithTheirAlignment();
+    void piecesAndColumnsBeyondTheListAreNotDrawn();
+    void focusedRowIsFramedInRedAndTheSelectionHighlighted();
+    void rightPressesGoToTheOwnerWithoutSelecting();
+    void leftPressesSelectUnlessForwarded();
+
+    void colourItemsShowTheirSwatchAndName();
+    void disabledColourChooserGreysItsSwatch();
+
+    void refusedLeavingKeepsThePage();
+    void allowedLeavingEntersTheNewPage();
+    void pagesListUpdatesReachTheOwner();
+
+    void plainBarGrowsTowardsItsEnd();
+    void reversedBarHasItsLargestValueAtTheTop();
+
+    void galleryHoldsEveryControl();
+};
+
+void ControlsTest::typedNumberIsClampedAndAnnouncedOnceWhenTheFieldIsLeft() {
+    auto* spin = new CSpinEditCtrl;
+    spin->SetRange(0, 99);
+    CFocusWindow window(spin);
+    QVERIFY(window.Activate());
+    QSignalSpy heard(spin, &CSpinEditCtrl::SpinEditChanged);
+
+    spin->Field()->setFocus(Qt::TabFocusReason);
+    spin->Field()->selectAll();
+    QTest::keyClicks(spin->Field(), QStringLiteral("150"));
+    // Any text may be typed; nothing is announced while typing.
+    QCOMPARE(spin->Field()->text(), QStringLiteral("150"));
+    QCOMPARE(spin->GetValue(), 150);
+    QCOMPARE(heard.count(), 0);
+
+    window.FocusOther();
+    QCOMPARE(spin->Field()->text(), QStringLiteral("99"));
+    QCOMPARE(spin->StoredValue(), 99);
+    QCOMPARE(heard.count(), 1);
+    QCOMPARE(heard.at(0).at(0).toInt(), 99);
+
+    // Entering and leaving again without typing announces nothing.
+    spin->Field()->setFocus(Qt::TabFocusReason);
+    window.FocusOther();
+    QCOMPARE(heard.count(), 1);
+
+    // 150 again: it differs from the stored 99, so it is announced although it clamps to 99.
+    spin->Field()->setFocus(Qt::TabFocusReason);
+    spin->Field()->selectAll();
+    QTest::keyClicks(spin->Field(), QStringLiteral("150"));
+    window.FocusOther();
+    QCOMPARE(heard.count(), 2);
+    QCOMPARE(heard.at(1).at(0).toInt(), 99);
+}
+
+void ControlsTest::lettersAndHugeNumbersAreClampedNotWrapped() {
+    auto* spin = new CSpinEditCtrl;
+    spin->SetRange(0, 99);
+    spin->SetValue(50);
+    CFocusWindow window(spin);
+    QVERIFY(window.Activate());
+    QSignalSpy heard(spin, &CSpinEditCtrl::SpinEditChanged);
+
+    spin->Field()->setFocus(Qt::TabFocusReason);
+    spin->Field()->selectAll();
+    QTest::keyClicks(spin->Field(), QStringLiteral("abc"));
+    window.FocusOther();
+    QCOMPARE(spin->Field()->text(), QStringLiteral("0"));
+    QCOMPARE(spin->StoredValue(), 0);
+
+    spin->Field()->setFocus(Qt::TabFocusReason);
+    spin->Field()->selectAll();
+    QTest::keyClicks(spin->Field(), QStringLiteral("99999999999"));
+    window.FocusOther();
+    QCOMPARE(spin->Field()->text(), QStringLiteral("99"));
+    QCOMPARE(heard.count(), 2);
+    QCOMPARE(heard.at(1).at(0).toInt(), 99);
+}
+
+void ControlsTest::textThatReadsAsTheStoredValueIsTidiedWithoutNotice() {
+    auto* spin = new CSpinEditCtrl;
+    spin->SetValue(7);
+    CFocusWindow window(spin);
+    QVERIFY(window.Activate());
+    QSignalSpy heard(spin, &CSpinEditCtrl::SpinEditChanged);
+
+    spin->Field()->setFocus(Qt::TabFocusReason);
+    spin->Field()->selectAll();
+    QTest::keyClicks(spin->Field(), QStringLiteral("007 Tore"));
+    window.FocusOther();
+    QCOMPARE(spin->Field()->text(), QStringLiteral("7"));
+    QCOMPARE(heard.count(), 0);
+}
+
+void ControlsTest::arrowsStopAtTheBoundAndSettingTheCurrentValueNotifiesNobody() {
+    auto* spin = new CSpinEditCtrl;
+    spin->SetRange(150, 220);
+    spin->SetValue(220);
+    CFocusWindow window(spin);
+    QVERIFY(window.Activate());
+    QSignalSpy heard(spin, &CSpinEditCtrl::SpinEditChanged);
+
+    spin->SetValue(220);
+    QCOMPARE(heard.count(), 0);
+
+    auto arrows = spin->findChildren<QToolButton*>();
+    QCOMPARE(arrows.size(), 2);
+    QToolButton* up = arrows[0]->arrowType() == Qt::UpArrow ? arrows[0] : arrows[1];
+    QToolButton* down = up == arrows[0] ? arrows[1] : arrows[0];
+    QTest::mouseClick(up, Qt::LeftButton);
+    QCOMPARE(spin->Field()->text(), QStringLiteral("220"));
+    QCOMPARE(spin->StoredValue(), 220);
+
+    QTest::mouseClick(down, Qt::LeftButton);
+    QCOMPARE(spin->Field()->text(), QStringLiteral("219"));
+    QCOMPARE(heard.last().at(0).toInt(), 219);
+
+    // The arrow keys in the field step from what the field shows.
+    spin->Field()->setFocus(Qt::TabFocusReason);
+    spin->Field()->selectAll();
+    QTest::keyClicks(spin->Field(), QStringLiteral("160"));
+    QTest::keyClick(spin->Field(), Qt::Key_Up);
+    QCOMPARE(spin->Field()->text(), QStringLiteral("161"));
+    QCOMPARE(spin->StoredValue(), 161);
+    QTest::keyClick(spin->Field(), Qt::Key_Down);
+    QCOMPARE(spin->StoredValue(), 160);
+}
+
+void ControlsTest::upArrowOfAnInvertedRangeMovesTowardsTheMaximum() {
+    auto* spin = new CSpinEditCtrl;
+    spin->SetRange(220, 150);
+    spin->SetValue(200);
+    CFocusWindow window(spin);
+    QVERIFY(window.Activate());
+    QTest::keyClick(spin->Field(), Qt::Key_Up);
+    QCOMPARE(spin->StoredValue(), 199);
+    spin->SetValue(100);
+    QCOMPARE(spin->Field()->text(), QStringLiteral("150"));
+}
+
+namespace {
+
+struct SListFixture {
+    SListFixture() : list(new CMyListBox) {
+        QFont big = list->font();
+        big.setPixelSize(14);
+        list->setFont(big);
+        list->setFixedWidth(400);
+    }
+    // Spans and ink of row `index`, in viewport pixels.
+    std::vector<SColumnSpan> Spans() const {
+        return list->Columns().Spans(list->fontMetrics().averageCharWidth(),
+                                     list->viewport()->width());
+    }
+    std::optional<std::pair<int, int>> Ink(int row, int from, int to) const {
+        const QImage image =
+            list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return InkColumns(image, list->visualItemRect(list->item(row)), from, to,
+                          list->palette().color(QPalette::Base).rgb());
+    }
+    CMyListBox* list;
+};
+
+}  // namespace
+
+void ControlsTest::rowPiecesAreDrawnInTheirColumnsWithTheirAlignment() {
+    SListFixture fixture;
+    CMyListBox& list = *fixture.list;
+    list.SetColumns({SListColumn{0, 60, EColumnAlign::Left},
+                     SListColumn{70, 120, EColumnAlign::Right},
+                     SListColumn{130, 180, EColumnAlign::Centre}});
+    list.AddRow("Kowalski\t24\tST");
+    CFocusWindow window(&list);
+    QVERIFY(window.Activate());
+    // Without the focus, no row is framed.
+    window.FocusOther();
+    QCOMPARE(list.Row(0), std::string("Kowalski\t24\tST"));
+
+    const std::vector<SColumnSpan> spans = fixture.Spans();
+    QCOMPARE(spans.size(), std::size_t{3});
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        QVERIFY(!spans[i].Empty());
+        // Each piece's ink lies inside its own column and nowhere between.
+        const auto ink = fixture.Ink(0, spans[i].left, spans[i].right);
+        QVERIFY2(ink.has_value(), qPrintable(QStringLiteral("column %1 is empty").arg(i)));
+        const int centre = (ink->first + ink->second) / 2;
+        if (i == 0) {
+            QVERIFY(ink->first - spans[i].left <= 3);
+        } else if (i == 1) {
+            QVERIFY(spans[i].right - ink->second <= 4);
+            QVERIFY(ink->first - spans[i].left > 10);
+        } else {
+            QVERIFY(std::abs(centre - (spans[i].left + spans[i].right) / 2) <= 3);
+        }
+    }
+    QVERIFY(!fixture.Ink(0, spans[0].right, spans[1].left).has_value());
+    QVERIFY(!fixture.Ink(0, spans[1].right, spans[2].left).has_value());
+}
+
+void ControlsTest::piecesAndColumnsBeyondTheListAreNotDrawn() {
+    SListFixture fixture;
+    CMyListBox& list = *fixture.list;
+    list.SetColumns(
+        {SListColumn{0, 40, EColumnAlign::Left}, SListColumn{50, 90, EColumnAlign::Left}});
+    list.AddRow("Kowalski\t24\tST\tzu viel");
+    // A column that starts far beyond the list's width.
+    list.AddRow("Brandt");
+    CFocusWindow window(&list);
+    QVERIFY(window.Activate());
+    window.FocusOther();
+    const std::vector<SColumnSpan> spans = fixture.Spans();
+    QVERIFY(fixture.Ink(0, spans[1].left, spans[1].right).has_value());
+    QVERIFY(!fixture.Ink(0, spans[1].right, list.viewport()->width()).has_value());
+
+    list.SetColumns(
+        {SListColumn{0, 40, EColumnAlign::Left}, SListColumn{5000, 6000, EColumnAlign::Right}});
+    list.clear();
+    list.AddRow("Kowalski\tweit weg");
+    QApplication::processEvents();
+    const std::vector<SColumnSpan> farSpans = fixture.Spans();
+    QVERIFY(farSpans[1].Empty());
+    QVERIFY(fixture.Ink(0, 0, farSpans[0].right).has_value());
+    QVERIFY(!fixture.Ink(0, farSpans[0].right, list.viewport()->width()).has_value());
+}
+
+void ControlsTest::focusedRowIsFramedInRedAndTheSelectionHighlighted() {
+    SListFixture fixture;
+    CMyListBox& list = *fixture.list;
+    list.AddRow("Kowalski\t24");
+    list.AddRow("Brandt\t19");
+    CFocusWindow window(&list);
+    QVERIFY(window.Activate());
+    list.setFocus(Qt::TabFocusReason);
+    list.setCurrentRow(1);
+    const QImage image = list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect first = list.visualItemRect(list.item(0));
+    const QRect second = list.visualItemRect(list.item(1));
+    QCOMPARE(CountPixels(image.copy(first), qRgb(255, 0, 0)), 0);
+    // The frame runs round the whole row.
+    QVERIFY(CountPixels(image.copy(second), qRgb(255, 0, 0)) >= 2 * second.width());
+    QVERIFY(CountPixels(image.copy(second), list.palette().color(QPalette::Highlight).rgb()) >
+            second.width());
+}
+
+void ControlsTest::rightPressesGoToTheOwnerWithoutSelecting() {
+    SListFixture fixture;
+    CMyListBox& list = *fixture.list;
+    list.AddRow("Kowalski\t24");
+    list.AddRow("Brandt\t19");
+    CFocusWindow window(&list);
+    QVERIFY(QTest::qWaitForWindowExposed(&window.Window()));
+    list.setCurrentRow(0);
+    QSignalSpy right(&list, &CMyListBox::RightButtonPressed);
+    const QPoint at = list.visualItemRect(list.item(1)).center();
+    QTest::mouseClick(list.viewport(), Qt::RightButton, {}, at);
+    QCOMPARE(right.count(), 1);
+    QCOMPARE(right.at(0).at(0).toPoint(), list.viewport()->mapToGlobal(at));
+    QCOMPARE(list.currentRow(), 0);
+}
+
+void ControlsTest::leftPressesSelectUnlessForwarded() {
+    SListFixture fixture;
+    CMyListBox& list = *fixture.list;
+    list.AddRow("Kowalski\t24");
+    list.AddRow("Brandt\t19");
+    CFocusWindow window(&list);
+    QVERIFY(QTest::qWaitForWindowExposed(&window.Window()));
+    QSignalSpy left(&list, &CMyListBox::LeftButtonPressed);
+    const QPoint second = list.visualItemRect(list.item(1)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second);
+    QCOMPARE(list.currentRow(), 1);
+    QCOMPARE(left.count(), 0);
+
+    list.SetForwardLeftClicks(true);
+    const QPoint first = list.visualItemRect(list.item(0)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, first);
+    QCOMPARE(list.currentRow(), 1);
+    QCOMPARE(left.count(), 1);
+    QCOMPARE(left.at(0).at(0).toPoint(), list.viewport()->mapToGlobal(first));
+}
+
+void ControlsTest::colourItemsShowTheirSwatchAndName() {
+    CSelectColour colours;
+    QCOMPARE(colours.AddColour("Rot", QColor(200, 16, 32)), 0);
+    QCOMPARE(colours.AddColour("Blau", QColor(20, 60, 180)), 1);
+    QCOMPARE(colours.Colour(1), QColor(20, 60, 180));
+    QVERIFY(!colours.Colour(2).isValid());
+    QCOMPARE(colours.itemText(0), QStringLiteral("Rot"));
+
+    // An item of the open list, drawn selected.
+    QImage image(200, 24, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QStyleOptionViewItem option;
+    option.initFrom(&colours);
+    option.rect = QRect(0, 0, 200, 24);
+    option.state = QStyle::State_Enabled | QStyle::State_Selected;
+    {
+        QPainter painter(&image);
+        colours.itemDelegate()->paint(&painter, option, colours.model()->index(1, 0));
+    }
+    const SColourItemLayout layout = LayOutColourItem(SPixelRect{0, 0, 200, 24});
+    const QPoint swatchCentre(layout.swatch.left + layout.swatch.width / 2,
+                              layout.swatch.top + layout.swatch.height / 2);
+    QCOMPARE(QColor(image.pixel(swatchCentre)), QColor(20, 60, 180));
+    QCOMPARE(QColor(image.pixel(layout.swatch.left, layout.swatch.top)), QColor(Qt::black));
+    QCOMPARE(QColor(image.pixel(1, 1)), option.palette.color(QPalette::Highlight));
+    // Right of the name's start, the name's ink.
+    const auto ink = InkColumns(image, QRect(0, 3, 200, 18), layout.text.left, 200,
+                                option.palette.color(QPalette::Highlight).rgb());
+    QVERIFY(ink.has_value());
+    QVERIFY(ink->first >= layout.text.left);
+
+    // The closed box shows the current item's swatch.
+    colours.setCurrentIndex(1);
+    colours.resize(200, colours.sizeHint().height());
+    QVERIFY(CountPixels(colours.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                        QColor(20, 60, 180).rgb()) > 20);
+}
+
+void ControlsTest::disabledColourChooserGreysItsSwatch() {
+    CSelectColour colours;
+    colours.AddColour("Blau", QColor(20, 60, 180));
+    colours.resize(200, colours.sizeHint().height());
+    colours.setEnabled(false);
+    const QImage image = colours.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(CountPixels(image, QColor(20, 60, 180).rgb()), 0);
+    QVERIFY(CountPixels(image, colours.palette().color(QPalette::Disabled, QPalette::Text).rgb()) >
+            20);
+}
+
+namespace {
+
+struct STabFixture {
+    STabFixture() : tabs(new CMyTabCtrl) {
+        for (const char* label : {"Allgemein", "Vertrag", "Historie"}) {
+            auto* page = new CDialogB(nullptr, CDialogB::ERole::Page);
+            new QLineEdit(QString::fromLatin1(label), page);
+            pages.push_back(page);
+            tabs->AddPage(page, QString::fromLatin1(label));
+        }
+        tabs->SetLeaveQuery([this](int index) {
+            asked.push_back(index);
+            return allowLeaving;
+        });
+    }
+    void ClickTab(int index) {
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
+                          tabs->tabBar()->tabRect(index).center());
+    }
+    CMyTabCtrl* tabs;
+    std::vector<CDialogB*> pages;
+    std::vector<int> asked;
+    bool allowLeaving = true;
+};
+
+}  // namespace
+
+void ControlsTest::refusedLeavingKeepsThePage() {
+    STabFixture fixture;
+    CFocusWindow window(fixture.tabs);
+    QVERIFY(QTest::qWaitForWindowExposed(&window.Window()));
+    QSignalSpy entered(fixture.tabs, &CMyTabCtrl::PageEntered);
+    fixture.allowLeaving = false;
+    fixture.ClickTab(2);
+    QCOMPARE(fixture.asked, std::vector<int>{0});
+    QCOMPARE(fixture.tabs->currentIndex(), 0);
+    QCOMPARE(fixture.tabs->tabBar()->currentIndex(), 0);
+    QVERIFY(fixture.pages[0]->isVisible());
+    QVERIFY(!fixture.pages[2]->isVisible());
+    QCOMPARE(entered.count(), 0);
+}
+
+void ControlsTest::allowedLeavingEntersTheNewPage() {
+    STabFixture fixture;
+    CFocusWindow window(fixture.tabs);
+    QVERIFY(QTest::qWaitForWindowExposed(&window.Window()));
+    QSignalSpy entered(fixture.tabs, &CMyTabCtrl::PageEntered);
+    fixture.ClickTab(1);
+    fixture.ClickTab(2);
+    QCOMPARE(fixture.asked, (std::vector<int>{0, 1}));
+    QCOMPARE(fixture.tabs->currentIndex(), 2);
+    QVERIFY(fixture.pages[2]->isVisible());
+    QVERIFY(!fixture.pages[0]->isVisible());
+    QCOMPARE(entered.count(), 2);
+    QCOMPARE(entered.at(0).at(0).toInt(), 1);
+    QCOMPARE(entered.at(1).at(0).toInt(), 2);
+    // Pages in tabs are no windows of their own.
+    QVERIFY(fixture.pages[2]->IsPage());
+}
+
+void ControlsTest::pagesListUpdatesReachTheOwner() {
+    STabFixture fixture;
+    QSignalSpy updates(fixture.tabs, &CMyTabCtrl::ListUpdate);
+    fixture.pages[1]->NotifyListUpdate();
+    fixture.pages[2]->NotifyListUpdate();
+    QCOMPARE(updates.count(), 2);
+}
+
+void ControlsTest::plainBarGrowsTowardsItsEnd() {
+    CValueScrollBar bar(EScrollDirection::Plain, Qt::Horizontal);
+    bar.setRange(0, 10);
+    bar.setPageStep(3);
+    bar.SetValue(5);
+    QSignalSpy changes(&bar, &CValueScrollBar::BarValueChanged);
+    QTest::keyClick(&bar, Qt::Key_Right);
+    QCOMPARE(bar.Value(), 6);
+    QTest::keyClick(&bar, Qt::Key_Left);
+    QTest::keyClick(&bar, Qt::Key_Left);
+    QCOMPARE(bar.Value(), 4);
+    bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(bar.Value(), 7);
+    bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(bar.Value(), 10);
+    QTest::keyClick(&bar, Qt::Key_Home);
+    QCOMPARE(bar.Value(), 0);
+    QCOMPARE(bar.sliderPosition(), 0);
+    QTest::keyClick(&bar, Qt::Key_End);
+    QCOMPARE(bar.Value(), 10);
+    bar.setSliderPosition(8);
+    QCOMPARE(bar.Value(), 8);
+    // 6, 5, 4, 7, 10, 0, 10, 8.
+    QCOMPARE(changes.count(), 8);
+    QCOMPARE(changes.last().at(0).toInt(), 8);
+}
+
+void ControlsTest::reversedBarHasItsLargestValueAtTheTop() {
+    // The contract-end bar: the current year to 2015.
+    CValueScrollBar bar(EScrollDirection::Reversed, Qt::Vertical);
+    bar.setRange(2006, 2015);
+    bar.setPageStep(3);
+    bar.SetValue(2010);
+    QCOMPARE(bar.Value(), 2010);
+    QSignalSpy changes(&bar, &CValueScrollBar::BarValueChanged);
+    QTest::keyClick(&bar, Qt::Key_Up);
+    QCOMPARE(bar.Value(), 2011);
+    QTest::keyClick(&bar, Qt::Key_Down);
+    QTest::keyClick(&bar, Qt::Key_Down);
+    QCOMPARE(bar.Value(), 2009);
+    QTest::keyClick(&bar, Qt::Key_PageUp);
+    QCOMPARE(bar.Value(), 2012);
+    QTest::keyClick(&bar, Qt::Key_PageDown);
+    QCOMPARE(bar.Value(), 2009);
+    QTest::keyClick(&bar, Qt::Key_Home);
+    QCOMPARE(bar.Value(), 2015);
+    QCOMPARE(bar.sliderPosition(), 2006);
+    QTest::keyClick(&bar, Qt::Key_End);
+    QCOMPARE(bar.Value(), 2006);
+    // The thumb dragged to the top gives the latest year, to the bottom the earliest.
+    bar.setSliderPosition(2006);
+    QCOMPARE(bar.Value(), 2015);
+    bar.setSliderPosition(2015);
+    QCOMPARE(bar.Value(), 2006);
+    bar.setSliderPosition(2008);
+    QCOMPARE(bar.Value(), 2013);
+    QCOMPARE(changes.last().at(0).toInt(), 2013);
+}
+
+void ControlsTest::galleryHoldsEveryControl() {
+    const std::unique_ptr<QWidget> gallery = MakeControlsGallery(nullptr);
+    gallery->show();
+    QVERIFY(QTest::qWaitForWindowExposed(gallery.get()));
+    QVERIFY(qobject_cast<CDialogB*>(gallery.get()) != nullptr);
+    QVERIFY(gallery->findChildren<CSpinEditCtrl*>().size() >= 2);
+    QVERIFY(gallery->findChild<CMyListBox*>() != nullptr);
+    QVERIFY(gallery->findChild<CSelectColour*>() != nullptr);
+    QVERIFY(gallery->findChild<CMyTabCtrl*>() != nullptr);
+    const auto bars = gallery->findChildren<CValueScrollBar*>();
+    QCOMPARE(bars.size(), 2);
+
+    const auto dialogs = MakeControlsGalleryDialogs(gallery.get());
+    QCOMPARE(dialogs.size(), std::size_t{3});
+    for (const auto& dialog : dialogs) {
+        QVERIFY(!dialog->windowTitle().isEmpty());
+    }
+}
+
+}  // namespace kw
+
+QTEST_MAIN(kw::ControlsTest)
+#include "ControlsTest.moc"
