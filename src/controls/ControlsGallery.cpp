@@ -69,13 +69,18 @@ public:
         grid->addWidget(MakeList(), 0, 1, 2, 1);
         grid->addWidget(MakeTabs(), 2, 1);
 
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        auto* buttons = new QDialogButtonBox;
+        QPushButton* ok =
+            buttons->addButton(ResourceQString(ids::kOk), QDialogButtonBox::AcceptRole);
+        buttons->addButton(ResourceQString(ids::kCancel), QDialogButtonBox::RejectRole);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(grid);
         layout->addLayout(MakeDialogButtons());
         layout->addWidget(buttons);
+        // Only a button inside the dialog can become its default.
+        ok->setDefault(true);
     }
 
 private:
@@ -120,6 +125,7 @@ private:
         plain->setRange(0, 100);
         plain->setPageStep(10);
         plain->SetValue(40);
+        plain->setMinimumWidth(plain->fontMetrics().averageCharWidth() * 20);
         auto* plainValue = new QLabel(QString::number(plain->Value()));
         connect(plain, &CValueScrollBar::BarValueChanged, plainValue,
                 qOverload<int>(&QLabel::setNum));

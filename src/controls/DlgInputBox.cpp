@@ -28,7 +28,6 @@ CDlgInputBox::CDlgInputBox(QWidget* parent)
     auto* buttons = new QDialogButtonBox(Qt::Horizontal);
     QPushButton* ok = buttons->addButton(ResourceQString(ids::kOk), QDialogButtonBox::AcceptRole);
     buttons->addButton(ResourceQString(ids::kAbort), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -36,6 +35,8 @@ CDlgInputBox::CDlgInputBox(QWidget* parent)
     layout->addWidget(m_prompt);
     layout->addWidget(m_field);
     layout->addWidget(buttons);
+    // Only a button inside the dialog can become its default.
+    ok->setDefault(true);
 }
 
 void CDlgInputBox::SetPrompt(int stringId, std::optional<std::string_view> defaultText) {

@@ -32,6 +32,7 @@ CDlgMessageList::CDlgMessageList(int captionId, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(m_buttons);
+    // Only a button inside the dialog can become its default.
     m_ok->setDefault(true);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -55,7 +55,10 @@ void CSpinEditCtrl::SetValue(int value) {
         return;
     }
     m_field->setText(QString::number(*stored));
-    m_field->selectAll();
+    // Selected for typing over; a field without the focus shows no selection.
+    if (m_field->hasFocus()) {
+        m_field->selectAll();
+    }
     emit SpinEditChanged(*stored);
 }
 

@@ -206,6 +206,7 @@ void ControlsTest::arrowsStopAtTheBoundAndSettingTheCurrentValueNotifiesNobody()
     QTest::keyClicks(spin->Field(), QStringLiteral("160"));
     QTest::keyClick(spin->Field(), Qt::Key_Up);
     QCOMPARE(spin->Field()->text(), QStringLiteral("161"));
+    QCOMPARE(spin->Field()->selectedText(), QStringLiteral("161"));
     QCOMPARE(spin->StoredValue(), 161);
     QTest::keyClick(spin->Field(), Qt::Key_Down);
     QCOMPARE(spin->StoredValue(), 160);

@@ -1,0 +1,363 @@
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "controls/DialogB.h"
+#include "controls/DlgInputBox.h"
+#include "controls/DlgMessageList.h"
+#include "controls/MyTabCtrl.h"
+#include "platform/StringTable.h"
+
+namespace kw {
+
+namespace {
+
+// A top-level dialog with a field and OK and Cancel, OK the default button.
+struct SFieldDialog {
+    explicit SFieldDialog(CDialogB& dialog) : field(new QLineEdit(&dialog)) {
+        auto* buttons =
+            new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+        QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(field);
+        layout->addWidget(buttons);
+    }
+    QLineEdit* field;
+};
+
+QStringList ButtonTexts(const QWidget& dialog) {
+    QStringList texts;
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        texts << button->text();
+    }
+    texts.sort();
+    return texts;
+}
+
+QPushButton* ButtonWithText(const QWidget& dialog, const QString& text) {
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+// QTest's typing knows Latin-1 only.
+void TypeCharacter(QWidget& widget, const QString& character) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+    QApplication::sendEvent(&widget, &press);
+}
+
+// Runs `act` on the input box once it shows modally (its exec runs an event loop of its own).
+void WhenInputBoxShows(std::function<void(CDlgInputBox&)> act) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        auto* box = qobject_cast<CDlgInputBox*>(QApplication::activeModalWidget());
+        if (box != nullptr && box->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            act(*box);
+        }
+    });
+    poll->start(10);
+}
+
+}  // namespace
+
+class ControlDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enterAndEscapeCloseATopLevelDialog();
+    void pagesInsideAnotherDialogIgnoreEnterAndEscape();
+    void clampEditToSpinReplacesNumbersOutsideTheRangeByTheNearerBound();
+    void menuItemsCopyTheControlsCaptionAndClickIt();
+    void contextMenuOpensOnlyOverTheControl();
+    void dragImageShowsTheTextOnTransparency();
+
+    void hintDialogHasOkAndAbbruchAndCanBeRelabelled();
+    void hintDialogStopsCollectingAtTheLimit();
+    void attentionDialogHasOnlyOk();
+
+    void inputBoxSplitsItsPromptAndSelectsTheDefault();
+    void inputBoxKeepsToItsMaximumLength();
+    void inputBoxWithoutTabHasNoCaptionOrPrompt();
+    void askReturnsTheTextOnOkAndNothingOnCancel();
+};
+
+void ControlDialogsTest::enterAndEscapeCloseATopLevelDialog() {
+    CDialogB dialog;
+    SFieldDialog parts(dialog);
+    QVERIFY(!dialog.IsPage());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClicks(parts.field, QStringLiteral("Text"));
+    QTest::keyClick(parts.field, Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(parts.field, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+void ControlDialogsTest::pagesInsideAnotherDialogIgnoreEnterAndEscape() {
+    CDialogB container;
+    SFieldDialog parts(container);
+    auto* tabs = new CMyTabCtrl(&container);
+    container.layout()->addWidget(tabs);
+    // One page made as a page, one made as a dialog and then put into the tabs.
+    auto* page = new CDialogB(nullptr, CDialogB::ERole::Page);
+    auto* pageField = new QLineEdit(page);
+    auto* adopted = new CDialogB;
+    auto* adoptedField = new QLineEdit(adopted);
+    tabs->AddPage(page, QStringLiteral("Seite"));
+    tabs->AddPage(adopted, QStringLiteral("Zweite"));
+    QVERIFY(page->IsPage());
+    QVERIFY(adopted->IsPage());
+
+    QSignalSpy accepted(&container, &QDialog::accepted);
+    QSignalSpy rejected(&container, &QDialog::rejected);
+    container.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&container));
+    for (QLineEdit* field : {pageField, adoptedField}) {
+        tabs->setCurrentWidget(field->parentWidget());
+        QVERIFY(field->isVisible());
+        QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClick(field, Qt::Key_Enter);
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(field->isVisible());
+        QVERIFY(container.isVisible());
+    }
+    QCOMPARE(accepted.count(), 0);
+    QCOMPARE(rejected.count(), 0);
+
+    // The container's own field still takes the OK path.
+    QTest::keyClick(parts.field, Qt::Key_Return);
+    QCOMPARE(accepted.count(), 1);
+}
+
+void ControlDialogsTest::clampEditToSpinReplacesNumbersOutsideTheRangeByTheNearerBound() {
+    QLineEdit edit;
+    edit.setText(QStringLiteral("150"));
+    QVERIFY(CDialogB::ClampEditToSpin(edit, 0, 99));
+    QCOMPARE(edit.text(), QStringLiteral("99"));
+    edit.setText(QStringLiteral("50"));
+    QVERIFY(!CDialogB::ClampEditToSpin(edit, 0, 99));
+    QCOMPARE(edit.text(), QStringLiteral("50"));
+    edit.setText(QStringLiteral("-4"));
+    QVERIFY(CDialogB::ClampEditToSpin(edit, 99, 0));
+    QCOMPARE(edit.text(), QStringLiteral("0"));
+    edit.setText(QStringLiteral("99999999999"));
+    QVERIFY(CDialogB::ClampEditToSpin(edit, 10, 20));
+    QCOMPARE(edit.text(), QStringLiteral("20"));
+    edit.setText(QStringLiteral("Tor"));
+    QVERIFY(CDialogB::ClampEditToSpin(edit, 10, 20));
+    QCOMPARE(edit.text(), QStringLiteral("10"));
+}
+
+void ControlDialogsTest::menuItemsCopyTheControlsCaptionAndClickIt() {
+    QPushButton remove(QStringLiteral("&Löschen"));
+    QPushButton longer(QString(200, QLatin1Char('x')));
+    QSignalSpy clicked(&remove, &QPushButton::clicked);
+    QMenu menu;
+    QAction* item = CDialogB::AddMenuItemFromControl(menu, remove, true);
+    QAction* greyed = CDialogB::AddMenuItemFromControl(menu, longer, false);
+    QCOMPARE(menu.actions().size(), 2);
+    QCOMPARE(item->text(), QStringLiteral("&Löschen"));
+    QVERIFY(item->isEnabled());
+    QCOMPARE(greyed->text(), QString(127, QLatin1Char('x')));
+    QVERIFY(!greyed->isEnabled());
+    item->trigger();
+    QCOMPARE(clicked.count(), 1);
+}
+
+void ControlDialogsTest::contextMenuOpensOnlyOverTheControl() {
+    QWidget window;
+    auto* control = new QLabel(QStringLiteral("Liste"), &window);
+    control->setGeometry(10, 10, 100, 40);
+    window.resize(300, 200);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QMenu menu;
+    menu.addAction(QStringLiteral("&Neu"));
+    QVERIFY(!CDialogB::ShowContextMenu(*control, menu, window.mapToGlobal(QPoint(200, 150))));
+    QVERIFY(!menu.isVisible());
+    QVERIFY(CDialogB::ShowContextMenu(*control, menu, control->mapToGlobal(QPoint(50, 20))));
+    QVERIFY(menu.isVisible());
+    menu.close();
+}
+
+void ControlDialogsTest::dragImageShowsTheTextOnTransparency() {
+    CDialogB dialog;
+    QVERIFY(dialog.MakeDragImage(QString()).isNull());
+    const QPixmap pixmap = dialog.MakeDragImage(QStringLiteral("Kowalski"));
+    QVERIFY(!pixmap.isNull());
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    const QFontMetrics metrics(dialog.font());
+    QCOMPARE(pixmap.deviceIndependentSize().toSize().height(), metrics.height());
+    QVERIFY(pixmap.deviceIndependentSize().width() >= metrics.horizontalAdvance("Kowalski"));
+    int transparent = 0;
+    int text = 0;
+    const QRgb windowText = dialog.palette().color(QPalette::WindowText).rgb();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            transparent += qAlpha(pixel) == 0 ? 1 : 0;
+            text += qAlpha(pixel) == 255 && (pixel | 0xFF000000u) == windowText ? 1 : 0;
+        }
+    }
+    QVERIFY(transparent > image.width() * image.height() / 2);
+    QVERIFY(text > 0);
+}
+
+void ControlDialogsTest::hintDialogHasOkAndAbbruchAndCanBeRelabelled() {
+    CDlgErrorMessage dialog;
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("KW 06 Editor Hinweis"));
+    QCOMPARE(dialog.findChild<QGroupBox*>()->title(), QStringLiteral("Achtung!"));
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("heading"))->text(),
+             QStringLiteral("Fehler"));
+    QCOMPARE(ButtonTexts(dialog), (QStringList{QStringLiteral("Abbruch"), QStringLiteral("OK")}));
+    dialog.SetHeading(ids::kErrorOccurred);
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("heading"))->text(),
+             QStringLiteral("Der folgende Fehler ist aufgetreten!"));
+    dialog.AddText("Land 12");
+    dialog.AppendText("Land ");
+    dialog.AppendText("40");
+    QCOMPARE(dialog.findChild<QPlainTextEdit*>()->toPlainText(),
+             QStringLiteral("Land 12\nLand 40"));
+
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::mouseClick(ButtonWithText(dialog, QStringLiteral("Abbruch")), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    dialog.show();
+    QTest::mouseClick(ButtonWithText(dialog, QStringLiteral("OK")), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+    dialog.SetButtonTexts(0, ids::kNoMatter);
+    QCOMPARE(ButtonTexts(dialog), (QStringList{QStringLiteral("Egal"), QStringLiteral("OK")}));
+    dialog.show();
+    QTest::mouseClick(ButtonWithText(dialog, QStringLiteral("Egal")), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    dialog.SetButtonTexts(ids::kCancel, 0);
+    QCOMPARE(dialog.OkButton()->text(), QStringLiteral("Abbruch"));
+    QCOMPARE(dialog.CancelButton()->text(), QStringLiteral("Egal"));
+}
+
+void ControlDialogsTest::hintDialogStopsCollectingAtTheLimit() {
+    CDlgErrorMessage dialog;
+    const std::string message(100, 'x');
+    for (int i = 0; i < 12; ++i) {
+        dialog.AddText(message);
+    }
+    QCOMPARE(std::count(dialog.Text().begin(), dialog.Text().end(), '\n'), 11);
+    const QString shown = dialog.findChild<QPlainTextEdit*>()->toPlainText();
+    QCOMPARE(shown.count(QString::fromStdString(message)), 11);
+}
+
+void ControlDialogsTest::attentionDialogHasOnlyOk() {
+    CDlgErrorSingle dialog;
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Achtung!"));
+    QCOMPARE(dialog.findChild<QGroupBox*>()->title(), QStringLiteral("Achtung!"));
+    QCOMPARE(ButtonTexts(dialog), QStringList{QStringLiteral("OK")});
+    dialog.SetHeading(ids::kCompleteCountries);
+    dialog.AddMessage(ids::kFirstLeague);
+    QCOMPARE(dialog.Text(), std::string("1. Liga\n"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void ControlDialogsTest::inputBoxSplitsItsPromptAndSelectsTheDefault() {
+    CDlgInputBox box;
+    box.SetPrompt(
+        "Neue Datenbank erstellen\tWelchen Namen soll die neue Datenbank bekommen?\tNeueDatenbank");
+    QCOMPARE(box.windowTitle(), QStringLiteral("Neue Datenbank erstellen"));
+    QCOMPARE(box.Prompt()->text(),
+             QStringLiteral("Welchen Namen soll die neue Datenbank bekommen?"));
+    QCOMPARE(ButtonTexts(box), (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("OK")}));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QCOMPARE(box.Field()->text(), QStringLiteral("NeueDatenbank"));
+    QCOMPARE(box.Field()->selectedText(), QStringLiteral("NeueDatenbank"));
+    // Typing replaces the selected default.
+    QTest::keyClicks(box.Field(), QStringLiteral("Saison 2006 "));
+    TypeCharacter(*box.Field(), QStringLiteral("€"));
+    QTest::keyClick(box.Field(), Qt::Key_Return);
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+    QCOMPARE(box.Text(), std::string("Saison 2006 \x80"));
+
+    // A given default replaces the source's; "Abbrechen" cancels.
+    box.SetPrompt("Titel\tFrage\tAlt", "Neu");
+    QCOMPARE(box.Field()->text(), QStringLiteral("Neu"));
+    box.show();
+    QTest::mouseClick(ButtonWithText(box, QStringLiteral("Abbrechen")), Qt::LeftButton);
+    QCOMPARE(box.result(), int(QDialog::Rejected));
+}
+
+void ControlDialogsTest::inputBoxKeepsToItsMaximumLength() {
+    CDlgInputBox box;
+    box.SetMaxLength(8);
+    box.SetPrompt("Name\tWie soll die Datenbank heissen?\tEinSehrLangerName");
+    QCOMPARE(box.Field()->text(), QStringLiteral("EinSehrL"));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTest::keyClicks(box.Field(), QStringLiteral("abcdefghijkl"));
+    QCOMPARE(box.Text(), std::string("abcdefgh"));
+
+    box.SetMaxLength(0);
+    QTest::keyClicks(box.Field(), QString(100, QLatin1Char('z')));
+    QCOMPARE(box.Text().size(), std::size_t{108});
+}
+
+void ControlDialogsTest::inputBoxWithoutTabHasNoCaptionOrPrompt() {
+    CDlgInputBox box;
+    box.SetPrompt("Bitte einen Namen eingeben");
+    QCOMPARE(box.windowTitle(), QString());
+    QCOMPARE(box.Prompt()->text(), QString());
+    QCOMPARE(box.Field()->text(), QString());
+}
+
+void ControlDialogsTest::askReturnsTheTextOnOkAndNothingOnCancel() {
+    WhenInputBoxShows([](CDlgInputBox& box) {
+        QCOMPARE(box.Field()->selectedText(), QStringLiteral("Vorgabe"));
+        QTest::keyClicks(box.Field(), QStringLiteral("Meine Liga"));
+        QTest::keyClick(box.Field(), Qt::Key_Enter);
+    });
+    QCOMPARE(CDlgInputBox::Ask(nullptr, "Titel\tFrage\tVorgabe", 32),
+             std::optional<std::string>("Meine Liga"));
+
+    WhenInputBoxShows([](CDlgInputBox& box) {
+        QTest::keyClicks(box.Field(), QStringLiteral("verworfen"));
+        QTest::keyClick(box.Field(), Qt::Key_Escape);
+    });
+    QCOMPARE(CDlgInputBox::Ask(nullptr, "Titel\tFrage\tVorgabe", 32), std::nullopt);
+}
+
+}  // namespace kw
+
+QTEST_MAIN(kw::ControlDialogsTest)
+#include "ControlDialogsTest.moc"
