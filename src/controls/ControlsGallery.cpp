@@ -16,8 +16,9 @@
 
 #include "controls/ControlText.h"
 #include "controls/DialogB.h"
+#include "controls/DlgErrorMessage.h"
+#include "controls/DlgErrorSingle.h"
 #include "controls/DlgInputBox.h"
-#include "controls/DlgMessageList.h"
 #include "controls/MyListBox.h"
 #include "controls/MyTabCtrl.h"
 #include "controls/SelectColour.h"

@@ -62,20 +62,4 @@ void CDlgMessageList::ShowText() {
     m_text->setPlainText(Cp1252ToQString(m_messages.Text()));
 }
 
-CDlgErrorMessage::CDlgErrorMessage(QWidget* parent)
-    : CDlgMessageList(ids::kHintCaption, parent),
-      m_cancel(Buttons()->addButton(ResourceQString(ids::kCancel), QDialogButtonBox::RejectRole)) {}
-
-void CDlgErrorMessage::SetButtonTexts(int okStringId, int cancelStringId) {
-    if (okStringId != 0) {
-        OkButton()->setText(ResourceQString(okStringId));
-    }
-    if (cancelStringId != 0) {
-        m_cancel->setText(ResourceQString(cancelStringId));
-    }
-}
-
-CDlgErrorSingle::CDlgErrorSingle(QWidget* parent)
-    : CDlgMessageList(ids::kAttentionCaption, parent) {}
-
 }  // namespace kw

@@ -43,28 +43,4 @@ private:
     QPushButton* m_ok;
 };
 
-// "KW 06 Editor Hinweis": OK and "Abbruch"; exec returns Accepted or Rejected.
-class CDlgErrorMessage : public CDlgMessageList {
-    Q_OBJECT
-
-public:
-    explicit CDlgErrorMessage(QWidget* parent = nullptr);
-
-    // Relabels OK and Cancel with the resource strings; 0 keeps a button's text.
-    void SetButtonTexts(int okStringId, int cancelStringId);
-
-    QPushButton* CancelButton() const { return m_cancel; }
-
-private:
-    QPushButton* m_cancel;
-};
-
-// "Kickwerk 06 - Achtung!": OK only.
-class CDlgErrorSingle : public CDlgMessageList {
-    Q_OBJECT
-
-public:
-    explicit CDlgErrorSingle(QWidget* parent = nullptr);
-};
-
 }  // namespace kw

@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 
+#include <string>
 #include <string_view>
 #include <vector>
 

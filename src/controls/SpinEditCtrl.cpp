@@ -72,11 +72,13 @@ void CSpinEditCtrl::Step(ESpinArrow arrow) {
 
 void CSpinEditCtrl::Leave() {
     const int typed = GetValue();
-    SetValue(typed);
-    // Text that read as the stored number ("007", "5 Tore") still shows the number itself.
     if (typed == m_value.Value()) {
+        // Nothing to announce, but text that reads as the stored number ("007", "7 Tore") shows
+        // the number itself.
         m_field->setText(QString::number(typed));
+        return;
     }
+    SetValue(typed);
 }
 
 bool CSpinEditCtrl::eventFilter(QObject* watched, QEvent* event) {

@@ -19,8 +19,9 @@
 #include <string>
 
 #include "controls/DialogB.h"
+#include "controls/DlgErrorMessage.h"
+#include "controls/DlgErrorSingle.h"
 #include "controls/DlgInputBox.h"
-#include "controls/DlgMessageList.h"
 #include "controls/MyTabCtrl.h"
 #include "platform/StringTable.h"
 
