@@ -1,7 +1,20 @@
 #include "Scene.h"
 #include "WindowScenes.h"
+#include "controls/ControlsGallery.h"
 
 namespace kw::screens {
+
+namespace {
+
+// One of the dialogs the controls gallery opens, by its place in the gallery's list.
+SceneFunction GalleryDialog(std::size_t index) {
+    return [index](CSceneContext&) {
+        auto dialogs = MakeControlsGalleryDialogs();
+        return Shown(std::move(dialogs.at(index)));
+    };
+}
+
+}  // namespace
 
 // One line per window or dialog: its name (the PNG is <name>.png, and <name>-<tab>.png for each
 // tab page) and the function that builds and shows it. A dialog that needs nothing but a parent:
@@ -12,6 +25,10 @@ const std::vector<SScene>& Scenes() {
         {"DlgLongtimeOperation", ShowLongtimeOperation},
         {"RenderPreviewKits", ShowRenderPreviewKits},
         {"RenderPreviewLook", ShowRenderPreviewLook},
+        {"ControlsGallery", [](CSceneContext&) { return Shown(MakeControlsGallery()); }},
+        {"DlgErrorMessage", GalleryDialog(0)},
+        {"DlgErrorSingle", GalleryDialog(1)},
+        {"DlgInputBox", GalleryDialog(2)},
     };
     return scenes;
 }
