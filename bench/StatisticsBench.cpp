@@ -1,5 +1,6 @@
 // The main window's statistics (every country and the total) over the demo world, beside the
-// anchor of walking the same clubs and persons without computing anything.
+// anchor of walking the same clubs and persons without computing anything; and the core's part of
+// switching country: the club list's rows in league order and the country's statistics.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include "model/Country.h"
 #include "model/Player.h"
 #include "model/World.h"
+#include "reports/ClubList.h"
 #include "reports/WorldStatistics.h"
 
 namespace {
@@ -47,10 +49,29 @@ void BM_WorldStatisticsAnchorWalk(benchmark::State& state) {
     }
 }
 
+void BM_CountrySwitch(benchmark::State& state) {
+    const std::unique_ptr<kw::CWorld> world =
+        kw::bench::LoadDemoWorld(static_cast<EDemoScale>(state.range(0)));
+    const kw::CCountry& country = world->Country(kw::kDefaultCountry);
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        auto entries = kw::ClubListEntries(country, 0);
+        kw::SortClubList(entries, kw::EClubListOrder::kLeague,
+                         [](std::string_view a, std::string_view b) { return a < b; });
+        for (const auto& entry : entries) {
+            benchmark::DoNotOptimize(kw::ClubListRowText(entry));
+        }
+        benchmark::DoNotOptimize(kw::CountryStatistics(country));
+        rows = entries.size();
+    }
+    state.counters["clubs"] = static_cast<double>(rows);
+}
+
 constexpr auto kFull = static_cast<std::int64_t>(EDemoScale::kFull);
 constexpr auto kHuge = static_cast<std::int64_t>(EDemoScale::kHuge);
 
 BENCHMARK(BM_WorldStatistics)->Arg(kFull)->Arg(kHuge)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountrySwitch)->Arg(kFull)->Arg(kHuge)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WorldStatisticsAnchorWalk)->Arg(kFull)->Arg(kHuge)->Unit(benchmark::kMillisecond);
 
 }  // namespace
