@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/VexaApp.h"
-#include "app/ui/MainWindow.h"
+#include "app/ui/DlgMainMenu.h"
 #include "app/ui/QtProgress.h"
 #include "app/ui/QtUserInterface.h"
 #include "demo/DemoLocation.h"

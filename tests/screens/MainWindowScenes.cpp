@@ -10,7 +10,7 @@
 #include "WindowScenes.h"
 #include "app/LongtimeOperation.h"
 #include "app/ui/DlgLongtimeOperation.h"
-#include "app/ui/MainWindow.h"
+#include "app/ui/DlgMainMenu.h"
 #include "model/Club.h"
 #include "model/World.h"
 #include "platform/StringTable.h"

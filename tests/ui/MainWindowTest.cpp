@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -18,7 +19,7 @@
 #include <vector>
 
 #include "app/AppContext.h"
-#include "app/ui/MainWindow.h"
+#include "app/ui/DlgMainMenu.h"
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "exports/master/MasterFileReader.h"
@@ -40,7 +41,7 @@ private slots:
     void init();
 
     void captionCapitalisesTheDirectoryName();
-    void showsTheNumberOfLoadedCountries();
+    void listsTheLoadedCountriesWithTheDefaultSelected();
     void opensAGeneratedDemoInstallation();
     void masterButtonBuildsTheGameFile();
     void emptyDatabaseFolderHasNoCountries();
@@ -127,11 +128,13 @@ void MainWindowTest::captionCapitalisesTheDirectoryName() {
     QVERIFY(!window.isWindowModified());
 }
 
-void MainWindowTest::showsTheNumberOfLoadedCountries() {
+void MainWindowTest::listsTheLoadedCountriesWithTheDefaultSelected() {
     WriteDatabase(Install() / "database");
     DlgMainMenu window(m_context, m_ui);
     QCOMPARE(window.World().CountryCount(), 2);
-    QCOMPARE(LabelText(window, "countryCount"), QStringLiteral("2"));
+    auto* countries = window.findChild<QListWidget*>(QStringLiteral("countries"));
+    QVERIFY(countries != nullptr && countries->currentItem() != nullptr);
+    QCOMPARE(countries->currentItem()->data(Qt::UserRole).toInt(), kDefaultCountry);
     QVERIFY(!window.findChild<QLabel*>(QStringLiteral("notice"))->isVisibleTo(&window));
     QVERIFY(m_ui.Messages().empty());
 }
@@ -145,7 +148,8 @@ void MainWindowTest::opensAGeneratedDemoInstallation() {
     }
     DlgMainMenu window(m_context, m_ui);
     QCOMPARE(window.World().CountryCount(), files);
-    QCOMPARE(LabelText(window, "countryCount"), QString::number(files));
+    // The demo has clubs, so their number shows in the totals.
+    QVERIFY(LabelText(window, "clubsTotal").toInt() > 0);
     QVERIFY(m_ui.Messages().empty());
 }
 
@@ -171,7 +175,7 @@ void MainWindowTest::emptyDatabaseFolderHasNoCountries() {
     // Found in any letter case, as copied from Windows.
     fs::create_directories(Install() / "DataBase");
     DlgMainMenu window(m_context, m_ui);
-    QCOMPARE(LabelText(window, "countryCount"), QStringLiteral("0"));
+    QCOMPARE(LabelText(window, "clubsTotal"), QStringLiteral("0"));
     QCOMPARE(window.World().Directory(), Install() / "DataBase");
     QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - DataBase[*]"));
 }
@@ -180,7 +184,7 @@ void MainWindowTest::withoutInstallationShowsAnEmptyWorld() {
     m_context.installationConfigured = false;
     DlgMainMenu window(m_context, m_ui);
     window.show();
-    QCOMPARE(LabelText(window, "countryCount"), QStringLiteral("0"));
+    QCOMPARE(LabelText(window, "clubsTotal"), QStringLiteral("0"));
     auto* notice = window.findChild<QLabel*>(QStringLiteral("notice"));
     QVERIFY(notice != nullptr);
     QVERIFY(notice->isVisible());
@@ -197,7 +201,7 @@ void MainWindowTest::withoutInstallationShowsAnEmptyWorld() {
 
 void MainWindowTest::configuredInstallationWithoutDatabaseLoadsEmpty() {
     DlgMainMenu window(m_context, m_ui);
-    QCOMPARE(LabelText(window, "countryCount"), QStringLiteral("0"));
+    QCOMPARE(LabelText(window, "clubsTotal"), QStringLiteral("0"));
     QVERIFY(!window.findChild<QLabel*>(QStringLiteral("notice"))->isVisibleTo(&window));
     QVERIFY(Action(window, QStringLiteral("&Speichern"))->isEnabled());
 }

@@ -1,11 +1,8 @@
-#include "app/ui/MainWindow.h"
+#include "app/ui/DlgMainMenu.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -16,6 +13,7 @@
 #include "app/LongtimeWriteDB.h"
 #include "app/ui/DlgLongtimeOperation.h"
 #include "app/ui/DocumentSignals.h"
+#include "app/ui/MainMenuView.h"
 #include "app/ui/QtText.h"
 #include "app/ui/WorkerUserInterface.h"
 #include "document/DatabaseDocument.h"
@@ -33,6 +31,7 @@ DlgMainMenu::DlgMainMenu(SAppContext& context, IUserInterface& ui, QWidget* pare
     CreateMenus();
     CreateContents();
     LoadDatabase();
+    CreateView();
     Refresh();
     m_initialised = true;
 }
@@ -74,30 +73,17 @@ void DlgMainMenu::CreateContents() {
     m_notice->setVisible(false);
     layout->addWidget(m_notice);
 
-    auto* statistics = new QGroupBox(QStringLiteral("Statistik"), central);
-    auto* form = new QFormLayout(statistics);
-    m_databasePath = new QLabel(statistics);
-    m_databasePath->setObjectName(QStringLiteral("databasePath"));
-    m_databasePath->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    form->addRow(QStringLiteral("Datenbank:"), m_databasePath);
-    m_countryCount = new QLabel(statistics);
-    m_countryCount->setObjectName(QStringLiteral("countryCount"));
-    form->addRow(QStringLiteral("Geladene Länder:"), m_countryCount);
-    layout->addWidget(statistics);
-
-    auto* exporting = new QGroupBox(QStringLiteral("Exportieren"), central);
-    auto* exportLayout = new QHBoxLayout(exporting);
-    m_masterButton =
-        new QPushButton(QStringLiteral("Aktuelle Datenbank ins Spiel ein&binden"), exporting);
-    m_masterButton->setObjectName(QStringLiteral("buildMaster"));
-    connect(m_masterButton, &QPushButton::clicked, this, [this] { BuildMaster(0); });
-    exportLayout->addWidget(m_masterButton);
-    exportLayout->addStretch();
-    layout->addWidget(exporting);
-    layout->addStretch();
-
     setCentralWidget(central);
-    resize(640, 400);
+}
+
+void DlgMainMenu::CreateView() {
+    m_view = new CMainMenuView(*m_document, centralWidget());
+    m_view->SetLanguageSelectionVisible(m_context.languageSelection);
+    connect(m_view, &CMainMenuView::masterRequested, this, [this] { BuildMaster(0); });
+    connect(m_view, &CMainMenuView::languageChosen, this, &DlgMainMenu::ChooseLanguage);
+    centralWidget()->layout()->addWidget(m_view);
+    m_shownGeneration = m_document->World().Generation();
+    connect(m_documentSignals, &CDocumentSignals::changed, this, [this] { Refresh(); });
 }
 
 void DlgMainMenu::LoadDatabase() {
@@ -105,7 +91,6 @@ void DlgMainMenu::LoadDatabase() {
     m_slots = std::make_unique<CDatabaseSlots>(m_context.installDirectory);
     m_document = m_slots->AddSlot();
     m_documentSignals = new CDocumentSignals(*m_document, this);
-    connect(m_documentSignals, &CDocumentSignals::changed, this, [this] { Refresh(); });
     connect(m_documentSignals, &CDocumentSignals::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
 
@@ -131,13 +116,16 @@ void DlgMainMenu::Refresh() {
     // "[*]" shows where the window marks unsaved changes.
     setWindowTitle(QString::fromStdString(caption + "[*]"));
     setWindowModified(m_document->IsModified());
-    m_databasePath->setText(QString::fromStdString(world.Directory().string()));
-    m_countryCount->setText(QString::number(world.CountryCount()));
+    if (world.Generation() != m_shownGeneration) {
+        m_shownGeneration = world.Generation();
+        m_view->ResetSelection();
+    }
+    m_view->ShowWorld();
     m_notice->setVisible(m_placeholderWorld);
     m_saveAction->setEnabled(!m_placeholderWorld);
     m_exportAction->setEnabled(!m_placeholderWorld);
     m_importAction->setEnabled(!m_placeholderWorld);
-    m_masterButton->setEnabled(!m_placeholderWorld);
+    m_view->MasterButton().setEnabled(!m_placeholderWorld);
     RefreshEditActions();
 }
 
@@ -155,6 +143,12 @@ void DlgMainMenu::RefreshEditActions() {
     m_undoAction->setEnabled(undo.has_value());
     m_redoAction->setText(label("&Wiederholen", redo));
     m_redoAction->setEnabled(redo.has_value());
+}
+
+void DlgMainMenu::ChooseLanguage(int language) {
+    m_context.currentLanguage = language;
+    m_document->WorldForOperations().SetCurrentLanguage(static_cast<std::uint8_t>(language));
+    m_view->ShowWorld();
 }
 
 void DlgMainMenu::Undo() {

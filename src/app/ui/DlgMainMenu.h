@@ -8,7 +8,6 @@
 #include "app/AppContext.h"
 
 class QAction;
-class QPushButton;
 class QCloseEvent;
 class QLabel;
 
@@ -17,11 +16,13 @@ namespace kw {
 class CDatabaseDocument;
 class CDatabaseSlots;
 class CDocumentSignals;
+class CMainMenuView;
 class CWorld;
 class IUserInterface;
 
 // The editor's one main window. Loads the database of the installation when it is created and
-// shows it; every question and message goes through the user interface it was given.
+// shows it as continents, countries and clubs; every question and message goes through the user
+// interface it was given.
 class DlgMainMenu : public QMainWindow {
     Q_OBJECT
 
@@ -51,9 +52,13 @@ protected:
 private:
     void CreateMenus();
     void CreateContents();
+    // The lists need the document, which the database load makes.
+    void CreateView();
     void LoadDatabase();
-    // Caption, labels and actions after the database changed.
+    // Caption, lists, statistics and actions after the database changed.
     void Refresh();
+    // The database language, which names the countries, clubs and leagues in the lists.
+    void ChooseLanguage(int language);
     // The edit menu names the edits that undo and redo would take back or make again.
     void RefreshEditActions();
 
@@ -65,15 +70,15 @@ private:
     // No installation and no database folder: the window shows an empty world and cannot save it.
     bool m_placeholderWorld = false;
     bool m_initialised = false;
+    // A database read anew starts over at the default selection.
+    std::uint64_t m_shownGeneration = 0;
 
     QAction* m_saveAction = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_importAction = nullptr;
-    QPushButton* m_masterButton = nullptr;
-    QLabel* m_countryCount = nullptr;
-    QLabel* m_databasePath = nullptr;
+    CMainMenuView* m_view = nullptr;
     QLabel* m_notice = nullptr;
 };
 

@@ -1,0 +1,357 @@
+#include "app/ui/MainMenuView.h"
+
+#include <QCollator>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "app/ui/QtText.h"
+#include "app/ui/StatisticsGroup.h"
+#include "controls/MyListBox.h"
+#include "document/DatabaseDocument.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "platform/StringTable.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+namespace {
+
+// The country number taken when a continent has no country at all.
+constexpr int kCountryOfEmptyContinent = 21;
+
+struct SChoice {
+    int stringId;
+    int value;
+};
+
+constexpr std::array kContinentChoices = {
+    SChoice{ids::kContinentEurope, 0},       SChoice{ids::kContinentSouthAmerica, 1},
+    SChoice{ids::kContinentNorthAmerica, 2}, SChoice{ids::kContinentAfrica, 3},
+    SChoice{ids::kContinentAsia, 4},         SChoice{ids::kContinentOceania, 5},
+};
+
+constexpr std::array kLanguageChoices = {
+    SChoice{ids::kLanguageGerman, 0},  SChoice{ids::kLanguageEnglish, 1},
+    SChoice{ids::kLanguageFrench, 2},  SChoice{ids::kLanguageSpanish, 3},
+    SChoice{ids::kLanguageItalian, 4},
+};
+
+QCollator UserCollator() {
+    QCollator collator{QLocale()};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
+// A drop-down list sorted by its texts, each entry carrying its value.
+template <std::size_t N>
+QComboBox* SortedChoices(const std::array<SChoice, N>& choices, QWidget* parent) {
+    std::vector<std::pair<QString, int>> entries;
+    for (const SChoice& choice : choices) {
+        entries.emplace_back(FromCp1252(ResourceString(choice.stringId)), choice.value);
+    }
+    const QCollator collator = UserCollator();
+    std::sort(entries.begin(), entries.end(), [&collator](const auto& a, const auto& b) {
+        return collator.compare(a.first, b.first) < 0;
+    });
+    auto* box = new QComboBox(parent);
+    for (const auto& entry : entries) {
+        box->addItem(entry.first, entry.second);
+    }
+    return box;
+}
+
+QPushButton* Button(const QString& text, QWidget* parent, bool enabled = false) {
+    auto* button = new QPushButton(text, parent);
+    // Their dialogs are not there yet.
+    button->setEnabled(enabled);
+    return button;
+}
+
+QString Number(int value) {
+    return QString::number(value);
+}
+
+QString Average(double value) {
+    return QString::asprintf("%2.2f", value);
+}
+
+}  // namespace
+
+CMainMenuView::CMainMenuView(const CDatabaseDocument& document, QWidget* parent)
+    : QWidget(parent), m_document(document) {
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(0, 0, 0, 0);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(CreateLanguageGroup());
+    left->addWidget(CreateContinentGroup());
+    left->addWidget(CreateCountryGroup(), 1);
+    columns->addLayout(left);
+
+    columns->addWidget(CreateClubGroup(), 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(CreateAssistantGroup());
+    right->addWidget(CreateExportGroup());
+    CreateStatisticsGroups();
+    right->addWidget(m_statistics);
+    right->addWidget(m_talents);
+    right->addStretch();
+    columns->addLayout(right);
+
+    ResetSelection();
+}
+
+QGroupBox* CMainMenuView::CreateLanguageGroup() {
+    m_languageGroup = new QGroupBox(QStringLiteral("Sprache der Datenbank"), this);
+    m_languageGroup->setObjectName(QStringLiteral("languageGroup"));
+    auto* layout = new QVBoxLayout(m_languageGroup);
+    m_languages = SortedChoices(kLanguageChoices, m_languageGroup);
+    m_languages->setObjectName(QStringLiteral("languages"));
+    connect(m_languages, &QComboBox::activated, this,
+            [this] { emit languageChosen(m_languages->currentData().toInt()); });
+    layout->addWidget(m_languages);
+    layout->addWidget(Button(QStringLiteral("&Globale Einstellungen"), m_languageGroup));
+    m_languageGroup->setVisible(false);
+    return m_languageGroup;
+}
+
+QGroupBox* CMainMenuView::CreateContinentGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Kontinent"), this);
+    auto* layout = new QVBoxLayout(group);
+    m_continents = SortedChoices(kContinentChoices, group);
+    m_continents->setObjectName(QStringLiteral("continents"));
+    connect(m_continents, &QComboBox::currentIndexChanged, this,
+            [this] { ChooseContinent(m_continents->currentData().toInt()); });
+    layout->addWidget(m_continents);
+    layout->addWidget(Button(QStringLiteral("Kontinentale &Einstellungen"), group));
+    return group;
+}
+
+QGroupBox* CMainMenuView::CreateCountryGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Land"), this);
+    auto* layout = new QVBoxLayout(group);
+    m_countries = new QListWidget(group);
+    m_countries->setObjectName(QStringLiteral("countries"));
+    connect(m_countries, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item != nullptr) {
+            ChooseCountry(item->data(Qt::UserRole).toInt());
+        }
+    });
+    layout->addWidget(m_countries, 1);
+    layout->addWidget(Button(QStringLiteral("&Landeinstellungen"), group));
+    return group;
+}
+
+QGroupBox* CMainMenuView::CreateClubGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Verein"), this);
+    auto* layout = new QVBoxLayout(group);
+
+    // The sort buttons stand above the columns they sort, as wide as them.
+    constexpr std::array kColumns = {SListColumn{0, 81}, SListColumn{81, 177},
+                                     SListColumn{177, 223}};
+    constexpr std::array kSorts = {
+        std::pair{"Verein", EClubListOrder::kName},
+        std::pair{"Liga", EClubListOrder::kLeague},
+        std::pair{"\xC3\x98 - St\xC3\xA4rke", EClubListOrder::kStrength},
+    };
+    constexpr std::array kSortNames = {"sortByName", "sortByLeague", "sortByStrength"};
+    auto* sortRow = new QHBoxLayout;
+    sortRow->setSpacing(0);
+    for (std::size_t column = 0; column < kSorts.size(); ++column) {
+        auto* button = new QPushButton(QString::fromUtf8(kSorts[column].first), group);
+        button->setObjectName(QString::fromLatin1(kSortNames[column]));
+        const EClubListOrder order = kSorts[column].second;
+        connect(button, &QPushButton::clicked, this, [this, order] { SortClubs(order); });
+        sortRow->addWidget(button, kColumns[column].end - kColumns[column].start);
+    }
+    layout->addLayout(sortRow);
+
+    m_clubs = new CMyListBox(group);
+    m_clubs->setObjectName(QStringLiteral("clubs"));
+    m_clubs->SetColumns({kColumns.begin(), kColumns.end()});
+    m_clubs->setMinimumWidth(m_clubs->fontMetrics().averageCharWidth() * kColumns.back().end / 4 +
+                             m_clubs->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                             2 * m_clubs->frameWidth());
+    connect(m_clubs, &QListWidget::currentRowChanged, this, [this](int row) {
+        m_club = row >= 0 ? m_clubs->item(row)->data(Qt::UserRole).toUInt() : 0;
+    });
+    layout->addWidget(m_clubs, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button(QStringLiteral("&Verein"), group));
+    buttons->addWidget(Button(QStringLiteral("Spieler&kader"), group));
+    layout->addLayout(buttons);
+    return group;
+}
+
+QGroupBox* CMainMenuView::CreateAssistantGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Assistenten"), this);
+    auto* layout = new QVBoxLayout(group);
+    for (const char* text : {"Schnelle &Transfers", "Spieler &suchen", "&Doppelte Spieler anzeigen",
+                             "&Nationalmannschaften", "&Freie Spieler"}) {
+        layout->addWidget(Button(QString::fromUtf8(text), group));
+    }
+    return group;
+}
+
+QGroupBox* CMainMenuView::CreateExportGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Exportieren"), this);
+    auto* layout = new QVBoxLayout(group);
+    m_masterButton = Button(QStringLiteral("Aktuelle Datenbank ins Spiel ein&binden"), group, true);
+    m_masterButton->setObjectName(QStringLiteral("buildMaster"));
+    connect(m_masterButton, &QPushButton::clicked, this, &CMainMenuView::masterRequested);
+    layout->addWidget(m_masterButton);
+    return group;
+}
+
+void CMainMenuView::CreateStatisticsGroups() {
+    m_statistics = new CStatisticsGroup(QStringLiteral("Statistik ( Ausgewähltes Land / Total )"),
+                                        {{"leagues", QStringLiteral("Ligen:")},
+                                         {"clubs", QStringLiteral("Vereine:")},
+                                         {"players", QStringLiteral("Spieler:")},
+                                         {"clubStrength", QStringLiteral("Ø - Vereinsstärke:")},
+                                         {"playerStrength", QStringLiteral("Ø - Spielerstärke:")}},
+                                        this);
+    m_talents = new CStatisticsGroup(QStringLiteral("Spielertalent ( Ausgewähltes Land / Total )"),
+                                     {{"talent0", QStringLiteral("Normal:")},
+                                      {"talent1", QStringLiteral("Groß:")},
+                                      {"talent2", QStringLiteral("Sehr groß:")},
+                                      {"talent3", QStringLiteral("Ausgezeichnet:")},
+                                      {"talent4", QStringLiteral("Gigantisch:")}},
+                                     this);
+}
+
+void CMainMenuView::ResetSelection() {
+    m_continent = 0;
+    m_previousContinent = 0;
+    m_country = kDefaultCountry;
+    m_countryPerContinent.fill(0);
+    m_countryPerContinent[0] = kDefaultCountry;
+    const QSignalBlocker blocker(m_continents);
+    m_continents->setCurrentIndex(m_continents->findData(m_continent));
+}
+
+void CMainMenuView::ShowWorld() {
+    m_totals = TotalStatistics(m_document.World());
+    FillLanguages();
+    FillCountries();
+    FillClubs();
+}
+
+void CMainMenuView::SetLanguageSelectionVisible(bool visible) {
+    m_languageGroup->setVisible(visible);
+}
+
+void CMainMenuView::ChooseContinent(int continent) {
+    if (continent == m_continent) {
+        return;
+    }
+    m_previousContinent = m_continent;
+    m_continent = continent;
+    FillCountries();
+    FillClubs();
+}
+
+void CMainMenuView::ChooseCountry(int number) {
+    m_country = number;
+    m_countryPerContinent[static_cast<std::size_t>(m_continent)] = number;
+    FillClubs();
+}
+
+void CMainMenuView::SortClubs(EClubListOrder order) {
+    m_order = order;
+    FillClubs();
+}
+
+void CMainMenuView::FillLanguages() {
+    const QSignalBlocker blocker(m_languages);
+    m_languages->setCurrentIndex(m_languages->findData(m_document.World().CurrentLanguage()));
+}
+
+void CMainMenuView::FillCountries() {
+    const CWorld& world = m_document.World();
+    const int language = world.CurrentLanguage();
+    std::vector<std::pair<QString, int>> entries;
+    for (int number = 1; number <= kCountryCount; ++number) {
+        const CCountry& country = world.Country(number);
+        if (country.Continent() == m_continent) {
+            entries.emplace_back(FromCp1252(country.Name(language)), number);
+        }
+    }
+    const QCollator collator = UserCollator();
+    std::stable_sort(entries.begin(), entries.end(), [&collator](const auto& a, const auto& b) {
+        return collator.compare(a.first, b.first) < 0;
+    });
+
+    const QSignalBlocker blocker(m_countries);
+    m_countries->clear();
+    const int remembered = m_countryPerContinent[static_cast<std::size_t>(m_continent)];
+    int selected = entries.empty() ? -1 : 0;
+    for (const auto& entry : entries) {
+        auto* item = new QListWidgetItem(entry.first, m_countries);
+        item->setData(Qt::UserRole, entry.second);
+        if (entry.second == remembered) {
+            selected = m_countries->count() - 1;
+        }
+    }
+    if (selected < 0) {
+        m_country = kCountryOfEmptyContinent;
+        return;
+    }
+    m_countries->setCurrentRow(selected);
+    m_countries->scrollToItem(m_countries->item(selected), QAbstractItemView::PositionAtTop);
+    m_country = entries[static_cast<std::size_t>(selected)].second;
+    m_countryPerContinent[static_cast<std::size_t>(m_continent)] = m_country;
+}
+
+void CMainMenuView::FillClubs() {
+    const CWorld& world = m_document.World();
+    const CCountry& country = world.Country(m_country);
+    std::vector<SClubListEntry> entries = ClubListEntries(country, world.CurrentLanguage());
+    const QCollator collator = UserCollator();
+    SortClubList(entries, m_order, [&collator](std::string_view a, std::string_view b) {
+        return collator.compare(FromCp1252(a), FromCp1252(b)) < 0;
+    });
+
+    const int remembered = std::max(m_clubs->currentRow(), 0);
+    const QSignalBlocker blocker(m_clubs);
+    m_clubs->clear();
+    for (const SClubListEntry& entry : entries) {
+        const int row = m_clubs->AddRow(ClubListRowText(entry));
+        m_clubs->item(row)->setData(Qt::UserRole, entry.clubId);
+    }
+    m_club = 0;
+    if (!entries.empty()) {
+        // A shorter list keeps its last row selected.
+        const int row = std::min(remembered, m_clubs->count() - 1);
+        m_clubs->setCurrentRow(row);
+        m_club = entries[static_cast<std::size_t>(row)].clubId;
+    }
+    ShowStatistics(CountryStatistics(country));
+}
+
+void CMainMenuView::ShowStatistics(const SStatistics& country) {
+    m_statistics->SetRow(0, Number(country.leagues), Number(m_totals.leagues));
+    m_statistics->SetRow(1, Number(country.clubs), Number(m_totals.clubs));
+    m_statistics->SetRow(2, Number(country.players), Number(m_totals.players));
+    m_statistics->SetRow(3, Average(country.AverageClubStrength()),
+                         Average(m_totals.AverageClubStrength()));
+    m_statistics->SetRow(4, Average(country.AveragePlayerStrength()),
+                         Average(m_totals.AveragePlayerStrength()));
+    for (int talent = 0; talent < SStatistics::kTalentClasses; ++talent) {
+        const auto index = static_cast<std::size_t>(talent);
+        m_talents->SetRow(talent, Number(country.talents[index]), Number(m_totals.talents[index]));
+    }
+}
+
+}  // namespace kw

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+#include "reports/ClubList.h"
+#include "reports/WorldStatistics.h"
+
+class QComboBox;
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+
+namespace kw {
+
+class CDatabaseDocument;
+class CMyListBox;
+class CStatisticsGroup;
+
+// The browsing part of the main window: continent, its countries, the selected country's clubs
+// and the statistics of that country and of the whole database. Reads the document's current
+// world; changes nothing in it but through the signals.
+class CMainMenuView : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kContinents = 6;
+
+    explicit CMainMenuView(const CDatabaseDocument& document, QWidget* parent = nullptr);
+
+    // Back to "Europa" with its default country, as for a database read anew.
+    void ResetSelection();
+    // Refills every list and both statistics columns, keeping the selections.
+    void ShowWorld();
+    void SetLanguageSelectionVisible(bool visible);
+
+    int SelectedContinent() const { return m_continent; }
+    int SelectedCountry() const { return m_country; }
+    std::uint32_t SelectedClub() const { return m_club; }
+    QPushButton& MasterButton() const { return *m_masterButton; }
+
+signals:
+    // The user chose the database language (0 to 4).
+    void languageChosen(int language);
+    void masterRequested();
+
+private:
+    QGroupBox* CreateLanguageGroup();
+    QGroupBox* CreateContinentGroup();
+    QGroupBox* CreateCountryGroup();
+    QGroupBox* CreateClubGroup();
+    QGroupBox* CreateAssistantGroup();
+    QGroupBox* CreateExportGroup();
+    void CreateStatisticsGroups();
+
+    void ChooseContinent(int continent);
+    void ChooseCountry(int number);
+    void SortClubs(EClubListOrder order);
+    void FillLanguages();
+    void FillCountries();
+    void FillClubs();
+    void ShowStatistics(const SStatistics& country);
+
+    const CDatabaseDocument& m_document;
+
+    int m_continent = 0;
+    int m_previousContinent = 0;
+    int m_country = 0;
+    // The country last selected on each continent, so that going back reselects it.
+    std::array<int, kContinents> m_countryPerContinent{};
+    EClubListOrder m_order = EClubListOrder::kName;
+    std::uint32_t m_club = 0;
+    SStatistics m_totals;
+
+    QGroupBox* m_languageGroup = nullptr;
+    QComboBox* m_languages = nullptr;
+    QComboBox* m_continents = nullptr;
+    QListWidget* m_countries = nullptr;
+    CMyListBox* m_clubs = nullptr;
+    QPushButton* m_masterButton = nullptr;
+    CStatisticsGroup* m_statistics = nullptr;
+    CStatisticsGroup* m_talents = nullptr;
+};
+
+}  // namespace kw
