@@ -1,0 +1,388 @@
+#include <QApplication>
+#include <QCollator>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "app/AppContext.h"
+#include "app/ui/DlgMainMenu.h"
+#include "controls/MyListBox.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "platform/Cp1252.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "reports/ClubList.h"
+#include "reports/WorldStatistics.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+// The main window's browsing view on the small demo database, driven through its widgets.
+class DlgMainMenuBrowsingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void startsInEuropeWithTheDefaultCountry();
+    void continentChangeListsExactlyItsCountriesSorted();
+    void switchingBackReselectsTheRememberedCountry();
+    void sortByLeagueAndByStrength();
+    void statisticsShowTheSelectedCountryAndTheTotals();
+    void documentChangesRefreshClubsAndTotals();
+    void languageGroupOnlyWithTheLanguageOption();
+
+private:
+    template <typename T>
+    static T& Child(QWidget& window, const char* name);
+    static void ChooseContinent(QWidget& window, int continent);
+    static void ClickCountry(QWidget& window, int number);
+    static int CurrentCountry(QWidget& window);
+    static std::vector<int> ListedCountries(QWidget& window);
+    static QString Label(QWidget& window, const QString& name);
+    // A country with at least three clubs, some in leagues and the strengths not all equal.
+    static int CountryWithClubs(const CWorld& world);
+
+    QTemporaryDir m_install;
+    SAppContext m_context;
+    CScriptedUserInterface m_ui;
+};
+
+void DlgMainMenuBrowsingTest::initTestCase() {
+    QVERIFY(m_install.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_install.path().toStdString(), demo::EDemoScale::kSmall,
+                                           1, progress)
+                .ok);
+}
+
+void DlgMainMenuBrowsingTest::init() {
+    m_context = SAppContext{};
+    m_context.workingDirectory = m_install.path().toStdString();
+    m_context.installationConfigured = true;
+    m_ui = CScriptedUserInterface{};
+}
+
+template <typename T>
+T& DlgMainMenuBrowsingTest::Child(QWidget& window, const char* name) {
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) {
+        qFatal("no child %s", name);
+    }
+    return *child;
+}
+
+void DlgMainMenuBrowsingTest::ChooseContinent(QWidget& window, int continent) {
+    auto& box = Child<QComboBox>(window, "continents");
+    box.setFocus();
+    // Home goes to the first entry; Down steps to the wanted one as a user would.
+    QTest::keyClick(&box, Qt::Key_Home);
+    while (box.currentData().toInt() != continent && box.currentIndex() + 1 < box.count()) {
+        QTest::keyClick(&box, Qt::Key_Down);
+    }
+    QCOMPARE(box.currentData().toInt(), continent);
+}
+
+void DlgMainMenuBrowsingTest::ClickCountry(QWidget& window, int number) {
+    auto& list = Child<QListWidget>(window, "countries");
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.item(row)->data(Qt::UserRole).toInt() == number) {
+            list.scrollToItem(list.item(row));
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                              list.visualItemRect(list.item(row)).center());
+            QCOMPARE(CurrentCountry(window), number);
+            return;
+        }
+    }
+    QFAIL("country not listed");
+}
+
+int DlgMainMenuBrowsingTest::CurrentCountry(QWidget& window) {
+    const QListWidgetItem* item = Child<QListWidget>(window, "countries").currentItem();
+    return item != nullptr ? item->data(Qt::UserRole).toInt() : 0;
+}
+
+std::vector<int> DlgMainMenuBrowsingTest::ListedCountries(QWidget& window) {
+    auto& list = Child<QListWidget>(window, "countries");
+    std::vector<int> numbers;
+    for (int row = 0; row < list.count(); ++row) {
+        numbers.push_back(list.item(row)->data(Qt::UserRole).toInt());
+    }
+    return numbers;
+}
+
+QString DlgMainMenuBrowsingTest::Label(QWidget& window, const QString& name) {
+    auto* label = window.findChild<QLabel*>(name);
+    return label != nullptr ? label->text() : QStringLiteral("<no label %1>").arg(name);
+}
+
+int DlgMainMenuBrowsingTest::CountryWithClubs(const CWorld& world) {
+    for (int number = 1; number <= kCountryCount; ++number) {
+        const auto entries = ClubListEntries(world.Country(number), world.CurrentLanguage());
+        std::set<std::uint32_t> leagues;
+        std::set<double> strengths;
+        for (const SClubListEntry& entry : entries) {
+            leagues.insert(entry.leagueId);
+            strengths.insert(entry.strength);
+        }
+        if (entries.size() >= 4 && leagues.size() >= 2 && strengths.size() >= 3) {
+            return number;
+        }
+    }
+    return 0;
+}
+
+void DlgMainMenuBrowsingTest::startsInEuropeWithTheDefaultCountry() {
+    DlgMainMenu window(m_context, m_ui);
+    QCOMPARE(Child<QComboBox>(window, "continents").currentText(), QStringLiteral("Europa"));
+    QCOMPARE(Child<QComboBox>(window, "continents").currentData().toInt(), 0);
+    QCOMPARE(CurrentCountry(window), kDefaultCountry);
+    // The continents in the user's alphabetical order, each with its number.
+    auto& box = Child<QComboBox>(window, "continents");
+    QCOMPARE(box.count(), 6);
+    QCOMPARE(box.itemText(0), QStringLiteral("Afrika"));
+    QCOMPARE(box.itemData(0).toInt(), 3);
+    QCOMPARE(box.itemText(5), QStringLiteral("Südamerika"));
+    QCOMPARE(box.itemData(5).toInt(), 1);
+}
+
+void DlgMainMenuBrowsingTest::continentChangeListsExactlyItsCountriesSorted() {
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    const CWorld& world = window.World();
+    const int language = world.CurrentLanguage();
+    QCollator collator{QLocale()};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    int listedTotal = 0;
+    for (int continent : {4, 1, 5, 0, 3, 2}) {
+        ChooseContinent(window, continent);
+        const std::vector<int> listed = ListedCountries(window);
+        std::set<int> expected;
+        for (int number = 1; number <= kCountryCount; ++number) {
+            if (world.Country(number).Continent() == continent) {
+                expected.insert(number);
+            }
+        }
+        QCOMPARE(std::set<int>(listed.begin(), listed.end()), expected);
+        QCOMPARE(listed.size(), expected.size());
+        for (std::size_t row = 1; row < listed.size(); ++row) {
+            const QString before =
+                QString::fromStdString(Cp1252ToUtf8(world.Country(listed[row - 1]).Name(language)));
+            const QString after =
+                QString::fromStdString(Cp1252ToUtf8(world.Country(listed[row]).Name(language)));
+            QVERIFY2(collator.compare(before, after) <= 0,
+                     qPrintable(before + QStringLiteral(" > ") + after));
+        }
+        // The first country is selected on a continent not visited before.
+        if (!listed.empty() && continent != 0) {
+            QCOMPARE(CurrentCountry(window), listed.front());
+        }
+        listedTotal += static_cast<int>(listed.size());
+    }
+    QCOMPARE(listedTotal, kCountryCount);
+}
+
+void DlgMainMenuBrowsingTest::switchingBackReselectsTheRememberedCountry() {
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    const std::vector<int> europe = ListedCountries(window);
+    QVERIFY(europe.size() >= 2);
+    const int chosen = europe.back() != kDefaultCountry ? europe.back() : europe.front();
+    ClickCountry(window, chosen);
+
+    ChooseContinent(window, 4);
+    const std::vector<int> asia = ListedCountries(window);
+    QVERIFY(asia.size() >= 2);
+    ClickCountry(window, asia[1]);
+
+    ChooseContinent(window, 0);
+    QCOMPARE(CurrentCountry(window), chosen);
+    ChooseContinent(window, 4);
+    QCOMPARE(CurrentCountry(window), asia[1]);
+    // The club list follows the country: its first row is that country's national team.
+    auto& clubs = Child<CMyListBox>(window, "clubs");
+    QVERIFY(clubs.count() >= 1);
+    QCOMPARE(static_cast<int>(clubs.item(0)->data(Qt::UserRole).toUInt() >> 16), asia[1]);
+}
+
+void DlgMainMenuBrowsingTest::sortByLeagueAndByStrength() {
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    const CWorld& world = window.World();
+    const int number = CountryWithClubs(world);
+    QVERIFY(number != 0);
+    ChooseContinent(window, world.Country(number).Continent());
+    ClickCountry(window, number);
+
+    std::map<std::uint32_t, SClubListEntry> byId;
+    for (const SClubListEntry& entry :
+         ClubListEntries(world.Country(number), world.CurrentLanguage())) {
+        byId[entry.clubId] = entry;
+    }
+    auto& clubs = Child<CMyListBox>(window, "clubs");
+    const auto rows = [&clubs, &byId] {
+        std::vector<SClubListEntry> shown;
+        for (int row = 0; row < clubs.count(); ++row) {
+            shown.push_back(byId.at(clubs.item(row)->data(Qt::UserRole).toUInt()));
+        }
+        return shown;
+    };
+
+    QTest::mouseClick(&Child<QPushButton>(window, "sortByLeague"), Qt::LeftButton);
+    std::vector<SClubListEntry> shown = rows();
+    QCOMPARE(shown.size(), byId.size());
+    QVERIFY(shown.front().nationalTeam);
+    QVERIFY(clubs.Row(0).ends_with("\t\t"));
+    for (std::size_t row = 2; row < shown.size(); ++row) {
+        const SClubListEntry& a = shown[row - 1];
+        const SClubListEntry& b = shown[row];
+        QVERIFY(!b.nationalTeam);
+        // Clubs without a league come last; leagues ascend; within one the stronger first.
+        if (a.leagueId == 0) {
+            QCOMPARE(b.leagueId, 0u);
+        } else if (b.leagueId != 0) {
+            QVERIFY(a.leagueId <= b.leagueId);
+            if (a.leagueId == b.leagueId) {
+                QVERIFY(a.strength >= b.strength - 0.005);
+            }
+        }
+    }
+
+    // The selected row stays selected by its index when the order changes.
+    clubs.setCurrentRow(2);
+    QTest::mouseClick(&Child<QPushButton>(window, "sortByStrength"), Qt::LeftButton);
+    QCOMPARE(clubs.currentRow(), 2);
+    shown = rows();
+    QVERIFY(shown.front().nationalTeam);
+    for (std::size_t row = 2; row < shown.size(); ++row) {
+        QVERIFY(shown[row - 1].strength >= shown[row].strength - 0.005);
+    }
+}
+
+void DlgMainMenuBrowsingTest::statisticsShowTheSelectedCountryAndTheTotals() {
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    const CWorld& world = window.World();
+    const int number = CountryWithClubs(world);
+    QVERIFY(number != 0);
+    ChooseContinent(window, world.Country(number).Continent());
+    ClickCountry(window, number);
+
+    const SStatistics country = CountryStatistics(world.Country(number));
+    const SStatistics total = TotalStatistics(world);
+    QVERIFY(country.players > 0 && total.clubs > country.clubs);
+    const std::vector<std::pair<const char*, std::pair<QString, QString>>> expected = {
+        {"leagues", {QString::number(country.leagues), QString::number(total.leagues)}},
+        {"clubs", {QString::number(country.clubs), QString::number(total.clubs)}},
+        {"players", {QString::number(country.players), QString::number(total.players)}},
+        {"clubStrength",
+         {QString::asprintf("%2.2f", country.AverageClubStrength()),
+          QString::asprintf("%2.2f", total.AverageClubStrength())}},
+        {"playerStrength",
+         {QString::asprintf("%2.2f", country.AveragePlayerStrength()),
+          QString::asprintf("%2.2f", total.AveragePlayerStrength())}},
+    };
+    for (const auto& row : expected) {
+        const QString name = QString::fromLatin1(row.first);
+        QCOMPARE(Label(window, name + QStringLiteral("Country")), row.second.first);
+        QCOMPARE(Label(window, name + QStringLiteral("Total")), row.second.second);
+    }
+    int talents = 0;
+    for (int talent = 0; talent < SStatistics::kTalentClasses; ++talent) {
+        const QString name = QStringLiteral("talent%1").arg(talent);
+        const auto index = static_cast<std::size_t>(talent);
+        QCOMPARE(Label(window, name + QStringLiteral("Country")),
+                 QString::number(country.talents[index]));
+        QCOMPARE(Label(window, name + QStringLiteral("Total")),
+                 QString::number(total.talents[index]));
+        talents += Label(window, name + QStringLiteral("Country")).toInt();
+    }
+    QCOMPARE(talents, country.players);
+}
+
+void DlgMainMenuBrowsingTest::documentChangesRefreshClubsAndTotals() {
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    auto& clubs = Child<CMyListBox>(window, "clubs");
+    const int rows = clubs.count();
+    const int total = Label(window, QStringLiteral("clubsTotal")).toInt();
+    QVERIFY(window.Document().Perform(
+        "Neuer Verein", SWorldScope::Countries({kDefaultCountry}),
+        [](CWorld& world) { return world.Country(kDefaultCountry).CreateClub() != nullptr; }));
+    QCOMPARE(clubs.count(), rows + 1);
+    QCOMPARE(Label(window, QStringLiteral("clubsTotal")).toInt(), total + 1);
+    window.Undo();
+    QCOMPARE(clubs.count(), rows);
+    QCOMPARE(Label(window, QStringLiteral("clubsTotal")).toInt(), total);
+}
+
+void DlgMainMenuBrowsingTest::languageGroupOnlyWithTheLanguageOption() {
+    {
+        DlgMainMenu window(m_context, m_ui);
+        window.show();
+        QVERIFY(!Child<QGroupBox>(window, "languageGroup").isVisible());
+    }
+    m_context.languageSelection = true;
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    QVERIFY(Child<QGroupBox>(window, "languageGroup").isVisible());
+    auto& languages = Child<QComboBox>(window, "languages");
+    QCOMPARE(languages.currentData().toInt(), static_cast<int>(window.World().CurrentLanguage()));
+
+    // Choosing "Englisch" makes it the database's language: the countries show their English names.
+    const int english = languages.findText(QStringLiteral("Englisch"));
+    QVERIFY(english >= 0);
+    languages.setFocus();
+    QTest::keyClick(&languages, Qt::Key_Home);
+    while (languages.currentIndex() != english) {
+        QTest::keyClick(&languages, Qt::Key_Down);
+    }
+    QCOMPARE(window.World().CurrentLanguage(), 1);
+    const QListWidgetItem* item = Child<QListWidget>(window, "countries").currentItem();
+    QVERIFY(item != nullptr);
+    QCOMPARE(item->text(),
+             QString::fromStdString(Cp1252ToUtf8(window.World().Country(kDefaultCountry).Name(1))));
+    QCOMPARE(item->data(Qt::UserRole).toInt(), kDefaultCountry);
+}
+
+}  // namespace kw
+
+// The tests never see the user's settings or documents.
+int main(int argc, char** argv) {
+    QTemporaryDir root;
+    if (!root.isValid()) {
+        return 2;
+    }
+    for (const char* name : {"home", "config", "data", "Documents"}) {
+        QDir(root.path()).mkpath(QString::fromLatin1(name));
+    }
+    const auto set = [&root](const char* variable, const char* folder) {
+        qputenv(variable, root.filePath(QString::fromLatin1(folder)).toLocal8Bit());
+    };
+    set("HOME", "home");
+    set("XDG_CONFIG_HOME", "config");
+    set("XDG_DATA_HOME", "data");
+    set("XDG_DOCUMENTS_DIR", "Documents");
+    qunsetenv("KW06_INSTALL_DIR");
+
+    QApplication application(argc, argv);
+    kw::DlgMainMenuBrowsingTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "DlgMainMenuBrowsingTest.moc"
