@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # scripts/screenshots.sh OUTDIR [SCENE...]: photographs the editor's windows, dialogs and tab
-# pages on the small demo installation, one PNG each, named after the dialog (MainWindow.png,
+# pages on the small demo installation, one PNG each, named after the dialog (DlgMainMenu.png,
 # DlgLongtimeOperation.png, ...; a tab page as <dialog>-<tab>.png). The scenes are listed in
 # tests/screens/SceneTable.cpp. Sets up the build folder of scripts/setup.sh and builds only the
 # screenshot program (kwscreens) and the renderer plug-in.

@@ -21,7 +21,7 @@ SceneFunction GalleryDialog(std::size_t index) {
 //     {"DlgExample", [](CSceneContext&) { return Shown(std::make_unique<CDlgExample>()); }},
 const std::vector<SScene>& Scenes() {
     static const std::vector<SScene> scenes = {
-        {"MainWindow", ShowMainWindow},
+        {"DlgMainMenu", ShowDlgMainMenu},
         {"DlgLongtimeOperation", ShowLongtimeOperation},
         {"RenderPreviewKits", ShowRenderPreviewKits},
         {"RenderPreviewLook", ShowRenderPreviewLook},

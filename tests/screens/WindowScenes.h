@@ -7,7 +7,7 @@
 namespace kw::screens {
 
 // The main window on the demo database.
-std::unique_ptr<CShownScene> ShowMainWindow(CSceneContext& context);
+std::unique_ptr<CShownScene> ShowDlgMainMenu(CSceneContext& context);
 // The progress dialog during a world export, held in mid-run.
 std::unique_ptr<CShownScene> ShowLongtimeOperation(CSceneContext& context);
 // The renderer's preview on a kit page and on a look page, with a demo club and player.

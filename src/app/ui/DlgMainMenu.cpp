@@ -82,6 +82,7 @@ void DlgMainMenu::CreateView() {
     connect(m_view, &CMainMenuView::masterRequested, this, [this] { BuildMaster(0); });
     connect(m_view, &CMainMenuView::languageChosen, this, &DlgMainMenu::ChooseLanguage);
     centralWidget()->layout()->addWidget(m_view);
+    resize(980, 660);
     m_shownGeneration = m_document->World().Generation();
     connect(m_documentSignals, &CDocumentSignals::changed, this, [this] { Refresh(); });
 }

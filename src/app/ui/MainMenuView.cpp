@@ -142,6 +142,7 @@ QGroupBox* CMainMenuView::CreateCountryGroup() {
     auto* layout = new QVBoxLayout(group);
     m_countries = new QListWidget(group);
     m_countries->setObjectName(QStringLiteral("countries"));
+    m_countries->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(m_countries, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item != nullptr) {
             ChooseCountry(item->data(Qt::UserRole).toInt());
@@ -156,9 +157,10 @@ QGroupBox* CMainMenuView::CreateClubGroup() {
     auto* group = new QGroupBox(QStringLiteral("Verein"), this);
     auto* layout = new QVBoxLayout(group);
 
+    // Name, league and strength; the names get the room that club names of 30 characters need.
     // The sort buttons stand above the columns they sort, as wide as them.
-    constexpr std::array kColumns = {SListColumn{0, 81}, SListColumn{81, 177},
-                                     SListColumn{177, 223}};
+    constexpr std::array kColumns = {SListColumn{0, 124}, SListColumn{124, 208},
+                                     SListColumn{208, 248}};
     constexpr std::array kSorts = {
         std::pair{"Verein", EClubListOrder::kName},
         std::pair{"Liga", EClubListOrder::kLeague},
@@ -179,6 +181,8 @@ QGroupBox* CMainMenuView::CreateClubGroup() {
     m_clubs = new CMyListBox(group);
     m_clubs->setObjectName(QStringLiteral("clubs"));
     m_clubs->SetColumns({kColumns.begin(), kColumns.end()});
+    // Columns clip their texts; there is nothing to scroll to sideways.
+    m_clubs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_clubs->setMinimumWidth(m_clubs->fontMetrics().averageCharWidth() * kColumns.back().end / 4 +
                              m_clubs->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                              2 * m_clubs->frameWidth());

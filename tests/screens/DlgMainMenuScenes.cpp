@@ -85,7 +85,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<CShownScene> ShowMainWindow(CSceneContext& context) {
+std::unique_ptr<CShownScene> ShowDlgMainMenu(CSceneContext& context) {
     return Shown(std::make_unique<DlgMainMenu>(context.NewAppContext(), context.Ui()));
 }
 
