@@ -37,16 +37,18 @@ inline constexpr int kImportStatus = 827;           // "initialisiere Importmodu
 inline constexpr int kExportCaption = 829;          // "Exportieren der kompletten Datenbank"
 inline constexpr int kExportDescription = 830;  // "Die exportierte Datenbank %s wird erstellt. ..."
 inline constexpr int kExportStatus = 831;       // "initialisiere Exportmodul..."
-inline constexpr int kBigNoName = 867;          // "Es wurde kein Name angegeben"
-inline constexpr int kBigCannotOpen = 869;      // "Die Datei %s kann nicht zum Lesen ..."
-inline constexpr int kBigInvalid = 871;         // "%s ist keine gültige BIG Datei"
-inline constexpr int kBigNotFound = 874;        // "Die Datei %s konnte in dem BIG Archiv ..."
-inline constexpr int kBigNotOpen = 877;         // "BIG Archiv ist nicht geöffnet"
-inline constexpr int kUnicodeDirectory = 888;   // "Das aktuelle Verzeichnis oder ..."
-inline constexpr int kMissingBadge = 890;       // "Der Verein %s benutzt ein nicht ..."
-inline constexpr int kProductName = 898;        // "KICKWERK 06"
-inline constexpr int kApplicationTitle = 899;   // "Editor"
-inline constexpr int kOnlyTdbFiles = 919;       // "Nur *.tdb Dateien können geladen werden, ..."
+inline constexpr int kSyncSameKindsOnly = 846;  // "Es können nur gleiche Typen ..."
+inline constexpr int kSyncDifferentContinents = 847;  // "Unterschiedliche Kontinente ..."
+inline constexpr int kBigNoName = 867;                // "Es wurde kein Name angegeben"
+inline constexpr int kBigCannotOpen = 869;            // "Die Datei %s kann nicht zum Lesen ..."
+inline constexpr int kBigInvalid = 871;               // "%s ist keine gültige BIG Datei"
+inline constexpr int kBigNotFound = 874;              // "Die Datei %s konnte in dem BIG Archiv ..."
+inline constexpr int kBigNotOpen = 877;               // "BIG Archiv ist nicht geöffnet"
+inline constexpr int kUnicodeDirectory = 888;         // "Das aktuelle Verzeichnis oder ..."
+inline constexpr int kMissingBadge = 890;             // "Der Verein %s benutzt ein nicht ..."
+inline constexpr int kProductName = 898;              // "KICKWERK 06"
+inline constexpr int kApplicationTitle = 899;         // "Editor"
+inline constexpr int kOnlyTdbFiles = 919;  // "Nur *.tdb Dateien können geladen werden, ..."
 
 inline constexpr int kMainCaption = 20000;  // "KW 06 Datenbank Editor"
 inline constexpr int kSaveTitle = 20001;    // "Daten werden gespeichert"
@@ -92,6 +94,34 @@ inline constexpr int kAttentionCaption = 20801;  // "Kickwerk 06 - Achtung!"
 inline constexpr int kAttention = 20802;         // "Achtung!"
 inline constexpr int kErrorHeading = 20803;      // "Fehler"
 inline constexpr int kAbort = 20804;             // "Abbrechen"
+
+// Synchronising databases and its copy dialogs.
+inline constexpr int kSyncCaption = 21200;         // "Datenbanken synchronisieren"
+inline constexpr int kClubCopyCaption = 21201;     // "Verein kopieren"
+inline constexpr int kCountryCopyCaption = 21202;  // "Länderdaten kopieren"
+inline constexpr int kSyncCountryFull = 21203;     // "Das Land %s hat schon %d Vereine; ..."
+// The club copy's check boxes, in the order of their groups 0x2 .. 0x4000.
+inline constexpr int kClubCopyGeneral = 21210;  // "Allgemeine Informationen: Allgemein"
+inline constexpr int kClubCopyFinances = 21211;
+inline constexpr int kClubCopyAddress = 21212;
+inline constexpr int kClubCopyAttendance = 21213;
+inline constexpr int kClubCopyBadge = 21214;
+inline constexpr int kClubCopyKit = 21215;
+inline constexpr int kClubCopyStadium = 21216;
+inline constexpr int kClubCopyLocation = 21217;
+inline constexpr int kClubCopySurroundings = 21218;
+inline constexpr int kClubCopyTransfers = 21219;
+inline constexpr int kClubCopyHistory = 21220;
+inline constexpr int kClubCopyFirstTeam = 21221;
+inline constexpr int kClubCopySecondTeam = 21222;
+inline constexpr int kClubCopyStaff = 21223;  // "Spielerdaten Trainer und Präsidenten"
+// The country copy's check boxes, groups 0x2 .. 0x40.
+inline constexpr int kCountryCopyGeneral = 21230;  // "Allgemeine Informationen"
+inline constexpr int kCountryCopyYouth = 21231;
+inline constexpr int kCountryCopyReferees = 21232;
+inline constexpr int kCountryCopyStadiums = 21233;
+inline constexpr int kCountryCopyManagers = 21234;
+inline constexpr int kCountryCopyClubs = 21235;  // "Vereine / Spielpläne übernehmen"
 }  // namespace ids
 
 // The resource string with that id, as Windows-1252 bytes. Unknown ids give an empty text. The

@@ -1,0 +1,255 @@
+#include "tools/DatabaseSync.h"
+
+#include <algorithm>
+#include <array>
+
+#include "document/DatabaseDocument.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Rules.h"
+#include "model/World.h"
+#include "model/WorldPart.h"
+#include "platform/AsciiCase.h"
+#include "platform/StringTable.h"
+#include "storage/Identifiers.h"
+#include "storage/TextHelpers.h"
+
+namespace kw {
+
+namespace {
+
+// The continent names by continent number (the string ids do not follow the numbers).
+constexpr std::array<int, kContinentCount> kContinentNameIds = {
+    ids::kContinentEurope, ids::kContinentSouthAmerica, ids::kContinentNorthAmerica,
+    ids::kContinentAfrica, ids::kContinentAsia,         ids::kContinentOceania,
+};
+
+std::string SortKey(std::string_view name) {
+    std::string key = FoldAccents(name);
+    std::transform(key.begin(), key.end(), key.begin(), AsciiLower);
+    return key;
+}
+
+void SortAlphabetically(std::vector<SSyncNode>& nodes) {
+    std::stable_sort(nodes.begin(), nodes.end(), [](const SSyncNode& a, const SSyncNode& b) {
+        const std::string keyA = SortKey(a.name);
+        const std::string keyB = SortKey(b.name);
+        return keyA != keyB ? keyA < keyB : a.name < b.name;
+    });
+    for (SSyncNode& node : nodes) {
+        SortAlphabetically(node.children);
+    }
+}
+
+bool IsShownCountry(const CCountry& country) {
+    return country.Continent() < kContinentCount;
+}
+
+// The club of the country (not the national team) whose name is byte for byte `name`.
+const CClub* ClubNamed(const CCountry& country, std::string_view name, int language) {
+    for (const auto& entry : country.Clubs()) {
+        const CClub& club = *entry.second;
+        if (!club.IsNationalTeam() && club.Name(language) == name) {
+            return &club;
+        }
+    }
+    return nullptr;
+}
+
+SDropDecision Refusal(std::string message) {
+    SDropDecision decision;
+    decision.action = EDropAction::Refuse;
+    decision.message = std::move(message);
+    return decision;
+}
+
+SDropDecision ClubOntoCountry(const SSyncItem& dragged, const SSyncItem& target,
+                              const CWorld& draggedWorld, const CWorld& targetWorld) {
+    const CClub* club = draggedWorld.Country(dragged.country).Club(dragged.club);
+    if (club == nullptr) {
+        return {};
+    }
+    const CCountry& country = targetWorld.Country(target.country);
+    SDropDecision decision;
+    if (const CClub* namesake = ClubNamed(country, club->Name(draggedWorld.CurrentLanguage()),
+                                          targetWorld.CurrentLanguage())) {
+        decision.target =
+            SSyncItem::Club(target.slot, target.continent, target.country, namesake->Id());
+        // The namesake may be the dragged club itself: copying a club onto itself does nothing.
+        decision.action = decision.target == dragged ? EDropAction::Nothing : EDropAction::CopyClub;
+        return decision;
+    }
+    if (country.ClubCount() >= CCountry::kMaxClubs) {
+        const std::string format(ResourceString(ids::kSyncCountryFull));
+        return Refusal(FormatPrintf(format.c_str(),
+                                    country.Name(targetWorld.CurrentLanguage()).c_str(),
+                                    CCountry::kMaxClubs));
+    }
+    decision.action = EDropAction::NewClub;
+    decision.target = target;
+    return decision;
+}
+
+bool CopyClub(CWorld& world, const CClub& source, std::uint32_t targetId, std::uint32_t mask) {
+    CClub* club = world.Country(ClubCountry(targetId)).Club(targetId);
+    if (club == nullptr || club == &source) {
+        return false;
+    }
+    club->CopyFrom(source, mask);
+    return true;
+}
+
+}  // namespace
+
+SSyncItem SSyncItem::Continent(int slot, int continent) {
+    return {slot, static_cast<std::uint16_t>(continent), kNoCountry, kNoClub};
+}
+
+SSyncItem SSyncItem::Country(int slot, int continent, int country) {
+    return {slot, static_cast<std::uint16_t>(continent), static_cast<std::uint16_t>(country),
+            kNoClub};
+}
+
+SSyncItem SSyncItem::Club(int slot, int continent, int country, std::uint32_t club) {
+    return {slot, static_cast<std::uint16_t>(continent), static_cast<std::uint16_t>(country), club};
+}
+
+ESyncKind SSyncItem::Kind() const {
+    if (country == kNoCountry) {
+        return ESyncKind::Continent;
+    }
+    return club != kNoClub ? ESyncKind::Club : ESyncKind::Country;
+}
+
+std::vector<SSyncNode> SyncTree(const CWorld& world, int slot) {
+    const int language = world.CurrentLanguage();
+    std::vector<SSyncNode> continents;
+    for (int continent = 0; continent < kContinentCount; ++continent) {
+        continents.push_back({SSyncItem::Continent(slot, continent),
+                              std::string(ResourceString(kContinentNameIds[continent])),
+                              {}});
+    }
+    for (int number = 1; number <= kCountryCount; ++number) {
+        const CCountry& country = world.Country(number);
+        if (!IsShownCountry(country)) {
+            continue;
+        }
+        const int continent = country.Continent();
+        SSyncNode node{SSyncItem::Country(slot, continent, number), country.Name(language), {}};
+        for (const auto& entry : country.Clubs()) {
+            const CClub& club = *entry.second;
+            if (!club.IsNationalTeam()) {
+                node.children.push_back({SSyncItem::Club(slot, continent, number, club.Id()),
+                                         std::string(club.Name(language)),
+                                         {}});
+            }
+        }
+        continents[static_cast<std::size_t>(continent)].children.push_back(std::move(node));
+    }
+    SortAlphabetically(continents);
+    return continents;
+}
+
+SDropDecision DecideDrop(const SSyncItem& dragged, const SSyncItem& target,
+                         const CWorld& draggedWorld, const CWorld& targetWorld) {
+    if (dragged == target) {
+        return {};
+    }
+    const ESyncKind kind = dragged.Kind();
+    if (kind == ESyncKind::Club && target.Kind() == ESyncKind::Country) {
+        return ClubOntoCountry(dragged, target, draggedWorld, targetWorld);
+    }
+    if (kind != target.Kind()) {
+        return Refusal(std::string(ResourceString(ids::kSyncSameKindsOnly)));
+    }
+    SDropDecision decision;
+    decision.target = target;
+    switch (kind) {
+        case ESyncKind::Club:
+            decision.action = EDropAction::CopyClub;
+            break;
+        case ESyncKind::Country:
+            decision.action = EDropAction::CopyCountry;
+            decision.countries = {{dragged.country, target.country}};
+            break;
+        case ESyncKind::Continent:
+            if (dragged.continent != target.continent) {
+                return Refusal(std::string(ResourceString(ids::kSyncDifferentContinents)));
+            }
+            // The countries the dragged database places on the continent, not the whole world.
+            decision.action = EDropAction::CopyCountry;
+            for (int number = 1; number <= kCountryCount; ++number) {
+                if (draggedWorld.Country(number).Continent() == dragged.continent) {
+                    decision.countries.push_back({number, number});
+                }
+            }
+            break;
+    }
+    return decision;
+}
+
+std::optional<SSyncItem> CarryOutDrop(const SDropDecision& decision, const SSyncItem& dragged,
+                                      const CWorld& source, CDatabaseDocument& target,
+                                      std::uint32_t mask) {
+    const SSyncItem into = decision.target;
+    switch (decision.action) {
+        case EDropAction::Nothing:
+        case EDropAction::Refuse:
+            return std::nullopt;
+        case EDropAction::CopyClub: {
+            const CClub* club = source.Country(dragged.country).Club(dragged.club);
+            if (club == nullptr ||
+                !target.Perform(std::string(ResourceString(ids::kClubCopyCaption)),
+                                SWorldScope::Countries({into.country}), [&](CWorld& world) {
+                                    return CopyClub(world, *club, into.club, mask);
+                                })) {
+                return std::nullopt;
+            }
+            return into;
+        }
+        case EDropAction::NewClub: {
+            const CClub* club = source.Country(dragged.country).Club(dragged.club);
+            std::uint32_t created = SSyncItem::kNoClub;
+            if (club == nullptr ||
+                !target.Perform(std::string(ResourceString(ids::kClubCopyCaption)),
+                                SWorldScope::Countries({into.country}), [&](CWorld& world) {
+                                    CClub* fresh = world.Country(into.country).CreateClub();
+                                    if (fresh == nullptr) {
+                                        return false;
+                                    }
+                                    fresh->CopyFrom(*club, kAllClubCopyGroups);
+                                    created = fresh->Id();
+                                    return true;
+                                })) {
+                return std::nullopt;
+            }
+            return SSyncItem::Club(into.slot, into.continent, into.country, created);
+        }
+        case EDropAction::CopyCountry: {
+            if (decision.countries.empty()) {
+                return std::nullopt;
+            }
+            std::vector<int> changed;
+            for (const SCountryCopy& copy : decision.countries) {
+                changed.push_back(copy.to);
+            }
+            if (!target.Perform(std::string(ResourceString(ids::kCountryCopyCaption)),
+                                SWorldScope::Countries(std::move(changed)), [&](CWorld& world) {
+                                    for (const SCountryCopy& copy : decision.countries) {
+                                        const CCountry& from = source.Country(copy.from);
+                                        CCountry& to = world.Country(copy.to);
+                                        if (&from != &to) {
+                                            to.CopyFrom(from, mask);
+                                        }
+                                    }
+                                    return true;
+                                })) {
+                return std::nullopt;
+            }
+            return into;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace kw
