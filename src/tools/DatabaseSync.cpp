@@ -121,6 +121,17 @@ ESyncKind SSyncItem::Kind() const {
     return club != kNoClub ? ESyncKind::Club : ESyncKind::Country;
 }
 
+std::string SlotDisplayName(std::string_view directory) {
+    while (!directory.empty() && (directory.back() == '\\' || directory.back() == '/')) {
+        directory.remove_suffix(1);
+    }
+    std::size_t cut = directory.rfind('\\');
+    if (cut == std::string_view::npos) {
+        cut = directory.rfind('/');
+    }
+    return std::string(cut == std::string_view::npos ? directory : directory.substr(cut + 1));
+}
+
 std::vector<SSyncNode> SyncTree(const CWorld& world, int slot) {
     const int language = world.CurrentLanguage();
     std::vector<SSyncNode> continents;

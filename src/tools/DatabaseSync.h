@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kw {
@@ -44,6 +45,10 @@ struct SSyncNode {
 // Every group of the club copy and of the country copy.
 inline constexpr std::uint32_t kAllClubCopyGroups = 0x7FFE;
 inline constexpr std::uint32_t kAllCountryCopyGroups = 0x7E;
+
+// How a database choice names a slot: the last component of its folder (after the last
+// back-slash, else the last slash), separators at the end aside.
+std::string SlotDisplayName(std::string_view directory);
 
 // The tree of the database in `slot`: the six continents, below each its countries 1..206 (a
 // country on a continent number of 6 or more is not shown), below each country its clubs without

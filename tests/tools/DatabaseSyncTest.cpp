@@ -98,6 +98,16 @@ TEST_F(DatabaseSyncTest, KindFollowsFromTheRecord) {
     EXPECT_EQ((SSyncItem{1, 0, SSyncItem::kNoCountry, 5}).Kind(), ESyncKind::Continent);
 }
 
+TEST(SlotDisplayNameTest, LastComponentAfterBackSlashElseSlash) {
+    EXPECT_EQ(SlotDisplayName("C:\\Docs\\database\\Liga"), "Liga");
+    EXPECT_EQ(SlotDisplayName("/home/u/database/Liga"), "Liga");
+    // A back-slash wins over a later slash.
+    EXPECT_EQ(SlotDisplayName("a/b\\c/d"), "c/d");
+    EXPECT_EQ(SlotDisplayName("/home/u/database/Liga/"), "Liga");
+    EXPECT_EQ(SlotDisplayName("Liga"), "Liga");
+    EXPECT_EQ(SlotDisplayName(""), "");
+}
+
 TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
     AddClub(Left(), 1, 1, "Victoria");
     AddClub(Left(), 1, 2, "athletic");

@@ -1,0 +1,255 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "app/DatabaseSlots.h"
+#include "app/ui/DlgClubCopy.h"
+#include "app/ui/DlgDatabaseCopy.h"
+#include "app/ui/SyncTreeWidget.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "platform/StringTable.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+using Kind = CScriptedUserInterface::Message::Kind;
+
+// The synchronisation dialog on two copies of the small demo database: slot 0 and slot 1 (the
+// current one, so the left tree shows slot 1 and the right one slot 0).
+class DatabaseCopyDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void choicesShowTheCurrentSlotLeftAndSlotZeroRight();
+    void clubOnCountryWithItsNamesakeCopiesIntoItAndUndoRestores();
+    void masksAreRememberedWhileTheDialogIsOpen();
+    void countryOntoClubShowsTheSameKindsMessageAfterARealDrop();
+    void continentOntoAnotherContinentIsRefused();
+    void enterDoesNotCloseTheDialog();
+
+private:
+    // A country of the demo with clubs, and its first club other than the national team.
+    const CClub& DemoClub() const;
+    SSyncItem ClubRecord(int slot, const CClub& club) const;
+    SSyncItem CountryRecord(int slot, int country) const;
+    // Answers the next modal club copy dialog: `act` may change it, then it is accepted.
+    void WhenClubDialog(std::function<void(CDlgClubCopy&)> act);
+
+    QTemporaryDir m_install;
+    std::unique_ptr<CDatabaseSlots> m_slots;
+    CScriptedUserInterface m_ui;
+};
+
+void DatabaseCopyDialogTest::initTestCase() {
+    QVERIFY(m_install.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_install.path().toStdString(), demo::EDemoScale::kSmall,
+                                           1, progress)
+                .ok);
+}
+
+void DatabaseCopyDialogTest::init() {
+    const fs::path install = m_install.path().toStdString();
+    m_slots = std::make_unique<CDatabaseSlots>(install);
+    m_ui = CScriptedUserInterface{};
+    CSilentProgress progress;
+    for (int slot = 0; slot < 2; ++slot) {
+        CDatabaseDocument* document = m_slots->AddSlot();
+        QVERIFY(document != nullptr);
+        QVERIFY(OpenDatabase(*document, install / "database", progress, m_ui));
+    }
+}
+
+void DatabaseCopyDialogTest::cleanup() {
+    m_slots.reset();
+}
+
+const CClub& DatabaseCopyDialogTest::DemoClub() const {
+    const CWorld& world = m_slots->Slot(1)->World();
+    for (int number = 1; number <= kCountryCount; ++number) {
+        const CCountry& country = world.Country(number);
+        if (country.Continent() < 6 && country.ClubCount() > 0) {
+            for (const auto& entry : country.Clubs()) {
+                if (!entry.second->IsNationalTeam()) {
+                    return *entry.second;
+                }
+            }
+        }
+    }
+    qFatal("no demo club");
+}
+
+SSyncItem DatabaseCopyDialogTest::ClubRecord(int slot, const CClub& club) const {
+    const int continent = m_slots->Slot(slot)->World().Country(club.Country()).Continent();
+    return SSyncItem::Club(slot, continent, club.Country(), club.Id());
+}
+
+SSyncItem DatabaseCopyDialogTest::CountryRecord(int slot, int country) const {
+    const int continent = m_slots->Slot(slot)->World().Country(country).Continent();
+    return SSyncItem::Country(slot, continent, country);
+}
+
+void DatabaseCopyDialogTest::WhenClubDialog(std::function<void(CDlgClubCopy&)> act) {
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
+        if (auto* dialog = qobject_cast<CDlgClubCopy*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(*dialog);
+            dialog->accept();
+        }
+    });
+    timer->start(10);
+}
+
+void DatabaseCopyDialogTest::choicesShowTheCurrentSlotLeftAndSlotZeroRight() {
+    CDlgDatabaseCopy dialog(*m_slots, m_ui);
+    auto* left = dialog.findChild<QComboBox*>(QStringLiteral("leftDatabase"));
+    auto* right = dialog.findChild<QComboBox*>(QStringLiteral("rightDatabase"));
+    QVERIFY(left != nullptr && right != nullptr);
+    QCOMPARE(left->count(), 2);
+    QCOMPARE(left->currentData().toInt(), 1);
+    QCOMPARE(right->currentData().toInt(), 0);
+    QCOMPARE(left->itemText(0), QStringLiteral("database"));
+
+    auto* tree = dialog.findChild<CSyncTreeWidget*>(QStringLiteral("rightTree"));
+    QCOMPARE(tree->topLevelItemCount(), 6);
+    const CClub& club = DemoClub();
+    QVERIFY(tree->Find(ClubRecord(0, club)) != nullptr);
+    QVERIFY(tree->Find(ClubRecord(1, club)) == nullptr);
+    // Choosing the other database refills the tree with its nodes.
+    right->setCurrentIndex(1);
+    QVERIFY(tree->Find(ClubRecord(1, club)) != nullptr);
+}
+
+void DatabaseCopyDialogTest::clubOnCountryWithItsNamesakeCopiesIntoItAndUndoRestores() {
+    const CClub& club = DemoClub();
+    CClub& source = *m_slots->Slot(1)->WorldForOperations().Country(club.Country()).Club(club.Id());
+    const std::int16_t targetYear =
+        m_slots->Slot(0)->World().Country(club.Country()).Club(club.Id())->FoundingYear();
+    source.SetFoundingYear(static_cast<std::int16_t>(targetYear + 7));
+
+    CDlgDatabaseCopy dialog(*m_slots, m_ui);
+    dialog.show();
+    bool asked = false;
+    WhenClubDialog([&asked](CDlgClubCopy&) { asked = true; });
+    dialog.Drop(ClubRecord(1, club), CountryRecord(0, club.Country()));
+
+    QVERIFY(asked);
+    CDatabaseDocument& target = *m_slots->Slot(0);
+    const CCountry& country = target.World().Country(club.Country());
+    QCOMPARE(country.Club(club.Id())->FoundingYear(), targetYear + 7);
+    QCOMPARE(country.ClubCount(), m_slots->Slot(1)->World().Country(club.Country()).ClubCount());
+    QVERIFY(m_ui.Messages().empty());
+    // The target node is shown again.
+    auto* tree = dialog.findChild<CSyncTreeWidget*>(QStringLiteral("rightTree"));
+    QVERIFY(tree->currentItem() != nullptr);
+    QCOMPARE(CSyncTreeWidget::Record(*tree->currentItem()), ClubRecord(0, club));
+    QVERIFY(tree->currentItem()->parent()->isExpanded());
+
+    QVERIFY(target.Undo());
+    // Undo puts back the country as it was, as another object.
+    QCOMPARE(target.World().Country(club.Country()).Club(club.Id())->FoundingYear(), targetYear);
+    QCOMPARE(source.FoundingYear(), targetYear + 7);
+    QVERIFY(!target.IsModified());
+}
+
+void DatabaseCopyDialogTest::masksAreRememberedWhileTheDialogIsOpen() {
+    const CClub& club = DemoClub();
+    CDlgDatabaseCopy dialog(*m_slots, m_ui);
+    dialog.show();
+    QCOMPARE(dialog.ClubMask(), kAllClubCopyGroups);
+    QCOMPARE(dialog.CountryMask(), kAllCountryCopyGroups);
+
+    WhenClubDialog([](CDlgClubCopy& copy) {
+        auto* history = copy.findChild<QCheckBox*>(QStringLiteral("group800"));
+        QVERIFY(history != nullptr && history->isChecked());
+        QTest::keyClick(history, Qt::Key_Space);
+    });
+    dialog.Drop(ClubRecord(1, club), ClubRecord(0, club));
+    QCOMPARE(dialog.ClubMask(), kAllClubCopyGroups & ~clubcopy::kHistory);
+
+    bool historyChecked = true;
+    bool kitChecked = false;
+    WhenClubDialog([&](CDlgClubCopy& copy) {
+        historyChecked = copy.findChild<QCheckBox*>(QStringLiteral("group800"))->isChecked();
+        kitChecked = copy.findChild<QCheckBox*>(QStringLiteral("group40"))->isChecked();
+    });
+    dialog.Drop(ClubRecord(1, club), ClubRecord(0, club));
+    QVERIFY(!historyChecked);
+    QVERIFY(kitChecked);
+    QCOMPARE(dialog.CountryMask(), kAllCountryCopyGroups);
+}
+
+void DatabaseCopyDialogTest::countryOntoClubShowsTheSameKindsMessageAfterARealDrop() {
+    const CClub& club = DemoClub();
+    CDlgDatabaseCopy dialog(*m_slots, m_ui);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* left = dialog.findChild<CSyncTreeWidget*>(QStringLiteral("leftTree"));
+    auto* right = dialog.findChild<CSyncTreeWidget*>(QStringLiteral("rightTree"));
+
+    QTreeWidgetItem* country = left->Reveal(CountryRecord(1, club.Country()));
+    QVERIFY(country != nullptr);
+    std::unique_ptr<QMimeData> data(left->model()->mimeData({left->currentIndex()}));
+    QVERIFY(data != nullptr);
+    QTreeWidgetItem* target = right->Reveal(ClubRecord(0, club));
+    QVERIFY(target != nullptr);
+    const QPoint at = right->visualItemRect(target).center();
+
+    QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(right->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(right->viewport(), &move);
+    QVERIFY(move.isAccepted());
+    QCOMPARE(right->DropHighlight(), target);
+    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(right->viewport(), &drop);
+    QCOMPARE(right->DropHighlight(), nullptr);
+
+    QTRY_COMPARE(m_ui.Messages().size(), std::size_t{1});
+    QCOMPARE(m_ui.Messages().front().text, std::string(ResourceString(ids::kSyncSameKindsOnly)));
+    QVERIFY(!m_slots->Slot(0)->IsModified());
+}
+
+void DatabaseCopyDialogTest::continentOntoAnotherContinentIsRefused() {
+    CDlgDatabaseCopy dialog(*m_slots, m_ui);
+    dialog.Drop(SSyncItem::Continent(1, 0), SSyncItem::Continent(0, 1));
+    QCOMPARE(m_ui.Texts(Kind::Error),
+             std::vector<std::string>{std::string(ResourceString(ids::kSyncDifferentContinents))});
+    QVERIFY(!m_slots->Slot(0)->IsModified());
+}
+
+void DatabaseCopyDialogTest::enterDoesNotCloseTheDialog() {
+    CDlgDatabaseCopy dialog(*m_slots, m_ui);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QTest::keyClick(&dialog, Qt::Key_Enter);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), 0);
+}
+
+}  // namespace kw
+
+QTEST_MAIN(kw::DatabaseCopyDialogTest)
+#include "DatabaseCopyDialogTest.moc"
