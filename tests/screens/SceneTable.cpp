@@ -29,6 +29,9 @@ const std::vector<SScene>& Scenes() {
         {"DlgErrorMessage", GalleryDialog(0)},
         {"DlgErrorSingle", GalleryDialog(1)},
         {"DlgInputBox", GalleryDialog(2)},
+        {"DlgDatabaseCopy", ShowDlgDatabaseCopy},
+        {"DlgClubCopy", ShowDlgClubCopy},
+        {"DlgCountryCopy", ShowDlgCountryCopy},
     };
     return scenes;
 }

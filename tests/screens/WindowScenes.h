@@ -14,4 +14,9 @@ std::unique_ptr<CShownScene> ShowLongtimeOperation(CSceneContext& context);
 std::unique_ptr<CShownScene> ShowRenderPreviewKits(CSceneContext& context);
 std::unique_ptr<CShownScene> ShowRenderPreviewLook(CSceneContext& context);
 
+// The synchronisation dialog on the demo database open twice, and its two copy dialogs.
+std::unique_ptr<CShownScene> ShowDlgDatabaseCopy(CSceneContext& context);
+std::unique_ptr<CShownScene> ShowDlgClubCopy(CSceneContext& context);
+std::unique_ptr<CShownScene> ShowDlgCountryCopy(CSceneContext& context);
+
 }  // namespace kw::screens
