@@ -45,6 +45,7 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kLanguageItalian, u8"Italienisch"},
     ResourceRow{ids::kNotAvailable, u8" nicht vorhanden "},
     ResourceRow{ids::kLanguageDirectory, u8"ger"},
+    ResourceRow{ids::kDeleteDatabase, u8"Möchten Sie die Datenbank \"%s\" wirklich löschen?"},
     ResourceRow{ids::kCancel, u8"Abbruch"},
     ResourceRow{ids::kElapsedTimes, u8"Verstrichene Zeit: %i:%.2i / Geschätzte Zeit:%i:%.2i"},
     ResourceRow{ids::kImportCaption, u8"Datenbank importieren"},
@@ -143,6 +144,12 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kAttention, u8"Achtung!"},
     ResourceRow{ids::kErrorHeading, u8"Fehler"},
     ResourceRow{ids::kAbort, u8"Abbrechen"},
+    ResourceRow{ids::kDeleteDatabaseFailed,
+                u8"Die Datenbank \"%s\" konnte nicht gelöscht werden. Sie liegt nicht im "
+                u8"Datenbankordner, oder es fehlen Schreibrechte."},
+    ResourceRow{ids::kDeleteOpenDatabase,
+                u8"Sie ist zurzeit im Editor geöffnet; ihre Daten bleiben dort erhalten, bis Sie "
+                u8"sie speichern oder schließen."},
     ResourceRow{ids::kSyncCaption, u8"Datenbanken synchronisieren"},
     ResourceRow{ids::kClubCopyCaption, u8"Verein kopieren"},
     ResourceRow{ids::kCountryCopyCaption, u8"Länderdaten kopieren"},

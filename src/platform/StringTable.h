@@ -29,6 +29,7 @@ inline constexpr int kLanguageSpanish = 678;        // "Spanisch"
 inline constexpr int kLanguageItalian = 679;        // "Italienisch"
 inline constexpr int kNotAvailable = 789;           // " nicht vorhanden "
 inline constexpr int kLanguageDirectory = 799;      // "ger"
+inline constexpr int kDeleteDatabase = 814;         // "Möchten Sie die Datenbank "%s" ..."
 inline constexpr int kCancel = 823;                 // "Abbruch"
 inline constexpr int kElapsedTimes = 824;           // "Verstrichene Zeit: ..."
 inline constexpr int kImportCaption = 825;          // "Datenbank importieren"
@@ -94,6 +95,10 @@ inline constexpr int kAttentionCaption = 20801;  // "Kickwerk 06 - Achtung!"
 inline constexpr int kAttention = 20802;         // "Achtung!"
 inline constexpr int kErrorHeading = 20803;      // "Fehler"
 inline constexpr int kAbort = 20804;             // "Abbrechen"
+
+// The database dialogs.
+inline constexpr int kDeleteDatabaseFailed = 21000;  // "Die Datenbank "%s" konnte nicht ..."
+inline constexpr int kDeleteOpenDatabase = 21001;    // "Sie ist zurzeit im Editor geöffnet. ..."
 
 // Synchronising databases and its copy dialogs.
 inline constexpr int kSyncCaption = 21200;         // "Datenbanken synchronisieren"

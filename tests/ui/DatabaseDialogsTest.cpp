@@ -1,0 +1,315 @@
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/ui/DlgNewDatabase.h"
+#include "app/ui/DlgSelectDatabase.h"
+#include "app/ui/SelectDatabase.h"
+#include "platform/ScriptedUserInterface.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void WriteText(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// A documents folder with "Database/" holding three databases, two with a description.
+struct SDocuments {
+    SDocuments() : root(dir.path().toStdString()), databases(root / "Database") {
+        for (const char* name : {"Saison 2006", "alt", "Leer"}) {
+            fs::create_directories(databases / name);
+        }
+        WriteText(databases / "Saison 2006" / "Database.txt", "Stand Juli, \xC4nderungen");
+        WriteText(databases / "alt" / "database.txt", "Die alte Datenbank");
+    }
+    QTemporaryDir dir;
+    fs::path root;
+    fs::path databases;
+};
+
+QStringList Rows(const CSelectDatabase& list) {
+    QStringList rows;
+    for (int row = 0; row < list.count(); ++row) {
+        rows << list.item(row)->text();
+    }
+    return rows;
+}
+
+void ClickRow(CSelectDatabase& list, const QString& name) {
+    const QList<QListWidgetItem*> items = list.findItems(name, Qt::MatchExactly);
+    QVERIFY(items.size() == 1);
+    const QRect rect = list.visualItemRect(items.front());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+// QTest's typing knows ASCII only; umlauts come as key events carrying their text.
+void TypeText(QWidget& widget, const QString& text) {
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(&widget, &press);
+    }
+}
+
+void TypeName(QLineEdit& field, const QString& text) {
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    TypeText(field, text);
+}
+
+}  // namespace
+
+class DatabaseDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void OpeningRemovesTheExportScratchAndListsFoldersByName() {
+        SDocuments documents;
+        fs::create_directories(documents.databases / "TempExport" / "badges");
+        WriteText(documents.databases / "keine.txt", "Datei, keine Datenbank");
+        CScriptedUserInterface ui;
+        CDlgSelectDatabase dialog(documents.root, ui, {});
+
+        QVERIFY(!fs::exists(documents.databases / "TempExport"));
+        QCOMPARE(Rows(*dialog.DatabaseList()), (QStringList{"alt", "Leer", "Saison 2006"}));
+        QVERIFY(!dialog.OpenButton()->isEnabled());
+        QVERIFY(!dialog.DeleteButton()->isEnabled());
+    }
+
+    void TheDatabasesFolderIsMadeWhenMissing() {
+        QTemporaryDir dir;
+        const fs::path documents = fs::path(dir.path().toStdString()) / "Dokumente";
+        CScriptedUserInterface ui;
+        CDlgSelectDatabase dialog(documents, ui, {});
+        QVERIFY(fs::is_directory(documents / "database"));
+        QCOMPARE(dialog.DatabaseList()->count(), 0);
+    }
+
+    void SelectingShowsTheCommentAndOpeningAcceptsWithTheFolder() {
+        SDocuments documents;
+        CScriptedUserInterface ui;
+        CDlgSelectDatabase dialog(documents.root, ui, {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        ClickRow(*dialog.DatabaseList(), "Saison 2006");
+        QCOMPARE(dialog.Comment()->toPlainText(), QString::fromUtf8("Stand Juli, Änderungen"));
+        QVERIFY(dialog.Comment()->isReadOnly());
+        QVERIFY(dialog.OpenButton()->isEnabled());
+        QVERIFY(dialog.DeleteButton()->isEnabled());
+        ClickRow(*dialog.DatabaseList(), "Leer");
+        QCOMPARE(dialog.Comment()->toPlainText(), QString());
+
+        QTest::mouseClick(dialog.OpenButton(), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Folder(), documents.databases / "Leer");
+    }
+
+    void DoubleClickOpensAndCancelLeavesNoFolder() {
+        SDocuments documents;
+        CScriptedUserInterface ui;
+        {
+            CDlgSelectDatabase dialog(documents.root, ui, {});
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            CSelectDatabase& list = *dialog.DatabaseList();
+            const QRect rect = list.visualItemRect(list.item(0));
+            // A double click's first press comes as a click of its own.
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
+            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rect.center());
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(dialog.Folder(), documents.databases / "alt");
+        }
+        {
+            CDlgSelectDatabase dialog(documents.root, ui, {});
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            ClickRow(*dialog.DatabaseList(), "alt");
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+            QVERIFY(dialog.Folder().empty());
+        }
+    }
+
+    void DeletingAsksAndDeletesOnlyOnYes() {
+        SDocuments documents;
+        CScriptedUserInterface ui;
+        CDlgSelectDatabase dialog(documents.root, ui, {documents.databases / "alt"});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        ClickRow(*dialog.DatabaseList(), "Saison 2006");
+        ui.QueueAnswer(false);
+        QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+        QCOMPARE(ui.Texts(CScriptedUserInterface::Message::Kind::Question),
+                 (std::vector<std::string>{
+                     "M\xF6"
+                     "chten Sie die Datenbank \"Saison 2006\" wirklich l\xF6schen?"}));
+        QVERIFY(fs::exists(documents.databases / "Saison 2006"));
+        QCOMPARE(dialog.DatabaseList()->count(), 3);
+
+        ui.QueueAnswer(true);
+        QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+        QVERIFY(!fs::exists(documents.databases / "Saison 2006"));
+        QCOMPARE(Rows(*dialog.DatabaseList()), (QStringList{"alt", "Leer"}));
+        QVERIFY(dialog.Comment()->toPlainText().isEmpty());
+        QVERIFY(!dialog.DeleteButton()->isEnabled());
+        QVERIFY(!dialog.OpenButton()->isEnabled());
+        QVERIFY(ui.Texts(CScriptedUserInterface::Message::Kind::Error).empty());
+
+        // The database of an open slot: the question says so.
+        ClickRow(*dialog.DatabaseList(), "alt");
+        ui.QueueAnswer(false);
+        QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+        const std::string question = ui.Messages().back().text;
+        QVERIFY(question.find("\"alt\"") != std::string::npos);
+        QVERIFY(question.find("im Editor ge\xF6"
+                              "ffnet") != std::string::npos);
+        QVERIFY(fs::exists(documents.databases / "alt"));
+    }
+
+    void ADeletionThatCannotBeDoneIsReported() {
+        SDocuments documents;
+        QTemporaryDir outside;
+        const fs::path foreign = fs::path(outside.path().toStdString()) / "fremd";
+        fs::create_directories(foreign);
+        WriteText(foreign / "wichtig.txt", "bleibt");
+        fs::create_directory_symlink(foreign, documents.databases / "Verweis");
+        CScriptedUserInterface ui;
+        CDlgSelectDatabase dialog(documents.root, ui, {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        ClickRow(*dialog.DatabaseList(), "Verweis");
+        ui.QueueAnswer(true);
+        QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+        QVERIFY(fs::exists(foreign / "wichtig.txt"));
+        QVERIFY(dialog.DatabaseList()->findItems("Verweis", Qt::MatchExactly).size() == 1);
+        const auto errors = ui.Texts(CScriptedUserInterface::Message::Kind::Error);
+        QCOMPARE(errors.size(), std::size_t(1));
+        QVERIFY(errors.front().find("\"Verweis\" konnte nicht gel\xF6scht") != std::string::npos);
+    }
+
+    void TheSaveDialogStartsWithEverythingButTheNameDisabled() {
+        SDocuments documents;
+        CScriptedUserInterface ui;
+        CDlgNewDatabase dialog(documents.root, ui, {});
+        QVERIFY(!dialog.SaveButton()->isEnabled());
+        QVERIFY(!dialog.DeleteButton()->isEnabled());
+        QVERIFY(!dialog.DescriptionField()->isEnabled());
+        QVERIFY(dialog.NameField()->isEnabled());
+        QCOMPARE(dialog.DatabaseList()->count(), 3);
+    }
+
+    void NamesThatCannotBecomeAFolderLeaveSaveDisabled() {
+        SDocuments documents;
+        CScriptedUserInterface ui;
+        CDlgNewDatabase dialog(documents.root, ui, {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        for (const QString& name :
+             {QStringLiteral("Saison:07"), QStringLiteral("wer?"), QStringLiteral("."),
+              QStringLiteral(".."), QStringLiteral("tempexport"), QStringLiteral("a/b")}) {
+            TypeName(*dialog.NameField(), name);
+            QVERIFY2(!dialog.SaveButton()->isEnabled(), qPrintable(name));
+            QVERIFY2(dialog.DescriptionField()->isEnabled(), qPrintable(name));
+            // Enter does not save either.
+            QTest::keyClick(dialog.NameField(), Qt::Key_Return);
+            QVERIFY2(dialog.isVisible(), qPrintable(name));
+        }
+        TypeName(*dialog.NameField(), "Saison 2007");
+        QVERIFY(dialog.SaveButton()->isEnabled());
+        QVERIFY(!dialog.DeleteButton()->isEnabled());
+
+        // Emptying the name empties and disables the description.
+        QTest::keyClicks(dialog.DescriptionField(), "neu");
+        TypeName(*dialog.NameField(), "");
+        QVERIFY(!dialog.SaveButton()->isEnabled());
+        QVERIFY(!dialog.DescriptionField()->isEnabled());
+        QVERIFY(dialog.DescriptionField()->toPlainText().isEmpty());
+    }
+
+    void TypingAnExistingNameSelectsItAndOffersItsComment() {
+        SDocuments documents;
+        CScriptedUserInterface ui;
+        CDlgNewDatabase dialog(documents.root, ui, {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        TypeName(*dialog.NameField(), "alt");
+        QCOMPARE(dialog.DatabaseList()->SelectedName(), std::optional<std::string>("alt"));
+        QCOMPARE(dialog.Comment()->toPlainText(), QStringLiteral("Die alte Datenbank"));
+        QCOMPARE(dialog.DescriptionField()->toPlainText(), QStringLiteral("Die alte Datenbank"));
+        QVERIFY(dialog.DeleteButton()->isEnabled());
+        QVERIFY(dialog.SaveButton()->isEnabled());
+
+        // One more letter: no database of that name any more.
+        QTest::keyClicks(dialog.NameField(), "e");
+        QVERIFY(!dialog.DatabaseList()->SelectedName());
+        QVERIFY(dialog.Comment()->toPlainText().isEmpty());
+        QVERIFY(!dialog.DeleteButton()->isEnabled());
+
+        // A description the user wrote stays when a database is chosen.
+        dialog.DescriptionField()->clear();
+        QTest::keyClicks(dialog.DescriptionField(), "Meine Saison");
+        ClickRow(*dialog.DatabaseList(), "Saison 2006");
+        QCOMPARE(dialog.NameField()->text(), QStringLiteral("Saison 2006"));
+        QCOMPARE(dialog.Comment()->toPlainText(), QString::fromUtf8("Stand Juli, Änderungen"));
+        QCOMPARE(dialog.DescriptionField()->toPlainText(), QStringLiteral("Meine Saison"));
+    }
+
+    void SavingHandsBackNameAndDescription() {
+        SDocuments documents;
+        CScriptedUserInterface ui;
+        CDlgNewDatabase dialog(documents.root, ui, {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        TypeName(*dialog.NameField(), QString::fromUtf8("Saison Ä"));
+        TypeText(*dialog.DescriptionField(), QString::fromUtf8("Für später"));
+        QTest::keyClick(dialog.NameField(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Name(), std::string("Saison \xC3\x84"));
+        QCOMPARE(dialog.Description(), std::string("F\xFCr sp\xE4ter"));
+        // The dialog itself creates nothing.
+        QVERIFY(!fs::exists(documents.databases / "Saison \xC3\x84"));
+    }
+
+    void DeletingFromTheSaveDialog() {
+        SDocuments documents;
+        CScriptedUserInterface ui;
+        CDlgNewDatabase dialog(documents.root, ui, {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        TypeName(*dialog.NameField(), "Leer");
+        ui.QueueAnswer(true);
+        QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+        QVERIFY(!fs::exists(documents.databases / "Leer"));
+        QCOMPARE(Rows(*dialog.DatabaseList()), (QStringList{"alt", "Saison 2006"}));
+        QVERIFY(!dialog.DeleteButton()->isEnabled());
+
+        QTest::keyClick(dialog.NameField(), Qt::Key_Escape);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+};
+
+}  // namespace kw
+
+QTEST_MAIN(kw::DatabaseDialogsTest)
+#include "DatabaseDialogsTest.moc"
