@@ -1,3 +1,4 @@
+#include "DatabaseDialogScenes.h"
 #include "Scene.h"
 #include "WindowScenes.h"
 #include "controls/ControlsGallery.h"
@@ -32,6 +33,8 @@ const std::vector<SScene>& Scenes() {
         {"DlgDatabaseCopy", ShowDlgDatabaseCopy},
         {"DlgClubCopy", ShowDlgClubCopy},
         {"DlgCountryCopy", ShowDlgCountryCopy},
+        {"DlgSelectDatabase", ShowDlgSelectDatabase},
+        {"DlgNewDatabase", ShowDlgNewDatabase},
     };
     return scenes;
 }
