@@ -69,6 +69,12 @@ bool PlaysOnDayBelow(const CDBCompetition& node, const CCompetitionRegistry& reg
     return false;
 }
 
+void MoveLinks(CDBCompetition::Links& links, int from, int to) {
+    for (std::uint32_t& id : links) {
+        id = MovedCompetitionId(id, from, to);
+    }
+}
+
 }  // namespace
 
 CDBCompetition::CDBCompetition(std::uint32_t id, int kind, std::uint32_t parentId)
@@ -80,6 +86,41 @@ CDBCompetition::CDBCompetition(std::uint32_t id, int kind, std::uint32_t parentI
 }
 
 CDBCompetition::~CDBCompetition() = default;
+
+std::unique_ptr<CDBCompetition> CDBCompetition::CopyForCountry(const CCompetitionRegistry& source,
+                                                               CCompetitionRegistry& target,
+                                                               int from, int to,
+                                                               const TeamMap& teams) const {
+    std::unique_ptr<CDBCompetition> copy = Clone();
+    copy->MoveCountry(from, to);
+    copy->MapTeams(teams);
+    if (m_scriptStart != kNoScript) {
+        // Taken out of the table first: with one registry the table grows while it is appended.
+        const std::span<const SScriptEntry> list = source.Scripts().List(m_scriptStart);
+        std::vector<SScriptEntry> entries(list.begin(), list.end());
+        for (SScriptEntry& entry : entries) {
+            entry.competition = MovedCompetitionId(entry.competition, from, to);
+        }
+        copy->m_scriptStart = target.Scripts().AppendList(entries);
+    }
+    return copy;
+}
+
+void CDBCompetition::MoveCountry(int from, int to) {
+    m_id = MovedCompetitionId(m_id, from, to);
+    m_parentId = MovedCompetitionId(m_parentId, from, to);
+    MoveLinks(m_sources, from, to);
+    MoveLinks(m_subs, from, to);
+}
+
+void CDBCompetition::MapTeams(const TeamMap&) {}
+
+void CDBRoot::MoveCountry(int from, int to) {
+    CDBCompetition::MoveCountry(from, to);
+    if (m_country == from) {
+        m_country = static_cast<std::uint8_t>(to);
+    }
+}
 
 int CDBCompetition::LinkCount(const Links& links) {
     return static_cast<int>(std::find(links.begin(), links.end(), 0u) - links.begin());

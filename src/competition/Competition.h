@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -76,6 +77,10 @@ constexpr int CompetitionIndex(std::uint32_t id) {
 constexpr std::uint32_t WithCountry(std::uint32_t id, int country) {
     return (id & 0x00FFFFFF) | (static_cast<std::uint32_t>(country & 0xFF) << 24);
 }
+// The id in country `to` when it is one of country `from`; any other id, and 0, as it is.
+constexpr std::uint32_t MovedCompetitionId(std::uint32_t id, int from, int to) {
+    return id != 0 && CompetitionCountry(id) == from ? WithCountry(id, to) : id;
+}
 
 // Fault bits of a check; 0 means sound.
 inline constexpr std::uint32_t kFaultFixtureIncomplete = 0x10000;
@@ -109,6 +114,16 @@ public:
 
     // A copy of the node of its own kind (edits keep the nodes they replace).
     virtual std::unique_ptr<CDBCompetition> Clone() const = 0;
+
+    // How a copied node's teams read in its new place; 0 drops a team.
+    using TeamMap = std::function<std::uint32_t(std::uint32_t team)>;
+    // A copy of the node (registered in `source`) for country `to` of `target`, which may be the
+    // same registry: every competition id of country `from` it holds (its own, its parent, its
+    // links, the competitions a pool checks, the references of its script) names `to` instead,
+    // its teams pass through `teams`, and its script list is appended to `target`'s table.
+    std::unique_ptr<CDBCompetition> CopyForCountry(const CCompetitionRegistry& source,
+                                                   CCompetitionRegistry& target, int from, int to,
+                                                   const TeamMap& teams) const;
 
     std::uint32_t Id() const { return m_id; }
     int Country() const { return CompetitionCountry(m_id); }
@@ -198,6 +213,9 @@ public:
 
 protected:
     CDBCompetition(const CDBCompetition&) = default;
+    // The parts of CopyForCountry that node kinds with more ids extend.
+    virtual void MoveCountry(int from, int to);
+    virtual void MapTeams(const TeamMap& teams);
     virtual std::uint32_t OwnFaults(const CCompetitionRegistry& registry, int calendar,
                                     int levelLimit) const;
 
@@ -250,6 +268,9 @@ public:
     std::unique_ptr<CDBCompetition> Clone() const override {
         return std::make_unique<CDBRoot>(*this);
     }
+
+protected:
+    void MoveCountry(int from, int to) override;
 
 private:
     std::uint8_t m_country;

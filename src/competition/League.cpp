@@ -76,6 +76,11 @@ bool CDBLeagueBase::RemoveTeam(std::uint32_t team) {
     return true;
 }
 
+void CDBLeagueBase::MapTeams(const TeamMap& teams) {
+    std::transform(m_teams.begin(), m_teams.end(), m_teams.begin(), teams);
+    std::erase(m_teams, 0u);
+}
+
 int CDBLeagueBase::PositionOfTeam(std::uint32_t team) const {
     const auto found = std::find(m_teams.begin(), m_teams.end(), team);
     return found == m_teams.end() ? -1 : static_cast<int>(found - m_teams.begin());

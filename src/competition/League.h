@@ -49,6 +49,9 @@ public:
 
     bool HasSameData(const CDBCompetition& other) const override;
 
+protected:
+    void MapTeams(const TeamMap& teams) override;
+
 private:
     std::vector<std::uint32_t> m_teams;
     std::int32_t m_size = kDefaultSize;

@@ -1,5 +1,6 @@
 #include "competition/Pool.h"
 
+#include <algorithm>
 #include <string>
 
 #include "competition/CompetitionText.h"
@@ -21,6 +22,18 @@ bool CDBPool::AddChecked(std::uint32_t id) {
 void CDBPool::ClearChecked() {
     m_checked.fill(0);
     m_checkedCount = 0;
+}
+
+void CDBPool::MoveCountry(int from, int to) {
+    CDBCompetition::MoveCountry(from, to);
+    for (std::uint32_t& id : m_checked) {
+        id = MovedCompetitionId(id, from, to);
+    }
+}
+
+void CDBPool::MapTeams(const TeamMap& teams) {
+    std::transform(m_teams.begin(), m_teams.end(), m_teams.begin(), teams);
+    std::erase(m_teams, 0u);
 }
 
 bool CDBPool::WriteText(CKLFile& file, const CCompetitionRegistry& registry,

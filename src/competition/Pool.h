@@ -40,6 +40,10 @@ public:
     void ReadText(CKLFile& file, CCompetitionRegistry& registry) override;
     bool HasSameData(const CDBCompetition& other) const override;
 
+protected:
+    void MoveCountry(int from, int to) override;
+    void MapTeams(const TeamMap& teams) override;
+
 private:
     std::uint16_t m_poolSize = 0;
     std::uint16_t m_sortMode = 0;

@@ -205,6 +205,25 @@ void CClub::SetRival(int slot, std::uint32_t club) {
     SetElement(m_data.rivals, slot, club);
 }
 
+void CClub::MapClubReferences(const std::function<std::uint32_t(std::uint32_t)>& map) {
+    SData& d = m_data;
+    if (d.fanFriendship != 0) {
+        d.fanFriendship = map(d.fanFriendship);
+    }
+    bool changed = false;
+    for (std::uint32_t& rival : d.rivals) {
+        if (rival != 0) {
+            const std::uint32_t mapped = map(rival);
+            changed |= mapped != rival;
+            rival = mapped;
+        }
+    }
+    if (changed) {
+        std::stable_partition(d.rivals.begin(), d.rivals.end(),
+                              [](std::uint32_t rival) { return rival != 0; });
+    }
+}
+
 void CClub::SetStatusChoice(int bit, bool set) {
     if (bit < 0 || bit > 15) {
         return;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -145,6 +146,9 @@ public:
     void SetFanFriendship(std::uint32_t club) { m_data.fanFriendship = club; }
     const std::array<std::uint32_t, kRivalCount>& Rivals() const { return m_data.rivals; }
     void SetRival(int slot, std::uint32_t club);
+    // The fan friendship and the rivals passed through `map`; after a change the rivals left are
+    // packed at the front, as a load leaves them.
+    void MapClubReferences(const std::function<std::uint32_t(std::uint32_t)>& map);
 
     std::int16_t FoundingYear() const { return m_data.foundingYear; }
     void SetFoundingYear(std::int16_t year) { m_data.foundingYear = year; }

@@ -17,8 +17,6 @@ constexpr std::int32_t kCompleteTopLeagueSize = 8;
 constexpr int kCheckedIndexes = 6;
 constexpr int kLastCheckedType = 23;
 constexpr int kLeagueCupCount = 4;
-// The copy dialog's club groups, every one of them.
-constexpr std::uint32_t kAllClubGroups = 0x7FFE;
 
 }  // namespace
 
@@ -144,21 +142,9 @@ void CCountry::RemoveClub(std::uint32_t id) {
 }
 
 void CCountry::RemoveClubReferences(std::uint32_t id) {
-    for (auto& [key, club] : m_clubs) {
-        if (SameClub(club->FanFriendship(), id)) {
-            club->SetFanFriendship(0);
-        }
-        // The rivals stay packed at the front, as a load leaves them.
-        std::array<std::uint32_t, CClub::kRivalCount> kept{};
-        std::size_t next = 0;
-        for (const std::uint32_t rival : club->Rivals()) {
-            if (rival != 0 && !SameClub(rival, id)) {
-                kept[next++] = rival;
-            }
-        }
-        for (int slot = 0; slot < CClub::kRivalCount; ++slot) {
-            club->SetRival(slot, kept[static_cast<std::size_t>(slot)]);
-        }
+    for (auto& entry : m_clubs) {
+        entry.second->MapClubReferences(
+            [id](std::uint32_t club) { return SameClub(club, id) ? 0u : club; });
     }
 
     std::vector<std::uint32_t> nodes;
@@ -314,32 +300,6 @@ void CCountry::ResetCompetitions(bool brandNew) {
         cup->SetSetting32(1);
         m_world.RegisterCompetition(std::move(cup));
         m_settings.nationalCupSetting = 1;
-    }
-}
-
-void CCountry::CopyFrom(const CCountry& other, std::uint32_t flags) {
-    if (&other == this) {
-        return;
-    }
-    m_settings = other.m_settings;
-    m_levelNames = other.m_levelNames;
-    if ((flags & countrycopy::kClubs) == 0) {
-        return;
-    }
-    std::vector<std::uint32_t> own;
-    for (const auto& [id, club] : m_clubs) {
-        if (!IsNationalTeam(id)) {
-            own.push_back(id);
-        }
-    }
-    for (const std::uint32_t id : own) {
-        for (const std::uint32_t person : m_clubs.at(id)->PersonIds()) {
-            m_world.RemovePerson(person);
-        }
-        m_clubs.erase(id);
-    }
-    for (const auto& [id, club] : other.m_clubs) {
-        AddClub(ClubIndex(id)).CopyFrom(*club, kAllClubGroups);
     }
 }
 

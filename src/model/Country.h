@@ -22,9 +22,21 @@ namespace kw {
 class CKLFile;
 class CWorld;
 
-// Groups of CCountry::CopyFrom beyond the scalar fields, which are always copied.
+// Groups of CCountry::CopyFrom, as the country-copy dialog offers them.
 namespace countrycopy {
-inline constexpr std::uint32_t kClubs = 0x40;  // "Vereine / Spielpläne übernehmen"
+// The settings of the general page: association, president, reporters, languages, climate, card
+// rules, titles, notes, youth-player look, national coach and the further values.
+inline constexpr std::uint32_t kGeneral = 0x2;
+inline constexpr std::uint32_t kYouth = 0x4;      // the player pool
+inline constexpr std::uint32_t kReferees = 0x8;   // the referees
+inline constexpr std::uint32_t kStadiums = 0x10;  // the stadium list
+inline constexpr std::uint32_t kManagers = 0x20;  // the further managers
+// The clubs with their persons, the competitions with their schedules, and what belongs to the
+// competitions: league-system data per level, level names, league script, cup settings and the
+// cup-final stadium.
+inline constexpr std::uint32_t kClubs = 0x40;
+inline constexpr std::uint32_t kAll =
+    kGeneral | kYouth | kReferees | kStadiums | kManagers | kClubs;
 }  // namespace countrycopy
 
 inline constexpr int kLevelCount = 5;
@@ -226,8 +238,12 @@ public:
     // fresh root. A brand-new country also gets its national cup, with setting 1.
     void ResetCompetitions(bool brandNew);
 
-    // The scalar fields of the other country (also of another world); with countrycopy::kClubs
-    // also its clubs, persons included, in place of this country's.
+    // The groups of the other country (also of another database) that the flags select
+    // (countrycopy::...) in place of this country's; the national team, the names and the
+    // sponsors stay. The copies get this country's number and fresh person and manager ids.
+    // Afterwards every reference to a club or a stadium names one this database has: references
+    // to clubs that the copy removes become 0 wherever they are (CountryCopyScope names the
+    // parts of the database that may change). Copying a country onto itself changes nothing.
     void CopyFrom(const CCountry& other, std::uint32_t flags);
 
     // --- compact club numbering for saving: clubs below the national team are numbered 1, 2,

@@ -256,6 +256,37 @@ void CPlayer::CopyFrom(const CPlayer& other, int /*mode*/) {
     }
 }
 
+std::vector<std::uint32_t> CPlayer::ClubReferences() const {
+    const SData& d = m_data;
+    std::vector<std::uint32_t> clubs{d.currentClub, d.previousClub, d.firstClub,
+                                     d.fourthClub,  d.exportClub,   d.loanClub};
+    for (const SHistoryEntry& entry : d.history) {
+        clubs.push_back(entry.club);
+    }
+    std::erase(clubs, 0u);
+    return clubs;
+}
+
+bool CPlayer::MapClubReferences(const std::function<std::uint32_t(std::uint32_t)>& map) {
+    bool changed = false;
+    const auto pass = [&](std::uint32_t& club) {
+        if (club != 0) {
+            const std::uint32_t mapped = map(club);
+            changed |= mapped != club;
+            club = mapped;
+        }
+    };
+    SData& d = m_data;
+    for (std::uint32_t* club : {&d.currentClub, &d.previousClub, &d.firstClub, &d.fourthClub,
+                                &d.exportClub, &d.loanClub}) {
+        pass(*club);
+    }
+    for (SHistoryEntry& entry : d.history) {
+        pass(entry.club);
+    }
+    return changed;
+}
+
 void CPlayer::SetFoot(int foot) {
     m_data.footAndForm =
         static_cast<std::uint8_t>((m_data.footAndForm & ~kFootMask) | ((foot & 0x07) << 3));

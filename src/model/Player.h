@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -100,6 +101,12 @@ public:
     void SwapData(CPlayer& other) { std::swap(m_data, other.m_data); }
     // The corrections after every load, with the country of the person's club.
     void Normalise(int clubCountry);
+
+    // The clubs the person names (current, previous, first, fourth, export and loan club, the
+    // clubs of the career), 0 left out.
+    std::vector<std::uint32_t> ClubReferences() const;
+    // Each of those references passed through `map`; true when one changed.
+    bool MapClubReferences(const std::function<std::uint32_t(std::uint32_t)>& map);
 
     // PLAYER section of a club or of the players without club.
     bool Write(CKLFile& file) const;

@@ -159,7 +159,7 @@ TEST_F(CountryEdit, CupSettingsFollowTheCompetitionsAfterAScriptWasChosen) {
     EXPECT_EQ(Country().Settings().superCupSetting, 0);
 }
 
-TEST_F(CountryEdit, CopyTakesTheScalarsAndWithFlag64TheClubs) {
+TEST_F(CountryEdit, CopyTakesTheGeneralSettingsAndWithFlag64TheClubs) {
     CWorld other(install.Path());
     Prepare(other);
     CCountry& source = other.Country(kCountry);
@@ -172,6 +172,8 @@ TEST_F(CountryEdit, CopyTakesTheScalarsAndWithFlag64TheClubs) {
     AddPlayer(*Country().Club(Club(1)));
 
     Country().CopyFrom(source, 0);
+    EXPECT_NE(Country().Settings().averageStrength, 88);
+    Country().CopyFrom(source, countrycopy::kGeneral);
     EXPECT_EQ(Country().Settings().averageStrength, 88);
     EXPECT_NE(Country().Club(Club(1)), nullptr);
 
