@@ -239,11 +239,11 @@ public:
     void ResetCompetitions(bool brandNew);
 
     // The groups of the other country (also of another database) that the flags select
-    // (countrycopy::...) in place of this country's; the national team, the names and the
-    // sponsors stay. The copies get this country's number and fresh person and manager ids.
-    // Afterwards every reference to a club or a stadium names one this database has: references
-    // to clubs that the copy removes become 0 wherever they are (CountryCopyScope names the
-    // parts of the database that may change). Copying a country onto itself changes nothing.
+    // (countrycopy::...) in place of this country's; its number, names, list attributes, national
+    // team, sponsors and staff pool stay. The copies get this country's number and fresh person and
+    // manager ids. Afterwards every reference to a club or a stadium names one this database has:
+    // references to clubs that the copy removes become 0 wherever they are (CountryCopyScope names
+    // the parts of the database that may change). Copying a country onto itself changes nothing.
     void CopyFrom(const CCountry& other, std::uint32_t flags);
 
     // --- compact club numbering for saving: clubs below the national team are numbered 1, 2,

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <map>
 #include <set>
+#include <tuple>
 
 #include "CountryCopyTestSupport.h"
 #include "exports/master/MasterExport.h"
