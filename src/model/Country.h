@@ -240,10 +240,12 @@ public:
 
     // The groups of the other country (also of another database) that the flags select
     // (countrycopy::...) in place of this country's; its number, names, list attributes, national
-    // team, sponsors and staff pool stay. The copies get this country's number and fresh person and
-    // manager ids. Afterwards every reference to a club or a stadium names one this database has:
-    // references to clubs that the copy removes become 0 wherever they are (CountryCopyScope names
-    // the parts of the database that may change). Copying a country onto itself changes nothing.
+    // team, sponsors and staff pool stay. Copied clubs take this country's number; their persons
+    // are new persons of this database (under their ids where free, else under the next free
+    // one), copied managers get new ids. Afterwards every reference to a club or a stadium names
+    // one this database has: references to clubs that the copy removes become 0 wherever they
+    // are (CountryCopyScope names the parts of the database that may change). Copying a country
+    // onto itself changes nothing.
     void CopyFrom(const CCountry& other, std::uint32_t flags);
 
     // --- compact club numbering for saving: clubs below the national team are numbered 1, 2,
