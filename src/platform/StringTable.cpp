@@ -56,11 +56,25 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kExportDescription,
                 u8"Die exportierte Datenbank %s wird erstellt. Dieser Vorgang kann etwas dauern."},
     ResourceRow{ids::kExportStatus, u8"initialisiere Exportmodul..."},
+    ResourceRow{ids::kNationalTeamNotOverwritten,
+                u8"Das Nationalteam kann nicht überschrieben werden"},
+    ResourceRow{
+        ids::kRendererMissing,
+        u8"Die Laufzeitbibliothek Renderer.dll konnte nicht geladen werden. Es ist keine 3D "
+        u8"Darstellung möglich"},
     ResourceRow{ids::kSyncSameKindsOnly,
                 u8"Es können nur gleiche Typen (Kontinent, Land, Verein) untereinander "
                 u8"synchronisiert werden oder ein Verein auf ein Land gezogen werden."},
     ResourceRow{ids::kSyncDifferentContinents,
                 u8"Unterschiedliche Kontinente können nicht synchronisiert werden"},
+    ResourceRow{ids::kNewDatabasePrompt,
+                u8"Neue Datenbank erstellen\tWelchen Namen soll die neue Datenbank "
+                u8"bekommen?\tNeueDatenbank"},
+    ResourceRow{ids::kCloseDatabase,
+                u8"Soll die Datenbank %s wirklich geschlossen werden? Alle ungespeicherten "
+                u8"Veränderungen gehen dabei verloren."},
+    ResourceRow{ids::kRemoveClubPersons,
+                u8"Sollen wirklich alle Spieler und Manager vom Verein entfernt werden?"},
     ResourceRow{ids::kBigNoName, u8"Es wurde kein Name angegeben"},
     ResourceRow{ids::kBigCannotOpen, u8"Die Datei %s kann nicht zum Lesen geöffnet werden"},
     ResourceRow{ids::kBigInvalid, u8"%s ist keine gültige BIG Datei"},
@@ -71,6 +85,9 @@ constexpr std::array kResourceRows = {
                 u8"Unicodezeichen. Der Editor unterstütz Unicode Verzeichnisnamen nicht."},
     ResourceRow{ids::kMissingBadge,
                 u8"Der Verein %s benutzt ein nicht vorhandenes Wappen mit dem Dateinamen %s."},
+    ResourceRow{ids::kRestoreDatabase,
+                u8"Durch die Wiederherstellung werden alle vorhandenen Daten in der aktuellen "
+                u8"Datenbank gelöscht. Soll wirklich die aktuelle Datenbank überschrieben werden?"},
     ResourceRow{ids::kProductName, u8"KICKWERK 06"},
     ResourceRow{ids::kApplicationTitle, u8"Editor"},
     ResourceRow{ids::kOnlyTdbFiles,
@@ -124,6 +141,10 @@ constexpr std::array kResourceRows = {
                 u8"Vorgang kann etwas dauern.."},
     ResourceRow{ids::kNoCompleteCountry, u8"Kein Land ist korrekt initialisiert!"},
     ResourceRow{ids::kDatabaseSaved, u8"Datenbank gespeichert!"},
+    ResourceRow{ids::kInvalidDatabaseName,
+                u8"Der Name \"%s\" kann nicht als Datenbankname verwendet werden. Er darf nicht "
+                u8"leer sein, nicht mit einem Leerzeichen beginnen oder enden und keines der "
+                u8"Zeichen / \\ \" * ? < > : enthalten."},
     ResourceRow{ids::kDemoCaption, u8"Demo-Installation"},
     ResourceRow{ids::kDemoTables, u8"Tabellen und Namenslisten werden geschrieben..."},
     ResourceRow{ids::kDemoWorld, u8"Vereine, Spieler und Wettbewerbe werden erzeugt..."},

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/DatabaseSlots.h"
+#include "app/DefaultArchive.h"
 #include "app/LongtimeWorldOperations.h"
 #include "app/LongtimeWriteDB.h"
 #include "app/ui/DlgLongtimeOperation.h"
@@ -16,7 +17,9 @@
 #include "app/ui/MainMenuView.h"
 #include "app/ui/QtText.h"
 #include "app/ui/WorkerUserInterface.h"
+#include "controls/DlgInputBox.h"
 #include "document/DatabaseDocument.h"
+#include "model/DatabaseName.h"
 #include "model/World.h"
 #include "platform/Environment.h"
 #include "platform/Paths.h"
@@ -25,6 +28,13 @@
 #include "platform/UserInterface.h"
 
 namespace kw {
+
+namespace {
+
+// The longest name "&Neu..." accepts for a new database.
+constexpr int kMaxDatabaseNameLength = 32;
+
+}  // namespace
 
 DlgMainMenu::DlgMainMenu(SAppContext& context, IUserInterface& ui, QWidget* parent)
     : QMainWindow(parent), m_context(context), m_ui(ui) {
@@ -44,8 +54,16 @@ const CWorld& DlgMainMenu::World() const {
 
 void DlgMainMenu::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    m_newAction = file->addAction(QStringLiteral("&Neu..."), this, &DlgMainMenu::NewDatabase);
+    // The database selection dialogs are not part of this window yet.
+    m_openAction = file->addAction(QStringLiteral("&Öffnen.."));
+    m_openAction->setEnabled(false);
+    m_closeAction =
+        file->addAction(QStringLiteral("S&chließen"), this, &DlgMainMenu::CloseDatabase);
     m_saveAction = file->addAction(QStringLiteral("&Speichern"), this, &DlgMainMenu::Save);
     m_saveAction->setShortcut(QKeySequence::Save);
+    m_saveAsAction = file->addAction(QStringLiteral("Speichern &unter..."));
+    m_saveAsAction->setEnabled(false);
     m_exportAction =
         file->addAction(QStringLiteral("Daten &exportieren"), this, &DlgMainMenu::ExportData);
     m_importAction =
@@ -61,6 +79,13 @@ void DlgMainMenu::CreateMenus() {
     // Ctrl+Y and Ctrl+Shift+Z alike, whatever the platform's own choice.
     m_redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+
+    m_databasesMenu = menuBar()->addMenu(QStringLiteral("Datenbanken"));
+    // The synchronisation dialog is not part of this window yet.
+    m_databasesMenu->addAction(QStringLiteral("Verwalten"))->setEnabled(false);
+    m_restoreAction = m_databasesMenu->addAction(QStringLiteral("Datenbank wiederherstellen"), this,
+                                                 &DlgMainMenu::RestoreDatabase);
+    m_databasesMenu->addSeparator();
 }
 
 void DlgMainMenu::CreateContents() {
@@ -84,29 +109,58 @@ void DlgMainMenu::CreateView() {
     centralWidget()->layout()->addWidget(m_view);
     resize(980, 660);
     m_shownGeneration = m_document->World().Generation();
+}
+
+void DlgMainMenu::ShowDocument(CDatabaseDocument& document) {
+    // The old signals stop listening before the document they listen to may go.
+    delete m_documentSignals;
+    m_document = &document;
+    m_documentSignals = new CDocumentSignals(document, this);
+    connect(m_documentSignals, &CDocumentSignals::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
     connect(m_documentSignals, &CDocumentSignals::changed, this, [this] { Refresh(); });
+    if (m_view != nullptr) {
+        m_view->SetDocument(document);
+        m_shownGeneration = document.World().Generation();
+        m_view->ResetSelection();
+    }
 }
 
 void DlgMainMenu::LoadDatabase() {
     SetUpDirectories(m_context, m_context.workingDirectory);
     m_slots = std::make_unique<CDatabaseSlots>(m_context.installDirectory);
-    m_document = m_slots->AddSlot();
-    m_documentSignals = new CDocumentSignals(*m_document, this);
-    connect(m_documentSignals, &CDocumentSignals::cleanChanged, this,
-            [this](bool clean) { setWindowModified(!clean); });
+    ShowDocument(*m_slots->AddSlot());
 
     const bool databaseFound = FindExisting(m_context.installDirectory, "database").has_value();
-    m_placeholderWorld = !m_context.installationConfigured && !databaseFound;
-    if (m_placeholderWorld) {
+    if (!m_context.installationConfigured && !databaseFound) {
+        m_placeholderDocument = m_document;
         m_document->WorldForOperations().SetDirectory(m_context.databaseDirectory);
         return;
     }
     // The splash screen covers the load; no progress is shown.
     CSilentProgress progress;
-    OpenDatabase(*m_document, m_context.databaseDirectory, progress, m_ui);
+    const bool loaded = OpenDatabase(*m_document, m_context.databaseDirectory, progress, m_ui);
+    WriteDefaultArchive(loaded);
+}
+
+void DlgMainMenu::WriteDefaultArchive(bool loaded) {
+    const std::filesystem::path archive = DefaultArchivePath(m_context.databaseDirectory);
+    std::error_code error;
+    if (!ShouldWriteDefaultArchive(m_document->World(), loaded,
+                                   std::filesystem::exists(archive, error))) {
+        return;
+    }
+    CWorkerUserInterface workerUi(m_ui);
+    CLongtimeExportWorld operation(m_document->WorldForOperations(), workerUi, archive,
+                                   DocumentsDirectory().value_or(std::filesystem::path()));
+    CDlgLongtimeOperation::Run(operation, this);
 }
 
 void DlgMainMenu::Refresh() {
+    // The first load reports its change before the lists exist.
+    if (m_view == nullptr) {
+        return;
+    }
     const std::string base(Cp1252ToUtf8(ResourceString(ids::kMainCaption)));
     const CWorld& world = m_document->World();
     std::string caption = CaptionWithDirectory(base, world.DirectoryName());
@@ -122,12 +176,104 @@ void DlgMainMenu::Refresh() {
         m_view->ResetSelection();
     }
     m_view->ShowWorld();
-    m_notice->setVisible(m_placeholderWorld);
-    m_saveAction->setEnabled(!m_placeholderWorld);
-    m_exportAction->setEnabled(!m_placeholderWorld);
-    m_importAction->setEnabled(!m_placeholderWorld);
-    m_view->MasterButton().setEnabled(!m_placeholderWorld);
+    const bool placeholder = m_document == m_placeholderDocument;
+    m_notice->setVisible(placeholder);
+    m_saveAction->setEnabled(!placeholder);
+    m_exportAction->setEnabled(!placeholder);
+    m_view->MasterButton().setEnabled(!placeholder);
+    RefreshDatabaseMenu();
     RefreshEditActions();
+}
+
+void DlgMainMenu::RefreshDatabaseMenu() {
+    for (QAction* action : m_slotActions) {
+        m_databasesMenu->removeAction(action);
+        action->deleteLater();
+    }
+    m_slotActions.clear();
+    for (int index = 0; index < m_slots->Count(); ++index) {
+        const std::string name = m_slots->Slot(index)->World().DirectoryName();
+        QAction* action =
+            m_databasesMenu->addAction(QString::fromStdString(SlotMenuLabel(index, name)), this,
+                                       [this, index] { SelectDatabase(index); });
+        action->setCheckable(true);
+        action->setChecked(m_slots->Slot(index) == m_document);
+        m_slotActions.push_back(action);
+    }
+    // One slot stays free for what the commands themselves still accept.
+    const bool room = m_slots->Count() < CDatabaseSlots::kMaxSlots - 1;
+    m_newAction->setEnabled(room);
+    m_importAction->setEnabled(room && m_document != m_placeholderDocument);
+    m_closeAction->setEnabled(m_slots->Count() >= 2);
+    std::error_code error;
+    m_restoreAction->setEnabled(
+        std::filesystem::exists(DefaultArchivePath(m_context.databaseDirectory), error));
+}
+
+void DlgMainMenu::SelectDatabase(int index) {
+    CDatabaseDocument* document = m_slots->Slot(index);
+    if (document == nullptr) {
+        return;
+    }
+    m_slots->SelectSlot(index);
+    ShowDocument(*document);
+    Refresh();
+}
+
+void DlgMainMenu::NewDatabase() {
+    if (m_slots->Count() >= CDatabaseSlots::kMaxSlots) {
+        return;
+    }
+    const std::optional<std::string> name =
+        CDlgInputBox::Ask(this, ResourceString(ids::kNewDatabasePrompt), kMaxDatabaseNameLength);
+    if (!name || name->empty()) {
+        return;
+    }
+    if (!IsValidDatabaseName(*name)) {
+        const std::string message(ResourceString(ids::kInvalidDatabaseName));
+        m_ui.ShowError(FormatPrintf(message.c_str(), name->c_str()));
+        return;
+    }
+    CDatabaseDocument* previous = m_document;
+    CDatabaseDocument* document = m_slots->AddSlot();
+    const std::optional<std::filesystem::path> documents = DocumentsDirectory();
+    // Only the folder and its description are written; no record changes, nothing to undo.
+    if (!documents ||
+        !document->WorldForOperations().CreateDatabaseDirectory(*documents, *name, "", m_ui)) {
+        m_slots->RemoveSlot(document);
+        m_slots->SetCurrent(previous);
+        return;
+    }
+    ShowDocument(*document);
+    Refresh();
+}
+
+void DlgMainMenu::CloseDatabase() {
+    if (m_slots->Count() < 2) {
+        return;
+    }
+    const std::string question(ResourceString(ids::kCloseDatabase));
+    if (!m_ui.AskYesNo(
+            FormatPrintf(question.c_str(), m_document->World().DirectoryName().c_str()))) {
+        return;
+    }
+    std::unique_ptr<CDatabaseDocument> closed = m_slots->RemoveSlot(m_document);
+    if (closed.get() == m_placeholderDocument) {
+        m_placeholderDocument = nullptr;
+    }
+    ShowDocument(*m_slots->Current());
+    closed->WorldForOperations().Empty();
+    Refresh();
+}
+
+void DlgMainMenu::RestoreDatabase() {
+    const std::filesystem::path archive = DefaultArchivePath(m_context.databaseDirectory);
+    std::error_code error;
+    if (!std::filesystem::exists(archive, error) ||
+        !m_ui.AskYesNo(ResourceString(ids::kRestoreDatabase))) {
+        return;
+    }
+    ImportArchive(archive, false);
 }
 
 void DlgMainMenu::RefreshEditActions() {
@@ -161,7 +307,7 @@ void DlgMainMenu::Redo() {
 }
 
 void DlgMainMenu::Save() {
-    if (m_placeholderWorld) {
+    if (m_document == m_placeholderDocument) {
         return;
     }
     // Damaged country files stay as found unless the user lets the editor's data replace them.
@@ -203,6 +349,9 @@ void DlgMainMenu::ExportData() {
 }
 
 void DlgMainMenu::ImportData() {
+    if (m_slots->Count() >= CDatabaseSlots::kMaxSlots || m_document == m_placeholderDocument) {
+        return;
+    }
     const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), kArchiveFilter);
     if (path.isEmpty()) {
         return;
@@ -211,10 +360,13 @@ void DlgMainMenu::ImportData() {
         m_ui.ShowInformation(ResourceString(ids::kOnlyTdbFiles));
         return;
     }
+    ImportArchive(path.toStdString(), true);
+}
+
+void DlgMainMenu::ImportArchive(const std::filesystem::path& archive, bool ask) {
     const std::uint64_t generation = m_document->World().Generation();
     CWorkerUserInterface workerUi(m_ui);
-    CLongtimeImportWorld operation(m_document->WorldForOperations(), workerUi, path.toStdString(),
-                                   true);
+    CLongtimeImportWorld operation(m_document->WorldForOperations(), workerUi, archive, ask);
     CDlgLongtimeOperation::Run(operation, this);
     // A database read anew (even by an import whose files could not all be written) starts a
     // fresh history; a declined or damaged archive left it as it was, with its history.
@@ -224,7 +376,7 @@ void DlgMainMenu::ImportData() {
 }
 
 void DlgMainMenu::BuildMaster(std::uint32_t options) {
-    if (m_placeholderWorld) {
+    if (m_document == m_placeholderDocument) {
         return;
     }
     SMasterRequest request;

@@ -3,13 +3,16 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "app/AppContext.h"
 
 class QAction;
 class QCloseEvent;
 class QLabel;
+class QMenu;
 
 namespace kw {
 
@@ -44,6 +47,15 @@ public slots:
     void ImportData();
     // The game's master file of the current database, behind the progress dialog.
     void BuildMaster(std::uint32_t options);
+    // "&Neu...": a new empty database in a folder of the documents' databases, in a slot of its
+    // own, made current.
+    void NewDatabase();
+    // "S&chließen": the current slot, after asking, while another one stays open.
+    void CloseDatabase();
+    // Slot `index` (from 0) becomes current.
+    void SelectDatabase(int index);
+    // "Datenbank wiederherstellen": the archive written from the first load, after asking.
+    void RestoreDatabase();
 
 protected:
     // Closing always asks once the window is set up.
@@ -55,6 +67,14 @@ private:
     // The lists need the document, which the database load makes.
     void CreateView();
     void LoadDatabase();
+    // The first load becomes the restore point once, when it is worth restoring.
+    void WriteDefaultArchive(bool loaded);
+    // The window follows another database: its lists, its signals, its history.
+    void ShowDocument(CDatabaseDocument& document);
+    // One entry per open slot, and the commands that open another slot while there is room.
+    void RefreshDatabaseMenu();
+    // An archive into the current database behind the progress dialog, asking first if `ask`.
+    void ImportArchive(const std::filesystem::path& archive, bool ask);
     // Caption, lists, statistics and actions after the database changed.
     void Refresh();
     // The database language, which names the countries, clubs and leagues in the lists.
@@ -67,8 +87,9 @@ private:
     std::unique_ptr<CDatabaseSlots> m_slots;
     CDatabaseDocument* m_document = nullptr;
     CDocumentSignals* m_documentSignals = nullptr;
-    // No installation and no database folder: the window shows an empty world and cannot save it.
-    bool m_placeholderWorld = false;
+    // No installation and no database folder: the window shows this empty world and cannot save
+    // it; databases opened later are real ones.
+    const CDatabaseDocument* m_placeholderDocument = nullptr;
     bool m_initialised = false;
     // A database read anew starts over at the default selection.
     std::uint64_t m_shownGeneration = 0;
@@ -78,6 +99,13 @@ private:
     QAction* m_redoAction = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_importAction = nullptr;
+    QAction* m_newAction = nullptr;
+    QAction* m_openAction = nullptr;
+    QAction* m_closeAction = nullptr;
+    QAction* m_saveAsAction = nullptr;
+    QAction* m_restoreAction = nullptr;
+    QMenu* m_databasesMenu = nullptr;
+    std::vector<QAction*> m_slotActions;
     CMainMenuView* m_view = nullptr;
     QLabel* m_notice = nullptr;
 };

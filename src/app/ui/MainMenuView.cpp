@@ -87,7 +87,7 @@ QString Average(double value) {
 }  // namespace
 
 CMainMenuView::CMainMenuView(const CDatabaseDocument& document, QWidget* parent)
-    : QWidget(parent), m_document(document) {
+    : QWidget(parent), m_document(&document) {
     auto* columns = new QHBoxLayout(this);
     columns->setContentsMargins(0, 0, 0, 0);
 
@@ -189,6 +189,7 @@ QGroupBox* CMainMenuView::CreateClubGroup() {
     connect(m_clubs, &QListWidget::currentRowChanged, this, [this](int row) {
         m_club = row >= 0 ? m_clubs->item(row)->data(Qt::UserRole).toUInt() : 0;
     });
+    connect(m_clubs, &CMyListBox::RightButtonPressed, this, &CMainMenuView::clubMenuRequested);
     layout->addWidget(m_clubs, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -246,10 +247,14 @@ void CMainMenuView::ResetSelection() {
 }
 
 void CMainMenuView::ShowWorld() {
-    m_totals = TotalStatistics(m_document.World());
+    m_totals = TotalStatistics(m_document->World());
     FillLanguages();
     FillCountries();
     FillClubs();
+}
+
+int CMainMenuView::ClubRows() const {
+    return m_clubs->count();
 }
 
 void CMainMenuView::SetLanguageSelectionVisible(bool visible) {
@@ -279,11 +284,11 @@ void CMainMenuView::SortClubs(EClubListOrder order) {
 
 void CMainMenuView::FillLanguages() {
     const QSignalBlocker blocker(m_languages);
-    m_languages->setCurrentIndex(m_languages->findData(m_document.World().CurrentLanguage()));
+    m_languages->setCurrentIndex(m_languages->findData(m_document->World().CurrentLanguage()));
 }
 
 void CMainMenuView::FillCountries() {
-    const CWorld& world = m_document.World();
+    const CWorld& world = m_document->World();
     const int language = world.CurrentLanguage();
     std::vector<std::pair<QString, int>> entries;
     for (int number = 1; number <= kCountryCount; ++number) {
@@ -319,7 +324,7 @@ void CMainMenuView::FillCountries() {
 }
 
 void CMainMenuView::FillClubs() {
-    const CWorld& world = m_document.World();
+    const CWorld& world = m_document->World();
     const CCountry& country = world.Country(m_country);
     std::vector<SClubListEntry> entries = ClubListEntries(country, world.CurrentLanguage());
     const QCollator collator = UserCollator();

@@ -30,6 +30,8 @@ public:
 
     explicit CMainMenuView(const CDatabaseDocument& document, QWidget* parent = nullptr);
 
+    // Shows another database (a slot change); the caller refreshes.
+    void SetDocument(const CDatabaseDocument& document) { m_document = &document; }
     // Back to "Europa" with its default country, as for a database read anew.
     void ResetSelection();
     // Refills every list and both statistics columns, keeping the selections.
@@ -39,12 +41,15 @@ public:
     int SelectedContinent() const { return m_continent; }
     int SelectedCountry() const { return m_country; }
     std::uint32_t SelectedClub() const { return m_club; }
+    int ClubRows() const;
     QPushButton& MasterButton() const { return *m_masterButton; }
 
 signals:
     // The user chose the database language (0 to 4).
     void languageChosen(int language);
     void masterRequested();
+    // The right mouse button on the club list, at that screen position.
+    void clubMenuRequested(const QPoint& globalPos);
 
 private:
     QGroupBox* CreateLanguageGroup();
@@ -63,7 +68,7 @@ private:
     void FillClubs();
     void ShowStatistics(const SStatistics& country);
 
-    const CDatabaseDocument& m_document;
+    const CDatabaseDocument* m_document;
 
     int m_continent = 0;
     int m_previousContinent = 0;

@@ -1,0 +1,304 @@
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "app/AppContext.h"
+#include "app/ui/DlgMainMenu.h"
+#include "controls/DlgInputBox.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "platform/Environment.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "platform/StringTable.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+using Kind = CScriptedUserInterface::Message::Kind;
+
+// The main window's commands on databases, on the small demo installation.
+class DlgMainMenuCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void fiveDatabasesDisableTheCommandsThatOpenOne();
+    void invalidNameIsRefusedAndAddsNoSlot();
+    void closeAsksAndOnlyWithTwoSlots();
+    void longFolderNameIsShortenedInTheMenu();
+    void switchingSlotsRefreshesTheWindow();
+    void restoreAsksAndDecliningChangesNothing();
+
+private:
+    // Answers the next "&Neu..." name question with `name` (OK).
+    static void AnswerName(QObject& scope, const QString& name);
+    void NewDatabase(DlgMainMenu& window, const QString& name);
+    static QAction* Action(QWidget& window, const QString& text);
+    static QStringList DatabaseEntries(QWidget& window);
+    static QString LabelText(QWidget& window, const char* name);
+
+    QTemporaryDir m_demo;
+    std::unique_ptr<QTemporaryDir> m_install;
+    SAppContext m_context;
+    CScriptedUserInterface m_ui;
+};
+
+void DlgMainMenuCommandsTest::initTestCase() {
+    QVERIFY(m_demo.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
+                                           progress)
+                .ok);
+}
+
+// Every test works on its own copy, since the window writes the restore archive into it.
+void DlgMainMenuCommandsTest::init() {
+    m_install = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_install->isValid());
+    fs::copy(m_demo.path().toStdString(), m_install->path().toStdString(),
+             fs::copy_options::recursive);
+    m_context = SAppContext{};
+    m_context.workingDirectory = m_install->path().toStdString();
+    m_context.installationConfigured = true;
+    m_ui = CScriptedUserInterface{};
+}
+
+void DlgMainMenuCommandsTest::AnswerName(QObject& scope, const QString& name) {
+    auto* timer = new QTimer(&scope);
+    connect(timer, &QTimer::timeout, timer, [timer, name] {
+        if (auto* box = qobject_cast<CDlgInputBox*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            box->Field()->clear();
+            QTest::keyClicks(box->Field(), name);
+            QTest::keyClick(box->Field(), Qt::Key_Return);
+        }
+    });
+    timer->start(10);
+}
+
+void DlgMainMenuCommandsTest::NewDatabase(DlgMainMenu& window, const QString& name) {
+    QObject scope;
+    AnswerName(scope, name);
+    Action(window, QStringLiteral("&Neu..."))->trigger();
+}
+
+QAction* DlgMainMenuCommandsTest::Action(QWidget& window, const QString& text) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+// The slot entries: everything after the menu's separator.
+QStringList DlgMainMenuCommandsTest::DatabaseEntries(QWidget& window) {
+    QStringList entries;
+    for (QAction* menuAction : window.findChild<QMenuBar*>()->actions()) {
+        if (menuAction->text() != QStringLiteral("Datenbanken")) {
+            continue;
+        }
+        bool afterSeparator = false;
+        for (QAction* action : menuAction->menu()->actions()) {
+            if (afterSeparator) {
+                entries << action->text();
+            }
+            afterSeparator = afterSeparator || action->isSeparator();
+        }
+    }
+    return entries;
+}
+
+QString DlgMainMenuCommandsTest::LabelText(QWidget& window, const char* name) {
+    auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
+    return label != nullptr ? label->text() : QString();
+}
+
+void DlgMainMenuCommandsTest::fiveDatabasesDisableTheCommandsThatOpenOne() {
+    DlgMainMenu window(m_context, m_ui);
+    QAction* newAction = Action(window, QStringLiteral("&Neu..."));
+    QAction* open = Action(window, QStringLiteral("&Öffnen.."));
+    QAction* import = Action(window, QStringLiteral("Daten &importieren"));
+    QVERIFY(newAction != nullptr && open != nullptr && import != nullptr);
+    QVERIFY(newAction->isEnabled() && import->isEnabled());
+    for (int i = 2; i <= 5; ++i) {
+        NewDatabase(window, QStringLiteral("Neue Welt %1").arg(i));
+        QCOMPARE(DatabaseEntries(window).size(), i);
+    }
+    QCOMPARE(DatabaseEntries(window).back(), QStringLiteral("5. Neue Welt 5"));
+    QVERIFY(!newAction->isEnabled());
+    QVERIFY(!open->isEnabled());
+    QVERIFY(!import->isEnabled());
+    // The command itself still accepts a sixth, and nothing beyond: no dialog asks then.
+    {
+        QObject scope;
+        AnswerName(scope, QStringLiteral("Sechste"));
+        window.NewDatabase();
+    }
+    QCOMPARE(DatabaseEntries(window).size(), 6);
+    QVERIFY(fs::is_directory(*DocumentsDirectory() / "database" / "Sechste"));
+    window.NewDatabase();
+    QCOMPARE(DatabaseEntries(window).size(), 6);
+    QVERIFY(m_ui.Messages().empty());
+}
+
+void DlgMainMenuCommandsTest::invalidNameIsRefusedAndAddsNoSlot() {
+    DlgMainMenu window(m_context, m_ui);
+    NewDatabase(window, QStringLiteral("a/b"));
+    QCOMPARE(DatabaseEntries(window).size(), 1);
+    QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
+    QVERIFY(m_ui.Texts(Kind::Error).front().find("a/b") != std::string::npos);
+    QVERIFY(!fs::exists(*DocumentsDirectory() / "database" / "a"));
+}
+
+void DlgMainMenuCommandsTest::closeAsksAndOnlyWithTwoSlots() {
+    DlgMainMenu window(m_context, m_ui);
+    QAction* close = Action(window, QStringLiteral("S&chließen"));
+    QVERIFY(close != nullptr);
+    QVERIFY(!close->isEnabled());
+    window.CloseDatabase();
+    QVERIFY(m_ui.Messages().empty());
+    QCOMPARE(DatabaseEntries(window).size(), 1);
+
+    NewDatabase(window, QStringLiteral("zu schliessen"));
+    QVERIFY(close->isEnabled());
+    QCOMPARE(window.World().DirectoryName(), std::string("zu schliessen"));
+    m_ui.QueueAnswer(false);
+    close->trigger();
+    QCOMPARE(DatabaseEntries(window).size(), 2);
+    const std::string question(ResourceString(ids::kCloseDatabase));
+    QCOMPARE(m_ui.Texts(Kind::Question).back(), FormatPrintf(question.c_str(), "zu schliessen"));
+
+    m_ui.QueueAnswer(true);
+    close->trigger();
+    QCOMPARE(DatabaseEntries(window), QStringList{QStringLiteral("1. Database")});
+    QCOMPARE(window.World().DirectoryName(), std::string("database"));
+    QVERIFY(window.World().CountryCount() > 0);
+    QVERIFY(!close->isEnabled());
+}
+
+void DlgMainMenuCommandsTest::longFolderNameIsShortenedInTheMenu() {
+    DlgMainMenu window(m_context, m_ui);
+    const std::string name = std::string(13, 'x') + "abcdefghijklmnopqrstuvwxyz0123456789A";
+    QCOMPARE(name.size(), std::size_t{50});
+    window.Document().WorldForOperations().SetDirectory(fs::path(m_context.workingDirectory) /
+                                                        name);
+    window.SelectDatabase(0);
+    QCOMPARE(DatabaseEntries(window),
+             QStringList{QStringLiteral("1. ...abcdefghijklmnopqrstuvwxyz0123456789A")});
+}
+
+void DlgMainMenuCommandsTest::switchingSlotsRefreshesTheWindow() {
+    DlgMainMenu window(m_context, m_ui);
+    const QString clubs = LabelText(window, "clubsTotal");
+    QVERIFY(clubs.toInt() > 0);
+    NewDatabase(window, QStringLiteral("leere welt"));
+    QCOMPARE(LabelText(window, "clubsTotal"), QStringLiteral("0"));
+    QVERIFY(window.windowTitle().contains(QStringLiteral("Leere Welt")));
+    QCOMPARE(DatabaseEntries(window),
+             (QStringList{QStringLiteral("1. Database"), QStringLiteral("2. Leere Welt")}));
+    // The new database has a history of its own.
+    QVERIFY(window.Document().Perform(
+        "Neuer Verein", SWorldScope::Countries({kDefaultCountry}),
+        [](CWorld& world) { return world.Country(kDefaultCountry).CreateClub() != nullptr; }));
+    QCOMPARE(LabelText(window, "clubsTotal"), QStringLiteral("1"));
+
+    QAction* first = Action(window, QStringLiteral("1. Database"));
+    QVERIFY(first != nullptr);
+    first->trigger();
+    QCOMPARE(LabelText(window, "clubsTotal"), clubs);
+    QVERIFY(window.windowTitle().contains(QStringLiteral("- Database")));
+    QVERIFY(!window.Document().UndoDescription().has_value());
+    // Changes in the shown database refresh the window; the other one no longer does.
+    QVERIFY(window.Document().Perform(
+        "Neuer Verein", SWorldScope::Countries({kDefaultCountry}),
+        [](CWorld& world) { return world.Country(kDefaultCountry).CreateClub() != nullptr; }));
+    QCOMPARE(LabelText(window, "clubsTotal").toInt(), clubs.toInt() + 1);
+    Action(window, QStringLiteral("2. Leere Welt"))->trigger();
+    QCOMPARE(LabelText(window, "clubsTotal"), QStringLiteral("1"));
+    QVERIFY(window.Document().UndoDescription().has_value());
+}
+
+void DlgMainMenuCommandsTest::restoreAsksAndDecliningChangesNothing() {
+    const fs::path archive = fs::path(m_context.workingDirectory) / "database" / "default.tdb";
+    QVERIFY(!fs::exists(archive));
+    int clubs = 0;
+    {
+        DlgMainMenu window(m_context, m_ui);
+        // The first load with clubs became the restore point, without a message.
+        QVERIFY(fs::exists(archive));
+        QVERIFY(m_ui.Messages().empty());
+        clubs = window.World().Country(kDefaultCountry).ClubCount();
+    }
+    const auto written = fs::last_write_time(archive);
+    DlgMainMenu window(m_context, m_ui);
+    QCOMPARE(fs::last_write_time(archive), written);  // written once only
+    QAction* restore = Action(window, QStringLiteral("Datenbank wiederherstellen"));
+    QVERIFY(restore != nullptr && restore->isEnabled());
+    QVERIFY(window.Document().Perform(
+        "Neuer Verein", SWorldScope::Countries({kDefaultCountry}),
+        [](CWorld& world) { return world.Country(kDefaultCountry).CreateClub() != nullptr; }));
+
+    m_ui.QueueAnswer(false);
+    restore->trigger();
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{1});
+    QCOMPARE(m_ui.Texts(Kind::Question).back(), std::string(ResourceString(ids::kRestoreDatabase)));
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs + 1);
+    QVERIFY(window.Document().UndoDescription().has_value());
+
+    // "Ja" brings the archive back without the import's own question.
+    m_ui.QueueAnswer(true);
+    restore->trigger();
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{2});
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
+    QVERIFY(!window.Document().UndoDescription().has_value());
+}
+
+}  // namespace kw
+
+// Every location the editor looks up points into a private folder, so the tests never see the
+// user's settings, documents or a running editor.
+int main(int argc, char** argv) {
+    QTemporaryDir root;
+    if (!root.isValid()) {
+        return 2;
+    }
+    for (const char* name : {"home", "config", "etc", "data", "runtime", "Documents"}) {
+        QDir(root.path()).mkpath(QString::fromLatin1(name));
+    }
+    QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const auto set = [&root](const char* variable, const char* folder) {
+        qputenv(variable, root.filePath(QString::fromLatin1(folder)).toLocal8Bit());
+    };
+    set("HOME", "home");
+    set("XDG_CONFIG_HOME", "config");
+    set("XDG_CONFIG_DIRS", "etc");
+    set("XDG_DATA_HOME", "data");
+    set("XDG_RUNTIME_DIR", "runtime");
+    set("XDG_DOCUMENTS_DIR", "Documents");
+    qunsetenv("KW06_INSTALL_DIR");
+
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication application(argc, argv);
+    kw::DlgMainMenuCommandsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "DlgMainMenuCommandsTest.moc"
