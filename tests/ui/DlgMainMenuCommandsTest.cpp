@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -18,6 +19,7 @@
 #include "controls/DlgInputBox.h"
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
+#include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "platform/Environment.h"
@@ -44,6 +46,8 @@ private slots:
     void longFolderNameIsShortenedInTheMenu();
     void switchingSlotsRefreshesTheWindow();
     void restoreAsksAndDecliningChangesNothing();
+    void clubMenuRemovesPersonsAndDeletesOnlyEditorClubs();
+    void nationalTeamCannotBeOverwritten();
 
 private:
     // Answers the next "&Neu..." name question with `name` (OK).
@@ -267,6 +271,77 @@ void DlgMainMenuCommandsTest::restoreAsksAndDecliningChangesNothing() {
     restore->trigger();
     QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{2});
     QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
+    QVERIFY(!window.Document().UndoDescription().has_value());
+}
+
+// Row 0 is the national team; the test works on the club in row 1.
+void DlgMainMenuCommandsTest::clubMenuRemovesPersonsAndDeletesOnlyEditorClubs() {
+    DlgMainMenu window(m_context, m_ui);
+    auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
+    QVERIFY(clubs != nullptr && clubs->count() > 2);
+    clubs->setCurrentRow(1);
+    const std::uint32_t id = clubs->currentItem()->data(Qt::UserRole).toUInt();
+    const CCountry& country = window.World().Country(kDefaultCountry);
+    const std::vector<std::uint32_t> persons = country.Club(id)->PersonIds();
+    QVERIFY(!persons.empty());
+
+    const auto menuAction = [&window](const QString& text) {
+        std::unique_ptr<QMenu> menu = window.ClubMenu();
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text) {
+                return std::make_pair(std::move(menu), action);
+            }
+        }
+        return std::make_pair(std::move(menu), static_cast<QAction*>(nullptr));
+    };
+    m_ui.QueueAnswer(false);
+    menuAction(QStringLiteral("Spieler/Manager löschen")).second->trigger();
+    QCOMPARE(country.Club(id)->PersonIds(), persons);
+    m_ui.QueueAnswer(true);
+    menuAction(QStringLiteral("Spieler/Manager löschen")).second->trigger();
+    QCOMPARE(m_ui.Texts(Kind::Question).back(),
+             std::string(ResourceString(ids::kRemoveClubPersons)));
+    QVERIFY(window.World().Country(kDefaultCountry).Club(id)->PersonIds().empty());
+    // Gone from the database, not left behind in no club.
+    QCOMPARE(window.World().Person(persons.front()), nullptr);
+    window.Undo();
+    QCOMPARE(window.World().Country(kDefaultCountry).Club(id)->PersonIds(), persons);
+    QVERIFY(window.World().Person(persons.front()) != nullptr);
+
+    // A club from the files may not be deleted; one made in the editor may.
+    QVERIFY(!menuAction(QStringLiteral("Verein löschen")).second->isEnabled());
+    QVERIFY(window.Document().Perform(
+        "Markieren", SWorldScope::Countries({kDefaultCountry}), [id](CWorld& world) {
+            CClub* club = world.Country(kDefaultCountry).Club(id);
+            club->SetStadiumFlags(static_cast<std::uint8_t>(club->StadiumFlags() | 0x80));
+            return true;
+        }));
+    clubs->setCurrentRow(1);
+    QCOMPARE(clubs->currentItem()->data(Qt::UserRole).toUInt(), id);
+    const int count = window.World().Country(kDefaultCountry).ClubCount();
+    auto remove = menuAction(QStringLiteral("Verein löschen"));
+    QVERIFY(remove.second->isEnabled());
+    remove.second->trigger();
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), count - 1);
+    QCOMPARE(window.World().Country(kDefaultCountry).Club(id), nullptr);
+    QCOMPARE(window.World().Person(persons.front()), nullptr);
+    window.Undo();
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), count);
+    QCOMPARE(window.World().Country(kDefaultCountry).Club(id)->PersonIds(), persons);
+
+    // The national team: never deleted.
+    clubs->setCurrentRow(0);
+    QVERIFY(!menuAction(QStringLiteral("Verein löschen")).second->isEnabled());
+}
+
+void DlgMainMenuCommandsTest::nationalTeamCannotBeOverwritten() {
+    DlgMainMenu window(m_context, m_ui);
+    auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
+    clubs->setCurrentRow(0);
+    window.OverwriteClub();
+    QCOMPARE(
+        m_ui.Texts(Kind::Information),
+        std::vector<std::string>{std::string(ResourceString(ids::kNationalTeamNotOverwritten))});
     QVERIFY(!window.Document().UndoDescription().has_value());
 }
 

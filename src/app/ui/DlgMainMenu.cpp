@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,6 +20,9 @@
 #include "app/ui/WorkerUserInterface.h"
 #include "controls/DlgInputBox.h"
 #include "document/DatabaseDocument.h"
+#include "model/Club.h"
+#include "model/ClubFile.h"
+#include "model/Country.h"
 #include "model/DatabaseName.h"
 #include "model/World.h"
 #include "platform/Environment.h"
@@ -106,6 +110,8 @@ void DlgMainMenu::CreateView() {
     m_view->SetLanguageSelectionVisible(m_context.languageSelection);
     connect(m_view, &CMainMenuView::masterRequested, this, [this] { BuildMaster(0); });
     connect(m_view, &CMainMenuView::languageChosen, this, &DlgMainMenu::ChooseLanguage);
+    connect(m_view, &CMainMenuView::clubMenuRequested, this,
+            [this](const QPoint& position) { ClubMenu()->exec(position); });
     centralWidget()->layout()->addWidget(m_view);
     resize(980, 660);
     m_shownGeneration = m_document->World().Generation();
@@ -389,6 +395,127 @@ void DlgMainMenu::BuildMaster(std::uint32_t options) {
     CWorkerUserInterface workerUi(m_ui);
     CLongtimeWriteDB operation(m_document->WorldForOperations(), workerUi, request);
     CDlgLongtimeOperation::Run(operation, this);
+}
+
+namespace {
+
+// Bit 7 of the stadium flags: the club was created in the editor and may be deleted again.
+constexpr std::uint8_t kCreatedInEditor = 0x80;
+
+// The club files' filter, "name|pattern|name|pattern", as the file dialogs take it.
+QString ClubFilter() {
+    const QStringList parts =
+        QString::fromUtf8(kClubFileFilter.data(), static_cast<int>(kClubFileFilter.size()))
+            .split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        filters << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+}  // namespace
+
+const CClub* DlgMainMenu::SelectedClub() const {
+    return m_document->World().Country(m_view->SelectedCountry()).Club(m_view->SelectedClub());
+}
+
+std::unique_ptr<QMenu> DlgMainMenu::ClubMenu() {
+    auto menu = std::make_unique<QMenu>(this);
+    // The club editor and the squad dialog are not part of this window yet.
+    menu->addAction(QStringLiteral("Verein bearbeiten"))->setEnabled(false);
+    menu->addAction(QStringLiteral("Spielerkader bearbeiten"))->setEnabled(false);
+    menu->addAction(QStringLiteral("Spieler/Manager löschen"), this,
+                    &DlgMainMenu::RemoveClubPersons);
+    menu->addAction(QStringLiteral("Neuer Verein"))->setEnabled(false);
+    QAction* remove =
+        menu->addAction(QStringLiteral("Verein löschen"), this, &DlgMainMenu::DeleteClub);
+    const CClub* club = SelectedClub();
+    remove->setEnabled(club != nullptr && !club->IsNationalTeam() &&
+                       (club->StadiumFlags() & kCreatedInEditor) != 0);
+    menu->addAction(QStringLiteral("Verein abspeichern"), this, &DlgMainMenu::SaveClub);
+    menu->addAction(QStringLiteral("Verein überschreiben"), this, &DlgMainMenu::OverwriteClub);
+    return menu;
+}
+
+void DlgMainMenu::RemoveClubPersons() {
+    const CClub* club = SelectedClub();
+    if (club == nullptr || !m_ui.AskYesNo(ResourceString(ids::kRemoveClubPersons))) {
+        return;
+    }
+    const std::uint32_t id = club->Id();
+    const int country = m_view->SelectedCountry();
+    m_document->Perform("Spieler/Manager löschen", SWorldScope::Countries({country}),
+                        [id, country](CWorld& world) {
+                            CClub* target = world.Country(country).Club(id);
+                            if (target == nullptr || target->PersonIds().empty()) {
+                                return false;
+                            }
+                            // Copied: removing changes the list.
+                            const std::vector<std::uint32_t> persons = target->PersonIds();
+                            for (const std::uint32_t person : persons) {
+                                target->RemovePerson(person);
+                                world.RemovePerson(person);
+                            }
+                            return true;
+                        });
+}
+
+void DlgMainMenu::DeleteClub() {
+    const CClub* club = SelectedClub();
+    if (club == nullptr || club->IsNationalTeam() ||
+        (club->StadiumFlags() & kCreatedInEditor) == 0) {
+        return;
+    }
+    const std::uint32_t id = club->Id();
+    const int country = m_view->SelectedCountry();
+    m_document->Perform("Verein löschen", SWorldScope::Countries({country}),
+                        [id, country](CWorld& world) {
+                            world.Country(country).RemoveClub(id);
+                            return true;
+                        });
+}
+
+void DlgMainMenu::OverwriteClub() {
+    const CClub* club = SelectedClub();
+    if (club == nullptr) {
+        return;
+    }
+    if (club->IsNationalTeam()) {
+        m_ui.ShowInformation(ResourceString(ids::kNationalTeamNotOverwritten));
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), ClubFilter());
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::uint32_t id = club->Id();
+    const int country = m_view->SelectedCountry();
+    const std::filesystem::path file = path.toStdString();
+    m_document->Perform("Verein überschreiben", SWorldScope::Countries({country}),
+                        [id, country, &file](CWorld& world) {
+                            CClub* target = world.Country(country).Club(id);
+                            return target != nullptr && LoadClubFile(*target, file);
+                        });
+}
+
+void DlgMainMenu::SaveClub() {
+    const CClub* club = SelectedClub();
+    if (club == nullptr) {
+        return;
+    }
+    QFileDialog dialog(this, QString(), QString(), ClubFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromLatin1(kClubFileExtension.data(),
+                                                static_cast<int>(kClubFileExtension.size())));
+    dialog.selectFile(QString::fromStdString(
+        Cp1252ToUtf8(std::string(club->Name(m_document->World().CurrentLanguage())))));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    if (!SaveClubFile(*club, dialog.selectedFiles().constFirst().toStdString())) {
+        m_ui.ShowError(ResourceString(ids::kSaveFailed));
+    }
 }
 
 void DlgMainMenu::closeEvent(QCloseEvent* event) {

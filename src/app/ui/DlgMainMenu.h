@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMenu>
 
 #include <cstdint>
 #include <filesystem>
@@ -12,10 +13,10 @@
 class QAction;
 class QCloseEvent;
 class QLabel;
-class QMenu;
 
 namespace kw {
 
+class CClub;
 class CDatabaseDocument;
 class CDatabaseSlots;
 class CDocumentSignals;
@@ -57,6 +58,17 @@ public slots:
     // "Datenbank wiederherstellen": the archive written from the first load, after asking.
     void RestoreDatabase();
 
+    // The club list's context menu for the selected club, as the right mouse button opens it.
+    std::unique_ptr<QMenu> ClubMenu();
+    // "Spieler/Manager löschen": every person of the selected club, after asking.
+    void RemoveClubPersons();
+    // "Verein löschen": only a club made in the editor; undo is the safety, no question.
+    void DeleteClub();
+    // "Verein abspeichern": the selected club into a club file.
+    void SaveClub();
+    // "Verein überschreiben": the national team is refused.
+    void OverwriteClub();
+
 protected:
     // Closing always asks once the window is set up.
     void closeEvent(QCloseEvent* event) override;
@@ -81,6 +93,8 @@ private:
     void ChooseLanguage(int language);
     // The edit menu names the edits that undo and redo would take back or make again.
     void RefreshEditActions();
+    // The club selected in the list, if any.
+    const CClub* SelectedClub() const;
 
     SAppContext& m_context;
     IUserInterface& m_ui;
