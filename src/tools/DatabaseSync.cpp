@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 
 #include "document/DatabaseDocument.h"
 #include "model/Club.h"
 #include "model/Country.h"
+#include "model/CountryCopy.h"
 #include "model/Rules.h"
 #include "model/World.h"
 #include "model/WorldPart.h"
@@ -240,12 +242,20 @@ std::optional<SSyncItem> CarryOutDrop(const SDropDecision& decision, const SSync
             if (decision.countries.empty()) {
                 return std::nullopt;
             }
-            std::vector<int> changed;
+            // Every copy's own scope, taken before any of them runs: a copy with its clubs also
+            // reaches the countries, the rules and the players without club that name them.
+            std::set<int> changed;
+            SWorldScope scope;
             for (const SCountryCopy& copy : decision.countries) {
-                changed.push_back(copy.to);
+                const SWorldScope one = CountryCopyScope(target.World().Country(copy.to),
+                                                         source.Country(copy.from), mask);
+                changed.insert(one.countries.begin(), one.countries.end());
+                scope.rules = scope.rules || one.rules;
+                scope.withoutClub = scope.withoutClub || one.withoutClub;
             }
+            scope.countries.assign(changed.begin(), changed.end());
             if (!target.Perform(std::string(ResourceString(ids::kCountryCopyCaption)),
-                                SWorldScope::Countries(std::move(changed)), [&](CWorld& world) {
+                                std::move(scope), [&](CWorld& world) {
                                     for (const SCountryCopy& copy : decision.countries) {
                                         const CCountry& from = source.Country(copy.from);
                                         CCountry& to = world.Country(copy.to);
