@@ -10,6 +10,21 @@ namespace {
 
 constexpr char kClubFileTag[] = "CLUB0";
 
+// A cut file lacks the end of the record; the record reader would take what is there and fill
+// the rest with defaults, so the whole record is looked for before anything is read.
+bool HoldsWholeClub(const std::filesystem::path& path) {
+    CKLFile file;
+    return file.OpenForRead(path) && file.FindSection(kClubFileTag) &&
+           file.SkipToSectionEnd(kClubFileTag);
+}
+
+// The persons the reading registered go again, so that a failed load leaves no trace.
+void DiscardPersons(const CClub& read) {
+    for (const std::uint32_t id : read.PersonIds()) {
+        read.World().RemovePerson(id);
+    }
+}
+
 }  // namespace
 
 bool SaveClubFile(const CClub& club, const std::filesystem::path& path) {
@@ -30,17 +45,27 @@ bool SaveClubFile(const CClub& club, const std::filesystem::path& path) {
 }
 
 bool LoadClubFile(CClub& club, const std::filesystem::path& path) {
-    CKLFile file;
-    if (!file.OpenForRead(path) || !file.FindSection(kClubFileTag)) {
+    if (!HoldsWholeClub(path)) {
         return false;
     }
-    // From the start again, now that the file is known to hold a club.
+    CKLFile file;
     if (!file.OpenForRead(path)) {
         return false;
     }
-    club.ClearPersons();
-    club.Read(file, 0, clubread::kKeepStadium | clubread::kKeepBadge);
-    club.Normalise();
+    // Read over an unregistered copy, so that the club keeps whatever the record leaves out
+    // (stadium, badge) and stays untouched until the record is complete.
+    CClub read = club;
+    read.ClearPersons();
+    if (!read.Read(file, 0, clubread::kKeepStadium | clubread::kKeepBadge)) {
+        DiscardPersons(read);
+        return false;
+    }
+    read.Normalise();
+    CWorld& world = club.World();
+    for (const std::uint32_t id : club.PersonIds()) {
+        world.RemovePerson(id);
+    }
+    club = std::move(read);
     return true;
 }
 

@@ -17,10 +17,10 @@ inline constexpr std::string_view kClubFileExtension = "clb";
 bool SaveClubFile(const CClub& club, const std::filesystem::path& path);
 
 // Reads record number 0 of the file over the club, which keeps its id, its stadium and its
-// badge; the club's persons leave its list first (they stay in the world, where a copy of the
-// club being edited may still hold them) and the file's persons join it. The club is
-// normalised afterwards. False, with the club unchanged, when the file cannot be read or holds
-// no club.
+// badge; the club's persons leave the club and the world, and the file's persons join both. The
+// club is normalised afterwards. The record is read whole before anything changes: false, with
+// the club, its persons and the world's persons as they were, when the file cannot be read,
+// holds no club or is cut. The caller records the change (the old persons with it) for undo.
 bool LoadClubFile(CClub& club, const std::filesystem::path& path);
 
 }  // namespace kw

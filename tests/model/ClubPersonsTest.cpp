@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "ClubsTestSupport.h"
-#include "model/ClubFile.h"
 #include "model/Player.h"
 #include "model/PlayerStrength.h"
 
@@ -86,43 +85,6 @@ TEST_F(ClubsTest, CopyWithinOneWorldGivesTheDuplicatesNewIds) {
     EXPECT_NE(target.PersonIds()[0], original);
     EXPECT_NE(world.Person(original), nullptr);
     EXPECT_EQ(source.PersonIds(), std::vector<std::uint32_t>{original});
-}
-
-TEST_F(ClubsTest, ClubFileLoadKeepsTheTargetsStadiumAndBadge) {
-    CClub& source = Club(kClub2);
-    source.SetName(0, "Aus der Datei");
-    source.SetStadiumNumber(2);
-    source.SetStadiumCapacity(30000);
-    source.SetBadgePath("color\\badge256\\quelle.tga");
-    source.SetFanFriendship(kClub3);
-    AddPerson(source, 0).SetSurname("Neu");
-    CClub& target = Club(kClub1);
-    target.SetStadiumNumber(1);
-    target.SetStadiumCapacity(12000);
-    target.SetBadgePath("color\\badge256\\ziel.tga");
-    const std::uint32_t old = AddPerson(target, 0).Id();
-    // As after a database save: the numbering is gone until the club file needs it.
-    world.Country(test::kCountry).ClearNumbering();
-
-    const test::TempDir dir;
-    const auto path = dir / "verein.clb";
-    ASSERT_TRUE(SaveClubFile(source, path));
-    ASSERT_TRUE(LoadClubFile(target, path));
-    EXPECT_EQ(target.Id(), kClub1);
-    EXPECT_EQ(target.Name(0), "Aus der Datei");
-    EXPECT_EQ(target.StadiumNumber(), 1);
-    EXPECT_EQ(target.StadiumCapacity(), 12000);
-    EXPECT_EQ(target.BadgePath().View(), "color\\badge256\\ziel.tga");
-    EXPECT_EQ(target.FanFriendship(), kClub3);
-    ASSERT_EQ(target.FirstTeam().size(), 1u);
-    EXPECT_EQ(target.FirstTeam()[0]->Surname().View(), "Neu");
-    // The former persons left the list but are still registered.
-    EXPECT_FALSE(target.HasPerson(old));
-    EXPECT_NE(world.Person(old), nullptr);
-
-    test::WriteFile(dir / "kein.clb", "%INDEX%COUNTRY\r\n%INDEXEND%COUNTRY\r\n");
-    EXPECT_FALSE(LoadClubFile(target, dir / "kein.clb"));
-    EXPECT_EQ(target.FirstTeam().size(), 1u);
 }
 
 TEST_F(ClubsTest, DeletingAClubDestroysItsPersons) {
