@@ -58,6 +58,10 @@ void CDlgMessageList::SetHeading(int stringId) {
     m_heading->setText(ResourceQString(stringId));
 }
 
+void CDlgMessageList::SetHeading(std::string_view text) {
+    m_heading->setText(Cp1252ToQString(text));
+}
+
 void CDlgMessageList::ShowText() {
     m_text->setPlainText(Cp1252ToQString(m_messages.Text()));
 }

@@ -24,6 +24,8 @@ public:
     void AddText(std::string_view text);
     void AppendText(std::string_view text);
     void SetHeading(int stringId);
+    // A heading of Windows-1252 text.
+    void SetHeading(std::string_view text);
 
     const std::string& Text() const { return m_messages.Text(); }
     QPushButton* OkButton() const { return m_ok; }

@@ -171,6 +171,9 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kDeleteOpenDatabase,
                 u8"Sie ist zurzeit im Editor geöffnet; ihre Daten bleiben dort erhalten, bis Sie "
                 u8"sie speichern oder schließen."},
+    ResourceRow{ids::kNewClubPrompt,
+                u8"Neuer Verein\tBitte geben Sie den Namen des neuen Vereins ein!\t"},
+    ResourceRow{ids::kNoInvalidBadges, u8"Kein Verein benutzt ein ungültiges Wappen."},
     ResourceRow{ids::kSyncCaption, u8"Datenbanken synchronisieren"},
     ResourceRow{ids::kClubCopyCaption, u8"Verein kopieren"},
     ResourceRow{ids::kCountryCopyCaption, u8"Länderdaten kopieren"},

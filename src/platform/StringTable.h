@@ -108,6 +108,10 @@ inline constexpr int kAbort = 20804;             // "Abbrechen"
 inline constexpr int kDeleteDatabaseFailed = 21000;  // "Die Datenbank "%s" konnte nicht ..."
 inline constexpr int kDeleteOpenDatabase = 21001;    // "Sie ist zurzeit im Editor geöffnet. ..."
 
+// The main window's club and assistant commands.
+inline constexpr int kNewClubPrompt = 21100;    // "Neuer Verein\tBitte geben Sie den Namen ..."
+inline constexpr int kNoInvalidBadges = 21101;  // "Kein Verein benutzt ein ungültiges Wappen."
+
 // Synchronising databases and its copy dialogs.
 inline constexpr int kSyncCaption = 21200;         // "Datenbanken synchronisieren"
 inline constexpr int kClubCopyCaption = 21201;     // "Verein kopieren"

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -15,10 +16,15 @@
 #include <string>
 
 #include "app/AppContext.h"
+#include "app/ui/DlgDatabaseCopy.h"
 #include "app/ui/DlgMainMenu.h"
+#include "app/ui/DlgNewDatabase.h"
+#include "app/ui/DlgSelectDatabase.h"
+#include "app/ui/SelectDatabase.h"
 #include "controls/DlgInputBox.h"
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
+#include "editors/DlgNewClub.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -48,8 +54,16 @@ private slots:
     void restoreAsksAndDecliningChangesNothing();
     void clubMenuRemovesPersonsAndDeletesOnlyEditorClubs();
     void nationalTeamCannotBeOverwritten();
+    void saveAsWritesIntoTheNewFolderAndOpenShowsAnOpenDatabase();
+    void openingAFolderAddsASlotWithItsDatabase();
+    void newClubIsNamedUndoneAndRefusedWhenTheCountryIsFull();
+    void badgeCheckAndMissingRendererCarryOn();
+    void manageOpensTheSynchronisationDialog();
 
 private:
+    // Runs `act` on the next modal dialog of type T once it is shown.
+    template <typename T>
+    static void WhenShown(QObject& scope, std::function<void(T&)> act);
     // Answers the next "&Neu..." name question with `name` (OK).
     static void AnswerName(QObject& scope, const QString& name);
     void NewDatabase(DlgMainMenu& window, const QString& name);
@@ -91,6 +105,18 @@ void DlgMainMenuCommandsTest::AnswerName(QObject& scope, const QString& name) {
             box->Field()->clear();
             QTest::keyClicks(box->Field(), name);
             QTest::keyClick(box->Field(), Qt::Key_Return);
+        }
+    });
+    timer->start(10);
+}
+
+template <typename T>
+void DlgMainMenuCommandsTest::WhenShown(QObject& scope, std::function<void(T&)> act) {
+    auto* timer = new QTimer(&scope);
+    connect(timer, &QTimer::timeout, timer, [timer, act] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            act(*dialog);
         }
     });
     timer->start(10);
@@ -343,6 +369,151 @@ void DlgMainMenuCommandsTest::nationalTeamCannotBeOverwritten() {
         m_ui.Texts(Kind::Information),
         std::vector<std::string>{std::string(ResourceString(ids::kNationalTeamNotOverwritten))});
     QVERIFY(!window.Document().UndoDescription().has_value());
+}
+
+void DlgMainMenuCommandsTest::saveAsWritesIntoTheNewFolderAndOpenShowsAnOpenDatabase() {
+    DlgMainMenu window(m_context, m_ui);
+    const int clubs = window.World().Country(kDefaultCountry).ClubCount();
+    {
+        QObject scope;
+        WhenShown<CDlgNewDatabase>(scope, [](CDlgNewDatabase& dialog) {
+            QTest::keyClicks(dialog.NameField(), QStringLiteral("Kopie"));
+            QTest::mouseClick(dialog.SaveButton(), Qt::LeftButton);
+        });
+        Action(window, QStringLiteral("Speichern &unter..."))->trigger();
+    }
+    const fs::path folder = *DocumentsDirectory() / "database" / "Kopie";
+    QCOMPARE(window.World().Directory(), folder);
+    QVERIFY(fs::exists(folder / "Country14.sav"));
+    QVERIFY(!window.Document().IsModified());
+    QVERIFY(window.windowTitle().contains(QStringLiteral("Kopie")));
+
+    // Opening the folder that the current slot shows reads nothing anew and adds no slot.
+    {
+        QObject scope;
+        WhenShown<CDlgSelectDatabase>(scope, [](CDlgSelectDatabase& dialog) {
+            const auto rows =
+                dialog.DatabaseList()->findItems(QStringLiteral("Kopie"), Qt::MatchExactly);
+            dialog.DatabaseList()->setCurrentItem(rows.value(0));
+            QTest::mouseClick(dialog.OpenButton(), Qt::LeftButton);
+        });
+        Action(window, QStringLiteral("&Öffnen.."))->trigger();
+    }
+    QCOMPARE(DatabaseEntries(window).size(), 1);
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
+}
+
+void DlgMainMenuCommandsTest::openingAFolderAddsASlotWithItsDatabase() {
+    DlgMainMenu window(m_context, m_ui);
+    const fs::path folder = *DocumentsDirectory() / "database" / "Zweite Welt";
+    fs::create_directories(folder);
+    fs::copy(fs::path(m_install->path().toStdString()) / "database", folder,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    const int clubs = window.World().Country(kDefaultCountry).ClubCount();
+    {
+        QObject scope;
+        WhenShown<CDlgSelectDatabase>(scope, [](CDlgSelectDatabase& dialog) {
+            const auto rows =
+                dialog.DatabaseList()->findItems(QStringLiteral("Zweite Welt"), Qt::MatchExactly);
+            dialog.DatabaseList()->setCurrentItem(rows.value(0));
+            QTest::keyClick(dialog.DatabaseList(), Qt::Key_Return);
+        });
+        Action(window, QStringLiteral("&Öffnen.."))->trigger();
+    }
+    QCOMPARE(DatabaseEntries(window),
+             (QStringList{QStringLiteral("1. Database"), QStringLiteral("2. Zweite Welt")}));
+    QCOMPARE(window.World().Directory(), folder);
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
+    QVERIFY(window.windowTitle().contains(QStringLiteral("Zweite Welt")));
+}
+
+void DlgMainMenuCommandsTest::newClubIsNamedUndoneAndRefusedWhenTheCountryIsFull() {
+    DlgMainMenu window(m_context, m_ui);
+    // Looked up anew each time: undo and redo exchange the country object.
+    const auto country = [&window]() -> const CCountry& {
+        return window.World().Country(kDefaultCountry);
+    };
+    const int clubs = country().ClubCount();
+    {
+        QObject scope;
+        WhenShown<CDlgNewClub>(scope, [](CDlgNewClub& dialog) {
+            dialog.Field()->clear();
+            QTest::keyClicks(dialog.Field(), QStringLiteral("FC Neustadt"));
+            QTest::keyClick(dialog.Field(), Qt::Key_Return);
+        });
+        window.NewClub();
+    }
+    QCOMPARE(country().ClubCount(), clubs + 1);
+    int named = 0;
+    for (const auto& [id, club] : country().Clubs()) {
+        named += club->Name(0) == "FC Neustadt" && club->Name(4) == "FC Neustadt" ? 1 : 0;
+    }
+    QCOMPARE(named, 1);
+    QCOMPARE(window.Document().UndoDescription().value_or(""), std::string("Neuer Verein"));
+    window.Undo();
+    QCOMPARE(country().ClubCount(), clubs);
+
+    // 510 clubs besides the national team leave room for one more; 511 for none.
+    QVERIFY(window.Document().Perform("Auffüllen", SWorldScope::Countries({kDefaultCountry}),
+                                      [](CWorld& world) {
+                                          CCountry& full = world.Country(kDefaultCountry);
+                                          while (full.ClubCount() < CCountry::kMaxClubs - 1) {
+                                              full.CreateClub();
+                                          }
+                                          return true;
+                                      }));
+    const auto newClubEntry = [&window] {
+        std::unique_ptr<QMenu> menu = window.ClubMenu();
+        for (QAction* action : menu->actions()) {
+            if (action->text() == QStringLiteral("Neuer Verein")) {
+                return action->isEnabled();
+            }
+        }
+        return false;
+    };
+    QVERIFY(newClubEntry());
+    {
+        QObject scope;
+        WhenShown<CDlgNewClub>(scope, [](CDlgNewClub& dialog) { dialog.accept(); });
+        window.NewClub();
+    }
+    QCOMPARE(country().ClubCount(), CCountry::kMaxClubs);
+    QVERIFY(!newClubEntry());
+    window.NewClub();  // no dialog opens: the test would hang on it
+    QCOMPARE(country().ClubCount(), CCountry::kMaxClubs);
+}
+
+void DlgMainMenuCommandsTest::badgeCheckAndMissingRendererCarryOn() {
+    m_context.fullInstallation = true;
+    m_context.workingDirectory = m_install->path().toStdString();
+    DlgMainMenu window(m_context, m_ui);
+    // The plug-in beside the program may be found; only a missing one is reported.
+    const auto reported = m_ui.Texts(Kind::Information);
+    const std::string missing(ResourceString(ids::kRendererMissing));
+    QVERIFY(reported.empty() || reported == std::vector<std::string>{missing});
+    QVERIFY(window.isEnabled());
+
+    m_ui = CScriptedUserInterface{};
+    Action(window, QStringLiteral("Nach ungültigen Wappen suchen"))->trigger();
+    const bool listed = !m_ui.Texts(Kind::ErrorList).empty();
+    const bool allFine =
+        m_ui.Texts(Kind::Information) ==
+        std::vector<std::string>{std::string(ResourceString(ids::kNoInvalidBadges))};
+    QVERIFY(listed != allFine);
+}
+
+void DlgMainMenuCommandsTest::manageOpensTheSynchronisationDialog() {
+    DlgMainMenu window(m_context, m_ui);
+    bool shown = false;
+    {
+        QObject scope;
+        WhenShown<CDlgDatabaseCopy>(scope, [&shown](CDlgDatabaseCopy& dialog) {
+            shown = true;
+            dialog.close();
+        });
+        Action(window, QStringLiteral("Verwalten"))->trigger();
+    }
+    QVERIFY(shown);
 }
 
 }  // namespace kw

@@ -18,8 +18,11 @@
 #include "app/ui/MainMenuView.h"
 #include "app/ui/QtText.h"
 #include "app/ui/WorkerUserInterface.h"
+#include "assets/GlobalTools.h"
 #include "controls/DlgInputBox.h"
+#include "controls/RenderManager.h"
 #include "document/DatabaseDocument.h"
+#include "editors/DlgNewClub.h"
 #include "model/Club.h"
 #include "model/ClubFile.h"
 #include "model/Country.h"
@@ -30,6 +33,7 @@
 #include "platform/Progress.h"
 #include "platform/StringTable.h"
 #include "platform/UserInterface.h"
+#include "reports/BadgeCheck.h"
 
 namespace kw {
 
@@ -37,6 +41,8 @@ namespace {
 
 // The longest name "&Neu..." accepts for a new database.
 constexpr int kMaxDatabaseNameLength = 32;
+// The master file of "DB für PS2 erstellen".
+constexpr std::uint32_t kConsoleMasterOptions = 0x41;
 
 }  // namespace
 
@@ -47,6 +53,7 @@ DlgMainMenu::DlgMainMenu(SAppContext& context, IUserInterface& ui, QWidget* pare
     LoadDatabase();
     CreateView();
     Refresh();
+    CheckRenderer();
     m_initialised = true;
 }
 
@@ -59,15 +66,15 @@ const CWorld& DlgMainMenu::World() const {
 void DlgMainMenu::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
     m_newAction = file->addAction(QStringLiteral("&Neu..."), this, &DlgMainMenu::NewDatabase);
-    // The database selection dialogs are not part of this window yet.
-    m_openAction = file->addAction(QStringLiteral("&Öffnen.."));
-    m_openAction->setEnabled(false);
+    m_openAction =
+        file->addAction(QStringLiteral("&Öffnen.."), this, &DlgMainMenu::OpenDatabaseFolder);
+    m_openAction->setShortcut(QKeySequence::Open);
     m_closeAction =
         file->addAction(QStringLiteral("S&chließen"), this, &DlgMainMenu::CloseDatabase);
     m_saveAction = file->addAction(QStringLiteral("&Speichern"), this, &DlgMainMenu::Save);
     m_saveAction->setShortcut(QKeySequence::Save);
-    m_saveAsAction = file->addAction(QStringLiteral("Speichern &unter..."));
-    m_saveAsAction->setEnabled(false);
+    m_saveAsAction =
+        file->addAction(QStringLiteral("Speichern &unter..."), this, &DlgMainMenu::SaveDatabaseAs);
     m_exportAction =
         file->addAction(QStringLiteral("Daten &exportieren"), this, &DlgMainMenu::ExportData);
     m_importAction =
@@ -85,11 +92,27 @@ void DlgMainMenu::CreateMenus() {
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     m_databasesMenu = menuBar()->addMenu(QStringLiteral("Datenbanken"));
-    // The synchronisation dialog is not part of this window yet.
-    m_databasesMenu->addAction(QStringLiteral("Verwalten"))->setEnabled(false);
+    m_databasesMenu->addAction(QStringLiteral("Verwalten"), this, &DlgMainMenu::ManageDatabases);
     m_restoreAction = m_databasesMenu->addAction(QStringLiteral("Datenbank wiederherstellen"), this,
                                                  &DlgMainMenu::RestoreDatabase);
     m_databasesMenu->addSeparator();
+
+    QMenu* assistants = menuBar()->addMenu(QStringLiteral("Assistenten"));
+    // Their dialogs are not part of this window yet.
+    for (const char* name : {"Schnelle Transfers", "Spieler suchen", "Doppelte Spieler anzeigen",
+                             "Nationalmannschaften", "Freie Spieler"}) {
+        assistants->addAction(QString::fromUtf8(name))->setEnabled(false);
+    }
+    assistants->addAction(QStringLiteral("Nach ungültigen Wappen suchen"), this,
+                          &DlgMainMenu::CheckBadges);
+
+    if (m_context.tools) {
+        QMenu* tools = menuBar()->addMenu(QStringLiteral("AdminTools"));
+        // Carries no command.
+        tools->addAction(QStringLiteral("Nicht verwendete Stadien entfernen"))->setEnabled(false);
+        tools->addAction(QStringLiteral("DB für PS2 erstellen"), this,
+                         [this] { BuildMaster(kConsoleMasterOptions); });
+    }
 }
 
 void DlgMainMenu::CreateContents() {
@@ -135,6 +158,8 @@ void DlgMainMenu::ShowDocument(CDatabaseDocument& document) {
 void DlgMainMenu::LoadDatabase() {
     SetUpDirectories(m_context, m_context.workingDirectory);
     m_slots = std::make_unique<CDatabaseSlots>(m_context.installDirectory);
+    m_tools = std::make_unique<CGlobalTools>();
+    m_tools->Init(m_context.installDirectory);
     ShowDocument(*m_slots->AddSlot());
 
     const bool databaseFound = FindExisting(m_context.installDirectory, "database").has_value();
@@ -209,6 +234,7 @@ void DlgMainMenu::RefreshDatabaseMenu() {
     // One slot stays free for what the commands themselves still accept.
     const bool room = m_slots->Count() < CDatabaseSlots::kMaxSlots - 1;
     m_newAction->setEnabled(room);
+    m_openAction->setEnabled(room);
     m_importAction->setEnabled(room && m_document != m_placeholderDocument);
     m_closeAction->setEnabled(m_slots->Count() >= 2);
     std::error_code error;
@@ -427,7 +453,9 @@ std::unique_ptr<QMenu> DlgMainMenu::ClubMenu() {
     menu->addAction(QStringLiteral("Spielerkader bearbeiten"))->setEnabled(false);
     menu->addAction(QStringLiteral("Spieler/Manager löschen"), this,
                     &DlgMainMenu::RemoveClubPersons);
-    menu->addAction(QStringLiteral("Neuer Verein"))->setEnabled(false);
+    menu->addAction(QStringLiteral("Neuer Verein"), this, &DlgMainMenu::NewClub)
+        ->setEnabled(m_document->World().Country(m_view->SelectedCountry()).ClubCount() <
+                     CCountry::kMaxClubs);
     QAction* remove =
         menu->addAction(QStringLiteral("Verein löschen"), this, &DlgMainMenu::DeleteClub);
     const CClub* club = SelectedClub();
@@ -456,6 +484,29 @@ void DlgMainMenu::RemoveClubPersons() {
                             for (const std::uint32_t person : persons) {
                                 target->RemovePerson(person);
                                 world.RemovePerson(person);
+                            }
+                            return true;
+                        });
+}
+
+void DlgMainMenu::NewClub() {
+    const int country = m_view->SelectedCountry();
+    if (m_document->World().Country(country).ClubCount() >= CCountry::kMaxClubs) {
+        return;
+    }
+    CDlgNewClub dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const std::string name = dialog.Text();
+    m_document->Perform("Neuer Verein", SWorldScope::Countries({country}),
+                        [country, &name](CWorld& world) {
+                            CClub* club = world.Country(country).CreateClub();
+                            if (club == nullptr) {
+                                return false;
+                            }
+                            for (int language = 0; language < kLanguageCount; ++language) {
+                                club->SetName(language, name);
                             }
                             return true;
                         });
@@ -515,6 +566,22 @@ void DlgMainMenu::SaveClub() {
     }
     if (!SaveClubFile(*club, dialog.selectedFiles().constFirst().toStdString())) {
         m_ui.ShowError(ResourceString(ids::kSaveFailed));
+    }
+}
+
+void DlgMainMenu::CheckBadges() {
+    if (CheckAllBadges(m_document->World(), *m_tools, &m_ui).empty()) {
+        m_ui.ShowInformation(ResourceString(ids::kNoInvalidBadges));
+    }
+}
+
+void DlgMainMenu::CheckRenderer() {
+    m_renderer = std::make_unique<CRenderManager>(
+        m_ui, CRenderManager::DefaultFolders(m_context.workingDirectory));
+    // Without the plug-in the kit and look pages work without a preview; ending the program here
+    // would lock every full installation out where the plug-in cannot load.
+    if (m_context.fullInstallation && !m_renderer->IsAvailable()) {
+        m_ui.ShowInformation(ResourceString(ids::kRendererMissing));
     }
 }
 

@@ -20,6 +20,8 @@ class CClub;
 class CDatabaseDocument;
 class CDatabaseSlots;
 class CDocumentSignals;
+class CGlobalTools;
+class CRenderManager;
 class CMainMenuView;
 class CWorld;
 class IUserInterface;
@@ -57,6 +59,15 @@ public slots:
     void SelectDatabase(int index);
     // "Datenbank wiederherstellen": the archive written from the first load, after asking.
     void RestoreDatabase();
+    // "&Öffnen..": a database of the documents' databases into a new slot; one that is open
+    // already is shown instead.
+    void OpenDatabaseFolder();
+    // "Speichern &unter...": the current database into a new or replaced folder, then saved.
+    void SaveDatabaseAs();
+    // "Verwalten": countries and clubs copied between the open databases.
+    void ManageDatabases();
+    // "Nach ungültigen Wappen suchen": clubs whose badge is missing in a size, in a list.
+    void CheckBadges();
 
     // The club list's context menu for the selected club, as the right mouse button opens it.
     std::unique_ptr<QMenu> ClubMenu();
@@ -64,6 +75,8 @@ public slots:
     void RemoveClubPersons();
     // "Verein löschen": only a club made in the editor; undo is the safety, no question.
     void DeleteClub();
+    // "Neuer Verein": a club named in the dialog, while the country has room for one.
+    void NewClub();
     // "Verein abspeichern": the selected club into a club file.
     void SaveClub();
     // "Verein überschreiben": the national team is refused.
@@ -95,10 +108,17 @@ private:
     void RefreshEditActions();
     // The club selected in the list, if any.
     const CClub* SelectedClub() const;
+    // The folders of the databases in the slots, in slot order.
+    std::vector<std::filesystem::path> OpenFolders() const;
+    // A full installation whose renderer plug-in cannot be used says so once and carries on.
+    void CheckRenderer();
 
     SAppContext& m_context;
     IUserInterface& m_ui;
     std::unique_ptr<CDatabaseSlots> m_slots;
+    // The installation's name lists and badges, shared by the databases.
+    std::unique_ptr<CGlobalTools> m_tools;
+    std::unique_ptr<CRenderManager> m_renderer;
     CDatabaseDocument* m_document = nullptr;
     CDocumentSignals* m_documentSignals = nullptr;
     // No installation and no database folder: the window shows this empty world and cannot save

@@ -1,9 +1,9 @@
 #include "app/ui/QtUserInterface.h"
 
 #include <QMessageBox>
-#include <QStringList>
 
 #include "app/ui/QtText.h"
+#include "controls/DlgErrorSingle.h"
 #include "platform/StringTable.h"
 
 namespace kw {
@@ -34,15 +34,12 @@ void CQtUserInterface::ShowError(std::string_view text) {
 
 void CQtUserInterface::ShowErrorList(std::string_view heading,
                                      const std::vector<std::string>& lines) {
-    QMessageBox box(QMessageBox::Warning, Caption(), FromCp1252(heading), QMessageBox::Ok,
-                    m_parent);
-    QStringList details;
+    CDlgErrorSingle dialog(m_parent);
+    dialog.SetHeading(heading);
     for (const std::string& line : lines) {
-        details << FromCp1252(line);
+        dialog.AddText(line);
     }
-    // Long lists would make the box taller than the screen; the details area scrolls.
-    box.setDetailedText(details.join(QLatin1Char('\n')));
-    box.exec();
+    dialog.exec();
 }
 
 }  // namespace kw

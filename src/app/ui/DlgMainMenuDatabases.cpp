@@ -1,0 +1,81 @@
+// The main window's commands that open, name and synchronise databases.
+#include <filesystem>
+
+#include "app/DatabaseSlots.h"
+#include "app/ui/DlgDatabaseCopy.h"
+#include "app/ui/DlgMainMenu.h"
+#include "app/ui/DlgNewDatabase.h"
+#include "app/ui/DlgSelectDatabase.h"
+#include "document/DatabaseDocument.h"
+#include "model/World.h"
+#include "platform/Environment.h"
+#include "platform/Progress.h"
+
+namespace kw {
+
+namespace {
+
+bool SameFolder(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+}  // namespace
+
+std::vector<std::filesystem::path> DlgMainMenu::OpenFolders() const {
+    std::vector<std::filesystem::path> folders;
+    for (int index = 0; index < m_slots->Count(); ++index) {
+        folders.push_back(m_slots->Slot(index)->World().Directory());
+    }
+    return folders;
+}
+
+void DlgMainMenu::OpenDatabaseFolder() {
+    const std::optional<std::filesystem::path> documents = DocumentsDirectory();
+    if (m_slots->Count() >= CDatabaseSlots::kMaxSlots || !documents) {
+        return;
+    }
+    CDlgSelectDatabase dialog(*documents, m_ui, OpenFolders(), this);
+    if (dialog.exec() != QDialog::Accepted || dialog.Folder().empty()) {
+        return;
+    }
+    // A database open in a slot is shown, not read a second time beside its unsaved changes.
+    const std::vector<std::filesystem::path> open = OpenFolders();
+    for (std::size_t index = 0; index < open.size(); ++index) {
+        if (SameFolder(open[index], dialog.Folder())) {
+            SelectDatabase(static_cast<int>(index));
+            return;
+        }
+    }
+    CDatabaseDocument* document = m_slots->AddSlot();
+    CSilentProgress progress;
+    OpenDatabase(*document, dialog.Folder(), progress, m_ui);
+    ShowDocument(*document);
+    Refresh();
+}
+
+void DlgMainMenu::SaveDatabaseAs() {
+    const std::optional<std::filesystem::path> documents = DocumentsDirectory();
+    if (m_document == m_placeholderDocument || !documents) {
+        return;
+    }
+    CDlgNewDatabase dialog(*documents, m_ui, OpenFolders(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    // Makes the new folder the database's own; the save then writes every file into it.
+    if (!m_document->WorldForOperations().CreateDatabaseDirectory(*documents, dialog.Name(),
+                                                                  dialog.Description(), m_ui)) {
+        return;
+    }
+    Save();
+    Refresh();
+}
+
+void DlgMainMenu::ManageDatabases() {
+    CDlgDatabaseCopy dialog(*m_slots, m_ui, this);
+    dialog.exec();
+    Refresh();
+}
+
+}  // namespace kw
