@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 
+#include "IsolatedGuiTest.h"
 #include "app/AppContext.h"
 #include "app/ui/DlgMainMenu.h"
 #include "controls/MyListBox.h"
@@ -362,27 +363,8 @@ void DlgMainMenuBrowsingTest::languageGroupOnlyWithTheLanguageOption() {
 
 }  // namespace kw
 
-// The tests never see the user's settings or documents.
 int main(int argc, char** argv) {
-    QTemporaryDir root;
-    if (!root.isValid()) {
-        return 2;
-    }
-    for (const char* name : {"home", "config", "data", "Documents"}) {
-        QDir(root.path()).mkpath(QString::fromLatin1(name));
-    }
-    const auto set = [&root](const char* variable, const char* folder) {
-        qputenv(variable, root.filePath(QString::fromLatin1(folder)).toLocal8Bit());
-    };
-    set("HOME", "home");
-    set("XDG_CONFIG_HOME", "config");
-    set("XDG_DATA_HOME", "data");
-    set("XDG_DOCUMENTS_DIR", "Documents");
-    qunsetenv("KW06_INSTALL_DIR");
-
-    QApplication application(argc, argv);
-    kw::DlgMainMenuBrowsingTest test;
-    return QTest::qExec(&test, argc, argv);
+    return kw::test::RunIsolatedGuiTest<kw::DlgMainMenuBrowsingTest>(argc, argv);
 }
 
 #include "DlgMainMenuBrowsingTest.moc"

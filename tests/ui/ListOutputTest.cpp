@@ -21,6 +21,7 @@
 #include <memory>
 #include <string>
 
+#include "IsolatedGuiTest.h"
 #include "controls/ListExportDialog.h"
 #include "controls/ListPrinting.h"
 #include "controls/ListTableFromModel.h"
@@ -420,30 +421,8 @@ void ListOutputTest::tableIsReadFromATreeWidget() {
 
 }  // namespace kw
 
-// The dialogs keep their state in the user's settings: every location points into a private
-// folder, so the tests neither see nor change the user's.
 int main(int argc, char** argv) {
-    QTemporaryDir root;
-    if (!root.isValid()) {
-        return 2;
-    }
-    for (const char* name : {"home", "config", "data", "runtime"}) {
-        QDir(root.path()).mkpath(QString::fromLatin1(name));
-    }
-    QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const auto set = [&root](const char* variable, const char* folder) {
-        qputenv(variable, root.filePath(QString::fromLatin1(folder)).toLocal8Bit());
-    };
-    set("HOME", "home");
-    set("XDG_CONFIG_HOME", "config");
-    set("XDG_DATA_HOME", "data");
-    set("XDG_RUNTIME_DIR", "runtime");
-
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    QApplication application(argc, argv);
-    kw::ListOutputTest test;
-    return QTest::qExec(&test, argc, argv);
+    return kw::test::RunIsolatedGuiTest<kw::ListOutputTest>(argc, argv);
 }
 
 #include "ListOutputTest.moc"

@@ -18,6 +18,7 @@
 #include <iterator>
 #include <vector>
 
+#include "IsolatedGuiTest.h"
 #include "app/AppContext.h"
 #include "app/ui/DlgMainMenu.h"
 #include "demo/DemoGenerator.h"
@@ -393,33 +394,8 @@ void MainWindowTest::exportAddsTheSuffixAndAsksBeforeReplacing() {
 
 }  // namespace kw
 
-// Every location the editor looks up points into a private folder, so the tests never see the
-// user's settings, documents or a running editor.
 int main(int argc, char** argv) {
-    QTemporaryDir root;
-    if (!root.isValid()) {
-        return 2;
-    }
-    for (const char* name : {"home", "config", "etc", "data", "runtime", "Documents"}) {
-        QDir(root.path()).mkpath(QString::fromLatin1(name));
-    }
-    QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const auto set = [&root](const char* variable, const char* folder) {
-        qputenv(variable, root.filePath(QString::fromLatin1(folder)).toLocal8Bit());
-    };
-    set("HOME", "home");
-    set("XDG_CONFIG_HOME", "config");
-    set("XDG_CONFIG_DIRS", "etc");
-    set("XDG_DATA_HOME", "data");
-    set("XDG_RUNTIME_DIR", "runtime");
-    set("XDG_DOCUMENTS_DIR", "Documents");
-    qunsetenv("KW06_INSTALL_DIR");
-
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    QApplication application(argc, argv);
-    kw::MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
+    return kw::test::RunIsolatedGuiTest<kw::MainWindowTest>(argc, argv);
 }
 
 #include "MainWindowTest.moc"
