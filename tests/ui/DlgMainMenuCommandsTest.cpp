@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,7 @@ private slots:
     void closeAsksAndOnlyWithTwoSlots();
     void longFolderNameIsShortenedInTheMenu();
     void switchingSlotsRefreshesTheWindow();
+    void eachDatabaseKeepsItsSelectionWhileAnotherIsShown();
     void restoreAsksAndDecliningChangesNothing();
     void clubMenuRemovesPersonsAndDeletesOnlyEditorClubs();
     void nationalTeamCannotBeOverwritten();
@@ -264,6 +266,33 @@ void DlgMainMenuCommandsTest::switchingSlotsRefreshesTheWindow() {
     Action(window, QStringLiteral("2. Leere Welt"))->trigger();
     QCOMPARE(LabelText(window, "clubsTotal"), QStringLiteral("1"));
     QVERIFY(window.Document().UndoDescription().has_value());
+}
+
+void DlgMainMenuCommandsTest::eachDatabaseKeepsItsSelectionWhileAnotherIsShown() {
+    DlgMainMenu window(m_context, m_ui);
+    auto* continents = window.findChild<QComboBox*>(QStringLiteral("continents"));
+    auto* countries = window.findChild<QListWidget*>(QStringLiteral("countries"));
+    QVERIFY(continents != nullptr && countries != nullptr);
+    continents->setCurrentIndex(continents->findText(QStringLiteral("Afrika")));
+    countries->setCurrentRow(countries->count() - 1);
+    const QString chosen = countries->currentItem()->text();
+
+    NewDatabase(window, QStringLiteral("Andere Welt"));
+    QCOMPARE(continents->currentText(), QStringLiteral("Europa"));
+    continents->setCurrentIndex(continents->findText(QStringLiteral("Asien")));
+
+    Action(window, QStringLiteral("1. Database"))->trigger();
+    QCOMPARE(continents->currentText(), QStringLiteral("Afrika"));
+    QCOMPARE(countries->currentItem()->text(), chosen);
+    Action(window, QStringLiteral("2. Andere Welt"))->trigger();
+    QCOMPARE(continents->currentText(), QStringLiteral("Asien"));
+
+    // A closed database's selection is not handed to the one opened after it.
+    m_ui.QueueAnswer(true);
+    Action(window, QStringLiteral("S&chließen"))->trigger();
+    QCOMPARE(continents->currentText(), QStringLiteral("Afrika"));
+    NewDatabase(window, QStringLiteral("Dritte Welt"));
+    QCOMPARE(continents->currentText(), QStringLiteral("Europa"));
 }
 
 void DlgMainMenuCommandsTest::restoreAsksAndDecliningChangesNothing() {

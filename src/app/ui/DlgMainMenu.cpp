@@ -143,6 +143,9 @@ void DlgMainMenu::CreateView() {
 void DlgMainMenu::ShowDocument(CDatabaseDocument& document) {
     // The old signals stop listening before the document they listen to may go.
     delete m_documentSignals;
+    if (m_view != nullptr && m_document != nullptr) {
+        m_selections[m_document] = m_view->Selection();
+    }
     m_document = &document;
     m_documentSignals = new CDocumentSignals(document, this);
     connect(m_documentSignals, &CDocumentSignals::cleanChanged, this,
@@ -151,7 +154,13 @@ void DlgMainMenu::ShowDocument(CDatabaseDocument& document) {
     if (m_view != nullptr) {
         m_view->SetDocument(document);
         m_shownGeneration = document.World().Generation();
-        m_view->ResetSelection();
+        const auto kept = m_selections.find(&document);
+        if (kept != m_selections.end()) {
+            m_view->RestoreSelection(kept->second);
+            m_selections.erase(kept);
+        } else {
+            m_view->ResetSelection();
+        }
     }
 }
 
@@ -290,6 +299,8 @@ void DlgMainMenu::CloseDatabase() {
         return;
     }
     std::unique_ptr<CDatabaseDocument> closed = m_slots->RemoveSlot(m_document);
+    // Shown next is another database: the closed one's selection must not be kept for it.
+    m_document = nullptr;
     if (closed.get() == m_placeholderDocument) {
         m_placeholderDocument = nullptr;
     }

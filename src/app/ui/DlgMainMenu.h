@@ -5,10 +5,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "app/AppContext.h"
+#include "app/ui/MainMenuView.h"
 
 class QAction;
 class QCloseEvent;
@@ -22,7 +24,6 @@ class CDatabaseSlots;
 class CDocumentSignals;
 class CGlobalTools;
 class CRenderManager;
-class CMainMenuView;
 class CWorld;
 class IUserInterface;
 
@@ -141,6 +142,8 @@ private:
     QMenu* m_databasesMenu = nullptr;
     std::vector<QAction*> m_slotActions;
     CMainMenuView* m_view = nullptr;
+    // The selections of the databases not shown, kept until they are shown again or closed.
+    std::map<const CDatabaseDocument*, CMainMenuView::SSelection> m_selections;
     QLabel* m_notice = nullptr;
 };
 

@@ -246,6 +246,19 @@ void CMainMenuView::ResetSelection() {
     m_continents->setCurrentIndex(m_continents->findData(m_continent));
 }
 
+CMainMenuView::SSelection CMainMenuView::Selection() const {
+    return {m_continent, m_previousContinent, m_country, m_countryPerContinent};
+}
+
+void CMainMenuView::RestoreSelection(const SSelection& selection) {
+    m_continent = selection.continent;
+    m_previousContinent = selection.previousContinent;
+    m_country = selection.country;
+    m_countryPerContinent = selection.countryPerContinent;
+    const QSignalBlocker blocker(m_continents);
+    m_continents->setCurrentIndex(m_continents->findData(m_continent));
+}
+
 void CMainMenuView::ShowWorld() {
     m_totals = TotalStatistics(m_document->World());
     FillLanguages();

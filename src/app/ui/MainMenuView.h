@@ -28,12 +28,23 @@ class CMainMenuView : public QWidget {
 public:
     static constexpr int kContinents = 6;
 
+    // Where the user is in one database: each open database keeps its own while another is shown.
+    struct SSelection {
+        int continent = 0;
+        int previousContinent = 0;
+        int country = 0;
+        std::array<int, kContinents> countryPerContinent{};
+    };
+
     explicit CMainMenuView(const CDatabaseDocument& document, QWidget* parent = nullptr);
 
     // Shows another database (a slot change); the caller refreshes.
     void SetDocument(const CDatabaseDocument& document) { m_document = &document; }
     // Back to "Europa" with its default country, as for a database read anew.
     void ResetSelection();
+    SSelection Selection() const;
+    // Takes up a selection kept from before; the caller refreshes.
+    void RestoreSelection(const SSelection& selection);
     // Refills every list and both statistics columns, keeping the selections.
     void ShowWorld();
     void SetLanguageSelectionVisible(bool visible);
