@@ -76,7 +76,9 @@ protected:
         ASSERT_TRUE(world.Load(fs::path(KW_COUNTRIES_DATA) / "database", progress));
     }
     static fs::path Documents() { return DocumentsDirectory().value(); }
-    static fs::path Scratch() { return Documents() / "database" / std::string(kExportScratchDatabase); }
+    static fs::path Scratch() {
+        return Documents() / "database" / std::string(kExportScratchDatabase);
+    }
 
     TempDir work;
     CScriptedUserInterface ui;

@@ -340,7 +340,8 @@ TEST_F(ExportFaultLoop, ExportKeepsThePreviousArchiveOrGivesAWholeNewOne) {
             EXPECT_TRUE(test::ReadFile(archive) == (late ? fresh : previous)) << context;
             EXPECT_EQ(Leftovers(work.Path()), Names{}) << context;
             EXPECT_EQ(Leftovers(documents.Path()), Names{}) << context;
-            EXPECT_FALSE(fs::exists(documents / "database" / std::string(kExportScratchDatabase))) << context;
+            EXPECT_FALSE(fs::exists(documents / "database" / std::string(kExportScratchDatabase)))
+                << context;
             EXPECT_EQ(m_world.Directory(), Database()) << context;
             // The export never writes the database itself.
             const auto opened = m_opened.Open(m_install.Path(), Database());

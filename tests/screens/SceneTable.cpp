@@ -2,6 +2,7 @@
 #include "Scene.h"
 #include "WindowScenes.h"
 #include "controls/ControlsGallery.h"
+#include "editors/DlgNewClub.h"
 
 namespace kw::screens {
 
@@ -30,6 +31,7 @@ const std::vector<SScene>& Scenes() {
         {"DlgErrorMessage", GalleryDialog(0)},
         {"DlgErrorSingle", GalleryDialog(1)},
         {"DlgInputBox", GalleryDialog(2)},
+        {"DlgNewClub", [](CSceneContext&) { return Shown(std::make_unique<CDlgNewClub>()); }},
         {"DlgDatabaseCopy", ShowDlgDatabaseCopy},
         {"DlgClubCopy", ShowDlgClubCopy},
         {"DlgCountryCopy", ShowDlgCountryCopy},
