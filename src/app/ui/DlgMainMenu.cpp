@@ -11,6 +11,7 @@
 
 #include "app/DatabaseSlots.h"
 #include "app/DefaultArchive.h"
+#include "app/InstallationData.h"
 #include "app/LongtimeWorldOperations.h"
 #include "app/LongtimeWriteDB.h"
 #include "app/ui/DlgLongtimeOperation.h"
@@ -18,7 +19,6 @@
 #include "app/ui/MainMenuView.h"
 #include "app/ui/QtText.h"
 #include "app/ui/WorkerUserInterface.h"
-#include "assets/GlobalTools.h"
 #include "controls/DlgInputBox.h"
 #include "controls/RenderManager.h"
 #include "document/DatabaseDocument.h"
@@ -167,8 +167,8 @@ void DlgMainMenu::ShowDocument(CDatabaseDocument& document) {
 void DlgMainMenu::LoadDatabase() {
     SetUpDirectories(m_context, m_context.workingDirectory);
     m_slots = std::make_unique<CDatabaseSlots>(m_context.installDirectory);
-    m_tools = std::make_unique<CGlobalTools>();
-    m_tools->Init(m_context.installDirectory);
+    m_installation = std::make_unique<CInstallationData>();
+    m_installation->Load(m_context);
     ShowDocument(*m_slots->AddSlot());
 
     const bool databaseFound = FindExisting(m_context.installDirectory, "database").has_value();
@@ -581,7 +581,7 @@ void DlgMainMenu::SaveClub() {
 }
 
 void DlgMainMenu::CheckBadges() {
-    if (CheckAllBadges(m_document->World(), *m_tools, &m_ui).empty()) {
+    if (CheckAllBadges(m_document->World(), m_installation->Tools(), &m_ui).empty()) {
         m_ui.ShowInformation(ResourceString(ids::kNoInvalidBadges));
     }
 }

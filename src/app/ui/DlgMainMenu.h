@@ -22,7 +22,7 @@ class CClub;
 class CDatabaseDocument;
 class CDatabaseSlots;
 class CDocumentSignals;
-class CGlobalTools;
+class CInstallationData;
 class CRenderManager;
 class CWorld;
 class IUserInterface;
@@ -117,8 +117,8 @@ private:
     SAppContext& m_context;
     IUserInterface& m_ui;
     std::unique_ptr<CDatabaseSlots> m_slots;
-    // The installation's name lists and badges, shared by the databases.
-    std::unique_ptr<CGlobalTools> m_tools;
+    // The installation's tables, stadium list, name lists and badges, shared by the databases.
+    std::unique_ptr<CInstallationData> m_installation;
     std::unique_ptr<CRenderManager> m_renderer;
     CDatabaseDocument* m_document = nullptr;
     CDocumentSignals* m_documentSignals = nullptr;
