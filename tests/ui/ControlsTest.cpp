@@ -14,11 +14,14 @@
 #include <utility>
 #include <vector>
 
+#include "assets/Dib.h"
+#include "assets/Tga.h"
 #include "controls/ControlsGallery.h"
 #include "controls/DialogB.h"
 #include "controls/MyListBox.h"
 #include "controls/MyTabCtrl.h"
 #include "controls/SelectColour.h"
+#include "controls/ShowBitmap.h"
 #include "controls/SpinEditCtrl.h"
 #include "controls/ValueScrollBar.h"
 #include "forms/ColourItemLayout.h"
@@ -96,6 +99,8 @@ private slots:
     void refusedLeavingKeepsThePage();
     void allowedLeavingEntersTheNewPage();
     void pagesListUpdatesReachTheOwner();
+
+    void pictureKeepsItsOwnCopyAndTheKeyColourShowsWhite();
 
     void plainBarGrowsTowardsItsEnd();
     void reversedBarHasItsLargestValueAtTheTop();
@@ -558,6 +563,33 @@ void ControlsTest::galleryHoldsEveryControl() {
     for (const auto& dialog : dialogs) {
         QVERIFY(!dialog->windowTitle().isEmpty());
     }
+}
+
+}  // namespace kw
+
+namespace kw {
+
+void ControlsTest::pictureKeepsItsOwnCopyAndTheKeyColourShowsWhite() {
+    SImage image(2, 1);
+    image.At(0, 0) = Argb(8, 8, 8);
+    image.At(1, 0) = Argb(200, 10, 20);
+    const auto bmp = ConvertTgaToDib(EncodeTga(image, 24, TgaCoding::Uncompressed));
+    QVERIFY(bmp.has_value());
+    CDib dib;
+    QVERIFY(dib.LoadFromMemory(*bmp));
+
+    CShowBitmap picture;
+    picture.SetDib(dib, false);
+    dib.Clear();
+    QVERIFY(picture.HasBitmap());
+    QCOMPARE(picture.ShownImage().pixel(0, 0), qRgb(255, 255, 255));
+    QCOMPARE(picture.ShownImage().pixel(1, 0), qRgb(200, 10, 20));
+
+    // A badge is shown as it is: the key colour stays.
+    picture.SetBitmap(&image);
+    QCOMPARE(picture.ShownImage().pixel(0, 0), qRgb(8, 8, 8));
+    picture.SetBitmap(nullptr);
+    QVERIFY(!picture.HasBitmap());
 }
 
 }  // namespace kw
