@@ -30,6 +30,8 @@ struct SAppContext {
     int currentLanguage = 0;
     bool languageSelection = false;
     bool tools = false;
+    // The window shows the splash screen while it loads (the editor's start, not its tests).
+    bool showSplash = false;
     SCommandLine commandLine;
 };
 

@@ -117,6 +117,7 @@ int main(int argc, char** argv) {
                          "editor window, or start \"kwedit -master\" for the batch build.\n");
             return;
         }
+        context.showSplash = true;
         kw::CQtUserInterface ui;
         kw::DlgMainMenu window(context, ui);
         ui.SetParent(&window);

@@ -27,13 +27,13 @@ public:
             }
         }
         m_dialog = std::make_unique<CDlgDatabaseCopy>(m_slots, context.Ui());
-        // Europe open on both sides, the first country with clubs open on the right.
+        // Europe open on both sides with its first country that has clubs.
         for (const char* name : {"leftTree", "rightTree"}) {
             auto* tree = m_dialog->findChild<CSyncTreeWidget*>(QString::fromLatin1(name));
             const int slot = name[0] == 'l' ? 1 : 0;
             if (QTreeWidgetItem* europe = tree->Find(SSyncItem::Continent(slot, 0))) {
                 europe->setExpanded(true);
-                for (int row = 0; slot == 0 && row < europe->childCount(); ++row) {
+                for (int row = 0; row < europe->childCount(); ++row) {
                     if (europe->child(row)->childCount() > 0) {
                         europe->child(row)->setExpanded(true);
                         break;

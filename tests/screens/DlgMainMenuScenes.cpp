@@ -1,8 +1,10 @@
 #include <QLabel>
+#include <QPointer>
 
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <utility>
@@ -11,6 +13,7 @@
 #include "app/LongtimeOperation.h"
 #include "app/ui/DlgLongtimeOperation.h"
 #include "app/ui/DlgMainMenu.h"
+#include "app/ui/SplashScreen.h"
 #include "model/Club.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
@@ -83,10 +86,41 @@ private:
     CDlgLongtimeOperation m_dialog;
 };
 
+// The splash screen closes itself; the scene closes it when it is done with it.
+class CSplashScene : public CShownScene {
+public:
+    CSplashScene(std::unique_ptr<QWidget> anchor, QWidget& splash)
+        : m_anchor(std::move(anchor)), m_splash(&splash) {}
+    ~CSplashScene() override {
+        if (m_splash) {
+            m_splash->close();
+        }
+    }
+    QWidget& Widget() override { return *m_splash; }
+
+private:
+    std::unique_ptr<QWidget> m_anchor;
+    QPointer<QWidget> m_splash;
+};
+
 }  // namespace
 
 std::unique_ptr<CShownScene> ShowDlgMainMenu(CSceneContext& context) {
     return Shown(std::make_unique<DlgMainMenu>(context.NewAppContext(), context.Ui()));
+}
+
+std::unique_ptr<CShownScene> ShowDlgMainMenuFull(CSceneContext& context) {
+    return Shown(std::make_unique<DlgMainMenu>(context.NewFullAppContext(), context.Ui()));
+}
+
+std::unique_ptr<CShownScene> ShowSplashScene(CSceneContext&) {
+    auto anchor = std::make_unique<QWidget>();
+    ShowSplashScreen(*anchor, std::chrono::hours(1));
+    QWidget* splash = ShowingSplashScreen();
+    if (splash == nullptr) {
+        throw std::runtime_error("no splash screen");
+    }
+    return std::make_unique<CSplashScene>(std::move(anchor), *splash);
 }
 
 std::unique_ptr<CShownScene> ShowLongtimeOperation(CSceneContext& context) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <filesystem>
@@ -32,6 +33,8 @@ public:
     // A fresh start-up context on the installation, as kwedit would hand it to its main window.
     // It lives as long as this context.
     SAppContext& NewAppContext();
+    // The same on the demo installation at the editor's full size, generated on first use.
+    SAppContext& NewFullAppContext();
     CScriptedUserInterface& Ui() { return m_ui; }
     // Loaded on first use.
     CWorld& World();
@@ -42,7 +45,10 @@ public:
     CRenderManager& Renderer();
 
 private:
+    SAppContext& AddAppContext(const std::filesystem::path& installation);
+
     std::filesystem::path m_installation;
+    std::unique_ptr<QTemporaryDir> m_fullInstallation;
     CScriptedUserInterface m_ui;
     std::vector<std::unique_ptr<SAppContext>> m_appContexts;
     std::unique_ptr<CWorld> m_world;

@@ -4,6 +4,7 @@
 
 #include "Scene.h"
 #include "controls/RenderManager.h"
+#include "demo/DemoGenerator.h"
 #include "model/Club.h"
 #include "model/Player.h"
 #include "model/World.h"
@@ -37,9 +38,28 @@ CSceneContext::CSceneContext(std::filesystem::path installation)
 CSceneContext::~CSceneContext() = default;
 
 SAppContext& CSceneContext::NewAppContext() {
+    return AddAppContext(m_installation);
+}
+
+SAppContext& CSceneContext::NewFullAppContext() {
+    if (!m_fullInstallation) {
+        auto folder = std::make_unique<QTemporaryDir>();
+        CSilentProgress progress;
+        if (!folder->isValid() ||
+            !demo::GenerateDemoInstallation(folder->path().toStdString(), demo::EDemoScale::kFull,
+                                            1, progress)
+                 .ok) {
+            throw std::runtime_error("the full demo installation was not written");
+        }
+        m_fullInstallation = std::move(folder);
+    }
+    return AddAppContext(m_fullInstallation->path().toStdString());
+}
+
+SAppContext& CSceneContext::AddAppContext(const std::filesystem::path& installation) {
     auto context = std::make_unique<SAppContext>();
-    context->workingDirectory = m_installation;
-    context->startDirectory = m_installation;
+    context->workingDirectory = installation;
+    context->startDirectory = installation;
     context->installationConfigured = true;
     m_appContexts.push_back(std::move(context));
     return *m_appContexts.back();

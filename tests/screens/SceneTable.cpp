@@ -24,6 +24,8 @@ SceneFunction GalleryDialog(std::size_t index) {
 const std::vector<SScene>& Scenes() {
     static const std::vector<SScene> scenes = {
         {"DlgMainMenu", ShowDlgMainMenu},
+        {"DlgMainMenuFull", ShowDlgMainMenuFull},
+        {"SplashScreen", ShowSplashScene},
         {"DlgLongtimeOperation", ShowLongtimeOperation},
         {"RenderPreviewKits", ShowRenderPreviewKits},
         {"RenderPreviewLook", ShowRenderPreviewLook},

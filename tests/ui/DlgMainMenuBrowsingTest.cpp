@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,6 +44,7 @@ private slots:
     void startsInEuropeWithTheDefaultCountry();
     void continentChangeListsExactlyItsCountriesSorted();
     void switchingBackReselectsTheRememberedCountry();
+    void eachContinentKeepsItsCountryListView();
     void sortByLeagueAndByStrength();
     void statisticsShowTheSelectedCountryAndTheTotals();
     void documentChangesRefreshClubsAndTotals();
@@ -219,6 +221,35 @@ void DlgMainMenuBrowsingTest::switchingBackReselectsTheRememberedCountry() {
     auto& clubs = Child<CMyListBox>(window, "clubs");
     QVERIFY(clubs.count() >= 1);
     QCOMPARE(static_cast<int>(clubs.item(0)->data(Qt::UserRole).toUInt() >> 16), asia[1]);
+}
+
+void DlgMainMenuBrowsingTest::eachContinentKeepsItsCountryListView() {
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    auto& countries = Child<QListWidget>(window, "countries");
+    // Europe has more countries than the list shows at once.
+    const std::vector<int> europe = ListedCountries(window);
+    QVERIFY(countries.verticalScrollBar()->maximum() > 2);
+    const int middle = europe[europe.size() / 2];
+    ClickCountry(window, middle);
+    countries.verticalScrollBar()->setValue(countries.verticalScrollBar()->maximum() - 1);
+    const int europeView = countries.verticalScrollBar()->value();
+
+    // A continent shown for the first time has its selection at the top of the list.
+    ChooseContinent(window, 3);
+    QCOMPARE(countries.visualItemRect(countries.currentItem()).top(), 0);
+    countries.verticalScrollBar()->setValue(1);
+    const int africaView = countries.verticalScrollBar()->value();
+
+    ChooseContinent(window, 0);
+    QCOMPARE(CurrentCountry(window), middle);
+    QCOMPARE(countries.verticalScrollBar()->value(), europeView);
+    // A refresh after an edit keeps the view too.
+    QVERIFY(window.Document().Perform("Bearbeitung", SWorldScope::Countries({middle}),
+                                      [](CWorld&) { return true; }));
+    QCOMPARE(countries.verticalScrollBar()->value(), europeView);
+    ChooseContinent(window, 3);
+    QCOMPARE(countries.verticalScrollBar()->value(), africaView);
 }
 
 void DlgMainMenuBrowsingTest::sortByLeagueAndByStrength() {

@@ -21,6 +21,7 @@
 #include "IsolatedGuiTest.h"
 #include "app/AppContext.h"
 #include "app/ui/DlgMainMenu.h"
+#include "app/ui/SplashScreen.h"
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "exports/master/MasterFileReader.h"
@@ -42,6 +43,7 @@ private slots:
     void init();
 
     void captionCapitalisesTheDirectoryName();
+    void splashCoversTheLoadOnceAndGoesByItself();
     void listsTheLoadedCountriesWithTheDefaultSelected();
     void opensAGeneratedDemoInstallation();
     void masterButtonBuildsTheGameFile();
@@ -127,6 +129,28 @@ void MainWindowTest::captionCapitalisesTheDirectoryName() {
     DlgMainMenu window(m_context, m_ui);
     QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - Database[*]"));
     QVERIFY(!window.isWindowModified());
+}
+
+void MainWindowTest::splashCoversTheLoadOnceAndGoesByItself() {
+    // The tests' windows show none.
+    {
+        DlgMainMenu window(m_context, m_ui);
+        QVERIFY(ShowingSplashScreen() == nullptr);
+    }
+    m_context.showSplash = true;
+    DlgMainMenu window(m_context, m_ui);
+    QWidget* splash = ShowingSplashScreen();
+    QVERIFY(splash != nullptr);
+    QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+    // A second one does not stack on the first.
+    ShowSplashScreen(window, std::chrono::milliseconds(10));
+    int splashes = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        splashes += widget->objectName() == QLatin1String("splash") ? 1 : 0;
+    }
+    QCOMPARE(splashes, 1);
+    QTRY_VERIFY_WITH_TIMEOUT(ShowingSplashScreen() == nullptr,
+                             static_cast<int>(kSplashDuration.count()) + 2000);
 }
 
 void MainWindowTest::listsTheLoadedCountriesWithTheDefaultSelected() {

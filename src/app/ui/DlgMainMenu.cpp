@@ -18,6 +18,7 @@
 #include "app/ui/DocumentSignals.h"
 #include "app/ui/MainMenuView.h"
 #include "app/ui/QtText.h"
+#include "app/ui/SplashScreen.h"
 #include "app/ui/WorkerUserInterface.h"
 #include "controls/DlgInputBox.h"
 #include "controls/RenderManager.h"
@@ -50,6 +51,9 @@ DlgMainMenu::DlgMainMenu(SAppContext& context, IUserInterface& ui, QWidget* pare
     : QMainWindow(parent), m_context(context), m_ui(ui) {
     CreateMenus();
     CreateContents();
+    if (m_context.showSplash) {
+        ShowSplashScreen(*this);
+    }
     LoadDatabase();
     CreateView();
     Refresh();

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -242,12 +243,20 @@ void CMainMenuView::ResetSelection() {
     m_country = kDefaultCountry;
     m_countryPerContinent.fill(0);
     m_countryPerContinent[0] = kDefaultCountry;
+    m_scrollPerContinent = NoScrollPositions();
+    m_listedContinent = -1;
     const QSignalBlocker blocker(m_continents);
     m_continents->setCurrentIndex(m_continents->findData(m_continent));
 }
 
 CMainMenuView::SSelection CMainMenuView::Selection() const {
-    return {m_continent, m_previousContinent, m_country, m_countryPerContinent};
+    SSelection selection{m_continent, m_previousContinent, m_country, m_countryPerContinent,
+                         m_scrollPerContinent};
+    if (m_listedContinent >= 0) {
+        selection.scrollPerContinent[static_cast<std::size_t>(m_listedContinent)] =
+            m_countries->verticalScrollBar()->value();
+    }
+    return selection;
 }
 
 void CMainMenuView::RestoreSelection(const SSelection& selection) {
@@ -255,6 +264,8 @@ void CMainMenuView::RestoreSelection(const SSelection& selection) {
     m_previousContinent = selection.previousContinent;
     m_country = selection.country;
     m_countryPerContinent = selection.countryPerContinent;
+    m_scrollPerContinent = selection.scrollPerContinent;
+    m_listedContinent = -1;
     const QSignalBlocker blocker(m_continents);
     m_continents->setCurrentIndex(m_continents->findData(m_continent));
 }
@@ -262,6 +273,7 @@ void CMainMenuView::RestoreSelection(const SSelection& selection) {
 void CMainMenuView::ShowWorld() {
     m_totals = TotalStatistics(m_document->World());
     FillLanguages();
+    RememberCountryScroll();
     FillCountries();
     FillClubs();
 }
@@ -278,6 +290,7 @@ void CMainMenuView::ChooseContinent(int continent) {
     if (continent == m_continent) {
         return;
     }
+    RememberCountryScroll();
     m_previousContinent = m_continent;
     m_continent = continent;
     FillCountries();
@@ -327,13 +340,33 @@ void CMainMenuView::FillCountries() {
         }
     }
     if (selected < 0) {
+        m_listedContinent = m_continent;
         m_country = kCountryOfEmptyContinent;
         return;
     }
     m_countries->setCurrentRow(selected);
-    m_countries->scrollToItem(m_countries->item(selected), QAbstractItemView::PositionAtTop);
     m_country = entries[static_cast<std::size_t>(selected)].second;
+    ScrollCountries(selected, m_country == remembered);
     m_countryPerContinent[static_cast<std::size_t>(m_continent)] = m_country;
+}
+
+void CMainMenuView::RememberCountryScroll() {
+    if (m_listedContinent >= 0) {
+        m_scrollPerContinent[static_cast<std::size_t>(m_listedContinent)] =
+            m_countries->verticalScrollBar()->value();
+    }
+}
+
+void CMainMenuView::ScrollCountries(int selectedRow, bool rememberedCountry) {
+    m_listedContinent = m_continent;
+    const int remembered = m_scrollPerContinent[static_cast<std::size_t>(m_continent)];
+    // The scroll range follows the new rows only once they are laid out.
+    m_countries->doItemsLayout();
+    if (rememberedCountry && remembered >= 0) {
+        m_countries->verticalScrollBar()->setValue(remembered);
+    } else {
+        m_countries->scrollToItem(m_countries->item(selectedRow), QAbstractItemView::PositionAtTop);
+    }
 }
 
 void CMainMenuView::FillClubs() {
@@ -346,6 +379,7 @@ void CMainMenuView::FillClubs() {
     });
 
     const int remembered = std::max(m_clubs->currentRow(), 0);
+    const int scrolled = m_clubs->verticalScrollBar()->value();
     const QSignalBlocker blocker(m_clubs);
     m_clubs->clear();
     for (const SClubListEntry& entry : entries) {
@@ -359,6 +393,8 @@ void CMainMenuView::FillClubs() {
         m_clubs->setCurrentRow(row);
         m_club = entries[static_cast<std::size_t>(row)].clubId;
     }
+    m_clubs->doItemsLayout();
+    m_clubs->verticalScrollBar()->setValue(scrolled);
     ShowStatistics(CountryStatistics(country));
 }
 

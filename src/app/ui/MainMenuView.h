@@ -34,9 +34,15 @@ public:
         int previousContinent = 0;
         int country = 0;
         std::array<int, kContinents> countryPerContinent{};
+        // Where the country list was scrolled to on each continent; -1 where it never showed.
+        std::array<int, kContinents> scrollPerContinent = NoScrollPositions();
     };
 
     explicit CMainMenuView(const CDatabaseDocument& document, QWidget* parent = nullptr);
+
+    static constexpr std::array<int, kContinents> NoScrollPositions() {
+        return {-1, -1, -1, -1, -1, -1};
+    }
 
     // Shows another database (a slot change); the caller refreshes.
     void SetDocument(const CDatabaseDocument& document) { m_document = &document; }
@@ -76,6 +82,11 @@ private:
     void SortClubs(EClubListOrder order);
     void FillLanguages();
     void FillCountries();
+    // Keeps the country list's scroll position under the continent it shows.
+    void RememberCountryScroll();
+    // The remembered view when the remembered country is selected again, else the selection at
+    // the top.
+    void ScrollCountries(int selectedRow, bool rememberedCountry);
     void FillClubs();
     void ShowStatistics(const SStatistics& country);
 
@@ -86,6 +97,9 @@ private:
     int m_country = 0;
     // The country last selected on each continent, so that going back reselects it.
     std::array<int, kContinents> m_countryPerContinent{};
+    std::array<int, kContinents> m_scrollPerContinent = NoScrollPositions();
+    // The continent whose countries the list shows; -1 while it shows another selection's.
+    int m_listedContinent = -1;
     EClubListOrder m_order = EClubListOrder::kName;
     std::uint32_t m_club = 0;
     SStatistics m_totals;
