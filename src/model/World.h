@@ -19,6 +19,7 @@
 #include "model/Rules.h"
 #include "model/WithoutClub.h"
 #include "platform/Clock.h"
+#include "platform/LEcuyerRandom.h"
 #include "platform/Random.h"
 #include "platform/WriteOptions.h"
 
@@ -176,6 +177,10 @@ public:
 
     // The generator that loading (defaults of old records) and master builds draw from.
     CRandom& Random() { return m_random; }
+    // The editor's random abilities draw from this one.
+    CLEcuyerRandom& AbilityRandom() { return m_abilityRandom; }
+    // The squad lists draw from a generator of their own, of the same formula as Random.
+    CRandom& SquadListRandom() { return m_squadListRandom; }
 
     std::uint8_t CurrentLanguage() const { return m_currentLanguage; }
     void SetCurrentLanguage(std::uint8_t language);
@@ -234,6 +239,8 @@ private:
     std::map<int, SDamagedFile> m_damaged;
     std::function<int()> m_yearSource;
     CRandom m_random;
+    CLEcuyerRandom m_abilityRandom;
+    CRandom m_squadListRandom;
     int m_newClubs = 0;
 };
 
