@@ -62,6 +62,18 @@ std::int32_t ReadDecimalNumber(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
+std::string FanSitesFromEditor(std::string_view typed, std::size_t limit) {
+    std::string line;
+    for (std::size_t i = 0; i < typed.size() && line.size() < limit; ++i) {
+        const char c = typed[i];
+        if (c == '\r' && i + 1 < typed.size() && typed[i + 1] == '\n') {
+            continue;
+        }
+        line.push_back(c == '\r' || c == '\n' ? ' ' : c);
+    }
+    return line;
+}
+
 std::vector<SClubChoice> ClubChoices(const CWorld& world, const CClub& club, int language,
                                      const NameLess& nameLess) {
     std::vector<SClubChoice> others;

@@ -50,6 +50,11 @@ constexpr int TypingLimit(int pageLimit, std::size_t capacity) {
     return pageLimit < held ? pageLimit : held;
 }
 
+// The fan sites as the multi-line field typed them, made the one line the record keeps (the club
+// file has no line breaks): each line break, CR LF counted once, becomes a blank; then cut to
+// `limit` characters.
+std::string FanSitesFromEditor(std::string_view typed, std::size_t limit);
+
 // --- the club choices of the friendly club and rival combos.
 struct SClubChoice {
     std::uint32_t id = 0;  // 0: " nicht vorhanden "

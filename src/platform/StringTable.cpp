@@ -60,6 +60,11 @@ constexpr std::array kResourceRows = {
                 u8"Es darf nur ein Präsident in der ersten Mannschaft vorhanden sein."},
     ResourceRow{ids::kSquadSecondTeamPresident,
                 u8"Es darf nur ein Präsident im Verein vorhanden sein."},
+    ResourceRow{ids::kClubPageGeneral, u8"Allgemeine Informationen"},
+    ResourceRow{ids::kClubPageBadge, u8"Wappen"},
+    ResourceRow{ids::kClubPageKits, u8"Trikots"},
+    ResourceRow{ids::kClubPageStadium, u8"Stadion/Umgebung"},
+    ResourceRow{ids::kClubPageHistory, u8"Historische Daten"},
     ResourceRow{ids::kErrorOccurred, u8"Der folgende Fehler ist aufgetreten!"},
     ResourceRow{ids::kCompleteCountries,
                 u8"Die folgenden Länder sind korrekt initialisiert und werden damit im Spiel zur "

@@ -69,6 +69,14 @@ TEST(ClubTextFields, TypingNeverExceedsTheFieldsCapacity) {
     EXPECT_EQ(TypingLimit(118, CFixedText<120>::kCapacity), 118);
 }
 
+TEST(ClubTextFields, FanSitesBecomeOneLineWithinTheLimit) {
+    EXPECT_EQ(FanSitesFromEditor("www.a.example\nwww.b.example", 128),
+              "www.a.example www.b.example");
+    EXPECT_EQ(FanSitesFromEditor("a\r\nb\rc", 128), "a b c");
+    EXPECT_EQ(FanSitesFromEditor(std::string(200, 'x'), 128), std::string(128, 'x'));
+    EXPECT_EQ(FanSitesFromEditor("", 128), "");
+}
+
 TEST(ClubButtons, ArticlesAndSentencesOfALanguage) {
     EXPECT_EQ(ArticleText(0, 0), "-");
     EXPECT_EQ(ArticleText(0, 3), "das");

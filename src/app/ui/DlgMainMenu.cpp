@@ -24,6 +24,7 @@
 #include "controls/RenderManager.h"
 #include "document/DatabaseDocument.h"
 #include "editors/DlgNewClub.h"
+#include "editors/club/DlgClubParent.h"
 #include "model/Club.h"
 #include "model/ClubFile.h"
 #include "model/Country.h"
@@ -137,6 +138,7 @@ void DlgMainMenu::CreateView() {
     m_view->SetLanguageSelectionVisible(m_context.languageSelection);
     connect(m_view, &CMainMenuView::masterRequested, this, [this] { BuildMaster(0); });
     connect(m_view, &CMainMenuView::languageChosen, this, &DlgMainMenu::ChooseLanguage);
+    connect(m_view, &CMainMenuView::clubEditRequested, this, &DlgMainMenu::EditClub);
     connect(m_view, &CMainMenuView::clubMenuRequested, this,
             [this](const QPoint& position) { ClubMenu()->exec(position); });
     centralWidget()->layout()->addWidget(m_view);
@@ -463,8 +465,9 @@ const CClub* DlgMainMenu::SelectedClub() const {
 
 std::unique_ptr<QMenu> DlgMainMenu::ClubMenu() {
     auto menu = std::make_unique<QMenu>(this);
-    // The club editor and the squad dialog are not part of this window yet.
-    menu->addAction(QStringLiteral("Verein bearbeiten"))->setEnabled(false);
+    menu->addAction(QStringLiteral("Verein bearbeiten"), this, &DlgMainMenu::EditClub)
+        ->setEnabled(SelectedClub() != nullptr);
+    // The squad dialog is not part of this window yet.
     menu->addAction(QStringLiteral("Spielerkader bearbeiten"))->setEnabled(false);
     menu->addAction(QStringLiteral("Spieler/Manager löschen"), this,
                     &DlgMainMenu::RemoveClubPersons);
@@ -479,6 +482,16 @@ std::unique_ptr<QMenu> DlgMainMenu::ClubMenu() {
     menu->addAction(QStringLiteral("Verein abspeichern"), this, &DlgMainMenu::SaveClub);
     menu->addAction(QStringLiteral("Verein überschreiben"), this, &DlgMainMenu::OverwriteClub);
     return menu;
+}
+
+void DlgMainMenu::EditClub() {
+    const CClub* club = SelectedClub();
+    if (club == nullptr) {
+        return;
+    }
+    CDlgClubParent dialog(*m_document, club->Id(), *m_installation, m_renderer.get(),
+                          m_context.cityDirectory, {m_context.languageSelection}, this);
+    dialog.exec();
 }
 
 void DlgMainMenu::RemoveClubPersons() {

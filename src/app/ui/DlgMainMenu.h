@@ -70,6 +70,9 @@ public slots:
     // "Nach ungültigen Wappen suchen": clubs whose badge is missing in a size, in a list.
     void CheckBadges();
 
+    // "&Verein" and "Verein bearbeiten": the club editor on the selected club; OK records one edit.
+    void EditClub();
+
     // The club list's context menu for the selected club, as the right mouse button opens it.
     std::unique_ptr<QMenu> ClubMenu();
     // "Spieler/Manager löschen": every person of the selected club, after asking.

@@ -189,12 +189,16 @@ QGroupBox* CMainMenuView::CreateClubGroup() {
                              2 * m_clubs->frameWidth());
     connect(m_clubs, &QListWidget::currentRowChanged, this, [this](int row) {
         m_club = row >= 0 ? m_clubs->item(row)->data(Qt::UserRole).toUInt() : 0;
+        EnableClubButtons();
     });
     connect(m_clubs, &CMyListBox::RightButtonPressed, this, &CMainMenuView::clubMenuRequested);
     layout->addWidget(m_clubs, 1);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Button(QStringLiteral("&Verein"), group));
+    m_editClubButton = Button(QStringLiteral("&Verein"), group);
+    m_editClubButton->setObjectName(QStringLiteral("editClub"));
+    connect(m_editClubButton, &QPushButton::clicked, this, &CMainMenuView::clubEditRequested);
+    buttons->addWidget(m_editClubButton);
     buttons->addWidget(Button(QStringLiteral("Spieler&kader"), group));
     layout->addLayout(buttons);
     return group;
@@ -395,7 +399,12 @@ void CMainMenuView::FillClubs() {
     }
     m_clubs->doItemsLayout();
     m_clubs->verticalScrollBar()->setValue(scrolled);
+    EnableClubButtons();
     ShowStatistics(CountryStatistics(country));
+}
+
+void CMainMenuView::EnableClubButtons() {
+    m_editClubButton->setEnabled(m_club != 0);
 }
 
 void CMainMenuView::ShowStatistics(const SStatistics& country) {

@@ -65,6 +65,8 @@ signals:
     // The user chose the database language (0 to 4).
     void languageChosen(int language);
     void masterRequested();
+    // "&Verein": the club editor on the selected club.
+    void clubEditRequested();
     // The right mouse button on the club list, at that screen position.
     void clubMenuRequested(const QPoint& globalPos);
 
@@ -88,6 +90,8 @@ private:
     // the top.
     void ScrollCountries(int selectedRow, bool rememberedCountry);
     void FillClubs();
+    // The club's buttons work only with a club selected.
+    void EnableClubButtons();
     void ShowStatistics(const SStatistics& country);
 
     const CDatabaseDocument* m_document;
@@ -110,6 +114,7 @@ private:
     QListWidget* m_countries = nullptr;
     CMyListBox* m_clubs = nullptr;
     QPushButton* m_masterButton = nullptr;
+    QPushButton* m_editClubButton = nullptr;
     CStatisticsGroup* m_statistics = nullptr;
     CStatisticsGroup* m_talents = nullptr;
 };

@@ -1,0 +1,18 @@
+#include "editors/club/ClubEditorPages.h"
+
+#include "editors/club/DlgClub.h"
+#include "editors/club/DlgClubHist.h"
+#include "platform/StringTable.h"
+
+namespace kw {
+
+std::vector<SClubEditorPage> MakeClubEditorPages(SClubEditContext& context,
+                                                 const SClubEditorOptions& options,
+                                                 QWidget* parent) {
+    return {
+        {new CDlgClub(context, options.languageSelection, parent), ids::kClubPageGeneral},
+        {new CDlgClubHist(context, parent), ids::kClubPageHistory},
+    };
+}
+
+}  // namespace kw

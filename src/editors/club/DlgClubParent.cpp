@@ -1,0 +1,93 @@
+#include "editors/club/DlgClubParent.h"
+
+#include <QDialogButtonBox>
+#include <QVBoxLayout>
+
+#include "controls/ControlText.h"
+#include "controls/MyTabCtrl.h"
+#include "document/DatabaseDocument.h"
+#include "document/RecordEdits.h"
+#include "editors/club/ClubPage.h"
+#include "editors/club/DlgClub.h"
+#include "model/Country.h"
+#include "model/World.h"
+
+namespace kw {
+
+namespace {
+
+// The dialog's own caption, before the club's name.
+constexpr char kCaption[] = "Kickwerk 06 - Verein";
+
+const CClub* FindClub(const CWorld& world, std::uint32_t clubId) {
+    return world.Country(ClubCountry(clubId)).Club(clubId);
+}
+
+}  // namespace
+
+CClub CDlgClubParent::CopyOf(CDatabaseDocument& document, std::uint32_t clubId) {
+    if (const CClub* club = FindClub(document.World(), clubId)) {
+        return *club;
+    }
+    // Only a detached value; OK finds no club to write it to.
+    return CClub(document.WorldForOperations(), clubId);
+}
+
+CDlgClubParent::CDlgClubParent(CDatabaseDocument& document, std::uint32_t clubId,
+                               const CInstallationData& installation, CRenderManager* renderer,
+                               std::filesystem::path cityDirectory,
+                               const SClubEditorOptions& options, QWidget* parent)
+    : CDialogB(parent),
+      m_document(document),
+      m_copy(CopyOf(document, clubId)),
+      m_context{m_copy,   document.World(),         installation,
+                renderer, std::move(cityDirectory), document.World().CurrentLanguage()} {
+    setObjectName(QStringLiteral("DlgClubParent"));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    m_tabs = new CMyTabCtrl(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    // Leaving a page keeps what was typed on it; entering one shows the copy as it is now.
+    m_tabs->SetLeaveQuery([this](int index) {
+        m_pages.at(static_cast<std::size_t>(index)).page->StorePage();
+        return true;
+    });
+    connect(m_tabs, &CMyTabCtrl::PageEntered, this,
+            [this](int index) { m_pages.at(static_cast<std::size_t>(index)).page->LoadPage(); });
+    m_pages = MakeClubEditorPages(m_context, options, m_tabs);
+    for (const SClubEditorPage& entry : m_pages) {
+        if (auto* general = qobject_cast<CDlgClub*>(entry.page)) {
+            connect(general, &CDlgClub::LanguageChanged, this, &CDlgClubParent::ShowCaption);
+        }
+    }
+    // The first page is loaded as it is added, once every page exists.
+    for (const SClubEditorPage& entry : m_pages) {
+        m_tabs->AddPage(entry.page, ResourceQString(entry.titleId));
+    }
+    layout->addWidget(m_tabs, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgClubParent::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgClubParent::reject);
+    layout->addWidget(buttons);
+    ShowCaption();
+}
+
+void CDlgClubParent::ShowCaption() {
+    setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral(" - ") +
+                   Cp1252ToQString(m_copy.Name(m_context.language)));
+}
+
+void CDlgClubParent::accept() {
+    if (m_tabs->currentIndex() >= 0) {
+        m_pages.at(static_cast<std::size_t>(m_tabs->currentIndex())).page->StorePage();
+    }
+    const CClub* club = FindClub(m_document.World(), m_copy.Id());
+    if (club != nullptr && !club->HasSameData(m_copy)) {
+        m_document.Do(std::make_unique<CClubValuesEdit>("Verein bearbeiten", m_copy));
+    }
+    QDialog::accept();
+}
+
+}  // namespace kw
