@@ -1,0 +1,423 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "IsolatedGuiTest.h"
+#include "app/AppContext.h"
+#include "app/DatabaseSlots.h"
+#include "app/InstallationData.h"
+#include "app/ui/DlgMainMenu.h"
+#include "controls/ControlText.h"
+#include "controls/MyTabCtrl.h"
+#include "controls/ValueScrollBar.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "document/RecordEdits.h"
+#include "editors/club/DlgClubParent.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/ClubNames.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "platform/StringTable.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+// The club editor on the small demo database, driven through its controls.
+class ClubEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void cancelAfterEditingBothPagesLeavesTheClubUnchanged();
+    void startingMoneyAtTheLowestPositionIsMinusTwentyMillion();
+    void fourGermanArticlePressesComeBackToTheStart();
+    void clubIsNeverOfferedAsItsOwnRivalOrFriend();
+    void typingStopsAtWhatTheRecordHolds();
+    void okWithoutEditsKeepsOddValuesAndRecordsNothing();
+    void editAndOkRecordOneEditThatUndoTakesBackExactly();
+    void languageChoiceSwitchesTextsAndCaption();
+    void clubButtonOfTheMainWindowOpensTheEditor();
+
+private:
+    // A club of the demo with other clubs in its country.
+    const CClub& DemoClub() const;
+    std::unique_ptr<CDlgClubParent> OpenEditor(const CClub& club, bool languageSelection = false);
+    static void ShowTab(CDlgClubParent& dialog, int index);
+    static void Press(CDlgClubParent& dialog, QDialogButtonBox::StandardButton which);
+    template <typename T>
+    static T& Child(QWidget& parent, const QString& name);
+    static void Retype(QLineEdit& edit, const QString& text);
+    std::string CountryDump(const CClub& club) const;
+
+    QTemporaryDir m_demo;
+    SAppContext m_context;
+    CInstallationData m_installation;
+    std::unique_ptr<CDatabaseSlots> m_slots;
+    CDatabaseDocument* m_document = nullptr;
+    CScriptedUserInterface m_ui;
+};
+
+void ClubEditorTest::initTestCase() {
+    QVERIFY(m_demo.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
+                                           progress)
+                .ok);
+    SetUpDirectories(m_context, m_demo.path().toStdString());
+    m_installation.Load(m_context);
+}
+
+void ClubEditorTest::init() {
+    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
+    m_ui = CScriptedUserInterface{};
+    m_document = m_slots->AddSlot();
+    QVERIFY(m_document != nullptr);
+    CSilentProgress progress;
+    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
+                         m_ui));
+}
+
+const CClub& ClubEditorTest::DemoClub() const {
+    const CWorld& world = m_document->World();
+    for (int country = 1; country <= 206; ++country) {
+        const CCountry& candidate = world.Country(country);
+        if (candidate.ClubCount() >= 3) {
+            for (const auto& entry : candidate.Clubs()) {
+                if (!entry.second->IsNationalTeam() && !entry.second->FirstTeam().empty()) {
+                    return *entry.second;
+                }
+            }
+        }
+    }
+    throw std::runtime_error("demo without a country of three clubs");
+}
+
+std::unique_ptr<CDlgClubParent> ClubEditorTest::OpenEditor(const CClub& club,
+                                                           bool languageSelection) {
+    auto dialog = std::make_unique<CDlgClubParent>(*m_document, club.Id(), m_installation, nullptr,
+                                                   m_context.cityDirectory,
+                                                   SClubEditorOptions{languageSelection});
+    dialog->show();
+    [&] { QVERIFY(QTest::qWaitForWindowExposed(dialog.get())); }();
+    return dialog;
+}
+
+void ClubEditorTest::ShowTab(CDlgClubParent& dialog, int index) {
+    QTabBar* bar = dialog.Tabs().tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    QCOMPARE(dialog.Tabs().currentIndex(), index);
+}
+
+void ClubEditorTest::Press(CDlgClubParent& dialog, QDialogButtonBox::StandardButton which) {
+    auto& buttons = Child<QDialogButtonBox>(dialog, QStringLiteral("buttons"));
+    QTest::mouseClick(buttons.button(which), Qt::LeftButton);
+}
+
+template <typename T>
+T& ClubEditorTest::Child(QWidget& parent, const QString& name) {
+    T* child = parent.findChild<T*>(name);
+    if (child == nullptr) {
+        throw std::runtime_error("missing control " + name.toStdString());
+    }
+    return *child;
+}
+
+void ClubEditorTest::Retype(QLineEdit& edit, const QString& text) {
+    edit.setFocus();
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    QTest::keyClicks(&edit, text);
+}
+
+std::string ClubEditorTest::CountryDump(const CClub& club) const {
+    return DumpWorldJson(m_document->World(), club.Country());
+}
+
+void ClubEditorTest::cancelAfterEditingBothPagesLeavesTheClubUnchanged() {
+    const CClub& club = DemoClub();
+    const std::string before = CountryDump(club);
+    auto dialog = OpenEditor(club);
+    Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Neuer Name"));
+    QTest::mouseClick(&Child<QPushButton>(*dialog, QStringLiteral("article1")), Qt::LeftButton);
+    ShowTab(*dialog, 1);
+    Retype(Child<QLineEdit>(*dialog, QStringLiteral("statistic0")), QStringLiteral("4321"));
+    Retype(Child<QLineEdit>(*dialog, QStringLiteral("recordOpponent2")),
+           QStringLiteral("Irgendwer"));
+    ShowTab(*dialog, 0);
+    // The working copy took the edits of both pages; the club did not.
+    QCOMPARE(dialog->WorkingCopy().Statistics()[0], 4321);
+    QCOMPARE(Child<QLineEdit>(*dialog, QStringLiteral("name")).text(),
+             QStringLiteral("Neuer Name"));
+    Press(*dialog, QDialogButtonBox::Cancel);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(CountryDump(club), before);
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+
+    // Escape is Cancel as well.
+    dialog = OpenEditor(club);
+    Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Anders"));
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(CountryDump(club), before);
+    QVERIFY(!m_document->IsModified());
+}
+
+void ClubEditorTest::startingMoneyAtTheLowestPositionIsMinusTwentyMillion() {
+    const CClub& club = DemoClub();
+    auto dialog = OpenEditor(club);
+    auto& money = Child<QSpinBox>(*dialog, QStringLiteral("money"));
+    money.setFocus();
+    money.selectAll();
+    QTest::keyClicks(&money, QStringLiteral("-20000000"));
+    QTest::keyClick(&money, Qt::Key_Return);
+    QCOMPARE(money.value(), 0);
+    QCOMPARE(money.text(), QStringLiteral("- 20.000.000"));
+    // Lower than the lowest position does not go.
+    QTest::keyClick(&money, Qt::Key_Down);
+    QCOMPARE(money.value(), 0);
+    Press(*dialog, QDialogButtonBox::Ok);
+    QCOMPARE(club.InitialAssets(), -20000000);
+    QCOMPARE(club.CreditLine(), 0);
+
+    dialog = OpenEditor(club);
+    auto& again = Child<QSpinBox>(*dialog, QStringLiteral("money"));
+    again.setFocus();
+    QTest::keyClick(&again, Qt::Key_Up);
+    QCOMPARE(again.text(), QStringLiteral("- 19.900.000"));
+}
+
+void ClubEditorTest::fourGermanArticlePressesComeBackToTheStart() {
+    const CClub& club = DemoClub();
+    QCOMPARE(int(m_document->World().CurrentLanguage()), 0);
+    auto dialog = OpenEditor(club);
+    auto& button = Child<QPushButton>(*dialog, QStringLiteral("article0"));
+    const auto articles = ClubArticles(0);
+    QCOMPARE(articles.size(), std::size_t{4});
+    const int start = club.ArticleChoice(CClub::kClubArticle, 0);
+    QCOMPARE(button.text(), Cp1252ToQString(articles[static_cast<std::size_t>(start)]));
+    for (int press = 1; press <= 4; ++press) {
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(button.text(),
+                 Cp1252ToQString(articles[static_cast<std::size_t>((start + press) % 4)]));
+    }
+    QCOMPARE(int(dialog->WorkingCopy().ArticleChoice(CClub::kClubArticle, 0)), start);
+
+    // From "-" the presses give "der", "die", "das" and "-" again.
+    QStringList seen;
+    while (button.text() != QStringLiteral("-")) {
+        QTest::mouseClick(&button, Qt::LeftButton);
+    }
+    for (int press = 0; press < 4; ++press) {
+        QTest::mouseClick(&button, Qt::LeftButton);
+        seen << button.text();
+    }
+    QCOMPARE(seen, (QStringList{QStringLiteral("der"), QStringLiteral("die"), QStringLiteral("das"),
+                                QStringLiteral("-")}));
+
+    // "Im Satz" shows the sentence with the name as typed.
+    auto& sentence = Child<QPushButton>(*dialog, QStringLiteral("sentence0"));
+    Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Kickers"));
+    QVERIFY2(sentence.text().contains(QStringLiteral("Kickers")), qPrintable(sentence.text()));
+    const QString first = sentence.text();
+    QTest::mouseClick(&sentence, Qt::LeftButton);
+    QVERIFY(sentence.text() != first);
+}
+
+void ClubEditorTest::clubIsNeverOfferedAsItsOwnRivalOrFriend() {
+    const CClub& club = DemoClub();
+    auto dialog = OpenEditor(club);
+    const int others = m_document->World().Country(club.Country()).ClubCount() - 1;
+    for (const char* name : {"friendlyClub", "rival0", "rival1", "rival2"}) {
+        auto& combo = Child<QComboBox>(*dialog, QString::fromLatin1(name));
+        QCOMPARE(combo.count(), others + 1);
+        QCOMPARE(combo.itemText(0), ResourceQString(ids::kNotAvailable));
+        QCOMPARE(combo.itemData(0).toUInt(), 0u);
+        QCOMPARE(combo.findData(club.Id()), -1);
+        QCOMPARE(
+            combo.findText(Cp1252ToQString(club.Name(0))) == -1 ||
+                combo.itemData(combo.findText(Cp1252ToQString(club.Name(0)))).toUInt() != club.Id(),
+            true);
+    }
+}
+
+void ClubEditorTest::typingStopsAtWhatTheRecordHolds() {
+    const CClub& club = DemoClub();
+    auto dialog = OpenEditor(club);
+    const QString longText(40, QLatin1Char('x'));
+    const std::pair<const char*, int> fields[] = {
+        {"name", 20},           {"abbreviation", 10}, {"nameCode", 4}, {"fansName", 19},
+        {"secondFansName", 19}, {"mascot", 19},       {"city", 29},    {"newspaper", 29},
+    };
+    for (const auto& field : fields) {
+        auto& edit = Child<QLineEdit>(*dialog, QString::fromLatin1(field.first));
+        Retype(edit, longText);
+        QCOMPARE(edit.text().size(), field.second);
+    }
+    Press(*dialog, QDialogButtonBox::Ok);
+    QCOMPARE(club.FansName().View(), std::string(19, 'x'));
+    QCOMPARE(club.Mascot().View(), std::string(19, 'x'));
+    QCOMPARE(club.Name(0), std::string(20, 'x'));
+}
+
+void ClubEditorTest::okWithoutEditsKeepsOddValuesAndRecordsNothing() {
+    const CClub& club = DemoClub();
+    const CWorld& world = m_document->World();
+    std::uint32_t foreign = 0;
+    for (const auto& entry : world.Country(club.Country() == 14 ? 21 : 14).Clubs()) {
+        foreign = entry.first;
+    }
+    CClub odd = club;
+    odd.SetInitialAssets(1234567);
+    odd.SetCreditLine(4711);
+    odd.SetFoundingYear(1700);
+    odd.SetFanFriendship(foreign);
+    odd.SetRival(0, foreign);
+    odd.SetRival(3, world.Country(club.Country()).Clubs().begin()->first);
+    odd.SetName(0, "Ein Vereinsname mit 29 Zeichen");
+    odd.SetAlternativeName(0, "Ganz anders");
+    odd.SetAlternativeAbbreviation(0, "GA");
+    odd.SetFansName("Neunzehn Zeichen!!");
+    odd.SetPrestige(33);
+    odd.SetPointsDeduction(5);
+    odd.SetPublicCompany(2);
+    odd.SetBiggestMatchAttendance(1234567);
+    odd.SetStatistic(0, 123456);
+    odd.RecordResult(CClub::kHomeWin).SetGoalsFor(-2);
+    odd.RecordResult(CClub::kHomeWin).SetOpponent("Ein Gegner mit neunundzwanzig!");
+    m_document->Do(std::make_unique<CClubValuesEdit>("Vorbereitung", odd));
+    QVERIFY(club.HasSameData(odd));
+    const std::string before = CountryDump(club);
+
+    auto dialog = OpenEditor(club);
+    ShowTab(*dialog, 1);
+    ShowTab(*dialog, 0);
+    Press(*dialog, QDialogButtonBox::Ok);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(CountryDump(club), before);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(club.InitialAssets(), 1234567);
+    QCOMPARE(club.CreditLine(), 4711);
+    QCOMPARE(club.Rivals()[3], odd.Rivals()[3]);
+}
+
+void ClubEditorTest::editAndOkRecordOneEditThatUndoTakesBackExactly() {
+    const CClub& club = DemoClub();
+    const std::string before = CountryDump(club);
+    auto dialog = OpenEditor(club);
+    Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Umbenannt"));
+    auto& bar = Child<CValueScrollBar>(*dialog, QStringLiteral("prestige0"));
+    bar.setFocus();
+    const int prestige = bar.Value();
+    QTest::keyClick(&bar, prestige < 20 ? Qt::Key_Right : Qt::Key_Left);
+    const int moved = bar.Value();
+    QVERIFY(moved != prestige);
+    QCOMPARE(Child<QLabel>(*dialog, QStringLiteral("prestigeValue0")).text(),
+             QString::number(moved));
+    QTest::mouseClick(&Child<QRadioButton>(*dialog, QStringLiteral("deduction6")), Qt::LeftButton);
+    ShowTab(*dialog, 1);
+    Retype(Child<QLineEdit>(*dialog, QStringLiteral("recordResult0")), QStringLiteral("9:1"));
+    Retype(Child<QLineEdit>(*dialog, QStringLiteral("success0")), QStringLiteral("1950,1951"));
+    Press(*dialog, QDialogButtonBox::Ok);
+
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(m_document->UndoDescription().value_or(""), std::string("Verein bearbeiten"));
+    QCOMPARE(club.Name(0), std::string("Umbenannt"));
+    QCOMPARE(club.AlternativeNames()[0].View(), std::string("Umbenannt"));
+    QCOMPARE(int(club.Prestige()), moved);
+    QCOMPARE(int(club.PointsDeduction()), 6);
+    QCOMPARE(int(club.RecordResult(CClub::kHomeWin).GoalsFor()), 9);
+    QCOMPARE(club.Successes(CClub::kChampionships), std::string("1950,1951"));
+
+    QVERIFY(m_document->Undo());
+    QCOMPARE(CountryDump(club), before);
+}
+
+void ClubEditorTest::languageChoiceSwitchesTextsAndCaption() {
+    const CClub& club = DemoClub();
+    auto closed = OpenEditor(club);
+    QVERIFY(!Child<QComboBox>(*closed, QStringLiteral("language")).isEnabled());
+    closed->reject();
+
+    auto dialog = OpenEditor(club, true);
+    QVERIFY(dialog->windowTitle().startsWith(QStringLiteral("Kickwerk 06 - Verein - ")));
+    QVERIFY(dialog->windowTitle().endsWith(Cp1252ToQString(club.Name(0))));
+    auto& name = Child<QLineEdit>(*dialog, QStringLiteral("name"));
+    Retype(name, QStringLiteral("Deutscher Name"));
+    auto& language = Child<QComboBox>(*dialog, QStringLiteral("language"));
+    language.setFocus();
+    QTest::keyClick(&language, Qt::Key_Down);  // "Englisch"
+    QCOMPARE(language.currentData().toInt(), 1);
+    QCOMPARE(name.text(), Cp1252ToQString(club.Name(1)));
+    QVERIFY(dialog->windowTitle().endsWith(Cp1252ToQString(club.Name(1))));
+    // The German name typed before stays in the copy; the world's language is untouched.
+    QCOMPARE(dialog->WorkingCopy().Name(0), std::string("Deutscher Name"));
+    QCOMPARE(int(m_document->World().CurrentLanguage()), 0);
+    Retype(name, QStringLiteral("English Name"));
+    Press(*dialog, QDialogButtonBox::Ok);
+    QCOMPARE(club.Name(0), std::string("Deutscher Name"));
+    QCOMPARE(club.Name(1), std::string("English Name"));
+}
+
+void ClubEditorTest::clubButtonOfTheMainWindowOpensTheEditor() {
+    QTemporaryDir install;
+    QVERIFY(install.isValid());
+    fs::copy(m_demo.path().toStdString(), install.path().toStdString(),
+             fs::copy_options::recursive);
+    SAppContext context;
+    context.workingDirectory = install.path().toStdString();
+    context.installationConfigured = true;
+    CScriptedUserInterface ui;
+    DlgMainMenu window(context, ui);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto& button = Child<QPushButton>(window, QStringLiteral("editClub"));
+    QVERIFY(button.isEnabled());
+
+    QString caption;
+    auto* timer = new QTimer(&window);
+    connect(timer, &QTimer::timeout, timer, [timer, &caption] {
+        if (auto* dialog = qobject_cast<CDlgClubParent*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            caption = dialog->windowTitle();
+            Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Vom Knopf"));
+            Press(*dialog, QDialogButtonBox::Ok);
+        }
+    });
+    timer->start(10);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QVERIFY(caption.startsWith(QStringLiteral("Kickwerk 06 - Verein - ")));
+    QCOMPARE(window.Document().UndoDescription().value_or(""), std::string("Verein bearbeiten"));
+    // The club list shows the new name.
+    auto& clubs = Child<QListWidget>(window, QStringLiteral("clubs"));
+    QVERIFY(!clubs.findItems(QStringLiteral("Vom Knopf"), Qt::MatchStartsWith).isEmpty());
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::ClubEditorTest>(argc, argv);
+}
+
+#include "ClubEditorTest.moc"
