@@ -1,3 +1,4 @@
+#include "ClubEditorScenes.h"
 #include "DatabaseDialogScenes.h"
 #include "Scene.h"
 #include "WindowScenes.h"
@@ -39,6 +40,7 @@ const std::vector<SScene>& Scenes() {
         {"DlgCountryCopy", ShowDlgCountryCopy},
         {"DlgSelectDatabase", ShowDlgSelectDatabase},
         {"DlgNewDatabase", ShowDlgNewDatabase},
+        {"DlgClubParent", ShowDlgClubParent},
     };
     return scenes;
 }
