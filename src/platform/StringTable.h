@@ -11,6 +11,12 @@ namespace ids {
 // The position abbreviations " keine", "TO" ... "ST": code n is kPositionNames + n.
 inline constexpr int kPositionNames = 148;
 inline constexpr int kPositionCount = 18;
+// The board stability of a club's president, 0 to 4.
+inline constexpr int kBoardStabilityMad = 329;            // "Wahnsinnig"
+inline constexpr int kBoardStabilityUnpredictable = 330;  // "Unberechenbar"
+inline constexpr int kBoardStabilityNormal = 331;         // "Normal"
+inline constexpr int kBoardStabilityStable = 332;         // "Stabil"
+inline constexpr int kBoardStabilityLoyal = 333;          // "Treu und visionär"
 inline constexpr int kErrorsHeading = 490;          // "Fehler!"
 inline constexpr int kContinentEurope = 509;        // "Europa"
 inline constexpr int kContinentSouthAmerica = 510;  // "Südamerika"
@@ -28,6 +34,7 @@ inline constexpr int kClubPageStadium = 607;        // "Stadion/Umgebung"
 inline constexpr int kClubPageHistory = 608;        // "Historische Daten"
 inline constexpr int kErrorOccurred = 622;          // "Der folgende Fehler ist aufgetreten!"
 inline constexpr int kCompleteCountries = 623;      // "Die folgenden Länder sind korrekt ..."
+inline constexpr int kNoFileChosen = 575;       // "Keine Datei gewählt"
 inline constexpr int kSquadFewPlayers = 579;        // "Es sollten mind. 14 Spieler ..."
 inline constexpr int kSquadTrainers = 580;          // "Es darf nur ein Trainer ..."
 inline constexpr int kSquadManagers = 581;          // "Es darf nur ein Manager ..."
@@ -71,6 +78,13 @@ inline constexpr int kRestoreDatabase = 897;    // "Durch die Wiederherstellung 
 inline constexpr int kProductName = 898;        // "KICKWERK 06"
 inline constexpr int kApplicationTitle = 899;   // "Editor"
 inline constexpr int kOnlyTdbFiles = 919;       // "Nur *.tdb Dateien können geladen werden, ..."
+// The club editor's city picture and shirt numbers.
+inline constexpr int kCityPictureOutsideFolder = 1340;  // "Die Stadtgrafik muss im Ordner %s ..."
+inline constexpr int kCityPictureNameTooLong = 1341;    // "Der Dateiname %s ist als Ortsname ..."
+inline constexpr int kCityPictureNotBmp = 1342;         // "Als Stadtgrafik kann nur eine BMP ..."
+inline constexpr int kCityPictureBadName = 1343;        // "Der Dateiname %s kann kein Ortsname ..."
+inline constexpr int kCityPictureUnreadable = 1344;     // "Die Datei %s ist keine lesbare BMP ..."
+inline constexpr int kWithoutShirtNumber = 1345;        // "ohne Nummer"
 
 inline constexpr int kMainCaption = 20000;  // "KW 06 Datenbank Editor"
 inline constexpr int kSaveTitle = 20001;    // "Daten werden gespeichert"
