@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "demo/DemoBadges.h"
+#include "demo/DemoCityPictures.h"
 #include "demo/DemoPlan.h"
 #include "demo/DemoScripts.h"
 #include "demo/DemoTables.h"
@@ -83,6 +84,9 @@ SDemoResult GenerateDemoInstallation(const fs::path& out, EDemoScale scale, std:
     progress.SetDescription(ResourceString(ids::kDemoBadges));
     if (!AssignAndWriteDemoBadges(world, out, seed)) {
         return Failure("cannot write the badges into " + (out / "badges").string());
+    }
+    if (!WriteDemoCityPictures(world, out, seed)) {
+        return Failure("cannot write the city pictures into " + (out / "city").string());
     }
     if (!WriteLeagueScripts(out, world, plan)) {
         return Failure("cannot write the league scripts into " + (out / "script").string());
