@@ -1,0 +1,521 @@
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDragEnterEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "IsolatedGuiTest.h"
+#include "app/AppContext.h"
+#include "app/InstallationData.h"
+#include "controls/ShowBitmap.h"
+#include "controls/ValueScrollBar.h"
+#include "demo/DemoGenerator.h"
+#include "editing/CityPicture.h"
+#include "editing/ClubStadiumRules.h"
+#include "editors/DlgChairman.h"
+#include "editors/DlgShirtNo.h"
+#include "editors/ShirtNumberList.h"
+#include "editors/club/DlgClubStadium.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "platform/Cp1252.h"
+#include "platform/Progress.h"
+#include "platform/StringTable.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+// The stadium page on working copies of the small demo's clubs, the shirt-number dialog and the
+// board-stability panel on the demo's persons, all driven through their widgets.
+class ClubStadiumTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void untouchedPageStoresNothingAlsoValuesItCannotShow();
+    void eachControlStoresExactlyItsField();
+    void stadiumNameIsEditedInTheContextsLanguage();
+    void cityPictureShownWhereTheCityHasOne();
+    void choosingAPictureMakesItsNameTheCity();
+    void aPictureOutsideTheCityFolderIsRefused();
+
+    void droppingAPlayerOnAHeldNumberSwapsTheTwoOnOk();
+    void invalidNumbersAreShownPlacedButNotStored();
+    void playersBeyond99AreListedWithoutNumber();
+
+    void chairmanBarStoresAtOnceWithItsText();
+
+private:
+    // The page on `club` (a working copy), loaded.
+    std::unique_ptr<CDlgClubStadium> Page(CClub& club, int language = 0);
+    CClub& DemoClub(int skip = 0);
+    std::vector<CPlayer*> NewPlayers(const std::vector<int>& numbers);
+    template <typename T>
+    static T& Child(QWidget& parent, const char* name);
+    static void ReplaceText(QLineEdit& edit, const QString& text);
+    // Types the file's path into the file dialog's name field and presses Enter.
+    static void TypeFileName(QFileDialog& dialog, const fs::path& file);
+    // Runs `act` on the next modal dialog of type T once it is shown.
+    template <typename T>
+    void WhenModal(std::function<void(T&)> act);
+
+    QTemporaryDir m_install;
+    SAppContext m_app;
+    std::unique_ptr<CWorld> m_world;
+    CInstallationData m_installation;
+    std::unique_ptr<SClubEditContext> m_context;
+};
+
+void ClubStadiumTest::initTestCase() {
+    QVERIFY(m_install.isValid());
+    CSilentProgress progress;
+    const fs::path install = m_install.path().toStdString();
+    QVERIFY(demo::GenerateDemoInstallation(install, demo::EDemoScale::kSmall, 1, progress).ok);
+    SetUpDirectories(m_app, install);
+    m_installation.Load(m_app);
+    m_world = std::make_unique<CWorld>(install);
+    QVERIFY(m_world->InitialiseCountries());
+    QVERIFY(m_world->Load(install / "database", progress));
+}
+
+CClub& ClubStadiumTest::DemoClub(int skip) {
+    for (const auto& entry : m_world->Country(kDefaultCountry).Clubs()) {
+        if (!entry.second->IsNationalTeam() && skip-- == 0) {
+            return *entry.second;
+        }
+    }
+    qFatal("no demo club");
+}
+
+std::unique_ptr<CDlgClubStadium> ClubStadiumTest::Page(CClub& club, int language) {
+    m_context = std::make_unique<SClubEditContext>(
+        SClubEditContext{club, *m_world, m_installation, nullptr, m_app.cityDirectory, language});
+    auto page = std::make_unique<CDlgClubStadium>(*m_context, nullptr);
+    page->LoadPage();
+    page->show();
+    return page;
+}
+
+template <typename T>
+T& ClubStadiumTest::Child(QWidget& parent, const char* name) {
+    T* child = parent.findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) {
+        qFatal("no child %s", name);
+    }
+    return *child;
+}
+
+void ClubStadiumTest::ReplaceText(QLineEdit& edit, const QString& text) {
+    edit.setFocus();
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(&edit, c.toLatin1());
+        } else {  // a key of a keyboard with accents: no ASCII key code
+            QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
+void ClubStadiumTest::TypeFileName(QFileDialog& dialog, const fs::path& file) {
+    auto& edit = Child<QLineEdit>(dialog, "fileNameEdit");
+    edit.setFocus();
+    edit.clear();
+    QTest::keyClicks(&edit, QString::fromStdString(file.string()));
+    // A list of completions may have opened over the dialog; Escape closes only that list.
+    if (QCompleter* completer = edit.completer(); completer && completer->popup()->isVisible()) {
+        QTest::keyClick(completer->popup(), Qt::Key_Escape);
+    }
+    QTest::keyClick(&edit, Qt::Key_Return);
+}
+
+template <typename T>
+void ClubStadiumTest::WhenModal(std::function<void(T&)> act) {
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(*dialog);
+        }
+    });
+    timer->start(20);
+}
+
+void ClubStadiumTest::untouchedPageStoresNothingAlsoValuesItCannotShow() {
+    CClub club = DemoClub();
+    club.SetStadiumNumber(500);  // beyond the country's stadium list
+    club.SetStadiumType(7);
+    club.SetStadiumFlags(0x83);
+    club.SetStadiumCapacity(180000);  // beyond what the field would store
+    club.SetSurrounding(2, 9);
+    club.SetYouthCountry(230);
+    club.SetPreferredCountry(1, 207);
+    club.SetLatitude(MakeCoordinate(true, 95, 75));
+    club.SetLongitude(MakeCoordinate(false, 1234, 99));
+    const CClub before = club;
+
+    auto page = Page(club);
+    QCOMPARE(Child<QComboBox>(*page, "venue").currentIndex(), -1);
+    QCOMPARE(Child<QComboBox>(*page, "stadiumType").currentIndex(), -1);
+    QCOMPARE(Child<QComboBox>(*page, "youthCountry").currentIndex(), -1);
+    page->StorePage();
+    QVERIFY(club.HasSameData(before));
+    // Showing it again and leaving it again changes nothing either.
+    page->LoadPage();
+    page->StorePage();
+    QVERIFY(club.HasSameData(before));
+}
+
+void ClubStadiumTest::eachControlStoresExactlyItsField() {
+    const CClub& original = DemoClub();
+    const auto check = [this, &original](const char* what, const std::function<void(QWidget&)>& act,
+                                         const std::function<void(CClub&)>& expect) {
+        CClub club = original;
+        CClub expected = original;
+        auto page = Page(club);
+        act(*page);
+        page->StorePage();
+        expect(expected);
+        if (club.HasSameData(original)) {
+            QFAIL(qPrintable(QStringLiteral("nothing changed: ") + QLatin1String(what)));
+        }
+        if (!club.HasSameData(expected)) {
+            QFAIL(what);
+        }
+    };
+    check(
+        "name",
+        [](QWidget& page) { ReplaceText(Child<QLineEdit>(page, "stadiumName"), "Neuer Park"); },
+        [](CClub& c) { c.SetStadiumName(0, "Neuer Park"); });
+    check(
+        "capacity",
+        [](QWidget& page) { ReplaceText(Child<QLineEdit>(page, "stadiumCapacity"), "99999999"); },
+        [](CClub& c) { c.SetStadiumCapacity(CClub::kMaxStadiumCapacity); });
+    check(
+        "big main stand",
+        [](QWidget& page) {
+            QTest::mouseClick(&Child<QCheckBox>(page, "bigMainStand"), Qt::LeftButton);
+        },
+        [&original](CClub& c) {
+            c.SetStadiumFlags(
+                static_cast<std::uint8_t>(original.StadiumFlags() ^ kBigMainStandFlag));
+        });
+    const auto nextItem = [](const char* name) {
+        return [name](QWidget& page) {
+            auto& combo = Child<QComboBox>(page, name);
+            combo.setFocus();
+            QTest::keyClick(&combo,
+                            combo.currentIndex() + 1 < combo.count() ? Qt::Key_Down : Qt::Key_Up);
+        };
+    };
+    const auto chosen = [](QWidget& page, const char* name) {
+        return Child<QComboBox>(page, name).currentData().toInt();
+    };
+    // The value each combo moves to, read from the combo as the user sees it.
+    int value = 0;
+    check(
+        "type",
+        [&](QWidget& page) {
+            nextItem("stadiumType")(page);
+            value = chosen(page, "stadiumType");
+        },
+        [&value](CClub& c) { c.SetStadiumType(static_cast<std::uint8_t>(value)); });
+    check(
+        "venue",
+        [&](QWidget& page) {
+            nextItem("venue")(page);
+            value = chosen(page, "venue");
+        },
+        [&value](CClub& c) { c.SetStadiumNumber(value); });
+    check(
+        "surrounding",
+        [&](QWidget& page) {
+            nextItem("surrounding4")(page);
+            value = chosen(page, "surrounding4");
+        },
+        [&value](CClub& c) { c.SetSurrounding(4, static_cast<std::uint8_t>(value)); });
+    check(
+        "youth country",
+        [&](QWidget& page) {
+            nextItem("youthCountry")(page);
+            value = chosen(page, "youthCountry");
+        },
+        [&value](CClub& c) { c.SetYouthCountry(static_cast<std::uint8_t>(value)); });
+    check(
+        "second preferred country",
+        [&](QWidget& page) {
+            nextItem("preferredCountry2")(page);
+            value = chosen(page, "preferredCountry2");
+        },
+        [&value](CClub& c) { c.SetPreferredCountry(1, static_cast<std::uint8_t>(value)); });
+    const SCoordinate latitude = SplitCoordinate(original.Latitude());
+    check("latitude half", nextItem("latitudeHalf"), [&latitude](CClub& c) {
+        c.SetLatitude(MakeCoordinate(!latitude.negative, latitude.degrees, latitude.minutes));
+    });
+    const SCoordinate longitude = SplitCoordinate(original.Longitude());
+    check(
+        "longitude degrees",
+        [](QWidget& page) { ReplaceText(Child<QLineEdit>(page, "longitudeDegrees"), "200"); },
+        [&longitude](CClub& c) {
+            c.SetLongitude(MakeCoordinate(longitude.negative, 180, longitude.minutes));
+        });
+    check(
+        "latitude minutes",
+        [](QWidget& page) { ReplaceText(Child<QLineEdit>(page, "latitudeMinutes"), "7"); },
+        [&latitude](CClub& c) {
+            c.SetLatitude(MakeCoordinate(latitude.negative, latitude.degrees, 7));
+        });
+}
+
+void ClubStadiumTest::stadiumNameIsEditedInTheContextsLanguage() {
+    CClub club = DemoClub();
+    club.SetStadiumName(2, "Stade du Lac");
+    const CClub before = club;
+    auto page = Page(club, 2);
+    auto& name = Child<QLineEdit>(*page, "stadiumName");
+    QCOMPARE(name.text(), QStringLiteral("Stade du Lac"));
+    QCOMPARE(name.maxLength(), 29);
+    ReplaceText(name, QStringLiteral("Stade Général"));
+    page->StorePage();
+    QCOMPARE(std::string(club.StadiumNames()[2].View()), std::string("Stade G\xE9n\xE9ral"));
+    QCOMPARE(club.StadiumNames()[0].View(), before.StadiumNames()[0].View());
+}
+
+void ClubStadiumTest::cityPictureShownWhereTheCityHasOne() {
+    std::optional<std::reference_wrapper<CClub>> with;
+    std::optional<std::reference_wrapper<CClub>> without;
+    for (int number = 1; number <= kCountryCount; ++number) {
+        for (const auto& entry : m_world->Country(number).Clubs()) {
+            const bool has = FindCityPicture(m_app.cityDirectory, *entry.second, 0).has_value();
+            (has ? with : without).emplace(*entry.second);
+        }
+    }
+    QVERIFY(with.has_value());
+    QVERIFY(without.has_value());
+
+    CClub shown = with->get();
+    auto page = Page(shown);
+    const auto& picture = Child<CShowBitmap>(*page, "cityPicture");
+    QVERIFY(picture.HasBitmap());
+    const QString file = Child<QLabel>(*page, "cityPictureFile").text();
+    QCOMPARE(file, QString::fromStdString(Cp1252ToUtf8(shown.Cities()[0].View())) + ".bmp");
+
+    CClub plain = without->get();
+    page = Page(plain);
+    QVERIFY(!Child<CShowBitmap>(*page, "cityPicture").HasBitmap());
+    QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), QStringLiteral("Keine Datei gewählt"));
+}
+
+void ClubStadiumTest::choosingAPictureMakesItsNameTheCity() {
+    // A picture named like no club's city yet, copied from a demo one.
+    const fs::path demoPicture = fs::directory_iterator(m_app.cityDirectory)->path();
+    const fs::path chosen = m_app.cityDirectory / "Seeblick.bmp";
+    fs::copy_file(demoPicture, chosen, fs::copy_options::overwrite_existing);
+
+    CClub club = DemoClub(1);
+    CClub expected = club;
+    expected.SetCity(1, "Seeblick");
+    auto page = Page(club, 1);
+    WhenModal<QFileDialog>([&chosen](QFileDialog& dialog) {
+        QCOMPARE(QDir(dialog.directory()).canonicalPath(),
+                 QDir(QString::fromStdString(chosen.parent_path().string())).canonicalPath());
+        TypeFileName(dialog, chosen);
+    });
+    QTest::mouseClick(&Child<QPushButton>(*page, "chooseCityPicture"), Qt::LeftButton);
+    QVERIFY(Child<CShowBitmap>(*page, "cityPicture").HasBitmap());
+    QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), QStringLiteral("Seeblick.bmp"));
+    page->StorePage();
+    QVERIFY(club.HasSameData(expected));
+    // Shown again, the page finds the picture through the new name.
+    page->LoadPage();
+    QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), QStringLiteral("Seeblick.bmp"));
+}
+
+void ClubStadiumTest::aPictureOutsideTheCityFolderIsRefused() {
+    const fs::path outside = fs::path(m_install.path().toStdString()) / "Anderswo.bmp";
+    fs::copy_file(fs::directory_iterator(m_app.cityDirectory)->path(), outside,
+                  fs::copy_options::overwrite_existing);
+    CClub club = DemoClub(2);
+    const CClub before = club;
+    auto page = Page(club);
+    const QString shownBefore = Child<QLabel>(*page, "cityPictureFile").text();
+    QString message;
+    WhenModal<QFileDialog>([&outside, &message, this](QFileDialog& dialog) {
+        WhenModal<QMessageBox>([&message](QMessageBox& box) {
+            message = box.text();
+            box.accept();
+        });
+        TypeFileName(dialog, outside);
+    });
+    QTest::mouseClick(&Child<QPushButton>(*page, "chooseCityPicture"), Qt::LeftButton);
+    QVERIFY(message.startsWith(QStringLiteral("Die Stadtgrafik muss im Ordner")));
+    QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), shownBefore);
+    page->StorePage();
+    QVERIFY(club.HasSameData(before));
+}
+
+std::vector<CPlayer*> ClubStadiumTest::NewPlayers(const std::vector<int>& numbers) {
+    std::vector<CPlayer*> players;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        CPlayer& player = m_world->CreatePerson(0, true);
+        player.SetFirstName("Test");
+        player.SetSurname("Spieler" + std::to_string(i));
+        player.SetPosition(0, position::kCentreBack);
+        player.SetShirtNumber(0, static_cast<std::uint8_t>(numbers[i]));
+        player.SetShirtNumber(1, 44);
+        players.push_back(&player);
+    }
+    return players;
+}
+
+void ClubStadiumTest::droppingAPlayerOnAHeldNumberSwapsTheTwoOnOk() {
+    const std::vector<CPlayer*> players = NewPlayers({7, 10, 3});
+    CPlayer& a = *players[0];
+    CPlayer& b = *players[1];
+    CDlgShirtNo dialog(players);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    CShirtNumberList& source = dialog.ListOf(7);
+    QCOMPARE(
+        QString::fromStdString(source.Row(6)),
+        QStringLiteral("7\t") + QString::fromStdString(a.ShortName()) + QStringLiteral("\tCD"));
+    QCOMPARE(QString::fromStdString(dialog.ListOf(34).Row(0)), QStringLiteral("34\t \t "));
+
+    // The line of number 7 dragged onto the line of number 10, as a drop reaches the list.
+    std::unique_ptr<QMimeData> data(source.model()->mimeData({source.model()->index(6, 0)}));
+    QVERIFY(data != nullptr);
+    CShirtNumberList& target = dialog.ListOf(10);
+    const QPoint at = target.visualItemRect(target.item(9)).center();
+    QDragEnterEvent enter(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target.viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target.viewport(), &move);
+    QVERIFY(move.isAccepted());
+    QDropEvent drop(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target.viewport(), &drop);
+    QTRY_COMPARE(dialog.Numbers(), (std::vector<int>{10, 7, 3}));
+    QVERIFY(QString::fromStdString(dialog.ListOf(10).Row(9))
+                .contains(QString::fromStdString(a.ShortName())));
+    QVERIFY(QString::fromStdString(dialog.ListOf(7).Row(6))
+                .contains(QString::fromStdString(b.ShortName())));
+    // Nothing reaches the persons before OK.
+    QCOMPARE(int{a.ShirtNumbers()[0]}, 7);
+
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int{QDialog::Accepted});
+    QCOMPARE(int{a.ShirtNumbers()[0]}, 10);
+    QCOMPARE(int{b.ShirtNumbers()[0]}, 7);
+    QCOMPARE(int{players[2]->ShirtNumbers()[0]}, 3);
+    QCOMPARE(int{a.ShirtNumbers()[1]}, 44);
+}
+
+void ClubStadiumTest::invalidNumbersAreShownPlacedButNotStored() {
+    const std::vector<CPlayer*> players = NewPlayers({7, 0, 150, 7, 12});
+    {
+        CDlgShirtNo dialog(players);
+        QVERIFY(QString::fromStdString(dialog.ListOf(99).Row(32)).startsWith("99\tSpieler1"));
+        QVERIFY(QString::fromStdString(dialog.ListOf(98).Row(31)).startsWith("98\tSpieler2"));
+        QVERIFY(QString::fromStdString(dialog.ListOf(97).Row(30)).startsWith("97\tSpieler3"));
+        // A drop elsewhere: only the dragged player and the holder change.
+        dialog.DropPlayer(4, 1);
+        QCOMPARE(dialog.Numbers(), (std::vector<int>{7, 0, 150, 7, 1}));
+        dialog.accept();
+    }
+    QCOMPARE(int{players[1]->ShirtNumbers()[0]}, 0);
+    QCOMPARE(int{players[2]->ShirtNumbers()[0]}, 150);
+    QCOMPARE(int{players[3]->ShirtNumbers()[0]}, 7);
+    QCOMPARE(int{players[4]->ShirtNumbers()[0]}, 1);
+
+    // Cancel writes nothing, not even a drop.
+    CDlgShirtNo dialog(players);
+    dialog.DropPlayer(0, 50);
+    dialog.reject();
+    QCOMPARE(int{players[0]->ShirtNumbers()[0]}, 7);
+}
+
+void ClubStadiumTest::playersBeyond99AreListedWithoutNumber() {
+    std::vector<int> numbers(101);
+    for (int i = 0; i < 101; ++i) {
+        numbers[static_cast<std::size_t>(i)] = i + 1;  // 100 and 101 find no place
+    }
+    const std::vector<CPlayer*> players = NewPlayers(numbers);
+    CDlgShirtNo dialog(players);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    CShirtNumberList& unplaced = dialog.UnplacedList();
+    QVERIFY(unplaced.isVisible());
+    QCOMPARE(unplaced.count(), 2);
+    QVERIFY(QString::fromStdString(unplaced.Row(0)).startsWith("\tSpieler99"));
+    // One of them dropped on 5 takes it; the former holder goes under no number.
+    std::unique_ptr<QMimeData> data(unplaced.model()->mimeData({unplaced.model()->index(0, 0)}));
+    QVERIFY(data != nullptr);
+    QCOMPARE(CShirtNumberList::DraggedPlayer(*data), 99);
+    dialog.DropPlayer(99, 5);
+    QCOMPARE(dialog.Numbers()[99], 5);
+    QCOMPARE(dialog.Numbers()[4], 100);
+    QVERIFY(QString::fromStdString(dialog.UnplacedList().Row(0)).startsWith("\tSpieler4"));
+}
+
+void ClubStadiumTest::chairmanBarStoresAtOnceWithItsText() {
+    CPlayer& president = m_world->CreatePerson(0, true);
+    president.SetKind(3);
+    president.SetContractByte(1, 0x81);
+    CDlgChairman panel;
+    panel.SetPerson(&president);
+    panel.show();
+    auto& bar = Child<CValueScrollBar>(panel, "boardStability");
+    auto& text = Child<QLabel>(panel, "boardStabilityText");
+    QCOMPARE(bar.Value(), 1);
+    QCOMPARE(text.text(), QStringLiteral("Unberechenbar"));
+    QCOMPARE(int{president.ContractBytes()[1]}, 0x81);
+
+    bar.setFocus();
+    QTest::keyClick(&bar, Qt::Key_Right);
+    QCOMPARE(int{president.ContractBytes()[1]}, 0x82);
+    QCOMPARE(text.text(), QStringLiteral("Normal"));
+    QTest::keyClick(&bar, Qt::Key_End);
+    QCOMPARE(int{president.ContractBytes()[1]}, 0x84);
+    QCOMPARE(text.text(), QStringLiteral("Treu und visionär"));
+    QTest::keyClick(&bar, Qt::Key_Home);
+    QCOMPARE(int{president.ContractBytes()[1]}, 0x80);
+    QCOMPARE(text.text(), QStringLiteral("Wahnsinnig"));
+
+    // Another person shown: the bar follows without storing.
+    CPlayer& other = m_world->CreatePerson(0, true);
+    other.SetContractByte(1, 3);
+    panel.SetPerson(&other);
+    QCOMPARE(bar.Value(), 3);
+    QCOMPARE(int{other.ContractBytes()[1]}, 3);
+    QCOMPARE(int{president.ContractBytes()[1]}, 0x80);
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::ClubStadiumTest>(argc, argv);
+}
+
+#include "ClubStadiumTest.moc"
