@@ -3,6 +3,7 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace kw {
@@ -12,6 +13,8 @@ namespace {
 const QString kMimeType = QStringLiteral("application/x-kw-shirt-player");
 constexpr int kNumberRole = Qt::UserRole + 2;
 constexpr int kPlayerRole = Qt::UserRole + 3;
+constexpr int kNameEnd = 92;
+constexpr int kLineWidth = 120;
 
 }  // namespace
 
@@ -23,8 +26,11 @@ CShirtNumberList::CShirtNumberList(QWidget* parent) : CMyListBox(parent) {
     setDragDropMode(QAbstractItemView::DragDrop);
     // Columns in dialog units: the number right-aligned, the name, the position.
     SetColumns({{0, 12, EColumnAlign::Right},
-                {18, 92, EColumnAlign::Left},
-                {96, 112, EColumnAlign::Left}});
+                {18, kNameEnd, EColumnAlign::Left},
+                {kNameEnd + 4, kLineWidth, EColumnAlign::Left}});
+    // A dialog unit is a quarter of the average character width.
+    setMinimumWidth(fontMetrics().averageCharWidth() * kLineWidth / 4 + 2 * frameWidth() +
+                    verticalScrollBar()->sizeHint().width());
 }
 
 void CShirtNumberList::AddLine(std::string_view text, int number, int player) {

@@ -1,4 +1,5 @@
 #include "ClubEditorScenes.h"
+#include "ClubStadiumScenes.h"
 #include "DatabaseDialogScenes.h"
 #include "Scene.h"
 #include "WindowScenes.h"
@@ -41,6 +42,8 @@ const std::vector<SScene>& Scenes() {
         {"DlgSelectDatabase", ShowDlgSelectDatabase},
         {"DlgNewDatabase", ShowDlgNewDatabase},
         {"DlgClubParent", ShowDlgClubParent},
+        {"DlgShirtNo", ShowDlgShirtNo},
+        {"DlgChairman", ShowDlgChairman},
     };
     return scenes;
 }

@@ -216,7 +216,8 @@ void ClubStadiumTest::eachControlStoresExactlyItsField() {
     check(
         "big main stand",
         [](QWidget& page) {
-            QTest::mouseClick(&Child<QCheckBox>(page, "bigMainStand"), Qt::LeftButton);
+            auto& box = Child<QCheckBox>(page, "bigMainStand");
+            QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(box.height() / 2, box.height() / 2));
         },
         [&original](CClub& c) {
             c.SetStadiumFlags(

@@ -110,6 +110,9 @@ CDlgClubStadium::CDlgClubStadium(SClubEditContext& context, QWidget* parent)
     }
     for (int area = 0; area < kSurroundingCount; ++area) {
         QComboBox* combo = Combo(QStringLiteral("surrounding%1").arg(area));
+        // The level names are long; each is shown whole, also when space is short.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        combo->setMinimumContentsLength(0);
         Fill(*combo, SurroundingChoices(area), 0);
         m_surroundings[static_cast<std::size_t>(area)] = combo;
     }
@@ -128,8 +131,8 @@ CDlgClubStadium::CDlgClubStadium(SClubEditContext& context, QWidget* parent)
     right->addWidget(MakeLocationGroup());
     right->addWidget(MakeCityPictureGroup(), 1);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(right, 1);
+    layout->addLayout(left);
+    layout->addLayout(right);
 
     connect(m_chooseCityPicture, &QPushButton::clicked, this, &CDlgClubStadium::ChooseCityPicture);
 }
@@ -159,16 +162,19 @@ QWidget* CDlgClubStadium::MakeSurroundingsGroup() {
 }
 
 QWidget* CDlgClubStadium::MakeTransfersGroup() {
+    // Labels above their combos: the surroundings' long level names need the width.
     auto* group = new QGroupBox(QStringLiteral("Transfers"));
-    auto* form = new QFormLayout(group);
-    form->addRow(Buddy(QStringLiteral("J&ugendspieler kommen aus..."), m_youthCountry),
-                 m_youthCountry);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(Buddy(QStringLiteral("J&ugendspieler kommen aus..."), m_youthCountry));
+    layout->addWidget(m_youthCountry);
     auto* preferred = new QLabel(QStringLiteral(
         "Dieser Verein verpflichtet besonders gerne Spieler aus den folgenden Ländern"));
     preferred->setWordWrap(true);
-    form->addRow(preferred);
+    layout->addWidget(preferred);
+    auto* form = new QFormLayout;
     form->addRow(Buddy(QStringLiteral("&1."), m_preferredCountries[0]), m_preferredCountries[0]);
     form->addRow(Buddy(QStringLiteral("&2."), m_preferredCountries[1]), m_preferredCountries[1]);
+    layout->addLayout(form);
     return group;
 }
 
