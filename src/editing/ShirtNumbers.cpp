@@ -1,5 +1,6 @@
 #include "editing/ShirtNumbers.h"
 
+#include "editing/SquadRules.h"
 #include "model/Player.h"
 
 namespace kw {
@@ -57,7 +58,7 @@ std::string ShirtNumberRow(int number, const CPlayer* player) {
         return shown + "\t \t ";
     }
     return shown + "\t" + player->ShortName() + "\t" +
-           std::string(PositionCode(player->MainPosition()));
+           PositionAbbreviation(player->MainPosition());
 }
 
 }  // namespace kw

@@ -104,9 +104,9 @@ TEST_F(ShirtNumberRows, PlayerLinesFreeLinesAndLinesWithoutNumber) {
     CPlayer& player = world.CreatePerson(0, true);
     player.SetFirstName("Jan");
     player.SetSurname("Kowal");
-    player.SetPosition(0, position::kStriker);
-    EXPECT_EQ(ShirtNumberRow(9, &player),
-              "9\t" + player.ShortName() + "\t" + std::string(PositionCode(position::kStriker)));
+    // Positions read as the German abbreviations.
+    player.SetPosition(0, position::kGoalkeeper);
+    EXPECT_EQ(ShirtNumberRow(9, &player), "9\tKowal, J.\tTO");
     EXPECT_EQ(player.ShortName(), "Kowal, J.");
     EXPECT_EQ(ShirtNumberRow(34, nullptr), "34\t \t ");
     EXPECT_EQ(ShirtNumberRow(0, &player).substr(0, 2), "\tK");

@@ -64,7 +64,8 @@ private:
     // A club of the demo with other clubs in its country.
     const CClub& DemoClub() const;
     std::unique_ptr<CDlgClubParent> OpenEditor(const CClub& club, bool languageSelection = false);
-    static void ShowTab(CDlgClubParent& dialog, int index);
+    // The page with that title, chosen with the mouse.
+    static void ShowTab(CDlgClubParent& dialog, const QString& title);
     static void Press(CDlgClubParent& dialog, QDialogButtonBox::StandardButton which);
     template <typename T>
     static T& Child(QWidget& parent, const QString& name);
@@ -124,8 +125,13 @@ std::unique_ptr<CDlgClubParent> ClubEditorTest::OpenEditor(const CClub& club,
     return dialog;
 }
 
-void ClubEditorTest::ShowTab(CDlgClubParent& dialog, int index) {
+void ClubEditorTest::ShowTab(CDlgClubParent& dialog, const QString& title) {
     QTabBar* bar = dialog.Tabs().tabBar();
+    int index = 0;
+    while (index < bar->count() && bar->tabText(index) != title) {
+        ++index;
+    }
+    QVERIFY(index < bar->count());
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     QCOMPARE(dialog.Tabs().currentIndex(), index);
 }
@@ -161,11 +167,11 @@ void ClubEditorTest::cancelAfterEditingBothPagesLeavesTheClubUnchanged() {
     auto dialog = OpenEditor(club);
     Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Neuer Name"));
     QTest::mouseClick(&Child<QPushButton>(*dialog, QStringLiteral("article1")), Qt::LeftButton);
-    ShowTab(*dialog, 1);
+    ShowTab(*dialog, QStringLiteral("Historische Daten"));
     Retype(Child<QLineEdit>(*dialog, QStringLiteral("statistic0")), QStringLiteral("4321"));
     Retype(Child<QLineEdit>(*dialog, QStringLiteral("recordOpponent2")),
            QStringLiteral("Irgendwer"));
-    ShowTab(*dialog, 0);
+    ShowTab(*dialog, QStringLiteral("Allgemeine Informationen"));
     // The working copy took the edits of both pages; the club did not.
     QCOMPARE(dialog->WorkingCopy().Statistics()[0], 4321);
     QCOMPARE(Child<QLineEdit>(*dialog, QStringLiteral("name")).text(),
@@ -311,8 +317,8 @@ void ClubEditorTest::okWithoutEditsKeepsOddValuesAndRecordsNothing() {
     const std::string before = CountryDump(club);
 
     auto dialog = OpenEditor(club);
-    ShowTab(*dialog, 1);
-    ShowTab(*dialog, 0);
+    ShowTab(*dialog, QStringLiteral("Historische Daten"));
+    ShowTab(*dialog, QStringLiteral("Allgemeine Informationen"));
     Press(*dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(CountryDump(club), before);
@@ -336,7 +342,7 @@ void ClubEditorTest::editAndOkRecordOneEditThatUndoTakesBackExactly() {
     QCOMPARE(Child<QLabel>(*dialog, QStringLiteral("prestigeValue0")).text(),
              QString::number(moved));
     QTest::mouseClick(&Child<QRadioButton>(*dialog, QStringLiteral("deduction6")), Qt::LeftButton);
-    ShowTab(*dialog, 1);
+    ShowTab(*dialog, QStringLiteral("Historische Daten"));
     Retype(Child<QLineEdit>(*dialog, QStringLiteral("recordResult0")), QStringLiteral("9:1"));
     Retype(Child<QLineEdit>(*dialog, QStringLiteral("success0")), QStringLiteral("1950,1951"));
     Press(*dialog, QDialogButtonBox::Ok);

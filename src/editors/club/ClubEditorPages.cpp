@@ -2,6 +2,7 @@
 
 #include "editors/club/DlgClub.h"
 #include "editors/club/DlgClubHist.h"
+#include "editors/club/DlgClubStadium.h"
 #include "platform/StringTable.h"
 
 namespace kw {
@@ -11,6 +12,7 @@ std::vector<SClubEditorPage> MakeClubEditorPages(SClubEditContext& context,
                                                  QWidget* parent) {
     return {
         {new CDlgClub(context, options.languageSelection, parent), ids::kClubPageGeneral},
+        {new CDlgClubStadium(context, parent), ids::kClubPageStadium},
         {new CDlgClubHist(context, parent), ids::kClubPageHistory},
     };
 }
