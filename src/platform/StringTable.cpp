@@ -121,6 +121,7 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kBigInvalid, u8"%s ist keine gültige BIG Datei"},
     ResourceRow{ids::kBigNotFound, u8"Die Datei %s konnte in dem BIG Archiv nicht gefunden werden"},
     ResourceRow{ids::kBigNotOpen, u8"BIG Archiv ist nicht geöffnet"},
+    ResourceRow{ids::kNoBadge, u8" Kein Wappen"},
     ResourceRow{ids::kUnicodeDirectory,
                 u8"Das aktuelle Verzeichnis oder das \"Eigene Dokumente\" Verzeichnis enthält "
                 u8"Unicodezeichen. Der Editor unterstütz Unicode Verzeichnisnamen nicht."},
@@ -133,6 +134,9 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kApplicationTitle, u8"Editor"},
     ResourceRow{ids::kOnlyTdbFiles,
                 u8"Nur *.tdb Dateien können geladen werden, bitte versuchen Sie es erneut."},
+    ResourceRow{ids::kBadgePathTooLong,
+                u8"Der Dateiname %s ist länger als %d Zeichen und kann für den Verein nicht "
+                u8"gespeichert werden. Bitte wählen Sie ein anderes Wappen."},
     ResourceRow{ids::kCityPictureOutsideFolder,
                 u8"Die Stadtgrafik muss im Ordner %s liegen: ihr Name ist der Name des Ortes."},
     ResourceRow{ids::kCityPictureNameTooLong,

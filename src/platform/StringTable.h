@@ -72,6 +72,7 @@ inline constexpr int kBigCannotOpen = 869;      // "Die Datei %s kann nicht zum 
 inline constexpr int kBigInvalid = 871;         // "%s ist keine gültige BIG Datei"
 inline constexpr int kBigNotFound = 874;        // "Die Datei %s konnte in dem BIG Archiv ..."
 inline constexpr int kBigNotOpen = 877;         // "BIG Archiv ist nicht geöffnet"
+inline constexpr int kNoBadge = 887;            // " Kein Wappen"
 inline constexpr int kUnicodeDirectory = 888;   // "Das aktuelle Verzeichnis oder ..."
 inline constexpr int kMissingBadge = 890;       // "Der Verein %s benutzt ein nicht ..."
 inline constexpr int kRestoreDatabase = 897;    // "Durch die Wiederherstellung werden ..."
@@ -85,6 +86,9 @@ inline constexpr int kCityPictureNotBmp = 1342;         // "Als Stadtgrafik kann
 inline constexpr int kCityPictureBadName = 1343;        // "Der Dateiname %s kann kein Ortsname ..."
 inline constexpr int kCityPictureUnreadable = 1344;     // "Die Datei %s ist keine lesbare BMP ..."
 inline constexpr int kWithoutShirtNumber = 1345;        // "ohne Nummer"
+
+// The club editor's badge and kit pages.
+inline constexpr int kBadgePathTooLong = 1320;  // "Der Dateiname %s ist länger als %d ..."
 
 inline constexpr int kMainCaption = 20000;  // "KW 06 Datenbank Editor"
 inline constexpr int kSaveTitle = 20001;    // "Daten werden gespeichert"
