@@ -1,0 +1,486 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "IsolatedGuiTest.h"
+#include "app/AppContext.h"
+#include "app/InstallationData.h"
+#include "assets/Tga.h"
+#include "controls/ShowBitmap.h"
+#include "demo/DemoGenerator.h"
+#include "editing/BadgeChoice.h"
+#include "editing/KitColours.h"
+#include "editing/KitDesignInput.h"
+#include "editors/DlgClubBadgeManage.h"
+#include "editors/club/DlgClubBadge.h"
+#include "editors/club/DlgClubShirts.h"
+#include "editors/club/DlgClubShirtsColor.h"
+#include "model/Club.h"
+#include "model/ClubNames.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Team colours with red twice (numbers 1 and 3) and merchandise colours: number, "name,colour".
+constexpr char kTeamColours[] =
+    "4\n0\nSchwarz,0\n1\nRot,16711680\n2\nWeiss,16777215\n3\nAuch Rot,16711680\n";
+constexpr char kMerchandiseColours[] = "3\n0\nGrau,8421504\n1\nGelb,16776960\n2\nGruen,65280\n";
+// 40 characters: with its folder the path is longer than a club keeps.
+constexpr char kLongBadge[] = "a_badge_whose_name_is_far_too_long_here_";
+
+void WriteText(const fs::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+QPushButton* ButtonNamed(QWidget& parent, const QString& text) {
+    for (QPushButton* button : parent.findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// The badge and kit pages of the club editor on a working copy of a demo club, driven as a user
+// drives them; the copy is compared with the club it was taken from.
+class ClubBadgeKitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void badgePageShowsTheBadgeAndItsColours();
+    void choosingAColourChangesExactlyThatNumber();
+    void untouchedPagesStoreNothing();
+    void badgeDialogPreselectsTheClubsBadgeAndOkStoresAnother();
+    void noBadgeGivesTheColourTemplate();
+    void aPathTooLongIsRefusedAndOkWithoutBadgeCancels();
+    void designFieldsFollowTheTypingRules();
+    void colourButtonPicksOnlyThatColour();
+    void originalKitIsStoredWhenChosen();
+    void pageWithoutRendererShowsThePlaceholder();
+
+private:
+    // Runs `act` on the next modal dialog of type T that opens.
+    template <typename T>
+    void WhenModal(std::function<void(T&)> act);
+    SClubEditContext& Context();
+    // The badge group of the club's folder, with at least two badges.
+    QString ClubBadgeName() const;
+
+    QTemporaryDir m_install;
+    SAppContext m_app;
+    CScriptedUserInterface m_ui;
+    std::unique_ptr<CInstallationData> m_installation;
+    std::unique_ptr<CWorld> m_world;
+    CClub* m_original = nullptr;
+    std::unique_ptr<CClub> m_copy;
+    std::unique_ptr<SClubEditContext> m_context;
+};
+
+void ClubBadgeKitTest::initTestCase() {
+    QVERIFY(m_install.isValid());
+    const fs::path install = m_install.path().toStdString();
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(install, demo::EDemoScale::kSmall, 1, progress).ok);
+    WriteText(install / "database/ger/TeamColour.txt", kTeamColours);
+    WriteText(install / "database/ger/MerchandiseColour.txt", kMerchandiseColours);
+
+    SetUpDirectories(m_app, install);
+    m_world = std::make_unique<CWorld>(install);
+    QVERIFY(m_world->InitialiseCountries());
+    QVERIFY(m_world->Load(install / "database", progress, m_ui));
+
+    // A club with a badge of its own in a folder that holds others too.
+    m_installation = std::make_unique<CInstallationData>();
+    m_installation->Load(m_app);
+    const auto& tools = m_installation->Tools();
+    const auto groups = BuildBadgeGroups(tools.BadgeDirectory(), tools.BadgeArchive(), *m_world);
+    for (int number = 1; number <= kCountryCount && m_original == nullptr; ++number) {
+        for (const auto& entry : m_world->Country(number).Clubs()) {
+            const std::string path(entry.second->BadgePath().View());
+            const std::string folder = path.substr(0, path.find('\\'));
+            for (const SBadgeGroup& group : groups) {
+                if (group.folder == folder && folder != "color" && group.entries.size() >= 2 &&
+                    tools.BadgeExists(path)) {
+                    m_original = entry.second.get();
+                }
+            }
+            if (m_original != nullptr) {
+                break;
+            }
+        }
+    }
+    QVERIFY(m_original != nullptr);
+
+    // A badge in the club's folder whose path the club could not keep.
+    const std::string path(m_original->BadgePath().View());
+    const fs::path longBadge = tools.BadgeDirectory() / path.substr(0, path.find('\\')) /
+                               "Badge256" / (std::string(kLongBadge) + ".tga");
+    fs::create_directories(longBadge.parent_path());
+    const auto tga = EncodeTga(SImage(4, 4, Argb(1, 2, 3)), 24, TgaCoding::Uncompressed);
+    WriteText(longBadge, std::string(tga.begin(), tga.end()));
+}
+
+void ClubBadgeKitTest::init() {
+    m_copy = std::make_unique<CClub>(*m_original);
+    m_context = std::make_unique<SClubEditContext>(
+        SClubEditContext{*m_copy, *m_world, *m_installation, nullptr, {}, 0});
+}
+
+void ClubBadgeKitTest::cleanup() {
+    m_context.reset();
+    m_copy.reset();
+}
+
+SClubEditContext& ClubBadgeKitTest::Context() {
+    return *m_context;
+}
+
+QString ClubBadgeKitTest::ClubBadgeName() const {
+    return QString::fromStdString(BadgeDisplayName(m_original->BadgePath().View()));
+}
+
+template <typename T>
+void ClubBadgeKitTest::WhenModal(std::function<void(T&)> act) {
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(*dialog);
+            // A failed check leaves the lambda early; the dialog must not stay open.
+            if (dialog->isVisible()) {
+                dialog->reject();
+            }
+        }
+    });
+    timer->start(10);
+}
+
+void ClubBadgeKitTest::badgePageShowsTheBadgeAndItsColours() {
+    m_copy->SetColour(0, 2);
+    m_copy->SetColourStyle(1);
+    CDlgClubBadge page(Context(), nullptr);
+    page.LoadPage();
+    page.show();
+    auto* badge = page.findChild<CShowBitmap*>(QStringLiteral("badge"));
+    QVERIFY(badge->HasBitmap());
+    QCOMPARE(page.findChild<QLabel*>(QStringLiteral("file"))->text(),
+             QString::fromStdString(std::string(m_copy->BadgePath().View())));
+    QCOMPARE(page.findChild<QComboBox*>(QStringLiteral("clubColour"))->currentText(),
+             QStringLiteral("Weiss"));
+    QCOMPARE(page.findChild<QComboBox*>(QStringLiteral("merchandiseColour"))->currentText(),
+             QStringLiteral("Gelb"));
+
+    // No path: no picture and "Keine Datei gewählt"; a missing badge: why it is missing.
+    m_copy->SetBadgePath("");
+    page.LoadPage();
+    QVERIFY(!badge->HasBitmap());
+    QCOMPARE(page.findChild<QLabel*>(QStringLiteral("file"))->text(),
+             QStringLiteral("Keine Datei gewählt"));
+    m_copy->SetBadgePath("Nowhere\\Badge256\\none.tga");
+    page.LoadPage();
+    QVERIFY(!badge->HasBitmap());
+    QVERIFY(page.findChild<QLabel*>(QStringLiteral("file"))
+                ->text()
+                .contains(QStringLiteral("Badges\\Nowhere\\Badge256\\none.tga")));
+    QVERIFY(m_ui.Texts(CScriptedUserInterface::Message::Kind::Error).empty());
+}
+
+void ClubBadgeKitTest::choosingAColourChangesExactlyThatNumber() {
+    m_copy->SetColour(0, 3);  // "Auch Rot", the same colour as number 1
+    m_copy->SetColourStyle(0);
+    CClub expected = *m_copy;
+    CDlgClubBadge page(Context(), nullptr);
+    page.LoadPage();
+    page.show();
+    auto* club = page.findChild<QComboBox*>(QStringLiteral("clubColour"));
+    QCOMPARE(club->currentText(), QStringLiteral("Auch Rot"));
+    // Up to "Weiss" (2) and the merchandise colour down to "Gruen" (2).
+    QTest::keyClick(club, Qt::Key_Up);
+    auto* merchandise = page.findChild<QComboBox*>(QStringLiteral("merchandiseColour"));
+    QTest::keyClick(merchandise, Qt::Key_End);
+    page.StorePage();
+    expected.SetColour(0, 2);
+    expected.SetColourStyle(2);
+    QVERIFY(m_copy->HasSameData(expected));
+
+    // Back to the loaded entry: nothing more is written.
+    page.LoadPage();
+    QTest::keyClick(club, Qt::Key_Up);
+    QTest::keyClick(club, Qt::Key_Down);
+    page.StorePage();
+    QVERIFY(m_copy->HasSameData(expected));
+}
+
+void ClubBadgeKitTest::untouchedPagesStoreNothing() {
+    m_copy->SetColour(0, 3);    // a colour that stands twice in the table
+    m_copy->SetColourStyle(4);  // no merchandise entry has this number
+    CClubKit::SKit& home = m_copy->Kit().Kit(0);
+    home.design = 0;        // below every slider
+    home.secondStyle = 40;  // above
+    home.thirdStyle = 9;
+    m_copy->Kit().SetSharedValue(987654);  // no entry of the original kits
+    const CClub before = *m_copy;
+
+    CDlgClubBadge badge(Context(), nullptr);
+    CDlgClubShirts shirts(Context(), nullptr);
+    badge.LoadPage();
+    shirts.LoadPage();
+    badge.show();
+    shirts.show();
+    // Looked at, focus moved through the fields, nothing changed.
+    for (QLineEdit* field : shirts.findChildren<QLineEdit*>()) {
+        field->setFocus();
+        QApplication::processEvents();
+    }
+    badge.StorePage();
+    shirts.StorePage();
+    QVERIFY(m_copy->HasSameData(before));
+}
+
+void ClubBadgeKitTest::badgeDialogPreselectsTheClubsBadgeAndOkStoresAnother() {
+    CDlgClubBadge page(Context(), nullptr);
+    page.LoadPage();
+    page.show();
+    QString chosen;
+    QString preselected;
+    WhenModal<CDlgClubBadgeManage>([&](CDlgClubBadgeManage& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Vereinswappen auswählen"));
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("badges"));
+        QVERIFY(list->currentItem() != nullptr);
+        preselected = list->currentItem()->text();
+        QVERIFY(dialog.findChild<CShowBitmap*>(QStringLiteral("preview"))->HasBitmap());
+        // Another badge of the folder that a club can keep, clicked.
+        int row = 0;
+        while (row == list->currentRow() || list->item(row)->text() == QLatin1String(kLongBadge)) {
+            ++row;
+        }
+        QListWidgetItem* other = list->item(row);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(other).center());
+        QCOMPARE(list->currentRow(), row);
+        chosen = dialog.findChild<QLineEdit*>(QStringLiteral("path"))->text();
+        QTest::mouseClick(ButtonNamed(dialog, QStringLiteral("OK")), Qt::LeftButton);
+    });
+    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("chooseBadge")), Qt::LeftButton);
+    QCOMPARE(preselected, ClubBadgeName());
+    QVERIFY(!chosen.isEmpty());
+    QCOMPARE(QString::fromStdString(std::string(m_copy->BadgePath().View())), chosen);
+    QCOMPARE(page.findChild<QLabel*>(QStringLiteral("file"))->text(), chosen);
+    CClub expected = *m_original;
+    expected.SetBadgePath(chosen.toStdString());
+    QVERIFY(m_copy->HasSameData(expected));
+}
+
+void ClubBadgeKitTest::noBadgeGivesTheColourTemplate() {
+    m_copy->SetColour(0, 19);
+    CDlgClubBadge page(Context(), nullptr);
+    page.LoadPage();
+    page.show();
+    WhenModal<CDlgClubBadgeManage>([](CDlgClubBadgeManage& dialog) {
+        auto* groups = dialog.findChild<QComboBox*>(QStringLiteral("groups"));
+        QTest::keyClick(groups, Qt::Key_Home);
+        QCOMPARE(groups->currentText(), QStringLiteral(" Kein Wappen"));
+        QCOMPARE(dialog.findChild<QListWidget*>(QStringLiteral("badges"))->count(), 0);
+        QVERIFY(!dialog.findChild<CShowBitmap*>(QStringLiteral("preview"))->HasBitmap());
+        QTest::mouseClick(ButtonNamed(dialog, QStringLiteral("OK")), Qt::LeftButton);
+    });
+    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("chooseBadge")), Qt::LeftButton);
+    QCOMPARE(std::string(m_copy->BadgePath().View()), std::string("color\\badge256\\ro_ws.tga"));
+    QCOMPARE(std::string(m_copy->BadgePath().View()), DefaultBadgePath(19));
+}
+
+void ClubBadgeKitTest::aPathTooLongIsRefusedAndOkWithoutBadgeCancels() {
+    const CClub before = *m_copy;
+    CDlgClubBadge page(Context(), nullptr);
+    page.LoadPage();
+    page.show();
+    QString message;
+    bool stayedOpen = false;
+    WhenModal<CDlgClubBadgeManage>([&](CDlgClubBadgeManage& dialog) {
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("badges"));
+        const auto found = list->findItems(QString::fromLatin1(kLongBadge), Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(found.front()).center());
+        WhenModal<QMessageBox>([&message](QMessageBox& box) {
+            message = box.text();
+            box.accept();
+        });
+        QTest::mouseClick(ButtonNamed(dialog, QStringLiteral("OK")), Qt::LeftButton);
+        stayedOpen = dialog.isVisible();
+        // Another folder, no badge chosen: OK is Cancel.
+        auto* groups = dialog.findChild<QComboBox*>(QStringLiteral("groups"));
+        QTest::keyClick(groups,
+                        groups->currentIndex() + 1 < groups->count() ? Qt::Key_Down : Qt::Key_Up);
+        QCOMPARE(list->currentItem(), nullptr);
+        QTest::mouseClick(ButtonNamed(dialog, QStringLiteral("OK")), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+    });
+    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("chooseBadge")), Qt::LeftButton);
+    QVERIFY(stayedOpen);
+    QVERIFY(message.contains(QString::fromLatin1(kLongBadge)));
+    QVERIFY(message.contains(QStringLiteral("länger als 39 Zeichen")));
+    QVERIFY(m_copy->HasSameData(before));
+}
+
+void ClubBadgeKitTest::designFieldsFollowTheTypingRules() {
+    CClubKit::SKit& home = m_copy->Kit().Kit(0);
+    home.design = 10;
+    home.secondStyle = 5;
+    home.thirdStyle = 2;
+    CClub expected = *m_copy;
+    CDlgClubShirts page(Context(), nullptr);
+    page.LoadPage();
+    page.show();
+
+    auto* shirt = page.findChild<QWidget*>(QStringLiteral("homeShirtDesign"));
+    auto* shirtField = shirt->findChild<QLineEdit*>();
+    auto* shirtSlider = shirt->findChild<QSlider*>();
+    QCOMPARE(shirtSlider->value(), 10);
+    // Each keystroke counts: "9" moves the slider, "99" is above the maximum, so the field shows
+    // the maximum and the slider stays at 9.
+    shirtField->setFocus();
+    shirtField->selectAll();
+    QTest::keyClicks(shirtField, QStringLiteral("9"));
+    QCOMPARE(shirtSlider->value(), 9);
+    QTest::keyClicks(shirtField, QStringLiteral("9"));
+    QCOMPARE(shirtField->text(), QStringLiteral("42"));
+    QCOMPARE(shirtSlider->value(), 9);
+    // Within the range the slider follows.
+    shirtField->selectAll();
+    QTest::keyClicks(shirtField, QStringLiteral("17"));
+    QCOMPARE(shirtSlider->value(), 17);
+
+    // Below the minimum: the minimum.
+    auto* shorts = page.findChild<QWidget*>(QStringLiteral("homeShortsDesign"));
+    auto* shortsField = shorts->findChild<QLineEdit*>();
+    shortsField->setFocus();
+    QCOMPARE(shirtField->text(), QStringLiteral("17"));
+    shortsField->selectAll();
+    QTest::keyClicks(shortsField, QStringLiteral("0"));
+    QCOMPARE(shorts->findChild<QSlider*>()->value(), 1);
+    // Leaving the field shows the value the slider holds.
+    page.findChild<QWidget*>(QStringLiteral("homeSocksDesign"))->findChild<QSlider*>()->setFocus();
+    QCOMPARE(shortsField->text(), QStringLiteral("1"));
+
+    // The away shirt's slider moved with the keyboard.
+    auto* awaySlider =
+        page.findChild<QWidget*>(QStringLiteral("awayShirtDesign"))->findChild<QSlider*>();
+    const int awayBefore = awaySlider->value();
+    awaySlider->setFocus();
+    QTest::keyClick(awaySlider, awayBefore < kShirtDesigns.maximum ? Qt::Key_Right : Qt::Key_Left);
+
+    page.StorePage();
+    expected.Kit().Kit(0).design = 17;
+    expected.Kit().Kit(0).secondStyle = 1;
+    expected.Kit().Kit(1).design = static_cast<std::uint8_t>(
+        awayBefore < kShirtDesigns.maximum ? awayBefore + 1 : awayBefore - 1);
+    QVERIFY(m_copy->HasSameData(expected));
+}
+
+void ClubBadgeKitTest::colourButtonPicksOnlyThatColour() {
+    CClub expected = *m_copy;
+    CDlgClubShirts page(Context(), nullptr);
+    page.LoadPage();
+    page.show();
+    // White, the third colour of the table, for the away socks.
+    WhenModal<CDlgClubShirtsColor>([](CDlgClubShirtsColor& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Trikot Farbauswahl"));
+        auto* white = dialog.findChild<QToolButton*>(QStringLiteral("swatch2"));
+        QCOMPARE(white->toolTip(), QStringLiteral("Weiss"));
+        QTest::mouseClick(white, Qt::LeftButton);
+        QCOMPARE(dialog.Chosen(), (SKitRgb{255, 255, 255}));
+        QTest::mouseClick(ButtonNamed(dialog, QStringLiteral("OK")), Qt::LeftButton);
+    });
+    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("awaySocksColour")),
+                      Qt::LeftButton);
+    // Cancel leaves the home shirt as it was, also after the red part was typed.
+    WhenModal<CDlgClubShirtsColor>([](CDlgClubShirtsColor& dialog) {
+        auto* red = dialog.findChild<QWidget*>(QStringLiteral("red"));
+        red->setFocus();
+        QTest::keyClick(red, Qt::Key_Up);
+        QTest::mouseClick(ButtonNamed(dialog, QStringLiteral("Abbruch")), Qt::LeftButton);
+    });
+    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("homeShirtColour")),
+                      Qt::LeftButton);
+    page.StorePage();
+    SetKitColour(expected.Kit().Kit(1), EKitColour::kSocks, {255, 255, 255});
+    QVERIFY(m_copy->HasSameData(expected));
+    QCOMPARE(KitColour(m_copy->Kit().Kit(1), EKitColour::kShirt),
+             KitColour(m_original->Kit().Kit(1), EKitColour::kShirt));
+}
+
+void ClubBadgeKitTest::originalKitIsStoredWhenChosen() {
+    m_copy->Kit().SetSharedValue(0);
+    CClub expected = *m_copy;
+    CDlgClubShirts page(Context(), nullptr);
+    page.LoadPage();
+    page.show();
+    auto* original = page.findChild<QComboBox*>(QStringLiteral("originalKit"));
+    QCOMPARE(original->currentIndex(), 0);
+    QCOMPARE(original->currentText(), QStringLiteral(" nicht vorhanden "));
+    QTest::keyClick(original, Qt::Key_Down);
+    QTest::keyClick(original, Qt::Key_Down);
+    const int chosen = original->currentData().toInt();
+    QVERIFY(chosen != 0);
+    page.StorePage();
+    expected.Kit().SetSharedValue(chosen);
+    QVERIFY(m_copy->HasSameData(expected));
+}
+
+void ClubBadgeKitTest::pageWithoutRendererShowsThePlaceholder() {
+    CDlgClubShirts page(Context(), nullptr);
+    page.LoadPage();
+    page.show();
+    QVERIFY(page.findChild<QLabel*>(QStringLiteral("previewPlaceholder"))->isVisible());
+    for (int view = 0; view < 4; ++view) {
+        auto* radio = page.findChild<QRadioButton*>(QStringLiteral("view%1").arg(view));
+        QVERIFY(!radio->isEnabled());
+    }
+    QVERIFY(page.findChild<QRadioButton*>(QStringLiteral("view0"))->isChecked());
+    // The rest of the page works as with the preview.
+    auto* socks = page.findChild<QWidget*>(QStringLiteral("homeSocksDesign"));
+    socks->findChild<QSlider*>()->setFocus();
+    QTest::keyClick(socks->findChild<QSlider*>(), Qt::Key_End);
+    page.StorePage();
+    QCOMPARE(int{m_copy->Kit().Kit(0).thirdStyle}, kSocksDesigns.maximum);
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::ClubBadgeKitTest>(argc, argv);
+}
+
+#include "ClubBadgeKitTest.moc"
