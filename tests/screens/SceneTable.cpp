@@ -1,5 +1,6 @@
 #include "ClubEditorScenes.h"
 #include "ClubStadiumScenes.h"
+#include "ClubBadgeKitScenes.h"
 #include "DatabaseDialogScenes.h"
 #include "Scene.h"
 #include "WindowScenes.h"
@@ -44,6 +45,8 @@ const std::vector<SScene>& Scenes() {
         {"DlgClubParent", ShowDlgClubParent},
         {"DlgShirtNo", ShowDlgShirtNo},
         {"DlgChairman", ShowDlgChairman},
+        {"DlgClubBadgeManage", ShowDlgClubBadgeManage},
+        {"DlgClubShirtsColor", ShowDlgClubShirtsColor},
     };
     return scenes;
 }

@@ -10,6 +10,8 @@ namespace kw {
 namespace {
 
 constexpr int kFieldCharacters = 4;
+// Wide enough that every design of the longest range has a few pixels of its own.
+constexpr int kSliderCharacters = 16;
 
 }  // namespace
 
@@ -20,6 +22,8 @@ CKitDesignControl::CKitDesignControl(SKitDesignRange range, QWidget* parent)
       m_field(new QLineEdit(this)) {
     m_slider->setRange(range.minimum, range.maximum);
     m_slider->setPageStep(1);
+    m_slider->setMinimumWidth(m_slider->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
+                              kSliderCharacters);
     m_field->setMaxLength(kFieldCharacters);
     m_field->setFixedWidth(m_field->fontMetrics().horizontalAdvance(QStringLiteral("0000")) +
                            m_field->fontMetrics().height());
