@@ -141,21 +141,26 @@ void ClubStadiumTest::ReplaceText(QLineEdit& edit, const QString& text) {
 
 void ClubStadiumTest::TypeFileName(QFileDialog& dialog, const fs::path& file) {
     auto& edit = Child<QLineEdit>(dialog, "fileNameEdit");
-    edit.setFocus();
-    edit.clear();
-    QTest::keyClicks(&edit, QString::fromStdString(file.string()));
-    // The file system model fills the list of completions on a thread of its own, so the list
-    // may open over the dialog at any time and take the Return key; Escape closes only the list.
-    // Another message box may end the dialog's loop first, so the dialog may be gone already.
+    const QString name = QString::fromStdString(file.string());
+    // The dialog lists its folder on a thread of its own: when the listing arrives it may clear
+    // the name field, and the list of completions may open over the dialog and take the Return
+    // key (Escape closes only the list). So the name is typed again until the dialog takes it.
+    // A message box of the page may end the dialog's loop first.
     QPointer<QFileDialog> open(&dialog);
-    for (int attempt = 0; attempt < 50 && open && open->isVisible(); ++attempt) {
+    for (int attempt = 0; attempt < 100 && open && open->isVisible(); ++attempt) {
+        if (edit.text() != name) {
+            edit.setFocus();
+            edit.clear();
+            QTest::keyClicks(&edit, name);
+        }
         QCompleter* completer = edit.completer();
         if (completer != nullptr && completer->popup()->isVisible()) {
             QTest::keyClick(completer->popup(), Qt::Key_Escape);
         }
         QTest::keyClick(&edit, Qt::Key_Return);
-        QTest::qWait(20);
+        QTest::qWait(50);
     }
+    QVERIFY(!open || !open->isVisible());
 }
 
 template <typename T>

@@ -1,7 +1,9 @@
 #include "editors/club/ClubEditorPages.h"
 
 #include "editors/club/DlgClub.h"
+#include "editors/club/DlgClubBadge.h"
 #include "editors/club/DlgClubHist.h"
+#include "editors/club/DlgClubShirts.h"
 #include "editors/club/DlgClubStadium.h"
 #include "platform/StringTable.h"
 
@@ -12,6 +14,8 @@ std::vector<SClubEditorPage> MakeClubEditorPages(SClubEditContext& context,
                                                  QWidget* parent) {
     return {
         {new CDlgClub(context, options.languageSelection, parent), ids::kClubPageGeneral},
+        {new CDlgClubBadge(context, parent), ids::kClubPageBadge},
+        {new CDlgClubShirts(context, parent), ids::kClubPageKits},
         {new CDlgClubStadium(context, parent), ids::kClubPageStadium},
         {new CDlgClubHist(context, parent), ids::kClubPageHistory},
     };
