@@ -23,6 +23,13 @@ constexpr int kFaces = 90;
 constexpr int kHairColours = 5;
 constexpr int kHaircuts = 38;
 constexpr int kBeards = 6;
+// Averages a country may state; outside them a new player gets the defaults.
+constexpr int kMinAverageHeight = 150;
+constexpr int kMaxAverageHeight = 220;
+constexpr int kMinAverageWeight = 50;
+constexpr int kMaxAverageWeight = 150;
+constexpr int kDefaultHeight = 180;
+constexpr int kDefaultWeight = 75;
 
 std::vector<int> AllowedValues(std::uint32_t set, int highest) {
     std::vector<int> values;
@@ -200,9 +207,16 @@ std::optional<SDrawnLook> DrawNewPlayerLook(const SCountrySettings& country, CRa
 }
 
 SBody DrawNewPlayerBody(int averageHeight, int averageWeight, CRandom& random) {
+    // A country file without its averages holds 0; the weight is formed by dividing by the height.
+    if (averageHeight < kMinAverageHeight || averageHeight > kMaxAverageHeight) {
+        averageHeight = kDefaultHeight;
+    }
+    if (averageWeight < kMinAverageWeight || averageWeight > kMaxAverageWeight) {
+        averageWeight = kDefaultWeight;
+    }
     const double heightSpread = random.Next() * 0.03 / kRandomMax * averageHeight;
     const double height = averageHeight + WithRandomSign(heightSpread, random);
-    const double base = averageHeight > 0 ? averageWeight * height / averageHeight : 0.0;
+    const double base = averageWeight * height / averageHeight;
     const double weightSpread = random.Next() * 0.06 / kRandomMax * base;
     const double weight = base + WithRandomSign(weightSpread, random);
     return {static_cast<int>(height), static_cast<int>(weight)};

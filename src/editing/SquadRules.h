@@ -70,7 +70,8 @@ struct SDrawnLook {
 };
 std::optional<SDrawnLook> DrawNewPlayerLook(const SCountrySettings& country, CRandom& random);
 // Height and weight around the country's averages: at most 3 % and 6 % either way, cut to whole
-// numbers.
+// numbers. An average height outside 150..220 cm or weight outside 50..150 kg (a file without
+// them holds 0) counts as 180 cm and 75 kg.
 struct SBody {
     int height = 0;
     int weight = 0;

@@ -159,7 +159,14 @@ TEST(SquadRules, BodiesStayWithinThreeAndSixPercentOfTheAverages) {
         EXPECT_GE(body.weight, 66);
         EXPECT_LE(body.weight, 84);
     }
-    EXPECT_EQ(DrawNewPlayerBody(0, 0, random).weight, 0);
+    // A country without averages gets a plausible player, not a division by zero.
+    for (int i = 0; i < 50; ++i) {
+        const SBody body = DrawNewPlayerBody(0, 0, random);
+        EXPECT_GE(body.height, 174);
+        EXPECT_LE(body.height, 185);
+        EXPECT_GE(body.weight, 66);
+        EXPECT_LE(body.weight, 84);
+    }
 }
 
 }  // namespace

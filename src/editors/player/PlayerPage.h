@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+
+#include "controls/DialogB.h"
+#include "editors/player/PlayerEditContext.h"
+
+namespace kw {
+
+class CPlayer;
+
+// One page of the person editor. The squad dialog (and the other dialogs that show persons) tells
+// the page which person to show; the page stores when it is left, when another person is chosen
+// and, where a control stores at once, on every change. Storing copies the person, writes the
+// controls the user changed into the copy and, only when the copy differs, makes it one
+// `CPersonValuesEdit` of the document; so browsing persons changes nothing.
+class CPlayerPage : public CDialogB {
+    Q_OBJECT
+
+public:
+    CPlayerPage(SPlayerEditContext& context, QWidget* parent);
+
+    // Shows the person of the document's world with that id; 0 (or an id the world lacks) empties
+    // the page and disables it.
+    void SetPlayer(std::uint32_t personId);
+    std::uint32_t PlayerId() const { return m_personId; }
+    // Writes what the user changed; true when the document got an edit.
+    bool StorePage();
+
+signals:
+    // A stored change may show in lists (name, position, strength).
+    void playerChanged(std::uint32_t personId);
+
+protected:
+    // Fills the controls from the person; null when there is none (controls emptied).
+    virtual void LoadPage(const CPlayer* player) = 0;
+    // Writes the controls the user changed since the last load into `copy`.
+    virtual void StoreInto(CPlayer& copy) = 0;
+    // The person shown, or null.
+    const CPlayer* Player() const;
+    SPlayerEditContext& Context() { return m_context; }
+    const SPlayerEditContext& Context() const { return m_context; }
+
+private:
+    SPlayerEditContext& m_context;
+    std::uint32_t m_personId = 0;
+};
+
+}  // namespace kw
