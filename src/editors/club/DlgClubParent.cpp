@@ -1,6 +1,7 @@
 #include "editors/club/DlgClubParent.h"
 
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "controls/ControlText.h"
@@ -11,6 +12,7 @@
 #include "editors/club/DlgClub.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "platform/StringTable.h"
 
 namespace kw {
 
@@ -68,6 +70,7 @@ CDlgClubParent::CDlgClubParent(CDatabaseDocument& document, std::uint32_t clubId
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(ResourceQString(ids::kCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgClubParent::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDlgClubParent::reject);
     layout->addWidget(buttons);
