@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
 #include "app/AppContext.h"
 #include "app/InstallationData.h"
 #include "assets/Tga.h"
@@ -90,8 +91,6 @@ private slots:
 
 private:
     // Runs `act` on the next modal dialog of type T that opens.
-    template <typename T>
-    void WhenModal(std::function<void(T&)> act);
     SClubEditContext& Context();
     // The badge group of the club's folder, with at least two badges.
     QString ClubBadgeName() const;
@@ -167,23 +166,6 @@ SClubEditContext& ClubBadgeKitTest::Context() {
 
 QString ClubBadgeKitTest::ClubBadgeName() const {
     return QString::fromStdString(BadgeDisplayName(m_original->BadgePath().View()));
-}
-
-template <typename T>
-void ClubBadgeKitTest::WhenModal(std::function<void(T&)> act) {
-    auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(*dialog);
-            // A failed check leaves the lambda early; the dialog must not stay open.
-            if (dialog->isVisible()) {
-                dialog->reject();
-            }
-        }
-    });
-    timer->start(10);
 }
 
 void ClubBadgeKitTest::badgePageShowsTheBadgeAndItsColours() {
@@ -274,7 +256,7 @@ void ClubBadgeKitTest::badgeDialogPreselectsTheClubsBadgeAndOkStoresAnother() {
     page.show();
     QString chosen;
     QString preselected;
-    WhenModal<CDlgClubBadgeManage>([&](CDlgClubBadgeManage& dialog) {
+    test::WhenModal<CDlgClubBadgeManage>(*this, [&](CDlgClubBadgeManage& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Vereinswappen auswählen"));
         auto* list = dialog.findChild<QListWidget*>(QStringLiteral("badges"));
         QVERIFY(list->currentItem() != nullptr);
@@ -307,7 +289,7 @@ void ClubBadgeKitTest::noBadgeGivesTheColourTemplate() {
     CDlgClubBadge page(Context(), nullptr);
     page.LoadPage();
     page.show();
-    WhenModal<CDlgClubBadgeManage>([](CDlgClubBadgeManage& dialog) {
+    test::WhenModal<CDlgClubBadgeManage>(*this, [](CDlgClubBadgeManage& dialog) {
         auto* groups = dialog.findChild<QComboBox*>(QStringLiteral("groups"));
         QTest::keyClick(groups, Qt::Key_Home);
         QCOMPARE(groups->currentText(), QStringLiteral(" Kein Wappen"));
@@ -327,13 +309,13 @@ void ClubBadgeKitTest::aPathTooLongIsRefusedAndOkWithoutBadgeCancels() {
     page.show();
     QString message;
     bool stayedOpen = false;
-    WhenModal<CDlgClubBadgeManage>([&](CDlgClubBadgeManage& dialog) {
+    test::WhenModal<CDlgClubBadgeManage>(*this, [&](CDlgClubBadgeManage& dialog) {
         auto* list = dialog.findChild<QListWidget*>(QStringLiteral("badges"));
         const auto found = list->findItems(QString::fromLatin1(kLongBadge), Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(found.front()).center());
-        WhenModal<QMessageBox>([&message](QMessageBox& box) {
+        test::WhenModal<QMessageBox>(*this, [&message](QMessageBox& box) {
             message = box.text();
             box.accept();
         });
@@ -415,7 +397,7 @@ void ClubBadgeKitTest::colourButtonPicksOnlyThatColour() {
     page.LoadPage();
     page.show();
     // White, the third colour of the table, for the away socks.
-    WhenModal<CDlgClubShirtsColor>([](CDlgClubShirtsColor& dialog) {
+    test::WhenModal<CDlgClubShirtsColor>(*this, [](CDlgClubShirtsColor& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Trikot Farbauswahl"));
         auto* white = dialog.findChild<QToolButton*>(QStringLiteral("swatch2"));
         QCOMPARE(white->toolTip(), QStringLiteral("Weiss"));
@@ -426,7 +408,7 @@ void ClubBadgeKitTest::colourButtonPicksOnlyThatColour() {
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("awaySocksColour")),
                       Qt::LeftButton);
     // Cancel leaves the home shirt as it was, also after the red part was typed.
-    WhenModal<CDlgClubShirtsColor>([](CDlgClubShirtsColor& dialog) {
+    test::WhenModal<CDlgClubShirtsColor>(*this, [](CDlgClubShirtsColor& dialog) {
         auto* red = dialog.findChild<QWidget*>(QStringLiteral("red"));
         red->setFocus();
         QTest::keyClick(red, Qt::Key_Up);

@@ -21,6 +21,7 @@
 #include <optional>
 
 #include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
 #include "app/AppContext.h"
 #include "app/InstallationData.h"
 #include "controls/ShowBitmap.h"
@@ -75,10 +76,7 @@ private:
     static T& Child(QWidget& parent, const char* name);
     static void ReplaceText(QLineEdit& edit, const QString& text);
     // Types the file's path into the file dialog's name field and presses Enter.
-    static void TypeFileName(QFileDialog& dialog, const fs::path& file);
     // Runs `act` on the next modal dialog of type T once it is shown.
-    template <typename T>
-    void WhenModal(std::function<void(T&)> act);
 
     QTemporaryDir m_install;
     SAppContext m_app;
@@ -137,43 +135,6 @@ void ClubStadiumTest::ReplaceText(QLineEdit& edit, const QString& text) {
             QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
-}
-
-void ClubStadiumTest::TypeFileName(QFileDialog& dialog, const fs::path& file) {
-    auto& edit = Child<QLineEdit>(dialog, "fileNameEdit");
-    const QString name = QString::fromStdString(file.string());
-    // The dialog lists its folder on a thread of its own: when the listing arrives it may clear
-    // the name field, and the list of completions may open over the dialog and take the Return
-    // key (Escape closes only the list). So the name is typed again until the dialog takes it.
-    // A message box of the page may end the dialog's loop first.
-    QPointer<QFileDialog> open(&dialog);
-    for (int attempt = 0; attempt < 100 && open && open->isVisible(); ++attempt) {
-        if (edit.text() != name) {
-            edit.setFocus();
-            edit.clear();
-            QTest::keyClicks(&edit, name);
-        }
-        QCompleter* completer = edit.completer();
-        if (completer != nullptr && completer->popup()->isVisible()) {
-            QTest::keyClick(completer->popup(), Qt::Key_Escape);
-        }
-        QTest::keyClick(&edit, Qt::Key_Return);
-        QTest::qWait(50);
-    }
-    QVERIFY(!open || !open->isVisible());
-}
-
-template <typename T>
-void ClubStadiumTest::WhenModal(std::function<void(T&)> act) {
-    auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(*dialog);
-        }
-    });
-    timer->start(20);
 }
 
 void ClubStadiumTest::untouchedPageStoresNothingAlsoValuesItCannotShow() {
@@ -352,10 +313,10 @@ void ClubStadiumTest::choosingAPictureMakesItsNameTheCity() {
     CClub expected = club;
     expected.SetCity(1, "Seeblick");
     auto page = Page(club, 1);
-    WhenModal<QFileDialog>([&chosen](QFileDialog& dialog) {
+    test::WhenModal<QFileDialog>(*this, [&chosen](QFileDialog& dialog) {
         QCOMPARE(QDir(dialog.directory()).canonicalPath(),
                  QDir(QString::fromStdString(chosen.parent_path().string())).canonicalPath());
-        TypeFileName(dialog, chosen);
+        test::TypeFileName(dialog, QString::fromStdString(chosen.string()));
     });
     QTest::mouseClick(&Child<QPushButton>(*page, "chooseCityPicture"), Qt::LeftButton);
     QVERIFY(Child<CShowBitmap>(*page, "cityPicture").HasBitmap());
@@ -376,12 +337,12 @@ void ClubStadiumTest::aPictureOutsideTheCityFolderIsRefused() {
     auto page = Page(club);
     const QString shownBefore = Child<QLabel>(*page, "cityPictureFile").text();
     QString message;
-    WhenModal<QFileDialog>([&outside, &message, this](QFileDialog& dialog) {
-        WhenModal<QMessageBox>([&message](QMessageBox& box) {
+    test::WhenModal<QFileDialog>(*this, [&outside, &message, this](QFileDialog& dialog) {
+        test::WhenModal<QMessageBox>(*this, [&message](QMessageBox& box) {
             message = box.text();
             box.accept();
         });
-        TypeFileName(dialog, outside);
+        test::TypeFileName(dialog, QString::fromStdString(outside.string()));
     });
     QTest::mouseClick(&Child<QPushButton>(*page, "chooseCityPicture"), Qt::LeftButton);
     QVERIFY(message.startsWith(QStringLiteral("Die Stadtgrafik muss im Ordner")));
