@@ -8,6 +8,10 @@ namespace kw {
 // Ids of the program's resource strings. Texts that carry a number in the resource table keep it;
 // the others are numbered from 20000 on.
 namespace ids {
+// The person editor's experience scales: international 0..4 ("keine" ... "gigantisch") and
+// national 0..6 ("kaum Erfahrung" ... "alter Haudegen"); value n is the first id + n.
+inline constexpr int kInternationalExperience = 136;
+inline constexpr int kNationalExperience = 141;
 // The position abbreviations " keine", "TO" ... "ST": code n is kPositionNames + n.
 inline constexpr int kPositionNames = 148;
 inline constexpr int kPositionCount = 18;
@@ -17,6 +21,8 @@ inline constexpr int kBoardStabilityUnpredictable = 330;  // "Unberechenbar"
 inline constexpr int kBoardStabilityNormal = 331;         // "Normal"
 inline constexpr int kBoardStabilityStable = 332;         // "Stabil"
 inline constexpr int kBoardStabilityLoyal = 333;          // "Treu und visionär"
+// The player types 0 to 24 ("Katze" ... "Fußballgott"): type n is kPlayerTypes + n.
+inline constexpr int kPlayerTypes = 387;
 inline constexpr int kErrorsHeading = 490;          // "Fehler!"
 inline constexpr int kContinentEurope = 509;        // "Europa"
 inline constexpr int kContinentSouthAmerica = 510;  // "Südamerika"
@@ -34,7 +40,7 @@ inline constexpr int kClubPageStadium = 607;        // "Stadion/Umgebung"
 inline constexpr int kClubPageHistory = 608;        // "Historische Daten"
 inline constexpr int kErrorOccurred = 622;          // "Der folgende Fehler ist aufgetreten!"
 inline constexpr int kCompleteCountries = 623;      // "Die folgenden Länder sind korrekt ..."
-inline constexpr int kNoFileChosen = 575;       // "Keine Datei gewählt"
+inline constexpr int kNoFileChosen = 575;           // "Keine Datei gewählt"
 inline constexpr int kSquadFewPlayers = 579;        // "Es sollten mind. 14 Spieler ..."
 inline constexpr int kSquadTrainers = 580;          // "Es darf nur ein Trainer ..."
 inline constexpr int kSquadManagers = 581;          // "Es darf nur ein Manager ..."
@@ -86,6 +92,11 @@ inline constexpr int kCityPictureNotBmp = 1342;         // "Als Stadtgrafik kann
 inline constexpr int kCityPictureBadName = 1343;        // "Der Dateiname %s kann kein Ortsname ..."
 inline constexpr int kCityPictureUnreadable = 1344;     // "Die Datei %s ist keine lesbare BMP ..."
 inline constexpr int kWithoutShirtNumber = 1345;        // "ohne Nummer"
+
+// The person editor's player panel: talent 0 to 4 ("Normal" ... "Gigantisch") and the effect on
+// the team-mates 0 to 9 ("-" ... "+5% auf alle Spieler im Mannschaftsteil").
+inline constexpr int kTalentNames = 1440;
+inline constexpr int kTeammateEffects = 1445;
 
 // The club editor's badge and kit pages.
 inline constexpr int kBadgePathTooLong = 1320;  // "Der Dateiname %s ist länger als %d ..."

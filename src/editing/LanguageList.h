@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace kw {
+
+// The languages a person speaks, by the numbers the records store (0 none): the list the language
+// combos of the person and staff pages offer, in list order.
+inline constexpr int kLanguageListCount = 63;
+
+// The language's German name (Windows-1252), " keine" for 0; empty outside the list.
+std::string_view LanguageListName(int language);
+
+}  // namespace kw

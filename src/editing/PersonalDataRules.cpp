@@ -1,0 +1,89 @@
+#include "editing/PersonalDataRules.h"
+
+#include <algorithm>
+
+#include "model/Country.h"
+#include "model/PlayerStrength.h"
+#include "model/World.h"
+#include "platform/StringTable.h"
+#include "storage/TextHelpers.h"
+
+namespace kw {
+
+namespace {
+
+constexpr int kSeasonStartMonth = 7;
+constexpr int kSeasonStartDay = 1;
+
+}  // namespace
+
+bool IsLeapYear(int year) {
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+int DaysInMonth(int year, int month) {
+    constexpr std::array<int, 12> kLengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) {
+        return 31;
+    }
+    if (month == 2 && IsLeapYear(year)) {
+        return 29;
+    }
+    return kLengths[static_cast<std::size_t>(month - 1)];
+}
+
+int ClampDay(int day, int month, int year) {
+    return std::clamp(day, 1, DaysInMonth(year, month));
+}
+
+CDate GameToday(const CWorld& world) {
+    return CDate::FromYmd(world.CurrentYear(), kSeasonStartMonth, kSeasonStartDay);
+}
+
+std::uint8_t SecondNationalityToStore(std::uint8_t first, std::uint8_t second) {
+    return second == first ? 0 : second;
+}
+
+LanguageSlots LanguagesForNationalities(const LanguageSlots& before, std::uint8_t firstMain,
+                                        std::uint8_t secondMain) {
+    // Up to two new languages first, then what the person spoke; the duplicates fall out below.
+    std::array<std::uint8_t, 2 + kLanguageSlots> candidates{};
+    candidates[0] = firstMain;
+    candidates[1] = secondMain;
+    std::copy(before.begin(), before.end(), candidates.begin() + 2);
+    LanguageSlots result{};
+    for (const std::uint8_t language : candidates) {
+        const auto free = std::find(result.begin(), result.end(), std::uint8_t{0});
+        if (free == result.end()) {
+            break;
+        }
+        // A language already held falls out again here; gaps close up.
+        *free = language;
+        RemoveDuplicateSlots(result);
+    }
+    return result;
+}
+
+std::uint8_t MainLanguageOf(const CWorld& world, int country) {
+    if (!world.IsLoaded() || country < 1 || country > kCountryCount) {
+        return 0;
+    }
+    return world.Country(country).FirstAttribute();
+}
+
+std::uint8_t WithOriginBit(std::uint8_t origin, std::uint8_t bit, bool set) {
+    return static_cast<std::uint8_t>(set ? origin | bit : origin & ~bit);
+}
+
+std::string_view TalentText(int talent) {
+    return talent >= 0 && talent <= kMaxTalent ? ResourceString(ids::kTalentNames + talent)
+                                               : std::string_view();
+}
+
+std::string_view TeammateEffectText(int effect) {
+    return effect >= 0 && effect < kTeammateEffectCount
+               ? ResourceString(ids::kTeammateEffects + effect)
+               : std::string_view();
+}
+
+}  // namespace kw
