@@ -1,5 +1,9 @@
 #include "editors/player/PlayerPages.h"
 
+#include "editors/player/DlgPlayerAbilities.h"
+#include "editors/player/DlgPlayerAllRight.h"
+#include "editors/player/DlgPlayerCharacter.h"
+#include "editors/player/DlgPlayerPosition.h"
 #include "editors/player/PlayerPage.h"
 
 namespace kw {
@@ -7,8 +11,10 @@ namespace kw {
 std::vector<SPlayerPageTab> MakePlayerPages(SPlayerEditContext& context, QWidget* parent) {
     std::vector<SPlayerPageTab> tabs;
     // One line per page, in tab order.
-    static_cast<void>(context);
-    static_cast<void>(parent);
+    tabs.push_back({new CDlgPlayerAllRight(context, parent), "Persönliche Daten"});
+    tabs.push_back({new CDlgPlayerAbilities(context, parent), "Fähigkeiten"});
+    tabs.push_back({new CDlgPlayerCharacter(context, parent), "Charakter"});
+    tabs.push_back({new CDlgPlayerPosition(context, parent), "Position"});
     return tabs;
 }
 

@@ -1,0 +1,553 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "IsolatedGuiTest.h"
+#include "app/AppContext.h"
+#include "app/DatabaseSlots.h"
+#include "app/InstallationData.h"
+#include "controls/SpinEditCtrl.h"
+#include "controls/ValueScrollBar.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "document/RecordEdits.h"
+#include "editing/PersonClub.h"
+#include "editing/PersonalDataRules.h"
+#include "editing/PlayerAbilities.h"
+#include "editors/player/DlgPlayerAbilities.h"
+#include "editors/player/DlgPlayerAllRight.h"
+#include "editors/player/DlgPlayerCharacter.h"
+#include "editors/player/DlgPlayerPosition.h"
+#include "editors/player/PlayerPages.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/PlayerStrength.h"
+#include "model/World.h"
+#include "platform/LEcuyerRandom.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "storage/TextHelpers.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+// The personal-data, abilities, character and position pages, each on its own, on the small demo
+// database, driven through their controls.
+class PlayerPagesATest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void typedSurnameIsTheOneChangeAndOneEdit();
+    void namesStopAtWhatTheRecordHolds();
+    void nationalityChoiceSetsLanguagesAndTheSameSecondIsNone();
+    void birthDateDayFollowsTheMonthAndExperienceTheAge();
+    void flagsAreStoredIntoTheirBits();
+    void talentIsStoredAtOnceAndPotentialIsOnlyShown();
+    void browsingTenPersonsOnEveryPageChangesNothing();
+    void abilityTypedIsStoredAtOnce();
+    void tenPercentButtonsKeepTheBounds();
+    void randomCalculationReachesTheTargetStrength();
+    void playerTypeAndCommentAreStored();
+    void repeatedPositionsAndLanguagesAreRemoved();
+    void experienceBarsStoreForPlayersOnly();
+
+private:
+    SPlayerEditContext& Context();
+    // Players (kind 0) of the demo's clubs.
+    std::vector<const CPlayer*> Players(std::size_t count) const;
+    const CPlayer* PersonOfKind(int kind) const;
+    template <typename Page>
+    std::unique_ptr<Page> Open(const CPlayer& person);
+    template <typename T>
+    static T& Child(QWidget& parent, const QString& name);
+    static void Retype(QLineEdit& edit, const QString& text);
+    // Chooses the item with that data with the keyboard, as a user would.
+    static void Choose(QComboBox& combo, int data);
+    // The person now equals `expected` and the document holds `edits` edits.
+    void ExpectPerson(const CPlayer& expected, std::size_t edits);
+    void SetAbilities(const CPlayer& person, const std::vector<std::uint8_t>& pattern);
+
+    QTemporaryDir m_demo;
+    SAppContext m_app;
+    CInstallationData m_installation;
+    std::unique_ptr<CDatabaseSlots> m_slots;
+    CDatabaseDocument* m_document = nullptr;
+    std::unique_ptr<SPlayerEditContext> m_context;
+    CScriptedUserInterface m_ui;
+};
+
+void PlayerPagesATest::initTestCase() {
+    QVERIFY(m_demo.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
+                                           progress)
+                .ok);
+    SetUpDirectories(m_app, m_demo.path().toStdString());
+    m_installation.Load(m_app);
+}
+
+void PlayerPagesATest::init() {
+    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
+    m_document = m_slots->AddSlot();
+    QVERIFY(m_document != nullptr);
+    CSilentProgress progress;
+    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
+                         m_ui));
+    m_context = std::make_unique<SPlayerEditContext>(
+        SPlayerEditContext{*m_document, m_installation, nullptr, m_demo.path().toStdString()});
+}
+
+void PlayerPagesATest::cleanup() {
+    m_context.reset();
+    m_slots.reset();
+}
+
+SPlayerEditContext& PlayerPagesATest::Context() {
+    return *m_context;
+}
+
+std::vector<const CPlayer*> PlayerPagesATest::Players(std::size_t count) const {
+    std::vector<const CPlayer*> players;
+    const CWorld& world = m_document->World();
+    for (int country = 1; country <= kCountryCount && players.size() < count; ++country) {
+        for (const auto& entry : world.Country(country).Clubs()) {
+            if (entry.second->IsNationalTeam()) {
+                continue;
+            }
+            for (const CPlayer* person : entry.second->FirstTeam()) {
+                if (person->IsPlayer() && players.size() < count) {
+                    players.push_back(person);
+                }
+            }
+        }
+    }
+    return players;
+}
+
+const CPlayer* PlayerPagesATest::PersonOfKind(int kind) const {
+    for (const auto& entry : m_document->World().Persons()) {
+        if (entry.second->Kind() == kind &&
+            ClubHoldingPerson(m_document->World(), entry.first) != nullptr) {
+            return entry.second.get();
+        }
+    }
+    return nullptr;
+}
+
+template <typename Page>
+std::unique_ptr<Page> PlayerPagesATest::Open(const CPlayer& person) {
+    auto page = std::make_unique<Page>(Context(), nullptr);
+    page->SetPlayer(person.Id());
+    page->show();
+    page->activateWindow();
+    // Typed numbers are taken when their field loses the focus, which needs an active window.
+    if (!QTest::qWaitForWindowActive(page.get())) {
+        throw std::runtime_error("page window not active");
+    }
+    return page;
+}
+
+template <typename T>
+T& PlayerPagesATest::Child(QWidget& parent, const QString& name) {
+    T* child = parent.findChild<T*>(name);
+    if (child == nullptr) {
+        throw std::runtime_error("missing control " + name.toStdString());
+    }
+    return *child;
+}
+
+void PlayerPagesATest::Retype(QLineEdit& edit, const QString& text) {
+    edit.setFocus();
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    // keyClicks takes Latin-1 letters only; umlauts arrive as key events with their text.
+    for (const QChar character : text) {
+        QTest::sendKeyEvent(QTest::Press, &edit, Qt::Key_unknown, QString(character), {});
+        QTest::sendKeyEvent(QTest::Release, &edit, Qt::Key_unknown, QString(character), {});
+    }
+}
+
+void PlayerPagesATest::Choose(QComboBox& combo, int data) {
+    const int target = combo.findData(data);
+    QVERIFY(target >= 0);
+    combo.setFocus();
+    QTest::keyClick(&combo, Qt::Key_Home);
+    for (int step = 0; step < combo.count() && combo.currentIndex() != target; ++step) {
+        QTest::keyClick(&combo, Qt::Key_Down);
+    }
+    QCOMPARE(combo.currentIndex(), target);
+}
+
+void PlayerPagesATest::ExpectPerson(const CPlayer& expected, std::size_t edits) {
+    const CPlayer* live = m_document->World().Person(expected.Id());
+    QVERIFY(live != nullptr);
+    QVERIFY(live->HasSameData(expected));
+    QCOMPARE(m_document->History().Count(), edits);
+}
+
+void PlayerPagesATest::SetAbilities(const CPlayer& person,
+                                    const std::vector<std::uint8_t>& pattern) {
+    const std::unique_ptr<CPlayer> values = person.Clone();
+    for (int ability = 0; ability < kAbilityCount; ++ability) {
+        values->SetAbility(ability, pattern[static_cast<std::size_t>(ability) % pattern.size()]);
+    }
+    m_document->Do(std::make_unique<CPersonValuesEdit>("Vorbereitung", *values));
+}
+
+void PlayerPagesATest::typedSurnameIsTheOneChangeAndOneEdit() {
+    const CPlayer& player = *Players(1).front();
+    const std::unique_ptr<CPlayer> expected = player.Clone();
+    auto page = Open<CDlgPlayerAllRight>(player);
+    Retype(Child<QLineEdit>(*page, QStringLiteral("surname")), QStringLiteral("Brückner"));
+    QVERIFY(page->StorePage());
+    expected->SetSurname(
+        "Br\xFC"
+        "ckner");
+    ExpectPerson(*expected, 1);
+    // Stored already: a second store finds nothing to write.
+    QVERIFY(!page->StorePage());
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+}
+
+void PlayerPagesATest::namesStopAtWhatTheRecordHolds() {
+    const CPlayer& player = *Players(1).front();
+    const std::unique_ptr<CPlayer> expected = player.Clone();
+    auto page = Open<CDlgPlayerAllRight>(player);
+    auto& firstName = Child<QLineEdit>(*page, QStringLiteral("firstName"));
+    auto& nickname = Child<QLineEdit>(*page, QStringLiteral("nickname"));
+    Retype(firstName, QString(30, QLatin1Char('f')));
+    Retype(nickname, QString(30, QLatin1Char('n')));
+    QCOMPARE(firstName.text().size(), 15);
+    QCOMPARE(nickname.text().size(), 19);
+    QVERIFY(page->StorePage());
+    expected->SetFirstName(std::string(15, 'f'));
+    expected->SetNickname(std::string(19, 'n'));
+    ExpectPerson(*expected, 1);
+}
+
+void PlayerPagesATest::nationalityChoiceSetsLanguagesAndTheSameSecondIsNone() {
+    const CPlayer& player = *Players(1).front();
+    const CWorld& world = m_document->World();
+    // A country other than the player's, with a main language of its own.
+    int chosen = 0;
+    for (int country = 1; country <= kCountryCount && chosen == 0; ++country) {
+        if (country != player.Nationality() && MainLanguageOf(world, country) != 0 &&
+            MainLanguageOf(world, country) != player.Languages()[0]) {
+            chosen = country;
+        }
+    }
+    QVERIFY(chosen != 0);
+    const std::unique_ptr<CPlayer> expected = player.Clone();
+    auto page = Open<CDlgPlayerAllRight>(player);
+    Choose(Child<QComboBox>(*page, QStringLiteral("nationality")), chosen);
+    Choose(Child<QComboBox>(*page, QStringLiteral("secondNationality")), chosen);
+    QVERIFY(page->StorePage());
+
+    expected->SetNationality(static_cast<std::uint8_t>(chosen));
+    expected->SetSecondNationality(0);
+    const LanguageSlots languages =
+        LanguagesForNationalities(player.Languages(), MainLanguageOf(world, chosen), 0);
+    for (int slot = 0; slot < kLanguageSlots; ++slot) {
+        expected->SetLanguage(slot, languages[static_cast<std::size_t>(slot)]);
+    }
+    ExpectPerson(*expected, 1);
+    QCOMPARE(world.Person(player.Id())->Languages()[0], MainLanguageOf(world, chosen));
+    // Shown again from the record: no second nationality.
+    page->SetPlayer(player.Id());
+    QCOMPARE(Child<QComboBox>(*page, QStringLiteral("secondNationality")).currentData().toInt(), 0);
+}
+
+void PlayerPagesATest::birthDateDayFollowsTheMonthAndExperienceTheAge() {
+    const CPlayer& player = *Players(1).front();
+    const std::unique_ptr<CPlayer> expected = player.Clone();
+    auto page = Open<CDlgPlayerAllRight>(player);
+    auto& day = Child<CSpinEditCtrl>(*page, QStringLiteral("day"));
+    auto& month = Child<CSpinEditCtrl>(*page, QStringLiteral("month"));
+    auto& year = Child<CSpinEditCtrl>(*page, QStringLiteral("year"));
+    const auto typeInto = [](CSpinEditCtrl& field, const QString& text) {
+        Retype(*field.Field(), text);
+        QTest::keyClick(field.Field(), Qt::Key_Tab);
+    };
+    typeInto(month, QStringLiteral("1"));
+    typeInto(day, QStringLiteral("31"));
+    typeInto(year, QStringLiteral("1988"));
+    QCOMPARE(day.StoredValue(), 31);
+    typeInto(month, QStringLiteral("4"));
+    QCOMPARE(day.StoredValue(), 30);
+    QCOMPARE(day.Field()->text(), QStringLiteral("30"));
+    // 29 February of 1900 (no leap year) becomes the 28th, of 2000 it stays.
+    typeInto(month, QStringLiteral("2"));
+    typeInto(day, QStringLiteral("29"));
+    typeInto(year, QStringLiteral("2000"));
+    QCOMPARE(day.StoredValue(), 29);
+    typeInto(year, QStringLiteral("1900"));
+    QCOMPARE(day.StoredValue(), 28);
+    typeInto(year, QStringLiteral("1984"));
+    typeInto(month, QStringLiteral("7"));
+    typeInto(day, QStringLiteral("15"));
+    const CDate today = GameToday(m_document->World());
+    const CDate birth = CDate::FromYmd(1984, 7, 15);
+    QCOMPARE(Child<QLabel>(*page, QStringLiteral("age")).text(),
+             QString::number(today.Year() - 1984 - (today < CDate::FromYmd(today.Year(), 7, 15))));
+    QVERIFY(page->StorePage());
+    expected->SetBirthDate(birth);
+    expected->SetNationalExperience(
+        static_cast<std::int8_t>(NationalExperienceForAge(AgeOn(birth, today))));
+    ExpectPerson(*expected, 1);
+}
+
+void PlayerPagesATest::flagsAreStoredIntoTheirBits() {
+    const CPlayer& player = *Players(1).front();
+    const std::unique_ptr<CPlayer> expected = player.Clone();
+    auto page = Open<CDlgPlayerAllRight>(player);
+    auto& homeGrown = Child<QCheckBox>(*page, QStringLiteral("homeGrown"));
+    auto& basque = Child<QCheckBox>(*page, QStringLiteral("basque"));
+    auto& youth = Child<QCheckBox>(*page, QStringLiteral("youth"));
+    QTest::mouseClick(&homeGrown, Qt::LeftButton, {}, QPoint(5, homeGrown.height() / 2));
+    QTest::mouseClick(&basque, Qt::LeftButton, {}, QPoint(5, basque.height() / 2));
+    QTest::mouseClick(&youth, Qt::LeftButton, {}, QPoint(5, youth.height() / 2));
+    QVERIFY(page->StorePage());
+    expected->SetOriginByte(
+        static_cast<std::uint8_t>(expected->OriginByte() ^ (kHomeGrownBit | kBasqueBit)));
+    expected->SetYouthFlag(expected->YouthFlag() != 0 ? 0 : 1);
+    ExpectPerson(*expected, 1);
+}
+
+void PlayerPagesATest::talentIsStoredAtOnceAndPotentialIsOnlyShown() {
+    const CPlayer& player = *Players(1).front();
+    const std::unique_ptr<CPlayer> expected = player.Clone();
+    auto page = Open<CDlgPlayerAllRight>(player);
+    auto& talent = Child<QComboBox>(*page, QStringLiteral("talent"));
+    // One step with the keyboard is one choice.
+    const int newTalent = Talent(player) == kMaxTalent ? kMaxTalent - 1 : Talent(player) + 1;
+    talent.setFocus();
+    QTest::keyClick(&talent, newTalent > Talent(player) ? Qt::Key_Down : Qt::Key_Up);
+    // No store of the page: the choice went in at once.
+    SetTalent(*expected, newTalent);
+    ExpectPerson(*expected, 1);
+
+    auto& potential = Child<CSpinEditCtrl>(*page, QStringLiteral("potential"));
+    QVERIFY(!potential.isEnabled());
+    QVERIFY(!Child<QComboBox>(*page, QStringLiteral("teammateEffect")).isEnabled());
+    QTest::mouseClick(&Child<QPushButton>(*page, QStringLiteral("calculatePotential")),
+                      Qt::LeftButton);
+    const int shown = CalculatePotential(BestStrength(player).strength, newTalent,
+                                         AgeOn(player.BirthDate(), GameToday(m_document->World())));
+    QCOMPARE(potential.Field()->text(), QString::number(shown));
+    QVERIFY(!page->StorePage());
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+}
+
+void PlayerPagesATest::browsingTenPersonsOnEveryPageChangesNothing() {
+    std::vector<const CPlayer*> persons = Players(8);
+    for (int kind : {1, 3}) {
+        if (const CPlayer* staff = PersonOfKind(kind)) {
+            persons.push_back(staff);
+        }
+    }
+    QCOMPARE(persons.size(), std::size_t{10});
+    const std::string before = DumpWorldJson(m_document->World());
+    QWidget host;
+    const std::vector<SPlayerPageTab> pages = MakePlayerPages(Context(), &host);
+    QCOMPARE(pages.size(), std::size_t{4});
+    for (const SPlayerPageTab& tab : pages) {
+        for (const CPlayer* person : persons) {
+            tab.page->SetPlayer(person->Id());
+            QVERIFY(!tab.page->StorePage());
+        }
+        tab.page->SetPlayer(0);
+        QVERIFY(!tab.page->isEnabled());
+    }
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QVERIFY(DumpWorldJson(m_document->World()) == before);
+}
+
+void PlayerPagesATest::abilityTypedIsStoredAtOnce() {
+    const CPlayer& player = *Players(1).front();
+    const std::unique_ptr<CPlayer> expected = player.Clone();
+    const bool fortyWasMaximal = player.Ability(40) == 99;
+    auto page = Open<CDlgPlayerAbilities>(player);
+    auto& field = Child<CSpinEditCtrl>(*page, QStringLiteral("ability15"));
+    const int value = player.Ability(15) == 77 ? 78 : 77;
+    Retype(*field.Field(), QString::number(value));
+    QTest::keyClick(field.Field(), Qt::Key_Tab);
+    expected->SetAbility(15, static_cast<std::uint8_t>(value));
+    ExpectPerson(*expected, 1);
+    // A typed number beyond the range is stored as the bound.
+    auto& other = Child<CSpinEditCtrl>(*page, QStringLiteral("ability40"));
+    Retype(*other.Field(), QStringLiteral("150"));
+    QTest::keyClick(other.Field(), Qt::Key_Tab);
+    expected->SetAbility(40, 99);
+    ExpectPerson(*expected, fortyWasMaximal ? 1 : 2);
+    QCOMPARE(Child<QLabel>(*page, QStringLiteral("strength")).text(),
+             QString::number(PlayerStrength(*expected), 'f', 1));
+}
+
+void PlayerPagesATest::tenPercentButtonsKeepTheBounds() {
+    const CPlayer& player = *Players(1).front();
+    SetAbilities(player, {0, 1, 3, 15, 95, 99});
+    auto page = Open<CDlgPlayerAbilities>(player);
+    QTest::mouseClick(&Child<QPushButton>(*page, QStringLiteral("lessTenPercent")), Qt::LeftButton);
+    const std::vector<std::uint8_t> less = {0, 0, 2, 13, 85, 89};
+    for (int ability = 0; ability < kAbilityCount; ++ability) {
+        QCOMPARE(m_document->World().Person(player.Id())->Ability(ability),
+                 less[static_cast<std::size_t>(ability) % less.size()]);
+    }
+    QCOMPARE(m_document->History().Count(), std::size_t{2});
+
+    SetAbilities(player, {0, 1, 3, 15, 95, 99});
+    page->SetPlayer(player.Id());
+    QTest::mouseClick(&Child<QPushButton>(*page, QStringLiteral("moreTenPercent")), Qt::LeftButton);
+    const std::vector<std::uint8_t> more = {0, 2, 4, 17, 99, 99};
+    for (int ability = 0; ability < kAbilityCount; ++ability) {
+        QCOMPARE(m_document->World().Person(player.Id())->Ability(ability),
+                 more[static_cast<std::size_t>(ability) % more.size()]);
+    }
+    QCOMPARE(m_document->History().Count(), std::size_t{4});
+}
+
+void PlayerPagesATest::randomCalculationReachesTheTargetStrength() {
+    const CPlayer& player = *Players(1).front();
+    CWorld& world = m_document->WorldForOperations();
+    const CClub* club = ClubHoldingPerson(world, player.Id());
+    QVERIFY(club != nullptr);
+    // The same draw as the page's, from a copy of the generator.
+    CLEcuyerRandom random = world.AbilityRandom();
+    const CCountry& country = world.Country(club->Country());
+    STargetStrength input;
+    input.hasClub = true;
+    input.talent = Talent(player);
+    input.age = AgeOn(player.BirthDate(), GameToday(world));
+    input.averageStrength = country.Settings().averageStrength;
+    input.lowerLevels = LowerLevelsAbove(country, club->Id());
+    const double target = TargetStrength(input, random);
+
+    auto page = Open<CDlgPlayerAbilities>(player);
+    QTest::mouseClick(&Child<QPushButton>(*page, QStringLiteral("randomCalculation")),
+                      Qt::LeftButton);
+    const CPlayer& after = *world.Person(player.Id());
+    QVERIFY2(std::abs(PlayerStrength(after) - target) < 1.0,
+             qPrintable(QStringLiteral("%1 vs %2").arg(PlayerStrength(after)).arg(target)));
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Child<QLabel>(*page, QStringLiteral("strength")).text(),
+             QString::number(PlayerStrength(after), 'f', 1));
+}
+
+void PlayerPagesATest::playerTypeAndCommentAreStored() {
+    const CPlayer& player = *Players(1).front();
+    const std::unique_ptr<CPlayer> expected = player.Clone();
+    auto page = Open<CDlgPlayerCharacter>(player);
+    auto& type = Child<QComboBox>(*page, QStringLiteral("playerType"));
+    const int newType = player.RoleCode() == 19 ? 20 : 19;
+    Choose(type, newType);
+    // The last types cannot be reached: the keys stop at the last one the game keeps.
+    QTest::keyClick(&type, Qt::Key_End);
+    QCOMPARE(type.currentData().toInt(), 21);
+    Choose(type, newType);
+    auto& comment = Child<QPlainTextEdit>(*page, QStringLiteral("comment"));
+    comment.setFocus();
+    comment.selectAll();
+    QTest::keyClick(&comment, Qt::Key_Delete);
+    QTest::keyClicks(&comment, QStringLiteral("Schnell"));
+    QTest::keyClick(&comment, Qt::Key_Return);
+    QTest::keyClicks(&comment, QStringLiteral("Kopfballstark"));
+    QVERIFY(page->StorePage());
+    expected->SetRoleCode(static_cast<std::uint8_t>(newType));
+    expected->SetNote("Schnell\r\nKopfballstark");
+    ExpectPerson(*expected, 1);
+    for (int flag = 0; flag < CDlgPlayerCharacter::kCharacterFlagCount; ++flag) {
+        QVERIFY(!Child<QCheckBox>(*page, QStringLiteral("character%1").arg(flag)).isEnabled());
+    }
+}
+
+void PlayerPagesATest::repeatedPositionsAndLanguagesAreRemoved() {
+    const CPlayer& player = *Players(1).front();
+    const std::unique_ptr<CPlayer> expected = player.Clone();
+    auto page = Open<CDlgPlayerPosition>(player);
+    Choose(Child<QComboBox>(*page, QStringLiteral("position0")), position::kCentreBack);
+    Choose(Child<QComboBox>(*page, QStringLiteral("position1")), position::kCentreBack);
+    Choose(Child<QComboBox>(*page, QStringLiteral("position2")), position::kSweeper);
+    Choose(Child<QComboBox>(*page, QStringLiteral("position3")), position::kSweeper);
+    Choose(Child<QComboBox>(*page, QStringLiteral("position4")), position::kAnchor);
+    Choose(Child<QComboBox>(*page, QStringLiteral("position5")), position::kNone);
+    Choose(Child<QComboBox>(*page, QStringLiteral("language0")), 14);
+    Choose(Child<QComboBox>(*page, QStringLiteral("language1")), 14);
+    Choose(Child<QComboBox>(*page, QStringLiteral("language2")), 19);
+    QVERIFY(page->StorePage());
+    const std::array<std::uint8_t, kPositionSlots> positions = {
+        position::kCentreBack, position::kSweeper, position::kAnchor, 0, 0, 0};
+    for (int slot = 0; slot < kPositionSlots; ++slot) {
+        expected->SetPosition(slot, positions[static_cast<std::size_t>(slot)]);
+    }
+    std::array<std::uint8_t, kLanguageSlots> languages = {14, 14, 19, player.Languages()[3]};
+    RemoveDuplicateSlots(languages);
+    for (int slot = 0; slot < kLanguageSlots; ++slot) {
+        expected->SetLanguage(slot, languages[static_cast<std::size_t>(slot)]);
+    }
+    ExpectPerson(*expected, 1);
+    page->SetPlayer(player.Id());
+    QCOMPARE(Child<QComboBox>(*page, QStringLiteral("position1")).currentData().toInt(),
+             position::kSweeper);
+}
+
+void PlayerPagesATest::experienceBarsStoreForPlayersOnly() {
+    const CPlayer& player = *Players(1).front();
+    const std::unique_ptr<CPlayer> expected = player.Clone();
+    auto page = Open<CDlgPlayerPosition>(player);
+    auto& national = Child<CValueScrollBar>(*page, QStringLiteral("nationalExperience"));
+    auto& international = Child<CValueScrollBar>(*page, QStringLiteral("internationalExperience"));
+    auto& foot = Child<CValueScrollBar>(*page, QStringLiteral("foot"));
+    national.setFocus();
+    QTest::keyClick(&national, Qt::Key_End);
+    international.setFocus();
+    QTest::keyClick(&international, Qt::Key_Home);
+    foot.setFocus();
+    QTest::keyClick(&foot, Qt::Key_End);
+    auto& tactics = Child<CSpinEditCtrl>(*page, QStringLiteral("tacticalTraining"));
+    // A number beyond the range stores the bound, unless the field shows the bound already.
+    const bool showsMaximum = std::clamp(player.TacticalTraining(), 0, 8) == 8;
+    Retype(*tactics.Field(), showsMaximum ? QStringLiteral("3") : QStringLiteral("12"));
+    QVERIFY(page->StorePage());
+    expected->SetNationalExperience(6);
+    expected->SetInternationalExperience(0);
+    expected->SetFoot(3);
+    expected->SetTacticalTraining(showsMaximum ? 3 : 8);
+    ExpectPerson(*expected, 1);
+    QCOMPARE(Child<QLabel>(*page, QStringLiteral("nationalExperienceText")).text(),
+             QStringLiteral("alter Haudegen"));
+
+    const CPlayer* trainer = PersonOfKind(1);
+    QVERIFY(trainer != nullptr);
+    page->SetPlayer(trainer->Id());
+    QVERIFY(!national.isEnabled());
+    QVERIFY(!tactics.isEnabled());
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::PlayerPagesATest>(argc, argv);
+}
+
+#include "PlayerPagesATest.moc"
