@@ -2,6 +2,7 @@
 #include "ClubStadiumScenes.h"
 #include "ClubBadgeKitScenes.h"
 #include "DatabaseDialogScenes.h"
+#include "PlayerPagesAScenes.h"
 #include "Scene.h"
 #include "WindowScenes.h"
 #include "controls/ControlsGallery.h"
@@ -47,6 +48,7 @@ const std::vector<SScene>& Scenes() {
         {"DlgChairman", ShowDlgChairman},
         {"DlgClubBadgeManage", ShowDlgClubBadgeManage},
         {"DlgClubShirtsColor", ShowDlgClubShirtsColor},
+        {"PlayerPagesA", ShowPlayerPagesA},
     };
     return scenes;
 }

@@ -19,7 +19,8 @@ CSpinEditCtrl* MakeField(const char* name, int minimum, int maximum, const QStri
     auto* field = new CSpinEditCtrl(parent);
     field->setObjectName(QString::fromLatin1(name));
     field->SetRange(minimum, maximum);
-    field->Field()->setMaximumWidth(field->fontMetrics().horizontalAdvance(widest) + 16);
+    // The arrows stay beside the digits.
+    field->setMaximumWidth(field->fontMetrics().horizontalAdvance(widest) + 40);
     return field;
 }
 

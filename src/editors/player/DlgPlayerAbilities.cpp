@@ -69,8 +69,9 @@ CDlgPlayerAbilities::CDlgPlayerAbilities(SPlayerEditContext& context, QWidget* p
             auto* field = new CSpinEditCtrl(group);
             field->setObjectName(QStringLiteral("ability%1").arg(ability));
             field->SetRange(0, kMaxAbility);
-            field->Field()->setMaximumWidth(
-                field->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16);
+            // The arrows stay beside the digits.
+            field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
+                                   40);
             auto* label = new QLabel(Cp1252ToQString(AbilityLabel(ability)), group);
             label->setBuddy(field);
             form->addRow(label, field);

@@ -126,8 +126,8 @@ QGroupBox* CDlgPlayerPosition::CreateExperienceGroup() {
     m_tactics = new CSpinEditCtrl(m_experienceGroup);
     m_tactics->setObjectName(QStringLiteral("tacticalTraining"));
     m_tactics->SetRange(0, kMaxTacticalTraining);
-    m_tactics->Field()->setMaximumWidth(
-        m_tactics->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 16);
+    m_tactics->setMaximumWidth(m_tactics->fontMetrics().horizontalAdvance(QStringLiteral("00")) +
+                               40);
     experience->addWidget(
         Buddy(QStringLiteral("&Taktische Ausbildung"), m_tactics, m_experienceGroup), 2, 0);
     experience->addWidget(m_tactics, 2, 1, Qt::AlignLeft);
