@@ -103,6 +103,7 @@ constexpr std::array kResourceRows = {
                 u8"Es darf nur ein Präsident in der ersten Mannschaft vorhanden sein."},
     ResourceRow{ids::kSquadSecondTeamPresident,
                 u8"Es darf nur ein Präsident im Verein vorhanden sein."},
+    ResourceRow{ids::kContractEndDrawn, u8"wird bei Programmstart ausgewürfelt"},
     ResourceRow{ids::kClubPageGeneral, u8"Allgemeine Informationen"},
     ResourceRow{ids::kClubPageBadge, u8"Wappen"},
     ResourceRow{ids::kClubPageKits, u8"Trikots"},
@@ -198,6 +199,9 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kTeammateEffects + 7, u8"+1% auf alle Spieler im Mannschaftsteil"},
     ResourceRow{ids::kTeammateEffects + 8, u8"+2% auf alle Spieler im Mannschaftsteil"},
     ResourceRow{ids::kTeammateEffects + 9, u8"+5% auf alle Spieler im Mannschaftsteil"},
+    ResourceRow{ids::kPlayerPictureSize,
+                u8"WARNUNG! Größe des Bildes ist inkompatibel mit verwendeter Bildgröße 160x160 "
+                u8"Pixel, Bild wird skaliert dargestellt."},
     ResourceRow{ids::kMainCaption, u8"KW 06 Datenbank Editor"},
     ResourceRow{ids::kSaveTitle, u8"Daten werden gespeichert"},
     ResourceRow{ids::kSaveText, u8"Dieser Vorgang kann etwas dauern."},

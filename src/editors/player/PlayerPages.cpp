@@ -4,6 +4,9 @@
 #include "editors/player/DlgPlayerAllRight.h"
 #include "editors/player/DlgPlayerCharacter.h"
 #include "editors/player/DlgPlayerPosition.h"
+#include "editors/player/DlgPlayerContract.h"
+#include "editors/player/DlgPlayerHist.h"
+#include "editors/player/DlgPlayerLook.h"
 #include "editors/player/PlayerPage.h"
 
 namespace kw {
@@ -15,6 +18,9 @@ std::vector<SPlayerPageTab> MakePlayerPages(SPlayerEditContext& context, QWidget
     tabs.push_back({new CDlgPlayerAbilities(context, parent), "Fähigkeiten"});
     tabs.push_back({new CDlgPlayerCharacter(context, parent), "Charakter"});
     tabs.push_back({new CDlgPlayerPosition(context, parent), "Position"});
+    tabs.push_back({new CDlgPlayerContract(context, parent), "Vertrag"});
+    tabs.push_back({new CDlgPlayerHist(context, parent), "Historie"});
+    tabs.push_back({new CDlgPlayerLook(context, parent), "Aussehen"});
     return tabs;
 }
 

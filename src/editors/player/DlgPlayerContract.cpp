@@ -1,0 +1,312 @@
+#include "editors/player/DlgPlayerContract.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "controls/ControlText.h"
+#include "controls/SpinEditCtrl.h"
+#include "controls/ValueScrollBar.h"
+#include "document/DatabaseDocument.h"
+#include "editing/ClubStadiumRules.h"
+#include "editors/player/DateSpinFields.h"
+#include "editors/player/PageTyping.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "platform/StringTable.h"
+
+namespace kw {
+
+namespace {
+
+constexpr std::array<const char*, kSeasonStartCount> kStateTexts = {
+    "keine", "Verletzung", "Ligasperre", "Karriereende", "Ausgeliehen"};
+
+QLabel* MakeClubName(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString(24, QChar('M'))));
+    return label;
+}
+
+// The club chooser is not there yet: the button shows where it will be.
+QPushButton* MakeClubButton(QWidget* parent, const QString& name) {
+    auto* button = new QPushButton(QStringLiteral("Wähle Verein"), parent);
+    button->setObjectName(name);
+    button->setEnabled(false);
+    return button;
+}
+
+void AddRow(QGridLayout* grid, const QString& text, QWidget* field, QWidget* beside = nullptr) {
+    const int row = grid->rowCount();
+    auto* label = new QLabel(text, field->parentWidget());
+    label->setBuddy(field);
+    grid->addWidget(label, row, 0);
+    if (beside == nullptr) {
+        grid->addWidget(field, row, 1, 1, 2);
+        return;
+    }
+    grid->addWidget(field, row, 1);
+    grid->addWidget(beside, row, 2);
+}
+
+}  // namespace
+
+CDlgPlayerContract::CDlgPlayerContract(SPlayerEditContext& context, QWidget* parent)
+    : CPlayerPage(context, parent) {
+    setObjectName(QStringLiteral("DlgPlayerContract"));
+    auto* right = new QVBoxLayout;
+    right->addWidget(MakeSeasonStartBox());
+    right->addWidget(MakeFavouritesBox());
+    right->addStretch(1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(MakeContractBox());
+    left->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right, 1);
+    UpdateEnabling();
+}
+
+QLineEdit* CDlgPlayerContract::MakeAmount(const QString& name) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setMaxLength(kAmountDigits);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+QGroupBox* CDlgPlayerContract::MakeContractBox() {
+    auto* box = new QGroupBox(QStringLiteral("Vertragsdaten"), this);
+    auto* grid = new QGridLayout(box);
+    m_contractEnd = new CValueScrollBar(EScrollDirection::Reversed, Qt::Horizontal, box);
+    m_contractEnd->setObjectName(QStringLiteral("contractEnd"));
+    m_contractEnd->setPageStep(1);
+    m_contractEndText = new QLabel(box);
+    m_contractEndText->setObjectName(QStringLiteral("contractEndText"));
+    m_contractEndText->setWordWrap(true);
+    AddRow(grid, QStringLiteral("&Vertrag gültig bis"), m_contractEnd);
+    grid->addWidget(m_contractEndText, grid->rowCount(), 1, 1, 2);
+    connect(m_contractEnd, &CValueScrollBar::BarValueChanged, this,
+            &CDlgPlayerContract::UpdateYearText);
+
+    m_salary = MakeAmount(QStringLiteral("salary"));
+    m_transferFee = MakeAmount(QStringLiteral("transferFee"));
+    m_marketValue = MakeAmount(QStringLiteral("marketValue"));
+    // The record has no field for these two amounts.
+    m_transferFee->setEnabled(false);
+    m_marketValue->setEnabled(false);
+    m_salary->setParent(box);
+    m_transferFee->setParent(box);
+    m_marketValue->setParent(box);
+    AddRow(grid, QStringLiteral("&Grundgehalt"), m_salary);
+    AddRow(grid, QStringLiteral("Festgeschriebene &Ablösesumme"), m_transferFee);
+    AddRow(grid, QStringLiteral("Aktuell geschätzter &Marktwert"), m_marketValue);
+
+    m_clubOption = new QCheckBox(QStringLiteral("V&erein hat Option auf 1 weiteres Jahr"), box);
+    m_clubOption->setObjectName(QStringLiteral("clubOption"));
+    m_playerOption = new QCheckBox(QStringLiteral("S&pieler hat Option auf 1 weiteres Jahr"), box);
+    m_playerOption->setObjectName(QStringLiteral("playerOption"));
+    grid->addWidget(m_clubOption, grid->rowCount(), 0, 1, 3);
+    grid->addWidget(m_playerOption, grid->rowCount(), 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
+QGroupBox* CDlgPlayerContract::MakeSeasonStartBox() {
+    auto* box = new QGroupBox(QStringLiteral("Besonderheiten Saisonbeginn"), this);
+    auto* grid = new QGridLayout(box);
+    m_state = new QComboBox(box);
+    m_state->setObjectName(QStringLiteral("seasonStart"));
+    for (const char* text : kStateTexts) {
+        m_state->addItem(QString::fromUtf8(text));
+    }
+    AddRow(grid, QStringLiteral("Besonderheit &Saisonbeginn"), m_state);
+    connect(m_state, &QComboBox::currentIndexChanged, this, &CDlgPlayerContract::StateChosen);
+
+    m_start = new CDateSpinFields(kPeriodYears, box);
+    m_start->setObjectName(QStringLiteral("periodStart"));
+    m_end = new CDateSpinFields(kPeriodYears, box);
+    m_end->setObjectName(QStringLiteral("periodEnd"));
+    AddRow(grid, QStringLiteral("A&nfang"), m_start);
+    AddRow(grid, QStringLiteral("En&de"), m_end);
+    connect(m_start, &CDateSpinFields::DateEdited, this, &CDlgPlayerContract::PeriodEdited);
+    connect(m_end, &CDateSpinFields::DateEdited, this, &CDlgPlayerContract::PeriodEdited);
+
+    m_loanClub = MakeClubName(box, QStringLiteral("loanClub"));
+    m_chooseLoanClub = MakeClubButton(box, QStringLiteral("chooseLoanClub"));
+    AddRow(grid, QStringLiteral("Geliehen von"), m_loanClub, m_chooseLoanClub);
+
+    m_matches = new CSpinEditCtrl(box);
+    m_matches->setObjectName(QStringLiteral("banMatches"));
+    m_matches->SetRange(0, kMaxBanMatches);
+    AddRow(grid, QStringLiteral("Anzahl der Spie&le"), m_matches);
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
+QGroupBox* CDlgPlayerContract::MakeFavouritesBox() {
+    auto* box = new QGroupBox(QStringLiteral("Favoriten"), this);
+    auto* grid = new QGridLayout(box);
+    m_favouriteClub = MakeClubName(box, QStringLiteral("favouriteClub"));
+    m_chooseFavouriteClub = MakeClubButton(box, QStringLiteral("chooseFavouriteClub"));
+    AddRow(grid, QStringLiteral("Lieblingsverein"), m_favouriteClub, m_chooseFavouriteClub);
+    m_neverJoins = MakeClubName(box, QStringLiteral("neverJoins"));
+    m_chooseNeverJoins = MakeClubButton(box, QStringLiteral("chooseNeverJoins"));
+    AddRow(grid, QStringLiteral("Wechselt nie zu"), m_neverJoins, m_chooseNeverJoins);
+    m_favouriteCountry = new QComboBox(box);
+    m_favouriteCountry->setObjectName(QStringLiteral("favouriteCountry"));
+    const CWorld& world = Context().document.World();
+    for (const SEditChoice& country : CountryChoices(world, world.CurrentLanguage())) {
+        m_favouriteCountry->addItem(Cp1252ToQString(country.text), country.value);
+    }
+    m_favouriteCountry->setCurrentIndex(-1);
+    // The record has no field for the club a player never joins nor for his favourite country.
+    m_neverJoins->setEnabled(false);
+    m_favouriteCountry->setEnabled(false);
+    AddRow(grid, QStringLiteral("Lieblingsl&and"), m_favouriteCountry);
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
+void CDlgPlayerContract::LoadPage(const CPlayer* player) {
+    const CWorld& world = Context().document.World();
+    const QSignalBlocker yearBlocker(m_contractEnd);
+    const QSignalBlocker stateBlocker(m_state);
+    const QSignalBlocker matchesBlocker(m_matches);
+    const SYearRange years = ContractEndYears(world.CurrentYear());
+    m_contractEnd->setRange(years.first, years.last);
+    m_contractEnd->SetValue(player != nullptr ? player->ContractUntil() : years.first);
+    m_loadedYear = m_contractEnd->Value();
+    m_salary->setText(player != nullptr ? QString::number(player->ContractValue()) : QString());
+    m_loadedSalary = m_salary->text();
+    const std::uint8_t options = player != nullptr ? player->ContractBytes()[kContractOptionsByte] : 0;
+    m_clubOption->setChecked((options & kClubOptionBit) != 0);
+    m_playerOption->setChecked((options & kPlayerOptionBit) != 0);
+    m_loadedClubOption = m_clubOption->isChecked();
+    m_loadedPlayerOption = m_playerOption->isChecked();
+    const ESeasonStart state = player != nullptr
+                                   ? SeasonStartOf(player->ContractBytes()[kSeasonStartByte])
+                                   : ESeasonStart::kNone;
+    m_state->setCurrentIndex(static_cast<int>(state));
+    m_loadedState = m_state->currentIndex();
+    m_matches->SetValue(player != nullptr ? player->ContractBytes()[kBanMatchesByte] : 0);
+    m_loadedMatches = m_matches->StoredValue();
+    if (player != nullptr) {
+        m_loadedPeriods[kInjuryPeriod] = InjuryPeriodAsShown(InjuryPeriod(*player));
+        m_loadedPeriods[kOtherPeriod] = OtherPeriodAsShown(OtherPeriod(*player));
+    } else {
+        m_loadedPeriods = {};
+    }
+    m_periods = m_loadedPeriods;
+    ShowPeriod(PeriodOf(state));
+    m_loanClub->setText(player != nullptr ? Cp1252ToQString(ShownClubName(world, player->LoanClub()))
+                                          : QString());
+    m_favouriteClub->setText(
+        player != nullptr ? Cp1252ToQString(ShownClubName(world, player->FourthClub())) : QString());
+    UpdateYearText();
+    UpdateEnabling();
+}
+
+bool CDlgPlayerContract::IsEdited() const {
+    return m_contractEnd->Value() != m_loadedYear || m_salary->text() != m_loadedSalary ||
+           m_clubOption->isChecked() != m_loadedClubOption ||
+           m_playerOption->isChecked() != m_loadedPlayerOption ||
+           m_state->currentIndex() != m_loadedState ||
+           m_matches->StoredValue() != m_loadedMatches || m_periods != m_loadedPeriods;
+}
+
+void CDlgPlayerContract::StoreInto(CPlayer& copy) {
+    FinishTyping(*this);
+    if (!IsEdited()) {
+        return;
+    }
+    // The resets loading showed become part of the edit.
+    ApplyPeriodResets(copy);
+    if (m_contractEnd->Value() != m_loadedYear) {
+        copy.SetContractUntil(static_cast<std::uint16_t>(m_contractEnd->Value()));
+    }
+    if (m_salary->text() != m_loadedSalary) {
+        copy.SetContractValue(AmountOfText(QStringToCp1252(m_salary->text())));
+    }
+    std::uint8_t options = copy.ContractBytes()[kContractOptionsByte];
+    if (m_clubOption->isChecked() != m_loadedClubOption) {
+        options = static_cast<std::uint8_t>(m_clubOption->isChecked() ? options | kClubOptionBit
+                                                                       : options & ~kClubOptionBit);
+    }
+    if (m_playerOption->isChecked() != m_loadedPlayerOption) {
+        options = static_cast<std::uint8_t>(m_playerOption->isChecked()
+                                                ? options | kPlayerOptionBit
+                                                : options & ~kPlayerOptionBit);
+    }
+    copy.SetContractByte(kContractOptionsByte, options);
+    if (m_state->currentIndex() != m_loadedState) {
+        copy.SetContractByte(kSeasonStartByte, WithSeasonStart(copy.ContractBytes()[kSeasonStartByte],
+                                                               ChosenState()));
+    }
+    if (m_matches->StoredValue() != m_loadedMatches) {
+        copy.SetContractByte(kBanMatchesByte, static_cast<std::uint8_t>(m_matches->StoredValue()));
+    }
+    if (m_periods[kInjuryPeriod] != m_loadedPeriods[kInjuryPeriod]) {
+        SetInjuryPeriod(copy, m_periods[kInjuryPeriod]);
+    }
+    if (m_periods[kOtherPeriod] != m_loadedPeriods[kOtherPeriod]) {
+        SetOtherPeriod(copy, m_periods[kOtherPeriod]);
+    }
+}
+
+ESeasonStart CDlgPlayerContract::ChosenState() const {
+    const int index = m_state->currentIndex();
+    return index >= 0 ? static_cast<ESeasonStart>(index) : ESeasonStart::kNone;
+}
+
+CDlgPlayerContract::EPeriod CDlgPlayerContract::PeriodOf(ESeasonStart state) const {
+    return UsesInjuryPeriod(state) ? kInjuryPeriod : kOtherPeriod;
+}
+
+void CDlgPlayerContract::StateChosen() {
+    const EPeriod period = PeriodOf(ChosenState());
+    if (period != m_shownPeriod) {
+        ShowPeriod(period);
+    }
+    UpdateEnabling();
+}
+
+void CDlgPlayerContract::ShowPeriod(EPeriod period) {
+    m_shownPeriod = period;
+    m_periodWhenShown = m_periods[period];
+    m_start->Load(m_periods[period].start);
+    m_end->Load(m_periods[period].end);
+}
+
+void CDlgPlayerContract::PeriodEdited() {
+    SContractPeriod& period = m_periods[m_shownPeriod];
+    // A date put back to what was shown is the date shown, not its reading by the fields.
+    period.start = m_start->IsChanged() ? m_start->Date() : m_periodWhenShown.start;
+    period.end = m_end->IsChanged() ? m_end->Date() : m_periodWhenShown.end;
+}
+
+void CDlgPlayerContract::UpdateYearText() {
+    const int year = m_contractEnd->Value();
+    m_contractEndText->setText(
+        ContractEndIsDrawn(year, Context().document.World().CurrentYear())
+            ? ResourceQString(ids::kContractEndDrawn)
+            : QString::number(year));
+}
+
+void CDlgPlayerContract::UpdateEnabling() {
+    const SSeasonStartControls controls = ControlsFor(ChosenState());
+    m_start->setEnabled(controls.dates);
+    m_end->setEnabled(controls.dates);
+    m_loanClub->setEnabled(controls.loanClub);
+    m_matches->setEnabled(controls.matches);
+}
+
+}  // namespace kw

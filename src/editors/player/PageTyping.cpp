@@ -1,0 +1,16 @@
+#include "editors/player/PageTyping.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace kw {
+
+void FinishTyping(QWidget& page) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && page.isAncestorOf(focus)) {
+        focus->clearFocus();
+        focus->setFocus();
+    }
+}
+
+}  // namespace kw
