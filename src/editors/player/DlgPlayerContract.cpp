@@ -187,7 +187,8 @@ void CDlgPlayerContract::LoadPage(const CPlayer* player) {
     m_loadedYear = m_contractEnd->Value();
     m_salary->setText(player != nullptr ? QString::number(player->ContractValue()) : QString());
     m_loadedSalary = m_salary->text();
-    const std::uint8_t options = player != nullptr ? player->ContractBytes()[kContractOptionsByte] : 0;
+    const std::uint8_t options =
+        player != nullptr ? player->ContractBytes()[kContractOptionsByte] : 0;
     m_clubOption->setChecked((options & kClubOptionBit) != 0);
     m_playerOption->setChecked((options & kPlayerOptionBit) != 0);
     m_loadedClubOption = m_clubOption->isChecked();
@@ -207,10 +208,11 @@ void CDlgPlayerContract::LoadPage(const CPlayer* player) {
     }
     m_periods = m_loadedPeriods;
     ShowPeriod(PeriodOf(state));
-    m_loanClub->setText(player != nullptr ? Cp1252ToQString(ShownClubName(world, player->LoanClub()))
-                                          : QString());
-    m_favouriteClub->setText(
-        player != nullptr ? Cp1252ToQString(ShownClubName(world, player->FourthClub())) : QString());
+    m_loanClub->setText(
+        player != nullptr ? Cp1252ToQString(ShownClubName(world, player->LoanClub())) : QString());
+    m_favouriteClub->setText(player != nullptr
+                                 ? Cp1252ToQString(ShownClubName(world, player->FourthClub()))
+                                 : QString());
     UpdateYearText();
     UpdateEnabling();
 }
@@ -239,17 +241,17 @@ void CDlgPlayerContract::StoreInto(CPlayer& copy) {
     std::uint8_t options = copy.ContractBytes()[kContractOptionsByte];
     if (m_clubOption->isChecked() != m_loadedClubOption) {
         options = static_cast<std::uint8_t>(m_clubOption->isChecked() ? options | kClubOptionBit
-                                                                       : options & ~kClubOptionBit);
+                                                                      : options & ~kClubOptionBit);
     }
     if (m_playerOption->isChecked() != m_loadedPlayerOption) {
-        options = static_cast<std::uint8_t>(m_playerOption->isChecked()
-                                                ? options | kPlayerOptionBit
-                                                : options & ~kPlayerOptionBit);
+        options = static_cast<std::uint8_t>(
+            m_playerOption->isChecked() ? options | kPlayerOptionBit : options & ~kPlayerOptionBit);
     }
     copy.SetContractByte(kContractOptionsByte, options);
     if (m_state->currentIndex() != m_loadedState) {
-        copy.SetContractByte(kSeasonStartByte, WithSeasonStart(copy.ContractBytes()[kSeasonStartByte],
-                                                               ChosenState()));
+        copy.SetContractByte(
+            kSeasonStartByte,
+            WithSeasonStart(copy.ContractBytes()[kSeasonStartByte], ChosenState()));
     }
     if (m_matches->StoredValue() != m_loadedMatches) {
         copy.SetContractByte(kBanMatchesByte, static_cast<std::uint8_t>(m_matches->StoredValue()));
@@ -295,10 +297,9 @@ void CDlgPlayerContract::PeriodEdited() {
 
 void CDlgPlayerContract::UpdateYearText() {
     const int year = m_contractEnd->Value();
-    m_contractEndText->setText(
-        ContractEndIsDrawn(year, Context().document.World().CurrentYear())
-            ? ResourceQString(ids::kContractEndDrawn)
-            : QString::number(year));
+    m_contractEndText->setText(ContractEndIsDrawn(year, Context().document.World().CurrentYear())
+                                   ? ResourceQString(ids::kContractEndDrawn)
+                                   : QString::number(year));
 }
 
 void CDlgPlayerContract::UpdateEnabling() {

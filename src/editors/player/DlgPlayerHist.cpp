@@ -94,9 +94,8 @@ CDlgPlayerHist::CDlgPlayerHist(SPlayerEditContext& context, QWidget* parent)
     m_career = new CMyListBox(this);
     m_career->setObjectName(QStringLiteral("career"));
     m_career->SetColumns({kCareerColumns.begin(), kCareerColumns.end()});
-    m_career->setMinimumWidth(m_career->fontMetrics().averageCharWidth() *
-                                  kCareerColumns.back().end / 4 +
-                              40);
+    m_career->setMinimumWidth(
+        m_career->fontMetrics().averageCharWidth() * kCareerColumns.back().end / 4 + 40);
     layout->addWidget(m_career, 1);
     layout->addWidget(MakeEntryBox());
     connect(m_career, &QListWidget::currentRowChanged, this, &CDlgPlayerHist::RowChosen);
@@ -191,10 +190,11 @@ QGroupBox* CDlgPlayerHist::MakeEntryBox() {
 
 void CDlgPlayerHist::LoadPage(const CPlayer* player) {
     const CWorld& world = Context().document.World();
-    m_firstClub->setText(player != nullptr ? Cp1252ToQString(ShownClubName(world, player->FirstClub()))
-                                           : QString());
-    m_lastClub->setText(
-        player != nullptr ? Cp1252ToQString(ShownClubName(world, player->PreviousClub())) : QString());
+    m_firstClub->setText(
+        player != nullptr ? Cp1252ToQString(ShownClubName(world, player->FirstClub())) : QString());
+    m_lastClub->setText(player != nullptr
+                            ? Cp1252ToQString(ShownClubName(world, player->PreviousClub()))
+                            : QString());
     m_contractStart->Load(player != nullptr ? player->ContractStart() : CDate());
     const std::uint8_t flags =
         player != nullptr ? player->NationalTeamBytes()[kNationalFlagsByte] : 0;
@@ -204,9 +204,9 @@ void CDlgPlayerHist::LoadPage(const CPlayer* player) {
     m_loadedRetired = m_retiredFromNationalTeam->isChecked();
     m_loadedCareer = player != nullptr ? player->History() : std::vector<SHistoryEntry>();
     m_editedCareer = m_loadedCareer;
-    FillCareer(m_editedCareer.empty() ? -1 : static_cast<std::ptrdiff_t>(CareerDisplayOrder(
-                                                                             m_editedCareer)
-                                                                             .front()));
+    FillCareer(m_editedCareer.empty()
+                   ? -1
+                   : static_cast<std::ptrdiff_t>(CareerDisplayOrder(m_editedCareer).front()));
 }
 
 void CDlgPlayerHist::StoreInto(CPlayer& copy) {
@@ -216,8 +216,9 @@ void CDlgPlayerHist::StoreInto(CPlayer& copy) {
     }
     std::uint8_t flags = copy.NationalTeamBytes()[kNationalFlagsByte];
     if (m_inNationalTeam->isChecked() != m_loadedInNationalTeam) {
-        flags = static_cast<std::uint8_t>(m_inNationalTeam->isChecked() ? flags | kInNationalTeamBit
-                                                                        : flags & ~kInNationalTeamBit);
+        flags =
+            static_cast<std::uint8_t>(m_inNationalTeam->isChecked() ? flags | kInNationalTeamBit
+                                                                    : flags & ~kInNationalTeamBit);
     }
     if (m_retiredFromNationalTeam->isChecked() != m_loadedRetired) {
         flags = static_cast<std::uint8_t>(m_retiredFromNationalTeam->isChecked()
@@ -242,9 +243,8 @@ void CDlgPlayerHist::FillCareer(std::ptrdiff_t entry) {
             m_career->AddRow(CareerRowText(world, m_editedCareer[index]));
         }
         const auto row = std::find(m_order.begin(), m_order.end(), static_cast<std::size_t>(entry));
-        m_career->setCurrentRow(entry >= 0 && row != m_order.end()
-                                    ? static_cast<int>(row - m_order.begin())
-                                    : -1);
+        m_career->setCurrentRow(
+            entry >= 0 && row != m_order.end() ? static_cast<int>(row - m_order.begin()) : -1);
     }
     m_entry = m_career->currentRow() >= 0 ? entry : -1;
     ShowEntry();
@@ -266,8 +266,8 @@ void CDlgPlayerHist::ShowEntry() {
     const QSignalBlocker games(m_entryGames);
     const QSignalBlocker goals(m_entryGoals);
     const QSignalBlocker loan(m_entryLoan);
-    m_entryClub->setText(shown ? Cp1252ToQString(ShownClubName(Context().document.World(), entry.club))
-                               : QString());
+    m_entryClub->setText(
+        shown ? Cp1252ToQString(ShownClubName(Context().document.World(), entry.club)) : QString());
     m_entryStart->Load(entry.from);
     m_entryEnd->Load(entry.until);
     m_entryGames->SetValue(entry.games);

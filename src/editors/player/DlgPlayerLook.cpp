@@ -91,8 +91,8 @@ CDlgPlayerLook::CDlgPlayerLook(SPlayerEditContext& context, QWidget* parent)
     if (renderer != nullptr && renderer->IsAvailable()) {
         new CRenderPreview(*renderer, *m_placeholder, render::kLookPageBackground);
     }
-    for (QComboBox* box : {m_specialFace, m_generic[0], m_generic[1], m_generic[2], m_generic[3],
-                           m_shoe}) {
+    for (QComboBox* box :
+         {m_specialFace, m_generic[0], m_generic[1], m_generic[2], m_generic[3], m_shoe}) {
         connect(box, &QComboBox::currentIndexChanged, this, &CDlgPlayerLook::UpdatePreview);
     }
     connect(m_height, &CSpinEditCtrl::SpinEditChanged, this, &CDlgPlayerLook::UpdateImperial);
@@ -230,9 +230,8 @@ void CDlgPlayerLook::ApplyEdits(CPlayer& copy) const {
         copy.SetLook(look::kWeight, static_cast<std::uint8_t>(m_weight->StoredValue()));
     }
     if (m_longSleeves->isChecked() != m_loadedSleeves) {
-        copy.SetSleeves(static_cast<std::uint8_t>(m_longSleeves->isChecked()
-                                                      ? copy.Sleeves() | 0x01
-                                                      : copy.Sleeves() & ~0x01));
+        copy.SetSleeves(static_cast<std::uint8_t>(
+            m_longSleeves->isChecked() ? copy.Sleeves() | 0x01 : copy.Sleeves() & ~0x01));
     }
     if (ChangedChoice(m_specialFace, m_loadedSpecialFace, value)) {
         copy.SetSpecialFace(value);

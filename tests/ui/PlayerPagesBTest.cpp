@@ -1,0 +1,530 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "IsolatedGuiTest.h"
+#include "app/AppContext.h"
+#include "app/DatabaseSlots.h"
+#include "app/InstallationData.h"
+#include "assets/Image.h"
+#include "assets/Tga.h"
+#include "controls/ControlText.h"
+#include "controls/MyListBox.h"
+#include "controls/ShowBitmap.h"
+#include "controls/SpinEditCtrl.h"
+#include "controls/ValueScrollBar.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "editing/PlayerContractRules.h"
+#include "editing/PlayerHistoryRules.h"
+#include "editors/player/DateSpinFields.h"
+#include "editors/player/DlgPlayerContract.h"
+#include "editors/player/DlgPlayerHist.h"
+#include "editors/player/DlgPlayerLook.h"
+#include "editors/player/PlayerEditContext.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "platform/StringTable.h"
+#include "storage/TextHelpers.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+// The pages "Vertrag", "Historie" and "Aussehen", each on its own in a window, on the small demo
+// database, driven through their controls.
+class PlayerPagesBTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void browsingTenPlayersChangesNothing();
+    void noPlayerEmptiesAndDisablesThePages();
+    void salaryEditStoresThatFieldAndTheShownResets();
+    void textThatIsNoNumberStoresNothingButZero();
+    void seasonStartStateEnablesItsFields();
+    void injuryStateStoresItsBitAndTheInjuryPeriod();
+    void contractEndTextFollowsTheBar();
+    void careerEntryEditKeepsTheRecordOrder();
+    void careerCountsAreWrittenAloneAndClamped();
+    void nationalTeamFlagIsItsOwnBit();
+    void lookChoicesStoreTheirValues();
+    void heightIsClampedAndShownImperial();
+    void pictureIsShownWithTheSizeWarning();
+
+private:
+    // Players of the demo's clubs, by id.
+    std::vector<const CPlayer*> Players() const;
+    // A player with at least two career entries.
+    const CPlayer& PlayerWithCareer() const;
+    // The page alone in a shown, active window.
+    template <typename Page>
+    Page& ShowPage(const fs::path& installDirectory = {});
+    template <typename T>
+    static T& Child(QWidget& parent, const QString& name);
+    static void Retype(QLineEdit& edit, const QString& text);
+    static void TypeInto(CSpinEditCtrl& field, int value);
+    static void Toggle(QCheckBox& box);
+    std::unique_ptr<CPlayer> CloneOf(std::uint32_t id) const;
+    const CPlayer& Live(std::uint32_t id) const;
+
+    QTemporaryDir m_demo;
+    SAppContext m_context;
+    CInstallationData m_installation;
+    std::unique_ptr<CDatabaseSlots> m_slots;
+    CDatabaseDocument* m_document = nullptr;
+    CScriptedUserInterface m_ui;
+    std::unique_ptr<SPlayerEditContext> m_editContext;
+    std::unique_ptr<QWidget> m_window;
+};
+
+void PlayerPagesBTest::initTestCase() {
+    QVERIFY(m_demo.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
+                                           progress)
+                .ok);
+    SetUpDirectories(m_context, m_demo.path().toStdString());
+    m_installation.Load(m_context);
+}
+
+void PlayerPagesBTest::init() {
+    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
+    m_ui = CScriptedUserInterface{};
+    m_document = m_slots->AddSlot();
+    QVERIFY(m_document != nullptr);
+    CSilentProgress progress;
+    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
+                         m_ui));
+    // The season the game's data describe.
+    m_document->WorldForOperations().SetYearSource([] { return 2005; });
+}
+
+void PlayerPagesBTest::cleanup() {
+    m_window.reset();
+    m_editContext.reset();
+    m_slots.reset();
+}
+
+std::vector<const CPlayer*> PlayerPagesBTest::Players() const {
+    std::vector<const CPlayer*> players;
+    const CWorld& world = m_document->World();
+    for (int country = 1; country <= kCountryCount; ++country) {
+        for (const auto& club : world.Country(country).Clubs()) {
+            for (const CPlayer* person : club.second->FirstTeam()) {
+                if (person->IsPlayer()) {
+                    players.push_back(person);
+                }
+            }
+        }
+    }
+    std::sort(players.begin(), players.end(),
+              [](const CPlayer* a, const CPlayer* b) { return a->Id() < b->Id(); });
+    if (players.size() < 10) {
+        throw std::runtime_error("demo with fewer than ten players");
+    }
+    return players;
+}
+
+const CPlayer& PlayerPagesBTest::PlayerWithCareer() const {
+    for (const CPlayer* player : Players()) {
+        if (player->History().size() >= 2) {
+            return *player;
+        }
+    }
+    throw std::runtime_error("demo without a career of two entries");
+}
+
+template <typename Page>
+Page& PlayerPagesBTest::ShowPage(const fs::path& installDirectory) {
+    m_editContext = std::make_unique<SPlayerEditContext>(
+        SPlayerEditContext{*m_document, m_installation, nullptr, installDirectory});
+    m_window = std::make_unique<QWidget>();
+    auto* layout = new QVBoxLayout(m_window.get());
+    auto* page = new Page(*m_editContext, m_window.get());
+    layout->addWidget(page);
+    m_window->show();
+    m_window->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_window.get())) {
+        throw std::runtime_error("window not active");
+    }
+    return *page;
+}
+
+template <typename T>
+T& PlayerPagesBTest::Child(QWidget& parent, const QString& name) {
+    T* child = parent.findChild<T*>(name);
+    if (child == nullptr) {
+        throw std::runtime_error("missing control " + name.toStdString());
+    }
+    return *child;
+}
+
+void PlayerPagesBTest::Retype(QLineEdit& edit, const QString& text) {
+    edit.setFocus();
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    QTest::keyClicks(&edit, text);
+}
+
+// Types the number over the field's text and leaves the field with Tab.
+void PlayerPagesBTest::TypeInto(CSpinEditCtrl& field, int value) {
+    Retype(*field.Field(), QString::number(value));
+    QTest::keyClick(field.Field(), Qt::Key_Tab);
+}
+
+// Space on the focused box, as a keyboard user toggles it.
+void PlayerPagesBTest::Toggle(QCheckBox& box) {
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_Space);
+}
+
+std::unique_ptr<CPlayer> PlayerPagesBTest::CloneOf(std::uint32_t id) const {
+    return Live(id).Clone();
+}
+
+const CPlayer& PlayerPagesBTest::Live(std::uint32_t id) const {
+    const CPlayer* player = m_document->World().Person(id);
+    if (player == nullptr) {
+        throw std::runtime_error("person gone");
+    }
+    return *player;
+}
+
+void PlayerPagesBTest::browsingTenPlayersChangesNothing() {
+    const std::string before = DumpWorldJson(m_document->World());
+    const std::vector<const CPlayer*> players = Players();
+    // Every demo player's injury period is unset, so loading would reset it.
+    QVERIFY(InjuryPeriodAsShown(InjuryPeriod(*players.front())) != InjuryPeriod(*players.front()));
+    auto& contract = ShowPage<CDlgPlayerContract>();
+    auto* hist = new CDlgPlayerHist(*m_editContext, m_window.get());
+    auto* look = new CDlgPlayerLook(*m_editContext, m_window.get());
+    for (std::size_t index = 0; index < 10; ++index) {
+        const std::uint32_t id = players[index * players.size() / 10]->Id();
+        for (CPlayerPage* page : std::initializer_list<CPlayerPage*>{&contract, hist, look}) {
+            page->SetPlayer(id);
+            QVERIFY(page->isEnabled());
+            QVERIFY(!page->StorePage());
+        }
+    }
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(DumpWorldJson(m_document->World()), before);
+}
+
+void PlayerPagesBTest::noPlayerEmptiesAndDisablesThePages() {
+    auto& contract = ShowPage<CDlgPlayerContract>();
+    contract.SetPlayer(Players().front()->Id());
+    QVERIFY(!Child<QLineEdit>(contract, QStringLiteral("salary")).text().isEmpty());
+    contract.SetPlayer(0);
+    QVERIFY(!contract.isEnabled());
+    QVERIFY(Child<QLineEdit>(contract, QStringLiteral("salary")).text().isEmpty());
+    QVERIFY(!contract.StorePage());
+    auto* hist = new CDlgPlayerHist(*m_editContext, m_window.get());
+    hist->SetPlayer(PlayerWithCareer().Id());
+    QVERIFY(hist->CareerList().count() >= 2);
+    hist->SetPlayer(0);
+    QCOMPARE(hist->CareerList().count(), 0);
+    QVERIFY(!hist->isEnabled());
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+}
+
+void PlayerPagesBTest::salaryEditStoresThatFieldAndTheShownResets() {
+    const std::uint32_t id = Players()[3]->Id();
+    auto& page = ShowPage<CDlgPlayerContract>();
+    page.SetPlayer(id);
+    auto& salary = Child<QLineEdit>(page, QStringLiteral("salary"));
+    Retype(salary, QStringLiteral("1234567890"));
+    // The field takes nine digits.
+    QCOMPARE(salary.text(), QStringLiteral("123456789"));
+    std::unique_ptr<CPlayer> expected = CloneOf(id);
+    QVERIFY(page.StorePage());
+    // What the page showed of the periods is stored with the edit.
+    ApplyPeriodResets(*expected);
+    expected->SetContractValue(123456789);
+    QVERIFY(Live(id).HasSameData(*expected));
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(InjuryPeriod(Live(id)),
+             (SContractPeriod{CDate::FromYmd(2005, 7, 1), CDate::FromYmd(2005, 11, 1)}));
+    // Stored once: storing again without another edit adds nothing.
+    QVERIFY(!page.StorePage());
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+}
+
+void PlayerPagesBTest::textThatIsNoNumberStoresNothingButZero() {
+    const std::uint32_t id = Players()[4]->Id();
+    QVERIFY(Live(id).ContractValue() != 0);
+    auto& page = ShowPage<CDlgPlayerContract>();
+    page.SetPlayer(id);
+    Retype(Child<QLineEdit>(page, QStringLiteral("salary")), QStringLiteral("viel"));
+    QVERIFY(page.StorePage());
+    QCOMPARE(Live(id).ContractValue(), 0);
+}
+
+void PlayerPagesBTest::seasonStartStateEnablesItsFields() {
+    auto& page = ShowPage<CDlgPlayerContract>();
+    page.SetPlayer(Players()[2]->Id());
+    auto& state = Child<QComboBox>(page, QStringLiteral("seasonStart"));
+    auto& start = Child<CDateSpinFields>(page, QStringLiteral("periodStart"));
+    auto& end = Child<CDateSpinFields>(page, QStringLiteral("periodEnd"));
+    auto& loanClub = Child<QLabel>(page, QStringLiteral("loanClub"));
+    auto& matches = Child<CSpinEditCtrl>(page, QStringLiteral("banMatches"));
+    QCOMPARE(state.count(), kSeasonStartCount);
+    QCOMPARE(state.itemText(4), QStringLiteral("Ausgeliehen"));
+    state.setFocus();
+    QTest::keyClick(&state, Qt::Key_Home);
+    struct SExpected {
+        bool dates;
+        bool loan;
+        bool matches;
+    };
+    const std::array<SExpected, kSeasonStartCount> expected = {{{false, false, false},
+                                                                {true, false, false},
+                                                                {false, false, true},
+                                                                {false, false, false},
+                                                                {true, true, false}}};
+    for (int index = 0; index < kSeasonStartCount; ++index) {
+        QCOMPARE(state.currentIndex(), index);
+        const SExpected& want = expected[static_cast<std::size_t>(index)];
+        QCOMPARE(start.isEnabled(), want.dates);
+        QCOMPARE(end.isEnabled(), want.dates);
+        QCOMPARE(loanClub.isEnabled(), want.loan);
+        QCOMPARE(matches.isEnabled(), want.matches);
+        QTest::keyClick(&state, Qt::Key_Down);
+    }
+    // The club chooser is not there yet.
+    QVERIFY(!Child<QWidget>(page, QStringLiteral("chooseLoanClub")).isEnabled());
+}
+
+void PlayerPagesBTest::injuryStateStoresItsBitAndTheInjuryPeriod() {
+    const CPlayer& player = *Players()[5];
+    const std::uint32_t id = player.Id();
+    QCOMPARE(SeasonStartOf(player.ContractBytes()[kSeasonStartByte]), ESeasonStart::kNone);
+    auto& page = ShowPage<CDlgPlayerContract>();
+    page.SetPlayer(id);
+    auto& state = Child<QComboBox>(page, QStringLiteral("seasonStart"));
+    auto& start = Child<CDateSpinFields>(page, QStringLiteral("periodStart"));
+    auto& end = Child<CDateSpinFields>(page, QStringLiteral("periodEnd"));
+    // "keine" shows the other period, the injury its own (reset: it was never set).
+    QCOMPARE(start.Date(), OtherPeriodAsShown(OtherPeriod(player)).start);
+    state.setFocus();
+    QTest::keyClick(&state, Qt::Key_Down);
+    QCOMPARE(state.currentText(), QStringLiteral("Verletzung"));
+    QCOMPARE(start.Date(), CDate::FromYmd(2005, 7, 1));
+    QCOMPARE(end.Date(), CDate::FromYmd(2005, 11, 1));
+    // The injury lasts until 15 December.
+    TypeInto(end.Day(), 15);
+    TypeInto(end.Month(), 12);
+    std::unique_ptr<CPlayer> expected = CloneOf(id);
+    QVERIFY(page.StorePage());
+    ApplyPeriodResets(*expected);
+    expected->SetContractByte(
+        kSeasonStartByte,
+        WithSeasonStart(expected->ContractBytes()[kSeasonStartByte], ESeasonStart::kInjury));
+    SetInjuryPeriod(*expected, {CDate::FromYmd(2005, 7, 1), CDate::FromYmd(2005, 12, 15)});
+    QVERIFY(Live(id).HasSameData(*expected));
+    QCOMPARE(Live(id).ContractBytes()[kSeasonStartByte] & 0x3C, 0x04);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+}
+
+void PlayerPagesBTest::contractEndTextFollowsTheBar() {
+    const std::uint32_t id = Players()[6]->Id();
+    auto& page = ShowPage<CDlgPlayerContract>();
+    page.SetPlayer(id);
+    auto& bar = Child<CValueScrollBar>(page, QStringLiteral("contractEnd"));
+    auto& text = Child<QLabel>(page, QStringLiteral("contractEndText"));
+    QCOMPARE(bar.minimum(), 2005);
+    QCOMPARE(bar.maximum(), 2015);
+    const auto press = [&bar](Qt::Key key, int times) {
+        for (int step = 0; step < times; ++step) {
+            QTest::keyClick(&bar, key);
+        }
+    };
+    bar.setFocus();
+    // Eleven years: twelve presses reach one end, twelve the other way the other end.
+    press(Qt::Key_Right, 12);
+    const int right = bar.Value();
+    press(Qt::Key_Left, 12);
+    QCOMPARE(right + bar.Value(), 2005 + 2015);
+    const Qt::Key towardsCurrent = right == 2005 ? Qt::Key_Right : Qt::Key_Left;
+    const Qt::Key towardsLast = right == 2005 ? Qt::Key_Left : Qt::Key_Right;
+    press(towardsCurrent, 12);
+    QCOMPARE(bar.Value(), 2005);
+    // Not after the current year: drawn when the game starts.
+    QCOMPARE(text.text(), ResourceQString(ids::kContractEndDrawn));
+    press(towardsLast, 1);
+    QCOMPARE(bar.Value(), 2006);
+    QCOMPARE(text.text(), QStringLiteral("2006"));
+    QVERIFY(page.StorePage());
+    QCOMPARE(Live(id).ContractUntil(), 2006);
+}
+
+void PlayerPagesBTest::careerEntryEditKeepsTheRecordOrder() {
+    const CPlayer& player = PlayerWithCareer();
+    const std::uint32_t id = player.Id();
+    const std::vector<SHistoryEntry> stored = player.History();
+    auto& page = ShowPage<CDlgPlayerHist>();
+    page.SetPlayer(id);
+    CMyListBox& list = page.CareerList();
+    QCOMPARE(list.count(), static_cast<int>(stored.size()));
+    const std::vector<std::size_t> order = CareerDisplayOrder(stored);
+    QCOMPARE(list.Row(0), CareerRowText(m_document->World(), stored[order.front()]));
+    // The earliest station starts in 2005 now: it moves to the end of the list.
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Home);
+    QCOMPARE(list.currentRow(), 0);
+    auto& start = Child<CDateSpinFields>(page, QStringLiteral("entryStart"));
+    const CDate::Ymd was = stored[order.front()].from.Split();
+    TypeInto(start.Year(), 2005);
+    SHistoryEntry edited = stored[order.front()];
+    edited.from = CDate::FromYmd(2005, was.month, was.day);
+    QCOMPARE(start.Date(), edited.from);
+    QCOMPARE(list.Row(list.count() - 1), CareerRowText(m_document->World(), edited));
+    QCOMPARE(list.Row(list.currentRow()), CareerRowText(m_document->World(), edited));
+
+    std::unique_ptr<CPlayer> expected = CloneOf(id);
+    expected->History()[order.front()].from = edited.from;
+    QVERIFY(page.StorePage());
+    QVERIFY(Live(id).HasSameData(*expected));
+    // The record keeps its order: every entry stays at its index.
+    for (std::size_t index = 0; index < stored.size(); ++index) {
+        QCOMPARE(Live(id).History()[index].club, stored[index].club);
+    }
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+}
+
+void PlayerPagesBTest::careerCountsAreWrittenAloneAndClamped() {
+    const CPlayer& player = PlayerWithCareer();
+    const std::uint32_t id = player.Id();
+    auto& page = ShowPage<CDlgPlayerHist>();
+    page.SetPlayer(id);
+    CMyListBox& list = page.CareerList();
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_End);
+    const std::size_t entry = CareerDisplayOrder(player.History()).back();
+    TypeInto(Child<CSpinEditCtrl>(page, QStringLiteral("entryGames")), 2500);
+    Toggle(Child<QCheckBox>(page, QStringLiteral("entryLoan")));
+    std::unique_ptr<CPlayer> expected = CloneOf(id);
+    expected->History()[entry].games = kMaxLeagueGames;
+    expected->History()[entry].flag = player.History()[entry].flag != 0 ? 0 : 1;
+    QVERIFY(page.StorePage());
+    QVERIFY(Live(id).HasSameData(*expected));
+}
+
+void PlayerPagesBTest::nationalTeamFlagIsItsOwnBit() {
+    const std::uint32_t id = Players()[7]->Id();
+    auto& page = ShowPage<CDlgPlayerHist>();
+    page.SetPlayer(id);
+    auto& box = Child<QCheckBox>(page, QStringLiteral("inNationalTeam"));
+    QVERIFY(!box.isChecked());
+    Toggle(box);
+    std::unique_ptr<CPlayer> expected = CloneOf(id);
+    expected->SetNationalTeamByte(
+        kNationalFlagsByte,
+        static_cast<std::uint8_t>(expected->NationalTeamBytes()[0] | kInNationalTeamBit));
+    QVERIFY(page.StorePage());
+    QVERIFY(Live(id).HasSameData(*expected));
+    // The caps have no field in the record.
+    QVERIFY(!Child<CSpinEditCtrl>(page, QStringLiteral("caps")).isEnabled());
+}
+
+void PlayerPagesBTest::lookChoicesStoreTheirValues() {
+    const CPlayer& player = *Players()[8];
+    const std::uint32_t id = player.Id();
+    auto& page = ShowPage<CDlgPlayerLook>();
+    page.SetPlayer(id);
+    auto& face = Child<QComboBox>(page, QStringLiteral("face"));
+    QCOMPARE(face.count(), 90);
+    QCOMPARE(face.itemText(face.findData(26)), QStringLiteral("Europäer 8"));
+    QCOMPARE(face.currentData().toInt(), static_cast<int>(player.Looks()[look::kFace]));
+    const int target = player.Looks()[look::kFace] == 26 ? 27 : 26;
+    face.setFocus();
+    QTest::keyClick(&face, Qt::Key_Home);
+    for (int step = 0; step < face.findData(target); ++step) {
+        QTest::keyClick(&face, Qt::Key_Down);
+    }
+    QCOMPARE(face.currentData().toInt(), target);
+    auto& beard = Child<QComboBox>(page, QStringLiteral("beard"));
+    QCOMPARE(beard.itemData(2).toInt(), 5);
+    std::unique_ptr<CPlayer> expected = CloneOf(id);
+    expected->SetLook(look::kFace, static_cast<std::uint8_t>(target));
+    QVERIFY(page.StorePage());
+    QVERIFY(Live(id).HasSameData(*expected));
+}
+
+void PlayerPagesBTest::heightIsClampedAndShownImperial() {
+    const std::uint32_t id = Players()[9]->Id();
+    auto& page = ShowPage<CDlgPlayerLook>();
+    page.SetPlayer(id);
+    auto& height = Child<CSpinEditCtrl>(page, QStringLiteral("height"));
+    TypeInto(height, 230);
+    QCOMPARE(height.StoredValue(), 220);
+    QCOMPARE(Child<QLabel>(page, QStringLiteral("heightImperial")).text(),
+             Cp1252ToQString(FormatHeightImperial(220)));
+    TypeInto(Child<CSpinEditCtrl>(page, QStringLiteral("weight")), 80);
+    QCOMPARE(Child<QLabel>(page, QStringLiteral("weightImperial")).text(),
+             Cp1252ToQString(FormatWeightImperial(80)));
+    std::unique_ptr<CPlayer> expected = CloneOf(id);
+    expected->SetLook(look::kHeight, 220);
+    expected->SetLook(look::kWeight, 80);
+    QVERIFY(page.StorePage());
+    QVERIFY(Live(id).HasSameData(*expected));
+}
+
+void PlayerPagesBTest::pictureIsShownWithTheSizeWarning() {
+    QTemporaryDir install;
+    const fs::path folder = fs::path(install.path().toStdString());
+    const CPlayer& player = *Players()[1];
+    const auto write = [&](int size) {
+        fs::create_directories(folder / "art" / "picture");
+        const auto bytes =
+            EncodeTga(SImage(size, size, Argb(20, 90, 200)), 24, TgaCoding::Uncompressed);
+        QFile file(QString::fromStdString(
+            (folder / "art" / "picture" / ("emp-" + std::to_string(player.Id()) + ".tga"))
+                .string()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    };
+    auto& page = ShowPage<CDlgPlayerLook>(folder);
+    page.SetPlayer(player.Id());
+    auto& warning = Child<QLabel>(page, QStringLiteral("pictureWarning"));
+    QVERIFY(!page.Picture().HasBitmap());
+    QVERIFY(warning.isHidden());
+    write(100);
+    page.SetPlayer(player.Id());
+    QVERIFY(page.Picture().HasBitmap());
+    QVERIFY(!warning.isHidden());
+    QCOMPARE(warning.text(), ResourceQString(ids::kPlayerPictureSize));
+    write(160);
+    page.SetPlayer(player.Id());
+    QVERIFY(page.Picture().HasBitmap());
+    QVERIFY(warning.isHidden());
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::PlayerPagesBTest>(argc, argv);
+}
+
+#include "PlayerPagesBTest.moc"
