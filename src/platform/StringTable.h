@@ -33,7 +33,6 @@ inline constexpr int kContinentOceania = 514;       // "Ozeanien"
 inline constexpr int kFirstLeague = 517;            // "1. Liga"
 inline constexpr int kNationalCup = 518;            // "Nationaler Pokal"
 inline constexpr int kConfirmQuit = 574;            // "Sind Sie sicher, daß Sie den Editor ..."
-inline constexpr int kContractEndDrawn = 592;       // "wird bei Programmstart ausgewürfelt"
 inline constexpr int kClubPageGeneral = 604;        // "Allgemeine Informationen"
 inline constexpr int kClubPageBadge = 605;          // "Wappen"
 inline constexpr int kClubPageKits = 606;           // "Trikots"
@@ -93,8 +92,6 @@ inline constexpr int kCityPictureNotBmp = 1342;         // "Als Stadtgrafik kann
 inline constexpr int kCityPictureBadName = 1343;        // "Der Dateiname %s kann kein Ortsname ..."
 inline constexpr int kCityPictureUnreadable = 1344;     // "Die Datei %s ist keine lesbare BMP ..."
 inline constexpr int kWithoutShirtNumber = 1345;        // "ohne Nummer"
-// The look page's picture of another size.
-inline constexpr int kPlayerPictureSize = 1470;  // "WARNUNG! Größe des Bildes ist inkompatibel ..."
 
 // The person editor's player panel: talent 0 to 4 ("Normal" ... "Gigantisch") and the effect on
 // the team-mates 0 to 9 ("-" ... "+5% auf alle Spieler im Mannschaftsteil").
@@ -103,6 +100,10 @@ inline constexpr int kTeammateEffects = 1445;
 
 // The club editor's badge and kit pages.
 inline constexpr int kBadgePathTooLong = 1320;  // "Der Dateiname %s ist länger als %d ..."
+
+// The person pages "Vertrag" and "Aussehen".
+inline constexpr int kContractEndDrawn = 592;    // "wird bei Programmstart ausgewürfelt"
+inline constexpr int kPlayerPictureSize = 1470;  // "WARNUNG! Größe des Bildes ist inkompatibel ..."
 
 inline constexpr int kMainCaption = 20000;  // "KW 06 Datenbank Editor"
 inline constexpr int kSaveTitle = 20001;    // "Daten werden gespeichert"
