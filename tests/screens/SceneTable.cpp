@@ -3,6 +3,7 @@
 #include "ClubBadgeKitScenes.h"
 #include "DatabaseDialogScenes.h"
 #include "PlayerPagesAScenes.h"
+#include "PlayerPagesBScenes.h"
 #include "Scene.h"
 #include "WindowScenes.h"
 #include "controls/ControlsGallery.h"
@@ -49,6 +50,7 @@ const std::vector<SScene>& Scenes() {
         {"DlgClubBadgeManage", ShowDlgClubBadgeManage},
         {"DlgClubShirtsColor", ShowDlgClubShirtsColor},
         {"PlayerPagesA", ShowPlayerPagesA},
+        {"PlayerPagesB", ShowPlayerPagesB},
     };
     return scenes;
 }

@@ -26,12 +26,12 @@ CDateSpinFields::CDateSpinFields(SYearRange years, QWidget* parent)
         auto* field = new CSpinEditCtrl(this);
         field->SetRange(ranges[part].first, ranges[part].second);
         field->Field()->setMaxLength(digits[part]);
-        field->Field()->setMinimumWidth(
-            field->Field()->fontMetrics().horizontalAdvance(QString(digits[part] + 2, QChar('0'))));
+        FitSpinToDigits(*field, digits[part]);
         connect(field, &CSpinEditCtrl::SpinEditChanged, this, &CDateSpinFields::DateEdited);
-        layout->addWidget(field, digits[part]);
+        layout->addWidget(field);
         m_fields[part] = field;
     }
+    layout->addStretch(1);
     setFocusProxy(m_fields[0]);
     Load(CDate::FromYmd(years.first, 1, 1));
 }
@@ -55,6 +55,13 @@ CDate CDateSpinFields::Date() const {
 
 bool CDateSpinFields::IsChanged() const {
     return Fields() != m_loaded;
+}
+
+void FitSpinToDigits(CSpinEditCtrl& field, int digits) {
+    // The digits, the field's margins and the arrows beside it.
+    const int text =
+        field.Field()->fontMetrics().horizontalAdvance(QString(digits + 2, QChar('0')));
+    field.setFixedWidth(text + field.Field()->fontMetrics().height() + 4);
 }
 
 }  // namespace kw

@@ -42,4 +42,7 @@ private:
     SDateFields m_loaded;
 };
 
+// Narrows a numeric field to what `digits` digits and its arrows need.
+void FitSpinToDigits(CSpinEditCtrl& field, int digits);
+
 }  // namespace kw

@@ -80,6 +80,8 @@ QLineEdit* CDlgPlayerContract::MakeAmount(const QString& name) {
     edit->setObjectName(name);
     edit->setMaxLength(kAmountDigits);
     edit->setAlignment(Qt::AlignRight);
+    edit->setMinimumWidth(
+        edit->fontMetrics().horizontalAdvance(QString(kAmountDigits + 3, QChar('0'))));
     return edit;
 }
 
@@ -89,6 +91,8 @@ QGroupBox* CDlgPlayerContract::MakeContractBox() {
     m_contractEnd = new CValueScrollBar(EScrollDirection::Reversed, Qt::Horizontal, box);
     m_contractEnd->setObjectName(QStringLiteral("contractEnd"));
     m_contractEnd->setPageStep(1);
+    m_contractEnd->setMinimumWidth(
+        m_contractEnd->fontMetrics().horizontalAdvance(QString(16, QChar('0'))));
     m_contractEndText = new QLabel(box);
     m_contractEndText->setObjectName(QStringLiteral("contractEndText"));
     m_contractEndText->setWordWrap(true);
@@ -147,6 +151,7 @@ QGroupBox* CDlgPlayerContract::MakeSeasonStartBox() {
     m_matches = new CSpinEditCtrl(box);
     m_matches->setObjectName(QStringLiteral("banMatches"));
     m_matches->SetRange(0, kMaxBanMatches);
+    FitSpinToDigits(*m_matches, 2);
     AddRow(grid, QStringLiteral("Anzahl der Spie&le"), m_matches);
     grid->setColumnStretch(1, 1);
     return box;

@@ -69,6 +69,7 @@ CSpinEditCtrl* MakeSpin(QWidget* parent, const QString& name, int maximum) {
     auto* spin = new CSpinEditCtrl(parent);
     spin->setObjectName(name);
     spin->SetRange(0, maximum);
+    FitSpinToDigits(*spin, static_cast<int>(QString::number(maximum).size()));
     return spin;
 }
 

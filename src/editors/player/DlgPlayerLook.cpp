@@ -19,6 +19,7 @@
 #include "controls/SpinEditCtrl.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PlayerLookRules.h"
+#include "editors/player/DateSpinFields.h"
 #include "editors/player/PageTyping.h"
 #include "model/Player.h"
 #include "model/World.h"
@@ -139,19 +140,22 @@ QGroupBox* CDlgPlayerLook::MakeOtherBox() {
     m_height = new CSpinEditCtrl(box);
     m_height->setObjectName(QStringLiteral("height"));
     m_height->SetRange(kMinHeight, kMaxHeight);
+    FitSpinToDigits(*m_height, 3);
     m_heightImperial = new QLabel(box);
     m_heightImperial->setObjectName(QStringLiteral("heightImperial"));
     AddRow(grid, QStringLiteral("Gr&öße"), m_height, m_heightImperial);
     m_weight = new CSpinEditCtrl(box);
     m_weight->setObjectName(QStringLiteral("weight"));
     m_weight->SetRange(kMinWeight, kMaxWeight);
+    FitSpinToDigits(*m_weight, 3);
     m_weightImperial = new QLabel(box);
     m_weightImperial->setObjectName(QStringLiteral("weightImperial"));
     AddRow(grid, QStringLiteral("Ge&wicht"), m_weight, m_weightImperial);
     m_longSleeves = new QCheckBox(QStringLiteral("&Lange Ärmel"), box);
     m_longSleeves->setObjectName(QStringLiteral("longSleeves"));
     grid->addWidget(m_longSleeves, grid->rowCount(), 0, 1, 3);
-    grid->setColumnStretch(1, 1);
+    // The imperial forms stand right beside the numbers.
+    grid->setColumnStretch(2, 1);
     return box;
 }
 
