@@ -1,5 +1,7 @@
 #include "editing/PersonalDataRules.h"
 
+#include "editing/DateFields.h"
+
 #include <algorithm>
 
 #include "model/Country.h"
@@ -17,23 +19,8 @@ constexpr int kSeasonStartDay = 1;
 
 }  // namespace
 
-bool IsLeapYear(int year) {
-    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
-
-int DaysInMonth(int year, int month) {
-    constexpr std::array<int, 12> kLengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) {
-        return 31;
-    }
-    if (month == 2 && IsLeapYear(year)) {
-        return 29;
-    }
-    return kLengths[static_cast<std::size_t>(month - 1)];
-}
-
 int ClampDay(int day, int month, int year) {
-    return std::clamp(day, 1, DaysInMonth(year, month));
+    return std::clamp(day, 1, DaysInMonth(month, year));
 }
 
 CDate GameToday(const CWorld& world) {

@@ -16,10 +16,6 @@ class CWorld;
 // --- birth date: day, month and year fields.
 inline constexpr int kBirthYearMinimum = 1900;
 
-// Gregorian: every fourth year, but of the full centuries only every fourth.
-bool IsLeapYear(int year);
-// 28..31; 31 for a month outside 1..12, so that an unfinished entry limits nothing.
-int DaysInMonth(int year, int month);
 // The day kept within 1 and the month's length, as the day field is when month or year change.
 int ClampDay(int day, int month, int year);
 

@@ -5,6 +5,7 @@
 #include "TestWorld.h"
 #include "editing/LanguageList.h"
 #include "editing/PersonClub.h"
+#include "editing/DateFields.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerCharacterRules.h"
 #include "editing/PlayerPositionRules.h"
@@ -29,7 +30,7 @@ TEST(PersonalDataRules, DayIsHeldToTheMonthsLengthWithGregorianLeapYears) {
     // Every month's last day is followed by the first of the next month in the calendar.
     for (int year : {1900, 1984, 2000, 2004, 2005}) {
         for (int month = 1; month <= 12; ++month) {
-            const int last = DaysInMonth(year, month);
+            const int last = DaysInMonth(month, year);
             const CDate after(CDate::FromYmd(year, month, last).Value() + 1);
             EXPECT_EQ(after.Day(), 1) << year << "-" << month;
             EXPECT_EQ(after.Month(), month % 12 + 1) << year << "-" << month;

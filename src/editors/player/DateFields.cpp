@@ -1,5 +1,7 @@
 #include "editors/player/DateFields.h"
 
+#include "editing/DateFields.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,7 +62,7 @@ void CDateFields::SetDate(CDate date, CDate fallback) {
     const QSignalBlocker quietYear(m_year);
     m_year->SetValue(std::clamp(shown.year, m_firstYear, m_lastYear));
     m_month->SetValue(shown.month);
-    m_day->SetRange(1, DaysInMonth(m_year->StoredValue(), m_month->StoredValue()));
+    m_day->SetRange(1, DaysInMonth(m_month->StoredValue(), m_year->StoredValue()));
     m_day->SetValue(ClampDay(shown.day, m_month->StoredValue(), m_year->StoredValue()));
     // A field that held the same number keeps an emptied text otherwise.
     m_year->Field()->setText(QString::number(m_year->StoredValue()));
@@ -81,7 +83,7 @@ void CDateFields::Clear() {
 }
 
 void CDateFields::FitDay() {
-    const int length = DaysInMonth(m_year->StoredValue(), m_month->StoredValue());
+    const int length = DaysInMonth(m_month->StoredValue(), m_year->StoredValue());
     m_day->SetRange(1, length);
     const QSignalBlocker quiet(m_day);
     m_day->SetValue(std::min(m_day->GetValue(), length));
