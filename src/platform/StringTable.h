@@ -104,6 +104,9 @@ inline constexpr int kBadgePathTooLong = 1320;  // "Der Dateiname %s ist länger
 // The person pages "Vertrag" and "Aussehen".
 inline constexpr int kContractEndDrawn = 592;    // "wird bei Programmstart ausgewürfelt"
 inline constexpr int kPlayerPictureSize = 1470;  // "WARNUNG! Größe des Bildes ist inkompatibel ..."
+// "Fanbeauftragter"), and the squad dialog's hint.
+inline constexpr int kStaffRoleNames = 1400;
+inline constexpr int kSquadHint = 1420;  // "Rechte Maustaste auf Liste ruft Kontextmenü auf ..."
 
 inline constexpr int kMainCaption = 20000;  // "KW 06 Datenbank Editor"
 inline constexpr int kSaveTitle = 20001;    // "Daten werden gespeichert"

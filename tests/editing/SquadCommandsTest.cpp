@@ -1,0 +1,283 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "DemoInstallation.h"
+#include "TestWorld.h"
+#include "document/DatabaseDocument.h"
+#include "editing/PersonPlacement.h"
+#include "editing/SquadCommands.h"
+#include "editing/SquadRules.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/Random.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+namespace {
+
+// The squad commands on the small demo database, each checked against the placement invariant.
+class SquadCommandsTest : public ::testing::Test {
+protected:
+    SquadCommandsTest() : document(LoadDemo()) {
+        home = &ClubWithPlayers(0);
+        neighbour = &ClubWithPlayers(home->Country(), home->Id());
+        abroad = &ClubWithPlayers(0, 0, home->Country());
+    }
+
+    static std::unique_ptr<CWorld> LoadDemo() {
+        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
+        world->SetYearSource([] { return test::kTestYear; });
+        world->InitialiseCountries();
+        CSilentProgress progress;
+        world->Load(test::SmallDemoDatabase(), progress);
+        return world;
+    }
+
+    CWorld& Live() { return document.WorldForOperations(); }
+
+    // A club with first-team players: in `country` (any when 0), other than `except`, and not in
+    // `otherThanCountry`.
+    CClub& ClubWithPlayers(int country, std::uint32_t except = 0, int otherThanCountry = 0) {
+        for (int number = 1; number <= kCountryCount; ++number) {
+            if ((country != 0 && number != country) || number == otherThanCountry) {
+                continue;
+            }
+            for (const auto& entry : Live().Country(number).Clubs()) {
+                const CClub& club = *entry.second;
+                if (!club.IsNationalTeam() && entry.first != except &&
+                    club.FirstTeam().size() >= 2 && club.PersonIds().size() < 60) {
+                    return *entry.second;
+                }
+            }
+        }
+        throw std::runtime_error("the demo lacks such a club");
+    }
+
+    std::uint32_t FirstPlayer(const CClub& club) const { return club.FirstTeam().front()->Id(); }
+
+    // Fills the club with new persons up to `count` (outside the history: test set-up).
+    void FillClub(CClub& club, std::size_t count) {
+        while (club.PersonIds().size() < count) {
+            CPlayer& person = Live().CreatePerson(Live().NextFreePersonId(), false);
+            person.Reset(0, club.Country());
+            club.AddPerson(person);
+        }
+    }
+
+    void ExpectSound() {
+        const std::vector<std::string> faults = PersonPlacementFaults(document.World());
+        EXPECT_TRUE(faults.empty()) << (faults.empty() ? "" : faults.front());
+    }
+
+    std::string Dump() const { return DumpWorldJson(document.World()); }
+
+    CDatabaseDocument document;
+    CClub* home = nullptr;
+    CClub* neighbour = nullptr;
+    CClub* abroad = nullptr;
+};
+
+TEST_F(SquadCommandsTest, TheDemoIsSoundAndTheCheckFindsEveryMisplacedPerson) {
+    ExpectSound();
+    const std::uint32_t player = FirstPlayer(*home);
+    neighbour->AddPerson(*Live().Person(player));
+    EXPECT_EQ(PersonPlacementFaults(document.World()).size(), 1u);
+    neighbour->RemovePerson(player);
+    home->RemovePerson(player);
+    EXPECT_EQ(PersonPlacementFaults(document.World()).size(), 1u);
+    home->AddPerson(*Live().Person(player));
+    Live().RemovePerson(player);
+    // The club's entry now names nobody.
+    EXPECT_EQ(PersonPlacementFaults(document.World()).size(), 1u);
+}
+
+TEST_F(SquadCommandsTest, NewPlayerHasTheCountrysDefaultsAndDrawsFromTheSquadGenerator) {
+    SCountrySettings& settings = Live().Country(home->Country()).Settings();
+    // Faces 3, 35 and 67 only (bit 3), every hair colour, haircut 7, beard 1 only; no averages.
+    settings.faces = 1u << 3;
+    settings.hairColours = 0x3E;
+    settings.haircuts = 1u << 7;
+    settings.beards = 1u << 1;
+    settings.averageHeight = 0;
+    settings.averageWeight = 0;
+    CClub& club = *home;
+    CPlayer& selected = *club.FirstTeam().front();
+    selected.SetPosition(0, position::kLeftWing);
+    CRandom expected = Live().SquadListRandom();
+    const std::optional<SDrawnLook> look = DrawNewPlayerLook(settings, expected);
+    const SBody body = DrawNewPlayerBody(0, 0, expected);
+
+    const std::uint32_t id = NewSquadPlayer(document, club.Id(), true, selected.Id());
+    ASSERT_NE(id, 0u);
+    ExpectSound();
+    EXPECT_EQ(document.History().Count(), 1u);
+    const CPlayer& player = *document.World().Person(id);
+    EXPECT_TRUE(club.HasPerson(id));
+    EXPECT_EQ(player.Kind(), 0);
+    EXPECT_EQ(player.TeamFlag(), 1);
+    EXPECT_EQ(player.Nationality(), club.Country());
+    EXPECT_EQ(player.MainPosition(), position::kLeftWing);
+    // Born on 1 January 1980, thirty at the start of the 2010 season: "erfahrener Recke".
+    EXPECT_EQ(player.BirthDate(), CDate::FromYmd(1980, 1, 1));
+    EXPECT_EQ(player.NationalExperience(), 5);
+    ASSERT_TRUE(look.has_value());
+    EXPECT_EQ(player.Looks()[look::kFace] % 32, 3);
+    EXPECT_EQ(player.Looks()[look::kFace], look->face);
+    EXPECT_EQ(player.Looks()[look::kHairColour], look->hairColour);
+    EXPECT_EQ(player.Looks()[look::kHairCut], 7);
+    EXPECT_EQ(player.Looks()[look::kBeard], 1);
+    // Without averages the body lies around 180 cm and 75 kg.
+    EXPECT_EQ(player.Looks()[look::kHeight], body.height);
+    EXPECT_EQ(player.Looks()[look::kWeight], body.weight);
+    EXPECT_GE(body.height, 174);
+    EXPECT_LE(body.height, 186);
+    EXPECT_GE(body.weight, 65);
+    EXPECT_LE(body.weight, 85);
+
+    // Without a selected player the new one keeps goal; a country without a face keeps the
+    // default look.
+    settings.faces = 0;
+    const std::uint32_t keeper = NewSquadPlayer(document, club.Id(), false, 0);
+    ASSERT_NE(keeper, 0u);
+    EXPECT_EQ(document.World().Person(keeper)->MainPosition(), position::kGoalkeeper);
+    EXPECT_EQ(document.World().Person(keeper)->TeamFlag(), 0);
+    EXPECT_EQ(document.World().Person(keeper)->Looks()[look::kFace], 1);
+    ExpectSound();
+}
+
+TEST_F(SquadCommandsTest, NewPlayerIsRefusedFromSeventyPersonsOn) {
+    FillClub(*home, kSquadNewPlayerLimit - 1);
+    EXPECT_NE(NewSquadPlayer(document, home->Id(), false, 0), 0u);
+    const std::string before = Dump();
+    const std::size_t persons = document.World().Persons().size();
+    EXPECT_EQ(NewSquadPlayer(document, home->Id(), false, 0), 0u);
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(document.World().Persons().size(), persons);
+    EXPECT_EQ(document.History().Count(), 1u);
+    ExpectSound();
+}
+
+TEST_F(SquadCommandsTest, TransferMovesThePlayerWithTheTransferRules) {
+    CPlayer& player = *home->FirstTeam().front();
+    player.SetContractUntil(2001);
+    player.SetShirtNumber(0, 9);
+    const std::uint32_t id = player.Id();
+
+    ASSERT_TRUE(TransferSquadPlayer(document, home->Id(), id, abroad->Id() | kSecondTeamFlag));
+    ExpectSound();
+    EXPECT_FALSE(home->HasPerson(id));
+    EXPECT_TRUE(abroad->HasPerson(id));
+    EXPECT_EQ(player.ShirtNumbers()[0], 0);
+    EXPECT_EQ(player.ContractUntil(), kTransferContractYear);
+    EXPECT_EQ(player.TeamFlag(), 1);
+
+    // Back to a first team keeps a later contract.
+    player.SetContractUntil(2008);
+    ASSERT_TRUE(TransferSquadPlayer(document, abroad->Id(), id, neighbour->Id()));
+    ExpectSound();
+    EXPECT_TRUE(neighbour->HasPerson(id));
+    EXPECT_EQ(player.TeamFlag(), 0);
+    EXPECT_EQ(player.ContractUntil(), 2008);
+}
+
+TEST_F(SquadCommandsTest, TransferThatCannotApplyChangesNothing) {
+    const std::uint32_t id = FirstPlayer(*home);
+    const std::string before = Dump();
+    // The own club, also named by its second team.
+    EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), id, home->Id()));
+    EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), id, home->Id() | kSecondTeamFlag));
+    // A national team, a club that does not exist, a person the club does not hold.
+    EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), id,
+                                     MakeClubId(abroad->Country(), kNationalTeamIndex)));
+    EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), id, MakeClubId(abroad->Country(), 999)));
+    EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), FirstPlayer(*abroad), neighbour->Id()));
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(document.History().Count(), 0u);
+
+    // A full club refuses without destroying the player.
+    FillClub(*abroad, CClub::kMaxPersons);
+    const std::string full = Dump();
+    EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), id, abroad->Id()));
+    EXPECT_EQ(Dump(), full);
+    ASSERT_NE(document.World().Person(id), nullptr);
+    EXPECT_TRUE(home->HasPerson(id));
+    ExpectSound();
+}
+
+TEST_F(SquadCommandsTest, FetchKeepsTheTeamAndRefusesOwnPlayersAndAFullClub) {
+    CPlayer& player = *abroad->FirstTeam().front();
+    player.SetTeamFlag(1);
+    player.SetContractUntil(1999);
+    const std::uint32_t id = player.Id();
+    const std::uint32_t own = FirstPlayer(*home);
+
+    EXPECT_FALSE(FetchSquadPlayer(document, home->Id(), own));
+    EXPECT_FALSE(FetchSquadPlayer(document, home->Id(), 0xFFFFFFF0u));
+    FillClub(*neighbour, CClub::kMaxPersons);
+    EXPECT_FALSE(FetchSquadPlayer(document, neighbour->Id(), id));
+    EXPECT_TRUE(abroad->HasPerson(id));
+    ExpectSound();
+
+    ASSERT_TRUE(FetchSquadPlayer(document, home->Id(), id));
+    ExpectSound();
+    EXPECT_TRUE(home->HasPerson(id));
+    EXPECT_FALSE(abroad->HasPerson(id));
+    EXPECT_EQ(player.TeamFlag(), 1);
+    EXPECT_EQ(player.ShirtNumbers()[0], 0);
+    EXPECT_EQ(player.ContractUntil(), kTransferContractYear);
+}
+
+TEST_F(SquadCommandsTest, TeamSwitchAndReleaseAndOneUndoOfAGroupRestoreEverything) {
+    const std::string before = Dump();
+    const std::vector<std::uint32_t> withoutBefore = document.World().WithoutClub().Ids();
+    const std::uint32_t moved = FirstPlayer(*home);
+    const std::uint32_t released = home->FirstTeam().back()->Id();
+    const std::uint32_t fetched = FirstPlayer(*abroad);
+
+    document.BeginGroup("Spielerkader");
+    ASSERT_TRUE(SwitchSquadTeam(document, home->Id(), moved));
+    EXPECT_EQ(document.World().Person(moved)->TeamFlag(), 1);
+    ASSERT_TRUE(TransferSquadPlayer(document, home->Id(), moved, neighbour->Id()));
+    ExpectSound();
+    ASSERT_NE(NewSquadPlayer(document, home->Id(), false, released), 0u);
+    ExpectSound();
+    ASSERT_TRUE(ReleaseSquadPerson(document, home->Id(), released));
+    ExpectSound();
+    EXPECT_FALSE(home->HasPerson(released));
+    EXPECT_EQ(document.World().WithoutClub().Ids().back(), released);
+    EXPECT_FALSE(ReleaseSquadPerson(document, home->Id(), released));
+    ASSERT_TRUE(FetchSquadPlayer(document, home->Id(), fetched));
+    ExpectSound();
+    document.EndGroup();
+    const std::string after = Dump();
+
+    ASSERT_EQ(document.History().Count(), 1u);
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(document.World().WithoutClub().Ids(), withoutBefore);
+    ExpectSound();
+    ASSERT_TRUE(document.Redo());
+    EXPECT_EQ(Dump(), after);
+    ExpectSound();
+}
+
+TEST_F(SquadCommandsTest, ClubHoldingPersonIgnoresTheWithoutList) {
+    const std::uint32_t id = FirstPlayer(*abroad);
+    EXPECT_EQ(ClubHoldingPerson(document.World(), id), abroad->Id());
+    ASSERT_TRUE(ReleaseSquadPerson(document, abroad->Id(), id));
+    EXPECT_EQ(ClubHoldingPerson(document.World(), id), 0u);
+    // A player without club cannot be fetched as if from a club.
+    EXPECT_FALSE(FetchSquadPlayer(document, home->Id(), id));
+}
+
+}  // namespace
+}  // namespace kw
