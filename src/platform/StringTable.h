@@ -106,7 +106,7 @@ inline constexpr int kContractEndDrawn = 592;    // "wird bei Programmstart ausg
 inline constexpr int kPlayerPictureSize = 1470;  // "WARNUNG! Größe des Bildes ist inkompatibel ..."
 // "Fanbeauftragter"), and the squad dialog's hint.
 inline constexpr int kStaffRoleNames = 1400;
-inline constexpr int kSquadHint = 1420;  // "Rechte Maustaste auf Liste ruft Kontextmenü auf ..."
+inline constexpr int kSquadHint = 1420;  // "Rechte Maustaste auf Liste ruft Kontextmenü ..."
 
 inline constexpr int kMainCaption = 20000;  // "KW 06 Datenbank Editor"
 inline constexpr int kSaveTitle = 20001;    // "Daten werden gespeichert"
