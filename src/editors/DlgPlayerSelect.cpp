@@ -1,0 +1,165 @@
+#include "editors/DlgPlayerSelect.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <array>
+
+#include "controls/ControlText.h"
+#include "controls/MyListBox.h"
+#include "editors/CollationLess.h"
+#include "model/Country.h"
+#include "model/World.h"
+
+namespace kw {
+
+namespace {
+
+// Player, position, nationality, strength, talent; in dialog units.
+constexpr std::array kColumns = {SListColumn{0, 88}, SListColumn{88, 120, EColumnAlign::Centre},
+                                 SListColumn{120, 188}, SListColumn{188, 216, EColumnAlign::Right},
+                                 SListColumn{216, 244, EColumnAlign::Right}};
+constexpr std::array kHeaders = {"Spieler", "Position", "Nationalit\xC3\xA4t", "St\xC3\xA4rke",
+                                 "Talent"};
+
+QListWidget* ChoiceList(const QString& name, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setMinimumWidth(list->fontMetrics().averageCharWidth() * 26);
+    return list;
+}
+
+void Fill(QListWidget& list, const std::vector<SChoiceEntry>& entries) {
+    list.clear();
+    for (const SChoiceEntry& entry : entries) {
+        auto* item = new QListWidgetItem(Cp1252ToQString(entry.text), &list);
+        item->setData(Qt::UserRole, entry.value);
+    }
+}
+
+QGroupBox* Group(const QString& title, QLayout* content, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    group->setLayout(content);
+    return group;
+}
+
+QVBoxLayout* Single(QWidget* widget) {
+    auto* layout = new QVBoxLayout;
+    layout->addWidget(widget);
+    return layout;
+}
+
+}  // namespace
+
+CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidget* parent)
+    : CDialogB(parent),
+      m_world(world),
+      m_less(UserCollationLess()),
+      m_countries(ChoiceList(QStringLiteral("countries"), this)),
+      m_clubs(ChoiceList(QStringLiteral("clubs"), this)),
+      m_players(new CMyListBox(this)) {
+    setObjectName(QStringLiteral("DlgPlayerSelect"));
+    setWindowTitle(QStringLiteral("Bitte den gew\u00fcnschten Spieler ausw\u00e4hlen!"));
+
+    m_players->setObjectName(QStringLiteral("players"));
+    m_players->SetColumns({kColumns.begin(), kColumns.end()});
+    m_players->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_players->setMinimumWidth(
+        m_players->fontMetrics().averageCharWidth() * kColumns.back().end / 4 +
+        m_players->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_players->frameWidth());
+    auto* header = new QHBoxLayout;
+    header->setSpacing(0);
+    for (std::size_t column = 0; column < kColumns.size(); ++column) {
+        auto* label = new QLabel(QString::fromUtf8(kHeaders[column]), this);
+        label->setAlignment(column == 0 ? Qt::AlignLeft : Qt::AlignCenter);
+        header->addWidget(label, kColumns[column].end - kColumns[column].start);
+    }
+    auto* playerLayout = new QVBoxLayout;
+    playerLayout->addLayout(header);
+    playerLayout->addWidget(m_players, 1);
+
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(Group(QStringLiteral("Land"), Single(m_countries), this), 2);
+    lists->addWidget(Group(QStringLiteral("Verein"), Single(m_clubs), this), 2);
+    lists->addWidget(Group(QStringLiteral("Spieler"), playerLayout, this), 5);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    buttons->button(QDialogButtonBox::Cancel)->setText(ResourceQString(ids::kCancel));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(lists, 1);
+    layout->addWidget(buttons);
+
+    connect(m_countries, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        ShowClubs(item != nullptr ? item->data(Qt::UserRole).toInt() : 0);
+    });
+    connect(m_clubs, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        ShowPlayers(item != nullptr ? item->data(Qt::UserRole).toUInt() : 0);
+    });
+    connect(m_players, &QListWidget::currentRowChanged, this,
+            [this] { m_ok->setEnabled(SelectedPlayer() != 0); });
+    connect(m_players, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+
+    Fill(*m_countries, ChoosableCountries(world, world.CurrentLanguage(), m_less));
+    int start = 0;
+    for (int row = 0; row < m_countries->count(); ++row) {
+        if (m_countries->item(row)->data(Qt::UserRole).toInt() == startCountry) {
+            start = row;
+        }
+    }
+    m_countries->setCurrentRow(m_countries->count() > 0 ? start : -1);
+    m_ok->setEnabled(SelectedPlayer() != 0);
+    m_countries->setFocus();
+}
+
+std::optional<std::uint32_t> CDlgPlayerSelect::Choose(const CWorld& world, int startCountry,
+                                                      QWidget* parent) {
+    CDlgPlayerSelect dialog(world, startCountry, parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.SelectedPlayer() == 0) {
+        return std::nullopt;
+    }
+    return dialog.SelectedPlayer();
+}
+
+std::uint32_t CDlgPlayerSelect::SelectedPlayer() const {
+    const QListWidgetItem* item = m_players->currentItem();
+    return item != nullptr && item->isSelected() ? item->data(Qt::UserRole).toUInt() : 0;
+}
+
+void CDlgPlayerSelect::ShowClubs(int country) {
+    if (country >= 1 && country <= kCountryCount) {
+        Fill(*m_clubs,
+             ChoosableClubs(m_world.Country(country), m_world.CurrentLanguage(), false, m_less));
+    } else {
+        m_clubs->clear();
+    }
+    if (m_clubs->count() > 0) {
+        m_clubs->setCurrentRow(0);
+    } else {
+        ShowPlayers(0);
+    }
+}
+
+void CDlgPlayerSelect::ShowPlayers(std::uint32_t clubId) {
+    m_players->clear();
+    const CClub* club = clubId != 0 ? m_world.Country(ClubCountry(clubId)).Club(clubId) : nullptr;
+    if (club != nullptr) {
+        for (const SChoiceEntry& entry : ChoosablePlayers(*club, m_world.CurrentLanguage())) {
+            const int row = m_players->AddRow(entry.text);
+            m_players->item(row)->setData(Qt::UserRole, entry.value);
+        }
+    }
+    m_ok->setEnabled(SelectedPlayer() != 0);
+}
+
+}  // namespace kw

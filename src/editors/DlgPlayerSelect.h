@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "controls/DialogB.h"
+#include "editing/SquadChoices.h"
+
+class QListWidget;
+class QPushButton;
+
+namespace kw {
+
+class CMyListBox;
+class CWorld;
+
+// "Bitte den gewünschten Spieler auswählen!": a country list, the clubs of the chosen country and
+// the players of the chosen club ("Spieler", "Position", "Nationalität", "Stärke", "Talent"). It
+// starts at a given country; OK (or a double click on a player) returns the chosen player.
+class CDlgPlayerSelect : public CDialogB {
+    Q_OBJECT
+
+public:
+    CDlgPlayerSelect(const CWorld& world, int startCountry, QWidget* parent = nullptr);
+
+    // Runs the dialog; the chosen person id, nothing when cancelled.
+    static std::optional<std::uint32_t> Choose(const CWorld& world, int startCountry,
+                                               QWidget* parent);
+
+    // The player selected in the list, 0 for none.
+    std::uint32_t SelectedPlayer() const;
+    QListWidget& Countries() const { return *m_countries; }
+    QListWidget& Clubs() const { return *m_clubs; }
+    CMyListBox& Players() const { return *m_players; }
+
+private:
+    void ShowClubs(int country);
+    void ShowPlayers(std::uint32_t clubId);
+
+    const CWorld& m_world;
+    TextLess m_less;
+    QListWidget* m_countries;
+    QListWidget* m_clubs;
+    CMyListBox* m_players;
+    QPushButton* m_ok = nullptr;
+};
+
+}  // namespace kw

@@ -1,0 +1,365 @@
+#include "editors/DlgPlayerlistClub.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "controls/ControlText.h"
+#include "controls/DlgErrorMessage.h"
+#include "controls/MyListBox.h"
+#include "controls/MyTabCtrl.h"
+#include "document/DatabaseDocument.h"
+#include "document/RecordEdits.h"
+#include "editing/SquadChoices.h"
+#include "editing/SquadCommands.h"
+#include "editing/SquadRules.h"
+#include "editors/DlgPlayerList.h"
+#include "editors/DlgPlayerSelect.h"
+#include "editors/DlgSelectClub.h"
+#include "editors/DlgShirtNo.h"
+#include "editors/player/PlayerPage.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/World.h"
+
+namespace kw {
+
+namespace {
+
+constexpr int kStaffTab = 2;
+// Name and role of a staff member; in dialog units.
+constexpr std::array kStaffColumns = {SListColumn{0, 110}, SListColumn{110, 208}};
+
+QPushButton* Button(const QString& text, const QString& name, QWidget* parent,
+                    bool enabled = true) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setEnabled(enabled);
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_t clubId,
+                                       const CInstallationData& installation,
+                                       CRenderManager* renderer,
+                                       std::filesystem::path installDirectory, QWidget* parent)
+    : CDialogB(parent),
+      m_document(document),
+      m_clubId(clubId),
+      m_context{document, installation, renderer, std::move(installDirectory)} {
+    setObjectName(QStringLiteral("DlgPlayerlistClub"));
+    setWindowTitle(QStringLiteral("Kickwerk 06 - Spielerkader"));
+    setModal(true);
+    m_document.BeginGroup("Spielerkader");
+    m_groupOpen = true;
+
+    m_teams = new QTabWidget(this);
+    m_teams->setObjectName(QStringLiteral("teams"));
+    for (const bool secondTeam : {false, true}) {
+        auto* list = new CDlgPlayerList(document, clubId, secondTeam, m_teams);
+        list->setObjectName(secondTeam ? QStringLiteral("secondTeam")
+                                       : QStringLiteral("firstTeam"));
+        connect(list, &CDlgPlayerList::personChosen, this, &CDlgPlayerlistClub::PersonChosen);
+        connect(
+            list, &CDlgPlayerList::menuRequested, this,
+            [this, secondTeam](const QPoint& position) { TeamMenu(secondTeam)->exec(position); });
+        m_teams->addTab(
+            list, secondTeam ? QStringLiteral("2. Mannschaft") : QStringLiteral("1. Mannschaft"));
+        m_lists.push_back(list);
+    }
+    m_staff = new CMyListBox(m_teams);
+    m_staff->setObjectName(QStringLiteral("staff"));
+    m_staff->SetColumns({kStaffColumns.begin(), kStaffColumns.end()});
+    connect(m_staff, &QListWidget::currentRowChanged, this, [this](int row) {
+        PersonChosen(row >= 0 ? m_staff->item(row)->data(Qt::UserRole).toUInt() : 0);
+    });
+    m_teams->addTab(m_staff, QStringLiteral("Vorstand/Trainer"));
+    RebuildStaff();
+    connect(m_teams, &QTabWidget::currentChanged, this, &CDlgPlayerlistClub::ChooseTeamTab);
+
+    m_pages = new CMyTabCtrl(this);
+    m_pages->setObjectName(QStringLiteral("pages"));
+    m_pages->SetLeaveQuery([this](int index) {
+        m_pageTabs.at(static_cast<std::size_t>(index)).page->StorePage();
+        return true;
+    });
+    m_pageTabs = MakePlayerPages(m_context, m_pages);
+    for (const SPlayerPageTab& tab : m_pageTabs) {
+        m_pages->AddPage(tab.page, QString::fromUtf8(tab.title));
+        connect(tab.page, &CPlayerPage::playerChanged, this, &CDlgPlayerlistClub::RebuildLists);
+    }
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(m_teams, 2);
+    columns->addWidget(m_pages, 3);
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* shirts =
+        Button(QStringLiteral("R\u00fcckennr."), QStringLiteral("shirtNumbers"), this);
+    connect(shirts, &QPushButton::clicked, this, &CDlgPlayerlistClub::EditShirtNumbers);
+    buttons->addWidget(shirts);
+    buttons->addWidget(Button(QStringLiteral("Drucken"), QStringLiteral("print"), this, false));
+    // Their assistants are not part of the editor yet.
+    buttons->addWidget(Button(QStringLiteral("Doppelte Spieler anzeigen"),
+                              QStringLiteral("duplicates"), this, false));
+    buttons->addWidget(
+        Button(QStringLiteral("Spieler suchen"), QStringLiteral("search"), this, false));
+    buttons->addStretch();
+    QPushButton* ok = Button(QStringLiteral("OK"), QStringLiteral("ok"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &CDlgPlayerlistClub::accept);
+    buttons->addWidget(ok);
+
+    auto* hint = new QLabel(ResourceQString(ids::kSquadHint), this);
+    hint->setObjectName(QStringLiteral("hint"));
+    hint->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(hint);
+
+    const std::vector<SSquadRow>& rows = List(false).Rows();
+    List(false).SelectPerson(rows.empty() ? 0 : rows.front().personId);
+    ShowPerson(List(false).CurrentPerson());
+}
+
+CDlgPlayerlistClub::~CDlgPlayerlistClub() {
+    if (m_groupOpen) {
+        m_document.EndGroup();
+    }
+}
+
+CDlgPlayerList& CDlgPlayerlistClub::List(bool secondTeam) const {
+    return *m_lists.at(secondTeam ? 1 : 0);
+}
+
+const CClub* CDlgPlayerlistClub::Club() const {
+    return m_document.World().Country(ClubCountry(m_clubId)).Club(m_clubId);
+}
+
+bool CDlgPlayerlistClub::ShownListIsSecondTeam() const {
+    return m_teams->currentIndex() == 1;
+}
+
+std::unique_ptr<QMenu> CDlgPlayerlistClub::TeamMenu(bool secondTeam) {
+    const CClub* club = Club();
+    const bool selected = List(secondTeam).CurrentPerson() != 0;
+    auto menu = std::make_unique<QMenu>(this);
+    menu->addAction(QStringLiteral("Neuer Spieler"), this,
+                    [this, secondTeam] { NewPlayer(secondTeam); })
+        ->setEnabled(club != nullptr &&
+                     club->PersonIds().size() < static_cast<std::size_t>(kSquadNewPlayerLimit));
+    menu->addAction(QStringLiteral("Spieler transferieren"), this,
+                    &CDlgPlayerlistClub::TransferPlayer)
+        ->setEnabled(selected);
+    menu->addAction(QStringLiteral("Spieler holen"), this, &CDlgPlayerlistClub::FetchPlayer);
+    menu->addAction(
+            secondTeam ? QStringLiteral("In 1. Mannschaft") : QStringLiteral("In 2. Mannschaft"),
+            this, &CDlgPlayerlistClub::SwitchTeam)
+        ->setEnabled(selected);
+    menu->addAction(QStringLiteral("Eintrag l\u00f6schen"), this,
+                    &CDlgPlayerlistClub::ReleasePerson)
+        ->setEnabled(selected);
+    return menu;
+}
+
+void CDlgPlayerlistClub::StoreShownPage() {
+    const int index = m_pages->currentIndex();
+    if (index >= 0 && index < static_cast<int>(m_pageTabs.size())) {
+        m_pageTabs[static_cast<std::size_t>(index)].page->StorePage();
+    }
+}
+
+void CDlgPlayerlistClub::ShowPerson(std::uint32_t personId) {
+    m_current = personId;
+    const CPlayer* person = m_document.World().Person(personId);
+    // The staff's own pages come with the staff editor; the player pages show players only.
+    const std::uint32_t shown = person != nullptr && person->IsPlayer() ? personId : 0;
+    for (const SPlayerPageTab& tab : m_pageTabs) {
+        tab.page->SetPlayer(shown);
+    }
+}
+
+void CDlgPlayerlistClub::PersonChosen(std::uint32_t personId) {
+    StoreShownPage();
+    ShowPerson(personId);
+}
+
+void CDlgPlayerlistClub::ChooseTeamTab(int index) {
+    if (index == kStaffTab) {
+        const int row = m_staff->currentRow();
+        PersonChosen(row >= 0 ? m_staff->item(row)->data(Qt::UserRole).toUInt() : 0);
+    } else {
+        PersonChosen(List(index == 1).CurrentPerson());
+    }
+}
+
+void CDlgPlayerlistClub::RebuildLists() {
+    for (CDlgPlayerList* list : m_lists) {
+        list->Rebuild();
+    }
+    RebuildStaff();
+    const int tab = m_teams->currentIndex();
+    const std::uint32_t shown = tab == kStaffTab ? m_current : List(tab == 1).CurrentPerson();
+    if (shown != m_current) {
+        ShowPerson(shown);
+    }
+}
+
+void CDlgPlayerlistClub::RebuildStaff() {
+    const CClub* club = Club();
+    const std::uint32_t current =
+        m_staff->currentRow() >= 0 ? m_staff->currentItem()->data(Qt::UserRole).toUInt() : 0;
+    const QSignalBlocker blocker(m_staff);
+    m_staff->clear();
+    if (club == nullptr) {
+        return;
+    }
+    for (const SChoiceEntry& row : SquadStaffRows(*club)) {
+        const int index = m_staff->AddRow(row.text);
+        m_staff->item(index)->setData(Qt::UserRole, row.value);
+        if (row.value == current) {
+            m_staff->setCurrentRow(index);
+        }
+    }
+}
+
+void CDlgPlayerlistClub::NewPlayer(bool secondTeam) {
+    StoreShownPage();
+    const std::uint32_t id =
+        NewSquadPlayer(m_document, m_clubId, secondTeam, List(secondTeam).CurrentPerson());
+    if (id == 0) {
+        return;
+    }
+    RebuildLists();
+    List(secondTeam).SelectPerson(id);
+    ShowPerson(id);
+}
+
+void CDlgPlayerlistClub::TransferPlayer() {
+    StoreShownPage();
+    const std::uint32_t person = m_current;
+    if (person == 0) {
+        return;
+    }
+    const std::optional<std::uint32_t> target =
+        CDlgSelectClub::Choose(m_document.World(), ClubCountry(m_clubId), this);
+    if (target && TransferSquadPlayer(m_document, m_clubId, person, *target)) {
+        RebuildLists();
+    }
+}
+
+void CDlgPlayerlistClub::FetchPlayer() {
+    StoreShownPage();
+    const std::optional<std::uint32_t> chosen =
+        CDlgPlayerSelect::Choose(m_document.World(), ClubCountry(m_clubId), this);
+    if (chosen && FetchSquadPlayer(m_document, m_clubId, *chosen)) {
+        RebuildLists();
+    }
+}
+
+void CDlgPlayerlistClub::SwitchTeam() {
+    StoreShownPage();
+    if (m_current != 0 && SwitchSquadTeam(m_document, m_clubId, m_current)) {
+        RebuildLists();
+    }
+}
+
+void CDlgPlayerlistClub::ReleasePerson() {
+    StoreShownPage();
+    if (m_current == 0 || !ReleaseSquadPerson(m_document, m_clubId, m_current)) {
+        return;
+    }
+    for (CDlgPlayerList* list : m_lists) {
+        list->Rebuild();
+    }
+    RebuildStaff();
+    if (m_teams->currentIndex() != kStaffTab) {
+        List(ShownListIsSecondTeam()).SelectPerson(0);
+    }
+    ShowPerson(0);
+}
+
+void CDlgPlayerlistClub::EditShirtNumbers() {
+    StoreShownPage();
+    const CClub* club = Club();
+    if (club == nullptr) {
+        return;
+    }
+    // The dialog writes its numbers into the persons it is given: copies, so that what it wrote
+    // becomes edits of the document.
+    std::vector<std::unique_ptr<CPlayer>> copies;
+    std::vector<CPlayer*> players;
+    for (const std::uint32_t id : club->PersonIds()) {
+        const CPlayer* person = m_document.World().Person(id);
+        if (person != nullptr && person->IsPlayer()) {
+            copies.push_back(person->Clone());
+            players.push_back(copies.back().get());
+        }
+    }
+    CDlgShirtNo dialog(players, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    for (const auto& copy : copies) {
+        const CPlayer* person = m_document.World().Person(copy->Id());
+        if (person != nullptr && !person->HasSameData(*copy)) {
+            m_document.Do(
+                std::make_unique<CPersonValuesEdit>("R\xFC"
+                                                    "ckennummern",
+                                                    *copy));
+        }
+    }
+    RebuildLists();
+    ShowPerson(m_current);
+}
+
+bool CDlgPlayerlistClub::CheckBeforeClosing() {
+    StoreShownPage();
+    const CClub* club = Club();
+    const std::vector<int> faults = club != nullptr ? CheckSquad(*club) : std::vector<int>{};
+    if (faults.empty()) {
+        return true;
+    }
+    CDlgErrorMessage messages(this);
+    messages.setObjectName(QStringLiteral("squadFaults"));
+    messages.SetButtonTexts(ids::kOk, ids::kNoMatter);
+    for (const int fault : faults) {
+        messages.AddMessage(fault);
+    }
+    // "OK" goes back to the squad, "Egal" closes all the same.
+    return messages.exec() != QDialog::Accepted;
+}
+
+void CDlgPlayerlistClub::accept() {
+    if (CheckBeforeClosing()) {
+        QDialog::accept();
+    }
+}
+
+void CDlgPlayerlistClub::reject() {
+    // Escape and the close box take the OK path: the club is live, there is nothing to cancel.
+    accept();
+}
+
+void CDlgPlayerlistClub::done(int result) {
+    QDialog::done(result);
+    if (m_groupOpen) {
+        m_groupOpen = false;
+        m_document.EndGroup();
+    }
+}
+
+}  // namespace kw

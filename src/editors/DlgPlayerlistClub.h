@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "controls/DialogB.h"
+#include "editors/player/PlayerEditContext.h"
+#include "editors/player/PlayerPages.h"
+
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+
+namespace kw {
+
+class CClub;
+class CDlgPlayerList;
+class CMyListBox;
+class CMyTabCtrl;
+
+// "Kickwerk 06 - Spielerkader": a club's players by team and its board and trainers on the left,
+// the pages of the chosen person on the right, the squad commands in the lists' context menus.
+// The dialog edits the live club: it opens one group of the document when it opens and closes it
+// when it closes, so everything done meanwhile (commands, page edits, shirt numbers) is one edit
+// that one undo takes back. OK, Escape and the close box store the shown page and check the squad;
+// with faults the message list offers "OK" (stay) and "Egal" (close all the same).
+class CDlgPlayerlistClub : public CDialogB {
+    Q_OBJECT
+
+public:
+    CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_t clubId,
+                       const CInstallationData& installation, CRenderManager* renderer,
+                       std::filesystem::path installDirectory, QWidget* parent = nullptr);
+    ~CDlgPlayerlistClub() override;
+
+    std::uint32_t CurrentPerson() const { return m_current; }
+    CDlgPlayerList& List(bool secondTeam) const;
+    CMyListBox& StaffList() const { return *m_staff; }
+    QTabWidget& Teams() const { return *m_teams; }
+    CMyTabCtrl& Pages() const { return *m_pages; }
+    // The context menu of a team's list, as the right mouse button opens it.
+    std::unique_ptr<QMenu> TeamMenu(bool secondTeam);
+
+    // The commands of the context menus, on the current person.
+    void NewPlayer(bool secondTeam);
+    void TransferPlayer();
+    void FetchPlayer();
+    void SwitchTeam();
+    void ReleasePerson();
+    // "Rückennr.": the shirt-number dialog on the club's players.
+    void EditShirtNumbers();
+
+    void accept() override;
+    void reject() override;
+    void done(int result) override;
+
+private:
+    // The squad check; true when the dialog may close.
+    bool CheckBeforeClosing();
+    void StoreShownPage();
+    // Makes the person current and loads the pages (the shown page was stored before).
+    void ShowPerson(std::uint32_t personId);
+    void PersonChosen(std::uint32_t personId);
+    void ChooseTeamTab(int index);
+    // After a change of the club: every list anew; the pages follow the shown list's selection.
+    void RebuildLists();
+    void RebuildStaff();
+    const CClub* Club() const;
+    bool ShownListIsSecondTeam() const;
+
+    CDatabaseDocument& m_document;
+    std::uint32_t m_clubId;
+    SPlayerEditContext m_context;
+    bool m_groupOpen = false;
+    std::uint32_t m_current = 0;
+    QTabWidget* m_teams = nullptr;
+    std::vector<CDlgPlayerList*> m_lists;
+    CMyListBox* m_staff = nullptr;
+    CMyTabCtrl* m_pages = nullptr;
+    std::vector<SPlayerPageTab> m_pageTabs;
+};
+
+}  // namespace kw
