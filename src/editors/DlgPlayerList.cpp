@@ -98,7 +98,7 @@ void CDlgPlayerList::Rebuild() {
         for (const SSquadRow& entry : m_rows) {
             m_list->AddRow(SquadRowText(entry));
         }
-        m_list->setCurrentRow(row);
+        SetCurrentRow(row);
     }
     m_list->doItemsLayout();
     m_list->verticalScrollBar()->setValue(scrolled);
@@ -119,12 +119,20 @@ void CDlgPlayerList::SelectPerson(std::uint32_t personId) {
     }
     {
         const QSignalBlocker blocker(m_list);
-        m_list->setCurrentRow(row);
-        if (row < 0) {
-            m_list->clearSelection();
-        }
+        SetCurrentRow(row);
     }
     ShowCurrentRow(row);
+}
+
+void CDlgPlayerList::SetCurrentRow(int row) {
+    if (row >= 0) {
+        m_list->setCurrentRow(row);
+        return;
+    }
+    // Set through the view, so that the list does not pick its first row itself when it gets
+    // the focus back (after a context menu, for example).
+    m_list->setCurrentIndex(QModelIndex());
+    m_list->clearSelection();
 }
 
 void CDlgPlayerList::SortBy(ESquadOrder order) {

@@ -43,6 +43,7 @@ signals:
     void menuRequested(const QPoint& globalPos);
 
 private:
+    void SetCurrentRow(int row);
     void ShowCurrentRow(int row);
 
     const CDatabaseDocument& m_document;

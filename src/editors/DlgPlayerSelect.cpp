@@ -92,6 +92,8 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidge
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
     m_ok = buttons->button(QDialogButtonBox::Ok);
+    // Enter in the lists chooses.
+    m_ok->setDefault(true);
     buttons->button(QDialogButtonBox::Cancel)->setText(ResourceQString(ids::kCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -106,7 +108,7 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidge
     connect(m_clubs, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         ShowPlayers(item != nullptr ? item->data(Qt::UserRole).toUInt() : 0);
     });
-    connect(m_players, &QListWidget::currentRowChanged, this,
+    connect(m_players, &QListWidget::itemSelectionChanged, this,
             [this] { m_ok->setEnabled(SelectedPlayer() != 0); });
     connect(m_players, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 

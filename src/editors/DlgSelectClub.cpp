@@ -55,6 +55,8 @@ CDlgSelectClub::CDlgSelectClub(const CWorld& world, int startCountry, QWidget* p
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
     m_ok = buttons->button(QDialogButtonBox::Ok);
+    // Enter in the lists chooses.
+    m_ok->setDefault(true);
     buttons->button(QDialogButtonBox::Cancel)->setText(ResourceQString(ids::kCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -67,7 +69,7 @@ CDlgSelectClub::CDlgSelectClub(const CWorld& world, int startCountry, QWidget* p
     connect(m_countries, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         ShowClubs(item != nullptr ? item->data(Qt::UserRole).toInt() : 0);
     });
-    connect(m_clubs, &QListWidget::currentRowChanged, this,
+    connect(m_clubs, &QListWidget::itemSelectionChanged, this,
             [this] { m_ok->setEnabled(SelectedClub() != 0); });
     connect(m_clubs, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     int start = 0;

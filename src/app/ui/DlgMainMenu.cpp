@@ -24,6 +24,7 @@
 #include "controls/RenderManager.h"
 #include "document/DatabaseDocument.h"
 #include "editors/DlgNewClub.h"
+#include "editors/DlgPlayerlistClub.h"
 #include "editors/club/DlgClubParent.h"
 #include "model/Club.h"
 #include "model/ClubFile.h"
@@ -139,6 +140,7 @@ void DlgMainMenu::CreateView() {
     connect(m_view, &CMainMenuView::masterRequested, this, [this] { BuildMaster(0); });
     connect(m_view, &CMainMenuView::languageChosen, this, &DlgMainMenu::ChooseLanguage);
     connect(m_view, &CMainMenuView::clubEditRequested, this, &DlgMainMenu::EditClub);
+    connect(m_view, &CMainMenuView::squadEditRequested, this, &DlgMainMenu::EditSquad);
     connect(m_view, &CMainMenuView::clubMenuRequested, this,
             [this](const QPoint& position) { ClubMenu()->exec(position); });
     centralWidget()->layout()->addWidget(m_view);
@@ -467,8 +469,8 @@ std::unique_ptr<QMenu> DlgMainMenu::ClubMenu() {
     auto menu = std::make_unique<QMenu>(this);
     menu->addAction(QStringLiteral("Verein bearbeiten"), this, &DlgMainMenu::EditClub)
         ->setEnabled(SelectedClub() != nullptr);
-    // The squad dialog is not part of this window yet.
-    menu->addAction(QStringLiteral("Spielerkader bearbeiten"))->setEnabled(false);
+    menu->addAction(QStringLiteral("Spielerkader bearbeiten"), this, &DlgMainMenu::EditSquad)
+        ->setEnabled(SelectedClub() != nullptr && !SelectedClub()->IsNationalTeam());
     menu->addAction(QStringLiteral("Spieler/Manager löschen"), this,
                     &DlgMainMenu::RemoveClubPersons);
     menu->addAction(QStringLiteral("Neuer Verein"), this, &DlgMainMenu::NewClub)
@@ -491,6 +493,16 @@ void DlgMainMenu::EditClub() {
     }
     CDlgClubParent dialog(*m_document, club->Id(), *m_installation, m_renderer.get(),
                           m_context.cityDirectory, {m_context.languageSelection}, this);
+    dialog.exec();
+}
+
+void DlgMainMenu::EditSquad() {
+    const CClub* club = SelectedClub();
+    if (club == nullptr || club->IsNationalTeam()) {
+        return;
+    }
+    CDlgPlayerlistClub dialog(*m_document, club->Id(), *m_installation, m_renderer.get(),
+                              m_context.installDirectory, this);
     dialog.exec();
 }
 

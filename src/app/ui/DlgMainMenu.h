@@ -72,6 +72,9 @@ public slots:
 
     // "&Verein" and "Verein bearbeiten": the club editor on the selected club; OK records one edit.
     void EditClub();
+    // "Spieler&kader", a double click on a club and "Spielerkader bearbeiten": the squad dialog
+    // on the selected club; a national team's squad is not edited there.
+    void EditSquad();
 
     // The club list's context menu for the selected club, as the right mouse button opens it.
     std::unique_ptr<QMenu> ClubMenu();

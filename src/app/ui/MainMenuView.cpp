@@ -199,7 +199,11 @@ QGroupBox* CMainMenuView::CreateClubGroup() {
     m_editClubButton->setObjectName(QStringLiteral("editClub"));
     connect(m_editClubButton, &QPushButton::clicked, this, &CMainMenuView::clubEditRequested);
     buttons->addWidget(m_editClubButton);
-    buttons->addWidget(Button(QStringLiteral("Spieler&kader"), group));
+    m_squadButton = Button(QStringLiteral("Spieler&kader"), group);
+    m_squadButton->setObjectName(QStringLiteral("editSquad"));
+    connect(m_squadButton, &QPushButton::clicked, this, &CMainMenuView::squadEditRequested);
+    connect(m_clubs, &QListWidget::itemDoubleClicked, this, &CMainMenuView::squadEditRequested);
+    buttons->addWidget(m_squadButton);
     layout->addLayout(buttons);
     return group;
 }
@@ -405,6 +409,8 @@ void CMainMenuView::FillClubs() {
 
 void CMainMenuView::EnableClubButtons() {
     m_editClubButton->setEnabled(m_club != 0);
+    // The national team's squad belongs to the national teams dialog.
+    m_squadButton->setEnabled(m_club != 0 && !IsNationalTeam(m_club));
 }
 
 void CMainMenuView::ShowStatistics(const SStatistics& country) {

@@ -67,6 +67,8 @@ signals:
     void masterRequested();
     // "&Verein": the club editor on the selected club.
     void clubEditRequested();
+    // "Spieler&kader" or a double click on a club: the squad dialog on the selected club.
+    void squadEditRequested();
     // The right mouse button on the club list, at that screen position.
     void clubMenuRequested(const QPoint& globalPos);
 
@@ -115,6 +117,7 @@ private:
     CMyListBox* m_clubs = nullptr;
     QPushButton* m_masterButton = nullptr;
     QPushButton* m_editClubButton = nullptr;
+    QPushButton* m_squadButton = nullptr;
     CStatisticsGroup* m_statistics = nullptr;
     CStatisticsGroup* m_talents = nullptr;
 };

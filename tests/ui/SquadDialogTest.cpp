@@ -1,0 +1,502 @@
+#include <QApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
+
+#include "IsolatedGuiTest.h"
+#include "app/AppContext.h"
+#include "app/DatabaseSlots.h"
+#include "app/InstallationData.h"
+#include "app/ui/DlgMainMenu.h"
+#include "controls/DlgErrorMessage.h"
+#include "controls/MyListBox.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "editing/PersonPlacement.h"
+#include "editors/DlgPlayerList.h"
+#include "editors/DlgPlayerlistClub.h"
+#include "editors/DlgSelectClub.h"
+#include "editors/DlgShirtNo.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "platform/StringTable.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+// The squad dialog on the small demo database, driven with the mouse and the keyboard.
+class SquadDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void browsingTenPlayersAndClosingLeavesTheDocumentClean();
+    void newPlayerIsRefusedAtSeventyPersons();
+    void releasedPlayerGoesWithoutClubAndANewPlayerWithoutSelectionKeepsGoal();
+    void okListsTheSquadFaultsInOrderAndOnlyEgalCloses();
+    void presidentInTheSecondTeamAloneIsAFault();
+    void transferToTheOwnClubChangesNothing();
+    void oneUndoTakesBackTransferNewPlayerAndDeletion();
+    void shirtNumbersBecomeOneEditOfTheSession();
+    void squadButtonOfTheMainWindowOpensTheDialogButNotForTheNationalTeam();
+
+private:
+    // A club of the demo with at least ten first-team players and another club in its country.
+    CClub& DemoClub() const;
+    CClub& OtherClub(const CClub& club) const;
+    // A new club of the demo's first country with `players` first-team players and `trainers`
+    // trainers.
+    CClub& NewSquad(int players, int trainers);
+    CPlayer& AddPerson(CClub& club, int kind, int team);
+    std::unique_ptr<CDlgPlayerlistClub> Open(const CClub& club);
+    // Clicks the row of the list in the squad list.
+    static void ClickRow(QListWidget& list, int row);
+    // Right button on the list, then the menu item with that text when it is enabled (Escape
+    // otherwise); returns whether it was enabled.
+    static bool ChooseFromMenu(CDlgPlayerList& list, const QString& text);
+    // Calls `answer` once the next modal window of type T is shown.
+    template <typename T>
+    static std::unique_ptr<QTimer> WhenShown(std::function<void(T&)> answer);
+    // Presses the squad dialog's OK; a fault list that appears is answered with "Egal" unless
+    // `stay`. Returns the fault list's text (empty without faults).
+    static std::string PressOk(CDlgPlayerlistClub& dialog, bool stay = false);
+    // "Spieler transferieren" on the current person, choosing `target` in the club chooser.
+    static void Transfer(CDlgPlayerlistClub& dialog, std::uint32_t target);
+    void ExpectSound() const;
+    std::string Dump() const { return DumpWorldJson(m_document->World()); }
+    CWorld& Live() const { return m_document->WorldForOperations(); }
+
+    QTemporaryDir m_demo;
+    SAppContext m_context;
+    CInstallationData m_installation;
+    std::unique_ptr<CDatabaseSlots> m_slots;
+    CDatabaseDocument* m_document = nullptr;
+    CScriptedUserInterface m_ui;
+};
+
+void SquadDialogTest::initTestCase() {
+    QVERIFY(m_demo.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
+                                           progress)
+                .ok);
+    SetUpDirectories(m_context, m_demo.path().toStdString());
+    m_installation.Load(m_context);
+}
+
+void SquadDialogTest::init() {
+    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
+    m_ui = CScriptedUserInterface{};
+    m_document = m_slots->AddSlot();
+    QVERIFY(m_document != nullptr);
+    CSilentProgress progress;
+    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
+                         m_ui));
+}
+
+void SquadDialogTest::cleanup() {
+    m_slots.reset();
+}
+
+CClub& SquadDialogTest::DemoClub() const {
+    for (int country = 1; country <= kCountryCount; ++country) {
+        for (const auto& entry : Live().Country(country).Clubs()) {
+            if (!entry.second->IsNationalTeam() && entry.second->FirstTeam().size() >= 10 &&
+                Live().Country(country).ClubCount() >= 2) {
+                return *entry.second;
+            }
+        }
+    }
+    throw std::runtime_error("demo without a squad of ten");
+}
+
+CClub& SquadDialogTest::OtherClub(const CClub& club) const {
+    for (const auto& entry : Live().Country(club.Country()).Clubs()) {
+        if (!entry.second->IsNationalTeam() && entry.first != club.Id()) {
+            return *entry.second;
+        }
+    }
+    throw std::runtime_error("country of one club");
+}
+
+CPlayer& SquadDialogTest::AddPerson(CClub& club, int kind, int team) {
+    CPlayer& person = Live().CreatePerson(Live().NextFreePersonId(), false);
+    person.Reset(kind, club.Country());
+    person.SetTeamFlag(static_cast<std::int8_t>(team));
+    club.AddPerson(person);
+    return person;
+}
+
+CClub& SquadDialogTest::NewSquad(int players, int trainers) {
+    CClub& club = *Live().Country(DemoClub().Country()).CreateClub();
+    for (int i = 0; i < players; ++i) {
+        AddPerson(club, 0, 0);
+    }
+    for (int i = 0; i < trainers; ++i) {
+        AddPerson(club, 1, 0);
+    }
+    return club;
+}
+
+std::unique_ptr<CDlgPlayerlistClub> SquadDialogTest::Open(const CClub& club) {
+    auto dialog = std::make_unique<CDlgPlayerlistClub>(*m_document, club.Id(), m_installation,
+                                                       nullptr, m_context.installDirectory);
+    dialog->show();
+    [&] { QVERIFY(QTest::qWaitForWindowExposed(dialog.get())); }();
+    return dialog;
+}
+
+void SquadDialogTest::ClickRow(QListWidget& list, int row) {
+    list.scrollToItem(list.item(row));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(list.item(row)).center());
+}
+
+template <typename T>
+std::unique_ptr<QTimer> SquadDialogTest::WhenShown(std::function<void(T&)> answer) {
+    auto timer = std::make_unique<QTimer>();
+    QTimer* raw = timer.get();
+    QObject::connect(raw, &QTimer::timeout, raw, [raw, answer] {
+        QWidget* shown = std::is_base_of_v<QMenu, T> ? QApplication::activePopupWidget()
+                                                     : QApplication::activeModalWidget();
+        if (auto* target = qobject_cast<T*>(shown); target != nullptr && target->isVisible()) {
+            raw->stop();
+            answer(*target);
+        }
+    });
+    raw->start(10);
+    return timer;
+}
+
+bool SquadDialogTest::ChooseFromMenu(CDlgPlayerList& list, const QString& text) {
+    bool enabled = false;
+    bool shown = false;
+    auto timer = WhenShown<QMenu>([&](QMenu& menu) {
+        shown = true;
+        for (QAction* action : menu.actions()) {
+            if (action->text() == text && action->isEnabled()) {
+                enabled = true;
+                menu.setActiveAction(action);
+                QTest::keyClick(&menu, Qt::Key_Return);
+                return;
+            }
+        }
+        QTest::keyClick(&menu, Qt::Key_Escape);
+    });
+    CMyListBox& box = list.List();
+    const QPoint at = box.count() > 0 ? box.visualItemRect(box.item(0)).center()
+                                      : box.viewport()->rect().center();
+    QTest::mouseClick(box.viewport(), Qt::RightButton, {}, at);
+    [&] { QVERIFY(shown); }();
+    return enabled;
+}
+
+std::string SquadDialogTest::PressOk(CDlgPlayerlistClub& dialog, bool stay) {
+    std::string faults;
+    auto timer = WhenShown<CDlgErrorMessage>([&faults, stay](CDlgErrorMessage& box) {
+        faults = box.Text();
+        QTest::mouseClick(stay ? box.OkButton() : box.CancelButton(), Qt::LeftButton);
+    });
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+    return faults;
+}
+
+void SquadDialogTest::Transfer(CDlgPlayerlistClub& dialog, std::uint32_t target) {
+    bool chosen = false;
+    auto timer = WhenShown<CDlgSelectClub>([&chosen, target](CDlgSelectClub& chooser) {
+        QListWidget& countries = chooser.Countries();
+        for (int row = 0; row < countries.count(); ++row) {
+            if (countries.item(row)->data(Qt::UserRole).toInt() == ClubCountry(target)) {
+                ClickRow(countries, row);
+            }
+        }
+        QListWidget& clubs = chooser.Clubs();
+        for (int row = 0; row < clubs.count(); ++row) {
+            if (clubs.item(row)->data(Qt::UserRole).toUInt() == target) {
+                ClickRow(clubs, row);
+            }
+        }
+        chosen = chooser.SelectedClub() == target;
+        QTest::keyClick(&chooser, Qt::Key_Return);
+    });
+    const bool second = dialog.Teams().currentIndex() == 1;
+    QVERIFY(ChooseFromMenu(dialog.List(second), QStringLiteral("Spieler transferieren")));
+    QVERIFY(chosen);
+}
+
+void SquadDialogTest::ExpectSound() const {
+    const std::vector<std::string> faults = PersonPlacementFaults(m_document->World());
+    QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
+}
+
+void SquadDialogTest::browsingTenPlayersAndClosingLeavesTheDocumentClean() {
+    const CClub& club = DemoClub();
+    const std::string before = Dump();
+    auto dialog = Open(club);
+    CMyListBox& list = dialog->List(false).List();
+    QVERIFY(list.count() >= 10);
+    for (int row = 0; row < 10; ++row) {
+        ClickRow(list, row);
+        QCOMPARE(dialog->CurrentPerson(), dialog->List(false).Rows()[row].personId);
+    }
+    // Every order, the second team and the board once.
+    for (const char* name : {"sortByStrength", "sortByPosition", "sortByNationality"}) {
+        QTest::mouseClick(dialog->List(false).findChild<QPushButton*>(QString::fromLatin1(name)),
+                          Qt::LeftButton);
+    }
+    QTabBar* tabs = dialog->Teams().tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QVERIFY(dialog->StaffList().count() > 0);
+    // Escape takes the OK path; faults of the demo squad are waved through.
+    std::string faults;
+    auto timer = WhenShown<CDlgErrorMessage>([&faults](CDlgErrorMessage& box) {
+        faults = box.Text();
+        QTest::mouseClick(box.CancelButton(), Qt::LeftButton);
+    });
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QVERIFY(!m_document->IsModified());
+    QVERIFY(Dump() == before);
+}
+
+void SquadDialogTest::newPlayerIsRefusedAtSeventyPersons() {
+    CClub& club = NewSquad(60, 1);
+    while (club.PersonIds().size() < 70) {
+        AddPerson(club, 0, 1);
+    }
+    auto dialog = Open(club);
+    const std::string before = Dump();
+    QVERIFY(!ChooseFromMenu(dialog->List(false), QStringLiteral("Neuer Spieler")));
+    dialog->NewPlayer(false);
+    QCOMPARE(club.PersonIds().size(), std::size_t{70});
+    QVERIFY(Dump() == before);
+    // One less and it is offered again.
+    const std::uint32_t last = club.PersonIds().back();
+    club.RemovePerson(last);
+    Live().RemovePerson(last);
+    QVERIFY(ChooseFromMenu(dialog->List(false), QStringLiteral("Neuer Spieler")));
+    QCOMPARE(club.PersonIds().size(), std::size_t{70});
+    ExpectSound();
+    PressOk(*dialog);
+}
+
+void SquadDialogTest::releasedPlayerGoesWithoutClubAndANewPlayerWithoutSelectionKeepsGoal() {
+    CClub& club = DemoClub();
+    auto dialog = Open(club);
+    CDlgPlayerList& list = dialog->List(false);
+    ClickRow(list.List(), 2);
+    const std::uint32_t released = dialog->CurrentPerson();
+    Live().Person(released)->SetPosition(0, position::kStriker);
+    QVERIFY(ChooseFromMenu(list, QStringLiteral("Eintrag l\u00f6schen")));
+    ExpectSound();
+    QVERIFY(!club.HasPerson(released));
+    QCOMPARE(m_document->World().WithoutClub().Ids().back(), released);
+    QCOMPARE(dialog->CurrentPerson(), 0u);
+    QCOMPARE(list.List().currentRow(), -1);
+
+    QVERIFY(ChooseFromMenu(list, QStringLiteral("Neuer Spieler")));
+    ExpectSound();
+    const std::uint32_t created = dialog->CurrentPerson();
+    QVERIFY(created != 0 && club.HasPerson(created));
+    QCOMPARE(int{m_document->World().Person(created)->MainPosition()}, position::kGoalkeeper);
+    QCOMPARE(list.CurrentPerson(), created);
+    // A player selected gives his position.
+    ClickRow(list.List(), 0);
+    Live().Person(dialog->CurrentPerson())->SetPosition(0, position::kLeftMidfield);
+    QVERIFY(ChooseFromMenu(list, QStringLiteral("Neuer Spieler")));
+    QCOMPARE(int{m_document->World().Person(dialog->CurrentPerson())->MainPosition()},
+             position::kLeftMidfield);
+    PressOk(*dialog);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+}
+
+void SquadDialogTest::okListsTheSquadFaultsInOrderAndOnlyEgalCloses() {
+    CClub& club = NewSquad(13, 2);
+    auto dialog = Open(club);
+    const std::string first = PressOk(*dialog, true);
+    const std::string few(ResourceString(ids::kSquadFewPlayers));
+    const std::string trainers(ResourceString(ids::kSquadTrainers));
+    QVERIFY(first.find(few) != std::string::npos);
+    QVERIFY(first.find(trainers) != std::string::npos);
+    QVERIFY(first.find(few) < first.find(trainers));
+    QVERIFY(first.find(ResourceString(ids::kSquadManagers)) == std::string::npos);
+    QVERIFY(dialog->isVisible());
+    // "OK" of the list kept the dialog; "Egal" closes it.
+    QCOMPARE(PressOk(*dialog), first);
+    QVERIFY(!dialog->isVisible());
+}
+
+void SquadDialogTest::presidentInTheSecondTeamAloneIsAFault() {
+    CClub& club = NewSquad(14, 1);
+    AddPerson(club, 3, 1);
+    auto dialog = Open(club);
+    const std::string faults = PressOk(*dialog);
+    QCOMPARE(faults, std::string(ResourceString(ids::kSquadSecondTeamPresident)) + '\n');
+    QVERIFY(!dialog->isVisible());
+
+    // Without faults the dialog closes at once.
+    const std::uint32_t president = club.PersonIds().back();
+    club.RemovePerson(president);
+    Live().RemovePerson(president);
+    auto again = Open(club);
+    QCOMPARE(PressOk(*again), std::string());
+    QVERIFY(!again->isVisible());
+}
+
+void SquadDialogTest::transferToTheOwnClubChangesNothing() {
+    CClub& club = DemoClub();
+    const std::string before = Dump();
+    auto dialog = Open(club);
+    ClickRow(dialog->List(false).List(), 1);
+    const std::uint32_t player = dialog->CurrentPerson();
+    Transfer(*dialog, club.Id());
+    QVERIFY(club.HasPerson(player));
+    Transfer(*dialog, club.Id() | kSecondTeamFlag);
+    QVERIFY(club.HasPerson(player));
+    QCOMPARE(dialog->CurrentPerson(), player);
+    QVERIFY(Dump() == before);
+    PressOk(*dialog);
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+}
+
+void SquadDialogTest::oneUndoTakesBackTransferNewPlayerAndDeletion() {
+    CClub& club = DemoClub();
+    const CClub& other = OtherClub(club);
+    const std::string before = Dump();
+    auto dialog = Open(club);
+    CDlgPlayerList& list = dialog->List(false);
+    ClickRow(list.List(), 0);
+    const std::uint32_t moved = dialog->CurrentPerson();
+    Transfer(*dialog, other.Id() | kSecondTeamFlag);
+    ExpectSound();
+    QVERIFY(other.HasPerson(moved));
+    QCOMPARE(int{m_document->World().Person(moved)->TeamFlag()}, 1);
+    // The same row holds the next player now.
+    QVERIFY(dialog->CurrentPerson() != moved && dialog->CurrentPerson() != 0);
+
+    QVERIFY(ChooseFromMenu(list, QStringLiteral("Neuer Spieler")));
+    ExpectSound();
+    QVERIFY(ChooseFromMenu(list, QStringLiteral("In 2. Mannschaft")));
+    ExpectSound();
+    ClickRow(list.List(), 3);
+    QVERIFY(ChooseFromMenu(list, QStringLiteral("Eintrag l\u00f6schen")));
+    ExpectSound();
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    PressOk(*dialog);
+    const std::string after = Dump();
+
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(m_document->UndoDescription().value_or(""), std::string("Spielerkader"));
+    QVERIFY(m_document->Undo());
+    QVERIFY(Dump() == before);
+    ExpectSound();
+    QVERIFY(m_document->Redo());
+    QVERIFY(Dump() == after);
+}
+
+void SquadDialogTest::shirtNumbersBecomeOneEditOfTheSession() {
+    CClub& club = DemoClub();
+    const std::string before = Dump();
+    auto dialog = Open(club);
+    const CPlayer& first = *club.FirstTeam().front();
+    const std::uint8_t number = first.ShirtNumbers()[0] == 77 ? 78 : 77;
+
+    // Cancel writes nothing.
+    auto cancel = WhenShown<CDlgShirtNo>([](CDlgShirtNo& shirts) {
+        shirts.DropPlayer(0, 55);
+        QTest::keyClick(&shirts, Qt::Key_Escape);
+    });
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("shirtNumbers")),
+                      Qt::LeftButton);
+    QVERIFY(Dump() == before);
+
+    auto ok = WhenShown<CDlgShirtNo>([number](CDlgShirtNo& shirts) {
+        shirts.DropPlayer(0, number);
+        QTest::keyClick(&shirts, Qt::Key_Return);
+    });
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("shirtNumbers")),
+                      Qt::LeftButton);
+    QCOMPARE(first.ShirtNumbers()[0], number);
+    ExpectSound();
+    PressOk(*dialog);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QVERIFY(m_document->Undo());
+    QVERIFY(Dump() == before);
+}
+
+void SquadDialogTest::squadButtonOfTheMainWindowOpensTheDialogButNotForTheNationalTeam() {
+    QTemporaryDir install;
+    QVERIFY(install.isValid());
+    fs::copy(m_demo.path().toStdString(), install.path().toStdString(),
+             fs::copy_options::recursive);
+    SAppContext context;
+    context.workingDirectory = install.path().toStdString();
+    context.installationConfigured = true;
+    CScriptedUserInterface ui;
+    DlgMainMenu window(context, ui);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("editSquad"));
+    auto* clubs = window.findChild<CMyListBox*>(QStringLiteral("clubs"));
+    QVERIFY(button != nullptr && clubs != nullptr);
+
+    int nationalRow = -1;
+    int clubRow = -1;
+    for (int row = 0; row < clubs->count(); ++row) {
+        const auto id = clubs->item(row)->data(Qt::UserRole).toUInt();
+        (IsNationalTeam(id) ? nationalRow : clubRow) = row;
+    }
+    QVERIFY(clubRow >= 0);
+    if (nationalRow >= 0) {
+        ClickRow(*clubs, nationalRow);
+        QVERIFY(!button->isEnabled());
+    }
+    ClickRow(*clubs, clubRow);
+    QVERIFY(button->isEnabled());
+
+    int opened = 0;
+    auto timer = WhenShown<CDlgPlayerlistClub>([&opened](CDlgPlayerlistClub& dialog) {
+        ++opened;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Spielerkader"));
+        PressOk(dialog);
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(opened, 1);
+    // A double click on the club opens it as well.
+    timer->start(10);
+    clubs->scrollToItem(clubs->item(clubRow));
+    QTest::mouseDClick(clubs->viewport(), Qt::LeftButton, {},
+                       clubs->visualItemRect(clubs->item(clubRow)).center());
+    QCOMPARE(opened, 2);
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::SquadDialogTest>(argc, argv);
+}
+
+#include "SquadDialogTest.moc"
