@@ -5,6 +5,7 @@
 #include "PlayerPagesAScenes.h"
 #include "PlayerPagesBScenes.h"
 #include "Scene.h"
+#include "SquadScenes.h"
 #include "WindowScenes.h"
 #include "controls/ControlsGallery.h"
 #include "editors/DlgNewClub.h"
@@ -51,6 +52,9 @@ const std::vector<SScene>& Scenes() {
         {"DlgClubShirtsColor", ShowDlgClubShirtsColor},
         {"PlayerPagesA", ShowPlayerPagesA},
         {"PlayerPagesB", ShowPlayerPagesB},
+        {"DlgPlayerlistClub", ShowDlgPlayerlistClub},
+        {"DlgSelectClub", ShowDlgSelectClub},
+        {"DlgPlayerSelect", ShowDlgPlayerSelect},
     };
     return scenes;
 }
