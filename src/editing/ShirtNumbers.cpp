@@ -57,8 +57,7 @@ std::string ShirtNumberRow(int number, const CPlayer* player) {
     if (player == nullptr) {
         return shown + "\t \t ";
     }
-    return shown + "\t" + player->ShortName() + "\t" +
-           PositionAbbreviation(player->MainPosition());
+    return shown + "\t" + player->ShortName() + "\t" + PositionAbbreviation(player->MainPosition());
 }
 
 }  // namespace kw

@@ -1,5 +1,7 @@
 #include "editing/SquadCommands.h"
 
+#include "editing/PersonClub.h"
+
 #include <memory>
 #include <optional>
 #include <vector>
@@ -95,17 +97,6 @@ std::uint32_t AddNewPlayer(CWorld& world, CClub& club, bool secondTeam, int sele
 
 }  // namespace
 
-std::uint32_t ClubHoldingPerson(const CWorld& world, std::uint32_t personId) {
-    for (int number = 1; number <= kCountryCount; ++number) {
-        for (const auto& entry : world.Country(number).Clubs()) {
-            if (entry.second->HasPerson(personId)) {
-                return entry.first;
-            }
-        }
-    }
-    return 0;
-}
-
 std::uint32_t NewSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, bool secondTeam,
                              std::uint32_t selectedPersonId) {
     const CClub* club = FindClub(document.World(), clubId);
@@ -150,7 +141,8 @@ bool TransferSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, std:
 bool FetchSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, std::uint32_t personId) {
     const CWorld& world = document.World();
     const CClub* club = FindClub(world, clubId);
-    const std::uint32_t holderId = ClubHoldingPerson(world, personId);
+    const CClub* holder = ClubHoldingPerson(world, personId);
+    const std::uint32_t holderId = holder != nullptr ? holder->Id() : 0;
     if (club == nullptr || holderId == 0 || SameClub(holderId, clubId)) {
         return false;
     }

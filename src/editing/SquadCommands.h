@@ -12,9 +12,6 @@ inline constexpr int kSquadNewPlayerLimit = 70;
 // A player who changes club has a contract at least until this year.
 inline constexpr std::uint16_t kTransferContractYear = 2003;
 
-// The club (its id without the team bit) whose person list holds the person; 0 for none.
-std::uint32_t ClubHoldingPerson(const CWorld& world, std::uint32_t personId);
-
 // The squad dialog's commands on the live club `clubId`, each one edit of the document (inside
 // the dialog's group). A command that cannot apply changes nothing and records nothing. Every
 // move checks the target's room before the person is added, adds it and only then takes it out

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "TestWorld.h"
+#include "editing/DateFields.h"
 #include "editing/LanguageList.h"
 #include "editing/PersonClub.h"
-#include "editing/DateFields.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerCharacterRules.h"
 #include "editing/PlayerPositionRules.h"

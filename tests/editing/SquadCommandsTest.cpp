@@ -9,6 +9,7 @@
 #include "DemoInstallation.h"
 #include "TestWorld.h"
 #include "document/DatabaseDocument.h"
+#include "editing/PersonClub.h"
 #include "editing/PersonPlacement.h"
 #include "editing/SquadCommands.h"
 #include "editing/SquadRules.h"
@@ -272,9 +273,9 @@ TEST_F(SquadCommandsTest, TeamSwitchAndReleaseAndOneUndoOfAGroupRestoreEverythin
 
 TEST_F(SquadCommandsTest, ClubHoldingPersonIgnoresTheWithoutList) {
     const std::uint32_t id = FirstPlayer(*abroad);
-    EXPECT_EQ(ClubHoldingPerson(document.World(), id), abroad->Id());
+    EXPECT_EQ(ClubHoldingPerson(document.World(), id), abroad);
     ASSERT_TRUE(ReleaseSquadPerson(document, abroad->Id(), id));
-    EXPECT_EQ(ClubHoldingPerson(document.World(), id), 0u);
+    EXPECT_EQ(ClubHoldingPerson(document.World(), id), nullptr);
     // A player without club cannot be fetched as if from a club.
     EXPECT_FALSE(FetchSquadPlayer(document, home->Id(), id));
 }

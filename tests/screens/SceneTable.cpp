@@ -1,6 +1,6 @@
+#include "ClubBadgeKitScenes.h"
 #include "ClubEditorScenes.h"
 #include "ClubStadiumScenes.h"
-#include "ClubBadgeKitScenes.h"
 #include "DatabaseDialogScenes.h"
 #include "PlayerPagesAScenes.h"
 #include "PlayerPagesBScenes.h"

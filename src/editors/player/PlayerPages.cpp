@@ -3,10 +3,10 @@
 #include "editors/player/DlgPlayerAbilities.h"
 #include "editors/player/DlgPlayerAllRight.h"
 #include "editors/player/DlgPlayerCharacter.h"
-#include "editors/player/DlgPlayerPosition.h"
 #include "editors/player/DlgPlayerContract.h"
 #include "editors/player/DlgPlayerHist.h"
 #include "editors/player/DlgPlayerLook.h"
+#include "editors/player/DlgPlayerPosition.h"
 #include "editors/player/PlayerPage.h"
 
 namespace kw {
