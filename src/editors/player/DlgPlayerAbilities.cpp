@@ -62,10 +62,10 @@ CDlgPlayerAbilities::CDlgPlayerAbilities(SPlayerEditContext& context, QWidget* p
         column = new QVBoxLayout;
         columns->addLayout(column, 1);
     }
-    for (const SAbilityGroup& spec : kGroups) {
-        auto* group = new QGroupBox(QString::fromUtf8(spec.caption), outer);
+    for (const SAbilityGroup& entry : kGroups) {
+        auto* group = new QGroupBox(QString::fromUtf8(entry.caption), outer);
         auto* form = new QFormLayout(group);
-        for (int ability = spec.first; ability <= spec.last; ++ability) {
+        for (int ability = entry.first; ability <= entry.last; ++ability) {
             auto* field = new CSpinEditCtrl(group);
             field->setObjectName(QStringLiteral("ability%1").arg(ability));
             field->SetRange(0, kMaxAbility);
@@ -79,7 +79,7 @@ CDlgPlayerAbilities::CDlgPlayerAbilities(SPlayerEditContext& context, QWidget* p
             connect(field, &CSpinEditCtrl::SpinEditChanged, this,
                     &CDlgPlayerAbilities::StoreAtOnce);
         }
-        columnLayouts[static_cast<std::size_t>(spec.column)]->addWidget(group);
+        columnLayouts[static_cast<std::size_t>(entry.column)]->addWidget(group);
     }
 
     m_less->setObjectName(QStringLiteral("lessTenPercent"));
@@ -105,8 +105,8 @@ CDlgPlayerAbilities::CDlgPlayerAbilities(SPlayerEditContext& context, QWidget* p
 
     // Tab order: the groups as they stand, top to bottom, left to right.
     QWidget* previous = nullptr;
-    for (const SAbilityGroup& spec : kGroups) {
-        for (int ability = spec.first; ability <= spec.last; ++ability) {
+    for (const SAbilityGroup& entry : kGroups) {
+        for (int ability = entry.first; ability <= entry.last; ++ability) {
             QWidget* field = m_fields[static_cast<std::size_t>(ability)];
             if (previous != nullptr) {
                 setTabOrder(previous, field);
