@@ -131,4 +131,8 @@ std::string ShownClubName(const CWorld& world, std::uint32_t club) {
     return name;
 }
 
+std::uint32_t RecordClubReference(std::uint32_t chosen) {
+    return chosen & kClubIdMask;
+}
+
 }  // namespace kw

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
 #include "app/AppContext.h"
 #include "app/DatabaseSlots.h"
 #include "app/InstallationData.h"
@@ -29,6 +32,7 @@
 #include "document/DatabaseDocument.h"
 #include "editing/PlayerContractRules.h"
 #include "editing/PlayerHistoryRules.h"
+#include "editors/DlgSelectClub.h"
 #include "editors/player/DateSpinFields.h"
 #include "editors/player/DlgPlayerContract.h"
 #include "editors/player/DlgPlayerHist.h"
@@ -68,6 +72,8 @@ private slots:
     void careerEntryEditKeepsTheRecordOrder();
     void careerCountsAreWrittenAloneAndClamped();
     void nationalTeamFlagIsItsOwnBit();
+    void loanClubChoiceIsStoredAtOnceAsTheClub();
+    void historyClubChoicesWaitForTheStore();
     void lookChoicesStoreTheirValues();
     void heightIsClampedAndShownImperial();
     void pictureIsShownWithTheSizeWarning();
@@ -85,6 +91,11 @@ private:
     static void Retype(QLineEdit& edit, const QString& text);
     static void TypeInto(CSpinEditCtrl& field, int value);
     static void Toggle(QCheckBox& box);
+    // Clicks the button and, in the club chooser it opens, the club with that id (a second team's
+    // id chooses its entry); OK, or Cancel for 0.
+    void ChooseClubWith(QPushButton& button, std::uint32_t club);
+    // The second team's id of a club of another country than the person's.
+    std::uint32_t SecondTeamAbroad(std::uint32_t personId) const;
     std::unique_ptr<CPlayer> CloneOf(std::uint32_t id) const;
     const CPlayer& Live(std::uint32_t id) const;
 
@@ -287,6 +298,7 @@ void PlayerPagesBTest::seasonStartStateEnablesItsFields() {
     auto& start = Child<CDateSpinFields>(page, QStringLiteral("periodStart"));
     auto& end = Child<CDateSpinFields>(page, QStringLiteral("periodEnd"));
     auto& loanClub = Child<QLabel>(page, QStringLiteral("loanClub"));
+    auto& chooseLoan = Child<QPushButton>(page, QStringLiteral("chooseLoanClub"));
     auto& matches = Child<CSpinEditCtrl>(page, QStringLiteral("banMatches"));
     QCOMPARE(state.count(), kSeasonStartCount);
     QCOMPARE(state.itemText(4), QStringLiteral("Ausgeliehen"));
@@ -308,11 +320,10 @@ void PlayerPagesBTest::seasonStartStateEnablesItsFields() {
         QCOMPARE(start.isEnabled(), want.dates);
         QCOMPARE(end.isEnabled(), want.dates);
         QCOMPARE(loanClub.isEnabled(), want.loan);
+        QCOMPARE(chooseLoan.isEnabled(), want.loan);
         QCOMPARE(matches.isEnabled(), want.matches);
         QTest::keyClick(&state, Qt::Key_Down);
     }
-    // The club chooser is not there yet.
-    QVERIFY(!Child<QWidget>(page, QStringLiteral("chooseLoanClub")).isEnabled());
 }
 
 void PlayerPagesBTest::injuryStateStoresItsBitAndTheInjuryPeriod() {
@@ -445,6 +456,105 @@ void PlayerPagesBTest::nationalTeamFlagIsItsOwnBit() {
     QVERIFY(Live(id).HasSameData(*expected));
     // The caps have no field in the record.
     QVERIFY(!Child<CSpinEditCtrl>(page, QStringLiteral("caps")).isEnabled());
+}
+
+void PlayerPagesBTest::ChooseClubWith(QPushButton& button, std::uint32_t club) {
+    bool found = club == 0;
+    test::WhenModal<CDlgSelectClub>(*this, [&found, club](CDlgSelectClub& chooser) {
+        QListWidget& countries = chooser.Countries();
+        for (int row = 0; row < countries.count(); ++row) {
+            if (countries.item(row)->data(Qt::UserRole).toInt() == ClubCountry(club)) {
+                countries.setCurrentRow(row);
+            }
+        }
+        QListWidget& clubs = chooser.Clubs();
+        for (int row = 0; row < clubs.count(); ++row) {
+            if (clubs.item(row)->data(Qt::UserRole).toUInt() == club) {
+                clubs.setFocus();
+                clubs.setCurrentRow(row);
+                found = chooser.SelectedClub() == club;
+                QTest::keyClick(&clubs, Qt::Key_Return);
+                return;
+            }
+        }
+        QTest::keyClick(&chooser, Qt::Key_Escape);
+    });
+    QVERIFY(button.isEnabled());
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QVERIFY(found);
+}
+
+std::uint32_t PlayerPagesBTest::SecondTeamAbroad(std::uint32_t personId) const {
+    const CWorld& world = m_document->World();
+    for (int country = 1; country <= kCountryCount; ++country) {
+        if (country == Live(personId).Nationality() || world.Country(country).Clubs().empty()) {
+            continue;
+        }
+        for (const auto& club : world.Country(country).Clubs()) {
+            if (!IsNationalTeam(club.first)) {
+                return club.first | kSecondTeamFlag;
+            }
+        }
+    }
+    throw std::runtime_error("no club abroad");
+}
+
+void PlayerPagesBTest::loanClubChoiceIsStoredAtOnceAsTheClub() {
+    const std::uint32_t id = Players()[5]->Id();
+    const std::uint32_t secondTeam = SecondTeamAbroad(id);
+    auto& page = ShowPage<CDlgPlayerContract>();
+    page.SetPlayer(id);
+    auto& chooseLoan = Child<QPushButton>(page, QStringLiteral("chooseLoanClub"));
+    auto& state = Child<QComboBox>(page, QStringLiteral("seasonStart"));
+    state.setFocus();
+    QTest::keyClick(&state, Qt::Key_End);
+    QCOMPARE(state.currentIndex(), static_cast<int>(ESeasonStart::kOnLoan));
+
+    // Cancelling the chooser stores nothing.
+    ChooseClubWith(chooseLoan, 0);
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+
+    ChooseClubWith(chooseLoan, secondTeam);
+    // Stored at once, together with the state chosen before; the reference names the club.
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Live(id).LoanClub(), secondTeam & kClubIdMask);
+    QCOMPARE(SeasonStartOf(Live(id).ContractBytes()[kSeasonStartByte]), ESeasonStart::kOnLoan);
+    QCOMPARE(Child<QLabel>(page, QStringLiteral("loanClub")).text(),
+             Cp1252ToQString(ShownClubName(m_document->World(), secondTeam & kClubIdMask)));
+
+    auto& chooseFavourite = Child<QPushButton>(page, QStringLiteral("chooseFavouriteClub"));
+    ChooseClubWith(chooseFavourite, secondTeam & kClubIdMask);
+    QCOMPARE(Live(id).FourthClub(), secondTeam & kClubIdMask);
+    QCOMPARE(Live(id).LoanClub(), secondTeam & kClubIdMask);
+    QCOMPARE(m_document->History().Count(), std::size_t{2});
+    // The record has no field for the club the player never joins.
+    QVERIFY(!Child<QPushButton>(page, QStringLiteral("chooseNeverJoins")).isEnabled());
+}
+
+void PlayerPagesBTest::historyClubChoicesWaitForTheStore() {
+    const CPlayer& player = PlayerWithCareer();
+    const std::uint32_t id = player.Id();
+    const std::uint32_t club = SecondTeamAbroad(id) & kClubIdMask;
+    auto& page = ShowPage<CDlgPlayerHist>();
+    page.SetPlayer(id);
+    ChooseClubWith(Child<QPushButton>(page, QStringLiteral("chooseFirstClub")), club);
+    ChooseClubWith(Child<QPushButton>(page, QStringLiteral("chooseLastClub")), club);
+    CMyListBox& list = page.CareerList();
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Home);
+    const std::size_t entry = CareerDisplayOrder(player.History()).front();
+    ChooseClubWith(Child<QPushButton>(page, QStringLiteral("chooseEntryClub")), club);
+    QCOMPARE(Child<QLabel>(page, QStringLiteral("firstClub")).text(),
+             Cp1252ToQString(ShownClubName(m_document->World(), club)));
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+
+    std::unique_ptr<CPlayer> expected = CloneOf(id);
+    expected->SetFirstClub(club);
+    expected->SetPreviousClub(club);
+    expected->History()[entry].club = club;
+    QVERIFY(page.StorePage());
+    QVERIFY(Live(id).HasSameData(*expected));
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
 }
 
 void PlayerPagesBTest::lookChoicesStoreTheirValues() {

@@ -36,11 +36,10 @@ QLabel* MakeClubName(QWidget* parent, const QString& name) {
     return label;
 }
 
-// The club chooser is not there yet: the button shows where it will be.
 QPushButton* MakeClubButton(QWidget* parent, const QString& name) {
     auto* button = new QPushButton(QStringLiteral("Wähle Verein"), parent);
     button->setObjectName(name);
-    button->setEnabled(false);
+    button->setAutoDefault(false);
     return button;
 }
 
@@ -147,6 +146,7 @@ QGroupBox* CDlgPlayerContract::MakeSeasonStartBox() {
     m_loanClub = MakeClubName(box, QStringLiteral("loanClub"));
     m_chooseLoanClub = MakeClubButton(box, QStringLiteral("chooseLoanClub"));
     AddRow(grid, QStringLiteral("Geliehen von"), m_loanClub, m_chooseLoanClub);
+    connect(m_chooseLoanClub, &QPushButton::clicked, this, [this] { ChooseClub(m_loanClubId); });
 
     m_matches = new CSpinEditCtrl(box);
     m_matches->setObjectName(QStringLiteral("banMatches"));
@@ -163,6 +163,8 @@ QGroupBox* CDlgPlayerContract::MakeFavouritesBox() {
     m_favouriteClub = MakeClubName(box, QStringLiteral("favouriteClub"));
     m_chooseFavouriteClub = MakeClubButton(box, QStringLiteral("chooseFavouriteClub"));
     AddRow(grid, QStringLiteral("Lieblingsverein"), m_favouriteClub, m_chooseFavouriteClub);
+    connect(m_chooseFavouriteClub, &QPushButton::clicked, this,
+            [this] { ChooseClub(m_favouriteClubId); });
     m_neverJoins = MakeClubName(box, QStringLiteral("neverJoins"));
     m_chooseNeverJoins = MakeClubButton(box, QStringLiteral("chooseNeverJoins"));
     AddRow(grid, QStringLiteral("Wechselt nie zu"), m_neverJoins, m_chooseNeverJoins);
@@ -175,6 +177,7 @@ QGroupBox* CDlgPlayerContract::MakeFavouritesBox() {
     m_favouriteCountry->setCurrentIndex(-1);
     // The record has no field for the club a player never joins nor for his favourite country.
     m_neverJoins->setEnabled(false);
+    m_chooseNeverJoins->setEnabled(false);
     m_favouriteCountry->setEnabled(false);
     AddRow(grid, QStringLiteral("Lieblingsl&and"), m_favouriteCountry);
     grid->setColumnStretch(1, 1);
@@ -213,11 +216,11 @@ void CDlgPlayerContract::LoadPage(const CPlayer* player) {
     }
     m_periods = m_loadedPeriods;
     ShowPeriod(PeriodOf(state));
-    m_loanClub->setText(
-        player != nullptr ? Cp1252ToQString(ShownClubName(world, player->LoanClub())) : QString());
-    m_favouriteClub->setText(player != nullptr
-                                 ? Cp1252ToQString(ShownClubName(world, player->FourthClub()))
-                                 : QString());
+    m_loadedLoanClub = player != nullptr ? player->LoanClub() : 0;
+    m_loadedFavouriteClub = player != nullptr ? player->FourthClub() : 0;
+    m_loanClubId = m_loadedLoanClub;
+    m_favouriteClubId = m_loadedFavouriteClub;
+    ShowClubs();
     UpdateYearText();
     UpdateEnabling();
 }
@@ -227,7 +230,25 @@ bool CDlgPlayerContract::IsEdited() const {
            m_clubOption->isChecked() != m_loadedClubOption ||
            m_playerOption->isChecked() != m_loadedPlayerOption ||
            m_state->currentIndex() != m_loadedState ||
-           m_matches->StoredValue() != m_loadedMatches || m_periods != m_loadedPeriods;
+           m_matches->StoredValue() != m_loadedMatches || m_periods != m_loadedPeriods ||
+           m_loanClubId != m_loadedLoanClub || m_favouriteClubId != m_loadedFavouriteClub;
+}
+
+void CDlgPlayerContract::ShowClubs() {
+    const CWorld& world = Context().document.World();
+    m_loanClub->setText(Cp1252ToQString(ShownClubName(world, m_loanClubId)));
+    m_favouriteClub->setText(Cp1252ToQString(ShownClubName(world, m_favouriteClubId)));
+}
+
+void CDlgPlayerContract::ChooseClub(std::uint32_t& reference) {
+    const std::optional<std::uint32_t> chosen = ChooseClubReference(reference);
+    if (!chosen) {
+        return;
+    }
+    reference = *chosen;
+    ShowClubs();
+    // A club choice is stored at once.
+    StorePage();
 }
 
 void CDlgPlayerContract::StoreInto(CPlayer& copy) {
@@ -266,6 +287,12 @@ void CDlgPlayerContract::StoreInto(CPlayer& copy) {
     }
     if (m_periods[kOtherPeriod] != m_loadedPeriods[kOtherPeriod]) {
         SetOtherPeriod(copy, m_periods[kOtherPeriod]);
+    }
+    if (m_loanClubId != m_loadedLoanClub) {
+        copy.SetLoanClub(m_loanClubId);
+    }
+    if (m_favouriteClubId != m_loadedFavouriteClub) {
+        copy.SetFourthClub(m_favouriteClubId);
     }
 }
 
@@ -312,6 +339,7 @@ void CDlgPlayerContract::UpdateEnabling() {
     m_start->setEnabled(controls.dates);
     m_end->setEnabled(controls.dates);
     m_loanClub->setEnabled(controls.loanClub);
+    m_chooseLoanClub->setEnabled(controls.loanClub);
     m_matches->setEnabled(controls.matches);
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 
 #include "editing/PlayerContractRules.h"
 #include "editors/player/PlayerPage.h"
@@ -47,6 +48,9 @@ private:
     void PeriodEdited();
     void UpdateYearText();
     void UpdateEnabling();
+    void ShowClubs();
+    // "Wähle Verein" for the loan or the favourite club.
+    void ChooseClub(std::uint32_t& reference);
     bool IsEdited() const;
 
     CValueScrollBar* m_contractEnd;
@@ -75,6 +79,11 @@ private:
     bool m_loadedPlayerOption = false;
     int m_loadedState = 0;
     int m_loadedMatches = 0;
+    std::uint32_t m_loadedLoanClub = 0;
+    std::uint32_t m_loadedFavouriteClub = 0;
+    // The clubs as chosen.
+    std::uint32_t m_loanClubId = 0;
+    std::uint32_t m_favouriteClubId = 0;
     // Both periods as shown (resets applied) and as edited; the date fields show the one of the
     // chosen state.
     std::array<SContractPeriod, 2> m_loadedPeriods{};

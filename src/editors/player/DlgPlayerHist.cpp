@@ -58,10 +58,10 @@ QLabel* MakeClubName(QWidget* parent, const QString& name) {
     return label;
 }
 
-// The club chooser is not there yet: the button shows where it will be.
-QPushButton* MakeClubButton(QWidget* parent) {
+QPushButton* MakeClubButton(QWidget* parent, const QString& name) {
     auto* button = new QPushButton(QStringLiteral("Wähle Verein"), parent);
-    button->setEnabled(false);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
     return button;
 }
 
@@ -107,9 +107,13 @@ QGroupBox* CDlgPlayerHist::MakeStatisticsBox() {
     auto* box = new QGroupBox(QStringLiteral("Statistische Daten"), this);
     auto* grid = new QGridLayout(box);
     m_firstClub = MakeClubName(box, QStringLiteral("firstClub"));
-    AddRow(grid, QStringLiteral("Erster Verein"), m_firstClub, MakeClubButton(box));
+    auto* chooseFirst = MakeClubButton(box, QStringLiteral("chooseFirstClub"));
+    AddRow(grid, QStringLiteral("Erster Verein"), m_firstClub, chooseFirst);
     m_lastClub = MakeClubName(box, QStringLiteral("lastClub"));
-    AddRow(grid, QStringLiteral("Letzter Verein"), m_lastClub, MakeClubButton(box));
+    auto* chooseLast = MakeClubButton(box, QStringLiteral("chooseLastClub"));
+    AddRow(grid, QStringLiteral("Letzter Verein"), m_lastClub, chooseLast);
+    connect(chooseFirst, &QPushButton::clicked, this, [this] { ChooseClub(m_firstClubId); });
+    connect(chooseLast, &QPushButton::clicked, this, [this] { ChooseClub(m_lastClubId); });
     m_contractStart = new CDateSpinFields(kContractStartYears, box);
     m_contractStart->setObjectName(QStringLiteral("contractStart"));
     AddRow(grid, QStringLiteral("&Start des Vertrages"), m_contractStart);
@@ -165,7 +169,9 @@ QGroupBox* CDlgPlayerHist::MakeEntryBox() {
     m_entryBox = new QGroupBox(QStringLiteral("Eintrag"), this);
     auto* grid = new QGridLayout(m_entryBox);
     m_entryClub = MakeClubName(m_entryBox, QStringLiteral("entryClub"));
-    AddRow(grid, QStringLiteral("Verein"), m_entryClub, MakeClubButton(m_entryBox));
+    auto* chooseEntryClub = MakeClubButton(m_entryBox, QStringLiteral("chooseEntryClub"));
+    AddRow(grid, QStringLiteral("Verein"), m_entryClub, chooseEntryClub);
+    connect(chooseEntryClub, &QPushButton::clicked, this, &CDlgPlayerHist::ChooseEntryClub);
     m_entryStart = new CDateSpinFields(kCareerYears, m_entryBox);
     m_entryStart->setObjectName(QStringLiteral("entryStart"));
     m_entryEnd = new CDateSpinFields(kCareerYears, m_entryBox);
@@ -190,12 +196,11 @@ QGroupBox* CDlgPlayerHist::MakeEntryBox() {
 }
 
 void CDlgPlayerHist::LoadPage(const CPlayer* player) {
-    const CWorld& world = Context().document.World();
-    m_firstClub->setText(
-        player != nullptr ? Cp1252ToQString(ShownClubName(world, player->FirstClub())) : QString());
-    m_lastClub->setText(player != nullptr
-                            ? Cp1252ToQString(ShownClubName(world, player->PreviousClub()))
-                            : QString());
+    m_loadedFirstClub = player != nullptr ? player->FirstClub() : 0;
+    m_loadedLastClub = player != nullptr ? player->PreviousClub() : 0;
+    m_firstClubId = m_loadedFirstClub;
+    m_lastClubId = m_loadedLastClub;
+    ShowClubs();
     m_contractStart->Load(player != nullptr ? player->ContractStart() : CDate());
     const std::uint8_t flags =
         player != nullptr ? player->NationalTeamBytes()[kNationalFlagsByte] : 0;
@@ -215,6 +220,12 @@ void CDlgPlayerHist::StoreInto(CPlayer& copy) {
     if (m_contractStart->IsChanged()) {
         copy.SetContractStart(m_contractStart->Date());
     }
+    if (m_firstClubId != m_loadedFirstClub) {
+        copy.SetFirstClub(m_firstClubId);
+    }
+    if (m_lastClubId != m_loadedLastClub) {
+        copy.SetPreviousClub(m_lastClubId);
+    }
     std::uint8_t flags = copy.NationalTeamBytes()[kNationalFlagsByte];
     if (m_inNationalTeam->isChecked() != m_loadedInNationalTeam) {
         flags =
@@ -231,6 +242,33 @@ void CDlgPlayerHist::StoreInto(CPlayer& copy) {
     const std::size_t count = std::min(career.size(), m_editedCareer.size());
     for (std::size_t entry = 0; entry < count; ++entry) {
         WriteChangedEntryFields(m_loadedCareer[entry], m_editedCareer[entry], career[entry]);
+    }
+}
+
+void CDlgPlayerHist::ShowClubs() {
+    const CWorld& world = Context().document.World();
+    m_firstClub->setText(Cp1252ToQString(ShownClubName(world, m_firstClubId)));
+    m_lastClub->setText(Cp1252ToQString(ShownClubName(world, m_lastClubId)));
+}
+
+void CDlgPlayerHist::ChooseClub(std::uint32_t& reference) {
+    if (const std::optional<std::uint32_t> chosen = ChooseClubReference(reference)) {
+        reference = *chosen;
+        ShowClubs();
+    }
+}
+
+void CDlgPlayerHist::ChooseEntryClub() {
+    FinishTyping(*this);
+    if (m_entry < 0) {
+        return;
+    }
+    const auto index = static_cast<std::size_t>(m_entry);
+    if (const std::optional<std::uint32_t> chosen =
+            ChooseClubReference(m_editedCareer[index].club)) {
+        m_editedCareer[index].club = *chosen;
+        // The row shows the new club.
+        FillCareer(m_entry);
     }
 }
 

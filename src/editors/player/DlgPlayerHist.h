@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "editors/player/PlayerPage.h"
@@ -40,6 +41,10 @@ private:
     // Fills the list in display order and selects the row of the entry (or none).
     void FillCareer(std::ptrdiff_t entry);
     void RowChosen(int row);
+    void ShowClubs();
+    // "Wähle Verein" for the first or the last club.
+    void ChooseClub(std::uint32_t& reference);
+    void ChooseEntryClub();
     void ShowEntry();
     void EntryEdited();
 
@@ -59,6 +64,11 @@ private:
     CSpinEditCtrl* m_entryGoals;
     QCheckBox* m_entryLoan;
 
+    std::uint32_t m_loadedFirstClub = 0;
+    std::uint32_t m_loadedLastClub = 0;
+    // The clubs as chosen.
+    std::uint32_t m_firstClubId = 0;
+    std::uint32_t m_lastClubId = 0;
     bool m_loadedInNationalTeam = false;
     bool m_loadedRetired = false;
     // The career as loaded and as edited, in the record's order, and the order shown.

@@ -4,6 +4,10 @@
 
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
+#include "editing/PersonClub.h"
+#include "editing/PlayerContractRules.h"
+#include "editors/DlgSelectClub.h"
+#include "model/Club.h"
 #include "model/Player.h"
 #include "model/World.h"
 
@@ -20,6 +24,19 @@ void CPlayerPage::SetPlayer(std::uint32_t personId) {
     m_personId = m_context.document.World().Person(personId) != nullptr ? personId : 0;
     setEnabled(m_personId != 0);
     LoadPage(Player());
+}
+
+std::optional<std::uint32_t> CPlayerPage::ChooseClubReference(std::uint32_t current) {
+    const CWorld& world = m_context.document.World();
+    const CClub* club = ClubHoldingPerson(world, m_personId);
+    const int country = current != 0      ? ClubCountry(current)
+                        : club != nullptr ? ClubCountry(club->Id())
+                                          : 0;
+    const std::optional<std::uint32_t> chosen = CDlgSelectClub::Choose(world, country, this);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return RecordClubReference(*chosen);
 }
 
 bool CPlayerPage::StorePage() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "controls/DialogB.h"
 #include "editors/player/PlayerEditContext.h"
@@ -38,6 +39,9 @@ protected:
     virtual void StoreInto(CPlayer& copy) = 0;
     // The person shown, or null.
     const CPlayer* Player() const;
+    // "Wähle Verein" for one of the person's club references: the chooser starts in the country
+    // of `current` (else of the person's club); the club chosen, nothing when cancelled.
+    std::optional<std::uint32_t> ChooseClubReference(std::uint32_t current);
     SPlayerEditContext& Context() { return m_context; }
     const SPlayerEditContext& Context() const { return m_context; }
 
