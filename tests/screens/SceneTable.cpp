@@ -53,6 +53,7 @@ const std::vector<SScene>& Scenes() {
         {"PlayerPagesA", ShowPlayerPagesA},
         {"PlayerPagesB", ShowPlayerPagesB},
         {"DlgPlayerlistClub", ShowDlgPlayerlistClub},
+        {"DlgPlayerlistClubFull", ShowDlgPlayerlistClubFull},
         {"DlgSelectClub", ShowDlgSelectClub},
         {"DlgPlayerSelect", ShowDlgPlayerSelect},
     };

@@ -6,33 +6,62 @@
 
 #include "app/DatabaseSlots.h"
 #include "app/InstallationData.h"
+#include "competition/Competition.h"
 #include "controls/MyListBox.h"
+#include "document/DatabaseDocument.h"
 #include "editors/DlgPlayerSelect.h"
 #include "editors/DlgPlayerlistClub.h"
 #include "editors/DlgSelectClub.h"
 #include "model/Club.h"
+#include "model/Country.h"
+#include "model/World.h"
 #include "platform/Progress.h"
 
 namespace kw::screens {
 
 namespace {
 
-// The demo database in a document of its own and the squad dialog on the demo club.
+constexpr int kSceneCountry = 14;
+
+// The club of the first division of the scene country with the most persons.
+std::uint32_t LargestFirstDivisionClub(const CWorld& world) {
+    const CDBCompetition* league =
+        world.Competition(MakeCompetitionId(kSceneCountry, kLeagueType, 0));
+    std::uint32_t largest = 0;
+    std::size_t most = 0;
+    for (const auto& entry : world.Country(kSceneCountry).Clubs()) {
+        if (league != nullptr && league->PositionOfTeam(entry.first) >= 0 &&
+            entry.second->PersonIds().size() > most) {
+            most = entry.second->PersonIds().size();
+            largest = entry.first;
+        }
+    }
+    if (largest == 0) {
+        throw std::runtime_error("no first-division club");
+    }
+    return largest;
+}
+
+SAppContext& WithDirectories(SAppContext& app) {
+    SetUpDirectories(app, app.workingDirectory);
+    return app;
+}
+
+// A demo database in a document of its own and the squad dialog on the largest club of the
+// first division.
 class CSquadScene : public CShownScene {
 public:
-    explicit CSquadScene(CSceneContext& context) : m_slots(context.Installation()) {
-        SAppContext& app = context.NewAppContext();
-        SetUpDirectories(app, context.Installation());
+    CSquadScene(CSceneContext& context, SAppContext& app) : m_slots(app.installDirectory) {
         m_installation.Load(app);
         CSilentProgress progress;
         CDatabaseDocument* document = m_slots.AddSlot();
         if (document == nullptr ||
-            !OpenDatabase(*document, context.Installation() / "database", progress, context.Ui())) {
+            !OpenDatabase(*document, app.installDirectory / "database", progress, context.Ui())) {
             throw std::runtime_error("demo database not opened");
         }
-        m_dialog =
-            std::make_unique<CDlgPlayerlistClub>(*document, context.DemoClub().Id(), m_installation,
-                                                 &context.Renderer(), app.installDirectory);
+        m_dialog = std::make_unique<CDlgPlayerlistClub>(
+            *document, LargestFirstDivisionClub(document->World()), m_installation,
+            &context.Renderer(), app.installDirectory);
         m_dialog->resize(1000, 620);
         m_dialog->show();
     }
@@ -57,7 +86,11 @@ void SelectClubRow(QListWidget& list, std::uint32_t id) {
 }  // namespace
 
 std::unique_ptr<CShownScene> ShowDlgPlayerlistClub(CSceneContext& context) {
-    return std::make_unique<CSquadScene>(context);
+    return std::make_unique<CSquadScene>(context, WithDirectories(context.NewAppContext()));
+}
+
+std::unique_ptr<CShownScene> ShowDlgPlayerlistClubFull(CSceneContext& context) {
+    return std::make_unique<CSquadScene>(context, WithDirectories(context.NewFullAppContext()));
 }
 
 std::unique_ptr<CShownScene> ShowDlgSelectClub(CSceneContext& context) {
