@@ -378,6 +378,8 @@ void DlgMainMenuCommandsTest::clubMenuRemovesPersonsAndDeletesOnlyEditorClubs() 
     auto remove = menuAction(QStringLiteral("Verein löschen"));
     QVERIFY(remove.second->isEnabled());
     remove.second->trigger();
+    // The undo entry names the command in readable letters.
+    QVERIFY(Action(window, QStringLiteral("&Rückgängig: Verein löschen")) != nullptr);
     QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), count - 1);
     QCOMPARE(window.World().Country(kDefaultCountry).Club(id), nullptr);
     QCOMPARE(window.World().Person(persons.front()), nullptr);

@@ -513,7 +513,7 @@ void DlgMainMenu::RemoveClubPersons() {
     }
     const std::uint32_t id = club->Id();
     const int country = m_view->SelectedCountry();
-    m_document->Perform("Spieler/Manager löschen", SWorldScope::Countries({country}),
+    m_document->Perform("Spieler/Manager l\xF6schen", SWorldScope::Countries({country}),
                         [id, country](CWorld& world) {
                             CClub* target = world.Country(country).Club(id);
                             if (target == nullptr || target->PersonIds().empty()) {
@@ -560,7 +560,7 @@ void DlgMainMenu::DeleteClub() {
     }
     const std::uint32_t id = club->Id();
     const int country = m_view->SelectedCountry();
-    m_document->Perform("Verein löschen", SWorldScope::Countries({country}),
+    m_document->Perform("Verein l\xF6schen", SWorldScope::Countries({country}),
                         [id, country](CWorld& world) {
                             world.Country(country).RemoveClub(id);
                             return true;
@@ -583,11 +583,13 @@ void DlgMainMenu::OverwriteClub() {
     const std::uint32_t id = club->Id();
     const int country = m_view->SelectedCountry();
     const std::filesystem::path file = path.toStdString();
-    m_document->Perform("Verein überschreiben", SWorldScope::Countries({country}),
-                        [id, country, &file](CWorld& world) {
-                            CClub* target = world.Country(country).Club(id);
-                            return target != nullptr && LoadClubFile(*target, file);
-                        });
+    m_document->Perform(
+        "Verein \xFC"
+        "berschreiben",
+        SWorldScope::Countries({country}), [id, country, &file](CWorld& world) {
+            CClub* target = world.Country(country).Club(id);
+            return target != nullptr && LoadClubFile(*target, file);
+        });
 }
 
 void DlgMainMenu::SaveClub() {
