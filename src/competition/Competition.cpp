@@ -87,6 +87,12 @@ CDBCompetition::CDBCompetition(std::uint32_t id, int kind, std::uint32_t parentI
 
 CDBCompetition::~CDBCompetition() = default;
 
+std::unique_ptr<CDBCompetition> CDBCompetition::CloneAs(std::uint32_t id) const {
+    std::unique_ptr<CDBCompetition> copy = Clone();
+    copy->m_id = id;
+    return copy;
+}
+
 std::unique_ptr<CDBCompetition> CDBCompetition::CopyForCountry(const CCompetitionRegistry& source,
                                                                CCompetitionRegistry& target,
                                                                int from, int to,

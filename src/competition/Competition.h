@@ -114,6 +114,8 @@ public:
 
     // A copy of the node of its own kind (edits keep the nodes they replace).
     virtual std::unique_ptr<CDBCompetition> Clone() const = 0;
+    // A copy of the node under another id (a league system renumbered), not yet registered.
+    std::unique_ptr<CDBCompetition> CloneAs(std::uint32_t id) const;
 
     // How a copied node's teams read in its new place; 0 drops a team.
     using TeamMap = std::function<std::uint32_t(std::uint32_t team)>;

@@ -1,9 +1,11 @@
 #include "editing/LeagueSystemRules.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "competition/Competition.h"
 #include "competition/League.h"
+#include "model/LeagueScript.h"
 #include "model/World.h"
 
 namespace kw {
@@ -111,6 +113,36 @@ std::array<std::uint8_t, kLevelCount> RelegationsToApply(
         applied[at] = IsRelegationAllowed(system, level, chosen[at]) ? chosen[at] : 0;
     }
     return applied;
+}
+
+EApplyResult ApplyLeagueSystem(CWorld& world, int country, int script, int genericRow,
+                               const std::array<std::uint8_t, kLevelCount>& chosenRelegations) {
+    if (script >= 1) {
+        return SelectLeagueScript(world, country, script) ? EApplyResult::kApplied
+                                                          : EApplyResult::kScriptMissing;
+    }
+    if (genericRow < 1 || genericRow >= kGenericSystemCount) {
+        return EApplyResult::kNoSystemChosen;
+    }
+    // Leaving a script drops its competitions, but its leagues hand their data and teams on to
+    // the generic system built in the same step.
+    if (world.Country(country).LeagueScript() > 0) {
+        std::vector<std::unique_ptr<CDBCompetition>> leagues;
+        ForEachLeague(world, country, [&leagues](const CDBCompetition& league) {
+            leagues.push_back(league.Clone());
+        });
+        SelectLeagueScript(world, country, 0);
+        const std::uint32_t root = MakeCompetitionId(country, kRootType, 0);
+        for (std::unique_ptr<CDBCompetition>& league : leagues) {
+            world.RemoveCompetitionTree(league->Id());
+            league->SetParentId(root);
+            world.RegisterCompetition(std::move(league));
+        }
+    }
+    const SGenericLeagueSystem& system = kSystems[static_cast<std::size_t>(genericRow)];
+    RebuildLeagueSystem(world, country, system.leagues,
+                        RelegationsToApply(system, chosenRelegations));
+    return EApplyResult::kApplied;
 }
 
 int TeamsInLeagueSystem(const CWorld& world, int country) {

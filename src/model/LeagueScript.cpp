@@ -1,9 +1,11 @@
 #include "model/LeagueScript.h"
 
+#include <memory>
 #include <vector>
 
 #include "competition/Competition.h"
 #include "competition/CompetitionList.h"
+#include "competition/League.h"
 #include "model/World.h"
 #include "platform/Paths.h"
 #include "platform/StringTable.h"
@@ -15,6 +17,8 @@ namespace kw {
 namespace {
 
 constexpr char kSectionPrefix[] = "LG";
+// A country's leagues are numbered 0..19.
+constexpr int kLeagueSlots = 20;
 
 // The subtree below the root, the root itself kept: the country's top nodes hang from its id.
 void DropCompetitionsBelowRoot(CWorld& world, std::uint32_t rootId) {
@@ -71,6 +75,59 @@ bool SelectLeagueScript(CWorld& world, int country, int number) {
         target.SetLeagueScript(static_cast<std::uint16_t>(number));
     }
     return true;
+}
+
+void RebuildLeagueSystem(CWorld& world, int country, const std::array<int, kLevelCount>& leagues,
+                         const std::array<std::uint8_t, kLevelCount>& relegated) {
+    if (country < 1 || country > kCountryCount) {
+        return;
+    }
+    constexpr std::size_t kOldPerLevel = 10;
+    const std::uint32_t root = MakeCompetitionId(country, kRootType, 0);
+    // Out of the registry first: the new leagues take the numbers the old ones had.
+    std::array<std::vector<std::unique_ptr<CDBCompetition>>, kLevelCount> old;
+    for (int index = 0; index < kLeagueSlots; ++index) {
+        std::unique_ptr<CDBCompetition> league =
+            world.Registry().TakeCompetition(MakeCompetitionId(country, kLeagueType, index));
+        if (league != nullptr && league->Level() >= 0 && league->Level() < kLevelCount &&
+            old[static_cast<std::size_t>(league->Level())].size() < kOldPerLevel) {
+            old[static_cast<std::size_t>(league->Level())].push_back(std::move(league));
+        }
+    }
+    CCountry& target = world.Country(country);
+    int running = 0;
+    for (int level = 0; level < kLevelCount && leagues[static_cast<std::size_t>(level)] >= 1;
+         ++level) {
+        const auto& before = old[static_cast<std::size_t>(level)];
+        target.Settings().relegated[static_cast<std::size_t>(level)] =
+            relegated[static_cast<std::size_t>(level)];
+        for (int i = 0; i < leagues[static_cast<std::size_t>(level)] && running < kLeagueSlots;
+             ++i) {
+            const std::uint32_t id = MakeCompetitionId(country, kLeagueType, running++);
+            std::unique_ptr<CDBCompetition> league;
+            if (static_cast<std::size_t>(i) < before.size()) {
+                league = before[static_cast<std::size_t>(i)]->CloneAs(id);
+            } else {
+                auto fresh = std::make_unique<CDBLeague>(id, root);
+                if (!before.empty()) {
+                    league = before.front()->CloneAs(id);
+                    league->Names() = fresh->Names();
+                    if (auto* teams = dynamic_cast<CDBLeagueBase*>(league.get())) {
+                        teams->ClearTeams();
+                    }
+                } else {
+                    league = std::move(fresh);
+                }
+            }
+            league->SetParentId(root);
+            league->SetLevel(static_cast<std::int8_t>(level));
+            world.RegisterCompetition(std::move(league));
+        }
+    }
+    for (int level = 0; level < kLevelCount; ++level) {
+        world.RemoveCompetitionTree(MakeCompetitionId(country, kPoolType, level));
+    }
+    target.RebuildLevelPools();
 }
 
 }  // namespace kw

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+
+#include "model/Country.h"
 
 namespace kw {
 
@@ -20,5 +24,15 @@ std::optional<std::filesystem::path> LeagueScriptPath(const CWorld& world, int n
 // leaves the country without its competitions. False for that, for a country outside 1..206
 // and for a number beyond 16 bits.
 bool SelectLeagueScript(CWorld& world, int country, int number);
+
+// Builds a country's leagues without a script: `leagues[L]` leagues on each level L from 0 up to
+// the first level with none, numbered 0, 1, ... across the levels, each level storing its number
+// of relegated teams. The i-th new league of a level takes over the data and teams of the i-th
+// league that level had (the first ten of each level count); a further league gets the settings
+// of the level's first old league without its teams and name, or the defaults on a level that
+// had none. Old leagues left over are deleted, the level pools rebuilt. References to leagues by
+// number (relegation, scripts) are not followed: the league check shows what they miss.
+void RebuildLeagueSystem(CWorld& world, int country, const std::array<int, kLevelCount>& leagues,
+                         const std::array<std::uint8_t, kLevelCount>& relegated);
 
 }  // namespace kw
