@@ -21,6 +21,29 @@ inline constexpr int kBoardStabilityUnpredictable = 330;  // "Unberechenbar"
 inline constexpr int kBoardStabilityNormal = 331;         // "Normal"
 inline constexpr int kBoardStabilityStable = 332;         // "Stabil"
 inline constexpr int kBoardStabilityLoyal = 333;          // "Treu und visionär"
+// The manager list's rows "%s\t<role>" of the staff kinds.
+inline constexpr int kStaffRowTrainer = 341;
+inline constexpr int kStaffRowManager = 342;
+inline constexpr int kStaffRowPresident = 343;
+inline constexpr int kStaffRowCoTrainer = 749;
+inline constexpr int kStaffRowGoalkeeperTrainer = 750;
+inline constexpr int kStaffRowReserveTrainer = 751;
+inline constexpr int kStaffRowYouthTrainer = 752;
+inline constexpr int kStaffRowDoctor = 755;
+inline constexpr int kStaffRowChiefScout = 756;
+inline constexpr int kStaffRowKneeSpecialist = 757;
+inline constexpr int kStaffRowAnkleSpecialist = 758;
+inline constexpr int kStaffRowMuscleSpecialist = 759;
+inline constexpr int kStaffRowMasseur = 760;
+inline constexpr int kStaffRowPsychologist = 761;
+inline constexpr int kStaffRowMarketing = 762;
+inline constexpr int kStaffRowStadiumManager = 763;
+inline constexpr int kStaffRowFanOfficer = 764;
+inline constexpr int kStaffRowDirector = 765;
+// A manager's experience: national 0..6 ("keine" ... "alles erlebt") and international 0..4
+// ("keine" ... "Europapokale gewonnen"); value n is the first id + n.
+inline constexpr int kManagerNationalExperience = 628;
+inline constexpr int kManagerInternationalExperience = 635;
 // The player types 0 to 24 ("Katze" ... "Fußballgott"): type n is kPlayerTypes + n.
 inline constexpr int kPlayerTypes = 387;
 inline constexpr int kErrorsHeading = 490;          // "Fehler!"
