@@ -9,20 +9,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <vector>
 
+#include "app/InstallationData.h"
 #include "controls/ControlText.h"
 #include "document/DatabaseDocument.h"
 #include "editing/BoardStability.h"
 #include "editing/ClubGeneralRules.h"
+#include "editing/ManagerRecord.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerAbilities.h"
 #include "editing/SquadRules.h"
+#include "editing/StaffKinds.h"
 #include "editors/DlgChairman.h"
+#include "editors/DlgManagerAbilities.h"
+#include "editors/DlgManagerAllRight.h"
+#include "editors/DlgStaffAtClub.h"
 #include "editors/player/DateFields.h"
 #include "editors/player/DlgPlayerAllRightSmall.h"
 #include "model/Country.h"
@@ -62,10 +67,12 @@ CDlgPlayerAllRight::CDlgPlayerAllRight(SPlayerEditContext& context, QWidget* par
       m_secondNationality(new QComboBox(this)),
       m_birthDate(new CDateFields(kBirthYearMinimum, m_today.Year(), this)),
       m_age(new QLabel(this)),
-      m_panels(new QStackedWidget(this)),
-      m_playerPanel(new CDlgPlayerAllRightSmall(m_panels)),
-      m_chairman(new CDlgChairman(m_panels)),
-      m_noPanel(new QWidget(m_panels)) {
+      m_playerPanel(new CDlgPlayerAllRightSmall(this)),
+      m_chairman(new CDlgChairman(this)),
+      m_managerAbilities(new CDlgManagerAbilities(this)),
+      m_managerPreferences(
+          new CDlgManagerAllRight(context.installation.TextTables().Formations(), this)),
+      m_staffPanel(new CDlgStaffAtClub(this)) {
     setObjectName(QStringLiteral("DlgPlayerAllRight"));
 
     auto* nameGroup = new QGroupBox(QStringLiteral("Name"), this);
@@ -125,17 +132,19 @@ CDlgPlayerAllRight::CDlgPlayerAllRight(SPlayerEditContext& context, QWidget* par
     age->addWidget(m_age, 1, 1);
     age->setColumnStretch(1, 1);
 
-    m_panels->addWidget(m_playerPanel);
-    m_panels->addWidget(m_chairman);
-    m_panels->addWidget(m_noPanel);
-
     auto* left = new QVBoxLayout;
     left->addWidget(nameGroup);
     left->addWidget(ageGroup);
     left->addStretch(1);
+    auto* panels = new QVBoxLayout;
+    for (QWidget* panel : std::initializer_list<QWidget*>{
+             m_playerPanel, m_chairman, m_managerAbilities, m_managerPreferences, m_staffPanel}) {
+        panels->addWidget(panel);
+    }
+    panels->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
-    layout->addWidget(m_panels, 1);
+    layout->addLayout(panels, 1);
 
     connect(m_birthDate, &CDateFields::DateChanged, this, &CDlgPlayerAllRight::ShowAge);
     connect(m_playerPanel, &CDlgPlayerAllRightSmall::StoreNow, this,
@@ -231,23 +240,7 @@ void CDlgPlayerAllRight::LoadPage(const CPlayer* player) {
     }
     ShowAge();
 
-    // The panel of the person's kind.
-    m_chairman->SetPerson(nullptr);
-    m_president.reset();
-    m_loadedBoardStability = -1;
-    if (player == nullptr || player->IsPlayer()) {
-        m_playerPanel->Load(player, m_today);
-        m_panels->setCurrentWidget(m_playerPanel);
-    } else if (player->Kind() == personkind::kPresident) {
-        m_playerPanel->Load(nullptr, m_today);
-        m_president = player->Clone();
-        m_loadedBoardStability = BoardStability(*m_president);
-        m_chairman->SetPerson(m_president.get());
-        m_panels->setCurrentWidget(m_chairman);
-    } else {
-        m_playerPanel->Load(nullptr, m_today);
-        m_panels->setCurrentWidget(m_noPanel);
-    }
+    ShowPanelsOf(player);
 }
 
 void CDlgPlayerAllRight::StoreInto(CPlayer& copy) {
@@ -314,11 +307,57 @@ void CDlgPlayerAllRight::StoreInto(CPlayer& copy) {
         }
     }
 
+    const int kind = copy.Kind();
     if (copy.IsPlayer()) {
         m_playerPanel->StoreInto(copy);
-    } else if (m_president != nullptr && BoardStability(*m_president) != m_loadedBoardStability) {
-        SetBoardStability(copy, BoardStability(*m_president));
+        return;
     }
+    if (kind == personkind::kPresident && m_staffCopy != nullptr &&
+        BoardStability(*m_staffCopy) != m_loadedBoardStability) {
+        SetBoardStability(copy, BoardStability(*m_staffCopy));
+    }
+    if (kind >= personkind::kTrainer && kind <= personkind::kPresident) {
+        CClubStaffManager manager(copy);
+        m_managerAbilities->StoreInto(manager);
+    } else if (HasStaffGrades(kind)) {
+        CClubStaffGrades grades(copy);
+        m_staffPanel->StoreInto(grades);
+    }
+}
+
+void CDlgPlayerAllRight::ShowPanelsOf(const CPlayer* person) {
+    const int kind = person != nullptr ? person->Kind() : personkind::kPlayer;
+    const bool player = person == nullptr || person->IsPlayer();
+    const bool manager = kind == personkind::kTrainer || kind == personkind::kManager;
+    const bool president = kind == personkind::kPresident;
+    const bool otherStaff = HasStaffGrades(kind);
+
+    m_chairman->SetPerson(nullptr);
+    m_staffCopy = player ? nullptr : person->Clone();
+    m_loadedBoardStability = -1;
+    m_playerPanel->Load(player ? person : nullptr, m_today);
+    if (president) {
+        m_loadedBoardStability = BoardStability(*m_staffCopy);
+        m_chairman->SetPerson(m_staffCopy.get());
+    }
+    if (manager || president) {
+        const CClubStaffManager record(*m_staffCopy);
+        m_managerAbilities->Load(&record, HasManagerExperience(kind));
+    } else {
+        m_managerAbilities->Load(nullptr, false);
+    }
+    if (otherStaff) {
+        const CClubStaffGrades grades(*m_staffCopy);
+        m_staffPanel->Load(&grades);
+    } else {
+        m_staffPanel->Load(nullptr);
+    }
+
+    m_playerPanel->setVisible(player);
+    m_chairman->setVisible(president);
+    m_managerAbilities->setVisible(manager || president);
+    m_managerPreferences->setVisible(manager);
+    m_staffPanel->setVisible(otherStaff);
 }
 
 void CDlgPlayerAllRight::ShowAge() {

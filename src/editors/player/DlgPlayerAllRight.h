@@ -12,17 +12,21 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QStackedWidget;
 
 namespace kw {
 
 class CDateFields;
 class CDlgChairman;
+class CDlgManagerAbilities;
+class CDlgManagerAllRight;
 class CDlgPlayerAllRightSmall;
+class CDlgStaffAtClub;
 
 // Page "Persönliche Daten": names, nationalities (which decide the languages), the flags, the
-// birth date with the age, and the panel of the person's kind: the player panel for players, the
-// board-stability panel for presidents; the other staff kinds show none yet.
+// birth date with the age, and the panels of the person's kind: the player panel for players;
+// for managers and trainers the abilities panel with the experience and the preferences; for
+// presidents the board-stability panel and the abilities panel without experience; for the other
+// staff their level and experience.
 class CDlgPlayerAllRight : public CPlayerPage {
     Q_OBJECT
 
@@ -47,6 +51,7 @@ private:
     void FillCountries();
     void ShowAge();
     void StoreAtOnce();
+    void ShowPanelsOf(const CPlayer* person);
 
     CDate m_today;
     std::array<SNameField, 4> m_names{};  // surname, first name, stage name, nickname
@@ -60,12 +65,14 @@ private:
     CDate m_loadedBirthDate;
     QLabel* m_age;
 
-    QStackedWidget* m_panels;
     CDlgPlayerAllRightSmall* m_playerPanel;
     CDlgChairman* m_chairman;
-    QWidget* m_noPanel;
-    // The panel edits this copy of the president; storing takes its value over.
-    std::unique_ptr<CPlayer> m_president;
+    CDlgManagerAbilities* m_managerAbilities;
+    CDlgManagerAllRight* m_managerPreferences;
+    CDlgStaffAtClub* m_staffPanel;
+    // The staff panels load from this copy of a staff member; the board-stability panel edits it
+    // and storing takes its value over.
+    std::unique_ptr<CPlayer> m_staffCopy;
     int m_loadedBoardStability = -1;
 };
 
