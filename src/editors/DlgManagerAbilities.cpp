@@ -61,6 +61,10 @@ CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent)
         spin->setObjectName(QString::fromLatin1(kAbilityNames[index]));
         spin->SetRange(0, kMaxManagerAbility);
         m_abilities[index] = spin;
+        connect(spin->Field(), &QLineEdit::textEdited, this,
+                [this, index] { m_touchedAbilities[index] = true; });
+        connect(spin, &CSpinEditCtrl::SpinEditChanged, this,
+                [this, index] { m_touchedAbilities[index] = true; });
         const int row = static_cast<int>(index);
         abilities->addWidget(
             Buddy(QString::fromUtf8(kAbilityLabels[index]), spin->Field(), abilityGroup), row, 0);
@@ -130,8 +134,7 @@ void CDlgManagerAbilities::Load(const IManagerRecord* record, bool withExperienc
         CSpinEditCtrl* spin = m_abilities[index];
         const QSignalBlocker quiet(spin);
         spin->SetValue(record != nullptr ? record->Ability(static_cast<int>(index)) : 0);
-        // A stored value beyond the range shows held to it and counts as unchanged.
-        m_loadedAbilities[index] = ClampManagerAbility(spin->StoredValue());
+        m_touchedAbilities[index] = false;
         spin->setEnabled(keeps(EManagerValue::kAbilities));
     }
 
@@ -161,10 +164,10 @@ void CDlgManagerAbilities::Load(const IManagerRecord* record, bool withExperienc
 void CDlgManagerAbilities::StoreInto(IManagerRecord& record) const {
     if (record.Keeps(EManagerValue::kAbilities)) {
         for (std::size_t index = 0; index < m_abilities.size(); ++index) {
-            // The typed text counts even while the field still has the focus.
-            const std::uint8_t value = ClampManagerAbility(m_abilities[index]->GetValue());
-            if (value != m_loadedAbilities[index]) {
-                record.SetAbility(static_cast<int>(index), value);
+            if (m_touchedAbilities[index]) {
+                // The typed text counts even while the field still has the focus.
+                record.SetAbility(static_cast<int>(index),
+                                  ClampManagerAbility(m_abilities[index]->GetValue()));
             }
         }
     }

@@ -37,7 +37,9 @@ private:
     void ShowExperienceTexts();
 
     std::array<CSpinEditCtrl*, kManagerAbilityCount> m_abilities{};
-    std::array<int, kManagerAbilityCount> m_loadedAbilities{};
+    // Which fields the user typed into or stepped since the load: only those are stored, so a
+    // stored value beyond the range, shown held to it, stays as it is unless the user sets it.
+    std::array<bool, kManagerAbilityCount> m_touchedAbilities{};
     QGroupBox* m_experience;
     CValueScrollBar* m_national;
     CValueScrollBar* m_international;

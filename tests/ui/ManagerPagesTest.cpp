@@ -1,0 +1,353 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "IsolatedGuiTest.h"
+#include "app/AppContext.h"
+#include "app/DatabaseSlots.h"
+#include "app/InstallationData.h"
+#include "controls/SpinEditCtrl.h"
+#include "controls/ValueScrollBar.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "document/RecordEdits.h"
+#include "editing/LanguageList.h"
+#include "editing/ManagerRecord.h"
+#include "editing/PersonClub.h"
+#include "editors/DlgManagerAbilities.h"
+#include "editors/DlgManagerAllRight.h"
+#include "editors/DlgStaffAtClub.h"
+#include "editors/player/DlgPlayerAllRight.h"
+#include "exports/WorldDump.h"
+#include "model/Country.h"
+#include "model/Manager.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kEnglish = 14;
+constexpr int kGerman = 19;
+constexpr int kFrench = 17;
+
+}  // namespace
+
+// The staff panels of the personal-data page on the small demo database, and the manager panel
+// on a country's national coach, driven through their controls.
+class ManagerPagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void panelsFollowThePersonsKind();
+    void repeatedMotherTongueIsStoredOnceAndTheRestMoveUp();
+    void presidentsExperienceIsNotTouched();
+    void staffGradesAreStoredIntoTheStaffBytes();
+    void browsingTenStaffPersonsChangesNothing();
+    void nationalCoachThroughThePanelClampsAndUndoes();
+
+private:
+    const CPlayer* PersonOfKind(int kind) const;
+    std::unique_ptr<CDlgPlayerAllRight> Open(const CPlayer& person);
+    template <typename T>
+    static T& Child(QWidget& parent, const QString& name);
+    // Chooses the item with that data with the keyboard, as a user would.
+    static void Choose(QComboBox& combo, int data);
+    std::string Dump() const { return DumpWorldJson(m_document->World()); }
+
+    QTemporaryDir m_demo;
+    SAppContext m_app;
+    CInstallationData m_installation;
+    std::unique_ptr<CDatabaseSlots> m_slots;
+    CDatabaseDocument* m_document = nullptr;
+    std::unique_ptr<SPlayerEditContext> m_context;
+    CScriptedUserInterface m_ui;
+};
+
+void ManagerPagesTest::initTestCase() {
+    QVERIFY(m_demo.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
+                                           progress)
+                .ok);
+    SetUpDirectories(m_app, m_demo.path().toStdString());
+    m_installation.Load(m_app);
+}
+
+void ManagerPagesTest::init() {
+    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
+    m_document = m_slots->AddSlot();
+    QVERIFY(m_document != nullptr);
+    CSilentProgress progress;
+    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
+                         m_ui));
+    m_context = std::make_unique<SPlayerEditContext>(
+        SPlayerEditContext{*m_document, m_installation, nullptr, m_demo.path().toStdString()});
+}
+
+void ManagerPagesTest::cleanup() {
+    m_context.reset();
+    m_slots.reset();
+}
+
+const CPlayer* ManagerPagesTest::PersonOfKind(int kind) const {
+    for (const auto& entry : m_document->World().Persons()) {
+        if (entry.second->Kind() == kind &&
+            ClubHoldingPerson(m_document->World(), entry.first) != nullptr) {
+            return entry.second.get();
+        }
+    }
+    throw std::runtime_error("the demo lacks a person of kind " + std::to_string(kind));
+}
+
+std::unique_ptr<CDlgPlayerAllRight> ManagerPagesTest::Open(const CPlayer& person) {
+    auto page = std::make_unique<CDlgPlayerAllRight>(*m_context, nullptr);
+    page->SetPlayer(person.Id());
+    page->show();
+    page->activateWindow();
+    // Typed numbers are taken when their field loses the focus, which needs an active window.
+    if (!QTest::qWaitForWindowActive(page.get())) {
+        throw std::runtime_error("page window not active");
+    }
+    return page;
+}
+
+template <typename T>
+T& ManagerPagesTest::Child(QWidget& parent, const QString& name) {
+    T* child = parent.findChild<T*>(name);
+    if (child == nullptr) {
+        throw std::runtime_error("missing control " + name.toStdString());
+    }
+    return *child;
+}
+
+void ManagerPagesTest::Choose(QComboBox& combo, int data) {
+    const int target = combo.findData(data);
+    QVERIFY(target >= 0);
+    combo.setFocus();
+    QTest::keyClick(&combo, Qt::Key_Home);
+    for (int step = 0; step < combo.count() && combo.currentIndex() != target; ++step) {
+        QTest::keyClick(&combo, Qt::Key_Down);
+    }
+    QCOMPARE(combo.currentIndex(), target);
+}
+
+void ManagerPagesTest::panelsFollowThePersonsKind() {
+    auto page = Open(*PersonOfKind(1));
+    auto& abilities = Child<CDlgManagerAbilities>(*page, QStringLiteral("DlgManagerAbilities"));
+    auto& preferences = Child<CDlgManagerAllRight>(*page, QStringLiteral("DlgManagerAllRight"));
+    auto& staff = Child<CDlgStaffAtClub>(*page, QStringLiteral("DlgStaffAtClub"));
+    QWidget& chairman = Child<QWidget>(*page, QStringLiteral("DlgChairman"));
+    QWidget& player = Child<QWidget>(*page, QStringLiteral("DlgPlayerAllRightSmall"));
+    auto& national = Child<CValueScrollBar>(abilities, QStringLiteral("nationalExperience"));
+
+    // A trainer: abilities with experience, and the preferences.
+    QVERIFY(abilities.isVisible() && preferences.isVisible());
+    QVERIFY(!staff.isVisible() && !chairman.isVisible() && !player.isVisible());
+    QVERIFY(national.isVisible());
+    // The staff record keeps the languages, not the abilities nor the experience; no record
+    // keeps the preferences.
+    QVERIFY(Child<QComboBox>(abilities, QStringLiteral("language0")).isEnabled());
+    QVERIFY(!Child<CSpinEditCtrl>(abilities, QStringLiteral("motivation")).isEnabled());
+    QVERIFY(!national.isEnabled());
+    QVERIFY(!Child<QPushButton>(preferences, QStringLiteral("favouriteClubChoose")).isEnabled());
+    auto& formation = Child<QComboBox>(preferences, QStringLiteral("formation"));
+    QCOMPARE(formation.count(), m_installation.TextTables().Formations().GetCount());
+    QVERIFY(!formation.isEnabled());
+
+    page->SetPlayer(PersonOfKind(3)->Id());
+    QVERIFY(chairman.isVisible() && abilities.isVisible());
+    QVERIFY(!national.isVisible() && !preferences.isVisible() && !staff.isVisible());
+
+    page->SetPlayer(PersonOfKind(13)->Id());
+    QVERIFY(staff.isVisible() && staff.isEnabled());
+    QVERIFY(!abilities.isVisible() && !chairman.isVisible() && !preferences.isVisible());
+
+    page->SetPlayer(PersonOfKind(0)->Id());
+    QVERIFY(player.isVisible());
+    QVERIFY(!abilities.isVisible() && !staff.isVisible() && !chairman.isVisible());
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+}
+
+void ManagerPagesTest::repeatedMotherTongueIsStoredOnceAndTheRestMoveUp() {
+    const CPlayer& trainer = *PersonOfKind(1);
+    const std::string before = Dump();
+    const std::unique_ptr<CPlayer> expected = trainer.Clone();
+    auto page = Open(trainer);
+    Choose(Child<QComboBox>(*page, QStringLiteral("language0")), kEnglish);
+    Choose(Child<QComboBox>(*page, QStringLiteral("language1")), kEnglish);
+    Choose(Child<QComboBox>(*page, QStringLiteral("language2")), kGerman);
+    Choose(Child<QComboBox>(*page, QStringLiteral("language3")), kFrench);
+    QVERIFY(page->StorePage());
+
+    const CPlayer& live = *m_document->World().Person(trainer.Id());
+    QCOMPARE(live.Languages(), (std::array<std::uint8_t, 4>{kEnglish, kGerman, kFrench, 0}));
+    // Nothing else of the person changed.
+    for (int slot = 0; slot < 4; ++slot) {
+        expected->SetLanguage(slot, live.Languages()[static_cast<std::size_t>(slot)]);
+    }
+    QVERIFY(live.HasSameData(*expected));
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+}
+
+void ManagerPagesTest::presidentsExperienceIsNotTouched() {
+    // Give the president experience values a trainer's scale would move (set-up edit).
+    const CPlayer& president = *PersonOfKind(3);
+    {
+        const std::unique_ptr<CPlayer> values = president.Clone();
+        values->SetNationalExperience(9);
+        values->SetInternationalExperience(-2);
+        values->SetLanguage(0, kGerman);
+        values->SetLanguage(1, 0);
+        m_document->Do(std::make_unique<CPersonValuesEdit>("Vorbereitung", *values));
+    }
+    const std::unique_ptr<CPlayer> expected = president.Clone();
+    auto page = Open(president);
+    Choose(Child<QComboBox>(*page, QStringLiteral("language1")), kEnglish);
+    // The board stability moves too: both panels store as one edit.
+    auto& stability = Child<CValueScrollBar>(*page, QStringLiteral("boardStability"));
+    stability.setFocus();
+    QTest::keyClick(&stability, stability.Value() == 0 ? Qt::Key_Right : Qt::Key_Left);
+    QVERIFY(page->StorePage());
+
+    const CPlayer& live = *m_document->World().Person(president.Id());
+    QCOMPARE(live.NationalExperience(), std::int8_t{9});
+    QCOMPARE(live.InternationalExperience(), std::int8_t{-2});
+    QCOMPARE(live.Languages()[1], std::uint8_t{kEnglish});
+    QCOMPARE(live.Abilities(), expected->Abilities());
+    QVERIFY(live.ContractBytes()[1] != expected->ContractBytes()[1]);
+    QCOMPARE(m_document->History().Count(), std::size_t{2});
+}
+
+void ManagerPagesTest::staffGradesAreStoredIntoTheStaffBytes() {
+    const CPlayer& masseur = *PersonOfKind(13);
+    const std::string before = Dump();
+    const std::unique_ptr<CPlayer> expected = masseur.Clone();
+    auto page = Open(masseur);
+    auto& level = Child<QComboBox>(*page, QStringLiteral("staffLevel"));
+    auto& experience = Child<QComboBox>(*page, QStringLiteral("staffExperience"));
+    QCOMPARE(level.count(), 5);
+    QCOMPARE(level.itemText(4), QStringLiteral("Einer der Besten"));
+    QCOMPARE(experience.itemText(4), QStringLiteral("Große Erfahrung"));
+    const int newLevel = level.currentIndex() == 3 ? 1 : 3;
+    const int newExperience = experience.currentIndex() == 0 ? 2 : 0;
+    Choose(level, newLevel);
+    Choose(experience, newExperience);
+    QVERIFY(page->StorePage());
+
+    expected->SetStaffByte(0, static_cast<std::uint8_t>(newLevel));
+    expected->SetStaffByte(1, static_cast<std::uint8_t>(newExperience));
+    QVERIFY(m_document->World().Person(masseur.Id())->HasSameData(*expected));
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+}
+
+void ManagerPagesTest::browsingTenStaffPersonsChangesNothing() {
+    std::vector<std::uint32_t> staff;
+    std::set<int> kinds;
+    for (const auto& entry : m_document->World().Persons()) {
+        const int kind = entry.second->Kind();
+        // Every kind first, then any further staff up to ten persons.
+        if (kind != 0 && kinds.insert(kind).second &&
+            ClubHoldingPerson(m_document->World(), entry.first) != nullptr) {
+            staff.push_back(entry.first);
+        }
+    }
+    for (const auto& entry : m_document->World().Persons()) {
+        if (staff.size() >= 10) {
+            break;
+        }
+        if (entry.second->Kind() != 0 &&
+            std::find(staff.begin(), staff.end(), entry.first) == staff.end()) {
+            staff.push_back(entry.first);
+        }
+    }
+    QVERIFY(staff.size() >= 10);
+    QVERIFY(kinds.count(1) == 1 && kinds.count(3) == 1);
+
+    const std::string before = Dump();
+    auto page = Open(*m_document->World().Person(staff.front()));
+    for (const std::uint32_t id : staff) {
+        page->SetPlayer(id);
+        QVERIFY(!page->StorePage());
+    }
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Dump(), before);
+}
+
+void ManagerPagesTest::nationalCoachThroughThePanelClampsAndUndoes() {
+    const int country = m_document->World().Person(PersonOfKind(1)->Id())->Nationality();
+    const std::string before = Dump();
+    CManager coach = m_document->World().Country(country).Settings().nationalCoach;
+    coach.SetNationalExperience(2);
+    const CManagerRecordAdapter shown(coach);
+
+    CDlgManagerAbilities panel;
+    panel.Load(&shown, true);
+    panel.show();
+    panel.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&panel));
+    // Shown only: the coach's values beyond the fields' range stay as they are.
+    QVERIFY(!EditManager(*m_document, {country, std::nullopt},
+                         [&panel](IManagerRecord& record) { panel.StoreInto(record); }));
+    auto& motivation = Child<CSpinEditCtrl>(panel, QStringLiteral("motivation"));
+    QVERIFY(motivation.isEnabled());
+    motivation.Field()->setFocus();
+    motivation.Field()->selectAll();
+    QTest::keyClicks(motivation.Field(), QStringLiteral("20"));
+    QTest::keyClick(motivation.Field(), Qt::Key_Tab);
+    QCOMPARE(motivation.Field()->text(), QStringLiteral("15"));
+
+    auto& national = Child<CValueScrollBar>(panel, QStringLiteral("nationalExperience"));
+    QVERIFY(national.isVisible() && national.isEnabled());
+    national.setFocus();
+    QTest::keyClick(&national, Qt::Key_Right);
+    QCOMPARE(national.Value(), 3);
+    QCOMPARE(Child<QLabel>(panel, QStringLiteral("nationalExperienceText")).text(),
+             QStringLiteral("mehrere Saisons"));
+    Choose(Child<QComboBox>(panel, QStringLiteral("language0")), kFrench);
+    Choose(Child<QComboBox>(panel, QStringLiteral("language1")), kFrench);
+
+    QVERIFY(EditManager(*m_document, {country, std::nullopt},
+                        [&panel](IManagerRecord& record) { panel.StoreInto(record); }));
+    const CManager& live = m_document->World().Country(country).Settings().nationalCoach;
+    QCOMPARE(live.TrainingValues()[0], std::uint8_t{15});
+    QCOMPARE(live.NationalExperience(), std::uint8_t{3});
+    QCOMPARE(live.Languages()[0], std::uint8_t{kFrench});
+    QVERIFY(live.Languages()[1] != kFrench);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::ManagerPagesTest>(argc, argv);
+}
+
+#include "ManagerPagesTest.moc"
