@@ -23,6 +23,8 @@ void AddChoiceRow(QGridLayout* grid, const QString& label, const QString& button
     auto* name = new QLineEdit(parent);
     name->setObjectName(objectName);
     name->setReadOnly(true);
+    // Room for a club's or a player's name.
+    name->setMinimumWidth(name->fontMetrics().averageCharWidth() * 18);
     auto* choose = new QPushButton(button, parent);
     choose->setObjectName(objectName + QStringLiteral("Choose"));
     auto* text = new QLabel(label, parent);

@@ -2,6 +2,7 @@
 #include "ClubEditorScenes.h"
 #include "ClubStadiumScenes.h"
 #include "DatabaseDialogScenes.h"
+#include "ManagerPagesScenes.h"
 #include "PlayerPagesAScenes.h"
 #include "PlayerPagesBScenes.h"
 #include "Scene.h"
@@ -56,6 +57,9 @@ const std::vector<SScene>& Scenes() {
         {"DlgPlayerlistClubFull", ShowDlgPlayerlistClubFull},
         {"DlgSelectClub", ShowDlgSelectClub},
         {"DlgPlayerSelect", ShowDlgPlayerSelect},
+        {"DlgPlayerAllRightTrainer", ShowPlayerAllRightTrainer},
+        {"DlgPlayerAllRightPresident", ShowPlayerAllRightPresident},
+        {"DlgPlayerAllRightStaff", ShowPlayerAllRightStaff},
     };
     return scenes;
 }
