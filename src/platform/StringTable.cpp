@@ -83,6 +83,11 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kPlayerTypes + 22, u8"Abwehrchef"},
     ResourceRow{ids::kPlayerTypes + 23, u8"Staubsauger"},
     ResourceRow{ids::kPlayerTypes + 24, u8"Fußballgott"},
+    ResourceRow{ids::kTooManySeasonTicketBlocks,
+                u8"Sie dürfen nur 3 Blöcke für Dauerkarten festlegen!"},
+    ResourceRow{ids::kNotOneAwayBlock, u8"Sie müssen genau einen Block für Gästefans festlegen!"},
+    ResourceRow{ids::kSeasonTicketAwayBlock,
+                u8"Blöcke für Dauerkarten und Gästefans dürfen nicht die gleichen sein."},
     ResourceRow{ids::kErrorsHeading, u8"Fehler!"},
     ResourceRow{ids::kContinentEurope, u8"Europa"},
     ResourceRow{ids::kContinentSouthAmerica, u8"Südamerika"},
@@ -176,6 +181,7 @@ constexpr std::array kResourceRows = {
                 u8"synchronisiert werden oder ein Verein auf ein Land gezogen werden."},
     ResourceRow{ids::kSyncDifferentContinents,
                 u8"Unterschiedliche Kontinente können nicht synchronisiert werden"},
+    ResourceRow{ids::kNameColumn, u8"Name"},
     ResourceRow{ids::kNewDatabasePrompt,
                 u8"Neue Datenbank erstellen\tWelchen Namen soll die neue Datenbank "
                 u8"bekommen?\tNeueDatenbank"},
@@ -189,6 +195,7 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kBigInvalid, u8"%s ist keine gültige BIG Datei"},
     ResourceRow{ids::kBigNotFound, u8"Die Datei %s konnte in dem BIG Archiv nicht gefunden werden"},
     ResourceRow{ids::kBigNotOpen, u8"BIG Archiv ist nicht geöffnet"},
+    ResourceRow{ids::kSpecialityColumn, u8"Besonderheit"},
     ResourceRow{ids::kNoBadge, u8" Kein Wappen"},
     ResourceRow{ids::kUnicodeDirectory,
                 u8"Das aktuelle Verzeichnis oder das \"Eigene Dokumente\" Verzeichnis enthält "

@@ -212,6 +212,12 @@ inline constexpr int kCountryCopyReferees = 21232;
 inline constexpr int kCountryCopyStadiums = 21233;
 inline constexpr int kCountryCopyManagers = 21234;
 inline constexpr int kCountryCopyClubs = 21235;  // "Vereine / Spielpläne übernehmen"
+// The stadium and referee editors of a country.
+inline constexpr int kTooManySeasonTicketBlocks = 487;  // "Sie dürfen nur 3 Blöcke für ..."
+inline constexpr int kNotOneAwayBlock = 488;            // "Sie müssen genau einen Block für ..."
+inline constexpr int kSeasonTicketAwayBlock = 489;  // "Blöcke für Dauerkarten und Gästefans ..."
+inline constexpr int kNameColumn = 848;             // "Name"
+inline constexpr int kSpecialityColumn = 886;       // "Besonderheit"
 }  // namespace ids
 
 // The resource string with that id, as Windows-1252 bytes. Unknown ids give an empty text. The
