@@ -87,4 +87,10 @@ std::vector<int> StandBlockFaults(const StandTable& stands) {
     return faults;
 }
 
+std::string StadiumListRow(const CStadium& stadium, int number) {
+    return std::to_string(number) + '\t' + std::string(stadium.Name().View()) + '\t' +
+           std::string(stadium.City().View()) + '\t' +
+           std::to_string(TotalPlaces(StandTableOf(stadium)));
+}
+
 }  // namespace kw

@@ -57,4 +57,8 @@ std::int64_t TotalPlaces(const StandTable& stands);
 // layout is valid.
 std::vector<int> StandBlockFaults(const StandTable& stands);
 
+// A row of the stadium list: the number clubs name the stadium by (its position from 1), name,
+// city and total capacity, separated by tabs.
+std::string StadiumListRow(const CStadium& stadium, int number);
+
 }  // namespace kw

@@ -139,6 +139,11 @@ TEST(StadiumRules, TheBlockCheckNamesEveryBrokenRuleInOrder) {
     EXPECT_EQ(ids::kSeasonTicketAwayBlock, 489);
 }
 
+TEST(StadiumRules, AListRowShowsNumberNameCityAndTotal) {
+    EXPECT_EQ(StadiumListRow(DistinctStadium(), 3), "3\tWaldstadion\tKleinstadt\t4884");
+    EXPECT_EQ(StadiumListRow(CStadium(), 12), "12\t\t\t0");
+}
+
 TEST(StadiumRules, TheMessagesAreTheEditorsTexts) {
     EXPECT_EQ(ResourceString(ids::kTooManySeasonTicketBlocks),
               "Sie d\374rfen nur 3 Bl\366cke f\374r Dauerkarten festlegen!");
