@@ -1,0 +1,480 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <filesystem>
+#include <limits>
+#include <memory>
+#include <string>
+
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "controls/DlgErrorMessage.h"
+#include "controls/MyListBox.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "editing/StadiumRules.h"
+#include "editors/DlgRefereeChange.h"
+#include "editors/DlgReferees.h"
+#include "editors/DlgStadium.h"
+#include "editors/DlgStadiumlist.h"
+#include "exports/WorldDump.h"
+#include "exports/master/MasterExport.h"
+#include "exports/master/MasterFileReader.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "platform/StringTable.h"
+#include "reports/WorldStatistics.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+// The stadium list and stadium editor, the referee list and referee editor of the small demo's
+// default country, driven with the mouse and the keyboard.
+class StadiumRefereeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void theListOpensAStadiumByDoubleClickEnterAndButton();
+    void theTotalFollowsTypingAndHugeNumbersSaturate();
+    void fourSeasonTicketBlocksAreRefusedAndCancelKeepsTheStadium();
+    void anAwayBlockThatIsASeasonTicketBlockIsRefused();
+    void aValidChangeIsOneUndoableEditAndTheMasterStillBuilds();
+    void okWithoutEditsRecordsNothing();
+
+    void renamedRefereeKeepsTheRecordsLengthsAndTheMasterStillBuilds();
+    void cancelledChangeAndNewRefereeRecordNothing();
+    void newAndDeletedRefereesAreEachOneUndoableEdit();
+
+private:
+    const CCountry& Country() const { return m_document->World().Country(kDefaultCountry); }
+    std::string Dump() const { return DumpWorldJson(m_document->World()); }
+    // A stadium of the country whose layout passes the block check.
+    std::size_t ValidStadium() const;
+    // The stadium editor, shown.
+    std::unique_ptr<CDlgStadium> OpenStadium(std::size_t index);
+    // Clicks OK; returns the text of the message list it opened (empty when none opened).
+    std::string PressOk(CDlgStadium& dialog);
+    void ExpectMasterBuilds();
+
+    template <typename T>
+    static T& Child(QWidget& parent, const QString& name);
+    static void ReplaceText(QLineEdit& field, const QString& text);
+    static void SetChecked(QCheckBox& box, bool checked);
+    // The stand table's check boxes set to the two masks by clicking.
+    static void SetBlocks(CDlgStadium& dialog, std::uint8_t seasonTickets, std::uint8_t away);
+    static QPushButton& Button(QWidget& dialog, QDialogButtonBox::StandardButton which);
+    static void DoubleClickRow(QListWidget& list, int row);
+
+    QTemporaryDir m_demo;
+    std::unique_ptr<CDatabaseDocument> m_document;
+};
+
+void StadiumRefereeTest::initTestCase() {
+    QVERIFY(m_demo.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
+                                           progress)
+                .ok);
+}
+
+void StadiumRefereeTest::init() {
+    const fs::path install = m_demo.path().toStdString();
+    auto world = std::make_unique<CWorld>(install);
+    QVERIFY(world->InitialiseCountries());
+    CSilentProgress progress;
+    QVERIFY(world->Load(install / "database", progress));
+    m_document = std::make_unique<CDatabaseDocument>(std::move(world));
+    QVERIFY(Country().Stadiums().size() >= 3);
+    QVERIFY(Country().Referees().size() >= 3);
+}
+
+std::size_t StadiumRefereeTest::ValidStadium() const {
+    for (std::size_t index = 0; index < Country().Stadiums().size(); ++index) {
+        if (StandBlockFaults(StandTableOf(Country().Stadiums()[index])).empty()) {
+            return index;
+        }
+    }
+    qFatal("no stadium with a valid layout");
+}
+
+std::unique_ptr<CDlgStadium> StadiumRefereeTest::OpenStadium(std::size_t index) {
+    auto dialog = std::make_unique<CDlgStadium>(*m_document, kDefaultCountry, index);
+    dialog->show();
+    if (!QTest::qWaitForWindowExposed(dialog.get())) {
+        qFatal("stadium dialog not shown");
+    }
+    return dialog;
+}
+
+std::string StadiumRefereeTest::PressOk(CDlgStadium& dialog) {
+    std::string messages;
+    // The watch ends with this call also when no list opened.
+    QObject scope;
+    test::WhenModal<CDlgErrorMessage>(scope, [&messages](CDlgErrorMessage& list) {
+        messages = list.Text();
+        QTest::mouseClick(list.OkButton(), Qt::LeftButton);
+    });
+    QTest::mouseClick(&Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+    return messages;
+}
+
+void StadiumRefereeTest::ExpectMasterBuilds() {
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    SMasterRequest request;
+    request.batch = true;
+    request.output = fs::path(out.path().toStdString()) / "Master.dat";
+    request.sideFolder = out.path().toStdString();
+    std::FILE* console = std::tmpfile();
+    request.console = console;
+    CSilentProgress progress;
+    CScriptedUserInterface ui;
+    const EMasterResult result =
+        BuildMasterFile(m_document->WorldForOperations(), request, progress, ui);
+    std::fclose(console);
+    QCOMPARE(result, EMasterResult::kWritten);
+    QFile file(QString::fromStdString(request.output.string()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const SMasterFileReport report =
+        VerifyMasterFile({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                          static_cast<std::size_t>(bytes.size())},
+                         0);
+    QVERIFY2(report.Ok(), report.error.c_str());
+}
+
+template <typename T>
+T& StadiumRefereeTest::Child(QWidget& parent, const QString& name) {
+    T* child = parent.findChild<T*>(name);
+    if (child == nullptr) {
+        qFatal("no child %s", qPrintable(name));
+    }
+    return *child;
+}
+
+void StadiumRefereeTest::ReplaceText(QLineEdit& field, const QString& text) {
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_Delete);
+    QTest::keyClicks(&field, text);
+}
+
+void StadiumRefereeTest::SetChecked(QCheckBox& box, bool checked) {
+    if (box.isChecked() != checked) {
+        QTest::mouseClick(&box, Qt::LeftButton);
+    }
+    QCOMPARE(box.isChecked(), checked);
+}
+
+void StadiumRefereeTest::SetBlocks(CDlgStadium& dialog, std::uint8_t seasonTickets,
+                                   std::uint8_t away) {
+    for (int stand = 0; stand < kStandCount; ++stand) {
+        const QString number = QString::number(stand);
+        SetChecked(Child<QCheckBox>(dialog, QStringLiteral("seasonTicket") + number),
+                   ((seasonTickets >> stand) & 1) != 0);
+        SetChecked(Child<QCheckBox>(dialog, QStringLiteral("away") + number),
+                   ((away >> stand) & 1) != 0);
+    }
+}
+
+QPushButton& StadiumRefereeTest::Button(QWidget& dialog, QDialogButtonBox::StandardButton which) {
+    QPushButton* button = Child<QDialogButtonBox>(dialog, QStringLiteral("buttons")).button(which);
+    if (button == nullptr) {
+        qFatal("no such button");
+    }
+    return *button;
+}
+
+void StadiumRefereeTest::DoubleClickRow(QListWidget& list, int row) {
+    const QPoint centre = list.visualItemRect(list.item(row)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
+}
+
+void StadiumRefereeTest::theListOpensAStadiumByDoubleClickEnterAndButton() {
+    const std::string before = Dump();
+    CDlgStadiumlist list(*m_document, kDefaultCountry);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QCOMPARE(list.List().count(), static_cast<int>(Country().Stadiums().size()));
+    QVERIFY(list.windowTitle().endsWith(QStringLiteral("Stadienliste")));
+
+    int opened = 0;
+    const auto expectStadium = [this, &opened](std::size_t index) {
+        test::WhenModal<CDlgStadium>(*this, [this, index, &opened](CDlgStadium& stadium) {
+            ++opened;
+            QVERIFY(stadium.windowTitle().endsWith(QStringLiteral("Stadien")));
+            QCOMPARE(stadium.Values(), StadiumValuesOf(Country().Stadiums()[index]));
+            QTest::keyClick(&stadium, Qt::Key_Escape);
+        });
+    };
+    expectStadium(2);
+    DoubleClickRow(list.List(), 2);
+    QCOMPARE(opened, 1);
+
+    expectStadium(1);
+    list.List().setFocus();
+    QTest::keyClick(&list.List(), Qt::Key_Up);
+    QTest::keyClick(&list.List(), Qt::Key_Return);
+    QCOMPARE(opened, 2);
+
+    expectStadium(0);
+    QTest::keyClick(&list.List(), Qt::Key_Home);
+    QTest::mouseClick(&list.ChangeButton(), Qt::LeftButton);
+    QCOMPARE(opened, 3);
+
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Dump(), before);
+}
+
+void StadiumRefereeTest::theTotalFollowsTypingAndHugeNumbersSaturate() {
+    const std::size_t index = ValidStadium();
+    const CStadium original = Country().Stadiums()[index];
+    auto dialog = OpenStadium(index);
+    QLabel& total = Child<QLabel>(*dialog, QStringLiteral("totalCapacity"));
+    QCOMPARE(total.text(), QString::number(original.TotalCapacity()));
+
+    QLineEdit& vip = Child<QLineEdit>(*dialog, QStringLiteral("vip5"));
+    ReplaceText(vip, QString::number(original.VipPlaces(5) + 250));
+    QCOMPARE(total.text(), QString::number(original.TotalCapacity() + 250));
+
+    constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+    for (int stand = 0; stand < kStandCount; ++stand) {
+        for (const char* column : {"seats", "standing", "vip"}) {
+            ReplaceText(
+                Child<QLineEdit>(*dialog, QString::fromLatin1(column) + QString::number(stand)),
+                QStringLiteral("999999999999999999999"));
+        }
+    }
+    QCOMPARE(total.text(), QString::number(24 * kMax));
+    // Leaving a field shows the number it stands for.
+    QLineEdit& seats = Child<QLineEdit>(*dialog, QStringLiteral("seats0"));
+    seats.setFocus();
+    QTest::keyClick(&seats, Qt::Key_Tab);
+    QCOMPARE(seats.text(), QString::number(kMax));
+
+    QCOMPARE(PressOk(*dialog), std::string());
+    QVERIFY(!dialog->isVisible());
+    const CStadium& stored = Country().Stadiums()[index];
+    for (int stand = 0; stand < kStandCount; ++stand) {
+        QCOMPARE(stored.Seats(stand), std::int32_t{kMax});
+        QCOMPARE(stored.StandingPlaces(stand), std::int32_t{kMax});
+        QCOMPARE(stored.VipPlaces(stand), std::int32_t{kMax});
+    }
+    QCOMPARE(stored.TotalCapacity(), 24 * kMax);
+}
+
+void StadiumRefereeTest::fourSeasonTicketBlocksAreRefusedAndCancelKeepsTheStadium() {
+    const std::string before = Dump();
+    const std::size_t index = ValidStadium();
+    auto dialog = OpenStadium(index);
+    ReplaceText(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Neuer Name"));
+    ReplaceText(Child<QLineEdit>(*dialog, QStringLiteral("standing3")), QStringLiteral("4321"));
+    SetBlocks(*dialog, 0x0F, 0x80);
+
+    const std::string messages = PressOk(*dialog);
+    QCOMPARE(messages, std::string(ResourceString(ids::kTooManySeasonTicketBlocks)) + '\n');
+    QVERIFY2(dialog->isVisible(), "the dialog stays open");
+    QCOMPARE(Dump(), before);
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+
+    QTest::mouseClick(&Button(*dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(Dump(), before);
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+}
+
+void StadiumRefereeTest::anAwayBlockThatIsASeasonTicketBlockIsRefused() {
+    const std::string before = Dump();
+    auto dialog = OpenStadium(ValidStadium());
+    SetBlocks(*dialog, 0x07, 0x02);
+    QCOMPARE(PressOk(*dialog), std::string(ResourceString(ids::kSeasonTicketAwayBlock)) + '\n');
+    QVERIFY(dialog->isVisible());
+
+    // Every rule broken at once: the messages in their order.
+    SetBlocks(*dialog, 0x1F, 0x03);
+    QCOMPARE(PressOk(*dialog), std::string(ResourceString(ids::kTooManySeasonTicketBlocks)) + '\n' +
+                                   std::string(ResourceString(ids::kNotOneAwayBlock)) + '\n' +
+                                   std::string(ResourceString(ids::kSeasonTicketAwayBlock)) + '\n');
+    QVERIFY(dialog->isVisible());
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(Dump(), before);
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+}
+
+void StadiumRefereeTest::aValidChangeIsOneUndoableEditAndTheMasterStillBuilds() {
+    const std::string before = Dump();
+    const bool complete = CheckCountry(Country()).complete;
+    const std::size_t index = ValidStadium();
+    const CStadium original = Country().Stadiums()[index];
+    auto dialog = OpenStadium(index);
+    ReplaceText(Child<QLineEdit>(*dialog, QStringLiteral("name")),
+                QStringLiteral("Arena am Gruenen Wall mit sehr langem Namen"));
+    ReplaceText(Child<QLineEdit>(*dialog, QStringLiteral("city")), QStringLiteral("Neustadt"));
+    ReplaceText(Child<QLineEdit>(*dialog, QStringLiteral("seats4")), QStringLiteral("1234"));
+    QComboBox& type = Child<QComboBox>(*dialog, QStringLiteral("type"));
+    type.setFocus();
+    QTest::keyClick(&type, Qt::Key_End);
+    SetBlocks(*dialog, 0x13, 0x20);
+    QCOMPARE(PressOk(*dialog), std::string());
+    QVERIFY(!dialog->isVisible());
+
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    const CStadium& stored = Country().Stadiums()[index];
+    // 29 characters are taken as typed.
+    QCOMPARE(stored.Name().View(), std::string_view("Arena am Gruenen Wall mit seh"));
+    QCOMPARE(stored.City().View(), std::string_view("Neustadt"));
+    QCOMPARE(stored.Seats(4), 1234);
+    QCOMPARE(stored.Type(), std::int8_t{kStadiumTypeCount - 1});
+    QCOMPARE(stored.SeasonTicketBlocks(), std::uint8_t{0x13});
+    QCOMPARE(stored.AwayBlock(), std::uint8_t{0x20});
+    QCOMPARE(stored.Flags(), original.Flags());
+    QCOMPARE(stored.Seats(5), original.Seats(5));
+
+    const std::string after = Dump();
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(Dump(), after);
+    QCOMPARE(CheckCountry(Country()).complete, complete);
+    ExpectMasterBuilds();
+}
+
+void StadiumRefereeTest::okWithoutEditsRecordsNothing() {
+    const std::string before = Dump();
+    auto dialog = OpenStadium(ValidStadium());
+    // A number typed and put back as it was is no change either.
+    QLineEdit& seats = Child<QLineEdit>(*dialog, QStringLiteral("seats1"));
+    const QString shown = seats.text();
+    ReplaceText(seats, QStringLiteral("77"));
+    ReplaceText(seats, shown);
+    QCOMPARE(PressOk(*dialog), std::string());
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Dump(), before);
+}
+
+void StadiumRefereeTest::renamedRefereeKeepsTheRecordsLengthsAndTheMasterStillBuilds() {
+    const std::string before = Dump();
+    CDlgReferees referees(*m_document, kDefaultCountry);
+    referees.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&referees));
+    QCOMPARE(referees.List().count(), static_cast<int>(Country().Referees().size()));
+
+    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+        QCOMPARE(change.windowTitle(), QStringLiteral("Schiedsrichter \u00e4ndern"));
+        QLineEdit& first = Child<QLineEdit>(change, QStringLiteral("firstName"));
+        QLineEdit& surname = Child<QLineEdit>(change, QStringLiteral("surname"));
+        ReplaceText(first, QStringLiteral("Maximilian-Theodor-X"));  // 20 characters
+        ReplaceText(surname, QStringLiteral("Schiedsrichterhaus-Y"));
+        QCOMPARE(first.text().size(), 19);
+        QCOMPARE(surname.text().size(), 19);
+        QTest::mouseClick(&Child<QRadioButton>(change, QStringLiteral("trait5")), Qt::LeftButton);
+        QTest::keyClick(&surname, Qt::Key_Return);
+    });
+    DoubleClickRow(referees.List(), 1);
+
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    const CReferee& stored = Country().Referees()[1];
+    QCOMPARE(stored.FirstName().View(), std::string_view("Maximilian-Theo"));
+    QCOMPARE(stored.Surname().View(), std::string_view("Schiedsrichterhaus-"));
+    QCOMPARE(stored.Character(), std::int8_t{5});
+    QCOMPARE(QString::fromStdString(referees.List().Row(1)),
+             QStringLiteral("Schiedsrichterhaus-, M.\tist ein Feigling"));
+
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    ExpectMasterBuilds();
+}
+
+void StadiumRefereeTest::cancelledChangeAndNewRefereeRecordNothing() {
+    const std::string before = Dump();
+    CDlgReferees referees(*m_document, kDefaultCountry);
+    referees.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&referees));
+
+    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+        ReplaceText(Child<QLineEdit>(change, QStringLiteral("firstName")), QStringLiteral("X"));
+        QTest::mouseClick(&Child<QRadioButton>(change, QStringLiteral("trait0")), Qt::LeftButton);
+        QTest::mouseClick(&Button(change, QDialogButtonBox::Cancel), Qt::LeftButton);
+    });
+    QTest::mouseClick(&Child<QPushButton>(referees, QStringLiteral("change")), Qt::LeftButton);
+
+    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+        ReplaceText(Child<QLineEdit>(change, QStringLiteral("surname")), QStringLiteral("Neu"));
+        QTest::keyClick(&change, Qt::Key_Escape);
+    });
+    QTest::mouseClick(&Child<QPushButton>(referees, QStringLiteral("new")), Qt::LeftButton);
+
+    // OK on an unchanged referee records nothing either.
+    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+        QTest::mouseClick(&Button(change, QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QTest::keyClick(&referees.List(), Qt::Key_Return);
+
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Dump(), before);
+}
+
+void StadiumRefereeTest::newAndDeletedRefereesAreEachOneUndoableEdit() {
+    const std::string before = Dump();
+    const std::size_t count = Country().Referees().size();
+    CDlgReferees referees(*m_document, kDefaultCountry);
+    referees.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&referees));
+
+    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+        QVERIFY(Child<QRadioButton>(change, QStringLiteral("trait6")).isChecked());
+        ReplaceText(Child<QLineEdit>(change, QStringLiteral("firstName")), QStringLiteral("Ida"));
+        ReplaceText(Child<QLineEdit>(change, QStringLiteral("surname")), QStringLiteral("Pfiff"));
+        QTest::mouseClick(&Button(change, QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QTest::mouseClick(&Child<QPushButton>(referees, QStringLiteral("new")), Qt::LeftButton);
+    QCOMPARE(Country().Referees().size(), count + 1);
+    QCOMPARE(Country().Referees().back().Surname().View(), std::string_view("Pfiff"));
+    QCOMPARE(Country().Referees().back().Character(), CReferee::kNoCharacter);
+    QCOMPARE(referees.List().currentRow(), static_cast<int>(count));
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    const std::string withNew = Dump();
+
+    // No question: the selected referee goes at once, as one undoable edit.
+    const CReferee third = Country().Referees()[2];
+    referees.List().setCurrentRow(1);
+    QTest::mouseClick(&Child<QPushButton>(referees, QStringLiteral("delete")), Qt::LeftButton);
+    QCOMPARE(Country().Referees().size(), count);
+    QCOMPARE(Country().Referees()[1], third);
+    QCOMPARE(referees.List().count(), static_cast<int>(count));
+    QCOMPARE(m_document->History().Count(), std::size_t{2});
+
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), withNew);
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::StadiumRefereeTest>(argc, argv);
+}
+
+#include "StadiumRefereeTest.moc"
