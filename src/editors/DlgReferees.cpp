@@ -9,6 +9,8 @@
 
 #include <array>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "controls/ControlText.h"
 #include "controls/MyListBox.h"
@@ -26,6 +28,27 @@ namespace {
 // "Name" and "Besonderheit", 160 dialog units each.
 constexpr std::array kColumns = {SListColumn{0, 160}, SListColumn{160, 320}};
 constexpr std::array kHeaders = {ids::kNameColumn, ids::kSpecialityColumn};
+
+// Column headings over a column list, each as wide as its column and at its place.
+QHBoxLayout* ColumnHeadings(const CMyListBox& list, std::span<const SListColumn> columns,
+                            const std::vector<QString>& texts, QWidget* parent) {
+    const int unit = list.fontMetrics().averageCharWidth();
+    auto* header = new QHBoxLayout;
+    header->setSpacing(0);
+    header->addSpacing(list.frameWidth());
+    int previousEnd = 0;
+    for (std::size_t column = 0; column < columns.size(); ++column) {
+        header->addSpacing(unit * (columns[column].start - previousEnd) / 4);
+        auto* label = new QLabel(texts[column], parent);
+        label->setAlignment(columns[column].align == EColumnAlign::Right ? Qt::AlignRight
+                                                                         : Qt::AlignLeft);
+        label->setFixedWidth(unit * (columns[column].end - columns[column].start) / 4);
+        header->addWidget(label);
+        previousEnd = columns[column].end;
+    }
+    header->addStretch(1);
+    return header;
+}
 
 }  // namespace
 
@@ -49,13 +72,8 @@ CDlgReferees::CDlgReferees(CDatabaseDocument& document, int country, QWidget* pa
                             m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                             2 * m_list->frameWidth());
     m_list->setMinimumHeight(m_list->fontMetrics().height() * 16);
-    auto* header = new QHBoxLayout;
-    header->setSpacing(0);
-    for (std::size_t column = 0; column < kColumns.size(); ++column) {
-        header->addWidget(new QLabel(ResourceQString(kHeaders[column]), this),
-                          kColumns[column].end - kColumns[column].start);
-    }
-    header->addSpacing(m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    QHBoxLayout* header = ColumnHeadings(
+        *m_list, kColumns, {ResourceQString(kHeaders[0]), ResourceQString(kHeaders[1])}, this);
 
     m_new->setObjectName(QStringLiteral("new"));
     m_change->setObjectName(QStringLiteral("change"));

@@ -37,6 +37,8 @@ QLabel* Heading(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
+    // Room for three lines, so a wrapped heading is never cut.
+    label->setMinimumHeight(label->fontMetrics().lineSpacing() * 3);
     return label;
 }
 

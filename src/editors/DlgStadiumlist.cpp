@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <span>
+#include <vector>
 
 #include "controls/ControlText.h"
 #include "controls/MyListBox.h"
@@ -23,8 +25,29 @@ namespace {
 
 // Number, name, city, total capacity; in dialog units.
 constexpr std::array kColumns = {SListColumn{0, 20, EColumnAlign::Right}, SListColumn{28, 148},
-                                 SListColumn{152, 272}, SListColumn{276, 340, EColumnAlign::Right}};
+                                 SListColumn{152, 272}, SListColumn{276, 364, EColumnAlign::Right}};
 constexpr std::array kHeaders = {"Nr.", "Name", "Ort", "Gesamtkapazit\xC3\xA4t"};
+
+// Column headings over a column list, each as wide as its column and at its place.
+QHBoxLayout* ColumnHeadings(const CMyListBox& list, std::span<const SListColumn> columns,
+                            const std::vector<QString>& texts, QWidget* parent) {
+    const int unit = list.fontMetrics().averageCharWidth();
+    auto* header = new QHBoxLayout;
+    header->setSpacing(0);
+    header->addSpacing(list.frameWidth());
+    int previousEnd = 0;
+    for (std::size_t column = 0; column < columns.size(); ++column) {
+        header->addSpacing(unit * (columns[column].start - previousEnd) / 4);
+        auto* label = new QLabel(texts[column], parent);
+        label->setAlignment(columns[column].align == EColumnAlign::Right ? Qt::AlignRight
+                                                                         : Qt::AlignLeft);
+        label->setFixedWidth(unit * (columns[column].end - columns[column].start) / 4);
+        header->addWidget(label);
+        previousEnd = columns[column].end;
+    }
+    header->addStretch(1);
+    return header;
+}
 
 }  // namespace
 
@@ -46,17 +69,11 @@ CDlgStadiumlist::CDlgStadiumlist(CDatabaseDocument& document, int country, QWidg
                             m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                             2 * m_list->frameWidth());
     m_list->setMinimumHeight(m_list->fontMetrics().height() * 16);
-    auto* header = new QHBoxLayout;
-    header->setSpacing(0);
-    int previousEnd = 0;
-    for (std::size_t column = 0; column < kColumns.size(); ++column) {
-        auto* label = new QLabel(QString::fromUtf8(kHeaders[column]), this);
-        label->setAlignment(kColumns[column].align == EColumnAlign::Right ? Qt::AlignRight
-                                                                          : Qt::AlignLeft);
-        header->addWidget(label, kColumns[column].end - previousEnd);
-        previousEnd = kColumns[column].end;
+    std::vector<QString> headings;
+    for (const char* heading : kHeaders) {
+        headings.push_back(QString::fromUtf8(heading));
     }
-    header->addSpacing(m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    QHBoxLayout* header = ColumnHeadings(*m_list, kColumns, headings, this);
 
     m_change->setObjectName(QStringLiteral("change"));
     // Enter opens the selected stadium.

@@ -7,6 +7,7 @@
 #include "PlayerPagesBScenes.h"
 #include "Scene.h"
 #include "SquadScenes.h"
+#include "StadiumRefereeScenes.h"
 #include "WindowScenes.h"
 #include "controls/ControlsGallery.h"
 #include "editors/DlgNewClub.h"
@@ -60,6 +61,10 @@ const std::vector<SScene>& Scenes() {
         {"DlgPlayerAllRightTrainer", ShowPlayerAllRightTrainer},
         {"DlgPlayerAllRightPresident", ShowPlayerAllRightPresident},
         {"DlgPlayerAllRightStaff", ShowPlayerAllRightStaff},
+        {"DlgStadiumlist", ShowDlgStadiumlist},
+        {"DlgStadium", ShowDlgStadium},
+        {"DlgReferees", ShowDlgReferees},
+        {"DlgRefereeChange", ShowDlgRefereeChange},
     };
     return scenes;
 }
