@@ -117,8 +117,10 @@ std::size_t StadiumRefereeTest::ValidStadium() const {
 std::unique_ptr<CDlgStadium> StadiumRefereeTest::OpenStadium(std::size_t index) {
     auto dialog = std::make_unique<CDlgStadium>(*m_document, kDefaultCountry, index);
     dialog->show();
-    if (!QTest::qWaitForWindowExposed(dialog.get())) {
-        qFatal("stadium dialog not shown");
+    // Active, so that focus moves as it does for the user (on a real X server too).
+    dialog->activateWindow();
+    if (!QTest::qWaitForWindowActive(dialog.get())) {
+        qFatal("stadium dialog not active");
     }
     return dialog;
 }
