@@ -54,6 +54,18 @@ int Compare(const SNationalSquadRow& a, const SNationalSquadRow& b, ENationalSqu
 
 }  // namespace
 
+std::vector<SChoiceEntry> NationalTeamCountries(const CWorld& world, int language,
+                                                const TextLess& less) {
+    std::vector<SChoiceEntry> countries;
+    for (int number = 1; number <= kCountryCount; ++number) {
+        countries.push_back(
+            {static_cast<std::uint32_t>(number), world.Country(number).Name(language)});
+    }
+    std::stable_sort(countries.begin(), countries.end(),
+                     [&less](const auto& a, const auto& b) { return less(a.text, b.text); });
+    return countries;
+}
+
 std::vector<SNationalSquadRow> NationalSquad(const CWorld& world, int country, int language,
                                              CDate today) {
     std::vector<SNationalSquadRow> rows;

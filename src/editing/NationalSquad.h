@@ -13,6 +13,10 @@ namespace kw {
 class CDatabaseDocument;
 class CWorld;
 
+// The dialog's countries: every country, by name with `less`.
+std::vector<SChoiceEntry> NationalTeamCountries(const CWorld& world, int language,
+                                                const TextLess& less);
+
 // A row of the national squad.
 struct SNationalSquadRow {
     std::uint32_t personId = 0;

@@ -129,6 +129,21 @@ TEST_F(NationalSquadTest, TheSquadIsEveryFlaggedPlayerOfTheNationalityInEveryClu
     EXPECT_TRUE(NationalSquad(document->World(), 1, 0, today).empty());
 }
 
+TEST_F(NationalSquadTest, EveryCountryIsOfferedByName) {
+    world->Country(kHome).SetName(0, "zentral");
+    world->Country(kAbroad).SetName(0, "Ausland");
+    const std::vector<SChoiceEntry> countries =
+        NationalTeamCountries(document->World(), 0, &CaseFreeLess);
+    ASSERT_EQ(countries.size(), static_cast<std::size_t>(kCountryCount));
+    EXPECT_TRUE(
+        std::is_sorted(countries.begin(), countries.end(),
+                       [](const auto& a, const auto& b) { return CaseFreeLess(a.text, b.text); }));
+    EXPECT_EQ(countries.back(), (SChoiceEntry{kHome, "zentral"}));
+    const auto abroad =
+        std::find(countries.begin(), countries.end(), SChoiceEntry{kAbroad, "Ausland"});
+    EXPECT_NE(abroad, countries.end());
+}
+
 TEST_F(NationalSquadTest, RowTextHasTheSevenColumns) {
     const SNationalSquadRow row = Squad()[0];
     const std::string expected = row.shortName + "\tZebras\t" + PositionAbbreviation(4) + "\t" +
