@@ -1,0 +1,562 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "app/AppContext.h"
+#include "app/DatabaseSlots.h"
+#include "controls/ValueScrollBar.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "editing/FiveYearRules.h"
+#include "editing/PersonClub.h"
+#include "editing/PlayerHistoryRules.h"
+#include "editors/CollationLess.h"
+#include "editors/Dlg5Year.h"
+#include "editors/Dlg5YearChange.h"
+#include "editors/DlgNationalteam.h"
+#include "exports/WorldDump.h"
+#include "exports/master/MasterExport.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "model/WorldPart.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "reports/WorldStatistics.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+// The five-year ranking, its change dialog and the national team dialog on the small demo
+// database, driven with the mouse and the keyboard.
+class FiveYearNationalTeamTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void typedValuesAreClampedAndCutWhateverTheSeparator();
+    void theBarMovesTheFieldAndTheFieldTheBar();
+    void okIsOneUndoableEditAndTheListRanksAnew();
+    void cancelAndAnUneditedOkRecordNothing();
+    void theNationalSquadListsOnlyFlaggedPlayersAndSortsByHeaderClicks();
+    void removingSelectedPlayersClearsOnlyTheirFlags();
+    void theContextMenuRemovesAndAnotherCountryShowsItsSquad();
+
+private:
+    // A country of the demo with at least `count` players of its nationality in clubs.
+    int NationWithPlayers(std::size_t count) const;
+    // Players of the nationality in clubs, in the order of countries, clubs and persons.
+    std::vector<std::uint32_t> PlayersOf(int nationality) const;
+    // Sets the flag of the persons as one edit (test set-up); the history is counted after it.
+    void Flag(const std::vector<std::uint32_t>& ids, bool set);
+    bool Flagged(std::uint32_t id) const;
+    // The country check is as before and a master build still succeeds.
+    void ExpectCheckAndMaster(int country, bool completeBefore);
+    static void ClickRow(QTreeWidget& list, int row, Qt::KeyboardModifiers modifiers = {});
+    // Press and release, then the double click and its release, as the window system sends them.
+    static void DoubleClickRow(QTreeWidget& list, int row);
+    static void ClickHeader(QTreeWidget& list, int column);
+    // Replaces the field's text by typing, then leaves it with Tab.
+    static void TypeInto(QLineEdit& field, const QString& text);
+    std::string Dump() const { return DumpWorldJson(m_document->World()); }
+    std::size_t Edits() const { return m_document->History().Count(); }
+
+    QTemporaryDir m_demo;
+    std::unique_ptr<CDatabaseSlots> m_slots;
+    CDatabaseDocument* m_document = nullptr;
+    CScriptedUserInterface m_ui;
+};
+
+void FiveYearNationalTeamTest::initTestCase() {
+    QVERIFY(m_demo.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
+                                           progress)
+                .ok);
+}
+
+void FiveYearNationalTeamTest::init() {
+    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
+    m_ui = CScriptedUserInterface{};
+    m_document = m_slots->AddSlot();
+    QVERIFY(m_document != nullptr);
+    CSilentProgress progress;
+    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
+                         m_ui));
+}
+
+void FiveYearNationalTeamTest::cleanup() {
+    m_slots.reset();
+}
+
+std::vector<std::uint32_t> FiveYearNationalTeamTest::PlayersOf(int nationality) const {
+    std::vector<std::uint32_t> ids;
+    const CWorld& world = m_document->World();
+    for (int number = 1; number <= kCountryCount; ++number) {
+        for (const auto& entry : world.Country(number).Clubs()) {
+            if (entry.second->IsNationalTeam()) {
+                continue;
+            }
+            for (const std::uint32_t id : entry.second->PersonIds()) {
+                const CPlayer* person = world.Person(id);
+                if (person != nullptr && person->IsPlayer() &&
+                    person->Nationality() == nationality) {
+                    ids.push_back(id);
+                }
+            }
+        }
+    }
+    return ids;
+}
+
+int FiveYearNationalTeamTest::NationWithPlayers(std::size_t count) const {
+    for (int number = 1; number <= kCountryCount; ++number) {
+        if (PlayersOf(number).size() >= count) {
+            return number;
+        }
+    }
+    throw std::runtime_error("the demo lacks such a nation");
+}
+
+void FiveYearNationalTeamTest::Flag(const std::vector<std::uint32_t>& ids, bool set) {
+    SWorldScope scope;
+    for (const std::uint32_t id : ids) {
+        scope.countries.push_back(ClubHoldingPerson(m_document->World(), id)->Country());
+    }
+    std::sort(scope.countries.begin(), scope.countries.end());
+    scope.countries.erase(std::unique(scope.countries.begin(), scope.countries.end()),
+                          scope.countries.end());
+    m_document->Perform("set-up", scope, [&ids, set](CWorld& world) {
+        for (const std::uint32_t id : ids) {
+            CPlayer& person = *world.Person(id);
+            const std::uint8_t flags = person.NationalTeamBytes()[kNationalFlagsByte];
+            person.SetNationalTeamByte(
+                kNationalFlagsByte, set ? flags | kInNationalTeamBit
+                                        : flags & static_cast<std::uint8_t>(~kInNationalTeamBit));
+        }
+        return true;
+    });
+}
+
+bool FiveYearNationalTeamTest::Flagged(std::uint32_t id) const {
+    return (m_document->World().Person(id)->NationalTeamBytes()[kNationalFlagsByte] &
+            kInNationalTeamBit) != 0;
+}
+
+void FiveYearNationalTeamTest::ExpectCheckAndMaster(int country, bool completeBefore) {
+    QCOMPARE(CheckCountry(m_document->World().Country(country)).complete, completeBefore);
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    SMasterRequest request;
+    request.batch = true;
+    request.output = fs::path(out.path().toStdString()) / "Master.dat";
+    request.sideFolder = out.path().toStdString();
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> console(std::tmpfile(), &std::fclose);
+    request.console = console.get();
+    CSilentProgress progress;
+    QCOMPARE(BuildMasterFile(m_document->WorldForOperations(), request, progress, m_ui),
+             EMasterResult::kWritten);
+}
+
+void FiveYearNationalTeamTest::ClickRow(QTreeWidget& list, int row,
+                                        Qt::KeyboardModifiers modifiers) {
+    QTreeWidgetItem* item = list.topLevelItem(row);
+    list.scrollToItem(item);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers,
+                      list.visualItemRect(item).center());
+}
+
+void FiveYearNationalTeamTest::DoubleClickRow(QTreeWidget& list, int row) {
+    ClickRow(list, row);
+    const QPointF at = list.visualItemRect(list.topLevelItem(row)).center();
+    const QPointF global = list.viewport()->mapToGlobal(at);
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, global, Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(list.viewport(), &second);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, at.toPoint());
+}
+
+void FiveYearNationalTeamTest::ClickHeader(QTreeWidget& list, int column) {
+    QHeaderView* header = list.header();
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                    header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+}
+
+void FiveYearNationalTeamTest::TypeInto(QLineEdit& field, const QString& text) {
+    field.setFocus();
+    QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&field, Qt::Key_Delete);
+    QTest::keyClicks(&field, text);
+    QTest::keyClick(&field, Qt::Key_Tab);
+}
+
+void FiveYearNationalTeamTest::typedValuesAreClampedAndCutWhateverTheSeparator() {
+    CDlg5YearChange dialog(QStringLiteral("Land"), {100, 200, 300, 400, 500, 600});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("5-Jahres-Wertung \u00e4ndern"));
+    QCOMPARE(dialog.Field(0).text(), QStringLiteral("1.00"));
+    QCOMPARE(dialog.FirstSeasonText().text(), QStringLiteral("20.00"));
+
+    TypeInto(dialog.Field(0), QStringLiteral("25"));
+    TypeInto(dialog.Field(1), QStringLiteral("1,234"));
+    TypeInto(dialog.Field(2), QStringLiteral("1.234"));
+    // At most six characters: the seventh is not taken.
+    TypeInto(dialog.Field(3), QStringLiteral("0.0512"));
+    TypeInto(dialog.Field(4), QStringLiteral("-4"));
+    QCOMPARE(dialog.Values(), (FiveYearValues{2000, 123, 123, 5, 0, 600}));
+    // Leaving a field shows the value as stored.
+    QCOMPARE(dialog.Field(0).text(), QStringLiteral("20.00"));
+    QCOMPARE(dialog.Field(1).text(), QStringLiteral("1.23"));
+    QCOMPARE(dialog.Field(3).text(), QStringLiteral("0.05"));
+    QCOMPARE(dialog.Field(4).text(), QStringLiteral("0.00"));
+    QCOMPARE(dialog.Bar(0).Value(), 2000);
+    QCOMPARE(dialog.Bar(2).Value(), 123);
+    // The last year does not count for the first season: 1.23 + 1.23 + 0.05 + 0 + 6.00.
+    QCOMPARE(dialog.FirstSeasonText().text(), QStringLiteral("8.51"));
+
+    QTest::keyClicks(&dialog.Field(3), QStringLiteral("1234567"));
+    QCOMPARE(dialog.Field(3).text().size(), kFiveYearFieldLength);
+}
+
+void FiveYearNationalTeamTest::theBarMovesTheFieldAndTheFieldTheBar() {
+    CDlg5YearChange dialog(QStringLiteral("Land"), {0, 0, 0, 0, 0, 0});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    CValueScrollBar& bar = dialog.Bar(5);
+    bar.setFocus();
+    QTest::keyClick(&bar, Qt::Key_PageDown);
+    QTest::keyClick(&bar, Qt::Key_Right);
+    QCOMPARE(dialog.Field(5).text(), QStringLiteral("1.01"));
+    QCOMPARE(dialog.FirstSeasonText().text(), QStringLiteral("1.01"));
+    QTest::keyClick(&bar, Qt::Key_End);
+    QCOMPARE(dialog.Field(5).text(), QStringLiteral("20.00"));
+    QCOMPARE(dialog.Values()[5], 2000);
+    QTest::keyClick(&bar, Qt::Key_PageDown);
+    QCOMPARE(dialog.Values()[5], 2000);
+    // Typing moves the bar while the field keeps what is typed.
+    dialog.Field(5).setFocus();
+    QTest::keyClick(&dialog.Field(5), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&dialog.Field(5), QStringLiteral("7,5"));
+    QCOMPARE(bar.Value(), 750);
+    QCOMPARE(dialog.Field(5).text(), QStringLiteral("7,5"));
+    // Tab from a field goes to its bar.
+    QTest::keyClick(&dialog.Field(5), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&dialog.Field(5)));
+    QTest::keyClick(&dialog.Field(5), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&bar));
+}
+
+void FiveYearNationalTeamTest::okIsOneUndoableEditAndTheListRanksAnew() {
+    const int country = 14;
+    const int continent = m_document->World().Country(country).Continent();
+    const bool complete = CheckCountry(m_document->World().Country(country)).complete;
+    const std::string before = Dump();
+    const std::size_t edits = Edits();
+
+    CDlg5Year ranking(*m_document, country);
+    ranking.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ranking));
+    QCOMPARE(ranking.windowTitle(), QStringLiteral("5-Jahres-Wertung"));
+    QTreeWidget& list = ranking.List();
+    QCOMPARE(list.headerItem()->text(7), QStringLiteral("Punkte 1. Saison"));
+    int members = 0;
+    for (int number = 1; number <= kCountryCount; ++number) {
+        members += m_document->World().Country(number).Continent() == continent ? 1 : 0;
+    }
+    QCOMPARE(list.topLevelItemCount(), members);
+    QCOMPARE(ranking.SelectedCountry(), country);
+
+    // Enough points to lead the continent.
+    test::WhenModal<CDlg5YearChange>(*this, [](CDlg5YearChange& change) {
+        TypeInto(change.Field(0), QStringLiteral("3"));
+        TypeInto(change.Field(1), QStringLiteral("20"));
+        TypeInto(change.Field(2), QStringLiteral("19,5"));
+        QTest::mouseClick(change.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+    });
+    QTest::mouseClick(ranking.findChild<QPushButton*>(QStringLiteral("change")), Qt::LeftButton);
+    QCOMPARE(Edits(), edits + 1);
+    const FiveYearValues& stored = m_document->World().Country(country).Settings().slotValues;
+    QCOMPARE(stored[0], 300);
+    QCOMPARE(stored[1], 2000);
+    QCOMPARE(stored[2], 1950);
+    QCOMPARE(ranking.SelectedCountry(), country);
+    const QTreeWidgetItem* first = list.topLevelItem(0);
+    QCOMPARE(first->data(0, Qt::UserRole).toInt(), country);
+    QVERIFY(first->text(0).startsWith(QStringLiteral("1. ")));
+    QCOMPARE(first->text(1), QStringLiteral("3.00"));
+    // The points column falls from line to line.
+    for (int row = 1; row < list.topLevelItemCount(); ++row) {
+        QVERIFY(list.topLevelItem(row)->text(7).toDouble() <=
+                list.topLevelItem(row - 1)->text(7).toDouble());
+    }
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    ExpectCheckAndMaster(country, complete);
+}
+
+void FiveYearNationalTeamTest::cancelAndAnUneditedOkRecordNothing() {
+    const int country = 14;
+    // A stored value beyond what a field takes (as a file may hold it).
+    QVERIFY(m_document->Perform("set-up", SWorldScope::Countries({country}), [](CWorld& world) {
+        world.Country(country).Settings().slotValues = {5000, 1, 2, 3, 4, 5};
+        return true;
+    }));
+    const std::string before = Dump();
+    const std::size_t edits = Edits();
+    CDlg5Year ranking(*m_document, country);
+    ranking.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ranking));
+    QTreeWidget& list = ranking.List();
+    int row = 0;
+    while (list.topLevelItem(row)->data(0, Qt::UserRole).toInt() != country) {
+        ++row;
+    }
+
+    // Cancel after typing.
+    bool cancelled = false;
+    test::WhenModal<CDlg5YearChange>(*this, [&cancelled](CDlg5YearChange& change) {
+        TypeInto(change.Field(0), QStringLiteral("7"));
+        TypeInto(change.Field(4), QStringLiteral("9"));
+        QTest::keyClick(&change, Qt::Key_Escape);
+        cancelled = !change.isVisible();
+    });
+    DoubleClickRow(list, row);
+    QVERIFY(cancelled);
+    QCOMPARE(Edits(), edits);
+    QCOMPARE(Dump(), before);
+
+    // OK without an edit, though the field shows the stored 50.00 it could not take.
+    bool shown = false;
+    test::WhenModal<CDlg5YearChange>(*this, [&shown](CDlg5YearChange& change) {
+        shown = change.Field(0).text() == QStringLiteral("50.00");
+        QTest::keyClick(&change.Field(0), Qt::Key_Return);
+    });
+    QTest::mouseClick(ranking.findChild<QPushButton*>(QStringLiteral("change")), Qt::LeftButton);
+    QVERIFY(shown);
+    QCOMPARE(Edits(), edits);
+    QCOMPARE(Dump(), before);
+
+    // Editing another field keeps the stored value.
+    test::WhenModal<CDlg5YearChange>(*this, [](CDlg5YearChange& change) {
+        TypeInto(change.Field(5), QStringLiteral("0,5"));
+        QTest::keyClick(&change.Field(5), Qt::Key_Return);
+    });
+    ranking.ChangeSelected();
+    QCOMPARE(Edits(), edits + 1);
+    QCOMPARE(m_document->World().Country(country).Settings().slotValues,
+             (FiveYearValues{5000, 1, 2, 3, 4, 50}));
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+}
+
+void FiveYearNationalTeamTest::theNationalSquadListsOnlyFlaggedPlayersAndSortsByHeaderClicks() {
+    const int nation = NationWithPlayers(6);
+    const std::vector<std::uint32_t> players = PlayersOf(nation);
+    Flag(players, false);
+    const std::vector<std::uint32_t> flagged(players.begin(), players.begin() + 5);
+    Flag(flagged, true);
+    const std::size_t edits = Edits();
+    const std::string before = Dump();
+
+    CDlgNationalteam dialog(*m_document, nation);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.windowTitle().endsWith(QStringLiteral("Nationalmannschaften")));
+    QCOMPARE(dialog.Country(), nation);
+    QTreeWidget& list = dialog.List();
+    QCOMPARE(list.headerItem()->text(6), QStringLiteral("L\u00e4nderspiele"));
+    QCOMPARE(list.topLevelItemCount(), 5);
+    QCOMPARE(dialog.PlayerCount().text(), QStringLiteral("5"));
+    std::set<std::uint32_t> shown;
+    for (const SNationalSquadRow& row : dialog.Rows()) {
+        shown.insert(row.personId);
+    }
+    QCOMPARE(shown, std::set<std::uint32_t>(flagged.begin(), flagged.end()));
+    // The sixth player of the nationality lacks the flag.
+    QVERIFY(shown.count(players[5]) == 0);
+
+    // Starts by name ascending in the user's collation.
+    const TextLess less = UserCollationLess();
+    const auto names = [&dialog, &less](bool ascending) {
+        const auto& rows = dialog.Rows();
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            const std::string& a = rows[i - 1].shortName;
+            const std::string& b = rows[i].shortName;
+            if (ascending ? less(b, a) : less(a, b)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    QVERIFY(names(true));
+    ClickHeader(list, 0);
+    QVERIFY(names(false));
+    // Age ascending, then reversed; the shown cells follow the rows.
+    ClickHeader(list, 4);
+    for (int row = 1; row < list.topLevelItemCount(); ++row) {
+        QVERIFY(list.topLevelItem(row - 1)->text(4).toInt() <=
+                list.topLevelItem(row)->text(4).toInt());
+    }
+    ClickHeader(list, 4);
+    for (int row = 1; row < list.topLevelItemCount(); ++row) {
+        QVERIFY(list.topLevelItem(row - 1)->text(4).toInt() >=
+                list.topLevelItem(row)->text(4).toInt());
+    }
+    QCOMPARE(list.header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    ClickHeader(list, 3);
+    for (std::size_t i = 1; i < dialog.Rows().size(); ++i) {
+        QVERIFY(dialog.Rows()[i - 1].strength <= dialog.Rows()[i].strength);
+    }
+    QCOMPARE(list.header()->sortIndicatorSection(), 3);
+    QCOMPARE(list.header()->sortIndicatorOrder(), Qt::AscendingOrder);
+    dialog.accept();
+    QCOMPARE(Edits(), edits);
+    QCOMPARE(Dump(), before);
+}
+
+void FiveYearNationalTeamTest::removingSelectedPlayersClearsOnlyTheirFlags() {
+    const int nation = NationWithPlayers(5);
+    const std::vector<std::uint32_t> players = PlayersOf(nation);
+    Flag(players, false);
+    const std::vector<std::uint32_t> flagged(players.begin(), players.begin() + 4);
+    Flag(flagged, true);
+    const std::size_t edits = Edits();
+    const std::string before = Dump();
+    std::vector<std::uint32_t> clubs;
+    for (const std::uint32_t id : flagged) {
+        clubs.push_back(ClubHoldingPerson(m_document->World(), id)->Id());
+    }
+    const int clubCountry = ClubHoldingPerson(m_document->World(), flagged[0])->Country();
+    const bool complete = CheckCountry(m_document->World().Country(clubCountry)).complete;
+
+    CDlgNationalteam dialog(*m_document, nation);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTreeWidget& list = dialog.List();
+    QVERIFY(!dialog.RemoveButton().isEnabled());
+    ClickRow(list, 0);
+    ClickRow(list, 2, Qt::ControlModifier);
+    QVERIFY(dialog.RemoveButton().isEnabled());
+    const std::vector<std::uint32_t> removed{dialog.Rows()[0].personId, dialog.Rows()[2].personId};
+    QTest::mouseClick(&dialog.RemoveButton(), Qt::LeftButton);
+
+    QCOMPARE(Edits(), edits + 1);
+    QCOMPARE(list.topLevelItemCount(), 2);
+    QCOMPARE(dialog.PlayerCount().text(), QStringLiteral("2"));
+    for (std::size_t i = 0; i < flagged.size(); ++i) {
+        const bool gone = std::count(removed.begin(), removed.end(), flagged[i]) > 0;
+        QCOMPARE(Flagged(flagged[i]), !gone);
+        // Everyone stays in his club.
+        QCOMPARE(ClubHoldingPerson(m_document->World(), flagged[i])->Id(), clubs[i]);
+    }
+    // Nothing but the two flags changed: setting them again gives the world as before.
+    const std::string after = Dump();
+    Flag(removed, true);
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), after);
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    ExpectCheckAndMaster(clubCountry, complete);
+}
+
+void FiveYearNationalTeamTest::theContextMenuRemovesAndAnotherCountryShowsItsSquad() {
+    const int nation = NationWithPlayers(3);
+    const std::vector<std::uint32_t> players = PlayersOf(nation);
+    Flag(players, false);
+    Flag({players[0], players[1]}, true);
+    const std::size_t edits = Edits();
+
+    CDlgNationalteam dialog(*m_document, nation);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTreeWidget& list = dialog.List();
+    QCOMPARE(list.topLevelItemCount(), 2);
+    ClickRow(list, 1);
+    const std::uint32_t chosen = dialog.Rows()[1].personId;
+    bool offered = false;
+    auto* timer = new QTimer(&dialog);
+    connect(timer, &QTimer::timeout, timer, [timer, &offered] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            return;
+        }
+        timer->stop();
+        for (QAction* action : menu->actions()) {
+            if (action->text() == QStringLiteral("Aus Nationalmannschaft &entfernen") &&
+                action->isEnabled()) {
+                offered = true;
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+        QTest::keyClick(menu, Qt::Key_Escape);
+    });
+    timer->start(10);
+    // What a right click on the row sends.
+    const QPoint at = list.visualItemRect(list.topLevelItem(1)).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list.viewport(), &click);
+    QVERIFY(offered);
+    QCOMPARE(Edits(), edits + 1);
+    QVERIFY(!Flagged(chosen));
+    QCOMPARE(list.topLevelItemCount(), 1);
+
+    // Another country in the combo shows its own squad: here none.
+    int other = 1;
+    while (other == nation) {
+        ++other;
+    }
+    Flag(PlayersOf(other), false);
+    QComboBox& countries = dialog.Countries();
+    countries.setFocus();
+    countries.setCurrentIndex(countries.findData(other));
+    QCOMPARE(dialog.Country(), other);
+    QCOMPARE(list.topLevelItemCount(), 0);
+    QCOMPARE(dialog.PlayerCount().text(), QStringLiteral("0"));
+    QVERIFY(!dialog.RemoveButton().isEnabled());
+    dialog.accept();
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::FiveYearNationalTeamTest>(argc, argv);
+}
+
+#include "FiveYearNationalTeamTest.moc"
