@@ -3,6 +3,7 @@
 #include "ClubStadiumScenes.h"
 #include "DatabaseDialogScenes.h"
 #include "ManagerPagesScenes.h"
+#include "FiveYearNationalTeamScenes.h"
 #include "PlayerPagesAScenes.h"
 #include "PlayerPagesBScenes.h"
 #include "Scene.h"
@@ -65,6 +66,9 @@ const std::vector<SScene>& Scenes() {
         {"DlgStadium", ShowDlgStadium},
         {"DlgReferees", ShowDlgReferees},
         {"DlgRefereeChange", ShowDlgRefereeChange},
+        {"Dlg5Year", ShowDlg5Year},
+        {"Dlg5YearChange", ShowDlg5YearChange},
+        {"DlgNationalteam", ShowDlgNationalteam},
     };
     return scenes;
 }
