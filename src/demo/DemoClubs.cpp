@@ -91,8 +91,10 @@ CStadium MakeStadium(const std::string& name, const std::string& city, int capac
         stadium.SetStandingPlaces(stand, standing);
         stadium.SetVipPlaces(stand, vip);
     }
+    // Season tickets on the first three stands, the guests on another one, as the stadium
+    // editor demands.
     stadium.SetSeasonTicketBlocks(0x07);
-    stadium.SetAwayBlock(static_cast<std::uint8_t>(1 << random.Between(2, 7)));
+    stadium.SetAwayBlock(static_cast<std::uint8_t>(1 << random.Between(3, 7)));
     return stadium;
 }
 

@@ -27,7 +27,7 @@ namespace {
 
 // "Name" and "Besonderheit", 160 dialog units each.
 constexpr std::array kColumns = {SListColumn{0, 160}, SListColumn{160, 320}};
-constexpr std::array kHeaders = {ids::kNameColumn, ids::kSpecialityColumn};
+constexpr std::array kHeaders = {ids::kColumnName, ids::kSpecialityColumn};
 
 // Column headings over a column list, each as wide as its column and at its place.
 QHBoxLayout* ColumnHeadings(const CMyListBox& list, std::span<const SListColumn> columns,

@@ -181,7 +181,6 @@ constexpr std::array kResourceRows = {
                 u8"synchronisiert werden oder ein Verein auf ein Land gezogen werden."},
     ResourceRow{ids::kSyncDifferentContinents,
                 u8"Unterschiedliche Kontinente können nicht synchronisiert werden"},
-    ResourceRow{ids::kNameColumn, u8"Name"},
     ResourceRow{ids::kColumnName, u8"Name"},
     ResourceRow{ids::kColumnStrength, u8"Stärke"},
     ResourceRow{ids::kColumnClub, u8"Verein"},

@@ -92,7 +92,7 @@ inline constexpr int kNationalTeamNotOverwritten = 843;  // "Das Nationalteam ka
 inline constexpr int kRendererMissing = 844;          // "Die Laufzeitbibliothek Renderer.dll ..."
 inline constexpr int kSyncSameKindsOnly = 846;        // "Es können nur gleiche Typen ..."
 inline constexpr int kSyncDifferentContinents = 847;  // "Unterschiedliche Kontinente ..."
-// The national team dialog's column headings.
+// Column headings of the national team and referee lists.
 inline constexpr int kColumnName = 848;      // "Name"
 inline constexpr int kColumnStrength = 850;  // "Stärke"
 inline constexpr int kColumnClub = 851;      // "Verein"
@@ -224,7 +224,6 @@ inline constexpr int kCountryCopyClubs = 21235;  // "Vereine / Spielpläne über
 inline constexpr int kTooManySeasonTicketBlocks = 487;  // "Sie dürfen nur 3 Blöcke für ..."
 inline constexpr int kNotOneAwayBlock = 488;            // "Sie müssen genau einen Block für ..."
 inline constexpr int kSeasonTicketAwayBlock = 489;  // "Blöcke für Dauerkarten und Gästefans ..."
-inline constexpr int kNameColumn = 848;             // "Name"
 inline constexpr int kSpecialityColumn = 886;       // "Besonderheit"
 }  // namespace ids
 
