@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editing/SquadRules.h"
+#include "editing/StaffList.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"
@@ -16,7 +17,6 @@ namespace kw {
 namespace {
 
 constexpr int kTalentMask = 0x07;
-constexpr int kLastStaffKind = 18;
 
 void SortByText(std::vector<SChoiceEntry>& entries, const TextLess& less) {
     std::stable_sort(
@@ -82,17 +82,27 @@ std::vector<SChoiceEntry> ChoosablePlayers(const CClub& club, int language) {
     return entries;
 }
 
+std::vector<SChoiceEntry> ChoosableStaff(const CClub& club, int language) {
+    const CWorld& world = club.World();
+    std::vector<SChoiceEntry> entries;
+    for (const CPlayer* person : club.Staff()) {
+        entries.push_back({person->Id(), person->ShortName() + '\t' +
+                                             std::string(StaffRoleName(person->Kind())) + '\t' +
+                                             CountryName(world, person->Nationality(), language)});
+    }
+    return entries;
+}
+
 std::vector<SChoiceEntry> SquadStaffRows(const CClub& club) {
     std::vector<SChoiceEntry> rows;
     for (const CPlayer* person : club.Staff()) {
-        rows.push_back({person->Id(),
-                        person->ShortName() + '\t' + std::string(StaffRoleName(person->Kind()))});
+        rows.push_back({person->Id(), StaffRowText(*person)});
     }
     return rows;
 }
 
 std::string_view StaffRoleName(int kind) {
-    if (kind < 1 || kind > kLastStaffKind) {
+    if (kind < kFirstStaffKind || kind > kLastStaffKind) {
         return {};
     }
     return ResourceString(ids::kStaffRoleNames + kind);

@@ -36,10 +36,14 @@ std::vector<SChoiceEntry> ChoosableClubs(const CCountry& country, int language, 
 // short name, the main position, the nationality, the strength and the talent.
 std::vector<SChoiceEntry> ChoosablePlayers(const CClub& club, int language);
 
-// "Vorstand/Trainer": the club's staff (every person who is no player) in the club's order,
-// "%s\t%s" with the short name and the role.
+// "Vorstand/Trainer": the club's staff (every person who is no player) in the club's order, each
+// row the short name, a tab and the role text of its kind (StaffRowText).
 std::vector<SChoiceEntry> SquadStaffRows(const CClub& club);
-// The role of a staff kind ("Trainer" ... "Fanbeauftragter"); empty for other kinds.
+// The staff chooser's persons of a club, in the club's order: "%s\t%s\t%s" with the short
+// name, the role and the nationality.
+std::vector<SChoiceEntry> ChoosableStaff(const CClub& club, int language);
+// The role of a staff kind as the creating commands name it ("Trainer" ... "Fanbeauftragter");
+// empty for other kinds.
 std::string_view StaffRoleName(int kind);
 
 }  // namespace kw

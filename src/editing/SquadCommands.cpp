@@ -21,48 +21,21 @@ namespace kw {
 
 namespace {
 
-CClub* FindClub(CWorld& world, std::uint32_t clubId) {
-    const int country = ClubCountry(clubId);
-    if (country < 1 || country > kCountryCount) {
-        return nullptr;
-    }
-    return world.Country(country).Club(clubId);
-}
-
-const CClub* FindClub(const CWorld& world, std::uint32_t clubId) {
-    const int country = ClubCountry(clubId);
-    if (country < 1 || country > kCountryCount) {
-        return nullptr;
-    }
-    return world.Country(country).Club(clubId);
-}
-
-bool HasRoom(const CClub& club) {
-    return club.PersonIds().size() < static_cast<std::size_t>(CClub::kMaxPersons);
-}
-
 // The day ages are measured on: the start of the season of the world's year.
 CDate SeasonStart(const CWorld& world) {
     return CDate::FromYmd(world.CurrentYear(), 7, 1);
 }
 
-// Moves the player from one club's list into another's. The target's room is checked before
-// anything changes (a full club would destroy the person it refuses), and the player leaves the
-// old list only once the new one holds him. `teamFlag` set: the team he joins.
+// A player who changes club: no shirt number, a contract at least until kTransferContractYear.
 bool MovePlayer(CWorld& world, std::uint32_t personId, CClub& from, CClub& to,
                 std::optional<std::int8_t> teamFlag) {
-    CPlayer* person = world.Person(personId);
-    if (person == nullptr || !from.HasPerson(personId) || SameClub(from.Id(), to.Id()) ||
-        to.IsNationalTeam() || !HasRoom(to) || !to.AddPerson(*person)) {
+    if (!MovePersonBetweenClubs(world, personId, from, to, teamFlag)) {
         return false;
     }
-    from.RemovePerson(personId);
+    CPlayer* person = world.Person(personId);
     person->SetShirtNumber(0, 0);
     if (person->ContractUntil() < kTransferContractYear) {
         person->SetContractUntil(kTransferContractYear);
-    }
-    if (teamFlag) {
-        person->SetTeamFlag(*teamFlag);
     }
     return true;
 }
@@ -97,9 +70,43 @@ std::uint32_t AddNewPlayer(CWorld& world, CClub& club, bool secondTeam, int sele
 
 }  // namespace
 
+CClub* FindLiveClub(CWorld& world, std::uint32_t clubId) {
+    const int country = ClubCountry(clubId);
+    if (country < 1 || country > kCountryCount) {
+        return nullptr;
+    }
+    return world.Country(country).Club(clubId);
+}
+
+const CClub* FindLiveClub(const CWorld& world, std::uint32_t clubId) {
+    const int country = ClubCountry(clubId);
+    if (country < 1 || country > kCountryCount) {
+        return nullptr;
+    }
+    return world.Country(country).Club(clubId);
+}
+
+bool HasRoomForPerson(const CClub& club) {
+    return club.PersonIds().size() < static_cast<std::size_t>(CClub::kMaxPersons);
+}
+
+bool MovePersonBetweenClubs(CWorld& world, std::uint32_t personId, CClub& from, CClub& to,
+                            std::optional<std::int8_t> teamFlag) {
+    const CPlayer* person = world.Person(personId);
+    if (person == nullptr || !from.HasPerson(personId) || SameClub(from.Id(), to.Id()) ||
+        to.IsNationalTeam() || !HasRoomForPerson(to) || !to.AddPerson(*person)) {
+        return false;
+    }
+    from.RemovePerson(personId);
+    if (teamFlag) {
+        world.Person(personId)->SetTeamFlag(*teamFlag);
+    }
+    return true;
+}
+
 std::uint32_t NewSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, bool secondTeam,
                              std::uint32_t selectedPersonId) {
-    const CClub* club = FindClub(document.World(), clubId);
+    const CClub* club = FindLiveClub(document.World(), clubId);
     if (club == nullptr ||
         club->PersonIds().size() >= static_cast<std::size_t>(kSquadNewPlayerLimit)) {
         return 0;
@@ -110,7 +117,7 @@ std::uint32_t NewSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, 
     std::uint32_t created = 0;
     document.Perform("Neuer Spieler", SWorldScope::Countries({club->Country()}),
                      [&created, clubId, secondTeam, selectedPosition](CWorld& world) {
-                         CClub* target = FindClub(world, clubId);
+                         CClub* target = FindLiveClub(world, clubId);
                          created = target != nullptr
                                        ? AddNewPlayer(world, *target, secondTeam, selectedPosition)
                                        : 0;
@@ -122,8 +129,8 @@ std::uint32_t NewSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, 
 bool TransferSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, std::uint32_t personId,
                          std::uint32_t targetClubId) {
     const CWorld& world = document.World();
-    const CClub* club = FindClub(world, clubId);
-    const CClub* target = FindClub(world, targetClubId);
+    const CClub* club = FindLiveClub(world, clubId);
+    const CClub* target = FindLiveClub(world, targetClubId);
     if (club == nullptr || target == nullptr || SameClub(clubId, targetClubId) ||
         !club->HasPerson(personId)) {
         return false;
@@ -132,15 +139,15 @@ bool TransferSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, std:
     return document.Perform(
         "Spieler transferieren", SWorldScope::Countries({club->Country(), target->Country()}),
         [clubId, personId, targetClubId, flag](CWorld& live) {
-            CClub* from = FindClub(live, clubId);
-            CClub* to = FindClub(live, targetClubId);
+            CClub* from = FindLiveClub(live, clubId);
+            CClub* to = FindLiveClub(live, targetClubId);
             return from != nullptr && to != nullptr && MovePlayer(live, personId, *from, *to, flag);
         });
 }
 
 bool FetchSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, std::uint32_t personId) {
     const CWorld& world = document.World();
-    const CClub* club = FindClub(world, clubId);
+    const CClub* club = FindLiveClub(world, clubId);
     const CClub* holder = ClubHoldingPerson(world, personId);
     const std::uint32_t holderId = holder != nullptr ? holder->Id() : 0;
     if (club == nullptr || holderId == 0 || SameClub(holderId, clubId)) {
@@ -149,15 +156,15 @@ bool FetchSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, std::ui
     return document.Perform("Spieler holen",
                             SWorldScope::Countries({club->Country(), ClubCountry(holderId)}),
                             [clubId, personId, holderId](CWorld& live) {
-                                CClub* from = FindClub(live, holderId);
-                                CClub* to = FindClub(live, clubId);
+                                CClub* from = FindLiveClub(live, holderId);
+                                CClub* to = FindLiveClub(live, clubId);
                                 return from != nullptr && to != nullptr &&
                                        MovePlayer(live, personId, *from, *to, std::nullopt);
                             });
 }
 
 bool SwitchSquadTeam(CDatabaseDocument& document, std::uint32_t clubId, std::uint32_t personId) {
-    const CClub* club = FindClub(document.World(), clubId);
+    const CClub* club = FindLiveClub(document.World(), clubId);
     const CPlayer* person = document.World().Person(personId);
     if (club == nullptr || person == nullptr || !club->HasPerson(personId)) {
         return false;
@@ -171,7 +178,7 @@ bool SwitchSquadTeam(CDatabaseDocument& document, std::uint32_t clubId, std::uin
 }
 
 bool ReleaseSquadPerson(CDatabaseDocument& document, std::uint32_t clubId, std::uint32_t personId) {
-    const CClub* club = FindClub(document.World(), clubId);
+    const CClub* club = FindLiveClub(document.World(), clubId);
     if (club == nullptr || !club->HasPerson(personId) ||
         document.World().Person(personId) == nullptr) {
         return false;
@@ -180,7 +187,7 @@ bool ReleaseSquadPerson(CDatabaseDocument& document, std::uint32_t clubId, std::
     scope.withoutClub = true;
     return document.Perform(
         "Eintrag l\xF6schen", std::move(scope), [clubId, personId](CWorld& live) {
-            CClub* from = FindClub(live, clubId);
+            CClub* from = FindLiveClub(live, clubId);
             if (from == nullptr) {
                 return false;
             }

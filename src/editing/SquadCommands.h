@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace kw {
 
+class CClub;
 class CDatabaseDocument;
 class CWorld;
 
@@ -17,6 +19,18 @@ inline constexpr std::uint16_t kTransferContractYear = 2003;
 // move checks the target's room before the person is added, adds it and only then takes it out
 // of its old list, so a person is never in two clubs or in none, and never destroyed by a club
 // that refuses it.
+
+// The live club with that id (bit 24 ignored); null for none or a country out of range.
+CClub* FindLiveClub(CWorld& world, std::uint32_t clubId);
+const CClub* FindLiveClub(const CWorld& world, std::uint32_t clubId);
+// True while the club can take one more person without refusing (and so destroying) it.
+bool HasRoomForPerson(const CClub& club);
+// The move under every transfer and fetch, inside an operation of the document: the person leaves
+// `from` for `to` (in the team `teamFlag` names when given). Refused, with nothing changed, for a
+// person `from` does not hold, the same club (bit 24 ignored), a national team or a full target.
+// The target takes the person before the old club lets go.
+bool MovePersonBetweenClubs(CWorld& world, std::uint32_t personId, CClub& from, CClub& to,
+                            std::optional<std::int8_t> teamFlag);
 
 // "Neuer Spieler": a player with the defaults of the club's country in the first or second team,
 // main position after `selectedPersonId`'s (1 without one), national experience from his age,

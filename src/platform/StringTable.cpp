@@ -157,6 +157,7 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kStaffRowStadiumManager, u8"%s\tStadionmanager"},
     ResourceRow{ids::kStaffRowFanOfficer, u8"%s\tFanbeauftragter"},
     ResourceRow{ids::kStaffRowDirector, u8"%s\tGeschäftsführer"},
+    ResourceRow{ids::kStaffRowManagingDirector, u8"%s\tGeschäftsführer"},
     ResourceRow{ids::kNotAvailable, u8" nicht vorhanden "},
     ResourceRow{ids::kLanguageDirectory, u8"ger"},
     ResourceRow{ids::kDeleteDatabase, u8"Möchten Sie die Datenbank \"%s\" wirklich löschen?"},
@@ -374,6 +375,9 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kCountryCopyStadiums, u8"Stadienliste"},
     ResourceRow{ids::kCountryCopyManagers, u8"Sonstige Trainer/Manager"},
     ResourceRow{ids::kCountryCopyClubs, u8"Vereine / Spielpläne übernehmen"},
+    ResourceRow{ids::kStaffDuplicatesHeading,
+                u8"Doppelte Personen (gleicher Name und Geburtstag):"},
+    ResourceRow{ids::kStaffNoDuplicates, u8"Keine doppelten Personen gefunden."},
 };
 
 static_assert(std::is_sorted(kResourceRows.begin(), kResourceRows.end(),

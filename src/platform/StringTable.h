@@ -22,6 +22,7 @@ inline constexpr int kBoardStabilityNormal = 331;         // "Normal"
 inline constexpr int kBoardStabilityStable = 332;         // "Stabil"
 inline constexpr int kBoardStabilityLoyal = 333;          // "Treu und visionär"
 // The manager list's rows "%s\t<role>" of the staff kinds.
+// The manager list's rows of the staff kinds 1 to 18, "%s\t<role>" with the short name.
 inline constexpr int kStaffRowTrainer = 341;
 inline constexpr int kStaffRowManager = 342;
 inline constexpr int kStaffRowPresident = 343;
@@ -44,6 +45,7 @@ inline constexpr int kStaffRowDirector = 765;
 // ("keine" ... "Europapokale gewonnen"); value n is the first id + n.
 inline constexpr int kManagerNationalExperience = 628;
 inline constexpr int kManagerInternationalExperience = 635;
+inline constexpr int kStaffRowManagingDirector = 765;
 // The player types 0 to 24 ("Katze" ... "Fußballgott"): type n is kPlayerTypes + n.
 inline constexpr int kPlayerTypes = 387;
 inline constexpr int kErrorsHeading = 490;          // "Fehler!"
@@ -225,6 +227,9 @@ inline constexpr int kTooManySeasonTicketBlocks = 487;  // "Sie dürfen nur 3 Bl
 inline constexpr int kNotOneAwayBlock = 488;            // "Sie müssen genau einen Block für ..."
 inline constexpr int kSeasonTicketAwayBlock = 489;  // "Blöcke für Dauerkarten und Gästefans ..."
 inline constexpr int kSpecialityColumn = 886;       // "Besonderheit"
+// The staff list's duplicate check.
+inline constexpr int kStaffDuplicatesHeading = 21460;  // "Doppelte Personen (gleicher Name ..."
+inline constexpr int kStaffNoDuplicates = 21461;       // "Keine doppelten Personen gefunden."
 }  // namespace ids
 
 // The resource string with that id, as Windows-1252 bytes. Unknown ids give an empty text. The

@@ -1,0 +1,319 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "DemoInstallation.h"
+#include "TestWorld.h"
+#include "document/DatabaseDocument.h"
+#include "editing/PersonClub.h"
+#include "editing/PersonPlacement.h"
+#include "editing/SquadChoices.h"
+#include "editing/SquadRules.h"
+#include "editing/StaffCommands.h"
+#include "editing/StaffList.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/WithoutClub.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/StringTable.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+namespace {
+
+// The manager list's commands on the small demo database, each checked against the placement
+// invariant.
+class StaffCommandsTest : public ::testing::Test {
+protected:
+    StaffCommandsTest() : document(LoadDemo()) {
+        home = &SomeClub(0, 0, 0);
+        neighbour = &SomeClub(home->Country(), home->Id(), 0);
+        abroad = &SomeClub(0, 0, home->Country());
+    }
+
+    static std::unique_ptr<CWorld> LoadDemo() {
+        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
+        world->SetYearSource([] { return test::kTestYear; });
+        world->InitialiseCountries();
+        CSilentProgress progress;
+        world->Load(test::SmallDemoDatabase(), progress);
+        return world;
+    }
+
+    CWorld& Live() { return document.WorldForOperations(); }
+
+    // A club that is no national team: in `country` (any when 0), other than `except`, and not in
+    // `otherThanCountry`.
+    CClub& SomeClub(int country, std::uint32_t except, int otherThanCountry) {
+        for (int number = 1; number <= kCountryCount; ++number) {
+            if ((country != 0 && number != country) || number == otherThanCountry) {
+                continue;
+            }
+            for (const auto& entry : Live().Country(number).Clubs()) {
+                if (!entry.second->IsNationalTeam() && entry.first != except &&
+                    entry.second->PersonIds().size() < 60) {
+                    return *entry.second;
+                }
+            }
+        }
+        throw std::runtime_error("the demo lacks such a club");
+    }
+
+    // A person of the kind added to the club outside the history (test set-up).
+    CPlayer& AddPerson(CClub& club, int kind) {
+        CPlayer& person = Live().CreatePerson(Live().NextFreePersonId(), false);
+        person.Reset(kind, club.Country());
+        club.AddPerson(person);
+        return person;
+    }
+
+    // Drops every staff person of the club (test set-up), so each kind can be created.
+    void ClearStaff(CClub& club) {
+        for (const CPlayer* person : club.Staff()) {
+            const std::uint32_t id = person->Id();
+            club.RemovePerson(id);
+            Live().RemovePerson(id);
+        }
+    }
+
+    void FillClub(CClub& club, std::size_t count) {
+        while (club.PersonIds().size() < count) {
+            AddPerson(club, 0);
+        }
+    }
+
+    void ExpectSound() {
+        const std::vector<std::string> faults = PersonPlacementFaults(document.World());
+        EXPECT_TRUE(faults.empty()) << (faults.empty() ? "" : faults.front());
+    }
+
+    std::string Dump() const { return DumpWorldJson(document.World()); }
+
+    CDatabaseDocument document;
+    CClub* home = nullptr;
+    CClub* neighbour = nullptr;
+    CClub* abroad = nullptr;
+};
+
+TEST_F(StaffCommandsTest, EachKindIsCreatedOnceWithTheCountrysLanguages) {
+    ClearStaff(*home);
+    // Room for all eighteen below the creating limit.
+    while (home->PersonIds().size() > 40) {
+        const std::uint32_t last = home->PersonIds().back();
+        home->RemovePerson(last);
+        Live().RemovePerson(last);
+    }
+    SCountrySettings& settings = Live().Country(home->Country()).Settings();
+    settings.languages = {14, 19, 43, 0};
+    for (int kind = kFirstStaffKind; kind <= kLastStaffKind; ++kind) {
+        ASSERT_TRUE(CanCreateStaff(*home, kind)) << kind;
+        const std::uint32_t id = NewStaffPerson(document, home->Id(), kind);
+        ASSERT_NE(id, 0u) << kind;
+        ExpectSound();
+        const CPlayer& person = *document.World().Person(id);
+        EXPECT_TRUE(home->HasPerson(id));
+        EXPECT_EQ(person.Kind(), kind);
+        EXPECT_EQ(person.TeamFlag(), 0);
+        EXPECT_EQ(person.Nationality(), home->Country());
+        EXPECT_EQ(person.Positions()[0], 1);
+        EXPECT_EQ(person.Languages()[0], 14);
+        EXPECT_EQ(person.Languages()[1], 19);
+        // A second of the kind is refused and records nothing.
+        EXPECT_FALSE(CanCreateStaff(*home, kind));
+        const std::size_t edits = document.History().Count();
+        EXPECT_EQ(NewStaffPerson(document, home->Id(), kind), 0u);
+        EXPECT_EQ(document.History().Count(), edits);
+    }
+    EXPECT_EQ(home->Staff().size(), static_cast<std::size_t>(kLastStaffKind));
+    EXPECT_EQ(document.History().Count(), static_cast<std::size_t>(kLastStaffKind));
+    EXPECT_EQ(NewStaffPerson(document, home->Id(), 0), 0u);
+    EXPECT_EQ(NewStaffPerson(document, home->Id(), kLastStaffKind + 1), 0u);
+}
+
+TEST_F(StaffCommandsTest, CreatingStopsAtSeventyPersonsAndOneUndoRemovesTheNewPerson) {
+    ClearStaff(*home);
+    FillClub(*home, kStaffNewPersonLimit);
+    const std::string before = Dump();
+    EXPECT_FALSE(CanCreateStaff(*home, personkind::kTrainer));
+    EXPECT_EQ(NewStaffPerson(document, home->Id(), personkind::kTrainer), 0u);
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(document.History().Count(), 0u);
+
+    const std::uint32_t last = home->PersonIds().back();
+    home->RemovePerson(last);
+    Live().RemovePerson(last);
+    const std::string room = Dump();
+    const std::uint32_t id = NewStaffPerson(document, home->Id(), personkind::kTrainer);
+    ASSERT_NE(id, 0u);
+    EXPECT_EQ(home->PersonIds().size(), static_cast<std::size_t>(kStaffNewPersonLimit));
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(Dump(), room);
+    EXPECT_EQ(document.World().Person(id), nullptr);
+    ExpectSound();
+}
+
+TEST_F(StaffCommandsTest, TransferGoesToTheFirstTeamAndNeverIntoTheOwnClub) {
+    CPlayer& scout = AddPerson(*home, 8);
+    scout.SetTeamFlag(1);
+    const std::uint32_t id = scout.Id();
+    const std::string before = Dump();
+    // The own club, also as its second-team entry, and a national team change nothing.
+    EXPECT_FALSE(TransferStaffPerson(document, home->Id(), id, home->Id()));
+    EXPECT_FALSE(TransferStaffPerson(document, home->Id(), id, home->Id() | kSecondTeamFlag));
+    EXPECT_FALSE(TransferStaffPerson(document, home->Id(), id,
+                                     MakeClubId(home->Country(), kNationalTeamIndex)));
+    // A player is no staff person of the list.
+    EXPECT_FALSE(TransferStaffPerson(document, home->Id(), home->FirstTeam().front()->Id(),
+                                     neighbour->Id()));
+    EXPECT_TRUE(home->HasPerson(id));
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(document.History().Count(), 0u);
+
+    ASSERT_TRUE(TransferStaffPerson(document, home->Id(), id, abroad->Id() | kSecondTeamFlag));
+    ExpectSound();
+    EXPECT_FALSE(home->HasPerson(id));
+    EXPECT_TRUE(abroad->HasPerson(id));
+    EXPECT_EQ(document.World().Person(id)->TeamFlag(), 0);
+    EXPECT_EQ(document.History().Count(), 1u);
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(Dump(), before);
+    ExpectSound();
+}
+
+TEST_F(StaffCommandsTest, AFullClubRefusesWithoutLosingThePerson) {
+    const std::uint32_t masseur = AddPerson(*home, 13).Id();
+    FillClub(*abroad, CClub::kMaxPersons);
+    const std::string before = Dump();
+    EXPECT_FALSE(TransferStaffPerson(document, home->Id(), masseur, abroad->Id()));
+    ExpectSound();
+    EXPECT_TRUE(home->HasPerson(masseur));
+
+    const std::uint32_t other = AddPerson(*neighbour, 14).Id();
+    FillClub(*home, CClub::kMaxPersons);
+    const std::string full = Dump();
+    EXPECT_FALSE(FetchStaffPerson(document, home->Id(), other));
+    EXPECT_TRUE(neighbour->HasPerson(other));
+    EXPECT_NE(document.World().Person(other), nullptr);
+    EXPECT_EQ(Dump(), full);
+    EXPECT_EQ(document.History().Count(), 0u);
+    ExpectSound();
+}
+
+TEST_F(StaffCommandsTest, FetchTakesAStaffPersonOfAnotherClubOnly) {
+    CPlayer& trainer = AddPerson(*abroad, personkind::kTrainer);
+    trainer.SetTeamFlag(1);
+    const std::uint32_t id = trainer.Id();
+    const std::uint32_t ownStaff = AddPerson(*home, 16).Id();
+    const std::string before = Dump();
+    EXPECT_FALSE(FetchStaffPerson(document, home->Id(), ownStaff));
+    EXPECT_FALSE(FetchStaffPerson(document, home->Id(),
+                                  neighbour->FirstTeam().empty()
+                                      ? abroad->FirstTeam().front()->Id()
+                                      : neighbour->FirstTeam().front()->Id()));
+    EXPECT_EQ(Dump(), before);
+
+    ASSERT_TRUE(FetchStaffPerson(document, home->Id(), id));
+    ExpectSound();
+    EXPECT_TRUE(home->HasPerson(id));
+    EXPECT_FALSE(abroad->HasPerson(id));
+    EXPECT_EQ(ClubHoldingPerson(document.World(), id), home);
+    EXPECT_EQ(document.World().Person(id)->TeamFlag(), 1);
+    // Fetching it again is fetching from the own club.
+    EXPECT_FALSE(FetchStaffPerson(document, home->Id(), id));
+    EXPECT_EQ(document.History().Count(), 1u);
+}
+
+TEST_F(StaffCommandsTest, DeletionRemovesTheMasseurFromTheWorldNotToTheWithoutList) {
+    const std::uint32_t masseur = AddPerson(*home, 13).Id();
+    const std::size_t without = document.World().WithoutClub().Ids().size();
+    const std::string before = Dump();
+    EXPECT_FALSE(DeleteStaffPerson(document, home->Id(), home->FirstTeam().front()->Id()));
+    EXPECT_FALSE(DeleteStaffPerson(document, neighbour->Id(), masseur));
+    ASSERT_TRUE(DeleteStaffPerson(document, home->Id(), masseur));
+    ExpectSound();
+    EXPECT_EQ(document.World().Person(masseur), nullptr);
+    EXPECT_FALSE(home->HasPerson(masseur));
+    EXPECT_FALSE(document.World().WithoutClub().Contains(masseur));
+    EXPECT_EQ(document.World().WithoutClub().Ids().size(), without);
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(Dump(), before);
+    ExpectSound();
+}
+
+TEST_F(StaffCommandsTest, RowsCommandsAndMenuTextsFollowTheKindsTable) {
+    ClearStaff(*home);
+    CPlayer& doctor = AddPerson(*home, 9);
+    doctor.SetSurname("Heil");
+    doctor.SetFirstName("Anna");
+    CPlayer& ankle = AddPerson(*home, 11);
+    ankle.SetSurname("Fuss");
+    ankle.SetFirstName("");
+    const std::vector<SChoiceEntry> rows = SquadStaffRows(*home);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].value, doctor.Id());
+    EXPECT_EQ(rows[0].text, "Heil, A.\tMannschaftsarzt");
+    EXPECT_EQ(rows[1].text,
+              "Fuss\tSpezialist (Kn\xF6"
+              "chel)");
+    EXPECT_EQ(StaffRowStringId(6), ids::kStaffRowReserveTrainer);
+    EXPECT_EQ(StaffRowStringId(15), ids::kStaffRowManagingDirector);
+    EXPECT_EQ(StaffRowStringId(0), 0);
+    EXPECT_EQ(StaffRowStringId(19), 0);
+    EXPECT_EQ(NewStaffCommandText(6), "Neuer Amateurtrainer");
+    EXPECT_EQ(NewStaffCommandText(9), "Neuer Doktor");
+    EXPECT_EQ(NewStaffCommandText(16), "Neuer Marketingmanager");
+    EXPECT_TRUE(NewStaffCommandText(0).empty());
+    EXPECT_TRUE(ClubHasStaffKind(*home, 9));
+    EXPECT_FALSE(CanCreateStaff(*home, 9));
+    EXPECT_TRUE(CanCreateStaff(*home, 10));
+    // The staff chooser lists the staff only, with role and nationality.
+    const std::vector<SChoiceEntry> choices = ChoosableStaff(*home, 0);
+    ASSERT_EQ(choices.size(), 2u);
+    EXPECT_EQ(choices[0].text,
+              "Heil, A.\tDoktor\t" + document.World().Country(home->Country()).Name(0));
+}
+
+TEST_F(StaffCommandsTest, DuplicatesNeedTheSameNameAndBirthDate) {
+    ClearStaff(*home);
+    const auto add = [this](int kind, const char* surname, const char* first, int day) {
+        CPlayer& person = AddPerson(*home, kind);
+        person.SetSurname(surname);
+        person.SetFirstName(first);
+        person.SetBirthDate(CDate::FromYmd(1960, 5, day));
+        return person.Id();
+    };
+    const std::uint32_t a = add(1, "Meyer", "Jan", 3);
+    const std::uint32_t b = add(4, "Meyer", "Jan", 3);
+    const std::uint32_t c = add(5, "Meyer", "Jan", 3);
+    add(6, "meyer", "Jan", 3);      // case counts
+    add(7, "M\xFCller", "Jan", 3);  // accents count
+    add(8, "Muller", "Jan", 3);
+    add(9, "Schmidt", "Eva", 1);
+    add(10, "Schmidt", "Eva", 2);  // another birth date
+    const std::uint32_t player = home->FirstTeam().front()->Id();
+    std::vector<std::uint32_t> listed = home->PersonIds();
+    const std::vector<SStaffDuplicate> pairs = FindStaffDuplicates(document.World(), listed);
+    // Three alike give two pairs, neighbours in the sorted order.
+    ASSERT_EQ(pairs.size(), 2u);
+    EXPECT_EQ(pairs[0], (SStaffDuplicate{a, b}));
+    EXPECT_EQ(pairs[1], (SStaffDuplicate{b, c}));
+    const std::string text = StaffDuplicateText(document.World(), pairs[0]);
+    EXPECT_EQ(text.substr(0, 11), "Meyer, Jan ");
+    EXPECT_NE(text.find(CDate::FromYmd(1960, 5, 3).Text()), std::string::npos);
+    EXPECT_NE(text.find("Trainer / Co-Trainer"), std::string::npos);
+    // Players are no staff: a player named alike is not paired.
+    Live().Person(player)->SetSurname("Schmidt");
+    Live().Person(player)->SetFirstName("Eva");
+    Live().Person(player)->SetBirthDate(CDate::FromYmd(1960, 5, 1));
+    EXPECT_EQ(FindStaffDuplicates(document.World(), listed).size(), 2u);
+    EXPECT_TRUE(FindStaffDuplicates(document.World(), {}).empty());
+}
+
+}  // namespace
+}  // namespace kw
