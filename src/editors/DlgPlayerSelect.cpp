@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <vector>
 
 #include "controls/ControlText.h"
 #include "controls/MyListBox.h"
@@ -27,6 +28,10 @@ constexpr std::array kColumns = {SListColumn{0, 88}, SListColumn{88, 120, EColum
                                  SListColumn{216, 244, EColumnAlign::Right}};
 constexpr std::array kHeaders = {"Spieler", "Position", "Nationalit\xC3\xA4t", "St\xC3\xA4rke",
                                  "Talent"};
+// The staff mode: person, role, nationality.
+constexpr std::array kStaffColumns = {SListColumn{0, 88}, SListColumn{88, 176},
+                                      SListColumn{176, 244}};
+constexpr std::array kStaffHeaders = {"Person", "Funktion", "Nationalit\xC3\xA4t"};
 
 QListWidget* ChoiceList(const QString& name, QWidget* parent) {
     auto* list = new QListWidget(parent);
@@ -57,9 +62,11 @@ QVBoxLayout* Single(QWidget* widget) {
 
 }  // namespace
 
-CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidget* parent)
+CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidget* parent,
+                                   EPersonChoice mode)
     : CDialogB(parent),
       m_world(world),
+      m_mode(mode),
       m_less(UserCollationLess()),
       m_countries(ChoiceList(QStringLiteral("countries"), this)),
       m_clubs(ChoiceList(QStringLiteral("clubs"), this)),
@@ -67,18 +74,25 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidge
     setObjectName(QStringLiteral("DlgPlayerSelect"));
     setWindowTitle(QStringLiteral("Bitte den gew\u00fcnschten Spieler ausw\u00e4hlen!"));
 
+    const bool staff = mode == EPersonChoice::kStaff;
+    const std::vector<SListColumn> columns =
+        staff ? std::vector<SListColumn>(kStaffColumns.begin(), kStaffColumns.end())
+              : std::vector<SListColumn>(kColumns.begin(), kColumns.end());
+    const std::vector<const char*> headers =
+        staff ? std::vector<const char*>(kStaffHeaders.begin(), kStaffHeaders.end())
+              : std::vector<const char*>(kHeaders.begin(), kHeaders.end());
     m_players->setObjectName(QStringLiteral("players"));
-    m_players->SetColumns({kColumns.begin(), kColumns.end()});
+    m_players->SetColumns(columns);
     m_players->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_players->setMinimumWidth(
-        m_players->fontMetrics().averageCharWidth() * kColumns.back().end / 4 +
+        m_players->fontMetrics().averageCharWidth() * columns.back().end / 4 +
         m_players->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_players->frameWidth());
     auto* header = new QHBoxLayout;
     header->setSpacing(0);
-    for (std::size_t column = 0; column < kColumns.size(); ++column) {
-        auto* label = new QLabel(QString::fromUtf8(kHeaders[column]), this);
+    for (std::size_t column = 0; column < columns.size(); ++column) {
+        auto* label = new QLabel(QString::fromUtf8(headers[column]), this);
         label->setAlignment(column == 0 ? Qt::AlignLeft : Qt::AlignCenter);
-        header->addWidget(label, kColumns[column].end - kColumns[column].start);
+        header->addWidget(label, columns[column].end - columns[column].start);
     }
     auto* playerLayout = new QVBoxLayout;
     playerLayout->addLayout(header);
@@ -87,7 +101,8 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidge
     auto* lists = new QHBoxLayout;
     lists->addWidget(Group(QStringLiteral("Land"), Single(m_countries), this), 2);
     lists->addWidget(Group(QStringLiteral("Verein"), Single(m_clubs), this), 2);
-    lists->addWidget(Group(QStringLiteral("Spieler"), playerLayout, this), 5);
+    lists->addWidget(
+        Group(staff ? QStringLiteral("Person") : QStringLiteral("Spieler"), playerLayout, this), 5);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
@@ -125,8 +140,8 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidge
 }
 
 std::optional<std::uint32_t> CDlgPlayerSelect::Choose(const CWorld& world, int startCountry,
-                                                      QWidget* parent) {
-    CDlgPlayerSelect dialog(world, startCountry, parent);
+                                                      QWidget* parent, EPersonChoice mode) {
+    CDlgPlayerSelect dialog(world, startCountry, parent, mode);
     if (dialog.exec() != QDialog::Accepted || dialog.SelectedPlayer() == 0) {
         return std::nullopt;
     }
@@ -156,7 +171,10 @@ void CDlgPlayerSelect::ShowPlayers(std::uint32_t clubId) {
     m_players->clear();
     const CClub* club = clubId != 0 ? m_world.Country(ClubCountry(clubId)).Club(clubId) : nullptr;
     if (club != nullptr) {
-        for (const SChoiceEntry& entry : ChoosablePlayers(*club, m_world.CurrentLanguage())) {
+        const int language = m_world.CurrentLanguage();
+        for (const SChoiceEntry& entry : m_mode == EPersonChoice::kStaff
+                                             ? ChoosableStaff(*club, language)
+                                             : ChoosablePlayers(*club, language)) {
             const int row = m_players->AddRow(entry.text);
             m_players->item(row)->setData(Qt::UserRole, entry.value);
         }

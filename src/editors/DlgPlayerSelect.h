@@ -14,18 +14,27 @@ namespace kw {
 class CMyListBox;
 class CWorld;
 
+// What the chooser lists of a club: its players, or its staff ("Person holen" of the manager
+// list).
+enum class EPersonChoice { kPlayers, kStaff };
+
 // "Bitte den gewünschten Spieler auswählen!": a country list, the clubs of the chosen country and
-// the players of the chosen club ("Spieler", "Position", "Nationalität", "Stärke", "Talent"). It
-// starts at a given country; OK (or a double click on a player) returns the chosen player.
+// the players of the chosen club ("Spieler", "Position", "Nationalität", "Stärke", "Talent") or,
+// in the staff mode, its staff ("Person", "Funktion", "Nationalität"). It starts at a given
+// country; OK (or a double click on a person) returns the chosen person.
 class CDlgPlayerSelect : public CDialogB {
     Q_OBJECT
 
 public:
-    CDlgPlayerSelect(const CWorld& world, int startCountry, QWidget* parent = nullptr);
+    CDlgPlayerSelect(const CWorld& world, int startCountry, QWidget* parent = nullptr,
+                     EPersonChoice mode = EPersonChoice::kPlayers);
 
     // Runs the dialog; the chosen person id, nothing when cancelled.
     static std::optional<std::uint32_t> Choose(const CWorld& world, int startCountry,
-                                               QWidget* parent);
+                                               QWidget* parent,
+                                               EPersonChoice mode = EPersonChoice::kPlayers);
+
+    EPersonChoice Mode() const { return m_mode; }
 
     // The player selected in the list, 0 for none.
     std::uint32_t SelectedPlayer() const;
@@ -38,6 +47,7 @@ private:
     void ShowPlayers(std::uint32_t clubId);
 
     const CWorld& m_world;
+    EPersonChoice m_mode;
     TextLess m_less;
     QListWidget* m_countries;
     QListWidget* m_clubs;

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -18,9 +17,9 @@
 #include "controls/MyTabCtrl.h"
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
-#include "editing/SquadChoices.h"
 #include "editing/SquadCommands.h"
 #include "editing/SquadRules.h"
+#include "editors/DlgManagerList.h"
 #include "editors/DlgPlayerList.h"
 #include "editors/DlgPlayerSelect.h"
 #include "editors/DlgSelectClub.h"
@@ -36,8 +35,6 @@ namespace kw {
 namespace {
 
 constexpr int kStaffTab = 2;
-// Name and role of a staff member; in dialog units.
-constexpr std::array kStaffColumns = {SListColumn{0, 110}, SListColumn{110, 208}};
 
 QPushButton* Button(const QString& text, const QString& name, QWidget* parent,
                     bool enabled = true) {
@@ -78,14 +75,11 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_
             list, secondTeam ? QStringLiteral("2. Mannschaft") : QStringLiteral("1. Mannschaft"));
         m_lists.push_back(list);
     }
-    m_staff = new CMyListBox(m_teams);
-    m_staff->setObjectName(QStringLiteral("staff"));
-    m_staff->SetColumns({kStaffColumns.begin(), kStaffColumns.end()});
-    connect(m_staff, &QListWidget::currentRowChanged, this, [this](int row) {
-        PersonChosen(row >= 0 ? m_staff->item(row)->data(Qt::UserRole).toUInt() : 0);
-    });
-    m_teams->addTab(m_staff, QStringLiteral("Vorstand/Trainer"));
-    RebuildStaff();
+    m_managers = new CDlgManagerList(document, clubId, m_teams);
+    connect(m_managers, &CDlgManagerList::personChosen, this, &CDlgPlayerlistClub::PersonChosen);
+    connect(m_managers, &CDlgManagerList::aboutToChange, this, &CDlgPlayerlistClub::StoreShownPage);
+    connect(m_managers, &CDlgManagerList::clubChanged, this, &CDlgPlayerlistClub::RebuildLists);
+    m_teams->addTab(m_managers, QStringLiteral("Vorstand/Trainer"));
     connect(m_teams, &QTabWidget::currentChanged, this, &CDlgPlayerlistClub::ChooseTeamTab);
 
     m_pages = new CMyTabCtrl(this);
@@ -141,6 +135,10 @@ CDlgPlayerlistClub::~CDlgPlayerlistClub() {
     }
 }
 
+CMyListBox& CDlgPlayerlistClub::StaffList() const {
+    return m_managers->List();
+}
+
 CDlgPlayerList& CDlgPlayerlistClub::List(bool secondTeam) const {
     return *m_lists.at(secondTeam ? 1 : 0);
 }
@@ -184,11 +182,8 @@ void CDlgPlayerlistClub::StoreShownPage() {
 
 void CDlgPlayerlistClub::ShowPerson(std::uint32_t personId) {
     m_current = personId;
-    const CPlayer* person = m_document.World().Person(personId);
-    // The staff's own pages come with the staff editor; the player pages show players only.
-    const std::uint32_t shown = person != nullptr && person->IsPlayer() ? personId : 0;
     for (const SPlayerPageTab& tab : m_pageTabs) {
-        tab.page->SetPlayer(shown);
+        tab.page->SetPlayer(personId);
     }
 }
 
@@ -199,8 +194,7 @@ void CDlgPlayerlistClub::PersonChosen(std::uint32_t personId) {
 
 void CDlgPlayerlistClub::ChooseTeamTab(int index) {
     if (index == kStaffTab) {
-        const int row = m_staff->currentRow();
-        PersonChosen(row >= 0 ? m_staff->item(row)->data(Qt::UserRole).toUInt() : 0);
+        PersonChosen(m_managers->CurrentPerson());
     } else {
         PersonChosen(List(index == 1).CurrentPerson());
     }
@@ -210,29 +204,12 @@ void CDlgPlayerlistClub::RebuildLists() {
     for (CDlgPlayerList* list : m_lists) {
         list->Rebuild();
     }
-    RebuildStaff();
+    m_managers->Rebuild();
     const int tab = m_teams->currentIndex();
-    const std::uint32_t shown = tab == kStaffTab ? m_current : List(tab == 1).CurrentPerson();
+    const std::uint32_t shown =
+        tab == kStaffTab ? m_managers->CurrentPerson() : List(tab == 1).CurrentPerson();
     if (shown != m_current) {
         ShowPerson(shown);
-    }
-}
-
-void CDlgPlayerlistClub::RebuildStaff() {
-    const CClub* club = Club();
-    const std::uint32_t current =
-        m_staff->currentRow() >= 0 ? m_staff->currentItem()->data(Qt::UserRole).toUInt() : 0;
-    const QSignalBlocker blocker(m_staff);
-    m_staff->clear();
-    if (club == nullptr) {
-        return;
-    }
-    for (const SChoiceEntry& row : SquadStaffRows(*club)) {
-        const int index = m_staff->AddRow(row.text);
-        m_staff->item(index)->setData(Qt::UserRole, row.value);
-        if (row.value == current) {
-            m_staff->setCurrentRow(index);
-        }
     }
 }
 
@@ -285,7 +262,7 @@ void CDlgPlayerlistClub::ReleasePerson() {
     for (CDlgPlayerList* list : m_lists) {
         list->Rebuild();
     }
-    RebuildStaff();
+    m_managers->Rebuild();
     if (m_teams->currentIndex() != kStaffTab) {
         List(ShownListIsSecondTeam()).SelectPerson(0);
     }

@@ -17,12 +17,14 @@ class QTabWidget;
 namespace kw {
 
 class CClub;
+class CDlgManagerList;
 class CDlgPlayerList;
 class CMyListBox;
 class CMyTabCtrl;
 
-// "Kickwerk 06 - Spielerkader": a club's players by team and its board and trainers on the left,
-// the pages of the chosen person on the right, the squad commands in the lists' context menus.
+// "Kickwerk 06 - Spielerkader": a club's players by team and its board and trainers (the manager
+// list) on the left, the pages of the chosen person on the right, the squad and staff commands in
+// the lists' context menus.
 // The dialog edits the live club: it opens one group of the document when it opens and closes it
 // when it closes, so everything done meanwhile (commands, page edits, shirt numbers) is one edit
 // that one undo takes back. OK, Escape and the close box store the shown page and check the squad;
@@ -38,7 +40,9 @@ public:
 
     std::uint32_t CurrentPerson() const { return m_current; }
     CDlgPlayerList& List(bool secondTeam) const;
-    CMyListBox& StaffList() const { return *m_staff; }
+    // "Vorstand/Trainer": the manager list and its rows.
+    CDlgManagerList& ManagerList() const { return *m_managers; }
+    CMyListBox& StaffList() const;
     QTabWidget& Teams() const { return *m_teams; }
     CMyTabCtrl& Pages() const { return *m_pages; }
     // The context menu of a team's list, as the right mouse button opens it.
@@ -67,7 +71,6 @@ private:
     void ChooseTeamTab(int index);
     // After a change of the club: every list anew; the pages follow the shown list's selection.
     void RebuildLists();
-    void RebuildStaff();
     const CClub* Club() const;
     bool ShownListIsSecondTeam() const;
 
@@ -78,7 +81,7 @@ private:
     std::uint32_t m_current = 0;
     QTabWidget* m_teams = nullptr;
     std::vector<CDlgPlayerList*> m_lists;
-    CMyListBox* m_staff = nullptr;
+    CDlgManagerList* m_managers = nullptr;
     CMyTabCtrl* m_pages = nullptr;
     std::vector<SPlayerPageTab> m_pageTabs;
 };
