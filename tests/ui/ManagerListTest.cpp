@@ -1,0 +1,497 @@
+#include <QApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
+
+#include "IsolatedGuiTest.h"
+#include "app/AppContext.h"
+#include "app/DatabaseSlots.h"
+#include "app/InstallationData.h"
+#include "controls/ControlText.h"
+#include "controls/DlgErrorMessage.h"
+#include "controls/DlgErrorSingle.h"
+#include "controls/MyListBox.h"
+#include "controls/MyTabCtrl.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "editing/PersonPlacement.h"
+#include "editing/SquadRules.h"
+#include "editing/StaffList.h"
+#include "editors/DlgManagAll.h"
+#include "editors/DlgManagerList.h"
+#include "editors/DlgPlayerSelect.h"
+#include "editors/DlgPlayerlistClub.h"
+#include "editors/DlgSelectClub.h"
+#include "editors/player/PlayerPage.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/WithoutClub.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "platform/StringTable.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+// The manager list in the squad dialog's "Vorstand/Trainer" tab and in the club's staff dialog,
+// on the small demo database, driven with the mouse and the keyboard.
+class ManagerListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void aTrainerGreysNewTrainerAndCoTrainerStaysOfferedUntilOneExists();
+    void creatingDoesNothingAtSeventyPersons();
+    void deletedMasseurLeavesTheWorldNotForTheWithoutList();
+    void transferToTheOwnClubChangesNothing();
+    void fetchTakesATrainerChosenInTheStaffModeChooser();
+    void oneUndoTakesBackTheSquadSessionsCreateTransferAndDeletion();
+    void staffDialogShowsDuplicatesAndIsOneUndoableSession();
+
+private:
+    // A new club in the demo's country of a squad with `players` first-team players and one
+    // person of each kind in `kinds`.
+    CClub& NewClub(int players, std::initializer_list<int> kinds);
+    CClub& OtherClub(const CClub& club) const;
+    CPlayer& AddPerson(CClub& club, int kind);
+    std::unique_ptr<CDlgPlayerlistClub> OpenSquad(const CClub& club);
+    // The squad dialog on its "Vorstand/Trainer" tab.
+    std::unique_ptr<CDlgPlayerlistClub> OpenBoard(const CClub& club);
+    static void ClickRow(QListWidget& list, int row);
+    static void ClickPerson(CDlgManagerList& list, std::uint32_t personId);
+    // Right button on the list; the enabled state of every menu item by its text, and the item
+    // with `choose` chosen when it is enabled (Escape otherwise).
+    static std::map<QString, bool> Menu(CDlgManagerList& list, const QString& choose = {});
+    template <typename T>
+    static std::unique_ptr<QTimer> WhenShown(std::function<void(T&)> answer);
+    // Chooses in the club chooser, or in the person chooser, the entry with that value.
+    static void ChooseIn(QListWidget& list, std::uint32_t value);
+    static void Transfer(CDlgManagerList& list, std::uint32_t target);
+    // Closes the squad dialog with OK, waving its squad faults through.
+    static void CloseSquad(CDlgPlayerlistClub& dialog);
+    void ExpectSound() const;
+    std::string Dump() const { return DumpWorldJson(m_document->World()); }
+    CWorld& Live() const { return m_document->WorldForOperations(); }
+    int DemoCountry() const;
+
+    QTemporaryDir m_demo;
+    SAppContext m_context;
+    CInstallationData m_installation;
+    std::unique_ptr<CDatabaseSlots> m_slots;
+    CDatabaseDocument* m_document = nullptr;
+    CScriptedUserInterface m_ui;
+};
+
+void ManagerListTest::initTestCase() {
+    QVERIFY(m_demo.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
+                                           progress)
+                .ok);
+    SetUpDirectories(m_context, m_demo.path().toStdString());
+    m_installation.Load(m_context);
+}
+
+void ManagerListTest::init() {
+    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
+    m_ui = CScriptedUserInterface{};
+    m_document = m_slots->AddSlot();
+    QVERIFY(m_document != nullptr);
+    CSilentProgress progress;
+    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
+                         m_ui));
+}
+
+void ManagerListTest::cleanup() {
+    m_slots.reset();
+}
+
+int ManagerListTest::DemoCountry() const {
+    for (int country = 1; country <= kCountryCount; ++country) {
+        if (Live().Country(country).ClubCount() >= 2) {
+            return country;
+        }
+    }
+    throw std::runtime_error("demo without two clubs in a country");
+}
+
+CPlayer& ManagerListTest::AddPerson(CClub& club, int kind) {
+    CPlayer& person = Live().CreatePerson(Live().NextFreePersonId(), false);
+    person.Reset(kind, club.Country());
+    club.AddPerson(person);
+    return person;
+}
+
+CClub& ManagerListTest::NewClub(int players, std::initializer_list<int> kinds) {
+    CClub& club = *Live().Country(DemoCountry()).CreateClub();
+    for (int i = 0; i < players; ++i) {
+        AddPerson(club, 0);
+    }
+    for (const int kind : kinds) {
+        AddPerson(club, kind);
+    }
+    return club;
+}
+
+CClub& ManagerListTest::OtherClub(const CClub& club) const {
+    for (const auto& entry : Live().Country(club.Country()).Clubs()) {
+        if (!entry.second->IsNationalTeam() && entry.first != club.Id()) {
+            return *entry.second;
+        }
+    }
+    throw std::runtime_error("country of one club");
+}
+
+std::unique_ptr<CDlgPlayerlistClub> ManagerListTest::OpenSquad(const CClub& club) {
+    auto dialog = std::make_unique<CDlgPlayerlistClub>(*m_document, club.Id(), m_installation,
+                                                       nullptr, m_context.installDirectory);
+    dialog->show();
+    [&] { QVERIFY(QTest::qWaitForWindowExposed(dialog.get())); }();
+    return dialog;
+}
+
+std::unique_ptr<CDlgPlayerlistClub> ManagerListTest::OpenBoard(const CClub& club) {
+    auto dialog = OpenSquad(club);
+    QTabBar* tabs = dialog->Teams().tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    [&] { QCOMPARE(dialog->Teams().currentWidget(), &dialog->ManagerList()); }();
+    return dialog;
+}
+
+void ManagerListTest::ClickRow(QListWidget& list, int row) {
+    list.scrollToItem(list.item(row));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(list.item(row)).center());
+}
+
+void ManagerListTest::ClickPerson(CDlgManagerList& list, std::uint32_t personId) {
+    QListWidget& box = list.List();
+    for (int row = 0; row < box.count(); ++row) {
+        if (box.item(row)->data(Qt::UserRole).toUInt() == personId) {
+            ClickRow(box, row);
+        }
+    }
+    QCOMPARE(list.CurrentPerson(), personId);
+}
+
+template <typename T>
+std::unique_ptr<QTimer> ManagerListTest::WhenShown(std::function<void(T&)> answer) {
+    auto timer = std::make_unique<QTimer>();
+    QTimer* raw = timer.get();
+    QObject::connect(raw, &QTimer::timeout, raw, [raw, answer] {
+        QWidget* shown = std::is_base_of_v<QMenu, T> ? QApplication::activePopupWidget()
+                                                     : QApplication::activeModalWidget();
+        if (auto* target = qobject_cast<T*>(shown); target != nullptr && target->isVisible()) {
+            raw->stop();
+            answer(*target);
+        }
+    });
+    raw->start(10);
+    return timer;
+}
+
+std::map<QString, bool> ManagerListTest::Menu(CDlgManagerList& list, const QString& choose) {
+    std::map<QString, bool> items;
+    bool shown = false;
+    auto timer = WhenShown<QMenu>([&](QMenu& menu) {
+        shown = true;
+        QAction* chosen = nullptr;
+        for (QAction* action : menu.actions()) {
+            if (action->isSeparator()) {
+                continue;
+            }
+            items[action->text()] = action->isEnabled();
+            if (!choose.isEmpty() && action->text() == choose && action->isEnabled()) {
+                chosen = action;
+            }
+        }
+        if (chosen != nullptr) {
+            menu.setActiveAction(chosen);
+            QTest::keyClick(&menu, Qt::Key_Return);
+        } else {
+            QTest::keyClick(&menu, Qt::Key_Escape);
+        }
+    });
+    CMyListBox& box = list.List();
+    const QPoint at = box.count() > 0 ? box.visualItemRect(box.item(0)).center()
+                                      : box.viewport()->rect().center();
+    QTest::mouseClick(box.viewport(), Qt::RightButton, {}, at);
+    [&] { QVERIFY(shown); }();
+    return items;
+}
+
+void ManagerListTest::ChooseIn(QListWidget& list, std::uint32_t value) {
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.item(row)->data(Qt::UserRole).toUInt() == value) {
+            ClickRow(list, row);
+            return;
+        }
+    }
+    QFAIL("the entry is not listed");
+}
+
+void ManagerListTest::Transfer(CDlgManagerList& list, std::uint32_t target) {
+    bool chosen = false;
+    auto timer = WhenShown<CDlgSelectClub>([&chosen, target](CDlgSelectClub& chooser) {
+        ChooseIn(chooser.Countries(), static_cast<std::uint32_t>(ClubCountry(target)));
+        ChooseIn(chooser.Clubs(), target);
+        chosen = chooser.SelectedClub() == target;
+        QTest::keyClick(&chooser, Qt::Key_Return);
+    });
+    QVERIFY(Menu(list, QStringLiteral("Person transferieren"))
+                .at(QStringLiteral("Person transferieren")));
+    QVERIFY(chosen);
+}
+
+void ManagerListTest::CloseSquad(CDlgPlayerlistClub& dialog) {
+    auto timer = WhenShown<CDlgErrorMessage>(
+        [](CDlgErrorMessage& box) { QTest::mouseClick(box.CancelButton(), Qt::LeftButton); });
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+}
+
+void ManagerListTest::ExpectSound() const {
+    const std::vector<std::string> faults = PersonPlacementFaults(m_document->World());
+    QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
+}
+
+void ManagerListTest::aTrainerGreysNewTrainerAndCoTrainerStaysOfferedUntilOneExists() {
+    CClub& club = NewClub(14, {personkind::kTrainer});
+    auto dialog = OpenBoard(club);
+    CDlgManagerList& list = dialog->ManagerList();
+    QCOMPARE(list.List().count(), 1);
+    // Eighteen creating commands, then the three others.
+    const std::map<QString, bool> items = Menu(list);
+    QCOMPARE(items.size(), std::size_t{21});
+    QVERIFY(!items.at(QStringLiteral("Neuer Trainer")));
+    QVERIFY(items.at(QStringLiteral("Neuer Co-Trainer")));
+    QVERIFY(items.at(QStringLiteral("Neuer Spezialist Kn\u00f6chel")));
+    QVERIFY(items.at(QStringLiteral("Person holen")));
+    // Nobody chosen yet: nothing to transfer or delete.
+    QVERIFY(!items.at(QStringLiteral("Person transferieren")));
+    QVERIFY(!items.at(QStringLiteral("Eintrag l\u00f6schen")));
+
+    QVERIFY(Menu(list, QStringLiteral("Neuer Co-Trainer")).at(QStringLiteral("Neuer Co-Trainer")));
+    ExpectSound();
+    const std::uint32_t created = dialog->CurrentPerson();
+    const CPlayer* coTrainer = m_document->World().Person(created);
+    QVERIFY(coTrainer != nullptr && club.HasPerson(created));
+    QCOMPARE(int{coTrainer->Kind()}, 4);
+    QCOMPARE(list.CurrentPerson(), created);
+    QCOMPARE(list.List().Row(list.List().currentRow()), coTrainer->ShortName() + "\tCo-Trainer");
+    // The pages show the new person.
+    auto* page = qobject_cast<CPlayerPage*>(dialog->Pages().currentWidget());
+    QVERIFY(page != nullptr);
+    QCOMPARE(page->PlayerId(), created);
+    QVERIFY(!Menu(list).at(QStringLiteral("Neuer Co-Trainer")));
+    CloseSquad(*dialog);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+}
+
+void ManagerListTest::creatingDoesNothingAtSeventyPersons() {
+    CClub& club = NewClub(kStaffNewPersonLimit - 1, {personkind::kPresident});
+    auto dialog = OpenBoard(club);
+    const std::string before = Dump();
+    const std::map<QString, bool> items =
+        Menu(dialog->ManagerList(), QStringLiteral("Neuer Trainer"));
+    for (int kind = kFirstStaffKind; kind <= kLastStaffKind; ++kind) {
+        QVERIFY(!items.at(Cp1252ToQString(NewStaffCommandText(kind))));
+    }
+    dialog->ManagerList().NewPerson(personkind::kTrainer);
+    QCOMPARE(club.PersonIds().size(), std::size_t{kStaffNewPersonLimit});
+    QVERIFY(Dump() == before);
+    CloseSquad(*dialog);
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+}
+
+void ManagerListTest::deletedMasseurLeavesTheWorldNotForTheWithoutList() {
+    CClub& club = NewClub(14, {personkind::kTrainer, 13});
+    const std::uint32_t masseur = club.PersonIds().back();
+    const std::size_t without = m_document->World().WithoutClub().Ids().size();
+    auto dialog = OpenBoard(club);
+    CDlgManagerList& list = dialog->ManagerList();
+    ClickPerson(list, masseur);
+    QCOMPARE(dialog->CurrentPerson(), masseur);
+    QVERIFY(Menu(list, QStringLiteral("Eintrag l\u00f6schen"))
+                .at(QStringLiteral("Eintrag l\u00f6schen")));
+    ExpectSound();
+    QVERIFY(!club.HasPerson(masseur));
+    QCOMPARE(m_document->World().Person(masseur), nullptr);
+    QVERIFY(!m_document->World().WithoutClub().Contains(masseur));
+    QCOMPARE(m_document->World().WithoutClub().Ids().size(), without);
+    QCOMPARE(list.List().count(), 1);
+    QCOMPARE(dialog->CurrentPerson(), 0u);
+    CloseSquad(*dialog);
+}
+
+void ManagerListTest::transferToTheOwnClubChangesNothing() {
+    CClub& club = NewClub(14, {personkind::kTrainer, 8});
+    const std::uint32_t scout = club.PersonIds().back();
+    const std::string before = Dump();
+    auto dialog = OpenBoard(club);
+    CDlgManagerList& list = dialog->ManagerList();
+    ClickPerson(list, scout);
+    Transfer(list, club.Id());
+    QVERIFY(club.HasPerson(scout));
+    Transfer(list, club.Id() | kSecondTeamFlag);
+    QVERIFY(club.HasPerson(scout));
+    QCOMPARE(list.CurrentPerson(), scout);
+    QVERIFY(Dump() == before);
+    ExpectSound();
+    CloseSquad(*dialog);
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+}
+
+void ManagerListTest::fetchTakesATrainerChosenInTheStaffModeChooser() {
+    CClub& club = NewClub(14, {personkind::kPresident});
+    CClub& other = OtherClub(club);
+    const std::uint32_t trainer = AddPerson(other, personkind::kTrainer).Id();
+    auto dialog = OpenBoard(club);
+    CDlgManagerList& list = dialog->ManagerList();
+    bool staffOnly = false;
+    auto timer = WhenShown<CDlgPlayerSelect>([&](CDlgPlayerSelect& chooser) {
+        ChooseIn(chooser.Countries(), static_cast<std::uint32_t>(other.Country()));
+        ChooseIn(chooser.Clubs(), other.Id());
+        // The staff mode lists the club's staff, not its players.
+        staffOnly = chooser.Mode() == EPersonChoice::kStaff &&
+                    chooser.Players().count() == static_cast<int>(other.Staff().size());
+        ChooseIn(chooser.Players(), trainer);
+        QTest::keyClick(&chooser, Qt::Key_Return);
+    });
+    QVERIFY(Menu(list, QStringLiteral("Person holen")).at(QStringLiteral("Person holen")));
+    QVERIFY(staffOnly);
+    ExpectSound();
+    QVERIFY(club.HasPerson(trainer));
+    QVERIFY(!other.HasPerson(trainer));
+    QCOMPARE(list.CurrentPerson(), trainer);
+    QCOMPARE(dialog->CurrentPerson(), trainer);
+    // Now the club has a trainer.
+    QVERIFY(!Menu(list).at(QStringLiteral("Neuer Trainer")));
+    CloseSquad(*dialog);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+}
+
+void ManagerListTest::oneUndoTakesBackTheSquadSessionsCreateTransferAndDeletion() {
+    CClub& club = NewClub(14, {personkind::kTrainer, 5, 13});
+    const std::uint32_t keeperTrainer = club.PersonIds()[15];
+    const std::uint32_t masseur = club.PersonIds()[16];
+    CClub& other = OtherClub(club);
+    const std::string before = Dump();
+    auto dialog = OpenBoard(club);
+    CDlgManagerList& list = dialog->ManagerList();
+
+    QVERIFY(Menu(list, QStringLiteral("Neuer Psychologe")).at(QStringLiteral("Neuer Psychologe")));
+    ExpectSound();
+    const std::uint32_t psychologist = list.CurrentPerson();
+    QVERIFY(psychologist != 0 && club.HasPerson(psychologist));
+    ClickPerson(list, keeperTrainer);
+    Transfer(list, other.Id());
+    ExpectSound();
+    QVERIFY(other.HasPerson(keeperTrainer));
+    QCOMPARE(int{m_document->World().Person(keeperTrainer)->TeamFlag()}, 0);
+    ClickPerson(list, masseur);
+    QVERIFY(Menu(list, QStringLiteral("Eintrag l\u00f6schen"))
+                .at(QStringLiteral("Eintrag l\u00f6schen")));
+    ExpectSound();
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    CloseSquad(*dialog);
+    const std::string after = Dump();
+
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QVERIFY(m_document->Undo());
+    QVERIFY(Dump() == before);
+    ExpectSound();
+    QVERIFY(m_document->Redo());
+    QVERIFY(Dump() == after);
+}
+
+void ManagerListTest::staffDialogShowsDuplicatesAndIsOneUndoableSession() {
+    CClub& club = NewClub(14, {personkind::kTrainer, 4, 7});
+    const std::uint32_t trainer = club.PersonIds()[14];
+    const std::uint32_t coTrainer = club.PersonIds()[15];
+    for (const std::uint32_t id : {trainer, coTrainer}) {
+        Live().Person(id)->SetSurname("Meyer");
+        Live().Person(id)->SetFirstName("Jan");
+    }
+    const std::string before = Dump();
+
+    // Browsing every person and closing leaves no edit.
+    {
+        CDlgManagAll dialog(*m_document, club.Id(), m_installation, nullptr,
+                            m_context.installDirectory);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.ManagerList().List().count(), 3);
+        QCOMPARE(dialog.CurrentPerson(), trainer);
+        QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("search"))->isEnabled());
+        for (int row = 0; row < 3; ++row) {
+            ClickRow(dialog.ManagerList().List(), row);
+            QCOMPARE(dialog.CurrentPerson(), club.PersonIds()[14 + row]);
+        }
+        std::string text;
+        auto timer = WhenShown<CDlgErrorSingle>([&text](CDlgErrorSingle& box) {
+            text = box.Text();
+            QTest::mouseClick(box.OkButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("duplicates")),
+                          Qt::LeftButton);
+        QVERIFY(text.find("Meyer, Jan") != std::string::npos);
+        QVERIFY(text.find("Trainer / Co-Trainer") != std::string::npos);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+    }
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QVERIFY(Dump() == before);
+
+    // A creation and a deletion in one session: one undo.
+    auto timer = WhenShown<CDlgManagAll>([this, coTrainer](CDlgManagAll& dialog) {
+        CDlgManagerList& list = dialog.ManagerList();
+        QVERIFY(Menu(list, QStringLiteral("Neuer Masseur")).at(QStringLiteral("Neuer Masseur")));
+        QCOMPARE(m_document->World().Person(dialog.CurrentPerson())->Kind(), 13);
+        ClickPerson(list, coTrainer);
+        QVERIFY(Menu(list, QStringLiteral("Eintrag l\u00f6schen"))
+                    .at(QStringLiteral("Eintrag l\u00f6schen")));
+        ExpectSound();
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+    });
+    CDlgManagAll::Edit(*m_document, club.Id(), m_installation, nullptr, m_context.installDirectory,
+                       nullptr);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(m_document->UndoDescription().value_or(""), std::string("Personal"));
+    QCOMPARE(m_document->World().Person(coTrainer), nullptr);
+    QVERIFY(m_document->Undo());
+    QVERIFY(Dump() == before);
+    ExpectSound();
+    // A national team has no staff dialog.
+    CDlgManagAll::Edit(*m_document, MakeClubId(club.Country(), kNationalTeamIndex), m_installation,
+                       nullptr, m_context.installDirectory, nullptr);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::ManagerListTest>(argc, argv);
+}
+
+#include "ManagerListTest.moc"
