@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <array>
@@ -35,6 +36,10 @@ CDlgManagerList::CDlgManagerList(CDatabaseDocument& document, std::uint32_t club
     m_list->setObjectName(QStringLiteral("staff"));
     m_list->SetColumns({kColumns.begin(), kColumns.end()});
     m_list->setContextMenuPolicy(Qt::NoContextMenu);
+    // Name and role in full beside a scroll bar.
+    m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * kColumns.back().end / 4 +
+                            m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                            2 * m_list->frameWidth());
     connect(m_list, &QListWidget::currentRowChanged, this,
             [this] { emit personChosen(CurrentPerson()); });
     connect(m_list, &CMyListBox::RightButtonPressed, this,

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "controls/ControlText.h"
@@ -87,13 +88,22 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidge
     m_players->setMinimumWidth(
         m_players->fontMetrics().averageCharWidth() * columns.back().end / 4 +
         m_players->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_players->frameWidth());
+    // Each header as wide as its column, so that it stands over the column however wide the
+    // list grows.
     auto* header = new QHBoxLayout;
     header->setSpacing(0);
+    header->addSpacing(m_players->frameWidth());
+    const std::vector<SColumnSpan> spans =
+        m_players->Columns().Spans(m_players->fontMetrics().averageCharWidth(), INT32_MAX);
     for (std::size_t column = 0; column < columns.size(); ++column) {
         auto* label = new QLabel(QString::fromUtf8(headers[column]), this);
-        label->setAlignment(column == 0 ? Qt::AlignLeft : Qt::AlignCenter);
-        header->addWidget(label, columns[column].end - columns[column].start);
+        label->setAlignment(column == 0 || columns[column].align == EColumnAlign::Left
+                                ? Qt::AlignLeft
+                                : Qt::AlignCenter);
+        label->setFixedWidth(spans[column].right - spans[column].left);
+        header->addWidget(label);
     }
+    header->addStretch();
     auto* playerLayout = new QVBoxLayout;
     playerLayout->addLayout(header);
     playerLayout->addWidget(m_players, 1);

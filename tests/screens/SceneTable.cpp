@@ -4,6 +4,7 @@
 #include "DatabaseDialogScenes.h"
 #include "ManagerPagesScenes.h"
 #include "FiveYearNationalTeamScenes.h"
+#include "ManagerListScenes.h"
 #include "PlayerPagesAScenes.h"
 #include "PlayerPagesBScenes.h"
 #include "Scene.h"
@@ -69,6 +70,9 @@ const std::vector<SScene>& Scenes() {
         {"Dlg5Year", ShowDlg5Year},
         {"Dlg5YearChange", ShowDlg5YearChange},
         {"DlgNationalteam", ShowDlgNationalteam},
+        {"DlgManagerList", ShowDlgManagerList},
+        {"DlgManagAll", ShowDlgManagAll},
+        {"DlgPlayerSelectStaff", ShowDlgPlayerSelectStaff},
     };
     return scenes;
 }
