@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editing/SquadRules.h"
+#include "editing/StaffKinds.h"
 #include "editing/StaffList.h"
 #include "model/Club.h"
 #include "model/Country.h"

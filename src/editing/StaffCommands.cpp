@@ -3,6 +3,7 @@
 #include "document/DatabaseDocument.h"
 #include "editing/PersonClub.h"
 #include "editing/SquadCommands.h"
+#include "editing/StaffKinds.h"
 #include "editing/StaffList.h"
 #include "model/Club.h"
 #include "model/Country.h"
@@ -19,7 +20,7 @@ namespace {
 constexpr std::uint8_t kStaffMainPositionValue = 1;
 
 std::uint32_t AddNewStaffPerson(CWorld& world, CClub& club, int kind) {
-    if (!CanCreateStaff(club, kind)) {
+    if (!CanCreateStaffKind(club, kind)) {
         return 0;
     }
     const int countryNumber = ValidCountry(club.Country());
@@ -32,7 +33,7 @@ std::uint32_t AddNewStaffPerson(CWorld& world, CClub& club, int kind) {
     person.SetLanguage(0, nationality.languages[0]);
     person.SetLanguage(1, nationality.languages[1]);
     const std::uint32_t id = person.Id();
-    // CanCreateStaff keeps the club far below the record's limit, so it cannot refuse (and
+    // CanCreateStaffKind keeps the club far below the record's limit, so it cannot refuse (and
     // destroy) the person.
     club.AddPerson(person);
     return id;
@@ -47,7 +48,7 @@ bool IsStaffOf(const CWorld& world, const CClub& club, std::uint32_t personId) {
 
 std::uint32_t NewStaffPerson(CDatabaseDocument& document, std::uint32_t clubId, int kind) {
     const CClub* club = FindLiveClub(document.World(), clubId);
-    if (club == nullptr || club->IsNationalTeam() || !CanCreateStaff(*club, kind)) {
+    if (club == nullptr || club->IsNationalTeam() || !CanCreateStaffKind(*club, kind)) {
         return 0;
     }
     std::uint32_t created = 0;

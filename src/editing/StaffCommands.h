@@ -14,7 +14,7 @@ class CDatabaseDocument;
 // "Neuer Trainer" ... "Neuer Fanbeauftragter": a person of the kind with the defaults of the
 // club's country in the first team, main-position value 1, the first two language slots the
 // first and second language of its nationality's country. Returns the new id; 0 when the club
-// already has a person of the kind or holds kStaffNewPersonLimit persons.
+// already has a person of the kind or holds kPersonsForNewStaff persons.
 std::uint32_t NewStaffPerson(CDatabaseDocument& document, std::uint32_t clubId, int kind);
 // "Person transferieren": the staff person leaves the club for the first team of `targetClubId`.
 // Nothing for the person's own club (either team), a national team, a full target or a person

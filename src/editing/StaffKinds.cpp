@@ -49,6 +49,11 @@ const SStaffKind* FindStaffKind(int kind) {
     return &kStaffKinds[static_cast<std::size_t>(kind - kFirstStaffKind)];
 }
 
+std::string NewStaffCommandText(int kind) {
+    const SStaffKind* entry = FindStaffKind(kind);
+    return entry != nullptr ? std::string(entry->createCommand) : std::string();
+}
+
 std::string StaffRowText(std::string_view shortName, int kind) {
     const SStaffKind* entry = FindStaffKind(kind);
     if (entry == nullptr) {

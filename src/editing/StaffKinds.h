@@ -25,6 +25,8 @@ struct SStaffKind {
 std::span<const SStaffKind> StaffKinds();
 // The kind's entry; null for a player and unknown kinds.
 const SStaffKind* FindStaffKind(int kind);
+// The kind's creating command ("Neuer Trainer" ...); empty for unknown kinds.
+std::string NewStaffCommandText(int kind);
 // The manager list's row of a person: short name, tab, role; empty for unknown kinds.
 std::string StaffRowText(std::string_view shortName, int kind);
 

@@ -1,57 +1,19 @@
 #include "editing/StaffList.h"
 
-#include <algorithm>
-#include <array>
+#include "editing/SquadChoices.h"
+#include "editing/StaffKinds.h"
 
-#include "model/Club.h"
+#include <algorithm>
+
 #include "model/Player.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
 
 namespace kw {
 
-namespace {
-
-// Row strings in kind order 1..18; their ids do not follow the kinds.
-constexpr std::array<int, kLastStaffKind> kRowIds = {
-    ids::kStaffRowTrainer,        ids::kStaffRowManager,           ids::kStaffRowPresident,
-    ids::kStaffRowCoTrainer,      ids::kStaffRowGoalkeeperTrainer, ids::kStaffRowReserveTrainer,
-    ids::kStaffRowYouthTrainer,   ids::kStaffRowChiefScout,        ids::kStaffRowDoctor,
-    ids::kStaffRowKneeSpecialist, ids::kStaffRowAnkleSpecialist,   ids::kStaffRowMuscleSpecialist,
-    ids::kStaffRowMasseur,        ids::kStaffRowPsychologist,      ids::kStaffRowManagingDirector,
-    ids::kStaffRowMarketing,      ids::kStaffRowStadiumManager,    ids::kStaffRowFanOfficer};
-
-bool IsStaffKind(int kind) {
-    return kind >= kFirstStaffKind && kind <= kLastStaffKind;
-}
-
-}  // namespace
-
-int StaffRowStringId(int kind) {
-    return IsStaffKind(kind) ? kRowIds[static_cast<std::size_t>(kind - 1)] : 0;
-}
-
 std::string StaffRowText(const CPlayer& person) {
-    const int id = StaffRowStringId(person.Kind());
-    if (id == 0) {
-        return person.ShortName() + '\t';
-    }
-    return FormatPrintf(ResourceString(id).data(), person.ShortName().c_str());
-}
-
-std::string NewStaffCommandText(int kind) {
-    return IsStaffKind(kind) ? "Neuer " + std::string(StaffRoleName(kind)) : std::string();
-}
-
-bool ClubHasStaffKind(const CClub& club, int kind) {
-    const std::vector<CPlayer*> staff = club.Staff();
-    return std::any_of(staff.begin(), staff.end(),
-                       [kind](const CPlayer* person) { return person->Kind() == kind; });
-}
-
-bool CanCreateStaff(const CClub& club, int kind) {
-    return IsStaffKind(kind) && !ClubHasStaffKind(club, kind) &&
-           club.PersonIds().size() < static_cast<std::size_t>(kStaffNewPersonLimit);
+    std::string row = StaffRowText(person.ShortName(), person.Kind());
+    return row.empty() ? person.ShortName() + '\t' : row;
 }
 
 std::vector<SStaffDuplicate> FindStaffDuplicates(const CWorld& world,

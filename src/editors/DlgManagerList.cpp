@@ -14,6 +14,7 @@
 #include "editing/SquadChoices.h"
 #include "editing/SquadCommands.h"
 #include "editing/StaffCommands.h"
+#include "editing/StaffKinds.h"
 #include "editing/StaffList.h"
 #include "editors/DlgPlayerSelect.h"
 #include "editors/DlgSelectClub.h"
@@ -91,7 +92,7 @@ std::unique_ptr<QMenu> CDlgManagerList::Menu() {
     for (int kind = kFirstStaffKind; kind <= kLastStaffKind; ++kind) {
         menu->addAction(Cp1252ToQString(NewStaffCommandText(kind)), this,
                         [this, kind] { NewPerson(kind); })
-            ->setEnabled(club != nullptr && CanCreateStaff(*club, kind));
+            ->setEnabled(club != nullptr && CanCreateStaffKind(*club, kind));
     }
     menu->addSeparator();
     menu->addAction(QStringLiteral("Person transferieren"), this, &CDlgManagerList::TransferPerson)

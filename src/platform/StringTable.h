@@ -21,7 +21,6 @@ inline constexpr int kBoardStabilityUnpredictable = 330;  // "Unberechenbar"
 inline constexpr int kBoardStabilityNormal = 331;         // "Normal"
 inline constexpr int kBoardStabilityStable = 332;         // "Stabil"
 inline constexpr int kBoardStabilityLoyal = 333;          // "Treu und visionär"
-// The manager list's rows "%s\t<role>" of the staff kinds.
 // The manager list's rows of the staff kinds 1 to 18, "%s\t<role>" with the short name.
 inline constexpr int kStaffRowTrainer = 341;
 inline constexpr int kStaffRowManager = 342;
@@ -45,7 +44,6 @@ inline constexpr int kStaffRowDirector = 765;
 // ("keine" ... "Europapokale gewonnen"); value n is the first id + n.
 inline constexpr int kManagerNationalExperience = 628;
 inline constexpr int kManagerInternationalExperience = 635;
-inline constexpr int kStaffRowManagingDirector = 765;
 // The player types 0 to 24 ("Katze" ... "Fußballgott"): type n is kPlayerTypes + n.
 inline constexpr int kPlayerTypes = 387;
 inline constexpr int kErrorsHeading = 490;          // "Fehler!"

@@ -29,6 +29,7 @@
 #include "document/DatabaseDocument.h"
 #include "editing/PersonPlacement.h"
 #include "editing/SquadRules.h"
+#include "editing/StaffKinds.h"
 #include "editing/StaffList.h"
 #include "editors/DlgManagAll.h"
 #include "editors/DlgManagerList.h"
@@ -309,7 +310,7 @@ void ManagerListTest::aTrainerGreysNewTrainerAndCoTrainerStaysOfferedUntilOneExi
 }
 
 void ManagerListTest::creatingDoesNothingAtSeventyPersons() {
-    CClub& club = NewClub(kStaffNewPersonLimit - 1, {personkind::kPresident});
+    CClub& club = NewClub(kPersonsForNewStaff - 1, {personkind::kPresident});
     auto dialog = OpenBoard(club);
     const std::string before = Dump();
     const std::map<QString, bool> items =
@@ -318,7 +319,7 @@ void ManagerListTest::creatingDoesNothingAtSeventyPersons() {
         QVERIFY(!items.at(Cp1252ToQString(NewStaffCommandText(kind))));
     }
     dialog->ManagerList().NewPerson(personkind::kTrainer);
-    QCOMPARE(club.PersonIds().size(), std::size_t{kStaffNewPersonLimit});
+    QCOMPARE(club.PersonIds().size(), std::size_t{kPersonsForNewStaff});
     QVERIFY(Dump() == before);
     CloseSquad(*dialog);
     QCOMPARE(m_document->History().Count(), std::size_t{0});
