@@ -26,7 +26,12 @@
 #include "controls/DlgInputBox.h"
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
+#include "editors/Dlg5Year.h"
+#include "editors/DlgManagAll.h"
+#include "editors/DlgNationalteam.h"
 #include "editors/DlgNewClub.h"
+#include "editors/DlgReferees.h"
+#include "editors/DlgStadiumlist.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -62,6 +67,7 @@ private slots:
     void newClubIsNamedUndoneAndRefusedWhenTheCountryIsFull();
     void badgeCheckAndMissingRendererCarryOn();
     void manageOpensTheSynchronisationDialog();
+    void countryAndStaffEditorsOpenForTheSelection();
 
 private:
     // Runs `act` on the next modal dialog of type T once it is shown.
@@ -546,6 +552,59 @@ void DlgMainMenuCommandsTest::manageOpensTheSynchronisationDialog() {
         Action(window, QStringLiteral("Verwalten"))->trigger();
     }
     QVERIFY(shown);
+}
+
+void DlgMainMenuCommandsTest::countryAndStaffEditorsOpenForTheSelection() {
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
+    QVERIFY(clubs != nullptr && clubs->count() > 2);
+    // Row 0 is the national team: "Spieler&kader" shows the national squads of its country.
+    clubs->setCurrentRow(0);
+    int shownCountry = 0;
+    WhenShown<CDlgNationalteam>(window, [&shownCountry](CDlgNationalteam& dialog) {
+        shownCountry = dialog.Country();
+        dialog.reject();
+    });
+    auto* squad = window.findChild<QPushButton*>(QStringLiteral("editSquad"));
+    QVERIFY(squad != nullptr && squad->isEnabled());
+    QTest::mouseClick(squad, Qt::LeftButton);
+    QCOMPARE(shownCountry, kDefaultCountry);
+
+    // The "Land" menu's editors, each on the selected country and left without a change.
+    const auto opens = [this, &window](const QString& text, auto* type) {
+        using Dialog = std::remove_pointer_t<decltype(type)>;
+        bool shown = false;
+        WhenShown<Dialog>(window, [&shown](Dialog& dialog) {
+            shown = true;
+            dialog.reject();
+        });
+        QAction* action = Action(window, text);
+        QVERIFY(action != nullptr);
+        action->trigger();
+        QVERIFY2(shown, qPrintable(text));
+    };
+    opens(QStringLiteral("S&tadien..."), static_cast<CDlgStadiumlist*>(nullptr));
+    opens(QStringLiteral("Sc&hiedsrichter..."), static_cast<CDlgReferees*>(nullptr));
+    opens(QStringLiteral("&5-Jahres-Wertung..."), static_cast<CDlg5Year*>(nullptr));
+    opens(QStringLiteral("Nationalmannschaften"), static_cast<CDlgNationalteam*>(nullptr));
+
+    // The club menu's staff dialog: not for the national team.
+    std::unique_ptr<QMenu> menu = window.ClubMenu();
+    QAction* staff = nullptr;
+    for (QAction* action : menu->actions()) {
+        staff = action->text() == QStringLiteral("Personal bearbeiten") ? action : staff;
+    }
+    QVERIFY(staff != nullptr && !staff->isEnabled());
+    clubs->setCurrentRow(1);
+    bool staffShown = false;
+    WhenShown<CDlgManagAll>(window, [&staffShown](CDlgManagAll& dialog) {
+        staffShown = true;
+        dialog.reject();
+    });
+    window.EditStaff();
+    QVERIFY(staffShown);
+    QCOMPARE(window.Document().History().Count(), std::size_t{0});
 }
 
 }  // namespace kw

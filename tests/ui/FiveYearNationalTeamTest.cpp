@@ -84,6 +84,8 @@ private:
     static void ClickRow(QTreeWidget& list, int row, Qt::KeyboardModifiers modifiers = {});
     // Press and release, then the double click and its release, as the window system sends them.
     static void DoubleClickRow(QTreeWidget& list, int row);
+    // Brings the shown window to the front and waits until it has the focus.
+    static bool Activate(QWidget& window);
     static void ClickHeader(QTreeWidget& list, int column);
     // Replaces the field's text by typing, then leaves it with Tab.
     static void TypeInto(QLineEdit& field, const QString& text);
@@ -204,6 +206,12 @@ void FiveYearNationalTeamTest::DoubleClickRow(QTreeWidget& list, int row) {
     QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, at.toPoint());
 }
 
+bool FiveYearNationalTeamTest::Activate(QWidget& window) {
+    // Active, so that focus moves as it does for the user (on a real X server too).
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
 void FiveYearNationalTeamTest::ClickHeader(QTreeWidget& list, int column) {
     QHeaderView* header = list.header();
     const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
@@ -222,7 +230,7 @@ void FiveYearNationalTeamTest::TypeInto(QLineEdit& field, const QString& text) {
 void FiveYearNationalTeamTest::typedValuesAreClampedAndCutWhateverTheSeparator() {
     CDlg5YearChange dialog(QStringLiteral("Land"), {100, 200, 300, 400, 500, 600});
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(Activate(dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("5-Jahres-Wertung \u00e4ndern"));
     QCOMPARE(dialog.Field(0).text(), QStringLiteral("1.00"));
     QCOMPARE(dialog.FirstSeasonText().text(), QStringLiteral("20.00"));
@@ -251,7 +259,7 @@ void FiveYearNationalTeamTest::typedValuesAreClampedAndCutWhateverTheSeparator()
 void FiveYearNationalTeamTest::theBarMovesTheFieldAndTheFieldTheBar() {
     CDlg5YearChange dialog(QStringLiteral("Land"), {0, 0, 0, 0, 0, 0});
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(Activate(dialog));
     CValueScrollBar& bar = dialog.Bar(5);
     bar.setFocus();
     QTest::keyClick(&bar, Qt::Key_PageDown);
@@ -286,7 +294,7 @@ void FiveYearNationalTeamTest::okIsOneUndoableEditAndTheListRanksAnew() {
 
     CDlg5Year ranking(*m_document, country);
     ranking.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&ranking));
+    QVERIFY(Activate(ranking));
     QCOMPARE(ranking.windowTitle(), QStringLiteral("5-Jahres-Wertung"));
     QTreeWidget& list = ranking.List();
     QCOMPARE(list.headerItem()->text(7), QStringLiteral("Punkte 1. Saison"));
@@ -338,7 +346,7 @@ void FiveYearNationalTeamTest::cancelAndAnUneditedOkRecordNothing() {
     const std::size_t edits = Edits();
     CDlg5Year ranking(*m_document, country);
     ranking.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&ranking));
+    QVERIFY(Activate(ranking));
     QTreeWidget& list = ranking.List();
     int row = 0;
     while (list.topLevelItem(row)->data(0, Qt::UserRole).toInt() != country) {
@@ -393,7 +401,7 @@ void FiveYearNationalTeamTest::theNationalSquadListsOnlyFlaggedPlayersAndSortsBy
 
     CDlgNationalteam dialog(*m_document, nation);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(Activate(dialog));
     QVERIFY(dialog.windowTitle().endsWith(QStringLiteral("Nationalmannschaften")));
     QCOMPARE(dialog.Country(), nation);
     QTreeWidget& list = dialog.List();
@@ -464,7 +472,7 @@ void FiveYearNationalTeamTest::removingSelectedPlayersClearsOnlyTheirFlags() {
 
     CDlgNationalteam dialog(*m_document, nation);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(Activate(dialog));
     QTreeWidget& list = dialog.List();
     QVERIFY(!dialog.RemoveButton().isEnabled());
     ClickRow(list, 0);
@@ -503,7 +511,7 @@ void FiveYearNationalTeamTest::theContextMenuRemovesAndAnotherCountryShowsItsSqu
 
     CDlgNationalteam dialog(*m_document, nation);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(Activate(dialog));
     QTreeWidget& list = dialog.List();
     QCOMPARE(list.topLevelItemCount(), 2);
     ClickRow(list, 1);

@@ -23,8 +23,13 @@
 #include "controls/DlgInputBox.h"
 #include "controls/RenderManager.h"
 #include "document/DatabaseDocument.h"
+#include "editors/Dlg5Year.h"
+#include "editors/DlgManagAll.h"
+#include "editors/DlgNationalteam.h"
 #include "editors/DlgNewClub.h"
 #include "editors/DlgPlayerlistClub.h"
+#include "editors/DlgReferees.h"
+#include "editors/DlgStadiumlist.h"
 #include "editors/club/DlgClubParent.h"
 #include "model/Club.h"
 #include "model/ClubFile.h"
@@ -103,12 +108,21 @@ void DlgMainMenu::CreateMenus() {
                                                  &DlgMainMenu::RestoreDatabase);
     m_databasesMenu->addSeparator();
 
+    // The country editor will hold these as its pages; until then they open from here.
+    QMenu* country = menuBar()->addMenu(QStringLiteral("&Land"));
+    country->addAction(QStringLiteral("S&tadien..."), this, &DlgMainMenu::EditStadiums);
+    country->addAction(QStringLiteral("Sc&hiedsrichter..."), this, &DlgMainMenu::EditReferees);
+    country->addAction(QStringLiteral("&5-Jahres-Wertung..."), this,
+                       &DlgMainMenu::EditFiveYearRanking);
+
     QMenu* assistants = menuBar()->addMenu(QStringLiteral("Assistenten"));
     // Their dialogs are not part of this window yet.
-    for (const char* name : {"Schnelle Transfers", "Spieler suchen", "Doppelte Spieler anzeigen",
-                             "Nationalmannschaften", "Freie Spieler"}) {
+    for (const char* name : {"Schnelle Transfers", "Spieler suchen", "Doppelte Spieler anzeigen"}) {
         assistants->addAction(QString::fromUtf8(name))->setEnabled(false);
     }
+    assistants->addAction(QStringLiteral("Nationalmannschaften"), this,
+                          &DlgMainMenu::ShowNationalTeams);
+    assistants->addAction(QStringLiteral("Freie Spieler"))->setEnabled(false);
     assistants->addAction(QStringLiteral("Nach ungültigen Wappen suchen"), this,
                           &DlgMainMenu::CheckBadges);
 
@@ -141,6 +155,7 @@ void DlgMainMenu::CreateView() {
     connect(m_view, &CMainMenuView::languageChosen, this, &DlgMainMenu::ChooseLanguage);
     connect(m_view, &CMainMenuView::clubEditRequested, this, &DlgMainMenu::EditClub);
     connect(m_view, &CMainMenuView::squadEditRequested, this, &DlgMainMenu::EditSquad);
+    connect(m_view, &CMainMenuView::nationalTeamsRequested, this, &DlgMainMenu::ShowNationalTeams);
     connect(m_view, &CMainMenuView::clubMenuRequested, this,
             [this](const QPoint& position) { ClubMenu()->exec(position); });
     centralWidget()->layout()->addWidget(m_view);
@@ -470,6 +485,8 @@ std::unique_ptr<QMenu> DlgMainMenu::ClubMenu() {
     menu->addAction(QStringLiteral("Verein bearbeiten"), this, &DlgMainMenu::EditClub)
         ->setEnabled(SelectedClub() != nullptr);
     menu->addAction(QStringLiteral("Spielerkader bearbeiten"), this, &DlgMainMenu::EditSquad)
+        ->setEnabled(SelectedClub() != nullptr);
+    menu->addAction(QStringLiteral("Personal bearbeiten"), this, &DlgMainMenu::EditStaff)
         ->setEnabled(SelectedClub() != nullptr && !SelectedClub()->IsNationalTeam());
     menu->addAction(QStringLiteral("Spieler/Manager löschen"), this,
                     &DlgMainMenu::RemoveClubPersons);
@@ -498,12 +515,39 @@ void DlgMainMenu::EditClub() {
 
 void DlgMainMenu::EditSquad() {
     const CClub* club = SelectedClub();
-    if (club == nullptr || club->IsNationalTeam()) {
+    if (club == nullptr) {
+        return;
+    }
+    if (club->IsNationalTeam()) {
+        ShowNationalTeams();
         return;
     }
     CDlgPlayerlistClub dialog(*m_document, club->Id(), *m_installation, m_renderer.get(),
                               m_context.installDirectory, this);
     dialog.exec();
+}
+
+void DlgMainMenu::EditStaff() {
+    if (const CClub* club = SelectedClub()) {
+        CDlgManagAll::Edit(*m_document, club->Id(), *m_installation, m_renderer.get(),
+                           m_context.installDirectory, this);
+    }
+}
+
+void DlgMainMenu::ShowNationalTeams() {
+    CDlgNationalteam::Show(*m_document, m_view->SelectedCountry(), this);
+}
+
+void DlgMainMenu::EditStadiums() {
+    CDlgStadiumlist::Edit(*m_document, m_view->SelectedCountry(), this);
+}
+
+void DlgMainMenu::EditReferees() {
+    CDlgReferees::Edit(*m_document, m_view->SelectedCountry(), this);
+}
+
+void DlgMainMenu::EditFiveYearRanking() {
+    CDlg5Year::Edit(*m_document, m_view->SelectedCountry(), this);
 }
 
 void DlgMainMenu::RemoveClubPersons() {

@@ -73,8 +73,16 @@ public slots:
     // "&Verein" and "Verein bearbeiten": the club editor on the selected club; OK records one edit.
     void EditClub();
     // "Spieler&kader", a double click on a club and "Spielerkader bearbeiten": the squad dialog
-    // on the selected club; a national team's squad is not edited there.
+    // on the selected club; for the national team the national teams dialog.
     void EditSquad();
+    // "Personal bearbeiten": the selected club's staff with their pages, one undo step.
+    void EditStaff();
+    // "&Nationalmannschaften": the national squads, starting at the selected country.
+    void ShowNationalTeams();
+    // The "Land" menu: stadiums, referees and the five-year ranking of the selected country.
+    void EditStadiums();
+    void EditReferees();
+    void EditFiveYearRanking();
 
     // The club list's context menu for the selected club, as the right mouse button opens it.
     std::unique_ptr<QMenu> ClubMenu();

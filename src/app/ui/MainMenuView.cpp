@@ -211,10 +211,15 @@ QGroupBox* CMainMenuView::CreateClubGroup() {
 QGroupBox* CMainMenuView::CreateAssistantGroup() {
     auto* group = new QGroupBox(QStringLiteral("Assistenten"), this);
     auto* layout = new QVBoxLayout(group);
-    for (const char* text : {"Schnelle &Transfers", "Spieler &suchen", "&Doppelte Spieler anzeigen",
-                             "&Nationalmannschaften", "&Freie Spieler"}) {
+    for (const char* text :
+         {"Schnelle &Transfers", "Spieler &suchen", "&Doppelte Spieler anzeigen"}) {
         layout->addWidget(Button(QString::fromUtf8(text), group));
     }
+    QPushButton* nationalTeams = Button(QStringLiteral("&Nationalmannschaften"), group, true);
+    nationalTeams->setObjectName(QStringLiteral("nationalTeams"));
+    connect(nationalTeams, &QPushButton::clicked, this, &CMainMenuView::nationalTeamsRequested);
+    layout->addWidget(nationalTeams);
+    layout->addWidget(Button(QStringLiteral("&Freie Spieler"), group));
     return group;
 }
 
@@ -409,8 +414,8 @@ void CMainMenuView::FillClubs() {
 
 void CMainMenuView::EnableClubButtons() {
     m_editClubButton->setEnabled(m_club != 0);
-    // The national team's squad belongs to the national teams dialog.
-    m_squadButton->setEnabled(m_club != 0 && !IsNationalTeam(m_club));
+    // For the national team it opens the national teams dialog.
+    m_squadButton->setEnabled(m_club != 0);
 }
 
 void CMainMenuView::ShowStatistics(const SStatistics& country) {

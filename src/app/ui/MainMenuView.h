@@ -69,6 +69,8 @@ signals:
     void clubEditRequested();
     // "Spieler&kader" or a double click on a club: the squad dialog on the selected club.
     void squadEditRequested();
+    // "&Nationalmannschaften".
+    void nationalTeamsRequested();
     // The right mouse button on the club list, at that screen position.
     void clubMenuRequested(const QPoint& globalPos);
 
