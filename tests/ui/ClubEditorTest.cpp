@@ -17,15 +17,13 @@
 #include <memory>
 #include <string>
 
+#include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "app/AppContext.h"
-#include "app/DatabaseSlots.h"
-#include "app/InstallationData.h"
 #include "app/ui/DlgMainMenu.h"
 #include "controls/ControlText.h"
 #include "controls/MyTabCtrl.h"
 #include "controls/ValueScrollBar.h"
-#include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
 #include "editors/club/DlgClubParent.h"
@@ -34,7 +32,6 @@
 #include "model/ClubNames.h"
 #include "model/Country.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
 
@@ -72,32 +69,19 @@ private:
     static void Retype(QLineEdit& edit, const QString& text);
     std::string CountryDump(const CClub& club) const;
 
-    QTemporaryDir m_demo;
-    SAppContext m_context;
-    CInstallationData m_installation;
-    std::unique_ptr<CDatabaseSlots> m_slots;
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
     CDatabaseDocument* m_document = nullptr;
-    CScriptedUserInterface m_ui;
 };
 
 void ClubEditorTest::initTestCase() {
-    QVERIFY(m_demo.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
-                                           progress)
-                .ok);
-    SetUpDirectories(m_context, m_demo.path().toStdString());
-    m_installation.Load(m_context);
+    QVERIFY(m_demo.Generate());
 }
 
 void ClubEditorTest::init() {
-    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
-    m_ui = CScriptedUserInterface{};
-    m_document = m_slots->AddSlot();
-    QVERIFY(m_document != nullptr);
-    CSilentProgress progress;
-    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
-                         m_ui));
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
 }
 
 const CClub& ClubEditorTest::DemoClub() const {
@@ -117,8 +101,8 @@ const CClub& ClubEditorTest::DemoClub() const {
 
 std::unique_ptr<CDlgClubParent> ClubEditorTest::OpenEditor(const CClub& club,
                                                            bool languageSelection) {
-    auto dialog = std::make_unique<CDlgClubParent>(*m_document, club.Id(), m_installation, nullptr,
-                                                   m_context.cityDirectory,
+    auto dialog = std::make_unique<CDlgClubParent>(*m_document, club.Id(), m_demo.Installation(),
+                                                   nullptr, m_demo.Context().cityDirectory,
                                                    SClubEditorOptions{languageSelection});
     dialog->show();
     [&] { QVERIFY(QTest::qWaitForWindowExposed(dialog.get())); }();
@@ -389,8 +373,7 @@ void ClubEditorTest::languageChoiceSwitchesTextsAndCaption() {
 void ClubEditorTest::clubButtonOfTheMainWindowOpensTheEditor() {
     QTemporaryDir install;
     QVERIFY(install.isValid());
-    fs::copy(m_demo.path().toStdString(), install.path().toStdString(),
-             fs::copy_options::recursive);
+    fs::copy(m_demo.Path(), install.path().toStdString(), fs::copy_options::recursive);
     SAppContext context;
     context.workingDirectory = install.path().toStdString();
     context.installationConfigured = true;

@@ -23,12 +23,10 @@
 #include <string>
 #include <vector>
 
+#include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
-#include "app/AppContext.h"
-#include "app/DatabaseSlots.h"
 #include "controls/ValueScrollBar.h"
-#include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "editing/FiveYearRules.h"
 #include "editing/PersonClub.h"
@@ -45,7 +43,6 @@
 #include "model/World.h"
 #include "model/WorldPart.h"
 #include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
 #include "reports/WorldStatistics.h"
 #include "storage/Identifiers.h"
 
@@ -92,32 +89,23 @@ private:
     std::string Dump() const { return DumpWorldJson(m_document->World()); }
     std::size_t Edits() const { return m_document->History().Count(); }
 
-    QTemporaryDir m_demo;
-    std::unique_ptr<CDatabaseSlots> m_slots;
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
     CDatabaseDocument* m_document = nullptr;
-    CScriptedUserInterface m_ui;
 };
 
 void FiveYearNationalTeamTest::initTestCase() {
-    QVERIFY(m_demo.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
-                                           progress)
-                .ok);
+    QVERIFY(m_demo.Generate());
 }
 
 void FiveYearNationalTeamTest::init() {
-    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
-    m_ui = CScriptedUserInterface{};
-    m_document = m_slots->AddSlot();
-    QVERIFY(m_document != nullptr);
-    CSilentProgress progress;
-    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
-                         m_ui));
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
 }
 
 void FiveYearNationalTeamTest::cleanup() {
-    m_slots.reset();
+    m_open.reset();
 }
 
 std::vector<std::uint32_t> FiveYearNationalTeamTest::PlayersOf(int nationality) const {
@@ -185,7 +173,7 @@ void FiveYearNationalTeamTest::ExpectCheckAndMaster(int country, bool completeBe
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> console(std::tmpfile(), &std::fclose);
     request.console = console.get();
     CSilentProgress progress;
-    QCOMPARE(BuildMasterFile(m_document->WorldForOperations(), request, progress, m_ui),
+    QCOMPARE(BuildMasterFile(m_document->WorldForOperations(), request, progress, m_open->Ui()),
              EMasterResult::kWritten);
 }
 

@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -16,16 +15,13 @@
 #include <string>
 #include <type_traits>
 
+#include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
-#include "app/AppContext.h"
-#include "app/DatabaseSlots.h"
-#include "app/InstallationData.h"
 #include "controls/ControlText.h"
 #include "controls/DlgErrorMessage.h"
 #include "controls/DlgErrorSingle.h"
 #include "controls/MyListBox.h"
 #include "controls/MyTabCtrl.h"
-#include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PersonPlacement.h"
 #include "editing/SquadRules.h"
@@ -43,13 +39,10 @@
 #include "model/Player.h"
 #include "model/WithoutClub.h"
 #include "model/World.h"
-#include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
 
 // The manager list in the squad dialog's "Vorstand/Trainer" tab and in the club's staff dialog,
 // on the small demo database, driven with the mouse and the keyboard.
@@ -95,36 +88,23 @@ private:
     CWorld& Live() const { return m_document->WorldForOperations(); }
     int DemoCountry() const;
 
-    QTemporaryDir m_demo;
-    SAppContext m_context;
-    CInstallationData m_installation;
-    std::unique_ptr<CDatabaseSlots> m_slots;
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
     CDatabaseDocument* m_document = nullptr;
-    CScriptedUserInterface m_ui;
 };
 
 void ManagerListTest::initTestCase() {
-    QVERIFY(m_demo.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
-                                           progress)
-                .ok);
-    SetUpDirectories(m_context, m_demo.path().toStdString());
-    m_installation.Load(m_context);
+    QVERIFY(m_demo.Generate());
 }
 
 void ManagerListTest::init() {
-    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
-    m_ui = CScriptedUserInterface{};
-    m_document = m_slots->AddSlot();
-    QVERIFY(m_document != nullptr);
-    CSilentProgress progress;
-    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
-                         m_ui));
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
 }
 
 void ManagerListTest::cleanup() {
-    m_slots.reset();
+    m_open.reset();
 }
 
 int ManagerListTest::DemoCountry() const {
@@ -164,8 +144,8 @@ CClub& ManagerListTest::OtherClub(const CClub& club) const {
 }
 
 std::unique_ptr<CDlgPlayerlistClub> ManagerListTest::OpenSquad(const CClub& club) {
-    auto dialog = std::make_unique<CDlgPlayerlistClub>(*m_document, club.Id(), m_installation,
-                                                       nullptr, m_context.installDirectory);
+    auto dialog = std::make_unique<CDlgPlayerlistClub>(
+        *m_document, club.Id(), m_demo.Installation(), nullptr, m_demo.Context().installDirectory);
     dialog->show();
     [&] { QVERIFY(QTest::qWaitForWindowExposed(dialog.get())); }();
     return dialog;
@@ -438,8 +418,8 @@ void ManagerListTest::staffDialogShowsDuplicatesAndIsOneUndoableSession() {
 
     // Browsing every person and closing leaves no edit.
     {
-        CDlgManagAll dialog(*m_document, club.Id(), m_installation, nullptr,
-                            m_context.installDirectory);
+        CDlgManagAll dialog(*m_document, club.Id(), m_demo.Installation(), nullptr,
+                            m_demo.Context().installDirectory);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.ManagerList().List().count(), 3);
@@ -475,8 +455,8 @@ void ManagerListTest::staffDialogShowsDuplicatesAndIsOneUndoableSession() {
         ExpectSound();
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
     });
-    CDlgManagAll::Edit(*m_document, club.Id(), m_installation, nullptr, m_context.installDirectory,
-                       nullptr);
+    CDlgManagAll::Edit(*m_document, club.Id(), m_demo.Installation(), nullptr,
+                       m_demo.Context().installDirectory, nullptr);
     QCOMPARE(m_document->History().Count(), std::size_t{1});
     QCOMPARE(m_document->UndoDescription().value_or(""), std::string("Personal"));
     QCOMPARE(m_document->World().Person(coTrainer), nullptr);
@@ -484,8 +464,8 @@ void ManagerListTest::staffDialogShowsDuplicatesAndIsOneUndoableSession() {
     QVERIFY(Dump() == before);
     ExpectSound();
     // A national team has no staff dialog.
-    CDlgManagAll::Edit(*m_document, MakeClubId(club.Country(), kNationalTeamIndex), m_installation,
-                       nullptr, m_context.installDirectory, nullptr);
+    CDlgManagAll::Edit(*m_document, MakeClubId(club.Country(), kNationalTeamIndex),
+                       m_demo.Installation(), nullptr, m_demo.Context().installDirectory, nullptr);
     QCOMPARE(m_document->History().Count(), std::size_t{1});
 }
 

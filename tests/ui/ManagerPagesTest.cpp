@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -15,13 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
-#include "app/AppContext.h"
-#include "app/DatabaseSlots.h"
-#include "app/InstallationData.h"
 #include "controls/SpinEditCtrl.h"
 #include "controls/ValueScrollBar.h"
-#include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
 #include "editing/LanguageList.h"
@@ -36,12 +32,9 @@
 #include "model/Manager.h"
 #include "model/Player.h"
 #include "model/World.h"
-#include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -77,39 +70,27 @@ private:
     static void Choose(QComboBox& combo, int data);
     std::string Dump() const { return DumpWorldJson(m_document->World()); }
 
-    QTemporaryDir m_demo;
-    SAppContext m_app;
-    CInstallationData m_installation;
-    std::unique_ptr<CDatabaseSlots> m_slots;
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
     CDatabaseDocument* m_document = nullptr;
     std::unique_ptr<SPlayerEditContext> m_context;
-    CScriptedUserInterface m_ui;
 };
 
 void ManagerPagesTest::initTestCase() {
-    QVERIFY(m_demo.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
-                                           progress)
-                .ok);
-    SetUpDirectories(m_app, m_demo.path().toStdString());
-    m_installation.Load(m_app);
+    QVERIFY(m_demo.Generate());
 }
 
 void ManagerPagesTest::init() {
-    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
-    m_document = m_slots->AddSlot();
-    QVERIFY(m_document != nullptr);
-    CSilentProgress progress;
-    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
-                         m_ui));
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
     m_context = std::make_unique<SPlayerEditContext>(
-        SPlayerEditContext{*m_document, m_installation, nullptr, m_demo.path().toStdString()});
+        SPlayerEditContext{*m_document, m_demo.Installation(), nullptr, m_demo.Path()});
 }
 
 void ManagerPagesTest::cleanup() {
     m_context.reset();
-    m_slots.reset();
+    m_open.reset();
 }
 
 const CPlayer* ManagerPagesTest::PersonOfKind(int kind) const {
@@ -174,7 +155,7 @@ void ManagerPagesTest::panelsFollowThePersonsKind() {
     QVERIFY(!national.isEnabled());
     QVERIFY(!Child<QPushButton>(preferences, QStringLiteral("favouriteClubChoose")).isEnabled());
     auto& formation = Child<QComboBox>(preferences, QStringLiteral("formation"));
-    QCOMPARE(formation.count(), m_installation.TextTables().Formations().GetCount());
+    QCOMPARE(formation.count(), m_demo.Installation().TextTables().Formations().GetCount());
     QVERIFY(!formation.isEnabled());
 
     page->SetPlayer(PersonOfKind(3)->Id());

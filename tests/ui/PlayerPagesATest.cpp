@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -16,13 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
-#include "app/AppContext.h"
-#include "app/DatabaseSlots.h"
-#include "app/InstallationData.h"
 #include "controls/SpinEditCtrl.h"
 #include "controls/ValueScrollBar.h"
-#include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
 #include "editing/PersonClub.h"
@@ -40,13 +36,10 @@
 #include "model/PlayerStrength.h"
 #include "model/World.h"
 #include "platform/LEcuyerRandom.h"
-#include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
 #include "storage/TextHelpers.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
 
 // The personal-data, abilities, character and position pages, each on its own, on the small demo
 // database, driven through their controls.
@@ -88,39 +81,27 @@ private:
     void ExpectPerson(const CPlayer& expected, std::size_t edits);
     void SetAbilities(const CPlayer& person, const std::vector<std::uint8_t>& pattern);
 
-    QTemporaryDir m_demo;
-    SAppContext m_app;
-    CInstallationData m_installation;
-    std::unique_ptr<CDatabaseSlots> m_slots;
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
     CDatabaseDocument* m_document = nullptr;
     std::unique_ptr<SPlayerEditContext> m_context;
-    CScriptedUserInterface m_ui;
 };
 
 void PlayerPagesATest::initTestCase() {
-    QVERIFY(m_demo.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
-                                           progress)
-                .ok);
-    SetUpDirectories(m_app, m_demo.path().toStdString());
-    m_installation.Load(m_app);
+    QVERIFY(m_demo.Generate());
 }
 
 void PlayerPagesATest::init() {
-    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
-    m_document = m_slots->AddSlot();
-    QVERIFY(m_document != nullptr);
-    CSilentProgress progress;
-    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
-                         m_ui));
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
     m_context = std::make_unique<SPlayerEditContext>(
-        SPlayerEditContext{*m_document, m_installation, nullptr, m_demo.path().toStdString()});
+        SPlayerEditContext{*m_document, m_demo.Installation(), nullptr, m_demo.Path()});
 }
 
 void PlayerPagesATest::cleanup() {
     m_context.reset();
-    m_slots.reset();
+    m_open.reset();
 }
 
 SPlayerEditContext& PlayerPagesATest::Context() {

@@ -16,11 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
-#include "app/AppContext.h"
-#include "app/DatabaseSlots.h"
-#include "app/InstallationData.h"
 #include "assets/Image.h"
 #include "assets/Tga.h"
 #include "controls/ControlText.h"
@@ -28,7 +26,6 @@
 #include "controls/ShowBitmap.h"
 #include "controls/SpinEditCtrl.h"
 #include "controls/ValueScrollBar.h"
-#include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PlayerContractRules.h"
 #include "editing/PlayerHistoryRules.h"
@@ -43,8 +40,6 @@
 #include "model/Country.h"
 #include "model/Player.h"
 #include "model/World.h"
-#include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
 #include "storage/TextHelpers.h"
 
@@ -99,34 +94,21 @@ private:
     std::unique_ptr<CPlayer> CloneOf(std::uint32_t id) const;
     const CPlayer& Live(std::uint32_t id) const;
 
-    QTemporaryDir m_demo;
-    SAppContext m_context;
-    CInstallationData m_installation;
-    std::unique_ptr<CDatabaseSlots> m_slots;
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
     CDatabaseDocument* m_document = nullptr;
-    CScriptedUserInterface m_ui;
     std::unique_ptr<SPlayerEditContext> m_editContext;
     std::unique_ptr<QWidget> m_window;
 };
 
 void PlayerPagesBTest::initTestCase() {
-    QVERIFY(m_demo.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
-                                           progress)
-                .ok);
-    SetUpDirectories(m_context, m_demo.path().toStdString());
-    m_installation.Load(m_context);
+    QVERIFY(m_demo.Generate());
 }
 
 void PlayerPagesBTest::init() {
-    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
-    m_ui = CScriptedUserInterface{};
-    m_document = m_slots->AddSlot();
-    QVERIFY(m_document != nullptr);
-    CSilentProgress progress;
-    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
-                         m_ui));
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
     // The season the game's data describe.
     m_document->WorldForOperations().SetYearSource([] { return 2005; });
 }
@@ -134,7 +116,7 @@ void PlayerPagesBTest::init() {
 void PlayerPagesBTest::cleanup() {
     m_window.reset();
     m_editContext.reset();
-    m_slots.reset();
+    m_open.reset();
 }
 
 std::vector<const CPlayer*> PlayerPagesBTest::Players() const {
@@ -169,7 +151,7 @@ const CPlayer& PlayerPagesBTest::PlayerWithCareer() const {
 template <typename Page>
 Page& PlayerPagesBTest::ShowPage(const fs::path& installDirectory) {
     m_editContext = std::make_unique<SPlayerEditContext>(
-        SPlayerEditContext{*m_document, m_installation, nullptr, installDirectory});
+        SPlayerEditContext{*m_document, m_demo.Installation(), nullptr, installDirectory});
     m_window = std::make_unique<QWidget>();
     auto* layout = new QVBoxLayout(m_window.get());
     auto* page = new Page(*m_editContext, m_window.get());

@@ -15,14 +15,12 @@
 #include <string>
 #include <type_traits>
 
+#include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "app/AppContext.h"
-#include "app/DatabaseSlots.h"
-#include "app/InstallationData.h"
 #include "app/ui/DlgMainMenu.h"
 #include "controls/DlgErrorMessage.h"
 #include "controls/MyListBox.h"
-#include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PersonPlacement.h"
 #include "editors/DlgPlayerList.h"
@@ -34,7 +32,6 @@
 #include "model/Country.h"
 #include "model/Player.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
 
@@ -87,36 +84,23 @@ private:
     std::string Dump() const { return DumpWorldJson(m_document->World()); }
     CWorld& Live() const { return m_document->WorldForOperations(); }
 
-    QTemporaryDir m_demo;
-    SAppContext m_context;
-    CInstallationData m_installation;
-    std::unique_ptr<CDatabaseSlots> m_slots;
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
     CDatabaseDocument* m_document = nullptr;
-    CScriptedUserInterface m_ui;
 };
 
 void SquadDialogTest::initTestCase() {
-    QVERIFY(m_demo.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
-                                           progress)
-                .ok);
-    SetUpDirectories(m_context, m_demo.path().toStdString());
-    m_installation.Load(m_context);
+    QVERIFY(m_demo.Generate());
 }
 
 void SquadDialogTest::init() {
-    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
-    m_ui = CScriptedUserInterface{};
-    m_document = m_slots->AddSlot();
-    QVERIFY(m_document != nullptr);
-    CSilentProgress progress;
-    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
-                         m_ui));
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
 }
 
 void SquadDialogTest::cleanup() {
-    m_slots.reset();
+    m_open.reset();
 }
 
 CClub& SquadDialogTest::DemoClub() const {
@@ -160,8 +144,8 @@ CClub& SquadDialogTest::NewSquad(int players, int trainers) {
 }
 
 std::unique_ptr<CDlgPlayerlistClub> SquadDialogTest::Open(const CClub& club) {
-    auto dialog = std::make_unique<CDlgPlayerlistClub>(*m_document, club.Id(), m_installation,
-                                                       nullptr, m_context.installDirectory);
+    auto dialog = std::make_unique<CDlgPlayerlistClub>(
+        *m_document, club.Id(), m_demo.Installation(), nullptr, m_demo.Context().installDirectory);
     dialog->show();
     [&] { QVERIFY(QTest::qWaitForWindowExposed(dialog.get())); }();
     return dialog;
@@ -450,8 +434,7 @@ void SquadDialogTest::shirtNumbersBecomeOneEditOfTheSession() {
 void SquadDialogTest::squadButtonOfTheMainWindowOpensTheDialogForAClub() {
     QTemporaryDir install;
     QVERIFY(install.isValid());
-    fs::copy(m_demo.path().toStdString(), install.path().toStdString(),
-             fs::copy_options::recursive);
+    fs::copy(m_demo.Path(), install.path().toStdString(), fs::copy_options::recursive);
     SAppContext context;
     context.workingDirectory = install.path().toStdString();
     context.installationConfigured = true;
