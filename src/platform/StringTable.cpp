@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdarg>
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 #include "platform/Cp1252.h"
@@ -19,7 +20,8 @@ struct ResourceRow {
 
 // Sorted by id. The literals are UTF-8 whatever the compiler's execution character set; they are
 // converted to Windows-1252 once, on first use.
-constexpr std::array kResourceRows = {
+// A plain array: deducing a std::array of this many rows exceeds some compilers' nesting limit.
+constexpr ResourceRow kResourceRows[] = {
     ResourceRow{ids::kInternationalExperience + 0, u8"keine"},
     ResourceRow{ids::kInternationalExperience + 1, u8"etwas"},
     ResourceRow{ids::kInternationalExperience + 2, u8"mittel"},
@@ -379,16 +381,16 @@ constexpr std::array kResourceRows = {
     ResourceRow{ids::kStaffNoDuplicates, u8"Keine doppelten Personen gefunden."},
 };
 
-static_assert(std::is_sorted(kResourceRows.begin(), kResourceRows.end(),
+static_assert(std::is_sorted(std::begin(kResourceRows), std::end(kResourceRows),
                              [](const ResourceRow& a, const ResourceRow& b) {
                                  return a.id <= b.id;
                              }),
               "resource rows must be sorted by id without duplicates");
 
-const std::array<std::string, kResourceRows.size()>& ConvertedTexts() {
+const std::array<std::string, std::size(kResourceRows)>& ConvertedTexts() {
     static const auto texts = [] {
-        std::array<std::string, kResourceRows.size()> converted;
-        for (std::size_t i = 0; i < kResourceRows.size(); ++i) {
+        std::array<std::string, std::size(kResourceRows)> converted;
+        for (std::size_t i = 0; i < std::size(kResourceRows); ++i) {
             const std::u8string_view text = kResourceRows[i].text;
             converted[i] = Utf8ToCp1252(
                 std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
@@ -402,12 +404,12 @@ const std::array<std::string, kResourceRows.size()>& ConvertedTexts() {
 
 std::string_view ResourceString(int id) {
     const auto row = std::lower_bound(
-        kResourceRows.begin(), kResourceRows.end(), id,
+        std::begin(kResourceRows), std::end(kResourceRows), id,
         [](const ResourceRow& candidate, int wanted) { return candidate.id < wanted; });
-    if (row == kResourceRows.end() || row->id != id) {
+    if (row == std::end(kResourceRows) || row->id != id) {
         return "";
     }
-    return ConvertedTexts()[static_cast<std::size_t>(row - kResourceRows.begin())];
+    return ConvertedTexts()[static_cast<std::size_t>(row - std::begin(kResourceRows))];
 }
 
 std::string FormatPrintf(const char* format, ...) {
