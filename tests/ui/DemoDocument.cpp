@@ -1,6 +1,13 @@
 #include "DemoDocument.h"
 
+#include <QFile>
+
+#include <cstdio>
+#include <memory>
+
 #include "demo/DemoGenerator.h"
+#include "exports/master/MasterExport.h"
+#include "exports/master/MasterFileReader.h"
 #include "platform/Progress.h"
 
 namespace kw::test {
@@ -23,6 +30,34 @@ COpenDemo::COpenDemo(const std::filesystem::path& installation) : m_slots(instal
     if (document != nullptr && OpenDatabase(*document, installation / "database", progress, m_ui)) {
         m_document = document;
     }
+}
+
+QString MasterBuildFault(CWorld& world) {
+    QTemporaryDir out;
+    if (!out.isValid()) {
+        return QStringLiteral("no temporary folder");
+    }
+    SMasterRequest request;
+    request.batch = true;
+    request.output = std::filesystem::path(out.path().toStdString()) / "Master.dat";
+    request.sideFolder = out.path().toStdString();
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> console(std::tmpfile(), &std::fclose);
+    request.console = console.get();
+    CSilentProgress progress;
+    CScriptedUserInterface ui;
+    if (BuildMasterFile(world, request, progress, ui) != EMasterResult::kWritten) {
+        return QStringLiteral("not written");
+    }
+    QFile file(QString::fromStdString(request.output.string()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("not readable");
+    }
+    const QByteArray bytes = file.readAll();
+    const SMasterFileReport report =
+        VerifyMasterFile({reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                          static_cast<std::size_t>(bytes.size())},
+                         0);
+    return report.Ok() ? QString() : QString::fromStdString(report.error);
 }
 
 }  // namespace kw::test

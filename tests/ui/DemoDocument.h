@@ -1,6 +1,7 @@
 // The small demo as the editor's dialogs see it in the Qt tests.
 #pragma once
 
+#include <QString>
 #include <QTemporaryDir>
 
 #include <filesystem>
@@ -9,6 +10,10 @@
 #include "app/DatabaseSlots.h"
 #include "app/InstallationData.h"
 #include "platform/ScriptedUserInterface.h"
+
+namespace kw {
+class CWorld;
+}
 
 namespace kw::test {
 
@@ -45,5 +50,10 @@ private:
     CScriptedUserInterface m_ui;
     CDatabaseDocument* m_document = nullptr;
 };
+
+// Builds the game's master file of the world into a temporary folder and reads it back: empty
+// when it was written and verifies, else what went wrong. The build writes back what it corrects,
+// so a test compares dumps before it.
+QString MasterBuildFault(CWorld& world);
 
 }  // namespace kw::test

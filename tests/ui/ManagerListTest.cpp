@@ -43,7 +43,6 @@
 
 namespace kw {
 
-
 // The manager list in the squad dialog's "Vorstand/Trainer" tab and in the club's staff dialog,
 // on the small demo database, driven with the mouse and the keyboard.
 class ManagerListTest : public QObject {
@@ -404,6 +403,9 @@ void ManagerListTest::oneUndoTakesBackTheSquadSessionsCreateTransferAndDeletion(
     ExpectSound();
     QVERIFY(m_document->Redo());
     QVERIFY(Dump() == after);
+    // The staff as the session left them still make a master file.
+    const QString fault = test::MasterBuildFault(Live());
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 void ManagerListTest::staffDialogShowsDuplicatesAndIsOneUndoableSession() {
