@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::array<SGlobalRule, kGlobalRuleCount> kGlobalRules = {{
     {"Punkte f\xFCr &Sieg", 0, EGlobalRuleKind::kPoints},
-    {"Punkte f\xFCr &Ausw\xE4rtssieg", 1, EGlobalRuleKind::kPoints},
+    {"Punkte f\xFCr Aus&w\xE4rtssieg", 1, EGlobalRuleKind::kPoints},
     {"Extrapunkt f\xFCr Sieg gegen &Titelverteidiger", 2, EGlobalRuleKind::kExtraPoint},
     {"Extrapunkt bei &mehr als 3 geschossenen Toren", 3, EGlobalRuleKind::kExtraPoint},
 }};

@@ -29,7 +29,7 @@ std::vector<std::string_view> Texts(EGlobalRuleKind kind) {
 TEST(GlobalRulesChoices, TheFourRulesAreTheRecordsFirstFourWithTheirLists) {
     const auto& rules = GlobalRules();
     EXPECT_EQ(rules[0].label, "Punkte f\xFCr &Sieg");
-    EXPECT_EQ(rules[1].label, "Punkte f\xFCr &Ausw\xE4rtssieg");
+    EXPECT_EQ(rules[1].label, "Punkte f\xFCr Aus&w\xE4rtssieg");
     EXPECT_EQ(rules[2].label, "Extrapunkt f\xFCr Sieg gegen &Titelverteidiger");
     EXPECT_EQ(rules[3].label, "Extrapunkt bei &mehr als 3 geschossenen Toren");
     for (int index = 0; index < kGlobalRuleCount; ++index) {

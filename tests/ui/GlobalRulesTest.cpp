@@ -1,0 +1,383 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "app/DatabaseSlots.h"
+#include "controls/ValueScrollBar.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "editing/LeagueDataRules.h"
+#include "editors/DlgLevelName.h"
+#include "editors/DlgRegelaenderung.h"
+#include "exports/WorldDump.h"
+#include "model/Country.h"
+#include "model/Rules.h"
+#include "model/World.h"
+#include "model/WorldPart.h"
+#include "platform/Cp1252.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+// "Globale Einstellungen" and "Ligenbezeichnung ändern" on the small demo database, driven with
+// the keyboard and the mouse.
+class GlobalRulesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void chosenRulesAreStoredAsOneUndoableEdit();
+    void storedValuesBeyondTheListsSurviveAnUneditedOk();
+    void cancelRecordsNothing();
+    void theBarMovesTheNumberBesideIt();
+    void aLevelNameIsCutAndStoredForTheCurrentLanguage();
+    void anUnchangedOrCancelledLevelNameRecordsNothing();
+
+private:
+    // The document's rules values 0..3 and substitutions set as one edit (test set-up).
+    void SetRules(std::int32_t points, std::int32_t away, std::int32_t holder, std::int32_t goals,
+                  std::int32_t substitutions);
+    const CRules& Rules() const { return m_document->World().Rules(); }
+    std::string LevelName(int level, int language) const;
+    // Brings the shown window to the front and waits until it has the focus.
+    static bool Activate(QWidget& window);
+    static QPushButton& Button(QDialog& dialog, QDialogButtonBox::StandardButton which);
+    // Types the text key by key, accented letters as a keyboard with accents sends them.
+    static void Type(QLineEdit& field, const QString& text);
+    // Moves the closed list to the entry with the arrow keys, as a user does.
+    static void Pick(QComboBox& list, int choice);
+    std::string Dump() const { return DumpWorldJson(m_document->World()); }
+    std::size_t Edits() const { return m_document->History().Count(); }
+
+    QTemporaryDir m_demo;
+    std::unique_ptr<CDatabaseSlots> m_slots;
+    CDatabaseDocument* m_document = nullptr;
+    CScriptedUserInterface m_ui;
+};
+
+void GlobalRulesTest::initTestCase() {
+    QVERIFY(m_demo.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
+                                           progress)
+                .ok);
+}
+
+void GlobalRulesTest::init() {
+    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
+    m_ui = CScriptedUserInterface{};
+    m_document = m_slots->AddSlot();
+    QVERIFY(m_document != nullptr);
+    CSilentProgress progress;
+    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
+                         m_ui));
+}
+
+void GlobalRulesTest::cleanup() {
+    m_slots.reset();
+}
+
+void GlobalRulesTest::SetRules(std::int32_t points, std::int32_t away, std::int32_t holder,
+                               std::int32_t goals, std::int32_t substitutions) {
+    SWorldScope scope;
+    scope.rules = true;
+    QVERIFY(m_document->Perform("set-up", std::move(scope), [=](CWorld& world) {
+        CRules& rules = world.Rules();
+        rules.SetRuleValue(0, points);
+        rules.SetRuleValue(1, away);
+        rules.SetRuleValue(2, holder);
+        rules.SetRuleValue(3, goals);
+        rules.SetSubstitutions(substitutions);
+        return true;
+    }));
+}
+
+std::string GlobalRulesTest::LevelName(int level, int language) const {
+    return std::string(m_document->World()
+                           .Country(14)
+                           .LevelNames(level)[static_cast<std::size_t>(language)]
+                           .View());
+}
+
+bool GlobalRulesTest::Activate(QWidget& window) {
+    // Active, so that focus and mnemonics work as they do for the user (on a real X server too).
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+QPushButton& GlobalRulesTest::Button(QDialog& dialog, QDialogButtonBox::StandardButton which) {
+    return *dialog.findChild<QDialogButtonBox*>()->button(which);
+}
+
+void GlobalRulesTest::Type(QLineEdit& field, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(&field, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, &field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
+void GlobalRulesTest::Pick(QComboBox& list, int choice) {
+    list.setFocus();
+    while (list.currentIndex() < choice) {
+        QTest::keyClick(&list, Qt::Key_Down);
+    }
+    while (list.currentIndex() > choice) {
+        QTest::keyClick(&list, Qt::Key_Up);
+    }
+}
+
+void GlobalRulesTest::chosenRulesAreStoredAsOneUndoableEdit() {
+    SetRules(1, 0, 0, 1, 6);
+    const std::string before = Dump();
+    const std::int32_t rule4 = Rules().RuleValue(4);
+    const std::size_t edits = Edits();
+
+    bool shown = false;
+    test::WhenModal<CDlgRegelaenderung>(*this, [&shown](CDlgRegelaenderung& dialog) {
+        QVERIFY(Activate(dialog));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Globale Einstellungen"));
+        shown = dialog.RuleList(0).currentText() == QStringLiteral("Drei") &&
+                dialog.RuleList(1).currentText() == QStringLiteral("Zwei") &&
+                dialog.RuleList(2).currentText() == QStringLiteral("An") &&
+                dialog.RuleList(3).currentText() == QStringLiteral("Aus") &&
+                dialog.SubstitutionsText().text() == QStringLiteral("6");
+        Pick(dialog.RuleList(0), 2);
+        Pick(dialog.RuleList(1), 1);
+        Pick(dialog.RuleList(2), 1);
+        Pick(dialog.RuleList(3), 0);
+        // The mnemonic of the bar's label reaches the bar.
+        QTest::keyClick(&dialog, Qt::Key_E, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&dialog.SubstitutionsBar()));
+        QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_Left);
+        QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_Left);
+        QTest::mouseClick(&Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QVERIFY(CDlgRegelaenderung::Edit(*m_document, nullptr));
+    QVERIFY(shown);
+    QCOMPARE(Edits(), edits + 1);
+    QCOMPARE(Rules().RuleValue(0), 2);
+    QCOMPARE(Rules().RuleValue(1), 1);
+    QCOMPARE(Rules().RuleValue(2), 1);
+    QCOMPARE(Rules().RuleValue(3), 0);
+    QCOMPARE(Rules().RuleValue(4), rule4);
+    QCOMPARE(Rules().Substitutions(), 4);
+    const std::string after = Dump();
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(Dump(), after);
+}
+
+void GlobalRulesTest::storedValuesBeyondTheListsSurviveAnUneditedOk() {
+    SetRules(7, -1, 7, 5, 7);
+    const std::string before = Dump();
+    const std::size_t edits = Edits();
+
+    // Shown as "Vier" and "Aus", kept through Return.
+    bool shown = false;
+    test::WhenModal<CDlgRegelaenderung>(*this, [&shown](CDlgRegelaenderung& dialog) {
+        QVERIFY(Activate(dialog));
+        shown = dialog.RuleList(0).currentText() == QStringLiteral("Vier") &&
+                dialog.RuleList(1).currentText() == QStringLiteral("Vier") &&
+                dialog.RuleList(2).currentText() == QStringLiteral("Aus") &&
+                dialog.RuleList(3).currentText() == QStringLiteral("Aus") &&
+                dialog.SubstitutionsText().text() == QStringLiteral("7");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    QVERIFY(!CDlgRegelaenderung::Edit(*m_document, nullptr));
+    QVERIFY(shown);
+    QCOMPARE(Edits(), edits);
+    QCOMPARE(Dump(), before);
+
+    // A list moved away and back, and the bar moved away and back, keep the stored values too;
+    // only the list left on another entry changes.
+    test::WhenModal<CDlgRegelaenderung>(*this, [](CDlgRegelaenderung& dialog) {
+        QVERIFY(Activate(dialog));
+        Pick(dialog.RuleList(2), 0);
+        Pick(dialog.RuleList(2), 1);
+        Pick(dialog.RuleList(0), 0);
+        Pick(dialog.RuleList(0), 2);
+        Pick(dialog.RuleList(3), 0);
+        dialog.SubstitutionsBar().setFocus();
+        QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_Home);
+        QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_End);
+        QTest::mouseClick(&Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QVERIFY(CDlgRegelaenderung::Edit(*m_document, nullptr));
+    QCOMPARE(Edits(), edits + 1);
+    QCOMPARE(Rules().RuleValue(0), 7);
+    QCOMPARE(Rules().RuleValue(1), -1);
+    QCOMPARE(Rules().RuleValue(2), 7);
+    QCOMPARE(Rules().RuleValue(3), 0);
+    QCOMPARE(Rules().Substitutions(), 7);
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+}
+
+void GlobalRulesTest::cancelRecordsNothing() {
+    SetRules(0, 1, 0, 0, 3);
+    const std::string before = Dump();
+    const std::size_t edits = Edits();
+
+    bool closed = false;
+    test::WhenModal<CDlgRegelaenderung>(*this, [&closed](CDlgRegelaenderung& dialog) {
+        QVERIFY(Activate(dialog));
+        Pick(dialog.RuleList(0), 2);
+        Pick(dialog.RuleList(3), 1);
+        dialog.SubstitutionsBar().setFocus();
+        QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_End);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        closed = !dialog.isVisible();
+    });
+    QVERIFY(!CDlgRegelaenderung::Edit(*m_document, nullptr));
+    QVERIFY(closed);
+    QCOMPARE(Edits(), edits);
+    QCOMPARE(Dump(), before);
+
+    test::WhenModal<CDlgRegelaenderung>(*this, [](CDlgRegelaenderung& dialog) {
+        QVERIFY(Activate(dialog));
+        Pick(dialog.RuleList(1), 2);
+        QCOMPARE(Button(dialog, QDialogButtonBox::Cancel).text(), QStringLiteral("Abbruch"));
+        QTest::mouseClick(&Button(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
+    });
+    QVERIFY(!CDlgRegelaenderung::Edit(*m_document, nullptr));
+    QCOMPARE(Edits(), edits);
+    QCOMPARE(Dump(), before);
+}
+
+void GlobalRulesTest::theBarMovesTheNumberBesideIt() {
+    CRules rules;
+    rules.SetSubstitutions(2);
+    CDlgRegelaenderung dialog(rules);
+    dialog.show();
+    QVERIFY(Activate(dialog));
+    CValueScrollBar& bar = dialog.SubstitutionsBar();
+    QCOMPARE(bar.minimum(), 0);
+    QCOMPARE(bar.maximum(), 7);
+    QCOMPARE(dialog.SubstitutionsText().text(), QStringLiteral("2"));
+    bar.setFocus();
+    QTest::keyClick(&bar, Qt::Key_Right);
+    QCOMPARE(dialog.SubstitutionsText().text(), QStringLiteral("3"));
+    QCOMPARE(dialog.Rules().Substitutions(), 3);
+    QTest::keyClick(&bar, Qt::Key_End);
+    QTest::keyClick(&bar, Qt::Key_Right);
+    QCOMPARE(dialog.SubstitutionsText().text(), QStringLiteral("7"));
+    QCOMPARE(dialog.Rules().Substitutions(), 7);
+    QTest::keyClick(&bar, Qt::Key_Home);
+    QTest::keyClick(&bar, Qt::Key_Left);
+    QCOMPARE(dialog.SubstitutionsText().text(), QStringLiteral("0"));
+    QCOMPARE(dialog.Rules().Substitutions(), 0);
+    // A click right of the thumb moves it a page, one step here.
+    const QPoint nearEnd(bar.width() - bar.height() - 4, bar.height() / 2);
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, nearEnd);
+    QCOMPARE(dialog.SubstitutionsText().text(), QString::number(bar.Value()));
+    QVERIFY(bar.Value() > 0);
+    // Nothing else of the copy moved.
+    CRules expected = rules;
+    expected.SetSubstitutions(bar.Value());
+    QVERIFY(dialog.Rules() == expected);
+}
+
+void GlobalRulesTest::aLevelNameIsCutAndStoredForTheCurrentLanguage() {
+    const int language = 2;
+    m_document->WorldForOperations().SetCurrentLanguage(language);
+    const std::string before = Dump();
+    const std::string german = LevelName(1, 0);
+    const std::string stored = LevelName(1, language);
+    const std::size_t edits = Edits();
+
+    QString shownName;
+    int length = 0;
+    test::WhenModal<CDlgLevelName>(*this, [&shownName, &length](CDlgLevelName& dialog) {
+        QVERIFY(Activate(dialog));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Ligenbezeichnung \u00e4ndern"));
+        shownName = dialog.Field().text();
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&dialog.Field()));
+        QTest::keyClick(&dialog.Field(), Qt::Key_A, Qt::ControlModifier);
+        Type(dialog.Field(), QStringLiteral("Premi\u00e8re division r\u00e9gionale du nord-est"));
+        length = static_cast<int>(dialog.Field().text().size());
+        QTest::keyClick(&dialog.Field(), Qt::Key_Return);
+    });
+    QVERIFY(CDlgLevelName::Edit(*m_document, 14, 1, nullptr));
+    QCOMPARE(shownName.toStdString(), Cp1252ToUtf8(stored));
+    QCOMPARE(length, static_cast<int>(kLevelNameLength));
+    QCOMPARE(Edits(), edits + 1);
+    const std::string expected =
+        std::string("Premi\xE8re division r\xE9gionale du nord-est").substr(0, kLevelNameLength);
+    QCOMPARE(LevelName(1, language), expected);
+    QCOMPARE(LevelName(1, 0), german);
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+}
+
+void GlobalRulesTest::anUnchangedOrCancelledLevelNameRecordsNothing() {
+    const std::string before = Dump();
+    const std::size_t edits = Edits();
+
+    test::WhenModal<CDlgLevelName>(*this, [](CDlgLevelName& dialog) {
+        QVERIFY(Activate(dialog));
+        QTest::mouseClick(&Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QVERIFY(!CDlgLevelName::Edit(*m_document, 14, 0, nullptr));
+    QCOMPARE(Edits(), edits);
+
+    // Typed over and back to the same name.
+    test::WhenModal<CDlgLevelName>(*this, [](CDlgLevelName& dialog) {
+        QVERIFY(Activate(dialog));
+        const QString name = dialog.Field().text();
+        QTest::keyClick(&dialog.Field(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(&dialog.Field(), QStringLiteral("Anders"));
+        QTest::keyClick(&dialog.Field(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(&dialog.Field(), name);
+        QTest::keyClick(&dialog.Field(), Qt::Key_Return);
+    });
+    QVERIFY(!CDlgLevelName::Edit(*m_document, 14, 0, nullptr));
+    QCOMPARE(Edits(), edits);
+
+    bool closed = false;
+    test::WhenModal<CDlgLevelName>(*this, [&closed](CDlgLevelName& dialog) {
+        QVERIFY(Activate(dialog));
+        QTest::keyClicks(&dialog.Field(), QStringLiteral("Neue Liga"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        closed = !dialog.isVisible();
+    });
+    QVERIFY(!CDlgLevelName::Edit(*m_document, 14, 0, nullptr));
+    QVERIFY(closed);
+    QCOMPARE(Edits(), edits);
+    QCOMPARE(Dump(), before);
+
+    // No such level or country: no dialog, no edit.
+    QVERIFY(!CDlgLevelName::Edit(*m_document, 14, kLevelCount, nullptr));
+    QVERIFY(!CDlgLevelName::Edit(*m_document, 0, 0, nullptr));
+    QCOMPARE(Edits(), edits);
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::GlobalRulesTest>(argc, argv);
+}
+
+#include "GlobalRulesTest.moc"
