@@ -4,6 +4,7 @@
 #include "DatabaseDialogScenes.h"
 #include "ManagerPagesScenes.h"
 #include "FiveYearNationalTeamScenes.h"
+#include "GlobalRulesScenes.h"
 #include "ManagerListScenes.h"
 #include "PlayerPagesAScenes.h"
 #include "PlayerPagesBScenes.h"
@@ -73,6 +74,8 @@ const std::vector<SScene>& Scenes() {
         {"DlgManagerList", ShowDlgManagerList},
         {"DlgManagAll", ShowDlgManagAll},
         {"DlgPlayerSelectStaff", ShowDlgPlayerSelectStaff},
+        {"DlgRegelaenderung", ShowDlgRegelaenderung},
+        {"DlgLevelName", ShowDlgLevelName},
     };
     return scenes;
 }

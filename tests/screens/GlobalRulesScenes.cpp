@@ -1,0 +1,28 @@
+#include "GlobalRulesScenes.h"
+
+#include "controls/ControlText.h"
+#include "editors/DlgLevelName.h"
+#include "editors/DlgRegelaenderung.h"
+#include "model/Country.h"
+#include "model/World.h"
+
+namespace kw::screens {
+
+namespace {
+
+constexpr int kSceneCountry = 14;
+
+}  // namespace
+
+std::unique_ptr<CShownScene> ShowDlgRegelaenderung(CSceneContext& context) {
+    return Shown(std::make_unique<CDlgRegelaenderung>(context.World().Rules()));
+}
+
+std::unique_ptr<CShownScene> ShowDlgLevelName(CSceneContext& context) {
+    const CWorld& world = context.World();
+    const auto& names = world.Country(kSceneCountry).LevelNames(0);
+    return Shown(std::make_unique<CDlgLevelName>(
+        Cp1252ToQString(names[static_cast<std::size_t>(world.CurrentLanguage())].View())));
+}
+
+}  // namespace kw::screens
