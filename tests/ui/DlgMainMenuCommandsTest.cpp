@@ -31,6 +31,7 @@
 #include "editors/DlgNationalteam.h"
 #include "editors/DlgNewClub.h"
 #include "editors/DlgReferees.h"
+#include "editors/DlgRegelaenderung.h"
 #include "editors/DlgStadiumlist.h"
 #include "model/Club.h"
 #include "model/Country.h"
@@ -588,6 +589,17 @@ void DlgMainMenuCommandsTest::countryAndStaffEditorsOpenForTheSelection() {
     opens(QStringLiteral("Sc&hiedsrichter..."), static_cast<CDlgReferees*>(nullptr));
     opens(QStringLiteral("&5-Jahres-Wertung..."), static_cast<CDlg5Year*>(nullptr));
     opens(QStringLiteral("Nationalmannschaften"), static_cast<CDlgNationalteam*>(nullptr));
+
+    // "&Globale Einstellungen" sits beside the language choice, which only "lang" shows.
+    auto* rules = window.findChild<QPushButton*>(QStringLiteral("globalRules"));
+    QVERIFY(rules != nullptr && !rules->isVisible());
+    bool rulesShown = false;
+    WhenShown<CDlgRegelaenderung>(window, [&rulesShown](CDlgRegelaenderung& dialog) {
+        rulesShown = true;
+        dialog.reject();
+    });
+    window.EditGlobalRules();
+    QVERIFY(rulesShown);
 
     // The club menu's staff dialog: not for the national team.
     std::unique_ptr<QMenu> menu = window.ClubMenu();

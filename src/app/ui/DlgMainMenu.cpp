@@ -29,6 +29,7 @@
 #include "editors/DlgNewClub.h"
 #include "editors/DlgPlayerlistClub.h"
 #include "editors/DlgReferees.h"
+#include "editors/DlgRegelaenderung.h"
 #include "editors/DlgStadiumlist.h"
 #include "editors/club/DlgClubParent.h"
 #include "model/Club.h"
@@ -155,6 +156,7 @@ void DlgMainMenu::CreateView() {
     connect(m_view, &CMainMenuView::languageChosen, this, &DlgMainMenu::ChooseLanguage);
     connect(m_view, &CMainMenuView::clubEditRequested, this, &DlgMainMenu::EditClub);
     connect(m_view, &CMainMenuView::squadEditRequested, this, &DlgMainMenu::EditSquad);
+    connect(m_view, &CMainMenuView::globalRulesRequested, this, &DlgMainMenu::EditGlobalRules);
     connect(m_view, &CMainMenuView::nationalTeamsRequested, this, &DlgMainMenu::ShowNationalTeams);
     connect(m_view, &CMainMenuView::clubMenuRequested, this,
             [this](const QPoint& position) { ClubMenu()->exec(position); });
@@ -532,6 +534,10 @@ void DlgMainMenu::EditStaff() {
         CDlgManagAll::Edit(*m_document, club->Id(), *m_installation, m_renderer.get(),
                            m_context.installDirectory, this);
     }
+}
+
+void DlgMainMenu::EditGlobalRules() {
+    CDlgRegelaenderung::Edit(*m_document, this);
 }
 
 void DlgMainMenu::ShowNationalTeams() {

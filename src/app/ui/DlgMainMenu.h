@@ -77,6 +77,8 @@ public slots:
     void EditSquad();
     // "Personal bearbeiten": the selected club's staff with their pages, one undo step.
     void EditStaff();
+    // "&Globale Einstellungen": the match rules of every competition, one edit at OK.
+    void EditGlobalRules();
     // "&Nationalmannschaften": the national squads, starting at the selected country.
     void ShowNationalTeams();
     // The "Land" menu: stadiums, referees and the five-year ranking of the selected country.

@@ -121,7 +121,10 @@ QGroupBox* CMainMenuView::CreateLanguageGroup() {
     connect(m_languages, &QComboBox::activated, this,
             [this] { emit languageChosen(m_languages->currentData().toInt()); });
     layout->addWidget(m_languages);
-    layout->addWidget(Button(QStringLiteral("&Globale Einstellungen"), m_languageGroup));
+    QPushButton* rules = Button(QStringLiteral("&Globale Einstellungen"), m_languageGroup, true);
+    rules->setObjectName(QStringLiteral("globalRules"));
+    connect(rules, &QPushButton::clicked, this, &CMainMenuView::globalRulesRequested);
+    layout->addWidget(rules);
     m_languageGroup->setVisible(false);
     return m_languageGroup;
 }

@@ -69,6 +69,8 @@ signals:
     void clubEditRequested();
     // "Spieler&kader" or a double click on a club: the squad dialog on the selected club.
     void squadEditRequested();
+    // "&Globale Einstellungen" (shown with the language choice only).
+    void globalRulesRequested();
     // "&Nationalmannschaften".
     void nationalTeamsRequested();
     // The right mouse button on the club list, at that screen position.
