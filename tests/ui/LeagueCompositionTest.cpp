@@ -1,0 +1,396 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "competition/Competition.h"
+#include "competition/League.h"
+#include "controls/DlgErrorMessage.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "editing/LeagueComposition.h"
+#include "editing/SeasonMarks.h"
+#include "editors/CompositionList.h"
+#include "editors/DlgLeagueComposition.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+// The league composition dialog on the small demo's default country, driven with the mouse, the
+// keyboard and drops as they reach its lists.
+class LeagueCompositionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void theListsShowTheTopLeagueItsTeamsAndTheLeagues();
+    void aTeamDroppedOnTheFreeListLeavesAndJoinsALeagueWithRoom();
+    void aFullLeagueRefusesAndNothingIsRecorded();
+    void anEmptiedLeagueKeepsTheDialogOnOkAndClosesOnEgal();
+    void twoFailingLeaguesShowTheHeadingAndTwoEntries();
+    void cupWinnerFromTheMenuKeyClearsTheOtherWinner();
+    void hidingReservesAndKeyboardMoves();
+    void theSessionIsOneUndoStepAndUntouchedRecordsNothing();
+
+private:
+    const CWorld& World() const { return m_document->World(); }
+    std::uint32_t LeagueId(int index) const {
+        return MakeCompetitionId(kDefaultCountry, kLeagueType, index);
+    }
+    const CDBLeagueBase& League(int index) const {
+        return dynamic_cast<const CDBLeagueBase&>(*World().Competition(LeagueId(index)));
+    }
+    int LastLeague() const {
+        return static_cast<int>(CountryLeagues(World(), kDefaultCountry).size()) - 1;
+    }
+    const CClub& ClubOf(std::uint32_t team) const {
+        return *World().Country(kDefaultCountry).Club(team & kClubIdMask);
+    }
+    std::string Dump() const { return DumpWorldJson(World(), kDefaultCountry); }
+    std::unique_ptr<CDlgLeagueComposition> Open();
+    static std::vector<std::uint32_t> Values(const CCompositionList& list);
+    // The team of the source row dropped on the target row (-1: below the last), as a drop
+    // reaches the list, and the dialog's answer awaited.
+    static void Drop(CCompositionList& source, int sourceRow, CCompositionList& target,
+                     int targetRow);
+    // Closes with the key; the text of the message list it opened, which is answered with OK
+    // ("stay") or with "Egal".
+    static QString ActionTexts(const QMenu& menu);
+    static std::string CloseWith(CDlgLeagueComposition& dialog, int key, bool egal);
+
+    QTemporaryDir m_demo;
+    std::unique_ptr<CDatabaseDocument> m_document;
+};
+
+void LeagueCompositionTest::initTestCase() {
+    QVERIFY(m_demo.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
+                                           progress)
+                .ok);
+}
+
+void LeagueCompositionTest::init() {
+    const fs::path install = m_demo.path().toStdString();
+    auto world = std::make_unique<CWorld>(install);
+    QVERIFY(world->InitialiseCountries());
+    CSilentProgress progress;
+    QVERIFY(world->Load(install / "database", progress));
+    m_document = std::make_unique<CDatabaseDocument>(std::move(world));
+    QVERIFY(LastLeague() >= 1);
+    QVERIFY(League(0).IsFull());
+}
+
+void LeagueCompositionTest::cleanup() {
+    m_document.reset();
+}
+
+std::unique_ptr<CDlgLeagueComposition> LeagueCompositionTest::Open() {
+    auto dialog = std::make_unique<CDlgLeagueComposition>(*m_document, kDefaultCountry);
+    dialog->show();
+    // Active, so that focus moves as it does for the user (on a real X server too).
+    dialog->activateWindow();
+    if (!QTest::qWaitForWindowActive(dialog.get())) {
+        qFatal("composition dialog not active");
+    }
+    return dialog;
+}
+
+std::vector<std::uint32_t> LeagueCompositionTest::Values(const CCompositionList& list) {
+    std::vector<std::uint32_t> values;
+    for (int row = 0; row < list.count(); ++row) {
+        values.push_back(list.Value(row));
+    }
+    return values;
+}
+
+void LeagueCompositionTest::Drop(CCompositionList& source, int sourceRow, CCompositionList& target,
+                                 int targetRow) {
+    std::unique_ptr<QMimeData> data(
+        source.model()->mimeData({source.model()->index(sourceRow, 0)}));
+    QVERIFY(data != nullptr);
+    const QPoint at = targetRow >= 0 ? target.visualItemRect(target.item(targetRow)).center()
+                                     : QPoint(5, target.viewport()->height() - 2);
+    QVERIFY(targetRow >= 0 || target.itemAt(at) == nullptr);
+    QDragEnterEvent enter(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target.viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target.viewport(), &move);
+    QDropEvent drop(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target.viewport(), &drop);
+    QVERIFY(drop.isAccepted());
+    // The dialog hears of the drop once the drag has ended.
+    QTest::qWait(20);
+}
+
+QString LeagueCompositionTest::ActionTexts(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* action : menu.actions()) {
+        texts << action->text();
+    }
+    return texts.join(QLatin1Char('|'));
+}
+
+std::string LeagueCompositionTest::CloseWith(CDlgLeagueComposition& dialog, int key, bool egal) {
+    std::string messages;
+    QObject scope;
+    test::WhenModal<CDlgErrorMessage>(scope, [&messages, egal](CDlgErrorMessage& list) {
+        // The heading stands in the only label of the list.
+        const QList<QLabel*> labels = list.findChildren<QLabel*>();
+        QCOMPARE(labels.size(), 1);
+        messages = labels.front()->text().toStdString() + "|" + list.Text();
+        QTest::mouseClick(egal ? list.CancelButton() : list.OkButton(), Qt::LeftButton);
+    });
+    if (key == Qt::Key_Return) {
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+    } else {
+        QTest::keyClick(&dialog, static_cast<Qt::Key>(key));
+    }
+    return messages;
+}
+
+void LeagueCompositionTest::theListsShowTheTopLeagueItsTeamsAndTheLeagues() {
+    auto dialog = Open();
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Kickwerk 06 - Ligazusammensetzung"));
+    QCOMPARE(dialog->Leagues().count(), LastLeague() + 1);
+    QCOMPARE(dialog->Leagues().currentRow(), 0);
+    QCOMPARE(QString::fromStdString(dialog->Leagues().Row(0)),
+             QString::fromStdString(LeagueName(World(), League(0))));
+    QCOMPARE(Values(dialog->LeagueTeams()), League(0).Teams());
+    const std::uint32_t first = League(0).Teams().front();
+    QCOMPARE(dialog->LeagueTeams().Row(0), std::string(ClubOf(first).Name()) + "\t" +
+                                               std::string(LeagueMarkText(ClubOf(first), false)) +
+                                               "\t" +
+                                               std::string(CupMarkText(ClubOf(first), false)));
+    // The reserve teams play nowhere in the demo.
+    QCOMPARE(Values(dialog->TeamsWithoutLeague()),
+             TeamsWithoutLeague(World(), kDefaultCountry, false));
+    QVERIFY(dialog->TeamsWithoutLeague().count() > 0);
+
+    // Choosing another league shows its teams.
+    QTest::mouseClick(dialog->Leagues().viewport(), Qt::LeftButton, {},
+                      dialog->Leagues().visualItemRect(dialog->Leagues().item(1)).center());
+    QCOMPARE(Values(dialog->LeagueTeams()), League(1).Teams());
+}
+
+void LeagueCompositionTest::aTeamDroppedOnTheFreeListLeavesAndJoinsALeagueWithRoom() {
+    auto dialog = Open();
+    const std::uint32_t leaving = League(0).Teams()[3];
+    // From the top league onto "Vereine ohne Liga": it leaves the league.
+    Drop(dialog->LeagueTeams(), 3, dialog->TeamsWithoutLeague(), 0);
+    QCOMPARE(League(0).PositionOfTeam(leaving), -1);
+    QVERIFY(!Values(dialog->LeagueTeams()).empty());
+    QVERIFY(dialog->TeamsWithoutLeague().RowOf(leaving) >= 0);
+    QCOMPARE(dialog->TeamsWithoutLeague().currentRow(),
+             dialog->TeamsWithoutLeague().RowOf(leaving));
+
+    // Back from "Vereine ohne Liga" onto the row of the sixth team: it is inserted there.
+    const std::vector<std::uint32_t> before = League(0).Teams();
+    Drop(dialog->TeamsWithoutLeague(), dialog->TeamsWithoutLeague().RowOf(leaving),
+         dialog->LeagueTeams(), 5);
+    std::vector<std::uint32_t> expected = before;
+    expected.insert(expected.begin() + 5, leaving);
+    QCOMPARE(League(0).Teams(), expected);
+    QCOMPARE(Values(dialog->LeagueTeams()), expected);
+    QCOMPARE(dialog->TeamsWithoutLeague().RowOf(leaving), -1);
+
+    // A team of another league dropped on the emptied place of league 1 in "Ligen" moves there.
+    const std::uint32_t freed = League(1).Teams().back();
+    QTest::mouseClick(dialog->Leagues().viewport(), Qt::LeftButton, {},
+                      dialog->Leagues().visualItemRect(dialog->Leagues().item(1)).center());
+    Drop(dialog->LeagueTeams(), dialog->LeagueTeams().count() - 1, dialog->TeamsWithoutLeague(), 0);
+    QCOMPARE(League(1).PositionOfTeam(freed), -1);
+    QTest::mouseClick(dialog->Leagues().viewport(), Qt::LeftButton, {},
+                      dialog->Leagues().visualItemRect(dialog->Leagues().item(0)).center());
+    Drop(dialog->LeagueTeams(), dialog->LeagueTeams().RowOf(expected[0]), dialog->Leagues(), 1);
+    QCOMPARE(League(0).PositionOfTeam(expected[0]), -1);
+    QCOMPARE(League(1).Teams().back(), expected[0]);
+    QVERIFY(League(1).IsFull());
+    CloseWith(*dialog, Qt::Key_Return, true);
+}
+
+void LeagueCompositionTest::aFullLeagueRefusesAndNothingIsRecorded() {
+    const std::string before = Dump();
+    {
+        auto dialog = Open();
+        const int free = dialog->TeamsWithoutLeague().count();
+        QVERIFY(free > 0);
+        Drop(dialog->TeamsWithoutLeague(), 0, dialog->LeagueTeams(), 2);
+        Drop(dialog->TeamsWithoutLeague(), 0, dialog->Leagues(), 0);
+        // A team already in the league, dropped on it in "Ligen".
+        Drop(dialog->LeagueTeams(), 1, dialog->Leagues(), 0);
+        QCOMPARE(dialog->TeamsWithoutLeague().count(), free);
+        QCOMPARE(Values(dialog->LeagueTeams()), League(0).Teams());
+        QCOMPARE(CloseWith(*dialog, Qt::Key_Return, false), std::string());
+        QVERIFY(!dialog->isVisible());
+    }
+    QCOMPARE(Dump(), before);
+    QVERIFY(!m_document->History().CanUndo());
+}
+
+void LeagueCompositionTest::anEmptiedLeagueKeepsTheDialogOnOkAndClosesOnEgal() {
+    auto dialog = Open();
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("clearLeague")),
+                      Qt::LeftButton);
+    QVERIFY(League(0).Teams().empty());
+    QCOMPARE(dialog->LeagueTeams().count(), 0);
+    const std::string expected =
+        LeagueName(World(), League(0)) + ": Nicht gen\xFCgend Vereine in der Liga!\n";
+    // "OK" of the list: the dialog stays.
+    std::string shown = CloseWith(*dialog, Qt::Key_Return, false);
+    QVERIFY2(shown.ends_with(expected), shown.c_str());
+    QVERIFY(shown.find("folgenden") == std::string::npos);
+    QVERIFY(dialog->isVisible());
+    // Escape takes the same path; "Egal" closes.
+    shown = CloseWith(*dialog, Qt::Key_Escape, true);
+    QVERIFY(shown.ends_with(expected));
+    QVERIFY(!dialog->isVisible());
+}
+
+void LeagueCompositionTest::twoFailingLeaguesShowTheHeadingAndTwoEntries() {
+    auto dialog = Open();
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("clearLeague")),
+                      Qt::LeftButton);
+    QTest::mouseClick(dialog->Leagues().viewport(), Qt::LeftButton, {},
+                      dialog->Leagues().visualItemRect(dialog->Leagues().item(1)).center());
+    Drop(dialog->LeagueTeams(), 0, dialog->TeamsWithoutLeague(), 0);
+    const std::string shown = CloseWith(*dialog, Qt::Key_Return, true);
+    QVERIFY2(shown.starts_with("Die folgenden Fehler sind aufgetreten!|"), shown.c_str());
+    const std::string list = shown.substr(shown.find('|') + 1);
+    QCOMPARE(list, LeagueName(World(), League(0)) + ": Nicht gen\xFCgend Vereine in der Liga!\n" +
+                       LeagueName(World(), League(1)) +
+                       ": Nicht gen\xFCgend Vereine in der Liga!\n");
+    QVERIFY(!dialog->isVisible());
+}
+
+void LeagueCompositionTest::cupWinnerFromTheMenuKeyClearsTheOtherWinner() {
+    auto dialog = Open();
+    CCompositionList& list = dialog->LeagueTeams();
+    const std::uint32_t a = League(0).Teams()[0];
+    const std::uint32_t b = League(0).Teams()[1];
+    // The menu of the first team from the context menu key, then the second's by the mouse.
+    for (const int row : {0, 1}) {
+        list.setFocus();
+        list.setCurrentRow(row);
+        QObject scope;
+        auto* timer = new QTimer(&scope);
+        connect(timer, &QTimer::timeout, timer, [timer] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                timer->stop();
+                for (QAction* action : menu->actions()) {
+                    if (action->text() == QStringLiteral("Pokalsieger")) {
+                        menu->setActiveAction(action);
+                    }
+                }
+                QTest::keyClick(menu, Qt::Key_Return);
+            }
+        });
+        timer->start(10);
+        if (row == 0) {
+            QTest::keyClick(&list, Qt::Key_Menu);
+        } else {
+            QTest::mouseClick(list.viewport(), Qt::RightButton, {},
+                              list.visualItemRect(list.item(1)).center());
+        }
+    }
+    QCOMPARE(CupMarkText(ClubOf(a), false), std::string_view());
+    QCOMPARE(CupMarkText(ClubOf(b), false), std::string_view("Pokalsieger"));
+    QVERIFY(QString::fromStdString(list.Row(1)).endsWith(QStringLiteral("\tPokalsieger")));
+    QVERIFY(!QString::fromStdString(list.Row(0)).endsWith(QStringLiteral("Pokalsieger")));
+
+    // The league group: "Absteiger", then its "Nichts" clears it; the cup group's "Nichts"
+    // changes nothing.
+    const auto Choose = [&dialog, b](int index) {
+        std::unique_ptr<QMenu> menu = dialog->ClubMenu(b);
+        menu->actions().at(index)->trigger();
+    };
+    Choose(5);
+    QCOMPARE(LeagueMarkText(ClubOf(b), false), std::string_view("Absteiger"));
+    QCOMPARE(ActionTexts(*dialog->ClubMenu(b)),
+             QStringLiteral("Pokalsieger|Pokalfinalist|Nichts||Aufsteiger|Absteiger|Nichts"));
+    Choose(6);
+    QCOMPARE(LeagueMarkText(ClubOf(b), false), std::string_view());
+    Choose(2);
+    QCOMPARE(CupMarkText(ClubOf(b), false), std::string_view("Pokalsieger"));
+}
+
+void LeagueCompositionTest::hidingReservesAndKeyboardMoves() {
+    auto dialog = Open();
+    CCompositionList& free = dialog->TeamsWithoutLeague();
+    const int all = free.count();
+    QTest::mouseClick(&dialog->HideReserves(), Qt::LeftButton);
+    QCOMPARE(Values(free), TeamsWithoutLeague(World(), kDefaultCountry, true));
+    QVERIFY(free.count() < all);
+
+    // Delete takes the current team out of the league, Insert puts it back at the end.
+    CCompositionList& teams = dialog->LeagueTeams();
+    teams.setFocus();
+    teams.setCurrentRow(2);
+    const std::uint32_t team = teams.Value(2);
+    QTest::keyClick(&teams, Qt::Key_Delete);
+    QCOMPARE(League(0).PositionOfTeam(team), -1);
+    QCOMPARE(free.currentRow(), free.RowOf(team));
+    free.setFocus();
+    QTest::keyClick(&free, Qt::Key_Insert);
+    QCOMPARE(League(0).Teams().back(), team);
+    QCOMPARE(free.RowOf(team), -1);
+}
+
+void LeagueCompositionTest::theSessionIsOneUndoStepAndUntouchedRecordsNothing() {
+    const std::string before = Dump();
+    {
+        auto dialog = Open();
+        QCOMPARE(CloseWith(*dialog, Qt::Key_Escape, false), std::string());
+        QVERIFY(!dialog->isVisible());
+    }
+    QVERIFY(!m_document->History().CanUndo());
+    QVERIFY(!m_document->IsModified());
+    {
+        auto dialog = Open();
+        Drop(dialog->LeagueTeams(), 0, dialog->TeamsWithoutLeague(), 0);
+        Drop(dialog->LeagueTeams(), 4, dialog->LeagueTeams(), 1);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("clearAll")),
+                          Qt::LeftButton);
+        // "Pokalfinalist" on a team without league.
+        dialog->ClubMenu(dialog->TeamsWithoutLeague().Value(0))->actions().at(1)->trigger();
+        CloseWith(*dialog, Qt::Key_Return, true);
+        QVERIFY(!dialog->isVisible());
+    }
+    QVERIFY(Dump() != before);
+    QCOMPARE(m_document->UndoDescription(), std::optional<std::string>("Ligazusammensetzung"));
+    QVERIFY(m_document->Undo());
+    QVERIFY(!m_document->History().CanUndo());
+    QVERIFY(Dump() == before);
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::LeagueCompositionTest>(argc, argv);
+}
+
+#include "LeagueCompositionTest.moc"
