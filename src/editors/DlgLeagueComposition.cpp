@@ -29,8 +29,8 @@ namespace kw {
 namespace {
 
 // "Verein", "Auf-/Abgestiegen", "Pokalerfolg"; in dialog units.
-constexpr std::array kTeamColumns = {SListColumn{0, 96}, SListColumn{98, 166},
-                                     SListColumn{168, 224}};
+constexpr std::array kTeamColumns = {SListColumn{0, 124}, SListColumn{128, 204},
+                                     SListColumn{208, 264}};
 constexpr std::array kTeamHeaders = {"Verein", "Auf-/Abgestiegen", "Pokalerfolg"};
 constexpr int kLeagueListWidth = 100;
 

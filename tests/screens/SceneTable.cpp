@@ -2,10 +2,11 @@
 #include "ClubEditorScenes.h"
 #include "ClubStadiumScenes.h"
 #include "DatabaseDialogScenes.h"
-#include "ManagerPagesScenes.h"
 #include "FiveYearNationalTeamScenes.h"
 #include "GlobalRulesScenes.h"
+#include "LeagueCompositionScenes.h"
 #include "ManagerListScenes.h"
+#include "ManagerPagesScenes.h"
 #include "PlayerPagesAScenes.h"
 #include "PlayerPagesBScenes.h"
 #include "Scene.h"
@@ -64,6 +65,7 @@ const std::vector<SScene>& Scenes() {
         {"DlgPlayerAllRightTrainer", ShowPlayerAllRightTrainer},
         {"DlgPlayerAllRightPresident", ShowPlayerAllRightPresident},
         {"DlgPlayerAllRightStaff", ShowPlayerAllRightStaff},
+        {"DlgLeagueComposition", ShowDlgLeagueComposition},
         {"DlgStadiumlist", ShowDlgStadiumlist},
         {"DlgStadium", ShowDlgStadium},
         {"DlgReferees", ShowDlgReferees},
