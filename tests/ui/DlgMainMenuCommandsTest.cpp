@@ -27,6 +27,7 @@
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "editors/Dlg5Year.h"
+#include "editors/DlgLeagueComposition.h"
 #include "editors/DlgManagAll.h"
 #include "editors/DlgNationalteam.h"
 #include "editors/DlgNewClub.h"
@@ -588,6 +589,7 @@ void DlgMainMenuCommandsTest::countryAndStaffEditorsOpenForTheSelection() {
     opens(QStringLiteral("S&tadien..."), static_cast<CDlgStadiumlist*>(nullptr));
     opens(QStringLiteral("Sc&hiedsrichter..."), static_cast<CDlgReferees*>(nullptr));
     opens(QStringLiteral("&5-Jahres-Wertung..."), static_cast<CDlg5Year*>(nullptr));
+    opens(QStringLiteral("&Ligazusammensetzung..."), static_cast<CDlgLeagueComposition*>(nullptr));
     opens(QStringLiteral("Nationalmannschaften"), static_cast<CDlgNationalteam*>(nullptr));
 
     // "&Globale Einstellungen" sits beside the language choice, which only "lang" shows.

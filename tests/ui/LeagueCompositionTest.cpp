@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -14,12 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
 #include "controls/DlgErrorMessage.h"
-#include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "editing/LeagueComposition.h"
 #include "editing/SeasonMarks.h"
@@ -29,12 +28,9 @@
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
-
-namespace fs = std::filesystem;
 
 // The league composition dialog on the small demo's default country, driven with the mouse, the
 // keyboard and drops as they reach its lists.
@@ -81,31 +77,25 @@ private:
     static QString ActionTexts(const QMenu& menu);
     static std::string CloseWith(CDlgLeagueComposition& dialog, int key, bool egal);
 
-    QTemporaryDir m_demo;
-    std::unique_ptr<CDatabaseDocument> m_document;
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
+    CDatabaseDocument* m_document = nullptr;
 };
 
 void LeagueCompositionTest::initTestCase() {
-    QVERIFY(m_demo.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
-                                           progress)
-                .ok);
+    QVERIFY(m_demo.Generate());
 }
 
 void LeagueCompositionTest::init() {
-    const fs::path install = m_demo.path().toStdString();
-    auto world = std::make_unique<CWorld>(install);
-    QVERIFY(world->InitialiseCountries());
-    CSilentProgress progress;
-    QVERIFY(world->Load(install / "database", progress));
-    m_document = std::make_unique<CDatabaseDocument>(std::move(world));
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
     QVERIFY(LastLeague() >= 1);
     QVERIFY(League(0).IsFull());
 }
 
 void LeagueCompositionTest::cleanup() {
-    m_document.reset();
+    m_open.reset();
 }
 
 std::unique_ptr<CDlgLeagueComposition> LeagueCompositionTest::Open() {

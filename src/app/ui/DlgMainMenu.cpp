@@ -24,6 +24,7 @@
 #include "controls/RenderManager.h"
 #include "document/DatabaseDocument.h"
 #include "editors/Dlg5Year.h"
+#include "editors/DlgLeagueComposition.h"
 #include "editors/DlgManagAll.h"
 #include "editors/DlgNationalteam.h"
 #include "editors/DlgNewClub.h"
@@ -115,6 +116,8 @@ void DlgMainMenu::CreateMenus() {
     country->addAction(QStringLiteral("Sc&hiedsrichter..."), this, &DlgMainMenu::EditReferees);
     country->addAction(QStringLiteral("&5-Jahres-Wertung..."), this,
                        &DlgMainMenu::EditFiveYearRanking);
+    country->addAction(QStringLiteral("&Ligazusammensetzung..."), this,
+                       &DlgMainMenu::EditLeagueComposition);
 
     QMenu* assistants = menuBar()->addMenu(QStringLiteral("Assistenten"));
     // Their dialogs are not part of this window yet.
@@ -534,6 +537,10 @@ void DlgMainMenu::EditStaff() {
         CDlgManagAll::Edit(*m_document, club->Id(), *m_installation, m_renderer.get(),
                            m_context.installDirectory, this);
     }
+}
+
+void DlgMainMenu::EditLeagueComposition() {
+    CDlgLeagueComposition::Edit(*m_document, m_view->SelectedCountry(), this);
 }
 
 void DlgMainMenu::EditGlobalRules() {

@@ -81,10 +81,12 @@ public slots:
     void EditGlobalRules();
     // "&Nationalmannschaften": the national squads, starting at the selected country.
     void ShowNationalTeams();
-    // The "Land" menu: stadiums, referees and the five-year ranking of the selected country.
+    // The "Land" menu: stadiums, referees, the five-year ranking and the league composition of
+    // the selected country.
     void EditStadiums();
     void EditReferees();
     void EditFiveYearRanking();
+    void EditLeagueComposition();
 
     // The club list's context menu for the selected club, as the right mouse button opens it.
     std::unique_ptr<QMenu> ClubMenu();
