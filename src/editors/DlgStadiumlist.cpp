@@ -11,6 +11,7 @@
 #include <span>
 #include <vector>
 
+#include "controls/ColumnHeadings.h"
 #include "controls/ControlText.h"
 #include "controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
@@ -27,27 +28,6 @@ namespace {
 constexpr std::array kColumns = {SListColumn{0, 20, EColumnAlign::Right}, SListColumn{28, 148},
                                  SListColumn{152, 272}, SListColumn{276, 364, EColumnAlign::Right}};
 constexpr std::array kHeaders = {"Nr.", "Name", "Ort", "Gesamtkapazit\xC3\xA4t"};
-
-// Column headings over a column list, each as wide as its column and at its place.
-QHBoxLayout* ColumnHeadings(const CMyListBox& list, std::span<const SListColumn> columns,
-                            const std::vector<QString>& texts, QWidget* parent) {
-    const int unit = list.fontMetrics().averageCharWidth();
-    auto* header = new QHBoxLayout;
-    header->setSpacing(0);
-    header->addSpacing(list.frameWidth());
-    int previousEnd = 0;
-    for (std::size_t column = 0; column < columns.size(); ++column) {
-        header->addSpacing(unit * (columns[column].start - previousEnd) / 4);
-        auto* label = new QLabel(texts[column], parent);
-        label->setAlignment(columns[column].align == EColumnAlign::Right ? Qt::AlignRight
-                                                                         : Qt::AlignLeft);
-        label->setFixedWidth(unit * (columns[column].end - columns[column].start) / 4);
-        header->addWidget(label);
-        previousEnd = columns[column].end;
-    }
-    header->addStretch(1);
-    return header;
-}
 
 }  // namespace
 
