@@ -45,8 +45,8 @@ std::array<std::uint8_t, kLevelCount> RelegationsToApply(
 
 // "Änderungen übernehmen": league script `script` (from 1) replaces the country's competitions;
 // without one, a script in use is dropped (its leagues handing their data and teams on) and the
-// leagues are rebuilt from the generic system with the relegations it allows. Row 0 builds nothing and is refused, as is a script whose file
-// is missing; a refusal changes nothing.
+// leagues are rebuilt from the generic system with the relegations it allows. Row 0 builds nothing
+// and is refused, as is a script whose file is missing; a refusal changes nothing.
 enum class EApplyResult { kApplied, kNoSystemChosen, kScriptMissing };
 EApplyResult ApplyLeagueSystem(CWorld& world, int country, int script, int genericRow,
                                const std::array<std::uint8_t, kLevelCount>& chosenRelegations);

@@ -35,7 +35,6 @@
 
 namespace kw {
 
-
 namespace {
 
 constexpr int kEnglish = 14;

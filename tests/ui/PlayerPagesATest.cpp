@@ -40,7 +40,6 @@
 
 namespace kw {
 
-
 // The personal-data, abilities, character and position pages, each on its own, on the small demo
 // database, driven through their controls.
 class PlayerPagesATest : public QObject {
