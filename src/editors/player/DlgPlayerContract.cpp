@@ -16,6 +16,7 @@
 #include "document/DatabaseDocument.h"
 #include "editing/ClubStadiumRules.h"
 #include "editors/player/DateSpinFields.h"
+#include "editors/player/PageFields.h"
 #include "editors/player/PageTyping.h"
 #include "model/Player.h"
 #include "model/World.h"
@@ -27,34 +28,6 @@ namespace {
 
 constexpr std::array<const char*, kSeasonStartCount> kStateTexts = {
     "keine", "Verletzung", "Ligasperre", "Karriereende", "Ausgeliehen"};
-
-QLabel* MakeClubName(QWidget* parent, const QString& name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString(24, QChar('M'))));
-    return label;
-}
-
-QPushButton* MakeClubButton(QWidget* parent, const QString& name) {
-    auto* button = new QPushButton(QStringLiteral("Wähle Verein"), parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-void AddRow(QGridLayout* grid, const QString& text, QWidget* field, QWidget* beside = nullptr) {
-    const int row = grid->rowCount();
-    auto* label = new QLabel(text, field->parentWidget());
-    label->setBuddy(field);
-    grid->addWidget(label, row, 0);
-    if (beside == nullptr) {
-        grid->addWidget(field, row, 1, 1, 2);
-        return;
-    }
-    grid->addWidget(field, row, 1);
-    grid->addWidget(beside, row, 2);
-}
 
 }  // namespace
 
@@ -95,7 +68,7 @@ QGroupBox* CDlgPlayerContract::MakeContractBox() {
     m_contractEndText = new QLabel(box);
     m_contractEndText->setObjectName(QStringLiteral("contractEndText"));
     m_contractEndText->setWordWrap(true);
-    AddRow(grid, QStringLiteral("&Vertrag gültig bis"), m_contractEnd);
+    AddFieldRow(grid, QStringLiteral("&Vertrag gültig bis"), m_contractEnd);
     grid->addWidget(m_contractEndText, grid->rowCount(), 1, 1, 2);
     connect(m_contractEnd, &CValueScrollBar::BarValueChanged, this,
             &CDlgPlayerContract::UpdateYearText);
@@ -109,9 +82,9 @@ QGroupBox* CDlgPlayerContract::MakeContractBox() {
     m_salary->setParent(box);
     m_transferFee->setParent(box);
     m_marketValue->setParent(box);
-    AddRow(grid, QStringLiteral("&Grundgehalt"), m_salary);
-    AddRow(grid, QStringLiteral("Festgeschriebene &Ablösesumme"), m_transferFee);
-    AddRow(grid, QStringLiteral("Aktuell geschätzter &Marktwert"), m_marketValue);
+    AddFieldRow(grid, QStringLiteral("&Grundgehalt"), m_salary);
+    AddFieldRow(grid, QStringLiteral("Festgeschriebene &Ablösesumme"), m_transferFee);
+    AddFieldRow(grid, QStringLiteral("Aktuell geschätzter &Marktwert"), m_marketValue);
 
     m_clubOption = new QCheckBox(QStringLiteral("V&erein hat Option auf 1 weiteres Jahr"), box);
     m_clubOption->setObjectName(QStringLiteral("clubOption"));
@@ -131,28 +104,28 @@ QGroupBox* CDlgPlayerContract::MakeSeasonStartBox() {
     for (const char* text : kStateTexts) {
         m_state->addItem(QString::fromUtf8(text));
     }
-    AddRow(grid, QStringLiteral("Besonderheit &Saisonbeginn"), m_state);
+    AddFieldRow(grid, QStringLiteral("Besonderheit &Saisonbeginn"), m_state);
     connect(m_state, &QComboBox::currentIndexChanged, this, &CDlgPlayerContract::StateChosen);
 
     m_start = new CDateSpinFields(kPeriodYears, box);
     m_start->setObjectName(QStringLiteral("periodStart"));
     m_end = new CDateSpinFields(kPeriodYears, box);
     m_end->setObjectName(QStringLiteral("periodEnd"));
-    AddRow(grid, QStringLiteral("A&nfang"), m_start);
-    AddRow(grid, QStringLiteral("En&de"), m_end);
+    AddFieldRow(grid, QStringLiteral("A&nfang"), m_start);
+    AddFieldRow(grid, QStringLiteral("En&de"), m_end);
     connect(m_start, &CDateSpinFields::DateEdited, this, &CDlgPlayerContract::PeriodEdited);
     connect(m_end, &CDateSpinFields::DateEdited, this, &CDlgPlayerContract::PeriodEdited);
 
-    m_loanClub = MakeClubName(box, QStringLiteral("loanClub"));
-    m_chooseLoanClub = MakeClubButton(box, QStringLiteral("chooseLoanClub"));
-    AddRow(grid, QStringLiteral("Geliehen von"), m_loanClub, m_chooseLoanClub);
+    m_loanClub = MakeClubNameLabel(box, QStringLiteral("loanClub"));
+    m_chooseLoanClub = MakeChooseClubButton(box, QStringLiteral("chooseLoanClub"));
+    AddFieldRow(grid, QStringLiteral("Geliehen von"), m_loanClub, m_chooseLoanClub);
     connect(m_chooseLoanClub, &QPushButton::clicked, this, [this] { ChooseClub(m_loanClubId); });
 
     m_matches = new CSpinEditCtrl(box);
     m_matches->setObjectName(QStringLiteral("banMatches"));
     m_matches->SetRange(0, kMaxBanMatches);
     FitSpinToDigits(*m_matches, 2);
-    AddRow(grid, QStringLiteral("Anzahl der Spie&le"), m_matches);
+    AddFieldRow(grid, QStringLiteral("Anzahl der Spie&le"), m_matches);
     grid->setColumnStretch(1, 1);
     return box;
 }
@@ -160,14 +133,14 @@ QGroupBox* CDlgPlayerContract::MakeSeasonStartBox() {
 QGroupBox* CDlgPlayerContract::MakeFavouritesBox() {
     auto* box = new QGroupBox(QStringLiteral("Favoriten"), this);
     auto* grid = new QGridLayout(box);
-    m_favouriteClub = MakeClubName(box, QStringLiteral("favouriteClub"));
-    m_chooseFavouriteClub = MakeClubButton(box, QStringLiteral("chooseFavouriteClub"));
-    AddRow(grid, QStringLiteral("Lieblingsverein"), m_favouriteClub, m_chooseFavouriteClub);
+    m_favouriteClub = MakeClubNameLabel(box, QStringLiteral("favouriteClub"));
+    m_chooseFavouriteClub = MakeChooseClubButton(box, QStringLiteral("chooseFavouriteClub"));
+    AddFieldRow(grid, QStringLiteral("Lieblingsverein"), m_favouriteClub, m_chooseFavouriteClub);
     connect(m_chooseFavouriteClub, &QPushButton::clicked, this,
             [this] { ChooseClub(m_favouriteClubId); });
-    m_neverJoins = MakeClubName(box, QStringLiteral("neverJoins"));
-    m_chooseNeverJoins = MakeClubButton(box, QStringLiteral("chooseNeverJoins"));
-    AddRow(grid, QStringLiteral("Wechselt nie zu"), m_neverJoins, m_chooseNeverJoins);
+    m_neverJoins = MakeClubNameLabel(box, QStringLiteral("neverJoins"));
+    m_chooseNeverJoins = MakeChooseClubButton(box, QStringLiteral("chooseNeverJoins"));
+    AddFieldRow(grid, QStringLiteral("Wechselt nie zu"), m_neverJoins, m_chooseNeverJoins);
     m_favouriteCountry = new QComboBox(box);
     m_favouriteCountry->setObjectName(QStringLiteral("favouriteCountry"));
     const CWorld& world = Context().document.World();
@@ -179,7 +152,7 @@ QGroupBox* CDlgPlayerContract::MakeFavouritesBox() {
     m_neverJoins->setEnabled(false);
     m_chooseNeverJoins->setEnabled(false);
     m_favouriteCountry->setEnabled(false);
-    AddRow(grid, QStringLiteral("Lieblingsl&and"), m_favouriteCountry);
+    AddFieldRow(grid, QStringLiteral("Lieblingsl&and"), m_favouriteCountry);
     grid->setColumnStretch(1, 1);
     return box;
 }

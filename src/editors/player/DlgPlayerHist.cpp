@@ -19,6 +19,7 @@
 #include "editing/PlayerContractRules.h"
 #include "editing/PlayerHistoryRules.h"
 #include "editors/player/DateSpinFields.h"
+#include "editors/player/PageFields.h"
 #include "editors/player/PageTyping.h"
 #include "model/World.h"
 
@@ -50,38 +51,12 @@ constexpr std::array<SHeading, 5> kHeadings = {{
     {"Geliehen", 5, 5},
 }};
 
-QLabel* MakeClubName(QWidget* parent, const QString& name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString(24, QChar('M'))));
-    return label;
-}
-
-QPushButton* MakeClubButton(QWidget* parent, const QString& name) {
-    auto* button = new QPushButton(QStringLiteral("Wähle Verein"), parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 CSpinEditCtrl* MakeSpin(QWidget* parent, const QString& name, int maximum) {
     auto* spin = new CSpinEditCtrl(parent);
     spin->setObjectName(name);
     spin->SetRange(0, maximum);
     FitSpinToDigits(*spin, static_cast<int>(QString::number(maximum).size()));
     return spin;
-}
-
-void AddRow(QGridLayout* grid, const QString& text, QWidget* field, QWidget* beside = nullptr) {
-    const int row = grid->rowCount();
-    auto* label = new QLabel(text, field->parentWidget());
-    label->setBuddy(field);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(field, row, 1, 1, beside == nullptr ? 2 : 1);
-    if (beside != nullptr) {
-        grid->addWidget(beside, row, 2);
-    }
 }
 
 }  // namespace
@@ -106,17 +81,17 @@ CDlgPlayerHist::CDlgPlayerHist(SPlayerEditContext& context, QWidget* parent)
 QGroupBox* CDlgPlayerHist::MakeStatisticsBox() {
     auto* box = new QGroupBox(QStringLiteral("Statistische Daten"), this);
     auto* grid = new QGridLayout(box);
-    m_firstClub = MakeClubName(box, QStringLiteral("firstClub"));
-    auto* chooseFirst = MakeClubButton(box, QStringLiteral("chooseFirstClub"));
-    AddRow(grid, QStringLiteral("Erster Verein"), m_firstClub, chooseFirst);
-    m_lastClub = MakeClubName(box, QStringLiteral("lastClub"));
-    auto* chooseLast = MakeClubButton(box, QStringLiteral("chooseLastClub"));
-    AddRow(grid, QStringLiteral("Letzter Verein"), m_lastClub, chooseLast);
+    m_firstClub = MakeClubNameLabel(box, QStringLiteral("firstClub"));
+    auto* chooseFirst = MakeChooseClubButton(box, QStringLiteral("chooseFirstClub"));
+    AddFieldRow(grid, QStringLiteral("Erster Verein"), m_firstClub, chooseFirst);
+    m_lastClub = MakeClubNameLabel(box, QStringLiteral("lastClub"));
+    auto* chooseLast = MakeChooseClubButton(box, QStringLiteral("chooseLastClub"));
+    AddFieldRow(grid, QStringLiteral("Letzter Verein"), m_lastClub, chooseLast);
     connect(chooseFirst, &QPushButton::clicked, this, [this] { ChooseClub(m_firstClubId); });
     connect(chooseLast, &QPushButton::clicked, this, [this] { ChooseClub(m_lastClubId); });
     m_contractStart = new CDateSpinFields(kContractStartYears, box);
     m_contractStart->setObjectName(QStringLiteral("contractStart"));
-    AddRow(grid, QStringLiteral("&Start des Vertrages"), m_contractStart);
+    AddFieldRow(grid, QStringLiteral("&Start des Vertrages"), m_contractStart);
 
     // The record has no field for caps and international goals.
     m_caps = MakeSpin(box, QStringLiteral("caps"), kMaxLeagueGames);
@@ -168,20 +143,20 @@ QWidget* CDlgPlayerHist::MakeCareerHeader() {
 QGroupBox* CDlgPlayerHist::MakeEntryBox() {
     m_entryBox = new QGroupBox(QStringLiteral("Eintrag"), this);
     auto* grid = new QGridLayout(m_entryBox);
-    m_entryClub = MakeClubName(m_entryBox, QStringLiteral("entryClub"));
-    auto* chooseEntryClub = MakeClubButton(m_entryBox, QStringLiteral("chooseEntryClub"));
-    AddRow(grid, QStringLiteral("Verein"), m_entryClub, chooseEntryClub);
+    m_entryClub = MakeClubNameLabel(m_entryBox, QStringLiteral("entryClub"));
+    auto* chooseEntryClub = MakeChooseClubButton(m_entryBox, QStringLiteral("chooseEntryClub"));
+    AddFieldRow(grid, QStringLiteral("Verein"), m_entryClub, chooseEntryClub);
     connect(chooseEntryClub, &QPushButton::clicked, this, &CDlgPlayerHist::ChooseEntryClub);
     m_entryStart = new CDateSpinFields(kCareerYears, m_entryBox);
     m_entryStart->setObjectName(QStringLiteral("entryStart"));
     m_entryEnd = new CDateSpinFields(kCareerYears, m_entryBox);
     m_entryEnd->setObjectName(QStringLiteral("entryEnd"));
-    AddRow(grid, QStringLiteral("S&tartdatum"), m_entryStart);
-    AddRow(grid, QStringLiteral("&Enddatum"), m_entryEnd);
+    AddFieldRow(grid, QStringLiteral("S&tartdatum"), m_entryStart);
+    AddFieldRow(grid, QStringLiteral("&Enddatum"), m_entryEnd);
     m_entryGames = MakeSpin(m_entryBox, QStringLiteral("entryGames"), kMaxLeagueGames);
     m_entryGoals = MakeSpin(m_entryBox, QStringLiteral("entryGoals"), kMaxCareerGoals);
-    AddRow(grid, QStringLiteral("&Ligaspiele"), m_entryGames);
-    AddRow(grid, QStringLiteral("T&ore"), m_entryGoals);
+    AddFieldRow(grid, QStringLiteral("&Ligaspiele"), m_entryGames);
+    AddFieldRow(grid, QStringLiteral("T&ore"), m_entryGoals);
     m_entryLoan = new QCheckBox(QStringLiteral("&ausgeliehen"), m_entryBox);
     m_entryLoan->setObjectName(QStringLiteral("entryLoan"));
     grid->addWidget(m_entryLoan, grid->rowCount(), 0, 1, 3);

@@ -20,6 +20,7 @@
 #include "document/DatabaseDocument.h"
 #include "editing/PlayerLookRules.h"
 #include "editors/player/DateSpinFields.h"
+#include "editors/player/PageFields.h"
 #include "editors/player/PageTyping.h"
 #include "model/Player.h"
 #include "model/World.h"
@@ -46,17 +47,6 @@ void Fill(QComboBox* box, const std::vector<SEditChoice>& choices) {
 void FillFromTable(QComboBox* box, const CBaseTextFile& table) {
     for (const auto& entry : table.Entries()) {
         box->addItem(Cp1252ToQString(entry.second), entry.first);
-    }
-}
-
-void AddRow(QGridLayout* grid, const QString& text, QWidget* field, QWidget* beside = nullptr) {
-    const int row = grid->rowCount();
-    auto* label = new QLabel(text, field->parentWidget());
-    label->setBuddy(field);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(field, row, 1, 1, beside == nullptr ? 2 : 1);
-    if (beside != nullptr) {
-        grid->addWidget(beside, row, 2);
     }
 }
 
@@ -107,7 +97,7 @@ QGroupBox* CDlgPlayerLook::MakeSpecialFaceBox() {
     m_specialFace = new QComboBox(box);
     m_specialFace->setObjectName(QStringLiteral("specialFace"));
     FillFromTable(m_specialFace, Context().installation.TextTables().Faces());
-    AddRow(grid, QStringLiteral("&Gesicht"), m_specialFace);
+    AddFieldRow(grid, QStringLiteral("&Gesicht"), m_specialFace);
     grid->setColumnStretch(1, 1);
     return box;
 }
@@ -124,7 +114,7 @@ QGroupBox* CDlgPlayerLook::MakeGenericBox() {
         m_generic[which] = new QComboBox(box);
         m_generic[which]->setObjectName(QString::fromLatin1(names[which]));
         Fill(m_generic[which], choices[which]);
-        AddRow(grid, QString::fromUtf8(labels[which]), m_generic[which]);
+        AddFieldRow(grid, QString::fromUtf8(labels[which]), m_generic[which]);
     }
     grid->setColumnStretch(1, 1);
     return box;
@@ -136,21 +126,21 @@ QGroupBox* CDlgPlayerLook::MakeOtherBox() {
     m_shoe = new QComboBox(box);
     m_shoe->setObjectName(QStringLiteral("shoe"));
     FillFromTable(m_shoe, Context().installation.TextTables().Shoes());
-    AddRow(grid, QStringLiteral("Sch&uhtyp"), m_shoe);
+    AddFieldRow(grid, QStringLiteral("Sch&uhtyp"), m_shoe);
     m_height = new CSpinEditCtrl(box);
     m_height->setObjectName(QStringLiteral("height"));
     m_height->SetRange(kMinHeight, kMaxHeight);
     FitSpinToDigits(*m_height, 3);
     m_heightImperial = new QLabel(box);
     m_heightImperial->setObjectName(QStringLiteral("heightImperial"));
-    AddRow(grid, QStringLiteral("Gr&öße"), m_height, m_heightImperial);
+    AddFieldRow(grid, QStringLiteral("Gr&öße"), m_height, m_heightImperial);
     m_weight = new CSpinEditCtrl(box);
     m_weight->setObjectName(QStringLiteral("weight"));
     m_weight->SetRange(kMinWeight, kMaxWeight);
     FitSpinToDigits(*m_weight, 3);
     m_weightImperial = new QLabel(box);
     m_weightImperial->setObjectName(QStringLiteral("weightImperial"));
-    AddRow(grid, QStringLiteral("Ge&wicht"), m_weight, m_weightImperial);
+    AddFieldRow(grid, QStringLiteral("Ge&wicht"), m_weight, m_weightImperial);
     m_longSleeves = new QCheckBox(QStringLiteral("&Lange Ärmel"), box);
     m_longSleeves->setObjectName(QStringLiteral("longSleeves"));
     grid->addWidget(m_longSleeves, grid->rowCount(), 0, 1, 3);
