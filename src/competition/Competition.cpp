@@ -16,9 +16,6 @@ namespace kw {
 
 namespace {
 
-// A new node's name in every language.
-constexpr int kNewNodeNameString = 787;
-
 constexpr std::string_view kCalendarTags[CDBCompetition::kCalendarCount] = {"MATCHDAYS",
                                                                             "MATCHDAYS2"};
 
@@ -79,7 +76,7 @@ void MoveLinks(CDBCompetition::Links& links, int from, int to) {
 
 CDBCompetition::CDBCompetition(std::uint32_t id, int kind, std::uint32_t parentId)
     : m_id(id), m_kind(kind), m_parentId(parentId) {
-    const std::string_view name = ResourceString(kNewNodeNameString);
+    const std::string_view name = ResourceString(ids::kNewCompetitionName);
     for (auto& text : m_names) {
         text.Set(name);
     }

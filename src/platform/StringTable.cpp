@@ -159,6 +159,7 @@ constexpr ResourceRow kResourceRows[] = {
     ResourceRow{ids::kStaffRowStadiumManager, u8"%s\tStadionmanager"},
     ResourceRow{ids::kStaffRowFanOfficer, u8"%s\tFanbeauftragter"},
     ResourceRow{ids::kStaffRowDirector, u8"%s\tGeschäftsführer"},
+    ResourceRow{ids::kNewCompetitionName, u8"Neuer Wettbewerb"},
     ResourceRow{ids::kNotAvailable, u8" nicht vorhanden "},
     ResourceRow{ids::kLanguageDirectory, u8"ger"},
     ResourceRow{ids::kDeleteDatabase, u8"Möchten Sie die Datenbank \"%s\" wirklich löschen?"},

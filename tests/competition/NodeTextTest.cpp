@@ -265,27 +265,13 @@ TEST_F(NodeTextForm, RoundWritesItsDaysAndFlags) {
     round.AddMatchday(0, 57);
     round.AddMatchday(1, 400);
     const std::vector<std::string> lines = Lines(NodeText(world, round));
-    const std::vector<std::string> expected = {"; --------------------------------------",
-                                               "DB_ROUND",
-                                               "{ 0, CHAMPIONSLEAGUE, 1 }",
-                                               R"("","","","","")",
-                                               "9",
-                                               "ROUND_LAST_16",
-                                               "50",
-                                               "57",
-                                               "400",
-                                               "0",
-                                               "BEG_2ND_LEG, BEG_WITH_EXTRA_TIME",
-                                               "BEG_FINISHED",
-                                               "0",
-                                               "0",
-                                               "0",
-                                               "0",
-                                               "3",
-                                               "-1",
-                                               "0",
-                                               "0",
-                                               "0"};
+    const std::vector<std::string> expected = {
+        "; --------------------------------------", "DB_ROUND", "{ 0, CHAMPIONSLEAGUE, 1 }",
+        // A new node is named in every language.
+        R"("Neuer Wettbewerb","Neuer Wettbewerb","Neuer )"
+        R"(Wettbewerb","Neuer Wettbewerb","Neuer Wettbewerb")",
+        "9", "ROUND_LAST_16", "50", "57", "400", "0", "BEG_2ND_LEG, BEG_WITH_EXTRA_TIME",
+        "BEG_FINISHED", "0", "0", "0", "0", "3", "-1", "0", "0", "0"};
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(round.MatchdayCount(world.Registry()), 2);
 }
