@@ -1,0 +1,113 @@
+#include "editing/LeagueSystemCommands.h"
+
+#include <array>
+#include <cstdio>
+
+#include "competition/Competition.h"
+#include "document/DatabaseDocument.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "model/WorldPart.h"
+#include "reports/WorldStatistics.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+namespace {
+
+struct SFaultText {
+    std::uint32_t fault;
+    const char* text;  // Windows-1252
+};
+constexpr std::array kFaultTexts = {
+    SFaultText{kFaultFixtureIncomplete, "Spielplan ist nicht vollst\xE4ndig!"},
+    SFaultText{kFaultMatchdayCount, "Anzahl Spieltage ist nicht korrekt!"},
+    SFaultText{kFaultTeamCount, "Nicht gen\xFCgend Vereine in der Liga!"},
+    SFaultText{kFaultReserveTeams, "Reserveteams d\xFCrfen nicht in der Liga spielen!"},
+};
+
+// Play-offs and pools may carry no name: the id tells them apart then.
+std::string CompetitionName(const CWorld& world, const CDBCompetition& node) {
+    std::string name = LeagueName(world, node);
+    if (name.empty()) {
+        char id[16];
+        std::snprintf(id, sizeof id, "%08X", node.Id());
+        name = id;
+    }
+    return name;
+}
+
+}  // namespace
+
+std::vector<SLevelRow> LeagueSystemLevels(const CWorld& world, int country) {
+    std::vector<SLevelRow> levels;
+    const CCountry& owner = world.Country(country);
+    const auto language = static_cast<std::size_t>(world.CurrentLanguage() % kLanguageCount);
+    for (int level = 0; level < kLevelCount; ++level) {
+        SLevelRow row;
+        row.level = level;
+        row.name = std::string(owner.LevelNames(level)[language].View());
+        for (const CDBCompetition* league : CountryLeagues(world, country)) {
+            if (league->Level() == level) {
+                row.leagues.push_back({league->Id(), LeagueName(world, *league)});
+            }
+        }
+        if (!row.leagues.empty()) {
+            levels.push_back(std::move(row));
+        }
+    }
+    return levels;
+}
+
+bool ApplyNeedsConfirmation(const CWorld& world, int country, int script, int genericRow) {
+    const int active = world.Country(country).LeagueScript();
+    if (script >= 1) {
+        return script != active;
+    }
+    if (genericRow < 1 || genericRow >= kGenericSystemCount) {
+        return false;
+    }
+    if (active > 0) {
+        return true;
+    }
+    const std::array<int, kLevelCount> now = LeaguesPerLevel(world, country);
+    const auto& wanted = GenericLeagueSystems()[static_cast<std::size_t>(genericRow)].leagues;
+    for (std::size_t level = 0; level < now.size(); ++level) {
+        if (wanted[level] < now[level]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+EApplyResult ApplyLeagueSystemEdit(CDatabaseDocument& document, int country, int script,
+                                   int genericRow) {
+    if (script >= 1 && script == document.World().Country(country).LeagueScript()) {
+        return EApplyResult::kApplied;
+    }
+    EApplyResult result = EApplyResult::kApplied;
+    document.Perform("Ligasystem", SWorldScope::Countries({country}),
+                     [country, script, genericRow, &result](CWorld& world) {
+                         result = ApplyLeagueSystem(world, country, script, genericRow,
+                                                    world.Country(country).Settings().relegated);
+                         return result == EApplyResult::kApplied;
+                     });
+    return result;
+}
+
+SCompositionFaults CheckAfterRebuild(const CWorld& world, int country) {
+    SCompositionFaults faults;
+    for (const SCompetitionCheck& check : CheckCountry(world.Country(country)).competitions) {
+        const std::uint32_t found = check.faults[0] | check.faults[1];
+        for (const SFaultText& text : kFaultTexts) {
+            if ((found & text.fault) != 0) {
+                faults.messages.push_back(CompetitionName(world, *world.Competition(check.id)) +
+                                          ": " + text.text);
+            }
+        }
+    }
+    faults.headed = faults.messages.size() > 1;
+    return faults;
+}
+
+}  // namespace kw
