@@ -1,0 +1,68 @@
+#include "editors/DlgLeagueSystem.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "controls/ControlText.h"
+#include "document/DatabaseDocument.h"
+#include "editors/LeagueSystemPage.h"
+#include "platform/StringTable.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+CDlgLeagueSystem::CDlgLeagueSystem(CDatabaseDocument& document,
+                                   const CBaseTextFile& leagueSystems, int country,
+                                   QWidget* parent)
+    : CDialogB(parent), m_document(document) {
+    setObjectName(QStringLiteral("DlgLeagueSystem"));
+    setWindowTitle(QStringLiteral("Kickwerk 06 - Ligasystem"));
+    setModal(true);
+    m_document.BeginGroup("Ligasystem");
+    m_groupOpen = true;
+
+    m_page = new CLeagueSystemPage(document, leagueSystems, country, this);
+    auto* ok = new QPushButton(ResourceQString(ids::kOk), this);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_page, 1);
+    layout->addLayout(bottom);
+    setTabOrder(m_page, ok);
+}
+
+CDlgLeagueSystem::~CDlgLeagueSystem() {
+    if (m_groupOpen) {
+        m_document.EndGroup();
+    }
+}
+
+void CDlgLeagueSystem::Edit(CDatabaseDocument& document, const CBaseTextFile& leagueSystems,
+                            int country, QWidget* parent) {
+    if (country < 1 || country > kCountryCount) {
+        return;
+    }
+    CDlgLeagueSystem dialog(document, leagueSystems, country, parent);
+    dialog.exec();
+}
+
+void CDlgLeagueSystem::reject() {
+    // The country is live: there is nothing to cancel.
+    accept();
+}
+
+void CDlgLeagueSystem::done(int result) {
+    QDialog::done(result);
+    if (m_groupOpen) {
+        m_groupOpen = false;
+        m_document.EndGroup();
+    }
+}
+
+}  // namespace kw
