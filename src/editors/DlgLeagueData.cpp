@@ -117,7 +117,7 @@ CDlgLeagueData::CDlgLeagueData(const CWorld& world, std::uint32_t leagueId,
     // A script builds the structure: what belongs to it is fixed here.
     if (LeagueScriptActive(world, leagueId)) {
         for (QWidget* fixed : std::initializer_list<QWidget*>{m_size, m_meetings, m_relegated,
-                                                             m_reserveTeams, m_tieBreak}) {
+                                                              m_reserveTeams, m_tieBreak}) {
             fixed->setEnabled(false);
         }
     }
@@ -131,10 +131,9 @@ QWidget* CDlgLeagueData::BuildLeagueGroup() {
     m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(
         QString(static_cast<int>(kLeagueNameLength), QLatin1Char('n'))));
     m_size = Spin(QStringLiteral("size"), kMinLeagueSize, kMaxLeagueSize, this);
-    m_meetings = List(QStringLiteral("meetings"),
-                      {QStringLiteral("2 Runden"), QStringLiteral("3 Runden"),
-                       QStringLiteral("4 Runden")},
-                      this);
+    m_meetings = List(
+        QStringLiteral("meetings"),
+        {QStringLiteral("2 Runden"), QStringLiteral("3 Runden"), QStringLiteral("4 Runden")}, this);
     m_spectators = Spin(QStringLiteral("spectators"), 1, kMaxSpectatorMultiplier, this);
     m_transfers = Spin(QStringLiteral("transfers"), 1, kMaxTransferMultiplier, this);
     m_substitutions = List(QStringLiteral("substitutions"), Numbers(0, kMaxSubstitutions), this);
@@ -178,8 +177,8 @@ QWidget* CDlgLeagueData::BuildValueGroup() {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("value%1").arg(value));
         edit->setMaxLength(kValueLengths[value]);
-        edit->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
         m_values.push_back(edit);
         form->addRow(QString::fromUtf8(kValueTexts[value]), edit);
     }
@@ -319,8 +318,7 @@ SLeagueData CDlgLeagueData::Edited() const {
     const std::vector<int> loans = LoanChoices();
     for (std::size_t rule = 0; rule < loans.size(); ++rule) {
         if (loans[rule] != m_loanAtOpen[rule]) {
-            SetLoanRuleValue(LoanRules()[rule], loans[rule], edited.loanRules1,
-                             edited.loanRules2);
+            SetLoanRuleValue(LoanRules()[rule], loans[rule], edited.loanRules1, edited.loanRules2);
         }
     }
     return edited;

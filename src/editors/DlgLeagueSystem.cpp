@@ -12,9 +12,8 @@
 
 namespace kw {
 
-CDlgLeagueSystem::CDlgLeagueSystem(CDatabaseDocument& document,
-                                   const CBaseTextFile& leagueSystems, int country,
-                                   QWidget* parent)
+CDlgLeagueSystem::CDlgLeagueSystem(CDatabaseDocument& document, const CBaseTextFile& leagueSystems,
+                                   int country, QWidget* parent)
     : CDialogB(parent), m_document(document) {
     setObjectName(QStringLiteral("DlgLeagueSystem"));
     setWindowTitle(QStringLiteral("Kickwerk 06 - Ligasystem"));

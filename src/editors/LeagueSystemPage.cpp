@@ -69,10 +69,11 @@ CLeagueSystemPage::CLeagueSystemPage(CDatabaseDocument& document,
 
     auto* scriptLabel = new QLabel(QStringLiteral("&Original Spielsystem ausw\u00e4hlen"), this);
     scriptLabel->setBuddy(m_scripts);
-    auto* genericLabel = new QLabel(QStringLiteral("&Generisches Spielsystem ausw\u00e4hlen"), this);
+    auto* genericLabel =
+        new QLabel(QStringLiteral("&Generisches Spielsystem ausw\u00e4hlen"), this);
     genericLabel->setBuddy(m_generic);
-    m_apply = Button(QStringLiteral("\u00c4nderungen &\u00fcbernehmen"), QStringLiteral("apply"),
-                     this);
+    m_apply =
+        Button(QStringLiteral("\u00c4nderungen &\u00fcbernehmen"), QStringLiteral("apply"), this);
     connect(m_apply, &QPushButton::clicked, this, &CLeagueSystemPage::Apply);
 
     auto* choices = new QGridLayout;
@@ -133,10 +134,9 @@ CLeagueSystemPage::CLeagueSystemPage(CDatabaseDocument& document,
 
 void CLeagueSystemPage::Refresh() {
     const CWorld& world = m_document.World();
-    const std::uint32_t current =
-        m_levels->currentItem() != nullptr
-            ? m_levels->currentItem()->data(0, kLeagueRole).toUInt()
-            : 0;
+    const std::uint32_t current = m_levels->currentItem() != nullptr
+                                      ? m_levels->currentItem()->data(0, kLeagueRole).toUInt()
+                                      : 0;
     m_levels->clear();
     QTreeWidgetItem* chosen = nullptr;
     for (const SLevelRow& level : LeagueSystemLevels(world, m_country)) {

@@ -1,0 +1,333 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+#include <string>
+
+#include "DemoDocument.h"
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "competition/Competition.h"
+#include "competition/League.h"
+#include "controls/DlgErrorMessage.h"
+#include "document/DatabaseDocument.h"
+#include "editing/LeagueComposition.h"
+#include "editing/LeagueSystemRules.h"
+#include "editors/DlgLeagueComposition.h"
+#include "editors/DlgLeagueData.h"
+#include "editors/DlgLeagueSystem.h"
+#include "editors/DlgLevelName.h"
+#include "editors/LeagueSystemPage.h"
+#include "exports/WorldDump.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "storage/Identifiers.h"
+#include "storage/TextTable.h"
+
+namespace kw {
+
+// The league-system dialog with its page and the league data dialog on the small demo's default
+// country, driven with the keyboard and the mouse.
+class LeagueSystemTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void thePageShowsTheScriptTheTreeAndTheTeamCount();
+    void aGenericSystemIsAppliedAfterTheQuestionAndIsOneUndoStep();
+    void rowZeroIsRefusedAndNoAnswerChangesNothing();
+    void aLeagueOpensItsDataAndANewSizeIsStored();
+    void okWithoutEditsLeavesTheWorldAndTheDocumentClean();
+    void aLevelOpensItsNameAndTheButtonsReachTheirViews();
+
+private:
+    const CWorld& World() const { return m_document->World(); }
+    std::uint32_t LeagueId(int index) const {
+        return MakeCompetitionId(kDefaultCountry, kLeagueType, index);
+    }
+    const CDBLeague& League(int index) const {
+        return dynamic_cast<const CDBLeague&>(*World().Competition(LeagueId(index)));
+    }
+    std::string Dump() const { return DumpWorldJson(World(), kDefaultCountry); }
+    std::unique_ptr<CDlgLeagueSystem> Open();
+    static void Pick(QComboBox& list, int choice);
+    // Chooses "no script" and the generic row, then "Änderungen übernehmen"; the question is
+    // answered with `yes`. The texts of the message boxes and lists that showed.
+    static QStringList ApplyRow(CLeagueSystemPage& page, int row, bool yes);
+    static QTreeWidgetItem* LeagueItem(const QTreeWidget& tree, std::uint32_t league);
+    static void EnterOn(QTreeWidget& tree, QTreeWidgetItem* item);
+
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
+    CDatabaseDocument* m_document = nullptr;
+};
+
+void LeagueSystemTest::initTestCase() {
+    QVERIFY(m_demo.Generate());
+}
+
+void LeagueSystemTest::init() {
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
+    QVERIFY(World().Country(kDefaultCountry).LeagueScript() >= 1);
+}
+
+void LeagueSystemTest::cleanup() {
+    m_open.reset();
+}
+
+std::unique_ptr<CDlgLeagueSystem> LeagueSystemTest::Open() {
+    auto dialog = std::make_unique<CDlgLeagueSystem>(
+        *m_document, m_demo.Installation().TextTables().LeagueSystems(), kDefaultCountry);
+    dialog->show();
+    // Active, so that focus moves as it does for the user (on a real X server too).
+    dialog->activateWindow();
+    if (!QTest::qWaitForWindowActive(dialog.get())) {
+        qFatal("league-system dialog not active");
+    }
+    return dialog;
+}
+
+void LeagueSystemTest::Pick(QComboBox& list, int choice) {
+    list.setFocus();
+    while (list.currentIndex() < choice) {
+        QTest::keyClick(&list, Qt::Key_Down);
+    }
+    while (list.currentIndex() > choice) {
+        QTest::keyClick(&list, Qt::Key_Up);
+    }
+}
+
+QStringList LeagueSystemTest::ApplyRow(CLeagueSystemPage& page, int row, bool yes) {
+    // The waits end with the call: a message that did not show is not awaited later.
+    QObject scope;
+    QStringList shown;
+    Pick(page.Scripts(), 0);
+    Pick(page.GenericSystems(), row);
+    test::WhenModal<QMessageBox>(scope, [&shown, yes](QMessageBox& box) {
+        shown << box.text();
+        QMessageBox::StandardButton answer = yes ? QMessageBox::Yes : QMessageBox::No;
+        if (box.button(answer) == nullptr) {
+            answer = QMessageBox::Ok;
+        }
+        QTest::mouseClick(box.button(answer), Qt::LeftButton);
+    });
+    test::WhenModal<CDlgErrorMessage>(scope, [&shown](CDlgErrorMessage& list) {
+        shown << list.objectName();
+        list.accept();
+    });
+    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("apply")), Qt::LeftButton);
+    return shown;
+}
+
+QTreeWidgetItem* LeagueSystemTest::LeagueItem(const QTreeWidget& tree, std::uint32_t league) {
+    for (int level = 0; level < tree.topLevelItemCount(); ++level) {
+        QTreeWidgetItem* levelItem = tree.topLevelItem(level);
+        for (int child = 0; child < levelItem->childCount(); ++child) {
+            if (levelItem->child(child)->data(0, Qt::UserRole).toUInt() == league) {
+                return levelItem->child(child);
+            }
+        }
+    }
+    return nullptr;
+}
+
+void LeagueSystemTest::EnterOn(QTreeWidget& tree, QTreeWidgetItem* item) {
+    tree.setFocus();
+    tree.setCurrentItem(item);
+    QTest::keyClick(&tree, Qt::Key_Return);
+}
+
+void LeagueSystemTest::thePageShowsTheScriptTheTreeAndTheTeamCount() {
+    auto dialog = Open();
+    CLeagueSystemPage& page = dialog->Page();
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Kickwerk 06 - Ligasystem"));
+    QCOMPARE(page.Scripts().currentIndex(),
+             static_cast<int>(World().Country(kDefaultCountry).LeagueScript()));
+    QCOMPARE(page.Scripts().count(), m_demo.Installation().TextTables().LeagueSystems().GetCount());
+    QCOMPARE(page.GenericSystems().count(), kGenericSystemCount);
+    QCOMPARE(page.GenericSystems().currentIndex(),
+             PreselectedGenericSystem(LeaguesPerLevel(World(), kDefaultCountry)));
+    // The generic systems wait until no script is chosen.
+    QVERIFY(!page.GenericSystems().isEnabled());
+    Pick(page.Scripts(), 0);
+    QVERIFY(page.GenericSystems().isEnabled());
+
+    int leagues = 0;
+    for (int level = 0; level < page.Levels().topLevelItemCount(); ++level) {
+        leagues += page.Levels().topLevelItem(level)->childCount();
+    }
+    QCOMPARE(leagues, static_cast<int>(CountryLeagues(World(), kDefaultCountry).size()));
+    QTreeWidgetItem* top = LeagueItem(page.Levels(), LeagueId(0));
+    QVERIFY(top != nullptr);
+    QCOMPARE(top->text(0), QString::fromStdString(LeagueName(World(), League(0))));
+    QCOMPARE(page.TeamCount().text(),
+             QString::number(TeamsInLeagueSystem(World(), kDefaultCountry)));
+    QVERIFY(page.findChild<QPushButton*>(QStringLiteral("composition"))->isEnabled());
+}
+
+void LeagueSystemTest::aGenericSystemIsAppliedAfterTheQuestionAndIsOneUndoStep() {
+    const std::string before = Dump();
+    std::array<int, kLevelCount> counts = LeaguesPerLevel(World(), kDefaultCountry);
+    int lowest = kLevelCount - 1;
+    while (lowest > 0 && counts[static_cast<std::size_t>(lowest)] == 0) {
+        --lowest;
+    }
+    counts[static_cast<std::size_t>(lowest)] = 0;
+    const int row = PreselectedGenericSystem(counts);
+    QVERIFY(row > 0);
+    {
+        auto dialog = Open();
+        const QStringList shown = ApplyRow(dialog->Page(), row, true);
+        // Leaving the script is asked; the rebuilt leagues are sound, so no findings follow.
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(LeaguesPerLevel(World(), kDefaultCountry), counts);
+        QCOMPARE(dialog->Page().Levels().topLevelItemCount(), lowest);
+        QCOMPARE(dialog->Page().TeamCount().text(),
+                 QString::number(TeamsInLeagueSystem(World(), kDefaultCountry)));
+        QCOMPARE(World().Country(kDefaultCountry).LeagueScript(), 0);
+        QVERIFY(World().Country(kDefaultCountry).IsComplete());
+        QVERIFY(CheckComposition(World(), kDefaultCountry).messages.empty());
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+    }
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(m_document->UndoDescription(), std::optional<std::string>("Ligasystem"));
+    const std::string after = Dump();
+    QVERIFY(m_document->Undo());
+    QVERIFY(Dump() == before);
+    QVERIFY(m_document->Redo());
+    QVERIFY(Dump() == after);
+    // Last: the build writes back what it corrects.
+    QCOMPARE(test::MasterBuildFault(m_document->WorldForOperations()), QString());
+}
+
+void LeagueSystemTest::rowZeroIsRefusedAndNoAnswerChangesNothing() {
+    const std::string before = Dump();
+    {
+        auto dialog = Open();
+        const QStringList refused = ApplyRow(dialog->Page(), 0, true);
+        QCOMPARE(refused.size(), 1);
+        QVERIFY(refused.front().contains(QStringLiteral("Spielsystem")));
+        // A system that removes leagues, declined.
+        const QStringList declined = ApplyRow(dialog->Page(), 1, false);
+        QCOMPARE(declined.size(), 1);
+        QVERIFY(Dump() == before);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+    }
+    QVERIFY(!m_document->History().CanUndo());
+    QVERIFY(!m_document->IsModified());
+}
+
+void LeagueSystemTest::aLeagueOpensItsDataAndANewSizeIsStored() {
+    // Without a script, so the size can be changed.
+    {
+        auto dialog = Open();
+        const int row = PreselectedGenericSystem(LeaguesPerLevel(World(), kDefaultCountry));
+        // The question only: the rebuilt country is sound.
+        QCOMPARE(ApplyRow(dialog->Page(), row, true).size(), 1);
+        QCOMPARE(World().Country(kDefaultCountry).LeagueScript(), 0);
+        QVERIFY(World().Country(kDefaultCountry).IsComplete());
+        const int teams = TeamsInLeagueSystem(World(), kDefaultCountry);
+        const int size = League(0).LeagueSize();
+        const int newSize = size == 20 ? 22 : 20;
+
+        bool shown = false;
+        test::WhenModal<CDlgLeagueData>(*this, [&shown, newSize](CDlgLeagueData& data) {
+            data.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&data));
+            auto* spin = data.findChild<QSpinBox*>(QStringLiteral("size"));
+            QVERIFY(spin->isEnabled());
+            spin->setFocus();
+            spin->selectAll();
+            QTest::keyClicks(spin, QString::number(newSize));
+            shown = true;
+            QTest::mouseClick(data.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        });
+        EnterOn(dialog->Page().Levels(), LeagueItem(dialog->Page().Levels(), LeagueId(0)));
+        QVERIFY(shown);
+        QCOMPARE(League(0).LeagueSize(), newSize);
+        QCOMPARE(dialog->Page().TeamCount().text(), QString::number(teams - size + newSize));
+        // The structure was not rebuilt by the data dialog.
+        QCOMPARE(World().Country(kDefaultCountry).LeagueScript(), 0);
+        dialog->accept();
+    }
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+}
+
+void LeagueSystemTest::okWithoutEditsLeavesTheWorldAndTheDocumentClean() {
+    const std::string before = Dump();
+    {
+        auto dialog = Open();
+        bool fixed = false;
+        test::WhenModal<CDlgLeagueData>(*this, [&fixed](CDlgLeagueData& data) {
+            data.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&data));
+            // The script builds the structure: its fields are fixed.
+            fixed = !data.findChild<QSpinBox*>(QStringLiteral("size"))->isEnabled() &&
+                    !data.findChild<QComboBox*>(QStringLiteral("relegated"))->isEnabled() &&
+                    data.findChild<QLineEdit*>(QStringLiteral("name"))->isEnabled();
+            QTest::keyClick(&data, Qt::Key_Return);
+        });
+        EnterOn(dialog->Page().Levels(), LeagueItem(dialog->Page().Levels(), LeagueId(1)));
+        QVERIFY(fixed);
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    }
+    QVERIFY(Dump() == before);
+    QVERIFY(!m_document->History().CanUndo());
+    QVERIFY(!m_document->IsModified());
+}
+
+void LeagueSystemTest::aLevelOpensItsNameAndTheButtonsReachTheirViews() {
+    auto dialog = Open();
+    CLeagueSystemPage& page = dialog->Page();
+    test::WhenModal<CDlgLevelName>(*this, [](CDlgLevelName& name) {
+        name.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&name));
+        name.Field().selectAll();
+        QTest::keyClicks(&name.Field(), QStringLiteral("Meisterklasse"));
+        QTest::keyClick(&name.Field(), Qt::Key_Return);
+    });
+    EnterOn(page.Levels(), page.Levels().topLevelItem(0));
+    QCOMPARE(page.Levels().topLevelItem(0)->text(0), QStringLiteral("Meisterklasse"));
+
+    QSignalSpy fixtures(&page, &CLeagueSystemPage::fixturesRequested);
+    QSignalSpy calendar(&page, &CLeagueSystemPage::calendarRequested);
+    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("fixtures")), Qt::LeftButton);
+    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("calendar")), Qt::LeftButton);
+    QCOMPARE(fixtures.count(), 1);
+    QCOMPARE(calendar.count(), 1);
+    bool composition = false;
+    test::WhenModal<CDlgLeagueComposition>(*this, [&composition](CDlgLeagueComposition& shown) {
+        composition = true;
+        shown.accept();
+    });
+    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("composition")), Qt::LeftButton);
+    QVERIFY(composition);
+    dialog->accept();
+    // The level name and nothing else, as one step.
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::LeagueSystemTest>(argc, argv);
+}
+
+#include "LeagueSystemTest.moc"
