@@ -5,6 +5,7 @@
 #include "FiveYearNationalTeamScenes.h"
 #include "GlobalRulesScenes.h"
 #include "LeagueCompositionScenes.h"
+#include "LeagueSystemScenes.h"
 #include "ManagerListScenes.h"
 #include "ManagerPagesScenes.h"
 #include "PlayerPagesAScenes.h"
@@ -66,6 +67,10 @@ const std::vector<SScene>& Scenes() {
         {"DlgPlayerAllRightPresident", ShowPlayerAllRightPresident},
         {"DlgPlayerAllRightStaff", ShowPlayerAllRightStaff},
         {"DlgLeagueComposition", ShowDlgLeagueComposition},
+        {"DlgLeagueSystem", ShowDlgLeagueSystem},
+        {"DlgLeagueData", ShowDlgLeagueData},
+        {"DlgLeagueSystemSmall", ShowDlgLeagueSystemSmall},
+        {"DlgLeagueDataSmall", ShowDlgLeagueDataSmall},
         {"DlgStadiumlist", ShowDlgStadiumlist},
         {"DlgStadium", ShowDlgStadium},
         {"DlgReferees", ShowDlgReferees},
