@@ -1,0 +1,185 @@
+#include "editing/SeasonCalendar.h"
+
+#include <algorithm>
+
+#include "competition/Competition.h"
+#include "competition/CupFormat.h"
+#include "editing/LeagueComposition.h"
+#include "model/Country.h"
+#include "model/Date.h"
+#include "model/World.h"
+#include "platform/StringTable.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+namespace {
+
+constexpr int kFirstSeasonYear = 2006;
+constexpr int kSeasonStartMonth = 7;
+
+constexpr std::array<const char*, 12> kMonthNames = {
+    "Januar", "Februar", "M\xE4rz",   "April",   "Mai",      "Juni",
+    "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+constexpr std::array<const char*, 7> kWeekdays = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+
+// The files in the order of kInternationalFiles.
+enum EInternationalFile : std::size_t { kEuropeanFile, kSouthAmericanFile, kQualiEcFile, kWcFile };
+constexpr int kEurope = 0;
+constexpr int kSouthAmerica = 1;
+
+CDate SeasonStart(int calendar) {
+    return CDate::FromYmd(SeasonFirstYear(calendar), kSeasonStartMonth, 1);
+}
+
+}  // namespace
+
+int SeasonFirstYear(int calendar) {
+    return kFirstSeasonYear - calendar;
+}
+
+std::string SeasonLabel(int calendar) {
+    return FormatPrintf("%04d/%04d", SeasonFirstYear(calendar), SeasonFirstYear(calendar) + 1);
+}
+
+SCalendarDate DateOfDay(int calendar, int day) {
+    const CDate::Ymd date = CDate(SeasonStart(calendar).Value() + day).Split();
+    return {date.day, date.month, date.year};
+}
+
+std::string DayText(int calendar, int day) {
+    const CDate date(SeasonStart(calendar).Value() + day);
+    const CDate::Ymd ymd = date.Split();
+    return FormatPrintf("%s %02d.%02d.%04d", kWeekdays[static_cast<std::size_t>(date.Weekday())],
+                        ymd.day, ymd.month, ymd.year);
+}
+
+std::vector<int> MonthDays(int calendar, int month) {
+    std::vector<int> days;
+    if (month < 1 || month > 12) {
+        return days;
+    }
+    const int year = SeasonFirstYear(calendar) + (month < kSeasonStartMonth ? 1 : 0);
+    const int first = CDate::FromYmd(year, month, 1).Value() - SeasonStart(calendar).Value();
+    for (int day = first; day < kShownSeasonDays && DateOfDay(calendar, day).month == month;
+         ++day) {
+        days.push_back(day);
+    }
+    return days;
+}
+
+std::string MonthName(int month) {
+    return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : "";
+}
+
+bool InternationalFileApplies(int continent, std::size_t file) {
+    switch (file) {
+        case kEuropeanFile:
+        case kQualiEcFile:
+            return continent == kEurope;
+        case kSouthAmericanFile:
+            return continent == kSouthAmerica;
+        case kWcFile:
+            return true;
+        default:
+            return false;
+    }
+}
+
+InternationalDayTable MergedInternationalDays(const InternationalDayTables& tables, int continent,
+                                              int calendar) {
+    InternationalDayTable merged{};
+    if (calendar < 0 || calendar >= kCalendarViewCount) {
+        return merged;
+    }
+    for (std::size_t file = 0; file < tables.size(); ++file) {
+        if (!InternationalFileApplies(continent, file)) {
+            continue;
+        }
+        const auto& table = tables[file].tables[static_cast<std::size_t>(calendar)];
+        for (std::size_t day = 0; day < merged.size(); ++day) {
+            if (merged[day] == 0 || table[day] == kNationalTeamDay) {
+                merged[day] = table[day] != 0 ? table[day] : merged[day];
+            }
+        }
+    }
+    return merged;
+}
+
+std::string InternationalDayText(std::uint8_t code) {
+    switch (code) {
+        case 0:
+            return "";
+        case kNationalTeamDay:
+            return "L\xE4nderspiel";
+        case 30:
+            return "Int. Supercup";
+        case 31:
+            return "Finale Meistercup";
+        case 32:
+            return "Finale Int. Pokal";
+        case 33:
+            return "Klub-WM";
+        case 34:
+            return "Sommerpokal";
+        default:
+            return std::string(RoundLabel(code));
+    }
+}
+
+std::vector<SCalendarColumn> CalendarColumns(const CWorld& world, int country) {
+    std::vector<SCalendarColumn> columns;
+    for (const CDBCompetition* league : CountryLeagues(world, country)) {
+        columns.push_back({league->Id(), true, league->Level(), LeagueName(world, *league)});
+    }
+    const auto addIfPresent = [&world, &columns, country](int type, int index) {
+        if (const CDBCompetition* cup =
+                world.Competition(MakeCompetitionId(country, type, index))) {
+            columns.push_back({cup->Id(), false, cup->Level(), LeagueName(world, *cup)});
+        }
+    };
+    addIfPresent(kFaCupType, 0);
+    for (int index = 0; index < 4; ++index) {
+        addIfPresent(kLeagueCupType, index);
+    }
+    addIfPresent(kConferenceCupType, 0);
+    addIfPresent(kChallengeShieldType, 0);
+    addIfPresent(kSupercupType, 0);
+    return columns;
+}
+
+std::string CompetitionCellText(const CWorld& world, std::uint32_t competitionId, int calendar,
+                                int day) {
+    const CDBCompetition* node = world.Competition(competitionId);
+    if (node == nullptr) {
+        return "";
+    }
+    if (const std::int32_t matchday = node->CalendarValue(calendar, day); matchday != 0) {
+        return std::to_string(matchday);
+    }
+    return node->PlaysOnDay(world.Registry(), calendar, day) ? "*" : "";
+}
+
+std::vector<SComparisonCountry> ComparisonCountries(const CWorld& world, int country, int language,
+                                                    const TextLess& less) {
+    std::vector<SComparisonCountry> countries;
+    for (int number = 1; number <= kCountryCount; ++number) {
+        if (number == country) {
+            continue;
+        }
+        const auto& clubs = world.Country(number).Clubs();
+        const auto proper = std::count_if(clubs.begin(), clubs.end(), [](const auto& entry) {
+            return !IsNationalTeam(entry.first);
+        });
+        if (proper >= kComparisonMinimumClubs) {
+            countries.push_back({number, world.Country(number).Name(language)});
+        }
+    }
+    std::stable_sort(countries.begin(), countries.end(),
+                     [&less](const SComparisonCountry& a, const SComparisonCountry& b) {
+                         return less(a.name, b.name);
+                     });
+    return countries;
+}
+
+}  // namespace kw
