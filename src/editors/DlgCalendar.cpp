@@ -141,6 +141,8 @@ CDlgCalendar::CDlgCalendar(CDatabaseDocument& document, int country, QWidget* pa
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_table->verticalHeader()->hide();
+    // A month fits on the screen: rows only as high as their text.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(m_table, &QTableWidget::cellClicked, this, &CDlgCalendar::Toggle);
     // Without a mouse: Space toggles the current cell.

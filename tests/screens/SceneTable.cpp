@@ -1,3 +1,4 @@
+#include "CalendarScenes.h"
 #include "ClubBadgeKitScenes.h"
 #include "ClubEditorScenes.h"
 #include "ClubStadiumScenes.h"
@@ -71,6 +72,7 @@ const std::vector<SScene>& Scenes() {
         {"DlgLeagueData", ShowDlgLeagueData},
         {"DlgLeagueSystemSmall", ShowDlgLeagueSystemSmall},
         {"DlgLeagueDataSmall", ShowDlgLeagueDataSmall},
+        {"DlgCalendar", ShowDlgCalendar},
         {"DlgStadiumlist", ShowDlgStadiumlist},
         {"DlgStadium", ShowDlgStadium},
         {"DlgReferees", ShowDlgReferees},
