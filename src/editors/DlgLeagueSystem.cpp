@@ -6,6 +6,7 @@
 
 #include "controls/ControlText.h"
 #include "document/DatabaseDocument.h"
+#include "editors/DlgCalendar.h"
 #include "editors/LeagueSystemPage.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
@@ -22,6 +23,10 @@ CDlgLeagueSystem::CDlgLeagueSystem(CDatabaseDocument& document, const CBaseTextF
     m_groupOpen = true;
 
     m_page = new CLeagueSystemPage(document, leagueSystems, country, this);
+    connect(m_page, &CLeagueSystemPage::calendarRequested, this, [this, country] {
+        CDlgCalendar::Edit(m_document, country, this);
+        m_page->Refresh();
+    });
     auto* ok = new QPushButton(ResourceQString(ids::kOk), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);

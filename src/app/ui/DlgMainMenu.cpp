@@ -24,7 +24,9 @@
 #include "controls/RenderManager.h"
 #include "document/DatabaseDocument.h"
 #include "editors/Dlg5Year.h"
+#include "editors/DlgCalendar.h"
 #include "editors/DlgLeagueComposition.h"
+#include "editors/DlgLeagueSystem.h"
 #include "editors/DlgManagAll.h"
 #include "editors/DlgNationalteam.h"
 #include "editors/DlgNewClub.h"
@@ -116,8 +118,10 @@ void DlgMainMenu::CreateMenus() {
     country->addAction(QStringLiteral("Sc&hiedsrichter..."), this, &DlgMainMenu::EditReferees);
     country->addAction(QStringLiteral("&5-Jahres-Wertung..."), this,
                        &DlgMainMenu::EditFiveYearRanking);
+    country->addAction(QStringLiteral("Liga&system..."), this, &DlgMainMenu::EditLeagueSystem);
     country->addAction(QStringLiteral("&Ligazusammensetzung..."), this,
                        &DlgMainMenu::EditLeagueComposition);
+    country->addAction(QStringLiteral("&Rahmenterminkalender..."), this, &DlgMainMenu::EditCalendar);
 
     QMenu* assistants = menuBar()->addMenu(QStringLiteral("Assistenten"));
     // Their dialogs are not part of this window yet.
@@ -541,6 +545,15 @@ void DlgMainMenu::EditStaff() {
 
 void DlgMainMenu::EditLeagueComposition() {
     CDlgLeagueComposition::Edit(*m_document, m_view->SelectedCountry(), this);
+}
+
+void DlgMainMenu::EditLeagueSystem() {
+    CDlgLeagueSystem::Edit(*m_document, m_installation->TextTables().LeagueSystems(),
+                           m_view->SelectedCountry(), this);
+}
+
+void DlgMainMenu::EditCalendar() {
+    CDlgCalendar::Edit(*m_document, m_view->SelectedCountry(), this);
 }
 
 void DlgMainMenu::EditGlobalRules() {

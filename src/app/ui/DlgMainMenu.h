@@ -87,6 +87,8 @@ public slots:
     void EditReferees();
     void EditFiveYearRanking();
     void EditLeagueComposition();
+    void EditLeagueSystem();
+    void EditCalendar();
 
     // The club list's context menu for the selected club, as the right mouse button opens it.
     std::unique_ptr<QMenu> ClubMenu();
