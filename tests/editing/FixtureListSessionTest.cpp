@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "DemoInstallation.h"
+#include "TestWorld.h"
+#include "competition/Competition.h"
+#include "competition/League.h"
+#include "document/DatabaseDocument.h"
+#include "editing/FixtureListEditing.h"
+#include "editing/FixtureListSession.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+namespace {
+
+constexpr int kDemoCountry = 14;
+
+// The fixture-list view's copies on the small demo, stored as edits of the document.
+class FixtureListSessionTest : public ::testing::Test {
+protected:
+    FixtureListSessionTest() : document(LoadDemo()) {}
+
+    static std::unique_ptr<CWorld> LoadDemo() {
+        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
+        world->SetYearSource([] { return test::kTestYear; });
+        world->InitialiseCountries();
+        CSilentProgress progress;
+        world->Load(test::SmallDemoDatabase(), progress);
+        return world;
+    }
+
+    const CWorld& World() const { return document.World(); }
+    static std::uint32_t LeagueId(int index) {
+        return MakeCompetitionId(kDemoCountry, kLeagueType, index);
+    }
+    const CDBLeague& League(int index) const {
+        return dynamic_cast<const CDBLeague&>(*World().Competition(LeagueId(index)));
+    }
+    std::string Dump() const { return DumpWorldJson(World(), kDemoCountry); }
+
+    CDatabaseDocument document;
+};
+
+TEST_F(FixtureListSessionTest, CopiesAreMadeOnceAndLeaveTheWorldAlone) {
+    CFixtureListSession session(kDemoCountry);
+    CDBFixturelist* first = session.List(World(), LeagueId(0));
+    ASSERT_NE(first, nullptr);
+    ASSERT_GT(first->Rows(), 0);
+    EXPECT_EQ(*first, League(0).Fixtures());
+    const std::string before = Dump();
+    first->ClearAll();
+    EXPECT_EQ(Dump(), before);
+    // Chosen again after another league: the same edited copy.
+    ASSERT_NE(session.List(World(), LeagueId(1)), nullptr);
+    EXPECT_EQ(session.List(World(), LeagueId(0)), first);
+    EXPECT_EQ(session.ChangedLeagues(World()), std::vector<std::uint32_t>{LeagueId(0)});
+    // Another country's league and a cup are no leagues of this session.
+    EXPECT_EQ(session.List(World(), MakeCompetitionId(kDemoCountry + 1, kLeagueType, 0)), nullptr);
+    EXPECT_EQ(session.List(World(), MakeCompetitionId(kDemoCountry, kFaCupType, 0)), nullptr);
+}
+
+TEST_F(FixtureListSessionTest, StoringUnchangedCopiesRecordsNothing) {
+    CFixtureListSession session(kDemoCountry);
+    CDBFixturelist* list = session.List(World(), LeagueId(0));
+    ASSERT_NE(list, nullptr);
+    // Changed and changed back: equal to the world again.
+    const CDBFixturelist original = *list;
+    list->ClearRow(0);
+    *list = original;
+    EXPECT_FALSE(session.Store(document));
+    EXPECT_FALSE(document.History().CanUndo());
+    EXPECT_FALSE(document.IsModified());
+}
+
+TEST_F(FixtureListSessionTest, ChangesOfTwoLeaguesAreOneUndoStep) {
+    const std::string before = Dump();
+    CFixtureListSession session(kDemoCountry);
+    CDBFixturelist* first = session.List(World(), LeagueId(0));
+    CDBFixturelist* second = session.List(World(), LeagueId(1));
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    first->ClearAll();
+    ASSERT_TRUE(FreePairing(*second, 0, 0));
+    const CDBFixturelist firstCopy = *first;
+    const CDBFixturelist secondCopy = *second;
+
+    ASSERT_TRUE(session.Store(document));
+    EXPECT_EQ(League(0).Fixtures(), firstCopy);
+    EXPECT_EQ(League(1).Fixtures(), secondCopy);
+    EXPECT_EQ(document.History().Count(), 1u);
+    EXPECT_EQ(document.UndoDescription(), std::optional<std::string>("Spielplan"));
+    EXPECT_TRUE(session.ChangedLeagues(World()).empty());
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(Dump(), before);
+}
+
+TEST_F(FixtureListSessionTest, PairingsShowTheNamesOfTheLeaguesTeams) {
+    const CDBLeague& league = League(0);
+    ASSERT_GE(league.TeamCount(), 2);
+    const CClub* home = World().Country(kDemoCountry).Club(league.Team(0));
+    const CClub* away = World().Country(kDemoCountry).Club(league.Team(1));
+    ASSERT_NE(home, nullptr);
+    ASSERT_NE(away, nullptr);
+    EXPECT_EQ(PairingText(World(), league, 1, 2),
+              std::string(home->Name()) + "\t-\t" + std::string(away->Name()));
+    // Free places and positions beyond the team list show no name.
+    EXPECT_EQ(PairingText(World(), league, 0, 2), "\t-\t" + std::string(away->Name()));
+    EXPECT_EQ(FixtureTeamName(World(), league, league.TeamCount() + 1), "");
+    EXPECT_EQ(FixtureTeamName(World(), league, -3), "");
+}
+
+TEST_F(FixtureListSessionTest, AReserveTeamShowsItsSecondTeamName) {
+    CDBLeague league(LeagueId(7), 0);
+    const std::uint32_t club = League(0).Team(0);
+    ASSERT_TRUE(league.AddTeam(club | kSecondTeamFlag));
+    EXPECT_EQ(FixtureTeamName(World(), league, 1),
+              World().Country(kDemoCountry).Club(club)->SecondTeamName());
+}
+
+}  // namespace
+}  // namespace kw
