@@ -97,6 +97,10 @@ bool FreePairing(CDBFixturelist& list, int matchday, int column) {
     return true;
 }
 
+bool CanGenerateFixtures(int leagueSize) {
+    return FixtureTemplate(leagueSize).has_value();
+}
+
 bool GenerateFixtures(CDBFixturelist& list, int leagueSize, int meetings) {
     return FillFromTemplate(list, leagueSize, meetings);
 }

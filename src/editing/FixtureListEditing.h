@@ -40,6 +40,7 @@ bool FreePairing(CDBFixturelist& list, int matchday, int column);
 
 // "Vom Computer generierter Spielplan": the whole list from the template of the league's size
 // with its meetings. False, leaving the list as it was, when there is no template of that size.
+bool CanGenerateFixtures(int leagueSize);
 bool GenerateFixtures(CDBFixturelist& list, int leagueSize, int meetings);
 
 // "Rückrunde wie Hinrunde": with `rows` matchdays, matchday r + rows/2 gets the pairings of

@@ -171,6 +171,10 @@ TEST(FixtureListEditingTest, ALeagueSizeWithoutTemplateLeavesTheListAsItWas) {
     CDBFixturelist list(10, 3);
     list.SetPairing(4, 1, 6, 5);
     const CDBFixturelist before = list;
+    EXPECT_FALSE(CanGenerateFixtures(7));
+    EXPECT_FALSE(CanGenerateFixtures(25));
+    EXPECT_TRUE(CanGenerateFixtures(8));
+    EXPECT_TRUE(CanGenerateFixtures(24));
     EXPECT_FALSE(GenerateFixtures(list, 7, 2));
     EXPECT_FALSE(GenerateFixtures(list, 25, 2));
     EXPECT_EQ(list, before);
