@@ -4,6 +4,7 @@
 #include "ClubStadiumScenes.h"
 #include "DatabaseDialogScenes.h"
 #include "FiveYearNationalTeamScenes.h"
+#include "FixtureScenes.h"
 #include "GlobalRulesScenes.h"
 #include "LeagueCompositionScenes.h"
 #include "LeagueSystemScenes.h"
@@ -85,6 +86,8 @@ const std::vector<SScene>& Scenes() {
         {"DlgPlayerSelectStaff", ShowDlgPlayerSelectStaff},
         {"DlgRegelaenderung", ShowDlgRegelaenderung},
         {"DlgLevelName", ShowDlgLevelName},
+        {"DlgFixturelist", ShowDlgFixturelist},
+        {"DlgStadiumSelect", ShowDlgStadiumSelect},
     };
     return scenes;
 }
