@@ -50,12 +50,13 @@ QGroupBox* Group(const QString& title, QWidget* content, QWidget* parent) {
     return group;
 }
 
-int RowValue(const CMyListBox& list, int row) {
+// What a row stands for: a league id, a pairing's column or a team's position.
+std::uint32_t RowValue(const CMyListBox& list, int row) {
     const QListWidgetItem* item = list.item(row);
-    return item != nullptr ? item->data(Qt::UserRole).toInt() : -1;
+    return item != nullptr ? item->data(Qt::UserRole).toUInt() : 0;
 }
 
-void AddValueRow(CMyListBox& list, std::string_view text, int value) {
+void AddValueRow(CMyListBox& list, std::string_view text, std::uint32_t value) {
     list.item(list.AddRow(text))->setData(Qt::UserRole, value);
 }
 
@@ -161,11 +162,11 @@ CDlgFixturelist::CDlgFixturelist(CDatabaseDocument& document, int country, std::
     {
         const QSignalBlocker quiet(m_leagues);
         for (const SLeagueRow& row : LeagueRows(m_document.World(), country)) {
-            AddValueRow(*m_leagues, row.name, static_cast<int>(row.leagueId));
+            AddValueRow(*m_leagues, row.name, row.leagueId);
         }
         int chosen = 0;
         for (int row = 0; row < m_leagues->count(); ++row) {
-            if (static_cast<std::uint32_t>(RowValue(*m_leagues, row)) == league) {
+            if (RowValue(*m_leagues, row) == league) {
                 chosen = row;
             }
         }
@@ -181,8 +182,7 @@ void CDlgFixturelist::Edit(CDatabaseDocument& document, int country, QWidget* pa
 }
 
 std::uint32_t CDlgFixturelist::CurrentLeague() const {
-    const int row = m_leagues->currentRow();
-    return row >= 0 ? static_cast<std::uint32_t>(RowValue(*m_leagues, row)) : 0;
+    return RowValue(*m_leagues, m_leagues->currentRow());
 }
 
 const CDBLeague* CDlgFixturelist::League() const {
@@ -218,10 +218,11 @@ void CDlgFixturelist::ShowMatchday(int matchday) {
     if (list != nullptr && league != nullptr) {
         for (const SPairingRow& row : MatchdayPairings(*list, m_matchday)) {
             AddValueRow(*m_pairings, PairingText(m_document.World(), *league, row.home, row.away),
-                        row.column);
+                        static_cast<std::uint32_t>(row.column));
         }
         for (const int position : TeamsWithoutPairing(*list, m_matchday, league->TeamCount())) {
-            AddValueRow(*m_teams, FixtureTeamName(m_document.World(), *league, position), position);
+            AddValueRow(*m_teams, FixtureTeamName(m_document.World(), *league, position),
+                        static_cast<std::uint32_t>(position));
         }
     }
     // The row that was chosen, or the nearest, so Enter can place one team after the other.
@@ -237,7 +238,7 @@ void CDlgFixturelist::ShowMatchday(int matchday) {
 void CDlgFixturelist::PlaceTeam(int row) {
     CDBFixturelist* list = CurrentList();
     if (list != nullptr && row >= 0 &&
-        PlaceTeamOnMatchday(*list, m_matchday, RowValue(*m_teams, row))) {
+        PlaceTeamOnMatchday(*list, m_matchday, static_cast<int>(RowValue(*m_teams, row)))) {
         ShowMatchday(m_matchday);
     }
 }
@@ -245,7 +246,7 @@ void CDlgFixturelist::PlaceTeam(int row) {
 void CDlgFixturelist::FreePairing(int row) {
     CDBFixturelist* list = CurrentList();
     if (list != nullptr && row >= 0 &&
-        kw::FreePairing(*list, m_matchday, RowValue(*m_pairings, row))) {
+        kw::FreePairing(*list, m_matchday, static_cast<int>(RowValue(*m_pairings, row)))) {
         ShowMatchday(m_matchday);
     }
 }

@@ -41,6 +41,7 @@ private slots:
     void cleanup();
 
     void theDialogShowsTheFirstLeaguesFirstMatchday();
+    void aLeagueWithoutMatchdaysShowsNoMatchday();
     void teamsArePlacedByEnterAndDoubleClickAndPairingsFreedByDelete();
     void generatingAndMirroringFillTheCopyUntilOk();
     void switchingLeaguesKeepsTheirCopiesAndOkIsOneUndoStep();
@@ -176,6 +177,33 @@ void FixtureDialogTest::theDialogShowsTheFirstLeaguesFirstMatchday() {
     QCOMPARE(MatchdayText(*dialog), QStringLiteral("1"));
     QCOMPARE(dialog->MatchdayBar().maximum(), League(1).Fixtures().Rows() - 1);
     QCOMPARE(Rows(dialog->Pairings()), ExpectedRows(League(1), League(1).Fixtures(), 0));
+}
+
+void FixtureDialogTest::aLeagueWithoutMatchdaysShowsNoMatchday() {
+    QVERIFY(m_document->Perform(
+        "keine Spiele", SWorldScope::Countries({kDefaultCountry}), [](CWorld& world) {
+            dynamic_cast<CDBLeague&>(*world.Competition(LeagueId(1))).SetMeetings(0);
+            return true;
+        }));
+    QCOMPARE(League(1).Fixtures().Rows(), 0);
+    auto dialog = Open();
+    ClickRow(dialog->Leagues(), 1);
+    QCOMPARE(dialog->CurrentMatchday(), -1);
+    QCOMPARE(MatchdayText(*dialog), QString());
+    QVERIFY(!dialog->MatchdayBar().isEnabled());
+    QCOMPARE(dialog->Pairings().count(), 0);
+    QCOMPARE(dialog->Teams().count(), 0);
+    for (const char* button : {"clearMatchday", "clearAll", "mirror"}) {
+        QVERIFY(!dialog->findChild<QPushButton*>(QString::fromLatin1(button))->isEnabled());
+    }
+    // Generating for no meeting makes no matchday either; back to a league that has some.
+    Click(*dialog, "generate");
+    QCOMPARE(dialog->CurrentMatchday(), -1);
+    ClickRow(dialog->Leagues(), 0);
+    QCOMPARE(MatchdayText(*dialog), QStringLiteral("1"));
+    QVERIFY(dialog->MatchdayBar().isEnabled());
+    Click(*dialog, "ok");
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
 }
 
 void FixtureDialogTest::teamsArePlacedByEnterAndDoubleClickAndPairingsFreedByDelete() {
