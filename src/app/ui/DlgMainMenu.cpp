@@ -25,6 +25,7 @@
 #include "document/DatabaseDocument.h"
 #include "editors/Dlg5Year.h"
 #include "editors/DlgCalendar.h"
+#include "editors/DlgFixturelist.h"
 #include "editors/DlgLeagueComposition.h"
 #include "editors/DlgLeagueSystem.h"
 #include "editors/DlgManagAll.h"
@@ -122,6 +123,7 @@ void DlgMainMenu::CreateMenus() {
     country->addAction(QStringLiteral("&Ligazusammensetzung..."), this,
                        &DlgMainMenu::EditLeagueComposition);
     country->addAction(QStringLiteral("&Rahmenterminkalender..."), this, &DlgMainMenu::EditCalendar);
+    country->addAction(QStringLiteral("S&pielpläne..."), this, &DlgMainMenu::EditFixtures);
 
     QMenu* assistants = menuBar()->addMenu(QStringLiteral("Assistenten"));
     // Their dialogs are not part of this window yet.
@@ -554,6 +556,10 @@ void DlgMainMenu::EditLeagueSystem() {
 
 void DlgMainMenu::EditCalendar() {
     CDlgCalendar::Edit(*m_document, m_view->SelectedCountry(), this);
+}
+
+void DlgMainMenu::EditFixtures() {
+    CDlgFixturelist::Edit(*m_document, m_view->SelectedCountry(), this);
 }
 
 void DlgMainMenu::EditGlobalRules() {

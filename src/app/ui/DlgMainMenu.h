@@ -89,6 +89,7 @@ public slots:
     void EditLeagueComposition();
     void EditLeagueSystem();
     void EditCalendar();
+    void EditFixtures();
 
     // The club list's context menu for the selected club, as the right mouse button opens it.
     std::unique_ptr<QMenu> ClubMenu();
