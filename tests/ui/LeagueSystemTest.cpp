@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QTreeWidget>
@@ -23,6 +22,8 @@
 #include "document/DatabaseDocument.h"
 #include "editing/LeagueComposition.h"
 #include "editing/LeagueSystemRules.h"
+#include "editors/DlgCalendar.h"
+#include "editors/DlgFixturelist.h"
 #include "editors/DlgLeagueComposition.h"
 #include "editors/DlgLeagueData.h"
 #include "editors/DlgLeagueSystem.h"
@@ -306,12 +307,20 @@ void LeagueSystemTest::aLevelOpensItsNameAndTheButtonsReachTheirViews() {
     EnterOn(page.Levels(), page.Levels().topLevelItem(0));
     QCOMPARE(page.Levels().topLevelItem(0)->text(0), QStringLiteral("Meisterklasse"));
 
-    QSignalSpy fixtures(&page, &CLeagueSystemPage::fixturesRequested);
-    QSignalSpy calendar(&page, &CLeagueSystemPage::calendarRequested);
+    bool fixtures = false;
+    test::WhenModal<CDlgFixturelist>(*this, [&fixtures](CDlgFixturelist& shown) {
+        fixtures = true;
+        shown.reject();
+    });
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("fixtures")), Qt::LeftButton);
+    QVERIFY(fixtures);
+    bool calendar = false;
+    test::WhenModal<CDlgCalendar>(*this, [&calendar](CDlgCalendar& shown) {
+        calendar = true;
+        shown.accept();
+    });
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("calendar")), Qt::LeftButton);
-    QCOMPARE(fixtures.count(), 1);
-    QCOMPARE(calendar.count(), 1);
+    QVERIFY(calendar);
     bool composition = false;
     test::WhenModal<CDlgLeagueComposition>(*this, [&composition](CDlgLeagueComposition& shown) {
         composition = true;
