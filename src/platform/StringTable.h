@@ -229,6 +229,22 @@ inline constexpr int kSpecialityColumn = 886;       // "Besonderheit"
 // The staff list's duplicate check.
 inline constexpr int kStaffDuplicatesHeading = 21460;  // "Doppelte Personen (gleicher Name ..."
 inline constexpr int kStaffNoDuplicates = 21461;       // "Keine doppelten Personen gefunden."
+// The country window: its caption, its tabs in order, and the general page's lists.
+inline constexpr int kCountryWindowCaption = 23100;  // "Land Einstellungen"
+inline constexpr int kCountryTabGeneral = 23101;     // "Allgemeine Informationen"
+inline constexpr int kCountryTabLeagueSystem = 23102;
+inline constexpr int kCountryTabCups = 23103;
+inline constexpr int kCountryTabYouth = 23104;
+inline constexpr int kCountryTabReferees = 23105;
+inline constexpr int kCountryTabManagers = 23106;
+inline constexpr int kCountryTabLook = 23107;  // "Spieler Aussehen"
+inline constexpr int kCountryTabCount = 7;
+// "Klima": climate n is kClimates + n.
+inline constexpr int kClimates = 23110;
+inline constexpr int kClimateCount = 6;
+// "Wechsel 1./2. Mannschaft": choice n is kReserveSwitches + n.
+inline constexpr int kReserveSwitches = 23120;
+inline constexpr int kReserveSwitchCount = 3;
 }  // namespace ids
 
 // The resource string with that id, as Windows-1252 bytes. Unknown ids give an empty text. The
