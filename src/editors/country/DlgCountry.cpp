@@ -1,0 +1,107 @@
+#include "editors/country/DlgCountry.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "controls/ControlText.h"
+#include "document/DatabaseDocument.h"
+#include "editors/country/CountryGeneralPage.h"
+#include "editors/country/CountryLookPage.h"
+#include "editors/country/CountryPage.h"
+#include "model/Country.h"
+#include "model/World.h"
+
+namespace kw {
+
+CDlgCountry::CDlgCountry(CDatabaseDocument& document, int country, QWidget* parent)
+    : CDialogB(parent), m_document(document), m_tabs(new QTabWidget(this)) {
+    setObjectName(QStringLiteral("DlgCountry"));
+    setWindowTitle(ResourceQString(ids::kCountryWindowCaption));
+    const CWorld& world = document.World();
+    m_document.BeginGroup(Cp1252ToUtf8(world.Country(country).Name(world.CurrentLanguage())));
+    m_inGroup = true;
+
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    for (int tab = 0; tab < kTabCount; ++tab) {
+        QWidget* page = nullptr;
+        if (tab == kGeneral) {
+            page = new CCountryGeneralPage(document, country, m_tabs);
+        } else if (tab == kLook) {
+            page = new CCountryLookPage(document, country, m_tabs);
+        } else {
+            // Held free for the page that belongs there.
+            page = new QWidget(m_tabs);
+        }
+        m_tabs->addTab(page, ResourceQString(ids::kCountryTabGeneral + tab));
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs, 1);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgCountry::accept);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &CDlgCountry::TabChanged);
+}
+
+CDlgCountry::~CDlgCountry() {
+    EndGroup();
+}
+
+void CDlgCountry::Edit(CDatabaseDocument& document, int country, QWidget* parent) {
+    CDlgCountry dialog(document, country, parent);
+    dialog.exec();
+}
+
+void CDlgCountry::SetPage(int tab, CCountryPage* page) {
+    if (tab < 0 || tab >= kTabCount || page == nullptr) {
+        return;
+    }
+    const QSignalBlocker quiet(m_tabs);
+    const int shown = m_tabs->currentIndex();
+    QWidget* old = m_tabs->widget(tab);
+    m_tabs->removeTab(tab);
+    delete old;
+    m_tabs->insertTab(tab, page, ResourceQString(ids::kCountryTabGeneral + tab));
+    m_tabs->setCurrentIndex(shown);
+    if (tab == shown) {
+        page->Load();
+    }
+}
+
+CCountryPage* CDlgCountry::Page(int tab) const {
+    return qobject_cast<CCountryPage*>(m_tabs->widget(tab));
+}
+
+void CDlgCountry::TabChanged(int index) {
+    if (CCountryPage* left = Page(m_current)) {
+        left->Store();
+    }
+    m_current = index;
+    if (CCountryPage* entered = Page(index)) {
+        entered->Load();
+    }
+}
+
+void CDlgCountry::done(int result) {
+    if (CCountryPage* page = Page(m_tabs->currentIndex())) {
+        page->Store();
+    }
+    EndGroup();
+    CDialogB::done(result);
+}
+
+void CDlgCountry::reject() {
+    accept();
+}
+
+void CDlgCountry::EndGroup() {
+    if (m_inGroup) {
+        m_inGroup = false;
+        m_document.EndGroup();
+    }
+}
+
+}  // namespace kw
