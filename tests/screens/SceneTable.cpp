@@ -2,6 +2,7 @@
 #include "ClubBadgeKitScenes.h"
 #include "ClubEditorScenes.h"
 #include "ClubStadiumScenes.h"
+#include "CountryScenes.h"
 #include "DatabaseDialogScenes.h"
 #include "FiveYearNationalTeamScenes.h"
 #include "FixtureScenes.h"
@@ -88,6 +89,9 @@ const std::vector<SScene>& Scenes() {
         {"DlgLevelName", ShowDlgLevelName},
         {"DlgFixturelist", ShowDlgFixturelist},
         {"DlgStadiumSelect", ShowDlgStadiumSelect},
+        {"DlgCountryGeneral", ShowDlgCountryGeneral},
+        {"DlgCountryLook", ShowDlgCountryLook},
+        {"DlgCountryGeneralFull", ShowDlgCountryGeneralFull},
     };
     return scenes;
 }

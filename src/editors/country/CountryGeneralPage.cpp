@@ -177,16 +177,16 @@ QGroupBox* CCountryGeneralPage::MakeMiscBox() {
     auto* box = new QGroupBox(QStringLiteral("Verschiedenes"), this);
     auto* grid = new QGridLayout(box);
     m_abroad =
-        AddValueBarRow(grid, QStringLiteral("Wahrscheinlichkeit für Wechsel ins &Ausland (in %)"),
+        AddValueBarRow(grid, QStringLiteral("Wa&hrscheinlichkeit für Wechsel ins Ausland (in %)"),
                        QStringLiteral("abroadProbability"), kMaxAbroadProbability);
     m_reserveSwitch = new QComboBox(box);
     m_reserveSwitch->setObjectName(QStringLiteral("reserveSwitch"));
     FillChoiceCombo(*m_reserveSwitch, ReserveSwitchChoices());
     AddFieldRow(grid, QStringLiteral("W&echsel 1./2. Mannschaft"), m_reserveSwitch);
-    m_noStandingPlaces = new QCheckBox(QStringLiteral("&Keine Stehplätze erlaubt"), box);
+    m_noStandingPlaces = new QCheckBox(QStringLiteral("Keine Stehp&lätze erlaubt"), box);
     m_noStandingPlaces->setObjectName(QStringLiteral("noStandingPlaces"));
     grid->addWidget(m_noStandingPlaces, grid->rowCount(), 0, 1, 3);
-    m_generateNames = new QCheckBox(QStringLiteral("Namen &generieren"), box);
+    m_generateNames = new QCheckBox(QStringLiteral("Namen gene&rieren"), box);
     m_generateNames->setObjectName(QStringLiteral("generateNames"));
     grid->addWidget(m_generateNames, grid->rowCount(), 0, 1, 3);
     grid->setColumnStretch(1, 1);
@@ -203,7 +203,7 @@ QGroupBox* CCountryGeneralPage::MakeStrengthBox() {
 }
 
 QGroupBox* CCountryGeneralPage::MakeNotesBox() {
-    auto* box = new QGroupBox(QStringLiteral("&Notizen"), this);
+    auto* box = new QGroupBox(QStringLiteral("Noti&zen"), this);
     auto* layout = new QVBoxLayout(box);
     m_notes = new QPlainTextEdit(box);
     m_notes->setObjectName(QStringLiteral("notes"));

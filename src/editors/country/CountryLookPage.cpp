@@ -101,7 +101,7 @@ CCountryLookPage::CCountryLookPage(CDatabaseDocument& document, int country, QWi
     weightLayout->addWidget(m_weight);
     weightLayout->addWidget(new QLabel(QStringLiteral("kg"), weightRow));
     weightRow->setFocusProxy(m_weight);
-    AddFieldRow(averageGrid, QStringLiteral("Durchschnitts&gewicht"), weightRow, m_weightImperial);
+    AddFieldRow(averageGrid, QStringLiteral("Durchschnittsge&wicht"), weightRow, m_weightImperial);
     averageGrid->setColumnStretch(2, 1);
 
     auto* layout = new QVBoxLayout(this);
