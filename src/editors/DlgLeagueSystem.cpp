@@ -6,8 +6,6 @@
 
 #include "controls/ControlText.h"
 #include "document/DatabaseDocument.h"
-#include "editors/DlgCalendar.h"
-#include "editors/DlgFixturelist.h"
 #include "editors/LeagueSystemPage.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
@@ -24,14 +22,6 @@ CDlgLeagueSystem::CDlgLeagueSystem(CDatabaseDocument& document, const CBaseTextF
     m_groupOpen = true;
 
     m_page = new CLeagueSystemPage(document, leagueSystems, country, this);
-    connect(m_page, &CLeagueSystemPage::calendarRequested, this, [this, country] {
-        CDlgCalendar::Edit(m_document, country, this);
-        m_page->Refresh();
-    });
-    connect(m_page, &CLeagueSystemPage::fixturesRequested, this, [this, country] {
-        CDlgFixturelist::Edit(m_document, country, this);
-        m_page->Refresh();
-    });
     auto* ok = new QPushButton(ResourceQString(ids::kOk), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);

@@ -19,6 +19,8 @@
 #include "editing/LeagueComposition.h"
 #include "editing/LeagueSystemCommands.h"
 #include "editing/LeagueSystemRules.h"
+#include "editors/DlgCalendar.h"
+#include "editors/DlgFixturelist.h"
 #include "editors/DlgLeagueComposition.h"
 #include "editors/DlgLeagueData.h"
 #include "editors/DlgLevelName.h"
@@ -104,8 +106,14 @@ CLeagueSystemPage::CLeagueSystemPage(CDatabaseDocument& document,
     m_calendar = Button(QStringLiteral("&Rahmenkalender"), QStringLiteral("calendar"), this);
     m_composition =
         Button(QStringLiteral("&Ligazusammensetzung"), QStringLiteral("composition"), this);
-    connect(m_fixtures, &QPushButton::clicked, this, &CLeagueSystemPage::fixturesRequested);
-    connect(m_calendar, &QPushButton::clicked, this, &CLeagueSystemPage::calendarRequested);
+    connect(m_fixtures, &QPushButton::clicked, this, [this] {
+        CDlgFixturelist::Edit(m_document, m_country, this);
+        Refresh();
+    });
+    connect(m_calendar, &QPushButton::clicked, this, [this] {
+        CDlgCalendar::Edit(m_document, m_country, this);
+        Refresh();
+    });
     connect(m_composition, &QPushButton::clicked, this, [this] {
         CDlgLeagueComposition::Edit(m_document, m_country, this);
         Refresh();

@@ -18,7 +18,8 @@ class CDatabaseDocument;
 // The league system of one country: the league script ("Original Spielsystem auswählen", the
 // entries of the league-system table, position = script number) or a generic system, the tree of
 // levels with their leagues, the number of teams the leagues hold, and the buttons that apply the
-// choice and open the league dialogs. A page: it has no dialog buttons of its own, and every change
+// choice and open the league dialogs and the views of the country's fixtures ("Spielpläne") and
+// calendar ("Rahmenkalender"). A page: it has no dialog buttons of its own, and every change
 // goes through the document. Enter or a double click on a league opens "Ligadaten", on a level
 // "Ligenbezeichnung ändern".
 class CLeagueSystemPage : public CDialogB {
@@ -37,11 +38,6 @@ public:
     void Apply();
     // Tree, team count, choices and buttons anew from the country.
     void Refresh();
-
-signals:
-    // "Spielpläne" and "Rahmenkalender": the views of the country's fixtures and calendar.
-    void fixturesRequested();
-    void calendarRequested();
 
 private:
     void Activate(const QTreeWidgetItem* item);

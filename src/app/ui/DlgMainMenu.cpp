@@ -36,6 +36,8 @@
 #include "editors/DlgRegelaenderung.h"
 #include "editors/DlgStadiumlist.h"
 #include "editors/club/DlgClubParent.h"
+#include "editors/country/CountryWindowContext.h"
+#include "editors/country/DlgCountry.h"
 #include "model/Club.h"
 #include "model/ClubFile.h"
 #include "model/Country.h"
@@ -122,7 +124,8 @@ void DlgMainMenu::CreateMenus() {
     country->addAction(QStringLiteral("Liga&system..."), this, &DlgMainMenu::EditLeagueSystem);
     country->addAction(QStringLiteral("&Ligazusammensetzung..."), this,
                        &DlgMainMenu::EditLeagueComposition);
-    country->addAction(QStringLiteral("&Rahmenterminkalender..."), this, &DlgMainMenu::EditCalendar);
+    country->addAction(QStringLiteral("&Rahmenterminkalender..."), this,
+                       &DlgMainMenu::EditCalendar);
     country->addAction(QStringLiteral("S&pielpläne..."), this, &DlgMainMenu::EditFixtures);
 
     QMenu* assistants = menuBar()->addMenu(QStringLiteral("Assistenten"));
@@ -167,6 +170,7 @@ void DlgMainMenu::CreateView() {
     connect(m_view, &CMainMenuView::squadEditRequested, this, &DlgMainMenu::EditSquad);
     connect(m_view, &CMainMenuView::globalRulesRequested, this, &DlgMainMenu::EditGlobalRules);
     connect(m_view, &CMainMenuView::nationalTeamsRequested, this, &DlgMainMenu::ShowNationalTeams);
+    connect(m_view, &CMainMenuView::countryEditRequested, this, &DlgMainMenu::EditCountry);
     connect(m_view, &CMainMenuView::clubMenuRequested, this,
             [this](const QPoint& position) { ClubMenu()->exec(position); });
     centralWidget()->layout()->addWidget(m_view);
@@ -547,6 +551,12 @@ void DlgMainMenu::EditStaff() {
 
 void DlgMainMenu::EditLeagueComposition() {
     CDlgLeagueComposition::Edit(*m_document, m_view->SelectedCountry(), this);
+}
+
+void DlgMainMenu::EditCountry() {
+    const SCountryWindowContext context{*m_installation, m_renderer.get(),
+                                        m_context.installDirectory};
+    CDlgCountry::Edit(*m_document, m_view->SelectedCountry(), context, this);
 }
 
 void DlgMainMenu::EditLeagueSystem() {

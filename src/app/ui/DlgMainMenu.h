@@ -88,6 +88,7 @@ public slots:
     void EditFiveYearRanking();
     void EditLeagueComposition();
     void EditLeagueSystem();
+    void EditCountry();
     void EditCalendar();
     void EditFixtures();
 

@@ -153,7 +153,10 @@ QGroupBox* CMainMenuView::CreateCountryGroup() {
         }
     });
     layout->addWidget(m_countries, 1);
-    layout->addWidget(Button(QStringLiteral("&Landeinstellungen"), group));
+    QPushButton* settings = Button(QStringLiteral("&Landeinstellungen"), group, true);
+    settings->setObjectName(QStringLiteral("countrySettings"));
+    connect(settings, &QPushButton::clicked, this, &CMainMenuView::countryEditRequested);
+    layout->addWidget(settings);
     return group;
 }
 

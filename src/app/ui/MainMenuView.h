@@ -65,6 +65,8 @@ signals:
     // The user chose the database language (0 to 4).
     void languageChosen(int language);
     void masterRequested();
+    // "&Landeinstellungen": the country window on the selected country.
+    void countryEditRequested();
     // "&Verein": the club editor on the selected club.
     void clubEditRequested();
     // "Spieler&kader" or a double click on a club: the squad dialog on the selected club.

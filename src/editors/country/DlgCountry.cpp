@@ -6,18 +6,22 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/InstallationData.h"
 #include "controls/ControlText.h"
 #include "document/DatabaseDocument.h"
 #include "editors/country/CountryGeneralPage.h"
+#include "editors/country/CountryLeagueSystemPage.h"
 #include "editors/country/CountryLookPage.h"
 #include "editors/country/CountryPage.h"
+#include "editors/country/CountryWindowContext.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "storage/Identifiers.h"
 
 namespace kw {
 
 CDlgCountry::CDlgCountry(CDatabaseDocument& document, int country, QWidget* parent)
-    : CDialogB(parent), m_document(document), m_tabs(new QTabWidget(this)) {
+    : CDialogB(parent), m_document(document), m_country(country), m_tabs(new QTabWidget(this)) {
     setObjectName(QStringLiteral("DlgCountry"));
     setWindowTitle(ResourceQString(ids::kCountryWindowCaption));
     const CWorld& world = document.World();
@@ -50,9 +54,20 @@ CDlgCountry::~CDlgCountry() {
     EndGroup();
 }
 
-void CDlgCountry::Edit(CDatabaseDocument& document, int country, QWidget* parent) {
+void CDlgCountry::Edit(CDatabaseDocument& document, int country,
+                       const SCountryWindowContext& context, QWidget* parent) {
+    if (country < 1 || country > kCountryCount) {
+        return;
+    }
     CDlgCountry dialog(document, country, parent);
+    dialog.AddInstallationPages(context);
     dialog.exec();
+}
+
+void CDlgCountry::AddInstallationPages(const SCountryWindowContext& context) {
+    SetPage(kLeagueSystem,
+            new CCountryLeagueSystemPage(
+                m_document, context.installation.TextTables().LeagueSystems(), m_country));
 }
 
 void CDlgCountry::SetPage(int tab, CCountryPage* page) {

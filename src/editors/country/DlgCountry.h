@@ -8,6 +8,7 @@ namespace kw {
 
 class CCountryPage;
 class CDatabaseDocument;
+struct SCountryWindowContext;
 
 // "Land Einstellungen": one country's pages as tabs ("Allgemeine Informationen", "Ligasystem",
 // "Pokal", "Jugendspieler", "Schiedsrichter", "Sonstige Trainer/Manager", "Spieler Aussehen").
@@ -23,8 +24,13 @@ public:
     CDlgCountry(CDatabaseDocument& document, int country, QWidget* parent = nullptr);
     ~CDlgCountry() override;
 
-    // Runs the window for the country until it is closed.
-    static void Edit(CDatabaseDocument& document, int country, QWidget* parent);
+    // Runs the window for the country, with every page, until it is closed.
+    static void Edit(CDatabaseDocument& document, int country, const SCountryWindowContext& context,
+                     QWidget* parent);
+
+    // The pages that need the installation: "Ligasystem" (the league-system table) and the
+    // person pages.
+    void AddInstallationPages(const SCountryWindowContext& context);
 
     // Puts `page` in place of the tab's page (the window takes it); the page is loaded when it is
     // the one shown.
@@ -42,6 +48,7 @@ private:
     void EndGroup();
 
     CDatabaseDocument& m_document;
+    int m_country;
     QTabWidget* m_tabs;
     int m_current = 0;
     bool m_inGroup = false;
