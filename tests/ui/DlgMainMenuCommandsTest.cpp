@@ -27,13 +27,18 @@
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "editors/Dlg5Year.h"
+#include "editors/DlgCalendar.h"
+#include "editors/DlgFixturelist.h"
 #include "editors/DlgLeagueComposition.h"
+#include "editors/DlgLeagueSystem.h"
 #include "editors/DlgManagAll.h"
 #include "editors/DlgNationalteam.h"
 #include "editors/DlgNewClub.h"
 #include "editors/DlgReferees.h"
 #include "editors/DlgRegelaenderung.h"
 #include "editors/DlgStadiumlist.h"
+#include "editors/country/CountryLeagueSystemPage.h"
+#include "editors/country/DlgCountry.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -591,6 +596,21 @@ void DlgMainMenuCommandsTest::countryAndStaffEditorsOpenForTheSelection() {
     opens(QStringLiteral("&5-Jahres-Wertung..."), static_cast<CDlg5Year*>(nullptr));
     opens(QStringLiteral("&Ligazusammensetzung..."), static_cast<CDlgLeagueComposition*>(nullptr));
     opens(QStringLiteral("Nationalmannschaften"), static_cast<CDlgNationalteam*>(nullptr));
+    opens(QStringLiteral("Liga&system..."), static_cast<CDlgLeagueSystem*>(nullptr));
+    opens(QStringLiteral("&Rahmenterminkalender..."), static_cast<CDlgCalendar*>(nullptr));
+    opens(QStringLiteral("S&pielpläne..."), static_cast<CDlgFixturelist*>(nullptr));
+
+    // "&Landeinstellungen": the country window, its league system a tab of its own.
+    bool leagueTab = false;
+    WhenShown<CDlgCountry>(window, [&leagueTab](CDlgCountry& dialog) {
+        leagueTab = qobject_cast<CCountryLeagueSystemPage*>(
+                        dialog.Page(CDlgCountry::kLeagueSystem)) != nullptr;
+        dialog.reject();
+    });
+    auto* countrySettings = window.findChild<QPushButton*>(QStringLiteral("countrySettings"));
+    QVERIFY(countrySettings != nullptr && countrySettings->isEnabled());
+    QTest::mouseClick(countrySettings, Qt::LeftButton);
+    QVERIFY(leagueTab);
 
     // "&Globale Einstellungen" sits beside the language choice, which only "lang" shows.
     auto* rules = window.findChild<QPushButton*>(QStringLiteral("globalRules"));
