@@ -113,6 +113,13 @@ std::unique_ptr<CShownScene> ShowDlgMainMenuFull(CSceneContext& context) {
     return Shown(std::make_unique<DlgMainMenu>(context.NewFullAppContext(), context.Ui()));
 }
 
+// Started with "lang": the language choice and "&Globale Einstellungen" beside it.
+std::unique_ptr<CShownScene> ShowDlgMainMenuLang(CSceneContext& context) {
+    SAppContext appContext = context.NewFullAppContext();
+    appContext.languageSelection = true;
+    return Shown(std::make_unique<DlgMainMenu>(appContext, context.Ui()));
+}
+
 std::unique_ptr<CShownScene> ShowSplashScene(CSceneContext&) {
     auto anchor = std::make_unique<QWidget>();
     ShowSplashScreen(*anchor, std::chrono::hours(1));

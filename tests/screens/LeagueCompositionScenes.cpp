@@ -1,5 +1,6 @@
 #include "LeagueCompositionScenes.h"
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "document/DatabaseDocument.h"
@@ -15,11 +16,10 @@ namespace {
 // The dialog edits the live country: a document of its own on the demo database.
 class CCompositionScene : public CShownScene {
 public:
-    explicit CCompositionScene(CSceneContext& context) {
-        auto world = std::make_unique<CWorld>(context.Installation());
+    explicit CCompositionScene(const std::filesystem::path& installation) {
+        auto world = std::make_unique<CWorld>(installation);
         CSilentProgress progress;
-        if (!world->InitialiseCountries() ||
-            !world->Load(context.Installation() / "database", progress)) {
+        if (!world->InitialiseCountries() || !world->Load(installation / "database", progress)) {
             throw std::runtime_error("demo database not loaded");
         }
         m_document = std::make_unique<CDatabaseDocument>(std::move(world));
@@ -38,7 +38,11 @@ private:
 }  // namespace
 
 std::unique_ptr<CShownScene> ShowDlgLeagueComposition(CSceneContext& context) {
-    return std::make_unique<CCompositionScene>(context);
+    return std::make_unique<CCompositionScene>(context.Installation());
+}
+
+std::unique_ptr<CShownScene> ShowDlgLeagueCompositionFull(CSceneContext& context) {
+    return std::make_unique<CCompositionScene>(context.NewFullAppContext().workingDirectory);
 }
 
 }  // namespace kw::screens

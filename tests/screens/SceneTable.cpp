@@ -41,6 +41,7 @@ const std::vector<SScene>& Scenes() {
     static const std::vector<SScene> scenes = {
         {"DlgMainMenu", ShowDlgMainMenu},
         {"DlgMainMenuFull", ShowDlgMainMenuFull},
+        {"DlgMainMenuLang", ShowDlgMainMenuLang},
         {"SplashScreen", ShowSplashScene},
         {"DlgLongtimeOperation", ShowLongtimeOperation},
         {"RenderPreviewKits", ShowRenderPreviewKits},
@@ -70,6 +71,7 @@ const std::vector<SScene>& Scenes() {
         {"DlgPlayerAllRightPresident", ShowPlayerAllRightPresident},
         {"DlgPlayerAllRightStaff", ShowPlayerAllRightStaff},
         {"DlgLeagueComposition", ShowDlgLeagueComposition},
+        {"DlgLeagueCompositionFull", ShowDlgLeagueCompositionFull},
         {"DlgLeagueSystem", ShowDlgLeagueSystem},
         {"DlgLeagueData", ShowDlgLeagueData},
         {"DlgLeagueSystemSmall", ShowDlgLeagueSystemSmall},

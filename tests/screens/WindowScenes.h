@@ -10,6 +10,8 @@ namespace kw::screens {
 std::unique_ptr<CShownScene> ShowDlgMainMenu(CSceneContext& context);
 // The main window on the full-size demo database, Germany selected.
 std::unique_ptr<CShownScene> ShowDlgMainMenuFull(CSceneContext& context);
+// The full demo, started with "lang".
+std::unique_ptr<CShownScene> ShowDlgMainMenuLang(CSceneContext& context);
 // The splash screen of the editor's start.
 std::unique_ptr<CShownScene> ShowSplashScene(CSceneContext& context);
 // The progress dialog during a world export, held in mid-run.
