@@ -222,8 +222,18 @@ void FillClub(CCountry& country, CClub& club, const SClubName& name, const SClub
     club.SetSecondFansName(FansName(style, random));
     club.SetMascot(Mascot(random));
     club.SetFoundingYear(static_cast<std::int16_t>(random.Between(1878, 1965)));
-    club.SetStatusChoice(random.Between(0, 1), true);
-    club.SetStatusChoice(random.Between(4, 5), true);
+    // Season marks as after a season: a few promoted teams (first or reserve team), the
+    // strongest club the cup winner and the next its finalist. Both draws are kept so that the
+    // rest of the demo stays as it was.
+    const int promotedBit = random.Between(0, 1);
+    random.Between(4, 5);
+    const int index = ClubIndex(club.Id());
+    if (index % 6 == 0) {
+        club.SetStatusChoice(promotedBit, true);
+    }
+    if (index == 1 || index == 2) {
+        club.SetStatusChoice(index == 1 ? 4 : 5, true);
+    }
     if (country.Number() == 14) {
         // Only one club of this country may play in the IT Cup; the demo world has none.
         club.SetStatusFlags(club.StatusFlags() | CClub::kNoItCupFlag);
