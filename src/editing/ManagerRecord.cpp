@@ -211,8 +211,8 @@ void CCountryStaffGrades::SetExperience(int grade) {
 
 // --- edits.
 
-bool EditManager(CDatabaseDocument& document, const SManagerRef& ref,
-                 const std::function<void(IManagerRecord&)>& write) {
+bool EditManagerRecord(CDatabaseDocument& document, const SManagerRef& ref,
+                       const std::function<void(CManager&)>& write) {
     if (FindManager(document.World(), ref) == nullptr) {
         return false;
     }
@@ -220,10 +220,17 @@ bool EditManager(CDatabaseDocument& document, const SManagerRef& ref,
                             [&ref, &write](CWorld& world) {
                                 CManager* manager = FindManager(world, ref);
                                 const CManager before = *manager;
-                                CManagerRecordAdapter record(*manager);
-                                write(record);
+                                write(*manager);
                                 return !(*manager == before);
                             });
+}
+
+bool EditManager(CDatabaseDocument& document, const SManagerRef& ref,
+                 const std::function<void(IManagerRecord&)>& write) {
+    return EditManagerRecord(document, ref, [&write](CManager& manager) {
+        CManagerRecordAdapter record(manager);
+        write(record);
+    });
 }
 
 }  // namespace kw

@@ -136,6 +136,12 @@ struct SManagerRef {
     std::optional<std::uint32_t> managerId;
 };
 
+// Writes into the manager record itself as one undoable edit of the document, for the values the
+// pages have no adapter for; false (and no edit) when the record is missing or `write` left it
+// unchanged.
+bool EditManagerRecord(CDatabaseDocument& document, const SManagerRef& ref,
+                       const std::function<void(CManager&)>& write);
+
 // Writes into the manager as one undoable edit of the document; false (and no edit) when the
 // record is missing or `write` left it unchanged.
 bool EditManager(CDatabaseDocument& document, const SManagerRef& ref,

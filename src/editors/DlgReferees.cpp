@@ -2,11 +2,13 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <span>
@@ -95,6 +97,10 @@ void CDlgReferees::Edit(CDatabaseDocument& document, int country, QWidget* paren
     dialog.exec();
 }
 
+void CDlgReferees::Reload() {
+    Fill(std::max(m_list->currentRow(), 0));
+}
+
 void CDlgReferees::Fill(int row) {
     m_list->clear();
     for (const CReferee& referee : m_document.World().Country(m_country).Referees()) {
@@ -137,6 +143,17 @@ void CDlgReferees::DeleteSelected() {
     if (row >= 0 && RemoveReferee(m_document, m_country, static_cast<std::size_t>(row))) {
         Fill(row);
     }
+}
+
+void CDlgReferees::keyPressEvent(QKeyEvent* event) {
+    if (IsPage() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        if (m_change->isEnabled()) {
+            m_change->click();
+        }
+        return;
+    }
+    CDialogB::keyPressEvent(event);
 }
 
 }  // namespace kw

@@ -24,6 +24,12 @@ public:
     static void Edit(CDatabaseDocument& document, int country, QWidget* parent);
 
     CMyListBox& List() const { return *m_list; }
+    // Shows the country's referees anew (after an undo, say), the selected row kept where it can.
+    void Reload();
+
+protected:
+    // Enter changes the selected entry also where the list is a page of another window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Refills the list and selects `row` (the last one when beyond the list).

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -31,8 +32,9 @@ constexpr std::array kHeaders = {"Nr.", "Name", "Ort", "Gesamtkapazit\xC3\xA4t"}
 
 }  // namespace
 
-CDlgStadiumlist::CDlgStadiumlist(CDatabaseDocument& document, int country, QWidget* parent)
-    : CDialogB(parent),
+CDlgStadiumlist::CDlgStadiumlist(CDatabaseDocument& document, int country, QWidget* parent,
+                                 ERole role)
+    : CDialogB(parent, role),
       m_document(document),
       m_country(country),
       m_list(new CMyListBox(this)),
@@ -58,11 +60,6 @@ CDlgStadiumlist::CDlgStadiumlist(CDatabaseDocument& document, int country, QWidg
     m_change->setObjectName(QStringLiteral("change"));
     // Enter opens the selected stadium.
     m_change->setDefault(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    buttons->addButton(m_change, QDialogButtonBox::ActionRole);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Schlie\u00dfen"));
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_change, &QPushButton::clicked, this, &CDlgStadiumlist::ChangeSelected);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CDlgStadiumlist::ChangeSelected);
     connect(m_list, &QListWidget::currentRowChanged, this,
@@ -71,7 +68,19 @@ CDlgStadiumlist::CDlgStadiumlist(CDatabaseDocument& document, int country, QWidg
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(header);
     layout->addWidget(m_list, 1);
-    layout->addWidget(buttons);
+    if (role == ERole::Window) {
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+        buttons->setObjectName(QStringLiteral("buttons"));
+        buttons->addButton(m_change, QDialogButtonBox::ActionRole);
+        buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Schlie\u00dfen"));
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+        layout->addWidget(buttons);
+    } else {
+        auto* commands = new QHBoxLayout;
+        commands->addStretch(1);
+        commands->addWidget(m_change);
+        layout->addLayout(commands);
+    }
     Fill();
     m_list->setCurrentRow(m_list->count() > 0 ? 0 : -1);
     m_change->setEnabled(m_list->currentRow() >= 0);
@@ -81,6 +90,14 @@ CDlgStadiumlist::CDlgStadiumlist(CDatabaseDocument& document, int country, QWidg
 void CDlgStadiumlist::Edit(CDatabaseDocument& document, int country, QWidget* parent) {
     CDlgStadiumlist dialog(document, country, parent);
     dialog.exec();
+}
+
+void CDlgStadiumlist::Reload() {
+    Fill();
+    if (m_list->currentRow() < 0 && m_list->count() > 0) {
+        m_list->setCurrentRow(0);
+    }
+    m_change->setEnabled(m_list->currentRow() >= 0);
 }
 
 void CDlgStadiumlist::Fill() {
@@ -103,6 +120,17 @@ void CDlgStadiumlist::ChangeSelected() {
     if (CDlgStadium::Edit(m_document, m_country, static_cast<std::size_t>(row), this)) {
         Fill();
     }
+}
+
+void CDlgStadiumlist::keyPressEvent(QKeyEvent* event) {
+    if (IsPage() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        if (m_change->isEnabled()) {
+            m_change->click();
+        }
+        return;
+    }
+    CDialogB::keyPressEvent(event);
 }
 
 }  // namespace kw

@@ -1,0 +1,84 @@
+#include "editors/country/DlgCountrySubPage.h"
+
+#include <QDialogButtonBox>
+#include <QVBoxLayout>
+
+#include "controls/ControlText.h"
+#include "document/DatabaseDocument.h"
+#include "editors/country/CountryCoachPage.h"
+#include "editors/country/CountryPage.h"
+#include "editors/country/CountryStadiumsPage.h"
+#include "editors/country/CountryWindowContext.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+CDlgCountrySubPage::CDlgCountrySubPage(CDatabaseDocument& document, int country, CCountryPage* page,
+                                       QWidget* parent)
+    : CDialogB(parent), m_document(document), m_page(page) {
+    setObjectName(QStringLiteral("DlgCountrySubPage"));
+    setWindowTitle(page->windowTitle());
+    const CWorld& world = document.World();
+    m_document.BeginGroup(Cp1252ToUtf8(world.Country(country).Name(world.CurrentLanguage())));
+    m_inGroup = true;
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    auto* layout = new QVBoxLayout(this);
+    page->setParent(this);
+    layout->addWidget(page, 1);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgCountrySubPage::accept);
+    m_page->Load();
+}
+
+CDlgCountrySubPage::~CDlgCountrySubPage() {
+    EndGroup();
+}
+
+void CDlgCountrySubPage::Show(CDatabaseDocument& document, int country,
+                              const SCountryWindowContext& context, QWidget* parent,
+                              const PageFactory& make) {
+    if (country < 1 || country > kCountryCount) {
+        return;
+    }
+    CDlgCountrySubPage dialog(document, country, make(document, country, context, nullptr), parent);
+    dialog.exec();
+}
+
+void CDlgCountrySubPage::ShowStadiums(CDatabaseDocument& document, int country,
+                                      const SCountryWindowContext& context, QWidget* parent) {
+    Show(document, country, context, parent,
+         [](CDatabaseDocument& doc, int number, const SCountryWindowContext&, QWidget* owner) {
+             return new CCountryStadiumsPage(doc, number, owner);
+         });
+}
+
+void CDlgCountrySubPage::ShowNationalCoach(CDatabaseDocument& document, int country,
+                                           const SCountryWindowContext& context, QWidget* parent) {
+    Show(document, country, context, parent,
+         [](CDatabaseDocument& doc, int number, const SCountryWindowContext&, QWidget* owner) {
+             return new CCountryCoachPage(doc, number, owner);
+         });
+}
+
+void CDlgCountrySubPage::done(int result) {
+    m_page->Store();
+    EndGroup();
+    CDialogB::done(result);
+}
+
+void CDlgCountrySubPage::reject() {
+    accept();
+}
+
+void CDlgCountrySubPage::EndGroup() {
+    if (m_inGroup) {
+        m_inGroup = false;
+        m_document.EndGroup();
+    }
+}
+
+}  // namespace kw
