@@ -1,0 +1,345 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+#include <string>
+
+#include "DemoDocument.h"
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "controls/ControlText.h"
+#include "controls/MyListBox.h"
+#include "controls/SpinEditCtrl.h"
+#include "document/DatabaseDocument.h"
+#include "editing/RefereeRules.h"
+#include "editing/StadiumRules.h"
+#include "editors/DlgRefereeChange.h"
+#include "editors/DlgReferees.h"
+#include "editors/DlgStadium.h"
+#include "editors/DlgStadiumlist.h"
+#include "editors/country/CountryCoachPage.h"
+#include "editors/country/CountryRefereesPage.h"
+#include "editors/country/CountryStadiumsPage.h"
+#include "editors/country/DlgCountry.h"
+#include "editors/country/DlgCountrySubPage.h"
+#include "editors/player/DateFields.h"
+#include "exports/WorldDump.h"
+#include "model/Country.h"
+#include "model/Manager.h"
+#include "model/World.h"
+#include "platform/Cp1252.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+// The country window's referee page, and the stadium-list and national-coach pages in their
+// small window, on the small demo's default country, driven with the mouse and the keyboard.
+class CountryRefereesCoachTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void refereesAreAddedChangedAndDeletedThroughThePage();
+    void theRefereePageShowsWhatAnUndoTookBack();
+    void aTypedNameAndTrainingValueAreOneUndoableEdit();
+    void escapeStoresTheCoachAndTheFirstNameKeepsFifteen();
+    void theStadiumPageListsTheCountrysStadiums();
+    void viewingThePagesLeavesTheDocumentClean();
+
+private:
+    const CCountry& Country() const { return m_document->World().Country(kDefaultCountry); }
+    const CManager& Coach() const { return Country().Settings().nationalCoach; }
+    std::string Dump() const { return DumpWorldJson(m_document->World()); }
+    std::size_t Edits() const { return m_document->History().Count(); }
+    // The country window with the referee page in its tab, shown on that tab and active.
+    std::unique_ptr<CDlgCountry> OpenReferees();
+    // A page of the country in its small window, shown and active.
+    std::unique_ptr<CDlgCountrySubPage> OpenSubPage(CCountryPage* page);
+    static void Activate(QWidget& window);
+    static void PressOk(QDialog& dialog);
+    static void ReplaceText(QLineEdit& field, const QString& text);
+    static void TypeNumber(CSpinEditCtrl& field, int value);
+    static QPushButton& OkOf(QDialog& dialog);
+    template <typename T>
+    static T& Child(QWidget& parent, const QString& name);
+
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
+    CDatabaseDocument* m_document = nullptr;
+};
+
+void CountryRefereesCoachTest::initTestCase() {
+    QVERIFY(m_demo.Generate());
+}
+
+void CountryRefereesCoachTest::init() {
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
+    QVERIFY(Country().Referees().size() >= 3);
+    QVERIFY(Country().Stadiums().size() >= 2);
+}
+
+void CountryRefereesCoachTest::cleanup() {
+    m_open.reset();
+}
+
+void CountryRefereesCoachTest::Activate(QWidget& window) {
+    window.show();
+    // Active, so that focus moves as it does for the user (on a real X server too).
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        qFatal("window not active");
+    }
+}
+
+std::unique_ptr<CDlgCountry> CountryRefereesCoachTest::OpenReferees() {
+    auto dialog = std::make_unique<CDlgCountry>(*m_document, kDefaultCountry);
+    dialog->SetPage(CDlgCountry::kReferees, new CCountryRefereesPage(*m_document, kDefaultCountry));
+    Activate(*dialog);
+    QTabBar* bar = dialog->Tabs().tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(CDlgCountry::kReferees).center());
+    if (dialog->Tabs().currentIndex() != CDlgCountry::kReferees) {
+        qFatal("referee tab not shown");
+    }
+    return dialog;
+}
+
+std::unique_ptr<CDlgCountrySubPage> CountryRefereesCoachTest::OpenSubPage(CCountryPage* page) {
+    auto dialog = std::make_unique<CDlgCountrySubPage>(*m_document, kDefaultCountry, page);
+    Activate(*dialog);
+    return dialog;
+}
+
+QPushButton& CountryRefereesCoachTest::OkOf(QDialog& dialog) {
+    return *Child<QDialogButtonBox>(dialog, QStringLiteral("buttons")).button(QDialogButtonBox::Ok);
+}
+
+void CountryRefereesCoachTest::PressOk(QDialog& dialog) {
+    QTest::mouseClick(&OkOf(dialog), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+}
+
+void CountryRefereesCoachTest::ReplaceText(QLineEdit& field, const QString& text) {
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_Delete);
+    QTest::keyClicks(&field, text);
+}
+
+void CountryRefereesCoachTest::TypeNumber(CSpinEditCtrl& field, int value) {
+    ReplaceText(*field.Field(), QString::number(value));
+    QTest::keyClick(field.Field(), Qt::Key_Tab);
+}
+
+template <typename T>
+T& CountryRefereesCoachTest::Child(QWidget& parent, const QString& name) {
+    T* child = parent.findChild<T*>(name);
+    if (child == nullptr) {
+        qFatal("no child %s", qPrintable(name));
+    }
+    return *child;
+}
+
+void CountryRefereesCoachTest::refereesAreAddedChangedAndDeletedThroughThePage() {
+    const std::string before = Dump();
+    const std::size_t count = Country().Referees().size();
+    auto dialog = OpenReferees();
+    auto& list = Child<CMyListBox>(*dialog, QStringLiteral("referees"));
+    QCOMPARE(list.count(), static_cast<int>(count));
+    // The page has no close button of its own: the window's OK is the only one.
+    QCOMPARE(dialog->findChildren<QDialogButtonBox*>().size(), 1);
+
+    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+        QVERIFY(Child<QRadioButton>(change, QStringLiteral("trait6")).isChecked());
+        ReplaceText(Child<QLineEdit>(change, QStringLiteral("firstName")), QStringLiteral("Ida"));
+        ReplaceText(Child<QLineEdit>(change, QStringLiteral("surname")), QStringLiteral("Pfiff"));
+        QTest::mouseClick(&OkOf(change), Qt::LeftButton);
+    });
+    QTest::mouseClick(&Child<QPushButton>(*dialog, QStringLiteral("new")), Qt::LeftButton);
+    QCOMPARE(Country().Referees().size(), count + 1);
+    QCOMPARE(Country().Referees().back().Surname().View(), std::string_view("Pfiff"));
+    QCOMPARE(list.count(), static_cast<int>(count + 1));
+
+    // Enter on the list changes the selected referee although the list is a page.
+    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+        ReplaceText(Child<QLineEdit>(change, QStringLiteral("firstName")),
+                    QStringLiteral("Abcdefghijklmnopqrs"));
+        QTest::mouseClick(&Child<QRadioButton>(change, QStringLiteral("trait0")), Qt::LeftButton);
+        QTest::mouseClick(&OkOf(change), Qt::LeftButton);
+    });
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Home);
+    QTest::keyClick(&list, Qt::Key_Return);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(Country().Referees()[0].FirstName().View(), std::string_view("Abcdefghijklmno"));
+    QCOMPARE(Country().Referees()[0].Character(), std::int8_t{0});
+    QCOMPARE(QString::fromStdString(list.Row(0)),
+             Cp1252ToQString(RefereeListRow(Country().Referees()[0])));
+
+    const CReferee third = Country().Referees()[2];
+    list.setCurrentRow(1);
+    QTest::mouseClick(&Child<QPushButton>(*dialog, QStringLiteral("delete")), Qt::LeftButton);
+    QCOMPARE(Country().Referees().size(), count);
+    QCOMPARE(Country().Referees()[1], third);
+    PressOk(*dialog);
+
+    // The window's session is one edit named after the country.
+    QCOMPARE(Edits(), std::size_t{1});
+    QCOMPARE(m_document->UndoDescription().value_or(""),
+             Cp1252ToUtf8(Country().Name(m_document->World().CurrentLanguage())));
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+}
+
+void CountryRefereesCoachTest::theRefereePageShowsWhatAnUndoTookBack() {
+    auto* page = new CCountryRefereesPage(*m_document, kDefaultCountry);
+    auto host = OpenSubPage(page);
+    const int count = page->Referees().List().count();
+    page->Referees().List().setCurrentRow(0);
+    QTest::mouseClick(&Child<QPushButton>(*host, QStringLiteral("delete")), Qt::LeftButton);
+    QCOMPARE(page->Referees().List().count(), count - 1);
+    PressOk(*host);
+    QCOMPARE(Edits(), std::size_t{1});
+    QVERIFY(m_document->Undo());
+    // Loading the page again shows the list as the country holds it.
+    page->Load();
+    QCOMPARE(page->Referees().List().count(), count);
+    QCOMPARE(QString::fromStdString(page->Referees().List().Row(0)),
+             Cp1252ToQString(RefereeListRow(Country().Referees()[0])));
+}
+
+void CountryRefereesCoachTest::aTypedNameAndTrainingValueAreOneUndoableEdit() {
+    const std::string before = Dump();
+    const CManager old = Coach();
+    auto host = OpenSubPage(new CCountryCoachPage(*m_document, kDefaultCountry));
+    QVERIFY(host->windowTitle().endsWith(QStringLiteral("Nationaltrainer")));
+    auto& surname = Child<QLineEdit>(*host, QStringLiteral("coachSurname"));
+    QCOMPARE(surname.text(), Cp1252ToQString(old.Surname().View()));
+    ReplaceText(surname, QStringLiteral("Kaiser"));
+    const int training = old.TrainingValues()[1] == 12 ? 7 : 12;
+    TypeNumber(Child<CSpinEditCtrl>(*host, QStringLiteral("trainingDesign")), training);
+    // A typed value beyond the range is held to 15.
+    TypeNumber(Child<CSpinEditCtrl>(*host, QStringLiteral("negotiation")), 40);
+    auto& date = Child<CDateFields>(*host, QStringLiteral("coachBirthDate"));
+    TypeNumber(*date.YearField(), 1964);
+    TypeNumber(*date.MonthField(), 2);
+    TypeNumber(*date.DayField(), 29);
+    QCOMPARE(Child<QLabel>(*host, QStringLiteral("coachAge")).text(),
+             QString::number(m_document->World().CurrentYear() - 1964));
+    PressOk(*host);
+
+    QCOMPARE(Coach().Surname().View(), std::string_view("Kaiser"));
+    QCOMPARE(static_cast<int>(Coach().TrainingValues()[1]), training);
+    QCOMPARE(static_cast<int>(Coach().TrainingValues()[3]), 15);
+    QCOMPARE(Coach().BirthDate(), CDate::FromYmd(1964, 2, 29));
+    // What was not touched is as it was.
+    QCOMPARE(Coach().FirstName(), old.FirstName());
+    QCOMPARE(Coach().Nickname(), old.Nickname());
+    QCOMPARE(Coach().Nationality(), old.Nationality());
+    QCOMPARE(Coach().TrainingValues()[0], old.TrainingValues()[0]);
+    QCOMPARE(Coach().Languages(), old.Languages());
+    QCOMPARE(Coach().NationalExperience(), old.NationalExperience());
+
+    QCOMPARE(Edits(), std::size_t{1});
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(!m_document->IsModified());
+}
+
+void CountryRefereesCoachTest::escapeStoresTheCoachAndTheFirstNameKeepsFifteen() {
+    auto host = OpenSubPage(new CCountryCoachPage(*m_document, kDefaultCountry));
+    auto& firstName = Child<QLineEdit>(*host, QStringLiteral("coachFirstName"));
+    ReplaceText(firstName, QStringLiteral("Abcdefghijklmnopqrstuvw"));
+    // The field takes 19 letters; the record keeps 15 of them.
+    QCOMPARE(firstName.text(), QStringLiteral("Abcdefghijklmnopqrs"));
+    auto& nationality = Child<QComboBox>(*host, QStringLiteral("coachNationality"));
+    nationality.setFocus();
+    const int chosen = nationality.currentIndex() == 1 ? 2 : 1;
+    nationality.setCurrentIndex(chosen);
+    auto& national = Child<QWidget>(*host, QStringLiteral("nationalExperience"));
+    national.setFocus();
+    const int experience = Coach().NationalExperience();
+    QTest::keyClick(&national, experience == 0 ? Qt::Key_Right : Qt::Key_Left);
+    QTest::keyClick(host.get(), Qt::Key_Escape);
+    QVERIFY(!host->isVisible());
+    QCOMPARE(host->result(), static_cast<int>(QDialog::Accepted));
+    QCOMPARE(Coach().FirstName().View(), std::string_view("Abcdefghijklmno"));
+    QCOMPARE(Coach().Nationality(), nationality.itemData(chosen).toInt());
+    QCOMPARE(static_cast<int>(Coach().NationalExperience()), experience == 0 ? 1 : experience - 1);
+    QCOMPARE(Edits(), std::size_t{1});
+    QVERIFY(!m_document->InGroup());
+}
+
+void CountryRefereesCoachTest::theStadiumPageListsTheCountrysStadiums() {
+    const std::string before = Dump();
+    auto* page = new CCountryStadiumsPage(*m_document, kDefaultCountry);
+    auto host = OpenSubPage(page);
+    QVERIFY(host->windowTitle().endsWith(QStringLiteral("Stadienliste")));
+    CMyListBox& list = page->Stadiums().List();
+    const std::vector<CStadium>& stadiums = Country().Stadiums();
+    QCOMPARE(list.count(), static_cast<int>(stadiums.size()));
+    for (std::size_t index = 0; index < stadiums.size(); ++index) {
+        QCOMPARE(list.Row(static_cast<int>(index)),
+                 StadiumListRow(stadiums[index], static_cast<int>(index) + 1));
+    }
+    // Enter opens the selected stadium although the list is a page; Escape leaves it unchanged.
+    bool opened = false;
+    test::WhenModal<CDlgStadium>(*this, [this, &opened](CDlgStadium& stadium) {
+        opened = true;
+        QCOMPARE(stadium.Values(), StadiumValuesOf(Country().Stadiums()[1]));
+        QTest::keyClick(&stadium, Qt::Key_Escape);
+    });
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Home);
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_Return);
+    QVERIFY(opened);
+    QVERIFY(host->isVisible());
+    host->close();
+    QVERIFY(!host->isVisible());
+    QCOMPARE(Edits(), std::size_t{0});
+    QCOMPARE(Dump(), before);
+}
+
+void CountryRefereesCoachTest::viewingThePagesLeavesTheDocumentClean() {
+    const std::string before = Dump();
+    {
+        auto dialog = OpenReferees();
+        PressOk(*dialog);
+    }
+    for (const bool coach : {true, false}) {
+        CCountryPage* page =
+            coach ? static_cast<CCountryPage*>(new CCountryCoachPage(*m_document, kDefaultCountry))
+                  : new CCountryStadiumsPage(*m_document, kDefaultCountry);
+        auto host = OpenSubPage(page);
+        // Visiting every field changes nothing.
+        for (int step = 0; step < 20; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        PressOk(*host);
+    }
+    QCOMPARE(Dump(), before);
+    QCOMPARE(Edits(), std::size_t{0});
+    QVERIFY(!m_document->IsModified());
+    QVERIFY(!m_document->InGroup());
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::CountryRefereesCoachTest>(argc, argv);
+}
+
+#include "CountryRefereesCoachTest.moc"
