@@ -2,6 +2,7 @@
 #include "ClubBadgeKitScenes.h"
 #include "ClubEditorScenes.h"
 #include "ClubStadiumScenes.h"
+#include "CountryRefereesCoachScenes.h"
 #include "CountryScenes.h"
 #include "DatabaseDialogScenes.h"
 #include "FiveYearNationalTeamScenes.h"
@@ -94,6 +95,9 @@ const std::vector<SScene>& Scenes() {
         {"DlgCountryGeneral", ShowDlgCountryGeneral},
         {"DlgCountryLook", ShowDlgCountryLook},
         {"DlgCountryGeneralFull", ShowDlgCountryGeneralFull},
+        {"DlgCountryReferees", ShowDlgCountryReferees},
+        {"DlgCountryCoach", ShowDlgCountryCoach},
+        {"DlgCountryStadiums", ShowDlgCountryStadiums},
     };
     return scenes;
 }
