@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "document/DatabaseDocument.h"
 #include "editing/PlayerContractRules.h"
 #include "model/Country.h"
 #include "model/Rules.h"
@@ -82,6 +83,19 @@ int ContinentRankingCountry(const CWorld& world, int continent) {
         }
     }
     return kDefaultCountry;
+}
+
+bool StoreContinentalSettings(CDatabaseDocument& document, const CRules& edited) {
+    SWorldScope scope;
+    scope.rules = true;
+    return document.Perform("Kontinentale Einstellungen", std::move(scope),
+                            [&edited](CWorld& world) {
+                                if (world.Rules() == edited) {
+                                    return false;
+                                }
+                                world.Rules().CopyFrom(edited);
+                                return true;
+                            });
 }
 
 }  // namespace kw

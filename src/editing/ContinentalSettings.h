@@ -7,6 +7,8 @@
 
 namespace kw {
 
+class CDatabaseDocument;
+class CRules;
 class CWorld;
 
 // "Kontinentale Einstellungen": which of a continent's competitions its tab shows and how their
@@ -37,5 +39,9 @@ std::string VenueText(const CWorld& world, std::uint32_t venue, int language);
 // The country the five-year ranking opens for from a continent's tab: the first country of the
 // continent, the default country when the continent has none.
 int ContinentRankingCountry(const CWorld& world, int continent);
+
+// "Kontinentale Einstellungen" confirmed: the world's rules become `edited` as one edit of the
+// document. Nothing is recorded when they equal the stored rules.
+bool StoreContinentalSettings(CDatabaseDocument& document, const CRules& edited);
 
 }  // namespace kw
