@@ -4,6 +4,7 @@
 #include "ClubStadiumScenes.h"
 #include "CountryRefereesCoachScenes.h"
 #include "CountryScenes.h"
+#include "CupsScenes.h"
 #include "DatabaseDialogScenes.h"
 #include "FiveYearNationalTeamScenes.h"
 #include "FixtureScenes.h"
@@ -98,6 +99,8 @@ const std::vector<SScene>& Scenes() {
         {"DlgCountryReferees", ShowDlgCountryReferees},
         {"DlgCountryCoach", ShowDlgCountryCoach},
         {"DlgCountryStadiums", ShowDlgCountryStadiums},
+        {"DlgCountryCups", ShowDlgCountryCups},
+        {"DlgInternationalCompetition", ShowDlgInternationalCompetition},
     };
     return scenes;
 }
