@@ -1,0 +1,70 @@
+#include "editors/country/PersonDialogFields.h"
+
+#include <QCollator>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+#include "controls/ControlText.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "platform/StringTable.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+QLineEdit* MakeNameField(const QString& objectName, std::string_view text, int maxLength,
+                         QWidget* parent) {
+    auto* field = new QLineEdit(Cp1252ToQString(text), parent);
+    field->setObjectName(objectName);
+    field->setMaxLength(maxLength);
+    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * (maxLength + 4));
+    return field;
+}
+
+std::string StoredName(const QLineEdit& field, std::string_view original) {
+    return field.text() == Cp1252ToQString(original) ? std::string(original)
+                                                     : QStringToCp1252(field.text());
+}
+
+void FillCountryCombo(QComboBox& combo, const CWorld& world, int selected) {
+    struct SCountryItem {
+        QString name;
+        int number = 0;
+    };
+    std::vector<SCountryItem> countries;
+    for (int number = 1; number <= kCountryCount; ++number) {
+        countries.push_back(
+            {Cp1252ToQString(world.Country(number).Name(world.CurrentLanguage())), number});
+    }
+    QCollator collator{QLocale()};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(countries.begin(), countries.end(),
+                     [&collator](const SCountryItem& a, const SCountryItem& b) {
+                         return collator.compare(a.name, b.name) < 0;
+                     });
+    combo.clear();
+    for (const SCountryItem& country : countries) {
+        combo.addItem(country.name, country.number);
+    }
+    combo.setCurrentIndex(combo.findData(selected));
+}
+
+QDialogButtonBox* MakeOkCancel(QWidget* dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons->button(QDialogButtonBox::Cancel)->setText(ResourceQString(ids::kCancel));
+    auto* owner = qobject_cast<QDialog*>(dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, owner, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, owner, &QDialog::reject);
+    return buttons;
+}
+
+}  // namespace kw

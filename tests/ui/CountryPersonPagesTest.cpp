@@ -1,0 +1,399 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "DemoDocument.h"
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "controls/ControlText.h"
+#include "controls/MyListBox.h"
+#include "document/DatabaseDocument.h"
+#include "editing/CountryStaffCommands.h"
+#include "editors/country/CountryManagersPage.h"
+#include "editors/country/CountryWindowContext.h"
+#include "editors/country/CountryYouthPage.h"
+#include "editors/country/DlgCountry.h"
+#include "editors/country/DlgFurtherManager.h"
+#include "editors/country/DlgPoolEntry.h"
+#include "editors/country/DlgStaffEntry.h"
+#include "exports/WorldDump.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "platform/Cp1252.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+// The country window's pages "Jugendspieler" and "Sonstige Trainer/Manager" on the small demo's
+// default country, driven with the mouse and the keyboard.
+class CountryPersonPagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void aNewYouthPlayerIsTypedInItsDialogAndListed();
+    void aYouthPlayerIsRenamedAndDeletedAndOneUndoTakesBackTheWindow();
+    void aNewCoachAndANewStaffMemberJoinThroughTheNewMenu();
+    void aStaffMemberIsRenamedAndACoachDeleted();
+    void viewingBothPagesAndCancellingTheirDialogsLeavesTheDocumentClean();
+
+private:
+    static constexpr int kCountry = kDefaultCountry;
+
+    const CCountry& Country() const { return m_document->World().Country(kCountry); }
+    std::string Dump() const { return DumpWorldJson(m_document->World()); }
+    // The window with both pages, shown and active, the tab `tab` chosen.
+    std::unique_ptr<CDlgCountry> Open(int tab);
+    CCountryYouthPage& Youth(CDlgCountry& dialog) const;
+    CCountryManagersPage& Managers(CDlgCountry& dialog) const;
+    static void PressOk(CDlgCountry& dialog);
+    static void Click(QWidget& parent, const QString& button);
+    static void SelectRow(CMyListBox& list, int row);
+    static void ReplaceText(QWidget& dialog, const QString& field, const QString& text);
+    static void PressDialogOk(QWidget& dialog);
+    // Opens the "Neu" menu of the page as the mouse does and chooses its item `item`.
+    void ChooseNew(CCountryManagersPage& page, int item);
+    // One undo gives `original` back, the redo the edited world, from which a master file builds.
+    void ExpectUndoRedoAndAMaster(const std::string& original);
+    static int RowStartingWith(const CMyListBox& list, const QString& start);
+    // The row as the list holds it, tabs between its columns.
+    static QString RowText(const CMyListBox& list, int row) {
+        return Cp1252ToQString(list.Row(row));
+    }
+
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<SCountryWindowContext> m_context;
+    std::unique_ptr<test::COpenDemo> m_open;
+    CDatabaseDocument* m_document = nullptr;
+};
+
+void CountryPersonPagesTest::initTestCase() {
+    QVERIFY(m_demo.Generate());
+    m_context = std::make_unique<SCountryWindowContext>(
+        SCountryWindowContext{m_demo.Installation(), nullptr, m_demo.Path()});
+}
+
+void CountryPersonPagesTest::init() {
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
+    QVERIFY(Country().UsedPoolEntries() >= 2);
+    QVERIFY(!Country().ManagerIds().empty());
+    QVERIFY(!Country().Staff().empty());
+}
+
+void CountryPersonPagesTest::cleanup() {
+    m_open.reset();
+}
+
+std::unique_ptr<CDlgCountry> CountryPersonPagesTest::Open(int tab) {
+    auto dialog = std::make_unique<CDlgCountry>(*m_document, kCountry);
+    dialog->SetPage(CDlgCountry::kYouth, new CCountryYouthPage(*m_document, kCountry, *m_context));
+    dialog->SetPage(CDlgCountry::kManagers,
+                    new CCountryManagersPage(*m_document, kCountry, *m_context));
+    dialog->show();
+    dialog->activateWindow();
+    if (!QTest::qWaitForWindowActive(dialog.get())) {
+        qFatal("country window not active");
+    }
+    QTabBar* bar = dialog->Tabs().tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    if (dialog->Tabs().currentIndex() != tab) {
+        qFatal("tab not chosen");
+    }
+    return dialog;
+}
+
+CCountryYouthPage& CountryPersonPagesTest::Youth(CDlgCountry& dialog) const {
+    return *qobject_cast<CCountryYouthPage*>(dialog.Page(CDlgCountry::kYouth));
+}
+
+CCountryManagersPage& CountryPersonPagesTest::Managers(CDlgCountry& dialog) const {
+    return *qobject_cast<CCountryManagersPage*>(dialog.Page(CDlgCountry::kManagers));
+}
+
+void CountryPersonPagesTest::PressOk(CDlgCountry& dialog) {
+    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+}
+
+void CountryPersonPagesTest::Click(QWidget& parent, const QString& button) {
+    auto* target = parent.findChild<QPushButton*>(button);
+    QVERIFY(target != nullptr);
+    QVERIFY(target->isEnabled());
+    QTest::mouseClick(target, Qt::LeftButton);
+}
+
+void CountryPersonPagesTest::SelectRow(CMyListBox& list, int row) {
+    list.scrollToItem(list.item(row));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(list.item(row)).center());
+    QCOMPARE(list.currentRow(), row);
+}
+
+void CountryPersonPagesTest::ReplaceText(QWidget& dialog, const QString& field,
+                                         const QString& text) {
+    auto* edit = dialog.findChild<QLineEdit*>(field);
+    QVERIFY(edit != nullptr);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+void CountryPersonPagesTest::PressDialogOk(QWidget& dialog) {
+    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    QVERIFY(ok->isEnabled());
+    QTest::mouseClick(ok, Qt::LeftButton);
+}
+
+void CountryPersonPagesTest::ChooseNew(CCountryManagersPage& page, int item) {
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, timer, [timer, item] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            QAction* action = menu->actions().at(item);
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        }
+    });
+    timer->start(10);
+    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("new")), Qt::LeftButton);
+}
+
+void CountryPersonPagesTest::ExpectUndoRedoAndAMaster(const std::string& original) {
+    const std::string edited = Dump();
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), original);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(Dump(), edited);
+    QCOMPARE(test::MasterBuildFault(m_document->WorldForOperations()), QString());
+}
+
+int CountryPersonPagesTest::RowStartingWith(const CMyListBox& list, const QString& start) {
+    for (int row = 0; row < list.count(); ++row) {
+        if (RowText(list, row).startsWith(start)) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+void CountryPersonPagesTest::aNewYouthPlayerIsTypedInItsDialogAndListed() {
+    const std::string original = Dump();
+    const int used = Country().UsedPoolEntries();
+    auto dialog = Open(CDlgCountry::kYouth);
+    CCountryYouthPage& page = Youth(*dialog);
+    QCOMPARE(page.List().count(), used);
+
+    bool okGreyedWithoutSurname = false;
+    test::WhenModal<CDlgPoolEntry>(*this, [&](CDlgPoolEntry& entry) {
+        auto* buttons = entry.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
+        okGreyedWithoutSurname = !buttons->button(QDialogButtonBox::Ok)->isEnabled();
+        ReplaceText(entry, QStringLiteral("firstName"), QStringLiteral("Karl"));
+        ReplaceText(entry, QStringLiteral("surname"), QStringLiteral("Zoller"));
+        auto* part = entry.findChild<QComboBox*>(QStringLiteral("teamPart"));
+        part->setFocus();
+        QTest::keyClick(part, Qt::Key_End);
+        auto* createAClub = entry.findChild<QCheckBox*>(QStringLiteral("createAClub"));
+        createAClub->setFocus();
+        QTest::keyClick(createAClub, Qt::Key_Space);
+        PressDialogOk(entry);
+    });
+    Click(page, QStringLiteral("new"));
+    QVERIFY(okGreyedWithoutSurname);
+
+    QCOMPARE(page.List().count(), used + 1);
+    const int row = page.List().currentRow();
+    QVERIFY(RowText(page.List(), row).startsWith(QStringLiteral("Zoller,K.")));
+    const auto& pool = Country().PlayerPool();
+    const auto added = std::find_if(pool.begin(), pool.end(), [](const CPoolEntry& e) {
+        return e.Surname().View() == "Zoller";
+    });
+    QVERIFY(added != pool.end());
+    QCOMPARE(added->FirstName().View(), std::string_view("Karl"));
+    QCOMPARE(static_cast<int>(added->Nationality()), kCountry);
+    QCOMPARE(static_cast<int>(added->TeamPart()), CPoolEntry::kTeamPartCount - 1);
+    QCOMPARE(added->PreferredClub(), CPoolEntry::kCreateAClub);
+
+    PressOk(*dialog);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(*m_document->UndoDescription(),
+             Cp1252ToUtf8(Country().Name(m_document->World().CurrentLanguage())));
+    ExpectUndoRedoAndAMaster(original);
+}
+
+void CountryPersonPagesTest::aYouthPlayerIsRenamedAndDeletedAndOneUndoTakesBackTheWindow() {
+    const std::string original = Dump();
+    const int used = Country().UsedPoolEntries();
+    auto dialog = Open(CDlgCountry::kYouth);
+    CCountryYouthPage& page = Youth(*dialog);
+
+    SelectRow(page.List(), 1);
+    test::WhenModal<CDlgPoolEntry>(*this, [](CDlgPoolEntry& entry) {
+        ReplaceText(entry, QStringLiteral("surname"), QStringLiteral("Neumann"));
+        PressDialogOk(entry);
+    });
+    Click(page, QStringLiteral("change"));
+    QCOMPARE(page.List().currentRow(), 1);
+    QVERIFY(RowText(page.List(), 1).startsWith(QStringLiteral("Neumann")));
+
+    // Emptying the surname greys OK: the entry would vanish.
+    bool okGreyed = false;
+    test::WhenModal<CDlgPoolEntry>(*this, [&okGreyed](CDlgPoolEntry& entry) {
+        ReplaceText(entry, QStringLiteral("surname"), QString());
+        auto* buttons = entry.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
+        okGreyed = !buttons->button(QDialogButtonBox::Ok)->isEnabled();
+    });
+    Click(page, QStringLiteral("change"));
+    QVERIFY(okGreyed);
+    QCOMPARE(Country().UsedPoolEntries(), used);
+
+    SelectRow(page.List(), 0);
+    const QString second = RowText(page.List(), 1);
+    Click(page, QStringLiteral("delete"));
+    QCOMPARE(page.List().count(), used - 1);
+    QCOMPARE(RowText(page.List(), 0), second);
+    QCOMPARE(Country().UsedPoolEntries(), used - 1);
+
+    PressOk(*dialog);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), original);
+}
+
+void CountryPersonPagesTest::aNewCoachAndANewStaffMemberJoinThroughTheNewMenu() {
+    const std::string original = Dump();
+    const std::size_t managers = Country().ManagerIds().size();
+    const std::size_t staff = Country().Staff().size();
+    auto dialog = Open(CDlgCountry::kManagers);
+    CCountryManagersPage& page = Managers(*dialog);
+    QCOMPARE(static_cast<std::size_t>(page.List().count()), managers + staff);
+
+    test::WhenModal<CDlgFurtherManager>(*this, [](CDlgFurtherManager& coach) {
+        ReplaceText(coach, QStringLiteral("firstName"), QStringLiteral("Hennes"));
+        ReplaceText(coach, QStringLiteral("surname"), QStringLiteral("Krause"));
+        ReplaceText(coach, QStringLiteral("nickname"), QStringLiteral("Der General"));
+        PressDialogOk(coach);
+    });
+    ChooseNew(page, 0);
+    QTRY_COMPARE(static_cast<std::size_t>(page.List().count()), managers + staff + 1);
+    const int coachRow = RowStartingWith(page.List(), QStringLiteral("Krause, H.\tTrainer"));
+    QVERIFY(coachRow >= 0);
+    QVERIFY(coachRow < static_cast<int>(managers) + 1);
+    QCOMPARE(page.List().currentRow(), coachRow);
+    const std::uint32_t id = Country().ManagerIds().back();
+    QCOMPARE(m_document->World().Manager(id)->Nickname().View(), std::string_view("Der General"));
+    QCOMPARE(m_document->World().Manager(id)->Nationality(), kCountry);
+
+    test::WhenModal<CDlgStaffEntry>(*this, [](CDlgStaffEntry& entry) {
+        ReplaceText(entry, QStringLiteral("surname"), QStringLiteral("Moll"));
+        auto* job = entry.findChild<QComboBox*>(QStringLiteral("job"));
+        job->setFocus();
+        QTest::keyClick(job, Qt::Key_End);
+        PressDialogOk(entry);
+    });
+    ChooseNew(page, 1);
+    QTRY_COMPARE(static_cast<std::size_t>(page.List().count()), managers + staff + 2);
+    QCOMPARE(page.List().currentRow(), page.List().count() - 1);
+    QCOMPARE(Country().Staff().back().Surname().View(), std::string_view("Moll"));
+    QCOMPARE(static_cast<int>(Country().Staff().back().Job()), kStaffJobCount - 1);
+
+    PressOk(*dialog);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    ExpectUndoRedoAndAMaster(original);
+}
+
+void CountryPersonPagesTest::aStaffMemberIsRenamedAndACoachDeleted() {
+    const std::string original = Dump();
+    const std::size_t managers = Country().ManagerIds().size();
+    const std::uint32_t firstCoach = Country().ManagerIds().front();
+    auto dialog = Open(CDlgCountry::kManagers);
+    CCountryManagersPage& page = Managers(*dialog);
+
+    // The first staff pool entry stands right after the coaches; Enter on it opens its dialog.
+    SelectRow(page.List(), static_cast<int>(managers));
+    test::WhenModal<CDlgStaffEntry>(*this, [](CDlgStaffEntry& entry) {
+        ReplaceText(entry, QStringLiteral("firstName"), QStringLiteral("Rudi"));
+        ReplaceText(entry, QStringLiteral("surname"), QStringLiteral("Assauer"));
+        PressDialogOk(entry);
+    });
+    page.List().setFocus();
+    QTest::keyClick(&page.List(), Qt::Key_Return);
+    // The Enter that changed the row did not confirm the window too.
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(Country().Staff().front().Surname().View(), std::string_view("Assauer"));
+    QVERIFY(RowText(page.List(), static_cast<int>(managers))
+                .startsWith(QStringLiteral("Assauer, R.\t")));
+
+    SelectRow(page.List(), 0);
+    Click(page, QStringLiteral("delete"));
+    QCOMPARE(m_document->World().Manager(firstCoach), nullptr);
+    QCOMPARE(Country().ManagerIds().size(), managers - 1);
+    QCOMPARE(page.List().currentRow(), 0);
+
+    PressOk(*dialog);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), original);
+    QVERIFY(m_document->World().Manager(firstCoach) != nullptr);
+}
+
+void CountryPersonPagesTest::viewingBothPagesAndCancellingTheirDialogsLeavesTheDocumentClean() {
+    const std::string original = Dump();
+    auto dialog = Open(CDlgCountry::kYouth);
+    SelectRow(Youth(*dialog).List(), 0);
+    // OK on an untouched entry changes nothing.
+    test::WhenModal<CDlgPoolEntry>(*this, [](CDlgPoolEntry& entry) { PressDialogOk(entry); });
+    Click(Youth(*dialog), QStringLiteral("change"));
+    test::WhenModal<CDlgPoolEntry>(*this, [](CDlgPoolEntry& entry) {
+        ReplaceText(entry, QStringLiteral("surname"), QStringLiteral("Anders"));
+        QTest::keyClick(&entry, Qt::Key_Escape);
+    });
+    Click(Youth(*dialog), QStringLiteral("change"));
+    test::WhenModal<CDlgPoolEntry>(*this, [](CDlgPoolEntry& entry) {
+        ReplaceText(entry, QStringLiteral("surname"), QStringLiteral("Anders"));
+        QTest::keyClick(&entry, Qt::Key_Escape);
+    });
+    Click(Youth(*dialog), QStringLiteral("new"));
+
+    QTabBar* bar = dialog->Tabs().tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(CDlgCountry::kManagers).center());
+    CCountryManagersPage& managers = Managers(*dialog);
+    SelectRow(managers.List(), 0);
+    test::WhenModal<CDlgFurtherManager>(*this,
+                                        [](CDlgFurtherManager& coach) { PressDialogOk(coach); });
+    Click(managers, QStringLiteral("change"));
+    SelectRow(managers.List(), static_cast<int>(Country().ManagerIds().size()));
+    test::WhenModal<CDlgStaffEntry>(*this, [](CDlgStaffEntry& entry) { PressDialogOk(entry); });
+    Click(managers, QStringLiteral("change"));
+    PressOk(*dialog);
+    QVERIFY(!m_document->IsModified());
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Dump(), original);
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::CountryPersonPagesTest>(argc, argv);
+}
+
+#include "CountryPersonPagesTest.moc"
