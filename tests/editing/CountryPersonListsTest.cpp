@@ -78,6 +78,7 @@ TEST_F(CountryPersonListsTest, PoolRowsListTheUsedSlotsInSlotOrderWithTheirFiveC
     entry.SetSpecialAbility(1);
     entry.SetTeamPart(4);
     entry.SetPreferredClub(CPoolEntry::kCreateAClub);
+    ASSERT_FALSE(Country().Name(World().CurrentLanguage()).empty());
     EXPECT_EQ(PoolRowText(World(), entry), "Berg,A.\t" + Country().Name(World().CurrentLanguage()) +
                                                "\tKopfball\tSt\374rmer\tCreate A Club Verein");
     entry.SetFirstName("");

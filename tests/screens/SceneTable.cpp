@@ -3,6 +3,7 @@
 #include "ClubEditorScenes.h"
 #include "ClubStadiumScenes.h"
 #include "CountryRefereesCoachScenes.h"
+#include "CountryPersonScenes.h"
 #include "CountryScenes.h"
 #include "CupsScenes.h"
 #include "DatabaseDialogScenes.h"
@@ -101,6 +102,8 @@ const std::vector<SScene>& Scenes() {
         {"DlgCountryStadiums", ShowDlgCountryStadiums},
         {"DlgCountryCups", ShowDlgCountryCups},
         {"DlgInternationalCompetition", ShowDlgInternationalCompetition},
+        {"DlgCountryYouth", ShowDlgCountryYouth},
+        {"DlgCountryManagers", ShowDlgCountryManagers},
     };
     return scenes;
 }

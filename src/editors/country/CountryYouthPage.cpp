@@ -21,8 +21,8 @@ namespace kw {
 namespace {
 
 // "Name", "Nationalität", "Fähigkeit", "Mannschaftsteil", "Bevorzugter Verein" in dialog units.
-constexpr std::array kColumns = {SListColumn{0, 80}, SListColumn{80, 160}, SListColumn{160, 250},
-                                 SListColumn{250, 330}, SListColumn{330, 460}};
+constexpr std::array kColumns = {SListColumn{0, 80}, SListColumn{80, 160}, SListColumn{160, 270},
+                                 SListColumn{270, 350}, SListColumn{350, 480}};
 constexpr std::size_t kNoSlot = static_cast<std::size_t>(-1);
 
 }  // namespace
