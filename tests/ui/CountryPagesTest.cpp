@@ -22,8 +22,10 @@
 #include "controls/ValueScrollBar.h"
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
+#include "editors/country/CountryCupsPage.h"
 #include "editors/country/CountryGeneralPage.h"
 #include "editors/country/CountryLookPage.h"
+#include "editors/country/CountryRefereesPage.h"
 #include "editors/country/DlgCountry.h"
 #include "editors/player/DateFields.h"
 #include "exports/WorldDump.h"
@@ -180,7 +182,10 @@ void CountryPagesTest::theTabsStandInTheirOrder() {
     }
     QVERIFY(qobject_cast<CCountryGeneralPage*>(dialog->Page(CDlgCountry::kGeneral)) != nullptr);
     QVERIFY(qobject_cast<CCountryLookPage*>(dialog->Page(CDlgCountry::kLook)) != nullptr);
-    QCOMPARE(dialog->Page(CDlgCountry::kCups), nullptr);
+    QVERIFY(qobject_cast<CCountryCupsPage*>(dialog->Page(CDlgCountry::kCups)) != nullptr);
+    QVERIFY(qobject_cast<CCountryRefereesPage*>(dialog->Page(CDlgCountry::kReferees)) != nullptr);
+    // The league system and the person pages need the installation.
+    QCOMPARE(dialog->Page(CDlgCountry::kLeagueSystem), nullptr);
     // The continent is shown, not edited.
     const int continent = m_document->World().Country(kDefaultCountry).Continent();
     auto& shown = Child<QWidget>(*dialog, QStringLiteral("continent%1").arg(continent));

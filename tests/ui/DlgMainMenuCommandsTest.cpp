@@ -29,6 +29,7 @@
 #include "editors/Dlg5Year.h"
 #include "editors/DlgCalendar.h"
 #include "editors/DlgFixturelist.h"
+#include "editors/DlgInternationalCompetition.h"
 #include "editors/DlgLeagueComposition.h"
 #include "editors/DlgLeagueSystem.h"
 #include "editors/DlgManagAll.h"
@@ -39,6 +40,7 @@
 #include "editors/DlgStadiumlist.h"
 #include "editors/country/CountryLeagueSystemPage.h"
 #include "editors/country/DlgCountry.h"
+#include "editors/country/DlgCountrySubPage.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -600,17 +602,43 @@ void DlgMainMenuCommandsTest::countryAndStaffEditorsOpenForTheSelection() {
     opens(QStringLiteral("&Rahmenterminkalender..."), static_cast<CDlgCalendar*>(nullptr));
     opens(QStringLiteral("S&pielpläne..."), static_cast<CDlgFixturelist*>(nullptr));
 
-    // "&Landeinstellungen": the country window, its league system a tab of its own.
+    // "&Landeinstellungen": the country window with a page on every tab; looking at each and
+    // at the stadium list beside them changes nothing.
     bool leagueTab = false;
-    WhenShown<CDlgCountry>(window, [&leagueTab](CDlgCountry& dialog) {
+    int pages = 0;
+    bool stadiums = false;
+    WhenShown<CDlgCountry>(window, [&](CDlgCountry& dialog) {
         leagueTab = qobject_cast<CCountryLeagueSystemPage*>(
                         dialog.Page(CDlgCountry::kLeagueSystem)) != nullptr;
+        for (int tab = 0; tab < CDlgCountry::kTabCount; ++tab) {
+            dialog.Tabs().setCurrentIndex(tab);
+            pages += dialog.Page(tab) != nullptr ? 1 : 0;
+        }
+        WhenShown<CDlgCountrySubPage>(dialog, [&stadiums](CDlgCountrySubPage& sub) {
+            stadiums = true;
+            sub.reject();
+        });
+        auto* button = dialog.findChild<QPushButton*>(QStringLiteral("stadiums"));
+        QVERIFY(button != nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
         dialog.reject();
     });
     auto* countrySettings = window.findChild<QPushButton*>(QStringLiteral("countrySettings"));
     QVERIFY(countrySettings != nullptr && countrySettings->isEnabled());
     QTest::mouseClick(countrySettings, Qt::LeftButton);
     QVERIFY(leagueTab);
+    QCOMPARE(pages, static_cast<int>(CDlgCountry::kTabCount));
+    QVERIFY(stadiums);
+
+    bool continental = false;
+    WhenShown<CDlgInternationalCompetition>(window, [&continental](auto& dialog) {
+        continental = true;
+        dialog.reject();
+    });
+    auto* continentalButton = window.findChild<QPushButton*>(QStringLiteral("continentalSettings"));
+    QVERIFY(continentalButton != nullptr && continentalButton->isEnabled());
+    QTest::mouseClick(continentalButton, Qt::LeftButton);
+    QVERIFY(continental);
 
     // "&Globale Einstellungen" sits beside the language choice, which only "lang" shows.
     auto* rules = window.findChild<QPushButton*>(QStringLiteral("globalRules"));

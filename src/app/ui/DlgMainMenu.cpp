@@ -26,6 +26,7 @@
 #include "editors/Dlg5Year.h"
 #include "editors/DlgCalendar.h"
 #include "editors/DlgFixturelist.h"
+#include "editors/DlgInternationalCompetition.h"
 #include "editors/DlgLeagueComposition.h"
 #include "editors/DlgLeagueSystem.h"
 #include "editors/DlgManagAll.h"
@@ -171,6 +172,8 @@ void DlgMainMenu::CreateView() {
     connect(m_view, &CMainMenuView::globalRulesRequested, this, &DlgMainMenu::EditGlobalRules);
     connect(m_view, &CMainMenuView::nationalTeamsRequested, this, &DlgMainMenu::ShowNationalTeams);
     connect(m_view, &CMainMenuView::countryEditRequested, this, &DlgMainMenu::EditCountry);
+    connect(m_view, &CMainMenuView::continentalSettingsRequested, this,
+            &DlgMainMenu::EditContinentalSettings);
     connect(m_view, &CMainMenuView::clubMenuRequested, this,
             [this](const QPoint& position) { ClubMenu()->exec(position); });
     centralWidget()->layout()->addWidget(m_view);
@@ -557,6 +560,10 @@ void DlgMainMenu::EditCountry() {
     const SCountryWindowContext context{*m_installation, m_renderer.get(),
                                         m_context.installDirectory};
     CDlgCountry::Edit(*m_document, m_view->SelectedCountry(), context, this);
+}
+
+void DlgMainMenu::EditContinentalSettings() {
+    CDlgInternationalCompetition::Edit(*m_document, this);
 }
 
 void DlgMainMenu::EditLeagueSystem() {

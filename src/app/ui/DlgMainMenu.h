@@ -89,6 +89,7 @@ public slots:
     void EditLeagueComposition();
     void EditLeagueSystem();
     void EditCountry();
+    void EditContinentalSettings();
     void EditCalendar();
     void EditFixtures();
 

@@ -137,7 +137,10 @@ QGroupBox* CMainMenuView::CreateContinentGroup() {
     connect(m_continents, &QComboBox::currentIndexChanged, this,
             [this] { ChooseContinent(m_continents->currentData().toInt()); });
     layout->addWidget(m_continents);
-    layout->addWidget(Button(QStringLiteral("Kontinentale &Einstellungen"), group));
+    QPushButton* continental = Button(QStringLiteral("Kontinentale &Einstellungen"), group, true);
+    continental->setObjectName(QStringLiteral("continentalSettings"));
+    connect(continental, &QPushButton::clicked, this, &CMainMenuView::continentalSettingsRequested);
+    layout->addWidget(continental);
     return group;
 }
 

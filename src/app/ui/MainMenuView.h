@@ -65,6 +65,8 @@ signals:
     // The user chose the database language (0 to 4).
     void languageChosen(int language);
     void masterRequested();
+    // "Kontinentale &Einstellungen": the continental competitions' settings.
+    void continentalSettingsRequested();
     // "&Landeinstellungen": the country window on the selected country.
     void countryEditRequested();
     // "&Verein": the club editor on the selected club.

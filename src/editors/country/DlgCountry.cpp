@@ -9,11 +9,16 @@
 #include "app/InstallationData.h"
 #include "controls/ControlText.h"
 #include "document/DatabaseDocument.h"
+#include "editors/country/CountryCupsPage.h"
 #include "editors/country/CountryGeneralPage.h"
 #include "editors/country/CountryLeagueSystemPage.h"
 #include "editors/country/CountryLookPage.h"
+#include "editors/country/CountryManagersPage.h"
 #include "editors/country/CountryPage.h"
+#include "editors/country/CountryRefereesPage.h"
 #include "editors/country/CountryWindowContext.h"
+#include "editors/country/CountryYouthPage.h"
+#include "editors/country/DlgCountrySubPage.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "storage/Identifiers.h"
@@ -33,10 +38,14 @@ CDlgCountry::CDlgCountry(CDatabaseDocument& document, int country, QWidget* pare
         QWidget* page = nullptr;
         if (tab == kGeneral) {
             page = new CCountryGeneralPage(document, country, m_tabs);
+        } else if (tab == kCups) {
+            page = new CCountryCupsPage(document, country, m_tabs);
+        } else if (tab == kReferees) {
+            page = new CCountryRefereesPage(document, country, m_tabs);
         } else if (tab == kLook) {
             page = new CCountryLookPage(document, country, m_tabs);
         } else {
-            // Held free for the page that belongs there.
+            // Pages that need the installation come with AddInstallationPages.
             page = new QWidget(m_tabs);
         }
         m_tabs->addTab(page, ResourceQString(ids::kCountryTabGeneral + tab));
@@ -68,6 +77,26 @@ void CDlgCountry::AddInstallationPages(const SCountryWindowContext& context) {
     SetPage(kLeagueSystem,
             new CCountryLeagueSystemPage(
                 m_document, context.installation.TextTables().LeagueSystems(), m_country));
+    SetPage(kYouth, new CCountryYouthPage(m_document, m_country, context));
+    SetPage(kManagers, new CCountryManagersPage(m_document, m_country, context));
+
+    // The two pages the window carries outside its tabs.
+    auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
+    QPushButton* coach =
+        buttons->addButton(QStringLiteral("Nat&ionaltrainer..."), QDialogButtonBox::ActionRole);
+    coach->setObjectName(QStringLiteral("nationalCoach"));
+    connect(coach, &QPushButton::clicked, this, [this, context] {
+        CDlgCountrySubPage::ShowNationalCoach(m_document, m_country, context, this);
+    });
+    QPushButton* stadiums =
+        buttons->addButton(QStringLiteral("Sta&dien..."), QDialogButtonBox::ActionRole);
+    stadiums->setObjectName(QStringLiteral("stadiums"));
+    connect(stadiums, &QPushButton::clicked, this, [this, context] {
+        CDlgCountrySubPage::ShowStadiums(m_document, m_country, context, this);
+        if (CCountryPage* page = Page(m_tabs->currentIndex())) {
+            page->Load();
+        }
+    });
 }
 
 void CDlgCountry::SetPage(int tab, CCountryPage* page) {
