@@ -193,13 +193,13 @@ void BuildCompetitions(CWorld& world, const SCountryPlan& plan,
     AddCup(world, country, kFaCupType, cupFormat, top,
            CupNames(country, {"Pokal", "Cup", "Coupe", "Copa", "Coppa"}),
            MidweekDays(FormatMatchdays(cupFormat), 3, 4));
-    settings.nationalCupSetting = 1;
+    settings.nationalCupSetting = cupFormat;
     if (plan.leagueCup) {
         AddCup(world, country, kLeagueCupType, demoformat::kLeagueCup, top,
                CupNames(country, {"Ligapokal", "League Cup", "Coupe de la Ligue", "Copa de la Liga",
                                   "Coppa di Lega"}),
                MidweekDays(FormatMatchdays(demoformat::kLeagueCup), 5, 3));
-        settings.leagueCupSettings = 1;
+        settings.leagueCupSettings = demoformat::kLeagueCup;
     }
     if (plan.superCup) {
         const bool twoMatches = random.Chance(30);
@@ -211,7 +211,7 @@ void BuildCompetitions(CWorld& world, const SCountryPlan& plan,
                                   "e des champions",
                                   "Supercopa", "Supercoppa"}),
                twoMatches ? std::vector<int>{1, 3} : std::vector<int>{2});
-        settings.superCupSetting = 1;
+        settings.superCupSetting = format;
     }
     if (plan.relegation) {
         AddCup(world, country, kRelegationType, demoformat::kRelegation,
