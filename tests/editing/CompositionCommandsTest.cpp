@@ -15,7 +15,6 @@
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -27,16 +26,7 @@ constexpr int kDemoCountry = 14;
 // document.
 class CompositionCommandsTest : public ::testing::Test {
 protected:
-    CompositionCommandsTest() : document(LoadDemo()) {}
-
-    static std::unique_ptr<CWorld> LoadDemo() {
-        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-        world->SetYearSource([] { return test::kTestYear; });
-        world->InitialiseCountries();
-        CSilentProgress progress;
-        world->Load(test::SmallDemoDatabase(), progress);
-        return world;
-    }
+    CompositionCommandsTest() : document(test::LoadSmallDemo()) {}
 
     const CWorld& World() const { return document.World(); }
     std::uint32_t LeagueId(int index) const {

@@ -12,7 +12,6 @@
 #include "model/Referee.h"
 #include "model/Stadium.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -21,16 +20,7 @@ namespace {
 // The stadium and referee changes on the small demo database.
 class CountryListCommandsTest : public ::testing::Test {
 protected:
-    CountryListCommandsTest() : document(LoadDemo()) {}
-
-    static std::unique_ptr<CWorld> LoadDemo() {
-        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-        world->SetYearSource([] { return test::kTestYear; });
-        world->InitialiseCountries();
-        CSilentProgress progress;
-        world->Load(test::SmallDemoDatabase(), progress);
-        return world;
-    }
+    CountryListCommandsTest() : document(test::LoadSmallDemo()) {}
 
     const CCountry& Country() const { return document.World().Country(kDefaultCountry); }
     std::string Dump() const { return DumpWorldJson(document.World()); }

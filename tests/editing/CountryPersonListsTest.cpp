@@ -13,7 +13,6 @@
 #include "exports/WorldDump.h"
 #include "model/Country.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -23,16 +22,7 @@ namespace {
 // window's pages list and change them.
 class CountryPersonListsTest : public ::testing::Test {
 protected:
-    CountryPersonListsTest() : document(LoadDemo()) {}
-
-    static std::unique_ptr<CWorld> LoadDemo() {
-        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-        world->SetYearSource([] { return test::kTestYear; });
-        world->InitialiseCountries();
-        CSilentProgress progress;
-        world->Load(test::SmallDemoDatabase(), progress);
-        return world;
-    }
+    CountryPersonListsTest() : document(test::LoadSmallDemo()) {}
 
     const CWorld& World() const { return document.World(); }
     const CCountry& Country() const { return World().Country(kCountry); }

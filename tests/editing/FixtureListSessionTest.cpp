@@ -14,7 +14,6 @@
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -25,16 +24,7 @@ constexpr int kDemoCountry = 14;
 // The fixture-list view's copies on the small demo, stored as edits of the document.
 class FixtureListSessionTest : public ::testing::Test {
 protected:
-    FixtureListSessionTest() : document(LoadDemo()) {}
-
-    static std::unique_ptr<CWorld> LoadDemo() {
-        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-        world->SetYearSource([] { return test::kTestYear; });
-        world->InitialiseCountries();
-        CSilentProgress progress;
-        world->Load(test::SmallDemoDatabase(), progress);
-        return world;
-    }
+    FixtureListSessionTest() : document(test::LoadSmallDemo()) {}
 
     const CWorld& World() const { return document.World(); }
     static std::uint32_t LeagueId(int index) {

@@ -15,7 +15,6 @@
 #include "exports/WorldDump.h"
 #include "model/Country.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 
 namespace kw {
 namespace {
@@ -25,16 +24,7 @@ constexpr int kDemoCountry = 14;
 // "Ligadaten" on the small demo: what OK stores, as one edit of the document.
 class LeagueDataEditTest : public ::testing::Test {
 protected:
-    LeagueDataEditTest() : document(LoadDemo()) {}
-
-    static std::unique_ptr<CWorld> LoadDemo() {
-        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-        world->SetYearSource([] { return test::kTestYear; });
-        world->InitialiseCountries();
-        CSilentProgress progress;
-        world->Load(test::SmallDemoDatabase(), progress);
-        return world;
-    }
+    LeagueDataEditTest() : document(test::LoadSmallDemo()) {}
 
     const CWorld& World() const { return document.World(); }
     SCountrySettings& Settings() {

@@ -47,16 +47,7 @@ constexpr int kDemoCountry = 14;
 // "Änderungen übernehmen" on the small demo, each apply one undoable operation of the document.
 class LeagueRebuildTest : public ::testing::Test {
 protected:
-    LeagueRebuildTest() : document(LoadDemo()) {}
-
-    static std::unique_ptr<CWorld> LoadDemo() {
-        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-        world->SetYearSource([] { return test::kTestYear; });
-        world->InitialiseCountries();
-        CSilentProgress progress;
-        world->Load(test::SmallDemoDatabase(), progress);
-        return world;
-    }
+    LeagueRebuildTest() : document(test::LoadSmallDemo()) {}
 
     const CWorld& World() const { return document.World(); }
 

@@ -14,7 +14,6 @@
 #include "exports/WorldDump.h"
 #include "model/Country.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 
 namespace kw {
 namespace {
@@ -25,16 +24,7 @@ constexpr int kDemoCountry = 14;
 // check after it, on the small demo.
 class LeagueSystemCommandsTest : public ::testing::Test {
 protected:
-    LeagueSystemCommandsTest() : document(LoadDemo()) {}
-
-    static std::unique_ptr<CWorld> LoadDemo() {
-        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-        world->SetYearSource([] { return test::kTestYear; });
-        world->InitialiseCountries();
-        CSilentProgress progress;
-        world->Load(test::SmallDemoDatabase(), progress);
-        return world;
-    }
+    LeagueSystemCommandsTest() : document(test::LoadSmallDemo()) {}
 
     const CWorld& World() const { return document.World(); }
     std::array<int, kLevelCount> Counts() const { return LeaguesPerLevel(World(), kDemoCountry); }

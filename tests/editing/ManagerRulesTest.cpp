@@ -14,7 +14,6 @@
 #include "model/Player.h"
 #include "model/StaffEntry.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 
 namespace kw {
 namespace {
@@ -154,16 +153,7 @@ TEST_F(ManagerRecordTest, StaffGradesAreTheHalvesOfTheExportedByte) {
 // Edits of the national coach and of a further manager as document edits.
 class ManagerEditTest : public ::testing::Test {
 protected:
-    ManagerEditTest() : document(LoadDemo()) {}
-
-    static std::unique_ptr<CWorld> LoadDemo() {
-        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-        world->SetYearSource([] { return test::kTestYear; });
-        world->InitialiseCountries();
-        CSilentProgress progress;
-        world->Load(test::SmallDemoDatabase(), progress);
-        return world;
-    }
+    ManagerEditTest() : document(test::LoadSmallDemo()) {}
 
     std::string Dump() const { return DumpWorldJson(document.World()); }
 

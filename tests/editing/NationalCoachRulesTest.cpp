@@ -12,7 +12,6 @@
 #include "model/Country.h"
 #include "model/Manager.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 
 namespace kw {
 namespace {
@@ -82,16 +81,7 @@ TEST(NationalCoachRulesTest, OnlyChangedValuesAreWritten) {
 // The national coach as an edit of a document on the small demo.
 class NationalCoachEditTest : public ::testing::Test {
 protected:
-    NationalCoachEditTest() : document(LoadDemo()) {}
-
-    static std::unique_ptr<CWorld> LoadDemo() {
-        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-        world->SetYearSource([] { return test::kTestYear; });
-        world->InitialiseCountries();
-        CSilentProgress progress;
-        world->Load(test::SmallDemoDatabase(), progress);
-        return world;
-    }
+    NationalCoachEditTest() : document(test::LoadSmallDemo()) {}
 
     std::string Dump() const { return DumpWorldJson(document.World()); }
     const CManager& Coach(int country) const {

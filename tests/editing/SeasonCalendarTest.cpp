@@ -16,7 +16,6 @@
 #include "exports/WorldDump.h"
 #include "model/Country.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 
 namespace kw {
 namespace {
@@ -26,15 +25,6 @@ constexpr const char* kOverlap =
     "Spieltag \xFC"
     "berlappt mit internationalem Spieltag.";
 constexpr const char* kMatchdayCount = "Anzahl Spieltage ist nicht korrekt!";
-
-std::unique_ptr<CWorld> LoadDemo() {
-    auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-    world->SetYearSource([] { return test::kTestYear; });
-    world->InitialiseCountries();
-    CSilentProgress progress;
-    world->Load(test::SmallDemoDatabase(), progress);
-    return world;
-}
 
 // --- days, dates and months
 
@@ -150,7 +140,7 @@ TEST(SeasonCalendarInternational, TheOverlapLooksAtTheNeighboursWithinTheTableOn
 // --- columns and toggling
 
 TEST(SeasonCalendarColumns, LeaguesComeFirstThenTheCupsThatExist) {
-    const std::unique_ptr<CWorld> world = LoadDemo();
+    const std::unique_ptr<CWorld> world = test::LoadSmallDemo();
     const std::vector<SCalendarColumn> columns = CalendarColumns(*world, kDemoCountry);
     ASSERT_GE(columns.size(), 3u);
     std::size_t leagues = 0;
@@ -195,7 +185,7 @@ TEST(SeasonCalendarColumns, TheModeDecidesWhichColumnsAClickToggles) {
 // The calendar commands and the check on the small demo, through a document.
 class SeasonCalendarDemoTest : public ::testing::Test {
 protected:
-    SeasonCalendarDemoTest() : document(LoadDemo()) {}
+    SeasonCalendarDemoTest() : document(test::LoadSmallDemo()) {}
 
     const CWorld& World() const { return document.World(); }
     CWorld& Mutable() { return document.WorldForOperations(); }

@@ -18,7 +18,6 @@
 #include "model/Country.h"
 #include "model/Player.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "platform/Random.h"
 #include "storage/Identifiers.h"
 
@@ -28,19 +27,10 @@ namespace {
 // The squad commands on the small demo database, each checked against the placement invariant.
 class SquadCommandsTest : public ::testing::Test {
 protected:
-    SquadCommandsTest() : document(LoadDemo()) {
+    SquadCommandsTest() : document(test::LoadSmallDemo()) {
         home = &ClubWithPlayers(0);
         neighbour = &ClubWithPlayers(home->Country(), home->Id());
         abroad = &ClubWithPlayers(0, 0, home->Country());
-    }
-
-    static std::unique_ptr<CWorld> LoadDemo() {
-        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-        world->SetYearSource([] { return test::kTestYear; });
-        world->InitialiseCountries();
-        CSilentProgress progress;
-        world->Load(test::SmallDemoDatabase(), progress);
-        return world;
     }
 
     CWorld& Live() { return document.WorldForOperations(); }

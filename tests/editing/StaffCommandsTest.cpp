@@ -21,7 +21,6 @@
 #include "model/Player.h"
 #include "model/WithoutClub.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 
@@ -32,19 +31,10 @@ namespace {
 // invariant.
 class StaffCommandsTest : public ::testing::Test {
 protected:
-    StaffCommandsTest() : document(LoadDemo()) {
+    StaffCommandsTest() : document(test::LoadSmallDemo()) {
         home = &SomeClub(0, 0, 0);
         neighbour = &SomeClub(home->Country(), home->Id(), 0);
         abroad = &SomeClub(0, 0, home->Country());
-    }
-
-    static std::unique_ptr<CWorld> LoadDemo() {
-        auto world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-        world->SetYearSource([] { return test::kTestYear; });
-        world->InitialiseCountries();
-        CSilentProgress progress;
-        world->Load(test::SmallDemoDatabase(), progress);
-        return world;
     }
 
     CWorld& Live() { return document.WorldForOperations(); }

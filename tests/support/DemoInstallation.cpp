@@ -4,7 +4,9 @@
 #include <stdexcept>
 
 #include "TempDir.h"
+#include "TestWorld.h"
 #include "demo/DemoGenerator.h"
+#include "model/World.h"
 #include "platform/Progress.h"
 
 namespace kw::test {
@@ -25,6 +27,17 @@ const std::filesystem::path& SmallDemoInstallation() {
 
 std::filesystem::path SmallDemoDatabase() {
     return SmallDemoInstallation() / "database";
+}
+
+std::unique_ptr<CWorld> LoadSmallDemo() {
+    auto world = std::make_unique<CWorld>(SmallDemoInstallation());
+    world->SetYearSource([] { return kTestYear; });
+    world->InitialiseCountries();
+    CSilentProgress progress;
+    if (!world->Load(SmallDemoDatabase(), progress)) {
+        throw std::runtime_error("demo database not loaded");
+    }
+    return world;
 }
 
 }  // namespace kw::test

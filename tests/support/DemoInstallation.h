@@ -1,6 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
+
+namespace kw {
+class CWorld;
+}
 
 namespace kw::test {
 
@@ -9,5 +14,8 @@ namespace kw::test {
 const std::filesystem::path& SmallDemoInstallation();
 // Its default database folder.
 std::filesystem::path SmallDemoDatabase();
+// Its database loaded into a world of its own, the test year as the current year. Throws when it
+// cannot be read.
+std::unique_ptr<CWorld> LoadSmallDemo();
 
 }  // namespace kw::test
