@@ -274,7 +274,10 @@ void FillRules(CWorld& world, const SDemoPlan& plan) {
         const int continent = Nations()[static_cast<std::size_t>(country.number - 1)].continent;
         const std::uint32_t champion = MakeClubId(country.number, 1);
         for (int competition = 0; competition < 3; ++competition) {
-            if (rules.TitleHolder(competition, continent) == 0 && random.Chance(50)) {
+            // A club holds at most one of the first two titles.
+            const bool holdsOther = competition == 1 && rules.TitleHolder(0, continent) == champion;
+            if (rules.TitleHolder(competition, continent) == 0 && random.Chance(50) &&
+                !holdsOther) {
                 rules.SetTitleHolder(competition, continent, champion);
                 rules.SetVenue(competition, continent,
                                (static_cast<std::uint32_t>(country.number) << 16) | 1u);
