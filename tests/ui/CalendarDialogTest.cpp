@@ -259,6 +259,7 @@ void CalendarDialogTest::clicksInEachModeToggleTheirCompetitions() {
 }
 
 void CalendarDialogTest::aFaultAtOkStaysOnOkAndClosesOnEgalAlsoByEscapeAndTheCloseBox() {
+    const std::string before = Dump();
     auto dialog = Open();
     const int day = FreeDay(*dialog);
     QVERIFY(day > 0);
@@ -283,6 +284,11 @@ void CalendarDialogTest::aFaultAtOkStaysOnOkAndClosesOnEgalAlsoByEscapeAndTheClo
     QVERIFY(!shown.empty());
     QVERIFY(!dialog->isVisible());
     QCOMPARE(Value(LeagueId(0), 0, day) != 0, true);
+    // "Egal" keeps the faulty calendar, and the country check finds it too.
+    QVERIFY(!test::CountryFault(*m_document, kDefaultCountry).isEmpty());
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CalendarDialogTest::theCheckOnDemandConfirmsASoundCalendar() {
@@ -368,8 +374,10 @@ void CalendarDialogTest::oneUndoTakesBackTheWholeSession() {
     }
     QVERIFY(Dump() != before);
     QCOMPARE(m_document->UndoDescription(), std::optional<std::string>("Rahmenterminkalender"));
+    QVERIFY(!test::CountryFault(*m_document, kDefaultCountry).isEmpty());
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
     QVERIFY(!m_document->History().CanUndo());
     QVERIFY(!m_document->IsModified());
 }

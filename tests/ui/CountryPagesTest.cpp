@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "app/DatabaseSlots.h"
 #include "controls/SpinEditCtrl.h"
@@ -246,9 +247,12 @@ void CountryPagesTest::typedValuesOfBothPagesAreOneUndoableEditNamedAfterTheCoun
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
     QVERIFY(!m_document->IsModified());
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CountryPagesTest::aNineteenLetterFirstNameKeepsFifteen() {
+    const std::string before = Dump();
     auto dialog = Open();
     auto& field = Child<QLineEdit>(*dialog, QStringLiteral("presidentFirstName"));
     ReplaceText(field, QStringLiteral("Abcdefghijklmnopqrstuvw"));
@@ -259,9 +263,14 @@ void CountryPagesTest::aNineteenLetterFirstNameKeepsFifteen() {
     PressOk(*dialog);
     QCOMPARE(Settings().president.firstName.View(), std::string_view("Abcdefghijklmno"));
     QCOMPARE(Settings().president.surname.View(), std::string_view("Zyxwvutsrqponmlkjih"));
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CountryPagesTest::the29thOfFebruaryIsKeptOnlyInALeapYear() {
+    const std::string before = Dump();
     auto dialog = Open();
     auto& date = Child<CDateFields>(*dialog, QStringLiteral("presidentBirthDate"));
     TypeNumber(*date.YearField(), 1952);
@@ -279,10 +288,15 @@ void CountryPagesTest::the29thOfFebruaryIsKeptOnlyInALeapYear() {
     PressOk(*dialog);
     QCOMPARE(Settings().presidentBirthDate, CDate::FromYmd(1953, 2, 28));
     QCOMPARE(Edits(), std::size_t{1});
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CountryPagesTest::noFaceSelectedStoresAnEmptySet() {
     QVERIFY(Settings().faces != 0);
+    const std::string before = Dump();
     const std::uint32_t beards = Settings().beards;
     auto dialog = Open();
     ShowTab(*dialog, CDlgCountry::kLook);
@@ -315,9 +329,14 @@ void CountryPagesTest::noFaceSelectedStoresAnEmptySet() {
     if (added >= 0) {
         QCOMPARE(Settings().hairColours, colourSet | (1u << added));
     }
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CountryPagesTest::theAveragesShowTheirImperialValues() {
+    const std::string before = Dump();
     auto dialog = Open();
     ShowTab(*dialog, CDlgCountry::kLook);
     TypeNumber(Child<CSpinEditCtrl>(*dialog, QStringLiteral("averageHeight")), 180);
@@ -332,6 +351,10 @@ void CountryPagesTest::theAveragesShowTheirImperialValues() {
     PressOk(*dialog);
     QCOMPARE(static_cast<int>(Settings().averageHeight), 180);
     QCOMPARE(static_cast<int>(Settings().averageWeight), 150);
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CountryPagesTest::okWithoutEditsLeavesTheDocumentClean() {
@@ -349,6 +372,7 @@ void CountryPagesTest::okWithoutEditsLeavesTheDocumentClean() {
 }
 
 void CountryPagesTest::escapeAndTheCloseBoxStoreTheShownPage() {
+    const std::string before = Dump();
     auto dialog = Open();
     ShowTab(*dialog, CDlgCountry::kLook);
     TypeNumber(Child<CSpinEditCtrl>(*dialog, QStringLiteral("averageHeight")), 175);
@@ -357,12 +381,21 @@ void CountryPagesTest::escapeAndTheCloseBoxStoreTheShownPage() {
     QCOMPARE(dialog->result(), static_cast<int>(QDialog::Accepted));
     QCOMPARE(static_cast<int>(Settings().averageHeight), 175);
     QVERIFY(!m_document->InGroup());
+    const std::string afterEscape = Dump();
 
     auto again = Open();
     ReplaceText(Child<QLineEdit>(*again, QStringLiteral("associationName")), QStringLiteral("ZU"));
     again->close();
     QCOMPARE(Settings().associationName.View(), std::string_view("ZU"));
     QCOMPARE(Edits(), std::size_t{2});
+    // Each closing is an edit of its own.
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), afterEscape);
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CountryPagesTest::leavingATabStoresItsPageAndEnteringOneLoadsIt() {

@@ -68,8 +68,8 @@ private:
     static void PressDialogOk(QWidget& dialog);
     // Opens the "Neu" menu of the page as the mouse does and chooses its item `item`.
     void ChooseNew(CCountryManagersPage& page, int item);
-    // One undo gives `original` back, the redo the edited world, from which a master file builds.
-    void ExpectUndoRedoAndAMaster(const std::string& original);
+    // One undo gives `original` back, the redo the edited world, which is sound.
+    void ExpectSoundUndoAndRedo(const std::string& original);
     static int RowStartingWith(const CMyListBox& list, const QString& start);
     // The row as the list holds it, tabs between its columns.
     static QString RowText(const CMyListBox& list, int row) {
@@ -178,13 +178,13 @@ void CountryPersonPagesTest::ChooseNew(CCountryManagersPage& page, int item) {
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("new")), Qt::LeftButton);
 }
 
-void CountryPersonPagesTest::ExpectUndoRedoAndAMaster(const std::string& original) {
+void CountryPersonPagesTest::ExpectSoundUndoAndRedo(const std::string& original) {
     const std::string edited = Dump();
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), original);
     QVERIFY(m_document->Redo());
     QCOMPARE(Dump(), edited);
-    QCOMPARE(test::MasterBuildFault(m_document->WorldForOperations()), QString());
+    QCOMPARE(test::CountryFault(*m_document, kCountry), QString());
 }
 
 int CountryPersonPagesTest::RowStartingWith(const CMyListBox& list, const QString& start) {
@@ -237,7 +237,7 @@ void CountryPersonPagesTest::aNewYouthPlayerIsTypedInItsDialogAndListed() {
     QCOMPARE(m_document->History().Count(), std::size_t{1});
     QCOMPARE(*m_document->UndoDescription(),
              Cp1252ToUtf8(Country().Name(m_document->World().CurrentLanguage())));
-    ExpectUndoRedoAndAMaster(original);
+    ExpectSoundUndoAndRedo(original);
 }
 
 void CountryPersonPagesTest::aYouthPlayerIsRenamedAndDeletedAndOneUndoTakesBackTheWindow() {
@@ -277,6 +277,8 @@ void CountryPersonPagesTest::aYouthPlayerIsRenamedAndDeletedAndOneUndoTakesBackT
     QCOMPARE(m_document->History().Count(), std::size_t{1});
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), original);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kCountry), QString());
 }
 
 void CountryPersonPagesTest::aNewCoachAndANewStaffMemberJoinThroughTheNewMenu() {
@@ -318,7 +320,7 @@ void CountryPersonPagesTest::aNewCoachAndANewStaffMemberJoinThroughTheNewMenu() 
 
     PressOk(*dialog);
     QCOMPARE(m_document->History().Count(), std::size_t{1});
-    ExpectUndoRedoAndAMaster(original);
+    ExpectSoundUndoAndRedo(original);
 }
 
 void CountryPersonPagesTest::aStaffMemberIsRenamedAndACoachDeleted() {
@@ -354,6 +356,8 @@ void CountryPersonPagesTest::aStaffMemberIsRenamedAndACoachDeleted() {
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), original);
     QVERIFY(m_document->World().Manager(firstCoach) != nullptr);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kCountry), QString());
 }
 
 void CountryPersonPagesTest::viewingBothPagesAndCancellingTheirDialogsLeavesTheDocumentClean() {

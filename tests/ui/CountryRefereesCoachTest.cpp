@@ -201,9 +201,12 @@ void CountryRefereesCoachTest::refereesAreAddedChangedAndDeletedThroughThePage()
              Cp1252ToUtf8(Country().Name(m_document->World().CurrentLanguage())));
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CountryRefereesCoachTest::theRefereePageShowsWhatAnUndoTookBack() {
+    const std::string before = Dump();
     auto* page = new CCountryRefereesPage(*m_document, kDefaultCountry);
     auto host = OpenSubPage(page);
     const int count = page->Referees().List().count();
@@ -213,11 +216,14 @@ void CountryRefereesCoachTest::theRefereePageShowsWhatAnUndoTookBack() {
     PressOk(*host);
     QCOMPARE(Edits(), std::size_t{1});
     QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
     // Loading the page again shows the list as the country holds it.
     page->Load();
     QCOMPARE(page->Referees().List().count(), count);
     QCOMPARE(QString::fromStdString(page->Referees().List().Row(0)),
              Cp1252ToQString(RefereeListRow(Country().Referees()[0])));
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CountryRefereesCoachTest::aTypedNameAndTrainingValueAreOneUndoableEdit() {
@@ -256,9 +262,12 @@ void CountryRefereesCoachTest::aTypedNameAndTrainingValueAreOneUndoableEdit() {
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
     QVERIFY(!m_document->IsModified());
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CountryRefereesCoachTest::escapeStoresTheCoachAndTheFirstNameKeepsFifteen() {
+    const std::string before = Dump();
     auto host = OpenSubPage(new CCountryCoachPage(*m_document, kDefaultCountry));
     auto& firstName = Child<QLineEdit>(*host, QStringLiteral("coachFirstName"));
     ReplaceText(firstName, QStringLiteral("Abcdefghijklmnopqrstuvw"));
@@ -280,6 +289,10 @@ void CountryRefereesCoachTest::escapeStoresTheCoachAndTheFirstNameKeepsFifteen()
     QCOMPARE(static_cast<int>(Coach().NationalExperience()), experience == 0 ? 1 : experience - 1);
     QCOMPARE(Edits(), std::size_t{1});
     QVERIFY(!m_document->InGroup());
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CountryRefereesCoachTest::theStadiumPageListsTheCountrysStadiums() {

@@ -19,6 +19,7 @@
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
+#include "competition/Competition.h"
 #include "competition/Cup.h"
 #include "controls/ControlText.h"
 #include "document/DatabaseDocument.h"
@@ -179,6 +180,8 @@ void CupsContinentalTest::noCupRemovesTheNationalCupWithItsDatesAndOneUndoBrings
     QCOMPARE(Dump(), before);
     QVERIFY(Cup(ECountryCup::National) != nullptr);
     QVERIFY(Cup(ECountryCup::National)->EnteredMatchdays(0) > 0);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CupsContinentalTest::aNewModeForLeagueCupTwoLeavesTheOtherCups() {
@@ -189,6 +192,7 @@ void CupsContinentalTest::aNewModeForLeagueCupTwoLeavesTheOtherCups() {
     const std::uint8_t nationalFormat = national->FormatNumber();
     const std::uint32_t leagueSettings =
         World().Country(kDefaultCountry).Settings().leagueCupSettings;
+    const std::string before = Dump();
 
     auto dialog = OpenCups();
     CCountryCupsPage& page = Page(*dialog);
@@ -211,9 +215,19 @@ void CupsContinentalTest::aNewModeForLeagueCupTwoLeavesTheOtherCups() {
     QCOMPARE(national->EnteredMatchdays(0), nationalDays);
     QCOMPARE(national->FormatNumber(), nationalFormat);
     QVERIFY(ReadPrizeMoney(*national) == nationalPrizes);
+    // The new cup has no dates yet: it alone keeps the country from being complete until the
+    // calendar gives it its matchdays.
+    QVERIFY(test::CountryFault(*m_document, kDefaultCountry)
+                .endsWith(QStringLiteral(": %1:%2")
+                              .arg(remade->Id(), 0, 16)
+                              .arg(kFaultMatchdayCount, 0, 16)));
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CupsContinentalTest::typedPrizesSaturateAndEachKindKeepsItsFields() {
+    const std::string before = Dump();
     auto dialog = OpenCups();
     CCountryCupsPage& page = Page(*dialog);
     Pick(page.PrizeCups(), 0);
@@ -233,6 +247,10 @@ void CupsContinentalTest::typedPrizesSaturateAndEachKindKeepsItsFields() {
     QVERIFY(national != nullptr);
     QCOMPARE(national->RoundValue(0, 0), std::numeric_limits<std::int32_t>::max());
     QCOMPARE(national->RoundValue(1, 7), 1234);
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CupsContinentalTest::okWithoutEditsRecordsNothing() {
@@ -292,9 +310,12 @@ void CupsContinentalTest::aClubHoldsOnlyOneOfTheTwoEuropeanTitles() {
     QCOMPARE(Edits(), edits + 1);
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CupsContinentalTest::aVenueChosenThroughThePickerIsStored() {
+    const std::string before = Dump();
     std::uint32_t chosen = 0;
     test::WhenModal<CDlgInternationalCompetition>(*this, [this, &chosen](
                                                              CDlgInternationalCompetition& dialog) {
@@ -321,6 +342,10 @@ void CupsContinentalTest::aVenueChosenThroughThePickerIsStored() {
     QCOMPARE(World().Rules().Venue(1, 0), chosen);
     QCOMPARE(World().Rules().CompetitionName(1, 0, World().CurrentLanguage()),
              std::string_view("Pokal der Pokale"));
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CupsContinentalTest::cancelDropsTheCopyAndAnUneditedOkRecordsNothing() {

@@ -56,4 +56,10 @@ private:
 // so a test compares dumps before it.
 QString MasterBuildFault(CWorld& world);
 
+// Whether the country stays sound after an edit: empty when it is complete as the game sees it
+// and the document's world builds a master file that verifies, else what failed (the failing
+// competitions with their fault bits). The build draws values into staff records of every country
+// outside the undo history, so a test checks its undo before it and redoes the edit for it.
+QString CountryFault(CDatabaseDocument& document, int country);
+
 }  // namespace kw::test

@@ -267,6 +267,8 @@ void FixtureDialogTest::teamsArePlacedByEnterAndDoubleClickAndPairingsFreedByDel
     QCOMPARE(m_document->History().Count(), std::size_t{1});
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void FixtureDialogTest::generatingAndMirroringFillTheCopyUntilOk() {
@@ -317,6 +319,10 @@ void FixtureDialogTest::generatingAndMirroringFillTheCopyUntilOk() {
         }
     }
     QCOMPARE(m_document->History().Count(), std::size_t{2});
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void FixtureDialogTest::switchingLeaguesKeepsTheirCopiesAndOkIsOneUndoStep() {
@@ -341,8 +347,11 @@ void FixtureDialogTest::switchingLeaguesKeepsTheirCopiesAndOkIsOneUndoStep() {
     QVERIFY(!League(1).Fixtures().IsComplete());
     QCOMPARE(m_document->History().Count(), std::size_t{1});
     QVERIFY(m_document->IsModified());
+    // Lists left with open pairings keep the country from being complete, until filled again.
+    QVERIFY(!test::CountryFault(*m_document, kDefaultCountry).isEmpty());
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
+    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void FixtureDialogTest::cancelAndEscapeLeaveTheWorldAndOkWithoutEditsIsClean() {
