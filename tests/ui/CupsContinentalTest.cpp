@@ -79,6 +79,8 @@ private:
     static void ClickRow(QListWidget& list, int row);
     // In the club chooser: the first club of the country it opens on, confirmed with OK.
     static std::uint32_t ChooseFirstClub(CDlgSelectClub& chooser);
+    // Clicks the club's country, then the club, and confirms; 0 when it is not listed.
+    static std::uint32_t ChooseClub(CDlgSelectClub& chooser, std::uint32_t club);
 
     test::CSmallDemoInstallation m_demo;
     std::unique_ptr<test::COpenDemo> m_open;
@@ -158,6 +160,32 @@ std::uint32_t CupsContinentalTest::ChooseFirstClub(CDlgSelectClub& chooser) {
     auto* buttons = chooser.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
     QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
     return club;
+}
+
+std::uint32_t CupsContinentalTest::ChooseClub(CDlgSelectClub& chooser, std::uint32_t club) {
+    const auto rowOf = [](const QListWidget& list, std::uint32_t value) {
+        for (int row = 0; row < list.count(); ++row) {
+            if (list.item(row)->data(Qt::UserRole).toUInt() == value) {
+                return row;
+            }
+        }
+        return -1;
+    };
+    const int countryRow =
+        rowOf(chooser.Countries(), static_cast<std::uint32_t>(ClubCountry(club)));
+    if (countryRow < 0) {
+        return 0;
+    }
+    ClickRow(chooser.Countries(), countryRow);
+    const int clubRow = rowOf(chooser.Clubs(), club);
+    if (clubRow < 0) {
+        return 0;
+    }
+    ClickRow(chooser.Clubs(), clubRow);
+    const std::uint32_t chosen = chooser.SelectedClub();
+    auto* buttons = chooser.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    return chosen;
 }
 
 void CupsContinentalTest::noCupRemovesTheNationalCupWithItsDatesAndOneUndoBringsItBack() {
@@ -294,8 +322,9 @@ void CupsContinentalTest::aClubHoldsOnlyOneOfTheTwoEuropeanTitles() {
         QVERIFY(first != 0);
         QVERIFY(!dialog.HolderText(0, 0)->text().isEmpty());
         // The same club for the second title.
-        test::WhenModal<CDlgSelectClub>(
-            dialog, [&second](CDlgSelectClub& chooser) { second = ChooseFirstClub(chooser); });
+        test::WhenModal<CDlgSelectClub>(dialog, [&first, &second](CDlgSelectClub& chooser) {
+            second = ChooseClub(chooser, first);
+        });
         QTest::mouseClick(dialog.HolderButton(0, 1), Qt::LeftButton);
         QCOMPARE(second, first);
         QVERIFY(dialog.HolderText(0, 0)->text().isEmpty());
