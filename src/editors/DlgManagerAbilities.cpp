@@ -20,12 +20,20 @@ namespace kw {
 
 namespace {
 
-constexpr std::array<const char*, kManagerAbilityCount> kAbilityLabels = {
-    "&Motivation", "&Trainingsgestaltung", "T&orwarttraining", "Verhan&dlungsgeschick"};
+using AbilityLabels = std::array<const char*, kManagerAbilityCount>;
+using LanguageLabels = std::array<const char*, 4>;
+
+constexpr AbilityLabels kAbilityLabels = {"&Motivation", "&Trainingsgestaltung", "T&orwarttraining",
+                                          "Verhan&dlungsgeschick"};
+// The national coach's page words them its own way (the triple t is its text).
+constexpr AbilityLabels kCoachAbilityLabels = {"&Motivationsfähigkeit", "&Trainingsgestaltung",
+                                               "T&orwartttraining", "Verhan&dlungsgeschick"};
 constexpr std::array<const char*, kManagerAbilityCount> kAbilityNames = {
     "motivation", "trainingDesign", "goalkeeperTraining", "negotiation"};
-constexpr std::array<const char*, 4> kLanguageLabels = {"M&uttersprache", "&1. Fremdsprache",
-                                                        "2. Fremdspra&che", "3. Fremdsprac&he"};
+constexpr LanguageLabels kLanguageLabels = {"M&uttersprache", "&1. Fremdsprache",
+                                            "2. Fremdspra&che", "3. Fremdsprac&he"};
+constexpr LanguageLabels kCoachLanguageLabels = {"M&uttersprache", "Fremdsprache &1",
+                                                 "Fremdsprache &2", "Fremdsprache &3"};
 
 QLabel* Buddy(const QString& text, QWidget* control, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -45,7 +53,7 @@ int WidestText(const QLabel& label, std::string_view (*text)(int), int maximum) 
 
 }  // namespace
 
-CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent)
+CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent, ELabels labels)
     : CDialogB(parent, ERole::Page),
       m_experience(new QGroupBox(QStringLiteral("Erfahrung"), this)),
       m_national(new CValueScrollBar(EScrollDirection::Plain, Qt::Horizontal, m_experience)),
@@ -53,6 +61,9 @@ CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent)
       m_nationalText(new QLabel(m_experience)),
       m_internationalText(new QLabel(m_experience)) {
     setObjectName(QStringLiteral("DlgManagerAbilities"));
+    const bool coach = labels == ELabels::NationalCoach;
+    const AbilityLabels& abilityLabels = coach ? kCoachAbilityLabels : kAbilityLabels;
+    const LanguageLabels& languageLabels = coach ? kCoachLanguageLabels : kLanguageLabels;
 
     auto* abilityGroup = new QGroupBox(QStringLiteral("Fähigkeiten"), this);
     auto* abilities = new QGridLayout(abilityGroup);
@@ -67,7 +78,7 @@ CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent)
                 [this, index] { m_touchedAbilities[index] = true; });
         const int row = static_cast<int>(index);
         abilities->addWidget(
-            Buddy(QString::fromUtf8(kAbilityLabels[index]), spin->Field(), abilityGroup), row, 0);
+            Buddy(QString::fromUtf8(abilityLabels[index]), spin->Field(), abilityGroup), row, 0);
         abilities->addWidget(spin, row, 1);
     }
     abilities->setColumnStretch(0, 1);
@@ -107,7 +118,7 @@ CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent)
         }
         m_languages[slot] = combo;
         const int row = static_cast<int>(slot);
-        languages->addWidget(Buddy(QString::fromUtf8(kLanguageLabels[slot]), combo, languageGroup),
+        languages->addWidget(Buddy(QString::fromUtf8(languageLabels[slot]), combo, languageGroup),
                              row, 0);
         languages->addWidget(combo, row, 1);
     }

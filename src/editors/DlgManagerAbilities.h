@@ -24,7 +24,10 @@ class CDlgManagerAbilities : public CDialogB {
     Q_OBJECT
 
 public:
-    explicit CDlgManagerAbilities(QWidget* parent = nullptr);
+    // The national coach's page labels the abilities and languages in its own words.
+    enum class ELabels { Staff, NationalCoach };
+
+    explicit CDlgManagerAbilities(QWidget* parent = nullptr, ELabels labels = ELabels::Staff);
 
     // Shows the manager (null empties the panel and disables it). The experience shows only with
     // `withExperience` (managers and trainers; a president has none).

@@ -231,6 +231,15 @@ void CountryRefereesCoachTest::aTypedNameAndTrainingValueAreOneUndoableEdit() {
     const CManager old = Coach();
     auto host = OpenSubPage(new CCountryCoachPage(*m_document, kDefaultCountry));
     QVERIFY(host->windowTitle().endsWith(QStringLiteral("Nationaltrainer")));
+    // The coach's own words for the abilities and languages.
+    QStringList labels;
+    for (const QLabel* label : host->findChildren<QLabel*>()) {
+        labels << label->text();
+    }
+    for (const char* text :
+         {"&Motivationsfähigkeit", "T&orwartttraining", "Fremdsprache &1", "Fremdsprache &3"}) {
+        QVERIFY2(labels.contains(QString::fromUtf8(text)), text);
+    }
     auto& surname = Child<QLineEdit>(*host, QStringLiteral("coachSurname"));
     QCOMPARE(surname.text(), Cp1252ToQString(old.Surname().View()));
     ReplaceText(surname, QStringLiteral("Kaiser"));

@@ -57,7 +57,7 @@ CCountryCoachPage::CCountryCoachPage(CDatabaseDocument& document, int country, Q
     const CWorld& world = document.World();
     setWindowTitle(Cp1252ToQString(world.Country(country).Name(world.CurrentLanguage())) +
                    QStringLiteral(" - Nationaltrainer"));
-    m_panel = new CDlgManagerAbilities(this);
+    m_panel = new CDlgManagerAbilities(this, CDlgManagerAbilities::ELabels::NationalCoach);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(MakePersonBox(), 1);
     layout->addWidget(m_panel, 1);
