@@ -26,6 +26,7 @@
 #include "editors/CollationLess.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "storage/Identifiers.h"
 
 namespace kw {
 
@@ -192,6 +193,9 @@ CDlgCalendar::~CDlgCalendar() {
 }
 
 void CDlgCalendar::Edit(CDatabaseDocument& document, int country, QWidget* parent) {
+    if (country < 1 || country > kCountryCount) {
+        return;
+    }
     CDlgCalendar dialog(document, country, parent);
     dialog.exec();
 }

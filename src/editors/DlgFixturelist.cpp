@@ -18,6 +18,7 @@
 #include "document/DatabaseDocument.h"
 #include "editing/CompositionCommands.h"
 #include "editing/FixtureListEditing.h"
+#include "storage/Identifiers.h"
 
 namespace kw {
 
@@ -177,6 +178,9 @@ CDlgFixturelist::CDlgFixturelist(CDatabaseDocument& document, int country, std::
 
 void CDlgFixturelist::Edit(CDatabaseDocument& document, int country, QWidget* parent,
                            std::uint32_t league) {
+    if (country < 1 || country > kCountryCount) {
+        return;
+    }
     CDlgFixturelist dialog(document, country, league, parent);
     dialog.exec();
 }
