@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "controls/ControlText.h"
+#include "controls/OkCancelButtons.h"
 #include "controls/ValueScrollBar.h"
 #include "document/DatabaseDocument.h"
 #include "model/Country.h"
@@ -76,13 +77,7 @@ CDlg5YearChange::CDlg5YearChange(const QString& countryName, const FiveYearValue
     grid->addWidget(m_firstSeason, kFiveYearValueCount + 1, 1);
     grid->setColumnStretch(2, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    buttons->button(QDialogButtonBox::Ok)->setText(ResourceQString(ids::kOk));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setText(ResourceQString(ids::kCancel));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "controls/ControlText.h"
+#include "controls/OkCancelButtons.h"
 #include "document/DatabaseDocument.h"
 #include "editing/ContinentalSettings.h"
 #include "editing/CupSettingsRules.h"
@@ -63,14 +64,8 @@ CDlgInternationalCompetition::CDlgInternationalCompetition(CDatabaseDocument& do
     m_ranking->setAutoDefault(false);
     connect(m_ranking, &QPushButton::clicked, this, &CDlgInternationalCompetition::OpenRanking);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    buttons->button(QDialogButtonBox::Ok)->setText(ResourceQString(ids::kOk));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setText(ResourceQString(ids::kCancel));
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
     buttons->addButton(m_ranking, QDialogButtonBox::ActionRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);

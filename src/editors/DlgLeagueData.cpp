@@ -16,6 +16,7 @@
 #include <array>
 
 #include "controls/ControlText.h"
+#include "controls/OkCancelButtons.h"
 #include "document/DatabaseDocument.h"
 #include "editing/LeagueDataRules.h"
 #include "model/World.h"
@@ -97,13 +98,7 @@ CDlgLeagueData::CDlgLeagueData(const CWorld& world, std::uint32_t leagueId,
     columns->addLayout(left);
     columns->addLayout(right);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    buttons->button(QDialogButtonBox::Ok)->setText(ResourceQString(ids::kOk));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setText(ResourceQString(ids::kCancel));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);

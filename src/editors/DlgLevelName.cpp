@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "controls/ControlText.h"
+#include "controls/OkCancelButtons.h"
 #include "document/DatabaseDocument.h"
 #include "editing/LeagueDataRules.h"
 #include "editing/LevelNames.h"
@@ -32,13 +33,7 @@ CDlgLevelName::CDlgLevelName(const QString& name, QWidget* parent)
     row->addWidget(label);
     row->addWidget(m_field, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    buttons->button(QDialogButtonBox::Ok)->setText(ResourceQString(ids::kOk));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setText(ResourceQString(ids::kCancel));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);

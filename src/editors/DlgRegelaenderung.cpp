@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "controls/ControlText.h"
+#include "controls/OkCancelButtons.h"
 #include "controls/ValueScrollBar.h"
 #include "document/DatabaseDocument.h"
 #include "model/World.h"
@@ -59,13 +60,7 @@ CDlgRegelaenderung::CDlgRegelaenderung(const CRules& rules, QWidget* parent)
     grid->setColumnStretch(1, 1);
     connect(m_bar, &CValueScrollBar::BarValueChanged, this, &CDlgRegelaenderung::Scrolled);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    buttons->button(QDialogButtonBox::Ok)->setText(ResourceQString(ids::kOk));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setText(ResourceQString(ids::kCancel));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controls/OkCancelButtons.h"
 #include "editing/ManagerRecord.h"
 #include "editors/DlgManagerAbilities.h"
 #include "editors/country/PersonDialogFields.h"
@@ -49,7 +50,7 @@ CDlgFurtherManager::CDlgFurtherManager(const CWorld& world, const CManager& mana
     AddFieldRow(grid, QStringLiteral("&Spitzname"), m_nickname);
     AddFieldRow(grid, QStringLiteral("Nat&ionalit\u00e4t"), m_nationality);
 
-    QDialogButtonBox* buttons = MakeOkCancel(this);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "controls/ControlText.h"
+#include "controls/OkCancelButtons.h"
 #include "editors/DlgSelectClub.h"
 #include "editors/country/PersonDialogFields.h"
 #include "editors/player/PageFields.h"
@@ -83,7 +84,7 @@ CDlgPoolEntry::CDlgPoolEntry(const CWorld& world, const CPoolEntry& entry, QWidg
     grid->addLayout(clubGroup, row, 1, 1, 2);
     grid->addWidget(m_createAClub, row + 1, 1, 1, 2);
 
-    QDialogButtonBox* buttons = MakeOkCancel(this);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

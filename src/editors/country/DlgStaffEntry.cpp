@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "controls/ControlText.h"
+#include "controls/OkCancelButtons.h"
 #include "editing/CountryStaffCommands.h"
 #include "editing/ManagerRecord.h"
 #include "editors/DlgStaffAtClub.h"
@@ -50,7 +51,7 @@ CDlgStaffEntry::CDlgStaffEntry(const CStaffEntry& entry, QWidget* parent)
     AddFieldRow(grid, QStringLiteral("Na&me"), m_surname);
     AddFieldRow(grid, QStringLiteral("&Job"), m_job);
 
-    QDialogButtonBox* buttons = MakeOkCancel(this);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -56,15 +56,4 @@ void FillCountryCombo(QComboBox& combo, const CWorld& world, int selected) {
     combo.setCurrentIndex(combo.findData(selected));
 }
 
-QDialogButtonBox* MakeOkCancel(QWidget* dialog) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setText(ResourceQString(ids::kCancel));
-    auto* owner = qobject_cast<QDialog*>(dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, owner, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, owner, &QDialog::reject);
-    return buttons;
-}
-
 }  // namespace kw

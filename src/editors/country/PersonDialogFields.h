@@ -6,7 +6,6 @@
 #include <string_view>
 
 class QComboBox;
-class QDialogButtonBox;
 class QLineEdit;
 class QWidget;
 
@@ -25,7 +24,5 @@ std::string StoredName(const QLineEdit& field, std::string_view original);
 // Every country of the world by name in its current language, the item data its number; the
 // country `selected` chosen (none when the list lacks it).
 void FillCountryCombo(QComboBox& combo, const CWorld& world, int selected);
-// OK (the default button) and "Abbruch", accepting and rejecting `dialog`.
-QDialogButtonBox* MakeOkCancel(QWidget* dialog);
 
 }  // namespace kw
