@@ -2,8 +2,16 @@
 
 #include "CountryScenes.h"
 #include "controls/MyListBox.h"
+#include "editing/CountryStaffCommands.h"
 #include "editors/country/CountryManagersPage.h"
 #include "editors/country/CountryYouthPage.h"
+#include "editors/country/DlgFurtherManager.h"
+#include "editors/country/DlgPoolEntry.h"
+#include "editors/country/DlgStaffEntry.h"
+#include "model/Country.h"
+#include "model/Manager.h"
+#include "model/World.h"
+#include "storage/Identifiers.h"
 
 namespace kw::screens {
 
@@ -30,6 +38,29 @@ std::unique_ptr<CShownScene> ShowDlgCountryYouth(CSceneContext& context) {
 
 std::unique_ptr<CShownScene> ShowDlgCountryManagers(CSceneContext& context) {
     return PersonScene(context, CDlgCountry::kManagers);
+}
+
+std::unique_ptr<CShownScene> ShowDlgPoolEntry(CSceneContext& context) {
+    const CWorld& world = context.World();
+    CPoolEntry entry;
+    for (const CPoolEntry& candidate : world.Country(kDefaultCountry).PlayerPool()) {
+        if (candidate.IsUsed()) {
+            entry = candidate;
+            break;
+        }
+    }
+    return Shown(std::make_unique<CDlgPoolEntry>(world, entry));
+}
+
+std::unique_ptr<CShownScene> ShowDlgFurtherManager(CSceneContext& context) {
+    const CWorld& world = context.World();
+    return Shown(
+        std::make_unique<CDlgFurtherManager>(world, BlankCountryManager(world, kDefaultCountry)));
+}
+
+std::unique_ptr<CShownScene> ShowDlgStaffEntry(CSceneContext& context) {
+    const std::vector<CStaffEntry>& staff = context.World().Country(kDefaultCountry).Staff();
+    return Shown(std::make_unique<CDlgStaffEntry>(staff.empty() ? CStaffEntry() : staff.front()));
 }
 
 }  // namespace kw::screens

@@ -104,6 +104,9 @@ const std::vector<SScene>& Scenes() {
         {"DlgInternationalCompetition", ShowDlgInternationalCompetition},
         {"DlgCountryYouth", ShowDlgCountryYouth},
         {"DlgCountryManagers", ShowDlgCountryManagers},
+        {"DlgPoolEntry", ShowDlgPoolEntry},
+        {"DlgFurtherManager", ShowDlgFurtherManager},
+        {"DlgStaffEntry", ShowDlgStaffEntry},
     };
     return scenes;
 }
