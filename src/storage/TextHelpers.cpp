@@ -106,6 +106,16 @@ std::string FoldAccents(std::string_view text, std::size_t fieldSize) {
     return folded;
 }
 
+std::string FoldForSearch(std::string_view text) {
+    std::string folded = FoldAccents(text, 128);
+    for (char& character : folded) {
+        if (character >= 'a' && character <= 'z') {
+            character = static_cast<char>(character - 'a' + 'A');
+        }
+    }
+    return folded;
+}
+
 int CompareFolded(std::string_view a, std::string_view b) {
     CFoldedReader left(a);
     CFoldedReader right(b);

@@ -43,6 +43,10 @@ std::string FoldAccents(std::string_view text, std::size_t fieldSize);
 // positive by the first folded character that differs (a text that ends first is the smaller).
 int CompareFolded(std::string_view a, std::string_view b);
 
+// A name or search criterion as the searches compare it: folded into a field of 128 bytes (at most
+// 127 characters) and A to Z upper-cased, so "Müller", "MULLER" and "muller" agree.
+std::string FoldForSearch(std::string_view text);
+
 // True when `pattern` matches the whole of `text`: '*' matches any run of characters, the empty run
 // included, '?' any one character, everything else itself byte for byte (case counts). The
 // character right after a '*' is what the star searches for, so in "**" the second star only

@@ -14,6 +14,7 @@ namespace {
 
 using kw::CompareFolded;
 using kw::FoldAccents;
+using kw::FoldForSearch;
 using kw::MatchWildcard;
 
 // --- folding
@@ -24,6 +25,16 @@ TEST(FoldAccents, FoldsThroughTheOneTableKeepingCase) {
                           "e \x8C \x9C \xC6 \xE6"),
               "Strasse CE ce AE ae");
     EXPECT_EQ(FoldAccents("plain ASCII \xA9"), "plain ASCII \xA9");
+}
+
+TEST(FoldForSearch, FoldsUpperCasesAndKeepsAFieldOf127Characters) {
+    EXPECT_EQ(FoldForSearch("M\xFCller"), "MULLER");
+    EXPECT_EQ(FoldForSearch("muller"), FoldForSearch("M\xDCLLER"));
+    EXPECT_EQ(FoldForSearch("Stra\xDF"
+                            "e *"),
+              "STRASSE *");
+    EXPECT_EQ(FoldForSearch(std::string(200, 'a')), std::string(127, 'A'));
+    EXPECT_EQ(FoldForSearch(""), "");
 }
 
 TEST(FoldAccents, FieldSizeLimitsTheLengthAndExpansionsOnlyWhenBothLettersFit) {
