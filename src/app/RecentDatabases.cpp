@@ -1,6 +1,7 @@
 #include "app/RecentDatabases.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace kw {
 
@@ -44,6 +45,48 @@ bool CRecentDatabases::DropVanished(
     return std::erase_if(m_folders, [&exists](const std::filesystem::path& folder) {
                return !exists(folder);
            }) > 0;
+}
+
+namespace {
+
+// The characters of a UTF-8 text, counted without continuation bytes.
+std::size_t CharacterCount(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// The last `count` characters of a UTF-8 text.
+std::string_view LastCharacters(std::string_view text, std::size_t count) {
+    std::size_t start = text.size();
+    while (start > 0 && count > 0) {
+        --start;
+        if ((static_cast<unsigned char>(text[start]) & 0xC0) != 0x80) {
+            --count;
+        }
+    }
+    return text.substr(start);
+}
+
+}  // namespace
+
+std::string RecentDatabaseLabel(std::size_t index, const std::filesystem::path& folder) {
+    static constexpr std::string_view kEllipsis = "...";
+    const std::string text = folder.string();
+    std::string shown =
+        CharacterCount(text) > kRecentLabelLength
+            ? std::string(kEllipsis) +
+                  std::string(LastCharacters(text, kRecentLabelLength - kEllipsis.size()))
+            : text;
+    std::string escaped;
+    for (const char c : shown) {
+        escaped += c;
+        if (c == '&') {
+            escaped += '&';
+        }
+    }
+    const std::string number = std::to_string(index + 1);
+    return (index < 9 ? "&" + number : number) + ' ' + escaped;
 }
 
 }  // namespace kw

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace kw {
@@ -32,5 +33,11 @@ public:
 private:
     std::vector<std::filesystem::path> m_folders;
 };
+
+// The menu entry of the folder at `index` (from 0): "&<n> <folder>" with n = index + 1 for n up to
+// 9, the folder as UTF-8 with every "&" doubled (a menu would take it for a mnemonic); a folder
+// longer than kRecentLabelLength characters shows "..." and its last characters instead.
+inline constexpr std::size_t kRecentLabelLength = 60;
+std::string RecentDatabaseLabel(std::size_t index, const std::filesystem::path& folder);
 
 }  // namespace kw

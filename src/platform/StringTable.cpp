@@ -351,6 +351,9 @@ constexpr ResourceRow kResourceRows[] = {
     ResourceRow{ids::kNewClubPrompt,
                 u8"Neuer Verein\tBitte geben Sie den Namen des neuen Vereins ein!\t"},
     ResourceRow{ids::kNoInvalidBadges, u8"Kein Verein benutzt ein ungültiges Wappen."},
+    ResourceRow{ids::kRecentDatabaseMissing,
+                u8"Die Datenbank %s gibt es nicht mehr. Sie wird aus der Liste der zuletzt "
+                u8"geöffneten Datenbanken entfernt."},
     ResourceRow{ids::kSyncCaption, u8"Datenbanken synchronisieren"},
     ResourceRow{ids::kClubCopyCaption, u8"Verein kopieren"},
     ResourceRow{ids::kCountryCopyCaption, u8"Länderdaten kopieren"},

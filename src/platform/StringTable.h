@@ -193,6 +193,8 @@ inline constexpr int kDeleteOpenDatabase = 21001;    // "Sie ist zurzeit im Edit
 // The main window's club and assistant commands.
 inline constexpr int kNewClubPrompt = 21100;    // "Neuer Verein\tBitte geben Sie den Namen ..."
 inline constexpr int kNoInvalidBadges = 21101;  // "Kein Verein benutzt ein ungültiges Wappen."
+// "&Datei"'s list of the databases opened last.
+inline constexpr int kRecentDatabaseMissing = 21180;  // "Die Datenbank %s gibt es nicht mehr. ..."
 
 // Synchronising databases and its copy dialogs.
 inline constexpr int kSyncCaption = 21200;         // "Datenbanken synchronisieren"

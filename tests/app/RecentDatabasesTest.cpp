@@ -58,5 +58,18 @@ TEST(RecentDatabasesTest, VanishedAndForgottenFoldersLeave) {
     EXPECT_EQ(recent.Folders(), (Paths{"/db/1", "/db/5"}));
 }
 
+TEST(RecentDatabasesTest, LabelsNumberTheEntriesAndKeepAmpersandsAndLongPathsReadable) {
+    EXPECT_EQ(RecentDatabaseLabel(0, "/db/Liga & Pokal"), "&1 /db/Liga && Pokal");
+    EXPECT_EQ(RecentDatabaseLabel(7, "/db/a"), "&8 /db/a");
+    EXPECT_EQ(RecentDatabaseLabel(9, "/db/a"), "10 /db/a");
+    // Exactly at the limit the path stays whole; one character more shows its end.
+    const std::string limit = "/" + std::string(kRecentLabelLength - 1, 'x');
+    EXPECT_EQ(RecentDatabaseLabel(0, limit), "&1 " + limit);
+    // "ü" is two bytes but one character: the cut falls between characters.
+    const std::string longer = "/anfang/" + std::string(kRecentLabelLength, 'y') + "/\xC3\xBC";
+    const std::string label = RecentDatabaseLabel(0, longer);
+    EXPECT_EQ(label, "&1 ..." + longer.substr(longer.size() - (kRecentLabelLength - 3) - 1));
+}
+
 }  // namespace
 }  // namespace kw

@@ -19,6 +19,7 @@
 #include "Scene.h"
 #include "SquadScenes.h"
 #include "StadiumRefereeScenes.h"
+#include "TransferScenes.h"
 #include "WindowScenes.h"
 #include "controls/ControlsGallery.h"
 #include "editors/DlgNewClub.h"
@@ -107,6 +108,8 @@ const std::vector<SScene>& Scenes() {
         {"DlgPoolEntry", ShowDlgPoolEntry},
         {"DlgFurtherManager", ShowDlgFurtherManager},
         {"DlgStaffEntry", ShowDlgStaffEntry},
+        {"DlgPlayerWithoutClub", ShowDlgPlayerWithoutClub},
+        {"DlgFastTransfer", ShowDlgFastTransfer},
     };
     return scenes;
 }

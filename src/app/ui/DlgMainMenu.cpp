@@ -18,6 +18,7 @@
 #include "app/ui/DocumentSignals.h"
 #include "app/ui/MainMenuView.h"
 #include "app/ui/QtText.h"
+#include "app/ui/RecentDatabasesMenu.h"
 #include "app/ui/SplashScreen.h"
 #include "app/ui/WorkerUserInterface.h"
 #include "controls/DlgInputBox.h"
@@ -98,9 +99,12 @@ void DlgMainMenu::CreateMenus() {
         file->addAction(QStringLiteral("Daten &exportieren"), this, &DlgMainMenu::ExportData);
     m_importAction =
         file->addAction(QStringLiteral("Daten &importieren"), this, &DlgMainMenu::ImportData);
-    file->addSeparator();
+    QAction* quitSeparator = file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
+    m_recent = new CRecentDatabasesMenu(*file, quitSeparator, this);
+    connect(m_recent, &CRecentDatabasesMenu::databaseChosen, this,
+            &DlgMainMenu::OpenRecentDatabase);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
     m_undoAction = edit->addAction(QStringLiteral("&Rückgängig"), this, &DlgMainMenu::Undo);
@@ -131,12 +135,15 @@ void DlgMainMenu::CreateMenus() {
 
     QMenu* assistants = menuBar()->addMenu(QStringLiteral("Assistenten"));
     // Their dialogs are not part of this window yet.
-    for (const char* name : {"Schnelle Transfers", "Spieler suchen", "Doppelte Spieler anzeigen"}) {
+    assistants->addAction(QStringLiteral("Schnelle Transfers"), this,
+                          &DlgMainMenu::ShowFastTransfers);
+    for (const char* name : {"Spieler suchen", "Doppelte Spieler anzeigen"}) {
         assistants->addAction(QString::fromUtf8(name))->setEnabled(false);
     }
     assistants->addAction(QStringLiteral("Nationalmannschaften"), this,
                           &DlgMainMenu::ShowNationalTeams);
-    assistants->addAction(QStringLiteral("Freie Spieler"))->setEnabled(false);
+    assistants->addAction(QStringLiteral("Freie Spieler"), this,
+                          &DlgMainMenu::ShowPlayersWithoutClub);
     assistants->addAction(QStringLiteral("Nach ungültigen Wappen suchen"), this,
                           &DlgMainMenu::CheckBadges);
 
@@ -171,6 +178,9 @@ void DlgMainMenu::CreateView() {
     connect(m_view, &CMainMenuView::squadEditRequested, this, &DlgMainMenu::EditSquad);
     connect(m_view, &CMainMenuView::globalRulesRequested, this, &DlgMainMenu::EditGlobalRules);
     connect(m_view, &CMainMenuView::nationalTeamsRequested, this, &DlgMainMenu::ShowNationalTeams);
+    connect(m_view, &CMainMenuView::fastTransfersRequested, this, &DlgMainMenu::ShowFastTransfers);
+    connect(m_view, &CMainMenuView::playersWithoutClubRequested, this,
+            &DlgMainMenu::ShowPlayersWithoutClub);
     connect(m_view, &CMainMenuView::countryEditRequested, this, &DlgMainMenu::EditCountry);
     connect(m_view, &CMainMenuView::continentalSettingsRequested, this,
             &DlgMainMenu::EditContinentalSettings);
@@ -287,6 +297,7 @@ void DlgMainMenu::RefreshDatabaseMenu() {
     m_openAction->setEnabled(room);
     m_importAction->setEnabled(room && m_document != m_placeholderDocument);
     m_closeAction->setEnabled(m_slots->Count() >= 2);
+    m_recent->SetEnabled(m_slots->Count() < CDatabaseSlots::kMaxSlots);
     std::error_code error;
     m_restoreAction->setEnabled(
         std::filesystem::exists(DefaultArchivePath(m_context.databaseDirectory), error));

@@ -23,6 +23,7 @@ class CDatabaseDocument;
 class CDatabaseSlots;
 class CDocumentSignals;
 class CInstallationData;
+class CRecentDatabasesMenu;
 class CRenderManager;
 class CWorld;
 class IUserInterface;
@@ -69,6 +70,13 @@ public slots:
     void ManageDatabases();
     // "Nach ungültigen Wappen suchen": clubs whose badge is missing in a size, in a list.
     void CheckBadges();
+    // A folder of "&Datei"'s list of databases opened last: shown when a slot holds it, else
+    // opened into a new slot; a folder that is gone is said so and leaves the list.
+    void OpenRecentDatabase(const std::filesystem::path& folder);
+    // "Schnelle &Transfers" for the selected country.
+    void ShowFastTransfers();
+    // "&Freie Spieler": the players without club; the club list follows what they changed.
+    void ShowPlayersWithoutClub();
 
     // "&Verein" and "Verein bearbeiten": the club editor on the selected club; OK records one edit.
     void EditClub();
@@ -122,6 +130,9 @@ private:
     void ShowDocument(CDatabaseDocument& document);
     // One entry per open slot, and the commands that open another slot while there is room.
     void RefreshDatabaseMenu();
+    // The database of `folder` in a new slot, or the slot that holds it already, remembered in
+    // "&Datei"'s list.
+    void OpenFolder(const std::filesystem::path& folder);
     // An archive into the current database behind the progress dialog, asking first if `ask`.
     void ImportArchive(const std::filesystem::path& archive, bool ask);
     // Caption, lists, statistics and actions after the database changed.
@@ -163,6 +174,7 @@ private:
     QAction* m_saveAsAction = nullptr;
     QAction* m_restoreAction = nullptr;
     QMenu* m_databasesMenu = nullptr;
+    CRecentDatabasesMenu* m_recent = nullptr;
     std::vector<QAction*> m_slotActions;
     CMainMenuView* m_view = nullptr;
     // The selections of the databases not shown, kept until they are shown again or closed.

@@ -6,6 +6,7 @@
 #include "app/ui/DlgMainMenu.h"
 #include "app/ui/DlgNewDatabase.h"
 #include "app/ui/DlgSelectDatabase.h"
+#include "app/ui/RecentDatabasesMenu.h"
 #include "document/DatabaseDocument.h"
 #include "model/World.h"
 #include "platform/Environment.h"
@@ -39,17 +40,25 @@ void DlgMainMenu::OpenDatabaseFolder() {
     if (dialog.exec() != QDialog::Accepted || dialog.Folder().empty()) {
         return;
     }
+    OpenFolder(dialog.Folder());
+}
+
+void DlgMainMenu::OpenFolder(const std::filesystem::path& folder) {
+    m_recent->Opened(folder);
     // A database open in a slot is shown, not read a second time beside its unsaved changes.
     const std::vector<std::filesystem::path> open = OpenFolders();
     for (std::size_t index = 0; index < open.size(); ++index) {
-        if (SameFolder(open[index], dialog.Folder())) {
+        if (SameFolder(open[index], folder)) {
             SelectDatabase(static_cast<int>(index));
             return;
         }
     }
+    if (m_slots->Count() >= CDatabaseSlots::kMaxSlots) {
+        return;
+    }
     CDatabaseDocument* document = m_slots->AddSlot();
     CSilentProgress progress;
-    OpenDatabase(*document, dialog.Folder(), progress, m_ui);
+    OpenDatabase(*document, folder, progress, m_ui);
     ShowDocument(*document);
     Refresh();
 }

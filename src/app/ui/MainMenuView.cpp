@@ -220,15 +220,22 @@ QGroupBox* CMainMenuView::CreateClubGroup() {
 QGroupBox* CMainMenuView::CreateAssistantGroup() {
     auto* group = new QGroupBox(QStringLiteral("Assistenten"), this);
     auto* layout = new QVBoxLayout(group);
-    for (const char* text :
-         {"Schnelle &Transfers", "Spieler &suchen", "&Doppelte Spieler anzeigen"}) {
+    QPushButton* fastTransfers = Button(QStringLiteral("Schnelle &Transfers"), group, true);
+    fastTransfers->setObjectName(QStringLiteral("fastTransfers"));
+    connect(fastTransfers, &QPushButton::clicked, this, &CMainMenuView::fastTransfersRequested);
+    layout->addWidget(fastTransfers);
+    for (const char* text : {"Spieler &suchen", "&Doppelte Spieler anzeigen"}) {
         layout->addWidget(Button(QString::fromUtf8(text), group));
     }
     QPushButton* nationalTeams = Button(QStringLiteral("&Nationalmannschaften"), group, true);
     nationalTeams->setObjectName(QStringLiteral("nationalTeams"));
     connect(nationalTeams, &QPushButton::clicked, this, &CMainMenuView::nationalTeamsRequested);
     layout->addWidget(nationalTeams);
-    layout->addWidget(Button(QStringLiteral("&Freie Spieler"), group));
+    QPushButton* playersWithoutClub = Button(QStringLiteral("&Freie Spieler"), group, true);
+    playersWithoutClub->setObjectName(QStringLiteral("playersWithoutClub"));
+    connect(playersWithoutClub, &QPushButton::clicked, this,
+            &CMainMenuView::playersWithoutClubRequested);
+    layout->addWidget(playersWithoutClub);
     return group;
 }
 

@@ -77,6 +77,9 @@ signals:
     void globalRulesRequested();
     // "&Nationalmannschaften".
     void nationalTeamsRequested();
+    // "Schnelle &Transfers" and "&Freie Spieler".
+    void fastTransfersRequested();
+    void playersWithoutClubRequested();
     // The right mouse button on the club list, at that screen position.
     void clubMenuRequested(const QPoint& globalPos);
 

@@ -1,0 +1,312 @@
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "app/AppContext.h"
+#include "app/ui/DlgMainMenu.h"
+#include "app/ui/DlgSelectDatabase.h"
+#include "app/ui/MainMenuView.h"
+#include "app/ui/RecentDatabasesMenu.h"
+#include "controls/DlgInputBox.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "editors/DlgFastTransfer.h"
+#include "editors/DlgPlayerWithoutClub.h"
+#include "exports/WorldDump.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "platform/Environment.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "platform/StringTable.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+using Kind = CScriptedUserInterface::Message::Kind;
+
+// The main window's "&Datei" list of databases opened last, "Schnelle &Transfers" and "&Freie
+// Spieler", on the small demo installation. The settings live in Qt's test folders.
+class MainMenuAssistantsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void settingsStayInTheTestsOwnFolder();
+    void openedFoldersAreOfferedMostRecentFirstInTheNextRun();
+    void aFolderOpenInASlotIsShownInsteadOfReadAgain();
+    void aVanishedFolderIsReportedAndLeavesTheList();
+    void entriesAreDisabledWhileSixDatabasesAreOpen();
+    void assistantButtonsOpenTheirDialogsForTheSelectedCountry();
+
+private:
+    // A copy of the demo's database under the documents' databases, named `name`.
+    fs::path MakeDatabase(const QString& name) const;
+    // "&Öffnen.." on the database named `name`.
+    static void OpenThroughDialog(DlgMainMenu& window, const QString& name);
+    static QAction* Action(QWidget& window, const QString& text);
+    // The "&Datei" entries of the databases opened last, in menu order.
+    static std::vector<QAction*> RecentEntries(QWidget& window);
+    static int DatabaseCount(QWidget& window);
+
+    QTemporaryDir m_demo;
+    std::unique_ptr<QTemporaryDir> m_install;
+    SAppContext m_context;
+    CScriptedUserInterface m_ui;
+};
+
+void MainMenuAssistantsTest::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_demo.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
+                                           progress)
+                .ok);
+}
+
+void MainMenuAssistantsTest::init() {
+    m_install = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_install->isValid());
+    fs::copy(m_demo.path().toStdString(), m_install->path().toStdString(),
+             fs::copy_options::recursive);
+    m_context = SAppContext{};
+    m_context.workingDirectory = m_install->path().toStdString();
+    m_context.installationConfigured = true;
+    m_ui = CScriptedUserInterface{};
+    // Every test starts with an empty list.
+    QFile::remove(CRecentDatabasesMenu::RecentDatabasesSettingsFile());
+}
+
+fs::path MainMenuAssistantsTest::MakeDatabase(const QString& name) const {
+    const fs::path folder = *DocumentsDirectory() / "database" / name.toStdString();
+    fs::create_directories(folder);
+    fs::copy(fs::path(m_install->path().toStdString()) / "database", folder,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    return folder;
+}
+
+void MainMenuAssistantsTest::OpenThroughDialog(DlgMainMenu& window, const QString& name) {
+    QObject scope;
+    test::WhenModal<CDlgSelectDatabase>(scope, [name](CDlgSelectDatabase& dialog) {
+        const auto rows = dialog.DatabaseList()->findItems(name, Qt::MatchExactly);
+        QVERIFY(!rows.isEmpty());
+        dialog.DatabaseList()->setCurrentItem(rows.value(0));
+        QTest::keyClick(dialog.DatabaseList(), Qt::Key_Return);
+    });
+    Action(window, QStringLiteral("&Öffnen.."))->trigger();
+}
+
+QAction* MainMenuAssistantsTest::Action(QWidget& window, const QString& text) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<QAction*> MainMenuAssistantsTest::RecentEntries(QWidget& window) {
+    static const QRegularExpression kEntry(QStringLiteral("^&?\\d+ "));
+    std::vector<QAction*> entries;
+    for (QAction* menuAction : window.findChild<QMenuBar*>()->actions()) {
+        if (menuAction->text() != QStringLiteral("&Datei")) {
+            continue;
+        }
+        for (QAction* action : menuAction->menu()->actions()) {
+            if (kEntry.match(action->text()).hasMatch()) {
+                entries.push_back(action);
+            }
+        }
+    }
+    return entries;
+}
+
+int MainMenuAssistantsTest::DatabaseCount(QWidget& window) {
+    int count = 0;
+    for (QAction* action : window.findChildren<QAction*>()) {
+        count += action->isCheckable() && action->text().contains(QStringLiteral(". ")) ? 1 : 0;
+    }
+    return count;
+}
+
+void MainMenuAssistantsTest::settingsStayInTheTestsOwnFolder() {
+    const QString file = CRecentDatabasesMenu::RecentDatabasesSettingsFile();
+    QVERIFY2(file.contains(QStringLiteral(".qttest")), qPrintable(file));
+    QVERIFY(file.startsWith(QDir::homePath()));
+}
+
+void MainMenuAssistantsTest::openedFoldersAreOfferedMostRecentFirstInTheNextRun() {
+    const fs::path first = MakeDatabase(QStringLiteral("Erste Welt"));
+    const fs::path second = MakeDatabase(QStringLiteral("Zweite & Dritte"));
+    {
+        DlgMainMenu window(m_context, m_ui);
+        QVERIFY(RecentEntries(window).empty());
+        OpenThroughDialog(window, QStringLiteral("Erste Welt"));
+        OpenThroughDialog(window, QStringLiteral("Zweite & Dritte"));
+        // Opening the first again moves it to the front without a second entry.
+        OpenThroughDialog(window, QStringLiteral("Erste Welt"));
+        QCOMPARE(window.World().Directory(), first);
+        const std::vector<QAction*> entries = RecentEntries(window);
+        QCOMPARE(entries.size(), std::size_t{2});
+        QCOMPARE(entries[0]->text(),
+                 QStringLiteral("&1 ") + QString::fromStdString(first.string()));
+        QCOMPARE(entries[1]->text(),
+                 QStringLiteral("&2 ") + QString::fromStdString(second.string())
+                                             .replace(QStringLiteral("&"), QStringLiteral("&&")));
+    }
+    // The next run offers them again, and choosing one opens it into a slot.
+    DlgMainMenu window(m_context, m_ui);
+    const std::vector<QAction*> entries = RecentEntries(window);
+    QCOMPARE(entries.size(), std::size_t{2});
+    QCOMPARE(DatabaseCount(window), 1);
+    entries[1]->trigger();
+    QCOMPARE(DatabaseCount(window), 2);
+    QCOMPARE(window.World().Directory(), second);
+    QVERIFY(!window.Document().IsModified());
+    QCOMPARE(RecentEntries(window).front()->statusTip(), QString::fromStdString(second.string()));
+    QVERIFY(m_ui.Messages().empty());
+}
+
+void MainMenuAssistantsTest::aFolderOpenInASlotIsShownInsteadOfReadAgain() {
+    const fs::path folder = MakeDatabase(QStringLiteral("Offen"));
+    DlgMainMenu window(m_context, m_ui);
+    OpenThroughDialog(window, QStringLiteral("Offen"));
+    QCOMPARE(DatabaseCount(window), 2);
+    window.SelectDatabase(0);
+    QVERIFY(window.World().Directory() != folder);
+    // An unsaved change in the open slot must survive: the slot is shown, not read again.
+    window.SelectDatabase(1);
+    CDatabaseDocument* open = &window.Document();
+    open->Perform("set-up", SWorldScope::Countries({kDefaultCountry}), [](CWorld& world) {
+        world.Country(kDefaultCountry).SetName(0, "Umbenannt");
+        return true;
+    });
+    window.SelectDatabase(0);
+    RecentEntries(window).front()->trigger();
+    QCOMPARE(DatabaseCount(window), 2);
+    QCOMPARE(&window.Document(), open);
+    QCOMPARE(window.World().Country(kDefaultCountry).Name(0), std::string("Umbenannt"));
+}
+
+void MainMenuAssistantsTest::aVanishedFolderIsReportedAndLeavesTheList() {
+    const fs::path kept = MakeDatabase(QStringLiteral("Bleibt"));
+    const fs::path gone = MakeDatabase(QStringLiteral("Verschwindet"));
+    {
+        DlgMainMenu window(m_context, m_ui);
+        OpenThroughDialog(window, QStringLiteral("Bleibt"));
+        OpenThroughDialog(window, QStringLiteral("Verschwindet"));
+        // Closed again (asked and confirmed), then removed from the disk.
+        m_ui.QueueAnswer(true);
+        window.CloseDatabase();
+        QCOMPARE(DatabaseCount(window), 2);
+        fs::remove_all(gone);
+        const std::vector<QAction*> entries = RecentEntries(window);
+        QCOMPARE(entries.size(), std::size_t{2});
+        QVERIFY(entries[0]->text().contains(QStringLiteral("Verschwindet")));
+        entries[0]->trigger();
+        const std::vector<std::string> errors = m_ui.Texts(Kind::Error);
+        QCOMPARE(errors.size(), std::size_t{1});
+        QVERIFY(errors[0].find(gone.string()) != std::string::npos);
+        QCOMPARE(DatabaseCount(window), 2);
+        QCOMPARE(RecentEntries(window).size(), std::size_t{1});
+        QVERIFY(RecentEntries(window).front()->text().contains(QStringLiteral("Bleibt")));
+    }
+    // The stored list lost it too; a folder that vanished between runs is dropped at start.
+    fs::remove_all(kept);
+    DlgMainMenu next(m_context, m_ui);
+    QVERIFY(RecentEntries(next).empty());
+    QSettings settings(CRecentDatabasesMenu::RecentDatabasesSettingsFile(), QSettings::IniFormat);
+    QVERIFY(settings.value(QStringLiteral("recentDatabases")).toStringList().isEmpty());
+}
+
+void MainMenuAssistantsTest::entriesAreDisabledWhileSixDatabasesAreOpen() {
+    MakeDatabase(QStringLiteral("Zuletzt"));
+    DlgMainMenu window(m_context, m_ui);
+    OpenThroughDialog(window, QStringLiteral("Zuletzt"));
+    window.SelectDatabase(0);
+    for (int n = 3; n <= 6; ++n) {
+        QObject scope;
+        auto* timer = new QTimer(&scope);
+        connect(timer, &QTimer::timeout, timer, [timer, n] {
+            if (auto* box = qobject_cast<CDlgInputBox*>(QApplication::activeModalWidget())) {
+                timer->stop();
+                box->Field()->clear();
+                QTest::keyClicks(box->Field(), QStringLiteral("Neu%1").arg(n));
+                QTest::keyClick(box->Field(), Qt::Key_Return);
+            }
+        });
+        timer->start(10);
+        window.NewDatabase();
+        QCOMPARE(DatabaseCount(window), n);
+        QCOMPARE(RecentEntries(window).front()->isEnabled(), n < 6);
+    }
+    // Closing one enables them again.
+    m_ui.QueueAnswer(true);
+    window.CloseDatabase();
+    QVERIFY(RecentEntries(window).front()->isEnabled());
+}
+
+void MainMenuAssistantsTest::assistantButtonsOpenTheirDialogsForTheSelectedCountry() {
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* fast = window.findChild<QPushButton*>(QStringLiteral("fastTransfers"));
+    auto* free = window.findChild<QPushButton*>(QStringLiteral("playersWithoutClub"));
+    QVERIFY(fast != nullptr && free != nullptr);
+    QVERIFY(fast->isEnabled() && free->isEnabled());
+    const std::string before = DumpWorldJson(window.World());
+    int shownCountry = 0;
+    {
+        QObject scope;
+        test::WhenModal<CDlgFastTransfer>(scope, [&shownCountry](CDlgFastTransfer& dialog) {
+            shownCountry = dialog.SourceCountries().currentData().toInt();
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QTest::mouseClick(fast, Qt::LeftButton);
+    }
+    const auto* view = window.findChild<CMainMenuView*>();
+    QVERIFY(view != nullptr);
+    QCOMPARE(shownCountry, view->SelectedCountry());
+    bool shown = false;
+    {
+        QObject scope;
+        test::WhenModal<CDlgPlayerWithoutClub>(scope, [&shown](CDlgPlayerWithoutClub& dialog) {
+            shown = true;
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        Action(window, QStringLiteral("Freie Spieler"))->trigger();
+    }
+    QVERIFY(shown);
+    QCOMPARE(window.Document().History().Count(), std::size_t{0});
+    QVERIFY(!window.Document().IsModified());
+    QCOMPARE(DumpWorldJson(window.World()), before);
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::MainMenuAssistantsTest>(argc, argv);
+}
+
+#include "MainMenuAssistantsTest.moc"

@@ -1,0 +1,395 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "DemoDocument.h"
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "ReferenceCheck.h"
+#include "controls/ControlText.h"
+#include "document/DatabaseDocument.h"
+#include "editing/FastTransfer.h"
+#include "editing/SquadCommands.h"
+#include "editors/DlgFastTransfer.h"
+#include "editors/DlgPlayerWithoutClub.h"
+#include "editors/DlgSelectClub.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+// "Spieler ohne Verein" and "Schnelle Transfers" on the small demo database, driven with the
+// mouse and the keyboard.
+class TransferDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void withoutClubListsEveryPlayerAndLooksChangeNothing();
+    void deletingSelectedRowsReselectsAndUndoBringsThemBack();
+    void deletingTheLastRowSelectsTheNewLastRow();
+    void movingToAChosenClubKeepsWhomAFullClubRefuses();
+    void fastTransferOffersFreeNumbersAndTransfersRepeatedly();
+    void fastTransferWithoutAChoiceOrIntoAFullClubDoesNothing();
+
+private:
+    // Appends `count` players to the list of players without club (set-up outside the history).
+    std::vector<std::uint32_t> AddWithoutClub(int count);
+    // A club other than `except` with at least two first-team players and fewer than 60 persons.
+    std::uint32_t ClubWithPlayers(std::uint32_t except) const;
+    void FillClub(std::uint32_t clubId, std::size_t count);
+    static void ClickRow(QTreeWidget& list, int row, Qt::KeyboardModifiers modifiers = {});
+    static void ClickItem(QListWidget& list, int row);
+    static int RowOf(const QListWidget& list, std::uint32_t value);
+    void ExpectSound() const;
+    std::string Dump() const { return DumpWorldJson(m_document->World()); }
+    std::vector<std::uint32_t> ListIds() const { return m_document->World().WithoutClub().Ids(); }
+
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
+    CDatabaseDocument* m_document = nullptr;
+};
+
+void TransferDialogsTest::initTestCase() {
+    QVERIFY(m_demo.Generate());
+}
+
+void TransferDialogsTest::init() {
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
+}
+
+void TransferDialogsTest::cleanup() {
+    m_open.reset();
+}
+
+std::vector<std::uint32_t> TransferDialogsTest::AddWithoutClub(int count) {
+    CWorld& world = m_document->WorldForOperations();
+    std::vector<std::uint32_t> ids;
+    for (int n = 0; n < count; ++n) {
+        CPlayer& person = world.CreatePerson(world.NextFreePersonId(), false);
+        person.Reset(0, kDefaultCountry);
+        person.SetSurname("Ohneverein" + std::to_string(n));
+        world.WithoutClub().Append(person);
+        ids.push_back(person.Id());
+    }
+    return ids;
+}
+
+std::uint32_t TransferDialogsTest::ClubWithPlayers(std::uint32_t except) const {
+    const CWorld& world = m_document->World();
+    for (int number = 1; number <= kCountryCount; ++number) {
+        for (const auto& entry : world.Country(number).Clubs()) {
+            const CClub& club = *entry.second;
+            if (!club.IsNationalTeam() && entry.first != except && club.FirstTeam().size() >= 2 &&
+                club.PersonIds().size() < 60) {
+                return entry.first;
+            }
+        }
+    }
+    throw std::runtime_error("the demo lacks such a club");
+}
+
+void TransferDialogsTest::FillClub(std::uint32_t clubId, std::size_t count) {
+    CWorld& world = m_document->WorldForOperations();
+    CClub& club = *FindLiveClub(world, clubId);
+    while (club.PersonIds().size() < count) {
+        CPlayer& person = world.CreatePerson(world.NextFreePersonId(), false);
+        person.Reset(0, club.Country());
+        club.AddPerson(person);
+    }
+}
+
+void TransferDialogsTest::ClickRow(QTreeWidget& list, int row, Qt::KeyboardModifiers modifiers) {
+    QTreeWidgetItem* item = list.topLevelItem(row);
+    list.scrollToItem(item);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers,
+                      list.visualItemRect(item).center());
+}
+
+void TransferDialogsTest::ClickItem(QListWidget& list, int row) {
+    QListWidgetItem* item = list.item(row);
+    list.scrollToItem(item);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
+}
+
+int TransferDialogsTest::RowOf(const QListWidget& list, std::uint32_t value) {
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.item(row)->data(Qt::UserRole).toUInt() == value) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+void TransferDialogsTest::ExpectSound() const {
+    const std::vector<std::string> faults = test::ReferenceFaults(m_document->World());
+    QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
+}
+
+void TransferDialogsTest::withoutClubListsEveryPlayerAndLooksChangeNothing() {
+    AddWithoutClub(3);
+    const std::string before = Dump();
+    {
+        CDlgPlayerWithoutClub dialog(*m_document, kDefaultCountry);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Spieler ohne Verein"));
+        QTreeWidget& list = dialog.List();
+        QCOMPARE(list.columnCount(), 4);
+        QCOMPARE(list.headerItem()->text(1), QStringLiteral("Nationalität"));
+        QCOMPARE(list.topLevelItemCount(), static_cast<int>(ListIds().size()));
+        const int last = list.topLevelItemCount() - 1;
+        QCOMPARE(list.topLevelItem(last)->text(0), QStringLiteral("Ohneverein2, V."));
+        QCOMPARE(list.topLevelItem(last)->text(1),
+                 Cp1252ToQString(m_document->World()
+                                     .Country(kDefaultCountry)
+                                     .Name(m_document->World().CurrentLanguage())));
+        // Selecting rows with the mouse and the keyboard enables the commands only.
+        ClickRow(list, 0);
+        QVERIFY(dialog.DeleteButton().isEnabled());
+        QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(list.selectedItems().size(), 2);
+        // Enter closes the window without starting a command.
+        QTest::keyClick(&list, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+    }
+    QCOMPARE(Dump(), before);
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QVERIFY(!m_document->IsModified());
+}
+
+void TransferDialogsTest::deletingSelectedRowsReselectsAndUndoBringsThemBack() {
+    AddWithoutClub(6);
+    const std::string before = Dump();
+    const std::vector<std::uint32_t> listBefore = ListIds();
+    const int count = static_cast<int>(listBefore.size());
+    QVERIFY(count >= 6);
+    CDlgPlayerWithoutClub dialog(*m_document, kDefaultCountry);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTreeWidget& list = dialog.List();
+    // Rows count-5 and count-3 selected, the current row count-3: one removed row above it.
+    ClickRow(list, count - 5);
+    ClickRow(list, count - 3, Qt::ControlModifier);
+    QTest::mouseClick(&dialog.DeleteButton(), Qt::LeftButton);
+    ExpectSound();
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(list.topLevelItemCount(), count - 2);
+    QCOMPARE(m_document->World().Person(listBefore[static_cast<std::size_t>(count - 5)]), nullptr);
+    QCOMPARE(list.indexOfTopLevelItem(list.currentItem()), count - 4);
+    QCOMPARE(list.currentItem()->text(0),
+             Cp1252ToQString(m_document->World()
+                                 .Person(listBefore[static_cast<std::size_t>(count - 2)])
+                                 ->ShortName()));
+
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QCOMPARE(ListIds(), listBefore);
+    ExpectSound();
+}
+
+void TransferDialogsTest::deletingTheLastRowSelectsTheNewLastRow() {
+    AddWithoutClub(2);
+    CDlgPlayerWithoutClub dialog(*m_document, kDefaultCountry);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTreeWidget& list = dialog.List();
+    const int count = list.topLevelItemCount();
+    ClickRow(list, count - 1);
+    // "&Löschen" by its mnemonic.
+    QTest::keyClick(&dialog, Qt::Key_L, Qt::AltModifier);
+    QCOMPARE(list.topLevelItemCount(), count - 1);
+    QCOMPARE(list.indexOfTopLevelItem(list.currentItem()), count - 2);
+    QVERIFY(list.currentItem()->isSelected());
+    ExpectSound();
+}
+
+void TransferDialogsTest::movingToAChosenClubKeepsWhomAFullClubRefuses() {
+    const std::vector<std::uint32_t> added = AddWithoutClub(3);
+    const std::uint32_t clubId = ClubWithPlayers(0);
+    FillClub(clubId, CClub::kMaxPersons - 1);
+    const std::size_t persons = m_document->World().Persons().size();
+    CDlgPlayerWithoutClub dialog(*m_document, ClubCountry(clubId));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTreeWidget& list = dialog.List();
+    const int count = list.topLevelItemCount();
+    ClickRow(list, count - 3);
+    ClickRow(list, count - 1, Qt::ShiftModifier);
+    QCOMPARE(list.selectedItems().size(), 3);
+    {
+        // The chooser opens on the given country; its second team is chosen.
+        QObject scope;
+        test::WhenModal<CDlgSelectClub>(scope, [clubId](CDlgSelectClub& chooser) {
+            QListWidget& clubs = chooser.Clubs();
+            const int row = RowOf(clubs, clubId | kSecondTeamFlag);
+            QVERIFY(row >= 0);
+            clubs.setCurrentRow(row);
+            QTest::keyClick(&clubs, Qt::Key_Return);
+        });
+        QTest::mouseClick(&dialog.MoveButton(), Qt::LeftButton);
+    }
+    const CClub& club = *FindLiveClub(m_document->World(), clubId);
+    // Room for one: the first joins the second team, the others stay listed and in the world.
+    QVERIFY(club.HasPerson(added[0]));
+    QCOMPARE(m_document->World().Person(added[0])->TeamFlag(), std::int8_t{1});
+    QVERIFY(m_document->World().WithoutClub().Contains(added[1]));
+    QVERIFY(m_document->World().WithoutClub().Contains(added[2]));
+    QCOMPARE(m_document->World().Persons().size(), persons);
+    QCOMPARE(list.topLevelItemCount(), count - 1);
+    QCOMPARE(list.indexOfTopLevelItem(list.currentItem()), count - 2);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    ExpectSound();
+
+    // Cancelling the chooser changes nothing.
+    ClickRow(list, 0);
+    {
+        QObject scope;
+        test::WhenModal<CDlgSelectClub>(scope, [](CDlgSelectClub& chooser) { chooser.reject(); });
+        QTest::mouseClick(&dialog.MoveButton(), Qt::LeftButton);
+    }
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+}
+
+void TransferDialogsTest::fastTransferOffersFreeNumbersAndTransfersRepeatedly() {
+    const std::uint32_t fromId = ClubWithPlayers(0);
+    const int home = ClubCountry(fromId);
+    std::uint32_t toId = 0;
+    for (int number = 1; number <= kCountryCount && toId == 0; ++number) {
+        if (number == home) {
+            continue;
+        }
+        for (const auto& entry : m_document->World().Country(number).Clubs()) {
+            if (!entry.second->IsNationalTeam() && entry.second->PersonIds().size() < 60) {
+                toId = entry.first;
+                break;
+            }
+        }
+    }
+    QVERIFY(toId != 0);
+    // The new club's first team wears 1 to 10 and nothing else.
+    {
+        CWorld& world = m_document->WorldForOperations();
+        for (CPlayer* player : FindLiveClub(world, toId)->FirstTeam()) {
+            player->SetShirtNumber(0, 0);
+        }
+        FillClub(toId, FindLiveClub(world, toId)->PersonIds().size() + 10);
+        const std::vector<CPlayer*> first = FindLiveClub(world, toId)->FirstTeam();
+        for (std::size_t n = 0; n < 10; ++n) {
+            first[first.size() - 10 + n]->SetShirtNumber(0, static_cast<std::uint8_t>(n + 1));
+        }
+    }
+    const std::vector<int> free = FreeShirtNumbers(*FindLiveClub(m_document->World(), toId));
+    QCOMPARE(free.front(), 11);
+
+    CDlgFastTransfer dialog(*m_document, home);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Schnelle Transfers"));
+    QCOMPARE(dialog.SourceCountries().currentData().toInt(), home);
+    QCOMPARE(dialog.CurrentNumber().text(), QStringLiteral("-"));
+    QTreeWidget& players = dialog.Players();
+    QCOMPARE(players.topLevelItemCount(),
+             static_cast<int>(FastTransferPlayers(m_document->World(), home, 0).size()));
+
+    // Two transfers in a row, each chosen with the mouse.
+    for (int transfer = 0; transfer < 2; ++transfer) {
+        ClickRow(players, 0);
+        const std::uint32_t personId = players.topLevelItem(0)->data(0, Qt::UserRole).toUInt();
+        const CPlayer& person = *m_document->World().Person(personId);
+        QCOMPARE(dialog.CurrentNumber().text(), QString::number(person.ShirtNumbers()[0]));
+        const QString line = players.topLevelItem(0)->text(0);
+        QVERIFY(line.startsWith(Cp1252ToQString(person.ShortName()) + QStringLiteral(" (")));
+        ClickItem(dialog.TargetCountries(),
+                  RowOf(dialog.TargetCountries(), static_cast<std::uint32_t>(ClubCountry(toId))));
+        ClickItem(dialog.TargetClubs(), RowOf(dialog.TargetClubs(), toId));
+        const int offered = FreeShirtNumbers(*FindLiveClub(m_document->World(), toId)).front();
+        QCOMPARE(dialog.FreeNumbers().currentData().toInt(), offered);
+        QTest::mouseClick(&dialog.TransferButton(), Qt::LeftButton);
+        ExpectSound();
+        QCOMPARE(m_document->History().Count(), static_cast<std::size_t>(transfer + 1));
+        const CPlayer& moved = *m_document->World().Person(personId);
+        QVERIFY(FindLiveClub(m_document->World(), toId)->HasPerson(personId));
+        QCOMPARE(static_cast<int>(moved.ShirtNumbers()[0]), offered);
+        QCOMPARE(dialog.CurrentNumber().text(), QStringLiteral("-"));
+        QVERIFY(players.selectedItems().isEmpty());
+        for (int row = 0; row < players.topLevelItemCount(); ++row) {
+            QVERIFY(players.topLevelItem(row)->data(0, Qt::UserRole).toUInt() != personId);
+        }
+        // The number taken is offered no more.
+        QVERIFY(dialog.FreeNumbers().findData(offered) < 0);
+    }
+
+    // Both transfers are undone one by one.
+    QVERIFY(m_document->Undo());
+    QVERIFY(m_document->Undo());
+    QVERIFY(!m_document->UndoDescription().has_value());
+    ExpectSound();
+    dialog.reject();
+}
+
+void TransferDialogsTest::fastTransferWithoutAChoiceOrIntoAFullClubDoesNothing() {
+    const std::uint32_t fromId = ClubWithPlayers(0);
+    const std::uint32_t toId = ClubWithPlayers(fromId);
+    FillClub(toId, CClub::kMaxPersons);
+    const std::string before = Dump();
+    {
+        CDlgFastTransfer dialog(*m_document, ClubCountry(fromId));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        // Nothing chosen.
+        QTest::mouseClick(&dialog.TransferButton(), Qt::LeftButton);
+        // A player and a full club: the player stays where he is.
+        ClickRow(dialog.Players(), 0);
+        const std::uint32_t personId =
+            dialog.Players().topLevelItem(0)->data(0, Qt::UserRole).toUInt();
+        ClickItem(dialog.TargetCountries(),
+                  RowOf(dialog.TargetCountries(), static_cast<std::uint32_t>(ClubCountry(toId))));
+        ClickItem(dialog.TargetClubs(), RowOf(dialog.TargetClubs(), toId));
+        QTest::mouseClick(&dialog.TransferButton(), Qt::LeftButton);
+        QVERIFY(!FindLiveClub(m_document->World(), toId)->HasPerson(personId));
+        QVERIFY(m_document->World().Person(personId) != nullptr);
+        // Another source country: the list changes and the choice is gone.
+        QComboBox& countries = dialog.SourceCountries();
+        countries.setFocus();
+        const bool last = countries.currentIndex() == countries.count() - 1;
+        QTest::keyClick(&countries, last ? Qt::Key_Up : Qt::Key_Down);
+        QVERIFY(countries.currentData().toInt() != ClubCountry(fromId));
+        QCOMPARE(dialog.CurrentNumber().text(), QStringLiteral("-"));
+        QTest::mouseClick(&dialog.TransferButton(), Qt::LeftButton);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+    }
+    QCOMPARE(Dump(), before);
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QVERIFY(!m_document->IsModified());
+    ExpectSound();
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::TransferDialogsTest>(argc, argv);
+}
+
+#include "TransferDialogsTest.moc"
