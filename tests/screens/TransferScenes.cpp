@@ -60,21 +60,20 @@ private:
 class CWithoutClubScene : public CFullDemoScene {
 public:
     explicit CWithoutClubScene(CSceneContext& context) : CFullDemoScene(context) {
-        Document().Perform(
-            "scene", SWorldScope::Everything(), [](CWorld& world) {
-                for (const auto& entry : world.Country(kDefaultCountry).Clubs()) {
-                    CClub& club = *entry.second;
-                    if (club.IsNationalTeam() || world.WithoutClub().Count() >= kWithoutClubShown) {
-                        continue;
-                    }
-                    const std::vector<CPlayer*> players = club.FirstTeam();
-                    if (!players.empty()) {
-                        RemovePersonFromClub(world, club, players.back()->Id(),
-                                             EPersonRemoval::kWithoutClub);
-                    }
+        Document().Perform("scene", SWorldScope::Everything(), [](CWorld& world) {
+            for (const auto& entry : world.Country(kDefaultCountry).Clubs()) {
+                CClub& club = *entry.second;
+                if (club.IsNationalTeam() || world.WithoutClub().Count() >= kWithoutClubShown) {
+                    continue;
                 }
-                return true;
-            });
+                const std::vector<CPlayer*> players = club.FirstTeam();
+                if (!players.empty()) {
+                    RemovePersonFromClub(world, club, players.back()->Id(),
+                                         EPersonRemoval::kWithoutClub);
+                }
+            }
+            return true;
+        });
         auto dialog = std::make_unique<CDlgPlayerWithoutClub>(Document(), kDefaultCountry);
         QTreeWidget& list = dialog->List();
         if (list.topLevelItemCount() > 3) {

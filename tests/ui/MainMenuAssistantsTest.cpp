@@ -26,6 +26,7 @@
 #include "app/ui/DlgSelectDatabase.h"
 #include "app/ui/MainMenuView.h"
 #include "app/ui/RecentDatabasesMenu.h"
+#include "app/ui/SelectDatabase.h"
 #include "controls/DlgInputBox.h"
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
@@ -143,9 +144,17 @@ std::vector<QAction*> MainMenuAssistantsTest::RecentEntries(QWidget& window) {
 }
 
 int MainMenuAssistantsTest::DatabaseCount(QWidget& window) {
+    // The slot entries follow the separator of "Datenbanken".
     int count = 0;
-    for (QAction* action : window.findChildren<QAction*>()) {
-        count += action->isCheckable() && action->text().contains(QStringLiteral(". ")) ? 1 : 0;
+    for (QAction* menuAction : window.findChild<QMenuBar*>()->actions()) {
+        if (menuAction->text() != QStringLiteral("Datenbanken")) {
+            continue;
+        }
+        bool afterSeparator = false;
+        for (QAction* action : menuAction->menu()->actions()) {
+            count += afterSeparator ? 1 : 0;
+            afterSeparator = afterSeparator || action->isSeparator();
+        }
     }
     return count;
 }

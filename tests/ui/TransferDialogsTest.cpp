@@ -216,8 +216,13 @@ void TransferDialogsTest::deletingTheLastRowSelectsTheNewLastRow() {
     QTreeWidget& list = dialog.List();
     const int count = list.topLevelItemCount();
     ClickRow(list, count - 1);
-    // "&Löschen" by its mnemonic.
-    QTest::keyClick(&dialog, Qt::Key_L, Qt::AltModifier);
+    // "&Löschen" with the keyboard: Tab past "&Wechsel zu Verein", then Space.
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTest::keyClick(&list, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&dialog.DeleteButton()));
+    QTest::keyClick(&dialog.DeleteButton(), Qt::Key_Space);
     QCOMPARE(list.topLevelItemCount(), count - 1);
     QCOMPARE(list.indexOfTopLevelItem(list.currentItem()), count - 2);
     QVERIFY(list.currentItem()->isSelected());
