@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -83,9 +84,13 @@ CDlgFastTransfer::CDlgFastTransfer(CDatabaseDocument& document, int country, QWi
     m_players->header()->setSectionsMovable(false);
     m_players->setColumnWidth(0, 40 * charWidth);
     m_players->setMinimumSize(52 * charWidth, fontMetrics().height() * 22);
-    m_targetCountries->setMinimumWidth(24 * charWidth);
+    // The country names are known now: the list is as wide as the longest; club names vary by
+    // country and get room for the usual lengths.
+    const int listExtra =
+        style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_targetCountries->frameWidth() + 4;
+    m_targetCountries->setMinimumWidth(m_targetCountries->sizeHintForColumn(0) + listExtra);
     m_targetClubs->setObjectName(QStringLiteral("newClub"));
-    m_targetClubs->setMinimumWidth(28 * charWidth);
+    m_targetClubs->setMinimumWidth(34 * charWidth + listExtra);
     m_currentNumber->setObjectName(QStringLiteral("currentNumber"));
     m_freeNumbers->setObjectName(QStringLiteral("freeNumbers"));
     m_freeNumbers->setMinimumContentsLength(4);
