@@ -187,6 +187,7 @@ constexpr ResourceRow kResourceRows[] = {
     ResourceRow{ids::kColumnName, u8"Name"},
     ResourceRow{ids::kColumnStrength, u8"Stärke"},
     ResourceRow{ids::kColumnClub, u8"Verein"},
+    ResourceRow{ids::kColumnBirthday, u8"Geburtstag"},
     ResourceRow{ids::kNewDatabasePrompt,
                 u8"Neue Datenbank erstellen\tWelchen Namen soll die neue Datenbank "
                 u8"bekommen?\tNeueDatenbank"},
@@ -196,6 +197,7 @@ constexpr ResourceRow kResourceRows[] = {
     ResourceRow{ids::kRemoveClubPersons,
                 u8"Sollen wirklich alle Spieler und Manager vom Verein entfernt werden?"},
     ResourceRow{ids::kColumnPosition, u8"Pos"},
+    ResourceRow{ids::kDuplicatesTitle, u8"Doppelte Spieler in der Datenbank"},
     ResourceRow{ids::kBigNoName, u8"Es wurde kein Name angegeben"},
     ResourceRow{ids::kBigCannotOpen, u8"Die Datei %s kann nicht zum Lesen geöffnet werden"},
     ResourceRow{ids::kBigInvalid, u8"%s ist keine gültige BIG Datei"},

@@ -97,11 +97,13 @@ inline constexpr int kSyncDifferentContinents = 847;  // "Unterschiedliche Konti
 inline constexpr int kColumnName = 848;      // "Name"
 inline constexpr int kColumnStrength = 850;  // "Stärke"
 inline constexpr int kColumnClub = 851;      // "Verein"
+inline constexpr int kColumnBirthday = 852;  // "Geburtstag"
 inline constexpr int kNewDatabasePrompt =
     858;                                    // "Neue Datenbank erstellen\tWelchen Namen ...\t..."
 inline constexpr int kCloseDatabase = 859;  // "Soll die Datenbank %s wirklich geschlossen ..."
 inline constexpr int kRemoveClubPersons = 860;  // "Sollen wirklich alle Spieler und Manager ..."
 inline constexpr int kColumnPosition = 864;     // "Pos"
+inline constexpr int kDuplicatesTitle = 866;    // "Doppelte Spieler in der Datenbank"
 inline constexpr int kBigNoName = 867;          // "Es wurde kein Name angegeben"
 inline constexpr int kBigCannotOpen = 869;      // "Die Datei %s kann nicht zum Lesen ..."
 inline constexpr int kBigInvalid = 871;         // "%s ist keine gültige BIG Datei"
