@@ -24,6 +24,7 @@
 #include "editors/DlgPlayerSelect.h"
 #include "editors/DlgSelectClub.h"
 #include "editors/DlgShirtNo.h"
+#include "editors/PlayerDouble.h"
 #include "editors/player/PlayerPage.h"
 #include "model/Club.h"
 #include "model/Country.h"
@@ -104,9 +105,13 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_
     connect(shirts, &QPushButton::clicked, this, &CDlgPlayerlistClub::EditShirtNumbers);
     buttons->addWidget(shirts);
     buttons->addWidget(Button(QStringLiteral("Drucken"), QStringLiteral("print"), this, false));
-    // Their assistants are not part of the editor yet.
-    buttons->addWidget(Button(QStringLiteral("Doppelte Spieler anzeigen"),
-                              QStringLiteral("duplicates"), this, false));
+    QPushButton* duplicates =
+        Button(QStringLiteral("Doppelte Spieler anzeigen"), QStringLiteral("duplicates"), this);
+    connect(duplicates, &QPushButton::clicked, this, [this] {
+        CPlayerDouble::Show(m_document.World(), ClubCountry(m_clubId), m_clubId, this);
+    });
+    buttons->addWidget(duplicates);
+    // Its assistant is not part of the editor yet.
     buttons->addWidget(
         Button(QStringLiteral("Spieler suchen"), QStringLiteral("search"), this, false));
     buttons->addStretch();

@@ -14,6 +14,7 @@
 #include "LeagueSystemScenes.h"
 #include "ManagerListScenes.h"
 #include "ManagerPagesScenes.h"
+#include "PlayerDoubleScenes.h"
 #include "PlayerPagesAScenes.h"
 #include "PlayerPagesBScenes.h"
 #include "Scene.h"
@@ -110,6 +111,8 @@ const std::vector<SScene>& Scenes() {
         {"DlgStaffEntry", ShowDlgStaffEntry},
         {"DlgPlayerWithoutClub", ShowDlgPlayerWithoutClub},
         {"DlgFastTransfer", ShowDlgFastTransfer},
+        {"PlayerDouble", ShowPlayerDouble},
+        {"DlgPlayerCompare", ShowDlgPlayerCompare},
     };
     return scenes;
 }

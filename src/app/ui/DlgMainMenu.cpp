@@ -138,12 +138,18 @@ void DlgMainMenu::CreateMenus() {
     assistants->addAction(QStringLiteral("Schnelle Transfers"), this,
                           &DlgMainMenu::ShowFastTransfers);
     for (const char* name : {"Spieler suchen", "Doppelte Spieler anzeigen"}) {
+    for (const char* name : {"Schnelle Transfers", "Spieler suchen"}) {
         assistants->addAction(QString::fromUtf8(name))->setEnabled(false);
     }
+    assistants->addAction(QStringLiteral("Doppelte Spieler anzeigen"), this,
+                          &DlgMainMenu::ShowDuplicates);
     assistants->addAction(QStringLiteral("Nationalmannschaften"), this,
                           &DlgMainMenu::ShowNationalTeams);
     assistants->addAction(QStringLiteral("Freie Spieler"), this,
                           &DlgMainMenu::ShowPlayersWithoutClub);
+    assistants->addAction(QStringLiteral("Freie Spieler"))->setEnabled(false);
+    // The window's own comparison button is hidden; the menu offers the comparison.
+    assistants->addAction(QStringLiteral("Spielervergleich"), this, &DlgMainMenu::ShowComparison);
     assistants->addAction(QStringLiteral("Nach ungültigen Wappen suchen"), this,
                           &DlgMainMenu::CheckBadges);
 
@@ -181,6 +187,8 @@ void DlgMainMenu::CreateView() {
     connect(m_view, &CMainMenuView::fastTransfersRequested, this, &DlgMainMenu::ShowFastTransfers);
     connect(m_view, &CMainMenuView::playersWithoutClubRequested, this,
             &DlgMainMenu::ShowPlayersWithoutClub);
+    connect(m_view, &CMainMenuView::duplicatesRequested, this, &DlgMainMenu::ShowDuplicates);
+    connect(m_view, &CMainMenuView::comparisonRequested, this, &DlgMainMenu::ShowComparison);
     connect(m_view, &CMainMenuView::countryEditRequested, this, &DlgMainMenu::EditCountry);
     connect(m_view, &CMainMenuView::continentalSettingsRequested, this,
             &DlgMainMenu::EditContinentalSettings);

@@ -89,6 +89,10 @@ public slots:
     void EditGlobalRules();
     // "&Nationalmannschaften": the national squads, starting at the selected country.
     void ShowNationalTeams();
+    // "&Doppelte Spieler anzeigen": duplicate players, scoped to the selected country and club.
+    void ShowDuplicates();
+    // "Spielervergleich": two players compared, starting at the selected country.
+    void ShowComparison();
     // The "Land" menu: stadiums, referees, the five-year ranking and the league composition of
     // the selected country.
     void EditStadiums();

@@ -33,6 +33,22 @@ void DlgMainMenu::ShowPlayersWithoutClub() {
     CDlgPlayerWithoutClub::Show(*m_document, m_view->SelectedCountry(), this);
     // The selected club may have taken players: its row and the totals are read again.
     m_view->ShowWorld();
+// The main window's duplicate finder and player comparison.
+#include "app/ui/DlgMainMenu.h"
+#include "app/ui/MainMenuView.h"
+#include "document/DatabaseDocument.h"
+#include "editors/DlgPlayerCompare.h"
+#include "editors/PlayerDouble.h"
+
+namespace kw {
+
+void DlgMainMenu::ShowDuplicates() {
+    CPlayerDouble::Show(m_document->World(), m_view->SelectedCountry(), m_view->SelectedClub(),
+                        this);
+}
+
+void DlgMainMenu::ShowComparison() {
+    CDlgPlayerCompare::Show(m_document->World(), m_view->SelectedCountry(), this);
 }
 
 }  // namespace kw

@@ -225,8 +225,13 @@ QGroupBox* CMainMenuView::CreateAssistantGroup() {
     connect(fastTransfers, &QPushButton::clicked, this, &CMainMenuView::fastTransfersRequested);
     layout->addWidget(fastTransfers);
     for (const char* text : {"Spieler &suchen", "&Doppelte Spieler anzeigen"}) {
+    for (const char* text : {"Schnelle &Transfers", "Spieler &suchen"}) {
         layout->addWidget(Button(QString::fromUtf8(text), group));
     }
+    QPushButton* duplicates = Button(QStringLiteral("&Doppelte Spieler anzeigen"), group, true);
+    duplicates->setObjectName(QStringLiteral("duplicates"));
+    connect(duplicates, &QPushButton::clicked, this, &CMainMenuView::duplicatesRequested);
+    layout->addWidget(duplicates);
     QPushButton* nationalTeams = Button(QStringLiteral("&Nationalmannschaften"), group, true);
     nationalTeams->setObjectName(QStringLiteral("nationalTeams"));
     connect(nationalTeams, &QPushButton::clicked, this, &CMainMenuView::nationalTeamsRequested);
@@ -236,6 +241,12 @@ QGroupBox* CMainMenuView::CreateAssistantGroup() {
     connect(playersWithoutClub, &QPushButton::clicked, this,
             &CMainMenuView::playersWithoutClubRequested);
     layout->addWidget(playersWithoutClub);
+    layout->addWidget(Button(QStringLiteral("&Freie Spieler"), group));
+    QPushButton* comparison = Button(QStringLiteral("Spielerverglei&ch"), group, true);
+    comparison->setObjectName(QStringLiteral("comparison"));
+    comparison->setVisible(false);
+    connect(comparison, &QPushButton::clicked, this, &CMainMenuView::comparisonRequested);
+    layout->addWidget(comparison);
     return group;
 }
 

@@ -80,6 +80,10 @@ signals:
     // "Schnelle &Transfers" and "&Freie Spieler".
     void fastTransfersRequested();
     void playersWithoutClubRequested();
+    // "&Doppelte Spieler anzeigen".
+    void duplicatesRequested();
+    // "Spielerverglei&ch": the button stays hidden; the "Assistenten" menu offers the comparison.
+    void comparisonRequested();
     // The right mouse button on the club list, at that screen position.
     void clubMenuRequested(const QPoint& globalPos);
 

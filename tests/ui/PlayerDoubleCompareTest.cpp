@@ -1,0 +1,429 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "DemoDocument.h"
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "ReferenceCheck.h"
+#include "app/ui/MainMenuView.h"
+#include "app/ui/QtText.h"
+#include "document/DatabaseDocument.h"
+#include "editing/PlayerComparison.h"
+#include "editors/DlgPlayerCompare.h"
+#include "editors/DlgPlayerlistClub.h"
+#include "editors/PlayerCompareSide.h"
+#include "editors/PlayerDouble.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/PlayerStrength.h"
+#include "model/World.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+namespace {
+
+const QString kPlanted = QStringLiteral("Zyxwert, Quirin");
+constexpr int kStriker = 17;
+
+}  // namespace
+
+// "Spieler doppelt" and "Spielervergleich" on the small demo, driven with the mouse and the
+// keyboard. Three players of one name are planted (outside the history): two in clubs A and B of
+// one country, born the same day, and one in club C of another country, born another day.
+class PlayerDoubleCompareTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void scopesArePreselectedAndNarrowTheList();
+    void withoutClubOrCountryOnlyAllIsOffered();
+    void theBirthDateCheckKeepsPairsBornTheSameDay();
+    void headerClicksSortAndASecondClickReverses();
+    void speichernWritesTheListUnderItsTitle();
+    void theComparisonShowsTwoChosenStrikers();
+    void theMainWindowAndTheSquadDialogOpenTheDuplicates();
+
+private:
+    // Clubs with players: two of one country and one of another.
+    void Plant();
+    int PlantedRows(const QTreeWidget& list) const;
+    static void ClickHeader(QTreeWidget& list, int column);
+    static void ClickRow(QListWidget& list, int row);
+    void ExpectUntouched() const;
+
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
+    CDatabaseDocument* m_document = nullptr;
+    const CClub* m_a = nullptr;
+    const CClub* m_b = nullptr;
+    const CClub* m_c = nullptr;
+    std::string m_before;
+};
+
+void PlayerDoubleCompareTest::initTestCase() {
+    QVERIFY(m_demo.Generate());
+}
+
+void PlayerDoubleCompareTest::init() {
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
+    Plant();
+    m_before = DumpWorldJson(m_document->World());
+}
+
+void PlayerDoubleCompareTest::cleanup() {
+    ExpectUntouched();
+    m_open.reset();
+}
+
+void PlayerDoubleCompareTest::Plant() {
+    CWorld& world = m_document->World();
+    std::vector<CClub*> clubs;
+    int firstCountry = 0;
+    for (int number = 1; number <= kCountryCount && clubs.size() < 3; ++number) {
+        for (const auto& entry : world.Country(number).Clubs()) {
+            CClub& club = *entry.second;
+            if (club.IsNationalTeam() || club.FirstTeam().empty()) {
+                continue;
+            }
+            if (clubs.empty()) {
+                firstCountry = number;
+            }
+            if ((clubs.size() < 2 && number == firstCountry) ||
+                (clubs.size() == 2 && number != firstCountry)) {
+                clubs.push_back(&club);
+                if (clubs.size() == 2 || clubs.size() == 3) {
+                    break;
+                }
+            }
+        }
+    }
+    if (clubs.size() != 3) {
+        throw std::runtime_error("the demo lacks clubs for the planted players");
+    }
+    const std::vector<CDate> dates = {CDate::FromYmd(1984, 5, 6), CDate::FromYmd(1984, 5, 6),
+                                      CDate::FromYmd(1986, 7, 8)};
+    for (std::size_t i = 0; i < clubs.size(); ++i) {
+        CPlayer& player = *clubs[i]->FirstTeam().front();
+        player.SetSurname("Zyxwert");
+        player.SetFirstName("Quirin");
+        player.SetBirthDate(dates[i]);
+    }
+    m_a = clubs[0];
+    m_b = clubs[1];
+    m_c = clubs[2];
+}
+
+int PlayerDoubleCompareTest::PlantedRows(const QTreeWidget& list) const {
+    int rows = 0;
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        rows += list.topLevelItem(row)->text(0) == kPlanted ? 1 : 0;
+    }
+    return rows;
+}
+
+void PlayerDoubleCompareTest::ClickHeader(QTreeWidget& list, int column) {
+    QHeaderView* header = list.header();
+    list.scrollToItem(list.topLevelItem(0));
+    header->setOffset(0);
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                    header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+}
+
+void PlayerDoubleCompareTest::ClickRow(QListWidget& list, int row) {
+    list.scrollToItem(list.item(row));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(list.item(row)).center());
+}
+
+void PlayerDoubleCompareTest::ExpectUntouched() const {
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QVERIFY(DumpWorldJson(m_document->World()) == m_before);
+    QVERIFY(test::ReferenceFaults(m_document->World()).empty());
+}
+
+void PlayerDoubleCompareTest::scopesArePreselectedAndNarrowTheList() {
+    const CWorld& world = m_document->World();
+    CPlayerDouble dialog(world, m_a->Country(), m_a->Id());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Spieler doppelt"));
+    QRadioButton& all = dialog.ScopeButton(EDuplicateScope::All);
+    QRadioButton& country = dialog.ScopeButton(EDuplicateScope::Country);
+    QRadioButton& club = dialog.ScopeButton(EDuplicateScope::Club);
+    QCOMPARE(all.text(), QStringLiteral("Alle"));
+    QCOMPARE(country.text(),
+             QStringLiteral("Nur von ") +
+                 FromCp1252(world.Country(m_a->Country()).Name(world.CurrentLanguage())));
+    QCOMPARE(club.text(), QStringLiteral("Nur von ") + FromCp1252(m_a->Name()));
+    QVERIFY(all.isEnabled() && country.isEnabled() && club.isEnabled());
+    QVERIFY(club.isChecked());
+    QCOMPARE(dialog.List().columnCount(), 7);
+
+    // The club: only the pair A-B; the country: both pairs touch it; all: both.
+    QCOMPARE(PlantedRows(dialog.List()), 1);
+    QTest::mouseClick(&country, Qt::LeftButton);
+    QVERIFY(country.isChecked());
+    QCOMPARE(PlantedRows(dialog.List()), 2);
+    QTest::mouseClick(&all, Qt::LeftButton);
+    QCOMPARE(PlantedRows(dialog.List()), 2);
+    const int everything = dialog.List().topLevelItemCount();
+    QCOMPARE(static_cast<std::size_t>(everything), dialog.Pairs().size());
+    QTest::mouseClick(&club, Qt::LeftButton);
+    QVERIFY(dialog.List().topLevelItemCount() <= everything);
+    for (const SDuplicatePair& pair : dialog.Pairs()) {
+        QVERIFY(pair.first.club == m_a || pair.second.club == m_a);
+    }
+
+    // A row of the planted pair in the club scope: both clubs with their countries.
+    for (int row = 0; row < dialog.List().topLevelItemCount(); ++row) {
+        const QTreeWidgetItem& item = *dialog.List().topLevelItem(row);
+        if (item.text(0) == kPlanted) {
+            QVERIFY(item.text(1).startsWith(FromCp1252(m_a->Name()) + QStringLiteral(" (")));
+            QVERIFY(item.text(2).startsWith(FromCp1252(m_b->Name()) + QStringLiteral(" (")));
+            QCOMPARE(item.text(3), QStringLiteral("06.05.1984"));
+            QCOMPARE(item.text(4), QStringLiteral("06.05.1984"));
+        }
+    }
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+}
+
+void PlayerDoubleCompareTest::withoutClubOrCountryOnlyAllIsOffered() {
+    const CWorld& world = m_document->World();
+    {
+        CPlayerDouble dialog(world, 0, 0);
+        QVERIFY(!dialog.ScopeButton(EDuplicateScope::Country).isEnabled());
+        QVERIFY(!dialog.ScopeButton(EDuplicateScope::Club).isEnabled());
+        QVERIFY(dialog.ScopeButton(EDuplicateScope::All).isChecked());
+        QCOMPARE(PlantedRows(dialog.List()), 2);
+    }
+    // The national team is no club to narrow to.
+    CPlayerDouble dialog(world, m_c->Country(), world.Country(m_c->Country()).NationalTeam().Id());
+    QVERIFY(!dialog.ScopeButton(EDuplicateScope::Club).isEnabled());
+    QVERIFY(dialog.ScopeButton(EDuplicateScope::Country).isChecked());
+    QCOMPARE(PlantedRows(dialog.List()), 1);
+}
+
+void PlayerDoubleCompareTest::theBirthDateCheckKeepsPairsBornTheSameDay() {
+    CPlayerDouble dialog(m_document->World(), 0, 0);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCheckBox& box = dialog.SameBirthDateBox();
+    QCOMPARE(box.text(), QStringLiteral("Nur Spieler mit gleichem Geburtsdatum anzeigen"));
+    QVERIFY(!box.isChecked());
+    QCOMPARE(PlantedRows(dialog.List()), 2);
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_Space);
+    QVERIFY(box.isChecked());
+    QCOMPARE(PlantedRows(dialog.List()), 1);
+    for (const SDuplicatePair& pair : dialog.Pairs()) {
+        QVERIFY(pair.first.player->BirthDate() == pair.second.player->BirthDate());
+    }
+    QTest::keyClick(&box, Qt::Key_Space);
+    QCOMPARE(PlantedRows(dialog.List()), 2);
+}
+
+void PlayerDoubleCompareTest::headerClicksSortAndASecondClickReverses() {
+    CPlayerDouble dialog(m_document->World(), 0, 0);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTreeWidget& list = dialog.List();
+    QVERIFY(list.topLevelItemCount() >= 2);
+    const auto firstDates = [&dialog] {
+        std::vector<std::int32_t> dates;
+        for (const SDuplicatePair& pair : dialog.Pairs()) {
+            dates.push_back(pair.first.player->BirthDate().Value());
+        }
+        return dates;
+    };
+    ClickHeader(list, 3);
+    std::vector<std::int32_t> dates = firstDates();
+    QVERIFY(std::is_sorted(dates.begin(), dates.end()));
+    QCOMPARE(list.header()->sortIndicatorSection(), 3);
+    QCOMPARE(list.header()->sortIndicatorOrder(), Qt::AscendingOrder);
+    ClickHeader(list, 3);
+    dates = firstDates();
+    QVERIFY(std::is_sorted(dates.rbegin(), dates.rend()));
+    QCOMPARE(list.header()->sortIndicatorOrder(), Qt::DescendingOrder);
+
+    // The rows follow the pairs.
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        const SDuplicatePair& pair = dialog.Pairs()[static_cast<std::size_t>(row)];
+        QCOMPARE(list.topLevelItem(row)->text(0),
+                 FromCp1252(std::string(pair.first.player->Surname().View()) + ", " +
+                            std::string(pair.first.player->FirstName().View())));
+    }
+    // Another column starts ascending again: the second player's main position.
+    ClickHeader(list, 6);
+    QCOMPARE(list.header()->sortIndicatorOrder(), Qt::AscendingOrder);
+    for (std::size_t i = 0; i + 1 < dialog.Pairs().size(); ++i) {
+        QVERIFY(dialog.Pairs()[i].second.player->MainPosition() <=
+                dialog.Pairs()[i + 1].second.player->MainPosition());
+    }
+}
+
+void PlayerDoubleCompareTest::speichernWritesTheListUnderItsTitle() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("doppelt.txt"));
+    CPlayerDouble dialog(m_document->World(), m_a->Country(), m_a->Id());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.SaveButton().text(), QStringLiteral("Speichern"));
+    QCOMPARE(dialog.PrintButton().text(), QStringLiteral("Drucken"));
+    test::WhenModal<QFileDialog>(*this,
+                                 [&path](QFileDialog& files) { test::TypeFileName(files, path); });
+    QTest::mouseClick(&dialog.SaveButton(), Qt::LeftButton);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    QVERIFY2(written.startsWith("Doppelte Spieler in der Datenbank\r\nName\tVerein\tVerein\t"
+                                "Geburtstag\tGeburtstag\tPos\tPos\r\n"),
+             written.left(120).constData());
+    QVERIFY(written.contains("Zyxwert, Quirin\t"));
+    // One line per row after the title and the headings.
+    QCOMPARE(written.count("\r\n"), dialog.List().topLevelItemCount() + 2);
+    QVERIFY(dialog.isVisible());
+}
+
+void PlayerDoubleCompareTest::theComparisonShowsTwoChosenStrikers() {
+    const CWorld& world = m_document->World();
+    // Two strikers of clubs in the first planted country.
+    std::vector<const CPlayer*> strikers;
+    std::vector<const CClub*> homes;
+    for (const CClub* club : {m_a, m_b}) {
+        for (const CPlayer* player : club->FirstTeam()) {
+            if (player->MainPosition() == kStriker) {
+                strikers.push_back(player);
+                homes.push_back(club);
+                break;
+            }
+        }
+    }
+    QCOMPARE(strikers.size(), std::size_t{2});
+
+    CDlgPlayerCompare dialog(world, m_a->Country());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Spielervergleich"));
+    QCOMPARE(dialog.Left().title(), QStringLiteral("Linker Spieler"));
+    QCOMPARE(dialog.Right().title(), QStringLiteral("Rechter Spieler"));
+    for (std::size_t side = 0; side < 2; ++side) {
+        CPlayerCompareSide& half = side == 0 ? dialog.Left() : dialog.Right();
+        const CPlayer& striker = *strikers[side];
+        QCOMPARE(half.Countries().currentData().toInt(), m_a->Country());
+        // The club with the keyboard: from the top down until it shows.
+        QComboBox& clubs = half.Clubs();
+        clubs.setFocus();
+        QTest::keyClick(&clubs, Qt::Key_Home);
+        for (int step = 0;
+             step < clubs.count() && clubs.currentData().toUInt() != homes[side]->Id(); ++step) {
+            QTest::keyClick(&clubs, Qt::Key_Down);
+        }
+        QCOMPARE(clubs.currentData().toUInt(), homes[side]->Id());
+        QListWidget& players = half.Players();
+        QCOMPARE(players.count(), homes[side]->PlayerCount());
+        int row = 0;
+        while (row < players.count() &&
+               players.item(row)->data(Qt::UserRole).toUInt() != striker.Id()) {
+            ++row;
+        }
+        QVERIFY(row < players.count());
+        ClickRow(players, row);
+        QCOMPARE(half.ChosenPlayer(), striker.Id());
+        QCOMPARE(players.item(row)->text(),
+                 FromCp1252(striker.ShortName()) +
+                     QStringLiteral(" (%1)").arg(PlayerStrength(striker), 0, 'f', 1));
+        const auto texts = SummaryValueTexts(striker);
+        for (int value = 0; value < kSummaryValueCount; ++value) {
+            QCOMPARE(half.Value(value).text(), FromCp1252(texts[static_cast<std::size_t>(value)]));
+        }
+    }
+    // The labels beside the values.
+    QStringList labels;
+    for (const QLabel* label : dialog.Left().findChildren<QLabel*>()) {
+        labels << label->text();
+    }
+    for (const char* label : {"Passspiel", "Schussst\u00e4rke", "Reflexe", "Strafraumbeherr.",
+                              "Eins gegen eins", "Abst\u00f6\u00dfe", "Abw\u00fcrfe"}) {
+        QVERIFY2(labels.contains(QString::fromUtf8(label)), label);
+    }
+    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
+    QVERIFY(buttons != nullptr);
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+}
+
+void PlayerDoubleCompareTest::theMainWindowAndTheSquadDialogOpenTheDuplicates() {
+    {
+        CMainMenuView view(*m_document);
+        view.ShowWorld();
+        auto* duplicates = view.findChild<QPushButton*>(QStringLiteral("duplicates"));
+        QVERIFY(duplicates != nullptr);
+        QCOMPARE(duplicates->text(), QStringLiteral("&Doppelte Spieler anzeigen"));
+        QVERIFY(duplicates->isEnabled());
+        QSignalSpy asked(&view, &CMainMenuView::duplicatesRequested);
+        QTest::mouseClick(duplicates, Qt::LeftButton);
+        QCOMPARE(asked.count(), 1);
+        auto* comparison = view.findChild<QPushButton*>(QStringLiteral("comparison"));
+        QVERIFY(comparison != nullptr);
+        QCOMPARE(comparison->text(), QStringLiteral("Spielerverglei&ch"));
+        QVERIFY(comparison->isHidden());
+    }
+
+    auto squad = std::make_unique<CDlgPlayerlistClub>(*m_document, m_b->Id(), m_demo.Installation(),
+                                                      nullptr, m_demo.Context().installDirectory);
+    squad->show();
+    QVERIFY(QTest::qWaitForWindowExposed(squad.get()));
+    bool shown = false;
+    test::WhenModal<CPlayerDouble>(*this, [this, &shown](CPlayerDouble& dialog) {
+        shown = true;
+        QVERIFY(dialog.ScopeButton(EDuplicateScope::Club).isChecked());
+        QCOMPARE(dialog.ScopeButton(EDuplicateScope::Club).text(),
+                 QStringLiteral("Nur von ") + FromCp1252(m_b->Name()));
+        QCOMPARE(PlantedRows(dialog.List()), 2);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    auto* button = squad->findChild<QPushButton*>(QStringLiteral("duplicates"));
+    QVERIFY(button != nullptr);
+    QVERIFY(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(shown);
+    squad.reset();
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::PlayerDoubleCompareTest>(argc, argv);
+}
+
+#include "PlayerDoubleCompareTest.moc"
