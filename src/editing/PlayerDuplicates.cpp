@@ -17,13 +17,31 @@ namespace kw {
 
 namespace {
 
-// char_traits<char> compares as unsigned bytes: "Müller" (0xFC) after "Muller".
-bool NameLess(const SDuplicateCandidate& a, const SDuplicateCandidate& b) {
-    const int surname = a.player->Surname().View().compare(b.player->Surname().View());
-    if (surname != 0) {
-        return surname < 0;
-    }
-    return a.player->FirstName().View() < b.player->FirstName().View();
+constexpr std::size_t kSurnameBytes = 20;    // the record's field, with its zero
+constexpr std::size_t kFirstNameBytes = 16;  // likewise
+
+// Surname and first name side by side, each padded with zeros to its field's size: compared as
+// unsigned bytes, the key orders by surname, then first name, a name before any it begins. Kept
+// in the sorted entry itself, so that the sort does not chase every person in memory.
+using NameKey = std::array<unsigned char, kSurnameBytes + kFirstNameBytes>;
+
+NameKey MakeNameKey(const CPlayer& player) {
+    NameKey key{};
+    const std::string_view surname = player.Surname().View();
+    const std::string_view firstName = player.FirstName().View();
+    std::copy_n(surname.begin(), std::min(surname.size(), kSurnameBytes), key.begin());
+    std::copy_n(firstName.begin(), std::min(firstName.size(), kFirstNameBytes),
+                key.begin() + kSurnameBytes);
+    return key;
+}
+
+struct SNamedCandidate {
+    NameKey key;
+    SDuplicateCandidate candidate;
+};
+
+bool NameLess(const SNamedCandidate& a, const SNamedCandidate& b) {
+    return a.key < b.key;
 }
 
 bool SameName(const CPlayer& a, const CPlayer& b) {
@@ -90,8 +108,8 @@ int CompareByColumn(const SDuplicatePair& a, const SDuplicatePair& b, int column
 }  // namespace
 
 std::vector<SDuplicateCandidate> DuplicateCandidates(const CWorld& world) {
-    std::vector<SDuplicateCandidate> candidates;
-    candidates.reserve(world.Persons().size());
+    std::vector<SNamedCandidate> named;
+    named.reserve(world.Persons().size());
     for (int number = 1; number <= kCountryCount; ++number) {
         for (const auto& entry : world.Country(number).Clubs()) {
             const CClub& club = *entry.second;
@@ -101,12 +119,17 @@ std::vector<SDuplicateCandidate> DuplicateCandidates(const CWorld& world) {
             for (const std::uint32_t id : club.PersonIds()) {
                 const CPlayer* person = world.Person(id);
                 if (person != nullptr && person->IsPlayer()) {
-                    candidates.push_back({person, &club, number});
+                    named.push_back({MakeNameKey(*person), {person, &club, number}});
                 }
             }
         }
     }
-    std::stable_sort(candidates.begin(), candidates.end(), NameLess);
+    std::stable_sort(named.begin(), named.end(), NameLess);
+    std::vector<SDuplicateCandidate> candidates;
+    candidates.reserve(named.size());
+    for (const SNamedCandidate& entry : named) {
+        candidates.push_back(entry.candidate);
+    }
     return candidates;
 }
 
