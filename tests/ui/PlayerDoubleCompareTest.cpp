@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -25,6 +27,8 @@
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
 #include "ReferenceCheck.h"
+#include "app/AppContext.h"
+#include "app/ui/DlgMainMenu.h"
 #include "app/ui/MainMenuView.h"
 #include "app/ui/QtText.h"
 #include "document/DatabaseDocument.h"
@@ -40,6 +44,7 @@
 #include "model/PlayerStrength.h"
 #include "model/World.h"
 #include "model/WorldPart.h"
+#include "platform/ScriptedUserInterface.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -69,6 +74,7 @@ private slots:
     void speichernWritesTheListAndDruckenAsksForAPrinter();
     void theComparisonShowsTwoChosenStrikers();
     void theMainWindowAndTheSquadDialogOpenTheDuplicates();
+    void theAssistantsMenuOpensBothOnTheSelection();
 
 private:
     // Clubs with players: two of one country and one of another.
@@ -439,6 +445,66 @@ void PlayerDoubleCompareTest::theMainWindowAndTheSquadDialogOpenTheDuplicates() 
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(shown);
     squad.reset();
+}
+
+void PlayerDoubleCompareTest::theAssistantsMenuOpensBothOnTheSelection() {
+    // The window writes its restore archive into the installation: a copy of its own.
+    QTemporaryDir install;
+    QVERIFY(install.isValid());
+    std::filesystem::copy(m_demo.Path(), install.path().toStdString(),
+                          std::filesystem::copy_options::recursive);
+    SAppContext context;
+    context.workingDirectory = install.path().toStdString();
+    context.installationConfigured = true;
+    CScriptedUserInterface ui;
+    DlgMainMenu window(context, ui);
+    const auto* view = window.findChild<CMainMenuView*>();
+    QVERIFY(view != nullptr);
+    const auto action = [&window](const QString& text) -> QAction* {
+        for (QAction* candidate : window.findChildren<QAction*>()) {
+            if (candidate->text() == text) {
+                return candidate;
+            }
+        }
+        return nullptr;
+    };
+    QAction* duplicates = action(QStringLiteral("Doppelte Spieler anzeigen"));
+    QAction* comparison = action(QStringLiteral("Spielervergleich"));
+    QVERIFY(duplicates != nullptr && comparison != nullptr);
+    QVERIFY(duplicates->isEnabled() && comparison->isEnabled());
+    QVERIFY(view->SelectedCountry() >= 1);
+
+    // A club chosen in the window's list (the national team heads it).
+    auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
+    QVERIFY(clubs != nullptr && clubs->count() >= 2);
+    clubs->setCurrentRow(1);
+    QVERIFY(view->SelectedClub() != 0 && !IsNationalTeam(view->SelectedClub()));
+
+    bool shown = false;
+    test::WhenModal<CPlayerDouble>(*this, [view, &shown](CPlayerDouble& dialog) {
+        shown = true;
+        QVERIFY(dialog.ScopeButton(EDuplicateScope::Country).isEnabled());
+        QVERIFY(dialog.ScopeButton(EDuplicateScope::Club).isChecked());
+        for (const SDuplicatePair& pair : dialog.Pairs()) {
+            QVERIFY(pair.first.club->Id() == view->SelectedClub() ||
+                    pair.second.club->Id() == view->SelectedClub());
+        }
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    duplicates->trigger();
+    QVERIFY(shown);
+
+    shown = false;
+    test::WhenModal<CDlgPlayerCompare>(*this, [view, &shown](CDlgPlayerCompare& dialog) {
+        shown = true;
+        QCOMPARE(dialog.Left().Countries().currentData().toInt(), view->SelectedCountry());
+        QCOMPARE(dialog.Right().Countries().currentData().toInt(), view->SelectedCountry());
+        QVERIFY(dialog.Left().ChosenPlayer() != 0);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+    });
+    comparison->trigger();
+    QVERIFY(shown);
 }
 
 }  // namespace kw
