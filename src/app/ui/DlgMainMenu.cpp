@@ -134,20 +134,15 @@ void DlgMainMenu::CreateMenus() {
     country->addAction(QStringLiteral("S&pielpläne..."), this, &DlgMainMenu::EditFixtures);
 
     QMenu* assistants = menuBar()->addMenu(QStringLiteral("Assistenten"));
-    // Their dialogs are not part of this window yet.
     assistants->addAction(QStringLiteral("Schnelle Transfers"), this,
                           &DlgMainMenu::ShowFastTransfers);
-    for (const char* name : {"Spieler suchen", "Doppelte Spieler anzeigen"}) {
-    for (const char* name : {"Schnelle Transfers", "Spieler suchen"}) {
-        assistants->addAction(QString::fromUtf8(name))->setEnabled(false);
-    }
+    assistants->addAction(QStringLiteral("Spieler suchen"))->setEnabled(false);
     assistants->addAction(QStringLiteral("Doppelte Spieler anzeigen"), this,
                           &DlgMainMenu::ShowDuplicates);
     assistants->addAction(QStringLiteral("Nationalmannschaften"), this,
                           &DlgMainMenu::ShowNationalTeams);
     assistants->addAction(QStringLiteral("Freie Spieler"), this,
                           &DlgMainMenu::ShowPlayersWithoutClub);
-    assistants->addAction(QStringLiteral("Freie Spieler"))->setEnabled(false);
     // The window's own comparison button is hidden; the menu offers the comparison.
     assistants->addAction(QStringLiteral("Spielervergleich"), this, &DlgMainMenu::ShowComparison);
     assistants->addAction(QStringLiteral("Nach ungültigen Wappen suchen"), this,

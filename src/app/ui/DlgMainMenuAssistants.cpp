@@ -1,12 +1,16 @@
 // The main window's assistants of its own files: the databases opened last, the players without
-// club and the fast transfers.
+// club, the fast transfers, the duplicate finder and the player comparison.
 #include <filesystem>
 #include <string>
 
 #include "app/ui/DlgMainMenu.h"
+#include "app/ui/MainMenuView.h"
 #include "app/ui/RecentDatabasesMenu.h"
+#include "document/DatabaseDocument.h"
 #include "editors/DlgFastTransfer.h"
+#include "editors/DlgPlayerCompare.h"
 #include "editors/DlgPlayerWithoutClub.h"
+#include "editors/PlayerDouble.h"
 #include "platform/Cp1252.h"
 #include "platform/StringTable.h"
 #include "platform/UserInterface.h"
@@ -33,14 +37,7 @@ void DlgMainMenu::ShowPlayersWithoutClub() {
     CDlgPlayerWithoutClub::Show(*m_document, m_view->SelectedCountry(), this);
     // The selected club may have taken players: its row and the totals are read again.
     m_view->ShowWorld();
-// The main window's duplicate finder and player comparison.
-#include "app/ui/DlgMainMenu.h"
-#include "app/ui/MainMenuView.h"
-#include "document/DatabaseDocument.h"
-#include "editors/DlgPlayerCompare.h"
-#include "editors/PlayerDouble.h"
-
-namespace kw {
+}
 
 void DlgMainMenu::ShowDuplicates() {
     CPlayerDouble::Show(m_document->World(), m_view->SelectedCountry(), m_view->SelectedClub(),

@@ -224,10 +224,7 @@ QGroupBox* CMainMenuView::CreateAssistantGroup() {
     fastTransfers->setObjectName(QStringLiteral("fastTransfers"));
     connect(fastTransfers, &QPushButton::clicked, this, &CMainMenuView::fastTransfersRequested);
     layout->addWidget(fastTransfers);
-    for (const char* text : {"Spieler &suchen", "&Doppelte Spieler anzeigen"}) {
-    for (const char* text : {"Schnelle &Transfers", "Spieler &suchen"}) {
-        layout->addWidget(Button(QString::fromUtf8(text), group));
-    }
+    layout->addWidget(Button(QStringLiteral("Spieler &suchen"), group));
     QPushButton* duplicates = Button(QStringLiteral("&Doppelte Spieler anzeigen"), group, true);
     duplicates->setObjectName(QStringLiteral("duplicates"));
     connect(duplicates, &QPushButton::clicked, this, &CMainMenuView::duplicatesRequested);
@@ -241,7 +238,6 @@ QGroupBox* CMainMenuView::CreateAssistantGroup() {
     connect(playersWithoutClub, &QPushButton::clicked, this,
             &CMainMenuView::playersWithoutClubRequested);
     layout->addWidget(playersWithoutClub);
-    layout->addWidget(Button(QStringLiteral("&Freie Spieler"), group));
     QPushButton* comparison = Button(QStringLiteral("Spielerverglei&ch"), group, true);
     comparison->setObjectName(QStringLiteral("comparison"));
     comparison->setVisible(false);
