@@ -15,6 +15,7 @@
 #include "editing/SquadCommands.h"
 #include "editing/StaffList.h"
 #include "editors/DlgManagerList.h"
+#include "editors/DlgSearchResult.h"
 #include "editors/player/PlayerPage.h"
 #include "model/Club.h"
 #include "model/World.h"
@@ -78,9 +79,8 @@ CDlgManagAll::CDlgManagAll(CDatabaseDocument& document, std::uint32_t clubId,
         Button(QStringLiteral("Doppelt?"), QStringLiteral("duplicates"), this);
     connect(duplicates, &QPushButton::clicked, this, &CDlgManagAll::ShowDuplicates);
     buttons->addWidget(duplicates);
-    // The search assistant is not part of the editor yet.
     QPushButton* search = Button(QStringLiteral("Suchen"), QStringLiteral("search"), this);
-    search->setEnabled(false);
+    connect(search, &QPushButton::clicked, this, &CDlgManagAll::SearchPlayers);
     buttons->addWidget(search);
     buttons->addStretch();
     QPushButton* ok = Button(QStringLiteral("OK"), QStringLiteral("ok"), this);
@@ -156,6 +156,13 @@ void CDlgManagAll::ShowDuplicates() {
         }
     }
     messages.exec();
+}
+
+void CDlgManagAll::SearchPlayers() {
+    StoreShownPage();
+    if (CDlgSearchResult::RunSearchLoop(m_document, m_clubId, false, this).changed) {
+        m_managers->Rebuild();
+    }
 }
 
 void CDlgManagAll::done(int result) {

@@ -40,6 +40,8 @@ public:
     std::uint32_t CurrentPerson() const { return m_current; }
     // "Doppelt?": the message list of the pairs found among the listed persons.
     void ShowDuplicates();
+    // "Suchen": the player search with this club as the target club.
+    void SearchPlayers();
 
     void done(int result) override;
 

@@ -22,6 +22,7 @@
 #include "editors/DlgManagerList.h"
 #include "editors/DlgPlayerList.h"
 #include "editors/DlgPlayerSelect.h"
+#include "editors/DlgSearchResult.h"
 #include "editors/DlgSelectClub.h"
 #include "editors/DlgShirtNo.h"
 #include "editors/PlayerDouble.h"
@@ -114,6 +115,12 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_
     // Its assistant is not part of the editor yet.
     buttons->addWidget(
         Button(QStringLiteral("Spieler suchen"), QStringLiteral("search"), this, false));
+    // The duplicate finder is not part of the editor yet.
+    buttons->addWidget(Button(QStringLiteral("Doppelte Spieler anzeigen"),
+                              QStringLiteral("duplicates"), this, false));
+    QPushButton* search = Button(QStringLiteral("Spieler suchen"), QStringLiteral("search"), this);
+    connect(search, &QPushButton::clicked, this, &CDlgPlayerlistClub::SearchPlayers);
+    buttons->addWidget(search);
     buttons->addStretch();
     QPushButton* ok = Button(QStringLiteral("OK"), QStringLiteral("ok"), this);
     ok->setDefault(true);
@@ -248,6 +255,13 @@ void CDlgPlayerlistClub::FetchPlayer() {
     const std::optional<std::uint32_t> chosen =
         CDlgPlayerSelect::Choose(m_document.World(), ClubCountry(m_clubId), this);
     if (chosen && FetchSquadPlayer(m_document, m_clubId, *chosen)) {
+        RebuildLists();
+    }
+}
+
+void CDlgPlayerlistClub::SearchPlayers() {
+    StoreShownPage();
+    if (CDlgSearchResult::RunSearchLoop(m_document, m_clubId, false, this).changed) {
         RebuildLists();
     }
 }

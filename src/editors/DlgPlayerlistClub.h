@@ -54,6 +54,8 @@ public:
     void FetchPlayer();
     void SwitchTeam();
     void ReleasePerson();
+    // "Spieler suchen": the player search with this club as the target club.
+    void SearchPlayers();
     // "Rückennr.": the shirt-number dialog on the club's players.
     void EditShirtNumbers();
 

@@ -211,8 +211,12 @@ constexpr ResourceRow kResourceRows[] = {
     ResourceRow{ids::kUnicodeDirectory,
                 u8"Das aktuelle Verzeichnis oder das \"Eigene Dokumente\" Verzeichnis enthält "
                 u8"Unicodezeichen. Der Editor unterstütz Unicode Verzeichnisnamen nicht."},
+    ResourceRow{ids::kColumnFirstName, u8"Vorname"},
     ResourceRow{ids::kMissingBadge,
                 u8"Der Verein %s benutzt ein nicht vorhandenes Wappen mit dem Dateinamen %s."},
+    ResourceRow{ids::kColumnSurname, u8"Nachname"},
+    ResourceRow{ids::kColumnStageName, u8"Künstlername"},
+    ResourceRow{ids::kColumnCountry, u8"Land"},
     ResourceRow{ids::kRestoreDatabase,
                 u8"Durch die Wiederherstellung werden alle vorhandenen Daten in der aktuellen "
                 u8"Datenbank gelöscht. Soll wirklich die aktuelle Datenbank überschrieben werden?"},

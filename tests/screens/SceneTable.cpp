@@ -18,6 +18,7 @@
 #include "PlayerPagesAScenes.h"
 #include "PlayerPagesBScenes.h"
 #include "Scene.h"
+#include "PlayerSearchScenes.h"
 #include "SquadScenes.h"
 #include "StadiumRefereeScenes.h"
 #include "TransferScenes.h"
@@ -113,6 +114,8 @@ const std::vector<SScene>& Scenes() {
         {"DlgFastTransfer", ShowDlgFastTransfer},
         {"PlayerDouble", ShowPlayerDouble},
         {"DlgPlayerCompare", ShowDlgPlayerCompare},
+        {"DlgPlayerSearch", ShowDlgPlayerSearch},
+        {"DlgSearchResult", ShowDlgSearchResult},
     };
     return scenes;
 }

@@ -36,6 +36,7 @@
 #include "editors/DlgPlayerlistClub.h"
 #include "editors/DlgReferees.h"
 #include "editors/DlgRegelaenderung.h"
+#include "editors/DlgSearchResult.h"
 #include "editors/DlgStadiumlist.h"
 #include "editors/club/DlgClubParent.h"
 #include "editors/country/CountryWindowContext.h"
@@ -139,6 +140,10 @@ void DlgMainMenu::CreateMenus() {
     assistants->addAction(QStringLiteral("Spieler suchen"))->setEnabled(false);
     assistants->addAction(QStringLiteral("Doppelte Spieler anzeigen"), this,
                           &DlgMainMenu::ShowDuplicates);
+    // Their dialogs are not part of this window yet.
+    assistants->addAction(QStringLiteral("Schnelle Transfers"))->setEnabled(false);
+    assistants->addAction(QStringLiteral("Spieler suchen"), this, &DlgMainMenu::SearchPlayers);
+    assistants->addAction(QStringLiteral("Doppelte Spieler anzeigen"))->setEnabled(false);
     assistants->addAction(QStringLiteral("Nationalmannschaften"), this,
                           &DlgMainMenu::ShowNationalTeams);
     assistants->addAction(QStringLiteral("Freie Spieler"), this,
@@ -184,6 +189,7 @@ void DlgMainMenu::CreateView() {
             &DlgMainMenu::ShowPlayersWithoutClub);
     connect(m_view, &CMainMenuView::duplicatesRequested, this, &DlgMainMenu::ShowDuplicates);
     connect(m_view, &CMainMenuView::comparisonRequested, this, &DlgMainMenu::ShowComparison);
+    connect(m_view, &CMainMenuView::playerSearchRequested, this, &DlgMainMenu::SearchPlayers);
     connect(m_view, &CMainMenuView::countryEditRequested, this, &DlgMainMenu::EditCountry);
     connect(m_view, &CMainMenuView::continentalSettingsRequested, this,
             &DlgMainMenu::EditContinentalSettings);
@@ -557,6 +563,16 @@ void DlgMainMenu::EditSquad() {
     CDlgPlayerlistClub dialog(*m_document, club->Id(), *m_installation, m_renderer.get(),
                               m_context.installDirectory, this);
     dialog.exec();
+}
+
+void DlgMainMenu::SearchPlayers() {
+    const CClub* club = SelectedClub();
+    const SSearchOutcome outcome =
+        CDlgSearchResult::RunSearchLoop(*m_document, club != nullptr ? club->Id() : 0, true, this);
+    if (outcome.clubToShow != 0) {
+        m_view->SelectClub(outcome.clubToShow);
+        EditSquad();
+    }
 }
 
 void DlgMainMenu::EditStaff() {

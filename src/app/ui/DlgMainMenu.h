@@ -93,6 +93,8 @@ public slots:
     void ShowDuplicates();
     // "Spielervergleich": two players compared, starting at the selected country.
     void ShowComparison();
+    // "Spieler &suchen": the search loop; a club shown from the results opens its squad dialog.
+    void SearchPlayers();
     // The "Land" menu: stadiums, referees, the five-year ranking and the league composition of
     // the selected country.
     void EditStadiums();

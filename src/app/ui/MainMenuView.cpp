@@ -229,6 +229,12 @@ QGroupBox* CMainMenuView::CreateAssistantGroup() {
     duplicates->setObjectName(QStringLiteral("duplicates"));
     connect(duplicates, &QPushButton::clicked, this, &CMainMenuView::duplicatesRequested);
     layout->addWidget(duplicates);
+    layout->addWidget(Button(QStringLiteral("Schnelle &Transfers"), group));
+    QPushButton* search = Button(QStringLiteral("Spieler &suchen"), group, true);
+    search->setObjectName(QStringLiteral("searchPlayers"));
+    connect(search, &QPushButton::clicked, this, &CMainMenuView::playerSearchRequested);
+    layout->addWidget(search);
+    layout->addWidget(Button(QStringLiteral("&Doppelte Spieler anzeigen"), group));
     QPushButton* nationalTeams = Button(QStringLiteral("&Nationalmannschaften"), group, true);
     nationalTeams->setObjectName(QStringLiteral("nationalTeams"));
     connect(nationalTeams, &QPushButton::clicked, this, &CMainMenuView::nationalTeamsRequested);
@@ -316,6 +322,35 @@ void CMainMenuView::ShowWorld() {
 
 int CMainMenuView::ClubRows() const {
     return m_clubs->count();
+}
+
+void CMainMenuView::SelectClub(std::uint32_t clubId) {
+    const int number = ClubCountry(clubId);
+    if (number < 1 || number > kCountryCount) {
+        return;
+    }
+    const int continent = m_document->World().Country(number).Continent();
+    if (continent >= kContinents) {
+        return;
+    }
+    m_countryPerContinent[static_cast<std::size_t>(continent)] = number;
+    {
+        const QSignalBlocker blocker(m_continents);
+        m_continents->setCurrentIndex(m_continents->findData(continent));
+    }
+    if (continent != m_continent) {
+        ChooseContinent(continent);
+    } else {
+        FillCountries();
+        FillClubs();
+    }
+    for (int row = 0; row < m_clubs->count(); ++row) {
+        if (SameClub(m_clubs->item(row)->data(Qt::UserRole).toUInt(), clubId)) {
+            m_clubs->setCurrentRow(row);
+            m_clubs->scrollToItem(m_clubs->item(row));
+            return;
+        }
+    }
 }
 
 void CMainMenuView::SetLanguageSelectionVisible(bool visible) {

@@ -59,6 +59,8 @@ public:
     int SelectedCountry() const { return m_country; }
     std::uint32_t SelectedClub() const { return m_club; }
     int ClubRows() const;
+    // Shows the club's continent and country and selects the club in the club list.
+    void SelectClub(std::uint32_t clubId);
     QPushButton& MasterButton() const { return *m_masterButton; }
 
 signals:
@@ -84,6 +86,8 @@ signals:
     void duplicatesRequested();
     // "Spielerverglei&ch": the button stays hidden; the "Assistenten" menu offers the comparison.
     void comparisonRequested();
+    // "Spieler &suchen".
+    void playerSearchRequested();
     // The right mouse button on the club list, at that screen position.
     void clubMenuRequested(const QPoint& globalPos);
 

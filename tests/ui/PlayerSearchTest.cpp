@@ -1,0 +1,499 @@
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "DemoDocument.h"
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "ReferenceCheck.h"
+#include "app/AppContext.h"
+#include "app/ui/DlgMainMenu.h"
+#include "app/ui/MainMenuView.h"
+#include "document/DatabaseDocument.h"
+#include "editors/DlgPlayerSearch.h"
+#include "editors/DlgPlayerlistClub.h"
+#include "editors/DlgSearchResult.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "platform/ScriptedUserInterface.h"
+#include "storage/Identifiers.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+// The player search and its result list on the small demo, driven with the keyboard and mouse.
+class PlayerSearchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void searchDialogTakesTheCriteriaAndKeepsThemForTheNextSearch();
+    void resultsArriveAndHeaderClicksSortAndReverse();
+    void fetchMovesThePlayerIntoTheTargetClubAndUndoTakesItBack();
+    void deleteRemovesThePlayerAndTheSearchRunsAgain();
+    void showClubClosesWithTheClubAndIsOnlyOfferedWhenAsked();
+    void browsingTheResultsLeavesTheDocumentClean();
+    void mainWindowSearchOpensTheSquadOfTheShownClub();
+    void squadDialogSearchesWithItsClubAsTarget();
+
+private:
+    // Three players of two clubs named "Qxa…" (the only ones), with first names in reverse order.
+    void NameThreePlayers();
+    std::unique_ptr<CDlgSearchResult> OpenResults(const std::string& surname,
+                                                  std::uint32_t targetClub, bool offerShowClub);
+    static void WaitForResults(CDlgSearchResult& dialog);
+    static void ClickRow(CDlgSearchResult& dialog, int row);
+    static void ClickHeader(CDlgSearchResult& dialog, int column);
+    // Opens the context menu (by the context menu key or the right mouse button on the selected
+    // row) and chooses `text` when enabled; returns whether it was enabled.
+    static bool ChooseFromMenu(CDlgSearchResult& dialog, const QString& text, bool byKeyboard);
+    static QStringList Column(const CDlgSearchResult& dialog, int column);
+    std::uint32_t RowPerson(const CDlgSearchResult& dialog, int row) const;
+    void ExpectSound() const;
+    std::string Dump() const { return DumpWorldJson(m_document->World()); }
+    CWorld& Live() const { return m_document->WorldForOperations(); }
+
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
+    CDatabaseDocument* m_document = nullptr;
+    CClub* m_home = nullptr;
+    CClub* m_away = nullptr;
+    std::vector<CPlayer*> m_named;
+};
+
+void PlayerSearchTest::initTestCase() {
+    QVERIFY(m_demo.Generate());
+}
+
+void PlayerSearchTest::init() {
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
+    m_home = nullptr;
+    m_away = nullptr;
+    for (int number = 1; number <= kCountryCount && m_away == nullptr; ++number) {
+        for (const auto& entry : Live().Country(number).Clubs()) {
+            CClub& club = *entry.second;
+            if (club.IsNationalTeam() || club.FirstTeam().size() < 2) {
+                continue;
+            }
+            (m_home == nullptr ? m_home : m_away) = &club;
+            if (m_away != nullptr) {
+                break;
+            }
+        }
+    }
+    QVERIFY(m_home != nullptr && m_away != nullptr);
+    NameThreePlayers();
+}
+
+void PlayerSearchTest::cleanup() {
+    m_open.reset();
+}
+
+void PlayerSearchTest::NameThreePlayers() {
+    // Set up outside the history: the document stays clean.
+    m_named = {m_away->FirstTeam()[0], m_away->FirstTeam()[1], m_home->FirstTeam()[0]};
+    const char* surnames[] = {"Qxa", "Qxb", "Qxc"};
+    const char* firstNames[] = {"Carl", "Bodo", "Anton"};
+    for (std::size_t index = 0; index < m_named.size(); ++index) {
+        m_named[index]->SetSurname(surnames[index]);
+        m_named[index]->SetFirstName(firstNames[index]);
+    }
+}
+
+std::unique_ptr<CDlgSearchResult> PlayerSearchTest::OpenResults(const std::string& surname,
+                                                                std::uint32_t targetClub,
+                                                                bool offerShowClub) {
+    auto dialog = std::make_unique<CDlgSearchResult>(*m_document, SSearchCriteria{{}, surname, {}},
+                                                     targetClub, offerShowClub);
+    dialog->show();
+    [&] { QVERIFY(QTest::qWaitForWindowExposed(dialog.get())); }();
+    WaitForResults(*dialog);
+    return dialog;
+}
+
+void PlayerSearchTest::WaitForResults(CDlgSearchResult& dialog) {
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.IsSearching(), 10000);
+}
+
+void PlayerSearchTest::ClickRow(CDlgSearchResult& dialog, int row) {
+    QTreeView& list = dialog.List();
+    const QModelIndex index = list.model()->index(row, 1);
+    list.scrollTo(index);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
+}
+
+void PlayerSearchTest::ClickHeader(CDlgSearchResult& dialog, int column) {
+    QHeaderView* header = dialog.List().header();
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                    header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+}
+
+bool PlayerSearchTest::ChooseFromMenu(CDlgSearchResult& dialog, const QString& text,
+                                      bool byKeyboard) {
+    bool enabled = false;
+    bool shown = false;
+    auto* timer = new QTimer(&dialog);
+    QObject::connect(timer, &QTimer::timeout, timer, [&, timer] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr || !menu->isVisible()) {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        shown = true;
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text && action->isEnabled()) {
+                enabled = true;
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+        QTest::keyClick(menu, Qt::Key_Escape);
+    });
+    timer->start(10);
+    QTreeView& list = dialog.List();
+    list.setFocus();
+    if (byKeyboard) {
+        // What the platform sends for the context menu key to the widget with the focus.
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), list.mapToGlobal(QPoint()));
+        QApplication::sendEvent(&list, &key);
+    } else {
+        const QPoint inList = list.visualRect(list.currentIndex()).center();
+        const QPoint inWindow = list.viewport()->mapTo(&dialog, inList);
+        QTest::mouseClick(dialog.windowHandle(), Qt::RightButton, {}, inWindow);
+    }
+    [&] { QVERIFY(shown); }();
+    return enabled;
+}
+
+QStringList PlayerSearchTest::Column(const CDlgSearchResult& dialog, int column) {
+    QStringList texts;
+    const QAbstractItemModel& model = *dialog.List().model();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        texts << model.index(row, column).data().toString();
+    }
+    return texts;
+}
+
+std::uint32_t PlayerSearchTest::RowPerson(const CDlgSearchResult& dialog, int row) const {
+    const QString first = dialog.List().model()->index(row, 0).data().toString();
+    for (const CPlayer* player : m_named) {
+        if (QString::fromLatin1(player->FirstName().View().data()) == first) {
+            return player->Id();
+        }
+    }
+    return 0;
+}
+
+void PlayerSearchTest::ExpectSound() const {
+    const std::vector<std::string> faults = test::ReferenceFaults(m_document->World());
+    QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
+}
+
+void PlayerSearchTest::searchDialogTakesTheCriteriaAndKeepsThemForTheNextSearch() {
+    std::optional<SSearchCriteria> taken;
+    test::WhenModal<CDlgPlayerSearch>(*this, [](CDlgPlayerSearch& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Spieler suchen"));
+        auto* surname = dialog.findChild<QLineEdit*>(QStringLiteral("surname"));
+        auto* stage = dialog.findChild<QLineEdit*>(QStringLiteral("stageName"));
+        QVERIFY(surname != nullptr && stage != nullptr);
+        surname->setFocus();
+        QTest::keyClicks(surname, QStringLiteral("M"));
+        // QTest types only ASCII characters; a key with the text "ü" as a German keyboard sends.
+        QTest::sendKeyEvent(QTest::Press, surname, Qt::Key_Udiaeresis, QStringLiteral("\u00fc"),
+                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, surname, Qt::Key_Udiaeresis, QStringLiteral("\u00fc"),
+                            Qt::NoModifier);
+        QTest::keyClicks(surname, QStringLiteral("*r"));
+        stage->setFocus();
+        QTest::keyClicks(stage, QStringLiteral("Bomber"));
+        QTest::keyClick(stage, Qt::Key_Return);
+    });
+    taken = CDlgPlayerSearch::Ask(nullptr);
+    QVERIFY(taken.has_value());
+    QCOMPARE(taken->surname, std::string("M\xFC*r"));
+    QCOMPARE(taken->stageName, std::string("Bomber"));
+    QVERIFY(taken->firstName.empty());
+
+    // The next search starts with them; Escape leaves them as they were.
+    test::WhenModal<CDlgPlayerSearch>(*this, [](CDlgPlayerSearch& dialog) {
+        QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("surname"))->text(),
+                 QStringLiteral("M\u00fc*r"));
+        auto* first = dialog.findChild<QLineEdit*>(QStringLiteral("firstName"));
+        QTest::keyClicks(first, QStringLiteral("Hans"));
+        QTest::keyClick(first, Qt::Key_Escape);
+    });
+    QVERIFY(!CDlgPlayerSearch::Ask(nullptr).has_value());
+    QVERIFY(CDlgPlayerSearch::KeptCriteria().firstName.empty());
+    QCOMPARE(CDlgPlayerSearch::KeptCriteria().surname, std::string("M\xFC*r"));
+}
+
+void PlayerSearchTest::resultsArriveAndHeaderClicksSortAndReverse() {
+    const auto dialog = OpenResults("qx*", 0, true);
+    QCOMPARE(dialog->List().model()->headerData(2, Qt::Horizontal).toString(),
+             QStringLiteral("K\u00fcnstlername"));
+    QCOMPARE(dialog->List().model()->columnCount(), 7);
+    // At first by surname.
+    QCOMPARE(Column(*dialog, 1),
+             (QStringList{QStringLiteral("Qxa"), QStringLiteral("Qxb"), QStringLiteral("Qxc")}));
+    const QString homeName = QString::fromLatin1(std::string(m_home->Name(0)).c_str());
+    QCOMPARE(Column(*dialog, 5).count(homeName), 1);
+    ClickHeader(*dialog, 0);
+    QCOMPARE(Column(*dialog, 0), (QStringList{QStringLiteral("Anton"), QStringLiteral("Bodo"),
+                                              QStringLiteral("Carl")}));
+    ClickHeader(*dialog, 0);
+    QCOMPARE(Column(*dialog, 0), (QStringList{QStringLiteral("Carl"), QStringLiteral("Bodo"),
+                                              QStringLiteral("Anton")}));
+    QCOMPARE(dialog->List().header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    ClickHeader(*dialog, 1);
+    QCOMPARE(Column(*dialog, 1).first(), QStringLiteral("Qxa"));
+}
+
+void PlayerSearchTest::fetchMovesThePlayerIntoTheTargetClubAndUndoTakesItBack() {
+    const std::string before = Dump();
+    CPlayer& player = *m_named[0];
+    player.SetContractUntil(2001);
+    player.SetShirtNumber(0, 7);
+    const std::string prepared = Dump();
+    const auto dialog = OpenResults("qxa", m_home->Id(), true);
+    QCOMPARE(dialog->List().model()->rowCount(), 1);
+    ClickRow(*dialog, 0);
+    QVERIFY(ChooseFromMenu(*dialog, QStringLiteral("Spieler holen"), true));
+    WaitForResults(*dialog);
+    ExpectSound();
+    QVERIFY(m_home->HasPerson(player.Id()));
+    QVERIFY(!m_away->HasPerson(player.Id()));
+    QCOMPARE(player.ShirtNumbers()[0], std::uint8_t{0});
+    QCOMPARE(player.ContractUntil(), std::uint16_t{2003});
+    QVERIFY(dialog->Outcome().changed);
+    // The search ran again: the row names the new club.
+    const QString homeName = QString::fromLatin1(std::string(m_home->Name(0)).c_str());
+    QCOMPARE(Column(*dialog, 5), QStringList{homeName});
+    // Fetching him again into his own club does nothing.
+    ClickRow(*dialog, 0);
+    QVERIFY(ChooseFromMenu(*dialog, QStringLiteral("Spieler holen"), false));
+    WaitForResults(*dialog);
+    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    dialog->reject();
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), prepared);
+    QVERIFY(before != prepared);
+}
+
+void PlayerSearchTest::deleteRemovesThePlayerAndTheSearchRunsAgain() {
+    const std::string before = Dump();
+    const auto dialog = OpenResults("qx*", 0, false);
+    QCOMPARE(dialog->List().model()->rowCount(), 3);
+    ClickRow(*dialog, 1);
+    const std::uint32_t victim = RowPerson(*dialog, 1);
+    QVERIFY(victim != 0);
+    QVERIFY(ChooseFromMenu(*dialog, QStringLiteral("Spieler l\u00f6schen"), false));
+    WaitForResults(*dialog);
+    QCOMPARE(dialog->List().model()->rowCount(), 2);
+    QVERIFY(m_document->World().Person(victim) == nullptr);
+    ExpectSound();
+    QVERIFY(dialog->Outcome().changed);
+    dialog->reject();
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+}
+
+void PlayerSearchTest::showClubClosesWithTheClubAndIsOnlyOfferedWhenAsked() {
+    {
+        const auto dialog = OpenResults("qxc", 0, false);
+        ClickRow(*dialog, 0);
+        // Neither fetching without a target club nor showing a club without the offer.
+        QVERIFY(!ChooseFromMenu(*dialog, QStringLiteral("Spieler holen"), true));
+        QVERIFY(!ChooseFromMenu(*dialog, QStringLiteral("Verein anzeigen"), true));
+        QTreeView& list = dialog->List();
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
+                           list.visualRect(list.model()->index(0, 1)).center());
+        QVERIFY(dialog->isVisible());
+        dialog->reject();
+    }
+    const auto dialog = OpenResults("qxc", m_away->Id(), true);
+    ClickRow(*dialog, 0);
+    QTreeView& list = dialog->List();
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
+                       list.visualRect(list.model()->index(0, 1)).center());
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(dialog->Outcome().clubToShow, m_home->Id());
+    QVERIFY(!dialog->Outcome().changed);
+}
+
+void PlayerSearchTest::browsingTheResultsLeavesTheDocumentClean() {
+    const std::string before = Dump();
+    {
+        const auto dialog = OpenResults("*", m_home->Id(), true);
+        QVERIFY(dialog->List().model()->rowCount() > 3);
+        ClickHeader(*dialog, 4);
+        ClickHeader(*dialog, 6);
+        ClickRow(*dialog, 2);
+        QTest::keyClick(&dialog->List(), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(!dialog->IsSearching());
+    }
+    // Closing while the search still runs stops it as well.
+    {
+        CDlgSearchResult dialog(*m_document, SSearchCriteria{{}, "*", {}}, 0, true);
+        dialog.show();
+        dialog.reject();
+        QVERIFY(!dialog.IsSearching());
+    }
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QVERIFY(!m_document->IsModified());
+    QCOMPARE(Dump(), before);
+}
+
+void PlayerSearchTest::mainWindowSearchOpensTheSquadOfTheShownClub() {
+    QTemporaryDir install;
+    QVERIFY(install.isValid());
+    fs::copy(m_demo.Path(), install.path().toStdString(), fs::copy_options::recursive);
+    SAppContext context;
+    context.workingDirectory = install.path().toStdString();
+    context.installationConfigured = true;
+    CScriptedUserInterface ui;
+    DlgMainMenu window(context, ui);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("searchPlayers"));
+    auto* view = window.findChild<CMainMenuView*>();
+    QVERIFY(button != nullptr && view != nullptr && button->isEnabled());
+
+    // A player of a club in another country than the one shown, named as nobody else.
+    CWorld& world = window.Document().WorldForOperations();
+    const CClub* club = nullptr;
+    for (int number = 1; number <= kCountryCount && club == nullptr; ++number) {
+        if (number == view->SelectedCountry()) {
+            continue;
+        }
+        for (const auto& entry : world.Country(number).Clubs()) {
+            if (!entry.second->IsNationalTeam() && !entry.second->FirstTeam().empty()) {
+                club = entry.second.get();
+                break;
+            }
+        }
+    }
+    QVERIFY(club != nullptr);
+    club->FirstTeam().front()->SetSurname("Zyxw");
+    const std::uint32_t clubId = club->Id();
+
+    QObject scope;
+    int searches = 0;
+    int squads = 0;
+    std::uint32_t squadClub = 0;
+    const auto secondRound = [&] {
+        // Criteria kept: Return searches again.
+        test::WhenModal<CDlgPlayerSearch>(scope, [&searches](CDlgPlayerSearch& dialog) {
+            ++searches;
+            QTest::keyClick(dialog.findChild<QLineEdit*>(QStringLiteral("surname")),
+                            Qt::Key_Return);
+        });
+        test::WhenModal<CDlgSearchResult>(scope, [&](CDlgSearchResult& results) {
+            WaitForResults(results);
+            ClickRow(results, 0);
+            QTreeView& list = results.List();
+            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
+                               list.visualRect(list.model()->index(0, 1)).center());
+            test::WhenModal<CDlgPlayerlistClub>(scope, [&](CDlgPlayerlistClub& squad) {
+                ++squads;
+                squadClub = view->SelectedClub();
+                QCOMPARE(squad.windowTitle(), QStringLiteral("Kickwerk 06 - Spielerkader"));
+                QTest::mouseClick(squad.findChild<QPushButton*>(QStringLiteral("ok")),
+                                  Qt::LeftButton);
+            });
+        });
+    };
+    test::WhenModal<CDlgPlayerSearch>(scope, [&searches](CDlgPlayerSearch& dialog) {
+        ++searches;
+        // The criteria of an earlier search are kept: only the surname shall count.
+        for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+            field->clear();
+        }
+        auto* surname = dialog.findChild<QLineEdit*>(QStringLiteral("surname"));
+        QTest::keyClicks(surname, QStringLiteral("zyxw"));
+        QTest::keyClick(surname, Qt::Key_Return);
+    });
+    test::WhenModal<CDlgSearchResult>(scope, [&](CDlgSearchResult& results) {
+        WaitForResults(results);
+        QCOMPARE(results.List().model()->rowCount(), 1);
+        // Confirmed without a club: the search dialog opens again.
+        QTest::keyClick(&results.List(), Qt::Key_Return);
+        secondRound();
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(searches, 2);
+    QCOMPARE(squads, 1);
+    QVERIFY(SameClub(squadClub, clubId));
+    QCOMPARE(view->SelectedCountry(), ClubCountry(clubId));
+}
+
+void PlayerSearchTest::squadDialogSearchesWithItsClubAsTarget() {
+    CDlgPlayerlistClub squad(*m_document, m_home->Id(), m_demo.Installation(), nullptr,
+                             m_demo.Context().installDirectory);
+    squad.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&squad));
+    auto* search = squad.findChild<QPushButton*>(QStringLiteral("search"));
+    QVERIFY(search != nullptr && search->isEnabled());
+    int searches = 0;
+    bool fetched = false;
+    test::WhenModal<CDlgPlayerSearch>(*this, [&searches](CDlgPlayerSearch& dialog) {
+        ++searches;
+        // The criteria of an earlier search are kept: only the surname shall count.
+        for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+            field->clear();
+        }
+        auto* surname = dialog.findChild<QLineEdit*>(QStringLiteral("surname"));
+        QTest::keyClicks(surname, QStringLiteral("qxb"));
+        QTest::keyClick(surname, Qt::Key_Return);
+    });
+    test::WhenModal<CDlgSearchResult>(*this, [&](CDlgSearchResult& results) {
+        WaitForResults(results);
+        QCOMPARE(results.List().model()->rowCount(), 1);
+        ClickRow(results, 0);
+        fetched = ChooseFromMenu(results, QStringLiteral("Spieler holen"), true);
+        WaitForResults(results);
+        // Not offered from the squad dialog.
+        QVERIFY(!ChooseFromMenu(results, QStringLiteral("Verein anzeigen"), true));
+        results.reject();
+    });
+    QTest::mouseClick(search, Qt::LeftButton);
+    QCOMPARE(searches, 1);
+    QVERIFY(fetched);
+    QVERIFY(m_home->HasPerson(m_named[1]->Id()));
+    ExpectSound();
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::PlayerSearchTest>(argc, argv);
+}
+
+#include "PlayerSearchTest.moc"
