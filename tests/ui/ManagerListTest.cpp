@@ -29,6 +29,7 @@
 #include "editing/StaffList.h"
 #include "editors/DlgManagAll.h"
 #include "editors/DlgManagerList.h"
+#include "editors/DlgPlayerSearch.h"
 #include "editors/DlgPlayerSelect.h"
 #include "editors/DlgPlayerlistClub.h"
 #include "editors/DlgSelectClub.h"
@@ -426,7 +427,14 @@ void ManagerListTest::staffDialogShowsDuplicatesAndIsOneUndoableSession() {
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.ManagerList().List().count(), 3);
         QCOMPARE(dialog.CurrentPerson(), trainer);
-        QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("search"))->isEnabled());
+        // "Suchen" opens the player search; cancelled, it changes nothing.
+        bool searchShown = false;
+        auto search = WhenShown<CDlgPlayerSearch>([&searchShown](CDlgPlayerSearch& criteria) {
+            searchShown = true;
+            criteria.reject();
+        });
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("search")), Qt::LeftButton);
+        QVERIFY(searchShown);
         for (int row = 0; row < 3; ++row) {
             ClickRow(dialog.ManagerList().List(), row);
             QCOMPARE(dialog.CurrentPerson(), club.PersonIds()[14 + row]);
