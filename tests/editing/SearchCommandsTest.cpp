@@ -126,6 +126,7 @@ TEST_F(SearchCommandsTest, NothingChangesForTheOwnClubAFullClubOrAMissingPerson)
     EXPECT_TRUE(document.World().WithoutClub().Contains(free));
     EXPECT_EQ(document.History().Count(), 0u);
     EXPECT_NE(before, full);
+    ExpectSound();
 }
 
 TEST_F(SearchCommandsTest, APlayerWithoutClubJoinsTheTargetAndLeavesTheList) {
