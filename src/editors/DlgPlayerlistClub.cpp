@@ -112,12 +112,6 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_
         CPlayerDouble::Show(m_document.World(), ClubCountry(m_clubId), m_clubId, this);
     });
     buttons->addWidget(duplicates);
-    // Its assistant is not part of the editor yet.
-    buttons->addWidget(
-        Button(QStringLiteral("Spieler suchen"), QStringLiteral("search"), this, false));
-    // The duplicate finder is not part of the editor yet.
-    buttons->addWidget(Button(QStringLiteral("Doppelte Spieler anzeigen"),
-                              QStringLiteral("duplicates"), this, false));
     QPushButton* search = Button(QStringLiteral("Spieler suchen"), QStringLiteral("search"), this);
     connect(search, &QPushButton::clicked, this, &CDlgPlayerlistClub::SearchPlayers);
     buttons->addWidget(search);

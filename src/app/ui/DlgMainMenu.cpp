@@ -137,13 +137,9 @@ void DlgMainMenu::CreateMenus() {
     QMenu* assistants = menuBar()->addMenu(QStringLiteral("Assistenten"));
     assistants->addAction(QStringLiteral("Schnelle Transfers"), this,
                           &DlgMainMenu::ShowFastTransfers);
-    assistants->addAction(QStringLiteral("Spieler suchen"))->setEnabled(false);
+    assistants->addAction(QStringLiteral("Spieler suchen"), this, &DlgMainMenu::SearchPlayers);
     assistants->addAction(QStringLiteral("Doppelte Spieler anzeigen"), this,
                           &DlgMainMenu::ShowDuplicates);
-    // Their dialogs are not part of this window yet.
-    assistants->addAction(QStringLiteral("Schnelle Transfers"))->setEnabled(false);
-    assistants->addAction(QStringLiteral("Spieler suchen"), this, &DlgMainMenu::SearchPlayers);
-    assistants->addAction(QStringLiteral("Doppelte Spieler anzeigen"))->setEnabled(false);
     assistants->addAction(QStringLiteral("Nationalmannschaften"), this,
                           &DlgMainMenu::ShowNationalTeams);
     assistants->addAction(QStringLiteral("Freie Spieler"), this,
