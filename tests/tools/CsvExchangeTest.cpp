@@ -251,7 +251,7 @@ TEST_F(CsvExchangeTest, ValuesAtTheirLimitsPassAndBeyondAreRejected) {
 
     // A stored value outside the range the import accepts still reads back as no change.
     player->SetLook(look::kHeight, 50);
-    EXPECT_TRUE(PlanWithCell("surname", std::string(player->Surname().View())).rejected.empty());
+    EXPECT_TRUE(PlanWithCell("ability3", std::to_string(player->Ability(3))).rejected.empty());
     ExpectRejected(PlanWithCell("height", "51"), ECsvRejection::kOutOfRange);
 
     ExpectRejected(PlanWithCell("surname", longest + "y"), ECsvRejection::kTooLong);
