@@ -1,6 +1,7 @@
 // kwtool: the editor's database operations from the command line, for scripts, tests and
 // benchmarks.
 #include "KwTool.h"
+#include "CsvCommands.h"
 
 #include <cstdio>
 
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     kwtool::AddAssetCommands(app, context);
     kwtool::AddDemoCommands(app, context);
     kwtool::AddArchiveCommands(app, context);
+    kwtool::AddCsvCommands(app, context);
 
     CLI11_PARSE(app, argc, argv);
     return context.action ? context.action() : 0;
