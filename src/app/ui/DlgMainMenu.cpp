@@ -14,6 +14,7 @@
 #include "app/InstallationData.h"
 #include "app/LongtimeWorldOperations.h"
 #include "app/LongtimeWriteDB.h"
+#include "app/ui/CsvExchangeCommands.h"
 #include "app/ui/DlgLongtimeOperation.h"
 #include "app/ui/DocumentSignals.h"
 #include "app/ui/MainMenuView.h"
@@ -101,6 +102,9 @@ void DlgMainMenu::CreateMenus() {
     m_importAction =
         file->addAction(QStringLiteral("Daten &importieren"), this, &DlgMainMenu::ImportData);
     QAction* quitSeparator = file->addSeparator();
+    file->addAction(QStringLiteral("CSV e&xportieren..."), this, &DlgMainMenu::ExportCsv);
+    file->addAction(QStringLiteral("CSV i&mportieren..."), this, &DlgMainMenu::ImportCsv);
+    file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
     m_recent = new CRecentDatabasesMenu(*file, quitSeparator, this);
@@ -446,6 +450,14 @@ void DlgMainMenu::ExportData() {
     CLongtimeExportWorld operation(m_document->WorldForOperations(), workerUi, path.toStdString(),
                                    DocumentsDirectory().value_or(std::filesystem::path()));
     CDlgLongtimeOperation::Run(operation, this);
+}
+
+void DlgMainMenu::ExportCsv() {
+    ExportCsvCommand(*m_document, m_view->SelectedCountry(), m_view->SelectedClub(), m_ui, this);
+}
+
+void DlgMainMenu::ImportCsv() {
+    ImportCsvCommand(*m_document, m_ui, this);
 }
 
 void DlgMainMenu::ImportData() {

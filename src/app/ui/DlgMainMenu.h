@@ -50,6 +50,9 @@ public slots:
     // "Daten &exportieren" and "Daten &importieren": the database as a world archive.
     void ExportData();
     void ImportData();
+    // "CSV exportieren..." and "CSV importieren...": spreadsheet files of players, staff, clubs.
+    void ExportCsv();
+    void ImportCsv();
     // The game's master file of the current database, behind the progress dialog.
     void BuildMaster(std::uint32_t options);
     // "&Neu...": a new empty database in a folder of the documents' databases, in a slot of its
