@@ -1,0 +1,219 @@
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "DemoDocument.h"
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "ReferenceCheck.h"
+#include "app/ui/CsvExchangeCommands.h"
+#include "document/DatabaseDocument.h"
+#include "editors/DlgCsvExport.h"
+#include "editors/DlgCsvImportPreview.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileContents.h"
+#include "tools/CsvExchange.h"
+#include "tools/CsvTable.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+using Kind = CScriptedUserInterface::Message::Kind;
+
+// The main window's CSV commands driven as a user does: the export choices and file name, the
+// import's file name and preview, applied or cancelled.
+class CsvExchangeUiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void exportWritesTheChosenKindAndScope();
+    void importAppliesThePreviewAsOneUndoableEdit();
+    void cancellingThePreviewLeavesTheDocumentClean();
+    void aForeignFileIsRefusedWithAMessage();
+
+private:
+    const CClub& Club() const;
+    // The players file of the club with the first player's ability 0 changed and one row whose
+    // id names nobody; returns the path.
+    fs::path EditedPlayersFile(int& newAbility);
+    // Chooses `path` in the next file dialog.
+    void ChooseFile(const fs::path& path);
+    static void Click(QWidget& dialog, const char* name);
+
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
+    CDatabaseDocument* m_document = nullptr;
+    QTemporaryDir m_files;
+    QWidget m_parent;
+};
+
+void CsvExchangeUiTest::initTestCase() {
+    QVERIFY(m_demo.Generate());
+    QVERIFY(m_files.isValid());
+}
+
+void CsvExchangeUiTest::init() {
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
+}
+
+void CsvExchangeUiTest::cleanup() {
+    m_open.reset();
+}
+
+const CClub& CsvExchangeUiTest::Club() const {
+    for (int number = 1; number <= kCountryCount; ++number) {
+        for (const auto& entry : m_document->World().Country(number).Clubs()) {
+            if (!entry.second->IsNationalTeam() && !entry.second->FirstTeam().empty()) {
+                return *entry.second;
+            }
+        }
+    }
+    qFatal("no club with players");
+}
+
+void CsvExchangeUiTest::ChooseFile(const fs::path& path) {
+    test::WhenModal<QFileDialog>(*this, [path](QFileDialog& dialog) {
+        test::TypeFileName(dialog, QString::fromStdString(path.string()));
+    });
+}
+
+void CsvExchangeUiTest::Click(QWidget& dialog, const char* name) {
+    auto* widget = dialog.findChild<QAbstractButton*>(QString::fromLatin1(name));
+    QVERIFY2(widget != nullptr, name);
+    // On the indicator: a radio button takes clicks on its indicator and text only.
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+}
+
+void CsvExchangeUiTest::exportWritesTheChosenKindAndScope() {
+    const CClub& club = Club();
+    const fs::path path = fs::path(m_files.path().toStdString()) / "vereine.csv";
+    bool clubScopeEnabled = false;
+    test::WhenModal<CDlgCsvExport>(*this, [&](CDlgCsvExport& dialog) {
+        auto* selectedClub = dialog.findChild<QRadioButton*>(QStringLiteral("selectedClub"));
+        QVERIFY(selectedClub != nullptr);
+        clubScopeEnabled = selectedClub->isEnabled() && selectedClub->isChecked();
+        Click(dialog, "clubs");
+        Click(dialog, "selectedCountry");
+        ChooseFile(path);
+        auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    ExportCsvCommand(*m_document, club.Country(), club.Id(), m_open->Ui(), &m_parent);
+    QVERIFY(clubScopeEnabled);
+    const std::optional<std::string> text = ReadFileText(path);
+    QVERIFY(text.has_value());
+    const SCsvParseResult parsed = ParseCsv(*text);
+    QVERIFY(parsed.error.empty());
+    QCOMPARE(QString::fromStdString(parsed.rows.at(0).cells.at(0)), QStringLiteral("clubId"));
+    const auto clubs = m_document->World().Country(club.Country()).Clubs().size() - 1;
+    QCOMPARE(parsed.rows.size() - 1, clubs);
+    QCOMPARE(m_document->History().Count(), 0);
+}
+
+fs::path CsvExchangeUiTest::EditedPlayersFile(int& newAbility) {
+    const CClub& club = Club();
+    const CPlayer& player = *club.FirstTeam().front();
+    newAbility = player.Ability(0) == 99 ? 98 : 99;
+    SCsvParseResult parsed =
+        ParseCsv(ExportCsv(m_document->World(), ECsvKind::kPlayers, {0, club.Id()}).text);
+    std::vector<std::vector<std::string>> rows;
+    for (SCsvRow& row : parsed.rows) {
+        rows.push_back(std::move(row.cells));
+    }
+    const auto& header = rows[0];
+    const auto column = static_cast<std::size_t>(
+        std::find(header.begin(), header.end(), "ability0") - header.begin());
+    for (auto& row : rows) {
+        if (row[0] == std::to_string(player.Id())) {
+            row[column] = std::to_string(newAbility);
+        }
+    }
+    rows.push_back(rows.back());
+    rows.back()[0] = "987654321";
+    const fs::path path = fs::path(m_files.path().toStdString()) / "spieler.csv";
+    if (!WriteFileAtomically(path, WriteCsv(rows))) {
+        qFatal("cannot write the CSV file");
+    }
+    return path;
+}
+
+void CsvExchangeUiTest::importAppliesThePreviewAsOneUndoableEdit() {
+    const std::string before = DumpWorldJson(m_document->World());
+    int newAbility = 0;
+    const fs::path path = EditedPlayersFile(newAbility);
+    const std::uint32_t id = Club().FirstTeam().front()->Id();
+    int changes = -1;
+    int rejected = -1;
+    ChooseFile(path);
+    test::WhenModal<CDlgCsvImportPreview>(*this, [&](CDlgCsvImportPreview& preview) {
+        changes = preview.findChild<QTreeWidget*>(QStringLiteral("changes"))->topLevelItemCount();
+        auto* rejectedList = preview.findChild<QTreeWidget*>(QStringLiteral("rejected"));
+        rejected = rejectedList->topLevelItemCount();
+        QCOMPARE(rejectedList->topLevelItem(0)->text(2), QStringLiteral("unknown id"));
+        QVERIFY(!m_document->IsModified());  // nothing happens before "Übernehmen"
+        Click(preview, "apply");
+    });
+    ImportCsvCommand(*m_document, m_open->Ui(), &m_parent);
+    QCOMPARE(changes, 1);
+    QCOMPARE(rejected, 1);
+    QCOMPARE(m_document->History().Count(), 1);
+    QCOMPARE(int(m_document->World().Person(id)->Ability(0)), newAbility);
+    QVERIFY(test::ReferenceFaults(m_document->World()).empty());
+    QVERIFY(m_document->Undo());
+    QVERIFY(DumpWorldJson(m_document->World()) == before);
+    QVERIFY(!m_document->IsModified());
+}
+
+void CsvExchangeUiTest::cancellingThePreviewLeavesTheDocumentClean() {
+    const std::string before = DumpWorldJson(m_document->World());
+    int newAbility = 0;
+    ChooseFile(EditedPlayersFile(newAbility));
+    bool shown = false;
+    test::WhenModal<CDlgCsvImportPreview>(*this, [&](CDlgCsvImportPreview& preview) {
+        shown = true;
+        QTest::keyClick(&preview, Qt::Key_Escape);
+    });
+    ImportCsvCommand(*m_document, m_open->Ui(), &m_parent);
+    QVERIFY(shown);
+    QVERIFY(!m_document->IsModified());
+    QCOMPARE(m_document->History().Count(), 0);
+    QVERIFY(DumpWorldJson(m_document->World()) == before);
+}
+
+void CsvExchangeUiTest::aForeignFileIsRefusedWithAMessage() {
+    const fs::path path = fs::path(m_files.path().toStdString()) / "fremd.csv";
+    QVERIFY(WriteFileAtomically(path, "Name;Wert\r\nA;1\r\n"));
+    ChooseFile(path);
+    ImportCsvCommand(*m_document, m_open->Ui(), &m_parent);
+    const auto errors = m_open->Ui().Texts(Kind::Error);
+    QCOMPARE(errors.size(), std::size_t{1});
+    QVERIFY(QString::fromStdString(errors[0]).contains(QStringLiteral("kann nicht importiert")));
+    QCOMPARE(m_document->History().Count(), 0);
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::CsvExchangeUiTest>(argc, argv);
+}
+
+#include "CsvExchangeUiTest.moc"
