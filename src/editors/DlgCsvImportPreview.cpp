@@ -23,6 +23,13 @@ QTreeWidget* MakeList(QWidget& parent, const QStringList& headings, const char* 
     return list;
 }
 
+// A value of several lines on the one line of a list row, its line ends shown as pilcrows.
+QString OneLine(const std::string& cp1252) {
+    QString text = FromCp1252(cp1252);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" \u00B6 "));
+    return text;
+}
+
 }  // namespace
 
 CDlgCsvImportPreview::CDlgCsvImportPreview(CDatabaseDocument& document, SCsvImportPlan plan,
@@ -54,8 +61,8 @@ CDlgCsvImportPreview::CDlgCsvImportPreview(CDatabaseDocument& document, SCsvImpo
             new QTreeWidgetItem(
                 m_changes, {QString::number(change.line),
                             QStringLiteral("%1 (%2)").arg(FromCp1252(change.label)).arg(change.id),
-                            QString::fromStdString(field.field), FromCp1252(field.oldValue),
-                            FromCp1252(field.newValue)});
+                            QString::fromStdString(field.field), OneLine(field.oldValue),
+                            OneLine(field.newValue)});
         }
     }
     layout->addWidget(changesLabel);

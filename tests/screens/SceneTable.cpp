@@ -5,6 +5,7 @@
 #include "CountryPersonScenes.h"
 #include "CountryRefereesCoachScenes.h"
 #include "CountryScenes.h"
+#include "CsvExchangeScenes.h"
 #include "CupsScenes.h"
 #include "DatabaseDialogScenes.h"
 #include "FiveYearNationalTeamScenes.h"
@@ -116,6 +117,8 @@ const std::vector<SScene>& Scenes() {
         {"DlgPlayerCompare", ShowDlgPlayerCompare},
         {"DlgPlayerSearch", ShowDlgPlayerSearch},
         {"DlgSearchResult", ShowDlgSearchResult},
+        {"DlgCsvExport", ShowDlgCsvExport},
+        {"DlgCsvImportPreview", ShowDlgCsvImportPreview},
     };
     return scenes;
 }
