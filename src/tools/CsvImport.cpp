@@ -91,26 +91,17 @@ std::optional<SFault> CheckIdentity(const SCsvRow& row, const std::vector<std::s
     return std::nullopt;
 }
 
-template <typename R>
-std::string CurrentValue(const SCsvColumn<R>& column, const R& record) {
-    switch (column.value) {
-        case ECsvValue::kNumber:
-            return std::to_string(column.number(record));
-        case ECsvValue::kDate:
-            return FormatCsvDate(column.date(record));
-        case ECsvValue::kText:
-        case ECsvValue::kReadOnly:
-            break;
-    }
-    return column.text(record);
-}
+struct SValues {
+    std::string oldValue;
+    std::string newValue;
+};
+// Nothing when the cell holds what the record holds; else the old and the new value (as the plan
+// shows them) or the fault that keeps the row out. A number equal to the stored one passes even
+// outside the range: an unchanged file must import as no change.
+using SCellResult = std::variant<std::monostate, SValues, SFault>;
 
-// The cell's value in the form CurrentValue gives, or the fault that keeps the row out. A number
-// equal to the stored one passes even outside the range: it changes nothing, and an unchanged file
-// must import as no change.
 template <typename R>
-std::variant<std::string, SFault> ReadCell(const SCsvColumn<R>& column, const std::string& cell,
-                                           const std::string& current) {
+SCellResult CompareCell(const SCsvColumn<R>& column, const R& record, const std::string& cell) {
     const auto fault = [&](ECsvRejection reason) {
         return SFault{reason, column.name + " = " + cell};
     };
@@ -120,28 +111,35 @@ std::variant<std::string, SFault> ReadCell(const SCsvColumn<R>& column, const st
             if (!number) {
                 return fault(ECsvRejection::kMalformedNumber);
             }
-            const bool stored = std::to_string(*number) == current;
-            if (!stored && (*number < column.min || *number > column.max ||
-                            (column.allowed && !column.allowed(*number)))) {
+            const std::int64_t old = column.number(record);
+            if (*number == old) {
+                return std::monostate();
+            }
+            if (*number < column.min || *number > column.max ||
+                (column.allowed && !column.allowed(*number))) {
                 return fault(ECsvRejection::kOutOfRange);
             }
-            return std::to_string(*number);
+            return SValues{std::to_string(old), std::to_string(*number)};
         }
         case ECsvValue::kDate: {
             const SCsvDate date = ParseCsvDate(cell);
             if (date.result == ECsvDateParse::kMalformed) {
                 return fault(ECsvRejection::kMalformedNumber);
             }
+            const CDate old = column.date(record);
+            if (date.date == old) {
+                return std::monostate();
+            }
             if (date.result == ECsvDateParse::kOutOfRange) {
                 return fault(ECsvRejection::kOutOfRange);
             }
-            return FormatCsvDate(date.date);
+            return SValues{FormatCsvDate(old), FormatCsvDate(date.date)};
         }
         case ECsvValue::kText:
         case ECsvValue::kReadOnly:
             break;
     }
-    const SDecodedText decoded = DecodeText(cell);
+    SDecodedText decoded = DecodeText(cell);
     if (!decoded.ok) {
         return SFault{ECsvRejection::kNotWindows1252, column.name};
     }
@@ -150,7 +148,11 @@ std::variant<std::string, SFault> ReadCell(const SCsvColumn<R>& column, const st
                                                    std::to_string(decoded.text.size()) + " > " +
                                                    std::to_string(column.maxLength)};
     }
-    return decoded.text;
+    std::string old = column.text(record);
+    if (NormaliseLineEnds(old) == decoded.text) {
+        return std::monostate();
+    }
+    return SValues{std::move(old), std::move(decoded.text)};
 }
 
 template <typename R>
@@ -222,30 +224,25 @@ void PlanRows(const std::vector<SCsvRow>& rows, const SFile& file,
             reject(fault->reason, fault->detail);
             continue;
         }
-        SCsvRecordChange change{row.line, static_cast<std::uint32_t>(*id), label(*record), {}};
+        SCsvRecordChange change{row.line, static_cast<std::uint32_t>(*id), {}, {}};
         std::optional<SFault> fault;
         for (std::size_t k = 0; k < file.mapping.size() && !fault; ++k) {
             const SCsvColumn<R>& column = columns[file.mapping[k]];
             if (!column.Editable()) {
                 continue;
             }
-            std::string old = CurrentValue(column, *record);
-            auto read = ReadCell(column, row.cells[file.identityColumns + k], old);
-            if (auto* failed = std::get_if<SFault>(&read)) {
+            SCellResult result = CompareCell(column, *record, row.cells[file.identityColumns + k]);
+            if (auto* failed = std::get_if<SFault>(&result)) {
                 fault = std::move(*failed);
-                break;
-            }
-            std::string value = std::move(std::get<std::string>(read));
-            const bool same =
-                column.value == ECsvValue::kText ? NormaliseLineEnds(old) == value : old == value;
-            if (!same) {
-                change.fields.push_back(
-                    {column.name, std::move(old), std::move(value), file.mapping[k]});
+            } else if (auto* values = std::get_if<SValues>(&result)) {
+                change.fields.push_back({column.name, std::move(values->oldValue),
+                                         std::move(values->newValue), file.mapping[k]});
             }
         }
         if (fault) {
             reject(fault->reason, fault->detail);
         } else if (!change.fields.empty()) {
+            change.label = label(*record);
             plan.changes.push_back(std::move(change));
         }
     }
