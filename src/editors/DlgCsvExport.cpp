@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/ui/QtText.h"
+#include "controls/ControlText.h"
 #include "controls/OkCancelButtons.h"
 #include "model/Club.h"
 #include "model/Country.h"
@@ -46,14 +46,14 @@ CDlgCsvExport::CDlgCsvExport(const CWorld& world, int country, std::uint32_t clu
     scopeBox->setLayout(new QVBoxLayout);
     auto* scopes = new QButtonGroup(this);
     const CClub* selected = m_club != 0 ? world.Country(country).Club(m_club) : nullptr;
-    m_selectedClub =
-        AddChoice(*scopeBox, *scopes,
-                  QStringLiteral("Ausgewählter &Verein") +
-                      (selected ? QStringLiteral(": ") + FromCp1252(selected->Name(0)) : QString()),
-                  "selectedClub");
+    m_selectedClub = AddChoice(
+        *scopeBox, *scopes,
+        QStringLiteral("Ausgewählter &Verein") +
+            (selected ? QStringLiteral(": ") + Cp1252ToQString(selected->Name(0)) : QString()),
+        "selectedClub");
     m_selectedCountry = AddChoice(
         *scopeBox, *scopes,
-        QStringLiteral("Ausgewähltes &Land: ") + FromCp1252(world.Country(country).Name(0)),
+        QStringLiteral("Ausgewähltes &Land: ") + Cp1252ToQString(world.Country(country).Name(0)),
         "selectedCountry");
     m_everything = AddChoice(*scopeBox, *scopes, QStringLiteral("Ganze &Datenbank"), "everything");
     m_selectedClub->setEnabled(selected != nullptr);

@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/QtText.h"
+#include "controls/ControlText.h"
 
 namespace kw {
 
@@ -25,7 +25,7 @@ QTreeWidget* MakeList(QWidget& parent, const QStringList& headings, const char* 
 
 // A value of several lines on the one line of a list row, its line ends shown as pilcrows.
 QString OneLine(const std::string& cp1252) {
-    QString text = FromCp1252(cp1252);
+    QString text = Cp1252ToQString(cp1252);
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" \u00B6 "));
     return text;
 }
@@ -59,10 +59,11 @@ CDlgCsvImportPreview::CDlgCsvImportPreview(CDatabaseDocument& document, SCsvImpo
     for (const SCsvRecordChange& change : m_plan.changes) {
         for (const SCsvFieldChange& field : change.fields) {
             new QTreeWidgetItem(
-                m_changes, {QString::number(change.line),
-                            QStringLiteral("%1 (%2)").arg(FromCp1252(change.label)).arg(change.id),
-                            QString::fromStdString(field.field), OneLine(field.oldValue),
-                            OneLine(field.newValue)});
+                m_changes,
+                {QString::number(change.line),
+                 QStringLiteral("%1 (%2)").arg(Cp1252ToQString(change.label)).arg(change.id),
+                 QString::fromStdString(field.field), OneLine(field.oldValue),
+                 OneLine(field.newValue)});
         }
     }
     layout->addWidget(changesLabel);
@@ -76,9 +77,9 @@ CDlgCsvImportPreview::CDlgCsvImportPreview(CDatabaseDocument& document, SCsvImpo
     rejectedLabel->setBuddy(m_rejected);
     for (const SCsvRejectedRow& row : m_plan.rejected) {
         new QTreeWidgetItem(m_rejected,
-                            {QString::number(row.line), FromCp1252(row.id),
+                            {QString::number(row.line), Cp1252ToQString(row.id),
                              QString::fromStdString(std::string(CsvRejectionText(row.reason))),
-                             FromCp1252(row.detail)});
+                             Cp1252ToQString(row.detail)});
     }
     layout->addWidget(rejectedLabel);
     layout->addWidget(m_rejected, 1);
