@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QPushButton>
@@ -14,7 +15,9 @@
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
 #include "ReferenceCheck.h"
+#include "app/AppContext.h"
 #include "app/ui/CsvExchangeCommands.h"
+#include "app/ui/DlgMainMenu.h"
 #include "document/DatabaseDocument.h"
 #include "editors/DlgCsvExport.h"
 #include "editors/DlgCsvImportPreview.h"
@@ -47,6 +50,7 @@ private slots:
     void importAppliesThePreviewAsOneUndoableEdit();
     void cancellingThePreviewLeavesTheDocumentClean();
     void aForeignFileIsRefusedWithAMessage();
+    void theMainWindowsFileMenuImportsAndUndoes();
 
 private:
     const CClub& Club() const;
@@ -208,6 +212,36 @@ void CsvExchangeUiTest::aForeignFileIsRefusedWithAMessage() {
     QCOMPARE(errors.size(), std::size_t{1});
     QVERIFY(QString::fromStdString(errors[0]).contains(QStringLiteral("kann nicht importiert")));
     QCOMPARE(m_document->History().Count(), 0);
+}
+
+void CsvExchangeUiTest::theMainWindowsFileMenuImportsAndUndoes() {
+    SAppContext context;
+    context.workingDirectory = m_demo.Path();
+    context.installationConfigured = true;
+    CScriptedUserInterface ui;
+    DlgMainMenu window(context, ui);
+    m_document = &window.Document();
+    const std::string before = DumpWorldJson(m_document->World());
+    int newAbility = 0;
+    const fs::path path = EditedPlayersFile(newAbility);
+    const std::uint32_t id = Club().FirstTeam().front()->Id();
+    QAction* import = nullptr;
+    QAction* undo = nullptr;
+    for (QAction* action : window.findChildren<QAction*>()) {
+        import = action->text() == QStringLiteral("CSV i&mportieren...") ? action : import;
+        undo = action->text() == QStringLiteral("&Rückgängig") ? action : undo;
+    }
+    QVERIFY(import != nullptr && undo != nullptr);
+    ChooseFile(path);
+    test::WhenModal<CDlgCsvImportPreview>(
+        *this, [](CDlgCsvImportPreview& preview) { Click(preview, "apply"); });
+    import->trigger();
+    QCOMPARE(m_document->History().Count(), 1);
+    QCOMPARE(int(m_document->World().Person(id)->Ability(0)), newAbility);
+    QVERIFY(undo->isEnabled());
+    undo->trigger();
+    QVERIFY(!m_document->IsModified());
+    QVERIFY(DumpWorldJson(m_document->World()) == before);
 }
 
 }  // namespace kw
