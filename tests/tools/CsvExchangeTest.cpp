@@ -218,6 +218,22 @@ TEST_F(CsvExchangeTest, EditedCellsBecomeOneUndoableEdit) {
     EXPECT_EQ(document.World().Person(player->Id())->Ability(5), newAbility);
 }
 
+TEST_F(CsvExchangeTest, APlayerWithoutClubIsChangedAndUndoneLikeAnyOther) {
+    ASSERT_GT(document.World().WithoutClub().Count(), 0);
+    const CPlayer& person = *document.World().WithoutClub().At(0);
+    const std::string before = DumpWorldJson(document.World());
+    Table table = Parse(Export(ECsvKind::kPlayers));
+    const std::size_t row = RowOf(table, person.Id());
+    EXPECT_EQ(table[row][Column(table, "country")], "0");
+    EXPECT_EQ(table[row][Column(table, "club")], "");
+    table[row][Column(table, "nickname")] = "Vereinslos";
+    ASSERT_TRUE(ApplyCsvImport(document, PlanOf(table)));
+    EXPECT_EQ(document.World().Person(person.Id())->Nickname().View(), "Vereinslos");
+    EXPECT_TRUE(test::ReferenceFaults(document.World()).empty());
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(DumpWorldJson(document.World()), before);
+}
+
 TEST_F(CsvExchangeTest, StaffAndClubFieldsAreImported) {
     Table staffTable = Parse(Export(ECsvKind::kStaff, {club->Country(), 0}));
     staffTable[RowOf(staffTable, staff->Id())][Column(staffTable, "staffByte1")] = "7";
