@@ -54,7 +54,7 @@ void PrintPlan(const kw::SCsvImportPlan& plan) {
         }
     }
     for (const kw::SCsvRejectedRow& row : plan.rejected) {
-        std::printf("rejected line %d id %s: %s (%s)\n", row.line, row.id.c_str(),
+        std::printf("rejected line %d id %s: %s (%s)\n", row.line, Utf8(row.id).c_str(),
                     std::string(kw::CsvRejectionText(row.reason)).c_str(),
                     Utf8(row.detail).c_str());
     }

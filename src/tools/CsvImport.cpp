@@ -9,6 +9,7 @@
 #include "model/Club.h"
 #include "model/Player.h"
 #include "model/World.h"
+#include "platform/Cp1252.h"
 #include "tools/CsvCells.h"
 #include "tools/CsvColumns.h"
 #include "tools/CsvIdentity.h"
@@ -103,7 +104,7 @@ using SCellResult = std::variant<std::monostate, SValues, SFault>;
 template <typename R>
 SCellResult CompareCell(const SCsvColumn<R>& column, const R& record, const std::string& cell) {
     const auto fault = [&](ECsvRejection reason) {
-        return SFault{reason, column.name + " = " + cell};
+        return SFault{reason, column.name + " = " + Utf8ToCp1252(cell)};
     };
     switch (column.value) {
         case ECsvValue::kNumber: {
@@ -196,7 +197,7 @@ void PlanRows(const std::vector<SCsvRow>& rows, const SFile& file,
             continue;
         }
         ++plan.rows;
-        const std::string idCell = row.cells[0];
+        const std::string idCell = Utf8ToCp1252(row.cells[0]);
         const auto reject = [&](ECsvRejection reason, std::string detail) {
             plan.rejected.push_back({row.line, idCell, reason, std::move(detail)});
         };
@@ -205,7 +206,7 @@ void PlanRows(const std::vector<SCsvRow>& rows, const SFile& file,
                    std::to_string(row.cells.size()) + " / " + std::to_string(file.header.size()));
             continue;
         }
-        const auto id = ParseCsvNumber(idCell);
+        const auto id = ParseCsvNumber(row.cells[0]);
         if (!id) {
             reject(ECsvRejection::kMalformedNumber, file.header[0] + " = " + idCell);
             continue;

@@ -130,6 +130,9 @@ void CsvExchangeUiTest::exportWritesTheChosenKindAndScope() {
     QCOMPARE(QString::fromStdString(parsed.rows.at(0).cells.at(0)), QStringLiteral("clubId"));
     const auto clubs = m_document->World().Country(club.Country()).Clubs().size() - 1;
     QCOMPARE(parsed.rows.size() - 1, clubs);
+    const auto notes = m_open->Ui().Texts(Kind::Information);
+    QCOMPARE(notes.size(), std::size_t{1});
+    QVERIFY(notes[0].find(std::to_string(clubs) + " Datens") == 0);
     QCOMPARE(m_document->History().Count(), 0);
 }
 

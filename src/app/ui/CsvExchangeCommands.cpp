@@ -50,7 +50,11 @@ void ExportCsvCommand(const CDatabaseDocument& document, int country, std::uint3
     if (!WriteFileAtomically(PathOf(path), exported.text)) {
         ui.ShowError(ToCp1252(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.")
                                   .arg(QDir::toNativeSeparators(path))));
+        return;
     }
+    ui.ShowInformation(ToCp1252(QStringLiteral("%1 Datensätze wurden in die Datei %2 exportiert.")
+                                    .arg(exported.records)
+                                    .arg(QDir::toNativeSeparators(path))));
 }
 
 void ImportCsvCommand(CDatabaseDocument& document, IUserInterface& ui, QWidget* parent) {
