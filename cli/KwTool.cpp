@@ -2,6 +2,7 @@
 // benchmarks.
 #include "KwTool.h"
 #include "CsvCommands.h"
+#include "AdminCommands.h"
 
 #include <cstdio>
 
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     kwtool::AddDemoCommands(app, context);
     kwtool::AddArchiveCommands(app, context);
     kwtool::AddCsvCommands(app, context);
+    kwtool::AddAdminCommands(app, context);
 
     CLI11_PARSE(app, argc, argv);
     return context.action ? context.action() : 0;

@@ -103,7 +103,9 @@ SMemberChange YellowShoesToBlack() {
 }
 
 SMemberChange TacticalTrainingZeroToThree() {
-    return {[](const CPlayer& person) { return person.TacticalTraining() == kUntrained; },
+    return {[](const CPlayer& person) {
+                return person.IsPlayer() && person.TacticalTraining() == kUntrained;
+            },
             [](CPlayer& person) { person.SetTacticalTraining(kTrained); }};
 }
 

@@ -35,7 +35,8 @@ int ChangeClubMembers(CWorld& world, std::uint32_t clubId, const SMemberChange& 
 
 // Shoe value 5 and above ("yellow") becomes 2 ("black").
 SMemberChange YellowShoesToBlack();
-// Tactical training 0 becomes 3.
+// A player's tactical training 0 becomes 3. Staff are left alone: their record has no such
+// value, so a change would be counted but lost with the next save.
 SMemberChange TacticalTrainingZeroToThree();
 // Born on 1 January 1900 or 1 January 1920, the placeholders of unknown dates: 1 January 1980.
 SMemberChange PlaceholderBirthDates();

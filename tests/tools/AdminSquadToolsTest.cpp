@@ -52,9 +52,9 @@ TEST_F(AdminToolsTest, TacticalTrainingReachesTheLastCountryAndOneUndoTakesItBac
     CPlayer& national = AddPerson(Live().Country(1).NationalTeam(), 0);
     national.SetTacticalTraining(0);
 
-    EXPECT_EQ(Run("tactical-training").text, "Changed the tactical skill of 2 players");
+    EXPECT_EQ(Run("tactical-training").text, "Changed the tactical skill of 1 players");
     EXPECT_EQ(last.TacticalTraining(), 3);
-    EXPECT_EQ(staff.TacticalTraining(), 3);
+    EXPECT_EQ(staff.TacticalTraining(), 0);
     EXPECT_EQ(trained.TacticalTraining(), 2);
     EXPECT_EQ(national.TacticalTraining(), 0);
     ExpectSound();
