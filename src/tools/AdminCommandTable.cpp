@@ -107,6 +107,9 @@ SAdminOutcome Refused(std::string text) {
 // Whether the inputs name what the command acts on; the reason when not.
 std::string MissingInput(const SAdminCommand& command, const CWorld& world,
                          const SAdminInputs& inputs) {
+    if (command.name == "rename-staff" && inputs.names == nullptr) {
+        return "The name lists are not loaded";
+    }
     switch (command.target) {
         case T::kClub: {
             const CClub* club = FindClub(world, inputs.club);
@@ -128,6 +131,11 @@ std::string MissingInput(const SAdminCommand& command, const CWorld& world,
 }
 
 }  // namespace
+
+std::string AdminInputProblem(const SAdminCommand& command, const CWorld& world,
+                              const SAdminInputs& inputs) {
+    return MissingInput(command, world, inputs);
+}
 
 std::span<const SAdminCommand> AdminMenuItems() {
     return kItems;
@@ -227,7 +235,7 @@ SAdminOutcome RunAdminCommand(const SAdminCommand& command, CDatabaseDocument& d
     if (command.kind != K::kBulk) {
         return Refused("This option is not a bulk command");
     }
-    const std::string missing = MissingInput(command, document.World(), inputs);
+    const std::string missing = AdminInputProblem(command, document.World(), inputs);
     if (!missing.empty()) {
         return Refused(missing);
     }
@@ -249,9 +257,6 @@ SAdminOutcome RunAdminCommand(const SAdminCommand& command, CDatabaseDocument& d
                  ChangeMembers(document, description, AllCountries(), YellowShoesToBlack())));
     }
     if (name == "rename-staff") {
-        if (inputs.names == nullptr) {
-            return Refused("The name lists are not loaded");
-        }
         RenameStaff(document, description, country, *inputs.names);
         return Done("Renamed all staff in the country");
     }

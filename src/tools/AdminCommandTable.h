@@ -58,6 +58,11 @@ std::string AdminQuestion(const SAdminCommand& command, const CWorld& world,
                           const SAdminInputs& inputs);
 bool AsksYesNoCancel(const SAdminCommand& command);
 
+// Why the command cannot run with these inputs (no club, no country, no second database, no name
+// lists); empty when it can.
+std::string AdminInputProblem(const SAdminCommand& command, const CWorld& world,
+                              const SAdminInputs& inputs);
+
 struct SAdminOutcome {
     bool ok = false;   // false: the command could not run (the text says why), nothing changed
     std::string text;  // the result to show; empty when the command reports nothing

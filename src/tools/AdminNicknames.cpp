@@ -88,4 +88,11 @@ int CopyNicknames(CDatabaseDocument& document, std::string description, const CW
     return replaced;
 }
 
+std::optional<int> NicknameSourceSlot(int slotCount, int currentSlot) {
+    if (slotCount < 2) {
+        return std::nullopt;
+    }
+    return currentSlot == 0 ? 1 : 0;
+}
+
 }  // namespace kw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace kw {
@@ -18,5 +19,9 @@ int CopyNicknames(CWorld& world, const CWorld& other, bool reset);
 // One edit over the country, recorded only when a name changed; returns the same count.
 int CopyNicknames(CDatabaseDocument& document, std::string description, const CWorld& other,
                   bool reset);
+
+// The open database the nicknames come from: the first slot, or the second when the first is the
+// current one; none while fewer than two are open.
+std::optional<int> NicknameSourceSlot(int slotCount, int currentSlot);
 
 }  // namespace kw

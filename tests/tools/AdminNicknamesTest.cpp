@@ -78,3 +78,16 @@ TEST_F(NicknamesTest, WithoutAnotherDatabaseNothingRuns) {
 
 }  // namespace
 }  // namespace kw
+
+namespace kw {
+namespace {
+
+TEST(NicknameSourceSlot, IsTheFirstSlotUnlessThatIsTheCurrentOne) {
+    EXPECT_EQ(NicknameSourceSlot(1, 0), std::nullopt);
+    EXPECT_EQ(NicknameSourceSlot(2, 0), 1);
+    EXPECT_EQ(NicknameSourceSlot(2, 1), 0);
+    EXPECT_EQ(NicknameSourceSlot(6, 4), 0);
+}
+
+}  // namespace
+}  // namespace kw

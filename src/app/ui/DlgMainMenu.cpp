@@ -53,6 +53,7 @@
 #include "platform/StringTable.h"
 #include "platform/UserInterface.h"
 #include "reports/BadgeCheck.h"
+#include "tools/AdminCommandTable.h"
 
 namespace kw {
 
@@ -60,8 +61,6 @@ namespace {
 
 // The longest name "&Neu..." accepts for a new database.
 constexpr int kMaxDatabaseNameLength = 32;
-// The master file of "DB für PS2 erstellen".
-constexpr std::uint32_t kConsoleMasterOptions = 0x41;
 
 }  // namespace
 
@@ -154,11 +153,15 @@ void DlgMainMenu::CreateMenus() {
                           &DlgMainMenu::CheckBadges);
 
     if (m_context.tools) {
-        QMenu* tools = menuBar()->addMenu(QStringLiteral("AdminTools"));
-        // Carries no command.
-        tools->addAction(QStringLiteral("Nicht verwendete Stadien entfernen"))->setEnabled(false);
-        tools->addAction(QStringLiteral("DB für PS2 erstellen"), this,
-                         [this] { BuildMaster(kConsoleMasterOptions); });
+        m_adminMapping = AddAdminToolsMenu(
+            *menuBar(), {.document = [this]() -> CDatabaseDocument& { return *m_document; },
+                         .selectedCountry = [this] { return m_view->SelectedCountry(); },
+                         .selectedClub = [this] { return m_view->SelectedClub(); },
+                         .otherDatabase = [this] { return NicknameSourceDatabase(*m_slots); },
+                         .tools = [this] { return &m_installation->Tools(); },
+                         .buildPs2Master = [this] { BuildMaster(kPs2MasterOptions); },
+                         .ui = m_ui,
+                         .window = this});
     }
 }
 
