@@ -1,0 +1,221 @@
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "ReferenceCheck.h"
+#include "app/AppContext.h"
+#include "app/ui/DlgMainMenu.h"
+#include "controls/DlgInputBox.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "exports/WorldDump.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+using Kind = CScriptedUserInterface::Message::Kind;
+
+// The "AdminTools" menu of the main window on the small demo installation.
+class AdminToolsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void menuExistsOnlyInAdministratorMode();
+    void answeredNoChangesNothing();
+    void answeredYesIsOneUndoStepAndReportsTheCount();
+    void nicknameQuestionOffersCancel();
+
+private:
+    static QMenu* AdminMenu(QWidget& window);
+    static QAction* Item(QWidget& window, const QString& text);
+    static void NewDatabase(DlgMainMenu& window, const QString& name);
+
+    QTemporaryDir m_demo;
+    std::unique_ptr<QTemporaryDir> m_install;
+    SAppContext m_context;
+    CScriptedUserInterface m_ui;
+};
+
+void AdminToolsTest::initTestCase() {
+    QVERIFY(m_demo.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
+                                           progress)
+                .ok);
+}
+
+void AdminToolsTest::init() {
+    m_install = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_install->isValid());
+    fs::copy(m_demo.path().toStdString(), m_install->path().toStdString(),
+             fs::copy_options::recursive);
+    m_context = SAppContext{};
+    m_context.workingDirectory = m_install->path().toStdString();
+    m_context.installationConfigured = true;
+    m_context.tools = true;
+    m_ui = CScriptedUserInterface{};
+}
+
+QMenu* AdminToolsTest::AdminMenu(QWidget& window) {
+    for (QAction* action : window.findChild<QMenuBar*>()->actions()) {
+        if (action->text() == QStringLiteral("AdminTools")) {
+            return action->menu();
+        }
+    }
+    return nullptr;
+}
+
+QAction* AdminToolsTest::Item(QWidget& window, const QString& text) {
+    for (QAction* action : AdminMenu(window)->actions()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+void AdminToolsTest::NewDatabase(DlgMainMenu& window, const QString& name) {
+    QObject scope;
+    test::WhenModal<CDlgInputBox>(scope, [name](CDlgInputBox& box) {
+        box.Field()->clear();
+        QTest::keyClicks(box.Field(), name);
+        QTest::keyClick(box.Field(), Qt::Key_Return);
+    });
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == QStringLiteral("&Neu...")) {
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL("no \"&Neu...\" command");
+}
+
+void AdminToolsTest::menuExistsOnlyInAdministratorMode() {
+    {
+        SAppContext plain = m_context;
+        plain.tools = false;
+        DlgMainMenu window(plain, m_ui);
+        QVERIFY(AdminMenu(window) == nullptr);
+    }
+    DlgMainMenu window(m_context, m_ui);
+    QMenu* menu = AdminMenu(window);
+    QVERIFY(menu != nullptr);
+    QStringList captions;
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(QStringLiteral("---"))) {
+            QVERIFY(!action->isEnabled());
+            captions << action->text();
+        }
+    }
+    QCOMPARE(captions,
+             (QStringList{QStringLiteral("--- Club ---"), QStringLiteral("--- Country ---"),
+                          QStringLiteral("--- Database ---"), QStringLiteral("--- Misc ---")}));
+    QCOMPARE(menu->actions().size(), 22);
+    QCOMPARE(menu->actions().at(1)->text(),
+             QStringLiteral("Alle gelben Schuhe durch schwarze ersetzen"));
+    QCOMPARE(menu->actions().last()->text(), QStringLiteral("DB für PS2 erstellen"));
+    for (const char* name : {"mapClubIds", "mapPlayerIds", "mapFaceIds", "mapPs2FaceIds"}) {
+        QVERIFY2(menu->findChild<QAction*>(QString::fromLatin1(name)) != nullptr, name);
+    }
+    QCOMPARE(menu->findChild<QAction*>(QStringLiteral("mapPs2FaceIds"))->text(),
+             QStringLiteral("Map PS2 Rakel Football 2003 face IDs"));
+    QVERIFY(m_ui.Messages().empty());
+}
+
+void AdminToolsTest::answeredNoChangesNothing() {
+    DlgMainMenu window(m_context, m_ui);
+    const std::string before = DumpWorldJson(window.World());
+    m_ui.QueueAnswer(false);
+    Item(window, QStringLiteral("Mitarbeiterstab löschen (bis auf Manager, Vorsitzender, "
+                                "Präsident)"))
+        ->trigger();
+    QCOMPARE(m_ui.Texts(Kind::Question),
+             (std::vector<std::string>{"This option deletes all staffs except manager, trainer "
+                                       "and presidents. Do you really want to delete them?"}));
+    QVERIFY(m_ui.Texts(Kind::Information).empty());
+    QCOMPARE(window.Document().History().Count(), std::size_t{0});
+    QVERIFY(!window.Document().IsModified());
+    QVERIFY(DumpWorldJson(window.World()) == before);
+}
+
+void AdminToolsTest::answeredYesIsOneUndoStepAndReportsTheCount() {
+    DlgMainMenu window(m_context, m_ui);
+    const std::string before = DumpWorldJson(window.World());
+    const std::size_t persons = window.World().Persons().size();
+    m_ui.QueueAnswer(true);
+    Item(window, QStringLiteral("Mitarbeiterstab löschen (bis auf Manager, Vorsitzender, "
+                                "Präsident)"))
+        ->trigger();
+    const std::size_t removed = persons - window.World().Persons().size();
+    QVERIFY(removed > 0);
+    QCOMPARE(m_ui.Texts(Kind::Information),
+             (std::vector<std::string>{"Deleted " + std::to_string(removed) + " staffs"}));
+    QCOMPARE(window.Document().History().Count(), std::size_t{1});
+    QVERIFY(test::ReferenceFaults(window.World()).empty());
+
+    window.Undo();
+    QVERIFY(DumpWorldJson(window.World()) == before);
+    QVERIFY(!window.Document().IsModified());
+}
+
+void AdminToolsTest::nicknameQuestionOffersCancel() {
+    DlgMainMenu window(m_context, m_ui);
+    QAction* nicknames = Item(window, QStringLiteral("Update spain nicknames from other DB"));
+    // With one database open there is nothing to copy from.
+    nicknames->trigger();
+    QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
+
+    NewDatabase(window, QStringLiteral("Zweite"));
+    QCOMPARE(window.World().DirectoryName(), std::string("Zweite"));
+    QString asked;
+    {
+        QObject scope;
+        test::WhenModal<QMessageBox>(scope, [&asked](QMessageBox& box) {
+            asked = box.text();
+            QVERIFY(box.button(QMessageBox::Cancel) != nullptr);
+            box.button(QMessageBox::Cancel)->click();
+        });
+        nicknames->trigger();
+    }
+    QVERIFY(asked.startsWith(
+        QStringLiteral("This option replaces all nicknames from the spain league in Zweite with "
+                       "the nicknames from ")));
+    QVERIFY(m_ui.Texts(Kind::Information).empty());
+    QCOMPARE(window.Document().History().Count(), std::size_t{0});
+
+    {
+        QObject scope;
+        test::WhenModal<QMessageBox>(
+            scope, [](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
+        nicknames->trigger();
+    }
+    // The new database has no club of that country: nobody found a partner.
+    QCOMPARE(m_ui.Texts(Kind::Information), (std::vector<std::string>{"Replaced 0 Nicknames"}));
+    QCOMPARE(window.Document().History().Count(), std::size_t{0});
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::AdminToolsTest>(argc, argv);
+}
+
+#include "AdminToolsTest.moc"
