@@ -1,3 +1,4 @@
+#include "AdminToolsScenes.h"
 #include "CalendarScenes.h"
 #include "ClubBadgeKitScenes.h"
 #include "ClubEditorScenes.h"
@@ -119,6 +120,9 @@ const std::vector<SScene>& Scenes() {
         {"DlgSearchResult", ShowDlgSearchResult},
         {"DlgCsvExport", ShowDlgCsvExport},
         {"DlgCsvImportPreview", ShowDlgCsvImportPreview},
+        {"AdminToolsMenu", ShowAdminToolsMenu},
+        {"AdminToolsQuestion", ShowAdminToolsQuestion},
+        {"AdminToolsResult", ShowAdminToolsResult},
     };
     return scenes;
 }
