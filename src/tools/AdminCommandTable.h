@@ -26,12 +26,32 @@ enum class EAdminKind {
 // What a command acts on besides the current database.
 enum class EAdminTarget { kDatabase, kClub, kCountry, kOtherDatabase };
 
+// What a run acts on. The club and country are taken only by commands of those targets.
+struct SAdminInputs {
+    std::uint32_t club = 0;
+    int country = 0;
+    const CWorld* other = nullptr;
+    const SStaffNameLists* names = nullptr;
+};
+
 struct SAdminCommand {
+    // Carries the command out as one edit named `description`; returns the count the result
+    // reports. `reset` is the nickname question's answer.
+    using Run = int (*)(CDatabaseDocument& document, const std::string& description,
+                        const SAdminInputs& inputs, bool reset);
+
     std::string_view name;     // the command line's name
     std::string_view caption;  // the menu item (Windows-1252)
     EAdminGroup group;
     EAdminKind kind;
     EAdminTarget target;
+    // "%s" stands for the club's or the country's name; the nickname question names the current
+    // and then the other database. Empty: the command asks nothing.
+    std::string_view question = {};
+    // "%i" stands for the count. Empty: the command reports nothing.
+    std::string_view result = {};
+    // Nothing for the commands that change nothing, and for those carried out elsewhere.
+    Run run = nullptr;
 };
 
 // One language, plus the list of the clubs and their badges.
@@ -43,14 +63,6 @@ std::span<const SAdminCommand> AdminMenuItems();
 std::string_view AdminGroupCaption(EAdminGroup group);
 // The bulk command of that name; nothing for another name.
 const SAdminCommand* FindAdminCommand(std::string_view name);
-
-// What a run acts on. The club and country are taken only by commands of those targets.
-struct SAdminInputs {
-    std::uint32_t club = 0;
-    int country = 0;
-    const CWorld* other = nullptr;
-    const SStaffNameLists* names = nullptr;
-};
 
 // The question to ask first (Windows-1252); empty when the command asks none. The nickname
 // command's question is answered Yes, No or Cancel (`AsksYesNoCancel`); Yes resets the nicknames.
