@@ -55,6 +55,7 @@ TEST_F(AdminToolsTest, TheTwoEmptyCommandsChangeNothing) {
     EXPECT_EQ(stadiums.text, "");
     EXPECT_EQ(document.History().Count(), 0u);
     EXPECT_FALSE(document.IsModified());
+    ExpectSound();
 }
 
 TEST_F(AdminToolsTest, MissingTargetsAreRefusedWithoutAChange) {
