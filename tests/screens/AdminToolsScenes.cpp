@@ -1,6 +1,7 @@
 #include "AdminToolsScenes.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -8,8 +9,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/ui/DlgMainMenu.h"
+#include "app/ui/AdminToolsMenu.h"
 #include "app/ui/QtText.h"
+#include "document/DatabaseDocument.h"
+#include "model/World.h"
+#include "platform/Progress.h"
 #include "platform/StringTable.h"
 #include "tools/AdminCommandTable.h"
 
@@ -17,25 +21,43 @@ namespace kw::screens {
 
 namespace {
 
-// The main window in administrator mode; the scene shows one of its parts.
+// A window with the "AdminTools" menu on a document of the demo database of its own. Not the
+// main window: that one loads the renderer plug-in of its own and unloads it when it closes,
+// under the plug-in that later scenes share.
 class CAdminScene : public CShownScene {
 public:
     explicit CAdminScene(CSceneContext& context) {
-        SAppContext& appContext = context.NewAppContext();
-        appContext.tools = true;
-        m_window = std::make_unique<DlgMainMenu>(appContext, context.Ui());
+        auto world = std::make_unique<CWorld>(context.Installation());
+        world->InitialiseCountries();
+        CSilentProgress progress;
+        world->Load(context.Installation() / "database", progress);
+        m_document = std::make_unique<CDatabaseDocument>(std::move(world));
+        m_window = std::make_unique<QMainWindow>();
+        m_window->setWindowTitle(QStringLiteral("Editor"));
+        m_window->resize(640, 120);
+        AddAdminToolsMenu(*m_window->menuBar(),
+                          {.document = [this]() -> CDatabaseDocument& { return *m_document; },
+                           .selectedCountry = [] { return 14; },
+                           .selectedClub = [] { return std::uint32_t{0}; },
+                           .otherDatabase = [] { return static_cast<const CWorld*>(nullptr); },
+                           .tools = [] { return static_cast<const CGlobalTools*>(nullptr); },
+                           .buildPs2Master = [] {},
+                           .ui = context.Ui(),
+                           .window = m_window.get()});
     }
 
-    DlgMainMenu& Window() { return *m_window; }
+    QMainWindow& Window() { return *m_window; }
+    CDatabaseDocument& Document() { return *m_document; }
     void SetShown(QWidget& widget) { m_shown = &widget; }
     QWidget& Widget() override { return *m_shown; }
 
 private:
-    std::unique_ptr<DlgMainMenu> m_window;
+    std::unique_ptr<CDatabaseDocument> m_document;
+    std::unique_ptr<QMainWindow> m_window;
     QWidget* m_shown = nullptr;
 };
 
-QMenu& AdminMenu(DlgMainMenu& window) {
+QMenu& AdminMenu(QMainWindow& window) {
     for (QAction* action : window.menuBar()->actions()) {
         if (action->text() == QStringLiteral("AdminTools")) {
             return *action->menu();
@@ -69,7 +91,7 @@ std::unique_ptr<CShownScene> ShowAdminToolsQuestion(CSceneContext& context) {
     SAdminInputs inputs;
     inputs.country = 14;
     const std::string question =
-        AdminQuestion(*FindAdminCommand("rename-stadiums"), scene->Window().World(), inputs);
+        AdminQuestion(*FindAdminCommand("rename-stadiums"), scene->Document().World(), inputs);
     ShowBox(*scene, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No);
     return scene;
 }
@@ -77,7 +99,7 @@ std::unique_ptr<CShownScene> ShowAdminToolsQuestion(CSceneContext& context) {
 std::unique_ptr<CShownScene> ShowAdminToolsResult(CSceneContext& context) {
     auto scene = std::make_unique<CAdminScene>(context);
     const SAdminOutcome outcome =
-        RunAdminCommand(*FindAdminCommand("tactical-training"), scene->Window().Document(), {});
+        RunAdminCommand(*FindAdminCommand("tactical-training"), scene->Document(), {});
     ShowBox(*scene, QMessageBox::Information, outcome.text, QMessageBox::Ok);
     return scene;
 }
