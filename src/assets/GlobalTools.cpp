@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "assets/BadgeFiles.h"
+#include "assets/RakelListFile.h"
 #include "platform/Paths.h"
 
 namespace kw {
@@ -21,6 +22,14 @@ bool LoadNameList(CNameList& list, const std::filesystem::path& installationDire
     return list.Load(*path);
 }
 
+// A list the installation lacks loads as empty.
+template <typename List>
+void LoadRakelList(List& list, const std::filesystem::path& installationDirectory,
+                   std::string_view file) {
+    const auto path = FindExisting(installationDirectory, "database/rakel/" + std::string(file));
+    list.Load(path.value_or(installationDirectory / "database/rakel" / file));
+}
+
 }  // namespace
 
 bool CGlobalTools::Init(const std::filesystem::path& installationDirectory) {
@@ -34,6 +43,10 @@ bool CGlobalTools::Init(const std::filesystem::path& installationDirectory) {
     m_badgeArchive.SetQuiet(true);
     m_badgeArchive.Open(installationDirectory / "badges.big");
     m_badgeArchive.SetQuiet(wasQuiet);
+    LoadRakelList(m_clubMapping, installationDirectory, kRakelClubsFile);
+    LoadRakelList(m_playerMapping, installationDirectory, kRakelPlayersFile);
+    LoadRakelList(m_faceMapping, installationDirectory, kRakelFacesFile);
+    LoadRakelList(m_ps2Faces, installationDirectory, kRakelPs2FacesFile);
     m_initialised = true;
     return male && female && surnames;
 }

@@ -46,7 +46,8 @@ void CBaseTextFile::Load(const std::filesystem::path& path) {
     Clear();
     Allocate(m_format.capacity);
     CTextFileLines lines;
-    if (!lines.Open(path)) {
+    m_read = lines.Open(path);
+    if (!m_read) {
         FillMissing();
         return;
     }
@@ -58,6 +59,7 @@ void CBaseTextFile::LoadFromMemory(std::string_view data) {
     Allocate(m_format.capacity);
     CTextFileLines lines;
     lines.OpenFromMemory(data);
+    m_read = true;
     Fill(lines);
 }
 

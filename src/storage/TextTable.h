@@ -59,6 +59,9 @@ public:
 
     std::int32_t GetCount() const { return m_count; }
     std::int32_t GetCapacity() const { return m_format.capacity; }
+    // Whether the last load read a file (or bytes), rather than filling in the missing-file
+    // entries: a tool that works through the table must not take those for the game's data.
+    bool WasRead() const { return m_read; }
     // Entries outside the table read as an empty text and number 0.
     const std::string& GetText(std::int32_t index) const;
     std::int32_t GetValue(std::int32_t index) const;
@@ -84,6 +87,7 @@ private:
 
     STextTableFormat m_format;
     std::int32_t m_count;
+    bool m_read = false;
     std::vector<std::string> m_texts;
     std::vector<std::int32_t> m_values;
 };
