@@ -1,0 +1,329 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ReferenceCheck.h"
+#include "TempDir.h"
+#include "assets/RakelClubMapping.h"
+#include "assets/RakelFaceMapping.h"
+#include "assets/RakelPlayerMapping.h"
+#include "assets/RakelPs2FaceTable.h"
+#include "document/DatabaseDocument.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "storage/TextTable.h"
+#include "tools/RakelMapping.h"
+#include "tools/RakelMappingTexts.h"
+
+namespace kw {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        EXPECT_NE(end, std::string::npos) << "every line ends with CR LF";
+        if (end == std::string::npos) {
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// A small world in a document: clubs in the first and the last country, players and a trainer.
+class RakelMappingTest : public ::testing::Test {
+protected:
+    RakelMappingTest() : document(MakeWorld(install.Path())) {}
+
+    static std::unique_ptr<CWorld> MakeWorld(const std::filesystem::path& path) {
+        auto world = std::make_unique<CWorld>(path);
+        world->InitialiseCountries();
+        return world;
+    }
+
+    CWorld& World() { return document.WorldForOperations(); }
+
+    CClub& AddClub(int country, std::uint16_t index, const std::string& name,
+                   std::int32_t externalNumber) {
+        CClub& club = World().Country(country).AddClub(index);
+        for (int language = 0; language < kLanguageCount; ++language) {
+            club.SetName(language, name);
+        }
+        club.SetExternalNumber(externalNumber);
+        return club;
+    }
+
+    CPlayer& AddPerson(CClub& club, int kind, const std::string& first, const std::string& surname,
+                       const std::string& nickname = "") {
+        CPlayer& person = World().CreatePerson(World().NextFreePersonId(), false);
+        person.Reset(kind, club.Country());
+        person.SetFirstName(first);
+        person.SetSurname(surname);
+        person.SetNickname(nickname);
+        person.SetCurrentClub(club.Id());
+        club.AddPerson(person);
+        return person;
+    }
+
+    SMappingOptions Options(bool zeroUnmatched) const {
+        return {zeroUnmatched, install / "report.txt"};
+    }
+
+    std::vector<std::string> Report() const {
+        return Lines(test::ReadFile(install / "report.txt"));
+    }
+
+    void ExpectSound() {
+        EXPECT_EQ(test::ReferenceFaults(document.World()), std::vector<std::string>());
+    }
+
+    test::TempDir install;
+    CDatabaseDocument document;
+};
+
+TEST_F(RakelMappingTest, ClubsOfEveryCountryAreMappedByNameAndReported) {
+    CClub& first = AddClub(1, 1, "Victoria Nordstadt", 5);
+    CClub& last = AddClub(206, 1, "FC Inselhafen", 6);
+    CClub& unknown = AddClub(206, 2, "Eintracht Nirgendwo", 7);
+    CClub& twin = AddClub(2, 1, "fc inselhafen", 8);
+    CRakelClubMapping clubs;
+    clubs.LoadFromText(
+        "# id;name;second name\r\n"
+        "101;VICTORIA NORDSTADT;Nordstadt\r\n"
+        "102;FC Inselhafen;Inselhafen\r\n"
+        "103;Zebras Sued;Sued\r\n"
+        "104;Adler Ost;Ost\r\n"
+        "bad;Kaputt;Line\r\n",
+        "RakelClubs.txt");
+    ASSERT_EQ(clubs.Clubs().size(), 4u);
+
+    const SClubMappingResult result = MapClubIds(document, clubs, Options(false));
+
+    EXPECT_TRUE(result.Succeeded());
+    EXPECT_EQ(first.ExternalNumber(), 101);
+    EXPECT_EQ(last.ExternalNumber(), 102) << "country 206 is walked too";
+    EXPECT_EQ(twin.ExternalNumber(), 102);
+    EXPECT_EQ(unknown.ExternalNumber(), 7) << "No keeps the number of an unmatched club";
+    EXPECT_EQ(World().Country(1).NationalTeam().ExternalNumber(), 0);
+    EXPECT_EQ(Report(), (std::vector<std::string>{
+                            "Club mapping statistics",
+                            "Success: 3, Failure: 1",
+                            "Unmapped: 2, Too much mapped: 1",
+                            "Unmapped:",
+                            "Adler Ost (Ost) - RakelID: 104",
+                            "Zebras Sued (Sued) - RakelID: 103",
+                            "Overmapped:",
+                            "FC Inselhafen (Inselhafen) (2 Times)- RakelID: 102",
+                        }));
+    EXPECT_EQ(result.reportLines, Report());
+    ExpectSound();
+
+    ASSERT_EQ(document.History().Count(), 1u);
+    EXPECT_EQ(document.UndoDescription(), std::string(kMapClubIdsCommand));
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(document.World().Country(1).Clubs().at(first.Id())->ExternalNumber(), 5);
+    ExpectSound();
+}
+
+TEST_F(RakelMappingTest, ClubsWithoutMatchGetZeroOnlyWithYes) {
+    const std::uint32_t id = AddClub(3, 1, "Eintracht Nirgendwo", 7).Id();
+    CRakelClubMapping clubs;
+    clubs.LoadFromText("1;Someone Else;City\n", "RakelClubs.txt");
+    MapClubIds(document, clubs, Options(true));
+    EXPECT_EQ(World().Country(3).Club(id)->ExternalNumber(), 0);
+    ExpectSound();
+}
+
+TEST_F(RakelMappingTest, AnEmptyOrUnloadedClubListChangesNothing) {
+    CClub& club = AddClub(1, 1, "Victoria Nordstadt", 5);
+    CRakelClubMapping unloaded;
+    CRakelClubMapping empty;
+    empty.LoadFromText("# nothing but a comment\n\n", "RakelClubs.txt");
+    CRakelClubMapping missing;
+    EXPECT_FALSE(missing.Load(install / "no such file.txt"));
+    for (const CRakelClubMapping* clubs : {&unloaded, &empty, &missing}) {
+        const SClubMappingResult result = MapClubIds(document, *clubs, Options(true));
+        EXPECT_FALSE(result.mapped);
+        EXPECT_FALSE(result.Succeeded());
+    }
+    EXPECT_EQ(club.ExternalNumber(), 5);
+    EXPECT_EQ(document.History().Count(), 0u);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_FALSE(std::filesystem::exists(install / "report.txt"));
+}
+
+TEST_F(RakelMappingTest, PlayersMatchByNormalisedNameThenNicknameThenStageName) {
+    CClub& club = AddClub(206, 1, "FC Inselhafen", 0);
+    CPlayer& spaced = AddPerson(club, 0, "Jan  Peter", "Muster");
+    CPlayer& nick = AddPerson(club, 0, "Carlos", "Unbekannt", "Carlito");
+    CPlayer& stage = AddPerson(club, 0, "Rui", "Fremd");
+    stage.SetStageName("Ruizinho");
+    CPlayer& lost = AddPerson(club, 0, "Otto", "Niemand", "Otti");
+    lost.SetSecondExternalNumber(77);
+    CPlayer& trainer = AddPerson(club, 1, "Jan Peter", "Muster");
+    CRakelPlayerMapping players;
+    players.LoadFromText(
+        "11;Jan Peter;MUSTER;\n"
+        "12;Carl;Anders;Carlito\n"
+        "13;Rui;Fremdo;ruizinho\n"
+        "14;Rui;Fremdo;Ruizinho\n"
+        "15;jan peter;Muster;JP\n",
+        "RakelPlayers.txt");
+
+    SPlayerMappingResult result = MapPlayerIds(document, players, Options(false));
+
+    EXPECT_TRUE(result.Succeeded());
+    EXPECT_EQ(spaced.SecondExternalNumber(), 11) << "first of two equal names";
+    EXPECT_EQ(nick.SecondExternalNumber(), 12);
+    EXPECT_EQ(stage.SecondExternalNumber(), 13);
+    EXPECT_EQ(lost.SecondExternalNumber(), 77) << "No keeps the old identifier";
+    EXPECT_EQ(trainer.SecondExternalNumber(), 0) << "staff are no players";
+    EXPECT_EQ(Report(), (std::vector<std::string>{
+                            "Rakel ID Report - Set complete world from file RakelPlayers.txt",
+                            "Number of Rakel Players: 5",
+                            "Stat:",
+                            "Success: 3",
+                            "Failed: 1",
+                            "Unnormalized players: 1",
+                            "Same names: 2, Same nicks: 1",
+                            "Failures:",
+                            "   Niemand, Otto [nick: Otti]",
+                            "Unnormalized Players in the KW-Database",
+                            "   Muster, Jan  Peter [nick: ]",
+                            "Double names:",
+                            "   Jan Peter MUSTER",
+                            "   Rui Fremdo",
+                            "Double nicks:",
+                            "   ruizinho",
+                        }));
+    ExpectSound();
+
+    result = MapPlayerIds(document, players, Options(true));
+    EXPECT_EQ(lost.SecondExternalNumber(), 0) << "Yes gives an unmatched player 0";
+    EXPECT_EQ(document.History().Count(), 2u);
+    ExpectSound();
+}
+
+TEST_F(RakelMappingTest, AnEmptyPlayerListChangesNothing) {
+    CClub& club = AddClub(1, 1, "Victoria Nordstadt", 0);
+    AddPerson(club, 0, "Otto", "Niemand").SetSecondExternalNumber(4);
+    CRakelPlayerMapping players;
+    players.LoadFromText("", "RakelPlayers.txt");
+    EXPECT_FALSE(MapPlayerIds(document, players, Options(true)).mapped);
+    EXPECT_EQ(document.History().Count(), 0u);
+}
+
+TEST_F(RakelMappingTest, AReportThatCannotBeWrittenIsAFailureButTheMappingStands) {
+    CClub& club = AddClub(1, 1, "Victoria Nordstadt", 0);
+    CRakelClubMapping clubs;
+    clubs.LoadFromText("9;Victoria Nordstadt;Nordstadt\n", "RakelClubs.txt");
+    const SClubMappingResult result =
+        MapClubIds(document, clubs, {false, install / "missing folder" / "report.txt"});
+    EXPECT_TRUE(result.mapped);
+    EXPECT_FALSE(result.reportWritten);
+    EXPECT_FALSE(result.Succeeded());
+    EXPECT_EQ(club.ExternalNumber(), 9);
+    EXPECT_EQ(document.History().Count(), 1u);
+}
+
+// The face table as "faceIDs.txt" gives it: count line, then text and number per entry.
+class RakelFaceMappingTest : public RakelMappingTest {
+protected:
+    RakelFaceMappingTest() : faces({6000, true, true, false, 789, 0}) {
+        faces.LoadFromMemory("4\nFace A\n10\nFace B\n11\nFace C\n12\nFace D\n13\n");
+    }
+    CBaseTextFile faces;
+};
+
+TEST_F(RakelFaceMappingTest, PlayersGetTheFaceTheirNameIsListedWith) {
+    CClub& club = AddClub(206, 1, "FC Inselhafen", 0);
+    CPlayer& anna = AddPerson(club, 0, "Anton", "Alt");
+    CPlayer& bert = AddPerson(club, 0, "Bert", "Berg");
+    CPlayer& carl = AddPerson(club, 0, "Carl", "Carstens");
+    CPlayer& dirk = AddPerson(club, 0, "Dirk", "Dorn");
+    dirk.SetSpecialFace(12);
+    CPlayer& emil = AddPerson(club, 0, "Emil", "Eck");
+    emil.SetSpecialFace(13);
+    CRakelFaceMapping list;
+    list.LoadFromText("10;Anton;Alt\n11;bert;berg\n11;Carl;Carstens\n99;Emil;Eck\n",
+                      "RakelFaces.txt");
+
+    const SFaceMappingResult result = MapFaceIds(document, faces, list, Options(false));
+
+    EXPECT_TRUE(result.Succeeded());
+    EXPECT_EQ(anna.SpecialFace(), 10);
+    EXPECT_EQ(bert.SpecialFace(), 11);
+    EXPECT_EQ(carl.SpecialFace(), 11);
+    EXPECT_EQ(dirk.SpecialFace(), 12) << "No keeps an unlisted player's face";
+    EXPECT_EQ(emil.SpecialFace(), 13) << "a face the table lacks is no match";
+    EXPECT_EQ(Report(), (std::vector<std::string>{
+                            "Face mapping statistics:",
+                            "Successful: 1:",
+                            "Unmapped: 2:",
+                            "Overmapped: 1",
+                            "",
+                            "Unmapped:",
+                            "Face C",
+                            "Face D",
+                            "Overmapped:",
+                            "Face B (2)",
+                        }));
+    ExpectSound();
+
+    MapFaceIds(document, faces, list, Options(true));
+    EXPECT_EQ(dirk.SpecialFace(), 0);
+    EXPECT_EQ(emil.SpecialFace(), 0);
+}
+
+TEST_F(RakelFaceMappingTest, AFaceTableFilledInForAMissingFileMapsNothing) {
+    CClub& club = AddClub(1, 1, "Victoria Nordstadt", 0);
+    CPlayer& anna = AddPerson(club, 0, "Anton", "Alt");
+    anna.SetSpecialFace(12);
+    CRakelFaceMapping list;
+    list.LoadFromText("10;Anton;Alt\n", "RakelFaces.txt");
+    CBaseTextFile missing({6000, true, true, false, 789, 0});
+    missing.Load(install / "faceIDs.txt");
+    ASSERT_GT(missing.GetCount(), 1) << "the missing file's dummy entries";
+    EXPECT_FALSE(MapFaceIds(document, missing, list, Options(true)).mapped);
+    CRakelFaceMapping emptyList;
+    EXPECT_FALSE(MapFaceIds(document, faces, emptyList, Options(true)).mapped);
+    EXPECT_EQ(anna.SpecialFace(), 12);
+    EXPECT_EQ(document.History().Count(), 0u);
+}
+
+TEST_F(RakelMappingTest, ConsoleFacesReplaceTheFacesTheyStandFor) {
+    CClub& club = AddClub(206, 1, "FC Inselhafen", 0);
+    CPlayer& anna = AddPerson(club, 0, "Anton", "Alt");
+    anna.SetSpecialFace(1001);
+    CPlayer& bert = AddPerson(club, 0, "Bert", "Berg");
+    bert.SetSpecialFace(1002);
+    CPlayer& carl = AddPerson(club, 0, "Carl", "Carstens");
+    CRakelPs2FaceTable table;
+    table.LoadFromText("7;1001;Konsole hell\n8;1003;Konsole dunkel\n9;0;keines\n",
+                       "RakelPS2Faces.txt");
+    ASSERT_EQ(table.Entries().size(), 2u) << "face 0 stands for none";
+
+    MapPs2FaceIds(document, table, Options(true));
+
+    EXPECT_EQ(anna.SpecialFace(), 7);
+    EXPECT_EQ(bert.SpecialFace(), 0);
+    EXPECT_EQ(carl.SpecialFace(), 0);
+    EXPECT_EQ(Report(), (std::vector<std::string>{"Face mapping statistics:", "Successful: 1:",
+                                                  "Unmapped: 1:", "Overmapped: 0", "",
+                                                  "Unmapped:", "Konsole dunkel", "Overmapped:"}));
+    ExpectSound();
+
+    CRakelPs2FaceTable empty;
+    EXPECT_FALSE(MapPs2FaceIds(document, empty, Options(true)).mapped);
+    EXPECT_EQ(document.History().Count(), 1u);
+}
+
+}  // namespace
+}  // namespace kw
