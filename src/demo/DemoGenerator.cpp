@@ -5,6 +5,7 @@
 #include "demo/DemoBadges.h"
 #include "demo/DemoCityPictures.h"
 #include "demo/DemoPlan.h"
+#include "demo/DemoRakelLists.h"
 #include "demo/DemoScripts.h"
 #include "demo/DemoTables.h"
 #include "demo/DemoWorld.h"
@@ -95,6 +96,10 @@ SDemoResult GenerateDemoInstallation(const fs::path& out, EDemoScale scale, std:
     CCollectingUserInterface ui;
     if (!world.Save(progress, ui)) {
         return Failure(ui.Error().empty() ? "cannot save the database" : ui.Error());
+    }
+    if (!WriteDemoRakelLists(world, out)) {
+        return Failure("cannot write the mapping lists into " +
+                       (out / "database" / "rakel").string());
     }
     SDemoResult result;
     result.ok = true;

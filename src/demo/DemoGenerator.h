@@ -24,8 +24,9 @@ struct SDemoResult {
 
 // Writes the installation into `out` (created when missing): the text tables, name lists,
 // countries list and stadium list, the cup formats, international structures and league
-// scripts, the badges and a few city pictures, and the default database "database/" saved
-// through the model. The same scale and seed give the same bytes.
+// scripts, the badges and a few city pictures, the default database "database/" saved
+// through the model, and the other game's lists of the mapping tools ("database/rakel"). The same
+// scale and seed give the same bytes.
 SDemoResult GenerateDemoInstallation(const std::filesystem::path& out, EDemoScale scale,
                                      std::uint32_t seed, IProgress& progress);
 
