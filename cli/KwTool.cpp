@@ -3,6 +3,7 @@
 #include "KwTool.h"
 #include "CsvCommands.h"
 #include "AdminCommands.h"
+#include "MappingCommands.h"
 
 #include <cstdio>
 
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
     kwtool::AddArchiveCommands(app, context);
     kwtool::AddCsvCommands(app, context);
     kwtool::AddAdminCommands(app, context);
+    kwtool::AddMappingCommands(app, context);
 
     CLI11_PARSE(app, argc, argv);
     return context.action ? context.action() : 0;
