@@ -17,17 +17,19 @@ void CRakelClubMapping::LoadFromText(std::string_view text, std::string fileName
     m_clubs.clear();
     std::vector<std::string> names;
     for (const RakelRecord& record : SplitRakelList(text)) {
-        const std::optional<std::int32_t> id =
-            record.size() >= 2 ? ParseRakelNumber(record[0]) : std::nullopt;
-        std::string name = record.size() >= 2 ? record[1] : std::string();
+        if (record.size() < 2) {
+            continue;
+        }
+        const std::optional<std::int32_t> id = ParseRakelNumber(record[0]);
+        std::string name = record[1];
         NormaliseSpaces(name);
-        if (!id || name.empty()) {
+        if (!id.has_value() || name.empty()) {
             continue;
         }
         std::string secondName = record.size() >= 3 ? record[2] : std::string();
         NormaliseSpaces(secondName);
         names.push_back(name);
-        m_clubs.push_back({*id, std::move(name), std::move(secondName)});
+        m_clubs.push_back({id.value(), std::move(name), std::move(secondName)});
     }
     m_byName.Build(names);
 }

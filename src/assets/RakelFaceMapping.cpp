@@ -17,15 +17,17 @@ void CRakelFaceMapping::LoadFromText(std::string_view text, std::string fileName
     m_faces.clear();
     std::vector<std::string> names;
     for (const RakelRecord& record : SplitRakelList(text)) {
-        const std::optional<std::int32_t> face =
-            record.size() >= 3 ? ParseRakelNumber(record[0]) : std::nullopt;
-        std::string fullName = record.size() >= 3 ? record[1] + ' ' + record[2] : std::string();
+        if (record.size() < 3) {
+            continue;
+        }
+        const std::optional<std::int32_t> face = ParseRakelNumber(record[0]);
+        std::string fullName = record[1] + ' ' + record[2];
         NormaliseSpaces(fullName);
-        if (!face || fullName.empty()) {
+        if (!face.has_value() || fullName.empty()) {
             continue;
         }
         names.push_back(std::move(fullName));
-        m_faces.push_back(*face);
+        m_faces.push_back(face.value());
     }
     m_byFullName.Build(names);
 }

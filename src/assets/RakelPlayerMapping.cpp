@@ -18,9 +18,11 @@ void CRakelPlayerMapping::LoadFromText(std::string_view text, std::string fileNa
     std::vector<std::string> fullNames;
     std::vector<std::string> nicknames;
     for (const RakelRecord& record : SplitRakelList(text)) {
-        const std::optional<std::int32_t> id =
-            record.size() >= 3 ? ParseRakelNumber(record[0]) : std::nullopt;
-        if (!id) {
+        if (record.size() < 3) {
+            continue;
+        }
+        const std::optional<std::int32_t> id = ParseRakelNumber(record[0]);
+        if (!id.has_value()) {
             continue;
         }
         std::string fullName = record[1] + ' ' + record[2];
@@ -32,7 +34,7 @@ void CRakelPlayerMapping::LoadFromText(std::string_view text, std::string fileNa
         }
         fullNames.push_back(fullName);
         nicknames.push_back(nickname);
-        m_players.push_back({*id, std::move(fullName), std::move(nickname)});
+        m_players.push_back({id.value(), std::move(fullName), std::move(nickname)});
     }
     m_byFullName.Build(fullNames);
     m_byNickname.Build(nicknames);

@@ -17,6 +17,7 @@
 #include "ManagerListScenes.h"
 #include "ManagerPagesScenes.h"
 #include "PlayerDoubleScenes.h"
+#include "MappingScenes.h"
 #include "PlayerPagesAScenes.h"
 #include "PlayerPagesBScenes.h"
 #include "PlayerSearchScenes.h"
@@ -123,6 +124,8 @@ const std::vector<SScene>& Scenes() {
         {"AdminToolsMenu", ShowAdminToolsMenu},
         {"AdminToolsQuestion", ShowAdminToolsQuestion},
         {"AdminToolsResult", ShowAdminToolsResult},
+        {"MappingQuestion", ShowMappingQuestion},
+        {"MappingReportDialog", ShowMappingReportDialog},
     };
     return scenes;
 }

@@ -22,33 +22,23 @@ namespace {
 // Yes (true: unmatched get 0), No (false: they keep theirs), or nothing for Cancel and the close
 // box.
 std::optional<bool> AskOverwrite(std::string_view question, QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, FromCp1252(ResourceString(ids::kApplicationTitle)),
-                    FromCp1252(question), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                    parent);
-    box.setObjectName(QStringLiteral("mappingQuestion"));
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::Cancel);
-    box.exec();
-    if (box.clickedButton() == box.button(QMessageBox::Yes)) {
+    const std::unique_ptr<QMessageBox> box = MakeMappingQuestion(question, parent);
+    box->exec();
+    if (box->clickedButton() == box->button(QMessageBox::Yes)) {
         return true;
     }
-    if (box.clickedButton() == box.button(QMessageBox::No)) {
+    if (box->clickedButton() == box->button(QMessageBox::No)) {
         return false;
     }
     return std::nullopt;
 }
 
 std::optional<std::filesystem::path> AskReportFile(QWidget* parent) {
-    QFileDialog dialog(parent, FromCp1252(kReportDialogTitle), QString(),
-                       QStringLiteral("Text files (*.txt);;All files (*.*)"));
-    dialog.setObjectName(QStringLiteral("mappingReportFile"));
-    // The dialog adds the extension itself, so it asks before it replaces an existing report.
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(FromCp1252(kReportDialogExtension));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const std::unique_ptr<QFileDialog> dialog = MakeReportFileDialog(parent);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return std::filesystem::path(dialog.selectedFiles().constFirst().toStdString());
+    return std::filesystem::path(dialog->selectedFiles().constFirst().toStdString());
 }
 
 using Run = std::function<SMappingOutcome(const SMappingOptions&)>;
@@ -78,6 +68,27 @@ bool RunCommand(std::string_view question, std::string_view done, const Run& run
 }
 
 }  // namespace
+
+std::unique_ptr<QMessageBox> MakeMappingQuestion(std::string_view question, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(
+        QMessageBox::Question, FromCp1252(ResourceString(ids::kApplicationTitle)),
+        FromCp1252(question), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box->setObjectName(QStringLiteral("mappingQuestion"));
+    box->setDefaultButton(QMessageBox::Yes);
+    box->setEscapeButton(QMessageBox::Cancel);
+    return box;
+}
+
+std::unique_ptr<QFileDialog> MakeReportFileDialog(QWidget* parent) {
+    auto dialog =
+        std::make_unique<QFileDialog>(parent, FromCp1252(kReportDialogTitle), QString(),
+                                      QStringLiteral("Text files (*.txt);;All files (*.*)"));
+    dialog->setObjectName(QStringLiteral("mappingReportFile"));
+    // The dialog adds the extension itself, so it asks before it replaces an existing report.
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(FromCp1252(kReportDialogExtension));
+    return dialog;
+}
 
 bool MapClubIdsCommand(CDatabaseDocument& document, const CInstallationData& installation,
                        QWidget* parent, IUserInterface& ui) {

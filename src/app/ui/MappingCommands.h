@@ -1,5 +1,10 @@
 #pragma once
 
+#include <memory>
+#include <string_view>
+
+class QFileDialog;
+class QMessageBox;
 class QWidget;
 
 namespace kw {
@@ -20,5 +25,10 @@ bool MapFaceIdsCommand(CDatabaseDocument& document, const CInstallationData& ins
                        QWidget* parent, IUserInterface& ui);
 bool MapPs2FaceIdsCommand(CDatabaseDocument& document, const CInstallationData& installation,
                           QWidget* parent, IUserInterface& ui);
+
+// The commands' question box (Yes, No, Cancel; Escape cancels) and the report's save dialog,
+// ready to show.
+std::unique_ptr<QMessageBox> MakeMappingQuestion(std::string_view question, QWidget* parent);
+std::unique_ptr<QFileDialog> MakeReportFileDialog(QWidget* parent);
 
 }  // namespace kw
