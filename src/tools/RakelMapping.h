@@ -51,8 +51,9 @@ struct SFaceMappingResult : SMappingOutcome {
     int overused = 0;
 };
 
-// What to do with a club, player or face that finds no match: true gives it 0, false keeps it.
+// The answers of the commands' question and save dialog.
 struct SMappingOptions {
+    // A club, player or face without match gets 0 (Yes) or keeps its number (No).
     bool zeroUnmatched = false;
     std::filesystem::path reportPath;
 };
