@@ -1,8 +1,8 @@
 // kwtool: the editor's database operations from the command line, for scripts, tests and
 // benchmarks.
 #include "KwTool.h"
-#include "CsvCommands.h"
 #include "AdminCommands.h"
+#include "CsvCommands.h"
 #include "MappingCommands.h"
 
 #include <cstdio>

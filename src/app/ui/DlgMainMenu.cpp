@@ -14,10 +14,12 @@
 #include "app/InstallationData.h"
 #include "app/LongtimeWorldOperations.h"
 #include "app/LongtimeWriteDB.h"
+#include "app/ui/AdminToolsMenu.h"
 #include "app/ui/CsvExchangeCommands.h"
 #include "app/ui/DlgLongtimeOperation.h"
 #include "app/ui/DocumentSignals.h"
 #include "app/ui/MainMenuView.h"
+#include "app/ui/MappingCommands.h"
 #include "app/ui/QtText.h"
 #include "app/ui/RecentDatabasesMenu.h"
 #include "app/ui/SplashScreen.h"
@@ -153,7 +155,7 @@ void DlgMainMenu::CreateMenus() {
                           &DlgMainMenu::CheckBadges);
 
     if (m_context.tools) {
-        m_adminMapping = AddAdminToolsMenu(
+        const SAdminMappingActions mapping = AddAdminToolsMenu(
             *menuBar(), {.document = [this]() -> CDatabaseDocument& { return *m_document; },
                          .selectedCountry = [this] { return m_view->SelectedCountry(); },
                          .selectedClub = [this] { return m_view->SelectedClub(); },
@@ -162,6 +164,19 @@ void DlgMainMenu::CreateMenus() {
                          .buildPs2Master = [this] { BuildMaster(kPs2MasterOptions); },
                          .ui = m_ui,
                          .window = this});
+        using MappingCommand =
+            bool (*)(CDatabaseDocument&, const CInstallationData&, QWidget*, IUserInterface&);
+        const auto connectMapping = [this](QAction* action, MappingCommand command) {
+            connect(action, &QAction::triggered, this, [this, command] {
+                if (m_installation) {
+                    command(*m_document, *m_installation, this, m_ui);
+                }
+            });
+        };
+        connectMapping(mapping.clubIds, &MapClubIdsCommand);
+        connectMapping(mapping.playerIds, &MapPlayerIdsCommand);
+        connectMapping(mapping.faceIds, &MapFaceIdsCommand);
+        connectMapping(mapping.ps2FaceIds, &MapPs2FaceIdsCommand);
     }
 }
 

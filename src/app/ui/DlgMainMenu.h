@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "app/AppContext.h"
-#include "app/ui/AdminToolsMenu.h"
 #include "app/ui/MainMenuView.h"
 
 class QAction;
@@ -190,8 +189,6 @@ private:
     // The selections of the databases not shown, kept until they are shown again or closed.
     std::map<const CDatabaseDocument*, CMainMenuView::SSelection> m_selections;
     QLabel* m_notice = nullptr;
-    // The "AdminTools" menu's mapping runs (none without the administrator mode).
-    SAdminMappingActions m_adminMapping;
 };
 
 }  // namespace kw
