@@ -4,6 +4,7 @@
 #include "AdminCommands.h"
 #include "CsvCommands.h"
 #include "MappingCommands.h"
+#include "DiffCommands.h"
 
 #include <cstdio>
 
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
     kwtool::AddCsvCommands(app, context);
     kwtool::AddAdminCommands(app, context);
     kwtool::AddMappingCommands(app, context);
+    kwtool::AddDiffCommands(app, context);
 
     CLI11_PARSE(app, argc, argv);
     return context.action ? context.action() : 0;

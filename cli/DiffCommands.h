@@ -1,0 +1,10 @@
+// kwtool diff DBDIR1 DBDIR2 [--json].
+#pragma once
+
+#include "KwTool.h"
+
+namespace kwtool {
+
+void AddDiffCommands(CLI::App& app, SToolContext& context);
+
+}  // namespace kwtool
