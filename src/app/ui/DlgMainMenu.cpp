@@ -122,6 +122,8 @@ void DlgMainMenu::CreateMenus() {
 
     m_databasesMenu = menuBar()->addMenu(QStringLiteral("Datenbanken"));
     m_databasesMenu->addAction(QStringLiteral("Verwalten"), this, &DlgMainMenu::ManageDatabases);
+    m_compareAction = m_databasesMenu->addAction(QStringLiteral("Datenbanken vergleichen"), this,
+                                                 &DlgMainMenu::CompareDatabases);
     m_restoreAction = m_databasesMenu->addAction(QStringLiteral("Datenbank wiederherstellen"), this,
                                                  &DlgMainMenu::RestoreDatabase);
     m_databasesMenu->addSeparator();
@@ -213,6 +215,7 @@ void DlgMainMenu::CreateView() {
             &DlgMainMenu::EditContinentalSettings);
     connect(m_view, &CMainMenuView::clubMenuRequested, this,
             [this](const QPoint& position) { ClubMenu()->exec(position); });
+    connect(m_view, &CMainMenuView::foundOpenRequested, this, &DlgMainMenu::OpenFound);
     centralWidget()->layout()->addWidget(m_view);
     resize(980, 660);
     m_shownGeneration = m_document->World().Generation();
@@ -325,6 +328,7 @@ void DlgMainMenu::RefreshDatabaseMenu() {
     m_importAction->setEnabled(room && m_document != m_placeholderDocument);
     m_closeAction->setEnabled(m_slots->Count() >= 2);
     m_recent->SetEnabled(m_slots->Count() < CDatabaseSlots::kMaxSlots);
+    m_compareAction->setEnabled(m_slots->Count() >= 2);
     std::error_code error;
     m_restoreAction->setEnabled(
         std::filesystem::exists(DefaultArchivePath(m_context.databaseDirectory), error));

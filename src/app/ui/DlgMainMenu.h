@@ -71,6 +71,11 @@ public slots:
     void SaveDatabaseAs();
     // "Verwalten": countries and clubs copied between the open databases.
     void ManageDatabases();
+    // "Datenbanken vergleichen": the current database against another open one.
+    void CompareDatabases();
+    // The editor of a quick-find hit that the view shows: club editor, squad, staff, referees,
+    // stadiums, league system (leagues) or calendar (cups).
+    void OpenFound(const SFindHit& hit);
     // "Nach ungültigen Wappen suchen": clubs whose badge is missing in a size, in a list.
     void CheckBadges();
     // A folder of "&Datei"'s list of databases opened last: shown when a slot holds it, else
@@ -182,6 +187,7 @@ private:
     QAction* m_closeAction = nullptr;
     QAction* m_saveAsAction = nullptr;
     QAction* m_restoreAction = nullptr;
+    QAction* m_compareAction = nullptr;
     QMenu* m_databasesMenu = nullptr;
     CRecentDatabasesMenu* m_recent = nullptr;
     std::vector<QAction*> m_slotActions;

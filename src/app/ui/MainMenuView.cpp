@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/ui/QtText.h"
+#include "app/ui/QuickFindBar.h"
 #include "app/ui/StatisticsGroup.h"
 #include "controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
@@ -89,8 +90,11 @@ QString Average(double value) {
 
 CMainMenuView::CMainMenuView(const CDatabaseDocument& document, QWidget* parent)
     : QWidget(parent), m_document(&document) {
-    auto* columns = new QHBoxLayout(this);
-    columns->setContentsMargins(0, 0, 0, 0);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addWidget(CreateQuickFind());
+    auto* columns = new QHBoxLayout;
+    rows->addLayout(columns, 1);
 
     auto* left = new QVBoxLayout;
     left->addWidget(CreateLanguageGroup());
@@ -311,6 +315,7 @@ void CMainMenuView::RestoreSelection(const SSelection& selection) {
 
 void CMainMenuView::ShowWorld() {
     m_totals = TotalStatistics(m_document->World());
+    m_quickFind->SetDocument(*m_document);
     FillLanguages();
     RememberCountryScroll();
     FillCountries();

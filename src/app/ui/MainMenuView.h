@@ -7,6 +7,7 @@
 
 #include "reports/ClubList.h"
 #include "reports/WorldStatistics.h"
+#include "tools/QuickFind.h"
 
 class QComboBox;
 class QGroupBox;
@@ -17,6 +18,7 @@ namespace kw {
 
 class CDatabaseDocument;
 class CMyListBox;
+class CQuickFindBar;
 class CStatisticsGroup;
 
 // The browsing part of the main window: continent, its countries, the selected country's clubs
@@ -62,6 +64,8 @@ public:
     // Shows the club's continent and country and selects the club in the club list.
     void SelectClub(std::uint32_t clubId);
     QPushButton& MasterButton() const { return *m_masterButton; }
+    // Selects the hit's country and club (in MainMenuViewQuickFind.cpp).
+    void ShowFound(const SFindHit& hit);
 
 signals:
     // The user chose the database language (0 to 4).
@@ -90,6 +94,8 @@ signals:
     void playerSearchRequested();
     // The right mouse button on the club list, at that screen position.
     void clubMenuRequested(const QPoint& globalPos);
+    // A quick-find hit was chosen and shown: its editor is wanted.
+    void foundOpenRequested(const kw::SFindHit& hit);
 
 private:
     QGroupBox* CreateLanguageGroup();
@@ -99,6 +105,7 @@ private:
     QGroupBox* CreateAssistantGroup();
     QGroupBox* CreateExportGroup();
     void CreateStatisticsGroups();
+    CQuickFindBar* CreateQuickFind();
 
     void ChooseContinent(int continent);
     void ChooseCountry(int number);
@@ -139,6 +146,7 @@ private:
     QPushButton* m_squadButton = nullptr;
     CStatisticsGroup* m_statistics = nullptr;
     CStatisticsGroup* m_talents = nullptr;
+    CQuickFindBar* m_quickFind = nullptr;
 };
 
 }  // namespace kw

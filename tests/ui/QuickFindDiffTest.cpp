@@ -1,0 +1,321 @@
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <filesystem>
+#include <memory>
+
+#include "DemoDocument.h"
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "ReferenceCheck.h"
+#include "app/AppContext.h"
+#include "app/ui/DlgDatabaseDiff.h"
+#include "app/ui/DlgMainMenu.h"
+#include "app/ui/QtText.h"
+#include "controls/DlgInputBox.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "editors/DlgPlayerlistClub.h"
+#include "editors/club/DlgClubParent.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
+#include "storage/TextHelpers.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+// Quick find in the main window and the database diff window, on the small demo, driven through
+// their widgets.
+class QuickFindDiffTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void typingAClubNameAndEnterOpenTheClubEditorOnIt();
+    void enterOnAPlayerOpensTheSquadOfItsClub();
+    void manyHitsGiveANoticeAndEscapeClears();
+    void ctrlFFocusesTheSearchField();
+    void compareNeedsTwoDatabasesAndListsTheDifferences();
+    void identicalDatabasesAndOneChangedPlayerInTheDiffWindow();
+
+private:
+    template <typename T>
+    static T& Child(QWidget& window, const char* name);
+    // A club on a continent other than the one the window starts on (Europe), with players.
+    static const CClub& FarClub(const CWorld& world);
+    static int CurrentCountry(QWidget& window);
+    static std::uint32_t CurrentClub(QWidget& window);
+    // What a user types for a name: the name folded as the search folds it (ASCII, so QTest can
+    // type it), in lower case.
+    static QString Typed(std::string_view name);
+
+    QTemporaryDir m_install;
+    SAppContext m_context;
+    CScriptedUserInterface m_ui;
+};
+
+void QuickFindDiffTest::initTestCase() {
+    QVERIFY(m_install.isValid());
+    CSilentProgress progress;
+    QVERIFY(demo::GenerateDemoInstallation(m_install.path().toStdString(), demo::EDemoScale::kSmall,
+                                           1, progress)
+                .ok);
+}
+
+void QuickFindDiffTest::init() {
+    m_context = SAppContext{};
+    m_context.workingDirectory = m_install.path().toStdString();
+    m_context.installationConfigured = true;
+    m_ui = CScriptedUserInterface{};
+}
+
+template <typename T>
+T& QuickFindDiffTest::Child(QWidget& window, const char* name) {
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) {
+        qFatal("no child %s", name);
+    }
+    return *child;
+}
+
+const CClub& QuickFindDiffTest::FarClub(const CWorld& world) {
+    for (int number = 1; number <= kCountryCount; ++number) {
+        const CCountry& country = world.Country(number);
+        const int continent = country.Continent();
+        if (continent == 0 || continent >= 6 || country.ClubCount() < 3) {
+            continue;
+        }
+        const CClub& club = *std::next(country.Clubs().begin(), 1)->second;
+        if (!club.PersonIds().empty()) {
+            return club;
+        }
+    }
+    qFatal("no club outside Europe");
+}
+
+int QuickFindDiffTest::CurrentCountry(QWidget& window) {
+    const QListWidgetItem* item = Child<QListWidget>(window, "countries").currentItem();
+    return item != nullptr ? item->data(Qt::UserRole).toInt() : 0;
+}
+
+std::uint32_t QuickFindDiffTest::CurrentClub(QWidget& window) {
+    const QListWidgetItem* item = Child<QListWidget>(window, "clubs").currentItem();
+    return item != nullptr ? item->data(Qt::UserRole).toUInt() : 0;
+}
+
+QString QuickFindDiffTest::Typed(std::string_view name) {
+    const QString folded = QString::fromLatin1(FoldForSearch(name)).toLower();
+    for (const QChar c : folded) {
+        if (c.unicode() > 0x7E) {
+            qFatal("name not typeable");
+        }
+    }
+    return folded;
+}
+
+void QuickFindDiffTest::typingAClubNameAndEnterOpenTheClubEditorOnIt() {
+    DlgMainMenu window(m_context, m_ui);
+    const CWorld& world = window.World();
+    const std::string before = DumpWorldJson(world);
+    const CClub& club = FarClub(world);
+    const int country = ClubCountry(club.Id());
+    QVERIFY(CurrentCountry(window) != country);
+
+    auto& field = Child<QLineEdit>(window, "quickFind");
+    auto& results = Child<QTreeWidget>(window, "quickFindResults");
+    QVERIFY(!results.isVisibleTo(&window));
+    QTest::keyClicks(&field, Typed(club.Name(world.CurrentLanguage())));
+    QVERIFY(results.isVisibleTo(&window));
+    QVERIFY(results.topLevelItemCount() >= 1);
+    const QTreeWidgetItem& first = *results.topLevelItem(0);
+    QCOMPARE(first.text(0), QStringLiteral("Verein"));
+    QCOMPARE(first.text(1), FromCp1252(club.Name(world.CurrentLanguage())));
+    QCOMPARE(first.text(2), FromCp1252(world.Country(country).Name(world.CurrentLanguage())));
+
+    QString opened;
+    {
+        QObject scope;
+        test::WhenModal<CDlgClubParent>(
+            scope, [&opened](CDlgClubParent& dialog) { opened = dialog.windowTitle(); });
+        QTest::keyClick(&field, Qt::Key_Return);
+    }
+    QVERIFY(!opened.isEmpty());
+    QVERIFY(opened.contains(FromCp1252(club.Name(world.CurrentLanguage()))));
+    QCOMPARE(CurrentCountry(window), country);
+    QCOMPARE(CurrentClub(window), club.Id());
+    // Finding and looking changes nothing.
+    QCOMPARE(window.Document().History().Count(), std::size_t{0});
+    QCOMPARE(DumpWorldJson(world), before);
+}
+
+void QuickFindDiffTest::enterOnAPlayerOpensTheSquadOfItsClub() {
+    DlgMainMenu window(m_context, m_ui);
+    const CWorld& world = window.World();
+    const CClub& club = FarClub(world);
+    const CPlayer* player = nullptr;
+    for (const std::uint32_t id : club.PersonIds()) {
+        if (world.Person(id)->IsPlayer()) {
+            player = world.Person(id);
+            break;
+        }
+    }
+    QVERIFY(player != nullptr);
+    const QString name = FromCp1252(player->FirstName().View()) + QStringLiteral(" ") +
+                         FromCp1252(player->Surname().View());
+
+    auto& field = Child<QLineEdit>(window, "quickFind");
+    auto& results = Child<QTreeWidget>(window, "quickFindResults");
+    QTest::keyClicks(&field, Typed(ToCp1252(name)));
+    QVERIFY(results.topLevelItemCount() >= 1);
+    QCOMPARE(results.topLevelItem(0)->text(0), QStringLiteral("Spieler"));
+    QCOMPARE(results.topLevelItem(0)->text(1), name);
+    QCOMPARE(results.topLevelItem(0)->text(3), FromCp1252(club.Name(world.CurrentLanguage())));
+
+    // Down into the list, then Enter there.
+    QTest::keyClick(&field, Qt::Key_Down);
+    bool squadOpened = false;
+    {
+        QObject scope;
+        test::WhenModal<CDlgPlayerlistClub>(
+            scope, [&squadOpened](CDlgPlayerlistClub&) { squadOpened = true; });
+        QTest::keyClick(&results, Qt::Key_Return);
+    }
+    QVERIFY(squadOpened);
+    QCOMPARE(CurrentClub(window), club.Id());
+    QVERIFY(test::ReferenceFaults(world).empty());
+    QCOMPARE(window.Document().History().Count(), std::size_t{0});
+}
+
+void QuickFindDiffTest::manyHitsGiveANoticeAndEscapeClears() {
+    DlgMainMenu window(m_context, m_ui);
+    auto& field = Child<QLineEdit>(window, "quickFind");
+    auto& results = Child<QTreeWidget>(window, "quickFindResults");
+    auto& notice = Child<QLabel>(window, "quickFindNotice");
+    QTest::keyClicks(&field, QStringLiteral("*"));
+    QCOMPARE(results.topLevelItemCount(), 200);
+    QVERIFY(notice.isVisibleTo(&window));
+    QVERIFY(notice.text().contains(QStringLiteral("nur die ersten 200")));
+
+    QTest::keyClicks(&field, QStringLiteral("zzqqxx"));
+    QCOMPARE(results.topLevelItemCount(), 0);
+    QCOMPARE(notice.text(), QStringLiteral("Keine Treffer."));
+
+    QTest::keyClick(&field, Qt::Key_Escape);
+    QVERIFY(field.text().isEmpty());
+    QVERIFY(!results.isVisibleTo(&window));
+    QVERIFY(!notice.isVisibleTo(&window));
+}
+
+void QuickFindDiffTest::ctrlFFocusesTheSearchField() {
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto& countries = Child<QListWidget>(window, "countries");
+    countries.setFocus();
+    QVERIFY(countries.hasFocus());
+    QTest::keyClick(&countries, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(Child<QLineEdit>(window, "quickFind").hasFocus());
+}
+
+void QuickFindDiffTest::compareNeedsTwoDatabasesAndListsTheDifferences() {
+    DlgMainMenu window(m_context, m_ui);
+    QAction* compare = nullptr;
+    QAction* newDatabase = nullptr;
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == QStringLiteral("Datenbanken vergleichen")) {
+            compare = action;
+        } else if (action->text() == QStringLiteral("&Neu...")) {
+            newDatabase = action;
+        }
+    }
+    QVERIFY(compare != nullptr && newDatabase != nullptr);
+    QVERIFY(!compare->isEnabled());
+    {
+        QObject scope;
+        test::WhenModal<CDlgInputBox>(scope, [](CDlgInputBox& box) {
+            QTest::keyClicks(box.Field(), QStringLiteral("Leere Welt"));
+            QTest::keyClick(box.Field(), Qt::Key_Return);
+        });
+        newDatabase->trigger();
+    }
+    QVERIFY(compare->isEnabled());
+
+    int topLevel = 0;
+    QString summary;
+    QString other;
+    {
+        QObject scope;
+        test::WhenModal<CDlgDatabaseDiff>(scope, [&](CDlgDatabaseDiff& dialog) {
+            topLevel = Child<QTreeWidget>(dialog, "differences").topLevelItemCount();
+            summary = Child<QLabel>(dialog, "summary").text();
+            other = Child<QComboBox>(dialog, "otherDatabase").currentText();
+        });
+        compare->trigger();
+    }
+    // The new, empty database against the demo: every country with clubs differs.
+    QVERIFY(topLevel > 1);
+    QVERIFY(summary.contains(QStringLiteral("unterscheiden sich")));
+    QVERIFY(other.startsWith(QStringLiteral("1 ")));
+}
+
+void QuickFindDiffTest::identicalDatabasesAndOneChangedPlayerInTheDiffWindow() {
+    test::COpenDemo first(m_install.path().toStdString());
+    test::COpenDemo second(m_install.path().toStdString());
+    QVERIFY(first.IsOpen() && second.IsOpen());
+    {
+        CDlgDatabaseDiff dialog({{QStringLiteral("1 eins"), &first.Document()},
+                                 {QStringLiteral("2 zwei"), &second.Document()}},
+                                0);
+        QCOMPARE(Child<QTreeWidget>(dialog, "differences").topLevelItemCount(), 0);
+        QCOMPARE(Child<QLabel>(dialog, "summary").text(),
+                 QStringLiteral("Die Datenbanken sind gleich."));
+    }
+
+    CWorld& world = second.Document().WorldForOperations();
+    const CClub& club = FarClub(world);
+    CPlayer& player = *world.Person(club.PersonIds().front());
+    const int ability = player.Abilities()[1];
+    player.SetAbility(1, static_cast<std::uint8_t>(ability == 40 ? 41 : 40));
+    CDlgDatabaseDiff dialog({{QStringLiteral("1 eins"), &first.Document()},
+                             {QStringLiteral("2 zwei"), &second.Document()}},
+                            0);
+    auto& tree = Child<QTreeWidget>(dialog, "differences");
+    QCOMPARE(tree.topLevelItemCount(), 1);
+    const QTreeWidgetItem& country = *tree.topLevelItem(0);
+    QVERIFY(
+        country.text(0).startsWith(QString::number(ClubCountry(club.Id())) + QStringLiteral(" ")));
+    QCOMPARE(country.childCount(), 1);
+    QCOMPARE(country.child(0)->text(0), QStringLiteral("Personen (1)"));
+    const QTreeWidgetItem& record = *country.child(0)->child(0);
+    QVERIFY(record.text(0).startsWith(QStringLiteral("geändert: ") +
+                                      FromCp1252(player.Surname().View())));
+    QCOMPARE(record.childCount(), 1);
+    QCOMPARE(record.child(0)->text(0),
+             QStringLiteral("abilities[1]: %1 → %2").arg(ability).arg(player.Abilities()[1]));
+    QCOMPARE(Child<QLabel>(dialog, "summary").text(),
+             QStringLiteral("1 Eintrag unterscheidet sich."));
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::QuickFindDiffTest>(argc, argv);
+}
+
+#include "QuickFindDiffTest.moc"
