@@ -21,6 +21,7 @@
 #include "PlayerPagesAScenes.h"
 #include "PlayerPagesBScenes.h"
 #include "PlayerSearchScenes.h"
+#include "QuickFindDiffScenes.h"
 #include "Scene.h"
 #include "SquadScenes.h"
 #include "StadiumRefereeScenes.h"
@@ -126,6 +127,8 @@ const std::vector<SScene>& Scenes() {
         {"AdminToolsResult", ShowAdminToolsResult},
         {"MappingQuestion", ShowMappingQuestion},
         {"MappingReportDialog", ShowMappingReportDialog},
+        {"QuickFind", ShowQuickFind},
+        {"DlgDatabaseDiff", ShowDlgDatabaseDiff},
     };
     return scenes;
 }

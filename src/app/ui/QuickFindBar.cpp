@@ -22,7 +22,8 @@ namespace kw {
 
 namespace {
 
-constexpr int kVisibleRows = 8;
+constexpr int kMinimumRows = 7;
+constexpr int kVisibleRows = 10;
 
 QString KindCaption(EFindKind kind) {
     static const std::array<const char*, 6> kCaptions = {"Verein",         "Spieler", "Personal",
@@ -58,9 +59,13 @@ CQuickFindBar::CQuickFindBar(QWidget* parent) : QWidget(parent), m_less(UserColl
     m_results->setAllColumnsShowFocus(true);
     m_results->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_results->header()->setStretchLastSection(true);
-    m_results->setMaximumHeight(m_results->header()->sizeHint().height() +
-                                m_results->fontMetrics().height() * kVisibleRows +
-                                2 * m_results->frameWidth() + 8);
+    // Room for a few hits at least; the lists below give way while hits are shown.
+    const auto height = [this](int rows) {
+        return m_results->header()->sizeHint().height() + m_results->fontMetrics().height() * rows +
+               2 * m_results->frameWidth() + rows * 2;
+    };
+    m_results->setMinimumHeight(height(kMinimumRows));
+    m_results->setMaximumHeight(height(kVisibleRows));
     m_results->installEventFilter(this);
     m_results->setVisible(false);
     connect(m_results, &QTreeWidget::itemActivated, this, [this] { ChooseCurrent(); });
