@@ -45,5 +45,5 @@ constexpr auto kHuge = static_cast<std::int64_t>(EDemoScale::kHuge);
 
 }  // namespace
 
-BENCHMARK(BM_DatabaseDiff)->Arg(kHuge)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_DatabaseDiffAnchorDumps)->Arg(kHuge)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_DatabaseDiff)->Arg(kHuge)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_DatabaseDiffAnchorDumps)->Arg(kHuge)->Unit(benchmark::kMillisecond)->Iterations(2);
