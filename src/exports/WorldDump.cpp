@@ -554,6 +554,23 @@ Json Rules(const CRules& rules, const CClubNumbers& clubs) {
                 {"substitutions", rules.Substitutions()}};
 }
 
+// The players without club and the rules, appended to `json`.
+void AddWithoutClubAndRules(const CWorld& world, const CClubNumbers& clubs, Json& json) {
+    Json without = Json::array();
+    for (const std::uint32_t id : world.WithoutClub().Ids()) {
+        if (const CPlayer* person = world.Person(id)) {
+            without.push_back(Person(*person, clubs, false));
+        }
+    }
+    json["withoutClub"] = std::move(without);
+    json["rules"] = Rules(world.Rules(), clubs);
+}
+
+// Bytes that are no valid UTF-8 cannot occur (every text went through the conversion).
+std::string Serialised(const Json& json) {
+    return json.dump(2) + "\n";
+}
+
 }  // namespace
 
 std::string DumpWorldJson(const CWorld& world, int country) {
@@ -569,17 +586,31 @@ std::string DumpWorldJson(const CWorld& world, int country) {
     }
     json["countries"] = std::move(countries);
     if (country == 0) {
-        Json without = Json::array();
-        for (const std::uint32_t id : world.WithoutClub().Ids()) {
-            if (const CPlayer* person = world.Person(id)) {
-                without.push_back(Person(*person, clubs, false));
-            }
-        }
-        json["withoutClub"] = std::move(without);
-        json["rules"] = Rules(world.Rules(), clubs);
+        AddWithoutClubAndRules(world, clubs, json);
     }
-    // Bytes that are no valid UTF-8 cannot occur (every text went through the conversion).
-    return json.dump(2) + "\n";
+    return Serialised(json);
+}
+
+std::vector<std::string> DumpCountriesJson(const CWorld& world) {
+    const CClubNumbers clubs(world);
+    std::vector<std::string> dumps;
+    for (int number = 1; number <= kCountryCount; ++number) {
+        Json countries = Json::array();
+        if (world.IsLoaded()) {
+            countries.push_back(Country(world, world.Country(number), clubs));
+        }
+        Json json;
+        json["countries"] = std::move(countries);
+        dumps.push_back(Serialised(json));
+    }
+    return dumps;
+}
+
+std::string DumpWithoutClubAndRulesJson(const CWorld& world) {
+    const CClubNumbers clubs(world);
+    Json json;
+    AddWithoutClubAndRules(world, clubs, json);
+    return Serialised(json);
 }
 
 }  // namespace kw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kw {
 
@@ -19,5 +20,13 @@ class CWorld;
 // With a country number 1 to 206 only that country is dumped (without players without club and
 // rules); with 0 every country.
 std::string DumpWorldJson(const CWorld& world, int country = 0);
+
+// Every country's dump as DumpWorldJson(world, n) gives it, for n = 1 to 206 in order, with the
+// club numbering built once.
+std::vector<std::string> DumpCountriesJson(const CWorld& world);
+
+// The rest of the whole dump: {"withoutClub": [...], "rules": {...}} as DumpWorldJson(world)
+// carries them.
+std::string DumpWithoutClubAndRulesJson(const CWorld& world);
 
 }  // namespace kw

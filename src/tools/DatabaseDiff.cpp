@@ -2,13 +2,22 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <future>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
 
+#include "competition/Competition.h"
+#include "competition/CompetitionText.h"
 #include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/World.h"
+#include "platform/Cp1252.h"
+#include "storage/Identifiers.h"
 
 namespace kw {
 
@@ -70,11 +79,55 @@ public:
                 m_clubs[club.value("id", 0u) & kClubMask] = label;
             }
             for (const Json& node : ArrayField(country, "competitions")) {
-                m_nodes[StringField(node, "id")] = &node;
+                m_nodes[StringField(node, "id")] = {StringField(node, "parent"),
+                                                    StringField(node, "kind"),
+                                                    FirstName(node.value("names", Json::array()))};
             }
         }
-        for (const auto& [id, node] : m_nodes) {
-            CompetitionLabel(id);
+        LabelCompetitions();
+    }
+
+    // The same identities taken from the model, as its dump would give them: clubs in the
+    // compact numbering of a save, competitions by their formatted ids.
+    explicit CIdentities(const CWorld& world) {
+        for (int number = 1; number <= kCountryCount; ++number) {
+            const std::string prefix = std::to_string(number) + "/";
+            COccurrences clubs;
+            std::uint32_t next = 1;
+            for (const auto& [id, club] : world.Country(number).Clubs()) {
+                const std::uint32_t compact = IsNationalTeam(id) ? id : MakeClubId(number, next++);
+                m_clubs[compact & kClubMask] =
+                    clubs.Next(prefix + Cp1252ToUtf8(club->Names()[0].View()));
+            }
+        }
+        for (const auto& [id, node] : world.Competitions()) {
+            if (node->Kind() == kRootKind || node->Country() < 1 ||
+                node->Country() > kCountryCount) {
+                continue;
+            }
+            const std::string name =
+                node->Kind() == kPoolKind ? std::string() : Cp1252ToUtf8(node->Names()[0].View());
+            m_nodes[FormatCompetitionId(id)] = {FormatCompetitionId(node->ParentId()),
+                                                std::string(node->KindKeyword()), name};
+        }
+        LabelCompetitions();
+    }
+
+    // Club ids (masked) and competition ids whose identity is another one in `other`, or that
+    // only one of the two has.
+    void Differences(const CIdentities& other, std::unordered_set<std::uint32_t>& clubs,
+                     std::unordered_set<std::string>& competitions) const {
+        for (const auto& [id, label] : m_clubs) {
+            const auto found = other.m_clubs.find(id);
+            if (found == other.m_clubs.end() || found->second != label) {
+                clubs.insert(id);
+            }
+        }
+        for (const auto& [id, label] : m_competitions) {
+            const auto found = other.m_competitions.find(id);
+            if (found == other.m_competitions.end() || found->second != label) {
+                competitions.insert(id);
+            }
         }
     }
 
@@ -121,6 +174,18 @@ public:
     }
 
 private:
+    struct SNode {
+        std::string parent;
+        std::string kind;
+        std::string name;
+    };
+
+    void LabelCompetitions() {
+        for (const auto& [id, node] : m_nodes) {
+            CompetitionLabel(id);
+        }
+    }
+
     template <typename Map>
     static void MapValues(Json& value, const Map& map) {
         if (value.is_array()) {
@@ -145,15 +210,15 @@ private:
         }
         // A cycle of parents in a damaged dump ends at the raw id.
         m_competitions.emplace(id, id);
-        const std::string parent = CompetitionLabel(StringField(*node->second, "parent"));
-        const std::string key = parent + "/" + StringField(*node->second, "kind") + ":" +
-                                FirstName(node->second->value("names", Json::array()));
+        const SNode& info = node->second;
+        const std::string parent = CompetitionLabel(info.parent);
+        const std::string key = parent + "/" + info.kind + ":" + info.name;
         std::string label = m_siblings.Next(key);
         return m_competitions[id] = std::move(label);
     }
 
     std::unordered_map<std::uint32_t, std::string> m_clubs;
-    std::map<std::string, const Json*> m_nodes;
+    std::map<std::string, SNode> m_nodes;
     std::unordered_map<std::string, std::string> m_competitions;
     COccurrences m_siblings;
 };
@@ -469,23 +534,20 @@ std::size_t SDatabaseDiff::RecordCount() const {
     return count;
 }
 
-std::optional<SDatabaseDiff> DiffDumps(std::string_view before, std::string_view after) {
-    Json a = Json::parse(before, nullptr, false);
-    Json b = Json::parse(after, nullptr, false);
-    const auto isDump = [](const Json& dump) {
-        return dump.is_object() && dump.contains("countries") && dump["countries"].is_array();
-    };
-    if (!isDump(a) || !isDump(b)) {
-        return std::nullopt;
-    }
-    const CIdentities identitiesA(a);
-    const CIdentities identitiesB(b);
+namespace {
+
+// Compares two parsed dumps (whole, one country's, or the rest) through the identities of their
+// databases and appends what differs to `diff`.
+void DiffParsed(Json& a, Json& b, const CIdentities& identitiesA, const CIdentities& identitiesB,
+                SDatabaseDiff& diff) {
     // Competition ids become identities inside the records; the records' own "id" keys are
     // rewritten too, so both sides are matched by the same kind of key.
     const auto rewriteIds = [](Json& dump, const CIdentities& identities) {
-        for (Json& country : dump["countries"]) {
-            for (Json& node : country["competitions"]) {
-                node["id"] = identities.Competition(StringField(node, "id"));
+        if (dump.contains("countries")) {
+            for (Json& country : dump["countries"]) {
+                for (Json& node : country["competitions"]) {
+                    node["id"] = identities.Competition(StringField(node, "id"));
+                }
             }
         }
         identities.Rewrite(dump);
@@ -493,23 +555,14 @@ std::optional<SDatabaseDiff> DiffDumps(std::string_view before, std::string_view
     rewriteIds(a, identitiesA);
     rewriteIds(b, identitiesB);
 
-    std::map<int, const Json*> countriesB;
-    for (const Json& country : b["countries"]) {
-        countriesB[country.value("number", 0)] = &country;
-    }
-    SDatabaseDiff diff;
-    const Json noCountry = Json::object();
-    std::map<int, const Json*> countriesA;
-    for (const Json& country : a["countries"]) {
-        countriesA[country.value("number", 0)] = &country;
-    }
     std::map<int, std::pair<const Json*, const Json*>> pairs;
-    for (const auto& [number, country] : countriesA) {
-        pairs[number].first = country;
+    for (const Json& country : ArrayField(a, "countries")) {
+        pairs[country.value("number", 0)].first = &country;
     }
-    for (const auto& [number, country] : countriesB) {
-        pairs[number].second = country;
+    for (const Json& country : ArrayField(b, "countries")) {
+        pairs[country.value("number", 0)].second = &country;
     }
+    const Json noCountry = Json::object();
     for (const auto& [number, pair] : pairs) {
         const Json& left = pair.first != nullptr ? *pair.first : noCountry;
         const Json& right = pair.second != nullptr ? *pair.second : noCountry;
@@ -523,12 +576,98 @@ std::optional<SDatabaseDiff> DiffDumps(std::string_view before, std::string_view
     if (!rest.records.empty()) {
         diff.countries.push_back(std::move(rest));
     }
+}
+
+// Whether a dump names one of the club ids (as a number) or competition ids (as a text) whose
+// identity differs between the two databases: equal texts are then no proof of equal records.
+bool NamesAny(std::string_view dump, const std::unordered_set<std::uint32_t>& clubs,
+              const std::unordered_set<std::string>& competitions) {
+    if (clubs.empty() && competitions.empty()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < dump.size();) {
+        if (dump[i] == '"') {
+            const std::size_t end = dump.find('"', i + 1);  // dumped ids hold no escapes
+            if (end == std::string_view::npos) {
+                return true;
+            }
+            if (!competitions.empty() &&
+                competitions.contains(std::string(dump.substr(i + 1, end - i - 1)))) {
+                return true;
+            }
+            i = end + 1;
+        } else if (dump[i] >= '0' && dump[i] <= '9') {
+            std::uint64_t value = 0;
+            for (; i < dump.size() && dump[i] >= '0' && dump[i] <= '9'; ++i) {
+                value = std::min<std::uint64_t>(value * 10 + static_cast<unsigned>(dump[i] - '0'),
+                                                0xFFFFFFFFu + 1ull);
+            }
+            if (value <= 0xFFFFFFFFu &&
+                clubs.contains(static_cast<std::uint32_t>(value) & kClubMask)) {
+                return true;
+            }
+        } else {
+            ++i;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<SDatabaseDiff> DiffDumps(std::string_view before, std::string_view after) {
+    Json a = Json::parse(before, nullptr, false);
+    Json b = Json::parse(after, nullptr, false);
+    const auto isDump = [](const Json& dump) {
+        return dump.is_object() && dump.contains("countries") && dump["countries"].is_array();
+    };
+    if (!isDump(a) || !isDump(b)) {
+        return std::nullopt;
+    }
+    const CIdentities identitiesA(a);
+    const CIdentities identitiesB(b);
+    SDatabaseDiff diff;
+    DiffParsed(a, b, identitiesA, identitiesB, diff);
     return diff;
 }
 
+// Country by country, so that only one country's records are parsed at a time, and only where
+// the two dumps differ or name a club or competition whose identity moved.
 SDatabaseDiff DiffWorlds(const CWorld& before, const CWorld& after) {
-    // Both dumps come from the one writer, so they always parse.
-    return DiffDumps(DumpWorldJson(before), DumpWorldJson(after)).value_or(SDatabaseDiff{});
+    struct SDumps {
+        std::vector<std::string> countries;
+        std::string rest;
+    };
+    const auto dump = [](const CWorld& world) {
+        return SDumps{DumpCountriesJson(world), DumpWithoutClubAndRulesJson(world)};
+    };
+    // Each thread only reads its own world.
+    std::future<SDumps> dumpingAfter = std::async(std::launch::async, dump, std::cref(after));
+    const SDumps dumpsBefore = dump(before);
+    const SDumps dumpsAfter = dumpingAfter.get();
+
+    const CIdentities identitiesA(before);
+    const CIdentities identitiesB(after);
+    std::unordered_set<std::uint32_t> movedClubs;
+    std::unordered_set<std::string> movedCompetitions;
+    identitiesA.Differences(identitiesB, movedClubs, movedCompetitions);
+    identitiesB.Differences(identitiesA, movedClubs, movedCompetitions);
+
+    SDatabaseDiff diff;
+    const auto compare = [&](const std::string& a, const std::string& b) {
+        if (a == b && !NamesAny(a, movedClubs, movedCompetitions)) {
+            return;
+        }
+        // Both dumps come from the one writer, so they always parse.
+        Json parsedA = Json::parse(a);
+        Json parsedB = Json::parse(b);
+        DiffParsed(parsedA, parsedB, identitiesA, identitiesB, diff);
+    };
+    for (std::size_t index = 0; index < dumpsBefore.countries.size(); ++index) {
+        compare(dumpsBefore.countries[index], dumpsAfter.countries[index]);
+    }
+    compare(dumpsBefore.rest, dumpsAfter.rest);
+    return diff;
 }
 
 std::string_view DiffKindKey(EDiffKind kind) {

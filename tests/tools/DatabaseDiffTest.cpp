@@ -10,6 +10,7 @@
 #include "ReferenceCheck.h"
 #include "TempDir.h"
 #include "competition/Competition.h"
+#include "exports/WorldDump.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"
@@ -143,6 +144,12 @@ TEST(DatabaseDiff, OnePlayerFieldOneAddedClubAndOneRemovedLeague) {
         EXPECT_EQ(clubs[0].change, EDiffChange::Added);
         EXPECT_EQ(clubs[0].name, "Neuer Verein");
 
+        // Country by country on the worlds gives what the whole dumps give.
+        const std::optional<SDatabaseDiff> whole =
+            DiffDumps(DumpWorldJson(*before), DumpWorldJson(*after));
+        ASSERT_TRUE(whole.has_value());
+        EXPECT_EQ(DiffText(*whole), DiffText(diff));
+
         const std::vector<SRecordDiff> competitions = Records(diff, EDiffKind::Competition);
         ASSERT_EQ(competitions.size(), 1u) << DiffText(diff);
         EXPECT_EQ(competitions[0].change, EDiffChange::Removed);
@@ -165,6 +172,8 @@ TEST(DatabaseDiff, AClubDeletedInTheMiddleOfACountryIsOneRemovedClub) {
     const auto reloaded = SaveAndReload(*after, folder.Path());
     EXPECT_TRUE(test::ReferenceFaults(*reloaded).empty());
     const SDatabaseDiff diff = DiffWorlds(*before, *reloaded);
+    EXPECT_EQ(DiffText(*DiffDumps(DumpWorldJson(*before), DumpWorldJson(*reloaded))),
+              DiffText(diff));
     const std::vector<SRecordDiff> clubs = Records(diff, EDiffKind::Club);
     const auto removed = std::count_if(clubs.begin(), clubs.end(), [](const SRecordDiff& club) {
         return club.change == EDiffChange::Removed;
