@@ -42,7 +42,8 @@ public:
     // Applies the edit and records it.
     void Do(std::unique_ptr<IEdit> edit);
     // Runs an operation that may change what the scope names and records it as one edit. An
-    // operation that returns false must have changed nothing; nothing is recorded then.
+    // operation that returns false must have changed nothing; nothing is recorded then. Edit
+    // descriptions are Windows-1252, like every text of the model.
     bool Perform(std::string description, SWorldScope scope,
                  const std::function<bool(CWorld&)>& operation);
 

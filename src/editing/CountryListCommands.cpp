@@ -67,7 +67,7 @@ bool RemoveReferee(CDatabaseDocument& document, int country, std::size_t index) 
         return false;
     }
     return document.Perform(
-        "Schiedsrichter löschen", SWorldScope::Countries({country}),
+        "Schiedsrichter l\xF6schen", SWorldScope::Countries({country}),
         [country, index](CWorld& world) {
             std::vector<CReferee>& referees = world.Country(country).Referees();
             referees.erase(std::next(referees.begin(), static_cast<std::ptrdiff_t>(index)));

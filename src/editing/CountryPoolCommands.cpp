@@ -86,7 +86,7 @@ bool ReplacePoolEntry(CDatabaseDocument& document, int country, std::size_t slot
         document.World().Country(country).PlayerPool()[slot] == entry) {
         return false;
     }
-    return document.Perform("Jugendspieler ändern", SWorldScope::Countries({country}),
+    return document.Perform("Jugendspieler \xE4ndern", SWorldScope::Countries({country}),
                             [country, slot, &entry](CWorld& world) {
                                 world.Country(country).PlayerPool()[slot] = entry;
                                 return true;
@@ -97,7 +97,7 @@ bool RemovePoolEntry(CDatabaseDocument& document, int country, std::size_t slot)
     if (!IsRealCountry(country) || !IsUsedSlot(document.World(), country, slot)) {
         return false;
     }
-    return document.Perform("Jugendspieler löschen", SWorldScope::Countries({country}),
+    return document.Perform("Jugendspieler l\xF6schen", SWorldScope::Countries({country}),
                             [country, slot](CWorld& world) {
                                 world.Country(country).PlayerPool()[slot] = BlankPoolEntry(country);
                                 return true;

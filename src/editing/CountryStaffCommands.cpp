@@ -127,7 +127,7 @@ bool ReplaceCountryManager(CDatabaseDocument& document, int country, std::uint32
         *document.World().Manager(managerId) == manager) {
         return false;
     }
-    return document.Perform("Trainer ändern", SWorldScope::Countries({country}),
+    return document.Perform("Trainer \xE4ndern", SWorldScope::Countries({country}),
                             [managerId, &manager](CWorld& world) {
                                 *world.Manager(managerId) = manager;
                                 return true;
@@ -143,7 +143,7 @@ bool ReplaceCountryStaffEntry(CDatabaseDocument& document, int country, std::siz
     if (index >= staff.size() || staff[index] == entry) {
         return false;
     }
-    return document.Perform("Mitarbeiter ändern", SWorldScope::Countries({country}),
+    return document.Perform("Mitarbeiter \xE4ndern", SWorldScope::Countries({country}),
                             [country, index, &entry](CWorld& world) {
                                 world.Country(country).Staff()[index] = entry;
                                 return true;
@@ -158,7 +158,7 @@ bool DeleteCountryStaff(CDatabaseDocument& document, int country, const SCountry
         if (!HoldsManager(document.World(), country, ref.key)) {
             return false;
         }
-        return document.Perform("Trainer löschen", SWorldScope::Countries({country}),
+        return document.Perform("Trainer l\xF6schen", SWorldScope::Countries({country}),
                                 [country, &ref](CWorld& world) {
                                     world.Country(country).RemoveManager(ref.key);
                                     return true;
@@ -168,7 +168,7 @@ bool DeleteCountryStaff(CDatabaseDocument& document, int country, const SCountry
         return false;
     }
     return document.Perform(
-        "Mitarbeiter löschen", SWorldScope::Countries({country}), [country, &ref](CWorld& world) {
+        "Mitarbeiter l\xF6schen", SWorldScope::Countries({country}), [country, &ref](CWorld& world) {
             std::vector<CStaffEntry>& staff = world.Country(country).Staff();
             staff.erase(std::next(staff.begin(), static_cast<std::ptrdiff_t>(ref.key)));
             return true;

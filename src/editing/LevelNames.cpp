@@ -21,7 +21,7 @@ bool StoreLevelName(CDatabaseDocument& document, int country, int level, int lan
     }
     const std::string stored = LevelNameToStore(name);
     return document.Perform(
-        "Ligenbezeichnung ändern", SWorldScope::Countries({country}),
+        "Ligenbezeichnung \xE4ndern", SWorldScope::Countries({country}),
         [country, level, language, &stored](CWorld& world) {
             CCountry& target = world.Country(country);
             if (target.LevelNames(level)[static_cast<std::size_t>(language)].View() == stored) {

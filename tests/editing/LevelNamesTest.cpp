@@ -68,6 +68,8 @@ TEST_F(LevelNameWorld, ANewNameIsOneUndoableEditOfItsLanguageOnly) {
     ASSERT_GT(typed.size(), kLevelNameLength);
     EXPECT_TRUE(StoreLevelName(*document, kCountry, 1, 0, typed));
     EXPECT_EQ(document->History().Count(), 1u);
+    // Named in Windows-1252 like every text of the model, as the edit menu shows it.
+    EXPECT_EQ(document->UndoDescription(), "Ligenbezeichnung \xE4ndern");
     EXPECT_EQ(LevelName(1, 0), typed.substr(0, kLevelNameLength));
     EXPECT_EQ(LevelName(1, 2), "Deuxi\xE8me division");
     EXPECT_EQ(LevelName(0, 0), "");

@@ -30,7 +30,7 @@ CDlgCountry::CDlgCountry(CDatabaseDocument& document, int country, QWidget* pare
     setObjectName(QStringLiteral("DlgCountry"));
     setWindowTitle(ResourceQString(ids::kCountryWindowCaption));
     const CWorld& world = document.World();
-    m_document.BeginGroup(Cp1252ToUtf8(world.Country(country).Name(world.CurrentLanguage())));
+    m_document.BeginGroup(world.Country(country).Name(world.CurrentLanguage()));
     m_inGroup = true;
 
     m_tabs->setObjectName(QStringLiteral("tabs"));

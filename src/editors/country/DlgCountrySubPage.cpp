@@ -21,7 +21,7 @@ CDlgCountrySubPage::CDlgCountrySubPage(CDatabaseDocument& document, int country,
     setObjectName(QStringLiteral("DlgCountrySubPage"));
     setWindowTitle(page->windowTitle());
     const CWorld& world = document.World();
-    m_document.BeginGroup(Cp1252ToUtf8(world.Country(country).Name(world.CurrentLanguage())));
+    m_document.BeginGroup(world.Country(country).Name(world.CurrentLanguage()));
     m_inGroup = true;
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
