@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "CheckFindings.h"
 #include "KwTool.h"
 #include "competition/Competition.h"
 #include "competition/CompetitionText.h"
@@ -196,16 +197,20 @@ int RunCheck(const SToolContext& context, const fs::path& source, bool json) {
                                  {"complete", check.complete},
                                  {"competitions", std::move(competitions)}});
     }
+    const kw::SValidationResult findings = ValidateForTool(world, context.InstallDirectory());
     if (json) {
-        const Json output{{"countries", std::move(countries)},
-                          {"damagedCountries", DamagedCountriesJson(world)},
-                          {"cupFormatWarnings", CupFormatWarnings(world, true)}};
+        Json output{{"countries", std::move(countries)},
+                    {"damagedCountries", DamagedCountriesJson(world)},
+                    {"cupFormatWarnings", CupFormatWarnings(world, true)}};
+        AddFindingsJson(world, findings, output);
         std::printf("%s\n", output.dump(2).c_str());
     } else {
         PrintDamagedCountries(world);
         CupFormatWarnings(world, false);
+        PrintFindings(world, findings);
     }
-    return 0;
+    // A database read only in part cannot be judged: what is missing shows as faults.
+    return world.DamagedCountries().empty() ? FindingsExitCode(findings) : 2;
 }
 
 int RunDump(const SToolContext& context, const fs::path& source, int country) {
@@ -245,7 +250,9 @@ void AddDatabaseCommands(CLI::App& app, SToolContext& context) {
     OnParsed(stats, context,
              [&context, options] { return RunStats(context, options->source, options->json); });
 
-    CLI::App* check = app.add_subcommand("check", "Print completeness and competition checks");
+    CLI::App* check = app.add_subcommand(
+        "check",
+        "Print completeness, competition checks and the validation report; exits 1 on errors");
     check->add_option("DBDIR", options->source, "Database folder to read")->required();
     check->add_flag("--json", options->json, "Print JSON");
     OnParsed(check, context,

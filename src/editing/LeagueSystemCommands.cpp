@@ -95,15 +95,22 @@ EApplyResult ApplyLeagueSystemEdit(CDatabaseDocument& document, int country, int
     return result;
 }
 
+std::vector<std::string> CompetitionFaultTexts(std::uint32_t faults) {
+    std::vector<std::string> texts;
+    for (const SFaultText& text : kFaultTexts) {
+        if ((faults & text.fault) != 0) {
+            texts.emplace_back(text.text);
+        }
+    }
+    return texts;
+}
+
 SCompositionFaults CheckAfterRebuild(const CWorld& world, int country) {
     SCompositionFaults faults;
     for (const SCompetitionCheck& check : CheckCountry(world.Country(country)).competitions) {
-        const std::uint32_t found = check.faults[0] | check.faults[1];
-        for (const SFaultText& text : kFaultTexts) {
-            if ((found & text.fault) != 0) {
-                faults.messages.push_back(CompetitionName(world, *world.Competition(check.id)) +
-                                          ": " + text.text);
-            }
+        for (const std::string& text : CompetitionFaultTexts(check.faults[0] | check.faults[1])) {
+            faults.messages.push_back(CompetitionName(world, *world.Competition(check.id)) + ": " +
+                                      text);
         }
     }
     faults.headed = faults.messages.size() > 1;

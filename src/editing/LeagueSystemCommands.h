@@ -35,6 +35,11 @@ bool ApplyNeedsConfirmation(const CWorld& world, int country, int script, int ge
 EApplyResult ApplyLeagueSystemEdit(CDatabaseDocument& document, int country, int script,
                                    int genericRow);
 
+// The messages of the competition check's fault bits, in their order: "Spielplan ist nicht
+// vollständig!", "Anzahl Spieltage ist nicht korrekt!", "Nicht genügend Vereine in der Liga!",
+// "Reserveteams dürfen nicht in der Liga spielen!" (Windows-1252).
+std::vector<std::string> CompetitionFaultTexts(std::uint32_t faults);
+
 // A rebuild numbers the leagues anew, so links to leagues by number (relegation play-offs,
 // script competitions) may miss afterwards: every competition of the country is checked in both
 // calendars, and each fault found is one message after the competition's name.

@@ -12,8 +12,6 @@ namespace kw {
 
 namespace {
 
-constexpr std::size_t kCompleteClubEntries = 10;
-constexpr std::int32_t kCompleteTopLeagueSize = 8;
 constexpr int kCheckedIndexes = 6;
 constexpr int kLastCheckedType = 23;
 constexpr int kLeagueCupCount = 4;
@@ -242,7 +240,7 @@ SLevelTable CCountry::LevelTable() const {
 }
 
 bool CCountry::IsComplete() const {
-    if (m_clubs.size() < kCompleteClubEntries) {
+    if (m_clubs.size() < static_cast<std::size_t>(kCompleteClubEntries)) {
         return false;
     }
     const auto* top = dynamic_cast<const CDBLeagueBase*>(

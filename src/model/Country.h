@@ -223,6 +223,8 @@ public:
     // top league of size 8 or more, and every competition of types 1 to 23 with index 0 to 5
     // passing its check for both calendars with the league-level limit.
     bool IsComplete() const;
+    static constexpr int kCompleteClubEntries = 10;  // the national team counts
+    static constexpr int kCompleteTopLeagueSize = 8;
     // One level pool (type 24, index = level) per league level with leagues, replacing any
     // there: it collects the teams of that level's leagues in league order and team order,
     // reserve teams only when the level's bit of "Wechsel 1./2. Mannschaft" lets it take them,

@@ -7,18 +7,30 @@
 
 namespace kw {
 
+std::vector<std::uint32_t> ClubsWithMissingBadge(const CWorld& world, const CGlobalTools& tools) {
+    std::vector<std::uint32_t> clubs;
+    for (int number = 1; number <= kCountryCount; ++number) {
+        for (const auto& [id, club] : world.Country(number).Clubs()) {
+            const std::string_view path = club->BadgePath().View();
+            if (!path.empty() && !tools.BadgeExists(path)) {
+                clubs.push_back(id);
+            }
+        }
+    }
+    return clubs;
+}
+
+std::string MissingBadgeMessage(const CClub& club) {
+    const std::string name(club.Name());
+    const std::string path(club.BadgePath().View());
+    return FormatPrintf(ResourceString(ids::kMissingBadge).data(), name.c_str(), path.c_str());
+}
+
 std::vector<std::string> CheckAllBadges(const CWorld& world, const CGlobalTools& tools,
                                         IUserInterface* ui) {
     std::vector<std::string> messages;
-    for (int number = 1; number <= kCountryCount; ++number) {
-        for (const auto& [id, club] : world.Country(number).Clubs()) {
-            const std::string path(club->BadgePath().View());
-            if (!path.empty() && !tools.BadgeExists(path)) {
-                const std::string name(club->Name());
-                messages.push_back(FormatPrintf(ResourceString(ids::kMissingBadge).data(),
-                                                name.c_str(), path.c_str()));
-            }
-        }
+    for (const std::uint32_t id : ClubsWithMissingBadge(world, tools)) {
+        messages.push_back(MissingBadgeMessage(*world.Country(ClubCountry(id)).Club(id)));
     }
     if (!messages.empty() && ui != nullptr) {
         std::vector<std::string> lines;

@@ -1,0 +1,27 @@
+// kwtool check's findings: the validation report of the editor, as text lines or JSON.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+
+#include "tools/Validation.h"
+
+namespace kwtool {
+
+// The report over the world; badges are looked for when the installation has any (a badge
+// folder or "badges.big"), since without them every badge would count as missing.
+kw::SValidationResult ValidateForTool(const kw::CWorld& world,
+                                      const std::filesystem::path& installation);
+
+// "findings" (each with severity, country, kind, text and the window that mends it) and
+// "findingCounts" (errors, warnings, and per country the count of each kind found).
+void AddFindingsJson(const kw::CWorld& world, const kw::SValidationResult& result,
+                     nlohmann::ordered_json& output);
+// One line per finding ("error 14 Deutschland [squad] ..."), then "<n> errors, <m> warnings".
+void PrintFindings(const kw::CWorld& world, const kw::SValidationResult& result);
+
+// 0 without errors, 1 with errors.
+int FindingsExitCode(const kw::SValidationResult& result);
+
+}  // namespace kwtool

@@ -1,0 +1,63 @@
+#include "tools/ValidationFinding.h"
+
+#include "model/World.h"
+
+namespace kw {
+
+namespace {
+
+struct SKindNames {
+    std::string_view key;
+    std::string_view title;
+};
+constexpr std::array<SKindNames, kFindingKindCount> kKindNames = {{
+    {"incompleteCountry", "Land nicht vollst\xE4ndig"},
+    {"competition",
+     "Wettbewerbspr\xFC"
+     "fung"},
+    {"squad",
+     "Kaderpr\xFC"
+     "fung"},
+    {"missingBadge", "Fehlende Wappen"},
+    {"reference", "Verweise ins Leere"},
+    {"fixtureList", "Spielplan nicht vollst\xE4ndig"},
+    {"calendarOverlap",
+     "\xDC"
+     "berschneidung mit L\xE4nderspieltagen"},
+    {"cupFormat", "Pokalformate"},
+}};
+
+std::size_t Index(EFindingKind kind) {
+    return static_cast<std::size_t>(kind);
+}
+
+}  // namespace
+
+std::string_view FindingKindKey(EFindingKind kind) {
+    return kKindNames.at(Index(kind)).key;
+}
+
+std::string_view FindingKindTitle(EFindingKind kind) {
+    return kKindNames.at(Index(kind)).title;
+}
+
+int SFindingCounts::Count(int country, EFindingKind kind) const {
+    if (country < 0 || country >= static_cast<int>(perCountry.size())) {
+        return 0;
+    }
+    return perCountry[static_cast<std::size_t>(country)][Index(kind)];
+}
+
+SFindingCounts CountFindings(const std::vector<SFinding>& findings) {
+    SFindingCounts counts;
+    counts.perCountry.assign(static_cast<std::size_t>(kCountryCount) + 1, {});
+    for (const SFinding& finding : findings) {
+        (finding.severity == ESeverity::kError ? counts.errors : counts.warnings) += 1;
+        if (finding.country >= 0 && finding.country <= kCountryCount) {
+            ++counts.perCountry[static_cast<std::size_t>(finding.country)][Index(finding.kind)];
+        }
+    }
+    return counts;
+}
+
+}  // namespace kw

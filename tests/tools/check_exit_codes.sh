@@ -1,0 +1,57 @@
+#!/bin/sh
+# kwtool check's exit codes and findings: 0 on the sound demo (warnings only), 1 once a league's
+# fixture list has a free place, 2 for a folder that cannot be read; the JSON keeps its keys and
+# adds the findings.
+# Usage: check_exit_codes.sh KWTOOL WORKDIR
+set -u
+kwtool=$1
+work=$2
+
+fail() {
+    echo "FAIL: $*" >&2
+    for file in "$work"/*.out; do
+        [ -f "$file" ] && { echo "--- $file" >&2; cat "$file" >&2; }
+    done
+    exit 1
+}
+
+rm -rf "$work"
+mkdir -p "$work"
+"$kwtool" gen-demo "$work/install" --scale small >/dev/null || fail "gen-demo failed"
+db="$work/install/database"
+check() {
+    "$kwtool" --install "$work/install" check "$db" "$@"
+}
+
+check >"$work/sound.out"
+[ $? -eq 0 ] || fail "the sound demo does not exit 0"
+grep -q "^0 errors, [0-9]* warnings" "$work/sound.out" || fail "no summary line"
+grep -q "^14 Deutschland: complete" "$work/sound.out" || fail "the completeness lines are gone"
+check --json >"$work/sound-json.out"
+[ $? -eq 0 ] || fail "the sound demo's JSON does not exit 0"
+for key in countries damagedCountries cupFormatWarnings findings findingCounts; do
+    grep -q "^  \"$key\": " "$work/sound-json.out" || fail "JSON lacks $key"
+done
+grep -q '"severity": "error"' "$work/sound-json.out" && fail "the sound demo has errors"
+
+# The first pairing of England's first league loses both teams.
+file="$db/Country50.sav"
+awk 'BEGIN { next_line = 0; done = 0 }
+     next_line && !done { sub(/^[0-9]+,[0-9]+,/, "0,0,"); done = 1 }
+     /^%INDEX%FIXTURE\r?$/ { next_line = 1 }
+     { print }' "$file" >"$work/Country50.sav"
+mv "$work/Country50.sav" "$file"
+check --json >"$work/fault-json.out"
+[ $? -eq 1 ] || fail "a broken fixture list does not exit 1"
+tr -d ' \n' <"$work/fault-json.out" |
+    grep -q '"severity":"error","country":50,"countryName":"England","kind":"fixtureList"' ||
+    fail "no fixture-list error for England"
+tr -d ' \n' <"$work/fault-json.out" | grep -q '"target":{"window":"fixtures","country":50' ||
+    fail "the finding does not open the fixture view"
+check >"$work/fault.out"
+[ $? -eq 1 ] || fail "the text output does not exit 1"
+grep -q "^error    50 England \[fixtureList\]" "$work/fault.out" || fail "no error line"
+
+"$kwtool" --install "$work/install" check "$work/missing" --json >"$work/missing.out" 2>&1
+[ $? -eq 2 ] || fail "a missing folder does not exit 2"
+echo "ok"
