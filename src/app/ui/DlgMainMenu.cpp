@@ -17,6 +17,7 @@
 #include "app/ui/AdminToolsMenu.h"
 #include "app/ui/CsvExchangeCommands.h"
 #include "app/ui/DlgLongtimeOperation.h"
+#include "app/ui/DlgValidationReport.h"
 #include "app/ui/DocumentSignals.h"
 #include "app/ui/MainMenuView.h"
 #include "app/ui/MappingCommands.h"
@@ -155,6 +156,8 @@ void DlgMainMenu::CreateMenus() {
     assistants->addAction(QStringLiteral("Spielervergleich"), this, &DlgMainMenu::ShowComparison);
     assistants->addAction(QStringLiteral("Nach ungültigen Wappen suchen"), this,
                           &DlgMainMenu::CheckBadges);
+    assistants->addAction(QStringLiteral("&Datenbank prüfen"), QKeySequence(Qt::Key_F7), this,
+                          &DlgMainMenu::CheckDatabase);
 
     if (m_context.tools) {
         const SAdminMappingActions mapping = AddAdminToolsMenu(
@@ -768,6 +771,13 @@ void DlgMainMenu::CheckBadges() {
     if (CheckAllBadges(m_document->World(), m_installation->Tools(), &m_ui).empty()) {
         m_ui.ShowInformation(ResourceString(ids::kNoInvalidBadges));
     }
+}
+
+void DlgMainMenu::CheckDatabase() {
+    CDlgValidationReport::Show(*m_document, &m_installation->Tools(),
+                               {*m_installation, m_renderer.get(), m_context.installDirectory,
+                                m_context.cityDirectory, m_context.languageSelection},
+                               this);
 }
 
 void DlgMainMenu::CheckRenderer() {

@@ -85,6 +85,8 @@ public slots:
     void ShowFastTransfers();
     // "&Freie Spieler": the players without club; the club list follows what they changed.
     void ShowPlayersWithoutClub();
+    // "&Datenbank prüfen": the validation report of the current database.
+    void CheckDatabase();
 
     // "&Verein" and "Verein bearbeiten": the club editor on the selected club; OK records one edit.
     void EditClub();

@@ -1,0 +1,295 @@
+#include <QAction>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+
+#include "DemoDocument.h"
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "ReferenceCheck.h"
+#include "app/AppContext.h"
+#include "app/ui/DlgMainMenu.h"
+#include "app/ui/DlgValidationReport.h"
+#include "controls/DlgErrorMessage.h"
+#include "document/DatabaseDocument.h"
+#include "editors/DlgPlayerlistClub.h"
+#include "model/Club.h"
+#include "model/Player.h"
+#include "model/World.h"
+#include "platform/ScriptedUserInterface.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+constexpr int kGermany = 14;
+constexpr int kPresident = 3;
+
+// "Datenbank prüfen" on the small demo with faults made by hand, driven with mouse and keyboard.
+class ValidationReportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void findingsAreGroupedByCountryAndKindWithCountsAndSortable();
+    void doubleClickOnSquadFindingOpensTheSquadDialogAndRefreshes();
+    void enterOpensTheEditorAndAnEditRefreshesTheReport();
+    void mainWindowOffersTheReportOnF7();
+
+private:
+    // Two presidents in the first team of the first club of Germany: a squad error.
+    CClub& MakeSquadFault();
+    std::unique_ptr<CDlgValidationReport> OpenReport();
+    // The row whose text contains `part`, below the country's and the kind's rows.
+    static QTreeWidgetItem* Row(QTreeWidget& tree, const QString& country, const QString& kind,
+                                const QString& part = {});
+    CWorld& Live() const { return m_document->WorldForOperations(); }
+
+    test::CSmallDemoInstallation m_demo;
+    std::unique_ptr<test::COpenDemo> m_open;
+    CDatabaseDocument* m_document = nullptr;
+};
+
+void ValidationReportTest::initTestCase() {
+    QVERIFY(m_demo.Generate());
+}
+
+void ValidationReportTest::init() {
+    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
+}
+
+void ValidationReportTest::cleanup() {
+    m_open.reset();
+}
+
+CClub& ValidationReportTest::MakeSquadFault() {
+    for (const auto& [id, club] : Live().Country(kGermany).Clubs()) {
+        if (club->IsNationalTeam() || club->FirstTeam().size() < 3) {
+            continue;
+        }
+        int made = 0;
+        for (const std::uint32_t person : club->PersonIds()) {
+            CPlayer& player = *Live().Person(person);
+            if (made < 2 && player.Kind() == 0 && player.TeamFlag() == 0) {
+                player.SetKind(kPresident);
+                ++made;
+            }
+        }
+        return *club;
+    }
+    throw std::runtime_error("Germany without a squad");
+}
+
+std::unique_ptr<CDlgValidationReport> ValidationReportTest::OpenReport() {
+    const CInstallationData& installation = m_demo.Installation();
+    auto report = std::make_unique<CDlgValidationReport>(
+        *m_document, &installation.Tools(),
+        SValidationEditors{installation, nullptr, m_demo.Context().installDirectory,
+                           m_demo.Context().cityDirectory, false});
+    report->show();
+    if (!QTest::qWaitForWindowExposed(report.get())) {
+        throw std::runtime_error("report not shown");
+    }
+    return report;
+}
+
+QTreeWidgetItem* ValidationReportTest::Row(QTreeWidget& tree, const QString& country,
+                                           const QString& kind, const QString& part) {
+    for (int top = 0; top < tree.topLevelItemCount(); ++top) {
+        QTreeWidgetItem* countryItem = tree.topLevelItem(top);
+        if (countryItem->text(0) != country) {
+            continue;
+        }
+        for (int k = 0; k < countryItem->childCount(); ++k) {
+            QTreeWidgetItem* kindItem = countryItem->child(k);
+            if (kindItem->text(0) != kind) {
+                continue;
+            }
+            if (part.isEmpty()) {
+                return kindItem;
+            }
+            for (int r = 0; r < kindItem->childCount(); ++r) {
+                if (kindItem->child(r)->text(0).contains(part)) {
+                    return kindItem->child(r);
+                }
+            }
+        }
+    }
+    return nullptr;
+}
+
+void ValidationReportTest::findingsAreGroupedByCountryAndKindWithCountsAndSortable() {
+    MakeSquadFault();
+    CClub& england = *Live().Country(50).Clubs().begin()->second;
+    england.SetBadgePath("Nowhere\\Badge256\\none.tga");
+    auto report = OpenReport();
+    QVERIFY(report->IsRunning());
+    QTRY_VERIFY(!report->IsRunning());
+    QTreeWidget& tree = report->Tree();
+
+    QTreeWidgetItem* squad =
+        Row(tree, QStringLiteral("Deutschland"), QStringLiteral("Kaderpr\u00FCfung"));
+    QVERIFY(squad != nullptr);
+    QVERIFY(squad->childCount() >= 1);
+    QCOMPARE(squad->data(2, Qt::DisplayRole).toInt(), squad->childCount());
+    QCOMPARE(squad->text(1), QStringLiteral("Fehler"));
+    QVERIFY(Row(tree, QStringLiteral("Deutschland"), QStringLiteral("Kaderpr\u00FCfung"),
+                QStringLiteral("Es darf nur ein Pr\u00E4sident in der ersten")) != nullptr);
+    QTreeWidgetItem* badge = Row(tree, QStringLiteral("England"), QStringLiteral("Fehlende Wappen"),
+                                 QStringLiteral("Nowhere"));
+    QVERIFY(badge != nullptr);
+    QCOMPARE(badge->text(1), QStringLiteral("Warnung"));
+
+    // The country's count adds up its kinds'; each finding of the report is listed once.
+    int listed = 0;
+    for (int top = 0; top < tree.topLevelItemCount(); ++top) {
+        QTreeWidgetItem* country = tree.topLevelItem(top);
+        int kinds = 0;
+        for (int k = 0; k < country->childCount(); ++k) {
+            kinds += country->child(k)->childCount();
+        }
+        QCOMPARE(country->data(2, Qt::DisplayRole).toInt(), kinds);
+        listed += kinds;
+    }
+    QCOMPARE(listed, static_cast<int>(report->Findings().size()));
+
+    // A click on "Anzahl" twice sorts the countries by count, the largest first.
+    QHeaderView* header = tree.header();
+    const int x = header->sectionViewportPosition(2) + header->sectionSize(2) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    if (header->sortIndicatorOrder() != Qt::DescendingOrder) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    }
+    QCOMPARE(header->sortIndicatorSection(), 2);
+    for (int top = 1; top < tree.topLevelItemCount(); ++top) {
+        QVERIFY(tree.topLevelItem(top - 1)->data(2, Qt::DisplayRole).toInt() >=
+                tree.topLevelItem(top)->data(2, Qt::DisplayRole).toInt());
+    }
+    // Looking changed nothing.
+    QCOMPARE(m_document->History().Count(), std::size_t{0});
+}
+
+void ValidationReportTest::doubleClickOnSquadFindingOpensTheSquadDialogAndRefreshes() {
+    const CClub& club = MakeSquadFault();
+    auto report = OpenReport();
+    QTRY_VERIFY(!report->IsRunning());
+    QTreeWidget& tree = report->Tree();
+    QTreeWidgetItem* row =
+        Row(tree, QStringLiteral("Deutschland"), QStringLiteral("Kaderpr\u00FCfung"),
+            QStringLiteral("Es darf nur ein Pr\u00E4sident in der ersten"));
+    QVERIFY(row != nullptr);
+    QVERIFY(row->text(0).startsWith(QString::fromLatin1(std::string(club.Name()).c_str())));
+
+    int opened = 0;
+    test::WhenModal<CDlgPlayerlistClub>(*this, [&opened](CDlgPlayerlistClub& dialog) {
+        ++opened;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Spielerkader"));
+        // Its own check lists the fault again; "Egal" closes the dialog all the same.
+        test::WhenModal<CDlgErrorMessage>(dialog, [](CDlgErrorMessage& box) {
+            QTest::mouseClick(box.CancelButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+    });
+    tree.scrollToItem(row);
+    // A user's double click: a click, then the second press as a double click.
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(row).center());
+    QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(row).center());
+    QCOMPARE(opened, 1);
+    // Closed, the report runs again.
+    QVERIFY(report->IsRunning());
+    QTRY_VERIFY(!report->IsRunning());
+    QVERIFY(Row(report->Tree(), QStringLiteral("Deutschland"), QStringLiteral("Kaderpr\u00FCfung"),
+                QStringLiteral("Es darf nur ein Pr\u00E4sident in der ersten")) != nullptr);
+    QVERIFY(test::ReferenceFaults(m_document->World()).empty());
+}
+
+void ValidationReportTest::enterOpensTheEditorAndAnEditRefreshesTheReport() {
+    const std::uint32_t clubId = MakeSquadFault().Id();
+    auto report = OpenReport();
+    QTRY_VERIFY(!report->IsRunning());
+    QTreeWidget& tree = report->Tree();
+    QTreeWidgetItem* row =
+        Row(tree, QStringLiteral("Deutschland"), QStringLiteral("Kaderpr\u00FCfung"),
+            QStringLiteral("Es darf nur ein Pr\u00E4sident in der ersten"));
+    QVERIFY(row != nullptr);
+    int opened = 0;
+    test::WhenModal<CDlgPlayerlistClub>(*this, [&opened](CDlgPlayerlistClub& dialog) {
+        ++opened;
+        test::WhenModal<CDlgErrorMessage>(dialog, [](CDlgErrorMessage& box) {
+            QTest::mouseClick(box.CancelButton(), Qt::LeftButton);
+        });
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    tree.setFocus();
+    tree.setCurrentItem(row);
+    QTest::keyClick(&tree, Qt::Key_Return);
+    QCOMPARE(opened, 1);
+    QVERIFY(report->isVisible());
+    QTRY_VERIFY(!report->IsRunning());
+
+    // Mending the squad as one edit runs the report again, and the fault is gone.
+    QVERIFY(
+        m_document->Perform("Kader", SWorldScope::Countries({kGermany}), [clubId](CWorld& world) {
+            for (const std::uint32_t person : world.Country(kGermany).Club(clubId)->PersonIds()) {
+                if (world.Person(person)->Kind() == kPresident) {
+                    world.Person(person)->SetKind(0);
+                }
+            }
+            return true;
+        }));
+    QVERIFY(report->IsRunning());
+    QTRY_VERIFY(!report->IsRunning());
+    QCOMPARE(Row(report->Tree(), QStringLiteral("Deutschland"), QStringLiteral("Kaderpr\u00FCfung"),
+                 QStringLiteral("Es darf nur ein Pr\u00E4sident in der ersten")),
+             nullptr);
+}
+
+void ValidationReportTest::mainWindowOffersTheReportOnF7() {
+    QTemporaryDir install;
+    QVERIFY(install.isValid());
+    fs::copy(m_demo.Path(), install.path().toStdString(), fs::copy_options::recursive);
+    SAppContext context;
+    context.workingDirectory = install.path().toStdString();
+    context.installationConfigured = true;
+    CScriptedUserInterface ui;
+    DlgMainMenu window(context, ui);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QAction* action = nullptr;
+    for (QAction* candidate : window.findChildren<QAction*>()) {
+        if (candidate->text() == QStringLiteral("&Datenbank pr\u00FCfen")) {
+            action = candidate;
+        }
+    }
+    QVERIFY(action != nullptr);
+    QCOMPARE(action->shortcut(), QKeySequence(Qt::Key_F7));
+    int shown = 0;
+    test::WhenModal<CDlgValidationReport>(*this, [&shown](CDlgValidationReport& report) {
+        ++shown;
+        QTRY_VERIFY(!report.IsRunning());
+        QVERIFY(report.Tree().topLevelItemCount() > 0);
+        QTest::keyClick(&report, Qt::Key_Escape);
+    });
+    QTest::keyClick(&window, Qt::Key_F7);
+    QCOMPARE(shown, 1);
+    QCOMPARE(window.Document().History().Count(), std::size_t{0});
+}
+
+}  // namespace kw
+
+int main(int argc, char** argv) {
+    return kw::test::RunIsolatedGuiTest<kw::ValidationReportTest>(argc, argv);
+}
+
+#include "ValidationReportTest.moc"
