@@ -26,6 +26,7 @@
 #include "SquadScenes.h"
 #include "StadiumRefereeScenes.h"
 #include "TransferScenes.h"
+#include "ValidationReportScenes.h"
 #include "WindowScenes.h"
 #include "controls/ControlsGallery.h"
 #include "editors/DlgNewClub.h"
@@ -129,6 +130,7 @@ const std::vector<SScene>& Scenes() {
         {"MappingReportDialog", ShowMappingReportDialog},
         {"QuickFind", ShowQuickFind},
         {"DlgDatabaseDiff", ShowDlgDatabaseDiff},
+        {"DlgValidationReport", ShowDlgValidationReport},
     };
     return scenes;
 }
