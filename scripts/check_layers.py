@@ -16,8 +16,10 @@ CORE["model"] = CORE["assets"] | CORE["competition"] | {"assets", "competition"}
 CORE["document"] = CORE["model"] | {"model"}
 CORE["exports"] = CORE["model"] | {"model"}
 CORE["reports"] = CORE["model"] | {"model"}
-CORE["tools"] = CORE["document"] | CORE["exports"] | CORE["reports"] | {"document", "exports", "reports"}
 CORE["editing"] = CORE["document"] | CORE["reports"] | {"document", "reports", "forms"}
+# Assistants apply the editors' rules (the validation report runs their checks).
+CORE["tools"] = (CORE["document"] | CORE["exports"] | CORE["reports"] | CORE["editing"]
+                 | {"document", "exports", "reports", "editing"})
 CORE["app"] = CORE["tools"] | CORE["editing"] | {"tools", "forms", "editing"}
 CORE["demo"] = CORE["model"] | {"model"}
 GUI = {"controls": CORE["app"] | {"app"}}
