@@ -266,6 +266,9 @@ void ValidationReportTest::mainWindowOffersTheReportOnF7() {
     DlgMainMenu window(context, ui);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The shortcut belongs to the active window.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     QAction* action = nullptr;
     for (QAction* candidate : window.findChildren<QAction*>()) {
         if (candidate->text() == QStringLiteral("&Datenbank pr\u00FCfen")) {
