@@ -172,11 +172,8 @@ void DlgMainMenu::CreateMenus() {
         using MappingCommand =
             bool (*)(CDatabaseDocument&, const CInstallationData&, QWidget*, IUserInterface&);
         const auto connectMapping = [this](QAction* action, MappingCommand command) {
-            connect(action, &QAction::triggered, this, [this, command] {
-                if (m_installation) {
-                    command(*m_document, *m_installation, this, m_ui);
-                }
-            });
+            connect(action, &QAction::triggered, this,
+                    [this, command] { command(*m_document, *m_installation, this, m_ui); });
         };
         connectMapping(mapping.clubIds, &MapClubIdsCommand);
         connectMapping(mapping.playerIds, &MapPlayerIdsCommand);
