@@ -61,29 +61,6 @@ constexpr std::array<std::string_view, 19> kStaffKinds = {
 constexpr std::array<std::string_view, 3> kStadiumTypes = {"Oval", "Runde Ecken",
                                                            "Fu\xDF"
                                                            "ballstadion"};
-constexpr std::array<std::array<std::string_view, 6>, 7> kSurroundings = {{
-    {"Einfache kleine Baracke",
-     "Gesch\xE4"
-     "ftsstelle",
-     "Kleines B\xFCrogeb\xE4ude",
-     "Gro\xDF"
-     "es B\xFCrogeb\xE4ude",
-     "B\xFCrogeb\xE4ude mit Brunnen", "Luxusgeb\xE4ude mit Park"},
-    {"Verkaufswagen", "Eigener Laden",
-     "Gro\xDF"
-     "er Laden",
-     "Fanzentrum", "Eigene Distribution", "Eigene Fertigung"},
-    {"Am Gel\xE4nder lehnende Sanit\xE4ter", "Kleine Arztpraxis", "Arztpraxis mit Massageraum",
-     "Arztpraxis mit Psychol.-Zentrum", "Krankenzentrum mit OP", "Ultramoderne Klinik"},
-    {"Eigener Platz mit Umkleideraum", "Eigenes Gel\xE4nde mit Geb\xE4ude", "Jugendhaus",
-     "Jugendinternat", "Luxus-Jugendinternat", "Jugendleistungszentrum"},
-    {"1 Platz mit Umkleideraum", "2 Pl\xE4tze mit Luxusumkleide", "Trainingsparcour",
-     "Beheizte Trainingspl\xE4tze", "Zus\xE4tzliche Kleinfelder", "Zus\xE4tzliche Trainingshalle"},
-    {"Presseraum", "Pressezentrum", "Eigenes Studio", "Eigenes Luxusstudio", "Eigenes Sendezentrum",
-     "Sendemast"},
-    {"Regenerationseinrichtung", "Medizinisches Labor", "Zentrum f\xFCr Trainingslehre",
-     "Sportmedizinisches Institut", "Bibliothek", "Ern\xE4hrungswissenschaftliches Institut"},
-}};
 constexpr std::array<int, 5> kArticleCounts = {4, 2, 5, 5, 8};
 constexpr std::array<int, 5> kSentenceCounts = {4, 2, 6, 7, 7};
 
@@ -115,12 +92,6 @@ std::string_view CsvStaffKindText(int kind) {
 
 std::string_view CsvStadiumTypeText(int type) {
     return At(kStadiumTypes, type);
-}
-
-std::string_view CsvSurroundingText(int area, int level) {
-    return area >= 0 && area < static_cast<int>(kSurroundings.size())
-               ? At(kSurroundings[static_cast<std::size_t>(area)], level)
-               : std::string_view();
 }
 
 int CsvArticleCount(int language) {

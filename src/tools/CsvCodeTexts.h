@@ -14,7 +14,6 @@ std::string_view CsvPositionText(int code);
 std::string_view CsvFootText(int foot);
 std::string_view CsvStaffKindText(int kind);
 std::string_view CsvStadiumTypeText(int type);
-std::string_view CsvSurroundingText(int area, int level);
 // Each language's article and sentence lists are this long; the stored choice indexes them.
 int CsvArticleCount(int language);
 int CsvSentenceCount(int language);

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "model/Club.h"
+#include "model/ClubNames.h"
 #include "model/Player.h"
 #include "model/World.h"
 #include "tools/CsvCodeTexts.h"
@@ -420,7 +421,7 @@ std::vector<SCsvColumn<CClub>> MakeClubColumns() {
             name, 0, 5, [a](const CClub& club) { return club.Surroundings()[a]; },
             [area](CClub& club, std::int64_t v) { club.SetSurrounding(area, Byte(v)); }));
         c.push_back(ReadOnly<CClub>(name + "Text", [a, area](const CClub& club) {
-            return std::string(CsvSurroundingText(area, club.Surroundings()[a]));
+            return std::string(SurroundingLevelName(area, club.Surroundings()[a]));
         }));
     }
     c.push_back(Number<CClub>(
