@@ -3,8 +3,8 @@
 #include "KwTool.h"
 #include "AdminCommands.h"
 #include "CsvCommands.h"
-#include "MappingCommands.h"
 #include "DiffCommands.h"
+#include "MappingCommands.h"
 
 #include <cstdio>
 

@@ -168,7 +168,8 @@ bool DeleteCountryStaff(CDatabaseDocument& document, int country, const SCountry
         return false;
     }
     return document.Perform(
-        "Mitarbeiter l\xF6schen", SWorldScope::Countries({country}), [country, &ref](CWorld& world) {
+        "Mitarbeiter l\xF6schen", SWorldScope::Countries({country}),
+        [country, &ref](CWorld& world) {
             std::vector<CStaffEntry>& staff = world.Country(country).Staff();
             staff.erase(std::next(staff.begin(), static_cast<std::ptrdiff_t>(ref.key)));
             return true;
