@@ -53,6 +53,8 @@ const std::vector<SScene>& Scenes() {
         {"DlgMainMenu", ShowDlgMainMenu},
         {"DlgMainMenuFull", ShowDlgMainMenuFull},
         {"DlgMainMenuLang", ShowDlgMainMenuLang},
+        // Before the scenes of the shared renderer: a main window loads and unloads one of its own.
+        {"QuickFind", ShowQuickFind},
         {"SplashScreen", ShowSplashScene},
         {"DlgLongtimeOperation", ShowLongtimeOperation},
         {"RenderPreviewKits", ShowRenderPreviewKits},
@@ -128,7 +130,6 @@ const std::vector<SScene>& Scenes() {
         {"AdminToolsResult", ShowAdminToolsResult},
         {"MappingQuestion", ShowMappingQuestion},
         {"MappingReportDialog", ShowMappingReportDialog},
-        {"QuickFind", ShowQuickFind},
         {"DlgDatabaseDiff", ShowDlgDatabaseDiff},
         {"DlgValidationReport", ShowDlgValidationReport},
     };
