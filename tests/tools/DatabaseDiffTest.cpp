@@ -76,10 +76,12 @@ std::uint32_t UnlinkedLeague(const CWorld& world, int country) {
         if (node->Country() != country || node->Kind() != kLeagueKind) {
             continue;
         }
+        // A lambda cannot capture a structured binding with every compiler the project builds with.
+        const std::uint32_t leagueId = id;
         bool linked = false;
         for (const auto& [otherId, other] : world.Competitions()) {
-            const auto names = [id](const CDBCompetition::Links& links) {
-                return std::find(links.begin(), links.end(), id) != links.end();
+            const auto names = [leagueId](const CDBCompetition::Links& links) {
+                return std::find(links.begin(), links.end(), leagueId) != links.end();
             };
             linked = linked || names(other->Sources()) || names(other->SubCompetitions()) ||
                      (other->ParentId() == id);
