@@ -20,7 +20,10 @@ public:
 
     void Set(std::string_view text) {
         const std::size_t length = std::min(text.size(), N - 1);
-        std::memcpy(m_text.data(), text.data(), length);
+        // An empty view may carry no data pointer at all, which memcpy must not be given.
+        if (length > 0) {
+            std::memcpy(m_text.data(), text.data(), length);
+        }
         std::fill(m_text.begin() + static_cast<std::ptrdiff_t>(length), m_text.end(), '\0');
     }
     void Clear() { m_text.fill('\0'); }
