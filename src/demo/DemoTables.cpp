@@ -124,8 +124,11 @@ std::string FaceTable(std::uint32_t seed) {
     CTableText table(kFaceCount, false);
     for (int face = 0; face < kFaceCount; ++face) {
         const std::int32_t id = kFirstFaceId + face;
-        table.Add(id, FormatPrintf("Gesicht %d: %s, %s", id, tones[random.Below(tones.size())],
-                                   looks[random.Below(looks.size())]));
+        // Drawn one after the other: the order of draws within an argument list differs between
+        // compilers, and the table must be the same whichever built it.
+        const char* look = looks[random.Below(looks.size())];
+        const char* tone = tones[random.Below(tones.size())];
+        table.Add(id, FormatPrintf("Gesicht %d: %s, %s", id, tone, look));
     }
     return table.Text();
 }
