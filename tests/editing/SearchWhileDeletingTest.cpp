@@ -101,12 +101,13 @@ TEST(SearchWhileDeleting, TheWorkerIsStoppedBeforeTheChangeAndRestartedAfterIt) 
     ASSERT_FALSE(all.empty());
     const std::uint32_t victim = all.back().personId;
     bool stoppedForTheChange = false;
+    // The restarted run hands over its first hit at once: watch it before it exists.
+    window.Watch(search.CurrentRun() + 1);
     ASSERT_TRUE(search.ChangeWorld([&] {
         stoppedForTheChange = !search.IsRunning();
         return DeleteSearchedPlayer(document, victim);
     }));
     EXPECT_TRUE(stoppedForTheChange);
-    window.Watch(search.CurrentRun());
     ASSERT_TRUE(window.WaitUntilFinished());
     search.Cancel();
 
