@@ -1,7 +1,6 @@
 #include "exports/WorldDump.h"
 
-#include <nlohmann/json.hpp>
-
+#include <cstdio>
 #include <map>
 
 #include "competition/CompetitionText.h"
@@ -9,14 +8,17 @@
 #include "competition/League.h"
 #include "competition/Pool.h"
 #include "competition/Round.h"
+#include "exports/JsonWriter.h"
 #include "model/World.h"
-#include "platform/Cp1252.h"
 
 namespace kw {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+// Two blanks per level, so that ordinary diff tools show a changed value on a line of its own.
+int Indent(EDumpLayout layout) {
+    return layout == EDumpLayout::Indented ? 2 : -1;
+}
 
 // Club references in the compact numbering of a save, built here so that dumping leaves the
 // world's own numbering alone.
@@ -45,572 +47,705 @@ private:
     std::map<std::uint32_t, std::uint32_t> m_numbers;
 };
 
-std::string Text(std::string_view cp1252) {
-    return Cp1252ToUtf8(cp1252);
+void Text(CJsonWriter& w, std::string_view key, std::string_view cp1252) {
+    w.Key(key);
+    w.Cp1252String(cp1252);
 }
 
 template <std::size_t N>
-Json Texts(const CLanguageTexts<N>& texts) {
-    Json list = Json::array();
+void Texts(CJsonWriter& w, const CLanguageTexts<N>& texts) {
+    w.BeginArray();
     for (const auto& text : texts) {
-        list.push_back(Text(text.View()));
+        w.Cp1252String(text.View());
     }
-    return list;
+    w.EndArray();
 }
 
-template <typename T, std::size_t N>
-Json Numbers(const std::array<T, N>& values) {
-    Json list = Json::array();
-    for (const T value : values) {
-        list.push_back(value);
-    }
-    return list;
+template <std::size_t N>
+void Texts(CJsonWriter& w, std::string_view key, const CLanguageTexts<N>& texts) {
+    w.Key(key);
+    Texts(w, texts);
 }
 
-Json Date(CDate date) {
+template <typename Range>
+void Numbers(CJsonWriter& w, std::string_view key, const Range& values) {
+    w.Key(key);
+    w.Numbers(values);
+}
+
+void Date(CJsonWriter& w, CDate date) {
     if (!date.IsSet()) {
-        return nullptr;
+        w.Null();
+        return;
     }
     const CDate::Ymd ymd = date.Split();
-    char text[16];
+    const auto digit = [](int value) { return static_cast<char>('0' + value % 10); };
+    if (ymd.year >= 0 && ymd.year <= 9999 && ymd.month >= 0 && ymd.month <= 99 && ymd.day >= 0 &&
+        ymd.day <= 99) {
+        // Every date of a real database: printf would cost more than all the rest of a person.
+        const char text[] = {digit(ymd.year / 1000),
+                             digit(ymd.year / 100),
+                             digit(ymd.year / 10),
+                             digit(ymd.year),
+                             '-',
+                             digit(ymd.month / 10),
+                             digit(ymd.month),
+                             '-',
+                             digit(ymd.day / 10),
+                             digit(ymd.day)};
+        w.String(std::string_view(text, sizeof text));
+        return;
+    }
+    char text[40];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", ymd.year, ymd.month, ymd.day);
-    return text;
+    w.String(text);
 }
 
-Json Manager(const CManager& manager) {
-    return Json{{"firstName", Text(manager.FirstName().View())},
-                {"surname", Text(manager.Surname().View())},
-                {"nickname", Text(manager.Nickname().View())},
-                {"nationality", manager.Nationality()},
-                {"birthDate", Date(manager.BirthDate())},
-                {"training", Numbers(manager.TrainingValues())},
-                {"languages", Numbers(manager.Languages())},
-                {"nationalExperience", manager.NationalExperience()},
-                {"internationalExperience", manager.InternationalExperience()}};
+void Date(CJsonWriter& w, std::string_view key, CDate date) {
+    w.Key(key);
+    Date(w, date);
 }
 
-Json Person(const CPlayer& p, const CClubNumbers& clubs, bool withId) {
-    Json json;
+void Manager(CJsonWriter& w, const CManager& manager) {
+    w.BeginObject();
+    Text(w, "firstName", manager.FirstName().View());
+    Text(w, "surname", manager.Surname().View());
+    Text(w, "nickname", manager.Nickname().View());
+    w.Member("nationality", manager.Nationality());
+    Date(w, "birthDate", manager.BirthDate());
+    Numbers(w, "training", manager.TrainingValues());
+    Numbers(w, "languages", manager.Languages());
+    w.Member("nationalExperience", manager.NationalExperience());
+    w.Member("internationalExperience", manager.InternationalExperience());
+    w.EndObject();
+}
+
+void Person(CJsonWriter& w, const CPlayer& p, const CClubNumbers& clubs, bool withId) {
+    w.BeginObject();
     if (withId) {
-        json["id"] = p.Id();
+        w.Member("id", p.Id());
     }
-    json["firstName"] = Text(p.FirstName().View());
-    json["surname"] = Text(p.Surname().View());
-    json["stageName"] = Text(p.StageName().View());
-    json["nickname"] = Text(p.Nickname().View());
-    json["kind"] = p.Kind();
-    json["teamFlag"] = p.TeamFlag();
-    json["nationality"] = p.Nationality();
-    json["secondNationality"] = p.SecondNationality();
-    json["origin"] = p.OriginByte();
-    json["birthDate"] = Date(p.BirthDate());
-    json["footAndForm"] = p.FootAndForm();
-    json["status"] = p.StatusByte();
-    json["positions"] = Numbers(p.Positions());
-    json["abilities"] = Numbers(p.Abilities());
-    json["roleCode"] = p.RoleCode();
-    json["morale"] = p.Morale();
-    json["tacticalTraining"] = p.TacticalTraining();
-    json["looks"] = Numbers(p.Looks());
-    json["nationalExperience"] = p.NationalExperience();
-    json["internationalExperience"] = p.InternationalExperience();
-    json["shirtNumbers"] = Numbers(p.ShirtNumbers());
-    json["specialFace"] = p.SpecialFace();
-    json["secondExternalNumber"] = p.SecondExternalNumber();
-    json["currentClub"] = clubs(p.CurrentClub());
-    json["previousClub"] = clubs(p.PreviousClub());
-    json["clubSince"] = p.ClubSince();
-    json["contractUntil"] = p.ContractUntil();
-    json["careerCounters"] = Numbers(p.CareerCounters());
-    json["furtherCounters"] = Numbers(p.FurtherCounters());
-    json["languageLevels"] = Numbers(p.LanguageLevels());
-    json["languages"] = Numbers(p.Languages());
-    json["firstClub"] = clubs(p.FirstClub());
-    json["fourthClub"] = clubs(p.FourthClub());
-    json["contractValue"] = p.ContractValue();
-    json["contractBytes"] = Numbers(p.ContractBytes());
-    json["staffBytes"] = Numbers(p.StaffBytes());
-    json["loanClub"] = clubs(p.LoanClub());
-    json["contractStart"] = Date(p.ContractStart());
-    json["contractEnd"] = Date(p.ContractEnd());
-    json["nationalTeamBytes"] = Numbers(p.NationalTeamBytes());
-    json["furtherDates"] = Json{Date(p.FurtherDates()[0]), Date(p.FurtherDates()[1])};
-    json["shoeType"] = p.ShoeType();
-    json["sleeves"] = p.Sleeves();
-    Json history = Json::array();
+    Text(w, "firstName", p.FirstName().View());
+    Text(w, "surname", p.Surname().View());
+    Text(w, "stageName", p.StageName().View());
+    Text(w, "nickname", p.Nickname().View());
+    w.Member("kind", p.Kind());
+    w.Member("teamFlag", p.TeamFlag());
+    w.Member("nationality", p.Nationality());
+    w.Member("secondNationality", p.SecondNationality());
+    w.Member("origin", p.OriginByte());
+    Date(w, "birthDate", p.BirthDate());
+    w.Member("footAndForm", p.FootAndForm());
+    w.Member("status", p.StatusByte());
+    Numbers(w, "positions", p.Positions());
+    Numbers(w, "abilities", p.Abilities());
+    w.Member("roleCode", p.RoleCode());
+    w.Member("morale", p.Morale());
+    w.Member("tacticalTraining", p.TacticalTraining());
+    Numbers(w, "looks", p.Looks());
+    w.Member("nationalExperience", p.NationalExperience());
+    w.Member("internationalExperience", p.InternationalExperience());
+    Numbers(w, "shirtNumbers", p.ShirtNumbers());
+    w.Member("specialFace", p.SpecialFace());
+    w.Member("secondExternalNumber", p.SecondExternalNumber());
+    w.Member("currentClub", clubs(p.CurrentClub()));
+    w.Member("previousClub", clubs(p.PreviousClub()));
+    w.Member("clubSince", p.ClubSince());
+    w.Member("contractUntil", p.ContractUntil());
+    Numbers(w, "careerCounters", p.CareerCounters());
+    Numbers(w, "furtherCounters", p.FurtherCounters());
+    Numbers(w, "languageLevels", p.LanguageLevels());
+    Numbers(w, "languages", p.Languages());
+    w.Member("firstClub", clubs(p.FirstClub()));
+    w.Member("fourthClub", clubs(p.FourthClub()));
+    w.Member("contractValue", p.ContractValue());
+    Numbers(w, "contractBytes", p.ContractBytes());
+    Numbers(w, "staffBytes", p.StaffBytes());
+    w.Member("loanClub", clubs(p.LoanClub()));
+    Date(w, "contractStart", p.ContractStart());
+    Date(w, "contractEnd", p.ContractEnd());
+    Numbers(w, "nationalTeamBytes", p.NationalTeamBytes());
+    w.Key("furtherDates");
+    w.BeginArray();
+    Date(w, p.FurtherDates()[0]);
+    Date(w, p.FurtherDates()[1]);
+    w.EndArray();
+    w.Member("shoeType", p.ShoeType());
+    w.Member("sleeves", p.Sleeves());
+    w.Key("history");
+    w.BeginArray();
     for (const SHistoryEntry& entry : p.History()) {
-        history.push_back(Json{{"kind", entry.kind},
-                               {"club", clubs(entry.club)},
-                               {"from", Date(entry.from)},
-                               {"until", Date(entry.until)},
-                               {"games", entry.games},
-                               {"goals", entry.goals},
-                               {"flag", entry.flag}});
+        w.BeginObject();
+        w.Member("kind", entry.kind);
+        w.Member("club", clubs(entry.club));
+        Date(w, "from", entry.from);
+        Date(w, "until", entry.until);
+        w.Member("games", entry.games);
+        w.Member("goals", entry.goals);
+        w.Member("flag", entry.flag);
+        w.EndObject();
     }
-    json["history"] = std::move(history);
-    json["note"] = Text(p.Note());
-    json["youthFlag"] = p.YouthFlag();
-    return json;
+    w.EndArray();
+    Text(w, "note", p.Note());
+    w.Member("youthFlag", p.YouthFlag());
+    w.EndObject();
 }
 
-Json Kit(const CClubKit& kit) {
-    Json kits = Json::array();
+void Kit(CJsonWriter& w, const CClubKit& kit) {
+    w.BeginObject();
+    w.Key("kits");
+    w.BeginArray();
     for (int which = 0; which < CClubKit::kKitCount; ++which) {
         const CClubKit::SKit& k = kit.Kit(which);
-        kits.push_back(Json{{"design", k.design},
-                            {"secondStyle", k.secondStyle},
-                            {"thirdStyle", k.thirdStyle},
-                            {"colours", Numbers(k.colours)}});
+        w.BeginObject();
+        w.Member("design", k.design);
+        w.Member("secondStyle", k.secondStyle);
+        w.Member("thirdStyle", k.thirdStyle);
+        Numbers(w, "colours", k.colours);
+        w.EndObject();
     }
-    return Json{{"kits", std::move(kits)}, {"shared", kit.SharedValue()}};
+    w.EndArray();
+    w.Member("shared", kit.SharedValue());
+    w.EndObject();
 }
 
-Json Club(const CWorld& world, const CClub& c, const CClubNumbers& clubs) {
-    Json json;
-    json["id"] = clubs(c.Id());
-    json["names"] = Texts(c.Names());
-    json["alternativeNames"] = Texts(c.AlternativeNames());
-    json["abbreviations"] = Texts(c.Abbreviations());
-    json["alternativeAbbreviations"] = Texts(c.AlternativeAbbreviations());
-    Json articles = Json::array();
-    for (int which = 0; which < 3; ++which) {
-        Json row = Json::array();
+// Three or two rows of a choice per language.
+template <typename Choice>
+void ChoiceRows(CJsonWriter& w, std::string_view key, int rows, const Choice& choice) {
+    w.Key(key);
+    w.BeginArray();
+    for (int row = 0; row < rows; ++row) {
+        w.BeginArray();
         for (int language = 0; language < kLanguageCount; ++language) {
-            row.push_back(c.ArticleChoice(which, language));
+            w.Number(choice(row, language));
         }
-        articles.push_back(std::move(row));
+        w.EndArray();
     }
-    json["articles"] = std::move(articles);
-    json["nameCodes"] = Texts(c.NameCodes());
-    Json sentences = Json::array();
-    for (int list = 0; list < 2; ++list) {
-        Json row = Json::array();
-        for (int language = 0; language < kLanguageCount; ++language) {
-            row.push_back(c.SentenceChoice(list, language));
-        }
-        sentences.push_back(std::move(row));
-    }
-    json["sentences"] = std::move(sentences);
-    json["cities"] = Texts(c.Cities());
-    json["fansName"] = Text(c.FansName().View());
-    json["secondFansName"] = Text(c.SecondFansName().View());
-    json["mascot"] = Text(c.Mascot().View());
-    json["fanFriendship"] = clubs(c.FanFriendship());
-    Json rivals = Json::array();
+    w.EndArray();
+}
+
+void Club(CJsonWriter& w, const CWorld& world, const CClub& c, const CClubNumbers& clubs) {
+    w.BeginObject();
+    w.Member("id", clubs(c.Id()));
+    Texts(w, "names", c.Names());
+    Texts(w, "alternativeNames", c.AlternativeNames());
+    Texts(w, "abbreviations", c.Abbreviations());
+    Texts(w, "alternativeAbbreviations", c.AlternativeAbbreviations());
+    ChoiceRows(w, "articles", 3,
+               [&c](int which, int language) { return c.ArticleChoice(which, language); });
+    Texts(w, "nameCodes", c.NameCodes());
+    ChoiceRows(w, "sentences", 2,
+               [&c](int list, int language) { return c.SentenceChoice(list, language); });
+    Texts(w, "cities", c.Cities());
+    Text(w, "fansName", c.FansName().View());
+    Text(w, "secondFansName", c.SecondFansName().View());
+    Text(w, "mascot", c.Mascot().View());
+    w.Member("fanFriendship", clubs(c.FanFriendship()));
+    w.Key("rivals");
+    w.BeginArray();
     for (const std::uint32_t rival : c.Rivals()) {
-        rivals.push_back(clubs(rival));
+        w.Number(clubs(rival));
     }
-    json["rivals"] = std::move(rivals);
-    json["foundingYear"] = c.FoundingYear();
-    json["status"] = c.StatusFlags();
-    json["initialAssets"] = c.InitialAssets();
-    json["creditLine"] = c.CreditLine();
-    json["publicCompany"] = c.PublicCompany();
-    json["byteFlag"] = c.ByteFlag();
-    json["pointsDeduction"] = c.PointsDeduction();
-    json["address"] = Text(c.Address().View());
-    json["telephone"] = Text(c.Telephone().View());
-    json["website"] = Text(c.Website().View());
-    json["fanSites"] = Text(c.FanSites().View());
-    json["newspaper"] = Text(c.Newspaper().View());
-    json["attendance"] = Json{c.BiggestMatchAttendance(), c.AverageAttendance(), c.SeasonTickets()};
-    json["statistics"] = Numbers(c.Statistics());
-    Json successes = Json::array();
+    w.EndArray();
+    w.Member("foundingYear", c.FoundingYear());
+    w.Member("status", c.StatusFlags());
+    w.Member("initialAssets", c.InitialAssets());
+    w.Member("creditLine", c.CreditLine());
+    w.Member("publicCompany", c.PublicCompany());
+    w.Member("byteFlag", c.ByteFlag());
+    w.Member("pointsDeduction", c.PointsDeduction());
+    Text(w, "address", c.Address().View());
+    Text(w, "telephone", c.Telephone().View());
+    Text(w, "website", c.Website().View());
+    Text(w, "fanSites", c.FanSites().View());
+    Text(w, "newspaper", c.Newspaper().View());
+    w.Key("attendance");
+    w.NumberList(c.BiggestMatchAttendance(), c.AverageAttendance(), c.SeasonTickets());
+    Numbers(w, "statistics", c.Statistics());
+    w.Key("successes");
+    w.BeginArray();
     for (int which = 0; which < CClub::kSuccessCount; ++which) {
-        successes.push_back(Text(c.Successes(which)));
+        w.Cp1252String(c.Successes(which));
     }
-    json["successes"] = std::move(successes);
-    Json records = Json::array();
+    w.EndArray();
+    w.Key("records");
+    w.BeginArray();
     for (int which = 0; which < CClub::kRecordCount; ++which) {
         const CRecordResult& r = c.RecordResult(which);
-        records.push_back(Json{{"goalsFor", r.GoalsFor()},
-                               {"goalsAgainst", r.GoalsAgainst()},
-                               {"attendance", r.Attendance()},
-                               {"opponent", Text(r.Opponent().View())},
-                               {"season", r.Season()}});
+        w.BeginObject();
+        w.Member("goalsFor", r.GoalsFor());
+        w.Member("goalsAgainst", r.GoalsAgainst());
+        w.Member("attendance", r.Attendance());
+        Text(w, "opponent", r.Opponent().View());
+        w.Member("season", r.Season());
+        w.EndObject();
     }
-    json["records"] = std::move(records);
-    json["badgePath"] = Text(c.BadgePath().View());
-    json["colours"] = Json{c.Colour(0), c.Colour(1)};
-    json["colourStyle"] = c.ColourStyle();
-    json["kit"] = Kit(c.Kit());
-    json["stadium"] = Json{{"number", c.StadiumNumber()},
-                           {"capacity", c.StadiumCapacity()},
-                           {"names", Texts(c.StadiumNames())},
-                           {"type", c.StadiumType()},
-                           {"flags", c.StadiumFlags()}};
-    json["surroundings"] = Numbers(c.Surroundings());
-    json["latitude"] = c.Latitude();
-    json["longitude"] = c.Longitude();
-    json["prestige"] = Json{c.Prestige(), c.SecondPrestige()};
-    json["note"] = Text(c.Note());
-    json["preferredCountries"] = Json{c.PreferredCountry(0), c.PreferredCountry(1)};
-    json["youthCountry"] = c.YouthCountry();
-    json["externalNumber"] = c.ExternalNumber();
-    Json persons = Json::array();
+    w.EndArray();
+    Text(w, "badgePath", c.BadgePath().View());
+    w.Key("colours");
+    w.NumberList(c.Colour(0), c.Colour(1));
+    w.Member("colourStyle", c.ColourStyle());
+    w.Key("kit");
+    Kit(w, c.Kit());
+    w.Key("stadium");
+    w.BeginObject();
+    w.Member("number", c.StadiumNumber());
+    w.Member("capacity", c.StadiumCapacity());
+    Texts(w, "names", c.StadiumNames());
+    w.Member("type", c.StadiumType());
+    w.Member("flags", c.StadiumFlags());
+    w.EndObject();
+    Numbers(w, "surroundings", c.Surroundings());
+    w.Member("latitude", c.Latitude());
+    w.Member("longitude", c.Longitude());
+    w.Key("prestige");
+    w.NumberList(c.Prestige(), c.SecondPrestige());
+    Text(w, "note", c.Note());
+    w.Key("preferredCountries");
+    w.NumberList(c.PreferredCountry(0), c.PreferredCountry(1));
+    w.Member("youthCountry", c.YouthCountry());
+    w.Member("externalNumber", c.ExternalNumber());
+    w.Key("persons");
+    w.BeginArray();
     for (const std::uint32_t id : c.PersonIds()) {
         if (const CPlayer* person = world.Person(id)) {
-            persons.push_back(Person(*person, clubs, true));
+            Person(w, *person, clubs, true);
         }
     }
-    json["persons"] = std::move(persons);
-    return json;
+    w.EndArray();
+    w.EndObject();
 }
 
-Json Calendar(const CDBCompetition& node, int calendar) {
-    Json days = Json::array();
+void Calendar(CJsonWriter& w, const CDBCompetition& node, int calendar) {
+    w.BeginArray();
     for (int day = 0; day < CDBCompetition::kCalendarDays; ++day) {
         const std::int32_t matchday = node.CalendarValue(calendar, day);
         if (matchday != 0) {
-            days.push_back(Json{day, matchday});
+            w.NumberList(day, matchday);
         }
     }
-    return days;
+    w.EndArray();
 }
 
-Json Ids(const CDBCompetition::Links& links) {
-    Json list = Json::array();
+void Ids(CJsonWriter& w, std::string_view key, const CDBCompetition::Links& links) {
+    w.Key(key);
+    w.BeginArray();
     for (const std::uint32_t id : links) {
         if (id == 0) {
             break;
         }
-        list.push_back(FormatCompetitionId(id));
+        w.String(FormatCompetitionId(id));
     }
-    return list;
+    w.EndArray();
 }
 
-Json Teams(const std::vector<std::uint32_t>& teams, const CClubNumbers& clubs) {
-    Json list = Json::array();
-    for (const std::uint32_t team : teams) {
-        list.push_back(clubs(team));
+void LeagueFixtures(CJsonWriter& w, const CDBFixturelist& list) {
+    w.Key("fixtures");
+    w.BeginArray();
+    for (int row = 0; row < list.Rows(); ++row) {
+        w.BeginArray();
+        for (int column = 0; column < list.Columns(); ++column) {
+            std::uint8_t home = 0;
+            std::uint8_t away = 0;
+            list.GetPairing(row, column, home, away);
+            w.NumberList(home, away);
+        }
+        w.EndArray();
     }
-    return list;
+    w.EndArray();
 }
 
-Json Competition(const CWorld& world, const CDBCompetition& node, const CClubNumbers& clubs) {
-    Json json;
-    json["id"] = FormatCompetitionId(node.Id());
-    json["kind"] = std::string(node.KindKeyword());
-    json["parent"] = FormatCompetitionId(node.ParentId());
+void Competition(CJsonWriter& w, const CWorld& world, const CDBCompetition& node,
+                 const CClubNumbers& clubs) {
+    w.BeginObject();
+    w.Key("id");
+    w.String(FormatCompetitionId(node.Id()));
+    w.Key("kind");
+    w.String(node.KindKeyword());
+    w.Key("parent");
+    w.String(FormatCompetitionId(node.ParentId()));
     const bool pool = node.Kind() == kPoolKind;
     if (!pool) {
-        json["names"] = Texts(node.Names());
+        Texts(w, "names", node.Names());
     }
-    json["baseSetting"] = node.BaseSetting();
-    json["level"] = node.Level();
-    json["roundName"] = node.RoundName();
-    json["sources"] = Ids(node.Sources());
-    json["subCompetitions"] = Ids(node.SubCompetitions());
+    w.Member("baseSetting", node.BaseSetting());
+    w.Member("level", node.Level());
+    w.Member("roundName", node.RoundName());
+    Ids(w, "sources", node.Sources());
+    Ids(w, "subCompetitions", node.SubCompetitions());
     if (!pool) {
-        json["values"] = Numbers(node.FourValues());
-        json["calendars"] = Json{Calendar(node, 0), Calendar(node, 1)};
+        Numbers(w, "values", node.FourValues());
+        w.Key("calendars");
+        w.BeginArray();
+        Calendar(w, node, 0);
+        Calendar(w, node, 1);
+        w.EndArray();
     }
-    Json script = Json::array();
+    w.Key("script");
+    w.BeginArray();
     for (const SScriptEntry& entry : world.Scripts().List(node.ScriptStart())) {
-        script.push_back(Json{{"command", std::string(ScriptCommandName(entry.command))},
-                              {"competition", entry.competition},
-                              {"arguments", entry.arguments}});
+        w.BeginObject();
+        w.Key("command");
+        w.String(ScriptCommandName(entry.command));
+        w.Member("competition", entry.competition);
+        w.Member("arguments", entry.arguments);
+        w.EndObject();
     }
-    json["script"] = std::move(script);
+    w.EndArray();
 
     if (const auto* league = dynamic_cast<const CDBLeagueBase*>(&node)) {
-        json["size"] = league->LeagueSize();
-        json["teams"] = Teams(league->Teams(), clubs);
-        json["signingFlags"] = league->SigningFlags();
-        json["loanRules"] = Json{league->LoanRules1(), league->LoanRules2()};
+        w.Member("size", league->LeagueSize());
+        w.Key("teams");
+        w.BeginArray();
+        for (const std::uint32_t team : league->Teams()) {
+            w.Number(clubs(team));
+        }
+        w.EndArray();
+        w.Member("signingFlags", league->SigningFlags());
+        w.Key("loanRules");
+        w.NumberList(league->LoanRules1(), league->LoanRules2());
     }
     if (const auto* league = dynamic_cast<const CDBLeague*>(&node)) {
-        json["meetings"] = league->Meetings();
-        json["relegationRule"] =
-            ValueToKeywords(RelegationRuleKeywords(), league->RelegationRule());
-        json["leagueSetting"] = league->LeagueSetting();
-        json["multipliers"] = Json{league->SpectatorMultiplier(), league->TransferMultiplier()};
-        json["leadingValues"] = Numbers(league->LeadingValues());
-        json["trailingValues"] = Numbers(league->TrailingValues());
-        Json fixtures = Json::array();
-        const CDBFixturelist& list = league->Fixtures();
-        for (int row = 0; row < list.Rows(); ++row) {
-            Json pairings = Json::array();
-            for (int column = 0; column < list.Columns(); ++column) {
-                std::uint8_t home = 0;
-                std::uint8_t away = 0;
-                list.GetPairing(row, column, home, away);
-                pairings.push_back(Json{home, away});
-            }
-            fixtures.push_back(std::move(pairings));
-        }
-        json["fixtures"] = std::move(fixtures);
+        w.Member("meetings", league->Meetings());
+        w.Key("relegationRule");
+        w.String(ValueToKeywords(RelegationRuleKeywords(), league->RelegationRule()));
+        w.Member("leagueSetting", league->LeagueSetting());
+        w.Key("multipliers");
+        w.NumberList(league->SpectatorMultiplier(), league->TransferMultiplier());
+        Numbers(w, "leadingValues", league->LeadingValues());
+        Numbers(w, "trailingValues", league->TrailingValues());
+        LeagueFixtures(w, league->Fixtures());
     }
     if (const auto* cup = dynamic_cast<const CDBCup*>(&node)) {
-        json["format"] = cup->FormatNumber();
-        json["settings"] = Json{cup->Setting16(), cup->Setting32()};
-        Json rounds = Json::array();
+        w.Member("format", cup->FormatNumber());
+        w.Key("settings");
+        w.NumberList(cup->Setting16(), cup->Setting32());
+        w.Key("roundValues");
+        w.BeginArray();
         for (int round = 0; round < CDBCup::kRoundSlots; ++round) {
-            Json values = Json::array();
+            w.BeginArray();
             for (int value = 0; value < CDBCompetition::kValueCount; ++value) {
-                values.push_back(cup->RoundValue(value, round));
+                w.Number(cup->RoundValue(value, round));
             }
-            rounds.push_back(std::move(values));
+            w.EndArray();
         }
-        json["roundValues"] = std::move(rounds);
+        w.EndArray();
     }
     if (const auto* round = dynamic_cast<const CDBRound*>(&node)) {
-        json["roundSetting"] = round->RoundSetting();
-        json["modeFlags"] = ValueToFlagNames(MatchFlagKeywords(), round->ModeFlags());
-        json["stateFlags"] = ValueToFlagNames(MatchFlagKeywords(), round->StateFlags());
+        w.Member("roundSetting", round->RoundSetting());
+        w.Key("modeFlags");
+        w.String(ValueToFlagNames(MatchFlagKeywords(), round->ModeFlags()));
+        w.Key("stateFlags");
+        w.String(ValueToFlagNames(MatchFlagKeywords(), round->StateFlags()));
     }
     if (const auto* levelPool = dynamic_cast<const CDBPool*>(&node)) {
-        json["poolSize"] = levelPool->PoolSize();
-        json["sortMode"] = ValueToKeywords(PoolSortKeywords(), levelPool->SortMode());
-        Json checked = Json::array();
+        w.Member("poolSize", levelPool->PoolSize());
+        w.Key("sortMode");
+        w.String(ValueToKeywords(PoolSortKeywords(), levelPool->SortMode()));
+        w.Key("checked");
+        w.BeginArray();
         for (int i = 0; i < levelPool->CheckedCount(); ++i) {
-            checked.push_back(
-                FormatCompetitionId(levelPool->Checked()[static_cast<std::size_t>(i)]));
+            w.String(FormatCompetitionId(levelPool->Checked()[static_cast<std::size_t>(i)]));
         }
-        json["checked"] = std::move(checked);
+        w.EndArray();
     }
-    return json;
+    w.EndObject();
 }
 
-Json Settings(const SCountrySettings& s) {
-    const auto name = [](const SCountrySettings::SPersonName& n) {
-        return Json{Text(n.firstName.View()), Text(n.surname.View())};
-    };
-    Json reporters = Json::array();
+void PersonName(CJsonWriter& w, const SCountrySettings::SPersonName& name) {
+    w.BeginArray();
+    w.Cp1252String(name.firstName.View());
+    w.Cp1252String(name.surname.View());
+    w.EndArray();
+}
+
+void Settings(CJsonWriter& w, const SCountrySettings& s) {
+    w.BeginObject();
+    Text(w, "associationName", s.associationName.View());
+    Numbers(w, "languages", s.languages);
+    Numbers(w, "languageShares", s.languageShares);
+    w.Member("leagueLevelLimit", s.leagueLevelLimit);
+    w.Member("levelLimitByte", s.levelLimitByte);
+    w.Member("setting8", s.setting8);
+    Numbers(w, "settings2", s.settings2);
+    Numbers(w, "settings4", s.settings4);
+    w.Key("president");
+    PersonName(w, s.president);
+    Date(w, "presidentBirthDate", s.presidentBirthDate);
+    w.Key("reporters");
+    w.BeginArray();
     for (const auto& reporter : s.reporters) {
-        reporters.push_back(name(reporter));
+        PersonName(w, reporter);
     }
-    Json json;
-    json["associationName"] = Text(s.associationName.View());
-    json["languages"] = Numbers(s.languages);
-    json["languageShares"] = Numbers(s.languageShares);
-    json["leagueLevelLimit"] = s.leagueLevelLimit;
-    json["levelLimitByte"] = s.levelLimitByte;
-    json["setting8"] = s.setting8;
-    json["settings2"] = Numbers(s.settings2);
-    json["settings4"] = Numbers(s.settings4);
-    json["president"] = name(s.president);
-    json["presidentBirthDate"] = Date(s.presidentBirthDate);
-    json["reporters"] = std::move(reporters);
-    json["climate"] = s.climate;
-    json["tieBreak"] = Numbers(s.tieBreak);
-    json["nonEuropeanLimit"] = Numbers(s.nonEuropeanLimit);
-    json["relegated"] = Numbers(s.relegated);
-    json["cardRules"] = Json{s.leagueYellowRule, s.cupYellowRule,   s.redCardSettings,
-                             s.redCardStart,     s.suspensionScope, s.yellowRedLevels};
-    json["optionFlags"] = s.optionFlags;
-    json["optionValue"] = s.optionValue;
-    json["cupOptions"] = s.cupOptions;
-    json["abroadProbability"] = s.abroadProbability;
-    json["cupFinalStadium"] = s.cupFinalStadium;
-    json["slotValues"] = Numbers(s.slotValues);
-    json["nationalCupSetting"] = s.nationalCupSetting;
-    json["leagueCupSettings"] = s.leagueCupSettings;
-    json["superCupSetting"] = s.superCupSetting;
-    json["reserveSwitch"] = s.reserveSwitch;
-    json["transferPhases"] = Numbers(s.transferPhases);
-    json["averageStrength"] = s.averageStrength;
-    json["newspaper"] = Text(s.newspaper);
-    json["notes"] = Text(s.notes);
-    json["titles"] = Numbers(s.titles);
-    json["youthLook"] = Json{{"value", s.lookValue},
-                             {"hairColours", s.hairColours},
-                             {"haircuts", s.haircuts},
-                             {"beards", s.beards},
-                             {"faces", s.faces},
-                             {"averageHeight", s.averageHeight},
-                             {"averageWeight", s.averageWeight}};
-    json["nationalCoach"] = Manager(s.nationalCoach);
-    return json;
+    w.EndArray();
+    w.Member("climate", s.climate);
+    Numbers(w, "tieBreak", s.tieBreak);
+    Numbers(w, "nonEuropeanLimit", s.nonEuropeanLimit);
+    Numbers(w, "relegated", s.relegated);
+    w.Key("cardRules");
+    w.NumberList(s.leagueYellowRule, s.cupYellowRule, s.redCardSettings, s.redCardStart,
+                 s.suspensionScope, s.yellowRedLevels);
+    w.Member("optionFlags", s.optionFlags);
+    w.Member("optionValue", s.optionValue);
+    w.Member("cupOptions", s.cupOptions);
+    w.Member("abroadProbability", s.abroadProbability);
+    w.Member("cupFinalStadium", s.cupFinalStadium);
+    Numbers(w, "slotValues", s.slotValues);
+    w.Member("nationalCupSetting", s.nationalCupSetting);
+    w.Member("leagueCupSettings", s.leagueCupSettings);
+    w.Member("superCupSetting", s.superCupSetting);
+    w.Member("reserveSwitch", s.reserveSwitch);
+    Numbers(w, "transferPhases", s.transferPhases);
+    w.Member("averageStrength", s.averageStrength);
+    Text(w, "newspaper", s.newspaper);
+    Text(w, "notes", s.notes);
+    Numbers(w, "titles", s.titles);
+    w.Key("youthLook");
+    w.BeginObject();
+    w.Member("value", s.lookValue);
+    w.Member("hairColours", s.hairColours);
+    w.Member("haircuts", s.haircuts);
+    w.Member("beards", s.beards);
+    w.Member("faces", s.faces);
+    w.Member("averageHeight", s.averageHeight);
+    w.Member("averageWeight", s.averageWeight);
+    w.EndObject();
+    w.Key("nationalCoach");
+    Manager(w, s.nationalCoach);
+    w.EndObject();
 }
 
-Json Stadium(const CStadium& stadium) {
-    Json stands = Json::array();
+void Stadium(CJsonWriter& w, const CStadium& stadium) {
+    w.BeginObject();
+    w.Member("type", stadium.Type());
+    Text(w, "name", stadium.Name().View());
+    Text(w, "city", stadium.City().View());
+    w.Member("flags", stadium.Flags());
+    w.Key("stands");
+    w.BeginArray();
     for (int stand = 0; stand < kStandCount; ++stand) {
-        stands.push_back(
-            Json{stadium.Seats(stand), stadium.StandingPlaces(stand), stadium.VipPlaces(stand)});
+        w.NumberList(stadium.Seats(stand), stadium.StandingPlaces(stand), stadium.VipPlaces(stand));
     }
-    return Json{{"type", stadium.Type()},
-                {"name", Text(stadium.Name().View())},
-                {"city", Text(stadium.City().View())},
-                {"flags", stadium.Flags()},
-                {"stands", std::move(stands)},
-                {"seasonTicketBlocks", stadium.SeasonTicketBlocks()},
-                {"awayBlock", stadium.AwayBlock()}};
+    w.EndArray();
+    w.Member("seasonTicketBlocks", stadium.SeasonTicketBlocks());
+    w.Member("awayBlock", stadium.AwayBlock());
+    w.EndObject();
 }
 
-Json Country(const CWorld& world, const CCountry& country, const CClubNumbers& clubs) {
-    Json json;
-    json["number"] = country.Number();
-    Json names = Json::array();
-    for (int language = 0; language < kLanguageCount; ++language) {
-        names.push_back(Text(country.Name(language)));
-    }
-    json["names"] = std::move(names);
-    json["shortNames"] = Texts(country.ShortNames());
-    json["continentByte"] = country.ContinentByte();
-    json["complete"] = country.IsComplete();
-    json["leagueScript"] = country.LeagueScript();
-    json["settings"] = Settings(country.Settings());
-    Json levels = Json::array();
-    for (int level = 0; level < kLevelCount; ++level) {
-        levels.push_back(Texts(country.LevelNames(level)));
-    }
-    json["levelNames"] = std::move(levels);
-
-    Json competitions = Json::array();
-    for (const auto& [id, node] : world.Competitions()) {
-        if (node->Country() == country.Number() && node->Kind() != kRootKind) {
-            competitions.push_back(Competition(world, *node, clubs));
-        }
-    }
-    json["competitions"] = std::move(competitions);
-
-    Json clubList = Json::array();
-    for (const auto& [id, club] : country.Clubs()) {
-        clubList.push_back(Club(world, *club, clubs));
-    }
-    json["clubs"] = std::move(clubList);
-
-    Json referees = Json::array();
+void CountryCollections(CJsonWriter& w, const CWorld& world, const CCountry& country,
+                        const CClubNumbers& clubs) {
+    w.Key("referees");
+    w.BeginArray();
     for (const CReferee& referee : country.Referees()) {
-        referees.push_back(Json{{"firstName", Text(referee.FirstName().View())},
-                                {"surname", Text(referee.Surname().View())},
-                                {"character", referee.Character()}});
+        w.BeginObject();
+        Text(w, "firstName", referee.FirstName().View());
+        Text(w, "surname", referee.Surname().View());
+        w.Member("character", referee.Character());
+        w.EndObject();
     }
-    json["referees"] = std::move(referees);
-    Json sponsors = Json::array();
+    w.EndArray();
+    w.Key("sponsors");
+    w.BeginArray();
     for (const CSponsor& sponsor : country.Sponsors()) {
-        sponsors.push_back(Json{{"name", Text(sponsor.Name().View())},
-                                {"amount", sponsor.Amount()},
-                                {"secondText", Text(sponsor.SecondText().View())},
-                                {"thirdText", Text(sponsor.ThirdText().View())}});
+        w.BeginObject();
+        Text(w, "name", sponsor.Name().View());
+        w.Member("amount", sponsor.Amount());
+        Text(w, "secondText", sponsor.SecondText().View());
+        Text(w, "thirdText", sponsor.ThirdText().View());
+        w.EndObject();
     }
-    json["sponsors"] = std::move(sponsors);
-    Json staff = Json::array();
+    w.EndArray();
+    w.Key("staff");
+    w.BeginArray();
     for (const CStaffEntry& entry : country.Staff()) {
-        staff.push_back(Json{{"firstName", Text(entry.FirstName().View())},
-                             {"surname", Text(entry.Surname().View())},
-                             {"job", entry.Job()},
-                             {"gradeA", entry.GradeA()},
-                             {"gradeB", entry.GradeB()},
-                             {"furtherBytes", Numbers(entry.FurtherBytes())}});
+        w.BeginObject();
+        Text(w, "firstName", entry.FirstName().View());
+        Text(w, "surname", entry.Surname().View());
+        w.Member("job", entry.Job());
+        w.Member("gradeA", entry.GradeA());
+        w.Member("gradeB", entry.GradeB());
+        Numbers(w, "furtherBytes", entry.FurtherBytes());
+        w.EndObject();
     }
-    json["staff"] = std::move(staff);
-    Json stadiums = Json::array();
+    w.EndArray();
+    w.Key("stadiums");
+    w.BeginArray();
     for (const CStadium& stadium : country.Stadiums()) {
-        stadiums.push_back(Stadium(stadium));
+        Stadium(w, stadium);
     }
-    json["stadiums"] = std::move(stadiums);
-    Json managers = Json::array();
+    w.EndArray();
+    w.Key("managers");
+    w.BeginArray();
     for (const std::uint32_t id : country.ManagerIds()) {
         if (const CManager* manager = world.Manager(id)) {
-            managers.push_back(Manager(*manager));
+            Manager(w, *manager);
         }
     }
-    json["managers"] = std::move(managers);
-    Json pool = Json::array();
+    w.EndArray();
+    w.Key("playerPool");
+    w.BeginArray();
     for (const CPoolEntry& entry : country.PlayerPool()) {
         if (entry.IsUsed()) {
-            pool.push_back(Json{{"firstName", Text(entry.FirstName().View())},
-                                {"surname", Text(entry.Surname().View())},
-                                {"thirdName", Text(entry.ThirdName().View())},
-                                {"nationality", entry.Nationality()},
-                                {"specialAbility", entry.SpecialAbility()},
-                                {"teamPart", entry.TeamPart()},
-                                {"preferredClub", clubs(entry.PreferredClub())}});
+            w.BeginObject();
+            Text(w, "firstName", entry.FirstName().View());
+            Text(w, "surname", entry.Surname().View());
+            Text(w, "thirdName", entry.ThirdName().View());
+            w.Member("nationality", entry.Nationality());
+            w.Member("specialAbility", entry.SpecialAbility());
+            w.Member("teamPart", entry.TeamPart());
+            w.Member("preferredClub", clubs(entry.PreferredClub()));
+            w.EndObject();
         }
     }
-    json["playerPool"] = std::move(pool);
-    return json;
+    w.EndArray();
 }
 
-Json Rules(const CRules& rules, const CClubNumbers& clubs) {
-    Json continents = Json::array();
+void Country(CJsonWriter& w, const CWorld& world, const CCountry& country,
+             const CClubNumbers& clubs) {
+    w.BeginObject();
+    w.Member("number", country.Number());
+    w.Key("names");
+    w.BeginArray();
+    for (int language = 0; language < kLanguageCount; ++language) {
+        w.Cp1252String(country.Name(language));
+    }
+    w.EndArray();
+    Texts(w, "shortNames", country.ShortNames());
+    w.Member("continentByte", country.ContinentByte());
+    w.Key("complete");
+    w.Bool(country.IsComplete());
+    w.Member("leagueScript", country.LeagueScript());
+    w.Key("settings");
+    Settings(w, country.Settings());
+    w.Key("levelNames");
+    w.BeginArray();
+    for (int level = 0; level < kLevelCount; ++level) {
+        Texts(w, country.LevelNames(level));
+    }
+    w.EndArray();
+
+    w.Key("competitions");
+    w.BeginArray();
+    for (const auto& [id, node] : world.Competitions()) {
+        if (node->Country() == country.Number() && node->Kind() != kRootKind) {
+            Competition(w, world, *node, clubs);
+        }
+    }
+    w.EndArray();
+
+    w.Key("clubs");
+    w.BeginArray();
+    for (const auto& [id, club] : country.Clubs()) {
+        Club(w, world, *club, clubs);
+    }
+    w.EndArray();
+    CountryCollections(w, world, country, clubs);
+    w.EndObject();
+}
+
+void Rules(CJsonWriter& w, const CRules& rules, const CClubNumbers& clubs) {
+    w.BeginObject();
+    w.Key("continents");
+    w.BeginArray();
     for (int continent = 0; continent < kContinentCount; ++continent) {
-        Json competitions = Json::array();
+        w.BeginObject();
+        w.Key("competitions");
+        w.BeginArray();
         for (int competition = 0; competition < CRules::kCompetitionCount; ++competition) {
-            competitions.push_back(
-                Json{{"names", Texts(rules.CompetitionNames(competition, continent))},
-                     {"titleHolder", clubs(rules.TitleHolder(competition, continent))},
-                     {"venue", rules.Venue(competition, continent)}});
+            w.BeginObject();
+            Texts(w, "names", rules.CompetitionNames(competition, continent));
+            w.Member("titleHolder", clubs(rules.TitleHolder(competition, continent)));
+            w.Member("venue", rules.Venue(competition, continent));
+            w.EndObject();
         }
-        continents.push_back(Json{{"competitions", std::move(competitions)},
-                                  {"thirdShortNames", Texts(rules.ThirdShortNames(continent))}});
+        w.EndArray();
+        Texts(w, "thirdShortNames", rules.ThirdShortNames(continent));
+        w.EndObject();
     }
-    Json further = Json::array();
+    w.EndArray();
+    Texts(w, "worldNames", rules.WorldNames());
+    Texts(w, "worldShortNames", rules.WorldShortNames());
+    w.Key("furtherTitleHolders");
+    w.BeginArray();
     for (int which = 0; which < CRules::kFurtherTitleHolderCount; ++which) {
-        further.push_back(clubs(rules.FurtherTitleHolder(which)));
+        w.Number(clubs(rules.FurtherTitleHolder(which)));
     }
-    Json values = Json::array();
+    w.EndArray();
+    w.Key("ruleValues");
+    w.BeginArray();
     for (int rule = 0; rule < CRules::kRuleCount; ++rule) {
-        values.push_back(rules.RuleValue(rule));
+        w.Number(rules.RuleValue(rule));
     }
-    return Json{{"continents", std::move(continents)},
-                {"worldNames", Texts(rules.WorldNames())},
-                {"worldShortNames", Texts(rules.WorldShortNames())},
-                {"furtherTitleHolders", std::move(further)},
-                {"ruleValues", std::move(values)},
-                {"substitutions", rules.Substitutions()}};
+    w.EndArray();
+    w.Member("substitutions", rules.Substitutions());
+    w.EndObject();
 }
 
-// The players without club and the rules, appended to `json`.
-void AddWithoutClubAndRules(const CWorld& world, const CClubNumbers& clubs, Json& json) {
-    Json without = Json::array();
+// The players without club and the rules, as members of the open object.
+void WithoutClubAndRules(CJsonWriter& w, const CWorld& world, const CClubNumbers& clubs) {
+    w.Key("withoutClub");
+    w.BeginArray();
     for (const std::uint32_t id : world.WithoutClub().Ids()) {
         if (const CPlayer* person = world.Person(id)) {
-            without.push_back(Person(*person, clubs, false));
+            Person(w, *person, clubs, false);
         }
     }
-    json["withoutClub"] = std::move(without);
-    json["rules"] = Rules(world.Rules(), clubs);
+    w.EndArray();
+    w.Key("rules");
+    Rules(w, world.Rules(), clubs);
 }
 
-// Bytes that are no valid UTF-8 cannot occur (every text went through the conversion).
-std::string Serialised(const Json& json) {
-    return json.dump(2) + "\n";
+// Closes the top object and ends the text with a line break.
+std::string Finished(CJsonWriter& w) {
+    w.EndObject();
+    return w.Take() + "\n";
 }
 
 }  // namespace
 
-std::string DumpWorldJson(const CWorld& world, int country) {
+std::string DumpWorldJson(const CWorld& world, int country, EDumpLayout layout) {
     const CClubNumbers clubs(world);
-    Json json;
-    Json countries = Json::array();
+    CJsonWriter w(Indent(layout));
+    w.BeginObject();
+    w.Key("countries");
+    w.BeginArray();
     if (world.IsLoaded()) {
         for (int number = 1; number <= kCountryCount; ++number) {
             if (country == 0 || country == number) {
-                countries.push_back(Country(world, world.Country(number), clubs));
+                Country(w, world, world.Country(number), clubs);
             }
         }
     }
-    json["countries"] = std::move(countries);
+    w.EndArray();
     if (country == 0) {
-        AddWithoutClubAndRules(world, clubs, json);
+        WithoutClubAndRules(w, world, clubs);
     }
-    return Serialised(json);
+    return Finished(w);
 }
 
-std::vector<std::string> DumpCountriesJson(const CWorld& world) {
+std::vector<std::string> DumpCountriesJson(const CWorld& world, EDumpLayout layout) {
     const CClubNumbers clubs(world);
     std::vector<std::string> dumps;
     for (int number = 1; number <= kCountryCount; ++number) {
-        Json countries = Json::array();
+        CJsonWriter w(Indent(layout));
+        w.BeginObject();
+        w.Key("countries");
+        w.BeginArray();
         if (world.IsLoaded()) {
-            countries.push_back(Country(world, world.Country(number), clubs));
+            Country(w, world, world.Country(number), clubs);
         }
-        Json json;
-        json["countries"] = std::move(countries);
-        dumps.push_back(Serialised(json));
+        w.EndArray();
+        dumps.push_back(Finished(w));
     }
     return dumps;
 }
 
-std::string DumpWithoutClubAndRulesJson(const CWorld& world) {
+std::string DumpWithoutClubAndRulesJson(const CWorld& world, EDumpLayout layout) {
     const CClubNumbers clubs(world);
-    Json json;
-    AddWithoutClubAndRules(world, clubs, json);
-    return Serialised(json);
+    CJsonWriter w(Indent(layout));
+    w.BeginObject();
+    WithoutClubAndRules(w, world, clubs);
+    return Finished(w);
 }
 
 }  // namespace kw

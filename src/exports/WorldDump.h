@@ -19,14 +19,22 @@ class CWorld;
 //
 // With a country number 1 to 206 only that country is dumped (without players without club and
 // rules); with 0 every country.
-std::string DumpWorldJson(const CWorld& world, int country = 0);
+//
+// Indented for people and diff tools; compact (the same values without any blanks or line
+// breaks) where only programs read it.
+enum class EDumpLayout { Indented, Compact };
+
+std::string DumpWorldJson(const CWorld& world, int country = 0,
+                          EDumpLayout layout = EDumpLayout::Indented);
 
 // Every country's dump as DumpWorldJson(world, n) gives it, for n = 1 to 206 in order, with the
 // club numbering built once.
-std::vector<std::string> DumpCountriesJson(const CWorld& world);
+std::vector<std::string> DumpCountriesJson(const CWorld& world,
+                                           EDumpLayout layout = EDumpLayout::Indented);
 
 // The rest of the whole dump: {"withoutClub": [...], "rules": {...}} as DumpWorldJson(world)
 // carries them.
-std::string DumpWithoutClubAndRulesJson(const CWorld& world);
+std::string DumpWithoutClubAndRulesJson(const CWorld& world,
+                                        EDumpLayout layout = EDumpLayout::Indented);
 
 }  // namespace kw

@@ -99,12 +99,16 @@ char32_t DecodeUtf8At(std::string_view utf8, std::size_t& position) {
     return value;
 }
 
-std::string Cp1252ToUtf8(std::string_view cp1252) {
-    std::string out;
-    out.reserve(cp1252.size() + cp1252.size() / 8);
+void AppendCp1252AsUtf8(std::string& out, std::string_view cp1252) {
     for (const char c : cp1252) {
         AppendUtf8(out, Cp1252ToCodePoint(static_cast<unsigned char>(c)));
     }
+}
+
+std::string Cp1252ToUtf8(std::string_view cp1252) {
+    std::string out;
+    out.reserve(cp1252.size() + cp1252.size() / 8);
+    AppendCp1252AsUtf8(out, cp1252);
     return out;
 }
 

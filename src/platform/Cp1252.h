@@ -11,6 +11,8 @@ namespace kw {
 // 0x8F, 0x90, 0x9D) map to the C1 control code points of the same value, so every byte survives a
 // round trip.
 std::string Cp1252ToUtf8(std::string_view cp1252);
+// The same, appended to `out`.
+void AppendCp1252AsUtf8(std::string& out, std::string_view cp1252);
 
 // Characters without a Windows-1252 code become '?'. Invalid UTF-8 sequences become '?' as well.
 std::string Utf8ToCp1252(std::string_view utf8);

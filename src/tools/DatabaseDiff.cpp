@@ -639,7 +639,8 @@ SDatabaseDiff DiffWorlds(const CWorld& before, const CWorld& after) {
         std::string rest;
     };
     const auto dump = [](const CWorld& world) {
-        return SDumps{DumpCountriesJson(world), DumpWithoutClubAndRulesJson(world)};
+        return SDumps{DumpCountriesJson(world, EDumpLayout::Compact),
+                      DumpWithoutClubAndRulesJson(world, EDumpLayout::Compact)};
     };
     // Each thread only reads its own world.
     std::future<SDumps> dumpingAfter = std::async(std::launch::async, dump, std::cref(after));
