@@ -252,10 +252,16 @@ void FillClub(CCountry& country, CClub& club, const SClubName& name, const SClub
             slug += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
         }
     }
-    club.SetAddress(FormatPrintf("Stadionweg %d, %05d %s", random.Between(1, 120),
-                                 random.Between(1000, 99999), name.city.c_str()));
-    club.SetTelephone(FormatPrintf("+%d %d %d", random.Between(30, 99), random.Between(10, 999),
-                                   random.Between(100000, 9999999)));
+    // Each part drawn from the last to the first: the order the demo installation has always
+    // been drawn in.
+    const int postcode = random.Between(1000, 99999);
+    const int houseNumber = random.Between(1, 120);
+    club.SetAddress(
+        FormatPrintf("Stadionweg %d, %05d %s", houseNumber, postcode, name.city.c_str()));
+    const int subscriber = random.Between(100000, 9999999);
+    const int areaCode = random.Between(10, 999);
+    const int countryCode = random.Between(30, 99);
+    club.SetTelephone(FormatPrintf("+%d %d %d", countryCode, areaCode, subscriber));
     club.SetWebsite("www." + slug + ".example");
     club.SetFanSites("fans." + slug + ".example");
     club.SetNewspaper(NewspaperName(style, name.city));

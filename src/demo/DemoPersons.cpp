@@ -77,9 +77,13 @@ const std::vector<int>& RoleCodes(int position) {
     }
 }
 
+// The day drawn first, then the month, then whether the birthday is still to come: the order
+// the demo installation has always been drawn in.
 CDate BirthDate(int age, CDemoRandom& random) {
-    return CDate::FromYmd(kSeasonYear - age - (random.Chance(50) ? 1 : 0), random.Between(1, 12),
-                          random.Between(1, 28));
+    const int day = random.Between(1, 28);
+    const int month = random.Between(1, 12);
+    const int year = kSeasonYear - age - (random.Chance(50) ? 1 : 0);
+    return CDate::FromYmd(year, month, day);
 }
 
 int Talent(int age, CDemoRandom& random) {

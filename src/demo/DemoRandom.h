@@ -1,6 +1,8 @@
 // The seeded random source of the demo generator. Only the engine's raw output is used (the
 // standard distributions may differ between libraries), so a seed gives the same world
-// everywhere.
+// everywhere. For the same reason every draw is a statement of its own: the order of draws
+// within one expression (the arguments of a call, the operands of `+` or `|`) is the
+// compiler's choice.
 #pragma once
 
 #include <cstdint>
@@ -27,7 +29,9 @@ public:
     bool Chance(int percent) { return Between(0, 99) < percent; }
     // Around `centre`, at most `spread` away, values near the centre more likely.
     int Around(int centre, int spread) {
-        return centre + (Between(-spread, spread) + Between(-spread, spread)) / 2;
+        const int first = Between(-spread, spread);
+        const int second = Between(-spread, spread);
+        return centre + (first + second) / 2;
     }
     template <typename T>
     const T& Pick(const std::vector<T>& items) {

@@ -40,8 +40,18 @@ int ClubStrength(const SCountryPlan& plan, int level, int place, int size, CDemo
 // Top clubs keep big squads, the lower levels little more than a team and its substitutes.
 int SquadSize(const SDemoPlan& plan, int level, CDemoRandom& random) {
     const int top = std::max(0, 2 - level) * 4;
-    return std::clamp(plan.squadMin + random.Between(0, 2) + random.Between(0, top), plan.squadMin,
-                      plan.squadMax);
+    const int base = random.Between(0, 2);
+    const int extra = random.Between(0, top);
+    return std::clamp(plan.squadMin + base + extra, plan.squadMin, plan.squadMax);
+}
+
+// A day of a year from `firstYear` to `lastYear`, the day drawn first, then the month, then the
+// year: the order the demo installation has always been drawn in.
+CDate DateBetween(int firstYear, int lastYear, CDemoRandom& random) {
+    const int day = random.Between(1, 28);
+    const int month = random.Between(1, 12);
+    const int year = random.Between(firstYear, lastYear);
+    return CDate::FromYmd(year, month, day);
 }
 
 void FillManager(CManager& manager, int country, CDemoRandom& random) {
@@ -49,8 +59,7 @@ void FillManager(CManager& manager, int country, CDemoRandom& random) {
     manager.SetFirstName(name.firstName);
     manager.SetSurname(name.surname);
     manager.SetNationality(country);
-    manager.SetBirthDate(
-        CDate::FromYmd(random.Between(1935, 1970), random.Between(1, 12), random.Between(1, 28)));
+    manager.SetBirthDate(DateBetween(1935, 1970, random));
     for (int value = 0; value < 4; ++value) {
         manager.SetTrainingValue(value, static_cast<std::uint8_t>(random.Between(30, 99)));
     }
@@ -69,8 +78,7 @@ void FillSettings(CCountry& country, const SCountryPlan& plan, CDemoRandom& rand
     const SPersonName president = PersonName(country.Number(), random);
     s.president.firstName.Set(president.firstName);
     s.president.surname.Set(president.surname);
-    s.presidentBirthDate =
-        CDate::FromYmd(random.Between(1930, 1960), random.Between(1, 12), random.Between(1, 28));
+    s.presidentBirthDate = DateBetween(1930, 1960, random);
     for (auto& reporter : s.reporters) {
         const SPersonName name = PersonName(country.Number(), random);
         reporter.firstName.Set(name.firstName);
@@ -78,14 +86,16 @@ void FillSettings(CCountry& country, const SCountryPlan& plan, CDemoRandom& rand
     }
     s.climate = static_cast<std::uint8_t>(std::min(nation.continent, 3));
     s.leagueYellowRule = static_cast<std::uint8_t>(random.Between(0, 5));
-    s.cupYellowRule =
-        static_cast<std::uint8_t>(random.Between(0, 5) | (random.Chance(50) ? 0x80 : 0));
+    const int cupRule = random.Between(0, 5);
+    const bool cupYellowAfterYellowRed = random.Chance(50);
+    s.cupYellowRule = static_cast<std::uint8_t>(cupRule | (cupYellowAfterYellowRed ? 0x80 : 0));
     s.redCardSettings = static_cast<std::uint8_t>(random.Chance(50) ? 0x10 : 0);
     s.redCardStart = static_cast<std::uint8_t>(random.Between(0, 1));
     s.suspensionScope = static_cast<std::uint8_t>(random.Between(0, 7));
     s.yellowRedLevels = static_cast<std::uint8_t>(random.Between(0, 31));
-    s.optionFlags = static_cast<std::uint8_t>((nation.continent == 0 && random.Chance(30) ? 1 : 0) |
-                                              (random.Chance(50) ? 2 : 0));
+    const bool indoorRound = nation.continent == 0 && random.Chance(30);
+    const bool generateNames = random.Chance(50);
+    s.optionFlags = static_cast<std::uint8_t>((indoorRound ? 1 : 0) | (generateNames ? 2 : 0));
     s.cupOptions = static_cast<std::uint8_t>(random.Between(0, 3));
     s.abroadProbability = static_cast<std::uint8_t>(random.Between(5, 40));
     s.transferPhases = {random.Between(1, 4), random.Between(5, 8)};
