@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up and builds the editor, then runs every test: the core tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, every fuzz target once over its seed corpus (the same clang build),
-# the threaded core tests under ThreadSanitizer, and last the whole suite.
+# UndefinedBehaviorSanitizer, the demo installation of that clang build against the GCC build's,
+# every fuzz target once over its seed corpus (the same clang build), the threaded core tests
+# under ThreadSanitizer, and last the whole suite.
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -12,6 +13,7 @@ sanitize_dir="$repo/build-sanitize"
 kw_configure_and_build "$sanitize_dir" -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=Debug -DKW_SANITIZE=ON -DKW_BUILD_GUI=OFF -DKW_BUILD_BENCH=OFF
 ctest --test-dir "$sanitize_dir" -L core --output-on-failure -j2
+bash "$repo/scripts/check_demo_compilers.sh" "$build_dir" "$sanitize_dir"
 KW_FUZZ_BUILD_DIR="$sanitize_dir" bash "$repo/scripts/fuzz.sh" --smoke
 
 bash "$repo/scripts/tsan.sh"
