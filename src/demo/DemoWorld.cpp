@@ -137,7 +137,9 @@ void FillCountryRecords(CWorld& world, CCountry& country, const SCountryPlan& pl
     for (int i = 0; i < sponsors; ++i) {
         CSponsor sponsor;
         const std::string& town = TownName(number, random);
-        const std::string name = town.substr(0, 16) + " " + random.Pick(trades);
+        std::string name = town.substr(0, 16);
+        name += ' ';
+        name += random.Pick(trades);
         sponsor.SetName(name);
         sponsor.SetAmount(random.Between(1, 200) * 10000);
         sponsor.SetSecondText(town.substr(0, 31));
