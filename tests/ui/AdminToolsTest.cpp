@@ -8,26 +8,23 @@
 #include <QTest>
 #include <QTimer>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
+#include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
+#include "MainWindowRun.h"
 #include "ModalDialogs.h"
 #include "ReferenceCheck.h"
 #include "app/AppContext.h"
 #include "app/ui/DlgMainMenu.h"
-#include "controls/DlgInputBox.h"
-#include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "exports/WorldDump.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
 using Kind = CScriptedUserInterface::Message::Kind;
 
 // The "AdminTools" menu of the main window on the small demo installation.
@@ -46,30 +43,21 @@ private slots:
 private:
     static QMenu* AdminMenu(QWidget& window);
     static QAction* Item(QWidget& window, const QString& text);
-    static void NewDatabase(DlgMainMenu& window, const QString& name);
 
-    QTemporaryDir m_demo;
+    test::CSmallDemoInstallation m_demo;
     std::unique_ptr<QTemporaryDir> m_install;
     SAppContext m_context;
     CScriptedUserInterface m_ui;
 };
 
 void AdminToolsTest::initTestCase() {
-    QVERIFY(m_demo.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
-                                           progress)
-                .ok);
+    QVERIFY(m_demo.Generate());
 }
 
 void AdminToolsTest::init() {
-    m_install = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_install->isValid());
-    fs::copy(m_demo.path().toStdString(), m_install->path().toStdString(),
-             fs::copy_options::recursive);
-    m_context = SAppContext{};
-    m_context.workingDirectory = m_install->path().toStdString();
-    m_context.installationConfigured = true;
+    m_install = test::CopyInstallation(m_demo.Path());
+    QVERIFY(m_install != nullptr);
+    m_context = test::ContextFor(*m_install);
     m_context.tools = true;
     m_ui = CScriptedUserInterface{};
 }
@@ -90,22 +78,6 @@ QAction* AdminToolsTest::Item(QWidget& window, const QString& text) {
         }
     }
     return nullptr;
-}
-
-void AdminToolsTest::NewDatabase(DlgMainMenu& window, const QString& name) {
-    QObject scope;
-    test::WhenModal<CDlgInputBox>(scope, [name](CDlgInputBox& box) {
-        box.Field()->clear();
-        QTest::keyClicks(box.Field(), name);
-        QTest::keyClick(box.Field(), Qt::Key_Return);
-    });
-    for (QAction* action : window.findChildren<QAction*>()) {
-        if (action->text() == QStringLiteral("&Neu...")) {
-            action->trigger();
-            return;
-        }
-    }
-    QFAIL("no \"&Neu...\" command");
 }
 
 void AdminToolsTest::menuExistsOnlyInAdministratorMode() {
@@ -183,7 +155,7 @@ void AdminToolsTest::nicknameQuestionOffersCancel() {
     nicknames->trigger();
     QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
 
-    NewDatabase(window, QStringLiteral("Zweite"));
+    test::NewDatabase(window, QStringLiteral("Zweite"));
     QCOMPARE(window.World().DirectoryName(), std::string("Zweite"));
     QString asked;
     {

@@ -16,7 +16,9 @@
 #include <functional>
 #include <string>
 
+#include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
+#include "MainWindowRun.h"
 #include "app/AppContext.h"
 #include "app/ui/DlgDatabaseCopy.h"
 #include "app/ui/DlgMainMenu.h"
@@ -24,7 +26,6 @@
 #include "app/ui/DlgSelectDatabase.h"
 #include "app/ui/SelectDatabase.h"
 #include "controls/DlgInputBox.h"
-#include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "editors/Dlg5Year.h"
 #include "editors/DlgCalendar.h"
@@ -45,7 +46,6 @@
 #include "model/Country.h"
 #include "model/World.h"
 #include "platform/Environment.h"
-#include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
 
@@ -84,34 +84,25 @@ private:
     static void WhenShown(QObject& scope, std::function<void(T&)> act);
     // Answers the next "&Neu..." name question with `name` (OK).
     static void AnswerName(QObject& scope, const QString& name);
-    void NewDatabase(DlgMainMenu& window, const QString& name);
     static QAction* Action(QWidget& window, const QString& text);
     static QStringList DatabaseEntries(QWidget& window);
     static QString LabelText(QWidget& window, const char* name);
 
-    QTemporaryDir m_demo;
+    test::CSmallDemoInstallation m_demo;
     std::unique_ptr<QTemporaryDir> m_install;
     SAppContext m_context;
     CScriptedUserInterface m_ui;
 };
 
 void DlgMainMenuCommandsTest::initTestCase() {
-    QVERIFY(m_demo.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
-                                           progress)
-                .ok);
+    QVERIFY(m_demo.Generate());
 }
 
 // Every test works on its own copy, since the window writes the restore archive into it.
 void DlgMainMenuCommandsTest::init() {
-    m_install = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_install->isValid());
-    fs::copy(m_demo.path().toStdString(), m_install->path().toStdString(),
-             fs::copy_options::recursive);
-    m_context = SAppContext{};
-    m_context.workingDirectory = m_install->path().toStdString();
-    m_context.installationConfigured = true;
+    m_install = test::CopyInstallation(m_demo.Path());
+    QVERIFY(m_install != nullptr);
+    m_context = test::ContextFor(*m_install);
     m_ui = CScriptedUserInterface{};
 }
 
@@ -138,12 +129,6 @@ void DlgMainMenuCommandsTest::WhenShown(QObject& scope, std::function<void(T&)> 
         }
     });
     timer->start(10);
-}
-
-void DlgMainMenuCommandsTest::NewDatabase(DlgMainMenu& window, const QString& name) {
-    QObject scope;
-    AnswerName(scope, name);
-    Action(window, QStringLiteral("&Neu..."))->trigger();
 }
 
 QAction* DlgMainMenuCommandsTest::Action(QWidget& window, const QString& text) {
@@ -186,7 +171,7 @@ void DlgMainMenuCommandsTest::fiveDatabasesDisableTheCommandsThatOpenOne() {
     QVERIFY(newAction != nullptr && open != nullptr && import != nullptr);
     QVERIFY(newAction->isEnabled() && import->isEnabled());
     for (int i = 2; i <= 5; ++i) {
-        NewDatabase(window, QStringLiteral("Neue Welt %1").arg(i));
+        test::NewDatabase(window, QStringLiteral("Neue Welt %1").arg(i));
         QCOMPARE(DatabaseEntries(window).size(), i);
     }
     QCOMPARE(DatabaseEntries(window).back(), QStringLiteral("5. Neue Welt 5"));
@@ -208,7 +193,7 @@ void DlgMainMenuCommandsTest::fiveDatabasesDisableTheCommandsThatOpenOne() {
 
 void DlgMainMenuCommandsTest::invalidNameIsRefusedAndAddsNoSlot() {
     DlgMainMenu window(m_context, m_ui);
-    NewDatabase(window, QStringLiteral("a/b"));
+    test::NewDatabase(window, QStringLiteral("a/b"));
     QCOMPARE(DatabaseEntries(window).size(), 1);
     QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
     QVERIFY(m_ui.Texts(Kind::Error).front().find("a/b") != std::string::npos);
@@ -224,7 +209,7 @@ void DlgMainMenuCommandsTest::closeAsksAndOnlyWithTwoSlots() {
     QVERIFY(m_ui.Messages().empty());
     QCOMPARE(DatabaseEntries(window).size(), 1);
 
-    NewDatabase(window, QStringLiteral("zu schliessen"));
+    test::NewDatabase(window, QStringLiteral("zu schliessen"));
     QVERIFY(close->isEnabled());
     QCOMPARE(window.World().DirectoryName(), std::string("zu schliessen"));
     m_ui.QueueAnswer(false);
@@ -256,7 +241,7 @@ void DlgMainMenuCommandsTest::switchingSlotsRefreshesTheWindow() {
     DlgMainMenu window(m_context, m_ui);
     const QString clubs = LabelText(window, "clubsTotal");
     QVERIFY(clubs.toInt() > 0);
-    NewDatabase(window, QStringLiteral("leere welt"));
+    test::NewDatabase(window, QStringLiteral("leere welt"));
     QCOMPARE(LabelText(window, "clubsTotal"), QStringLiteral("0"));
     QVERIFY(window.windowTitle().contains(QStringLiteral("Leere Welt")));
     QCOMPARE(DatabaseEntries(window),
@@ -292,7 +277,7 @@ void DlgMainMenuCommandsTest::eachDatabaseKeepsItsSelectionWhileAnotherIsShown()
     countries->setCurrentRow(countries->count() - 1);
     const QString chosen = countries->currentItem()->text();
 
-    NewDatabase(window, QStringLiteral("Andere Welt"));
+    test::NewDatabase(window, QStringLiteral("Andere Welt"));
     QCOMPARE(continents->currentText(), QStringLiteral("Europa"));
     continents->setCurrentIndex(continents->findText(QStringLiteral("Asien")));
 
@@ -306,7 +291,7 @@ void DlgMainMenuCommandsTest::eachDatabaseKeepsItsSelectionWhileAnotherIsShown()
     m_ui.QueueAnswer(true);
     Action(window, QStringLiteral("S&chließen"))->trigger();
     QCOMPARE(continents->currentText(), QStringLiteral("Afrika"));
-    NewDatabase(window, QStringLiteral("Dritte Welt"));
+    test::NewDatabase(window, QStringLiteral("Dritte Welt"));
     QCOMPARE(continents->currentText(), QStringLiteral("Europa"));
 }
 

@@ -19,7 +19,9 @@
 #include <string>
 #include <vector>
 
+#include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
+#include "MainWindowRun.h"
 #include "ModalDialogs.h"
 #include "app/AppContext.h"
 #include "app/ui/DlgMainMenu.h"
@@ -28,7 +30,6 @@
 #include "app/ui/RecentDatabasesMenu.h"
 #include "app/ui/SelectDatabase.h"
 #include "controls/DlgInputBox.h"
-#include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "editors/DlgFastTransfer.h"
 #include "editors/DlgPlayerWithoutClub.h"
@@ -36,7 +37,6 @@
 #include "model/Country.h"
 #include "model/World.h"
 #include "platform/Environment.h"
-#include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
 
@@ -71,7 +71,7 @@ private:
     static std::vector<QAction*> RecentEntries(QWidget& window);
     static int DatabaseCount(QWidget& window);
 
-    QTemporaryDir m_demo;
+    test::CSmallDemoInstallation m_demo;
     std::unique_ptr<QTemporaryDir> m_install;
     SAppContext m_context;
     CScriptedUserInterface m_ui;
@@ -79,21 +79,13 @@ private:
 
 void MainMenuAssistantsTest::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_demo.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
-                                           progress)
-                .ok);
+    QVERIFY(m_demo.Generate());
 }
 
 void MainMenuAssistantsTest::init() {
-    m_install = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_install->isValid());
-    fs::copy(m_demo.path().toStdString(), m_install->path().toStdString(),
-             fs::copy_options::recursive);
-    m_context = SAppContext{};
-    m_context.workingDirectory = m_install->path().toStdString();
-    m_context.installationConfigured = true;
+    m_install = test::CopyInstallation(m_demo.Path());
+    QVERIFY(m_install != nullptr);
+    m_context = test::ContextFor(*m_install);
     m_ui = CScriptedUserInterface{};
     // Every test starts with an empty list.
     QFile::remove(CRecentDatabasesMenu::RecentDatabasesSettingsFile());
