@@ -327,26 +327,29 @@ int CMainMenuView::ClubRows() const {
 }
 
 void CMainMenuView::SelectClub(std::uint32_t clubId) {
-    const int number = ClubCountry(clubId);
-    if (number < 1 || number > kCountryCount) {
+    ShowInLists(ClubCountry(clubId), clubId);
+}
+
+void CMainMenuView::ShowInLists(int country, std::uint32_t clubId) {
+    // Players without club and countries on no shown continent have no place in the lists.
+    if (country < 1 || country > kCountryCount) {
         return;
     }
-    const int continent = m_document->World().Country(number).Continent();
+    const int continent = m_document->World().Country(country).Continent();
     if (continent >= kContinents) {
         return;
     }
-    m_countryPerContinent[static_cast<std::size_t>(continent)] = number;
-    {
+    RememberCountryScroll();
+    if (continent != m_continent) {
+        m_previousContinent = m_continent;
+        m_continent = continent;
         const QSignalBlocker blocker(m_continents);
         m_continents->setCurrentIndex(m_continents->findData(continent));
     }
-    if (continent != m_continent) {
-        ChooseContinent(continent);
-    } else {
-        FillCountries();
-        FillClubs();
-    }
-    for (int row = 0; row < m_clubs->count(); ++row) {
+    m_countryPerContinent[static_cast<std::size_t>(continent)] = country;
+    FillCountries();
+    FillClubs();
+    for (int row = 0; clubId != 0 && row < m_clubs->count(); ++row) {
         if (SameClub(m_clubs->item(row)->data(Qt::UserRole).toUInt(), clubId)) {
             m_clubs->setCurrentRow(row);
             m_clubs->scrollToItem(m_clubs->item(row));

@@ -109,6 +109,8 @@ private:
 
     void ChooseContinent(int continent);
     void ChooseCountry(int number);
+    // Shows the country's continent and the country, and selects the club when not 0.
+    void ShowInLists(int country, std::uint32_t clubId);
     void SortClubs(EClubListOrder order);
     void FillLanguages();
     void FillCountries();
