@@ -16,10 +16,6 @@ bool NeedsEscape(char c) {
 
 }  // namespace
 
-CJsonWriter::CJsonWriter(int indent, std::size_t expectedSize) : m_indent(indent) {
-    m_text.reserve(expectedSize);
-}
-
 void CJsonWriter::BeginObject() {
     BeforeValue();
     m_text.push_back('{');

@@ -19,7 +19,7 @@ namespace kw {
 // every Begin closed by its End.
 class CJsonWriter {
 public:
-    explicit CJsonWriter(int indent, std::size_t expectedSize = 0);
+    explicit CJsonWriter(int indent) : m_indent(indent) {}
 
     void BeginObject();
     void EndObject();
