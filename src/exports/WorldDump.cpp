@@ -1,6 +1,5 @@
 #include "exports/WorldDump.h"
 
-#include <cstdio>
 #include <map>
 
 #include "competition/CompetitionText.h"
@@ -74,31 +73,11 @@ void Numbers(CJsonWriter& w, std::string_view key, const Range& values) {
 }
 
 void Date(CJsonWriter& w, CDate date) {
-    if (!date.IsSet()) {
+    if (date.IsSet()) {
+        w.String(date.IsoText());
+    } else {
         w.Null();
-        return;
     }
-    const CDate::Ymd ymd = date.Split();
-    const auto digit = [](int value) { return static_cast<char>('0' + value % 10); };
-    if (ymd.year >= 0 && ymd.year <= 9999 && ymd.month >= 0 && ymd.month <= 99 && ymd.day >= 0 &&
-        ymd.day <= 99) {
-        // Every date of a real database: printf would cost more than all the rest of a person.
-        const char text[] = {digit(ymd.year / 1000),
-                             digit(ymd.year / 100),
-                             digit(ymd.year / 10),
-                             digit(ymd.year),
-                             '-',
-                             digit(ymd.month / 10),
-                             digit(ymd.month),
-                             '-',
-                             digit(ymd.day / 10),
-                             digit(ymd.day)};
-        w.String(std::string_view(text, sizeof text));
-        return;
-    }
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", ymd.year, ymd.month, ymd.day);
-    w.String(text);
 }
 
 void Date(CJsonWriter& w, std::string_view key, CDate date) {

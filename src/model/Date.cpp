@@ -1,5 +1,7 @@
 #include "model/Date.h"
 
+#include <cstdio>
+
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
 
@@ -79,6 +81,30 @@ std::string CDate::Text() const {
     return FormatPositional(ResourceString(ids::kDateFormat),
                             {std::to_string(date.day), std::to_string(date.month),
                              std::to_string(date.year), kWeekdays[Weekday()]});
+}
+
+std::string CDate::IsoText() const {
+    if (!IsSet()) {
+        return {};
+    }
+    const Ymd date = Split();
+    if (date.year < 0 || date.year > 9999) {
+        char text[40];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+        return text;
+    }
+    // Without printf: the JSON dump formats every date of a whole database.
+    const auto digit = [](int value) { return static_cast<char>('0' + value % 10); };
+    return {digit(date.year / 1000),
+            digit(date.year / 100),
+            digit(date.year / 10),
+            digit(date.year),
+            '-',
+            digit(date.month / 10),
+            digit(date.month),
+            '-',
+            digit(date.day / 10),
+            digit(date.day)};
 }
 
 bool CDate::Write(CKLFile& file) const {

@@ -30,6 +30,8 @@ public:
     int Weekday() const { return static_cast<int>(((m_value % 7) + 7) % 7); }
     // The resource pattern "%4 %1/%2": weekday abbreviation, day, month (and %3 the year).
     std::string Text() const;
+    // "YYYY-MM-DD" as printf's "%04d-%02d-%02d" of the split date; empty when unset.
+    std::string IsoText() const;
 
     // DATE section: day, month, year.
     bool Write(CKLFile& file) const;

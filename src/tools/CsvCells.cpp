@@ -1,7 +1,6 @@
 #include "tools/CsvCells.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "platform/Cp1252.h"
 
@@ -108,13 +107,7 @@ std::optional<std::int64_t> ParseCsvNumber(std::string_view cell) {
 }
 
 std::string FormatCsvDate(CDate date) {
-    if (!date.IsSet()) {
-        return {};
-    }
-    const CDate::Ymd ymd = date.Split();
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", ymd.year, ymd.month, ymd.day);
-    return text;
+    return date.IsoText();
 }
 
 SCsvDate ParseCsvDate(std::string_view cell) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "model/Date.h"
 #include "storage/KLFile.h"
 
@@ -39,6 +41,19 @@ TEST(Date, SplitInvertsFromYmdAcrossLeapYearsAndCenturies) {
     }
     EXPECT_EQ(CDate::FromYmd(2000, 3, 1).Value() - CDate::FromYmd(2000, 2, 28).Value(), 2);
     EXPECT_EQ(CDate::FromYmd(1900, 3, 1).Value() - CDate::FromYmd(1900, 2, 28).Value(), 1);
+}
+
+// The fast digits and printf's "%04d-%02d-%02d" agree on every kind of year, also the ones a
+// damaged file can bring: before year 1000, before year 0 and after 9999.
+TEST(Date, IsoTextIsPrintfsText) {
+    EXPECT_EQ(CDate().IsoText(), "");
+    for (const CDate date : {CDate::FromYmd(2006, 7, 9), CDate::FromYmd(1999, 12, 31),
+                             CDate::FromYmd(812, 1, 5), CDate(1), CDate(-400000), CDate(4000000)}) {
+        const CDate::Ymd ymd = date.Split();
+        char expected[40];
+        std::snprintf(expected, sizeof expected, "%04d-%02d-%02d", ymd.year, ymd.month, ymd.day);
+        EXPECT_EQ(date.IsoText(), expected) << date.Value();
+    }
 }
 
 TEST(Date, SectionRoundTrip) {
