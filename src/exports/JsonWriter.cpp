@@ -14,12 +14,16 @@ bool NeedsEscape(char c) {
     return static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\';
 }
 
+template <typename T>
+void AppendDecimal(std::string& out, T value) {
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
 }  // namespace
 
 void CJsonWriter::BeginObject() {
-    BeforeValue();
-    m_text.push_back('{');
-    m_levels.push_back({true, true});
+    Open('{', true);
 }
 
 void CJsonWriter::EndObject() {
@@ -27,9 +31,7 @@ void CJsonWriter::EndObject() {
 }
 
 void CJsonWriter::BeginArray() {
-    BeforeValue();
-    m_text.push_back('[');
-    m_levels.push_back({false, true});
+    Open('[', false);
 }
 
 void CJsonWriter::EndArray() {
@@ -37,12 +39,7 @@ void CJsonWriter::EndArray() {
 }
 
 void CJsonWriter::Key(std::string_view name) {
-    SLevel& level = m_levels.back();
-    if (!level.empty) {
-        m_text.push_back(',');
-    }
-    level.empty = false;
-    NewLine(m_levels.size());
+    StartElement();
     String(name);
     m_text.append(m_indent < 0 ? ":" : ": ");
 }
@@ -59,16 +56,12 @@ void CJsonWriter::Bool(bool value) {
 
 void CJsonWriter::Signed(std::int64_t value) {
     BeforeValue();
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    m_text.append(digits, end);
+    AppendDecimal(m_text, value);
 }
 
 void CJsonWriter::Unsigned(std::uint64_t value) {
     BeforeValue();
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    m_text.append(digits, end);
+    AppendDecimal(m_text, value);
 }
 
 void CJsonWriter::String(std::string_view utf8) {
@@ -108,9 +101,13 @@ std::string CJsonWriter::Take() {
 
 // Inside an array every value starts a new element; inside an object the Key has done that.
 void CJsonWriter::BeforeValue() {
-    if (m_levels.empty() || m_levels.back().object) {
-        return;
+    if (!m_levels.empty() && !m_levels.back().object) {
+        StartElement();
     }
+}
+
+// A member or an array element: behind the one before it, on a line of its own when indented.
+void CJsonWriter::StartElement() {
     SLevel& level = m_levels.back();
     if (!level.empty) {
         m_text.push_back(',');
@@ -125,6 +122,12 @@ void CJsonWriter::NewLine(std::size_t depth) {
     }
     m_text.push_back('\n');
     m_text.append(depth * static_cast<std::size_t>(m_indent), ' ');
+}
+
+void CJsonWriter::Open(char bracket, bool object) {
+    BeforeValue();
+    m_text.push_back(bracket);
+    m_levels.push_back({object, true});
 }
 
 void CJsonWriter::Close(char bracket) {

@@ -84,7 +84,9 @@ private:
     };
 
     void BeforeValue();
+    void StartElement();
     void NewLine(std::size_t depth);
+    void Open(char bracket, bool object);
     void Close(char bracket);
     void AppendEscaped(char c);
 
