@@ -10,6 +10,7 @@
 #include "demo/DemoTableData.h"
 #include "model/Club.h"
 #include "model/Date.h"
+#include "model/GameDate.h"
 #include "model/Player.h"
 #include "model/PlayerStrength.h"
 #include "model/World.h"
@@ -82,7 +83,7 @@ const std::vector<int>& RoleCodes(int position) {
 CDate BirthDate(int age, CDemoRandom& random) {
     const int day = random.Between(1, 28);
     const int month = random.Between(1, 12);
-    const int year = kSeasonYear - age - (random.Chance(50) ? 1 : 0);
+    const int year = kGameYear - age - (random.Chance(50) ? 1 : 0);
     return CDate::FromYmd(year, month, day);
 }
 
@@ -152,8 +153,8 @@ void SetCareer(CPlayer& player, const SPlayerProfile& profile, int since, CDemoR
             stations.push_back(club);
         }
     }
-    int year = std::max(kSeasonYear - profile.age + 18, 1980);
-    const int end = profile.club != 0 ? since : kSeasonYear;
+    int year = std::max(kGameYear - profile.age + 18, 1980);
+    const int end = profile.club != 0 ? since : kGameYear;
     const int span =
         stations.empty() ? 0 : std::max(1, (end - year) / static_cast<int>(stations.size()));
     for (std::size_t i = 0; i < stations.size(); ++i) {
@@ -173,8 +174,8 @@ void SetCareer(CPlayer& player, const SPlayerProfile& profile, int since, CDemoR
         SHistoryEntry current;
         current.club = profile.club;
         current.from = CDate::FromYmd(since, 7, 1);
-        current.until = CDate::FromYmd(kSeasonYear, 6, 30);
-        current.games = static_cast<std::uint16_t>(random.Between(0, 34) * (kSeasonYear - since));
+        current.until = CDate::FromYmd(kGameYear, 6, 30);
+        current.games = static_cast<std::uint16_t>(random.Between(0, 34) * (kGameYear - since));
         player.History().push_back(current);
     }
     if (!stations.empty()) {
@@ -190,7 +191,7 @@ void SetContract(CPlayer& player, const SPlayerProfile& profile, int since, CDem
     // The latest year a contract may run to; earlier years move up to the current one on load.
     player.SetContractUntil(2015);
     player.SetContractStart(CDate::FromYmd(since, 7, 1));
-    player.SetContractEnd(CDate::FromYmd(kSeasonYear + random.Between(0, 4), 6, 30));
+    player.SetContractEnd(CDate::FromYmd(kGameYear + random.Between(0, 4), 6, 30));
     player.SetContractValue(profile.strength * profile.strength * random.Between(20, 60));
     player.SetContractByte(0, static_cast<std::uint8_t>(random.Between(0, 3)));
     if (profile.club != 0 && profile.formerClubs != nullptr && !profile.formerClubs->empty() &&
@@ -235,8 +236,8 @@ void FillPlayer(CPlayer& player, const SPlayerProfile& profile, CDemoRandom& ran
     player.SetCurrentClub(profile.club);
     const int since =
         profile.club != 0
-            ? std::max(kSeasonYear - random.Between(0, std::max(0, profile.age - 17)), 1980)
-            : kSeasonYear;
+            ? std::max(kGameYear - random.Between(0, std::max(0, profile.age - 17)), 1980)
+            : kGameYear;
     SetCareer(player, profile, since, random);
     SetContract(player, profile, since, random);
     player.SetCareerCounter(0, random.Between(0, profile.age > 24 ? 40 : 5));

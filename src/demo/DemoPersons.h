@@ -14,9 +14,6 @@ namespace kw::demo {
 
 class CDemoRandom;
 
-// The season the demo world is set in: ages, contracts and careers are measured against it.
-inline constexpr int kSeasonYear = 2006;
-
 // What one player is made of.
 struct SPlayerProfile {
     int nationality = 0;

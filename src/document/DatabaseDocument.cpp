@@ -17,7 +17,7 @@ void CDatabaseDocument::Do(std::unique_ptr<IEdit> edit) {
     edit->Apply(*m_world);
     const std::vector<SDocumentChange> changes = edit->Changes();
     Record(std::move(edit));
-    Notify(changes, wasClean);
+    Notify(changes, wasClean, m_groupDepth == 0);
 }
 
 bool CDatabaseDocument::Perform(std::string description, SWorldScope scope,
@@ -30,7 +30,7 @@ bool CDatabaseDocument::Perform(std::string description, SWorldScope scope,
     auto edit = std::make_unique<CWorldPartEdit>(std::move(description), std::move(before));
     const std::vector<SDocumentChange> changes = edit->Changes();
     Record(std::move(edit));
-    Notify(changes, wasClean);
+    Notify(changes, wasClean, m_groupDepth == 0);
     return true;
 }
 
@@ -61,7 +61,7 @@ void CDatabaseDocument::EndGroup() {
     m_history.Push(
         std::make_unique<CCompoundEdit>(std::move(m_groupDescription), std::move(m_groupEdits)));
     m_groupEdits.clear();
-    Notify({}, wasClean);
+    Notify({}, wasClean, true);
 }
 
 bool CDatabaseDocument::Undo() {
@@ -74,7 +74,7 @@ bool CDatabaseDocument::Undo() {
         return false;
     }
     edit->Revert(*m_world);
-    Notify(edit->Changes(), wasClean);
+    Notify(edit->Changes(), wasClean, true);
     return true;
 }
 
@@ -88,14 +88,14 @@ bool CDatabaseDocument::Redo() {
         return false;
     }
     edit->Apply(*m_world);
-    Notify(edit->Changes(), wasClean);
+    Notify(edit->Changes(), wasClean, true);
     return true;
 }
 
 void CDatabaseDocument::MarkSaved() {
     const bool wasClean = m_history.IsClean();
     m_history.SetClean();
-    Notify({}, wasClean);
+    Notify({}, wasClean, false);
 }
 
 void CDatabaseDocument::ConfirmDamagedCountries() {
@@ -112,7 +112,7 @@ void CDatabaseDocument::WorldReloaded() {
     m_history.Clear();
     m_groupEdits.clear();
     m_groupDepth = 0;
-    Notify({{SDocumentChange::EKind::kWorld, 0, 0}}, wasClean);
+    Notify({{SDocumentChange::EKind::kWorld, 0, 0}}, wasClean, true);
 }
 
 void CDatabaseDocument::AddObserver(IDocumentObserver& observer) {
@@ -123,7 +123,8 @@ void CDatabaseDocument::RemoveObserver(IDocumentObserver& observer) {
     std::erase(m_observers, &observer);
 }
 
-void CDatabaseDocument::Notify(const std::vector<SDocumentChange>& changes, bool wasClean) {
+void CDatabaseDocument::Notify(const std::vector<SDocumentChange>& changes, bool wasClean,
+                               bool historyChanged) {
     // A copy: an observer may remove itself while it is told.
     const std::vector<IDocumentObserver*> observers = m_observers;
     for (IDocumentObserver* observer : observers) {
@@ -132,6 +133,9 @@ void CDatabaseDocument::Notify(const std::vector<SDocumentChange>& changes, bool
         }
         if (wasClean != m_history.IsClean()) {
             observer->CleanChanged(m_history.IsClean());
+        }
+        if (historyChanged) {
+            observer->HistoryChanged();
         }
     }
 }

@@ -21,6 +21,9 @@ public:
     virtual void DocumentChanged(const std::vector<SDocumentChange>& changes) = 0;
     // The document became modified (false) or equal to its files again (true).
     virtual void CleanChanged(bool clean) = 0;
+    // What undo and redo offer changed: an edit was recorded, a group closed with edits, an edit
+    // was undone or redone, or the history started afresh.
+    virtual void HistoryChanged() = 0;
 };
 
 // One open database: it owns the world and its edit history, knows whether the world differs
@@ -78,7 +81,7 @@ public:
 
 private:
     void Record(std::unique_ptr<IEdit> edit);
-    void Notify(const std::vector<SDocumentChange>& changes, bool wasClean);
+    void Notify(const std::vector<SDocumentChange>& changes, bool wasClean, bool historyChanged);
 
     std::unique_ptr<CWorld> m_world;
     CEditHistory m_history;

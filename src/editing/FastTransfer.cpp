@@ -7,6 +7,7 @@
 #include "editing/SquadCommands.h"
 #include "model/Club.h"
 #include "model/Country.h"
+#include "model/GameDate.h"
 #include "model/Player.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
@@ -107,7 +108,7 @@ bool PerformFastTransfer(CDatabaseDocument& document, const SFastTransfer& trans
     }
     const std::uint32_t fromId = from->Id();
     const std::uint32_t toId = to->Id();
-    const auto year = static_cast<std::uint16_t>(GameToday(world).Year());
+    const auto year = static_cast<std::uint16_t>(kGameYear);
     const auto number = static_cast<std::uint8_t>(transfer.shirtNumber);
     const std::uint32_t personId = transfer.personId;
     return document.Perform(

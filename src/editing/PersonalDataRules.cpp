@@ -12,19 +12,10 @@
 
 namespace kw {
 
-namespace {
-
-constexpr int kSeasonStartMonth = 7;
-constexpr int kSeasonStartDay = 1;
-
-}  // namespace
+namespace {}  // namespace
 
 int ClampDay(int day, int month, int year) {
     return std::clamp(day, 1, DaysInMonth(month, year));
-}
-
-CDate GameToday(const CWorld& world) {
-    return CDate::FromYmd(world.CurrentYear(), kSeasonStartMonth, kSeasonStartDay);
 }
 
 std::uint8_t SecondNationalityToStore(std::uint8_t first, std::uint8_t second) {

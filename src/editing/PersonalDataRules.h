@@ -19,10 +19,6 @@ inline constexpr int kBirthYearMinimum = 1900;
 // The day kept within 1 and the month's length, as the day field is when month or year change.
 int ClampDay(int day, int month, int year);
 
-// The game's current day, against which ages are measured: 1 July, the start of the season, of
-// the world's current year.
-CDate GameToday(const CWorld& world);
-
 // --- nationalities and languages.
 // The second nationality as stored: the same country as the first means none.
 std::uint8_t SecondNationalityToStore(std::uint8_t first, std::uint8_t second);

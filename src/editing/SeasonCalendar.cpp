@@ -7,6 +7,7 @@
 #include "editing/LeagueComposition.h"
 #include "model/Country.h"
 #include "model/Date.h"
+#include "model/GameDate.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
@@ -15,8 +16,7 @@ namespace kw {
 
 namespace {
 
-constexpr int kFirstSeasonYear = 2006;
-constexpr int kSeasonStartMonth = 7;
+constexpr int kFirstSeasonYear = kGameYear;
 
 constexpr std::array<const char*, 12> kMonthNames = {
     "Januar", "Februar", "M\xE4rz",   "April",   "Mai",      "Juni",

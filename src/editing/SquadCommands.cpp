@@ -12,6 +12,7 @@
 #include "editing/SquadRules.h"
 #include "model/Club.h"
 #include "model/Country.h"
+#include "model/GameDate.h"
 #include "model/Player.h"
 #include "model/WithoutClub.h"
 #include "model/World.h"
@@ -20,11 +21,6 @@
 namespace kw {
 
 namespace {
-
-// The day ages are measured on: the start of the season of the world's year.
-CDate SeasonStart(const CWorld& world) {
-    return CDate::FromYmd(world.CurrentYear(), 7, 1);
-}
 
 // A player who changes club: no shirt number, a contract at least until kTransferContractYear.
 bool MovePlayer(CWorld& world, std::uint32_t personId, CClub& from, CClub& to,
@@ -50,8 +46,8 @@ std::uint32_t AddNewPlayer(CWorld& world, CClub& club, bool secondTeam, int sele
     player.Reset(personkind::kPlayer, countryNumber);
     player.SetTeamFlag(secondTeam ? 1 : 0);
     player.SetPosition(0, static_cast<std::uint8_t>(NewPlayerMainPosition(selectedPosition)));
-    player.SetNationalExperience(static_cast<std::int8_t>(
-        NationalExperienceForAge(AgeOn(player.BirthDate(), SeasonStart(world)))));
+    player.SetNationalExperience(
+        static_cast<std::int8_t>(NationalExperienceForAge(AgeOn(player.BirthDate(), GameToday()))));
     CRandom& random = world.SquadListRandom();
     if (const std::optional<SDrawnLook> drawn = DrawNewPlayerLook(country, random)) {
         player.SetLook(look::kFace, static_cast<std::uint8_t>(drawn->face));

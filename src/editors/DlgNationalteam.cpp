@@ -19,6 +19,7 @@
 #include "editing/PersonalDataRules.h"
 #include "editors/CollationLess.h"
 #include "forms/ListColumns.h"
+#include "model/GameDate.h"
 #include "model/World.h"
 #include "storage/Identifiers.h"
 
@@ -137,7 +138,7 @@ void CDlgNationalteam::RemoveSelected() {
 
 void CDlgNationalteam::Rebuild() {
     const CWorld& world = m_document.World();
-    m_rows = NationalSquad(world, Country(), world.CurrentLanguage(), GameToday(world));
+    m_rows = NationalSquad(world, Country(), world.CurrentLanguage(), GameToday());
     SortNationalSquad(m_rows, m_order, m_less);
     ShowRows();
 }

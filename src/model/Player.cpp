@@ -4,6 +4,7 @@
 #include <span>
 
 #include "model/CheckedIndex.h"
+#include "model/GameDate.h"
 #include "model/PersonNames.h"
 #include "model/World.h"
 #include "platform/Random.h"
@@ -228,7 +229,6 @@ std::unique_ptr<CPlayer> CPlayer::Clone() const {
 void CPlayer::Reset(int kind, int country) {
     const CWorld& world = *m_world;
     const int number = static_cast<int>(world.Persons().size()) + 1;
-    const int year = world.CurrentYear();
     SData data;
     data.kind = static_cast<std::int8_t>(kind);
     data.nationality = static_cast<std::uint8_t>(country);
@@ -240,8 +240,8 @@ void CPlayer::Reset(int kind, int country) {
     data.morale = 100;
     data.shirtNumbers = {10, 10};
     data.looks = {2, 1, 5, 1, 180, 75};
-    data.clubSince = static_cast<std::uint16_t>(year - 1);
-    data.contractUntil = static_cast<std::uint16_t>(year);
+    data.clubSince = static_cast<std::uint16_t>(kGameYear - 1);
+    data.contractUntil = static_cast<std::uint16_t>(kGameYear);
     data.languages[0] = FirstLanguageOf(world, country);
     data.contractBytes = {0, 2, 3, 0};
     data.contractStart = CDate::FromYmd(2005, 7, 1);
@@ -348,7 +348,6 @@ bool CPlayer::ClubExists(std::uint32_t club) const {
 
 void CPlayer::Normalise(int clubCountry) {
     SData& d = m_data;
-    const int year = m_world->CurrentYear();
 
     if (d.nickname.View().starts_with('?')) {
         d.nickname.Clear();
@@ -422,11 +421,11 @@ void CPlayer::Normalise(int clubCountry) {
         d.previousClub = 0;
     }
 
-    if (d.clubSince > year || d.clubSince < kEarliestClubYear) {
+    if (d.clubSince > kGameYear || d.clubSince < kEarliestClubYear) {
         d.clubSince = kEarliestClubYear;
     }
-    if (d.contractUntil < year) {
-        d.contractUntil = static_cast<std::uint16_t>(year);
+    if (d.contractUntil < kGameYear) {
+        d.contractUntil = static_cast<std::uint16_t>(kGameYear);
     }
     if (d.contractUntil > kLatestContractYear) {
         d.contractUntil = kLatestContractYear;

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -18,7 +17,6 @@
 #include "model/Player.h"
 #include "model/Rules.h"
 #include "model/WithoutClub.h"
-#include "platform/Clock.h"
 #include "platform/LEcuyerRandom.h"
 #include "platform/Random.h"
 #include "platform/WriteOptions.h"
@@ -167,11 +165,6 @@ public:
     // The day-occupancy tables of the international structure files, one pair per file.
     const InternationalDayTables& InternationalDays() const { return m_internationalDays; }
 
-    // The calendar year that persons' defaults and checks measure against: the system clock's
-    // unless a source is set (tests fix it so that their expectations do not age).
-    int CurrentYear() const { return m_yearSource ? m_yearSource() : SystemYear(); }
-    void SetYearSource(std::function<int()> source) { m_yearSource = std::move(source); }
-
     // "Club %d" of the next new club: counts up for the whole life of the database.
     int NextNewClubNumber() { return ++m_newClubs; }
 
@@ -237,7 +230,6 @@ private:
     std::uint8_t m_currentLanguage = 0;
     int m_countriesRead = 0;
     std::map<int, SDamagedFile> m_damaged;
-    std::function<int()> m_yearSource;
     CRandom m_random;
     CLEcuyerRandom m_abilityRandom;
     CRandom m_squadListRandom;

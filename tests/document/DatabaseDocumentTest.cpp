@@ -19,9 +19,11 @@ public:
         changes.insert(changes.end(), list.begin(), list.end());
     }
     void CleanChanged(bool clean) override { cleanStates.push_back(clean); }
+    void HistoryChanged() override { ++historyChanges; }
 
     std::vector<SDocumentChange> changes;
     std::vector<bool> cleanStates;
+    int historyChanges = 0;
 };
 
 class DatabaseDocument : public test::DocumentTest {
@@ -86,6 +88,8 @@ TEST_F(DatabaseDocument, AGroupOnlyLookedAtLeavesNoEditAndUndoWaitsForItsEnd) {
     EXPECT_FALSE(document.History().CanUndo());
     EXPECT_FALSE(document.IsModified());
 
+    EXPECT_EQ(observer.historyChanges, 0);
+
     document.BeginGroup("Spielerkader");
     Rename("Im Dialog");
     EXPECT_FALSE(document.Undo()) << "nothing is undone while the dialog is open";
@@ -93,7 +97,9 @@ TEST_F(DatabaseDocument, AGroupOnlyLookedAtLeavesNoEditAndUndoWaitsForItsEnd) {
     Rename("Noch im Dialog");
     document.EndGroup();
     EXPECT_TRUE(document.InGroup());
+    EXPECT_EQ(observer.historyChanges, 0) << "undo offers nothing new while the group is open";
     document.EndGroup();
+    EXPECT_EQ(observer.historyChanges, 1) << "the closed group is offered at once";
     EXPECT_EQ(document.History().Count(), 1u);
     EXPECT_EQ(document.UndoDescription(), "Spielerkader");
     document.Undo();

@@ -168,8 +168,8 @@ TEST_F(FastTransferTest, TransferMovesWithNumberPreviousClubAndContractYears) {
     const CPlayer& moved = *document.World().Person(id);
     EXPECT_EQ(moved.ShirtNumbers()[0], number);
     EXPECT_EQ(moved.PreviousClub(), homeId);
-    EXPECT_EQ(moved.ClubSince(), test::kTestYear);
-    EXPECT_EQ(moved.ContractUntil(), test::kTestYear);
+    EXPECT_EQ(moved.ClubSince(), 2006);
+    EXPECT_EQ(moved.ContractUntil(), 2006);
     // Gone from the old country's list, the number no longer offered.
     for (const SChoiceEntry& entry : FastTransferPlayers(document.World(), Home(), 0)) {
         EXPECT_NE(entry.value, id);

@@ -75,7 +75,6 @@ class FiveYearWorld : public ::testing::Test {
 protected:
     FiveYearWorld() {
         auto world = std::make_unique<CWorld>(install.Path());
-        world->SetYearSource([] { return test::kTestYear; });
         world->InitialiseCountries();
         // Every country in South America except four in Africa.
         for (int number = 1; number <= kCountryCount; ++number) {

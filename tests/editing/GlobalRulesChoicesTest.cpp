@@ -103,7 +103,6 @@ class GlobalRulesWorld : public ::testing::Test {
 protected:
     GlobalRulesWorld() {
         auto world = std::make_unique<CWorld>(install.Path());
-        world->SetYearSource([] { return test::kTestYear; });
         world->InitialiseCountries();
         world->Rules().SetRuleValue(0, 1);
         world->Rules().SetRuleValue(2, 7);

@@ -143,7 +143,6 @@ TEST(LeagueData, MirroredLoanListsShowOneField) {
 class CountryLeaguesTest : public ::testing::Test {
 protected:
     CountryLeaguesTest() : world(test::SmallDemoInstallation()) {
-        world.SetYearSource([] { return test::kTestYear; });
         world.InitialiseCountries();
         CSilentProgress progress;
         world.Load(test::SmallDemoDatabase(), progress);

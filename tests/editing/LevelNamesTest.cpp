@@ -30,7 +30,6 @@ class LevelNameWorld : public ::testing::Test {
 protected:
     LevelNameWorld() {
         auto world = std::make_unique<CWorld>(install.Path());
-        world->SetYearSource([] { return test::kTestYear; });
         world->InitialiseCountries();
         world->Country(kCountry).SetLevelName(1, 0, "Zweite Liga");
         world->Country(kCountry).SetLevelName(1, 2, "Deuxi\xE8me division");

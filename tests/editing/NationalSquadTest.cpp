@@ -48,7 +48,6 @@ class NationalSquadTest : public ::testing::Test {
 protected:
     NationalSquadTest() {
         auto owned = std::make_unique<CWorld>(install.Path());
-        owned->SetYearSource([] { return test::kTestYear; });
         owned->InitialiseCountries();
         world = owned.get();
         CClub& zebras = Club(kHome, 1, "Zebras");

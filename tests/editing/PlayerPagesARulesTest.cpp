@@ -11,6 +11,7 @@
 #include "editing/PlayerPositionRules.h"
 #include "model/Club.h"
 #include "model/Country.h"
+#include "model/GameDate.h"
 #include "model/Player.h"
 #include "platform/Cp1252.h"
 #include "storage/KLFile.h"
@@ -99,8 +100,8 @@ TEST(PersonalDataRules, PanelTextsCoverTheirRangesOnly) {
 
 class PersonalDataWorldTest : public test::TestWorld {};
 
-TEST_F(PersonalDataWorldTest, TodayIsTheSeasonStartOfTheWorldsYear) {
-    EXPECT_EQ(GameToday(world), CDate::FromYmd(test::kTestYear, 7, 1));
+TEST_F(PersonalDataWorldTest, TodayIsTheSeasonStartOfTheGamesYear) {
+    EXPECT_EQ(GameToday(), CDate::FromYmd(2006, 7, 1));
 }
 
 TEST_F(PersonalDataWorldTest, MainLanguageIsTheCountrysFirstAttribute) {

@@ -24,7 +24,6 @@ constexpr int kDemoCountry = 14;
 class StadiumPickTest : public ::testing::Test {
 protected:
     StadiumPickTest() : world(test::SmallDemoInstallation()) {
-        world.SetYearSource([] { return test::kTestYear; });
         world.InitialiseCountries();
         CSilentProgress progress;
         world.Load(test::SmallDemoDatabase(), progress);

@@ -58,7 +58,6 @@ inline const std::filesystem::path& SecondDemoInstallation() {
 
 inline std::unique_ptr<CWorld> LoadDemo(const std::filesystem::path& install) {
     auto world = std::make_unique<CWorld>(install);
-    world->SetYearSource([] { return kTestYear; });
     world->InitialiseCountries();
     CSilentProgress progress;
     EXPECT_TRUE(world->Load(install / "database", progress));

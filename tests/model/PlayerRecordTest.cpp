@@ -145,8 +145,8 @@ TEST_F(PlayerRecord, NewPersonsCarryTheDefaultsAndAreNumberedByThePersonCount) {
     EXPECT_THAT(p.ShirtNumbers(), ElementsAre(10, 10));
     EXPECT_THAT(p.Positions(), ElementsAre(0, 0, 0, 0, 0, 0));
     EXPECT_THAT(p.Looks(), ElementsAre(2, 1, 5, 1, 180, 75));
-    EXPECT_EQ(p.ClubSince(), test::kTestYear - 1);
-    EXPECT_EQ(p.ContractUntil(), test::kTestYear);
+    EXPECT_EQ(p.ClubSince(), 2005);
+    EXPECT_EQ(p.ContractUntil(), 2006);
     EXPECT_THAT(p.ContractBytes(), ElementsAre(0, 2, 3, 0));
     EXPECT_EQ(p.ContractStart(), CDate::FromYmd(2005, 7, 1));
     EXPECT_EQ(p.ContractEnd(), CDate::FromYmd(2006, 6, 30));
@@ -542,7 +542,7 @@ TEST_F(PlayerRecord, ACutRecordReadsZerosKeepsItsTextsAndTheNextRecordStillReads
     EXPECT_GE(cut.ShirtNumbers()[0], 2);
     EXPECT_EQ(cut.Looks()[look::kHeight], 180);
     EXPECT_EQ(cut.ClubSince(), 1980);
-    EXPECT_EQ(cut.ContractUntil(), test::kTestYear);
+    EXPECT_EQ(cut.ContractUntil(), 2006);
 }
 
 TEST_F(PlayerRecord, AMissingHistorySectionLeavesTheHistoryAndTheRestStillReads) {

@@ -94,6 +94,9 @@ TEST_F(WorldFiles, HandMadeDatabaseReadsAsItsLayoutsSay) {
     EXPECT_EQ(harbour.Rivals()[1], Club(3) | kSecondTeamFlag);
     EXPECT_EQ(w.Person(101)->StageName().View(), ";Jonny");
     EXPECT_EQ(w.Person(102)->Surname().View(), "\"Der Turm\" Tauber");
+    // Years of the game's own time stay as they are, whatever the clock says.
+    EXPECT_EQ(w.Person(101)->ClubSince(), 2001);
+    EXPECT_EQ(w.Person(101)->ContractUntil(), 2009);
 
     // Clashing person ids: the later persons got the smallest free ids from the count + 1.
     ASSERT_EQ(testland.Club(Club(3))->PersonIds().size(), 1u);

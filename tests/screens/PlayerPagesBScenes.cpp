@@ -60,7 +60,6 @@ public:
             !OpenDatabase(*document, context.Installation() / "database", progress, context.Ui())) {
             throw std::runtime_error("demo database not opened");
         }
-        document->WorldForOperations().SetYearSource([] { return 2005; });
         const std::uint32_t player = PlayerWithCareer(*document, context.DemoClub().Id());
         if (!m_pictures.isValid() ||
             !QDir(m_pictures.path()).mkpath(QStringLiteral("art/picture"))) {

@@ -31,7 +31,6 @@ std::filesystem::path SmallDemoDatabase() {
 
 std::unique_ptr<CWorld> LoadSmallDemo() {
     auto world = std::make_unique<CWorld>(SmallDemoInstallation());
-    world->SetYearSource([] { return kTestYear; });
     world->InitialiseCountries();
     CSilentProgress progress;
     if (!world->Load(SmallDemoDatabase(), progress)) {

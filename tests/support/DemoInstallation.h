@@ -14,8 +14,7 @@ namespace kw::test {
 const std::filesystem::path& SmallDemoInstallation();
 // Its default database folder.
 std::filesystem::path SmallDemoDatabase();
-// Its database loaded into a world of its own, the test year as the current year. Throws when it
-// cannot be read.
+// Its database loaded into a world of its own. Throws when it cannot be read.
 std::unique_ptr<CWorld> LoadSmallDemo();
 
 }  // namespace kw::test

@@ -7,18 +7,12 @@
 
 namespace kw::test {
 
-inline constexpr int kTestYear = 2010;
-
-// A database in an empty temporary installation: the countries initialised (nameless) and the
-// year fixed, so that expectations measured against "now" do not age.
+// A database in an empty temporary installation, the countries initialised (nameless).
 class TestWorld : public ::testing::Test {
 protected:
     TestWorld() : world(install.Path()) { Prepare(world); }
 
-    static void Prepare(CWorld& target) {
-        target.SetYearSource([] { return kTestYear; });
-        target.InitialiseCountries();
-    }
+    static void Prepare(CWorld& target) { target.InitialiseCountries(); }
 
     TempDir install;
     CWorld world;

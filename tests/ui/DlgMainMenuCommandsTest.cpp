@@ -77,6 +77,7 @@ private slots:
     void badgeCheckAndMissingRendererCarryOn();
     void manageOpensTheSynchronisationDialog();
     void countryAndStaffEditorsOpenForTheSelection();
+    void liveEditWindowsAreUndoneAtOnceFromTheMenuAndTheShortcut();
 
 private:
     // Runs `act` on the next modal dialog of type T once it is shown.
@@ -364,28 +365,25 @@ void DlgMainMenuCommandsTest::clubMenuRemovesPersonsAndDeletesOnlyEditorClubs() 
     QCOMPARE(window.World().Country(kDefaultCountry).Club(id)->PersonIds(), persons);
     QVERIFY(window.World().Person(persons.front()) != nullptr);
 
-    // A club from the files may not be deleted; one made in the editor may.
+    // A club from the files may not be deleted; one made by "Neuer Verein" may, and is selected.
     QVERIFY(!menuAction(QStringLiteral("Verein löschen")).second->isEnabled());
-    QVERIFY(window.Document().Perform(
-        "Markieren", SWorldScope::Countries({kDefaultCountry}), [id](CWorld& world) {
-            CClub* club = world.Country(kDefaultCountry).Club(id);
-            club->SetStadiumFlags(static_cast<std::uint8_t>(club->StadiumFlags() | 0x80));
-            return true;
-        }));
-    clubs->setCurrentRow(1);
-    QCOMPARE(clubs->currentItem()->data(Qt::UserRole).toUInt(), id);
     const int count = window.World().Country(kDefaultCountry).ClubCount();
+    WhenShown<CDlgNewClub>(window, [](CDlgNewClub& dialog) { dialog.accept(); });
+    menuAction(QStringLiteral("Neuer Verein")).second->trigger();
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), count + 1);
+    const std::uint32_t made = clubs->currentItem()->data(Qt::UserRole).toUInt();
+    QVERIFY(window.World().Country(kDefaultCountry).Club(made) != nullptr);
+    QVERIFY(made != id);
     auto remove = menuAction(QStringLiteral("Verein löschen"));
     QVERIFY(remove.second->isEnabled());
     remove.second->trigger();
     // The undo entry names the command in readable letters.
     QVERIFY(Action(window, QStringLiteral("&Rückgängig: Verein löschen")) != nullptr);
-    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), count - 1);
-    QCOMPARE(window.World().Country(kDefaultCountry).Club(id), nullptr);
-    QCOMPARE(window.World().Person(persons.front()), nullptr);
-    window.Undo();
     QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), count);
-    QCOMPARE(window.World().Country(kDefaultCountry).Club(id)->PersonIds(), persons);
+    QCOMPARE(window.World().Country(kDefaultCountry).Club(made), nullptr);
+    window.Undo();
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), count + 1);
+    QVERIFY(window.World().Country(kDefaultCountry).Club(made) != nullptr);
 
     // The national team: never deleted.
     clubs->setCurrentRow(0);
@@ -485,11 +483,11 @@ void DlgMainMenuCommandsTest::newClubIsNamedUndoneAndRefusedWhenTheCountryIsFull
     window.Undo();
     QCOMPARE(country().ClubCount(), clubs);
 
-    // 510 clubs besides the national team leave room for one more; 511 for none.
+    // 510 list rows (the national team's included) leave room for one more; 511 for none.
     QVERIFY(window.Document().Perform("Auffüllen", SWorldScope::Countries({kDefaultCountry}),
                                       [](CWorld& world) {
                                           CCountry& full = world.Country(kDefaultCountry);
-                                          while (full.ClubCount() < CCountry::kMaxClubs - 1) {
+                                          while (full.ClubCount() + 1 < 510) {
                                               full.CreateClub();
                                           }
                                           return true;
@@ -509,10 +507,10 @@ void DlgMainMenuCommandsTest::newClubIsNamedUndoneAndRefusedWhenTheCountryIsFull
         WhenShown<CDlgNewClub>(scope, [](CDlgNewClub& dialog) { dialog.accept(); });
         window.NewClub();
     }
-    QCOMPARE(country().ClubCount(), CCountry::kMaxClubs);
+    QCOMPARE(country().ClubCount() + 1, 511);
     QVERIFY(!newClubEntry());
     window.NewClub();  // no dialog opens: the test would hang on it
-    QCOMPARE(country().ClubCount(), CCountry::kMaxClubs);
+    QCOMPARE(country().ClubCount() + 1, 511);
 }
 
 void DlgMainMenuCommandsTest::badgeCheckAndMissingRendererCarryOn() {
@@ -652,6 +650,67 @@ void DlgMainMenuCommandsTest::countryAndStaffEditorsOpenForTheSelection() {
     window.EditStaff();
     QVERIFY(staffShown);
     QCOMPARE(window.Document().History().Count(), std::size_t{0});
+}
+
+// A live-edit window's session becomes one edit when it closes: the edit menu offers it at once,
+// and the shortcut takes it back.
+void DlgMainMenuCommandsTest::liveEditWindowsAreUndoneAtOnceFromTheMenuAndTheShortcut() {
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
+    QVERIFY(clubs != nullptr && clubs->count() > 2);
+    clubs->setCurrentRow(1);
+    const std::uint32_t club = clubs->currentItem()->data(Qt::UserRole).toUInt();
+    QAction* undo = Action(window, QStringLiteral("&Rückgängig"));
+    QVERIFY(undo != nullptr && !undo->isEnabled());
+
+    const auto staff = [&window] {
+        for (QAction* action : window.ClubMenu()->actions()) {
+            if (action->text() == QStringLiteral("Personal bearbeiten")) {
+                action->trigger();
+            }
+        }
+    };
+    const auto button = [&window](const char* name) {
+        return [&window, name] {
+            QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(name)),
+                              Qt::LeftButton);
+        };
+    };
+    const auto action = [&window](const char* text) {
+        return [&window, text] { Action(window, QString::fromUtf8(text))->trigger(); };
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> windows = {
+        {"Spielerkader", button("editSquad")},
+        {"Personal", staff},
+        {"Rahmenterminkalender", action("&Rahmenterminkalender...")},
+        {"Ligazusammensetzung", action("&Ligazusammensetzung...")},
+        {nullptr, button("countrySettings")},
+    };
+    for (const auto& [group, open] : windows) {
+        bool shown = false;
+        WhenShown<QDialog>(window, [&](QDialog& dialog) {
+            shown = true;
+            // What the window records while it is open is part of its session.
+            window.Document().Perform(
+                "Umbenennen", SWorldScope::Countries({kDefaultCountry}), [club](CWorld& world) {
+                    world.Country(kDefaultCountry).Club(club)->SetName(0, "X");
+                    return true;
+                });
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        open();
+        QVERIFY2(shown, group);
+        QVERIFY2(undo->isEnabled(), group);
+        if (group != nullptr) {
+            QCOMPARE(undo->text(), QStringLiteral("&Rückgängig: ") + QString::fromUtf8(group));
+        }
+        QVERIFY(window.Document().IsModified());
+        QTest::keySequence(&window, QKeySequence::Undo);
+        QVERIFY2(!window.Document().IsModified(), group);
+        QVERIFY(window.World().Country(kDefaultCountry).Club(club)->Name(0) != "X");
+    }
 }
 
 }  // namespace kw

@@ -28,6 +28,7 @@
 #include "controls/DlgInputBox.h"
 #include "controls/RenderManager.h"
 #include "document/DatabaseDocument.h"
+#include "editing/ClubListCommands.h"
 #include "editors/Dlg5Year.h"
 #include "editors/DlgCalendar.h"
 #include "editors/DlgFixturelist.h"
@@ -232,6 +233,9 @@ void DlgMainMenu::ShowDocument(CDatabaseDocument& document) {
     connect(m_documentSignals, &CDocumentSignals::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
     connect(m_documentSignals, &CDocumentSignals::changed, this, [this] { Refresh(); });
+    // A dialog's group closes without a change of its own to report, yet undo now offers it.
+    connect(m_documentSignals, &CDocumentSignals::historyChanged, this,
+            &DlgMainMenu::RefreshEditActions);
     if (m_view != nullptr) {
         m_view->SetDocument(document);
         m_shownGeneration = document.World().Generation();
@@ -527,9 +531,6 @@ void DlgMainMenu::BuildMaster(std::uint32_t options) {
 
 namespace {
 
-// Bit 7 of the stadium flags: the club was created in the editor and may be deleted again.
-constexpr std::uint8_t kCreatedInEditor = 0x80;
-
 // The club files' filter, "name|pattern|name|pattern", as the file dialogs take it.
 QString ClubFilter() {
     const QStringList parts =
@@ -559,13 +560,10 @@ std::unique_ptr<QMenu> DlgMainMenu::ClubMenu() {
     menu->addAction(QStringLiteral("Spieler/Manager löschen"), this,
                     &DlgMainMenu::RemoveClubPersons);
     menu->addAction(QStringLiteral("Neuer Verein"), this, &DlgMainMenu::NewClub)
-        ->setEnabled(m_document->World().Country(m_view->SelectedCountry()).ClubCount() <
-                     CCountry::kMaxClubs);
-    QAction* remove =
-        menu->addAction(QStringLiteral("Verein löschen"), this, &DlgMainMenu::DeleteClub);
+        ->setEnabled(CanCreateClub(m_document->World().Country(m_view->SelectedCountry())));
     const CClub* club = SelectedClub();
-    remove->setEnabled(club != nullptr && !club->IsNationalTeam() &&
-                       (club->StadiumFlags() & kCreatedInEditor) != 0);
+    menu->addAction(QStringLiteral("Verein löschen"), this, &DlgMainMenu::DeleteClub)
+        ->setEnabled(club != nullptr && CanDeleteClub(*club));
     menu->addAction(QStringLiteral("Verein abspeichern"), this, &DlgMainMenu::SaveClub);
     menu->addAction(QStringLiteral("Verein überschreiben"), this, &DlgMainMenu::OverwriteClub);
     return menu;
@@ -664,60 +662,27 @@ void DlgMainMenu::RemoveClubPersons() {
     if (club == nullptr || !m_ui.AskYesNo(ResourceString(ids::kRemoveClubPersons))) {
         return;
     }
-    const std::uint32_t id = club->Id();
-    const int country = m_view->SelectedCountry();
-    m_document->Perform("Spieler/Manager l\xF6schen", SWorldScope::Countries({country}),
-                        [id, country](CWorld& world) {
-                            CClub* target = world.Country(country).Club(id);
-                            if (target == nullptr || target->PersonIds().empty()) {
-                                return false;
-                            }
-                            // Copied: removing changes the list.
-                            const std::vector<std::uint32_t> persons = target->PersonIds();
-                            for (const std::uint32_t person : persons) {
-                                target->RemovePerson(person);
-                                world.RemovePerson(person);
-                            }
-                            return true;
-                        });
+    kw::RemoveClubPersons(*m_document, m_view->SelectedCountry(), club->Id());
 }
 
 void DlgMainMenu::NewClub() {
     const int country = m_view->SelectedCountry();
-    if (m_document->World().Country(country).ClubCount() >= CCountry::kMaxClubs) {
+    if (!CanCreateClub(m_document->World().Country(country))) {
         return;
     }
     CDlgNewClub dialog(this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    const std::string name = dialog.Text();
-    m_document->Perform("Neuer Verein", SWorldScope::Countries({country}),
-                        [country, &name](CWorld& world) {
-                            CClub* club = world.Country(country).CreateClub();
-                            if (club == nullptr) {
-                                return false;
-                            }
-                            for (int language = 0; language < kLanguageCount; ++language) {
-                                club->SetName(language, name);
-                            }
-                            return true;
-                        });
+    if (const std::uint32_t created = kw::CreateClub(*m_document, country, dialog.Text())) {
+        m_view->SelectClub(created);
+    }
 }
 
 void DlgMainMenu::DeleteClub() {
-    const CClub* club = SelectedClub();
-    if (club == nullptr || club->IsNationalTeam() ||
-        (club->StadiumFlags() & kCreatedInEditor) == 0) {
-        return;
+    if (const CClub* club = SelectedClub()) {
+        kw::DeleteClub(*m_document, m_view->SelectedCountry(), club->Id());
     }
-    const std::uint32_t id = club->Id();
-    const int country = m_view->SelectedCountry();
-    m_document->Perform("Verein l\xF6schen", SWorldScope::Countries({country}),
-                        [id, country](CWorld& world) {
-                            world.Country(country).RemoveClub(id);
-                            return true;
-                        });
 }
 
 void DlgMainMenu::OverwriteClub() {

@@ -19,4 +19,8 @@ void CDocumentSignals::CleanChanged(bool clean) {
     emit cleanChanged(clean);
 }
 
+void CDocumentSignals::HistoryChanged() {
+    emit historyChanged();
+}
+
 }  // namespace kw

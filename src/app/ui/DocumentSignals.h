@@ -19,10 +19,12 @@ public:
 
     void DocumentChanged(const std::vector<SDocumentChange>& changes) override;
     void CleanChanged(bool clean) override;
+    void HistoryChanged() override;
 
 signals:
     void changed(const std::vector<kw::SDocumentChange>& changes);
     void cleanChanged(bool clean);
+    void historyChanged();
 
 private:
     CDatabaseDocument& m_document;

@@ -22,6 +22,7 @@
 #include "editors/player/DateFields.h"
 #include "editors/player/PageFields.h"
 #include "model/Country.h"
+#include "model/GameDate.h"
 #include "model/Manager.h"
 #include "model/World.h"
 
@@ -78,7 +79,7 @@ QWidget* CCountryCoachPage::MakePersonBox() {
     const CWorld& world = m_document.World();
     FillChoiceCombo(*m_nationality, CountryChoices(world, world.CurrentLanguage()));
     AddFieldRow(grid, QStringLiteral("Nationalit&\u00e4t"), m_nationality);
-    m_birthDate = new CDateFields(kBirthYearMinimum, GameToday(world).Year(), box);
+    m_birthDate = new CDateFields(kBirthYearMinimum, GameToday().Year(), box);
     m_birthDate->setObjectName(QStringLiteral("coachBirthDate"));
     AddFieldRow(grid, QStringLiteral("&Geburtsdatum"), m_birthDate);
     m_age = new QLabel(box);
@@ -133,7 +134,7 @@ void CCountryCoachPage::Store() {
 }
 
 void CCountryCoachPage::ShowAge() {
-    m_age->setText(QString::number(AgeOn(m_birthDate->Date(), GameToday(m_document.World()))));
+    m_age->setText(QString::number(AgeOn(m_birthDate->Date(), GameToday())));
 }
 
 }  // namespace kw

@@ -26,6 +26,7 @@
 #include "editors/player/DateSpinFields.h"
 #include "editors/player/PageFields.h"
 #include "model/Country.h"
+#include "model/GameDate.h"
 #include "model/World.h"
 
 namespace kw {
@@ -100,7 +101,7 @@ QGroupBox* CCountryGeneralPage::MakePresidentBox() {
     AddFieldRow(grid, QStringLiteral("&Name"), m_surname);
     m_firstName = MakeTextField(QStringLiteral("presidentFirstName"), kPresidentNameTyping, box);
     AddFieldRow(grid, QStringLiteral("V&orname"), m_firstName);
-    m_birthDate = new CDateFields(kBirthYearMinimum, GameToday(m_document.World()).Year(), box);
+    m_birthDate = new CDateFields(kBirthYearMinimum, GameToday().Year(), box);
     m_birthDate->setObjectName(QStringLiteral("presidentBirthDate"));
     AddFieldRow(grid, QStringLiteral("&Geburtsdatum"), m_birthDate);
     m_age = new QLabel(box);
@@ -282,7 +283,7 @@ void CCountryGeneralPage::Store() {
 }
 
 void CCountryGeneralPage::ShowAge() {
-    m_age->setText(QString::number(AgeOn(m_birthDate->Date(), GameToday(m_document.World()))));
+    m_age->setText(QString::number(AgeOn(m_birthDate->Date(), GameToday())));
 }
 
 }  // namespace kw

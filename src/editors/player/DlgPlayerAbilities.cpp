@@ -21,6 +21,7 @@
 #include "editing/PlayerAbilities.h"
 #include "model/Club.h"
 #include "model/Country.h"
+#include "model/GameDate.h"
 #include "model/PlayerStrength.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
@@ -190,7 +191,7 @@ void CDlgPlayerAbilities::RandomCalculation() {
     CWorld& world = Context().document.WorldForOperations();
     const CClub* club = ClubHoldingPerson(world, player->Id());
     const CCountry* country = club != nullptr ? &world.Country(club->Country()) : nullptr;
-    RandomiseAbilities(*draft, country, club != nullptr ? club->Id() : 0, GameToday(world),
+    RandomiseAbilities(*draft, country, club != nullptr ? club->Id() : 0, GameToday(),
                        world.AbilityRandom());
     ApplyValues(draft->Abilities());
 }

@@ -31,6 +31,7 @@
 #include "editors/player/DateFields.h"
 #include "editors/player/DlgPlayerAllRightSmall.h"
 #include "model/Country.h"
+#include "model/GameDate.h"
 #include "model/Player.h"
 #include "model/World.h"
 
@@ -62,7 +63,7 @@ CDate DefaultBirthDate() {
 
 CDlgPlayerAllRight::CDlgPlayerAllRight(SPlayerEditContext& context, QWidget* parent)
     : CPlayerPage(context, parent),
-      m_today(GameToday(context.document.World())),
+      m_today(GameToday()),
       m_nationality(new QComboBox(this)),
       m_secondNationality(new QComboBox(this)),
       m_birthDate(new CDateFields(kBirthYearMinimum, m_today.Year(), this)),

@@ -18,6 +18,7 @@
 #include "editors/player/DateSpinFields.h"
 #include "editors/player/PageFields.h"
 #include "editors/player/PageTyping.h"
+#include "model/GameDate.h"
 #include "model/Player.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
@@ -162,7 +163,7 @@ void CDlgPlayerContract::LoadPage(const CPlayer* player) {
     const QSignalBlocker yearBlocker(m_contractEnd);
     const QSignalBlocker stateBlocker(m_state);
     const QSignalBlocker matchesBlocker(m_matches);
-    const SYearRange years = ContractEndYears(world.CurrentYear());
+    const SYearRange years = ContractEndYears(kGameYear);
     m_contractEnd->setRange(years.first, years.last);
     m_contractEnd->SetValue(player != nullptr ? player->ContractUntil() : years.first);
     m_loadedYear = m_contractEnd->Value();
@@ -302,7 +303,7 @@ void CDlgPlayerContract::PeriodEdited() {
 
 void CDlgPlayerContract::UpdateYearText() {
     const int year = m_contractEnd->Value();
-    m_contractEndText->setText(ContractEndIsDrawn(year, Context().document.World().CurrentYear())
+    m_contractEndText->setText(ContractEndIsDrawn(year, kGameYear)
                                    ? ResourceQString(ids::kContractEndDrawn)
                                    : QString::number(year));
 }

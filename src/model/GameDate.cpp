@@ -1,0 +1,9 @@
+#include "model/GameDate.h"
+
+namespace kw {
+
+CDate GameToday() {
+    return CDate::FromYmd(kGameYear, kSeasonStartMonth, kSeasonStartDay);
+}
+
+}  // namespace kw
