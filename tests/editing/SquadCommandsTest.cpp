@@ -117,9 +117,9 @@ TEST_F(SquadCommandsTest, NewPlayerHasTheCountrysDefaultsAndDrawsFromTheSquadGen
     EXPECT_EQ(player.TeamFlag(), 1);
     EXPECT_EQ(player.Nationality(), club.Country());
     EXPECT_EQ(player.MainPosition(), position::kLeftWing);
-    // Born on 1 January 1980, thirty at the start of the 2010 season: "erfahrener Recke".
+    // Born on 1 January 1980, 26 at the start of the 2006 season.
     EXPECT_EQ(player.BirthDate(), CDate::FromYmd(1980, 1, 1));
-    EXPECT_EQ(player.NationalExperience(), 5);
+    EXPECT_EQ(player.NationalExperience(), 4);
     ASSERT_TRUE(look.has_value());
     EXPECT_EQ(player.Looks()[look::kFace] % 32, 3);
     EXPECT_EQ(player.Looks()[look::kFace], look->face);
