@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
@@ -7,8 +8,10 @@
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -18,6 +21,7 @@
 #include "assets/Tga.h"
 #include "controls/ControlsGallery.h"
 #include "controls/DialogB.h"
+#include "controls/ListContextMenu.h"
 #include "controls/MyListBox.h"
 #include "controls/MyTabCtrl.h"
 #include "controls/SelectColour.h"
@@ -25,6 +29,8 @@
 #include "controls/SpinEditCtrl.h"
 #include "controls/ValueScrollBar.h"
 #include "forms/ColourItemLayout.h"
+
+#include "ContextMenus.h"
 
 namespace kw {
 
@@ -90,7 +96,7 @@ private slots:
     void rowPiecesAreDrawnInTheirColumnsWithTheirAlignment();
     void piecesAndColumnsBeyondTheListAreNotDrawn();
     void focusedRowIsFramedInRedAndTheSelectionHighlighted();
-    void rightPressesGoToTheOwnerWithoutSelecting();
+    void contextMenuOpensOnThePointedOrTheCurrentRow();
     void leftPressesSelectUnlessForwarded();
 
     void colourItemsShowTheirSwatchAndName();
@@ -333,20 +339,62 @@ void ControlsTest::focusedRowIsFramedInRedAndTheSelectionHighlighted() {
             second.width());
 }
 
-void ControlsTest::rightPressesGoToTheOwnerWithoutSelecting() {
-    SListFixture fixture;
-    CMyListBox& list = *fixture.list;
-    list.AddRow("Kowalski\t24");
-    list.AddRow("Brandt\t19");
-    CFocusWindow window(&list);
+void ControlsTest::contextMenuOpensOnThePointedOrTheCurrentRow() {
+    // The column list and a list with several selectable rows, as the editors use them.
+    auto* single = new CMyListBox;
+    auto* several = new QTreeWidget;
+    several->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    auto* lists = new QWidget;
+    auto* layout = new QHBoxLayout(lists);
+    layout->addWidget(single);
+    layout->addWidget(several);
+    for (const char* name : {"Kowalski", "Brandt", "Weber"}) {
+        single->AddRow(name);
+        new QTreeWidgetItem(several, {QString::fromLatin1(name)});
+    }
+    CFocusWindow window(lists);
     QVERIFY(QTest::qWaitForWindowExposed(&window.Window()));
-    list.setCurrentRow(0);
-    QSignalSpy right(&list, &CMyListBox::RightButtonPressed);
-    const QPoint at = list.visualItemRect(list.item(1)).center();
-    QTest::mouseClick(list.viewport(), Qt::RightButton, {}, at);
-    QCOMPARE(right.count(), 1);
-    QCOMPARE(right.at(0).at(0).toPoint(), list.viewport()->mapToGlobal(at));
-    QCOMPARE(list.currentRow(), 0);
+    QPoint opened;
+    connect(single, &CMyListBox::ContextMenuRequested, [&opened](QPoint at) { opened = at; });
+    ConnectContextMenu(*several, [&opened](QPoint at) { opened = at; });
+
+    // Row 0 current, in the second list rows 0 and 1 selected; row 3 is below the rows.
+    struct SCase {
+        bool several;
+        test::EMenuWay way;
+        int clicked;
+        QList<int> selected;
+        int current;
+    };
+    using enum test::EMenuWay;
+    const SCase cases[] = {{false, kRightClick, 2, {2}, 2},   {true, kRightClick, 2, {2}, 2},
+                           {true, kRightClick, 1, {0, 1}, 1}, {false, kRightClick, 3, {0}, 0},
+                           {false, kMenuKey, 0, {0}, 0},      {true, kShiftF10, 0, {0, 1}, 0}};
+    for (const SCase& test : cases) {
+        QAbstractItemView& list =
+            test.several ? static_cast<QAbstractItemView&>(*several) : *single;
+        list.setCurrentIndex(list.model()->index(0, 0));
+        list.selectionModel()->select(list.model()->index(test.several ? 1 : 0, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QPoint at = list.visualRect(list.currentIndex()).center();
+        if (test.way == kRightClick) {
+            const QModelIndex row = list.model()->index(test.clicked, 0);
+            at = row.isValid() ? list.visualRect(row).center()
+                               : QPoint(4, list.viewport()->height() - 4);
+            QTest::mouseClick(list.viewport(), Qt::RightButton, {}, at);
+        } else {
+            QTest::keyClick(&list, test.way == kMenuKey ? Qt::Key_Menu : Qt::Key_F10,
+                            test.way == kMenuKey ? Qt::NoModifier : Qt::ShiftModifier);
+        }
+        QCOMPARE(opened, list.viewport()->mapToGlobal(at));
+        QList<int> selected;
+        for (const QModelIndex& row : list.selectionModel()->selectedRows()) {
+            selected << row.row();
+        }
+        std::sort(selected.begin(), selected.end());
+        QCOMPARE(selected, test.selected);
+        QCOMPARE(list.currentIndex().row(), test.current);
+    }
 }
 
 void ControlsTest::leftPressesSelectUnlessForwarded() {
