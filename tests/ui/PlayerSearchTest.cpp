@@ -355,11 +355,11 @@ void PlayerSearchTest::showClubClosesWithTheClubAndIsOnlyOfferedWhenAsked() {
 
     // A player without club has no club to show, and a national team takes nobody.
     RemovePersonFromClub(Live(), *m_home, m_named[2]->Id(), EPersonRemoval::kWithoutClub);
-    const auto free =
+    const auto withoutClub =
         OpenResults("qxc", Live().Country(m_home->Country()).NationalTeam().Id(), true);
-    ClickRow(*free, 0);
-    QVERIFY(!ChooseFromMenu(*free, QStringLiteral("Verein anzeigen"), true));
-    QVERIFY(!ChooseFromMenu(*free, QStringLiteral("Spieler holen"), true));
+    ClickRow(*withoutClub, 0);
+    QVERIFY(!ChooseFromMenu(*withoutClub, QStringLiteral("Verein anzeigen"), true));
+    QVERIFY(!ChooseFromMenu(*withoutClub, QStringLiteral("Spieler holen"), true));
 }
 
 void PlayerSearchTest::browsingTheResultsLeavesTheDocumentClean() {
