@@ -171,7 +171,7 @@ private:
         connect(add, &QPushButton::clicked, this,
                 [this] { m_list->AddRow("Neuer Spieler\t18\tST"); });
         connect(remove, &QPushButton::clicked, this, [this] { delete m_list->currentItem(); });
-        connect(m_list, &CMyListBox::RightButtonPressed, this, [this, add, remove](QPoint at) {
+        connect(m_list, &CMyListBox::ContextMenuRequested, this, [this, add, remove](QPoint at) {
             m_menu.clear();
             AddMenuItemFromControl(m_menu, *add, true);
             AddMenuItemFromControl(m_menu, *remove, m_list->currentItem() != nullptr);

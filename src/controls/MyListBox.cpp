@@ -6,12 +6,14 @@
 
 #include "controls/ColumnRowDelegate.h"
 #include "controls/ControlText.h"
+#include "controls/ListContextMenu.h"
 
 namespace kw {
 
 CMyListBox::CMyListBox(QWidget* parent) : QListWidget(parent) {
     setItemDelegate(new CColumnRowDelegate(*this));
     setUniformItemSizes(true);
+    ConnectContextMenu(*this, [this](const QPoint& at) { emit ContextMenuRequested(at); });
 }
 
 void CMyListBox::SetColumns(std::vector<SListColumn> columns) {
@@ -37,10 +39,6 @@ std::string CMyListBox::Row(int index) const {
 }
 
 void CMyListBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
-        emit RightButtonPressed(event->globalPosition().toPoint());
-        return;
-    }
     if (event->button() == Qt::LeftButton && m_forwardLeftClicks) {
         emit LeftButtonPressed(event->globalPosition().toPoint());
         return;

@@ -14,9 +14,11 @@ namespace kw {
 // i of a row in column i with that column's alignment, clipped to the column; pieces beyond the
 // last column are not drawn. The row with the focus is framed in red.
 //
-// Right button presses do not select; they are passed to the owner through RightButtonPressed.
-// Left presses select as usual unless SetForwardLeftClicks(true) was called, in which case they
-// are passed on through LeftButtonPressed instead. Both carry the global position of the press.
+// The owner opens its context menu on ContextMenuRequested, which a right button press (after
+// selecting the row under the pointer), the context menu key and Shift+F10 (at the current row)
+// send; see ConnectContextMenu. Left presses select as usual unless SetForwardLeftClicks(true) was
+// called, in which case they are passed on through LeftButtonPressed instead. Both signals carry a
+// global position.
 class CMyListBox : public QListWidget {
     Q_OBJECT
 
@@ -35,7 +37,7 @@ public:
     const CListColumns& Columns() const { return m_columns; }
 
 signals:
-    void RightButtonPressed(const QPoint& globalPos);
+    void ContextMenuRequested(const QPoint& globalPos);
     void LeftButtonPressed(const QPoint& globalPos);
 
 protected:

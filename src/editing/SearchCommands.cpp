@@ -45,17 +45,13 @@ bool JoinTarget(CWorld& world, std::uint32_t personId, std::uint32_t holderId, C
 bool MoveSearchedPlayer(CDatabaseDocument& document, std::string description,
                         std::uint32_t personId, std::uint32_t targetClubId) {
     const CWorld& world = document.World();
-    const CClub* target = FindLiveClub(world, targetClubId);
-    const std::uint32_t holderId = HoldingClubId(world, personId);
-    const bool withoutClub = holderId == 0 && world.WithoutClub().Contains(personId);
-    if (target == nullptr || target->IsNationalTeam() || !HasRoomForPerson(*target) ||
-        world.Person(personId) == nullptr || (holderId == 0 && !withoutClub) ||
-        (holderId != 0 && SameClub(holderId, targetClubId))) {
+    if (!CanMoveSearchedPlayer(world, personId, targetClubId)) {
         return false;
     }
+    const std::uint32_t holderId = HoldingClubId(world, personId);
     const auto teamFlag = static_cast<std::int8_t>((targetClubId & kSecondTeamFlag) != 0 ? 1 : 0);
     return document.Perform(
-        std::move(description), ScopeOfPerson(holderId, {target->Country()}),
+        std::move(description), ScopeOfPerson(holderId, {ClubCountry(targetClubId)}),
         [personId, holderId, targetClubId, teamFlag](CWorld& live) {
             CClub* to = FindLiveClub(live, targetClubId);
             if (to == nullptr || !JoinTarget(live, personId, holderId, *to, teamFlag)) {
@@ -75,6 +71,17 @@ bool MoveSearchedPlayer(CDatabaseDocument& document, std::string description,
 std::uint32_t HoldingClubId(const CWorld& world, std::uint32_t personId) {
     const CClub* club = ClubHoldingPerson(world, personId);
     return club != nullptr ? club->Id() : 0;
+}
+
+bool CanMoveSearchedPlayer(const CWorld& world, std::uint32_t personId,
+                           std::uint32_t targetClubId) {
+    const CClub* target = FindLiveClub(world, targetClubId);
+    if (target == nullptr || !CanReceivePerson(*target) || world.Person(personId) == nullptr) {
+        return false;
+    }
+    const std::uint32_t holderId = HoldingClubId(world, personId);
+    return holderId != 0 ? !SameClub(holderId, targetClubId)
+                         : world.WithoutClub().Contains(personId);
 }
 
 bool FetchSearchedPlayer(CDatabaseDocument& document, std::uint32_t personId,

@@ -15,11 +15,13 @@ class CWorld;
 // person the world does not have.
 std::uint32_t HoldingClubId(const CWorld& world, std::uint32_t personId);
 
+// Whether the player can move to `targetClubId`: a club that can receive him (CanReceivePerson)
+// other than his own (bit 24 ignored), and a player held by a club or by the players without club.
+// The result list offers "Spieler holen" only then.
+bool CanMoveSearchedPlayer(const CWorld& world, std::uint32_t personId, std::uint32_t targetClubId);
 // "Spieler holen" and "Spieler transferieren": the player leaves his club (or the players without
 // club) for `targetClubId`, in the team bit 24 of that id names, with no shirt number and a
-// contract until at least 2003. The room of the target is checked first: a full club refuses and
-// nothing changes. Nothing either for the player's own club (bit 24 ignored), a national team,
-// a missing club or a missing person.
+// contract until at least 2003. Nothing changes unless CanMoveSearchedPlayer.
 bool FetchSearchedPlayer(CDatabaseDocument& document, std::uint32_t personId,
                          std::uint32_t targetClubId);
 bool TransferSearchedPlayer(CDatabaseDocument& document, std::uint32_t personId,

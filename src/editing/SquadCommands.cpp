@@ -86,11 +86,15 @@ bool HasRoomForPerson(const CClub& club) {
     return club.PersonIds().size() < static_cast<std::size_t>(CClub::kMaxPersons);
 }
 
+bool CanReceivePerson(const CClub& club) {
+    return !club.IsNationalTeam() && HasRoomForPerson(club);
+}
+
 bool MovePersonBetweenClubs(CWorld& world, std::uint32_t personId, CClub& from, CClub& to,
                             std::optional<std::int8_t> teamFlag) {
     const CPlayer* person = world.Person(personId);
     if (person == nullptr || !from.HasPerson(personId) || SameClub(from.Id(), to.Id()) ||
-        to.IsNationalTeam() || !HasRoomForPerson(to) || !to.AddPerson(*person)) {
+        !CanReceivePerson(to) || !to.AddPerson(*person)) {
         return false;
     }
     from.RemovePerson(personId);

@@ -25,9 +25,13 @@ CClub* FindLiveClub(CWorld& world, std::uint32_t clubId);
 const CClub* FindLiveClub(const CWorld& world, std::uint32_t clubId);
 // True while the club can take one more person without refusing (and so destroying) it.
 bool HasRoomForPerson(const CClub& club);
+// True when a person may move into the club: it has room and is no national team (whose squad is
+// a mark on the players, not a list). The menus offer the commands that fetch into a club only
+// then, since each would otherwise end without a change and without a word.
+bool CanReceivePerson(const CClub& club);
 // The move under every transfer and fetch, inside an operation of the document: the person leaves
 // `from` for `to` (in the team `teamFlag` names when given). Refused, with nothing changed, for a
-// person `from` does not hold, the same club (bit 24 ignored), a national team or a full target.
+// person `from` does not hold, the same club (bit 24 ignored) or a target that cannot receive it.
 // The target takes the person before the old club lets go.
 bool MovePersonBetweenClubs(CWorld& world, std::uint32_t personId, CClub& from, CClub& to,
                             std::optional<std::int8_t> teamFlag);

@@ -48,7 +48,7 @@ bool IsStaffOf(const CWorld& world, const CClub& club, std::uint32_t personId) {
 
 std::uint32_t NewStaffPerson(CDatabaseDocument& document, std::uint32_t clubId, int kind) {
     const CClub* club = FindLiveClub(document.World(), clubId);
-    if (club == nullptr || club->IsNationalTeam() || !CanCreateStaffKind(*club, kind)) {
+    if (club == nullptr || !CanCreateStaffKind(*club, kind)) {
         return 0;
     }
     std::uint32_t created = 0;
@@ -67,8 +67,7 @@ bool TransferStaffPerson(CDatabaseDocument& document, std::uint32_t clubId, std:
     const CClub* club = FindLiveClub(world, clubId);
     const CClub* target = FindLiveClub(world, targetClubId);
     if (club == nullptr || target == nullptr || SameClub(clubId, targetClubId) ||
-        target->IsNationalTeam() || !HasRoomForPerson(*target) ||
-        !IsStaffOf(world, *club, personId)) {
+        !CanReceivePerson(*target) || !IsStaffOf(world, *club, personId)) {
         return false;
     }
     return document.Perform(
@@ -86,8 +85,7 @@ bool FetchStaffPerson(CDatabaseDocument& document, std::uint32_t clubId, std::ui
     const CClub* club = FindLiveClub(world, clubId);
     const CClub* holder = ClubHoldingPerson(world, personId);
     if (club == nullptr || holder == nullptr || SameClub(holder->Id(), clubId) ||
-        club->IsNationalTeam() || !HasRoomForPerson(*club) ||
-        !IsStaffOf(world, *holder, personId)) {
+        !CanReceivePerson(*club) || !IsStaffOf(world, *holder, personId)) {
         return false;
     }
     const std::uint32_t holderId = holder->Id();

@@ -72,7 +72,8 @@ bool HasStaffGrades(int kind) {
 }
 
 bool CanCreateStaffKind(const CClub& club, int kind) {
-    if (FindStaffKind(kind) == nullptr || club.PersonIds().size() >= kPersonsForNewStaff) {
+    if (club.IsNationalTeam() || FindStaffKind(kind) == nullptr ||
+        club.PersonIds().size() >= kPersonsForNewStaff) {
         return false;
     }
     const auto staff = club.Staff();

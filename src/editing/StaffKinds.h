@@ -34,8 +34,8 @@ std::string StaffRowText(std::string_view shortName, int kind);
 bool HasManagerExperience(int kind);
 // The other staff below the president carry a level and an experience grade.
 bool HasStaffGrades(int kind);
-// Whether the club may get a new staff member of the kind: a known kind, none of that kind yet
-// (one person per kind) and fewer than `kPersonsForNewStaff` persons.
+// Whether the club may get a new staff member of the kind: no national team, a known kind, none of
+// that kind yet (one person per kind) and fewer than `kPersonsForNewStaff` persons.
 bool CanCreateStaffKind(const CClub& club, int kind);
 
 }  // namespace kw

@@ -2,7 +2,6 @@
 
 #include <QDrag>
 #include <QDragEnterEvent>
-#include <QKeyEvent>
 #include <QMimeData>
 #include <QTimer>
 
@@ -134,16 +133,6 @@ void CCompositionList::dropEvent(QDropEvent* event) {
     event->setDropAction(Qt::MoveAction);
     event->accept();
     QTimer::singleShot(0, this, [this, team, row] { emit TeamDropped(team, row); });
-}
-
-void CCompositionList::keyPressEvent(QKeyEvent* event) {
-    const bool menuKey = event->key() == Qt::Key_Menu ||
-                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
-    if (menuKey && currentItem() != nullptr) {
-        emit MenuKeyPressed(viewport()->mapToGlobal(visualItemRect(currentItem()).center()));
-        return;
-    }
-    CMyListBox::keyPressEvent(event);
 }
 
 }  // namespace kw

@@ -31,8 +31,6 @@ public:
 
 signals:
     void TeamDropped(std::uint32_t team, int row);
-    // The context menu key (or Shift+F10) on the current row, with the row's global position.
-    void MenuKeyPressed(const QPoint& globalPos);
 
 protected:
     QStringList mimeTypes() const override;
@@ -42,7 +40,6 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace kw

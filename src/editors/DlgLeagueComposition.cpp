@@ -147,9 +147,7 @@ CDlgLeagueComposition::CDlgLeagueComposition(CDatabaseDocument& document, int co
             [this](std::uint32_t team, int /*row*/) { DropOnTeamsWithoutLeague(team); });
     connect(m_leagues, &QListWidget::currentRowChanged, this, [this] { FillTeams(0); });
     for (CCompositionList* list : {m_leagueTeams, m_withoutLeague}) {
-        connect(list, &CMyListBox::RightButtonPressed, this,
-                [this, list](const QPoint& at) { ShowClubMenu(*list, at); });
-        connect(list, &CCompositionList::MenuKeyPressed, this,
+        connect(list, &CMyListBox::ContextMenuRequested, this,
                 [this, list](const QPoint& at) { ShowClubMenu(*list, at); });
     }
     // Without a mouse: Delete takes the current team out of its league, Insert puts the current

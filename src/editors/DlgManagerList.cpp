@@ -36,14 +36,13 @@ CDlgManagerList::CDlgManagerList(CDatabaseDocument& document, std::uint32_t club
     setObjectName(QStringLiteral("DlgManagerList"));
     m_list->setObjectName(QStringLiteral("staff"));
     m_list->SetColumns({kColumns.begin(), kColumns.end()});
-    m_list->setContextMenuPolicy(Qt::NoContextMenu);
     // Name and role in full beside a scroll bar.
     m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * kColumns.back().end / 4 +
                             m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                             2 * m_list->frameWidth());
     connect(m_list, &QListWidget::currentRowChanged, this,
             [this] { emit personChosen(CurrentPerson()); });
-    connect(m_list, &CMyListBox::RightButtonPressed, this,
+    connect(m_list, &CMyListBox::ContextMenuRequested, this,
             [this](const QPoint& position) { Menu()->exec(position); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -97,7 +96,8 @@ std::unique_ptr<QMenu> CDlgManagerList::Menu() {
     menu->addSeparator();
     menu->addAction(QStringLiteral("Person transferieren"), this, &CDlgManagerList::TransferPerson)
         ->setEnabled(selected);
-    menu->addAction(QStringLiteral("Person holen"), this, &CDlgManagerList::FetchPerson);
+    menu->addAction(QStringLiteral("Person holen"), this, &CDlgManagerList::FetchPerson)
+        ->setEnabled(club != nullptr && CanReceivePerson(*club));
     menu->addAction(QStringLiteral("Eintrag l\u00f6schen"), this, &CDlgManagerList::DeletePerson)
         ->setEnabled(selected);
     return menu;

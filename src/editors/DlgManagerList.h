@@ -30,7 +30,7 @@ public:
     void SelectPerson(std::uint32_t personId);
     std::uint32_t CurrentPerson() const;
     CMyListBox& List() const { return *m_list; }
-    // The context menu as the right mouse button opens it.
+    // The context menu as the list opens it.
     std::unique_ptr<QMenu> Menu();
 
     // The commands of the menu, on the current person.

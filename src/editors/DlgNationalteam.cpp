@@ -15,6 +15,7 @@
 #include <cstdint>
 
 #include "controls/ControlText.h"
+#include "controls/ListContextMenu.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PersonalDataRules.h"
 #include "editors/CollationLess.h"
@@ -67,7 +68,6 @@ CDlgNationalteam::CDlgNationalteam(CDatabaseDocument& document, int country, QWi
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     QStringList headers;
     for (const int heading : kHeadings) {
         headers << ResourceQString(heading);
@@ -108,7 +108,7 @@ CDlgNationalteam::CDlgNationalteam(CDatabaseDocument& document, int country, QWi
     connect(header, &QHeaderView::sectionClicked, this, &CDlgNationalteam::SortBy);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this,
             [this] { m_remove->setEnabled(!m_list->selectedItems().isEmpty()); });
-    connect(m_list, &QWidget::customContextMenuRequested, this, &CDlgNationalteam::ShowMenu);
+    ConnectContextMenu(*m_list, [this](const QPoint& at) { ShowMenu(at); });
     connect(m_remove, &QPushButton::clicked, this, &CDlgNationalteam::RemoveSelected);
     Rebuild();
     m_countries->setFocus();
@@ -174,10 +174,10 @@ void CDlgNationalteam::SortBy(int column) {
     ShowRows();
 }
 
-void CDlgNationalteam::ShowMenu(const QPoint& position) {
+void CDlgNationalteam::ShowMenu(const QPoint& globalPos) {
     QMenu menu(this);
     AddMenuItemFromControl(menu, *m_remove, m_remove->isEnabled());
-    menu.exec(m_list->viewport()->mapToGlobal(position));
+    menu.exec(globalPos);
 }
 
 }  // namespace kw

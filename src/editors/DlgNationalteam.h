@@ -41,7 +41,7 @@ private:
     void Rebuild();
     void ShowRows();
     void SortBy(int column);
-    void ShowMenu(const QPoint& position);
+    void ShowMenu(const QPoint& globalPos);
 
     CDatabaseDocument& m_document;
     TextLess m_less;

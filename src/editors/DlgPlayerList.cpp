@@ -70,7 +70,7 @@ CDlgPlayerList::CDlgPlayerList(const CDatabaseDocument& document, std::uint32_t 
         ShowCurrentRow(row);
         emit personChosen(m_current);
     });
-    connect(m_list, &CMyListBox::RightButtonPressed, this, &CDlgPlayerList::menuRequested);
+    connect(m_list, &CMyListBox::ContextMenuRequested, this, &CDlgPlayerList::menuRequested);
     layout->addWidget(m_list, 1);
 
     auto* footer = new QGridLayout;

@@ -39,7 +39,7 @@ public:
 signals:
     // The user chose a row (0: none).
     void personChosen(std::uint32_t personId);
-    // The right mouse button on the list, at that screen position.
+    // The list asks for its context menu at that screen position (CMyListBox).
     void menuRequested(const QPoint& globalPos);
 
 private:

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -11,6 +12,7 @@
 #include <optional>
 
 #include "controls/ControlText.h"
+#include "controls/ListContextMenu.h"
 #include "document/DatabaseDocument.h"
 #include "editors/DlgSelectClub.h"
 #include "model/World.h"
@@ -95,6 +97,12 @@ CDlgPlayerWithoutClub::CDlgPlayerWithoutClub(CDatabaseDocument& document, int st
             &CDlgPlayerWithoutClub::EnableButtons);
     connect(m_move, &QPushButton::clicked, this, &CDlgPlayerWithoutClub::MoveSelectedToClub);
     connect(m_delete, &QPushButton::clicked, this, &CDlgPlayerWithoutClub::DeleteSelected);
+    ConnectContextMenu(*m_list, [this](const QPoint& at) {
+        QMenu menu(this);
+        AddMenuItemFromControl(menu, *m_move, m_move->isEnabled());
+        AddMenuItemFromControl(menu, *m_delete, m_delete->isEnabled());
+        menu.exec(at);
+    });
     Rebuild();
     if (!m_rows.empty()) {
         m_list->setCurrentItem(m_list->topLevelItem(0));

@@ -16,8 +16,9 @@ class CDatabaseDocument;
 // "Spieler ohne Verein": the world's players without club in a list with several selectable rows
 // ("Name", "Nationalität", "Position", "Stärke"). "&Wechsel zu Verein" asks for a club and moves
 // the selected players it has room for there; "&Löschen" deletes the selected players from the
-// list and the world. Each command is one edit of the document; afterwards the list is rebuilt
-// and the row at the previous position (moved up by the rows removed above it) is selected.
+// list and the world. The list's context menu offers both. Each command is one edit of the
+// document; afterwards the list is rebuilt and the row at the previous position (moved up by the
+// rows removed above it) is selected.
 class CDlgPlayerWithoutClub : public CDialogB {
     Q_OBJECT
 

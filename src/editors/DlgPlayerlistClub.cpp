@@ -168,7 +168,8 @@ std::unique_ptr<QMenu> CDlgPlayerlistClub::TeamMenu(bool secondTeam) {
     menu->addAction(QStringLiteral("Spieler transferieren"), this,
                     &CDlgPlayerlistClub::TransferPlayer)
         ->setEnabled(selected);
-    menu->addAction(QStringLiteral("Spieler holen"), this, &CDlgPlayerlistClub::FetchPlayer);
+    menu->addAction(QStringLiteral("Spieler holen"), this, &CDlgPlayerlistClub::FetchPlayer)
+        ->setEnabled(club != nullptr && CanReceivePerson(*club));
     menu->addAction(
             secondTeam ? QStringLiteral("In 1. Mannschaft") : QStringLiteral("In 2. Mannschaft"),
             this, &CDlgPlayerlistClub::SwitchTeam)

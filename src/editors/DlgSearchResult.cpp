@@ -1,6 +1,5 @@
 #include "editors/DlgSearchResult.h"
 
-#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QMenu>
@@ -10,6 +9,7 @@
 #include <array>
 #include <optional>
 
+#include "controls/ListContextMenu.h"
 #include "controls/OkCancelButtons.h"
 #include "document/DatabaseDocument.h"
 #include "editing/SearchCommands.h"
@@ -33,6 +33,7 @@ CDlgSearchResult::CDlgSearchResult(CDatabaseDocument& document, const SSearchCri
     : CDialogB(parent),
       m_document(document),
       m_targetClub(targetClub),
+      m_offerShowClub(offerShowClub),
       m_model(new CSearchResultModel(this)),
       m_list(new QTreeView(this)),
       m_menu(new QMenu(QStringLiteral("Suchergebnisse / Liste"), this)),
@@ -65,23 +66,23 @@ CDlgSearchResult::CDlgSearchResult(CDatabaseDocument& document, const SSearchCri
     }
     m_list->setMinimumSize(width + 2 * m_list->frameWidth() + unit * 4, unit * 60);
     connect(header, &QHeaderView::sectionClicked, this, &CDlgSearchResult::SortByColumn);
-    connect(m_list, &QTreeView::doubleClicked, this, [this, offerShowClub] {
-        if (offerShowClub) {
+    connect(m_list, &QTreeView::doubleClicked, this, [this] {
+        if (m_offerShowClub) {
             ShowClub();
         }
     });
-    m_list->installEventFilter(this);
-    m_list->viewport()->installEventFilter(this);
+    ConnectContextMenu(*m_list, [this](const QPoint& at) { m_menu->exec(at); });
 
     m_menu->setObjectName(QStringLiteral("resultMenu"));
-    m_menu->addAction(QStringLiteral("Spieler holen"), this, &CDlgSearchResult::FetchPlayer)
-        ->setEnabled(targetClub != 0);
-    m_menu->addAction(QStringLiteral("Spieler transferieren"), this,
-                      &CDlgSearchResult::TransferPlayer);
-    m_menu->addAction(QStringLiteral("Spieler l\u00f6schen"), this,
-                      &CDlgSearchResult::DeletePlayer);
-    m_menu->addAction(QStringLiteral("Verein anzeigen"), this, &CDlgSearchResult::ShowClub)
-        ->setEnabled(offerShowClub);
+    m_fetch =
+        m_menu->addAction(QStringLiteral("Spieler holen"), this, &CDlgSearchResult::FetchPlayer);
+    m_transfer = m_menu->addAction(QStringLiteral("Spieler transferieren"), this,
+                                   &CDlgSearchResult::TransferPlayer);
+    m_delete = m_menu->addAction(QStringLiteral("Spieler l\u00f6schen"), this,
+                                 &CDlgSearchResult::DeletePlayer);
+    m_showClub =
+        m_menu->addAction(QStringLiteral("Verein anzeigen"), this, &CDlgSearchResult::ShowClub);
+    connect(m_menu, &QMenu::aboutToShow, this, &CDlgSearchResult::EnableCommands);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
@@ -138,6 +139,16 @@ void CDlgSearchResult::SelectPerson(std::uint32_t personId) {
     m_list->scrollTo(index);
 }
 
+void CDlgSearchResult::EnableCommands() {
+    const SSearchHit hit = SelectedHit();
+    const bool selected = hit.personId != 0;
+    m_fetch->setEnabled(selected &&
+                        CanMoveSearchedPlayer(m_document.World(), hit.personId, m_targetClub));
+    m_transfer->setEnabled(selected);
+    m_delete->setEnabled(selected);
+    m_showClub->setEnabled(m_offerShowClub && hit.clubId != 0);
+}
+
 void CDlgSearchResult::FetchPlayer() {
     const SSearchHit hit = SelectedHit();
     if (hit.personId == 0 || m_targetClub == 0) {
@@ -174,7 +185,7 @@ void CDlgSearchResult::DeletePlayer() {
 
 void CDlgSearchResult::ShowClub() {
     const SSearchHit hit = SelectedHit();
-    if (hit.personId == 0) {
+    if (hit.clubId == 0) {
         return;
     }
     m_outcome.clubToShow = hit.clubId;
@@ -185,22 +196,6 @@ void CDlgSearchResult::done(int result) {
     m_search.Cancel();
     m_searching = false;
     CDialogB::done(result);
-}
-
-bool CDlgSearchResult::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ContextMenu &&
-        (watched == m_list || watched == m_list->viewport())) {
-        const auto* request = static_cast<QContextMenuEvent*>(event);
-        QPoint at = request->globalPos();
-        if (request->reason() == QContextMenuEvent::Keyboard) {
-            const QRect row = m_list->visualRect(m_list->currentIndex());
-            at = m_list->viewport()->mapToGlobal(
-                row.isValid() ? row.center() : m_list->viewport()->rect().center());
-        }
-        OpenMenu(at);
-        return true;
-    }
-    return CDialogB::eventFilter(watched, event);
 }
 
 void CDlgSearchResult::TakeHandoff(const SSearchHandoff& handoff) {
@@ -234,10 +229,6 @@ void CDlgSearchResult::SortByColumn(int column) {
     m_list->header()->setSortIndicator(
         column, m_order.Descending() ? Qt::DescendingOrder : Qt::AscendingOrder);
     ShowRows();
-}
-
-void CDlgSearchResult::OpenMenu(const QPoint& globalPos) {
-    m_menu->exec(globalPos);
 }
 
 void CDlgSearchResult::RunCommand(const std::function<bool()>& command) {

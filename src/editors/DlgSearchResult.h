@@ -28,8 +28,9 @@ struct SSearchOutcome {
 // lists the players found so far as the worker hands them over (through a queued signal), sorted
 // by the column header clicked last. Its context menu "Suchergebnisse / Liste" (also on the
 // context menu key) fetches the player into the target club, transfers him to a chosen club,
-// deletes him, or closes with his club to show (also a double click). "Spieler holen" needs a
-// target club, "Verein anzeigen" the caller's offer. Every command first stops and joins the
+// deletes him, or closes with his club to show (also a double click). Each needs a selected
+// player; "Spieler holen" a target club that can take him (CanMoveSearchedPlayer), "Verein
+// anzeigen" the caller's offer and a player in a club. Every command first stops and joins the
 // worker, then changes the database, then starts the search again; closing stops and joins it.
 class CDlgSearchResult : public CDialogB {
     Q_OBJECT
@@ -67,22 +68,25 @@ signals:
     // The current run has handed over its last hits.
     void SearchFinished();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void TakeHandoff(const SSearchHandoff& handoff);
     void ShowRows();
     void SortByColumn(int column);
-    void OpenMenu(const QPoint& globalPos);
+    // Enables the commands of the menu that would act on the selected player.
+    void EnableCommands();
     // Stops the search, runs the command, searches again; records a change.
     void RunCommand(const std::function<bool()>& command);
 
     CDatabaseDocument& m_document;
     std::uint32_t m_targetClub;
+    bool m_offerShowClub;
     CSearchResultModel* m_model;
     QTreeView* m_list;
     QMenu* m_menu;
+    QAction* m_fetch;
+    QAction* m_transfer;
+    QAction* m_delete;
+    QAction* m_showClub;
     CSearchOrder m_order;
     std::vector<SSearchRow> m_found;  // in search order
     std::uint32_t m_reselect = 0;

@@ -119,6 +119,7 @@ TEST_F(SearchCommandsTest, NothingChangesForTheOwnClubAFullClubOrAMissingPerson)
     }
     const std::string full = Dump();
     const std::uint32_t free = FreePlayer();
+    EXPECT_FALSE(CanMoveSearchedPlayer(document.World(), free, home->Id()));
     EXPECT_FALSE(FetchSearchedPlayer(document, player, home->Id()));
     EXPECT_FALSE(TransferSearchedPlayer(document, free, home->Id()));
     EXPECT_EQ(Dump(), full);
@@ -127,6 +128,28 @@ TEST_F(SearchCommandsTest, NothingChangesForTheOwnClubAFullClubOrAMissingPerson)
     EXPECT_EQ(document.History().Count(), 0u);
     EXPECT_NE(before, full);
     ExpectSound();
+}
+
+TEST_F(SearchCommandsTest, AMoveIsOfferedExactlyWhenTheCommandMakesIt) {
+    const std::uint32_t player = abroad->FirstTeam().front()->Id();
+    const struct {
+        std::uint32_t person;
+        std::uint32_t target;
+        bool moves;
+    } cases[] = {{player, home->Id(), true},
+                 {FreePlayer(), home->Id() | kSecondTeamFlag, true},
+                 {player, abroad->Id() | kSecondTeamFlag, false},
+                 {player, Live().Country(home->Country()).NationalTeam().Id(), false},
+                 {player, MakeClubId(home->Country(), 0x7FFE), false},
+                 {player, 0, false},
+                 {0xFFFFFFF0u, home->Id(), false}};
+    for (const auto& move : cases) {
+        EXPECT_EQ(CanMoveSearchedPlayer(document.World(), move.person, move.target), move.moves);
+        EXPECT_EQ(FetchSearchedPlayer(document, move.person, move.target), move.moves);
+        if (move.moves) {
+            ASSERT_TRUE(document.Undo());
+        }
+    }
 }
 
 TEST_F(SearchCommandsTest, APlayerWithoutClubJoinsTheTargetAndLeavesTheList) {

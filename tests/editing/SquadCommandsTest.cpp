@@ -214,6 +214,10 @@ TEST_F(SquadCommandsTest, FetchKeepsTheTeamAndRefusesOwnPlayersAndAFullClub) {
     EXPECT_FALSE(FetchSquadPlayer(document, home->Id(), own));
     EXPECT_FALSE(FetchSquadPlayer(document, home->Id(), 0xFFFFFFF0u));
     FillClub(*neighbour, CClub::kMaxPersons);
+    // Only a club with room that is no national team may receive anyone.
+    EXPECT_FALSE(CanReceivePerson(*neighbour));
+    EXPECT_FALSE(CanReceivePerson(Live().Country(home->Country()).NationalTeam()));
+    EXPECT_TRUE(CanReceivePerson(*home));
     EXPECT_FALSE(FetchSquadPlayer(document, neighbour->Id(), id));
     EXPECT_TRUE(abroad->HasPerson(id));
     ExpectSound();

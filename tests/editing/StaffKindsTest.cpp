@@ -76,6 +76,7 @@ TEST_F(StaffKindsClubTest, OnePersonPerKindAndRoomForANewOne) {
     EXPECT_TRUE(CanCreateStaffKind(club, 13));
     EXPECT_FALSE(CanCreateStaffKind(club, 0));
     EXPECT_FALSE(CanCreateStaffKind(club, 19));
+    EXPECT_FALSE(CanCreateStaffKind(world.Country(19).NationalTeam(), 1));
     while (club.PersonIds().size() < kPersonsForNewStaff - 1) {
         AddPerson(0);
     }

@@ -7,6 +7,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -18,6 +19,7 @@
 #include "assets/Tga.h"
 #include "controls/ControlsGallery.h"
 #include "controls/DialogB.h"
+#include "controls/ListContextMenu.h"
 #include "controls/MyListBox.h"
 #include "controls/MyTabCtrl.h"
 #include "controls/SelectColour.h"
@@ -90,7 +92,7 @@ private slots:
     void rowPiecesAreDrawnInTheirColumnsWithTheirAlignment();
     void piecesAndColumnsBeyondTheListAreNotDrawn();
     void focusedRowIsFramedInRedAndTheSelectionHighlighted();
-    void rightPressesGoToTheOwnerWithoutSelecting();
+    void rightClickKeepsTheRowsSelectedWhenItPointsIntoThem();
     void leftPressesSelectUnlessForwarded();
 
     void colourItemsShowTheirSwatchAndName();
@@ -333,20 +335,26 @@ void ControlsTest::focusedRowIsFramedInRedAndTheSelectionHighlighted() {
             second.width());
 }
 
-void ControlsTest::rightPressesGoToTheOwnerWithoutSelecting() {
-    SListFixture fixture;
-    CMyListBox& list = *fixture.list;
-    list.AddRow("Kowalski\t24");
-    list.AddRow("Brandt\t19");
-    CFocusWindow window(&list);
-    QVERIFY(QTest::qWaitForWindowExposed(&window.Window()));
-    list.setCurrentRow(0);
-    QSignalSpy right(&list, &CMyListBox::RightButtonPressed);
-    const QPoint at = list.visualItemRect(list.item(1)).center();
-    QTest::mouseClick(list.viewport(), Qt::RightButton, {}, at);
-    QCOMPARE(right.count(), 1);
-    QCOMPARE(right.at(0).at(0).toPoint(), list.viewport()->mapToGlobal(at));
-    QCOMPARE(list.currentRow(), 0);
+void ControlsTest::rightClickKeepsTheRowsSelectedWhenItPointsIntoThem() {
+    QTreeWidget list;
+    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (const char* name : {"Kowalski", "Brandt", "Weber"}) {
+        new QTreeWidgetItem(&list, {QString::fromLatin1(name)});
+    }
+    QPoint opened;
+    ConnectContextMenu(list, [&opened](QPoint at) { opened = at; });
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    list.setCurrentItem(list.topLevelItem(0));
+    list.topLevelItem(1)->setSelected(true);
+    // On the second selected row, then below the rows: the menu opens there, on both rows.
+    for (const QPoint at : {list.visualItemRect(list.topLevelItem(1)).center(),
+                            QPoint(4, list.viewport()->height() - 4)}) {
+        QTest::mouseClick(list.viewport(), Qt::RightButton, {}, at);
+        QCOMPARE(opened, list.viewport()->mapToGlobal(at));
+        QCOMPARE(list.selectedItems().size(), 2);
+        QCOMPARE(list.currentItem(), list.topLevelItem(1));
+    }
 }
 
 void ControlsTest::leftPressesSelectUnlessForwarded() {

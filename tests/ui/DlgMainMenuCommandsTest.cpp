@@ -16,6 +16,7 @@
 #include <functional>
 #include <string>
 
+#include "ContextMenus.h"
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "MainWindowRun.h"
@@ -39,6 +40,7 @@
 #include "editors/DlgReferees.h"
 #include "editors/DlgRegelaenderung.h"
 #include "editors/DlgStadiumlist.h"
+#include "editors/club/DlgClubParent.h"
 #include "editors/country/CountryLeagueSystemPage.h"
 #include "editors/country/DlgCountry.h"
 #include "editors/country/DlgCountrySubPage.h"
@@ -70,6 +72,7 @@ private slots:
     void eachDatabaseKeepsItsSelectionWhileAnotherIsShown();
     void restoreAsksAndDecliningChangesNothing();
     void clubMenuRemovesPersonsAndDeletesOnlyEditorClubs();
+    void clubMenuEditsTheClubPointedAtOrTheCurrentOne();
     void nationalTeamCannotBeOverwritten();
     void saveAsWritesIntoTheNewFolderAndOpenShowsAnOpenDatabase();
     void openingAFolderAddsASlotWithItsDatabase();
@@ -388,6 +391,29 @@ void DlgMainMenuCommandsTest::clubMenuRemovesPersonsAndDeletesOnlyEditorClubs() 
     // The national team: never deleted.
     clubs->setCurrentRow(0);
     QVERIFY(!menuAction(QStringLiteral("Verein löschen")).second->isEnabled());
+}
+
+void DlgMainMenuCommandsTest::clubMenuEditsTheClubPointedAtOrTheCurrentOne() {
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
+    QVERIFY(clubs != nullptr && clubs->count() > 3);
+    const QString edit = QStringLiteral("Verein bearbeiten");
+    // Row 1 selected; a right click on row 2, or either key with row 3 made current.
+    for (const test::EMenuWay way : test::kMenuWays) {
+        clubs->setCurrentRow(1);
+        const int row = way == test::EMenuWay::kRightClick ? 2 : 3;
+        std::uint32_t edited = 0;
+        QObject scope;
+        WhenShown<CDlgClubParent>(scope, [&edited](CDlgClubParent& editor) {
+            edited = editor.WorkingCopy().Id();
+            editor.reject();
+        });
+        QVERIFY(test::UseContextMenu(*clubs, row, way, edit)[edit]);
+        QCOMPARE(edited, clubs->item(row)->data(Qt::UserRole).toUInt());
+        QCOMPARE(clubs->currentRow(), row);
+    }
 }
 
 void DlgMainMenuCommandsTest::nationalTeamCannotBeOverwritten() {

@@ -1,15 +1,12 @@
 #include <QApplication>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -22,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "ContextMenus.h"
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
@@ -479,46 +477,27 @@ void FiveYearNationalTeamTest::removingSelectedPlayersClearsOnlyTheirFlags() {
 }
 
 void FiveYearNationalTeamTest::theContextMenuRemovesAndAnotherCountryShowsItsSquad() {
-    const int nation = NationWithPlayers(3);
+    const int nation = NationWithPlayers(4);
     const std::vector<std::uint32_t> players = PlayersOf(nation);
     Flag(players, false);
-    Flag({players[0], players[1]}, true);
+    Flag({players.begin(), players.begin() + 4}, true);
     const std::size_t edits = Edits();
 
     CDlgNationalteam dialog(*m_document, nation);
     dialog.show();
     QVERIFY(Activate(dialog));
     QTreeWidget& list = dialog.List();
-    QCOMPARE(list.topLevelItemCount(), 2);
-    ClickRow(list, 1);
-    const std::uint32_t chosen = dialog.Rows()[1].personId;
-    bool offered = false;
-    auto* timer = new QTimer(&dialog);
-    connect(timer, &QTimer::timeout, timer, [timer, &offered] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (menu == nullptr) {
-            return;
-        }
-        timer->stop();
-        for (QAction* action : menu->actions()) {
-            if (action->text() == QStringLiteral("Aus Nationalmannschaft &entfernen") &&
-                action->isEnabled()) {
-                offered = true;
-                menu->setActiveAction(action);
-                QTest::keyClick(menu, Qt::Key_Return);
-                return;
-            }
-        }
-        QTest::keyClick(menu, Qt::Key_Escape);
-    });
-    timer->start(10);
-    // What a right click on the row sends.
-    const QPoint at = list.visualItemRect(list.topLevelItem(1)).center();
-    QContextMenuEvent click(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
-    QApplication::sendEvent(list.viewport(), &click);
-    QVERIFY(offered);
-    QCOMPARE(Edits(), edits + 1);
-    QVERIFY(!Flagged(chosen));
+    QCOMPARE(list.topLevelItemCount(), 4);
+    const QString remove = QStringLiteral("Aus Nationalmannschaft &entfernen");
+    // Row 0 selected; a right click on row 1, or either key with row 1 made current, removes
+    // row 1's player alone.
+    for (const test::EMenuWay way : test::kMenuWays) {
+        ClickRow(list, 0);
+        const std::uint32_t chosen = dialog.Rows()[1].personId;
+        QVERIFY(test::UseContextMenu(list, 1, way, remove)[remove]);
+        QVERIFY(!Flagged(chosen));
+    }
+    QCOMPARE(Edits(), edits + 3);
     QCOMPARE(list.topLevelItemCount(), 1);
 
     // Another country in the combo shows its own squad: here none.

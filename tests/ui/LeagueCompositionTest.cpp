@@ -6,13 +6,13 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "ContextMenus.h"
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
@@ -282,30 +282,20 @@ void LeagueCompositionTest::cupWinnerFromTheMenuKeyClearsTheOtherWinner() {
     CCompositionList& list = dialog->LeagueTeams();
     const std::uint32_t a = League(0).Teams()[0];
     const std::uint32_t b = League(0).Teams()[1];
-    // The menu of the first team from the context menu key, then the second's by the mouse.
-    for (const int row : {0, 1}) {
-        list.setFocus();
-        list.setCurrentRow(row);
-        QObject scope;
-        auto* timer = new QTimer(&scope);
-        connect(timer, &QTimer::timeout, timer, [timer] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                timer->stop();
-                for (QAction* action : menu->actions()) {
-                    if (action->text() == QStringLiteral("Pokalsieger")) {
-                        menu->setActiveAction(action);
-                    }
-                }
-                QTest::keyClick(menu, Qt::Key_Return);
-            }
-        });
-        timer->start(10);
-        if (row == 0) {
-            QTest::keyClick(&list, Qt::Key_Menu);
-        } else {
-            QTest::mouseClick(list.viewport(), Qt::RightButton, {},
-                              list.visualItemRect(list.item(1)).center());
-        }
+    // The second team by a right click while the first is current, the first by the context
+    // menu key, the second by Shift+F10: each on its row, which becomes the current one.
+    const QString winner = QStringLiteral("Pokalsieger");
+    // The right click selects the team it points at, also when the menu is left unused.
+    list.setCurrentRow(0);
+    QVERIFY(!test::UseContextMenu(list, 1, test::EMenuWay::kRightClick).empty());
+    QCOMPARE(list.currentRow(), 1);
+    list.setCurrentRow(0);
+    using enum test::EMenuWay;
+    for (const auto& [way, row] :
+         {std::pair{kRightClick, 1}, std::pair{kMenuKey, 0}, std::pair{kShiftF10, 1}}) {
+        QVERIFY(test::UseContextMenu(list, row, way, winner)[winner]);
+        QCOMPARE(list.currentRow(), row);
+        QCOMPARE(CupMarkText(ClubOf(row == 0 ? a : b), false), std::string_view("Pokalsieger"));
     }
     QCOMPARE(CupMarkText(ClubOf(a), false), std::string_view());
     QCOMPARE(CupMarkText(ClubOf(b), false), std::string_view("Pokalsieger"));

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -13,8 +12,8 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <type_traits>
 
+#include "ContextMenus.h"
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "controls/ControlText.h"
@@ -24,6 +23,7 @@
 #include "controls/MyTabCtrl.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PersonPlacement.h"
+#include "editing/SquadCommands.h"
 #include "editing/SquadRules.h"
 #include "editing/StaffKinds.h"
 #include "editing/StaffList.h"
@@ -57,6 +57,7 @@ private slots:
     void aTrainerGreysNewTrainerAndCoTrainerStaysOfferedUntilOneExists();
     void creatingDoesNothingAtSeventyPersons();
     void deletedMasseurLeavesTheWorldNotForTheWithoutList();
+    void menuActsOnThePersonPointedAtAndFetchesOnlyIntoRoom();
     void transferToTheOwnClubChangesNothing();
     void fetchTakesATrainerChosenInTheStaffModeChooser();
     void oneUndoTakesBackTheSquadSessionsCreateTransferAndDeletion();
@@ -73,8 +74,9 @@ private:
     std::unique_ptr<CDlgPlayerlistClub> OpenBoard(const CClub& club);
     static void ClickRow(QListWidget& list, int row);
     static void ClickPerson(CDlgManagerList& list, std::uint32_t personId);
-    // Right button on the list; the enabled state of every menu item by its text, and the item
-    // with `choose` chosen when it is enabled (Escape otherwise).
+    // The context menu on the current row (a right click; the context menu key without one): the
+    // enabled state of every item by its text, and the item `choose` chosen when it is enabled
+    // (Escape otherwise).
     static std::map<QString, bool> Menu(CDlgManagerList& list, const QString& choose = {});
     template <typename T>
     static std::unique_ptr<QTimer> WhenShown(std::function<void(T&)> answer);
@@ -180,9 +182,8 @@ std::unique_ptr<QTimer> ManagerListTest::WhenShown(std::function<void(T&)> answe
     auto timer = std::make_unique<QTimer>();
     QTimer* raw = timer.get();
     QObject::connect(raw, &QTimer::timeout, raw, [raw, answer] {
-        QWidget* shown = std::is_base_of_v<QMenu, T> ? QApplication::activePopupWidget()
-                                                     : QApplication::activeModalWidget();
-        if (auto* target = qobject_cast<T*>(shown); target != nullptr && target->isVisible()) {
+        auto* target = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (target != nullptr && target->isVisible()) {
             raw->stop();
             answer(*target);
         }
@@ -192,32 +193,11 @@ std::unique_ptr<QTimer> ManagerListTest::WhenShown(std::function<void(T&)> answe
 }
 
 std::map<QString, bool> ManagerListTest::Menu(CDlgManagerList& list, const QString& choose) {
-    std::map<QString, bool> items;
-    bool shown = false;
-    auto timer = WhenShown<QMenu>([&](QMenu& menu) {
-        shown = true;
-        QAction* chosen = nullptr;
-        for (QAction* action : menu.actions()) {
-            if (action->isSeparator()) {
-                continue;
-            }
-            items[action->text()] = action->isEnabled();
-            if (!choose.isEmpty() && action->text() == choose && action->isEnabled()) {
-                chosen = action;
-            }
-        }
-        if (chosen != nullptr) {
-            menu.setActiveAction(chosen);
-            QTest::keyClick(&menu, Qt::Key_Return);
-        } else {
-            QTest::keyClick(&menu, Qt::Key_Escape);
-        }
-    });
-    CMyListBox& box = list.List();
-    const QPoint at = box.count() > 0 ? box.visualItemRect(box.item(0)).center()
-                                      : box.viewport()->rect().center();
-    QTest::mouseClick(box.viewport(), Qt::RightButton, {}, at);
-    [&] { QVERIFY(shown); }();
+    const int row = list.List().currentRow();
+    const std::map<QString, bool> items = test::UseContextMenu(
+        list.List(), row, row >= 0 ? test::EMenuWay::kRightClick : test::EMenuWay::kMenuKey,
+        choose);
+    [&] { QVERIFY(!items.empty()); }();
     return items;
 }
 
@@ -322,6 +302,29 @@ void ManagerListTest::deletedMasseurLeavesTheWorldNotForTheWithoutList() {
     QCOMPARE(m_document->World().WithoutClub().Ids().size(), without);
     QCOMPARE(list.List().count(), 1);
     QCOMPARE(dialog->CurrentPerson(), 0u);
+    CloseSquad(*dialog);
+}
+
+void ManagerListTest::menuActsOnThePersonPointedAtAndFetchesOnlyIntoRoom() {
+    CClub& club = NewClub(14, {personkind::kTrainer, 8, 9, 13});
+    auto dialog = OpenBoard(club);
+    CMyListBox& list = dialog->ManagerList().List();
+    const QString remove = QStringLiteral("Eintrag l\u00f6schen");
+    // Row 0 selected; a right click on row 1, or either key with row 1 made current.
+    for (const test::EMenuWay way : test::kMenuWays) {
+        ClickRow(list, 0);
+        const std::uint32_t first = list.item(0)->data(Qt::UserRole).toUInt();
+        const std::uint32_t pointed = list.item(1)->data(Qt::UserRole).toUInt();
+        QVERIFY(test::UseContextMenu(list, 1, way, remove)[remove]);
+        QCOMPARE(m_document->World().Person(pointed), nullptr);
+        QVERIFY(club.HasPerson(first));
+    }
+    // A full club takes nobody: fetching is offered no longer.
+    QVERIFY(Menu(dialog->ManagerList()).at(QStringLiteral("Person holen")));
+    while (HasRoomForPerson(club)) {
+        AddPerson(club, personkind::kPlayer);
+    }
+    QVERIFY(!Menu(dialog->ManagerList()).at(QStringLiteral("Person holen")));
     CloseSquad(*dialog);
 }
 

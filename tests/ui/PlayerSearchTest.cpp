@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "ContextMenus.h"
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
@@ -31,6 +32,7 @@
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"
+#include "model/WithoutClub.h"
 #include "model/World.h"
 #include "platform/ScriptedUserInterface.h"
 #include "storage/Identifiers.h"
@@ -294,10 +296,9 @@ void PlayerSearchTest::fetchMovesThePlayerIntoTheTargetClubAndUndoTakesItBack() 
     // The search ran again: the row names the new club.
     const QString homeName = QString::fromLatin1(std::string(m_home->Name(0)).c_str());
     QCOMPARE(Column(*dialog, 5), QStringList{homeName});
-    // Fetching him again into his own club does nothing.
+    // Fetching him again into his own club would do nothing: it is not offered.
     ClickRow(*dialog, 0);
-    QVERIFY(ChooseFromMenu(*dialog, QStringLiteral("Spieler holen"), false));
-    WaitForResults(*dialog);
+    QVERIFY(!ChooseFromMenu(*dialog, QStringLiteral("Spieler holen"), false));
     QCOMPARE(m_document->History().Count(), std::size_t{1});
     dialog->reject();
     QVERIFY(m_document->Undo());
@@ -306,20 +307,26 @@ void PlayerSearchTest::fetchMovesThePlayerIntoTheTargetClubAndUndoTakesItBack() 
 }
 
 void PlayerSearchTest::deleteRemovesThePlayerAndTheSearchRunsAgain() {
+    m_home->FirstTeam()[1]->SetSurname("Qxd");
     const std::string before = Dump();
     const auto dialog = OpenResults("qx*", 0, false);
-    QCOMPARE(dialog->List().model()->rowCount(), 3);
-    ClickRow(*dialog, 1);
-    const std::uint32_t victim = RowPerson(*dialog, 1);
-    QVERIFY(victim != 0);
-    QVERIFY(ChooseFromMenu(*dialog, QStringLiteral("Spieler l\u00f6schen"), false));
-    WaitForResults(*dialog);
-    QCOMPARE(dialog->List().model()->rowCount(), 2);
-    QVERIFY(m_document->World().Person(victim) == nullptr);
+    QCOMPARE(dialog->List().model()->rowCount(), 4);
+    const QString remove = QStringLiteral("Spieler l\u00f6schen");
+    // Row 0 selected; a right click on row 1, or either key with row 1 made current.
+    for (const test::EMenuWay way : test::kMenuWays) {
+        ClickRow(*dialog, 0);
+        const std::uint32_t victim = RowPerson(*dialog, 1);
+        QVERIFY(test::UseContextMenu(dialog->List(), 1, way, remove)[remove]);
+        WaitForResults(*dialog);
+        QVERIFY(m_document->World().Person(victim) == nullptr);
+    }
+    QCOMPARE(dialog->List().model()->rowCount(), 1);
     ExpectSound();
     QVERIFY(dialog->Outcome().changed);
     dialog->reject();
-    QVERIFY(m_document->Undo());
+    for (int deleted = 0; deleted < 3; ++deleted) {
+        QVERIFY(m_document->Undo());
+    }
     QCOMPARE(Dump(), before);
 }
 
@@ -345,6 +352,14 @@ void PlayerSearchTest::showClubClosesWithTheClubAndIsOnlyOfferedWhenAsked() {
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     QCOMPARE(dialog->Outcome().clubToShow, m_home->Id());
     QVERIFY(!dialog->Outcome().changed);
+
+    // A player without club has no club to show, and a national team takes nobody.
+    RemovePersonFromClub(Live(), *m_home, m_named[2]->Id(), EPersonRemoval::kWithoutClub);
+    const auto withoutClub =
+        OpenResults("qxc", Live().Country(m_home->Country()).NationalTeam().Id(), true);
+    ClickRow(*withoutClub, 0);
+    QVERIFY(!ChooseFromMenu(*withoutClub, QStringLiteral("Verein anzeigen"), true));
+    QVERIFY(!ChooseFromMenu(*withoutClub, QStringLiteral("Spieler holen"), true));
 }
 
 void PlayerSearchTest::browsingTheResultsLeavesTheDocumentClean() {

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -10,11 +9,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <type_traits>
 
+#include "ContextMenus.h"
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "app/AppContext.h"
@@ -23,6 +23,7 @@
 #include "controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PersonPlacement.h"
+#include "editing/SquadCommands.h"
 #include "editors/DlgPlayerList.h"
 #include "editors/DlgPlayerlistClub.h"
 #include "editors/DlgSelectClub.h"
@@ -50,6 +51,7 @@ private slots:
 
     void browsingTenPlayersAndClosingLeavesTheDocumentClean();
     void newPlayerIsRefusedAtSeventyPersons();
+    void menuActsOnThePlayerPointedAtOrTheCurrentOne();
     void releasedPlayerGoesWithoutClubAndANewPlayerWithoutSelectionKeepsGoal();
     void okListsTheSquadFaultsInOrderAndOnlyEgalCloses();
     void presidentInTheSecondTeamAloneIsAFault();
@@ -69,8 +71,9 @@ private:
     std::unique_ptr<CDlgPlayerlistClub> Open(const CClub& club);
     // Clicks the row of the list in the squad list.
     static void ClickRow(QListWidget& list, int row);
-    // Right button on the list, then the menu item with that text when it is enabled (Escape
-    // otherwise); returns whether it was enabled.
+    // The context menu on the current row (a right click; the context menu key without one),
+    // then the item with that text when it is enabled (Escape otherwise); returns whether it was
+    // enabled.
     static bool ChooseFromMenu(CDlgPlayerList& list, const QString& text);
     // Calls `answer` once the next modal window of type T is shown.
     template <typename T>
@@ -162,9 +165,8 @@ std::unique_ptr<QTimer> SquadDialogTest::WhenShown(std::function<void(T&)> answe
     auto timer = std::make_unique<QTimer>();
     QTimer* raw = timer.get();
     QObject::connect(raw, &QTimer::timeout, raw, [raw, answer] {
-        QWidget* shown = std::is_base_of_v<QMenu, T> ? QApplication::activePopupWidget()
-                                                     : QApplication::activeModalWidget();
-        if (auto* target = qobject_cast<T*>(shown); target != nullptr && target->isVisible()) {
+        auto* target = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (target != nullptr && target->isVisible()) {
             raw->stop();
             answer(*target);
         }
@@ -174,26 +176,11 @@ std::unique_ptr<QTimer> SquadDialogTest::WhenShown(std::function<void(T&)> answe
 }
 
 bool SquadDialogTest::ChooseFromMenu(CDlgPlayerList& list, const QString& text) {
-    bool enabled = false;
-    bool shown = false;
-    auto timer = WhenShown<QMenu>([&](QMenu& menu) {
-        shown = true;
-        for (QAction* action : menu.actions()) {
-            if (action->text() == text && action->isEnabled()) {
-                enabled = true;
-                menu.setActiveAction(action);
-                QTest::keyClick(&menu, Qt::Key_Return);
-                return;
-            }
-        }
-        QTest::keyClick(&menu, Qt::Key_Escape);
-    });
-    CMyListBox& box = list.List();
-    const QPoint at = box.count() > 0 ? box.visualItemRect(box.item(0)).center()
-                                      : box.viewport()->rect().center();
-    QTest::mouseClick(box.viewport(), Qt::RightButton, {}, at);
-    [&] { QVERIFY(shown); }();
-    return enabled;
+    const int row = list.List().currentRow();
+    std::map<QString, bool> items = test::UseContextMenu(
+        list.List(), row, row >= 0 ? test::EMenuWay::kRightClick : test::EMenuWay::kMenuKey, text);
+    [&] { QVERIFY(!items.empty()); }();
+    return items[text];
 }
 
 std::string SquadDialogTest::PressOk(CDlgPlayerlistClub& dialog, bool stay) {
@@ -284,6 +271,30 @@ void SquadDialogTest::newPlayerIsRefusedAtSeventyPersons() {
     QVERIFY(ChooseFromMenu(dialog->List(false), QStringLiteral("Neuer Spieler")));
     QCOMPARE(club.PersonIds().size(), std::size_t{70});
     ExpectSound();
+    // Fetching is offered while the club has room, not once it is full.
+    CMyListBox& box = dialog->List(false).List();
+    const QString fetch = QStringLiteral("Spieler holen");
+    QVERIFY(test::UseContextMenu(box, box.currentRow(), test::EMenuWay::kMenuKey)[fetch]);
+    while (HasRoomForPerson(club)) {
+        AddPerson(club, 0, 1);
+    }
+    QVERIFY(!test::UseContextMenu(box, box.currentRow(), test::EMenuWay::kMenuKey)[fetch]);
+    PressOk(*dialog);
+}
+
+void SquadDialogTest::menuActsOnThePlayerPointedAtOrTheCurrentOne() {
+    auto dialog = Open(DemoClub());
+    CDlgPlayerList& list = dialog->List(false);
+    const QString toSecond = QStringLiteral("In 2. Mannschaft");
+    // Row 0 selected; a right click on row 2, or either key with row 2 made current.
+    for (const test::EMenuWay way : test::kMenuWays) {
+        ClickRow(list.List(), 0);
+        const std::uint32_t first = list.Rows()[0].personId;
+        const std::uint32_t pointed = list.Rows()[2].personId;
+        QVERIFY(test::UseContextMenu(list.List(), 2, way, toSecond)[toSecond]);
+        QCOMPARE(int{m_document->World().Person(pointed)->TeamFlag()}, 1);
+        QCOMPARE(int{m_document->World().Person(first)->TeamFlag()}, 0);
+    }
     PressOk(*dialog);
 }
 

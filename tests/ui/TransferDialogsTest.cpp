@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ContextMenus.h"
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
@@ -46,6 +47,7 @@ private slots:
     void withoutClubListsEveryPlayerAndLooksChangeNothing();
     void deletingSelectedRowsReselectsAndUndoBringsThemBack();
     void deletingTheLastRowSelectsTheNewLastRow();
+    void contextMenuDeletesThePlayerPointedAtOrTheCurrentOne();
     void movingToAChosenClubKeepsWhomAFullClubRefuses();
     void fastTransferOffersFreeNumbersAndTransfersRepeatedly();
     void fastTransferWithoutAChoiceOrIntoAFullClubDoesNothing();
@@ -226,6 +228,25 @@ void TransferDialogsTest::deletingTheLastRowSelectsTheNewLastRow() {
     QCOMPARE(list.topLevelItemCount(), count - 1);
     QCOMPARE(list.indexOfTopLevelItem(list.currentItem()), count - 2);
     QVERIFY(list.currentItem()->isSelected());
+    ExpectSound();
+}
+
+void TransferDialogsTest::contextMenuDeletesThePlayerPointedAtOrTheCurrentOne() {
+    AddWithoutClub(4);
+    CDlgPlayerWithoutClub dialog(*m_document, kDefaultCountry);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTreeWidget& list = dialog.List();
+    const int count = list.topLevelItemCount();
+    const QString remove = QStringLiteral("&L\u00f6schen");
+    // Row 0 selected; a right click on row 1, or either key with row 1 made current.
+    for (const test::EMenuWay way : test::kMenuWays) {
+        ClickRow(list, 0);
+        const std::uint32_t pointed = dialog.Rows()[1].personId;
+        QVERIFY(test::UseContextMenu(list, 1, way, remove)[remove]);
+        QCOMPARE(m_document->World().Person(pointed), nullptr);
+    }
+    QCOMPARE(list.topLevelItemCount(), count - 3);
     ExpectSound();
 }
 

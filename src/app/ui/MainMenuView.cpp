@@ -204,7 +204,7 @@ QGroupBox* CMainMenuView::CreateClubGroup() {
         m_club = row >= 0 ? m_clubs->item(row)->data(Qt::UserRole).toUInt() : 0;
         EnableClubButtons();
     });
-    connect(m_clubs, &CMyListBox::RightButtonPressed, this, &CMainMenuView::clubMenuRequested);
+    connect(m_clubs, &CMyListBox::ContextMenuRequested, this, &CMainMenuView::clubMenuRequested);
     layout->addWidget(m_clubs, 1);
 
     auto* buttons = new QHBoxLayout;
