@@ -112,7 +112,7 @@ TEST_F(BatchProcess, MasterWithoutDisplayPrintsTheThreeLines) {
     // An empty database has no complete country to build from.
     EXPECT_EQ(result.out,
               "Build Master.dat : Language 0\nPath is \nNo completed countries\nReady\n");
-    EXPECT_EQ(result.err, "");
+    EXPECT_TRUE(result.err.starts_with("Installation: ")) << result.err;
 }
 
 TEST_F(BatchProcess, LanguageAndPathAppearInTheReport) {
@@ -185,6 +185,33 @@ TEST_F(BatchProcess, MasterBuildsTheDemoTheSameInEveryRun) {
     RunEditor({"-master", "eng", "ps2"}, m_work.Path());
     const std::string one = test::ReadFile(m_work / "database" / "Master1.dat");
     EXPECT_TRUE(VerifyMasterFile(std::vector<std::uint8_t>(one.begin(), one.end()), 1).Ok());
+}
+
+TEST_F(BatchProcess, MasterNamesTheInstallationItReadsAndWhetherItIsTheGeneratedDemo) {
+    CSilentProgress progress;
+    const fs::path data = m_work / "data";
+    ASSERT_TRUE(demo::GenerateDemoInstallation(data / "kwedit" / "demo", demo::EDemoScale::kSmall,
+                                               1, progress)
+                    .ok);
+    const fs::path demo = fs::canonical(data / "kwedit" / "demo");
+    const fs::path elsewhere = m_work / "elsewhere";
+    fs::create_directories(elsewhere);
+    const std::string database = "\nDatabase folder: " + (demo / "database").string() + "\n";
+
+    const ProcessResult generated = RunEditor(
+        {"-master"}, elsewhere, {{"KW06_NO_DEMO", std::nullopt}, {"XDG_DATA_HOME", data.string()}});
+    EXPECT_EQ(generated.out, "Build Master.dat : Language 0\nPath is \nReady\n");
+    EXPECT_TRUE(fs::exists(demo / "database" / "Master.dat"));
+    EXPECT_EQ(generated.err, "Installation: " + demo.string() +
+                                 " (the generated demo installation, not the game's data: no "
+                                 "installation is configured)" +
+                                 database);
+
+    const ProcessResult configured =
+        RunEditor({"-master"}, elsewhere, {{"KW06_INSTALL_DIR", demo.string()}});
+    EXPECT_EQ(configured.out, generated.out);
+    EXPECT_EQ(configured.err,
+              "Installation: " + demo.string() + " (the configured installation)" + database);
 }
 
 TEST_F(BatchProcess, WindowWithoutDisplayEndsWithAHintInsteadOfAborting) {
