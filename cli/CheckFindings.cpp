@@ -48,13 +48,36 @@ Json TargetJson(const kw::SFindingTarget& target) {
 
 }  // namespace
 
-kw::SValidationResult ValidateForTool(const kw::CWorld& world,
-                                      const std::filesystem::path& installation) {
+SToolValidation ValidateForTool(const kw::CWorld& world,
+                                const std::optional<std::filesystem::path>& installation) {
+    SToolValidation validation;
     kw::CGlobalTools tools;
-    tools.Init(installation);
-    const bool badges =
-        tools.BadgeArchive().IsOpen() || std::filesystem::is_directory(tools.BadgeDirectory());
-    return kw::ValidateDatabase(world, badges ? &tools : nullptr, nullptr);
+    if (installation) {
+        tools.Init(*installation);
+    } else {
+        validation.skipped = {"cups", "completeness", "calendarOverlaps"};
+    }
+    const bool badges = installation && (tools.BadgeArchive().IsOpen() ||
+                                         std::filesystem::is_directory(tools.BadgeDirectory()));
+    if (!badges) {
+        validation.skipped.emplace_back("badges");
+    }
+    validation.result = kw::ValidateDatabase(
+        world, badges ? &tools : nullptr, nullptr,
+        installation ? kw::ECheckBasis::kInstallation : kw::ECheckBasis::kDatabaseOnly);
+    return validation;
+}
+
+void PrintSkippedChecks(const SToolValidation& validation) {
+    if (validation.skipped.empty()) {
+        return;
+    }
+    std::string keys;
+    for (const std::string& key : validation.skipped) {
+        keys += (keys.empty() ? "" : ", ") + key;
+    }
+    std::printf("skipped, as they need the installation or its badges (--install): %s\n",
+                keys.c_str());
 }
 
 void AddFindingsJson(const kw::CWorld& world, const kw::SValidationResult& result, Json& output) {

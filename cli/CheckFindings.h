@@ -4,15 +4,29 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "tools/Validation.h"
 
 namespace kwtool {
 
-// The report over the world; badges are looked for when the installation has any (a badge
-// folder or "badges.big"), since without them every badge would count as missing.
-kw::SValidationResult ValidateForTool(const kw::CWorld& world,
-                                      const std::filesystem::path& installation);
+struct SToolValidation {
+    kw::SValidationResult result;
+    // The keys of the checks left out: "cups", "completeness" and "calendarOverlaps" without an
+    // installation, "badges" when it has none.
+    std::vector<std::string> skipped;
+};
+
+// The report over the world, judged against the installation (kw::ECheckBasis). Badges are
+// looked for when the installation has any (a badge folder or "badges.big"), since without them
+// every badge would count as missing.
+SToolValidation ValidateForTool(const kw::CWorld& world,
+                                const std::optional<std::filesystem::path>& installation);
+// "skipped, as they need the installation or its badges (--install): <keys>" when checks were
+// left out.
+void PrintSkippedChecks(const SToolValidation& validation);
 
 // "findings" (each with severity, country, kind, text and the window that mends it) and
 // "findingCounts" (errors, warnings, and per country the count of each kind found).

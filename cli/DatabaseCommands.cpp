@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -170,19 +171,27 @@ int RunStats(const SToolContext& context, const fs::path& source, bool json) {
 }
 
 int RunCheck(const SToolContext& context, const fs::path& source, bool json) {
-    kw::CWorld world(context.InstallDirectory());
+    const std::optional<fs::path> installation = context.InstallationFor(source);
+    kw::CWorld world(installation.value_or(fs::path{}));
     if (!LoadDatabase(source, world)) {
         return 2;
     }
     Json countries = Json::array();
     for (const int number : CountriesWithContent(world)) {
         const kw::SCountryCheck check = kw::CheckCountry(world.Country(number));
+        // Completeness counts the cups, which are checked against the installation's formats.
+        const Json complete = installation ? Json(check.complete) : Json(nullptr);
         if (!json) {
             std::printf("%d %s: %s\n", number, CountryName(world, number).c_str(),
-                        check.complete ? "complete" : "incomplete");
+                        !installation    ? "not judged"
+                        : check.complete ? "complete"
+                                         : "incomplete");
         }
         Json competitions = Json::array();
         for (const kw::SCompetitionCheck& competition : check.competitions) {
+            if (!installation && kw::CheckNeedsInstallation(*world.Competition(competition.id))) {
+                continue;
+            }
             const std::string id = kw::FormatCompetitionId(competition.id);
             if (json) {
                 competitions.push_back(
@@ -194,23 +203,25 @@ int RunCheck(const SToolContext& context, const fs::path& source, bool json) {
         }
         countries.push_back(Json{{"number", number},
                                  {"name", CountryName(world, number)},
-                                 {"complete", check.complete},
+                                 {"complete", complete},
                                  {"competitions", std::move(competitions)}});
     }
-    const kw::SValidationResult findings = ValidateForTool(world, context.InstallDirectory());
+    const SToolValidation validation = ValidateForTool(world, installation);
     if (json) {
         Json output{{"countries", std::move(countries)},
                     {"damagedCountries", DamagedCountriesJson(world)},
-                    {"cupFormatWarnings", CupFormatWarnings(world, true)}};
-        AddFindingsJson(world, findings, output);
+                    {"cupFormatWarnings", CupFormatWarnings(world, true)},
+                    {"skippedChecks", validation.skipped}};
+        AddFindingsJson(world, validation.result, output);
         std::printf("%s\n", output.dump(2).c_str());
     } else {
         PrintDamagedCountries(world);
         CupFormatWarnings(world, false);
-        PrintFindings(world, findings);
+        PrintSkippedChecks(validation);
+        PrintFindings(world, validation.result);
     }
     // A database read only in part cannot be judged: what is missing shows as faults.
-    return world.DamagedCountries().empty() ? FindingsExitCode(findings) : 2;
+    return world.DamagedCountries().empty() ? FindingsExitCode(validation.result) : 2;
 }
 
 int RunDump(const SToolContext& context, const fs::path& source, int country) {

@@ -7,7 +7,9 @@
 #include "MappingCommands.h"
 
 #include <cstdio>
+#include <vector>
 
+#include "demo/DemoLocation.h"
 #include "model/World.h"
 #include "platform/Console.h"
 #include "platform/Environment.h"
@@ -21,6 +23,27 @@ fs::path SToolContext::InstallDirectory() const {
         return install;
     }
     return kw::ConfiguredInstallDirectory().value_or(fs::current_path());
+}
+
+std::optional<fs::path> SToolContext::InstallationFor(const fs::path& database) const {
+    if (!install.empty()) {
+        return fs::path(install);
+    }
+    fs::path folder = fs::absolute(database).lexically_normal();
+    if (!folder.has_filename()) {
+        folder = folder.parent_path();
+    }
+    std::vector<fs::path> candidates{folder.parent_path()};
+    if (const auto configured = kw::ConfiguredInstallDirectory()) {
+        candidates.push_back(*configured);
+    }
+    candidates.push_back(fs::current_path());
+    for (const fs::path& candidate : candidates) {
+        if (kw::demo::HoldsInstallation(candidate)) {
+            return candidate;
+        }
+    }
+    return std::nullopt;
 }
 
 void OnParsed(CLI::App* command, SToolContext& context, std::function<int()> action) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace kw {
@@ -20,6 +21,11 @@ struct SToolContext {
 
     // The installation folder: --install, else the configured one, else the working folder.
     std::filesystem::path InstallDirectory() const;
+    // The installation a database folder is judged against: --install, else the first of the
+    // folder the database lies in, the configured one and the working folder that holds an
+    // installation. Nothing when none does.
+    std::optional<std::filesystem::path> InstallationFor(
+        const std::filesystem::path& database) const;
 };
 
 // Runs `action` when `command` is the subcommand parsed. Options live in a shared struct that

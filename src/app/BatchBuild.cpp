@@ -18,10 +18,11 @@ namespace {
 constexpr int kLimitedCountry = 14;
 constexpr int kClubLimit = 100;
 
-void EnterBatchDirectory(SAppContext& context, std::FILE* err) {
+// Whether the batch working folder was entered.
+bool EnterBatchDirectory(SAppContext& context, std::FILE* err) {
     const std::string& path = context.commandLine.batchPath;
     if (path.empty()) {
-        return;
+        return false;
     }
     // A relative path is taken from the installation folder, as if the process had entered it.
     const std::filesystem::path directory = context.workingDirectory / path;
@@ -30,9 +31,26 @@ void EnterBatchDirectory(SAppContext& context, std::FILE* err) {
         std::fprintf(err, "Cannot enter the batch directory %s (%s); staying in %s\n", path.c_str(),
                      error ? error.message().c_str() : "not a folder",
                      context.workingDirectory.c_str());
-        return;
+        return false;
     }
     context.workingDirectory = LongPath(directory.lexically_normal());
+    return true;
+}
+
+// Which installation the build reads, so that nobody takes the demo's master file for one built
+// from the game's data.
+const char* InstallationOrigin(const SAppContext& context, bool batchDirectory) {
+    if (batchDirectory) {
+        return "the batch directory";
+    }
+    if (context.installationConfigured) {
+        return "the configured installation";
+    }
+    if (context.fallbackInstallation) {
+        return "the generated demo installation, not the game's data: no installation is "
+               "configured";
+    }
+    return "the working folder: no installation is configured";
 }
 
 }  // namespace
@@ -42,10 +60,14 @@ void RunBatchBuild(SAppContext& context, std::FILE* out, std::FILE* err) {
     std::fprintf(out, "Build Master.dat : Language %d\n", line.language);
     std::fprintf(out, "Path is %s\n", line.batchPath.c_str());
     std::fflush(out);
-    EnterBatchDirectory(context, err);
+    const bool batchDirectory = EnterBatchDirectory(context, err);
 
     context.currentLanguage = line.language;
     SetUpDirectories(context, context.workingDirectory);
+    std::fprintf(err, "Installation: %s (%s)\nDatabase folder: %s\n",
+                 context.installDirectory.c_str(), InstallationOrigin(context, batchDirectory),
+                 context.databaseDirectory.c_str());
+    std::fflush(err);
 
     CDatabaseSlots slots(context.installDirectory);
     CDatabaseDocument& document = *slots.AddSlot();

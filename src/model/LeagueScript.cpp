@@ -20,11 +20,13 @@ constexpr char kSectionPrefix[] = "LG";
 // A country's leagues are numbered 0..19.
 constexpr int kLeagueSlots = 20;
 
-// The subtree below the root, the root itself kept: the country's top nodes hang from its id.
-void DropCompetitionsBelowRoot(CWorld& world, std::uint32_t rootId) {
+// The country's top nodes (those hanging from the root, which itself is kept) that `drop`
+// picks, each with its subtree.
+template <typename Pick>
+void DropTopNodes(CWorld& world, std::uint32_t rootId, Pick drop) {
     std::vector<std::uint32_t> tops;
     for (const auto& [id, node] : world.Competitions()) {
-        if (id != rootId && node->ParentId() == rootId) {
+        if (id != rootId && node->ParentId() == rootId && drop(*node)) {
             tops.push_back(id);
         }
     }
@@ -63,8 +65,14 @@ bool SelectLeagueScript(CWorld& world, int country, int number) {
     }
     const std::uint32_t rootId = MakeCompetitionId(country, kRootType, 0);
     if (current > 0) {
-        DropCompetitionsBelowRoot(world, rootId);
+        DropTopNodes(world, rootId, [](const CDBCompetition&) { return true; });
         target.SetLeagueScript(0);
+    } else if (number > 0) {
+        // The script replaces a league system built without one: its leagues and level pools
+        // go, or those the script does not number would stay beside the script's. Cups stay.
+        DropTopNodes(world, rootId, [](const CDBCompetition& node) {
+            return node.Type() == kLeagueType || node.Type() == kPoolType;
+        });
     }
     if (number > 0) {
         // The script files are kept in the layout of data version 0, like the international

@@ -17,7 +17,8 @@ std::optional<std::filesystem::path> LeagueScriptPath(const CWorld& world, int n
 
 // Makes league script k the source of a country's competitions. Choosing the active number
 // changes nothing. Otherwise an active script's competitions (everything below the country's
-// root) are dropped and the number becomes 0; then, for k > 0, the script's nodes are read
+// root) are dropped and the number becomes 0; then, for k > 0, a league system built without a
+// script is dropped (its leagues and level pools, the cups stay), the script's nodes are read
 // under the root (sections "LG0", "LG1", ...) and the number becomes k.
 //
 // A script whose file is missing is refused before anything is dropped, so a failed choice never

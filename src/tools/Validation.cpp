@@ -44,13 +44,16 @@ bool HasContent(const CWorld& world, int country) {
 
 class CCountryValidation {
 public:
-    CCountryValidation(const CWorld& world, int country, std::vector<SFinding>& findings)
-        : m_world(world), m_country(world.Country(country)), m_findings(findings) {}
+    CCountryValidation(const CWorld& world, int country, ECheckBasis basis,
+                       std::vector<SFinding>& findings)
+        : m_world(world), m_country(world.Country(country)), m_basis(basis), m_findings(findings) {}
 
     void Run() {
         Completeness();
         Competitions();
-        CalendarOverlaps();
+        if (m_basis == ECheckBasis::kInstallation) {
+            CalendarOverlaps();
+        }
         Squads();
         FindCountryReferenceFaults(m_world, m_country.Number(), m_findings);
     }
@@ -87,6 +90,10 @@ private:
                                            top->LeagueSize(), CCountry::kCompleteTopLeagueSize));
         }
         if (reasons.empty()) {
+            // The competition check counts the cups, which only the installation can judge.
+            if (m_basis == ECheckBasis::kDatabaseOnly) {
+                return;
+            }
             reasons.emplace_back(
                 "Wettbewerbspr\xFC"
                 "fung meldet Fehler");
@@ -101,6 +108,9 @@ private:
     void Competitions() {
         for (const SCompetitionCheck& check : CheckCountry(m_country).competitions) {
             const CDBCompetition& node = *m_world.Competition(check.id);
+            if (m_basis == ECheckBasis::kDatabaseOnly && CheckNeedsInstallation(node)) {
+                continue;
+            }
             const std::uint32_t faults = check.faults[0] | check.faults[1];
             const std::string name = NodeName(m_world, node);
             if ((faults & kFaultFixtureIncomplete) != 0) {
@@ -164,6 +174,7 @@ private:
 
     const CWorld& m_world;
     const CCountry& m_country;
+    ECheckBasis m_basis;
     std::vector<SFinding>& m_findings;
 };
 
@@ -193,8 +204,12 @@ void FindCupFormatMismatches(const CWorld& world, std::vector<SFinding>& finding
 
 }  // namespace
 
+bool CheckNeedsInstallation(const CDBCompetition& node) {
+    return node.Kind() == kCupKind;
+}
+
 SValidationResult ValidateDatabase(const CWorld& world, const CGlobalTools* tools,
-                                   IProgress* progress) {
+                                   IProgress* progress, ECheckBasis basis) {
     SValidationResult result;
     if (progress != nullptr) {
         progress->SetRange(0, kCountryCount + 1);
@@ -208,7 +223,7 @@ SValidationResult ValidateDatabase(const CWorld& world, const CGlobalTools* tool
             progress->SetPos(country - 1);
         }
         if (HasContent(world, country)) {
-            CCountryValidation(world, country, result.findings).Run();
+            CCountryValidation(world, country, basis, result.findings).Run();
         }
     }
     if (tools != nullptr) {

@@ -7,9 +7,23 @@
 
 namespace kw {
 
+class CDBCompetition;
 class CGlobalTools;
 class CWorld;
 class IProgress;
+
+// What a run judges the database against.
+enum class ECheckBasis {
+    // The game installation: its cup formats, international structures and badges.
+    kInstallation,
+    // None at hand: the checks that need it are left out rather than reported as faults (the
+    // cups' checks, the completeness verdict that counts them, the overlaps with international
+    // days).
+    kDatabaseOnly,
+};
+
+// A cup is checked against its cup format, which the installation defines.
+bool CheckNeedsInstallation(const CDBCompetition& node);
 
 struct SValidationResult {
     std::vector<SFinding> findings;  // by country, then kind, each kind in the order found
@@ -21,6 +35,7 @@ struct SValidationResult {
 // `tools`. Progress goes from 0 to kCountryCount + 1 (countries, then the whole database);
 // `progress` is asked after every country whether to stop.
 SValidationResult ValidateDatabase(const CWorld& world, const CGlobalTools* tools,
-                                   IProgress* progress);
+                                   IProgress* progress,
+                                   ECheckBasis basis = ECheckBasis::kInstallation);
 
 }  // namespace kw

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -12,10 +13,13 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "competition/Competition.h"
 #include "demo/DemoGenerator.h"
 #include "exports/master/MasterFileReader.h"
+#include "model/World.h"
 #include "platform/Environment.h"
 #include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
 
 extern char** environ;
 
@@ -112,7 +116,7 @@ TEST_F(BatchProcess, MasterWithoutDisplayPrintsTheThreeLines) {
     // An empty database has no complete country to build from.
     EXPECT_EQ(result.out,
               "Build Master.dat : Language 0\nPath is \nNo completed countries\nReady\n");
-    EXPECT_EQ(result.err, "");
+    EXPECT_TRUE(result.err.starts_with("Installation: ")) << result.err;
 }
 
 TEST_F(BatchProcess, LanguageAndPathAppearInTheReport) {
@@ -185,6 +189,102 @@ TEST_F(BatchProcess, MasterBuildsTheDemoTheSameInEveryRun) {
     RunEditor({"-master", "eng", "ps2"}, m_work.Path());
     const std::string one = test::ReadFile(m_work / "database" / "Master1.dat");
     EXPECT_TRUE(VerifyMasterFile(std::vector<std::uint8_t>(one.begin(), one.end()), 1).Ok());
+}
+
+TEST_F(BatchProcess, MasterNamesTheInstallationItReadsAndWhetherItIsTheGeneratedDemo) {
+    CSilentProgress progress;
+    const fs::path data = m_work / "data";
+    ASSERT_TRUE(demo::GenerateDemoInstallation(data / "kwedit" / "demo", demo::EDemoScale::kSmall,
+                                               1, progress)
+                    .ok);
+    const fs::path demo = fs::canonical(data / "kwedit" / "demo");
+    const fs::path elsewhere = m_work / "elsewhere";
+    fs::create_directories(elsewhere);
+    const std::string database = "\nDatabase folder: " + (demo / "database").string() + "\n";
+
+    const ProcessResult generated = RunEditor(
+        {"-master"}, elsewhere, {{"KW06_NO_DEMO", std::nullopt}, {"XDG_DATA_HOME", data.string()}});
+    EXPECT_EQ(generated.out, "Build Master.dat : Language 0\nPath is \nReady\n");
+    EXPECT_TRUE(fs::exists(demo / "database" / "Master.dat"));
+    EXPECT_EQ(generated.err, "Installation: " + demo.string() +
+                                 " (the generated demo installation, not the game's data: no "
+                                 "installation is configured)" +
+                                 database);
+
+    const ProcessResult configured =
+        RunEditor({"-master"}, elsewhere, {{"KW06_INSTALL_DIR", demo.string()}});
+    EXPECT_EQ(configured.out, generated.out);
+    EXPECT_EQ(configured.err,
+              "Installation: " + demo.string() + " (the configured installation)" + database);
+}
+
+// Country `number`'s lowest league level leaves its league system: its clubs then play in no
+// league, and the country stays complete.
+void DropLowestLevel(const fs::path& install, int number) {
+    CWorld world(install);
+    world.InitialiseCountries();
+    CSilentProgress progress;
+    world.Load(install / "database", progress);
+    int lowest = 0;
+    for (const auto& [id, node] : world.Competitions()) {
+        if (node->Country() == number && node->Type() == kLeagueType) {
+            lowest = std::max<int>(lowest, node->Level());
+        }
+    }
+    std::vector<std::uint32_t> dropped;
+    for (const auto& [id, node] : world.Competitions()) {
+        if (node->Country() == number && node->Level() == lowest &&
+            (node->Type() == kLeagueType || node->Type() == kPoolType)) {
+            dropped.push_back(id);
+        }
+    }
+    for (const std::uint32_t id : dropped) {
+        world.RemoveCompetitionTree(id);
+    }
+    ASSERT_TRUE(world.Country(number).IsComplete());
+    CScriptedUserInterface ui;
+    ASSERT_TRUE(world.Save(progress, ui));
+}
+
+// "killdata" on the full demo, whose country 14 has more clubs than the limit: while its leagues
+// hold all of them nothing is deleted; once its lowest level has left the league system, the
+// clubs without league go until 100 are left, and no other country loses one.
+TEST_F(BatchProcess, KillDataLimitsCountry14AsFarAsItsLeaguesAllow) {
+    constexpr int kLimited = 14;
+    constexpr int kLimit = 100;
+    CSilentProgress progress;
+    ASSERT_TRUE(
+        demo::GenerateDemoInstallation(m_work.Path(), demo::EDemoScale::kFull, 1, progress).ok);
+    std::string err;
+    const auto build = [&](const std::vector<std::string>& arguments) {
+        const ProcessResult result = RunEditor(arguments, m_work.Path());
+        EXPECT_EQ(result.out, "Build Master.dat : Language 0\nPath is \nReady\n");
+        err = result.err;
+        return test::ReadFile(m_work / "database" / "Master.dat");
+    };
+    const auto verify = [](const std::string& master) {
+        const SMasterFileReport report =
+            VerifyMasterFile(std::vector<std::uint8_t>(master.begin(), master.end()), 0);
+        EXPECT_TRUE(report.Ok()) << report.error;
+        return report;
+    };
+
+    const std::string whole = build({"-master"});
+    const SMasterFileReport all = verify(whole);
+    ASSERT_GT(all.countryClubs[kLimited], kLimit);
+    EXPECT_EQ(build({"-master", "killdata"}), whole);
+    EXPECT_NE(err.find("To many Teams used in current competition structure"), std::string::npos)
+        << err;
+
+    DropLowestLevel(m_work.Path(), kLimited);
+    const SMasterFileReport unlimited = verify(build({"-master"}));
+    const SMasterFileReport limited = verify(build({"-master", "killdata"}));
+    EXPECT_EQ(unlimited.countryClubs, all.countryClubs);
+    auto expected = unlimited.countryClubs;
+    expected[kLimited] = kLimit;
+    EXPECT_EQ(limited.countryClubs, expected);
+    // Every league keeps its teams: the country is still offered.
+    EXPECT_EQ(limited.completeCountries, unlimited.completeCountries);
 }
 
 TEST_F(BatchProcess, WindowWithoutDisplayEndsWithAHintInsteadOfAborting) {

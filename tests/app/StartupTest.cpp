@@ -237,7 +237,10 @@ TEST_F(Startup, MasterRunsTheBatchBuildInsteadOfTheWindow) {
     // The empty database has no complete country to build from.
     EXPECT_EQ(m_out.Text(),
               "Build Master.dat : Language 3\nPath is \nNo completed countries\nReady\n");
-    EXPECT_EQ(m_err.Text(), "");
+    EXPECT_EQ(m_err.Text(), "Installation: " + Real(StartPath()).string() +
+                                " (the working folder: no installation is configured)\n"
+                                "Database folder: " +
+                                (Real(StartPath()) / "database").string() + "\n");
     EXPECT_EQ(m_app.Context().currentLanguage, 3);
     EXPECT_EQ(m_app.Context().installDirectory, Real(StartPath()));
     EXPECT_EQ(m_app.Context().databaseDirectory, Real(StartPath()) / "database");

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <numeric>
 #include <string>
 
 #include "DemoInstallation.h"
 #include "TempDir.h"
 #include "TestWorld.h"
 #include "competition/Competition.h"
+#include "competition/CompetitionList.h"
 #include "competition/League.h"
 #include "document/DatabaseDocument.h"
 #include "editing/LeagueComposition.h"
@@ -51,10 +53,11 @@ protected:
 
     const CWorld& World() const { return document.World(); }
 
-    EApplyResult Apply(int row, std::array<std::uint8_t, kLevelCount> relegations = {}) {
+    EApplyResult Apply(int row, std::array<std::uint8_t, kLevelCount> relegations = {},
+                       int script = 0) {
         EApplyResult result = EApplyResult::kApplied;
         document.Perform("Ligasystem", SWorldScope::Countries({kDemoCountry}), [&](CWorld& world) {
-            result = ApplyLeagueSystem(world, kDemoCountry, 0, row, relegations);
+            result = ApplyLeagueSystem(world, kDemoCountry, script, row, relegations);
             return result == EApplyResult::kApplied;
         });
         return result;
@@ -188,6 +191,39 @@ TEST_F(LeagueRebuildTest, ANewLevelGetsDefaultLeaguesAndRowZeroIsRefused) {
     }
     ASSERT_TRUE(document.Undo());
     EXPECT_TRUE(SameDump(DumpWorldJson(World()), before));
+}
+
+TEST_F(LeagueRebuildTest, AScriptReplacesAGenericSystemWithMoreLeaguesAndKeepsTheCups) {
+    // The demo country is built by its script, beside its cups.
+    const int script = World().Country(kDemoCountry).LeagueScript();
+    ASSERT_GT(script, 0);
+    const std::vector<std::uint32_t> scripted =
+        CountryCompetitionIds(World().Registry(), kDemoCountry);
+    const auto leagueCount = [](const std::array<int, kLevelCount>& counts) {
+        return std::accumulate(counts.begin(), counts.end(), 0);
+    };
+    // The first generic system with four levels and more leagues than the script.
+    const int scriptLeagues = leagueCount(LeaguesPerLevel(World(), kDemoCountry));
+    int row = 1;
+    for (; row < kGenericSystemCount; ++row) {
+        const auto& leagues = GenericLeagueSystems()[static_cast<std::size_t>(row)].leagues;
+        if (leagues[3] > 0 && leagueCount(leagues) > scriptLeagues) {
+            break;
+        }
+    }
+    ASSERT_LT(row, kGenericSystemCount);
+    // Rebuilt without a script, the country keeps its cups.
+    document.WorldForOperations().Country(kDemoCountry).SetLeagueScript(0);
+    ASSERT_EQ(Apply(row), EApplyResult::kApplied);
+    const std::string generic = DumpWorldJson(World());
+
+    ASSERT_EQ(Apply(0, {}, script), EApplyResult::kApplied);
+    EXPECT_EQ(CountryCompetitionIds(World().Registry(), kDemoCountry), scripted);
+    EXPECT_TRUE(World().Country(kDemoCountry).IsComplete());
+    ASSERT_TRUE(document.Undo());
+    EXPECT_TRUE(SameDump(DumpWorldJson(World()), generic));
+    ASSERT_TRUE(document.Redo());
+    ExpectMasterBuilds();
 }
 
 }  // namespace

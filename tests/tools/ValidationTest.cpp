@@ -8,6 +8,7 @@
 
 #include "DemoInstallation.h"
 #include "ReferenceCheck.h"
+#include "TempDir.h"
 #include "assets/GlobalTools.h"
 #include "competition/League.h"
 #include "editing/SeasonCalendar.h"
@@ -228,6 +229,28 @@ TEST_F(ValidationTest, CupFormatWithAnotherRoundCountThanItsFirstRoundStates) {
     EXPECT_EQ(found[0].country, 0);
     EXPECT_TRUE(Contains(found[0].text, "Pokalformat 200")) << found[0].text;
     EXPECT_EQ(found[0].target.kind, ETargetKind::kNone);
+}
+
+TEST_F(ValidationTest, WithoutTheInstallationTheCupsAreLeftOutAndTheLeaguesJudged) {
+    // Read without its installation, the database lacks the cup formats its cups name.
+    const test::TempDir nothing;
+    CWorld bare(nothing.Path());
+    bare.InitialiseCountries();
+    CSilentProgress progress;
+    bare.Load(test::SmallDemoDatabase(), progress);
+    EXPECT_GT(CountFindings(ValidateDatabase(bare, nullptr, nullptr).findings).errors, 0);
+
+    dynamic_cast<CDBLeagueBase&>(*bare.Competition(MakeCompetitionId(kEngland, kLeagueType, 0)))
+        .SetLeagueSize(6);
+    std::vector<SFinding> errors =
+        ValidateDatabase(bare, nullptr, nullptr, ECheckBasis::kDatabaseOnly).findings;
+    std::erase_if(errors,
+                  [](const SFinding& finding) { return finding.severity != ESeverity::kError; });
+    ASSERT_FALSE(errors.empty());
+    for (const SFinding& error : errors) {
+        EXPECT_EQ(error.country, kEngland);
+        EXPECT_TRUE(Contains(error.text, "Nicht gen\xFCgend Vereine in der Liga!")) << error.text;
+    }
 }
 
 // Stops when asked after the given number of countries.

@@ -1,7 +1,7 @@
 #!/bin/sh
 # kwtool check's exit codes and findings: 0 on the sound demo (warnings only), 1 once a league's
 # fixture list has a free place, 2 for a folder that cannot be read; the JSON keeps its keys and
-# adds the findings.
+# adds the findings; without --install the database's own installation, or none.
 # Usage: check_exit_codes.sh KWTOOL WORKDIR
 set -u
 kwtool=$1
@@ -33,6 +33,22 @@ for key in countries damagedCountries cupFormatWarnings findings findingCounts; 
     grep -q "^  \"$key\": " "$work/sound-json.out" || fail "JSON lacks $key"
 done
 grep -q '"severity": "error"' "$work/sound-json.out" && fail "the sound demo has errors"
+
+# Without --install the installation that holds the database folder is used; a database lying
+# elsewhere is checked without one, and what needs it is said to be skipped, not reported.
+alone() {
+    (unset KW06_INSTALL_DIR && cd "$work" &&
+        XDG_CONFIG_HOME="$work/none" XDG_CONFIG_DIRS="$work/none" "$kwtool" check "$@")
+}
+alone "$db" >"$work/beside.out"
+[ $? -eq 0 ] || fail "the demo's database without --install does not exit 0"
+cmp -s "$work/sound.out" "$work/beside.out" || fail "the installation holding the database is not used"
+cp -R "$db" "$work/lone"
+alone "$work/lone" >"$work/lone.out"
+[ $? -eq 0 ] || fail "a database outside an installation does not exit 0"
+grep -q "^0 errors, [0-9]* warnings" "$work/lone.out" || fail "faults reported without an installation"
+grep -q "^skipped, as they need the installation.*: cups, completeness" "$work/lone.out" ||
+    fail "the skipped checks are not named"
 
 # The first pairing of England's first league loses both teams.
 file="$db/Country50.sav"

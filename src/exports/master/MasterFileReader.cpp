@@ -111,7 +111,7 @@ private:
     void CupFormats();
     void NameTable(int group, int kind);
     void World();
-    void DataBlock(std::uint32_t countingStart);
+    void DataBlock(int country, std::uint32_t countingStart);
     void Settings();
     void CompetitionPart();
     void Competitions();
@@ -400,7 +400,7 @@ void CReader::Club() {
     ++m_report.clubs;
 }
 
-void CReader::DataBlock(std::uint32_t countingStart) {
+void CReader::DataBlock(int country, std::uint32_t countingStart) {
     const std::size_t start = m_pos;
     const auto counted = [&] { return countingStart + static_cast<std::uint32_t>(m_pos - start); };
     if (!m_oneLanguage) {
@@ -412,6 +412,7 @@ void CReader::DataBlock(std::uint32_t countingStart) {
     const std::size_t clubsAt = m_pos;
     const std::uint32_t clubs = U32();
     m_pos = clubsAt;
+    m_report.countryClubs[static_cast<std::size_t>(country)] = static_cast<int>(clubs);
     CompetitionPart();
     const std::uint32_t offset = U32();
     Expect(offset == counted(), "a country's competition offset is not its counting position");
@@ -470,7 +471,7 @@ SMasterFileReport CReader::Run() {
     World();
     for (int country = 1; country <= kCountries && !Failed(); ++country) {
         const std::size_t start = m_pos;
-        DataBlock(counting);
+        DataBlock(country, counting);
         counting += static_cast<std::uint32_t>(m_pos - start);
     }
     Expect(m_pos == m_bytes.size(), "bytes follow the last data block");

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "storage/Identifiers.h"
 
 namespace kw {
 
@@ -15,6 +18,9 @@ struct SMasterFileReport {
     int cupFormats = 0;
     int cupRounds = 0;  // round records of all cup formats
     int clubs = 0;
+    // The clubs each country's data block announces, its national team not counted; index 0
+    // unused.
+    std::array<int, kCountryCount + 1> countryClubs{};
     int players = 0;
     int staff = 0;
     std::uint32_t names = 0;  // entries of all 640 name tables
