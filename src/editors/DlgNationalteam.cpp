@@ -17,7 +17,6 @@
 #include "controls/ControlText.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PersonalDataRules.h"
-#include "editors/CollationLess.h"
 #include "forms/ListColumns.h"
 #include "model/World.h"
 #include "storage/Identifiers.h"
@@ -44,7 +43,6 @@ constexpr std::array<int, kNationalSquadColumnCount> kColumnChars = {22, 24, 6, 
 CDlgNationalteam::CDlgNationalteam(CDatabaseDocument& document, int country, QWidget* parent)
     : CDialogB(parent),
       m_document(document),
-      m_less(UserCollationLess()),
       m_countries(new QComboBox(this)),
       m_list(new QTreeWidget(this)),
       m_count(new QLabel(this)),
@@ -53,8 +51,7 @@ CDlgNationalteam::CDlgNationalteam(CDatabaseDocument& document, int country, QWi
     setWindowTitle(QStringLiteral("Kickwerk 06 - Nationalmannschaften"));
     const CWorld& world = document.World();
     m_countries->setObjectName(QStringLiteral("country"));
-    for (const SChoiceEntry& entry :
-         NationalTeamCountries(world, world.CurrentLanguage(), m_less)) {
+    for (const SChoiceEntry& entry : NationalTeamCountries(world, world.CurrentLanguage())) {
         m_countries->addItem(Cp1252ToQString(entry.text), entry.value);
     }
     m_countries->setCurrentIndex(m_countries->findData(ShownCountry(country)));
@@ -138,7 +135,7 @@ void CDlgNationalteam::RemoveSelected() {
 void CDlgNationalteam::Rebuild() {
     const CWorld& world = m_document.World();
     m_rows = NationalSquad(world, Country(), world.CurrentLanguage(), GameToday(world));
-    SortNationalSquad(m_rows, m_order, m_less);
+    SortNationalSquad(m_rows, m_order);
     ShowRows();
 }
 
@@ -169,7 +166,7 @@ void CDlgNationalteam::SortBy(int column) {
         return;
     }
     m_order.Click(static_cast<ENationalSquadColumn>(column));
-    SortNationalSquad(m_rows, m_order, m_less);
+    SortNationalSquad(m_rows, m_order);
     ShowRows();
 }
 

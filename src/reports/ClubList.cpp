@@ -9,6 +9,7 @@
 #include "model/PlayerStrength.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -58,8 +59,7 @@ std::vector<SClubListEntry> ClubListEntries(const CCountry& country, int languag
     return entries;
 }
 
-void SortClubList(std::vector<SClubListEntry>& entries, EClubListOrder order,
-                  const NameLess& nameLess) {
+void SortClubList(std::vector<SClubListEntry>& entries, EClubListOrder order) {
     // Negative for "a first", positive for "b first", 0 when the order's key ties.
     const auto compareKey = [order](const SClubListEntry& a, const SClubListEntry& b) -> int {
         if (a.nationalTeam != b.nationalTeam) {
@@ -92,7 +92,7 @@ void SortClubList(std::vector<SClubListEntry>& entries, EClubListOrder order,
     std::stable_sort(entries.begin(), entries.end(),
                      [&](const SClubListEntry& a, const SClubListEntry& b) {
                          const int key = compareKey(a, b);
-                         return key != 0 ? key < 0 : nameLess(a.name, b.name);
+                         return key != 0 ? key < 0 : CollateText(a.name, b.name) < 0;
                      });
 }
 
