@@ -96,6 +96,30 @@ void SortClubList(std::vector<SClubListEntry>& entries, EClubListOrder order) {
                      });
 }
 
+int ClubListRowToSelect(const std::vector<SClubListEntry>& entries,
+                        std::vector<std::uint32_t> listedBefore, std::uint32_t selectedBefore,
+                        int rowBefore) {
+    if (entries.empty()) {
+        return -1;
+    }
+    std::sort(listedBefore.begin(), listedBefore.end());
+    const auto rowOf = [&entries](const auto& wanted) {
+        const auto found = std::find_if(entries.begin(), entries.end(), wanted);
+        return found != entries.end() ? static_cast<int>(found - entries.begin()) : -1;
+    };
+    if (!listedBefore.empty()) {
+        const int added = rowOf([&listedBefore](const SClubListEntry& entry) {
+            return !std::binary_search(listedBefore.begin(), listedBefore.end(), entry.clubId);
+        });
+        if (added >= 0) {
+            return added;
+        }
+    }
+    const int kept = rowOf(
+        [selectedBefore](const SClubListEntry& entry) { return entry.clubId == selectedBefore; });
+    return kept >= 0 ? kept : std::clamp(rowBefore, 0, static_cast<int>(entries.size()) - 1);
+}
+
 std::string ClubListRowText(const SClubListEntry& entry) {
     if (entry.nationalTeam) {
         return entry.name + "\t\t";

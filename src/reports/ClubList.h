@@ -31,6 +31,15 @@ std::vector<SClubListEntry> ClubListEntries(const CCountry& country, int languag
 // a strict ordering), and ties go by name; the sort is stable.
 void SortClubList(std::vector<SClubListEntry>& entries, EClubListOrder order);
 
+// The row the list selects when it is filled anew, so that an edit never moves the selection to
+// another club: the first club that `listedBefore` lacks (a new club, or one an undo brought
+// back), else the club selected before, else the row selected before, which after a deletion
+// holds its neighbour (the last row when it was the last). `listedBefore` holds the clubs the
+// list showed of the same country, none when it showed another. -1 for an empty list.
+int ClubListRowToSelect(const std::vector<SClubListEntry>& entries,
+                        std::vector<std::uint32_t> listedBefore, std::uint32_t selectedBefore,
+                        int rowBefore);
+
 // The row's tab-separated text: "<name>\t<league or ->\t<strength %2.2f>", the national team
 // "<name>\t\t".
 std::string ClubListRowText(const SClubListEntry& entry);

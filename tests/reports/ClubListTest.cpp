@@ -114,5 +114,27 @@ TEST_F(ClubList, ByNameAccentsAndCaseCountOnlyToBreakTies) {
               (std::vector<std::string>{"NT", "dach", "Dahl", "Dorf", "D\xF6rfer", "d\xF6rfer"}));
 }
 
+TEST(ClubListReselection, TheNewClubElseTheSameClubElseTheRowOfTheDeletedOne) {
+    const auto listOf = [](const std::vector<std::uint32_t>& ids) {
+        std::vector<SClubListEntry> entries;
+        for (const std::uint32_t id : ids) {
+            SClubListEntry& entry = entries.emplace_back();
+            entry.clubId = id;
+        }
+        return entries;
+    };
+    const std::vector<std::uint32_t> before = {1, 2, 3, 4};
+    // Renamed and sorted elsewhere: the club, wherever it went.
+    EXPECT_EQ(ClubListRowToSelect(listOf({1, 3, 2, 4}), before, 2, 1), 2);
+    // A new club (or one an undo brought back) is selected.
+    EXPECT_EQ(ClubListRowToSelect(listOf({1, 2, 3, 5, 4}), before, 2, 1), 3);
+    // A deleted club: the row it had, now its neighbour's; after the last row the new last.
+    EXPECT_EQ(ClubListRowToSelect(listOf({1, 3, 4}), before, 2, 1), 1);
+    EXPECT_EQ(ClubListRowToSelect(listOf({1, 2, 3}), before, 4, 3), 2);
+    // Another country's clubs before: nothing counts as new.
+    EXPECT_EQ(ClubListRowToSelect(listOf({7, 8, 9}), {}, 2, 1), 1);
+    EXPECT_EQ(ClubListRowToSelect({}, before, 2, 1), -1);
+}
+
 }  // namespace
 }  // namespace kw

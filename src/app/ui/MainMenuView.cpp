@@ -281,6 +281,11 @@ void CMainMenuView::CreateStatisticsGroups() {
                                      this);
 }
 
+void CMainMenuView::SetDocument(const CDatabaseDocument& document) {
+    m_document = &document;
+    m_listedClubsCountry = 0;
+}
+
 void CMainMenuView::ResetSelection() {
     m_continent = 0;
     m_previousContinent = 0;
@@ -289,6 +294,7 @@ void CMainMenuView::ResetSelection() {
     m_countryPerContinent[0] = kDefaultCountry;
     m_scrollPerContinent = NoScrollPositions();
     m_listedContinent = -1;
+    m_listedClubsCountry = 0;
     const QSignalBlocker blocker(m_continents);
     m_continents->setCurrentIndex(m_continents->findData(m_continent));
 }
@@ -310,6 +316,7 @@ void CMainMenuView::RestoreSelection(const SSelection& selection) {
     m_countryPerContinent = selection.countryPerContinent;
     m_scrollPerContinent = selection.scrollPerContinent;
     m_listedContinent = -1;
+    m_listedClubsCountry = 0;
     const QSignalBlocker blocker(m_continents);
     m_continents->setCurrentIndex(m_continents->findData(m_continent));
 }
@@ -449,7 +456,12 @@ void CMainMenuView::FillClubs() {
     std::vector<SClubListEntry> entries = ClubListEntries(country, world.CurrentLanguage());
     SortClubList(entries, m_order);
 
-    const int remembered = std::max(m_clubs->currentRow(), 0);
+    std::vector<std::uint32_t> listed;
+    for (int row = 0; m_listedClubsCountry == m_country && row < m_clubs->count(); ++row) {
+        listed.push_back(m_clubs->item(row)->data(Qt::UserRole).toUInt());
+    }
+    const int selected =
+        ClubListRowToSelect(entries, std::move(listed), m_club, m_clubs->currentRow());
     const int scrolled = m_clubs->verticalScrollBar()->value();
     const QSignalBlocker blocker(m_clubs);
     m_clubs->clear();
@@ -457,15 +469,15 @@ void CMainMenuView::FillClubs() {
         const int row = m_clubs->AddRow(ClubListRowText(entry));
         m_clubs->item(row)->setData(Qt::UserRole, entry.clubId);
     }
+    m_listedClubsCountry = m_country;
     m_club = 0;
-    if (!entries.empty()) {
-        // A shorter list keeps its last row selected.
-        const int row = std::min(remembered, m_clubs->count() - 1);
-        m_clubs->setCurrentRow(row);
-        m_club = entries[static_cast<std::size_t>(row)].clubId;
-    }
     m_clubs->doItemsLayout();
     m_clubs->verticalScrollBar()->setValue(scrolled);
+    if (selected >= 0) {
+        m_clubs->setCurrentRow(selected);
+        m_club = entries[static_cast<std::size_t>(selected)].clubId;
+        m_clubs->scrollToItem(m_clubs->item(selected));
+    }
     EnableClubButtons();
     ShowStatistics(CountryStatistics(country));
 }
