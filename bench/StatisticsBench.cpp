@@ -56,8 +56,7 @@ void BM_CountrySwitch(benchmark::State& state) {
     std::size_t rows = 0;
     for (auto _ : state) {
         auto entries = kw::ClubListEntries(country, 0);
-        kw::SortClubList(entries, kw::EClubListOrder::kLeague,
-                         [](std::string_view a, std::string_view b) { return a < b; });
+        kw::SortClubList(entries, kw::EClubListOrder::kLeague);
         for (const auto& entry : entries) {
             benchmark::DoNotOptimize(kw::ClubListRowText(entry));
         }

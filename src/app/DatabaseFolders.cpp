@@ -7,24 +7,13 @@
 #include "model/DatabaseName.h"
 #include "platform/AsciiCase.h"
 #include "platform/Paths.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    const auto lower = [](char left, char right) { return AsciiLower(left) < AsciiLower(right); };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), lower)) {
-        return true;
-    }
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), lower)) {
-        return false;
-    }
-    // Names that differ only in case still get one fixed order.
-    return a < b;
-}
 
 fs::path Resolved(const fs::path& path) {
     std::error_code error;
@@ -55,7 +44,8 @@ std::vector<std::string> ListDatabases(const fs::path& databases) {
             names.push_back(entry.path.filename().string());
         }
     }
-    std::sort(names.begin(), names.end(), LessIgnoringCase);
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return CollateUtf8Text(a, b) < 0; });
     return names;
 }
 

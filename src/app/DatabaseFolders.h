@@ -19,8 +19,8 @@ inline constexpr std::size_t kDescriptionLimit = 2003;
 // nothing when it cannot be made.
 std::optional<std::filesystem::path> DatabasesFolder(const std::filesystem::path& documents);
 
-// The names of the folders in `databases` (files are left out), sorted by name without regard
-// to letter case.
+// The names of the folders in `databases` (files are left out), UTF-8 as on disk, sorted by name
+// (CollateUtf8Text).
 std::vector<std::string> ListDatabases(const std::filesystem::path& databases);
 
 // The start of "<databases>/<name>/Database.txt" (any letter case), at most kDescriptionLimit

@@ -5,27 +5,16 @@
 #include "model/ClubNames.h"
 #include "platform/AsciiCase.h"
 #include "platform/StringTable.h"
-#include "storage/TextHelpers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
 namespace {
 
-std::string SortKey(std::string_view text) {
-    std::string key = FoldAccents(text);
-    std::transform(key.begin(), key.end(), key.begin(), AsciiLower);
-    return key;
-}
-
-// Display order: letter case and accents ignored, the bytes deciding between equal keys so the
-// order never depends on the input order.
 template <typename Item>
 void SortByName(std::vector<Item>& items) {
-    std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-        const std::string keyA = SortKey(a.name);
-        const std::string keyB = SortKey(b.name);
-        return keyA != keyB ? keyA < keyB : a.name < b.name;
-    });
+    std::stable_sort(items.begin(), items.end(),
+                     [](const Item& a, const Item& b) { return CollateText(a.name, b.name) < 0; });
 }
 
 bool ValidItem(const std::vector<SBadgeGroupItem>& items, int item) {

@@ -10,6 +10,7 @@
 #include "model/PlayerStrength.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -74,8 +75,7 @@ std::string FanSitesFromEditor(std::string_view typed, std::size_t limit) {
     return line;
 }
 
-std::vector<SClubChoice> ClubChoices(const CWorld& world, const CClub& club, int language,
-                                     const NameLess& nameLess) {
+std::vector<SClubChoice> ClubChoices(const CWorld& world, const CClub& club, int language) {
     std::vector<SClubChoice> others;
     for (const auto& entry : world.Country(club.Country()).Clubs()) {
         const CClub& other = *entry.second;
@@ -83,13 +83,10 @@ std::vector<SClubChoice> ClubChoices(const CWorld& world, const CClub& club, int
             others.push_back({other.Id(), std::string(other.Name(language))});
         }
     }
-    std::sort(others.begin(), others.end(),
-              [&nameLess](const SClubChoice& a, const SClubChoice& b) {
-                  if (nameLess(a.name, b.name)) {
-                      return true;
-                  }
-                  return !nameLess(b.name, a.name) && a.id < b.id;
-              });
+    std::sort(others.begin(), others.end(), [](const SClubChoice& a, const SClubChoice& b) {
+        const int order = CollateText(a.name, b.name);
+        return order != 0 ? order < 0 : a.id < b.id;
+    });
     std::vector<SClubChoice> choices{{0, std::string(ResourceString(ids::kNotAvailable))}};
     choices.insert(choices.end(), others.begin(), others.end());
     return choices;

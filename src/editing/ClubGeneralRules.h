@@ -6,8 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "reports/ClubList.h"
-
 namespace kw {
 
 class CClub;
@@ -61,10 +59,8 @@ struct SClubChoice {
     std::string name;      // Windows-1252
 };
 // " nicht vorhanden " with 0 first, then every other club of the club's country (not the club
-// itself, not the national team) by its name in `language`, in the order of `nameLess` (the
-// user's collation in the editor), equal names by id.
-std::vector<SClubChoice> ClubChoices(const CWorld& world, const CClub& club, int language,
-                                     const NameLess& nameLess);
+// itself, not the national team) by its name in `language` (CollateText), equal names by id.
+std::vector<SClubChoice> ClubChoices(const CWorld& world, const CClub& club, int language);
 // Position of `id` among the choices; -1 when the list lacks it (a club of another country or
 // one that no longer exists).
 int ChoiceIndex(const std::vector<SClubChoice>& choices, std::uint32_t id);

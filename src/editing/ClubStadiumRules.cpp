@@ -9,7 +9,7 @@
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
-#include "storage/TextHelpers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -55,10 +55,9 @@ std::vector<SEditChoice> CountryChoices(const CWorld& world, int language) {
             language >= 0 && language < kLanguageCount && !country.Name(language).empty();
         countries.push_back({named ? country.Name(language) : country.Name(0), number});
     }
-    std::stable_sort(countries.begin(), countries.end(),
-                     [](const SEditChoice& a, const SEditChoice& b) {
-                         return CompareFolded(a.text, b.text) < 0;
-                     });
+    std::stable_sort(
+        countries.begin(), countries.end(),
+        [](const SEditChoice& a, const SEditChoice& b) { return CollateText(a.text, b.text) < 0; });
     countries.insert(countries.begin(), {std::string(ResourceString(ids::kNotAvailable)), 0});
     return countries;
 }

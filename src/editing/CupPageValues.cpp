@@ -12,7 +12,7 @@
 #include "model/Country.h"
 #include "model/World.h"
 #include "storage/FixedText.h"
-#include "storage/TextHelpers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -177,7 +177,7 @@ std::vector<SEditChoice> CupModeChoices(const CCupFormatTable& formats, int cate
         }
     }
     std::stable_sort(modes.begin(), modes.end(), [](const SEditChoice& a, const SEditChoice& b) {
-        return CompareFolded(a.text, b.text) < 0;
+        return CollateText(a.text, b.text) < 0;
     });
     modes.insert(modes.begin(), SEditChoice{" Kein Pokal", 0});
     return modes;

@@ -11,6 +11,7 @@
 #include "model/WorldPart.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -66,8 +67,7 @@ int FirstSeasonPoints(const FiveYearValues& values) {
     return std::accumulate(values.begin() + 1, values.end(), 0);
 }
 
-std::vector<SFiveYearRow> FiveYearRanking(const CWorld& world, int continent, int language,
-                                          const TextLess& less) {
+std::vector<SFiveYearRow> FiveYearRanking(const CWorld& world, int continent, int language) {
     std::vector<SFiveYearRow> rows;
     for (int number = 1; number <= kCountryCount; ++number) {
         const CCountry& country = world.Country(number);
@@ -75,13 +75,13 @@ std::vector<SFiveYearRow> FiveYearRanking(const CWorld& world, int continent, in
             rows.push_back({number, country.Name(language), country.Settings().slotValues});
         }
     }
-    std::stable_sort(rows.begin(), rows.end(), [&less](const auto& a, const auto& b) {
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         const int pointsA = FirstSeasonPoints(a.values);
         const int pointsB = FirstSeasonPoints(b.values);
         if (pointsA != pointsB) {
             return pointsA > pointsB;
         }
-        return less(a.name, b.name);
+        return CollateText(a.name, b.name) < 0;
     });
     return rows;
 }

@@ -40,9 +40,8 @@ struct SFiveYearRow {
 };
 
 // The ranking list: the countries of the continent (0..5), by "Punkte 1. Saison" descending,
-// equal points by name with `less`.
-std::vector<SFiveYearRow> FiveYearRanking(const CWorld& world, int continent, int language,
-                                          const TextLess& less);
+// equal points by name (CollateText).
+std::vector<SFiveYearRow> FiveYearRanking(const CWorld& world, int continent, int language);
 // The line format with `decimals` decimals put into each value's conversion.
 std::string FiveYearLineFormat(int decimals);
 // "rank. name\tvalue\t...\tpoints", each value and the points divided by 100.

@@ -1,7 +1,6 @@
 #include "editing/NationalSquad.h"
 
 #include <algorithm>
-#include <functional>
 
 #include "document/DatabaseDocument.h"
 #include "editing/PersonClub.h"
@@ -17,6 +16,7 @@
 #include "model/WorldPart.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -27,17 +27,13 @@ bool InNationalTeam(const CPlayer& player) {
 }
 
 // Negative, zero or positive as `a` sorts before, with or after `b` in the column.
-int Compare(const SNationalSquadRow& a, const SNationalSquadRow& b, ENationalSquadColumn column,
-            const TextLess& less) {
-    const auto texts = [&less](const std::string& x, const std::string& y) {
-        return less(x, y) ? -1 : (less(y, x) ? 1 : 0);
-    };
+int Compare(const SNationalSquadRow& a, const SNationalSquadRow& b, ENationalSquadColumn column) {
     const auto numbers = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
     switch (column) {
         case ENationalSquadColumn::kName:
-            return texts(a.shortName, b.shortName);
+            return CollateText(a.shortName, b.shortName);
         case ENationalSquadColumn::kClub:
-            return texts(a.clubName, b.clubName);
+            return CollateText(a.clubName, b.clubName);
         case ENationalSquadColumn::kPosition:
             return numbers(a.mainPosition, b.mainPosition);
         case ENationalSquadColumn::kStrength:
@@ -54,15 +50,14 @@ int Compare(const SNationalSquadRow& a, const SNationalSquadRow& b, ENationalSqu
 
 }  // namespace
 
-std::vector<SChoiceEntry> NationalTeamCountries(const CWorld& world, int language,
-                                                const TextLess& less) {
+std::vector<SChoiceEntry> NationalTeamCountries(const CWorld& world, int language) {
     std::vector<SChoiceEntry> countries;
     for (int number = 1; number <= kCountryCount; ++number) {
         countries.push_back(
             {static_cast<std::uint32_t>(number), world.Country(number).Name(language)});
     }
     std::stable_sort(countries.begin(), countries.end(),
-                     [&less](const auto& a, const auto& b) { return less(a.text, b.text); });
+                     [](const auto& a, const auto& b) { return CollateText(a.text, b.text) < 0; });
     return countries;
 }
 
@@ -102,12 +97,11 @@ void CNationalSquadOrder::Click(ENationalSquadColumn column) {
     m_column = column;
 }
 
-void SortNationalSquad(std::vector<SNationalSquadRow>& rows, const CNationalSquadOrder& order,
-                       const TextLess& less) {
+void SortNationalSquad(std::vector<SNationalSquadRow>& rows, const CNationalSquadOrder& order) {
     const ENationalSquadColumn column = order.Column();
     const int sign = order.Ascending() ? 1 : -1;
-    std::stable_sort(rows.begin(), rows.end(), [&less, column, sign](const auto& a, const auto& b) {
-        return sign * Compare(a, b, column, less) < 0;
+    std::stable_sort(rows.begin(), rows.end(), [column, sign](const auto& a, const auto& b) {
+        return sign * Compare(a, b, column) < 0;
     });
 }
 

@@ -13,9 +13,8 @@ namespace kw {
 class CDatabaseDocument;
 class CWorld;
 
-// The dialog's countries: every country, by name with `less`.
-std::vector<SChoiceEntry> NationalTeamCountries(const CWorld& world, int language,
-                                                const TextLess& less);
+// The dialog's countries: every country, by name (CollateText).
+std::vector<SChoiceEntry> NationalTeamCountries(const CWorld& world, int language);
 
 // A row of the national squad.
 struct SNationalSquadRow {
@@ -55,10 +54,9 @@ private:
     bool m_ascending = true;
 };
 
-// Name and club with `less` (the user's collation, case ignored), the others as numbers. Stable:
-// equal keys keep the order they had.
-void SortNationalSquad(std::vector<SNationalSquadRow>& rows, const CNationalSquadOrder& order,
-                       const TextLess& less);
+// Name and club by CollateText, the others as numbers. Stable: equal keys keep the order they
+// had.
+void SortNationalSquad(std::vector<SNationalSquadRow>& rows, const CNationalSquadOrder& order);
 // The row's cells: short name, club, position abbreviation, strength (whole number), age,
 // talent text, caps; tab-separated.
 std::string NationalSquadRowText(const SNationalSquadRow& row);

@@ -7,11 +7,11 @@
 #include "editing/SquadRules.h"
 #include "model/Club.h"
 #include "model/Country.h"
-#include "model/PersonNames.h"
 #include "model/Player.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -78,23 +78,17 @@ const SDuplicateCandidate& Side(const SDuplicatePair& pair, int column) {
 int CompareByColumn(const SDuplicatePair& a, const SDuplicatePair& b, int column,
                     const CWorld& world) {
     if (column == 0) {
-        const int surname =
-            CompareNames(a.first.player->Surname().View(), b.first.player->Surname().View());
-        return surname != 0 ? surname
-                            : CompareNames(a.first.player->FirstName().View(),
-                                           b.first.player->FirstName().View());
+        const CPlayer& x = *a.first.player;
+        const CPlayer& y = *b.first.player;
+        return CollateTexts({x.Surname().View(), x.FirstName().View()},
+                            {y.Surname().View(), y.FirstName().View()});
     }
     const SDuplicateCandidate& left = Side(a, column);
     const SDuplicateCandidate& right = Side(b, column);
     if (column <= 2) {
-        const int club = left.club->Name().compare(right.club->Name());
-        if (club != 0) {
-            return club;
-        }
         const int language = world.CurrentLanguage();
-        return world.Country(left.country)
-            .Name(language)
-            .compare(world.Country(right.country).Name(language));
+        return CollateTexts({left.club->Name(), world.Country(left.country).Name(language)},
+                            {right.club->Name(), world.Country(right.country).Name(language)});
     }
     if (column <= 4) {
         return left.player->BirthDate().Value() < right.player->BirthDate().Value()   ? -1

@@ -69,9 +69,9 @@ DuplicateRowTexts DuplicateColumnHeadings();
 DuplicateRowTexts DuplicateRowCells(const SDuplicatePair& pair, const CWorld& world);
 
 // The list's order: a click on a header sorts ascending by that column, a second click on the
-// same header descending. Column 0 orders by the first player's surname, then first name
-// (folded as every name order does); 1 and 2 by club name, then country name, as plain text;
-// 3 and 4 by birth date; 5 and 6 by main position code. Equal keys keep the pairs' order.
+// same header descending. Column 0 orders by the first player's surname, then first name; 1 and 2
+// by club name, then country name (both CollateTexts); 3 and 4 by birth date; 5 and 6 by main
+// position code. Equal keys keep the pairs' order.
 class CDuplicateOrder {
 public:
     int Column() const { return m_column; }

@@ -11,6 +11,7 @@
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -160,8 +161,8 @@ std::string CompetitionCellText(const CWorld& world, std::uint32_t competitionId
     return node->PlaysOnDay(world.Registry(), calendar, day) ? "*" : "";
 }
 
-std::vector<SComparisonCountry> ComparisonCountries(const CWorld& world, int country, int language,
-                                                    const TextLess& less) {
+std::vector<SComparisonCountry> ComparisonCountries(const CWorld& world, int country,
+                                                    int language) {
     std::vector<SComparisonCountry> countries;
     for (int number = 1; number <= kCountryCount; ++number) {
         if (number == country) {
@@ -176,8 +177,8 @@ std::vector<SComparisonCountry> ComparisonCountries(const CWorld& world, int cou
         }
     }
     std::stable_sort(countries.begin(), countries.end(),
-                     [&less](const SComparisonCountry& a, const SComparisonCountry& b) {
-                         return less(a.name, b.name);
+                     [](const SComparisonCountry& a, const SComparisonCountry& b) {
+                         return CollateText(a.name, b.name) < 0;
                      });
     return countries;
 }

@@ -79,14 +79,13 @@ std::string CompetitionCellText(const CWorld& world, std::uint32_t competitionId
                                 int day);
 
 // "Vergleich mit Liga": every other country (1..206) with at least 10 clubs (the national team
-// not counted), by name in the language with `less`. The view shows the calendar of the chosen
+// not counted), by name in the language (CollateText). The view shows the calendar of the chosen
 // country's first league beside its own columns, read-only.
 inline constexpr int kComparisonMinimumClubs = 10;
 struct SComparisonCountry {
     int number = 0;
     std::string name;  // Windows-1252
 };
-std::vector<SComparisonCountry> ComparisonCountries(const CWorld& world, int country, int language,
-                                                    const TextLess& less);
+std::vector<SComparisonCountry> ComparisonCountries(const CWorld& world, int country, int language);
 
 }  // namespace kw

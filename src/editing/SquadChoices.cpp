@@ -12,6 +12,7 @@
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -19,10 +20,11 @@ namespace {
 
 constexpr int kTalentMask = 0x07;
 
-void SortByText(std::vector<SChoiceEntry>& entries, const TextLess& less) {
-    std::stable_sort(
-        entries.begin(), entries.end(),
-        [&less](const SChoiceEntry& a, const SChoiceEntry& b) { return less(a.text, b.text); });
+void SortByText(std::vector<SChoiceEntry>& entries) {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const SChoiceEntry& a, const SChoiceEntry& b) {
+                         return CollateText(a.text, b.text) < 0;
+                     });
 }
 
 std::string CountryName(const CWorld& world, int number, int language) {
@@ -32,8 +34,7 @@ std::string CountryName(const CWorld& world, int number, int language) {
 
 }  // namespace
 
-std::vector<SChoiceEntry> ChoosableCountries(const CWorld& world, int language,
-                                             const TextLess& less) {
+std::vector<SChoiceEntry> ChoosableCountries(const CWorld& world, int language) {
     std::vector<SChoiceEntry> entries;
     for (int number = 1; number <= kCountryCount; ++number) {
         const CCountry& country = world.Country(number);
@@ -41,19 +42,18 @@ std::vector<SChoiceEntry> ChoosableCountries(const CWorld& world, int language,
             entries.push_back({static_cast<std::uint32_t>(number), country.Name(language)});
         }
     }
-    SortByText(entries, less);
+    SortByText(entries);
     return entries;
 }
 
-std::vector<SChoiceEntry> ChoosableClubs(const CCountry& country, int language, bool secondTeams,
-                                         const TextLess& less) {
+std::vector<SChoiceEntry> ChoosableClubs(const CCountry& country, int language, bool secondTeams) {
     std::vector<SChoiceEntry> clubs;
     for (const auto& entry : country.Clubs()) {
         if (!entry.second->IsNationalTeam()) {
             clubs.push_back({entry.first, std::string(entry.second->Name(language))});
         }
     }
-    SortByText(clubs, less);
+    SortByText(clubs);
     if (!secondTeams) {
         return clubs;
     }

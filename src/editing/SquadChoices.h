@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,9 +11,6 @@ class CClub;
 class CCountry;
 class CWorld;
 
-// Collation of the user's language, as the dialogs hand it in (Windows-1252 texts).
-using TextLess = std::function<bool(std::string_view, std::string_view)>;
-
 // One entry of a chooser list: a country number, a club id or a person id, and its text
 // (Windows-1252).
 struct SChoiceEntry {
@@ -24,14 +20,12 @@ struct SChoiceEntry {
     friend bool operator==(const SChoiceEntry&, const SChoiceEntry&) = default;
 };
 
-// The countries that have a club besides their national team, by name.
-std::vector<SChoiceEntry> ChoosableCountries(const CWorld& world, int language,
-                                             const TextLess& less);
-// The club chooser's clubs of a country, by name: each club, and with `secondTeams` right after
-// it its second team (the id with bit 24 set, named by the country's second-team pattern).
-// National teams are not offered: no player joins one as his club.
-std::vector<SChoiceEntry> ChoosableClubs(const CCountry& country, int language, bool secondTeams,
-                                         const TextLess& less);
+// The countries that have a club besides their national team, by name (CollateText).
+std::vector<SChoiceEntry> ChoosableCountries(const CWorld& world, int language);
+// The club chooser's clubs of a country, by name (CollateText): each club, and with `secondTeams`
+// right after it its second team (the id with bit 24 set, named by the country's second-team
+// pattern). National teams are not offered: no player joins one as his club.
+std::vector<SChoiceEntry> ChoosableClubs(const CCountry& country, int language, bool secondTeams);
 // The player chooser's players of a club, in the club's order: "%s\t%s\t%s\t%2.1f\t%d" with the
 // short name, the main position, the nationality, the strength and the talent.
 std::vector<SChoiceEntry> ChoosablePlayers(const CClub& club, int language);

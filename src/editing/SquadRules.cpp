@@ -11,6 +11,7 @@
 #include "model/World.h"
 #include "platform/Random.h"
 #include "platform/StringTable.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -121,13 +122,9 @@ std::vector<SSquadRow> SquadRows(const CClub& club, bool secondTeam, int languag
     return rows;
 }
 
-void SortSquadRows(std::vector<SSquadRow>& rows, ESquadOrder order,
-                   const std::function<bool(std::string_view, std::string_view)>& less) {
-    const auto byName = [&less](const SSquadRow& a, const SSquadRow& b) {
-        if (less(a.surname, b.surname)) {
-            return true;
-        }
-        return !less(b.surname, a.surname) && less(a.firstName, b.firstName);
+void SortSquadRows(std::vector<SSquadRow>& rows, ESquadOrder order) {
+    const auto byName = [](const SSquadRow& a, const SSquadRow& b) {
+        return CollateTexts({a.surname, a.firstName}, {b.surname, b.firstName}) < 0;
     };
     switch (order) {
         case ESquadOrder::kName:
@@ -139,8 +136,8 @@ void SortSquadRows(std::vector<SSquadRow>& rows, ESquadOrder order,
             });
             break;
         case ESquadOrder::kNationality:
-            std::stable_sort(rows.begin(), rows.end(), [&less](const auto& a, const auto& b) {
-                return less(a.nationality, b.nationality);
+            std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+                return CollateText(a.nationality, b.nationality) < 0;
             });
             break;
         case ESquadOrder::kStrength:

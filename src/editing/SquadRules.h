@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,10 +44,9 @@ enum class ESquadOrder { kName, kPosition, kNationality, kStrength };
 
 // The club's players of the first (team flag 0) or the second team, in the club's order.
 std::vector<SSquadRow> SquadRows(const CClub& club, bool secondTeam, int language);
-// "Name" by surname then first name, "Nat." by country name (both with `less`, the user's
-// collation), "Pos." ascending, "Stärke" descending. Stable, so equal keys keep the club's order.
-void SortSquadRows(std::vector<SSquadRow>& rows, ESquadOrder order,
-                   const std::function<bool(std::string_view, std::string_view)>& less);
+// "Name" by surname then first name, "Nat." by country name (both by CollateText), "Pos."
+// ascending, "Stärke" descending. Stable, so equal keys keep the club's order.
+void SortSquadRows(std::vector<SSquadRow>& rows, ESquadOrder order);
 // "%s\t%s\t%s\t%d": short name, position, nationality, the strength cut to a whole number.
 std::string SquadRowText(const SSquadRow& row);
 // The players' average strength; 0 without players.

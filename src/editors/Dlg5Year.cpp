@@ -12,7 +12,6 @@
 
 #include "controls/ControlText.h"
 #include "document/DatabaseDocument.h"
-#include "editors/CollationLess.h"
 #include "editors/Dlg5YearChange.h"
 #include "forms/ListColumns.h"
 #include "model/Country.h"
@@ -39,7 +38,6 @@ CDlg5Year::CDlg5Year(CDatabaseDocument& document, int country, QWidget* parent)
     : CDialogB(parent),
       m_document(document),
       m_continent(document.World().Country(ShownCountry(country)).Continent()),
-      m_less(UserCollationLess()),
       m_list(new QTreeWidget(this)),
       m_change(new QPushButton(QStringLiteral("\u00c4&ndern"), this)) {
     setObjectName(QStringLiteral("Dlg5Year"));
@@ -109,7 +107,7 @@ void CDlg5Year::Fill(int selectedCountry) {
     const CWorld& world = m_document.World();
     m_list->clear();
     const std::vector<SFiveYearRow> rows =
-        FiveYearRanking(world, m_continent, world.CurrentLanguage(), m_less);
+        FiveYearRanking(world, m_continent, world.CurrentLanguage());
     QTreeWidgetItem* selected = nullptr;
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const std::string line = FiveYearLine(static_cast<int>(index) + 1, rows[index]);

@@ -36,7 +36,6 @@ private:
 
     CDatabaseDocument& m_document;
     int m_continent;
-    TextLess m_less;
     QTreeWidget* m_list;
     QPushButton* m_change;
 };

@@ -23,7 +23,6 @@
 #include "document/DatabaseDocument.h"
 #include "editing/CalendarCheck.h"
 #include "editing/LeagueComposition.h"
-#include "editors/CollationLess.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "storage/Identifiers.h"
@@ -111,8 +110,8 @@ CDlgCalendar::CDlgCalendar(CDatabaseDocument& document, int country, QWidget* pa
     m_comparison->setObjectName(QStringLiteral("comparison"));
     // The empty first entry shows no comparison.
     m_comparison->addItem(QString());
-    m_comparisonCountries = ComparisonCountries(
-        m_document.World(), m_country, m_document.World().CurrentLanguage(), UserCollationLess());
+    m_comparisonCountries =
+        ComparisonCountries(m_document.World(), m_country, m_document.World().CurrentLanguage());
     for (const SComparisonCountry& other : m_comparisonCountries) {
         m_comparison->addItem(Cp1252ToQString(other.name), other.number);
     }

@@ -22,7 +22,6 @@
 #include "document/DatabaseDocument.h"
 #include "editing/FastTransfer.h"
 #include "editing/SquadCommands.h"
-#include "editors/CollationLess.h"
 #include "model/World.h"
 
 namespace kw {
@@ -56,7 +55,6 @@ void SelectData(QListWidget& list, int value) {
 CDlgFastTransfer::CDlgFastTransfer(CDatabaseDocument& document, int country, QWidget* parent)
     : CDialogB(parent),
       m_document(document),
-      m_less(UserCollationLess()),
       m_sourceCountries(new QComboBox(this)),
       m_players(new QTreeWidget(this)),
       m_targetCountries(new QListWidget(this)),
@@ -71,7 +69,7 @@ CDlgFastTransfer::CDlgFastTransfer(CDatabaseDocument& document, int country, QWi
 
     m_sourceCountries->setObjectName(QStringLiteral("country"));
     m_targetCountries->setObjectName(QStringLiteral("newCountry"));
-    for (const SChoiceEntry& entry : ChoosableCountries(world, world.CurrentLanguage(), m_less)) {
+    for (const SChoiceEntry& entry : ChoosableCountries(world, world.CurrentLanguage())) {
         m_sourceCountries->addItem(Cp1252ToQString(entry.text), entry.value);
         auto* item = new QListWidgetItem(Cp1252ToQString(entry.text), m_targetCountries);
         item->setData(Qt::UserRole, entry.value);
@@ -222,7 +220,7 @@ void CDlgFastTransfer::FillClubs() {
     const int country = TargetCountry();
     if (country != 0) {
         for (const SChoiceEntry& entry :
-             ChoosableClubs(world.Country(country), world.CurrentLanguage(), false, m_less)) {
+             ChoosableClubs(world.Country(country), world.CurrentLanguage(), false)) {
             auto* item = new QListWidgetItem(Cp1252ToQString(entry.text), m_targetClubs);
             item->setData(Qt::UserRole, entry.value);
         }

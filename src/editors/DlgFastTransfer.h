@@ -51,7 +51,6 @@ private:
     void FillFreeNumbers();
 
     CDatabaseDocument& m_document;
-    TextLess m_less;
     QComboBox* m_sourceCountries;
     QTreeWidget* m_players;
     QListWidget* m_targetCountries;

@@ -18,7 +18,6 @@
 #include "controls/ListContextMenu.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PersonalDataRules.h"
-#include "editors/CollationLess.h"
 #include "forms/ListColumns.h"
 #include "model/GameDate.h"
 #include "model/World.h"
@@ -46,7 +45,6 @@ constexpr std::array<int, kNationalSquadColumnCount> kColumnChars = {22, 24, 6, 
 CDlgNationalteam::CDlgNationalteam(CDatabaseDocument& document, int country, QWidget* parent)
     : CDialogB(parent),
       m_document(document),
-      m_less(UserCollationLess()),
       m_countries(new QComboBox(this)),
       m_list(new QTreeWidget(this)),
       m_count(new QLabel(this)),
@@ -55,8 +53,7 @@ CDlgNationalteam::CDlgNationalteam(CDatabaseDocument& document, int country, QWi
     setWindowTitle(QStringLiteral("Kickwerk 06 - Nationalmannschaften"));
     const CWorld& world = document.World();
     m_countries->setObjectName(QStringLiteral("country"));
-    for (const SChoiceEntry& entry :
-         NationalTeamCountries(world, world.CurrentLanguage(), m_less)) {
+    for (const SChoiceEntry& entry : NationalTeamCountries(world, world.CurrentLanguage())) {
         m_countries->addItem(Cp1252ToQString(entry.text), entry.value);
     }
     m_countries->setCurrentIndex(m_countries->findData(ShownCountry(country)));
@@ -139,7 +136,7 @@ void CDlgNationalteam::RemoveSelected() {
 void CDlgNationalteam::Rebuild() {
     const CWorld& world = m_document.World();
     m_rows = NationalSquad(world, Country(), world.CurrentLanguage(), GameToday());
-    SortNationalSquad(m_rows, m_order, m_less);
+    SortNationalSquad(m_rows, m_order);
     ShowRows();
 }
 
@@ -170,7 +167,7 @@ void CDlgNationalteam::SortBy(int column) {
         return;
     }
     m_order.Click(static_cast<ENationalSquadColumn>(column));
-    SortNationalSquad(m_rows, m_order, m_less);
+    SortNationalSquad(m_rows, m_order);
     ShowRows();
 }
 

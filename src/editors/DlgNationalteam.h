@@ -44,7 +44,6 @@ private:
     void ShowMenu(const QPoint& globalPos);
 
     CDatabaseDocument& m_document;
-    TextLess m_less;
     CNationalSquadOrder m_order;
     std::vector<SNationalSquadRow> m_rows;
     QComboBox* m_countries;

@@ -14,7 +14,6 @@
 
 #include "controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
-#include "editors/CollationLess.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -43,7 +42,6 @@ CDlgPlayerList::CDlgPlayerList(const CDatabaseDocument& document, std::uint32_t 
       m_document(document),
       m_clubId(clubId),
       m_secondTeam(secondTeam),
-      m_less(UserCollationLess()),
       m_list(new CMyListBox(this)),
       m_count(new QLabel(this)),
       m_average(new QLabel(this)) {
@@ -89,7 +87,7 @@ void CDlgPlayerList::Rebuild() {
     const CClub* club = world.Country(ClubCountry(m_clubId)).Club(m_clubId);
     m_rows = club != nullptr ? SquadRows(*club, m_secondTeam, world.CurrentLanguage())
                              : std::vector<SSquadRow>{};
-    SortSquadRows(m_rows, m_order, m_less);
+    SortSquadRows(m_rows, m_order);
     const int row = RowToReselect(m_rows, m_current, m_currentRow);
     const int scrolled = m_list->verticalScrollBar()->value();
     {

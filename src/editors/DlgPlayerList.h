@@ -50,7 +50,6 @@ private:
     std::uint32_t m_clubId;
     bool m_secondTeam;
     ESquadOrder m_order = ESquadOrder::kName;
-    TextLess m_less;
     std::vector<SSquadRow> m_rows;
     std::uint32_t m_current = 0;
     int m_currentRow = -1;

@@ -15,7 +15,6 @@
 
 #include "controls/ControlText.h"
 #include "controls/MyListBox.h"
-#include "editors/CollationLess.h"
 #include "model/Country.h"
 #include "model/World.h"
 
@@ -68,7 +67,6 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidge
     : CDialogB(parent),
       m_world(world),
       m_mode(mode),
-      m_less(UserCollationLess()),
       m_countries(ChoiceList(QStringLiteral("countries"), this)),
       m_clubs(ChoiceList(QStringLiteral("clubs"), this)),
       m_players(new CMyListBox(this)) {
@@ -137,7 +135,7 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidge
             [this] { m_ok->setEnabled(SelectedPlayer() != 0); });
     connect(m_players, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
-    Fill(*m_countries, ChoosableCountries(world, world.CurrentLanguage(), m_less));
+    Fill(*m_countries, ChoosableCountries(world, world.CurrentLanguage()));
     int start = 0;
     for (int row = 0; row < m_countries->count(); ++row) {
         if (m_countries->item(row)->data(Qt::UserRole).toInt() == startCountry) {
@@ -165,8 +163,7 @@ std::uint32_t CDlgPlayerSelect::SelectedPlayer() const {
 
 void CDlgPlayerSelect::ShowClubs(int country) {
     if (country >= 1 && country <= kCountryCount) {
-        Fill(*m_clubs,
-             ChoosableClubs(m_world.Country(country), m_world.CurrentLanguage(), false, m_less));
+        Fill(*m_clubs, ChoosableClubs(m_world.Country(country), m_world.CurrentLanguage(), false));
     } else {
         m_clubs->clear();
     }

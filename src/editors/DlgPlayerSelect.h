@@ -48,7 +48,6 @@ private:
 
     const CWorld& m_world;
     EPersonChoice m_mode;
-    TextLess m_less;
     QListWidget* m_countries;
     QListWidget* m_clubs;
     CMyListBox* m_players;

@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "controls/ControlText.h"
-#include "editors/CollationLess.h"
 #include "model/Country.h"
 #include "model/World.h"
 
@@ -43,7 +42,6 @@ QGroupBox* Group(const QString& title, QWidget* content, QWidget* parent) {
 CDlgSelectClub::CDlgSelectClub(const CWorld& world, int startCountry, QWidget* parent)
     : CDialogB(parent),
       m_world(world),
-      m_less(UserCollationLess()),
       m_countries(ChoiceList(QStringLiteral("countries"), this)),
       m_clubs(ChoiceList(QStringLiteral("clubs"), this)) {
     setObjectName(QStringLiteral("DlgSelectClub"));
@@ -65,7 +63,7 @@ CDlgSelectClub::CDlgSelectClub(const CWorld& world, int startCountry, QWidget* p
     layout->addLayout(lists, 1);
     layout->addWidget(buttons);
 
-    Fill(*m_countries, ChoosableCountries(world, world.CurrentLanguage(), m_less));
+    Fill(*m_countries, ChoosableCountries(world, world.CurrentLanguage()));
     connect(m_countries, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         ShowClubs(item != nullptr ? item->data(Qt::UserRole).toInt() : 0);
     });
@@ -101,8 +99,7 @@ std::uint32_t CDlgSelectClub::SelectedClub() const {
 
 void CDlgSelectClub::ShowClubs(int country) {
     if (country >= 1 && country <= kCountryCount) {
-        Fill(*m_clubs,
-             ChoosableClubs(m_world.Country(country), m_world.CurrentLanguage(), true, m_less));
+        Fill(*m_clubs, ChoosableClubs(m_world.Country(country), m_world.CurrentLanguage(), true));
     } else {
         m_clubs->clear();
     }

@@ -35,7 +35,6 @@ private:
     void ShowClubs(int country);
 
     const CWorld& m_world;
-    TextLess m_less;
     QListWidget* m_countries;
     QListWidget* m_clubs;
     QPushButton* m_ok = nullptr;

@@ -9,7 +9,6 @@
 #include "controls/ControlText.h"
 #include "editing/PlayerComparison.h"
 #include "editing/SquadChoices.h"
-#include "editors/CollationLess.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"
@@ -31,8 +30,7 @@ CPlayerCompareSide::CPlayerCompareSide(const CWorld& world, const QString& title
     m_players->setObjectName(QStringLiteral("players"));
     const int charWidth = fontMetrics().averageCharWidth();
     m_players->setMinimumSize(34 * charWidth, fontMetrics().height() * 10);
-    for (const SChoiceEntry& entry :
-         ChoosableCountries(world, world.CurrentLanguage(), UserCollationLess())) {
+    for (const SChoiceEntry& entry : ChoosableCountries(world, world.CurrentLanguage())) {
         m_countries->addItem(Cp1252ToQString(entry.text), entry.value);
     }
     const int shown = m_countries->findData(static_cast<std::uint32_t>(ValidCountry(country)));
@@ -77,8 +75,8 @@ void CPlayerCompareSide::FillClubs() {
     m_clubs->clear();
     const int country = m_countries->currentData().toInt();
     if (country >= 1 && country <= kCountryCount) {
-        for (const SChoiceEntry& entry : ChoosableClubs(
-                 m_world.Country(country), m_world.CurrentLanguage(), false, UserCollationLess())) {
+        for (const SChoiceEntry& entry :
+             ChoosableClubs(m_world.Country(country), m_world.CurrentLanguage(), false)) {
             m_clubs->addItem(Cp1252ToQString(entry.text), entry.value);
         }
     }

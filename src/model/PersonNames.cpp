@@ -91,18 +91,6 @@ std::string CleanPlayerName(std::string_view name) {
     return cleaned;
 }
 
-int CompareNames(std::string_view a, std::string_view b) {
-    CFoldedReader left(a);
-    CFoldedReader right(b);
-    for (;;) {
-        const int x = left.Next();
-        const int y = right.Next();
-        if (x != y || x == 0) {
-            return x - y;
-        }
-    }
-}
-
 std::size_t WriteFoldedName(std::string_view name, char* buffer, std::size_t size) {
     if (buffer == nullptr || size == 0) {
         return 0;

@@ -18,13 +18,9 @@ std::string TrimName(std::string_view name);
 // shrink to one, so hand-edited files cannot smuggle layout into the lists.
 std::string CleanPlayerName(std::string_view name);
 
-// The name order for sorting: both names are folded (diacritics removed, case kept, "Œ", "œ",
-// "Æ", "æ" and "ß" as two letters) and compared as unsigned codes; the result is the difference
-// of the first folded characters that differ, 0 for equal names. A name that is a prefix of the
-// other sorts first.
-int CompareNames(std::string_view a, std::string_view b);
-// The folded form of the name, as CompareNames sees it, into buffer: at most size - 1 characters
-// and a terminating zero. Returns the number of characters written.
+// The folded form of the name (diacritics removed, case kept, "Œ", "œ", "Æ", "æ" and "ß" as two
+// letters) into buffer: at most size - 1 characters and a terminating zero. Returns the number of
+// characters written.
 std::size_t WriteFoldedName(std::string_view name, char* buffer, std::size_t size);
 
 }  // namespace kw

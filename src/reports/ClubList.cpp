@@ -9,6 +9,7 @@
 #include "model/PlayerStrength.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -58,8 +59,7 @@ std::vector<SClubListEntry> ClubListEntries(const CCountry& country, int languag
     return entries;
 }
 
-void SortClubList(std::vector<SClubListEntry>& entries, EClubListOrder order,
-                  const NameLess& nameLess) {
+void SortClubList(std::vector<SClubListEntry>& entries, EClubListOrder order) {
     // Negative for "a first", positive for "b first", 0 when the order's key ties.
     const auto compareKey = [order](const SClubListEntry& a, const SClubListEntry& b) -> int {
         if (a.nationalTeam != b.nationalTeam) {
@@ -92,8 +92,32 @@ void SortClubList(std::vector<SClubListEntry>& entries, EClubListOrder order,
     std::stable_sort(entries.begin(), entries.end(),
                      [&](const SClubListEntry& a, const SClubListEntry& b) {
                          const int key = compareKey(a, b);
-                         return key != 0 ? key < 0 : nameLess(a.name, b.name);
+                         return key != 0 ? key < 0 : CollateText(a.name, b.name) < 0;
                      });
+}
+
+int ClubListRowToSelect(const std::vector<SClubListEntry>& entries,
+                        std::vector<std::uint32_t> listedBefore, std::uint32_t selectedBefore,
+                        int rowBefore) {
+    if (entries.empty()) {
+        return -1;
+    }
+    std::sort(listedBefore.begin(), listedBefore.end());
+    const auto rowOf = [&entries](const auto& wanted) {
+        const auto found = std::find_if(entries.begin(), entries.end(), wanted);
+        return found != entries.end() ? static_cast<int>(found - entries.begin()) : -1;
+    };
+    if (!listedBefore.empty()) {
+        const int added = rowOf([&listedBefore](const SClubListEntry& entry) {
+            return !std::binary_search(listedBefore.begin(), listedBefore.end(), entry.clubId);
+        });
+        if (added >= 0) {
+            return added;
+        }
+    }
+    const int kept = rowOf(
+        [selectedBefore](const SClubListEntry& entry) { return entry.clubId == selectedBefore; });
+    return kept >= 0 ? kept : std::clamp(rowBefore, 0, static_cast<int>(entries.size()) - 1);
 }
 
 std::string ClubListRowText(const SClubListEntry& entry) {

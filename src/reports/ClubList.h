@@ -1,9 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace kw {
@@ -24,18 +22,23 @@ struct SClubListEntry {
 
 enum class EClubListOrder { kName = 0, kLeague = 1, kStrength = 2 };
 
-// True when the first name sorts before the second (the user's collation in the editor).
-using NameLess = std::function<bool(std::string_view, std::string_view)>;
-
 // Every club of the country with its league and strength, in the country's order.
 std::vector<SClubListEntry> ClubListEntries(const CCountry& country, int language);
 
-// The national team first in every order. By name: the collation. By league: clubs with a league
+// The national team first in every order. By name: CollateText. By league: clubs with a league
 // by ascending league id, then clubs without; within one league the stronger first. By strength:
 // the stronger first. Strengths are compared as shown, to two decimals (a tolerance would not be
 // a strict ordering), and ties go by name; the sort is stable.
-void SortClubList(std::vector<SClubListEntry>& entries, EClubListOrder order,
-                  const NameLess& nameLess);
+void SortClubList(std::vector<SClubListEntry>& entries, EClubListOrder order);
+
+// The row the list selects when it is filled anew, so that an edit never moves the selection to
+// another club: the first club that `listedBefore` lacks (a new club, or one an undo brought
+// back), else the club selected before, else the row selected before, which after a deletion
+// holds its neighbour (the last row when it was the last). `listedBefore` holds the clubs the
+// list showed of the same country, none when it showed another. -1 for an empty list.
+int ClubListRowToSelect(const std::vector<SClubListEntry>& entries,
+                        std::vector<std::uint32_t> listedBefore, std::uint32_t selectedBefore,
+                        int rowBefore);
 
 // The row's tab-separated text: "<name>\t<league or ->\t<strength %2.2f>", the national team
 // "<name>\t\t".

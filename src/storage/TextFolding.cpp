@@ -76,6 +76,22 @@ SFoldedCharacter FoldCharacter(unsigned char character) {
     }
 }
 
+bool CFoldedCharacters::Next(char& character) {
+    if (m_pending != '\0') {
+        character = m_pending;
+        m_pending = '\0';
+        return true;
+    }
+    if (m_position >= m_text.size()) {
+        return false;
+    }
+    const SFoldedCharacter fold = FoldCharacter(static_cast<unsigned char>(m_text[m_position]));
+    ++m_position;
+    character = fold.first;
+    m_pending = fold.second;
+    return true;
+}
+
 std::string FoldText(std::string_view text) {
     std::string folded;
     folded.reserve(text.size());

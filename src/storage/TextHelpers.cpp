@@ -44,34 +44,6 @@ bool CTextFileLines::ReadLine(std::string& line, std::size_t limit) {
 
 namespace {
 
-// Hands out the folded characters of a text one at a time, the second letter of an expansion on
-// the following call, so a comparison needs no folded copy.
-class CFoldedReader {
-public:
-    explicit CFoldedReader(std::string_view text) : m_text(text) {}
-
-    bool Next(char& character) {
-        if (m_pending != '\0') {
-            character = m_pending;
-            m_pending = '\0';
-            return true;
-        }
-        if (m_position >= m_text.size()) {
-            return false;
-        }
-        const SFoldedCharacter fold = FoldCharacter(static_cast<unsigned char>(m_text[m_position]));
-        ++m_position;
-        character = fold.first;
-        m_pending = fold.second;
-        return true;
-    }
-
-private:
-    std::string_view m_text;
-    std::size_t m_position = 0;
-    char m_pending = '\0';
-};
-
 bool IsBlank(char c) {
     return c == ' ';
 }
@@ -117,8 +89,8 @@ std::string FoldForSearch(std::string_view text) {
 }
 
 int CompareFolded(std::string_view a, std::string_view b) {
-    CFoldedReader left(a);
-    CFoldedReader right(b);
+    CFoldedCharacters left(a);
+    CFoldedCharacters right(b);
     for (;;) {
         char l = '\0';
         char r = '\0';

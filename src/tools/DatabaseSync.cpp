@@ -11,10 +11,9 @@
 #include "model/Rules.h"
 #include "model/World.h"
 #include "model/WorldPart.h"
-#include "platform/AsciiCase.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
-#include "storage/TextHelpers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -26,17 +25,9 @@ constexpr std::array<int, kContinentCount> kContinentNameIds = {
     ids::kContinentAfrica, ids::kContinentAsia,         ids::kContinentOceania,
 };
 
-std::string SortKey(std::string_view name) {
-    std::string key = FoldAccents(name);
-    std::transform(key.begin(), key.end(), key.begin(), AsciiLower);
-    return key;
-}
-
 void SortAlphabetically(std::vector<SSyncNode>& nodes) {
     std::stable_sort(nodes.begin(), nodes.end(), [](const SSyncNode& a, const SSyncNode& b) {
-        const std::string keyA = SortKey(a.name);
-        const std::string keyB = SortKey(b.name);
-        return keyA != keyB ? keyA < keyB : a.name < b.name;
+        return CollateText(a.name, b.name) < 0;
     });
     for (SSyncNode& node : nodes) {
         SortAlphabetically(node.children);

@@ -12,6 +12,7 @@
 #include "model/Referee.h"
 #include "model/Stadium.h"
 #include "model/World.h"
+#include "storage/TextCollation.h"
 #include "storage/TextHelpers.h"
 
 namespace kw {
@@ -134,7 +135,7 @@ void CQuickFindIndex::Add(EFindKind kind, std::string name, int country, std::ui
     entry.hit.country = country;
     entry.hit.club = club;
     entry.hit.id = id;
-    entry.sortKey = FoldForSearch(name);
+    entry.sortKey = CollationKey(name);
     entry.hit.name = std::move(name);
     for (const std::string& text : names) {
         if (!text.empty()) {
@@ -144,8 +145,7 @@ void CQuickFindIndex::Add(EFindKind kind, std::string name, int country, std::ui
     m_entries.push_back(std::move(entry));
 }
 
-SFindResult CQuickFindIndex::Find(std::string_view query, const FindNameLess& less,
-                                  std::size_t limit) const {
+SFindResult CQuickFindIndex::Find(std::string_view query, std::size_t limit) const {
     std::string trimmed(query);
     NormaliseSpaces(trimmed);
     SFindResult result;
@@ -198,15 +198,6 @@ SFindResult CQuickFindIndex::Find(std::string_view query, const FindNameLess& le
     for (const SMatch& match : matches) {
         result.hits.push_back(match.entry->hit);
         result.hits.back().match = match.match;
-    }
-    if (less) {
-        std::stable_sort(result.hits.begin(), result.hits.end(),
-                         [&less](const SFindHit& a, const SFindHit& b) {
-                             if (a.match != b.match || a.kind != b.kind) {
-                                 return std::tie(a.match, a.kind) < std::tie(b.match, b.kind);
-                             }
-                             return less(a.name, b.name);
-                         });
     }
     return result;
 }

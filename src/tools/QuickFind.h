@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,10 +21,8 @@ class CWorld;
 // competition of that id.
 //
 // Order: exact matches (also by id), then prefix matches, then wildcard matches; within each the
-// kinds in the order of EFindKind, then the names in folded byte order (then the names' own bytes,
-// the country and the id, so the order is total). The first `limit` hits are chosen in that
-// order; a comparator given to Find (the GUI's collation) then orders those hits' names within
-// their match class and kind.
+// kinds in the order of EFindKind, then the names by CollateText (then the country and the id, so
+// the order is total). The first `limit` hits in that order are handed out.
 
 enum class EFindKind { Club, Player, Staff, Referee, Stadium, Competition };
 enum class EFindMatch { Exact, Prefix, Wildcard };
@@ -46,8 +43,6 @@ struct SFindResult {
     bool More() const { return total > hits.size(); }
 };
 
-using FindNameLess = std::function<bool(std::string_view, std::string_view)>;
-
 inline constexpr std::size_t kQuickFindLimit = 200;
 
 // The searchable names of one database state, folded once; rebuild it after the database changed.
@@ -56,15 +51,14 @@ public:
     explicit CQuickFindIndex(const CWorld& world);
 
     // Nothing for an empty query (blanks only).
-    SFindResult Find(std::string_view query, const FindNameLess& less = {},
-                     std::size_t limit = kQuickFindLimit) const;
+    SFindResult Find(std::string_view query, std::size_t limit = kQuickFindLimit) const;
 
     std::size_t Size() const { return m_entries.size(); }
 
 private:
     struct SEntry {
         SFindHit hit;
-        std::string sortKey;            // the shown name folded
+        std::string sortKey;            // the shown name's CollationKey
         std::vector<std::string> keys;  // folded names to match
     };
 

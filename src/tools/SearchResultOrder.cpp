@@ -1,30 +1,25 @@
 #include "tools/SearchResultOrder.h"
 
 #include <algorithm>
-#include <string_view>
 
 #include "model/Club.h"
 #include "model/Country.h"
-#include "model/PersonNames.h"
 #include "model/Player.h"
 #include "model/World.h"
 #include "storage/Identifiers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
 namespace {
 
-int CompareText(std::string_view a, std::string_view b) {
-    return a.compare(b);
-}
-
 // Negative, zero or positive as `a` sorts before, with or after `b` in the column, ascending.
 int CompareInColumn(const SSearchRow& a, const SSearchRow& b, int column) {
     switch (column) {
         case searchcolumn::kFirstName:
-            return CompareNames(a.firstName, b.firstName);
+            return CollateText(a.firstName, b.firstName);
         case searchcolumn::kStageName:
-            return CompareNames(a.stageName, b.stageName);
+            return CollateText(a.stageName, b.stageName);
         case searchcolumn::kPosition:
             return a.position - b.position;
         case searchcolumn::kBirthDate:
@@ -32,11 +27,11 @@ int CompareInColumn(const SSearchRow& a, const SSearchRow& b, int column) {
                    : a.birthDate.Value() > b.birthDate.Value() ? 1
                                                                : 0;
         case searchcolumn::kClub:
-            return CompareText(a.clubName, b.clubName);
+            return CollateText(a.clubName, b.clubName);
         case searchcolumn::kCountry:
-            return CompareText(a.countryName, b.countryName);
+            return CollateText(a.countryName, b.countryName);
         default:
-            return CompareNames(a.surname, b.surname);
+            return CollateText(a.surname, b.surname);
     }
 }
 

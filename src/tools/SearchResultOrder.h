@@ -52,9 +52,8 @@ private:
     bool m_descending = false;
 };
 
-// Sorts stably by the order's column: names by the player name order (folded, case kept),
-// position by code, birth date by day, club and country names as plain text. Equal keys keep
-// the search order.
+// Sorts stably by the order's column: names, club and country names by CollateText, position by
+// code, birth date by day. Equal keys keep the search order.
 void SortSearchRows(std::vector<SSearchRow>& rows, const CSearchOrder& order);
 
 }  // namespace kw

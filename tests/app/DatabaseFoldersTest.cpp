@@ -31,15 +31,18 @@ TEST(DatabaseFolders, TheDatabasesFolderIsFoundInAnyCaseOrMade) {
     EXPECT_FALSE(DatabasesFolder(blocked.Path()));
 }
 
-TEST(DatabaseFolders, OnlyFoldersAreListedSortedWithoutRegardToCase) {
+TEST(DatabaseFolders, OnlyFoldersAreListedSortedWithoutRegardToCaseAndAccents) {
     const test::TempDir databases;
-    for (const char* name : {"beta", "Alpha", "gamma", "ALPHA", "Delta"}) {
+    // Folder names are UTF-8: "Übung" and "Ça va".
+    for (const char* name :
+         {"beta", "Alpha", "\303\234bung", "gamma", "ALPHA", "Zeta", "\303\207a va", "Delta"}) {
         fs::create_directory(databases / name);
     }
     test::WriteFile(databases / "Notizen.txt", "keine Datenbank");
     test::WriteFile(databases / "aaa", "auch keine");
 
-    EXPECT_EQ(ListDatabases(databases.Path()), (Names{"ALPHA", "Alpha", "beta", "Delta", "gamma"}));
+    EXPECT_EQ(ListDatabases(databases.Path()), (Names{"ALPHA", "Alpha", "beta", "\303\207a va",
+                                                      "Delta", "gamma", "\303\234bung", "Zeta"}));
     EXPECT_TRUE(ListDatabases(databases / "fehlt").empty());
 }
 

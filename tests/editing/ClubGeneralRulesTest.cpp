@@ -113,15 +113,6 @@ protected:
         return player;
     }
 
-    // Case-blind, as a collation would sort.
-    static bool NameLess(std::string_view a, std::string_view b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                            [](char x, char y) {
-                                                return std::tolower(static_cast<unsigned char>(x)) <
-                                                       std::tolower(static_cast<unsigned char>(y));
-                                            });
-    }
-
 private:
     std::uint32_t m_nextPerson = 1000;
 };
@@ -133,7 +124,7 @@ TEST_F(ClubChoicesTest, OtherClubsOfTheCountryByNameWithoutTheClubItself) {
     NewClub(14, 4, "Bergheim");
     NewClub(15, 1, "Fremd");
 
-    const std::vector<SClubChoice> choices = ClubChoices(world, edited, 0, NameLess);
+    const std::vector<SClubChoice> choices = ClubChoices(world, edited, 0);
     ASSERT_EQ(choices.size(), 4u);
     EXPECT_EQ(choices[0].id, 0u);
     EXPECT_EQ(choices[0].name, ResourceString(ids::kNotAvailable));
@@ -146,14 +137,14 @@ TEST_F(ClubChoicesTest, OtherClubsOfTheCountryByNameWithoutTheClubItself) {
         EXPECT_NE(choice.id, edited.Id());
         EXPECT_NE(choice.id, world.Country(14).NationalTeam().Id());
     }
-    EXPECT_EQ(ClubChoices(world, edited, 1, NameLess)[1].name, "adlerhorst EN");
+    EXPECT_EQ(ClubChoices(world, edited, 1)[1].name, "adlerhorst EN");
 }
 
 TEST_F(ClubChoicesTest, StoredValueFoundOrMissing) {
     CClub& edited = NewClub(14, 1, "Eins");
     const CClub& other = NewClub(14, 2, "Zwei");
     const CClub& foreign = NewClub(15, 1, "Drei");
-    const std::vector<SClubChoice> choices = ClubChoices(world, edited, 0, NameLess);
+    const std::vector<SClubChoice> choices = ClubChoices(world, edited, 0);
     EXPECT_EQ(ChoiceIndex(choices, 0), 0);
     EXPECT_EQ(ChoiceIndex(choices, other.Id()), 1);
     EXPECT_EQ(ChoiceIndex(choices, foreign.Id()), -1);

@@ -16,10 +16,6 @@
 namespace kw {
 namespace {
 
-bool BytewiseLess(std::string_view a, std::string_view b) {
-    return a < b;
-}
-
 TEST(FiveYearRules, TypedValuesAreHundredthsCutAndHeldWithinTwentyPoints) {
     // Whole points, either decimal separator, decimals beyond the second cut off.
     EXPECT_EQ(ParseFiveYearValue("25"), 2000);
@@ -100,7 +96,7 @@ protected:
 };
 
 TEST_F(FiveYearWorld, TheRankingListsTheContinentByFirstSeasonPointsThenByName) {
-    const std::vector<SFiveYearRow> rows = FiveYearRanking(document->World(), 3, 0, &BytewiseLess);
+    const std::vector<SFiveYearRow> rows = FiveYearRanking(document->World(), 3, 0);
     ASSERT_EQ(rows.size(), 4u);
     // Delta 20.00, then Alpha and Gamma with 5.00 by name, then Beta with 4.00 whatever its
     // last year.
@@ -112,9 +108,9 @@ TEST_F(FiveYearWorld, TheRankingListsTheContinentByFirstSeasonPointsThenByName) 
     EXPECT_EQ(rows[3].values, (FiveYearValues{2000, 100, 100, 100, 100, 0}));
     EXPECT_EQ(FiveYearLine(4, rows[3]), "4. Beta\t20.00\t1.00\t1.00\t1.00\t1.00\t0.00\t4.00");
 
-    EXPECT_EQ(FiveYearRanking(document->World(), 1, 0, &BytewiseLess).size(),
+    EXPECT_EQ(FiveYearRanking(document->World(), 1, 0).size(),
               static_cast<std::size_t>(kCountryCount - 4));
-    EXPECT_TRUE(FiveYearRanking(document->World(), 4, 0, &BytewiseLess).empty());
+    EXPECT_TRUE(FiveYearRanking(document->World(), 4, 0).empty());
 }
 
 TEST_F(FiveYearWorld, StoringIsOneUndoableEditOfTheCountryAndEqualValuesRecordNothing) {

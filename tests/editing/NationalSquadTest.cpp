@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,20 +19,13 @@
 #include "model/PlayerStrength.h"
 #include "model/World.h"
 #include "storage/Identifiers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 namespace {
 
 constexpr int kHome = 14;
 constexpr int kAbroad = 20;
-
-// Case ignored, as the user's collation compares.
-bool CaseFreeLess(std::string_view a, std::string_view b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) <
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 std::vector<std::uint32_t> Ids(const std::vector<SNationalSquadRow>& rows) {
     std::vector<std::uint32_t> ids;
@@ -131,12 +123,11 @@ TEST_F(NationalSquadTest, TheSquadIsEveryFlaggedPlayerOfTheNationalityInEveryClu
 TEST_F(NationalSquadTest, EveryCountryIsOfferedByName) {
     world->Country(kHome).SetName(0, "zentral");
     world->Country(kAbroad).SetName(0, "Ausland");
-    const std::vector<SChoiceEntry> countries =
-        NationalTeamCountries(document->World(), 0, &CaseFreeLess);
+    const std::vector<SChoiceEntry> countries = NationalTeamCountries(document->World(), 0);
     ASSERT_EQ(countries.size(), static_cast<std::size_t>(kCountryCount));
-    EXPECT_TRUE(
-        std::is_sorted(countries.begin(), countries.end(),
-                       [](const auto& a, const auto& b) { return CaseFreeLess(a.text, b.text); }));
+    EXPECT_TRUE(std::is_sorted(
+        countries.begin(), countries.end(),
+        [](const auto& a, const auto& b) { return CollateText(a.text, b.text) < 0; }));
     EXPECT_EQ(countries.back(), (SChoiceEntry{kHome, "zentral"}));
     const auto abroad =
         std::find(countries.begin(), countries.end(), SChoiceEntry{kAbroad, "Ausland"});
@@ -158,41 +149,41 @@ TEST_F(NationalSquadTest, HeaderClicksSortAscendingAndASecondClickReverses) {
     std::vector<SNationalSquadRow> rows = Squad();
 
     // Names with case ignored: Abel, bauer, Müller.
-    SortNationalSquad(rows, order, &CaseFreeLess);
+    SortNationalSquad(rows, order);
     EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{abel, bauer, mueller}));
     order.Click(ENationalSquadColumn::kName);
     EXPECT_FALSE(order.Ascending());
-    SortNationalSquad(rows, order, &CaseFreeLess);
+    SortNationalSquad(rows, order);
     EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{mueller, bauer, abel}));
 
     // Another column starts ascending, whatever the previous direction.
     order.Click(ENationalSquadColumn::kClub);
     EXPECT_TRUE(order.Ascending());
-    SortNationalSquad(rows, order, &CaseFreeLess);
+    SortNationalSquad(rows, order);
     EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{bauer, abel, mueller}));
 
     order.Click(ENationalSquadColumn::kPosition);
-    SortNationalSquad(rows, order, &CaseFreeLess);
+    SortNationalSquad(rows, order);
     EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{abel, mueller, bauer}));
 
     order.Click(ENationalSquadColumn::kAge);
-    SortNationalSquad(rows, order, &CaseFreeLess);
+    SortNationalSquad(rows, order);
     EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{bauer, abel, mueller}));
     order.Click(ENationalSquadColumn::kAge);
-    SortNationalSquad(rows, order, &CaseFreeLess);
+    SortNationalSquad(rows, order);
     EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{mueller, abel, bauer}));
 
     order.Click(ENationalSquadColumn::kTalent);
-    SortNationalSquad(rows, order, &CaseFreeLess);
+    SortNationalSquad(rows, order);
     EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{mueller, bauer, abel}));
 
     order.Click(ENationalSquadColumn::kStrength);
-    SortNationalSquad(rows, order, &CaseFreeLess);
+    SortNationalSquad(rows, order);
     EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.strength < b.strength;
     }));
     order.Click(ENationalSquadColumn::kStrength);
-    SortNationalSquad(rows, order, &CaseFreeLess);
+    SortNationalSquad(rows, order);
     EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.strength > b.strength;
     }));
@@ -200,10 +191,10 @@ TEST_F(NationalSquadTest, HeaderClicksSortAscendingAndASecondClickReverses) {
     // Equal keys keep the order they had, in either direction.
     const std::vector<std::uint32_t> before = Ids(rows);
     order.Click(ENationalSquadColumn::kCaps);
-    SortNationalSquad(rows, order, &CaseFreeLess);
+    SortNationalSquad(rows, order);
     EXPECT_EQ(Ids(rows), before);
     order.Click(ENationalSquadColumn::kCaps);
-    SortNationalSquad(rows, order, &CaseFreeLess);
+    SortNationalSquad(rows, order);
     EXPECT_EQ(Ids(rows), before);
 }
 

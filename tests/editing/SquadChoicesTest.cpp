@@ -13,10 +13,6 @@
 namespace kw {
 namespace {
 
-bool Less(std::string_view a, std::string_view b) {
-    return a < b;
-}
-
 class SquadChoicesTest : public test::TestWorld {
 protected:
     CClub& NewClub(int country, std::string_view name) {
@@ -40,7 +36,7 @@ TEST_F(SquadChoicesTest, CountriesWithClubsOnlyByName) {
     world.Country(40).SetName(0, "Beta");
     NewClub(20, "A");
     NewClub(30, "B");
-    const std::vector<SChoiceEntry> countries = ChoosableCountries(world, 0, Less);
+    const std::vector<SChoiceEntry> countries = ChoosableCountries(world, 0);
     EXPECT_EQ(countries, (std::vector<SChoiceEntry>{{30, "Alpha"}, {20, "Zeta"}}));
 }
 
@@ -48,11 +44,11 @@ TEST_F(SquadChoicesTest, ClubsByNameWithTheirSecondTeamsAndNoNationalTeam) {
     CClub& zebra = NewClub(kDefaultCountry, "Zebra");
     CClub& adler = NewClub(kDefaultCountry, "Adler");
     const CCountry& country = world.Country(kDefaultCountry);
-    const std::vector<SChoiceEntry> firstTeams = ChoosableClubs(country, 0, false, Less);
+    const std::vector<SChoiceEntry> firstTeams = ChoosableClubs(country, 0, false);
     EXPECT_EQ(firstTeams,
               (std::vector<SChoiceEntry>{{adler.Id(), "Adler"}, {zebra.Id(), "Zebra"}}));
 
-    const std::vector<SChoiceEntry> clubs = ChoosableClubs(country, 0, true, Less);
+    const std::vector<SChoiceEntry> clubs = ChoosableClubs(country, 0, true);
     ASSERT_EQ(clubs.size(), 4u);
     EXPECT_EQ(clubs[0].value, adler.Id());
     EXPECT_EQ(clubs[1].value, adler.Id() | kSecondTeamFlag);

@@ -80,15 +80,14 @@ TEST_F(SquadRulesTest, RowsShowOneTeamsPlayersAndSortByEachColumn) {
 
     std::vector<SSquadRow> rows = SquadRows(club, false, 0);
     ASSERT_EQ(rows.size(), 3u);
-    const auto less = [](std::string_view a, std::string_view b) { return a < b; };
-    SortSquadRows(rows, ESquadOrder::kName, less);
+    SortSquadRows(rows, ESquadOrder::kName);
     EXPECT_EQ(rows[0].personId, abelToo.Id());
     EXPECT_EQ(rows[1].personId, abel.Id());
     EXPECT_EQ(rows[2].personId, zorn.Id());
-    SortSquadRows(rows, ESquadOrder::kPosition, less);
+    SortSquadRows(rows, ESquadOrder::kPosition);
     EXPECT_EQ(rows[0].personId, abelToo.Id());
     EXPECT_EQ(rows[2].personId, zorn.Id());
-    SortSquadRows(rows, ESquadOrder::kStrength, less);
+    SortSquadRows(rows, ESquadOrder::kStrength);
     EXPECT_GE(rows[0].strength, rows[1].strength);
     EXPECT_GE(rows[1].strength, rows[2].strength);
 

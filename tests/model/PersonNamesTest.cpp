@@ -36,42 +36,7 @@ TEST(NameCleaning, PlayerNamesLoseLineBreaksTabsAndRunsOfBlanks) {
     EXPECT_EQ(CleanPlayerName("Ronaldo"), "Ronaldo");
 }
 
-TEST(NameOrder, DiacriticsAreIgnoredAndCaseIsKept) {
-    EXPECT_EQ(CompareNames("M\xFCller", "Muller"), 0);
-    EXPECT_EQ(CompareNames("\xC9mile \xC7\xE0r\xF8", "Emile Caro"), 0);
-    EXPECT_EQ(CompareNames("\x8A\x9E\x9F", "SzY"), 0);
-    EXPECT_EQ(CompareNames("\x93Ze\x94 \x96 \x91"
-                           "a\x92",
-                           "\"Ze\" - 'a'"),
-              0);
-    // Upper case sorts before lower case: a plain code comparison.
-    EXPECT_LT(CompareNames("Berg", "berg"), 0);
-    EXPECT_EQ(CompareNames("a", "c"), 'a' - 'c');
-    EXPECT_GT(CompareNames("Zola", "\xC9mile"), 0);
-    // A name that begins another sorts first.
-    EXPECT_LT(CompareNames("Ma", "Mai"), 0);
-    EXPECT_GT(CompareNames("Mai", "Ma"), 0);
-    EXPECT_EQ(CompareNames("", ""), 0);
-}
-
-TEST(NameOrder, FiveCharactersCountAsTwoLetters) {
-    EXPECT_EQ(CompareNames("Stra\xDF"
-                           "e",
-                           "Strasse"),
-              0);
-    EXPECT_EQ(CompareNames("\xC6rger", "AErger"), 0);
-    EXPECT_EQ(CompareNames("\xE6", "ae"), 0);
-    EXPECT_EQ(CompareNames("\x8C"
-                           "uvre",
-                           "CEuvre"),
-              0);
-    EXPECT_EQ(CompareNames("c\x9C", "cce"), 0);
-    // The second letter takes part in the order.
-    EXPECT_LT(CompareNames("Ma\xDF", "Mast"), 0);
-    EXPECT_GT(CompareNames("Ma\xDFt", "Mass"), 0);
-}
-
-TEST(NameOrder, FoldedFormIsWrittenWithExpansionsAndCutToTheBuffer) {
+TEST(FoldedName, IsWrittenWithExpansionsAndCutToTheBuffer) {
     std::array<char, 32> buffer{};
     EXPECT_EQ(WriteFoldedName("Stra\xDF"
                               "e M\xFCller",

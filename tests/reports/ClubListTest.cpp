@@ -13,10 +13,6 @@ namespace {
 
 using test::Club;
 
-bool ByteLess(std::string_view a, std::string_view b) {
-    return a < b;
-}
-
 class ClubList : public test::CountriesTest {
 protected:
     // A club whose strength is `ability` + 1 (every ability of its one forward).
@@ -31,7 +27,7 @@ protected:
     }
     std::vector<std::string> Names(EClubListOrder order) {
         auto entries = ClubListEntries(Country(), 0);
-        SortClubList(entries, order, ByteLess);
+        SortClubList(entries, order);
         std::vector<std::string> names;
         for (const auto& entry : entries) {
             names.push_back(entry.nationalTeam ? "NT" : entry.name);
@@ -92,7 +88,7 @@ TEST_F(ClubList, StrengthsEqualAsShownTieByNameInAnyInputOrder) {
     EXPECT_EQ(Names(EClubListOrder::kStrength), expected);
     auto entries = ClubListEntries(Country(), 0);
     std::reverse(entries.begin(), entries.end());
-    SortClubList(entries, EClubListOrder::kStrength, ByteLess);
+    SortClubList(entries, EClubListOrder::kStrength);
     std::vector<std::string> names;
     for (const auto& entry : entries) {
         names.push_back(entry.nationalTeam ? "NT" : entry.name);
@@ -108,19 +104,36 @@ TEST_F(ClubList, NationalTeamRowHasOnlyItsName) {
     EXPECT_EQ(ClubListRowText(entries[0]), "Auswahl\t\t");
 }
 
-TEST_F(ClubList, TheCollationDecidesTheNameOrder) {
-    AddClub(1, "b", 1);
-    AddClub(2, "A", 1);
-    auto entries = ClubListEntries(Country(), 0);
-    SortClubList(entries, EClubListOrder::kName, [](std::string_view a, std::string_view b) {
-        return std::tolower(a[0]) < std::tolower(b[0]);
-    });
-    EXPECT_EQ(entries[1].name, "A");
-    SortClubList(entries, EClubListOrder::kName, ByteLess);
-    EXPECT_EQ(entries[1].name, "A");
-    SortClubList(entries, EClubListOrder::kName,
-                 [](std::string_view a, std::string_view b) { return a > b; });
-    EXPECT_EQ(entries[1].name, "b");
+TEST_F(ClubList, ByNameAccentsAndCaseCountOnlyToBreakTies) {
+    AddClub(1, "Dorf", 1);
+    AddClub(2, "d\xF6rfer", 1);
+    AddClub(3, "D\xF6rfer", 1);
+    AddClub(4, "Dahl", 1);
+    AddClub(5, "dach", 1);
+    EXPECT_EQ(Names(EClubListOrder::kName),
+              (std::vector<std::string>{"NT", "dach", "Dahl", "Dorf", "D\xF6rfer", "d\xF6rfer"}));
+}
+
+TEST(ClubListReselection, TheNewClubElseTheSameClubElseTheRowOfTheDeletedOne) {
+    const auto listOf = [](const std::vector<std::uint32_t>& ids) {
+        std::vector<SClubListEntry> entries;
+        for (const std::uint32_t id : ids) {
+            SClubListEntry& entry = entries.emplace_back();
+            entry.clubId = id;
+        }
+        return entries;
+    };
+    const std::vector<std::uint32_t> before = {1, 2, 3, 4};
+    // Renamed and sorted elsewhere: the club, wherever it went.
+    EXPECT_EQ(ClubListRowToSelect(listOf({1, 3, 2, 4}), before, 2, 1), 2);
+    // A new club (or one an undo brought back) is selected.
+    EXPECT_EQ(ClubListRowToSelect(listOf({1, 2, 3, 5, 4}), before, 2, 1), 3);
+    // A deleted club: the row it had, now its neighbour's; after the last row the new last.
+    EXPECT_EQ(ClubListRowToSelect(listOf({1, 3, 4}), before, 2, 1), 1);
+    EXPECT_EQ(ClubListRowToSelect(listOf({1, 2, 3}), before, 4, 3), 2);
+    // Another country's clubs before: nothing counts as new.
+    EXPECT_EQ(ClubListRowToSelect(listOf({7, 8, 9}), {}, 2, 1), 1);
+    EXPECT_EQ(ClubListRowToSelect({}, before, 2, 1), -1);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +74,7 @@ private slots:
     void restoreAsksAndDecliningChangesNothing();
     void clubMenuRemovesPersonsAndDeletesOnlyEditorClubs();
     void clubMenuEditsTheClubPointedAtOrTheCurrentOne();
+    void editedNewAndNeighbouringClubsAreSelected();
     void nationalTeamCannotBeOverwritten();
     void saveAsWritesIntoTheNewFolderAndOpenShowsAnOpenDatabase();
     void openingAFolderAddsASlotWithItsDatabase();
@@ -414,6 +416,82 @@ void DlgMainMenuCommandsTest::clubMenuEditsTheClubPointedAtOrTheCurrentOne() {
         QCOMPARE(edited, clubs->item(row)->data(Qt::UserRole).toUInt());
         QCOMPARE(clubs->currentRow(), row);
     }
+}
+
+void DlgMainMenuCommandsTest::editedNewAndNeighbouringClubsAreSelected() {
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
+    QVERIFY(clubs != nullptr && clubs->count() > 3);
+    const auto selected = [clubs] { return clubs->currentItem()->data(Qt::UserRole).toUInt(); };
+    const auto inView = [clubs] {
+        return clubs->viewport()->rect().contains(clubs->visualItemRect(clubs->currentItem()));
+    };
+    const auto choose = [&window](const QString& text) {
+        const std::unique_ptr<QMenu> menu = window.ClubMenu();
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text && action->isEnabled()) {
+                action->trigger();
+                return;
+            }
+        }
+        QFAIL(qPrintable(text));
+    };
+
+    // Renamed in the club editor, the club sorts last and stays selected.
+    QTest::mouseClick(clubs->viewport(), Qt::LeftButton, {},
+                      clubs->visualItemRect(clubs->item(1)).center());
+    const std::uint32_t renamed = selected();
+    WhenShown<CDlgClubParent>(window, [](CDlgClubParent& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("name"));
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("Zz Umbenannt"));
+        auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("editClub")), Qt::LeftButton);
+    QCOMPARE(window.World().Country(kDefaultCountry).Club(renamed)->Name(0),
+             std::string("Zz Umbenannt"));
+    QCOMPARE(clubs->currentRow(), clubs->count() - 1);
+    QCOMPARE(selected(), renamed);
+    QVERIFY(inView());
+    // Undo and redo move it back and forth; it stays selected and in view.
+    Action(window, QStringLiteral("&Rückgängig: Verein bearbeiten"))->trigger();
+    QCOMPARE(clubs->currentRow(), 1);
+    QCOMPARE(selected(), renamed);
+    QVERIFY(inView());
+    Action(window, QStringLiteral("&Wiederholen: Verein bearbeiten"))->trigger();
+    QCOMPARE(clubs->currentRow(), clubs->count() - 1);
+    QCOMPARE(selected(), renamed);
+    QVERIFY(inView());
+
+    // A new club is selected.
+    WhenShown<CDlgNewClub>(window, [](CDlgNewClub& dialog) {
+        dialog.Field()->clear();
+        QTest::keyClicks(dialog.Field(), QStringLiteral("Neustadt"));
+        QTest::keyClick(dialog.Field(), Qt::Key_Return);
+    });
+    choose(QStringLiteral("Neuer Verein"));
+    const std::uint32_t added = selected();
+    QCOMPARE(window.World().Country(kDefaultCountry).Club(added)->Name(0), std::string("Neustadt"));
+
+    // Deleted, its neighbour below is selected; undone, it is selected again.
+    QVERIFY(window.Document().Perform(
+        "Markieren", SWorldScope::Countries({kDefaultCountry}), [added](CWorld& world) {
+            CClub* club = world.Country(kDefaultCountry).Club(added);
+            club->SetStadiumFlags(static_cast<std::uint8_t>(club->StadiumFlags() | 0x80));
+            return true;
+        }));
+    const int row = clubs->currentRow();
+    QVERIFY(row + 1 < clubs->count());
+    const std::uint32_t below = clubs->item(row + 1)->data(Qt::UserRole).toUInt();
+    choose(QStringLiteral("Verein löschen"));
+    QCOMPARE(clubs->currentRow(), row);
+    QCOMPARE(selected(), below);
+    Action(window, QStringLiteral("&Rückgängig: Verein löschen"))->trigger();
+    QCOMPARE(selected(), added);
 }
 
 void DlgMainMenuCommandsTest::nationalTeamCannotBeOverwritten() {

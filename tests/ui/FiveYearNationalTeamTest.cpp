@@ -28,7 +28,6 @@
 #include "editing/FiveYearRules.h"
 #include "editing/PersonClub.h"
 #include "editing/PlayerHistoryRules.h"
-#include "editors/CollationLess.h"
 #include "editors/Dlg5Year.h"
 #include "editors/Dlg5YearChange.h"
 #include "editors/DlgNationalteam.h"
@@ -40,6 +39,7 @@
 #include "model/WorldPart.h"
 #include "reports/WorldStatistics.h"
 #include "storage/Identifiers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -390,14 +390,13 @@ void FiveYearNationalTeamTest::theNationalSquadListsOnlyFlaggedPlayersAndSortsBy
     // The sixth player of the nationality lacks the flag.
     QVERIFY(shown.count(players[5]) == 0);
 
-    // Starts by name ascending in the user's collation.
-    const TextLess less = UserCollationLess();
-    const auto names = [&dialog, &less](bool ascending) {
+    // Starts by name ascending.
+    const auto names = [&dialog](bool ascending) {
         const auto& rows = dialog.Rows();
         for (std::size_t i = 1; i < rows.size(); ++i) {
             const std::string& a = rows[i - 1].shortName;
             const std::string& b = rows[i].shortName;
-            if (ascending ? less(b, a) : less(a, b)) {
+            if (CollateText(a, b) * (ascending ? 1 : -1) > 0) {
                 return false;
             }
         }

@@ -1,6 +1,5 @@
 #include "app/ui/MainMenuView.h"
 
-#include <QCollator>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -22,6 +22,7 @@
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -47,26 +48,26 @@ constexpr std::array kLanguageChoices = {
     SChoice{ids::kLanguageItalian, 4},
 };
 
-QCollator UserCollator() {
-    QCollator collator{QLocale()};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return collator;
+// Texts (Windows-1252) with the values they stand for, sorted by text.
+using SortedEntries = std::vector<std::pair<std::string, int>>;
+
+void SortByText(SortedEntries& entries) {
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return CollateText(a.first, b.first) < 0;
+    });
 }
 
 // A drop-down list sorted by its texts, each entry carrying its value.
 template <std::size_t N>
 QComboBox* SortedChoices(const std::array<SChoice, N>& choices, QWidget* parent) {
-    std::vector<std::pair<QString, int>> entries;
+    SortedEntries entries;
     for (const SChoice& choice : choices) {
-        entries.emplace_back(FromCp1252(ResourceString(choice.stringId)), choice.value);
+        entries.emplace_back(ResourceString(choice.stringId), choice.value);
     }
-    const QCollator collator = UserCollator();
-    std::sort(entries.begin(), entries.end(), [&collator](const auto& a, const auto& b) {
-        return collator.compare(a.first, b.first) < 0;
-    });
+    SortByText(entries);
     auto* box = new QComboBox(parent);
     for (const auto& entry : entries) {
-        box->addItem(entry.first, entry.second);
+        box->addItem(FromCp1252(entry.first), entry.second);
     }
     return box;
 }
@@ -280,6 +281,11 @@ void CMainMenuView::CreateStatisticsGroups() {
                                      this);
 }
 
+void CMainMenuView::SetDocument(const CDatabaseDocument& document) {
+    m_document = &document;
+    m_listedClubsCountry = 0;
+}
+
 void CMainMenuView::ResetSelection() {
     m_continent = 0;
     m_previousContinent = 0;
@@ -288,6 +294,7 @@ void CMainMenuView::ResetSelection() {
     m_countryPerContinent[0] = kDefaultCountry;
     m_scrollPerContinent = NoScrollPositions();
     m_listedContinent = -1;
+    m_listedClubsCountry = 0;
     const QSignalBlocker blocker(m_continents);
     m_continents->setCurrentIndex(m_continents->findData(m_continent));
 }
@@ -309,6 +316,7 @@ void CMainMenuView::RestoreSelection(const SSelection& selection) {
     m_countryPerContinent = selection.countryPerContinent;
     m_scrollPerContinent = selection.scrollPerContinent;
     m_listedContinent = -1;
+    m_listedClubsCountry = 0;
     const QSignalBlocker blocker(m_continents);
     m_continents->setCurrentIndex(m_continents->findData(m_continent));
 }
@@ -392,24 +400,21 @@ void CMainMenuView::FillLanguages() {
 void CMainMenuView::FillCountries() {
     const CWorld& world = m_document->World();
     const int language = world.CurrentLanguage();
-    std::vector<std::pair<QString, int>> entries;
+    SortedEntries entries;
     for (int number = 1; number <= kCountryCount; ++number) {
         const CCountry& country = world.Country(number);
         if (country.Continent() == m_continent) {
-            entries.emplace_back(FromCp1252(country.Name(language)), number);
+            entries.emplace_back(country.Name(language), number);
         }
     }
-    const QCollator collator = UserCollator();
-    std::stable_sort(entries.begin(), entries.end(), [&collator](const auto& a, const auto& b) {
-        return collator.compare(a.first, b.first) < 0;
-    });
+    SortByText(entries);
 
     const QSignalBlocker blocker(m_countries);
     m_countries->clear();
     const int remembered = m_countryPerContinent[static_cast<std::size_t>(m_continent)];
     int selected = entries.empty() ? -1 : 0;
     for (const auto& entry : entries) {
-        auto* item = new QListWidgetItem(entry.first, m_countries);
+        auto* item = new QListWidgetItem(FromCp1252(entry.first), m_countries);
         item->setData(Qt::UserRole, entry.second);
         if (entry.second == remembered) {
             selected = m_countries->count() - 1;
@@ -449,12 +454,14 @@ void CMainMenuView::FillClubs() {
     const CWorld& world = m_document->World();
     const CCountry& country = world.Country(m_country);
     std::vector<SClubListEntry> entries = ClubListEntries(country, world.CurrentLanguage());
-    const QCollator collator = UserCollator();
-    SortClubList(entries, m_order, [&collator](std::string_view a, std::string_view b) {
-        return collator.compare(FromCp1252(a), FromCp1252(b)) < 0;
-    });
+    SortClubList(entries, m_order);
 
-    const int remembered = std::max(m_clubs->currentRow(), 0);
+    std::vector<std::uint32_t> listed;
+    for (int row = 0; m_listedClubsCountry == m_country && row < m_clubs->count(); ++row) {
+        listed.push_back(m_clubs->item(row)->data(Qt::UserRole).toUInt());
+    }
+    const int selected =
+        ClubListRowToSelect(entries, std::move(listed), m_club, m_clubs->currentRow());
     const int scrolled = m_clubs->verticalScrollBar()->value();
     const QSignalBlocker blocker(m_clubs);
     m_clubs->clear();
@@ -462,15 +469,15 @@ void CMainMenuView::FillClubs() {
         const int row = m_clubs->AddRow(ClubListRowText(entry));
         m_clubs->item(row)->setData(Qt::UserRole, entry.clubId);
     }
+    m_listedClubsCountry = m_country;
     m_club = 0;
-    if (!entries.empty()) {
-        // A shorter list keeps its last row selected.
-        const int row = std::min(remembered, m_clubs->count() - 1);
-        m_clubs->setCurrentRow(row);
-        m_club = entries[static_cast<std::size_t>(row)].clubId;
-    }
     m_clubs->doItemsLayout();
     m_clubs->verticalScrollBar()->setValue(scrolled);
+    if (selected >= 0) {
+        m_clubs->setCurrentRow(selected);
+        m_club = entries[static_cast<std::size_t>(selected)].clubId;
+        m_clubs->scrollToItem(m_clubs->item(selected));
+    }
     EnableClubButtons();
     ShowStatistics(CountryStatistics(country));
 }

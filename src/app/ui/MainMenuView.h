@@ -47,7 +47,7 @@ public:
     }
 
     // Shows another database (a slot change); the caller refreshes.
-    void SetDocument(const CDatabaseDocument& document) { m_document = &document; }
+    void SetDocument(const CDatabaseDocument& document);
     // Back to "Europa" with its default country, as for a database read anew.
     void ResetSelection();
     SSelection Selection() const;
@@ -135,6 +135,8 @@ private:
     // The continent whose countries the list shows; -1 while it shows another selection's.
     int m_listedContinent = -1;
     EClubListOrder m_order = EClubListOrder::kName;
+    // The country whose clubs the club list shows; 0 while it shows another database's.
+    int m_listedClubsCountry = 0;
     std::uint32_t m_club = 0;
     SStatistics m_totals;
 

@@ -13,7 +13,6 @@
 
 #include "app/ui/QtText.h"
 #include "document/DatabaseDocument.h"
-#include "editors/CollationLess.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -33,7 +32,7 @@ QString KindCaption(EFindKind kind) {
 
 }  // namespace
 
-CQuickFindBar::CQuickFindBar(QWidget* parent) : QWidget(parent), m_less(UserCollationLess()) {
+CQuickFindBar::CQuickFindBar(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* row = new QHBoxLayout;
@@ -125,7 +124,7 @@ void CQuickFindBar::Search() {
     if (!m_index) {
         m_index = std::make_unique<CQuickFindIndex>(m_document->World());
     }
-    ShowHits(m_index->Find(ToCp1252(m_field->text()), m_less));
+    ShowHits(m_index->Find(ToCp1252(m_field->text())));
 }
 
 void CQuickFindBar::ShowHits(const SFindResult& result) {

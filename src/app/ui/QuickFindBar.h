@@ -45,7 +45,6 @@ private:
 
     const CDatabaseDocument* m_document = nullptr;
     std::unique_ptr<CQuickFindIndex> m_index;
-    FindNameLess m_less;
     std::vector<SFindHit> m_hits;
     QLineEdit* m_field = nullptr;
     QTreeWidget* m_results = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCollator>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -485,13 +484,7 @@ void CDlgClub::StorePage() {
 
 void CDlgClub::FillClubCombos() {
     const CClub& club = Context().club;
-    QCollator collator{QLocale()};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    const std::vector<SClubChoice> choices =
-        ClubChoices(Context().world, club, Context().language,
-                    [&collator](std::string_view a, std::string_view b) {
-                        return collator.compare(Cp1252ToQString(a), Cp1252ToQString(b)) < 0;
-                    });
+    const std::vector<SClubChoice> choices = ClubChoices(Context().world, club, Context().language);
     for (SClubCombo& combo : m_clubCombos) {
         const QSignalBlocker blocker(combo.box);
         combo.box->clear();

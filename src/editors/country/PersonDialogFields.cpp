@@ -1,11 +1,9 @@
 #include "editors/country/PersonDialogFields.h"
 
-#include <QCollator>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 
 #include <algorithm>
@@ -16,6 +14,7 @@
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -35,23 +34,20 @@ std::string StoredName(const QLineEdit& field, std::string_view original) {
 
 void FillCountryCombo(QComboBox& combo, const CWorld& world, int selected) {
     struct SCountryItem {
-        QString name;
+        std::string name;  // Windows-1252
         int number = 0;
     };
     std::vector<SCountryItem> countries;
     for (int number = 1; number <= kCountryCount; ++number) {
-        countries.push_back(
-            {Cp1252ToQString(world.Country(number).Name(world.CurrentLanguage())), number});
+        countries.push_back({world.Country(number).Name(world.CurrentLanguage()), number});
     }
-    QCollator collator{QLocale()};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(countries.begin(), countries.end(),
-                     [&collator](const SCountryItem& a, const SCountryItem& b) {
-                         return collator.compare(a.name, b.name) < 0;
+                     [](const SCountryItem& a, const SCountryItem& b) {
+                         return CollateText(a.name, b.name) < 0;
                      });
     combo.clear();
     for (const SCountryItem& country : countries) {
-        combo.addItem(country.name, country.number);
+        combo.addItem(Cp1252ToQString(country.name), country.number);
     }
     combo.setCurrentIndex(combo.findData(selected));
 }

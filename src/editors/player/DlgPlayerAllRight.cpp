@@ -1,7 +1,6 @@
 #include "editors/player/DlgPlayerAllRight.h"
 
 #include <QCheckBox>
-#include <QCollator>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,6 +33,7 @@
 #include "model/GameDate.h"
 #include "model/Player.h"
 #include "model/World.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 
@@ -162,20 +162,18 @@ void CDlgPlayerAllRight::FillCountries() {
     }
     m_countriesLanguage = language;
     struct SCountryItem {
-        QString name;
+        std::string name;  // Windows-1252
         int number = 0;
     };
     std::vector<SCountryItem> countries;
     if (world.IsLoaded()) {
         for (int number = 1; number <= kCountryCount; ++number) {
-            countries.push_back({Cp1252ToQString(world.Country(number).Name(language)), number});
+            countries.push_back({world.Country(number).Name(language), number});
         }
     }
-    QCollator collator{QLocale()};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(countries.begin(), countries.end(),
-                     [&collator](const SCountryItem& a, const SCountryItem& b) {
-                         return collator.compare(a.name, b.name) < 0;
+                     [](const SCountryItem& a, const SCountryItem& b) {
+                         return CollateText(a.name, b.name) < 0;
                      });
     const QSignalBlocker quietFirst(m_nationality);
     const QSignalBlocker quietSecond(m_secondNationality);
@@ -183,8 +181,9 @@ void CDlgPlayerAllRight::FillCountries() {
     m_secondNationality->clear();
     m_secondNationality->addItem(QStringLiteral(" keine"), 0);
     for (const SCountryItem& country : countries) {
-        m_nationality->addItem(country.name, country.number);
-        m_secondNationality->addItem(country.name, country.number);
+        const QString name = Cp1252ToQString(country.name);
+        m_nationality->addItem(name, country.number);
+        m_secondNationality->addItem(name, country.number);
     }
 }
 
