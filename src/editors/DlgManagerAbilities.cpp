@@ -25,9 +25,9 @@ using LanguageLabels = std::array<const char*, 4>;
 
 constexpr AbilityLabels kAbilityLabels = {"&Motivation", "&Trainingsgestaltung", "T&orwarttraining",
                                           "Verhan&dlungsgeschick"};
-// The national coach's page words them its own way (the triple t is its text).
+// The national coach's page words them its own way.
 constexpr AbilityLabels kCoachAbilityLabels = {"&Motivationsfähigkeit", "&Trainingsgestaltung",
-                                               "T&orwartttraining", "Verhan&dlungsgeschick"};
+                                               "T&orwarttraining", "Verhan&dlungsgeschick"};
 constexpr std::array<const char*, kManagerAbilityCount> kAbilityNames = {
     "motivation", "trainingDesign", "goalkeeperTraining", "negotiation"};
 constexpr LanguageLabels kLanguageLabels = {"M&uttersprache", "&1. Fremdsprache",

@@ -79,7 +79,7 @@ constexpr std::string_view kAbilityLabels[kAbilityCount] = {
     "Konstanz",
     "Einsch\xFC"
     "chterung",
-    "F\xFChrungqualit\xE4ten",
+    "F\xFChrungsqualit\xE4ten",
     "Strafraumbeherrschung",
     "Fangsicherheit",
     "Abst\xF6\xDF"

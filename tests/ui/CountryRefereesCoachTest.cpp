@@ -237,7 +237,7 @@ void CountryRefereesCoachTest::aTypedNameAndTrainingValueAreOneUndoableEdit() {
         labels << label->text();
     }
     for (const char* text :
-         {"&Motivationsfähigkeit", "T&orwartttraining", "Fremdsprache &1", "Fremdsprache &3"}) {
+         {"&Motivationsfähigkeit", "T&orwarttraining", "Fremdsprache &1", "Fremdsprache &3"}) {
         QVERIFY2(labels.contains(QString::fromUtf8(text)), text);
     }
     auto& surname = Child<QLineEdit>(*host, QStringLiteral("coachSurname"));
