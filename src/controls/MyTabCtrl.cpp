@@ -1,6 +1,7 @@
 #include "controls/MyTabCtrl.h"
 
 #include "controls/DialogB.h"
+#include "controls/ScrollingPage.h"
 
 namespace kw {
 
@@ -10,7 +11,11 @@ CMyTabCtrl::CMyTabCtrl(QWidget* parent) : QTabWidget(parent) {
 
 int CMyTabCtrl::AddPage(CDialogB* page, const QString& label) {
     connect(page, &CDialogB::ListUpdate, this, &CMyTabCtrl::ListUpdate);
-    return addTab(page, label);
+    return addTab(new CScrollingPage(page), label);
+}
+
+CDialogB* CMyTabCtrl::Page(int index) const {
+    return qobject_cast<CDialogB*>(TabPage(*this, index));
 }
 
 void CMyTabCtrl::CurrentChanged(int index) {

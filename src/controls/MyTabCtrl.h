@@ -9,7 +9,8 @@ namespace kw {
 
 class CDialogB;
 
-// Tabs that swap the pages of an editor dialog.
+// Tabs that swap the pages of an editor dialog. Each page scrolls when the window is lower than
+// the page (CScrollingPage), so tabs of tall pages fit a small screen.
 //
 // Before a page is left, the owner's leave query is asked with the page's index (owners store the
 // page's fields there); when it answers false the page stays and the tab goes back to it. Once a
@@ -23,8 +24,10 @@ public:
 
     explicit CMyTabCtrl(QWidget* parent = nullptr);
 
-    // Adds a page (it becomes a child of the tabs); returns its index.
+    // Adds a page (the tabs take it over); returns its index.
     int AddPage(CDialogB* page, const QString& label);
+    // The page of the tab at `index`; null for none.
+    CDialogB* Page(int index) const;
     // Without a query every page may be left.
     void SetLeaveQuery(LeaveQuery query) { m_leaveQuery = std::move(query); }
 

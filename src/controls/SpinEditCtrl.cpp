@@ -62,6 +62,11 @@ void CSpinEditCtrl::SetValue(int value) {
     emit SpinEditChanged(*stored);
 }
 
+void CSpinEditCtrl::Clear() {
+    m_value.Clear();
+    m_field->clear();
+}
+
 int CSpinEditCtrl::GetValue() const {
     return ParseSpinText(m_field->text().toStdString());
 }
@@ -71,6 +76,9 @@ void CSpinEditCtrl::Step(ESpinArrow arrow) {
 }
 
 void CSpinEditCtrl::Leave() {
+    if (m_value.StaysEmpty(m_field->text().toStdString())) {
+        return;
+    }
     const int typed = GetValue();
     if (typed == m_value.Value()) {
         // Nothing to announce, but text that reads as the stored number ("007", "7 Tore") shows

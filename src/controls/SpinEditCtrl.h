@@ -25,6 +25,8 @@ public:
     // Both bounds as given (the minimum may be the larger one); the value is not clamped anew.
     void SetRange(int minimum, int maximum);
     void SetValue(int value);
+    // Empties the field: it shows no value until the next SetValue, also when left untouched.
+    void Clear();
     // The number the field's text stands for now (it may differ from the stored value while the
     // user is typing).
     int GetValue() const;

@@ -7,7 +7,7 @@ namespace kw {
 
 class CPlayer;
 
-// The board stability of a club's president ("Stabiliät des Präsidiums"): the low three bits of
+// The board stability of a club's president ("Stabilität des Präsidiums"): the low three bits of
 // his contract byte 2, 0 "Wahnsinnig" to 4 "Treu und visionär". The byte's other bits are kept.
 inline constexpr int kMaxBoardStability = 4;
 inline constexpr int kBoardStabilityByte = 1;  // contract byte 2

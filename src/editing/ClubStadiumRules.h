@@ -20,7 +20,7 @@ inline constexpr std::uint8_t kBigMainStandFlag = 0x01;
 inline constexpr std::uint8_t kNationalStadiumFlag = 0x02;
 std::uint8_t WithStadiumFlag(std::uint8_t flags, std::uint8_t bit, bool set);
 
-// "Stadionkapzität" as typed (at most 7 digits): read as a decimal number and held within the
+// "Stadionkapazität" as typed (at most 7 digits): read as a decimal number and held within the
 // record's 0..150000; text that is no number gives 0.
 inline constexpr int kCapacityDigits = 7;
 std::int32_t StadiumCapacityFromText(std::string_view text);

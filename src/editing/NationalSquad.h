@@ -26,7 +26,7 @@ struct SNationalSquadRow {
     double strength = 0.0;  // at the main position
     int age = 0;
     int talent = 0;
-    // The record has no field for caps; the player's history page shows 0 as well.
+    // The record has no field for caps: the list shows 0 for every player.
     int caps = 0;
 };
 

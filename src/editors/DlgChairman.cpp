@@ -38,7 +38,7 @@ CDlgChairman::CDlgChairman(QWidget* parent)
     }
     m_valueText->setMinimumWidth(widest);
 
-    auto* label = new QLabel(QStringLiteral("&Stabiliät des Präsidiums"));
+    auto* label = new QLabel(QStringLiteral("&Stabilität des Präsidiums"));
     label->setBuddy(m_bar);
     auto* row = new QHBoxLayout;
     row->addWidget(m_bar, 1);

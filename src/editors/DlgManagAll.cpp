@@ -11,6 +11,7 @@
 #include "controls/DlgErrorSingle.h"
 #include "controls/MyListBox.h"
 #include "controls/MyTabCtrl.h"
+#include "controls/ScrollingPage.h"
 #include "document/DatabaseDocument.h"
 #include "editing/SquadCommands.h"
 #include "editing/StaffList.h"
@@ -98,6 +99,7 @@ CDlgManagAll::CDlgManagAll(CDatabaseDocument& document, std::uint32_t clubId,
     m_managers->SelectPerson(first);
     ShowPerson(first);
     m_managers->List().setFocus();
+    FitToScreen(*this);
 }
 
 CDlgManagAll::~CDlgManagAll() {

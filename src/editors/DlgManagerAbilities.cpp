@@ -9,8 +9,10 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "controls/ControlText.h"
+#include "controls/NotStoredValue.h"
 #include "controls/SpinEditCtrl.h"
 #include "controls/ValueScrollBar.h"
 #include "editing/LanguageList.h"
@@ -25,9 +27,9 @@ using LanguageLabels = std::array<const char*, 4>;
 
 constexpr AbilityLabels kAbilityLabels = {"&Motivation", "&Trainingsgestaltung", "T&orwarttraining",
                                           "Verhan&dlungsgeschick"};
-// The national coach's page words them its own way (the triple t is its text).
+// The national coach's page words them its own way.
 constexpr AbilityLabels kCoachAbilityLabels = {"&Motivationsfähigkeit", "&Trainingsgestaltung",
-                                               "T&orwartttraining", "Verhan&dlungsgeschick"};
+                                               "T&orwarttraining", "Verhan&dlungsgeschick"};
 constexpr std::array<const char*, kManagerAbilityCount> kAbilityNames = {
     "motivation", "trainingDesign", "goalkeeperTraining", "negotiation"};
 constexpr LanguageLabels kLanguageLabels = {"M&uttersprache", "&1. Fremdsprache",
@@ -141,27 +143,42 @@ void CDlgManagerAbilities::Load(const IManagerRecord* record, bool withExperienc
     const auto keeps = [record](EManagerValue value) {
         return record != nullptr && record->Keeps(value);
     };
+    // A value the record does not keep is shown as none, never as the person's other bytes.
+    const bool keepsAbilities = keeps(EManagerValue::kAbilities);
     for (std::size_t index = 0; index < m_abilities.size(); ++index) {
         CSpinEditCtrl* spin = m_abilities[index];
         const QSignalBlocker quiet(spin);
-        spin->SetValue(record != nullptr ? record->Ability(static_cast<int>(index)) : 0);
+        if (keepsAbilities) {
+            spin->SetValue(record->Ability(static_cast<int>(index)));
+            ShowStored(*spin);
+        } else {
+            ShowNotStored(*spin);
+        }
         m_touchedAbilities[index] = false;
-        spin->setEnabled(keeps(EManagerValue::kAbilities));
     }
 
     m_withExperience = withExperience;
     m_experience->setVisible(withExperience);
+    const bool keepsExperience = keeps(EManagerValue::kExperience);
     {
         const QSignalBlocker quietNational(m_national);
         const QSignalBlocker quietInternational(m_international);
-        m_national->SetValue(record != nullptr ? record->NationalExperience() : 0);
-        m_international->SetValue(record != nullptr ? record->InternationalExperience() : 0);
+        m_national->SetValue(keepsExperience ? record->NationalExperience() : 0);
+        m_international->SetValue(keepsExperience ? record->InternationalExperience() : 0);
     }
     m_loadedNational = m_national->Value();
     m_loadedInternational = m_international->Value();
-    m_national->setEnabled(keeps(EManagerValue::kExperience));
-    m_international->setEnabled(keeps(EManagerValue::kExperience));
-    ShowExperienceTexts();
+    for (QWidget* control : std::initializer_list<QWidget*>{m_national, m_international,
+                                                            m_nationalText, m_internationalText}) {
+        if (keepsExperience) {
+            ShowStored(*control);
+        } else {
+            ShowNotStored(*control);
+        }
+    }
+    if (keepsExperience) {
+        ShowExperienceTexts();
+    }
 
     const ManagerLanguages languages = record != nullptr ? record->Languages() : ManagerLanguages{};
     for (std::size_t slot = 0; slot < m_languages.size(); ++slot) {

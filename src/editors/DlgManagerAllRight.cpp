@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "controls/ControlText.h"
+#include "controls/NotStoredValue.h"
 #include "storage/TextTable.h"
 
 namespace kw {
@@ -32,6 +33,8 @@ void AddChoiceRow(QGridLayout* grid, const QString& label, const QString& button
     grid->addWidget(text, row, 0);
     grid->addWidget(name, row, 1);
     grid->addWidget(choose, row, 2);
+    ShowNotStored(*name);
+    ShowNotStored(*choose);
 }
 
 }  // namespace
@@ -52,14 +55,14 @@ CDlgManagerAllRight::CDlgManagerAllRight(const CBaseTextFile& formations, QWidge
     for (const auto& entry : formations.Entries()) {
         m_formation->addItem(Cp1252ToQString(entry.second), entry.first);
     }
-    m_formation->setCurrentIndex(-1);
+    ShowNotStored(*m_formation);
     auto* formationLabel = new QLabel(QStringLiteral("Bevorzugte Aufstellung"), group);
     formationLabel->setBuddy(m_formation);
     const int row = grid->rowCount();
     grid->addWidget(formationLabel, row, 0);
     grid->addWidget(m_formation, row, 1, 1, 2);
     grid->setColumnStretch(1, 1);
-    // No record keeps these values (see the class comment).
+    // No record keeps these values (see the class comment); the captions are greyed with them.
     group->setEnabled(false);
 
     auto* layout = new QVBoxLayout(this);

@@ -15,6 +15,7 @@
 #include "controls/DlgErrorMessage.h"
 #include "controls/MyListBox.h"
 #include "controls/MyTabCtrl.h"
+#include "controls/ScrollingPage.h"
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
 #include "editing/SquadCommands.h"
@@ -133,6 +134,7 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_
     const std::vector<SSquadRow>& rows = List(false).Rows();
     List(false).SelectPerson(rows.empty() ? 0 : rows.front().personId);
     ShowPerson(List(false).CurrentPerson());
+    FitToScreen(*this);
 }
 
 CDlgPlayerlistClub::~CDlgPlayerlistClub() {

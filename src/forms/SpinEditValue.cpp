@@ -58,11 +58,16 @@ void CSpinEditValue::SetRange(int minimum, int maximum) {
 }
 
 std::optional<int> CSpinEditValue::SetValue(int value) {
-    if (value == m_value) {
+    if (value == m_value && !m_empty) {
         return std::nullopt;
     }
+    m_empty = false;
     m_value = ClampToSpinRange(value, m_minimum, m_maximum);
     return m_value;
+}
+
+bool CSpinEditValue::StaysEmpty(std::string_view text) const {
+    return m_empty && std::all_of(text.begin(), text.end(), IsBlank);
 }
 
 int CSpinEditValue::ArrowValue(int shown, ESpinArrow arrow) const {

@@ -32,7 +32,15 @@ public:
     // Nothing happens when `value` equals the stored value. Otherwise the value is clamped,
     // stored and returned: the field shows it and its listener hears of it, also when clamping
     // gave back the value stored before (a typed number is announced once the field is left).
+    // A field that shows no value takes any value.
     std::optional<int> SetValue(int value);
+
+    // The field shows no value (it is empty) until the next SetValue: for a value no record keeps.
+    void Clear() { m_empty = true; }
+    bool IsEmpty() const { return m_empty; }
+    // Whether leaving the field with `text` keeps it empty: it showed no value and nothing but
+    // blanks was typed.
+    bool StaysEmpty(std::string_view text) const;
 
     // What an arrow asks for, starting from the number the field shows: the up arrow moves one
     // step towards the maximum, the down arrow one towards the minimum.
@@ -46,6 +54,7 @@ private:
     int m_value = 0;
     int m_minimum = 0;
     int m_maximum = 100;
+    bool m_empty = false;
 };
 
 }  // namespace kw

@@ -80,7 +80,7 @@ constexpr std::string_view kAbilityLabels[kAbilityCount] = {
     "Konstanz",
     "Einsch\xFC"
     "chterung",
-    "F\xFChrungqualit\xE4ten",
+    "F\xFChrungsqualit\xE4ten",
     "Strafraumbeherrschung",
     "Fangsicherheit",
     "Abst\xF6\xDF"

@@ -30,7 +30,7 @@ namespace kw {
 //  5, Beweglichkeit 2, Konzentration 2 "Flugparaden"        Paraden 3, Sprungkraft 3, Beweglichkeit
 //  3, Fangsicherheit 2 "Strafraumbeherr."   Strafraumbeherrschung 5, Fausten 2, Fangsicherheit 2,
 //  Sprungkraft 1,
-//                       Führungqualitäten 1
+//                       Führungsqualitäten 1
 //  "Eins gegen eins"    Mann gegen Mann 5, Stellungsspiel (Torwart) 2, Ruhe 2
 //  "Abstöße"            Abstöße 5, Lange Pässe 1
 //  "Abwürfe"            Abwürfe 5, Entscheidungen 1

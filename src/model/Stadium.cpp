@@ -19,7 +19,7 @@ constexpr std::uint32_t kFlagsMajor = 8196;
 // Windows-1252 (\374 is the u with umlaut).
 constexpr std::string_view kStandNames[kStandCount] = {
     "Haupttrib\374ne", "Gegentrib\374ne", "Nordtrib\374ne", "S\374dtrib\374ne",
-    "N-W Kurve",       "N-E Kurve",       "S-W Kurve",      "S-E Kuve",
+    "N-W Kurve",       "N-E Kurve",       "S-W Kurve",      "S-E Kurve",
 };
 
 std::int32_t NotNegative(std::int32_t places) {

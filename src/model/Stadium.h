@@ -12,7 +12,7 @@ class CKLFile;
 
 // The stands of a stadium, in the order the records and the stadium editor use.
 inline constexpr int kStandCount = 8;
-// "Haupttribüne" ... "S-E Kuve" (Windows-1252); empty for a number outside 0..7.
+// "Haupttribüne" ... "S-E Kurve" (Windows-1252); empty for a number outside 0..7.
 std::string_view StandName(int stand);
 
 // Stadium types, as the club's stadium type codes them: 0 "Oval", 1 "Runde Ecken",

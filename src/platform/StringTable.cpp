@@ -236,6 +236,7 @@ constexpr ResourceRow kResourceRows[] = {
     ResourceRow{ids::kCityPictureBadName, u8"Der Dateiname %s kann kein Ortsname sein."},
     ResourceRow{ids::kCityPictureUnreadable, u8"Die Datei %s ist keine lesbare BMP-Datei."},
     ResourceRow{ids::kWithoutShirtNumber, u8"ohne Nummer"},
+    ResourceRow{ids::kValueNotStored, u8"Die Datenbank speichert keinen solchen Wert."},
     ResourceRow{ids::kStaffRoleNames + 1, u8"Trainer"},
     ResourceRow{ids::kStaffRoleNames + 2, u8"Manager"},
     ResourceRow{ids::kStaffRoleNames + 3, u8"Präsident"},

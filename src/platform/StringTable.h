@@ -130,6 +130,8 @@ inline constexpr int kCityPictureNotBmp = 1342;         // "Als Stadtgrafik kann
 inline constexpr int kCityPictureBadName = 1343;        // "Der Dateiname %s kann kein Ortsname ..."
 inline constexpr int kCityPictureUnreadable = 1344;     // "Die Datei %s ist keine lesbare BMP ..."
 inline constexpr int kWithoutShirtNumber = 1345;        // "ohne Nummer"
+// The tool tip of a control shown empty and disabled because no record keeps its value.
+inline constexpr int kValueNotStored = 1350;  // "Die Datenbank speichert keinen solchen Wert."
 
 // The person editor's player panel: talent 0 to 4 ("Normal" ... "Gigantisch") and the effect on
 // the team-mates 0 to 9 ("-" ... "+5% auf alle Spieler im Mannschaftsteil").

@@ -83,6 +83,21 @@ TEST(CSpinEditValue, EqualValuesChangeNothingAndClampingComesAfterTheComparison)
     EXPECT_EQ(spin.Value(), 0);
 }
 
+TEST(CSpinEditValue, AnEmptyFieldTakesAnyValueAndStaysEmptyWhileOnlyBlanksAreTyped) {
+    CSpinEditValue spin;
+    ASSERT_EQ(spin.SetValue(7), 7);
+    spin.Clear();
+    EXPECT_TRUE(spin.IsEmpty());
+    EXPECT_TRUE(spin.StaysEmpty(""));
+    EXPECT_TRUE(spin.StaysEmpty(" \t"));
+    EXPECT_FALSE(spin.StaysEmpty("0"));
+    // The value stored before the field was emptied is shown again when set.
+    EXPECT_EQ(spin.SetValue(7), 7);
+    EXPECT_FALSE(spin.IsEmpty());
+    EXPECT_FALSE(spin.StaysEmpty(""));
+    EXPECT_EQ(spin.SetValue(7), std::nullopt);
+}
+
 TEST(CSpinEditValue, SettingTheRangeKeepsTheStoredValue) {
     CSpinEditValue spin;
     EXPECT_EQ(spin.SetValue(80), 80);

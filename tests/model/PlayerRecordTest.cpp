@@ -609,7 +609,7 @@ TEST_F(PlayerRecord, OnlyKnownNamesOfPositionsFeetAndAbilities) {
     EXPECT_EQ(AbilityLabel(7),
               "Freist\xF6\xDF"
               "e");
-    EXPECT_EQ(AbilityLabel(34), "F\xFChrungqualit\xE4ten");
+    EXPECT_EQ(AbilityLabel(34), "F\xFChrungsqualit\xE4ten");
     EXPECT_EQ(AbilityLabel(39), "Stellungsspiel");
     EXPECT_EQ(AbilityLabel(43), "");
 }

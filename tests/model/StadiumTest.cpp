@@ -196,7 +196,7 @@ TEST_F(Stadium, TemplatesAreTheTwoBuiltInStadiums) {
 TEST_F(Stadium, StandsAndTheirBlocks) {
     EXPECT_EQ(StandName(0), "Haupttrib\374ne");
     EXPECT_EQ(StandName(3), "S\374dtrib\374ne");
-    EXPECT_EQ(StandName(7), "S-E Kuve");
+    EXPECT_EQ(StandName(7), "S-E Kurve");
     EXPECT_EQ(StandName(8), "");
     EXPECT_EQ(StandName(-1), "");
 

@@ -29,6 +29,8 @@ public:
         m_dialog = std::make_unique<CDlgClubParent>(*document, context.DemoClub().Id(),
                                                     m_installation, &context.Renderer(),
                                                     app.cityDirectory, SClubEditorOptions{true});
+        // Whole, as on a laptop's screen; the scenes' screen is smaller.
+        m_dialog->resize(m_dialog->sizeHint());
         m_dialog->show();
     }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QSet>
+#include <QSize>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -21,6 +22,8 @@ namespace {
 using namespace kw::screens;
 
 constexpr int kReadyTimeoutMs = 10000;
+// The smallest screen the editor is made for, a laptop's: every window fits it, frame included.
+constexpr QSize kSmallScreen(1366, 768);
 
 void Print(std::FILE* stream, const QString& line) {
     std::fprintf(stream, "%s\n", line.toLocal8Bit().constData());
@@ -47,6 +50,17 @@ bool Photograph(const SScene& scene, CSceneContext& context, const QDir& out) {
         }
         for (const QString& file : Capture(shown->Widget(), scene.name, out)) {
             Print(stdout, file);
+        }
+        // After every tab page was shown, so that the largest page counts.
+        const QSize size = shown->Widget().window()->frameGeometry().size();
+        if (size.width() > kSmallScreen.width() || size.height() > kSmallScreen.height()) {
+            throw std::runtime_error(QStringLiteral("the window is %1 x %2 pixels, larger than a "
+                                                    "screen of %3 x %4")
+                                         .arg(size.width())
+                                         .arg(size.height())
+                                         .arg(kSmallScreen.width())
+                                         .arg(kSmallScreen.height())
+                                         .toStdString());
         }
         return true;
     } catch (const std::exception& error) {

@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 
+#include "AccessibleNames.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
 #include "app/AppContext.h"
@@ -446,6 +447,9 @@ void ClubBadgeKitTest::pageWithoutRendererShowsThePlaceholder() {
     page.LoadPage();
     page.show();
     QVERIFY(page.findChild<QLabel*>(QStringLiteral("previewPlaceholder"))->isVisible());
+    const QStringList names = test::AccessibleNames(page);
+    QVERIFY(names.contains(QStringLiteral("Original Heim")));
+    QVERIFY(names.contains(QStringLiteral("Original Auswärts")));
     for (int view = 0; view < 4; ++view) {
         auto* radio = page.findChild<QRadioButton*>(QStringLiteral("view%1").arg(view));
         QVERIFY(!radio->isEnabled());

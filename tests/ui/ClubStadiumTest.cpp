@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 
+#include "AccessibleNames.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
 #include "app/AppContext.h"
@@ -151,6 +152,7 @@ void ClubStadiumTest::untouchedPageStoresNothingAlsoValuesItCannotShow() {
     const CClub before = club;
 
     auto page = Page(club);
+    QVERIFY(test::AccessibleNames(*page).contains(QStringLiteral("Stadionkapazität")));
     QCOMPARE(Child<QComboBox>(*page, "venue").currentIndex(), -1);
     QCOMPARE(Child<QComboBox>(*page, "stadiumType").currentIndex(), -1);
     QCOMPARE(Child<QComboBox>(*page, "youthCountry").currentIndex(), -1);
@@ -461,6 +463,7 @@ void ClubStadiumTest::chairmanBarStoresAtOnceWithItsText() {
     CDlgChairman panel;
     panel.SetPerson(&president);
     panel.show();
+    QVERIFY(test::AccessibleNames(panel).contains(QStringLiteral("Stabilität des Präsidiums")));
     auto& bar = Child<CValueScrollBar>(panel, "boardStability");
     auto& text = Child<QLabel>(panel, "boardStabilityText");
     QCOMPARE(bar.Value(), 1);

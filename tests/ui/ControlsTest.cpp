@@ -87,6 +87,7 @@ private slots:
     void lettersAndHugeNumbersAreClampedNotWrapped();
     void textThatReadsAsTheStoredValueIsTidiedWithoutNotice();
     void arrowsStopAtTheBoundAndSettingTheCurrentValueNotifiesNobody();
+    void emptiedFieldStaysEmptyUntilAValueIsSet();
     void upArrowOfAnInvertedRangeMovesTowardsTheMaximum();
 
     void rowPiecesAreDrawnInTheirColumnsWithTheirAlignment();
@@ -217,6 +218,23 @@ void ControlsTest::arrowsStopAtTheBoundAndSettingTheCurrentValueNotifiesNobody()
     QCOMPARE(spin->StoredValue(), 161);
     QTest::keyClick(spin->Field(), Qt::Key_Down);
     QCOMPARE(spin->StoredValue(), 160);
+}
+
+void ControlsTest::emptiedFieldStaysEmptyUntilAValueIsSet() {
+    auto* spin = new CSpinEditCtrl;
+    CFocusWindow window(spin);
+    QVERIFY(window.Activate());
+    QSignalSpy heard(spin, &CSpinEditCtrl::SpinEditChanged);
+
+    spin->Clear();
+    spin->Field()->setFocus(Qt::TabFocusReason);
+    window.FocusOther();
+    QCOMPARE(spin->Field()->text(), QString());
+    QCOMPARE(heard.count(), 0);
+    // The value it held before (0) is shown and announced.
+    spin->SetValue(0);
+    QCOMPARE(spin->Field()->text(), QStringLiteral("0"));
+    QCOMPARE(heard.count(), 1);
 }
 
 void ControlsTest::upArrowOfAnInvertedRangeMovesTowardsTheMaximum() {

@@ -237,9 +237,12 @@ void CountryRefereesCoachTest::aTypedNameAndTrainingValueAreOneUndoableEdit() {
         labels << label->text();
     }
     for (const char* text :
-         {"&Motivationsfähigkeit", "T&orwartttraining", "Fremdsprache &1", "Fremdsprache &3"}) {
+         {"&Motivationsfähigkeit", "T&orwarttraining", "Fremdsprache &1", "Fremdsprache &3"}) {
         QVERIFY2(labels.contains(QString::fromUtf8(text)), text);
     }
+    // The record keeps no picture.
+    QCOMPARE(Child<QPushButton>(*host, QStringLiteral("choosePicture")).toolTip(),
+             ResourceQString(ids::kValueNotStored));
     auto& surname = Child<QLineEdit>(*host, QStringLiteral("coachSurname"));
     QCOMPARE(surname.text(), Cp1252ToQString(old.Surname().View()));
     ReplaceText(surname, QStringLiteral("Kaiser"));

@@ -261,7 +261,7 @@ void ManagerListTest::aTrainerGreysNewTrainerAndCoTrainerStaysOfferedUntilOneExi
     QCOMPARE(list.CurrentPerson(), created);
     QCOMPARE(list.List().Row(list.List().currentRow()), coTrainer->ShortName() + "\tCo-Trainer");
     // The pages show the new person.
-    auto* page = qobject_cast<CPlayerPage*>(dialog->Pages().currentWidget());
+    auto* page = qobject_cast<CPlayerPage*>(dialog->Pages().Page(dialog->Pages().currentIndex()));
     QVERIFY(page != nullptr);
     QCOMPARE(page->PlayerId(), created);
     QVERIFY(!Menu(list).at(QStringLiteral("Neuer Co-Trainer")));

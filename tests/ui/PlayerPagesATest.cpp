@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "AccessibleNames.h"
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "controls/SpinEditCtrl.h"
@@ -367,6 +368,7 @@ void PlayerPagesATest::abilityTypedIsStoredAtOnce() {
     const std::unique_ptr<CPlayer> expected = player.Clone();
     const bool fortyWasMaximal = player.Ability(40) == 99;
     auto page = Open<CDlgPlayerAbilities>(player);
+    QVERIFY(test::AccessibleNames(*page).contains(QStringLiteral("Führungsqualitäten")));
     auto& field = Child<CSpinEditCtrl>(*page, QStringLiteral("ability15"));
     const int value = player.Ability(15) == 77 ? 78 : 77;
     Retype(*field.Field(), QString::number(value));

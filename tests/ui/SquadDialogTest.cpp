@@ -1,4 +1,8 @@
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
@@ -19,11 +23,15 @@
 #include "IsolatedGuiTest.h"
 #include "app/AppContext.h"
 #include "app/ui/DlgMainMenu.h"
+#include "controls/ControlText.h"
 #include "controls/DlgErrorMessage.h"
 #include "controls/MyListBox.h"
+#include "controls/SpinEditCtrl.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PersonPlacement.h"
 #include "editing/SquadCommands.h"
+#include "editors/DlgManagerAbilities.h"
+#include "editors/DlgManagerAllRight.h"
 #include "editors/DlgPlayerList.h"
 #include "editors/DlgPlayerlistClub.h"
 #include "editors/DlgSelectClub.h"
@@ -50,6 +58,7 @@ private slots:
     void cleanup();
 
     void browsingTenPlayersAndClosingLeavesTheDocumentClean();
+    void fieldsNoRecordKeepsAreEmptyAndSayWhy();
     void newPlayerIsRefusedAtSeventyPersons();
     void menuActsOnThePlayerPointedAtOrTheCurrentOne();
     void releasedPlayerGoesWithoutClubAndANewPlayerWithoutSelectionKeepsGoal();
@@ -251,6 +260,67 @@ void SquadDialogTest::browsingTenPlayersAndClosingLeavesTheDocumentClean() {
     QCOMPARE(m_document->History().Count(), std::size_t{0});
     QVERIFY(!m_document->IsModified());
     QVERIFY(Dump() == before);
+}
+
+// Controls whose value has no field in the record show nothing of the person's other bytes.
+void SquadDialogTest::fieldsNoRecordKeepsAreEmptyAndSayWhy() {
+    const auto expectNotStored = [](QWidget& scope, const QStringList& names) {
+        for (const QString& name : names) {
+            auto* control = scope.findChild<QWidget*>(name);
+            QVERIFY2(control != nullptr, qPrintable(name));
+            QString shown;
+            if (auto* spin = qobject_cast<CSpinEditCtrl*>(control)) {
+                shown = spin->Field()->text();
+            } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+                shown = edit->text();
+            } else if (auto* label = qobject_cast<QLabel*>(control)) {
+                shown = label->text();
+            } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+                shown = combo->currentText();
+            } else if (auto* box = qobject_cast<QCheckBox*>(control); box && box->isChecked()) {
+                shown = QStringLiteral("checked");
+            }
+            QVERIFY2(shown.isEmpty(), qPrintable(name + QStringLiteral(": ") + shown));
+            QVERIFY2(!control->isEnabled(), qPrintable(name));
+            QCOMPARE(control->toolTip(), ResourceQString(ids::kValueNotStored));
+        }
+    };
+    auto dialog = Open(DemoClub());
+    QStringList playerControls = {
+        QStringLiteral("potential"),        QStringLiteral("teammateEffect"),
+        QStringLiteral("transferFee"),      QStringLiteral("marketValue"),
+        QStringLiteral("neverJoins"),       QStringLiteral("chooseNeverJoins"),
+        QStringLiteral("favouriteCountry"), QStringLiteral("caps"),
+        QStringLiteral("capGoals")};
+    for (int flag = 0; flag < 23; ++flag) {
+        playerControls << QStringLiteral("character%1").arg(flag);
+    }
+    expectNotStored(*dialog, playerControls);
+
+    // The club's trainer on the board tab: neither abilities nor experience nor preferences.
+    QTabBar* tabs = dialog->Teams().tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    CMyListBox& staff = dialog->StaffList();
+    for (int row = 0; row < staff.count(); ++row) {
+        ClickRow(staff, row);
+        if (Live().Person(dialog->CurrentPerson())->Kind() == 1) {
+            break;
+        }
+    }
+    QCOMPARE(Live().Person(dialog->CurrentPerson())->Kind(), 1);
+    auto* abilities = dialog->findChild<CDlgManagerAbilities*>();
+    QVERIFY(abilities != nullptr && abilities->isVisible());
+    expectNotStored(
+        *abilities,
+        {QStringLiteral("motivation"), QStringLiteral("trainingDesign"),
+         QStringLiteral("goalkeeperTraining"), QStringLiteral("negotiation"),
+         QStringLiteral("nationalExperienceText"), QStringLiteral("internationalExperienceText")});
+    auto* preferences = dialog->findChild<CDlgManagerAllRight*>();
+    QVERIFY(preferences != nullptr && preferences->isVisible());
+    expectNotStored(*preferences,
+                    {QStringLiteral("favouriteClub"), QStringLiteral("favouriteClubChoose"),
+                     QStringLiteral("refusedClub"), QStringLiteral("favouritePlayer"),
+                     QStringLiteral("formation")});
 }
 
 void SquadDialogTest::newPlayerIsRefusedAtSeventyPersons() {

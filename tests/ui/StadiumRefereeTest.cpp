@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "AccessibleNames.h"
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
@@ -227,6 +228,7 @@ void StadiumRefereeTest::theTotalFollowsTypingAndHugeNumbersSaturate() {
     const std::size_t index = ValidStadium();
     const CStadium original = Country().Stadiums()[index];
     auto dialog = OpenStadium(index);
+    QVERIFY(test::AccessibleNames(*dialog).contains(QStringLiteral("S-E Kurve")));
     QLabel& total = Child<QLabel>(*dialog, QStringLiteral("totalCapacity"));
     QCOMPARE(total.text(), QString::number(original.TotalCapacity()));
 

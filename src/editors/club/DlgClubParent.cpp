@@ -6,6 +6,7 @@
 
 #include "controls/ControlText.h"
 #include "controls/MyTabCtrl.h"
+#include "controls/ScrollingPage.h"
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
 #include "editors/club/ClubPage.h"
@@ -75,6 +76,7 @@ CDlgClubParent::CDlgClubParent(CDatabaseDocument& document, std::uint32_t clubId
     connect(buttons, &QDialogButtonBox::rejected, this, &CDlgClubParent::reject);
     layout->addWidget(buttons);
     ShowCaption();
+    FitToScreen(*this);
 }
 
 void CDlgClubParent::ShowCaption() {

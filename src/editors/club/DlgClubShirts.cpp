@@ -117,8 +117,8 @@ QGroupBox* CDlgClubShirts::MakeKitBox(int kit, const QString& title) {
 QGroupBox* CDlgClubShirts::MakePreviewBox() {
     auto* box = new QGroupBox(QStringLiteral("Vorschau"), this);
     auto* column = new QVBoxLayout(box);
-    const std::array<QString, 4> texts = {QStringLiteral("Heim"), QStringLiteral("Orginal Heim"),
-                                          QStringLiteral("Orginal Auswärts"),
+    const std::array<QString, 4> texts = {QStringLiteral("Heim"), QStringLiteral("Original Heim"),
+                                          QStringLiteral("Original Auswärts"),
                                           QStringLiteral("Auswärts")};
     for (std::size_t view = 0; view < m_views.size(); ++view) {
         m_views[view] = new QRadioButton(texts[view], box);

@@ -141,7 +141,7 @@ QWidget* CDlgClubStadium::MakeStadiumGroup() {
     auto* group = new QGroupBox(QStringLiteral("Stadion"));
     auto* form = new QFormLayout(group);
     form->addRow(Buddy(QStringLiteral("Stadion&name"), m_name), m_name);
-    form->addRow(Buddy(QStringLiteral("Stadion&kapzität"), m_capacity), m_capacity);
+    form->addRow(Buddy(QStringLiteral("Stadion&kapazität"), m_capacity), m_capacity);
     form->addRow(QString(), m_bigMainStand);
     form->addRow(Buddy(QStringLiteral("Stadion&typ"), m_type), m_type);
     form->addRow(Buddy(QStringLiteral("Spiel&ort"), m_venue), m_venue);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "controls/ControlText.h"
+#include "controls/NotStoredValue.h"
 #include "document/DatabaseDocument.h"
 #include "editing/ClubStadiumRules.h"
 #include "editing/ManagerRecord.h"
@@ -90,7 +91,7 @@ QWidget* CCountryCoachPage::MakePersonBox() {
     m_choosePicture->setAutoDefault(false);
     // The MANAGER record and the game's file have no field for a picture: nothing chosen could
     // be kept.
-    m_choosePicture->setEnabled(false);
+    ShowNotStored(*m_choosePicture);
     AddFieldRow(grid, QStringLiteral("Bild"), m_choosePicture);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(grid->rowCount(), 1);

@@ -8,6 +8,7 @@
 
 #include "app/InstallationData.h"
 #include "controls/ControlText.h"
+#include "controls/ScrollingPage.h"
 #include "document/DatabaseDocument.h"
 #include "editors/country/CountryCupsPage.h"
 #include "editors/country/CountryGeneralPage.h"
@@ -48,7 +49,7 @@ CDlgCountry::CDlgCountry(CDatabaseDocument& document, int country, QWidget* pare
             // Pages that need the installation come with AddInstallationPages.
             page = new QWidget(m_tabs);
         }
-        m_tabs->addTab(page, ResourceQString(ids::kCountryTabGeneral + tab));
+        m_tabs->addTab(new CScrollingPage(page), ResourceQString(ids::kCountryTabGeneral + tab));
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setObjectName(QStringLiteral("buttons"));
@@ -70,6 +71,7 @@ void CDlgCountry::Edit(CDatabaseDocument& document, int country,
     }
     CDlgCountry dialog(document, country, parent);
     dialog.AddInstallationPages(context);
+    FitToScreen(dialog);
     dialog.exec();
 }
 
@@ -108,7 +110,8 @@ void CDlgCountry::SetPage(int tab, CCountryPage* page) {
     QWidget* old = m_tabs->widget(tab);
     m_tabs->removeTab(tab);
     delete old;
-    m_tabs->insertTab(tab, page, ResourceQString(ids::kCountryTabGeneral + tab));
+    m_tabs->insertTab(tab, new CScrollingPage(page),
+                      ResourceQString(ids::kCountryTabGeneral + tab));
     m_tabs->setCurrentIndex(shown);
     if (tab == shown) {
         page->Load();
@@ -116,7 +119,7 @@ void CDlgCountry::SetPage(int tab, CCountryPage* page) {
 }
 
 CCountryPage* CDlgCountry::Page(int tab) const {
-    return qobject_cast<CCountryPage*>(m_tabs->widget(tab));
+    return qobject_cast<CCountryPage*>(TabPage(*m_tabs, tab));
 }
 
 void CDlgCountry::TabChanged(int index) {

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "controls/ControlText.h"
+#include "controls/NotStoredValue.h"
 #include "controls/SpinEditCtrl.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerAbilities.h"
@@ -46,14 +47,14 @@ CDlgPlayerAllRightSmall::CDlgPlayerAllRightSmall(QWidget* parent)
     }
     m_potential->setObjectName(QStringLiteral("potential"));
     m_potential->SetRange(kMinPotential, kMaxPotential);
-    m_potential->setEnabled(false);
+    ShowNotStored(*m_potential);
     m_calculate->setObjectName(QStringLiteral("calculatePotential"));
     m_calculate->setAutoDefault(false);
     m_teammates->setObjectName(QStringLiteral("teammateEffect"));
     for (int effect = 0; effect < kTeammateEffectCount; ++effect) {
         m_teammates->addItem(Cp1252ToQString(TeammateEffectText(effect)), effect);
     }
-    m_teammates->setEnabled(false);
+    ShowNotStored(*m_teammates);
 
     auto* playerGroup = new QGroupBox(QStringLiteral("Spieler"), this);
     auto* grid = new QGridLayout(playerGroup);
@@ -110,8 +111,7 @@ void CDlgPlayerAllRightSmall::Load(const CPlayer* player, CDate today) {
     const QSignalBlocker quiet(m_talent);
     m_talent->setCurrentIndex(player != nullptr ? Talent(*player) : -1);
     m_loadedTalent = m_talent->currentIndex();
-    m_potential->Field()->clear();
-    m_teammates->setCurrentIndex(0);
+    m_potential->Clear();
     m_shirtNumber->setText(player != nullptr ? QString::number(player->ShirtNumbers()[0])
                                              : QString());
     // The main position and the first two further ones.

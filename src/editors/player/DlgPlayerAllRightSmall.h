@@ -18,7 +18,7 @@ class CSpinEditCtrl;
 // The player panel of the personal-data page: talent, potential, the effect on the team-mates,
 // and read-only values of the other pages (shirt number, positions with their strengths, note).
 // The record keeps the talent only; potential and team-mate effect have no field, so their
-// controls stay disabled ("Berechne Potenzial" still shows the computed value).
+// controls are shown empty and disabled ("Berechne Potenzial" still shows the computed value).
 class CDlgPlayerAllRightSmall : public CDialogB {
     Q_OBJECT
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "controls/ControlText.h"
+#include "controls/NotStoredValue.h"
 #include "editing/PlayerCharacterRules.h"
 #include "model/Player.h"
 
@@ -64,7 +65,7 @@ CDlgPlayerCharacter::CDlgPlayerCharacter(SPlayerEditContext& context, QWidget* p
     for (std::size_t flag = 0; flag < m_flags.size(); ++flag) {
         auto* box = new QCheckBox(QString::fromUtf8(kFlagLabels[flag]), flagGroup);
         box->setObjectName(QStringLiteral("character%1").arg(flag));
-        box->setEnabled(false);
+        ShowNotStored(*box);
         m_flags[flag] = box;
         const int index = static_cast<int>(flag);
         flags->addWidget(box, index % kFlagRows, index / kFlagRows);

@@ -13,7 +13,7 @@ class QPlainTextEdit;
 namespace kw {
 
 // Page "Charakter": the player type, the character flags and the free comment (the note). The
-// record has no field for the character flags, so their boxes are shown disabled.
+// record has no field for the character flags, so their boxes are shown empty and disabled.
 class CDlgPlayerCharacter : public CPlayerPage {
     Q_OBJECT
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "controls/ControlText.h"
+#include "controls/NotStoredValue.h"
 #include "controls/SpinEditCtrl.h"
 #include "controls/ValueScrollBar.h"
 #include "document/DatabaseDocument.h"
@@ -78,8 +79,8 @@ QGroupBox* CDlgPlayerContract::MakeContractBox() {
     m_transferFee = MakeAmount(QStringLiteral("transferFee"));
     m_marketValue = MakeAmount(QStringLiteral("marketValue"));
     // The record has no field for these two amounts.
-    m_transferFee->setEnabled(false);
-    m_marketValue->setEnabled(false);
+    ShowNotStored(*m_transferFee);
+    ShowNotStored(*m_marketValue);
     m_salary->setParent(box);
     m_transferFee->setParent(box);
     m_marketValue->setParent(box);
@@ -148,11 +149,10 @@ QGroupBox* CDlgPlayerContract::MakeFavouritesBox() {
     for (const SEditChoice& country : CountryChoices(world, world.CurrentLanguage())) {
         m_favouriteCountry->addItem(Cp1252ToQString(country.text), country.value);
     }
-    m_favouriteCountry->setCurrentIndex(-1);
     // The record has no field for the club a player never joins nor for his favourite country.
-    m_neverJoins->setEnabled(false);
-    m_chooseNeverJoins->setEnabled(false);
-    m_favouriteCountry->setEnabled(false);
+    ShowNotStored(*m_neverJoins);
+    ShowNotStored(*m_chooseNeverJoins);
+    ShowNotStored(*m_favouriteCountry);
     AddFieldRow(grid, QStringLiteral("Lieblingsl&and"), m_favouriteCountry);
     grid->setColumnStretch(1, 1);
     return box;

@@ -14,6 +14,7 @@
 
 #include "controls/ControlText.h"
 #include "controls/MyListBox.h"
+#include "controls/NotStoredValue.h"
 #include "controls/SpinEditCtrl.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PlayerContractRules.h"
@@ -96,8 +97,8 @@ QGroupBox* CDlgPlayerHist::MakeStatisticsBox() {
     // The record has no field for caps and international goals.
     m_caps = MakeSpin(box, QStringLiteral("caps"), kMaxLeagueGames);
     m_capGoals = MakeSpin(box, QStringLiteral("capGoals"), kMaxCareerGoals);
-    m_caps->setEnabled(false);
-    m_capGoals->setEnabled(false);
+    ShowNotStored(*m_caps);
+    ShowNotStored(*m_capGoals);
     auto* capsRow = new QHBoxLayout;
     capsRow->addWidget(m_caps);
     auto* goalsLabel = new QLabel(QStringLiteral("Tore"), box);
