@@ -24,6 +24,7 @@ namespace fs = std::filesystem;
 class CCollectingUserInterface : public IUserInterface {
 public:
     bool AskYesNo(std::string_view) override { return true; }
+    ESaveChoice AskSaveChanges(std::string_view) override { return ESaveChoice::kCancel; }
     void ShowInformation(std::string_view) override {}
     void ShowError(std::string_view text) override { Keep(text); }
     void ShowErrorList(std::string_view heading, const std::vector<std::string>&) override {

@@ -12,6 +12,7 @@
 #include "app/VexaApp.h"
 #include "app/ui/DlgMainMenu.h"
 #include "app/ui/QtProgress.h"
+#include "app/ui/QtTranslations.h"
 #include "app/ui/QtUserInterface.h"
 #include "demo/DemoLocation.h"
 #include "platform/Console.h"
@@ -39,6 +40,7 @@ public:
     bool Ensure() {
         if (!m_application && WindowsAvailable()) {
             m_application.emplace(m_argc, m_argv);
+            kw::InstallGermanQtTranslations(*m_application);
         }
         return m_application.has_value();
     }
@@ -57,6 +59,9 @@ public:
         : m_application(application), m_batch(batch) {}
 
     bool AskYesNo(std::string_view question) override { return Target().AskYesNo(question); }
+    kw::ESaveChoice AskSaveChanges(std::string_view question) override {
+        return Target().AskSaveChanges(question);
+    }
     void ShowInformation(std::string_view text) override { Target().ShowInformation(text); }
     void ShowError(std::string_view text) override { Target().ShowError(text); }
     void ShowErrorList(std::string_view heading, const std::vector<std::string>& lines) override {

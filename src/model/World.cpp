@@ -13,6 +13,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/AtomicFileBatch.h"
 #include "platform/CommitRecovery.h"
+#include "platform/Cp1252.h"
 #include "platform/FileContents.h"
 #include "platform/Paths.h"
 #include "platform/Progress.h"
@@ -277,7 +278,7 @@ bool CWorld::CreateDatabaseDirectory(const std::filesystem::path& documents,
         // A link under the name would have the removal reach outside the databases folder.
         const std::string question(ResourceString(ids::kDatabaseExists));
         if (!IsDatabaseFolderOf(databases, directory) ||
-            !ui.AskYesNo(FormatPrintf(question.c_str(), name.c_str())) ||
+            !ui.AskYesNo(FormatPrintf(question.c_str(), Utf8ToCp1252(name).c_str())) ||
             !RemoveRecursively(directory)) {
             return false;
         }

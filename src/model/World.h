@@ -65,7 +65,8 @@ public:
     bool Save(IProgress& progress, IUserInterface& ui, const SWriteOptions& options = {});
 
     // "<documents>/database/<name>": asks before replacing an existing one, then creates it,
-    // makes it this world's folder and writes the description into "Database.txt".
+    // makes it this world's folder and writes the description into "Database.txt". The name is
+    // the folder's UTF-8 file name; the description is Windows-1252.
     bool CreateDatabaseDirectory(const std::filesystem::path& documents, const std::string& name,
                                  const std::string& description, IUserInterface& ui,
                                  const SWriteOptions& options = {});
@@ -73,7 +74,8 @@ public:
     void SetDirectory(const std::filesystem::path& directory);
     const std::filesystem::path& Directory() const { return m_directory; }
     std::filesystem::path BadgeDirectory() const { return m_directory / "Badge"; }
-    // Last component of the database folder, as stored (file-system bytes).
+    // Last component of the database folder in UTF-8, as the file system spells it (Utf8ToCp1252
+    // before it goes into a message).
     std::string DirectoryName() const;
     const std::filesystem::path& InstallDirectory() const { return m_installDirectory; }
 

@@ -22,20 +22,20 @@ bool IsTerminal(std::FILE* stream) {
     return stream != nullptr && ::isatty(::fileno(stream)) == 1;
 }
 
-bool IsYes(std::string_view answer) {
+// The answer as typed, without surrounding blanks and with A to Z in lower case.
+std::string NormalisedAnswer(std::string_view answer) {
     constexpr std::string_view kBlanks = " \t\r\n";
     const std::size_t first = answer.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) {
-        return false;
+        return {};
     }
-    answer = answer.substr(first, answer.find_last_not_of(kBlanks) - first + 1);
-    std::string lower(answer);
+    std::string lower(answer.substr(first, answer.find_last_not_of(kBlanks) - first + 1));
     for (char& c : lower) {
         if (c >= 'A' && c <= 'Z') {
             c = static_cast<char>(c - 'A' + 'a');
         }
     }
-    return lower == "j" || lower == "ja" || lower == "y" || lower == "yes";
+    return lower;
 }
 
 constexpr int kBarWidth = 30;
@@ -52,15 +52,19 @@ int TerminalColumns(std::FILE* stream) {
 
 }  // namespace
 
-bool CConsoleUserInterface::AskYesNo(std::string_view question) {
+std::optional<std::string> CConsoleUserInterface::Ask(std::string_view question,
+                                                      std::string_view choices,
+                                                      std::string_view unattendedAnswer) {
     const std::string text = TerminalText(question);
     if (!IsTerminal(m_input)) {
         // Nobody can answer: say what was asked and take the answer that changes nothing.
-        std::fprintf(m_output, "%s (nein)\n", text.c_str());
+        std::fprintf(m_output, "%s (%.*s)\n", text.c_str(),
+                     static_cast<int>(unattendedAnswer.size()), unattendedAnswer.data());
         std::fflush(m_output);
-        return false;
+        return std::nullopt;
     }
-    std::fprintf(m_output, "%s [j/n] ", text.c_str());
+    std::fprintf(m_output, "%s [%.*s] ", text.c_str(), static_cast<int>(choices.size()),
+                 choices.data());
     std::fflush(m_output);
     std::string answer;
     int c = 0;
@@ -71,7 +75,24 @@ bool CConsoleUserInterface::AskYesNo(std::string_view question) {
         std::fputc('\n', m_output);  // end of input typed on an unfinished line
         std::fflush(m_output);
     }
-    return IsYes(answer);
+    return NormalisedAnswer(answer);
+}
+
+bool CConsoleUserInterface::AskYesNo(std::string_view question) {
+    const std::optional<std::string> answer = Ask(question, "j/n", "nein");
+    return answer == "j" || answer == "ja" || answer == "y" || answer == "yes";
+}
+
+ESaveChoice CConsoleUserInterface::AskSaveChanges(std::string_view question) {
+    const std::optional<std::string> answer =
+        Ask(question, "s = speichern, v = verwerfen, a = abbrechen", "abbrechen");
+    if (answer == "s" || answer == "speichern") {
+        return ESaveChoice::kSave;
+    }
+    if (answer == "v" || answer == "verwerfen") {
+        return ESaveChoice::kDiscard;
+    }
+    return ESaveChoice::kCancel;
 }
 
 void CConsoleUserInterface::ShowInformation(std::string_view text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,7 @@ namespace kw {
 
 // The user interface of kwtool and of the headless batch build. Messages go to stderr in the
 // terminal's encoding (UTF-8). Questions are asked on the terminal when stdin is one; otherwise
-// they are printed and answered No, so unattended runs never destroy anything.
+// they are printed and answered No (or "abbrechen"), so unattended runs never destroy anything.
 class CConsoleUserInterface : public IUserInterface {
 public:
     // The streams are not owned; tests pass their own.
@@ -19,11 +20,17 @@ public:
         : m_input(input), m_output(output) {}
 
     bool AskYesNo(std::string_view question) override;
+    ESaveChoice AskSaveChanges(std::string_view question) override;
     void ShowInformation(std::string_view text) override;
     void ShowError(std::string_view text) override;
     void ShowErrorList(std::string_view heading, const std::vector<std::string>& lines) override;
 
 private:
+    // The typed answer without surrounding blanks, A to Z in lower case; nothing when no terminal
+    // can answer, after printing the question with `unattendedAnswer`.
+    std::optional<std::string> Ask(std::string_view question, std::string_view choices,
+                                   std::string_view unattendedAnswer);
+
     std::FILE* m_input;
     std::FILE* m_output;
 };

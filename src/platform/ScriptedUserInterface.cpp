@@ -12,6 +12,16 @@ bool CScriptedUserInterface::AskYesNo(std::string_view question) {
     return answer;
 }
 
+ESaveChoice CScriptedUserInterface::AskSaveChanges(std::string_view question) {
+    m_messages.push_back({Message::Kind::Question, std::string(question), {}});
+    if (m_saveChoices.empty()) {
+        return ESaveChoice::kCancel;
+    }
+    const ESaveChoice choice = m_saveChoices.front();
+    m_saveChoices.pop_front();
+    return choice;
+}
+
 void CScriptedUserInterface::ShowInformation(std::string_view text) {
     m_messages.push_back({Message::Kind::Information, std::string(text), {}});
 }

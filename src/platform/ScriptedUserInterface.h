@@ -9,8 +9,9 @@
 
 namespace kw {
 
-// Test double: answers come from a queue the test fills (an empty queue answers No) and every
-// message is recorded, texts in Windows-1252 as the model passed them.
+// Test double: answers come from queues the test fills (an empty queue answers No, or "Abbrechen"
+// to the question about unsaved changes) and every message is recorded, texts in Windows-1252 as
+// the model passed them; both kinds of question are recorded as questions.
 class CScriptedUserInterface : public IUserInterface {
 public:
     struct Message {
@@ -20,8 +21,10 @@ public:
     };
 
     void QueueAnswer(bool yes) { m_answers.push_back(yes); }
+    void QueueSaveChoice(ESaveChoice choice) { m_saveChoices.push_back(choice); }
 
     bool AskYesNo(std::string_view question) override;
+    ESaveChoice AskSaveChanges(std::string_view question) override;
     void ShowInformation(std::string_view text) override;
     void ShowError(std::string_view text) override;
     void ShowErrorList(std::string_view heading, const std::vector<std::string>& lines) override;
@@ -31,6 +34,7 @@ public:
 
 private:
     std::deque<bool> m_answers;
+    std::deque<ESaveChoice> m_saveChoices;
     std::vector<Message> m_messages;
 };
 

@@ -99,9 +99,6 @@ constexpr ResourceRow kResourceRows[] = {
     ResourceRow{ids::kContinentOceania, u8"Ozeanien"},
     ResourceRow{ids::kFirstLeague, u8"1. Liga"},
     ResourceRow{ids::kNationalCup, u8"Nationaler Pokal"},
-    ResourceRow{ids::kConfirmQuit,
-                u8"Sind Sie sicher, daß Sie den Editor verlassen wollen? Alle nicht gespeicherten "
-                u8"Daten werden verworfen!"},
     ResourceRow{ids::kNoFileChosen, u8"Keine Datei gewählt"},
     ResourceRow{ids::kSquadFewPlayers,
                 u8"Es sollten mind. 14 Spieler in der ersten Mannschaft vorhanden sein."},
@@ -191,9 +188,6 @@ constexpr ResourceRow kResourceRows[] = {
     ResourceRow{ids::kNewDatabasePrompt,
                 u8"Neue Datenbank erstellen\tWelchen Namen soll die neue Datenbank "
                 u8"bekommen?\tNeueDatenbank"},
-    ResourceRow{ids::kCloseDatabase,
-                u8"Soll die Datenbank %s wirklich geschlossen werden? Alle ungespeicherten "
-                u8"Veränderungen gehen dabei verloren."},
     ResourceRow{ids::kRemoveClubPersons,
                 u8"Sollen wirklich alle Spieler und Manager vom Verein entfernt werden?"},
     ResourceRow{ids::kColumnPosition, u8"Pos"},
@@ -325,6 +319,9 @@ constexpr ResourceRow kResourceRows[] = {
                 u8"Vorgang kann etwas dauern.."},
     ResourceRow{ids::kNoCompleteCountry, u8"Kein Land ist korrekt initialisiert!"},
     ResourceRow{ids::kDatabaseSaved, u8"Datenbank gespeichert!"},
+    ResourceRow{ids::kSaveChanges,
+                u8"Die Datenbank \"%s\" enthält Änderungen, die noch nicht gespeichert sind. "
+                u8"Sollen sie gespeichert werden? Verworfene Änderungen gehen verloren."},
     ResourceRow{ids::kInvalidDatabaseName,
                 u8"Der Name \"%s\" kann nicht als Datenbankname verwendet werden. Er darf nicht "
                 u8"leer sein, nicht mit einem Leerzeichen beginnen oder enden und keines der "

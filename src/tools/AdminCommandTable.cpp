@@ -6,6 +6,7 @@
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "platform/Cp1252.h"
 #include "storage/Identifiers.h"
 #include "tools/AdminCountryTools.h"
 #include "tools/AdminNicknames.h"
@@ -228,8 +229,10 @@ std::string AdminQuestion(const SAdminCommand& command, const CWorld& world,
                             ? world.Country(inputs.country).Name(world.CurrentLanguage())
                             : std::string());
         case T::kOtherDatabase:
-            return Fill(Fill(command.question, world.DirectoryName()),
-                        inputs.other != nullptr ? inputs.other->DirectoryName() : std::string());
+            // The folders' names are UTF-8, the questions Windows-1252.
+            return Fill(Fill(command.question, Utf8ToCp1252(world.DirectoryName())),
+                        inputs.other != nullptr ? Utf8ToCp1252(inputs.other->DirectoryName())
+                                                : std::string());
         case T::kDatabase:
             break;
     }

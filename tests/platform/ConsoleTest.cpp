@@ -50,13 +50,15 @@ TEST(ConsoleUserInterface, UnattendedQuestionsAreAnsweredNoAndTextsAreUtf8Lines)
     EXPECT_FALSE(
         ui.AskYesNo("Datenbank \xFC"
                     "berschreiben?"));
+    EXPECT_EQ(ui.AskSaveChanges("\xC4nderungen speichern?"), kw::ESaveChoice::kCancel);
     ui.ShowInformation(
         "Gr\xFC\xDF"
         "e\r\nzweite Zeile");
     ui.ShowError("\x80 fehlt");
     ui.ShowErrorList("Fehler in Country5.sav:", {"Zeile 1", "Zeile \xC4"});
     EXPECT_EQ(Contents(output),
-              "Datenbank überschreiben? (nein)\nGrüße\nzweite Zeile\n€ fehlt\n"
+              "Datenbank überschreiben? (nein)\nÄnderungen speichern? (abbrechen)\nGrüße\n"
+              "zweite Zeile\n€ fehlt\n"
               "Fehler in Country5.sav:\n  Zeile 1\n  Zeile Ä\n");
     std::fclose(input);
     std::fclose(output);
@@ -72,6 +74,19 @@ TEST(ConsoleUserInterface, TerminalAnswers) {
         kw::CConsoleUserInterface ui(pty.terminal, pty.terminal);
         ASSERT_EQ(write(pty.controller, typed.data(), typed.size()), std::ssize(typed));
         EXPECT_EQ(ui.AskYesNo("Weiter?"), yes) << typed;
+    }
+    using kw::ESaveChoice;
+    const std::pair<std::string_view, ESaveChoice> saveCases[] = {
+        {"s\n", ESaveChoice::kSave},    {" Speichern\n", ESaveChoice::kSave},
+        {"v\n", ESaveChoice::kDiscard}, {"VERWERFEN\n", ESaveChoice::kDiscard},
+        {"a\n", ESaveChoice::kCancel},  {"\n", ESaveChoice::kCancel},
+        {"ja\n", ESaveChoice::kCancel},
+    };
+    for (const auto& [typed, choice] : saveCases) {
+        PseudoTerminal pty;
+        kw::CConsoleUserInterface ui(pty.terminal, pty.terminal);
+        ASSERT_EQ(write(pty.controller, typed.data(), typed.size()), std::ssize(typed));
+        EXPECT_EQ(ui.AskSaveChanges("Speichern?"), choice) << typed;
     }
     // End of input (Ctrl-D) answers No, without reading on into the next line.
     PseudoTerminal pty;

@@ -15,8 +15,13 @@ TEST(ScriptedUserInterface, AnswersInQueueOrderThenNoAndRecordsEveryMessage) {
     EXPECT_FALSE(ui.AskYesNo("zwei"));
     ui.ShowErrorList("Fehler:", {"a", "b"});
     EXPECT_FALSE(ui.AskYesNo("f\xFCnf"));
-    EXPECT_EQ(ui.Texts(Kind::Question), (std::vector<std::string>{"eins", "zwei", "f\xFCnf"}));
-    ASSERT_EQ(ui.Messages().size(), 5u);
+    // The question about unsaved changes has a queue of its own, which ends in "Abbrechen".
+    ui.QueueSaveChoice(kw::ESaveChoice::kDiscard);
+    EXPECT_EQ(ui.AskSaveChanges("sechs"), kw::ESaveChoice::kDiscard);
+    EXPECT_EQ(ui.AskSaveChanges("sieben"), kw::ESaveChoice::kCancel);
+    EXPECT_EQ(ui.Texts(Kind::Question),
+              (std::vector<std::string>{"eins", "zwei", "f\xFCnf", "sechs", "sieben"}));
+    ASSERT_EQ(ui.Messages().size(), 7u);
     EXPECT_EQ(ui.Messages()[1].kind, Kind::Error);
     EXPECT_EQ(ui.Messages()[3].kind, Kind::ErrorList);
     EXPECT_EQ(ui.Messages()[3].lines, (std::vector<std::string>{"a", "b"}));

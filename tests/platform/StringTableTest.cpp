@@ -14,7 +14,7 @@ using kw::ResourceString;
 TEST(StringTable, KnownIdsHaveATextUnknownOnesAnEmptyOneAllZeroTerminated) {
     namespace ids = kw::ids;
     constexpr int kKnown[] = {
-        ids::kFirstLeague,      ids::kNationalCup,       ids::kConfirmQuit,
+        ids::kFirstLeague,      ids::kNationalCup,       ids::kSaveChanges,
         ids::kNotAvailable,     ids::kLanguageDirectory, ids::kCancel,
         ids::kElapsedTimes,     ids::kImportCaption,     ids::kImportDescription,
         ids::kImportStatus,     ids::kExportCaption,     ids::kExportDescription,
@@ -37,9 +37,9 @@ TEST(StringTable, KnownIdsHaveATextUnknownOnesAnEmptyOneAllZeroTerminated) {
 }
 
 TEST(StringTable, TextsAreWindows1252Bytes) {
-    const std::string_view quit = ResourceString(kw::ids::kConfirmQuit);
-    EXPECT_NE(quit.find("da\xDF Sie"), std::string_view::npos);
-    EXPECT_EQ(quit.find('\xC3'), std::string_view::npos) << "UTF-8 left in the table";
+    const std::string_view changes = ResourceString(kw::ids::kSaveChanges);
+    EXPECT_NE(changes.find("enth\xE4lt \xC4nderungen"), std::string_view::npos);
+    EXPECT_EQ(changes.find('\xC3'), std::string_view::npos) << "UTF-8 left in the table";
     EXPECT_EQ(kw::Cp1252ToUtf8(ResourceString(kw::ids::kUnicodeDirectory)),
               "Das aktuelle Verzeichnis oder das \"Eigene Dokumente\" Verzeichnis enthält "
               "Unicodezeichen. Der Editor unterstütz Unicode Verzeichnisnamen nicht.");

@@ -41,6 +41,19 @@ TEST_F(AdminToolsTest, QuestionsNameWhatTheCommandActsOn) {
     EXPECT_EQ(
         AdminQuestion(*FindAdminCommand("rename-stadiums"), world, {.country = kCountryCount}),
         "Do you really want to rename all stadiums in " + country + "?");
+    // Folder names are UTF-8 on disk and Windows-1252 in the question.
+    CWorld other;
+    other.SetDirectory(
+        "/db/\xC3\x87"
+        "a va");
+    Live().SetDirectory(
+        "/db/\xC3\x9C"
+        "bung");
+    EXPECT_NE(AdminQuestion(*FindAdminCommand("spain-nicknames"), world, {.other = &other})
+                  .find("league in \xDC"
+                        "bung with the nicknames from \xC7"
+                        "a va."),
+              std::string::npos);
     EXPECT_TRUE(AsksYesNoCancel(*FindAdminCommand("spain-nicknames")));
     EXPECT_FALSE(AsksYesNoCancel(*FindAdminCommand("remove-staff")));
     EXPECT_EQ(AdminQuestion(*FindAdminCommand("merge-club-names"), world, {}), "");

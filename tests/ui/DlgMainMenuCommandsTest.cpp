@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,12 +16,15 @@
 
 #include <filesystem>
 #include <functional>
+#include <iterator>
+#include <optional>
 #include <string>
 
 #include "ContextMenus.h"
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "MainWindowRun.h"
+#include "ModalDialogs.h"
 #include "app/AppContext.h"
 #include "app/ui/DlgDatabaseCopy.h"
 #include "app/ui/DlgMainMenu.h"
@@ -67,7 +71,11 @@ private slots:
 
     void fiveDatabasesDisableTheCommandsThatOpenOne();
     void invalidNameIsRefusedAndAddsNoSlot();
-    void closeAsksAndOnlyWithTwoSlots();
+    void closeAsksAboutUnsavedChangesAndOnlyWithTwoSlots();
+    void accentedNamesMakeOneUtf8FolderShownAlike_data();
+    void accentedNamesMakeOneUtf8FolderShownAlike();
+    void quitAsksAboutEachModifiedDatabaseInTurn();
+    void importIntoAModifiedDatabaseAsksAboutItsChanges();
     void longFolderNameIsShortenedInTheMenu();
     void switchingSlotsRefreshesTheWindow();
     void eachDatabaseKeepsItsSelectionWhileAnotherIsShown();
@@ -93,6 +101,8 @@ private:
     static QAction* Action(QWidget& window, const QString& text);
     static QStringList DatabaseEntries(QWidget& window);
     static QString LabelText(QWidget& window, const char* name);
+    // A new club in the shown database: it has unsaved changes.
+    static void Modify(DlgMainMenu& window);
 
     test::CSmallDemoInstallation m_demo;
     std::unique_ptr<QTemporaryDir> m_install;
@@ -169,6 +179,12 @@ QString DlgMainMenuCommandsTest::LabelText(QWidget& window, const char* name) {
     return label != nullptr ? label->text() : QString();
 }
 
+void DlgMainMenuCommandsTest::Modify(DlgMainMenu& window) {
+    QVERIFY(window.Document().Perform(
+        "Neuer Verein", SWorldScope::Countries({kDefaultCountry}),
+        [](CWorld& world) { return world.Country(kDefaultCountry).CreateClub() != nullptr; }));
+}
+
 void DlgMainMenuCommandsTest::fiveDatabasesDisableTheCommandsThatOpenOne() {
     DlgMainMenu window(m_context, m_ui);
     QAction* newAction = Action(window, QStringLiteral("&Neu..."));
@@ -206,30 +222,175 @@ void DlgMainMenuCommandsTest::invalidNameIsRefusedAndAddsNoSlot() {
     QVERIFY(!fs::exists(*DocumentsDirectory() / "database" / "a"));
 }
 
-void DlgMainMenuCommandsTest::closeAsksAndOnlyWithTwoSlots() {
+void DlgMainMenuCommandsTest::closeAsksAboutUnsavedChangesAndOnlyWithTwoSlots() {
     DlgMainMenu window(m_context, m_ui);
     QAction* close = Action(window, QStringLiteral("S&chließen"));
     QVERIFY(close != nullptr);
     QVERIFY(!close->isEnabled());
+    Modify(window);
     window.CloseDatabase();
     QVERIFY(m_ui.Messages().empty());
     QCOMPARE(DatabaseEntries(window).size(), 1);
 
+    // Unsaved changes: "Abbrechen" keeps the database open, "Verwerfen" closes it.
     test::NewDatabase(window, QStringLiteral("zu schliessen"));
     QVERIFY(close->isEnabled());
-    QCOMPARE(window.World().DirectoryName(), std::string("zu schliessen"));
-    m_ui.QueueAnswer(false);
+    Modify(window);
     close->trigger();
     QCOMPARE(DatabaseEntries(window).size(), 2);
-    const std::string question(ResourceString(ids::kCloseDatabase));
-    QCOMPARE(m_ui.Texts(Kind::Question).back(), FormatPrintf(question.c_str(), "zu schliessen"));
-
-    m_ui.QueueAnswer(true);
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{1});
+    QVERIFY(m_ui.Texts(Kind::Question).back().find("\"zu schliessen\"") != std::string::npos);
+    m_ui.QueueSaveChoice(ESaveChoice::kDiscard);
     close->trigger();
     QCOMPARE(DatabaseEntries(window), QStringList{QStringLiteral("1. Database")});
     QCOMPARE(window.World().DirectoryName(), std::string("database"));
     QVERIFY(window.World().CountryCount() > 0);
     QVERIFY(!close->isEnabled());
+
+    // Nothing unsaved: closed without a question.
+    test::NewDatabase(window, QStringLiteral("unverändert"));
+    close->trigger();
+    QCOMPARE(DatabaseEntries(window).size(), 1);
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{2});
+}
+
+// Folder names are UTF-8 whichever command made them, and shown alike wherever they appear.
+void DlgMainMenuCommandsTest::accentedNamesMakeOneUtf8FolderShownAlike_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");  // words capitalised, as caption and menu show them
+    QTest::addColumn<QByteArray>("inQuestions");  // Windows-1252
+    QTest::newRow("Übung") << QStringLiteral("Übung") << QStringLiteral("Übung")
+                           << QByteArray(
+                                  "\xDC"
+                                  "bung");
+    QTest::newRow("Ça va") << QStringLiteral("Ça va") << QStringLiteral("Ça Va")
+                           << QByteArray(
+                                  "\xC7"
+                                  "a va");
+}
+
+void DlgMainMenuCommandsTest::accentedNamesMakeOneUtf8FolderShownAlike() {
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, inQuestions);
+    // The documents' databases are shared by the tests; this one sees only its own.
+    const fs::path databases = *DocumentsDirectory() / "database";
+    fs::remove_all(databases);
+    DlgMainMenu window(m_context, m_ui);
+    test::NewDatabase(window, name);
+    const fs::path folder = databases / name.toStdString();
+    QVERIFY(fs::is_directory(folder));
+    QCOMPARE(window.World().Directory(), folder);
+    QVERIFY(window.windowTitle().endsWith(QStringLiteral(" - ") + shown + QStringLiteral("[*]")));
+    QCOMPARE(DatabaseEntries(window).back(), QStringLiteral("2. ") + shown);
+
+    // "Speichern unter" finds that folder under the same name and asks before replacing it.
+    Modify(window);
+    std::optional<std::string> selected;
+    {
+        QObject scope;
+        WhenShown<CDlgNewDatabase>(scope, [&name, &selected](CDlgNewDatabase& dialog) {
+            test::TypeText(dialog.NameField(), name);
+            selected = dialog.DatabaseList()->SelectedName();
+            QTest::mouseClick(dialog.SaveButton(), Qt::LeftButton);
+        });
+        m_ui.QueueAnswer(true);
+        Action(window, QStringLiteral("Speichern &unter..."))->trigger();
+    }
+    QCOMPARE(selected, std::optional<std::string>(name.toStdString()));
+    const std::string inQuestion = inQuestions.toStdString();
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{1});
+    QVERIFY(m_ui.Texts(Kind::Question).back().find(inQuestion + " existiert") != std::string::npos);
+    QCOMPARE(std::distance(fs::directory_iterator(databases), fs::directory_iterator()),
+             std::ptrdiff_t{1});
+    QVERIFY(fs::exists(folder / "Country14.sav"));
+    QVERIFY(!window.Document().IsModified());
+
+    // The question before closing, and the list of "&Öffnen..".
+    Modify(window);
+    Action(window, QStringLiteral("S&chließen"))->trigger();
+    QVERIFY(m_ui.Texts(Kind::Question).back().find('"' + inQuestion + '"') != std::string::npos);
+    QStringList listed;
+    {
+        QObject scope;
+        WhenShown<CDlgSelectDatabase>(scope, [&listed](CDlgSelectDatabase& dialog) {
+            for (int row = 0; row < dialog.DatabaseList()->count(); ++row) {
+                listed << dialog.DatabaseList()->item(row)->text();
+            }
+            dialog.reject();
+        });
+        Action(window, QStringLiteral("&Öffnen.."))->trigger();
+    }
+    QCOMPARE(listed, QStringList{name});
+}
+
+void DlgMainMenuCommandsTest::quitAsksAboutEachModifiedDatabaseInTurn() {
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    test::NewDatabase(window, QStringLiteral("Zweite"));
+    const fs::path second = window.World().Directory();
+    Modify(window);
+    window.SelectDatabase(0);
+    Modify(window);
+    const auto questions = [this] { return m_ui.Texts(Kind::Question); };
+    const auto modified = [&window](int slot) {
+        window.SelectDatabase(slot);
+        return window.Document().IsModified();
+    };
+
+    // "Abbrechen" at the first question, or at the second after "Verwerfen", stays open.
+    QVERIFY(!window.close());
+    QCOMPARE(questions().size(), std::size_t{1});
+    QVERIFY(questions()[0].find("\"database\"") != std::string::npos);
+    m_ui.QueueSaveChoice(ESaveChoice::kDiscard);
+    QVERIFY(!window.close());
+    QCOMPARE(questions().size(), std::size_t{3});
+    QVERIFY(questions()[2].find("\"Zweite\"") != std::string::npos);
+    QVERIFY(modified(0) && modified(1));
+
+    // A save that fails says why and stays open, showing that database.
+    window.SelectDatabase(0);
+    fs::remove_all(second);
+    m_ui.QueueSaveChoice(ESaveChoice::kDiscard);
+    m_ui.QueueSaveChoice(ESaveChoice::kSave);
+    QVERIFY(!window.close());
+    QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
+    QCOMPARE(window.World().Directory(), second);
+    QVERIFY(modified(0) && modified(1));
+
+    // "Speichern" for both writes both and quits.
+    fs::create_directory(second);
+    m_ui.QueueSaveChoice(ESaveChoice::kSave);
+    m_ui.QueueSaveChoice(ESaveChoice::kSave);
+    QVERIFY(window.close());
+    QCOMPARE(questions().size(), std::size_t{7});
+    QVERIFY(fs::exists(second / "Country14.sav"));
+    QVERIFY(!modified(0) && !modified(1));
+}
+
+void DlgMainMenuCommandsTest::importIntoAModifiedDatabaseAsksAboutItsChanges() {
+    DlgMainMenu window(m_context, m_ui);
+    const int clubs = window.World().Country(kDefaultCountry).ClubCount();
+    Modify(window);
+    const QString archive = QString::fromStdString(
+        (fs::path(m_context.workingDirectory) / "database" / "default.tdb").string());
+    const auto import = [&window, &archive] {
+        QObject scope;
+        test::WhenModal<QFileDialog>(
+            scope, [&archive](QFileDialog& dialog) { test::TypeFileName(dialog, archive); });
+        Action(window, QStringLiteral("Daten &importieren"))->trigger();
+    };
+    // "Abbrechen": the import does not even ask its own question.
+    import();
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{1});
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs + 1);
+    m_ui.QueueSaveChoice(ESaveChoice::kDiscard);
+    m_ui.QueueAnswer(true);
+    import();
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{3});
+    QCOMPARE(m_ui.Texts(Kind::Question).back(), std::string(ResourceString(ids::kImportQuestion)));
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
+    QVERIFY(!window.Document().IsModified());
 }
 
 void DlgMainMenuCommandsTest::longFolderNameIsShortenedInTheMenu() {
@@ -294,7 +455,6 @@ void DlgMainMenuCommandsTest::eachDatabaseKeepsItsSelectionWhileAnotherIsShown()
     QCOMPARE(continents->currentText(), QStringLiteral("Asien"));
 
     // A closed database's selection is not handed to the one opened after it.
-    m_ui.QueueAnswer(true);
     Action(window, QStringLiteral("S&chließen"))->trigger();
     QCOMPARE(continents->currentText(), QStringLiteral("Afrika"));
     test::NewDatabase(window, QStringLiteral("Dritte Welt"));
@@ -317,21 +477,24 @@ void DlgMainMenuCommandsTest::restoreAsksAndDecliningChangesNothing() {
     QCOMPARE(fs::last_write_time(archive), written);  // written once only
     QAction* restore = Action(window, QStringLiteral("Datenbank wiederherstellen"));
     QVERIFY(restore != nullptr && restore->isEnabled());
-    QVERIFY(window.Document().Perform(
-        "Neuer Verein", SWorldScope::Countries({kDefaultCountry}),
-        [](CWorld& world) { return world.Country(kDefaultCountry).CreateClub() != nullptr; }));
+    Modify(window);
 
-    m_ui.QueueAnswer(false);
+    // The unsaved changes are asked about first: "Abbrechen" ends it there.
     restore->trigger();
     QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{1});
+    m_ui.QueueSaveChoice(ESaveChoice::kDiscard);
+    m_ui.QueueAnswer(false);
+    restore->trigger();
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{3});
     QCOMPARE(m_ui.Texts(Kind::Question).back(), std::string(ResourceString(ids::kRestoreDatabase)));
     QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs + 1);
     QVERIFY(window.Document().UndoDescription().has_value());
 
     // "Ja" brings the archive back without the import's own question.
+    m_ui.QueueSaveChoice(ESaveChoice::kDiscard);
     m_ui.QueueAnswer(true);
     restore->trigger();
-    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{2});
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{5});
     QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
     QVERIFY(!window.Document().UndoDescription().has_value());
 }

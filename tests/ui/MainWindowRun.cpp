@@ -35,7 +35,7 @@ void NewDatabase(QWidget& window, const QString& name) {
     QObject scope;
     WhenModal<CDlgInputBox>(scope, [name](CDlgInputBox& box) {
         box.Field()->clear();
-        QTest::keyClicks(box.Field(), name);
+        TypeText(box.Field(), name);
         QTest::keyClick(box.Field(), Qt::Key_Return);
     });
     for (QAction* action : window.findChildren<QAction*>()) {

@@ -21,7 +21,8 @@ std::unique_ptr<QTemporaryDir> CopyInstallation(const std::filesystem::path& dem
 // The context the editor starts with on that copy: configured, tools off.
 SAppContext ContextFor(const QTemporaryDir& installation);
 
-// Creates a database named `name` through the window's "&Neu...", answering its name question.
+// Creates a database named `name` through the window's "&Neu...", typing it into its name
+// question.
 void NewDatabase(QWidget& window, const QString& name);
 
 }  // namespace kw::test

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +23,8 @@
 #include "IsolatedGuiTest.h"
 #include "app/AppContext.h"
 #include "app/ui/DlgMainMenu.h"
+#include "app/ui/QtTranslations.h"
+#include "app/ui/QtUserInterface.h"
 #include "app/ui/SplashScreen.h"
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
@@ -50,8 +54,9 @@ private slots:
     void emptyDatabaseFolderHasNoCountries();
     void withoutInstallationShowsAnEmptyWorld();
     void configuredInstallationWithoutDatabaseLoadsEmpty();
-    void quitAsksAndOnlyYesCloses();
-    void closingByTheTitleBarAsksToo();
+    void quitAsksOnlyAboutUnsavedChanges();
+    void questionsNameTheirButtonsInGerman();
+    void qtDialogsSpeakGermanWhenItsTranslationsAreInstalled();
     void saveWritesEveryCountryFile();
     void damagedCountryFileIsNamedAndKeptBySave();
     void undoAndRedoThroughTheEditMenuFollowTheModifiedMarker();
@@ -220,8 +225,6 @@ void MainWindowTest::withoutInstallationShowsAnEmptyWorld() {
     QVERIFY(!save->isEnabled());
     save->trigger();
     QVERIFY(!fs::exists(Install() / "database"));
-    m_ui.QueueAnswer(true);
-    window.close();
 }
 
 void MainWindowTest::configuredInstallationWithoutDatabaseLoadsEmpty() {
@@ -231,34 +234,63 @@ void MainWindowTest::configuredInstallationWithoutDatabaseLoadsEmpty() {
     QVERIFY(Action(window, QStringLiteral("&Speichern"))->isEnabled());
 }
 
-void MainWindowTest::quitAsksAndOnlyYesCloses() {
+void MainWindowTest::quitAsksOnlyAboutUnsavedChanges() {
     fs::create_directories(Install() / "database");
     DlgMainMenu window(m_context, m_ui);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QAction* quit = Action(window, QStringLiteral("&Beenden"));
     QVERIFY(quit != nullptr);
-
-    quit->trigger();
-    QVERIFY(window.isVisible());
-    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{1});
-    QCOMPARE(m_ui.Texts(Kind::Question).front(), std::string(ResourceString(ids::kConfirmQuit)));
-
-    m_ui.QueueAnswer(true);
     quit->trigger();
     QVERIFY(!window.isVisible());
-    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{2});
+    QVERIFY(m_ui.Messages().empty());
 }
 
-void MainWindowTest::closingByTheTitleBarAsksToo() {
-    fs::create_directories(Install() / "database");
-    DlgMainMenu window(m_context, m_ui);
-    window.show();
-    QVERIFY(!window.close());
-    QVERIFY(window.isVisible());
-    m_ui.QueueAnswer(true);
-    QVERIFY(window.close());
-    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{2});
+// The editor's questions set their buttons' texts: German also without Qt's translations.
+void MainWindowTest::questionsNameTheirButtonsInGerman() {
+    CQtUserInterface ui;
+    QStringList texts;
+    // Notes the texts of the question's buttons, sorted, and clicks `chosen`.
+    const auto answer = [&texts](QObject& scope, QMessageBox::StandardButton chosen) {
+        texts.clear();
+        WhenModal<QMessageBox>(scope, [&texts, chosen](QMessageBox* box) {
+            for (const QAbstractButton* button : box->buttons()) {
+                texts << button->text();
+            }
+            texts.sort();
+            box->button(chosen)->click();
+        });
+    };
+    {
+        QObject scope;
+        answer(scope, QMessageBox::No);
+        QVERIFY(!ui.AskYesNo("Weiter?"));
+        QCOMPARE(texts, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
+    }
+    const std::pair<QMessageBox::StandardButton, ESaveChoice> choices[] = {
+        {QMessageBox::Save, ESaveChoice::kSave},
+        {QMessageBox::Discard, ESaveChoice::kDiscard},
+        {QMessageBox::Cancel, ESaveChoice::kCancel}};
+    for (const auto& [button, choice] : choices) {
+        QObject scope;
+        answer(scope, button);
+        QCOMPARE(ui.AskSaveChanges("Speichern?"), choice);
+        QCOMPARE(texts, (QStringList{QStringLiteral("&Abbrechen"), QStringLiteral("&Speichern"),
+                                     QStringLiteral("&Verwerfen")}));
+    }
+}
+
+void MainWindowTest::qtDialogsSpeakGermanWhenItsTranslationsAreInstalled() {
+    QTranslator* translator = InstallGermanQtTranslations(*QCoreApplication::instance());
+    if (translator == nullptr) {
+        QSKIP("Qt's German translations (Debian: qt6-translations-l10n) are not installed");
+    }
+    QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    const QStringList texts{box.button(QDialogButtonBox::Save)->text(),
+                            box.button(QDialogButtonBox::Cancel)->text()};
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    QCOMPARE(texts, (QStringList{QStringLiteral("Speichern"), QStringLiteral("Abbrechen")}));
 }
 
 void MainWindowTest::saveWritesEveryCountryFile() {
@@ -276,8 +308,6 @@ void MainWindowTest::saveWritesEveryCountryFile() {
     QVERIFY(m_ui.Messages().empty());
     // Still open: saving does not quit.
     QVERIFY(window.isVisible());
-    m_ui.QueueAnswer(true);
-    window.close();
 }
 
 void MainWindowTest::damagedCountryFileIsNamedAndKeptBySave() {
@@ -361,8 +391,6 @@ void MainWindowTest::undoAndRedoThroughTheEditMenuFollowTheModifiedMarker() {
     QVERIFY(window.isWindowModified());
     QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
     QVERIFY(m_ui.Messages().empty());
-    m_ui.QueueAnswer(true);
-    window.close();
 }
 
 // The non-native dialog (the test program turns native ones off) stands in for the desktop's.

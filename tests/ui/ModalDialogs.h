@@ -35,6 +35,15 @@ void WhenModal(QObject& scope, std::function<void(T&)> act) {
     timer->start(10);
 }
 
+// Types `text` into the focused `widget` key by key, also letters beyond ASCII (which
+// QTest::keyClicks refuses): each as the key of its upper-case letter carrying the letter.
+inline void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar letter : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(letter.toUpper().unicode()),
+                            QString(letter), Qt::NoModifier);
+    }
+}
+
 // Types the name into the file dialog's name field and presses Return until the dialog takes it
 // (not for a name the dialog may refuse and stay open on).
 // The dialog lists its folder on a thread of its own: the listing may arrive later and clear the

@@ -12,6 +12,7 @@
 #include "app/DatabaseSlots.h"
 #include "app/ui/QtText.h"
 #include "assets/GlobalTools.h"
+#include "controls/QuestionButtons.h"
 #include "document/DatabaseDocument.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
@@ -27,9 +28,12 @@ namespace {
 enum class EAnswer { kYes, kNo, kCancel };
 
 EAnswer AskYesNoCancel(QWidget* window, const std::string& question) {
-    const auto answer = QMessageBox::question(
-        window, FromCp1252(ResourceString(ids::kApplicationTitle)), FromCp1252(question),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    QMessageBox box(QMessageBox::Question, FromCp1252(ResourceString(ids::kApplicationTitle)),
+                    FromCp1252(question), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    window);
+    NameQuestionButtons(box);
+    box.setDefaultButton(QMessageBox::Yes);
+    const int answer = box.exec();
     if (answer == QMessageBox::Yes) {
         return EAnswer::kYes;
     }

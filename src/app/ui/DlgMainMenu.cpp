@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -352,14 +353,18 @@ void DlgMainMenu::NewDatabase() {
     if (m_slots->Count() >= CDatabaseSlots::kMaxSlots) {
         return;
     }
-    const std::optional<std::string> name =
-        CDlgInputBox::Ask(this, ResourceString(ids::kNewDatabasePrompt), kMaxDatabaseNameLength);
-    if (!name || name->empty()) {
+    CDlgInputBox box(this);
+    box.SetPrompt(ids::kNewDatabasePrompt);
+    box.SetMaxLength(kMaxDatabaseNameLength);
+    if (box.exec() != QDialog::Accepted || box.Field()->text().isEmpty()) {
         return;
     }
-    if (!IsValidDatabaseName(*name)) {
+    // A folder name, so UTF-8 as on disk (and as "Speichern unter" names them), not the model's
+    // Windows-1252.
+    const std::string name = box.Field()->text().toStdString();
+    if (!IsValidDatabaseName(name)) {
         const std::string message(ResourceString(ids::kInvalidDatabaseName));
-        m_ui.ShowError(FormatPrintf(message.c_str(), name->c_str()));
+        m_ui.ShowError(FormatPrintf(message.c_str(), Utf8ToCp1252(name).c_str()));
         return;
     }
     CDatabaseDocument* previous = m_document;
@@ -367,7 +372,7 @@ void DlgMainMenu::NewDatabase() {
     const std::optional<std::filesystem::path> documents = DocumentsDirectory();
     // Only the folder and its description are written; no record changes, nothing to undo.
     if (!documents ||
-        !document->WorldForOperations().CreateDatabaseDirectory(*documents, *name, "", m_ui)) {
+        !document->WorldForOperations().CreateDatabaseDirectory(*documents, name, "", m_ui)) {
         m_slots->RemoveSlot(document);
         m_slots->SetCurrent(previous);
         return;
@@ -377,12 +382,7 @@ void DlgMainMenu::NewDatabase() {
 }
 
 void DlgMainMenu::CloseDatabase() {
-    if (m_slots->Count() < 2) {
-        return;
-    }
-    const std::string question(ResourceString(ids::kCloseDatabase));
-    if (!m_ui.AskYesNo(
-            FormatPrintf(question.c_str(), m_document->World().DirectoryName().c_str()))) {
+    if (m_slots->Count() < 2 || !SettleChanges({m_document})) {
         return;
     }
     std::unique_ptr<CDatabaseDocument> closed = m_slots->RemoveSlot(m_document);
@@ -399,7 +399,7 @@ void DlgMainMenu::CloseDatabase() {
 void DlgMainMenu::RestoreDatabase() {
     const std::filesystem::path archive = DefaultArchivePath(m_context.databaseDirectory);
     std::error_code error;
-    if (!std::filesystem::exists(archive, error) ||
+    if (!std::filesystem::exists(archive, error) || !SettleChanges({m_document}) ||
         !m_ui.AskYesNo(ResourceString(ids::kRestoreDatabase))) {
         return;
     }
@@ -496,6 +496,9 @@ void DlgMainMenu::ImportData() {
     }
     if (path.size() <= 3 || !path.endsWith(QStringLiteral("tdb"), Qt::CaseInsensitive)) {
         m_ui.ShowInformation(ResourceString(ids::kOnlyTdbFiles));
+        return;
+    }
+    if (!SettleChanges({m_document})) {
         return;
     }
     ImportArchive(path.toStdString(), true);
@@ -753,7 +756,11 @@ void DlgMainMenu::CheckRenderer() {
 }
 
 void DlgMainMenu::closeEvent(QCloseEvent* event) {
-    if (m_initialised && !m_ui.AskYesNo(ResourceString(ids::kConfirmQuit))) {
+    std::vector<CDatabaseDocument*> open;
+    for (int index = 0; index < m_slots->Count(); ++index) {
+        open.push_back(m_slots->Slot(index));
+    }
+    if (m_initialised && !SettleChanges(open)) {
         event->ignore();
         return;
     }

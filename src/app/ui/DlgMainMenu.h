@@ -56,13 +56,15 @@ public slots:
     // The game's master file of the current database, behind the progress dialog.
     void BuildMaster(std::uint32_t options);
     // "&Neu...": a new empty database in a folder of the documents' databases, in a slot of its
-    // own, made current.
+    // own, made current. The typed name becomes the folder's UTF-8 name.
     void NewDatabase();
-    // "S&chließen": the current slot, after asking, while another one stays open.
+    // "S&chließen": the current slot, while another one stays open; unsaved changes are asked
+    // about first.
     void CloseDatabase();
     // Slot `index` (from 0) becomes current.
     void SelectDatabase(int index);
-    // "Datenbank wiederherstellen": the archive written from the first load, after asking.
+    // "Datenbank wiederherstellen": the archive written from the first load, after asking about
+    // unsaved changes and whether to restore.
     void RestoreDatabase();
     // "&Öffnen..": a database of the documents' databases into a new slot; one that is open
     // already is shown instead.
@@ -131,7 +133,7 @@ public slots:
     void OverwriteClub();
 
 protected:
-    // Closing always asks once the window is set up.
+    // Once the window is set up, closing asks about each database with unsaved changes in turn.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -149,6 +151,10 @@ private:
     // The database of `folder` in a new slot, or the slot that holds it already, remembered in
     // "&Datei"'s list.
     void OpenFolder(const std::filesystem::path& folder);
+    // Asks about the unsaved changes of `documents` in turn; "Speichern" shows the database and
+    // saves it as "&Speichern" does. False when the user cancelled or a save failed. The
+    // placeholder world cannot be saved and is not asked about.
+    bool SettleChanges(const std::vector<CDatabaseDocument*>& documents);
     // An archive into the current database behind the progress dialog, asking first if `ask`.
     void ImportArchive(const std::filesystem::path& archive, bool ask);
     // Caption, lists, statistics and actions after the database changed.

@@ -1,7 +1,10 @@
 // The main window's commands that open, name and synchronise databases.
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 
 #include "app/DatabaseSlots.h"
+#include "app/UnsavedChanges.h"
 #include "app/ui/DlgDatabaseCopy.h"
 #include "app/ui/DlgMainMenu.h"
 #include "app/ui/DlgNewDatabase.h"
@@ -79,6 +82,23 @@ void DlgMainMenu::SaveDatabaseAs() {
     }
     Save();
     Refresh();
+}
+
+bool DlgMainMenu::SettleChanges(const std::vector<CDatabaseDocument*>& documents) {
+    std::vector<CDatabaseDocument*> savable;
+    std::copy_if(
+        documents.begin(), documents.end(), std::back_inserter(savable),
+        [this](const CDatabaseDocument* document) { return document != m_placeholderDocument; });
+    return SettleUnsavedChanges(savable, m_ui, [this](CDatabaseDocument& document) {
+        // The user sees which database is saved, and keeps seeing it when the save failed.
+        if (&document != m_document) {
+            m_slots->SetCurrent(&document);
+            ShowDocument(document);
+            Refresh();
+        }
+        Save();
+        return !document.IsModified();
+    });
 }
 
 void DlgMainMenu::ManageDatabases() {

@@ -10,6 +10,7 @@
 
 #include "app/InstallationData.h"
 #include "app/ui/QtText.h"
+#include "controls/QuestionButtons.h"
 #include "platform/StringTable.h"
 #include "platform/UserInterface.h"
 #include "tools/RakelMapping.h"
@@ -74,6 +75,7 @@ std::unique_ptr<QMessageBox> MakeMappingQuestion(std::string_view question, QWid
         QMessageBox::Question, FromCp1252(ResourceString(ids::kApplicationTitle)),
         FromCp1252(question), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box->setObjectName(QStringLiteral("mappingQuestion"));
+    NameQuestionButtons(*box);
     box->setDefaultButton(QMessageBox::Yes);
     box->setEscapeButton(QMessageBox::Cancel);
     return box;

@@ -4,6 +4,7 @@
 
 #include "app/ui/QtText.h"
 #include "controls/DlgErrorSingle.h"
+#include "controls/QuestionButtons.h"
 #include "platform/StringTable.h"
 
 namespace kw {
@@ -19,9 +20,26 @@ QString Caption() {
 CQtUserInterface::CQtUserInterface(QWidget* parent) : m_parent(parent) {}
 
 bool CQtUserInterface::AskYesNo(std::string_view question) {
-    const auto answer = QMessageBox::question(m_parent, Caption(), FromCp1252(question),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    return answer == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, Caption(), FromCp1252(question),
+                    QMessageBox::Yes | QMessageBox::No, m_parent);
+    NameQuestionButtons(box);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+ESaveChoice CQtUserInterface::AskSaveChanges(std::string_view question) {
+    QMessageBox box(QMessageBox::Question, Caption(), FromCp1252(question),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
+    NameQuestionButtons(box);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return ESaveChoice::kSave;
+        case QMessageBox::Discard:
+            return ESaveChoice::kDiscard;
+        default:  // also Escape and the close box
+            return ESaveChoice::kCancel;
+    }
 }
 
 void CQtUserInterface::ShowInformation(std::string_view text) {

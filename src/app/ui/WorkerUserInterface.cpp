@@ -20,6 +20,12 @@ bool CWorkerUserInterface::AskYesNo(std::string_view question) {
     return yes;
 }
 
+ESaveChoice CWorkerUserInterface::AskSaveChanges(std::string_view question) {
+    ESaveChoice choice = ESaveChoice::kCancel;
+    OnUserInterfaceThread([&] { choice = m_target.AskSaveChanges(question); });
+    return choice;
+}
+
 void CWorkerUserInterface::ShowInformation(std::string_view text) {
     OnUserInterfaceThread([&] { m_target.ShowInformation(text); });
 }

@@ -15,6 +15,7 @@ public:
     explicit CWorkerUserInterface(IUserInterface& target) : m_target(target) {}
 
     bool AskYesNo(std::string_view question) override;
+    ESaveChoice AskSaveChanges(std::string_view question) override;
     void ShowInformation(std::string_view text) override;
     void ShowError(std::string_view text) override;
     void ShowErrorList(std::string_view heading, const std::vector<std::string>& lines) override;
