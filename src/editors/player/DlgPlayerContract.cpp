@@ -159,7 +159,6 @@ QGroupBox* CDlgPlayerContract::MakeFavouritesBox() {
 }
 
 void CDlgPlayerContract::LoadPage(const CPlayer* player) {
-    const CWorld& world = Context().document.World();
     const QSignalBlocker yearBlocker(m_contractEnd);
     const QSignalBlocker stateBlocker(m_state);
     const QSignalBlocker matchesBlocker(m_matches);
