@@ -13,7 +13,7 @@
 #include "model/World.h"
 #include "platform/Progress.h"
 #include "storage/Identifiers.h"
-#include "storage/TextHelpers.h"
+#include "storage/TextCollation.h"
 
 namespace kw {
 namespace {
@@ -44,7 +44,7 @@ TEST_F(StadiumPickTest, CountriesAreEveryRealCountryInNameOrder) {
         numbers.insert(countries[index].value);
         EXPECT_EQ(countries[index].text, world.Country(countries[index].value).Name(0));
         if (index > 0) {
-            EXPECT_LE(CompareFolded(countries[index - 1].text, countries[index].text), 0);
+            EXPECT_LT(CollateText(countries[index - 1].text, countries[index].text), 0);
         }
     }
     EXPECT_EQ(*numbers.begin(), 1);
