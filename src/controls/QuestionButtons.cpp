@@ -20,4 +20,12 @@ void NameQuestionButtons(QMessageBox& box) {
     }
 }
 
+bool AskYesNo(QWidget* parent, const QString& title, const QString& question) {
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    NameQuestionButtons(box);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace kw

@@ -1,6 +1,8 @@
 #pragma once
 
 class QMessageBox;
+class QString;
+class QWidget;
 
 namespace kw {
 
@@ -8,5 +10,8 @@ namespace kw {
 // Qt's own translations are installed: "&Ja", "&Nein", "&Speichern", "&Verwerfen", "&Abbrechen",
 // for those of these standard buttons the box has.
 void NameQuestionButtons(QMessageBox& box);
+
+// A yes/no question of a window with German buttons; true for "Ja".
+bool AskYesNo(QWidget* parent, const QString& title, const QString& question);
 
 }  // namespace kw

@@ -15,6 +15,7 @@
 
 #include "controls/ControlText.h"
 #include "controls/DlgErrorMessage.h"
+#include "controls/QuestionButtons.h"
 #include "document/DatabaseDocument.h"
 #include "editing/LeagueComposition.h"
 #include "editing/LeagueSystemCommands.h"
@@ -189,10 +190,9 @@ void CLeagueSystemPage::Apply() {
         return;
     }
     if (ApplyNeedsConfirmation(m_document.World(), m_country, script, row) &&
-        QMessageBox::question(this, title,
-                              QStringLiteral("Dabei werden Ligen des Landes gel\u00f6scht oder "
-                                             "ersetzt. Trotzdem \u00fcbernehmen?")) !=
-            QMessageBox::Yes) {
+        !AskYesNo(this, title,
+                  QStringLiteral("Dabei werden Ligen des Landes gel\u00f6scht oder ersetzt. "
+                                 "Trotzdem \u00fcbernehmen?"))) {
         return;
     }
     const EApplyResult result = ApplyLeagueSystemEdit(m_document, m_country, script, row);

@@ -20,11 +20,7 @@ QString Caption() {
 CQtUserInterface::CQtUserInterface(QWidget* parent) : m_parent(parent) {}
 
 bool CQtUserInterface::AskYesNo(std::string_view question) {
-    QMessageBox box(QMessageBox::Question, Caption(), FromCp1252(question),
-                    QMessageBox::Yes | QMessageBox::No, m_parent);
-    NameQuestionButtons(box);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return kw::AskYesNo(m_parent, Caption(), FromCp1252(question));
 }
 
 ESaveChoice CQtUserInterface::AskSaveChanges(std::string_view question) {
