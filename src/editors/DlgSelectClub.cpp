@@ -1,7 +1,9 @@
 #include "editors/DlgSelectClub.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editors/ChooserLists.h"
