@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -31,26 +30,9 @@ namespace {
 class StaffCommandsTest : public test::DemoDocumentTest {
 protected:
     StaffCommandsTest() {
-        home = &SomeClub(0, 0, 0);
-        neighbour = &SomeClub(home->Country(), home->Id(), 0);
-        abroad = &SomeClub(0, 0, home->Country());
-    }
-
-    // A club that is no national team: in `country` (any when 0), other than `except`, and not in
-    // `otherThanCountry`.
-    CClub& SomeClub(int country, std::uint32_t except, int otherThanCountry) {
-        for (int number = 1; number <= kCountryCount; ++number) {
-            if ((country != 0 && number != country) || number == otherThanCountry) {
-                continue;
-            }
-            for (const auto& entry : Live().Country(number).Clubs()) {
-                if (!entry.second->IsNationalTeam() && entry.first != except &&
-                    entry.second->PersonIds().size() < 60) {
-                    return *entry.second;
-                }
-            }
-        }
-        throw std::runtime_error("the demo lacks such a club");
+        home = &ClubWithPlayers();
+        neighbour = &ClubWithPlayers(home->Country(), home->Id());
+        abroad = &ClubWithPlayers(0, 0, home->Country());
     }
 
     // A person of the kind added to the club outside the history (test set-up).

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -34,18 +33,7 @@ protected:
             Live().WithoutClub().Append(person);
             added.push_back(person.Id());
         }
-        club = &AClub();
-    }
-
-    CClub& AClub() {
-        for (int number = 1; number <= kCountryCount; ++number) {
-            for (const auto& entry : Live().Country(number).Clubs()) {
-                if (!entry.second->IsNationalTeam() && entry.second->PersonIds().size() < 60) {
-                    return *entry.second;
-                }
-            }
-        }
-        throw std::runtime_error("the demo lacks a club");
+        club = &ClubWithPlayers();
     }
 
     std::vector<std::uint32_t> ListIds() const { return document.World().WithoutClub().Ids(); }
