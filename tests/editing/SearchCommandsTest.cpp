@@ -20,22 +20,14 @@ namespace kw {
 namespace {
 
 // The result list's commands on the small demo, each checked against the reference invariant.
-class SearchCommandsTest : public test::DemoDocumentTest {
+class SearchCommandsTest : public test::DemoClubsTest {
 protected:
-    SearchCommandsTest() {
-        home = &ClubWithPlayers();
-        abroad = &ClubWithPlayers(0, 0, home->Country());
-    }
-
     std::uint32_t FreePlayer() const {
         if (document.World().WithoutClub().Count() == 0) {
             throw std::runtime_error("the demo has no players without club");
         }
         return document.World().WithoutClub().Ids().front();
     }
-
-    CClub* home = nullptr;
-    CClub* abroad = nullptr;
 };
 
 TEST_F(SearchCommandsTest, FetchMovesThePlayerWithoutNumberAndWithAContractUntil2003) {

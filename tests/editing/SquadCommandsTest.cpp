@@ -24,19 +24,9 @@ namespace kw {
 namespace {
 
 // The squad commands on the small demo database, each checked against the placement invariant.
-class SquadCommandsTest : public test::DemoDocumentTest {
+class SquadCommandsTest : public test::DemoClubsTest {
 protected:
-    SquadCommandsTest() {
-        home = &ClubWithPlayers();
-        neighbour = &ClubWithPlayers(home->Country(), home->Id());
-        abroad = &ClubWithPlayers(0, 0, home->Country());
-    }
-
     std::uint32_t FirstPlayer(const CClub& club) const { return club.FirstTeam().front()->Id(); }
-
-    CClub* home = nullptr;
-    CClub* neighbour = nullptr;
-    CClub* abroad = nullptr;
 };
 
 TEST_F(SquadCommandsTest, TheDemoIsSoundAndTheCheckFindsEveryMisplacedPerson) {

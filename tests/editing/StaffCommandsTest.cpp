@@ -27,14 +27,8 @@ namespace {
 
 // The manager list's commands on the small demo database, each checked against the placement
 // invariant.
-class StaffCommandsTest : public test::DemoDocumentTest {
+class StaffCommandsTest : public test::DemoClubsTest {
 protected:
-    StaffCommandsTest() {
-        home = &ClubWithPlayers();
-        neighbour = &ClubWithPlayers(home->Country(), home->Id());
-        abroad = &ClubWithPlayers(0, 0, home->Country());
-    }
-
     // A person of the kind added to the club outside the history (test set-up).
     CPlayer& AddPerson(CClub& club, int kind) {
         CPlayer& person = Live().CreatePerson(Live().NextFreePersonId(), false);
@@ -51,10 +45,6 @@ protected:
             Live().RemovePerson(id);
         }
     }
-
-    CClub* home = nullptr;
-    CClub* neighbour = nullptr;
-    CClub* abroad = nullptr;
 };
 
 TEST_F(StaffCommandsTest, EachKindIsCreatedOnceWithTheCountrysLanguages) {

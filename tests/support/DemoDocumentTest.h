@@ -71,4 +71,13 @@ private:
     }
 };
 
+// Three clubs of the demo with players: `home`, `neighbour` in its country and `abroad` in
+// another. An undo may put other country objects in place: after one, look the clubs up anew.
+class DemoClubsTest : public DemoDocumentTest {
+protected:
+    CClub* home = &ClubWithPlayers();
+    CClub* neighbour = &ClubWithPlayers(home->Country(), home->Id());
+    CClub* abroad = &ClubWithPlayers(0, 0, home->Country());
+};
+
 }  // namespace kw::test
