@@ -45,169 +45,166 @@ auto* FindManager(World& world, const SManagerRef& ref) {
     return static_cast<Manager*>(world.Manager(*ref.managerId));
 }
 
-}  // namespace
+// --- managers. What the two records do differently: club staff keep the abilities in the
+// person's ability array and only the languages in their file; MANAGER records keep everything,
+// the abilities as their training values.
 
-// --- club staff.
-
-bool CClubStaffManager::Keeps(EManagerValue value) const {
+bool KeepsValue(const CPlayer&, EManagerValue value) {
     return value == EManagerValue::kLanguages;
 }
 
-std::string CClubStaffManager::FirstName() const {
-    return std::string(m_person.FirstName().View());
-}
-
-std::string CClubStaffManager::Surname() const {
-    return std::string(m_person.Surname().View());
-}
-
-std::size_t CClubStaffManager::FirstNameLimit() const {
-    return FieldLimit(m_person.FirstName());
-}
-
-std::size_t CClubStaffManager::SurnameLimit() const {
-    return FieldLimit(m_person.Surname());
-}
-
-void CClubStaffManager::SetNames(std::string_view firstName, std::string_view surname) {
-    m_person.SetFirstName(firstName);
-    m_person.SetSurname(surname);
-}
-
-std::uint8_t CClubStaffManager::Ability(int index) const {
-    return m_person.Ability(index);
-}
-
-void CClubStaffManager::SetAbility(int index, std::uint8_t value) {
-    if (index >= 0 && index < kManagerAbilityCount) {
-        m_person.SetAbility(index, ClampManagerAbility(value));
-    }
-}
-
-ManagerLanguages CClubStaffManager::Languages() const {
-    return m_person.Languages();
-}
-
-void CClubStaffManager::SetLanguages(const ManagerLanguages& languages) {
-    const ManagerLanguages stored = LanguageSlotsToStore(languages);
-    for (std::size_t slot = 0; slot < stored.size(); ++slot) {
-        m_person.SetLanguage(static_cast<int>(slot), stored[slot]);
-    }
-}
-
-int CClubStaffManager::NationalExperience() const {
-    return m_person.NationalExperience();
-}
-
-int CClubStaffManager::InternationalExperience() const {
-    return m_person.InternationalExperience();
-}
-
-void CClubStaffManager::SetExperience(int national, int international) {
-    m_person.SetNationalExperience(
-        static_cast<std::int8_t>(std::clamp(national, 0, kMaxManagerNationalExperience)));
-    m_person.SetInternationalExperience(
-        static_cast<std::int8_t>(std::clamp(international, 0, kMaxManagerInternationalExperience)));
-}
-
-// --- MANAGER records.
-
-bool CManagerRecordAdapter::Keeps(EManagerValue) const {
+bool KeepsValue(const CManager&, EManagerValue) {
     return true;
 }
 
-std::string CManagerRecordAdapter::FirstName() const {
-    return std::string(m_manager.FirstName().View());
+std::uint8_t AbilityOf(const CPlayer& person, int index) {
+    return person.Ability(index);
 }
 
-std::string CManagerRecordAdapter::Surname() const {
-    return std::string(m_manager.Surname().View());
-}
-
-std::size_t CManagerRecordAdapter::FirstNameLimit() const {
-    return FieldLimit(m_manager.FirstName());
-}
-
-std::size_t CManagerRecordAdapter::SurnameLimit() const {
-    return FieldLimit(m_manager.Surname());
-}
-
-void CManagerRecordAdapter::SetNames(std::string_view firstName, std::string_view surname) {
-    m_manager.SetFirstName(firstName);
-    m_manager.SetSurname(surname);
-}
-
-std::uint8_t CManagerRecordAdapter::Ability(int index) const {
+std::uint8_t AbilityOf(const CManager& manager, int index) {
     return index >= 0 && index < kManagerAbilityCount
-               ? m_manager.TrainingValues()[static_cast<std::size_t>(index)]
+               ? manager.TrainingValues()[static_cast<std::size_t>(index)]
                : std::uint8_t{0};
 }
 
-void CManagerRecordAdapter::SetAbility(int index, std::uint8_t value) {
+void StoreAbility(CPlayer& person, int index, std::uint8_t value) {
+    person.SetAbility(index, value);
+}
+
+void StoreAbility(CManager& manager, int index, std::uint8_t value) {
+    manager.SetTrainingValue(index, value);
+}
+
+}  // namespace
+
+template <typename Record>
+bool CManagerAdapter<Record>::Keeps(EManagerValue value) const {
+    return KeepsValue(m_record, value);
+}
+
+template <typename Record>
+std::string CManagerAdapter<Record>::FirstName() const {
+    return std::string(m_record.FirstName().View());
+}
+
+template <typename Record>
+std::string CManagerAdapter<Record>::Surname() const {
+    return std::string(m_record.Surname().View());
+}
+
+template <typename Record>
+std::size_t CManagerAdapter<Record>::FirstNameLimit() const {
+    return FieldLimit(m_record.FirstName());
+}
+
+template <typename Record>
+std::size_t CManagerAdapter<Record>::SurnameLimit() const {
+    return FieldLimit(m_record.Surname());
+}
+
+template <typename Record>
+void CManagerAdapter<Record>::SetNames(std::string_view firstName, std::string_view surname) {
+    m_record.SetFirstName(firstName);
+    m_record.SetSurname(surname);
+}
+
+template <typename Record>
+std::uint8_t CManagerAdapter<Record>::Ability(int index) const {
+    return AbilityOf(m_record, index);
+}
+
+template <typename Record>
+void CManagerAdapter<Record>::SetAbility(int index, std::uint8_t value) {
     if (index >= 0 && index < kManagerAbilityCount) {
-        m_manager.SetTrainingValue(index, ClampManagerAbility(value));
+        StoreAbility(m_record, index, ClampManagerAbility(value));
     }
 }
 
-ManagerLanguages CManagerRecordAdapter::Languages() const {
-    return m_manager.Languages();
+template <typename Record>
+ManagerLanguages CManagerAdapter<Record>::Languages() const {
+    return m_record.Languages();
 }
 
-void CManagerRecordAdapter::SetLanguages(const ManagerLanguages& languages) {
+template <typename Record>
+void CManagerAdapter<Record>::SetLanguages(const ManagerLanguages& languages) {
     const ManagerLanguages stored = LanguageSlotsToStore(languages);
     for (std::size_t slot = 0; slot < stored.size(); ++slot) {
-        m_manager.SetLanguage(static_cast<int>(slot), stored[slot]);
+        m_record.SetLanguage(static_cast<int>(slot), stored[slot]);
     }
 }
 
-int CManagerRecordAdapter::NationalExperience() const {
-    return m_manager.NationalExperience();
+template <typename Record>
+int CManagerAdapter<Record>::NationalExperience() const {
+    return m_record.NationalExperience();
 }
 
-int CManagerRecordAdapter::InternationalExperience() const {
-    return m_manager.InternationalExperience();
+template <typename Record>
+int CManagerAdapter<Record>::InternationalExperience() const {
+    return m_record.InternationalExperience();
 }
 
-void CManagerRecordAdapter::SetExperience(int national, int international) {
-    m_manager.SetNationalExperience(
-        static_cast<std::uint8_t>(std::clamp(national, 0, kMaxManagerNationalExperience)));
-    m_manager.SetInternationalExperience(static_cast<std::uint8_t>(
-        std::clamp(international, 0, kMaxManagerInternationalExperience)));
+template <typename Record>
+void CManagerAdapter<Record>::SetExperience(int national, int international) {
+    // Signed bytes in a person, unsigned ones in a MANAGER record.
+    using Experience = decltype(m_record.NationalExperience());
+    m_record.SetNationalExperience(
+        static_cast<Experience>(std::clamp(national, 0, kMaxManagerNationalExperience)));
+    m_record.SetInternationalExperience(
+        static_cast<Experience>(std::clamp(international, 0, kMaxManagerInternationalExperience)));
 }
+
+template class CManagerAdapter<CPlayer>;
+template class CManagerAdapter<CManager>;
 
 // --- staff grades.
 
-int CClubStaffGrades::Level() const {
-    return m_person.StaffBytes()[kLevelByte];
+namespace {
+
+// `grade` is kLevelByte or kExperienceByte.
+int GradeOf(const CPlayer& person, int grade) {
+    return person.StaffBytes()[static_cast<std::size_t>(grade)];
 }
 
-int CClubStaffGrades::Experience() const {
-    return m_person.StaffBytes()[kExperienceByte];
+int GradeOf(const CStaffEntry& entry, int grade) {
+    return grade == kLevelByte ? entry.GradeA() : entry.GradeB();
 }
 
-void CClubStaffGrades::SetLevel(int grade) {
-    m_person.SetStaffByte(kLevelByte, StoredGrade(grade));
+void StoreGrade(CPlayer& person, int grade, int value) {
+    person.SetStaffByte(grade, StoredGrade(value));
 }
 
-void CClubStaffGrades::SetExperience(int grade) {
-    m_person.SetStaffByte(kExperienceByte, StoredGrade(grade));
+void StoreGrade(CStaffEntry& entry, int grade, int value) {
+    if (grade == kLevelByte) {
+        entry.SetGradeA(StoredGrade(value));
+    } else {
+        entry.SetGradeB(StoredGrade(value));
+    }
 }
 
-int CCountryStaffGrades::Level() const {
-    return m_entry.GradeA();
+}  // namespace
+
+template <typename Record>
+int CStaffGradesAdapter<Record>::Level() const {
+    return GradeOf(m_record, kLevelByte);
 }
 
-int CCountryStaffGrades::Experience() const {
-    return m_entry.GradeB();
+template <typename Record>
+int CStaffGradesAdapter<Record>::Experience() const {
+    return GradeOf(m_record, kExperienceByte);
 }
 
-void CCountryStaffGrades::SetLevel(int grade) {
-    m_entry.SetGradeA(StoredGrade(grade));
+template <typename Record>
+void CStaffGradesAdapter<Record>::SetLevel(int grade) {
+    StoreGrade(m_record, kLevelByte, grade);
 }
 
-void CCountryStaffGrades::SetExperience(int grade) {
-    m_entry.SetGradeB(StoredGrade(grade));
+template <typename Record>
+void CStaffGradesAdapter<Record>::SetExperience(int grade) {
+    StoreGrade(m_record, kExperienceByte, grade);
 }
+
+template class CStaffGradesAdapter<CPlayer>;
+template class CStaffGradesAdapter<CStaffEntry>;
 
 // --- edits.
 

@@ -41,56 +41,6 @@ public:
     virtual void SetExperience(int national, int international) = 0;
 };
 
-// A club's staff member (a `CPlayer` of kind 1 and above). Its STAFF record keeps the names and
-// the languages; abilities 0..3 and the experience live only in the person object (no field of
-// the record or of the game's file), so they are not editable here.
-class CClubStaffManager final : public IManagerRecord {
-public:
-    explicit CClubStaffManager(CPlayer& person) : m_person(person) {}
-
-    bool Keeps(EManagerValue value) const override;
-    std::string FirstName() const override;
-    std::string Surname() const override;
-    std::size_t FirstNameLimit() const override;
-    std::size_t SurnameLimit() const override;
-    void SetNames(std::string_view firstName, std::string_view surname) override;
-    std::uint8_t Ability(int index) const override;
-    void SetAbility(int index, std::uint8_t value) override;
-    ManagerLanguages Languages() const override;
-    void SetLanguages(const ManagerLanguages& languages) override;
-    int NationalExperience() const override;
-    int InternationalExperience() const override;
-    void SetExperience(int national, int international) override;
-
-private:
-    CPlayer& m_person;
-};
-
-// A country's `MANAGER` record: the national coach in the country settings or one of the further
-// managers (ADDMANAGER) in the world's manager registry. It keeps every value of the pages: the
-// training values as the abilities, the languages and both experiences.
-class CManagerRecordAdapter final : public IManagerRecord {
-public:
-    explicit CManagerRecordAdapter(CManager& manager) : m_manager(manager) {}
-
-    bool Keeps(EManagerValue value) const override;
-    std::string FirstName() const override;
-    std::string Surname() const override;
-    std::size_t FirstNameLimit() const override;
-    std::size_t SurnameLimit() const override;
-    void SetNames(std::string_view firstName, std::string_view surname) override;
-    std::uint8_t Ability(int index) const override;
-    void SetAbility(int index, std::uint8_t value) override;
-    ManagerLanguages Languages() const override;
-    void SetLanguages(const ManagerLanguages& languages) override;
-    int NationalExperience() const override;
-    int InternationalExperience() const override;
-    void SetExperience(int national, int international) override;
-
-private:
-    CManager& m_manager;
-};
-
 // The level and experience grade of the other staff, whatever record holds them.
 class IStaffGrades {
 public:
@@ -101,34 +51,66 @@ public:
     virtual void SetExperience(int grade) = 0;
 };
 
+// A manager as the record that holds it keeps it (the records are below).
+template <typename Record>
+class CManagerAdapter final : public IManagerRecord {
+public:
+    explicit CManagerAdapter(Record& record) : m_record(record) {}
+
+    bool Keeps(EManagerValue value) const override;
+    std::string FirstName() const override;
+    std::string Surname() const override;
+    std::size_t FirstNameLimit() const override;
+    std::size_t SurnameLimit() const override;
+    void SetNames(std::string_view firstName, std::string_view surname) override;
+    std::uint8_t Ability(int index) const override;
+    void SetAbility(int index, std::uint8_t value) override;
+    ManagerLanguages Languages() const override;
+    void SetLanguages(const ManagerLanguages& languages) override;
+    int NationalExperience() const override;
+    int InternationalExperience() const override;
+    void SetExperience(int national, int international) override;
+
+private:
+    Record& m_record;
+};
+
+// The grades as the record that holds them keeps them (the records are below), the high and low
+// half of one byte in the game's file; grades are stored held to 0..4 so neither half spills into
+// the other.
+template <typename Record>
+class CStaffGradesAdapter final : public IStaffGrades {
+public:
+    explicit CStaffGradesAdapter(Record& record) : m_record(record) {}
+    int Level() const override;
+    int Experience() const override;
+    void SetLevel(int grade) override;
+    void SetExperience(int grade) override;
+
+private:
+    Record& m_record;
+};
+
+// A club's staff member (a `CPlayer` of kind 1 and above). Its STAFF record keeps the names and
+// the languages; abilities 0..3 and the experience live only in the person object (no field of
+// the record or of the game's file), so they are not editable here.
+using CClubStaffManager = CManagerAdapter<CPlayer>;
 // A club's staff member of kinds 4 to 18: the level is staff byte 1 and the experience staff
-// byte 2, the high and low half of the byte the game's file gets ("staff byte 1 × 16 + staff
-// byte 2"); grades are stored held to 0..4 so neither half spills into the other.
-class CClubStaffGrades final : public IStaffGrades {
-public:
-    explicit CClubStaffGrades(CPlayer& person) : m_person(person) {}
-    int Level() const override;
-    int Experience() const override;
-    void SetLevel(int grade) override;
-    void SetExperience(int grade) override;
+// byte 2 (the game's file gets "staff byte 1 × 16 + staff byte 2").
+using CClubStaffGrades = CStaffGradesAdapter<CPlayer>;
 
-private:
-    CPlayer& m_person;
-};
+// A country's `MANAGER` record: the national coach in the country settings or one of the further
+// managers (ADDMANAGER) in the world's manager registry. It keeps every value of the pages: the
+// training values as the abilities, the languages and both experiences.
+using CManagerRecordAdapter = CManagerAdapter<CManager>;
 
-// An entry of a country's staff pool (STAFFS): the level is grade A and the experience grade B,
-// the high and low half of its byte in the game's file, as with club staff.
-class CCountryStaffGrades final : public IStaffGrades {
-public:
-    explicit CCountryStaffGrades(CStaffEntry& entry) : m_entry(entry) {}
-    int Level() const override;
-    int Experience() const override;
-    void SetLevel(int grade) override;
-    void SetExperience(int grade) override;
+// An entry of a country's staff pool (STAFFS): the level is grade A and the experience grade B.
+using CCountryStaffGrades = CStaffGradesAdapter<CStaffEntry>;
 
-private:
-    CStaffEntry& m_entry;
-};
+extern template class CManagerAdapter<CPlayer>;
+extern template class CManagerAdapter<CManager>;
+extern template class CStaffGradesAdapter<CPlayer>;
+extern template class CStaffGradesAdapter<CStaffEntry>;
 
 // Which `MANAGER` record of a country: its national coach, or the further manager with that id.
 struct SManagerRef {

@@ -1,6 +1,5 @@
 #include "editors/DlgPlayerSelect.h"
 
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,8 +12,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "controls/ControlText.h"
 #include "controls/MyListBox.h"
+#include "editors/ChooserLists.h"
 #include "model/Country.h"
 #include "model/World.h"
 
@@ -33,32 +32,7 @@ constexpr std::array kStaffColumns = {SListColumn{0, 88}, SListColumn{88, 176},
                                       SListColumn{176, 244}};
 constexpr std::array kStaffHeaders = {"Person", "Funktion", "Nationalit\xC3\xA4t"};
 
-QListWidget* ChoiceList(const QString& name, QWidget* parent) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setMinimumWidth(list->fontMetrics().averageCharWidth() * 26);
-    return list;
-}
-
-void Fill(QListWidget& list, const std::vector<SChoiceEntry>& entries) {
-    list.clear();
-    for (const SChoiceEntry& entry : entries) {
-        auto* item = new QListWidgetItem(Cp1252ToQString(entry.text), &list);
-        item->setData(Qt::UserRole, entry.value);
-    }
-}
-
-QGroupBox* Group(const QString& title, QLayout* content, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
-    group->setLayout(content);
-    return group;
-}
-
-QVBoxLayout* Single(QWidget* widget) {
-    auto* layout = new QVBoxLayout;
-    layout->addWidget(widget);
-    return layout;
-}
+constexpr int kListWidth = 26;  // average characters, of the country and club lists
 
 }  // namespace
 
@@ -67,8 +41,8 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidge
     : CDialogB(parent),
       m_world(world),
       m_mode(mode),
-      m_countries(ChoiceList(QStringLiteral("countries"), this)),
-      m_clubs(ChoiceList(QStringLiteral("clubs"), this)),
+      m_countries(MakeChoiceList(QStringLiteral("countries"), kListWidth, this)),
+      m_clubs(MakeChoiceList(QStringLiteral("clubs"), kListWidth, this)),
       m_players(new CMyListBox(this)) {
     setObjectName(QStringLiteral("DlgPlayerSelect"));
     setWindowTitle(QStringLiteral("Bitte den gew\u00fcnschten Spieler ausw\u00e4hlen!"));
@@ -107,23 +81,15 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidge
     playerLayout->addWidget(m_players, 1);
 
     auto* lists = new QHBoxLayout;
-    lists->addWidget(Group(QStringLiteral("Land"), Single(m_countries), this), 2);
-    lists->addWidget(Group(QStringLiteral("Verein"), Single(m_clubs), this), 2);
-    lists->addWidget(
-        Group(staff ? QStringLiteral("Person") : QStringLiteral("Spieler"), playerLayout, this), 5);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    m_ok = buttons->button(QDialogButtonBox::Ok);
-    // Enter in the lists chooses.
-    m_ok->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setText(ResourceQString(ids::kCancel));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
+    lists->addWidget(ChoiceGroup(QStringLiteral("Land"), m_countries, this), 2);
+    lists->addWidget(ChoiceGroup(QStringLiteral("Verein"), m_clubs, this), 2);
+    auto* players =
+        new QGroupBox(staff ? QStringLiteral("Person") : QStringLiteral("Spieler"), this);
+    players->setLayout(playerLayout);
+    lists->addWidget(players, 5);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lists, 1);
-    layout->addWidget(buttons);
+    m_ok = AddChooserButtons(*this, *layout);
 
     connect(m_countries, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         ShowClubs(item != nullptr ? item->data(Qt::UserRole).toInt() : 0);
@@ -135,14 +101,8 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidge
             [this] { m_ok->setEnabled(SelectedPlayer() != 0); });
     connect(m_players, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
-    Fill(*m_countries, ChoosableCountries(world, world.CurrentLanguage()));
-    int start = 0;
-    for (int row = 0; row < m_countries->count(); ++row) {
-        if (m_countries->item(row)->data(Qt::UserRole).toInt() == startCountry) {
-            start = row;
-        }
-    }
-    m_countries->setCurrentRow(m_countries->count() > 0 ? start : -1);
+    FillChoices(*m_countries, ChoosableCountries(world, world.CurrentLanguage()));
+    SelectChoice(*m_countries, startCountry);
     m_ok->setEnabled(SelectedPlayer() != 0);
     m_countries->setFocus();
 }
@@ -150,23 +110,15 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidge
 std::optional<std::uint32_t> CDlgPlayerSelect::Choose(const CWorld& world, int startCountry,
                                                       QWidget* parent, EPersonChoice mode) {
     CDlgPlayerSelect dialog(world, startCountry, parent, mode);
-    if (dialog.exec() != QDialog::Accepted || dialog.SelectedPlayer() == 0) {
-        return std::nullopt;
-    }
-    return dialog.SelectedPlayer();
+    return RunChooser(dialog, dialog.Players());
 }
 
 std::uint32_t CDlgPlayerSelect::SelectedPlayer() const {
-    const QListWidgetItem* item = m_players->currentItem();
-    return item != nullptr && item->isSelected() ? item->data(Qt::UserRole).toUInt() : 0;
+    return SelectedChoice(*m_players);
 }
 
 void CDlgPlayerSelect::ShowClubs(int country) {
-    if (country >= 1 && country <= kCountryCount) {
-        Fill(*m_clubs, ChoosableClubs(m_world.Country(country), m_world.CurrentLanguage(), false));
-    } else {
-        m_clubs->clear();
-    }
+    FillClubChoices(*m_clubs, m_world, country, false);
     if (m_clubs->count() > 0) {
         m_clubs->setCurrentRow(0);
     } else {

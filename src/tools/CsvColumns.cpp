@@ -1,5 +1,6 @@
 #include "tools/CsvColumns.h"
 
+#include <array>
 #include <limits>
 
 #include "model/Club.h"
@@ -76,31 +77,60 @@ std::uint8_t Byte(std::int64_t value) {
     return static_cast<std::uint8_t>(value);
 }
 
-// Name columns and the fields every person record holds.
+// A number held by a plain getter and setter of the record.
+template <typename R, typename T>
+void AddNumber(std::vector<SCsvColumn<R>>& c, const std::string& name, std::int64_t min,
+               std::int64_t max, T (R::*get)() const, void (R::*set)(T)) {
+    c.push_back(Number<R>(
+        name, min, max, [get](const R& r) { return (r.*get)(); },
+        [set](R& r, std::int64_t v) { (r.*set)(static_cast<T>(v)); }));
+}
+
+// A fixed-size text of the record, as long as the field keeps.
+template <typename R, std::size_t N>
+void AddText(std::vector<SCsvColumn<R>>& c, const std::string& name,
+             const CFixedText<N>& (R::*get)() const, void (R::*set)(std::string_view)) {
+    c.push_back(Text<R>(
+        name, N - 1, [get](const R& r) { return std::string((r.*get)().View()); },
+        [set](R& r, std::string_view v) { (r.*set)(v); }));
+}
+
+// The name columns of players and staff.
 void AddPersonNames(std::vector<SCsvColumn<CPlayer>>& c) {
-    c.push_back(Text<CPlayer>(
-        "firstName", 15, [](const CPlayer& p) { return std::string(p.FirstName().View()); },
-        [](CPlayer& p, std::string_view v) { p.SetFirstName(v); }));
-    c.push_back(Text<CPlayer>(
-        "surname", 19, [](const CPlayer& p) { return std::string(p.Surname().View()); },
-        [](CPlayer& p, std::string_view v) { p.SetSurname(v); }));
+    AddText(c, "firstName", &CPlayer::FirstName, &CPlayer::SetFirstName);
+    AddText(c, "surname", &CPlayer::Surname, &CPlayer::SetSurname);
+}
+
+// One column for each of the first `count` bytes of an array of the person, named `name` and
+// the byte's number counted from `firstNumber`.
+template <std::size_t N>
+void AddByteSlots(std::vector<SCsvColumn<CPlayer>>& c, const std::string& name, int firstNumber,
+                  int count, std::int64_t min, std::int64_t max,
+                  const std::array<std::uint8_t, N>& (CPlayer::*get)() const,
+                  void (CPlayer::*set)(int, std::uint8_t)) {
+    for (int slot = 0; slot < count; ++slot) {
+        const auto s = static_cast<std::size_t>(slot);
+        c.push_back(Number<CPlayer>(
+            name + std::to_string(slot + firstNumber), min, max,
+            [get, s](const CPlayer& p) { return (p.*get)()[s]; },
+            [set, slot](CPlayer& p, std::int64_t v) { (p.*set)(slot, Byte(v)); }));
+    }
+}
+
+void AddBirthDateAndNationality(std::vector<SCsvColumn<CPlayer>>& c) {
+    c.push_back(Date<CPlayer>(
+        "birthDate", [](const CPlayer& p) { return p.BirthDate(); },
+        [](CPlayer& p, CDate d) { p.SetBirthDate(d); }));
+    AddCountry<CPlayer>(
+        c, "nationality", 1, [](const CPlayer& p) { return p.Nationality(); },
+        [](CPlayer& p, std::int64_t v) { p.SetNationality(Byte(v)); });
 }
 
 void AddLanguages(std::vector<SCsvColumn<CPlayer>>& c) {
-    for (int slot = 0; slot < kLanguageSlots; ++slot) {
-        const auto s = static_cast<std::size_t>(slot);
-        c.push_back(Number<CPlayer>(
-            "languageLevel" + std::to_string(slot + 1), 0, 15,
-            [s](const CPlayer& p) { return p.LanguageLevels()[s]; },
-            [slot](CPlayer& p, std::int64_t v) { p.SetLanguageLevel(slot, Byte(v)); }));
-    }
-    for (int slot = 0; slot < kLanguageSlots; ++slot) {
-        const auto s = static_cast<std::size_t>(slot);
-        c.push_back(Number<CPlayer>(
-            "language" + std::to_string(slot + 1), 0, 255,
-            [s](const CPlayer& p) { return p.Languages()[s]; },
-            [slot](CPlayer& p, std::int64_t v) { p.SetLanguage(slot, Byte(v)); }));
-    }
+    AddByteSlots(c, "languageLevel", 1, kLanguageSlots, 0, 15, &CPlayer::LanguageLevels,
+                 &CPlayer::SetLanguageLevel);
+    AddByteSlots(c, "language", 1, kLanguageSlots, 0, 255, &CPlayer::Languages,
+                 &CPlayer::SetLanguage);
 }
 
 std::vector<SCsvColumn<CPlayer>> MakePlayerColumns() {
@@ -109,18 +139,9 @@ std::vector<SCsvColumn<CPlayer>> MakePlayerColumns() {
         return std::string(p.TeamFlag() == 0 ? "1. Mannschaft" : "2. Mannschaft");
     }));
     AddPersonNames(c);
-    c.push_back(Text<CPlayer>(
-        "stageName", 19, [](const CPlayer& p) { return std::string(p.StageName().View()); },
-        [](CPlayer& p, std::string_view v) { p.SetStageName(v); }));
-    c.push_back(Text<CPlayer>(
-        "nickname", 19, [](const CPlayer& p) { return std::string(p.Nickname().View()); },
-        [](CPlayer& p, std::string_view v) { p.SetNickname(v); }));
-    c.push_back(Date<CPlayer>(
-        "birthDate", [](const CPlayer& p) { return p.BirthDate(); },
-        [](CPlayer& p, CDate d) { p.SetBirthDate(d); }));
-    AddCountry<CPlayer>(
-        c, "nationality", 1, [](const CPlayer& p) { return p.Nationality(); },
-        [](CPlayer& p, std::int64_t v) { p.SetNationality(Byte(v)); });
+    AddText(c, "stageName", &CPlayer::StageName, &CPlayer::SetStageName);
+    AddText(c, "nickname", &CPlayer::Nickname, &CPlayer::SetNickname);
+    AddBirthDateAndNationality(c);
     AddCountry<CPlayer>(
         c, "secondNationality", 0, [](const CPlayer& p) { return p.SecondNationality(); },
         [](CPlayer& p, std::int64_t v) { p.SetSecondNationality(Byte(v)); });
@@ -135,9 +156,7 @@ std::vector<SCsvColumn<CPlayer>> MakePlayerColumns() {
             return std::string(CsvPositionText(p.Positions()[s]));
         }));
     }
-    c.push_back(Number<CPlayer>(
-        "foot", 0, 2, [](const CPlayer& p) { return p.Foot(); },
-        [](CPlayer& p, std::int64_t v) { p.SetFoot(static_cast<int>(v)); }));
+    AddNumber(c, "foot", 0, 2, &CPlayer::Foot, &CPlayer::SetFoot);
     c.push_back(ReadOnly<CPlayer>(
         "footText", [](const CPlayer& p) { return std::string(CsvFootText(p.Foot())); }));
     c.push_back(Number<CPlayer>(
@@ -145,35 +164,14 @@ std::vector<SCsvColumn<CPlayer>> MakePlayerColumns() {
         [](CPlayer& p, std::int64_t v) {
             p.SetFootAndForm(static_cast<std::uint8_t>((p.FootAndForm() & ~0x07) | Byte(v)));
         }));
-    for (int index = 0; index < kAbilityCount; ++index) {
-        const auto i = static_cast<std::size_t>(index);
-        c.push_back(Number<CPlayer>(
-            "ability" + std::to_string(index), 0, 99,
-            [i](const CPlayer& p) { return p.Abilities()[i]; },
-            [index](CPlayer& p, std::int64_t v) { p.SetAbility(index, Byte(v)); }));
-    }
-    c.push_back(Number<CPlayer>(
-        "roleCode", 0, 255, [](const CPlayer& p) { return p.RoleCode(); },
-        [](CPlayer& p, std::int64_t v) { p.SetRoleCode(Byte(v)); }));
-    c.push_back(Number<CPlayer>(
-        "morale", 0, 255, [](const CPlayer& p) { return p.Morale(); },
-        [](CPlayer& p, std::int64_t v) { p.SetMorale(Byte(v)); }));
-    c.push_back(Number<CPlayer>(
-        "nationalExperience", 0, 6, [](const CPlayer& p) { return p.NationalExperience(); },
-        [](CPlayer& p, std::int64_t v) { p.SetNationalExperience(static_cast<std::int8_t>(v)); }));
-    c.push_back(Number<CPlayer>(
-        "internationalExperience", 0, 4,
-        [](const CPlayer& p) { return p.InternationalExperience(); },
-        [](CPlayer& p, std::int64_t v) {
-            p.SetInternationalExperience(static_cast<std::int8_t>(v));
-        }));
-    for (int slot = 0; slot < 2; ++slot) {
-        const auto s = static_cast<std::size_t>(slot);
-        c.push_back(Number<CPlayer>(
-            "shirtNumber" + std::to_string(slot + 1), 1, 99,
-            [s](const CPlayer& p) { return p.ShirtNumbers()[s]; },
-            [slot](CPlayer& p, std::int64_t v) { p.SetShirtNumber(slot, Byte(v)); }));
-    }
+    AddByteSlots(c, "ability", 0, kAbilityCount, 0, 99, &CPlayer::Abilities, &CPlayer::SetAbility);
+    AddNumber(c, "roleCode", 0, 255, &CPlayer::RoleCode, &CPlayer::SetRoleCode);
+    AddNumber(c, "morale", 0, 255, &CPlayer::Morale, &CPlayer::SetMorale);
+    AddNumber(c, "nationalExperience", 0, 6, &CPlayer::NationalExperience,
+              &CPlayer::SetNationalExperience);
+    AddNumber(c, "internationalExperience", 0, 4, &CPlayer::InternationalExperience,
+              &CPlayer::SetInternationalExperience);
+    AddByteSlots(c, "shirtNumber", 1, 2, 1, 99, &CPlayer::ShirtNumbers, &CPlayer::SetShirtNumber);
     const char* const lookNames[kLookCount] = {"hairColour", "face",   "hairCut",
                                                "beard",      "height", "weight"};
     const std::int64_t lookMin[kLookCount] = {0, 0, 0, 0, 100, 40};
@@ -183,25 +181,14 @@ std::vector<SCsvColumn<CPlayer>> MakePlayerColumns() {
             lookNames[index], lookMin[index], 255, [i](const CPlayer& p) { return p.Looks()[i]; },
             [index](CPlayer& p, std::int64_t v) { p.SetLook(index, Byte(v)); }));
     }
-    c.push_back(Number<CPlayer>(
-        "clubSince", 1980, 2100, [](const CPlayer& p) { return p.ClubSince(); },
-        [](CPlayer& p, std::int64_t v) { p.SetClubSince(static_cast<std::uint16_t>(v)); }));
-    c.push_back(Number<CPlayer>(
-        "contractUntil", 1980, 2100, [](const CPlayer& p) { return p.ContractUntil(); },
-        [](CPlayer& p, std::int64_t v) { p.SetContractUntil(static_cast<std::uint16_t>(v)); }));
-    c.push_back(Number<CPlayer>(
-        "contractValue", kInt32Min, kInt32Max, [](const CPlayer& p) { return p.ContractValue(); },
-        [](CPlayer& p, std::int64_t v) { p.SetContractValue(static_cast<std::int32_t>(v)); }));
+    AddNumber(c, "clubSince", 1980, 2100, &CPlayer::ClubSince, &CPlayer::SetClubSince);
+    AddNumber(c, "contractUntil", 1980, 2100, &CPlayer::ContractUntil, &CPlayer::SetContractUntil);
+    AddNumber(c, "contractValue", kInt32Min, kInt32Max, &CPlayer::ContractValue,
+              &CPlayer::SetContractValue);
     AddLanguages(c);
-    c.push_back(Number<CPlayer>(
-        "shoeType", 0, 5, [](const CPlayer& p) { return p.ShoeType(); },
-        [](CPlayer& p, std::int64_t v) { p.SetShoeType(Byte(v)); }));
-    c.push_back(Number<CPlayer>(
-        "sleeves", 0, 255, [](const CPlayer& p) { return p.Sleeves(); },
-        [](CPlayer& p, std::int64_t v) { p.SetSleeves(Byte(v)); }));
-    c.push_back(Number<CPlayer>(
-        "youth", 0, 1, [](const CPlayer& p) { return p.YouthFlag(); },
-        [](CPlayer& p, std::int64_t v) { p.SetYouthFlag(Byte(v)); }));
+    AddNumber(c, "shoeType", 0, 5, &CPlayer::ShoeType, &CPlayer::SetShoeType);
+    AddNumber(c, "sleeves", 0, 255, &CPlayer::Sleeves, &CPlayer::SetSleeves);
+    AddNumber(c, "youth", 0, 1, &CPlayer::YouthFlag, &CPlayer::SetYouthFlag);
     c.push_back(Text<CPlayer>(
         "note", 0, [](const CPlayer& p) { return p.Note(); },
         [](CPlayer& p, std::string_view v) { p.SetNote(std::string(v)); }));
@@ -213,27 +200,11 @@ std::vector<SCsvColumn<CPlayer>> MakeStaffColumns() {
     c.push_back(ReadOnly<CPlayer>(
         "kind", [](const CPlayer& p) { return std::string(CsvStaffKindText(p.Kind())); }));
     AddPersonNames(c);
-    c.push_back(Date<CPlayer>(
-        "birthDate", [](const CPlayer& p) { return p.BirthDate(); },
-        [](CPlayer& p, CDate d) { p.SetBirthDate(d); }));
-    AddCountry<CPlayer>(
-        c, "nationality", 1, [](const CPlayer& p) { return p.Nationality(); },
-        [](CPlayer& p, std::int64_t v) { p.SetNationality(Byte(v)); });
-    for (int index = 0; index < 3; ++index) {
-        const auto i = static_cast<std::size_t>(index);
-        c.push_back(Number<CPlayer>(
-            "staffByte" + std::to_string(index + 1), 0, 255,
-            [i](const CPlayer& p) { return p.StaffBytes()[i]; },
-            [index](CPlayer& p, std::int64_t v) { p.SetStaffByte(index, Byte(v)); }));
-    }
+    AddBirthDateAndNationality(c);
+    AddByteSlots(c, "staffByte", 1, 3, 0, 255, &CPlayer::StaffBytes, &CPlayer::SetStaffByte);
     AddLanguages(c);
-    for (int index = 0; index < 2; ++index) {
-        const auto i = static_cast<std::size_t>(index);
-        c.push_back(Number<CPlayer>(
-            "contractByte" + std::to_string(index + 1), 0, 255,
-            [i](const CPlayer& p) { return p.ContractBytes()[i]; },
-            [index](CPlayer& p, std::int64_t v) { p.SetContractByte(index, Byte(v)); }));
-    }
+    AddByteSlots(c, "contractByte", 1, 2, 0, 255, &CPlayer::ContractBytes,
+                 &CPlayer::SetContractByte);
     return c;
 }
 
@@ -248,29 +219,6 @@ void AddLanguageTexts(std::vector<SCsvColumn<CClub>>& c, const std::string& name
             [get, l](const CClub& club) { return std::string((club.*get)()[l].View()); },
             [set, language](CClub& club, std::string_view v) { (club.*set)(language, v); }));
     }
-}
-
-template <std::size_t N>
-void AddClubText(std::vector<SCsvColumn<CClub>>& c, const std::string& name,
-                 const CFixedText<N>& (CClub::*get)() const, void (CClub::*set)(std::string_view)) {
-    c.push_back(Text<CClub>(
-        name, N - 1, [get](const CClub& club) { return std::string((club.*get)().View()); },
-        [set](CClub& club, std::string_view v) { (club.*set)(v); }));
-}
-
-void AddClubInt(std::vector<SCsvColumn<CClub>>& c, const std::string& name, std::int64_t min,
-                std::int64_t max, std::int32_t (CClub::*get)() const,
-                void (CClub::*set)(std::int32_t)) {
-    c.push_back(Number<CClub>(
-        name, min, max, [get](const CClub& club) { return (club.*get)(); },
-        [set](CClub& club, std::int64_t v) { (club.*set)(static_cast<std::int32_t>(v)); }));
-}
-
-void AddClubByte(std::vector<SCsvColumn<CClub>>& c, const std::string& name, std::int64_t max,
-                 std::uint8_t (CClub::*get)() const, void (CClub::*set)(std::uint8_t)) {
-    c.push_back(Number<CClub>(
-        name, 0, max, [get](const CClub& club) { return (club.*get)(); },
-        [set](CClub& club, std::int64_t v) { (club.*set)(Byte(v)); }));
 }
 
 void AddChoices(std::vector<SCsvColumn<CClub>>& c) {
@@ -340,15 +288,11 @@ std::vector<SCsvColumn<CClub>> MakeClubColumns() {
     AddLanguageTexts<5>(c, "nameCode", &CClub::NameCodes, &CClub::SetNameCode);
     AddChoices(c);
     AddLanguageTexts<30>(c, "city", &CClub::Cities, &CClub::SetCity);
-    AddClubText<20>(c, "fansName", &CClub::FansName, &CClub::SetFansName);
-    AddClubText<20>(c, "secondFansName", &CClub::SecondFansName, &CClub::SetSecondFansName);
-    AddClubText<20>(c, "mascot", &CClub::Mascot, &CClub::SetMascot);
-    c.push_back(Number<CClub>(
-        "foundingYear", 0, 2100, [](const CClub& club) { return club.FoundingYear(); },
-        [](CClub& club, std::int64_t v) { club.SetFoundingYear(static_cast<std::int16_t>(v)); }));
-    c.push_back(Number<CClub>(
-        "statusFlags", 0, 0xFFFF, [](const CClub& club) { return club.StatusFlags(); },
-        [](CClub& club, std::int64_t v) { club.SetStatusFlags(static_cast<std::uint16_t>(v)); }));
+    AddText(c, "fansName", &CClub::FansName, &CClub::SetFansName);
+    AddText(c, "secondFansName", &CClub::SecondFansName, &CClub::SetSecondFansName);
+    AddText(c, "mascot", &CClub::Mascot, &CClub::SetMascot);
+    AddNumber(c, "foundingYear", 0, 2100, &CClub::FoundingYear, &CClub::SetFoundingYear);
+    AddNumber(c, "statusFlags", 0, 0xFFFF, &CClub::StatusFlags, &CClub::SetStatusFlags);
     // The raw field: the credit line has a column of its own.
     c.push_back(Number<CClub>(
         "initialAssets", kInt32Min, kInt32Max,
@@ -358,21 +302,21 @@ std::vector<SCsvColumn<CClub>> MakeClubColumns() {
             club.SetInitialAssets(static_cast<std::int32_t>(v));
             club.SetCreditLine(credit);
         }));
-    AddClubInt(c, "creditLine", kInt32Min, kInt32Max, &CClub::CreditLine, &CClub::SetCreditLine);
-    AddClubByte(c, "publicCompany", 1, &CClub::PublicCompany, &CClub::SetPublicCompany);
-    AddClubByte(c, "byteFlag", 255, &CClub::ByteFlag, &CClub::SetByteFlag);
-    AddClubByte(c, "pointsDeduction", 6, &CClub::PointsDeduction, &CClub::SetPointsDeduction);
+    AddNumber(c, "creditLine", kInt32Min, kInt32Max, &CClub::CreditLine, &CClub::SetCreditLine);
+    AddNumber(c, "publicCompany", 0, 1, &CClub::PublicCompany, &CClub::SetPublicCompany);
+    AddNumber(c, "byteFlag", 0, 255, &CClub::ByteFlag, &CClub::SetByteFlag);
+    AddNumber(c, "pointsDeduction", 0, 6, &CClub::PointsDeduction, &CClub::SetPointsDeduction);
     c.back().allowed = [](std::int64_t v) { return v == 0 || v == 3 || v == 6; };
-    AddClubText<120>(c, "address", &CClub::Address, &CClub::SetAddress);
-    AddClubText<20>(c, "telephone", &CClub::Telephone, &CClub::SetTelephone);
-    AddClubText<128>(c, "website", &CClub::Website, &CClub::SetWebsite);
-    AddClubText<256>(c, "fanSites", &CClub::FanSites, &CClub::SetFanSites);
-    AddClubText<30>(c, "newspaper", &CClub::Newspaper, &CClub::SetNewspaper);
-    AddClubInt(c, "biggestMatchAttendance", 0, kInt32Max, &CClub::BiggestMatchAttendance,
-               &CClub::SetBiggestMatchAttendance);
-    AddClubInt(c, "averageAttendance", 0, kInt32Max, &CClub::AverageAttendance,
-               &CClub::SetAverageAttendance);
-    AddClubInt(c, "seasonTickets", 0, kInt32Max, &CClub::SeasonTickets, &CClub::SetSeasonTickets);
+    AddText(c, "address", &CClub::Address, &CClub::SetAddress);
+    AddText(c, "telephone", &CClub::Telephone, &CClub::SetTelephone);
+    AddText(c, "website", &CClub::Website, &CClub::SetWebsite);
+    AddText(c, "fanSites", &CClub::FanSites, &CClub::SetFanSites);
+    AddText(c, "newspaper", &CClub::Newspaper, &CClub::SetNewspaper);
+    AddNumber(c, "biggestMatchAttendance", 0, kInt32Max, &CClub::BiggestMatchAttendance,
+              &CClub::SetBiggestMatchAttendance);
+    AddNumber(c, "averageAttendance", 0, kInt32Max, &CClub::AverageAttendance,
+              &CClub::SetAverageAttendance);
+    AddNumber(c, "seasonTickets", 0, kInt32Max, &CClub::SeasonTickets, &CClub::SetSeasonTickets);
     const char* const statistics[CClub::kStatisticCount] = {"topPoints", "topGames", "topGoals",
                                                             "topGoalsAgainst", "topLeaderRounds"};
     for (int index = 0; index < CClub::kStatisticCount; ++index) {
@@ -394,26 +338,26 @@ std::vector<SCsvColumn<CClub>> MakeClubColumns() {
                 club.SetSuccesses(which, std::string(v));
             }));
     }
-    AddClubText<40>(c, "badgePath", &CClub::BadgePath, &CClub::SetBadgePath);
+    AddText(c, "badgePath", &CClub::BadgePath, &CClub::SetBadgePath);
     for (int which = 0; which < 2; ++which) {
         c.push_back(Number<CClub>(
             "colour" + std::to_string(which + 1), 0, CClub::kMaxColour,
             [which](const CClub& club) { return club.Colour(which); },
             [which](CClub& club, std::int64_t v) { club.SetColour(which, Byte(v)); }));
     }
-    AddClubByte(c, "colourStyle", CClub::kMaxColourStyle, &CClub::ColourStyle,
-                &CClub::SetColourStyle);
+    AddNumber(c, "colourStyle", 0, CClub::kMaxColourStyle, &CClub::ColourStyle,
+              &CClub::SetColourStyle);
     AddKits(c);
-    AddClubInt(c, "stadiumNumber", 0, CClub::kMaxStadiumNumber, &CClub::StadiumNumber,
-               &CClub::SetStadiumNumber);
-    AddClubInt(c, "stadiumCapacity", 0, CClub::kMaxStadiumCapacity, &CClub::StadiumCapacity,
-               &CClub::SetStadiumCapacity);
+    AddNumber(c, "stadiumNumber", 0, CClub::kMaxStadiumNumber, &CClub::StadiumNumber,
+              &CClub::SetStadiumNumber);
+    AddNumber(c, "stadiumCapacity", 0, CClub::kMaxStadiumCapacity, &CClub::StadiumCapacity,
+              &CClub::SetStadiumCapacity);
     AddLanguageTexts<30>(c, "stadiumName", &CClub::StadiumNames, &CClub::SetStadiumName);
-    AddClubByte(c, "stadiumType", 2, &CClub::StadiumType, &CClub::SetStadiumType);
+    AddNumber(c, "stadiumType", 0, 2, &CClub::StadiumType, &CClub::SetStadiumType);
     c.push_back(ReadOnly<CClub>("stadiumTypeText", [](const CClub& club) {
         return std::string(CsvStadiumTypeText(club.StadiumType()));
     }));
-    AddClubByte(c, "stadiumFlags", 255, &CClub::StadiumFlags, &CClub::SetStadiumFlags);
+    AddNumber(c, "stadiumFlags", 0, 255, &CClub::StadiumFlags, &CClub::SetStadiumFlags);
     for (int area = 0; area < CClub::kSurroundingCount; ++area) {
         const auto a = static_cast<std::size_t>(area);
         const std::string name = "surrounding" + std::to_string(area + 1);
@@ -424,16 +368,12 @@ std::vector<SCsvColumn<CClub>> MakeClubColumns() {
             return std::string(SurroundingLevelName(area, club.Surroundings()[a]));
         }));
     }
-    c.push_back(Number<CClub>(
-        "latitude", -(90LL << 16) - 59, (90LL << 16) + 59,
-        [](const CClub& club) { return club.Latitude(); },
-        [](CClub& club, std::int64_t v) { club.SetLatitude(static_cast<std::int32_t>(v)); }));
-    c.push_back(Number<CClub>(
-        "longitude", -(180LL << 16) - 59, (180LL << 16) + 59,
-        [](const CClub& club) { return club.Longitude(); },
-        [](CClub& club, std::int64_t v) { club.SetLongitude(static_cast<std::int32_t>(v)); }));
-    AddClubByte(c, "prestige", 20, &CClub::Prestige, &CClub::SetPrestige);
-    AddClubByte(c, "secondPrestige", 20, &CClub::SecondPrestige, &CClub::SetSecondPrestige);
+    AddNumber(c, "latitude", -(90LL << 16) - 59, (90LL << 16) + 59, &CClub::Latitude,
+              &CClub::SetLatitude);
+    AddNumber(c, "longitude", -(180LL << 16) - 59, (180LL << 16) + 59, &CClub::Longitude,
+              &CClub::SetLongitude);
+    AddNumber(c, "prestige", 0, 20, &CClub::Prestige, &CClub::SetPrestige);
+    AddNumber(c, "secondPrestige", 0, 20, &CClub::SecondPrestige, &CClub::SetSecondPrestige);
     c.push_back(Text<CClub>(
         "note", 0, [](const CClub& club) { return club.Note(); },
         [](CClub& club, std::string_view v) { club.SetNote(std::string(v)); }));
@@ -446,8 +386,8 @@ std::vector<SCsvColumn<CClub>> MakeClubColumns() {
     AddCountry<CClub>(
         c, "youthCountry", 1, [](const CClub& club) { return club.YouthCountry(); },
         [](CClub& club, std::int64_t v) { club.SetYouthCountry(Byte(v)); });
-    AddClubInt(c, "externalNumber", kInt32Min, kInt32Max, &CClub::ExternalNumber,
-               &CClub::SetExternalNumber);
+    AddNumber(c, "externalNumber", kInt32Min, kInt32Max, &CClub::ExternalNumber,
+              &CClub::SetExternalNumber);
     return c;
 }
 

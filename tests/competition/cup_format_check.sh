@@ -3,23 +3,9 @@
 # with a first round that states 0 rounds, the text and the JSON output warn about that format.
 # Usage: cup_format_check.sh KWTOOL WORKDIR
 set -eu
-kwtool=$1
-work=$2
+. "$(dirname "$0")/../support/demo_script.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    for file in "$work"/*.out; do
-        [ -f "$file" ] && { echo "--- $file" >&2; cat "$file" >&2; }
-    done
-    exit 1
-}
-
-rm -rf "$work"
-mkdir -p "$work"
-"$kwtool" gen-demo "$work/install" --scale small >/dev/null
-check() {
-    "$kwtool" --install "$work/install" check "$work/install/database" "$@"
-}
+check() { tool check "$db" "$@"; }
 
 check >"$work/clean.out" || fail "check failed"
 ! grep -q "^warning: cup format" "$work/clean.out" || fail "the demo's formats are warned about"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "DemoInstallation.h"
+#include "DemoDocumentTest.h"
 #include "TestWorld.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
@@ -24,11 +24,8 @@ constexpr int kDemoCountry = 14;
 
 // The league composition's rows and commands on the small demo, each change an edit of the
 // document.
-class CompositionCommandsTest : public ::testing::Test {
+class CompositionCommandsTest : public test::DemoDocumentTest {
 protected:
-    CompositionCommandsTest() : document(test::LoadSmallDemo()) {}
-
-    const CWorld& World() const { return document.World(); }
     std::uint32_t LeagueId(int index) const {
         return MakeCompetitionId(kDemoCountry, kLeagueType, index);
     }
@@ -38,7 +35,6 @@ protected:
     const CClub& ClubOf(std::uint32_t team) const {
         return *World().Country(kDemoCountry).Club(team & kClubIdMask);
     }
-    std::size_t Edits() const { return document.History().Count(); }
     std::vector<std::uint32_t> Teams(const std::vector<SCompositionRow>& rows) const {
         std::vector<std::uint32_t> teams;
         for (const SCompositionRow& row : rows) {
@@ -54,8 +50,6 @@ protected:
         EXPECT_TRUE(DropTeamWithoutLeague(document, kDemoCountry, team));
         return team;
     }
-
-    CDatabaseDocument document;
 };
 
 TEST_F(CompositionCommandsTest, RowsShowTheLeaguesAndTheirTeamsInOrderWithNamesAndMarks) {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "DemoInstallation.h"
+#include "DemoDocumentTest.h"
 #include "TestWorld.h"
 #include "document/DatabaseDocument.h"
 #include "editing/CountryListCommands.h"
@@ -18,12 +18,9 @@ namespace kw {
 namespace {
 
 // The stadium and referee changes on the small demo database.
-class CountryListCommandsTest : public ::testing::Test {
+class CountryListCommandsTest : public test::DemoDocumentTest {
 protected:
-    CountryListCommandsTest() : document(test::LoadSmallDemo()) {}
-
     const CCountry& Country() const { return document.World().Country(kDefaultCountry); }
-    std::string Dump() const { return DumpWorldJson(document.World()); }
 
     // After one recorded change: one undo gives `before` back, a redo `after`.
     void ExpectOneUndoableEdit(const std::string& before) {
@@ -35,8 +32,6 @@ protected:
         ASSERT_TRUE(document.Redo());
         EXPECT_EQ(Dump(), after);
     }
-
-    CDatabaseDocument document;
 };
 
 TEST_F(CountryListCommandsTest, TheDemoCountryHasStadiumsAndReferees) {

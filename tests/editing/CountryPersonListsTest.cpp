@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "DemoInstallation.h"
+#include "DemoDocumentTest.h"
 #include "TestWorld.h"
 #include "document/DatabaseDocument.h"
 #include "editing/CountryPoolCommands.h"
@@ -20,14 +20,9 @@ namespace {
 
 // The youth pool and the other coaches of the small demo's default country as the country
 // window's pages list and change them.
-class CountryPersonListsTest : public ::testing::Test {
+class CountryPersonListsTest : public test::DemoDocumentTest {
 protected:
-    CountryPersonListsTest() : document(test::LoadSmallDemo()) {}
-
-    const CWorld& World() const { return document.World(); }
     const CCountry& Country() const { return World().Country(kCountry); }
-    std::size_t Edits() const { return document.History().Count(); }
-    std::string Dump() const { return DumpWorldJson(World()); }
 
     static CPoolEntry Entry(const char* firstName, const char* surname) {
         CPoolEntry entry = BlankPoolEntry(kCountry);
@@ -51,7 +46,6 @@ protected:
     }
 
     static constexpr int kCountry = kDefaultCountry;
-    CDatabaseDocument document;
 };
 
 TEST_F(CountryPersonListsTest, PoolRowsListTheUsedSlotsInSlotOrderWithTheirFiveColumns) {

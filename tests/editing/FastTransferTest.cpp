@@ -2,12 +2,10 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "DemoInstallation.h"
-#include "ReferenceCheck.h"
+#include "DemoDocumentTest.h"
 #include "TestWorld.h"
 #include "document/DatabaseDocument.h"
 #include "editing/FastTransfer.h"
@@ -25,34 +23,17 @@ namespace {
 
 // The fast transfer on the small demo: a club with players in one country (`home`, with
 // `neighbour` beside it) and one abroad.
-class FastTransferTest : public ::testing::Test {
+class FastTransferTest : public test::DemoDocumentTest {
 protected:
-    FastTransferTest() : document(test::LoadSmallDemo()) {
-        homeId = ClubWithPlayers(0, 0, 0).Id();
+    FastTransferTest() {
+        homeId = ClubWithPlayers().Id();
         neighbourId = ClubWithPlayers(ClubCountry(homeId), homeId, 0).Id();
         abroadId = ClubWithPlayers(0, 0, ClubCountry(homeId)).Id();
     }
 
-    CWorld& Live() { return document.WorldForOperations(); }
     // Looked up each time: undo puts other country objects in place.
     CClub& Club(std::uint32_t id) { return *FindLiveClub(Live(), id); }
     int Home() const { return ClubCountry(homeId); }
-
-    CClub& ClubWithPlayers(int country, std::uint32_t except, int otherThanCountry) {
-        for (int number = 1; number <= kCountryCount; ++number) {
-            if ((country != 0 && number != country) || number == otherThanCountry) {
-                continue;
-            }
-            for (const auto& entry : Live().Country(number).Clubs()) {
-                const CClub& club = *entry.second;
-                if (!club.IsNationalTeam() && entry.first != except &&
-                    club.FirstTeam().size() >= 2 && club.PersonIds().size() < 60) {
-                    return *entry.second;
-                }
-            }
-        }
-        throw std::runtime_error("the demo lacks such a club");
-    }
 
     // Every first-team player of the club wears a number outside 1..99 (so none is taken).
     void ClearNumbers(CClub& club) {
@@ -61,22 +42,6 @@ protected:
         }
     }
 
-    void FillClub(CClub& club, std::size_t count) {
-        while (club.PersonIds().size() < count) {
-            CPlayer& person = Live().CreatePerson(Live().NextFreePersonId(), false);
-            person.Reset(0, club.Country());
-            club.AddPerson(person);
-        }
-    }
-
-    void ExpectSound() {
-        const std::vector<std::string> faults = test::ReferenceFaults(document.World());
-        EXPECT_TRUE(faults.empty()) << (faults.empty() ? "" : faults.front());
-    }
-
-    std::string Dump() const { return DumpWorldJson(document.World()); }
-
-    CDatabaseDocument document;
     std::uint32_t homeId = 0;
     std::uint32_t neighbourId = 0;
     std::uint32_t abroadId = 0;
@@ -161,7 +126,7 @@ TEST_F(FastTransferTest, TransferMovesWithNumberPreviousClubAndContractYears) {
     EXPECT_EQ(number, 1);
 
     ASSERT_TRUE(PerformFastTransfer(document, {Home(), id, abroadId, number}));
-    ExpectSound();
+    ExpectReferencesSound();
     EXPECT_EQ(document.History().Count(), 1u);
     EXPECT_FALSE(Club(homeId).HasPerson(id));
     EXPECT_TRUE(Club(abroadId).HasPerson(id));
@@ -182,7 +147,7 @@ TEST_F(FastTransferTest, TransferMovesWithNumberPreviousClubAndContractYears) {
     EXPECT_TRUE(Club(homeId).HasPerson(id));
     EXPECT_FALSE(Club(abroadId).HasPerson(id));
     EXPECT_EQ(document.World().Person(id)->ContractUntil(), 2014);
-    ExpectSound();
+    ExpectReferencesSound();
     ASSERT_TRUE(document.Redo());
     EXPECT_EQ(Dump(), after);
 }
@@ -205,7 +170,7 @@ TEST_F(FastTransferTest, IncompleteOrStaleChoicesAndTheOwnClubDoNothing) {
     EXPECT_FALSE(PerformFastTransfer(document, {Home(), id, MakeClubId(Home(), 4000), 5}));
     EXPECT_EQ(Dump(), before);
     EXPECT_EQ(document.History().Count(), 0u);
-    ExpectSound();
+    ExpectReferencesSound();
 }
 
 TEST_F(FastTransferTest, AFullClubKeepsThePlayerWithHisOldClub) {
@@ -219,7 +184,7 @@ TEST_F(FastTransferTest, AFullClubKeepsThePlayerWithHisOldClub) {
     EXPECT_EQ(document.World().Persons().size(), persons);
     EXPECT_EQ(Dump(), before);
     EXPECT_EQ(document.History().Count(), 0u);
-    ExpectSound();
+    ExpectReferencesSound();
 
     // One place free again: the same transfer goes through.
     const std::uint32_t filler = Club(abroadId).PersonIds().back();
@@ -227,7 +192,7 @@ TEST_F(FastTransferTest, AFullClubKeepsThePlayerWithHisOldClub) {
     Live().RemovePerson(filler);
     ASSERT_TRUE(PerformFastTransfer(document, {Home(), id, abroadId, 5}));
     EXPECT_EQ(Club(abroadId).PersonIds().size(), static_cast<std::size_t>(CClub::kMaxPersons));
-    ExpectSound();
+    ExpectReferencesSound();
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "DemoInstallation.h"
+#include "DemoDocumentTest.h"
 #include "TestWorld.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
@@ -22,20 +22,15 @@ namespace {
 constexpr int kDemoCountry = 14;
 
 // The fixture-list view's copies on the small demo, stored as edits of the document.
-class FixtureListSessionTest : public ::testing::Test {
+class FixtureListSessionTest : public test::DemoDocumentTest {
 protected:
-    FixtureListSessionTest() : document(test::LoadSmallDemo()) {}
-
-    const CWorld& World() const { return document.World(); }
     static std::uint32_t LeagueId(int index) {
         return MakeCompetitionId(kDemoCountry, kLeagueType, index);
     }
     const CDBLeague& League(int index) const {
         return dynamic_cast<const CDBLeague&>(*World().Competition(LeagueId(index)));
     }
-    std::string Dump() const { return DumpWorldJson(World(), kDemoCountry); }
-
-    CDatabaseDocument document;
+    std::string CountryDump() const { return DumpWorldJson(World(), kDemoCountry); }
 };
 
 TEST_F(FixtureListSessionTest, CopiesAreMadeOnceAndLeaveTheWorldAlone) {
@@ -44,9 +39,9 @@ TEST_F(FixtureListSessionTest, CopiesAreMadeOnceAndLeaveTheWorldAlone) {
     ASSERT_NE(first, nullptr);
     ASSERT_GT(first->Rows(), 0);
     EXPECT_EQ(*first, League(0).Fixtures());
-    const std::string before = Dump();
+    const std::string before = CountryDump();
     first->ClearAll();
-    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(CountryDump(), before);
     // Chosen again after another league: the same edited copy.
     ASSERT_NE(session.List(World(), LeagueId(1)), nullptr);
     EXPECT_EQ(session.List(World(), LeagueId(0)), first);
@@ -70,7 +65,7 @@ TEST_F(FixtureListSessionTest, StoringUnchangedCopiesRecordsNothing) {
 }
 
 TEST_F(FixtureListSessionTest, ChangesOfTwoLeaguesAreOneUndoStep) {
-    const std::string before = Dump();
+    const std::string before = CountryDump();
     CFixtureListSession session(kDemoCountry);
     CDBFixturelist* first = session.List(World(), LeagueId(0));
     CDBFixturelist* second = session.List(World(), LeagueId(1));
@@ -88,7 +83,7 @@ TEST_F(FixtureListSessionTest, ChangesOfTwoLeaguesAreOneUndoStep) {
     EXPECT_EQ(document.UndoDescription(), std::optional<std::string>("Spielplan"));
     EXPECT_TRUE(session.ChangedLeagues(World()).empty());
     ASSERT_TRUE(document.Undo());
-    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(CountryDump(), before);
 }
 
 TEST_F(FixtureListSessionTest, PairingsShowTheNamesOfTheLeaguesTeams) {

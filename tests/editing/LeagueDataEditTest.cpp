@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "DemoInstallation.h"
+#include "DemoDocumentTest.h"
 #include "TestWorld.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
@@ -22,11 +22,8 @@ namespace {
 constexpr int kDemoCountry = 14;
 
 // "Ligadaten" on the small demo: what OK stores, as one edit of the document.
-class LeagueDataEditTest : public ::testing::Test {
+class LeagueDataEditTest : public test::DemoDocumentTest {
 protected:
-    LeagueDataEditTest() : document(test::LoadSmallDemo()) {}
-
-    const CWorld& World() const { return document.World(); }
     SCountrySettings& Settings() {
         return document.WorldForOperations().Country(kDemoCountry).Settings();
     }
@@ -52,8 +49,6 @@ protected:
         ASSERT_EQ(LeaguesPerLevel(World(), kDemoCountry),
                   (std::array<int, kLevelCount>{1, 2, 0, 0, 0}));
     }
-
-    CDatabaseDocument document;
 };
 
 TEST_F(LeagueDataEditTest, ReadsTheLeagueAndItsLevel) {

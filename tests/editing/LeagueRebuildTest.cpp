@@ -6,7 +6,7 @@
 #include <numeric>
 #include <string>
 
-#include "DemoInstallation.h"
+#include "DemoDocumentTest.h"
 #include "TempDir.h"
 #include "TestWorld.h"
 #include "competition/Competition.h"
@@ -47,12 +47,8 @@ constexpr int kDemoCountry = 14;
 }
 
 // "Änderungen übernehmen" on the small demo, each apply one undoable operation of the document.
-class LeagueRebuildTest : public ::testing::Test {
+class LeagueRebuildTest : public test::DemoDocumentTest {
 protected:
-    LeagueRebuildTest() : document(test::LoadSmallDemo()) {}
-
-    const CWorld& World() const { return document.World(); }
-
     EApplyResult Apply(int row, std::array<std::uint8_t, kLevelCount> relegations = {},
                        int script = 0) {
         EApplyResult result = EApplyResult::kApplied;
@@ -95,8 +91,6 @@ protected:
                   EMasterResult::kWritten);
         std::fclose(console);
     }
-
-    CDatabaseDocument document;
 };
 
 TEST_F(LeagueRebuildTest, DroppingTheLowestLevelKeepsTheOtherLeaguesWithTheirTeams) {

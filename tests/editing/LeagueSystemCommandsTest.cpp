@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "DemoInstallation.h"
+#include "DemoDocumentTest.h"
 #include "TestWorld.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
@@ -22,11 +22,8 @@ constexpr int kDemoCountry = 14;
 
 // The league-system page's tree, its question before an apply, the apply as an edit and the
 // check after it, on the small demo.
-class LeagueSystemCommandsTest : public ::testing::Test {
+class LeagueSystemCommandsTest : public test::DemoDocumentTest {
 protected:
-    LeagueSystemCommandsTest() : document(test::LoadSmallDemo()) {}
-
-    const CWorld& World() const { return document.World(); }
     std::array<int, kLevelCount> Counts() const { return LeaguesPerLevel(World(), kDemoCountry); }
     int LowestLevel() const {
         int lowest = 0;
@@ -41,8 +38,6 @@ protected:
         counts[static_cast<std::size_t>(LowestLevel())] = count;
         return PreselectedGenericSystem(counts);
     }
-
-    CDatabaseDocument document;
 };
 
 TEST_F(LeagueSystemCommandsTest, TheTreeListsEachLevelWithItsLeagues) {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "DemoInstallation.h"
+#include "DemoDocumentTest.h"
 #include "TestWorld.h"
 #include "document/DatabaseDocument.h"
 #include "editing/ManagerRecord.h"
@@ -151,14 +151,7 @@ TEST_F(ManagerRecordTest, StaffGradesAreTheHalvesOfTheExportedByte) {
 }
 
 // Edits of the national coach and of a further manager as document edits.
-class ManagerEditTest : public ::testing::Test {
-protected:
-    ManagerEditTest() : document(test::LoadSmallDemo()) {}
-
-    std::string Dump() const { return DumpWorldJson(document.World()); }
-
-    CDatabaseDocument document;
-};
+class ManagerEditTest : public test::DemoDocumentTest {};
 
 TEST_F(ManagerEditTest, NationalCoachEditIsOneUndoableEdit) {
     const int country = 19;

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "DemoInstallation.h"
+#include "DemoDocumentTest.h"
 #include "TestWorld.h"
 #include "document/DatabaseDocument.h"
 #include "editing/ManagerRecord.h"
@@ -79,16 +79,11 @@ TEST(NationalCoachRulesTest, OnlyChangedValuesAreWritten) {
 }
 
 // The national coach as an edit of a document on the small demo.
-class NationalCoachEditTest : public ::testing::Test {
+class NationalCoachEditTest : public test::DemoDocumentTest {
 protected:
-    NationalCoachEditTest() : document(test::LoadSmallDemo()) {}
-
-    std::string Dump() const { return DumpWorldJson(document.World()); }
     const CManager& Coach(int country) const {
         return document.World().Country(country).Settings().nationalCoach;
     }
-
-    CDatabaseDocument document;
 };
 
 TEST_F(NationalCoachEditTest, PersonalValuesAndPanelValuesAreOneUndoableEdit) {

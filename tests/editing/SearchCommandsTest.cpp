@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "DemoInstallation.h"
-#include "ReferenceCheck.h"
+#include "DemoDocumentTest.h"
 #include "document/DatabaseDocument.h"
 #include "editing/SearchCommands.h"
 #include "editing/SquadCommands.h"
@@ -21,50 +20,18 @@ namespace kw {
 namespace {
 
 // The result list's commands on the small demo, each checked against the reference invariant.
-class SearchCommandsTest : public ::testing::Test {
+class SearchCommandsTest : public test::DemoClubsTest {
 protected:
-    SearchCommandsTest() : document(test::LoadSmallDemo()) {
-        home = &ClubWithPlayers(0);
-        abroad = &ClubWithPlayers(home->Country());
-    }
-
-    CWorld& Live() { return document.WorldForOperations(); }
-
-    // A club with first-team players in a country other than `otherThanCountry`.
-    CClub& ClubWithPlayers(int otherThanCountry) {
-        for (int number = 1; number <= kCountryCount; ++number) {
-            for (const auto& entry : Live().Country(number).Clubs()) {
-                const CClub& club = *entry.second;
-                if (number != otherThanCountry && !club.IsNationalTeam() &&
-                    club.FirstTeam().size() >= 2 && club.PersonIds().size() < 60) {
-                    return *entry.second;
-                }
-            }
-        }
-        throw std::runtime_error("the demo lacks such a club");
-    }
-
     std::uint32_t FreePlayer() const {
         if (document.World().WithoutClub().Count() == 0) {
             throw std::runtime_error("the demo has no players without club");
         }
         return document.World().WithoutClub().Ids().front();
     }
-
-    void ExpectSound() {
-        const std::vector<std::string> faults = test::ReferenceFaults(document.World());
-        EXPECT_TRUE(faults.empty()) << (faults.empty() ? "" : faults.front());
-    }
-
-    std::string Dump() const { return DumpWorldJson(document.World()); }
-
-    CDatabaseDocument document;
-    CClub* home = nullptr;
-    CClub* abroad = nullptr;
 };
 
 TEST_F(SearchCommandsTest, FetchMovesThePlayerWithoutNumberAndWithAContractUntil2003) {
-    ExpectSound();
+    ExpectReferencesSound();
     CPlayer& player = *abroad->FirstTeam().front();
     player.SetContractUntil(2001);
     player.SetShirtNumber(0, 9);
@@ -73,7 +40,7 @@ TEST_F(SearchCommandsTest, FetchMovesThePlayerWithoutNumberAndWithAContractUntil
     EXPECT_EQ(HoldingClubId(document.World(), player.Id()), abroad->Id());
 
     ASSERT_TRUE(FetchSearchedPlayer(document, player.Id(), home->Id()));
-    ExpectSound();
+    ExpectReferencesSound();
     EXPECT_EQ(document.History().Count(), 1u);
     EXPECT_TRUE(home->HasPerson(player.Id()));
     EXPECT_FALSE(abroad->HasPerson(player.Id()));
@@ -85,14 +52,14 @@ TEST_F(SearchCommandsTest, FetchMovesThePlayerWithoutNumberAndWithAContractUntil
 
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(Dump(), before);
-    ExpectSound();
+    ExpectReferencesSound();
 }
 
 TEST_F(SearchCommandsTest, ALaterContractStaysAndTheSecondTeamIsChosenByBit24) {
     CPlayer& player = *abroad->FirstTeam().front();
     player.SetContractUntil(2009);
     ASSERT_TRUE(TransferSearchedPlayer(document, player.Id(), home->Id() | kSecondTeamFlag));
-    ExpectSound();
+    ExpectReferencesSound();
     EXPECT_EQ(player.ContractUntil(), 2009);
     EXPECT_EQ(player.TeamFlag(), 1);
     EXPECT_EQ(document.History().Count(), 1u);
@@ -127,7 +94,7 @@ TEST_F(SearchCommandsTest, NothingChangesForTheOwnClubAFullClubOrAMissingPerson)
     EXPECT_TRUE(document.World().WithoutClub().Contains(free));
     EXPECT_EQ(document.History().Count(), 0u);
     EXPECT_NE(before, full);
-    ExpectSound();
+    ExpectReferencesSound();
 }
 
 TEST_F(SearchCommandsTest, AMoveIsOfferedExactlyWhenTheCommandMakesIt) {
@@ -158,7 +125,7 @@ TEST_F(SearchCommandsTest, APlayerWithoutClubJoinsTheTargetAndLeavesTheList) {
     const std::string before = Dump();
     EXPECT_EQ(HoldingClubId(document.World(), free), 0u);
     ASSERT_TRUE(FetchSearchedPlayer(document, free, home->Id()));
-    ExpectSound();
+    ExpectReferencesSound();
     EXPECT_TRUE(home->HasPerson(free));
     EXPECT_FALSE(document.World().WithoutClub().Contains(free));
     EXPECT_EQ(document.World().Person(free)->ContractUntil(), 2003);
@@ -171,11 +138,11 @@ TEST_F(SearchCommandsTest, DeleteTakesThePlayerOutOfHisClubOrTheListAndTheWorld)
     const std::uint32_t player = abroad->FirstTeam().front()->Id();
     const std::uint32_t free = FreePlayer();
     ASSERT_TRUE(DeleteSearchedPlayer(document, player));
-    ExpectSound();
+    ExpectReferencesSound();
     EXPECT_FALSE(abroad->HasPerson(player));
     EXPECT_EQ(document.World().Person(player), nullptr);
     ASSERT_TRUE(DeleteSearchedPlayer(document, free));
-    ExpectSound();
+    ExpectReferencesSound();
     EXPECT_FALSE(document.World().WithoutClub().Contains(free));
     EXPECT_EQ(document.World().Person(free), nullptr);
     EXPECT_EQ(document.History().Count(), 2u);
@@ -185,7 +152,7 @@ TEST_F(SearchCommandsTest, DeleteTakesThePlayerOutOfHisClubOrTheListAndTheWorld)
     ASSERT_TRUE(document.Undo());
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(Dump(), before);
-    ExpectSound();
+    ExpectReferencesSound();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "DemoDocumentTest.h"
 #include "DemoInstallation.h"
 #include "TestWorld.h"
 #include "competition/Competition.h"
@@ -184,12 +185,8 @@ TEST(SeasonCalendarColumns, TheModeDecidesWhichColumnsAClickToggles) {
 }
 
 // The calendar commands and the check on the small demo, through a document.
-class SeasonCalendarDemoTest : public ::testing::Test {
+class SeasonCalendarDemoTest : public test::DemoDocumentTest {
 protected:
-    SeasonCalendarDemoTest() : document(test::LoadSmallDemo()) {}
-
-    const CWorld& World() const { return document.World(); }
-    CWorld& Mutable() { return document.WorldForOperations(); }
     std::vector<SCalendarColumn> Columns() const { return CalendarColumns(World(), kDemoCountry); }
     const CDBCompetition& Node(std::uint32_t id) const { return *World().Competition(id); }
     // A day of calendar 0 on which no column has a matchday.
@@ -208,8 +205,6 @@ protected:
     std::vector<std::string> Lines(ECalendarCheck occasion = ECalendarCheck::kAtClose) const {
         return CheckCalendars(World(), kDemoCountry, occasion).lines;
     }
-
-    CDatabaseDocument document;
 };
 
 TEST_F(SeasonCalendarDemoTest, SameLevelTogglesOnlyTheLeaguesOfTheClickedLevel) {
@@ -247,8 +242,8 @@ TEST_F(SeasonCalendarDemoTest, ADayTakenByTheSubCompetitionChainIsNotAddedAndNot
     const std::uint32_t second = MakeCompetitionId(kDemoCountry, kLeagueType, 1);
     const int day = FreeDay();
     ASSERT_GT(day, 0);
-    ASSERT_TRUE(Mutable().Competition(second)->AddMatchday(0, day));
-    ASSERT_TRUE(Mutable().Competition(top)->AddSubCompetition(second));
+    ASSERT_TRUE(Live().Competition(second)->AddMatchday(0, day));
+    ASSERT_TRUE(Live().Competition(top)->AddSubCompetition(second));
     EXPECT_EQ(CompetitionCellText(World(), top, 0, day), "*");
 
     EXPECT_FALSE(ToggleCalendarDay(document, kDemoCountry, top, ECalendarMode::kOneLeague, 0, day));
@@ -286,7 +281,7 @@ TEST_F(SeasonCalendarDemoTest, ATopMatchdayTheDayBeforeANationalTeamDayOverlaps)
     EXPECT_FALSE(OverlapsInternationalDays(Node(top), 0, international));
 
     // One matchday moved there: the count stays right, only the overlap is told.
-    CDBCompetition& league = *Mutable().Competition(top);
+    CDBCompetition& league = *Live().Competition(top);
     ASSERT_TRUE(league.RemoveMatchday(0, league.DayOfMatchday(0, 0)));
     ASSERT_TRUE(league.AddMatchday(0, qualifier - 1));
     const SCalendarCheckResult result =
@@ -304,8 +299,8 @@ TEST_F(SeasonCalendarDemoTest, ATopMatchdayTheDayBeforeANationalTeamDayOverlaps)
 
 TEST_F(SeasonCalendarDemoTest, TwoFailingLeaguesAreListedUnderTheirSeasonsWithTheHeading) {
     const std::vector<SCalendarColumn> columns = Columns();
-    CDBCompetition& first = *Mutable().Competition(columns[0].competitionId);
-    CDBCompetition& second = *Mutable().Competition(columns[1].competitionId);
+    CDBCompetition& first = *Live().Competition(columns[0].competitionId);
+    CDBCompetition& second = *Live().Competition(columns[1].competitionId);
     ASSERT_TRUE(first.RemoveMatchday(0, first.DayOfMatchday(0, 3)));
     ASSERT_TRUE(second.RemoveMatchday(0, second.DayOfMatchday(0, 3)));
     ASSERT_TRUE(second.RemoveMatchday(1, second.DayOfMatchday(1, 0)));
@@ -321,7 +316,7 @@ TEST_F(SeasonCalendarDemoTest, TwoFailingLeaguesAreListedUnderTheirSeasonsWithTh
 }
 
 TEST_F(SeasonCalendarDemoTest, AnIncompleteFixtureListIsToldInTheFirstSeasonOnlyAndNotCounted) {
-    auto& league = dynamic_cast<CDBLeague&>(*Mutable().Competition(Columns()[0].competitionId));
+    auto& league = dynamic_cast<CDBLeague&>(*Live().Competition(Columns()[0].competitionId));
     league.Fixtures().ClearRow(0);
     const SCalendarCheckResult result =
         CheckCalendars(World(), kDemoCountry, ECalendarCheck::kAtClose);

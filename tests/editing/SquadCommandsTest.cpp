@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "DemoInstallation.h"
+#include "DemoDocumentTest.h"
 #include "TestWorld.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PersonClub.h"
@@ -25,60 +24,13 @@ namespace kw {
 namespace {
 
 // The squad commands on the small demo database, each checked against the placement invariant.
-class SquadCommandsTest : public ::testing::Test {
+class SquadCommandsTest : public test::DemoClubsTest {
 protected:
-    SquadCommandsTest() : document(test::LoadSmallDemo()) {
-        home = &ClubWithPlayers(0);
-        neighbour = &ClubWithPlayers(home->Country(), home->Id());
-        abroad = &ClubWithPlayers(0, 0, home->Country());
-    }
-
-    CWorld& Live() { return document.WorldForOperations(); }
-
-    // A club with first-team players: in `country` (any when 0), other than `except`, and not in
-    // `otherThanCountry`.
-    CClub& ClubWithPlayers(int country, std::uint32_t except = 0, int otherThanCountry = 0) {
-        for (int number = 1; number <= kCountryCount; ++number) {
-            if ((country != 0 && number != country) || number == otherThanCountry) {
-                continue;
-            }
-            for (const auto& entry : Live().Country(number).Clubs()) {
-                const CClub& club = *entry.second;
-                if (!club.IsNationalTeam() && entry.first != except &&
-                    club.FirstTeam().size() >= 2 && club.PersonIds().size() < 60) {
-                    return *entry.second;
-                }
-            }
-        }
-        throw std::runtime_error("the demo lacks such a club");
-    }
-
     std::uint32_t FirstPlayer(const CClub& club) const { return club.FirstTeam().front()->Id(); }
-
-    // Fills the club with new persons up to `count` (outside the history: test set-up).
-    void FillClub(CClub& club, std::size_t count) {
-        while (club.PersonIds().size() < count) {
-            CPlayer& person = Live().CreatePerson(Live().NextFreePersonId(), false);
-            person.Reset(0, club.Country());
-            club.AddPerson(person);
-        }
-    }
-
-    void ExpectSound() {
-        const std::vector<std::string> faults = PersonPlacementFaults(document.World());
-        EXPECT_TRUE(faults.empty()) << (faults.empty() ? "" : faults.front());
-    }
-
-    std::string Dump() const { return DumpWorldJson(document.World()); }
-
-    CDatabaseDocument document;
-    CClub* home = nullptr;
-    CClub* neighbour = nullptr;
-    CClub* abroad = nullptr;
 };
 
 TEST_F(SquadCommandsTest, TheDemoIsSoundAndTheCheckFindsEveryMisplacedPerson) {
-    ExpectSound();
+    ExpectPlacementSound();
     const std::uint32_t player = FirstPlayer(*home);
     neighbour->AddPerson(*Live().Person(player));
     EXPECT_EQ(PersonPlacementFaults(document.World()).size(), 1u);
@@ -109,7 +61,7 @@ TEST_F(SquadCommandsTest, NewPlayerHasTheCountrysDefaultsAndDrawsFromTheSquadGen
 
     const std::uint32_t id = NewSquadPlayer(document, club.Id(), true, selected.Id());
     ASSERT_NE(id, 0u);
-    ExpectSound();
+    ExpectPlacementSound();
     EXPECT_EQ(document.History().Count(), 1u);
     const CPlayer& player = *document.World().Person(id);
     EXPECT_TRUE(club.HasPerson(id));
@@ -142,7 +94,7 @@ TEST_F(SquadCommandsTest, NewPlayerHasTheCountrysDefaultsAndDrawsFromTheSquadGen
     EXPECT_EQ(document.World().Person(keeper)->MainPosition(), position::kGoalkeeper);
     EXPECT_EQ(document.World().Person(keeper)->TeamFlag(), 0);
     EXPECT_EQ(document.World().Person(keeper)->Looks()[look::kFace], 1);
-    ExpectSound();
+    ExpectPlacementSound();
 }
 
 TEST_F(SquadCommandsTest, NewPlayerIsRefusedFromSeventyPersonsOn) {
@@ -154,7 +106,7 @@ TEST_F(SquadCommandsTest, NewPlayerIsRefusedFromSeventyPersonsOn) {
     EXPECT_EQ(Dump(), before);
     EXPECT_EQ(document.World().Persons().size(), persons);
     EXPECT_EQ(document.History().Count(), 1u);
-    ExpectSound();
+    ExpectPlacementSound();
 }
 
 TEST_F(SquadCommandsTest, TransferMovesThePlayerWithTheTransferRules) {
@@ -164,7 +116,7 @@ TEST_F(SquadCommandsTest, TransferMovesThePlayerWithTheTransferRules) {
     const std::uint32_t id = player.Id();
 
     ASSERT_TRUE(TransferSquadPlayer(document, home->Id(), id, abroad->Id() | kSecondTeamFlag));
-    ExpectSound();
+    ExpectPlacementSound();
     EXPECT_FALSE(home->HasPerson(id));
     EXPECT_TRUE(abroad->HasPerson(id));
     EXPECT_EQ(player.ShirtNumbers()[0], 0);
@@ -174,7 +126,7 @@ TEST_F(SquadCommandsTest, TransferMovesThePlayerWithTheTransferRules) {
     // Back to a first team keeps a later contract.
     player.SetContractUntil(2008);
     ASSERT_TRUE(TransferSquadPlayer(document, abroad->Id(), id, neighbour->Id()));
-    ExpectSound();
+    ExpectPlacementSound();
     EXPECT_TRUE(neighbour->HasPerson(id));
     EXPECT_EQ(player.TeamFlag(), 0);
     EXPECT_EQ(player.ContractUntil(), 2008);
@@ -201,7 +153,7 @@ TEST_F(SquadCommandsTest, TransferThatCannotApplyChangesNothing) {
     EXPECT_EQ(Dump(), full);
     ASSERT_NE(document.World().Person(id), nullptr);
     EXPECT_TRUE(home->HasPerson(id));
-    ExpectSound();
+    ExpectPlacementSound();
 }
 
 TEST_F(SquadCommandsTest, FetchKeepsTheTeamAndRefusesOwnPlayersAndAFullClub) {
@@ -220,10 +172,10 @@ TEST_F(SquadCommandsTest, FetchKeepsTheTeamAndRefusesOwnPlayersAndAFullClub) {
     EXPECT_TRUE(CanReceivePerson(*home));
     EXPECT_FALSE(FetchSquadPlayer(document, neighbour->Id(), id));
     EXPECT_TRUE(abroad->HasPerson(id));
-    ExpectSound();
+    ExpectPlacementSound();
 
     ASSERT_TRUE(FetchSquadPlayer(document, home->Id(), id));
-    ExpectSound();
+    ExpectPlacementSound();
     EXPECT_TRUE(home->HasPerson(id));
     EXPECT_FALSE(abroad->HasPerson(id));
     EXPECT_EQ(player.TeamFlag(), 1);
@@ -242,16 +194,16 @@ TEST_F(SquadCommandsTest, TeamSwitchAndReleaseAndOneUndoOfAGroupRestoreEverythin
     ASSERT_TRUE(SwitchSquadTeam(document, home->Id(), moved));
     EXPECT_EQ(document.World().Person(moved)->TeamFlag(), 1);
     ASSERT_TRUE(TransferSquadPlayer(document, home->Id(), moved, neighbour->Id()));
-    ExpectSound();
+    ExpectPlacementSound();
     ASSERT_NE(NewSquadPlayer(document, home->Id(), false, released), 0u);
-    ExpectSound();
+    ExpectPlacementSound();
     ASSERT_TRUE(ReleaseSquadPerson(document, home->Id(), released));
-    ExpectSound();
+    ExpectPlacementSound();
     EXPECT_FALSE(home->HasPerson(released));
     EXPECT_EQ(document.World().WithoutClub().Ids().back(), released);
     EXPECT_FALSE(ReleaseSquadPerson(document, home->Id(), released));
     ASSERT_TRUE(FetchSquadPlayer(document, home->Id(), fetched));
-    ExpectSound();
+    ExpectPlacementSound();
     document.EndGroup();
     const std::string after = Dump();
 
@@ -259,10 +211,10 @@ TEST_F(SquadCommandsTest, TeamSwitchAndReleaseAndOneUndoOfAGroupRestoreEverythin
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(Dump(), before);
     EXPECT_EQ(document.World().WithoutClub().Ids(), withoutBefore);
-    ExpectSound();
+    ExpectPlacementSound();
     ASSERT_TRUE(document.Redo());
     EXPECT_EQ(Dump(), after);
-    ExpectSound();
+    ExpectPlacementSound();
 }
 
 TEST_F(SquadCommandsTest, ClubHoldingPersonIgnoresTheWithoutList) {

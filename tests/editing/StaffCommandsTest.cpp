@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "DemoInstallation.h"
+#include "DemoDocumentTest.h"
 #include "TestWorld.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PersonClub.h"
-#include "editing/PersonPlacement.h"
 #include "editing/SquadChoices.h"
 #include "editing/SquadRules.h"
 #include "editing/StaffCommands.h"
@@ -29,33 +27,8 @@ namespace {
 
 // The manager list's commands on the small demo database, each checked against the placement
 // invariant.
-class StaffCommandsTest : public ::testing::Test {
+class StaffCommandsTest : public test::DemoClubsTest {
 protected:
-    StaffCommandsTest() : document(test::LoadSmallDemo()) {
-        home = &SomeClub(0, 0, 0);
-        neighbour = &SomeClub(home->Country(), home->Id(), 0);
-        abroad = &SomeClub(0, 0, home->Country());
-    }
-
-    CWorld& Live() { return document.WorldForOperations(); }
-
-    // A club that is no national team: in `country` (any when 0), other than `except`, and not in
-    // `otherThanCountry`.
-    CClub& SomeClub(int country, std::uint32_t except, int otherThanCountry) {
-        for (int number = 1; number <= kCountryCount; ++number) {
-            if ((country != 0 && number != country) || number == otherThanCountry) {
-                continue;
-            }
-            for (const auto& entry : Live().Country(number).Clubs()) {
-                if (!entry.second->IsNationalTeam() && entry.first != except &&
-                    entry.second->PersonIds().size() < 60) {
-                    return *entry.second;
-                }
-            }
-        }
-        throw std::runtime_error("the demo lacks such a club");
-    }
-
     // A person of the kind added to the club outside the history (test set-up).
     CPlayer& AddPerson(CClub& club, int kind) {
         CPlayer& person = Live().CreatePerson(Live().NextFreePersonId(), false);
@@ -72,24 +45,6 @@ protected:
             Live().RemovePerson(id);
         }
     }
-
-    void FillClub(CClub& club, std::size_t count) {
-        while (club.PersonIds().size() < count) {
-            AddPerson(club, 0);
-        }
-    }
-
-    void ExpectSound() {
-        const std::vector<std::string> faults = PersonPlacementFaults(document.World());
-        EXPECT_TRUE(faults.empty()) << (faults.empty() ? "" : faults.front());
-    }
-
-    std::string Dump() const { return DumpWorldJson(document.World()); }
-
-    CDatabaseDocument document;
-    CClub* home = nullptr;
-    CClub* neighbour = nullptr;
-    CClub* abroad = nullptr;
 };
 
 TEST_F(StaffCommandsTest, EachKindIsCreatedOnceWithTheCountrysLanguages) {
@@ -106,7 +61,7 @@ TEST_F(StaffCommandsTest, EachKindIsCreatedOnceWithTheCountrysLanguages) {
         ASSERT_TRUE(CanCreateStaffKind(*home, kind)) << kind;
         const std::uint32_t id = NewStaffPerson(document, home->Id(), kind);
         ASSERT_NE(id, 0u) << kind;
-        ExpectSound();
+        ExpectPlacementSound();
         const CPlayer& person = *document.World().Person(id);
         EXPECT_TRUE(home->HasPerson(id));
         EXPECT_EQ(person.Kind(), kind);
@@ -146,7 +101,7 @@ TEST_F(StaffCommandsTest, CreatingStopsAtSeventyPersonsAndOneUndoRemovesTheNewPe
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(Dump(), room);
     EXPECT_EQ(document.World().Person(id), nullptr);
-    ExpectSound();
+    ExpectPlacementSound();
 }
 
 TEST_F(StaffCommandsTest, TransferGoesToTheFirstTeamAndNeverIntoTheOwnClub) {
@@ -167,14 +122,14 @@ TEST_F(StaffCommandsTest, TransferGoesToTheFirstTeamAndNeverIntoTheOwnClub) {
     EXPECT_EQ(document.History().Count(), 0u);
 
     ASSERT_TRUE(TransferStaffPerson(document, home->Id(), id, abroad->Id() | kSecondTeamFlag));
-    ExpectSound();
+    ExpectPlacementSound();
     EXPECT_FALSE(home->HasPerson(id));
     EXPECT_TRUE(abroad->HasPerson(id));
     EXPECT_EQ(document.World().Person(id)->TeamFlag(), 0);
     EXPECT_EQ(document.History().Count(), 1u);
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(Dump(), before);
-    ExpectSound();
+    ExpectPlacementSound();
 }
 
 TEST_F(StaffCommandsTest, AFullClubRefusesWithoutLosingThePerson) {
@@ -182,7 +137,7 @@ TEST_F(StaffCommandsTest, AFullClubRefusesWithoutLosingThePerson) {
     FillClub(*abroad, CClub::kMaxPersons);
     const std::string before = Dump();
     EXPECT_FALSE(TransferStaffPerson(document, home->Id(), masseur, abroad->Id()));
-    ExpectSound();
+    ExpectPlacementSound();
     EXPECT_TRUE(home->HasPerson(masseur));
 
     const std::uint32_t other = AddPerson(*neighbour, 14).Id();
@@ -193,7 +148,7 @@ TEST_F(StaffCommandsTest, AFullClubRefusesWithoutLosingThePerson) {
     EXPECT_NE(document.World().Person(other), nullptr);
     EXPECT_EQ(Dump(), full);
     EXPECT_EQ(document.History().Count(), 0u);
-    ExpectSound();
+    ExpectPlacementSound();
 }
 
 TEST_F(StaffCommandsTest, FetchTakesAStaffPersonOfAnotherClubOnly) {
@@ -210,7 +165,7 @@ TEST_F(StaffCommandsTest, FetchTakesAStaffPersonOfAnotherClubOnly) {
     EXPECT_EQ(Dump(), before);
 
     ASSERT_TRUE(FetchStaffPerson(document, home->Id(), id));
-    ExpectSound();
+    ExpectPlacementSound();
     EXPECT_TRUE(home->HasPerson(id));
     EXPECT_FALSE(abroad->HasPerson(id));
     EXPECT_EQ(ClubHoldingPerson(document.World(), id), home);
@@ -227,14 +182,14 @@ TEST_F(StaffCommandsTest, DeletionRemovesTheMasseurFromTheWorldNotToTheWithoutLi
     EXPECT_FALSE(DeleteStaffPerson(document, home->Id(), home->FirstTeam().front()->Id()));
     EXPECT_FALSE(DeleteStaffPerson(document, neighbour->Id(), masseur));
     ASSERT_TRUE(DeleteStaffPerson(document, home->Id(), masseur));
-    ExpectSound();
+    ExpectPlacementSound();
     EXPECT_EQ(document.World().Person(masseur), nullptr);
     EXPECT_FALSE(home->HasPerson(masseur));
     EXPECT_FALSE(document.World().WithoutClub().Contains(masseur));
     EXPECT_EQ(document.World().WithoutClub().Ids().size(), without);
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(Dump(), before);
-    ExpectSound();
+    ExpectPlacementSound();
 }
 
 TEST_F(StaffCommandsTest, RowsCommandsAndMenuTextsFollowTheKindsTable) {

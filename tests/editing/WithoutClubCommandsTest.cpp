@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "DemoInstallation.h"
-#include "ReferenceCheck.h"
+#include "DemoDocumentTest.h"
 #include "document/DatabaseDocument.h"
 #include "editing/SquadCommands.h"
 #include "editing/SquadRules.h"
@@ -24,9 +22,9 @@ namespace kw {
 namespace {
 
 // The list of players without club on the small demo, with six players of its own at the end.
-class WithoutClubCommandsTest : public ::testing::Test {
+class WithoutClubCommandsTest : public test::DemoDocumentTest {
 protected:
-    WithoutClubCommandsTest() : document(test::LoadSmallDemo()) {
+    WithoutClubCommandsTest() {
         for (int n = 0; n < 6; ++n) {
             CPlayer& person = Live().CreatePerson(Live().NextFreePersonId(), false);
             person.Reset(0, kDefaultCountry);
@@ -35,44 +33,17 @@ protected:
             Live().WithoutClub().Append(person);
             added.push_back(person.Id());
         }
-        club = &AClub();
-    }
-
-    CWorld& Live() { return document.WorldForOperations(); }
-
-    CClub& AClub() {
-        for (int number = 1; number <= kCountryCount; ++number) {
-            for (const auto& entry : Live().Country(number).Clubs()) {
-                if (!entry.second->IsNationalTeam() && entry.second->PersonIds().size() < 60) {
-                    return *entry.second;
-                }
-            }
-        }
-        throw std::runtime_error("the demo lacks a club");
-    }
-
-    void FillClub(CClub& target, std::size_t count) {
-        while (target.PersonIds().size() < count) {
-            CPlayer& person = Live().CreatePerson(Live().NextFreePersonId(), false);
-            person.Reset(0, target.Country());
-            target.AddPerson(person);
-        }
-    }
-
-    void ExpectSound() {
-        const std::vector<std::string> faults = test::ReferenceFaults(document.World());
-        EXPECT_TRUE(faults.empty()) << (faults.empty() ? "" : faults.front());
+        club = &ClubWithPlayers();
     }
 
     std::vector<std::uint32_t> ListIds() const { return document.World().WithoutClub().Ids(); }
 
-    CDatabaseDocument document;
     std::vector<std::uint32_t> added;
     CClub* club = nullptr;
 };
 
 TEST_F(WithoutClubCommandsTest, RowsFollowTheListWithNameNationalityPositionAndStrength) {
-    ExpectSound();
+    ExpectReferencesSound();
     CPlayer& person = *Live().Person(added[2]);
     person.SetPosition(0, 17);
     person.SetNationality(static_cast<std::uint8_t>(club->Country()));
@@ -111,7 +82,7 @@ TEST_F(WithoutClubCommandsTest, DeleteRemovesFromListAndWorldAsOneUndoableEdit) 
     const std::size_t persons = document.World().Persons().size();
     const std::vector<std::uint32_t> listBefore = ListIds();
     EXPECT_EQ(DeleteWithoutClubPlayers(document, {added[1], added[5]}), 2);
-    ExpectSound();
+    ExpectReferencesSound();
     EXPECT_EQ(document.History().Count(), 1u);
     EXPECT_EQ(document.World().Persons().size(), persons - 2);
     EXPECT_EQ(document.World().Person(added[1]), nullptr);
@@ -124,7 +95,7 @@ TEST_F(WithoutClubCommandsTest, DeleteRemovesFromListAndWorldAsOneUndoableEdit) 
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(DumpWorldJson(document.World()), before);
     EXPECT_EQ(ListIds(), listBefore);
-    ExpectSound();
+    ExpectReferencesSound();
 
     // Persons no longer on the list record nothing.
     ASSERT_TRUE(document.Redo());
@@ -136,7 +107,7 @@ TEST_F(WithoutClubCommandsTest, MoveToClubTakesTheTeamFromBitTwentyFour) {
     const std::vector<std::uint32_t> moved =
         MoveWithoutClubPlayersToClub(document, {added[0], added[3]}, club->Id() | kSecondTeamFlag);
     EXPECT_EQ(moved, (std::vector<std::uint32_t>{added[0], added[3]}));
-    ExpectSound();
+    ExpectReferencesSound();
     EXPECT_EQ(document.History().Count(), 1u);
     EXPECT_TRUE(club->HasPerson(added[0]));
     EXPECT_TRUE(club->HasPerson(added[3]));
@@ -146,7 +117,7 @@ TEST_F(WithoutClubCommandsTest, MoveToClubTakesTheTeamFromBitTwentyFour) {
     Live().Person(added[4])->SetTeamFlag(1);
     EXPECT_EQ(MoveWithoutClubPlayersToClub(document, {added[4]}, club->Id()).size(), 1u);
     EXPECT_EQ(document.World().Person(added[4])->TeamFlag(), 0);
-    ExpectSound();
+    ExpectReferencesSound();
 
     ASSERT_TRUE(document.Undo());
     ASSERT_TRUE(document.Undo());
@@ -156,7 +127,7 @@ TEST_F(WithoutClubCommandsTest, MoveToClubTakesTheTeamFromBitTwentyFour) {
     EXPECT_FALSE(restored->HasPerson(added[0]));
     EXPECT_TRUE(document.World().WithoutClub().Contains(added[0]));
     EXPECT_TRUE(document.World().WithoutClub().Contains(added[4]));
-    ExpectSound();
+    ExpectReferencesSound();
 }
 
 TEST_F(WithoutClubCommandsTest, AFullClubLeavesTheRefusedPlayersOnTheList) {
@@ -170,14 +141,14 @@ TEST_F(WithoutClubCommandsTest, AFullClubLeavesTheRefusedPlayersOnTheList) {
     EXPECT_EQ(document.World().Persons().size(), persons);
     EXPECT_TRUE(document.World().WithoutClub().Contains(added[1]));
     EXPECT_TRUE(document.World().WithoutClub().Contains(added[2]));
-    ExpectSound();
+    ExpectReferencesSound();
 
     // A full club takes nobody and records nothing.
     const std::string full = DumpWorldJson(document.World());
     EXPECT_TRUE(MoveWithoutClubPlayersToClub(document, {added[1]}, club->Id()).empty());
     EXPECT_EQ(DumpWorldJson(document.World()), full);
     EXPECT_EQ(document.History().Count(), 1u);
-    ExpectSound();
+    ExpectReferencesSound();
 }
 
 TEST_F(WithoutClubCommandsTest, MoveRefusesNationalTeamsMissingClubsAndPersonsOffTheList) {
@@ -194,7 +165,7 @@ TEST_F(WithoutClubCommandsTest, MoveRefusesNationalTeamsMissingClubsAndPersonsOf
     EXPECT_TRUE(MoveWithoutClubPlayersToClub(document, {clubPlayer}, club->Id()).empty());
     EXPECT_EQ(DumpWorldJson(document.World()), before);
     EXPECT_EQ(document.History().Count(), 0u);
-    ExpectSound();
+    ExpectReferencesSound();
 }
 
 }  // namespace

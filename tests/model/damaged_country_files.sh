@@ -4,21 +4,7 @@
 # stats and check name them too; check exits 2 as the database could not be read whole.
 # Usage: damaged_country_files.sh KWTOOL WORKDIR
 set -eu
-kwtool=$1
-work=$2
-
-fail() {
-    echo "FAIL: $*" >&2
-    for file in "$work"/*.out "$work"/*.err; do
-        [ -f "$file" ] && { echo "--- $file" >&2; cat "$file" >&2; }
-    done
-    exit 1
-}
-
-rm -rf "$work"
-mkdir -p "$work"
-"$kwtool" gen-demo "$work/install" --scale small >/dev/null
-db="$work/install/database"
+. "$(dirname "$0")/../support/demo_script.sh"
 
 { printf '%%INDEX%%COUNTRX\r\n'; tail -n +2 "$db/Country50.sav"; } >"$work/expected50"
 head -c 300000 "$db/Country14.sav" >"$work/expected14"
@@ -26,8 +12,7 @@ cp "$work/expected50" "$db/Country50.sav"
 cp "$work/expected14" "$db/Country14.sav"
 
 status=0
-"$kwtool" --install "$work/install" roundtrip "$db" "$work/copy" >"$work/roundtrip.out" \
-    2>"$work/roundtrip.err" || status=$?
+tool roundtrip "$db" "$work/copy" >"$work/roundtrip.out" 2>"$work/roundtrip.err" || status=$?
 [ "$status" -ne 0 ] || fail "roundtrip exited 0"
 grep -q "^damaged 50 England" "$work/roundtrip.out" || fail "roundtrip does not print England"
 grep -q "^damaged 14 Deutschland" "$work/roundtrip.out" || fail "roundtrip does not print Germany"
@@ -36,13 +21,11 @@ cmp "$work/expected50" "$work/copy/Country50.sav" || fail "England's bytes were 
 cmp "$work/expected14" "$work/copy/Country14.sav" || fail "Germany's bytes were not kept"
 cmp "$db/Country1.sav" "$work/copy/Country1.sav" || fail "a whole country changed"
 
-"$kwtool" --install "$work/install" stats "$db" >"$work/stats.out" 2>"$work/stats.err" ||
-    fail "stats failed"
+tool stats "$db" >"$work/stats.out" 2>"$work/stats.err" || fail "stats failed"
 grep -q "^damaged 50 England" "$work/stats.out" || fail "stats does not print England"
 
 status=0
-"$kwtool" --install "$work/install" check "$db" --json >"$work/check.out" 2>"$work/check.err" ||
-    status=$?
+tool check "$db" --json >"$work/check.out" 2>"$work/check.err" || status=$?
 [ "$status" -eq 2 ] || fail "check of a database read in part did not exit 2"
 sed -n '/"damagedCountries"/,$p' "$work/check.out" | grep -q '"number": 14' ||
     fail "check --json does not list Germany"

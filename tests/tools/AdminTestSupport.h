@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "DemoInstallation.h"
+#include "DemoDocumentTest.h"
 #include "ReferenceCheck.h"
 #include "TempDir.h"
 #include "document/DatabaseDocument.h"
@@ -24,12 +24,8 @@
 
 namespace kw::test {
 
-class AdminToolsTest : public ::testing::Test {
+class AdminToolsTest : public DemoDocumentTest {
 protected:
-    AdminToolsTest() : document(LoadSmallDemo()) {}
-
-    CWorld& Live() { return document.WorldForOperations(); }
-
     // A new club of the country (test set-up, outside the history).
     CClub& AddClub(int country) {
         CClub* club = Live().Country(country).CreateClub();
@@ -89,8 +85,6 @@ protected:
         CRecordingProgress progress;
         EXPECT_EQ(BuildMasterFile(Live(), request, progress, ui), EMasterResult::kWritten);
     }
-
-    CDatabaseDocument document;
 };
 
 }  // namespace kw::test

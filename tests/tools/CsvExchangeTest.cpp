@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "DemoInstallation.h"
+#include "DemoDocumentTest.h"
 #include "ReferenceCheck.h"
 #include "document/DatabaseDocument.h"
 #include "exports/WorldDump.h"
@@ -50,11 +50,11 @@ std::size_t RowOf(const Table& table, std::uint32_t id) {
 }
 
 // The small demo as an open document, with a club that has players and staff.
-class CsvExchangeTest : public ::testing::Test {
+class CsvExchangeTest : public test::DemoDocumentTest {
 protected:
-    CsvExchangeTest() : document(test::LoadSmallDemo()) {
+    CsvExchangeTest() {
         for (int number = 1; number <= kCountryCount && !club; ++number) {
-            for (const auto& entry : World().Country(number).Clubs()) {
+            for (const auto& entry : Live().Country(number).Clubs()) {
                 if (!entry.second->IsNationalTeam() && !entry.second->FirstTeam().empty() &&
                     !entry.second->Staff().empty()) {
                     club = entry.second.get();
@@ -68,8 +68,6 @@ protected:
         player = club->FirstTeam().front();
         staff = club->Staff().front();
     }
-
-    CWorld& World() { return document.WorldForOperations(); }
 
     std::string Export(ECsvKind kind, SCsvScope scope = {}) {
         const SCsvExport result = ExportCsv(document.World(), kind, scope);
@@ -96,7 +94,6 @@ protected:
         EXPECT_TRUE(plan.changes.empty());
     }
 
-    CDatabaseDocument document;
     CClub* club = nullptr;
     CPlayer* player = nullptr;
     CPlayer* staff = nullptr;

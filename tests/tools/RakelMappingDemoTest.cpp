@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "DemoDocumentTest.h"
 #include "DemoInstallation.h"
 #include "ReferenceCheck.h"
 #include "TempDir.h"
@@ -21,10 +22,9 @@ namespace {
 
 const std::filesystem::path kExpected = KW_MAPPING_DATA;
 
-class RakelMappingDemoTest : public ::testing::Test {
+class RakelMappingDemoTest : public test::DemoDocumentTest {
 protected:
-    RakelMappingDemoTest()
-        : document(test::LoadSmallDemo()), before(DumpWorldJson(document.World(), 0)) {
+    RakelMappingDemoTest() : before(DumpWorldJson(document.World(), 0)) {
         tools.Init(test::SmallDemoInstallation());
         tables.LoadTextTables(test::SmallDemoInstallation() / "database", "ger");
     }
@@ -46,7 +46,6 @@ protected:
     }
 
     test::TempDir folder;
-    CDatabaseDocument document;
     std::string before;
     CGlobalTools tools;
     CTextTables tables;

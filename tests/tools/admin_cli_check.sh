@@ -4,24 +4,9 @@
 # missing options and missing folders end with a message and a non-zero exit code.
 # Usage: admin_cli_check.sh KWTOOL WORKDIR
 set -eu
-kwtool=$1
-work=$2
+. "$(dirname "$0")/../support/demo_script.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    for file in "$work"/*.out; do
-        [ -f "$file" ] && { echo "--- $file" >&2; cat "$file" >&2; }
-    done
-    exit 1
-}
-
-rm -rf "$work"
-mkdir -p "$work"
-"$kwtool" gen-demo "$work/install" --scale small >/dev/null
-db="$work/install/database"
-admin() {
-    "$kwtool" --install "$work/install" admin "$@"
-}
+admin() { tool admin "$@"; }
 sums() {
     (cd "$db" && cat ./*.sav | cksum)
 }
@@ -40,7 +25,7 @@ grep -qx "Changed the tactical skill of 0 players" "$work/second.out" ||
 
 admin run remove-staff "$db" >"$work/staff.out" || fail "remove-staff failed"
 grep -Eq "^Deleted [1-9][0-9]* staffs$" "$work/staff.out" || fail "no staff removed"
-"$kwtool" --install "$work/install" check "$db" >"$work/check.out" || fail "check after removal"
+tool check "$db" >"$work/check.out" || fail "check after removal"
 
 before=$(sums)
 admin run remove-unused-stadiums "$db" --country 14 >"$work/unused.out" || fail "unused failed"

@@ -4,24 +4,9 @@
 # adds the findings; without --install the database's own installation, or none.
 # Usage: check_exit_codes.sh KWTOOL WORKDIR
 set -u
-kwtool=$1
-work=$2
+. "$(dirname "$0")/../support/demo_script.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    for file in "$work"/*.out; do
-        [ -f "$file" ] && { echo "--- $file" >&2; cat "$file" >&2; }
-    done
-    exit 1
-}
-
-rm -rf "$work"
-mkdir -p "$work"
-"$kwtool" gen-demo "$work/install" --scale small >/dev/null || fail "gen-demo failed"
-db="$work/install/database"
-check() {
-    "$kwtool" --install "$work/install" check "$db" "$@"
-}
+check() { tool check "$db" "$@"; }
 
 check >"$work/sound.out"
 [ $? -eq 0 ] || fail "the sound demo does not exit 0"
@@ -68,6 +53,6 @@ check >"$work/fault.out"
 [ $? -eq 1 ] || fail "the text output does not exit 1"
 grep -q "^error    50 England \[fixtureList\]" "$work/fault.out" || fail "no error line"
 
-"$kwtool" --install "$work/install" check "$work/missing" --json >"$work/missing.out" 2>&1
+tool check "$work/missing" --json >"$work/missing.out" 2>&1
 [ $? -eq 2 ] || fail "a missing folder does not exit 2"
 echo "ok"

@@ -3,22 +3,7 @@
 # an edited one is saved and reads back, rejected rows exit 1, unreadable input exits 2.
 # Usage: csv_commands.sh KWTOOL WORKDIR
 set -eu
-kwtool=$1
-work=$2
-
-fail() {
-    echo "FAIL: $*" >&2
-    for file in "$work"/*.out "$work"/*.err; do
-        [ -f "$file" ] && { echo "--- $file" >&2; cat "$file" >&2; }
-    done
-    exit 1
-}
-
-rm -rf "$work"
-mkdir -p "$work"
-"$kwtool" gen-demo "$work/install" --scale small >/dev/null
-db="$work/install/database"
-tool() { "$kwtool" --install "$work/install" "$@"; }
+. "$(dirname "$0")/../support/demo_script.sh"
 
 tool export-csv "$db" "$work/players.csv" --kind players --country 14 >"$work/export.out" ||
     fail "export failed"

@@ -4,16 +4,7 @@
 # refused (exit 2).
 # Usage: diff_exit_codes.sh KWTOOL WORKDIR
 set -eu
-kwtool=$1
-work=$2
-
-fail() {
-    echo "FAIL: $*" >&2
-    for file in "$work"/*.out "$work"/*.err; do
-        [ -f "$file" ] && { echo "--- $file" >&2; head -40 "$file" >&2; }
-    done
-    exit 1
-}
+. "$(dirname "$0")/../support/demo_script.sh"
 
 # Runs kwtool diff with the given arguments and checks its exit code; output in NAME.out/.err.
 expect() {
@@ -21,17 +12,11 @@ expect() {
     name=$2
     shift 2
     status=0
-    "$kwtool" --install "$work/install" diff "$@" >"$work/$name.out" 2>"$work/$name.err" ||
-        status=$?
+    tool diff "$@" >"$work/$name.out" 2>"$work/$name.err" || status=$?
     [ "$status" -eq "$code" ] || fail "$name exited $status, expected $code"
 }
 
-rm -rf "$work"
-mkdir -p "$work"
-"$kwtool" gen-demo "$work/install" --scale small >/dev/null
-db="$work/install/database"
-"$kwtool" --install "$work/install" roundtrip "$db" "$work/saved" >/dev/null ||
-    fail "roundtrip failed"
+tool roundtrip "$db" "$work/saved" >/dev/null || fail "roundtrip failed"
 
 expect 0 same "$db" "$db"
 grep -q "^identical$" "$work/same.out" || fail "identical databases not reported as such"

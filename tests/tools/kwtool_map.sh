@@ -2,30 +2,13 @@
 # kwtool map end to end on the small demo with its own lists: each run saves the database and
 # writes the report worked out for the demo; an unreadable list changes nothing (exit 2), an
 # unwritable report is told and exits 1 with the mapping saved.
-# Usage: kwtool_map.sh KWTOOL DATADIR WORKDIR
+# Usage: kwtool_map.sh KWTOOL WORKDIR DATADIR
 set -eu
-kwtool=$1
-data=$2
-work=$3
-
-fail() {
-    echo "FAIL: $*" >&2
-    for file in "$work"/*.out "$work"/*.err; do
-        [ -f "$file" ] && { echo "--- $file" >&2; cat "$file" >&2; }
-    done
-    exit 1
-}
-
-rm -rf "$work"
-mkdir -p "$work"
-"$kwtool" gen-demo "$work/install" --scale small >/dev/null
-install="$work/install"
-db="$install/database"
+. "$(dirname "$0")/../support/demo_script.sh"
+data=$3
 lists="$db/rakel"
 
-map() {
-    "$kwtool" --install "$install" map "$@"
-}
+map() { tool map "$@"; }
 
 # An unreadable list: exit 2, the database untouched.
 cp "$db/Country1.sav" "$work/country1.before"
@@ -55,7 +38,7 @@ for run in ps2faces:RakelPS2Faces:demo_ps2_face_report clubs:RakelClubs:demo_clu
     grep -q "database saved" "$work/$kind.out" || fail "$kind did not save"
     cmp -s "$work/$kind.txt" "$data/$expected.txt" || fail "$kind report differs"
 done
-"$kwtool" --install "$install" dump "$db" --json >"$work/dump.json" 2>"$work/dump.err"
+tool dump "$db" --json >"$work/dump.json" 2>"$work/dump.err"
 grep -q '"externalNumber": 20000' "$work/dump.json" || fail "the club numbers were not saved"
 grep -q '"secondExternalNumber": 100000' "$work/dump.json" || fail "player numbers not saved"
 
