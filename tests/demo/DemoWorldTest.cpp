@@ -12,6 +12,7 @@
 #include "demo/DemoPersons.h"
 #include "demo/DemoPlan.h"
 #include "model/Club.h"
+#include "model/GameDate.h"
 #include "model/Player.h"
 #include "model/PlayerStrength.h"
 #include "model/World.h"
@@ -118,7 +119,7 @@ TEST_F(DemoWorldTest, SquadsMakeTeamsOfPlausiblePlayers) {
                 ++players;
                 ++groups[static_cast<std::size_t>(Group(person.MainPosition()))];
                 ++talents[static_cast<std::size_t>(Talent(person))];
-                const int age = demo::kSeasonYear - person.BirthDate().Year();
+                const int age = kGameYear - person.BirthDate().Year();
                 EXPECT_GE(age, 16);
                 EXPECT_LE(age, 38);
                 EXPECT_EQ(person.CurrentClub(), id);
