@@ -1,12 +1,12 @@
 // The invented towns of the demo world. A town is an onset, a core and an ending of its name
 // group's syllables, and every core carries the group's mark: letters that the spelling of the
 // group's languages never writes, so no invented town is a town of that language and no club
-// named after one (whatever its prefix) is a real club. The marks: German "öö" or "üü" (German
-// lengthens an umlaut with h, never by doubling it), English and Balkan "aa", Spanish "mm"
-// (Spanish doubles only c, l, n and r), Portuguese and French "uu", Italian "oo", Dutch "ii"
-// (Dutch writes a long i as ie or ij), Nordic "øø" (no language doubles ø), Slavic and South Asian
-// "zz", Turkic "ee", Arabic and African "vv", East Asian "oa" (pinyin writes ua or ao, Korean wa),
-// Japanese "l" (romanised Japanese has no l).
+// named after one, whatever its prefix, is a real club. The marks: German "üü" (German lengthens
+// an umlaut with h, never by doubling it), English and Balkan "aa", Spanish "mm" (Spanish doubles
+// only c, l, n and r), Portuguese and French "uu", Italian "oo", Dutch "ii" (Dutch writes a long i
+// as ie or ij), Nordic "øø" (no language doubles ø), Slavic and South Asian "zz", Turkic "ee",
+// Arabic and African "vv", East Asian "oa" (pinyin writes ua or ao, Korean wa), Japanese "l"
+// (romanised Japanese has no l).
 #pragma once
 
 #include <cstdint>

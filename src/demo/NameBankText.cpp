@@ -31,7 +31,7 @@ constexpr SNameBankText kTexts[] = {
      "Nina, Sabine, Petra, Claudia, Andrea, Susanne, Monika, Birgit, Kerstin, Anja, Heike, "
      "Stefanie, Franziska",
      "B, Br, D, Dr, Fl, Gr, H, Kl, Kr, L, M, N, R, Sch, St, W",
-     "üüs, ööl, üüt, öög, üüm, öör, üüd, ööp",
+     "üüs, üül, üüt, üüg, üüm, üür, üüd, üüp",
      "enbach, heim, dorf, hausen, ingen, feld, stedt, burg, au, rode, beck, hagen, lohe, wede", 92},
     {"English",
      "James, John, Robert, Michael, William, David, Richard, Joseph, Thomas, Charles, "
