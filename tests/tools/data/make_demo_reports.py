@@ -117,6 +117,7 @@ def club_report(world, lists):
     index = first_by(clubs, lambda c: c["name"])
     success = failure = 0
     for club in mapped_clubs(world):
+        # The name in the database's language; the demo's clubs carry the same in all five.
         hit = index.get(key(club["names"][0]))
         if hit is None:
             failure += 1
