@@ -31,7 +31,7 @@ const std::vector<std::string>& Patterns(ENameStyle style) {
         "%s United",    "%s City",   "%s Rovers", "%s Athletic", "%s Town",
         "%s Wanderers", "%s Albion", "%s FC",     "%s County",   "%s Rangers"};
     static const std::vector<std::string> french = {
-        "FC %s", "AS %s", "Olympique %s", "Stade %s", "RC %s", "US %s", "SC %s", "En Avant %s"};
+        "FC %s", "AS %s", "Olympique %s", "Stade %s", "RC %s", "US %s", "SC %s", "\xC9toile %s"};
     static const std::vector<std::string> spanish = {"Real %s",      "CD %s", "Atl\xE9tico %s",
                                                      "Deportivo %s", "CF %s", "Club %s",
                                                      "Racing %s",    "UD %s"};
@@ -40,8 +40,8 @@ const std::vector<std::string>& Patterns(ENameStyle style) {
     static const std::vector<std::string> portuguese = {"Sporting %s",  "SC %s",          "CD %s",
                                                         "Clube %s",     "Atl\xE9tico %s", "EC %s",
                                                         "Gr\xEAmio %s", "Uni\xE3o %s"};
-    static const std::vector<std::string> dutch = {
-        "FC %s", "SC %s", "%s Boys", "VV %s", "Sparta %s", "Go Ahead %s", "Vitesse %s", "RKC %s"};
+    static const std::vector<std::string> dutch = {"FC %s",     "SC %s",    "%s Boys", "VV %s",
+                                                   "Sparta %s", "Quick %s", "DOS %s",  "SVV %s"};
     static const std::vector<std::string> other = {
         "FC %s",     "%s FC",       "Sporting %s", "Dynamo %s",    "Olympic %s", "Racing %s",
         "%s United", "Athletic %s", "Real %s",     "Lokomotiv %s", "Inter %s",   "Union %s"};
@@ -157,24 +157,14 @@ const std::string& TownName(int country, CDemoRandom& random) {
 
 std::string FansName(ENameStyle style, CDemoRandom& random) {
     static const std::vector<std::string> german = {
-        "Die Roten",          "Die Blauen",  "Die Zebras", "Die L\xF6wen",
-        "Die Adler",          "Die Knappen", "Die Fohlen", "Die St\xF6rche",
-        "Die Kleebl\xE4tter", "Die Lilien",  "Die Falken"};
+        "Die Roten", "Die Blauen", "Die Dachse",   "Die L\xF6wen", "Die Adler", "Die Biber",
+        "Die Igel",  "Die Otter",  "Die Kraniche", "Die Hechte",   "Die Falken"};
     static const std::vector<std::string> english = {
-        "The Blues", "The Reds",  "The Magpies", "The Saints", "The Hornets", "The Foxes",
-        "The Owls",  "The Lions", "The Robins",  "The Gulls",  "The Hatters"};
-    static const std::vector<std::string> other = {"Los Blancos",
-                                                   "Les Verts",
-                                                   "I Rossoneri",
-                                                   "Os Le\xF5"
-                                                   "es",
-                                                   "Los Tigres",
-                                                   "Les Canaris",
-                                                   "I Lupi",
-                                                   "Os Gal\xF5"
-                                                   "es",
-                                                   "Los Halcones",
-                                                   "Les Aigles"};
+        "The Blues",   "The Reds",  "The Herons",    "The Badgers",  "The Otters",  "The Kestrels",
+        "The Ferrets", "The Larks", "The Hedgehogs", "The Lanterns", "The Bargemen"};
+    static const std::vector<std::string> other = {
+        "Los Faroleros", "Les Tisserands", "I Barcaioli", "Os Ferreiros", "Los Cesteros",
+        "Les Vanniers",  "I Vetrai",       "Os Moleiros", "Los Arrieros", "Les Bateliers"};
     switch (style) {
         case ENameStyle::kGerman:
             return random.Pick(german);
@@ -186,9 +176,9 @@ std::string FansName(ENameStyle style, CDemoRandom& random) {
 }
 
 std::string Mascot(CDemoRandom& random) {
-    static const std::vector<std::string> mascots = {"Leo",       "Bruno", "Hennes",  "Fritzle",
-                                                     "Berni",     "Lupo",  "Kasimir", "Willi",
-                                                     "Rudi Rabe", "Erwin", "Paule",   "Charly"};
+    static const std::vector<std::string> mascots = {"Leo",        "Bruno", "Hugo",    "Fiete",
+                                                     "Bodo",       "Lotti", "Kasimir", "Willi",
+                                                     "Kalle Kauz", "Egon",  "Pelle",   "Charly"};
     return random.Pick(mascots);
 }
 

@@ -1,5 +1,6 @@
-// Invented names of the demo world: clubs after the towns of their country, persons after
-// their nationality's name bank. No name belongs to a real club or player.
+// Invented names of the demo world: clubs after the invented towns of their country's name group
+// (DemoTowns.h), persons after their nationality's name bank, nicknames and mascots made up. No
+// name belongs to a real club or player.
 #pragma once
 
 #include <set>

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "demo/DemoTowns.h"
 #include "demo/NameBankText.h"
 #include "demo/TransliteratedText.h"
 
@@ -71,10 +72,14 @@ std::vector<SNation> BuildNations() {
 std::vector<SNameBank> BuildNameBanks() {
     std::vector<SNameBank> banks;
     for (const SNameBankText& text : NameBankTexts()) {
+        const STownSyllables syllables = {SplitTransliterated(text.townOnsets),
+                                          SplitTransliterated(text.townCores),
+                                          SplitTransliterated(text.townEndings)};
         SNameBank& bank = banks.emplace_back();
         bank.firstNames = SplitTransliterated(text.firstNames);
         bank.surnames = SplitTransliterated(text.surnames);
-        bank.cityNames = SplitTransliterated(text.cityNames);
+        bank.cityNames = InventTowns(syllables, static_cast<std::size_t>(text.townCount),
+                                     static_cast<std::uint32_t>(banks.size() - 1));
         bank.femaleFirstNames = SplitTransliterated(text.femaleFirstNames);
     }
     return banks;

@@ -22,11 +22,12 @@ struct SNation {
 // Germany, the richest complete country of the demo world.
 const std::vector<SNation>& Nations();
 
-// Plausible invented names for one nationality group (never real clubs or players).
+// The names of one nationality group: common first names and surnames, drawn apart, and invented
+// towns (DemoTowns.h), so that no club or player is a real one.
 struct SNameBank {
     std::vector<std::string> firstNames;
     std::vector<std::string> surnames;
-    std::vector<std::string> cityNames;  // towns a club can be named after
+    std::vector<std::string> cityNames;  // invented towns a club can be named after
     std::vector<std::string> femaleFirstNames;
 };
 

@@ -68,7 +68,7 @@ std::string ClubList(const CWorld& world) {
                              std::string(clubs.front()->Name(0)).c_str(), "Zweitverein");
     }
     text += FormatPrintf("%d;Rakel Rovers;Nebelhafen\r\n", kFirstRakelClub + 9998);
-    text += FormatPrintf("%d;Sporting Ventoso;Ventoso\r\n", kFirstRakelClub + 9999);
+    text += FormatPrintf("%d;Sporting Ventommo;Ventommo\r\n", kFirstRakelClub + 9999);
     return text;
 }
 

@@ -1,5 +1,7 @@
-// Common given names, surnames and towns per nationality group, kept as UTF-8 text so that they
-// stay readable here; NameBanks.cpp converts them to Windows-1252 once.
+// Common given names and surnames per nationality group and the syllables of its invented towns
+// (DemoTowns.h), kept as UTF-8 text so that they stay readable here; DemoNations.cpp converts them
+// to Windows-1252 once. First names and surnames are only ever drawn apart, so no person is named
+// after anyone on purpose.
 #include "demo/NameBankText.h"
 
 namespace kw::demo {
@@ -28,17 +30,9 @@ constexpr SNameBankText kTexts[] = {
      "Anna, Lena, Lea, Hannah, Laura, Julia, Sarah, Lisa, Katharina, Johanna, Sophie, Marie, "
      "Nina, Sabine, Petra, Claudia, Andrea, Susanne, Monika, Birgit, Kerstin, Anja, Heike, "
      "Stefanie, Franziska",
-     "Aachen, Augsburg, Bielefeld, Bochum, Bonn, Braunschweig, Bremen, Chemnitz, Cottbus, "
-     "Darmstadt, Dortmund, Dresden, Duisburg, Düsseldorf, Erfurt, Essen, Frankfurt, Freiburg, "
-     "Fürth, Gelsenkirchen, Göttingen, Hamburg, Hannover, Heidenheim, Hoffenheim, Ingolstadt, "
-     "Jena, Kaiserslautern, Karlsruhe, Kassel, Kiel, Koblenz, Köln, Krefeld, Leipzig, "
-     "Leverkusen, Lübeck, Magdeburg, Mainz, Mannheim, Mönchengladbach, München, Münster, "
-     "Nürnberg, Oberhausen, Offenbach, Oldenburg, Osnabrück, Paderborn, Regensburg, Rostock, "
-     "Saarbrücken, Sandhausen, Stuttgart, Trier, Ulm, Wiesbaden, Wolfsburg, Wuppertal, Würzburg, "
-     "Zwickau, Aalen, Bayreuth, Burghausen, Elversberg, Emden, Gütersloh, Hagen, Hamm, Herford, "
-     "Homburg, Lippstadt, Lüneburg, Meppen, Neuss, Pforzheim, Reutlingen, Siegen, Solingen, "
-     "Unterhaching, Verl, Wattenscheid, Wilhelmshaven, Worms, Celle, Goslar, Passau, Rosenheim, "
-     "Schweinfurt, Memmingen, Fulda, Gießen"},
+     "B, Br, D, Dr, Fl, Gr, H, Kl, Kr, L, M, N, R, Sch, St, W",
+     "üüs, üül, üüt, üüg, üüm, üür, üüd, üüp",
+     "enbach, heim, dorf, hausen, ingen, feld, stedt, burg, au, rode, beck, hagen, lohe, wede", 92},
     {"English",
      "James, John, Robert, Michael, William, David, Richard, Joseph, Thomas, Charles, "
      "Christopher, Daniel, Matthew, Anthony, Mark, Paul, Steven, Andrew, Kenneth, Joshua, Kevin, "
@@ -60,16 +54,10 @@ constexpr SNameBankText kTexts[] = {
      "Emily, Olivia, Jessica, Sophie, Chloe, Lucy, Hannah, Grace, Charlotte, Amy, Rebecca, "
      "Sarah, Laura, Emma, Katie, Megan, Rachel, Claire, Helen, Nicola, Karen, Lisa, Michelle, "
      "Kelly, Zoe",
-     "Ashford, Barnsley, Blackburn, Bolton, Bournemouth, Bradford, Brighton, Bristol, Burnley, "
-     "Bury, Cambridge, Carlisle, Chester, Colchester, Coventry, Crewe, Derby, Doncaster, Exeter, "
-     "Gillingham, Grimsby, Halifax, Hartlepool, Huddersfield, Hull, Ipswich, Leeds, Leicester, "
-     "Lincoln, Luton, Mansfield, Middlesbrough, Northampton, Norwich, Nottingham, Oldham, "
-     "Oxford, Peterborough, Plymouth, Portsmouth, Preston, Reading, Rochdale, Rotherham, "
-     "Scunthorpe, Sheffield, Shrewsbury, Southampton, Stockport, Stoke, Sunderland, Swindon, "
-     "Walsall, Watford, Wigan, Wolverhampton, Wrexham, York, Aberdeen, Dundee, Perth, Stirling, "
-     "Inverness, Kilmarnock, Paisley, Cardiff, Swansea, Newport, Bangor, Belfast, Lisburn, "
-     "Derry, Cork, Limerick, Galway, Sligo, Toronto, Dallas, Denver, Houston, Seattle, "
-     "Portland, Auckland, Wellington, Perth, Adelaide, Brisbane, Kingston, Nassau"},
+     "B, Br, C, Ch, Cr, D, G, H, L, M, P, R, Sh, St, Th, W",
+     "aal, aan, aar, aad, aam, aas, aav, aak",
+     "ton, ley, bury, ford, wick, ham, borough, field, worth, mouth, stead, combe, well, bridge",
+     89},
     {"Spanish",
      "José, Juan, Antonio, Manuel, Francisco, Javier, David, Daniel, Carlos, Miguel, Alejandro, "
      "Rafael, Pedro, Pablo, Sergio, Fernando, Jorge, Luis, Alberto, Álvaro, Adrián, Diego, "
@@ -91,15 +79,8 @@ constexpr SNameBankText kTexts[] = {
      "María, Carmen, Ana, Isabel, Laura, Lucía, Marta, Cristina, Paula, Elena, Sara, Raquel, "
      "Patricia, Rosa, Silvia, Beatriz, Julia, Claudia, Sofía, Valentina, Camila, Daniela, "
      "Gabriela, Florencia, Natalia",
-     "Albacete, Alicante, Almería, Badajoz, Bilbao, Burgos, Cádiz, Castellón, Córdoba, Elche, "
-     "Getafe, Gijón, Girona, Granada, Huesca, Jaén, Leganés, León, Lleida, Logroño, Lugo, "
-     "Málaga, Murcia, Ourense, Oviedo, Palencia, Pamplona, Ponferrada, Salamanca, Santander, "
-     "Sevilla, Soria, Tarragona, Tenerife, Toledo, Valladolid, Vigo, Vitoria, Zaragoza, Eibar, "
-     "Rosario, Córdoba, Mendoza, La Plata, Mar del Plata, Tucumán, Salta, Montevideo, "
-     "Asunción, Medellín, Cali, Barranquilla, Bucaramanga, Cartagena, Guayaquil, Quito, Cuenca, "
-     "Arequipa, Cusco, Trujillo, Valparaíso, Concepción, Temuco, Antofagasta, Maracaibo, "
-     "Valencia, Mérida, Guadalajara, Monterrey, Puebla, Toluca, Pachuca, León, Querétaro, "
-     "Tijuana, Cochabamba, Santa Cruz, Oruro, Sucre, San Miguel, Managua, Tegucigalpa"},
+     "B, Br, C, G, L, M, P, R, S, T, Tr, V, Z", "amm, emm, imm, omm, umm",
+     "eros, ada, illa, ares, edo, ona, uela, ena, al, ejo, ino, osa, ar, ía", 82},
     {"Portuguese",
      "João, José, António, Francisco, Pedro, Paulo, Carlos, Manuel, Luís, Miguel, Rui, Nuno, "
      "Tiago, Diogo, Gonçalo, Rodrigo, Ricardo, Bruno, André, Hugo, Fábio, Vítor, Sérgio, "
@@ -121,12 +102,8 @@ constexpr SNameBankText kTexts[] = {
      "Maria, Ana, Beatriz, Mariana, Inês, Sofia, Leonor, Matilde, Carolina, Joana, Rita, "
      "Catarina, Juliana, Fernanda, Patrícia, Camila, Larissa, Letícia, Gabriela, Vanessa, "
      "Adriana, Cláudia, Luana, Bruna, Raquel",
-     "Porto, Braga, Guimarães, Coimbra, Aveiro, Faro, Setúbal, Funchal, Leiria, Viseu, Chaves, "
-     "Barcelos, Famalicão, Portimão, Estoril, Arouca, Tondela, Covilhã, Penafiel, Vizela, "
-     "Santos, Campinas, Curitiba, Recife, Salvador, Fortaleza, Belém, Manaus, Goiânia, Natal, "
-     "Florianópolis, Porto Alegre, Belo Horizonte, Vitória, Maceió, Londrina, Ribeirão Preto, "
-     "Juiz de Fora, Sorocaba, Joinville, Criciúma, Chapecó, Bragança, Luanda, Benguela, "
-     "Huambo, Maputo, Beira, Nampula, Praia, Mindelo, Bissau, Dili"},
+     "B, Br, C, F, G, L, M, P, R, S, T, Tr, V", "uur, uul, uum, uuz, uuv",
+     "eira, ela, inha, ança, ares, elo, al, ão, ães, ada, oso, ém, ica, ende", 53},
     {"French",
      "Jean, Pierre, Michel, Philippe, Alain, Nicolas, Christophe, Patrick, Laurent, Frédéric, "
      "Stéphane, Éric, Olivier, Sébastien, Julien, David, Thomas, Vincent, Guillaume, Antoine, "
@@ -148,13 +125,8 @@ constexpr SNameBankText kTexts[] = {
      "Marie, Nathalie, Isabelle, Sylvie, Catherine, Sandrine, Valérie, Céline, Stéphanie, "
      "Aurélie, Julie, Camille, Léa, Manon, Chloé, Emma, Inès, Sarah, Pauline, Mathilde, Élodie, "
      "Claire, Lucie, Anaïs, Margaux",
-     "Ajaccio, Amiens, Angers, Annecy, Auxerre, Bastia, Beauvais, Besançon, Bordeaux, "
-     "Boulogne, Brest, Caen, Cannes, Châteauroux, Clermont, Créteil, Dijon, Dunkerque, "
-     "Grenoble, Guingamp, Laval, Le Havre, Le Mans, Lens, Lille, Limoges, Lorient, Lyon, "
-     "Marseille, Metz, Montpellier, Mulhouse, Nancy, Nantes, Nice, Nîmes, Niort, Orléans, "
-     "Pau, Reims, Rennes, Rodez, Rouen, Saint-Étienne, Sedan, Sochaux, Strasbourg, Toulouse, "
-     "Tours, Troyes, Valenciennes, Versailles, Charleroi, Liège, Namur, Mons, Lausanne, Genève, "
-     "Sion, Neuchâtel, Port-au-Prince, Nouméa, Papeete"},
+     "B, Br, Ch, D, F, G, Gr, L, M, P, R, S, T, V", "uul, uur, uus, uun, uud",
+     "ville, court, ac, ay, ières, bourg, mont, eux, ans, ois, oux, ange, el, in", 63},
     {"Italian",
      "Marco, Giuseppe, Giovanni, Antonio, Mario, Luigi, Francesco, Alessandro, Andrea, Luca, "
      "Matteo, Lorenzo, Davide, Simone, Federico, Riccardo, Stefano, Roberto, Paolo, Fabio, "
@@ -178,19 +150,15 @@ constexpr SNameBankText kTexts[] = {
      "Giulia, Francesca, Chiara, Sara, Martina, Valentina, Alessia, Federica, Elisa, Silvia, "
      "Laura, Paola, Roberta, Simona, Elena, Anna, Sofia, Aurora, Alice, Ginevra, Beatrice, "
      "Giorgia, Ilaria, Serena, Monica",
-     "Ancona, Arezzo, Ascoli, Avellino, Bari, Benevento, Bergamo, Bologna, Brescia, Cagliari, "
-     "Carpi, Catania, Catanzaro, Cesena, Como, Cosenza, Cremona, Crotone, Empoli, Ferrara, "
-     "Firenze, Foggia, Frosinone, Genova, Lecce, Livorno, Mantova, Messina, Modena, Monza, "
-     "Napoli, Novara, Padova, Palermo, Parma, Perugia, Pescara, Piacenza, Pisa, Reggio, Salerno, "
-     "Sassuolo, Siena, Spezia, Taranto, Terni, Torino, Trento, Treviso, Trieste, Udine, Venezia, "
-     "Verona, Vicenza, Valletta, Birkirkara, Sliema, Serravalle"},
+     "B, Br, C, F, G, Gr, L, M, P, R, S, T, Tr, V", "ool, oor, oov, oom, oon, ooz",
+     "ano, ello, ino, ate, ona, ara, etto, ico, iglia, esco, ento, ola, ena, asco", 58},
     {"Dutch",
      "Jan, Pieter, Kees, Johan, Willem, Hendrik, Jeroen, Bas, Ruud, Marco, Dennis, Frank, Ronald, "
      "Arjen, Wesley, Rafael, Robin, Dirk, Klaas, Sjoerd, Stijn, Thijs, Joris, Daan, Sem, Lars, "
      "Milan, Jesse, Thomas, Tim, Niels, Bram, Koen, Wouter, Sander, Maarten, Martijn, Mark, Erik, "
      "Rob, Gert, Henk, Theo, Arie, Joost, Jasper, Ruben, Tom, Luuk, Max, Stefan, Jordy, Kevin, "
-     "Mitchell, Jurriën, Quincy, Ryan, Nathan, Justin, Denzel, Ricardo, Virgil, Georginio, "
-     "Memphis, Teun, Siem, Gijs, Floris, Wim, Pim",
+     "Mitchell, Jurriën, Quincy, Ryan, Nathan, Justin, Denzel, Ricardo, Hidde, Jelle, "
+     "Bart, Teun, Siem, Gijs, Floris, Wim, Pim",
      "de Jong, Jansen, de Vries, van den Berg, van Dijk, Bakker, Janssen, Visser, Smit, Meijer, "
      "de Boer, Mulder, de Groot, Bos, Vos, Peters, Hendriks, van Leeuwen, Dekker, Brouwer, "
      "de Wit, Dijkstra, Smits, de Graaf, van der Meer, van der Linden, Kok, Jacobs, de Haan, "
@@ -205,12 +173,8 @@ constexpr SNameBankText kTexts[] = {
      "Wouters, Sinnema, Claes, Goossens, Wuyts, Maes, Mertens, Lemmens, Verbeek, Brands",
      "Emma, Sophie, Julia, Anna, Lotte, Sanne, Eva, Fleur, Lieke, Iris, Anouk, Femke, Lisa, "
      "Marieke, Inge, Esther, Ingrid, Annelies, Mirjam, Wendy, Kim, Linda, Sandra, Nicole, Tessa",
-     "Alkmaar, Almelo, Amersfoort, Amsterdam, Apeldoorn, Arnhem, Breda, Den Bosch, Deventer, "
-     "Doetinchem, Dordrecht, Eindhoven, Emmen, Enschede, Groningen, Haarlem, Heerenveen, "
-     "Helmond, Heracles, Leeuwarden, Maastricht, Nijmegen, Oss, Rotterdam, Sittard, Tilburg, "
-     "Utrecht, Venlo, Volendam, Zwolle, Waalwijk, Kerkrade, Den Haag, Velsen, Brugge, Gent, "
-     "Antwerpen, Mechelen, Leuven, Genk, Hasselt, Kortrijk, Oostende, Lokeren, Paramaribo, "
-     "Oranjestad, Willemstad"},
+     "B, Br, D, G, H, K, L, M, N, R, S, Sch, W, Z", "iil, iir, iik, iim, iid, iis",
+     "dam, recht, hoven, veen, wijk, woude, lo, horst, broek, sum, kerk, oord, zande, hem", 47},
     {"Nordic",
      "Lars, Anders, Erik, Johan, Magnus, Henrik, Nils, Per, Olof, Karl, Sven, Gustav, Axel, "
      "Oscar, Viktor, Emil, Filip, Hugo, Isak, Linus, Ludvig, Elias, William, Alexander, Jonas, "
@@ -232,13 +196,8 @@ constexpr SNameBankText kTexts[] = {
      "Heikkinen, Koskinen, Järvinen, Lehtonen, Salminen, Hakala, Joensen, Poulsen",
      "Anna, Emma, Maja, Elsa, Ida, Ebba, Alva, Wilma, Freja, Ella, Sofie, Ingrid, Nora, Sara, "
      "Karin, Kristina, Maria, Eva, Lena, Malin, Hanne, Mette, Sigrid, Guðrún, Aino",
-     "Göteborg, Malmö, Stockholm, Uppsala, Helsingborg, Norrköping, Örebro, Västerås, "
-     "Jönköping, Linköping, Halmstad, Kalmar, Sundsvall, Östersund, Degerfors, Värnamo, Mjällby, "
-     "Varberg, Aalborg, Aarhus, Odense, Esbjerg, Randers, Silkeborg, Horsens, Vejle, Viborg, "
-     "Herning, Lyngby, Brøndby, Bergen, Trondheim, Stavanger, Tromsø, Bodø, Molde, Lillestrøm, "
-     "Sarpsborg, Haugesund, Kristiansand, Drammen, Sandefjord, Reykjavík, Akureyri, "
-     "Hafnarfjörður, Keflavík, Helsinki, Tampere, Turku, Oulu, Vaasa, Kuopio, Lahti, Seinäjoki, "
-     "Tórshavn, Klaksvík"},
+     "B, Br, F, Fr, G, H, K, L, M, N, R, S, Sk, St, T, V", "øøl, øøv, øør, øøs, øøn, øøk, øøg",
+     "vik, by, sund, holm, borg, heim, stad, fjord, dal, rød, berg, ås, näs, køping", 56},
     {"Slavic",
      "Aleksandr, Dmitri, Sergei, Andrei, Alexei, Ivan, Mikhail, Nikolai, Vladimir, Yuri, Igor, "
      "Oleg, Pavel, Roman, Artem, Maxim, Denis, Anton, Kirill, Yegor, Viktor, Vitali, Ruslan, "
@@ -264,14 +223,8 @@ constexpr SNameBankText kTexts[] = {
      "Anna, Olga, Tatiana, Natalia, Elena, Irina, Svetlana, Ekaterina, Maria, Yulia, Anastasia, "
      "Oksana, Agnieszka, Katarzyna, Małgorzata, Joanna, Magdalena, Jana, Petra, Lucie, Eva, "
      "Zsófia, Katalin, Nino, Lilit",
-     "Moskva, Sankt-Peterburg, Kazan, Samara, Rostov, Krasnodar, Sochi, Yekaterinburg, Perm, "
-     "Ufa, Nizhny Novgorod, Voronezh, Tula, Saransk, Orenburg, Khimki, Kyiv, Kharkiv, Dnipro, "
-     "Odesa, Lviv, Donetsk, Poltava, Zaporizhzhia, Luhansk, Minsk, Brest, Gomel, Warszawa, "
-     "Kraków, Łódź, Wrocław, Poznań, Gdańsk, Szczecin, Lublin, Białystok, Katowice, Gliwice, "
-     "Zabrze, Chorzów, Kielce, Płock, Radom, Praha, Brno, Ostrava, Plzeň, Olomouc, Liberec, "
-     "Jablonec, Zlín, Bratislava, Košice, Žilina, Trnava, Nitra, Budapest, Debrecen, Győr, "
-     "Pécs, Szeged, Tbilisi, Batumi, Kutaisi, Yerevan, Gyumri, Riga, Liepāja, Vilnius, Kaunas, "
-     "Klaipėda, Tallinn, Tartu, Narva"},
+     "B, Br, D, G, K, Kr, L, M, N, P, Pr, R, S, T, V", "ozz, izz, azz, ezz, uzz",
+     "ovo, ice, any, ino, ec, ava, insk, ovka, ets, ník, ów, ograd, yn, ew", 75},
     {"Balkan",
      "Marko, Nikola, Stefan, Luka, Filip, Aleksandar, Miloš, Nemanja, Dušan, Vladimir, Dragan, "
      "Zoran, Goran, Milan, Dejan, Darko, Nenad, Srđan, Bojan, Ivan, Josip, Ante, Mario, Tomislav, "
@@ -294,13 +247,8 @@ constexpr SNameBankText kTexts[] = {
      "Ana, Jelena, Marija, Milica, Ivana, Maja, Katarina, Tijana, Petra, Lucija, Amra, Lejla, "
      "Emina, Arta, Blerta, Elena, Desislava, Ioana, Andreea, Maria, Eleni, Katerina, Sofia, "
      "Nika, Teodora",
-     "Beograd, Novi Sad, Niš, Kragujevac, Subotica, Čačak, Kraljevo, Zagreb, Split, Rijeka, "
-     "Osijek, Zadar, Pula, Varaždin, Šibenik, Sarajevo, Mostar, Tuzla, Zenica, Banja Luka, "
-     "Podgorica, Nikšić, Skopje, Bitola, Tetovo, Ljubljana, Maribor, Celje, Koper, Domžale, "
-     "Tirana, Durrës, Shkodër, Vlorë, Elbasan, Prishtina, Prizren, Peja, Sofia, Plovdiv, Varna, "
-     "Burgas, Ruse, Lovech, București, Cluj, Craiova, Iași, Constanța, Timișoara, Ploiești, "
-     "Brașov, Chișinău, Tiraspol, Athina, Thessaloniki, Patra, Larisa, Volos, Iraklio, "
-     "Lefkosia, Limassol, Larnaca"},
+     "B, Br, D, Dr, G, K, Kr, L, M, N, P, R, S, St, T, V", "aab, aal, aan, aav, aar, aad",
+     "ovac, ica, ište, evo, ani, eni, ince, ovo, jevo, grad, ari, ac, ia, ovë", 63},
     {"Turkic",
      "Mehmet, Mustafa, Ahmet, Ali, Hüseyin, Hasan, İbrahim, İsmail, Osman, Yusuf, Murat, Ömer, "
      "Ramazan, Halil, Süleyman, Abdullah, Mahmut, Recep, Salih, Kemal, Emre, Burak, Serkan, "
@@ -321,12 +269,8 @@ constexpr SNameBankText kTexts[] = {
      "Ayşe, Fatma, Emine, Hatice, Zeynep, Elif, Merve, Büşra, Esra, Özge, Derya, Ebru, Selin, "
      "Aylin, Gülşen, Leyla, Aygün, Nigar, Aigerim, Dinara, Madina, Gulnara, Dilnoza, Nilufar, "
      "Ogulnabat",
-     "İstanbul, Ankara, İzmir, Bursa, Antalya, Konya, Adana, Gaziantep, Kayseri, Trabzon, "
-     "Samsun, Eskişehir, Sivas, Malatya, Rize, Denizli, Kocaeli, Sakarya, Manisa, Giresun, "
-     "Erzurum, Diyarbakır, Bodrum, Alanya, Kasımpaşa, Bakı, Gəncə, Sumqayıt, Qəbələ, Almaty, "
-     "Astana, Shymkent, Karaganda, Aktobe, Pavlodar, Kostanay, Taraz, Toshkent, Samarqand, "
-     "Buxoro, Namangan, Andijon, Farg'ona, Qarshi, Ashgabat, Mary, Balkanabat, Turkmenabat, "
-     "Bishkek, Osh"},
+     "B, Ç, D, G, H, K, M, N, S, T, Y, Z", "eer, eel, eek, eem, een, ees",
+     "köy, abad, kent, li, ova, dere, tepe, ören, han, hisar, su, kale, yurt, bulak", 50},
     {"Arabic",
      "Mohamed, Ahmed, Mahmoud, Mostafa, Ali, Omar, Khaled, Hassan, Hussein, Ibrahim, Youssef, "
      "Abdullah, Abdelrahman, Karim, Tarek, Amr, Hamza, Bilal, Walid, Sami, Nabil, Adel, Fares, "
@@ -349,14 +293,8 @@ constexpr SNameBankText kTexts[] = {
      "Popal, Sharifi, Amiri, Sadiqi",
      "Fatima, Aisha, Mariam, Nour, Sara, Layla, Yasmin, Hana, Amira, Salma, Rania, Dina, Rana, "
      "Samira, Leila, Nadia, Zainab, Huda, Lina, Maha, Sahar, Shirin, Maryam, Zahra, Parisa",
-     "Cairo, Alexandria, Giza, Port Said, Ismailia, Suez, Mansoura, Tanta, Aswan, Casablanca, "
-     "Rabat, Fès, Marrakech, Tanger, Agadir, Oujda, Meknès, Alger, Oran, Constantine, Sétif, "
-     "Annaba, Tlemcen, Tunis, Sfax, Sousse, Bizerte, Monastir, Tripoli, Benghazi, Riyadh, "
-     "Jeddah, Dammam, Mekka, Medina, Abha, Doha, Al-Rayyan, Al-Wakrah, Dubai, Abu Dhabi, "
-     "Sharjah, Al-Ain, Ajman, Kuwait City, Manama, Muscat, Salalah, Amman, Irbid, Zarqa, "
-     "Baghdad, Basra, Erbil, Mosul, Damascus, Aleppo, Homs, Latakia, Beirut, Sidon, Gaza, "
-     "Hebron, Sana'a, Aden, Khartoum, Omdurman, Nouakchott, Djibouti, Mogadishu, Teheran, "
-     "Tabriz, Isfahan, Mashhad, Shiraz, Ahvaz, Kabul, Herat, Kandahar, Dushanbe, Khujand"},
+     "B, D, H, J, K, Kh, M, N, Q, R, S, Sh, T, Z", "avv, ivv, uvv",
+     "ara, iya, an, ah, ir, abad, am, una, il, ar, ein, at, ur, ad", 81},
     {"African",
      "Samuel, Emmanuel, Joseph, Daniel, John, Peter, Michael, Godfrey, Victor, Stephen, Isaac, "
      "Kwame, Kofi, Kwabena, Yaw, Kwasi, Kojo, Abedi, Asamoah, Chinedu, Chukwuemeka, Obinna, "
@@ -381,15 +319,8 @@ constexpr SNameBankText kTexts[] = {
      "Grace, Blessing, Mercy, Esther, Abena, Akosua, Ama, Efua, Chioma, Ngozi, Adaeze, Funmilayo, "
      "Aminata, Fatoumata, Mariama, Awa, Aïcha, Thandiwe, Nomvula, Zanele, Wanjiru, Achieng, "
      "Makena, Tigist, Hiwot",
-     "Accra, Kumasi, Tamale, Takoradi, Cape Coast, Lagos, Ibadan, Kano, Enugu, Port Harcourt, "
-     "Aba, Kaduna, Jos, Abuja, Benin City, Dakar, Thiès, Ziguinchor, Saint-Louis, Bamako, "
-     "Sikasso, Abidjan, Bouaké, San-Pédro, Yaoundé, Douala, Garoua, Bafoussam, Kinshasa, "
-     "Lubumbashi, Brazzaville, Pointe-Noire, Libreville, Conakry, Ouagadougou, Bobo-Dioulasso, "
-     "Niamey, Lomé, Cotonou, Porto-Novo, Freetown, Monrovia, Banjul, Malabo, Bangui, "
-     "N'Djamena, Johannesburg, Pretoria, Durban, Kapstadt, Polokwane, Bloemfontein, Soweto, "
-     "Lusaka, Ndola, Kitwe, Harare, Bulawayo, Lilongwe, Blantyre, Gaborone, Windhoek, Maseru, "
-     "Mbabane, Antananarivo, Port Louis, Victoria, Nairobi, Mombasa, Kisumu, Dar es Salaam, "
-     "Arusha, Dodoma, Kampala, Entebbe, Kigali, Bujumbura, Juba, Addis Abeba, Hawassa, Asmara"},
+     "B, D, G, K, L, M, Mb, N, Nd, Ng, S, T, W, Z", "avv, ivv, uvv, ovv",
+     "anga, umba, ala, ene, ika, oro, ama, ola, ende, ali, ani, asi, ero, ugu", 81},
     {"East Asian",
      "Wei, Lei, Jun, Hao, Tao, Peng, Bin, Jie, Yang, Long, Chao, Kai, Yi, Xin, Ming, Qiang, "
      "Feng, Gang, Jian, Liang, Zhen, Hui, Yong, Bo, Cheng, Dong, Fei, Guang, Hong, Kun, Lin, "
@@ -408,12 +339,8 @@ constexpr SNameBankText kTexts[] = {
      "Li Na, Wang Fang, Xiu Ying, Mei, Jing, Yan, Hui Min, Xiaoling, Lan, Ting, Yu Ting, "
      "Min-ji, Seo-yeon, Ji-woo, Soo-ah, Eun-ji, Hye-jin, Yu-na, So-yeon, Ka-yan, Wing-yan, "
      "Oyunchimeg, Saruul, Enkhjin, Naran",
-     "Beijing, Shanghai, Guangzhou, Shenzhen, Tianjin, Chongqing, Wuhan, Chengdu, Dalian, "
-     "Qingdao, Jinan, Hangzhou, Nanjing, Changchun, Shenyang, Harbin, Xi'an, Kunming, Zhengzhou, "
-     "Changsha, Meizhou, Cangzhou, Taizhou, Seoul, Busan, Incheon, Daegu, Daejeon, Gwangju, "
-     "Ulsan, Suwon, Pohang, Jeonju, Seongnam, Jeju, Gimcheon, Gangwon, Pyongyang, Hamhung, "
-     "Kaesong, Nampo, Sinuiju, Taipei, Kaohsiung, Taichung, Tainan, Hsinchu, Hong Kong, "
-     "Kowloon, Sha Tin, Macau, Ulaanbaatar, Erdenet, Darkhan"},
+     "B, Ch, D, G, H, J, L, M, N, S, T, Y, Zh", "oan, oam, oak, oal",
+     "zhou, yang, shan, ping, ning, jin, cheon, ju, san, po, dong, hai, gu, won", 54},
     {"Japanese",
      "Hiroshi, Takashi, Kenji, Yuki, Daisuke, Shinji, Keisuke, Yuto, Takumi, Kaoru, Shunsuke, "
      "Yasuhiro, Makoto, Atsushi, Masaki, Hiroki, Genta, Goro, Wataru, Ren, Daichi, Junpei, "
@@ -434,11 +361,8 @@ constexpr SNameBankText kTexts[] = {
      "Nomura, Kikuchi, Sano, Onishi, Sugimoto, Arai, Hamada, Ichikawa, Furukawa, Mizuno",
      "Yuko, Keiko, Tomoko, Akiko, Yumi, Naoko, Mayumi, Sakura, Yui, Aoi, Hina, Rin, Mio, "
      "Haruka, Nanami, Misaki, Ayaka, Mai, Saki, Kana, Riko, Emi, Chihiro, Megumi, Kaori",
-     "Tokyo, Yokohama, Osaka, Nagoya, Sapporo, Kobe, Kyoto, Fukuoka, Kawasaki, Saitama, "
-     "Hiroshima, Sendai, Chiba, Kitakyushu, Niigata, Hamamatsu, Kumamoto, Okayama, Shizuoka, "
-     "Kagoshima, Kashima, Kashiwa, Urawa, Omiya, Shimizu, Iwata, Kofu, Mito, Tosu, Oita, "
-     "Nagasaki, Matsumoto, Kanazawa, Toyama, Tokushima, Ehime, Kochi, Machida, Yamagata, "
-     "Akita, Iwaki, Gifu, Nara, Wakayama, Tottori"},
+     "F, H, K, M, N, S, T, Y, W", "ala, ale, olu, ilo, ule, alu",
+     "moto, yama, shima, saki, hara, kawa, oka, zawa, mura, gawa, no, tsu, zaki, hama", 45},
     {"South Asian",
      "Rahul, Amit, Sunil, Sandeep, Anil, Raj, Vijay, Ravi, Arjun, Rohit, Sanjay, Deepak, "
      "Subrata, Gurpreet, Manoj, Vikram, Ashique, Prakash, Anirudh, Brandon, Imran, Hassan, "
@@ -448,7 +372,7 @@ constexpr SNameBankText kTexts[] = {
      "Agus, Dedi, Irfan, Rizky, Hafiz, Faiz, Syamer, Akhyar, Hariss, Ikhsan, Safuwan, "
      "Phil, James, Neil, Kyaw, Aung, Zaw, Thet, Sok, Vannak, Souksavanh, Kim, Ibrahim, Ali",
      "Singh, Kumar, Sharma, Gupta, Patel, Das, Reddy, Nair, Menon, Rao, Bose, Chatterjee, "
-     "Banerjee, Mukherjee, Iyer, Pillai, Chhetri, Sandhu, Jhingan, Gurung, Tamang, Thapa, Rai, "
+     "Banerjee, Mukherjee, Iyer, Pillai, Bhandari, Sandhu, Jhingan, Gurung, Tamang, Thapa, Rai, "
      "Magar, Shrestha, Lama, Dorji, Wangchuk, Khan, Ahmed, Hussain, Ali, Malik, Butt, Chaudhry, "
      "Qureshi, Siddiqui, Rahman, Hossain, Islam, Uddin, Perera, Fernando, Silva, Jayasuriya, "
      "Bandara, Wickramasinghe, Dissanayake, Rathnayake, Suksawat, Songkrasin, Dangda, "
@@ -461,14 +385,8 @@ constexpr SNameBankText kTexts[] = {
      "Priya, Anjali, Sunita, Pooja, Neha, Kavita, Ayesha, Fatima, Nusrat, Sabina, Nimali, "
      "Dilani, Malai, Siriporn, Ploy, Lan, Huong, Linh, Dewi, Sari, Putri, Nurul, Aung Mya, "
      "Maria, Kristine",
-     "Kolkata, Mumbai, Delhi, Bengaluru, Chennai, Goa, Kochi, Hyderabad, Pune, Shillong, "
-     "Guwahati, Jamshedpur, Bhubaneswar, Lahore, Karachi, Islamabad, Faisalabad, Quetta, "
-     "Peshawar, Dhaka, Chittagong, Sylhet, Kathmandu, Pokhara, Thimphu, Colombo, Kandy, Galle, "
-     "Bangkok, Chiang Mai, Buriram, Chonburi, Nakhon Ratchasima, Hanoi, Ho Chi Minh, Hai Phong, "
-     "Da Nang, Nam Dinh, Jakarta, Bandung, Surabaya, Malang, Makassar, Medan, Semarang, "
-     "Kuala Lumpur, Johor Bahru, Penang, Kota Bharu, Ipoh, Selangor, Singapur, Bandar Seri "
-     "Begawan, Manila, Cebu, Davao, Iloilo, Yangon, Mandalay, Phnom Penh, Siem Reap, "
-     "Vientiane, Dili, Malé"},
+     "B, Bh, Ch, D, G, K, L, M, N, P, R, S, T, V", "azz, izz, ozz, uzz",
+     "pur, abad, garh, nagar, gaon, pura, ganj, kot, ur, ali, wala, ore, wadi, palli", 64},
 };
 
 }  // namespace

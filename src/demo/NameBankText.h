@@ -10,7 +10,12 @@ struct SNameBankText {
     const char* firstNames;
     const char* surnames;
     const char* femaleFirstNames;
-    const char* cityNames;
+    // The syllables of the group's invented towns (DemoTowns.h): every core carries the group's
+    // mark, letters the spelling of its languages never writes.
+    const char* townOnsets;
+    const char* townCores;
+    const char* townEndings;
+    int townCount;  // how many towns the group's countries share
 };
 
 std::span<const SNameBankText> NameBankTexts();

@@ -72,7 +72,7 @@ TEST(RecordResultSection, RecordCutShortReadsZerosKeepsTextAndLeavesTheNextIntac
     CKLFile file;
     ASSERT_TRUE(
         file.OpenForReadFromMemory("%INDEX%RECORD\n4\n2\n%INDEXEND%RECORD\n"
-                                   "%INDEX%RECORD\n1\n0\n500\nBayern\n1999\n"
+                                   "%INDEX%RECORD\n1\n0\n500\nNebelhafen\n1999\n"
                                    "%INDEXEND%RECORD\n"));
     CRecordResult cut = MakeRecord(7, 7, 99, "Alt", 5);
     ASSERT_TRUE(cut.Read(file));
@@ -84,7 +84,7 @@ TEST(RecordResultSection, RecordCutShortReadsZerosKeepsTextAndLeavesTheNextIntac
 
     CRecordResult next;
     ASSERT_TRUE(next.Read(file));
-    EXPECT_EQ(next, MakeRecord(1, 0, 500, "Bayern", 1999));
+    EXPECT_EQ(next, MakeRecord(1, 0, 500, "Nebelhafen", 1999));
 }
 
 TEST(RecordResultSection, MissingSectionZeroesNumbersAndKeepsTheOpponent) {

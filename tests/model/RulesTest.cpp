@@ -176,11 +176,11 @@ TEST_F(Rules, FileLayout) {
 }
 
 TEST_F(Rules, OldFileFillsTheMatchingFieldsAndLeavesTheRestEmpty) {
-    const std::string values = R"("Meisterrunde","Champions League","Ligue","Liga","Lega")"
+    const std::string values = R"("Meisterrunde","Champions Round","Ligue","Liga","Lega")"
                                "\n"
-                               R"("Europapokal","UEFA Cup","C3","C3","C3")"
+                               R"("Europapokal","Continental Cup","C3","C3","C3")"
                                "\n"
-                               R"("Copa Libertadores","Libertadores","Lib","Lib","Lib")"
+                               R"("Copa Austral","Austral","Aus","Aus","Aus")"
                                "\n"
                                R"("Weltpokal","World Cup","Coupe","Copa","Coppa")"
                                "\n"
@@ -199,8 +199,8 @@ TEST_F(Rules, OldFileFillsTheMatchingFieldsAndLeavesTheRestEmpty) {
             ReadText("%INDEX%RULES_AND_MISC\n" + version + values + "%INDEXEND%RULES_AND_MISC\n");
         EXPECT_EQ(rules.CompetitionName(0, 0, 0), "Meisterrunde");
         EXPECT_EQ(rules.CompetitionName(0, 0, 4), "Lega");
-        EXPECT_EQ(rules.CompetitionName(1, 0, 1), "UEFA Cup");
-        EXPECT_EQ(rules.CompetitionName(0, 1, 0), "Copa Libertadores");
+        EXPECT_EQ(rules.CompetitionName(1, 0, 1), "Continental Cup");
+        EXPECT_EQ(rules.CompetitionName(0, 1, 0), "Copa Austral");
         EXPECT_EQ(rules.WorldName(2), "Coupe");
         EXPECT_EQ(rules.CompetitionName(2, 0, 1), "EC Qualifying");
         EXPECT_EQ(rules.ThirdShortName(0, 4), "ECQ");

@@ -38,7 +38,7 @@ protected:
         CStadium stadium;
         stadium.SetType(2);
         stadium.SetName("Waldstadion");
-        stadium.SetCity("Frankfurt");
+        stadium.SetCity("Nebelhafen");
         stadium.SetFlags(3);
         for (int stand = 0; stand < kStandCount; ++stand) {
             stadium.SetSeats(stand, 1000 + stand);
@@ -52,7 +52,7 @@ protected:
 
     // type, name, city, then the fourth line and the places given, then the two masks.
     static std::string Section(const std::string& fourth, int places, const char* masks) {
-        std::string text = "%INDEX%STADIUM\n5\nAlte F\366rsterei\nBerlin\n" + fourth + "\n";
+        std::string text = "%INDEX%STADIUM\n5\nAlte M\374hle\nNordhafen\n" + fourth + "\n";
         for (int i = 0; i < places; ++i) {
             text += std::to_string(100 + i) + "\n";
         }
@@ -67,7 +67,7 @@ TEST_F(Stadium, SectionRoundTripsFieldByFieldAndByteForByte) {
     // type, name, city, flag byte, stand 0's three numbers first; the away block of stand 7 is
     // the signed byte -128.
     EXPECT_EQ(
-        written.rfind("%INDEX%STADIUM\r\n2\r\nWaldstadion\r\nFrankfurt\r\n3\r\n1000\r\n2000\r\n"
+        written.rfind("%INDEX%STADIUM\r\n2\r\nWaldstadion\r\nNebelhafen\r\n3\r\n1000\r\n2000\r\n"
                       "30\r\n1001\r\n",
                       0),
         0u);
@@ -93,8 +93,8 @@ TEST_F(Stadium, OldRecordSkipsTheTextLineInPlaceOfTheFlagByte) {
     stadium.SetFlags(9);
     ASSERT_TRUE(stadium.Read(file));
     EXPECT_EQ(stadium.Flags(), 0);
-    EXPECT_EQ(stadium.Name().View(), "Alte F\366rsterei");
-    EXPECT_EQ(stadium.City().View(), "Berlin");
+    EXPECT_EQ(stadium.Name().View(), "Alte M\374hle");
+    EXPECT_EQ(stadium.City().View(), "Nordhafen");
     EXPECT_EQ(stadium.Seats(0), 100);
     EXPECT_EQ(stadium.VipPlaces(7), 123);
     EXPECT_EQ(stadium.SeasonTicketBlocks(), 3);

@@ -735,7 +735,7 @@ void DlgMainMenuCommandsTest::newClubIsNamedUndoneAndRefusedWhenTheCountryIsFull
         QObject scope;
         WhenShown<CDlgNewClub>(scope, [](CDlgNewClub& dialog) {
             dialog.Field()->clear();
-            QTest::keyClicks(dialog.Field(), QStringLiteral("FC Neustadt"));
+            QTest::keyClicks(dialog.Field(), QStringLiteral("FC Nebelstadt"));
             QTest::keyClick(dialog.Field(), Qt::Key_Return);
         });
         window.NewClub();
@@ -743,7 +743,7 @@ void DlgMainMenuCommandsTest::newClubIsNamedUndoneAndRefusedWhenTheCountryIsFull
     QCOMPARE(country().ClubCount(), clubs + 1);
     int named = 0;
     for (const auto& [id, club] : country().Clubs()) {
-        named += club->Name(0) == "FC Neustadt" && club->Name(4) == "FC Neustadt" ? 1 : 0;
+        named += club->Name(0) == "FC Nebelstadt" && club->Name(4) == "FC Nebelstadt" ? 1 : 0;
     }
     QCOMPARE(named, 1);
     QCOMPARE(window.Document().UndoDescription().value_or(""), std::string("Neuer Verein"));
