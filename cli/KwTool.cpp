@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "demo/DemoLocation.h"
+#include "document/ScopeCheck.h"
+#include "exports/WorldDump.h"
 #include "model/World.h"
 #include "platform/Console.h"
 #include "platform/Environment.h"
@@ -72,6 +74,10 @@ bool LoadDatabase(const fs::path& source, kw::CWorld& world) {
 }  // namespace kwtool
 
 int main(int argc, char** argv) {
+#ifndef NDEBUG
+    // A debug build stops at the first operation that changes more than it declared.
+    kw::InstallScopeCheck(&kw::DumpOutsideScopeJson);
+#endif
     CLI::App app{"Kickwerk 06 database tool"};
     app.require_subcommand(1);
     kwtool::SToolContext context;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/RecordEdits.h"
+#include "document/ScopeCheck.h"
 #include "model/World.h"
 
 namespace kw {
@@ -23,8 +24,11 @@ void CDatabaseDocument::Do(std::unique_ptr<IEdit> edit) {
 bool CDatabaseDocument::Perform(std::string description, SWorldScope scope,
                                 const std::function<bool(CWorld&)>& operation) {
     const bool wasClean = m_history.IsClean();
+    const CScopeCheck check(*m_world, scope);
     CWorldPart before = CWorldPart::Capture(*m_world, std::move(scope));
-    if (!operation(*m_world)) {
+    const bool changed = operation(*m_world);
+    check.Verify(*m_world, description);
+    if (!changed) {
         return false;
     }
     auto edit = std::make_unique<CWorldPartEdit>(std::move(description), std::move(before));

@@ -5,6 +5,7 @@
 
 #include "document/DatabaseDocument.h"
 #include "model/Club.h"
+#include "model/ClubFile.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "storage/FixedText.h"
@@ -76,6 +77,20 @@ bool RemoveClubPersons(CDatabaseDocument& document, int country, std::uint32_t c
                                 }
                                 return true;
                             });
+}
+
+bool OverwriteClub(CDatabaseDocument& document, int country, std::uint32_t club,
+                   const std::filesystem::path& file) {
+    if (country < 1 || country > kCountryCount) {
+        return false;
+    }
+    return document.Perform(
+        "Verein \xFC"
+        "berschreiben",
+        SWorldScope::Countries({country}), [country, club, &file](CWorld& world) {
+            CClub* target = world.Country(country).Club(club);
+            return target != nullptr && LoadClubFile(*target, file);
+        });
 }
 
 }  // namespace kw

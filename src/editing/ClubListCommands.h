@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string_view>
 
 namespace kw {
@@ -29,5 +30,10 @@ bool DeleteClub(CDatabaseDocument& document, int country, std::uint32_t club);
 // "Spieler/Manager löschen": every person of the club leaves the database. False (nothing
 // recorded) when the club has none.
 bool RemoveClubPersons(CDatabaseDocument& document, int country, std::uint32_t club);
+
+// "Verein überschreiben": the club read over from a club file (LoadClubFile); false (nothing
+// recorded) when the club is not there or the file cannot be read.
+bool OverwriteClub(CDatabaseDocument& document, int country, std::uint32_t club,
+                   const std::filesystem::path& file);
 
 }  // namespace kw

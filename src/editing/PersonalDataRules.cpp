@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "editing/PlayerAbilities.h"
 #include "model/Country.h"
 #include "model/PlayerStrength.h"
 #include "model/World.h"
@@ -47,6 +48,27 @@ std::uint8_t MainLanguageOf(const CWorld& world, int country) {
         return 0;
     }
     return world.Country(country).FirstAttribute();
+}
+
+void StoreNationalities(const CWorld& world, CPlayer& person, std::uint8_t first,
+                        std::uint8_t second) {
+    person.SetNationality(first);
+    person.SetSecondNationality(SecondNationalityToStore(first, second));
+    const std::uint8_t secondStored = person.SecondNationality();
+    const LanguageSlots languages = LanguagesForNationalities(
+        person.Languages(), MainLanguageOf(world, first),
+        secondStored != 0 ? MainLanguageOf(world, secondStored) : std::uint8_t{0});
+    for (std::size_t slot = 0; slot < languages.size(); ++slot) {
+        person.SetLanguage(static_cast<int>(slot), languages[slot]);
+    }
+}
+
+void StoreBirthDate(CPlayer& person, CDate birth, CDate today) {
+    person.SetBirthDate(birth);
+    if (person.IsPlayer()) {
+        person.SetNationalExperience(
+            static_cast<std::int8_t>(NationalExperienceForAge(AgeOn(birth, today))));
+    }
 }
 
 std::uint8_t WithOriginBit(std::uint8_t origin, std::uint8_t bit, bool set) {

@@ -30,6 +30,12 @@ LanguageSlots LanguagesForNationalities(const LanguageSlots& before, std::uint8_
                                         std::uint8_t secondMain);
 // The main language of a country (its first attribute), 0 for no or an unknown country.
 std::uint8_t MainLanguageOf(const CWorld& world, int country);
+// Nationalities chosen for the person: the first as chosen, the second as it may be stored, the
+// languages following both.
+void StoreNationalities(const CWorld& world, CPlayer& person, std::uint8_t first,
+                        std::uint8_t second);
+// A birth date chosen for the person; a player's national experience follows his age on `today`.
+void StoreBirthDate(CPlayer& person, CDate birth, CDate today);
 
 // --- flags of the origin byte (bit 2 marks staff and is not a page flag) and the youth flag.
 inline constexpr std::uint8_t kHomeGrownBit = 0x01;  // "Fußballinländer"

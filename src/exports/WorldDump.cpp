@@ -1,5 +1,6 @@
 #include "exports/WorldDump.h"
 
+#include <algorithm>
 #include <map>
 
 #include "competition/CompetitionText.h"
@@ -9,6 +10,7 @@
 #include "competition/Round.h"
 #include "exports/JsonWriter.h"
 #include "model/World.h"
+#include "model/WorldPart.h"
 
 namespace kw {
 
@@ -23,7 +25,10 @@ int Indent(EDumpLayout layout) {
 // world's own numbering alone.
 class CClubNumbers {
 public:
-    explicit CClubNumbers(const CWorld& world) {
+    // As the world holds them.
+    CClubNumbers() = default;
+    // As a save would number them.
+    explicit CClubNumbers(const CWorld& world) : m_asSaved(true) {
         for (int number = 1; number <= kCountryCount; ++number) {
             std::uint32_t next = 1;
             for (const auto& [id, club] : world.Country(number).Clubs()) {
@@ -35,7 +40,7 @@ public:
     }
 
     std::uint32_t operator()(std::uint32_t id) const {
-        if (IsNationalTeam(id)) {
+        if (!m_asSaved || IsNationalTeam(id)) {
             return id;
         }
         const auto found = m_numbers.find(id & kClubIdMask);
@@ -43,6 +48,7 @@ public:
     }
 
 private:
+    bool m_asSaved = false;
     std::map<std::uint32_t, std::uint32_t> m_numbers;
 };
 
@@ -660,8 +666,8 @@ void Rules(CJsonWriter& w, const CRules& rules, const CClubNumbers& clubs) {
     w.EndObject();
 }
 
-// The players without club and the rules, as members of the open object.
-void WithoutClubAndRules(CJsonWriter& w, const CWorld& world, const CClubNumbers& clubs) {
+// The players without club, as a member of the open object.
+void WithoutClub(CJsonWriter& w, const CWorld& world, const CClubNumbers& clubs) {
     w.Key("withoutClub");
     w.BeginArray();
     for (const std::uint32_t id : world.WithoutClub().Ids()) {
@@ -670,6 +676,11 @@ void WithoutClubAndRules(CJsonWriter& w, const CWorld& world, const CClubNumbers
         }
     }
     w.EndArray();
+}
+
+// The players without club and the rules, as members of the open object.
+void WithoutClubAndRules(CJsonWriter& w, const CWorld& world, const CClubNumbers& clubs) {
+    WithoutClub(w, world, clubs);
     w.Key("rules");
     Rules(w, world.Rules(), clubs);
 }
@@ -725,6 +736,31 @@ std::string DumpWithoutClubAndRulesJson(const CWorld& world, EDumpLayout layout)
     w.BeginObject();
     WithoutClubAndRules(w, world, clubs);
     return Finished(w);
+}
+
+PartTexts DumpOutsideScopeJson(const CWorld& world, const SWorldScope& scope) {
+    const CClubNumbers asHeld;
+    PartTexts parts;
+    for (int number = 1; world.IsLoaded() && number <= kCountryCount; ++number) {
+        if (std::find(scope.countries.begin(), scope.countries.end(), number) ==
+            scope.countries.end()) {
+            CJsonWriter w(Indent(EDumpLayout::Compact));
+            Country(w, world, world.Country(number), asHeld);
+            parts.emplace_back("country " + std::to_string(number), w.Take());
+        }
+    }
+    if (!scope.withoutClub) {
+        CJsonWriter w(Indent(EDumpLayout::Compact));
+        w.BeginObject();
+        WithoutClub(w, world, asHeld);
+        parts.emplace_back("the players without club", Finished(w));
+    }
+    if (!scope.rules) {
+        CJsonWriter w(Indent(EDumpLayout::Compact));
+        Rules(w, world.Rules(), asHeld);
+        parts.emplace_back("the rules", w.Take());
+    }
+    return parts;
 }
 
 }  // namespace kw

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kw {
 
 class CWorld;
+struct SWorldScope;
 
 // The model as JSON text (UTF-8, keys in a fixed order, two-blank indentation), so that two
 // databases can be compared with ordinary diff tools: countries with their settings, clubs,
@@ -36,5 +38,13 @@ std::vector<std::string> DumpCountriesJson(const CWorld& world,
 // carries them.
 std::string DumpWithoutClubAndRulesJson(const CWorld& world,
                                         EDumpLayout layout = EDumpLayout::Indented);
+
+// What a scope leaves out of the world, part by part: each country it does not name ("country 12"),
+// then the players without club and the rules unless it names them; compact, and with club
+// references as the world holds them rather than as a save would number them, so that a club
+// added to or removed from one country changes no other part. What the test programs and debug
+// builds compare before and after every operation of a document (document/ScopeCheck.h).
+using PartTexts = std::vector<std::pair<std::string, std::string>>;
+PartTexts DumpOutsideScopeJson(const CWorld& world, const SWorldScope& scope);
 
 }  // namespace kw

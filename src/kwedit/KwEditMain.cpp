@@ -15,6 +15,8 @@
 #include "app/ui/QtTranslations.h"
 #include "app/ui/QtUserInterface.h"
 #include "demo/DemoLocation.h"
+#include "document/ScopeCheck.h"
+#include "exports/WorldDump.h"
 #include "platform/Console.h"
 #include "platform/StringTable.h"
 
@@ -85,6 +87,10 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifndef NDEBUG
+    // A debug build stops at the first operation that changes more than it declared.
+    kw::InstallScopeCheck(&kw::DumpOutsideScopeJson);
+#endif
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     CApplicationHolder application(argc, argv);
     CStartupUserInterface startupUi(application, kw::RequestsBatchBuild(arguments));

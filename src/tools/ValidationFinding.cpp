@@ -1,5 +1,8 @@
 #include "tools/ValidationFinding.h"
 
+#include <map>
+#include <utility>
+
 #include "model/World.h"
 
 namespace kw {
@@ -58,6 +61,31 @@ SFindingCounts CountFindings(const std::vector<SFinding>& findings) {
         }
     }
     return counts;
+}
+
+std::vector<SCountryFindings> GroupFindings(const std::vector<SFinding>& findings) {
+    std::map<int, std::map<EFindingKind, std::vector<std::size_t>>> byCountry;
+    for (std::size_t index = 0; index < findings.size(); ++index) {
+        byCountry[findings[index].country][findings[index].kind].push_back(index);
+    }
+    std::vector<SCountryFindings> groups;
+    for (auto& [country, byKind] : byCountry) {
+        SCountryFindings& group = groups.emplace_back();
+        group.country = country;
+        for (auto& [kind, indexes] : byKind) {
+            SFindingGroup& kindGroup = group.kinds.emplace_back();
+            kindGroup.kind = kind;
+            for (const std::size_t index : indexes) {
+                if (findings[index].severity == ESeverity::kError) {
+                    kindGroup.worst = ESeverity::kError;
+                    group.worst = ESeverity::kError;
+                }
+            }
+            group.count += indexes.size();
+            kindGroup.findings = std::move(indexes);
+        }
+    }
+    return groups;
 }
 
 }  // namespace kw

@@ -62,4 +62,19 @@ struct SFindingCounts {
 };
 SFindingCounts CountFindings(const std::vector<SFinding>& findings);
 
+// The report's tree: the findings by country (0, the whole database, first), within a country by
+// kind in the kinds' order, each group with its worst severity.
+struct SFindingGroup {
+    EFindingKind kind = EFindingKind::kIncompleteCountry;
+    ESeverity worst = ESeverity::kWarning;
+    std::vector<std::size_t> findings;  // indexes into the findings, in their order
+};
+struct SCountryFindings {
+    int country = 0;
+    ESeverity worst = ESeverity::kWarning;
+    std::size_t count = 0;
+    std::vector<SFindingGroup> kinds;
+};
+std::vector<SCountryFindings> GroupFindings(const std::vector<SFinding>& findings);
+
 }  // namespace kw

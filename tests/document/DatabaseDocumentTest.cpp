@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "DocumentTestSupport.h"
 #include "document/RecordEdits.h"
 #include "model/Club.h"
 #include "model/Country.h"
+#include "model/WithoutClub.h"
+#include "model/World.h"
 
 namespace kw {
 namespace {
@@ -80,6 +84,41 @@ TEST_F(DatabaseDocument, AnOperationThatChangesNothingLeavesNoEdit) {
     EXPECT_FALSE(document.History().CanUndo());
     EXPECT_FALSE(document.IsModified());
     EXPECT_TRUE(observer.changes.empty());
+}
+
+// The test programs install the scope check: an operation that changes a part its scope does not
+// name stops the program, naming the edit and the part; named, the same change is recorded.
+TEST_F(DatabaseDocument, AChangeOutsideTheScopeStopsTheProgram) {
+    const auto renameClub = [](CWorld& world) {
+        world.Country(kDefaultCountry).Clubs().begin()->second->SetName(0, "Anders");
+    };
+    const auto changeRules = [](CWorld& world) { world.Rules().SetSubstitutions(1); };
+    const auto dropWithoutClub = [](CWorld& world) {
+        DeleteWithoutClub(world, world.WithoutClub().Ids().front());
+    };
+    ASSERT_FALSE(World().WithoutClub().Ids().empty());
+    const SWorldScope otherCountry = SWorldScope::Countries({kDefaultCountry + 1});
+    const struct {
+        std::function<void(CWorld&)> change;
+        std::string part;
+    } cases[] = {{renameClub, "country " + std::to_string(kDefaultCountry)},
+                 {changeRules, "the rules"},
+                 {dropWithoutClub, "the players without club"}};
+    for (const auto& [change, part] : cases) {
+        EXPECT_DEATH(document.Perform("Daneben", otherCountry,
+                                      [&change](CWorld& world) {
+                                          change(world);
+                                          return true;
+                                      }),
+                     std::string("\"Daneben\" changed ") + part + " outside its scope")
+            << part;
+    }
+    EXPECT_TRUE(document.Perform("Alles", SWorldScope::Everything(), [&](CWorld& world) {
+        for (const auto& [change, part] : cases) {
+            change(world);
+        }
+        return true;
+    }));
 }
 
 TEST_F(DatabaseDocument, AGroupOnlyLookedAtLeavesNoEditAndUndoWaitsForItsEnd) {

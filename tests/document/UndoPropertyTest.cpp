@@ -9,6 +9,8 @@
 #include "competition/League.h"
 #include "competition/Pool.h"
 #include "document/RecordEdits.h"
+#include "editing/ClubListCommands.h"
+#include "editing/SearchCommands.h"
 #include "exports/WorldDump.h"
 #include "model/Club.h"
 #include "model/Country.h"
@@ -102,12 +104,12 @@ TEST_F(UndoProperty, DeletingAClubThatALeagueAPoolAndARivalReferTo) {
     document.WorldForOperations().Country(kHome).Club(rival.Id())->SetRival(0, doomed);
     ASSERT_FALSE(World().Country(kHome).Club(doomed)->PersonIds().empty());
 
+    // Only a club made in the editor may be deleted.
+    CClub& target = *document.WorldForOperations().Country(kHome).Club(doomed);
+    target.SetStadiumFlags(target.StadiumFlags() | CClub::kEditorCreatedFlag);
+
     ExpectUndoable([&] {
-        ASSERT_TRUE(
-            document.Perform("Verein löschen", SWorldScope::Countries({kHome}), [&](CWorld& world) {
-                world.Country(kHome).RemoveClub(doomed);
-                return true;
-            }));
+        ASSERT_TRUE(DeleteClub(document, kHome, doomed));
         EXPECT_EQ(World().Country(kHome).Club(doomed), nullptr);
         const auto& teams = TopLeague(kHome).Teams();
         EXPECT_EQ(std::count(teams.begin(), teams.end(), doomed), 0);
@@ -115,11 +117,12 @@ TEST_F(UndoProperty, DeletingAClubThatALeagueAPoolAndARivalReferTo) {
 }
 
 TEST_F(UndoProperty, CreatingAClub) {
-    ExpectUndoable([&] {
-        document.Perform("Neuer Verein", SWorldScope::Countries({kHome}), [](CWorld& world) {
-            return world.Country(kHome).CreateClub() != nullptr;
-        });
-    });
+    ExpectUndoable([&] { EXPECT_NE(CreateClub(document, kHome, "Neu"), 0u); });
+}
+
+TEST_F(UndoProperty, RemovingAClubsPersons) {
+    const std::uint32_t club = ClubWithPersons(kHome).Id();
+    ExpectUndoable([&] { EXPECT_TRUE(RemoveClubPersons(document, kHome, club)); });
 }
 
 TEST_F(UndoProperty, MovingAPlayerBetweenCountries) {
@@ -128,12 +131,8 @@ TEST_F(UndoProperty, MovingAPlayerBetweenCountries) {
     const std::uint32_t from = ClubWithPersons(kHome).Id();
     const std::uint32_t to = World().Country(other).Clubs().begin()->first;
     const std::uint32_t person = World().Country(kHome).Club(from)->PersonIds().front();
-    ExpectUndoable([&] {
-        document.Perform("Transfer", SWorldScope::Countries({kHome, other}), [&](CWorld& world) {
-            world.Country(kHome).Club(from)->RemovePerson(person);
-            return world.Country(other).Club(to)->AddPerson(*world.Person(person));
-        });
-    });
+    ASSERT_TRUE(CanMoveSearchedPlayer(World(), person, to));
+    ExpectUndoable([&] { EXPECT_TRUE(TransferSearchedPlayer(document, person, to)); });
 }
 
 TEST_F(UndoProperty, ABulkChangeOverEveryCountryTheRulesAndThePlayersWithoutClub) {
@@ -163,9 +162,7 @@ TEST_F(UndoProperty, ADialogsEditsAsOneGroup) {
         document.BeginGroup("Land Einstellungen");
         document.Do(std::make_unique<CClubValuesEdit>("Verein", renamed));
         document.Do(std::make_unique<CPersonValuesEdit>("Spieler", *person));
-        document.Perform("Neuer Verein", SWorldScope::Countries({kHome}), [](CWorld& world) {
-            return world.Country(kHome).CreateClub() != nullptr;
-        });
+        CreateClub(document, kHome, "Neu");
         document.EndGroup();
         EXPECT_EQ(document.History().Count(), 1u);
         EXPECT_EQ(document.UndoDescription(), "Land Einstellungen");

@@ -3,10 +3,12 @@
 #include <string>
 
 #include "DemoInstallation.h"
+#include "TempDir.h"
 #include "document/DatabaseDocument.h"
 #include "editing/ClubListCommands.h"
 #include "exports/WorldDump.h"
 #include "model/Club.h"
+#include "model/ClubFile.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "storage/Identifiers.h"
@@ -56,6 +58,21 @@ TEST_F(ClubListCommandsTest, RemovedPersonsLeaveTheDatabaseAndAClubWithoutNoneRe
     EXPECT_EQ(document.World().Person(persons.front()), nullptr);
     EXPECT_FALSE(RemoveClubPersons(document, kDefaultCountry, club));
     EXPECT_EQ(document.History().Count(), 1u);
+}
+
+TEST_F(ClubListCommandsTest, AClubIsOverwrittenFromAClubFileAsOneEdit) {
+    const auto club = std::next(Country().Clubs().begin());
+    const std::uint32_t target = std::next(club)->first;
+    const test::TempDir folder;
+    ASSERT_TRUE(SaveClubFile(*club->second, folder / "club.clb"));
+    EXPECT_FALSE(OverwriteClub(document, kDefaultCountry, target, folder / "missing.clb"));
+    EXPECT_EQ(document.History().Count(), 0u);
+
+    const std::string before = Dump();
+    ASSERT_TRUE(OverwriteClub(document, kDefaultCountry, target, folder / "club.clb"));
+    EXPECT_EQ(Country().Club(target)->Names(), club->second->Names());
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(Dump(), before);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerCharacterRules.h"
 #include "editing/PlayerPositionRules.h"
+#include "editing/SquadRules.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/GameDate.h"
@@ -109,6 +110,33 @@ TEST_F(PersonalDataWorldTest, MainLanguageIsTheCountrysFirstAttribute) {
     EXPECT_EQ(MainLanguageOf(world, 20), 43);
     EXPECT_EQ(MainLanguageOf(world, 0), 0);
     EXPECT_EQ(MainLanguageOf(world, kCountryCount + 1), 0);
+}
+
+TEST_F(PersonalDataWorldTest, ChosenNationalitiesBringTheirLanguagesABirthDateTheExperience) {
+    world.Country(20).SetAttributes(43, 3, 0);
+    world.Country(21).SetAttributes(17, 3, 0);
+    CPlayer& player = world.CreatePerson(0, true);
+    player.Reset(0, kDefaultCountry);
+    player.SetLanguage(0, 19);
+    StoreNationalities(world, player, 20, 20);
+    EXPECT_EQ(player.Nationality(), 20);
+    EXPECT_EQ(player.SecondNationality(), 0);
+    EXPECT_EQ(player.Languages(), (LanguageSlots{43, 19, 0, 0}));
+    StoreNationalities(world, player, 20, 21);
+    EXPECT_EQ(player.SecondNationality(), 21);
+    EXPECT_EQ(player.Languages(), (LanguageSlots{43, 17, 19, 0}));
+
+    // 25 on the day the page measures from: a player of 24 to 29 has national experience 4.
+    const CDate birth = CDate::FromYmd(1980, 10, 6);
+    StoreBirthDate(player, birth, GameToday());
+    EXPECT_EQ(player.BirthDate(), birth);
+    EXPECT_EQ(player.NationalExperience(), 4);
+    CPlayer& trainer = world.CreatePerson(0, true);
+    trainer.Reset(personkind::kTrainer, kDefaultCountry);
+    trainer.SetNationalExperience(1);
+    StoreBirthDate(trainer, birth, GameToday());
+    EXPECT_EQ(trainer.BirthDate(), birth);
+    EXPECT_EQ(trainer.NationalExperience(), 1);
 }
 
 TEST_F(PersonalDataWorldTest, ThePersonsClubIsFoundButNotANationalTeam) {

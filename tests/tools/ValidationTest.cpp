@@ -283,5 +283,33 @@ TEST_F(ValidationTest, CancelledRunStopsWithTheCountriesDone) {
     EXPECT_GT(CountFindings(whole.findings).Count(kEngland, EFindingKind::kCompetition), 0);
 }
 
+TEST(ValidationFinding, ReportGroupsByCountryThenKindWithTheWorstSeverity) {
+    using enum ESeverity;
+    using enum EFindingKind;
+    const std::vector<SFinding> findings = {
+        {kWarning, 5, kSquad, "", {}},       {kError, 0, kCupFormat, "", {}},
+        {kWarning, 5, kCompetition, "", {}}, {kError, 5, kSquad, "", {}},
+        {kWarning, 3, kReference, "", {}},
+    };
+    // Country, worst severity and count, then per kind its worst severity and findings.
+    std::string tree;
+    for (const SCountryFindings& country : GroupFindings(findings)) {
+        tree += std::to_string(country.country) + (country.worst == kError ? " E " : " W ") +
+                std::to_string(country.count);
+        for (const SFindingGroup& kind : country.kinds) {
+            tree += std::string(" | ") + std::string(FindingKindKey(kind.kind)) +
+                    (kind.worst == kError ? " E" : " W");
+            for (const std::size_t index : kind.findings) {
+                tree += " " + std::to_string(index);
+            }
+        }
+        tree += "\n";
+    }
+    EXPECT_EQ(tree,
+              "0 E 1 | cupFormat E 1\n"
+              "3 W 1 | reference W 4\n"
+              "5 E 3 | competition W 2 | squad E 0 3\n");
+}
+
 }  // namespace
 }  // namespace kw

@@ -701,16 +701,7 @@ void DlgMainMenu::OverwriteClub() {
     if (path.isEmpty()) {
         return;
     }
-    const std::uint32_t id = club->Id();
-    const int country = m_view->SelectedCountry();
-    const std::filesystem::path file = path.toStdString();
-    m_document->Perform(
-        "Verein \xFC"
-        "berschreiben",
-        SWorldScope::Countries({country}), [id, country, &file](CWorld& world) {
-            CClub* target = world.Country(country).Club(id);
-            return target != nullptr && LoadClubFile(*target, file);
-        });
+    kw::OverwriteClub(*m_document, m_view->SelectedCountry(), club->Id(), path.toStdString());
 }
 
 void DlgMainMenu::SaveClub() {

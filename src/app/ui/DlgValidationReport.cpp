@@ -11,9 +11,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <array>
-#include <map>
-
 #include "app/ui/DocumentSignals.h"
 #include "app/ui/QtText.h"
 #include "document/DatabaseDocument.h"
@@ -163,57 +160,33 @@ void CDlgValidationReport::ShowFindings(bool cancelled) {
     const CWorld& world = m_document.World();
     m_tree->setSortingEnabled(false);
     m_tree->clear();
-    // Country, then kind, then the findings' indexes.
-    std::map<int, std::map<EFindingKind, std::vector<int>>> groups;
-    for (std::size_t index = 0; index < m_findings.size(); ++index) {
-        const SFinding& finding = m_findings[index];
-        groups[finding.country][finding.kind].push_back(static_cast<int>(index));
-    }
-    for (const auto& countryGroup : groups) {
-        const int country = countryGroup.first;
+    for (const SCountryFindings& group : GroupFindings(m_findings)) {
         const QString countryName =
-            country == 0 ? QStringLiteral("Ganze Datenbank")
-                         : FromCp1252(world.Country(country).Name(world.CurrentLanguage()));
-        int countryCount = 0;
-        ESeverity countryWorst = ESeverity::kWarning;
-        std::vector<QTreeWidgetItem*> kinds;
-        for (const auto& kindGroup : countryGroup.second) {
-            ESeverity worst = ESeverity::kWarning;
-            std::vector<QTreeWidgetItem*> rows;
-            for (const int index : kindGroup.second) {
-                const SFinding& finding = m_findings[static_cast<std::size_t>(index)];
-                if (finding.severity == ESeverity::kError) {
-                    worst = ESeverity::kError;
-                }
+            group.country == 0
+                ? QStringLiteral("Ganze Datenbank")
+                : FromCp1252(world.Country(group.country).Name(world.CurrentLanguage()));
+        QTreeWidgetItem* item = GroupItem(countryName, group.worst, static_cast<int>(group.count));
+        for (const SFindingGroup& kindGroup : group.kinds) {
+            QTreeWidgetItem* kind =
+                GroupItem(FromCp1252(FindingKindTitle(kindGroup.kind)), kindGroup.worst,
+                          static_cast<int>(kindGroup.findings.size()));
+            for (const std::size_t index : kindGroup.findings) {
+                const SFinding& finding = m_findings[index];
                 auto* row = new QTreeWidgetItem;
                 row->setText(kTextColumn, FromCp1252(finding.text));
                 row->setToolTip(kTextColumn, row->text(kTextColumn));
                 row->setText(kSeverityColumn, SeverityText(finding.severity));
                 row->setIcon(kSeverityColumn, SeverityIcon(finding.severity));
-                row->setData(kTextColumn, Qt::UserRole, index);
-                rows.push_back(row);
-            }
-            const int count = static_cast<int>(rows.size());
-            QTreeWidgetItem* kind =
-                GroupItem(FromCp1252(FindingKindTitle(kindGroup.first)), worst, count);
-            for (QTreeWidgetItem* row : rows) {
+                row->setData(kTextColumn, Qt::UserRole, static_cast<int>(index));
                 kind->addChild(row);
             }
-            kinds.push_back(kind);
-            countryCount += count;
-            if (worst == ESeverity::kError) {
-                countryWorst = ESeverity::kError;
-            }
-        }
-        QTreeWidgetItem* item = GroupItem(countryName, countryWorst, countryCount);
-        for (QTreeWidgetItem* kind : kinds) {
             item->addChild(kind);
         }
         m_tree->addTopLevelItem(item);
         item->setExpanded(true);
         if (m_findings.size() <= kExpandAllLimit) {
-            for (QTreeWidgetItem* kind : kinds) {
-                kind->setExpanded(true);
+            for (int kind = 0; kind < item->childCount(); ++kind) {
+                item->child(kind)->setExpanded(true);
             }
         }
     }

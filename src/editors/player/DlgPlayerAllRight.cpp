@@ -274,16 +274,7 @@ void CDlgPlayerAllRight::StoreInto(CPlayer& copy) {
         const auto second =
             static_cast<std::uint8_t>(secondIndex >= 0 ? m_secondNationality->currentData().toInt()
                                                        : copy.SecondNationality());
-        const CWorld& world = Context().document.World();
-        copy.SetNationality(first);
-        copy.SetSecondNationality(SecondNationalityToStore(first, second));
-        const std::uint8_t secondStored = copy.SecondNationality();
-        const LanguageSlots languages = LanguagesForNationalities(
-            copy.Languages(), MainLanguageOf(world, first),
-            secondStored != 0 ? MainLanguageOf(world, secondStored) : std::uint8_t{0});
-        for (std::size_t slot = 0; slot < languages.size(); ++slot) {
-            copy.SetLanguage(static_cast<int>(slot), languages[slot]);
-        }
+        StoreNationalities(Context().document.World(), copy, first, second);
     }
 
     if (m_flags[kHomeGrown].box->isChecked() != m_flags[kHomeGrown].loaded) {
@@ -300,11 +291,7 @@ void CDlgPlayerAllRight::StoreInto(CPlayer& copy) {
 
     const CDate birth = m_birthDate->Date();
     if (birth != m_loadedBirthDate) {
-        copy.SetBirthDate(birth);
-        if (copy.IsPlayer()) {
-            copy.SetNationalExperience(
-                static_cast<std::int8_t>(NationalExperienceForAge(AgeOn(birth, m_today))));
-        }
+        StoreBirthDate(copy, birth, m_today);
     }
 
     const int kind = copy.Kind();
