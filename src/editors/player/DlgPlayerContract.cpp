@@ -159,7 +159,6 @@ QGroupBox* CDlgPlayerContract::MakeFavouritesBox() {
 }
 
 void CDlgPlayerContract::LoadPage(const CPlayer* player) {
-    const CWorld& world = Context().document.World();
     const QSignalBlocker yearBlocker(m_contractEnd);
     const QSignalBlocker stateBlocker(m_state);
     const QSignalBlocker matchesBlocker(m_matches);
@@ -222,10 +221,10 @@ void CDlgPlayerContract::ChooseClub(std::uint32_t& reference) {
     reference = *chosen;
     ShowClubs();
     // A club choice is stored at once.
-    StorePage();
+    Store();
 }
 
-void CDlgPlayerContract::StoreInto(CPlayer& copy) {
+void CDlgPlayerContract::StoreInto(CPlayer& copy) const {
     FinishTyping(*this);
     if (!IsEdited()) {
         return;
