@@ -28,7 +28,7 @@ void CPersonPageTabs::ShowPerson(std::uint32_t personId) {
     }
 }
 
-void CPersonPageTabs::StoreShownPage() const {
+void CPersonPageTabs::StoreShownPage() {
     kw::StoreShownPage(*this);
 }
 

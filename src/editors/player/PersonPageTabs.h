@@ -21,7 +21,7 @@ public:
     void ChoosePerson(std::uint32_t personId);
     // Shows the person anew (0: none) on every page; what is shown was stored before.
     void ShowPerson(std::uint32_t personId);
-    void StoreShownPage() const;
+    void StoreShownPage();
 
 signals:
     // A page stored a change of the person shown.
