@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QStyle>
 
 #include "controls/MyListBox.h"
 
@@ -25,6 +26,17 @@ QHBoxLayout* ColumnHeadings(const CMyListBox& list, std::span<const SListColumn>
     }
     header->addStretch(1);
     return header;
+}
+
+QHBoxLayout* SetUpColumnList(CMyListBox& list, std::span<const SListColumn> columns,
+                             const std::vector<QString>& headings, QWidget* parent) {
+    list.SetColumns({columns.begin(), columns.end()});
+    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list.setMinimumWidth(list.fontMetrics().averageCharWidth() * columns.back().end / 4 +
+                         list.style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                         2 * list.frameWidth());
+    list.setMinimumHeight(list.fontMetrics().height() * 16);
+    return ColumnHeadings(list, columns, headings, parent);
 }
 
 }  // namespace kw

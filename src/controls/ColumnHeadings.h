@@ -19,4 +19,9 @@ class CMyListBox;
 QHBoxLayout* ColumnHeadings(const CMyListBox& list, std::span<const SListColumn> columns,
                             const std::vector<QString>& texts, QWidget* parent);
 
+// Gives the list its columns, a width that shows them without scrolling sideways and the height
+// of 16 rows; returns the headings over them.
+QHBoxLayout* SetUpColumnList(CMyListBox& list, std::span<const SListColumn> columns,
+                             const std::vector<QString>& headings, QWidget* parent);
+
 }  // namespace kw

@@ -51,10 +51,15 @@ void CDatabaseDocument::BeginGroup(std::string description) {
         m_groupDescription = std::move(description);
         m_groupEdits.clear();
     }
+    m_groupStarts.push_back(m_groupEdits.size());
 }
 
 void CDatabaseDocument::EndGroup() {
-    if (m_groupDepth == 0 || --m_groupDepth > 0) {
+    if (m_groupDepth == 0) {
+        return;
+    }
+    m_groupStarts.pop_back();
+    if (--m_groupDepth > 0) {
         return;
     }
     // A dialog that was only looked at leaves no edit behind.
@@ -66,6 +71,24 @@ void CDatabaseDocument::EndGroup() {
         std::make_unique<CCompoundEdit>(std::move(m_groupDescription), std::move(m_groupEdits)));
     m_groupEdits.clear();
     Notify({}, wasClean, true);
+}
+
+void CDatabaseDocument::DiscardGroup() {
+    if (m_groupDepth == 0) {
+        return;
+    }
+    const bool wasClean = m_history.IsClean();
+    std::vector<SDocumentChange> changes;
+    while (m_groupEdits.size() > m_groupStarts.back()) {
+        const std::unique_ptr<IEdit> edit = std::move(m_groupEdits.back());
+        m_groupEdits.pop_back();
+        edit->Revert(*m_world);
+        const std::vector<SDocumentChange> reverted = edit->Changes();
+        changes.insert(changes.end(), reverted.begin(), reverted.end());
+    }
+    m_groupStarts.pop_back();
+    --m_groupDepth;
+    Notify(changes, wasClean, false);
 }
 
 bool CDatabaseDocument::Undo() {
@@ -115,6 +138,7 @@ void CDatabaseDocument::WorldReloaded() {
     const bool wasClean = m_history.IsClean();
     m_history.Clear();
     m_groupEdits.clear();
+    m_groupStarts.clear();
     m_groupDepth = 0;
     Notify({{SDocumentChange::EKind::kWorld, 0, 0}}, wasClean, true);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -51,9 +52,13 @@ public:
                  const std::function<bool(CWorld&)>& operation);
 
     // Between these, everything done is recorded as one edit named `description` (dialogs that
-    // change live records while they are open). Groups may nest; the outermost one counts.
+    // change live records while they are open; `CEditGroup` pairs them). Groups may nest; the
+    // outermost one counts.
     void BeginGroup(std::string description);
     void EndGroup();
+    // Ends the innermost group instead by reverting what was done inside it, newest first; it
+    // records nothing.
+    void DiscardGroup();
     bool InGroup() const { return m_groupDepth > 0; }
 
     bool Undo();
@@ -88,6 +93,8 @@ private:
     int m_groupDepth = 0;
     std::string m_groupDescription;
     std::vector<std::unique_ptr<IEdit>> m_groupEdits;
+    // For each open group, how many of the group edits came before it.
+    std::vector<std::size_t> m_groupStarts;
     std::vector<IDocumentObserver*> m_observers;
 };
 

@@ -36,14 +36,20 @@ bool StoreChangedCoachPersonalValues(CManager& coach, const SCoachPersonalValues
     return !(coach == before);
 }
 
+void WriteCoachEdits(CManager& coach, const SCoachPersonalValues& loaded,
+                     const SCoachPersonalValues& edited,
+                     const std::function<void(IManagerRecord&)>& panel) {
+    StoreChangedCoachPersonalValues(coach, loaded, edited);
+    CManagerRecordAdapter record(coach);
+    panel(record);
+}
+
 bool EditNationalCoach(CDatabaseDocument& document, int country, const SCoachPersonalValues& loaded,
                        const SCoachPersonalValues& edited,
                        const std::function<void(IManagerRecord&)>& panel) {
     return EditManagerRecord(document, SManagerRef{country, std::nullopt},
                              [&loaded, &edited, &panel](CManager& coach) {
-                                 StoreChangedCoachPersonalValues(coach, loaded, edited);
-                                 CManagerRecordAdapter record(coach);
-                                 panel(record);
+                                 WriteCoachEdits(coach, loaded, edited, panel);
                              });
 }
 

@@ -37,9 +37,13 @@ SCoachPersonalValues ReadCoachPersonalValues(const CManager& coach);
 bool StoreChangedCoachPersonalValues(CManager& coach, const SCoachPersonalValues& loaded,
                                      const SCoachPersonalValues& edited);
 
-// The country's national coach as one undoable edit of the document: the changed personal values,
-// then what `panel` writes through the manager adapter. False (and no edit) for a country outside
-// 1..206 or when nothing changed.
+// The changed personal values, then what `panel` writes through the manager adapter.
+void WriteCoachEdits(CManager& coach, const SCoachPersonalValues& loaded,
+                     const SCoachPersonalValues& edited,
+                     const std::function<void(IManagerRecord&)>& panel);
+
+// The country's national coach as one undoable edit of the document: WriteCoachEdits. False (and no
+// edit) for a country outside 1..206 or when nothing changed.
 bool EditNationalCoach(CDatabaseDocument& document, int country, const SCoachPersonalValues& loaded,
                        const SCoachPersonalValues& edited,
                        const std::function<void(IManagerRecord&)>& panel);

@@ -64,12 +64,12 @@ bool ChoseToPass(const SCalendarCheckResult& result, QWidget* parent) {
 }  // namespace
 
 CDlgCalendar::CDlgCalendar(CDatabaseDocument& document, int country, QWidget* parent)
-    : CDialogB(parent), m_document(document), m_country(country) {
+    : CLiveEditDialog(document, "Rahmenterminkalender", parent),
+      m_document(document),
+      m_country(country) {
     setObjectName(QStringLiteral("DlgCalendar"));
     setWindowTitle(QStringLiteral("Kickwerk 06 - Rahmenterminkalender"));
     setModal(true);
-    m_document.BeginGroup("Rahmenterminkalender");
-    m_groupOpen = true;
 
     auto* monthLayout = new QGridLayout;
     auto* monthGroup = new QButtonGroup(this);
@@ -183,12 +183,6 @@ CDlgCalendar::CDlgCalendar(CDatabaseDocument& document, int country, QWidget* pa
     m_months[static_cast<std::size_t>(m_month - 1)]->setChecked(true);
     Fill();
     resize(sizeHint().expandedTo(QSize(900, 600)));
-}
-
-CDlgCalendar::~CDlgCalendar() {
-    if (m_groupOpen) {
-        m_document.EndGroup();
-    }
 }
 
 void CDlgCalendar::Edit(CDatabaseDocument& document, int country, QWidget* parent) {
@@ -343,20 +337,6 @@ bool CDlgCalendar::CheckBeforeClosing() {
 void CDlgCalendar::accept() {
     if (CheckBeforeClosing()) {
         QDialog::accept();
-    }
-}
-
-void CDlgCalendar::reject() {
-    // Escape and the close box take the OK path: the calendars are live, there is nothing to
-    // cancel.
-    accept();
-}
-
-void CDlgCalendar::done(int result) {
-    QDialog::done(result);
-    if (m_groupOpen) {
-        m_groupOpen = false;
-        m_document.EndGroup();
     }
 }
 

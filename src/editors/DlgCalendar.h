@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "controls/DialogB.h"
 #include "editing/CalendarCommands.h"
 #include "editing/SeasonCalendar.h"
+#include "editors/LiveEditDialog.h"
 
 class QComboBox;
 class QLabel;
@@ -24,16 +24,14 @@ class CValueScrollBar;
 // numbers of the country's competitions. Clicking a competition cell (or Space on it) toggles a
 // matchday there in the way the mode says. "Vergleich mit Liga" adds the first league of another
 // country as a last, read-only column.
-// The dialog edits the live country inside one group of the document, opened with the dialog and
-// closed with it, so one undo takes the whole session back. OK, Escape and the close box check
-// both calendars; with faults the message list offers "OK" (stay) and "Egal" (close all the
-// same). "Prüfen" runs the same check at any time.
-class CDlgCalendar : public CDialogB {
+// The dialog edits the live country: one undo takes the whole session back. OK, Escape and the
+// close box check both calendars; with faults the message list offers "OK" (stay) and "Egal"
+// (close all the same). "Prüfen" runs the same check at any time.
+class CDlgCalendar : public CLiveEditDialog {
     Q_OBJECT
 
 public:
     CDlgCalendar(CDatabaseDocument& document, int country, QWidget* parent = nullptr);
-    ~CDlgCalendar() override;
 
     // Opens the calendar of the country and returns once it is closed.
     static void Edit(CDatabaseDocument& document, int country, QWidget* parent);
@@ -57,8 +55,6 @@ public:
     int RowOf(int day) const;
 
     void accept() override;
-    void reject() override;
-    void done(int result) override;
 
 private:
     void ShowCalendar(int calendar);
@@ -72,7 +68,6 @@ private:
 
     CDatabaseDocument& m_document;
     int m_country;
-    bool m_groupOpen = false;
     int m_month = 7;
     int m_calendar = 0;
     std::vector<SCalendarColumn> m_columns;

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "controls/ControlText.h"
+#include "controls/SmallControls.h"
 #include "document/DatabaseDocument.h"
 #include "editing/FastTransfer.h"
 #include "editing/SquadCommands.h"
@@ -30,12 +31,6 @@ namespace {
 
 // Shown after "Bisher" while no player is chosen or the chosen one is not found.
 const QString kNoNumber = QStringLiteral("-");
-
-QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
 
 void SelectData(QListWidget& list, int value) {
     for (int row = 0; row < list.count(); ++row) {
@@ -96,7 +91,7 @@ CDlgFastTransfer::CDlgFastTransfer(CDatabaseDocument& document, int country, QWi
 
     auto* source = new QVBoxLayout;
     auto* sourceCountry = new QHBoxLayout;
-    sourceCountry->addWidget(BuddyLabel(QStringLiteral("Land"), m_sourceCountries, this));
+    sourceCountry->addWidget(MakeBuddy(QStringLiteral("Land"), m_sourceCountries, this));
     sourceCountry->addWidget(m_sourceCountries, 1);
     source->addLayout(sourceCountry);
     source->addWidget(m_players, 1);
@@ -104,15 +99,15 @@ CDlgFastTransfer::CDlgFastTransfer(CDatabaseDocument& document, int country, QWi
     auto* numbers = new QGroupBox(QStringLiteral("Rückennummer"), this);
     auto* numberForm = new QFormLayout(numbers);
     numberForm->addRow(QStringLiteral("Bisher"), m_currentNumber);
-    numberForm->addRow(BuddyLabel(QStringLiteral("Verfügbar"), m_freeNumbers, this), m_freeNumbers);
+    numberForm->addRow(MakeBuddy(QStringLiteral("Verfügbar"), m_freeNumbers, this), m_freeNumbers);
 
     auto* target = new QVBoxLayout;
     auto* targetLists = new QHBoxLayout;
     auto* countryColumn = new QVBoxLayout;
-    countryColumn->addWidget(BuddyLabel(QStringLiteral("Neues Land"), m_targetCountries, this));
+    countryColumn->addWidget(MakeBuddy(QStringLiteral("Neues Land"), m_targetCountries, this));
     countryColumn->addWidget(m_targetCountries, 1);
     auto* clubColumn = new QVBoxLayout;
-    clubColumn->addWidget(BuddyLabel(QStringLiteral("Neuer Verein"), m_targetClubs, this));
+    clubColumn->addWidget(MakeBuddy(QStringLiteral("Neuer Verein"), m_targetClubs, this));
     clubColumn->addWidget(m_targetClubs, 1);
     targetLists->addLayout(countryColumn);
     targetLists->addLayout(clubColumn);

@@ -14,6 +14,7 @@
 
 #include "competition/League.h"
 #include "controls/MyListBox.h"
+#include "controls/SmallControls.h"
 #include "controls/ValueScrollBar.h"
 #include "document/DatabaseDocument.h"
 #include "editing/CompositionCommands.h"
@@ -29,13 +30,6 @@ const std::vector<SListColumn> kPairingColumns = {SListColumn{0, 110}, SListColu
                                                   SListColumn{124, 234}};
 constexpr int kTeamListWidth = 120;
 constexpr int kLeagueListWidth = 100;
-
-QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
 
 CMyListBox* MakeList(const QString& name, int widthInDialogUnits, QWidget* parent) {
     auto* list = new CMyListBox(parent);
@@ -96,17 +90,17 @@ CDlgFixturelist::CDlgFixturelist(CDatabaseDocument& document, int country, std::
     matchdayRow->addWidget(m_matchdayNumber);
     matchdayRow->addWidget(m_matchdayBar, 1);
 
-    m_clearMatchday = Button(QStringLiteral("Spieltag komplett l\u00f6schen"),
-                             QStringLiteral("clearMatchday"), this);
+    m_clearMatchday = MakeButton(QStringLiteral("Spieltag komplett l\u00f6schen"),
+                                 QStringLiteral("clearMatchday"), this);
     m_clearAll =
-        Button(QStringLiteral("Alle Spieltage l\u00f6schen"), QStringLiteral("clearAll"), this);
-    m_generate = Button(QStringLiteral("Vom Computer generierter Spielplan"),
-                        QStringLiteral("generate"), this);
+        MakeButton(QStringLiteral("Alle Spieltage l\u00f6schen"), QStringLiteral("clearAll"), this);
+    m_generate = MakeButton(QStringLiteral("Vom Computer generierter Spielplan"),
+                            QStringLiteral("generate"), this);
     m_mirror =
-        Button(QStringLiteral("R\u00fcckrunde wie Hinrunde"), QStringLiteral("mirror"), this);
-    QPushButton* ok = Button(QStringLiteral("OK"), QStringLiteral("ok"), this);
+        MakeButton(QStringLiteral("R\u00fcckrunde wie Hinrunde"), QStringLiteral("mirror"), this);
+    QPushButton* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("ok"), this);
     ok->setDefault(true);
-    QPushButton* cancel = Button(QStringLiteral("Abbruch"), QStringLiteral("cancel"), this);
+    QPushButton* cancel = MakeButton(QStringLiteral("Abbruch"), QStringLiteral("cancel"), this);
     connect(m_clearMatchday, &QPushButton::clicked, this, &CDlgFixturelist::ClearMatchday);
     connect(m_clearAll, &QPushButton::clicked, this, &CDlgFixturelist::ClearAllMatchdays);
     connect(m_generate, &QPushButton::clicked, this, &CDlgFixturelist::Generate);

@@ -14,6 +14,7 @@
 
 #include "controls/ControlText.h"
 #include "controls/OkCancelButtons.h"
+#include "controls/SmallControls.h"
 #include "document/DatabaseDocument.h"
 #include "editing/ContinentalSettings.h"
 #include "editing/CupSettingsRules.h"
@@ -36,10 +37,7 @@ QLabel* MakeShownValue(const QString& name, QWidget* parent) {
 }
 
 QPushButton* MakeChooseButton(const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(QStringLiteral("Ausw\u00e4hlen"), parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
+    return MakeButton(QStringLiteral("Ausw\u00e4hlen"), name, parent);
 }
 
 }  // namespace
@@ -48,6 +46,7 @@ CDlgInternationalCompetition::CDlgInternationalCompetition(CDatabaseDocument& do
                                                            QWidget* parent)
     : CDialogB(parent),
       m_document(document),
+      m_group(document, "Kontinentale Einstellungen"),
       m_stored(document.World().Rules()),
       m_edited(document.World().Rules()),
       m_tabs(new QTabWidget(this)) {
@@ -122,10 +121,21 @@ QWidget* CDlgInternationalCompetition::MakeContinentTab(int continent) {
 
 bool CDlgInternationalCompetition::Edit(CDatabaseDocument& document, QWidget* parent) {
     CDlgInternationalCompetition dialog(document, parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return false;
+    return dialog.exec() == QDialog::Accepted && dialog.m_settingsStored;
+}
+
+void CDlgInternationalCompetition::accept() {
+    m_settingsStored = StoreContinentalSettings(m_document, Edited());
+    CDialogB::accept();
+}
+
+void CDlgInternationalCompetition::done(int result) {
+    CDialogB::done(result);
+    if (result == QDialog::Accepted) {
+        m_group.Close();
+    } else {
+        m_group.Discard();
     }
-    return StoreContinentalSettings(document, dialog.Edited());
 }
 
 CRules CDlgInternationalCompetition::Edited() const {

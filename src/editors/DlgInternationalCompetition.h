@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/DialogB.h"
+#include "document/EditGroup.h"
 #include "model/Rules.h"
 
 class QLabel;
@@ -18,14 +19,15 @@ class CDatabaseDocument;
 // "Kontinentale Einstellungen": one tab per continent with its competitions' names in the
 // world's current language, their title holders and, for Europe, their final venues, each chosen
 // with "Auswählen"; "5-Jahres-Wertung" opens the ranking of the shown continent. The dialog works
-// on a copy of the rules: OK stores it as one edit when it differs, Cancel and Escape drop it.
+// on a copy of the rules, stored on OK when it differs; the ranking changes live countries. So
+// what OK keeps is one edit, and "Abbruch", Escape and the close box take all of it back.
 class CDlgInternationalCompetition : public CDialogB {
     Q_OBJECT
 
 public:
     CDlgInternationalCompetition(CDatabaseDocument& document, QWidget* parent = nullptr);
 
-    // Runs the dialog; true when OK recorded an edit.
+    // Runs the dialog; true when OK stored changed settings.
     static bool Edit(CDatabaseDocument& document, QWidget* parent);
 
     // The copy with the names typed so far.
@@ -39,6 +41,9 @@ public:
     QLabel* VenueText(int continent, int competition) const;
     QPushButton* VenueButton(int continent, int competition) const;
     QPushButton& RankingButton() const { return *m_ranking; }
+
+    void accept() override;
+    void done(int result) override;
 
 private:
     struct SRow {
@@ -59,6 +64,8 @@ private:
     void OpenRanking();
 
     CDatabaseDocument& m_document;
+    CEditGroup m_group;
+    bool m_settingsStored = false;
     const CRules m_stored;
     // Holders and venues as chosen; the names are read from their fields.
     CRules m_edited;

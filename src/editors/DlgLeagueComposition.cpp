@@ -4,19 +4,19 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include <array>
-#include <climits>
 #include <string>
 #include <vector>
 
+#include "controls/ColumnHeadings.h"
 #include "controls/ControlText.h"
 #include "controls/DlgErrorMessage.h"
+#include "controls/SmallControls.h"
 #include "document/DatabaseDocument.h"
 #include "editing/CompositionCommands.h"
 #include "editing/LeagueComposition.h"
@@ -31,15 +31,7 @@ namespace {
 // "Verein", "Auf-/Abgestiegen", "Pokalerfolg"; in dialog units.
 constexpr std::array kTeamColumns = {SListColumn{0, 124}, SListColumn{128, 204},
                                      SListColumn{208, 264}};
-constexpr std::array kTeamHeaders = {"Verein", "Auf-/Abgestiegen", "Pokalerfolg"};
 constexpr int kLeagueListWidth = 100;
-
-QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
 
 CCompositionList* List(const QString& name, int widthInDialogUnits, QWidget* parent) {
     auto* list = new CCompositionList(parent);
@@ -53,22 +45,11 @@ CCompositionList* List(const QString& name, int widthInDialogUnits, QWidget* par
 // A team list under its column headers, each header as wide as its column.
 QGroupBox* TeamGroup(const QString& title, CCompositionList* list, QWidget* parent) {
     list->SetColumns({kTeamColumns.begin(), kTeamColumns.end()});
-    auto* header = new QHBoxLayout;
-    header->setSpacing(0);
-    header->addSpacing(list->frameWidth());
-    const std::vector<SColumnSpan> spans =
-        list->Columns().Spans(list->fontMetrics().averageCharWidth(), INT_MAX);
-    for (std::size_t column = 0; column < kTeamHeaders.size(); ++column) {
-        if (column > 0) {
-            header->addSpacing(spans[column].left - spans[column - 1].right);
-        }
-        auto* label = new QLabel(QString::fromUtf8(kTeamHeaders[column]), parent);
-        label->setFixedWidth(spans[column].right - spans[column].left);
-        header->addWidget(label);
-    }
-    header->addStretch();
     auto* layout = new QVBoxLayout;
-    layout->addLayout(header);
+    layout->addLayout(ColumnHeadings(*list, kTeamColumns,
+                                     {QStringLiteral("Verein"), QStringLiteral("Auf-/Abgestiegen"),
+                                      QStringLiteral("Pokalerfolg")},
+                                     parent));
     layout->addWidget(list, 1);
     auto* group = new QGroupBox(title, parent);
     group->setLayout(layout);
@@ -87,22 +68,22 @@ void AddShortcut(QWidget& list, QKeySequence key, const std::function<void()>& a
 
 CDlgLeagueComposition::CDlgLeagueComposition(CDatabaseDocument& document, int country,
                                              QWidget* parent)
-    : CDialogB(parent), m_document(document), m_country(country) {
+    : CLiveEditDialog(document, "Ligazusammensetzung", parent),
+      m_document(document),
+      m_country(country) {
     setObjectName(QStringLiteral("DlgLeagueComposition"));
     setWindowTitle(QStringLiteral("Kickwerk 06 - Ligazusammensetzung"));
     setModal(true);
-    m_document.BeginGroup("Ligazusammensetzung");
-    m_groupOpen = true;
 
     const int teamWidth = kTeamColumns.back().end;
     m_leagueTeams = List(QStringLiteral("leagueTeams"), teamWidth, this);
     m_leagues = List(QStringLiteral("leagues"), kLeagueListWidth, this);
     m_withoutLeague = List(QStringLiteral("withoutLeague"), teamWidth, this);
 
-    m_clearLeague =
-        Button(QStringLiteral("Liga komplett l\u00f6schen"), QStringLiteral("clearLeague"), this);
-    m_clearAll = Button(QStringLiteral("Alle Ligen komplett l\u00f6schen"),
-                        QStringLiteral("clearAll"), this);
+    m_clearLeague = MakeButton(QStringLiteral("Liga komplett l\u00f6schen"),
+                               QStringLiteral("clearLeague"), this);
+    m_clearAll = MakeButton(QStringLiteral("Alle Ligen komplett l\u00f6schen"),
+                            QStringLiteral("clearAll"), this);
     connect(m_clearLeague, &QPushButton::clicked, this, &CDlgLeagueComposition::ClearLeague);
     connect(m_clearAll, &QPushButton::clicked, this, &CDlgLeagueComposition::ClearAllLeagues);
 
@@ -121,7 +102,7 @@ CDlgLeagueComposition::CDlgLeagueComposition(CDatabaseDocument& document, int co
     m_hideReserves = new QCheckBox(QStringLiteral("Reservevereine ausblenden"), this);
     m_hideReserves->setObjectName(QStringLiteral("hideReserves"));
     connect(m_hideReserves, &QCheckBox::toggled, this, [this] { FillTeams(0); });
-    QPushButton* ok = Button(QStringLiteral("OK"), QStringLiteral("ok"), this);
+    QPushButton* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("ok"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CDlgLeagueComposition::accept);
     auto* bottom = new QHBoxLayout;
@@ -165,12 +146,6 @@ CDlgLeagueComposition::CDlgLeagueComposition(CDatabaseDocument& document, int co
     });
 
     Refill();
-}
-
-CDlgLeagueComposition::~CDlgLeagueComposition() {
-    if (m_groupOpen) {
-        m_document.EndGroup();
-    }
 }
 
 void CDlgLeagueComposition::Edit(CDatabaseDocument& document, int country, QWidget* parent) {
@@ -308,19 +283,6 @@ bool CDlgLeagueComposition::CheckBeforeClosing() {
 void CDlgLeagueComposition::accept() {
     if (CheckBeforeClosing()) {
         QDialog::accept();
-    }
-}
-
-void CDlgLeagueComposition::reject() {
-    // Escape and the close box take the OK path: the country is live, there is nothing to cancel.
-    accept();
-}
-
-void CDlgLeagueComposition::done(int result) {
-    QDialog::done(result);
-    if (m_groupOpen) {
-        m_groupOpen = false;
-        m_document.EndGroup();
     }
 }
 

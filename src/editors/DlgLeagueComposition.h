@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "controls/DialogB.h"
 #include "editing/SeasonMarks.h"
+#include "editors/LiveEditDialog.h"
 
 class QCheckBox;
 class QMenu;
@@ -19,15 +19,14 @@ class CDatabaseDocument;
 // leagues and its teams without league. Teams are dragged between the lists (Delete takes the
 // current team out of its league, Insert puts the current team without league into the chosen
 // league); the club menu (right button or the context menu key) sets season marks.
-// The dialog edits the live country: it opens one group of the document when it opens and closes
-// it when it closes, so everything done meanwhile is one edit. OK, Escape and the close box check
-// the leagues; with faults the message list offers "OK" (stay) and "Egal" (close all the same).
-class CDlgLeagueComposition : public CDialogB {
+// The dialog edits the live country: everything done while it is open is one edit. OK, Escape and
+// the close box check the leagues; with faults the message list offers "OK" (stay) and "Egal"
+// (close all the same).
+class CDlgLeagueComposition : public CLiveEditDialog {
     Q_OBJECT
 
 public:
     CDlgLeagueComposition(CDatabaseDocument& document, int country, QWidget* parent = nullptr);
-    ~CDlgLeagueComposition() override;
 
     // Opens the dialog on the country and returns once it is closed.
     static void Edit(CDatabaseDocument& document, int country, QWidget* parent);
@@ -47,8 +46,6 @@ public:
     void DropOnTeamsWithoutLeague(std::uint32_t team);
 
     void accept() override;
-    void reject() override;
-    void done(int result) override;
 
 private:
     void ClearLeague();
@@ -62,7 +59,6 @@ private:
 
     CDatabaseDocument& m_document;
     int m_country;
-    bool m_groupOpen = false;
     CCompositionList* m_leagueTeams = nullptr;
     CCompositionList* m_leagues = nullptr;
     CCompositionList* m_withoutLeague = nullptr;

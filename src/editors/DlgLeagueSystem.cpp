@@ -5,7 +5,6 @@
 #include <QVBoxLayout>
 
 #include "controls/ControlText.h"
-#include "document/DatabaseDocument.h"
 #include "editors/LeagueSystemPage.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
@@ -14,12 +13,10 @@ namespace kw {
 
 CDlgLeagueSystem::CDlgLeagueSystem(CDatabaseDocument& document, const CBaseTextFile& leagueSystems,
                                    int country, QWidget* parent)
-    : CDialogB(parent), m_document(document) {
+    : CLiveEditDialog(document, "Ligasystem", parent) {
     setObjectName(QStringLiteral("DlgLeagueSystem"));
     setWindowTitle(QStringLiteral("Kickwerk 06 - Ligasystem"));
     setModal(true);
-    m_document.BeginGroup("Ligasystem");
-    m_groupOpen = true;
 
     m_page = new CLeagueSystemPage(document, leagueSystems, country, this);
     auto* ok = new QPushButton(ResourceQString(ids::kOk), this);
@@ -36,12 +33,6 @@ CDlgLeagueSystem::CDlgLeagueSystem(CDatabaseDocument& document, const CBaseTextF
     setTabOrder(m_page, ok);
 }
 
-CDlgLeagueSystem::~CDlgLeagueSystem() {
-    if (m_groupOpen) {
-        m_document.EndGroup();
-    }
-}
-
 void CDlgLeagueSystem::Edit(CDatabaseDocument& document, const CBaseTextFile& leagueSystems,
                             int country, QWidget* parent) {
     if (country < 1 || country > kCountryCount) {
@@ -49,19 +40,6 @@ void CDlgLeagueSystem::Edit(CDatabaseDocument& document, const CBaseTextFile& le
     }
     CDlgLeagueSystem dialog(document, leagueSystems, country, parent);
     dialog.exec();
-}
-
-void CDlgLeagueSystem::reject() {
-    // The country is live: there is nothing to cancel.
-    accept();
-}
-
-void CDlgLeagueSystem::done(int result) {
-    QDialog::done(result);
-    if (m_groupOpen) {
-        m_groupOpen = false;
-        m_document.EndGroup();
-    }
 }
 
 }  // namespace kw

@@ -10,38 +10,24 @@
 #include "controls/ControlText.h"
 #include "controls/DlgErrorSingle.h"
 #include "controls/MyListBox.h"
-#include "controls/MyTabCtrl.h"
 #include "controls/ScrollingPage.h"
+#include "controls/SmallControls.h"
 #include "document/DatabaseDocument.h"
 #include "editing/SquadCommands.h"
 #include "editing/StaffList.h"
 #include "editors/DlgManagerList.h"
 #include "editors/DlgSearchResult.h"
-#include "editors/player/PlayerPage.h"
+#include "editors/player/PersonPageTabs.h"
 #include "model/Club.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
 
 namespace kw {
 
-namespace {
-
-QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
-
 CDlgManagAll::CDlgManagAll(CDatabaseDocument& document, std::uint32_t clubId,
                            const CInstallationData& installation, CRenderManager* renderer,
                            std::filesystem::path installDirectory, QWidget* parent)
-    : CDialogB(parent),
-      m_document(document),
-      m_clubId(clubId),
-      m_context{document, installation, renderer, std::move(installDirectory)} {
+    : CLiveEditDialog(document, "Personal", parent), m_document(document), m_clubId(clubId) {
     setObjectName(QStringLiteral("DlgManagAll"));
     const CClub* club = FindLiveClub(document.World(), clubId);
     const QString name = club != nullptr
@@ -49,27 +35,16 @@ CDlgManagAll::CDlgManagAll(CDatabaseDocument& document, std::uint32_t clubId,
                              : QString();
     setWindowTitle(QStringLiteral("Kickwerk 06 - Personal - ") + name);
     setModal(true);
-    m_document.BeginGroup("Personal");
-    m_groupOpen = true;
 
     m_lists = new QTabWidget(this);
     m_lists->setObjectName(QStringLiteral("lists"));
     m_managers = new CDlgManagerList(document, clubId, m_lists);
-    connect(m_managers, &CDlgManagerList::personChosen, this, &CDlgManagAll::PersonChosen);
-    connect(m_managers, &CDlgManagerList::aboutToChange, this, &CDlgManagAll::StoreShownPage);
     m_lists->addTab(m_managers, QStringLiteral("Vorstand/Trainer"));
-
-    m_pages = new CMyTabCtrl(this);
-    m_pages->setObjectName(QStringLiteral("pages"));
-    m_pages->SetLeaveQuery([this](int index) {
-        m_pageTabs.at(static_cast<std::size_t>(index)).page->StorePage();
-        return true;
-    });
-    m_pageTabs = MakePlayerPages(m_context, m_pages);
-    for (const SPlayerPageTab& tab : m_pageTabs) {
-        m_pages->AddPage(tab.page, QString::fromUtf8(tab.title));
-        connect(tab.page, &CPlayerPage::playerChanged, m_managers, &CDlgManagerList::Rebuild);
-    }
+    m_pages =
+        new CPersonPageTabs({document, installation, renderer, std::move(installDirectory)}, this);
+    connect(m_managers, &CDlgManagerList::personChosen, m_pages, &CPersonPageTabs::ChoosePerson);
+    connect(m_managers, &CDlgManagerList::aboutToChange, m_pages, &CPersonPageTabs::StoreShownPage);
+    connect(m_pages, &CPersonPageTabs::personChanged, m_managers, &CDlgManagerList::Rebuild);
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(m_lists, 2);
@@ -77,14 +52,14 @@ CDlgManagAll::CDlgManagAll(CDatabaseDocument& document, std::uint32_t clubId,
 
     auto* buttons = new QHBoxLayout;
     QPushButton* duplicates =
-        Button(QStringLiteral("Doppelt?"), QStringLiteral("duplicates"), this);
+        MakeButton(QStringLiteral("Doppelt?"), QStringLiteral("duplicates"), this);
     connect(duplicates, &QPushButton::clicked, this, &CDlgManagAll::ShowDuplicates);
     buttons->addWidget(duplicates);
-    QPushButton* search = Button(QStringLiteral("Suchen"), QStringLiteral("search"), this);
+    QPushButton* search = MakeButton(QStringLiteral("Suchen"), QStringLiteral("search"), this);
     connect(search, &QPushButton::clicked, this, &CDlgManagAll::SearchPlayers);
     buttons->addWidget(search);
     buttons->addStretch();
-    QPushButton* ok = Button(QStringLiteral("OK"), QStringLiteral("ok"), this);
+    QPushButton* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("ok"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(ok);
@@ -97,15 +72,9 @@ CDlgManagAll::CDlgManagAll(CDatabaseDocument& document, std::uint32_t clubId,
     const std::uint32_t first =
         list.count() > 0 ? list.item(0)->data(Qt::UserRole).toUInt() : std::uint32_t{0};
     m_managers->SelectPerson(first);
-    ShowPerson(first);
+    m_pages->ShowPerson(first);
     m_managers->List().setFocus();
     FitToScreen(*this);
-}
-
-CDlgManagAll::~CDlgManagAll() {
-    if (m_groupOpen) {
-        m_document.EndGroup();
-    }
 }
 
 void CDlgManagAll::Edit(CDatabaseDocument& document, std::uint32_t clubId,
@@ -119,27 +88,12 @@ void CDlgManagAll::Edit(CDatabaseDocument& document, std::uint32_t clubId,
     dialog.exec();
 }
 
-void CDlgManagAll::StoreShownPage() {
-    const int index = m_pages->currentIndex();
-    if (index >= 0 && index < static_cast<int>(m_pageTabs.size())) {
-        m_pageTabs[static_cast<std::size_t>(index)].page->StorePage();
-    }
-}
-
-void CDlgManagAll::ShowPerson(std::uint32_t personId) {
-    m_current = personId;
-    for (const SPlayerPageTab& tab : m_pageTabs) {
-        tab.page->SetPlayer(personId);
-    }
-}
-
-void CDlgManagAll::PersonChosen(std::uint32_t personId) {
-    StoreShownPage();
-    ShowPerson(personId);
+std::uint32_t CDlgManagAll::CurrentPerson() const {
+    return m_pages->Person();
 }
 
 void CDlgManagAll::ShowDuplicates() {
-    StoreShownPage();
+    m_pages->StoreShownPage();
     const CMyListBox& list = m_managers->List();
     std::vector<std::uint32_t> listed;
     for (int row = 0; row < list.count(); ++row) {
@@ -161,19 +115,15 @@ void CDlgManagAll::ShowDuplicates() {
 }
 
 void CDlgManagAll::SearchPlayers() {
-    StoreShownPage();
+    m_pages->StoreShownPage();
     if (CDlgSearchResult::RunSearchLoop(m_document, m_clubId, false, this).changed) {
         m_managers->Rebuild();
     }
 }
 
 void CDlgManagAll::done(int result) {
-    StoreShownPage();
-    QDialog::done(result);
-    if (m_groupOpen) {
-        m_groupOpen = false;
-        m_document.EndGroup();
-    }
+    m_pages->StoreShownPage();
+    CLiveEditDialog::done(result);
 }
 
 }  // namespace kw

@@ -13,6 +13,7 @@
 
 #include "controls/ControlText.h"
 #include "controls/NotStoredValue.h"
+#include "controls/SmallControls.h"
 #include "controls/SpinEditCtrl.h"
 #include "controls/ValueScrollBar.h"
 #include "editing/LanguageList.h"
@@ -36,12 +37,6 @@ constexpr LanguageLabels kLanguageLabels = {"M&uttersprache", "&1. Fremdsprache"
                                             "2. Fremdspra&che", "3. Fremdsprac&he"};
 constexpr LanguageLabels kCoachLanguageLabels = {"M&uttersprache", "Fremdsprache &1",
                                                  "Fremdsprache &2", "Fremdsprache &3"};
-
-QLabel* Buddy(const QString& text, QWidget* control, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(control);
-    return label;
-}
 
 // Room for the longest text of a scale, so the layout does not jump while the bar moves.
 int WidestText(const QLabel& label, std::string_view (*text)(int), int maximum) {
@@ -80,7 +75,8 @@ CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent, ELabels labels)
                 [this, index] { m_touchedAbilities[index] = true; });
         const int row = static_cast<int>(index);
         abilities->addWidget(
-            Buddy(QString::fromUtf8(abilityLabels[index]), spin->Field(), abilityGroup), row, 0);
+            MakeBuddy(QString::fromUtf8(abilityLabels[index]), spin->Field(), abilityGroup), row,
+            0);
         abilities->addWidget(spin, row, 1);
     }
     abilities->setColumnStretch(0, 1);
@@ -101,11 +97,11 @@ CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent, ELabels labels)
                                                     ManagerInternationalExperienceText,
                                                     kMaxManagerInternationalExperience));
     auto* experience = new QGridLayout(m_experience);
-    experience->addWidget(Buddy(QStringLiteral("Nationa&l"), m_national, m_experience), 0, 0);
+    experience->addWidget(MakeBuddy(QStringLiteral("Nationa&l"), m_national, m_experience), 0, 0);
     experience->addWidget(m_national, 0, 1);
     experience->addWidget(m_nationalText, 0, 2);
-    experience->addWidget(Buddy(QStringLiteral("Intern&ational"), m_international, m_experience), 1,
-                          0);
+    experience->addWidget(
+        MakeBuddy(QStringLiteral("Intern&ational"), m_international, m_experience), 1, 0);
     experience->addWidget(m_international, 1, 1);
     experience->addWidget(m_internationalText, 1, 2);
     experience->setColumnStretch(1, 1);
@@ -120,8 +116,8 @@ CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent, ELabels labels)
         }
         m_languages[slot] = combo;
         const int row = static_cast<int>(slot);
-        languages->addWidget(Buddy(QString::fromUtf8(languageLabels[slot]), combo, languageGroup),
-                             row, 0);
+        languages->addWidget(
+            MakeBuddy(QString::fromUtf8(languageLabels[slot]), combo, languageGroup), row, 0);
         languages->addWidget(combo, row, 1);
     }
     languages->setColumnStretch(1, 1);

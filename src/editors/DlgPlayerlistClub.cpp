@@ -14,8 +14,8 @@
 #include "controls/ControlText.h"
 #include "controls/DlgErrorMessage.h"
 #include "controls/MyListBox.h"
-#include "controls/MyTabCtrl.h"
 #include "controls/ScrollingPage.h"
+#include "controls/SmallControls.h"
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
 #include "editing/SquadCommands.h"
@@ -27,7 +27,7 @@
 #include "editors/DlgSelectClub.h"
 #include "editors/DlgShirtNo.h"
 #include "editors/PlayerDouble.h"
-#include "editors/player/PlayerPage.h"
+#include "editors/player/PersonPageTabs.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"
@@ -39,38 +39,22 @@ namespace {
 
 constexpr int kStaffTab = 2;
 
-QPushButton* Button(const QString& text, const QString& name, QWidget* parent,
-                    bool enabled = true) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setEnabled(enabled);
-    button->setAutoDefault(false);
-    return button;
-}
-
 }  // namespace
 
 CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_t clubId,
                                        const CInstallationData& installation,
                                        CRenderManager* renderer,
                                        std::filesystem::path installDirectory, QWidget* parent)
-    : CDialogB(parent),
-      m_document(document),
-      m_clubId(clubId),
-      m_context{document, installation, renderer, std::move(installDirectory)} {
+    : CLiveEditDialog(document, "Spielerkader", parent), m_document(document), m_clubId(clubId) {
     setObjectName(QStringLiteral("DlgPlayerlistClub"));
     setWindowTitle(QStringLiteral("Kickwerk 06 - Spielerkader"));
     setModal(true);
-    m_document.BeginGroup("Spielerkader");
-    m_groupOpen = true;
-
     m_teams = new QTabWidget(this);
     m_teams->setObjectName(QStringLiteral("teams"));
     for (const bool secondTeam : {false, true}) {
         auto* list = new CDlgPlayerList(document, clubId, secondTeam, m_teams);
         list->setObjectName(secondTeam ? QStringLiteral("secondTeam")
                                        : QStringLiteral("firstTeam"));
-        connect(list, &CDlgPlayerList::personChosen, this, &CDlgPlayerlistClub::PersonChosen);
         connect(
             list, &CDlgPlayerList::menuRequested, this,
             [this, secondTeam](const QPoint& position) { TeamMenu(secondTeam)->exec(position); });
@@ -79,23 +63,18 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_
         m_lists.push_back(list);
     }
     m_managers = new CDlgManagerList(document, clubId, m_teams);
-    connect(m_managers, &CDlgManagerList::personChosen, this, &CDlgPlayerlistClub::PersonChosen);
-    connect(m_managers, &CDlgManagerList::aboutToChange, this, &CDlgPlayerlistClub::StoreShownPage);
     connect(m_managers, &CDlgManagerList::clubChanged, this, &CDlgPlayerlistClub::RebuildLists);
     m_teams->addTab(m_managers, QStringLiteral("Vorstand/Trainer"));
     connect(m_teams, &QTabWidget::currentChanged, this, &CDlgPlayerlistClub::ChooseTeamTab);
 
-    m_pages = new CMyTabCtrl(this);
-    m_pages->setObjectName(QStringLiteral("pages"));
-    m_pages->SetLeaveQuery([this](int index) {
-        m_pageTabs.at(static_cast<std::size_t>(index)).page->StorePage();
-        return true;
-    });
-    m_pageTabs = MakePlayerPages(m_context, m_pages);
-    for (const SPlayerPageTab& tab : m_pageTabs) {
-        m_pages->AddPage(tab.page, QString::fromUtf8(tab.title));
-        connect(tab.page, &CPlayerPage::playerChanged, this, &CDlgPlayerlistClub::RebuildLists);
+    m_pages =
+        new CPersonPageTabs({document, installation, renderer, std::move(installDirectory)}, this);
+    for (CDlgPlayerList* list : m_lists) {
+        connect(list, &CDlgPlayerList::personChosen, m_pages, &CPersonPageTabs::ChoosePerson);
     }
+    connect(m_managers, &CDlgManagerList::personChosen, m_pages, &CPersonPageTabs::ChoosePerson);
+    connect(m_managers, &CDlgManagerList::aboutToChange, m_pages, &CPersonPageTabs::StoreShownPage);
+    connect(m_pages, &CPersonPageTabs::personChanged, this, &CDlgPlayerlistClub::RebuildLists);
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(m_teams, 2);
@@ -103,21 +82,24 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_
 
     auto* buttons = new QHBoxLayout;
     QPushButton* shirts =
-        Button(QStringLiteral("R\u00fcckennr."), QStringLiteral("shirtNumbers"), this);
+        MakeButton(QStringLiteral("R\u00fcckennr."), QStringLiteral("shirtNumbers"), this);
     connect(shirts, &QPushButton::clicked, this, &CDlgPlayerlistClub::EditShirtNumbers);
     buttons->addWidget(shirts);
-    buttons->addWidget(Button(QStringLiteral("Drucken"), QStringLiteral("print"), this, false));
+    QPushButton* print = MakeButton(QStringLiteral("Drucken"), QStringLiteral("print"), this);
+    print->setEnabled(false);
+    buttons->addWidget(print);
     QPushButton* duplicates =
-        Button(QStringLiteral("Doppelte Spieler anzeigen"), QStringLiteral("duplicates"), this);
+        MakeButton(QStringLiteral("Doppelte Spieler anzeigen"), QStringLiteral("duplicates"), this);
     connect(duplicates, &QPushButton::clicked, this, [this] {
         CPlayerDouble::Show(m_document.World(), ClubCountry(m_clubId), m_clubId, this);
     });
     buttons->addWidget(duplicates);
-    QPushButton* search = Button(QStringLiteral("Spieler suchen"), QStringLiteral("search"), this);
+    QPushButton* search =
+        MakeButton(QStringLiteral("Spieler suchen"), QStringLiteral("search"), this);
     connect(search, &QPushButton::clicked, this, &CDlgPlayerlistClub::SearchPlayers);
     buttons->addWidget(search);
     buttons->addStretch();
-    QPushButton* ok = Button(QStringLiteral("OK"), QStringLiteral("ok"), this);
+    QPushButton* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("ok"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CDlgPlayerlistClub::accept);
     buttons->addWidget(ok);
@@ -133,14 +115,12 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_
 
     const std::vector<SSquadRow>& rows = List(false).Rows();
     List(false).SelectPerson(rows.empty() ? 0 : rows.front().personId);
-    ShowPerson(List(false).CurrentPerson());
+    m_pages->ShowPerson(List(false).CurrentPerson());
     FitToScreen(*this);
 }
 
-CDlgPlayerlistClub::~CDlgPlayerlistClub() {
-    if (m_groupOpen) {
-        m_document.EndGroup();
-    }
+std::uint32_t CDlgPlayerlistClub::CurrentPerson() const {
+    return m_pages->Person();
 }
 
 CMyListBox& CDlgPlayerlistClub::StaffList() const {
@@ -182,31 +162,9 @@ std::unique_ptr<QMenu> CDlgPlayerlistClub::TeamMenu(bool secondTeam) {
     return menu;
 }
 
-void CDlgPlayerlistClub::StoreShownPage() {
-    const int index = m_pages->currentIndex();
-    if (index >= 0 && index < static_cast<int>(m_pageTabs.size())) {
-        m_pageTabs[static_cast<std::size_t>(index)].page->StorePage();
-    }
-}
-
-void CDlgPlayerlistClub::ShowPerson(std::uint32_t personId) {
-    m_current = personId;
-    for (const SPlayerPageTab& tab : m_pageTabs) {
-        tab.page->SetPlayer(personId);
-    }
-}
-
-void CDlgPlayerlistClub::PersonChosen(std::uint32_t personId) {
-    StoreShownPage();
-    ShowPerson(personId);
-}
-
 void CDlgPlayerlistClub::ChooseTeamTab(int index) {
-    if (index == kStaffTab) {
-        PersonChosen(m_managers->CurrentPerson());
-    } else {
-        PersonChosen(List(index == 1).CurrentPerson());
-    }
+    m_pages->ChoosePerson(index == kStaffTab ? m_managers->CurrentPerson()
+                                             : List(index == 1).CurrentPerson());
 }
 
 void CDlgPlayerlistClub::RebuildLists() {
@@ -217,13 +175,13 @@ void CDlgPlayerlistClub::RebuildLists() {
     const int tab = m_teams->currentIndex();
     const std::uint32_t shown =
         tab == kStaffTab ? m_managers->CurrentPerson() : List(tab == 1).CurrentPerson();
-    if (shown != m_current) {
-        ShowPerson(shown);
+    if (shown != CurrentPerson()) {
+        m_pages->ShowPerson(shown);
     }
 }
 
 void CDlgPlayerlistClub::NewPlayer(bool secondTeam) {
-    StoreShownPage();
+    m_pages->StoreShownPage();
     const std::uint32_t id =
         NewSquadPlayer(m_document, m_clubId, secondTeam, List(secondTeam).CurrentPerson());
     if (id == 0) {
@@ -231,12 +189,12 @@ void CDlgPlayerlistClub::NewPlayer(bool secondTeam) {
     }
     RebuildLists();
     List(secondTeam).SelectPerson(id);
-    ShowPerson(id);
+    m_pages->ShowPerson(id);
 }
 
 void CDlgPlayerlistClub::TransferPlayer() {
-    StoreShownPage();
-    const std::uint32_t person = m_current;
+    m_pages->StoreShownPage();
+    const std::uint32_t person = CurrentPerson();
     if (person == 0) {
         return;
     }
@@ -248,7 +206,7 @@ void CDlgPlayerlistClub::TransferPlayer() {
 }
 
 void CDlgPlayerlistClub::FetchPlayer() {
-    StoreShownPage();
+    m_pages->StoreShownPage();
     const std::optional<std::uint32_t> chosen =
         CDlgPlayerSelect::Choose(m_document.World(), ClubCountry(m_clubId), this);
     if (chosen && FetchSquadPlayer(m_document, m_clubId, *chosen)) {
@@ -257,22 +215,22 @@ void CDlgPlayerlistClub::FetchPlayer() {
 }
 
 void CDlgPlayerlistClub::SearchPlayers() {
-    StoreShownPage();
+    m_pages->StoreShownPage();
     if (CDlgSearchResult::RunSearchLoop(m_document, m_clubId, false, this).changed) {
         RebuildLists();
     }
 }
 
 void CDlgPlayerlistClub::SwitchTeam() {
-    StoreShownPage();
-    if (m_current != 0 && SwitchSquadTeam(m_document, m_clubId, m_current)) {
+    m_pages->StoreShownPage();
+    if (CurrentPerson() != 0 && SwitchSquadTeam(m_document, m_clubId, CurrentPerson())) {
         RebuildLists();
     }
 }
 
 void CDlgPlayerlistClub::ReleasePerson() {
-    StoreShownPage();
-    if (m_current == 0 || !ReleaseSquadPerson(m_document, m_clubId, m_current)) {
+    m_pages->StoreShownPage();
+    if (CurrentPerson() == 0 || !ReleaseSquadPerson(m_document, m_clubId, CurrentPerson())) {
         return;
     }
     for (CDlgPlayerList* list : m_lists) {
@@ -282,11 +240,11 @@ void CDlgPlayerlistClub::ReleasePerson() {
     if (m_teams->currentIndex() != kStaffTab) {
         List(ShownListIsSecondTeam()).SelectPerson(0);
     }
-    ShowPerson(0);
+    m_pages->ShowPerson(0);
 }
 
 void CDlgPlayerlistClub::EditShirtNumbers() {
-    StoreShownPage();
+    m_pages->StoreShownPage();
     const CClub* club = Club();
     if (club == nullptr) {
         return;
@@ -316,11 +274,11 @@ void CDlgPlayerlistClub::EditShirtNumbers() {
         }
     }
     RebuildLists();
-    ShowPerson(m_current);
+    m_pages->ShowPerson(CurrentPerson());
 }
 
 bool CDlgPlayerlistClub::CheckBeforeClosing() {
-    StoreShownPage();
+    m_pages->StoreShownPage();
     const CClub* club = Club();
     const std::vector<int> faults = club != nullptr ? CheckSquad(*club) : std::vector<int>{};
     if (faults.empty()) {
@@ -339,19 +297,6 @@ bool CDlgPlayerlistClub::CheckBeforeClosing() {
 void CDlgPlayerlistClub::accept() {
     if (CheckBeforeClosing()) {
         QDialog::accept();
-    }
-}
-
-void CDlgPlayerlistClub::reject() {
-    // Escape and the close box take the OK path: the club is live, there is nothing to cancel.
-    accept();
-}
-
-void CDlgPlayerlistClub::done(int result) {
-    QDialog::done(result);
-    if (m_groupOpen) {
-        m_groupOpen = false;
-        m_document.EndGroup();
     }
 }
 

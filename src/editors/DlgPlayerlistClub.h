@@ -5,13 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "controls/DialogB.h"
-#include "editors/player/PlayerEditContext.h"
-#include "editors/player/PlayerPages.h"
+#include "editors/LiveEditDialog.h"
 
-class QLabel;
 class QMenu;
-class QPushButton;
 class QTabWidget;
 
 namespace kw {
@@ -19,32 +15,33 @@ namespace kw {
 class CClub;
 class CDlgManagerList;
 class CDlgPlayerList;
+class CInstallationData;
 class CMyListBox;
-class CMyTabCtrl;
+class CPersonPageTabs;
+class CRenderManager;
 
 // "Kickwerk 06 - Spielerkader": a club's players by team and its board and trainers (the manager
 // list) on the left, the pages of the chosen person on the right, the squad and staff commands in
 // the lists' context menus.
-// The dialog edits the live club: it opens one group of the document when it opens and closes it
-// when it closes, so everything done meanwhile (commands, page edits, shirt numbers) is one edit
-// that one undo takes back. OK, Escape and the close box store the shown page and check the squad;
-// with faults the message list offers "OK" (stay) and "Egal" (close all the same).
-class CDlgPlayerlistClub : public CDialogB {
+// The dialog edits the live club: everything done while it is open (commands, page edits, shirt
+// numbers) is one edit that one undo takes back. OK, Escape and the close box store the shown
+// page and check the squad; with faults the message list offers "OK" (stay) and "Egal" (close all
+// the same).
+class CDlgPlayerlistClub : public CLiveEditDialog {
     Q_OBJECT
 
 public:
     CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_t clubId,
                        const CInstallationData& installation, CRenderManager* renderer,
                        std::filesystem::path installDirectory, QWidget* parent = nullptr);
-    ~CDlgPlayerlistClub() override;
 
-    std::uint32_t CurrentPerson() const { return m_current; }
+    std::uint32_t CurrentPerson() const;
     CDlgPlayerList& List(bool secondTeam) const;
     // "Vorstand/Trainer": the manager list and its rows.
     CDlgManagerList& ManagerList() const { return *m_managers; }
     CMyListBox& StaffList() const;
     QTabWidget& Teams() const { return *m_teams; }
-    CMyTabCtrl& Pages() const { return *m_pages; }
+    CPersonPageTabs& Pages() const { return *m_pages; }
     // The context menu of a team's list, as the right mouse button opens it.
     std::unique_ptr<QMenu> TeamMenu(bool secondTeam);
 
@@ -60,16 +57,10 @@ public:
     void EditShirtNumbers();
 
     void accept() override;
-    void reject() override;
-    void done(int result) override;
 
 private:
     // The squad check; true when the dialog may close.
     bool CheckBeforeClosing();
-    void StoreShownPage();
-    // Makes the person current and loads the pages (the shown page was stored before).
-    void ShowPerson(std::uint32_t personId);
-    void PersonChosen(std::uint32_t personId);
     void ChooseTeamTab(int index);
     // After a change of the club: every list anew; the pages follow the shown list's selection.
     void RebuildLists();
@@ -78,14 +69,10 @@ private:
 
     CDatabaseDocument& m_document;
     std::uint32_t m_clubId;
-    SPlayerEditContext m_context;
-    bool m_groupOpen = false;
-    std::uint32_t m_current = 0;
     QTabWidget* m_teams = nullptr;
     std::vector<CDlgPlayerList*> m_lists;
     CDlgManagerList* m_managers = nullptr;
-    CMyTabCtrl* m_pages = nullptr;
-    std::vector<SPlayerPageTab> m_pageTabs;
+    CPersonPageTabs* m_pages = nullptr;
 };
 
 }  // namespace kw

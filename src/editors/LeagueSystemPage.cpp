@@ -16,6 +16,7 @@
 #include "controls/ControlText.h"
 #include "controls/DlgErrorMessage.h"
 #include "controls/QuestionButtons.h"
+#include "controls/SmallControls.h"
 #include "document/DatabaseDocument.h"
 #include "editing/LeagueComposition.h"
 #include "editing/LeagueSystemCommands.h"
@@ -37,13 +38,6 @@ namespace {
 // A league item carries its competition id, a level item its level.
 constexpr int kLeagueRole = Qt::UserRole;
 constexpr int kLevelRole = Qt::UserRole + 1;
-
-QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
 
 QComboBox* Choice(const QString& name, QWidget* parent) {
     auto* choice = new QComboBox(parent);
@@ -75,8 +69,8 @@ CLeagueSystemPage::CLeagueSystemPage(CDatabaseDocument& document,
     auto* genericLabel =
         new QLabel(QStringLiteral("&Generisches Spielsystem ausw\u00e4hlen"), this);
     genericLabel->setBuddy(m_generic);
-    m_apply =
-        Button(QStringLiteral("\u00c4nderungen &\u00fcbernehmen"), QStringLiteral("apply"), this);
+    m_apply = MakeButton(QStringLiteral("\u00c4nderungen &\u00fcbernehmen"),
+                         QStringLiteral("apply"), this);
     connect(m_apply, &QPushButton::clicked, this, &CLeagueSystemPage::Apply);
 
     auto* choices = new QGridLayout;
@@ -103,10 +97,10 @@ CLeagueSystemPage::CLeagueSystemPage(CDatabaseDocument& document,
     count->addWidget(m_teamCount);
     count->addStretch();
 
-    m_fixtures = Button(QStringLiteral("&Spielpl\u00e4ne"), QStringLiteral("fixtures"), this);
-    m_calendar = Button(QStringLiteral("&Rahmenkalender"), QStringLiteral("calendar"), this);
+    m_fixtures = MakeButton(QStringLiteral("&Spielpl\u00e4ne"), QStringLiteral("fixtures"), this);
+    m_calendar = MakeButton(QStringLiteral("&Rahmenkalender"), QStringLiteral("calendar"), this);
     m_composition =
-        Button(QStringLiteral("&Ligazusammensetzung"), QStringLiteral("composition"), this);
+        MakeButton(QStringLiteral("&Ligazusammensetzung"), QStringLiteral("composition"), this);
     connect(m_fixtures, &QPushButton::clicked, this, [this] {
         CDlgFixturelist::Edit(m_document, m_country, this);
         Refresh();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "DocumentTestSupport.h"
+#include "document/EditGroup.h"
 #include "document/RecordEdits.h"
 #include "model/Club.h"
 #include "model/Country.h"
@@ -122,22 +123,22 @@ TEST_F(DatabaseDocument, AChangeOutsideTheScopeStopsTheProgram) {
 }
 
 TEST_F(DatabaseDocument, AGroupOnlyLookedAtLeavesNoEditAndUndoWaitsForItsEnd) {
-    document.BeginGroup("Spielerkader");
-    document.EndGroup();
+    { const CEditGroup lookedAt(document, "Spielerkader"); }
     EXPECT_FALSE(document.History().CanUndo());
     EXPECT_FALSE(document.IsModified());
 
     EXPECT_EQ(observer.historyChanges, 0);
 
-    document.BeginGroup("Spielerkader");
+    CEditGroup group(document, "Spielerkader");
     Rename("Im Dialog");
     EXPECT_FALSE(document.Undo()) << "nothing is undone while the dialog is open";
-    document.BeginGroup("innen");
-    Rename("Noch im Dialog");
-    document.EndGroup();
+    {
+        const CEditGroup inner(document, "innen");
+        Rename("Noch im Dialog");
+    }
     EXPECT_TRUE(document.InGroup());
     EXPECT_EQ(observer.historyChanges, 0) << "undo offers nothing new while the group is open";
-    document.EndGroup();
+    group.Close();
     EXPECT_EQ(observer.historyChanges, 1) << "the closed group is offered at once";
     EXPECT_EQ(document.History().Count(), 1u);
     EXPECT_EQ(document.UndoDescription(), "Spielerkader");
@@ -145,6 +146,29 @@ TEST_F(DatabaseDocument, AGroupOnlyLookedAtLeavesNoEditAndUndoWaitsForItsEnd) {
     EXPECT_NE(FirstClub().Name(), "Noch im Dialog");
     EXPECT_NE(FirstClub().Name(), "Im Dialog");
     EXPECT_FALSE(document.IsModified());
+}
+
+// A cancelled dialog: its group's edits are reverted newest first (two edits of one club) and
+// nothing is recorded; a group around it goes on.
+TEST_F(DatabaseDocument, ADiscardedGroupRevertsItsEditsNewestFirstAndRecordsNothing) {
+    const std::string before(FirstClub().Name());
+    CEditGroup outer(document, "Land");
+    Rename("Aussen");
+    CEditGroup inner(document, "Stadion");
+    Rename("Innen");
+    Rename("Noch innen");
+    observer.changes.clear();
+    inner.Discard();
+    inner.Close();
+    EXPECT_EQ(FirstClub().Name(), "Aussen");
+    EXPECT_EQ(observer.changes.size(), 2u) << "views hear of each reverted edit";
+    EXPECT_TRUE(document.InGroup());
+    outer.Discard();
+    EXPECT_FALSE(document.InGroup());
+    EXPECT_EQ(FirstClub().Name(), before);
+    EXPECT_FALSE(document.History().CanUndo());
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(observer.historyChanges, 0);
 }
 
 TEST_F(DatabaseDocument, AReplacedWorldStartsAFreshCleanHistory) {

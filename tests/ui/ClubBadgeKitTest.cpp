@@ -173,7 +173,7 @@ void ClubBadgeKitTest::badgePageShowsTheBadgeAndItsColours() {
     m_copy->SetColour(0, 2);
     m_copy->SetColourStyle(1);
     CDlgClubBadge page(Context(), nullptr);
-    page.LoadPage();
+    page.Load();
     page.show();
     auto* badge = page.findChild<CShowBitmap*>(QStringLiteral("badge"));
     QVERIFY(badge->HasBitmap());
@@ -186,12 +186,12 @@ void ClubBadgeKitTest::badgePageShowsTheBadgeAndItsColours() {
 
     // No path: no picture and "Keine Datei gewählt"; a missing badge: why it is missing.
     m_copy->SetBadgePath("");
-    page.LoadPage();
+    page.Load();
     QVERIFY(!badge->HasBitmap());
     QCOMPARE(page.findChild<QLabel*>(QStringLiteral("file"))->text(),
              QStringLiteral("Keine Datei gewählt"));
     m_copy->SetBadgePath("Nowhere\\Badge256\\none.tga");
-    page.LoadPage();
+    page.Load();
     QVERIFY(!badge->HasBitmap());
     QVERIFY(page.findChild<QLabel*>(QStringLiteral("file"))
                 ->text()
@@ -204,7 +204,7 @@ void ClubBadgeKitTest::choosingAColourChangesExactlyThatNumber() {
     m_copy->SetColourStyle(0);
     CClub expected = *m_copy;
     CDlgClubBadge page(Context(), nullptr);
-    page.LoadPage();
+    page.Load();
     page.show();
     auto* club = page.findChild<QComboBox*>(QStringLiteral("clubColour"));
     QCOMPARE(club->currentText(), QStringLiteral("Auch Rot"));
@@ -212,16 +212,16 @@ void ClubBadgeKitTest::choosingAColourChangesExactlyThatNumber() {
     QTest::keyClick(club, Qt::Key_Up);
     auto* merchandise = page.findChild<QComboBox*>(QStringLiteral("merchandiseColour"));
     QTest::keyClick(merchandise, Qt::Key_End);
-    page.StorePage();
+    page.Store();
     expected.SetColour(0, 2);
     expected.SetColourStyle(2);
     QVERIFY(m_copy->HasSameData(expected));
 
     // Back to the loaded entry: nothing more is written.
-    page.LoadPage();
+    page.Load();
     QTest::keyClick(club, Qt::Key_Up);
     QTest::keyClick(club, Qt::Key_Down);
-    page.StorePage();
+    page.Store();
     QVERIFY(m_copy->HasSameData(expected));
 }
 
@@ -237,8 +237,8 @@ void ClubBadgeKitTest::untouchedPagesStoreNothing() {
 
     CDlgClubBadge badge(Context(), nullptr);
     CDlgClubShirts shirts(Context(), nullptr);
-    badge.LoadPage();
-    shirts.LoadPage();
+    badge.Load();
+    shirts.Load();
     badge.show();
     shirts.show();
     // Looked at, focus moved through the fields, nothing changed.
@@ -246,14 +246,14 @@ void ClubBadgeKitTest::untouchedPagesStoreNothing() {
         field->setFocus();
         QApplication::processEvents();
     }
-    badge.StorePage();
-    shirts.StorePage();
+    badge.Store();
+    shirts.Store();
     QVERIFY(m_copy->HasSameData(before));
 }
 
 void ClubBadgeKitTest::badgeDialogPreselectsTheClubsBadgeAndOkStoresAnother() {
     CDlgClubBadge page(Context(), nullptr);
-    page.LoadPage();
+    page.Load();
     page.show();
     QString chosen;
     QString preselected;
@@ -288,7 +288,7 @@ void ClubBadgeKitTest::badgeDialogPreselectsTheClubsBadgeAndOkStoresAnother() {
 void ClubBadgeKitTest::noBadgeGivesTheColourTemplate() {
     m_copy->SetColour(0, 19);
     CDlgClubBadge page(Context(), nullptr);
-    page.LoadPage();
+    page.Load();
     page.show();
     test::WhenModal<CDlgClubBadgeManage>(*this, [](CDlgClubBadgeManage& dialog) {
         auto* groups = dialog.findChild<QComboBox*>(QStringLiteral("groups"));
@@ -306,7 +306,7 @@ void ClubBadgeKitTest::noBadgeGivesTheColourTemplate() {
 void ClubBadgeKitTest::aPathTooLongIsRefusedAndOkWithoutBadgeCancels() {
     const CClub before = *m_copy;
     CDlgClubBadge page(Context(), nullptr);
-    page.LoadPage();
+    page.Load();
     page.show();
     QString message;
     bool stayedOpen = false;
@@ -344,7 +344,7 @@ void ClubBadgeKitTest::designFieldsFollowTheTypingRules() {
     home.thirdStyle = 2;
     CClub expected = *m_copy;
     CDlgClubShirts page(Context(), nullptr);
-    page.LoadPage();
+    page.Load();
     page.show();
 
     auto* shirt = page.findChild<QWidget*>(QStringLiteral("homeShirtDesign"));
@@ -384,7 +384,7 @@ void ClubBadgeKitTest::designFieldsFollowTheTypingRules() {
     awaySlider->setFocus();
     QTest::keyClick(awaySlider, awayBefore < kShirtDesigns.maximum ? Qt::Key_Right : Qt::Key_Left);
 
-    page.StorePage();
+    page.Store();
     expected.Kit().Kit(0).design = 17;
     expected.Kit().Kit(0).secondStyle = 1;
     expected.Kit().Kit(1).design = static_cast<std::uint8_t>(
@@ -395,7 +395,7 @@ void ClubBadgeKitTest::designFieldsFollowTheTypingRules() {
 void ClubBadgeKitTest::colourButtonPicksOnlyThatColour() {
     CClub expected = *m_copy;
     CDlgClubShirts page(Context(), nullptr);
-    page.LoadPage();
+    page.Load();
     page.show();
     // White, the third colour of the table, for the away socks.
     test::WhenModal<CDlgClubShirtsColor>(*this, [](CDlgClubShirtsColor& dialog) {
@@ -417,7 +417,7 @@ void ClubBadgeKitTest::colourButtonPicksOnlyThatColour() {
     });
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("homeShirtColour")),
                       Qt::LeftButton);
-    page.StorePage();
+    page.Store();
     SetKitColour(expected.Kit().Kit(1), EKitColour::kSocks, {255, 255, 255});
     QVERIFY(m_copy->HasSameData(expected));
     QCOMPARE(KitColour(m_copy->Kit().Kit(1), EKitColour::kShirt),
@@ -428,7 +428,7 @@ void ClubBadgeKitTest::originalKitIsStoredWhenChosen() {
     m_copy->Kit().SetSharedValue(0);
     CClub expected = *m_copy;
     CDlgClubShirts page(Context(), nullptr);
-    page.LoadPage();
+    page.Load();
     page.show();
     auto* original = page.findChild<QComboBox*>(QStringLiteral("originalKit"));
     QCOMPARE(original->currentIndex(), 0);
@@ -437,14 +437,14 @@ void ClubBadgeKitTest::originalKitIsStoredWhenChosen() {
     QTest::keyClick(original, Qt::Key_Down);
     const int chosen = original->currentData().toInt();
     QVERIFY(chosen != 0);
-    page.StorePage();
+    page.Store();
     expected.Kit().SetSharedValue(chosen);
     QVERIFY(m_copy->HasSameData(expected));
 }
 
 void ClubBadgeKitTest::pageWithoutRendererShowsThePlaceholder() {
     CDlgClubShirts page(Context(), nullptr);
-    page.LoadPage();
+    page.Load();
     page.show();
     QVERIFY(page.findChild<QLabel*>(QStringLiteral("previewPlaceholder"))->isVisible());
     const QStringList names = test::AccessibleNames(page);
@@ -459,7 +459,7 @@ void ClubBadgeKitTest::pageWithoutRendererShowsThePlaceholder() {
     auto* socks = page.findChild<QWidget*>(QStringLiteral("homeSocksDesign"));
     socks->findChild<QSlider*>()->setFocus();
     QTest::keyClick(socks->findChild<QSlider*>(), Qt::Key_End);
-    page.StorePage();
+    page.Store();
     QCOMPARE(int{m_copy->Kit().Kit(0).thirdStyle}, kSocksDesigns.maximum);
 }
 

@@ -26,6 +26,7 @@
 #include "controls/ValueScrollBar.h"
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
+#include "editors/EditorPage.h"
 #include "editors/club/DlgClubParent.h"
 #include "exports/WorldDump.h"
 #include "model/Club.h"
@@ -303,6 +304,8 @@ void ClubEditorTest::okWithoutEditsKeepsOddValuesAndRecordsNothing() {
     auto dialog = OpenEditor(club);
     ShowTab(*dialog, QStringLiteral("Historische Daten"));
     ShowTab(*dialog, QStringLiteral("Allgemeine Informationen"));
+    // Values the controls cannot show are no change of the page.
+    QVERIFY(!TabEditorPage(dialog->Tabs(), dialog->Tabs().currentIndex())->Differs());
     Press(*dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(CountryDump(club), before);
@@ -317,6 +320,7 @@ void ClubEditorTest::editAndOkRecordOneEditThatUndoTakesBackExactly() {
     const std::string before = CountryDump(club);
     auto dialog = OpenEditor(club);
     Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Umbenannt"));
+    QVERIFY(TabEditorPage(dialog->Tabs(), dialog->Tabs().currentIndex())->Differs());
     auto& bar = Child<CValueScrollBar>(*dialog, QStringLiteral("prestige0"));
     bar.setFocus();
     const int prestige = bar.Value();

@@ -111,7 +111,7 @@ std::unique_ptr<CDlgClubStadium> ClubStadiumTest::Page(CClub& club, int language
     m_context = std::make_unique<SClubEditContext>(
         SClubEditContext{club, *m_world, m_installation, nullptr, m_app.cityDirectory, language});
     auto page = std::make_unique<CDlgClubStadium>(*m_context, nullptr);
-    page->LoadPage();
+    page->Load();
     page->show();
     return page;
 }
@@ -156,11 +156,11 @@ void ClubStadiumTest::untouchedPageStoresNothingAlsoValuesItCannotShow() {
     QCOMPARE(Child<QComboBox>(*page, "venue").currentIndex(), -1);
     QCOMPARE(Child<QComboBox>(*page, "stadiumType").currentIndex(), -1);
     QCOMPARE(Child<QComboBox>(*page, "youthCountry").currentIndex(), -1);
-    page->StorePage();
+    page->Store();
     QVERIFY(club.HasSameData(before));
     // Showing it again and leaving it again changes nothing either.
-    page->LoadPage();
-    page->StorePage();
+    page->Load();
+    page->Store();
     QVERIFY(club.HasSameData(before));
 }
 
@@ -172,7 +172,7 @@ void ClubStadiumTest::eachControlStoresExactlyItsField() {
         CClub expected = original;
         auto page = Page(club);
         act(*page);
-        page->StorePage();
+        page->Store();
         expect(expected);
         if (club.HasSameData(original)) {
             QFAIL(qPrintable(QStringLiteral("nothing changed: ") + QLatin1String(what)));
@@ -275,7 +275,7 @@ void ClubStadiumTest::stadiumNameIsEditedInTheContextsLanguage() {
     QCOMPARE(name.text(), QStringLiteral("Stade du Lac"));
     QCOMPARE(name.maxLength(), 29);
     ReplaceText(name, QStringLiteral("Stade Général"));
-    page->StorePage();
+    page->Store();
     QCOMPARE(std::string(club.StadiumNames()[2].View()), std::string("Stade G\xE9n\xE9ral"));
     QCOMPARE(club.StadiumNames()[0].View(), before.StadiumNames()[0].View());
 }
@@ -323,10 +323,10 @@ void ClubStadiumTest::choosingAPictureMakesItsNameTheCity() {
     QTest::mouseClick(&Child<QPushButton>(*page, "chooseCityPicture"), Qt::LeftButton);
     QVERIFY(Child<CShowBitmap>(*page, "cityPicture").HasBitmap());
     QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), QStringLiteral("Seeblick.bmp"));
-    page->StorePage();
+    page->Store();
     QVERIFY(club.HasSameData(expected));
     // Shown again, the page finds the picture through the new name.
-    page->LoadPage();
+    page->Load();
     QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), QStringLiteral("Seeblick.bmp"));
 }
 
@@ -349,7 +349,7 @@ void ClubStadiumTest::aPictureOutsideTheCityFolderIsRefused() {
     QTest::mouseClick(&Child<QPushButton>(*page, "chooseCityPicture"), Qt::LeftButton);
     QVERIFY(message.startsWith(QStringLiteral("Die Stadtgrafik muss im Ordner")));
     QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), shownBefore);
-    page->StorePage();
+    page->Store();
     QVERIFY(club.HasSameData(before));
 }
 

@@ -25,8 +25,8 @@
 #include "document/DatabaseDocument.h"
 #include "editors/country/CountryCupsPage.h"
 #include "editors/country/CountryGeneralPage.h"
+#include "editors/country/CountryListPages.h"
 #include "editors/country/CountryLookPage.h"
-#include "editors/country/CountryRefereesPage.h"
 #include "editors/country/DlgCountry.h"
 #include "editors/player/DateFields.h"
 #include "exports/WorldDump.h"
@@ -47,6 +47,7 @@ public:
     using CCountryPage::CCountryPage;
     void Load() override { ++loads; }
     void Store() override { ++stores; }
+    bool Differs() const override { return false; }
     int loads = 0;
     int stores = 0;
 };

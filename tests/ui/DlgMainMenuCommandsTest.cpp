@@ -49,6 +49,7 @@
 #include "editors/country/CountryLeagueSystemPage.h"
 #include "editors/country/DlgCountry.h"
 #include "editors/country/DlgCountrySubPage.h"
+#include "exports/WorldDump.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -90,7 +91,7 @@ private slots:
     void badgeCheckAndMissingRendererCarryOn();
     void manageOpensTheSynchronisationDialog();
     void countryAndStaffEditorsOpenForTheSelection();
-    void liveEditWindowsAreUndoneAtOnceFromTheMenuAndTheShortcut();
+    void eachKindOfWindowLeavesItsEditsOnEveryWayOut();
 
 private:
     // Runs `act` on the next modal dialog of type T once it is shown.
@@ -919,9 +920,11 @@ void DlgMainMenuCommandsTest::countryAndStaffEditorsOpenForTheSelection() {
     QCOMPARE(window.Document().History().Count(), std::size_t{0});
 }
 
-// A live-edit window's session becomes one edit when it closes: the edit menu offers it at once,
-// and the shortcut takes it back.
-void DlgMainMenuCommandsTest::liveEditWindowsAreUndoneAtOnceFromTheMenuAndTheShortcut() {
+// Every window's buttons mean what its kind says. A live-edit window records its session as one
+// edit on each way out: the edit menu offers it at once and the shortcut takes it back. An editor
+// with "Abbruch" leaves none on "Abbruch", Escape or the close box after a change, also when a
+// window it opened (the continental settings' ranking) changed live records.
+void DlgMainMenuCommandsTest::eachKindOfWindowLeavesItsEditsOnEveryWayOut() {
     DlgMainMenu window(m_context, m_ui);
     window.show();
     auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
@@ -930,56 +933,84 @@ void DlgMainMenuCommandsTest::liveEditWindowsAreUndoneAtOnceFromTheMenuAndTheSho
     const std::uint32_t club = clubs->currentItem()->data(Qt::UserRole).toUInt();
     QAction* undo = Action(window, QStringLiteral("&Rückgängig"));
     QVERIFY(undo != nullptr && !undo->isEnabled());
+    const std::string before = DumpWorldJson(window.World());
 
-    const auto staff = [&window] {
-        const std::unique_ptr<QMenu> menu = window.ClubMenu();
-        for (QAction* action : menu->actions()) {
-            if (action->text() == QStringLiteral("Personal bearbeiten")) {
-                action->trigger();
+    // What the window's commands or the windows it opens record while it is open.
+    const auto liveEdit = [&window, club](QDialog&) {
+        window.Document().Perform("Umbenennen", SWorldScope::Countries({kDefaultCountry}),
+                                  [club](CWorld& world) {
+                                      world.Country(kDefaultCountry).Club(club)->SetName(0, "X");
+                                      return true;
+                                  });
+    };
+    const auto click = [](QDialog& dialog, const char* text) {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->isVisible() && button->text().remove(QLatin1Char('&')) == text) {
+                QTest::mouseClick(button, Qt::LeftButton);
+                return;
             }
         }
     };
-    const auto button = [&window](const char* name) {
-        return [&window, name] {
-            QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(name)),
-                              Qt::LeftButton);
-        };
+    struct SWindow {
+        const char* group;  // the live-edit window's edit; null for an editor
+        void (DlgMainMenu::*open)();
+        std::function<void(QDialog&)> change;
     };
-    const auto action = [&window](const char* text) {
-        return [&window, text] { Action(window, QString::fromUtf8(text))->trigger(); };
+    const std::vector<SWindow> windows = {
+        {"Spielerkader", &DlgMainMenu::EditSquad, liveEdit},
+        {"Personal", &DlgMainMenu::EditStaff, liveEdit},
+        {"Rahmenterminkalender", &DlgMainMenu::EditCalendar, liveEdit},
+        {"Ligazusammensetzung", &DlgMainMenu::EditLeagueComposition, liveEdit},
+        {"Ligasystem", &DlgMainMenu::EditLeagueSystem, liveEdit},
+        {"", &DlgMainMenu::EditCountry, liveEdit},
+        {nullptr, &DlgMainMenu::EditContinentalSettings, liveEdit},
+        {nullptr, &DlgMainMenu::EditClub,
+         [](QDialog& dialog) {
+             QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("name")), "X");
+         }},
+        {nullptr, &DlgMainMenu::EditFixtures,
+         [&click](QDialog& dialog) { click(dialog, "Alle Spieltage löschen"); }},
+        {nullptr, &DlgMainMenu::EditGlobalRules,
+         [](QDialog& dialog) {
+             QTest::keyClick(dialog.findChild<QWidget*>(QStringLiteral("substitutions")),
+                             Qt::Key_Right);
+         }},
     };
-    const std::vector<std::pair<const char*, std::function<void()>>> windows = {
-        {"Spielerkader", button("editSquad")},
-        {"Personal", staff},
-        {"Rahmenterminkalender", action("&Rahmenterminkalender...")},
-        {"Ligazusammensetzung", action("&Ligazusammensetzung...")},
-        {nullptr, button("countrySettings")},
+    const std::vector<std::function<void(QDialog&, bool)>> waysOut = {
+        [&click](QDialog& dialog, bool live) { click(dialog, live ? "OK" : "Abbruch"); },
+        [](QDialog& dialog, bool) { QTest::keyClick(&dialog, Qt::Key_Escape); },
+        [](QDialog& dialog, bool) { dialog.close(); },
     };
-    for (const auto& [group, open] : windows) {
-        bool shown = false;
-        WhenShown<QDialog>(window, [&](QDialog& dialog) {
-            shown = true;
-            // What the window records while it is open is part of its session.
-            window.Document().Perform(
-                "Umbenennen", SWorldScope::Countries({kDefaultCountry}), [club](CWorld& world) {
-                    world.Country(kDefaultCountry).Club(club)->SetName(0, "X");
-                    return true;
-                });
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        });
-        open();
-        QVERIFY2(shown, group);
-        QVERIFY2(undo->isEnabled(), group);
-        if (group != nullptr) {
-            QCOMPARE(undo->text(), QStringLiteral("&Rückgängig: ") + QString::fromUtf8(group));
+    for (std::size_t row = 0; row < windows.size(); ++row) {
+        const SWindow& shown = windows[row];
+        for (std::size_t way = 0; way < waysOut.size(); ++way) {
+            const std::string what =
+                "window " + std::to_string(row) + ", way out " + std::to_string(way);
+            bool closed = false;
+            WhenShown<QDialog>(window, [&](QDialog& dialog) {
+                shown.change(dialog);
+                waysOut[way](dialog, shown.group != nullptr);
+                closed = !dialog.isVisible();
+            });
+            (window.*shown.open)();
+            QVERIFY2(closed, what.c_str());
+            if (shown.group == nullptr) {
+                QVERIFY2(!undo->isEnabled(), what.c_str());
+                QVERIFY2(DumpWorldJson(window.World()) == before, what.c_str());
+                continue;
+            }
+            QVERIFY2(undo->isEnabled(), what.c_str());
+            if (*shown.group != '\0') {
+                QCOMPARE(undo->text(),
+                         QStringLiteral("&Rückgängig: ") + QString::fromUtf8(shown.group));
+            }
+            // Shortcuts reach only the active window.
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY2(!window.Document().IsModified(), what.c_str());
+            QVERIFY2(DumpWorldJson(window.World()) == before, what.c_str());
         }
-        QVERIFY(window.Document().IsModified());
-        // Shortcuts reach only the active window.
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY2(!window.Document().IsModified(), group);
-        QVERIFY(window.World().Country(kDefaultCountry).Club(club)->Name(0) != "X");
     }
 }
 

@@ -16,6 +16,7 @@
 
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
+#include "PageStore.h"
 #include "controls/SpinEditCtrl.h"
 #include "controls/ValueScrollBar.h"
 #include "document/DatabaseDocument.h"
@@ -180,7 +181,7 @@ void ManagerPagesTest::repeatedMotherTongueIsStoredOnceAndTheRestMoveUp() {
     Choose(Child<QComboBox>(*page, QStringLiteral("language1")), kEnglish);
     Choose(Child<QComboBox>(*page, QStringLiteral("language2")), kGerman);
     Choose(Child<QComboBox>(*page, QStringLiteral("language3")), kFrench);
-    QVERIFY(page->StorePage());
+    QVERIFY(test::Stored(*page));
 
     const CPlayer& live = *m_document->World().Person(trainer.Id());
     QCOMPARE(live.Languages(), (std::array<std::uint8_t, 4>{kEnglish, kGerman, kFrench, 0}));
@@ -212,7 +213,7 @@ void ManagerPagesTest::presidentsExperienceIsNotTouched() {
     auto& stability = Child<CValueScrollBar>(*page, QStringLiteral("boardStability"));
     stability.setFocus();
     QTest::keyClick(&stability, stability.Value() == 0 ? Qt::Key_Right : Qt::Key_Left);
-    QVERIFY(page->StorePage());
+    QVERIFY(test::Stored(*page));
 
     const CPlayer& live = *m_document->World().Person(president.Id());
     QCOMPARE(live.NationalExperience(), std::int8_t{9});
@@ -237,7 +238,7 @@ void ManagerPagesTest::staffGradesAreStoredIntoTheStaffBytes() {
     const int newExperience = experience.currentIndex() == 0 ? 2 : 0;
     Choose(level, newLevel);
     Choose(experience, newExperience);
-    QVERIFY(page->StorePage());
+    QVERIFY(test::Stored(*page));
 
     expected->SetStaffByte(0, static_cast<std::uint8_t>(newLevel));
     expected->SetStaffByte(1, static_cast<std::uint8_t>(newExperience));
@@ -273,7 +274,7 @@ void ManagerPagesTest::browsingTenStaffPersonsChangesNothing() {
     auto page = Open(*m_document->World().Person(staff.front()));
     for (const std::uint32_t id : staff) {
         page->SetPlayer(id);
-        QVERIFY(!page->StorePage());
+        QVERIFY(!test::Stored(*page));
     }
     QCOMPARE(m_document->History().Count(), std::size_t{0});
     QCOMPARE(Dump(), before);

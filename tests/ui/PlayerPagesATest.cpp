@@ -18,6 +18,7 @@
 #include "AccessibleNames.h"
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
+#include "PageStore.h"
 #include "controls/SpinEditCtrl.h"
 #include "controls/ValueScrollBar.h"
 #include "document/DatabaseDocument.h"
@@ -202,13 +203,13 @@ void PlayerPagesATest::typedSurnameIsTheOneChangeAndOneEdit() {
     const std::unique_ptr<CPlayer> expected = player.Clone();
     auto page = Open<CDlgPlayerAllRight>(player);
     Retype(Child<QLineEdit>(*page, QStringLiteral("surname")), QStringLiteral("Brückner"));
-    QVERIFY(page->StorePage());
+    QVERIFY(test::Stored(*page));
     expected->SetSurname(
         "Br\xFC"
         "ckner");
     ExpectPerson(*expected, 1);
     // Stored already: a second store finds nothing to write.
-    QVERIFY(!page->StorePage());
+    QVERIFY(!test::Stored(*page));
     QCOMPARE(m_document->History().Count(), std::size_t{1});
 }
 
@@ -222,7 +223,7 @@ void PlayerPagesATest::namesStopAtWhatTheRecordHolds() {
     Retype(nickname, QString(30, QLatin1Char('n')));
     QCOMPARE(firstName.text().size(), 15);
     QCOMPARE(nickname.text().size(), 19);
-    QVERIFY(page->StorePage());
+    QVERIFY(test::Stored(*page));
     expected->SetFirstName(std::string(15, 'f'));
     expected->SetNickname(std::string(19, 'n'));
     ExpectPerson(*expected, 1);
@@ -244,7 +245,7 @@ void PlayerPagesATest::nationalityChoiceSetsLanguagesAndTheSameSecondIsNone() {
     auto page = Open<CDlgPlayerAllRight>(player);
     Choose(Child<QComboBox>(*page, QStringLiteral("nationality")), chosen);
     Choose(Child<QComboBox>(*page, QStringLiteral("secondNationality")), chosen);
-    QVERIFY(page->StorePage());
+    QVERIFY(test::Stored(*page));
 
     expected->SetNationality(static_cast<std::uint8_t>(chosen));
     expected->SetSecondNationality(0);
@@ -290,7 +291,7 @@ void PlayerPagesATest::birthDateDayFollowsTheMonthAndExperienceTheAge() {
     typeInto(day, QStringLiteral("6"));
     // Measured on 1 July 2006, whatever the clock says.
     QCOMPARE(Child<QLabel>(*page, QStringLiteral("age")).text(), QStringLiteral("25"));
-    QVERIFY(page->StorePage());
+    QVERIFY(test::Stored(*page));
     expected->SetBirthDate(CDate::FromYmd(1980, 10, 6));
     expected->SetNationalExperience(static_cast<std::int8_t>(NationalExperienceForAge(25)));
     ExpectPerson(*expected, 1);
@@ -306,7 +307,7 @@ void PlayerPagesATest::flagsAreStoredIntoTheirBits() {
     QTest::mouseClick(&homeGrown, Qt::LeftButton, {}, QPoint(5, homeGrown.height() / 2));
     QTest::mouseClick(&basque, Qt::LeftButton, {}, QPoint(5, basque.height() / 2));
     QTest::mouseClick(&youth, Qt::LeftButton, {}, QPoint(5, youth.height() / 2));
-    QVERIFY(page->StorePage());
+    QVERIFY(test::Stored(*page));
     expected->SetOriginByte(
         static_cast<std::uint8_t>(expected->OriginByte() ^ (kHomeGrownBit | kBasqueBit)));
     expected->SetYouthFlag(expected->YouthFlag() != 0 ? 0 : 1);
@@ -334,7 +335,7 @@ void PlayerPagesATest::talentIsStoredAtOnceAndPotentialIsOnlyShown() {
     const int shown = CalculatePotential(BestStrength(player).strength, newTalent,
                                          AgeOn(player.BirthDate(), GameToday()));
     QCOMPARE(potential.Field()->text(), QString::number(shown));
-    QVERIFY(!page->StorePage());
+    QVERIFY(!test::Stored(*page));
     QCOMPARE(m_document->History().Count(), std::size_t{1});
 }
 
@@ -354,7 +355,7 @@ void PlayerPagesATest::browsingTenPersonsOnEveryPageChangesNothing() {
     for (const SPlayerPageTab& tab : pages) {
         for (const CPlayer* person : persons) {
             tab.page->SetPlayer(person->Id());
-            QVERIFY(!tab.page->StorePage());
+            QVERIFY(!test::Stored(*tab.page));
         }
         tab.page->SetPlayer(0);
         QVERIFY(!tab.page->isEnabled());
@@ -453,7 +454,7 @@ void PlayerPagesATest::playerTypeAndCommentAreStored() {
     QTest::keyClicks(&comment, QStringLiteral("Schnell"));
     QTest::keyClick(&comment, Qt::Key_Return);
     QTest::keyClicks(&comment, QStringLiteral("Kopfballstark"));
-    QVERIFY(page->StorePage());
+    QVERIFY(test::Stored(*page));
     expected->SetRoleCode(static_cast<std::uint8_t>(newType));
     expected->SetNote("Schnell\r\nKopfballstark");
     ExpectPerson(*expected, 1);
@@ -475,7 +476,7 @@ void PlayerPagesATest::repeatedPositionsAndLanguagesAreRemoved() {
     Choose(Child<QComboBox>(*page, QStringLiteral("language0")), 14);
     Choose(Child<QComboBox>(*page, QStringLiteral("language1")), 14);
     Choose(Child<QComboBox>(*page, QStringLiteral("language2")), 19);
-    QVERIFY(page->StorePage());
+    QVERIFY(test::Stored(*page));
     const std::array<std::uint8_t, kPositionSlots> positions = {
         position::kCentreBack, position::kSweeper, position::kAnchor, 0, 0, 0};
     for (int slot = 0; slot < kPositionSlots; ++slot) {
@@ -509,7 +510,7 @@ void PlayerPagesATest::experienceBarsStoreForPlayersOnly() {
     // A number beyond the range stores the bound, unless the field shows the bound already.
     const bool showsMaximum = std::clamp(player.TacticalTraining(), 0, 8) == 8;
     Retype(*tactics.Field(), showsMaximum ? QStringLiteral("3") : QStringLiteral("12"));
-    QVERIFY(page->StorePage());
+    QVERIFY(test::Stored(*page));
     expected->SetNationalExperience(6);
     expected->SetInternationalExperience(0);
     expected->SetFoot(3);

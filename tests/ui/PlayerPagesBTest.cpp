@@ -19,6 +19,7 @@
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
+#include "PageStore.h"
 #include "assets/Image.h"
 #include "assets/Tga.h"
 #include "controls/ControlText.h"
@@ -215,7 +216,7 @@ void PlayerPagesBTest::browsingTenPlayersChangesNothing() {
         for (CPlayerPage* page : std::initializer_list<CPlayerPage*>{&contract, hist, look}) {
             page->SetPlayer(id);
             QVERIFY(page->isEnabled());
-            QVERIFY(!page->StorePage());
+            QVERIFY(!test::Stored(*page));
         }
     }
     QCOMPARE(m_document->History().Count(), std::size_t{0});
@@ -229,7 +230,7 @@ void PlayerPagesBTest::noPlayerEmptiesAndDisablesThePages() {
     contract.SetPlayer(0);
     QVERIFY(!contract.isEnabled());
     QVERIFY(Child<QLineEdit>(contract, QStringLiteral("salary")).text().isEmpty());
-    QVERIFY(!contract.StorePage());
+    QVERIFY(!test::Stored(contract));
     auto* hist = new CDlgPlayerHist(*m_editContext, m_window.get());
     hist->SetPlayer(PlayerWithCareer().Id());
     QVERIFY(hist->CareerList().count() >= 2);
@@ -248,7 +249,7 @@ void PlayerPagesBTest::salaryEditStoresThatFieldAndTheShownResets() {
     // The field takes nine digits.
     QCOMPARE(salary.text(), QStringLiteral("123456789"));
     std::unique_ptr<CPlayer> expected = CloneOf(id);
-    QVERIFY(page.StorePage());
+    QVERIFY(test::Stored(page));
     // What the page showed of the periods is stored with the edit.
     ApplyPeriodResets(*expected);
     expected->SetContractValue(123456789);
@@ -257,7 +258,7 @@ void PlayerPagesBTest::salaryEditStoresThatFieldAndTheShownResets() {
     QCOMPARE(InjuryPeriod(Live(id)),
              (SContractPeriod{CDate::FromYmd(2005, 7, 1), CDate::FromYmd(2005, 11, 1)}));
     // Stored once: storing again without another edit adds nothing.
-    QVERIFY(!page.StorePage());
+    QVERIFY(!test::Stored(page));
     QCOMPARE(m_document->History().Count(), std::size_t{1});
 }
 
@@ -267,7 +268,7 @@ void PlayerPagesBTest::textThatIsNoNumberStoresNothingButZero() {
     auto& page = ShowPage<CDlgPlayerContract>();
     page.SetPlayer(id);
     Retype(Child<QLineEdit>(page, QStringLiteral("salary")), QStringLiteral("viel"));
-    QVERIFY(page.StorePage());
+    QVERIFY(test::Stored(page));
     QCOMPARE(Live(id).ContractValue(), 0);
 }
 
@@ -326,7 +327,7 @@ void PlayerPagesBTest::injuryStateStoresItsBitAndTheInjuryPeriod() {
     TypeInto(end.Day(), 15);
     TypeInto(end.Month(), 12);
     std::unique_ptr<CPlayer> expected = CloneOf(id);
-    QVERIFY(page.StorePage());
+    QVERIFY(test::Stored(page));
     ApplyPeriodResets(*expected);
     expected->SetContractByte(
         kSeasonStartByte,
@@ -366,7 +367,7 @@ void PlayerPagesBTest::contractEndTextFollowsTheBar() {
     press(towardsLast, 1);
     QCOMPARE(bar.Value(), 2007);
     QCOMPARE(text.text(), QStringLiteral("2007"));
-    QVERIFY(page.StorePage());
+    QVERIFY(test::Stored(page));
     QCOMPARE(Live(id).ContractUntil(), 2007);
 }
 
@@ -395,7 +396,7 @@ void PlayerPagesBTest::careerEntryEditKeepsTheRecordOrder() {
 
     std::unique_ptr<CPlayer> expected = CloneOf(id);
     expected->History()[order.front()].from = edited.from;
-    QVERIFY(page.StorePage());
+    QVERIFY(test::Stored(page));
     QVERIFY(Live(id).HasSameData(*expected));
     // The record keeps its order: every entry stays at its index.
     for (std::size_t index = 0; index < stored.size(); ++index) {
@@ -418,7 +419,7 @@ void PlayerPagesBTest::careerCountsAreWrittenAloneAndClamped() {
     std::unique_ptr<CPlayer> expected = CloneOf(id);
     expected->History()[entry].games = kMaxLeagueGames;
     expected->History()[entry].flag = player.History()[entry].flag != 0 ? 0 : 1;
-    QVERIFY(page.StorePage());
+    QVERIFY(test::Stored(page));
     QVERIFY(Live(id).HasSameData(*expected));
 }
 
@@ -433,7 +434,7 @@ void PlayerPagesBTest::nationalTeamFlagIsItsOwnBit() {
     expected->SetNationalTeamByte(
         kNationalFlagsByte,
         static_cast<std::uint8_t>(expected->NationalTeamBytes()[0] | kInNationalTeamBit));
-    QVERIFY(page.StorePage());
+    QVERIFY(test::Stored(page));
     QVERIFY(Live(id).HasSameData(*expected));
     // The caps have no field in the record.
     QVERIFY(!Child<CSpinEditCtrl>(page, QStringLiteral("caps")).isEnabled());
@@ -533,7 +534,7 @@ void PlayerPagesBTest::historyClubChoicesWaitForTheStore() {
     expected->SetFirstClub(club);
     expected->SetPreviousClub(club);
     expected->History()[entry].club = club;
-    QVERIFY(page.StorePage());
+    QVERIFY(test::Stored(page));
     QVERIFY(Live(id).HasSameData(*expected));
     QCOMPARE(m_document->History().Count(), std::size_t{1});
 }
@@ -558,7 +559,7 @@ void PlayerPagesBTest::lookChoicesStoreTheirValues() {
     QCOMPARE(beard.itemData(2).toInt(), 5);
     std::unique_ptr<CPlayer> expected = CloneOf(id);
     expected->SetLook(look::kFace, static_cast<std::uint8_t>(target));
-    QVERIFY(page.StorePage());
+    QVERIFY(test::Stored(page));
     QVERIFY(Live(id).HasSameData(*expected));
 }
 
@@ -577,7 +578,7 @@ void PlayerPagesBTest::heightIsClampedAndShownImperial() {
     std::unique_ptr<CPlayer> expected = CloneOf(id);
     expected->SetLook(look::kHeight, 220);
     expected->SetLook(look::kWeight, 80);
-    QVERIFY(page.StorePage());
+    QVERIFY(test::Stored(page));
     QVERIFY(Live(id).HasSameData(*expected));
 }
 

@@ -1,27 +1,30 @@
 #pragma once
 
 #include "controls/DialogB.h"
+#include "editors/EditorPage.h"
 #include "editors/club/ClubEditContext.h"
 
 namespace kw {
 
-// One page of the club editor. The editor loads a page when it is shown and stores it when it is
-// left and on OK. A page writes back only the values whose controls the user changed, so that
-// values a control cannot show (a year outside its range, a choice missing from its list) survive
-// an OK without edits.
-class CClubPage : public CDialogB {
+class CClub;
+
+// One page of the club editor: its record is the editor's working copy of the club. A page writes
+// back only the values whose controls the user changed, so that values a control cannot show (a
+// year outside its range, a choice missing from its list) survive an OK without edits.
+class CClubPage : public CDialogB, public IEditorPage {
     Q_OBJECT
 
 public:
     CClubPage(SClubEditContext& context, QWidget* parent)
         : CDialogB(parent, ERole::Page), m_context(context) {}
 
-    // Fills the controls from the working copy.
-    virtual void LoadPage() = 0;
-    // Writes the changed controls into the working copy.
-    virtual void StorePage() = 0;
+    void Store() final { StoreInto(m_context.club); }
+    bool Differs() const final;
 
 protected:
+    // Writes the controls the user changed since the load into `club`.
+    virtual void StoreInto(CClub& club) const = 0;
+
     SClubEditContext& Context() { return m_context; }
     const SClubEditContext& Context() const { return m_context; }
 

@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "controls/ControlText.h"
+#include "controls/SmallControls.h"
 #include "controls/SpinEditCtrl.h"
 #include "controls/ValueScrollBar.h"
 #include "editing/ClubGeneralRules.h"
@@ -43,12 +44,6 @@ constexpr int kUnlimited = 1 << 16;
 constexpr std::array kLanguages = {ids::kLanguageGerman, ids::kLanguageEnglish,
                                    ids::kLanguageFrench, ids::kLanguageSpanish,
                                    ids::kLanguageItalian};
-
-QLabel* Buddy(const QString& text, QWidget* control, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(control);
-    return label;
-}
 
 std::string View(std::string_view text) {
     return std::string(text);
@@ -100,7 +95,7 @@ QGroupBox* CDlgClub::CreateNamesGroup() {
     auto* grid = new QGridLayout(group);
     int row = 0;
     const auto addRow = [&](const QString& label, QWidget* field, QWidget* extra = nullptr) {
-        grid->addWidget(Buddy(label, field, group), row, 0);
+        grid->addWidget(MakeBuddy(label, field, group), row, 0);
         grid->addWidget(field, row, 1, 1, extra != nullptr ? 1 : 2);
         if (extra != nullptr) {
             grid->addWidget(extra, row, 2);
@@ -147,7 +142,7 @@ QGroupBox* CDlgClub::CreateNamesGroup() {
         });
         m_sentences[list] = button;
     }
-    grid->addWidget(Buddy(QStringLiteral("Im &Satz"), m_sentences[0], group), row, 0);
+    grid->addWidget(MakeBuddy(QStringLiteral("Im &Satz"), m_sentences[0], group), row, 0);
     grid->addWidget(m_sentences[0], row++, 1, 1, 2);
     grid->addWidget(m_sentences[1], row++, 1, 1, 2);
 
@@ -198,7 +193,7 @@ QGroupBox* CDlgClub::CreateAddressGroup() {
     auto* form = new QFormLayout(group);
     const auto add = [&](const QString& label, const char* name, QLineEdit* edit) {
         edit->setObjectName(QString::fromLatin1(name));
-        form->addRow(Buddy(label, edit, group), edit);
+        form->addRow(MakeBuddy(label, edit, group), edit);
     };
     add(QStringLiteral("A&dresse"), "address",
         AddLineField(
@@ -230,7 +225,7 @@ QGroupBox* CDlgClub::CreateAddressGroup() {
             m_fanSites->moveCursor(QTextCursor::End);
         }
     });
-    form->addRow(Buddy(QStringLiteral("F&ansites"), m_fanSites, group), m_fanSites);
+    form->addRow(MakeBuddy(QStringLiteral("F&ansites"), m_fanSites, group), m_fanSites);
 
     add(QStringLiteral("&Lokale Zeitung"), "newspaper",
         AddLineField(
@@ -278,14 +273,14 @@ QGroupBox* CDlgClub::CreateRivalsGroup() {
     auto* friendly = new QComboBox(group);
     friendly->setObjectName(QStringLiteral("friendlyClub"));
     m_clubCombos.push_back({friendly, -1, -1});
-    form->addRow(Buddy(QStringLiteral("Fanfreunds&chaft mit"), friendly, group), friendly);
+    form->addRow(MakeBuddy(QStringLiteral("Fanfreunds&chaft mit"), friendly, group), friendly);
     // The page shows three of the four rival slots; the fourth stays as it is.
     for (int slot = 0; slot < 3; ++slot) {
         auto* rival = new QComboBox(group);
         rival->setObjectName(QStringLiteral("rival%1").arg(slot));
         m_clubCombos.push_back({rival, slot, -1});
         if (slot == 0) {
-            form->addRow(Buddy(QStringLiteral("&Erzrivalen"), rival, group), rival);
+            form->addRow(MakeBuddy(QStringLiteral("&Erzrivalen"), rival, group), rival);
         } else {
             form->addRow(QString(), rival);
         }
@@ -304,7 +299,7 @@ QGroupBox* CDlgClub::CreateClubGroup() {
     m_year = new CSpinEditCtrl(group);
     m_year->setObjectName(QStringLiteral("foundingYear"));
     m_year->SetRange(kFoundingYearMinimum, kFoundingYearMaximum);
-    grid->addWidget(Buddy(QStringLiteral("&Gründungsjahr"), m_year, group), 0, 0);
+    grid->addWidget(MakeBuddy(QStringLiteral("&Gründungsjahr"), m_year, group), 0, 0);
     grid->addWidget(m_year, 0, 1, 1, 2);
 
     grid->addWidget(new QLabel(QStringLiteral("Vereinsprestige"), group), 1, 0);
@@ -327,7 +322,7 @@ QGroupBox* CDlgClub::CreateClubGroup() {
 
     m_money = new CMoneySpinBox(group);
     m_money->setObjectName(QStringLiteral("money"));
-    grid->addWidget(Buddy(QStringLiteral("Anfangs&vermögen"), m_money, group), 3, 0);
+    grid->addWidget(MakeBuddy(QStringLiteral("Anfangs&vermögen"), m_money, group), 3, 0);
     grid->addWidget(m_money, 3, 1, 1, 2);
 
     m_company = new QCheckBox(QStringLiteral("Akt&iengesellschaft"), group);
@@ -374,7 +369,7 @@ QGroupBox* CDlgClub::CreateTeamsGroup() {
     return group;
 }
 
-void CDlgClub::LoadPage() {
+void CDlgClub::Load() {
     const CClub& club = Context().club;
     const int language = Context().language;
     for (SLineField& line : m_lines) {
@@ -426,8 +421,7 @@ void CDlgClub::LoadPage() {
     ShowTeams();
 }
 
-void CDlgClub::StorePage() {
-    CClub& club = Context().club;
+void CDlgClub::StoreInto(CClub& club) const {
     const int language = Context().language;
     for (const SLineField& line : m_lines) {
         if (line.edit->text() != line.loaded) {
@@ -532,9 +526,9 @@ void CDlgClub::ChooseLanguage(int index) {
     if (language == Context().language) {
         return;
     }
-    StorePage();
+    Store();
     Context().language = language;
-    LoadPage();
+    Load();
     emit LanguageChanged();
 }
 

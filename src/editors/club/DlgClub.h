@@ -35,8 +35,10 @@ public:
     // `languageSelection`: the language combo may be used (the application's setting).
     CDlgClub(SClubEditContext& context, bool languageSelection, QWidget* parent);
 
-    void LoadPage() override;
-    void StorePage() override;
+    void Load() override;
+
+protected:
+    void StoreInto(CClub& club) const override;
 
 signals:
     // The editor's language changed; the page shows the new language's texts already.

@@ -76,7 +76,7 @@ const CTeamColourTextFile& CDlgClubBadge::Table(EBadgeColour which) const {
     return which == EBadgeColour::kClub ? tables.TeamColours() : tables.MerchandiseColours();
 }
 
-void CDlgClubBadge::LoadPage() {
+void CDlgClubBadge::Load() {
     const CClub& club = Context().club;
     const SBadgePreview badge =
         LoadBadgePreview(Context().installation.Tools(), club.BadgePath().View());
@@ -104,9 +104,9 @@ void CDlgClubBadge::LoadColour(SColourChoice& choice) {
     choice.combo->setCurrentIndex(choice.loadedEntry);
 }
 
-void CDlgClubBadge::StorePage() {
-    StoreColour(m_clubColour);
-    StoreColour(m_merchandiseColour);
+void CDlgClubBadge::StoreInto(CClub& club) const {
+    StoreColour(m_clubColour, club);
+    StoreColour(m_merchandiseColour, club);
 }
 
 std::optional<std::uint8_t> CDlgClubBadge::ChosenNumber(const SColourChoice& choice) const {
@@ -114,9 +114,9 @@ std::optional<std::uint8_t> CDlgClubBadge::ChosenNumber(const SColourChoice& cho
                               choice.combo->currentIndex());
 }
 
-void CDlgClubBadge::StoreColour(const SColourChoice& choice) {
+void CDlgClubBadge::StoreColour(const SColourChoice& choice, CClub& club) const {
     if (const auto number = ChosenNumber(choice)) {
-        SetBadgeColourNumber(Context().club, choice.which, *number);
+        SetBadgeColourNumber(club, choice.which, *number);
     }
 }
 
@@ -129,9 +129,9 @@ void CDlgClubBadge::ChooseBadge() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    StorePage();
+    Store();
     club.SetBadgePath(dialog.ChosenPath());
-    LoadPage();
+    Load();
 }
 
 }  // namespace kw

@@ -22,8 +22,10 @@ class CDlgClubBadge : public CClubPage {
 public:
     CDlgClubBadge(SClubEditContext& context, QWidget* parent);
 
-    void LoadPage() override;
-    void StorePage() override;
+    void Load() override;
+
+protected:
+    void StoreInto(CClub& club) const override;
 
 private:
     struct SColourChoice {
@@ -35,7 +37,7 @@ private:
     void LoadColour(SColourChoice& choice);
     // The number a changed choice stores; nothing while it is unchanged.
     std::optional<std::uint8_t> ChosenNumber(const SColourChoice& choice) const;
-    void StoreColour(const SColourChoice& choice);
+    void StoreColour(const SColourChoice& choice, CClub& club) const;
     const CTeamColourTextFile& Table(EBadgeColour which) const;
     void ChooseBadge();
 

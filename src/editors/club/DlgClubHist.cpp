@@ -133,7 +133,7 @@ SRecordTexts CDlgClubHist::TypedTexts(const SRecordRow& row) const {
             QStringToCp1252(row.edits[2]->text())};
 }
 
-void CDlgClubHist::LoadPage() {
+void CDlgClubHist::Load() {
     const CClub& club = Context().club;
     for (std::size_t index = 0; index < m_statistics.size(); ++index) {
         m_statistics[index]->setText(QString::number(club.Statistics()[index]));
@@ -157,8 +157,7 @@ void CDlgClubHist::LoadPage() {
     }
 }
 
-void CDlgClubHist::StorePage() {
-    CClub& club = Context().club;
+void CDlgClubHist::StoreInto(CClub& club) const {
     for (std::size_t index = 0; index < m_statistics.size(); ++index) {
         if (m_statistics[index]->text() != m_loadedStatistics[index]) {
             club.SetStatistic(static_cast<int>(index),

@@ -21,8 +21,10 @@ class CDlgClubHist : public CClubPage {
 public:
     CDlgClubHist(SClubEditContext& context, QWidget* parent);
 
-    void LoadPage() override;
-    void StorePage() override;
+    void Load() override;
+
+protected:
+    void StoreInto(CClub& club) const override;
 
 private:
     struct SRecordRow {

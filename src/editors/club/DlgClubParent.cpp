@@ -4,11 +4,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <vector>
+
 #include "controls/ControlText.h"
 #include "controls/MyTabCtrl.h"
 #include "controls/ScrollingPage.h"
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
+#include "editors/EditorPage.h"
 #include "editors/club/ClubPage.h"
 #include "editors/club/DlgClub.h"
 #include "model/Country.h"
@@ -51,20 +54,15 @@ CDlgClubParent::CDlgClubParent(CDatabaseDocument& document, std::uint32_t clubId
     m_tabs = new CMyTabCtrl(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
     // Leaving a page keeps what was typed on it; entering one shows the copy as it is now.
-    m_tabs->SetLeaveQuery([this](int index) {
-        m_pages.at(static_cast<std::size_t>(index)).page->StorePage();
-        return true;
-    });
-    connect(m_tabs, &CMyTabCtrl::PageEntered, this,
-            [this](int index) { m_pages.at(static_cast<std::size_t>(index)).page->LoadPage(); });
-    m_pages = MakeClubEditorPages(m_context, options, m_tabs);
-    for (const SClubEditorPage& entry : m_pages) {
+    StoreOnLeave(*m_tabs, EOnEnter::kLoad);
+    const std::vector<SClubEditorPage> pages = MakeClubEditorPages(m_context, options, m_tabs);
+    for (const SClubEditorPage& entry : pages) {
         if (auto* general = qobject_cast<CDlgClub*>(entry.page)) {
             connect(general, &CDlgClub::LanguageChanged, this, &CDlgClubParent::ShowCaption);
         }
     }
     // The first page is loaded as it is added, once every page exists.
-    for (const SClubEditorPage& entry : m_pages) {
+    for (const SClubEditorPage& entry : pages) {
         m_tabs->AddPage(entry.page, ResourceQString(entry.titleId));
     }
     layout->addWidget(m_tabs, 1);
@@ -85,9 +83,7 @@ void CDlgClubParent::ShowCaption() {
 }
 
 void CDlgClubParent::accept() {
-    if (m_tabs->currentIndex() >= 0) {
-        m_pages.at(static_cast<std::size_t>(m_tabs->currentIndex())).page->StorePage();
-    }
+    StoreShownPage(*m_tabs);
     const CClub* club = FindClub(m_document.World(), m_copy.Id());
     if (club != nullptr && !club->HasSameData(m_copy)) {
         m_document.Do(std::make_unique<CClubValuesEdit>("Verein bearbeiten", m_copy));

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <vector>
 
 #include "controls/DialogB.h"
 #include "editors/club/ClubEditContext.h"
@@ -41,7 +40,6 @@ private:
     CClub m_copy;
     SClubEditContext m_context;
     CMyTabCtrl* m_tabs = nullptr;
-    std::vector<SClubEditorPage> m_pages;
 };
 
 }  // namespace kw

@@ -134,7 +134,7 @@ QGroupBox* CDlgClubShirts::MakePreviewBox() {
     return box;
 }
 
-void CDlgClubShirts::LoadPage() {
+void CDlgClubShirts::Load() {
     const CClubKit& kit = Context().club.Kit();
     for (int which = 0; which < CClubKit::kKitCount; ++which) {
         const CClubKit::SKit& stored = kit.Kit(which);
@@ -165,8 +165,8 @@ void CDlgClubShirts::LoadPage() {
     UpdatePreview();
 }
 
-void CDlgClubShirts::StorePage() {
-    ApplyEdits(Context().club.Kit());
+void CDlgClubShirts::StoreInto(CClub& club) const {
+    ApplyEdits(club.Kit());
 }
 
 void CDlgClubShirts::ApplyEdits(CClubKit& kit) const {

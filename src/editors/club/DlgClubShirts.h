@@ -25,8 +25,10 @@ class CDlgClubShirts : public CClubPage {
 public:
     CDlgClubShirts(SClubEditContext& context, QWidget* parent);
 
-    void LoadPage() override;
-    void StorePage() override;
+    void Load() override;
+
+protected:
+    void StoreInto(CClub& club) const override;
 
 private:
     struct SKitControls {

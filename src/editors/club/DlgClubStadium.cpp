@@ -19,6 +19,7 @@
 #include "assets/Dib.h"
 #include "controls/ControlText.h"
 #include "controls/ShowBitmap.h"
+#include "controls/SmallControls.h"
 #include "editing/CityPicture.h"
 #include "editing/ClubStadiumRules.h"
 #include "model/Club.h"
@@ -65,12 +66,6 @@ void Fill(QComboBox& combo, std::span<const SEditChoice> choices, int value) {
 
 int Value(const QComboBox& combo) {
     return combo.currentData().toInt();
-}
-
-QLabel* Buddy(const QString& text, QWidget* control) {
-    auto* label = new QLabel(text);
-    label->setBuddy(control);
-    return label;
 }
 
 QString WithMnemonic(std::string_view name, int position) {
@@ -140,11 +135,11 @@ CDlgClubStadium::CDlgClubStadium(SClubEditContext& context, QWidget* parent)
 QWidget* CDlgClubStadium::MakeStadiumGroup() {
     auto* group = new QGroupBox(QStringLiteral("Stadion"));
     auto* form = new QFormLayout(group);
-    form->addRow(Buddy(QStringLiteral("Stadion&name"), m_name), m_name);
-    form->addRow(Buddy(QStringLiteral("Stadion&kapazität"), m_capacity), m_capacity);
+    form->addRow(MakeBuddy(QStringLiteral("Stadion&name"), m_name), m_name);
+    form->addRow(MakeBuddy(QStringLiteral("Stadion&kapazität"), m_capacity), m_capacity);
     form->addRow(QString(), m_bigMainStand);
-    form->addRow(Buddy(QStringLiteral("Stadion&typ"), m_type), m_type);
-    form->addRow(Buddy(QStringLiteral("Spiel&ort"), m_venue), m_venue);
+    form->addRow(MakeBuddy(QStringLiteral("Stadion&typ"), m_type), m_type);
+    form->addRow(MakeBuddy(QStringLiteral("Spiel&ort"), m_venue), m_venue);
     form->addRow(QString(), m_nationalStadium);
     return group;
 }
@@ -156,7 +151,7 @@ QWidget* CDlgClubStadium::MakeSurroundingsGroup() {
         QComboBox* combo = m_surroundings[static_cast<std::size_t>(area)];
         const QString label = WithMnemonic(SurroundingName(area),
                                            kSurroundingMnemonics[static_cast<std::size_t>(area)]);
-        form->addRow(Buddy(label, combo), combo);
+        form->addRow(MakeBuddy(label, combo), combo);
     }
     return group;
 }
@@ -165,15 +160,17 @@ QWidget* CDlgClubStadium::MakeTransfersGroup() {
     // Labels above their combos: the surroundings' long level names need the width.
     auto* group = new QGroupBox(QStringLiteral("Transfers"));
     auto* layout = new QVBoxLayout(group);
-    layout->addWidget(Buddy(QStringLiteral("J&ugendspieler kommen aus..."), m_youthCountry));
+    layout->addWidget(MakeBuddy(QStringLiteral("J&ugendspieler kommen aus..."), m_youthCountry));
     layout->addWidget(m_youthCountry);
     auto* preferred = new QLabel(QStringLiteral(
         "Dieser Verein verpflichtet besonders gerne Spieler aus den folgenden Ländern"));
     preferred->setWordWrap(true);
     layout->addWidget(preferred);
     auto* form = new QFormLayout;
-    form->addRow(Buddy(QStringLiteral("&1."), m_preferredCountries[0]), m_preferredCountries[0]);
-    form->addRow(Buddy(QStringLiteral("&2."), m_preferredCountries[1]), m_preferredCountries[1]);
+    form->addRow(MakeBuddy(QStringLiteral("&1."), m_preferredCountries[0]),
+                 m_preferredCountries[0]);
+    form->addRow(MakeBuddy(QStringLiteral("&2."), m_preferredCountries[1]),
+                 m_preferredCountries[1]);
     layout->addLayout(form);
     return group;
 }
@@ -192,10 +189,10 @@ QWidget* CDlgClubStadium::MakeLocationGroup() {
     };
     m_latitudeHalf->setMinimumContentsLength(5);
     m_longitudeHalf->setMinimumContentsLength(5);
-    addRow(0, Buddy(QStringLiteral("&Breite"), m_latitudeHalf), m_latitudeHalf, m_latitudeDegrees,
-           m_latitudeMinutes);
-    addRow(1, Buddy(QStringLiteral("&Länge"), m_longitudeHalf), m_longitudeHalf, m_longitudeDegrees,
-           m_longitudeMinutes);
+    addRow(0, MakeBuddy(QStringLiteral("&Breite"), m_latitudeHalf), m_latitudeHalf,
+           m_latitudeDegrees, m_latitudeMinutes);
+    addRow(1, MakeBuddy(QStringLiteral("&Länge"), m_longitudeHalf), m_longitudeHalf,
+           m_longitudeDegrees, m_longitudeMinutes);
     grid->setColumnStretch(6, 1);
     return group;
 }
@@ -215,7 +212,7 @@ QWidget* CDlgClubStadium::MakeCityPictureGroup() {
     return group;
 }
 
-void CDlgClubStadium::LoadPage() {
+void CDlgClubStadium::Load() {
     const SClubEditContext& context = Context();
     const CClub& club = context.club;
     const int language = context.language;
@@ -273,10 +270,9 @@ CDlgClubStadium::SControls CDlgClubStadium::Shown() const {
     return shown;
 }
 
-void CDlgClubStadium::StorePage() {
+void CDlgClubStadium::StoreInto(CClub& club) const {
     const SControls now = Shown();
-    CClub& club = Context().club;
-    StoreStadium(now);
+    StoreStadium(now, club);
     for (std::size_t area = 0; area < m_surroundings.size(); ++area) {
         if (now.surroundings[area] != m_loaded.surroundings[area]) {
             club.SetSurrounding(static_cast<int>(area),
@@ -292,16 +288,13 @@ void CDlgClubStadium::StorePage() {
                                      static_cast<std::uint8_t>(Value(*m_preferredCountries[slot])));
         }
     }
-    StoreLocation(now);
+    StoreLocation(now, club);
     if (m_chosenCity) {
         club.SetCity(Context().language, *m_chosenCity);
-        m_chosenCity.reset();
     }
-    m_loaded = now;
 }
 
-void CDlgClubStadium::StoreStadium(const SControls& now) {
-    CClub& club = Context().club;
+void CDlgClubStadium::StoreStadium(const SControls& now, CClub& club) const {
     if (now.name != m_loaded.name) {
         club.SetStadiumName(Context().language, QStringToCp1252(now.name));
     }
@@ -324,8 +317,7 @@ void CDlgClubStadium::StoreStadium(const SControls& now) {
     }
 }
 
-void CDlgClubStadium::StoreLocation(const SControls& now) {
-    CClub& club = Context().club;
+void CDlgClubStadium::StoreLocation(const SControls& now, CClub& club) const {
     if (now.latitudeHalf != m_loaded.latitudeHalf ||
         now.latitudeDegrees != m_loaded.latitudeDegrees ||
         now.latitudeMinutes != m_loaded.latitudeMinutes) {

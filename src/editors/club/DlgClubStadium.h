@@ -31,8 +31,10 @@ class CDlgClubStadium : public CClubPage {
 public:
     CDlgClubStadium(SClubEditContext& context, QWidget* parent);
 
-    void LoadPage() override;
-    void StorePage() override;
+    void Load() override;
+
+protected:
+    void StoreInto(CClub& club) const override;
 
 private:
     // What the controls show, compared at storing with what they showed after loading.
@@ -62,8 +64,8 @@ private:
     QWidget* MakeLocationGroup();
     QWidget* MakeCityPictureGroup();
     SControls Shown() const;
-    void StoreStadium(const SControls& now);
-    void StoreLocation(const SControls& now);
+    void StoreStadium(const SControls& now, CClub& club) const;
+    void StoreLocation(const SControls& now, CClub& club) const;
     void ChooseCityPicture();
     void ShowCityPicture(const std::optional<std::filesystem::path>& picture);
 

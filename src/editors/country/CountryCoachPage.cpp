@@ -126,12 +126,21 @@ SCoachPersonalValues CCountryCoachPage::Shown() const {
 }
 
 void CCountryCoachPage::Store() {
-    const SCoachPersonalValues edited = Shown();
-    const CDlgManagerAbilities& panel = *m_panel;
-    if (EditNationalCoach(m_document, m_country, m_loaded, edited,
-                          [&panel](IManagerRecord& record) { panel.StoreInto(record); })) {
+    if (EditNationalCoach(m_document, m_country, m_loaded, Shown(), PanelValues())) {
         Load();
     }
+}
+
+bool CCountryCoachPage::Differs() const {
+    const CManager& stored = Coach(m_document, m_country);
+    CManager edited = stored;
+    WriteCoachEdits(edited, m_loaded, Shown(), PanelValues());
+    return !(edited == stored);
+}
+
+std::function<void(IManagerRecord&)> CCountryCoachPage::PanelValues() const {
+    const CDlgManagerAbilities& panel = *m_panel;
+    return [&panel](IManagerRecord& record) { panel.StoreInto(record); };
 }
 
 void CCountryCoachPage::ShowAge() {

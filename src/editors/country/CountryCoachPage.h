@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "editing/NationalCoachRules.h"
 #include "editors/country/CountryPage.h"
 
@@ -26,12 +28,15 @@ public:
 
     void Load() override;
     void Store() override;
+    bool Differs() const override;
 
     // The personal values as the controls show them now.
     SCoachPersonalValues Shown() const;
 
 private:
     QWidget* MakePersonBox();
+    // Writes what the manager panel shows.
+    std::function<void(IManagerRecord&)> PanelValues() const;
     void ShowAge();
 
     CDatabaseDocument& m_document;

@@ -364,10 +364,10 @@ SCupPageValues CCountryCupsPage::Shown() const {
 }
 
 void CCountryCupsPage::Store() {
-    const SCupPageValues edited = Shown();
-    if (edited == m_loaded) {
+    if (!Differs()) {
         return;
     }
+    const SCupPageValues edited = Shown();
     const SCupPageValues loaded = m_loaded;
     const int country = m_country;
     const int language = m_document.World().CurrentLanguage();

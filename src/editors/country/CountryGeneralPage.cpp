@@ -269,10 +269,10 @@ SCountryGeneralValues CCountryGeneralPage::Shown() const {
 }
 
 void CCountryGeneralPage::Store() {
-    const SCountryGeneralValues edited = Shown();
-    if (edited == m_loaded) {
+    if (!Differs()) {
         return;
     }
+    const SCountryGeneralValues edited = Shown();
     const SCountryGeneralValues loaded = m_loaded;
     const int country = m_country;
     m_document.Perform("Allgemeine Informationen", SWorldScope::Countries({country}),

@@ -22,6 +22,7 @@ public:
 
     void Load() override;
     void Store() override {}
+    bool Differs() const override { return false; }
 
 private:
     CLeagueSystemPage* m_page;

@@ -150,10 +150,10 @@ SCountryLookValues CCountryLookPage::Shown() const {
 }
 
 void CCountryLookPage::Store() {
-    const SCountryLookValues edited = Shown();
-    if (edited == m_loaded) {
+    if (!Differs()) {
         return;
     }
+    const SCountryLookValues edited = Shown();
     const SCountryLookValues loaded = m_loaded;
     const int country = m_country;
     m_document.Perform("Spieler Aussehen", SWorldScope::Countries({country}),

@@ -25,6 +25,7 @@ public:
 
     void Load() override;
     void Store() override;
+    bool Differs() const override { return Shown() != m_loaded; }
 
     // The values as the controls show them now.
     SCountryLookValues Shown() const;

@@ -1,16 +1,13 @@
 #include "editors/country/CountryManagersPage.h"
 
-#include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
 
 #include "controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
-#include "editors/country/CountryPersonList.h"
 #include "editors/country/DlgFurtherManager.h"
 #include "editors/country/DlgStaffEntry.h"
 #include "model/Country.h"
@@ -28,29 +25,15 @@ constexpr std::array kColumns = {SListColumn{0, 120}, SListColumn{120, 240}};
 CCountryManagersPage::CCountryManagersPage(CDatabaseDocument& document, int country,
                                            const SCountryWindowContext& /*context*/,
                                            QWidget* parent)
-    : CCountryPage(parent),
-      m_document(document),
-      m_country(country),
-      m_list(new CMyListBox(this)),
-      m_new(new QPushButton(QStringLiteral("&Neu"), this)),
-      m_change(new QPushButton(QStringLiteral("\u00c4&ndern"), this)),
-      m_delete(new QPushButton(QStringLiteral("&L\u00f6schen"), this)),
+    : CCountryPersonListPage(document, country, QStringLiteral("staff"), kColumns,
+                             {QStringLiteral("Name"), QStringLiteral("Funktion")}, parent),
       m_newMenu(new QMenu(this)) {
     setObjectName(QStringLiteral("CountryManagersPage"));
-    m_list->setObjectName(QStringLiteral("staff"));
-    QHBoxLayout* header = PersonListHeadings(
-        *m_list, kColumns, {QStringLiteral("Name"), QStringLiteral("Funktion")}, this);
-    QVBoxLayout* commands = PersonListCommands(*m_new, *m_change, *m_delete);
     m_newMenu->setObjectName(QStringLiteral("newMenu"));
     m_newMenu->addAction(QStringLiteral("Neuer &Trainer"), this, &CCountryManagersPage::NewManager);
     m_newMenu->addAction(QStringLiteral("Neuer &Mitarbeiter"), this,
                          &CCountryManagersPage::NewStaffEntry);
     m_new->setMenu(m_newMenu);
-    connect(m_change, &QPushButton::clicked, this, &CCountryManagersPage::ChangeSelected);
-    connect(m_delete, &QPushButton::clicked, this, &CCountryManagersPage::DeleteSelected);
-    OnRowActivated(*m_list, [this] { ChangeSelected(); });
-    connect(m_list, &QListWidget::currentRowChanged, this, &CCountryManagersPage::EnableButtons);
-    LayOutPersonList(*this, header, *m_list, commands);
 }
 
 void CCountryManagersPage::Load() {
@@ -66,16 +49,7 @@ void CCountryManagersPage::Fill(const std::optional<SCountryStaffRef>& ref, int 
         m_refs.push_back(staff.ref);
         m_list->AddRow(staff.text);
     }
-    const auto found = ref ? std::find(m_refs.begin(), m_refs.end(), *ref) : m_refs.end();
-    m_list->setCurrentRow(found != m_refs.end() ? static_cast<int>(found - m_refs.begin())
-                                                : std::min(row, m_list->count() - 1));
-    EnableButtons();
-}
-
-void CCountryManagersPage::EnableButtons() {
-    const bool selected = m_list->currentRow() >= 0;
-    m_change->setEnabled(selected);
-    m_delete->setEnabled(selected);
+    SelectRow(ref ? PositionOf(m_refs, *ref) : -1, row);
 }
 
 void CCountryManagersPage::NewManager() {

@@ -2,21 +2,23 @@
 
 #include <QWidget>
 
+#include <string>
+
+#include "editors/EditorPage.h"
+
 namespace kw {
 
-// A page of the country window. The window loads a page when it is shown and stores it when the
-// user leaves it or confirms the window.
-class CCountryPage : public QWidget {
+class CDatabaseDocument;
+
+// A page of the country window; its record is the live country, written through the document.
+class CCountryPage : public QWidget, public IEditorPage {
     Q_OBJECT
 
 public:
     using QWidget::QWidget;
-
-    // Fills the controls from the country.
-    virtual void Load() = 0;
-    // Writes through the document what the user changed since the load; nothing when nothing
-    // changed.
-    virtual void Store() = 0;
 };
+
+// The name of a country window's edit in the edit menu: the country's.
+std::string CountryEditName(const CDatabaseDocument& document, int country);
 
 }  // namespace kw

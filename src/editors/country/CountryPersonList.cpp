@@ -3,8 +3,9 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
+
+#include <functional>
 
 #include "controls/ColumnHeadings.h"
 #include "controls/MyListBox.h"
@@ -38,43 +39,51 @@ private:
 
 }  // namespace
 
-QHBoxLayout* PersonListHeadings(CMyListBox& list, std::span<const SListColumn> columns,
-                                const std::vector<QString>& headings, QWidget* parent) {
-    list.SetColumns({columns.begin(), columns.end()});
-    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list.setMinimumWidth(list.fontMetrics().averageCharWidth() * columns.back().end / 4 +
-                         list.style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
-                         2 * list.frameWidth());
-    list.setMinimumHeight(list.fontMetrics().height() * 16);
-    return ColumnHeadings(list, columns, headings, parent);
-}
-
-QVBoxLayout* PersonListCommands(QPushButton& create, QPushButton& change, QPushButton& remove) {
-    create.setObjectName(QStringLiteral("new"));
-    change.setObjectName(QStringLiteral("change"));
-    remove.setObjectName(QStringLiteral("delete"));
+CCountryPersonListPage::CCountryPersonListPage(CDatabaseDocument& document, int country,
+                                               const QString& listName,
+                                               std::span<const SListColumn> columns,
+                                               const std::vector<QString>& headings,
+                                               QWidget* parent)
+    : CCountryPage(parent),
+      m_document(document),
+      m_country(country),
+      m_list(new CMyListBox(this)),
+      m_new(new QPushButton(QStringLiteral("&Neu"), this)),
+      m_change(new QPushButton(QStringLiteral("\u00c4&ndern"), this)),
+      m_delete(new QPushButton(QStringLiteral("&L\u00f6schen"), this)) {
+    m_list->setObjectName(listName);
+    QHBoxLayout* header = SetUpColumnList(*m_list, columns, headings, this);
+    m_new->setObjectName(QStringLiteral("new"));
+    m_change->setObjectName(QStringLiteral("change"));
+    m_delete->setObjectName(QStringLiteral("delete"));
     auto* commands = new QVBoxLayout;
-    commands->addWidget(&create);
-    commands->addWidget(&change);
-    commands->addWidget(&remove);
+    commands->addWidget(m_new);
+    commands->addWidget(m_change);
+    commands->addWidget(m_delete);
     commands->addStretch(1);
-    return commands;
-}
+    connect(m_change, &QPushButton::clicked, this, [this] { ChangeSelected(); });
+    connect(m_delete, &QPushButton::clicked, this, [this] { DeleteSelected(); });
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { ChangeSelected(); });
+    m_list->installEventFilter(new CEnterChangesRow(*m_list, [this] { ChangeSelected(); }));
+    connect(m_list, &QListWidget::currentRowChanged, this, &CCountryPersonListPage::EnableButtons);
 
-void OnRowActivated(CMyListBox& list, std::function<void()> change) {
-    QObject::connect(&list, &QListWidget::itemDoubleClicked, &list,
-                     [change](QListWidgetItem*) { change(); });
-    list.installEventFilter(new CEnterChangesRow(list, std::move(change)));
-}
-
-void LayOutPersonList(QWidget& page, QHBoxLayout* headings, CMyListBox& list,
-                      QVBoxLayout* commands) {
     auto* listLayout = new QVBoxLayout;
-    listLayout->addLayout(headings);
-    listLayout->addWidget(&list, 1);
-    auto* layout = new QHBoxLayout(&page);
+    listLayout->addLayout(header);
+    listLayout->addWidget(m_list, 1);
+    auto* layout = new QHBoxLayout(this);
     layout->addLayout(listLayout, 1);
     layout->addLayout(commands);
+}
+
+void CCountryPersonListPage::SelectRow(int found, int row) {
+    m_list->setCurrentRow(found >= 0 ? found : std::min(row, m_list->count() - 1));
+    EnableButtons();
+}
+
+void CCountryPersonListPage::EnableButtons() {
+    const bool selected = m_list->currentRow() >= 0;
+    m_change->setEnabled(selected);
+    m_delete->setEnabled(selected);
 }
 
 }  // namespace kw

@@ -1,8 +1,6 @@
 #include "editors/country/CountryYouthPage.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
@@ -11,7 +9,6 @@
 #include "controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
 #include "editing/CountryPoolCommands.h"
-#include "editors/country/CountryPersonList.h"
 #include "editors/country/DlgPoolEntry.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -29,28 +26,13 @@ constexpr std::size_t kNoSlot = static_cast<std::size_t>(-1);
 
 CCountryYouthPage::CCountryYouthPage(CDatabaseDocument& document, int country,
                                      const SCountryWindowContext& /*context*/, QWidget* parent)
-    : CCountryPage(parent),
-      m_document(document),
-      m_country(country),
-      m_list(new CMyListBox(this)),
-      m_new(new QPushButton(QStringLiteral("&Neu"), this)),
-      m_change(new QPushButton(QStringLiteral("\u00c4&ndern"), this)),
-      m_delete(new QPushButton(QStringLiteral("&L\u00f6schen"), this)) {
+    : CCountryPersonListPage(document, country, QStringLiteral("pool"), kColumns,
+                             {QStringLiteral("Name"), QStringLiteral("Nationalit\u00e4t"),
+                              QStringLiteral("F\u00e4higkeit"), QStringLiteral("Mannschaftsteil"),
+                              QStringLiteral("Bevorzugter Verein")},
+                             parent) {
     setObjectName(QStringLiteral("CountryYouthPage"));
-    m_list->setObjectName(QStringLiteral("pool"));
-    QHBoxLayout* header =
-        PersonListHeadings(*m_list, kColumns,
-                           {QStringLiteral("Name"), QStringLiteral("Nationalit\u00e4t"),
-                            QStringLiteral("F\u00e4higkeit"), QStringLiteral("Mannschaftsteil"),
-                            QStringLiteral("Bevorzugter Verein")},
-                           this);
-    QVBoxLayout* commands = PersonListCommands(*m_new, *m_change, *m_delete);
     connect(m_new, &QPushButton::clicked, this, &CCountryYouthPage::NewEntry);
-    connect(m_change, &QPushButton::clicked, this, &CCountryYouthPage::ChangeSelected);
-    connect(m_delete, &QPushButton::clicked, this, &CCountryYouthPage::DeleteSelected);
-    OnRowActivated(*m_list, [this] { ChangeSelected(); });
-    connect(m_list, &QListWidget::currentRowChanged, this, &CCountryYouthPage::EnableButtons);
-    LayOutPersonList(*this, header, *m_list, commands);
 }
 
 void CCountryYouthPage::Load() {
@@ -65,16 +47,7 @@ void CCountryYouthPage::Fill(std::size_t slot, int row) {
         m_slots.push_back(pool.slot);
         m_list->AddRow(pool.text);
     }
-    const auto found = std::find(m_slots.begin(), m_slots.end(), slot);
-    m_list->setCurrentRow(found != m_slots.end() ? static_cast<int>(found - m_slots.begin())
-                                                 : std::min(row, m_list->count() - 1));
-    EnableButtons();
-}
-
-void CCountryYouthPage::EnableButtons() {
-    const bool selected = m_list->currentRow() >= 0;
-    m_change->setEnabled(selected);
-    m_delete->setEnabled(selected);
+    SelectRow(PositionOf(m_slots, slot), row);
 }
 
 void CCountryYouthPage::NewEntry() {

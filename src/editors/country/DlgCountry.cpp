@@ -3,20 +3,21 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/InstallationData.h"
 #include "controls/ControlText.h"
+#include "controls/MyTabCtrl.h"
 #include "controls/ScrollingPage.h"
 #include "document/DatabaseDocument.h"
+#include "editors/EditorPage.h"
 #include "editors/country/CountryCupsPage.h"
 #include "editors/country/CountryGeneralPage.h"
 #include "editors/country/CountryLeagueSystemPage.h"
+#include "editors/country/CountryListPages.h"
 #include "editors/country/CountryLookPage.h"
 #include "editors/country/CountryManagersPage.h"
 #include "editors/country/CountryPage.h"
-#include "editors/country/CountryRefereesPage.h"
 #include "editors/country/CountryWindowContext.h"
 #include "editors/country/CountryYouthPage.h"
 #include "editors/country/DlgCountrySubPage.h"
@@ -27,12 +28,12 @@
 namespace kw {
 
 CDlgCountry::CDlgCountry(CDatabaseDocument& document, int country, QWidget* parent)
-    : CDialogB(parent), m_document(document), m_country(country), m_tabs(new QTabWidget(this)) {
+    : CLiveEditDialog(document, CountryEditName(document, country), parent),
+      m_document(document),
+      m_country(country),
+      m_tabs(new CMyTabCtrl(this)) {
     setObjectName(QStringLiteral("DlgCountry"));
     setWindowTitle(ResourceQString(ids::kCountryWindowCaption));
-    const CWorld& world = document.World();
-    m_document.BeginGroup(world.Country(country).Name(world.CurrentLanguage()));
-    m_inGroup = true;
 
     m_tabs->setObjectName(QStringLiteral("tabs"));
     for (int tab = 0; tab < kTabCount; ++tab) {
@@ -57,11 +58,7 @@ CDlgCountry::CDlgCountry(CDatabaseDocument& document, int country, QWidget* pare
     layout->addWidget(m_tabs, 1);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgCountry::accept);
-    connect(m_tabs, &QTabWidget::currentChanged, this, &CDlgCountry::TabChanged);
-}
-
-CDlgCountry::~CDlgCountry() {
-    EndGroup();
+    StoreOnLeave(*m_tabs, EOnEnter::kLoad);
 }
 
 void CDlgCountry::Edit(CDatabaseDocument& document, int country,
@@ -122,33 +119,9 @@ CCountryPage* CDlgCountry::Page(int tab) const {
     return qobject_cast<CCountryPage*>(TabPage(*m_tabs, tab));
 }
 
-void CDlgCountry::TabChanged(int index) {
-    if (CCountryPage* left = Page(m_current)) {
-        left->Store();
-    }
-    m_current = index;
-    if (CCountryPage* entered = Page(index)) {
-        entered->Load();
-    }
-}
-
 void CDlgCountry::done(int result) {
-    if (CCountryPage* page = Page(m_tabs->currentIndex())) {
-        page->Store();
-    }
-    EndGroup();
-    CDialogB::done(result);
-}
-
-void CDlgCountry::reject() {
-    accept();
-}
-
-void CDlgCountry::EndGroup() {
-    if (m_inGroup) {
-        m_inGroup = false;
-        m_document.EndGroup();
-    }
+    StoreShownPage(*m_tabs);
+    CLiveEditDialog::done(result);
 }
 
 }  // namespace kw

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "controls/DialogB.h"
-
-class QTabWidget;
+#include "controls/MyTabCtrl.h"
+#include "editors/LiveEditDialog.h"
 
 namespace kw {
 
@@ -13,16 +12,15 @@ struct SCountryWindowContext;
 // "Land Einstellungen": one country's pages as tabs ("Allgemeine Informationen", "Ligasystem",
 // "Pokal", "Jugendspieler", "Schiedsrichter", "Sonstige Trainer/Manager", "Spieler Aussehen").
 // Everything done while the window is open is one undoable edit named after the country. Leaving a
-// tab stores its page and entering one loads it; OK stores the current page and closes the
-// window, and so do Escape and the close box.
-class CDlgCountry : public CDialogB {
+// tab stores its page and entering one loads it; OK, Escape and the close box store the current
+// page and close the window.
+class CDlgCountry : public CLiveEditDialog {
     Q_OBJECT
 
 public:
     enum Tab { kGeneral, kLeagueSystem, kCups, kYouth, kReferees, kManagers, kLook, kTabCount };
 
     CDlgCountry(CDatabaseDocument& document, int country, QWidget* parent = nullptr);
-    ~CDlgCountry() override;
 
     // Runs the window for the country, with every page, until it is closed.
     static void Edit(CDatabaseDocument& document, int country, const SCountryWindowContext& context,
@@ -37,21 +35,14 @@ public:
     void SetPage(int tab, CCountryPage* page);
     // The tab's page; nothing while the tab holds no page.
     CCountryPage* Page(int tab) const;
-    QTabWidget& Tabs() const { return *m_tabs; }
+    CMyTabCtrl& Tabs() const { return *m_tabs; }
 
     void done(int result) override;
-    // Escape takes the OK path.
-    void reject() override;
 
 private:
-    void TabChanged(int index);
-    void EndGroup();
-
     CDatabaseDocument& m_document;
     int m_country;
-    QTabWidget* m_tabs;
-    int m_current = 0;
-    bool m_inGroup = false;
+    CMyTabCtrl* m_tabs;
 };
 
 }  // namespace kw

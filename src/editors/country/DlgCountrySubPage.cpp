@@ -6,8 +6,8 @@
 #include "controls/ControlText.h"
 #include "document/DatabaseDocument.h"
 #include "editors/country/CountryCoachPage.h"
+#include "editors/country/CountryListPages.h"
 #include "editors/country/CountryPage.h"
-#include "editors/country/CountryStadiumsPage.h"
 #include "editors/country/CountryWindowContext.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -17,12 +17,9 @@ namespace kw {
 
 CDlgCountrySubPage::CDlgCountrySubPage(CDatabaseDocument& document, int country, CCountryPage* page,
                                        QWidget* parent)
-    : CDialogB(parent), m_document(document), m_page(page) {
+    : CLiveEditDialog(document, CountryEditName(document, country), parent), m_page(page) {
     setObjectName(QStringLiteral("DlgCountrySubPage"));
     setWindowTitle(page->windowTitle());
-    const CWorld& world = document.World();
-    m_document.BeginGroup(world.Country(country).Name(world.CurrentLanguage()));
-    m_inGroup = true;
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setObjectName(QStringLiteral("buttons"));
@@ -32,10 +29,6 @@ CDlgCountrySubPage::CDlgCountrySubPage(CDatabaseDocument& document, int country,
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgCountrySubPage::accept);
     m_page->Load();
-}
-
-CDlgCountrySubPage::~CDlgCountrySubPage() {
-    EndGroup();
 }
 
 void CDlgCountrySubPage::Show(CDatabaseDocument& document, int country,
@@ -66,19 +59,7 @@ void CDlgCountrySubPage::ShowNationalCoach(CDatabaseDocument& document, int coun
 
 void CDlgCountrySubPage::done(int result) {
     m_page->Store();
-    EndGroup();
-    CDialogB::done(result);
-}
-
-void CDlgCountrySubPage::reject() {
-    accept();
-}
-
-void CDlgCountrySubPage::EndGroup() {
-    if (m_inGroup) {
-        m_inGroup = false;
-        m_document.EndGroup();
-    }
+    CLiveEditDialog::done(result);
 }
 
 }  // namespace kw

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "controls/DialogB.h"
+#include "editors/LiveEditDialog.h"
 
 namespace kw {
 
@@ -14,7 +14,7 @@ struct SCountryWindowContext;
 // rather than a tab (the stadium list, the national coach). It loads the page when it opens and
 // stores it on OK, Escape and the close box alike. What is done inside is one undoable edit named
 // after the country; inside the country window it joins the window's edit.
-class CDlgCountrySubPage : public CDialogB {
+class CDlgCountrySubPage : public CLiveEditDialog {
     Q_OBJECT
 
 public:
@@ -24,7 +24,6 @@ public:
     // Takes `page`; the window's caption is the page's.
     CDlgCountrySubPage(CDatabaseDocument& document, int country, CCountryPage* page,
                        QWidget* parent = nullptr);
-    ~CDlgCountrySubPage() override;
 
     // Runs the page that `make` builds for the country (1..206) until the window is closed.
     static void Show(CDatabaseDocument& document, int country, const SCountryWindowContext& context,
@@ -39,15 +38,9 @@ public:
     CCountryPage& Page() const { return *m_page; }
 
     void done(int result) override;
-    // Escape takes the OK path.
-    void reject() override;
 
 private:
-    void EndGroup();
-
-    CDatabaseDocument& m_document;
     CCountryPage* m_page;
-    bool m_inGroup = false;
 };
 
 }  // namespace kw

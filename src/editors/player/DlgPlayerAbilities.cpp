@@ -141,7 +141,7 @@ void CDlgPlayerAbilities::LoadPage(const CPlayer* player) {
     ShowStrength();
 }
 
-void CDlgPlayerAbilities::StoreInto(CPlayer& copy) {
+void CDlgPlayerAbilities::StoreInto(CPlayer& copy) const {
     const AbilityValues shown = ShownValues();
     for (std::size_t ability = 0; ability < shown.size(); ++ability) {
         if (shown[ability] != m_loaded[ability]) {
@@ -205,7 +205,7 @@ void CDlgPlayerAbilities::ShowStrength() {
 }
 
 void CDlgPlayerAbilities::StoreAtOnce() {
-    StorePage();
+    Store();
     LoadPage(Player());
 }
 

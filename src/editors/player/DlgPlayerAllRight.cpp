@@ -243,7 +243,7 @@ void CDlgPlayerAllRight::LoadPage(const CPlayer* player) {
     ShowPanelsOf(player);
 }
 
-void CDlgPlayerAllRight::StoreInto(CPlayer& copy) {
+void CDlgPlayerAllRight::StoreInto(CPlayer& copy) const {
     for (std::size_t field = 0; field < m_names.size(); ++field) {
         const QString& text = m_names[field].edit->text();
         if (text == m_names[field].loaded) {
@@ -353,7 +353,7 @@ void CDlgPlayerAllRight::ShowAge() {
 }
 
 void CDlgPlayerAllRight::StoreAtOnce() {
-    StorePage();
+    Store();
     LoadPage(Player());
 }
 

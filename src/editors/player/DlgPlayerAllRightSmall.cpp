@@ -12,6 +12,7 @@
 
 #include "controls/ControlText.h"
 #include "controls/NotStoredValue.h"
+#include "controls/SmallControls.h"
 #include "controls/SpinEditCtrl.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerAbilities.h"
@@ -21,16 +22,6 @@
 #include "model/PlayerStrength.h"
 
 namespace kw {
-
-namespace {
-
-QLabel* Buddy(const QString& text, QWidget* control, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(control);
-    return label;
-}
-
-}  // namespace
 
 CDlgPlayerAllRightSmall::CDlgPlayerAllRightSmall(QWidget* parent)
     : CDialogB(parent, ERole::Page),
@@ -58,12 +49,12 @@ CDlgPlayerAllRightSmall::CDlgPlayerAllRightSmall(QWidget* parent)
 
     auto* playerGroup = new QGroupBox(QStringLiteral("Spieler"), this);
     auto* grid = new QGridLayout(playerGroup);
-    grid->addWidget(Buddy(QStringLiteral("&Talent"), m_talent, playerGroup), 0, 0);
+    grid->addWidget(MakeBuddy(QStringLiteral("&Talent"), m_talent, playerGroup), 0, 0);
     grid->addWidget(m_talent, 0, 1, 1, 2);
-    grid->addWidget(Buddy(QStringLiteral("Potenzial"), m_potential, playerGroup), 1, 0);
+    grid->addWidget(MakeBuddy(QStringLiteral("Potenzial"), m_potential, playerGroup), 1, 0);
     grid->addWidget(m_potential, 1, 1);
     grid->addWidget(m_calculate, 1, 2);
-    grid->addWidget(Buddy(QStringLiteral("Mitspieler"), m_teammates, playerGroup), 2, 0);
+    grid->addWidget(MakeBuddy(QStringLiteral("Mitspieler"), m_teammates, playerGroup), 2, 0);
     grid->addWidget(m_teammates, 2, 1, 1, 2);
     grid->setColumnStretch(2, 1);
 

@@ -92,7 +92,7 @@ void CDlgPlayerCharacter::LoadPage(const CPlayer* player) {
     m_loadedComment = m_comment->toPlainText();
 }
 
-void CDlgPlayerCharacter::StoreInto(CPlayer& copy) {
+void CDlgPlayerCharacter::StoreInto(CPlayer& copy) const {
     const int type = m_type->currentIndex();
     if (type != m_loadedType && type >= 0 && IsStorablePlayerType(m_type->currentData().toInt())) {
         copy.SetRoleCode(static_cast<std::uint8_t>(m_type->currentData().toInt()));

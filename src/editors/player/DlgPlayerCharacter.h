@@ -24,7 +24,7 @@ public:
 
 protected:
     void LoadPage(const CPlayer* player) override;
-    void StoreInto(CPlayer& copy) override;
+    void StoreInto(CPlayer& copy) const override;
 
 private:
     QComboBox* m_type;

@@ -221,10 +221,10 @@ void CDlgPlayerContract::ChooseClub(std::uint32_t& reference) {
     reference = *chosen;
     ShowClubs();
     // A club choice is stored at once.
-    StorePage();
+    Store();
 }
 
-void CDlgPlayerContract::StoreInto(CPlayer& copy) {
+void CDlgPlayerContract::StoreInto(CPlayer& copy) const {
     FinishTyping(*this);
     if (!IsEdited()) {
         return;

@@ -191,7 +191,7 @@ void CDlgPlayerHist::LoadPage(const CPlayer* player) {
                    : static_cast<std::ptrdiff_t>(CareerDisplayOrder(m_editedCareer).front()));
 }
 
-void CDlgPlayerHist::StoreInto(CPlayer& copy) {
+void CDlgPlayerHist::StoreInto(CPlayer& copy) const {
     FinishTyping(*this);
     if (m_contractStart->IsChanged()) {
         copy.SetContractStart(m_contractStart->Date());

@@ -32,7 +32,7 @@ public:
 
 protected:
     void LoadPage(const CPlayer* player) override;
-    void StoreInto(CPlayer& copy) override;
+    void StoreInto(CPlayer& copy) const override;
 
 private:
     QGroupBox* MakeStatisticsBox();

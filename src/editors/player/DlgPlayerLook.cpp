@@ -201,7 +201,7 @@ void CDlgPlayerLook::LoadPage(const CPlayer* player) {
     ShowPicture(player);
 }
 
-void CDlgPlayerLook::StoreInto(CPlayer& copy) {
+void CDlgPlayerLook::StoreInto(CPlayer& copy) const {
     FinishTyping(*this);
     ApplyEdits(copy);
 }

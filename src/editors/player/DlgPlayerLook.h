@@ -27,7 +27,7 @@ public:
 
 protected:
     void LoadPage(const CPlayer* player) override;
-    void StoreInto(CPlayer& copy) override;
+    void StoreInto(CPlayer& copy) const override;
 
 private:
     // The four generic combos in the order of the record's looks (hair colour, face, haircut,

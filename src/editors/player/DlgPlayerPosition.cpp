@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "controls/ControlText.h"
+#include "controls/SmallControls.h"
 #include "controls/SpinEditCtrl.h"
 #include "controls/ValueScrollBar.h"
 #include "editing/LanguageList.h"
@@ -23,12 +24,6 @@
 namespace kw {
 
 namespace {
-
-QLabel* Buddy(const QString& text, QWidget* control, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(control);
-    return label;
-}
 
 std::string_view FootNumber(int value) {
     static const std::array<std::string, kMaxFoot + 1> kNumbers = {"0", "1", "2", "3"};
@@ -67,10 +62,11 @@ QGroupBox* CDlgPlayerPosition::CreatePositionGroup() {
         m_positions[slot] = combo;
     }
     form->addRow(new QLabel(QStringLiteral("Hauptpositionen"), group));
-    form->addRow(Buddy(QStringLiteral("&Hauptposition"), m_positions[0], group), m_positions[0]);
+    form->addRow(MakeBuddy(QStringLiteral("&Hauptposition"), m_positions[0], group),
+                 m_positions[0]);
     form->addRow(new QLabel(QStringLiteral("Nebenpositionen"), group));
     for (std::size_t slot = 1; slot < m_positions.size(); ++slot) {
-        form->addRow(Buddy(QStringLiteral("&%1.").arg(slot), m_positions[slot], group),
+        form->addRow(MakeBuddy(QStringLiteral("&%1.").arg(slot), m_positions[slot], group),
                      m_positions[slot]);
     }
     return group;
@@ -104,7 +100,7 @@ QGroupBox* CDlgPlayerPosition::CreateExperienceGroup() {
     auto* group = new QGroupBox(QStringLiteral("Fuß und Erfahrung"), this);
     auto* grid = new QGridLayout(group);
     m_foot = MakeBar("foot", kMaxFoot, &FootNumber, group);
-    grid->addWidget(Buddy(QStringLiteral("Bevorzugter &Fuß"), m_foot.bar, group), 0, 0);
+    grid->addWidget(MakeBuddy(QStringLiteral("Bevorzugter &Fuß"), m_foot.bar, group), 0, 0);
     grid->addWidget(m_foot.bar, 0, 1);
     grid->addWidget(m_foot.text, 0, 2);
 
@@ -115,12 +111,12 @@ QGroupBox* CDlgPlayerPosition::CreateExperienceGroup() {
     m_international = MakeBar("internationalExperience", kMaxInternationalExperience,
                               &InternationalExperienceText, m_experienceGroup);
     experience->addWidget(
-        Buddy(QStringLiteral("&Nat. Erfahrung"), m_national.bar, m_experienceGroup), 0, 0);
+        MakeBuddy(QStringLiteral("&Nat. Erfahrung"), m_national.bar, m_experienceGroup), 0, 0);
     experience->addWidget(m_national.bar, 0, 1);
     experience->addWidget(m_national.text, 0, 2);
-    experience->addWidget(
-        Buddy(QStringLiteral("&Internationale Erfahrung"), m_international.bar, m_experienceGroup),
-        1, 0);
+    experience->addWidget(MakeBuddy(QStringLiteral("&Internationale Erfahrung"),
+                                    m_international.bar, m_experienceGroup),
+                          1, 0);
     experience->addWidget(m_international.bar, 1, 1);
     experience->addWidget(m_international.text, 1, 2);
     m_tactics = new CSpinEditCtrl(m_experienceGroup);
@@ -129,7 +125,7 @@ QGroupBox* CDlgPlayerPosition::CreateExperienceGroup() {
     m_tactics->setMaximumWidth(m_tactics->fontMetrics().horizontalAdvance(QStringLiteral("00")) +
                                40);
     experience->addWidget(
-        Buddy(QStringLiteral("&Taktische Ausbildung"), m_tactics, m_experienceGroup), 2, 0);
+        MakeBuddy(QStringLiteral("&Taktische Ausbildung"), m_tactics, m_experienceGroup), 2, 0);
     experience->addWidget(m_tactics, 2, 1, Qt::AlignLeft);
     experience->setColumnStretch(1, 1);
     grid->addWidget(m_experienceGroup, 1, 0, 1, 3);
@@ -147,7 +143,7 @@ QGroupBox* CDlgPlayerPosition::CreateLanguageGroup() {
             combo->addItem(Cp1252ToQString(LanguageListName(language)), language);
         }
         m_languages[slot] = combo;
-        form->addRow(Buddy(QStringLiteral("Sprache &%1").arg(slot + 1), combo, group), combo);
+        form->addRow(MakeBuddy(QStringLiteral("Sprache &%1").arg(slot + 1), combo, group), combo);
     }
     return group;
 }
@@ -190,7 +186,7 @@ void CDlgPlayerPosition::LoadPage(const CPlayer* player) {
     }
 }
 
-void CDlgPlayerPosition::StoreInto(CPlayer& copy) {
+void CDlgPlayerPosition::StoreInto(CPlayer& copy) const {
     PositionSlots positions = copy.Positions();
     bool positionsChanged = false;
     for (std::size_t slot = 0; slot < m_positions.size(); ++slot) {

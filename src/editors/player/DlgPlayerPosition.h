@@ -26,7 +26,7 @@ public:
 
 protected:
     void LoadPage(const CPlayer* player) override;
-    void StoreInto(CPlayer& copy) override;
+    void StoreInto(CPlayer& copy) const override;
 
 private:
     // A bar with its value's text beside it.

@@ -5,7 +5,7 @@
 
 namespace kw {
 
-void FinishTyping(QWidget& page) {
+void FinishTyping(const QWidget& page) {
     QWidget* focus = QApplication::focusWidget();
     if (focus != nullptr && page.isAncestorOf(focus)) {
         focus->clearFocus();

@@ -1,6 +1,7 @@
 #include "editors/player/PlayerPage.h"
 
 #include <memory>
+#include <utility>
 
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
@@ -39,19 +40,25 @@ std::optional<std::uint32_t> CPlayerPage::ChooseClubReference(std::uint32_t curr
     return RecordClubReference(*chosen);
 }
 
-bool CPlayerPage::StorePage() {
+std::unique_ptr<CPlayer> CPlayerPage::Edited() const {
     const CPlayer* person = Player();
     if (person == nullptr) {
-        return false;
+        return nullptr;
     }
     std::unique_ptr<CPlayer> copy = person->Clone();
     StoreInto(*copy);
-    if (copy->HasSameData(*person)) {
-        return false;
+    return copy->HasSameData(*person) ? nullptr : std::move(copy);
+}
+
+bool CPlayerPage::Differs() const {
+    return Edited() != nullptr;
+}
+
+void CPlayerPage::Store() {
+    if (std::unique_ptr<CPlayer> copy = Edited()) {
+        m_context.document.Do(std::make_unique<CPersonValuesEdit>("Spieler bearbeiten", *copy));
+        emit playerChanged(m_personId);
     }
-    m_context.document.Do(std::make_unique<CPersonValuesEdit>("Spieler bearbeiten", *copy));
-    emit playerChanged(m_personId);
-    return true;
 }
 
 }  // namespace kw
