@@ -38,11 +38,11 @@ void BM_DuplicateScanWithRows(benchmark::State& state) {
     for (auto _ : state) {
         std::vector<kw::SDuplicatePair> pairs =
             kw::FindDuplicatePairs(kw::DuplicateCandidates(*world), kw::SDuplicateFilter{});
-        kw::CDuplicateOrder().Sort(pairs, *world);
+        kw::CDuplicateOrder().Sort(pairs, *world, kw::kDefaultLanguage);
         std::vector<kw::DuplicateRowTexts> rows;
         rows.reserve(pairs.size());
         for (const kw::SDuplicatePair& pair : pairs) {
-            rows.push_back(kw::DuplicateRowCells(pair, *world));
+            rows.push_back(kw::DuplicateRowCells(pair, *world, kw::kDefaultLanguage));
         }
         benchmark::DoNotOptimize(rows.data());
     }

@@ -24,7 +24,7 @@ const kw::CWorld& HugeWorld() {
 }
 
 void BM_QuickFindKeystroke(benchmark::State& state) {
-    const kw::CQuickFindIndex index(HugeWorld());
+    const kw::CQuickFindIndex index(HugeWorld(), kw::kDefaultLanguage);
     const std::string_view query = kQueries[static_cast<std::size_t>(state.range(0))];
     std::size_t total = 0;
     for (auto _ : state) {
@@ -38,7 +38,7 @@ void BM_QuickFindKeystroke(benchmark::State& state) {
 void BM_QuickFindIndex(benchmark::State& state) {
     const kw::CWorld& world = HugeWorld();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kw::CQuickFindIndex(world).Size());
+        benchmark::DoNotOptimize(kw::CQuickFindIndex(world, kw::kDefaultLanguage).Size());
     }
 }
 

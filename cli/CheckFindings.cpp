@@ -21,7 +21,7 @@ std::string CountryName(const kw::CWorld& world, int number) {
     if (number < 1 || number > kw::kCountryCount) {
         return {};
     }
-    return kw::Cp1252ToUtf8(world.Country(number).Name(world.CurrentLanguage()));
+    return kw::Cp1252ToUtf8(world.Country(number).Name(kw::kDefaultLanguage));
 }
 
 const char* SeverityKey(kw::ESeverity severity) {
@@ -63,7 +63,7 @@ SToolValidation ValidateForTool(const kw::CWorld& world,
         validation.skipped.emplace_back("badges");
     }
     validation.result = kw::ValidateDatabase(
-        world, badges ? &tools : nullptr, nullptr,
+        world, kw::kDefaultLanguage, badges ? &tools : nullptr, nullptr,
         installation ? kw::ECheckBasis::kInstallation : kw::ECheckBasis::kDatabaseOnly);
     return validation;
 }

@@ -29,7 +29,7 @@ namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 
 std::string CountryName(const kw::CWorld& world, int number) {
-    return kw::Cp1252ToUtf8(world.Country(number).Name(world.CurrentLanguage()));
+    return kw::Cp1252ToUtf8(world.Country(number).Name(kw::kDefaultLanguage));
 }
 
 // Country files the load could not read whole; every save keeps them as they were found.

@@ -35,7 +35,7 @@ bool LoadWhole(const fs::path& source, kw::CWorld& world) {
         return false;
     }
     if (!world.DamagedCountries().empty()) {
-        Fail("damaged country files in " + source.string() + ": " + world.DamagedCountryNames());
+        Fail("damaged country files in " + source.string() + ": " + world.DamagedCountryNames(kw::kDefaultLanguage));
         return false;
     }
     return true;

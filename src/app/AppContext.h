@@ -27,7 +27,6 @@ struct SAppContext {
     std::filesystem::path cityDirectory;
 
     bool fullInstallation = false;  // the game's data archive is present: 3D editors available
-    int currentLanguage = 0;
     bool languageSelection = false;
     bool tools = false;
     // The window shows the splash screen while it loads (the editor's start, not its tests).

@@ -62,7 +62,6 @@ void RunBatchBuild(SAppContext& context, std::FILE* out, std::FILE* err) {
     std::fflush(out);
     const bool batchDirectory = EnterBatchDirectory(context, err);
 
-    context.currentLanguage = line.language;
     SetUpDirectories(context, context.workingDirectory);
     std::fprintf(err, "Installation: %s (%s)\nDatabase folder: %s\n",
                  context.installDirectory.c_str(), InstallationOrigin(context, batchDirectory),
@@ -71,8 +70,8 @@ void RunBatchBuild(SAppContext& context, std::FILE* out, std::FILE* err) {
 
     CDatabaseSlots slots(context.installDirectory);
     CDatabaseDocument& document = *slots.AddSlot();
-    document.WorldForOperations().SetCurrentLanguage(
-        static_cast<std::uint8_t>(context.currentLanguage));
+    // The build's language names the damaged countries of the load too.
+    document.SetLanguage(line.language);
     // The progress of the batch run is never shown.
     CSilentProgress progress;
     CConsoleUserInterface ui(stdin, err);

@@ -78,7 +78,8 @@ std::string CDatabaseSlots::SlotDirectory(int index) const {
 
 bool OpenDatabase(CDatabaseDocument& document, const std::filesystem::path& directory,
                   IProgress& progress, IUserInterface& ui) {
-    const bool read = document.WorldForOperations().Load(directory, progress, ui);
+    const bool read =
+        document.WorldForOperations().Load(directory, progress, ui, document.Language());
     document.WorldReloaded();
     return read;
 }

@@ -50,7 +50,8 @@ private:
 
 // Reads the database in `directory` into the document's world (found in any letter case) and
 // starts its history afresh: what the main window and the batch build open goes through here.
-// Country files that exist but cannot be read whole are named through `ui` once.
+// Country files that exist but cannot be read whole are named (in the document's language) through
+// `ui` once.
 bool OpenDatabase(CDatabaseDocument& document, const std::filesystem::path& directory,
                   IProgress& progress, IUserInterface& ui);
 

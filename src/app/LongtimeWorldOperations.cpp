@@ -20,24 +20,28 @@ void SetExportTexts(IProgress& progress, const std::filesystem::path& path) {
 }  // namespace
 
 CLongtimeExportSave::CLongtimeExportSave(CWorld& world, IUserInterface& ui,
-                                         const std::filesystem::path& path)
-    : m_world(world), m_ui(ui) {
+                                         const std::filesystem::path& path, int language)
+    : m_world(world), m_ui(ui), m_language(language) {
     SetExportTexts(Progress(), path);
 }
 
 void CLongtimeExportSave::Execute(IProgress& progress) {
-    m_saved = m_world.Save(progress, m_ui);
+    m_saved = m_world.Save(progress, m_ui, {}, m_language);
 }
 
 CLongtimeExportWorld::CLongtimeExportWorld(CWorld& world, IUserInterface& ui,
                                            std::filesystem::path archive,
-                                           std::filesystem::path documents)
-    : m_world(world), m_ui(ui), m_archive(std::move(archive)), m_documents(std::move(documents)) {
+                                           std::filesystem::path documents, int language)
+    : m_world(world),
+      m_ui(ui),
+      m_archive(std::move(archive)),
+      m_documents(std::move(documents)),
+      m_language(language) {
     SetExportTexts(Progress(), m_archive);
 }
 
 void CLongtimeExportWorld::Execute(IProgress& progress) {
-    ExportWorld(m_world, m_archive, m_documents, progress, m_ui);
+    ExportWorld(m_world, m_archive, m_documents, progress, m_ui, {}, m_language);
     if (progress.IsCancelled()) {
         std::error_code error;
         std::filesystem::remove(m_archive, error);
@@ -45,8 +49,8 @@ void CLongtimeExportWorld::Execute(IProgress& progress) {
 }
 
 CLongtimeImportWorld::CLongtimeImportWorld(CWorld& world, IUserInterface& ui,
-                                           std::filesystem::path archive, bool ask)
-    : m_world(world), m_ui(ui), m_archive(std::move(archive)), m_ask(ask) {
+                                           std::filesystem::path archive, bool ask, int language)
+    : m_world(world), m_ui(ui), m_archive(std::move(archive)), m_ask(ask), m_language(language) {
     // File names keep their case here, so the path is shown as chosen.
     const std::string description(ResourceString(ids::kImportDescription));
     Progress().SetCaption(ResourceString(ids::kImportCaption));
@@ -56,7 +60,7 @@ CLongtimeImportWorld::CLongtimeImportWorld(CWorld& world, IUserInterface& ui,
 }
 
 void CLongtimeImportWorld::Execute(IProgress& progress) {
-    m_imported = ImportWorld(m_world, m_archive, m_ask, progress, m_ui);
+    m_imported = ImportWorld(m_world, m_archive, m_ask, progress, m_ui, {}, m_language);
 }
 
 }  // namespace kw

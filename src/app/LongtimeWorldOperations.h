@@ -11,13 +11,15 @@ class IUserInterface;
 
 // The long-running operations on a whole database. Each sets its initial texts on construction
 // and works on the world and the user interface it was given; `ui` must be usable from the worker
-// thread (the dialog hands in one that forwards to the user-interface thread).
+// thread (the dialog hands in one that forwards to the user-interface thread). Their progress and
+// messages name countries and clubs in `language`.
 
 // Saves the world into its database folder.
 class CLongtimeExportSave final : public CLongtimeOperation {
 public:
     // `path` only fills the initial description (callers pass an empty one).
-    CLongtimeExportSave(CWorld& world, IUserInterface& ui, const std::filesystem::path& path);
+    CLongtimeExportSave(CWorld& world, IUserInterface& ui, const std::filesystem::path& path,
+                        int language);
     ~CLongtimeExportSave() override { Wait(); }
 
     // Whether every file was written; read once the operation has ended.
@@ -28,6 +30,7 @@ private:
 
     CWorld& m_world;
     IUserInterface& m_ui;
+    int m_language;
     bool m_saved = false;
 };
 
@@ -35,7 +38,7 @@ private:
 class CLongtimeExportWorld final : public CLongtimeOperation {
 public:
     CLongtimeExportWorld(CWorld& world, IUserInterface& ui, std::filesystem::path archive,
-                         std::filesystem::path documents);
+                         std::filesystem::path documents, int language);
     ~CLongtimeExportWorld() override { Wait(); }
 
 private:
@@ -45,13 +48,14 @@ private:
     IUserInterface& m_ui;
     std::filesystem::path m_archive;
     std::filesystem::path m_documents;
+    int m_language;
 };
 
 // Imports an archive into the world, asking first when `ask` is set. It cannot be cancelled.
 class CLongtimeImportWorld final : public CLongtimeOperation {
 public:
-    CLongtimeImportWorld(CWorld& world, IUserInterface& ui, std::filesystem::path archive,
-                         bool ask);
+    CLongtimeImportWorld(CWorld& world, IUserInterface& ui, std::filesystem::path archive, bool ask,
+                         int language);
     ~CLongtimeImportWorld() override { Wait(); }
 
     // Once finished: whether every file of the archive replaced its old one. The import has
@@ -65,6 +69,7 @@ private:
     IUserInterface& m_ui;
     std::filesystem::path m_archive;
     bool m_ask;
+    int m_language;
     bool m_imported = false;
 };
 

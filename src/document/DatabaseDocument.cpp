@@ -119,6 +119,10 @@ bool CDatabaseDocument::Redo() {
     return true;
 }
 
+void CDatabaseDocument::SetLanguage(int language) {
+    m_language = std::clamp(language, 0, kLanguageCount - 1);
+}
+
 void CDatabaseDocument::MarkSaved() {
     const bool wasClean = m_history.IsClean();
     m_history.SetClean();

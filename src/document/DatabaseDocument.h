@@ -10,6 +10,7 @@
 #include "document/DocumentChange.h"
 #include "document/EditHistory.h"
 #include "model/WorldPart.h"
+#include "storage/FixedText.h"
 
 namespace kw {
 
@@ -39,9 +40,16 @@ public:
     CDatabaseDocument& operator=(const CDatabaseDocument&) = delete;
 
     const CWorld& World() const { return *m_world; }
-    // For the operations that read or write the whole database as it is (save, master build,
-    // archive export) and for loading; never for changing records.
+    // For the operations that read or write the whole database as it is (load, save, import,
+    // archive export, master build); never for changing records.
     CWorld& WorldForOperations() { return *m_world; }
+
+    // The language (0 German ... 4 Italian) the editor shows this database's names in: chosen in
+    // the main window, a way of looking at the database and no change of it, so neither an edit
+    // nor a reason to save.
+    int Language() const { return m_language; }
+    // Held to the five languages.
+    void SetLanguage(int language);
 
     // Applies the edit and records it.
     void Do(std::unique_ptr<IEdit> edit);
@@ -89,6 +97,7 @@ private:
     void Notify(const std::vector<SDocumentChange>& changes, bool wasClean, bool historyChanged);
 
     std::unique_ptr<CWorld> m_world;
+    int m_language = kDefaultLanguage;
     CEditHistory m_history;
     int m_groupDepth = 0;
     std::string m_groupDescription;

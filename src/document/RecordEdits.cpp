@@ -1,6 +1,7 @@
 #include "document/RecordEdits.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/Country.h"
 #include "model/Player.h"
@@ -38,6 +39,16 @@ std::vector<SDocumentChange> CPersonValuesEdit::Changes() const {
 
 std::size_t CPersonValuesEdit::MemoryCost() const {
     return sizeof(*this) + sizeof(CPlayer);
+}
+
+CAbilityDrawEdit::CAbilityDrawEdit(std::string description, const CPlayer& drawn,
+                                   const CLEcuyerRandom& after)
+    : m_values(std::move(description), drawn), m_generator(after) {}
+
+void CAbilityDrawEdit::Swap(CWorld& world) {
+    // The values edit is a swap as well: applying it also reverts it.
+    m_values.Apply(world);
+    std::swap(world.AbilityRandom(), m_generator);
 }
 
 CWorldPartEdit::CWorldPartEdit(std::string description, CWorldPart before)

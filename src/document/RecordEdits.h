@@ -7,6 +7,7 @@
 #include "document/Edit.h"
 #include "model/Club.h"
 #include "model/WorldPart.h"
+#include "platform/LEcuyerRandom.h"
 
 namespace kw {
 
@@ -48,6 +49,26 @@ private:
 
     std::string m_description;
     std::unique_ptr<CPlayer> m_values;
+};
+
+// A random draw of one person's abilities: the person's values as drawn and the state of the
+// world's ability generator after the draw, both swapped with the world's. Undo thus takes the
+// draw back whole, generator included, and a draw after the undo draws the same again.
+class CAbilityDrawEdit final : public IEdit {
+public:
+    CAbilityDrawEdit(std::string description, const CPlayer& drawn, const CLEcuyerRandom& after);
+
+    void Apply(CWorld& world) override { Swap(world); }
+    void Revert(CWorld& world) override { Swap(world); }
+    const std::string& Description() const override { return m_values.Description(); }
+    std::vector<SDocumentChange> Changes() const override { return m_values.Changes(); }
+    std::size_t MemoryCost() const override { return sizeof(*this) + m_values.MemoryCost(); }
+
+private:
+    void Swap(CWorld& world);
+
+    CPersonValuesEdit m_values;
+    CLEcuyerRandom m_generator;
 };
 
 // Any operation that reaches far (deleting a club that competitions and other clubs refer to,

@@ -28,12 +28,12 @@ bool ValidEntry(const SBadgeGroup& group, int entry) {
 }  // namespace
 
 std::vector<SBadgeGroupItem> BadgeGroupItems(const std::vector<SBadgeGroup>& groups,
-                                             const CWorld& world) {
+                                             const CWorld& world, int language) {
     std::vector<SBadgeGroupItem> items;
     items.reserve(groups.size() + 1);
     items.push_back({std::string(ResourceString(ids::kNoBadge)), kNoBadgeGroup});
     for (std::size_t group = 0; group < groups.size(); ++group) {
-        items.push_back({BadgeGroupName(groups[group], world), static_cast<int>(group)});
+        items.push_back({BadgeGroupName(groups[group], world, language), static_cast<int>(group)});
     }
     SortByName(items);
     return items;

@@ -31,10 +31,10 @@ struct SBadgeItem {
     int entry = 0;     // index into the group's entries
 };
 
-// The groups by display name (letter case and accents ignored) and the " Kein Wappen" item, which
-// its leading blank puts first.
+// The groups by display name in `language` (letter case and accents ignored) and the " Kein
+// Wappen" item, which its leading blank puts first.
 std::vector<SBadgeGroupItem> BadgeGroupItems(const std::vector<SBadgeGroup>& groups,
-                                             const CWorld& world);
+                                             const CWorld& world, int language);
 
 // "Ger\Badge256\Club One.tga" is shown as "Club One".
 std::string BadgeDisplayName(std::string_view path);

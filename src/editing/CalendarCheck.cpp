@@ -68,11 +68,12 @@ bool OverlapsInternationalDays(const CDBCompetition& competition, int calendar,
     return false;
 }
 
-SCalendarCheckResult CheckCalendars(const CWorld& world, int country, ECalendarCheck occasion) {
+SCalendarCheckResult CheckCalendars(const CWorld& world, int country, ECalendarCheck occasion,
+                                    int language) {
     SCalendarCheckResult result;
     const CCountry& owner = world.Country(country);
     const int levelLimit = owner.Settings().leagueLevelLimit;
-    const std::vector<SCalendarColumn> columns = CalendarColumns(world, country);
+    const std::vector<SCalendarColumn> columns = CalendarColumns(world, country, language);
     for (int calendar = 0; calendar < kCalendarViewCount; ++calendar) {
         const InternationalDayTable international =
             MergedInternationalDays(world.InternationalDays(), owner.Continent(), calendar);

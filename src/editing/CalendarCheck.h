@@ -26,7 +26,7 @@ bool OverlapsInternationalDays(const CDBCompetition& competition, int calendar,
 // The check of the calendar view: for calendar 0 and then 1 every column's competition is
 // checked with the country's league-level limit, a league of level 0 also against the national-
 // team days of its continent. Calendar 0 lists every fault, calendar 1 only the wrong matchday
-// count and the overlap. A listed competition's name follows the season label (once per
+// count and the overlap. A listed competition's name (in `language`) follows the season label (once per
 // calendar), its messages follow it. The incomplete fixture list is told but not counted; after
 // calendar 0, when it counted messages, an empty line follows.
 enum class ECalendarCheck { kAtClose, kOnDemand };
@@ -39,6 +39,7 @@ struct SCalendarCheckResult {
     bool faultsListed = false;
     int counted = 0;
 };
-SCalendarCheckResult CheckCalendars(const CWorld& world, int country, ECalendarCheck occasion);
+SCalendarCheckResult CheckCalendars(const CWorld& world, int country, ECalendarCheck occasion,
+                                    int language);
 
 }  // namespace kw

@@ -47,8 +47,9 @@ bool ToggleMatchdays(CWorld& world, const std::vector<std::uint32_t>& competitio
 
 bool ToggleCalendarDay(CDatabaseDocument& document, int country, std::uint32_t clicked,
                        ECalendarMode mode, int calendar, int day) {
-    const std::vector<std::uint32_t> competitions =
-        ToggledCompetitions(CalendarColumns(document.World(), country), clicked, mode);
+    // Only the columns' competitions count here, not their names' language.
+    const std::vector<std::uint32_t> competitions = ToggledCompetitions(
+        CalendarColumns(document.World(), country, kDefaultLanguage), clicked, mode);
     if (competitions.empty()) {
         return false;
     }

@@ -34,7 +34,7 @@ const CClub* ClubOfTeam(const CWorld& world, std::uint32_t team) {
                                             : nullptr;
 }
 
-SCompositionRow RowOf(const CWorld& world, std::uint32_t team, int position) {
+SCompositionRow RowOf(const CWorld& world, std::uint32_t team, int position, int language) {
     SCompositionRow row{team, position, {}};
     const CClub* club = ClubOfTeam(world, team);
     if (club == nullptr) {
@@ -42,7 +42,7 @@ SCompositionRow RowOf(const CWorld& world, std::uint32_t team, int position) {
         return row;
     }
     const bool reserve = IsReserve(team);
-    row.text = (reserve ? club->SecondTeamName() : std::string(club->Name())) + '\t' +
+    row.text = (reserve ? club->SecondTeamName(language) : std::string(club->Name(language))) + '\t' +
                std::string(LeagueMarkText(*club, reserve)) + '\t' +
                std::string(CupMarkText(*club, reserve));
     return row;
@@ -64,16 +64,16 @@ std::map<std::uint32_t, std::uint16_t> StatusFlags(const CCountry& country) {
 
 }  // namespace
 
-std::vector<SLeagueRow> LeagueRows(const CWorld& world, int country) {
+std::vector<SLeagueRow> LeagueRows(const CWorld& world, int country, int language) {
     std::vector<SLeagueRow> rows;
     for (const CDBCompetition* league : CountryLeagues(world, country)) {
-        rows.push_back({league->Id(), LeagueName(world, *league)});
+        rows.push_back({league->Id(), LeagueName(*league, language)});
     }
     return rows;
 }
 
 std::vector<SCompositionRow> LeagueTeamRows(const CWorld& world, std::uint32_t leagueId,
-                                            bool hideReserves) {
+                                            bool hideReserves, int language) {
     std::vector<SCompositionRow> rows;
     const CDBLeagueBase* league = LeagueOf(world, leagueId);
     if (league == nullptr) {
@@ -82,17 +82,17 @@ std::vector<SCompositionRow> LeagueTeamRows(const CWorld& world, std::uint32_t l
     for (int position = 0; position < league->TeamCount(); ++position) {
         const std::uint32_t team = league->Team(position);
         if (!hideReserves || !IsReserve(team)) {
-            rows.push_back(RowOf(world, team, position));
+            rows.push_back(RowOf(world, team, position, language));
         }
     }
     return rows;
 }
 
 std::vector<SCompositionRow> RowsWithoutLeague(const CWorld& world, int country,
-                                               bool hideReserves) {
+                                               bool hideReserves, int language) {
     std::vector<SCompositionRow> rows;
     for (const std::uint32_t team : TeamsWithoutLeague(world, country, hideReserves)) {
-        rows.push_back(RowOf(world, team, -1));
+        rows.push_back(RowOf(world, team, -1, language));
     }
     return rows;
 }

@@ -24,18 +24,19 @@ struct SCompositionRow {
     std::string text;
 };
 
-// A row of "Ligen": a league of the country by name.
+// A row of "Ligen": a league of the country by its name in the language asked for.
 struct SLeagueRow {
     std::uint32_t leagueId = 0;
     std::string name;
 };
 
-std::vector<SLeagueRow> LeagueRows(const CWorld& world, int country);
-// The league's teams in league order; reserve teams left out when hidden.
+std::vector<SLeagueRow> LeagueRows(const CWorld& world, int country, int language);
+// The league's teams in league order, named in `language`; reserve teams left out when hidden.
 std::vector<SCompositionRow> LeagueTeamRows(const CWorld& world, std::uint32_t leagueId,
-                                            bool hideReserves);
+                                            bool hideReserves, int language);
 // "Vereine ohne Liga" in club order.
-std::vector<SCompositionRow> RowsWithoutLeague(const CWorld& world, int country, bool hideReserves);
+std::vector<SCompositionRow> RowsWithoutLeague(const CWorld& world, int country, bool hideReserves,
+                                               int language);
 
 // A team dropped on a league of "Ligen": it joins at the end (leaving another league of the
 // country). Refused, as PlaceTeam refuses, when the league is full or holds it already.

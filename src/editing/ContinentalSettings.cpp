@@ -56,8 +56,8 @@ std::string VenueLabel(const SContinentalCompetition& row) {
     return "Endspielort " + std::string(row.label);
 }
 
-std::string TitleHolderText(const CWorld& world, std::uint32_t club) {
-    return ShownClubName(world, club);
+std::string TitleHolderText(const CWorld& world, std::uint32_t club, int language) {
+    return ShownClubName(world, club, language);
 }
 
 std::string VenueText(const CWorld& world, std::uint32_t venue, int language) {

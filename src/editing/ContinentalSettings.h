@@ -30,8 +30,8 @@ std::span<const SContinentalCompetition> ContinentalCompetitions(int continent);
 std::string TitleHolderLabel(const SContinentalCompetition& row);
 std::string VenueLabel(const SContinentalCompetition& row);
 
-// The club a title holder names, as the field shows it; empty for none.
-std::string TitleHolderText(const CWorld& world, std::uint32_t club);
+// The club a title holder names, as the field shows it in `language`; empty for none.
+std::string TitleHolderText(const CWorld& world, std::uint32_t club, int language);
 // "<stadium> (<country>)" in the language (the German country name when that is empty); empty
 // for no venue or one the world does not have.
 std::string VenueText(const CWorld& world, std::uint32_t venue, int language);

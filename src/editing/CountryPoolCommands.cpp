@@ -19,26 +19,25 @@ bool IsUsedSlot(const CWorld& world, int country, std::size_t slot) {
     return slot < pool.size() && pool[slot].IsUsed();
 }
 
-std::string CountryName(const CWorld& world, int number) {
-    return IsRealCountry(number) ? world.Country(number).Name(world.CurrentLanguage())
-                                 : std::string();
+std::string CountryName(const CWorld& world, int number, int language) {
+    return IsRealCountry(number) ? world.Country(number).Name(language) : std::string();
 }
 
 }  // namespace
 
-std::string PoolRowText(const CWorld& world, const CPoolEntry& entry) {
+std::string PoolRowText(const CWorld& world, const CPoolEntry& entry, int language) {
     std::string text = entry.ShortName();
-    for (const std::string& column : {CountryName(world, entry.Nationality()),
+    for (const std::string& column : {CountryName(world, entry.Nationality(), language),
                                       std::string(PoolAbilityName(entry.SpecialAbility())),
                                       std::string(PoolTeamPartName(entry.TeamPart())),
-                                      PreferredClubName(world, entry.PreferredClub())}) {
+                                      PreferredClubName(world, entry.PreferredClub(), language)}) {
         text += '\t';
         text += column;
     }
     return text;
 }
 
-std::vector<SPoolRow> PoolRows(const CWorld& world, int country) {
+std::vector<SPoolRow> PoolRows(const CWorld& world, int country, int language) {
     std::vector<SPoolRow> rows;
     if (!IsRealCountry(country)) {
         return rows;
@@ -46,7 +45,7 @@ std::vector<SPoolRow> PoolRows(const CWorld& world, int country) {
     const std::vector<CPoolEntry>& pool = world.Country(country).PlayerPool();
     for (std::size_t slot = 0; slot < pool.size(); ++slot) {
         if (pool[slot].IsUsed()) {
-            rows.push_back({slot, PoolRowText(world, pool[slot])});
+            rows.push_back({slot, PoolRowText(world, pool[slot], language)});
         }
     }
     return rows;

@@ -24,11 +24,11 @@ struct SPoolRow {
     std::string text;
 };
 
-// The list's row of one entry, names in the world's current language.
-std::string PoolRowText(const CWorld& world, const CPoolEntry& entry);
+// The list's row of one entry, names in `language`.
+std::string PoolRowText(const CWorld& world, const CPoolEntry& entry, int language);
 // The used entries in slot order (the order the country file keeps them in); none for a country
 // outside 1..206.
-std::vector<SPoolRow> PoolRows(const CWorld& world, int country);
+std::vector<SPoolRow> PoolRows(const CWorld& world, int country, int language);
 
 // What "Neu" starts from: an empty entry of the country's nationality, as a fresh slot is.
 CPoolEntry BlankPoolEntry(int country);

@@ -54,7 +54,8 @@ bool CFixtureListSession::Store(CDatabaseDocument& document) const {
                             });
 }
 
-std::string FixtureTeamName(const CWorld& world, const CDBLeague& league, int position) {
+std::string FixtureTeamName(const CWorld& world, const CDBLeague& league, int position,
+                            int language) {
     const std::uint32_t team = league.Team(position - 1);
     const int country = ClubCountry(team);
     if (team == 0 || country < 1 || country > kCountryCount) {
@@ -64,11 +65,14 @@ std::string FixtureTeamName(const CWorld& world, const CDBLeague& league, int po
     if (club == nullptr) {
         return {};
     }
-    return (team & kSecondTeamFlag) != 0 ? club->SecondTeamName() : std::string(club->Name());
+    return (team & kSecondTeamFlag) != 0 ? club->SecondTeamName(language)
+                                         : std::string(club->Name(language));
 }
 
-std::string PairingText(const CWorld& world, const CDBLeague& league, int home, int away) {
-    return FixtureTeamName(world, league, home) + "\t-\t" + FixtureTeamName(world, league, away);
+std::string PairingText(const CWorld& world, const CDBLeague& league, int home, int away,
+                        int language) {
+    return FixtureTeamName(world, league, home, language) + "\t-\t" +
+           FixtureTeamName(world, league, away, language);
 }
 
 }  // namespace kw

@@ -40,10 +40,13 @@ private:
 const CDBLeague* FixtureLeague(const CWorld& world, int country, std::uint32_t leagueId);
 
 // The name of the team at a 1-based position of the league's team list (a reserve team under its
-// club's second-team name) in Windows-1252; empty for a free place or a team the database lacks.
-std::string FixtureTeamName(const CWorld& world, const CDBLeague& league, int position);
+// club's second-team name) in `language`, Windows-1252; empty for a free place or a team the
+// database lacks.
+std::string FixtureTeamName(const CWorld& world, const CDBLeague& league, int position,
+                            int language);
 
 // A row of "Spielpaarungen": home name, "-", away name, separated by tabs.
-std::string PairingText(const CWorld& world, const CDBLeague& league, int home, int away);
+std::string PairingText(const CWorld& world, const CDBLeague& league, int home, int away,
+                        int language);
 
 }  // namespace kw

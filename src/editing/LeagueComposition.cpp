@@ -42,9 +42,9 @@ std::vector<const CDBCompetition*> CountryLeagues(const CWorld& world, int count
     return leagues;
 }
 
-std::string LeagueName(const CWorld& world, const CDBCompetition& league) {
+std::string LeagueName(const CDBCompetition& league, int language) {
     const auto& names = league.Names();
-    const std::string_view own = names[world.CurrentLanguage() % names.size()].View();
+    const std::string_view own = names[static_cast<std::size_t>(language) % names.size()].View();
     return std::string(own.empty() ? names[0].View() : own);
 }
 
@@ -100,12 +100,12 @@ void ClearAllLeagueTeams(CWorld& world, int country) {
     }
 }
 
-SCompositionFaults CheckComposition(const CWorld& world, int country) {
+SCompositionFaults CheckComposition(const CWorld& world, int country, int language) {
     SCompositionFaults faults;
     const int levelLimit = world.Country(country).Settings().leagueLevelLimit;
     for (const CDBCompetition* league : CountryLeagues(world, country)) {
         const std::uint32_t found = league->Check(world.Registry(), 0, levelLimit);
-        const std::string name = LeagueName(world, *league);
+        const std::string name = LeagueName(*league, language);
         if ((found & kFaultTeamCount) != 0) {
             faults.messages.push_back(name + ": Nicht gen\xFCgend Vereine in der Liga!");
         }

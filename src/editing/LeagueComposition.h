@@ -14,8 +14,8 @@ class CWorld;
 
 // The country's leagues (0..19) that exist, in index order.
 std::vector<const CDBCompetition*> CountryLeagues(const CWorld& world, int country);
-// A league's name in the world's current language (German when that is empty).
-std::string LeagueName(const CWorld& world, const CDBCompetition& league);
+// A league's name in `language` (German when that is empty).
+std::string LeagueName(const CDBCompetition& league, int language);
 
 // "Vereine ohne Liga": the country's teams (both teams of every club but the national team) that
 // play in none of its leagues, in club order; reserve teams left out when hidden.
@@ -36,12 +36,12 @@ void ClearLeagueTeams(CWorld& world, std::uint32_t leagueId);
 void ClearAllLeagueTeams(CWorld& world, int country);
 
 // The check at OK: every league checked with the country's league-level limit; for too few
-// teams and for reserve teams where none may play a message naming the league.
+// teams and for reserve teams where none may play a message naming the league in `language`.
 struct SCompositionFaults {
     std::vector<std::string> messages;  // Windows-1252
     // More than one message: the list is headed "Die folgenden Fehler sind aufgetreten!".
     bool headed = false;
 };
-SCompositionFaults CheckComposition(const CWorld& world, int country);
+SCompositionFaults CheckComposition(const CWorld& world, int country, int language);
 
 }  // namespace kw

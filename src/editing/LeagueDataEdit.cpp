@@ -39,7 +39,8 @@ const SGenericLeagueSystem& MatchingSystem(const CWorld& world, int country) {
 
 }  // namespace
 
-std::optional<SLeagueData> ReadLeagueData(const CWorld& world, std::uint32_t leagueId) {
+std::optional<SLeagueData> ReadLeagueData(const CWorld& world, std::uint32_t leagueId,
+                                          int language) {
     const CDBLeague* league = EditedLeague(world, leagueId);
     if (league == nullptr) {
         return std::nullopt;
@@ -47,7 +48,7 @@ std::optional<SLeagueData> ReadLeagueData(const CWorld& world, std::uint32_t lea
     const SCountrySettings& settings = world.Country(league->Country()).Settings();
     const std::size_t level = LevelOf(*league);
     SLeagueData data;
-    data.name = std::string(league->Names()[world.CurrentLanguage() % kLanguageCount].View());
+    data.name = std::string(league->Names()[static_cast<std::size_t>(language % kLanguageCount)].View());
     data.size = league->LeagueSize();
     data.meetings = league->Meetings();
     data.spectatorMultiplier = league->SpectatorMultiplier();
@@ -100,7 +101,7 @@ std::int32_t MoneyFromText(std::string_view text) {
 }
 
 bool ApplyLeagueData(CWorld& world, std::uint32_t leagueId, const SLeagueData& shown,
-                     const SLeagueData& edited) {
+                     const SLeagueData& edited, int language) {
     if (shown == edited || EditedLeague(world, leagueId) == nullptr) {
         return false;
     }
@@ -109,7 +110,7 @@ bool ApplyLeagueData(CWorld& world, std::uint32_t leagueId, const SLeagueData& s
     const std::size_t level = LevelOf(league);
 
     if (edited.name != shown.name) {
-        league.Names()[world.CurrentLanguage() % kLanguageCount].Set(
+        league.Names()[static_cast<std::size_t>(language % kLanguageCount)].Set(
             std::string_view(edited.name).substr(0, kLeagueNameLength));
     }
     if (edited.meetings != shown.meetings) {
@@ -172,9 +173,10 @@ bool StoreLeagueData(CDatabaseDocument& document, std::uint32_t leagueId, const 
         return false;
     }
     const int country = CompetitionCountry(leagueId);
+    const int language = document.Language();
     return document.Perform("Ligadaten", SWorldScope::Countries({country}),
-                            [leagueId, &shown, &edited](CWorld& world) {
-                                return ApplyLeagueData(world, leagueId, shown, edited);
+                            [leagueId, &shown, &edited, language](CWorld& world) {
+                                return ApplyLeagueData(world, leagueId, shown, edited, language);
                             });
 }
 

@@ -16,7 +16,7 @@ class CWorld;
 // starts from these values and replaces only those whose control the user changed, so a value
 // the controls cannot show (a multiplier of 0, a count beyond a list) stays as it is.
 struct SLeagueData {
-    std::string name;  // in the world's current language, Windows-1252
+    std::string name;  // in the language it was read in, Windows-1252
     std::int32_t size = 0;
     std::uint8_t meetings = 0;
     std::uint8_t spectatorMultiplier = 0;
@@ -36,8 +36,10 @@ struct SLeagueData {
     friend bool operator==(const SLeagueData&, const SLeagueData&) = default;
 };
 
-// The league's data; nothing for an id that is no league of a country's level 0..4.
-std::optional<SLeagueData> ReadLeagueData(const CWorld& world, std::uint32_t leagueId);
+// The league's data, its name in `language`; nothing for an id that is no league of a country's
+// level 0..4.
+std::optional<SLeagueData> ReadLeagueData(const CWorld& world, std::uint32_t leagueId,
+                                          int language);
 
 // The relegation counts the list offers for the league's level: those the generic system that
 // matches the country's structure allows, always with 0 ("keine Absteiger").
@@ -50,15 +52,16 @@ bool LeagueScriptActive(const CWorld& world, std::uint32_t leagueId);
 // held to the 32-bit range.
 std::int32_t MoneyFromText(std::string_view text);
 
-// OK: the values that differ between `shown` (as read) and `edited` are stored. The name is cut to
-// a league name's length; a new size resizes the league and, with new meetings, makes it play
+// OK: the values that differ between `shown` (as read) and `edited` are stored. The name, in
+// `language`, is cut to a league name's length; a new size resizes the league and, with new meetings, makes it play
 // two meetings when it would pass 46 matchdays; a new relegation count is stored when the
 // matching generic system allows it, else 0; the reserve-team switch moves the country's
 // league-level limit. The league system itself is not rebuilt. False when nothing differs.
 bool ApplyLeagueData(CWorld& world, std::uint32_t leagueId, const SLeagueData& shown,
-                     const SLeagueData& edited);
+                     const SLeagueData& edited, int language);
 
-// The same as one edit of the league's country, recorded only when something differs.
+// The same as one edit of the league's country, the name in the document's language, recorded
+// only when something differs.
 bool StoreLeagueData(CDatabaseDocument& document, std::uint32_t leagueId, const SLeagueData& shown,
                      const SLeagueData& edited);
 

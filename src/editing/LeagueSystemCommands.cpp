@@ -27,8 +27,8 @@ constexpr std::array kFaultTexts = {
 };
 
 // Play-offs and pools may carry no name: the id tells them apart then.
-std::string CompetitionName(const CWorld& world, const CDBCompetition& node) {
-    std::string name = LeagueName(world, node);
+std::string CompetitionName(const CDBCompetition& node, int language) {
+    std::string name = LeagueName(node, language);
     if (name.empty()) {
         char id[16];
         std::snprintf(id, sizeof id, "%08X", node.Id());
@@ -39,17 +39,17 @@ std::string CompetitionName(const CWorld& world, const CDBCompetition& node) {
 
 }  // namespace
 
-std::vector<SLevelRow> LeagueSystemLevels(const CWorld& world, int country) {
+std::vector<SLevelRow> LeagueSystemLevels(const CWorld& world, int country, int language) {
     std::vector<SLevelRow> levels;
     const CCountry& owner = world.Country(country);
-    const auto language = static_cast<std::size_t>(world.CurrentLanguage() % kLanguageCount);
+    const auto index = static_cast<std::size_t>(language % kLanguageCount);
     for (int level = 0; level < kLevelCount; ++level) {
         SLevelRow row;
         row.level = level;
-        row.name = std::string(owner.LevelNames(level)[language].View());
+        row.name = std::string(owner.LevelNames(level)[index].View());
         for (const CDBCompetition* league : CountryLeagues(world, country)) {
             if (league->Level() == level) {
-                row.leagues.push_back({league->Id(), LeagueName(world, *league)});
+                row.leagues.push_back({league->Id(), LeagueName(*league, language)});
             }
         }
         if (!row.leagues.empty()) {
@@ -105,11 +105,11 @@ std::vector<std::string> CompetitionFaultTexts(std::uint32_t faults) {
     return texts;
 }
 
-SCompositionFaults CheckAfterRebuild(const CWorld& world, int country) {
+SCompositionFaults CheckAfterRebuild(const CWorld& world, int country, int language) {
     SCompositionFaults faults;
     for (const SCompetitionCheck& check : CheckCountry(world.Country(country)).competitions) {
         for (const std::string& text : CompetitionFaultTexts(check.faults[0] | check.faults[1])) {
-            faults.messages.push_back(CompetitionName(world, *world.Competition(check.id)) + ": " +
+            faults.messages.push_back(CompetitionName(*world.Competition(check.id), language) + ": " +
                                       text);
         }
     }

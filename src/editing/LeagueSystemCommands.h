@@ -16,14 +16,14 @@ class CWorld;
 // What the league-system page shows and what "Änderungen übernehmen" does, as edits of the
 // document over the country.
 
-// A level of the tree: its name in the world's current language and its leagues in index order.
+// A level of the tree: its name in the language asked for and its leagues in index order.
 struct SLevelRow {
     int level = 0;
     std::string name;  // Windows-1252
     std::vector<SLeagueRow> leagues;
 };
 // The levels 0..4 that have leagues.
-std::vector<SLevelRow> LeagueSystemLevels(const CWorld& world, int country);
+std::vector<SLevelRow> LeagueSystemLevels(const CWorld& world, int country, int language);
 
 // Whether applying would cost something the user should confirm: a level keeping fewer leagues
 // than it has, or a league script taken up or given up (its competitions replaced).
@@ -42,7 +42,7 @@ std::vector<std::string> CompetitionFaultTexts(std::uint32_t faults);
 
 // A rebuild numbers the leagues anew, so links to leagues by number (relegation play-offs,
 // script competitions) may miss afterwards: every competition of the country is checked in both
-// calendars, and each fault found is one message after the competition's name.
-SCompositionFaults CheckAfterRebuild(const CWorld& world, int country);
+// calendars, and each fault found is one message after the competition's name in `language`.
+SCompositionFaults CheckAfterRebuild(const CWorld& world, int country, int language);
 
 }  // namespace kw

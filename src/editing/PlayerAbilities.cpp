@@ -2,9 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numeric>
 
 #include "competition/Competition.h"
+#include "document/DatabaseDocument.h"
+#include "document/RecordEdits.h"
+#include "editing/PersonClub.h"
+#include "model/Club.h"
 #include "model/Country.h"
 #include "model/Date.h"
 #include "model/PlayerStrength.h"
@@ -174,6 +179,22 @@ void RandomiseAbilities(CPlayer& player, const CCountry* country, std::uint32_t 
     for (int ability = 0; ability < kAbilityCount; ++ability) {
         player.SetAbility(ability, abilities[static_cast<std::size_t>(ability)]);
     }
+}
+
+bool DrawRandomAbilities(CDatabaseDocument& document, std::uint32_t personId, CDate today) {
+    const CWorld& world = document.World();
+    const CPlayer* player = world.Person(personId);
+    if (player == nullptr) {
+        return false;
+    }
+    const CClub* club = ClubHoldingPerson(world, personId);
+    const CCountry* country = club != nullptr ? &world.Country(club->Country()) : nullptr;
+    // Drawn from a copy of the generator: the world changes only when the edit is applied.
+    CLEcuyerRandom random = world.AbilityRandom();
+    const std::unique_ptr<CPlayer> drawn = player->Clone();
+    RandomiseAbilities(*drawn, country, club != nullptr ? club->Id() : 0, today, random);
+    document.Do(std::make_unique<CAbilityDrawEdit>("Spieler bearbeiten", *drawn, random));
+    return true;
 }
 
 }  // namespace kw

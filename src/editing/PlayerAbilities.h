@@ -9,6 +9,7 @@
 namespace kw {
 
 class CCountry;
+class CDatabaseDocument;
 class CLEcuyerRandom;
 
 using Abilities = std::array<std::uint8_t, kAbilityCount>;
@@ -49,5 +50,8 @@ Abilities GenerateAbilities(int position, double target, CLEcuyerRandom& random)
 // "Zufällige Berechnung" for the player of `club` (null: no club) on the game's day `today`.
 void RandomiseAbilities(CPlayer& player, const CCountry* country, std::uint32_t clubId, CDate today,
                         CLEcuyerRandom& random);
+// The same for the document's person as one edit that also advances the world's ability generator
+// (`CAbilityDrawEdit`): undo takes both back. False for a person the world lacks.
+bool DrawRandomAbilities(CDatabaseDocument& document, std::uint32_t personId, CDate today);
 
 }  // namespace kw

@@ -114,7 +114,7 @@ std::int32_t AmountOfText(std::string_view text) {
     return amount;
 }
 
-std::string ShownClubName(const CWorld& world, std::uint32_t club) {
+std::string ShownClubName(const CWorld& world, std::uint32_t club, int language) {
     const int country = ClubCountry(club);
     if (club == 0 || !world.IsLoaded() || country < 1 || country > kCountryCount) {
         return {};
@@ -123,8 +123,8 @@ std::string ShownClubName(const CWorld& world, std::uint32_t club) {
     if (found == nullptr) {
         return {};
     }
-    std::string name =
-        (club & kSecondTeamFlag) != 0 ? found->SecondTeamName() : std::string(found->Name());
+    std::string name = (club & kSecondTeamFlag) != 0 ? found->SecondTeamName(language)
+                                                     : std::string(found->Name(language));
     if (name.size() > kShownClubNameLength) {
         name.resize(kShownClubNameLength);
     }

@@ -90,12 +90,12 @@ inline bool ContractEndIsDrawn(int year, int currentYear) {
 inline constexpr int kAmountDigits = 9;
 std::int32_t AmountOfText(std::string_view text);
 
-// A club's name as the page shows it: its name (a second team's name for the team flag), at most
-// 30 characters; empty for no club or one the world lacks.
+// A club's name in `language` as the page shows it: its name (a second team's name for the team
+// flag), at most 30 characters; empty for no club or one the world lacks.
 inline constexpr std::size_t kShownClubNameLength = 30;
 // A club chosen for one of a person's club references. The references name a club, not one of
 // its teams (the file has no room for the team), so a second team's entry gives its club.
 std::uint32_t RecordClubReference(std::uint32_t chosen);
-std::string ShownClubName(const CWorld& world, std::uint32_t club);
+std::string ShownClubName(const CWorld& world, std::uint32_t club, int language);
 
 }  // namespace kw

@@ -64,9 +64,10 @@ bool InScope(const SDuplicatePair& pair, const SDuplicateFilter& filter) {
     return true;
 }
 
-std::string ClubText(const SDuplicateCandidate& candidate, const CWorld& world) {
-    const std::string& country = world.Country(candidate.country).Name(world.CurrentLanguage());
-    return FormatPrintf("%s (%s)", std::string(candidate.club->Name()).c_str(), country.c_str());
+std::string ClubText(const SDuplicateCandidate& candidate, const CWorld& world, int language) {
+    const std::string& country = world.Country(candidate.country).Name(language);
+    return FormatPrintf("%s (%s)", std::string(candidate.club->Name(language)).c_str(),
+                        country.c_str());
 }
 
 const SDuplicateCandidate& Side(const SDuplicatePair& pair, int column) {
@@ -76,7 +77,7 @@ const SDuplicateCandidate& Side(const SDuplicatePair& pair, int column) {
 
 // <0, 0, >0 as the column orders the two pairs.
 int CompareByColumn(const SDuplicatePair& a, const SDuplicatePair& b, int column,
-                    const CWorld& world) {
+                    const CWorld& world, int language) {
     if (column == 0) {
         const CPlayer& x = *a.first.player;
         const CPlayer& y = *b.first.player;
@@ -86,9 +87,9 @@ int CompareByColumn(const SDuplicatePair& a, const SDuplicatePair& b, int column
     const SDuplicateCandidate& left = Side(a, column);
     const SDuplicateCandidate& right = Side(b, column);
     if (column <= 2) {
-        const int language = world.CurrentLanguage();
-        return CollateTexts({left.club->Name(), world.Country(left.country).Name(language)},
-                            {right.club->Name(), world.Country(right.country).Name(language)});
+        return CollateTexts(
+            {left.club->Name(language), world.Country(left.country).Name(language)},
+            {right.club->Name(language), world.Country(right.country).Name(language)});
     }
     if (column <= 4) {
         return left.player->BirthDate().Value() < right.player->BirthDate().Value()   ? -1
@@ -165,12 +166,13 @@ DuplicateRowTexts DuplicateColumnHeadings() {
     return {name, club, club, birthday, birthday, position, position};
 }
 
-DuplicateRowTexts DuplicateRowCells(const SDuplicatePair& pair, const CWorld& world) {
+DuplicateRowTexts DuplicateRowCells(const SDuplicatePair& pair, const CWorld& world,
+                                    int language) {
     const CPlayer& first = *pair.first.player;
     const CPlayer& second = *pair.second.player;
     return {FormatPrintf("%s, %s", first.Surname().CStr(), first.FirstName().CStr()),
-            ClubText(pair.first, world),
-            ClubText(pair.second, world),
+            ClubText(pair.first, world, language),
+            ClubText(pair.second, world, language),
             DateListText(first.BirthDate()),
             DateListText(second.BirthDate()),
             PositionAbbreviation(first.MainPosition()),
@@ -186,12 +188,14 @@ void CDuplicateOrder::ClickColumn(int column) {
     }
 }
 
-void CDuplicateOrder::Sort(std::vector<SDuplicatePair>& pairs, const CWorld& world) const {
+void CDuplicateOrder::Sort(std::vector<SDuplicatePair>& pairs, const CWorld& world,
+                           int language) const {
     const int column = m_column;
     const bool ascending = m_ascending;
     std::stable_sort(pairs.begin(), pairs.end(),
-                     [column, ascending, &world](const SDuplicatePair& a, const SDuplicatePair& b) {
-                         const int order = CompareByColumn(a, b, column, world);
+                     [column, ascending, &world, language](const SDuplicatePair& a,
+                                                           const SDuplicatePair& b) {
+                         const int order = CompareByColumn(a, b, column, world, language);
                          return ascending ? order < 0 : order > 0;
                      });
 }

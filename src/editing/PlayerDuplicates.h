@@ -64,20 +64,20 @@ using DuplicateRowTexts = std::array<std::string, kDuplicateColumnCount>;
 
 // The column headings (Windows-1252): "Name", "Verein" twice, "Geburtstag" twice, "Pos" twice.
 DuplicateRowTexts DuplicateColumnHeadings();
-// A row (Windows-1252): "surname, first name", "club (country)" of each player in the world's
-// current language, each birth date as "dd.mm.yyyy", each main position's abbreviation.
-DuplicateRowTexts DuplicateRowCells(const SDuplicatePair& pair, const CWorld& world);
+// A row (Windows-1252): "surname, first name", "club (country)" of each player in `language`,
+// each birth date as "dd.mm.yyyy", each main position's abbreviation.
+DuplicateRowTexts DuplicateRowCells(const SDuplicatePair& pair, const CWorld& world, int language);
 
 // The list's order: a click on a header sorts ascending by that column, a second click on the
 // same header descending. Column 0 orders by the first player's surname, then first name; 1 and 2
-// by club name, then country name (both CollateTexts); 3 and 4 by birth date; 5 and 6 by main
+// by club name, then country name (both CollateTexts, in `language`); 3 and 4 by birth date; 5 and 6 by main
 // position code. Equal keys keep the pairs' order.
 class CDuplicateOrder {
 public:
     int Column() const { return m_column; }
     bool Ascending() const { return m_ascending; }
     void ClickColumn(int column);
-    void Sort(std::vector<SDuplicatePair>& pairs, const CWorld& world) const;
+    void Sort(std::vector<SDuplicatePair>& pairs, const CWorld& world, int language) const;
 
 private:
     int m_column = 0;

@@ -18,8 +18,8 @@ std::vector<std::size_t> CareerDisplayOrder(std::span<const SHistoryEntry> caree
     return order;
 }
 
-std::string CareerRowText(const CWorld& world, const SHistoryEntry& entry) {
-    return FormatPrintf("%s\t%s\t%s\t%d\t%d\t%s", ShownClubName(world, entry.club).c_str(),
+std::string CareerRowText(const CWorld& world, const SHistoryEntry& entry, int language) {
+    return FormatPrintf("%s\t%s\t%s\t%d\t%d\t%s", ShownClubName(world, entry.club, language).c_str(),
                         DateListText(entry.from).c_str(), DateListText(entry.until).c_str(),
                         static_cast<int>(entry.games), static_cast<int>(entry.goals),
                         entry.flag != 0 ? "x" : " ");

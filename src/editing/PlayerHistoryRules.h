@@ -32,8 +32,8 @@ inline constexpr SYearRange kContractStartYears{1980, 2015};
 std::vector<std::size_t> CareerDisplayOrder(std::span<const SHistoryEntry> career);
 
 // A row of the career list: "club\tstart\tend\tgames\tgoals\tx" (a blank instead of "x" when the
-// player was not on loan).
-std::string CareerRowText(const CWorld& world, const SHistoryEntry& entry);
+// player was not on loan), the club named in `language`.
+std::string CareerRowText(const CWorld& world, const SHistoryEntry& entry, int language);
 
 // Writes into `target` the fields of `edited` that differ from `loaded` (what the user changed
 // since the page was loaded); the others keep the target's values.

@@ -128,15 +128,15 @@ std::string InternationalDayText(std::uint8_t code) {
     }
 }
 
-std::vector<SCalendarColumn> CalendarColumns(const CWorld& world, int country) {
+std::vector<SCalendarColumn> CalendarColumns(const CWorld& world, int country, int language) {
     std::vector<SCalendarColumn> columns;
     for (const CDBCompetition* league : CountryLeagues(world, country)) {
-        columns.push_back({league->Id(), true, league->Level(), LeagueName(world, *league)});
+        columns.push_back({league->Id(), true, league->Level(), LeagueName(*league, language)});
     }
-    const auto addIfPresent = [&world, &columns, country](int type, int index) {
+    const auto addIfPresent = [&world, &columns, country, language](int type, int index) {
         if (const CDBCompetition* cup =
                 world.Competition(MakeCompetitionId(country, type, index))) {
-            columns.push_back({cup->Id(), false, cup->Level(), LeagueName(world, *cup)});
+            columns.push_back({cup->Id(), false, cup->Level(), LeagueName(*cup, language)});
         }
     };
     addIfPresent(kFaCupType, 0);

@@ -68,9 +68,9 @@ struct SCalendarColumn {
     std::uint32_t competitionId = 0;
     bool league = false;
     int level = -1;
-    std::string name;  // Windows-1252, in the world's current language
+    std::string name;  // Windows-1252, in the language asked for
 };
-std::vector<SCalendarColumn> CalendarColumns(const CWorld& world, int country);
+std::vector<SCalendarColumn> CalendarColumns(const CWorld& world, int country, int language);
 
 // A competition cell: the matchday number on that day; "*" when the competition itself has none
 // but a competition of its sub-competition chain plays then (the day cannot be added); else

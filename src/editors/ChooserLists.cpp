@@ -28,10 +28,10 @@ void FillChoices(QListWidget& list, const std::vector<SChoiceEntry>& entries) {
     }
 }
 
-void FillClubChoices(QListWidget& clubs, const CWorld& world, int country, bool secondTeams) {
+void FillClubChoices(QListWidget& clubs, const CWorld& world, int language, int country,
+                     bool secondTeams) {
     if (country >= 1 && country <= kCountryCount) {
-        FillChoices(clubs,
-                    ChoosableClubs(world.Country(country), world.CurrentLanguage(), secondTeams));
+        FillChoices(clubs, ChoosableClubs(world.Country(country), language, secondTeams));
     } else {
         clubs.clear();
     }

@@ -26,9 +26,10 @@ QListWidget* MakeChoiceList(const QString& objectName, int widthInCharacters, QW
 
 void FillChoices(QListWidget& list, const std::vector<SChoiceEntry>& entries);
 
-// The clubs of the country, none for a number outside 1..206; with `secondTeams` each second team
-// is an entry of its own.
-void FillClubChoices(QListWidget& clubs, const CWorld& world, int country, bool secondTeams);
+// The clubs of the country by their names in `language`, none for a number outside 1..206; with
+// `secondTeams` each second team is an entry of its own.
+void FillClubChoices(QListWidget& clubs, const CWorld& world, int language, int country,
+                     bool secondTeams);
 
 // Makes the row of `value` current, the first row when no row has it; none in an empty list.
 void SelectChoice(QListWidget& list, int value);

@@ -22,7 +22,7 @@ CCountryRecordList::CCountryRecordList(CDatabaseDocument& document, int country,
       m_country(country),
       m_list(new CMyListBox(this)) {
     setWindowTitle(Cp1252ToQString(
-                       document.World().Country(country).Name(document.World().CurrentLanguage())) +
+                       document.World().Country(country).Name(document.Language())) +
                    what);
     m_list->setObjectName(listName);
 }

@@ -107,7 +107,7 @@ void CDlg5Year::Fill(int selectedCountry) {
     const CWorld& world = m_document.World();
     m_list->clear();
     const std::vector<SFiveYearRow> rows =
-        FiveYearRanking(world, m_continent, world.CurrentLanguage());
+        FiveYearRanking(world, m_continent, m_document.Language());
     QTreeWidgetItem* selected = nullptr;
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const std::string line = FiveYearLine(static_cast<int>(index) + 1, rows[index]);

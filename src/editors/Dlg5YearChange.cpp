@@ -99,7 +99,7 @@ bool CDlg5YearChange::Change(CDatabaseDocument& document, int country, QWidget* 
     }
     const CWorld& world = document.World();
     const CCountry& shown = world.Country(country);
-    CDlg5YearChange dialog(Cp1252ToQString(shown.Name(world.CurrentLanguage())),
+    CDlg5YearChange dialog(Cp1252ToQString(shown.Name(document.Language())),
                            shown.Settings().slotValues, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return false;

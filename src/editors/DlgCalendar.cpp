@@ -111,7 +111,7 @@ CDlgCalendar::CDlgCalendar(CDatabaseDocument& document, int country, QWidget* pa
     // The empty first entry shows no comparison.
     m_comparison->addItem(QString());
     m_comparisonCountries =
-        ComparisonCountries(m_document.World(), m_country, m_document.World().CurrentLanguage());
+        ComparisonCountries(m_document.World(), m_country, m_document.Language());
     for (const SComparisonCountry& other : m_comparisonCountries) {
         m_comparison->addItem(Cp1252ToQString(other.name), other.number);
     }
@@ -178,7 +178,7 @@ CDlgCalendar::CDlgCalendar(CDatabaseDocument& document, int country, QWidget* pa
     setTabOrder(m_table, m_check);
     setTabOrder(m_check, ok);
 
-    m_columns = CalendarColumns(m_document.World(), m_country);
+    m_columns = CalendarColumns(m_document.World(), m_country, m_document.Language());
     m_seasonLabel->setText(Cp1252ToQString(kw::SeasonLabel(m_calendar)));
     m_months[static_cast<std::size_t>(m_month - 1)]->setChecked(true);
     Fill();
@@ -240,7 +240,7 @@ void CDlgCalendar::Fill() {
         const CDBCompetition* league = world.Competition(MakeCompetitionId(other, kLeagueType, 0));
         headers.append(m_comparison->currentText() +
                        (league != nullptr
-                            ? QStringLiteral(": ") + Cp1252ToQString(LeagueName(world, *league))
+                            ? QStringLiteral(": ") + Cp1252ToQString(LeagueName(*league, m_document.Language()))
                             : QString()));
     }
     m_table->clear();
@@ -315,7 +315,7 @@ void CDlgCalendar::Toggle(int row, int column) {
 
 void CDlgCalendar::CheckOnDemand() {
     const SCalendarCheckResult result =
-        CheckCalendars(m_document.World(), m_country, ECalendarCheck::kOnDemand);
+        CheckCalendars(m_document.World(), m_country, ECalendarCheck::kOnDemand, m_document.Language());
     if (result.faultsListed) {
         ChoseToPass(result, this);
         return;
@@ -330,7 +330,7 @@ void CDlgCalendar::CheckOnDemand() {
 
 bool CDlgCalendar::CheckBeforeClosing() {
     const SCalendarCheckResult result =
-        CheckCalendars(m_document.World(), m_country, ECalendarCheck::kAtClose);
+        CheckCalendars(m_document.World(), m_country, ECalendarCheck::kAtClose, m_document.Language());
     return !result.faultsListed || ChoseToPass(result, this);
 }
 

@@ -25,13 +25,13 @@ constexpr int kPreviewSide = 160;
 }  // namespace
 
 CDlgClubBadgeManage::CDlgClubBadgeManage(const CGlobalTools& tools, const CWorld& world,
-                                         std::string currentPath, int colourCombination,
-                                         QWidget* parent)
+                                         int language, std::string currentPath,
+                                         int colourCombination, QWidget* parent)
     : CDialogB(parent),
       m_tools(tools),
       m_colourCombination(colourCombination),
       m_groups(BuildBadgeGroups(tools.BadgeDirectory(), tools.BadgeArchive(), world)),
-      m_groupItems(BadgeGroupItems(m_groups, world)),
+      m_groupItems(BadgeGroupItems(m_groups, world, language)),
       m_groupCombo(new QComboBox(this)),
       m_badgeList(new QListWidget(this)),
       m_preview(new CShowBitmap(this)),

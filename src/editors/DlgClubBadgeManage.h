@@ -16,16 +16,16 @@ class CGlobalTools;
 class CShowBitmap;
 class CWorld;
 
-// "Vereinswappen auswählen": the badges of the installation by country folder, loose files and
-// the archive's; the club's current badge preselected. OK gives the chosen badge's path, or the
+// "Vereinswappen auswählen": the badges of the installation by country folder (countries named in
+// `language`), loose files and the archive's; the club's current badge preselected. OK gives the chosen badge's path, or the
 // colour template of the club's colour combination for " Kein Wappen"; with no badge chosen it
 // acts as Cancel, and a path the club cannot hold is refused with a message.
 class CDlgClubBadgeManage : public CDialogB {
     Q_OBJECT
 
 public:
-    CDlgClubBadgeManage(const CGlobalTools& tools, const CWorld& world, std::string currentPath,
-                        int colourCombination, QWidget* parent = nullptr);
+    CDlgClubBadgeManage(const CGlobalTools& tools, const CWorld& world, int language,
+                        std::string currentPath, int colourCombination, QWidget* parent = nullptr);
 
     // The path to store, after the dialog was accepted.
     const std::string& ChosenPath() const { return m_chosenPath; }

@@ -64,7 +64,7 @@ CDlgFastTransfer::CDlgFastTransfer(CDatabaseDocument& document, int country, QWi
 
     m_sourceCountries->setObjectName(QStringLiteral("country"));
     m_targetCountries->setObjectName(QStringLiteral("newCountry"));
-    for (const SChoiceEntry& entry : ChoosableCountries(world, world.CurrentLanguage())) {
+    for (const SChoiceEntry& entry : ChoosableCountries(world, document.Language())) {
         m_sourceCountries->addItem(Cp1252ToQString(entry.text), entry.value);
         auto* item = new QListWidgetItem(Cp1252ToQString(entry.text), m_targetCountries);
         item->setData(Qt::UserRole, entry.value);
@@ -189,7 +189,7 @@ void CDlgFastTransfer::FillPlayers() {
     const QSignalBlocker blocker(m_players);
     m_players->clear();
     for (const SChoiceEntry& entry :
-         FastTransferPlayers(world, SourceCountry(), world.CurrentLanguage())) {
+         FastTransferPlayers(world, SourceCountry(), m_document.Language())) {
         const std::string_view text = entry.text;
         const std::size_t tab = text.find('\t');
         auto* item = new QTreeWidgetItem(m_players);
@@ -215,7 +215,7 @@ void CDlgFastTransfer::FillClubs() {
     const int country = TargetCountry();
     if (country != 0) {
         for (const SChoiceEntry& entry :
-             ChoosableClubs(world.Country(country), world.CurrentLanguage(), false)) {
+             ChoosableClubs(world.Country(country), m_document.Language(), false)) {
             auto* item = new QListWidgetItem(Cp1252ToQString(entry.text), m_targetClubs);
             item->setData(Qt::UserRole, entry.value);
         }

@@ -156,7 +156,7 @@ CDlgFixturelist::CDlgFixturelist(CDatabaseDocument& document, int country, std::
 
     {
         const QSignalBlocker quiet(m_leagues);
-        for (const SLeagueRow& row : LeagueRows(m_document.World(), country)) {
+        for (const SLeagueRow& row : LeagueRows(m_document.World(), country, m_document.Language())) {
             AddValueRow(*m_leagues, row.name, row.leagueId);
         }
         int chosen = 0;
@@ -215,11 +215,11 @@ void CDlgFixturelist::ShowMatchday(int matchday) {
     m_teams->clear();
     if (list != nullptr && league != nullptr) {
         for (const SPairingRow& row : MatchdayPairings(*list, m_matchday)) {
-            AddValueRow(*m_pairings, PairingText(m_document.World(), *league, row.home, row.away),
+            AddValueRow(*m_pairings, PairingText(m_document.World(), *league, row.home, row.away, m_document.Language()),
                         static_cast<std::uint32_t>(row.column));
         }
         for (const int position : TeamsWithoutPairing(*list, m_matchday, league->TeamCount())) {
-            AddValueRow(*m_teams, FixtureTeamName(m_document.World(), *league, position),
+            AddValueRow(*m_teams, FixtureTeamName(m_document.World(), *league, position, m_document.Language()),
                         static_cast<std::uint32_t>(position));
         }
     }

@@ -75,7 +75,7 @@ QWidget* CDlgInternationalCompetition::MakeContinentTab(int continent) {
     auto* page = new QWidget(m_tabs);
     page->setObjectName(QStringLiteral("continent%1").arg(continent));
     auto* layout = new QVBoxLayout(page);
-    const int language = m_document.World().CurrentLanguage();
+    const int language = m_document.Language();
     for (const SContinentalCompetition& competition : ContinentalCompetitions(continent)) {
         SRow row{continent, competition.competition};
         const QString suffix = QStringLiteral("%1_%2").arg(continent).arg(competition.competition);
@@ -140,7 +140,7 @@ void CDlgInternationalCompetition::done(int result) {
 
 CRules CDlgInternationalCompetition::Edited() const {
     CRules edited = m_edited;
-    const int language = m_document.World().CurrentLanguage();
+    const int language = m_document.Language();
     for (const SRow& row : m_rows) {
         const std::string_view stored =
             m_stored.CompetitionName(row.competition, row.continent, language);
@@ -193,7 +193,7 @@ void CDlgInternationalCompetition::ChooseHolder(int continent, int competition) 
     const std::uint32_t holder = m_edited.TitleHolder(competition, continent);
     const int country = ClubCountry(holder);
     CDlgSelectClub chooser(
-        world, country >= 1 && country <= kCountryCount ? country : kDefaultCountry, this);
+        world, m_document.Language(), country >= 1 && country <= kCountryCount ? country : kDefaultCountry, this);
     // The chooser opens on the current holder.
     for (int entry = 0; entry < chooser.Clubs().count(); ++entry) {
         if (holder != 0 && chooser.Clubs().item(entry)->data(Qt::UserRole).toUInt() == holder) {
@@ -210,7 +210,7 @@ void CDlgInternationalCompetition::ChooseHolder(int continent, int competition) 
 void CDlgInternationalCompetition::ChooseVenue(int continent, int competition) {
     const std::uint32_t venue = m_edited.Venue(competition, continent);
     const std::optional<std::uint32_t> chosen = CDlgStadiumSelect::Choose(
-        m_document.World(), StadiumRefCountry(venue), StadiumRefNumber(venue), this);
+        m_document.World(), m_document.Language(), StadiumRefCountry(venue), StadiumRefNumber(venue), this);
     if (chosen) {
         m_edited.SetVenue(competition, continent, *chosen);
         ShowHoldersAndVenues();
@@ -221,10 +221,11 @@ void CDlgInternationalCompetition::ShowHoldersAndVenues() {
     const CWorld& world = m_document.World();
     for (const SRow& row : m_rows) {
         row.holder->setText(Cp1252ToQString(
-            TitleHolderText(world, m_edited.TitleHolder(row.competition, row.continent))));
+            TitleHolderText(world, m_edited.TitleHolder(row.competition, row.continent),
+                            m_document.Language())));
         if (row.venue != nullptr) {
             row.venue->setText(Cp1252ToQString(kw::VenueText(
-                world, m_edited.Venue(row.competition, row.continent), world.CurrentLanguage())));
+                world, m_edited.Venue(row.competition, row.continent), m_document.Language())));
         }
     }
 }

@@ -162,7 +162,7 @@ void CDlgLeagueComposition::Refill(std::uint32_t team) {
     {
         const QSignalBlocker quiet(m_leagues);
         m_leagues->clear();
-        for (const SLeagueRow& row : LeagueRows(m_document.World(), m_country)) {
+        for (const SLeagueRow& row : LeagueRows(m_document.World(), m_country, m_document.Language())) {
             m_leagues->AddValueRow(row.name, row.leagueId, false);
         }
         const int chosen = m_leagues->RowOf(league);
@@ -177,8 +177,8 @@ void CDlgLeagueComposition::FillTeams(std::uint32_t team) {
     for (CCompositionList* list : {m_leagueTeams, m_withoutLeague}) {
         const int row = list->currentRow();
         const std::vector<SCompositionRow> rows =
-            list == m_leagueTeams ? LeagueTeamRows(m_document.World(), league, hide)
-                                  : RowsWithoutLeague(m_document.World(), m_country, hide);
+            list == m_leagueTeams ? LeagueTeamRows(m_document.World(), league, hide, m_document.Language())
+                                  : RowsWithoutLeague(m_document.World(), m_country, hide, m_document.Language());
         list->clear();
         for (const SCompositionRow& entry : rows) {
             list->AddValueRow(entry.text, entry.team, true);
@@ -197,7 +197,7 @@ void CDlgLeagueComposition::DropOnLeagueTeams(std::uint32_t team, int row) {
         return;
     }
     const std::vector<SCompositionRow> rows =
-        LeagueTeamRows(m_document.World(), league, m_hideReserves->isChecked());
+        LeagueTeamRows(m_document.World(), league, m_hideReserves->isChecked(), m_document.Language());
     const int position = row >= 0 && row < static_cast<int>(rows.size())
                              ? rows[static_cast<std::size_t>(row)].position
                              : -1;
@@ -263,7 +263,7 @@ void CDlgLeagueComposition::ShowClubMenu(const CCompositionList& list, const QPo
 }
 
 bool CDlgLeagueComposition::CheckBeforeClosing() {
-    const SCompositionFaults faults = CheckComposition(m_document.World(), m_country);
+    const SCompositionFaults faults = CheckComposition(m_document.World(), m_country, m_document.Language());
     if (faults.messages.empty()) {
         return true;
     }

@@ -320,7 +320,7 @@ SLeagueData CDlgLeagueData::Edited() const {
 }
 
 bool CDlgLeagueData::Edit(CDatabaseDocument& document, std::uint32_t leagueId, QWidget* parent) {
-    const std::optional<SLeagueData> shown = ReadLeagueData(document.World(), leagueId);
+    const std::optional<SLeagueData> shown = ReadLeagueData(document.World(), leagueId, document.Language());
     if (!shown) {
         return false;
     }

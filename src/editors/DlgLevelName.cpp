@@ -47,7 +47,7 @@ bool CDlgLevelName::Edit(CDatabaseDocument& document, int country, int level, QW
         return false;
     }
     const CWorld& world = document.World();
-    const int language = world.CurrentLanguage();
+    const int language = document.Language();
     const auto& names = world.Country(country).LevelNames(level);
     CDlgLevelName dialog(Cp1252ToQString(names[static_cast<std::size_t>(language)].View()), parent);
     if (dialog.exec() != QDialog::Accepted) {

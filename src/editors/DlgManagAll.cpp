@@ -31,7 +31,7 @@ CDlgManagAll::CDlgManagAll(CDatabaseDocument& document, std::uint32_t clubId,
     setObjectName(QStringLiteral("DlgManagAll"));
     const CClub* club = FindLiveClub(document.World(), clubId);
     const QString name = club != nullptr
-                             ? Cp1252ToQString(club->Name(document.World().CurrentLanguage()))
+                             ? Cp1252ToQString(club->Name(document.Language()))
                              : QString();
     setWindowTitle(QStringLiteral("Kickwerk 06 - Personal - ") + name);
     setModal(true);

@@ -118,7 +118,7 @@ void CDlgManagerList::TransferPerson() {
         return;
     }
     const std::optional<std::uint32_t> target =
-        CDlgSelectClub::Choose(m_document.World(), ClubCountry(m_clubId), this);
+        CDlgSelectClub::Choose(m_document.World(), m_document.Language(), ClubCountry(m_clubId), this);
     if (target && TransferStaffPerson(m_document, m_clubId, person, *target)) {
         Changed(0);
     }
@@ -126,8 +126,7 @@ void CDlgManagerList::TransferPerson() {
 
 void CDlgManagerList::FetchPerson() {
     emit aboutToChange();
-    const std::optional<std::uint32_t> chosen = CDlgPlayerSelect::Choose(
-        m_document.World(), ClubCountry(m_clubId), this, EPersonChoice::kStaff);
+    const std::optional<std::uint32_t> chosen = CDlgPlayerSelect::Choose(m_document.World(), m_document.Language(), ClubCountry(m_clubId), this, EPersonChoice::kStaff);
     if (chosen && FetchStaffPerson(m_document, m_clubId, *chosen)) {
         Changed(*chosen);
     }

@@ -53,7 +53,7 @@ CDlgNationalteam::CDlgNationalteam(CDatabaseDocument& document, int country, QWi
     setWindowTitle(QStringLiteral("Kickwerk 06 - Nationalmannschaften"));
     const CWorld& world = document.World();
     m_countries->setObjectName(QStringLiteral("country"));
-    for (const SChoiceEntry& entry : NationalTeamCountries(world, world.CurrentLanguage())) {
+    for (const SChoiceEntry& entry : NationalTeamCountries(world, document.Language())) {
         m_countries->addItem(Cp1252ToQString(entry.text), entry.value);
     }
     m_countries->setCurrentIndex(m_countries->findData(ShownCountry(country)));
@@ -135,7 +135,7 @@ void CDlgNationalteam::RemoveSelected() {
 
 void CDlgNationalteam::Rebuild() {
     const CWorld& world = m_document.World();
-    m_rows = NationalSquad(world, Country(), world.CurrentLanguage(), GameToday());
+    m_rows = NationalSquad(world, Country(), m_document.Language(), GameToday());
     SortNationalSquad(m_rows, m_order);
     ShowRows();
 }

@@ -11,12 +11,13 @@
 
 namespace kw {
 
-CDlgPlayerCompare::CDlgPlayerCompare(const CWorld& world, int country, QWidget* parent)
+CDlgPlayerCompare::CDlgPlayerCompare(const CWorld& world, int language, int country,
+                                     QWidget* parent)
     : CDialogB(parent),
-      m_left(new CPlayerCompareSide(world, QStringLiteral("Linker Spieler"),
+      m_left(new CPlayerCompareSide(world, language, QStringLiteral("Linker Spieler"),
                                     QStringLiteral("&Land"), QStringLiteral("&Verein"), country,
                                     this)),
-      m_right(new CPlayerCompareSide(world, QStringLiteral("Rechter Spieler"),
+      m_right(new CPlayerCompareSide(world, language, QStringLiteral("Rechter Spieler"),
                                      QStringLiteral("La&nd"), QStringLiteral("V&erein"), country,
                                      this)) {
     setObjectName(QStringLiteral("DlgPlayerCompare"));
@@ -37,8 +38,8 @@ CDlgPlayerCompare::CDlgPlayerCompare(const CWorld& world, int country, QWidget* 
     layout->addWidget(buttons);
 }
 
-void CDlgPlayerCompare::Show(const CWorld& world, int country, QWidget* parent) {
-    CDlgPlayerCompare dialog(world, country, parent);
+void CDlgPlayerCompare::Show(const CWorld& world, int language, int country, QWidget* parent) {
+    CDlgPlayerCompare dialog(world, language, country, parent);
     dialog.exec();
 }
 

@@ -85,7 +85,7 @@ CDlgPlayerList::CDlgPlayerList(const CDatabaseDocument& document, std::uint32_t 
 void CDlgPlayerList::Rebuild() {
     const CWorld& world = m_document.World();
     const CClub* club = world.Country(ClubCountry(m_clubId)).Club(m_clubId);
-    m_rows = club != nullptr ? SquadRows(*club, m_secondTeam, world.CurrentLanguage())
+    m_rows = club != nullptr ? SquadRows(*club, m_secondTeam, m_document.Language())
                              : std::vector<SSquadRow>{};
     SortSquadRows(m_rows, m_order);
     const int row = RowToReselect(m_rows, m_current, m_currentRow);

@@ -36,10 +36,11 @@ constexpr int kListWidth = 26;  // average characters, of the country and club l
 
 }  // namespace
 
-CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidget* parent,
-                                   EPersonChoice mode)
+CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int language, int startCountry,
+                                   QWidget* parent, EPersonChoice mode)
     : CDialogB(parent),
       m_world(world),
+      m_language(language),
       m_mode(mode),
       m_countries(MakeChoiceList(QStringLiteral("countries"), kListWidth, this)),
       m_clubs(MakeChoiceList(QStringLiteral("clubs"), kListWidth, this)),
@@ -101,15 +102,16 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int startCountry, QWidge
             [this] { m_ok->setEnabled(SelectedPlayer() != 0); });
     connect(m_players, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
-    FillChoices(*m_countries, ChoosableCountries(world, world.CurrentLanguage()));
+    FillChoices(*m_countries, ChoosableCountries(world, language));
     SelectChoice(*m_countries, startCountry);
     m_ok->setEnabled(SelectedPlayer() != 0);
     m_countries->setFocus();
 }
 
-std::optional<std::uint32_t> CDlgPlayerSelect::Choose(const CWorld& world, int startCountry,
-                                                      QWidget* parent, EPersonChoice mode) {
-    CDlgPlayerSelect dialog(world, startCountry, parent, mode);
+std::optional<std::uint32_t> CDlgPlayerSelect::Choose(const CWorld& world, int language,
+                                                      int startCountry, QWidget* parent,
+                                                      EPersonChoice mode) {
+    CDlgPlayerSelect dialog(world, language, startCountry, parent, mode);
     return RunChooser(dialog, dialog.Players());
 }
 
@@ -118,7 +120,7 @@ std::uint32_t CDlgPlayerSelect::SelectedPlayer() const {
 }
 
 void CDlgPlayerSelect::ShowClubs(int country) {
-    FillClubChoices(*m_clubs, m_world, country, false);
+    FillClubChoices(*m_clubs, m_world, m_language, country, false);
     if (m_clubs->count() > 0) {
         m_clubs->setCurrentRow(0);
     } else {
@@ -130,10 +132,9 @@ void CDlgPlayerSelect::ShowPlayers(std::uint32_t clubId) {
     m_players->clear();
     const CClub* club = clubId != 0 ? m_world.Country(ClubCountry(clubId)).Club(clubId) : nullptr;
     if (club != nullptr) {
-        const int language = m_world.CurrentLanguage();
         for (const SChoiceEntry& entry : m_mode == EPersonChoice::kStaff
-                                             ? ChoosableStaff(*club, language)
-                                             : ChoosablePlayers(*club, language)) {
+                                             ? ChoosableStaff(*club, m_language)
+                                             : ChoosablePlayers(*club, m_language)) {
             const int row = m_players->AddRow(entry.text);
             m_players->item(row)->setData(Qt::UserRole, entry.value);
         }

@@ -20,17 +20,17 @@ enum class EPersonChoice { kPlayers, kStaff };
 
 // "Bitte den gewünschten Spieler auswählen!": a country list, the clubs of the chosen country and
 // the players of the chosen club ("Spieler", "Position", "Nationalität", "Stärke", "Talent") or,
-// in the staff mode, its staff ("Person", "Funktion", "Nationalität"). It starts at a given
-// country; OK (or a double click on a person) returns the chosen person.
+// in the staff mode, its staff ("Person", "Funktion", "Nationalität"), names in `language`. It
+// starts at a given country; OK (or a double click on a person) returns the chosen person.
 class CDlgPlayerSelect : public CDialogB {
     Q_OBJECT
 
 public:
-    CDlgPlayerSelect(const CWorld& world, int startCountry, QWidget* parent = nullptr,
+    CDlgPlayerSelect(const CWorld& world, int language, int startCountry, QWidget* parent = nullptr,
                      EPersonChoice mode = EPersonChoice::kPlayers);
 
     // Runs the dialog; the chosen person id, nothing when cancelled.
-    static std::optional<std::uint32_t> Choose(const CWorld& world, int startCountry,
+    static std::optional<std::uint32_t> Choose(const CWorld& world, int language, int startCountry,
                                                QWidget* parent,
                                                EPersonChoice mode = EPersonChoice::kPlayers);
 
@@ -47,6 +47,7 @@ private:
     void ShowPlayers(std::uint32_t clubId);
 
     const CWorld& m_world;
+    int m_language;
     EPersonChoice m_mode;
     QListWidget* m_countries;
     QListWidget* m_clubs;

@@ -132,7 +132,7 @@ void CDlgPlayerWithoutClub::MoveSelectedToClub() {
         return;
     }
     const std::optional<std::uint32_t> club =
-        CDlgSelectClub::Choose(m_document.World(), m_startCountry, this);
+        CDlgSelectClub::Choose(m_document.World(), m_document.Language(), m_startCountry, this);
     if (!club) {
         return;
     }
@@ -155,7 +155,7 @@ void CDlgPlayerWithoutClub::DeleteSelected() {
 
 void CDlgPlayerWithoutClub::Rebuild() {
     const CWorld& world = m_document.World();
-    m_rows = WithoutClubRows(world, world.CurrentLanguage());
+    m_rows = WithoutClubRows(world, m_document.Language());
     m_list->clear();
     for (const SWithoutClubRow& row : m_rows) {
         auto* item = new QTreeWidgetItem(m_list);

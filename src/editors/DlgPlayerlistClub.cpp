@@ -91,7 +91,7 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_
     QPushButton* duplicates =
         MakeButton(QStringLiteral("Doppelte Spieler anzeigen"), QStringLiteral("duplicates"), this);
     connect(duplicates, &QPushButton::clicked, this, [this] {
-        CPlayerDouble::Show(m_document.World(), ClubCountry(m_clubId), m_clubId, this);
+        CPlayerDouble::Show(m_document.World(), m_document.Language(), ClubCountry(m_clubId), m_clubId, this);
     });
     buttons->addWidget(duplicates);
     QPushButton* search =
@@ -199,7 +199,7 @@ void CDlgPlayerlistClub::TransferPlayer() {
         return;
     }
     const std::optional<std::uint32_t> target =
-        CDlgSelectClub::Choose(m_document.World(), ClubCountry(m_clubId), this);
+        CDlgSelectClub::Choose(m_document.World(), m_document.Language(), ClubCountry(m_clubId), this);
     if (target && TransferSquadPlayer(m_document, m_clubId, person, *target)) {
         RebuildLists();
     }
@@ -208,7 +208,7 @@ void CDlgPlayerlistClub::TransferPlayer() {
 void CDlgPlayerlistClub::FetchPlayer() {
     m_pages->StoreShownPage();
     const std::optional<std::uint32_t> chosen =
-        CDlgPlayerSelect::Choose(m_document.World(), ClubCountry(m_clubId), this);
+        CDlgPlayerSelect::Choose(m_document.World(), m_document.Language(), ClubCountry(m_clubId), this);
     if (chosen && FetchSquadPlayer(m_document, m_clubId, *chosen)) {
         RebuildLists();
     }

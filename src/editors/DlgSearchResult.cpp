@@ -166,7 +166,7 @@ void CDlgSearchResult::TransferPlayer() {
     }
     const int startCountry = hit.clubId != 0 ? ClubCountry(hit.clubId) : ClubCountry(m_targetClub);
     const std::optional<std::uint32_t> target =
-        CDlgSelectClub::Choose(m_document.World(), startCountry, this);
+        CDlgSelectClub::Choose(m_document.World(), m_document.Language(), startCountry, this);
     // The player's own club: nothing to do, and nothing to search again.
     if (!target || (hit.clubId != 0 && SameClub(*target, hit.clubId))) {
         return;
@@ -203,7 +203,7 @@ void CDlgSearchResult::TakeHandoff(const SSearchHandoff& handoff) {
         return;
     }
     const CWorld& world = m_document.World();
-    const int language = world.CurrentLanguage();
+    const int language = m_document.Language();
     for (const SSearchHit& hit : handoff.hits) {
         m_found.push_back(MakeSearchRow(world, hit, language));
     }

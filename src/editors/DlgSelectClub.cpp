@@ -17,9 +17,11 @@ constexpr int kListWidth = 32;  // average characters
 
 }  // namespace
 
-CDlgSelectClub::CDlgSelectClub(const CWorld& world, int startCountry, QWidget* parent)
+CDlgSelectClub::CDlgSelectClub(const CWorld& world, int language, int startCountry,
+                               QWidget* parent)
     : CDialogB(parent),
       m_world(world),
+      m_language(language),
       m_countries(MakeChoiceList(QStringLiteral("countries"), kListWidth, this)),
       m_clubs(MakeChoiceList(QStringLiteral("clubs"), kListWidth, this)) {
     setObjectName(QStringLiteral("DlgSelectClub"));
@@ -31,7 +33,7 @@ CDlgSelectClub::CDlgSelectClub(const CWorld& world, int startCountry, QWidget* p
     layout->addLayout(lists, 1);
     m_ok = AddChooserButtons(*this, *layout);
 
-    FillChoices(*m_countries, ChoosableCountries(world, world.CurrentLanguage()));
+    FillChoices(*m_countries, ChoosableCountries(world, language));
     connect(m_countries, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         ShowClubs(item != nullptr ? item->data(Qt::UserRole).toInt() : 0);
     });
@@ -45,9 +47,9 @@ CDlgSelectClub::CDlgSelectClub(const CWorld& world, int startCountry, QWidget* p
     m_countries->setFocus();
 }
 
-std::optional<std::uint32_t> CDlgSelectClub::Choose(const CWorld& world, int startCountry,
-                                                    QWidget* parent) {
-    CDlgSelectClub dialog(world, startCountry, parent);
+std::optional<std::uint32_t> CDlgSelectClub::Choose(const CWorld& world, int language,
+                                                    int startCountry, QWidget* parent) {
+    CDlgSelectClub dialog(world, language, startCountry, parent);
     return RunChooser(dialog, dialog.Clubs());
 }
 
@@ -56,7 +58,7 @@ std::uint32_t CDlgSelectClub::SelectedClub() const {
 }
 
 void CDlgSelectClub::ShowClubs(int country) {
-    FillClubChoices(*m_clubs, m_world, country, true);
+    FillClubChoices(*m_clubs, m_world, m_language, country, true);
     m_ok->setEnabled(SelectedClub() != 0);
 }
 

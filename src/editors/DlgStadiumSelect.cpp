@@ -40,7 +40,8 @@ int CurrentValue(const QListWidget& list) {
 
 }  // namespace
 
-CDlgStadiumSelect::CDlgStadiumSelect(const CWorld& world, int country, int stadium, QWidget* parent)
+CDlgStadiumSelect::CDlgStadiumSelect(const CWorld& world, int language, int country, int stadium,
+                                     QWidget* parent)
     : CDialogB(parent), m_world(world) {
     setObjectName(QStringLiteral("DlgStadiumSelect"));
     setWindowTitle(QStringLiteral("Stadion ausw\u00e4hlen"));
@@ -77,7 +78,7 @@ CDlgStadiumSelect::CDlgStadiumSelect(const CWorld& world, int country, int stadi
     layout->addWidget(buttons);
 
     const SStadiumPick start = StartingPick(world, country, stadium);
-    Fill(*m_countries, PickCountries(world, world.CurrentLanguage()), start.country);
+    Fill(*m_countries, PickCountries(world, language), start.country);
     FillStadiums(start.stadium);
     connect(m_countries, &QListWidget::currentRowChanged, this, [this] { FillStadiums(1); });
     connect(m_stadiums, &QListWidget::currentRowChanged, this,
@@ -86,9 +87,9 @@ CDlgStadiumSelect::CDlgStadiumSelect(const CWorld& world, int country, int stadi
     m_stadiums->setFocus();
 }
 
-std::optional<std::uint32_t> CDlgStadiumSelect::Choose(const CWorld& world, int country,
-                                                       int stadium, QWidget* parent) {
-    CDlgStadiumSelect dialog(world, country, stadium, parent);
+std::optional<std::uint32_t> CDlgStadiumSelect::Choose(const CWorld& world, int language,
+                                                       int country, int stadium, QWidget* parent) {
+    CDlgStadiumSelect dialog(world, language, country, stadium, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -142,7 +142,7 @@ void CLeagueSystemPage::Refresh() {
                                       : 0;
     m_levels->clear();
     QTreeWidgetItem* chosen = nullptr;
-    for (const SLevelRow& level : LeagueSystemLevels(world, m_country)) {
+    for (const SLevelRow& level : LeagueSystemLevels(world, m_country, m_document.Language())) {
         auto* levelItem = new QTreeWidgetItem(m_levels, {Cp1252ToQString(level.name)});
         levelItem->setData(0, kLevelRole, level.level);
         for (const SLeagueRow& league : level.leagues) {
@@ -202,7 +202,7 @@ void CLeagueSystemPage::Apply() {
 }
 
 void CLeagueSystemPage::ShowRebuildFindings() {
-    const SCompositionFaults faults = CheckAfterRebuild(m_document.World(), m_country);
+    const SCompositionFaults faults = CheckAfterRebuild(m_document.World(), m_country, m_document.Language());
     if (faults.messages.empty()) {
         return;
     }

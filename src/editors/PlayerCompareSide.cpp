@@ -17,11 +17,12 @@
 
 namespace kw {
 
-CPlayerCompareSide::CPlayerCompareSide(const CWorld& world, const QString& title,
+CPlayerCompareSide::CPlayerCompareSide(const CWorld& world, int language, const QString& title,
                                        const QString& countryLabel, const QString& clubLabel,
                                        int country, QWidget* parent)
     : QGroupBox(title, parent),
       m_world(world),
+      m_language(language),
       m_countries(new QComboBox(this)),
       m_clubs(new QComboBox(this)),
       m_players(new QListWidget(this)) {
@@ -30,7 +31,7 @@ CPlayerCompareSide::CPlayerCompareSide(const CWorld& world, const QString& title
     m_players->setObjectName(QStringLiteral("players"));
     const int charWidth = fontMetrics().averageCharWidth();
     m_players->setMinimumSize(34 * charWidth, fontMetrics().height() * 10);
-    for (const SChoiceEntry& entry : ChoosableCountries(world, world.CurrentLanguage())) {
+    for (const SChoiceEntry& entry : ChoosableCountries(world, language)) {
         m_countries->addItem(Cp1252ToQString(entry.text), entry.value);
     }
     const int shown = m_countries->findData(static_cast<std::uint32_t>(ValidCountry(country)));
@@ -76,7 +77,7 @@ void CPlayerCompareSide::FillClubs() {
     const int country = m_countries->currentData().toInt();
     if (country >= 1 && country <= kCountryCount) {
         for (const SChoiceEntry& entry :
-             ChoosableClubs(m_world.Country(country), m_world.CurrentLanguage(), false)) {
+             ChoosableClubs(m_world.Country(country), m_language, false)) {
             m_clubs->addItem(Cp1252ToQString(entry.text), entry.value);
         }
     }

@@ -37,9 +37,11 @@ QString OnlyOf(std::string_view name) {
 
 }  // namespace
 
-CPlayerDouble::CPlayerDouble(const CWorld& world, int country, std::uint32_t club, QWidget* parent)
+CPlayerDouble::CPlayerDouble(const CWorld& world, int language, int country, std::uint32_t club,
+                             QWidget* parent)
     : CDialogB(parent),
       m_world(world),
+      m_language(language),
       m_country(country),
       m_club(club & ~kSecondTeamFlag),
       m_candidates(DuplicateCandidates(world)),
@@ -55,14 +57,13 @@ CPlayerDouble::CPlayerDouble(const CWorld& world, int country, std::uint32_t clu
     setWindowTitle(QStringLiteral("Kickwerk 06 - Spieler doppelt"));
 
     const SDuplicateScopes scopes = OfferedDuplicateScopes(world, country, m_club);
-    const int language = world.CurrentLanguage();
     m_all->setObjectName(QStringLiteral("all"));
     m_countryScope->setObjectName(QStringLiteral("countryScope"));
     m_countryScope->setText(scopes.country ? OnlyOf(world.Country(country).Name(language))
                                            : OnlyOf("-"));
     m_countryScope->setEnabled(scopes.country);
     m_clubScope->setObjectName(QStringLiteral("clubScope"));
-    m_clubScope->setText(scopes.club ? OnlyOf(world.Country(country).Club(m_club)->Name())
+    m_clubScope->setText(scopes.club ? OnlyOf(world.Country(country).Club(m_club)->Name(language))
                                      : OnlyOf("-"));
     m_clubScope->setEnabled(scopes.club);
     ScopeButton(scopes.preselected).setChecked(true);
@@ -130,8 +131,9 @@ CPlayerDouble::CPlayerDouble(const CWorld& world, int country, std::uint32_t clu
     Rebuild();
 }
 
-void CPlayerDouble::Show(const CWorld& world, int country, std::uint32_t club, QWidget* parent) {
-    CPlayerDouble dialog(world, country, club, parent);
+void CPlayerDouble::Show(const CWorld& world, int language, int country, std::uint32_t club,
+                         QWidget* parent) {
+    CPlayerDouble dialog(world, language, country, club, parent);
     dialog.exec();
 }
 
@@ -156,7 +158,7 @@ void CPlayerDouble::Rebuild() {
     filter.club = m_club;
     filter.sameBirthDate = m_sameBirthDate->isChecked();
     m_pairs = FindDuplicatePairs(m_candidates, filter);
-    m_order.Sort(m_pairs, m_world);
+    m_order.Sort(m_pairs, m_world, m_language);
     ShowRows();
 }
 
@@ -166,7 +168,7 @@ void CPlayerDouble::ShowRows() {
     items.reserve(static_cast<qsizetype>(m_pairs.size()));
     for (const SDuplicatePair& pair : m_pairs) {
         auto* item = new QTreeWidgetItem;
-        const DuplicateRowTexts cells = DuplicateRowCells(pair, m_world);
+        const DuplicateRowTexts cells = DuplicateRowCells(pair, m_world, m_language);
         for (int column = 0; column < kDuplicateColumnCount; ++column) {
             item->setText(column, Cp1252ToQString(cells[static_cast<std::size_t>(column)]));
             item->setTextAlignment(
@@ -185,7 +187,7 @@ void CPlayerDouble::SortBy(int column) {
         return;
     }
     m_order.ClickColumn(column);
-    m_order.Sort(m_pairs, m_world);
+    m_order.Sort(m_pairs, m_world, m_language);
     ShowRows();
 }
 

@@ -19,14 +19,16 @@ class CWorld;
 // database, the country or the club shown in the main window ("Alle", "Nur von %s" twice; the
 // narrowest offered is preselected), optionally only those born on the same day. A click on a
 // column header sorts, a second click on it reverses; "Drucken" and "Speichern" hand the list
-// out. Only reads the world.
+// out. Only reads the world; clubs and countries are named in `language`.
 class CPlayerDouble : public CDialogB {
     Q_OBJECT
 
 public:
-    CPlayerDouble(const CWorld& world, int country, std::uint32_t club, QWidget* parent = nullptr);
+    CPlayerDouble(const CWorld& world, int language, int country, std::uint32_t club,
+                  QWidget* parent = nullptr);
 
-    static void Show(const CWorld& world, int country, std::uint32_t club, QWidget* parent);
+    static void Show(const CWorld& world, int language, int country, std::uint32_t club,
+                     QWidget* parent);
 
     QRadioButton& ScopeButton(EDuplicateScope scope) const;
     QCheckBox& SameBirthDateBox() const { return *m_sameBirthDate; }
@@ -44,6 +46,7 @@ private:
     void Save();
 
     const CWorld& m_world;
+    int m_language;
     int m_country;
     std::uint32_t m_club;
     std::vector<SDuplicateCandidate> m_candidates;

@@ -113,10 +113,6 @@ std::string_view CClub::Name(int language) const {
                                    : std::string_view();
 }
 
-std::string_view CClub::Name() const {
-    return Name(m_world->CurrentLanguage());
-}
-
 void CClub::SetName(int language, std::string_view name) {
     if (ValidLanguage(language)) {
         m_data.names[LanguageIndex(language)].Set(name);
@@ -145,10 +141,6 @@ void CClub::SetAlternativeAbbreviation(int language, std::string_view abbreviati
 
 std::string CClub::SecondTeamName(int language) const {
     return FillPattern(SecondTeamPattern(Country()), Name(language));
-}
-
-std::string CClub::SecondTeamName() const {
-    return SecondTeamName(m_world->CurrentLanguage());
 }
 
 std::uint8_t CClub::ArticleChoice(int which, int language) const {

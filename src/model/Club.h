@@ -100,7 +100,9 @@ public:
     void SetId(std::uint32_t id) { m_id = id; }
     int Country() const { return ClubCountry(m_id); }
     bool IsNationalTeam() const { return kw::IsNationalTeam(m_id); }
-    CWorld& World() const { return *m_world; }
+    // A record held const reads its world; only a changeable one reaches a changeable world.
+    const CWorld& World() const { return *m_world; }
+    CWorld& World() { return *m_world; }
 
     // --- names. Setting a name or an abbreviation sets its alternative form too.
     const CLanguageTexts<30>& Names() const { return m_data.names; }
@@ -110,8 +112,6 @@ public:
         return m_data.alternativeAbbreviations;
     }
     std::string_view Name(int language) const;
-    // In the world's current language.
-    std::string_view Name() const;
     void SetName(int language, std::string_view name);
     void SetAbbreviation(int language, std::string_view abbreviation);
     // Only the alternative form, as the records hold it apart.
@@ -119,7 +119,6 @@ public:
     void SetAlternativeAbbreviation(int language, std::string_view abbreviation);
     // The name put into the second-team pattern of the club's country.
     std::string SecondTeamName(int language) const;
-    std::string SecondTeamName() const;
 
     std::uint8_t ArticleChoice(int which, int language) const;
     void SetArticleChoice(int which, int language, std::uint8_t choice);

@@ -143,7 +143,9 @@ public:
     std::unique_ptr<CCountry> Clone() const;
 
     int Number() const { return m_number; }
-    CWorld& World() const { return m_world; }
+    // A record held const reads its world; only a changeable one reaches a changeable world.
+    const CWorld& World() const { return m_world; }
+    CWorld& World() { return m_world; }
 
     // Per-language names (any length) and three-letter short codes.
     const std::string& Name(int language) const { return m_names[language]; }

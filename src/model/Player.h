@@ -87,7 +87,9 @@ public:
     // The same person (id and every field) as a new object of the same world.
     std::unique_ptr<CPlayer> Clone() const;
 
-    CWorld& World() const { return *m_world; }
+    // A record held const reads its world; only a changeable one reaches a changeable world.
+    const CWorld& World() const { return *m_world; }
+    CWorld& World() { return *m_world; }
     std::uint32_t Id() const { return m_id; }
 
     // Every field to the defaults of a new person of that kind and country. The name numbers

@@ -78,7 +78,7 @@ std::string_view PoolTeamPartName(int part) {
                : std::string_view();
 }
 
-std::string PreferredClubName(const CWorld& world, std::uint32_t club) {
+std::string PreferredClubName(const CWorld& world, std::uint32_t club, int language) {
     if (club == CPoolEntry::kCreateAClub) {
         return std::string(ResourceString(ids::kCreateAClub));
     }
@@ -90,7 +90,8 @@ std::string PreferredClubName(const CWorld& world, std::uint32_t club) {
     if (target == nullptr) {
         return {};
     }
-    return (club & kSecondTeamFlag) != 0 ? target->SecondTeamName() : std::string(target->Name());
+    return (club & kSecondTeamFlag) != 0 ? target->SecondTeamName(language)
+                                         : std::string(target->Name(language));
 }
 
 }  // namespace kw

@@ -67,7 +67,7 @@ private:
 std::string_view PoolAbilityName(int ability);
 std::string_view PoolTeamPartName(int part);
 // The preferred club as the pool list shows it: "Create A Club Verein" for kCreateAClub, the
-// club's name in the world's current language, or empty for an unknown club.
-std::string PreferredClubName(const CWorld& world, std::uint32_t club);
+// club's name in `language`, or empty for an unknown club.
+std::string PreferredClubName(const CWorld& world, std::uint32_t club, int language);
 
 }  // namespace kw

@@ -98,10 +98,11 @@ bool CWorld::ReadCountriesList() {
     return true;
 }
 
-bool CWorld::Load(const std::filesystem::path& directory, IProgress& progress, IUserInterface& ui) {
+bool CWorld::Load(const std::filesystem::path& directory, IProgress& progress, IUserInterface& ui,
+                  int language) {
     const bool withoutRead = Load(directory, progress);
     if (!m_damaged.empty()) {
-        ReportDamaged(ui);
+        ReportDamaged(ui, language);
     }
     return withoutRead;
 }
@@ -158,7 +159,8 @@ bool CWorld::LoadCupFormats() {
     return *m_cupFormatsRead;
 }
 
-bool CWorld::Save(IProgress& progress, IUserInterface& ui, const SWriteOptions& options) {
+bool CWorld::Save(IProgress& progress, IUserInterface& ui, const SWriteOptions& options,
+                  int language) {
     progress.SetVisible(true);
     progress.ShowTimes(true);
     progress.SetRange(0, kCountryCount + 1);
@@ -175,7 +177,7 @@ bool CWorld::Save(IProgress& progress, IUserInterface& ui, const SWriteOptions& 
     const std::string phase(ResourceString(ids::kSavePhase));
     for (int number = 1; number <= kCountryCount; ++number) {
         const CCountry& country = Country(number);
-        progress.SetStatus(FormatPrintf(phase.c_str(), 1, country.Name(m_currentLanguage).c_str()));
+        progress.SetStatus(FormatPrintf(phase.c_str(), 1, country.Name(language).c_str()));
         progress.SetPos(number);
         // Once a file failed nothing will be replaced: the rest need not be written.
         failed = failed || !SaveCountry(number);
@@ -221,19 +223,19 @@ void CWorld::RememberDamaged(int number, const std::filesystem::path& path) {
     }
 }
 
-std::string CWorld::DamagedCountryNames() const {
+std::string CWorld::DamagedCountryNames(int language) const {
     std::string names;
     for (const auto& [number, damaged] : m_damaged) {
-        const std::string name(Country(number).Name(m_currentLanguage));
+        const std::string name(Country(number).Name(language));
         const std::string file = damaged.path.filename().string();
         names += (names.empty() ? "" : "\n") + (name.empty() ? file : name + " (" + file + ")");
     }
     return names;
 }
 
-void CWorld::ReportDamaged(IUserInterface& ui) const {
+void CWorld::ReportDamaged(IUserInterface& ui, int language) const {
     const std::string message(ResourceString(ids::kDamagedCountries));
-    ui.ShowError(FormatPrintf(message.c_str(), DamagedCountryNames().c_str()));
+    ui.ShowError(FormatPrintf(message.c_str(), DamagedCountryNames(language).c_str()));
 }
 
 std::vector<int> CWorld::DamagedCountries() const {
@@ -446,10 +448,6 @@ std::unique_ptr<CManager> CWorld::TakeManager(std::uint32_t id) {
 
 void CWorld::PutManager(std::uint32_t id, std::unique_ptr<CManager> manager) {
     m_managers[id] = std::move(manager);
-}
-
-void CWorld::SetCurrentLanguage(std::uint8_t language) {
-    m_currentLanguage = std::min<std::uint8_t>(language, kLanguageCount - 1);
 }
 
 }  // namespace kw

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -53,16 +52,18 @@ public:
 
     // Reads the database in `directory` over the initialised countries. Returns the result of
     // reading "Without.sav". Country files that exist but cannot be read, or end before their
-    // country section does, are named in one message to `ui` and remembered (DamagedCountries).
-    // Every open of a database comes here: a save that was interrupted in the folder is first
-    // completed or undone, and its leftover temporary files are removed.
-    bool Load(const std::filesystem::path& directory, IProgress& progress, IUserInterface& ui);
+    // country section does, are named (in `language`) in one message to `ui` and remembered
+    // (DamagedCountries). Every open of a database comes here: a save that was interrupted in the
+    // folder is first completed or undone, and its leftover temporary files are removed.
+    bool Load(const std::filesystem::path& directory, IProgress& progress, IUserInterface& ui,
+              int language = kDefaultLanguage);
     // The same without a message (tests, benchmarks); DamagedCountries still lists them.
     bool Load(const std::filesystem::path& directory, IProgress& progress);
     // Writes every file into the database folder as one unit: when any file cannot be written
     // none replaces its previous version. One error message when it failed; returns whether it
-    // succeeded.
-    bool Save(IProgress& progress, IUserInterface& ui, const SWriteOptions& options = {});
+    // succeeded. The progress names the countries in `language`.
+    bool Save(IProgress& progress, IUserInterface& ui, const SWriteOptions& options = {},
+              int language = kDefaultLanguage);
 
     // "<documents>/database/<name>": asks before replacing an existing one, then creates it,
     // makes it this world's folder and writes the description into "Database.txt". The name is
@@ -93,8 +94,8 @@ public:
     // country from memory (which holds at most part of it): left in place in the folder it came
     // from, copied into any other folder.
     std::vector<int> DamagedCountries() const;
-    // One line per damaged country: its name and file.
-    std::string DamagedCountryNames() const;
+    // One line per damaged country: its name in `language` and its file.
+    std::string DamagedCountryNames(int language) const;
     // The user accepts that these countries are written from memory from now on.
     void ConfirmDamagedCountries(const std::vector<int>& numbers);
 
@@ -172,23 +173,12 @@ public:
 
     // The generator that loading (defaults of old records) and master builds draw from.
     CRandom& Random() { return m_random; }
-    // The editor's random abilities draw from this one.
+    // The editor's random abilities draw from this one; a draw is an edit of the document that
+    // swaps the generator's state along with the abilities (undo takes the draw back).
+    const CLEcuyerRandom& AbilityRandom() const { return m_abilityRandom; }
     CLEcuyerRandom& AbilityRandom() { return m_abilityRandom; }
     // The squad lists draw from a generator of their own, of the same formula as Random.
     CRandom& SquadListRandom() { return m_squadListRandom; }
-
-    std::uint8_t CurrentLanguage() const { return m_currentLanguage; }
-    void SetCurrentLanguage(std::uint8_t language);
-
-    // Main-window selection, kept with the database so switching databases restores it.
-    struct Selection {
-        std::uint16_t continent = 0;
-        std::uint16_t country = kDefaultCountry;
-        std::uint16_t previousContinent = 0;
-        std::array<std::uint8_t, 12> countryPerContinent{};
-        std::array<std::uint8_t, 12> scrollPerContinent{};
-    };
-    Selection& MainWindowSelection() { return m_selection; }
 
 private:
     bool ReadCountriesList();
@@ -211,7 +201,7 @@ private:
     void RememberDamaged(int number, const std::filesystem::path& path);
     // Writes the country's file into the database folder, or keeps a damaged one's bytes.
     bool SaveCountry(int number) const;
-    void ReportDamaged(IUserInterface& ui) const;
+    void ReportDamaged(IUserInterface& ui, int language) const;
 
     bool m_loaded = false;
     std::uint64_t m_generation = 0;
@@ -228,8 +218,6 @@ private:
     InternationalDayTables m_internationalDays{};
     std::map<std::uint32_t, std::uint32_t> m_idRemap;
     CRules m_rules;
-    Selection m_selection;
-    std::uint8_t m_currentLanguage = 0;
     int m_countriesRead = 0;
     std::map<int, SDamagedFile> m_damaged;
     CRandom m_random;

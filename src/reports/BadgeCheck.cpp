@@ -20,17 +20,17 @@ std::vector<std::uint32_t> ClubsWithMissingBadge(const CWorld& world, const CGlo
     return clubs;
 }
 
-std::string MissingBadgeMessage(const CClub& club) {
-    const std::string name(club.Name());
+std::string MissingBadgeMessage(const CClub& club, int language) {
+    const std::string name(club.Name(language));
     const std::string path(club.BadgePath().View());
     return FormatPrintf(ResourceString(ids::kMissingBadge).data(), name.c_str(), path.c_str());
 }
 
 std::vector<std::string> CheckAllBadges(const CWorld& world, const CGlobalTools& tools,
-                                        IUserInterface* ui) {
+                                        IUserInterface* ui, int language) {
     std::vector<std::string> messages;
     for (const std::uint32_t id : ClubsWithMissingBadge(world, tools)) {
-        messages.push_back(MissingBadgeMessage(*world.Country(ClubCountry(id)).Club(id)));
+        messages.push_back(MissingBadgeMessage(*world.Country(ClubCountry(id)).Club(id), language));
     }
     if (!messages.empty() && ui != nullptr) {
         std::vector<std::string> lines;

@@ -130,9 +130,9 @@ std::string BadgeEntryPath(const SBadgeEntry& entry, const COrvelBig& archive) {
     return std::string(name.substr(std::min(name.size(), kBadgeArchivePrefix.size())));
 }
 
-std::string BadgeGroupName(const SBadgeGroup& group, const CWorld& world) {
+std::string BadgeGroupName(const SBadgeGroup& group, const CWorld& world, int language) {
     if (group.country != 0) {
-        const std::string_view name = world.Country(group.country).Name(world.CurrentLanguage());
+        const std::string_view name = world.Country(group.country).Name(language);
         if (!name.empty()) {
             return std::string(name);
         }

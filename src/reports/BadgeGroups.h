@@ -37,7 +37,7 @@ std::vector<SBadgeGroup> BuildBadgeGroups(const std::filesystem::path& badgeDire
 // The path a club stores for the entry: its relative path, or the archive name without the
 // "Badges\" prefix.
 std::string BadgeEntryPath(const SBadgeEntry& entry, const COrvelBig& archive);
-// The country's name in the world's current language, else the folder.
-std::string BadgeGroupName(const SBadgeGroup& group, const CWorld& world);
+// The country's name in `language`, else the folder.
+std::string BadgeGroupName(const SBadgeGroup& group, const CWorld& world, int language);
 
 }  // namespace kw

@@ -44,6 +44,8 @@ private:
 // Five texts, one per language (0 German, 1 English, 2 French, 3 Spanish, 4 Italian), stored one
 // behind the other as the quoted lists of the files lay them out.
 inline constexpr int kLanguageCount = 5;
+// The language names are shown in until the user chooses another (and the command-line tool's).
+inline constexpr int kDefaultLanguage = 0;
 template <std::size_t N>
 using CLanguageTexts = std::array<CFixedText<N>, kLanguageCount>;
 

@@ -217,17 +217,17 @@ bool AsksYesNoCancel(const SAdminCommand& command) {
 }
 
 std::string AdminQuestion(const SAdminCommand& command, const CWorld& world,
-                          const SAdminInputs& inputs) {
+                          const SAdminInputs& inputs, int language) {
     switch (command.target) {
         case T::kClub: {
             const CClub* club = FindClub(world, inputs.club);
-            return Fill(command.question, club != nullptr ? club->Name() : std::string_view());
+            return Fill(command.question,
+                        club != nullptr ? club->Name(language) : std::string_view());
         }
         case T::kCountry:
-            return Fill(command.question,
-                        IsRealCountry(inputs.country)
-                            ? world.Country(inputs.country).Name(world.CurrentLanguage())
-                            : std::string());
+            return Fill(command.question, IsRealCountry(inputs.country)
+                                              ? world.Country(inputs.country).Name(language)
+                                              : std::string());
         case T::kOtherDatabase:
             // The folders' names are UTF-8, the questions Windows-1252.
             return Fill(Fill(command.question, Utf8ToCp1252(world.DirectoryName())),

@@ -64,10 +64,11 @@ std::string_view AdminGroupCaption(EAdminGroup group);
 // The bulk command of that name; nothing for another name.
 const SAdminCommand* FindAdminCommand(std::string_view name);
 
-// The question to ask first (Windows-1252); empty when the command asks none. The nickname
-// command's question is answered Yes, No or Cancel (`AsksYesNoCancel`); Yes resets the nicknames.
+// The question to ask first (Windows-1252, a club or country named in `language`); empty when
+// the command asks none. The nickname command's question is answered Yes, No or Cancel
+// (`AsksYesNoCancel`); Yes resets the nicknames.
 std::string AdminQuestion(const SAdminCommand& command, const CWorld& world,
-                          const SAdminInputs& inputs);
+                          const SAdminInputs& inputs, int language);
 bool AsksYesNoCancel(const SAdminCommand& command);
 
 // Why the command cannot run with these inputs (no club, no country, no second database, no name

@@ -57,15 +57,16 @@ SDropDecision Refusal(std::string message) {
 }
 
 SDropDecision ClubOntoCountry(const SSyncItem& dragged, const SSyncItem& target,
-                              const CWorld& draggedWorld, const CWorld& targetWorld) {
-    const CClub* club = draggedWorld.Country(dragged.country).Club(dragged.club);
+                              const CDatabaseDocument& dragging,
+                              const CDatabaseDocument& targeted) {
+    const CClub* club = dragging.World().Country(dragged.country).Club(dragged.club);
     if (club == nullptr) {
         return {};
     }
-    const CCountry& country = targetWorld.Country(target.country);
+    const CCountry& country = targeted.World().Country(target.country);
     SDropDecision decision;
-    if (const CClub* namesake = ClubNamed(country, club->Name(draggedWorld.CurrentLanguage()),
-                                          targetWorld.CurrentLanguage())) {
+    if (const CClub* namesake =
+            ClubNamed(country, club->Name(dragging.Language()), targeted.Language())) {
         decision.target =
             SSyncItem::Club(target.slot, target.continent, target.country, namesake->Id());
         // The namesake may be the dragged club itself: copying a club onto itself does nothing.
@@ -75,7 +76,7 @@ SDropDecision ClubOntoCountry(const SSyncItem& dragged, const SSyncItem& target,
     if (country.ClubCount() >= CCountry::kMaxClubs) {
         const std::string format(ResourceString(ids::kSyncCountryFull));
         return Refusal(FormatPrintf(format.c_str(),
-                                    country.Name(targetWorld.CurrentLanguage()).c_str(),
+                                    country.Name(targeted.Language()).c_str(),
                                     CCountry::kMaxClubs));
     }
     decision.action = EDropAction::NewClub;
@@ -125,8 +126,9 @@ std::string SlotDisplayName(std::string_view directory) {
     return std::string(cut == std::string_view::npos ? directory : directory.substr(cut + 1));
 }
 
-std::vector<SSyncNode> SyncTree(const CWorld& world, int slot) {
-    const int language = world.CurrentLanguage();
+std::vector<SSyncNode> SyncTree(const CDatabaseDocument& document, int slot) {
+    const CWorld& world = document.World();
+    const int language = document.Language();
     std::vector<SSyncNode> continents;
     for (int continent = 0; continent < kContinentCount; ++continent) {
         continents.push_back({SSyncItem::Continent(slot, continent),
@@ -155,13 +157,13 @@ std::vector<SSyncNode> SyncTree(const CWorld& world, int slot) {
 }
 
 SDropDecision DecideDrop(const SSyncItem& dragged, const SSyncItem& target,
-                         const CWorld& draggedWorld, const CWorld& targetWorld) {
+                         const CDatabaseDocument& dragging, const CDatabaseDocument& targeted) {
     if (dragged == target) {
         return {};
     }
     const ESyncKind kind = dragged.Kind();
     if (kind == ESyncKind::Club && target.Kind() == ESyncKind::Country) {
-        return ClubOntoCountry(dragged, target, draggedWorld, targetWorld);
+        return ClubOntoCountry(dragged, target, dragging, targeted);
     }
     if (kind != target.Kind()) {
         return Refusal(std::string(ResourceString(ids::kSyncSameKindsOnly)));
@@ -183,7 +185,7 @@ SDropDecision DecideDrop(const SSyncItem& dragged, const SSyncItem& target,
             // The countries the dragged database places on the continent, not the whole world.
             decision.action = EDropAction::CopyCountry;
             for (int number = 1; number <= kCountryCount; ++number) {
-                if (draggedWorld.Country(number).Continent() == dragged.continent) {
+                if (dragging.World().Country(number).Continent() == dragged.continent) {
                     decision.countries.push_back({number, number});
                 }
             }

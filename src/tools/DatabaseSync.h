@@ -52,9 +52,9 @@ std::string SlotDisplayName(std::string_view directory);
 
 // The tree of the database in `slot`: the six continents, below each its countries 1..206 (a
 // country on a continent number of 6 or more is not shown), below each country its clubs without
-// the national team; names in the database's current language, children sorted alphabetically
-// (letter case and accents aside) at every level.
-std::vector<SSyncNode> SyncTree(const CWorld& world, int slot);
+// the national team; names in the document's language, children sorted alphabetically (letter
+// case and accents aside) at every level.
+std::vector<SSyncNode> SyncTree(const CDatabaseDocument& document, int slot);
 
 enum class EDropAction {
     Nothing,      // a node dropped on itself
@@ -78,9 +78,10 @@ struct SDropDecision {
     std::vector<SCountryCopy> countries;
 };
 
-// What dropping `dragged` (a node of `draggedWorld`) on `target` (a node of `targetWorld`) does.
+// What dropping `dragged` (a node of `dragging`) on `target` (a node of `targeted`) does; a club
+// dropped on a country finds its namesake by the names each document shows.
 SDropDecision DecideDrop(const SSyncItem& dragged, const SSyncItem& target,
-                         const CWorld& draggedWorld, const CWorld& targetWorld);
+                         const CDatabaseDocument& dragging, const CDatabaseDocument& targeted);
 
 // Carries out a copy decision as one undoable change of the target document; `source` is only
 // read (it may be the target document's own world). `mask` is the club mask for CopyClub, the

@@ -73,8 +73,7 @@ std::optional<EFindMatch> MatchKey(std::string_view key, std::string_view query,
 
 }  // namespace
 
-CQuickFindIndex::CQuickFindIndex(const CWorld& world) {
-    const int language = world.CurrentLanguage();
+CQuickFindIndex::CQuickFindIndex(const CWorld& world, int language) {
     for (int number = 1; number <= kCountryCount; ++number) {
         const CCountry& country = world.Country(number);
         for (const auto& [clubId, club] : country.Clubs()) {

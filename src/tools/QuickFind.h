@@ -46,9 +46,10 @@ struct SFindResult {
 inline constexpr std::size_t kQuickFindLimit = 200;
 
 // The searchable names of one database state, folded once; rebuild it after the database changed.
+// Clubs and competitions are found by their names in the language the index was made for.
 class CQuickFindIndex {
 public:
-    explicit CQuickFindIndex(const CWorld& world);
+    CQuickFindIndex(const CWorld& world, int language);
 
     // Nothing for an empty query (blanks only).
     SFindResult Find(std::string_view query, std::size_t limit = kQuickFindLimit) const;

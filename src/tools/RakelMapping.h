@@ -59,7 +59,7 @@ struct SMappingOptions {
 };
 
 // Every club of the countries 1 to 206 (national teams left out) looked up by its name in the
-// world's current language; a hit sets its external number.
+// document's language; a hit sets its external number.
 SClubMappingResult MapClubIds(CDatabaseDocument& document, const CRakelClubMapping& clubs,
                               const SMappingOptions& options);
 

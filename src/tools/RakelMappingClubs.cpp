@@ -64,11 +64,12 @@ SClubMappingResult MapClubIds(CDatabaseDocument& document, const CRakelClubMappi
         return result;
     }
     std::vector<int> taken(clubs.Clubs().size(), 0);
+    const int language = document.Language();
     document.Perform(std::string(kMapClubIdsCommand), MappedCountries(),
-                     [&clubs, &options, &taken, &result](CWorld& world) {
+                     [&clubs, &options, &taken, &result, language](CWorld& world) {
                          bool changed = false;
                          ForEachMappedClub(world, [&](CClub& club) {
-                             std::string name(club.Name());
+                             std::string name(club.Name(language));
                              NormaliseSpaces(name);
                              const auto entry = clubs.Find(name);
                              std::int32_t number = club.ExternalNumber();

@@ -31,8 +31,8 @@ std::string Joined(const std::vector<std::string>& parts, std::string_view separ
 }
 
 // Play-offs and pools may carry no name: the id tells them apart then.
-std::string NodeName(const CWorld& world, const CDBCompetition& node) {
-    std::string name = LeagueName(world, node);
+std::string NodeName(const CDBCompetition& node, int language) {
+    std::string name = LeagueName(node, language);
     return name.empty() ? FormatPrintf("%08X", node.Id()) : name;
 }
 
@@ -44,9 +44,10 @@ bool HasContent(const CWorld& world, int country) {
 
 class CCountryValidation {
 public:
-    CCountryValidation(const CWorld& world, int country, ECheckBasis basis,
+    CCountryValidation(const CWorld& world, int country, int language, ECheckBasis basis,
                        std::vector<SFinding>& findings)
-        : m_world(world), m_country(world.Country(country)), m_basis(basis), m_findings(findings) {}
+        : m_world(world), m_country(world.Country(country)), m_language(language), m_basis(basis),
+          m_findings(findings) {}
 
     void Run() {
         Completeness();
@@ -55,7 +56,7 @@ public:
             CalendarOverlaps();
         }
         Squads();
-        FindCountryReferenceFaults(m_world, m_country.Number(), m_findings);
+        FindCountryReferenceFaults(m_world, m_country.Number(), m_language, m_findings);
     }
 
 private:
@@ -112,7 +113,7 @@ private:
                 continue;
             }
             const std::uint32_t faults = check.faults[0] | check.faults[1];
-            const std::string name = NodeName(m_world, node);
+            const std::string name = NodeName(node, m_language);
             if ((faults & kFaultFixtureIncomplete) != 0) {
                 Add(ESeverity::kError, EFindingKind::kFixtureList,
                     name + ": " + CompetitionFaultTexts(kFaultFixtureIncomplete).front(),
@@ -136,7 +137,8 @@ private:
     // The first leagues' matchdays on or next to national-team days, as the calendar check
     // looks at them.
     void CalendarOverlaps() {
-        const std::vector<SCalendarColumn> columns = CalendarColumns(m_world, m_country.Number());
+        const std::vector<SCalendarColumn> columns =
+            CalendarColumns(m_world, m_country.Number(), m_language);
         for (int calendar = 0; calendar < kCalendarViewCount; ++calendar) {
             const InternationalDayTable international = MergedInternationalDays(
                 m_world.InternationalDays(), m_country.Continent(), calendar);
@@ -161,7 +163,7 @@ private:
             if (club->IsNationalTeam()) {
                 continue;
             }
-            const std::string name(club->Name());
+            const std::string name(club->Name(m_language));
             for (const int message : CheckSquad(*club)) {
                 const bool plausibility =
                     message == ids::kSquadFewPlayers || message == ids::kSquadIncompleteName;
@@ -174,18 +176,19 @@ private:
 
     const CWorld& m_world;
     const CCountry& m_country;
+    int m_language;
     ECheckBasis m_basis;
     std::vector<SFinding>& m_findings;
 };
 
-void FindMissingBadges(const CWorld& world, const CGlobalTools& tools,
+void FindMissingBadges(const CWorld& world, const CGlobalTools& tools, int language,
                        std::vector<SFinding>& findings) {
     for (const std::uint32_t id : ClubsWithMissingBadge(world, tools)) {
         const int country = ClubCountry(id);
         findings.push_back({ESeverity::kWarning,
                             country,
                             EFindingKind::kMissingBadge,
-                            MissingBadgeMessage(*world.Country(country).Club(id)),
+                            MissingBadgeMessage(*world.Country(country).Club(id), language),
                             {ETargetKind::kClubEditor, country, id}});
     }
 }
@@ -208,7 +211,7 @@ bool CheckNeedsInstallation(const CDBCompetition& node) {
     return node.Kind() == kCupKind;
 }
 
-SValidationResult ValidateDatabase(const CWorld& world, const CGlobalTools* tools,
+SValidationResult ValidateDatabase(const CWorld& world, int language, const CGlobalTools* tools,
                                    IProgress* progress, ECheckBasis basis) {
     SValidationResult result;
     if (progress != nullptr) {
@@ -223,11 +226,11 @@ SValidationResult ValidateDatabase(const CWorld& world, const CGlobalTools* tool
             progress->SetPos(country - 1);
         }
         if (HasContent(world, country)) {
-            CCountryValidation(world, country, basis, result.findings).Run();
+            CCountryValidation(world, country, language, basis, result.findings).Run();
         }
     }
     if (tools != nullptr) {
-        FindMissingBadges(world, *tools, result.findings);
+        FindMissingBadges(world, *tools, language, result.findings);
     }
     FindCupFormatMismatches(world, result.findings);
     FindWorldReferenceFaults(world, result.findings);

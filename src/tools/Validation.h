@@ -32,9 +32,10 @@ struct SValidationResult {
 
 // Reads the world and the badges only, so a worker may run it while nothing edits the world.
 // Countries without clubs and competitions are skipped; missing badges are looked for only with
-// `tools`. Progress goes from 0 to kCountryCount + 1 (countries, then the whole database);
-// `progress` is asked after every country whether to stop.
-SValidationResult ValidateDatabase(const CWorld& world, const CGlobalTools* tools,
+// `tools`. The findings name clubs and competitions in `language`. Progress goes from 0 to
+// kCountryCount + 1 (countries, then the whole database); `progress` is asked after every country
+// whether to stop.
+SValidationResult ValidateDatabase(const CWorld& world, int language, const CGlobalTools* tools,
                                    IProgress* progress,
                                    ECheckBasis basis = ECheckBasis::kInstallation);
 

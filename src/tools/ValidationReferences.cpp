@@ -24,8 +24,10 @@ bool StadiumExists(const CCountry& country, std::int32_t number) {
 
 class CCountryReferences {
 public:
-    CCountryReferences(const CWorld& world, int country, std::vector<SFinding>& findings)
-        : m_world(world), m_country(world.Country(country)), m_findings(findings) {}
+    CCountryReferences(const CWorld& world, int country, int language,
+                       std::vector<SFinding>& findings)
+        : m_world(world), m_country(world.Country(country)), m_language(language),
+          m_findings(findings) {}
 
     void Run() {
         for (const auto& [id, club] : m_country.Clubs()) {
@@ -59,7 +61,7 @@ private:
     }
 
     void Club(const CClub& club) {
-        const std::string name(club.Name());
+        const std::string name(club.Name(m_language));
         const SFindingTarget editor{ETargetKind::kClubEditor, m_country.Number(), club.Id()};
         const SFindingTarget squad{ETargetKind::kSquad, m_country.Number(), club.Id()};
         if (MissingClub(club.FanFriendship())) {
@@ -120,13 +122,15 @@ private:
 
     const CWorld& m_world;
     const CCountry& m_country;
+    int m_language;
     std::vector<SFinding>& m_findings;
 };
 
 }  // namespace
 
-void FindCountryReferenceFaults(const CWorld& world, int country, std::vector<SFinding>& findings) {
-    CCountryReferences(world, country, findings).Run();
+void FindCountryReferenceFaults(const CWorld& world, int country, int language,
+                                std::vector<SFinding>& findings) {
+    CCountryReferences(world, country, language, findings).Run();
 }
 
 void FindWorldReferenceFaults(const CWorld& world, std::vector<SFinding>& findings) {

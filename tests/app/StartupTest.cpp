@@ -241,7 +241,6 @@ TEST_F(Startup, MasterRunsTheBatchBuildInsteadOfTheWindow) {
                                 " (the working folder: no installation is configured)\n"
                                 "Database folder: " +
                                 (Real(StartPath()) / "database").string() + "\n");
-    EXPECT_EQ(m_app.Context().currentLanguage, 3);
     EXPECT_EQ(m_app.Context().installDirectory, Real(StartPath()));
     EXPECT_EQ(m_app.Context().databaseDirectory, Real(StartPath()) / "database");
 }

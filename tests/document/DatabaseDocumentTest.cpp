@@ -52,7 +52,7 @@ TEST_F(DatabaseDocument, EditsTellWhatChangedAndTheModifiedStateFollowsTheHistor
     EXPECT_FALSE(document.IsModified());
     Rename("Neu");
     EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(FirstClub().Name(), "Neu");
+    EXPECT_EQ(FirstClub().Name(kDefaultLanguage), "Neu");
     ASSERT_EQ(observer.changes.size(), 1u);
     EXPECT_EQ(observer.changes[0].kind, Kind::kClub);
     EXPECT_EQ(observer.changes[0].id, FirstClub().Id());
@@ -143,15 +143,15 @@ TEST_F(DatabaseDocument, AGroupOnlyLookedAtLeavesNoEditAndUndoWaitsForItsEnd) {
     EXPECT_EQ(document.History().Count(), 1u);
     EXPECT_EQ(document.UndoDescription(), "Spielerkader");
     document.Undo();
-    EXPECT_NE(FirstClub().Name(), "Noch im Dialog");
-    EXPECT_NE(FirstClub().Name(), "Im Dialog");
+    EXPECT_NE(FirstClub().Name(kDefaultLanguage), "Noch im Dialog");
+    EXPECT_NE(FirstClub().Name(kDefaultLanguage), "Im Dialog");
     EXPECT_FALSE(document.IsModified());
 }
 
 // A cancelled dialog: its group's edits are reverted newest first (two edits of one club) and
 // nothing is recorded; a group around it goes on.
 TEST_F(DatabaseDocument, ADiscardedGroupRevertsItsEditsNewestFirstAndRecordsNothing) {
-    const std::string before(FirstClub().Name());
+    const std::string before(FirstClub().Name(kDefaultLanguage));
     CEditGroup outer(document, "Land");
     Rename("Aussen");
     CEditGroup inner(document, "Stadion");
@@ -160,12 +160,12 @@ TEST_F(DatabaseDocument, ADiscardedGroupRevertsItsEditsNewestFirstAndRecordsNoth
     observer.changes.clear();
     inner.Discard();
     inner.Close();
-    EXPECT_EQ(FirstClub().Name(), "Aussen");
+    EXPECT_EQ(FirstClub().Name(kDefaultLanguage), "Aussen");
     EXPECT_EQ(observer.changes.size(), 2u) << "views hear of each reverted edit";
     EXPECT_TRUE(document.InGroup());
     outer.Discard();
     EXPECT_FALSE(document.InGroup());
-    EXPECT_EQ(FirstClub().Name(), before);
+    EXPECT_EQ(FirstClub().Name(kDefaultLanguage), before);
     EXPECT_FALSE(document.History().CanUndo());
     EXPECT_FALSE(document.IsModified());
     EXPECT_EQ(observer.historyChanges, 0);

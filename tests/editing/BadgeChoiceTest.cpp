@@ -42,7 +42,7 @@ protected:
         tools.Init(install.Path());
         tools.BadgeArchive().SetUserInterface(&ui);
         groups = BuildBadgeGroups(tools.BadgeDirectory(), tools.BadgeArchive(), world);
-        items = BadgeGroupItems(groups, world);
+        items = BadgeGroupItems(groups, world, kDefaultLanguage);
     }
     const SBadgeGroup& GroupOf(int item) const {
         return groups.at(static_cast<std::size_t>(items.at(static_cast<std::size_t>(item)).group));

@@ -45,20 +45,20 @@ protected:
     // A first team of the country in no league: the demo places all, so the last of the last
     // league leaves it (one edit).
     std::uint32_t FreeFirstTeam() {
-        const SLeagueRow last = LeagueRows(World(), kDemoCountry).back();
-        const std::uint32_t team = LeagueTeamRows(World(), last.leagueId, true).back().team;
+        const SLeagueRow last = LeagueRows(World(), kDemoCountry, kDefaultLanguage).back();
+        const std::uint32_t team = LeagueTeamRows(World(), last.leagueId, true, kDefaultLanguage).back().team;
         EXPECT_TRUE(DropTeamWithoutLeague(document, kDemoCountry, team));
         return team;
     }
 };
 
 TEST_F(CompositionCommandsTest, RowsShowTheLeaguesAndTheirTeamsInOrderWithNamesAndMarks) {
-    const std::vector<SLeagueRow> leagues = LeagueRows(World(), kDemoCountry);
+    const std::vector<SLeagueRow> leagues = LeagueRows(World(), kDemoCountry, kDefaultLanguage);
     ASSERT_FALSE(leagues.empty());
     EXPECT_EQ(leagues.front().leagueId, LeagueId(0));
-    EXPECT_EQ(leagues.front().name, LeagueName(World(), *World().Competition(LeagueId(0))));
+    EXPECT_EQ(leagues.front().name, LeagueName(*World().Competition(LeagueId(0)), kDefaultLanguage));
 
-    const std::vector<SCompositionRow> rows = LeagueTeamRows(World(), LeagueId(0), false);
+    const std::vector<SCompositionRow> rows = LeagueTeamRows(World(), LeagueId(0), false, kDefaultLanguage);
     ASSERT_EQ(rows.size(), League(0).Teams().size());
     EXPECT_EQ(Teams(rows), League(0).Teams());
     for (std::size_t index = 0; index < rows.size(); ++index) {
@@ -70,19 +70,19 @@ TEST_F(CompositionCommandsTest, RowsShowTheLeaguesAndTheirTeamsInOrderWithNamesA
         ApplySeasonMark(w.Country(kDemoCountry), first, ESeasonMark::kCupFinalist);
         return true;
     }));
-    const SCompositionRow marked = LeagueTeamRows(World(), LeagueId(0), false).front();
-    EXPECT_EQ(marked.text, std::string(ClubOf(first).Name()) + "\tAbsteiger\tPokalfinalist");
+    const SCompositionRow marked = LeagueTeamRows(World(), LeagueId(0), false, kDefaultLanguage).front();
+    EXPECT_EQ(marked.text, std::string(ClubOf(first).Name(kDefaultLanguage)) + "\tAbsteiger\tPokalfinalist");
 
     // A reserve team under the club's second-team name; hidden, it leaves no row, the others
     // keeping their league positions.
     const std::uint32_t reserve = FreeFirstTeam() | kSecondTeamFlag;
     const std::uint32_t last = leagues.back().leagueId;
     ASSERT_TRUE(DropTeamInLeague(document, last, reserve, 1));
-    const std::vector<SCompositionRow> shown = LeagueTeamRows(World(), last, false);
+    const std::vector<SCompositionRow> shown = LeagueTeamRows(World(), last, false, kDefaultLanguage);
     ASSERT_GT(shown.size(), 2u);
     EXPECT_EQ(shown[1].team, reserve);
-    EXPECT_EQ(shown[1].text, ClubOf(reserve).SecondTeamName() + "\t\t");
-    const std::vector<SCompositionRow> hidden = LeagueTeamRows(World(), last, true);
+    EXPECT_EQ(shown[1].text, ClubOf(reserve).SecondTeamName(kDefaultLanguage) + "\t\t");
+    const std::vector<SCompositionRow> hidden = LeagueTeamRows(World(), last, true, kDefaultLanguage);
     ASSERT_EQ(hidden.size(), shown.size() - 1);
     EXPECT_EQ(hidden[1].team, shown[2].team);
     EXPECT_EQ(hidden[1].position, 2);
@@ -90,7 +90,7 @@ TEST_F(CompositionCommandsTest, RowsShowTheLeaguesAndTheirTeamsInOrderWithNamesA
 
 TEST_F(CompositionCommandsTest, RowsWithoutLeagueFollowTheTeamsWithoutLeague) {
     for (const bool hide : {false, true}) {
-        const std::vector<SCompositionRow> rows = RowsWithoutLeague(World(), kDemoCountry, hide);
+        const std::vector<SCompositionRow> rows = RowsWithoutLeague(World(), kDemoCountry, hide, kDefaultLanguage);
         EXPECT_EQ(rows.empty(), hide);
         EXPECT_EQ(Teams(rows), TeamsWithoutLeague(World(), kDemoCountry, hide));
         for (const SCompositionRow& row : rows) {
@@ -115,13 +115,13 @@ TEST_F(CompositionCommandsTest, AddingDroppingAndRemovingAreEditsOnlyWhenSomethi
     EXPECT_EQ(Edits(), start + 1);
 
     // Into another league (the one it came from has room): it leaves the first one.
-    const std::uint32_t last = LeagueRows(World(), kDemoCountry).back().leagueId;
+    const std::uint32_t last = LeagueRows(World(), kDemoCountry, kDefaultLanguage).back().leagueId;
     ASSERT_TRUE(DropTeamInLeague(document, last, team, 0));
     EXPECT_TRUE(League(0).Teams().empty());
-    EXPECT_EQ(LeagueTeamRows(World(), last, false).front().team, team);
+    EXPECT_EQ(LeagueTeamRows(World(), last, false, kDefaultLanguage).front().team, team);
 
     ASSERT_TRUE(DropTeamWithoutLeague(document, kDemoCountry, team));
-    EXPECT_NE(LeagueTeamRows(World(), last, false).front().team, team);
+    EXPECT_NE(LeagueTeamRows(World(), last, false, kDefaultLanguage).front().team, team);
     EXPECT_FALSE(DropTeamWithoutLeague(document, kDemoCountry, team));
     EXPECT_EQ(Edits(), start + 3);
 
@@ -181,24 +181,24 @@ TEST_F(CompositionCommandsTest, DroppingATeamOfTheLeagueOnItReordersIt) {
 }
 
 TEST_F(CompositionCommandsTest, ClearingEmptiesLeaguesOnceAndTheCheckNamesThem) {
-    const std::vector<SLeagueRow> leagues = LeagueRows(World(), kDemoCountry);
+    const std::vector<SLeagueRow> leagues = LeagueRows(World(), kDemoCountry, kDefaultLanguage);
     ASSERT_GE(leagues.size(), 2u);
     const std::size_t start = Edits();
     ASSERT_TRUE(ClearLeague(document, LeagueId(0)));
     EXPECT_TRUE(League(0).Teams().empty());
     EXPECT_FALSE(League(1).Teams().empty());
     EXPECT_FALSE(ClearLeague(document, LeagueId(0)));
-    const SCompositionFaults one = CheckComposition(World(), kDemoCountry);
+    const SCompositionFaults one = CheckComposition(World(), kDemoCountry, kDefaultLanguage);
     ASSERT_EQ(one.messages.size(), 1u);
     EXPECT_FALSE(one.headed);
 
     ASSERT_TRUE(ClearAllLeagues(document, kDemoCountry));
     for (const SLeagueRow& league : leagues) {
-        EXPECT_TRUE(LeagueTeamRows(World(), league.leagueId, false).empty());
+        EXPECT_TRUE(LeagueTeamRows(World(), league.leagueId, false, kDefaultLanguage).empty());
     }
     EXPECT_FALSE(ClearAllLeagues(document, kDemoCountry));
     EXPECT_EQ(Edits(), start + 2);
-    EXPECT_EQ(CheckComposition(World(), kDemoCountry).messages.size(), leagues.size());
+    EXPECT_EQ(CheckComposition(World(), kDemoCountry, kDefaultLanguage).messages.size(), leagues.size());
 }
 
 TEST_F(CompositionCommandsTest, SeasonMarksRecordAnEditOnlyWhenAFlagChanges) {

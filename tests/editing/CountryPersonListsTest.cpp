@@ -39,7 +39,7 @@ protected:
     }
     std::vector<std::size_t> ListedSlots() const {
         std::vector<std::size_t> slots;
-        for (const SPoolRow& row : PoolRows(World(), kCountry)) {
+        for (const SPoolRow& row : PoolRows(World(), kCountry, kDefaultLanguage)) {
             slots.push_back(row.slot);
         }
         return slots;
@@ -62,16 +62,16 @@ TEST_F(CountryPersonListsTest, PoolRowsListTheUsedSlotsInSlotOrderWithTheirFiveC
     entry.SetSpecialAbility(1);
     entry.SetTeamPart(4);
     entry.SetPreferredClub(CPoolEntry::kCreateAClub);
-    ASSERT_FALSE(Country().Name(World().CurrentLanguage()).empty());
-    EXPECT_EQ(PoolRowText(World(), entry), "Berg,A.\t" + Country().Name(World().CurrentLanguage()) +
+    ASSERT_FALSE(Country().Name(kDefaultLanguage).empty());
+    EXPECT_EQ(PoolRowText(World(), entry, kDefaultLanguage), "Berg,A.\t" + Country().Name(kDefaultLanguage) +
                                                "\tKopfball\tSt\374rmer\tCreate A Club Verein");
     entry.SetFirstName("");
     entry.SetNationality(0);
     entry.SetPreferredClub(0);
-    EXPECT_EQ(PoolRowText(World(), entry), "Berg\t\tKopfball\tSt\374rmer\t");
+    EXPECT_EQ(PoolRowText(World(), entry, kDefaultLanguage), "Berg\t\tKopfball\tSt\374rmer\t");
 
-    EXPECT_TRUE(PoolRows(World(), 0).empty());
-    EXPECT_TRUE(PoolRows(World(), kCountryCount + 1).empty());
+    EXPECT_TRUE(PoolRows(World(), 0, kDefaultLanguage).empty());
+    EXPECT_TRUE(PoolRows(World(), kCountryCount + 1, kDefaultLanguage).empty());
 }
 
 TEST_F(CountryPersonListsTest, NewPoolEntryTakesTheFirstUnusedSlotOrANewOneAsOneEdit) {

@@ -296,8 +296,8 @@ TEST_F(ContinentalTextsTest, VenuesAndHoldersReadAsTheWorldNamesThem) {
 
     CClub& club = country.AddClub(3);
     club.SetName(0, "Erster Verein");
-    EXPECT_EQ(TitleHolderText(world, club.Id()), "Erster Verein");
-    EXPECT_EQ(TitleHolderText(world, 0), "");
+    EXPECT_EQ(TitleHolderText(world, club.Id(), kDefaultLanguage), "Erster Verein");
+    EXPECT_EQ(TitleHolderText(world, 0, kDefaultLanguage), "");
 }
 
 TEST_F(ContinentalTextsTest, TheRankingOpensForTheFirstCountryOfTheContinent) {

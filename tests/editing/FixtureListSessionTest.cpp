@@ -93,20 +93,20 @@ TEST_F(FixtureListSessionTest, PairingsShowTheNamesOfTheLeaguesTeams) {
     const CClub* away = World().Country(kDemoCountry).Club(league.Team(1));
     ASSERT_NE(home, nullptr);
     ASSERT_NE(away, nullptr);
-    EXPECT_EQ(PairingText(World(), league, 1, 2),
-              std::string(home->Name()) + "\t-\t" + std::string(away->Name()));
+    EXPECT_EQ(PairingText(World(), league, 1, 2, kDefaultLanguage),
+              std::string(home->Name(kDefaultLanguage)) + "\t-\t" + std::string(away->Name(kDefaultLanguage)));
     // Free places and positions beyond the team list show no name.
-    EXPECT_EQ(PairingText(World(), league, 0, 2), "\t-\t" + std::string(away->Name()));
-    EXPECT_EQ(FixtureTeamName(World(), league, league.TeamCount() + 1), "");
-    EXPECT_EQ(FixtureTeamName(World(), league, -3), "");
+    EXPECT_EQ(PairingText(World(), league, 0, 2, kDefaultLanguage), "\t-\t" + std::string(away->Name(kDefaultLanguage)));
+    EXPECT_EQ(FixtureTeamName(World(), league, league.TeamCount() + 1, kDefaultLanguage), "");
+    EXPECT_EQ(FixtureTeamName(World(), league, -3, kDefaultLanguage), "");
 }
 
 TEST_F(FixtureListSessionTest, AReserveTeamShowsItsSecondTeamName) {
     CDBLeague league(LeagueId(7), 0);
     const std::uint32_t club = League(0).Team(0);
     ASSERT_TRUE(league.AddTeam(club | kSecondTeamFlag));
-    EXPECT_EQ(FixtureTeamName(World(), league, 1),
-              World().Country(kDemoCountry).Club(club)->SecondTeamName());
+    EXPECT_EQ(FixtureTeamName(World(), league, 1, kDefaultLanguage),
+              World().Country(kDemoCountry).Club(club)->SecondTeamName(kDefaultLanguage));
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ protected:
             *document.WorldForOperations().Competition(LeagueId(index)));
     }
     SLeagueData Read(int index) const {
-        const std::optional<SLeagueData> data = ReadLeagueData(World(), LeagueId(index));
+        const std::optional<SLeagueData> data = ReadLeagueData(World(), LeagueId(index), kDefaultLanguage);
         EXPECT_TRUE(data.has_value());
         return data.value_or(SLeagueData{});
     }
@@ -63,8 +63,8 @@ TEST_F(LeagueDataEditTest, ReadsTheLeagueAndItsLevel) {
     EXPECT_EQ(data.tieBreak, 1);
     EXPECT_EQ(data.nonEuropeanLimit, 4);
     EXPECT_FALSE(data.reserveTeams);
-    EXPECT_FALSE(ReadLeagueData(World(), MakeCompetitionId(kDemoCountry, kLeagueType, 19)));
-    EXPECT_FALSE(ReadLeagueData(World(), MakeCompetitionId(kDemoCountry, kPoolType, 0)));
+    EXPECT_FALSE(ReadLeagueData(World(), MakeCompetitionId(kDemoCountry, kLeagueType, 19), kDefaultLanguage));
+    EXPECT_FALSE(ReadLeagueData(World(), MakeCompetitionId(kDemoCountry, kPoolType, 0), kDefaultLanguage));
 }
 
 TEST_F(LeagueDataEditTest, TooManyMatchdaysFallBackToTwoMeetings) {
@@ -142,7 +142,7 @@ TEST_F(LeagueDataEditTest, OnlyChangedValuesAreStoredAndNoChangeRecordsNothing) 
     ASSERT_TRUE(StoreLeagueData(document, LeagueId(0), shown, edited));
     EXPECT_EQ(League(0).SpectatorMultiplier(), 0);
     EXPECT_EQ(League(0).BaseSetting(), 40);
-    EXPECT_EQ(League(0).Names()[World().CurrentLanguage()].View(), edited.name.substr(0, 29));
+    EXPECT_EQ(League(0).Names()[kDefaultLanguage].View(), edited.name.substr(0, 29));
     EXPECT_EQ(League(0).Value(1), 1000);
     EXPECT_EQ(League(0).Value(3), 12345678);
     EXPECT_EQ(League(0).SigningFlags(), edited.signingFlags);

@@ -100,12 +100,12 @@ TEST_F(LeagueRebuildTest, DroppingTheLowestLevelKeepsTheOtherLeaguesWithTheirTea
     ASSERT_GT(row, 0);
     const SGenericLeagueSystem& system = GenericLeagueSystems()[static_cast<std::size_t>(row)];
     const std::vector<std::uint32_t> topTeams = League(0).Teams();
-    const std::string topName = LeagueName(World(), League(0));
+    const std::string topName = LeagueName(League(0), kDefaultLanguage);
 
     ASSERT_EQ(Apply(row, {5, 5, 5, 5, 5}), EApplyResult::kApplied);
     EXPECT_EQ(LeaguesPerLevel(World(), kDemoCountry), system.leagues);
     EXPECT_EQ(League(0).Teams(), topTeams);
-    EXPECT_EQ(LeagueName(World(), League(0)), topName);
+    EXPECT_EQ(LeagueName(League(0), kDefaultLanguage), topName);
     // Five relegated teams stand only where the system allows them.
     for (int level = 0; level < kLevelCount && system.leagues[static_cast<std::size_t>(level)] > 0;
          ++level) {
@@ -146,7 +146,7 @@ TEST_F(LeagueRebuildTest, AFurtherLeagueTakesTheLevelsSettingsButNoTeams) {
     EXPECT_EQ(further.Level(), lowest);
     EXPECT_EQ(further.LeagueSize(), size);
     EXPECT_EQ(further.TeamCount(), 0);
-    EXPECT_NE(LeagueName(World(), further), LeagueName(World(), League(firstOfLowest)));
+    EXPECT_NE(LeagueName(further, kDefaultLanguage), LeagueName(League(firstOfLowest), kDefaultLanguage));
     // Filled from the teams without league, the country is complete again and builds.
     const std::vector<std::uint32_t> free = TeamsWithoutLeague(World(), kDemoCountry, true);
     document.Perform("Liga", SWorldScope::Countries({kDemoCountry}), [&](CWorld& world) {

@@ -43,8 +43,8 @@ protected:
 TEST_F(LeagueSystemCommandsTest, TheTreeListsEachLevelWithItsLeagues) {
     document.WorldForOperations()
         .Country(kDemoCountry)
-        .SetLevelName(0, World().CurrentLanguage(), "Oberste Spielklasse");
-    const std::vector<SLevelRow> levels = LeagueSystemLevels(World(), kDemoCountry);
+        .SetLevelName(0, kDefaultLanguage, "Oberste Spielklasse");
+    const std::vector<SLevelRow> levels = LeagueSystemLevels(World(), kDemoCountry, kDefaultLanguage);
     ASSERT_EQ(static_cast<int>(levels.size()), LowestLevel() + 1);
     EXPECT_EQ(levels[0].name, "Oberste Spielklasse");
     std::vector<std::uint32_t> listed;
@@ -53,7 +53,7 @@ TEST_F(LeagueSystemCommandsTest, TheTreeListsEachLevelWithItsLeagues) {
                   Counts()[static_cast<std::size_t>(level.level)]);
         for (const SLeagueRow& league : level.leagues) {
             EXPECT_EQ(World().Competition(league.leagueId)->Level(), level.level);
-            EXPECT_EQ(league.name, LeagueName(World(), *World().Competition(league.leagueId)));
+            EXPECT_EQ(league.name, LeagueName(*World().Competition(league.leagueId), kDefaultLanguage));
             listed.push_back(league.leagueId);
         }
     }
@@ -100,13 +100,13 @@ TEST_F(LeagueSystemCommandsTest, RefusalsRecordNothingAndAnApplyIsOneUndoStep) {
     EXPECT_EQ(document.History().Count(), 1u);
     EXPECT_EQ(document.UndoDescription(), std::optional<std::string>("Ligasystem"));
     // Dropping a level keeps the other leagues whole: nothing to report.
-    EXPECT_TRUE(CheckAfterRebuild(World(), kDemoCountry).messages.empty());
+    EXPECT_TRUE(CheckAfterRebuild(World(), kDemoCountry, kDefaultLanguage).messages.empty());
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(DumpWorldJson(World(), kDemoCountry), before);
 }
 
 TEST_F(LeagueSystemCommandsTest, TheCheckAfterARebuildNamesTheLeaguesThatLackTeams) {
-    EXPECT_TRUE(CheckAfterRebuild(World(), kDemoCountry).messages.empty());
+    EXPECT_TRUE(CheckAfterRebuild(World(), kDemoCountry, kDefaultLanguage).messages.empty());
     // The first system with more leagues somewhere and none fewer: the further ones have no teams.
     const std::array<int, kLevelCount> counts = Counts();
     int row = 1;
@@ -119,7 +119,7 @@ TEST_F(LeagueSystemCommandsTest, TheCheckAfterARebuildNamesTheLeaguesThatLackTea
     }
     ASSERT_LT(row, kGenericSystemCount);
     ASSERT_EQ(ApplyLeagueSystemEdit(document, kDemoCountry, 0, row), EApplyResult::kApplied);
-    const SCompositionFaults faults = CheckAfterRebuild(World(), kDemoCountry);
+    const SCompositionFaults faults = CheckAfterRebuild(World(), kDemoCountry, kDefaultLanguage);
     ASSERT_FALSE(faults.messages.empty());
     EXPECT_EQ(faults.headed, faults.messages.size() > 1);
     const std::string lacking = ": Nicht gen\xFCgend Vereine in der Liga!";

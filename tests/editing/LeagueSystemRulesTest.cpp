@@ -171,7 +171,7 @@ TEST_F(CountryLeaguesTest, SystemCountsAndTeamsFollowTheLeagues) {
     }
     EXPECT_EQ(LeaguesPerLevel(world, kDemoCountry), counts);
     EXPECT_EQ(TeamsInLeagueSystem(world, kDemoCountry), size);
-    EXPECT_FALSE(LeagueName(world, *leagues.front()).empty());
+    EXPECT_FALSE(LeagueName(*leagues.front(), kDefaultLanguage).empty());
 }
 
 TEST_F(CountryLeaguesTest, PlacingATeamMovesItAndRefusesWhatTheLeagueCannotTake) {
@@ -202,13 +202,13 @@ TEST_F(CountryLeaguesTest, PlacingATeamMovesItAndRefusesWhatTheLeagueCannotTake)
 }
 
 TEST_F(CountryLeaguesTest, CompositionCheckNamesEveryFaultyLeague) {
-    EXPECT_TRUE(CheckComposition(world, kDemoCountry).messages.empty());
+    EXPECT_TRUE(CheckComposition(world, kDemoCountry, kDefaultLanguage).messages.empty());
     ClearLeagueTeams(world, League(1).Id());
-    SCompositionFaults faults = CheckComposition(world, kDemoCountry);
+    SCompositionFaults faults = CheckComposition(world, kDemoCountry, kDefaultLanguage);
     ASSERT_EQ(faults.messages.size(), 1u);
     EXPECT_FALSE(faults.headed);
     EXPECT_EQ(faults.messages.front(),
-              LeagueName(world, League(1)) + ": Nicht gen\xFCgend Vereine in der Liga!");
+              LeagueName(League(1), kDefaultLanguage) + ": Nicht gen\xFCgend Vereine in der Liga!");
 
     // A reserve team where none may play.
     world.Country(kDemoCountry).Settings().leagueLevelLimit = kLevelCount;
@@ -216,11 +216,11 @@ TEST_F(CountryLeaguesTest, CompositionCheckNamesEveryFaultyLeague) {
     const std::uint32_t first = top.Team(0);
     ASSERT_TRUE(RemoveTeamFromLeagues(world, kDemoCountry, first));
     ASSERT_TRUE(PlaceTeam(world, top.Id(), first | kSecondTeamFlag, 0));
-    faults = CheckComposition(world, kDemoCountry);
+    faults = CheckComposition(world, kDemoCountry, kDefaultLanguage);
     ASSERT_EQ(faults.messages.size(), 2u);
     EXPECT_TRUE(faults.headed);
     EXPECT_EQ(faults.messages.front(),
-              LeagueName(world, top) + ": Reserveteams d\xFCrfen nicht in der Liga spielen!");
+              LeagueName(top, kDefaultLanguage) + ": Reserveteams d\xFCrfen nicht in der Liga spielen!");
 
     ClearAllLeagueTeams(world, kDemoCountry);
     for (const CDBCompetition* league : CountryLeagues(world, kDemoCountry)) {

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <memory>
 
+#include "DemoDocumentTest.h"
 #include "DemoInstallation.h"
 #include "competition/Competition.h"
 #include "editing/PlayerAbilities.h"
 #include "model/Club.h"
 #include "model/Country.h"
+#include "model/GameDate.h"
 #include "model/PlayerStrength.h"
 #include "model/World.h"
 #include "platform/LEcuyerRandom.h"
@@ -178,6 +180,33 @@ TEST_F(PlayerAbilitiesDemo, RandomCalculationScalesAPlayerWithoutClubTo70Correct
     CLEcuyerRandom random;
     RandomiseAbilities(player, nullptr, 0, CDate::FromYmd(2005, 7, 1), random);
     EXPECT_NEAR(PlayerStrength(player), 70.0 * 0.75, 1.0);
+}
+
+using AbilityDrawTest = test::DemoDocumentTest;
+
+TEST_F(AbilityDrawTest, UndoTakesTheDrawBackWithTheGeneratorsAdvance) {
+    const std::uint32_t id = ClubWithPlayers().FirstTeam().front()->Id();
+    const auto draw = [&] { ASSERT_TRUE(DrawRandomAbilities(document, id, GameToday())); };
+    const std::string before = Dump();
+    draw();
+    const std::string first = Dump();
+    draw();
+    const std::string second = Dump();
+    EXPECT_EQ(Edits(), 2u);
+    EXPECT_NE(first, before);
+    EXPECT_NE(second, first);
+    // Undone, the generator stands where it stood before the draw: drawing again draws the same.
+    ASSERT_TRUE(document.Undo());
+    draw();
+    EXPECT_EQ(Dump(), second);
+    ASSERT_TRUE(document.Undo());
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(Dump(), before);
+    // Redone, it stands after the draw again.
+    ASSERT_TRUE(document.Redo());
+    EXPECT_EQ(Dump(), first);
+    draw();
+    EXPECT_EQ(Dump(), second);
 }
 
 }  // namespace

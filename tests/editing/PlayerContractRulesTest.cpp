@@ -139,18 +139,18 @@ TEST(DateFieldsTest, FieldsHoldTheirRangesAndTheDayTheMonthsLength) {
 
 TEST_F(ContractPlayerTest, ClubNamesAreCutToThirtyCharacters) {
     CClub& club = world.Country(5).AddClub(3);
-    club.SetName(world.CurrentLanguage(), "Hafenstadt");
-    EXPECT_EQ(ShownClubName(world, club.Id()), "Hafenstadt");
+    club.SetName(kDefaultLanguage, "Hafenstadt");
+    EXPECT_EQ(ShownClubName(world, club.Id(), kDefaultLanguage), "Hafenstadt");
     // The second team shows its own name.
-    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag), club.SecondTeamName());
-    EXPECT_NE(club.SecondTeamName(), "Hafenstadt");
+    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag, kDefaultLanguage), club.SecondTeamName(kDefaultLanguage));
+    EXPECT_NE(club.SecondTeamName(kDefaultLanguage), "Hafenstadt");
     // A second team's name may be longer than the page shows.
-    club.SetName(world.CurrentLanguage(), "Sportverein Hafenstadt von 1899 Nord");
-    const std::string second = club.SecondTeamName();
+    club.SetName(kDefaultLanguage, "Sportverein Hafenstadt von 1899 Nord");
+    const std::string second = club.SecondTeamName(kDefaultLanguage);
     ASSERT_GT(second.size(), kShownClubNameLength);
-    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag), second.substr(0, 30));
-    EXPECT_EQ(ShownClubName(world, 0), "");
-    EXPECT_EQ(ShownClubName(world, MakeClubId(5, 99)), "");
+    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag, kDefaultLanguage), second.substr(0, 30));
+    EXPECT_EQ(ShownClubName(world, 0, kDefaultLanguage), "");
+    EXPECT_EQ(ShownClubName(world, MakeClubId(5, 99), kDefaultLanguage), "");
 }
 
 }  // namespace

@@ -174,7 +174,7 @@ TEST_F(PlayerDuplicatesTest, RowsShowNamesClubsDatesAndPositions) {
 
     const std::vector<SDuplicatePair> pairs = Pairs();
     ASSERT_EQ(pairs.size(), 1u);
-    const DuplicateRowTexts cells = DuplicateRowCells(pairs[0], world);
+    const DuplicateRowTexts cells = DuplicateRowCells(pairs[0], world, kDefaultLanguage);
     EXPECT_EQ(cells[0], "M\xFCller, Jan");
     EXPECT_EQ(cells[1], "Nord (Land 5)");
     EXPECT_EQ(cells[2], "Ost (Land 7)");
@@ -228,27 +228,27 @@ TEST_F(PlayerDuplicatesTest, RowsSortByTheClickedColumn) {
     EXPECT_EQ(surnames(), (std::vector<std::string>{"Adler", "Zander", "\xC4rger"}));
 
     CDuplicateOrder order;
-    order.Sort(pairs, world);  // name, folded: the umlaut sorts as its letter
+    order.Sort(pairs, world, kDefaultLanguage);  // name, folded: the umlaut sorts as its letter
     EXPECT_EQ(surnames(), (std::vector<std::string>{"Adler", "\xC4rger", "Zander"}));
 
     order.ClickColumn(1);  // first club, then its country: Alpha (Land 5), Alpha (Land 9), Beta
-    order.Sort(pairs, world);
+    order.Sort(pairs, world, kDefaultLanguage);
     EXPECT_EQ(surnames(), (std::vector<std::string>{"\xC4rger", "Adler", "Zander"}));
     order.ClickColumn(1);
-    order.Sort(pairs, world);
+    order.Sort(pairs, world, kDefaultLanguage);
     EXPECT_EQ(surnames(), (std::vector<std::string>{"Zander", "Adler", "\xC4rger"}));
 
     order.ClickColumn(4);  // second birth date: 1975, 1990, 1991
-    order.Sort(pairs, world);
+    order.Sort(pairs, world, kDefaultLanguage);
     EXPECT_EQ(surnames(), (std::vector<std::string>{"\xC4rger", "Adler", "Zander"}));
 
     order.ClickColumn(6);  // second position: 1, 2, 9
-    order.Sort(pairs, world);
+    order.Sort(pairs, world, kDefaultLanguage);
     EXPECT_EQ(surnames(), (std::vector<std::string>{"Adler", "Zander", "\xC4rger"}));
 
     order.ClickColumn(5);  // first position 4, 9, 17; then descending
     order.ClickColumn(5);
-    order.Sort(pairs, world);
+    order.Sort(pairs, world, kDefaultLanguage);
     EXPECT_EQ(surnames(), (std::vector<std::string>{"Adler", "\xC4rger", "Zander"}));
 }
 
@@ -301,7 +301,7 @@ TEST(PlayerDuplicatesDemoTest, CandidatesCoverEveryClubPlayerAndRowsAreDetermini
         std::vector<DuplicateRowTexts> texts;
         for (const SDuplicatePair& pair :
              FindDuplicatePairs(DuplicateCandidates(source), SDuplicateFilter{})) {
-            texts.push_back(DuplicateRowCells(pair, source));
+            texts.push_back(DuplicateRowCells(pair, source, kDefaultLanguage));
         }
         return texts;
     };

@@ -37,15 +37,15 @@ class CareerRowTest : public test::TestWorld {};
 
 TEST_F(CareerRowTest, RowsNameTheClubTheDatesTheCountsAndTheLoan) {
     CClub& club = world.Country(5).AddClub(2);
-    club.SetName(world.CurrentLanguage(), "Hafenstadt");
+    club.SetName(kDefaultLanguage, "Hafenstadt");
     SHistoryEntry entry = Station(club.Id(), CDate::FromYmd(2001, 7, 1), 34);
     entry.until = CDate::FromYmd(2003, 6, 30);
     entry.goals = 7;
-    EXPECT_EQ(CareerRowText(world, entry), "Hafenstadt\t01.07.2001\t30.06.2003\t34\t7\t ");
+    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage), "Hafenstadt\t01.07.2001\t30.06.2003\t34\t7\t ");
     entry.flag = 1;
     entry.club = 0;
     entry.until = CDate();
-    EXPECT_EQ(CareerRowText(world, entry), "\t01.07.2001\t\t34\t7\tx");
+    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage), "\t01.07.2001\t\t34\t7\tx");
 }
 
 TEST(CareerEditTest, OnlyTheFieldsTheUserChangedAreWritten) {

@@ -143,7 +143,7 @@ TEST(SeasonCalendarInternational, TheOverlapLooksAtTheNeighboursWithinTheTableOn
 
 TEST(SeasonCalendarColumns, LeaguesComeFirstThenTheCupsThatExist) {
     const std::unique_ptr<CWorld> world = test::LoadSmallDemo();
-    const std::vector<SCalendarColumn> columns = CalendarColumns(*world, kDemoCountry);
+    const std::vector<SCalendarColumn> columns = CalendarColumns(*world, kDemoCountry, kDefaultLanguage);
     ASSERT_GE(columns.size(), 3u);
     std::size_t leagues = 0;
     while (leagues < columns.size() && columns[leagues].league) {
@@ -187,7 +187,7 @@ TEST(SeasonCalendarColumns, TheModeDecidesWhichColumnsAClickToggles) {
 // The calendar commands and the check on the small demo, through a document.
 class SeasonCalendarDemoTest : public test::DemoDocumentTest {
 protected:
-    std::vector<SCalendarColumn> Columns() const { return CalendarColumns(World(), kDemoCountry); }
+    std::vector<SCalendarColumn> Columns() const { return CalendarColumns(World(), kDemoCountry, kDefaultLanguage); }
     const CDBCompetition& Node(std::uint32_t id) const { return *World().Competition(id); }
     // A day of calendar 0 on which no column has a matchday.
     int FreeDay() const {
@@ -203,7 +203,7 @@ protected:
         return -1;
     }
     std::vector<std::string> Lines(ECalendarCheck occasion = ECalendarCheck::kAtClose) const {
-        return CheckCalendars(World(), kDemoCountry, occasion).lines;
+        return CheckCalendars(World(), kDemoCountry, occasion, kDefaultLanguage).lines;
     }
 };
 
@@ -257,7 +257,7 @@ TEST_F(SeasonCalendarDemoTest, ADayTakenByTheSubCompetitionChainIsNotAddedAndNot
 TEST_F(SeasonCalendarDemoTest, TheDemoIsSoundAndOnDemandTheCheckSaysSo) {
     EXPECT_TRUE(Lines().empty());
     const SCalendarCheckResult onDemand =
-        CheckCalendars(World(), kDemoCountry, ECalendarCheck::kOnDemand);
+        CheckCalendars(World(), kDemoCountry, ECalendarCheck::kOnDemand, kDefaultLanguage);
     EXPECT_FALSE(onDemand.faultsListed);
     EXPECT_EQ(onDemand.lines, std::vector<std::string>{"Keine Fehler gefunden"});
 }
@@ -285,7 +285,7 @@ TEST_F(SeasonCalendarDemoTest, ATopMatchdayTheDayBeforeANationalTeamDayOverlaps)
     ASSERT_TRUE(league.RemoveMatchday(0, league.DayOfMatchday(0, 0)));
     ASSERT_TRUE(league.AddMatchday(0, qualifier - 1));
     const SCalendarCheckResult result =
-        CheckCalendars(World(), kDemoCountry, ECalendarCheck::kAtClose);
+        CheckCalendars(World(), kDemoCountry, ECalendarCheck::kAtClose, kDefaultLanguage);
     const std::string name = Columns().front().name;
     EXPECT_EQ(result.lines, (std::vector<std::string>{"2006/2007", name, kOverlap, ""}));
     EXPECT_TRUE(result.faultsListed);
@@ -306,7 +306,7 @@ TEST_F(SeasonCalendarDemoTest, TwoFailingLeaguesAreListedUnderTheirSeasonsWithTh
     ASSERT_TRUE(second.RemoveMatchday(1, second.DayOfMatchday(1, 0)));
 
     const SCalendarCheckResult result =
-        CheckCalendars(World(), kDemoCountry, ECalendarCheck::kOnDemand);
+        CheckCalendars(World(), kDemoCountry, ECalendarCheck::kOnDemand, kDefaultLanguage);
     EXPECT_EQ(result.lines, (std::vector<std::string>{
                                 "2006/2007", columns[0].name, kMatchdayCount, columns[1].name,
                                 kMatchdayCount, "", "2005/2006", columns[1].name, kMatchdayCount}));
@@ -319,7 +319,7 @@ TEST_F(SeasonCalendarDemoTest, AnIncompleteFixtureListIsToldInTheFirstSeasonOnly
     auto& league = dynamic_cast<CDBLeague&>(*Live().Competition(Columns()[0].competitionId));
     league.Fixtures().ClearRow(0);
     const SCalendarCheckResult result =
-        CheckCalendars(World(), kDemoCountry, ECalendarCheck::kAtClose);
+        CheckCalendars(World(), kDemoCountry, ECalendarCheck::kAtClose, kDefaultLanguage);
     EXPECT_EQ(result.lines, (std::vector<std::string>{"2006/2007", Columns()[0].name,
                                                       "Spielplan ist nicht vollst\xE4ndig!"}));
     EXPECT_EQ(result.counted, 0);

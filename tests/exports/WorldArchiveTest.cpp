@@ -168,7 +168,7 @@ TEST_F(WorldArchive, CancelledExportLeavesNoArchiveAndRestoresTheFolders) {
     const fs::path before = world.Directory();
     const fs::path archive = work / "world.tdb";
     progress.CancelAtPosition(1);
-    CLongtimeExportWorld operation(world, ui, archive, Documents());
+    CLongtimeExportWorld operation(world, ui, archive, Documents(), kDefaultLanguage);
     operation.ExecuteHere(progress);
     EXPECT_FALSE(fs::exists(archive));
     EXPECT_FALSE(fs::exists(Scratch()));
@@ -324,7 +324,7 @@ TEST_F(DamagedImport, FailedWriteLeavesEveryFileOldAndReloadsThem) {
 TEST_F(DamagedImport, TheLongRunningImportKeepsTheResult) {
     const fs::path archive = work / "damaged.tdb";
     WriteFile(archive, Archive(NewChunks()).substr(0, 20));
-    CLongtimeImportWorld failing(world, ui, archive, false);
+    CLongtimeImportWorld failing(world, ui, archive, false, kDefaultLanguage);
     failing.ExecuteHere(progress);
     EXPECT_FALSE(failing.Imported());
     ExpectEveryFileOld();
@@ -332,7 +332,7 @@ TEST_F(DamagedImport, TheLongRunningImportKeepsTheResult) {
     EXPECT_NE(ui.Messages()[0].text.find("damaged.tdb"), std::string::npos);
 
     WriteFile(archive, Archive(NewChunks()));
-    CLongtimeImportWorld working(world, ui, archive, false);
+    CLongtimeImportWorld working(world, ui, archive, false, kDefaultLanguage);
     working.ExecuteHere(progress);
     EXPECT_TRUE(working.Imported());
     EXPECT_EQ(ReadFile(db / CountryFile(6)), "new6");

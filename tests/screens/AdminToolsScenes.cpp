@@ -91,7 +91,7 @@ std::unique_ptr<CShownScene> ShowAdminToolsQuestion(CSceneContext& context) {
     SAdminInputs inputs;
     inputs.country = 14;
     const std::string question =
-        AdminQuestion(*FindAdminCommand("rename-stadiums"), scene->Document().World(), inputs);
+        AdminQuestion(*FindAdminCommand("rename-stadiums"), scene->Document().World(), inputs, kDefaultLanguage);
     ShowBox(*scene, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No);
     return scene;
 }

@@ -1,11 +1,15 @@
 #include "ClubEditorScenes.h"
 
+#include <cstdint>
 #include <stdexcept>
 
 #include "app/DatabaseSlots.h"
 #include "app/InstallationData.h"
+#include "document/DatabaseDocument.h"
 #include "editors/club/DlgClubParent.h"
 #include "model/Club.h"
+#include "model/Country.h"
+#include "model/World.h"
 #include "platform/Progress.h"
 
 namespace kw::screens {
@@ -26,7 +30,9 @@ public:
             !OpenDatabase(*document, context.Installation() / "database", progress, context.Ui())) {
             throw std::runtime_error("demo database not opened");
         }
-        m_dialog = std::make_unique<CDlgClubParent>(*document, context.DemoClub().Id(),
+        const std::uint32_t club = context.DemoClub().Id();
+        m_dialog = std::make_unique<CDlgClubParent>(*document,
+                                                    *document->World().Country(ClubCountry(club)).Club(club),
                                                     m_installation, &context.Renderer(),
                                                     app.cityDirectory, SClubEditorOptions{true});
         // Whole, as on a laptop's screen; the scenes' screen is smaller.

@@ -49,13 +49,13 @@ std::unique_ptr<CShownScene> ShowDlgPoolEntry(CSceneContext& context) {
             break;
         }
     }
-    return Shown(std::make_unique<CDlgPoolEntry>(world, entry));
+    return Shown(std::make_unique<CDlgPoolEntry>(world, kDefaultLanguage, entry));
 }
 
 std::unique_ptr<CShownScene> ShowDlgFurtherManager(CSceneContext& context) {
     const CWorld& world = context.World();
     return Shown(
-        std::make_unique<CDlgFurtherManager>(world, BlankCountryManager(world, kDefaultCountry)));
+        std::make_unique<CDlgFurtherManager>(world, kDefaultLanguage, BlankCountryManager(world, kDefaultCountry)));
 }
 
 std::unique_ptr<CShownScene> ShowDlgStaffEntry(CSceneContext& context) {

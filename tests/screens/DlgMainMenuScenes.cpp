@@ -131,7 +131,7 @@ std::unique_ptr<CShownScene> ShowSplashScene(CSceneContext&) {
 }
 
 std::unique_ptr<CShownScene> ShowLongtimeOperation(CSceneContext& context) {
-    const std::string club(context.DemoClub().Name(context.World().CurrentLanguage()));
+    const std::string club(context.DemoClub().Name(kDefaultLanguage));
     return std::make_unique<CLongtimeScene>(context.Installation() / "database" / "default.tdb",
                                             club);
 }

@@ -101,7 +101,7 @@ std::unique_ptr<CShownScene> ShowDlg5Year(CSceneContext& context) {
 std::unique_ptr<CShownScene> ShowDlg5YearChange(CSceneContext& context) {
     const CCountry& country = context.World().Country(kSceneCountry);
     auto dialog = std::make_unique<CDlg5YearChange>(
-        Cp1252ToQString(country.Name(context.World().CurrentLanguage())),
+        Cp1252ToQString(country.Name(kDefaultLanguage)),
         SceneValues(kSceneCountry));
     return Shown(std::move(dialog));
 }

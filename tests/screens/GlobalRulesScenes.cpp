@@ -22,7 +22,7 @@ std::unique_ptr<CShownScene> ShowDlgLevelName(CSceneContext& context) {
     const CWorld& world = context.World();
     const auto& names = world.Country(kSceneCountry).LevelNames(0);
     return Shown(std::make_unique<CDlgLevelName>(
-        Cp1252ToQString(names[static_cast<std::size_t>(world.CurrentLanguage())].View())));
+        Cp1252ToQString(names[static_cast<std::size_t>(kDefaultLanguage)].View())));
 }
 
 }  // namespace kw::screens

@@ -69,7 +69,7 @@ std::unique_ptr<CShownScene> ShowDlgManagAll(CSceneContext& context) {
 
 std::unique_ptr<CShownScene> ShowDlgPlayerSelectStaff(CSceneContext& context) {
     const CClub& club = context.DemoClub();
-    auto dialog = std::make_unique<CDlgPlayerSelect>(context.World(), club.Country(), nullptr,
+    auto dialog = std::make_unique<CDlgPlayerSelect>(context.World(), kDefaultLanguage, club.Country(), nullptr,
                                                      EPersonChoice::kStaff);
     QListWidget& clubs = dialog->Clubs();
     for (int row = 0; row < clubs.count(); ++row) {

@@ -36,7 +36,7 @@ public:
             !OpenDatabase(*document, app.installDirectory / "database", progress, context.Ui())) {
             throw std::runtime_error("full demo database not opened");
         }
-        m_dialog = std::make_unique<CPlayerDouble>(document->World(), 0, 0);
+        m_dialog = std::make_unique<CPlayerDouble>(document->World(), kDefaultLanguage, 0, 0);
         m_dialog->resize(1180, 620);
         m_dialog->show();
     }
@@ -91,7 +91,7 @@ std::unique_ptr<CShownScene> ShowPlayerDouble(CSceneContext& context) {
 std::unique_ptr<CShownScene> ShowDlgPlayerCompare(CSceneContext& context) {
     const CWorld& world = context.World();
     const std::vector<SStriker> strikers = TwoStrikers(world);
-    auto dialog = std::make_unique<CDlgPlayerCompare>(world, kSceneCountry);
+    auto dialog = std::make_unique<CDlgPlayerCompare>(world, kDefaultLanguage, kSceneCountry);
     Choose(dialog->Left(), strikers[0]);
     Choose(dialog->Right(), strikers[1]);
     return Shown(std::move(dialog));

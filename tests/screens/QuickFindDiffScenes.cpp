@@ -38,7 +38,7 @@ public:
         CPlayer& player = *world.Person(club.PersonIds().front());
         player.SetAbility(0, static_cast<std::uint8_t>(player.Abilities()[0] + 3));
         player.SetContractUntil(player.ContractUntil() + 1);
-        country.CreateClub()->SetName(world.CurrentLanguage(), "SV Nebelstadt 2006");
+        country.CreateClub()->SetName(kDefaultLanguage, "SV Nebelstadt 2006");
         country.Referees().erase(country.Referees().begin());
         m_dialog = std::make_unique<CDlgDatabaseDiff>(
             std::vector<CDlgDatabaseDiff::SDatabase>{

@@ -114,7 +114,7 @@ TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
     AddClub(Left(), 1, 3, "\xC4rzte Elf");  // A with umlaut sorts among the a's
     AddClub(Left(), 1, 4, "Borough");
 
-    const std::vector<SSyncNode> tree = SyncTree(Left(), kRightSlot);
+    const std::vector<SSyncNode> tree = SyncTree(left, kRightSlot);
 
     ASSERT_EQ(tree.size(), 6u);
     EXPECT_EQ(Names(tree),
@@ -134,7 +134,7 @@ TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
     EXPECT_EQ(Names(zetland.children),
               (std::vector<std::string>{"\xC4rzte Elf", "athletic", "Borough", "Victoria"}));
     const CClub& borough = *Left().Country(1).Club(zetland.children[2].item.club);
-    EXPECT_EQ(borough.Name(Left().CurrentLanguage()), "Borough");
+    EXPECT_EQ(borough.Name(kDefaultLanguage), "Borough");
     EXPECT_EQ(zetland.children[2].item, ClubItem(kRightSlot, borough));
 }
 
@@ -142,18 +142,18 @@ TEST_F(DatabaseSyncTest, DroppingOnItselfDoesNothingButTheSameNodeOfAnotherDatab
     const CClub& club = AddClub(Left(), 1, 1, "Victoria");
     AddClub(Right(), 1, 1, "Victoria");
     const SSyncItem leftClub = ClubItem(kLeftSlot, club);
-    EXPECT_EQ(DecideDrop(leftClub, leftClub, Left(), Left()).action, EDropAction::Nothing);
+    EXPECT_EQ(DecideDrop(leftClub, leftClub, left, left).action, EDropAction::Nothing);
     const SSyncItem country = SSyncItem::Country(kLeftSlot, kEurope, 1);
-    EXPECT_EQ(DecideDrop(country, country, Left(), Left()).action, EDropAction::Nothing);
+    EXPECT_EQ(DecideDrop(country, country, left, left).action, EDropAction::Nothing);
     const SSyncItem europe = SSyncItem::Continent(kLeftSlot, kEurope);
-    EXPECT_EQ(DecideDrop(europe, europe, Left(), Left()).action, EDropAction::Nothing);
+    EXPECT_EQ(DecideDrop(europe, europe, left, left).action, EDropAction::Nothing);
 
     // The same records in another slot are other nodes, although their names are equal.
     const SDropDecision onClub = DecideDrop(
-        leftClub, ClubItem(kRightSlot, *Right().Country(1).Club(club.Id())), Left(), Right());
+        leftClub, ClubItem(kRightSlot, *Right().Country(1).Club(club.Id())), left, right);
     EXPECT_EQ(onClub.action, EDropAction::CopyClub);
     const SDropDecision onCountry =
-        DecideDrop(country, SSyncItem::Country(kRightSlot, kEurope, 1), Left(), Right());
+        DecideDrop(country, SSyncItem::Country(kRightSlot, kEurope, 1), left, right);
     EXPECT_EQ(onCountry.action, EDropAction::CopyCountry);
     EXPECT_EQ(onCountry.countries, (std::vector<SCountryCopy>{{1, 1}}));
 }
@@ -167,17 +167,17 @@ TEST_F(DatabaseSyncTest, ClubOntoCountryCopiesIntoTheNamesakeOrMakesANewClub) {
     const SSyncItem albion = SSyncItem::Country(kRightSlot, kEurope, 2);
 
     const SDropDecision intoNamesake =
-        DecideDrop(ClubItem(kLeftSlot, victoria), albion, Left(), Right());
+        DecideDrop(ClubItem(kLeftSlot, victoria), albion, left, right);
     EXPECT_EQ(intoNamesake.action, EDropAction::CopyClub);
     EXPECT_EQ(intoNamesake.target, ClubItem(kRightSlot, namesake));
 
-    const SDropDecision fresh = DecideDrop(ClubItem(kLeftSlot, athletic), albion, Left(), Right());
+    const SDropDecision fresh = DecideDrop(ClubItem(kLeftSlot, athletic), albion, left, right);
     EXPECT_EQ(fresh.action, EDropAction::NewClub);
     EXPECT_EQ(fresh.target, albion);
 
     // A club dropped on its own country finds itself: nothing to copy.
     EXPECT_EQ(DecideDrop(ClubItem(kLeftSlot, victoria), SSyncItem::Country(kLeftSlot, kEurope, 1),
-                         Left(), Left())
+                         left, left)
                   .action,
               EDropAction::Nothing);
 }
@@ -188,7 +188,7 @@ TEST_F(DatabaseSyncTest, ANewClubIsRefusedWhenTheCountryIsFull) {
         AddClub(Right(), 2, static_cast<std::uint16_t>(index), "Club " + std::to_string(index));
     }
     const SDropDecision full = DecideDrop(
-        ClubItem(kLeftSlot, club), SSyncItem::Country(kRightSlot, kEurope, 2), Left(), Right());
+        ClubItem(kLeftSlot, club), SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
     EXPECT_EQ(full.action, EDropAction::Refuse);
     EXPECT_NE(full.message.find("albion"), std::string::npos);
     EXPECT_NE(full.message.find(std::to_string(CCountry::kMaxClubs)), std::string::npos);
@@ -196,7 +196,7 @@ TEST_F(DatabaseSyncTest, ANewClubIsRefusedWhenTheCountryIsFull) {
     AddClub(Left(), 1, 2, "Club 5");
     const SDropDecision namesake =
         DecideDrop(ClubItem(kLeftSlot, *Left().Country(1).Club(MakeClubId(1, 2))),
-                   SSyncItem::Country(kRightSlot, kEurope, 2), Left(), Right());
+                   SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
     EXPECT_EQ(namesake.action, EDropAction::CopyClub);
     EXPECT_EQ(namesake.target.club, MakeClubId(2, 5));
 }
@@ -213,12 +213,12 @@ TEST_F(DatabaseSyncTest, DifferentKindsAndContinentsAreRefusedWithTheirMessages)
                                                       {country, europe},
                                                       {ClubItem(kLeftSlot, club), europe},
                                                       {europe, ClubItem(kLeftSlot, club)}}) {
-        const SDropDecision decision = DecideDrop(pair.first, pair.second, Left(), Right());
+        const SDropDecision decision = DecideDrop(pair.first, pair.second, left, right);
         EXPECT_EQ(decision.action, EDropAction::Refuse);
         EXPECT_EQ(decision.message, sameKinds);
     }
     const SDropDecision continents =
-        DecideDrop(SSyncItem::Continent(kLeftSlot, kAfrica), europe, Left(), Right());
+        DecideDrop(SSyncItem::Continent(kLeftSlot, kAfrica), europe, left, right);
     EXPECT_EQ(continents.action, EDropAction::Refuse);
     EXPECT_EQ(continents.message, ResourceString(ids::kSyncDifferentContinents));
 }
@@ -228,7 +228,7 @@ TEST_F(DatabaseSyncTest, AContinentCopiesTheCountriesTheDraggedDatabasePlacesOnI
     Place(Left(), 4, kEurope, "Fourland");
     const SDropDecision decision =
         DecideDrop(SSyncItem::Continent(kLeftSlot, kEurope),
-                   SSyncItem::Continent(kRightSlot, kEurope), Left(), Right());
+                   SSyncItem::Continent(kRightSlot, kEurope), left, right);
     EXPECT_EQ(decision.action, EDropAction::CopyCountry);
     EXPECT_EQ(decision.countries, (std::vector<SCountryCopy>{{1, 1}, {2, 2}, {4, 4}}));
 }
@@ -240,7 +240,7 @@ TEST_F(DatabaseSyncTest, AClubCopyIsOneUndoableChangeOfTheTarget) {
     target.SetFoundingYear(1950);
     const SSyncItem dragged = ClubItem(kLeftSlot, source);
     const SDropDecision decision =
-        DecideDrop(dragged, SSyncItem::Country(kRightSlot, kEurope, 2), Left(), Right());
+        DecideDrop(dragged, SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
 
     const auto shown = CarryOutDrop(decision, dragged, Left(), right, clubcopy::kGeneral);
     ASSERT_TRUE(shown.has_value());
@@ -261,7 +261,7 @@ TEST_F(DatabaseSyncTest, ANewClubTakesEverythingAndUndoRemovesIt) {
     AddClub(Right(), 2, 1, "Rovers");
     const SSyncItem dragged = ClubItem(kLeftSlot, source);
     const SDropDecision decision =
-        DecideDrop(dragged, SSyncItem::Country(kRightSlot, kEurope, 2), Left(), Right());
+        DecideDrop(dragged, SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
     ASSERT_EQ(decision.action, EDropAction::NewClub);
 
     // The mask handed in is the club dialog's; a new club gets every group whatever it says.
@@ -284,10 +284,10 @@ TEST_F(DatabaseSyncTest, NothingAndRefusalsLeaveTheTargetUntouched) {
     const CClub& club = AddClub(Left(), 1, 1, "Victoria");
     const SSyncItem dragged = ClubItem(kLeftSlot, club);
     const SDropDecision onItself =
-        DecideDrop(dragged, SSyncItem::Country(kLeftSlot, kEurope, 1), Left(), Left());
+        DecideDrop(dragged, SSyncItem::Country(kLeftSlot, kEurope, 1), left, left);
     EXPECT_FALSE(CarryOutDrop(onItself, dragged, Left(), left, kAllClubCopyGroups).has_value());
     const SDropDecision refused =
-        DecideDrop(dragged, SSyncItem::Continent(kRightSlot, kEurope), Left(), Right());
+        DecideDrop(dragged, SSyncItem::Continent(kRightSlot, kEurope), left, right);
     EXPECT_FALSE(CarryOutDrop(refused, dragged, Left(), right, kAllClubCopyGroups).has_value());
     EXPECT_FALSE(left.IsModified());
     EXPECT_FALSE(right.IsModified());
@@ -304,7 +304,7 @@ TEST_F(DatabaseSyncTest, CountryAndContinentCopiesAreOneUndoableChange) {
     // A country onto another number: the target number receives it.
     const SSyncItem zetland = SSyncItem::Country(kLeftSlot, kEurope, 1);
     const SDropDecision single =
-        DecideDrop(zetland, SSyncItem::Country(kRightSlot, kAfrica, 3), Left(), Right());
+        DecideDrop(zetland, SSyncItem::Country(kRightSlot, kAfrica, 3), left, right);
     ASSERT_TRUE(CarryOutDrop(single, zetland, Left(), right, 0x2).has_value());
     EXPECT_EQ(right.World().Country(3).Settings().averageStrength, 71);
     EXPECT_EQ(right.World().Country(1).Settings().averageStrength, 11);
@@ -313,7 +313,7 @@ TEST_F(DatabaseSyncTest, CountryAndContinentCopiesAreOneUndoableChange) {
 
     const SSyncItem europe = SSyncItem::Continent(kLeftSlot, kEurope);
     const SDropDecision continent =
-        DecideDrop(europe, SSyncItem::Continent(kRightSlot, kEurope), Left(), Right());
+        DecideDrop(europe, SSyncItem::Continent(kRightSlot, kEurope), left, right);
     ASSERT_TRUE(CarryOutDrop(continent, europe, Left(), right, 0x2).has_value());
     EXPECT_EQ(right.World().Country(1).Settings().averageStrength, 71);
     EXPECT_EQ(right.World().Country(2).Settings().averageStrength, 72);

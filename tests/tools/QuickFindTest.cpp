@@ -27,8 +27,8 @@ protected:
         auto clubs = country.Clubs().begin();
         club = std::next(clubs)->second.get();
         otherClub = std::next(clubs, 2)->second.get();
-        club->SetName(world->CurrentLanguage(), "FC Quaxm\xFCller 09");
-        otherClub->SetName(world->CurrentLanguage(), "Quaxmuller");
+        club->SetName(kDefaultLanguage, "FC Quaxm\xFCller 09");
+        otherClub->SetName(kDefaultLanguage, "Quaxmuller");
         for (const std::uint32_t id : club->PersonIds()) {
             CPlayer& person = *world->Person(id);
             if (person.IsPlayer() && player == nullptr) {
@@ -71,7 +71,7 @@ TEST_F(QuickFind, FoldsCaseAndAccentsAndOrdersExactPrefixWildcardThenKind) {
     ASSERT_NE(player, nullptr);
     ASSERT_NE(staff, nullptr);
     EXPECT_TRUE(test::ReferenceFaults(*world).empty());
-    const CQuickFindIndex index(*world);
+    const CQuickFindIndex index(*world, kDefaultLanguage);
 
     // "quaxmuller" equals the player's surname and the other club's name folded; it begins a
     // word of the first club's name; the staff member's "Quaxmueller" is no match at all.
@@ -113,7 +113,7 @@ TEST_F(QuickFind, FoldsCaseAndAccentsAndOrdersExactPrefixWildcardThenKind) {
 }
 
 TEST_F(QuickFind, WildcardsMatchWholeNamesAfterThePrefixMatches) {
-    const CQuickFindIndex index(*world);
+    const CQuickFindIndex index(*world, kDefaultLanguage);
     const SFindResult result = index.Find("q*m?ller");
     ASSERT_FALSE(result.hits.empty());
     for (const SFindHit& hit : result.hits) {
@@ -126,7 +126,7 @@ TEST_F(QuickFind, WildcardsMatchWholeNamesAfterThePrefixMatches) {
 }
 
 TEST_F(QuickFind, IdsFindClubsPersonsAndCompetitions) {
-    const CQuickFindIndex index(*world);
+    const CQuickFindIndex index(*world, kDefaultLanguage);
     const SFindResult byId = index.Find(std::to_string(player->Id()));
     ASSERT_FALSE(byId.hits.empty());
     EXPECT_EQ(byId.hits[0].id, player->Id());
@@ -141,7 +141,7 @@ TEST_F(QuickFind, IdsFindClubsPersonsAndCompetitions) {
 }
 
 TEST_F(QuickFind, AtMostTheLimitWithTheCountOfAll) {
-    const CQuickFindIndex index(*world);
+    const CQuickFindIndex index(*world, kDefaultLanguage);
     ASSERT_GT(index.Size(), 500u);
     const SFindResult all = index.Find("*");
     EXPECT_EQ(all.hits.size(), kQuickFindLimit);

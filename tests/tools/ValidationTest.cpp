@@ -27,7 +27,7 @@ class ValidationTest : public ::testing::Test {
 protected:
     ValidationTest() : world(test::LoadSmallDemo()) { tools.Init(test::SmallDemoInstallation()); }
 
-    std::vector<SFinding> Run() { return ValidateDatabase(*world, &tools, nullptr).findings; }
+    std::vector<SFinding> Run() { return ValidateDatabase(*world, kDefaultLanguage, &tools, nullptr).findings; }
 
     static std::vector<SFinding> OfKind(const std::vector<SFinding>& findings, EFindingKind kind) {
         std::vector<SFinding> found;
@@ -166,7 +166,7 @@ TEST_F(ValidationTest, MissingBadgeOnlyWithTheInstallationsTools) {
     EXPECT_TRUE(Contains(found[0].text, "Nowhere\\Badge256\\none.tga"));
     EXPECT_EQ(found[0].target, (SFindingTarget{ETargetKind::kClubEditor, kEngland, club.Id()}));
     EXPECT_TRUE(
-        OfKind(ValidateDatabase(*world, nullptr, nullptr).findings, EFindingKind::kMissingBadge)
+        OfKind(ValidateDatabase(*world, kDefaultLanguage, nullptr, nullptr).findings, EFindingKind::kMissingBadge)
             .empty());
 }
 
@@ -238,12 +238,12 @@ TEST_F(ValidationTest, WithoutTheInstallationTheCupsAreLeftOutAndTheLeaguesJudge
     bare.InitialiseCountries();
     CSilentProgress progress;
     bare.Load(test::SmallDemoDatabase(), progress);
-    EXPECT_GT(CountFindings(ValidateDatabase(bare, nullptr, nullptr).findings).errors, 0);
+    EXPECT_GT(CountFindings(ValidateDatabase(bare, kDefaultLanguage, nullptr, nullptr).findings).errors, 0);
 
     dynamic_cast<CDBLeagueBase&>(*bare.Competition(MakeCompetitionId(kEngland, kLeagueType, 0)))
         .SetLeagueSize(6);
     std::vector<SFinding> errors =
-        ValidateDatabase(bare, nullptr, nullptr, ECheckBasis::kDatabaseOnly).findings;
+        ValidateDatabase(bare, kDefaultLanguage, nullptr, nullptr, ECheckBasis::kDatabaseOnly).findings;
     std::erase_if(errors,
                   [](const SFinding& finding) { return finding.severity != ESeverity::kError; });
     ASSERT_FALSE(errors.empty());
@@ -269,7 +269,7 @@ private:
 TEST_F(ValidationTest, CancelledRunStopsWithTheCountriesDone) {
     League(kEngland, 0).SetLeagueSize(6);
     CStopAfter stop(20);
-    const SValidationResult result = ValidateDatabase(*world, &tools, &stop);
+    const SValidationResult result = ValidateDatabase(*world, kDefaultLanguage, &tools, &stop);
     EXPECT_TRUE(result.cancelled);
     EXPECT_EQ(stop.Last(), 19);
     // England (50) was not reached.
@@ -277,7 +277,7 @@ TEST_F(ValidationTest, CancelledRunStopsWithTheCountriesDone) {
         EXPECT_LT(finding.country, 20);
     }
     CStopAfter never(1000);
-    const SValidationResult whole = ValidateDatabase(*world, &tools, &never);
+    const SValidationResult whole = ValidateDatabase(*world, kDefaultLanguage, &tools, &never);
     EXPECT_FALSE(whole.cancelled);
     EXPECT_EQ(never.Last(), kCountryCount + 1);
     EXPECT_GT(CountFindings(whole.findings).Count(kEngland, EFindingKind::kCompetition), 0);

@@ -96,7 +96,7 @@ std::unique_ptr<CDlgCalendar> CalendarDialogTest::Open() {
 int CalendarDialogTest::FreeDay(const CDlgCalendar& dialog) const {
     for (const int day : MonthDays(dialog.Calendar(), dialog.Month())) {
         bool free = day > 0;
-        for (const SCalendarColumn& column : CalendarColumns(World(), kDefaultCountry)) {
+        for (const SCalendarColumn& column : CalendarColumns(World(), kDefaultCountry, kDefaultLanguage)) {
             free = free && !World()
                                 .Competition(column.competitionId)
                                 ->PlaysOnDay(World().Registry(), dialog.Calendar(), day);
@@ -139,7 +139,7 @@ void CalendarDialogTest::monthsAndSeasonsChooseTheRowsAndTheInternationalDays() 
     auto dialog = Open();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Kickwerk 06 - Rahmenterminkalender"));
     QTableWidget& table = dialog->Table();
-    const std::vector<SCalendarColumn> columns = CalendarColumns(World(), kDefaultCountry);
+    const std::vector<SCalendarColumn> columns = CalendarColumns(World(), kDefaultCountry, kDefaultLanguage);
     QCOMPARE(table.columnCount(), 2 + static_cast<int>(columns.size()));
     QCOMPARE(table.horizontalHeaderItem(0)->text(), QStringLiteral("Datum"));
     QCOMPARE(table.horizontalHeaderItem(1)->text(), QStringLiteral("Int. Wettb."));
@@ -189,7 +189,7 @@ void CalendarDialogTest::monthsAndSeasonsChooseTheRowsAndTheInternationalDays() 
 
 void CalendarDialogTest::clicksInEachModeToggleTheirCompetitions() {
     auto dialog = Open();
-    const std::vector<SCalendarColumn> columns = CalendarColumns(World(), kDefaultCountry);
+    const std::vector<SCalendarColumn> columns = CalendarColumns(World(), kDefaultCountry, kDefaultLanguage);
     const int day = FreeDay(*dialog);
     QVERIFY(day > 0);
     const int row = dialog->RowOf(day);
@@ -264,7 +264,7 @@ void CalendarDialogTest::aFaultAtOkStaysOnOkAndClosesOnEgalAlsoByEscapeAndTheClo
     const int day = FreeDay(*dialog);
     QVERIFY(day > 0);
     ClickCell(*dialog, dialog->RowOf(day), dialog->ColumnOf(LeagueId(0)));
-    const std::string name = CalendarColumns(World(), kDefaultCountry).front().name;
+    const std::string name = CalendarColumns(World(), kDefaultCountry, kDefaultLanguage).front().name;
     const std::string expected = "2006/2007\n" + name + "\nAnzahl Spieltage ist nicht korrekt!\n\n";
     // One counted message: no heading of its own.
     std::string shown = CloseWith(*dialog, Qt::Key_Return, false);
@@ -321,7 +321,7 @@ void CalendarDialogTest::theComparisonColumnShowsTheOtherCountrysFirstLeagueRead
     QVERIFY(other != kDefaultCountry);
     QCOMPARE(dialog->Table().columnCount(), columns + 1);
     QVERIFY(dialog->Table().horizontalHeaderItem(columns)->text().startsWith(
-        Cp1252ToQString(World().Country(other).Name(World().CurrentLanguage()))));
+        Cp1252ToQString(World().Country(other).Name(kDefaultLanguage))));
 
     // Its numbers are the other league's, in a month where it plays; clicks there do nothing.
     const std::uint32_t otherLeague = MakeCompetitionId(other, kLeagueType, 0);

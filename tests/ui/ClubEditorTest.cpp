@@ -102,7 +102,7 @@ const CClub& ClubEditorTest::DemoClub() const {
 
 std::unique_ptr<CDlgClubParent> ClubEditorTest::OpenEditor(const CClub& club,
                                                            bool languageSelection) {
-    auto dialog = std::make_unique<CDlgClubParent>(*m_document, club.Id(), m_demo.Installation(),
+    auto dialog = std::make_unique<CDlgClubParent>(*m_document, club, m_demo.Installation(),
                                                    nullptr, m_demo.Context().cityDirectory,
                                                    SClubEditorOptions{languageSelection});
     dialog->show();
@@ -201,7 +201,7 @@ void ClubEditorTest::startingMoneyAtTheLowestPositionIsMinusTwentyMillion() {
 
 void ClubEditorTest::fourGermanArticlePressesComeBackToTheStart() {
     const CClub& club = DemoClub();
-    QCOMPARE(int(m_document->World().CurrentLanguage()), 0);
+    QCOMPARE(int(m_document->Language()), 0);
     auto dialog = OpenEditor(club);
     auto& button = Child<QPushButton>(*dialog, QStringLiteral("article0"));
     const auto articles = ClubArticles(0);
@@ -365,9 +365,9 @@ void ClubEditorTest::languageChoiceSwitchesTextsAndCaption() {
     QCOMPARE(language.currentData().toInt(), 1);
     QCOMPARE(name.text(), Cp1252ToQString(club.Name(1)));
     QVERIFY(dialog->windowTitle().endsWith(Cp1252ToQString(club.Name(1))));
-    // The German name typed before stays in the copy; the world's language is untouched.
+    // The German name typed before stays in the copy; the document's language is untouched.
     QCOMPARE(dialog->WorkingCopy().Name(0), std::string("Deutscher Name"));
-    QCOMPARE(int(m_document->World().CurrentLanguage()), 0);
+    QCOMPARE(int(m_document->Language()), 0);
     Retype(name, QStringLiteral("English Name"));
     Press(*dialog, QDialogButtonBox::Ok);
     QCOMPARE(club.Name(0), std::string("Deutscher Name"));

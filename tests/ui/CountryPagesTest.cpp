@@ -244,7 +244,7 @@ void CountryPagesTest::typedValuesOfBothPagesAreOneUndoableEditNamedAfterTheCoun
     QCOMPARE(Edits(), std::size_t{1});
     const CCountry& country = m_document->World().Country(kDefaultCountry);
     QCOMPARE(m_document->UndoDescription().value_or(""),
-             Cp1252ToUtf8(country.Name(m_document->World().CurrentLanguage())));
+             Cp1252ToUtf8(country.Name(m_document->Language())));
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
     QVERIFY(!m_document->IsModified());

@@ -236,7 +236,7 @@ void CountryPersonPagesTest::aNewYouthPlayerIsTypedInItsDialogAndListed() {
     PressOk(*dialog);
     QCOMPARE(m_document->History().Count(), std::size_t{1});
     QCOMPARE(*m_document->UndoDescription(),
-             Cp1252ToUtf8(Country().Name(m_document->World().CurrentLanguage())));
+             Cp1252ToUtf8(Country().Name(m_document->Language())));
     ExpectSoundUndoAndRedo(original);
 }
 

@@ -197,7 +197,7 @@ void CountryRefereesCoachTest::refereesAreAddedChangedAndDeletedThroughThePage()
     // The window's session is one edit named after the country.
     QCOMPARE(Edits(), std::size_t{1});
     QCOMPARE(m_document->UndoDescription().value_or(""),
-             Cp1252ToUtf8(Country().Name(m_document->World().CurrentLanguage())));
+             Cp1252ToUtf8(Country().Name(m_document->Language())));
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
     QVERIFY(m_document->Redo());

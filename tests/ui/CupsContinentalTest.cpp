@@ -328,7 +328,7 @@ void CupsContinentalTest::aClubHoldsOnlyOneOfTheTwoEuropeanTitles() {
         QTest::mouseClick(dialog.HolderButton(0, 1), Qt::LeftButton);
         QCOMPARE(second, first);
         QVERIFY(dialog.HolderText(0, 0)->text().isEmpty());
-        QCOMPARE(dialog.HolderText(0, 1)->text(), Cp1252ToQString(TitleHolderText(World(), first)));
+        QCOMPARE(dialog.HolderText(0, 1)->text(), Cp1252ToQString(TitleHolderText(World(), first, kDefaultLanguage)));
         checked = true;
         PressOk(dialog);
     });
@@ -369,7 +369,7 @@ void CupsContinentalTest::aVenueChosenThroughThePickerIsStored() {
     });
     QVERIFY(CDlgInternationalCompetition::Edit(*m_document, nullptr));
     QCOMPARE(World().Rules().Venue(1, 0), chosen);
-    QCOMPARE(World().Rules().CompetitionName(1, 0, World().CurrentLanguage()),
+    QCOMPARE(World().Rules().CompetitionName(1, 0, m_document->Language()),
              std::string_view("Pokal der Pokale"));
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);

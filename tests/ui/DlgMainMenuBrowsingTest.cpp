@@ -137,7 +137,7 @@ QString DlgMainMenuBrowsingTest::Label(QWidget& window, const QString& name) {
 
 int DlgMainMenuBrowsingTest::CountryWithClubs(const CWorld& world) {
     for (int number = 1; number <= kCountryCount; ++number) {
-        const auto entries = ClubListEntries(world.Country(number), world.CurrentLanguage());
+        const auto entries = ClubListEntries(world.Country(number), kDefaultLanguage);
         std::set<std::uint32_t> leagues;
         std::set<double> strengths;
         for (const SClubListEntry& entry : entries) {
@@ -169,7 +169,7 @@ void DlgMainMenuBrowsingTest::continentChangeListsExactlyItsCountriesSorted() {
     DlgMainMenu window(m_context, m_ui);
     window.show();
     const CWorld& world = window.World();
-    const int language = world.CurrentLanguage();
+    const int language = kDefaultLanguage;
     int listedTotal = 0;
     for (int continent : {4, 1, 5, 0, 3, 2}) {
         ChooseContinent(window, continent);
@@ -283,7 +283,7 @@ void DlgMainMenuBrowsingTest::sortByLeagueAndByStrength() {
 
     std::map<std::uint32_t, SClubListEntry> byId;
     for (const SClubListEntry& entry :
-         ClubListEntries(world.Country(number), world.CurrentLanguage())) {
+         ClubListEntries(world.Country(number), kDefaultLanguage)) {
         byId[entry.clubId] = entry;
     }
     auto& clubs = Child<CMyListBox>(window, "clubs");
@@ -395,9 +395,9 @@ void DlgMainMenuBrowsingTest::languageGroupOnlyWithTheLanguageOption() {
     window.show();
     QVERIFY(Child<QGroupBox>(window, "languageGroup").isVisible());
     auto& languages = Child<QComboBox>(window, "languages");
-    QCOMPARE(languages.currentData().toInt(), static_cast<int>(window.World().CurrentLanguage()));
+    QCOMPARE(languages.currentData().toInt(), window.Document().Language());
 
-    // Choosing "Englisch" makes it the database's language: the countries show their English names.
+    // Choosing "Englisch" shows the database in English: the countries show their English names.
     const int english = languages.findText(QStringLiteral("Englisch"));
     QVERIFY(english >= 0);
     languages.setFocus();
@@ -405,7 +405,10 @@ void DlgMainMenuBrowsingTest::languageGroupOnlyWithTheLanguageOption() {
     while (languages.currentIndex() != english) {
         QTest::keyClick(&languages, Qt::Key_Down);
     }
-    QCOMPARE(window.World().CurrentLanguage(), 1);
+    QCOMPARE(window.Document().Language(), 1);
+    // A way of looking at the database, not a change of it: no edit, nothing to save.
+    QVERIFY(!window.Document().IsModified());
+    QCOMPARE(window.Document().History().Count(), std::size_t{0});
     const QListWidgetItem* item = Child<QListWidget>(window, "countries").currentItem();
     QVERIFY(item != nullptr);
     QCOMPARE(item->text(),

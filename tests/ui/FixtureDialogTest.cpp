@@ -132,8 +132,8 @@ std::vector<std::string> FixtureDialogTest::ExpectedRows(const CDBLeague& league
         std::uint8_t home = 0;
         std::uint8_t away = 0;
         list.GetPairing(matchday, column, home, away);
-        rows.push_back(FixtureTeamName(World(), league, home) + "\t-\t" +
-                       FixtureTeamName(World(), league, away));
+        rows.push_back(FixtureTeamName(World(), league, home, kDefaultLanguage) + "\t-\t" +
+                       FixtureTeamName(World(), league, away, kDefaultLanguage));
     }
     return rows;
 }
@@ -153,7 +153,7 @@ void FixtureDialogTest::theDialogShowsTheFirstLeaguesFirstMatchday() {
              static_cast<int>(CountryLeagues(World(), kDefaultCountry).size()));
     QCOMPARE(dialog->Leagues().currentRow(), 0);
     QCOMPARE(QString::fromStdString(dialog->Leagues().Row(0)),
-             QString::fromStdString(LeagueName(World(), League(0))));
+             QString::fromStdString(LeagueName(League(0), kDefaultLanguage)));
     const CDBFixturelist& list = League(0).Fixtures();
     QCOMPARE(MatchdayText(*dialog), QStringLiteral("1"));
     QCOMPARE(dialog->MatchdayBar().minimum(), 0);
@@ -249,7 +249,7 @@ void FixtureDialogTest::teamsArePlacedByEnterAndDoubleClickAndPairingsFreedByDel
     QTest::keyClick(&pairings, Qt::Key_Delete);
     QCOMPARE(pairings.Row(2), std::string("\t-\t"));
     QCOMPARE(free.count(), 2);
-    QCOMPARE(free.Row(0), FixtureTeamName(World(), League(0), 3));
+    QCOMPARE(free.Row(0), FixtureTeamName(World(), League(0), 3, kDefaultLanguage));
     // A double-click frees one too.
     DoubleClickRow(pairings, 0);
     QCOMPARE(free.count(), 4);
@@ -392,7 +392,7 @@ void FixtureDialogTest::cancelAndEscapeLeaveTheWorldAndOkWithoutEditsIsClean() {
             return h;
         }();
         for (int row = 0; row < free.count(); ++row) {
-            if (free.Row(row) == FixtureTeamName(World(), League(1), home)) {
+            if (free.Row(row) == FixtureTeamName(World(), League(1), home, kDefaultLanguage)) {
                 free.setCurrentRow(row);
             }
         }
@@ -439,7 +439,7 @@ void FixtureDialogTest::thePickerGivesTheChosenStadiumOnOkOnly() {
         ClickRow(picker.Stadiums(), 2);
         QTest::mouseClick(picker.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
     });
-    QCOMPARE(CDlgStadiumSelect::Choose(World(), kDefaultCountry, 2, nullptr),
+    QCOMPARE(CDlgStadiumSelect::Choose(World(), kDefaultLanguage, kDefaultCountry, 2, nullptr),
              std::optional<std::uint32_t>(MakeStadiumRef(other, 3)));
 
     // A stadium chosen, then "Abbruch" or Escape: nothing.
@@ -447,13 +447,13 @@ void FixtureDialogTest::thePickerGivesTheChosenStadiumOnOkOnly() {
         ClickRow(picker.Stadiums(), 0);
         QTest::mouseClick(picker.findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
     });
-    QCOMPARE(CDlgStadiumSelect::Choose(World(), kDefaultCountry, 2, nullptr), std::nullopt);
+    QCOMPARE(CDlgStadiumSelect::Choose(World(), kDefaultLanguage, kDefaultCountry, 2, nullptr), std::nullopt);
     test::WhenModal<CDlgStadiumSelect>(scope, [](CDlgStadiumSelect& picker) {
         picker.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&picker));
         QTest::keyClick(&picker.Stadiums(), Qt::Key_Escape);
     });
-    QCOMPARE(CDlgStadiumSelect::Choose(World(), kDefaultCountry, 2, nullptr), std::nullopt);
+    QCOMPARE(CDlgStadiumSelect::Choose(World(), kDefaultLanguage, kDefaultCountry, 2, nullptr), std::nullopt);
 
     // Without a venue yet: the default country's first stadium, taken by Enter.
     test::WhenModal<CDlgStadiumSelect>(scope, [](CDlgStadiumSelect& picker) {
@@ -462,7 +462,7 @@ void FixtureDialogTest::thePickerGivesTheChosenStadiumOnOkOnly() {
         QCOMPARE(picker.Stadiums().currentRow(), 0);
         QTest::keyClick(&picker.Stadiums(), Qt::Key_Return);
     });
-    QCOMPARE(CDlgStadiumSelect::Choose(World(), 0, 0, nullptr),
+    QCOMPARE(CDlgStadiumSelect::Choose(World(), kDefaultLanguage, 0, 0, nullptr),
              std::optional<std::uint32_t>(MakeStadiumRef(kDefaultCountry, 1)));
 }
 

@@ -302,7 +302,7 @@ void GlobalRulesTest::theBarMovesTheNumberBesideIt() {
 
 void GlobalRulesTest::aLevelNameIsCutAndStoredForTheCurrentLanguage() {
     const int language = 2;
-    m_document->WorldForOperations().SetCurrentLanguage(language);
+    m_document->SetLanguage(language);
     const std::string before = Dump();
     const std::string german = LevelName(1, 0);
     const std::string stored = LevelName(1, language);

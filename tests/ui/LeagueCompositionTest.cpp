@@ -169,10 +169,10 @@ void LeagueCompositionTest::theListsShowTheTopLeagueItsTeamsAndTheLeagues() {
     QCOMPARE(dialog->Leagues().count(), LastLeague() + 1);
     QCOMPARE(dialog->Leagues().currentRow(), 0);
     QCOMPARE(QString::fromStdString(dialog->Leagues().Row(0)),
-             QString::fromStdString(LeagueName(World(), League(0))));
+             QString::fromStdString(LeagueName(League(0), kDefaultLanguage)));
     QCOMPARE(Values(dialog->LeagueTeams()), League(0).Teams());
     const std::uint32_t first = League(0).Teams().front();
-    QCOMPARE(dialog->LeagueTeams().Row(0), std::string(ClubOf(first).Name()) + "\t" +
+    QCOMPARE(dialog->LeagueTeams().Row(0), std::string(ClubOf(first).Name(kDefaultLanguage)) + "\t" +
                                                std::string(LeagueMarkText(ClubOf(first), false)) +
                                                "\t" +
                                                std::string(CupMarkText(ClubOf(first), false)));
@@ -249,7 +249,7 @@ void LeagueCompositionTest::anEmptiedLeagueKeepsTheDialogOnOkAndClosesOnEgal() {
     QVERIFY(League(0).Teams().empty());
     QCOMPARE(dialog->LeagueTeams().count(), 0);
     const std::string expected =
-        LeagueName(World(), League(0)) + ": Nicht gen\xFCgend Vereine in der Liga!\n";
+        LeagueName(League(0), kDefaultLanguage) + ": Nicht gen\xFCgend Vereine in der Liga!\n";
     // "OK" of the list: the dialog stays.
     std::string shown = CloseWith(*dialog, Qt::Key_Return, false);
     QVERIFY2(shown.ends_with(expected), shown.c_str());
@@ -271,8 +271,8 @@ void LeagueCompositionTest::twoFailingLeaguesShowTheHeadingAndTwoEntries() {
     const std::string shown = CloseWith(*dialog, Qt::Key_Return, true);
     QVERIFY2(shown.starts_with("Die folgenden Fehler sind aufgetreten!|"), shown.c_str());
     const std::string list = shown.substr(shown.find('|') + 1);
-    QCOMPARE(list, LeagueName(World(), League(0)) + ": Nicht gen\xFCgend Vereine in der Liga!\n" +
-                       LeagueName(World(), League(1)) +
+    QCOMPARE(list, LeagueName(League(0), kDefaultLanguage) + ": Nicht gen\xFCgend Vereine in der Liga!\n" +
+                       LeagueName(League(1), kDefaultLanguage) +
                        ": Nicht gen\xFCgend Vereine in der Liga!\n");
     QVERIFY(!dialog->isVisible());
 }

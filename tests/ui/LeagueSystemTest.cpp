@@ -175,7 +175,7 @@ void LeagueSystemTest::thePageShowsTheScriptTheTreeAndTheTeamCount() {
     QCOMPARE(leagues, static_cast<int>(CountryLeagues(World(), kDefaultCountry).size()));
     QTreeWidgetItem* top = LeagueItem(page.Levels(), LeagueId(0));
     QVERIFY(top != nullptr);
-    QCOMPARE(top->text(0), QString::fromStdString(LeagueName(World(), League(0))));
+    QCOMPARE(top->text(0), QString::fromStdString(LeagueName(League(0), kDefaultLanguage)));
     QCOMPARE(page.TeamCount().text(),
              QString::number(TeamsInLeagueSystem(World(), kDefaultCountry)));
     QVERIFY(page.findChild<QPushButton*>(QStringLiteral("composition"))->isEnabled());
@@ -202,7 +202,7 @@ void LeagueSystemTest::aGenericSystemIsAppliedAfterTheQuestionAndIsOneUndoStep()
                  QString::number(TeamsInLeagueSystem(World(), kDefaultCountry)));
         QCOMPARE(World().Country(kDefaultCountry).LeagueScript(), 0);
         QVERIFY(World().Country(kDefaultCountry).IsComplete());
-        QVERIFY(CheckComposition(World(), kDefaultCountry).messages.empty());
+        QVERIFY(CheckComposition(World(), kDefaultCountry, kDefaultLanguage).messages.empty());
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
     }

@@ -101,7 +101,7 @@ void LongtimeDialogTest::cancellingAnExportDeletesTheArchiveAfterTheWorkerEnded(
     CScriptedUserInterface ui;
     CWorkerUserInterface workerUi(ui);
     const fs::path archive = Path("cancelled.tdb");
-    CLongtimeExportWorld operation(world, workerUi, archive, Path("Documents"));
+    CLongtimeExportWorld operation(world, workerUi, archive, Path("Documents"), kDefaultLanguage);
     CDlgLongtimeOperation dialog(operation);
     auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("cancel"));
     QVERIFY(cancel != nullptr);
@@ -156,7 +156,7 @@ void LongtimeDialogTest::closeRequestsDuringAnImportDoNothing() {
     world.SetDirectory(Path("imported"));
     CClosingUserInterface ui;
     CWorkerUserInterface workerUi(ui);
-    CLongtimeImportWorld operation(world, workerUi, archive, true);
+    CLongtimeImportWorld operation(world, workerUi, archive, true, kDefaultLanguage);
     CDlgLongtimeOperation dialog(operation);
     ui.dialog = &dialog;
     dialog.exec();

@@ -189,7 +189,7 @@ void PlayerDoubleCompareTest::ExpectUntouched() const {
 
 void PlayerDoubleCompareTest::scopesArePreselectedAndNarrowTheList() {
     const CWorld& world = m_document->World();
-    CPlayerDouble dialog(world, m_a->Country(), m_a->Id());
+    CPlayerDouble dialog(world, kDefaultLanguage, m_a->Country(), m_a->Id());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Spieler doppelt"));
@@ -199,8 +199,8 @@ void PlayerDoubleCompareTest::scopesArePreselectedAndNarrowTheList() {
     QCOMPARE(all.text(), QStringLiteral("Alle"));
     QCOMPARE(country.text(),
              QStringLiteral("Nur von ") +
-                 FromCp1252(world.Country(m_a->Country()).Name(world.CurrentLanguage())));
-    QCOMPARE(club.text(), QStringLiteral("Nur von ") + FromCp1252(m_a->Name()));
+                 FromCp1252(world.Country(m_a->Country()).Name(kDefaultLanguage)));
+    QCOMPARE(club.text(), QStringLiteral("Nur von ") + FromCp1252(m_a->Name(kDefaultLanguage)));
     QVERIFY(all.isEnabled() && country.isEnabled() && club.isEnabled());
     QVERIFY(club.isChecked());
     QCOMPARE(dialog.List().columnCount(), 7);
@@ -224,8 +224,8 @@ void PlayerDoubleCompareTest::scopesArePreselectedAndNarrowTheList() {
     for (int row = 0; row < dialog.List().topLevelItemCount(); ++row) {
         const QTreeWidgetItem& item = *dialog.List().topLevelItem(row);
         if (item.text(0) == kPlanted) {
-            QVERIFY(item.text(1).startsWith(FromCp1252(m_a->Name()) + QStringLiteral(" (")));
-            QVERIFY(item.text(2).startsWith(FromCp1252(m_b->Name()) + QStringLiteral(" (")));
+            QVERIFY(item.text(1).startsWith(FromCp1252(m_a->Name(kDefaultLanguage)) + QStringLiteral(" (")));
+            QVERIFY(item.text(2).startsWith(FromCp1252(m_b->Name(kDefaultLanguage)) + QStringLiteral(" (")));
             QCOMPARE(item.text(3), QStringLiteral("06.05.1984"));
             QCOMPARE(item.text(4), QStringLiteral("06.05.1984"));
         }
@@ -237,21 +237,21 @@ void PlayerDoubleCompareTest::scopesArePreselectedAndNarrowTheList() {
 void PlayerDoubleCompareTest::withoutClubOrCountryOnlyAllIsOffered() {
     const CWorld& world = m_document->World();
     {
-        CPlayerDouble dialog(world, 0, 0);
+        CPlayerDouble dialog(world, kDefaultLanguage, 0, 0);
         QVERIFY(!dialog.ScopeButton(EDuplicateScope::Country).isEnabled());
         QVERIFY(!dialog.ScopeButton(EDuplicateScope::Club).isEnabled());
         QVERIFY(dialog.ScopeButton(EDuplicateScope::All).isChecked());
         QCOMPARE(PlantedRows(dialog.List()), 2);
     }
     // The national team is no club to narrow to.
-    CPlayerDouble dialog(world, m_c->Country(), world.Country(m_c->Country()).NationalTeam().Id());
+    CPlayerDouble dialog(world, kDefaultLanguage, m_c->Country(), world.Country(m_c->Country()).NationalTeam().Id());
     QVERIFY(!dialog.ScopeButton(EDuplicateScope::Club).isEnabled());
     QVERIFY(dialog.ScopeButton(EDuplicateScope::Country).isChecked());
     QCOMPARE(PlantedRows(dialog.List()), 1);
 }
 
 void PlayerDoubleCompareTest::theBirthDateCheckKeepsPairsBornTheSameDay() {
-    CPlayerDouble dialog(m_document->World(), 0, 0);
+    CPlayerDouble dialog(m_document->World(), kDefaultLanguage, 0, 0);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCheckBox& box = dialog.SameBirthDateBox();
@@ -270,7 +270,7 @@ void PlayerDoubleCompareTest::theBirthDateCheckKeepsPairsBornTheSameDay() {
 }
 
 void PlayerDoubleCompareTest::headerClicksSortAndASecondClickReverses() {
-    CPlayerDouble dialog(m_document->World(), 0, 0);
+    CPlayerDouble dialog(m_document->World(), kDefaultLanguage, 0, 0);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTreeWidget& list = dialog.List();
@@ -312,7 +312,7 @@ void PlayerDoubleCompareTest::speichernWritesTheListAndDruckenAsksForAPrinter() 
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("doppelt.txt"));
-    CPlayerDouble dialog(m_document->World(), m_a->Country(), m_a->Id());
+    CPlayerDouble dialog(m_document->World(), kDefaultLanguage, m_a->Country(), m_a->Id());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.SaveButton().text(), QStringLiteral("Speichern"));
@@ -357,7 +357,7 @@ void PlayerDoubleCompareTest::theComparisonShowsTwoChosenStrikers() {
     }
     QCOMPARE(strikers.size(), std::size_t{2});
 
-    CDlgPlayerCompare dialog(world, m_a->Country());
+    CDlgPlayerCompare dialog(world, kDefaultLanguage, m_a->Country());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Spielervergleich"));
@@ -435,7 +435,7 @@ void PlayerDoubleCompareTest::theMainWindowAndTheSquadDialogOpenTheDuplicates() 
         shown = true;
         QVERIFY(dialog.ScopeButton(EDuplicateScope::Club).isChecked());
         QCOMPARE(dialog.ScopeButton(EDuplicateScope::Club).text(),
-                 QStringLiteral("Nur von ") + FromCp1252(m_b->Name()));
+                 QStringLiteral("Nur von ") + FromCp1252(m_b->Name(kDefaultLanguage)));
         QCOMPARE(PlantedRows(dialog.List()), 2);
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });

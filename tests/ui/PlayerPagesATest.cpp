@@ -411,7 +411,7 @@ void PlayerPagesATest::tenPercentButtonsKeepTheBounds() {
 
 void PlayerPagesATest::randomCalculationReachesTheTargetStrength() {
     const CPlayer& player = *Players(1).front();
-    CWorld& world = m_document->WorldForOperations();
+    const CWorld& world = m_document->World();
     const CClub* club = ClubHoldingPerson(world, player.Id());
     QVERIFY(club != nullptr);
     // The same draw as the page's, from a copy of the generator.

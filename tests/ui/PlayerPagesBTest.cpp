@@ -380,7 +380,7 @@ void PlayerPagesBTest::careerEntryEditKeepsTheRecordOrder() {
     CMyListBox& list = page.CareerList();
     QCOMPARE(list.count(), static_cast<int>(stored.size()));
     const std::vector<std::size_t> order = CareerDisplayOrder(stored);
-    QCOMPARE(list.Row(0), CareerRowText(m_document->World(), stored[order.front()]));
+    QCOMPARE(list.Row(0), CareerRowText(m_document->World(), stored[order.front()], kDefaultLanguage));
     // The earliest station starts in 2005 now: it moves to the end of the list.
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Home);
@@ -391,8 +391,8 @@ void PlayerPagesBTest::careerEntryEditKeepsTheRecordOrder() {
     SHistoryEntry edited = stored[order.front()];
     edited.from = CDate::FromYmd(2005, was.month, was.day);
     QCOMPARE(start.Date(), edited.from);
-    QCOMPARE(list.Row(list.count() - 1), CareerRowText(m_document->World(), edited));
-    QCOMPARE(list.Row(list.currentRow()), CareerRowText(m_document->World(), edited));
+    QCOMPARE(list.Row(list.count() - 1), CareerRowText(m_document->World(), edited, kDefaultLanguage));
+    QCOMPARE(list.Row(list.currentRow()), CareerRowText(m_document->World(), edited, kDefaultLanguage));
 
     std::unique_ptr<CPlayer> expected = CloneOf(id);
     expected->History()[order.front()].from = edited.from;
@@ -502,7 +502,7 @@ void PlayerPagesBTest::loanClubChoiceIsStoredAtOnceAsTheClub() {
     QCOMPARE(Live(id).LoanClub(), secondTeam & kClubIdMask);
     QCOMPARE(SeasonStartOf(Live(id).ContractBytes()[kSeasonStartByte]), ESeasonStart::kOnLoan);
     QCOMPARE(Child<QLabel>(page, QStringLiteral("loanClub")).text(),
-             Cp1252ToQString(ShownClubName(m_document->World(), secondTeam & kClubIdMask)));
+             Cp1252ToQString(ShownClubName(m_document->World(), secondTeam & kClubIdMask, kDefaultLanguage)));
 
     auto& chooseFavourite = Child<QPushButton>(page, QStringLiteral("chooseFavouriteClub"));
     ChooseClubWith(chooseFavourite, secondTeam & kClubIdMask);
@@ -527,7 +527,7 @@ void PlayerPagesBTest::historyClubChoicesWaitForTheStore() {
     const std::size_t entry = CareerDisplayOrder(player.History()).front();
     ChooseClubWith(Child<QPushButton>(page, QStringLiteral("chooseEntryClub")), club);
     QCOMPARE(Child<QLabel>(page, QStringLiteral("firstClub")).text(),
-             Cp1252ToQString(ShownClubName(m_document->World(), club)));
+             Cp1252ToQString(ShownClubName(m_document->World(), club, kDefaultLanguage)));
     QCOMPARE(m_document->History().Count(), std::size_t{0});
 
     std::unique_ptr<CPlayer> expected = CloneOf(id);

@@ -165,7 +165,7 @@ void TransferDialogsTest::withoutClubListsEveryPlayerAndLooksChangeNothing() {
         QCOMPARE(list.topLevelItem(last)->text(1),
                  Cp1252ToQString(m_document->World()
                                      .Country(kDefaultCountry)
-                                     .Name(m_document->World().CurrentLanguage())));
+                                     .Name(m_document->Language())));
         // Selecting rows with the mouse and the keyboard enables the commands only.
         ClickRow(list, 0);
         QVERIFY(dialog.DeleteButton().isEnabled());

@@ -189,7 +189,7 @@ void ValidationReportTest::doubleClickOnSquadFindingOpensTheSquadDialogAndRefres
         Row(tree, QStringLiteral("Deutschland"), QStringLiteral("Kaderpr\u00FCfung"),
             QStringLiteral("Es darf nur ein Pr\u00E4sident in der ersten"));
     QVERIFY(row != nullptr);
-    QVERIFY(row->text(0).startsWith(QString::fromLatin1(std::string(club.Name()).c_str())));
+    QVERIFY(row->text(0).startsWith(QString::fromLatin1(std::string(club.Name(kDefaultLanguage)).c_str())));
 
     int opened = 0;
     test::WhenModal<CDlgPlayerlistClub>(*this, [&opened](CDlgPlayerlistClub& dialog) {

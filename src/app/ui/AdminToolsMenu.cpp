@@ -60,7 +60,7 @@ void RunFromMenu(const SAdminCommand& command, const SAdminToolsHost& host) {
         return;
     }
     bool reset = false;
-    const std::string question = AdminQuestion(command, document.World(), inputs);
+    const std::string question = AdminQuestion(command, document.World(), inputs, document.Language());
     if (AsksYesNoCancel(command)) {
         const EAnswer answer = AskYesNoCancel(host.window, question);
         if (answer == EAnswer::kCancel) {

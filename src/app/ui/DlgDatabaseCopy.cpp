@@ -58,7 +58,7 @@ CDlgDatabaseCopy::SSide CDlgDatabaseCopy::MakeSide(const char* name, int slot) {
 void CDlgDatabaseCopy::FillTree(const SSide& side) {
     const int slot = side.choice->currentData().toInt();
     const CDatabaseDocument* document = m_databases.Slot(slot);
-    side.tree->Fill(document != nullptr ? SyncTree(document->World(), slot)
+    side.tree->Fill(document != nullptr ? SyncTree(*document, slot)
                                         : std::vector<SSyncNode>());
 }
 
@@ -86,7 +86,7 @@ void CDlgDatabaseCopy::Drop(const SSyncItem& dragged, const SSyncItem& target) {
         return;
     }
     const SDropDecision decision =
-        DecideDrop(dragged, target, source->World(), destination->World());
+        DecideDrop(dragged, target, *source, *destination);
     if (decision.action == EDropAction::Refuse) {
         m_ui.ShowError(decision.message);
         return;

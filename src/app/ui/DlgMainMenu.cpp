@@ -278,7 +278,8 @@ void DlgMainMenu::WriteDefaultArchive(bool loaded) {
     }
     CWorkerUserInterface workerUi(m_ui);
     CLongtimeExportWorld operation(m_document->WorldForOperations(), workerUi, archive,
-                                   DocumentsDirectory().value_or(std::filesystem::path()));
+                                   DocumentsDirectory().value_or(std::filesystem::path()),
+                                   m_document->Language());
     CDlgLongtimeOperation::Run(operation, this);
 }
 
@@ -423,8 +424,7 @@ void DlgMainMenu::RefreshEditActions() {
 }
 
 void DlgMainMenu::ChooseLanguage(int language) {
-    m_context.currentLanguage = language;
-    m_document->WorldForOperations().SetCurrentLanguage(static_cast<std::uint8_t>(language));
+    m_document->SetLanguage(language);
     m_view->ShowWorld();
 }
 
@@ -444,12 +444,15 @@ void DlgMainMenu::Save() {
     if (!m_document->World().DamagedCountries().empty()) {
         const std::string question(ResourceString(ids::kReplaceDamagedCountries));
         if (m_ui.AskYesNo(FormatPrintf(question.c_str(),
-                                       m_document->World().DamagedCountryNames().c_str()))) {
+                                       m_document->World()
+                                           .DamagedCountryNames(m_document->Language())
+                                           .c_str()))) {
             m_document->ConfirmDamagedCountries();
         }
     }
     CWorkerUserInterface workerUi(m_ui);
-    CLongtimeExportSave operation(m_document->WorldForOperations(), workerUi, {});
+    CLongtimeExportSave operation(m_document->WorldForOperations(), workerUi, {},
+                                  m_document->Language());
     CDlgLongtimeOperation::Run(operation, this);
     // Only a save that wrote every file makes the files equal to the database.
     if (operation.Saved()) {
@@ -474,7 +477,8 @@ void DlgMainMenu::ExportData() {
     const QString path = dialog.selectedFiles().constFirst();
     CWorkerUserInterface workerUi(m_ui);
     CLongtimeExportWorld operation(m_document->WorldForOperations(), workerUi, path.toStdString(),
-                                   DocumentsDirectory().value_or(std::filesystem::path()));
+                                   DocumentsDirectory().value_or(std::filesystem::path()),
+                                   m_document->Language());
     CDlgLongtimeOperation::Run(operation, this);
 }
 
@@ -507,7 +511,8 @@ void DlgMainMenu::ImportData() {
 void DlgMainMenu::ImportArchive(const std::filesystem::path& archive, bool ask) {
     const std::uint64_t generation = m_document->World().Generation();
     CWorkerUserInterface workerUi(m_ui);
-    CLongtimeImportWorld operation(m_document->WorldForOperations(), workerUi, archive, ask);
+    CLongtimeImportWorld operation(m_document->WorldForOperations(), workerUi, archive, ask,
+                                   m_document->Language());
     CDlgLongtimeOperation::Run(operation, this);
     // A database read anew (even by an import whose files could not all be written) starts a
     // fresh history; a declined or damaged archive left it as it was, with its history.
@@ -522,7 +527,7 @@ void DlgMainMenu::BuildMaster(std::uint32_t options) {
     }
     SMasterRequest request;
     const CWorld& world = m_document->World();
-    request.language = world.CurrentLanguage();
+    request.language = m_document->Language();
     request.options = options;
     request.output = MasterFilePath(m_context.installDirectory, world.Directory(), request.language,
                                     false, options);
@@ -577,7 +582,7 @@ void DlgMainMenu::EditClub() {
     if (club == nullptr) {
         return;
     }
-    CDlgClubParent dialog(*m_document, club->Id(), *m_installation, m_renderer.get(),
+    CDlgClubParent dialog(*m_document, *club, *m_installation, m_renderer.get(),
                           m_context.cityDirectory, {m_context.languageSelection}, this);
     dialog.exec();
 }
@@ -714,7 +719,7 @@ void DlgMainMenu::SaveClub() {
     dialog.setDefaultSuffix(QString::fromLatin1(kClubFileExtension.data(),
                                                 static_cast<int>(kClubFileExtension.size())));
     dialog.selectFile(QString::fromStdString(
-        Cp1252ToUtf8(std::string(club->Name(m_document->World().CurrentLanguage())))));
+        Cp1252ToUtf8(std::string(club->Name(m_document->Language())))));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
@@ -724,7 +729,8 @@ void DlgMainMenu::SaveClub() {
 }
 
 void DlgMainMenu::CheckBadges() {
-    if (CheckAllBadges(m_document->World(), m_installation->Tools(), &m_ui).empty()) {
+    if (CheckAllBadges(m_document->World(), m_installation->Tools(), &m_ui, m_document->Language())
+            .empty()) {
         m_ui.ShowInformation(ResourceString(ids::kNoInvalidBadges));
     }
 }

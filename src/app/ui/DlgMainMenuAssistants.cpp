@@ -40,12 +40,13 @@ void DlgMainMenu::ShowPlayersWithoutClub() {
 }
 
 void DlgMainMenu::ShowDuplicates() {
-    CPlayerDouble::Show(m_document->World(), m_view->SelectedCountry(), m_view->SelectedClub(),
-                        this);
+    CPlayerDouble::Show(m_document->World(), m_document->Language(), m_view->SelectedCountry(),
+                        m_view->SelectedClub(), this);
 }
 
 void DlgMainMenu::ShowComparison() {
-    CDlgPlayerCompare::Show(m_document->World(), m_view->SelectedCountry(), this);
+    CDlgPlayerCompare::Show(m_document->World(), m_document->Language(), m_view->SelectedCountry(),
+                            this);
 }
 
 }  // namespace kw

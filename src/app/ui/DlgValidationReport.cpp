@@ -128,7 +128,7 @@ void CDlgValidationReport::done(int result) {
 }
 
 void CDlgValidationReport::Restart() {
-    m_worker.Start(m_document.World(), m_tools);
+    m_worker.Start(m_document.World(), m_document.Language(), m_tools);
     m_pending = true;
     m_progress->setValue(0);
     m_progress->setVisible(true);
@@ -164,7 +164,7 @@ void CDlgValidationReport::ShowFindings(bool cancelled) {
         const QString countryName =
             group.country == 0
                 ? QStringLiteral("Ganze Datenbank")
-                : FromCp1252(world.Country(group.country).Name(world.CurrentLanguage()));
+                : FromCp1252(world.Country(group.country).Name(m_document.Language()));
         QTreeWidgetItem* item = GroupItem(countryName, group.worst, static_cast<int>(group.count));
         for (const SFindingGroup& kindGroup : group.kinds) {
             QTreeWidgetItem* kind =

@@ -394,12 +394,12 @@ void CMainMenuView::SortClubs(EClubListOrder order) {
 
 void CMainMenuView::FillLanguages() {
     const QSignalBlocker blocker(m_languages);
-    m_languages->setCurrentIndex(m_languages->findData(m_document->World().CurrentLanguage()));
+    m_languages->setCurrentIndex(m_languages->findData(m_document->Language()));
 }
 
 void CMainMenuView::FillCountries() {
     const CWorld& world = m_document->World();
-    const int language = world.CurrentLanguage();
+    const int language = m_document->Language();
     SortedEntries entries;
     for (int number = 1; number <= kCountryCount; ++number) {
         const CCountry& country = world.Country(number);
@@ -453,7 +453,7 @@ void CMainMenuView::ScrollCountries(int selectedRow, bool rememberedCountry) {
 void CMainMenuView::FillClubs() {
     const CWorld& world = m_document->World();
     const CCountry& country = world.Country(m_country);
-    std::vector<SClubListEntry> entries = ClubListEntries(country, world.CurrentLanguage());
+    std::vector<SClubListEntry> entries = ClubListEntries(country, m_document->Language());
     SortClubList(entries, m_order);
 
     std::vector<std::uint32_t> listed;

@@ -122,7 +122,7 @@ void CQuickFindBar::Search() {
         return;
     }
     if (!m_index) {
-        m_index = std::make_unique<CQuickFindIndex>(m_document->World());
+        m_index = std::make_unique<CQuickFindIndex>(m_document->World(), m_document->Language());
     }
     ShowHits(m_index->Find(ToCp1252(m_field->text())));
 }
@@ -137,9 +137,9 @@ void CQuickFindBar::ShowHits(const SFindResult& result) {
         QString club;
         if (world != nullptr && hit.country >= 1 && hit.country <= kCountryCount) {
             const CCountry& owner = world->Country(hit.country);
-            country = FromCp1252(owner.Name(world->CurrentLanguage()));
+            country = FromCp1252(owner.Name(m_document->Language()));
             if (const CClub* holder = hit.club != 0 ? owner.Club(hit.club) : nullptr) {
-                club = FromCp1252(holder->Name(world->CurrentLanguage()));
+                club = FromCp1252(holder->Name(m_document->Language()));
             }
         } else if (hit.kind == EFindKind::Player) {
             club = QStringLiteral("ohne Verein");

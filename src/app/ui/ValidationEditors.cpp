@@ -34,14 +34,16 @@ int CountryTab(ECountryPage page) {
 
 bool SValidationEditors::Open(CDatabaseDocument& document, const SFindingTarget& target,
                               QWidget* parent) const {
-    const bool clubExists = target.country >= 1 && target.country <= kCountryCount &&
-                            document.World().Country(target.country).Club(target.club) != nullptr;
+    const CClub* club = target.country >= 1 && target.country <= kCountryCount
+                            ? document.World().Country(target.country).Club(target.club)
+                            : nullptr;
+    const bool clubExists = club != nullptr;
     switch (target.kind) {
         case ETargetKind::kClubEditor: {
             if (!clubExists) {
                 return false;
             }
-            CDlgClubParent dialog(document, target.club, installation, renderer, cityDirectory,
+            CDlgClubParent dialog(document, *club, installation, renderer, cityDirectory,
                                   {languageSelection}, parent);
             dialog.exec();
             return true;

@@ -22,12 +22,12 @@ int CValidationWorker::Range() {
     return kCountryCount + 1;
 }
 
-void CValidationWorker::Start(const CWorld& world, const CGlobalTools* tools) {
+void CValidationWorker::Start(const CWorld& world, int language, const CGlobalTools* tools) {
     Stop();
     m_cancel = false;
     m_done = false;
     m_position = 0;
-    m_thread = std::thread([this, &world, tools] { Run(world, tools); });
+    m_thread = std::thread([this, &world, language, tools] { Run(world, language, tools); });
 }
 
 void CValidationWorker::Stop() {
@@ -50,9 +50,9 @@ std::optional<SValidationResult> CValidationWorker::TakeResult() {
     return result;
 }
 
-void CValidationWorker::Run(const CWorld& world, const CGlobalTools* tools) {
+void CValidationWorker::Run(const CWorld& world, int language, const CGlobalTools* tools) {
     CProgress progress(m_position, m_cancel);
-    SValidationResult result = ValidateDatabase(world, tools, &progress);
+    SValidationResult result = ValidateDatabase(world, language, tools, &progress);
     {
         const std::lock_guard lock(m_mutex);
         m_result = std::move(result);

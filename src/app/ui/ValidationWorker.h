@@ -22,8 +22,8 @@ public:
     CValidationWorker& operator=(const CValidationWorker&) = delete;
     ~CValidationWorker() { Stop(); }
 
-    // Stops a run still going, then starts a new one.
-    void Start(const CWorld& world, const CGlobalTools* tools);
+    // Stops a run still going, then starts a new one; its findings name things in `language`.
+    void Start(const CWorld& world, int language, const CGlobalTools* tools);
     // Cancels the run and waits for its thread; its result is dropped.
     void Stop();
 
@@ -36,7 +36,7 @@ public:
 
 private:
     class CProgress;
-    void Run(const CWorld& world, const CGlobalTools* tools);
+    void Run(const CWorld& world, int language, const CGlobalTools* tools);
 
     std::thread m_thread;
     std::atomic<bool> m_cancel{false};

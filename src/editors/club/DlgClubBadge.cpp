@@ -124,7 +124,7 @@ void CDlgClubBadge::ChooseBadge() {
     CClub& club = Context().club;
     // " Kein Wappen" gives the template of the club colour as chosen now, stored or not.
     const int combination = ChosenNumber(m_clubColour).value_or(club.Colour(0));
-    CDlgClubBadgeManage dialog(Context().installation.Tools(), Context().world,
+    CDlgClubBadgeManage dialog(Context().installation.Tools(), Context().world, Context().language,
                                std::string(club.BadgePath().View()), combination, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;

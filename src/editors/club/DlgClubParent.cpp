@@ -31,23 +31,15 @@ const CClub* FindClub(const CWorld& world, std::uint32_t clubId) {
 
 }  // namespace
 
-CClub CDlgClubParent::CopyOf(CDatabaseDocument& document, std::uint32_t clubId) {
-    if (const CClub* club = FindClub(document.World(), clubId)) {
-        return *club;
-    }
-    // Only a detached value; OK finds no club to write it to.
-    return CClub(document.WorldForOperations(), clubId);
-}
-
-CDlgClubParent::CDlgClubParent(CDatabaseDocument& document, std::uint32_t clubId,
+CDlgClubParent::CDlgClubParent(CDatabaseDocument& document, const CClub& club,
                                const CInstallationData& installation, CRenderManager* renderer,
                                std::filesystem::path cityDirectory,
                                const SClubEditorOptions& options, QWidget* parent)
     : CDialogB(parent),
       m_document(document),
-      m_copy(CopyOf(document, clubId)),
+      m_copy(club),
       m_context{m_copy,   document.World(),         installation,
-                renderer, std::move(cityDirectory), document.World().CurrentLanguage()} {
+                renderer, std::move(cityDirectory), document.Language()} {
     setObjectName(QStringLiteral("DlgClubParent"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);

@@ -20,8 +20,9 @@ class CDlgClubParent : public CDialogB {
     Q_OBJECT
 
 public:
-    // `clubId` names a club of the document's world. `renderer` may be null.
-    CDlgClubParent(CDatabaseDocument& document, std::uint32_t clubId,
+    // `club` is a club of the document's world; the editor works on a copy of it. `renderer` may
+    // be null.
+    CDlgClubParent(CDatabaseDocument& document, const CClub& club,
                    const CInstallationData& installation, CRenderManager* renderer,
                    std::filesystem::path cityDirectory, const SClubEditorOptions& options,
                    QWidget* parent = nullptr);
@@ -32,8 +33,6 @@ public:
     void accept() override;
 
 private:
-    // The club of the document, or a fresh one of that id when the document lacks it.
-    static CClub CopyOf(CDatabaseDocument& document, std::uint32_t clubId);
     void ShowCaption();
 
     CDatabaseDocument& m_document;

@@ -57,7 +57,7 @@ CCountryCoachPage::CCountryCoachPage(CDatabaseDocument& document, int country, Q
     : CCountryPage(parent), m_document(document), m_country(country) {
     setObjectName(QStringLiteral("CountryCoachPage"));
     const CWorld& world = document.World();
-    setWindowTitle(Cp1252ToQString(world.Country(country).Name(world.CurrentLanguage())) +
+    setWindowTitle(Cp1252ToQString(world.Country(country).Name(document.Language())) +
                    QStringLiteral(" - Nationaltrainer"));
     m_panel = new CDlgManagerAbilities(this, CDlgManagerAbilities::ELabels::NationalCoach);
     auto* layout = new QHBoxLayout(this);
@@ -78,7 +78,7 @@ QWidget* CCountryCoachPage::MakePersonBox() {
     m_nationality = new QComboBox(box);
     m_nationality->setObjectName(QStringLiteral("coachNationality"));
     const CWorld& world = m_document.World();
-    FillChoiceCombo(*m_nationality, CountryChoices(world, world.CurrentLanguage()));
+    FillChoiceCombo(*m_nationality, CountryChoices(world, m_document.Language()));
     AddFieldRow(grid, QStringLiteral("Nationalit&\u00e4t"), m_nationality);
     m_birthDate = new CDateFields(kBirthYearMinimum, GameToday().Year(), box);
     m_birthDate->setObjectName(QStringLiteral("coachBirthDate"));

@@ -239,7 +239,7 @@ QGroupBox* CCountryCupsPage::MakePrizeBox() {
 
 void CCountryCupsPage::Load() {
     const CWorld& world = m_document.World();
-    m_stored = ReadCupPageValues(world, m_country, world.CurrentLanguage());
+    m_stored = ReadCupPageValues(world, m_country, m_document.Language());
     for (std::size_t cup = 0; cup < kCups.size(); ++cup) {
         const SCupValues& values = m_stored.cups[cup];
         m_names[cup]->setText(Cp1252ToQString(values.name));
@@ -370,7 +370,7 @@ void CCountryCupsPage::Store() {
     const SCupPageValues edited = Shown();
     const SCupPageValues loaded = m_loaded;
     const int country = m_country;
-    const int language = m_document.World().CurrentLanguage();
+    const int language = m_document.Language();
     m_document.Perform("Pokal", SWorldScope::Countries({country}),
                        [country, language, &loaded, &edited](CWorld& world) {
                            return StoreChangedCupPageValues(world, country, language, loaded,

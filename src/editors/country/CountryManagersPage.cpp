@@ -54,7 +54,7 @@ void CCountryManagersPage::Fill(const std::optional<SCountryStaffRef>& ref, int 
 
 void CCountryManagersPage::NewManager() {
     const std::optional<CManager> manager = CDlgFurtherManager::Ask(
-        m_document.World(), BlankCountryManager(m_document.World(), m_country), this);
+        m_document.World(), m_document.Language(), BlankCountryManager(m_document.World(), m_country), this);
     if (!manager) {
         return;
     }
@@ -83,7 +83,7 @@ void CCountryManagersPage::ChangeSelected() {
     bool changed = false;
     if (ref.record == ECountryStaffRecord::kManager) {
         const std::optional<CManager> manager =
-            CDlgFurtherManager::Ask(world, *world.Manager(ref.key), this);
+            CDlgFurtherManager::Ask(world, m_document.Language(), *world.Manager(ref.key), this);
         changed = manager && ReplaceCountryManager(m_document, m_country, ref.key, *manager);
     } else {
         const std::optional<CStaffEntry> entry =

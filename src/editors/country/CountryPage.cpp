@@ -8,7 +8,7 @@ namespace kw {
 
 std::string CountryEditName(const CDatabaseDocument& document, int country) {
     const CWorld& world = document.World();
-    return world.Country(country).Name(world.CurrentLanguage());
+    return world.Country(country).Name(document.Language());
 }
 
 }  // namespace kw

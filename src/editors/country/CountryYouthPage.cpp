@@ -43,7 +43,7 @@ void CCountryYouthPage::Load() {
 void CCountryYouthPage::Fill(std::size_t slot, int row) {
     m_list->clear();
     m_slots.clear();
-    for (const SPoolRow& pool : PoolRows(m_document.World(), m_country)) {
+    for (const SPoolRow& pool : PoolRows(m_document.World(), m_country, m_document.Language())) {
         m_slots.push_back(pool.slot);
         m_list->AddRow(pool.text);
     }
@@ -52,7 +52,7 @@ void CCountryYouthPage::Fill(std::size_t slot, int row) {
 
 void CCountryYouthPage::NewEntry() {
     const std::optional<CPoolEntry> entry =
-        CDlgPoolEntry::Ask(m_document.World(), BlankPoolEntry(m_country), this);
+        CDlgPoolEntry::Ask(m_document.World(), m_document.Language(), BlankPoolEntry(m_country), this);
     if (!entry) {
         return;
     }
@@ -68,7 +68,7 @@ void CCountryYouthPage::ChangeSelected() {
     }
     const std::size_t slot = m_slots[static_cast<std::size_t>(row)];
     const std::optional<CPoolEntry> entry = CDlgPoolEntry::Ask(
-        m_document.World(), m_document.World().Country(m_country).PlayerPool().at(slot), this);
+        m_document.World(), m_document.Language(), m_document.World().Country(m_country).PlayerPool().at(slot), this);
     if (entry && ReplacePoolEntry(m_document, m_country, slot, *entry)) {
         Fill(slot, row);
     }

@@ -23,8 +23,8 @@ constexpr int kNameLength = 19;
 
 }  // namespace
 
-CDlgFurtherManager::CDlgFurtherManager(const CWorld& world, const CManager& manager,
-                                       QWidget* parent)
+CDlgFurtherManager::CDlgFurtherManager(const CWorld& world, int language,
+                                       const CManager& manager, QWidget* parent)
     : CDialogB(parent),
       m_original(manager),
       m_firstName(MakeNameField(QStringLiteral("firstName"), manager.FirstName().View(),
@@ -38,7 +38,7 @@ CDlgFurtherManager::CDlgFurtherManager(const CWorld& world, const CManager& mana
     setObjectName(QStringLiteral("DlgFurtherManager"));
     setWindowTitle(QStringLiteral("Trainer"));
     m_nationality->setObjectName(QStringLiteral("nationality"));
-    FillCountryCombo(*m_nationality, world, manager.Nationality());
+    FillCountryCombo(*m_nationality, world, language, manager.Nationality());
     // The panel reads through the adapter only; the original stays as it is.
     CManager shown = manager;
     const CManagerRecordAdapter record(shown);
@@ -63,9 +63,9 @@ CDlgFurtherManager::CDlgFurtherManager(const CWorld& world, const CManager& mana
     m_firstName->setFocus();
 }
 
-std::optional<CManager> CDlgFurtherManager::Ask(const CWorld& world, const CManager& manager,
-                                                QWidget* parent) {
-    CDlgFurtherManager dialog(world, manager, parent);
+std::optional<CManager> CDlgFurtherManager::Ask(const CWorld& world, int language,
+                                                const CManager& manager, QWidget* parent) {
+    CDlgFurtherManager dialog(world, language, manager, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -22,9 +22,11 @@ class CDlgFurtherManager : public CDialogB {
     Q_OBJECT
 
 public:
-    CDlgFurtherManager(const CWorld& world, const CManager& manager, QWidget* parent = nullptr);
+    // The nationalities are named in `language`.
+    CDlgFurtherManager(const CWorld& world, int language, const CManager& manager,
+                       QWidget* parent = nullptr);
 
-    static std::optional<CManager> Ask(const CWorld& world, const CManager& manager,
+    static std::optional<CManager> Ask(const CWorld& world, int language, const CManager& manager,
                                        QWidget* parent);
 
     // The manager as the fields show it now.

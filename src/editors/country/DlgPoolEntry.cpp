@@ -45,9 +45,11 @@ int ChosenOr(const QComboBox& combo, int original) {
 
 }  // namespace
 
-CDlgPoolEntry::CDlgPoolEntry(const CWorld& world, const CPoolEntry& entry, QWidget* parent)
+CDlgPoolEntry::CDlgPoolEntry(const CWorld& world, int language, const CPoolEntry& entry,
+                             QWidget* parent)
     : CDialogB(parent),
       m_world(world),
+      m_language(language),
       m_original(entry),
       m_club(entry.PreferredClub()),
       m_firstName(MakeNameField(QStringLiteral("firstName"), entry.FirstName().View(),
@@ -65,7 +67,7 @@ CDlgPoolEntry::CDlgPoolEntry(const CWorld& world, const CPoolEntry& entry, QWidg
     setObjectName(QStringLiteral("DlgPoolEntry"));
     setWindowTitle(QStringLiteral("Jugendspieler"));
     m_nationality->setObjectName(QStringLiteral("nationality"));
-    FillCountryCombo(*m_nationality, world, entry.Nationality());
+    FillCountryCombo(*m_nationality, world, language, entry.Nationality());
     m_createAClub->setObjectName(QStringLiteral("createAClub"));
     m_createAClub->setChecked(m_club == CPoolEntry::kCreateAClub);
 
@@ -106,9 +108,10 @@ CDlgPoolEntry::CDlgPoolEntry(const CWorld& world, const CPoolEntry& entry, QWidg
     m_firstName->setFocus();
 }
 
-std::optional<CPoolEntry> CDlgPoolEntry::Ask(const CWorld& world, const CPoolEntry& entry,
+std::optional<CPoolEntry> CDlgPoolEntry::Ask(const CWorld& world, int language,
+                                             const CPoolEntry& entry,
                                              QWidget* parent) {
-    CDlgPoolEntry dialog(world, entry, parent);
+    CDlgPoolEntry dialog(world, language, entry, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -132,7 +135,7 @@ void CDlgPoolEntry::ChooseClub() {
     const int country = m_club != CPoolEntry::kCreateAClub && m_club != 0
                             ? ClubCountry(m_club)
                             : m_original.Nationality();
-    if (const auto club = CDlgSelectClub::Choose(m_world, country, this)) {
+    if (const auto club = CDlgSelectClub::Choose(m_world, m_language, country, this)) {
         m_club = *club;
         const QSignalBlocker quiet(m_createAClub);
         m_createAClub->setChecked(false);
@@ -143,7 +146,7 @@ void CDlgPoolEntry::ChooseClub() {
 void CDlgPoolEntry::ShowClub() {
     m_clubName->setText(m_club == CPoolEntry::kCreateAClub
                             ? QString()
-                            : Cp1252ToQString(PreferredClubName(m_world, m_club)));
+                            : Cp1252ToQString(PreferredClubName(m_world, m_club, m_language)));
     m_chooseClub->setEnabled(m_club != CPoolEntry::kCreateAClub);
 }
 

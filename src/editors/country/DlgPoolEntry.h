@@ -20,14 +20,16 @@ class CWorld;
 // "Nationalität", "Fähigkeit", "Mannschaftsteil" and "Bevorzugter Verein" (chosen with "Wähle
 // Verein", or "Create A Club Verein"). It changes no record itself: OK hands back the entry its
 // fields make. OK stays greyed while "Nachname" is empty, as an entry without surname is dropped.
+// Countries and clubs are named in `language`.
 class CDlgPoolEntry : public CDialogB {
     Q_OBJECT
 
 public:
-    CDlgPoolEntry(const CWorld& world, const CPoolEntry& entry, QWidget* parent = nullptr);
+    CDlgPoolEntry(const CWorld& world, int language, const CPoolEntry& entry,
+                  QWidget* parent = nullptr);
 
     // Runs the dialog on `entry`; the entry to store, nothing when cancelled.
-    static std::optional<CPoolEntry> Ask(const CWorld& world, const CPoolEntry& entry,
+    static std::optional<CPoolEntry> Ask(const CWorld& world, int language, const CPoolEntry& entry,
                                          QWidget* parent);
 
     // The entry as the fields show it now.
@@ -38,6 +40,7 @@ private:
     void ShowClub();
 
     const CWorld& m_world;
+    int m_language;
     const CPoolEntry m_original;
     std::uint32_t m_club;
     QLineEdit* m_firstName;

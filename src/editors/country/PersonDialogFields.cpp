@@ -32,14 +32,14 @@ std::string StoredName(const QLineEdit& field, std::string_view original) {
                                                      : QStringToCp1252(field.text());
 }
 
-void FillCountryCombo(QComboBox& combo, const CWorld& world, int selected) {
+void FillCountryCombo(QComboBox& combo, const CWorld& world, int language, int selected) {
     struct SCountryItem {
         std::string name;  // Windows-1252
         int number = 0;
     };
     std::vector<SCountryItem> countries;
     for (int number = 1; number <= kCountryCount; ++number) {
-        countries.push_back({world.Country(number).Name(world.CurrentLanguage()), number});
+        countries.push_back({world.Country(number).Name(language), number});
     }
     std::stable_sort(countries.begin(), countries.end(),
                      [](const SCountryItem& a, const SCountryItem& b) {

@@ -11,19 +11,13 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <memory>
 
 #include "controls/ControlText.h"
 #include "controls/SpinEditCtrl.h"
-#include "document/DatabaseDocument.h"
-#include "editing/PersonClub.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerAbilities.h"
-#include "model/Club.h"
-#include "model/Country.h"
 #include "model/GameDate.h"
 #include "model/PlayerStrength.h"
-#include "model/World.h"
 #include "platform/StringTable.h"
 
 namespace kw {
@@ -181,19 +175,10 @@ void CDlgPlayerAbilities::ChangeEach(const std::function<std::uint8_t(std::uint8
 }
 
 void CDlgPlayerAbilities::RandomCalculation() {
-    const CPlayer* player = Player();
-    if (player == nullptr) {
-        return;
+    if (DrawRandomAbilities(Context().document, PlayerId(), GameToday())) {
+        LoadPage(Player());
+        emit playerChanged(PlayerId());
     }
-    const std::unique_ptr<CPlayer> draft = player->Clone();
-    // The generator's state belongs to the database but is no record: drawing from it is not an
-    // edit (every run of the program starts it anew).
-    CWorld& world = Context().document.WorldForOperations();
-    const CClub* club = ClubHoldingPerson(world, player->Id());
-    const CCountry* country = club != nullptr ? &world.Country(club->Country()) : nullptr;
-    RandomiseAbilities(*draft, country, club != nullptr ? club->Id() : 0, GameToday(),
-                       world.AbilityRandom());
-    ApplyValues(draft->Abilities());
 }
 
 void CDlgPlayerAbilities::ShowStrength() {

@@ -156,7 +156,7 @@ CDlgPlayerAllRight::~CDlgPlayerAllRight() = default;
 
 void CDlgPlayerAllRight::FillCountries() {
     const CWorld& world = Context().document.World();
-    const int language = world.CurrentLanguage();
+    const int language = Context().document.Language();
     if (language == m_countriesLanguage) {
         return;
     }

@@ -146,7 +146,7 @@ QGroupBox* CDlgPlayerContract::MakeFavouritesBox() {
     m_favouriteCountry = new QComboBox(box);
     m_favouriteCountry->setObjectName(QStringLiteral("favouriteCountry"));
     const CWorld& world = Context().document.World();
-    for (const SEditChoice& country : CountryChoices(world, world.CurrentLanguage())) {
+    for (const SEditChoice& country : CountryChoices(world, Context().document.Language())) {
         m_favouriteCountry->addItem(Cp1252ToQString(country.text), country.value);
     }
     // The record has no field for the club a player never joins nor for his favourite country.
@@ -209,8 +209,9 @@ bool CDlgPlayerContract::IsEdited() const {
 
 void CDlgPlayerContract::ShowClubs() {
     const CWorld& world = Context().document.World();
-    m_loanClub->setText(Cp1252ToQString(ShownClubName(world, m_loanClubId)));
-    m_favouriteClub->setText(Cp1252ToQString(ShownClubName(world, m_favouriteClubId)));
+    const int language = Context().document.Language();
+    m_loanClub->setText(Cp1252ToQString(ShownClubName(world, m_loanClubId, language)));
+    m_favouriteClub->setText(Cp1252ToQString(ShownClubName(world, m_favouriteClubId, language)));
 }
 
 void CDlgPlayerContract::ChooseClub(std::uint32_t& reference) {

@@ -223,8 +223,9 @@ void CDlgPlayerHist::StoreInto(CPlayer& copy) const {
 
 void CDlgPlayerHist::ShowClubs() {
     const CWorld& world = Context().document.World();
-    m_firstClub->setText(Cp1252ToQString(ShownClubName(world, m_firstClubId)));
-    m_lastClub->setText(Cp1252ToQString(ShownClubName(world, m_lastClubId)));
+    const int language = Context().document.Language();
+    m_firstClub->setText(Cp1252ToQString(ShownClubName(world, m_firstClubId, language)));
+    m_lastClub->setText(Cp1252ToQString(ShownClubName(world, m_lastClubId, language)));
 }
 
 void CDlgPlayerHist::ChooseClub(std::uint32_t& reference) {
@@ -250,12 +251,13 @@ void CDlgPlayerHist::ChooseEntryClub() {
 
 void CDlgPlayerHist::FillCareer(std::ptrdiff_t entry) {
     const CWorld& world = Context().document.World();
+    const int language = Context().document.Language();
     m_order = CareerDisplayOrder(m_editedCareer);
     {
         const QSignalBlocker blocker(m_career);
         m_career->clear();
         for (std::size_t index : m_order) {
-            m_career->AddRow(CareerRowText(world, m_editedCareer[index]));
+            m_career->AddRow(CareerRowText(world, m_editedCareer[index], language));
         }
         const auto row = std::find(m_order.begin(), m_order.end(), static_cast<std::size_t>(entry));
         m_career->setCurrentRow(
@@ -281,8 +283,10 @@ void CDlgPlayerHist::ShowEntry() {
     const QSignalBlocker games(m_entryGames);
     const QSignalBlocker goals(m_entryGoals);
     const QSignalBlocker loan(m_entryLoan);
+    const CDatabaseDocument& document = Context().document;
     m_entryClub->setText(
-        shown ? Cp1252ToQString(ShownClubName(Context().document.World(), entry.club)) : QString());
+        shown ? Cp1252ToQString(ShownClubName(document.World(), entry.club, document.Language()))
+              : QString());
     m_entryStart->Load(entry.from);
     m_entryEnd->Load(entry.until);
     m_entryGames->SetValue(entry.games);

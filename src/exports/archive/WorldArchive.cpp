@@ -156,14 +156,14 @@ std::vector<bool> LastChunkPerFile(CArchiveReader& reader, const SImportFolders&
 
 bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
                  const std::filesystem::path& documents, IProgress& progress, IUserInterface& ui,
-                 const SWriteOptions& options) {
+                 const SWriteOptions& options, int language) {
     CScratchDatabase scratch(world);
     progress.EnableCancel(false);
     if (documents.empty() || !scratch.Create(documents, ui, options)) {
         ui.ShowError(ResourceString(ids::kSaveFailed));
         return false;
     }
-    if (!world.Save(progress, ui, options)) {
+    if (!world.Save(progress, ui, options, language)) {
         return false;
     }
     CArchiveWriter writer;
@@ -200,7 +200,7 @@ bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
             if (progress.IsCancelled()) {
                 break;
             }
-            const std::string name(club->Name(world.CurrentLanguage()));
+            const std::string name(club->Name(language));
             progress.SetStatus(FormatPrintf(clubStatus.c_str(), name.c_str()));
             progress.SetPos(++step);
             CBadge(badges, std::string(club->BadgePath().View())).Export(packer);
@@ -215,7 +215,7 @@ bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
 }
 
 bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, IProgress& progress,
-                 IUserInterface& ui, const SWriteOptions& options) {
+                 IUserInterface& ui, const SWriteOptions& options, int language) {
     if (ask && !ui.AskYesNo(ResourceString(ids::kImportQuestion))) {
         return false;
     }
@@ -261,7 +261,7 @@ bool ImportWorld(CWorld& world, const std::filesystem::path& archive, bool ask, 
     if (!written) {
         ui.ShowError(ResourceString(ids::kSaveFailed));
     }
-    world.Load(world.Directory(), progress, ui);
+    world.Load(world.Directory(), progress, ui, language);
     return written;
 }
 

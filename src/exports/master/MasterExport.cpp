@@ -79,7 +79,7 @@ bool CMasterBuild::Confirm(const std::vector<int>& complete) {
         if (!names.empty()) {
             names += ", ";
         }
-        names += m_world.Country(number).Name(m_world.CurrentLanguage());
+        names += m_world.Country(number).Name(m_request.language);
     }
     return m_ui.AskYesNo(std::string(ResourceString(ids::kCompleteCountries)) + "\n\n" + names);
 }
@@ -128,7 +128,6 @@ EMasterResult CMasterBuild::Run() {
     m_progress.SetRange(0, kPhases * kPhaseSteps);
     m_progress.SetCaption(ResourceString(ids::kMasterCaption));
     m_progress.SetDescription(ResourceString(ids::kMasterText));
-    m_world.SetCurrentLanguage(static_cast<std::uint8_t>(m_request.language));
     m_names.ResetWeightedGroups();
     m_names.LoadNameFiles(m_world.InstallDirectory() / "database");
 

@@ -40,8 +40,8 @@ std::filesystem::path MasterFilePath(const std::filesystem::path& installDirecto
 // Builds the master file from the world: scans the countries for completeness, asks (unless in
 // batch mode) to go on with the complete ones, counts every block, allocates the file once at
 // that size, writes it in a second pass and replaces the output atomically. Nothing is written
-// unless both passes agree on every byte count. Sets the world's current language to the export
-// language and rebuilds its club numberings; the name files are read from the installation's
+// unless both passes agree on every byte count. Names in messages and progress are in the export
+// language. Rebuilds the world's club numberings; the name files are read from the installation's
 // "database" folder.
 EMasterResult BuildMasterFile(CWorld& world, const SMasterRequest& request, IProgress& progress,
                               IUserInterface& ui);
