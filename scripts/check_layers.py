@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Fails when a source file includes a header of a layer above its own.
 
-Each folder of src/ is one layer (src/app/ui counts as the layer "ui"); ALLOWED lists, for each,
-the folders its files may include. Usage: check_layers.py [SRC_DIR]
+Each folder of src/ is one layer (each folder of src/gui one GUI layer); ALLOWED lists, for each,
+the folders its files may include. The programs, benchmarks and tests beside src/ may include the
+core and the demo, and only the GUI's own tests, screenshots and benchmarks the GUI as well.
+Usage: check_layers.py [REPO_DIR]
 """
 import pathlib
 import re
@@ -18,47 +20,64 @@ CORE["exports"] = CORE["model"] | {"model"}
 CORE["reports"] = CORE["model"] | {"model"}
 CORE["editing"] = CORE["document"] | CORE["reports"] | {"document", "reports", "forms"}
 # Assistants apply the editors' rules (the validation report runs their checks).
-CORE["tools"] = (CORE["document"] | CORE["exports"] | CORE["reports"] | CORE["editing"]
-                 | {"document", "exports", "reports", "editing"})
-CORE["app"] = CORE["tools"] | CORE["editing"] | {"tools", "forms", "editing"}
+CORE["tools"] = CORE["editing"] | CORE["exports"] | {"editing", "exports"}
+CORE["app"] = CORE["tools"] | {"tools"}
 CORE["demo"] = CORE["model"] | {"model"}
 GUI = {"controls": CORE["app"] | {"app"}}
 GUI["editors"] = GUI["controls"] | {"controls"}
-GUI["ui"] = GUI["editors"] | {"editors"}
+GUI["mainwindow"] = GUI["editors"] | {"editors"}
 ALLOWED = {**CORE, **GUI}
-# The programs put the layers together and may include any of them.
+WHOLE_CORE = set(CORE) | {"demo"}
+EVERYTHING = WHOLE_CORE | set(GUI)
+# The programs put the layers together; beside src/, the folders that may use the GUI.
 PROGRAMS = {"kwedit"}
+GUI_USERS = {("tests", "ui"), ("tests", "screens"), ("bench", "gui")}
+# A renderer plug-in sees the core and the interface it implements, nothing else of the GUI.
+PLUGIN = WHOLE_CORE | {"controls"}
+OUTSIDE_SRC = ["cli", "bench", "tests", "fuzz", "plugins"]
 
-INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/(ui/)?')
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/(?:([a-z]+)/)?')
 
 
-def layer_of(relative: pathlib.PurePath) -> str:
-    parts = relative.parts
-    return "ui" if parts[:2] == ("app", "ui") else parts[0]
+def layer_of(parts) -> str:
+    return parts[1] if parts[0] == "gui" and len(parts) > 2 else parts[0]
+
+
+def allowed_for(repo: pathlib.Path, path: pathlib.Path):
+    """The layer a file belongs to and what it may include, or None for a program."""
+    parts = path.relative_to(repo).parts
+    if parts[0] == "src":
+        layer = layer_of(parts[1:])
+        return (None, None) if layer in PROGRAMS else (layer, ALLOWED.get(layer))
+    if tuple(parts[:2]) in GUI_USERS:
+        return parts[0], EVERYTHING
+    if parts[0] == "plugins":
+        return parts[0], PLUGIN
+    return parts[0], WHOLE_CORE
 
 
 def main() -> int:
-    src = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parents[1] / "src")
+    repo = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parents[1])
     faults = []
-    for path in sorted(src.rglob("*")):
-        if path.suffix not in {".h", ".cpp", ".inc"}:
+    files = [p for folder in ["src", *OUTSIDE_SRC] for p in sorted((repo / folder).rglob("*"))
+             if p.suffix in {".h", ".cpp", ".inc"}]
+    for path in files:
+        layer, allowed = allowed_for(repo, path)
+        if layer is None:
             continue
-        layer = layer_of(path.relative_to(src))
-        if layer in PROGRAMS:
-            continue
-        if layer not in ALLOWED:
+        if allowed is None:
             faults.append(f"{path}: folder '{layer}' has no place in the layers")
             continue
         for number, line in enumerate(path.read_text(encoding="utf-8", errors="replace").splitlines(), 1):
             match = INCLUDE.match(line)
             if not match:
                 continue
-            target = "ui" if match.group(1) == "app" and match.group(2) else match.group(1)
-            if target != layer and target not in ALLOWED[layer]:
-                faults.append(f"{path}:{number}: layer '{layer}' may not include '{target}'")
+            target = match.group(2) if match.group(1) == "gui" else match.group(1)
+            if target != layer and target not in allowed:
+                faults.append(f"{path}:{number}: '{layer}' may not include '{target}'")
     for fault in faults:
         print(fault)
-    print(f"{len(faults)} include(s) against the layers")
+    print(f"{len(files)} files read, {len(faults)} include(s) against the layers")
     return 1 if faults else 0
 
 

@@ -8,7 +8,7 @@
 
 #include "DemoInstallations.h"
 #include "app/AppContext.h"
-#include "app/ui/DlgMainMenu.h"
+#include "gui/mainwindow/DlgMainMenu.h"
 #include "platform/ScriptedUserInterface.h"
 #include "storage/Identifiers.h"
 

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QRectF>
 
-#include "controls/RendererPlugin.h"
+#include "gui/controls/RendererPlugin.h"
 
 class QPainter;
 class QPainterPath;

@@ -2,7 +2,7 @@
 
 #include <QRectF>
 
-#include "controls/RendererPlugin.h"
+#include "gui/controls/RendererPlugin.h"
 
 class QPainter;
 

@@ -11,7 +11,7 @@
 
 #include "KitPainter.h"
 #include "LookPainter.h"
-#include "controls/RendererPlugin.h"
+#include "gui/controls/RendererPlugin.h"
 
 namespace kw::render {
 

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "app/VexaApp.h"
-#include "app/ui/DlgMainMenu.h"
-#include "app/ui/QtProgress.h"
-#include "app/ui/QtTranslations.h"
-#include "app/ui/QtUserInterface.h"
+#include "gui/mainwindow/DlgMainMenu.h"
+#include "gui/mainwindow/QtProgress.h"
+#include "gui/mainwindow/QtTranslations.h"
+#include "gui/mainwindow/QtUserInterface.h"
 #include "demo/DemoLocation.h"
 #include "document/ScopeCheck.h"
 #include "exports/WorldDump.h"

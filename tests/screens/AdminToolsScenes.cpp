@@ -9,8 +9,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/ui/AdminToolsMenu.h"
-#include "app/ui/QtText.h"
+#include "gui/mainwindow/AdminToolsMenu.h"
+#include "gui/mainwindow/QtText.h"
 #include "document/DatabaseDocument.h"
 #include "model/World.h"
 #include "platform/Progress.h"

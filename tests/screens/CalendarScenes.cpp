@@ -7,7 +7,7 @@
 #include "competition/Competition.h"
 #include "document/DatabaseDocument.h"
 #include "editing/SeasonCalendar.h"
-#include "editors/DlgCalendar.h"
+#include "gui/editors/DlgCalendar.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "platform/Progress.h"

@@ -3,8 +3,8 @@
 #include "app/AppContext.h"
 #include "app/InstallationData.h"
 #include "editing/KitColours.h"
-#include "editors/DlgClubBadgeManage.h"
-#include "editors/club/DlgClubShirtsColor.h"
+#include "gui/editors/DlgClubBadgeManage.h"
+#include "gui/editors/club/DlgClubShirtsColor.h"
 #include "model/Club.h"
 
 namespace kw::screens {

@@ -6,7 +6,7 @@
 #include "app/DatabaseSlots.h"
 #include "app/InstallationData.h"
 #include "document/DatabaseDocument.h"
-#include "editors/club/DlgClubParent.h"
+#include "gui/editors/club/DlgClubParent.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "editors/DlgChairman.h"
-#include "editors/DlgShirtNo.h"
+#include "gui/editors/DlgChairman.h"
+#include "gui/editors/DlgShirtNo.h"
 #include "model/Club.h"
 #include "model/Player.h"
 

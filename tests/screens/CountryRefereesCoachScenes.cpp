@@ -7,10 +7,10 @@
 
 #include "app/DatabaseSlots.h"
 #include "document/DatabaseDocument.h"
-#include "editors/country/CountryCoachPage.h"
-#include "editors/country/CountryListPages.h"
-#include "editors/country/DlgCountry.h"
-#include "editors/country/DlgCountrySubPage.h"
+#include "gui/editors/country/CountryCoachPage.h"
+#include "gui/editors/country/CountryListPages.h"
+#include "gui/editors/country/DlgCountry.h"
+#include "gui/editors/country/DlgCountrySubPage.h"
 #include "platform/Progress.h"
 #include "storage/Identifiers.h"
 

@@ -6,7 +6,7 @@
 
 #include "app/AppContext.h"
 #include "document/DatabaseDocument.h"
-#include "editors/country/CountryWindowContext.h"
+#include "gui/editors/country/CountryWindowContext.h"
 #include "platform/Progress.h"
 #include "storage/Identifiers.h"
 

@@ -5,7 +5,7 @@
 #include "Scene.h"
 #include "app/DatabaseSlots.h"
 #include "app/InstallationData.h"
-#include "editors/country/DlgCountry.h"
+#include "gui/editors/country/DlgCountry.h"
 
 namespace kw {
 struct SAppContext;

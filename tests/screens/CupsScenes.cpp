@@ -7,9 +7,9 @@
 
 #include "app/DatabaseSlots.h"
 #include "document/DatabaseDocument.h"
-#include "editors/DlgInternationalCompetition.h"
-#include "editors/country/CountryCupsPage.h"
-#include "editors/country/DlgCountry.h"
+#include "gui/editors/DlgInternationalCompetition.h"
+#include "gui/editors/country/CountryCupsPage.h"
+#include "gui/editors/country/DlgCountry.h"
 #include "platform/Progress.h"
 #include "storage/Identifiers.h"
 

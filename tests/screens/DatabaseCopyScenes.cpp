@@ -3,10 +3,10 @@
 
 #include "WindowScenes.h"
 #include "app/DatabaseSlots.h"
-#include "app/ui/DlgClubCopy.h"
-#include "app/ui/DlgCountryCopy.h"
-#include "app/ui/DlgDatabaseCopy.h"
-#include "app/ui/SyncTreeWidget.h"
+#include "gui/mainwindow/DlgClubCopy.h"
+#include "gui/mainwindow/DlgCountryCopy.h"
+#include "gui/mainwindow/DlgDatabaseCopy.h"
+#include "gui/mainwindow/SyncTreeWidget.h"
 #include "platform/Progress.h"
 #include "tools/DatabaseSync.h"
 

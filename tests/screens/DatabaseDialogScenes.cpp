@@ -7,9 +7,9 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "app/ui/DlgNewDatabase.h"
-#include "app/ui/DlgSelectDatabase.h"
-#include "app/ui/SelectDatabase.h"
+#include "gui/mainwindow/DlgNewDatabase.h"
+#include "gui/mainwindow/DlgSelectDatabase.h"
+#include "gui/mainwindow/SelectDatabase.h"
 
 namespace kw::screens {
 

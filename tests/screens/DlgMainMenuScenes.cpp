@@ -11,9 +11,9 @@
 
 #include "WindowScenes.h"
 #include "app/LongtimeOperation.h"
-#include "app/ui/DlgLongtimeOperation.h"
-#include "app/ui/DlgMainMenu.h"
-#include "app/ui/SplashScreen.h"
+#include "gui/mainwindow/DlgLongtimeOperation.h"
+#include "gui/mainwindow/DlgMainMenu.h"
+#include "gui/mainwindow/SplashScreen.h"
 #include "model/Club.h"
 #include "model/World.h"
 #include "platform/StringTable.h"

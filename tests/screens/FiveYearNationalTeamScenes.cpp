@@ -6,12 +6,12 @@
 #include <stdexcept>
 
 #include "app/DatabaseSlots.h"
-#include "controls/ControlText.h"
+#include "gui/controls/ControlText.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PlayerHistoryRules.h"
-#include "editors/Dlg5Year.h"
-#include "editors/Dlg5YearChange.h"
-#include "editors/DlgNationalteam.h"
+#include "gui/editors/Dlg5Year.h"
+#include "gui/editors/Dlg5YearChange.h"
+#include "gui/editors/DlgNationalteam.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"

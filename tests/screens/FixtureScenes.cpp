@@ -4,8 +4,8 @@
 
 #include "app/AppContext.h"
 #include "document/DatabaseDocument.h"
-#include "editors/DlgFixturelist.h"
-#include "editors/DlgStadiumSelect.h"
+#include "gui/editors/DlgFixturelist.h"
+#include "gui/editors/DlgStadiumSelect.h"
 #include "model/World.h"
 #include "platform/Progress.h"
 #include "storage/Identifiers.h"

@@ -1,8 +1,8 @@
 #include "GlobalRulesScenes.h"
 
-#include "controls/ControlText.h"
-#include "editors/DlgLevelName.h"
-#include "editors/DlgRegelaenderung.h"
+#include "gui/controls/ControlText.h"
+#include "gui/editors/DlgLevelName.h"
+#include "gui/editors/DlgRegelaenderung.h"
 #include "model/Country.h"
 #include "model/World.h"
 

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "document/DatabaseDocument.h"
-#include "editors/DlgLeagueComposition.h"
+#include "gui/editors/DlgLeagueComposition.h"
 #include "model/World.h"
 #include "platform/Progress.h"
 #include "storage/Identifiers.h"

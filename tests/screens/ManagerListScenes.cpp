@@ -7,11 +7,11 @@
 
 #include "app/DatabaseSlots.h"
 #include "app/InstallationData.h"
-#include "controls/MyListBox.h"
-#include "editors/DlgManagAll.h"
-#include "editors/DlgManagerList.h"
-#include "editors/DlgPlayerSelect.h"
-#include "editors/DlgPlayerlistClub.h"
+#include "gui/controls/MyListBox.h"
+#include "gui/editors/DlgManagAll.h"
+#include "gui/editors/DlgManagerList.h"
+#include "gui/editors/DlgPlayerSelect.h"
+#include "gui/editors/DlgPlayerlistClub.h"
 #include "model/Club.h"
 #include "platform/Progress.h"
 

@@ -9,7 +9,7 @@
 #include "app/InstallationData.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PersonClub.h"
-#include "editors/player/DlgPlayerAllRight.h"
+#include "gui/editors/player/DlgPlayerAllRight.h"
 #include "model/Player.h"
 #include "model/World.h"
 #include "platform/Progress.h"

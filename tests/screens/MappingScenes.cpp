@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QString>
 
-#include "app/ui/MappingCommands.h"
+#include "gui/mainwindow/MappingCommands.h"
 #include "tools/RakelMappingTexts.h"
 
 namespace kw::screens {

@@ -9,9 +9,9 @@
 
 #include "app/DatabaseSlots.h"
 #include "document/DatabaseDocument.h"
-#include "editors/DlgPlayerCompare.h"
-#include "editors/PlayerCompareSide.h"
-#include "editors/PlayerDouble.h"
+#include "gui/editors/DlgPlayerCompare.h"
+#include "gui/editors/PlayerCompareSide.h"
+#include "gui/editors/PlayerDouble.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"

@@ -6,9 +6,9 @@
 
 #include "app/DatabaseSlots.h"
 #include "app/InstallationData.h"
-#include "controls/MyTabCtrl.h"
-#include "editors/player/PlayerPage.h"
-#include "editors/player/PlayerPages.h"
+#include "gui/controls/MyTabCtrl.h"
+#include "gui/editors/player/PlayerPage.h"
+#include "gui/editors/player/PlayerPages.h"
 #include "model/Player.h"
 #include "platform/Progress.h"
 

@@ -6,8 +6,8 @@
 
 #include "app/DatabaseSlots.h"
 #include "document/DatabaseDocument.h"
-#include "editors/DlgPlayerSearch.h"
-#include "editors/DlgSearchResult.h"
+#include "gui/editors/DlgPlayerSearch.h"
+#include "gui/editors/DlgSearchResult.h"
 #include "platform/Progress.h"
 
 namespace kw::screens {

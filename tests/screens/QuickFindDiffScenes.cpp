@@ -5,8 +5,8 @@
 #include <stdexcept>
 
 #include "app/DatabaseSlots.h"
-#include "app/ui/DlgDatabaseDiff.h"
-#include "app/ui/DlgMainMenu.h"
+#include "gui/mainwindow/DlgDatabaseDiff.h"
+#include "gui/mainwindow/DlgMainMenu.h"
 #include "document/DatabaseDocument.h"
 #include "model/Club.h"
 #include "model/Country.h"

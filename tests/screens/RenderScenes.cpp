@@ -7,9 +7,9 @@
 #include <stdexcept>
 
 #include "WindowScenes.h"
-#include "controls/RenderManager.h"
-#include "controls/RenderPreview.h"
-#include "controls/RenderValues.h"
+#include "gui/controls/RenderManager.h"
+#include "gui/controls/RenderPreview.h"
+#include "gui/controls/RenderValues.h"
 #include "model/Club.h"
 
 namespace kw::screens {

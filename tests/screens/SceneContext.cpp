@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "Scene.h"
-#include "controls/RenderManager.h"
+#include "gui/controls/RenderManager.h"
 #include "demo/DemoGenerator.h"
 #include "model/Club.h"
 #include "model/Player.h"

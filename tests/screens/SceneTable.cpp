@@ -28,8 +28,8 @@
 #include "TransferScenes.h"
 #include "ValidationReportScenes.h"
 #include "WindowScenes.h"
-#include "controls/ControlsGallery.h"
-#include "editors/DlgNewClub.h"
+#include "gui/controls/ControlsGallery.h"
+#include "gui/editors/DlgNewClub.h"
 
 namespace kw::screens {
 

@@ -5,12 +5,12 @@
 #include <functional>
 #include <stdexcept>
 
-#include "controls/MyListBox.h"
+#include "gui/controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
-#include "editors/DlgRefereeChange.h"
-#include "editors/DlgReferees.h"
-#include "editors/DlgStadium.h"
-#include "editors/DlgStadiumlist.h"
+#include "gui/editors/DlgRefereeChange.h"
+#include "gui/editors/DlgReferees.h"
+#include "gui/editors/DlgStadium.h"
+#include "gui/editors/DlgStadiumlist.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "platform/Progress.h"

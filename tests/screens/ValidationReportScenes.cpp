@@ -4,7 +4,7 @@
 
 #include "app/DatabaseSlots.h"
 #include "app/InstallationData.h"
-#include "app/ui/DlgValidationReport.h"
+#include "gui/mainwindow/DlgValidationReport.h"
 #include "competition/League.h"
 #include "document/DatabaseDocument.h"
 #include "model/Club.h"

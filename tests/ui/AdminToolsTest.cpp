@@ -17,7 +17,7 @@
 #include "ModalDialogs.h"
 #include "ReferenceCheck.h"
 #include "app/AppContext.h"
-#include "app/ui/DlgMainMenu.h"
+#include "gui/mainwindow/DlgMainMenu.h"
 #include "document/DatabaseDocument.h"
 #include "exports/WorldDump.h"
 #include "model/World.h"

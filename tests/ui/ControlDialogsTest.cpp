@@ -18,11 +18,11 @@
 #include <optional>
 #include <string>
 
-#include "controls/DialogB.h"
-#include "controls/DlgErrorMessage.h"
-#include "controls/DlgErrorSingle.h"
-#include "controls/DlgInputBox.h"
-#include "controls/MyTabCtrl.h"
+#include "gui/controls/DialogB.h"
+#include "gui/controls/DlgErrorMessage.h"
+#include "gui/controls/DlgErrorSingle.h"
+#include "gui/controls/DlgInputBox.h"
+#include "gui/controls/MyTabCtrl.h"
 #include "platform/StringTable.h"
 
 namespace kw {

@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "app/DatabaseSlots.h"
-#include "app/ui/DlgClubCopy.h"
-#include "app/ui/DlgDatabaseCopy.h"
-#include "app/ui/SyncTreeWidget.h"
+#include "gui/mainwindow/DlgClubCopy.h"
+#include "gui/mainwindow/DlgDatabaseCopy.h"
+#include "gui/mainwindow/SyncTreeWidget.h"
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "model/Club.h"

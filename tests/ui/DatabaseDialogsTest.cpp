@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/DlgNewDatabase.h"
-#include "app/ui/DlgSelectDatabase.h"
-#include "app/ui/SelectDatabase.h"
+#include "gui/mainwindow/DlgNewDatabase.h"
+#include "gui/mainwindow/DlgSelectDatabase.h"
+#include "gui/mainwindow/SelectDatabase.h"
 #include "platform/ScriptedUserInterface.h"
 
 namespace kw {

@@ -15,8 +15,8 @@
 
 #include "IsolatedGuiTest.h"
 #include "app/AppContext.h"
-#include "app/ui/DlgMainMenu.h"
-#include "controls/MyListBox.h"
+#include "gui/mainwindow/DlgMainMenu.h"
+#include "gui/controls/MyListBox.h"
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "model/Country.h"

@@ -22,9 +22,9 @@
 #include <string>
 
 #include "IsolatedGuiTest.h"
-#include "controls/ListExportDialog.h"
-#include "controls/ListPrinting.h"
-#include "controls/ListTableFromModel.h"
+#include "gui/controls/ListExportDialog.h"
+#include "gui/controls/ListPrinting.h"
+#include "gui/controls/ListTableFromModel.h"
 #include "platform/Cp1252.h"
 #include "platform/StringTable.h"
 #include "storage/ListExport.h"

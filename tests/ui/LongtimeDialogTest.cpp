@@ -13,9 +13,9 @@
 
 #include "app/LongtimeWorldOperations.h"
 #include "app/ProgressTimer.h"
-#include "app/ui/DlgLongtimeOperation.h"
-#include "app/ui/QtText.h"
-#include "app/ui/WorkerUserInterface.h"
+#include "gui/mainwindow/DlgLongtimeOperation.h"
+#include "gui/mainwindow/QtText.h"
+#include "gui/mainwindow/WorkerUserInterface.h"
 #include "exports/archive/ArchiveChunks.h"
 #include "model/Club.h"
 #include "model/World.h"

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "ModalDialogs.h"
-#include "controls/DlgInputBox.h"
+#include "gui/controls/DlgInputBox.h"
 
 namespace kw::test {
 

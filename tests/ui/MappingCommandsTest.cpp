@@ -15,7 +15,7 @@
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
 #include "ReferenceCheck.h"
-#include "app/ui/MappingCommands.h"
+#include "gui/mainwindow/MappingCommands.h"
 #include "document/DatabaseDocument.h"
 #include "exports/WorldDump.h"
 #include "model/Club.h"

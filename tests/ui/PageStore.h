@@ -1,7 +1,7 @@
 // Storing an editor page from a test as the window around it would.
 #pragma once
 
-#include "editors/EditorPage.h"
+#include "gui/editors/EditorPage.h"
 
 namespace kw::test {
 

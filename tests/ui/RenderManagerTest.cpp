@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
-#include "controls/RenderManager.h"
-#include "controls/RenderPreview.h"
-#include "controls/RenderValues.h"
+#include "gui/controls/RenderManager.h"
+#include "gui/controls/RenderPreview.h"
+#include "gui/controls/RenderValues.h"
 #include "model/ClubKit.h"
 #include "model/Player.h"
 #include "model/World.h"

@@ -1,0 +1,10 @@
+#include "gui/controls/DlgErrorSingle.h"
+
+#include "platform/StringTable.h"
+
+namespace kw {
+
+CDlgErrorSingle::CDlgErrorSingle(QWidget* parent)
+    : CDlgMessageList(ids::kAttentionCaption, parent) {}
+
+}  // namespace kw

@@ -1,0 +1,57 @@
+#include "gui/controls/ListExportDialog.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/Cp1252.h"
+#include "platform/StringTable.h"
+#include "storage/ListExport.h"
+
+namespace kw {
+
+namespace {
+
+QString FromCp1252(std::string_view text) {
+    return QString::fromStdString(Cp1252ToUtf8(text));
+}
+
+// In the order of the export formats' numbers.
+QStringList ExportFilters() {
+    return {QStringLiteral("Mit Tabs getrennt (*.txt)"),
+            QStringLiteral("Mit Leerzeichen formatiert (*.txt)"),
+            QStringLiteral("XML Style (*.xml)")};
+}
+
+EListExportFormat ChosenFormat(const QFileDialog& dialog) {
+    const int index = ExportFilters().indexOf(dialog.selectedNameFilter());
+    return index < 0 ? EListExportFormat::TabSeparated : static_cast<EListExportFormat>(index + 1);
+}
+
+}  // namespace
+
+bool ExportList(const SListTable& list, std::string_view title, QWidget* parent) {
+    // No default suffix: the name is taken as typed. Replacing a file is confirmed by the dialog.
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(ExportFilters());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return false;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    if (ExportList(CListTableSource(list), title, ChosenFormat(dialog),
+                   std::filesystem::path(path.toStdString()))) {
+        return true;
+    }
+    const std::string name = Utf8ToCp1252(path.toStdString());
+    QMessageBox::warning(
+        parent, FromCp1252(ResourceString(ids::kApplicationTitle)),
+        FromCp1252(FormatPrintf(ResourceString(ids::kListExportFailed).data(), name.c_str())));
+    return false;
+}
+
+}  // namespace kw

@@ -1,0 +1,13 @@
+#include "gui/editors/DlgNewClub.h"
+
+#include "platform/StringTable.h"
+
+namespace kw {
+
+CDlgNewClub::CDlgNewClub(QWidget* parent) : CDlgInputBox(parent) {
+    SetPrompt(ids::kNewClubPrompt, std::string_view());
+    SetMaxLength(kMaxNameLength);
+    setObjectName(QStringLiteral("DlgNewClub"));
+}
+
+}  // namespace kw

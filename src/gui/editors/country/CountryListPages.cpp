@@ -1,0 +1,50 @@
+#include "gui/editors/country/CountryListPages.h"
+
+#include <QVBoxLayout>
+
+#include "gui/editors/DlgReferees.h"
+#include "gui/editors/DlgStadiumlist.h"
+
+namespace kw {
+
+CCountryListPage::CCountryListPage(
+    const std::function<CCountryRecordList*(QWidget* page)>& makeList, QWidget* parent)
+    : CCountryPage(parent), m_list(makeList(this)) {
+    setWindowTitle(m_list->windowTitle());
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list);
+}
+
+void CCountryListPage::Load() {
+    m_list->Reload();
+}
+
+CCountryRefereesPage::CCountryRefereesPage(CDatabaseDocument& document, int country,
+                                           QWidget* parent)
+    : CCountryListPage(
+          [&document, country](QWidget* page) {
+              return new CDlgReferees(document, country, page, CDialogB::ERole::Page);
+          },
+          parent) {
+    setObjectName(QStringLiteral("CountryRefereesPage"));
+}
+
+CDlgReferees& CCountryRefereesPage::Referees() const {
+    return static_cast<CDlgReferees&>(RecordList());
+}
+
+CCountryStadiumsPage::CCountryStadiumsPage(CDatabaseDocument& document, int country,
+                                           QWidget* parent)
+    : CCountryListPage(
+          [&document, country](QWidget* page) {
+              return new CDlgStadiumlist(document, country, page, CDialogB::ERole::Page);
+          },
+          parent) {
+    setObjectName(QStringLiteral("CountryStadiumsPage"));
+}
+
+CDlgStadiumlist& CCountryStadiumsPage::Stadiums() const {
+    return static_cast<CDlgStadiumlist&>(RecordList());
+}
+
+}  // namespace kw
