@@ -20,7 +20,8 @@ void BM_ValidationReport(benchmark::State& state) {
     tools.Init(kw::bench::DemoInstallation(scale));
     std::size_t findings = 0;
     for (auto _ : state) {
-        findings = kw::ValidateDatabase(*world, kw::kDefaultLanguage, &tools, nullptr).findings.size();
+        findings =
+            kw::ValidateDatabase(*world, kw::kDefaultLanguage, &tools, nullptr).findings.size();
     }
     state.counters["findings"] = static_cast<double>(findings);
     state.counters["clubs"] = 0;

@@ -88,7 +88,8 @@ int RunBadges(const SToolContext& context, const fs::path& database) {
     }
     kw::CGlobalTools tools;
     tools.Init(context.InstallDirectory());
-    for (const std::string& message : kw::CheckAllBadges(world, tools, nullptr, kw::kDefaultLanguage)) {
+    for (const std::string& message :
+         kw::CheckAllBadges(world, tools, nullptr, kw::kDefaultLanguage)) {
         std::printf("%s\n", kw::Cp1252ToUtf8(message).c_str());
     }
     return 0;

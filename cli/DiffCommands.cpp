@@ -35,7 +35,8 @@ bool LoadWhole(const fs::path& source, kw::CWorld& world) {
         return false;
     }
     if (!world.DamagedCountries().empty()) {
-        Fail("damaged country files in " + source.string() + ": " + world.DamagedCountryNames(kw::kDefaultLanguage));
+        Fail("damaged country files in " + source.string() + ": " +
+             world.DamagedCountryNames(kw::kDefaultLanguage));
         return false;
     }
     return true;

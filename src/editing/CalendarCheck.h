@@ -26,8 +26,8 @@ bool OverlapsInternationalDays(const CDBCompetition& competition, int calendar,
 // The check of the calendar view: for calendar 0 and then 1 every column's competition is
 // checked with the country's league-level limit, a league of level 0 also against the national-
 // team days of its continent. Calendar 0 lists every fault, calendar 1 only the wrong matchday
-// count and the overlap. A listed competition's name (in `language`) follows the season label (once per
-// calendar), its messages follow it. The incomplete fixture list is told but not counted; after
+// count and the overlap. A listed competition's name (in `language`) follows the season label (once
+// per calendar), its messages follow it. The incomplete fixture list is told but not counted; after
 // calendar 0, when it counted messages, an empty line follows.
 enum class ECalendarCheck { kAtClose, kOnDemand };
 struct SCalendarCheckResult {

@@ -42,8 +42,8 @@ SCompositionRow RowOf(const CWorld& world, std::uint32_t team, int position, int
         return row;
     }
     const bool reserve = IsReserve(team);
-    row.text = (reserve ? club->SecondTeamName(language) : std::string(club->Name(language))) + '\t' +
-               std::string(LeagueMarkText(*club, reserve)) + '\t' +
+    row.text = (reserve ? club->SecondTeamName(language) : std::string(club->Name(language))) +
+               '\t' + std::string(LeagueMarkText(*club, reserve)) + '\t' +
                std::string(CupMarkText(*club, reserve));
     return row;
 }
@@ -88,8 +88,8 @@ std::vector<SCompositionRow> LeagueTeamRows(const CWorld& world, std::uint32_t l
     return rows;
 }
 
-std::vector<SCompositionRow> RowsWithoutLeague(const CWorld& world, int country,
-                                               bool hideReserves, int language) {
+std::vector<SCompositionRow> RowsWithoutLeague(const CWorld& world, int country, bool hideReserves,
+                                               int language) {
     std::vector<SCompositionRow> rows;
     for (const std::uint32_t team : TeamsWithoutLeague(world, country, hideReserves)) {
         rows.push_back(RowOf(world, team, -1, language));

@@ -48,7 +48,8 @@ std::optional<SLeagueData> ReadLeagueData(const CWorld& world, std::uint32_t lea
     const SCountrySettings& settings = world.Country(league->Country()).Settings();
     const std::size_t level = LevelOf(*league);
     SLeagueData data;
-    data.name = std::string(league->Names()[static_cast<std::size_t>(language % kLanguageCount)].View());
+    data.name =
+        std::string(league->Names()[static_cast<std::size_t>(language % kLanguageCount)].View());
     data.size = league->LeagueSize();
     data.meetings = league->Meetings();
     data.spectatorMultiplier = league->SpectatorMultiplier();

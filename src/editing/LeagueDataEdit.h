@@ -53,10 +53,11 @@ bool LeagueScriptActive(const CWorld& world, std::uint32_t leagueId);
 std::int32_t MoneyFromText(std::string_view text);
 
 // OK: the values that differ between `shown` (as read) and `edited` are stored. The name, in
-// `language`, is cut to a league name's length; a new size resizes the league and, with new meetings, makes it play
-// two meetings when it would pass 46 matchdays; a new relegation count is stored when the
-// matching generic system allows it, else 0; the reserve-team switch moves the country's
-// league-level limit. The league system itself is not rebuilt. False when nothing differs.
+// `language`, is cut to a league name's length; a new size resizes the league and, with new
+// meetings, makes it play two meetings when it would pass 46 matchdays; a new relegation count is
+// stored when the matching generic system allows it, else 0; the reserve-team switch moves the
+// country's league-level limit. The league system itself is not rebuilt. False when nothing
+// differs.
 bool ApplyLeagueData(CWorld& world, std::uint32_t leagueId, const SLeagueData& shown,
                      const SLeagueData& edited, int language);
 

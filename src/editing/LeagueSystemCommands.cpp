@@ -109,8 +109,8 @@ SCompositionFaults CheckAfterRebuild(const CWorld& world, int country, int langu
     SCompositionFaults faults;
     for (const SCompetitionCheck& check : CheckCountry(world.Country(country)).competitions) {
         for (const std::string& text : CompetitionFaultTexts(check.faults[0] | check.faults[1])) {
-            faults.messages.push_back(CompetitionName(*world.Competition(check.id), language) + ": " +
-                                      text);
+            faults.messages.push_back(CompetitionName(*world.Competition(check.id), language) +
+                                      ": " + text);
         }
     }
     faults.headed = faults.messages.size() > 1;

@@ -166,8 +166,7 @@ DuplicateRowTexts DuplicateColumnHeadings() {
     return {name, club, club, birthday, birthday, position, position};
 }
 
-DuplicateRowTexts DuplicateRowCells(const SDuplicatePair& pair, const CWorld& world,
-                                    int language) {
+DuplicateRowTexts DuplicateRowCells(const SDuplicatePair& pair, const CWorld& world, int language) {
     const CPlayer& first = *pair.first.player;
     const CPlayer& second = *pair.second.player;
     return {FormatPrintf("%s, %s", first.Surname().CStr(), first.FirstName().CStr()),
@@ -192,12 +191,12 @@ void CDuplicateOrder::Sort(std::vector<SDuplicatePair>& pairs, const CWorld& wor
                            int language) const {
     const int column = m_column;
     const bool ascending = m_ascending;
-    std::stable_sort(pairs.begin(), pairs.end(),
-                     [column, ascending, &world, language](const SDuplicatePair& a,
-                                                           const SDuplicatePair& b) {
-                         const int order = CompareByColumn(a, b, column, world, language);
-                         return ascending ? order < 0 : order > 0;
-                     });
+    std::stable_sort(
+        pairs.begin(), pairs.end(),
+        [column, ascending, &world, language](const SDuplicatePair& a, const SDuplicatePair& b) {
+            const int order = CompareByColumn(a, b, column, world, language);
+            return ascending ? order < 0 : order > 0;
+        });
 }
 
 }  // namespace kw

@@ -70,8 +70,8 @@ DuplicateRowTexts DuplicateRowCells(const SDuplicatePair& pair, const CWorld& wo
 
 // The list's order: a click on a header sorts ascending by that column, a second click on the
 // same header descending. Column 0 orders by the first player's surname, then first name; 1 and 2
-// by club name, then country name (both CollateTexts, in `language`); 3 and 4 by birth date; 5 and 6 by main
-// position code. Equal keys keep the pairs' order.
+// by club name, then country name (both CollateTexts, in `language`); 3 and 4 by birth date; 5 and
+// 6 by main position code. Equal keys keep the pairs' order.
 class CDuplicateOrder {
 public:
     int Column() const { return m_column; }

@@ -19,10 +19,10 @@ std::vector<std::size_t> CareerDisplayOrder(std::span<const SHistoryEntry> caree
 }
 
 std::string CareerRowText(const CWorld& world, const SHistoryEntry& entry, int language) {
-    return FormatPrintf("%s\t%s\t%s\t%d\t%d\t%s", ShownClubName(world, entry.club, language).c_str(),
-                        DateListText(entry.from).c_str(), DateListText(entry.until).c_str(),
-                        static_cast<int>(entry.games), static_cast<int>(entry.goals),
-                        entry.flag != 0 ? "x" : " ");
+    return FormatPrintf(
+        "%s\t%s\t%s\t%d\t%d\t%s", ShownClubName(world, entry.club, language).c_str(),
+        DateListText(entry.from).c_str(), DateListText(entry.until).c_str(),
+        static_cast<int>(entry.games), static_cast<int>(entry.goals), entry.flag != 0 ? "x" : " ");
 }
 
 void WriteChangedEntryFields(const SHistoryEntry& loaded, const SHistoryEntry& edited,

@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "app/VexaApp.h"
+#include "demo/DemoLocation.h"
+#include "document/ScopeCheck.h"
+#include "exports/WorldDump.h"
 #include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/QtProgress.h"
 #include "gui/mainwindow/QtTranslations.h"
 #include "gui/mainwindow/QtUserInterface.h"
-#include "demo/DemoLocation.h"
-#include "document/ScopeCheck.h"
-#include "exports/WorldDump.h"
 #include "platform/Console.h"
 #include "platform/StringTable.h"
 

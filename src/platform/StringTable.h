@@ -55,11 +55,6 @@ inline constexpr int kContinentAfrica = 513;        // "Afrika"
 inline constexpr int kContinentOceania = 514;       // "Ozeanien"
 inline constexpr int kFirstLeague = 517;            // "1. Liga"
 inline constexpr int kNationalCup = 518;            // "Nationaler Pokal"
-inline constexpr int kClubPageGeneral = 604;        // "Allgemeine Informationen"
-inline constexpr int kClubPageBadge = 605;          // "Wappen"
-inline constexpr int kClubPageKits = 606;           // "Trikots"
-inline constexpr int kClubPageStadium = 607;        // "Stadion/Umgebung"
-inline constexpr int kClubPageHistory = 608;        // "Historische Daten"
 inline constexpr int kErrorOccurred = 622;          // "Der folgende Fehler ist aufgetreten!"
 inline constexpr int kCompleteCountries = 623;      // "Die folgenden Länder sind korrekt ..."
 inline constexpr int kNoFileChosen = 575;           // "Keine Datei gewählt"
@@ -68,18 +63,11 @@ inline constexpr int kSquadTrainers = 580;          // "Es darf nur ein Trainer 
 inline constexpr int kSquadManagers = 581;          // "Es darf nur ein Manager ..."
 inline constexpr int kSquadPresidents = 582;  // "Es darf nur ein Präsident in der ersten ..."
 inline constexpr int kSquadSecondTeamPresident = 583;  // "Es darf nur ein Präsident im Verein ..."
-inline constexpr int kNoMatter = 624;                  // "Egal"
 inline constexpr int kOk = 625;                        // "OK"
 inline constexpr int kSquadIncompleteName = 674;       // "Mindestens ein Spieler hat keinen ..."
-inline constexpr int kLanguageGerman = 675;            // "Deutsch"
-inline constexpr int kLanguageEnglish = 676;           // "Englisch"
-inline constexpr int kLanguageFrench = 677;            // "Französisch"
-inline constexpr int kLanguageSpanish = 678;           // "Spanisch"
-inline constexpr int kLanguageItalian = 679;           // "Italienisch"
 inline constexpr int kNewCompetitionName = 787;        // "Neuer Wettbewerb"
 inline constexpr int kNotAvailable = 789;              // " nicht vorhanden "
 inline constexpr int kLanguageDirectory = 799;         // "ger"
-inline constexpr int kDeleteDatabase = 814;            // "Möchten Sie die Datenbank "%s" ..."
 inline constexpr int kCancel = 823;                    // "Abbruch"
 inline constexpr int kElapsedTimes = 824;              // "Verstrichene Zeit: ..."
 inline constexpr int kImportCaption = 825;             // "Datenbank importieren"
@@ -88,63 +76,37 @@ inline constexpr int kImportStatus = 827;              // "initialisiere Importm
 inline constexpr int kExportCaption = 829;             // "Exportieren der kompletten Datenbank"
 inline constexpr int kExportDescription = 830;  // "Die exportierte Datenbank %s wird erstellt. ..."
 inline constexpr int kExportStatus = 831;       // "initialisiere Exportmodul..."
-inline constexpr int kNationalTeamNotOverwritten = 843;  // "Das Nationalteam kann nicht ..."
-inline constexpr int kRendererMissing = 844;          // "Die Laufzeitbibliothek Renderer.dll ..."
-inline constexpr int kSyncSameKindsOnly = 846;        // "Es können nur gleiche Typen ..."
+inline constexpr int kSyncSameKindsOnly = 846;  // "Es können nur gleiche Typen ..."
 inline constexpr int kSyncDifferentContinents = 847;  // "Unterschiedliche Kontinente ..."
 // Column headings of the national team and referee lists.
-inline constexpr int kColumnName = 848;      // "Name"
-inline constexpr int kColumnStrength = 850;  // "Stärke"
-inline constexpr int kColumnClub = 851;      // "Verein"
-inline constexpr int kColumnBirthday = 852;  // "Geburtstag"
-inline constexpr int kNewDatabasePrompt =
-    858;  // "Neue Datenbank erstellen\tWelchen Namen ...\t..."
-inline constexpr int kRemoveClubPersons = 860;  // "Sollen wirklich alle Spieler und Manager ..."
-inline constexpr int kColumnPosition = 864;     // "Pos"
-inline constexpr int kDuplicatesTitle = 866;    // "Doppelte Spieler in der Datenbank"
-inline constexpr int kBigNoName = 867;          // "Es wurde kein Name angegeben"
-inline constexpr int kBigCannotOpen = 869;      // "Die Datei %s kann nicht zum Lesen ..."
-inline constexpr int kBigInvalid = 871;         // "%s ist keine gültige BIG Datei"
-inline constexpr int kBigNotFound = 874;        // "Die Datei %s konnte in dem BIG Archiv ..."
-inline constexpr int kBigNotOpen = 877;         // "BIG Archiv ist nicht geöffnet"
-inline constexpr int kColumnAge = 879;          // "Alter"
-inline constexpr int kColumnTalent = 880;       // "Talent"
-inline constexpr int kColumnCaps = 881;         // "Länderspiele"
-inline constexpr int kNoBadge = 887;            // " Kein Wappen"
-inline constexpr int kUnicodeDirectory = 888;   // "Das aktuelle Verzeichnis oder ..."
-inline constexpr int kColumnFirstName = 889;    // "Vorname"
-inline constexpr int kMissingBadge = 890;       // "Der Verein %s benutzt ein nicht ..."
-inline constexpr int kColumnSurname = 891;      // "Nachname"
-inline constexpr int kColumnStageName = 893;    // "Künstlername"
-inline constexpr int kColumnCountry = 894;      // "Land"
-inline constexpr int kRestoreDatabase = 897;    // "Durch die Wiederherstellung werden ..."
-inline constexpr int kProductName = 898;        // "KICKWERK 06"
-inline constexpr int kApplicationTitle = 899;   // "Editor"
-inline constexpr int kOnlyTdbFiles = 919;       // "Nur *.tdb Dateien können geladen werden, ..."
+inline constexpr int kColumnName = 848;        // "Name"
+inline constexpr int kColumnClub = 851;        // "Verein"
+inline constexpr int kColumnBirthday = 852;    // "Geburtstag"
+inline constexpr int kColumnPosition = 864;    // "Pos"
+inline constexpr int kBigNoName = 867;         // "Es wurde kein Name angegeben"
+inline constexpr int kBigCannotOpen = 869;     // "Die Datei %s kann nicht zum Lesen ..."
+inline constexpr int kBigInvalid = 871;        // "%s ist keine gültige BIG Datei"
+inline constexpr int kBigNotFound = 874;       // "Die Datei %s konnte in dem BIG Archiv ..."
+inline constexpr int kBigNotOpen = 877;        // "BIG Archiv ist nicht geöffnet"
+inline constexpr int kNoBadge = 887;           // " Kein Wappen"
+inline constexpr int kUnicodeDirectory = 888;  // "Das aktuelle Verzeichnis oder ..."
+inline constexpr int kMissingBadge = 890;      // "Der Verein %s benutzt ein nicht ..."
+inline constexpr int kProductName = 898;       // "KICKWERK 06"
+inline constexpr int kApplicationTitle = 899;  // "Editor"
 // The club editor's city picture and shirt numbers.
 inline constexpr int kCityPictureOutsideFolder = 1340;  // "Die Stadtgrafik muss im Ordner %s ..."
 inline constexpr int kCityPictureNameTooLong = 1341;    // "Der Dateiname %s ist als Ortsname ..."
 inline constexpr int kCityPictureNotBmp = 1342;         // "Als Stadtgrafik kann nur eine BMP ..."
 inline constexpr int kCityPictureBadName = 1343;        // "Der Dateiname %s kann kein Ortsname ..."
 inline constexpr int kCityPictureUnreadable = 1344;     // "Die Datei %s ist keine lesbare BMP ..."
-inline constexpr int kWithoutShirtNumber = 1345;        // "ohne Nummer"
-// The tool tip of a control shown empty and disabled because no record keeps its value.
-inline constexpr int kValueNotStored = 1350;  // "Die Datenbank speichert keinen solchen Wert."
 
 // The person editor's player panel: talent 0 to 4 ("Normal" ... "Gigantisch") and the effect on
 // the team-mates 0 to 9 ("-" ... "+5% auf alle Spieler im Mannschaftsteil").
 inline constexpr int kTalentNames = 1440;
 inline constexpr int kTeammateEffects = 1445;
 
-// The club editor's badge and kit pages.
-inline constexpr int kBadgePathTooLong = 1320;  // "Der Dateiname %s ist länger als %d ..."
-
-// The person pages "Vertrag" and "Aussehen".
-inline constexpr int kContractEndDrawn = 592;    // "wird bei Programmstart ausgewürfelt"
-inline constexpr int kPlayerPictureSize = 1470;  // "WARNUNG! Größe des Bildes ist inkompatibel ..."
 // "Fanbeauftragter"), and the squad dialog's hint.
 inline constexpr int kStaffRoleNames = 1400;
-inline constexpr int kSquadHint = 1420;  // "Rechte Maustaste auf Liste ruft Kontextmenü ..."
 
 inline constexpr int kMainCaption = 20000;  // "KW 06 Datenbank Editor"
 inline constexpr int kSaveTitle = 20001;    // "Daten werden gespeichert"
@@ -158,96 +120,32 @@ inline constexpr int kProgressCaption = 20007;    // "KW06 - Bitte warten!"
 inline constexpr int kDateFormat = 20008;         // "%4 %1/%2": weekday, day, month, year
 inline constexpr int kSecondTeamPattern = 20009;  // "%s 2": a club name to its second team's
 inline constexpr int kCreateAClub = 20010;        // "Create A Club Verein"
-inline constexpr int kRemovePlayerCaption = 20011;  // "Spieler löschen"
-inline constexpr int kRemovePlayerQuestion =
-    20012;                                       // "Wollen Sie den Spieler komplett löschen ..."
-inline constexpr int kDeleteCompletely = 20013;  // "Löschen"
-inline constexpr int kNoClub = 20014;            // "Kein Verein"
-inline constexpr int kExportClubStatus = 20015;  // "Exportiere %s..."
-inline constexpr int kImportData = 20016;        // "Importiere die Daten..."
-inline constexpr int kImportQuestion = 20017;    // "Das Importieren eines KW Archives ..."
-inline constexpr int kDamagedCountries = 20018;  // "Die folgenden Länderdateien ... %s ..."
-inline constexpr int kImportDamaged = 20019;     // "Das Archiv %s ist beschädigt ..."
-inline constexpr int kLockFailed = 20020;        // "Die Sperre gegen einen zweiten Editor ..."
-inline constexpr int kReplaceDamagedCountries = 20030;  // "... %s ... durch die Daten ersetzen?"
-inline constexpr int kMasterCaption = 20040;            // "Aktuelle Daten zum Spiel exportieren"
-inline constexpr int kMasterText = 20041;               // "Die Daten der aktuellen Datenbank ..."
-inline constexpr int kNoCompleteCountry = 20042;        // "Kein Land ist korrekt initialisiert!"
-inline constexpr int kDatabaseSaved = 20043;            // "Datenbank gespeichert!"
-inline constexpr int kSaveChanges = 20044;              // "Die Datenbank "%s" enthält ..."
-inline constexpr int kInvalidDatabaseName = 20060;      // "Der Name %s ist als Datenbankname ..."
-inline constexpr int kDemoCaption = 20100;              // "Demo-Installation"
+inline constexpr int kNoClub = 20014;             // "Kein Verein"
+inline constexpr int kExportClubStatus = 20015;   // "Exportiere %s..."
+inline constexpr int kImportData = 20016;         // "Importiere die Daten..."
+inline constexpr int kImportQuestion = 20017;     // "Das Importieren eines KW Archives ..."
+inline constexpr int kDamagedCountries = 20018;   // "Die folgenden Länderdateien ... %s ..."
+inline constexpr int kImportDamaged = 20019;      // "Das Archiv %s ist beschädigt ..."
+inline constexpr int kLockFailed = 20020;         // "Die Sperre gegen einen zweiten Editor ..."
+inline constexpr int kMasterCaption = 20040;      // "Aktuelle Daten zum Spiel exportieren"
+inline constexpr int kMasterText = 20041;         // "Die Daten der aktuellen Datenbank ..."
+inline constexpr int kNoCompleteCountry = 20042;  // "Kein Land ist korrekt initialisiert!"
+inline constexpr int kDatabaseSaved = 20043;      // "Datenbank gespeichert!"
+inline constexpr int kSaveChanges = 20044;        // "Die Datenbank "%s" enthält ..."
+inline constexpr int kDemoCaption = 20100;        // "Demo-Installation"
 inline constexpr int kDemoTables = 20101;  // "Tabellen und Namenslisten werden geschrieben..."
 inline constexpr int kDemoWorld = 20102;   // "Vereine, Spieler und Wettbewerbe werden erzeugt..."
 inline constexpr int kDemoFailed = 20103;  // "Die Demo-Installation ... nicht erstellt werden"
 inline constexpr int kDemoBadges = 20104;  // "Wappen werden gezeichnet..."
-inline constexpr int kListExportFailed = 20300;    // "Die Liste konnte nicht in die Datei %s ..."
-inline constexpr int kListPrintEmpty = 20301;      // "Die Liste ist leer, ..."
-inline constexpr int kListPrintTooNarrow = 20302;  // "Die Spalten der Liste passen nicht ..."
-inline constexpr int kListPrintTooShort = 20303;   // "Auf der Seite ist kein Platz ..."
-inline constexpr int kListPrintFailed = 20304;     // "Der Drucker hat die Liste nicht ..."
-
-inline constexpr int kHintCaption = 20800;       // "KW 06 Editor Hinweis"
-inline constexpr int kAttentionCaption = 20801;  // "Kickwerk 06 - Achtung!"
-inline constexpr int kAttention = 20802;         // "Achtung!"
-inline constexpr int kErrorHeading = 20803;      // "Fehler"
-inline constexpr int kAbort = 20804;             // "Abbrechen"
-
-// The database dialogs.
-inline constexpr int kDeleteDatabaseFailed = 21000;  // "Die Datenbank "%s" konnte nicht ..."
-inline constexpr int kDeleteOpenDatabase = 21001;    // "Sie ist zurzeit im Editor geöffnet. ..."
-
-// The main window's club and assistant commands.
-inline constexpr int kNewClubPrompt = 21100;    // "Neuer Verein\tBitte geben Sie den Namen ..."
-inline constexpr int kNoInvalidBadges = 21101;  // "Kein Verein benutzt ein ungültiges Wappen."
-// "&Datei"'s list of the databases opened last.
-inline constexpr int kRecentDatabaseMissing = 21180;  // "Die Datenbank %s gibt es nicht mehr. ..."
 
 // Synchronising databases and its copy dialogs.
-inline constexpr int kSyncCaption = 21200;         // "Datenbanken synchronisieren"
 inline constexpr int kClubCopyCaption = 21201;     // "Verein kopieren"
 inline constexpr int kCountryCopyCaption = 21202;  // "Länderdaten kopieren"
 inline constexpr int kSyncCountryFull = 21203;     // "Das Land %s hat schon %d Vereine; ..."
-// The club copy's check boxes, in the order of their groups 0x2 .. 0x4000.
-inline constexpr int kClubCopyGeneral = 21210;  // "Allgemeine Informationen: Allgemein"
-inline constexpr int kClubCopyFinances = 21211;
-inline constexpr int kClubCopyAddress = 21212;
-inline constexpr int kClubCopyAttendance = 21213;
-inline constexpr int kClubCopyBadge = 21214;
-inline constexpr int kClubCopyKit = 21215;
-inline constexpr int kClubCopyStadium = 21216;
-inline constexpr int kClubCopyLocation = 21217;
-inline constexpr int kClubCopySurroundings = 21218;
-inline constexpr int kClubCopyTransfers = 21219;
-inline constexpr int kClubCopyHistory = 21220;
-inline constexpr int kClubCopyFirstTeam = 21221;
-inline constexpr int kClubCopySecondTeam = 21222;
-inline constexpr int kClubCopyStaff = 21223;  // "Spielerdaten Trainer und Präsidenten"
-// The country copy's check boxes, groups 0x2 .. 0x40.
-inline constexpr int kCountryCopyGeneral = 21230;  // "Allgemeine Informationen"
-inline constexpr int kCountryCopyYouth = 21231;
-inline constexpr int kCountryCopyReferees = 21232;
-inline constexpr int kCountryCopyStadiums = 21233;
-inline constexpr int kCountryCopyManagers = 21234;
-inline constexpr int kCountryCopyClubs = 21235;  // "Vereine / Spielpläne übernehmen"
 // The stadium and referee editors of a country.
 inline constexpr int kTooManySeasonTicketBlocks = 487;  // "Sie dürfen nur 3 Blöcke für ..."
 inline constexpr int kNotOneAwayBlock = 488;            // "Sie müssen genau einen Block für ..."
 inline constexpr int kSeasonTicketAwayBlock = 489;  // "Blöcke für Dauerkarten und Gästefans ..."
-inline constexpr int kSpecialityColumn = 886;       // "Besonderheit"
-// The staff list's duplicate check.
-inline constexpr int kStaffDuplicatesHeading = 21460;  // "Doppelte Personen (gleicher Name ..."
-inline constexpr int kStaffNoDuplicates = 21461;       // "Keine doppelten Personen gefunden."
-// The country window: its caption, its tabs in order, and the general page's lists.
-inline constexpr int kCountryWindowCaption = 23100;  // "Land Einstellungen"
-inline constexpr int kCountryTabGeneral = 23101;     // "Allgemeine Informationen"
-inline constexpr int kCountryTabLeagueSystem = 23102;
-inline constexpr int kCountryTabCups = 23103;
-inline constexpr int kCountryTabYouth = 23104;
-inline constexpr int kCountryTabReferees = 23105;
-inline constexpr int kCountryTabManagers = 23106;
-inline constexpr int kCountryTabLook = 23107;  // "Spieler Aussehen"
-inline constexpr int kCountryTabCount = 7;
 // "Klima": climate n is kClimates + n.
 inline constexpr int kClimates = 23110;
 inline constexpr int kClimateCount = 6;

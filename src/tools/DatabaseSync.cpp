@@ -75,8 +75,7 @@ SDropDecision ClubOntoCountry(const SSyncItem& dragged, const SSyncItem& target,
     }
     if (country.ClubCount() >= CCountry::kMaxClubs) {
         const std::string format(ResourceString(ids::kSyncCountryFull));
-        return Refusal(FormatPrintf(format.c_str(),
-                                    country.Name(targeted.Language()).c_str(),
+        return Refusal(FormatPrintf(format.c_str(), country.Name(targeted.Language()).c_str(),
                                     CCountry::kMaxClubs));
     }
     decision.action = EDropAction::NewClub;

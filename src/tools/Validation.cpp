@@ -46,7 +46,10 @@ class CCountryValidation {
 public:
     CCountryValidation(const CWorld& world, int country, int language, ECheckBasis basis,
                        std::vector<SFinding>& findings)
-        : m_world(world), m_country(world.Country(country)), m_language(language), m_basis(basis),
+        : m_world(world),
+          m_country(world.Country(country)),
+          m_language(language),
+          m_basis(basis),
           m_findings(findings) {}
 
     void Run() {

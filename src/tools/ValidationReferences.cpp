@@ -26,7 +26,9 @@ class CCountryReferences {
 public:
     CCountryReferences(const CWorld& world, int country, int language,
                        std::vector<SFinding>& findings)
-        : m_world(world), m_country(world.Country(country)), m_language(language),
+        : m_world(world),
+          m_country(world.Country(country)),
+          m_language(language),
           m_findings(findings) {}
 
     void Run() {

@@ -46,7 +46,8 @@ protected:
     // league leaves it (one edit).
     std::uint32_t FreeFirstTeam() {
         const SLeagueRow last = LeagueRows(World(), kDemoCountry, kDefaultLanguage).back();
-        const std::uint32_t team = LeagueTeamRows(World(), last.leagueId, true, kDefaultLanguage).back().team;
+        const std::uint32_t team =
+            LeagueTeamRows(World(), last.leagueId, true, kDefaultLanguage).back().team;
         EXPECT_TRUE(DropTeamWithoutLeague(document, kDemoCountry, team));
         return team;
     }
@@ -56,9 +57,11 @@ TEST_F(CompositionCommandsTest, RowsShowTheLeaguesAndTheirTeamsInOrderWithNamesA
     const std::vector<SLeagueRow> leagues = LeagueRows(World(), kDemoCountry, kDefaultLanguage);
     ASSERT_FALSE(leagues.empty());
     EXPECT_EQ(leagues.front().leagueId, LeagueId(0));
-    EXPECT_EQ(leagues.front().name, LeagueName(*World().Competition(LeagueId(0)), kDefaultLanguage));
+    EXPECT_EQ(leagues.front().name,
+              LeagueName(*World().Competition(LeagueId(0)), kDefaultLanguage));
 
-    const std::vector<SCompositionRow> rows = LeagueTeamRows(World(), LeagueId(0), false, kDefaultLanguage);
+    const std::vector<SCompositionRow> rows =
+        LeagueTeamRows(World(), LeagueId(0), false, kDefaultLanguage);
     ASSERT_EQ(rows.size(), League(0).Teams().size());
     EXPECT_EQ(Teams(rows), League(0).Teams());
     for (std::size_t index = 0; index < rows.size(); ++index) {
@@ -70,19 +73,23 @@ TEST_F(CompositionCommandsTest, RowsShowTheLeaguesAndTheirTeamsInOrderWithNamesA
         ApplySeasonMark(w.Country(kDemoCountry), first, ESeasonMark::kCupFinalist);
         return true;
     }));
-    const SCompositionRow marked = LeagueTeamRows(World(), LeagueId(0), false, kDefaultLanguage).front();
-    EXPECT_EQ(marked.text, std::string(ClubOf(first).Name(kDefaultLanguage)) + "\tAbsteiger\tPokalfinalist");
+    const SCompositionRow marked =
+        LeagueTeamRows(World(), LeagueId(0), false, kDefaultLanguage).front();
+    EXPECT_EQ(marked.text,
+              std::string(ClubOf(first).Name(kDefaultLanguage)) + "\tAbsteiger\tPokalfinalist");
 
     // A reserve team under the club's second-team name; hidden, it leaves no row, the others
     // keeping their league positions.
     const std::uint32_t reserve = FreeFirstTeam() | kSecondTeamFlag;
     const std::uint32_t last = leagues.back().leagueId;
     ASSERT_TRUE(DropTeamInLeague(document, last, reserve, 1));
-    const std::vector<SCompositionRow> shown = LeagueTeamRows(World(), last, false, kDefaultLanguage);
+    const std::vector<SCompositionRow> shown =
+        LeagueTeamRows(World(), last, false, kDefaultLanguage);
     ASSERT_GT(shown.size(), 2u);
     EXPECT_EQ(shown[1].team, reserve);
     EXPECT_EQ(shown[1].text, ClubOf(reserve).SecondTeamName(kDefaultLanguage) + "\t\t");
-    const std::vector<SCompositionRow> hidden = LeagueTeamRows(World(), last, true, kDefaultLanguage);
+    const std::vector<SCompositionRow> hidden =
+        LeagueTeamRows(World(), last, true, kDefaultLanguage);
     ASSERT_EQ(hidden.size(), shown.size() - 1);
     EXPECT_EQ(hidden[1].team, shown[2].team);
     EXPECT_EQ(hidden[1].position, 2);
@@ -90,7 +97,8 @@ TEST_F(CompositionCommandsTest, RowsShowTheLeaguesAndTheirTeamsInOrderWithNamesA
 
 TEST_F(CompositionCommandsTest, RowsWithoutLeagueFollowTheTeamsWithoutLeague) {
     for (const bool hide : {false, true}) {
-        const std::vector<SCompositionRow> rows = RowsWithoutLeague(World(), kDemoCountry, hide, kDefaultLanguage);
+        const std::vector<SCompositionRow> rows =
+            RowsWithoutLeague(World(), kDemoCountry, hide, kDefaultLanguage);
         EXPECT_EQ(rows.empty(), hide);
         EXPECT_EQ(Teams(rows), TeamsWithoutLeague(World(), kDemoCountry, hide));
         for (const SCompositionRow& row : rows) {
@@ -198,7 +206,8 @@ TEST_F(CompositionCommandsTest, ClearingEmptiesLeaguesOnceAndTheCheckNamesThem) 
     }
     EXPECT_FALSE(ClearAllLeagues(document, kDemoCountry));
     EXPECT_EQ(Edits(), start + 2);
-    EXPECT_EQ(CheckComposition(World(), kDemoCountry, kDefaultLanguage).messages.size(), leagues.size());
+    EXPECT_EQ(CheckComposition(World(), kDemoCountry, kDefaultLanguage).messages.size(),
+              leagues.size());
 }
 
 TEST_F(CompositionCommandsTest, SeasonMarksRecordAnEditOnlyWhenAFlagChanges) {

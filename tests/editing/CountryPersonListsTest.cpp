@@ -63,8 +63,9 @@ TEST_F(CountryPersonListsTest, PoolRowsListTheUsedSlotsInSlotOrderWithTheirFiveC
     entry.SetTeamPart(4);
     entry.SetPreferredClub(CPoolEntry::kCreateAClub);
     ASSERT_FALSE(Country().Name(kDefaultLanguage).empty());
-    EXPECT_EQ(PoolRowText(World(), entry, kDefaultLanguage), "Berg,A.\t" + Country().Name(kDefaultLanguage) +
-                                               "\tKopfball\tSt\374rmer\tCreate A Club Verein");
+    EXPECT_EQ(PoolRowText(World(), entry, kDefaultLanguage),
+              "Berg,A.\t" + Country().Name(kDefaultLanguage) +
+                  "\tKopfball\tSt\374rmer\tCreate A Club Verein");
     entry.SetFirstName("");
     entry.SetNationality(0);
     entry.SetPreferredClub(0);

@@ -94,9 +94,11 @@ TEST_F(FixtureListSessionTest, PairingsShowTheNamesOfTheLeaguesTeams) {
     ASSERT_NE(home, nullptr);
     ASSERT_NE(away, nullptr);
     EXPECT_EQ(PairingText(World(), league, 1, 2, kDefaultLanguage),
-              std::string(home->Name(kDefaultLanguage)) + "\t-\t" + std::string(away->Name(kDefaultLanguage)));
+              std::string(home->Name(kDefaultLanguage)) + "\t-\t" +
+                  std::string(away->Name(kDefaultLanguage)));
     // Free places and positions beyond the team list show no name.
-    EXPECT_EQ(PairingText(World(), league, 0, 2, kDefaultLanguage), "\t-\t" + std::string(away->Name(kDefaultLanguage)));
+    EXPECT_EQ(PairingText(World(), league, 0, 2, kDefaultLanguage),
+              "\t-\t" + std::string(away->Name(kDefaultLanguage)));
     EXPECT_EQ(FixtureTeamName(World(), league, league.TeamCount() + 1, kDefaultLanguage), "");
     EXPECT_EQ(FixtureTeamName(World(), league, -3, kDefaultLanguage), "");
 }

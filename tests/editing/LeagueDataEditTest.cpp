@@ -38,7 +38,8 @@ protected:
             *document.WorldForOperations().Competition(LeagueId(index)));
     }
     SLeagueData Read(int index) const {
-        const std::optional<SLeagueData> data = ReadLeagueData(World(), LeagueId(index), kDefaultLanguage);
+        const std::optional<SLeagueData> data =
+            ReadLeagueData(World(), LeagueId(index), kDefaultLanguage);
         EXPECT_TRUE(data.has_value());
         return data.value_or(SLeagueData{});
     }
@@ -63,8 +64,10 @@ TEST_F(LeagueDataEditTest, ReadsTheLeagueAndItsLevel) {
     EXPECT_EQ(data.tieBreak, 1);
     EXPECT_EQ(data.nonEuropeanLimit, 4);
     EXPECT_FALSE(data.reserveTeams);
-    EXPECT_FALSE(ReadLeagueData(World(), MakeCompetitionId(kDemoCountry, kLeagueType, 19), kDefaultLanguage));
-    EXPECT_FALSE(ReadLeagueData(World(), MakeCompetitionId(kDemoCountry, kPoolType, 0), kDefaultLanguage));
+    EXPECT_FALSE(ReadLeagueData(World(), MakeCompetitionId(kDemoCountry, kLeagueType, 19),
+                                kDefaultLanguage));
+    EXPECT_FALSE(
+        ReadLeagueData(World(), MakeCompetitionId(kDemoCountry, kPoolType, 0), kDefaultLanguage));
 }
 
 TEST_F(LeagueDataEditTest, TooManyMatchdaysFallBackToTwoMeetings) {

@@ -146,7 +146,8 @@ TEST_F(LeagueRebuildTest, AFurtherLeagueTakesTheLevelsSettingsButNoTeams) {
     EXPECT_EQ(further.Level(), lowest);
     EXPECT_EQ(further.LeagueSize(), size);
     EXPECT_EQ(further.TeamCount(), 0);
-    EXPECT_NE(LeagueName(further, kDefaultLanguage), LeagueName(League(firstOfLowest), kDefaultLanguage));
+    EXPECT_NE(LeagueName(further, kDefaultLanguage),
+              LeagueName(League(firstOfLowest), kDefaultLanguage));
     // Filled from the teams without league, the country is complete again and builds.
     const std::vector<std::uint32_t> free = TeamsWithoutLeague(World(), kDemoCountry, true);
     document.Perform("Liga", SWorldScope::Countries({kDemoCountry}), [&](CWorld& world) {

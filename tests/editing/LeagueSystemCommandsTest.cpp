@@ -44,7 +44,8 @@ TEST_F(LeagueSystemCommandsTest, TheTreeListsEachLevelWithItsLeagues) {
     document.WorldForOperations()
         .Country(kDemoCountry)
         .SetLevelName(0, kDefaultLanguage, "Oberste Spielklasse");
-    const std::vector<SLevelRow> levels = LeagueSystemLevels(World(), kDemoCountry, kDefaultLanguage);
+    const std::vector<SLevelRow> levels =
+        LeagueSystemLevels(World(), kDemoCountry, kDefaultLanguage);
     ASSERT_EQ(static_cast<int>(levels.size()), LowestLevel() + 1);
     EXPECT_EQ(levels[0].name, "Oberste Spielklasse");
     std::vector<std::uint32_t> listed;
@@ -53,7 +54,8 @@ TEST_F(LeagueSystemCommandsTest, TheTreeListsEachLevelWithItsLeagues) {
                   Counts()[static_cast<std::size_t>(level.level)]);
         for (const SLeagueRow& league : level.leagues) {
             EXPECT_EQ(World().Competition(league.leagueId)->Level(), level.level);
-            EXPECT_EQ(league.name, LeagueName(*World().Competition(league.leagueId), kDefaultLanguage));
+            EXPECT_EQ(league.name,
+                      LeagueName(*World().Competition(league.leagueId), kDefaultLanguage));
             listed.push_back(league.leagueId);
         }
     }

@@ -219,8 +219,8 @@ TEST_F(CountryLeaguesTest, CompositionCheckNamesEveryFaultyLeague) {
     faults = CheckComposition(world, kDemoCountry, kDefaultLanguage);
     ASSERT_EQ(faults.messages.size(), 2u);
     EXPECT_TRUE(faults.headed);
-    EXPECT_EQ(faults.messages.front(),
-              LeagueName(top, kDefaultLanguage) + ": Reserveteams d\xFCrfen nicht in der Liga spielen!");
+    EXPECT_EQ(faults.messages.front(), LeagueName(top, kDefaultLanguage) +
+                                           ": Reserveteams d\xFCrfen nicht in der Liga spielen!");
 
     ClearAllLeagueTeams(world, kDemoCountry);
     for (const CDBCompetition* league : CountryLeagues(world, kDemoCountry)) {

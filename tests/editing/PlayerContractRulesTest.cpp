@@ -142,13 +142,15 @@ TEST_F(ContractPlayerTest, ClubNamesAreCutToThirtyCharacters) {
     club.SetName(kDefaultLanguage, "Hafenstadt");
     EXPECT_EQ(ShownClubName(world, club.Id(), kDefaultLanguage), "Hafenstadt");
     // The second team shows its own name.
-    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag, kDefaultLanguage), club.SecondTeamName(kDefaultLanguage));
+    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag, kDefaultLanguage),
+              club.SecondTeamName(kDefaultLanguage));
     EXPECT_NE(club.SecondTeamName(kDefaultLanguage), "Hafenstadt");
     // A second team's name may be longer than the page shows.
     club.SetName(kDefaultLanguage, "Sportverein Hafenstadt von 1899 Nord");
     const std::string second = club.SecondTeamName(kDefaultLanguage);
     ASSERT_GT(second.size(), kShownClubNameLength);
-    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag, kDefaultLanguage), second.substr(0, 30));
+    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag, kDefaultLanguage),
+              second.substr(0, 30));
     EXPECT_EQ(ShownClubName(world, 0, kDefaultLanguage), "");
     EXPECT_EQ(ShownClubName(world, MakeClubId(5, 99), kDefaultLanguage), "");
 }

@@ -41,7 +41,8 @@ TEST_F(CareerRowTest, RowsNameTheClubTheDatesTheCountsAndTheLoan) {
     SHistoryEntry entry = Station(club.Id(), CDate::FromYmd(2001, 7, 1), 34);
     entry.until = CDate::FromYmd(2003, 6, 30);
     entry.goals = 7;
-    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage), "Hafenstadt\t01.07.2001\t30.06.2003\t34\t7\t ");
+    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage),
+              "Hafenstadt\t01.07.2001\t30.06.2003\t34\t7\t ");
     entry.flag = 1;
     entry.club = 0;
     entry.until = CDate();

@@ -143,7 +143,8 @@ TEST(SeasonCalendarInternational, TheOverlapLooksAtTheNeighboursWithinTheTableOn
 
 TEST(SeasonCalendarColumns, LeaguesComeFirstThenTheCupsThatExist) {
     const std::unique_ptr<CWorld> world = test::LoadSmallDemo();
-    const std::vector<SCalendarColumn> columns = CalendarColumns(*world, kDemoCountry, kDefaultLanguage);
+    const std::vector<SCalendarColumn> columns =
+        CalendarColumns(*world, kDemoCountry, kDefaultLanguage);
     ASSERT_GE(columns.size(), 3u);
     std::size_t leagues = 0;
     while (leagues < columns.size() && columns[leagues].league) {
@@ -187,7 +188,9 @@ TEST(SeasonCalendarColumns, TheModeDecidesWhichColumnsAClickToggles) {
 // The calendar commands and the check on the small demo, through a document.
 class SeasonCalendarDemoTest : public test::DemoDocumentTest {
 protected:
-    std::vector<SCalendarColumn> Columns() const { return CalendarColumns(World(), kDemoCountry, kDefaultLanguage); }
+    std::vector<SCalendarColumn> Columns() const {
+        return CalendarColumns(World(), kDemoCountry, kDefaultLanguage);
+    }
     const CDBCompetition& Node(std::uint32_t id) const { return *World().Competition(id); }
     // A day of calendar 0 on which no column has a matchday.
     int FreeDay() const {

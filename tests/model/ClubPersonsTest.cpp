@@ -124,8 +124,8 @@ TEST_F(ClubsTest, NamesOfNewClubsAndSecondTeams) {
         int country;
         const char* name;
     };
-    for (const Case c :
-         {Case{14, "Lumbra (RES)"}, Case{45, "Lumbra (B)"}, Case{21, "Lumbra 2"}, Case{5, "Lumbra 2"}}) {
+    for (const Case c : {Case{14, "Lumbra (RES)"}, Case{45, "Lumbra (B)"}, Case{21, "Lumbra 2"},
+                         Case{5, "Lumbra 2"}}) {
         CClub club(world, MakeClubId(c.country, 1));
         club.SetName(2, "Lumbra");
         EXPECT_EQ(club.SecondTeamName(2), c.name);

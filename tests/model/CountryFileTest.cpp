@@ -236,7 +236,8 @@ TEST_F(CountryFile, PlayerPoolKeepsUsedEntriesAndIsSizedByTheClubs) {
     EXPECT_FALSE(read.PlayerPool()[1].IsUsed());
     EXPECT_EQ(read.PlayerPool()[65].Nationality(), kCountry);
 
-    EXPECT_EQ(PreferredClubName(loaded, CPoolEntry::kCreateAClub, kDefaultLanguage), "Create A Club Verein");
+    EXPECT_EQ(PreferredClubName(loaded, CPoolEntry::kCreateAClub, kDefaultLanguage),
+              "Create A Club Verein");
     loaded.Country(kCountry).Club(Club(2))->SetName(0, "Zwei");
     EXPECT_EQ(PreferredClubName(loaded, Club(2), kDefaultLanguage), "Zwei");
     EXPECT_EQ(PreferredClubName(loaded, Club(3), kDefaultLanguage), "");

@@ -9,9 +9,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "document/DatabaseDocument.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/mainwindow/AdminToolsMenu.h"
 #include "gui/mainwindow/QtText.h"
-#include "document/DatabaseDocument.h"
 #include "model/World.h"
 #include "platform/Progress.h"
 #include "platform/StringTable.h"
@@ -69,7 +70,7 @@ QMenu& AdminMenu(QMainWindow& window) {
 // A message box as the window's user interface shows it, without a modal loop.
 void ShowBox(CAdminScene& scene, QMessageBox::Icon icon, const std::string& text,
              QMessageBox::StandardButtons buttons) {
-    auto* box = new QMessageBox(icon, FromCp1252(ResourceString(ids::kApplicationTitle)),
+    auto* box = new QMessageBox(icon, FromCp1252(GuiString(ids::kApplicationTitle)),
                                 FromCp1252(text), buttons, &scene.Window());
     box->show();
     scene.SetShown(*box);
@@ -90,8 +91,8 @@ std::unique_ptr<CShownScene> ShowAdminToolsQuestion(CSceneContext& context) {
     auto scene = std::make_unique<CAdminScene>(context);
     SAdminInputs inputs;
     inputs.country = 14;
-    const std::string question =
-        AdminQuestion(*FindAdminCommand("rename-stadiums"), scene->Document().World(), inputs, kDefaultLanguage);
+    const std::string question = AdminQuestion(*FindAdminCommand("rename-stadiums"),
+                                               scene->Document().World(), inputs, kDefaultLanguage);
     ShowBox(*scene, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No);
     return scene;
 }

@@ -31,10 +31,9 @@ public:
             throw std::runtime_error("demo database not opened");
         }
         const std::uint32_t club = context.DemoClub().Id();
-        m_dialog = std::make_unique<CDlgClubParent>(*document,
-                                                    *document->World().Country(ClubCountry(club)).Club(club),
-                                                    m_installation, &context.Renderer(),
-                                                    app.cityDirectory, SClubEditorOptions{true});
+        m_dialog = std::make_unique<CDlgClubParent>(
+            *document, *document->World().Country(ClubCountry(club)).Club(club), m_installation,
+            &context.Renderer(), app.cityDirectory, SClubEditorOptions{true});
         // Whole, as on a laptop's screen; the scenes' screen is smaller.
         m_dialog->resize(m_dialog->sizeHint());
         m_dialog->show();

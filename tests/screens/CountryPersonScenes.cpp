@@ -1,8 +1,8 @@
 #include "CountryPersonScenes.h"
 
 #include "CountryScenes.h"
-#include "gui/controls/MyListBox.h"
 #include "editing/CountryStaffCommands.h"
+#include "gui/controls/MyListBox.h"
 #include "gui/editors/country/CountryManagersPage.h"
 #include "gui/editors/country/CountryYouthPage.h"
 #include "gui/editors/country/DlgFurtherManager.h"
@@ -54,8 +54,8 @@ std::unique_ptr<CShownScene> ShowDlgPoolEntry(CSceneContext& context) {
 
 std::unique_ptr<CShownScene> ShowDlgFurtherManager(CSceneContext& context) {
     const CWorld& world = context.World();
-    return Shown(
-        std::make_unique<CDlgFurtherManager>(world, kDefaultLanguage, BlankCountryManager(world, kDefaultCountry)));
+    return Shown(std::make_unique<CDlgFurtherManager>(world, kDefaultLanguage,
+                                                      BlankCountryManager(world, kDefaultCountry)));
 }
 
 std::unique_ptr<CShownScene> ShowDlgStaffEntry(CSceneContext& context) {

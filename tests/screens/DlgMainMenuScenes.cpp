@@ -11,6 +11,7 @@
 
 #include "WindowScenes.h"
 #include "app/LongtimeOperation.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/mainwindow/DlgLongtimeOperation.h"
 #include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/SplashScreen.h"
@@ -30,17 +31,17 @@ public:
     static constexpr int kHoldAt = 150;
 
     CHeldExport(const std::filesystem::path& archive, std::string club) : m_club(std::move(club)) {
-        const std::string description(ResourceString(ids::kExportDescription));
-        Progress().SetCaption(ResourceString(ids::kExportCaption));
+        const std::string description(GuiString(ids::kExportDescription));
+        Progress().SetCaption(GuiString(ids::kExportCaption));
         Progress().SetDescription(FormatPrintf(description.c_str(), archive.c_str()));
-        Progress().SetStatus(ResourceString(ids::kExportStatus));
+        Progress().SetStatus(GuiString(ids::kExportStatus));
     }
 
     bool IsHolding() const { return m_holding; }
 
 protected:
     void Execute(IProgress& progress) override {
-        const std::string status(ResourceString(ids::kExportClubStatus));
+        const std::string status(GuiString(ids::kExportClubStatus));
         progress.SetRange(0, kClubs);
         progress.EnableCancel(true);
         for (int club = 1; club <= kHoldAt && !progress.IsCancelled(); ++club) {

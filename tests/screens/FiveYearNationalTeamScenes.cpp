@@ -6,9 +6,9 @@
 #include <stdexcept>
 
 #include "app/DatabaseSlots.h"
-#include "gui/controls/ControlText.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PlayerHistoryRules.h"
+#include "gui/controls/ControlText.h"
 #include "gui/editors/Dlg5Year.h"
 #include "gui/editors/Dlg5YearChange.h"
 #include "gui/editors/DlgNationalteam.h"
@@ -100,9 +100,8 @@ std::unique_ptr<CShownScene> ShowDlg5Year(CSceneContext& context) {
 
 std::unique_ptr<CShownScene> ShowDlg5YearChange(CSceneContext& context) {
     const CCountry& country = context.World().Country(kSceneCountry);
-    auto dialog = std::make_unique<CDlg5YearChange>(
-        Cp1252ToQString(country.Name(kDefaultLanguage)),
-        SceneValues(kSceneCountry));
+    auto dialog = std::make_unique<CDlg5YearChange>(Cp1252ToQString(country.Name(kDefaultLanguage)),
+                                                    SceneValues(kSceneCountry));
     return Shown(std::move(dialog));
 }
 

@@ -45,7 +45,8 @@ std::unique_ptr<CShownScene> ShowDlgFixturelist(CSceneContext& context) {
 }
 
 std::unique_ptr<CShownScene> ShowDlgStadiumSelect(CSceneContext& context) {
-    auto dialog = std::make_unique<CDlgStadiumSelect>(context.World(), kDefaultLanguage, kDefaultCountry, 2);
+    auto dialog =
+        std::make_unique<CDlgStadiumSelect>(context.World(), kDefaultLanguage, kDefaultCountry, 2);
     dialog->resize(dialog->sizeHint().expandedTo(QSize(0, 360)));
     return Shown(std::move(dialog));
 }

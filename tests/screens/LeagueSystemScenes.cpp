@@ -36,7 +36,8 @@ public:
             throw std::runtime_error("demo database not opened");
         }
         const std::uint32_t top = MakeCompetitionId(kDefaultCountry, kLeagueType, 0);
-        const std::optional<SLeagueData> data = ReadLeagueData(document->World(), top, kDefaultLanguage);
+        const std::optional<SLeagueData> data =
+            ReadLeagueData(document->World(), top, kDefaultLanguage);
         if (leagueData && data) {
             m_dialog = std::make_unique<CDlgLeagueData>(document->World(), top, *data);
         } else {

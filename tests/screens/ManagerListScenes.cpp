@@ -69,8 +69,8 @@ std::unique_ptr<CShownScene> ShowDlgManagAll(CSceneContext& context) {
 
 std::unique_ptr<CShownScene> ShowDlgPlayerSelectStaff(CSceneContext& context) {
     const CClub& club = context.DemoClub();
-    auto dialog = std::make_unique<CDlgPlayerSelect>(context.World(), kDefaultLanguage, club.Country(), nullptr,
-                                                     EPersonChoice::kStaff);
+    auto dialog = std::make_unique<CDlgPlayerSelect>(
+        context.World(), kDefaultLanguage, club.Country(), nullptr, EPersonChoice::kStaff);
     QListWidget& clubs = dialog->Clubs();
     for (int row = 0; row < clubs.count(); ++row) {
         if (clubs.item(row)->data(Qt::UserRole).toUInt() == club.Id()) {

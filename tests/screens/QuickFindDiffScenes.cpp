@@ -5,9 +5,9 @@
 #include <stdexcept>
 
 #include "app/DatabaseSlots.h"
+#include "document/DatabaseDocument.h"
 #include "gui/mainwindow/DlgDatabaseDiff.h"
 #include "gui/mainwindow/DlgMainMenu.h"
-#include "document/DatabaseDocument.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "Scene.h"
-#include "gui/controls/RenderManager.h"
 #include "demo/DemoGenerator.h"
+#include "gui/controls/RenderManager.h"
 #include "model/Club.h"
 #include "model/Player.h"
 #include "model/World.h"

@@ -7,8 +7,8 @@
 #include "app/DatabaseSlots.h"
 #include "app/InstallationData.h"
 #include "competition/Competition.h"
-#include "gui/controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
+#include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgPlayerSelect.h"
 #include "gui/editors/DlgPlayerlistClub.h"
 #include "gui/editors/DlgSelectClub.h"
@@ -95,7 +95,8 @@ std::unique_ptr<CShownScene> ShowDlgPlayerlistClubFull(CSceneContext& context) {
 
 std::unique_ptr<CShownScene> ShowDlgSelectClub(CSceneContext& context) {
     const CClub& club = context.DemoClub();
-    auto dialog = std::make_unique<CDlgSelectClub>(context.World(), kDefaultLanguage, club.Country());
+    auto dialog =
+        std::make_unique<CDlgSelectClub>(context.World(), kDefaultLanguage, club.Country());
     SelectClubRow(dialog->Clubs(), club.Id() | kSecondTeamFlag);
     dialog->resize(560, 420);
     return Shown(std::move(dialog));
@@ -103,7 +104,8 @@ std::unique_ptr<CShownScene> ShowDlgSelectClub(CSceneContext& context) {
 
 std::unique_ptr<CShownScene> ShowDlgPlayerSelect(CSceneContext& context) {
     const CClub& club = context.DemoClub();
-    auto dialog = std::make_unique<CDlgPlayerSelect>(context.World(), kDefaultLanguage, club.Country());
+    auto dialog =
+        std::make_unique<CDlgPlayerSelect>(context.World(), kDefaultLanguage, club.Country());
     SelectClubRow(dialog->Clubs(), club.Id());
     dialog->Players().setCurrentRow(0);
     dialog->resize(900, 420);

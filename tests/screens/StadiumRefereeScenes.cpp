@@ -5,8 +5,8 @@
 #include <functional>
 #include <stdexcept>
 
-#include "gui/controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
+#include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgRefereeChange.h"
 #include "gui/editors/DlgReferees.h"
 #include "gui/editors/DlgStadium.h"

@@ -4,9 +4,9 @@
 
 #include "app/DatabaseSlots.h"
 #include "app/InstallationData.h"
-#include "gui/mainwindow/DlgValidationReport.h"
 #include "competition/League.h"
 #include "document/DatabaseDocument.h"
+#include "gui/mainwindow/DlgValidationReport.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"

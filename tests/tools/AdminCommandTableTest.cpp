@@ -35,12 +35,13 @@ TEST_F(AdminToolsTest, QuestionsNameWhatTheCommandActsOn) {
     club.SetName(kDefaultLanguage, "Testverein");
     const std::string country = Live().Country(kCountryCount).Name(kDefaultLanguage);
     const CWorld& world = document.World();
-    EXPECT_EQ(AdminQuestion(*FindAdminCommand("club-yellow-shoes"), world, {.club = club.Id()}, kDefaultLanguage),
+    EXPECT_EQ(AdminQuestion(*FindAdminCommand("club-yellow-shoes"), world, {.club = club.Id()},
+                            kDefaultLanguage),
               "This option changes all yellow shoes of Testverein to black. Do you really want "
               "to do this?");
-    EXPECT_EQ(
-        AdminQuestion(*FindAdminCommand("rename-stadiums"), world, {.country = kCountryCount}, kDefaultLanguage),
-        "Do you really want to rename all stadiums in " + country + "?");
+    EXPECT_EQ(AdminQuestion(*FindAdminCommand("rename-stadiums"), world, {.country = kCountryCount},
+                            kDefaultLanguage),
+              "Do you really want to rename all stadiums in " + country + "?");
     // Folder names are UTF-8 on disk and Windows-1252 in the question.
     CWorld other;
     other.SetDirectory(
@@ -49,14 +50,16 @@ TEST_F(AdminToolsTest, QuestionsNameWhatTheCommandActsOn) {
     Live().SetDirectory(
         "/db/\xC3\x9C"
         "bung");
-    EXPECT_NE(AdminQuestion(*FindAdminCommand("spain-nicknames"), world, {.other = &other}, kDefaultLanguage)
+    EXPECT_NE(AdminQuestion(*FindAdminCommand("spain-nicknames"), world, {.other = &other},
+                            kDefaultLanguage)
                   .find("league in \xDC"
                         "bung with the nicknames from \xC7"
                         "a va."),
               std::string::npos);
     EXPECT_TRUE(AsksYesNoCancel(*FindAdminCommand("spain-nicknames")));
     EXPECT_FALSE(AsksYesNoCancel(*FindAdminCommand("remove-staff")));
-    EXPECT_EQ(AdminQuestion(*FindAdminCommand("merge-club-names"), world, {}, kDefaultLanguage), "");
+    EXPECT_EQ(AdminQuestion(*FindAdminCommand("merge-club-names"), world, {}, kDefaultLanguage),
+              "");
 }
 
 TEST_F(AdminToolsTest, TheTwoEmptyCommandsChangeNothing) {

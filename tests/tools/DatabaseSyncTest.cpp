@@ -187,8 +187,8 @@ TEST_F(DatabaseSyncTest, ANewClubIsRefusedWhenTheCountryIsFull) {
     for (int index = 1; index <= CCountry::kMaxClubs; ++index) {
         AddClub(Right(), 2, static_cast<std::uint16_t>(index), "Club " + std::to_string(index));
     }
-    const SDropDecision full = DecideDrop(
-        ClubItem(kLeftSlot, club), SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
+    const SDropDecision full = DecideDrop(ClubItem(kLeftSlot, club),
+                                          SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
     EXPECT_EQ(full.action, EDropAction::Refuse);
     EXPECT_NE(full.message.find("albion"), std::string::npos);
     EXPECT_NE(full.message.find(std::to_string(CCountry::kMaxClubs)), std::string::npos);

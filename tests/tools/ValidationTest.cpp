@@ -27,7 +27,9 @@ class ValidationTest : public ::testing::Test {
 protected:
     ValidationTest() : world(test::LoadSmallDemo()) { tools.Init(test::SmallDemoInstallation()); }
 
-    std::vector<SFinding> Run() { return ValidateDatabase(*world, kDefaultLanguage, &tools, nullptr).findings; }
+    std::vector<SFinding> Run() {
+        return ValidateDatabase(*world, kDefaultLanguage, &tools, nullptr).findings;
+    }
 
     static std::vector<SFinding> OfKind(const std::vector<SFinding>& findings, EFindingKind kind) {
         std::vector<SFinding> found;
@@ -165,9 +167,9 @@ TEST_F(ValidationTest, MissingBadgeOnlyWithTheInstallationsTools) {
     ASSERT_EQ(found.size(), 1u);
     EXPECT_TRUE(Contains(found[0].text, "Nowhere\\Badge256\\none.tga"));
     EXPECT_EQ(found[0].target, (SFindingTarget{ETargetKind::kClubEditor, kEngland, club.Id()}));
-    EXPECT_TRUE(
-        OfKind(ValidateDatabase(*world, kDefaultLanguage, nullptr, nullptr).findings, EFindingKind::kMissingBadge)
-            .empty());
+    EXPECT_TRUE(OfKind(ValidateDatabase(*world, kDefaultLanguage, nullptr, nullptr).findings,
+                       EFindingKind::kMissingBadge)
+                    .empty());
 }
 
 TEST_F(ValidationTest, ReferencesToMissingClubsPersonsAndStadiums) {
@@ -238,12 +240,15 @@ TEST_F(ValidationTest, WithoutTheInstallationTheCupsAreLeftOutAndTheLeaguesJudge
     bare.InitialiseCountries();
     CSilentProgress progress;
     bare.Load(test::SmallDemoDatabase(), progress);
-    EXPECT_GT(CountFindings(ValidateDatabase(bare, kDefaultLanguage, nullptr, nullptr).findings).errors, 0);
+    EXPECT_GT(
+        CountFindings(ValidateDatabase(bare, kDefaultLanguage, nullptr, nullptr).findings).errors,
+        0);
 
     dynamic_cast<CDBLeagueBase&>(*bare.Competition(MakeCompetitionId(kEngland, kLeagueType, 0)))
         .SetLeagueSize(6);
     std::vector<SFinding> errors =
-        ValidateDatabase(bare, kDefaultLanguage, nullptr, nullptr, ECheckBasis::kDatabaseOnly).findings;
+        ValidateDatabase(bare, kDefaultLanguage, nullptr, nullptr, ECheckBasis::kDatabaseOnly)
+            .findings;
     std::erase_if(errors,
                   [](const SFinding& finding) { return finding.severity != ESeverity::kError; });
     ASSERT_FALSE(errors.empty());

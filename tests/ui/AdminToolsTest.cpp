@@ -17,9 +17,9 @@
 #include "ModalDialogs.h"
 #include "ReferenceCheck.h"
 #include "app/AppContext.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "document/DatabaseDocument.h"
 #include "exports/WorldDump.h"
+#include "gui/mainwindow/DlgMainMenu.h"
 #include "model/World.h"
 #include "platform/ScriptedUserInterface.h"
 

@@ -14,14 +14,14 @@
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
 #include "competition/Competition.h"
+#include "document/DatabaseDocument.h"
+#include "editing/SeasonCalendar.h"
+#include "exports/WorldDump.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/DlgErrorMessage.h"
 #include "gui/controls/DlgErrorSingle.h"
 #include "gui/controls/ValueScrollBar.h"
-#include "document/DatabaseDocument.h"
-#include "editing/SeasonCalendar.h"
 #include "gui/editors/DlgCalendar.h"
-#include "exports/WorldDump.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "storage/Identifiers.h"
@@ -96,7 +96,8 @@ std::unique_ptr<CDlgCalendar> CalendarDialogTest::Open() {
 int CalendarDialogTest::FreeDay(const CDlgCalendar& dialog) const {
     for (const int day : MonthDays(dialog.Calendar(), dialog.Month())) {
         bool free = day > 0;
-        for (const SCalendarColumn& column : CalendarColumns(World(), kDefaultCountry, kDefaultLanguage)) {
+        for (const SCalendarColumn& column :
+             CalendarColumns(World(), kDefaultCountry, kDefaultLanguage)) {
             free = free && !World()
                                 .Competition(column.competitionId)
                                 ->PlaysOnDay(World().Registry(), dialog.Calendar(), day);
@@ -139,7 +140,8 @@ void CalendarDialogTest::monthsAndSeasonsChooseTheRowsAndTheInternationalDays() 
     auto dialog = Open();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Kickwerk 06 - Rahmenterminkalender"));
     QTableWidget& table = dialog->Table();
-    const std::vector<SCalendarColumn> columns = CalendarColumns(World(), kDefaultCountry, kDefaultLanguage);
+    const std::vector<SCalendarColumn> columns =
+        CalendarColumns(World(), kDefaultCountry, kDefaultLanguage);
     QCOMPARE(table.columnCount(), 2 + static_cast<int>(columns.size()));
     QCOMPARE(table.horizontalHeaderItem(0)->text(), QStringLiteral("Datum"));
     QCOMPARE(table.horizontalHeaderItem(1)->text(), QStringLiteral("Int. Wettb."));
@@ -189,7 +191,8 @@ void CalendarDialogTest::monthsAndSeasonsChooseTheRowsAndTheInternationalDays() 
 
 void CalendarDialogTest::clicksInEachModeToggleTheirCompetitions() {
     auto dialog = Open();
-    const std::vector<SCalendarColumn> columns = CalendarColumns(World(), kDefaultCountry, kDefaultLanguage);
+    const std::vector<SCalendarColumn> columns =
+        CalendarColumns(World(), kDefaultCountry, kDefaultLanguage);
     const int day = FreeDay(*dialog);
     QVERIFY(day > 0);
     const int row = dialog->RowOf(day);
@@ -264,7 +267,8 @@ void CalendarDialogTest::aFaultAtOkStaysOnOkAndClosesOnEgalAlsoByEscapeAndTheClo
     const int day = FreeDay(*dialog);
     QVERIFY(day > 0);
     ClickCell(*dialog, dialog->RowOf(day), dialog->ColumnOf(LeagueId(0)));
-    const std::string name = CalendarColumns(World(), kDefaultCountry, kDefaultLanguage).front().name;
+    const std::string name =
+        CalendarColumns(World(), kDefaultCountry, kDefaultLanguage).front().name;
     const std::string expected = "2006/2007\n" + name + "\nAnzahl Spieltage ist nicht korrekt!\n\n";
     // One counted message: no heading of its own.
     std::string shown = CloseWith(*dialog, Qt::Key_Return, false);

@@ -22,6 +22,7 @@
 #include "gui/controls/DlgErrorMessage.h"
 #include "gui/controls/DlgErrorSingle.h"
 #include "gui/controls/DlgInputBox.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/controls/MyTabCtrl.h"
 #include "platform/StringTable.h"
 

@@ -17,6 +17,7 @@
 
 #include "assets/Dib.h"
 #include "assets/Tga.h"
+#include "forms/ColourItemLayout.h"
 #include "gui/controls/ControlsGallery.h"
 #include "gui/controls/DialogB.h"
 #include "gui/controls/ListContextMenu.h"
@@ -26,7 +27,6 @@
 #include "gui/controls/ShowBitmap.h"
 #include "gui/controls/SpinEditCtrl.h"
 #include "gui/controls/ValueScrollBar.h"
-#include "forms/ColourItemLayout.h"
 
 namespace kw {
 

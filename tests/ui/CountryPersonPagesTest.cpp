@@ -17,10 +17,11 @@
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
 #include "editing/CountryStaffCommands.h"
+#include "exports/WorldDump.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/MyListBox.h"
 #include "gui/editors/country/CountryManagersPage.h"
 #include "gui/editors/country/CountryWindowContext.h"
 #include "gui/editors/country/CountryYouthPage.h"
@@ -28,7 +29,6 @@
 #include "gui/editors/country/DlgFurtherManager.h"
 #include "gui/editors/country/DlgPoolEntry.h"
 #include "gui/editors/country/DlgStaffEntry.h"
-#include "exports/WorldDump.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "platform/Cp1252.h"
@@ -235,8 +235,7 @@ void CountryPersonPagesTest::aNewYouthPlayerIsTypedInItsDialogAndListed() {
 
     PressOk(*dialog);
     QCOMPARE(m_document->History().Count(), std::size_t{1});
-    QCOMPARE(*m_document->UndoDescription(),
-             Cp1252ToUtf8(Country().Name(m_document->Language())));
+    QCOMPARE(*m_document->UndoDescription(), Cp1252ToUtf8(Country().Name(m_document->Language())));
     ExpectSoundUndoAndRedo(original);
 }
 

@@ -21,17 +21,17 @@
 #include "ModalDialogs.h"
 #include "competition/Competition.h"
 #include "competition/Cup.h"
-#include "gui/controls/ControlText.h"
 #include "document/DatabaseDocument.h"
 #include "editing/ContinentalSettings.h"
 #include "editing/CupSettingsRules.h"
+#include "exports/WorldDump.h"
+#include "gui/controls/ControlText.h"
 #include "gui/editors/Dlg5Year.h"
 #include "gui/editors/DlgInternationalCompetition.h"
 #include "gui/editors/DlgSelectClub.h"
 #include "gui/editors/DlgStadiumSelect.h"
 #include "gui/editors/country/CountryCupsPage.h"
 #include "gui/editors/country/DlgCountry.h"
-#include "exports/WorldDump.h"
 #include "model/Country.h"
 #include "model/Rules.h"
 #include "model/World.h"
@@ -304,34 +304,35 @@ void CupsContinentalTest::aClubHoldsOnlyOneOfTheTwoEuropeanTitles() {
     std::uint32_t first = 0;
     std::uint32_t second = 0;
     bool checked = false;
-    test::WhenModal<CDlgInternationalCompetition>(*this, [this, &first, &second, &checked](
-                                                             CDlgInternationalCompetition& dialog) {
-        QVERIFY(Activate(dialog));
-        QCOMPARE(dialog.Tabs().count(), kContinentCount);
-        QCOMPARE(dialog.Tabs().tabText(0), QStringLiteral("Europa"));
-        QCOMPARE(dialog.Tabs().tabText(5), QStringLiteral("Ozeanien"));
-        // The qualification's controls are there, out of sight.
-        QVERIFY(dialog.NameField(0, 2) != nullptr);
-        QVERIFY(!dialog.NameField(0, 2)->isVisibleTo(&dialog));
-        QVERIFY(dialog.NameField(0, 1)->isVisibleTo(&dialog));
-        QCOMPARE(dialog.VenueButton(1, 0), nullptr);
+    test::WhenModal<CDlgInternationalCompetition>(
+        *this, [this, &first, &second, &checked](CDlgInternationalCompetition& dialog) {
+            QVERIFY(Activate(dialog));
+            QCOMPARE(dialog.Tabs().count(), kContinentCount);
+            QCOMPARE(dialog.Tabs().tabText(0), QStringLiteral("Europa"));
+            QCOMPARE(dialog.Tabs().tabText(5), QStringLiteral("Ozeanien"));
+            // The qualification's controls are there, out of sight.
+            QVERIFY(dialog.NameField(0, 2) != nullptr);
+            QVERIFY(!dialog.NameField(0, 2)->isVisibleTo(&dialog));
+            QVERIFY(dialog.NameField(0, 1)->isVisibleTo(&dialog));
+            QCOMPARE(dialog.VenueButton(1, 0), nullptr);
 
-        test::WhenModal<CDlgSelectClub>(
-            dialog, [&first](CDlgSelectClub& chooser) { first = ChooseFirstClub(chooser); });
-        QTest::mouseClick(dialog.HolderButton(0, 0), Qt::LeftButton);
-        QVERIFY(first != 0);
-        QVERIFY(!dialog.HolderText(0, 0)->text().isEmpty());
-        // The same club for the second title.
-        test::WhenModal<CDlgSelectClub>(dialog, [&first, &second](CDlgSelectClub& chooser) {
-            second = ChooseClub(chooser, first);
+            test::WhenModal<CDlgSelectClub>(
+                dialog, [&first](CDlgSelectClub& chooser) { first = ChooseFirstClub(chooser); });
+            QTest::mouseClick(dialog.HolderButton(0, 0), Qt::LeftButton);
+            QVERIFY(first != 0);
+            QVERIFY(!dialog.HolderText(0, 0)->text().isEmpty());
+            // The same club for the second title.
+            test::WhenModal<CDlgSelectClub>(dialog, [&first, &second](CDlgSelectClub& chooser) {
+                second = ChooseClub(chooser, first);
+            });
+            QTest::mouseClick(dialog.HolderButton(0, 1), Qt::LeftButton);
+            QCOMPARE(second, first);
+            QVERIFY(dialog.HolderText(0, 0)->text().isEmpty());
+            QCOMPARE(dialog.HolderText(0, 1)->text(),
+                     Cp1252ToQString(TitleHolderText(World(), first, kDefaultLanguage)));
+            checked = true;
+            PressOk(dialog);
         });
-        QTest::mouseClick(dialog.HolderButton(0, 1), Qt::LeftButton);
-        QCOMPARE(second, first);
-        QVERIFY(dialog.HolderText(0, 0)->text().isEmpty());
-        QCOMPARE(dialog.HolderText(0, 1)->text(), Cp1252ToQString(TitleHolderText(World(), first, kDefaultLanguage)));
-        checked = true;
-        PressOk(dialog);
-    });
     QVERIFY(CDlgInternationalCompetition::Edit(*m_document, nullptr));
     QVERIFY(checked);
     QCOMPARE(World().Rules().TitleHolder(0, 0), 0u);

@@ -11,11 +11,12 @@
 #include <memory>
 
 #include "app/DatabaseSlots.h"
+#include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/mainwindow/DlgClubCopy.h"
 #include "gui/mainwindow/DlgDatabaseCopy.h"
 #include "gui/mainwindow/SyncTreeWidget.h"
-#include "demo/DemoGenerator.h"
-#include "document/DatabaseDocument.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -227,7 +228,7 @@ void DatabaseCopyDialogTest::countryOntoClubShowsTheSameKindsMessageAfterARealDr
     QCOMPARE(right->DropHighlight(), nullptr);
 
     QTRY_COMPARE(m_ui.Messages().size(), std::size_t{1});
-    QCOMPARE(m_ui.Messages().front().text, std::string(ResourceString(ids::kSyncSameKindsOnly)));
+    QCOMPARE(m_ui.Messages().front().text, std::string(GuiString(ids::kSyncSameKindsOnly)));
     QVERIFY(!m_slots->Slot(0)->IsModified());
 }
 
@@ -235,7 +236,7 @@ void DatabaseCopyDialogTest::continentOntoAnotherContinentIsRefused() {
     CDlgDatabaseCopy dialog(*m_slots, m_ui);
     dialog.Drop(SSyncItem::Continent(1, 0), SSyncItem::Continent(0, 1));
     QCOMPARE(m_ui.Texts(Kind::Error),
-             std::vector<std::string>{std::string(ResourceString(ids::kSyncDifferentContinents))});
+             std::vector<std::string>{std::string(GuiString(ids::kSyncDifferentContinents))});
     QVERIFY(!m_slots->Slot(0)->IsModified());
 }
 

@@ -15,10 +15,10 @@
 
 #include "IsolatedGuiTest.h"
 #include "app/AppContext.h"
-#include "gui/mainwindow/DlgMainMenu.h"
-#include "gui/controls/MyListBox.h"
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
+#include "gui/controls/MyListBox.h"
+#include "gui/mainwindow/DlgMainMenu.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "platform/Cp1252.h"
@@ -282,8 +282,7 @@ void DlgMainMenuBrowsingTest::sortByLeagueAndByStrength() {
     ClickCountry(window, number);
 
     std::map<std::uint32_t, SClubListEntry> byId;
-    for (const SClubListEntry& entry :
-         ClubListEntries(world.Country(number), kDefaultLanguage)) {
+    for (const SClubListEntry& entry : ClubListEntries(world.Country(number), kDefaultLanguage)) {
         byId[entry.clubId] = entry;
     }
     auto& clubs = Child<CMyListBox>(window, "clubs");

@@ -26,13 +26,10 @@
 #include "MainWindowRun.h"
 #include "ModalDialogs.h"
 #include "app/AppContext.h"
-#include "gui/mainwindow/DlgDatabaseCopy.h"
-#include "gui/mainwindow/DlgMainMenu.h"
-#include "gui/mainwindow/DlgNewDatabase.h"
-#include "gui/mainwindow/DlgSelectDatabase.h"
-#include "gui/mainwindow/SelectDatabase.h"
-#include "gui/controls/DlgInputBox.h"
 #include "document/DatabaseDocument.h"
+#include "exports/WorldDump.h"
+#include "gui/controls/DlgInputBox.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/editors/Dlg5Year.h"
 #include "gui/editors/DlgCalendar.h"
 #include "gui/editors/DlgFixturelist.h"
@@ -49,7 +46,11 @@
 #include "gui/editors/country/CountryLeagueSystemPage.h"
 #include "gui/editors/country/DlgCountry.h"
 #include "gui/editors/country/DlgCountrySubPage.h"
-#include "exports/WorldDump.h"
+#include "gui/mainwindow/DlgDatabaseCopy.h"
+#include "gui/mainwindow/DlgMainMenu.h"
+#include "gui/mainwindow/DlgNewDatabase.h"
+#include "gui/mainwindow/DlgSelectDatabase.h"
+#include "gui/mainwindow/SelectDatabase.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -389,7 +390,7 @@ void DlgMainMenuCommandsTest::importIntoAModifiedDatabaseAsksAboutItsChanges() {
     m_ui.QueueAnswer(true);
     import();
     QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{3});
-    QCOMPARE(m_ui.Texts(Kind::Question).back(), std::string(ResourceString(ids::kImportQuestion)));
+    QCOMPARE(m_ui.Texts(Kind::Question).back(), std::string(GuiString(ids::kImportQuestion)));
     QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
     QVERIFY(!window.Document().IsModified());
 }
@@ -487,7 +488,7 @@ void DlgMainMenuCommandsTest::restoreAsksAndDecliningChangesNothing() {
     m_ui.QueueAnswer(false);
     restore->trigger();
     QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{3});
-    QCOMPARE(m_ui.Texts(Kind::Question).back(), std::string(ResourceString(ids::kRestoreDatabase)));
+    QCOMPARE(m_ui.Texts(Kind::Question).back(), std::string(GuiString(ids::kRestoreDatabase)));
     QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs + 1);
     QVERIFY(window.Document().UndoDescription().has_value());
 
@@ -525,8 +526,7 @@ void DlgMainMenuCommandsTest::clubMenuRemovesPersonsAndDeletesOnlyEditorClubs() 
     QCOMPARE(country.Club(id)->PersonIds(), persons);
     m_ui.QueueAnswer(true);
     menuAction(QStringLiteral("Spieler/Manager löschen")).second->trigger();
-    QCOMPARE(m_ui.Texts(Kind::Question).back(),
-             std::string(ResourceString(ids::kRemoveClubPersons)));
+    QCOMPARE(m_ui.Texts(Kind::Question).back(), std::string(GuiString(ids::kRemoveClubPersons)));
     QVERIFY(window.World().Country(kDefaultCountry).Club(id)->PersonIds().empty());
     // Gone from the database, not left behind in no club.
     QCOMPARE(window.World().Person(persons.front()), nullptr);
@@ -663,9 +663,8 @@ void DlgMainMenuCommandsTest::nationalTeamCannotBeOverwritten() {
     auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
     clubs->setCurrentRow(0);
     window.OverwriteClub();
-    QCOMPARE(
-        m_ui.Texts(Kind::Information),
-        std::vector<std::string>{std::string(ResourceString(ids::kNationalTeamNotOverwritten))});
+    QCOMPARE(m_ui.Texts(Kind::Information),
+             std::vector<std::string>{std::string(GuiString(ids::kNationalTeamNotOverwritten))});
     QVERIFY(!window.Document().UndoDescription().has_value());
 }
 
@@ -787,16 +786,15 @@ void DlgMainMenuCommandsTest::badgeCheckAndMissingRendererCarryOn() {
     DlgMainMenu window(m_context, m_ui);
     // The plug-in beside the program may be found; only a missing one is reported.
     const auto reported = m_ui.Texts(Kind::Information);
-    const std::string missing(ResourceString(ids::kRendererMissing));
+    const std::string missing(GuiString(ids::kRendererMissing));
     QVERIFY(reported.empty() || reported == std::vector<std::string>{missing});
     QVERIFY(window.isEnabled());
 
     m_ui = CScriptedUserInterface{};
     Action(window, QStringLiteral("Nach ungültigen Wappen suchen"))->trigger();
     const bool listed = !m_ui.Texts(Kind::ErrorList).empty();
-    const bool allFine =
-        m_ui.Texts(Kind::Information) ==
-        std::vector<std::string>{std::string(ResourceString(ids::kNoInvalidBadges))};
+    const bool allFine = m_ui.Texts(Kind::Information) ==
+                         std::vector<std::string>{std::string(GuiString(ids::kNoInvalidBadges))};
     QVERIFY(listed != allFine);
 }
 

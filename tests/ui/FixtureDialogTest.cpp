@@ -14,15 +14,15 @@
 #include "ModalDialogs.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/MyListBox.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "document/DatabaseDocument.h"
 #include "editing/FixtureListSession.h"
 #include "editing/LeagueComposition.h"
+#include "exports/WorldDump.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/MyListBox.h"
+#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/DlgFixturelist.h"
 #include "gui/editors/DlgStadiumSelect.h"
-#include "exports/WorldDump.h"
 #include "model/Country.h"
 #include "model/Rules.h"
 #include "model/World.h"
@@ -447,13 +447,15 @@ void FixtureDialogTest::thePickerGivesTheChosenStadiumOnOkOnly() {
         ClickRow(picker.Stadiums(), 0);
         QTest::mouseClick(picker.findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
     });
-    QCOMPARE(CDlgStadiumSelect::Choose(World(), kDefaultLanguage, kDefaultCountry, 2, nullptr), std::nullopt);
+    QCOMPARE(CDlgStadiumSelect::Choose(World(), kDefaultLanguage, kDefaultCountry, 2, nullptr),
+             std::nullopt);
     test::WhenModal<CDlgStadiumSelect>(scope, [](CDlgStadiumSelect& picker) {
         picker.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&picker));
         QTest::keyClick(&picker.Stadiums(), Qt::Key_Escape);
     });
-    QCOMPARE(CDlgStadiumSelect::Choose(World(), kDefaultLanguage, kDefaultCountry, 2, nullptr), std::nullopt);
+    QCOMPARE(CDlgStadiumSelect::Choose(World(), kDefaultLanguage, kDefaultCountry, 2, nullptr),
+             std::nullopt);
 
     // Without a venue yet: the default country's first stadium, taken by Enter.
     test::WhenModal<CDlgStadiumSelect>(scope, [](CDlgStadiumSelect& picker) {

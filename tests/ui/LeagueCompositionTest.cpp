@@ -18,13 +18,13 @@
 #include "ModalDialogs.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
-#include "gui/controls/DlgErrorMessage.h"
 #include "document/DatabaseDocument.h"
 #include "editing/LeagueComposition.h"
 #include "editing/SeasonMarks.h"
+#include "exports/WorldDump.h"
+#include "gui/controls/DlgErrorMessage.h"
 #include "gui/editors/CompositionList.h"
 #include "gui/editors/DlgLeagueComposition.h"
-#include "exports/WorldDump.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -172,10 +172,10 @@ void LeagueCompositionTest::theListsShowTheTopLeagueItsTeamsAndTheLeagues() {
              QString::fromStdString(LeagueName(League(0), kDefaultLanguage)));
     QCOMPARE(Values(dialog->LeagueTeams()), League(0).Teams());
     const std::uint32_t first = League(0).Teams().front();
-    QCOMPARE(dialog->LeagueTeams().Row(0), std::string(ClubOf(first).Name(kDefaultLanguage)) + "\t" +
-                                               std::string(LeagueMarkText(ClubOf(first), false)) +
-                                               "\t" +
-                                               std::string(CupMarkText(ClubOf(first), false)));
+    QCOMPARE(dialog->LeagueTeams().Row(0),
+             std::string(ClubOf(first).Name(kDefaultLanguage)) + "\t" +
+                 std::string(LeagueMarkText(ClubOf(first), false)) + "\t" +
+                 std::string(CupMarkText(ClubOf(first), false)));
     // The reserve teams play nowhere in the demo.
     QCOMPARE(Values(dialog->TeamsWithoutLeague()),
              TeamsWithoutLeague(World(), kDefaultCountry, false));
@@ -271,7 +271,8 @@ void LeagueCompositionTest::twoFailingLeaguesShowTheHeadingAndTwoEntries() {
     const std::string shown = CloseWith(*dialog, Qt::Key_Return, true);
     QVERIFY2(shown.starts_with("Die folgenden Fehler sind aufgetreten!|"), shown.c_str());
     const std::string list = shown.substr(shown.find('|') + 1);
-    QCOMPARE(list, LeagueName(League(0), kDefaultLanguage) + ": Nicht gen\xFCgend Vereine in der Liga!\n" +
+    QCOMPARE(list, LeagueName(League(0), kDefaultLanguage) +
+                       ": Nicht gen\xFCgend Vereine in der Liga!\n" +
                        LeagueName(League(1), kDefaultLanguage) +
                        ": Nicht gen\xFCgend Vereine in der Liga!\n");
     QVERIFY(!dialog->isVisible());

@@ -22,6 +22,7 @@
 #include <string>
 
 #include "IsolatedGuiTest.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/controls/ListExportDialog.h"
 #include "gui/controls/ListPrinting.h"
 #include "gui/controls/ListTableFromModel.h"
@@ -389,7 +390,7 @@ void ListOutputTest::exportIntoAMissingFolderIsReported() {
         result = ExportList(PlayerList(5), "Titel", nullptr);
     }
     QVERIFY(!result);
-    QCOMPARE(message, FromCp1252(FormatPrintf(ResourceString(ids::kListExportFailed).data(),
+    QCOMPARE(message, FromCp1252(FormatPrintf(GuiString(ids::kListExportFailed).data(),
                                               target.toStdString().c_str())));
     QVERIFY(QDir(folder).isEmpty());
 }

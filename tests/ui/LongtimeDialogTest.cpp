@@ -13,10 +13,10 @@
 
 #include "app/LongtimeWorldOperations.h"
 #include "app/ProgressTimer.h"
+#include "exports/archive/ArchiveChunks.h"
 #include "gui/mainwindow/DlgLongtimeOperation.h"
 #include "gui/mainwindow/QtText.h"
 #include "gui/mainwindow/WorkerUserInterface.h"
-#include "exports/archive/ArchiveChunks.h"
 #include "model/Club.h"
 #include "model/World.h"
 #include "platform/ScriptedUserInterface.h"

@@ -28,16 +28,16 @@
 #include "ModalDialogs.h"
 #include "ReferenceCheck.h"
 #include "app/AppContext.h"
-#include "gui/mainwindow/DlgMainMenu.h"
-#include "gui/mainwindow/MainMenuView.h"
-#include "gui/mainwindow/QtText.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PlayerComparison.h"
+#include "exports/WorldDump.h"
 #include "gui/editors/DlgPlayerCompare.h"
 #include "gui/editors/DlgPlayerlistClub.h"
 #include "gui/editors/PlayerCompareSide.h"
 #include "gui/editors/PlayerDouble.h"
-#include "exports/WorldDump.h"
+#include "gui/mainwindow/DlgMainMenu.h"
+#include "gui/mainwindow/MainMenuView.h"
+#include "gui/mainwindow/QtText.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"
@@ -197,9 +197,8 @@ void PlayerDoubleCompareTest::scopesArePreselectedAndNarrowTheList() {
     QRadioButton& country = dialog.ScopeButton(EDuplicateScope::Country);
     QRadioButton& club = dialog.ScopeButton(EDuplicateScope::Club);
     QCOMPARE(all.text(), QStringLiteral("Alle"));
-    QCOMPARE(country.text(),
-             QStringLiteral("Nur von ") +
-                 FromCp1252(world.Country(m_a->Country()).Name(kDefaultLanguage)));
+    QCOMPARE(country.text(), QStringLiteral("Nur von ") +
+                                 FromCp1252(world.Country(m_a->Country()).Name(kDefaultLanguage)));
     QCOMPARE(club.text(), QStringLiteral("Nur von ") + FromCp1252(m_a->Name(kDefaultLanguage)));
     QVERIFY(all.isEnabled() && country.isEnabled() && club.isEnabled());
     QVERIFY(club.isChecked());
@@ -224,8 +223,10 @@ void PlayerDoubleCompareTest::scopesArePreselectedAndNarrowTheList() {
     for (int row = 0; row < dialog.List().topLevelItemCount(); ++row) {
         const QTreeWidgetItem& item = *dialog.List().topLevelItem(row);
         if (item.text(0) == kPlanted) {
-            QVERIFY(item.text(1).startsWith(FromCp1252(m_a->Name(kDefaultLanguage)) + QStringLiteral(" (")));
-            QVERIFY(item.text(2).startsWith(FromCp1252(m_b->Name(kDefaultLanguage)) + QStringLiteral(" (")));
+            QVERIFY(item.text(1).startsWith(FromCp1252(m_a->Name(kDefaultLanguage)) +
+                                            QStringLiteral(" (")));
+            QVERIFY(item.text(2).startsWith(FromCp1252(m_b->Name(kDefaultLanguage)) +
+                                            QStringLiteral(" (")));
             QCOMPARE(item.text(3), QStringLiteral("06.05.1984"));
             QCOMPARE(item.text(4), QStringLiteral("06.05.1984"));
         }
@@ -244,7 +245,8 @@ void PlayerDoubleCompareTest::withoutClubOrCountryOnlyAllIsOffered() {
         QCOMPARE(PlantedRows(dialog.List()), 2);
     }
     // The national team is no club to narrow to.
-    CPlayerDouble dialog(world, kDefaultLanguage, m_c->Country(), world.Country(m_c->Country()).NationalTeam().Id());
+    CPlayerDouble dialog(world, kDefaultLanguage, m_c->Country(),
+                         world.Country(m_c->Country()).NationalTeam().Id());
     QVERIFY(!dialog.ScopeButton(EDuplicateScope::Club).isEnabled());
     QVERIFY(dialog.ScopeButton(EDuplicateScope::Country).isChecked());
     QCOMPARE(PlantedRows(dialog.List()), 1);

@@ -22,21 +22,22 @@
 #include "PageStore.h"
 #include "assets/Image.h"
 #include "assets/Tga.h"
+#include "document/DatabaseDocument.h"
+#include "editing/PlayerContractRules.h"
+#include "editing/PlayerHistoryRules.h"
+#include "exports/WorldDump.h"
 #include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/controls/ShowBitmap.h"
 #include "gui/controls/SpinEditCtrl.h"
 #include "gui/controls/ValueScrollBar.h"
-#include "document/DatabaseDocument.h"
-#include "editing/PlayerContractRules.h"
-#include "editing/PlayerHistoryRules.h"
 #include "gui/editors/DlgSelectClub.h"
 #include "gui/editors/player/DateSpinFields.h"
 #include "gui/editors/player/DlgPlayerContract.h"
 #include "gui/editors/player/DlgPlayerHist.h"
 #include "gui/editors/player/DlgPlayerLook.h"
 #include "gui/editors/player/PlayerEditContext.h"
-#include "exports/WorldDump.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"
@@ -380,7 +381,8 @@ void PlayerPagesBTest::careerEntryEditKeepsTheRecordOrder() {
     CMyListBox& list = page.CareerList();
     QCOMPARE(list.count(), static_cast<int>(stored.size()));
     const std::vector<std::size_t> order = CareerDisplayOrder(stored);
-    QCOMPARE(list.Row(0), CareerRowText(m_document->World(), stored[order.front()], kDefaultLanguage));
+    QCOMPARE(list.Row(0),
+             CareerRowText(m_document->World(), stored[order.front()], kDefaultLanguage));
     // The earliest station starts in 2005 now: it moves to the end of the list.
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Home);
@@ -391,8 +393,10 @@ void PlayerPagesBTest::careerEntryEditKeepsTheRecordOrder() {
     SHistoryEntry edited = stored[order.front()];
     edited.from = CDate::FromYmd(2005, was.month, was.day);
     QCOMPARE(start.Date(), edited.from);
-    QCOMPARE(list.Row(list.count() - 1), CareerRowText(m_document->World(), edited, kDefaultLanguage));
-    QCOMPARE(list.Row(list.currentRow()), CareerRowText(m_document->World(), edited, kDefaultLanguage));
+    QCOMPARE(list.Row(list.count() - 1),
+             CareerRowText(m_document->World(), edited, kDefaultLanguage));
+    QCOMPARE(list.Row(list.currentRow()),
+             CareerRowText(m_document->World(), edited, kDefaultLanguage));
 
     std::unique_ptr<CPlayer> expected = CloneOf(id);
     expected->History()[order.front()].from = edited.from;
@@ -502,7 +506,8 @@ void PlayerPagesBTest::loanClubChoiceIsStoredAtOnceAsTheClub() {
     QCOMPARE(Live(id).LoanClub(), secondTeam & kClubIdMask);
     QCOMPARE(SeasonStartOf(Live(id).ContractBytes()[kSeasonStartByte]), ESeasonStart::kOnLoan);
     QCOMPARE(Child<QLabel>(page, QStringLiteral("loanClub")).text(),
-             Cp1252ToQString(ShownClubName(m_document->World(), secondTeam & kClubIdMask, kDefaultLanguage)));
+             Cp1252ToQString(
+                 ShownClubName(m_document->World(), secondTeam & kClubIdMask, kDefaultLanguage)));
 
     auto& chooseFavourite = Child<QPushButton>(page, QStringLiteral("chooseFavouriteClub"));
     ChooseClubWith(chooseFavourite, secondTeam & kClubIdMask);

@@ -22,21 +22,22 @@
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "app/AppContext.h"
-#include "gui/mainwindow/DlgMainMenu.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/DlgErrorMessage.h"
-#include "gui/controls/MyListBox.h"
-#include "gui/controls/SpinEditCtrl.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PersonPlacement.h"
 #include "editing/SquadCommands.h"
+#include "exports/WorldDump.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/DlgErrorMessage.h"
+#include "gui/controls/GuiStrings.h"
+#include "gui/controls/MyListBox.h"
+#include "gui/controls/SpinEditCtrl.h"
 #include "gui/editors/DlgManagerAbilities.h"
 #include "gui/editors/DlgManagerAllRight.h"
 #include "gui/editors/DlgPlayerList.h"
 #include "gui/editors/DlgPlayerlistClub.h"
 #include "gui/editors/DlgSelectClub.h"
 #include "gui/editors/DlgShirtNo.h"
-#include "exports/WorldDump.h"
+#include "gui/mainwindow/DlgMainMenu.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"
@@ -402,12 +403,12 @@ void SquadDialogTest::okListsTheSquadFaultsInOrderAndOnlyEgalCloses() {
     CClub& club = NewSquad(13, 2);
     auto dialog = Open(club);
     const std::string first = PressOk(*dialog, true);
-    const std::string few(ResourceString(ids::kSquadFewPlayers));
-    const std::string trainers(ResourceString(ids::kSquadTrainers));
+    const std::string few(GuiString(ids::kSquadFewPlayers));
+    const std::string trainers(GuiString(ids::kSquadTrainers));
     QVERIFY(first.find(few) != std::string::npos);
     QVERIFY(first.find(trainers) != std::string::npos);
     QVERIFY(first.find(few) < first.find(trainers));
-    QVERIFY(first.find(ResourceString(ids::kSquadManagers)) == std::string::npos);
+    QVERIFY(first.find(GuiString(ids::kSquadManagers)) == std::string::npos);
     QVERIFY(dialog->isVisible());
     // "OK" of the list kept the dialog; "Egal" closes it.
     QCOMPARE(PressOk(*dialog), first);
@@ -419,7 +420,7 @@ void SquadDialogTest::presidentInTheSecondTeamAloneIsAFault() {
     AddPerson(club, 3, 1);
     auto dialog = Open(club);
     const std::string faults = PressOk(*dialog);
-    QCOMPARE(faults, std::string(ResourceString(ids::kSquadSecondTeamPresident)) + '\n');
+    QCOMPARE(faults, std::string(GuiString(ids::kSquadSecondTeamPresident)) + '\n');
     QVERIFY(!dialog->isVisible());
 
     // Without faults the dialog closes at once.

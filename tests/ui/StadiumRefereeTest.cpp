@@ -18,16 +18,17 @@
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
-#include "gui/controls/DlgErrorMessage.h"
-#include "gui/controls/MyListBox.h"
 #include "demo/DemoGenerator.h"
 #include "document/DatabaseDocument.h"
 #include "editing/StadiumRules.h"
+#include "exports/WorldDump.h"
+#include "gui/controls/DlgErrorMessage.h"
+#include "gui/controls/GuiStrings.h"
+#include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgRefereeChange.h"
 #include "gui/editors/DlgReferees.h"
 #include "gui/editors/DlgStadium.h"
 #include "gui/editors/DlgStadiumlist.h"
-#include "exports/WorldDump.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "platform/Progress.h"
@@ -271,7 +272,7 @@ void StadiumRefereeTest::fourSeasonTicketBlocksAreRefusedAndCancelKeepsTheStadiu
     SetBlocks(*dialog, 0x0F, 0x80);
 
     const std::string messages = PressOk(*dialog);
-    QCOMPARE(messages, std::string(ResourceString(ids::kTooManySeasonTicketBlocks)) + '\n');
+    QCOMPARE(messages, std::string(GuiString(ids::kTooManySeasonTicketBlocks)) + '\n');
     QVERIFY2(dialog->isVisible(), "the dialog stays open");
     QCOMPARE(Dump(), before);
     QCOMPARE(m_document->History().Count(), std::size_t{0});
@@ -286,14 +287,14 @@ void StadiumRefereeTest::anAwayBlockThatIsASeasonTicketBlockIsRefused() {
     const std::string before = Dump();
     auto dialog = OpenStadium(ValidStadium());
     SetBlocks(*dialog, 0x07, 0x02);
-    QCOMPARE(PressOk(*dialog), std::string(ResourceString(ids::kSeasonTicketAwayBlock)) + '\n');
+    QCOMPARE(PressOk(*dialog), std::string(GuiString(ids::kSeasonTicketAwayBlock)) + '\n');
     QVERIFY(dialog->isVisible());
 
     // Every rule broken at once: the messages in their order.
     SetBlocks(*dialog, 0x1F, 0x03);
-    QCOMPARE(PressOk(*dialog), std::string(ResourceString(ids::kTooManySeasonTicketBlocks)) + '\n' +
-                                   std::string(ResourceString(ids::kNotOneAwayBlock)) + '\n' +
-                                   std::string(ResourceString(ids::kSeasonTicketAwayBlock)) + '\n');
+    QCOMPARE(PressOk(*dialog), std::string(GuiString(ids::kTooManySeasonTicketBlocks)) + '\n' +
+                                   std::string(GuiString(ids::kNotOneAwayBlock)) + '\n' +
+                                   std::string(GuiString(ids::kSeasonTicketAwayBlock)) + '\n');
     QVERIFY(dialog->isVisible());
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());

@@ -18,14 +18,14 @@
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
 #include "ReferenceCheck.h"
-#include "gui/controls/ControlText.h"
 #include "document/DatabaseDocument.h"
 #include "editing/FastTransfer.h"
 #include "editing/SquadCommands.h"
+#include "exports/WorldDump.h"
+#include "gui/controls/ControlText.h"
 #include "gui/editors/DlgFastTransfer.h"
 #include "gui/editors/DlgPlayerWithoutClub.h"
 #include "gui/editors/DlgSelectClub.h"
-#include "exports/WorldDump.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"
@@ -163,9 +163,8 @@ void TransferDialogsTest::withoutClubListsEveryPlayerAndLooksChangeNothing() {
         const int last = list.topLevelItemCount() - 1;
         QCOMPARE(list.topLevelItem(last)->text(0), QStringLiteral("Ohneverein2, V."));
         QCOMPARE(list.topLevelItem(last)->text(1),
-                 Cp1252ToQString(m_document->World()
-                                     .Country(kDefaultCountry)
-                                     .Name(m_document->Language())));
+                 Cp1252ToQString(
+                     m_document->World().Country(kDefaultCountry).Name(m_document->Language())));
         // Selecting rows with the mouse and the keyboard enables the commands only.
         ClickRow(list, 0);
         QVERIFY(dialog.DeleteButton().isEnabled());

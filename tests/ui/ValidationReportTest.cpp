@@ -15,11 +15,11 @@
 #include "ModalDialogs.h"
 #include "ReferenceCheck.h"
 #include "app/AppContext.h"
+#include "document/DatabaseDocument.h"
+#include "gui/controls/DlgErrorMessage.h"
+#include "gui/editors/DlgPlayerlistClub.h"
 #include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/DlgValidationReport.h"
-#include "gui/controls/DlgErrorMessage.h"
-#include "document/DatabaseDocument.h"
-#include "gui/editors/DlgPlayerlistClub.h"
 #include "model/Club.h"
 #include "model/Player.h"
 #include "model/World.h"
@@ -189,7 +189,8 @@ void ValidationReportTest::doubleClickOnSquadFindingOpensTheSquadDialogAndRefres
         Row(tree, QStringLiteral("Deutschland"), QStringLiteral("Kaderpr\u00FCfung"),
             QStringLiteral("Es darf nur ein Pr\u00E4sident in der ersten"));
     QVERIFY(row != nullptr);
-    QVERIFY(row->text(0).startsWith(QString::fromLatin1(std::string(club.Name(kDefaultLanguage)).c_str())));
+    QVERIFY(row->text(0).startsWith(
+        QString::fromLatin1(std::string(club.Name(kDefaultLanguage)).c_str())));
 
     int opened = 0;
     test::WhenModal<CDlgPlayerlistClub>(*this, [&opened](CDlgPlayerlistClub& dialog) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "gui/controls/GuiStrings.h"
 #include "platform/Cp1252.h"
 #include "platform/StringTable.h"
 
@@ -20,7 +21,7 @@ inline std::string QStringToCp1252(const QString& text) {
 }
 
 inline QString ResourceQString(int stringId) {
-    return Cp1252ToQString(ResourceString(stringId));
+    return Cp1252ToQString(GuiString(stringId));
 }
 
 }  // namespace kw

@@ -19,6 +19,7 @@
 #include "gui/controls/DlgErrorMessage.h"
 #include "gui/controls/DlgErrorSingle.h"
 #include "gui/controls/DlgInputBox.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/controls/MyTabCtrl.h"
 #include "gui/controls/SelectColour.h"

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
 
 namespace kw {
 

@@ -1,5 +1,6 @@
 #include "gui/controls/DlgErrorSingle.h"
 
+#include "gui/controls/GuiStrings.h"
 #include "platform/StringTable.h"
 
 namespace kw {

@@ -6,8 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/controls/ControlText.h"
 #include "forms/InputPrompt.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
 
 namespace kw {
 
@@ -40,7 +41,7 @@ CDlgInputBox::CDlgInputBox(QWidget* parent)
 }
 
 void CDlgInputBox::SetPrompt(int stringId, std::optional<std::string_view> defaultText) {
-    SetPrompt(ResourceString(stringId), defaultText);
+    SetPrompt(GuiString(stringId), defaultText);
 }
 
 void CDlgInputBox::SetPrompt(std::string_view source, std::optional<std::string_view> defaultText) {

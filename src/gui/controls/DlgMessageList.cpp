@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
 
 namespace kw {
 

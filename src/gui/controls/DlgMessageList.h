@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "gui/controls/DialogB.h"
 #include "forms/MessageList.h"
+#include "gui/controls/DialogB.h"
 
 class QDialogButtonBox;
 class QLabel;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "gui/controls/GuiStrings.h"
 #include "platform/Cp1252.h"
 #include "platform/StringTable.h"
 #include "storage/ListExport.h"
@@ -49,8 +50,8 @@ bool ExportList(const SListTable& list, std::string_view title, QWidget* parent)
     }
     const std::string name = Utf8ToCp1252(path.toStdString());
     QMessageBox::warning(
-        parent, FromCp1252(ResourceString(ids::kApplicationTitle)),
-        FromCp1252(FormatPrintf(ResourceString(ids::kListExportFailed).data(), name.c_str())));
+        parent, FromCp1252(GuiString(ids::kApplicationTitle)),
+        FromCp1252(FormatPrintf(GuiString(ids::kListExportFailed).data(), name.c_str())));
     return false;
 }
 

@@ -10,6 +10,7 @@
 
 #include <string_view>
 
+#include "gui/controls/GuiStrings.h"
 #include "platform/Cp1252.h"
 #include "platform/StringTable.h"
 
@@ -105,8 +106,8 @@ int FaultMessage(EListPrintFault fault) {
 }
 
 void ReportFault(EListPrintFault fault, QWidget* parent) {
-    QMessageBox::warning(parent, FromCp1252(ResourceString(ids::kApplicationTitle)),
-                         FromCp1252(ResourceString(FaultMessage(fault))));
+    QMessageBox::warning(parent, FromCp1252(GuiString(ids::kApplicationTitle)),
+                         FromCp1252(GuiString(FaultMessage(fault))));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/controls/SpinEditCtrl.h"
 
 namespace kw {

@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "document/DatabaseDocument.h"
 #include "gui/controls/ColumnHeadings.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/MyListBox.h"
-#include "document/DatabaseDocument.h"
 #include "model/Country.h"
 #include "model/World.h"
 
@@ -21,8 +21,7 @@ CCountryRecordList::CCountryRecordList(CDatabaseDocument& document, int country,
       m_document(document),
       m_country(country),
       m_list(new CMyListBox(this)) {
-    setWindowTitle(Cp1252ToQString(
-                       document.World().Country(country).Name(document.Language())) +
+    setWindowTitle(Cp1252ToQString(document.World().Country(country).Name(document.Language())) +
                    what);
     m_list->setObjectName(listName);
 }

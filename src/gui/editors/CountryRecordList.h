@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "gui/controls/DialogB.h"
 #include "forms/ListColumns.h"
+#include "gui/controls/DialogB.h"
 
 class QDialogButtonBox;
 class QPushButton;

@@ -10,10 +10,10 @@
 
 #include <array>
 
-#include "gui/controls/ControlText.h"
 #include "document/DatabaseDocument.h"
-#include "gui/editors/Dlg5YearChange.h"
 #include "forms/ListColumns.h"
+#include "gui/controls/ControlText.h"
+#include "gui/editors/Dlg5YearChange.h"
 #include "model/Country.h"
 #include "model/Rules.h"
 #include "model/World.h"

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "gui/controls/DialogB.h"
 #include "editing/FiveYearRules.h"
+#include "gui/controls/DialogB.h"
 
 class QLabel;
 class QPushButton;

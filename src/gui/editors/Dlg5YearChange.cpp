@@ -10,10 +10,10 @@
 
 #include <algorithm>
 
+#include "document/DatabaseDocument.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/OkCancelButtons.h"
 #include "gui/controls/ValueScrollBar.h"
-#include "document/DatabaseDocument.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "storage/Identifiers.h"

@@ -16,13 +16,14 @@
 #include <algorithm>
 
 #include "competition/Competition.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/DlgErrorMessage.h"
-#include "gui/controls/DlgErrorSingle.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "document/DatabaseDocument.h"
 #include "editing/CalendarCheck.h"
 #include "editing/LeagueComposition.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/DlgErrorMessage.h"
+#include "gui/controls/DlgErrorSingle.h"
+#include "gui/controls/GuiStrings.h"
+#include "gui/controls/ValueScrollBar.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "storage/Identifiers.h"
@@ -240,7 +241,8 @@ void CDlgCalendar::Fill() {
         const CDBCompetition* league = world.Competition(MakeCompetitionId(other, kLeagueType, 0));
         headers.append(m_comparison->currentText() +
                        (league != nullptr
-                            ? QStringLiteral(": ") + Cp1252ToQString(LeagueName(*league, m_document.Language()))
+                            ? QStringLiteral(": ") +
+                                  Cp1252ToQString(LeagueName(*league, m_document.Language()))
                             : QString()));
     }
     m_table->clear();
@@ -314,8 +316,8 @@ void CDlgCalendar::Toggle(int row, int column) {
 }
 
 void CDlgCalendar::CheckOnDemand() {
-    const SCalendarCheckResult result =
-        CheckCalendars(m_document.World(), m_country, ECalendarCheck::kOnDemand, m_document.Language());
+    const SCalendarCheckResult result = CheckCalendars(
+        m_document.World(), m_country, ECalendarCheck::kOnDemand, m_document.Language());
     if (result.faultsListed) {
         ChoseToPass(result, this);
         return;
@@ -329,8 +331,8 @@ void CDlgCalendar::CheckOnDemand() {
 }
 
 bool CDlgCalendar::CheckBeforeClosing() {
-    const SCalendarCheckResult result =
-        CheckCalendars(m_document.World(), m_country, ECalendarCheck::kAtClose, m_document.Language());
+    const SCalendarCheckResult result = CheckCalendars(
+        m_document.World(), m_country, ECalendarCheck::kAtClose, m_document.Language());
     return !result.faultsListed || ChoseToPass(result, this);
 }
 

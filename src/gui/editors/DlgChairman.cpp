@@ -8,9 +8,9 @@
 
 #include <algorithm>
 
+#include "editing/BoardStability.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/ValueScrollBar.h"
-#include "editing/BoardStability.h"
 
 namespace kw {
 

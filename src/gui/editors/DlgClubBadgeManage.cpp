@@ -11,9 +11,10 @@
 
 #include "assets/Dib.h"
 #include "assets/GlobalTools.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/ShowBitmap.h"
 #include "editing/BadgePreview.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
+#include "gui/controls/ShowBitmap.h"
 #include "platform/StringTable.h"
 
 namespace kw {
@@ -138,8 +139,8 @@ void CDlgClubBadgeManage::accept() {
         case EBadgeChoice::kTooLong:
             QMessageBox::warning(this, ResourceQString(ids::kApplicationTitle),
                                  Cp1252ToQString(FormatPrintf(
-                                     ResourceString(ids::kBadgePathTooLong).data(),
-                                     result.path.c_str(), static_cast<int>(kMaxBadgePathLength))));
+                                     GuiString(ids::kBadgePathTooLong).data(), result.path.c_str(),
+                                     static_cast<int>(kMaxBadgePathLength))));
             return;
         case EBadgeChoice::kPath:
             m_chosenPath = result.path;

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "gui/controls/DialogB.h"
 #include "editing/BadgeChoice.h"
+#include "gui/controls/DialogB.h"
 
 class QComboBox;
 class QLineEdit;
@@ -17,9 +17,10 @@ class CShowBitmap;
 class CWorld;
 
 // "Vereinswappen auswählen": the badges of the installation by country folder (countries named in
-// `language`), loose files and the archive's; the club's current badge preselected. OK gives the chosen badge's path, or the
-// colour template of the club's colour combination for " Kein Wappen"; with no badge chosen it
-// acts as Cancel, and a path the club cannot hold is refused with a message.
+// `language`), loose files and the archive's; the club's current badge preselected. OK gives the
+// chosen badge's path, or the colour template of the club's colour combination for " Kein Wappen";
+// with no badge chosen it acts as Cancel, and a path the club cannot hold is refused with a
+// message.
 class CDlgClubBadgeManage : public CDialogB {
     Q_OBJECT
 

@@ -18,11 +18,11 @@
 #include <string_view>
 #include <vector>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/SmallControls.h"
 #include "document/DatabaseDocument.h"
 #include "editing/FastTransfer.h"
 #include "editing/SquadCommands.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/SmallControls.h"
 #include "model/World.h"
 
 namespace kw {

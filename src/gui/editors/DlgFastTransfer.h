@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "gui/controls/DialogB.h"
 #include "editing/SquadChoices.h"
+#include "gui/controls/DialogB.h"
 
 class QComboBox;
 class QLabel;

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "competition/League.h"
-#include "gui/controls/MyListBox.h"
-#include "gui/controls/SmallControls.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "document/DatabaseDocument.h"
 #include "editing/CompositionCommands.h"
 #include "editing/FixtureListEditing.h"
+#include "gui/controls/MyListBox.h"
+#include "gui/controls/SmallControls.h"
+#include "gui/controls/ValueScrollBar.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -156,7 +156,8 @@ CDlgFixturelist::CDlgFixturelist(CDatabaseDocument& document, int country, std::
 
     {
         const QSignalBlocker quiet(m_leagues);
-        for (const SLeagueRow& row : LeagueRows(m_document.World(), country, m_document.Language())) {
+        for (const SLeagueRow& row :
+             LeagueRows(m_document.World(), country, m_document.Language())) {
             AddValueRow(*m_leagues, row.name, row.leagueId);
         }
         int chosen = 0;
@@ -215,12 +216,16 @@ void CDlgFixturelist::ShowMatchday(int matchday) {
     m_teams->clear();
     if (list != nullptr && league != nullptr) {
         for (const SPairingRow& row : MatchdayPairings(*list, m_matchday)) {
-            AddValueRow(*m_pairings, PairingText(m_document.World(), *league, row.home, row.away, m_document.Language()),
-                        static_cast<std::uint32_t>(row.column));
+            AddValueRow(
+                *m_pairings,
+                PairingText(m_document.World(), *league, row.home, row.away, m_document.Language()),
+                static_cast<std::uint32_t>(row.column));
         }
         for (const int position : TeamsWithoutPairing(*list, m_matchday, league->TeamCount())) {
-            AddValueRow(*m_teams, FixtureTeamName(m_document.World(), *league, position, m_document.Language()),
-                        static_cast<std::uint32_t>(position));
+            AddValueRow(
+                *m_teams,
+                FixtureTeamName(m_document.World(), *league, position, m_document.Language()),
+                static_cast<std::uint32_t>(position));
         }
     }
     // The row that was chosen, or the nearest, so Enter can place one team after the other.

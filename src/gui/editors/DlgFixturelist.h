@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "gui/controls/DialogB.h"
 #include "editing/FixtureListSession.h"
+#include "gui/controls/DialogB.h"
 
 class QLabel;
 class QPushButton;

@@ -12,12 +12,12 @@
 
 #include <string>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/OkCancelButtons.h"
-#include "gui/controls/SmallControls.h"
 #include "document/DatabaseDocument.h"
 #include "editing/ContinentalSettings.h"
 #include "editing/CupSettingsRules.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/OkCancelButtons.h"
+#include "gui/controls/SmallControls.h"
 #include "gui/editors/Dlg5Year.h"
 #include "gui/editors/DlgSelectClub.h"
 #include "gui/editors/DlgStadiumSelect.h"
@@ -192,8 +192,9 @@ void CDlgInternationalCompetition::ChooseHolder(int continent, int competition) 
     const CWorld& world = m_document.World();
     const std::uint32_t holder = m_edited.TitleHolder(competition, continent);
     const int country = ClubCountry(holder);
-    CDlgSelectClub chooser(
-        world, m_document.Language(), country >= 1 && country <= kCountryCount ? country : kDefaultCountry, this);
+    CDlgSelectClub chooser(world, m_document.Language(),
+                           country >= 1 && country <= kCountryCount ? country : kDefaultCountry,
+                           this);
     // The chooser opens on the current holder.
     for (int entry = 0; entry < chooser.Clubs().count(); ++entry) {
         if (holder != 0 && chooser.Clubs().item(entry)->data(Qt::UserRole).toUInt() == holder) {
@@ -209,8 +210,9 @@ void CDlgInternationalCompetition::ChooseHolder(int continent, int competition) 
 
 void CDlgInternationalCompetition::ChooseVenue(int continent, int competition) {
     const std::uint32_t venue = m_edited.Venue(competition, continent);
-    const std::optional<std::uint32_t> chosen = CDlgStadiumSelect::Choose(
-        m_document.World(), m_document.Language(), StadiumRefCountry(venue), StadiumRefNumber(venue), this);
+    const std::optional<std::uint32_t> chosen =
+        CDlgStadiumSelect::Choose(m_document.World(), m_document.Language(),
+                                  StadiumRefCountry(venue), StadiumRefNumber(venue), this);
     if (chosen) {
         m_edited.SetVenue(competition, continent, *chosen);
         ShowHoldersAndVenues();
@@ -220,9 +222,8 @@ void CDlgInternationalCompetition::ChooseVenue(int continent, int competition) {
 void CDlgInternationalCompetition::ShowHoldersAndVenues() {
     const CWorld& world = m_document.World();
     for (const SRow& row : m_rows) {
-        row.holder->setText(Cp1252ToQString(
-            TitleHolderText(world, m_edited.TitleHolder(row.competition, row.continent),
-                            m_document.Language())));
+        row.holder->setText(Cp1252ToQString(TitleHolderText(
+            world, m_edited.TitleHolder(row.competition, row.continent), m_document.Language())));
         if (row.venue != nullptr) {
             row.venue->setText(Cp1252ToQString(kw::VenueText(
                 world, m_edited.Venue(row.competition, row.continent), m_document.Language())));

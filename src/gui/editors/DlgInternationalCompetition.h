@@ -3,8 +3,8 @@
 #include <array>
 #include <vector>
 
-#include "gui/controls/DialogB.h"
 #include "document/EditGroup.h"
+#include "gui/controls/DialogB.h"
 #include "model/Rules.h"
 
 class QLabel;

@@ -13,13 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "gui/controls/ColumnHeadings.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/DlgErrorMessage.h"
-#include "gui/controls/SmallControls.h"
 #include "document/DatabaseDocument.h"
 #include "editing/CompositionCommands.h"
 #include "editing/LeagueComposition.h"
+#include "gui/controls/ColumnHeadings.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/DlgErrorMessage.h"
+#include "gui/controls/GuiStrings.h"
+#include "gui/controls/SmallControls.h"
 #include "gui/editors/CompositionList.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
@@ -162,7 +163,8 @@ void CDlgLeagueComposition::Refill(std::uint32_t team) {
     {
         const QSignalBlocker quiet(m_leagues);
         m_leagues->clear();
-        for (const SLeagueRow& row : LeagueRows(m_document.World(), m_country, m_document.Language())) {
+        for (const SLeagueRow& row :
+             LeagueRows(m_document.World(), m_country, m_document.Language())) {
             m_leagues->AddValueRow(row.name, row.leagueId, false);
         }
         const int chosen = m_leagues->RowOf(league);
@@ -177,8 +179,9 @@ void CDlgLeagueComposition::FillTeams(std::uint32_t team) {
     for (CCompositionList* list : {m_leagueTeams, m_withoutLeague}) {
         const int row = list->currentRow();
         const std::vector<SCompositionRow> rows =
-            list == m_leagueTeams ? LeagueTeamRows(m_document.World(), league, hide, m_document.Language())
-                                  : RowsWithoutLeague(m_document.World(), m_country, hide, m_document.Language());
+            list == m_leagueTeams
+                ? LeagueTeamRows(m_document.World(), league, hide, m_document.Language())
+                : RowsWithoutLeague(m_document.World(), m_country, hide, m_document.Language());
         list->clear();
         for (const SCompositionRow& entry : rows) {
             list->AddValueRow(entry.text, entry.team, true);
@@ -196,8 +199,8 @@ void CDlgLeagueComposition::DropOnLeagueTeams(std::uint32_t team, int row) {
     if (league == 0) {
         return;
     }
-    const std::vector<SCompositionRow> rows =
-        LeagueTeamRows(m_document.World(), league, m_hideReserves->isChecked(), m_document.Language());
+    const std::vector<SCompositionRow> rows = LeagueTeamRows(
+        m_document.World(), league, m_hideReserves->isChecked(), m_document.Language());
     const int position = row >= 0 && row < static_cast<int>(rows.size())
                              ? rows[static_cast<std::size_t>(row)].position
                              : -1;
@@ -263,7 +266,8 @@ void CDlgLeagueComposition::ShowClubMenu(const CCompositionList& list, const QPo
 }
 
 bool CDlgLeagueComposition::CheckBeforeClosing() {
-    const SCompositionFaults faults = CheckComposition(m_document.World(), m_country, m_document.Language());
+    const SCompositionFaults faults =
+        CheckComposition(m_document.World(), m_country, m_document.Language());
     if (faults.messages.empty()) {
         return true;
     }

@@ -15,10 +15,10 @@
 
 #include <array>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/OkCancelButtons.h"
 #include "document/DatabaseDocument.h"
 #include "editing/LeagueDataRules.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/OkCancelButtons.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
 
@@ -320,7 +320,8 @@ SLeagueData CDlgLeagueData::Edited() const {
 }
 
 bool CDlgLeagueData::Edit(CDatabaseDocument& document, std::uint32_t leagueId, QWidget* parent) {
-    const std::optional<SLeagueData> shown = ReadLeagueData(document.World(), leagueId, document.Language());
+    const std::optional<SLeagueData> shown =
+        ReadLeagueData(document.World(), leagueId, document.Language());
     if (!shown) {
         return false;
     }

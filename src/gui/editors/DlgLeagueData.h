@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "gui/controls/DialogB.h"
 #include "editing/LeagueDataEdit.h"
+#include "gui/controls/DialogB.h"
 
 class QCheckBox;
 class QComboBox;

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/OkCancelButtons.h"
 #include "document/DatabaseDocument.h"
 #include "editing/LeagueDataRules.h"
 #include "editing/LevelNames.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/OkCancelButtons.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "storage/Identifiers.h"

@@ -7,14 +7,15 @@
 
 #include <utility>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/DlgErrorSingle.h"
-#include "gui/controls/MyListBox.h"
-#include "gui/controls/ScrollingPage.h"
-#include "gui/controls/SmallControls.h"
 #include "document/DatabaseDocument.h"
 #include "editing/SquadCommands.h"
 #include "editing/StaffList.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/DlgErrorSingle.h"
+#include "gui/controls/GuiStrings.h"
+#include "gui/controls/MyListBox.h"
+#include "gui/controls/ScrollingPage.h"
+#include "gui/controls/SmallControls.h"
 #include "gui/editors/DlgManagerList.h"
 #include "gui/editors/DlgSearchResult.h"
 #include "gui/editors/player/PersonPageTabs.h"
@@ -30,9 +31,8 @@ CDlgManagAll::CDlgManagAll(CDatabaseDocument& document, std::uint32_t clubId,
     : CLiveEditDialog(document, "Personal", parent), m_document(document), m_clubId(clubId) {
     setObjectName(QStringLiteral("DlgManagAll"));
     const CClub* club = FindLiveClub(document.World(), clubId);
-    const QString name = club != nullptr
-                             ? Cp1252ToQString(club->Name(document.Language()))
-                             : QString();
+    const QString name =
+        club != nullptr ? Cp1252ToQString(club->Name(document.Language())) : QString();
     setWindowTitle(QStringLiteral("Kickwerk 06 - Personal - ") + name);
     setModal(true);
 
@@ -104,9 +104,9 @@ void CDlgManagAll::ShowDuplicates() {
     CDlgErrorSingle messages(this);
     messages.setObjectName(QStringLiteral("staffDuplicates"));
     if (pairs.empty()) {
-        messages.SetHeading(ResourceString(ids::kStaffNoDuplicates));
+        messages.SetHeading(GuiString(ids::kStaffNoDuplicates));
     } else {
-        messages.SetHeading(ResourceString(ids::kStaffDuplicatesHeading));
+        messages.SetHeading(GuiString(ids::kStaffDuplicatesHeading));
         for (const SStaffDuplicate& pair : pairs) {
             messages.AddText(StaffDuplicateText(world, pair));
         }

@@ -11,13 +11,13 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "editing/LanguageList.h"
+#include "editing/ManagerRecord.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/NotStoredValue.h"
 #include "gui/controls/SmallControls.h"
 #include "gui/controls/SpinEditCtrl.h"
 #include "gui/controls/ValueScrollBar.h"
-#include "editing/LanguageList.h"
-#include "editing/ManagerRecord.h"
 
 namespace kw {
 

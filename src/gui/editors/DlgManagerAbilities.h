@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "gui/controls/DialogB.h"
 #include "editing/ManagerRules.h"
+#include "gui/controls/DialogB.h"
 
 class QComboBox;
 class QGroupBox;

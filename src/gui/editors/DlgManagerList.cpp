@@ -8,14 +8,14 @@
 #include <array>
 #include <optional>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
 #include "editing/SquadChoices.h"
 #include "editing/SquadCommands.h"
 #include "editing/StaffCommands.h"
 #include "editing/StaffKinds.h"
 #include "editing/StaffList.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgPlayerSelect.h"
 #include "gui/editors/DlgSelectClub.h"
 #include "model/Club.h"
@@ -117,8 +117,8 @@ void CDlgManagerList::TransferPerson() {
     if (person == 0) {
         return;
     }
-    const std::optional<std::uint32_t> target =
-        CDlgSelectClub::Choose(m_document.World(), m_document.Language(), ClubCountry(m_clubId), this);
+    const std::optional<std::uint32_t> target = CDlgSelectClub::Choose(
+        m_document.World(), m_document.Language(), ClubCountry(m_clubId), this);
     if (target && TransferStaffPerson(m_document, m_clubId, person, *target)) {
         Changed(0);
     }
@@ -126,7 +126,9 @@ void CDlgManagerList::TransferPerson() {
 
 void CDlgManagerList::FetchPerson() {
     emit aboutToChange();
-    const std::optional<std::uint32_t> chosen = CDlgPlayerSelect::Choose(m_document.World(), m_document.Language(), ClubCountry(m_clubId), this, EPersonChoice::kStaff);
+    const std::optional<std::uint32_t> chosen =
+        CDlgPlayerSelect::Choose(m_document.World(), m_document.Language(), ClubCountry(m_clubId),
+                                 this, EPersonChoice::kStaff);
     if (chosen && FetchStaffPerson(m_document, m_clubId, *chosen)) {
         Changed(*chosen);
     }

@@ -14,11 +14,12 @@
 #include <array>
 #include <cstdint>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/ListContextMenu.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PersonalDataRules.h"
 #include "forms/ListColumns.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
+#include "gui/controls/ListContextMenu.h"
 #include "model/GameDate.h"
 #include "model/World.h"
 #include "storage/Identifiers.h"

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "gui/controls/DialogB.h"
 #include "editing/NationalSquad.h"
+#include "gui/controls/DialogB.h"
 
 class QComboBox;
 class QLabel;

@@ -1,5 +1,6 @@
 #include "gui/editors/DlgNewClub.h"
 
+#include "gui/controls/GuiStrings.h"
 #include "platform/StringTable.h"
 
 namespace kw {

@@ -12,8 +12,8 @@
 #include <array>
 #include <utility>
 
-#include "gui/controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
+#include "gui/controls/MyListBox.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "gui/controls/DialogB.h"
 #include "editing/SquadChoices.h"
+#include "gui/controls/DialogB.h"
 
 class QListWidget;
 class QPushButton;

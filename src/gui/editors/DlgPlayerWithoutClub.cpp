@@ -11,9 +11,9 @@
 #include <array>
 #include <optional>
 
+#include "document/DatabaseDocument.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/ListContextMenu.h"
-#include "document/DatabaseDocument.h"
 #include "gui/editors/DlgSelectClub.h"
 #include "model/World.h"
 

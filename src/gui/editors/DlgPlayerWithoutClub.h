@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "gui/controls/DialogB.h"
 #include "editing/WithoutClubCommands.h"
+#include "gui/controls/DialogB.h"
 
 class QPushButton;
 class QTreeWidget;

@@ -11,15 +11,16 @@
 #include <optional>
 #include <utility>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/DlgErrorMessage.h"
-#include "gui/controls/MyListBox.h"
-#include "gui/controls/ScrollingPage.h"
-#include "gui/controls/SmallControls.h"
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
 #include "editing/SquadCommands.h"
 #include "editing/SquadRules.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/DlgErrorMessage.h"
+#include "gui/controls/GuiStrings.h"
+#include "gui/controls/MyListBox.h"
+#include "gui/controls/ScrollingPage.h"
+#include "gui/controls/SmallControls.h"
 #include "gui/editors/DlgManagerList.h"
 #include "gui/editors/DlgPlayerList.h"
 #include "gui/editors/DlgPlayerSelect.h"
@@ -91,7 +92,8 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_
     QPushButton* duplicates =
         MakeButton(QStringLiteral("Doppelte Spieler anzeigen"), QStringLiteral("duplicates"), this);
     connect(duplicates, &QPushButton::clicked, this, [this] {
-        CPlayerDouble::Show(m_document.World(), m_document.Language(), ClubCountry(m_clubId), m_clubId, this);
+        CPlayerDouble::Show(m_document.World(), m_document.Language(), ClubCountry(m_clubId),
+                            m_clubId, this);
     });
     buttons->addWidget(duplicates);
     QPushButton* search =
@@ -198,8 +200,8 @@ void CDlgPlayerlistClub::TransferPlayer() {
     if (person == 0) {
         return;
     }
-    const std::optional<std::uint32_t> target =
-        CDlgSelectClub::Choose(m_document.World(), m_document.Language(), ClubCountry(m_clubId), this);
+    const std::optional<std::uint32_t> target = CDlgSelectClub::Choose(
+        m_document.World(), m_document.Language(), ClubCountry(m_clubId), this);
     if (target && TransferSquadPlayer(m_document, m_clubId, person, *target)) {
         RebuildLists();
     }
@@ -207,8 +209,8 @@ void CDlgPlayerlistClub::TransferPlayer() {
 
 void CDlgPlayerlistClub::FetchPlayer() {
     m_pages->StoreShownPage();
-    const std::optional<std::uint32_t> chosen =
-        CDlgPlayerSelect::Choose(m_document.World(), m_document.Language(), ClubCountry(m_clubId), this);
+    const std::optional<std::uint32_t> chosen = CDlgPlayerSelect::Choose(
+        m_document.World(), m_document.Language(), ClubCountry(m_clubId), this);
     if (chosen && FetchSquadPlayer(m_document, m_clubId, *chosen)) {
         RebuildLists();
     }

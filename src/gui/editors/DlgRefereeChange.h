@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "gui/controls/DialogB.h"
 #include "editing/RefereeRules.h"
+#include "gui/controls/DialogB.h"
 
 class QButtonGroup;
 class QLineEdit;

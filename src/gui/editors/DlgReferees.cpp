@@ -10,11 +10,12 @@
 #include <span>
 #include <vector>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
 #include "editing/CountryListCommands.h"
 #include "editing/RefereeRules.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
+#include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgRefereeChange.h"
 #include "model/Country.h"
 #include "model/World.h"

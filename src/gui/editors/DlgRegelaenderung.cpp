@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "document/DatabaseDocument.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/OkCancelButtons.h"
 #include "gui/controls/ValueScrollBar.h"
-#include "document/DatabaseDocument.h"
 #include "model/World.h"
 
 namespace kw {

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "gui/controls/DialogB.h"
 #include "editing/GlobalRulesChoices.h"
+#include "gui/controls/DialogB.h"
 #include "model/Rules.h"
 
 class QComboBox;

@@ -9,10 +9,10 @@
 #include <array>
 #include <optional>
 
-#include "gui/controls/ListContextMenu.h"
-#include "gui/controls/OkCancelButtons.h"
 #include "document/DatabaseDocument.h"
 #include "editing/SearchCommands.h"
+#include "gui/controls/ListContextMenu.h"
+#include "gui/controls/OkCancelButtons.h"
 #include "gui/editors/DlgPlayerSearch.h"
 #include "gui/editors/DlgSelectClub.h"
 #include "gui/editors/SearchResultModel.h"

@@ -17,8 +17,7 @@ constexpr int kListWidth = 32;  // average characters
 
 }  // namespace
 
-CDlgSelectClub::CDlgSelectClub(const CWorld& world, int language, int startCountry,
-                               QWidget* parent)
+CDlgSelectClub::CDlgSelectClub(const CWorld& world, int language, int startCountry, QWidget* parent)
     : CDialogB(parent),
       m_world(world),
       m_language(language),

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/editors/ShirtNumberList.h"
 #include "model/Player.h"
 

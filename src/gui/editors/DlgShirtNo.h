@@ -3,8 +3,8 @@
 #include <array>
 #include <vector>
 
-#include "gui/controls/DialogB.h"
 #include "editing/ShirtNumbers.h"
+#include "gui/controls/DialogB.h"
 
 class QLabel;
 

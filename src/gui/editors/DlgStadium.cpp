@@ -11,11 +11,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/DlgErrorMessage.h"
 #include "document/DatabaseDocument.h"
 #include "editing/ClubStadiumRules.h"
 #include "editing/CountryListCommands.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/DlgErrorMessage.h"
 #include "model/Country.h"
 #include "model/World.h"
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstddef>
 
-#include "gui/controls/DialogB.h"
 #include "editing/StadiumRules.h"
+#include "gui/controls/DialogB.h"
 
 class QCheckBox;
 class QComboBox;

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/controls/ControlText.h"
 #include "editing/StadiumPick.h"
+#include "gui/controls/ControlText.h"
 #include "model/World.h"
 
 namespace kw {

@@ -9,10 +9,10 @@
 #include <span>
 #include <vector>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
 #include "editing/StadiumRules.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgStadium.h"
 #include "model/Country.h"
 #include "model/World.h"

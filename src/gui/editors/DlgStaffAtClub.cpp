@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "gui/controls/ControlText.h"
 #include "editing/ManagerRecord.h"
 #include "editing/ManagerRules.h"
+#include "gui/controls/ControlText.h"
 
 namespace kw {
 

@@ -13,14 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/DlgErrorMessage.h"
-#include "gui/controls/QuestionButtons.h"
-#include "gui/controls/SmallControls.h"
 #include "document/DatabaseDocument.h"
 #include "editing/LeagueComposition.h"
 #include "editing/LeagueSystemCommands.h"
 #include "editing/LeagueSystemRules.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/DlgErrorMessage.h"
+#include "gui/controls/QuestionButtons.h"
+#include "gui/controls/SmallControls.h"
 #include "gui/editors/DlgCalendar.h"
 #include "gui/editors/DlgFixturelist.h"
 #include "gui/editors/DlgLeagueComposition.h"
@@ -202,7 +202,8 @@ void CLeagueSystemPage::Apply() {
 }
 
 void CLeagueSystemPage::ShowRebuildFindings() {
-    const SCompositionFaults faults = CheckAfterRebuild(m_document.World(), m_country, m_document.Language());
+    const SCompositionFaults faults =
+        CheckAfterRebuild(m_document.World(), m_country, m_document.Language());
     if (faults.messages.empty()) {
         return;
     }

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "gui/controls/DialogB.h"
 #include "document/EditGroup.h"
+#include "gui/controls/DialogB.h"
 
 namespace kw {
 

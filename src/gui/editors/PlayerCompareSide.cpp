@@ -6,9 +6,9 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "gui/controls/ControlText.h"
 #include "editing/PlayerComparison.h"
 #include "editing/SquadChoices.h"
+#include "gui/controls/ControlText.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"

@@ -12,6 +12,7 @@
 #include <array>
 
 #include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/controls/ListExportDialog.h"
 #include "gui/controls/ListPrinting.h"
 #include "gui/controls/ListTableFromModel.h"
@@ -193,11 +194,11 @@ void CPlayerDouble::SortBy(int column) {
 
 void CPlayerDouble::Print() {
     PrintList(ListTableFromModel(*m_list->model()),
-              {std::string(ResourceString(ids::kDuplicatesTitle)), 70, "Arial", 0.75, 1.0}, this);
+              {std::string(GuiString(ids::kDuplicatesTitle)), 70, "Arial", 0.75, 1.0}, this);
 }
 
 void CPlayerDouble::Save() {
-    ExportList(ListTableFromModel(*m_list->model()), ResourceString(ids::kDuplicatesTitle), this);
+    ExportList(ListTableFromModel(*m_list->model()), GuiString(ids::kDuplicatesTitle), this);
 }
 
 }  // namespace kw

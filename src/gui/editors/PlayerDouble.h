@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "gui/controls/DialogB.h"
 #include "editing/PlayerDuplicates.h"
+#include "gui/controls/DialogB.h"
 
 class QCheckBox;
 class QPushButton;

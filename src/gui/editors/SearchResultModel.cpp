@@ -3,9 +3,10 @@
 #include <array>
 #include <utility>
 
-#include "gui/controls/ControlText.h"
 #include "editing/DateFields.h"
 #include "editing/SquadRules.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
 #include "platform/StringTable.h"
 
 namespace kw {

@@ -10,10 +10,11 @@
 #include <string>
 
 #include "app/DatabaseSlots.h"
-#include "gui/mainwindow/QtText.h"
 #include "assets/GlobalTools.h"
-#include "gui/controls/QuestionButtons.h"
 #include "document/DatabaseDocument.h"
+#include "gui/controls/GuiStrings.h"
+#include "gui/controls/QuestionButtons.h"
+#include "gui/mainwindow/QtText.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
 #include "platform/UserInterface.h"
@@ -28,7 +29,7 @@ namespace {
 enum class EAnswer { kYes, kNo, kCancel };
 
 EAnswer AskYesNoCancel(QWidget* window, const std::string& question) {
-    QMessageBox box(QMessageBox::Question, FromCp1252(ResourceString(ids::kApplicationTitle)),
+    QMessageBox box(QMessageBox::Question, FromCp1252(GuiString(ids::kApplicationTitle)),
                     FromCp1252(question), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                     window);
     NameQuestionButtons(box);
@@ -60,7 +61,8 @@ void RunFromMenu(const SAdminCommand& command, const SAdminToolsHost& host) {
         return;
     }
     bool reset = false;
-    const std::string question = AdminQuestion(command, document.World(), inputs, document.Language());
+    const std::string question =
+        AdminQuestion(command, document.World(), inputs, document.Language());
     if (AsksYesNoCancel(command)) {
         const EAnswer answer = AskYesNoCancel(host.window, question);
         if (answer == EAnswer::kCancel) {

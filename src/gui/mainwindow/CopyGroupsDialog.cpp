@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/controls/GuiStrings.h"
 #include "gui/mainwindow/QtText.h"
 #include "platform/StringTable.h"
 
@@ -13,17 +14,17 @@ namespace kw {
 CCopyGroupsDialog::CCopyGroupsDialog(int captionId, const std::vector<SGroup>& groups,
                                      std::uint32_t mask, QWidget* parent)
     : CDialogB(parent) {
-    setWindowTitle(FromCp1252(ResourceString(captionId)));
+    setWindowTitle(FromCp1252(GuiString(captionId)));
     auto* layout = new QVBoxLayout(this);
     for (const SGroup& group : groups) {
-        auto* box = new QCheckBox(FromCp1252(ResourceString(group.labelId)), this);
+        auto* box = new QCheckBox(FromCp1252(GuiString(group.labelId)), this);
         box->setObjectName(QStringLiteral("group%1").arg(group.value, 0, 16));
         box->setChecked((mask & group.value) != 0);
         layout->addWidget(box);
         m_boxes.emplace_back(box, group.value);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(FromCp1252(ResourceString(ids::kAbort)));
+    buttons->button(QDialogButtonBox::Cancel)->setText(FromCp1252(GuiString(ids::kAbort)));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -6,10 +6,10 @@
 
 #include <filesystem>
 
-#include "gui/mainwindow/QtText.h"
 #include "document/DatabaseDocument.h"
 #include "gui/editors/DlgCsvExport.h"
 #include "gui/editors/DlgCsvImportPreview.h"
+#include "gui/mainwindow/QtText.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileContents.h"
 #include "platform/UserInterface.h"

@@ -1,5 +1,6 @@
 #include "gui/mainwindow/DlgClubCopy.h"
 
+#include "gui/controls/GuiStrings.h"
 #include "model/Club.h"
 #include "platform/StringTable.h"
 

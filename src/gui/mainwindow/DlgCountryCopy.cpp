@@ -1,5 +1,6 @@
 #include "gui/mainwindow/DlgCountryCopy.h"
 
+#include "gui/controls/GuiStrings.h"
 #include "model/Country.h"
 #include "platform/StringTable.h"
 

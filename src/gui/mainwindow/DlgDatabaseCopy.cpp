@@ -6,11 +6,12 @@
 #include <QVBoxLayout>
 
 #include "app/DatabaseSlots.h"
+#include "document/DatabaseDocument.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/mainwindow/DlgClubCopy.h"
 #include "gui/mainwindow/DlgCountryCopy.h"
 #include "gui/mainwindow/QtText.h"
 #include "gui/mainwindow/SyncTreeWidget.h"
-#include "document/DatabaseDocument.h"
 #include "platform/StringTable.h"
 #include "platform/UserInterface.h"
 
@@ -18,7 +19,7 @@ namespace kw {
 
 CDlgDatabaseCopy::CDlgDatabaseCopy(CDatabaseSlots& databases, IUserInterface& ui, QWidget* parent)
     : CDialogB(parent), m_databases(databases), m_ui(ui) {
-    setWindowTitle(FromCp1252(ResourceString(ids::kSyncCaption)));
+    setWindowTitle(FromCp1252(GuiString(ids::kSyncCaption)));
     auto* layout = new QHBoxLayout(this);
     int current = 0;
     for (int slot = 0; slot < m_databases.Count(); ++slot) {
@@ -58,8 +59,7 @@ CDlgDatabaseCopy::SSide CDlgDatabaseCopy::MakeSide(const char* name, int slot) {
 void CDlgDatabaseCopy::FillTree(const SSide& side) {
     const int slot = side.choice->currentData().toInt();
     const CDatabaseDocument* document = m_databases.Slot(slot);
-    side.tree->Fill(document != nullptr ? SyncTree(*document, slot)
-                                        : std::vector<SSyncNode>());
+    side.tree->Fill(document != nullptr ? SyncTree(*document, slot) : std::vector<SSyncNode>());
 }
 
 bool CDlgDatabaseCopy::AskMask(const SDropDecision& decision) {
@@ -85,8 +85,7 @@ void CDlgDatabaseCopy::Drop(const SSyncItem& dragged, const SSyncItem& target) {
     if (source == nullptr || destination == nullptr) {
         return;
     }
-    const SDropDecision decision =
-        DecideDrop(dragged, target, *source, *destination);
+    const SDropDecision decision = DecideDrop(dragged, target, *source, *destination);
     if (decision.action == EDropAction::Refuse) {
         m_ui.ShowError(decision.message);
         return;

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/DatabaseFolders.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/mainwindow/SelectDatabase.h"
 #include "platform/Cp1252.h"
 #include "platform/StringTable.h"
@@ -45,11 +46,10 @@ void CDlgDatabaseFolder::DeleteSelected() {
         return;
     }
     const std::string shownName = Utf8ToCp1252(*name);
-    std::string question =
-        FormatPrintf(ResourceString(ids::kDeleteDatabase).data(), shownName.c_str());
+    std::string question = FormatPrintf(GuiString(ids::kDeleteDatabase).data(), shownName.c_str());
     if (IsDatabaseOpen(m_databases / *name, m_openFolders)) {
         question += "\n\n";
-        question += ResourceString(ids::kDeleteOpenDatabase);
+        question += GuiString(ids::kDeleteOpenDatabase);
     }
     if (!m_ui.AskYesNo(question)) {
         return;
@@ -61,7 +61,7 @@ void CDlgDatabaseFolder::DeleteSelected() {
     SelectionChanged();
     if (!deleted) {
         m_ui.ShowError(
-            FormatPrintf(ResourceString(ids::kDeleteDatabaseFailed).data(), shownName.c_str()));
+            FormatPrintf(GuiString(ids::kDeleteDatabaseFailed).data(), shownName.c_str()));
     }
 }
 

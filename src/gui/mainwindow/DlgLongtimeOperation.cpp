@@ -10,6 +10,7 @@
 #include <chrono>
 
 #include "app/LongtimeOperation.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/mainwindow/QtText.h"
 #include "platform/StringTable.h"
 
@@ -34,8 +35,8 @@ CDlgLongtimeOperation::CDlgLongtimeOperation(CLongtimeOperation& operation, QWid
       m_description(new QLabel(this)),
       m_status(new QLabel(this)),
       m_timeLine(new QLabel(this)),
-      m_cancel(new QPushButton(FromCp1252(ResourceString(ids::kCancel)), this)) {
-    setWindowTitle(FromCp1252(ResourceString(ids::kProgressCaption)));
+      m_cancel(new QPushButton(FromCp1252(GuiString(ids::kCancel)), this)) {
+    setWindowTitle(FromCp1252(GuiString(ids::kProgressCaption)));
     setModal(true);
     m_description->setObjectName(QStringLiteral("description"));
     m_description->setWordWrap(true);
@@ -104,7 +105,7 @@ void CDlgLongtimeOperation::ApplyUpdate() {
     m_bar->setValue(values.position);
     m_description->setText(FromCp1252(values.description));
     m_status->setText(FromCp1252(values.status));
-    setWindowTitle(FromCp1252(values.caption.empty() ? ResourceString(ids::kProgressCaption)
+    setWindowTitle(FromCp1252(values.caption.empty() ? GuiString(ids::kProgressCaption)
                                                      : std::string_view(values.caption)));
     m_cancel->setEnabled(values.canClose && !values.cancelled && !m_ended);
     // Hiding a modal dialog would end it before the worker; a hidden one only turns transparent.

@@ -15,21 +15,11 @@
 #include "app/InstallationData.h"
 #include "app/LongtimeWorldOperations.h"
 #include "app/LongtimeWriteDB.h"
-#include "gui/mainwindow/AdminToolsMenu.h"
-#include "gui/mainwindow/CsvExchangeCommands.h"
-#include "gui/mainwindow/DlgLongtimeOperation.h"
-#include "gui/mainwindow/DlgValidationReport.h"
-#include "gui/mainwindow/DocumentSignals.h"
-#include "gui/mainwindow/MainMenuView.h"
-#include "gui/mainwindow/MappingCommands.h"
-#include "gui/mainwindow/QtText.h"
-#include "gui/mainwindow/RecentDatabasesMenu.h"
-#include "gui/mainwindow/SplashScreen.h"
-#include "gui/mainwindow/WorkerUserInterface.h"
-#include "gui/controls/DlgInputBox.h"
-#include "gui/controls/RenderManager.h"
 #include "document/DatabaseDocument.h"
 #include "editing/ClubListCommands.h"
+#include "gui/controls/DlgInputBox.h"
+#include "gui/controls/GuiStrings.h"
+#include "gui/controls/RenderManager.h"
 #include "gui/editors/Dlg5Year.h"
 #include "gui/editors/DlgCalendar.h"
 #include "gui/editors/DlgFixturelist.h"
@@ -47,6 +37,17 @@
 #include "gui/editors/club/DlgClubParent.h"
 #include "gui/editors/country/CountryWindowContext.h"
 #include "gui/editors/country/DlgCountry.h"
+#include "gui/mainwindow/AdminToolsMenu.h"
+#include "gui/mainwindow/CsvExchangeCommands.h"
+#include "gui/mainwindow/DlgLongtimeOperation.h"
+#include "gui/mainwindow/DlgValidationReport.h"
+#include "gui/mainwindow/DocumentSignals.h"
+#include "gui/mainwindow/MainMenuView.h"
+#include "gui/mainwindow/MappingCommands.h"
+#include "gui/mainwindow/QtText.h"
+#include "gui/mainwindow/RecentDatabasesMenu.h"
+#include "gui/mainwindow/SplashScreen.h"
+#include "gui/mainwindow/WorkerUserInterface.h"
 #include "model/Club.h"
 #include "model/ClubFile.h"
 #include "model/Country.h"
@@ -288,12 +289,12 @@ void DlgMainMenu::Refresh() {
     if (m_view == nullptr) {
         return;
     }
-    const std::string base(Cp1252ToUtf8(ResourceString(ids::kMainCaption)));
+    const std::string base(Cp1252ToUtf8(GuiString(ids::kMainCaption)));
     const CWorld& world = m_document->World();
     std::string caption = CaptionWithDirectory(base, world.DirectoryName());
     // Without a game installation the editor shows its own demo installation, and says so.
     if (m_context.fallbackInstallation) {
-        caption += " (" + Cp1252ToUtf8(ResourceString(ids::kDemoCaption)) + ")";
+        caption += " (" + Cp1252ToUtf8(GuiString(ids::kDemoCaption)) + ")";
     }
     // "[*]" shows where the window marks unsaved changes.
     setWindowTitle(QString::fromStdString(caption + "[*]"));
@@ -364,7 +365,7 @@ void DlgMainMenu::NewDatabase() {
     // Windows-1252.
     const std::string name = box.Field()->text().toStdString();
     if (!IsValidDatabaseName(name)) {
-        const std::string message(ResourceString(ids::kInvalidDatabaseName));
+        const std::string message(GuiString(ids::kInvalidDatabaseName));
         m_ui.ShowError(FormatPrintf(message.c_str(), Utf8ToCp1252(name).c_str()));
         return;
     }
@@ -401,7 +402,7 @@ void DlgMainMenu::RestoreDatabase() {
     const std::filesystem::path archive = DefaultArchivePath(m_context.databaseDirectory);
     std::error_code error;
     if (!std::filesystem::exists(archive, error) || !SettleChanges({m_document}) ||
-        !m_ui.AskYesNo(ResourceString(ids::kRestoreDatabase))) {
+        !m_ui.AskYesNo(GuiString(ids::kRestoreDatabase))) {
         return;
     }
     ImportArchive(archive, false);
@@ -442,11 +443,10 @@ void DlgMainMenu::Save() {
     }
     // Damaged country files stay as found unless the user lets the editor's data replace them.
     if (!m_document->World().DamagedCountries().empty()) {
-        const std::string question(ResourceString(ids::kReplaceDamagedCountries));
-        if (m_ui.AskYesNo(FormatPrintf(question.c_str(),
-                                       m_document->World()
-                                           .DamagedCountryNames(m_document->Language())
-                                           .c_str()))) {
+        const std::string question(GuiString(ids::kReplaceDamagedCountries));
+        if (m_ui.AskYesNo(FormatPrintf(
+                question.c_str(),
+                m_document->World().DamagedCountryNames(m_document->Language()).c_str()))) {
             m_document->ConfirmDamagedCountries();
         }
     }
@@ -499,7 +499,7 @@ void DlgMainMenu::ImportData() {
         return;
     }
     if (path.size() <= 3 || !path.endsWith(QStringLiteral("tdb"), Qt::CaseInsensitive)) {
-        m_ui.ShowInformation(ResourceString(ids::kOnlyTdbFiles));
+        m_ui.ShowInformation(GuiString(ids::kOnlyTdbFiles));
         return;
     }
     if (!SettleChanges({m_document})) {
@@ -667,7 +667,7 @@ void DlgMainMenu::EditFiveYearRanking() {
 
 void DlgMainMenu::RemoveClubPersons() {
     const CClub* club = SelectedClub();
-    if (club == nullptr || !m_ui.AskYesNo(ResourceString(ids::kRemoveClubPersons))) {
+    if (club == nullptr || !m_ui.AskYesNo(GuiString(ids::kRemoveClubPersons))) {
         return;
     }
     kw::RemoveClubPersons(*m_document, m_view->SelectedCountry(), club->Id());
@@ -699,7 +699,7 @@ void DlgMainMenu::OverwriteClub() {
         return;
     }
     if (club->IsNationalTeam()) {
-        m_ui.ShowInformation(ResourceString(ids::kNationalTeamNotOverwritten));
+        m_ui.ShowInformation(GuiString(ids::kNationalTeamNotOverwritten));
         return;
     }
     const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), ClubFilter());
@@ -718,20 +718,20 @@ void DlgMainMenu::SaveClub() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QString::fromLatin1(kClubFileExtension.data(),
                                                 static_cast<int>(kClubFileExtension.size())));
-    dialog.selectFile(QString::fromStdString(
-        Cp1252ToUtf8(std::string(club->Name(m_document->Language())))));
+    dialog.selectFile(
+        QString::fromStdString(Cp1252ToUtf8(std::string(club->Name(m_document->Language())))));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
     if (!SaveClubFile(*club, dialog.selectedFiles().constFirst().toStdString())) {
-        m_ui.ShowError(ResourceString(ids::kSaveFailed));
+        m_ui.ShowError(GuiString(ids::kSaveFailed));
     }
 }
 
 void DlgMainMenu::CheckBadges() {
     if (CheckAllBadges(m_document->World(), m_installation->Tools(), &m_ui, m_document->Language())
             .empty()) {
-        m_ui.ShowInformation(ResourceString(ids::kNoInvalidBadges));
+        m_ui.ShowInformation(GuiString(ids::kNoInvalidBadges));
     }
 }
 
@@ -748,7 +748,7 @@ void DlgMainMenu::CheckRenderer() {
     // Without the plug-in the kit and look pages work without a preview; ending the program here
     // would lock every full installation out where the plug-in cannot load.
     if (m_context.fullInstallation && !m_renderer->IsAvailable()) {
-        m_ui.ShowInformation(ResourceString(ids::kRendererMissing));
+        m_ui.ShowInformation(GuiString(ids::kRendererMissing));
     }
 }
 

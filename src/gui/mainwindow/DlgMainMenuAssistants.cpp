@@ -3,14 +3,15 @@
 #include <filesystem>
 #include <string>
 
-#include "gui/mainwindow/DlgMainMenu.h"
-#include "gui/mainwindow/MainMenuView.h"
-#include "gui/mainwindow/RecentDatabasesMenu.h"
 #include "document/DatabaseDocument.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/editors/DlgFastTransfer.h"
 #include "gui/editors/DlgPlayerCompare.h"
 #include "gui/editors/DlgPlayerWithoutClub.h"
 #include "gui/editors/PlayerDouble.h"
+#include "gui/mainwindow/DlgMainMenu.h"
+#include "gui/mainwindow/MainMenuView.h"
+#include "gui/mainwindow/RecentDatabasesMenu.h"
 #include "platform/Cp1252.h"
 #include "platform/StringTable.h"
 #include "platform/UserInterface.h"
@@ -20,7 +21,7 @@ namespace kw {
 void DlgMainMenu::OpenRecentDatabase(const std::filesystem::path& folder) {
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error)) {
-        const std::string message(ResourceString(ids::kRecentDatabaseMissing));
+        const std::string message(GuiString(ids::kRecentDatabaseMissing));
         // Messages are Windows-1252 like the string table; the folder's name is UTF-8.
         m_ui.ShowError(FormatPrintf(message.c_str(), Utf8ToCp1252(folder.string()).c_str()));
         m_recent->Forget(folder);

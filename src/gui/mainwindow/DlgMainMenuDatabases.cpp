@@ -5,12 +5,12 @@
 
 #include "app/DatabaseSlots.h"
 #include "app/UnsavedChanges.h"
+#include "document/DatabaseDocument.h"
 #include "gui/mainwindow/DlgDatabaseCopy.h"
 #include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/DlgNewDatabase.h"
 #include "gui/mainwindow/DlgSelectDatabase.h"
 #include "gui/mainwindow/RecentDatabasesMenu.h"
-#include "document/DatabaseDocument.h"
 #include "model/World.h"
 #include "platform/Environment.h"
 #include "platform/Progress.h"

@@ -1,8 +1,8 @@
 // The main window's "Datenbanken vergleichen".
 #include "app/DatabaseSlots.h"
+#include "document/DatabaseDocument.h"
 #include "gui/mainwindow/DlgDatabaseDiff.h"
 #include "gui/mainwindow/DlgMainMenu.h"
-#include "document/DatabaseDocument.h"
 #include "model/World.h"
 
 namespace kw {

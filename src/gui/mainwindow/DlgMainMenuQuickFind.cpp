@@ -1,7 +1,7 @@
 // The main window opens the editor of a quick-find hit, once the view shows its country and club.
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "competition/Competition.h"
 #include "document/DatabaseDocument.h"
+#include "gui/mainwindow/DlgMainMenu.h"
 #include "model/Club.h"
 #include "model/World.h"
 

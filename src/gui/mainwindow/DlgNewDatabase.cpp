@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/DatabaseFolders.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/mainwindow/QtText.h"
 #include "gui/mainwindow/SelectDatabase.h"
 #include "model/DatabaseName.h"
@@ -29,7 +30,7 @@ CDlgNewDatabase::CDlgNewDatabase(const std::filesystem::path& documents, IUserIn
     nameLabel->setBuddy(m_name);
     auto* descriptionLabel = new QLabel(QStringLiteral("Kommentar"));
     descriptionLabel->setBuddy(m_description);
-    auto* cancel = new QPushButton(FromCp1252(ResourceString(ids::kAbort)));
+    auto* cancel = new QPushButton(FromCp1252(GuiString(ids::kAbort)));
     m_description->setEnabled(false);
     m_save->setEnabled(false);
     m_save->setDefault(true);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/DatabaseFolders.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/mainwindow/QtText.h"
 #include "gui/mainwindow/SelectDatabase.h"
 #include "platform/StringTable.h"
@@ -25,7 +26,7 @@ CDlgSelectDatabase::CDlgSelectDatabase(const std::filesystem::path& documents, I
 
     auto* commentLabel = new QLabel(QStringLiteral("Kommentar"));
     commentLabel->setBuddy(Comment());
-    auto* cancel = new QPushButton(FromCp1252(ResourceString(ids::kAbort)));
+    auto* cancel = new QPushButton(FromCp1252(GuiString(ids::kAbort)));
     m_open->setEnabled(false);
     m_open->setDefault(true);
     cancel->setAutoDefault(false);

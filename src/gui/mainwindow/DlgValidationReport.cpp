@@ -11,9 +11,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "document/DatabaseDocument.h"
 #include "gui/mainwindow/DocumentSignals.h"
 #include "gui/mainwindow/QtText.h"
-#include "document/DatabaseDocument.h"
 #include "model/World.h"
 
 namespace kw {

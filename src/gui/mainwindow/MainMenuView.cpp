@@ -13,11 +13,12 @@
 #include <utility>
 #include <vector>
 
+#include "document/DatabaseDocument.h"
+#include "gui/controls/GuiStrings.h"
+#include "gui/controls/MyListBox.h"
 #include "gui/mainwindow/QtText.h"
 #include "gui/mainwindow/QuickFindBar.h"
 #include "gui/mainwindow/StatisticsGroup.h"
-#include "gui/controls/MyListBox.h"
-#include "document/DatabaseDocument.h"
 #include "model/Country.h"
 #include "model/World.h"
 #include "platform/StringTable.h"
@@ -62,7 +63,7 @@ template <std::size_t N>
 QComboBox* SortedChoices(const std::array<SChoice, N>& choices, QWidget* parent) {
     SortedEntries entries;
     for (const SChoice& choice : choices) {
-        entries.emplace_back(ResourceString(choice.stringId), choice.value);
+        entries.emplace_back(GuiString(choice.stringId), choice.value);
     }
     SortByText(entries);
     auto* box = new QComboBox(parent);

@@ -9,8 +9,9 @@
 #include <string_view>
 
 #include "app/InstallationData.h"
-#include "gui/mainwindow/QtText.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/controls/QuestionButtons.h"
+#include "gui/mainwindow/QtText.h"
 #include "platform/StringTable.h"
 #include "platform/UserInterface.h"
 #include "tools/RakelMapping.h"
@@ -72,8 +73,8 @@ bool RunCommand(std::string_view question, std::string_view done, const Run& run
 
 std::unique_ptr<QMessageBox> MakeMappingQuestion(std::string_view question, QWidget* parent) {
     auto box = std::make_unique<QMessageBox>(
-        QMessageBox::Question, FromCp1252(ResourceString(ids::kApplicationTitle)),
-        FromCp1252(question), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+        QMessageBox::Question, FromCp1252(GuiString(ids::kApplicationTitle)), FromCp1252(question),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box->setObjectName(QStringLiteral("mappingQuestion"));
     NameQuestionButtons(*box);
     box->setDefaultButton(QMessageBox::Yes);

@@ -2,13 +2,14 @@
 
 #include <QWidget>
 
+#include "gui/controls/GuiStrings.h"
 #include "gui/mainwindow/QtText.h"
 #include "platform/StringTable.h"
 
 namespace kw {
 
 CQtProgress::CQtProgress(QWidget* parent) : m_dialog(new QProgressDialog(parent)) {
-    m_dialog->setWindowTitle(FromCp1252(ResourceString(ids::kProgressCaption)));
+    m_dialog->setWindowTitle(FromCp1252(GuiString(ids::kProgressCaption)));
     m_dialog->setWindowModality(Qt::WindowModal);
     m_dialog->setMinimumDuration(0);
     m_dialog->setAutoClose(false);
@@ -54,7 +55,7 @@ void CQtProgress::EnableCancel(bool enable) {
         return;
     }
     if (enable) {
-        m_dialog->setCancelButtonText(FromCp1252(ResourceString(ids::kCancel)));
+        m_dialog->setCancelButtonText(FromCp1252(GuiString(ids::kCancel)));
     } else {
         m_dialog->setCancelButton(nullptr);
     }

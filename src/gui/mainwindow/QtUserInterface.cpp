@@ -2,9 +2,10 @@
 
 #include <QMessageBox>
 
-#include "gui/mainwindow/QtText.h"
 #include "gui/controls/DlgErrorSingle.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/controls/QuestionButtons.h"
+#include "gui/mainwindow/QtText.h"
 #include "platform/StringTable.h"
 
 namespace kw {
@@ -12,7 +13,7 @@ namespace kw {
 namespace {
 
 QString Caption() {
-    return FromCp1252(ResourceString(ids::kApplicationTitle));
+    return FromCp1252(GuiString(ids::kApplicationTitle));
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 
 #include <array>
 
-#include "gui/mainwindow/QtText.h"
 #include "document/DatabaseDocument.h"
+#include "gui/mainwindow/QtText.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"

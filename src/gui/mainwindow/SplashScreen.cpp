@@ -8,6 +8,7 @@
 #include <QSplashScreen>
 #include <QTimer>
 
+#include "gui/controls/GuiStrings.h"
 #include "gui/mainwindow/QtText.h"
 #include "platform/StringTable.h"
 
@@ -42,12 +43,12 @@ QPixmap SplashPicture(qreal pixelRatio) {
     title.setBold(true);
     painter.setFont(title);
     const QRect top(0, 40, area.width(), area.height() / 3);
-    painter.drawText(top, Qt::AlignCenter, FromCp1252(ResourceString(ids::kProductName)));
+    painter.drawText(top, Qt::AlignCenter, FromCp1252(GuiString(ids::kProductName)));
     QFont subtitle = QApplication::font();
     subtitle.setPointSizeF(subtitle.pointSizeF() * 1.5);
     painter.setFont(subtitle);
     painter.drawText(top.translated(0, top.height() - 10), Qt::AlignHCenter | Qt::AlignTop,
-                     FromCp1252(ResourceString(ids::kApplicationTitle)));
+                     FromCp1252(GuiString(ids::kApplicationTitle)));
     return picture;
 }
 

@@ -1,5 +1,6 @@
 #include "gui/editors/club/ClubEditorPages.h"
 
+#include "gui/controls/GuiStrings.h"
 #include "gui/editors/club/DlgClub.h"
 #include "gui/editors/club/DlgClubBadge.h"
 #include "gui/editors/club/DlgClubHist.h"

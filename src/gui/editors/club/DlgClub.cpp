@@ -17,11 +17,12 @@
 
 #include <algorithm>
 
+#include "editing/ClubGeneralRules.h"
 #include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/controls/SmallControls.h"
 #include "gui/controls/SpinEditCtrl.h"
 #include "gui/controls/ValueScrollBar.h"
-#include "editing/ClubGeneralRules.h"
 #include "gui/editors/club/MoneySpinBox.h"
 #include "platform/StringTable.h"
 

@@ -8,11 +8,11 @@
 
 #include "app/InstallationData.h"
 #include "assets/Dib.h"
+#include "editing/BadgePreview.h"
+#include "editing/KitColours.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/SelectColour.h"
 #include "gui/controls/ShowBitmap.h"
-#include "editing/BadgePreview.h"
-#include "editing/KitColours.h"
 #include "gui/editors/DlgClubBadgeManage.h"
 #include "model/Club.h"
 #include "storage/TextTable.h"

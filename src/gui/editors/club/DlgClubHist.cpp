@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include "gui/controls/ControlText.h"
 #include "editing/ClubGeneralRules.h"
+#include "gui/controls/ControlText.h"
 #include "model/RecordResult.h"
 
 namespace kw {

@@ -6,11 +6,11 @@
 
 #include <vector>
 
+#include "document/DatabaseDocument.h"
+#include "document/RecordEdits.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/MyTabCtrl.h"
 #include "gui/controls/ScrollingPage.h"
-#include "document/DatabaseDocument.h"
-#include "document/RecordEdits.h"
 #include "gui/editors/EditorPage.h"
 #include "gui/editors/club/ClubPage.h"
 #include "gui/editors/club/DlgClub.h"
@@ -35,11 +35,12 @@ CDlgClubParent::CDlgClubParent(CDatabaseDocument& document, const CClub& club,
                                const CInstallationData& installation, CRenderManager* renderer,
                                std::filesystem::path cityDirectory,
                                const SClubEditorOptions& options, QWidget* parent)
-    : CDialogB(parent),
-      m_document(document),
-      m_copy(club),
-      m_context{m_copy,   document.World(),         installation,
-                renderer, std::move(cityDirectory), document.Language()} {
+    : CDialogB(parent), m_document(document), m_copy(club), m_context{m_copy,
+                                                                      document.World(),
+                                                                      installation,
+                                                                      renderer,
+                                                                      std::move(cityDirectory),
+                                                                      document.Language()} {
     setObjectName(QStringLiteral("DlgClubParent"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);

@@ -8,12 +8,12 @@
 #include <QVBoxLayout>
 
 #include "app/InstallationData.h"
+#include "editing/KitColours.h"
+#include "editing/KitDesignInput.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/RenderManager.h"
 #include "gui/controls/RenderPreview.h"
 #include "gui/controls/RenderValues.h"
-#include "editing/KitColours.h"
-#include "editing/KitDesignInput.h"
 #include "gui/editors/club/KitColourButton.h"
 #include "gui/editors/club/KitDesignControl.h"
 #include "model/Club.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/controls/DialogB.h"
 #include "editing/KitColours.h"
+#include "gui/controls/DialogB.h"
 
 class QFrame;
 class QSpinBox;

@@ -17,11 +17,11 @@
 #include <span>
 
 #include "assets/Dib.h"
+#include "editing/CityPicture.h"
+#include "editing/ClubStadiumRules.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/ShowBitmap.h"
 #include "gui/controls/SmallControls.h"
-#include "editing/CityPicture.h"
-#include "editing/ClubStadiumRules.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"

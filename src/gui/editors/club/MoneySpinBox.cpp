@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "gui/controls/ControlText.h"
 #include "editing/ClubGeneralRules.h"
+#include "gui/controls/ControlText.h"
 #include "storage/TextHelpers.h"
 
 namespace kw {

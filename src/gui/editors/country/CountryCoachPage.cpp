@@ -11,13 +11,13 @@
 
 #include <string>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/NotStoredValue.h"
 #include "document/DatabaseDocument.h"
 #include "editing/ClubStadiumRules.h"
 #include "editing/ManagerRecord.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerAbilities.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/NotStoredValue.h"
 #include "gui/editors/DlgManagerAbilities.h"
 #include "gui/editors/country/CountryPageParts.h"
 #include "gui/editors/player/DateFields.h"

@@ -14,8 +14,8 @@
 
 #include <string>
 
-#include "gui/controls/ControlText.h"
 #include "document/DatabaseDocument.h"
+#include "gui/controls/ControlText.h"
 #include "gui/editors/country/CountryPageParts.h"
 #include "gui/editors/player/PageFields.h"
 #include "model/World.h"

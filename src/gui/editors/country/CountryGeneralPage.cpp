@@ -14,13 +14,13 @@
 #include <string>
 #include <string_view>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/SpinEditCtrl.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "document/DatabaseDocument.h"
 #include "editing/LanguageList.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerAbilities.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/SpinEditCtrl.h"
+#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/country/CountryPageParts.h"
 #include "gui/editors/player/DateFields.h"
 #include "gui/editors/player/DateSpinFields.h"

@@ -10,10 +10,10 @@
 #include <array>
 #include <vector>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/SpinEditCtrl.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PlayerLookRules.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/SpinEditCtrl.h"
 #include "gui/editors/player/DateSpinFields.h"
 #include "gui/editors/player/PageFields.h"
 #include "model/World.h"

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <array>
 
-#include "gui/controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
+#include "gui/controls/MyListBox.h"
 #include "gui/editors/country/DlgFurtherManager.h"
 #include "gui/editors/country/DlgStaffEntry.h"
 #include "model/Country.h"
@@ -53,8 +53,9 @@ void CCountryManagersPage::Fill(const std::optional<SCountryStaffRef>& ref, int 
 }
 
 void CCountryManagersPage::NewManager() {
-    const std::optional<CManager> manager = CDlgFurtherManager::Ask(
-        m_document.World(), m_document.Language(), BlankCountryManager(m_document.World(), m_country), this);
+    const std::optional<CManager> manager =
+        CDlgFurtherManager::Ask(m_document.World(), m_document.Language(),
+                                BlankCountryManager(m_document.World(), m_country), this);
     if (!manager) {
         return;
     }

@@ -6,8 +6,8 @@
 
 #include <QString>
 
-#include "gui/editors/country/CountryPage.h"
 #include "forms/ListColumns.h"
+#include "gui/editors/country/CountryPage.h"
 
 class QPushButton;
 

@@ -6,9 +6,9 @@
 #include <array>
 #include <optional>
 
-#include "gui/controls/MyListBox.h"
 #include "document/DatabaseDocument.h"
 #include "editing/CountryPoolCommands.h"
+#include "gui/controls/MyListBox.h"
 #include "gui/editors/country/DlgPoolEntry.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -51,8 +51,8 @@ void CCountryYouthPage::Fill(std::size_t slot, int row) {
 }
 
 void CCountryYouthPage::NewEntry() {
-    const std::optional<CPoolEntry> entry =
-        CDlgPoolEntry::Ask(m_document.World(), m_document.Language(), BlankPoolEntry(m_country), this);
+    const std::optional<CPoolEntry> entry = CDlgPoolEntry::Ask(
+        m_document.World(), m_document.Language(), BlankPoolEntry(m_country), this);
     if (!entry) {
         return;
     }
@@ -67,8 +67,9 @@ void CCountryYouthPage::ChangeSelected() {
         return;
     }
     const std::size_t slot = m_slots[static_cast<std::size_t>(row)];
-    const std::optional<CPoolEntry> entry = CDlgPoolEntry::Ask(
-        m_document.World(), m_document.Language(), m_document.World().Country(m_country).PlayerPool().at(slot), this);
+    const std::optional<CPoolEntry> entry =
+        CDlgPoolEntry::Ask(m_document.World(), m_document.Language(),
+                           m_document.World().Country(m_country).PlayerPool().at(slot), this);
     if (entry && ReplacePoolEntry(m_document, m_country, slot, *entry)) {
         Fill(slot, row);
     }

@@ -6,10 +6,11 @@
 #include <QVBoxLayout>
 
 #include "app/InstallationData.h"
+#include "document/DatabaseDocument.h"
 #include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/controls/MyTabCtrl.h"
 #include "gui/controls/ScrollingPage.h"
-#include "document/DatabaseDocument.h"
 #include "gui/editors/EditorPage.h"
 #include "gui/editors/country/CountryCupsPage.h"
 #include "gui/editors/country/CountryGeneralPage.h"

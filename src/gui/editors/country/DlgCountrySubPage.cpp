@@ -3,8 +3,8 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
-#include "gui/controls/ControlText.h"
 #include "document/DatabaseDocument.h"
+#include "gui/controls/ControlText.h"
 #include "gui/editors/country/CountryCoachPage.h"
 #include "gui/editors/country/CountryListPages.h"
 #include "gui/editors/country/CountryPage.h"

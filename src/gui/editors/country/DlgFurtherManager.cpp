@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/controls/OkCancelButtons.h"
 #include "editing/ManagerRecord.h"
+#include "gui/controls/OkCancelButtons.h"
 #include "gui/editors/DlgManagerAbilities.h"
 #include "gui/editors/country/PersonDialogFields.h"
 #include "gui/editors/player/PageFields.h"
@@ -23,8 +23,8 @@ constexpr int kNameLength = 19;
 
 }  // namespace
 
-CDlgFurtherManager::CDlgFurtherManager(const CWorld& world, int language,
-                                       const CManager& manager, QWidget* parent)
+CDlgFurtherManager::CDlgFurtherManager(const CWorld& world, int language, const CManager& manager,
+                                       QWidget* parent)
     : CDialogB(parent),
       m_original(manager),
       m_firstName(MakeNameField(QStringLiteral("firstName"), manager.FirstName().View(),

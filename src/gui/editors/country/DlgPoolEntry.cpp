@@ -109,8 +109,7 @@ CDlgPoolEntry::CDlgPoolEntry(const CWorld& world, int language, const CPoolEntry
 }
 
 std::optional<CPoolEntry> CDlgPoolEntry::Ask(const CWorld& world, int language,
-                                             const CPoolEntry& entry,
-                                             QWidget* parent) {
+                                             const CPoolEntry& entry, QWidget* parent) {
     CDlgPoolEntry dialog(world, language, entry, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;

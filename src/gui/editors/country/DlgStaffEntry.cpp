@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/OkCancelButtons.h"
 #include "editing/CountryStaffCommands.h"
 #include "editing/ManagerRecord.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/OkCancelButtons.h"
 #include "gui/editors/DlgStaffAtClub.h"
 #include "gui/editors/country/PersonDialogFields.h"
 #include "gui/editors/player/PageFields.h"

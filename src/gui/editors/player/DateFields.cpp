@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
-#include "gui/controls/SpinEditCtrl.h"
 #include "editing/PersonalDataRules.h"
+#include "gui/controls/SpinEditCtrl.h"
 
 namespace kw {
 

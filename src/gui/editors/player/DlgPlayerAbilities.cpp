@@ -12,10 +12,10 @@
 
 #include <algorithm>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/SpinEditCtrl.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerAbilities.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/SpinEditCtrl.h"
 #include "model/GameDate.h"
 #include "model/PlayerStrength.h"
 #include "platform/StringTable.h"

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "app/InstallationData.h"
-#include "gui/controls/ControlText.h"
 #include "document/DatabaseDocument.h"
 #include "editing/BoardStability.h"
 #include "editing/ClubGeneralRules.h"
@@ -23,6 +22,7 @@
 #include "editing/PlayerAbilities.h"
 #include "editing/SquadRules.h"
 #include "editing/StaffKinds.h"
+#include "gui/controls/ControlText.h"
 #include "gui/editors/DlgChairman.h"
 #include "gui/editors/DlgManagerAbilities.h"
 #include "gui/editors/DlgManagerAllRight.h"

@@ -10,14 +10,14 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "gui/controls/ControlText.h"
-#include "gui/controls/NotStoredValue.h"
-#include "gui/controls/SmallControls.h"
-#include "gui/controls/SpinEditCtrl.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerAbilities.h"
 #include "editing/PlayerCharacterRules.h"
 #include "editing/PlayerPositionRules.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/NotStoredValue.h"
+#include "gui/controls/SmallControls.h"
+#include "gui/controls/SpinEditCtrl.h"
 #include "model/Player.h"
 #include "model/PlayerStrength.h"
 

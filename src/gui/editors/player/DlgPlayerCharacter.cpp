@@ -10,9 +10,9 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
+#include "editing/PlayerCharacterRules.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/NotStoredValue.h"
-#include "editing/PlayerCharacterRules.h"
 #include "model/Player.h"
 
 namespace kw {

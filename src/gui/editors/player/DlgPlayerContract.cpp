@@ -10,12 +10,13 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "document/DatabaseDocument.h"
+#include "editing/ClubStadiumRules.h"
 #include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/controls/NotStoredValue.h"
 #include "gui/controls/SpinEditCtrl.h"
 #include "gui/controls/ValueScrollBar.h"
-#include "document/DatabaseDocument.h"
-#include "editing/ClubStadiumRules.h"
 #include "gui/editors/player/DateSpinFields.h"
 #include "gui/editors/player/PageFields.h"
 #include "gui/editors/player/PageTyping.h"

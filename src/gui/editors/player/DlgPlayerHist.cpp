@@ -12,13 +12,13 @@
 #include <algorithm>
 #include <array>
 
+#include "document/DatabaseDocument.h"
+#include "editing/PlayerContractRules.h"
+#include "editing/PlayerHistoryRules.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/controls/NotStoredValue.h"
 #include "gui/controls/SpinEditCtrl.h"
-#include "document/DatabaseDocument.h"
-#include "editing/PlayerContractRules.h"
-#include "editing/PlayerHistoryRules.h"
 #include "gui/editors/player/DateSpinFields.h"
 #include "gui/editors/player/PageFields.h"
 #include "gui/editors/player/PageTyping.h"

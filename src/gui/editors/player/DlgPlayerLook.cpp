@@ -11,14 +11,15 @@
 #include <memory>
 
 #include "app/InstallationData.h"
+#include "document/DatabaseDocument.h"
+#include "editing/PlayerLookRules.h"
 #include "gui/controls/ControlText.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/controls/RenderManager.h"
 #include "gui/controls/RenderPreview.h"
 #include "gui/controls/RenderValues.h"
 #include "gui/controls/ShowBitmap.h"
 #include "gui/controls/SpinEditCtrl.h"
-#include "document/DatabaseDocument.h"
-#include "editing/PlayerLookRules.h"
 #include "gui/editors/player/DateSpinFields.h"
 #include "gui/editors/player/PageFields.h"
 #include "gui/editors/player/PageTyping.h"

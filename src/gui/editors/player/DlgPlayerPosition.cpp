@@ -12,11 +12,11 @@
 
 #include <algorithm>
 
+#include "editing/LanguageList.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/SmallControls.h"
 #include "gui/controls/SpinEditCtrl.h"
 #include "gui/controls/ValueScrollBar.h"
-#include "editing/LanguageList.h"
 #include "model/Player.h"
 #include "platform/StringTable.h"
 #include "storage/TextHelpers.h"

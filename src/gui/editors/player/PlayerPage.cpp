@@ -33,7 +33,8 @@ std::optional<std::uint32_t> CPlayerPage::ChooseClubReference(std::uint32_t curr
     const int country = current != 0      ? ClubCountry(current)
                         : club != nullptr ? ClubCountry(club->Id())
                                           : 0;
-    const std::optional<std::uint32_t> chosen = CDlgSelectClub::Choose(world, m_context.document.Language(), country, this);
+    const std::optional<std::uint32_t> chosen =
+        CDlgSelectClub::Choose(world, m_context.document.Language(), country, this);
     if (!chosen) {
         return std::nullopt;
     }
