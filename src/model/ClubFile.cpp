@@ -19,7 +19,7 @@ bool HoldsWholeClub(const std::filesystem::path& path) {
 }
 
 // The persons the reading registered go again, so that a failed load leaves no trace.
-void DiscardPersons(const CClub& read) {
+void DiscardPersons(CClub& read) {
     for (const std::uint32_t id : read.PersonIds()) {
         read.World().RemovePerson(id);
     }
@@ -27,10 +27,9 @@ void DiscardPersons(const CClub& read) {
 
 }  // namespace
 
-bool SaveClubFile(const CClub& club, const std::filesystem::path& path) {
+bool SaveClubFile(CWorld& world, const CClub& club, const std::filesystem::path& path) {
     // The numbering is emptied after every database save and goes stale as clubs come and go;
     // written through an empty or stale one, every club reference would become 0 or wrong.
-    CWorld& world = club.World();
     if (world.IsLoaded()) {
         for (int number = 1; number <= kCountryCount; ++number) {
             world.Country(number).RebuildNumbering();

@@ -64,7 +64,7 @@ TEST_F(ClubListCommandsTest, AClubIsOverwrittenFromAClubFileAsOneEdit) {
     const auto club = std::next(Country().Clubs().begin());
     const std::uint32_t target = std::next(club)->first;
     const test::TempDir folder;
-    ASSERT_TRUE(SaveClubFile(*club->second, folder / "club.clb"));
+    ASSERT_TRUE(SaveClubFile(document.WorldForOperations(), *club->second, folder / "club.clb"));
     EXPECT_FALSE(OverwriteClub(document, kDefaultCountry, target, folder / "missing.clb"));
     EXPECT_EQ(document.History().Count(), 0u);
 

@@ -68,7 +68,7 @@ protected:
         AddSourcePerson(source, 1, "Trainer");
         // As after a database save: the numbering is gone until the club file needs it.
         other.Country(kCountry).ClearNumbering();
-        EXPECT_TRUE(SaveClubFile(source, path));
+        EXPECT_TRUE(SaveClubFile(other, source, path));
 
         CClub& target = Club(kClub1);
         target.SetName(0, "Ziel");

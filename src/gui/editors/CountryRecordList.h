@@ -51,4 +51,11 @@ private:
     QPushButton* m_change = nullptr;
 };
 
+// The main window's entry to a list: `TList` of `country` (1..206) as a modal window.
+template <class TList>
+void EditCountryList(CDatabaseDocument& document, int country, QWidget* parent) {
+    TList dialog(document, country, parent);
+    dialog.exec();
+}
+
 }  // namespace kw

@@ -65,11 +65,6 @@ CDlgReferees::CDlgReferees(CDatabaseDocument& document, int country, QWidget* pa
     List().setFocus();
 }
 
-void CDlgReferees::Edit(CDatabaseDocument& document, int country, QWidget* parent) {
-    CDlgReferees dialog(document, country, parent);
-    dialog.exec();
-}
-
 void CDlgReferees::Reload() {
     Fill(std::max(List().currentRow(), 0));
 }

@@ -17,9 +17,6 @@ public:
     CDlgReferees(CDatabaseDocument& document, int country, QWidget* parent = nullptr,
                  ERole role = ERole::Window);
 
-    // The main window's entry: the referees of `country` (1..206), modal.
-    static void Edit(CDatabaseDocument& document, int country, QWidget* parent);
-
     void Reload() override;
 
 private:

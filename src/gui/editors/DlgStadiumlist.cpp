@@ -62,11 +62,6 @@ CDlgStadiumlist::CDlgStadiumlist(CDatabaseDocument& document, int country, QWidg
     List().setFocus();
 }
 
-void CDlgStadiumlist::Edit(CDatabaseDocument& document, int country, QWidget* parent) {
-    CDlgStadiumlist dialog(document, country, parent);
-    dialog.exec();
-}
-
 void CDlgStadiumlist::Reload() {
     Fill();
     if (List().currentRow() < 0 && List().count() > 0) {

@@ -18,9 +18,6 @@ public:
     CDlgStadiumlist(CDatabaseDocument& document, int country, QWidget* parent = nullptr,
                     ERole role = ERole::Window);
 
-    // The main window's entry: the stadium list of `country` (1..206), modal.
-    static void Edit(CDatabaseDocument& document, int country, QWidget* parent);
-
     QPushButton& ChangeButton() const { return *m_change; }
     void Reload() override;
 

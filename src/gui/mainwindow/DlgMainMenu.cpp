@@ -654,11 +654,11 @@ void DlgMainMenu::ShowNationalTeams() {
 }
 
 void DlgMainMenu::EditStadiums() {
-    CDlgStadiumlist::Edit(*m_document, m_view->SelectedCountry(), this);
+    EditCountryList<CDlgStadiumlist>(*m_document, m_view->SelectedCountry(), this);
 }
 
 void DlgMainMenu::EditReferees() {
-    CDlgReferees::Edit(*m_document, m_view->SelectedCountry(), this);
+    EditCountryList<CDlgReferees>(*m_document, m_view->SelectedCountry(), this);
 }
 
 void DlgMainMenu::EditFiveYearRanking() {
@@ -723,7 +723,9 @@ void DlgMainMenu::SaveClub() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
-    if (!SaveClubFile(*club, dialog.selectedFiles().constFirst().toStdString())) {
+    // An export: it renumbers the clubs for writing and changes no record.
+    if (!SaveClubFile(m_document->WorldForOperations(), *club,
+                      dialog.selectedFiles().constFirst().toStdString())) {
         m_ui.ShowError(GuiString(ids::kSaveFailed));
     }
 }
