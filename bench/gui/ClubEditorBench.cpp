@@ -40,16 +40,16 @@ void BM_OpenClubEditor(benchmark::State& state) {
     CInstallationData installation;
     installation.Load(context);
     const std::uint32_t club = LargestClub(document.World());
+    const CClub& record = *document.World().Country(ClubCountry(club)).Club(club);
     for (auto _ : state) {
-        CDlgClubParent dialog(document, club, installation, nullptr, context.cityDirectory,
+        CDlgClubParent dialog(document, record, installation, nullptr, context.cityDirectory,
                               SClubEditorOptions{});
         for (int page = 0; page < dialog.Tabs().count(); ++page) {
             dialog.Tabs().setCurrentIndex(page);
         }
         benchmark::DoNotOptimize(dialog.WorkingCopy().Id());
     }
-    state.counters["persons"] = static_cast<double>(
-        document.World().Country(ClubCountry(club)).Club(club)->PersonIds().size());
+    state.counters["persons"] = static_cast<double>(record.PersonIds().size());
 }
 BENCHMARK(BM_OpenClubEditor)->Unit(benchmark::kMillisecond);
 

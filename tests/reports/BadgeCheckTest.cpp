@@ -112,12 +112,12 @@ TEST_F(BadgeTest, GroupsMergeLooseAndArchivedBadgesByFolderAndCountry) {
     EXPECT_EQ(RedOf(m_tools.LoadBadgeBitmap(groups[0].entries[0].relativePath)), 10);
     EXPECT_EQ(kw::BadgeEntryPath(groups[0].entries[1], m_tools.BadgeArchive()),
               "DEUTSCHLAND2\\Badge256\\b.tga");
-    EXPECT_EQ(kw::BadgeGroupName(groups[0], world, kDefaultLanguage), "Deutschland");
+    EXPECT_EQ(kw::BadgeGroupName(groups[0], world, kw::kDefaultLanguage), "Deutschland");
 
     // The last country is linked; a folder beginning like its name joins its group.
     EXPECT_EQ(groups[1].country, 206);
     EXPECT_EQ(groups[1].entries.size(), 2u);
-    EXPECT_EQ(kw::BadgeGroupName(groups[1], world, kDefaultLanguage), "Simbabwe");
+    EXPECT_EQ(kw::BadgeGroupName(groups[1], world, kw::kDefaultLanguage), "Simbabwe");
 }
 
 TEST_F(BadgeTest, CheckListsEveryClubWithAMissingBadge) {
@@ -144,7 +144,7 @@ TEST_F(BadgeTest, CheckListsEveryClubWithAMissingBadge) {
         "Nowhere\\Badge256\\x.tga.",
         "Der Verein Letzter benutzt ein nicht vorhandenes Wappen mit dem Dateinamen "
         "nobadge.tga."};
-    EXPECT_EQ(kw::CheckAllBadges(world, m_tools, &m_ui, kDefaultLanguage), expected);
+    EXPECT_EQ(kw::CheckAllBadges(world, m_tools, &m_ui, kw::kDefaultLanguage), expected);
     ASSERT_EQ(m_ui.Messages().size(), 1u);
     EXPECT_EQ(m_ui.Messages()[0].text, "Fehler!");
     EXPECT_EQ(m_ui.Messages()[0].lines,
@@ -152,7 +152,7 @@ TEST_F(BadgeTest, CheckListsEveryClubWithAMissingBadge) {
 
     last->SetBadgePath(kw::DefaultBadgePath(19));
     first->SetBadgePath("color\\Badge256\\ro_ws.tga");
-    EXPECT_TRUE(kw::CheckAllBadges(world, m_tools, &m_ui, kDefaultLanguage).empty());
+    EXPECT_TRUE(kw::CheckAllBadges(world, m_tools, &m_ui, kw::kDefaultLanguage).empty());
     EXPECT_EQ(m_ui.Messages().size(), 1u);
 }
 

@@ -31,9 +31,9 @@ class CBadgeManageScene : public CInstallationScene {
 public:
     explicit CBadgeManageScene(CSceneContext& context) : CInstallationScene(context) {
         const CClub& club = context.DemoClub();
-        m_dialog = std::make_unique<CDlgClubBadgeManage>(m_installation.Tools(), context.World(),
-                                                         std::string(club.BadgePath().View()),
-                                                         club.Colour(0));
+        m_dialog = std::make_unique<CDlgClubBadgeManage>(
+            m_installation.Tools(), context.World(), kDefaultLanguage,
+            std::string(club.BadgePath().View()), club.Colour(0));
         m_dialog->show();
     }
 };
