@@ -30,10 +30,14 @@ public:
     CRenderManager(const CRenderManager&) = delete;
     CRenderManager& operator=(const CRenderManager&) = delete;
 
-    // The editor's working folder, then the program's own folder (where the build puts the
-    // reference plug-in).
+    // The folders FoldersFor gives for the running program.
     static std::vector<std::filesystem::path> DefaultFolders(
         const std::filesystem::path& workingDirectory);
+    // The editor's working folder, then the program's own folder (where the build puts the
+    // reference plug-in), then the folder the package installs it in beside the program's.
+    static std::vector<std::filesystem::path> FoldersFor(
+        const std::filesystem::path& workingDirectory,
+        const std::filesystem::path& programDirectory);
 
     bool IsAvailable() const { return m_plugin != nullptr; }
     // The library that was loaded; empty when none.
