@@ -17,6 +17,8 @@ fail() {
     exit 1
 }
 
+render_test="$build_dir/tests/ui/ui_render_tests"
+[[ -x "$render_test" ]] || fail "$render_test is not built"
 deb="$(bash "$repo/scripts/package.sh" "$build_dir" | tail -n 1)"
 [[ -f "$deb" ]] || fail "package.sh printed no package"
 echo "== $deb"
@@ -28,7 +30,7 @@ desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 echo "== appstreamcli validate --no-net"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
 echo "== lintian"
-lintian --fail-on error,warning --info "$deb"
+lintian --fail-on error,warning --display-info "$deb"
 
 echo "== the unpacked programs"
 bin="$root/usr/bin"
@@ -63,7 +65,7 @@ fi
 
 echo "== the renderer plug-in the unpacked editor finds"
 KW_UNPACKED_PROGRAM_FOLDER="$bin" QT_QPA_PLATFORM=offscreen \
-    "$build_dir/tests/ui/ui_render_tests" installedEditorFindsThePackagedPluginAfterItsOwnFolders
+    "$render_test" installedEditorFindsThePackagedPluginAfterItsOwnFolders
 
 echo "== manual pages and bash completion against the programs"
 page() { MANWIDTH=200 man -l "$root/usr/share/man/man1/$1.1.gz" 2>/dev/null; }
