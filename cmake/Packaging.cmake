@@ -25,6 +25,13 @@ endif()
 # Folders the package makes are 755 whatever the umask of the build.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
                                                 GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# The installed programs bind every symbol at start, so their relocation tables can be read-only.
+foreach(program kwtool kwedit Renderer)
+    if(TARGET ${program})
+        target_link_options(${program} PRIVATE LINKER:-z,now)
+    endif()
+endforeach()
+
 install(TARGETS kwtool RUNTIME DESTINATION bin)
 if(TARGET kwedit)
     file(RELATIVE_PATH plugin_from_program /usr/bin /usr/${KW_PLUGIN_INSTALL_DIR})

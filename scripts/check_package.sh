@@ -68,14 +68,14 @@ KW_UNPACKED_PROGRAM_FOLDER="$bin" QT_QPA_PLATFORM=offscreen \
     "$render_test" installedEditorFindsThePackagedPluginAfterItsOwnFolders
 
 echo "== manual pages and bash completion against the programs"
-page() { MANWIDTH=200 man -l "$root/usr/share/man/man1/$1.1.gz" 2>/dev/null; }
+page() { LC_ALL=C MANWIDTH=200 man -l "$root/usr/share/man/man1/$1.1.gz" 2>/dev/null; }
 commands="$("$bin/kwtool" --help | sed -n '/^Subcommands:/,$ s/^  \([a-z0-9-]*\) .*/\1/p')"
 [[ -n "$commands" ]] || fail "kwtool --help lists no command"
 for command in $commands; do
     page kwtool | grep -Eq "^ {7}$command( |$)" || fail "kwtool(1) does not describe $command"
 done
 for word in $("$bin/kwedit" --help | sed -n 's/^  \([^ ]*\) .*/\1/p' | sed 's/<dir>$//'); do
-    page kwedit | grep -q -- "$word" || fail "kwedit(1) does not describe $word"
+    page kwedit | grep -qw -- "$word" || fail "kwedit(1) does not describe $word"
 done
 completed="$(bash -c '
     source /usr/share/bash-completion/bash_completion

@@ -146,7 +146,7 @@ void RenderManagerTest::installedEditorFindsThePackagedPluginAfterItsOwnFolders(
     const fs::path working = Folder("working");
     fs::path program;
     if (const char* unpacked = std::getenv("KW_UNPACKED_PROGRAM_FOLDER")) {
-        program = unpacked;
+        program = fs::canonical(unpacked);
     } else {
         program = Folder("usr/bin");
         const fs::path packaged = CRenderManager::FoldersFor(working, program).back();
