@@ -92,6 +92,7 @@ private:
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    // Answered before the lock, the demo installation or a window is touched.
     switch (kw::RequestedInformation(arguments)) {
         case kw::EInformation::kVersion:
             std::printf("kwedit %s\n", std::string(kw::build::kVersionText).c_str());

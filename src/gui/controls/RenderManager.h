@@ -34,7 +34,8 @@ public:
     static std::vector<std::filesystem::path> DefaultFolders(
         const std::filesystem::path& workingDirectory);
     // The editor's working folder, then the program's own folder (where the build puts the
-    // reference plug-in), then the folder the package installs it in beside the program's.
+    // reference plug-in), then ../lib/<multiarch>/kwedit relative to it (where the package
+    // installs it).
     static std::vector<std::filesystem::path> FoldersFor(
         const std::filesystem::path& workingDirectory,
         const std::filesystem::path& programDirectory);
