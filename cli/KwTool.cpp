@@ -2,11 +2,13 @@
 // benchmarks.
 #include "KwTool.h"
 #include "AdminCommands.h"
+#include "BuildVersion.h"
 #include "CsvCommands.h"
 #include "DiffCommands.h"
 #include "MappingCommands.h"
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "demo/DemoLocation.h"
@@ -80,6 +82,8 @@ int main(int argc, char** argv) {
 #endif
     CLI::App app{"Kickwerk 06 database tool"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", "kwtool " + std::string(kw::build::kVersionText),
+                         "Print the version and exit");
     kwtool::SToolContext context;
     app.add_option("--install", context.install, "Game installation folder");
 

@@ -15,6 +15,7 @@ packages=(
     imagemagick python3-pil
     zlib1g-dev libzstd-dev liblz4-dev
     time
+    dpkg-dev file desktop-file-utils appstream lintian bash-completion
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string_view>
@@ -56,48 +57,62 @@ enum class Match { Exact, AnyCase, Prefix };
 struct Rule {
     std::string_view word;
     Match match;
+    std::string_view help;  // what the word does, for CommandLineHelp
     void (*apply)(SCommandLine& line, std::string_view argument,
                   const std::filesystem::path& workingDirectory);
 };
 
 // The order decides: the first rule that matches an argument is the only one applied.
 constexpr Rule kRules[] = {
-    {"-master", Match::Exact, [](SCommandLine& l, auto, auto&) { l.master = true; }},
-    {"ger", Match::Exact, [](SCommandLine& l, auto, auto&) { l.language = 0; }},
-    {"eng", Match::Exact, [](SCommandLine& l, auto, auto&) { l.language = 1; }},
-    {"fra", Match::Exact, [](SCommandLine& l, auto, auto&) { l.language = 2; }},
-    {"spa", Match::Exact, [](SCommandLine& l, auto, auto&) { l.language = 3; }},
-    {"ps2", Match::Exact, [](SCommandLine& l, auto, auto&) { l.options |= option::kPs2; }},
-    {"lang", Match::Exact, [](SCommandLine& l, auto, auto&) { l.languageSelection = true; }},
-    {"path", Match::Prefix,
+    {"-master", Match::Exact, "build the game's master file without any window, then end",
+     [](SCommandLine& l, auto, auto&) { l.master = true; }},
+    {"ger", Match::Exact, "build language 0, German (the default)",
+     [](SCommandLine& l, auto, auto&) { l.language = 0; }},
+    {"eng", Match::Exact, "build language 1, English",
+     [](SCommandLine& l, auto, auto&) { l.language = 1; }},
+    {"fra", Match::Exact, "build language 2, French",
+     [](SCommandLine& l, auto, auto&) { l.language = 2; }},
+    {"spa", Match::Exact, "build language 3, Spanish (the last language word wins)",
+     [](SCommandLine& l, auto, auto&) { l.language = 3; }},
+    {"ps2", Match::Exact, "option 0x1: one language only, the file named \"Master<language>.dat\"",
+     [](SCommandLine& l, auto, auto&) { l.options |= option::kPs2; }},
+    {"lang", Match::Exact, "the main window offers the database language",
+     [](SCommandLine& l, auto, auto&) { l.languageSelection = true; }},
+    {"path", Match::Prefix, "the batch build works in <dir> (at most 259 characters)",
      [](SCommandLine& l, std::string_view argument, auto&) {
          l.batchPath = FirstCharacters(argument.substr(4), kMaxBatchPathLength);
      }},
-    {"OutputBadge", Match::Exact,
+    {"OutputBadge", Match::Exact, "option 0x4: every club's badge into \"badges.txt\"",
      [](SCommandLine& l, auto, auto&) { l.options |= option::kOutputBadge; }},
-    {"OutputKits", Match::Exact,
+    {"OutputKits", Match::Exact, "option 0x8: every club's kits into \"kits.txt\"",
      [](SCommandLine& l, auto, auto&) { l.options |= option::kOutputKits; }},
-    {"OutputStadium", Match::Exact,
+    {"OutputStadium", Match::Exact, "option 0x10: every club's stadium into \"stadium.txt\"",
      [](SCommandLine& l, auto, auto&) { l.options |= option::kOutputStadium; }},
-    {"killdata", Match::Exact,
+    {"killdata", Match::Exact, "option 0x20: country 14 keeps at most 100 clubs",
      [](SCommandLine& l, auto, auto&) { l.options |= option::kKillData; }},
-    {"logPS2", Match::AnyCase, [](SCommandLine& l, auto, auto&) { l.options |= option::kLogPs2; }},
+    {"logPS2", Match::AnyCase,
+     "option 0x40, any case: clubs and badges into \"logPS2_Database.txt\"",
+     [](SCommandLine& l, auto, auto&) { l.options |= option::kLogPs2; }},
     {"export", Match::AnyCase,
+     "option 0x80000000, any case; first renames \"MappingTeamIDs.txt\" to \"...1.txt\"",
      [](SCommandLine& l, auto, const std::filesystem::path& directory) {
          l.options |= option::kExport;
          RenameWithoutReplacing(directory, "MappingTeamIDs.txt", "MappingTeamIDs1.txt");
      }},
     {"exportLeagues", Match::AnyCase,
+     "option 0x20000000, any case; first renames \"MappingLeagues.txt\" to \"...1.txt\"",
      [](SCommandLine& l, auto, const std::filesystem::path& directory) {
          l.options |= option::kExportLeagues;
          RenameWithoutReplacing(directory, "MappingLeagues.txt", "MappingLeagues1.txt");
      }},
     {"exporttoworlddb", Match::AnyCase,
+     "option 0x40000000, any case; first renames \"MappingPlayer.txt\" to \"...1.txt\"",
      [](SCommandLine& l, auto, const std::filesystem::path& directory) {
          l.options |= option::kExportToWorldDb;
          RenameWithoutReplacing(directory, "MappingPlayer.txt", "MappingPlayer1.txt");
      }},
-    {"wolkenkratzer_nord", Match::Exact, [](SCommandLine& l, auto, auto&) { l.tools = true; }},
+    {"wolkenkratzer_nord", Match::Exact, "the main window adds the \"AdminTools\" menu",
+     [](SCommandLine& l, auto, auto&) { l.tools = true; }},
 };
 
 bool Matches(const Rule& rule, std::string_view argument) {
@@ -145,6 +160,37 @@ bool RequestsBatchBuild(std::span<const std::string> arguments) {
         }
     }
     return false;
+}
+
+EInformation RequestedInformation(std::span<const std::string> arguments) {
+    EInformation requested = EInformation::kNone;
+    for (const std::string& argument : arguments) {
+        if (argument == "--version") {
+            return EInformation::kVersion;
+        }
+        if (argument == "--help") {
+            requested = EInformation::kHelp;
+        }
+    }
+    return requested;
+}
+
+std::string CommandLineHelp() {
+    std::string help =
+        "Usage: kwedit [-master] [ger|eng|fra|spa] [path<dir>] [word...]\n"
+        "       kwedit --version | --help\n"
+        "\n"
+        "Without -master the editor window opens. The words, each matched in this order (letter\n"
+        "case counts unless said otherwise; other words are ignored):\n";
+    for (const Rule& rule : kRules) {
+        std::string word(rule.word);
+        if (rule.match == Match::Prefix) {
+            word += "<dir>";
+        }
+        word.resize(std::max<std::size_t>(word.size() + 1, 20), ' ');
+        help += "  " + word + std::string(rule.help) + "\n";
+    }
+    return help;
 }
 
 }  // namespace kw

@@ -45,6 +45,15 @@ SCommandLine ParseCommandLine(std::span<const std::string> arguments,
 // its user interface before the arguments are read for real.
 bool RequestsBatchBuild(std::span<const std::string> arguments);
 
+// What the program is to tell instead of starting: "--version" or "--help" anywhere among the
+// arguments, "--version" when both are there. They are answered before anything else happens, so
+// they rename no file, take no lock and open no window.
+enum class EInformation { kNone, kVersion, kHelp };
+EInformation RequestedInformation(std::span<const std::string> arguments);
+
+// The text "--help" prints: the usage line and every word ParseCommandLine knows, in its order.
+std::string CommandLineHelp();
+
 // Renames `from` to `to` inside `directory`, letter case of an existing source ignored. Does
 // nothing when the source is missing or a target exists in any letter case. True when renamed.
 bool RenameWithoutReplacing(const std::filesystem::path& directory, std::string_view from,

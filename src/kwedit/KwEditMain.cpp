@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "BuildVersion.h"
+#include "app/CommandLine.h"
 #include "app/VexaApp.h"
 #include "demo/DemoLocation.h"
 #include "document/ScopeCheck.h"
@@ -42,6 +44,8 @@ public:
     bool Ensure() {
         if (!m_application && WindowsAvailable()) {
             m_application.emplace(m_argc, m_argv);
+            // The desktop shell matches the window to the installed desktop entry by this id.
+            QGuiApplication::setDesktopFileName(QStringLiteral("org.kickwerkeditor.KwEdit"));
             kw::InstallGermanQtTranslations(*m_application);
         }
         return m_application.has_value();
@@ -87,11 +91,22 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    // Answered before the lock, the demo installation or a window is touched.
+    switch (kw::RequestedInformation(arguments)) {
+        case kw::EInformation::kVersion:
+            std::printf("kwedit %s\n", std::string(kw::build::kVersionText).c_str());
+            return 0;
+        case kw::EInformation::kHelp:
+            std::fputs(kw::CommandLineHelp().c_str(), stdout);
+            return 0;
+        case kw::EInformation::kNone:
+            break;
+    }
 #ifndef NDEBUG
     // A debug build stops at the first operation that changes more than it declared.
     kw::InstallScopeCheck(&kw::DumpOutsideScopeJson);
 #endif
-    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     CApplicationHolder application(argc, argv);
     CStartupUserInterface startupUi(application, kw::RequestsBatchBuild(arguments));
 

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "app/CommandLine.h"
 #include "competition/Competition.h"
 #include "demo/DemoGenerator.h"
 #include "exports/master/MasterFileReader.h"
@@ -117,6 +119,29 @@ TEST_F(BatchProcess, MasterWithoutDisplayPrintsTheThreeLines) {
     EXPECT_EQ(result.out,
               "Build Master.dat : Language 0\nPath is \nNo completed countries\nReady\n");
     EXPECT_TRUE(result.err.starts_with("Installation: ")) << result.err;
+}
+
+// Answered before anything else: with another editor running, no installation and words that
+// would rename a file or start the batch build, nothing but the answer happens.
+TEST_F(BatchProcess, VersionAndHelpAreAnsweredBeforeAnythingElse) {
+    const CSingleInstanceLock running;
+    ASSERT_TRUE(running.IsAcquired());
+    test::WriteFile(m_work / "MappingTeamIDs.txt", "teams");
+    const fs::path data = m_work / "data";
+    const std::map<std::string, std::optional<std::string>> demoAllowed = {
+        {"KW06_NO_DEMO", std::nullopt}, {"XDG_DATA_HOME", data.string()}};
+
+    const ProcessResult version =
+        RunEditor({"export", "-master", "--help", "--version"}, m_work.Path(), demoAllowed);
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_THAT(version.out,
+                ::testing::MatchesRegex("kwedit " KW_PROJECT_VERSION "( \\(git [0-9a-f]+\\))?\n"));
+    const ProcessResult help = RunEditor({"-master", "--help", "eng"}, m_work.Path(), demoAllowed);
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out, CommandLineHelp());
+    EXPECT_EQ(version.err + help.err, "");
+    EXPECT_TRUE(fs::exists(m_work / "MappingTeamIDs.txt"));
+    EXPECT_FALSE(fs::exists(data));
 }
 
 TEST_F(BatchProcess, LanguageAndPathAppearInTheReport) {

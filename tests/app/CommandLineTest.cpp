@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -149,6 +150,40 @@ TEST(CommandLineBatch, RecognisesMasterAnywhere) {
     EXPECT_TRUE(RequestsBatchBuild(batch));
     EXPECT_FALSE(RequestsBatchBuild(window));
     EXPECT_FALSE(RequestsBatchBuild(std::vector<std::string>{}));
+}
+
+TEST(CommandLineInformation, VersionAndHelpAreFoundAmongAnyWords) {
+    using Words = std::vector<std::string>;
+    EXPECT_EQ(RequestedInformation(Words{"-master", "eng", "--version"}), EInformation::kVersion);
+    EXPECT_EQ(RequestedInformation(Words{"--help", "-master"}), EInformation::kHelp);
+    EXPECT_EQ(RequestedInformation(Words{"--help", "--version"}), EInformation::kVersion);
+    EXPECT_EQ(RequestedInformation(Words{"-master", "--Version", "-version", "version", "-help",
+                                         "--help ", "path--help"}),
+              EInformation::kNone);
+}
+
+// Each word the help lists (an entry line: two blanks, then the word) is one the parser acts on.
+TEST(CommandLineInformation, HelpListsOnlyWordsTheParserActsOn) {
+    const test::TempDir directory;
+    // Each language word leaves one of the two languages as it was.
+    const SCommandLine spanish = Parse({"spa"});
+    const SCommandLine english = Parse({"eng"});
+    std::istringstream help(CommandLineHelp());
+    int listed = 0;
+    for (std::string line; std::getline(help, line);) {
+        if (!line.starts_with("  ") || line.starts_with("   ")) {
+            continue;
+        }
+        std::string word = line.substr(2, line.find(' ', 2) - 2);
+        if (word.ends_with("<dir>")) {
+            word.replace(word.size() - 5, 5, "/srv/kw");
+        }
+        ++listed;
+        EXPECT_FALSE(SameLine(Parse({"spa", word}, directory.Path()), spanish) &&
+                     SameLine(Parse({"eng", word}, directory.Path()), english))
+            << word;
+    }
+    EXPECT_GT(listed, 0);
 }
 
 class CommandLineRename : public ::testing::Test {

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -87,6 +88,7 @@ private slots:
     void init();
 
     void loadsThePluginFromTheFirstFolderThatHoldsIt();
+    void installedEditorFindsThePackagedPluginAfterItsOwnFolders();
     void renderWidgetDrawsTheKitsTheViewAndTheLook();
     void attachTakesThePlaceholdersPlaceAndDetachGivesItBack();
     void renderWidgetOutlivesAPageDestroyedWhileAttached();
@@ -136,6 +138,37 @@ void RenderManagerTest::loadsThePluginFromTheFirstFolderThatHoldsIt() {
     QVERIFY(manager.AttachedTo() == nullptr);
     QVERIFY(manager.RenderWidget().parentWidget() == nullptr);
     QVERIFY(manager.RenderWidget().isHidden());
+}
+
+// scripts/check_package.sh names the program folder of the unpacked package; without it the test
+// lays out a program folder and the plug-in where the lookup expects it beside the program.
+void RenderManagerTest::installedEditorFindsThePackagedPluginAfterItsOwnFolders() {
+    const fs::path working = Folder("working");
+    fs::path program;
+    if (const char* unpacked = std::getenv("KW_UNPACKED_PROGRAM_FOLDER")) {
+        program = fs::canonical(unpacked);
+    } else {
+        program = Folder("usr/bin");
+        const fs::path packaged = CRenderManager::FoldersFor(working, program).back();
+        fs::create_directories(packaged);
+        Install(KW_REFERENCE_RENDERER, packaged);
+        Install(KW_REFERENCE_RENDERER, Folder("usr/bin"));
+        // The program's own folder comes before the packaged one.
+        QCOMPARE(CRenderManager(m_ui, CRenderManager::FoldersFor(working, program)).PluginPath(),
+                 QString::fromStdString((program / "Renderer.so").string()));
+        fs::remove(program / "Renderer.so");
+    }
+
+    const CRenderManager packaged(m_ui, CRenderManager::FoldersFor(working, program));
+    QVERIFY(packaged.IsAvailable());
+    const std::string path = packaged.PluginPath().toStdString();
+    const std::string lib = (program.parent_path() / "lib").string() + "/";
+    QVERIFY2(path.starts_with(lib) && path.ends_with("/kwedit/Renderer.so"), path.c_str());
+
+    Install(KW_REFERENCE_RENDERER, working);
+    QCOMPARE(CRenderManager(m_ui, CRenderManager::FoldersFor(working, program)).PluginPath(),
+             QString::fromStdString((working / "Renderer.so").string()));
+    QVERIFY(m_ui.Messages().empty());
 }
 
 void RenderManagerTest::renderWidgetDrawsTheKitsTheViewAndTheLook() {

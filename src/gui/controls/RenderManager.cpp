@@ -50,7 +50,15 @@ CRenderManager::~CRenderManager() {
 
 std::vector<std::filesystem::path> CRenderManager::DefaultFolders(
     const std::filesystem::path& workingDirectory) {
-    return {workingDirectory, QCoreApplication::applicationDirPath().toStdString()};
+    return FoldersFor(workingDirectory, QCoreApplication::applicationDirPath().toStdString());
+}
+
+std::vector<std::filesystem::path> CRenderManager::FoldersFor(
+    const std::filesystem::path& workingDirectory, const std::filesystem::path& programDirectory) {
+    // KW_PACKAGED_PLUGIN_FOLDER, relative to the program's folder, comes from
+    // cmake/Packaging.cmake.
+    return {workingDirectory, programDirectory,
+            (programDirectory / KW_PACKAGED_PLUGIN_FOLDER).lexically_normal()};
 }
 
 void CRenderManager::Load(IUserInterface& ui, const std::filesystem::path& file) {

@@ -30,10 +30,15 @@ public:
     CRenderManager(const CRenderManager&) = delete;
     CRenderManager& operator=(const CRenderManager&) = delete;
 
-    // The editor's working folder, then the program's own folder (where the build puts the
-    // reference plug-in).
+    // The folders FoldersFor gives for the running program.
     static std::vector<std::filesystem::path> DefaultFolders(
         const std::filesystem::path& workingDirectory);
+    // The editor's working folder, then the program's own folder (where the build puts the
+    // reference plug-in), then ../lib/<multiarch>/kwedit relative to it (where the package
+    // installs it).
+    static std::vector<std::filesystem::path> FoldersFor(
+        const std::filesystem::path& workingDirectory,
+        const std::filesystem::path& programDirectory);
 
     bool IsAvailable() const { return m_plugin != nullptr; }
     // The library that was loaded; empty when none.
