@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TempDir.h"
@@ -15,6 +16,7 @@
 #include "model/World.h"
 #include "platform/Environment.h"
 #include "platform/FileFaults.h"
+#include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
 #include "storage/PackedCodec.h"
@@ -116,6 +118,33 @@ TEST_F(WorldArchive, CountryFilesTravelByteForByteIntoAnEmptyDatabase) {
     EXPECT_FALSE(fs::exists(work / "empty" / "Without.sav"));
     EXPECT_EQ(imported.Country(6).ClubCount(), world.Country(6).ClubCount());
     EXPECT_TRUE(ui.Messages().empty());
+}
+
+// The scratch database has one fixed place: exports running at once take turns there, and each
+// archive holds the whole world rather than what the other left of it.
+TEST_F(WorldArchive, ExportsAtOnceEachWriteTheWholeWorld) {
+    LoadFixture();
+    const fs::path alone = work / "alone.tdb";
+    ASSERT_TRUE(ExportWorld(world, alone, Documents(), progress, ui));
+    CWorld other(install.Path());
+    Prepare(other);
+    ASSERT_TRUE(other.Load(fs::path(KW_COUNTRIES_DATA) / "database", progress));
+    const auto exportOn = [&](CWorld& exported, const fs::path& archive, bool& written) {
+        return std::thread([&exported, archive, &written] {
+            CSilentProgress silent;
+            CScriptedUserInterface quiet;
+            written = ExportWorld(exported, archive, Documents(), silent, quiet);
+        });
+    };
+    bool firstWritten = false;
+    bool secondWritten = false;
+    std::thread first = exportOn(world, work / "first.tdb", firstWritten);
+    std::thread second = exportOn(other, work / "second.tdb", secondWritten);
+    first.join();
+    second.join();
+    EXPECT_TRUE(firstWritten && secondWritten);
+    EXPECT_EQ(ReadFile(work / "first.tdb"), ReadFile(alone));
+    EXPECT_EQ(ReadFile(work / "second.tdb"), ReadFile(alone));
 }
 
 TEST_F(WorldArchive, BadgesTravelPerSizeThatExists) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,6 +17,7 @@
 #include "platform/AtomicFileBatch.h"
 #include "platform/ByteOrder.h"
 #include "platform/Cp1252.h"
+#include "platform/DirectoryLock.h"
 #include "platform/Paths.h"
 #include "platform/Progress.h"
 #include "platform/StringTable.h"
@@ -57,8 +59,13 @@ public:
 
     bool Create(const std::filesystem::path& documents, IUserInterface& ui,
                 const SWriteOptions& options) {
-        const std::filesystem::path path =
-            PathForWriting(documents, "database") / std::string(kExportScratchDatabase);
+        const std::filesystem::path databases = PathForWriting(documents, "database");
+        // The scratch folder has one fixed name: an export running beside this one (another
+        // kwtool, another editor) would empty it under our feet, so the second waits.
+        std::error_code error;
+        std::filesystem::create_directories(databases, error);
+        m_lock.emplace(databases);
+        const std::filesystem::path path = databases / std::string(kExportScratchDatabase);
         RemoveRecursively(path);
         // Removed again also when it could be made only in part.
         m_path = path;
@@ -71,6 +78,7 @@ private:
     CWorld& m_world;
     std::filesystem::path m_saved;
     std::filesystem::path m_path;
+    std::optional<CDirectoryLock> m_lock;
 };
 
 int ClampToInt(std::uint64_t value) {
@@ -189,13 +197,17 @@ bool ExportWorld(CWorld& world, const std::filesystem::path& archive,
     }
     int step = 0;
     for (int number = 1; number <= kCountryCount && !progress.IsCancelled(); ++number) {
-        if (const auto file = FindExisting(scratch.Path(), CountryFileName(number))) {
-            std::uint8_t prefix[4];
-            WriteLittleEndian(prefix, static_cast<std::uint32_t>(number), 4);
-            if (auto payload = ReadFilePayload(*file, prefix)) {
-                packer.Write(EChunkTag::Country, packer.Pack(std::move(*payload)));
-            }
+        // Every country was just saved there: one that cannot be read back would leave the
+        // archive without it, so the export fails instead.
+        const auto file = FindExisting(scratch.Path(), CountryFileName(number));
+        std::uint8_t prefix[4];
+        WriteLittleEndian(prefix, static_cast<std::uint32_t>(number), 4);
+        auto payload = file ? ReadFilePayload(*file, prefix) : std::nullopt;
+        if (!payload) {
+            ui.ShowError(ResourceString(ids::kSaveFailed));
+            return false;
         }
+        packer.Write(EChunkTag::Country, packer.Pack(std::move(*payload)));
         for (const auto& [id, club] : world.Country(number).Clubs()) {
             if (progress.IsCancelled()) {
                 break;
