@@ -105,14 +105,14 @@ TEST_F(DatabaseDocument, AChangeOutsideTheScopeStopsTheProgram) {
     } cases[] = {{renameClub, "country " + std::to_string(kDefaultCountry)},
                  {changeRules, "the rules"},
                  {dropWithoutClub, "the players without club"}};
-    for (const auto& [change, part] : cases) {
+    for (const auto& item : cases) {
         EXPECT_DEATH(document.Perform("Daneben", otherCountry,
-                                      [&change](CWorld& world) {
-                                          change(world);
+                                      [&item](CWorld& world) {
+                                          item.change(world);
                                           return true;
                                       }),
-                     std::string("\"Daneben\" changed ") + part + " outside its scope")
-            << part;
+                     std::string("\"Daneben\" changed ") + item.part + " outside its scope")
+            << item.part;
     }
     EXPECT_TRUE(document.Perform("Alles", SWorldScope::Everything(), [&](CWorld& world) {
         for (const auto& [change, part] : cases) {
