@@ -71,6 +71,7 @@ public:
         SPackagePlan plan;
         plan.outcomes.resize(m_package.changes.size());
         RenameClubs();
+        CollectNewIdentities();
         // Persons leave their clubs before others take their places.
         for (const EChange pass : {EChange::kRemoved, EChange::kField, EChange::kTransfer,
                                    EChange::kAdded, EChange::kUnsupported}) {
@@ -138,10 +139,10 @@ private:
                            : nullptr);
             if (german != nullptr && german->is_string()) {
                 m_receiver.AddAlias(
-                    change.record.value("club", ""),
+                    StringField(change.record, "club"),
                     std::to_string(change.country) + "/" + german->get<std::string>());
             }
-            const auto club = m_receiver.Club(change.record.value("club", ""));
+            const auto club = m_receiver.Club(StringField(change.record, "club"));
             const CClub* record =
                 club ? m_world.Country(ClubCountry(*club)).Club(*club & kClubIdMask) : nullptr;
             if (record == nullptr) {
@@ -160,8 +161,8 @@ private:
         }
         for (const SPackageChange& change : m_package.changes) {
             if (change.change == EChange::kAdded && change.kind == EPackageRecord::kClub &&
-                !m_receiver.RenamedClub(change.record.value("club", ""))) {
-                m_pendingClubs.insert(change.record.value("club", ""));
+                !m_receiver.RenamedClub(StringField(change.record, "club"))) {
+                m_pendingClubs.insert(StringField(change.record, "club"));
             }
         }
     }
@@ -188,16 +189,45 @@ private:
         return nullptr;
     }
 
-    // The record a change names, as the receiving database has it now.
+    static std::string IdentityKey(const SPackageChange& change) {
+        return std::string(PackageRecordKey(change.kind)) + std::to_string(change.country) +
+               change.record.dump();
+    }
+
+    // The identities records will have once the package is applied: their names, birth dates and
+    // holding clubs as its changes leave them.
+    void CollectNewIdentities() {
+        for (const SPackageChange& change : m_package.changes) {
+            const bool names =
+                change.change == EChange::kField &&
+                (change.field == "firstName" || change.field == "surname" ||
+                 change.field == "birthDate" || change.field == "name" || change.field == "city");
+            if (!names && change.change != EChange::kTransfer) {
+                continue;
+            }
+            auto [entry, added] = m_newIdentities.emplace(IdentityKey(change), change.record);
+            entry->second[names ? change.field : std::string("club")] = change.newValue;
+        }
+    }
+
+    // The record a change names, as the receiving database has it now; one the package renamed
+    // or moved is found under its new identity too.
     std::optional<SRecordRef> Find(const SPackageChange& change) const {
+        if (const auto found = Find(change, change.record)) {
+            return found;
+        }
+        const auto renamed = m_newIdentities.find(IdentityKey(change));
+        return renamed == m_newIdentities.end() ? std::nullopt : Find(change, renamed->second);
+    }
+
+    std::optional<SRecordRef> Find(const SPackageChange& change, const Json& identity) const {
         SRecordRef ref{change.kind, change.country, 0, 0};
-        const Json& identity = change.record;
         switch (change.kind) {
             case EPackageRecord::kCountry:
             case EPackageRecord::kRules:
                 return ref;
             case EPackageRecord::kClub:
-                if (const auto club = m_receiver.Club(identity.value("club", ""));
+                if (const auto club = m_receiver.Club(StringField(identity, "club"));
                     club && m_world.Country(ClubCountry(*club)).Club(*club) != nullptr) {
                     ref.id = *club & kClubIdMask;
                     ref.country = ClubCountry(*club);
@@ -383,7 +413,7 @@ private:
         const Json* existing = nullptr;
         switch (change.kind) {
             case EPackageRecord::kClub: {
-                const std::string label = change.record.value("club", "");
+                const std::string label = StringField(change.record, "club");
                 if (const auto club = m_receiver.RenamedClub(label)) {
                     existing = m_receiver.ClubValues(*club);
                 } else if (const auto fault = ClubRoom(change)) {
@@ -571,7 +601,7 @@ private:
             }
             if (CClub* club = world.Country(change.country).CreateClub()) {
                 SetRecordFields(*club, ClubFields(), Json{{"names", change.fields["names"]}});
-                created[change.record.value("club", "")] = club->Id();
+                created[StringField(change.record, "club")] = club->Id();
             }
         }
         return created;
@@ -599,7 +629,7 @@ private:
                           const Resolve& resolve) {
         for (std::size_t i = 0; i < m_package.changes.size(); ++i) {
             const SPackageChange& change = m_package.changes[i];
-            const auto found = created.find(change.record.value("club", ""));
+            const auto found = created.find(StringField(change.record, "club"));
             if (change.change != EChange::kAdded || change.kind != EPackageRecord::kClub ||
                 !taken(i) || found == created.end()) {
                 continue;
@@ -769,6 +799,7 @@ private:
     CPackageReceiver m_receiver;
     std::vector<SResolved> m_resolved;
     std::unordered_set<std::string> m_pendingClubs;
+    std::map<std::string, Json> m_newIdentities;
     std::unordered_map<std::string, int> m_pendingCounts;
     std::unordered_map<std::uint32_t, int> m_counts;
     std::map<int, int> m_addedClubs;

@@ -1,5 +1,6 @@
 // The value types of the record fields: checking a value against its type, field paths, and
 // the club references inside a value.
+#include <algorithm>
 #include <charconv>
 
 #include "tools/CsvCells.h"
@@ -234,7 +235,9 @@ std::optional<std::vector<SPathStep>> ParseFieldPath(std::string_view path) {
         }
         const std::size_t end = path.find_first_of(".[", i);
         const std::string_view key = path.substr(i, end == std::string_view::npos ? end : end - i);
-        if (key.empty()) {
+        if (key.empty() || !std::all_of(key.begin(), key.end(), [](char c) {
+                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+            })) {
             return std::nullopt;
         }
         steps.push_back({std::string(key), 0});

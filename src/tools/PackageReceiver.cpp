@@ -310,20 +310,21 @@ const DumpJson* CPackageReceiver::ManagerValues(int country, std::uint32_t manag
     return nullptr;
 }
 
-const DumpJson* CPackageReceiver::RefereeValues(int country, std::size_t index) {
-    const DumpJson* values = CountryValues(country);
-    const DumpJson& referees =
-        values == nullptr ? DumpJson::array() : ArrayField(*values, "referees");
-    return index < referees.size() ? &referees[index] : nullptr;
-}
-
-const DumpJson* CPackageReceiver::StadiumValues(int country, std::size_t index) {
+const DumpJson* CPackageReceiver::ListEntry(int country, const char* list, std::size_t index) {
     const DumpJson* values = CountryValues(country);
     if (values == nullptr) {
         return nullptr;
     }
-    const DumpJson& stadiums = ArrayField(*values, "stadiums");
-    return index < stadiums.size() ? &stadiums[index] : nullptr;
+    const DumpJson& entries = ArrayField(*values, list);
+    return index < entries.size() ? &entries[index] : nullptr;
+}
+
+const DumpJson* CPackageReceiver::RefereeValues(int country, std::size_t index) {
+    return ListEntry(country, "referees", index);
+}
+
+const DumpJson* CPackageReceiver::StadiumValues(int country, std::size_t index) {
+    return ListEntry(country, "stadiums", index);
 }
 
 }  // namespace kw

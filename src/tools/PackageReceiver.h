@@ -75,6 +75,7 @@ private:
     void IndexPersons();
     void Relabel(int country);
     const DumpJson& CountryDump(int country);
+    const DumpJson* ListEntry(int country, const char* list, std::size_t index);
     const DumpJson& RestDump();
 
     const CWorld& m_world;
