@@ -28,8 +28,8 @@ void Write(const fs::path& path, const std::string& text) {
 
 std::string Record(const fs::path& folder, const std::uint8_t* data, std::size_t size) {
     if (size == 0 || data[0] == 0) {
-        return size == 0 ? std::string() : std::string(reinterpret_cast<const char*>(data) + 1,
-                                                       size - 1);
+        return size == 0 ? std::string()
+                         : std::string(reinterpret_cast<const char*>(data) + 1, size - 1);
     }
     std::string record = kw::FormatCommitRecord(
         folder, {{folder / "Country1.sav.tmp-abc123", folder / "Country1.sav", 3}});
@@ -37,7 +37,8 @@ std::string Record(const fs::path& folder, const std::uint8_t* data, std::size_t
         record.resize(static_cast<std::size_t>(data[1] | (data[2] << 8)) % (record.size() + 1));
     }
     for (std::size_t i = 3; i < size && !record.empty(); ++i) {
-        record[(i - 3) % record.size()] = static_cast<char>(record[(i - 3) % record.size()] ^ data[i]);
+        record[(i - 3) % record.size()] =
+            static_cast<char>(record[(i - 3) % record.size()] ^ data[i]);
     }
     return record;
 }
@@ -58,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Write(folder / kw::kCommitRecordName, record);
     const bool whole = kw::ParseCommitRecord(folder, record).complete;
     kw::RecoverDatabaseFolder(folder);
-    if (!whole && (kw::ReadFileText(folder / "Country1.sav") != "old" ||
-                   kw::ReadFileText(beside) != "old")) {
+    if (!whole &&
+        (kw::ReadFileText(folder / "Country1.sav") != "old" || kw::ReadFileText(beside) != "old")) {
         std::abort();
     }
     return 0;

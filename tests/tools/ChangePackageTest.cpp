@@ -9,10 +9,12 @@
 #include "DemoInstallation.h"
 #include "ReferenceCheck.h"
 #include "TempDir.h"
+#include "competition/League.h"
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
 #include "editing/ClubListCommands.h"
 #include "editing/CountryListCommands.h"
+#include "editing/LeagueComposition.h"
 #include "editing/PersonPlacement.h"
 #include "editing/SearchCommands.h"
 #include "editing/SquadCommands.h"
@@ -299,6 +301,44 @@ TEST(ChangePackage, TurnsTheOldDatabaseIntoTheNewOneOnceAndKeepsAnotherDatabases
     EXPECT_EQ(kept.Count(EChangeClass::kAlreadyApplied), static_cast<int>(packageC.changes.size()))
         << Lines(packageC, kept, EChangeClass::kAlreadyApplied);
     ExpectSound(c.World());
+}
+
+// A new club carries its place in a league; a competition's own change is listed, never carried.
+TEST(ChangePackage, ANewClubKeepsItsLeagueWhileCompetitionChangesAreOnlyListed) {
+    const auto a = test::LoadSmallDemo();
+    CDatabaseDocument b(test::LoadSmallDemo());
+    CDatabaseDocument copy(test::LoadSmallDemo());
+    int country = 1;
+    while (a->Competition(MakeCompetitionId(country, kLeagueType, 0)) == nullptr) {
+        ++country;
+    }
+    const std::uint32_t leagueId = MakeCompetitionId(country, kLeagueType, 0);
+    // Room for one more team, in all three databases alike.
+    for (CWorld* world : {a.get(), &b.WorldForOperations(), &copy.WorldForOperations()}) {
+        auto& league = dynamic_cast<CDBLeagueBase&>(*world->Competition(leagueId));
+        league.SetLeagueSize(league.TeamCount() + 1);
+    }
+    const std::uint32_t club = CreateClub(b, country, "Aufsteiger");
+    b.Perform("Liga", SWorldScope::Countries({country}), [&](CWorld& world) {
+        auto& league = dynamic_cast<CDBLeagueBase&>(*world.Competition(leagueId));
+        league.SetSigningFlags(static_cast<std::uint8_t>(league.SigningFlags() ^ 1));
+        return PlaceTeam(world, leagueId, club, 2);
+    });
+
+    const SChangePackage package = MakeChangePackage(*a, b.World());
+    ASSERT_EQ(package.changes.size(), 2u) << ChangePackageText(package);
+    EXPECT_EQ(package.changes[0].change, EChange::kAdded);
+    EXPECT_EQ(package.changes[1].change, EChange::kUnsupported);
+    const SPackagePlan plan = PlanChangePackage(copy.World(), package);
+    EXPECT_EQ(plan.outcomes[0].result, EChangeClass::kApplies) << plan.outcomes[0].reason;
+    EXPECT_EQ(plan.outcomes[1].result, EChangeClass::kUnsupported);
+    ASSERT_TRUE(ApplyChangePackage(copy, package, plan));
+
+    const auto& league = dynamic_cast<const CDBLeagueBase&>(*copy.World().Competition(leagueId));
+    EXPECT_EQ(copy.World().Country(country).Club(league.Team(2))->Name(0), "Aufsteiger");
+    const SDatabaseDiff diff = DiffWorlds(copy.World(), b.World());
+    ASSERT_EQ(diff.RecordCount(), 1u) << DiffText(diff);
+    EXPECT_EQ(diff.countries[0].records[0].kind, EDiffKind::Competition);
 }
 
 // A package from strangers is read whole or not at all, with the reason.
