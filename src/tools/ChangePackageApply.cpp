@@ -1,7 +1,6 @@
 #include "tools/ChangePackageApply.h"
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 #include <set>
 #include <unordered_map>
@@ -10,31 +9,19 @@
 #include "competition/League.h"
 #include "document/DatabaseDocument.h"
 #include "editing/ClubListCommands.h"
-#include "editing/LeagueComposition.h"
-#include "editing/SquadCommands.h"
 #include "model/Club.h"
 #include "model/Country.h"
-#include "model/WithoutClub.h"
 #include "model/World.h"
 #include "platform/Cp1252.h"
 #include "storage/Identifiers.h"
 #include "tools/PackageReceiver.h"
+#include "tools/PackageWriting.h"
 
 namespace kw {
 
 namespace {
 
 using Json = DumpJson;
-
-// A record of the receiving database that changes name: its kind and where it is.
-struct SRecordRef {
-    EPackageRecord kind = EPackageRecord::kCountry;
-    int country = 0;
-    std::uint32_t id = 0;   // club, person or manager
-    std::size_t index = 0;  // referee or stadium
-
-    friend auto operator<=>(const SRecordRef&, const SRecordRef&) = default;
-};
 
 bool SameFields(ERecordKind kind, const Json& values, const Json& fields) {
     for (const auto& [name, type] : RecordType(kind).members) {
@@ -45,23 +32,9 @@ bool SameFields(ERecordKind kind, const Json& values, const Json& fields) {
     return true;
 }
 
-// A record's values with the taken changes put in, and the fields they touch.
-struct SPatch {
-    Json values;
-    std::set<std::string> fields;
-};
-
-// What the run found out about one change before anything changes.
-struct SResolved {
-    bool found = false;
-    SRecordRef record;
-    std::uint32_t holder = 0;  // a transferred or removed person's club now
-    Json target;               // a transfer's new club, an added person's club (identity)
-};
-
-class CPackageRun {
+class CPackagePlanner {
 public:
-    CPackageRun(const CWorld& world, const SChangePackage& package)
+    CPackagePlanner(const CWorld& world, const SChangePackage& package)
         : m_world(world),
           m_package(package),
           m_receiver(world),
@@ -82,42 +55,30 @@ public:
                 }
             }
         }
+        CheckEmptiedClubs(plan);
         plan.scope = Scope(plan);
         return plan;
     }
 
-    // Everything is looked up before the first change: the receiver reads the world as it was.
-    void Execute(CWorld& world, const SPackagePlan& plan) {
-        const auto taken = [&plan](std::size_t i) { return plan.outcomes[i].take; };
-        const std::map<SRecordRef, SPatch> patched = PatchedRecords(taken);
-        RemovePersons(world, taken);
-        SetNames(world, patched);
-        std::map<std::string, std::uint32_t> created = CreateClubs(world, taken);
-        const auto labels = LiveLabels(world);
-        const auto resolve = [&labels](const Json& value) -> Json {
-            if (!value.is_string()) {
-                return value;
+    // Everything the taken changes need, looked up before the first of them is made.
+    SResolution Resolution(const SPackagePlan& plan) {
+        SResolution resolution{m_resolved, PatchedRecords(plan)};
+        for (std::size_t i = 0; i < m_package.changes.size(); ++i) {
+            const SPackageChange& change = m_package.changes[i];
+            if (change.change != EChange::kAdded || change.kind != EPackageRecord::kClub) {
+                continue;
             }
-            const auto found = labels.find(value.get<std::string>());
-            return found != labels.end() ? Json(found->second) : ResolveNumber(value);
-        };
-        FillCreatedClubs(world, taken, created, resolve);
-        for (const auto& [record, patch] : patched) {
-            WriteRecord(world, record, patch, resolve);
+            for (const Json& league : change.leagues) {
+                if (const auto id = m_receiver.Competition(StringField(league, "competition"))) {
+                    resolution.changes[i].leagues.push_back(
+                        {*id, league.value("position", 0), league.value("reserve", false)});
+                }
+            }
         }
-        Transfers(world, taken, labels);
-        AddRecords(world, taken, resolve, labels);
-        RemoveRecords(world, taken);
+        return resolution;
     }
 
 private:
-    static Json ResolveNumber(const Json& label) {
-        std::uint32_t number = 0;
-        const std::string text = label.get<std::string>();
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-        return error == std::errc() && end == text.data() + text.size() ? Json(number) : Json(0);
-    }
-
     // --- planning
 
     // Clubs the package renames are named by their new names in every value it compares; a
@@ -305,6 +266,9 @@ private:
         resolved.found = record.has_value();
         if (record) {
             resolved.record = *record;
+            if (change.kind == EPackageRecord::kPerson) {
+                resolved.holder = m_receiver.Holder(record->id);
+            }
         }
         switch (change.change) {
             case EChange::kField:
@@ -453,11 +417,11 @@ private:
             return "the country has no room for another club";
         }
         for (const Json& league : change.leagues) {
-            const auto id = m_receiver.Competition(league.value("competition", ""));
+            const auto id = m_receiver.Competition(StringField(league, "competition"));
             const auto* node = id ? m_world.Competition(*id) : nullptr;
             const auto* base = dynamic_cast<const CDBLeagueBase*>(node);
             if (base == nullptr || base->TeamCount() + ++m_leagueTeams[*id] > base->LeagueSize()) {
-                return "the league " + league.value("competition", "") + " is missing or full";
+                return "the league " + StringField(league, "competition") + " is missing or full";
             }
         }
         return std::nullopt;
@@ -496,8 +460,7 @@ private:
         }
     }
 
-    SWorldScope Scope(SPackagePlan& plan) {
-        CheckEmptiedClubs(plan);
+    SWorldScope Scope(const SPackagePlan& plan) const {
         std::set<int> countries;
         SWorldScope scope;
         const auto addClub = [&](const Json& club) {
@@ -536,15 +499,13 @@ private:
         return scope;
     }
 
-    // --- executing
-
     // The records with taken field changes, their values with the new ones put in.
-    template <typename Taken>
-    std::map<SRecordRef, SPatch> PatchedRecords(const Taken& taken) {
+    std::map<SRecordRef, SPatch> PatchedRecords(const SPackagePlan& plan) {
         std::map<SRecordRef, SPatch> patched;
         for (std::size_t i = 0; i < m_package.changes.size(); ++i) {
             const SPackageChange& change = m_package.changes[i];
-            if (change.change != EChange::kField || !taken(i) || !m_resolved[i].found) {
+            if (change.change != EChange::kField || !plan.outcomes[i].take ||
+                !m_resolved[i].found) {
                 continue;
             }
             const SRecordRef& record = m_resolved[i].record;
@@ -559,239 +520,6 @@ private:
             }
         }
         return patched;
-    }
-
-    template <typename Taken>
-    void RemovePersons(CWorld& world, const Taken& taken) {
-        for (std::size_t i = 0; i < m_package.changes.size(); ++i) {
-            const SPackageChange& change = m_package.changes[i];
-            if (change.change != EChange::kRemoved || change.kind != EPackageRecord::kPerson ||
-                !taken(i)) {
-                continue;
-            }
-            const std::uint32_t person = m_resolved[i].record.id;
-            const std::uint32_t holder = m_receiver.Holder(person);
-            if (holder == 0) {
-                DeleteWithoutClub(world, person);
-            } else if (CClub* club = FindLiveClub(world, holder)) {
-                RemovePersonFromClub(world, *club, person, EPersonRemoval::kDelete);
-            }
-        }
-    }
-
-    // The clubs' new names first: the values name clubs by them.
-    void SetNames(CWorld& world, const std::map<SRecordRef, SPatch>& patched) {
-        for (const auto& [record, patch] : patched) {
-            if (record.kind == EPackageRecord::kClub && patch.fields.contains("names")) {
-                if (CClub* club = FindLiveClub(world, record.id)) {
-                    SetRecordFields(*club, ClubFields(), Json{{"names", patch.values["names"]}});
-                }
-            }
-        }
-    }
-
-    template <typename Taken>
-    std::map<std::string, std::uint32_t> CreateClubs(CWorld& world, const Taken& taken) {
-        std::map<std::string, std::uint32_t> created;
-        for (std::size_t i = 0; i < m_package.changes.size(); ++i) {
-            const SPackageChange& change = m_package.changes[i];
-            if (change.change != EChange::kAdded || change.kind != EPackageRecord::kClub ||
-                !taken(i)) {
-                continue;
-            }
-            if (CClub* club = world.Country(change.country).CreateClub()) {
-                SetRecordFields(*club, ClubFields(), Json{{"names", change.fields["names"]}});
-                created[StringField(change.record, "club")] = club->Id();
-            }
-        }
-        return created;
-    }
-
-    // Every club's identity in the world as it is now, to its id.
-    static std::unordered_map<std::string, std::uint32_t> LiveLabels(const CWorld& world) {
-        const CDumpIdentities identities(world);
-        std::unordered_map<std::string, std::uint32_t> labels;
-        for (int number = 1; number <= kCountryCount; ++number) {
-            std::uint32_t next = 1;
-            for (const auto& [id, club] : world.Country(number).Clubs()) {
-                const std::uint32_t compact = IsNationalTeam(id) ? id : MakeClubId(number, next++);
-                const std::string label = identities.Club(compact);
-                labels[label] = id;
-                labels[label + " (2)"] = id | kSecondTeamFlag;
-            }
-        }
-        return labels;
-    }
-
-    template <typename Taken, typename Resolve>
-    void FillCreatedClubs(CWorld& world, const Taken& taken,
-                          const std::map<std::string, std::uint32_t>& created,
-                          const Resolve& resolve) {
-        for (std::size_t i = 0; i < m_package.changes.size(); ++i) {
-            const SPackageChange& change = m_package.changes[i];
-            const auto found = created.find(StringField(change.record, "club"));
-            if (change.change != EChange::kAdded || change.kind != EPackageRecord::kClub ||
-                !taken(i) || found == created.end()) {
-                continue;
-            }
-            CClub* club = world.Country(change.country).Club(found->second);
-            SetRecordFields(
-                *club, ClubFields(),
-                MapClubReferences(RecordType(ERecordKind::kClub), change.fields, resolve));
-            std::vector<Json> leagues(change.leagues.begin(), change.leagues.end());
-            std::sort(leagues.begin(), leagues.end(), [](const Json& a, const Json& b) {
-                return a.value("position", 0u) < b.value("position", 0u);
-            });
-            for (const Json& league : leagues) {
-                if (const auto id = m_receiver.Competition(league.value("competition", ""))) {
-                    const std::uint32_t team =
-                        club->Id() | (league.value("reserve", false) ? kSecondTeamFlag : 0);
-                    PlaceTeam(world, *id, team, league.value("position", 0));
-                }
-            }
-        }
-    }
-
-    template <typename Resolve>
-    void WriteRecord(CWorld& world, const SRecordRef& record, const SPatch& patch,
-                     const Resolve& resolve) {
-        Json touched = Json::object();
-        for (const std::string& field : patch.fields) {
-            touched[field] = patch.values[field];
-        }
-        const ERecordKind kind = *FieldKindOf(record.kind);
-        const Json resolved = MapClubReferences(RecordType(kind), touched, resolve);
-        switch (record.kind) {
-            case EPackageRecord::kCountry:
-                SetRecordFields(world.Country(record.country), CountryFields(), resolved);
-                break;
-            case EPackageRecord::kRules:
-                SetRecordFields(world.Rules(), RulesFields(), resolved);
-                break;
-            case EPackageRecord::kClub:
-                if (CClub* club = FindLiveClub(world, record.id)) {
-                    SetRecordFields(*club, ClubFields(), resolved);
-                }
-                break;
-            case EPackageRecord::kPerson:
-                if (CPlayer* person = world.Person(record.id)) {
-                    SetRecordFields(*person, PersonFields(), resolved);
-                }
-                break;
-            case EPackageRecord::kManager:
-                if (CManager* manager = world.Manager(record.id)) {
-                    SetRecordFields(*manager, ManagerFields(), resolved);
-                }
-                break;
-            case EPackageRecord::kReferee:
-                SetRecordFields(world.Country(record.country).Referees().at(record.index),
-                                RefereeFields(), resolved);
-                break;
-            case EPackageRecord::kStadium:
-                SetRecordFields(world.Country(record.country).Stadiums().at(record.index),
-                                StadiumFields(), resolved);
-                break;
-            case EPackageRecord::kCompetition:
-                break;
-        }
-    }
-
-    template <typename Taken, typename Labels>
-    void Transfers(CWorld& world, const Taken& taken, const Labels& labels) {
-        for (std::size_t i = 0; i < m_package.changes.size(); ++i) {
-            const SPackageChange& change = m_package.changes[i];
-            if (change.change != EChange::kTransfer || !taken(i)) {
-                continue;
-            }
-            const SResolved& resolved = m_resolved[i];
-            const std::uint32_t person = resolved.record.id;
-            CClub* from = resolved.holder == 0 ? nullptr : FindLiveClub(world, resolved.holder);
-            CClub* to = nullptr;
-            if (resolved.target.is_string()) {
-                const auto found = labels.find(resolved.target.get<std::string>());
-                to = found == labels.end() ? nullptr : FindLiveClub(world, found->second);
-                if (to == nullptr) {
-                    continue;
-                }
-            }
-            if (from != nullptr && to != nullptr) {
-                MovePersonBetweenClubs(world, person, *from, *to, std::nullopt);
-            } else if (from != nullptr) {
-                RemovePersonFromClub(world, *from, person, EPersonRemoval::kWithoutClub);
-            } else if (to != nullptr) {
-                MoveWithoutClubToClub(world, person, *to);
-            }
-        }
-    }
-
-    template <typename Taken, typename Resolve, typename Labels>
-    void AddRecords(CWorld& world, const Taken& taken, const Resolve& resolve,
-                    const Labels& labels) {
-        for (std::size_t i = 0; i < m_package.changes.size(); ++i) {
-            const SPackageChange& change = m_package.changes[i];
-            if (change.change != EChange::kAdded || change.kind == EPackageRecord::kClub ||
-                !taken(i)) {
-                continue;
-            }
-            const Json fields =
-                MapClubReferences(RecordType(*FieldKindOf(change.kind)), change.fields, resolve);
-            CCountry& country = world.Country(std::max(change.country, 1));
-            if (change.kind == EPackageRecord::kPerson) {
-                AddPerson(world, m_resolved[i].target, fields, labels);
-            } else if (change.kind == EPackageRecord::kManager) {
-                SetRecordFields(*world.Manager(country.AddManager()), ManagerFields(), fields);
-            } else if (change.kind == EPackageRecord::kReferee) {
-                CReferee referee;
-                SetRecordFields(referee, RefereeFields(), fields);
-                country.Referees().push_back(referee);
-            }
-        }
-    }
-
-    template <typename Labels>
-    static void AddPerson(CWorld& world, const Json& holder, const Json& fields,
-                          const Labels& labels) {
-        CClub* club = nullptr;
-        if (holder.is_string()) {
-            const auto found = labels.find(holder.get<std::string>());
-            club = found == labels.end() ? nullptr : FindLiveClub(world, found->second);
-            if (club == nullptr || !HasRoomForPerson(*club)) {
-                return;
-            }
-        }
-        CPlayer& person = world.CreatePerson(world.NextFreePersonId(), false);
-        SetRecordFields(person, PersonFields(), fields);
-        if (club != nullptr) {
-            club->AddPerson(person);
-        } else {
-            world.WithoutClub().Append(person);
-        }
-    }
-
-    template <typename Taken>
-    void RemoveRecords(CWorld& world, const Taken& taken) {
-        std::map<int, std::vector<std::size_t>> referees;
-        for (std::size_t i = 0; i < m_package.changes.size(); ++i) {
-            const SPackageChange& change = m_package.changes[i];
-            if (change.change != EChange::kRemoved || !taken(i)) {
-                continue;
-            }
-            const SRecordRef& record = m_resolved[i].record;
-            if (change.kind == EPackageRecord::kManager) {
-                world.Country(record.country).RemoveManager(record.id);
-            } else if (change.kind == EPackageRecord::kReferee) {
-                referees[record.country].push_back(record.index);
-            } else if (change.kind == EPackageRecord::kClub) {
-                world.Country(record.country).RemoveClub(record.id);
-            }
-        }
-        for (auto& [country, indexes] : referees) {
-            std::sort(indexes.rbegin(), indexes.rend());
-            std::vector<CReferee>& list = world.Country(country).Referees();
-            for (const std::size_t index : indexes) {
-                list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
-            }
-        }
     }
 
     const CWorld& m_world;
@@ -865,16 +593,16 @@ bool SPackagePlan::TakesAny() const {
 }
 
 SPackagePlan PlanChangePackage(const CWorld& world, const SChangePackage& package) {
-    return CPackageRun(world, package).Plan();
+    return CPackagePlanner(world, package).Plan();
 }
 
 bool ApplyChangePackage(CWorld& world, const SChangePackage& package, const SPackagePlan& plan) {
     if (!plan.TakesAny() || plan.outcomes.size() != package.changes.size()) {
         return false;
     }
-    CPackageRun run(world, package);
-    run.Plan();
-    run.Execute(world, plan);
+    CPackagePlanner planner(world, package);
+    planner.Plan();
+    WritePackageChanges(world, package, plan, planner.Resolution(plan));
     return true;
 }
 
