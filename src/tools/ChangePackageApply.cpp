@@ -9,6 +9,7 @@
 #include "competition/League.h"
 #include "document/DatabaseDocument.h"
 #include "editing/ClubListCommands.h"
+#include "editing/SquadCommands.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
@@ -104,8 +105,7 @@ private:
                     std::to_string(change.country) + "/" + german->get<std::string>());
             }
             const auto club = m_receiver.Club(StringField(change.record, "club"));
-            const CClub* record =
-                club ? m_world.Country(ClubCountry(*club)).Club(*club & kClubIdMask) : nullptr;
+            const CClub* record = club ? FindLiveClub(m_world, *club) : nullptr;
             if (record == nullptr) {
                 continue;
             }
@@ -189,7 +189,7 @@ private:
                 return ref;
             case EPackageRecord::kClub:
                 if (const auto club = m_receiver.Club(StringField(identity, "club"));
-                    club && m_world.Country(ClubCountry(*club)).Club(*club) != nullptr) {
+                    club && FindLiveClub(m_world, *club) != nullptr) {
                     ref.id = *club & kClubIdMask;
                     ref.country = ClubCountry(*club);
                     return ref;
@@ -314,7 +314,7 @@ private:
         if (found != m_counts.end()) {
             return found->second;
         }
-        const CClub* record = m_world.Country(ClubCountry(club)).Club(club & kClubIdMask);
+        const CClub* record = FindLiveClub(m_world, club);
         return m_counts[club & kClubIdMask] =
                    record != nullptr ? static_cast<int>(record->PersonIds().size()) : 0;
     }
@@ -331,8 +331,7 @@ private:
                        : std::nullopt;
         }
         const auto id = m_receiver.RenamedClub(label);
-        const CClub* record =
-            id ? m_world.Country(ClubCountry(*id)).Club(*id & kClubIdMask) : nullptr;
+        const CClub* record = id ? FindLiveClub(m_world, *id) : nullptr;
         if (record == nullptr) {
             return "the club " + label + " is missing";
         }
@@ -494,7 +493,8 @@ private:
                 countries.insert(change.country);
             }
         }
-        countries.erase(0);
+        std::erase_if(countries,
+                      [](int country) { return country < 1 || country > kCountryCount; });
         scope.countries.assign(countries.begin(), countries.end());
         return scope;
     }

@@ -1,10 +1,9 @@
 #include "tools/PackageReceiver.h"
 
-#include <charconv>
-
 #include "competition/Competition.h"
 #include "competition/CompetitionText.h"
 #include "exports/WorldDump.h"
+#include "model/PlayerPool.h"
 #include "model/World.h"
 #include "platform/Cp1252.h"
 #include "storage/Identifiers.h"
@@ -39,11 +38,9 @@ std::optional<std::uint32_t> Resolve(const std::unordered_map<std::string, std::
             return base->second | kSecondTeamFlag;
         }
     }
-    std::uint32_t number = 0;
-    const auto [end, error] =
-        std::from_chars(identity.data(), identity.data() + identity.size(), number);
-    if (error == std::errc() && end == identity.data() + identity.size()) {
-        return number;
+    // The one reference the dump writes as a number: a pool entry's "create a club".
+    if (identity == std::to_string(CPoolEntry::kCreateAClub)) {
+        return CPoolEntry::kCreateAClub;
     }
     return std::nullopt;
 }

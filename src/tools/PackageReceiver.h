@@ -28,7 +28,7 @@ public:
     const CWorld& World() const { return m_world; }
 
     // A club by its identity now; a reserve team's identity gives its club's id with the
-    // reserve bit, a number the number itself (a reference to no club). Nothing when unknown.
+    // reserve bit, the number of a pool entry's "create a club" that number. Nothing when unknown.
     // A club the package renames is found by its new identity as well, as it is once the
     // package was applied.
     std::optional<std::uint32_t> Club(const std::string& identity) const;

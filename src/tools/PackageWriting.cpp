@@ -1,7 +1,6 @@
 #include "tools/PackageWriting.h"
 
 #include <algorithm>
-#include <charconv>
 #include <functional>
 #include <unordered_map>
 
@@ -9,6 +8,7 @@
 #include "editing/SquadCommands.h"
 #include "model/Club.h"
 #include "model/Country.h"
+#include "model/PlayerPool.h"
 #include "model/WithoutClub.h"
 #include "model/World.h"
 #include "storage/Identifiers.h"
@@ -22,13 +22,11 @@ using Json = DumpJson;
 using Resolver = std::function<Json(const Json&)>;
 using Labels = std::unordered_map<std::string, std::uint32_t>;
 
-// A club reference the world does not know as an identity: the number the dump wrote for it,
-// else none.
+// A club reference the world does not know as an identity: a pool entry's "create a club", the
+// one the dump writes as a number, else none.
 Json ResolveNumber(const Json& label) {
-    std::uint32_t number = 0;
-    const std::string text = label.get<std::string>();
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    return error == std::errc() && end == text.data() + text.size() ? Json(number) : Json(0);
+    return label == std::to_string(CPoolEntry::kCreateAClub) ? Json(CPoolEntry::kCreateAClub)
+                                                             : Json(0);
 }
 
 class CPackageWriter {
