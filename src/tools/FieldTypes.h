@@ -30,13 +30,13 @@ SFieldType ClubType();
 SFieldType ListType(SFieldType element, std::size_t length);
 // A list of fixed length whose positions hold values of their own types.
 SFieldType TupleType(std::vector<SFieldType> elements);
-SFieldType ObjectType(std::vector<std::pair<std::string, SFieldType>> members);
+SFieldType ObjectType(std::vector<SFieldMember> members);
 // A table's fields as the members of one object.
 template <typename R>
 SFieldType ObjectType(const RecordFields<R>& fields) {
-    std::vector<std::pair<std::string, SFieldType>> members;
+    std::vector<SFieldMember> members;
     for (const SRecordField<R>& field : fields) {
-        members.emplace_back(field.name, field.type);
+        members.push_back({field.name, field.type});
     }
     return ObjectType(std::move(members));
 }

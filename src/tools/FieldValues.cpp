@@ -160,7 +160,7 @@ SFieldType TupleType(std::vector<SFieldType> elements) {
     return type;
 }
 
-SFieldType ObjectType(std::vector<std::pair<std::string, SFieldType>> members) {
+SFieldType ObjectType(std::vector<SFieldMember> members) {
     SFieldType type;
     type.kind = EKind::kObject;
     type.members = std::move(members);

@@ -31,6 +31,8 @@ struct SCountrySettings;
 // What a value holds, with its limits. Texts are measured in Windows-1252 bytes, the most a field
 // keeps without its terminating zero (0: no limit). A club reference is an id in the model; in a
 // change package it is a club's identity (a text, tools/DumpIdentities.h) or 0 for none.
+struct SFieldMember;
+
 struct SFieldType {
     enum class EKind { kNumber, kText, kDate, kBool, kClub, kList, kObject };
     EKind kind = EKind::kNumber;
@@ -41,12 +43,18 @@ struct SFieldType {
     std::size_t length = 0;
     // Lists: one type for every entry, or one for each position of a list of fixed length.
     std::vector<SFieldType> element;
-    std::vector<std::pair<std::string, SFieldType>> members;  // objects, in dump order
+    std::vector<SFieldMember> members;  // objects, in dump order
 
     const SFieldType* Member(std::string_view name) const;
     const SFieldType& Element(std::size_t position) const {
         return element.size() == 1 ? element.front() : element.at(position);
     }
+};
+
+// A member of an object type.
+struct SFieldMember {
+    std::string name;
+    SFieldType type;
 };
 
 inline constexpr std::size_t kMaxListItems = 100000;
