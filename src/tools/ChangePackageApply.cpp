@@ -58,14 +58,27 @@ public:
         }
         CheckEmptiedClubs(plan);
         plan.scope = Scope(plan);
+        plan.resolution = std::make_shared<const SResolution>(Resolution(plan));
         return plan;
     }
 
-    // Everything the taken changes need, looked up before the first of them is made.
+private:
+    // Everything a change that is taken or can be needs, looked up before the first is made:
+    // the values of the records with field changes, the leagues of new clubs.
     SResolution Resolution(const SPackagePlan& plan) {
-        SResolution resolution{m_resolved, PatchedRecords(plan)};
+        SResolution resolution{m_resolved, {}};
         for (std::size_t i = 0; i < m_package.changes.size(); ++i) {
             const SPackageChange& change = m_package.changes[i];
+            const SChangeOutcome& outcome = plan.outcomes[i];
+            if (!outcome.take && !outcome.canTake) {
+                continue;
+            }
+            if (change.change == EChange::kField && m_resolved[i].found) {
+                const SRecordRef& record = m_resolved[i].record;
+                if (!resolution.records.contains(record)) {
+                    resolution.records.emplace(record, *Values(record));
+                }
+            }
             if (change.change != EChange::kAdded || change.kind != EPackageRecord::kClub) {
                 continue;
             }
@@ -79,7 +92,6 @@ public:
         return resolution;
     }
 
-private:
     // --- planning
 
     // Clubs the package renames are named by their new names in every value it compares; a
@@ -499,29 +511,6 @@ private:
         return scope;
     }
 
-    // The records with taken field changes, their values with the new ones put in.
-    std::map<SRecordRef, SPatch> PatchedRecords(const SPackagePlan& plan) {
-        std::map<SRecordRef, SPatch> patched;
-        for (std::size_t i = 0; i < m_package.changes.size(); ++i) {
-            const SPackageChange& change = m_package.changes[i];
-            if (change.change != EChange::kField || !plan.outcomes[i].take ||
-                !m_resolved[i].found) {
-                continue;
-            }
-            const SRecordRef& record = m_resolved[i].record;
-            auto entry = patched.find(record);
-            if (entry == patched.end()) {
-                entry = patched.emplace(record, SPatch{*Values(record), {}}).first;
-            }
-            const auto path = ParseFieldPath(change.field);
-            if (Json* value = ValueAtPath(entry->second.values, *path)) {
-                *value = change.newValue;
-                entry->second.fields.insert(path->front().key);
-            }
-        }
-        return patched;
-    }
-
     const CWorld& m_world;
     const SChangePackage& m_package;
     CPackageReceiver m_receiver;
@@ -597,12 +586,10 @@ SPackagePlan PlanChangePackage(const CWorld& world, const SChangePackage& packag
 }
 
 bool ApplyChangePackage(CWorld& world, const SChangePackage& package, const SPackagePlan& plan) {
-    if (!plan.TakesAny() || plan.outcomes.size() != package.changes.size()) {
+    if (!plan.TakesAny() || plan.outcomes.size() != package.changes.size() || !plan.resolution) {
         return false;
     }
-    CPackagePlanner planner(world, package);
-    planner.Plan();
-    WritePackageChanges(world, package, plan, planner.Resolution(plan));
+    WritePackageChanges(world, package, plan, *plan.resolution);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,10 +35,14 @@ struct SChangeOutcome {
     bool take = false;
 };
 
+struct SResolution;
+
 struct SPackagePlan {
     std::vector<SChangeOutcome> outcomes;  // one per change, in the package's order
     // Every part of the database that a change which applies or can be taken touches.
     SWorldScope scope;
+    // What the planning looked up for the changes, so that applying needs no second look.
+    std::shared_ptr<const SResolution> resolution;
 
     int Count(EChangeClass result) const;
     bool TakesAny() const;
@@ -45,7 +50,8 @@ struct SPackagePlan {
 
 SPackagePlan PlanChangePackage(const CWorld& world, const SChangePackage& package);
 
-// The changes the plan takes, made to the world the plan was made for; false when it takes none.
+// The changes the plan takes, made to the world the plan was made for (unchanged since); false
+// when it takes none.
 // A transfer or an added person that finds its club full stays undone.
 bool ApplyChangePackage(CWorld& world, const SChangePackage& package, const SPackagePlan& plan);
 // The same as one undoable edit of the document, named "Änderungspaket anwenden".

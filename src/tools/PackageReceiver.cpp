@@ -65,13 +65,12 @@ std::string PersonKeyOf(std::string_view firstName, std::string_view surname,
 }
 
 CPackageReceiver::CPackageReceiver(const CWorld& world)
-    : m_world(world), m_identities(world), m_renamed(world) {
+    : m_world(world), m_identities(world), m_renamed(world), m_records(world) {
     for (int number = 1; number <= kCountryCount; ++number) {
         std::uint32_t next = 1;
-        std::size_t position = 0;
         for (const auto& [id, club] : world.Country(number).Clubs()) {
             const std::uint32_t compact = IsNationalTeam(id) ? id : MakeClubId(number, next++);
-            m_places[id] = {number, position++, compact};
+            m_places[id] = {number, compact};
             m_clubs[m_identities.Club(compact)] = id;
         }
     }
@@ -222,70 +221,45 @@ std::optional<std::uint32_t> CPackageReceiver::Competition(const std::string& id
     return found == m_competitions.end() ? std::nullopt : std::optional(found->second);
 }
 
-const DumpJson& CPackageReceiver::CountryDump(int country) {
-    auto found = m_dumps.find(country);
-    if (found == m_dumps.end()) {
-        DumpJson dump = DumpJson::parse(DumpWorldJson(m_world, country, EDumpLayout::Compact));
-        m_renamed.RewriteDump(dump);
-        found = m_dumps.emplace(country, std::move(dump)).first;
+template <typename Key, typename Text>
+const DumpJson& CPackageReceiver::Cached(std::map<Key, DumpJson>& cache, Key key,
+                                         const Text& text) {
+    auto found = cache.find(key);
+    if (found == cache.end()) {
+        DumpJson dump = DumpJson::parse(text());
+        m_renamed.Rewrite(dump);
+        found = cache.emplace(key, std::move(dump)).first;
     }
     return found->second;
 }
 
-const DumpJson& CPackageReceiver::RestDump() {
-    if (!m_rest) {
-        m_rest = DumpJson::parse(DumpWithoutClubAndRulesJson(m_world, EDumpLayout::Compact));
-        m_renamed.Rewrite(*m_rest);
-    }
-    return *m_rest;
-}
-
 const DumpJson* CPackageReceiver::CountryValues(int country) {
-    const DumpJson& countries = ArrayField(CountryDump(country), "countries");
-    return countries.empty() ? nullptr : &countries[0];
+    if (country < 1 || country > kCountryCount) {
+        return nullptr;
+    }
+    return &Cached(m_countryDumps, country, [&] { return m_records.Country(country); });
 }
 
 const DumpJson* CPackageReceiver::RulesValues() {
-    const auto found = RestDump().find("rules");
-    return found == RestDump().end() ? nullptr : &*found;
+    return &Cached(m_rulesDump, 0, [this] { return m_records.Rules(); });
 }
 
 const DumpJson* CPackageReceiver::ClubValues(std::uint32_t club) {
     const auto place = m_places.find(club & kClubIdMask);
-    const DumpJson* country =
-        place == m_places.end() ? nullptr : CountryValues(place->second.country);
-    if (country == nullptr) {
+    if (place == m_places.end()) {
         return nullptr;
     }
-    const DumpJson& clubs = ArrayField(*country, "clubs");
-    return place->second.position < clubs.size() ? &clubs[place->second.position] : nullptr;
+    const CClub& record = *m_world.Country(place->second.country).Club(place->first);
+    return &Cached(m_clubDumps, place->first, [&] { return m_records.Club(record); });
 }
 
 const DumpJson* CPackageReceiver::PersonValues(std::uint32_t person) {
-    const std::uint32_t holder = Holder(person);
-    if (holder != 0) {
-        const DumpJson* club = ClubValues(holder);
-        if (club != nullptr) {
-            for (const DumpJson& values : ArrayField(*club, "persons")) {
-                if (values.value("id", 0u) == person) {
-                    return &values;
-                }
-            }
-        }
+    const CPlayer* record = m_world.Person(person);
+    if (record == nullptr || !m_holders.contains(person)) {
         return nullptr;
     }
-    const DumpJson& without = ArrayField(RestDump(), "withoutClub");
-    std::size_t index = 0;
-    for (const std::uint32_t id : m_world.WithoutClub().Ids()) {
-        if (m_world.Person(id) == nullptr) {
-            continue;
-        }
-        if (id == person) {
-            return index < without.size() ? &without[index] : nullptr;
-        }
-        ++index;
-    }
-    return nullptr;
+    return &Cached(m_personDumps, person,
+                   [&] { return m_records.Person(*record, Holder(person) != 0); });
 }
 
 const DumpJson* CPackageReceiver::ManagerValues(int country, std::uint32_t manager) {

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "exports/WorldDump.h"
 #include "tools/DumpIdentities.h"
 
 namespace kw {
@@ -67,16 +68,16 @@ public:
 private:
     struct SClubPlace {
         int country = 0;
-        std::size_t position = 0;  // in the country's clubs and their dump
-        std::uint32_t compact = 0;
+        std::uint32_t compact = 0;  // the id the dump gives the club
     };
     using PlaceKey = std::tuple<std::uint32_t, std::string, int>;
 
     void IndexPersons();
     void Relabel(int country);
-    const DumpJson& CountryDump(int country);
+    // A record's dump, read and rewritten once.
+    template <typename Key, typename Text>
+    const DumpJson& Cached(std::map<Key, DumpJson>& cache, Key key, const Text& text);
     const DumpJson* ListEntry(int country, const char* list, std::size_t index);
-    const DumpJson& RestDump();
 
     const CWorld& m_world;
     const CDumpIdentities m_identities;
@@ -90,8 +91,12 @@ private:
     std::unordered_map<std::string, std::vector<std::uint32_t>> m_personsByKey;
     std::unordered_map<std::uint32_t, std::uint32_t> m_holders;
     std::unordered_map<std::string, std::uint32_t> m_competitions;
-    std::map<int, DumpJson> m_dumps;
-    std::optional<DumpJson> m_rest;
+    // Records are dumped one by one, as the package asks for them.
+    const CRecordDump m_records;
+    std::map<int, DumpJson> m_countryDumps;
+    std::map<std::uint32_t, DumpJson> m_clubDumps;
+    std::map<std::uint32_t, DumpJson> m_personDumps;
+    std::map<int, DumpJson> m_rulesDump;
 };
 
 // A key of a person or manager as the dump's records give it (PersonKey).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <set>
 #include <unordered_map>
 
 #include "editing/LeagueComposition.h"
@@ -36,8 +37,9 @@ public:
         : m_package(package), m_plan(plan), m_resolution(resolution) {}
 
     void Write(CWorld& world) {
+        const std::map<SRecordRef, SPatch> patches = Patches();
         RemovePersons(world);
-        SetNames(world, m_resolution.patches);
+        SetNames(world, patches);
         const std::map<std::string, std::uint32_t> created = CreateClubs(world);
         const Labels labels = LiveLabels(world);
         const Resolver resolve = [&labels](const Json& value) -> Json {
@@ -48,7 +50,7 @@ public:
             return found != labels.end() ? Json(found->second) : ResolveNumber(value);
         };
         FillCreatedClubs(world, created, resolve);
-        for (const auto& [record, patch] : m_resolution.patches) {
+        for (const auto& [record, patch] : patches) {
             WriteRecord(world, record, patch, resolve);
         }
         Transfers(world, labels);
@@ -57,7 +59,32 @@ public:
     }
 
 private:
+    // A record's values with the taken field changes put in, and the fields they touch.
+    struct SPatch {
+        Json values;
+        std::set<std::string> fields;
+    };
+
     bool Taken(std::size_t i) const { return m_plan.outcomes[i].take; }
+
+    std::map<SRecordRef, SPatch> Patches() const {
+        std::map<SRecordRef, SPatch> patches;
+        for (std::size_t i = 0; i < m_package.changes.size(); ++i) {
+            const SPackageChange& change = m_package.changes[i];
+            const auto values = m_resolution.records.find(m_resolution.changes[i].record);
+            if (change.change != EChange::kField || !Taken(i) ||
+                values == m_resolution.records.end()) {
+                continue;
+            }
+            auto entry = patches.try_emplace(values->first, SPatch{values->second, {}}).first;
+            const auto path = ParseFieldPath(change.field);
+            if (Json* value = ValueAtPath(entry->second.values, *path)) {
+                *value = change.newValue;
+                entry->second.fields.insert(path->front().key);
+            }
+        }
+        return patches;
+    }
 
     void RemovePersons(CWorld& world) {
         for (std::size_t i = 0; i < m_package.changes.size(); ++i) {

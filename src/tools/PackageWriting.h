@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -43,15 +42,10 @@ struct SResolved {
     std::vector<SLeaguePlace> leagues;
 };
 
-// A record's values with the taken field changes put in, and the fields they touch.
-struct SPatch {
-    DumpJson values;
-    std::set<std::string> fields;
-};
-
 struct SResolution {
     std::vector<SResolved> changes;  // one per change of the package
-    std::map<SRecordRef, SPatch> patches;
+    // The values of the records with field changes, as the dump shows them.
+    std::map<SRecordRef, DumpJson> records;
 };
 
 // Makes the changes the plan takes: removed persons leave, renamed clubs take their names, new
