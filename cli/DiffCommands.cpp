@@ -1,4 +1,5 @@
-// kwtool diff: what differs between two databases, matched by identity.
+// kwtool diff: what differs between two databases, matched by identity, listed or written as a
+// change package.
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -6,8 +7,8 @@
 
 #include "DiffCommands.h"
 #include "model/World.h"
-#include "platform/Console.h"
-#include "platform/Progress.h"
+#include "platform/AtomicFile.h"
+#include "tools/ChangePackage.h"
 #include "tools/DatabaseDiff.h"
 
 namespace kwtool {
@@ -20,33 +21,26 @@ constexpr int kIdentical = 0;
 constexpr int kDifferent = 1;
 constexpr int kUnreadable = 2;
 
-// A database is compared only when it was read whole: a missing folder, an unreadable
-// "Without.sav" or a damaged country file would report differences that are not in the files.
-bool LoadWhole(const fs::path& source, kw::CWorld& world) {
-    if (!fs::is_directory(source)) {
-        Fail("database folder not found: " + source.string());
-        return false;
+// The differences as a change package instead of a listing: 0 when it holds none.
+int WritePackage(const kw::CWorld& before, const kw::CWorld& after, const fs::path& out) {
+    const kw::SChangePackage package = kw::MakeChangePackage(before, after);
+    if (!kw::WriteFileAtomically(out, kw::ChangePackageText(package))) {
+        Fail("cannot write " + out.string());
+        return kUnreadable;
     }
-    kw::CSilentProgress progress;
-    kw::CConsoleUserInterface ui;
-    world.InitialiseCountries();
-    if (!world.Load(source, progress, ui)) {
-        Fail("Without.sav of " + source.string() + " could not be read");
-        return false;
-    }
-    if (!world.DamagedCountries().empty()) {
-        Fail("damaged country files in " + source.string() + ": " +
-             world.DamagedCountryNames(kw::kDefaultLanguage));
-        return false;
-    }
-    return true;
+    std::printf("%zu changes written to %s\n", package.changes.size(), out.c_str());
+    return package.changes.empty() ? kIdentical : kDifferent;
 }
 
-int RunDiff(const SToolContext& context, const fs::path& first, const fs::path& second, bool json) {
+int RunDiff(const SToolContext& context, const fs::path& first, const fs::path& second, bool json,
+            const std::string& packageFile) {
     const auto before = std::make_unique<kw::CWorld>(context.InstallDirectory());
     const auto after = std::make_unique<kw::CWorld>(context.InstallDirectory());
-    if (!LoadWhole(first, *before) || !LoadWhole(second, *after)) {
+    if (!LoadWholeDatabase(first, *before) || !LoadWholeDatabase(second, *after)) {
         return kUnreadable;
+    }
+    if (!packageFile.empty()) {
+        return WritePackage(*before, *after, packageFile);
     }
     const kw::SDatabaseDiff diff = kw::DiffWorlds(*before, *after);
     const std::string output = json ? kw::DiffJson(diff) : kw::DiffText(diff);
@@ -61,6 +55,7 @@ void AddDiffCommands(CLI::App& app, SToolContext& context) {
         std::string first;
         std::string second;
         bool json = false;
+        std::string package;
     };
     auto options = std::make_shared<SOptions>();
     CLI::App* diff = app.add_subcommand(
@@ -68,8 +63,10 @@ void AddDiffCommands(CLI::App& app, SToolContext& context) {
     diff->add_option("DBDIR1", options->first, "First database folder")->required();
     diff->add_option("DBDIR2", options->second, "Second database folder")->required();
     diff->add_flag("--json", options->json, "Print JSON");
+    diff->add_option("--package", options->package,
+                     "Write the differences as a change package instead of listing them");
     OnParsed(diff, context, [&context, options] {
-        return RunDiff(context, options->first, options->second, options->json);
+        return RunDiff(context, options->first, options->second, options->json, options->package);
     });
 }
 

@@ -1,4 +1,4 @@
-// kwtool diff DBDIR1 DBDIR2 [--json].
+// kwtool diff DBDIR1 DBDIR2 [--json] [--package OUT].
 #pragma once
 
 #include "KwTool.h"

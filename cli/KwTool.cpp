@@ -6,6 +6,7 @@
 #include "CsvCommands.h"
 #include "DiffCommands.h"
 #include "MappingCommands.h"
+#include "PackageCommands.h"
 
 #include <cstdio>
 #include <string>
@@ -17,6 +18,7 @@
 #include "model/World.h"
 #include "platform/Console.h"
 #include "platform/Environment.h"
+#include "platform/Progress.h"
 
 namespace kwtool {
 
@@ -73,6 +75,26 @@ bool LoadDatabase(const fs::path& source, kw::CWorld& world) {
     return true;
 }
 
+bool LoadWholeDatabase(const fs::path& source, kw::CWorld& world) {
+    if (!fs::is_directory(source)) {
+        Fail("database folder not found: " + source.string());
+        return false;
+    }
+    kw::CSilentProgress progress;
+    kw::CConsoleUserInterface ui;
+    world.InitialiseCountries();
+    if (!world.Load(source, progress, ui)) {
+        Fail("Without.sav of " + source.string() + " could not be read");
+        return false;
+    }
+    if (!world.DamagedCountries().empty()) {
+        Fail("damaged country files in " + source.string() + ": " +
+             world.DamagedCountryNames(kw::kDefaultLanguage));
+        return false;
+    }
+    return true;
+}
+
 }  // namespace kwtool
 
 int main(int argc, char** argv) {
@@ -97,6 +119,7 @@ int main(int argc, char** argv) {
     kwtool::AddAdminCommands(app, context);
     kwtool::AddMappingCommands(app, context);
     kwtool::AddDiffCommands(app, context);
+    kwtool::AddPackageCommands(app, context);
 
     CLI11_PARSE(app, argc, argv);
     return context.action ? context.action() : 0;

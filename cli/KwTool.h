@@ -38,6 +38,10 @@ int Fail(const std::string& message);
 // A database read into a fresh world; false (with the message printed) when the folder is missing.
 // Damaged country files are named on stderr.
 bool LoadDatabase(const std::filesystem::path& source, kw::CWorld& world);
+// A database read whole into a fresh world, quietly: a missing folder, an unreadable "Without.sav"
+// or a damaged country file fails it (with the message printed), since a comparison or a change
+// package would otherwise see differences that are not in the files.
+bool LoadWholeDatabase(const std::filesystem::path& source, kw::CWorld& world);
 
 void AddDatabaseCommands(CLI::App& app, SToolContext& context);
 void AddFixtureCommands(CLI::App& app, SToolContext& context);

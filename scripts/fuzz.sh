@@ -22,7 +22,7 @@ shift || true
 
 targets=(kl_fuzz packed_codec_fuzz big_fuzz tga_fuzz bmp_fuzz country_fuzz rules_fuzz without_fuzz
          countries_list_fuzz text_table_fuzz cup_alloc_fuzz international_fuzz archive_fuzz
-         master_file_fuzz)
+         master_file_fuzz commit_record_fuzz rakel_lists_fuzz change_package_fuzz csv_import_fuzz)
 if (($#)); then
     targets=("$@")
 fi
@@ -31,15 +31,33 @@ cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKW_BUILD_GU
     -DKW_SANITIZE=ON >/dev/null
 ninja -C "$build" -j"$jobs" kwtool "${targets[@]}"
 
-# --- seeds: a small demo installation with an archive and a master file of its database.
+# --- seeds: a small demo installation with an archive and a master file of its database, CSV
+# files of one country and a change package against an edited copy. The harnesses that read
+# records of a database generate the same demo (seed 1) for themselves.
 demo="$build/fuzz-demo"
 corpus="$build/corpus"
-if [[ ! -d "$demo/database" ]]; then
+tool() { "$build/kwtool" --install "$demo" "$@" >/dev/null; }
+# edit_csv IN OUT COLUMN VALUE: the first data row gets VALUE in COLUMN.
+edit_csv() {
+    awk -F';' -v name="$3" -v value="$4" 'BEGIN { OFS = ";" }
+        NR == 1 { for (i = 1; i <= NF; ++i) if ($i == name) col = i }
+        NR == 2 { $col = value }
+        { print }' "$1" >"$2"
+}
+if [[ ! -f "$demo/changes.kwp" ]]; then
     rm -rf "$demo"
     "$build/kwtool" gen-demo --scale small "$demo" >/dev/null
-    "$build/kwtool" --install "$demo" archive export "$demo/database" "$demo/database.tdb" \
-        >/dev/null
-    "$build/kwtool" --install "$demo" master "$demo/database" "$demo/master.dat" >/dev/null
+    tool archive export "$demo/database" "$demo/database.tdb"
+    tool master "$demo/database" "$demo/master.dat"
+    for kind in players staff clubs; do
+        tool export-csv "$demo/database" "$demo/$kind.csv" --kind "$kind" --country 14
+    done
+    edit_csv "$demo/players.csv" "$demo/players-edited.csv" ability0 99
+    edit_csv "$demo/clubs.csv" "$demo/clubs-edited.csv" nameDe Umbenannt
+    tool roundtrip "$demo/database" "$demo/edited"
+    tool import-csv "$demo/edited" "$demo/players-edited.csv"
+    tool import-csv "$demo/edited" "$demo/clubs-edited.csv"
+    tool diff "$demo/database" "$demo/edited" --package "$demo/changes.kwp" || true
 fi
 
 # seed TARGET FILE [PREFIX]: copies FILE into the target's corpus, behind the given prefix bytes
@@ -83,6 +101,32 @@ for file in "$demo"/script/{EuropeanCup,SouthAmCup,QualiEC,WC}.txt; do
 done
 seed archive_fuzz "$demo/database.tdb"
 seed master_file_fuzz "$demo/master.dat" '\x00'
+seed change_package_fuzz "$demo/changes.kwp"
+printf '{"format": "kickwerk-change-package", "version": 1, "changes": []}\n' >"$build/seed.kwp"
+seed change_package_fuzz "$build/seed.kwp"
+rm -f "$build/seed.kwp"
+# A header and a few rows or entries: whole files would only slow the mutations down.
+head_seed() {
+    head -n "$3" "$2" >"$build/seed.part"
+    seed "$1" "$build/seed.part" "${4:-}"
+}
+for file in "$demo"/*.csv; do
+    head_seed csv_import_fuzz "$file" 4
+done
+head_seed rakel_lists_fuzz "$db/rakel/RakelClubs.txt" 20 '\x00'
+head_seed rakel_lists_fuzz "$db/rakel/RakelPlayers.txt" 20 '\x01'
+head_seed rakel_lists_fuzz "$db/rakel/RakelFaces.txt" 20 '\x02'
+head_seed rakel_lists_fuzz "$db/rakel/RakelPS2Faces.txt" 20 '\x03'
+rm -f "$build/seed.part"
+# The commit record: the one a commit writes, whole (cut after its last byte) and cut short.
+printf '\x01\xff\xff' >"$build/seed.commit"
+seed commit_record_fuzz "$build/seed.commit"
+printf '\x01\x30\x00' >"$build/seed.commit"
+seed commit_record_fuzz "$build/seed.commit"
+printf '\x00KW06 COMMIT 1\n3 Country1.sav.tmp-abc123 Country1.sav\nEND 1 0000000000000000\n' \
+    >"$build/seed.commit"
+seed commit_record_fuzz "$build/seed.commit"
+rm -f "$build/seed.commit"
 for file in "$db"/Country*.sav; do
     seed packed_codec_fuzz "$file"
     break

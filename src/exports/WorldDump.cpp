@@ -209,7 +209,9 @@ void ChoiceRows(CJsonWriter& w, std::string_view key, int rows, const Choice& ch
     w.EndArray();
 }
 
-void Club(CJsonWriter& w, const CWorld& world, const CClub& c, const CClubNumbers& clubs) {
+// Without `withPersons` the club's list of persons is left empty.
+void Club(CJsonWriter& w, const CWorld& world, const CClub& c, const CClubNumbers& clubs,
+          bool withPersons = true) {
     w.BeginObject();
     w.Member("id", clubs(c.Id()));
     Texts(w, "names", c.Names());
@@ -293,7 +295,7 @@ void Club(CJsonWriter& w, const CWorld& world, const CClub& c, const CClubNumber
     w.Key("persons");
     w.BeginArray();
     for (const std::uint32_t id : c.PersonIds()) {
-        if (const CPlayer* person = world.Person(id)) {
+        if (const CPlayer* person = withPersons ? world.Person(id) : nullptr) {
             Person(w, *person, clubs, true);
         }
     }
@@ -585,8 +587,9 @@ void CountryCollections(CJsonWriter& w, const CWorld& world, const CCountry& cou
     w.EndArray();
 }
 
+// Without `whole` the competitions and clubs are left out (their lists empty).
 void Country(CJsonWriter& w, const CWorld& world, const CCountry& country,
-             const CClubNumbers& clubs) {
+             const CClubNumbers& clubs, bool whole = true) {
     w.BeginObject();
     w.Member("number", country.Number());
     w.Key("names");
@@ -612,7 +615,7 @@ void Country(CJsonWriter& w, const CWorld& world, const CCountry& country,
     w.Key("competitions");
     w.BeginArray();
     for (const auto& [id, node] : world.Competitions()) {
-        if (node->Country() == country.Number() && node->Kind() != kRootKind) {
+        if (whole && node->Country() == country.Number() && node->Kind() != kRootKind) {
             Competition(w, world, *node, clubs);
         }
     }
@@ -621,7 +624,9 @@ void Country(CJsonWriter& w, const CWorld& world, const CCountry& country,
     w.Key("clubs");
     w.BeginArray();
     for (const auto& [id, club] : country.Clubs()) {
-        Club(w, world, *club, clubs);
+        if (whole) {
+            Club(w, world, *club, clubs);
+        }
     }
     w.EndArray();
     CountryCollections(w, world, country, clubs);
@@ -736,6 +741,39 @@ std::string DumpWithoutClubAndRulesJson(const CWorld& world, EDumpLayout layout)
     w.BeginObject();
     WithoutClubAndRules(w, world, clubs);
     return Finished(w);
+}
+
+struct CRecordDump::SNumbers {
+    CClubNumbers clubs;
+};
+
+CRecordDump::CRecordDump(const CWorld& world)
+    : m_world(world), m_numbers(std::make_unique<SNumbers>(SNumbers{CClubNumbers(world)})) {}
+
+CRecordDump::~CRecordDump() = default;
+
+std::string CRecordDump::Club(const CClub& club) const {
+    CJsonWriter w(Indent(EDumpLayout::Compact));
+    kw::Club(w, m_world, club, m_numbers->clubs, false);
+    return w.Take();
+}
+
+std::string CRecordDump::Person(const CPlayer& person, bool withId) const {
+    CJsonWriter w(Indent(EDumpLayout::Compact));
+    kw::Person(w, person, m_numbers->clubs, withId);
+    return w.Take();
+}
+
+std::string CRecordDump::Rules() const {
+    CJsonWriter w(Indent(EDumpLayout::Compact));
+    kw::Rules(w, m_world.Rules(), m_numbers->clubs);
+    return w.Take();
+}
+
+std::string CRecordDump::Country(int number) const {
+    CJsonWriter w(Indent(EDumpLayout::Compact));
+    kw::Country(w, m_world, m_world.Country(number), m_numbers->clubs, false);
+    return w.Take();
 }
 
 PartTexts DumpOutsideScopeJson(const CWorld& world, const SWorldScope& scope) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace kw {
 
+class CClub;
+class CPlayer;
 class CWorld;
 struct SWorldScope;
 
@@ -38,6 +41,29 @@ std::vector<std::string> DumpCountriesJson(const CWorld& world,
 // carries them.
 std::string DumpWithoutClubAndRulesJson(const CWorld& world,
                                         EDumpLayout layout = EDumpLayout::Indented);
+
+// Single records as the whole dump shows them (compact, club references in the numbering of a
+// save, built once): for readers of a few records of a large database.
+class CRecordDump {
+public:
+    explicit CRecordDump(const CWorld& world);
+    ~CRecordDump();
+    CRecordDump(const CRecordDump&) = delete;
+    CRecordDump& operator=(const CRecordDump&) = delete;
+
+    // The club, its list of persons left empty.
+    std::string Club(const CClub& club) const;
+    // A person, with the id when the dump shows it (for the persons of clubs).
+    std::string Person(const CPlayer& person, bool withId) const;
+    std::string Rules() const;
+    // The country with its settings and collections, its competitions and clubs left out.
+    std::string Country(int number) const;
+
+private:
+    struct SNumbers;
+    const CWorld& m_world;
+    std::unique_ptr<SNumbers> m_numbers;
+};
 
 // What a scope leaves out of the world, part by part: each country it does not name ("country 12"),
 // then the players without club and the rules unless it names them; compact, and with club

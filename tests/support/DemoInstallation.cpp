@@ -8,6 +8,7 @@
 #include "demo/DemoGenerator.h"
 #include "model/World.h"
 #include "platform/Progress.h"
+#include "platform/ScriptedUserInterface.h"
 
 namespace kw::test {
 
@@ -37,6 +38,19 @@ std::unique_ptr<CWorld> LoadSmallDemo() {
         throw std::runtime_error("demo database not loaded");
     }
     return world;
+}
+
+std::unique_ptr<CWorld> SaveAndReload(CWorld& world, const std::filesystem::path& folder) {
+    CSilentProgress progress;
+    CScriptedUserInterface ui;
+    world.SetDirectory(folder);
+    if (!world.Save(progress, ui)) {
+        throw std::runtime_error("the world was not saved");
+    }
+    auto reloaded = std::make_unique<CWorld>(world.InstallDirectory());
+    reloaded->InitialiseCountries();
+    reloaded->Load(folder, progress, ui);
+    return reloaded;
 }
 
 }  // namespace kw::test

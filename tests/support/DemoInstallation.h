@@ -16,5 +16,8 @@ const std::filesystem::path& SmallDemoInstallation();
 std::filesystem::path SmallDemoDatabase();
 // Its database loaded into a world of its own. Throws when it cannot be read.
 std::unique_ptr<CWorld> LoadSmallDemo();
+// The world saved into `folder` (which becomes its folder) and loaded from there anew, as another
+// program would read it: clubs renumbered, the players without club under new ids.
+std::unique_ptr<CWorld> SaveAndReload(CWorld& world, const std::filesystem::path& folder);
 
 }  // namespace kw::test

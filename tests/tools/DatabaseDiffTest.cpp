@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,14 +16,10 @@
 #include "model/Referee.h"
 #include "model/World.h"
 #include "platform/Cp1252.h"
-#include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
 #include "tools/DatabaseDiff.h"
 
 namespace kw {
 namespace {
-
-namespace fs = std::filesystem;
 
 // The records of one kind (and change) anywhere in the diff.
 std::vector<SRecordDiff> Records(const SDatabaseDiff& diff, EDiffKind kind) {
@@ -37,17 +32,6 @@ std::vector<SRecordDiff> Records(const SDatabaseDiff& diff, EDiffKind kind) {
         }
     }
     return records;
-}
-
-std::unique_ptr<CWorld> SaveAndReload(CWorld& world, const fs::path& folder) {
-    CSilentProgress progress;
-    CScriptedUserInterface ui;
-    world.SetDirectory(folder);
-    EXPECT_TRUE(world.Save(progress, ui));
-    auto reloaded = std::make_unique<CWorld>(world.InstallDirectory());
-    reloaded->InitialiseCountries();
-    reloaded->Load(folder, progress, ui);
-    return reloaded;
 }
 
 // The country of the small demo with the most clubs, and its club in the middle.
@@ -101,7 +85,7 @@ TEST(DatabaseDiff, IdenticalDatabasesReportNothingAlsoAfterASaveAndReload) {
     // A save renumbers clubs and a load gives the players without club new ids.
     ASSERT_FALSE(first->WithoutClub().Ids().empty());
     test::TempDir folder;
-    const auto reloaded = SaveAndReload(*second, folder.Path());
+    const auto reloaded = test::SaveAndReload(*second, folder.Path());
     EXPECT_TRUE(test::ReferenceFaults(*reloaded).empty());
     const SDatabaseDiff afterReload = DiffWorlds(*first, *reloaded);
     EXPECT_TRUE(afterReload.IsEmpty()) << DiffText(afterReload);
@@ -169,7 +153,7 @@ TEST(DatabaseDiff, AClubDeletedInTheMiddleOfACountryIsOneRemovedClub) {
     // After the save every later club of the country has another id; references to the deleted
     // club are written as 0.
     test::TempDir folder;
-    const auto reloaded = SaveAndReload(*after, folder.Path());
+    const auto reloaded = test::SaveAndReload(*after, folder.Path());
     EXPECT_TRUE(test::ReferenceFaults(*reloaded).empty());
     const SDatabaseDiff diff = DiffWorlds(*before, *reloaded);
     EXPECT_EQ(DiffText(*DiffDumps(DumpWorldJson(*before), DumpWorldJson(*reloaded))),
