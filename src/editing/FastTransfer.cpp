@@ -108,18 +108,18 @@ bool PerformFastTransfer(CDatabaseDocument& document, const SFastTransfer& trans
     }
     const std::uint32_t fromId = from->Id();
     const std::uint32_t toId = to->Id();
-    const auto year = static_cast<std::uint16_t>(kGameYear);
     const auto number = static_cast<std::uint8_t>(transfer.shirtNumber);
     const std::uint32_t personId = transfer.personId;
     return document.Perform(
         "Schneller Transfer", SWorldScope::Countries({from->Country(), to->Country()}),
-        [fromId, toId, personId, number, year](CWorld& live) {
+        [fromId, toId, personId, number](CWorld& live) {
             CClub* oldClub = FindLiveClub(live, fromId);
             CClub* newClub = FindLiveClub(live, toId);
             if (oldClub == nullptr || newClub == nullptr ||
                 !MovePersonBetweenClubs(live, personId, *oldClub, *newClub, std::nullopt)) {
                 return false;
             }
+            constexpr auto year = static_cast<std::uint16_t>(kGameYear);
             CPlayer* player = live.Person(personId);
             player->SetShirtNumber(0, number);
             player->SetPreviousClub(fromId);

@@ -221,7 +221,8 @@ private:
     CDatabaseDocument& m_document;
     CDraws m_draw;
     bool m_renames;
-    const SEditLog& m_avoid;
+    // A copy: the default is a temporary that ends with the constructor.
+    const SEditLog m_avoid;
     std::vector<std::uint32_t> m_created;
 };
 

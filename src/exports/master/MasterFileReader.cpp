@@ -124,7 +124,6 @@ private:
     std::span<const std::uint8_t> m_bytes;
     bool m_oneLanguage;
     std::size_t m_pos = 0;
-    std::size_t m_blockStart = 0;
     std::array<std::uint32_t, CNamePools::kGroupCount * CNamePools::kKindCount> m_tableCounts{};
     SMasterFileReport m_report;
 };
