@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "CountriesData.h"
 #include "TempDir.h"
 #include "TestWorld.h"
 #include "app/LongtimeWorldOperations.h"
@@ -74,9 +75,7 @@ std::vector<std::string> FolderNames(const fs::path& folder) {
 
 class WorldArchive : public test::TestWorld {
 protected:
-    void LoadFixture() {
-        ASSERT_TRUE(world.Load(fs::path(KW_COUNTRIES_DATA) / "database", progress));
-    }
+    void LoadFixture() { ASSERT_TRUE(world.Load(test::CountriesData() / "database", progress)); }
     static fs::path Documents() { return DocumentsDirectory().value(); }
     static fs::path Scratch() {
         return Documents() / "database" / std::string(kExportScratchDatabase);
@@ -128,7 +127,7 @@ TEST_F(WorldArchive, ExportsAtOnceEachWriteTheWholeWorld) {
     ASSERT_TRUE(ExportWorld(world, alone, Documents(), progress, ui));
     CWorld other(install.Path());
     Prepare(other);
-    ASSERT_TRUE(other.Load(fs::path(KW_COUNTRIES_DATA) / "database", progress));
+    ASSERT_TRUE(other.Load(test::CountriesData() / "database", progress));
     const auto exportOn = [&](CWorld& exported, const fs::path& archive, bool& written) {
         return std::thread([&exported, archive, &written] {
             CSilentProgress silent;
@@ -286,7 +285,7 @@ protected:
         world.Country(5).Clubs().begin()->second->SetName(0, "Nur im Speicher");
     }
     static std::string Old(int number) {
-        return ReadFile(fs::path(KW_COUNTRIES_DATA) / "database" / CountryFile(number));
+        return ReadFile(test::CountriesData() / "database" / CountryFile(number));
     }
     static std::string NewChunks() {
         return Chunk("COUN", LittleEndian(5) + "new5") + Chunk("COUN", LittleEndian(6) + "new6") +

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CountriesData.h"
 #include "DemoInstallation.h"
 #include "FaultLoop.h"
 #include "TempDir.h"
@@ -289,7 +290,7 @@ TEST_F(FaultLoop, MasterBuildKeepsThePreviousFileOrGivesAWholeNewOne) {
 class ExportFaultLoop : public ::testing::Test {
 protected:
     void SetUp() override {
-        fs::copy(fs::path(KW_COUNTRIES_DATA) / "database", Database());
+        fs::copy(test::CountriesData() / "database", Database());
         m_world.InitialiseCountries();
         m_world.Load(Database(), m_progress);
         m_world.Country(6).Clubs().begin()->second->SetBadgePath("color\\Badge256\\one.tga");

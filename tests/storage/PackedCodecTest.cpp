@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "CountriesData.h"
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -62,7 +64,7 @@ Bytes ImageRows(std::mt19937& random, std::size_t count) {
 
 // The hand-made country files of the countries tests, as a real sample of KL text.
 Bytes FixtureCountryFiles() {
-    const auto folder = std::filesystem::path(KW_COUNTRIES_DATA) / "database";
+    const auto folder = kw::test::CountriesData() / "database";
     Bytes all;
     for (int number = 5; number <= 8; ++number) {
         std::ifstream in(folder / ("Country" + std::to_string(number) + ".sav"), std::ios::binary);

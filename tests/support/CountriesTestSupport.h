@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "CountriesData.h"
 #include "KLText.h"
 #include "TestWorld.h"
 #include "competition/League.h"
@@ -25,7 +26,7 @@ inline constexpr std::uint32_t Club(std::uint32_t index) {
 
 // The hand-made database of these tests.
 inline std::filesystem::path FixtureDatabase() {
-    return std::filesystem::path(KW_COUNTRIES_DATA) / "database";
+    return CountriesData() / "database";
 }
 
 // The value lines of the first section of that tag (nested sections included); empty when the

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "CountriesData.h"
 #include "app/LongtimeWorldOperations.h"
 #include "app/ProgressTimer.h"
 #include "exports/archive/ArchiveChunks.h"
@@ -95,7 +96,7 @@ void LongtimeDialogTest::cancellingAnExportDeletesTheArchiveAfterTheWorkerEnded(
     CWorld world(install);
     world.InitialiseCountries();
     CSilentProgress silent;
-    world.Load(fs::path(KW_COUNTRIES_DATA) / "database", silent);
+    world.Load(test::CountriesData() / "database", silent);
     world.Country(1).Clubs().begin()->second->SetBadgePath("color\\Badge256\\gate.tga");
 
     CScriptedUserInterface ui;
@@ -136,7 +137,7 @@ void LongtimeDialogTest::cancellingAnExportDeletesTheArchiveAfterTheWorkerEnded(
     QVERIFY(operation.IsFinished());
     QVERIFY(operation.Progress().IsCancelled());
     QVERIFY(!fs::exists(archive));
-    QCOMPARE(world.Directory(), fs::path(KW_COUNTRIES_DATA) / "database");
+    QCOMPARE(world.Directory(), test::CountriesData() / "database");
 }
 
 void LongtimeDialogTest::closeRequestsDuringAnImportDoNothing() {
