@@ -587,9 +587,11 @@ void CountryCollections(CJsonWriter& w, const CWorld& world, const CCountry& cou
     w.EndArray();
 }
 
-// Without `whole` the competitions and clubs are left out (their lists empty).
+// Without `whole` the competitions and clubs are left out (their lists empty); `keepClub`, when
+// given, chooses the clubs shown.
 void Country(CJsonWriter& w, const CWorld& world, const CCountry& country,
-             const CClubNumbers& clubs, bool whole = true) {
+             const CClubNumbers& clubs, bool whole = true,
+             const CRecordDump::ClubFilter& keepClub = {}) {
     w.BeginObject();
     w.Member("number", country.Number());
     w.Key("names");
@@ -624,7 +626,7 @@ void Country(CJsonWriter& w, const CWorld& world, const CCountry& country,
     w.Key("clubs");
     w.BeginArray();
     for (const auto& [id, club] : country.Clubs()) {
-        if (whole) {
+        if (whole && (!keepClub || keepClub(*club))) {
             Club(w, world, *club, clubs);
         }
     }
@@ -718,23 +720,6 @@ std::string DumpWorldJson(const CWorld& world, int country, EDumpLayout layout) 
     return Finished(w);
 }
 
-std::vector<std::string> DumpCountriesJson(const CWorld& world, EDumpLayout layout) {
-    const CClubNumbers clubs(world);
-    std::vector<std::string> dumps;
-    for (int number = 1; number <= kCountryCount; ++number) {
-        CJsonWriter w(Indent(layout));
-        w.BeginObject();
-        w.Key("countries");
-        w.BeginArray();
-        if (world.IsLoaded()) {
-            Country(w, world, world.Country(number), clubs);
-        }
-        w.EndArray();
-        dumps.push_back(Finished(w));
-    }
-    return dumps;
-}
-
 std::string DumpWithoutClubAndRulesJson(const CWorld& world, EDumpLayout layout) {
     const CClubNumbers clubs(world);
     CJsonWriter w(Indent(layout));
@@ -752,9 +737,9 @@ CRecordDump::CRecordDump(const CWorld& world)
 
 CRecordDump::~CRecordDump() = default;
 
-std::string CRecordDump::Club(const CClub& club) const {
+std::string CRecordDump::Club(const CClub& club, bool withPersons) const {
     CJsonWriter w(Indent(EDumpLayout::Compact));
-    kw::Club(w, m_world, club, m_numbers->clubs, false);
+    kw::Club(w, m_world, club, m_numbers->clubs, withPersons);
     return w.Take();
 }
 
@@ -774,6 +759,19 @@ std::string CRecordDump::Country(int number) const {
     CJsonWriter w(Indent(EDumpLayout::Compact));
     kw::Country(w, m_world, m_world.Country(number), m_numbers->clubs, false);
     return w.Take();
+}
+
+std::string CRecordDump::CountryPart(int number, EDumpLayout layout,
+                                     const ClubFilter& keepClub) const {
+    CJsonWriter w(Indent(layout));
+    w.BeginObject();
+    w.Key("countries");
+    w.BeginArray();
+    if (m_world.IsLoaded()) {
+        kw::Country(w, m_world, m_world.Country(number), m_numbers->clubs, true, keepClub);
+    }
+    w.EndArray();
+    return Finished(w);
 }
 
 PartTexts DumpOutsideScopeJson(const CWorld& world, const SWorldScope& scope) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -32,18 +33,14 @@ enum class EDumpLayout { Indented, Compact };
 std::string DumpWorldJson(const CWorld& world, int country = 0,
                           EDumpLayout layout = EDumpLayout::Indented);
 
-// Every country's dump as DumpWorldJson(world, n) gives it, for n = 1 to 206 in order, with the
-// club numbering built once.
-std::vector<std::string> DumpCountriesJson(const CWorld& world,
-                                           EDumpLayout layout = EDumpLayout::Indented);
-
 // The rest of the whole dump: {"withoutClub": [...], "rules": {...}} as DumpWorldJson(world)
 // carries them.
 std::string DumpWithoutClubAndRulesJson(const CWorld& world,
                                         EDumpLayout layout = EDumpLayout::Indented);
 
-// Single records as the whole dump shows them (compact, club references in the numbering of a
-// save, built once): for readers of a few records of a large database.
+// Single records and parts as the whole dump shows them (club references in the numbering of a
+// save, built once): for readers of a few records of a large database, and for those that go
+// through it a country at a time without holding the whole text.
 class CRecordDump {
 public:
     explicit CRecordDump(const CWorld& world);
@@ -51,13 +48,17 @@ public:
     CRecordDump(const CRecordDump&) = delete;
     CRecordDump& operator=(const CRecordDump&) = delete;
 
-    // The club, its list of persons left empty.
-    std::string Club(const CClub& club) const;
+    // Compact, the club; without `withPersons` its list of persons is left empty.
+    std::string Club(const CClub& club, bool withPersons = false) const;
     // A person, with the id when the dump shows it (for the persons of clubs).
     std::string Person(const CPlayer& person, bool withId) const;
     std::string Rules() const;
     // The country with its settings and collections, its competitions and clubs left out.
     std::string Country(int number) const;
+    // The whole country, as DumpWorldJson(world, number, layout) gives it; with `keepClub`, only
+    // the clubs it keeps.
+    using ClubFilter = std::function<bool(const CClub&)>;
+    std::string CountryPart(int number, EDumpLayout layout, const ClubFilter& keepClub = {}) const;
 
 private:
     struct SNumbers;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <future>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "competition/Competition.h"
 #include "competition/CompetitionText.h"
@@ -290,37 +292,68 @@ SMatching Match(const std::vector<SKeyed>& before, const std::vector<SKeyed>& af
     return matching;
 }
 
-// Both worlds are dumped at once, each thread reading only its own world; then only the parts
-// whose texts differ or name a club or competition whose identity moved are handed on.
+namespace {
+
+// A country's clubs by their id in the world, each with its persons as the country part shows it.
+std::unordered_map<std::uint32_t, std::string> ClubTexts(const CRecordDump& dump,
+                                                         const CCountry& country) {
+    std::unordered_map<std::uint32_t, std::string> texts;
+    for (const auto& [id, club] : country.Clubs()) {
+        texts.emplace(id, dump.Club(*club, true));
+    }
+    return texts;
+}
+
+}  // namespace
+
+// Country by country, each thread reading only its own world, and only the one pair at hand is
+// held. A pair is handed on when its texts differ or name a club or competition whose identity
+// moved; it leaves out the clubs that are the same in both, so that a large country with a few
+// changed clubs is never parsed whole.
 void ForEachDifferingPart(const CWorld& before, const CWorld& after,
                           const CDumpIdentities& identitiesBefore,
                           const CDumpIdentities& identitiesAfter, const DumpPartVisitor& part) {
-    struct SDumps {
-        std::vector<std::string> countries;
-        std::string rest;
-    };
-    const auto dump = [](const CWorld& world) {
-        return SDumps{DumpCountriesJson(world, EDumpLayout::Compact),
-                      DumpWithoutClubAndRulesJson(world, EDumpLayout::Compact)};
-    };
-    std::future<SDumps> dumpingAfter = std::async(std::launch::async, dump, std::cref(after));
-    const SDumps dumpsBefore = dump(before);
-    const SDumps dumpsAfter = dumpingAfter.get();
-
     std::unordered_set<std::uint32_t> movedClubs;
     std::unordered_set<std::string> movedCompetitions;
     identitiesBefore.Differences(identitiesAfter, movedClubs, movedCompetitions);
-    identitiesAfter.Differences(identitiesBefore, movedClubs, movedCompetitions);
-    const auto visit = [&](int country, const std::string& a, const std::string& b) {
-        if (a != b || NamesAny(a, movedClubs, movedCompetitions)) {
-            part(country, a, b);
-        }
+    const auto differs = [&](std::string_view a, std::string_view b) {
+        return a != b || NamesAny(a, movedClubs, movedCompetitions);
     };
-    for (std::size_t index = 0; index < dumpsBefore.countries.size(); ++index) {
-        visit(static_cast<int>(index) + 1, dumpsBefore.countries[index],
-              dumpsAfter.countries[index]);
+    const CRecordDump dumpBefore(before);
+    const CRecordDump dumpAfter(after);
+    for (int number = 1; number <= kCountryCount; ++number) {
+        std::future<std::unordered_map<std::uint32_t, std::string>> clubsOfAfter = std::async(
+            std::launch::async, ClubTexts, std::cref(dumpAfter), std::cref(after.Country(number)));
+        std::unordered_map<std::uint32_t, std::string> clubsBefore =
+            ClubTexts(dumpBefore, before.Country(number));
+        std::unordered_map<std::uint32_t, std::string> clubsAfter = clubsOfAfter.get();
+        std::unordered_set<std::uint32_t> same;
+        for (const auto& [id, text] : clubsBefore) {
+            const auto found = clubsAfter.find(id);
+            if (found != clubsAfter.end() && !differs(text, found->second)) {
+                same.insert(id);
+            }
+        }
+        clubsBefore.clear();
+        clubsAfter.clear();
+        const CRecordDump::ClubFilter changed = [&same](const CClub& club) {
+            return !same.contains(club.Id());
+        };
+        std::future<std::string> dumpingAfter = std::async(std::launch::async, [&] {
+            return dumpAfter.CountryPart(number, EDumpLayout::Compact, changed);
+        });
+        const std::string dumpedBefore =
+            dumpBefore.CountryPart(number, EDumpLayout::Compact, changed);
+        const std::string dumpedAfter = dumpingAfter.get();
+        if (differs(dumpedBefore, dumpedAfter)) {
+            part(number, dumpedBefore, dumpedAfter);
+        }
     }
-    visit(0, dumpsBefore.rest, dumpsAfter.rest);
+    const std::string restBefore = DumpWithoutClubAndRulesJson(before, EDumpLayout::Compact);
+    const std::string restAfter = DumpWithoutClubAndRulesJson(after, EDumpLayout::Compact);
+    if (differs(restBefore, restAfter)) {
+        part(0, restBefore, restAfter);
+    }
 }
 
 }  // namespace kw
