@@ -6,6 +6,7 @@
 #include "CountryPersonScenes.h"
 #include "CountryRefereesCoachScenes.h"
 #include "CountryScenes.h"
+#include "ChangePackageScenes.h"
 #include "CsvExchangeScenes.h"
 #include "CupsScenes.h"
 #include "DatabaseDialogScenes.h"
@@ -131,6 +132,7 @@ const std::vector<SScene>& Scenes() {
         {"MappingQuestion", ShowMappingQuestion},
         {"MappingReportDialog", ShowMappingReportDialog},
         {"DlgDatabaseDiff", ShowDlgDatabaseDiff},
+        {"DlgChangePackagePreview", ShowDlgChangePackagePreview},
         {"DlgValidationReport", ShowDlgValidationReport},
     };
     return scenes;
