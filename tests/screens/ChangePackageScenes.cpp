@@ -51,7 +51,8 @@ public:
         player.SetAbility(0, static_cast<std::uint8_t>(player.Ability(0) % 90 + 5));
         for (CWorld* world : {&changed, &receiver}) {
             CPlayer& other = *world->Person(second);
-            other.SetAbility(2, static_cast<std::uint8_t>(other.Ability(2) % 90 + (world == &changed ? 5 : 7)));
+            other.SetAbility(
+                2, static_cast<std::uint8_t>(other.Ability(2) % 90 + (world == &changed ? 5 : 7)));
         }
         CCountry& country = changed.Country(kDefaultCountry);
         country.CreateClub()->SetName(kDefaultLanguage, "SV Nebelstadt 2006");
@@ -64,9 +65,9 @@ public:
 
         SChangePackage package = MakeChangePackage(World(kBase), changed);
         SPackagePlan plan = PlanChangePackage(receiver, package);
-        m_dialog = std::make_unique<CDlgChangePackagePreview>(
-            *m_slots.Slot(kReceiver), std::move(package), std::move(plan),
-            QStringLiteral("nebelstadt.kwp"));
+        m_dialog = std::make_unique<CDlgChangePackagePreview>(*m_slots.Slot(kReceiver),
+                                                              std::move(package), std::move(plan),
+                                                              QStringLiteral("nebelstadt.kwp"));
         m_dialog->show();
     }
 

@@ -386,8 +386,8 @@ void CsvExchangeUiTest::aDamagedPackageIsRefusedAndChangesNothing() {
         path, R"({"format": "kickwerk-change-package", "version": 1, "changes": [)"));
     QObject scope;
     bool previewed = false;
-    test::WhenModal<CDlgChangePackagePreview>(
-        scope, [&](CDlgChangePackagePreview&) { previewed = true; });
+    test::WhenModal<CDlgChangePackagePreview>(scope,
+                                              [&](CDlgChangePackagePreview&) { previewed = true; });
     ChooseFile(path);
     ApplyChangePackageCommand(*m_document, m_open->Ui(), &m_parent);
     const auto errors = m_open->Ui().Texts(Kind::Error);
@@ -409,7 +409,8 @@ void CsvExchangeUiTest::theDatabasesMenuPackagesTheUnsavedEditsAndAppliesThem() 
         actions[action->text()] = action;
     }
     QAction* make = actions[QStringLiteral("Änderungspaket &erstellen...")];
-    QAction* unsaved = actions[QStringLiteral("Änderungen seit dem letzten Speichern als &Paket...")];
+    QAction* unsaved =
+        actions[QStringLiteral("Änderungen seit dem letzten Speichern als &Paket...")];
     QAction* apply = actions[QStringLiteral("Änderungspaket &anwenden...")];
     QAction* undo = actions[QStringLiteral("&Rückgängig")];
     QVERIFY(make != nullptr && unsaved != nullptr && apply != nullptr && undo != nullptr);

@@ -13,8 +13,9 @@ namespace kw {
 
 namespace {
 
-// A long change line keeps the other columns in sight; the whole text is its tool tip.
-constexpr int kWidestColumn = 460;
+// A long change line keeps the other columns in sight, cut in its middle so that the record's
+// name and the values both show; the whole text is its tool tip.
+constexpr int kWidestColumn = 640;
 
 QString ClassCaption(EChangeClass result) {
     switch (result) {
@@ -48,8 +49,9 @@ QString Hint(const SPackagePlan& plan) {
             "Konflikte bleiben, wie die Datenbank sie hat.");
     }
     return plan.TakesAny() ? QString()
-                           : QStringLiteral("Es gibt nichts zu übernehmen: OK schließt, ohne "
-                                            "etwas zu ändern.");
+                           : QStringLiteral(
+                                 "Es gibt nichts zu übernehmen: OK schließt, ohne "
+                                 "etwas zu ändern.");
 }
 
 }  // namespace
@@ -76,13 +78,14 @@ CDlgChangePackagePreview::CDlgChangePackagePreview(CDatabaseDocument& document,
     m_changes->setRootIsDecorated(false);
     m_changes->setUniformRowHeights(true);
     m_changes->setAlternatingRowColors(true);
+    m_changes->setTextElideMode(Qt::ElideMiddle);
     changesLabel->setBuddy(m_changes);
     for (std::size_t i = 0; i < m_package.changes.size(); ++i) {
         const SChangeOutcome& outcome = m_plan.outcomes[i];
         auto* item = new QTreeWidgetItem(
-            m_changes, {ClassCaption(outcome.result),
-                        QString::fromStdString(ChangeLine(m_package.changes[i])),
-                        QString::fromStdString(outcome.reason)});
+            m_changes,
+            {ClassCaption(outcome.result), QString::fromStdString(ChangeLine(m_package.changes[i])),
+             QString::fromStdString(outcome.reason)});
         if (outcome.canTake) {
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(0, Qt::Unchecked);
@@ -107,7 +110,7 @@ CDlgChangePackagePreview::CDlgChangePackagePreview(CDatabaseDocument& document,
     layout->addWidget(hint);
     layout->addWidget(MakeOkCancelButtons(*this));
     m_changes->setFocus();
-    resize(900, 540);
+    resize(1040, 540);
 }
 
 void CDlgChangePackagePreview::accept() {

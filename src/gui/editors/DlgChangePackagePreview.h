@@ -20,9 +20,8 @@ class CDlgChangePackagePreview : public QDialog {
     Q_OBJECT
 
 public:
-    CDlgChangePackagePreview(CDatabaseDocument& document, SChangePackage package,
-                             SPackagePlan plan, const QString& fileName,
-                             QWidget* parent = nullptr);
+    CDlgChangePackagePreview(CDatabaseDocument& document, SChangePackage package, SPackagePlan plan,
+                             const QString& fileName, QWidget* parent = nullptr);
 
     void accept() override;
 

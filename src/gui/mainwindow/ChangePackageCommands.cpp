@@ -119,8 +119,8 @@ void PackageUnsavedChangesCommand(const CDatabaseDocument& document, IUserInterf
         ui.ShowError(ToCp1252(
             QStringLiteral("Die gespeicherte Datenbank in %1 konnte nicht vollständig gelesen "
                            "werden; es wurde kein Paket geschrieben.")
-                .arg(QDir::toNativeSeparators(QString::fromStdU16String(
-                    document.World().Directory().u16string())))));
+                .arg(QDir::toNativeSeparators(
+                    QString::fromStdU16String(document.World().Directory().u16string())))));
         return;
     }
     SavePackage(*package, document.World(),

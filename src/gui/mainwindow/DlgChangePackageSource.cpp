@@ -24,8 +24,7 @@ CDlgChangePackageSource::CDlgChangePackageSource(
     layout->addWidget(explanation);
 
     auto* form = new QFormLayout;
-    auto* currentLabel =
-        new QLabel(databases[static_cast<std::size_t>(current)].label, this);
+    auto* currentLabel = new QLabel(databases[static_cast<std::size_t>(current)].label, this);
     currentLabel->setObjectName(QStringLiteral("currentDatabase"));
     form->addRow(QStringLiteral("Aktuelle Datenbank (neu):"), currentLabel);
     m_others = new QComboBox(this);

@@ -131,8 +131,8 @@ void DlgMainMenu::CreateMenus() {
     m_restoreAction = m_databasesMenu->addAction(QStringLiteral("Datenbank wiederherstellen"), this,
                                                  &DlgMainMenu::RestoreDatabase);
     m_databasesMenu->addSeparator();
-    m_makePackageAction = m_databasesMenu->addAction(
-        QStringLiteral("Änderungspaket &erstellen..."), this, &DlgMainMenu::MakePackage);
+    m_makePackageAction = m_databasesMenu->addAction(QStringLiteral("Änderungspaket &erstellen..."),
+                                                     this, &DlgMainMenu::MakePackage);
     m_unsavedPackageAction =
         m_databasesMenu->addAction(QStringLiteral("Änderungen seit dem letzten Speichern als "
                                                   "&Paket..."),
