@@ -1,5 +1,6 @@
 #include "AdminToolsScenes.h"
 #include "CalendarScenes.h"
+#include "ChangePackageScenes.h"
 #include "ClubBadgeKitScenes.h"
 #include "ClubEditorScenes.h"
 #include "ClubStadiumScenes.h"
@@ -131,6 +132,7 @@ const std::vector<SScene>& Scenes() {
         {"MappingQuestion", ShowMappingQuestion},
         {"MappingReportDialog", ShowMappingReportDialog},
         {"DlgDatabaseDiff", ShowDlgDatabaseDiff},
+        {"DlgChangePackagePreview", ShowDlgChangePackagePreview},
         {"DlgValidationReport", ShowDlgValidationReport},
     };
     return scenes;

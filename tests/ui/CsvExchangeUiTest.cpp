@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -8,36 +9,47 @@
 #include <QTreeWidget>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "AccessibleNames.h"
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "ModalDialogs.h"
 #include "ReferenceCheck.h"
 #include "app/AppContext.h"
 #include "document/DatabaseDocument.h"
+#include "document/RecordEdits.h"
 #include "exports/WorldDump.h"
+#include "gui/editors/DlgChangePackagePreview.h"
 #include "gui/editors/DlgCsvExport.h"
 #include "gui/editors/DlgCsvImportPreview.h"
+#include "gui/mainwindow/ChangePackageCommands.h"
 #include "gui/mainwindow/CsvExchangeCommands.h"
+#include "gui/mainwindow/DlgChangePackageSource.h"
 #include "gui/mainwindow/DlgMainMenu.h"
+#include "gui/mainwindow/QtText.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Player.h"
 #include "model/World.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileContents.h"
+#include "tools/ChangePackage.h"
 #include "tools/CsvExchange.h"
 #include "tools/CsvTable.h"
+#include "tools/DatabaseDiff.h"
 
 namespace kw {
 
 namespace fs = std::filesystem;
 using Kind = CScriptedUserInterface::Message::Kind;
 
-// The main window's CSV commands driven as a user does: the export choices and file name, the
-// import's file name and preview, applied or cancelled.
+// The main window's exchange commands driven as a user does: the CSV export choices and file name,
+// the import's file name and preview, applied or cancelled; change packages made from another
+// database or the unsaved edits and applied through their preview.
 class CsvExchangeUiTest : public QObject {
     Q_OBJECT
 
@@ -51,6 +63,10 @@ private slots:
     void cancellingThePreviewLeavesTheDocumentClean();
     void aForeignFileIsRefusedWithAMessage();
     void theMainWindowsFileMenuImportsAndUndoes();
+    void aPackageOfAnotherDatabaseAppliesThroughThePreview();
+    void aConflictIsAppliedOnlyWhenTaken();
+    void aDamagedPackageIsRefusedAndChangesNothing();
+    void theDatabasesMenuPackagesTheUnsavedEditsAndAppliesThem();
 
 private:
     const CClub& Club() const;
@@ -60,6 +76,19 @@ private:
     // Chooses `path` in the next file dialog.
     void ChooseFile(const fs::path& path);
     static void Click(QWidget& dialog, const char* name);
+    // The club's first two players, each with an ability 0 for the package (theirs) and another
+    // one for the receiving database (ours), both unlike his own.
+    struct SAbilityEdit {
+        std::uint32_t id;
+        int theirs;
+        int ours;
+    };
+    std::vector<SAbilityEdit> AbilityEdits() const;
+    static void SetAbility(CDatabaseDocument& document, std::uint32_t id, int value);
+    fs::path FilePath(const char* name) const;
+    // Applies the package file through the command, pressing `key` in the preview; returns the
+    // preview's summary.
+    QString ApplyPressing(const fs::path& path, Qt::Key key);
 
     test::CSmallDemoInstallation m_demo;
     std::unique_ptr<test::COpenDemo> m_open;
@@ -245,6 +274,178 @@ void CsvExchangeUiTest::theMainWindowsFileMenuImportsAndUndoes() {
     undo->trigger();
     QVERIFY(!m_document->IsModified());
     QVERIFY(DumpWorldJson(m_document->World()) == before);
+}
+
+std::vector<CsvExchangeUiTest::SAbilityEdit> CsvExchangeUiTest::AbilityEdits() const {
+    std::vector<SAbilityEdit> edits;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const CPlayer& player = *Club().FirstTeam().at(i);
+        const int own = player.Ability(0);
+        edits.push_back({player.Id(), own % 90 + 5, own % 90 + 6});
+    }
+    return edits;
+}
+
+void CsvExchangeUiTest::SetAbility(CDatabaseDocument& document, std::uint32_t id, int value) {
+    std::unique_ptr<CPlayer> values = document.World().Person(id)->Clone();
+    values->SetAbility(0, static_cast<std::uint8_t>(value));
+    document.Do(std::make_unique<CPersonValuesEdit>("Spieler", *values));
+}
+
+fs::path CsvExchangeUiTest::FilePath(const char* name) const {
+    return fs::path(m_files.path().toStdString()) / name;
+}
+
+QString CsvExchangeUiTest::ApplyPressing(const fs::path& path, Qt::Key key) {
+    QString summary;
+    ChooseFile(path);
+    test::WhenModal<CDlgChangePackagePreview>(*this, [&](CDlgChangePackagePreview& preview) {
+        summary = preview.findChild<QLabel*>(QStringLiteral("summary"))->text();
+        QVERIFY(test::AccessibleNames(preview).contains(QStringLiteral("Änderungen")));
+        QTest::keyClick(preview.findChild<QTreeWidget*>(QStringLiteral("changes")), key);
+    });
+    ApplyChangePackageCommand(*m_document, m_open->Ui(), &m_parent);
+    return summary;
+}
+
+void CsvExchangeUiTest::aPackageOfAnotherDatabaseAppliesThroughThePreview() {
+    test::COpenDemo newer(m_demo.Path());
+    QVERIFY(newer.IsOpen());
+    for (const SAbilityEdit& edit : AbilityEdits()) {
+        SetAbility(newer.Document(), edit.id, edit.theirs);
+    }
+    const std::string before = DumpWorldJson(m_document->World());
+    const fs::path path = FilePath("neu.kwp");
+    QString current;
+    test::WhenModal<CDlgChangePackageSource>(*this, [&](CDlgChangePackageSource& chooser) {
+        current = chooser.findChild<QLabel*>(QStringLiteral("currentDatabase"))->text();
+        QTest::keyClick(chooser.focusWidget(), Qt::Key_Return);
+    });
+    ChooseFile(path);
+    MakeChangePackageCommand(
+        {{QStringLiteral("1 alt"), m_document}, {QStringLiteral("2 neu"), &newer.Document()}}, 1,
+        m_open->Ui(), &m_parent);
+    QCOMPARE(current, QStringLiteral("2 neu"));
+    const auto notes = m_open->Ui().Texts(Kind::Information);
+    QCOMPARE(notes.size(), std::size_t{1});
+    QVERIFY(FromCp1252(notes[0]).startsWith(QStringLiteral("2 Änderungen")));
+
+    QVERIFY(ApplyPressing(path, Qt::Key_Escape).contains(QStringLiteral("Wird übernommen: 2")));
+    QCOMPARE(m_document->History().Count(), 0);
+    QVERIFY(DumpWorldJson(m_document->World()) == before);
+    ApplyPressing(path, Qt::Key_Return);
+    QCOMPARE(m_document->History().Count(), 1);
+    const SDatabaseDiff diff = DiffWorlds(m_document->World(), newer.Document().World());
+    QVERIFY2(diff.IsEmpty(), DiffText(diff).c_str());
+    QVERIFY(m_document->Undo());
+    QVERIFY(DumpWorldJson(m_document->World()) == before);
+}
+
+void CsvExchangeUiTest::aConflictIsAppliedOnlyWhenTaken() {
+    test::COpenDemo newer(m_demo.Path());
+    QVERIFY(newer.IsOpen());
+    const std::vector<SAbilityEdit> edits = AbilityEdits();
+    for (const SAbilityEdit& edit : edits) {
+        SetAbility(newer.Document(), edit.id, edit.theirs);
+    }
+    const fs::path path = FilePath("konflikt.kwp");
+    QVERIFY(WriteFileAtomically(
+        path, ChangePackageText(MakeChangePackage(m_document->World(), newer.Document().World()))));
+    for (const SAbilityEdit& edit : edits) {
+        SetAbility(*m_document, edit.id, edit.ours);
+    }
+    QString taken;
+    ChooseFile(path);
+    test::WhenModal<CDlgChangePackagePreview>(*this, [&](CDlgChangePackagePreview& preview) {
+        auto* list = preview.findChild<QTreeWidget*>(QStringLiteral("changes"));
+        QCOMPARE(list->topLevelItemCount(), 2);
+        for (int row = 0; row < 2; ++row) {
+            QCOMPARE(list->topLevelItem(row)->text(0), QStringLiteral("Konflikt"));
+            QCOMPARE(list->topLevelItem(row)->checkState(0), Qt::Unchecked);
+        }
+        list->setCurrentItem(list->topLevelItem(1));
+        QTest::keyClick(list, Qt::Key_Space);
+        taken = list->topLevelItem(1)->text(1);
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    ApplyChangePackageCommand(*m_document, m_open->Ui(), &m_parent);
+    QCOMPARE(m_document->History().Count(), 3);
+    int takenCount = 0;
+    for (const SAbilityEdit& edit : edits) {
+        const CPlayer& player = *m_document->World().Person(edit.id);
+        const bool isTaken = taken.contains(FromCp1252(player.Surname().View()));
+        takenCount += isTaken ? 1 : 0;
+        QCOMPARE(int(player.Ability(0)), isTaken ? edit.theirs : edit.ours);
+    }
+    QCOMPARE(takenCount, 1);
+}
+
+void CsvExchangeUiTest::aDamagedPackageIsRefusedAndChangesNothing() {
+    const fs::path path = FilePath("kaputt.kwp");
+    QVERIFY(WriteFileAtomically(
+        path, R"({"format": "kickwerk-change-package", "version": 1, "changes": [)"));
+    QObject scope;
+    bool previewed = false;
+    test::WhenModal<CDlgChangePackagePreview>(scope,
+                                              [&](CDlgChangePackagePreview&) { previewed = true; });
+    ChooseFile(path);
+    ApplyChangePackageCommand(*m_document, m_open->Ui(), &m_parent);
+    const auto errors = m_open->Ui().Texts(Kind::Error);
+    QCOMPARE(errors.size(), std::size_t{1});
+    QVERIFY(FromCp1252(errors[0]).contains(QStringLiteral("kaputt.kwp")));
+    QVERIFY(!previewed);
+    QCOMPARE(m_document->History().Count(), 0);
+}
+
+void CsvExchangeUiTest::theDatabasesMenuPackagesTheUnsavedEditsAndAppliesThem() {
+    SAppContext context;
+    context.workingDirectory = m_demo.Path();
+    context.installationConfigured = true;
+    CScriptedUserInterface ui;
+    DlgMainMenu window(context, ui);
+    m_document = &window.Document();
+    std::map<QString, QAction*> actions;
+    for (QAction* action : window.findChildren<QAction*>()) {
+        actions[action->text()] = action;
+    }
+    QAction* make = actions[QStringLiteral("Änderungspaket &erstellen...")];
+    QAction* unsaved =
+        actions[QStringLiteral("Änderungen seit dem letzten Speichern als &Paket...")];
+    QAction* apply = actions[QStringLiteral("Änderungspaket &anwenden...")];
+    QAction* undo = actions[QStringLiteral("&Rückgängig")];
+    QVERIFY(make != nullptr && unsaved != nullptr && apply != nullptr && undo != nullptr);
+    QVERIFY(!make->isEnabled());  // one database open
+    {
+        QObject scope;
+        bool asked = false;
+        test::WhenModal<QFileDialog>(scope, [&](QFileDialog&) { asked = true; });
+        unsaved->trigger();
+        QVERIFY(!asked);
+        QCOMPARE(ui.Texts(Kind::Information).size(), std::size_t{1});
+    }
+
+    const SAbilityEdit edit = AbilityEdits().front();
+    SetAbility(*m_document, edit.id, edit.theirs);
+    const fs::path path = FilePath("ungespeichert.kwp");
+    ChooseFile(path);
+    unsaved->trigger();
+    const SPackageRead read = ReadChangePackage(ReadFileText(path).value_or(std::string()));
+    QVERIFY2(read.package.has_value(), read.error.c_str());
+    QCOMPARE(read.package->changes.size(), std::size_t{1});
+    const SPackageChange& change = read.package->changes[0];
+    QCOMPARE(QString::fromStdString(change.field), QStringLiteral("abilities[0]"));
+    QCOMPARE(change.newValue.get<int>(), edit.theirs);
+
+    undo->trigger();
+    QVERIFY(!window.isWindowModified());
+    ChooseFile(path);
+    test::WhenModal<CDlgChangePackagePreview>(*this, [](CDlgChangePackagePreview& preview) {
+        QTest::keyClick(preview.findChild<QTreeWidget*>(QStringLiteral("changes")), Qt::Key_Return);
+    });
+    apply->trigger();
+    QCOMPARE(int(m_document->World().Person(edit.id)->Ability(0)), edit.theirs);
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(undo->text(), QStringLiteral("&Rückgängig: Änderungspaket anwenden"));
 }
 
 }  // namespace kw

@@ -131,6 +131,15 @@ void DlgMainMenu::CreateMenus() {
     m_restoreAction = m_databasesMenu->addAction(QStringLiteral("Datenbank wiederherstellen"), this,
                                                  &DlgMainMenu::RestoreDatabase);
     m_databasesMenu->addSeparator();
+    m_makePackageAction = m_databasesMenu->addAction(QStringLiteral("Änderungspaket &erstellen..."),
+                                                     this, &DlgMainMenu::MakePackage);
+    m_unsavedPackageAction =
+        m_databasesMenu->addAction(QStringLiteral("Änderungen seit dem letzten Speichern als "
+                                                  "&Paket..."),
+                                   this, &DlgMainMenu::PackageUnsavedChanges);
+    m_databasesMenu->addAction(QStringLiteral("Änderungspaket &anwenden..."), this,
+                               &DlgMainMenu::ApplyPackage);
+    m_databasesMenu->addSeparator();
 
     // The country editor will hold these as its pages; until then they open from here.
     QMenu* country = menuBar()->addMenu(QStringLiteral("&Land"));
@@ -307,6 +316,7 @@ void DlgMainMenu::Refresh() {
     const bool placeholder = m_document == m_placeholderDocument;
     m_notice->setVisible(placeholder);
     m_saveAction->setEnabled(!placeholder);
+    m_unsavedPackageAction->setEnabled(!placeholder);
     m_exportAction->setEnabled(!placeholder);
     m_view->MasterButton().setEnabled(!placeholder);
     RefreshDatabaseMenu();
@@ -336,6 +346,7 @@ void DlgMainMenu::RefreshDatabaseMenu() {
     m_closeAction->setEnabled(m_slots->Count() >= 2);
     m_recent->SetEnabled(m_slots->Count() < CDatabaseSlots::kMaxSlots);
     m_compareAction->setEnabled(m_slots->Count() >= 2);
+    m_makePackageAction->setEnabled(m_slots->Count() >= 2);
     std::error_code error;
     m_restoreAction->setEnabled(
         std::filesystem::exists(DefaultArchivePath(m_context.databaseDirectory), error));

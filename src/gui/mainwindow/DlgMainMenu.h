@@ -75,6 +75,15 @@ public slots:
     void ManageDatabases();
     // "Datenbanken vergleichen": the current database against another open one.
     void CompareDatabases();
+    // "Änderungspaket erstellen...": what the current database changed against another open one
+    // as a package file.
+    void MakePackage();
+    // "Änderungen seit dem letzten Speichern als Paket...": the current database's unsaved
+    // changes as a package file.
+    void PackageUnsavedChanges();
+    // "Änderungspaket anwenden...": a package file applied to the current database through its
+    // preview, as one edit.
+    void ApplyPackage();
     // The editor of a quick-find hit that the view shows: club editor, squad, staff, referees,
     // stadiums, league system (leagues) or calendar (cups).
     void OpenFound(const SFindHit& hit);
@@ -196,6 +205,8 @@ private:
     QAction* m_saveAsAction = nullptr;
     QAction* m_restoreAction = nullptr;
     QAction* m_compareAction = nullptr;
+    QAction* m_makePackageAction = nullptr;
+    QAction* m_unsavedPackageAction = nullptr;
     QMenu* m_databasesMenu = nullptr;
     CRecentDatabasesMenu* m_recent = nullptr;
     std::vector<QAction*> m_slotActions;
