@@ -7,16 +7,16 @@
 namespace kw {
 namespace {
 
+using test::JoinLines;
 using test::Lines;
-using test::Text;
-using test::WrittenText;
+using test::WriteRecord;
 
 constexpr std::uint32_t kLeague0 = MakeCompetitionId(5, kLeagueType, 0);
 
 std::string WrittenList(const std::vector<SScriptEntry>& entries) {
     CScriptTable table;
     const std::int32_t start = table.AppendList(entries);
-    return WrittenText([&](CKLFile& file) { WriteScriptList(file, table, start); });
+    return WriteRecord([&](CKLFile& file) { return WriteScriptList(file, table, start); });
 }
 
 std::vector<SScriptEntry> ReadList(const std::string& text, int country, CScriptTable& table) {
@@ -109,9 +109,10 @@ TEST(ScriptText, CarriedValuesSurviveAWriteAndARead) {
 
 TEST(ScriptText, ParenthesisClosedRefReadsTheSameCompetition) {
     CScriptTable table;
-    const auto list = ReadList(
-        Text({"1", "GET_INTERNATIONAL_TAB_LEVEL_X_TO_Y, {0, CHAMPIONSLEAGUE, 3)", "1", "2", "3"}),
-        5, table);
+    const auto list =
+        ReadList(JoinLines({"1", "GET_INTERNATIONAL_TAB_LEVEL_X_TO_Y, {0, CHAMPIONSLEAGUE, 3)", "1",
+                            "2", "3"}),
+                 5, table);
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].competition, MakeCompetitionId(0, kChampionsLeagueType, 3));
     EXPECT_EQ(list[0].arguments, MakeScriptArguments(1, 2, 3));
@@ -119,15 +120,15 @@ TEST(ScriptText, ParenthesisClosedRefReadsTheSameCompetition) {
 
 TEST(ScriptText, NegativeCountryInARefIsTheNodesCountry) {
     CScriptTable table;
-    const auto list = ReadList(Text({"1", "GET_CHAMP, {-1, LEAGUE, 0}"}), 5, table);
+    const auto list = ReadList(JoinLines({"1", "GET_CHAMP, {-1, LEAGUE, 0}"}), 5, table);
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].competition, kLeague0);
 }
 
 TEST(ScriptText, UnknownWordIsStoredAs31InTheGenericForm) {
     CScriptTable table;
-    const std::string text =
-        Text({"2", "GET_SOMETHING_ELSE, {-1, POOL, 2}", "3", "4", "GET_CHAMP, {5, LEAGUE, 1}"});
+    const std::string text = JoinLines(
+        {"2", "GET_SOMETHING_ELSE, {-1, POOL, 2}", "3", "4", "GET_CHAMP, {5, LEAGUE, 1}"});
     const auto list = ReadList(text, 5, table);
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].command, kUnknownCommand);
@@ -143,7 +144,7 @@ TEST(ScriptText, UnknownWordIsStoredAs31InTheGenericForm) {
 TEST(ScriptText, ReadingAppendsATerminatorCarryingTheLastValues) {
     CScriptTable table;
     CKLFile file;
-    file.OpenForReadFromMemory(Text({"1", "GET_CHAMP, {5, LEAGUE, 1}"}));
+    file.OpenForReadFromMemory(JoinLines({"1", "GET_CHAMP, {5, LEAGUE, 1}"}));
     const std::int32_t start = ReadScriptList(file, table, 5);
     ASSERT_EQ(table.Size(), 2u);
     EXPECT_EQ(table.Entry(start + 1)->command, kEndOfEntry);
@@ -153,8 +154,8 @@ TEST(ScriptText, ReadingAppendsATerminatorCarryingTheLastValues) {
 TEST(ScriptText, CutOrOverstatedListsEndAtTheSectionEnd) {
     CScriptTable table;
     CKLFile file;
-    file.OpenForReadFromMemory(
-        Text({"%INDEX%X", "1000000", "GET_TAB_X_TO_Y, {5, LEAGUE, 0}", "1", "%INDEXEND%X", "7"}));
+    file.OpenForReadFromMemory(JoinLines(
+        {"%INDEX%X", "1000000", "GET_TAB_X_TO_Y, {5, LEAGUE, 0}", "1", "%INDEXEND%X", "7"}));
     ASSERT_TRUE(file.FindSection("X"));
     const std::int32_t start = ReadScriptList(file, table, 5);
     ASSERT_EQ(table.List(start).size(), 1u);
