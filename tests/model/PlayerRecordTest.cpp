@@ -31,10 +31,7 @@ void FillEveryField(CPlayer& p) {
     p.SetSecondNationality(14);
     p.SetOriginByte(0x81);
     p.SetFirstName("J\xFCrgen");
-    p.SetSurname(
-        "M\xFC"
-        "ller-L\xFC"
-        "denscheidt");
+    p.SetSurname("M\374ller-L\374denscheidt");
     p.SetStageName("Kanone");
     p.SetNickname("Der Blitz");
     p.SetBirthDate(CDate::FromYmd(1978, 11, 23));
@@ -222,10 +219,8 @@ TEST_F(PlayerRecord, WritesTheFieldsInRecordOrder) {
         add("%INDEX%DATE", std::to_string(d), std::to_string(m), std::to_string(y),
             "%INDEXEND%DATE");
     };
-    add("%INDEX%PLAYER", "J\xFCrgen",
-        "M\xFCller-L\xFC"
-        "denscheidt",
-        "Kanone", "Der Blitz", "0", "-1", "5", "14", "129");
+    add("%INDEX%PLAYER", "J\xFCrgen", "M\xFCller-L\374denscheidt", "Kanone", "Der Blitz", "0", "-1",
+        "5", "14", "129");
     date(23, 11, 1978);
     add("211", "17", "17", "16", "0", "13", "14", "0");
     for (int i = 0; i < kAbilityCount; ++i) {
@@ -589,9 +584,7 @@ TEST_F(PlayerRecord, OnlyKnownNamesOfPositionsFeetAndAbilities) {
     EXPECT_EQ(PositionCode(18), "");
     EXPECT_EQ(FootName(2), "left");
     EXPECT_EQ(FootName(3), "");
-    EXPECT_EQ(AbilityLabel(7),
-              "Freist\xF6\xDF"
-              "e");
+    EXPECT_EQ(AbilityLabel(7), "Freist\xF6\337e");
     EXPECT_EQ(AbilityLabel(34), "F\xFChrungsqualit\xE4ten");
     EXPECT_EQ(AbilityLabel(39), "Stellungsspiel");
     EXPECT_EQ(AbilityLabel(43), "");

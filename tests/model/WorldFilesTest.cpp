@@ -148,6 +148,7 @@ TEST_F(WorldFiles, UnusualNamesAndLongNotesLeaveTheOtherRecordsIntact) {
     odd.SetName(0, "%Prozent \"Zitat\"");
     odd.SetNote(longNote);
     odd.SetFansName("%Fans");
+    odd.SetMascot(";Kommentar");
     CPlayer& oddPlayer = AddPlayer(odd);
     oddPlayer.SetSurname("%Quote\"s");
     oddPlayer.SetFirstName("\"Bob\"");
@@ -175,6 +176,7 @@ TEST_F(WorldFiles, UnusualNamesAndLongNotesLeaveTheOtherRecordsIntact) {
     // A quote inside a quoted list becomes an apostrophe; lines keep their first 1023 bytes.
     EXPECT_EQ(read.Name(0), "%Prozent 'Zitat'");
     EXPECT_EQ(read.FansName().View(), "%Fans");
+    EXPECT_EQ(read.Mascot().View(), ";Kommentar");
     EXPECT_EQ(read.Note(), longNote.substr(0, CKLFile::kMaxLine));
     ASSERT_EQ(read.PersonIds().size(), 1u);
     const CPlayer& readPlayer = *loaded->Person(read.PersonIds()[0]);
