@@ -222,7 +222,9 @@ TEST(KLFileWrite, CallsInTheWrongModeFail) {
 
 // --- opening for reading
 
-TEST(KLFileOpen, EmptyAndMissingFiles) {
+// Missing and empty files; large files are read to their last byte; only absurd sizes are
+// refused, and then the open fails instead of handing out the start of the file.
+TEST(KLFileOpen, MissingEmptyLargeAndAbsurdFiles) {
     kw::test::TempDir dir;
     CKLFile file;
     EXPECT_FALSE(file.OpenForRead(dir / "none.sav"));
@@ -232,14 +234,7 @@ TEST(KLFileOpen, EmptyAndMissingFiles) {
     kw::test::WriteFile(dir / "empty.sav", "");
     ASSERT_TRUE(file.OpenForRead(dir / "empty.sav"));
     EXPECT_FALSE(file.ReadLine(line));
-}
 
-// Large files are read to their last byte; only absurd sizes are refused, and then the open fails
-// instead of handing out the start of the file.
-TEST(KLFileOpen, LargeFilesWholeAbsurdOnesNotAtAll) {
-    kw::test::TempDir dir;
-    CKLFile file;
-    std::string line;
     const std::string filler = "; " + std::string(1000, 'x') + "\r\n";
     std::string big;
     while (big.size() <= std::size_t{6} << 20) {
@@ -486,9 +481,8 @@ TEST_F(KLFileRead, FindSectionStopsAtTheNextEndLineAndRestores) {
     EXPECT_FALSE(m_file.FindSection("LATER"));
     ASSERT_TRUE(m_file.FindSection("INNER"));
     EXPECT_EQ(Number(), 1);
-}
 
-TEST_F(KLFileRead, FindSectionMatchesTheWholeLineOnly) {
+    // Only the whole line matches.
     Load("%INDEX%CLUBS2\n%INDEX%CLUB \n%INDEX%CLUB\n5\n");
     ASSERT_TRUE(m_file.FindSection("CLUB"));
     EXPECT_EQ(Number(), 5);
