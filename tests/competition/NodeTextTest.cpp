@@ -233,13 +233,11 @@ TEST_F(NodeTextForm, RoundWritesItsDaysAndFlags) {
 }
 
 TEST_F(NodeTextForm, RoundReadsDaysOfBothLayoutsAndDropsItsValues) {
-    const std::vector<std::string> head = {"DB_ROUND", "{ 0, UEFA_CUP, 3 }",
-                                           R"("R","R","R","R","R")", "0", "ROUND_SEMIFINAL"};
-    std::vector<std::string> current = head;
-    for (const char* line : {"20", "27", "385", "0", "BEG_WITH_2_LEG", "0", "11", "12", "13", "14",
-                             "3", "-1", "0", "0", "0"}) {
-        current.push_back(line);
-    }
+    const std::string head = "DB_ROUND\n{ 0, UEFA_CUP, 3 }\n\"R\",\"R\",\"R\",\"R\",\"R\"\n";
+    // days, mode flags, state flags, the four values, the tail
+    const std::vector<std::string> current = Lines(
+        head +
+        "0\nROUND_SEMIFINAL\n20\n27\n385\n0\nBEG_WITH_2_LEG\n0\n11\n12\n13\n14\n3\n-1\n0\n0\n0");
     ASSERT_EQ(ReadNodeLines(world, current), 1);
     const std::uint32_t id = MakeCompetitionId(0, kUefaCupType, 3);
     {
@@ -253,14 +251,12 @@ TEST_F(NodeTextForm, RoundReadsDaysOfBothLayoutsAndDropsItsValues) {
         EXPECT_EQ(round.BaseSetting(), 3);
     }
 
-    std::vector<std::string> older = {
-        "DB_ROUND", "{ 0, UEFA_CUP, 3 }", R"("R","R","R","R","R")", R"("r","r","r","r","r")",
-        "0",        "ROUND_SEMIFINAL"};
-    // day 0, day 1, mode flags, second days, an ignored line, state flags, the four values
-    for (const char* line : {"20", "30", "BEG_WITH_1_LEG", "27", "0", "99", "BEG_END", "0", "0",
-                             "0", "0", "4", "0", "0", "0"}) {
-        older.push_back(line);
-    }
+    // short names; day 0, day 1, mode flags, second days, an ignored line, state flags, the four
+    // values
+    const std::vector<std::string> older =
+        Lines(head +
+              "\"r\",\"r\",\"r\",\"r\",\"r\"\n0\nROUND_SEMIFINAL\n20\n30\nBEG_WITH_1_LEG\n27\n0\n"
+              "99\nBEG_END\n0\n0\n0\n0\n4\n0\n0\n0");
     ASSERT_EQ(ReadNodeLines(world, older, kCountry, nullptr, MakeRecordVersion(8197, 0xFFFF)), 1);
     const CDBRound& round = Node<CDBRound>(id);
     EXPECT_EQ(round.CalendarValue(0, 20), 1);
