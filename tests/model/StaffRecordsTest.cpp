@@ -199,14 +199,13 @@ TEST(Referee, NamesAreCutTo15And19AndTheCharacterIsSigned) {
     EXPECT_EQ(referee.ShortName(), "Kremer");
     referee.SetNames("Marius", "");
     EXPECT_EQ(referee.ShortName(), "Marius");
-}
 
-TEST(Referee, MissingSectionLeavesTheResetValues) {
+    // A missing section leaves a new referee's values.
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(JoinLines({"%INDEX%SPONSOR", "%INDEXEND%SPONSOR"})));
-    CReferee referee;
-    EXPECT_FALSE(referee.Read(file));
-    EXPECT_EQ(referee, CReferee());
+    CReferee missing;
+    EXPECT_FALSE(missing.Read(file));
+    EXPECT_EQ(missing, CReferee());
 }
 
 TEST(Sponsor, RoundTripsAndReadsAtMost28And31Characters) {

@@ -43,7 +43,7 @@ TEST(FoldAccents, FieldSizeLimitsTheLengthAndExpansionsOnlyWhenBothLettersFit) {
     EXPECT_EQ(FoldAccents("a\337b", 3), "a\xDF");
 }
 
-TEST(CompareFolded, ExpansionsMatchTheirTwoLettersOnly) {
+TEST(CompareFolded, ExpansionsMatchTheirTwoLettersOnlyCaseCountsAndTheSignOrders) {
     EXPECT_EQ(CompareFolded("Wei\xDF", "Weiss"), 0);
     EXPECT_EQ(CompareFolded("Weiss", "Wei\xDF"), 0);
     EXPECT_EQ(CompareFolded("\xC6", "AE"), 0);
@@ -53,9 +53,7 @@ TEST(CompareFolded, ExpansionsMatchTheirTwoLettersOnly) {
     EXPECT_NE(CompareFolded("\306b", "Ab"), 0);
     EXPECT_NE(CompareFolded("Ab", "\306b"), 0);
     EXPECT_NE(CompareFolded("\xDF", "s"), 0);
-}
-
-TEST(CompareFolded, CaseCountsAndTheSignOrdersTheTexts) {
+    // Case counts, and the sign orders the texts.
     EXPECT_NE(CompareFolded("\xE6", "AE"), 0);
     EXPECT_NE(CompareFolded("Mueller", "M\xFCller"), 0);
     EXPECT_LT(CompareFolded("Abel", "\304bt"), 0);
@@ -67,7 +65,7 @@ TEST(CompareFolded, CaseCountsAndTheSignOrdersTheTexts) {
 
 // --- wildcards
 
-TEST(MatchWildcard, MatchesTheWholeTextByteForByte) {
+TEST(MatchWildcard, MatchesTheWholeTextByteForByteAStarTryingEveryLaterPosition) {
     EXPECT_TRUE(MatchWildcard("M\xFCller", "M*r"));
     EXPECT_TRUE(MatchWildcard("M\xFCller", "M?ller"));
     EXPECT_FALSE(MatchWildcard("Mueller", "M?ller"));
@@ -80,9 +78,7 @@ TEST(MatchWildcard, MatchesTheWholeTextByteForByte) {
     EXPECT_TRUE(MatchWildcard("", "*"));
     EXPECT_TRUE(MatchWildcard("abc", "a*?"));
     EXPECT_TRUE(MatchWildcard("abc", "*?c"));
-}
-
-TEST(MatchWildcard, AStarTriesEveryLaterPosition) {
+    // A star tries every later position.
     EXPECT_TRUE(MatchWildcard("abcabd", "a*d"));
     EXPECT_TRUE(MatchWildcard("Schmidt-Schmitt", "S*mitt"));
     EXPECT_TRUE(MatchWildcard("abcbc", "a*bc*c"));
