@@ -152,6 +152,10 @@ TEST_P(ClubVersionGateTest, GatedLinesAreReadOrSkippedAndLaterFieldsStayInPlace)
                        c.StadiumNames()[3].View(), c.BadgePath().View(), c.Note()}),
                 ElementsAre("Weg 1", "089", "www.fc.de", "fans.de", "Zeitung", "B\xE4r", "SD",
                             "color\\badge256\\x.tga", "Notiz"));
+    if (!g.current) {  // older versions copy what they lack
+        EXPECT_EQ(c.AlternativeNames(), c.Names());
+        EXPECT_EQ(c.AlternativeAbbreviations(), c.Abbreviations());
+    }
     // Without their own line the second sentence choices are the first ones.
     EXPECT_THAT(
         (std::vector<int>{
