@@ -18,21 +18,7 @@ constexpr std::uint32_t kLeague0 = MakeCompetitionId(kCountry, kLeagueType, 0);
 
 class Calendar : public test::CompetitionTest {};
 
-TEST_F(Calendar, OddLeagueSizesPlayAsTheNextEvenSize) {
-    auto& league = Add<CDBLeague>(kLeague0);
-    league.SetMeetings(2);
-    league.SetLeagueSize(17);
-    EXPECT_EQ(league.MatchdayCount(world.Registry()), 34);
-    league.SetLeagueSize(18);
-    EXPECT_EQ(league.MatchdayCount(world.Registry()), 34);
-    league.SetMeetings(3);
-    league.SetLeagueSize(24);
-    EXPECT_EQ(league.MatchdayCount(world.Registry()), 69);
-    league.SetLeagueSize(0);
-    EXPECT_EQ(league.MatchdayCount(world.Registry()), 0);
-}
-
-TEST_F(Calendar, FixtureListFollowsSizeAndMeetings) {
+TEST_F(Calendar, FixtureListAndMatchdaysFollowSizeAndMeetings) {
     auto& league = Add<CDBLeague>(kLeague0);
     EXPECT_EQ(league.LeagueSize(), 18);
     EXPECT_EQ(league.Fixtures().Rows(), 34);
@@ -48,6 +34,18 @@ TEST_F(Calendar, FixtureListFollowsSizeAndMeetings) {
     EXPECT_EQ(away, 4);
     league.SetLeagueSize(500);
     EXPECT_EQ(league.LeagueSize(), CDBLeagueBase::kMaxTeams);
+
+    // Odd sizes play as the next even size.
+    league.SetMeetings(2);
+    league.SetLeagueSize(17);
+    EXPECT_EQ(league.MatchdayCount(world.Registry()), 34);
+    league.SetLeagueSize(18);
+    EXPECT_EQ(league.MatchdayCount(world.Registry()), 34);
+    league.SetMeetings(3);
+    league.SetLeagueSize(24);
+    EXPECT_EQ(league.MatchdayCount(world.Registry()), 69);
+    league.SetLeagueSize(0);
+    EXPECT_EQ(league.MatchdayCount(world.Registry()), 0);
 }
 
 TEST_F(Calendar, MatchdaysStayNumberedInDayOrder) {
@@ -239,7 +237,7 @@ TEST_F(Teams, FourValuesAndLinksAreBounded) {
     EXPECT_EQ(league.SourceCount(), CDBCompetition::kMaxLinks);
 }
 
-TEST(Fixturelist, AccessorsIgnorePositionsOutsideTheTable) {
+TEST(Fixturelist, AccessorsIgnorePositionsOutsideTheTableAndCompleteMeansNoZeros) {
     CDBFixturelist list(2, 3);
     list.SetPairing(2, 0, 1, 1);
     list.SetPairing(0, -1, 1, 1);
@@ -249,11 +247,10 @@ TEST(Fixturelist, AccessorsIgnorePositionsOutsideTheTable) {
     EXPECT_EQ(home, 7);
     EXPECT_EQ(away, 8);
     EXPECT_EQ(list, CDBFixturelist(2, 3));
-}
 
-TEST(Fixturelist, CompleteOnlyWithoutZeros) {
+    // Complete only without zeros.
     EXPECT_TRUE(CDBFixturelist().IsComplete());
-    CDBFixturelist list(1, 1);
+    list = CDBFixturelist(1, 1);
     list.SetPairing(0, 0, 3, 0);
     EXPECT_FALSE(list.IsComplete());
     list.SetPairing(0, 0, 3, 1);

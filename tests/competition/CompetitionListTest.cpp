@@ -14,11 +14,11 @@
 namespace kw {
 namespace {
 
+using test::JoinLines;
 using test::kCountry;
 using test::kRoot;
 using test::Lines;
-using test::Text;
-using test::WrittenText;
+using test::WriteRecord;
 
 constexpr std::uint32_t League(int index) {
     return MakeCompetitionId(kCountry, kLeagueType, index);
@@ -141,8 +141,8 @@ protected:
     }
 
     std::string Written(const CWorld& from, int country, int exportCountry = kOwnCountry) {
-        return WrittenText([&](CKLFile& file) {
-            EXPECT_TRUE(WriteCountryCompetitions(file, from.Registry(), country, exportCountry));
+        return WriteRecord([&](CKLFile& file) {
+            return WriteCountryCompetitions(file, from.Registry(), country, exportCountry);
         });
     }
 
@@ -159,6 +159,8 @@ TEST_F(CountryList, NodesAreListedInTheFileOrder) {
                                           kLeagueCup, kSupercup}));
 }
 
+// Read back, the nodes mark their days: leagues are group rounds (10); the cups' round name is
+// 0, so they mark nothing. A difference in any part shows in the comparison.
 TEST_F(CountryList, WrittenAndReadBackEqualNodeByNodeAndWriteTheSameText) {
     const std::string text = Written(world, kCountry);
     const std::vector<std::string> lines = Lines(text);
@@ -166,7 +168,8 @@ TEST_F(CountryList, WrittenAndReadBackEqualNodeByNodeAndWriteTheSameText) {
     EXPECT_EQ(lines[0], "7");
     EXPECT_EQ(lines[1], "%INDEX%COMP0");
 
-    ASSERT_EQ(ReadText(other, text), 7);
+    SDayOccupancy occupancy;
+    ASSERT_EQ(ReadText(other, text, kCountry, &occupancy), 7);
     for (const std::uint32_t id : CountryCompetitionIds(world.Registry(), kCountry)) {
         SCOPED_TRACE(FormatCompetitionId(id));
         const CDBCompetition* original = world.Competition(id);
@@ -177,10 +180,11 @@ TEST_F(CountryList, WrittenAndReadBackEqualNodeByNodeAndWriteTheSameText) {
         EXPECT_EQ(ScriptOf(other, *read), ScriptOf(world, *original));
     }
     EXPECT_EQ(Written(other, kCountry), text);
-}
+    EXPECT_EQ(int{occupancy.tables[0][10]}, 10);
+    EXPECT_EQ(int{occupancy.tables[1][13]}, 10);
+    EXPECT_EQ(int{occupancy.tables[0][120]}, 0);
+    EXPECT_EQ(int{occupancy.tables[0][364]}, 10);
 
-TEST_F(CountryList, ComparisonSeesADifferenceInAnyPart) {
-    ASSERT_EQ(ReadText(other, Written(world, kCountry)), 7);
     auto& league = static_cast<CDBLeague&>(*other.Competition(League(0)));
     league.Fixtures().SetPairing(2, 1, 9, 9);
     EXPECT_FALSE(league.HasSameData(*world.Competition(League(0))));
@@ -225,9 +229,8 @@ TEST_F(CountryList, SwitzerlandRelegationReadsBackAsItself) {
     swiss.AddMatchday(0, 150);
     swiss.AddMatchday(1, 151);
     const std::vector<std::uint32_t> ids = {id};
-    const std::string text = WrittenText([&](CKLFile& file) {
-        EXPECT_TRUE(WriteCompetitionList(file, world.Registry(), ids, "LG"));
-    });
+    const std::string text = WriteRecord(
+        [&](CKLFile& file) { return WriteCompetitionList(file, world.Registry(), ids, "LG"); });
     const std::vector<std::string> lines = Lines(text);
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(lines[2], "DB_SWITZERLAND");
@@ -247,32 +250,11 @@ TEST_F(CountryList, SwitzerlandRelegationReadsBackAsItself) {
 }
 
 TEST_F(CountryList, LegacyNodesAreReadPastAndDropped) {
-    const std::string text = Text({"2",
-                                   "%INDEX%COMP0",
-                                   "DB_SCOTLAND1",
-                                   "{ -1, FA_CUP, 1 }",
-                                   R"("a","b","c","d","e")",
-                                   "0",
-                                   "0",
-                                   "0",
-                                   "%INDEXEND%COMP0",
-                                   "%INDEX%COMP1",
-                                   "DB_POOL",
-                                   "{ -1, POOL, 4 }",
-                                   "0",
-                                   "3",
-                                   "",
-                                   "0",
-                                   "0",
-                                   "0",
-                                   "0",
-                                   "0",
-                                   "3",
-                                   "-1",
-                                   "0",
-                                   "0",
-                                   "0",
-                                   "%INDEXEND%COMP1"});
+    const std::string text =
+        JoinLines({"2", "%INDEX%COMP0", "DB_SCOTLAND1", "{ -1, FA_CUP, 1 }"}) +
+        JoinLines({R"("a","b","c","d","e")", "0", "0", "0", "%INDEXEND%COMP0"}) +
+        JoinLines({"%INDEX%COMP1", "DB_POOL", "{ -1, POOL, 4 }", "0", "3", ""}) +
+        JoinLines({"0", "0", "0", "0", "0", "3", "-1", "0", "0", "0", "%INDEXEND%COMP1"});
     EXPECT_EQ(ReadText(other, text), 1);
     EXPECT_EQ(other.Competition(MakeCompetitionId(kCountry, kFaCupType, 1)), nullptr);
     EXPECT_NE(other.Competition(MakeCompetitionId(kCountry, kPoolType, 4)), nullptr);
@@ -282,21 +264,11 @@ TEST_F(CountryList, AnIdThatComposesToARootNeverReplacesIt) {
     const CDBCompetition* root = other.Competition(kRoot);
     ASSERT_NE(root, nullptr);
     const std::string text =
-        Text({"2", "%INDEX%COMP0", "DB_POOL", "{ -1, , 0 }", "%INDEXEND%COMP0", "%INDEX%COMP1",
-              "DB_SPARE", "{ -1, POOL, 0 }", "%INDEXEND%COMP1"});
+        JoinLines({"2", "%INDEX%COMP0", "DB_POOL", "{ -1, , 0 }", "%INDEXEND%COMP0", "%INDEX%COMP1",
+                   "DB_SPARE", "{ -1, POOL, 0 }", "%INDEXEND%COMP1"});
     EXPECT_EQ(ReadText(other, text), 0);
     EXPECT_EQ(other.Competition(kRoot), root);
     EXPECT_EQ(other.Competition(kPool), nullptr);
-}
-
-TEST_F(CountryList, ReadNodesMarkTheirDaysInTheOccupancyTables) {
-    SDayOccupancy occupancy;
-    ASSERT_EQ(ReadText(other, Written(world, kCountry), kCountry, &occupancy), 7);
-    // Leagues are group rounds (10); the cups' round name is 0, so they mark nothing.
-    EXPECT_EQ(int{occupancy.tables[0][10]}, 10);
-    EXPECT_EQ(int{occupancy.tables[1][13]}, 10);
-    EXPECT_EQ(int{occupancy.tables[0][120]}, 0);
-    EXPECT_EQ(int{occupancy.tables[0][364]}, 10);
 }
 
 TEST(DayOccupancy, InternationalCodesAndTheFoldedSecondSeason) {
@@ -361,30 +333,13 @@ TEST_F(CountryList, CutTextNeverBreaksTheReader) {
 }
 
 TEST_F(CountryList, HandMadeValuesAreKeptInRange) {
-    const std::string text = Text({"99999999",
-                                   "%INDEX%COMP0",
-                                   "DB_LEAGUE",
-                                   "{ -1, LEAGUE, 0 }",
-                                   "garbage",
-                                   "5000",
-                                   "-7",
-                                   "REL_RULE_9",
-                                   "300",
-                                   "255",
-                                   "ROUND_",
-                                   "0",
-                                   "0",
-                                   "%INDEX%TEAMS",
-                                   "ffffffff,50001,50001,zz,-1,50002",
-                                   "%INDEXEND%TEAMS",
-                                   "%INDEX%MATCHDAYS",
-                                   "734,364,-1,99999",
-                                   "%INDEXEND%MATCHDAYS",
-                                   "%INDEX%FIXTURE",
-                                   "1,2,3,4,5,6,7,8,9,10",
-                                   "-1,300",
-                                   "%INDEXEND%FIXTURE",
-                                   "%INDEXEND%COMP0"});
+    const std::string text =
+        JoinLines({"99999999", "%INDEX%COMP0", "DB_LEAGUE", "{ -1, LEAGUE, 0 }", "garbage"}) +
+        JoinLines({"5000", "-7", "REL_RULE_9", "300", "255", "ROUND_", "0", "0"}) +
+        JoinLines({"%INDEX%TEAMS", "ffffffff,50001,50001,zz,-1,50002", "%INDEXEND%TEAMS"}) +
+        JoinLines({"%INDEX%MATCHDAYS", "734,364,-1,99999", "%INDEXEND%MATCHDAYS"}) +
+        JoinLines({"%INDEX%FIXTURE", "1,2,3,4,5,6,7,8,9,10", "-1,300", "%INDEXEND%FIXTURE"}) +
+        JoinLines({"%INDEXEND%COMP0"});
     EXPECT_EQ(ReadText(other, text), 1);
     const auto& league = static_cast<const CDBLeague&>(*other.Competition(League(0)));
     EXPECT_EQ(league.LeagueSize(), CDBLeagueBase::kMaxTeams);

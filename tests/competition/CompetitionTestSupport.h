@@ -18,25 +18,6 @@
 
 namespace kw::test {
 
-// Everything written through `write`, as the file holds it.
-inline std::string WrittenText(const std::function<void(CKLFile&)>& write) {
-    TempDir folder;
-    CKLFile file;
-    EXPECT_TRUE(file.OpenForWrite(folder / "out.txt"));
-    write(file);
-    EXPECT_TRUE(file.Close());
-    return ReadFile(folder / "out.txt");
-}
-
-// Lines joined with CR LF, each ended, as the writer ends them.
-inline std::string Text(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\r\n";
-    }
-    return text;
-}
-
 inline constexpr int kCountry = 5;
 inline constexpr std::uint32_t kRoot = MakeCompetitionId(kCountry, kRootType, 0);
 
@@ -80,7 +61,7 @@ inline int ReadNodeLines(CWorld& world, const std::vector<std::string>& lines,
     all.insert(all.end(), lines.begin(), lines.end());
     all.push_back("%INDEXEND%COMP0");
     CKLFile file;
-    file.OpenForReadFromMemory(Text(all));
+    file.OpenForReadFromMemory(JoinLines(all));
     file.SetRecordVersion(version);
     return ReadCompetitionList(file, world.Registry(), MakeCompetitionId(country, kRootType, 0),
                                "COMP", occupancy);
@@ -88,8 +69,8 @@ inline int ReadNodeLines(CWorld& world, const std::vector<std::string>& lines,
 
 inline std::string NodeText(const CWorld& world, const CDBCompetition& node,
                             int exportCountry = kOwnCountry) {
-    return WrittenText(
-        [&](CKLFile& file) { EXPECT_TRUE(node.WriteText(file, world.Registry(), exportCountry)); });
+    return WriteRecord(
+        [&](CKLFile& file) { return node.WriteText(file, world.Registry(), exportCountry); });
 }
 
 class CompetitionTest : public ::testing::Test {

@@ -102,45 +102,39 @@ TEST_F(NodeTextForm, TeamIdsAreWrittenInTheSavedNumbering) {
                                           MakeClubId(kCountry, 21) | kSecondTeamFlag}));
 }
 
-TEST_F(NodeTextForm, TeamsWithoutCountryAfterTheFirstAreSkippedAndAFullLeagueStops) {
-    const std::vector<std::string> lines =
-        Edited(Lines(NodeText(world, SmallLeague())), "50001,50002", "50003,7,50004,50005");
-    ASSERT_EQ(ReadNodeLines(world, lines), 1);
-    EXPECT_EQ(Node<CDBLeague>(kLeague0).Teams(),
-              (std::vector<std::uint32_t>{MakeClubId(kCountry, 3), MakeClubId(kCountry, 4)}));
+// Teams without country after the first are skipped, a full league stops; an empty line is no
+// team.
+TEST_F(NodeTextForm, TeamLinesGiveTheTeamsThatFit) {
+    const std::vector<std::string> lines = Lines(NodeText(world, SmallLeague()));
+    world.RemoveCompetition(kLeague0);
+    const std::pair<std::string, std::vector<std::uint32_t>> cases[] = {
+        {"50003,7,50004,50005", {MakeClubId(kCountry, 3), MakeClubId(kCountry, 4)}}, {"", {}}};
+    for (const auto& [teams, expected] : cases) {
+        ASSERT_EQ(ReadNodeLines(world, Edited(lines, "50001,50002", teams)), 1);
+        EXPECT_EQ(Node<CDBLeague>(kLeague0).Teams(), expected) << teams;
+        world.RemoveCompetition(kLeague0);
+    }
 }
 
-TEST_F(NodeTextForm, EmptyTeamLineGivesNoTeam) {
-    const std::vector<std::string> lines =
-        Edited(Lines(NodeText(world, SmallLeague())), "50001,50002", "");
-    ASSERT_EQ(ReadNodeLines(world, lines), 1);
-    EXPECT_EQ(Node<CDBLeague>(kLeague0).TeamCount(), 0);
-}
-
-TEST_F(NodeTextForm, MatchdayZerosArePadding) {
+// Zeros are padding; entries beyond the count or the season are dropped.
+TEST_F(NodeTextForm, MatchdayLinesKeepTheDaysOfTheSeason) {
     auto& league = Add<CDBLeague>(kLeague0);
     league.SetLeagueSize(2);
     league.SetMeetings(4);
     ASSERT_EQ(league.LeagueMatchdays(), 4);
-    std::vector<std::string> lines = Lines(NodeText(world, league));
+    const std::vector<std::string> lines = Lines(NodeText(world, league));
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "0,0,0,0"), 2);
-    lines = Edited(lines, "0,0,0,0", "5,12,0,0");
-    ASSERT_EQ(ReadNodeLines(world, lines), 1);
-    const CDBLeague& read = Node<CDBLeague>(kLeague0);
-    EXPECT_EQ(read.CalendarValue(0, 5), 1);
-    EXPECT_EQ(read.CalendarValue(0, 12), 2);
-    EXPECT_EQ(read.EnteredMatchdays(0), 2);
-    EXPECT_EQ(read.EnteredMatchdays(1), 0);
-}
+    world.RemoveCompetition(kLeague0);
+    ASSERT_EQ(ReadNodeLines(world, Edited(lines, "0,0,0,0", "5,12,0,0")), 1);
+    EXPECT_EQ(Node<CDBLeague>(kLeague0).CalendarValue(0, 5), 1);
+    EXPECT_EQ(Node<CDBLeague>(kLeague0).CalendarValue(0, 12), 2);
+    EXPECT_EQ(Node<CDBLeague>(kLeague0).EnteredMatchdays(0), 2);
+    EXPECT_EQ(Node<CDBLeague>(kLeague0).EnteredMatchdays(1), 0);
 
-TEST_F(NodeTextForm, MatchdayEntriesBeyondTheCountOrTheSeasonAreDropped) {
-    auto& league = Add<CDBLeague>(kLeague0);
-    league.SetLeagueSize(2);
-    league.SetMeetings(4);
-    std::vector<std::string> lines = Lines(NodeText(world, league));
-    lines = Edited(lines, "0,0,0,0", "400,-3,7,7");
-    lines = Edited(lines, "0,0,0,0", "1,2,3,4,5,6");
-    ASSERT_EQ(ReadNodeLines(world, lines), 1);
+    world.RemoveCompetition(kLeague0);
+    const std::vector<std::string> beyond =
+        Edited(Edited(lines, "0,0,0,0", "400,-3,7,7"), "0,0,0,0", "1,2,3,4,5,6");
+    ASSERT_EQ(ReadNodeLines(world, beyond), 1);
     const CDBLeague& read = Node<CDBLeague>(kLeague0);
     EXPECT_EQ(read.CalendarValue(0, 7), 1);
     EXPECT_EQ(read.EnteredMatchdays(0), 1);
@@ -183,34 +177,12 @@ TEST_F(NodeTextForm, CupWritesCalendarsOverTheWholeYearAndItsUsedRoundSlots) {
     const std::vector<std::string> lines = Lines(NodeText(world, cup));
     // After head and names: format, the two settings, the calendars padded to 4 matchdays, the
     // values of the slots 5 to 7 that the format's 3 rounds use, and the tail.
-    const std::vector<std::string> expected = {"1",
-                                               "0",
-                                               "0",
-                                               "%INDEX%MATCHDAYS",
-                                               "100,200,0,0",
-                                               "%INDEXEND%MATCHDAYS",
-                                               "%INDEX%MATCHDAYS2",
-                                               "400,0,0,0",
-                                               "%INDEXEND%MATCHDAYS2",
-                                               "6000",
-                                               "0",
-                                               "0",
-                                               "0",
-                                               "7000",
-                                               "0",
-                                               "0",
-                                               "0",
-                                               "8000",
-                                               "0",
-                                               "0",
-                                               "0",
-                                               "3",
-                                               "-1",
-                                               "0",
-                                               "0",
-                                               "0"};
     ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 3, lines.end()), expected);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 3, lines.end()),
+              Lines("1\n0\n0\n%INDEX%MATCHDAYS\n100,200,0,0\n%INDEXEND%MATCHDAYS\n"
+                    "%INDEX%MATCHDAYS2\n400,0,0,0\n%INDEXEND%MATCHDAYS2\n"
+                    "6000\n0\n0\n0\n7000\n0\n0\n0\n8000\n0\n0\n0\n"
+                    "3\n-1\n0\n0\n0"));
 
     world.RemoveCompetition(id);
     ASSERT_EQ(ReadNodeLines(world, lines), 1);
@@ -221,28 +193,12 @@ TEST_F(NodeTextForm, CupWritesCalendarsOverTheWholeYearAndItsUsedRoundSlots) {
 }
 
 TEST_F(NodeTextForm, PoolKeepsTheFirstThreeChecksAndStaysInStep) {
-    ASSERT_EQ(ReadNodeLines(world, {"DB_POOL",
-                                    "{ -1, POOL, 0 }",
-                                    "0",
-                                    "16",
-                                    "POOL_SORT_BEST_TAB_POS,POOL_RESERVE_TEAMS",
-                                    "; how many comps to check",
-                                    "5",
-                                    "; which comps to check",
-                                    "{ -1, LEAGUE, 0 }",
-                                    "{ -1, LEAGUE, 1 }",
-                                    "{ -1, LEAGUE, 2 }",
-                                    "{ -1, LEAGUE, 3 }",
-                                    "{ -1, LEAGUE, 4 }",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "7",
-                                    "2",
-                                    "{ 5, LEAGUE, 9 }",
-                                    "0",
-                                    "0"}),
+    ASSERT_EQ(ReadNodeLines(world, Lines("DB_POOL\n{ -1, POOL, 0 }\n0\n16\n"
+                                         "POOL_SORT_BEST_TAB_POS,POOL_RESERVE_TEAMS\n"
+                                         "; how many comps to check\n5\n; which comps to check\n"
+                                         "{ -1, LEAGUE, 0 }\n{ -1, LEAGUE, 1 }\n{ -1, LEAGUE, 2 }\n"
+                                         "{ -1, LEAGUE, 3 }\n{ -1, LEAGUE, 4 }\n"
+                                         "0\n0\n0\n0\n7\n2\n{ 5, LEAGUE, 9 }\n0\n0")),
               1);
     const CDBPool& pool = Node<CDBPool>(MakeCompetitionId(kCountry, kPoolType, 0));
     EXPECT_EQ(pool.PoolSize(), 16);
@@ -277,13 +233,11 @@ TEST_F(NodeTextForm, RoundWritesItsDaysAndFlags) {
 }
 
 TEST_F(NodeTextForm, RoundReadsDaysOfBothLayoutsAndDropsItsValues) {
-    const std::vector<std::string> head = {"DB_ROUND", "{ 0, UEFA_CUP, 3 }",
-                                           R"("R","R","R","R","R")", "0", "ROUND_SEMIFINAL"};
-    std::vector<std::string> current = head;
-    for (const char* line : {"20", "27", "385", "0", "BEG_WITH_2_LEG", "0", "11", "12", "13", "14",
-                             "3", "-1", "0", "0", "0"}) {
-        current.push_back(line);
-    }
+    const std::string head = "DB_ROUND\n{ 0, UEFA_CUP, 3 }\n\"R\",\"R\",\"R\",\"R\",\"R\"\n";
+    // days, mode flags, state flags, the four values, the tail
+    const std::vector<std::string> current = Lines(
+        head +
+        "0\nROUND_SEMIFINAL\n20\n27\n385\n0\nBEG_WITH_2_LEG\n0\n11\n12\n13\n14\n3\n-1\n0\n0\n0");
     ASSERT_EQ(ReadNodeLines(world, current), 1);
     const std::uint32_t id = MakeCompetitionId(0, kUefaCupType, 3);
     {
@@ -297,14 +251,12 @@ TEST_F(NodeTextForm, RoundReadsDaysOfBothLayoutsAndDropsItsValues) {
         EXPECT_EQ(round.BaseSetting(), 3);
     }
 
-    std::vector<std::string> older = {
-        "DB_ROUND", "{ 0, UEFA_CUP, 3 }", R"("R","R","R","R","R")", R"("r","r","r","r","r")",
-        "0",        "ROUND_SEMIFINAL"};
-    // day 0, day 1, mode flags, second days, an ignored line, state flags, the four values
-    for (const char* line : {"20", "30", "BEG_WITH_1_LEG", "27", "0", "99", "BEG_END", "0", "0",
-                             "0", "0", "4", "0", "0", "0"}) {
-        older.push_back(line);
-    }
+    // short names; day 0, day 1, mode flags, second days, an ignored line, state flags, the four
+    // values
+    const std::vector<std::string> older =
+        Lines(head +
+              "\"r\",\"r\",\"r\",\"r\",\"r\"\n0\nROUND_SEMIFINAL\n20\n30\nBEG_WITH_1_LEG\n27\n0\n"
+              "99\nBEG_END\n0\n0\n0\n0\n4\n0\n0\n0");
     ASSERT_EQ(ReadNodeLines(world, older, kCountry, nullptr, MakeRecordVersion(8197, 0xFFFF)), 1);
     const CDBRound& round = Node<CDBRound>(id);
     EXPECT_EQ(round.CalendarValue(0, 20), 1);

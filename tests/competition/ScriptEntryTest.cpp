@@ -7,16 +7,16 @@
 namespace kw {
 namespace {
 
+using test::JoinLines;
 using test::Lines;
-using test::Text;
-using test::WrittenText;
+using test::WriteRecord;
 
 constexpr std::uint32_t kLeague0 = MakeCompetitionId(5, kLeagueType, 0);
 
 std::string WrittenList(const std::vector<SScriptEntry>& entries) {
     CScriptTable table;
     const std::int32_t start = table.AppendList(entries);
-    return WrittenText([&](CKLFile& file) { WriteScriptList(file, table, start); });
+    return WriteRecord([&](CKLFile& file) { return WriteScriptList(file, table, start); });
 }
 
 std::vector<SScriptEntry> ReadList(const std::string& text, int country, CScriptTable& table) {
@@ -56,32 +56,17 @@ TEST(ScriptText, EachFormWritesItsLines) {
         {kGetInternationalSpare, kLeague0, MakeScriptArguments(0, 0, 5)},
         {kGetInternationalTeams, (12u << 24) | 0x10000, 33},
     };
+    // One line per entry of the short forms; the long forms give their values a line each.
     EXPECT_EQ(Lines(WrittenList(entries)),
-              (std::vector<std::string>{"12",
-                                        "BUILD_COUNTER, 77",
-                                        "BUILD_UEFA5, -3, 9",
-                                        "GET_CHAMP, {5, LEAGUE, 0}",
-                                        "GET_UEFA5_TAB, 1, 2, 3",
-                                        "GET_TAB_X_TO_Y, {5, LEAGUE, 0}",
-                                        "1",
-                                        "4",
-                                        "GET_TAB_SURE_X_TO_Y_Z, {5, LEAGUE, 0}",
-                                        "1",
-                                        "2",
-                                        "3",
-                                        "GET_TAB_LEVEL_X_TO_Y",
-                                        "4",
-                                        "5",
-                                        "6",
-                                        "GET_HOST",
-                                        "GET_UEFA5_CHAMP_OR_FINALIST, 2, 1234",
-                                        "GET_INTERNATIONAL_TAB_LEVEL_X_TO_Y, {0, UEFA_CUP, 1)",
-                                        "7",
-                                        "8",
-                                        "9",
-                                        "GET_INTERNATIONAL_SPARE, {5, LEAGUE, 0}",
-                                        "5",
-                                        "GET_INTERNATIONAL_TEAMS, 12, 33"}));
+              Lines("12\nBUILD_COUNTER, 77\nBUILD_UEFA5, -3, 9\nGET_CHAMP, {5, LEAGUE, 0}\n"
+                    "GET_UEFA5_TAB, 1, 2, 3\n"
+                    "GET_TAB_X_TO_Y, {5, LEAGUE, 0}\n1\n4\n"
+                    "GET_TAB_SURE_X_TO_Y_Z, {5, LEAGUE, 0}\n1\n2\n3\n"
+                    "GET_TAB_LEVEL_X_TO_Y\n4\n5\n6\n"
+                    "GET_HOST\nGET_UEFA5_CHAMP_OR_FINALIST, 2, 1234\n"
+                    "GET_INTERNATIONAL_TAB_LEVEL_X_TO_Y, {0, UEFA_CUP, 1)\n7\n8\n9\n"
+                    "GET_INTERNATIONAL_SPARE, {5, LEAGUE, 0}\n5\n"
+                    "GET_INTERNATIONAL_TEAMS, 12, 33\n"));
 }
 
 TEST(ScriptText, CarriedValuesSurviveAWriteAndARead) {
@@ -107,27 +92,23 @@ TEST(ScriptText, CarriedValuesSurviveAWriteAndARead) {
     EXPECT_EQ(ReadList(WrittenList(entries), 5, table), entries);
 }
 
-TEST(ScriptText, ParenthesisClosedRefReadsTheSameCompetition) {
+// A ref closed by a parenthesis reads the same competition; a negative country is the node's.
+TEST(ScriptText, RefsReadTheirCompetition) {
     CScriptTable table;
-    const auto list = ReadList(
-        Text({"1", "GET_INTERNATIONAL_TAB_LEVEL_X_TO_Y, {0, CHAMPIONSLEAGUE, 3)", "1", "2", "3"}),
-        5, table);
-    ASSERT_EQ(list.size(), 1u);
+    const auto list =
+        ReadList(JoinLines({"2", "GET_INTERNATIONAL_TAB_LEVEL_X_TO_Y, {0, CHAMPIONSLEAGUE, 3)", "1",
+                            "2", "3", "GET_CHAMP, {-1, LEAGUE, 0}"}),
+                 5, table);
+    ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].competition, MakeCompetitionId(0, kChampionsLeagueType, 3));
     EXPECT_EQ(list[0].arguments, MakeScriptArguments(1, 2, 3));
-}
-
-TEST(ScriptText, NegativeCountryInARefIsTheNodesCountry) {
-    CScriptTable table;
-    const auto list = ReadList(Text({"1", "GET_CHAMP, {-1, LEAGUE, 0}"}), 5, table);
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0].competition, kLeague0);
+    EXPECT_EQ(list[1].competition, kLeague0);
 }
 
 TEST(ScriptText, UnknownWordIsStoredAs31InTheGenericForm) {
     CScriptTable table;
-    const std::string text =
-        Text({"2", "GET_SOMETHING_ELSE, {-1, POOL, 2}", "3", "4", "GET_CHAMP, {5, LEAGUE, 1}"});
+    const std::string text = JoinLines(
+        {"2", "GET_SOMETHING_ELSE, {-1, POOL, 2}", "3", "4", "GET_CHAMP, {5, LEAGUE, 1}"});
     const auto list = ReadList(text, 5, table);
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].command, kUnknownCommand);
@@ -143,7 +124,7 @@ TEST(ScriptText, UnknownWordIsStoredAs31InTheGenericForm) {
 TEST(ScriptText, ReadingAppendsATerminatorCarryingTheLastValues) {
     CScriptTable table;
     CKLFile file;
-    file.OpenForReadFromMemory(Text({"1", "GET_CHAMP, {5, LEAGUE, 1}"}));
+    file.OpenForReadFromMemory(JoinLines({"1", "GET_CHAMP, {5, LEAGUE, 1}"}));
     const std::int32_t start = ReadScriptList(file, table, 5);
     ASSERT_EQ(table.Size(), 2u);
     EXPECT_EQ(table.Entry(start + 1)->command, kEndOfEntry);
@@ -153,8 +134,8 @@ TEST(ScriptText, ReadingAppendsATerminatorCarryingTheLastValues) {
 TEST(ScriptText, CutOrOverstatedListsEndAtTheSectionEnd) {
     CScriptTable table;
     CKLFile file;
-    file.OpenForReadFromMemory(
-        Text({"%INDEX%X", "1000000", "GET_TAB_X_TO_Y, {5, LEAGUE, 0}", "1", "%INDEXEND%X", "7"}));
+    file.OpenForReadFromMemory(JoinLines(
+        {"%INDEX%X", "1000000", "GET_TAB_X_TO_Y, {5, LEAGUE, 0}", "1", "%INDEXEND%X", "7"}));
     ASSERT_TRUE(file.FindSection("X"));
     const std::int32_t start = ReadScriptList(file, table, 5);
     ASSERT_EQ(table.List(start).size(), 1u);

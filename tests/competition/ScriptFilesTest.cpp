@@ -14,19 +14,19 @@
 namespace kw {
 namespace {
 
-using test::Text;
+using test::JoinLines;
 
 void WriteInstalled(const test::TempDir& install, const std::string& relative,
                     const std::vector<std::string>& lines) {
     const std::filesystem::path path = install / relative;
     std::filesystem::create_directories(path.parent_path());
-    test::WriteFile(path, Text(lines));
+    test::WriteFile(path, JoinLines(lines));
 }
 
 int ReadFormats(const std::vector<std::string>& lines, CCupFormatTable& formats,
                 CScriptTable& scripts) {
     CKLFile file;
-    file.OpenForReadFromMemory(Text(lines));
+    file.OpenForReadFromMemory(JoinLines(lines));
     return ReadCupFormats(file, formats, scripts);
 }
 

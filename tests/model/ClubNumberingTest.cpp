@@ -18,21 +18,16 @@ protected:
     CWorld world;
 };
 
+// Dense in id order, the second-team flag kept; national teams pass unchanged, also for a
+// country whose table was never built.
 TEST_F(ClubNumbering, ClubsAreNumberedDenselyInIdOrder) {
     EXPECT_EQ(world.ExportClubId(MakeClubId(5, 3)), MakeClubId(5, 1));
     EXPECT_EQ(world.ExportClubId(MakeClubId(5, 7)), MakeClubId(5, 2));
     EXPECT_EQ(world.ExportClubId(MakeClubId(5, 9)), MakeClubId(5, 3));
-}
-
-TEST_F(ClubNumbering, SecondTeamFlagSurvives) {
     EXPECT_EQ(world.ExportClubId(MakeClubId(5, 7) | kSecondTeamFlag),
               MakeClubId(5, 2) | kSecondTeamFlag);
-}
-
-TEST_F(ClubNumbering, NationalTeamsPassUnchanged) {
     const std::uint32_t nationalTeam = MakeClubId(5, kNationalTeamIndex);
     EXPECT_EQ(world.ExportClubId(nationalTeam), nationalTeam);
-    // Also for a country whose table was never built.
     EXPECT_EQ(world.ExportClubId(MakeClubId(9, kNationalTeamIndex)), MakeClubId(9, 0xFFFF));
 }
 

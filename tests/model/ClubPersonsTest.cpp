@@ -87,12 +87,6 @@ TEST_F(ClubsTest, CopyWithinOneWorldGivesTheDuplicatesNewIds) {
     EXPECT_EQ(source.PersonIds(), std::vector<std::uint32_t>{original});
 }
 
-TEST_F(ClubsTest, DeletingAClubDestroysItsPersons) {
-    const std::uint32_t id = AddPerson(Club(kClub3), 0).Id();
-    world.Country(test::kCountry).RemoveClub(kClub3);
-    EXPECT_EQ(world.Person(id), nullptr);
-}
-
 TEST_F(ClubsTest, ClubStrengthAveragesTheFirstTeam) {
     CClub& c = Club(kClub1);
     EXPECT_EQ(ClubStrength(c), 0.0);

@@ -14,21 +14,6 @@
 
 namespace kw::test {
 
-inline std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 // Removes the first section with that tag (start line to end line) from a written text.
 inline std::string WithoutSection(std::string text, std::string_view tag) {
     const std::string start = "%INDEX%" + std::string(tag) + "\r\n";

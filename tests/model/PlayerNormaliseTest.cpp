@@ -195,7 +195,7 @@ TEST_F(PlayerNormalise, AValidPersonIsLeftAlone) {
     p.SetShirtNumber(0, 7);
     p.SetNationality(5);
     p.SetCurrentClub(MakeClubId(5, 1));
-    p.SetNickname("Bomber");
+    p.SetNickname("Blitz");
     SetPositions({17, 16, 0, 13, 0, 0});
     CPlayer& before = world.CreatePerson(0, true);
     before.CopyFrom(p);

@@ -11,7 +11,7 @@ namespace kw {
 namespace {
 
 using test::JoinLines;
-using test::SplitLines;
+using test::Lines;
 using test::WithoutSection;
 using test::WriteRecord;
 using ::testing::ElementsAre;
@@ -31,12 +31,9 @@ void FillEveryField(CPlayer& p) {
     p.SetSecondNationality(14);
     p.SetOriginByte(0x81);
     p.SetFirstName("J\xFCrgen");
-    p.SetSurname(
-        "M\xFC"
-        "ller-L\xFC"
-        "denscheidt");
-    p.SetStageName("Kaiser");
-    p.SetNickname("Der Bomber");
+    p.SetSurname("M\374ller-L\374denscheidt");
+    p.SetStageName("Kanone");
+    p.SetNickname("Der Blitz");
     p.SetBirthDate(CDate::FromYmd(1978, 11, 23));
     p.SetFootAndForm(0xC0 | (2 << 3) | 3);
     p.SetStatusByte(17);
@@ -125,7 +122,7 @@ protected:
 
 // --- creation and copying
 
-TEST_F(PlayerRecord, NewPersonsCarryTheDefaultsAndAreNumberedByThePersonCount) {
+TEST_F(PlayerRecord, NewPersonsCarryTheDefaultsAreNumberedByThePersonCountAndRoundTrip) {
     const CPlayer& first = world.CreatePerson(0, true);
     const CPlayer& second = world.CreatePerson(0, true);
     EXPECT_EQ(first.FirstName().View(), "Vorname 1");
@@ -156,6 +153,13 @@ TEST_F(PlayerRecord, NewPersonsCarryTheDefaultsAndAreNumberedByThePersonCount) {
     EXPECT_EQ(p.Sleeves(), 0);
     EXPECT_TRUE(p.History().empty());
     EXPECT_TRUE(p.Note().empty());
+
+    // Round-tripped with its unset dates.
+    const std::string written = Write(p);
+    CPlayer& read = *ReadAll(written, 1)[0];
+    EXPECT_TRUE(read.HasSameData(p));
+    EXPECT_FALSE(read.FurtherDates()[1].IsSet());
+    EXPECT_EQ(Write(read), written);
 }
 
 TEST_F(PlayerRecord, ResetTakesKindCountryAndTheCountrysFirstLanguage) {
@@ -201,18 +205,6 @@ TEST_F(PlayerRecord, RoundTripsEveryFieldAndWritesTheSameBytesAgain) {
     EXPECT_EQ(Write(read), written);
 }
 
-TEST_F(PlayerRecord, DefaultPersonRoundTripsWithItsUnsetDates) {
-    CPlayer& source = Fresh();
-    const std::string written = Write(source);
-    CPlayer& read = Fresh();
-    CKLFile file;
-    ASSERT_TRUE(file.OpenForReadFromMemory(written));
-    ASSERT_TRUE(read.Read(file));
-    EXPECT_TRUE(read.HasSameData(source));
-    EXPECT_FALSE(read.FurtherDates()[1].IsSet());
-    EXPECT_EQ(Write(read), written);
-}
-
 TEST_F(PlayerRecord, WritesTheFieldsInRecordOrder) {
     CPlayer& p = Fresh();
     FillEveryField(p);
@@ -222,10 +214,8 @@ TEST_F(PlayerRecord, WritesTheFieldsInRecordOrder) {
         add("%INDEX%DATE", std::to_string(d), std::to_string(m), std::to_string(y),
             "%INDEXEND%DATE");
     };
-    add("%INDEX%PLAYER", "J\xFCrgen",
-        "M\xFCller-L\xFC"
-        "denscheidt",
-        "Kaiser", "Der Bomber", "0", "-1", "5", "14", "129");
+    add("%INDEX%PLAYER", "J\xFCrgen", "M\xFCller-L\374denscheidt", "Kanone", "Der Blitz", "0", "-1",
+        "5", "14", "129");
     date(23, 11, 1978);
     add("211", "17", "17", "16", "0", "13", "14", "0");
     for (int i = 0; i < kAbilityCount; ++i) {
@@ -254,7 +244,7 @@ TEST_F(PlayerRecord, WritesTheFieldsInRecordOrder) {
     date(0, 0, 0);
     add("40", "5", "0", "%INDEXEND%HIST", "Erste Zeile\tZweite Zeile", "1", "%INDEXEND%PLAYER");
 
-    EXPECT_THAT(SplitLines(Write(p)), ElementsAreArray(expected));
+    EXPECT_THAT(Lines(Write(p)), ElementsAreArray(expected));
 }
 
 TEST_F(PlayerRecord, ClubReferencesGoThroughTheCompactNumbering) {
@@ -263,7 +253,7 @@ TEST_F(PlayerRecord, ClubReferencesGoThroughTheCompactNumbering) {
     p.SetPreviousClub(MakeClubId(5, 9));       // no such club
     p.SetFirstClub(kClub7 | kSecondTeamFlag);  // its second team
     p.SetLoanClub(MakeClubId(6, 1));           // no such club either
-    const std::vector<std::string> lines = SplitLines(Write(p));
+    const std::vector<std::string> lines = Lines(Write(p));
     const auto at = [&](std::size_t index) { return lines.at(index); };
     // Current and previous club follow the special face and second external number.
     EXPECT_EQ(at(81), "5");
@@ -285,7 +275,7 @@ TEST_F(PlayerRecord, ClubReferencesGoThroughTheCompactNumbering) {
 
 TEST_F(PlayerRecord, ReadingCombinesCountryLineAndIdLineExceptForCurrentAndPreviousClub) {
     CPlayer& p = Fresh();
-    std::vector<std::string> lines = SplitLines(Write(p));
+    std::vector<std::string> lines = Lines(Write(p));
     // Hand-made file whose id lines hold bare running numbers.
     lines.at(81) = "5";
     lines.at(82) = "2";
@@ -307,25 +297,18 @@ TEST_F(PlayerRecord, NoteLinesTravelAsTabsAndComeBackAsCrLf) {
     EXPECT_EQ(ReadAll(written, 1)[0]->Note(), "eins\r\nzwei\r\ndrei");
 }
 
-TEST_F(PlayerRecord, ReadingCleansPlayerNames) {
-    CPlayer& p = Fresh();
-    std::vector<std::string> lines = SplitLines(Write(p));
+// Names lose blanks; foot 5 is no foot: the byte becomes foot 0 with value 3, bits 6 and 7
+// kept; a second national-team byte sets bit 2 of the first.
+TEST_F(PlayerRecord, ReadingCleansNamesAndMendsTheFootByteAndTheNationalTeamBit) {
+    std::vector<std::string> lines = Lines(Write(Fresh()));
     lines.at(1) = "\xA0  Hans \t  Peter\xA0 ";
     lines.at(2) = "  van   der Berg";
-    CPlayer& read = *ReadAll(JoinLines(lines), 1)[0];
-    EXPECT_EQ(read.FirstName().View(), "Hans Peter");
-    EXPECT_EQ(read.Surname().View(), "van der Berg");
-}
-
-TEST_F(PlayerRecord, ReadingMendsTheFootByteAndTheNationalTeamBit) {
-    CPlayer& p = Fresh();
-    std::vector<std::string> lines = SplitLines(Write(p));
-    // Foot 5 is no foot: the byte becomes foot 0 with value 3, bits 6 and 7 kept.
     lines.at(15) = std::to_string(0x80 | (5 << 3) | 1);
-    // A second national-team byte sets bit 2 of the first.
     lines.at(121) = "1";
     lines.at(122) = "7";
     CPlayer& read = *ReadAll(JoinLines(lines), 1)[0];
+    EXPECT_EQ(read.FirstName().View(), "Hans Peter");
+    EXPECT_EQ(read.Surname().View(), "van der Berg");
     EXPECT_EQ(read.FootAndForm(), 0x80 | 3);
     EXPECT_THAT(read.NationalTeamBytes(), ElementsAre(0x05, 7));
 
@@ -357,23 +340,21 @@ TEST_F(PlayerRecord, ConsecutiveStationsOfOneClubMergeWithSummedGamesAndGoals) {
     EXPECT_EQ(history[2].club, kClub1);
     EXPECT_EQ(history[2].kind, 2);
     EXPECT_EQ(history[3].club, kClub2);
-}
 
-TEST_F(PlayerRecord, MergedGamesStopAtTheLargest16BitCount) {
-    CPlayer& p = Fresh();
+    // Merged games and goals stop at the largest 16-bit count.
     p.History() = {{1, 0, kClub1, CDate(), CDate(), 60000, 65000},
                    {1, 0, kClub1, CDate(), CDate(), 10000, 1000}};
-    const std::vector<SHistoryEntry> history = ReadAll(Write(p), 1)[0]->History();
-    ASSERT_EQ(history.size(), 1u);
-    EXPECT_EQ(history[0].games, 65535);
-    EXPECT_EQ(history[0].goals, 65535);
+    const std::vector<SHistoryEntry> merged = ReadAll(Write(p), 1)[0]->History();
+    ASSERT_EQ(merged.size(), 1u);
+    EXPECT_EQ(merged[0].games, 65535);
+    EXPECT_EQ(merged[0].goals, 65535);
 }
 
 TEST_F(PlayerRecord, AHistoryCountBeyondTheEntriesStopsAtTheFirstMissingOne) {
     CPlayer& p = Fresh();
     p.History() = {{3, 0, kClub1, CDate(), CDate(), 1, 2}};
     p.SetYouthFlag(1);
-    std::vector<std::string> lines = SplitLines(Write(p));
+    std::vector<std::string> lines = Lines(Write(p));
     const auto count = std::find(lines.begin(), lines.end(), "%INDEX%HIST") + 1;
     *count = "2000000000";
     CPlayer& read = *ReadAll(JoinLines(lines), 1)[0];
@@ -386,22 +367,9 @@ TEST_F(PlayerRecord, AHistoryCountBeyondTheEntriesStopsAtTheFirstMissingOne) {
 
 // An old-layout record (major below 8198) as the previous editor wrote it.
 std::vector<std::string> OldRecord(int mainPosition) {
-    std::vector<std::string> lines = {"%INDEX%PLAYER",
-                                      "Hans",
-                                      "M\xFCller",
-                                      "",
-                                      "",
-                                      "0",
-                                      "0",
-                                      "5",
-                                      "0",
-                                      "0",
-                                      "%INDEX%DATE",
-                                      "15",
-                                      "3",
-                                      "1975",
-                                      "%INDEXEND%DATE"};
+    std::vector<std::string> lines = {"%INDEX%PLAYER", "Hans", "M\xFCller", "", ""};
     const auto add = [&](auto... values) { (lines.push_back(std::string(values)), ...); };
+    add("0", "0", "5", "0", "0", "%INDEX%DATE", "15", "3", "1975", "%INDEXEND%DATE");
     add(std::to_string((2 << 3) | 2), "0");  // old foot 2 is "right"; value 2
     add(std::to_string(mainPosition), "0", "0", "0", "0", "0");
     add("9", "9", "9", "9");  // the four dropped bytes
@@ -416,16 +384,21 @@ std::vector<std::string> OldRecord(int mainPosition) {
     add("3", "2", "1", "0", "9", "1", "0", "0");          // languages
     add("0", "0", "0", "0", "1000", "0", "2", "3", "0");  // first, fourth club, contract
     add("0", "0");                                        // loan club
-    add("%INDEX%DATE", "1", "7", "2004", "%INDEXEND%DATE");
-    add("%INDEX%DATE", "30", "6", "2008", "%INDEXEND%DATE");
-    add("0", "0", "%INDEX%DATE", "0", "0", "0", "%INDEXEND%DATE", "%INDEX%DATE", "0", "0", "0",
-        "%INDEXEND%DATE", "1", "0");
-    add("%INDEX%HIST", "2");
-    add("1", "5", "327681", "%INDEX%DATE", "1", "7", "1995", "%INDEXEND%DATE", "%INDEX%DATE", "30",
-        "6", "1999", "%INDEXEND%DATE", "100", "20", "0");
-    add("1", "5", "327681", "%INDEX%DATE", "1", "7", "1999", "%INDEXEND%DATE", "%INDEX%DATE", "30",
-        "6", "2003", "%INDEXEND%DATE", "50", "7", "0");
-    add("%INDEXEND%HIST", "Zeile 1\tZeile 2", "%INDEXEND%PLAYER");
+    const auto date = [&](const char* d, const char* m, const char* y) {
+        add("%INDEX%DATE", d, m, y, "%INDEXEND%DATE");
+    };
+    date("1", "7", "2004");
+    date("30", "6", "2008");
+    add("0", "0");
+    date("0", "0", "0");
+    date("0", "0", "0");
+    add("1", "0", "%INDEX%HIST", "2", "1", "5", "327681");
+    date("1", "7", "1995");
+    date("30", "6", "1999");
+    add("100", "20", "0", "1", "5", "327681");
+    date("1", "7", "1999");
+    date("30", "6", "2003");
+    add("50", "7", "0", "%INDEXEND%HIST", "Zeile 1\tZeile 2", "%INDEXEND%PLAYER");
     return lines;
 }
 
@@ -558,15 +531,16 @@ TEST_F(PlayerRecord, AMissingHistorySectionLeavesTheHistoryAndTheRestStillReads)
 }
 
 TEST_F(PlayerRecord, AMissingLastDateReadsAsNoDateAndTheFollowingNumbersStillRead) {
+    const auto withoutDate = [](std::string text, const std::string& date) {
+        const std::size_t at = text.find("%INDEX%DATE\r\n" + date);
+        EXPECT_NE(at, std::string::npos) << date;
+        return text.erase(at, text.find("%INDEXEND%DATE\r\n", at) + 16 - at);
+    };
     CPlayer& source = Fresh();
     FillEveryField(source);
     source.History().resize(1);
-    std::string text = Write(source);
     // Drop the history entry's "until" date: its games, goals and flag must still read.
-    const std::size_t until = text.find("%INDEX%DATE\r\n30\r\n6\r\n2000\r\n");
-    ASSERT_NE(until, std::string::npos);
-    text.erase(until, text.find("%INDEXEND%DATE\r\n", until) + 16 - until);
-
+    const std::string text = withoutDate(Write(source), "30\r\n6\r\n2000\r\n");
     CPlayer& read = *ReadAll(text + Write(source), 2)[0];
     ASSERT_EQ(read.History().size(), 1u);
     EXPECT_FALSE(read.History()[0].until.IsSet());
@@ -576,10 +550,7 @@ TEST_F(PlayerRecord, AMissingLastDateReadsAsNoDateAndTheFollowingNumbersStillRea
 
     // The second further date, when no history entry follows it.
     source.History().clear();
-    std::string second = Write(source);
-    const std::size_t further = second.find("%INDEX%DATE\r\n15\r\n9\r\n2005\r\n");
-    ASSERT_NE(further, std::string::npos);
-    second.erase(further, second.find("%INDEXEND%DATE\r\n", further) + 16 - further);
+    const std::string second = withoutDate(Write(source), "15\r\n9\r\n2005\r\n");
     const std::vector<CPlayer*> both = ReadAll(second + Write(source), 2);
     EXPECT_FALSE(both[0]->FurtherDates()[1].IsSet());
     EXPECT_EQ(both[0]->ShoeType(), 4);
@@ -606,9 +577,7 @@ TEST_F(PlayerRecord, OnlyKnownNamesOfPositionsFeetAndAbilities) {
     EXPECT_EQ(PositionCode(18), "");
     EXPECT_EQ(FootName(2), "left");
     EXPECT_EQ(FootName(3), "");
-    EXPECT_EQ(AbilityLabel(7),
-              "Freist\xF6\xDF"
-              "e");
+    EXPECT_EQ(AbilityLabel(7), "Freist\xF6\337e");
     EXPECT_EQ(AbilityLabel(34), "F\xFChrungsqualit\xE4ten");
     EXPECT_EQ(AbilityLabel(39), "Stellungsspiel");
     EXPECT_EQ(AbilityLabel(43), "");

@@ -22,32 +22,28 @@ Abilities Profile(const int (&strong)[N], std::uint8_t high, std::uint8_t low) {
     return abilities;
 }
 
-TEST(PlayerStrength, GoalkeeperIsStrongInGoalAndWeakUpFront) {
+// A goalkeeper is strong in goal and weak up front, a striker the other way round, a defender
+// stronger at the back than anywhere else.
+TEST(PlayerStrength, EachProfileIsStrongAtItsOwnPosition) {
     const Abilities keeper = Profile(kGoalkeeping, 90, 30);
-    const double inGoal = StrengthAt(keeper, position::kGoalkeeper);
-    const double upFront = StrengthAt(keeper, position::kStriker);
-    EXPECT_GT(inGoal, 70.0);
-    EXPECT_LT(upFront, 35.0);
+    EXPECT_GT(StrengthAt(keeper, position::kGoalkeeper), 70.0);
+    EXPECT_LT(StrengthAt(keeper, position::kStriker), 35.0);
     // Goalkeeping counts nowhere else.
     for (int pos = position::kRightBack; pos <= kLastPosition; ++pos) {
         EXPECT_NEAR(StrengthAt(keeper, pos), 30.0 * 100.0 / 99.0, 1e-9) << PositionCode(pos);
     }
-}
 
-TEST(PlayerStrength, StrikerIsStrongUpFrontAndWeakInGoal) {
     const Abilities striker = Profile(kStriking, 90, 30);
     EXPECT_GT(StrengthAt(striker, position::kStriker), 75.0);
     EXPECT_LT(StrengthAt(striker, position::kGoalkeeper), 40.0);
     EXPECT_GT(StrengthAt(striker, position::kStriker), StrengthAt(striker, position::kCentreBack));
-}
 
-TEST(PlayerStrength, DefenderIsStrongerAtTheBackThanInAttack) {
     const Abilities defender = Profile(kDefending, 90, 35);
     const double centreBack = StrengthAt(defender, position::kCentreBack);
-    EXPECT_GT(centreBack, StrengthAt(defender, position::kStriker));
-    EXPECT_GT(centreBack, StrengthAt(defender, position::kRightWing));
-    EXPECT_GT(centreBack, StrengthAt(defender, position::kAttackingMidfield));
-    EXPECT_GT(centreBack, StrengthAt(defender, position::kGoalkeeper));
+    for (const int other : {position::kStriker, position::kRightWing, position::kAttackingMidfield,
+                            position::kGoalkeeper}) {
+        EXPECT_GT(centreBack, StrengthAt(defender, other)) << PositionCode(other);
+    }
 }
 
 TEST(PlayerStrength, RangeIsZeroToHundredAndAbilitiesAbove99CountAs99) {

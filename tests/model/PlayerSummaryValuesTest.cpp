@@ -25,23 +25,11 @@ Abilities Uniform(std::uint8_t value) {
 }
 
 TEST(PlayerSummaryValuesTest, LabelsAreTheSixteenOfTheComparison) {
-    const std::array<std::string, kSummaryValueCount> expected = {"Passspiel",
-                                                                  "Kopfball",
-                                                                  "Schussst\xE4rke",
-                                                                  "Schussgenauigkeit",
-                                                                  "Antritt",
-                                                                  "Schnelligkeit",
-                                                                  "Def. Zweikampf",
-                                                                  "Off. Zweikampf",
-                                                                  "Technik",
-                                                                  "Flanken",
-                                                                  "Reflexe",
-                                                                  "Flugparaden",
-                                                                  "Strafraumbeherr.",
-                                                                  "Eins gegen eins",
-                                                                  "Abst\xF6\xDF"
-                                                                  "e",
-                                                                  "Abw\xFCrfe"};
+    const std::array<std::string, kSummaryValueCount> expected = {
+        "Passspiel",        "Kopfball",        "Schussst\xE4rke", "Schussgenauigkeit",
+        "Antritt",          "Schnelligkeit",   "Def. Zweikampf",  "Off. Zweikampf",
+        "Technik",          "Flanken",         "Reflexe",         "Flugparaden",
+        "Strafraumbeherr.", "Eins gegen eins", "Abst\xF6\337e",   "Abw\xFCrfe"};
     for (int value = 0; value < kSummaryValueCount; ++value) {
         EXPECT_EQ(SummaryValueLabel(value), expected[static_cast<std::size_t>(value)]);
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "KLText.h"
 #include "TempDir.h"
 #include "model/Date.h"
 #include "model/Rules.h"
@@ -21,6 +22,7 @@ namespace kw {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Lines;
 using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
@@ -65,15 +67,6 @@ CRules Filled() {
     }
     rules.SetSubstitutions(3);
     return rules;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(text.substr(start, end - start));
-    }
-    return lines;
 }
 
 class Rules : public ::testing::Test {
@@ -176,55 +169,46 @@ TEST_F(Rules, FileLayout) {
 }
 
 TEST_F(Rules, OldFileFillsTheMatchingFieldsAndLeavesTheRestEmpty) {
-    const std::string values = R"("Meisterrunde","Champions Round","Ligue","Liga","Lega")"
+    const std::string values = R"("Meisterrunde","Masters Round","Ronde","Ronda","Girone")"
                                "\n"
-                               R"("Europapokal","Continental Cup","C3","C3","C3")"
+                               R"("Sternpokal","Star Cup","C3","C3","C3")"
                                "\n"
                                R"("Copa Austral","Austral","Aus","Aus","Aus")"
                                "\n"
-                               R"("Weltpokal","World Cup","Coupe","Copa","Coppa")"
+                               R"("Erdkugel","Globe Cup","Globe","Globo","Globo")"
                                "\n"
-                               R"("EC-Quali","EC Qualifying","Q","Q","Q")"
+                               R"("SP-Quali","SC Qualifying","Q","Q","Q")"
                                "\n"
-                               R"("ECQ","ECQ","ECQ","ECQ","ECQ")"
+                               R"("SPQ","SPQ","SPQ","SPQ","SPQ")"
                                "\n"
                                R"("Copa-Quali","Copa Qualifying","Q","Q","Q")"
                                "\n"
-                               R"("WP","WC","CM","CM","CM")"
+                               R"("EK","GC","GL","GL","GL")"
                                "\n"
                                "917505\n983041\n1048577\n917506\n65537\n0\n"
                                "983039\n0\n1\n1\n0\n0\n4\n5\n";
     for (const std::string version : {"%INDEX%VERSION\n537133056\n%INDEXEND%VERSION\n", ""}) {
-        const CRules rules =
+        const CRules r =
             ReadText("%INDEX%RULES_AND_MISC\n" + version + values + "%INDEXEND%RULES_AND_MISC\n");
-        EXPECT_EQ(rules.CompetitionName(0, 0, 0), "Meisterrunde");
-        EXPECT_EQ(rules.CompetitionName(0, 0, 4), "Lega");
-        EXPECT_EQ(rules.CompetitionName(1, 0, 1), "Continental Cup");
-        EXPECT_EQ(rules.CompetitionName(0, 1, 0), "Copa Austral");
-        EXPECT_EQ(rules.WorldName(2), "Coupe");
-        EXPECT_EQ(rules.CompetitionName(2, 0, 1), "EC Qualifying");
-        EXPECT_EQ(rules.ThirdShortName(0, 4), "ECQ");
-        EXPECT_EQ(rules.CompetitionName(2, 1, 0), "Copa-Quali");
-        EXPECT_EQ(rules.WorldShortName(1), "WC");
-        EXPECT_EQ(rules.TitleHolder(0, 0), 917505u);
-        EXPECT_EQ(rules.TitleHolder(0, 1), 983041u);
-        EXPECT_EQ(rules.TitleHolder(0, 2), 1048577u);
-        EXPECT_EQ(rules.Venue(0, 0), 917506u);
-        EXPECT_EQ(rules.Venue(0, 1), 65537u);
-        EXPECT_EQ(rules.Venue(0, 2), 0u);
-        EXPECT_EQ(rules.FurtherTitleHolder(0), 983039u);
-        EXPECT_EQ(rules.RuleValue(0), 1);
-        EXPECT_EQ(rules.RuleValue(1), 1);
-        EXPECT_EQ(rules.RuleValue(4), 4);
-        EXPECT_EQ(rules.Substitutions(), 5);
+        using Texts = std::vector<std::string_view>;
+        EXPECT_EQ((Texts{r.CompetitionName(0, 0, 0), r.CompetitionName(0, 0, 4),
+                         r.CompetitionName(1, 0, 1), r.CompetitionName(0, 1, 0), r.WorldName(2),
+                         r.CompetitionName(2, 0, 1), r.ThirdShortName(0, 4),
+                         r.CompetitionName(2, 1, 0), r.WorldShortName(1)}),
+                  (Texts{"Meisterrunde", "Girone", "Star Cup", "Copa Austral", "Globe",
+                         "SC Qualifying", "SPQ", "Copa-Quali", "GC"}));
+        EXPECT_EQ((std::vector<std::uint32_t>{r.TitleHolder(0, 0), r.TitleHolder(0, 1),
+                                              r.TitleHolder(0, 2), r.Venue(0, 0), r.Venue(0, 1),
+                                              r.Venue(0, 2), r.FurtherTitleHolder(0)}),
+                  (std::vector<std::uint32_t>{917505, 983041, 1048577, 917506, 65537, 0, 983039}));
+        EXPECT_EQ(
+            (std::vector<int>{r.RuleValue(0), r.RuleValue(1), r.RuleValue(4), r.Substitutions()}),
+            (std::vector<int>{1, 1, 4, 5}));
         // What the old layout did not have stays empty.
-        EXPECT_EQ(rules.CompetitionName(1, 1, 0), "");
-        EXPECT_EQ(rules.CompetitionName(0, 2, 0), "");
-        EXPECT_EQ(rules.CompetitionName(2, 2, 0), "");
-        EXPECT_EQ(rules.ThirdShortName(1, 0), "");
-        EXPECT_EQ(rules.TitleHolder(1, 0), 0u);
-        EXPECT_EQ(rules.TitleHolder(0, 3), 0u);
-        EXPECT_EQ(rules.Venue(2, 5), 0u);
+        EXPECT_EQ((Texts{r.CompetitionName(1, 1, 0), r.CompetitionName(0, 2, 0),
+                         r.CompetitionName(2, 2, 0), r.ThirdShortName(1, 0)}),
+                  Texts(4));
+        EXPECT_EQ(r.TitleHolder(1, 0) | r.TitleHolder(0, 3) | r.Venue(2, 5), 0u);
     }
 }
 

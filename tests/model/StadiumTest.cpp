@@ -4,6 +4,7 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "TempDir.h"
 #include "model/Stadium.h"
@@ -37,7 +38,7 @@ protected:
     static CStadium Filled() {
         CStadium stadium;
         stadium.SetType(2);
-        stadium.SetName("Waldstadion");
+        stadium.SetName("Wiesenstadion");
         stadium.SetCity("Nebelhafen");
         stadium.SetFlags(3);
         for (int stand = 0; stand < kStandCount; ++stand) {
@@ -67,7 +68,7 @@ TEST_F(Stadium, SectionRoundTripsFieldByFieldAndByteForByte) {
     // type, name, city, flag byte, stand 0's three numbers first; the away block of stand 7 is
     // the signed byte -128.
     EXPECT_EQ(
-        written.rfind("%INDEX%STADIUM\r\n2\r\nWaldstadion\r\nNebelhafen\r\n3\r\n1000\r\n2000\r\n"
+        written.rfind("%INDEX%STADIUM\r\n2\r\nWiesenstadion\r\nNebelhafen\r\n3\r\n1000\r\n2000\r\n"
                       "30\r\n1001\r\n",
                       0),
         0u);
@@ -104,12 +105,10 @@ TEST_F(Stadium, OldRecordSkipsTheTextLineInPlaceOfTheFlagByte) {
 }
 
 TEST_F(Stadium, OldTypeCodesAreConverted) {
-    EXPECT_EQ(ConvertOldStadiumType(0), 0);
-    EXPECT_EQ(ConvertOldStadiumType(1), 1);
-    EXPECT_EQ(ConvertOldStadiumType(2), 2);
-    EXPECT_EQ(ConvertOldStadiumType(3), 2);
-    EXPECT_EQ(ConvertOldStadiumType(127), 2);
-    EXPECT_EQ(ConvertOldStadiumType(-1), 0);
+    const std::pair<int, int> types[] = {{0, 0}, {1, 1}, {2, 2}, {3, 2}, {127, 2}, {-1, 0}};
+    for (const auto& [old, converted] : types) {
+        EXPECT_EQ(ConvertOldStadiumType(old), converted) << old;
+    }
     // A record of today keeps its type and reads the fourth line as the flag byte.
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(Section("7", 24, "0\n1\n")));
@@ -222,27 +221,24 @@ protected:
 
 TEST_F(StadiumList, ReadsCountThenNameFlagAndNumberInAnyLetterCase) {
     WriteFile(database / "GER" / "stadiumlist.TXT",
-              "3\r\nAllianz Arena\r\n1\r\n12\r\n; ein Kommentar\r\nS\374dstadion\r\n0\r\n"
-              "300\r\nOlympiastadion\r\n-2\r\n0\r\n");
+              "3\r\nNebel Arena\r\n1\r\n12\r\n; ein Kommentar\r\nS\374dstadion\r\n0\r\n"
+              "300\r\nHafenstadion\r\n-2\r\n0\r\n");
     ASSERT_TRUE(list.Load(database.Path(), "ger"));
     ASSERT_EQ(list.Entries().size(), 3u);
-    EXPECT_EQ(list.Entries()[0], (CStadiumList::SEntry{"Allianz Arena", true, 12}));
+    EXPECT_EQ(list.Entries()[0], (CStadiumList::SEntry{"Nebel Arena", true, 12}));
     EXPECT_EQ(list.Entries()[1], (CStadiumList::SEntry{"S\374dstadion", false, 44}));
-    EXPECT_EQ(list.Entries()[2], (CStadiumList::SEntry{"Olympiastadion", true, 0}));
+    EXPECT_EQ(list.Entries()[2], (CStadiumList::SEntry{"Hafenstadion", true, 0}));
     EXPECT_EQ(list.Templates()[0], CStadium::Template(0));
     EXPECT_EQ(list.Templates()[1], CStadium::Template(1));
 }
 
-TEST_F(StadiumList, DefaultFolderIsTheInterfaceLanguages) {
+// The default folder is the interface language's; a missing file leaves the list empty with
+// the templates.
+TEST_F(StadiumList, DefaultFolderIsTheInterfaceLanguagesAndAMissingFileEmptiesTheList) {
     WriteFile(database / "ger" / "StadiumList.txt", "1\nArena\n1\n2\n");
     ASSERT_TRUE(list.Load(database.Path()));
     ASSERT_EQ(list.Entries().size(), 1u);
     EXPECT_EQ(list.Entries()[0].name, "Arena");
-}
-
-TEST_F(StadiumList, MissingFileLeavesTheListEmptyWithTemplates) {
-    WriteFile(database / "ger" / "StadiumList.txt", "1\nArena\n1\n2\n");
-    ASSERT_TRUE(list.Load(database.Path(), "ger"));
     EXPECT_FALSE(list.Load(database.Path(), "eng"));
     EXPECT_TRUE(list.Entries().empty());
     EXPECT_EQ(list.Templates()[1], CStadium::Template(1));

@@ -12,7 +12,7 @@ namespace kw {
 namespace {
 
 using test::JoinLines;
-using test::SplitLines;
+using test::Lines;
 using test::WriteRecord;
 using ::testing::ElementsAre;
 
@@ -37,7 +37,7 @@ protected:
         CPlayer& p = world.CreatePerson(0, true);
         p.Reset(1, 5);
         p.SetFirstName("Otto");
-        p.SetSurname("Rehhagel");
+        p.SetSurname("Rehbrinck");
         p.SetBirthDate(CDate::FromYmd(1938, 8, 9));
         p.SetStaffByte(0, 3);
         p.SetStaffByte(1, 4);
@@ -66,8 +66,8 @@ protected:
 TEST_F(ClubStaff, WritesItsFieldsInOrderAndRoundTrips) {
     const CPlayer& trainer = Trainer();
     const std::string written = WriteStaff(trainer);
-    EXPECT_THAT(SplitLines(written),
-                ElementsAre("%INDEX%STAFF", "Otto", "Rehhagel", "1", "%INDEX%DATE", "9", "8",
+    EXPECT_THAT(Lines(written),
+                ElementsAre("%INDEX%STAFF", "Otto", "Rehbrinck", "1", "%INDEX%DATE", "9", "8",
                             "1938", "%INDEXEND%DATE", "5", "4", "3", "15", "8", "0", "0", "9", "12",
                             "0", "0", "7", "5", "2", "%INDEXEND%STAFF"));
     CPlayer& read = ReadStaff(written);
@@ -89,13 +89,13 @@ TEST_F(ClubStaff, NegativeContractByte2SetsBit2OfTheOriginByte) {
 }
 
 TEST_F(ClubStaff, NamesAreTrimmedOfBlanksAndNonBreakingBlanks) {
-    std::vector<std::string> lines = SplitLines(WriteStaff(Trainer()));
+    std::vector<std::string> lines = Lines(WriteStaff(Trainer()));
     lines.at(1) = "\xA0 Otto \xA0";
-    lines.at(2) = "  Reh  hagel ";
+    lines.at(2) = "  Reh  brinck ";
     CPlayer& read = ReadStaff(JoinLines(lines));
     EXPECT_EQ(read.FirstName().View(), "Otto");
-    EXPECT_EQ(read.Surname().View(), "Reh  hagel");  // inside, staff names stay as written
-    EXPECT_EQ(read.ShortName(), "Reh  hagel, O.");
+    EXPECT_EQ(read.Surname().View(), "Reh  brinck");  // inside, staff names stay as written
+    EXPECT_EQ(read.ShortName(), "Reh  brinck, O.");
 }
 
 TEST_F(ClubStaff, ACutStaffRecordKeepsItsNamesAndTheNextOneReads) {
@@ -122,29 +122,29 @@ TEST_F(ClubStaff, ACutStaffRecordKeepsItsNamesAndTheNextOneReads) {
 
 TEST(StaffEntry, WritesGradeBBeforeGradeAAndRoundTrips) {
     CStaffEntry entry;
-    entry.SetFirstName("Sepp");
-    entry.SetSurname("Maier-Hinterhuber-Schmidt");  // 25 letters: cut to 24
+    entry.SetFirstName("Hias");
+    entry.SetSurname("Maler-Hinterhuber-Schmidt");  // 25 letters: cut to 24
     entry.SetJob(7);
     entry.SetGradeA(4);
     entry.SetGradeB(2);
     entry.SetFurtherByte(0, 11);
     entry.SetFurtherByte(1, 250);
-    EXPECT_EQ(entry.Surname().View(), "Maier-Hinterhuber-Schmid");
-    EXPECT_THAT(SplitLines(WriteRecord([&](CKLFile& file) { return entry.Write(file); })),
-                ElementsAre("%INDEX%STAFF", "Sepp", "Maier-Hinterhuber-Schmid", "7", "2", "4", "11",
+    EXPECT_EQ(entry.Surname().View(), "Maler-Hinterhuber-Schmid");
+    EXPECT_THAT(Lines(WriteRecord([&](CKLFile& file) { return entry.Write(file); })),
+                ElementsAre("%INDEX%STAFF", "Hias", "Maler-Hinterhuber-Schmid", "7", "2", "4", "11",
                             "250", "%INDEXEND%STAFF"));
     ExpectRoundTrip(entry);
-    EXPECT_EQ(entry.ShortName(), "Maier-Hinterhuber-Schmid, S.");
+    EXPECT_EQ(entry.ShortName(), "Maler-Hinterhuber-Schmid, H.");
 }
 
 TEST(StaffEntry, ReadingTrimsNamesAndResetEmptiesEverything) {
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(
-        JoinLines({"%INDEX%STAFF", " Sepp\xA0", "\xA0Maier", "1", "2", "3", "%INDEXEND%STAFF"})));
+        JoinLines({"%INDEX%STAFF", " Hias\xA0", "\xA0Mahler", "1", "2", "3", "%INDEXEND%STAFF"})));
     CStaffEntry entry;
     ASSERT_TRUE(entry.Read(file));
-    EXPECT_EQ(entry.FirstName().View(), "Sepp");
-    EXPECT_EQ(entry.Surname().View(), "Maier");
+    EXPECT_EQ(entry.FirstName().View(), "Hias");
+    EXPECT_EQ(entry.Surname().View(), "Mahler");
     EXPECT_EQ(entry.GradeB(), 2);
     EXPECT_EQ(entry.GradeA(), 3);
     EXPECT_THAT(entry.FurtherBytes(), ElementsAre(0, 0));
@@ -155,9 +155,9 @@ TEST(StaffEntry, ReadingTrimsNamesAndResetEmptiesEverything) {
 
 TEST(Manager, RoundTripsAndKeepsTextsOfACutRecord) {
     CManager manager;
-    manager.SetFirstName("Rudi");
-    manager.SetSurname("V\xF6ller");
-    manager.SetNickname("Tante K\xE4the");
+    manager.SetFirstName("Udo");
+    manager.SetSurname("W\xF6llner");
+    manager.SetNickname("Onkel K\xE4the");
     manager.SetNationality(14);
     manager.SetBirthDate(CDate::FromYmd(1960, 4, 13));
     for (int i = 0; i < 4; ++i) {
@@ -167,17 +167,17 @@ TEST(Manager, RoundTripsAndKeepsTextsOfACutRecord) {
     manager.SetNationalExperience(5);
     manager.SetInternationalExperience(3);
     ExpectRoundTrip(manager);
-    EXPECT_EQ(manager.ShortName(), "V\xF6ller, R.");
+    EXPECT_EQ(manager.ShortName(), "W\xF6llner, U.");
 
-    const std::string text = JoinLines({"%INDEX%MANAGER", "Berti", "%INDEXEND%MANAGER"}) +
+    const std::string text = JoinLines({"%INDEX%MANAGER", "Egon", "%INDEXEND%MANAGER"}) +
                              WriteRecord([&](CKLFile& file) { return manager.Write(file); });
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(text));
     CManager cut;
-    cut.SetSurname("Vogts");
+    cut.SetSurname("Vogtland");
     ASSERT_TRUE(cut.Read(file));
-    EXPECT_EQ(cut.FirstName().View(), "Berti");
-    EXPECT_EQ(cut.Surname().View(), "Vogts");
+    EXPECT_EQ(cut.FirstName().View(), "Egon");
+    EXPECT_EQ(cut.Surname().View(), "Vogtland");
     EXPECT_EQ(cut.Nationality(), 0);
     EXPECT_THAT(cut.TrainingValues(), ElementsAre(0, 0, 0, 0));
     CManager next;
@@ -187,26 +187,25 @@ TEST(Manager, RoundTripsAndKeepsTextsOfACutRecord) {
 
 TEST(Referee, NamesAreCutTo15And19AndTheCharacterIsSigned) {
     CReferee referee;
-    referee.SetNames("Pierluigi-Maximilian", "Collina-Mustermann-Schulz");
-    EXPECT_EQ(referee.FirstName().View(), "Pierluigi-Maxim");
-    EXPECT_EQ(referee.Surname().View(), "Collina-Mustermann-");
+    referee.SetNames("Pierangelo-Maximilian", "Colliander-Mustermann");
+    EXPECT_EQ(referee.FirstName().View(), "Pierangelo-Maxi");
+    EXPECT_EQ(referee.Surname().View(), "Colliander-Musterma");
     referee.SetCharacter(-2);
     ExpectRoundTrip(referee);
     referee.SetCharacter(CReferee::kNoCharacter);
     ExpectRoundTrip(referee);
-    EXPECT_EQ(referee.ShortName(), "Collina-Mustermann-, P.");
-    referee.SetNames("", "Merk");
-    EXPECT_EQ(referee.ShortName(), "Merk");
-    referee.SetNames("Markus", "");
-    EXPECT_EQ(referee.ShortName(), "Markus");
-}
+    EXPECT_EQ(referee.ShortName(), "Colliander-Musterma, P.");
+    referee.SetNames("", "Kremer");
+    EXPECT_EQ(referee.ShortName(), "Kremer");
+    referee.SetNames("Marius", "");
+    EXPECT_EQ(referee.ShortName(), "Marius");
 
-TEST(Referee, MissingSectionLeavesTheResetValues) {
+    // A missing section leaves a new referee's values.
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(JoinLines({"%INDEX%SPONSOR", "%INDEXEND%SPONSOR"})));
-    CReferee referee;
-    EXPECT_FALSE(referee.Read(file));
-    EXPECT_EQ(referee, CReferee());
+    CReferee missing;
+    EXPECT_FALSE(missing.Read(file));
+    EXPECT_EQ(missing, CReferee());
 }
 
 TEST(Sponsor, RoundTripsAndReadsAtMost28And31Characters) {

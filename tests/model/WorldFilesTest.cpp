@@ -112,15 +112,14 @@ TEST_F(WorldFiles, HandMadeDatabaseReadsAsItsLayoutsSay) {
     EXPECT_EQ(altmark.Settings().optionValue, 0);
     EXPECT_EQ(altmark.Settings().settings4[3], 11);
     EXPECT_EQ(altmark.Settings().relegated[1], 1);
-    const auto* pool0 =
-        dynamic_cast<const CDBPool*>(w.Competition(MakeCompetitionId(6, kPoolType, 0)));
-    const auto* pool1 =
-        dynamic_cast<const CDBPool*>(w.Competition(MakeCompetitionId(6, kPoolType, 1)));
-    ASSERT_NE(pool0, nullptr);
-    ASSERT_NE(pool1, nullptr);
-    EXPECT_EQ(pool0->Teams(),
+    const auto poolTeams = [&w](int level) {
+        const auto* pool =
+            dynamic_cast<const CDBPool*>(w.Competition(MakeCompetitionId(6, kPoolType, level)));
+        return pool != nullptr ? pool->Teams() : std::vector<std::uint32_t>{};
+    };
+    EXPECT_EQ(poolTeams(0),
               (std::vector<std::uint32_t>{MakeClubId(6, 1), MakeClubId(6, 2), MakeClubId(6, 4)}));
-    EXPECT_EQ(pool1->Teams(),
+    EXPECT_EQ(poolTeams(1),
               (std::vector<std::uint32_t>{MakeClubId(6, 3), MakeClubId(6, 1) | kSecondTeamFlag}));
     EXPECT_EQ(altmark.Club(MakeClubId(6, 1))->BadgePath().View(), "color\\badge\\bl_256.tga");
 
@@ -148,6 +147,7 @@ TEST_F(WorldFiles, UnusualNamesAndLongNotesLeaveTheOtherRecordsIntact) {
     odd.SetName(0, "%Prozent \"Zitat\"");
     odd.SetNote(longNote);
     odd.SetFansName("%Fans");
+    odd.SetMascot(";Kommentar");
     CPlayer& oddPlayer = AddPlayer(odd);
     oddPlayer.SetSurname("%Quote\"s");
     oddPlayer.SetFirstName("\"Bob\"");
@@ -175,6 +175,7 @@ TEST_F(WorldFiles, UnusualNamesAndLongNotesLeaveTheOtherRecordsIntact) {
     // A quote inside a quoted list becomes an apostrophe; lines keep their first 1023 bytes.
     EXPECT_EQ(read.Name(0), "%Prozent 'Zitat'");
     EXPECT_EQ(read.FansName().View(), "%Fans");
+    EXPECT_EQ(read.Mascot().View(), ";Kommentar");
     EXPECT_EQ(read.Note(), longNote.substr(0, CKLFile::kMaxLine));
     ASSERT_EQ(read.PersonIds().size(), 1u);
     const CPlayer& readPlayer = *loaded->Person(read.PersonIds()[0]);

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "KLText.h"
 #include "TempDir.h"
 #include "platform/AtomicFileBatch.h"
 #include "platform/FileFaults.h"
@@ -19,6 +20,7 @@
 namespace {
 
 using kw::CKLFile;
+using kw::test::JoinLines;
 namespace fs = std::filesystem;
 
 std::string WriteWith(const std::function<void(CKLFile&)>& body) {
@@ -28,14 +30,6 @@ std::string WriteWith(const std::function<void(CKLFile&)>& body) {
     body(file);
     EXPECT_TRUE(file.Close());
     return kw::test::ReadFile(dir / "out.sav");
-}
-
-std::string CrLfLines(const std::vector<std::string>& lines) {
-    std::string data;
-    for (const std::string& line : lines) {
-        data += line + "\r\n";
-    }
-    return data;
 }
 
 // Every write to `target` fails while the guard lives: the file joins the guard's batch, which
@@ -81,7 +75,7 @@ TEST(KLFileWrite, EncodesEveryValueKindOnItsOwnCrLfLine) {
         EXPECT_TRUE(file.EndSection("CLUBS"));
     });
     EXPECT_EQ(data,
-              CrLfLines({"%INDEX%CLUBS", "-128", "255", "-32768", "65535", "-2147483648",
+              JoinLines({"%INDEX%CLUBS", "-128", "255", "-32768", "65535", "-2147483648",
                          "feffffff", "0", "3,0,12,255", "3", "0", "\"say 'hi'\",\"\",\"a  b\"",
                          "; { 1, LG }", "Müller", "%INDEXEND%CLUBS"}));
 }
@@ -100,7 +94,7 @@ TEST(KLFileWrite, EveryLineIsCutAt1023CharactersAndListsKeepWholeNumbers) {
     while (list.size() + 3 <= CKLFile::kMaxLine) {
         list += ",10";
     }
-    EXPECT_EQ(data, CrLfLines({std::string(1023, 'q'), std::string(1023, 'q'),
+    EXPECT_EQ(data, JoinLines({std::string(1023, 'q'), std::string(1023, 'q'),
                                "\\%" + std::string(1021, 'q'), "%INDEX%" + std::string(1016, 'q'),
                                list}));
 }
@@ -228,7 +222,9 @@ TEST(KLFileWrite, CallsInTheWrongModeFail) {
 
 // --- opening for reading
 
-TEST(KLFileOpen, EmptyAndMissingFiles) {
+// Missing and empty files; large files are read to their last byte; only absurd sizes are
+// refused, and then the open fails instead of handing out the start of the file.
+TEST(KLFileOpen, MissingEmptyLargeAndAbsurdFiles) {
     kw::test::TempDir dir;
     CKLFile file;
     EXPECT_FALSE(file.OpenForRead(dir / "none.sav"));
@@ -238,14 +234,7 @@ TEST(KLFileOpen, EmptyAndMissingFiles) {
     kw::test::WriteFile(dir / "empty.sav", "");
     ASSERT_TRUE(file.OpenForRead(dir / "empty.sav"));
     EXPECT_FALSE(file.ReadLine(line));
-}
 
-// Large files are read to their last byte; only absurd sizes are refused, and then the open fails
-// instead of handing out the start of the file.
-TEST(KLFileOpen, LargeFilesWholeAbsurdOnesNotAtAll) {
-    kw::test::TempDir dir;
-    CKLFile file;
-    std::string line;
     const std::string filler = "; " + std::string(1000, 'x') + "\r\n";
     std::string big;
     while (big.size() <= std::size_t{6} << 20) {
@@ -492,9 +481,8 @@ TEST_F(KLFileRead, FindSectionStopsAtTheNextEndLineAndRestores) {
     EXPECT_FALSE(m_file.FindSection("LATER"));
     ASSERT_TRUE(m_file.FindSection("INNER"));
     EXPECT_EQ(Number(), 1);
-}
 
-TEST_F(KLFileRead, FindSectionMatchesTheWholeLineOnly) {
+    // Only the whole line matches.
     Load("%INDEX%CLUBS2\n%INDEX%CLUB \n%INDEX%CLUB\n5\n");
     ASSERT_TRUE(m_file.FindSection("CLUB"));
     EXPECT_EQ(Number(), 5);
@@ -530,9 +518,7 @@ TEST(KLFileRoundTrip, DifficultTextsKeepEveryOtherValueIntact) {
         {longText, longText.substr(0, CKLFile::kMaxLine)},
         {";" + longText, ";" + longText.substr(0, CKLFile::kMaxLine - 2)},
         {"", ""},
-        {"Gr\xFC\xDF"
-         "e \x80",
-         ""}};
+        {"Gr\xFC\337e \x80", ""}};
     const std::string data = WriteWith([&](CKLFile& file) {
         for (int r = 0; r < static_cast<int>(tricky.size()); ++r) {
             const std::string& text = tricky[static_cast<std::size_t>(r)].first;
@@ -585,18 +571,14 @@ const std::vector<std::pair<std::string, std::string>> kEscapes = {
     {"x\\;", "x\\;"},
 };
 
-TEST(KLFileEscape, WriterEscapesOnlyCommentMarkerAndEscapeLookalikes) {
+// The writer escapes only comment, marker and escape lookalikes; the reader removes the
+// backslash only before the three escaped characters.
+TEST(KLFileEscape, EscapesTravelBothWays) {
     for (const auto& [written, line] : kEscapes) {
         // A structured binding cannot be captured by clang 14.
         const std::string text = written;
         SCOPED_TRACE(text);
         EXPECT_EQ(WriteWith([&](CKLFile& file) { file.WriteText(text); }), line + "\r\n");
-    }
-}
-
-TEST(KLFileEscape, ReaderRemovesTheBackslashOnlyBeforeTheThreeEscapedCharacters) {
-    for (const auto& [text, line] : kEscapes) {
-        SCOPED_TRACE(line);
         CKLFile file;
         ASSERT_TRUE(file.OpenForReadFromMemory(line + "\r\n" + line + "\r\n"));
         std::string read;
@@ -611,7 +593,7 @@ TEST(KLFileEscape, ReaderRemovesTheBackslashOnlyBeforeTheThreeEscapedCharacters)
 // Lines another writer made with a '\' that escapes nothing come back byte for byte after a save.
 TEST(KLFileEscape, ForeignBackslashTextsRoundTripByteIdentically) {
     const std::string foreign =
-        CrLfLines({"%INDEX%CLUB", "\\x", "\\", "Pfad\\;", "Ordner\\Datei", "%INDEXEND%CLUB"});
+        JoinLines({"%INDEX%CLUB", "\\x", "\\", "Pfad\\;", "Ordner\\Datei", "%INDEXEND%CLUB"});
     CKLFile reader;
     ASSERT_TRUE(reader.OpenForReadFromMemory(foreign));
     ASSERT_TRUE(reader.FindSection("CLUB"));

@@ -9,51 +9,43 @@
 #include "TempDir.h"
 #include "platform/AtomicFileBatch.h"
 #include "platform/FileFaults.h"
+#include "storage/ListTable.h"
 
 namespace {
 
 using kw::EListExportFormat;
 
-class TableSource : public kw::IListSource {
-public:
-    TableSource(int columns, std::vector<std::vector<std::string>> rows)
-        : m_columns(columns), m_rows(std::move(rows)) {}
-    int ColumnCount() const override { return m_columns; }
-    int RowCount() const override { return static_cast<int>(m_rows.size()); }
-    std::string CellText(int row, int column) const override {
-        return m_rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
-    }
-
-private:
-    int m_columns;
-    std::vector<std::vector<std::string>> m_rows;
-};
+// A list of `columns` columns without headings.
+kw::SListTable Table(std::size_t columns, std::vector<std::vector<std::string>> rows) {
+    return {std::vector<kw::SListColumn>(columns), std::move(rows)};
+}
 
 class ListExportTest : public ::testing::Test {
 protected:
-    std::string Export(const TableSource& list, std::string_view title, EListExportFormat format) {
+    std::string Export(const kw::SListTable& list, std::string_view title,
+                       EListExportFormat format) {
         const auto path = m_dir / "list.txt";
-        EXPECT_TRUE(kw::ExportList(list, title, format, path));
+        EXPECT_TRUE(kw::ExportList(kw::CListTableSource(list), title, format, path));
         return kw::test::ReadFile(path);
     }
     kw::test::TempDir m_dir;
 };
 
 TEST_F(ListExportTest, TabSeparatedWritesTitleThenRows) {
-    const TableSource list(3, {{"Meier", "12", "FC"}, {"", "x", ""}});
+    const kw::SListTable list = Table(3, {{"Meier", "12", "FC"}, {"", "x", ""}});
     EXPECT_EQ(Export(list, "Doppelte Spieler", EListExportFormat::TabSeparated),
               "Doppelte Spieler\r\nMeier\t12\tFC\r\n\tx\t\r\n");
-    EXPECT_EQ(Export(TableSource(1, {{"a"}}), "", EListExportFormat::TabSeparated), "\r\na\r\n");
-    EXPECT_EQ(Export(TableSource(2, {}), "T", EListExportFormat::TabSeparated), "T\r\n");
+    EXPECT_EQ(Export(Table(1, {{"a"}}), "", EListExportFormat::TabSeparated), "\r\na\r\n");
+    EXPECT_EQ(Export(Table(2, {}), "T", EListExportFormat::TabSeparated), "T\r\n");
 }
 
 // Every cell is padded to the longest of its column plus one; widths count at most 1022
 // characters while cells are cut at 1023, so a cell that long gets no padding at all.
 TEST_F(ListExportTest, SpaceFormatPadsEveryCellToTheLongestPlusOne) {
-    const TableSource list(2, {{"abcde", "x"}, {"ab", "yyy"}, {"", ""}});
+    const kw::SListTable list = Table(2, {{"abcde", "x"}, {"ab", "yyy"}, {"", ""}});
     EXPECT_EQ(Export(list, "Titel", EListExportFormat::SpaceFormatted),
               "Titel\r\nabcde x   \r\nab    yyy \r\n          \r\n");
-    const TableSource longCell(2, {{std::string(1500, 'w'), "z"}});
+    const kw::SListTable longCell = Table(2, {{std::string(1500, 'w'), "z"}});
     EXPECT_EQ(Export(longCell, "", EListExportFormat::TabSeparated),
               "\r\n" + std::string(1023, 'w') + "\tz\r\n");
     EXPECT_EQ(Export(longCell, "", EListExportFormat::SpaceFormatted),
@@ -63,8 +55,8 @@ TEST_F(ListExportTest, SpaceFormatPadsEveryCellToTheLongestPlusOne) {
 // Markup characters are escaped; 0x80..0x9F, which the declared ISO-8859-1 lacks, become
 // references to their Windows-1252 meaning; Latin-1 bytes stay as they are.
 TEST_F(ListExportTest, XmlHasDeclarationTitleRowsAndEscapedColumns) {
-    const TableSource list(
-        2, {{"Rot & Wei\xDF <A>", "\x80 \x81\x8D\x8F\x90\x9D \x9F\xA0\xFF"}, {"c", ""}});
+    const kw::SListTable list =
+        Table(2, {{"Rot & Wei\xDF <A>", "\x80 \x81\x8D\x8F\x90\x9D \x9F\xA0\xFF"}, {"c", ""}});
     EXPECT_EQ(Export(list, "a<b>&c\x96", EListExportFormat::Xml),
               "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n"
               "<list>\r\n"
@@ -80,7 +72,8 @@ TEST_F(ListExportTest, XmlHasDeclarationTitleRowsAndEscapedColumns) {
 TEST_F(ListExportTest, ReplacesAnExistingFileAndFailsWhenItCannotWrite) {
     const auto path = m_dir / "out.txt";
     kw::test::WriteFile(path, "old");
-    const TableSource list(1, {{"new"}});
+    const kw::SListTable table = Table(1, {{"new"}});
+    const kw::CListTableSource list(table);
     ASSERT_TRUE(kw::ExportList(list, "T", EListExportFormat::TabSeparated, path));
     EXPECT_EQ(kw::test::ReadFile(path), "T\r\nnew\r\n");
 

@@ -93,15 +93,13 @@ TEST(PickRandomName, AGroupGivesOnlyItsOwnNamesElseThoseOfGroupZero) {
     EXPECT_EQ(kw::PickRandomName(list, 3, random), std::optional<std::string>("Berta"));
     random.Reset(kSeedForLargest);
     EXPECT_EQ(kw::PickRandomName(list, 9, random), std::optional<std::string>("Otto"));
-}
 
-TEST(PickRandomName, NothingWhenNeitherGroupHasNames) {
-    CNameList list;
-    kw::CRandom random;
-    EXPECT_EQ(kw::PickRandomName(list, 0, random), std::nullopt);
-    list.Add(3, "Anna");
-    EXPECT_EQ(kw::PickRandomName(list, 7, random), std::nullopt);
-    EXPECT_EQ(kw::PickRandomName(list, 3, random), std::optional<std::string>("Anna"));
+    // Nothing when neither group has names.
+    CNameList groupOnly;
+    EXPECT_EQ(kw::PickRandomName(groupOnly, 0, random), std::nullopt);
+    groupOnly.Add(3, "Anna");
+    EXPECT_EQ(kw::PickRandomName(groupOnly, 7, random), std::nullopt);
+    EXPECT_EQ(kw::PickRandomName(groupOnly, 3, random), std::optional<std::string>("Anna"));
 }
 
 TEST(PickRandomName, DrawsFromTheGivenGenerator) {

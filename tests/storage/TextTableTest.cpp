@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "KLText.h"
 #include "TempDir.h"
 #include "platform/StringTable.h"
 #include "storage/TextTable.h"
@@ -24,30 +25,21 @@ STextTableFormat NumberFirst(int capacity) {
     return {.capacity = capacity, .valueFirst = true};
 }
 
-// Table files come from Windows.
-std::string CrLf(const std::vector<std::string>& lines) {
-    std::string data;
-    for (const std::string& line : lines) {
-        data += line + "\r\n";
-    }
-    return data;
-}
+// Table files come from Windows: CR LF line ends.
+using kw::test::JoinLines;
 
 // --- reading table files
 
-TEST(TextTable, FacesFileGetsTheNoneEntryFirst) {
+// Faces: text then number, after the none entry; shoes: number then text.
+TEST(TextTable, FacesFileGetsTheNoneEntryFirstAndShoeFileReadsNumberThenText) {
     ASSERT_EQ(kw::ResourceString(kw::ids::kNotAvailable), kNone);
     const kw::test::TempDir dir;
-    kw::test::WriteFile(dir / "faceIDs.txt", CrLf({"2", "Face A", "10", "Face B", "11"}));
+    kw::test::WriteFile(dir / "faceIDs.txt", JoinLines({"2", "Face A", "10", "Face B", "11"}));
+    kw::test::WriteFile(dir / "shoe.txt", JoinLines({"1", "3", "schwarz"}));
     CBaseTextFile faces(TextFirst(6000, kw::ids::kNotAvailable));
     faces.Load(dir / "faceIDs.txt");
     EXPECT_EQ(faces.GetCount(), 3);
     EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {10, "Face A"}, {11, "Face B"}}));
-}
-
-TEST(TextTable, ShoeFileReadsNumberThenText) {
-    const kw::test::TempDir dir;
-    kw::test::WriteFile(dir / "shoe.txt", CrLf({"1", "3", "schwarz"}));
     CBaseTextFile shoes(NumberFirst(5));
     shoes.Load(dir / "shoe.txt");
     EXPECT_EQ(shoes.GetCount(), 1);
@@ -60,7 +52,7 @@ TEST(TextTable, ShoeFileReadsNumberThenText) {
 TEST(TextTable, TextsKeepTheirBlanksAndAreCutAfter128Characters) {
     const std::string tabAt128 = std::string(127, 'y') + "\tz";
     CBaseTextFile table(TextFirst(5));
-    table.LoadFromMemory(CrLf(
+    table.LoadFromMemory(JoinLines(
         {" 4", "  Face\tA  ", " 7 ", "\t", "+8x", std::string(200, 'x'), "9", tabAt128, "10"}));
     // Only the line end goes: a tab before it stays; after the cut, a control character that ends
     // up last goes as a line end would.
@@ -72,7 +64,7 @@ TEST(TextTable, TextsKeepTheirBlanksAndAreCutAfter128Characters) {
 
 TEST(TextTable, ALineBeyondTheLineLimitContinuesAsTheNextLine) {
     CBaseTextFile table(TextFirst(5));
-    table.LoadFromMemory(CrLf({"2", std::string(CBaseTextFile::kLineLimit, 'a') + "77", "5"}));
+    table.LoadFromMemory(JoinLines({"2", std::string(CBaseTextFile::kLineLimit, 'a') + "77", "5"}));
     // The first 998 characters are entry 0's text, "77" its number, "5" the text of an entry whose
     // number line is missing, so it is not taken.
     EXPECT_EQ(table.Entries(), (TextTableEntries{{77, std::string(128, 'a')}}));
@@ -80,10 +72,10 @@ TEST(TextTable, ALineBeyondTheLineLimitContinuesAsTheNextLine) {
 
 TEST(TextTable, CountLineWithoutDigitsOrNegativeMeansNoEntries) {
     CBaseTextFile shoes(NumberFirst(5));
-    shoes.LoadFromMemory(CrLf({"none", "1", "rot"}));
+    shoes.LoadFromMemory(JoinLines({"none", "1", "rot"}));
     EXPECT_TRUE(shoes.Entries().empty());
     CBaseTextFile faces(TextFirst(10, kw::ids::kNotAvailable));
-    faces.LoadFromMemory(CrLf({"-4", "A", "1"}));
+    faces.LoadFromMemory(JoinLines({"-4", "A", "1"}));
     EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}}));
     faces.LoadFromMemory("");
     EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}}));
@@ -93,20 +85,20 @@ TEST(TextTable, LayoutsWithoutCountLineOrWithOneLinePerEntry) {
     STextTableFormat format = NumberFirst(3);
     format.countLine = false;
     CBaseTextFile table(format);
-    table.LoadFromMemory(CrLf({"1", "a", "2", "b", "3", "c", "4", "d"}));
+    table.LoadFromMemory(JoinLines({"1", "a", "2", "b", "3", "c", "4", "d"}));
     EXPECT_EQ(table.Entries(), (TextTableEntries{{1, "a"}, {2, "b"}, {3, "c"}}));
 
     format = TextFirst(4, kw::ids::kNotAvailable);
     format.twoLinesPerEntry = false;
     CBaseTextFile single(format);
-    single.LoadFromMemory(CrLf({"2", "rot", "blau", "gelb"}));
+    single.LoadFromMemory(JoinLines({"2", "rot", "blau", "gelb"}));
     EXPECT_EQ(single.Entries(), (TextTableEntries{{0, kNone}, {1, "rot"}, {2, "blau"}}));
 }
 
 TEST(TextTable, ReloadingReplacesEverything) {
     CBaseTextFile table(TextFirst(5));
-    table.LoadFromMemory(CrLf({"3", "a", "1", "b", "2", "c", "3"}));
-    table.LoadFromMemory(CrLf({"1", "z", "9"}));
+    table.LoadFromMemory(JoinLines({"3", "a", "1", "b", "2", "c", "3"}));
+    table.LoadFromMemory(JoinLines({"1", "z", "9"}));
     EXPECT_EQ(table.Entries(), (TextTableEntries{{9, "z"}}));
     EXPECT_EQ(table.GetText(2), "");
     EXPECT_EQ(table.GetValue(2), 0);
@@ -121,7 +113,7 @@ TEST(TextTableLimits, AFileAnnouncingMoreThanTheCapacityFillsOnlyTheCapacity) {
         lines.push_back("Schuh " + std::to_string(i));
     }
     CBaseTextFile shoes(NumberFirst(5));
-    shoes.LoadFromMemory(CrLf(lines));
+    shoes.LoadFromMemory(JoinLines(lines));
     EXPECT_EQ(shoes.GetCount(), 5);
     EXPECT_EQ(shoes.GetValue(4), 50);
     EXPECT_EQ(shoes.GetText(4), "Schuh 5");
@@ -130,16 +122,16 @@ TEST(TextTableLimits, AFileAnnouncingMoreThanTheCapacityFillsOnlyTheCapacity) {
 
 TEST(TextTableLimits, TheNoneEntryTakesOneSlotOfTheCapacity) {
     CBaseTextFile faces(TextFirst(3, kw::ids::kNotAvailable));
-    faces.LoadFromMemory(CrLf({"3", "A", "1", "B", "2", "C", "3"}));
+    faces.LoadFromMemory(JoinLines({"3", "A", "1", "B", "2", "C", "3"}));
     EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {1, "A"}, {2, "B"}}));
-    faces.LoadFromMemory(CrLf({"2147483647", "A", "1"}));
+    faces.LoadFromMemory(JoinLines({"2147483647", "A", "1"}));
     EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {1, "A"}}));
 }
 
 TEST(TextTableLimits, AFileEndingEarlyKeepsOnlyCompleteEntries) {
     CBaseTextFile faces(TextFirst(6000, kw::ids::kNotAvailable));
     // Four announced, two complete, the third without its number line.
-    faces.LoadFromMemory(CrLf({"4", "Face A", "10", "Face B", "11", "Face C"}));
+    faces.LoadFromMemory(JoinLines({"4", "Face A", "10", "Face B", "11", "Face C"}));
     EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {10, "Face A"}, {11, "Face B"}}));
     // The last line without its line end still counts.
     CBaseTextFile shoes(NumberFirst(5));
@@ -154,7 +146,7 @@ TEST(TextTableLimits, ColourTablesStayWithinTheirColours) {
         lines.push_back(std::to_string(i));
         lines.push_back("F" + std::to_string(i) + "," + std::to_string(i * 1000));
     }
-    kw::test::WriteFile(dir / "TeamColour.txt", CrLf(lines));
+    kw::test::WriteFile(dir / "TeamColour.txt", JoinLines(lines));
     CTeamColourTextFile colours(NumberFirst(30));
     colours.Load(dir / "TeamColour.txt");
     ASSERT_EQ(colours.GetCount(), 30);
@@ -162,7 +154,7 @@ TEST(TextTableLimits, ColourTablesStayWithinTheirColours) {
     EXPECT_EQ(colours.GetColour(29), 29000);
     EXPECT_EQ(colours.GetColour(30), 0);
 
-    kw::test::WriteFile(dir / "TeamColour.txt", CrLf({"5", "1", "Rot,16711680", "2"}));
+    kw::test::WriteFile(dir / "TeamColour.txt", JoinLines({"5", "1", "Rot,16711680", "2"}));
     colours.Load(dir / "TeamColour.txt");
     EXPECT_EQ(colours.GetCount(), 1);
     EXPECT_EQ(colours.GetColour(0), 16711680);
@@ -192,7 +184,7 @@ TEST(TextTableMissing, EntriesAreNumberedByIndexWithTheDefaultText) {
 TEST(TextTableMissing, TheCountOfAnEarlierLoadStaysAndColoursAreZero) {
     const kw::test::TempDir dir;
     CTeamColourTextFile colours(NumberFirst(5));
-    colours.LoadFromMemory(CrLf({"2", "7", "Rot,16711680", "8", "Blau,255"}));
+    colours.LoadFromMemory(JoinLines({"2", "7", "Rot,16711680", "8", "Blau,255"}));
     colours.Load(dir / "MerchandiseColour.txt");
     EXPECT_EQ(colours.Entries(), (TextTableEntries{{0, ""}, {1, ""}}));
     EXPECT_EQ(colours.GetColour(0), 0);
@@ -203,8 +195,8 @@ TEST(TextTableMissing, TheCountOfAnEarlierLoadStaysAndColoursAreZero) {
 
 TEST(TeamColourTable, SplitsNameAndColourAtCommas) {
     CTeamColourTextFile colours(NumberFirst(30));
-    colours.LoadFromMemory(CrLf({"5", "1", "Blau", "2", ",,Gelb,65535", "3", "Rot,16711680", "4",
-                                 ",,,", "5", "Gr\xFCn,,32768,7"}));
+    colours.LoadFromMemory(JoinLines({"5", "1", "Blau", "2", ",,Gelb,65535", "3", "Rot,16711680",
+                                      "4", ",,,", "5", "Gr\xFCn,,32768,7"}));
     const std::vector<std::pair<std::string, int>> expected = {
         {"Blau", 0}, {"Gelb", 65535}, {"Rot", 16711680}, {",,,", 0}, {"Gr\xFCn", 32768}};
     ASSERT_EQ(colours.GetCount(), 5);
@@ -230,14 +222,14 @@ TEST(TextTables, LoadsEachTableFromItsFileInAnyLetterCase) {
     const kw::test::TempDir db;
     const auto lang = db / "GER";
     std::filesystem::create_directories(lang);
-    kw::test::WriteFile(lang / "SHOE.TXT", CrLf({"1", "2", "Schuh"}));
-    kw::test::WriteFile(lang / "teamcolour.txt", CrLf({"1", "3", "Rot,16711680"}));
-    kw::test::WriteFile(lang / "MerchandiseColour.txt", CrLf({"1", "4", "Blau,255"}));
-    kw::test::WriteFile(lang / "faceids.txt", CrLf({"1", "Gesicht", "5"}));
-    kw::test::WriteFile(lang / "LeagueSystem.txt", CrLf({"1", "Liga", "6"}));
-    kw::test::WriteFile(lang / "Formation.txt", CrLf({"1", "4-4-2", "7"}));
-    kw::test::WriteFile(lang / "ClubIDs.txt", CrLf({"1", "Verein", "8"}));
-    kw::test::WriteFile(lang / "hairstyle.TXT", CrLf({"1", "Glatze", "9"}));
+    kw::test::WriteFile(lang / "SHOE.TXT", JoinLines({"1", "2", "Schuh"}));
+    kw::test::WriteFile(lang / "teamcolour.txt", JoinLines({"1", "3", "Rot,16711680"}));
+    kw::test::WriteFile(lang / "MerchandiseColour.txt", JoinLines({"1", "4", "Blau,255"}));
+    kw::test::WriteFile(lang / "faceids.txt", JoinLines({"1", "Gesicht", "5"}));
+    kw::test::WriteFile(lang / "LeagueSystem.txt", JoinLines({"1", "Liga", "6"}));
+    kw::test::WriteFile(lang / "Formation.txt", JoinLines({"1", "4-4-2", "7"}));
+    kw::test::WriteFile(lang / "ClubIDs.txt", JoinLines({"1", "Verein", "8"}));
+    kw::test::WriteFile(lang / "hairstyle.TXT", JoinLines({"1", "Glatze", "9"}));
 
     kw::CTextTables tables;
     tables.LoadTextTables(db.Path(), "ger");
