@@ -110,7 +110,7 @@ TEST(SlotDisplayNameTest, LastComponentAfterBackSlashElseSlash) {
 
 TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
     AddClub(Left(), 1, 1, "Victoria");
-    AddClub(Left(), 1, 2, "athletic");
+    AddClub(Left(), 1, 2, "auenkicker");
     AddClub(Left(), 1, 3, "\xC4rzte Elf");  // A with umlaut sorts among the a's
     AddClub(Left(), 1, 4, "Borough");
 
@@ -132,7 +132,7 @@ TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
     EXPECT_EQ(zetland.item, SSyncItem::Country(kRightSlot, kEurope, 1));
     // The national team is no node of its own.
     EXPECT_EQ(Names(zetland.children),
-              (std::vector<std::string>{"\xC4rzte Elf", "athletic", "Borough", "Victoria"}));
+              (std::vector<std::string>{"\xC4rzte Elf", "auenkicker", "Borough", "Victoria"}));
     const CClub& borough = *Left().Country(1).Club(zetland.children[2].item.club);
     EXPECT_EQ(borough.Name(kDefaultLanguage), "Borough");
     EXPECT_EQ(zetland.children[2].item, ClubItem(kRightSlot, borough));
@@ -160,7 +160,7 @@ TEST_F(DatabaseSyncTest, DroppingOnItselfDoesNothingButTheSameNodeOfAnotherDatab
 
 TEST_F(DatabaseSyncTest, ClubOntoCountryCopiesIntoTheNamesakeOrMakesANewClub) {
     const CClub& victoria = AddClub(Left(), 1, 1, "Victoria");
-    const CClub& athletic = AddClub(Left(), 1, 2, "Athletic");
+    const CClub& auenkicker = AddClub(Left(), 1, 2, "Auenkicker");
     AddClub(Right(), 2, 1, "Rovers");
     const CClub& namesake = AddClub(Right(), 2, 7, "Victoria");
     AddClub(Right(), 2, 8, "victoria");  // the letter case counts
@@ -171,7 +171,7 @@ TEST_F(DatabaseSyncTest, ClubOntoCountryCopiesIntoTheNamesakeOrMakesANewClub) {
     EXPECT_EQ(intoNamesake.action, EDropAction::CopyClub);
     EXPECT_EQ(intoNamesake.target, ClubItem(kRightSlot, namesake));
 
-    const SDropDecision fresh = DecideDrop(ClubItem(kLeftSlot, athletic), albion, left, right);
+    const SDropDecision fresh = DecideDrop(ClubItem(kLeftSlot, auenkicker), albion, left, right);
     EXPECT_EQ(fresh.action, EDropAction::NewClub);
     EXPECT_EQ(fresh.target, albion);
 
