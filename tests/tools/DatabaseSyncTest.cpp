@@ -156,6 +156,15 @@ TEST_F(DatabaseSyncTest, DroppingOnItselfDoesNothingButTheSameNodeOfAnotherDatab
         DecideDrop(country, SSyncItem::Country(kRightSlot, kEurope, 1), left, right);
     EXPECT_EQ(onCountry.action, EDropAction::CopyCountry);
     EXPECT_EQ(onCountry.countries, (std::vector<SCountryCopy>{{1, 1}}));
+
+    // Nothing, and a refusal, carried out leave both databases untouched.
+    const SDropDecision onItself = DecideDrop(leftClub, country, left, left);
+    EXPECT_FALSE(CarryOutDrop(onItself, leftClub, Left(), left, kAllClubCopyGroups).has_value());
+    const SDropDecision refused =
+        DecideDrop(leftClub, SSyncItem::Continent(kRightSlot, kEurope), left, right);
+    EXPECT_FALSE(CarryOutDrop(refused, leftClub, Left(), right, kAllClubCopyGroups).has_value());
+    EXPECT_FALSE(left.IsModified());
+    EXPECT_FALSE(right.IsModified());
 }
 
 TEST_F(DatabaseSyncTest, ClubOntoCountryCopiesIntoTheNamesakeOrMakesANewClub) {
@@ -278,19 +287,6 @@ TEST_F(DatabaseSyncTest, ANewClubTakesEverythingAndUndoRemovesIt) {
     ASSERT_TRUE(right.Undo());
     EXPECT_EQ(right.World().Country(2).Club(shown->club), nullptr);
     EXPECT_EQ(right.World().Country(2).ClubCount(), 1);
-}
-
-TEST_F(DatabaseSyncTest, NothingAndRefusalsLeaveTheTargetUntouched) {
-    const CClub& club = AddClub(Left(), 1, 1, "Victoria");
-    const SSyncItem dragged = ClubItem(kLeftSlot, club);
-    const SDropDecision onItself =
-        DecideDrop(dragged, SSyncItem::Country(kLeftSlot, kEurope, 1), left, left);
-    EXPECT_FALSE(CarryOutDrop(onItself, dragged, Left(), left, kAllClubCopyGroups).has_value());
-    const SDropDecision refused =
-        DecideDrop(dragged, SSyncItem::Continent(kRightSlot, kEurope), left, right);
-    EXPECT_FALSE(CarryOutDrop(refused, dragged, Left(), right, kAllClubCopyGroups).has_value());
-    EXPECT_FALSE(left.IsModified());
-    EXPECT_FALSE(right.IsModified());
 }
 
 TEST_F(DatabaseSyncTest, CountryAndContinentCopiesAreOneUndoableChange) {
