@@ -1,37 +1,31 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "app/AppContext.h"
 
 namespace kw {
 namespace {
 
+// Only the letters a to z after a blank (or at the start) become upper case: inside words, after
+// other separators and in non-ASCII letters nothing changes; the base caption stays as it is.
 TEST(MainCaption, WordsOfTheDirectoryNameStartUpperCase) {
-    EXPECT_EQ(CaptionWithDirectory("KW 06 Datenbank Editor", "meine datenbank neu"),
-              "KW 06 Datenbank Editor - Meine Datenbank Neu");
-    EXPECT_EQ(CaptionWithDirectory("KW 06 Datenbank Editor", "database"),
-              "KW 06 Datenbank Editor - Database");
-}
-
-TEST(MainCaption, BaseCaptionStaysAsItIs) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"meine datenbank neu", "KW 06 Datenbank Editor - Meine Datenbank Neu"},
+        {"database", "KW 06 Datenbank Editor - Database"},
+        {"mEINE_datenbank-neu 2te \xC3\xA4nderung\tzwei  drei",
+         "KW 06 Datenbank Editor - MEINE_datenbank-neu 2te \xC3\xA4nderung\tzwei  Drei"},
+        {"", "KW 06 Datenbank Editor - "}};
+    for (const auto& [directory, caption] : cases) {
+        EXPECT_EQ(CaptionWithDirectory("KW 06 Datenbank Editor", directory), caption);
+    }
     EXPECT_EQ(CaptionWithDirectory("kw editor", "x"), "kw editor - X");
 }
 
-TEST(MainCaption, OnlyLettersAToZAfterABlankChange) {
-    // Inside words, after other separators and non-ASCII letters nothing changes.
-    EXPECT_EQ(CaptionWithDirectory("B", "mEINE_datenbank-neu 2te \xC3\xA4nderung\tzwei  drei"),
-              "B - MEINE_datenbank-neu 2te \xC3\xA4nderung\tzwei  Drei");
-}
-
-TEST(MainCaption, EmptyDirectoryName) {
-    EXPECT_EQ(CaptionWithDirectory("B", ""), "B - ");
-}
-
-TEST(SlotMenuLabel, NumberedFromOneWithWordsUpperCase) {
+TEST(SlotMenuLabel, NumberedFromOneWithWordsUpperCaseAndTheLast37Characters) {
     EXPECT_EQ(SlotMenuLabel(0, "database"), "1. Database");
     EXPECT_EQ(SlotMenuLabel(5, "meine datenbank"), "6. Meine Datenbank");
-}
-
-TEST(SlotMenuLabel, LongNamesKeepTheirLast37Characters) {
     const std::string forty(40, 'x');
     EXPECT_EQ(SlotMenuLabel(0, forty), "1. X" + forty.substr(1));
     const std::string fifty = "abcdefghijklm" + std::string(37, 'y');
@@ -43,9 +37,7 @@ TEST(SlotMenuLabel, LongNamesKeepTheirLast37Characters) {
     }
     EXPECT_EQ(SlotMenuLabel(2, umlauts), "3. ..." + umlauts.substr(8));
     EXPECT_EQ(SlotMenuLabel(2, umlauts.substr(2)), "3. " + umlauts.substr(2));
-}
-
-TEST(SlotMenuLabel, ABlankInTheKeptPartStillCapitalises) {
+    // A blank in the kept part still capitalises.
     EXPECT_EQ(SlotMenuLabel(0, std::string(30, 'a') + " zwei " + std::string(10, 'b')),
               "1. ..." + std::string(21, 'a') + " Zwei B" + std::string(9, 'b'));
 }

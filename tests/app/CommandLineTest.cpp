@@ -110,14 +110,6 @@ TEST(CommandLineLanguage, LaterLanguageOverridesEarlier) {
     EXPECT_EQ(Parse({"fra", "Eng"}).language, 2);
 }
 
-TEST(CommandLineLanguage, DefaultsToGerman) {
-    const SCommandLine line = Parse({"-master"});
-    EXPECT_TRUE(line.master);
-    EXPECT_EQ(line.language, 0);
-    EXPECT_EQ(line.options, 0u);
-    EXPECT_EQ(Parse({}).language, 0);
-}
-
 TEST(CommandLineOptions, BitsAccumulateOverArguments) {
     const test::TempDir directory;
     const SCommandLine line =
@@ -128,19 +120,13 @@ TEST(CommandLineOptions, BitsAccumulateOverArguments) {
               0x1u | 0x4u | 0x8u | 0x10u | 0x20u | 0x40u | 0x80000000u | 0x20000000u | 0x40000000u);
 }
 
-TEST(CommandLinePath, RestIsCutTo259Characters) {
-    const std::string directory(300, 'd');
-    EXPECT_EQ(Parse({"path" + directory}).batchPath, std::string(259, 'd'));
+// The rest is cut to 259 characters, never inside one; the last path wins.
+TEST(CommandLinePath, RestIsCutTo259CharactersAndTheLastWins) {
+    EXPECT_EQ(Parse({"path" + std::string(300, 'd')}).batchPath, std::string(259, 'd'));
     EXPECT_EQ(Parse({"path" + std::string(259, 'e')}).batchPath, std::string(259, 'e'));
-}
-
-TEST(CommandLinePath, CutNeverSplitsACharacter) {
     // 258 letters and then a two-byte "ä": 259 characters but 260 bytes stay whole.
     const std::string kept = std::string(258, 'a') + "\xC3\xA4";
     EXPECT_EQ(Parse({"path" + kept + "bc"}).batchPath, kept);
-}
-
-TEST(CommandLinePath, LastPathWins) {
     EXPECT_EQ(Parse({"path/one", "path/two"}).batchPath, "/two");
 }
 
@@ -195,12 +181,14 @@ private:
     test::TempDir m_directory;
 };
 
+// The word and the file to rename are found in any letter case.
 TEST_F(CommandLineRename, ExportInAnyCaseRenamesTeamMapping) {
-    for (const char* word : {"export", "EXPORT"}) {
-        test::WriteFile(File("MappingTeamIDs.txt"), word);
+    for (const auto& [word, source] :
+         {std::pair{"export", "MappingTeamIDs.txt"}, std::pair{"EXPORT", "mappingteamids.txt"}}) {
+        test::WriteFile(File(source), word);
         const SCommandLine line = Parse({word}, Directory());
         EXPECT_EQ(line.options, option::kExport);
-        EXPECT_FALSE(fs::exists(File("MappingTeamIDs.txt"))) << word;
+        EXPECT_FALSE(fs::exists(File(source))) << word;
         EXPECT_EQ(test::ReadFile(File("MappingTeamIDs1.txt")), word);
         fs::remove(File("MappingTeamIDs1.txt"));
     }
@@ -240,33 +228,10 @@ TEST_F(CommandLineRename, TargetInOtherLetterCaseCountsAsExisting) {
     EXPECT_FALSE(fs::exists(File("MappingPlayer1.txt")));
 }
 
-TEST_F(CommandLineRename, SourceInOtherLetterCaseIsRenamed) {
-    test::WriteFile(File("mappingteamids.txt"), "teams");
-    Parse({"export"}, Directory());
-    EXPECT_FALSE(fs::exists(File("mappingteamids.txt")));
-    EXPECT_EQ(test::ReadFile(File("MappingTeamIDs1.txt")), "teams");
-}
-
 TEST_F(CommandLineRename, MissingSourceIsIgnored) {
     const SCommandLine line = Parse({"export", "exportLeagues"}, Directory());
     EXPECT_EQ(line.options, option::kExport | option::kExportLeagues);
     EXPECT_TRUE(fs::is_empty(Directory()));
-}
-
-TEST_F(CommandLineRename, RenamesHappenWithoutMaster) {
-    test::WriteFile(File("MappingLeagues.txt"), "leagues");
-    const SCommandLine line = Parse({"EXPORTLEAGUES"}, Directory());
-    EXPECT_FALSE(line.master);
-    EXPECT_TRUE(fs::exists(File("MappingLeagues1.txt")));
-}
-
-TEST_F(CommandLineRename, RenamesOnlyInTheGivenDirectory) {
-    const test::TempDir other;
-    test::WriteFile(other / "MappingTeamIDs.txt", "elsewhere");
-    test::WriteFile(File("MappingTeamIDs.txt"), "here");
-    Parse({"export"}, Directory());
-    EXPECT_EQ(test::ReadFile(File("MappingTeamIDs1.txt")), "here");
-    EXPECT_EQ(test::ReadFile(other / "MappingTeamIDs.txt"), "elsewhere");
 }
 
 TEST_F(CommandLineRename, HelperReportsWhetherItRenamed) {

@@ -109,11 +109,14 @@ TEST_F(Startup, WithoutInstallationRunsTheWindowInTheStartDirectory) {
     EXPECT_EQ(m_out.Text(), "");
 }
 
+// A full installation has the data archive, found in any letter case.
 TEST_F(Startup, ConfiguredInstallationBecomesTheWorkingDirectory) {
+    test::WriteFile(m_install / "Data" / "ZDATA_06.BIG", "archive");
     ConfigureInstallation(m_install.Path());
     Run({});
     ASSERT_EQ(m_windowRuns, 1);
     EXPECT_TRUE(m_windowContext.installationConfigured);
+    EXPECT_TRUE(m_windowContext.fullInstallation);
     EXPECT_EQ(m_windowContext.startDirectory, Real(StartPath()));
     EXPECT_EQ(m_windowContext.workingDirectory, Real(m_install.Path()));
     // The process keeps its own working folder: paths are formed from the context.
@@ -127,14 +130,6 @@ TEST_F(Startup, MissingInstallationFolderKeepsTheWorkingDirectory) {
     EXPECT_FALSE(m_windowContext.installationConfigured);
     EXPECT_EQ(m_windowContext.workingDirectory, Real(StartPath()));
     EXPECT_TRUE(m_ui.Messages().empty());
-}
-
-TEST_F(Startup, FullInstallationNeedsTheDataArchiveInAnyLetterCase) {
-    test::WriteFile(m_install / "Data" / "ZDATA_06.BIG", "archive");
-    ConfigureInstallation(m_install.Path());
-    Run({});
-    ASSERT_EQ(m_windowRuns, 1);
-    EXPECT_TRUE(m_windowContext.fullInstallation);
 }
 
 TEST_F(Startup, ExportWithoutMasterRenamesInTheInstallationAndOpensTheWindow) {
@@ -218,17 +213,12 @@ TEST_F(Startup, LockThatCannotBeTakenIsReportedAndTheEditorStarts) {
     EXPECT_NE(errors[0].find((missing / "kwedit.lock").string()), std::string::npos) << errors[0];
 }
 
-TEST_F(Startup, LockIsReleasedWhenStartUpEnds) {
-    Run({});
-    const CSingleInstanceLock next;
-    EXPECT_TRUE(next.IsAcquired());
-}
-
-TEST_F(Startup, WindowRunsWhileTheLockIsHeld) {
+TEST_F(Startup, TheWindowRunsWhileTheLockIsHeldAndItIsReleasedAfterwards) {
     bool heldDuringWindow = false;
     m_app.Run({}, m_ui,
               [&](SAppContext&) { heldDuringWindow = !CSingleInstanceLock().IsAcquired(); });
     EXPECT_TRUE(heldDuringWindow);
+    EXPECT_TRUE(CSingleInstanceLock().IsAcquired());
 }
 
 TEST_F(Startup, MasterRunsTheBatchBuildInsteadOfTheWindow) {

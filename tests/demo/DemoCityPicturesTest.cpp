@@ -67,7 +67,8 @@ TEST(DemoCityPictures, TwoCitiesPerCountryFromTheDefaultOneOnAsReadableBitmaps) 
     }
 }
 
-TEST(DemoCityPictures, AtMostADozenAndTheSameSeedGivesTheSameBytes) {
+// That one seed gives the same bytes is pinned by the whole demo installation's test.
+TEST(DemoCityPictures, AtMostADozenAndAnotherSeedGivesOthers) {
     auto world = std::make_unique<kw::CWorld>();
     world->InitialiseCountries();
     for (int number = 1; number <= 20; ++number) {
@@ -77,19 +78,15 @@ TEST(DemoCityPictures, AtMostADozenAndTheSameSeedGivesTheSameBytes) {
         }
     }
     kw::test::TempDir first;
-    kw::test::TempDir second;
     kw::test::TempDir otherSeed;
     ASSERT_TRUE(kw::demo::WriteDemoCityPictures(*world, first.Path(), 5));
-    ASSERT_TRUE(kw::demo::WriteDemoCityPictures(*world, second.Path(), 5));
     ASSERT_TRUE(kw::demo::WriteDemoCityPictures(*world, otherSeed.Path(), 6));
     const std::vector<std::string> names = Pictures(first / "city");
     EXPECT_EQ(names.size(), 12u);
-    EXPECT_EQ(Pictures(second / "city"), names);
     bool anyDiffers = false;
     for (const std::string& name : names) {
-        const std::string bytes = kw::test::ReadFile(first / "city" / name);
-        EXPECT_EQ(kw::test::ReadFile(second / "city" / name), bytes) << name;
-        anyDiffers |= kw::test::ReadFile(otherSeed / "city" / name) != bytes;
+        anyDiffers |= kw::test::ReadFile(otherSeed / "city" / name) !=
+                      kw::test::ReadFile(first / "city" / name);
     }
     EXPECT_TRUE(anyDiffers);
 }

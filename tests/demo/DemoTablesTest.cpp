@@ -130,17 +130,11 @@ TEST_F(DemoTablesTest, PlainTextFilesEndTheirLinesWithCrLf) {
     }
 }
 
-TEST_F(DemoTablesTest, OneSeedGivesTheSameBytesAndAnotherSeedOthers) {
-    test::TempDir same;
+// That one seed gives the same bytes is pinned by the whole demo installation's test.
+TEST_F(DemoTablesTest, AnotherSeedGivesAnotherStadiumList) {
     test::TempDir other;
     CSilentProgress progress;
-    ASSERT_TRUE(WriteDemoTables(same.Path(), 7, progress, kLeagueSystems));
     ASSERT_TRUE(WriteDemoTables(other.Path(), 8, progress, kLeagueSystems));
-    std::vector<std::string> files(std::begin(kPlainTextFiles), std::end(kPlainTextFiles));
-    files.push_back("database/ger/StadiumList.txt");
-    for (const std::string& file : files) {
-        EXPECT_EQ(test::ReadFile(same / file), test::ReadFile(m_dir / file)) << file;
-    }
     EXPECT_NE(test::ReadFile(other / "database/ger/StadiumList.txt"),
               test::ReadFile(m_dir / "database/ger/StadiumList.txt"));
 }

@@ -32,23 +32,22 @@ void ExpectSameEntries(const std::vector<SCommitEntry>& read,
     }
 }
 
+// Whatever the names; the paths follow the database when it is moved.
 TEST(CommitRecord, ReadsBackWhatWasWrittenWhateverTheNames) {
     const std::string text = FormatCommitRecord(kFolder, Entries());
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
     const SParsedCommitRecord record = ParseCommitRecord(kFolder, text);
     EXPECT_TRUE(record.complete);
     ExpectSameEntries(record.entries, Entries());
-}
 
-TEST(CommitRecord, PathsFollowTheDatabaseWhenItIsMoved) {
-    const std::string text = FormatCommitRecord(kFolder, Entries());
     const fs::path moved = "/elsewhere/copy/database";
-    const SParsedCommitRecord record = ParseCommitRecord(moved, text);
-    ASSERT_TRUE(record.complete);
-    ASSERT_EQ(record.entries.size(), 3u);
-    EXPECT_EQ(record.entries[0].target, moved / "Country1.sav");
-    EXPECT_EQ(record.entries[2].target, fs::path("/elsewhere/copy/badges/b/Badge256/club.tga"));
-    EXPECT_EQ(record.entries[2].temporary.filename(), "club.tga.tmp-zZ9yY8");
+    const SParsedCommitRecord movedRecord = ParseCommitRecord(moved, text);
+    ASSERT_TRUE(movedRecord.complete);
+    ASSERT_EQ(movedRecord.entries.size(), 3u);
+    EXPECT_EQ(movedRecord.entries[0].target, moved / "Country1.sav");
+    EXPECT_EQ(movedRecord.entries[2].target,
+              fs::path("/elsewhere/copy/badges/b/Badge256/club.tga"));
+    EXPECT_EQ(movedRecord.entries[2].temporary.filename(), "club.tga.tmp-zZ9yY8");
 }
 
 // A record cut anywhere (the process died while writing it) is never taken for a whole one, and

@@ -211,45 +211,4 @@ TEST(SingleInstanceLock, AFileThatCannotBeUsedFailsWithTheReason) {
     EXPECT_EQ(kw::CSingleInstanceLock().State(), kw::CSingleInstanceLock::EState::kFailed);
 }
 
-// Two users on one machine without XDG_RUNTIME_DIR share the temporary folder; each gets an
-// editor. Only root can start a process as another user.
-TEST(SingleInstanceLock, EditorsOfTwoUsersDoNotMeet) {
-    if (geteuid() != 0) {
-        GTEST_SKIP() << "needs root to run a process as another user";
-    }
-    TempDir root;
-    const fs::path shared = root / "tmp";
-    fs::create_directory(shared);
-    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
-    ScopedVariable runtime("XDG_RUNTIME_DIR", std::nullopt);
-    ScopedVariable temporary("TMPDIR", shared.string());
-
-    int ready[2];
-    int release[2];
-    ASSERT_EQ(pipe(ready), 0);
-    ASSERT_EQ(pipe(release), 0);
-    const pid_t other = fork();
-    if (other == 0) {
-        // The other user's editor holds its lock until told to end.
-        char byte = 0;
-        const bool user = setgid(65534) == 0 && setuid(65534) == 0;
-        const kw::CSingleInstanceLock lock;
-        byte = user && lock.IsAcquired() ? 'y' : 'n';
-        (void)!write(ready[1], &byte, 1);
-        (void)!read(release[0], &byte, 1);
-        _exit(0);
-    }
-    char answer = 0;
-    ASSERT_EQ(read(ready[0], &answer, 1), 1);
-    EXPECT_EQ(answer, 'y');
-    const kw::CSingleInstanceLock mine;
-    EXPECT_TRUE(mine.IsAcquired()) << mine.Failure();
-    (void)!write(release[1], "x", 1);
-    int status = -1;
-    waitpid(other, &status, 0);
-    for (const int fd : {ready[0], ready[1], release[0], release[1]}) {
-        close(fd);
-    }
-}
-
 }  // namespace

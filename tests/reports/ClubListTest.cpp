@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,12 @@ protected:
             player.SetAbility(i, ability);
         }
     }
-    std::vector<std::string> Names(EClubListOrder order) {
+    // The names in the order given, sorted from the list as it comes or reversed.
+    std::vector<std::string> Names(EClubListOrder order, bool reversed = false) {
         auto entries = ClubListEntries(Country(), 0);
+        if (reversed) {
+            std::reverse(entries.begin(), entries.end());
+        }
         SortClubList(entries, order);
         std::vector<std::string> names;
         for (const auto& entry : entries) {
@@ -86,14 +91,7 @@ TEST_F(ClubList, StrengthsEqualAsShownTieByNameInAnyInputOrder) {
     AddClub(4, "D", 70);
     const std::vector<std::string> expected{"NT", "D", "A", "B", "C"};
     EXPECT_EQ(Names(EClubListOrder::kStrength), expected);
-    auto entries = ClubListEntries(Country(), 0);
-    std::reverse(entries.begin(), entries.end());
-    SortClubList(entries, EClubListOrder::kStrength);
-    std::vector<std::string> names;
-    for (const auto& entry : entries) {
-        names.push_back(entry.nationalTeam ? "NT" : entry.name);
-    }
-    EXPECT_EQ(names, expected);
+    EXPECT_EQ(Names(EClubListOrder::kStrength, true), expected);
 }
 
 TEST_F(ClubList, NationalTeamRowHasOnlyItsName) {

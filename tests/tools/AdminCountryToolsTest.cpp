@@ -15,9 +15,10 @@ using test::AdminToolsTest;
 
 TEST(RenamedStadium, KeepsMarkedNamesAndMakesInitialsOfTheOthers) {
     EXPECT_EQ(RenamedStadium("!!Arena", "Musterstadt"), "Arena");
-    EXPECT_EQ(RenamedStadium("!!Olympiastadion", "Berlin"), "Olympiastadion");
+    EXPECT_EQ(RenamedStadium("!!Seestadion", "Nordhafen"), "Seestadion");
     EXPECT_EQ(RenamedStadium("Stadion am Park", "Musterstadt"), "S. a. P. Musterstadt");
-    EXPECT_EQ(RenamedStadium("Stadion an der Alten Fischerei", "Berlin"), "S. a. d. A. F. Berlin");
+    EXPECT_EQ(RenamedStadium("Stadion an der Alten Weide", "Nordhafen"),
+              "S. a. d. A. W. Nordhafen");
     // Words starting with a digit or an umlaut give no initial; only blanks separate words.
     EXPECT_EQ(RenamedStadium("1. Park \xDC"
                              "ber-Feld",

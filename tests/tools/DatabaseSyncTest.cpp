@@ -110,7 +110,7 @@ TEST(SlotDisplayNameTest, LastComponentAfterBackSlashElseSlash) {
 
 TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
     AddClub(Left(), 1, 1, "Victoria");
-    AddClub(Left(), 1, 2, "athletic");
+    AddClub(Left(), 1, 2, "auenkicker");
     AddClub(Left(), 1, 3, "\xC4rzte Elf");  // A with umlaut sorts among the a's
     AddClub(Left(), 1, 4, "Borough");
 
@@ -132,7 +132,7 @@ TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
     EXPECT_EQ(zetland.item, SSyncItem::Country(kRightSlot, kEurope, 1));
     // The national team is no node of its own.
     EXPECT_EQ(Names(zetland.children),
-              (std::vector<std::string>{"\xC4rzte Elf", "athletic", "Borough", "Victoria"}));
+              (std::vector<std::string>{"\xC4rzte Elf", "auenkicker", "Borough", "Victoria"}));
     const CClub& borough = *Left().Country(1).Club(zetland.children[2].item.club);
     EXPECT_EQ(borough.Name(kDefaultLanguage), "Borough");
     EXPECT_EQ(zetland.children[2].item, ClubItem(kRightSlot, borough));
@@ -156,11 +156,20 @@ TEST_F(DatabaseSyncTest, DroppingOnItselfDoesNothingButTheSameNodeOfAnotherDatab
         DecideDrop(country, SSyncItem::Country(kRightSlot, kEurope, 1), left, right);
     EXPECT_EQ(onCountry.action, EDropAction::CopyCountry);
     EXPECT_EQ(onCountry.countries, (std::vector<SCountryCopy>{{1, 1}}));
+
+    // Nothing, and a refusal, carried out leave both databases untouched.
+    const SDropDecision onItself = DecideDrop(leftClub, country, left, left);
+    EXPECT_FALSE(CarryOutDrop(onItself, leftClub, Left(), left, kAllClubCopyGroups).has_value());
+    const SDropDecision refused =
+        DecideDrop(leftClub, SSyncItem::Continent(kRightSlot, kEurope), left, right);
+    EXPECT_FALSE(CarryOutDrop(refused, leftClub, Left(), right, kAllClubCopyGroups).has_value());
+    EXPECT_FALSE(left.IsModified());
+    EXPECT_FALSE(right.IsModified());
 }
 
 TEST_F(DatabaseSyncTest, ClubOntoCountryCopiesIntoTheNamesakeOrMakesANewClub) {
     const CClub& victoria = AddClub(Left(), 1, 1, "Victoria");
-    const CClub& athletic = AddClub(Left(), 1, 2, "Athletic");
+    const CClub& auenkicker = AddClub(Left(), 1, 2, "Auenkicker");
     AddClub(Right(), 2, 1, "Rovers");
     const CClub& namesake = AddClub(Right(), 2, 7, "Victoria");
     AddClub(Right(), 2, 8, "victoria");  // the letter case counts
@@ -171,7 +180,7 @@ TEST_F(DatabaseSyncTest, ClubOntoCountryCopiesIntoTheNamesakeOrMakesANewClub) {
     EXPECT_EQ(intoNamesake.action, EDropAction::CopyClub);
     EXPECT_EQ(intoNamesake.target, ClubItem(kRightSlot, namesake));
 
-    const SDropDecision fresh = DecideDrop(ClubItem(kLeftSlot, athletic), albion, left, right);
+    const SDropDecision fresh = DecideDrop(ClubItem(kLeftSlot, auenkicker), albion, left, right);
     EXPECT_EQ(fresh.action, EDropAction::NewClub);
     EXPECT_EQ(fresh.target, albion);
 
@@ -278,19 +287,6 @@ TEST_F(DatabaseSyncTest, ANewClubTakesEverythingAndUndoRemovesIt) {
     ASSERT_TRUE(right.Undo());
     EXPECT_EQ(right.World().Country(2).Club(shown->club), nullptr);
     EXPECT_EQ(right.World().Country(2).ClubCount(), 1);
-}
-
-TEST_F(DatabaseSyncTest, NothingAndRefusalsLeaveTheTargetUntouched) {
-    const CClub& club = AddClub(Left(), 1, 1, "Victoria");
-    const SSyncItem dragged = ClubItem(kLeftSlot, club);
-    const SDropDecision onItself =
-        DecideDrop(dragged, SSyncItem::Country(kLeftSlot, kEurope, 1), left, left);
-    EXPECT_FALSE(CarryOutDrop(onItself, dragged, Left(), left, kAllClubCopyGroups).has_value());
-    const SDropDecision refused =
-        DecideDrop(dragged, SSyncItem::Continent(kRightSlot, kEurope), left, right);
-    EXPECT_FALSE(CarryOutDrop(refused, dragged, Left(), right, kAllClubCopyGroups).has_value());
-    EXPECT_FALSE(left.IsModified());
-    EXPECT_FALSE(right.IsModified());
 }
 
 TEST_F(DatabaseSyncTest, CountryAndContinentCopiesAreOneUndoableChange) {

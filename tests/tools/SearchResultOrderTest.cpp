@@ -53,9 +53,10 @@ protected:
 
     // Ids 1..4 in search order. "Öztürk" sorts as "Ozturk", before "Peters".
     std::vector<SSearchRow> rows = {
-        Row(1, "Zeno", "Peters", "", 12, CDate::FromYmd(1985, 3, 1), "Borussia", "Nordland"),
-        Row(2, "Adam", "\xD6zt\xFCrk", "Oz", 1, CDate::FromYmd(1990, 1, 1), "Athletic", "Ostland"),
-        Row(3, "Bert", "Peters", "Bomber", 17, CDate::FromYmd(1979, 12, 31), "", ""),
+        Row(1, "Zeno", "Peters", "", 12, CDate::FromYmd(1985, 3, 1), "Brackwasser", "Nordland"),
+        Row(2, "Adam", "\xD6zt\xFCrk", "Oz", 1, CDate::FromYmd(1990, 1, 1), "Auenkicker",
+            "Ostland"),
+        Row(3, "Bert", "Peters", "Blitz", 17, CDate::FromYmd(1979, 12, 31), "", ""),
         Row(4, "\xC4gidius", "Abel", "", 4, CDate::FromYmd(1985, 3, 2), "Zebra", "Ostland"),
     };
 };
