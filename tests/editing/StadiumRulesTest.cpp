@@ -88,9 +88,8 @@ TEST(StadiumRules, TextsAreCutToTheRecordsFields) {
     values.name = std::string(35, 'N');
     values.city = std::string(30, 'O');
     const CStadium stored = StadiumWithValues(CStadium(), values);
-    EXPECT_EQ(stored.Name().View(), std::string(kStadiumTextLength, 'N'));
-    EXPECT_EQ(stored.City().View(), std::string(kStadiumTextLength, 'O'));
-    EXPECT_EQ(kStadiumTextLength, 29);
+    EXPECT_EQ(stored.Name().View(), std::string(29, 'N'));
+    EXPECT_EQ(stored.City().View(), std::string(29, 'O'));
 }
 
 TEST(StadiumRules, TypedPlacesSaturateAndAreNeverNegative) {
@@ -134,9 +133,6 @@ TEST(StadiumRules, TheBlockCheckNamesEveryBrokenRuleInOrder) {
     const std::vector<int> all = {ids::kTooManySeasonTicketBlocks, ids::kNotOneAwayBlock,
                                   ids::kSeasonTicketAwayBlock};
     EXPECT_EQ(StandBlockFaults(WithBlocks(0x1F, 0x03)), all);
-    EXPECT_EQ(ids::kTooManySeasonTicketBlocks, 487);
-    EXPECT_EQ(ids::kNotOneAwayBlock, 488);
-    EXPECT_EQ(ids::kSeasonTicketAwayBlock, 489);
 }
 
 TEST(StadiumRules, AListRowShowsNumberNameCityAndTotal) {
