@@ -51,12 +51,7 @@ std::unique_ptr<CShownScene> ShowDlgPlayerSelectStaff(CSceneContext& context) {
     const CClub& club = context.DemoClub();
     auto dialog = std::make_unique<CDlgPlayerSelect>(
         context.World(), kDefaultLanguage, club.Country(), nullptr, EPersonChoice::kStaff);
-    QListWidget& clubs = dialog->Clubs();
-    for (int row = 0; row < clubs.count(); ++row) {
-        if (clubs.item(row)->data(Qt::UserRole).toUInt() == club.Id()) {
-            clubs.setCurrentRow(row);
-        }
-    }
+    SelectRowOf(dialog->Clubs(), club.Id());
     dialog->Players().setCurrentRow(0);
     dialog->resize(900, 420);
     return Shown(std::move(dialog));

@@ -47,12 +47,7 @@ std::vector<SStriker> TwoStrikers(const CWorld& world) {
 
 void Choose(CPlayerCompareSide& side, const SStriker& striker) {
     side.Clubs().setCurrentIndex(side.Clubs().findData(striker.club));
-    QListWidget& players = side.Players();
-    for (int row = 0; row < players.count(); ++row) {
-        if (players.item(row)->data(Qt::UserRole).toUInt() == striker.player->Id()) {
-            players.setCurrentRow(row);
-        }
-    }
+    SelectRowOf(side.Players(), striker.player->Id());
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QListWidget>
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -70,6 +72,10 @@ public:
 
 // The usual scene: one widget that owns everything it shows.
 std::unique_ptr<CShownScene> Shown(std::unique_ptr<QWidget> widget);
+
+// Makes the row of `list` whose item holds `id` (Qt::UserRole) the current one, as a user would
+// choose it.
+void SelectRowOf(QListWidget& list, std::uint32_t id);
 
 // A scene on the demo database of `app` (the small or the full demo), opened in a document of its
 // own as the editor opens it: the directories set up and the installation's tables loaded. The

@@ -34,6 +34,14 @@ std::unique_ptr<CShownScene> Shown(std::unique_ptr<QWidget> widget) {
     return std::make_unique<CWidgetScene>(std::move(widget));
 }
 
+void SelectRowOf(QListWidget& list, std::uint32_t id) {
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.item(row)->data(Qt::UserRole).toUInt() == id) {
+            list.setCurrentRow(row);
+        }
+    }
+}
+
 CDatabaseScene::CDatabaseScene(CSceneContext& context, SAppContext& app) : m_app(app) {
     SetUpDirectories(app, app.workingDirectory);
     m_installation.Load(app);

@@ -50,15 +50,6 @@ std::unique_ptr<CShownScene> SquadScene(CSceneContext& context, SAppContext& app
     return scene;
 }
 
-// The club's own row chosen, as a user would before pressing OK.
-void SelectClubRow(QListWidget& list, std::uint32_t id) {
-    for (int row = 0; row < list.count(); ++row) {
-        if (list.item(row)->data(Qt::UserRole).toUInt() == id) {
-            list.setCurrentRow(row);
-        }
-    }
-}
-
 }  // namespace
 
 std::unique_ptr<CShownScene> ShowDlgPlayerlistClub(CSceneContext& context) {
@@ -73,7 +64,7 @@ std::unique_ptr<CShownScene> ShowDlgSelectClub(CSceneContext& context) {
     const CClub& club = context.DemoClub();
     auto dialog =
         std::make_unique<CDlgSelectClub>(context.World(), kDefaultLanguage, club.Country());
-    SelectClubRow(dialog->Clubs(), club.Id() | kSecondTeamFlag);
+    SelectRowOf(dialog->Clubs(), club.Id() | kSecondTeamFlag);
     dialog->resize(560, 420);
     return Shown(std::move(dialog));
 }
@@ -82,7 +73,7 @@ std::unique_ptr<CShownScene> ShowDlgPlayerSelect(CSceneContext& context) {
     const CClub& club = context.DemoClub();
     auto dialog =
         std::make_unique<CDlgPlayerSelect>(context.World(), kDefaultLanguage, club.Country());
-    SelectClubRow(dialog->Clubs(), club.Id());
+    SelectRowOf(dialog->Clubs(), club.Id());
     dialog->Players().setCurrentRow(0);
     dialog->resize(900, 420);
     return Shown(std::move(dialog));
