@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "DocumentTestSupport.h"
+#include "DemoDocumentTest.h"
 #include "document/EditGroup.h"
 #include "document/RecordEdits.h"
 #include "model/Club.h"
@@ -31,7 +31,7 @@ public:
     int historyChanges = 0;
 };
 
-class DatabaseDocument : public test::DocumentTest {
+class DatabaseDocument : public test::DemoDocumentTest {
 protected:
     DatabaseDocument() { document.AddObserver(observer); }
     ~DatabaseDocument() override { document.RemoveObserver(observer); }
@@ -174,7 +174,7 @@ TEST_F(DatabaseDocument, ADiscardedGroupRevertsItsEditsNewestFirstAndRecordsNoth
 TEST_F(DatabaseDocument, AReplacedWorldStartsAFreshCleanHistory) {
     Rename("Vorher");
     observer.changes.clear();
-    document.ReplaceWorld(LoadDemo());
+    document.ReplaceWorld(test::LoadSmallDemo());
     EXPECT_FALSE(document.History().CanUndo());
     EXPECT_FALSE(document.IsModified());
     ASSERT_EQ(observer.changes.size(), 1u);

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "DocumentTestSupport.h"
+#include "DemoDocumentTest.h"
 #include "competition/League.h"
 #include "competition/Pool.h"
 #include "document/RecordEdits.h"
@@ -23,7 +23,7 @@ constexpr int kHome = kDefaultCountry;
 
 // Every kind of edit must leave the database exactly as before when reverted, and exactly as
 // after when applied again: an edit whose scope misses something it changed fails here.
-class UndoProperty : public test::DocumentTest {
+class UndoProperty : public test::DemoDocumentTest {
 protected:
     void ExpectUndoable(const std::function<void()>& change) {
         const std::string before = DumpWorldJson(World());

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdio>
 #include <limits>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -171,9 +170,6 @@ TEST_F(CountryValuesTest, TypedNamesAreCutToTheirFields) {
     EXPECT_EQ(Settings().president.firstName.View(), "Abcdefghijklmno");
     EXPECT_EQ(Settings().president.surname.View(), "Zyxwvutsrqponmlkjih");
     EXPECT_EQ(Settings().associationName.View(), "Verbandsn");
-    // The fields hold what the page lets the user type, less what the record cannot keep.
-    EXPECT_EQ(kPresidentNameTyping, 19);
-    EXPECT_EQ(kAssociationNameTyping, 9);
 }
 
 TEST_F(CountryValuesTest, OnlyEditedValuesAreWrittenAndValuesNoControlShowsStay) {
@@ -267,89 +263,6 @@ TEST(PrizeMoneyTest, ThePageWritesPrizeAndTelevisionMoneyAndKeepsTheOtherKinds) 
             EXPECT_EQ(cup.RoundValue(kind, round), 1000 * kind + round);
         }
     }
-}
-
-class CupModeTest : public CountryValuesTest {
-protected:
-    CDBCup& AddCup(ECountryCup which, int format, int day) {
-        auto node = std::make_unique<CDBCup>(CountryCupId(kCountry, which),
-                                             MakeCompetitionId(kCountry, kRootType, 0));
-        node->SetFormatNumber(static_cast<std::uint8_t>(format));
-        node->AddMatchday(0, day);
-        node->SetRoundValue(0, 7, 100 * day);
-        auto& cup = static_cast<CDBCup&>(world.RegisterCompetition(std::move(node)));
-        return cup;
-    }
-    const CDBCup* Cup(ECountryCup which) const {
-        return dynamic_cast<const CDBCup*>(world.Competition(CountryCupId(kCountry, which)));
-    }
-    void SetUpCups() {
-        world.RemoveCompetitionTree(CountryCupId(kCountry, ECountryCup::National));
-        AddCup(ECountryCup::National, 3, 20);
-        AddCup(ECountryCup::League0, 4, 30);
-        AddCup(ECountryCup::League1, 5, 40);
-        AddCup(ECountryCup::League2, 6, 50);
-        AddCup(ECountryCup::Super, 7, 60);
-        Settings().nationalCupSetting = 3;
-        Settings().leagueCupSettings = 0x00060504;
-        Settings().superCupSetting = 7;
-    }
-};
-
-TEST_F(CupModeTest, TheSettingsGiveEachCupItsFormat) {
-    SetUpCups();
-    EXPECT_EQ(CupSetting(Country(), ECountryCup::National), 3);
-    EXPECT_EQ(CupSetting(Country(), ECountryCup::League0), 4);
-    EXPECT_EQ(CupSetting(Country(), ECountryCup::League2), 6);
-    EXPECT_EQ(CupSetting(Country(), ECountryCup::League3), 0);
-    EXPECT_EQ(CupSetting(Country(), ECountryCup::Super), 7);
-    EXPECT_EQ(CountryCupId(kCountry, ECountryCup::League3),
-              MakeCompetitionId(kCountry, kLeagueCupType, 3));
-}
-
-TEST_F(CupModeTest, NoCupRemovesTheNationalCupWithItsDatesAndNothingElse) {
-    SetUpCups();
-    ASSERT_TRUE(StoreCupMode(world, kCountry, ECountryCup::National, 0));
-    EXPECT_EQ(Cup(ECountryCup::National), nullptr);
-    EXPECT_EQ(Settings().nationalCupSetting, 0);
-    ASSERT_NE(Cup(ECountryCup::League0), nullptr);
-    EXPECT_EQ(Cup(ECountryCup::League0)->CalendarValue(0, 30), 1);
-    EXPECT_EQ(Settings().leagueCupSettings, 0x00060504u);
-}
-
-TEST_F(CupModeTest, ChangingLeagueCupTwoRecreatesOnlyThatCup) {
-    SetUpCups();
-    ASSERT_TRUE(StoreCupMode(world, kCountry, ECountryCup::League2, 9));
-    const CDBCup* changed = Cup(ECountryCup::League2);
-    ASSERT_NE(changed, nullptr);
-    EXPECT_EQ(changed->FormatNumber(), 9);
-    EXPECT_EQ(changed->EnteredMatchdays(0), 0);
-    EXPECT_EQ(changed->RoundValue(0, 7), 0);
-    EXPECT_EQ(Settings().leagueCupSettings, 0x00090504u);
-    for (const auto& [which, day] :
-         std::vector<std::pair<ECountryCup, int>>{{ECountryCup::National, 20},
-                                                  {ECountryCup::League0, 30},
-                                                  {ECountryCup::League1, 40},
-                                                  {ECountryCup::Super, 60}}) {
-        const CDBCup* kept = Cup(which);
-        ASSERT_NE(kept, nullptr);
-        EXPECT_EQ(kept->CalendarValue(0, day), 1);
-        EXPECT_EQ(kept->RoundValue(0, 7), 100 * day);
-    }
-}
-
-TEST_F(CupModeTest, TheSameModeChangesNothingAndAMissingRootIsMade) {
-    SetUpCups();
-    EXPECT_FALSE(StoreCupMode(world, kCountry, ECountryCup::Super, 7));
-    ASSERT_NE(Cup(ECountryCup::Super), nullptr);
-    EXPECT_EQ(Cup(ECountryCup::Super)->CalendarValue(0, 60), 1);
-
-    world.RemoveCompetitionTree(MakeCompetitionId(kCountry, kRootType, 0));
-    ASSERT_EQ(Cup(ECountryCup::League0), nullptr);
-    ASSERT_TRUE(StoreCupMode(world, kCountry, ECountryCup::League3, 2));
-    EXPECT_NE(world.Competition(MakeCompetitionId(kCountry, kRootType, 0)), nullptr);
-    ASSERT_NE(Cup(ECountryCup::League3), nullptr);
-    EXPECT_EQ(CupSetting(Country(), ECountryCup::League3), 2);
 }
 
 TEST(TitleHolderTest, AClubHoldsAtMostOneOfTheFirstTwoTitles) {

@@ -11,6 +11,7 @@
 #include "competition/CupFormat.h"
 #include "editing/ContinentalSettings.h"
 #include "editing/CupPageValues.h"
+#include "editing/CupSettingsRules.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/Stadium.h"
@@ -125,6 +126,8 @@ TEST_F(CupPageValuesTest, UnchangedValuesWriteNothingAndValuesNoControlShowsStay
     const SCupPageValues shown = Read();
     EXPECT_FALSE(Store(shown, shown));
     EXPECT_EQ(Settings(), before);
+    EXPECT_FALSE(StoreCupMode(world, kCountry, ECountryCup::Super, 7));
+    EXPECT_EQ(Cup(ECountryCup::Super)->CalendarValue(0, 60), 1);
 
     // Editing one value writes that value only.
     SCupPageValues edited = shown;
@@ -177,6 +180,7 @@ TEST_F(CupPageValuesTest, NoCupRemovesTheNationalCupAndItsDates) {
     EXPECT_EQ(Settings().nationalCupSetting, 0);
     ASSERT_NE(Cup(ECountryCup::League0), nullptr);
     EXPECT_EQ(Cup(ECountryCup::League0)->CalendarValue(0, 30), 1);
+    EXPECT_EQ(Settings().leagueCupSettings, 0x00060504u);
 }
 
 TEST_F(CupPageValuesTest, ANewModeForLeagueCupTwoRemakesOnlyThatCupAndKeepsItsNamesAndMoney) {
@@ -204,8 +208,10 @@ TEST_F(CupPageValuesTest, ANewModeForLeagueCupTwoRemakesOnlyThatCupAndKeepsItsNa
     }
 }
 
-TEST_F(CupPageValuesTest, ACupMadeFromNothingTakesTheTypedNameAndPrizes) {
+TEST_F(CupPageValuesTest, ACupMadeFromNothingTakesTheTypedNameAndPrizesAndMakesTheRoot) {
     SetUpCups();
+    const std::uint32_t root = MakeCompetitionId(kCountry, kRootType, 0);
+    world.RemoveCompetitionTree(root);
     const SCupPageValues shown = Read();
     SCupPageValues edited = shown;
     edited.cups[4].mode = 11;
@@ -221,6 +227,7 @@ TEST_F(CupPageValuesTest, ACupMadeFromNothingTakesTheTypedNameAndPrizes) {
     EXPECT_EQ(made->RoundValue(1, 7), 2500);
     EXPECT_EQ(made->RoundValue(1, 6), 0);
     EXPECT_EQ(CupSetting(Country(), ECountryCup::League3), 11);
+    EXPECT_NE(world.Competition(root), nullptr);
 }
 
 TEST_F(CupPageValuesTest, PrizeCellsAreWrittenOneByOneAndHeldToTheirRange) {

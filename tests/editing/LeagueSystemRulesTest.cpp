@@ -16,7 +16,6 @@
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -142,12 +141,6 @@ TEST(LeagueData, MirroredLoanListsShowOneField) {
 // The rules that work on a country's leagues and clubs, on the small demo database.
 class CountryLeaguesTest : public ::testing::Test {
 protected:
-    CountryLeaguesTest() : world(test::SmallDemoInstallation()) {
-        world.InitialiseCountries();
-        CSilentProgress progress;
-        world.Load(test::SmallDemoDatabase(), progress);
-    }
-
     CDBLeagueBase& League(int index) {
         auto* league = dynamic_cast<CDBLeagueBase*>(
             world.Competition(MakeCompetitionId(kDemoCountry, kLeagueType, index)));
@@ -157,7 +150,8 @@ protected:
         return *league;
     }
 
-    CWorld world;
+    std::unique_ptr<CWorld> owned = test::LoadSmallDemo();
+    CWorld& world = *owned;
 };
 
 TEST_F(CountryLeaguesTest, SystemCountsAndTeamsFollowTheLeagues) {

@@ -153,21 +153,6 @@ TEST_F(ManagerRecordTest, StaffGradesAreTheHalvesOfTheExportedByte) {
 // Edits of the national coach and of a further manager as document edits.
 class ManagerEditTest : public test::DemoDocumentTest {};
 
-TEST_F(ManagerEditTest, NationalCoachEditIsOneUndoableEdit) {
-    const int country = 19;
-    const std::string before = Dump();
-    const std::uint8_t old =
-        document.World().Country(country).Settings().nationalCoach.TrainingValues()[0];
-    const auto changed = static_cast<std::uint8_t>(old == 15 ? 3 : 15);
-    ASSERT_TRUE(EditManager(document, {country, std::nullopt},
-                            [changed](IManagerRecord& record) { record.SetAbility(0, changed); }));
-    EXPECT_EQ(document.World().Country(country).Settings().nationalCoach.TrainingValues()[0],
-              changed);
-    EXPECT_EQ(document.History().Count(), 1u);
-    ASSERT_TRUE(document.Undo());
-    EXPECT_EQ(Dump(), before);
-}
-
 TEST_F(ManagerEditTest, UnchangedOrMissingManagerLeavesNoEdit) {
     const int country = 19;
     const std::string before = Dump();

@@ -13,7 +13,6 @@
 #include "model/PlayerStrength.h"
 #include "model/World.h"
 #include "platform/LEcuyerRandom.h"
-#include "platform/Progress.h"
 
 namespace kw {
 namespace {
@@ -94,12 +93,7 @@ TEST(PlayerAbilities, TargetStrengthCorrectsForAgeBeforeTheLimitsAndLevels) {
 
 class PlayerAbilitiesDemo : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        s_world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-        s_world->InitialiseCountries();
-        CSilentProgress progress;
-        ASSERT_TRUE(s_world->Load(test::SmallDemoDatabase(), progress));
-    }
+    static void SetUpTestSuite() { s_world = test::LoadSmallDemo(); }
     static void TearDownTestSuite() { s_world.reset(); }
 
     static std::unique_ptr<CWorld> s_world;

@@ -11,7 +11,6 @@
 #include "model/Country.h"
 #include "model/Rules.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "storage/Identifiers.h"
 #include "storage/TextCollation.h"
 
@@ -23,17 +22,12 @@ constexpr int kDemoCountry = 14;
 // The stadium picker's lists, starting choice and result on the small demo.
 class StadiumPickTest : public ::testing::Test {
 protected:
-    StadiumPickTest() : world(test::SmallDemoInstallation()) {
-        world.InitialiseCountries();
-        CSilentProgress progress;
-        world.Load(test::SmallDemoDatabase(), progress);
-    }
-
     int Stadiums(int country) const {
         return static_cast<int>(world.Country(country).Stadiums().size());
     }
 
-    CWorld world;
+    std::unique_ptr<CWorld> owned = test::LoadSmallDemo();
+    CWorld& world = *owned;
 };
 
 TEST_F(StadiumPickTest, CountriesAreEveryRealCountryInNameOrder) {

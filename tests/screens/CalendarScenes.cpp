@@ -2,15 +2,12 @@
 
 #include <stdexcept>
 
-#include "app/AppContext.h"
-#include "app/DatabaseSlots.h"
 #include "competition/Competition.h"
 #include "document/DatabaseDocument.h"
 #include "editing/SeasonCalendar.h"
 #include "gui/editors/DlgCalendar.h"
 #include "model/Country.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 
 namespace kw::screens {
 
@@ -39,35 +36,15 @@ int MonthWithLeagueAndNationalTeamDays(const CWorld& world) {
     throw std::runtime_error("no month with league and national-team days");
 }
 
-class CCalendarScene : public CShownScene {
-public:
-    explicit CCalendarScene(CSceneContext& context) {
-        SAppContext& app = context.NewFullAppContext();
-        SetUpDirectories(app, app.workingDirectory);
-        m_slots = std::make_unique<CDatabaseSlots>(app.installDirectory);
-        CSilentProgress progress;
-        CDatabaseDocument* document = m_slots->AddSlot();
-        if (document == nullptr ||
-            !OpenDatabase(*document, app.installDirectory / "database", progress, context.Ui())) {
-            throw std::runtime_error("full demo database not opened");
-        }
-        m_dialog = std::make_unique<CDlgCalendar>(*document, kSceneCountry);
-        m_dialog->ShowMonth(MonthWithLeagueAndNationalTeamDays(document->World()));
-        m_dialog->resize(1100, 720);
-        m_dialog->show();
-    }
-
-    QWidget& Widget() override { return *m_dialog; }
-
-private:
-    std::unique_ptr<CDatabaseSlots> m_slots;
-    std::unique_ptr<CDlgCalendar> m_dialog;
-};
-
 }  // namespace
 
 std::unique_ptr<CShownScene> ShowDlgCalendar(CSceneContext& context) {
-    return std::make_unique<CCalendarScene>(context);
+    auto scene = std::make_unique<CDatabaseScene>(context, context.NewFullAppContext());
+    auto dialog = std::make_unique<CDlgCalendar>(scene->Document(), kSceneCountry);
+    dialog->ShowMonth(MonthWithLeagueAndNationalTeamDays(scene->Document().World()));
+    dialog->resize(1100, 720);
+    scene->Show(std::move(dialog));
+    return scene;
 }
 
 }  // namespace kw::screens

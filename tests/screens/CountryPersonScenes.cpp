@@ -5,6 +5,7 @@
 #include "gui/controls/MyListBox.h"
 #include "gui/editors/country/CountryManagersPage.h"
 #include "gui/editors/country/CountryYouthPage.h"
+#include "gui/editors/country/DlgCountry.h"
 #include "gui/editors/country/DlgFurtherManager.h"
 #include "gui/editors/country/DlgPoolEntry.h"
 #include "gui/editors/country/DlgStaffEntry.h"
@@ -20,8 +21,8 @@ namespace {
 // The country window on country 14 of the full demo, showing a person page with its first row
 // selected.
 std::unique_ptr<CShownScene> PersonScene(CSceneContext& context, int tab) {
-    auto scene = std::make_unique<CCountryWindowScene>(context, context.NewFullAppContext(), tab);
-    CCountryPage* page = scene->Window().Page(tab);
+    auto scene = CountryWindowScene(context, context.NewFullAppContext(), tab);
+    CCountryPage* page = static_cast<CDlgCountry&>(scene->Widget()).Page(tab);
     if (auto* youth = qobject_cast<CCountryYouthPage*>(page)) {
         youth->List().setCurrentRow(0);
     } else if (auto* managers = qobject_cast<CCountryManagersPage*>(page)) {

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/DatabaseSlots.h"
 #include "document/DatabaseDocument.h"
 #include "gui/editors/DlgCsvExport.h"
 #include "gui/editors/DlgCsvImportPreview.h"
@@ -14,7 +12,6 @@
 #include "model/Country.h"
 #include "model/Player.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "storage/Identifiers.h"
 #include "tools/CsvExchange.h"
 #include "tools/CsvImport.h"
@@ -62,47 +59,24 @@ std::string EditedFile(const CWorld& world, const CClub& club) {
     return WriteCsv(table);
 }
 
-class CCsvScene : public CShownScene {
-public:
-    CCsvScene(CSceneContext& context, bool preview) {
-        SAppContext& app = context.NewFullAppContext();
-        SetUpDirectories(app, app.workingDirectory);
-        m_slots = std::make_unique<CDatabaseSlots>(app.installDirectory);
-        CSilentProgress progress;
-        CDatabaseDocument* document = m_slots->AddSlot();
-        if (document == nullptr ||
-            !OpenDatabase(*document, app.installDirectory / "database", progress, context.Ui())) {
-            throw std::runtime_error("full demo database not opened");
-        }
-        const CClub& club = FirstClub(document->World());
-        if (preview) {
-            SCsvImportPlan plan =
-                PlanCsvImport(document->World(), EditedFile(document->World(), club));
-            m_dialog = std::make_unique<CDlgCsvImportPreview>(*document, std::move(plan),
-                                                              QStringLiteral("spieler.csv"));
-            m_dialog->resize(900, 560);
-        } else {
-            m_dialog =
-                std::make_unique<CDlgCsvExport>(document->World(), kDefaultCountry, club.Id());
-        }
-        m_dialog->show();
-    }
-
-    QWidget& Widget() override { return *m_dialog; }
-
-private:
-    std::unique_ptr<CDatabaseSlots> m_slots;
-    std::unique_ptr<QWidget> m_dialog;
-};
-
 }  // namespace
 
 std::unique_ptr<CShownScene> ShowDlgCsvExport(CSceneContext& context) {
-    return std::make_unique<CCsvScene>(context, false);
+    auto scene = std::make_unique<CDatabaseScene>(context, context.NewFullAppContext());
+    const CWorld& world = scene->Document().World();
+    scene->Show(std::make_unique<CDlgCsvExport>(world, kDefaultCountry, FirstClub(world).Id()));
+    return scene;
 }
 
 std::unique_ptr<CShownScene> ShowDlgCsvImportPreview(CSceneContext& context) {
-    return std::make_unique<CCsvScene>(context, true);
+    auto scene = std::make_unique<CDatabaseScene>(context, context.NewFullAppContext());
+    const CWorld& world = scene->Document().World();
+    SCsvImportPlan plan = PlanCsvImport(world, EditedFile(world, FirstClub(world)));
+    auto dialog = std::make_unique<CDlgCsvImportPreview>(scene->Document(), std::move(plan),
+                                                         QStringLiteral("spieler.csv"));
+    dialog->resize(900, 560);
+    scene->Show(std::move(dialog));
+    return scene;
 }
 
 }  // namespace kw::screens

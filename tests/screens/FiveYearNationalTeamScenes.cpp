@@ -5,7 +5,6 @@
 #include <functional>
 #include <stdexcept>
 
-#include "app/DatabaseSlots.h"
 #include "document/DatabaseDocument.h"
 #include "editing/PlayerHistoryRules.h"
 #include "gui/controls/ControlText.h"
@@ -17,7 +16,6 @@
 #include "model/Player.h"
 #include "model/World.h"
 #include "model/WorldPart.h"
-#include "platform/Progress.h"
 #include "storage/Identifiers.h"
 
 namespace kw::screens {
@@ -38,33 +36,16 @@ FiveYearValues SceneValues(int country) {
     return values;
 }
 
-// The demo database in a document of its own, changed by `setUp` as one edit of the document,
-// and the dialog `make` builds on it.
-class CDocumentScene : public CShownScene {
-public:
-    CDocumentScene(CSceneContext& context, const std::function<void(CWorld&)>& setUp,
-                   const std::function<std::unique_ptr<QWidget>(CDatabaseDocument&)>& make)
-        : m_slots(context.Installation()) {
-        CSilentProgress progress;
-        CDatabaseDocument* document = m_slots.AddSlot();
-        if (document == nullptr ||
-            !OpenDatabase(*document, context.Installation() / "database", progress, context.Ui())) {
-            throw std::runtime_error("demo database not opened");
-        }
-        document->Perform("scene", SWorldScope::Everything(), [&setUp](CWorld& world) {
-            setUp(world);
-            return true;
-        });
-        m_dialog = make(*document);
-        m_dialog->show();
-    }
-
-    QWidget& Widget() override { return *m_dialog; }
-
-private:
-    CDatabaseSlots m_slots;
-    std::unique_ptr<QWidget> m_dialog;
-};
+// The demo database in a document of its own, changed by `setUp` as one edit of the document.
+std::unique_ptr<CDatabaseScene> ChangedDemo(CSceneContext& context,
+                                            const std::function<void(CWorld&)>& setUp) {
+    auto scene = std::make_unique<CDatabaseScene>(context, context.NewAppContext());
+    scene->Document().Perform("scene", SWorldScope::Everything(), [&setUp](CWorld& world) {
+        setUp(world);
+        return true;
+    });
+    return scene;
+}
 
 void SetFiveYearValues(CWorld& world) {
     for (int country = 1; country <= kCountryCount; ++country) {
@@ -92,10 +73,9 @@ void FlagNationalPlayers(CWorld& world) {
 }  // namespace
 
 std::unique_ptr<CShownScene> ShowDlg5Year(CSceneContext& context) {
-    return std::make_unique<CDocumentScene>(
-        context, SetFiveYearValues, [](CDatabaseDocument& document) {
-            return std::make_unique<CDlg5Year>(document, kSceneCountry);
-        });
+    auto scene = ChangedDemo(context, SetFiveYearValues);
+    scene->Show(std::make_unique<CDlg5Year>(scene->Document(), kSceneCountry));
+    return scene;
 }
 
 std::unique_ptr<CShownScene> ShowDlg5YearChange(CSceneContext& context) {
@@ -106,16 +86,15 @@ std::unique_ptr<CShownScene> ShowDlg5YearChange(CSceneContext& context) {
 }
 
 std::unique_ptr<CShownScene> ShowDlgNationalteam(CSceneContext& context) {
-    return std::make_unique<CDocumentScene>(
-        context, FlagNationalPlayers, [](CDatabaseDocument& document) {
-            auto dialog = std::make_unique<CDlgNationalteam>(document, kSceneCountry);
-            if (dialog->List().topLevelItemCount() < 4) {
-                throw std::runtime_error("too few players of the nation");
-            }
-            dialog->List().topLevelItem(1)->setSelected(true);
-            dialog->List().topLevelItem(3)->setSelected(true);
-            return dialog;
-        });
+    auto scene = ChangedDemo(context, FlagNationalPlayers);
+    auto dialog = std::make_unique<CDlgNationalteam>(scene->Document(), kSceneCountry);
+    if (dialog->List().topLevelItemCount() < 4) {
+        throw std::runtime_error("too few players of the nation");
+    }
+    dialog->List().topLevelItem(1)->setSelected(true);
+    dialog->List().topLevelItem(3)->setSelected(true);
+    scene->Show(std::move(dialog));
+    return scene;
 }
 
 }  // namespace kw::screens

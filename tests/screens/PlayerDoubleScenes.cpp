@@ -7,7 +7,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/DatabaseSlots.h"
 #include "document/DatabaseDocument.h"
 #include "gui/editors/DlgPlayerCompare.h"
 #include "gui/editors/PlayerCompareSide.h"
@@ -16,7 +15,6 @@
 #include "model/Country.h"
 #include "model/Player.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 
 namespace kw::screens {
 
@@ -24,29 +22,6 @@ namespace {
 
 constexpr int kSceneCountry = 14;
 constexpr int kStriker = 17;
-
-// The full demo database in a document of its own and the duplicates of the whole database.
-class CPlayerDoubleScene : public CShownScene {
-public:
-    CPlayerDoubleScene(CSceneContext& context, const SAppContext& app)
-        : m_slots(app.installDirectory) {
-        CSilentProgress progress;
-        CDatabaseDocument* document = m_slots.AddSlot();
-        if (document == nullptr ||
-            !OpenDatabase(*document, app.installDirectory / "database", progress, context.Ui())) {
-            throw std::runtime_error("full demo database not opened");
-        }
-        m_dialog = std::make_unique<CPlayerDouble>(document->World(), kDefaultLanguage, 0, 0);
-        m_dialog->resize(1180, 620);
-        m_dialog->show();
-    }
-
-    QWidget& Widget() override { return *m_dialog; }
-
-private:
-    CDatabaseSlots m_slots;
-    std::unique_ptr<CPlayerDouble> m_dialog;
-};
 
 struct SStriker {
     std::uint32_t club = 0;
@@ -72,20 +47,19 @@ std::vector<SStriker> TwoStrikers(const CWorld& world) {
 
 void Choose(CPlayerCompareSide& side, const SStriker& striker) {
     side.Clubs().setCurrentIndex(side.Clubs().findData(striker.club));
-    QListWidget& players = side.Players();
-    for (int row = 0; row < players.count(); ++row) {
-        if (players.item(row)->data(Qt::UserRole).toUInt() == striker.player->Id()) {
-            players.setCurrentRow(row);
-        }
-    }
+    SelectRowOf(side.Players(), striker.player->Id());
 }
 
 }  // namespace
 
+// The duplicates of the whole full demo database.
 std::unique_ptr<CShownScene> ShowPlayerDouble(CSceneContext& context) {
-    SAppContext& app = context.NewFullAppContext();
-    SetUpDirectories(app, app.workingDirectory);
-    return std::make_unique<CPlayerDoubleScene>(context, app);
+    auto scene = std::make_unique<CDatabaseScene>(context, context.NewFullAppContext());
+    auto dialog =
+        std::make_unique<CPlayerDouble>(scene->Document().World(), kDefaultLanguage, 0, 0);
+    dialog->resize(1180, 620);
+    scene->Show(std::move(dialog));
+    return scene;
 }
 
 std::unique_ptr<CShownScene> ShowDlgPlayerCompare(CSceneContext& context) {

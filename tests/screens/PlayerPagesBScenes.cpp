@@ -8,8 +8,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/DatabaseSlots.h"
-#include "app/InstallationData.h"
 #include "assets/Image.h"
 #include "assets/Tga.h"
 #include "document/DatabaseDocument.h"
@@ -19,7 +17,6 @@
 #include "model/Club.h"
 #include "model/Player.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 
 namespace kw::screens {
 
@@ -45,68 +42,45 @@ void WritePicture(const QString& file) {
     }
 }
 
-// The demo database in a document of its own in the season 2005, the three pages in tabs on the
-// demo club's first player with two career stations, and a picture of him below a folder of the
-// scene's own.
-class CPlayerPagesScene : public CShownScene {
-public:
-    explicit CPlayerPagesScene(CSceneContext& context) : m_slots(context.Installation()) {
-        SAppContext& app = context.NewAppContext();
-        SetUpDirectories(app, context.Installation());
-        m_installation.Load(app);
-        CSilentProgress progress;
-        CDatabaseDocument* document = m_slots.AddSlot();
-        if (document == nullptr ||
-            !OpenDatabase(*document, context.Installation() / "database", progress, context.Ui())) {
-            throw std::runtime_error("demo database not opened");
-        }
-        const std::uint32_t player = PlayerWithCareer(*document, context.DemoClub().Id());
-        if (!m_pictures.isValid() ||
-            !QDir(m_pictures.path()).mkpath(QStringLiteral("art/picture"))) {
-            throw std::runtime_error("picture folder not made");
-        }
-        WritePicture(m_pictures.filePath(QStringLiteral("art/picture/emp-%1.tga").arg(player)));
-        m_context = std::make_unique<SPlayerEditContext>(SPlayerEditContext{
-            *document, m_installation, &context.Renderer(), m_pictures.path().toStdString()});
-        m_window = std::make_unique<QWidget>();
-        m_window->setWindowTitle(QStringLiteral("Spieler"));
-        auto* tabs = new CMyTabCtrl(m_window.get());
-        for (const SPlayerPageTab& tab : MakePlayerPages(*m_context, tabs)) {
-            tab.page->SetPlayer(player);
-            tabs->AddPage(tab.page, QString::fromUtf8(tab.title));
-        }
-        auto* layout = new QVBoxLayout(m_window.get());
-        layout->addWidget(tabs);
-        m_window->show();
+std::uint32_t PlayerWithCareer(const CDatabaseDocument& document, std::uint32_t club) {
+    const CClub* found = document.World().Country(ClubCountry(club)).Club(club);
+    if (found == nullptr) {
+        throw std::runtime_error("demo club missing");
     }
-
-    QWidget& Widget() override { return *m_window; }
-
-private:
-    static std::uint32_t PlayerWithCareer(const CDatabaseDocument& document, std::uint32_t club) {
-        const CClub* found = document.World().Country(ClubCountry(club)).Club(club);
-        if (found == nullptr) {
-            throw std::runtime_error("demo club missing");
+    for (const CPlayer* person : found->FirstTeam()) {
+        if (person->IsPlayer() && person->History().size() >= 2) {
+            return person->Id();
         }
-        for (const CPlayer* person : found->FirstTeam()) {
-            if (person->IsPlayer() && person->History().size() >= 2) {
-                return person->Id();
-            }
-        }
-        throw std::runtime_error("demo club without a player of two career stations");
     }
-
-    CDatabaseSlots m_slots;
-    CInstallationData m_installation;
-    QTemporaryDir m_pictures;
-    std::unique_ptr<SPlayerEditContext> m_context;
-    std::unique_ptr<QWidget> m_window;
-};
+    throw std::runtime_error("demo club without a player of two career stations");
+}
 
 }  // namespace
 
+// The three pages in tabs on the demo club's first player with two career stations, and a
+// picture of him below a folder of the scene's own.
 std::unique_ptr<CShownScene> ShowPlayerPagesB(CSceneContext& context) {
-    return std::make_unique<CPlayerPagesScene>(context);
+    auto scene = std::make_unique<CDatabaseScene>(context, context.NewAppContext());
+    const std::uint32_t player = PlayerWithCareer(scene->Document(), context.DemoClub().Id());
+    const QTemporaryDir& pictures = scene->Keep(std::make_unique<QTemporaryDir>());
+    if (!pictures.isValid() || !QDir(pictures.path()).mkpath(QStringLiteral("art/picture"))) {
+        throw std::runtime_error("picture folder not made");
+    }
+    WritePicture(pictures.filePath(QStringLiteral("art/picture/emp-%1.tga").arg(player)));
+    SPlayerEditContext& edit = scene->Keep(std::make_unique<SPlayerEditContext>(
+        SPlayerEditContext{scene->Document(), scene->Installation(), &context.Renderer(),
+                           pictures.path().toStdString()}));
+    auto window = std::make_unique<QWidget>();
+    window->setWindowTitle(QStringLiteral("Spieler"));
+    auto* tabs = new CMyTabCtrl(window.get());
+    for (const SPlayerPageTab& tab : MakePlayerPages(edit, tabs)) {
+        tab.page->SetPlayer(player);
+        tabs->AddPage(tab.page, QString::fromUtf8(tab.title));
+    }
+    auto* layout = new QVBoxLayout(window.get());
+    layout->addWidget(tabs);
+    scene->Show(std::move(window));
+    return scene;
 }
 
 }  // namespace kw::screens

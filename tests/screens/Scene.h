@@ -1,20 +1,25 @@
 #pragma once
 
+#include <QListWidget>
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "app/AppContext.h"
+#include "app/InstallationData.h"
 #include "platform/ScriptedUserInterface.h"
 
 namespace kw {
 
 class CClub;
+class CDatabaseDocument;
+class CDatabaseSlots;
 class CPlayer;
 class CRenderManager;
 class CWorld;
@@ -67,6 +72,52 @@ public:
 
 // The usual scene: one widget that owns everything it shows.
 std::unique_ptr<CShownScene> Shown(std::unique_ptr<QWidget> widget);
+
+// Makes the row of `list` whose item holds `id` (Qt::UserRole) the current one, as a user would
+// choose it.
+void SelectRowOf(QListWidget& list, std::uint32_t id);
+
+// A scene on the demo database of `app` (the small or the full demo), opened in a document of its
+// own as the editor opens it: the directories set up and the installation's tables loaded. The
+// shown widget goes before the document (a window's edit group ends first).
+class CDatabaseScene : public CShownScene {
+public:
+    CDatabaseScene(CSceneContext& context, SAppContext& app);
+    ~CDatabaseScene() override;
+
+    QWidget& Widget() override { return *m_widget; }
+    bool IsReady() const override { return !m_ready || m_ready(); }
+    const SAppContext& App() const { return m_app; }
+    CInstallationData& Installation() { return m_installation; }
+    CDatabaseDocument& Document() const { return *m_document; }
+
+    // Shows `widget` as the scene's; the scene is ready once `ready` holds.
+    template <typename Shown>
+    Shown& Show(std::unique_ptr<Shown> widget, std::function<bool()> ready = {}) {
+        Shown& shown = *widget;
+        m_widget = std::move(widget);
+        m_ready = std::move(ready);
+        m_widget->show();
+        return shown;
+    }
+
+    // Keeps `part` as long as the shown widget.
+    template <typename Part>
+    Part& Keep(std::unique_ptr<Part> part) {
+        Part& kept = *part;
+        m_kept.push_back(std::shared_ptr<void>(std::move(part)));
+        return kept;
+    }
+
+private:
+    const SAppContext& m_app;
+    CInstallationData m_installation;
+    std::unique_ptr<CDatabaseSlots> m_slots;
+    CDatabaseDocument* m_document = nullptr;
+    std::vector<std::shared_ptr<void>> m_kept;
+    std::unique_ptr<QWidget> m_widget;
+    std::function<bool()> m_ready;
+};
 
 // A scene builds its widget and shows it without a modal loop (show, never exec). It throws
 // std::runtime_error when the scene cannot be built.

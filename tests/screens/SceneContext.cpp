@@ -3,7 +3,9 @@
 #include <utility>
 
 #include "Scene.h"
+#include "app/DatabaseSlots.h"
 #include "demo/DemoGenerator.h"
+#include "document/DatabaseDocument.h"
 #include "gui/controls/RenderManager.h"
 #include "model/Club.h"
 #include "model/Player.h"
@@ -31,6 +33,28 @@ std::unique_ptr<CShownScene> Shown(std::unique_ptr<QWidget> widget) {
     widget->show();
     return std::make_unique<CWidgetScene>(std::move(widget));
 }
+
+void SelectRowOf(QListWidget& list, std::uint32_t id) {
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.item(row)->data(Qt::UserRole).toUInt() == id) {
+            list.setCurrentRow(row);
+        }
+    }
+}
+
+CDatabaseScene::CDatabaseScene(CSceneContext& context, SAppContext& app) : m_app(app) {
+    SetUpDirectories(app, app.workingDirectory);
+    m_installation.Load(app);
+    m_slots = std::make_unique<CDatabaseSlots>(app.installDirectory);
+    CSilentProgress progress;
+    m_document = m_slots->AddSlot();
+    if (m_document == nullptr ||
+        !OpenDatabase(*m_document, app.installDirectory / "database", progress, context.Ui())) {
+        throw std::runtime_error("demo database not opened");
+    }
+}
+
+CDatabaseScene::~CDatabaseScene() = default;
 
 CSceneContext::CSceneContext(std::filesystem::path installation)
     : m_installation(std::move(installation)) {}

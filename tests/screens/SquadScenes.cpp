@@ -4,8 +4,6 @@
 
 #include <stdexcept>
 
-#include "app/DatabaseSlots.h"
-#include "app/InstallationData.h"
 #include "competition/Competition.h"
 #include "document/DatabaseDocument.h"
 #include "gui/controls/MyListBox.h"
@@ -15,7 +13,6 @@
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 
 namespace kw::screens {
 
@@ -42,62 +39,32 @@ std::uint32_t LargestFirstDivisionClub(const CWorld& world) {
     return largest;
 }
 
-SAppContext& WithDirectories(SAppContext& app) {
-    SetUpDirectories(app, app.workingDirectory);
-    return app;
-}
-
-// A demo database in a document of its own and the squad dialog on the largest club of the
-// first division.
-class CSquadScene : public CShownScene {
-public:
-    CSquadScene(CSceneContext& context, SAppContext& app) : m_slots(app.installDirectory) {
-        m_installation.Load(app);
-        CSilentProgress progress;
-        CDatabaseDocument* document = m_slots.AddSlot();
-        if (document == nullptr ||
-            !OpenDatabase(*document, app.installDirectory / "database", progress, context.Ui())) {
-            throw std::runtime_error("demo database not opened");
-        }
-        m_dialog = std::make_unique<CDlgPlayerlistClub>(
-            *document, LargestFirstDivisionClub(document->World()), m_installation,
-            &context.Renderer(), app.installDirectory);
-        m_dialog->resize(1000, 620);
-        m_dialog->show();
-    }
-
-    QWidget& Widget() override { return *m_dialog; }
-
-private:
-    CDatabaseSlots m_slots;
-    CInstallationData m_installation;
-    std::unique_ptr<CDlgPlayerlistClub> m_dialog;
-};
-
-// The club's own row chosen, as a user would before pressing OK.
-void SelectClubRow(QListWidget& list, std::uint32_t id) {
-    for (int row = 0; row < list.count(); ++row) {
-        if (list.item(row)->data(Qt::UserRole).toUInt() == id) {
-            list.setCurrentRow(row);
-        }
-    }
+// The squad dialog on the largest club of the first division.
+std::unique_ptr<CShownScene> SquadScene(CSceneContext& context, SAppContext& app) {
+    auto scene = std::make_unique<CDatabaseScene>(context, app);
+    auto dialog = std::make_unique<CDlgPlayerlistClub>(
+        scene->Document(), LargestFirstDivisionClub(scene->Document().World()),
+        scene->Installation(), &context.Renderer(), app.installDirectory);
+    dialog->resize(1000, 620);
+    scene->Show(std::move(dialog));
+    return scene;
 }
 
 }  // namespace
 
 std::unique_ptr<CShownScene> ShowDlgPlayerlistClub(CSceneContext& context) {
-    return std::make_unique<CSquadScene>(context, WithDirectories(context.NewAppContext()));
+    return SquadScene(context, context.NewAppContext());
 }
 
 std::unique_ptr<CShownScene> ShowDlgPlayerlistClubFull(CSceneContext& context) {
-    return std::make_unique<CSquadScene>(context, WithDirectories(context.NewFullAppContext()));
+    return SquadScene(context, context.NewFullAppContext());
 }
 
 std::unique_ptr<CShownScene> ShowDlgSelectClub(CSceneContext& context) {
     const CClub& club = context.DemoClub();
     auto dialog =
         std::make_unique<CDlgSelectClub>(context.World(), kDefaultLanguage, club.Country());
-    SelectClubRow(dialog->Clubs(), club.Id() | kSecondTeamFlag);
+    SelectRowOf(dialog->Clubs(), club.Id() | kSecondTeamFlag);
     dialog->resize(560, 420);
     return Shown(std::move(dialog));
 }
@@ -106,7 +73,7 @@ std::unique_ptr<CShownScene> ShowDlgPlayerSelect(CSceneContext& context) {
     const CClub& club = context.DemoClub();
     auto dialog =
         std::make_unique<CDlgPlayerSelect>(context.World(), kDefaultLanguage, club.Country());
-    SelectClubRow(dialog->Clubs(), club.Id());
+    SelectRowOf(dialog->Clubs(), club.Id());
     dialog->Players().setCurrentRow(0);
     dialog->resize(900, 420);
     return Shown(std::move(dialog));

@@ -2,8 +2,6 @@
 
 #include <stdexcept>
 
-#include "app/DatabaseSlots.h"
-#include "app/InstallationData.h"
 #include "competition/League.h"
 #include "document/DatabaseDocument.h"
 #include "gui/mainwindow/DlgValidationReport.h"
@@ -11,7 +9,6 @@
 #include "model/Country.h"
 #include "model/Player.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 
 namespace kw::screens {
 
@@ -52,41 +49,21 @@ void MakeFaults(CWorld& world) {
     }
 }
 
-class CValidationReportScene : public CShownScene {
-public:
-    CValidationReportScene(CSceneContext& context, SAppContext& app)
-        : m_slots(app.installDirectory) {
-        m_installation.Load(app);
-        CSilentProgress progress;
-        CDatabaseDocument* document = m_slots.AddSlot();
-        if (document == nullptr ||
-            !OpenDatabase(*document, app.installDirectory / "database", progress, context.Ui())) {
-            throw std::runtime_error("demo database not opened");
-        }
-        MakeFaults(document->WorldForOperations());
-        m_dialog = std::make_unique<CDlgValidationReport>(
-            *document, &m_installation.Tools(),
-            SValidationEditors{m_installation, nullptr, app.installDirectory, app.cityDirectory,
-                               false});
-        m_dialog->resize(820, 560);
-        m_dialog->show();
-    }
-
-    QWidget& Widget() override { return *m_dialog; }
-    bool IsReady() const override { return !m_dialog->IsRunning(); }
-
-private:
-    CDatabaseSlots m_slots;
-    CInstallationData m_installation;
-    std::unique_ptr<CDlgValidationReport> m_dialog;
-};
-
 }  // namespace
 
 std::unique_ptr<CShownScene> ShowDlgValidationReport(CSceneContext& context) {
-    SAppContext& app = context.NewAppContext();
-    SetUpDirectories(app, app.workingDirectory);
-    return std::make_unique<CValidationReportScene>(context, app);
+    auto scene = std::make_unique<CDatabaseScene>(context, context.NewAppContext());
+    CDatabaseDocument& document = scene->Document();
+    MakeFaults(document.WorldForOperations());
+    CInstallationData& installation = scene->Installation();
+    auto dialog = std::make_unique<CDlgValidationReport>(
+        document, &installation.Tools(),
+        SValidationEditors{installation, nullptr, scene->App().installDirectory,
+                           scene->App().cityDirectory, false});
+    dialog->resize(820, 560);
+    const CDlgValidationReport& shown = *dialog;
+    scene->Show(std::move(dialog), [&shown] { return !shown.IsRunning(); });
+    return scene;
 }
 
 }  // namespace kw::screens
