@@ -1,0 +1,101 @@
+#include "GuiTest.h"
+
+namespace kw::test {
+
+void ShowActive(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        throw std::runtime_error("window not active");
+    }
+}
+
+void Retype(QLineEdit& field, const QString& text) {
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_Delete);
+    TypeText(&field, text);
+}
+
+void Retype(const QWidget& window, const QString& field, const QString& text) {
+    Retype(Child<QLineEdit>(window, field), text);
+}
+
+void TypeNumber(CSpinEditCtrl& field, const QString& text) {
+    Retype(*field.Field(), text);
+    QTest::keyClick(field.Field(), Qt::Key_Tab);
+}
+
+void TypeNumber(CSpinEditCtrl& field, int value) {
+    TypeNumber(field, QString::number(value));
+}
+
+void Choose(QComboBox& list, int data) {
+    const int target = list.findData(data);
+    QVERIFY(target >= 0);
+    list.setFocus();
+    for (int guard = 0; list.currentIndex() != target && guard < 500; ++guard) {
+        QTest::keyClick(&list, list.currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+    }
+    QCOMPARE(list.currentIndex(), target);
+}
+
+void Click(const QWidget& parent, const QString& button) {
+    auto& target = Child<QPushButton>(parent, button);
+    QVERIFY(target.isEnabled());
+    QTest::mouseClick(&target, Qt::LeftButton);
+}
+
+void PressOk(QWidget& dialog, bool closes) {
+    QPushButton* ok =
+        Child<QDialogButtonBox>(dialog, QStringLiteral("buttons")).button(QDialogButtonBox::Ok);
+    QVERIFY(ok != nullptr && ok->isEnabled());
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(dialog.isVisible(), !closes);
+}
+
+void ShowTab(QTabWidget& tabs, int tab) {
+    QTabBar* bar = tabs.tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    QCOMPARE(tabs.currentIndex(), tab);
+}
+
+void ClickRow(QAbstractItemView& list, int row, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex index = list.model()->index(row, 0);
+    list.scrollTo(index);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, list.visualRect(index).center());
+}
+
+void DoubleClickRow(QAbstractItemView& list, int row) {
+    ClickRow(list, row);
+    const QPoint centre = list.visualRect(list.model()->index(row, 0)).center();
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
+}
+
+QAction& Action(const QWidget& window, const QString& text) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == text) {
+            return *action;
+        }
+    }
+    throw std::runtime_error("no command " + text.toStdString());
+}
+
+void CDemoGuiTest::initTestCase() {
+    QVERIFY(m_demo.Generate());
+}
+
+void CDemoGuiTest::init() {
+    m_open = std::make_unique<COpenDemo>(m_demo.Path());
+    QVERIFY(m_open->IsOpen());
+    m_document = &m_open->Document();
+    QVERIFY(!m_document->IsModified());
+    Opened();
+}
+
+void CDemoGuiTest::cleanup() {
+    m_document = nullptr;
+    m_open.reset();
+}
+
+}  // namespace kw::test

@@ -1,0 +1,101 @@
+// What the Qt tests of the editors share: driving controls as a user does, and the small demo's
+// database opened anew for each test.
+#pragma once
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "DemoDocument.h"
+#include "IsolatedGuiTest.h"
+#include "ModalDialogs.h"
+#include "PageStore.h"
+#include "document/DatabaseDocument.h"
+#include "exports/WorldDump.h"
+#include "gui/controls/SpinEditCtrl.h"
+#include "model/Country.h"
+#include "model/World.h"
+
+namespace kw::test {
+
+// The window's control of that type and name; throws when there is none, which fails the test.
+template <typename T>
+T& Child(const QObject& parent, const QString& name) {
+    T* child = parent.findChild<T*>(name);
+    if (child == nullptr) {
+        throw std::runtime_error("no control " + name.toStdString());
+    }
+    return *child;
+}
+
+// Shows the window and makes it active, so that focus moves as it does for the user (on a real X
+// server too); throws when it does not become active.
+void ShowActive(QWidget& window);
+template <typename T>
+std::unique_ptr<T> ShownActive(std::unique_ptr<T> window) {
+    ShowActive(*window);
+    return window;
+}
+
+// Replaces the field's text by typing, letters beyond ASCII as keys carrying them.
+void Retype(QLineEdit& field, const QString& text);
+void Retype(const QWidget& window, const QString& field, const QString& text);
+// Types into the numeric field and leaves it with Tab, as a user does.
+void TypeNumber(CSpinEditCtrl& field, const QString& text);
+void TypeNumber(CSpinEditCtrl& field, int value);
+// Moves the closed list to the item with that data with the arrow keys.
+void Choose(QComboBox& list, int data);
+// Clicks the enabled button of that name.
+void Click(const QWidget& parent, const QString& button);
+// Clicks the OK button of the window's button box "buttons"; it must be enabled, and the window
+// then closes unless it is to stay open.
+void PressOk(QWidget& dialog, bool closes = true);
+// Clicks the tab, which must then be shown.
+void ShowTab(QTabWidget& tabs, int tab);
+// Clicks (and double-clicks) the row of a list, scrolled to it.
+void ClickRow(QAbstractItemView& list, int row, Qt::KeyboardModifiers modifiers = {});
+void DoubleClickRow(QAbstractItemView& list, int row);
+// The window's command with that text; throws when there is none.
+QAction& Action(const QWidget& window, const QString& text);
+
+// The small demo installation generated once for the test program and its database opened anew
+// for each test, into `m_document`. A test class that needs more for each test overrides
+// `Opened`.
+class CDemoGuiTest : public QObject {
+    Q_OBJECT
+
+protected:
+    virtual void Opened() {}
+    const CWorld& World() const { return m_document->World(); }
+    std::string Dump() const { return DumpWorldJson(m_document->World()); }
+    std::size_t Edits() const { return m_document->History().Count(); }
+
+    CSmallDemoInstallation m_demo;
+    std::unique_ptr<COpenDemo> m_open;
+    CDatabaseDocument* m_document = nullptr;
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+};
+
+}  // namespace kw::test
