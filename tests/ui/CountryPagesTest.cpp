@@ -50,13 +50,6 @@ private:
     std::unique_ptr<CDlgCountry> Open() {
         return ShownActive(std::make_unique<CDlgCountry>(*m_document, kDefaultCountry));
     }
-    // One undo gives `before` back; redone, the country is sound.
-    void ExpectUndoneAndSound(const std::string& before) {
-        QVERIFY(m_document->Undo());
-        QCOMPARE(Dump(), before);
-        QVERIFY(m_document->Redo());
-        QCOMPARE(CountryFault(*m_document, kDefaultCountry), QString());
-    }
 };
 
 void CountryPagesTest::theTabsStandInTheirOrder() {

@@ -72,6 +72,34 @@ void DoubleClickRow(QAbstractItemView& list, int row) {
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
 }
 
+int RowWithData(const QListWidget& list, std::uint32_t value) {
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.item(row)->data(Qt::UserRole).toUInt() == value) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+std::uint32_t ChooseClub(CDlgSelectClub& chooser, std::uint32_t club) {
+    if (club != 0) {
+        const int country =
+            RowWithData(chooser.Countries(), static_cast<std::uint32_t>(ClubCountry(club)));
+        if (country < 0) {
+            return 0;
+        }
+        ClickRow(chooser.Countries(), country);
+    }
+    const int row = club != 0 ? RowWithData(chooser.Clubs(), club) : 0;
+    if (row < 0 || row >= chooser.Clubs().count()) {
+        return 0;
+    }
+    ClickRow(chooser.Clubs(), row);
+    const std::uint32_t chosen = chooser.SelectedClub();
+    QTest::keyClick(&chooser, Qt::Key_Return);
+    return chosen;
+}
+
 QAction& Action(const QWidget& window, const QString& text) {
     for (QAction* action : window.findChildren<QAction*>()) {
         if (action->text() == text) {
@@ -91,6 +119,13 @@ void CDemoGuiTest::init() {
     m_document = &m_open->Document();
     QVERIFY(!m_document->IsModified());
     Opened();
+}
+
+void CDemoGuiTest::ExpectUndoneAndSound(const std::string& before, int country) {
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(CountryFault(*m_document, country), QString());
 }
 
 void CDemoGuiTest::cleanup() {

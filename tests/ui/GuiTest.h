@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
@@ -31,8 +32,10 @@
 #include "document/DatabaseDocument.h"
 #include "exports/WorldDump.h"
 #include "gui/controls/SpinEditCtrl.h"
+#include "gui/editors/DlgSelectClub.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "storage/Identifiers.h"
 
 namespace kw::test {
 
@@ -73,6 +76,11 @@ void ShowTab(QTabWidget& tabs, int tab);
 // Clicks (and double-clicks) the row of a list, scrolled to it.
 void ClickRow(QAbstractItemView& list, int row, Qt::KeyboardModifiers modifiers = {});
 void DoubleClickRow(QAbstractItemView& list, int row);
+// The row of the list whose item holds that value (Qt::UserRole); -1 when none does.
+int RowWithData(const QListWidget& list, std::uint32_t value);
+// In the club chooser: clicks the club's country, then the club (0: the first club of the country
+// shown) and confirms with Return. Returns the club the chooser had chosen, 0 when none.
+std::uint32_t ChooseClub(CDlgSelectClub& chooser, std::uint32_t club);
 // The window's command with that text; throws when there is none.
 QAction& Action(const QWidget& window, const QString& text);
 
@@ -87,6 +95,8 @@ protected:
     const CWorld& World() const { return m_document->World(); }
     std::string Dump() const { return DumpWorldJson(m_document->World()); }
     std::size_t Edits() const { return m_document->History().Count(); }
+    // One undo gives the dump `before` back; redone, the country is sound.
+    void ExpectUndoneAndSound(const std::string& before, int country = kDefaultCountry);
 
     CSmallDemoInstallation m_demo;
     std::unique_ptr<COpenDemo> m_open;
