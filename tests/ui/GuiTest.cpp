@@ -1,5 +1,7 @@
 #include "GuiTest.h"
 
+#include "gui/controls/DlgErrorMessage.h"
+
 namespace kw::test {
 
 void ShowActive(QWidget& window) {
@@ -33,6 +35,10 @@ void TypeNumber(CSpinEditCtrl& field, int value) {
 void Choose(QComboBox& list, int data) {
     const int target = list.findData(data);
     QVERIFY(target >= 0);
+    PickIndex(list, target);
+}
+
+void PickIndex(QComboBox& list, int target) {
     list.setFocus();
     for (int guard = 0; list.currentIndex() != target && guard < 500; ++guard) {
         QTest::keyClick(&list, list.currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
@@ -70,6 +76,26 @@ void DoubleClickRow(QAbstractItemView& list, int row) {
     ClickRow(list, row);
     const QPoint centre = list.visualRect(list.model()->index(row, 0)).center();
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
+}
+
+std::string CloseWith(QDialog& dialog, int key, bool egal) {
+    std::string messages;
+    QObject scope;
+    WhenModal<CDlgErrorMessage>(scope, [&messages, egal](CDlgErrorMessage& list) {
+        // The heading stands in the only label of the list.
+        const QList<QLabel*> labels = list.findChildren<QLabel*>();
+        QCOMPARE(labels.size(), 1);
+        messages = labels.front()->text().toStdString() + "|" + list.Text();
+        QTest::mouseClick(egal ? list.CancelButton() : list.OkButton(), Qt::LeftButton);
+    });
+    if (key == Qt::Key_Return) {
+        QTest::mouseClick(&Child<QPushButton>(dialog, QStringLiteral("ok")), Qt::LeftButton);
+    } else if (key == 0) {
+        dialog.close();
+    } else {
+        QTest::keyClick(&dialog, static_cast<Qt::Key>(key));
+    }
+    return messages;
 }
 
 int RowWithData(const QListWidget& list, std::uint32_t value) {

@@ -64,8 +64,9 @@ void Retype(const QWidget& window, const QString& field, const QString& text);
 // Types into the numeric field and leaves it with Tab, as a user does.
 void TypeNumber(CSpinEditCtrl& field, const QString& text);
 void TypeNumber(CSpinEditCtrl& field, int value);
-// Moves the closed list to the item with that data with the arrow keys.
+// Moves the closed list to the item with that data (that index) with the arrow keys.
 void Choose(QComboBox& list, int data);
+void PickIndex(QComboBox& list, int index);
 // Clicks the enabled button of that name.
 void Click(const QWidget& parent, const QString& button);
 // Clicks the OK button of the window's button box "buttons"; it must be enabled, and the window
@@ -76,6 +77,10 @@ void ShowTab(QTabWidget& tabs, int tab);
 // Clicks (and double-clicks) the row of a list, scrolled to it.
 void ClickRow(QAbstractItemView& list, int row, Qt::KeyboardModifiers modifiers = {});
 void DoubleClickRow(QAbstractItemView& list, int row);
+// Closes the dialog with the key (Return: its button "ok"; 0: the close box). Returns the heading
+// and text of the message list the closing opened, "|" between them, which is answered with "OK"
+// (the dialog stays) or "Egal".
+std::string CloseWith(QDialog& dialog, int key, bool egal);
 // The row of the list whose item holds that value (Qt::UserRole); -1 when none does.
 int RowWithData(const QListWidget& list, std::uint32_t value);
 // In the club chooser: clicks the club's country, then the club (0: the first club of the country
@@ -93,7 +98,8 @@ class CDemoGuiTest : public QObject {
 protected:
     virtual void Opened() {}
     const CWorld& World() const { return m_document->World(); }
-    std::string Dump() const { return DumpWorldJson(m_document->World()); }
+    // What a test compares before and after: the whole world, unless a test narrows it.
+    virtual std::string Dump() const { return DumpWorldJson(m_document->World()); }
     std::size_t Edits() const { return m_document->History().Count(); }
     // One undo gives the dump `before` back; redone, the country is sound.
     void ExpectUndoneAndSound(const std::string& before, int country = kDefaultCountry);
