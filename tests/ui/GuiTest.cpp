@@ -155,6 +155,7 @@ void CDemoGuiTest::ExpectUndoneAndSound(const std::string& before, int country) 
 }
 
 void CDemoGuiTest::cleanup() {
+    Closing();
     m_document = nullptr;
     m_open.reset();
 }

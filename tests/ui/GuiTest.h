@@ -39,6 +39,8 @@
 
 namespace kw::test {
 
+namespace fs = std::filesystem;
+
 // The window's control of that type and name; throws when there is none, which fails the test.
 template <typename T>
 T& Child(const QObject& parent, const QString& name) {
@@ -91,12 +93,13 @@ QAction& Action(const QWidget& window, const QString& text);
 
 // The small demo installation generated once for the test program and its database opened anew
 // for each test, into `m_document`. A test class that needs more for each test overrides
-// `Opened`.
+// `Opened`, and `Closing` for what it checks or closes after each test.
 class CDemoGuiTest : public QObject {
     Q_OBJECT
 
 protected:
     virtual void Opened() {}
+    virtual void Closing() {}
     const CWorld& World() const { return m_document->World(); }
     // What a test compares before and after: the whole world, unless a test narrows it.
     virtual std::string Dump() const { return DumpWorldJson(m_document->World()); }
