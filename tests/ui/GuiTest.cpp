@@ -126,13 +126,24 @@ std::uint32_t ChooseClub(CDlgSelectClub& chooser, std::uint32_t club) {
     return chosen;
 }
 
-QAction& Action(const QWidget& window, const QString& text) {
+QAction* Action(const QWidget& window, const QString& text) {
     for (QAction* action : window.findChildren<QAction*>()) {
         if (action->text() == text) {
-            return *action;
+            return action;
         }
     }
-    throw std::runtime_error("no command " + text.toStdString());
+    return nullptr;
+}
+
+int CurrentCountry(const QWidget& window) {
+    const QListWidgetItem* item =
+        Child<QListWidget>(window, QStringLiteral("countries")).currentItem();
+    return item != nullptr ? item->data(Qt::UserRole).toInt() : 0;
+}
+
+std::uint32_t CurrentClub(const QWidget& window) {
+    const QListWidgetItem* item = Child<QListWidget>(window, QStringLiteral("clubs")).currentItem();
+    return item != nullptr ? item->data(Qt::UserRole).toUInt() : 0;
 }
 
 void CDemoGuiTest::initTestCase() {
