@@ -1,13 +1,4 @@
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QTimer>
-
 #include "GuiTest.h"
-#include "MainWindowRun.h"
-#include "ReferenceCheck.h"
-#include "app/AppContext.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 
 namespace kw {
 

@@ -1,16 +1,9 @@
-#include <QHeaderView>
-#include <QRadioButton>
 #include <QTableWidget>
-
-#include <vector>
 
 #include "GuiTest.h"
 #include "competition/Competition.h"
 #include "editing/SeasonCalendar.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/DlgErrorMessage.h"
 #include "gui/controls/DlgErrorSingle.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/DlgCalendar.h"
 
 namespace kw {

@@ -1,21 +1,11 @@
-#include <QRadioButton>
 #include <QSpinBox>
-#include <QTimer>
-
-#include <functional>
 
 #include "GuiTest.h"
-#include "app/AppContext.h"
 #include "document/RecordEdits.h"
-#include "gui/controls/ControlText.h"
 #include "gui/controls/MyTabCtrl.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/EditorPage.h"
 #include "gui/editors/club/DlgClubParent.h"
-#include "gui/mainwindow/DlgMainMenu.h"
-#include "model/Club.h"
 #include "model/ClubNames.h"
-#include "platform/StringTable.h"
 
 namespace kw {
 
@@ -26,7 +16,6 @@ class ClubEditorTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-
     void cancelAfterEditingBothPagesLeavesTheClubUnchanged();
     void startingMoneyAtTheLowestPositionIsMinusTwentyMillion();
     void fourGermanArticlePressesComeBackToTheStart();

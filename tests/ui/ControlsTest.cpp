@@ -1,20 +1,11 @@
-#include <QApplication>
 #include <QImage>
-#include <QLineEdit>
 #include <QPainter>
-#include <QSignalSpy>
 #include <QStyleOptionViewItem>
-#include <QTabBar>
-#include <QTest>
 #include <QToolButton>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 
-#include <memory>
-#include <optional>
 #include <utility>
-#include <vector>
 
+#include "GuiTest.h"
 #include "assets/Dib.h"
 #include "assets/Tga.h"
 #include "forms/ColourItemLayout.h"
@@ -25,10 +16,10 @@
 #include "gui/controls/MyTabCtrl.h"
 #include "gui/controls/SelectColour.h"
 #include "gui/controls/ShowBitmap.h"
-#include "gui/controls/SpinEditCtrl.h"
-#include "gui/controls/ValueScrollBar.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace {
 

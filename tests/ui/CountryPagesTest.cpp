@@ -1,15 +1,10 @@
-#include <QPlainTextEdit>
-
 #include "GuiTest.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/country/CountryCupsPage.h"
 #include "gui/editors/country/CountryGeneralPage.h"
 #include "gui/editors/country/CountryListPages.h"
 #include "gui/editors/country/CountryLookPage.h"
 #include "gui/editors/country/DlgCountry.h"
 #include "gui/editors/player/DateFields.h"
-#include "platform/Cp1252.h"
-#include "storage/Identifiers.h"
 
 namespace kw {
 
@@ -83,9 +78,8 @@ void CountryPagesTest::typedValuesOfBothPagesAreOneUndoableEditNamedAfterTheCoun
     const std::string before = Dump();
     const SCountrySettings old = Settings();
     auto dialog = Open();
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("associationName")),
-           QStringLiteral("NEUERVERBAND"));
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("presidentSurname")), QStringLiteral("Müller"));
+    Retype(*dialog, QStringLiteral("associationName"), QStringLiteral("NEUERVERBAND"));
+    Retype(*dialog, QStringLiteral("presidentSurname"), QStringLiteral("Müller"));
     auto& climate = Child<QComboBox>(*dialog, QStringLiteral("climate"));
     climate.setFocus();
     const int climateBefore = climate.currentIndex();
@@ -142,8 +136,7 @@ void CountryPagesTest::aNineteenLetterFirstNameKeepsFifteen() {
     Retype(field, QStringLiteral("Abcdefghijklmnopqrstuvw"));
     // The field takes 19 letters; the record keeps 15 of them.
     QCOMPARE(field.text(), QStringLiteral("Abcdefghijklmnopqrs"));
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("presidentSurname")),
-           QStringLiteral("Zyxwvutsrqponmlkjihgf"));
+    Retype(*dialog, QStringLiteral("presidentSurname"), QStringLiteral("Zyxwvutsrqponmlkjihgf"));
     PressOk(*dialog);
     QCOMPARE(Settings().president.firstName.View(), std::string_view("Abcdefghijklmno"));
     QCOMPARE(Settings().president.surname.View(), std::string_view("Zyxwvutsrqponmlkjih"));
@@ -252,7 +245,7 @@ void CountryPagesTest::escapeAndTheCloseBoxStoreTheShownPage() {
     const std::string afterEscape = Dump();
 
     auto again = Open();
-    Retype(Child<QLineEdit>(*again, QStringLiteral("associationName")), QStringLiteral("ZU"));
+    Retype(*again, QStringLiteral("associationName"), QStringLiteral("ZU"));
     again->close();
     QCOMPARE(Settings().associationName.View(), std::string_view("ZU"));
     QCOMPARE(Edits(), std::size_t{2});
@@ -287,7 +280,7 @@ void CountryPagesTest::leavingATabStoresItsPageAndEnteringOneLoadsIt() {
 }  // namespace kw
 
 int main(int argc, char** argv) {
-    return kw::RunIsolatedGuiTest<kw::CountryPagesTest>(argc, argv);
+    return kw::test::RunIsolatedGuiTest<kw::CountryPagesTest>(argc, argv);
 }
 
 #include "CountryPagesTest.moc"

@@ -1,11 +1,5 @@
-#include <QMenu>
-#include <QTimer>
-
-#include <algorithm>
-
 #include "GuiTest.h"
 #include "editing/CountryStaffCommands.h"
-#include "gui/controls/ControlText.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/editors/country/CountryManagersPage.h"
 #include "gui/editors/country/CountryWindowContext.h"
@@ -14,8 +8,6 @@
 #include "gui/editors/country/DlgFurtherManager.h"
 #include "gui/editors/country/DlgPoolEntry.h"
 #include "gui/editors/country/DlgStaffEntry.h"
-#include "platform/Cp1252.h"
-#include "storage/Identifiers.h"
 
 namespace kw {
 

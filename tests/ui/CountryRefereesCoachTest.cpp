@@ -1,10 +1,6 @@
-#include <QRadioButton>
-
 #include "GuiTest.h"
 #include "editing/RefereeRules.h"
 #include "editing/StadiumRules.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/GuiStrings.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgRefereeChange.h"
 #include "gui/editors/DlgReferees.h"
@@ -16,7 +12,6 @@
 #include "gui/editors/country/DlgCountrySubPage.h"
 #include "gui/editors/player/DateFields.h"
 #include "model/Manager.h"
-#include "platform/Cp1252.h"
 
 namespace kw {
 

@@ -1,15 +1,7 @@
-#include <QFileDialog>
-#include <QRadioButton>
-
 #include "GuiTest.h"
-#include "ReferenceCheck.h"
-#include "app/AppContext.h"
 #include "gui/editors/DlgCsvExport.h"
 #include "gui/editors/DlgCsvImportPreview.h"
 #include "gui/mainwindow/CsvExchangeCommands.h"
-#include "gui/mainwindow/DlgMainMenu.h"
-#include "model/Club.h"
-#include "model/Player.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileContents.h"
 #include "tools/CsvExchange.h"

@@ -1,6 +1,3 @@
-#include <QRadioButton>
-
-#include <cstdint>
 #include <limits>
 
 #include "GuiTest.h"
@@ -8,15 +5,12 @@
 #include "competition/Cup.h"
 #include "editing/ContinentalSettings.h"
 #include "editing/CupSettingsRules.h"
-#include "gui/controls/ControlText.h"
 #include "gui/editors/Dlg5Year.h"
 #include "gui/editors/DlgInternationalCompetition.h"
-#include "gui/editors/DlgSelectClub.h"
 #include "gui/editors/DlgStadiumSelect.h"
 #include "gui/editors/country/CountryCupsPage.h"
 #include "gui/editors/country/DlgCountry.h"
 #include "model/Rules.h"
-#include "platform/Cp1252.h"
 
 namespace kw {
 

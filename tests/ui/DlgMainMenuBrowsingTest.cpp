@@ -1,4 +1,3 @@
-#include <QDir>
 #include <QGroupBox>
 #include <QScrollBar>
 
@@ -6,10 +5,7 @@
 #include <set>
 
 #include "GuiTest.h"
-#include "app/AppContext.h"
 #include "gui/controls/MyListBox.h"
-#include "gui/mainwindow/DlgMainMenu.h"
-#include "platform/Cp1252.h"
 #include "reports/ClubList.h"
 #include "reports/WorldStatistics.h"
 #include "storage/TextCollation.h"

@@ -1,23 +1,14 @@
-#include <QHeaderView>
 #include <QMouseEvent>
 
-#include <algorithm>
-#include <cstdint>
-#include <functional>
 #include <set>
-#include <vector>
 
-#include "ContextMenus.h"
 #include "GuiTest.h"
 #include "editing/FiveYearRules.h"
 #include "editing/PersonClub.h"
 #include "editing/PlayerHistoryRules.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/Dlg5Year.h"
 #include "gui/editors/Dlg5YearChange.h"
 #include "gui/editors/DlgNationalteam.h"
-#include "model/Club.h"
-#include "model/Player.h"
 #include "model/WorldPart.h"
 #include "reports/WorldStatistics.h"
 #include "storage/TextCollation.h"

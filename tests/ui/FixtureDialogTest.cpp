@@ -1,14 +1,9 @@
-#include <optional>
-#include <vector>
-
 #include "GuiTest.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
 #include "editing/FixtureListSession.h"
 #include "editing/LeagueComposition.h"
-#include "gui/controls/ControlText.h"
 #include "gui/controls/MyListBox.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/DlgFixturelist.h"
 #include "gui/editors/DlgStadiumSelect.h"
 #include "model/Rules.h"

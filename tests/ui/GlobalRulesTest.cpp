@@ -1,13 +1,9 @@
-#include <cstdint>
-
 #include "GuiTest.h"
 #include "editing/LeagueDataRules.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/DlgLevelName.h"
 #include "gui/editors/DlgRegelaenderung.h"
 #include "model/Rules.h"
 #include "model/WorldPart.h"
-#include "platform/Cp1252.h"
 
 namespace kw {
 

@@ -1,5 +1,5 @@
-// What the Qt tests of the editors share: driving controls as a user does, and the small demo's
-// database opened anew for each test.
+// What the Qt tests of the editors share: the Qt and editor headers they use, driving controls as
+// a user does, and the small demo's database opened anew for each test.
 #pragma once
 
 #include <QAbstractItemView>
@@ -9,33 +9,63 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "AccessibleNames.h"
+#include "ContextMenus.h"
 #include "DemoDocument.h"
 #include "IsolatedGuiTest.h"
 #include "MainWindowRun.h"
 #include "ModalDialogs.h"
 #include "PageStore.h"
+#include "ReferenceCheck.h"
+#include "app/AppContext.h"
 #include "document/DatabaseDocument.h"
 #include "exports/WorldDump.h"
+#include "gui/controls/ControlText.h"
+#include "gui/controls/DlgErrorMessage.h"
+#include "gui/controls/GuiStrings.h"
 #include "gui/controls/SpinEditCtrl.h"
+#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/DlgSelectClub.h"
+#include "gui/mainwindow/DlgMainMenu.h"
+#include "model/Club.h"
 #include "model/Country.h"
+#include "model/Player.h"
 #include "model/World.h"
+#include "platform/Cp1252.h"
+#include "platform/Progress.h"
+#include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 
 namespace kw::test {

@@ -1,19 +1,13 @@
 #include <QDragEnterEvent>
-#include <QMenu>
 #include <QMimeData>
 
-#include <vector>
-
-#include "ContextMenus.h"
 #include "GuiTest.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
 #include "editing/LeagueComposition.h"
 #include "editing/SeasonMarks.h"
-#include "gui/controls/DlgErrorMessage.h"
 #include "gui/editors/CompositionList.h"
 #include "gui/editors/DlgLeagueComposition.h"
-#include "model/Club.h"
 
 namespace kw {
 

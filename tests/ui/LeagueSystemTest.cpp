@@ -1,4 +1,3 @@
-#include <QMessageBox>
 #include <QSpinBox>
 
 #include "GuiTest.h"
@@ -6,7 +5,6 @@
 #include "competition/League.h"
 #include "editing/LeagueComposition.h"
 #include "editing/LeagueSystemRules.h"
-#include "gui/controls/DlgErrorMessage.h"
 #include "gui/editors/DlgCalendar.h"
 #include "gui/editors/DlgFixturelist.h"
 #include "gui/editors/DlgLeagueComposition.h"

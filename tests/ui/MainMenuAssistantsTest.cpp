@@ -1,26 +1,16 @@
-#include <QDir>
-#include <QMenu>
-#include <QMenuBar>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTimer>
-
-#include <vector>
 
 #include "GuiTest.h"
-#include "MainWindowRun.h"
-#include "app/AppContext.h"
 #include "gui/controls/DlgInputBox.h"
 #include "gui/editors/DlgFastTransfer.h"
 #include "gui/editors/DlgPlayerWithoutClub.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/DlgSelectDatabase.h"
 #include "gui/mainwindow/MainMenuView.h"
 #include "gui/mainwindow/RecentDatabasesMenu.h"
 #include "gui/mainwindow/SelectDatabase.h"
 #include "platform/Environment.h"
-#include "platform/StringTable.h"
 
 namespace kw {
 

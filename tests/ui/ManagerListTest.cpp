@@ -1,17 +1,11 @@
-#include <QTimer>
-
-#include <functional>
 #include <map>
 
-#include "ContextMenus.h"
 #include "GuiTest.h"
 #include "editing/PersonPlacement.h"
 #include "editing/SquadCommands.h"
 #include "editing/SquadRules.h"
 #include "editing/StaffKinds.h"
 #include "editing/StaffList.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/DlgErrorMessage.h"
 #include "gui/controls/DlgErrorSingle.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgManagAll.h"
@@ -19,13 +13,9 @@
 #include "gui/editors/DlgPlayerSearch.h"
 #include "gui/editors/DlgPlayerSelect.h"
 #include "gui/editors/DlgPlayerlistClub.h"
-#include "gui/editors/DlgSelectClub.h"
 #include "gui/editors/player/PersonPageTabs.h"
 #include "gui/editors/player/PlayerPage.h"
-#include "model/Club.h"
-#include "model/Player.h"
 #include "model/WithoutClub.h"
-#include "platform/StringTable.h"
 
 namespace kw {
 

@@ -1,21 +1,17 @@
 #include <QGroupBox>
 
-#include <algorithm>
 #include <set>
-#include <vector>
 
 #include "GuiTest.h"
 #include "document/RecordEdits.h"
 #include "editing/LanguageList.h"
 #include "editing/ManagerRecord.h"
 #include "editing/PersonClub.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/DlgManagerAbilities.h"
 #include "gui/editors/DlgManagerAllRight.h"
 #include "gui/editors/DlgStaffAtClub.h"
 #include "gui/editors/player/DlgPlayerAllRight.h"
 #include "model/Manager.h"
-#include "model/Player.h"
 
 namespace kw {
 

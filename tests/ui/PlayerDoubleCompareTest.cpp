@@ -1,27 +1,13 @@
-#include <QFile>
-#include <QFileDialog>
-#include <QHeaderView>
 #include <QPrintDialog>
-#include <QRadioButton>
-#include <QSignalSpy>
-
-#include <algorithm>
-#include <cstdint>
-#include <vector>
 
 #include "GuiTest.h"
-#include "ReferenceCheck.h"
-#include "app/AppContext.h"
 #include "editing/PlayerComparison.h"
 #include "gui/editors/DlgPlayerCompare.h"
 #include "gui/editors/DlgPlayerlistClub.h"
 #include "gui/editors/PlayerCompareSide.h"
 #include "gui/editors/PlayerDouble.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/MainMenuView.h"
 #include "gui/mainwindow/QtText.h"
-#include "model/Club.h"
-#include "model/Player.h"
 #include "model/PlayerStrength.h"
 #include "model/WorldPart.h"
 

@@ -1,25 +1,16 @@
-#include <QPlainTextEdit>
-
-#include <algorithm>
 #include <cmath>
-#include <functional>
-#include <vector>
 
-#include "AccessibleNames.h"
 #include "GuiTest.h"
 #include "document/RecordEdits.h"
 #include "editing/PersonClub.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerAbilities.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/player/DlgPlayerAbilities.h"
 #include "gui/editors/player/DlgPlayerAllRight.h"
 #include "gui/editors/player/DlgPlayerCharacter.h"
 #include "gui/editors/player/DlgPlayerPosition.h"
 #include "gui/editors/player/PlayerPages.h"
-#include "model/Club.h"
 #include "model/GameDate.h"
-#include "model/Player.h"
 #include "model/PlayerStrength.h"
 #include "platform/LEcuyerRandom.h"
 #include "storage/TextHelpers.h"

@@ -1,28 +1,15 @@
-#include <QFile>
-#include <QVBoxLayout>
-
-#include <algorithm>
-#include <vector>
-
 #include "GuiTest.h"
 #include "assets/Image.h"
 #include "assets/Tga.h"
 #include "editing/PlayerContractRules.h"
 #include "editing/PlayerHistoryRules.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/GuiStrings.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/controls/ShowBitmap.h"
-#include "gui/controls/ValueScrollBar.h"
-#include "gui/editors/DlgSelectClub.h"
 #include "gui/editors/player/DateSpinFields.h"
 #include "gui/editors/player/DlgPlayerContract.h"
 #include "gui/editors/player/DlgPlayerHist.h"
 #include "gui/editors/player/DlgPlayerLook.h"
 #include "gui/editors/player/PlayerEditContext.h"
-#include "model/Club.h"
-#include "model/Player.h"
-#include "platform/StringTable.h"
 #include "storage/TextHelpers.h"
 
 namespace kw {

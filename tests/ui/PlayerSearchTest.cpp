@@ -1,23 +1,11 @@
 #include <QContextMenuEvent>
-#include <QHeaderView>
-#include <QMenu>
-#include <QTimer>
 #include <QTreeView>
 
-#include <functional>
-#include <vector>
-
-#include "ContextMenus.h"
 #include "GuiTest.h"
-#include "ReferenceCheck.h"
-#include "app/AppContext.h"
 #include "gui/editors/DlgPlayerSearch.h"
 #include "gui/editors/DlgPlayerlistClub.h"
 #include "gui/editors/DlgSearchResult.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/MainMenuView.h"
-#include "model/Club.h"
-#include "model/Player.h"
 #include "model/WithoutClub.h"
 
 namespace kw {

@@ -1,16 +1,9 @@
-#include <QTimer>
-
 #include "GuiTest.h"
-#include "ReferenceCheck.h"
-#include "app/AppContext.h"
 #include "gui/controls/DlgInputBox.h"
 #include "gui/editors/DlgPlayerlistClub.h"
 #include "gui/editors/club/DlgClubParent.h"
 #include "gui/mainwindow/DlgDatabaseDiff.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/QtText.h"
-#include "model/Club.h"
-#include "model/Player.h"
 #include "storage/TextHelpers.h"
 
 namespace kw {

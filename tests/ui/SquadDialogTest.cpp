@@ -1,27 +1,14 @@
-#include <QTimer>
-
-#include <functional>
 #include <map>
 
-#include "ContextMenus.h"
 #include "GuiTest.h"
-#include "app/AppContext.h"
 #include "editing/PersonPlacement.h"
 #include "editing/SquadCommands.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/DlgErrorMessage.h"
-#include "gui/controls/GuiStrings.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgManagerAbilities.h"
 #include "gui/editors/DlgManagerAllRight.h"
 #include "gui/editors/DlgPlayerList.h"
 #include "gui/editors/DlgPlayerlistClub.h"
-#include "gui/editors/DlgSelectClub.h"
 #include "gui/editors/DlgShirtNo.h"
-#include "gui/mainwindow/DlgMainMenu.h"
-#include "model/Club.h"
-#include "model/Player.h"
-#include "platform/StringTable.h"
 
 namespace kw {
 

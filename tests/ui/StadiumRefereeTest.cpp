@@ -1,18 +1,12 @@
-#include <QRadioButton>
-
 #include <limits>
 
-#include "AccessibleNames.h"
 #include "GuiTest.h"
 #include "editing/StadiumRules.h"
-#include "gui/controls/DlgErrorMessage.h"
-#include "gui/controls/GuiStrings.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgRefereeChange.h"
 #include "gui/editors/DlgReferees.h"
 #include "gui/editors/DlgStadium.h"
 #include "gui/editors/DlgStadiumlist.h"
-#include "platform/StringTable.h"
 #include "reports/WorldStatistics.h"
 
 namespace kw {
@@ -195,8 +189,8 @@ void StadiumRefereeTest::fourSeasonTicketBlocksAreRefusedAndCancelKeepsTheStadiu
     const std::string before = Dump();
     const std::size_t index = ValidStadium();
     auto dialog = OpenStadium(index);
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Neuer Name"));
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("standing3")), QStringLiteral("4321"));
+    Retype(*dialog, QStringLiteral("name"), QStringLiteral("Neuer Name"));
+    Retype(*dialog, QStringLiteral("standing3"), QStringLiteral("4321"));
     SetBlocks(*dialog, 0x0F, 0x80);
 
     const std::string messages = PressOk(*dialog);
@@ -236,10 +230,10 @@ void StadiumRefereeTest::aValidChangeIsOneUndoableEditAndTheMasterStillBuilds() 
     const std::size_t index = ValidStadium();
     const CStadium original = Country().Stadiums()[index];
     auto dialog = OpenStadium(index);
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")),
+    Retype(*dialog, QStringLiteral("name"),
            QStringLiteral("Arena am Gruenen Wall mit sehr langem Namen"));
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("city")), QStringLiteral("Neustadt"));
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("seats4")), QStringLiteral("1234"));
+    Retype(*dialog, QStringLiteral("city"), QStringLiteral("Neustadt"));
+    Retype(*dialog, QStringLiteral("seats4"), QStringLiteral("1234"));
     QComboBox& type = Child<QComboBox>(*dialog, QStringLiteral("type"));
     type.setFocus();
     QTest::keyClick(&type, Qt::Key_End);
@@ -323,14 +317,14 @@ void StadiumRefereeTest::cancelledChangeAndNewRefereeRecordNothing() {
     QVERIFY(QTest::qWaitForWindowExposed(&referees));
 
     WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
-        Retype(Child<QLineEdit>(change, QStringLiteral("firstName")), QStringLiteral("X"));
+        Retype(change, QStringLiteral("firstName"), QStringLiteral("X"));
         QTest::mouseClick(&Child<QRadioButton>(change, QStringLiteral("trait0")), Qt::LeftButton);
         QTest::mouseClick(&Button(change, QDialogButtonBox::Cancel), Qt::LeftButton);
     });
     Click(referees, QStringLiteral("change"));
 
     WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
-        Retype(Child<QLineEdit>(change, QStringLiteral("surname")), QStringLiteral("Neu"));
+        Retype(change, QStringLiteral("surname"), QStringLiteral("Neu"));
         QTest::keyClick(&change, Qt::Key_Escape);
     });
     Click(referees, QStringLiteral("new"));
@@ -354,8 +348,8 @@ void StadiumRefereeTest::newAndDeletedRefereesAreEachOneUndoableEdit() {
 
     WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
         QVERIFY(Child<QRadioButton>(change, QStringLiteral("trait6")).isChecked());
-        Retype(Child<QLineEdit>(change, QStringLiteral("firstName")), QStringLiteral("Ida"));
-        Retype(Child<QLineEdit>(change, QStringLiteral("surname")), QStringLiteral("Pfiff"));
+        Retype(change, QStringLiteral("firstName"), QStringLiteral("Ida"));
+        Retype(change, QStringLiteral("surname"), QStringLiteral("Pfiff"));
         QTest::mouseClick(&Button(change, QDialogButtonBox::Ok), Qt::LeftButton);
     });
     Click(referees, QStringLiteral("new"));

@@ -1,17 +1,8 @@
-#include <cstdint>
-#include <vector>
-
-#include "ContextMenus.h"
 #include "GuiTest.h"
-#include "ReferenceCheck.h"
 #include "editing/FastTransfer.h"
 #include "editing/SquadCommands.h"
-#include "gui/controls/ControlText.h"
 #include "gui/editors/DlgFastTransfer.h"
 #include "gui/editors/DlgPlayerWithoutClub.h"
-#include "gui/editors/DlgSelectClub.h"
-#include "model/Club.h"
-#include "model/Player.h"
 
 namespace kw {
 

@@ -1,15 +1,6 @@
-#include <QHeaderView>
-#include <QMenuBar>
-
 #include "GuiTest.h"
-#include "ReferenceCheck.h"
-#include "app/AppContext.h"
-#include "gui/controls/DlgErrorMessage.h"
 #include "gui/editors/DlgPlayerlistClub.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/DlgValidationReport.h"
-#include "model/Club.h"
-#include "model/Player.h"
 
 namespace kw {
 
