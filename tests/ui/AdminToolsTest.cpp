@@ -1,40 +1,16 @@
-#include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <memory>
-#include <string>
-
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "MainWindowRun.h"
-#include "ModalDialogs.h"
-#include "ReferenceCheck.h"
-#include "app/AppContext.h"
-#include "document/DatabaseDocument.h"
-#include "exports/WorldDump.h"
-#include "gui/mainwindow/DlgMainMenu.h"
-#include "model/World.h"
-#include "platform/ScriptedUserInterface.h"
+#include "GuiTest.h"
 
 namespace kw {
+
+using namespace test;
 
 using Kind = CScriptedUserInterface::Message::Kind;
 
 // The "AdminTools" menu of the main window on the small demo installation.
-class AdminToolsTest : public QObject {
+class AdminToolsTest : public CMainWindowGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-
     void menuExistsOnlyInAdministratorMode();
     void answeredNoChangesNothing();
     void answeredYesIsOneUndoStepAndReportsTheCount();
@@ -44,23 +20,8 @@ private:
     static QMenu* AdminMenu(QWidget& window);
     static QAction* Item(QWidget& window, const QString& text);
 
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<QTemporaryDir> m_install;
-    SAppContext m_context;
-    CScriptedUserInterface m_ui;
+    void Copied() override { m_context.tools = true; }
 };
-
-void AdminToolsTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void AdminToolsTest::init() {
-    m_install = test::CopyInstallation(m_demo.Path());
-    QVERIFY(m_install != nullptr);
-    m_context = test::ContextFor(*m_install);
-    m_context.tools = true;
-    m_ui = CScriptedUserInterface{};
-}
 
 QMenu* AdminToolsTest::AdminMenu(QWidget& window) {
     for (QAction* action : window.findChild<QMenuBar*>()->actions()) {
@@ -141,7 +102,7 @@ void AdminToolsTest::answeredYesIsOneUndoStepAndReportsTheCount() {
     QCOMPARE(m_ui.Texts(Kind::Information),
              (std::vector<std::string>{"Deleted " + std::to_string(removed) + " staffs"}));
     QCOMPARE(window.Document().History().Count(), std::size_t{1});
-    QVERIFY(test::ReferenceFaults(window.World()).empty());
+    QVERIFY(ReferenceFaults(window.World()).empty());
 
     window.Undo();
     QVERIFY(DumpWorldJson(window.World()) == before);
@@ -155,12 +116,12 @@ void AdminToolsTest::nicknameQuestionOffersCancel() {
     nicknames->trigger();
     QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
 
-    test::NewDatabase(window, QStringLiteral("Zweite"));
+    NewDatabase(window, QStringLiteral("Zweite"));
     QCOMPARE(window.World().DirectoryName(), std::string("Zweite"));
     QString asked;
     {
         QObject scope;
-        test::WhenModal<QMessageBox>(scope, [&asked](QMessageBox& box) {
+        WhenModal<QMessageBox>(scope, [&asked](QMessageBox& box) {
             asked = box.text();
             QVERIFY(box.button(QMessageBox::Cancel) != nullptr);
             box.button(QMessageBox::Cancel)->click();
@@ -175,8 +136,8 @@ void AdminToolsTest::nicknameQuestionOffersCancel() {
 
     {
         QObject scope;
-        test::WhenModal<QMessageBox>(
-            scope, [](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
+        WhenModal<QMessageBox>(scope,
+                               [](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
         nicknames->trigger();
     }
     // The new database has no club of that country: nobody found a partner.

@@ -1,42 +1,20 @@
-#include <QComboBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTableWidget>
-#include <QTest>
 
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
+#include "GuiTest.h"
 #include "competition/Competition.h"
-#include "document/DatabaseDocument.h"
 #include "editing/SeasonCalendar.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/DlgErrorMessage.h"
 #include "gui/controls/DlgErrorSingle.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/DlgCalendar.h"
-#include "model/Country.h"
-#include "model/World.h"
-#include "storage/Identifiers.h"
 
 namespace kw {
 
+using namespace test;
+
 // The calendar view on the small demo's default country, driven with the mouse and the keyboard.
-class CalendarDialogTest : public QObject {
+class CalendarDialogTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void monthsAndSeasonsChooseTheRowsAndTheInternationalDays();
     void clicksInEachModeToggleTheirCompetitions();
     void aFaultAtOkStaysOnOkAndClosesOnEgalAlsoByEscapeAndTheCloseBox();
@@ -46,8 +24,7 @@ private slots:
     void oneUndoTakesBackTheWholeSession();
 
 private:
-    const CWorld& World() const { return m_document->World(); }
-    std::string Dump() const { return DumpWorldJson(World(), kDefaultCountry); }
+    std::string Dump() const override { return DumpWorldJson(World(), kDefaultCountry); }
     std::uint32_t LeagueId(int index) const {
         return MakeCompetitionId(kDefaultCountry, kLeagueType, index);
     }
@@ -59,37 +36,11 @@ private:
     // plays; -1 when there is none.
     int FreeDay(const CDlgCalendar& dialog) const;
     static void ClickCell(CDlgCalendar& dialog, int row, int column);
-    // Closes the dialog with the key (Return: the OK button; 0: the close box); the heading and
-    // text of the message list it opened, answered with "OK" (stay) or "Egal".
-    static std::string CloseWith(CDlgCalendar& dialog, int key, bool egal);
-
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
 };
-
-void CalendarDialogTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void CalendarDialogTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
-}
-
-void CalendarDialogTest::cleanup() {
-    m_open.reset();
-}
 
 std::unique_ptr<CDlgCalendar> CalendarDialogTest::Open() {
     auto dialog = std::make_unique<CDlgCalendar>(*m_document, kDefaultCountry);
-    dialog->show();
-    // Active, so that focus moves as it does for the user (on a real X server too).
-    dialog->activateWindow();
-    if (!QTest::qWaitForWindowActive(dialog.get())) {
-        qFatal("calendar dialog not active");
-    }
+    ShowActive(*dialog);
     return dialog;
 }
 
@@ -115,25 +66,6 @@ void CalendarDialogTest::ClickCell(CDlgCalendar& dialog, int row, int column) {
     QVERIFY(item != nullptr);
     table.scrollToItem(item);
     QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualItemRect(item).center());
-}
-
-std::string CalendarDialogTest::CloseWith(CDlgCalendar& dialog, int key, bool egal) {
-    std::string messages;
-    QObject scope;
-    test::WhenModal<CDlgErrorMessage>(scope, [&messages, egal](CDlgErrorMessage& list) {
-        const QList<QLabel*> labels = list.findChildren<QLabel*>();
-        QCOMPARE(labels.size(), 1);
-        messages = labels.front()->text().toStdString() + "|" + list.Text();
-        QTest::mouseClick(egal ? list.CancelButton() : list.OkButton(), Qt::LeftButton);
-    });
-    if (key == Qt::Key_Return) {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
-    } else if (key == 0) {
-        dialog.close();
-    } else {
-        QTest::keyClick(&dialog, static_cast<Qt::Key>(key));
-    }
-    return messages;
 }
 
 void CalendarDialogTest::monthsAndSeasonsChooseTheRowsAndTheInternationalDays() {
@@ -289,10 +221,10 @@ void CalendarDialogTest::aFaultAtOkStaysOnOkAndClosesOnEgalAlsoByEscapeAndTheClo
     QVERIFY(!dialog->isVisible());
     QCOMPARE(Value(LeagueId(0), 0, day) != 0, true);
     // "Egal" keeps the faulty calendar, and the country check finds it too.
-    QVERIFY(!test::CountryFault(*m_document, kDefaultCountry).isEmpty());
+    QVERIFY(!CountryFault(*m_document, kDefaultCountry).isEmpty());
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
-    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
+    QCOMPARE(CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CalendarDialogTest::theCheckOnDemandConfirmsASoundCalendar() {
@@ -300,7 +232,7 @@ void CalendarDialogTest::theCheckOnDemandConfirmsASoundCalendar() {
     QString confirmation;
     {
         QObject scope;
-        test::WhenModal<CDlgErrorSingle>(scope, [&confirmation](CDlgErrorSingle& message) {
+        WhenModal<CDlgErrorSingle>(scope, [&confirmation](CDlgErrorSingle& message) {
             confirmation = Cp1252ToQString(message.Text());
             QTest::mouseClick(message.OkButton(), Qt::LeftButton);
         });
@@ -378,10 +310,10 @@ void CalendarDialogTest::oneUndoTakesBackTheWholeSession() {
     }
     QVERIFY(Dump() != before);
     QCOMPARE(m_document->UndoDescription(), std::optional<std::string>("Rahmenterminkalender"));
-    QVERIFY(!test::CountryFault(*m_document, kDefaultCountry).isEmpty());
+    QVERIFY(!CountryFault(*m_document, kDefaultCountry).isEmpty());
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
-    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
+    QCOMPARE(CountryFault(*m_document, kDefaultCountry), QString());
     QVERIFY(!m_document->History().CanUndo());
     QVERIFY(!m_document->IsModified());
 }

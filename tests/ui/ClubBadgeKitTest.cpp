@@ -1,27 +1,9 @@
-#include <QApplication>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSlider>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
-#include <filesystem>
 #include <fstream>
-#include <functional>
-#include <memory>
 
-#include "AccessibleNames.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "app/AppContext.h"
+#include "GuiTest.h"
 #include "app/InstallationData.h"
 #include "assets/Tga.h"
 #include "demo/DemoGenerator.h"
@@ -33,14 +15,11 @@
 #include "gui/editors/club/DlgClubBadge.h"
 #include "gui/editors/club/DlgClubShirts.h"
 #include "gui/editors/club/DlgClubShirtsColor.h"
-#include "model/Club.h"
 #include "model/ClubNames.h"
-#include "model/Country.h"
-#include "model/World.h"
-#include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace fs = std::filesystem;
 
@@ -257,7 +236,7 @@ void ClubBadgeKitTest::badgeDialogPreselectsTheClubsBadgeAndOkStoresAnother() {
     page.show();
     QString chosen;
     QString preselected;
-    test::WhenModal<CDlgClubBadgeManage>(*this, [&](CDlgClubBadgeManage& dialog) {
+    WhenModal<CDlgClubBadgeManage>(*this, [&](CDlgClubBadgeManage& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Vereinswappen auswählen"));
         auto* list = dialog.findChild<QListWidget*>(QStringLiteral("badges"));
         QVERIFY(list->currentItem() != nullptr);
@@ -290,7 +269,7 @@ void ClubBadgeKitTest::noBadgeGivesTheColourTemplate() {
     CDlgClubBadge page(Context(), nullptr);
     page.Load();
     page.show();
-    test::WhenModal<CDlgClubBadgeManage>(*this, [](CDlgClubBadgeManage& dialog) {
+    WhenModal<CDlgClubBadgeManage>(*this, [](CDlgClubBadgeManage& dialog) {
         auto* groups = dialog.findChild<QComboBox*>(QStringLiteral("groups"));
         QTest::keyClick(groups, Qt::Key_Home);
         QCOMPARE(groups->currentText(), QStringLiteral(" Kein Wappen"));
@@ -310,13 +289,13 @@ void ClubBadgeKitTest::aPathTooLongIsRefusedAndOkWithoutBadgeCancels() {
     page.show();
     QString message;
     bool stayedOpen = false;
-    test::WhenModal<CDlgClubBadgeManage>(*this, [&](CDlgClubBadgeManage& dialog) {
+    WhenModal<CDlgClubBadgeManage>(*this, [&](CDlgClubBadgeManage& dialog) {
         auto* list = dialog.findChild<QListWidget*>(QStringLiteral("badges"));
         const auto found = list->findItems(QString::fromLatin1(kLongBadge), Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(found.front()).center());
-        test::WhenModal<QMessageBox>(*this, [&message](QMessageBox& box) {
+        WhenModal<QMessageBox>(*this, [&message](QMessageBox& box) {
             message = box.text();
             box.accept();
         });
@@ -398,7 +377,7 @@ void ClubBadgeKitTest::colourButtonPicksOnlyThatColour() {
     page.Load();
     page.show();
     // White, the third colour of the table, for the away socks.
-    test::WhenModal<CDlgClubShirtsColor>(*this, [](CDlgClubShirtsColor& dialog) {
+    WhenModal<CDlgClubShirtsColor>(*this, [](CDlgClubShirtsColor& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Trikot Farbauswahl"));
         auto* white = dialog.findChild<QToolButton*>(QStringLiteral("swatch2"));
         QCOMPARE(white->toolTip(), QStringLiteral("Weiss"));
@@ -409,7 +388,7 @@ void ClubBadgeKitTest::colourButtonPicksOnlyThatColour() {
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("awaySocksColour")),
                       Qt::LeftButton);
     // Cancel leaves the home shirt as it was, also after the red part was typed.
-    test::WhenModal<CDlgClubShirtsColor>(*this, [](CDlgClubShirtsColor& dialog) {
+    WhenModal<CDlgClubShirtsColor>(*this, [](CDlgClubShirtsColor& dialog) {
         auto* red = dialog.findChild<QWidget*>(QStringLiteral("red"));
         red->setFocus();
         QTest::keyClick(red, Qt::Key_Up);
@@ -447,7 +426,7 @@ void ClubBadgeKitTest::pageWithoutRendererShowsThePlaceholder() {
     page.Load();
     page.show();
     QVERIFY(page.findChild<QLabel*>(QStringLiteral("previewPlaceholder"))->isVisible());
-    const QStringList names = test::AccessibleNames(page);
+    const QStringList names = AccessibleNames(page);
     QVERIFY(names.contains(QStringLiteral("Original Heim")));
     QVERIFY(names.contains(QStringLiteral("Original Auswärts")));
     for (int view = 0; view < 4; ++view) {

@@ -1,53 +1,21 @@
-#include <QApplication>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
-#include <QTabBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
-#include <filesystem>
-#include <functional>
-#include <memory>
-#include <string>
-
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "app/AppContext.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "document/RecordEdits.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/ControlText.h"
 #include "gui/controls/MyTabCtrl.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/EditorPage.h"
 #include "gui/editors/club/DlgClubParent.h"
-#include "gui/mainwindow/DlgMainMenu.h"
-#include "model/Club.h"
 #include "model/ClubNames.h"
-#include "model/Country.h"
-#include "model/World.h"
-#include "platform/ScriptedUserInterface.h"
-#include "platform/StringTable.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
+using namespace test;
 
 // The club editor on the small demo database, driven through its controls.
-class ClubEditorTest : public QObject {
+class ClubEditorTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-
     void cancelAfterEditingBothPagesLeavesTheClubUnchanged();
     void startingMoneyAtTheLowestPositionIsMinusTwentyMillion();
     void fourGermanArticlePressesComeBackToTheStart();
@@ -65,25 +33,8 @@ private:
     // The page with that title, chosen with the mouse.
     static void ShowTab(CDlgClubParent& dialog, const QString& title);
     static void Press(CDlgClubParent& dialog, QDialogButtonBox::StandardButton which);
-    template <typename T>
-    static T& Child(QWidget& parent, const QString& name);
-    static void Retype(QLineEdit& edit, const QString& text);
     std::string CountryDump(const CClub& club) const;
-
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
 };
-
-void ClubEditorTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void ClubEditorTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
-}
 
 const CClub& ClubEditorTest::DemoClub() const {
     const CWorld& world = m_document->World();
@@ -126,22 +77,6 @@ void ClubEditorTest::Press(CDlgClubParent& dialog, QDialogButtonBox::StandardBut
     QTest::mouseClick(buttons.button(which), Qt::LeftButton);
 }
 
-template <typename T>
-T& ClubEditorTest::Child(QWidget& parent, const QString& name) {
-    T* child = parent.findChild<T*>(name);
-    if (child == nullptr) {
-        throw std::runtime_error("missing control " + name.toStdString());
-    }
-    return *child;
-}
-
-void ClubEditorTest::Retype(QLineEdit& edit, const QString& text) {
-    edit.setFocus();
-    edit.selectAll();
-    QTest::keyClick(&edit, Qt::Key_Delete);
-    QTest::keyClicks(&edit, text);
-}
-
 std::string ClubEditorTest::CountryDump(const CClub& club) const {
     return DumpWorldJson(m_document->World(), club.Country());
 }
@@ -150,12 +85,11 @@ void ClubEditorTest::cancelAfterEditingBothPagesLeavesTheClubUnchanged() {
     const CClub& club = DemoClub();
     const std::string before = CountryDump(club);
     auto dialog = OpenEditor(club);
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Neuer Name"));
-    QTest::mouseClick(&Child<QPushButton>(*dialog, QStringLiteral("article1")), Qt::LeftButton);
+    Retype(*dialog, QStringLiteral("name"), QStringLiteral("Neuer Name"));
+    Click(*dialog, QStringLiteral("article1"));
     ShowTab(*dialog, QStringLiteral("Historische Daten"));
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("statistic0")), QStringLiteral("4321"));
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("recordOpponent2")),
-           QStringLiteral("Irgendwer"));
+    Retype(*dialog, QStringLiteral("statistic0"), QStringLiteral("4321"));
+    Retype(*dialog, QStringLiteral("recordOpponent2"), QStringLiteral("Irgendwer"));
     ShowTab(*dialog, QStringLiteral("Allgemeine Informationen"));
     // The working copy took the edits of both pages; the club did not.
     QCOMPARE(dialog->WorkingCopy().Statistics()[0], 4321);
@@ -164,11 +98,11 @@ void ClubEditorTest::cancelAfterEditingBothPagesLeavesTheClubUnchanged() {
     Press(*dialog, QDialogButtonBox::Cancel);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(CountryDump(club), before);
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
 
     // Escape is Cancel as well.
     dialog = OpenEditor(club);
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Anders"));
+    Retype(*dialog, QStringLiteral("name"), QStringLiteral("Anders"));
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(CountryDump(club), before);
@@ -229,7 +163,7 @@ void ClubEditorTest::fourGermanArticlePressesComeBackToTheStart() {
 
     // "Im Satz" shows the sentence with the name as typed.
     auto& sentence = Child<QPushButton>(*dialog, QStringLiteral("sentence0"));
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Kickers"));
+    Retype(*dialog, QStringLiteral("name"), QStringLiteral("Kickers"));
     QVERIFY2(sentence.text().contains(QStringLiteral("Kickers")), qPrintable(sentence.text()));
     const QString first = sentence.text();
     QTest::mouseClick(&sentence, Qt::LeftButton);
@@ -309,7 +243,7 @@ void ClubEditorTest::okWithoutEditsKeepsOddValuesAndRecordsNothing() {
     Press(*dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(CountryDump(club), before);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QCOMPARE(club.InitialAssets(), 1234567);
     QCOMPARE(club.CreditLine(), 4711);
     QCOMPARE(club.Rivals()[3], odd.Rivals()[3]);
@@ -319,7 +253,7 @@ void ClubEditorTest::editAndOkRecordOneEditThatUndoTakesBackExactly() {
     const CClub& club = DemoClub();
     const std::string before = CountryDump(club);
     auto dialog = OpenEditor(club);
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Umbenannt"));
+    Retype(*dialog, QStringLiteral("name"), QStringLiteral("Umbenannt"));
     QVERIFY(TabEditorPage(dialog->Tabs(), dialog->Tabs().currentIndex())->Differs());
     auto& bar = Child<CValueScrollBar>(*dialog, QStringLiteral("prestige0"));
     bar.setFocus();
@@ -331,11 +265,11 @@ void ClubEditorTest::editAndOkRecordOneEditThatUndoTakesBackExactly() {
              QString::number(moved));
     QTest::mouseClick(&Child<QRadioButton>(*dialog, QStringLiteral("deduction6")), Qt::LeftButton);
     ShowTab(*dialog, QStringLiteral("Historische Daten"));
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("recordResult0")), QStringLiteral("9:1"));
-    Retype(Child<QLineEdit>(*dialog, QStringLiteral("success0")), QStringLiteral("1950,1951"));
+    Retype(*dialog, QStringLiteral("recordResult0"), QStringLiteral("9:1"));
+    Retype(*dialog, QStringLiteral("success0"), QStringLiteral("1950,1951"));
     Press(*dialog, QDialogButtonBox::Ok);
 
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QCOMPARE(m_document->UndoDescription().value_or(""), std::string("Verein bearbeiten"));
     QCOMPARE(club.Name(0), std::string("Umbenannt"));
     QCOMPARE(club.AlternativeNames()[0].View(), std::string("Umbenannt"));
@@ -394,7 +328,7 @@ void ClubEditorTest::clubButtonOfTheMainWindowOpensTheEditor() {
         if (auto* dialog = qobject_cast<CDlgClubParent*>(QApplication::activeModalWidget())) {
             timer->stop();
             caption = dialog->windowTitle();
-            Retype(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Vom Knopf"));
+            Retype(*dialog, QStringLiteral("name"), QStringLiteral("Vom Knopf"));
             Press(*dialog, QDialogButtonBox::Ok);
         }
     });

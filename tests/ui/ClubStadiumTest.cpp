@@ -1,49 +1,22 @@
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCompleter>
 #include <QDragEnterEvent>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
-#include <filesystem>
-#include <functional>
-#include <memory>
-#include <optional>
-
-#include "AccessibleNames.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "app/AppContext.h"
+#include "GuiTest.h"
 #include "app/InstallationData.h"
 #include "demo/DemoGenerator.h"
 #include "editing/CityPicture.h"
 #include "editing/ClubStadiumRules.h"
 #include "gui/controls/ShowBitmap.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/DlgChairman.h"
 #include "gui/editors/DlgShirtNo.h"
 #include "gui/editors/ShirtNumberList.h"
 #include "gui/editors/club/DlgClubStadium.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
-#include "model/World.h"
-#include "platform/Cp1252.h"
-#include "platform/Progress.h"
-#include "platform/StringTable.h"
-#include "storage/Identifiers.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace fs = std::filesystem;
 
@@ -152,7 +125,7 @@ void ClubStadiumTest::untouchedPageStoresNothingAlsoValuesItCannotShow() {
     const CClub before = club;
 
     auto page = Page(club);
-    QVERIFY(test::AccessibleNames(*page).contains(QStringLiteral("Stadionkapazität")));
+    QVERIFY(AccessibleNames(*page).contains(QStringLiteral("Stadionkapazität")));
     QCOMPARE(Child<QComboBox>(*page, "venue").currentIndex(), -1);
     QCOMPARE(Child<QComboBox>(*page, "stadiumType").currentIndex(), -1);
     QCOMPARE(Child<QComboBox>(*page, "youthCountry").currentIndex(), -1);
@@ -315,10 +288,10 @@ void ClubStadiumTest::choosingAPictureMakesItsNameTheCity() {
     CClub expected = club;
     expected.SetCity(1, "Seeblick");
     auto page = Page(club, 1);
-    test::WhenModal<QFileDialog>(*this, [&chosen](QFileDialog& dialog) {
+    WhenModal<QFileDialog>(*this, [&chosen](QFileDialog& dialog) {
         QCOMPARE(QDir(dialog.directory()).canonicalPath(),
                  QDir(QString::fromStdString(chosen.parent_path().string())).canonicalPath());
-        test::TypeFileName(dialog, QString::fromStdString(chosen.string()));
+        TypeFileName(dialog, QString::fromStdString(chosen.string()));
     });
     QTest::mouseClick(&Child<QPushButton>(*page, "chooseCityPicture"), Qt::LeftButton);
     QVERIFY(Child<CShowBitmap>(*page, "cityPicture").HasBitmap());
@@ -339,12 +312,12 @@ void ClubStadiumTest::aPictureOutsideTheCityFolderIsRefused() {
     auto page = Page(club);
     const QString shownBefore = Child<QLabel>(*page, "cityPictureFile").text();
     QString message;
-    test::WhenModal<QFileDialog>(*this, [&outside, &message, this](QFileDialog& dialog) {
-        test::WhenModal<QMessageBox>(*this, [&message](QMessageBox& box) {
+    WhenModal<QFileDialog>(*this, [&outside, &message, this](QFileDialog& dialog) {
+        WhenModal<QMessageBox>(*this, [&message](QMessageBox& box) {
             message = box.text();
             box.accept();
         });
-        test::TypeFileName(dialog, QString::fromStdString(outside.string()));
+        TypeFileName(dialog, QString::fromStdString(outside.string()));
     });
     QTest::mouseClick(&Child<QPushButton>(*page, "chooseCityPicture"), Qt::LeftButton);
     QVERIFY(message.startsWith(QStringLiteral("Die Stadtgrafik muss im Ordner")));
@@ -463,7 +436,7 @@ void ClubStadiumTest::chairmanBarStoresAtOnceWithItsText() {
     CDlgChairman panel;
     panel.SetPerson(&president);
     panel.show();
-    QVERIFY(test::AccessibleNames(panel).contains(QStringLiteral("Stabilität des Präsidiums")));
+    QVERIFY(AccessibleNames(panel).contains(QStringLiteral("Stabilität des Präsidiums")));
     auto& bar = Child<CValueScrollBar>(panel, "boardStability");
     auto& text = Child<QLabel>(panel, "boardStabilityText");
     QCOMPARE(bar.Value(), 1);

@@ -1,32 +1,15 @@
-#include <QAction>
-#include <QApplication>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
-#include <QVBoxLayout>
 
-#include <algorithm>
-#include <functional>
-#include <optional>
-#include <string>
-
+#include "GuiTest.h"
 #include "gui/controls/DialogB.h"
-#include "gui/controls/DlgErrorMessage.h"
 #include "gui/controls/DlgErrorSingle.h"
 #include "gui/controls/DlgInputBox.h"
-#include "gui/controls/GuiStrings.h"
 #include "gui/controls/MyTabCtrl.h"
-#include "platform/StringTable.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace {
 

@@ -1,26 +1,5 @@
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
-#include <QTimer>
-
-#include <algorithm>
-#include <memory>
-#include <string>
-
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "editing/CountryStaffCommands.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/ControlText.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/editors/country/CountryManagersPage.h"
 #include "gui/editors/country/CountryWindowContext.h"
@@ -29,23 +8,17 @@
 #include "gui/editors/country/DlgFurtherManager.h"
 #include "gui/editors/country/DlgPoolEntry.h"
 #include "gui/editors/country/DlgStaffEntry.h"
-#include "model/Country.h"
-#include "model/World.h"
-#include "platform/Cp1252.h"
-#include "storage/Identifiers.h"
 
 namespace kw {
 
+using namespace test;
+
 // The country window's pages "Jugendspieler" and "Sonstige Trainer/Manager" on the small demo's
 // default country, driven with the mouse and the keyboard.
-class CountryPersonPagesTest : public QObject {
+class CountryPersonPagesTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void aNewYouthPlayerIsTypedInItsDialogAndListed();
     void aYouthPlayerIsRenamedAndDeletedAndOneUndoTakesBackTheWindow();
     void aNewCoachAndANewStaffMemberJoinThroughTheNewMenu();
@@ -56,16 +29,10 @@ private:
     static constexpr int kCountry = kDefaultCountry;
 
     const CCountry& Country() const { return m_document->World().Country(kCountry); }
-    std::string Dump() const { return DumpWorldJson(m_document->World()); }
     // The window with both pages, shown and active, the tab `tab` chosen.
     std::unique_ptr<CDlgCountry> Open(int tab);
     CCountryYouthPage& Youth(CDlgCountry& dialog) const;
     CCountryManagersPage& Managers(CDlgCountry& dialog) const;
-    static void PressOk(CDlgCountry& dialog);
-    static void Click(QWidget& parent, const QString& button);
-    static void SelectRow(CMyListBox& list, int row);
-    static void ReplaceText(QWidget& dialog, const QString& field, const QString& text);
-    static void PressDialogOk(QWidget& dialog);
     // Opens the "Neu" menu of the page as the mouse does and chooses its item `item`.
     void ChooseNew(CCountryManagersPage& page, int item);
     // One undo gives `original` back, the redo the edited world, which is sound.
@@ -76,46 +43,24 @@ private:
         return Cp1252ToQString(list.Row(row));
     }
 
-    test::CSmallDemoInstallation m_demo;
+    void Opened() override {
+        m_context = std::make_unique<SCountryWindowContext>(
+            SCountryWindowContext{m_demo.Installation(), nullptr, m_demo.Path()});
+        QVERIFY(Country().UsedPoolEntries() >= 2);
+        QVERIFY(!Country().ManagerIds().empty());
+        QVERIFY(!Country().Staff().empty());
+    }
+
     std::unique_ptr<SCountryWindowContext> m_context;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
 };
-
-void CountryPersonPagesTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-    m_context = std::make_unique<SCountryWindowContext>(
-        SCountryWindowContext{m_demo.Installation(), nullptr, m_demo.Path()});
-}
-
-void CountryPersonPagesTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
-    QVERIFY(Country().UsedPoolEntries() >= 2);
-    QVERIFY(!Country().ManagerIds().empty());
-    QVERIFY(!Country().Staff().empty());
-}
-
-void CountryPersonPagesTest::cleanup() {
-    m_open.reset();
-}
 
 std::unique_ptr<CDlgCountry> CountryPersonPagesTest::Open(int tab) {
     auto dialog = std::make_unique<CDlgCountry>(*m_document, kCountry);
     dialog->SetPage(CDlgCountry::kYouth, new CCountryYouthPage(*m_document, kCountry, *m_context));
     dialog->SetPage(CDlgCountry::kManagers,
                     new CCountryManagersPage(*m_document, kCountry, *m_context));
-    dialog->show();
-    dialog->activateWindow();
-    if (!QTest::qWaitForWindowActive(dialog.get())) {
-        qFatal("country window not active");
-    }
-    QTabBar* bar = dialog->Tabs().tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-    if (dialog->Tabs().currentIndex() != tab) {
-        qFatal("tab not chosen");
-    }
+    ShowActive(*dialog);
+    ShowTab(dialog->Tabs(), tab);
     return dialog;
 }
 
@@ -125,43 +70,6 @@ CCountryYouthPage& CountryPersonPagesTest::Youth(CDlgCountry& dialog) const {
 
 CCountryManagersPage& CountryPersonPagesTest::Managers(CDlgCountry& dialog) const {
     return *qobject_cast<CCountryManagersPage*>(dialog.Page(CDlgCountry::kManagers));
-}
-
-void CountryPersonPagesTest::PressOk(CDlgCountry& dialog) {
-    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
-    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
-    QVERIFY(!dialog.isVisible());
-}
-
-void CountryPersonPagesTest::Click(QWidget& parent, const QString& button) {
-    auto* target = parent.findChild<QPushButton*>(button);
-    QVERIFY(target != nullptr);
-    QVERIFY(target->isEnabled());
-    QTest::mouseClick(target, Qt::LeftButton);
-}
-
-void CountryPersonPagesTest::SelectRow(CMyListBox& list, int row) {
-    list.scrollToItem(list.item(row));
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.item(row)).center());
-    QCOMPARE(list.currentRow(), row);
-}
-
-void CountryPersonPagesTest::ReplaceText(QWidget& dialog, const QString& field,
-                                         const QString& text) {
-    auto* edit = dialog.findChild<QLineEdit*>(field);
-    QVERIFY(edit != nullptr);
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
-
-void CountryPersonPagesTest::PressDialogOk(QWidget& dialog) {
-    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    QVERIFY(ok->isEnabled());
-    QTest::mouseClick(ok, Qt::LeftButton);
 }
 
 void CountryPersonPagesTest::ChooseNew(CCountryManagersPage& page, int item) {
@@ -184,7 +92,7 @@ void CountryPersonPagesTest::ExpectSoundUndoAndRedo(const std::string& original)
     QCOMPARE(Dump(), original);
     QVERIFY(m_document->Redo());
     QCOMPARE(Dump(), edited);
-    QCOMPARE(test::CountryFault(*m_document, kCountry), QString());
+    QCOMPARE(CountryFault(*m_document, kCountry), QString());
 }
 
 int CountryPersonPagesTest::RowStartingWith(const CMyListBox& list, const QString& start) {
@@ -204,18 +112,18 @@ void CountryPersonPagesTest::aNewYouthPlayerIsTypedInItsDialogAndListed() {
     QCOMPARE(page.List().count(), used);
 
     bool okGreyedWithoutSurname = false;
-    test::WhenModal<CDlgPoolEntry>(*this, [&](CDlgPoolEntry& entry) {
+    WhenModal<CDlgPoolEntry>(*this, [&](CDlgPoolEntry& entry) {
         auto* buttons = entry.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
         okGreyedWithoutSurname = !buttons->button(QDialogButtonBox::Ok)->isEnabled();
-        ReplaceText(entry, QStringLiteral("firstName"), QStringLiteral("Karl"));
-        ReplaceText(entry, QStringLiteral("surname"), QStringLiteral("Zoller"));
+        Retype(entry, QStringLiteral("firstName"), QStringLiteral("Karl"));
+        Retype(entry, QStringLiteral("surname"), QStringLiteral("Zoller"));
         auto* part = entry.findChild<QComboBox*>(QStringLiteral("teamPart"));
         part->setFocus();
         QTest::keyClick(part, Qt::Key_End);
         auto* createAClub = entry.findChild<QCheckBox*>(QStringLiteral("createAClub"));
         createAClub->setFocus();
         QTest::keyClick(createAClub, Qt::Key_Space);
-        PressDialogOk(entry);
+        PressOk(entry);
     });
     Click(page, QStringLiteral("new"));
     QVERIFY(okGreyedWithoutSurname);
@@ -234,7 +142,7 @@ void CountryPersonPagesTest::aNewYouthPlayerIsTypedInItsDialogAndListed() {
     QCOMPARE(added->PreferredClub(), CPoolEntry::kCreateAClub);
 
     PressOk(*dialog);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QCOMPARE(*m_document->UndoDescription(), Cp1252ToUtf8(Country().Name(m_document->Language())));
     ExpectSoundUndoAndRedo(original);
 }
@@ -245,10 +153,10 @@ void CountryPersonPagesTest::aYouthPlayerIsRenamedAndDeletedAndOneUndoTakesBackT
     auto dialog = Open(CDlgCountry::kYouth);
     CCountryYouthPage& page = Youth(*dialog);
 
-    SelectRow(page.List(), 1);
-    test::WhenModal<CDlgPoolEntry>(*this, [](CDlgPoolEntry& entry) {
-        ReplaceText(entry, QStringLiteral("surname"), QStringLiteral("Neumann"));
-        PressDialogOk(entry);
+    ClickRow(page.List(), 1);
+    WhenModal<CDlgPoolEntry>(*this, [](CDlgPoolEntry& entry) {
+        Retype(entry, QStringLiteral("surname"), QStringLiteral("Neumann"));
+        PressOk(entry);
     });
     Click(page, QStringLiteral("change"));
     QCOMPARE(page.List().currentRow(), 1);
@@ -256,16 +164,17 @@ void CountryPersonPagesTest::aYouthPlayerIsRenamedAndDeletedAndOneUndoTakesBackT
 
     // Emptying the surname greys OK: the entry would vanish.
     bool okGreyed = false;
-    test::WhenModal<CDlgPoolEntry>(*this, [&okGreyed](CDlgPoolEntry& entry) {
-        ReplaceText(entry, QStringLiteral("surname"), QString());
-        auto* buttons = entry.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
-        okGreyed = !buttons->button(QDialogButtonBox::Ok)->isEnabled();
+    WhenModal<CDlgPoolEntry>(*this, [&okGreyed](CDlgPoolEntry& entry) {
+        Retype(entry, QStringLiteral("surname"), QString());
+        okGreyed = !Child<QDialogButtonBox>(entry, QStringLiteral("buttons"))
+                        .button(QDialogButtonBox::Ok)
+                        ->isEnabled();
     });
     Click(page, QStringLiteral("change"));
     QVERIFY(okGreyed);
     QCOMPARE(Country().UsedPoolEntries(), used);
 
-    SelectRow(page.List(), 0);
+    ClickRow(page.List(), 0);
     const QString second = RowText(page.List(), 1);
     Click(page, QStringLiteral("delete"));
     QCOMPARE(page.List().count(), used - 1);
@@ -273,11 +182,8 @@ void CountryPersonPagesTest::aYouthPlayerIsRenamedAndDeletedAndOneUndoTakesBackT
     QCOMPARE(Country().UsedPoolEntries(), used - 1);
 
     PressOk(*dialog);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
-    QVERIFY(m_document->Undo());
-    QCOMPARE(Dump(), original);
-    QVERIFY(m_document->Redo());
-    QCOMPARE(test::CountryFault(*m_document, kCountry), QString());
+    QCOMPARE(Edits(), std::size_t{1});
+    ExpectSoundUndoAndRedo(original);
 }
 
 void CountryPersonPagesTest::aNewCoachAndANewStaffMemberJoinThroughTheNewMenu() {
@@ -288,11 +194,11 @@ void CountryPersonPagesTest::aNewCoachAndANewStaffMemberJoinThroughTheNewMenu() 
     CCountryManagersPage& page = Managers(*dialog);
     QCOMPARE(static_cast<std::size_t>(page.List().count()), managers + staff);
 
-    test::WhenModal<CDlgFurtherManager>(*this, [](CDlgFurtherManager& coach) {
-        ReplaceText(coach, QStringLiteral("firstName"), QStringLiteral("Hennes"));
-        ReplaceText(coach, QStringLiteral("surname"), QStringLiteral("Krause"));
-        ReplaceText(coach, QStringLiteral("nickname"), QStringLiteral("Der General"));
-        PressDialogOk(coach);
+    WhenModal<CDlgFurtherManager>(*this, [](CDlgFurtherManager& coach) {
+        Retype(coach, QStringLiteral("firstName"), QStringLiteral("Hennes"));
+        Retype(coach, QStringLiteral("surname"), QStringLiteral("Krause"));
+        Retype(coach, QStringLiteral("nickname"), QStringLiteral("Der General"));
+        PressOk(coach);
     });
     ChooseNew(page, 0);
     QTRY_COMPARE(static_cast<std::size_t>(page.List().count()), managers + staff + 1);
@@ -304,12 +210,12 @@ void CountryPersonPagesTest::aNewCoachAndANewStaffMemberJoinThroughTheNewMenu() 
     QCOMPARE(m_document->World().Manager(id)->Nickname().View(), std::string_view("Der General"));
     QCOMPARE(m_document->World().Manager(id)->Nationality(), kCountry);
 
-    test::WhenModal<CDlgStaffEntry>(*this, [](CDlgStaffEntry& entry) {
-        ReplaceText(entry, QStringLiteral("surname"), QStringLiteral("Moll"));
+    WhenModal<CDlgStaffEntry>(*this, [](CDlgStaffEntry& entry) {
+        Retype(entry, QStringLiteral("surname"), QStringLiteral("Moll"));
         auto* job = entry.findChild<QComboBox*>(QStringLiteral("job"));
         job->setFocus();
         QTest::keyClick(job, Qt::Key_End);
-        PressDialogOk(entry);
+        PressOk(entry);
     });
     ChooseNew(page, 1);
     QTRY_COMPARE(static_cast<std::size_t>(page.List().count()), managers + staff + 2);
@@ -318,7 +224,7 @@ void CountryPersonPagesTest::aNewCoachAndANewStaffMemberJoinThroughTheNewMenu() 
     QCOMPARE(static_cast<int>(Country().Staff().back().Job()), kStaffJobCount - 1);
 
     PressOk(*dialog);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     ExpectSoundUndoAndRedo(original);
 }
 
@@ -330,11 +236,11 @@ void CountryPersonPagesTest::aStaffMemberIsRenamedAndACoachDeleted() {
     CCountryManagersPage& page = Managers(*dialog);
 
     // The first staff pool entry stands right after the coaches; Enter on it opens its dialog.
-    SelectRow(page.List(), static_cast<int>(managers));
-    test::WhenModal<CDlgStaffEntry>(*this, [](CDlgStaffEntry& entry) {
-        ReplaceText(entry, QStringLiteral("firstName"), QStringLiteral("Rudi"));
-        ReplaceText(entry, QStringLiteral("surname"), QStringLiteral("Assauer"));
-        PressDialogOk(entry);
+    ClickRow(page.List(), static_cast<int>(managers));
+    WhenModal<CDlgStaffEntry>(*this, [](CDlgStaffEntry& entry) {
+        Retype(entry, QStringLiteral("firstName"), QStringLiteral("Rudi"));
+        Retype(entry, QStringLiteral("surname"), QStringLiteral("Assauer"));
+        PressOk(entry);
     });
     page.List().setFocus();
     QTest::keyClick(&page.List(), Qt::Key_Return);
@@ -344,52 +250,50 @@ void CountryPersonPagesTest::aStaffMemberIsRenamedAndACoachDeleted() {
     QVERIFY(RowText(page.List(), static_cast<int>(managers))
                 .startsWith(QStringLiteral("Assauer, R.\t")));
 
-    SelectRow(page.List(), 0);
+    ClickRow(page.List(), 0);
     Click(page, QStringLiteral("delete"));
     QCOMPARE(m_document->World().Manager(firstCoach), nullptr);
     QCOMPARE(Country().ManagerIds().size(), managers - 1);
     QCOMPARE(page.List().currentRow(), 0);
 
     PressOk(*dialog);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), original);
     QVERIFY(m_document->World().Manager(firstCoach) != nullptr);
     QVERIFY(m_document->Redo());
-    QCOMPARE(test::CountryFault(*m_document, kCountry), QString());
+    QCOMPARE(CountryFault(*m_document, kCountry), QString());
 }
 
 void CountryPersonPagesTest::viewingBothPagesAndCancellingTheirDialogsLeavesTheDocumentClean() {
     const std::string original = Dump();
     auto dialog = Open(CDlgCountry::kYouth);
-    SelectRow(Youth(*dialog).List(), 0);
+    ClickRow(Youth(*dialog).List(), 0);
     // OK on an untouched entry changes nothing.
-    test::WhenModal<CDlgPoolEntry>(*this, [](CDlgPoolEntry& entry) { PressDialogOk(entry); });
+    WhenModal<CDlgPoolEntry>(*this, [](CDlgPoolEntry& entry) { PressOk(entry); });
     Click(Youth(*dialog), QStringLiteral("change"));
-    test::WhenModal<CDlgPoolEntry>(*this, [](CDlgPoolEntry& entry) {
-        ReplaceText(entry, QStringLiteral("surname"), QStringLiteral("Anders"));
+    WhenModal<CDlgPoolEntry>(*this, [](CDlgPoolEntry& entry) {
+        Retype(entry, QStringLiteral("surname"), QStringLiteral("Anders"));
         QTest::keyClick(&entry, Qt::Key_Escape);
     });
     Click(Youth(*dialog), QStringLiteral("change"));
-    test::WhenModal<CDlgPoolEntry>(*this, [](CDlgPoolEntry& entry) {
-        ReplaceText(entry, QStringLiteral("surname"), QStringLiteral("Anders"));
+    WhenModal<CDlgPoolEntry>(*this, [](CDlgPoolEntry& entry) {
+        Retype(entry, QStringLiteral("surname"), QStringLiteral("Anders"));
         QTest::keyClick(&entry, Qt::Key_Escape);
     });
     Click(Youth(*dialog), QStringLiteral("new"));
 
-    QTabBar* bar = dialog->Tabs().tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(CDlgCountry::kManagers).center());
+    ShowTab(dialog->Tabs(), CDlgCountry::kManagers);
     CCountryManagersPage& managers = Managers(*dialog);
-    SelectRow(managers.List(), 0);
-    test::WhenModal<CDlgFurtherManager>(*this,
-                                        [](CDlgFurtherManager& coach) { PressDialogOk(coach); });
+    ClickRow(managers.List(), 0);
+    WhenModal<CDlgFurtherManager>(*this, [](CDlgFurtherManager& coach) { PressOk(coach); });
     Click(managers, QStringLiteral("change"));
-    SelectRow(managers.List(), static_cast<int>(Country().ManagerIds().size()));
-    test::WhenModal<CDlgStaffEntry>(*this, [](CDlgStaffEntry& entry) { PressDialogOk(entry); });
+    ClickRow(managers.List(), static_cast<int>(Country().ManagerIds().size()));
+    WhenModal<CDlgStaffEntry>(*this, [](CDlgStaffEntry& entry) { PressOk(entry); });
     Click(managers, QStringLiteral("change"));
     PressOk(*dialog);
     QVERIFY(!m_document->IsModified());
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
     QCOMPARE(Dump(), original);
 }
 

@@ -1,28 +1,7 @@
-#include <QApplication>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
-
-#include <memory>
-#include <string>
-
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "editing/RefereeRules.h"
 #include "editing/StadiumRules.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/GuiStrings.h"
 #include "gui/controls/MyListBox.h"
-#include "gui/controls/SpinEditCtrl.h"
 #include "gui/editors/DlgRefereeChange.h"
 #include "gui/editors/DlgReferees.h"
 #include "gui/editors/DlgStadium.h"
@@ -32,24 +11,23 @@
 #include "gui/editors/country/DlgCountry.h"
 #include "gui/editors/country/DlgCountrySubPage.h"
 #include "gui/editors/player/DateFields.h"
-#include "model/Country.h"
 #include "model/Manager.h"
-#include "model/World.h"
-#include "platform/Cp1252.h"
-#include "storage/Identifiers.h"
 
 namespace kw {
 
+using namespace test;
+
+using namespace test;
+
 // The country window's referee page, and the stadium-list and national-coach pages in their
 // small window, on the small demo's default country, driven with the mouse and the keyboard.
-class CountryRefereesCoachTest : public QObject {
+class CountryRefereesCoachTest : public CDemoGuiTest {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+private:
+    void Opened() override;
 
+private slots:
     void refereesAreAddedChangedAndDeletedThroughThePage();
     void theRefereePageShowsWhatAnUndoTookBack();
     void aTypedNameAndTrainingValueAreOneUndoableEdit();
@@ -60,96 +38,26 @@ private slots:
 private:
     const CCountry& Country() const { return m_document->World().Country(kDefaultCountry); }
     const CManager& Coach() const { return Country().Settings().nationalCoach; }
-    std::string Dump() const { return DumpWorldJson(m_document->World()); }
-    std::size_t Edits() const { return m_document->History().Count(); }
     // The country window with the referee page in its tab, shown on that tab and active.
     std::unique_ptr<CDlgCountry> OpenReferees();
     // A page of the country in its small window, shown and active.
-    std::unique_ptr<CDlgCountrySubPage> OpenSubPage(CCountryPage* page);
-    static void Activate(QWidget& window);
-    static void PressOk(QDialog& dialog);
-    static void ReplaceText(QLineEdit& field, const QString& text);
-    static void TypeNumber(CSpinEditCtrl& field, int value);
-    static QPushButton& OkOf(QDialog& dialog);
-    template <typename T>
-    static T& Child(QWidget& parent, const QString& name);
-
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
+    std::unique_ptr<CDlgCountrySubPage> OpenSubPage(CCountryPage* page) {
+        return ShownActive(
+            std::make_unique<CDlgCountrySubPage>(*m_document, kDefaultCountry, page));
+    }
 };
 
-void CountryRefereesCoachTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void CountryRefereesCoachTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
+void CountryRefereesCoachTest::Opened() {
     QVERIFY(Country().Referees().size() >= 3);
     QVERIFY(Country().Stadiums().size() >= 2);
-}
-
-void CountryRefereesCoachTest::cleanup() {
-    m_open.reset();
-}
-
-void CountryRefereesCoachTest::Activate(QWidget& window) {
-    window.show();
-    // Active, so that focus moves as it does for the user (on a real X server too).
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window)) {
-        qFatal("window not active");
-    }
 }
 
 std::unique_ptr<CDlgCountry> CountryRefereesCoachTest::OpenReferees() {
     auto dialog = std::make_unique<CDlgCountry>(*m_document, kDefaultCountry);
     dialog->SetPage(CDlgCountry::kReferees, new CCountryRefereesPage(*m_document, kDefaultCountry));
-    Activate(*dialog);
-    QTabBar* bar = dialog->Tabs().tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(CDlgCountry::kReferees).center());
-    if (dialog->Tabs().currentIndex() != CDlgCountry::kReferees) {
-        qFatal("referee tab not shown");
-    }
+    ShowActive(*dialog);
+    ShowTab(dialog->Tabs(), CDlgCountry::kReferees);
     return dialog;
-}
-
-std::unique_ptr<CDlgCountrySubPage> CountryRefereesCoachTest::OpenSubPage(CCountryPage* page) {
-    auto dialog = std::make_unique<CDlgCountrySubPage>(*m_document, kDefaultCountry, page);
-    Activate(*dialog);
-    return dialog;
-}
-
-QPushButton& CountryRefereesCoachTest::OkOf(QDialog& dialog) {
-    return *Child<QDialogButtonBox>(dialog, QStringLiteral("buttons")).button(QDialogButtonBox::Ok);
-}
-
-void CountryRefereesCoachTest::PressOk(QDialog& dialog) {
-    QTest::mouseClick(&OkOf(dialog), Qt::LeftButton);
-    QVERIFY(!dialog.isVisible());
-}
-
-void CountryRefereesCoachTest::ReplaceText(QLineEdit& field, const QString& text) {
-    field.setFocus();
-    field.selectAll();
-    QTest::keyClick(&field, Qt::Key_Delete);
-    QTest::keyClicks(&field, text);
-}
-
-void CountryRefereesCoachTest::TypeNumber(CSpinEditCtrl& field, int value) {
-    ReplaceText(*field.Field(), QString::number(value));
-    QTest::keyClick(field.Field(), Qt::Key_Tab);
-}
-
-template <typename T>
-T& CountryRefereesCoachTest::Child(QWidget& parent, const QString& name) {
-    T* child = parent.findChild<T*>(name);
-    if (child == nullptr) {
-        qFatal("no child %s", qPrintable(name));
-    }
-    return *child;
 }
 
 void CountryRefereesCoachTest::refereesAreAddedChangedAndDeletedThroughThePage() {
@@ -161,23 +69,22 @@ void CountryRefereesCoachTest::refereesAreAddedChangedAndDeletedThroughThePage()
     // The page has no close button of its own: the window's OK is the only one.
     QCOMPARE(dialog->findChildren<QDialogButtonBox*>().size(), 1);
 
-    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+    WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
         QVERIFY(Child<QRadioButton>(change, QStringLiteral("trait6")).isChecked());
-        ReplaceText(Child<QLineEdit>(change, QStringLiteral("firstName")), QStringLiteral("Ida"));
-        ReplaceText(Child<QLineEdit>(change, QStringLiteral("surname")), QStringLiteral("Pfiff"));
-        QTest::mouseClick(&OkOf(change), Qt::LeftButton);
+        Retype(change, QStringLiteral("firstName"), QStringLiteral("Ida"));
+        Retype(change, QStringLiteral("surname"), QStringLiteral("Pfiff"));
+        PressOk(change);
     });
-    QTest::mouseClick(&Child<QPushButton>(*dialog, QStringLiteral("new")), Qt::LeftButton);
+    Click(*dialog, QStringLiteral("new"));
     QCOMPARE(Country().Referees().size(), count + 1);
     QCOMPARE(Country().Referees().back().Surname().View(), std::string_view("Pfiff"));
     QCOMPARE(list.count(), static_cast<int>(count + 1));
 
     // Enter on the list changes the selected referee although the list is a page.
-    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
-        ReplaceText(Child<QLineEdit>(change, QStringLiteral("firstName")),
-                    QStringLiteral("Abcdefghijklmnopqrs"));
+    WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+        Retype(change, QStringLiteral("firstName"), QStringLiteral("Abcdefghijklmnopqrs"));
         QTest::mouseClick(&Child<QRadioButton>(change, QStringLiteral("trait0")), Qt::LeftButton);
-        QTest::mouseClick(&OkOf(change), Qt::LeftButton);
+        PressOk(change);
     });
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Home);
@@ -190,7 +97,7 @@ void CountryRefereesCoachTest::refereesAreAddedChangedAndDeletedThroughThePage()
 
     const CReferee third = Country().Referees()[2];
     list.setCurrentRow(1);
-    QTest::mouseClick(&Child<QPushButton>(*dialog, QStringLiteral("delete")), Qt::LeftButton);
+    Click(*dialog, QStringLiteral("delete"));
     QCOMPARE(Country().Referees().size(), count);
     QCOMPARE(Country().Referees()[1], third);
     PressOk(*dialog);
@@ -199,10 +106,7 @@ void CountryRefereesCoachTest::refereesAreAddedChangedAndDeletedThroughThePage()
     QCOMPARE(Edits(), std::size_t{1});
     QCOMPARE(m_document->UndoDescription().value_or(""),
              Cp1252ToUtf8(Country().Name(m_document->Language())));
-    QVERIFY(m_document->Undo());
-    QCOMPARE(Dump(), before);
-    QVERIFY(m_document->Redo());
-    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
+    ExpectUndoneAndSound(before);
 }
 
 void CountryRefereesCoachTest::theRefereePageShowsWhatAnUndoTookBack() {
@@ -211,7 +115,7 @@ void CountryRefereesCoachTest::theRefereePageShowsWhatAnUndoTookBack() {
     auto host = OpenSubPage(page);
     const int count = page->Referees().List().count();
     page->Referees().List().setCurrentRow(0);
-    QTest::mouseClick(&Child<QPushButton>(*host, QStringLiteral("delete")), Qt::LeftButton);
+    Click(*host, QStringLiteral("delete"));
     QCOMPARE(page->Referees().List().count(), count - 1);
     PressOk(*host);
     QCOMPARE(Edits(), std::size_t{1});
@@ -223,7 +127,7 @@ void CountryRefereesCoachTest::theRefereePageShowsWhatAnUndoTookBack() {
     QCOMPARE(QString::fromStdString(page->Referees().List().Row(0)),
              Cp1252ToQString(RefereeListRow(Country().Referees()[0])));
     QVERIFY(m_document->Redo());
-    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
+    QCOMPARE(CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CountryRefereesCoachTest::aTypedNameAndTrainingValueAreOneUndoableEdit() {
@@ -245,7 +149,7 @@ void CountryRefereesCoachTest::aTypedNameAndTrainingValueAreOneUndoableEdit() {
              ResourceQString(ids::kValueNotStored));
     auto& surname = Child<QLineEdit>(*host, QStringLiteral("coachSurname"));
     QCOMPARE(surname.text(), Cp1252ToQString(old.Surname().View()));
-    ReplaceText(surname, QStringLiteral("Kaiser"));
+    Retype(surname, QStringLiteral("Kaiser"));
     const int training = old.TrainingValues()[1] == 12 ? 7 : 12;
     TypeNumber(Child<CSpinEditCtrl>(*host, QStringLiteral("trainingDesign")), training);
     // A typed value beyond the range is held to 15.
@@ -274,14 +178,14 @@ void CountryRefereesCoachTest::aTypedNameAndTrainingValueAreOneUndoableEdit() {
     QCOMPARE(Dump(), before);
     QVERIFY(!m_document->IsModified());
     QVERIFY(m_document->Redo());
-    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
+    QCOMPARE(CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void CountryRefereesCoachTest::escapeStoresTheCoachAndTheFirstNameKeepsFifteen() {
     const std::string before = Dump();
     auto host = OpenSubPage(new CCountryCoachPage(*m_document, kDefaultCountry));
     auto& firstName = Child<QLineEdit>(*host, QStringLiteral("coachFirstName"));
-    ReplaceText(firstName, QStringLiteral("Abcdefghijklmnopqrstuvw"));
+    Retype(firstName, QStringLiteral("Abcdefghijklmnopqrstuvw"));
     // The field takes 19 letters; the record keeps 15 of them.
     QCOMPARE(firstName.text(), QStringLiteral("Abcdefghijklmnopqrs"));
     auto& nationality = Child<QComboBox>(*host, QStringLiteral("coachNationality"));
@@ -300,10 +204,7 @@ void CountryRefereesCoachTest::escapeStoresTheCoachAndTheFirstNameKeepsFifteen()
     QCOMPARE(static_cast<int>(Coach().NationalExperience()), experience == 0 ? 1 : experience - 1);
     QCOMPARE(Edits(), std::size_t{1});
     QVERIFY(!m_document->InGroup());
-    QVERIFY(m_document->Undo());
-    QCOMPARE(Dump(), before);
-    QVERIFY(m_document->Redo());
-    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
+    ExpectUndoneAndSound(before);
 }
 
 void CountryRefereesCoachTest::theStadiumPageListsTheCountrysStadiums() {
@@ -320,7 +221,7 @@ void CountryRefereesCoachTest::theStadiumPageListsTheCountrysStadiums() {
     }
     // Enter opens the selected stadium although the list is a page; Escape leaves it unchanged.
     bool opened = false;
-    test::WhenModal<CDlgStadium>(*this, [this, &opened](CDlgStadium& stadium) {
+    WhenModal<CDlgStadium>(*this, [this, &opened](CDlgStadium& stadium) {
         opened = true;
         QCOMPARE(stadium.Values(), StadiumValuesOf(Country().Stadiums()[1]));
         QTest::keyClick(&stadium, Qt::Key_Escape);

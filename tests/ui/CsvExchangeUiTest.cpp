@@ -1,40 +1,12 @@
-#include <QAction>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
-
-#include <filesystem>
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "AccessibleNames.h"
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "ReferenceCheck.h"
-#include "app/AppContext.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "document/RecordEdits.h"
-#include "exports/WorldDump.h"
 #include "gui/editors/DlgChangePackagePreview.h"
 #include "gui/editors/DlgCsvExport.h"
 #include "gui/editors/DlgCsvImportPreview.h"
 #include "gui/mainwindow/ChangePackageCommands.h"
 #include "gui/mainwindow/CsvExchangeCommands.h"
 #include "gui/mainwindow/DlgChangePackageSource.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/QtText.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
-#include "model/World.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileContents.h"
 #include "tools/ChangePackage.h"
@@ -44,20 +16,18 @@
 
 namespace kw {
 
+using namespace test;
+
 namespace fs = std::filesystem;
 using Kind = CScriptedUserInterface::Message::Kind;
 
 // The main window's exchange commands driven as a user does: the CSV export choices and file name,
 // the import's file name and preview, applied or cancelled; change packages made from another
 // database or the unsaved edits and applied through their preview.
-class CsvExchangeUiTest : public QObject {
+class CsvExchangeUiTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void exportWritesTheChosenKindAndScope();
     void importAppliesThePreviewAsOneUndoableEdit();
     void cancellingThePreviewLeavesTheDocumentClean();
@@ -90,27 +60,9 @@ private:
     // preview's summary.
     QString ApplyPressing(const fs::path& path, Qt::Key key);
 
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
     QTemporaryDir m_files;
     QWidget m_parent;
 };
-
-void CsvExchangeUiTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-    QVERIFY(m_files.isValid());
-}
-
-void CsvExchangeUiTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
-}
-
-void CsvExchangeUiTest::cleanup() {
-    m_open.reset();
-}
 
 const CClub& CsvExchangeUiTest::Club() const {
     for (int number = 1; number <= kCountryCount; ++number) {
@@ -124,8 +76,8 @@ const CClub& CsvExchangeUiTest::Club() const {
 }
 
 void CsvExchangeUiTest::ChooseFile(const fs::path& path) {
-    test::WhenModal<QFileDialog>(*this, [path](QFileDialog& dialog) {
-        test::TypeFileName(dialog, QString::fromStdString(path.string()));
+    WhenModal<QFileDialog>(*this, [path](QFileDialog& dialog) {
+        TypeFileName(dialog, QString::fromStdString(path.string()));
     });
 }
 
@@ -140,7 +92,7 @@ void CsvExchangeUiTest::exportWritesTheChosenKindAndScope() {
     const CClub& club = Club();
     const fs::path path = fs::path(m_files.path().toStdString()) / "vereine.csv";
     bool clubScopeEnabled = false;
-    test::WhenModal<CDlgCsvExport>(*this, [&](CDlgCsvExport& dialog) {
+    WhenModal<CDlgCsvExport>(*this, [&](CDlgCsvExport& dialog) {
         auto* selectedClub = dialog.findChild<QRadioButton*>(QStringLiteral("selectedClub"));
         QVERIFY(selectedClub != nullptr);
         clubScopeEnabled = selectedClub->isEnabled() && selectedClub->isChecked();
@@ -162,7 +114,7 @@ void CsvExchangeUiTest::exportWritesTheChosenKindAndScope() {
     const auto notes = m_open->Ui().Texts(Kind::Information);
     QCOMPARE(notes.size(), std::size_t{1});
     QVERIFY(notes[0].find(std::to_string(clubs) + " Datens") == 0);
-    QCOMPARE(m_document->History().Count(), 0);
+    QCOMPARE(Edits(), 0);
 }
 
 fs::path CsvExchangeUiTest::EditedPlayersFile(int& newAbility) {
@@ -193,14 +145,14 @@ fs::path CsvExchangeUiTest::EditedPlayersFile(int& newAbility) {
 }
 
 void CsvExchangeUiTest::importAppliesThePreviewAsOneUndoableEdit() {
-    const std::string before = DumpWorldJson(m_document->World());
+    const std::string before = Dump();
     int newAbility = 0;
     const fs::path path = EditedPlayersFile(newAbility);
     const std::uint32_t id = Club().FirstTeam().front()->Id();
     int changes = -1;
     int rejected = -1;
     ChooseFile(path);
-    test::WhenModal<CDlgCsvImportPreview>(*this, [&](CDlgCsvImportPreview& preview) {
+    WhenModal<CDlgCsvImportPreview>(*this, [&](CDlgCsvImportPreview& preview) {
         changes = preview.findChild<QTreeWidget*>(QStringLiteral("changes"))->topLevelItemCount();
         auto* rejectedList = preview.findChild<QTreeWidget*>(QStringLiteral("rejected"));
         rejected = rejectedList->topLevelItemCount();
@@ -211,28 +163,28 @@ void CsvExchangeUiTest::importAppliesThePreviewAsOneUndoableEdit() {
     ImportCsvCommand(*m_document, m_open->Ui(), &m_parent);
     QCOMPARE(changes, 1);
     QCOMPARE(rejected, 1);
-    QCOMPARE(m_document->History().Count(), 1);
+    QCOMPARE(Edits(), 1);
     QCOMPARE(int(m_document->World().Person(id)->Ability(0)), newAbility);
-    QVERIFY(test::ReferenceFaults(m_document->World()).empty());
+    QVERIFY(ReferenceFaults(m_document->World()).empty());
     QVERIFY(m_document->Undo());
-    QVERIFY(DumpWorldJson(m_document->World()) == before);
+    QVERIFY(Dump() == before);
     QVERIFY(!m_document->IsModified());
 }
 
 void CsvExchangeUiTest::cancellingThePreviewLeavesTheDocumentClean() {
-    const std::string before = DumpWorldJson(m_document->World());
+    const std::string before = Dump();
     int newAbility = 0;
     ChooseFile(EditedPlayersFile(newAbility));
     bool shown = false;
-    test::WhenModal<CDlgCsvImportPreview>(*this, [&](CDlgCsvImportPreview& preview) {
+    WhenModal<CDlgCsvImportPreview>(*this, [&](CDlgCsvImportPreview& preview) {
         shown = true;
         QTest::keyClick(&preview, Qt::Key_Escape);
     });
     ImportCsvCommand(*m_document, m_open->Ui(), &m_parent);
     QVERIFY(shown);
     QVERIFY(!m_document->IsModified());
-    QCOMPARE(m_document->History().Count(), 0);
-    QVERIFY(DumpWorldJson(m_document->World()) == before);
+    QCOMPARE(Edits(), 0);
+    QVERIFY(Dump() == before);
 }
 
 void CsvExchangeUiTest::aForeignFileIsRefusedWithAMessage() {
@@ -243,7 +195,7 @@ void CsvExchangeUiTest::aForeignFileIsRefusedWithAMessage() {
     const auto errors = m_open->Ui().Texts(Kind::Error);
     QCOMPARE(errors.size(), std::size_t{1});
     QVERIFY(QString::fromStdString(errors[0]).contains(QStringLiteral("kann nicht importiert")));
-    QCOMPARE(m_document->History().Count(), 0);
+    QCOMPARE(Edits(), 0);
 }
 
 void CsvExchangeUiTest::theMainWindowsFileMenuImportsAndUndoes() {
@@ -253,7 +205,7 @@ void CsvExchangeUiTest::theMainWindowsFileMenuImportsAndUndoes() {
     CScriptedUserInterface ui;
     DlgMainMenu window(context, ui);
     m_document = &window.Document();
-    const std::string before = DumpWorldJson(m_document->World());
+    const std::string before = Dump();
     int newAbility = 0;
     const fs::path path = EditedPlayersFile(newAbility);
     const std::uint32_t id = Club().FirstTeam().front()->Id();
@@ -265,15 +217,15 @@ void CsvExchangeUiTest::theMainWindowsFileMenuImportsAndUndoes() {
     }
     QVERIFY(import != nullptr && undo != nullptr);
     ChooseFile(path);
-    test::WhenModal<CDlgCsvImportPreview>(
-        *this, [](CDlgCsvImportPreview& preview) { Click(preview, "apply"); });
+    WhenModal<CDlgCsvImportPreview>(*this,
+                                    [](CDlgCsvImportPreview& preview) { Click(preview, "apply"); });
     import->trigger();
-    QCOMPARE(m_document->History().Count(), 1);
+    QCOMPARE(Edits(), 1);
     QCOMPARE(int(m_document->World().Person(id)->Ability(0)), newAbility);
     QVERIFY(undo->isEnabled());
     undo->trigger();
     QVERIFY(!m_document->IsModified());
-    QVERIFY(DumpWorldJson(m_document->World()) == before);
+    QVERIFY(Dump() == before);
 }
 
 std::vector<CsvExchangeUiTest::SAbilityEdit> CsvExchangeUiTest::AbilityEdits() const {

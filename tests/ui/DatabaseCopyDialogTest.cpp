@@ -1,30 +1,15 @@
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QMimeData>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
-#include <functional>
-#include <memory>
-
-#include "app/DatabaseSlots.h"
+#include "GuiTest.h"
 #include "demo/DemoGenerator.h"
-#include "document/DatabaseDocument.h"
-#include "gui/controls/GuiStrings.h"
 #include "gui/mainwindow/DlgClubCopy.h"
 #include "gui/mainwindow/DlgDatabaseCopy.h"
 #include "gui/mainwindow/SyncTreeWidget.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/World.h"
-#include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
-#include "platform/StringTable.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace fs = std::filesystem;
 using Kind = CScriptedUserInterface::Message::Kind;

@@ -1,23 +1,15 @@
-#include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
-#include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
 
+#include "GuiTest.h"
 #include "gui/mainwindow/DlgNewDatabase.h"
 #include "gui/mainwindow/DlgSelectDatabase.h"
 #include "gui/mainwindow/SelectDatabase.h"
-#include "platform/ScriptedUserInterface.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace fs = std::filesystem;
 

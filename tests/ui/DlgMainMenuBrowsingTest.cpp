@@ -1,46 +1,24 @@
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
 
-#include <filesystem>
 #include <map>
 #include <set>
 
-#include "IsolatedGuiTest.h"
-#include "app/AppContext.h"
-#include "demo/DemoGenerator.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "gui/controls/MyListBox.h"
-#include "gui/mainwindow/DlgMainMenu.h"
-#include "model/Country.h"
-#include "model/World.h"
-#include "platform/Cp1252.h"
-#include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
 #include "reports/ClubList.h"
 #include "reports/WorldStatistics.h"
-#include "storage/Identifiers.h"
 #include "storage/TextCollation.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
+using namespace test;
 
 // The main window's browsing view on the small demo database, driven through its widgets.
-class DlgMainMenuBrowsingTest : public QObject {
+class DlgMainMenuBrowsingTest : public CMainWindowGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-
     void startsInEuropeWithTheDefaultCountry();
     void continentChangeListsExactlyItsCountriesSorted();
     void countriesSortAsAReaderExpectsUnderTheCLocale();
@@ -52,44 +30,13 @@ private slots:
     void languageGroupOnlyWithTheLanguageOption();
 
 private:
-    template <typename T>
-    static T& Child(QWidget& window, const char* name);
     static void ChooseContinent(QWidget& window, int continent);
     static void ClickCountry(QWidget& window, int number);
-    static int CurrentCountry(QWidget& window);
     static std::vector<int> ListedCountries(QWidget& window);
     static QString Label(QWidget& window, const QString& name);
     // A country with at least three clubs, some in leagues and the strengths not all equal.
     static int CountryWithClubs(const CWorld& world);
-
-    QTemporaryDir m_install;
-    SAppContext m_context;
-    CScriptedUserInterface m_ui;
 };
-
-void DlgMainMenuBrowsingTest::initTestCase() {
-    QVERIFY(m_install.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_install.path().toStdString(), demo::EDemoScale::kSmall,
-                                           1, progress)
-                .ok);
-}
-
-void DlgMainMenuBrowsingTest::init() {
-    m_context = SAppContext{};
-    m_context.workingDirectory = m_install.path().toStdString();
-    m_context.installationConfigured = true;
-    m_ui = CScriptedUserInterface{};
-}
-
-template <typename T>
-T& DlgMainMenuBrowsingTest::Child(QWidget& window, const char* name) {
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) {
-        qFatal("no child %s", name);
-    }
-    return *child;
-}
 
 void DlgMainMenuBrowsingTest::ChooseContinent(QWidget& window, int continent) {
     auto& box = Child<QComboBox>(window, "continents");
@@ -114,11 +61,6 @@ void DlgMainMenuBrowsingTest::ClickCountry(QWidget& window, int number) {
         }
     }
     QFAIL("country not listed");
-}
-
-int DlgMainMenuBrowsingTest::CurrentCountry(QWidget& window) {
-    const QListWidgetItem* item = Child<QListWidget>(window, "countries").currentItem();
-    return item != nullptr ? item->data(Qt::UserRole).toInt() : 0;
 }
 
 std::vector<int> DlgMainMenuBrowsingTest::ListedCountries(QWidget& window) {

@@ -1,60 +1,28 @@
-#include <QApplication>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QTest>
-#include <QTreeWidget>
 
-#include <algorithm>
-#include <cstdint>
-#include <filesystem>
-#include <functional>
-#include <memory>
 #include <set>
-#include <stdexcept>
-#include <string>
-#include <vector>
 
-#include "ContextMenus.h"
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "editing/FiveYearRules.h"
 #include "editing/PersonClub.h"
 #include "editing/PlayerHistoryRules.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/Dlg5Year.h"
 #include "gui/editors/Dlg5YearChange.h"
 #include "gui/editors/DlgNationalteam.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
-#include "model/World.h"
 #include "model/WorldPart.h"
 #include "reports/WorldStatistics.h"
-#include "storage/Identifiers.h"
 #include "storage/TextCollation.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
+using namespace test;
 
 // The five-year ranking, its change dialog and the national team dialog on the small demo
 // database, driven with the mouse and the keyboard.
-class FiveYearNationalTeamTest : public QObject {
+class FiveYearNationalTeamTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void typedValuesAreClampedAndCutWhateverTheSeparator();
     void theBarMovesTheFieldAndTheFieldTheBar();
     void okIsOneUndoableEditAndTheListRanksAnew();
@@ -73,35 +41,12 @@ private:
     bool Flagged(std::uint32_t id) const;
     // The country check is as before and a master build still succeeds.
     void ExpectCheckAndMaster(int country, bool completeBefore);
-    static void ClickRow(QTreeWidget& list, int row, Qt::KeyboardModifiers modifiers = {});
     // Press and release, then the double click and its release, as the window system sends them.
     static void DoubleClickRow(QTreeWidget& list, int row);
-    // Brings the shown window to the front and waits until it has the focus.
-    static bool Activate(QWidget& window);
     static void ClickHeader(QTreeWidget& list, int column);
     // Replaces the field's text by typing, then leaves it with Tab.
     static void TypeInto(QLineEdit& field, const QString& text);
-    std::string Dump() const { return DumpWorldJson(m_document->World()); }
-    std::size_t Edits() const { return m_document->History().Count(); }
-
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
 };
-
-void FiveYearNationalTeamTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void FiveYearNationalTeamTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
-}
-
-void FiveYearNationalTeamTest::cleanup() {
-    m_open.reset();
-}
 
 std::vector<std::uint32_t> FiveYearNationalTeamTest::PlayersOf(int nationality) const {
     std::vector<std::uint32_t> ids;
@@ -159,31 +104,17 @@ bool FiveYearNationalTeamTest::Flagged(std::uint32_t id) const {
 
 void FiveYearNationalTeamTest::ExpectCheckAndMaster(int country, bool completeBefore) {
     QCOMPARE(CheckCountry(m_document->World().Country(country)).complete, completeBefore);
-    const QString fault = test::MasterBuildFault(m_document->WorldForOperations());
+    const QString fault = MasterBuildFault(m_document->WorldForOperations());
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
-}
-
-void FiveYearNationalTeamTest::ClickRow(QTreeWidget& list, int row,
-                                        Qt::KeyboardModifiers modifiers) {
-    QTreeWidgetItem* item = list.topLevelItem(row);
-    list.scrollToItem(item);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers,
-                      list.visualItemRect(item).center());
 }
 
 void FiveYearNationalTeamTest::DoubleClickRow(QTreeWidget& list, int row) {
     ClickRow(list, row);
-    const QPointF at = list.visualItemRect(list.topLevelItem(row)).center();
+    const QPointF at = list.visualRect(list.model()->index(row, 0)).center();
     const QPointF global = list.viewport()->mapToGlobal(at);
     QMouseEvent second(QEvent::MouseButtonDblClick, at, global, Qt::LeftButton, Qt::LeftButton, {});
     QApplication::sendEvent(list.viewport(), &second);
     QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, at.toPoint());
-}
-
-bool FiveYearNationalTeamTest::Activate(QWidget& window) {
-    // Active, so that focus moves as it does for the user (on a real X server too).
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
 }
 
 void FiveYearNationalTeamTest::ClickHeader(QTreeWidget& list, int column) {
@@ -204,7 +135,7 @@ void FiveYearNationalTeamTest::TypeInto(QLineEdit& field, const QString& text) {
 void FiveYearNationalTeamTest::typedValuesAreClampedAndCutWhateverTheSeparator() {
     CDlg5YearChange dialog(QStringLiteral("Land"), {100, 200, 300, 400, 500, 600});
     dialog.show();
-    QVERIFY(Activate(dialog));
+    ShowActive(dialog);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("5-Jahres-Wertung \u00e4ndern"));
     QCOMPARE(dialog.Field(0).text(), QStringLiteral("1.00"));
     QCOMPARE(dialog.FirstSeasonText().text(), QStringLiteral("20.00"));
@@ -233,7 +164,7 @@ void FiveYearNationalTeamTest::typedValuesAreClampedAndCutWhateverTheSeparator()
 void FiveYearNationalTeamTest::theBarMovesTheFieldAndTheFieldTheBar() {
     CDlg5YearChange dialog(QStringLiteral("Land"), {0, 0, 0, 0, 0, 0});
     dialog.show();
-    QVERIFY(Activate(dialog));
+    ShowActive(dialog);
     CValueScrollBar& bar = dialog.Bar(5);
     bar.setFocus();
     QTest::keyClick(&bar, Qt::Key_PageDown);
@@ -268,7 +199,7 @@ void FiveYearNationalTeamTest::okIsOneUndoableEditAndTheListRanksAnew() {
 
     CDlg5Year ranking(*m_document, country);
     ranking.show();
-    QVERIFY(Activate(ranking));
+    ShowActive(ranking);
     QCOMPARE(ranking.windowTitle(), QStringLiteral("5-Jahres-Wertung"));
     QTreeWidget& list = ranking.List();
     QCOMPARE(list.headerItem()->text(7), QStringLiteral("Punkte 1. Saison"));
@@ -280,7 +211,7 @@ void FiveYearNationalTeamTest::okIsOneUndoableEditAndTheListRanksAnew() {
     QCOMPARE(ranking.SelectedCountry(), country);
 
     // Enough points to lead the continent.
-    test::WhenModal<CDlg5YearChange>(*this, [](CDlg5YearChange& change) {
+    WhenModal<CDlg5YearChange>(*this, [](CDlg5YearChange& change) {
         TypeInto(change.Field(0), QStringLiteral("3"));
         TypeInto(change.Field(1), QStringLiteral("20"));
         TypeInto(change.Field(2), QStringLiteral("19,5"));
@@ -320,7 +251,7 @@ void FiveYearNationalTeamTest::cancelAndAnUneditedOkRecordNothing() {
     const std::size_t edits = Edits();
     CDlg5Year ranking(*m_document, country);
     ranking.show();
-    QVERIFY(Activate(ranking));
+    ShowActive(ranking);
     QTreeWidget& list = ranking.List();
     int row = 0;
     while (list.topLevelItem(row)->data(0, Qt::UserRole).toInt() != country) {
@@ -329,7 +260,7 @@ void FiveYearNationalTeamTest::cancelAndAnUneditedOkRecordNothing() {
 
     // Cancel after typing.
     bool cancelled = false;
-    test::WhenModal<CDlg5YearChange>(*this, [&cancelled](CDlg5YearChange& change) {
+    WhenModal<CDlg5YearChange>(*this, [&cancelled](CDlg5YearChange& change) {
         TypeInto(change.Field(0), QStringLiteral("7"));
         TypeInto(change.Field(4), QStringLiteral("9"));
         QTest::keyClick(&change, Qt::Key_Escape);
@@ -342,7 +273,7 @@ void FiveYearNationalTeamTest::cancelAndAnUneditedOkRecordNothing() {
 
     // OK without an edit, though the field shows the stored 50.00 it could not take.
     bool shown = false;
-    test::WhenModal<CDlg5YearChange>(*this, [&shown](CDlg5YearChange& change) {
+    WhenModal<CDlg5YearChange>(*this, [&shown](CDlg5YearChange& change) {
         shown = change.Field(0).text() == QStringLiteral("50.00");
         QTest::keyClick(&change.Field(0), Qt::Key_Return);
     });
@@ -352,7 +283,7 @@ void FiveYearNationalTeamTest::cancelAndAnUneditedOkRecordNothing() {
     QCOMPARE(Dump(), before);
 
     // Editing another field keeps the stored value.
-    test::WhenModal<CDlg5YearChange>(*this, [](CDlg5YearChange& change) {
+    WhenModal<CDlg5YearChange>(*this, [](CDlg5YearChange& change) {
         TypeInto(change.Field(5), QStringLiteral("0,5"));
         QTest::keyClick(&change.Field(5), Qt::Key_Return);
     });
@@ -375,7 +306,7 @@ void FiveYearNationalTeamTest::theNationalSquadListsOnlyFlaggedPlayersAndSortsBy
 
     CDlgNationalteam dialog(*m_document, nation);
     dialog.show();
-    QVERIFY(Activate(dialog));
+    ShowActive(dialog);
     QVERIFY(dialog.windowTitle().endsWith(QStringLiteral("Nationalmannschaften")));
     QCOMPARE(dialog.Country(), nation);
     QTreeWidget& list = dialog.List();
@@ -445,7 +376,7 @@ void FiveYearNationalTeamTest::removingSelectedPlayersClearsOnlyTheirFlags() {
 
     CDlgNationalteam dialog(*m_document, nation);
     dialog.show();
-    QVERIFY(Activate(dialog));
+    ShowActive(dialog);
     QTreeWidget& list = dialog.List();
     QVERIFY(!dialog.RemoveButton().isEnabled());
     ClickRow(list, 0);
@@ -484,16 +415,16 @@ void FiveYearNationalTeamTest::theContextMenuRemovesAndAnotherCountryShowsItsSqu
 
     CDlgNationalteam dialog(*m_document, nation);
     dialog.show();
-    QVERIFY(Activate(dialog));
+    ShowActive(dialog);
     QTreeWidget& list = dialog.List();
     QCOMPARE(list.topLevelItemCount(), 4);
     const QString remove = QStringLiteral("Aus Nationalmannschaft &entfernen");
     // Row 0 selected; a right click on row 1, or either key with row 1 made current, removes
     // row 1's player alone.
-    for (const test::EMenuWay way : test::kMenuWays) {
+    for (const EMenuWay way : kMenuWays) {
         ClickRow(list, 0);
         const std::uint32_t chosen = dialog.Rows()[1].personId;
-        QVERIFY(test::UseContextMenu(list, 1, way, remove)[remove]);
+        QVERIFY(UseContextMenu(list, 1, way, remove)[remove]);
         QVERIFY(!Flagged(chosen));
     }
     QCOMPARE(Edits(), edits + 3);

@@ -1,45 +1,26 @@
-#include <QApplication>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
-
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
+#include "GuiTest.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
-#include "document/DatabaseDocument.h"
 #include "editing/FixtureListSession.h"
 #include "editing/LeagueComposition.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/ControlText.h"
 #include "gui/controls/MyListBox.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/DlgFixturelist.h"
 #include "gui/editors/DlgStadiumSelect.h"
-#include "model/Country.h"
 #include "model/Rules.h"
-#include "model/World.h"
-#include "storage/Identifiers.h"
 
 namespace kw {
 
+using namespace test;
+
 // "Spielplan" and "Stadion auswählen" on the small demo's default country, driven with the
 // keyboard and the mouse.
-class FixtureDialogTest : public QObject {
+class FixtureDialogTest : public CDemoGuiTest {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+private:
+    void Opened() override;
 
+private slots:
     void theDialogShowsTheFirstLeaguesFirstMatchday();
     void aLeagueWithoutMatchdaysShowsNoMatchday();
     void teamsArePlacedByEnterAndDoubleClickAndPairingsFreedByDelete();
@@ -49,75 +30,31 @@ private slots:
     void thePickerGivesTheChosenStadiumOnOkOnly();
 
 private:
-    const CWorld& World() const { return m_document->World(); }
     static std::uint32_t LeagueId(int index) {
         return MakeCompetitionId(kDefaultCountry, kLeagueType, index);
     }
     const CDBLeague& League(int index) const {
         return dynamic_cast<const CDBLeague&>(*World().Competition(LeagueId(index)));
     }
-    std::string Dump() const { return DumpWorldJson(World(), kDefaultCountry); }
+    std::string Dump() const override { return DumpWorldJson(World(), kDefaultCountry); }
     std::unique_ptr<CDlgFixturelist> Open();
-    static void Click(QWidget& dialog, const char* button);
-    static void ClickRow(QListWidget& list, int row);
-    static void DoubleClickRow(QListWidget& list, int row);
     static QString MatchdayText(const CDlgFixturelist& dialog);
     // The pairings the dialog shows, as the core would name them for the league.
     std::vector<std::string> ExpectedRows(const CDBLeague& league, const CDBFixturelist& list,
                                           int matchday) const;
     static std::vector<std::string> Rows(const CMyListBox& list);
-
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
 };
 
-void FixtureDialogTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void FixtureDialogTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
+void FixtureDialogTest::Opened() {
     QVERIFY(CountryLeagues(World(), kDefaultCountry).size() >= 2);
     QVERIFY(League(0).Fixtures().Rows() >= 2);
     QCOMPARE(League(0).TeamCount(), League(0).LeagueSize());
 }
 
-void FixtureDialogTest::cleanup() {
-    m_open.reset();
-}
-
 std::unique_ptr<CDlgFixturelist> FixtureDialogTest::Open() {
     auto dialog = std::make_unique<CDlgFixturelist>(*m_document, kDefaultCountry);
-    dialog->show();
-    // Active, so that focus moves as it does for the user (on a real X server too).
-    dialog->activateWindow();
-    if (!QTest::qWaitForWindowActive(dialog.get())) {
-        qFatal("fixture dialog not active");
-    }
+    ShowActive(*dialog);
     return dialog;
-}
-
-void FixtureDialogTest::Click(QWidget& dialog, const char* button) {
-    auto* target = dialog.findChild<QPushButton*>(QString::fromLatin1(button));
-    QVERIFY(target != nullptr);
-    QVERIFY(target->isEnabled());
-    QTest::mouseClick(target, Qt::LeftButton);
-}
-
-void FixtureDialogTest::ClickRow(QListWidget& list, int row) {
-    list.scrollToItem(list.item(row));
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.item(row)).center());
-}
-
-void FixtureDialogTest::DoubleClickRow(QListWidget& list, int row) {
-    list.scrollToItem(list.item(row));
-    const QPoint centre = list.visualItemRect(list.item(row)).center();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
 }
 
 QString FixtureDialogTest::MatchdayText(const CDlgFixturelist& dialog) {
@@ -203,7 +140,7 @@ void FixtureDialogTest::aLeagueWithoutMatchdaysShowsNoMatchday() {
     QCOMPARE(MatchdayText(*dialog), QStringLiteral("1"));
     QVERIFY(dialog->MatchdayBar().isEnabled());
     Click(*dialog, "ok");
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 void FixtureDialogTest::teamsArePlacedByEnterAndDoubleClickAndPairingsFreedByDelete() {
@@ -264,11 +201,8 @@ void FixtureDialogTest::teamsArePlacedByEnterAndDoubleClickAndPairingsFreedByDel
     Click(*dialog, "ok");
     QVERIFY(!dialog->isVisible());
     QCOMPARE(League(0).Fixtures(), expected);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
-    QVERIFY(m_document->Undo());
-    QCOMPARE(Dump(), before);
-    QVERIFY(m_document->Redo());
-    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
+    QCOMPARE(Edits(), std::size_t{1});
+    ExpectUndoneAndSound(before);
 }
 
 void FixtureDialogTest::generatingAndMirroringFillTheCopyUntilOk() {
@@ -318,11 +252,8 @@ void FixtureDialogTest::generatingAndMirroringFillTheCopyUntilOk() {
             QCOMPARE(mirroredAway, home);
         }
     }
-    QCOMPARE(m_document->History().Count(), std::size_t{2});
-    QVERIFY(m_document->Undo());
-    QCOMPARE(Dump(), before);
-    QVERIFY(m_document->Redo());
-    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
+    QCOMPARE(Edits(), std::size_t{2});
+    ExpectUndoneAndSound(before);
 }
 
 void FixtureDialogTest::switchingLeaguesKeepsTheirCopiesAndOkIsOneUndoStep() {
@@ -345,13 +276,13 @@ void FixtureDialogTest::switchingLeaguesKeepsTheirCopiesAndOkIsOneUndoStep() {
     QVERIFY(!dialog->isVisible());
     QVERIFY(!League(0).Fixtures().IsComplete());
     QVERIFY(!League(1).Fixtures().IsComplete());
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QVERIFY(m_document->IsModified());
     // Lists left with open pairings keep the country from being complete, until filled again.
-    QVERIFY(!test::CountryFault(*m_document, kDefaultCountry).isEmpty());
+    QVERIFY(!CountryFault(*m_document, kDefaultCountry).isEmpty());
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
-    QCOMPARE(test::CountryFault(*m_document, kDefaultCountry), QString());
+    QCOMPARE(CountryFault(*m_document, kDefaultCountry), QString());
 }
 
 void FixtureDialogTest::cancelAndEscapeLeaveTheWorldAndOkWithoutEditsIsClean() {
@@ -420,7 +351,7 @@ void FixtureDialogTest::thePickerGivesTheChosenStadiumOnOkOnly() {
     QVERIFY(other != 0);
 
     QObject scope;
-    test::WhenModal<CDlgStadiumSelect>(scope, [this, other](CDlgStadiumSelect& picker) {
+    WhenModal<CDlgStadiumSelect>(scope, [this, other](CDlgStadiumSelect& picker) {
         QCOMPARE(picker.windowTitle(), QStringLiteral("Stadion ausw\u00e4hlen"));
         QCOMPARE(picker.findChild<QLabel*>(QStringLiteral("prompt"))->text(),
                  QStringLiteral("Bitte w\u00e4hlen Sie das gew\u00fcnschte Stadion!"));
@@ -443,13 +374,13 @@ void FixtureDialogTest::thePickerGivesTheChosenStadiumOnOkOnly() {
              std::optional<std::uint32_t>(MakeStadiumRef(other, 3)));
 
     // A stadium chosen, then "Abbruch" or Escape: nothing.
-    test::WhenModal<CDlgStadiumSelect>(scope, [](CDlgStadiumSelect& picker) {
+    WhenModal<CDlgStadiumSelect>(scope, [](CDlgStadiumSelect& picker) {
         ClickRow(picker.Stadiums(), 0);
         QTest::mouseClick(picker.findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
     });
     QCOMPARE(CDlgStadiumSelect::Choose(World(), kDefaultLanguage, kDefaultCountry, 2, nullptr),
              std::nullopt);
-    test::WhenModal<CDlgStadiumSelect>(scope, [](CDlgStadiumSelect& picker) {
+    WhenModal<CDlgStadiumSelect>(scope, [](CDlgStadiumSelect& picker) {
         picker.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&picker));
         QTest::keyClick(&picker.Stadiums(), Qt::Key_Escape);
@@ -458,7 +389,7 @@ void FixtureDialogTest::thePickerGivesTheChosenStadiumOnOkOnly() {
              std::nullopt);
 
     // Without a venue yet: the default country's first stadium, taken by Enter.
-    test::WhenModal<CDlgStadiumSelect>(scope, [](CDlgStadiumSelect& picker) {
+    WhenModal<CDlgStadiumSelect>(scope, [](CDlgStadiumSelect& picker) {
         picker.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&picker));
         QCOMPARE(picker.Stadiums().currentRow(), 0);

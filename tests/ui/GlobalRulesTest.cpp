@@ -1,50 +1,20 @@
-#include <QApplication>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <cstdint>
-#include <filesystem>
-#include <memory>
-#include <string>
-
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "app/DatabaseSlots.h"
-#include "demo/DemoGenerator.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "editing/LeagueDataRules.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/DlgLevelName.h"
 #include "gui/editors/DlgRegelaenderung.h"
-#include "model/Country.h"
 #include "model/Rules.h"
-#include "model/World.h"
 #include "model/WorldPart.h"
-#include "platform/Cp1252.h"
-#include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
-#include "storage/Identifiers.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
+using namespace test;
 
 // "Globale Einstellungen" and "Ligenbezeichnung ändern" on the small demo database, driven with
 // the keyboard and the mouse.
-class GlobalRulesTest : public QObject {
+class GlobalRulesTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void chosenRulesAreStoredAsOneUndoableEdit();
     void storedValuesBeyondTheListsSurviveAnUneditedOk();
     void cancelRecordsNothing();
@@ -58,43 +28,8 @@ private:
                   std::int32_t substitutions);
     const CRules& Rules() const { return m_document->World().Rules(); }
     std::string LevelName(int level, int language) const;
-    // Brings the shown window to the front and waits until it has the focus.
-    static bool Activate(QWidget& window);
     static QPushButton& Button(QDialog& dialog, QDialogButtonBox::StandardButton which);
-    // Types the text key by key, accented letters as a keyboard with accents sends them.
-    static void Type(QLineEdit& field, const QString& text);
-    // Moves the closed list to the entry with the arrow keys, as a user does.
-    static void Pick(QComboBox& list, int choice);
-    std::string Dump() const { return DumpWorldJson(m_document->World()); }
-    std::size_t Edits() const { return m_document->History().Count(); }
-
-    QTemporaryDir m_demo;
-    std::unique_ptr<CDatabaseSlots> m_slots;
-    CDatabaseDocument* m_document = nullptr;
-    CScriptedUserInterface m_ui;
 };
-
-void GlobalRulesTest::initTestCase() {
-    QVERIFY(m_demo.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
-                                           progress)
-                .ok);
-}
-
-void GlobalRulesTest::init() {
-    m_slots = std::make_unique<CDatabaseSlots>(m_demo.path().toStdString());
-    m_ui = CScriptedUserInterface{};
-    m_document = m_slots->AddSlot();
-    QVERIFY(m_document != nullptr);
-    CSilentProgress progress;
-    QVERIFY(OpenDatabase(*m_document, fs::path(m_demo.path().toStdString()) / "database", progress,
-                         m_ui));
-}
-
-void GlobalRulesTest::cleanup() {
-    m_slots.reset();
-}
 
 void GlobalRulesTest::SetRules(std::int32_t points, std::int32_t away, std::int32_t holder,
                                std::int32_t goals, std::int32_t substitutions) {
@@ -118,34 +53,8 @@ std::string GlobalRulesTest::LevelName(int level, int language) const {
                            .View());
 }
 
-bool GlobalRulesTest::Activate(QWidget& window) {
-    // Active, so that focus and mnemonics work as they do for the user (on a real X server too).
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
-}
-
 QPushButton& GlobalRulesTest::Button(QDialog& dialog, QDialogButtonBox::StandardButton which) {
     return *dialog.findChild<QDialogButtonBox*>()->button(which);
-}
-
-void GlobalRulesTest::Type(QLineEdit& field, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(&field, c.toLatin1());
-        } else {
-            QTest::sendKeyEvent(QTest::Click, &field, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
-}
-
-void GlobalRulesTest::Pick(QComboBox& list, int choice) {
-    list.setFocus();
-    while (list.currentIndex() < choice) {
-        QTest::keyClick(&list, Qt::Key_Down);
-    }
-    while (list.currentIndex() > choice) {
-        QTest::keyClick(&list, Qt::Key_Up);
-    }
 }
 
 void GlobalRulesTest::chosenRulesAreStoredAsOneUndoableEdit() {
@@ -155,18 +64,18 @@ void GlobalRulesTest::chosenRulesAreStoredAsOneUndoableEdit() {
     const std::size_t edits = Edits();
 
     bool shown = false;
-    test::WhenModal<CDlgRegelaenderung>(*this, [&shown](CDlgRegelaenderung& dialog) {
-        QVERIFY(Activate(dialog));
+    WhenModal<CDlgRegelaenderung>(*this, [&shown](CDlgRegelaenderung& dialog) {
+        ShowActive(dialog);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Globale Einstellungen"));
         shown = dialog.RuleList(0).currentText() == QStringLiteral("Drei") &&
                 dialog.RuleList(1).currentText() == QStringLiteral("Zwei") &&
                 dialog.RuleList(2).currentText() == QStringLiteral("An") &&
                 dialog.RuleList(3).currentText() == QStringLiteral("Aus") &&
                 dialog.SubstitutionsText().text() == QStringLiteral("6");
-        Pick(dialog.RuleList(0), 2);
-        Pick(dialog.RuleList(1), 1);
-        Pick(dialog.RuleList(2), 1);
-        Pick(dialog.RuleList(3), 0);
+        PickIndex(dialog.RuleList(0), 2);
+        PickIndex(dialog.RuleList(1), 1);
+        PickIndex(dialog.RuleList(2), 1);
+        PickIndex(dialog.RuleList(3), 0);
         // The mnemonic of the bar's label reaches the bar.
         QTest::keyClick(&dialog, Qt::Key_E, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&dialog.SubstitutionsBar()));
@@ -197,8 +106,8 @@ void GlobalRulesTest::storedValuesBeyondTheListsSurviveAnUneditedOk() {
 
     // Shown as "Vier" and "Aus", kept through Return.
     bool shown = false;
-    test::WhenModal<CDlgRegelaenderung>(*this, [&shown](CDlgRegelaenderung& dialog) {
-        QVERIFY(Activate(dialog));
+    WhenModal<CDlgRegelaenderung>(*this, [&shown](CDlgRegelaenderung& dialog) {
+        ShowActive(dialog);
         shown = dialog.RuleList(0).currentText() == QStringLiteral("Vier") &&
                 dialog.RuleList(1).currentText() == QStringLiteral("Vier") &&
                 dialog.RuleList(2).currentText() == QStringLiteral("Aus") &&
@@ -213,13 +122,13 @@ void GlobalRulesTest::storedValuesBeyondTheListsSurviveAnUneditedOk() {
 
     // A list moved away and back, and the bar moved away and back, keep the stored values too;
     // only the list left on another entry changes.
-    test::WhenModal<CDlgRegelaenderung>(*this, [](CDlgRegelaenderung& dialog) {
-        QVERIFY(Activate(dialog));
-        Pick(dialog.RuleList(2), 0);
-        Pick(dialog.RuleList(2), 1);
-        Pick(dialog.RuleList(0), 0);
-        Pick(dialog.RuleList(0), 2);
-        Pick(dialog.RuleList(3), 0);
+    WhenModal<CDlgRegelaenderung>(*this, [](CDlgRegelaenderung& dialog) {
+        ShowActive(dialog);
+        PickIndex(dialog.RuleList(2), 0);
+        PickIndex(dialog.RuleList(2), 1);
+        PickIndex(dialog.RuleList(0), 0);
+        PickIndex(dialog.RuleList(0), 2);
+        PickIndex(dialog.RuleList(3), 0);
         dialog.SubstitutionsBar().setFocus();
         QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_Home);
         QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_End);
@@ -242,10 +151,10 @@ void GlobalRulesTest::cancelRecordsNothing() {
     const std::size_t edits = Edits();
 
     bool closed = false;
-    test::WhenModal<CDlgRegelaenderung>(*this, [&closed](CDlgRegelaenderung& dialog) {
-        QVERIFY(Activate(dialog));
-        Pick(dialog.RuleList(0), 2);
-        Pick(dialog.RuleList(3), 1);
+    WhenModal<CDlgRegelaenderung>(*this, [&closed](CDlgRegelaenderung& dialog) {
+        ShowActive(dialog);
+        PickIndex(dialog.RuleList(0), 2);
+        PickIndex(dialog.RuleList(3), 1);
         dialog.SubstitutionsBar().setFocus();
         QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_End);
         QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -256,9 +165,9 @@ void GlobalRulesTest::cancelRecordsNothing() {
     QCOMPARE(Edits(), edits);
     QCOMPARE(Dump(), before);
 
-    test::WhenModal<CDlgRegelaenderung>(*this, [](CDlgRegelaenderung& dialog) {
-        QVERIFY(Activate(dialog));
-        Pick(dialog.RuleList(1), 2);
+    WhenModal<CDlgRegelaenderung>(*this, [](CDlgRegelaenderung& dialog) {
+        ShowActive(dialog);
+        PickIndex(dialog.RuleList(1), 2);
         QCOMPARE(Button(dialog, QDialogButtonBox::Cancel).text(), QStringLiteral("Abbruch"));
         QTest::mouseClick(&Button(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
     });
@@ -271,8 +180,7 @@ void GlobalRulesTest::theBarMovesTheNumberBesideIt() {
     CRules rules;
     rules.SetSubstitutions(2);
     CDlgRegelaenderung dialog(rules);
-    dialog.show();
-    QVERIFY(Activate(dialog));
+    ShowActive(dialog);
     CValueScrollBar& bar = dialog.SubstitutionsBar();
     QCOMPARE(bar.minimum(), 0);
     QCOMPARE(bar.maximum(), 7);
@@ -310,13 +218,14 @@ void GlobalRulesTest::aLevelNameIsCutAndStoredForTheCurrentLanguage() {
 
     QString shownName;
     int length = 0;
-    test::WhenModal<CDlgLevelName>(*this, [&shownName, &length](CDlgLevelName& dialog) {
-        QVERIFY(Activate(dialog));
+    WhenModal<CDlgLevelName>(*this, [&shownName, &length](CDlgLevelName& dialog) {
+        ShowActive(dialog);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Ligenbezeichnung \u00e4ndern"));
         shownName = dialog.Field().text();
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&dialog.Field()));
         QTest::keyClick(&dialog.Field(), Qt::Key_A, Qt::ControlModifier);
-        Type(dialog.Field(), QStringLiteral("Premi\u00e8re division r\u00e9gionale du nord-est"));
+        TypeText(&dialog.Field(),
+                 QStringLiteral("Premi\u00e8re division r\u00e9gionale du nord-est"));
         length = static_cast<int>(dialog.Field().text().size());
         QTest::keyClick(&dialog.Field(), Qt::Key_Return);
     });
@@ -336,16 +245,16 @@ void GlobalRulesTest::anUnchangedOrCancelledLevelNameRecordsNothing() {
     const std::string before = Dump();
     const std::size_t edits = Edits();
 
-    test::WhenModal<CDlgLevelName>(*this, [](CDlgLevelName& dialog) {
-        QVERIFY(Activate(dialog));
+    WhenModal<CDlgLevelName>(*this, [](CDlgLevelName& dialog) {
+        ShowActive(dialog);
         QTest::mouseClick(&Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
     });
     QVERIFY(!CDlgLevelName::Edit(*m_document, 14, 0, nullptr));
     QCOMPARE(Edits(), edits);
 
     // Typed over and back to the same name.
-    test::WhenModal<CDlgLevelName>(*this, [](CDlgLevelName& dialog) {
-        QVERIFY(Activate(dialog));
+    WhenModal<CDlgLevelName>(*this, [](CDlgLevelName& dialog) {
+        ShowActive(dialog);
         const QString name = dialog.Field().text();
         QTest::keyClick(&dialog.Field(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(&dialog.Field(), QStringLiteral("Anders"));
@@ -357,8 +266,8 @@ void GlobalRulesTest::anUnchangedOrCancelledLevelNameRecordsNothing() {
     QCOMPARE(Edits(), edits);
 
     bool closed = false;
-    test::WhenModal<CDlgLevelName>(*this, [&closed](CDlgLevelName& dialog) {
-        QVERIFY(Activate(dialog));
+    WhenModal<CDlgLevelName>(*this, [&closed](CDlgLevelName& dialog) {
+        ShowActive(dialog);
         QTest::keyClicks(&dialog.Field(), QStringLiteral("Neue Liga"));
         QTest::keyClick(&dialog, Qt::Key_Escape);
         closed = !dialog.isVisible();

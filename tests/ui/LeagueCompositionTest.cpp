@@ -1,47 +1,27 @@
-#include <QApplication>
-#include <QCheckBox>
 #include <QDragEnterEvent>
-#include <QLabel>
-#include <QMenu>
 #include <QMimeData>
-#include <QPushButton>
-#include <QTest>
 
-#include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "ContextMenus.h"
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
+#include "GuiTest.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
-#include "document/DatabaseDocument.h"
 #include "editing/LeagueComposition.h"
 #include "editing/SeasonMarks.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/DlgErrorMessage.h"
 #include "gui/editors/CompositionList.h"
 #include "gui/editors/DlgLeagueComposition.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/World.h"
-#include "storage/Identifiers.h"
 
 namespace kw {
 
+using namespace test;
+
 // The league composition dialog on the small demo's default country, driven with the mouse, the
 // keyboard and drops as they reach its lists.
-class LeagueCompositionTest : public QObject {
+class LeagueCompositionTest : public CDemoGuiTest {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+private:
+    void Opened() override;
 
+private slots:
     void theListsShowTheTopLeagueItsTeamsAndTheLeagues();
     void aTeamDroppedOnTheFreeListLeavesAndJoinsALeagueWithRoom();
     void aFullLeagueRefusesAndNothingIsRecorded();
@@ -52,7 +32,6 @@ private slots:
     void theSessionIsOneUndoStepAndUntouchedRecordsNothing();
 
 private:
-    const CWorld& World() const { return m_document->World(); }
     std::uint32_t LeagueId(int index) const {
         return MakeCompetitionId(kDefaultCountry, kLeagueType, index);
     }
@@ -65,47 +44,24 @@ private:
     const CClub& ClubOf(std::uint32_t team) const {
         return *World().Country(kDefaultCountry).Club(team & kClubIdMask);
     }
-    std::string Dump() const { return DumpWorldJson(World(), kDefaultCountry); }
+    std::string Dump() const override { return DumpWorldJson(World(), kDefaultCountry); }
     std::unique_ptr<CDlgLeagueComposition> Open();
     static std::vector<std::uint32_t> Values(const CCompositionList& list);
     // The team of the source row dropped on the target row (-1: below the last), as a drop
     // reaches the list, and the dialog's answer awaited.
     static void Drop(CCompositionList& source, int sourceRow, CCompositionList& target,
                      int targetRow);
-    // Closes with the key; the text of the message list it opened, which is answered with OK
-    // ("stay") or with "Egal".
     static QString ActionTexts(const QMenu& menu);
-    static std::string CloseWith(CDlgLeagueComposition& dialog, int key, bool egal);
-
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
 };
 
-void LeagueCompositionTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void LeagueCompositionTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
+void LeagueCompositionTest::Opened() {
     QVERIFY(LastLeague() >= 1);
     QVERIFY(League(0).IsFull());
 }
 
-void LeagueCompositionTest::cleanup() {
-    m_open.reset();
-}
-
 std::unique_ptr<CDlgLeagueComposition> LeagueCompositionTest::Open() {
     auto dialog = std::make_unique<CDlgLeagueComposition>(*m_document, kDefaultCountry);
-    dialog->show();
-    // Active, so that focus moves as it does for the user (on a real X server too).
-    dialog->activateWindow();
-    if (!QTest::qWaitForWindowActive(dialog.get())) {
-        qFatal("composition dialog not active");
-    }
+    ShowActive(*dialog);
     return dialog;
 }
 
@@ -143,24 +99,6 @@ QString LeagueCompositionTest::ActionTexts(const QMenu& menu) {
         texts << action->text();
     }
     return texts.join(QLatin1Char('|'));
-}
-
-std::string LeagueCompositionTest::CloseWith(CDlgLeagueComposition& dialog, int key, bool egal) {
-    std::string messages;
-    QObject scope;
-    test::WhenModal<CDlgErrorMessage>(scope, [&messages, egal](CDlgErrorMessage& list) {
-        // The heading stands in the only label of the list.
-        const QList<QLabel*> labels = list.findChildren<QLabel*>();
-        QCOMPARE(labels.size(), 1);
-        messages = labels.front()->text().toStdString() + "|" + list.Text();
-        QTest::mouseClick(egal ? list.CancelButton() : list.OkButton(), Qt::LeftButton);
-    });
-    if (key == Qt::Key_Return) {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
-    } else {
-        QTest::keyClick(&dialog, static_cast<Qt::Key>(key));
-    }
-    return messages;
 }
 
 void LeagueCompositionTest::theListsShowTheTopLeagueItsTeamsAndTheLeagues() {
@@ -288,13 +226,13 @@ void LeagueCompositionTest::cupWinnerFromTheMenuKeyClearsTheOtherWinner() {
     const QString winner = QStringLiteral("Pokalsieger");
     // The right click selects the team it points at, also when the menu is left unused.
     list.setCurrentRow(0);
-    QVERIFY(!test::UseContextMenu(list, 1, test::EMenuWay::kRightClick).empty());
+    QVERIFY(!UseContextMenu(list, 1, EMenuWay::kRightClick).empty());
     QCOMPARE(list.currentRow(), 1);
     list.setCurrentRow(0);
-    using enum test::EMenuWay;
+    using enum EMenuWay;
     for (const auto& [way, row] :
          {std::pair{kRightClick, 1}, std::pair{kMenuKey, 0}, std::pair{kShiftF10, 1}}) {
-        QVERIFY(test::UseContextMenu(list, row, way, winner)[winner]);
+        QVERIFY(UseContextMenu(list, row, way, winner)[winner]);
         QCOMPARE(list.currentRow(), row);
         QCOMPARE(CupMarkText(ClubOf(row == 0 ? a : b), false), std::string_view("Pokalsieger"));
     }

@@ -1,28 +1,10 @@
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
-#include <QTreeWidget>
 
-#include <memory>
-#include <string>
-
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
+#include "GuiTest.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
-#include "document/DatabaseDocument.h"
 #include "editing/LeagueComposition.h"
 #include "editing/LeagueSystemRules.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/DlgErrorMessage.h"
 #include "gui/editors/DlgCalendar.h"
 #include "gui/editors/DlgFixturelist.h"
 #include "gui/editors/DlgLeagueComposition.h"
@@ -30,23 +12,21 @@
 #include "gui/editors/DlgLeagueSystem.h"
 #include "gui/editors/DlgLevelName.h"
 #include "gui/editors/LeagueSystemPage.h"
-#include "model/Country.h"
-#include "model/World.h"
-#include "storage/Identifiers.h"
 #include "storage/TextTable.h"
 
 namespace kw {
 
+using namespace test;
+
 // The league-system dialog with its page and the league data dialog on the small demo's default
 // country, driven with the keyboard and the mouse.
-class LeagueSystemTest : public QObject {
+class LeagueSystemTest : public CDemoGuiTest {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+private:
+    void Opened() override;
 
+private slots:
     void thePageShowsTheScriptTheTreeAndTheTeamCount();
     void aGenericSystemIsAppliedAfterTheQuestionAndIsOneUndoStep();
     void rowZeroIsRefusedAndNoAnswerChangesNothing();
@@ -55,71 +35,39 @@ private slots:
     void aLevelOpensItsNameAndTheButtonsReachTheirViews();
 
 private:
-    const CWorld& World() const { return m_document->World(); }
     std::uint32_t LeagueId(int index) const {
         return MakeCompetitionId(kDefaultCountry, kLeagueType, index);
     }
     const CDBLeague& League(int index) const {
         return dynamic_cast<const CDBLeague&>(*World().Competition(LeagueId(index)));
     }
-    std::string Dump() const { return DumpWorldJson(World(), kDefaultCountry); }
+    std::string Dump() const override { return DumpWorldJson(World(), kDefaultCountry); }
     std::unique_ptr<CDlgLeagueSystem> Open();
-    static void Pick(QComboBox& list, int choice);
     // Chooses "no script" and the generic row, then "Änderungen übernehmen"; the question is
     // answered with `yes`. The texts of the message boxes and lists that showed.
     static QStringList ApplyRow(CLeagueSystemPage& page, int row, bool yes);
     static QTreeWidgetItem* LeagueItem(const QTreeWidget& tree, std::uint32_t league);
     static void EnterOn(QTreeWidget& tree, QTreeWidgetItem* item);
-
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
 };
 
-void LeagueSystemTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void LeagueSystemTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
+void LeagueSystemTest::Opened() {
     QVERIFY(World().Country(kDefaultCountry).LeagueScript() >= 1);
-}
-
-void LeagueSystemTest::cleanup() {
-    m_open.reset();
 }
 
 std::unique_ptr<CDlgLeagueSystem> LeagueSystemTest::Open() {
     auto dialog = std::make_unique<CDlgLeagueSystem>(
         *m_document, m_demo.Installation().TextTables().LeagueSystems(), kDefaultCountry);
-    dialog->show();
-    // Active, so that focus moves as it does for the user (on a real X server too).
-    dialog->activateWindow();
-    if (!QTest::qWaitForWindowActive(dialog.get())) {
-        qFatal("league-system dialog not active");
-    }
+    ShowActive(*dialog);
     return dialog;
-}
-
-void LeagueSystemTest::Pick(QComboBox& list, int choice) {
-    list.setFocus();
-    while (list.currentIndex() < choice) {
-        QTest::keyClick(&list, Qt::Key_Down);
-    }
-    while (list.currentIndex() > choice) {
-        QTest::keyClick(&list, Qt::Key_Up);
-    }
 }
 
 QStringList LeagueSystemTest::ApplyRow(CLeagueSystemPage& page, int row, bool yes) {
     // The waits end with the call: a message that did not show is not awaited later.
     QObject scope;
     QStringList shown;
-    Pick(page.Scripts(), 0);
-    Pick(page.GenericSystems(), row);
-    test::WhenModal<QMessageBox>(scope, [&shown, yes](QMessageBox& box) {
+    PickIndex(page.Scripts(), 0);
+    PickIndex(page.GenericSystems(), row);
+    WhenModal<QMessageBox>(scope, [&shown, yes](QMessageBox& box) {
         shown << box.text();
         QMessageBox::StandardButton answer = yes ? QMessageBox::Yes : QMessageBox::No;
         if (box.button(answer) == nullptr) {
@@ -127,7 +75,7 @@ QStringList LeagueSystemTest::ApplyRow(CLeagueSystemPage& page, int row, bool ye
         }
         QTest::mouseClick(box.button(answer), Qt::LeftButton);
     });
-    test::WhenModal<CDlgErrorMessage>(scope, [&shown](CDlgErrorMessage& list) {
+    WhenModal<CDlgErrorMessage>(scope, [&shown](CDlgErrorMessage& list) {
         shown << list.objectName();
         list.accept();
     });
@@ -165,7 +113,7 @@ void LeagueSystemTest::thePageShowsTheScriptTheTreeAndTheTeamCount() {
              PreselectedGenericSystem(LeaguesPerLevel(World(), kDefaultCountry)));
     // The generic systems wait until no script is chosen.
     QVERIFY(!page.GenericSystems().isEnabled());
-    Pick(page.Scripts(), 0);
+    PickIndex(page.Scripts(), 0);
     QVERIFY(page.GenericSystems().isEnabled());
 
     int leagues = 0;
@@ -206,7 +154,7 @@ void LeagueSystemTest::aGenericSystemIsAppliedAfterTheQuestionAndIsOneUndoStep()
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
     }
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QCOMPARE(m_document->UndoDescription(), std::optional<std::string>("Ligasystem"));
     const std::string after = Dump();
     QVERIFY(m_document->Undo());
@@ -214,7 +162,7 @@ void LeagueSystemTest::aGenericSystemIsAppliedAfterTheQuestionAndIsOneUndoStep()
     QVERIFY(m_document->Redo());
     QVERIFY(Dump() == after);
     // Last: the build writes back what it corrects.
-    QCOMPARE(test::MasterBuildFault(m_document->WorldForOperations()), QString());
+    QCOMPARE(MasterBuildFault(m_document->WorldForOperations()), QString());
 }
 
 void LeagueSystemTest::rowZeroIsRefusedAndNoAnswerChangesNothing() {
@@ -248,7 +196,7 @@ void LeagueSystemTest::aLeagueOpensItsDataAndANewSizeIsStored() {
         const int newSize = size == 20 ? 22 : 20;
 
         bool shown = false;
-        test::WhenModal<CDlgLeagueData>(*this, [&shown, newSize](CDlgLeagueData& data) {
+        WhenModal<CDlgLeagueData>(*this, [&shown, newSize](CDlgLeagueData& data) {
             data.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&data));
             auto* spin = data.findChild<QSpinBox*>(QStringLiteral("size"));
@@ -268,7 +216,7 @@ void LeagueSystemTest::aLeagueOpensItsDataAndANewSizeIsStored() {
         QCOMPARE(World().Country(kDefaultCountry).LeagueScript(), 0);
         dialog->accept();
     }
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 void LeagueSystemTest::okWithoutEditsLeavesTheWorldAndTheDocumentClean() {
@@ -276,7 +224,7 @@ void LeagueSystemTest::okWithoutEditsLeavesTheWorldAndTheDocumentClean() {
     {
         auto dialog = Open();
         bool fixed = false;
-        test::WhenModal<CDlgLeagueData>(*this, [&fixed](CDlgLeagueData& data) {
+        WhenModal<CDlgLeagueData>(*this, [&fixed](CDlgLeagueData& data) {
             data.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&data));
             // The script builds the structure: its fields are fixed.
@@ -297,7 +245,7 @@ void LeagueSystemTest::okWithoutEditsLeavesTheWorldAndTheDocumentClean() {
 void LeagueSystemTest::aLevelOpensItsNameAndTheButtonsReachTheirViews() {
     auto dialog = Open();
     CLeagueSystemPage& page = dialog->Page();
-    test::WhenModal<CDlgLevelName>(*this, [](CDlgLevelName& name) {
+    WhenModal<CDlgLevelName>(*this, [](CDlgLevelName& name) {
         name.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&name));
         name.Field().selectAll();
@@ -308,21 +256,21 @@ void LeagueSystemTest::aLevelOpensItsNameAndTheButtonsReachTheirViews() {
     QCOMPARE(page.Levels().topLevelItem(0)->text(0), QStringLiteral("Meisterklasse"));
 
     bool fixtures = false;
-    test::WhenModal<CDlgFixturelist>(*this, [&fixtures](CDlgFixturelist& shown) {
+    WhenModal<CDlgFixturelist>(*this, [&fixtures](CDlgFixturelist& shown) {
         fixtures = true;
         shown.reject();
     });
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("fixtures")), Qt::LeftButton);
     QVERIFY(fixtures);
     bool calendar = false;
-    test::WhenModal<CDlgCalendar>(*this, [&calendar](CDlgCalendar& shown) {
+    WhenModal<CDlgCalendar>(*this, [&calendar](CDlgCalendar& shown) {
         calendar = true;
         shown.accept();
     });
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("calendar")), Qt::LeftButton);
     QVERIFY(calendar);
     bool composition = false;
-    test::WhenModal<CDlgLeagueComposition>(*this, [&composition](CDlgLeagueComposition& shown) {
+    WhenModal<CDlgLeagueComposition>(*this, [&composition](CDlgLeagueComposition& shown) {
         composition = true;
         shown.accept();
     });
@@ -330,7 +278,7 @@ void LeagueSystemTest::aLevelOpensItsNameAndTheButtonsReachTheirViews() {
     QVERIFY(composition);
     dialog->accept();
     // The level name and nothing else, as one step.
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 }  // namespace kw

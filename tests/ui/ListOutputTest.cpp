@@ -1,36 +1,16 @@
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
 #include <QCompleter>
-#include <QDialogButtonBox>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 
-#include <filesystem>
-#include <functional>
-#include <memory>
-#include <string>
-
-#include "IsolatedGuiTest.h"
-#include "gui/controls/GuiStrings.h"
+#include "GuiTest.h"
 #include "gui/controls/ListExportDialog.h"
 #include "gui/controls/ListPrinting.h"
 #include "gui/controls/ListTableFromModel.h"
-#include "platform/Cp1252.h"
-#include "platform/StringTable.h"
 #include "storage/ListExport.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace {
 

@@ -1,28 +1,19 @@
-#include <QApplication>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <memory>
-
 #include "CountriesData.h"
+#include "GuiTest.h"
 #include "app/LongtimeWorldOperations.h"
 #include "app/ProgressTimer.h"
 #include "exports/archive/ArchiveChunks.h"
 #include "gui/mainwindow/DlgLongtimeOperation.h"
 #include "gui/mainwindow/QtText.h"
 #include "gui/mainwindow/WorkerUserInterface.h"
-#include "model/Club.h"
-#include "model/World.h"
-#include "platform/ScriptedUserInterface.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace fs = std::filesystem;
 
@@ -96,7 +87,7 @@ void LongtimeDialogTest::cancellingAnExportDeletesTheArchiveAfterTheWorkerEnded(
     CWorld world(install);
     world.InitialiseCountries();
     CSilentProgress silent;
-    world.Load(test::CountriesData() / "database", silent);
+    world.Load(CountriesData() / "database", silent);
     world.Country(1).Clubs().begin()->second->SetBadgePath("color\\Badge256\\gate.tga");
 
     CScriptedUserInterface ui;
@@ -137,7 +128,7 @@ void LongtimeDialogTest::cancellingAnExportDeletesTheArchiveAfterTheWorkerEnded(
     QVERIFY(operation.IsFinished());
     QVERIFY(operation.Progress().IsCancelled());
     QVERIFY(!fs::exists(archive));
-    QCOMPARE(world.Directory(), test::CountriesData() / "database");
+    QCOMPARE(world.Directory(), CountriesData() / "database");
 }
 
 void LongtimeDialogTest::closeRequestsDuringAnImportDoNothing() {

@@ -1,59 +1,30 @@
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
-#include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "MainWindowRun.h"
-#include "ModalDialogs.h"
-#include "app/AppContext.h"
-#include "document/DatabaseDocument.h"
-#include "exports/WorldDump.h"
+#include "GuiTest.h"
 #include "gui/controls/DlgInputBox.h"
 #include "gui/editors/DlgFastTransfer.h"
 #include "gui/editors/DlgPlayerWithoutClub.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/DlgSelectDatabase.h"
 #include "gui/mainwindow/MainMenuView.h"
 #include "gui/mainwindow/RecentDatabasesMenu.h"
 #include "gui/mainwindow/SelectDatabase.h"
-#include "model/Country.h"
-#include "model/World.h"
 #include "platform/Environment.h"
-#include "platform/ScriptedUserInterface.h"
-#include "platform/StringTable.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace fs = std::filesystem;
 using Kind = CScriptedUserInterface::Message::Kind;
 
 // The main window's "&Datei" list of databases opened last, "Schnelle &Transfers" and "&Freie
 // Spieler", on the small demo installation. The settings live in Qt's test folders.
-class MainMenuAssistantsTest : public QObject {
+class MainMenuAssistantsTest : public CMainWindowGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-
     void settingsStayInTheTestsOwnFolder();
     void openedFoldersAreOfferedMostRecentFirstInTheNextRun();
     void aFolderOpenInASlotIsShownInsteadOfReadAgain();
@@ -66,30 +37,16 @@ private:
     fs::path MakeDatabase(const QString& name) const;
     // "&Öffnen.." on the database named `name`.
     static void OpenThroughDialog(DlgMainMenu& window, const QString& name);
-    static QAction* Action(QWidget& window, const QString& text);
     // The "&Datei" entries of the databases opened last, in menu order.
     static std::vector<QAction*> RecentEntries(QWidget& window);
     static int DatabaseCount(QWidget& window);
 
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<QTemporaryDir> m_install;
-    SAppContext m_context;
-    CScriptedUserInterface m_ui;
+    void Copied() override {
+        QStandardPaths::setTestModeEnabled(true);
+        // Every test starts with an empty list.
+        QFile::remove(CRecentDatabasesMenu::RecentDatabasesSettingsFile());
+    }
 };
-
-void MainMenuAssistantsTest::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_demo.Generate());
-}
-
-void MainMenuAssistantsTest::init() {
-    m_install = test::CopyInstallation(m_demo.Path());
-    QVERIFY(m_install != nullptr);
-    m_context = test::ContextFor(*m_install);
-    m_ui = CScriptedUserInterface{};
-    // Every test starts with an empty list.
-    QFile::remove(CRecentDatabasesMenu::RecentDatabasesSettingsFile());
-}
 
 fs::path MainMenuAssistantsTest::MakeDatabase(const QString& name) const {
     const fs::path folder = *DocumentsDirectory() / "database" / name.toStdString();
@@ -101,22 +58,13 @@ fs::path MainMenuAssistantsTest::MakeDatabase(const QString& name) const {
 
 void MainMenuAssistantsTest::OpenThroughDialog(DlgMainMenu& window, const QString& name) {
     QObject scope;
-    test::WhenModal<CDlgSelectDatabase>(scope, [name](CDlgSelectDatabase& dialog) {
+    WhenModal<CDlgSelectDatabase>(scope, [name](CDlgSelectDatabase& dialog) {
         const auto rows = dialog.DatabaseList()->findItems(name, Qt::MatchExactly);
         QVERIFY(!rows.isEmpty());
         dialog.DatabaseList()->setCurrentItem(rows.value(0));
         QTest::keyClick(dialog.DatabaseList(), Qt::Key_Return);
     });
     Action(window, QStringLiteral("&Öffnen.."))->trigger();
-}
-
-QAction* MainMenuAssistantsTest::Action(QWidget& window, const QString& text) {
-    for (QAction* action : window.findChildren<QAction*>()) {
-        if (action->text() == text) {
-            return action;
-        }
-    }
-    return nullptr;
 }
 
 std::vector<QAction*> MainMenuAssistantsTest::RecentEntries(QWidget& window) {
@@ -278,7 +226,7 @@ void MainMenuAssistantsTest::assistantButtonsOpenTheirDialogsForTheSelectedCount
     int shownCountry = 0;
     {
         QObject scope;
-        test::WhenModal<CDlgFastTransfer>(scope, [&shownCountry](CDlgFastTransfer& dialog) {
+        WhenModal<CDlgFastTransfer>(scope, [&shownCountry](CDlgFastTransfer& dialog) {
             shownCountry = dialog.SourceCountries().currentData().toInt();
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
@@ -290,7 +238,7 @@ void MainMenuAssistantsTest::assistantButtonsOpenTheirDialogsForTheSelectedCount
     bool shown = false;
     {
         QObject scope;
-        test::WhenModal<CDlgPlayerWithoutClub>(scope, [&shown](CDlgPlayerWithoutClub& dialog) {
+        WhenModal<CDlgPlayerWithoutClub>(scope, [&shown](CDlgPlayerWithoutClub& dialog) {
             shown = true;
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });

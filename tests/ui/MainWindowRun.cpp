@@ -31,6 +31,18 @@ SAppContext ContextFor(const QTemporaryDir& installation) {
     return context;
 }
 
+void CMainWindowGuiTest::initTestCase() {
+    QVERIFY(m_demo.Generate());
+}
+
+void CMainWindowGuiTest::init() {
+    m_install = CopyInstallation(m_demo.Path());
+    QVERIFY(m_install != nullptr);
+    m_context = ContextFor(*m_install);
+    m_ui = CScriptedUserInterface{};
+    Copied();
+}
+
 void NewDatabase(QWidget& window, const QString& name) {
     QObject scope;
     WhenModal<CDlgInputBox>(scope, [name](CDlgInputBox& box) {

@@ -1,41 +1,19 @@
-#include <QAction>
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QDir>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <QTranslator>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
-#include <vector>
 
-#include "IsolatedGuiTest.h"
-#include "app/AppContext.h"
+#include "GuiTest.h"
 #include "demo/DemoGenerator.h"
-#include "document/DatabaseDocument.h"
 #include "exports/master/MasterFileReader.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/QtTranslations.h"
 #include "gui/mainwindow/QtUserInterface.h"
 #include "gui/mainwindow/SplashScreen.h"
-#include "model/Country.h"
-#include "model/World.h"
-#include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
-#include "platform/StringTable.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace fs = std::filesystem;
 using Kind = CScriptedUserInterface::Message::Kind;

@@ -1,30 +1,11 @@
-#include <QApplication>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
-#include <QTimer>
-
-#include <filesystem>
-#include <functional>
 #include <map>
-#include <memory>
-#include <stdexcept>
-#include <string>
 
-#include "ContextMenus.h"
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "editing/PersonPlacement.h"
 #include "editing/SquadCommands.h"
 #include "editing/SquadRules.h"
 #include "editing/StaffKinds.h"
 #include "editing/StaffList.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/DlgErrorMessage.h"
 #include "gui/controls/DlgErrorSingle.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgManagAll.h"
@@ -32,28 +13,20 @@
 #include "gui/editors/DlgPlayerSearch.h"
 #include "gui/editors/DlgPlayerSelect.h"
 #include "gui/editors/DlgPlayerlistClub.h"
-#include "gui/editors/DlgSelectClub.h"
 #include "gui/editors/player/PersonPageTabs.h"
 #include "gui/editors/player/PlayerPage.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
 #include "model/WithoutClub.h"
-#include "model/World.h"
-#include "platform/StringTable.h"
 
 namespace kw {
 
+using namespace test;
+
 // The manager list in the squad dialog's "Vorstand/Trainer" tab and in the club's staff dialog,
 // on the small demo database, driven with the mouse and the keyboard.
-class ManagerListTest : public QObject {
+class ManagerListTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void aTrainerGreysNewTrainerAndCoTrainerStaysOfferedUntilOneExists();
     void creatingDoesNothingAtSeventyPersons();
     void deletedMasseurLeavesTheWorldNotForTheWithoutList();
@@ -72,7 +45,6 @@ private:
     std::unique_ptr<CDlgPlayerlistClub> OpenSquad(const CClub& club);
     // The squad dialog on its "Vorstand/Trainer" tab.
     std::unique_ptr<CDlgPlayerlistClub> OpenBoard(const CClub& club);
-    static void ClickRow(QListWidget& list, int row);
     static void ClickPerson(CDlgManagerList& list, std::uint32_t personId);
     // The context menu on the current row (a right click; the context menu key without one): the
     // enabled state of every item by its text, and the item `choose` chosen when it is enabled
@@ -86,28 +58,9 @@ private:
     // Closes the squad dialog with OK, waving its squad faults through.
     static void CloseSquad(CDlgPlayerlistClub& dialog);
     void ExpectSound() const;
-    std::string Dump() const { return DumpWorldJson(m_document->World()); }
     CWorld& Live() const { return m_document->WorldForOperations(); }
     int DemoCountry() const;
-
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
 };
-
-void ManagerListTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void ManagerListTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
-}
-
-void ManagerListTest::cleanup() {
-    m_open.reset();
-}
 
 int ManagerListTest::DemoCountry() const {
     for (int country = 1; country <= kCountryCount; ++country) {
@@ -161,12 +114,6 @@ std::unique_ptr<CDlgPlayerlistClub> ManagerListTest::OpenBoard(const CClub& club
     return dialog;
 }
 
-void ManagerListTest::ClickRow(QListWidget& list, int row) {
-    list.scrollToItem(list.item(row));
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.item(row)).center());
-}
-
 void ManagerListTest::ClickPerson(CDlgManagerList& list, std::uint32_t personId) {
     QListWidget& box = list.List();
     for (int row = 0; row < box.count(); ++row) {
@@ -194,9 +141,8 @@ std::unique_ptr<QTimer> ManagerListTest::WhenShown(std::function<void(T&)> answe
 
 std::map<QString, bool> ManagerListTest::Menu(CDlgManagerList& list, const QString& choose) {
     const int row = list.List().currentRow();
-    const std::map<QString, bool> items = test::UseContextMenu(
-        list.List(), row, row >= 0 ? test::EMenuWay::kRightClick : test::EMenuWay::kMenuKey,
-        choose);
+    const std::map<QString, bool> items = UseContextMenu(
+        list.List(), row, row >= 0 ? EMenuWay::kRightClick : EMenuWay::kMenuKey, choose);
     [&] { QVERIFY(!items.empty()); }();
     return items;
 }
@@ -266,7 +212,7 @@ void ManagerListTest::aTrainerGreysNewTrainerAndCoTrainerStaysOfferedUntilOneExi
     QCOMPARE(page->PlayerId(), created);
     QVERIFY(!Menu(list).at(QStringLiteral("Neuer Co-Trainer")));
     CloseSquad(*dialog);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 void ManagerListTest::creatingDoesNothingAtSeventyPersons() {
@@ -282,7 +228,7 @@ void ManagerListTest::creatingDoesNothingAtSeventyPersons() {
     QCOMPARE(club.PersonIds().size(), std::size_t{kPersonsForNewStaff});
     QVERIFY(Dump() == before);
     CloseSquad(*dialog);
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
 }
 
 void ManagerListTest::deletedMasseurLeavesTheWorldNotForTheWithoutList() {
@@ -311,11 +257,11 @@ void ManagerListTest::menuActsOnThePersonPointedAtAndFetchesOnlyIntoRoom() {
     CMyListBox& list = dialog->ManagerList().List();
     const QString remove = QStringLiteral("Eintrag l\u00f6schen");
     // Row 0 selected; a right click on row 1, or either key with row 1 made current.
-    for (const test::EMenuWay way : test::kMenuWays) {
+    for (const EMenuWay way : kMenuWays) {
         ClickRow(list, 0);
         const std::uint32_t first = list.item(0)->data(Qt::UserRole).toUInt();
         const std::uint32_t pointed = list.item(1)->data(Qt::UserRole).toUInt();
-        QVERIFY(test::UseContextMenu(list, 1, way, remove)[remove]);
+        QVERIFY(UseContextMenu(list, 1, way, remove)[remove]);
         QCOMPARE(m_document->World().Person(pointed), nullptr);
         QVERIFY(club.HasPerson(first));
     }
@@ -343,7 +289,7 @@ void ManagerListTest::transferToTheOwnClubChangesNothing() {
     QVERIFY(Dump() == before);
     ExpectSound();
     CloseSquad(*dialog);
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
 }
 
 void ManagerListTest::fetchTakesATrainerChosenInTheStaffModeChooser() {
@@ -372,7 +318,7 @@ void ManagerListTest::fetchTakesATrainerChosenInTheStaffModeChooser() {
     // Now the club has a trainer.
     QVERIFY(!Menu(list).at(QStringLiteral("Neuer Trainer")));
     CloseSquad(*dialog);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 void ManagerListTest::oneUndoTakesBackTheSquadSessionsCreateTransferAndDeletion() {
@@ -397,18 +343,18 @@ void ManagerListTest::oneUndoTakesBackTheSquadSessionsCreateTransferAndDeletion(
     QVERIFY(Menu(list, QStringLiteral("Eintrag l\u00f6schen"))
                 .at(QStringLiteral("Eintrag l\u00f6schen")));
     ExpectSound();
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
     CloseSquad(*dialog);
     const std::string after = Dump();
 
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QVERIFY(m_document->Undo());
     QVERIFY(Dump() == before);
     ExpectSound();
     QVERIFY(m_document->Redo());
     QVERIFY(Dump() == after);
     // The staff as the session left them still make a master file.
-    const QString fault = test::MasterBuildFault(Live());
+    const QString fault = MasterBuildFault(Live());
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
@@ -454,7 +400,7 @@ void ManagerListTest::staffDialogShowsDuplicatesAndIsOneUndoableSession() {
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
     }
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
     QVERIFY(Dump() == before);
 
     // A creation and a deletion in one session: one undo.
@@ -470,7 +416,7 @@ void ManagerListTest::staffDialogShowsDuplicatesAndIsOneUndoableSession() {
     });
     CDlgManagAll::Edit(*m_document, club.Id(), m_demo.Installation(), nullptr,
                        m_demo.Context().installDirectory, nullptr);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QCOMPARE(m_document->UndoDescription().value_or(""), std::string("Personal"));
     QCOMPARE(m_document->World().Person(coTrainer), nullptr);
     QVERIFY(m_document->Undo());
@@ -479,7 +425,7 @@ void ManagerListTest::staffDialogShowsDuplicatesAndIsOneUndoableSession() {
     // A national team has no staff dialog.
     CDlgManagAll::Edit(*m_document, MakeClubId(club.Country(), kNationalTeamIndex),
                        m_demo.Installation(), nullptr, m_demo.Context().installDirectory, nullptr);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 }  // namespace kw

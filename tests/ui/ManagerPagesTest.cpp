@@ -1,40 +1,21 @@
-#include <QApplication>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
-#include <algorithm>
-#include <filesystem>
-#include <memory>
 #include <set>
-#include <stdexcept>
-#include <string>
-#include <vector>
 
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "PageStore.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "document/RecordEdits.h"
 #include "editing/LanguageList.h"
 #include "editing/ManagerRecord.h"
 #include "editing/PersonClub.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/SpinEditCtrl.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/DlgManagerAbilities.h"
 #include "gui/editors/DlgManagerAllRight.h"
 #include "gui/editors/DlgStaffAtClub.h"
 #include "gui/editors/player/DlgPlayerAllRight.h"
-#include "model/Country.h"
 #include "model/Manager.h"
-#include "model/Player.h"
-#include "model/World.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace {
 
@@ -46,14 +27,13 @@ constexpr int kFrench = 17;
 
 // The staff panels of the personal-data page on the small demo database, and the manager panel
 // on a country's national coach, driven through their controls.
-class ManagerPagesTest : public QObject {
+class ManagerPagesTest : public CDemoGuiTest {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+private:
+    void Opened() override;
 
+private slots:
     void panelsFollowThePersonsKind();
     void repeatedMotherTongueIsStoredOnceAndTheRestMoveUp();
     void presidentsExperienceIsNotTouched();
@@ -64,33 +44,13 @@ private slots:
 private:
     const CPlayer* PersonOfKind(int kind) const;
     std::unique_ptr<CDlgPlayerAllRight> Open(const CPlayer& person);
-    template <typename T>
-    static T& Child(QWidget& parent, const QString& name);
-    // Chooses the item with that data with the keyboard, as a user would.
-    static void Choose(QComboBox& combo, int data);
-    std::string Dump() const { return DumpWorldJson(m_document->World()); }
 
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
     std::unique_ptr<SPlayerEditContext> m_context;
 };
 
-void ManagerPagesTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void ManagerPagesTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
+void ManagerPagesTest::Opened() {
     m_context = std::make_unique<SPlayerEditContext>(
         SPlayerEditContext{*m_document, m_demo.Installation(), nullptr, m_demo.Path()});
-}
-
-void ManagerPagesTest::cleanup() {
-    m_context.reset();
-    m_open.reset();
 }
 
 const CPlayer* ManagerPagesTest::PersonOfKind(int kind) const {
@@ -113,26 +73,6 @@ std::unique_ptr<CDlgPlayerAllRight> ManagerPagesTest::Open(const CPlayer& person
         throw std::runtime_error("page window not active");
     }
     return page;
-}
-
-template <typename T>
-T& ManagerPagesTest::Child(QWidget& parent, const QString& name) {
-    T* child = parent.findChild<T*>(name);
-    if (child == nullptr) {
-        throw std::runtime_error("missing control " + name.toStdString());
-    }
-    return *child;
-}
-
-void ManagerPagesTest::Choose(QComboBox& combo, int data) {
-    const int target = combo.findData(data);
-    QVERIFY(target >= 0);
-    combo.setFocus();
-    QTest::keyClick(&combo, Qt::Key_Home);
-    for (int step = 0; step < combo.count() && combo.currentIndex() != target; ++step) {
-        QTest::keyClick(&combo, Qt::Key_Down);
-    }
-    QCOMPARE(combo.currentIndex(), target);
 }
 
 void ManagerPagesTest::panelsFollowThePersonsKind() {
@@ -169,7 +109,7 @@ void ManagerPagesTest::panelsFollowThePersonsKind() {
     page->SetPlayer(PersonOfKind(0)->Id());
     QVERIFY(player.isVisible());
     QVERIFY(!abilities.isVisible() && !staff.isVisible() && !chairman.isVisible());
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
 }
 
 void ManagerPagesTest::repeatedMotherTongueIsStoredOnceAndTheRestMoveUp() {
@@ -181,7 +121,7 @@ void ManagerPagesTest::repeatedMotherTongueIsStoredOnceAndTheRestMoveUp() {
     Choose(Child<QComboBox>(*page, QStringLiteral("language1")), kEnglish);
     Choose(Child<QComboBox>(*page, QStringLiteral("language2")), kGerman);
     Choose(Child<QComboBox>(*page, QStringLiteral("language3")), kFrench);
-    QVERIFY(test::Stored(*page));
+    QVERIFY(Stored(*page));
 
     const CPlayer& live = *m_document->World().Person(trainer.Id());
     QCOMPARE(live.Languages(), (std::array<std::uint8_t, 4>{kEnglish, kGerman, kFrench, 0}));
@@ -190,7 +130,7 @@ void ManagerPagesTest::repeatedMotherTongueIsStoredOnceAndTheRestMoveUp() {
         expected->SetLanguage(slot, live.Languages()[static_cast<std::size_t>(slot)]);
     }
     QVERIFY(live.HasSameData(*expected));
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
 }
@@ -213,7 +153,7 @@ void ManagerPagesTest::presidentsExperienceIsNotTouched() {
     auto& stability = Child<CValueScrollBar>(*page, QStringLiteral("boardStability"));
     stability.setFocus();
     QTest::keyClick(&stability, stability.Value() == 0 ? Qt::Key_Right : Qt::Key_Left);
-    QVERIFY(test::Stored(*page));
+    QVERIFY(Stored(*page));
 
     const CPlayer& live = *m_document->World().Person(president.Id());
     QCOMPARE(live.NationalExperience(), std::int8_t{9});
@@ -221,7 +161,7 @@ void ManagerPagesTest::presidentsExperienceIsNotTouched() {
     QCOMPARE(live.Languages()[1], std::uint8_t{kEnglish});
     QCOMPARE(live.Abilities(), expected->Abilities());
     QVERIFY(live.ContractBytes()[1] != expected->ContractBytes()[1]);
-    QCOMPARE(m_document->History().Count(), std::size_t{2});
+    QCOMPARE(Edits(), std::size_t{2});
 }
 
 void ManagerPagesTest::staffGradesAreStoredIntoTheStaffBytes() {
@@ -238,7 +178,7 @@ void ManagerPagesTest::staffGradesAreStoredIntoTheStaffBytes() {
     const int newExperience = experience.currentIndex() == 0 ? 2 : 0;
     Choose(level, newLevel);
     Choose(experience, newExperience);
-    QVERIFY(test::Stored(*page));
+    QVERIFY(Stored(*page));
 
     expected->SetStaffByte(0, static_cast<std::uint8_t>(newLevel));
     expected->SetStaffByte(1, static_cast<std::uint8_t>(newExperience));
@@ -274,9 +214,9 @@ void ManagerPagesTest::browsingTenStaffPersonsChangesNothing() {
     auto page = Open(*m_document->World().Person(staff.front()));
     for (const std::uint32_t id : staff) {
         page->SetPlayer(id);
-        QVERIFY(!test::Stored(*page));
+        QVERIFY(!Stored(*page));
     }
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
     QCOMPARE(Dump(), before);
 }
 
@@ -320,7 +260,7 @@ void ManagerPagesTest::nationalCoachThroughThePanelClampsAndUndoes() {
     QCOMPARE(live.NationalExperience(), std::uint8_t{3});
     QCOMPARE(live.Languages()[0], std::uint8_t{kFrench});
     QVERIFY(live.Languages()[1] != kFrench);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
 }

@@ -1,29 +1,12 @@
 #include <QAbstractButton>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QWidget>
 
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "ReferenceCheck.h"
-#include "document/DatabaseDocument.h"
-#include "exports/WorldDump.h"
+#include "GuiTest.h"
 #include "gui/mainwindow/MappingCommands.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/World.h"
-#include "platform/ScriptedUserInterface.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace {
 
@@ -55,8 +38,8 @@ private:
     std::string Dump() const { return DumpWorldJson(m_demo->Document().World()); }
     CDatabaseDocument& Document() { return m_demo->Document(); }
 
-    test::CSmallDemoInstallation m_installation;
-    std::unique_ptr<test::COpenDemo> m_demo;
+    CSmallDemoInstallation m_installation;
+    std::unique_ptr<COpenDemo> m_demo;
     std::unique_ptr<QTemporaryDir> m_reports;
     QWidget m_parent;
     QString m_question;
@@ -70,7 +53,7 @@ void MappingCommandsTest::initTestCase() {
 }
 
 void MappingCommandsTest::init() {
-    m_demo = std::make_unique<test::COpenDemo>(m_installation.Path());
+    m_demo = std::make_unique<COpenDemo>(m_installation.Path());
     QVERIFY(m_demo->IsOpen());
     m_reports = std::make_unique<QTemporaryDir>();
     m_question.clear();
@@ -82,17 +65,17 @@ void MappingCommandsTest::cleanup() {
 }
 
 void MappingCommandsTest::Answer(QMessageBox::StandardButton answer, const QString& reportName) {
-    test::WhenModal<QMessageBox>(*this, [this, answer, reportName](QMessageBox& box) {
+    WhenModal<QMessageBox>(*this, [this, answer, reportName](QMessageBox& box) {
         m_question = box.text();
         m_caption = box.windowTitle();
         if (answer != QMessageBox::Cancel) {
-            test::WhenModal<QFileDialog>(*this, [this, reportName](QFileDialog& dialog) {
+            WhenModal<QFileDialog>(*this, [this, reportName](QFileDialog& dialog) {
                 m_dialogTitle = dialog.windowTitle();
                 m_filters = dialog.nameFilters();
                 if (reportName.isEmpty()) {
                     QTest::keyClick(&dialog, Qt::Key_Escape);
                 } else {
-                    test::TypeFileName(dialog, m_reports->filePath(reportName));
+                    TypeFileName(dialog, m_reports->filePath(reportName));
                 }
             });
         }
@@ -131,13 +114,13 @@ void MappingCommandsTest::yesAndATypedReportMapTheClubsAsOneUndoableEdit() {
     }
     QCOMPARE(mapped, 114);
     QCOMPARE(zero, 19);
-    QVERIFY(test::ReferenceFaults(Document().World()).empty());
+    QVERIFY(ReferenceFaults(Document().World()).empty());
 
     QCOMPARE(Document().History().Count(), std::size_t{1});
     QVERIFY(Document().Undo());
     QVERIFY(Dump() == before);
     QVERIFY(Document().Redo());
-    QCOMPARE(test::MasterBuildFault(Document().WorldForOperations()), QString());
+    QCOMPARE(MasterBuildFault(Document().WorldForOperations()), QString());
 }
 
 void MappingCommandsTest::noKeepsTheNumbersOfUnmatchedPlayers() {
@@ -161,7 +144,7 @@ void MappingCommandsTest::noKeepsTheNumbersOfUnmatchedPlayers() {
     QCOMPARE(m_demo->Ui().Texts(CScriptedUserInterface::Message::Kind::Information),
              std::vector<std::string>{"Mapped all players in the database"});
     QCOMPARE(Document().History().Count(), std::size_t{2});
-    QVERIFY(test::ReferenceFaults(Document().World()).empty());
+    QVERIFY(ReferenceFaults(Document().World()).empty());
 }
 
 void MappingCommandsTest::cancelInTheQuestionOrTheSaveDialogChangesNothing() {

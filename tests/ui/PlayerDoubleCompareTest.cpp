@@ -1,53 +1,19 @@
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFile>
-#include <QFileDialog>
-#include <QHeaderView>
-#include <QLabel>
-#include <QListWidget>
 #include <QPrintDialog>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
 
-#include <algorithm>
-#include <cstdint>
-#include <filesystem>
-#include <memory>
-#include <stdexcept>
-#include <string>
-#include <vector>
-
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "ReferenceCheck.h"
-#include "app/AppContext.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "editing/PlayerComparison.h"
-#include "exports/WorldDump.h"
 #include "gui/editors/DlgPlayerCompare.h"
 #include "gui/editors/DlgPlayerlistClub.h"
 #include "gui/editors/PlayerCompareSide.h"
 #include "gui/editors/PlayerDouble.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/MainMenuView.h"
 #include "gui/mainwindow/QtText.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
 #include "model/PlayerStrength.h"
-#include "model/World.h"
 #include "model/WorldPart.h"
-#include "platform/ScriptedUserInterface.h"
-#include "storage/Identifiers.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace {
 
@@ -59,14 +25,13 @@ constexpr int kStriker = 17;
 // "Spieler doppelt" and "Spielervergleich" on the small demo, driven with the mouse and the
 // keyboard. Three players of one name are planted (outside the history): two in clubs A and B of
 // one country, born the same day, and one in club C of another country, born another day.
-class PlayerDoubleCompareTest : public QObject {
+class PlayerDoubleCompareTest : public CDemoGuiTest {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+private:
+    void Opened() override;
 
+private slots:
     void scopesArePreselectedAndNarrowTheList();
     void withoutClubOrCountryOnlyAllIsOffered();
     void theBirthDateCheckKeepsPairsBornTheSameDay();
@@ -81,12 +46,10 @@ private:
     void Plant();
     int PlantedRows(const QTreeWidget& list) const;
     static void ClickHeader(QTreeWidget& list, int column);
-    static void ClickRow(QListWidget& list, int row);
+    // Each test leaves the planted world as it found it.
+    void Closing() override { ExpectUntouched(); }
     void ExpectUntouched() const;
 
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
     const CClub* m_a = nullptr;
     const CClub* m_b = nullptr;
     const CClub* m_c = nullptr;
@@ -94,21 +57,9 @@ private:
     std::size_t m_edits = 0;
 };
 
-void PlayerDoubleCompareTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void PlayerDoubleCompareTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
+void PlayerDoubleCompareTest::Opened() {
     Plant();
-    m_before = DumpWorldJson(m_document->World());
-}
-
-void PlayerDoubleCompareTest::cleanup() {
-    ExpectUntouched();
-    m_open.reset();
+    m_before = Dump();
 }
 
 void PlayerDoubleCompareTest::Plant() {
@@ -152,7 +103,7 @@ void PlayerDoubleCompareTest::Plant() {
         }
         return true;
     }));
-    m_edits = m_document->History().Count();
+    m_edits = Edits();
     m_a = clubs[0];
     m_b = clubs[1];
     m_c = clubs[2];
@@ -175,16 +126,10 @@ void PlayerDoubleCompareTest::ClickHeader(QTreeWidget& list, int column) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
 
-void PlayerDoubleCompareTest::ClickRow(QListWidget& list, int row) {
-    list.scrollToItem(list.item(row));
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.item(row)).center());
-}
-
 void PlayerDoubleCompareTest::ExpectUntouched() const {
-    QCOMPARE(m_document->History().Count(), m_edits);
-    QVERIFY(DumpWorldJson(m_document->World()) == m_before);
-    QVERIFY(test::ReferenceFaults(m_document->World()).empty());
+    QCOMPARE(Edits(), m_edits);
+    QVERIFY(Dump() == m_before);
+    QVERIFY(ReferenceFaults(m_document->World()).empty());
 }
 
 void PlayerDoubleCompareTest::scopesArePreselectedAndNarrowTheList() {
@@ -319,8 +264,7 @@ void PlayerDoubleCompareTest::speichernWritesTheListAndDruckenAsksForAPrinter() 
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.SaveButton().text(), QStringLiteral("Speichern"));
     QCOMPARE(dialog.PrintButton().text(), QStringLiteral("Drucken"));
-    test::WhenModal<QFileDialog>(*this,
-                                 [&path](QFileDialog& files) { test::TypeFileName(files, path); });
+    WhenModal<QFileDialog>(*this, [&path](QFileDialog& files) { TypeFileName(files, path); });
     QTest::mouseClick(&dialog.SaveButton(), Qt::LeftButton);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -334,7 +278,7 @@ void PlayerDoubleCompareTest::speichernWritesTheListAndDruckenAsksForAPrinter() 
 
     // "Drucken" asks for the printer first; cancelled, nothing is printed.
     bool asked = false;
-    test::WhenModal<QPrintDialog>(*this, [&asked](QPrintDialog& printer) {
+    WhenModal<QPrintDialog>(*this, [&asked](QPrintDialog& printer) {
         asked = true;
         QTest::keyClick(&printer, Qt::Key_Escape);
     });
@@ -433,7 +377,7 @@ void PlayerDoubleCompareTest::theMainWindowAndTheSquadDialogOpenTheDuplicates() 
     squad->show();
     QVERIFY(QTest::qWaitForWindowExposed(squad.get()));
     bool shown = false;
-    test::WhenModal<CPlayerDouble>(*this, [this, &shown](CPlayerDouble& dialog) {
+    WhenModal<CPlayerDouble>(*this, [this, &shown](CPlayerDouble& dialog) {
         shown = true;
         QVERIFY(dialog.ScopeButton(EDuplicateScope::Club).isChecked());
         QCOMPARE(dialog.ScopeButton(EDuplicateScope::Club).text(),
@@ -483,7 +427,7 @@ void PlayerDoubleCompareTest::theAssistantsMenuOpensBothOnTheSelection() {
     QVERIFY(view->SelectedClub() != 0 && !IsNationalTeam(view->SelectedClub()));
 
     bool shown = false;
-    test::WhenModal<CPlayerDouble>(*this, [view, &shown](CPlayerDouble& dialog) {
+    WhenModal<CPlayerDouble>(*this, [view, &shown](CPlayerDouble& dialog) {
         shown = true;
         QVERIFY(dialog.ScopeButton(EDuplicateScope::Country).isEnabled());
         QVERIFY(dialog.ScopeButton(EDuplicateScope::Club).isChecked());
@@ -497,7 +441,7 @@ void PlayerDoubleCompareTest::theAssistantsMenuOpensBothOnTheSelection() {
     QVERIFY(shown);
 
     shown = false;
-    test::WhenModal<CDlgPlayerCompare>(*this, [view, &shown](CDlgPlayerCompare& dialog) {
+    WhenModal<CDlgPlayerCompare>(*this, [view, &shown](CDlgPlayerCompare& dialog) {
         shown = true;
         QCOMPARE(dialog.Left().Countries().currentData().toInt(), view->SelectedCountry());
         QCOMPARE(dialog.Right().Countries().currentData().toInt(), view->SelectedCountry());

@@ -1,58 +1,33 @@
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
-#include "AccessibleNames.h"
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "PageStore.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "document/RecordEdits.h"
 #include "editing/PersonClub.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerAbilities.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/SpinEditCtrl.h"
-#include "gui/controls/ValueScrollBar.h"
 #include "gui/editors/player/DlgPlayerAbilities.h"
 #include "gui/editors/player/DlgPlayerAllRight.h"
 #include "gui/editors/player/DlgPlayerCharacter.h"
 #include "gui/editors/player/DlgPlayerPosition.h"
 #include "gui/editors/player/PlayerPages.h"
-#include "model/Club.h"
-#include "model/Country.h"
 #include "model/GameDate.h"
-#include "model/Player.h"
 #include "model/PlayerStrength.h"
-#include "model/World.h"
 #include "platform/LEcuyerRandom.h"
 #include "storage/TextHelpers.h"
 
 namespace kw {
 
+using namespace test;
+
 // The personal-data, abilities, character and position pages, each on its own, on the small demo
 // database, driven through their controls.
-class PlayerPagesATest : public QObject {
+class PlayerPagesATest : public CDemoGuiTest {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+private:
+    void Opened() override;
 
+private slots:
     void typedSurnameIsTheOneChangeAndOneEdit();
     void namesStopAtWhatTheRecordHolds();
     void nationalityChoiceSetsLanguagesAndTheSameSecondIsNone();
@@ -74,36 +49,16 @@ private:
     const CPlayer* PersonOfKind(int kind) const;
     template <typename Page>
     std::unique_ptr<Page> Open(const CPlayer& person);
-    template <typename T>
-    static T& Child(QWidget& parent, const QString& name);
-    static void Retype(QLineEdit& edit, const QString& text);
-    // Chooses the item with that data with the keyboard, as a user would.
-    static void Choose(QComboBox& combo, int data);
     // The person now equals `expected` and the document holds `edits` edits.
     void ExpectPerson(const CPlayer& expected, std::size_t edits);
     void SetAbilities(const CPlayer& person, const std::vector<std::uint8_t>& pattern);
 
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
     std::unique_ptr<SPlayerEditContext> m_context;
 };
 
-void PlayerPagesATest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void PlayerPagesATest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
+void PlayerPagesATest::Opened() {
     m_context = std::make_unique<SPlayerEditContext>(
         SPlayerEditContext{*m_document, m_demo.Installation(), nullptr, m_demo.Path()});
-}
-
-void PlayerPagesATest::cleanup() {
-    m_context.reset();
-    m_open.reset();
 }
 
 SPlayerEditContext& PlayerPagesATest::Context() {
@@ -151,42 +106,11 @@ std::unique_ptr<Page> PlayerPagesATest::Open(const CPlayer& person) {
     return page;
 }
 
-template <typename T>
-T& PlayerPagesATest::Child(QWidget& parent, const QString& name) {
-    T* child = parent.findChild<T*>(name);
-    if (child == nullptr) {
-        throw std::runtime_error("missing control " + name.toStdString());
-    }
-    return *child;
-}
-
-void PlayerPagesATest::Retype(QLineEdit& edit, const QString& text) {
-    edit.setFocus();
-    edit.selectAll();
-    QTest::keyClick(&edit, Qt::Key_Delete);
-    // keyClicks takes Latin-1 letters only; umlauts arrive as key events with their text.
-    for (const QChar character : text) {
-        QTest::sendKeyEvent(QTest::Press, &edit, Qt::Key_unknown, QString(character), {});
-        QTest::sendKeyEvent(QTest::Release, &edit, Qt::Key_unknown, QString(character), {});
-    }
-}
-
-void PlayerPagesATest::Choose(QComboBox& combo, int data) {
-    const int target = combo.findData(data);
-    QVERIFY(target >= 0);
-    combo.setFocus();
-    QTest::keyClick(&combo, Qt::Key_Home);
-    for (int step = 0; step < combo.count() && combo.currentIndex() != target; ++step) {
-        QTest::keyClick(&combo, Qt::Key_Down);
-    }
-    QCOMPARE(combo.currentIndex(), target);
-}
-
 void PlayerPagesATest::ExpectPerson(const CPlayer& expected, std::size_t edits) {
     const CPlayer* live = m_document->World().Person(expected.Id());
     QVERIFY(live != nullptr);
     QVERIFY(live->HasSameData(expected));
-    QCOMPARE(m_document->History().Count(), edits);
+    QCOMPARE(Edits(), edits);
 }
 
 void PlayerPagesATest::SetAbilities(const CPlayer& person,
@@ -202,15 +126,15 @@ void PlayerPagesATest::typedSurnameIsTheOneChangeAndOneEdit() {
     const CPlayer& player = *Players(1).front();
     const std::unique_ptr<CPlayer> expected = player.Clone();
     auto page = Open<CDlgPlayerAllRight>(player);
-    Retype(Child<QLineEdit>(*page, QStringLiteral("surname")), QStringLiteral("Brückner"));
-    QVERIFY(test::Stored(*page));
+    Retype(*page, QStringLiteral("surname"), QStringLiteral("Brückner"));
+    QVERIFY(Stored(*page));
     expected->SetSurname(
         "Br\xFC"
         "ckner");
     ExpectPerson(*expected, 1);
     // Stored already: a second store finds nothing to write.
-    QVERIFY(!test::Stored(*page));
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QVERIFY(!Stored(*page));
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 void PlayerPagesATest::namesStopAtWhatTheRecordHolds() {
@@ -223,7 +147,7 @@ void PlayerPagesATest::namesStopAtWhatTheRecordHolds() {
     Retype(nickname, QString(30, QLatin1Char('n')));
     QCOMPARE(firstName.text().size(), 15);
     QCOMPARE(nickname.text().size(), 19);
-    QVERIFY(test::Stored(*page));
+    QVERIFY(Stored(*page));
     expected->SetFirstName(std::string(15, 'f'));
     expected->SetNickname(std::string(19, 'n'));
     ExpectPerson(*expected, 1);
@@ -245,7 +169,7 @@ void PlayerPagesATest::nationalityChoiceSetsLanguagesAndTheSameSecondIsNone() {
     auto page = Open<CDlgPlayerAllRight>(player);
     Choose(Child<QComboBox>(*page, QStringLiteral("nationality")), chosen);
     Choose(Child<QComboBox>(*page, QStringLiteral("secondNationality")), chosen);
-    QVERIFY(test::Stored(*page));
+    QVERIFY(Stored(*page));
 
     expected->SetNationality(static_cast<std::uint8_t>(chosen));
     expected->SetSecondNationality(0);
@@ -291,7 +215,7 @@ void PlayerPagesATest::birthDateDayFollowsTheMonthAndExperienceTheAge() {
     typeInto(day, QStringLiteral("6"));
     // Measured on 1 July 2006, whatever the clock says.
     QCOMPARE(Child<QLabel>(*page, QStringLiteral("age")).text(), QStringLiteral("25"));
-    QVERIFY(test::Stored(*page));
+    QVERIFY(Stored(*page));
     expected->SetBirthDate(CDate::FromYmd(1980, 10, 6));
     expected->SetNationalExperience(static_cast<std::int8_t>(NationalExperienceForAge(25)));
     ExpectPerson(*expected, 1);
@@ -307,7 +231,7 @@ void PlayerPagesATest::flagsAreStoredIntoTheirBits() {
     QTest::mouseClick(&homeGrown, Qt::LeftButton, {}, QPoint(5, homeGrown.height() / 2));
     QTest::mouseClick(&basque, Qt::LeftButton, {}, QPoint(5, basque.height() / 2));
     QTest::mouseClick(&youth, Qt::LeftButton, {}, QPoint(5, youth.height() / 2));
-    QVERIFY(test::Stored(*page));
+    QVERIFY(Stored(*page));
     expected->SetOriginByte(
         static_cast<std::uint8_t>(expected->OriginByte() ^ (kHomeGrownBit | kBasqueBit)));
     expected->SetYouthFlag(expected->YouthFlag() != 0 ? 0 : 1);
@@ -330,13 +254,12 @@ void PlayerPagesATest::talentIsStoredAtOnceAndPotentialIsOnlyShown() {
     auto& potential = Child<CSpinEditCtrl>(*page, QStringLiteral("potential"));
     QVERIFY(!potential.isEnabled());
     QVERIFY(!Child<QComboBox>(*page, QStringLiteral("teammateEffect")).isEnabled());
-    QTest::mouseClick(&Child<QPushButton>(*page, QStringLiteral("calculatePotential")),
-                      Qt::LeftButton);
+    Click(*page, QStringLiteral("calculatePotential"));
     const int shown = CalculatePotential(BestStrength(player).strength, newTalent,
                                          AgeOn(player.BirthDate(), GameToday()));
     QCOMPARE(potential.Field()->text(), QString::number(shown));
-    QVERIFY(!test::Stored(*page));
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QVERIFY(!Stored(*page));
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 void PlayerPagesATest::browsingTenPersonsOnEveryPageChangesNothing() {
@@ -347,7 +270,7 @@ void PlayerPagesATest::browsingTenPersonsOnEveryPageChangesNothing() {
         }
     }
     QCOMPARE(persons.size(), std::size_t{10});
-    const std::string before = DumpWorldJson(m_document->World());
+    const std::string before = Dump();
     QWidget host;
     const std::vector<SPlayerPageTab> pages = MakePlayerPages(Context(), &host);
     // Every person page, the contract, history and look pages too.
@@ -355,13 +278,13 @@ void PlayerPagesATest::browsingTenPersonsOnEveryPageChangesNothing() {
     for (const SPlayerPageTab& tab : pages) {
         for (const CPlayer* person : persons) {
             tab.page->SetPlayer(person->Id());
-            QVERIFY(!test::Stored(*tab.page));
+            QVERIFY(!Stored(*tab.page));
         }
         tab.page->SetPlayer(0);
         QVERIFY(!tab.page->isEnabled());
     }
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
-    QVERIFY(DumpWorldJson(m_document->World()) == before);
+    QCOMPARE(Edits(), std::size_t{0});
+    QVERIFY(Dump() == before);
 }
 
 void PlayerPagesATest::abilityTypedIsStoredAtOnce() {
@@ -369,7 +292,7 @@ void PlayerPagesATest::abilityTypedIsStoredAtOnce() {
     const std::unique_ptr<CPlayer> expected = player.Clone();
     const bool fortyWasMaximal = player.Ability(40) == 99;
     auto page = Open<CDlgPlayerAbilities>(player);
-    QVERIFY(test::AccessibleNames(*page).contains(QStringLiteral("Führungsqualitäten")));
+    QVERIFY(AccessibleNames(*page).contains(QStringLiteral("Führungsqualitäten")));
     auto& field = Child<CSpinEditCtrl>(*page, QStringLiteral("ability15"));
     const int value = player.Ability(15) == 77 ? 78 : 77;
     Retype(*field.Field(), QString::number(value));
@@ -390,23 +313,23 @@ void PlayerPagesATest::tenPercentButtonsKeepTheBounds() {
     const CPlayer& player = *Players(1).front();
     SetAbilities(player, {0, 1, 3, 15, 95, 99});
     auto page = Open<CDlgPlayerAbilities>(player);
-    QTest::mouseClick(&Child<QPushButton>(*page, QStringLiteral("lessTenPercent")), Qt::LeftButton);
+    Click(*page, QStringLiteral("lessTenPercent"));
     const std::vector<std::uint8_t> less = {0, 0, 2, 13, 85, 89};
     for (int ability = 0; ability < kAbilityCount; ++ability) {
         QCOMPARE(m_document->World().Person(player.Id())->Ability(ability),
                  less[static_cast<std::size_t>(ability) % less.size()]);
     }
-    QCOMPARE(m_document->History().Count(), std::size_t{2});
+    QCOMPARE(Edits(), std::size_t{2});
 
     SetAbilities(player, {0, 1, 3, 15, 95, 99});
     page->SetPlayer(player.Id());
-    QTest::mouseClick(&Child<QPushButton>(*page, QStringLiteral("moreTenPercent")), Qt::LeftButton);
+    Click(*page, QStringLiteral("moreTenPercent"));
     const std::vector<std::uint8_t> more = {0, 2, 4, 17, 99, 99};
     for (int ability = 0; ability < kAbilityCount; ++ability) {
         QCOMPARE(m_document->World().Person(player.Id())->Ability(ability),
                  more[static_cast<std::size_t>(ability) % more.size()]);
     }
-    QCOMPARE(m_document->History().Count(), std::size_t{4});
+    QCOMPARE(Edits(), std::size_t{4});
 }
 
 void PlayerPagesATest::randomCalculationReachesTheTargetStrength() {
@@ -426,12 +349,11 @@ void PlayerPagesATest::randomCalculationReachesTheTargetStrength() {
     const double target = TargetStrength(input, random);
 
     auto page = Open<CDlgPlayerAbilities>(player);
-    QTest::mouseClick(&Child<QPushButton>(*page, QStringLiteral("randomCalculation")),
-                      Qt::LeftButton);
+    Click(*page, QStringLiteral("randomCalculation"));
     const CPlayer& after = *world.Person(player.Id());
     QVERIFY2(std::abs(PlayerStrength(after) - target) < 1.0,
              qPrintable(QStringLiteral("%1 vs %2").arg(PlayerStrength(after)).arg(target)));
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QCOMPARE(Child<QLabel>(*page, QStringLiteral("strength")).text(),
              QString::number(PlayerStrength(after), 'f', 1));
 }
@@ -454,7 +376,7 @@ void PlayerPagesATest::playerTypeAndCommentAreStored() {
     QTest::keyClicks(&comment, QStringLiteral("Schnell"));
     QTest::keyClick(&comment, Qt::Key_Return);
     QTest::keyClicks(&comment, QStringLiteral("Kopfballstark"));
-    QVERIFY(test::Stored(*page));
+    QVERIFY(Stored(*page));
     expected->SetRoleCode(static_cast<std::uint8_t>(newType));
     expected->SetNote("Schnell\r\nKopfballstark");
     ExpectPerson(*expected, 1);
@@ -476,7 +398,7 @@ void PlayerPagesATest::repeatedPositionsAndLanguagesAreRemoved() {
     Choose(Child<QComboBox>(*page, QStringLiteral("language0")), 14);
     Choose(Child<QComboBox>(*page, QStringLiteral("language1")), 14);
     Choose(Child<QComboBox>(*page, QStringLiteral("language2")), 19);
-    QVERIFY(test::Stored(*page));
+    QVERIFY(Stored(*page));
     const std::array<std::uint8_t, kPositionSlots> positions = {
         position::kCentreBack, position::kSweeper, position::kAnchor, 0, 0, 0};
     for (int slot = 0; slot < kPositionSlots; ++slot) {
@@ -510,7 +432,7 @@ void PlayerPagesATest::experienceBarsStoreForPlayersOnly() {
     // A number beyond the range stores the bound, unless the field shows the bound already.
     const bool showsMaximum = std::clamp(player.TacticalTraining(), 0, 8) == 8;
     Retype(*tactics.Field(), showsMaximum ? QStringLiteral("3") : QStringLiteral("12"));
-    QVERIFY(test::Stored(*page));
+    QVERIFY(Stored(*page));
     expected->SetNationalExperience(6);
     expected->SetInternationalExperience(0);
     expected->SetFoot(3);

@@ -1,64 +1,27 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QVBoxLayout>
-
-#include <algorithm>
-#include <filesystem>
-#include <memory>
-#include <stdexcept>
-#include <string>
-#include <vector>
-
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "PageStore.h"
+#include "GuiTest.h"
 #include "assets/Image.h"
 #include "assets/Tga.h"
-#include "document/DatabaseDocument.h"
 #include "editing/PlayerContractRules.h"
 #include "editing/PlayerHistoryRules.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/GuiStrings.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/controls/ShowBitmap.h"
-#include "gui/controls/SpinEditCtrl.h"
-#include "gui/controls/ValueScrollBar.h"
-#include "gui/editors/DlgSelectClub.h"
 #include "gui/editors/player/DateSpinFields.h"
 #include "gui/editors/player/DlgPlayerContract.h"
 #include "gui/editors/player/DlgPlayerHist.h"
 #include "gui/editors/player/DlgPlayerLook.h"
 #include "gui/editors/player/PlayerEditContext.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
-#include "model/World.h"
-#include "platform/StringTable.h"
 #include "storage/TextHelpers.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
+using namespace test;
 
 // The pages "Vertrag", "Historie" and "Aussehen", each on its own in a window, on the small demo
 // database, driven through their controls.
-class PlayerPagesBTest : public QObject {
+class PlayerPagesBTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void browsingTenPlayersChangesNothing();
     void noPlayerEmptiesAndDisablesThePages();
     void salaryEditStoresThatFieldAndTheShownResets();
@@ -83,10 +46,6 @@ private:
     // The page alone in a shown, active window.
     template <typename Page>
     Page& ShowPage(const fs::path& installDirectory = {});
-    template <typename T>
-    static T& Child(QWidget& parent, const QString& name);
-    static void Retype(QLineEdit& edit, const QString& text);
-    static void TypeInto(CSpinEditCtrl& field, int value);
     static void Toggle(QCheckBox& box);
     // Clicks the button and, in the club chooser it opens, the club with that id (a second team's
     // id chooses its entry); OK, or Cancel for 0.
@@ -96,28 +55,14 @@ private:
     std::unique_ptr<CPlayer> CloneOf(std::uint32_t id) const;
     const CPlayer& Live(std::uint32_t id) const;
 
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
+    void Closing() override {
+        m_window.reset();
+        m_editContext.reset();
+    }
+
     std::unique_ptr<SPlayerEditContext> m_editContext;
     std::unique_ptr<QWidget> m_window;
 };
-
-void PlayerPagesBTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void PlayerPagesBTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
-}
-
-void PlayerPagesBTest::cleanup() {
-    m_window.reset();
-    m_editContext.reset();
-    m_open.reset();
-}
 
 std::vector<const CPlayer*> PlayerPagesBTest::Players() const {
     std::vector<const CPlayer*> players;
@@ -164,27 +109,7 @@ Page& PlayerPagesBTest::ShowPage(const fs::path& installDirectory) {
     return *page;
 }
 
-template <typename T>
-T& PlayerPagesBTest::Child(QWidget& parent, const QString& name) {
-    T* child = parent.findChild<T*>(name);
-    if (child == nullptr) {
-        throw std::runtime_error("missing control " + name.toStdString());
-    }
-    return *child;
-}
-
-void PlayerPagesBTest::Retype(QLineEdit& edit, const QString& text) {
-    edit.setFocus();
-    edit.selectAll();
-    QTest::keyClick(&edit, Qt::Key_Delete);
-    QTest::keyClicks(&edit, text);
-}
-
 // Types the number over the field's text and leaves the field with Tab.
-void PlayerPagesBTest::TypeInto(CSpinEditCtrl& field, int value) {
-    Retype(*field.Field(), QString::number(value));
-    QTest::keyClick(field.Field(), Qt::Key_Tab);
-}
 
 // Space on the focused box, as a keyboard user toggles it.
 void PlayerPagesBTest::Toggle(QCheckBox& box) {
@@ -205,7 +130,7 @@ const CPlayer& PlayerPagesBTest::Live(std::uint32_t id) const {
 }
 
 void PlayerPagesBTest::browsingTenPlayersChangesNothing() {
-    const std::string before = DumpWorldJson(m_document->World());
+    const std::string before = Dump();
     const std::vector<const CPlayer*> players = Players();
     // Every demo player's injury period is unset, so loading would reset it.
     QVERIFY(InjuryPeriodAsShown(InjuryPeriod(*players.front())) != InjuryPeriod(*players.front()));
@@ -217,11 +142,11 @@ void PlayerPagesBTest::browsingTenPlayersChangesNothing() {
         for (CPlayerPage* page : std::initializer_list<CPlayerPage*>{&contract, hist, look}) {
             page->SetPlayer(id);
             QVERIFY(page->isEnabled());
-            QVERIFY(!test::Stored(*page));
+            QVERIFY(!Stored(*page));
         }
     }
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
-    QCOMPARE(DumpWorldJson(m_document->World()), before);
+    QCOMPARE(Edits(), std::size_t{0});
+    QCOMPARE(Dump(), before);
 }
 
 void PlayerPagesBTest::noPlayerEmptiesAndDisablesThePages() {
@@ -231,14 +156,14 @@ void PlayerPagesBTest::noPlayerEmptiesAndDisablesThePages() {
     contract.SetPlayer(0);
     QVERIFY(!contract.isEnabled());
     QVERIFY(Child<QLineEdit>(contract, QStringLiteral("salary")).text().isEmpty());
-    QVERIFY(!test::Stored(contract));
+    QVERIFY(!Stored(contract));
     auto* hist = new CDlgPlayerHist(*m_editContext, m_window.get());
     hist->SetPlayer(PlayerWithCareer().Id());
     QVERIFY(hist->CareerList().count() >= 2);
     hist->SetPlayer(0);
     QCOMPARE(hist->CareerList().count(), 0);
     QVERIFY(!hist->isEnabled());
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
 }
 
 void PlayerPagesBTest::salaryEditStoresThatFieldAndTheShownResets() {
@@ -250,17 +175,17 @@ void PlayerPagesBTest::salaryEditStoresThatFieldAndTheShownResets() {
     // The field takes nine digits.
     QCOMPARE(salary.text(), QStringLiteral("123456789"));
     std::unique_ptr<CPlayer> expected = CloneOf(id);
-    QVERIFY(test::Stored(page));
+    QVERIFY(Stored(page));
     // What the page showed of the periods is stored with the edit.
     ApplyPeriodResets(*expected);
     expected->SetContractValue(123456789);
     QVERIFY(Live(id).HasSameData(*expected));
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QCOMPARE(InjuryPeriod(Live(id)),
              (SContractPeriod{CDate::FromYmd(2005, 7, 1), CDate::FromYmd(2005, 11, 1)}));
     // Stored once: storing again without another edit adds nothing.
-    QVERIFY(!test::Stored(page));
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QVERIFY(!Stored(page));
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 void PlayerPagesBTest::textThatIsNoNumberStoresNothingButZero() {
@@ -268,8 +193,8 @@ void PlayerPagesBTest::textThatIsNoNumberStoresNothingButZero() {
     QVERIFY(Live(id).ContractValue() != 0);
     auto& page = ShowPage<CDlgPlayerContract>();
     page.SetPlayer(id);
-    Retype(Child<QLineEdit>(page, QStringLiteral("salary")), QStringLiteral("viel"));
-    QVERIFY(test::Stored(page));
+    Retype(page, QStringLiteral("salary"), QStringLiteral("viel"));
+    QVERIFY(Stored(page));
     QCOMPARE(Live(id).ContractValue(), 0);
 }
 
@@ -325,10 +250,10 @@ void PlayerPagesBTest::injuryStateStoresItsBitAndTheInjuryPeriod() {
     QCOMPARE(start.Date(), CDate::FromYmd(2005, 7, 1));
     QCOMPARE(end.Date(), CDate::FromYmd(2005, 11, 1));
     // The injury lasts until 15 December.
-    TypeInto(end.Day(), 15);
-    TypeInto(end.Month(), 12);
+    TypeNumber(end.Day(), 15);
+    TypeNumber(end.Month(), 12);
     std::unique_ptr<CPlayer> expected = CloneOf(id);
-    QVERIFY(test::Stored(page));
+    QVERIFY(Stored(page));
     ApplyPeriodResets(*expected);
     expected->SetContractByte(
         kSeasonStartByte,
@@ -336,7 +261,7 @@ void PlayerPagesBTest::injuryStateStoresItsBitAndTheInjuryPeriod() {
     SetInjuryPeriod(*expected, {CDate::FromYmd(2005, 7, 1), CDate::FromYmd(2005, 12, 15)});
     QVERIFY(Live(id).HasSameData(*expected));
     QCOMPARE(Live(id).ContractBytes()[kSeasonStartByte] & 0x3C, 0x04);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 void PlayerPagesBTest::contractEndTextFollowsTheBar() {
@@ -368,7 +293,7 @@ void PlayerPagesBTest::contractEndTextFollowsTheBar() {
     press(towardsLast, 1);
     QCOMPARE(bar.Value(), 2007);
     QCOMPARE(text.text(), QStringLiteral("2007"));
-    QVERIFY(test::Stored(page));
+    QVERIFY(Stored(page));
     QCOMPARE(Live(id).ContractUntil(), 2007);
 }
 
@@ -389,7 +314,7 @@ void PlayerPagesBTest::careerEntryEditKeepsTheRecordOrder() {
     QCOMPARE(list.currentRow(), 0);
     auto& start = Child<CDateSpinFields>(page, QStringLiteral("entryStart"));
     const CDate::Ymd was = stored[order.front()].from.Split();
-    TypeInto(start.Year(), 2005);
+    TypeNumber(start.Year(), 2005);
     SHistoryEntry edited = stored[order.front()];
     edited.from = CDate::FromYmd(2005, was.month, was.day);
     QCOMPARE(start.Date(), edited.from);
@@ -400,13 +325,13 @@ void PlayerPagesBTest::careerEntryEditKeepsTheRecordOrder() {
 
     std::unique_ptr<CPlayer> expected = CloneOf(id);
     expected->History()[order.front()].from = edited.from;
-    QVERIFY(test::Stored(page));
+    QVERIFY(Stored(page));
     QVERIFY(Live(id).HasSameData(*expected));
     // The record keeps its order: every entry stays at its index.
     for (std::size_t index = 0; index < stored.size(); ++index) {
         QCOMPARE(Live(id).History()[index].club, stored[index].club);
     }
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 void PlayerPagesBTest::careerCountsAreWrittenAloneAndClamped() {
@@ -418,12 +343,12 @@ void PlayerPagesBTest::careerCountsAreWrittenAloneAndClamped() {
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_End);
     const std::size_t entry = CareerDisplayOrder(player.History()).back();
-    TypeInto(Child<CSpinEditCtrl>(page, QStringLiteral("entryGames")), 2500);
+    TypeNumber(Child<CSpinEditCtrl>(page, QStringLiteral("entryGames")), 2500);
     Toggle(Child<QCheckBox>(page, QStringLiteral("entryLoan")));
     std::unique_ptr<CPlayer> expected = CloneOf(id);
     expected->History()[entry].games = kMaxLeagueGames;
     expected->History()[entry].flag = player.History()[entry].flag != 0 ? 0 : 1;
-    QVERIFY(test::Stored(page));
+    QVERIFY(Stored(page));
     QVERIFY(Live(id).HasSameData(*expected));
 }
 
@@ -438,7 +363,7 @@ void PlayerPagesBTest::nationalTeamFlagIsItsOwnBit() {
     expected->SetNationalTeamByte(
         kNationalFlagsByte,
         static_cast<std::uint8_t>(expected->NationalTeamBytes()[0] | kInNationalTeamBit));
-    QVERIFY(test::Stored(page));
+    QVERIFY(Stored(page));
     QVERIFY(Live(id).HasSameData(*expected));
     // The caps have no field in the record.
     QVERIFY(!Child<CSpinEditCtrl>(page, QStringLiteral("caps")).isEnabled());
@@ -446,7 +371,7 @@ void PlayerPagesBTest::nationalTeamFlagIsItsOwnBit() {
 
 void PlayerPagesBTest::ChooseClubWith(QPushButton& button, std::uint32_t club) {
     bool found = club == 0;
-    test::WhenModal<CDlgSelectClub>(*this, [&found, club](CDlgSelectClub& chooser) {
+    WhenModal<CDlgSelectClub>(*this, [&found, club](CDlgSelectClub& chooser) {
         QListWidget& countries = chooser.Countries();
         for (int row = 0; row < countries.count(); ++row) {
             if (countries.item(row)->data(Qt::UserRole).toInt() == ClubCountry(club)) {
@@ -498,11 +423,11 @@ void PlayerPagesBTest::loanClubChoiceIsStoredAtOnceAsTheClub() {
 
     // Cancelling the chooser stores nothing.
     ChooseClubWith(chooseLoan, 0);
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
 
     ChooseClubWith(chooseLoan, secondTeam);
     // Stored at once, together with the state chosen before; the reference names the club.
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QCOMPARE(Live(id).LoanClub(), secondTeam & kClubIdMask);
     QCOMPARE(SeasonStartOf(Live(id).ContractBytes()[kSeasonStartByte]), ESeasonStart::kOnLoan);
     QCOMPARE(Child<QLabel>(page, QStringLiteral("loanClub")).text(),
@@ -513,7 +438,7 @@ void PlayerPagesBTest::loanClubChoiceIsStoredAtOnceAsTheClub() {
     ChooseClubWith(chooseFavourite, secondTeam & kClubIdMask);
     QCOMPARE(Live(id).FourthClub(), secondTeam & kClubIdMask);
     QCOMPARE(Live(id).LoanClub(), secondTeam & kClubIdMask);
-    QCOMPARE(m_document->History().Count(), std::size_t{2});
+    QCOMPARE(Edits(), std::size_t{2});
     // The record has no field for the club the player never joins.
     QVERIFY(!Child<QPushButton>(page, QStringLiteral("chooseNeverJoins")).isEnabled());
 }
@@ -533,15 +458,15 @@ void PlayerPagesBTest::historyClubChoicesWaitForTheStore() {
     ChooseClubWith(Child<QPushButton>(page, QStringLiteral("chooseEntryClub")), club);
     QCOMPARE(Child<QLabel>(page, QStringLiteral("firstClub")).text(),
              Cp1252ToQString(ShownClubName(m_document->World(), club, kDefaultLanguage)));
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
 
     std::unique_ptr<CPlayer> expected = CloneOf(id);
     expected->SetFirstClub(club);
     expected->SetPreviousClub(club);
     expected->History()[entry].club = club;
-    QVERIFY(test::Stored(page));
+    QVERIFY(Stored(page));
     QVERIFY(Live(id).HasSameData(*expected));
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 void PlayerPagesBTest::lookChoicesStoreTheirValues() {
@@ -564,7 +489,7 @@ void PlayerPagesBTest::lookChoicesStoreTheirValues() {
     QCOMPARE(beard.itemData(2).toInt(), 5);
     std::unique_ptr<CPlayer> expected = CloneOf(id);
     expected->SetLook(look::kFace, static_cast<std::uint8_t>(target));
-    QVERIFY(test::Stored(page));
+    QVERIFY(Stored(page));
     QVERIFY(Live(id).HasSameData(*expected));
 }
 
@@ -573,17 +498,17 @@ void PlayerPagesBTest::heightIsClampedAndShownImperial() {
     auto& page = ShowPage<CDlgPlayerLook>();
     page.SetPlayer(id);
     auto& height = Child<CSpinEditCtrl>(page, QStringLiteral("height"));
-    TypeInto(height, 230);
+    TypeNumber(height, 230);
     QCOMPARE(height.StoredValue(), 220);
     QCOMPARE(Child<QLabel>(page, QStringLiteral("heightImperial")).text(),
              Cp1252ToQString(FormatHeightImperial(220)));
-    TypeInto(Child<CSpinEditCtrl>(page, QStringLiteral("weight")), 80);
+    TypeNumber(Child<CSpinEditCtrl>(page, QStringLiteral("weight")), 80);
     QCOMPARE(Child<QLabel>(page, QStringLiteral("weightImperial")).text(),
              Cp1252ToQString(FormatWeightImperial(80)));
     std::unique_ptr<CPlayer> expected = CloneOf(id);
     expected->SetLook(look::kHeight, 220);
     expected->SetLook(look::kWeight, 80);
-    QVERIFY(test::Stored(page));
+    QVERIFY(Stored(page));
     QVERIFY(Live(id).HasSameData(*expected));
 }
 
@@ -615,7 +540,7 @@ void PlayerPagesBTest::pictureIsShownWithTheSizeWarning() {
     page.SetPlayer(player.Id());
     QVERIFY(page.Picture().HasBitmap());
     QVERIFY(warning.isHidden());
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
 }
 
 }  // namespace kw

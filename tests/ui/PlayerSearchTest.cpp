@@ -1,55 +1,25 @@
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <QTreeView>
 
-#include <filesystem>
-#include <functional>
-#include <memory>
-#include <stdexcept>
-#include <string>
-#include <vector>
-
-#include "ContextMenus.h"
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "ReferenceCheck.h"
-#include "app/AppContext.h"
-#include "document/DatabaseDocument.h"
-#include "exports/WorldDump.h"
+#include "GuiTest.h"
 #include "gui/editors/DlgPlayerSearch.h"
 #include "gui/editors/DlgPlayerlistClub.h"
 #include "gui/editors/DlgSearchResult.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/MainMenuView.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
 #include "model/WithoutClub.h"
-#include "model/World.h"
-#include "platform/ScriptedUserInterface.h"
-#include "storage/Identifiers.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
+using namespace test;
 
 // The player search and its result list on the small demo, driven with the keyboard and mouse.
-class PlayerSearchTest : public QObject {
+class PlayerSearchTest : public CDemoGuiTest {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+private:
+    void Opened() override;
 
+private slots:
     void searchDialogTakesTheCriteriaAndKeepsThemForTheNextSearch();
     void resultsArriveAndHeaderClicksSortAndReverse();
     void fetchMovesThePlayerIntoTheTargetClubAndUndoTakesItBack();
@@ -73,25 +43,14 @@ private:
     static QStringList Column(const CDlgSearchResult& dialog, int column);
     std::uint32_t RowPerson(const CDlgSearchResult& dialog, int row) const;
     void ExpectSound() const;
-    std::string Dump() const { return DumpWorldJson(m_document->World()); }
     CWorld& Live() const { return m_document->WorldForOperations(); }
 
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
     CClub* m_home = nullptr;
     CClub* m_away = nullptr;
     std::vector<CPlayer*> m_named;
 };
 
-void PlayerSearchTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void PlayerSearchTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
+void PlayerSearchTest::Opened() {
     m_home = nullptr;
     m_away = nullptr;
     for (int number = 1; number <= kCountryCount && m_away == nullptr; ++number) {
@@ -108,10 +67,6 @@ void PlayerSearchTest::init() {
     }
     QVERIFY(m_home != nullptr && m_away != nullptr);
     NameThreePlayers();
-}
-
-void PlayerSearchTest::cleanup() {
-    m_open.reset();
 }
 
 void PlayerSearchTest::NameThreePlayers() {
@@ -213,13 +168,13 @@ std::uint32_t PlayerSearchTest::RowPerson(const CDlgSearchResult& dialog, int ro
 }
 
 void PlayerSearchTest::ExpectSound() const {
-    const std::vector<std::string> faults = test::ReferenceFaults(m_document->World());
+    const std::vector<std::string> faults = ReferenceFaults(m_document->World());
     QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
 }
 
 void PlayerSearchTest::searchDialogTakesTheCriteriaAndKeepsThemForTheNextSearch() {
     std::optional<SSearchCriteria> taken;
-    test::WhenModal<CDlgPlayerSearch>(*this, [](CDlgPlayerSearch& dialog) {
+    WhenModal<CDlgPlayerSearch>(*this, [](CDlgPlayerSearch& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Spieler suchen"));
         auto* surname = dialog.findChild<QLineEdit*>(QStringLiteral("surname"));
         auto* stage = dialog.findChild<QLineEdit*>(QStringLiteral("stageName"));
@@ -243,7 +198,7 @@ void PlayerSearchTest::searchDialogTakesTheCriteriaAndKeepsThemForTheNextSearch(
     QVERIFY(taken->firstName.empty());
 
     // The next search starts with them; Escape leaves them as they were.
-    test::WhenModal<CDlgPlayerSearch>(*this, [](CDlgPlayerSearch& dialog) {
+    WhenModal<CDlgPlayerSearch>(*this, [](CDlgPlayerSearch& dialog) {
         QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("surname"))->text(),
                  QStringLiteral("M\u00fc*r"));
         auto* first = dialog.findChild<QLineEdit*>(QStringLiteral("firstName"));
@@ -299,7 +254,7 @@ void PlayerSearchTest::fetchMovesThePlayerIntoTheTargetClubAndUndoTakesItBack() 
     // Fetching him again into his own club would do nothing: it is not offered.
     ClickRow(*dialog, 0);
     QVERIFY(!ChooseFromMenu(*dialog, QStringLiteral("Spieler holen"), false));
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     dialog->reject();
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), prepared);
@@ -313,10 +268,10 @@ void PlayerSearchTest::deleteRemovesThePlayerAndTheSearchRunsAgain() {
     QCOMPARE(dialog->List().model()->rowCount(), 4);
     const QString remove = QStringLiteral("Spieler l\u00f6schen");
     // Row 0 selected; a right click on row 1, or either key with row 1 made current.
-    for (const test::EMenuWay way : test::kMenuWays) {
+    for (const EMenuWay way : kMenuWays) {
         ClickRow(*dialog, 0);
         const std::uint32_t victim = RowPerson(*dialog, 1);
-        QVERIFY(test::UseContextMenu(dialog->List(), 1, way, remove)[remove]);
+        QVERIFY(UseContextMenu(dialog->List(), 1, way, remove)[remove]);
         WaitForResults(*dialog);
         QVERIFY(m_document->World().Person(victim) == nullptr);
     }
@@ -381,7 +336,7 @@ void PlayerSearchTest::browsingTheResultsLeavesTheDocumentClean() {
         dialog.reject();
         QVERIFY(!dialog.IsSearching());
     }
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
     QVERIFY(!m_document->IsModified());
     QCOMPARE(Dump(), before);
 }
@@ -425,18 +380,18 @@ void PlayerSearchTest::mainWindowSearchOpensTheSquadOfTheShownClub() {
     std::uint32_t squadClub = 0;
     const auto secondRound = [&] {
         // Criteria kept: Return searches again.
-        test::WhenModal<CDlgPlayerSearch>(scope, [&searches](CDlgPlayerSearch& dialog) {
+        WhenModal<CDlgPlayerSearch>(scope, [&searches](CDlgPlayerSearch& dialog) {
             ++searches;
             QTest::keyClick(dialog.findChild<QLineEdit*>(QStringLiteral("surname")),
                             Qt::Key_Return);
         });
-        test::WhenModal<CDlgSearchResult>(scope, [&](CDlgSearchResult& results) {
+        WhenModal<CDlgSearchResult>(scope, [&](CDlgSearchResult& results) {
             WaitForResults(results);
             ClickRow(results, 0);
             QTreeView& list = results.List();
             QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
                                list.visualRect(list.model()->index(0, 1)).center());
-            test::WhenModal<CDlgPlayerlistClub>(scope, [&](CDlgPlayerlistClub& squad) {
+            WhenModal<CDlgPlayerlistClub>(scope, [&](CDlgPlayerlistClub& squad) {
                 ++squads;
                 squadClub = view->SelectedClub();
                 QCOMPARE(squad.windowTitle(), QStringLiteral("Kickwerk 06 - Spielerkader"));
@@ -445,7 +400,7 @@ void PlayerSearchTest::mainWindowSearchOpensTheSquadOfTheShownClub() {
             });
         });
     };
-    test::WhenModal<CDlgPlayerSearch>(scope, [&searches](CDlgPlayerSearch& dialog) {
+    WhenModal<CDlgPlayerSearch>(scope, [&searches](CDlgPlayerSearch& dialog) {
         ++searches;
         // The criteria of an earlier search are kept: only the surname shall count.
         for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
@@ -455,7 +410,7 @@ void PlayerSearchTest::mainWindowSearchOpensTheSquadOfTheShownClub() {
         QTest::keyClicks(surname, QStringLiteral("zyxw"));
         QTest::keyClick(surname, Qt::Key_Return);
     });
-    test::WhenModal<CDlgSearchResult>(scope, [&](CDlgSearchResult& results) {
+    WhenModal<CDlgSearchResult>(scope, [&](CDlgSearchResult& results) {
         WaitForResults(results);
         QCOMPARE(results.List().model()->rowCount(), 1);
         // Confirmed without a club: the search dialog opens again.
@@ -478,7 +433,7 @@ void PlayerSearchTest::squadDialogSearchesWithItsClubAsTarget() {
     QVERIFY(search != nullptr && search->isEnabled());
     int searches = 0;
     bool fetched = false;
-    test::WhenModal<CDlgPlayerSearch>(*this, [&searches](CDlgPlayerSearch& dialog) {
+    WhenModal<CDlgPlayerSearch>(*this, [&searches](CDlgPlayerSearch& dialog) {
         ++searches;
         // The criteria of an earlier search are kept: only the surname shall count.
         for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
@@ -488,7 +443,7 @@ void PlayerSearchTest::squadDialogSearchesWithItsClubAsTarget() {
         QTest::keyClicks(surname, QStringLiteral("qxb"));
         QTest::keyClick(surname, Qt::Key_Return);
     });
-    test::WhenModal<CDlgSearchResult>(*this, [&](CDlgSearchResult& results) {
+    WhenModal<CDlgSearchResult>(*this, [&](CDlgSearchResult& results) {
         WaitForResults(results);
         QCOMPARE(results.List().model()->rowCount(), 1);
         ClickRow(results, 0);

@@ -1,52 +1,21 @@
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
-
-#include <filesystem>
-#include <memory>
-
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "ReferenceCheck.h"
-#include "app/AppContext.h"
-#include "demo/DemoGenerator.h"
-#include "document/DatabaseDocument.h"
-#include "exports/WorldDump.h"
+#include "GuiTest.h"
 #include "gui/controls/DlgInputBox.h"
 #include "gui/editors/DlgPlayerlistClub.h"
 #include "gui/editors/club/DlgClubParent.h"
 #include "gui/mainwindow/DlgDatabaseDiff.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/QtText.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
-#include "model/World.h"
-#include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
 #include "storage/TextHelpers.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
+using namespace test;
 
 // Quick find in the main window and the database diff window, on the small demo, driven through
 // their widgets.
-class QuickFindDiffTest : public QObject {
+class QuickFindDiffTest : public CMainWindowGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-
     void typingAClubNameAndEnterOpenTheClubEditorOnIt();
     void enterOnAPlayerOpensTheSquadOfItsClub();
     void manyHitsGiveANoticeAndEscapeClears();
@@ -55,44 +24,12 @@ private slots:
     void identicalDatabasesAndOneChangedPlayerInTheDiffWindow();
 
 private:
-    template <typename T>
-    static T& Child(QWidget& window, const char* name);
     // A club on a continent other than the one the window starts on (Europe), with players.
     static const CClub& FarClub(const CWorld& world);
-    static int CurrentCountry(QWidget& window);
-    static std::uint32_t CurrentClub(QWidget& window);
     // What a user types for a name: the name folded as the search folds it (ASCII, so QTest can
     // type it), in lower case.
     static QString Typed(std::string_view name);
-
-    QTemporaryDir m_install;
-    SAppContext m_context;
-    CScriptedUserInterface m_ui;
 };
-
-void QuickFindDiffTest::initTestCase() {
-    QVERIFY(m_install.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_install.path().toStdString(), demo::EDemoScale::kSmall,
-                                           1, progress)
-                .ok);
-}
-
-void QuickFindDiffTest::init() {
-    m_context = SAppContext{};
-    m_context.workingDirectory = m_install.path().toStdString();
-    m_context.installationConfigured = true;
-    m_ui = CScriptedUserInterface{};
-}
-
-template <typename T>
-T& QuickFindDiffTest::Child(QWidget& window, const char* name) {
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) {
-        qFatal("no child %s", name);
-    }
-    return *child;
-}
 
 const CClub& QuickFindDiffTest::FarClub(const CWorld& world) {
     for (int number = 1; number <= kCountryCount; ++number) {
@@ -107,16 +44,6 @@ const CClub& QuickFindDiffTest::FarClub(const CWorld& world) {
         }
     }
     qFatal("no club outside Europe");
-}
-
-int QuickFindDiffTest::CurrentCountry(QWidget& window) {
-    const QListWidgetItem* item = Child<QListWidget>(window, "countries").currentItem();
-    return item != nullptr ? item->data(Qt::UserRole).toInt() : 0;
-}
-
-std::uint32_t QuickFindDiffTest::CurrentClub(QWidget& window) {
-    const QListWidgetItem* item = Child<QListWidget>(window, "clubs").currentItem();
-    return item != nullptr ? item->data(Qt::UserRole).toUInt() : 0;
 }
 
 QString QuickFindDiffTest::Typed(std::string_view name) {
@@ -151,7 +78,7 @@ void QuickFindDiffTest::typingAClubNameAndEnterOpenTheClubEditorOnIt() {
     QString opened;
     {
         QObject scope;
-        test::WhenModal<CDlgClubParent>(
+        WhenModal<CDlgClubParent>(
             scope, [&opened](CDlgClubParent& dialog) { opened = dialog.windowTitle(); });
         QTest::keyClick(&field, Qt::Key_Return);
     }
@@ -192,13 +119,13 @@ void QuickFindDiffTest::enterOnAPlayerOpensTheSquadOfItsClub() {
     bool squadOpened = false;
     {
         QObject scope;
-        test::WhenModal<CDlgPlayerlistClub>(
-            scope, [&squadOpened](CDlgPlayerlistClub&) { squadOpened = true; });
+        WhenModal<CDlgPlayerlistClub>(scope,
+                                      [&squadOpened](CDlgPlayerlistClub&) { squadOpened = true; });
         QTest::keyClick(&results, Qt::Key_Return);
     }
     QVERIFY(squadOpened);
     QCOMPARE(CurrentClub(window), club.Id());
-    QVERIFY(test::ReferenceFaults(world).empty());
+    QVERIFY(ReferenceFaults(world).empty());
     QCOMPARE(window.Document().History().Count(), std::size_t{0});
 }
 
@@ -250,7 +177,7 @@ void QuickFindDiffTest::compareNeedsTwoDatabasesAndListsTheDifferences() {
     QVERIFY(!compare->isEnabled());
     {
         QObject scope;
-        test::WhenModal<CDlgInputBox>(scope, [](CDlgInputBox& box) {
+        WhenModal<CDlgInputBox>(scope, [](CDlgInputBox& box) {
             QTest::keyClicks(box.Field(), QStringLiteral("Leere Welt"));
             QTest::keyClick(box.Field(), Qt::Key_Return);
         });
@@ -263,7 +190,7 @@ void QuickFindDiffTest::compareNeedsTwoDatabasesAndListsTheDifferences() {
     QString other;
     {
         QObject scope;
-        test::WhenModal<CDlgDatabaseDiff>(scope, [&](CDlgDatabaseDiff& dialog) {
+        WhenModal<CDlgDatabaseDiff>(scope, [&](CDlgDatabaseDiff& dialog) {
             topLevel = Child<QTreeWidget>(dialog, "differences").topLevelItemCount();
             summary = Child<QLabel>(dialog, "summary").text();
             other = Child<QComboBox>(dialog, "otherDatabase").currentText();
@@ -277,8 +204,8 @@ void QuickFindDiffTest::compareNeedsTwoDatabasesAndListsTheDifferences() {
 }
 
 void QuickFindDiffTest::identicalDatabasesAndOneChangedPlayerInTheDiffWindow() {
-    test::COpenDemo first(m_install.path().toStdString());
-    test::COpenDemo second(m_install.path().toStdString());
+    COpenDemo first(m_install->path().toStdString());
+    COpenDemo second(m_install->path().toStdString());
     QVERIFY(first.IsOpen() && second.IsOpen());
     {
         CDlgDatabaseDiff dialog({{QStringLiteral("1 eins"), &first.Document()},

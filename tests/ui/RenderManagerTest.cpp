@@ -1,29 +1,18 @@
-#include <QApplication>
-#include <QFile>
 #include <QImage>
-#include <QLabel>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QVBoxLayout>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <memory>
-#include <string>
 #include <utility>
-#include <vector>
 
+#include "GuiTest.h"
 #include "gui/controls/RenderManager.h"
 #include "gui/controls/RenderPreview.h"
 #include "gui/controls/RenderValues.h"
 #include "model/ClubKit.h"
-#include "model/Player.h"
-#include "model/World.h"
-#include "platform/ScriptedUserInterface.h"
 
 namespace kw {
+
+using namespace test;
 
 namespace fs = std::filesystem;
 using Kind = CScriptedUserInterface::Message::Kind;

@@ -1,63 +1,24 @@
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <filesystem>
-#include <functional>
 #include <map>
-#include <memory>
-#include <stdexcept>
-#include <string>
 
-#include "ContextMenus.h"
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "app/AppContext.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "editing/PersonPlacement.h"
 #include "editing/SquadCommands.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/ControlText.h"
-#include "gui/controls/DlgErrorMessage.h"
-#include "gui/controls/GuiStrings.h"
 #include "gui/controls/MyListBox.h"
-#include "gui/controls/SpinEditCtrl.h"
 #include "gui/editors/DlgManagerAbilities.h"
 #include "gui/editors/DlgManagerAllRight.h"
 #include "gui/editors/DlgPlayerList.h"
 #include "gui/editors/DlgPlayerlistClub.h"
-#include "gui/editors/DlgSelectClub.h"
 #include "gui/editors/DlgShirtNo.h"
-#include "gui/mainwindow/DlgMainMenu.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
-#include "model/World.h"
-#include "platform/ScriptedUserInterface.h"
-#include "platform/StringTable.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
+using namespace test;
 
 // The squad dialog on the small demo database, driven with the mouse and the keyboard.
-class SquadDialogTest : public QObject {
+class SquadDialogTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void browsingTenPlayersAndClosingLeavesTheDocumentClean();
     void fieldsNoRecordKeepsAreEmptyAndSayWhy();
     void newPlayerIsRefusedAtSeventyPersons();
@@ -79,8 +40,6 @@ private:
     CClub& NewSquad(int players, int trainers);
     CPlayer& AddPerson(CClub& club, int kind, int team);
     std::unique_ptr<CDlgPlayerlistClub> Open(const CClub& club);
-    // Clicks the row of the list in the squad list.
-    static void ClickRow(QListWidget& list, int row);
     // The context menu on the current row (a right click; the context menu key without one),
     // then the item with that text when it is enabled (Escape otherwise); returns whether it was
     // enabled.
@@ -94,27 +53,8 @@ private:
     // "Spieler transferieren" on the current person, choosing `target` in the club chooser.
     static void Transfer(CDlgPlayerlistClub& dialog, std::uint32_t target);
     void ExpectSound() const;
-    std::string Dump() const { return DumpWorldJson(m_document->World()); }
     CWorld& Live() const { return m_document->WorldForOperations(); }
-
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
 };
-
-void SquadDialogTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void SquadDialogTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
-}
-
-void SquadDialogTest::cleanup() {
-    m_open.reset();
-}
 
 CClub& SquadDialogTest::DemoClub() const {
     for (int country = 1; country <= kCountryCount; ++country) {
@@ -164,12 +104,6 @@ std::unique_ptr<CDlgPlayerlistClub> SquadDialogTest::Open(const CClub& club) {
     return dialog;
 }
 
-void SquadDialogTest::ClickRow(QListWidget& list, int row) {
-    list.scrollToItem(list.item(row));
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.item(row)).center());
-}
-
 template <typename T>
 std::unique_ptr<QTimer> SquadDialogTest::WhenShown(std::function<void(T&)> answer) {
     auto timer = std::make_unique<QTimer>();
@@ -187,8 +121,8 @@ std::unique_ptr<QTimer> SquadDialogTest::WhenShown(std::function<void(T&)> answe
 
 bool SquadDialogTest::ChooseFromMenu(CDlgPlayerList& list, const QString& text) {
     const int row = list.List().currentRow();
-    std::map<QString, bool> items = test::UseContextMenu(
-        list.List(), row, row >= 0 ? test::EMenuWay::kRightClick : test::EMenuWay::kMenuKey, text);
+    std::map<QString, bool> items = UseContextMenu(
+        list.List(), row, row >= 0 ? EMenuWay::kRightClick : EMenuWay::kMenuKey, text);
     [&] { QVERIFY(!items.empty()); }();
     return items[text];
 }
@@ -258,7 +192,7 @@ void SquadDialogTest::browsingTenPlayersAndClosingLeavesTheDocumentClean() {
     });
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
     QVERIFY(!m_document->IsModified());
     QVERIFY(Dump() == before);
 }
@@ -345,11 +279,11 @@ void SquadDialogTest::newPlayerIsRefusedAtSeventyPersons() {
     // Fetching is offered while the club has room, not once it is full.
     CMyListBox& box = dialog->List(false).List();
     const QString fetch = QStringLiteral("Spieler holen");
-    QVERIFY(test::UseContextMenu(box, box.currentRow(), test::EMenuWay::kMenuKey)[fetch]);
+    QVERIFY(UseContextMenu(box, box.currentRow(), EMenuWay::kMenuKey)[fetch]);
     while (HasRoomForPerson(club)) {
         AddPerson(club, 0, 1);
     }
-    QVERIFY(!test::UseContextMenu(box, box.currentRow(), test::EMenuWay::kMenuKey)[fetch]);
+    QVERIFY(!UseContextMenu(box, box.currentRow(), EMenuWay::kMenuKey)[fetch]);
     PressOk(*dialog);
 }
 
@@ -358,11 +292,11 @@ void SquadDialogTest::menuActsOnThePlayerPointedAtOrTheCurrentOne() {
     CDlgPlayerList& list = dialog->List(false);
     const QString toSecond = QStringLiteral("In 2. Mannschaft");
     // Row 0 selected; a right click on row 2, or either key with row 2 made current.
-    for (const test::EMenuWay way : test::kMenuWays) {
+    for (const EMenuWay way : kMenuWays) {
         ClickRow(list.List(), 0);
         const std::uint32_t first = list.Rows()[0].personId;
         const std::uint32_t pointed = list.Rows()[2].personId;
-        QVERIFY(test::UseContextMenu(list.List(), 2, way, toSecond)[toSecond]);
+        QVERIFY(UseContextMenu(list.List(), 2, way, toSecond)[toSecond]);
         QCOMPARE(int{m_document->World().Person(pointed)->TeamFlag()}, 1);
         QCOMPARE(int{m_document->World().Person(first)->TeamFlag()}, 0);
     }
@@ -396,7 +330,7 @@ void SquadDialogTest::releasedPlayerGoesWithoutClubAndANewPlayerWithoutSelection
     QCOMPARE(int{m_document->World().Person(dialog->CurrentPerson())->MainPosition()},
              position::kLeftMidfield);
     PressOk(*dialog);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 void SquadDialogTest::okListsTheSquadFaultsInOrderAndOnlyEgalCloses() {
@@ -445,7 +379,7 @@ void SquadDialogTest::transferToTheOwnClubChangesNothing() {
     QCOMPARE(dialog->CurrentPerson(), player);
     QVERIFY(Dump() == before);
     PressOk(*dialog);
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
 }
 
 void SquadDialogTest::oneUndoTakesBackTransferNewPlayerAndDeletion() {
@@ -470,11 +404,11 @@ void SquadDialogTest::oneUndoTakesBackTransferNewPlayerAndDeletion() {
     ClickRow(list.List(), 3);
     QVERIFY(ChooseFromMenu(list, QStringLiteral("Eintrag l\u00f6schen")));
     ExpectSound();
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
     PressOk(*dialog);
     const std::string after = Dump();
 
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QCOMPARE(m_document->UndoDescription().value_or(""), std::string("Spielerkader"));
     QVERIFY(m_document->Undo());
     QVERIFY(Dump() == before);
@@ -508,7 +442,7 @@ void SquadDialogTest::shirtNumbersBecomeOneEditOfTheSession() {
     QCOMPARE(first.ShirtNumbers()[0], number);
     ExpectSound();
     PressOk(*dialog);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QVERIFY(m_document->Undo());
     QVERIFY(Dump() == before);
 }

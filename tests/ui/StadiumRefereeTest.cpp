@@ -1,55 +1,27 @@
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <filesystem>
 #include <limits>
-#include <memory>
-#include <string>
 
-#include "AccessibleNames.h"
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "demo/DemoGenerator.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "editing/StadiumRules.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/DlgErrorMessage.h"
-#include "gui/controls/GuiStrings.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgRefereeChange.h"
 #include "gui/editors/DlgReferees.h"
 #include "gui/editors/DlgStadium.h"
 #include "gui/editors/DlgStadiumlist.h"
-#include "model/Country.h"
-#include "model/World.h"
-#include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
-#include "platform/StringTable.h"
 #include "reports/WorldStatistics.h"
-#include "storage/Identifiers.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
+using namespace test;
 
 // The stadium list and stadium editor, the referee list and referee editor of the small demo's
 // default country, driven with the mouse and the keyboard.
-class StadiumRefereeTest : public QObject {
+class StadiumRefereeTest : public CDemoGuiTest {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
+private:
+    void Opened() override;
 
+private slots:
     void theListOpensAStadiumByDoubleClickEnterAndButton();
     void theTotalFollowsTypingAndHugeNumbersSaturate();
     void fourSeasonTicketBlocksAreRefusedAndCancelKeepsTheStadium();
@@ -63,7 +35,6 @@ private slots:
 
 private:
     const CCountry& Country() const { return m_document->World().Country(kDefaultCountry); }
-    std::string Dump() const { return DumpWorldJson(m_document->World()); }
     // A stadium of the country whose layout passes the block check.
     std::size_t ValidStadium() const;
     // The stadium editor, shown.
@@ -72,34 +43,13 @@ private:
     std::string PressOk(CDlgStadium& dialog);
     void ExpectMasterBuilds();
 
-    template <typename T>
-    static T& Child(QWidget& parent, const QString& name);
-    static void ReplaceText(QLineEdit& field, const QString& text);
     static void SetChecked(QCheckBox& box, bool checked);
     // The stand table's check boxes set to the two masks by clicking.
     static void SetBlocks(CDlgStadium& dialog, std::uint8_t seasonTickets, std::uint8_t away);
     static QPushButton& Button(QWidget& dialog, QDialogButtonBox::StandardButton which);
-    static void DoubleClickRow(QListWidget& list, int row);
-
-    QTemporaryDir m_demo;
-    std::unique_ptr<CDatabaseDocument> m_document;
 };
 
-void StadiumRefereeTest::initTestCase() {
-    QVERIFY(m_demo.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_demo.path().toStdString(), demo::EDemoScale::kSmall, 1,
-                                           progress)
-                .ok);
-}
-
-void StadiumRefereeTest::init() {
-    const fs::path install = m_demo.path().toStdString();
-    auto world = std::make_unique<CWorld>(install);
-    QVERIFY(world->InitialiseCountries());
-    CSilentProgress progress;
-    QVERIFY(world->Load(install / "database", progress));
-    m_document = std::make_unique<CDatabaseDocument>(std::move(world));
+void StadiumRefereeTest::Opened() {
     QVERIFY(Country().Stadiums().size() >= 3);
     QVERIFY(Country().Referees().size() >= 3);
 }
@@ -115,12 +65,7 @@ std::size_t StadiumRefereeTest::ValidStadium() const {
 
 std::unique_ptr<CDlgStadium> StadiumRefereeTest::OpenStadium(std::size_t index) {
     auto dialog = std::make_unique<CDlgStadium>(*m_document, kDefaultCountry, index);
-    dialog->show();
-    // Active, so that focus moves as it does for the user (on a real X server too).
-    dialog->activateWindow();
-    if (!QTest::qWaitForWindowActive(dialog.get())) {
-        qFatal("stadium dialog not active");
-    }
+    ShowActive(*dialog);
     return dialog;
 }
 
@@ -128,7 +73,7 @@ std::string StadiumRefereeTest::PressOk(CDlgStadium& dialog) {
     std::string messages;
     // The watch ends with this call also when no list opened.
     QObject scope;
-    test::WhenModal<CDlgErrorMessage>(scope, [&messages](CDlgErrorMessage& list) {
+    WhenModal<CDlgErrorMessage>(scope, [&messages](CDlgErrorMessage& list) {
         messages = list.Text();
         QTest::mouseClick(list.OkButton(), Qt::LeftButton);
     });
@@ -137,24 +82,8 @@ std::string StadiumRefereeTest::PressOk(CDlgStadium& dialog) {
 }
 
 void StadiumRefereeTest::ExpectMasterBuilds() {
-    const QString fault = test::MasterBuildFault(m_document->WorldForOperations());
+    const QString fault = MasterBuildFault(m_document->WorldForOperations());
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
-}
-
-template <typename T>
-T& StadiumRefereeTest::Child(QWidget& parent, const QString& name) {
-    T* child = parent.findChild<T*>(name);
-    if (child == nullptr) {
-        qFatal("no child %s", qPrintable(name));
-    }
-    return *child;
-}
-
-void StadiumRefereeTest::ReplaceText(QLineEdit& field, const QString& text) {
-    field.setFocus();
-    field.selectAll();
-    QTest::keyClick(&field, Qt::Key_Delete);
-    QTest::keyClicks(&field, text);
 }
 
 void StadiumRefereeTest::SetChecked(QCheckBox& box, bool checked) {
@@ -183,12 +112,6 @@ QPushButton& StadiumRefereeTest::Button(QWidget& dialog, QDialogButtonBox::Stand
     return *button;
 }
 
-void StadiumRefereeTest::DoubleClickRow(QListWidget& list, int row) {
-    const QPoint centre = list.visualItemRect(list.item(row)).center();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
-}
-
 void StadiumRefereeTest::theListOpensAStadiumByDoubleClickEnterAndButton() {
     const std::string before = Dump();
     CDlgStadiumlist list(*m_document, kDefaultCountry);
@@ -199,7 +122,7 @@ void StadiumRefereeTest::theListOpensAStadiumByDoubleClickEnterAndButton() {
 
     int opened = 0;
     const auto expectStadium = [this, &opened](std::size_t index) {
-        test::WhenModal<CDlgStadium>(*this, [this, index, &opened](CDlgStadium& stadium) {
+        WhenModal<CDlgStadium>(*this, [this, index, &opened](CDlgStadium& stadium) {
             ++opened;
             QVERIFY(stadium.windowTitle().endsWith(QStringLiteral("Stadien")));
             QCOMPARE(stadium.Values(), StadiumValuesOf(Country().Stadiums()[index]));
@@ -221,7 +144,7 @@ void StadiumRefereeTest::theListOpensAStadiumByDoubleClickEnterAndButton() {
     QTest::mouseClick(&list.ChangeButton(), Qt::LeftButton);
     QCOMPARE(opened, 3);
 
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
     QCOMPARE(Dump(), before);
 }
 
@@ -229,20 +152,19 @@ void StadiumRefereeTest::theTotalFollowsTypingAndHugeNumbersSaturate() {
     const std::size_t index = ValidStadium();
     const CStadium original = Country().Stadiums()[index];
     auto dialog = OpenStadium(index);
-    QVERIFY(test::AccessibleNames(*dialog).contains(QStringLiteral("S-E Kurve")));
+    QVERIFY(AccessibleNames(*dialog).contains(QStringLiteral("S-E Kurve")));
     QLabel& total = Child<QLabel>(*dialog, QStringLiteral("totalCapacity"));
     QCOMPARE(total.text(), QString::number(original.TotalCapacity()));
 
     QLineEdit& vip = Child<QLineEdit>(*dialog, QStringLiteral("vip5"));
-    ReplaceText(vip, QString::number(original.VipPlaces(5) + 250));
+    Retype(vip, QString::number(original.VipPlaces(5) + 250));
     QCOMPARE(total.text(), QString::number(original.TotalCapacity() + 250));
 
     constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
     for (int stand = 0; stand < kStandCount; ++stand) {
         for (const char* column : {"seats", "standing", "vip"}) {
-            ReplaceText(
-                Child<QLineEdit>(*dialog, QString::fromLatin1(column) + QString::number(stand)),
-                QStringLiteral("999999999999999999999"));
+            Retype(Child<QLineEdit>(*dialog, QString::fromLatin1(column) + QString::number(stand)),
+                   QStringLiteral("999999999999999999999"));
         }
     }
     QCOMPARE(total.text(), QString::number(24 * kMax));
@@ -267,20 +189,20 @@ void StadiumRefereeTest::fourSeasonTicketBlocksAreRefusedAndCancelKeepsTheStadiu
     const std::string before = Dump();
     const std::size_t index = ValidStadium();
     auto dialog = OpenStadium(index);
-    ReplaceText(Child<QLineEdit>(*dialog, QStringLiteral("name")), QStringLiteral("Neuer Name"));
-    ReplaceText(Child<QLineEdit>(*dialog, QStringLiteral("standing3")), QStringLiteral("4321"));
+    Retype(*dialog, QStringLiteral("name"), QStringLiteral("Neuer Name"));
+    Retype(*dialog, QStringLiteral("standing3"), QStringLiteral("4321"));
     SetBlocks(*dialog, 0x0F, 0x80);
 
     const std::string messages = PressOk(*dialog);
     QCOMPARE(messages, std::string(GuiString(ids::kTooManySeasonTicketBlocks)) + '\n');
     QVERIFY2(dialog->isVisible(), "the dialog stays open");
     QCOMPARE(Dump(), before);
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
 
     QTest::mouseClick(&Button(*dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(Dump(), before);
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
 }
 
 void StadiumRefereeTest::anAwayBlockThatIsASeasonTicketBlockIsRefused() {
@@ -299,7 +221,7 @@ void StadiumRefereeTest::anAwayBlockThatIsASeasonTicketBlockIsRefused() {
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(Dump(), before);
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
 }
 
 void StadiumRefereeTest::aValidChangeIsOneUndoableEditAndTheMasterStillBuilds() {
@@ -308,10 +230,10 @@ void StadiumRefereeTest::aValidChangeIsOneUndoableEditAndTheMasterStillBuilds() 
     const std::size_t index = ValidStadium();
     const CStadium original = Country().Stadiums()[index];
     auto dialog = OpenStadium(index);
-    ReplaceText(Child<QLineEdit>(*dialog, QStringLiteral("name")),
-                QStringLiteral("Arena am Gruenen Wall mit sehr langem Namen"));
-    ReplaceText(Child<QLineEdit>(*dialog, QStringLiteral("city")), QStringLiteral("Neustadt"));
-    ReplaceText(Child<QLineEdit>(*dialog, QStringLiteral("seats4")), QStringLiteral("1234"));
+    Retype(*dialog, QStringLiteral("name"),
+           QStringLiteral("Arena am Gruenen Wall mit sehr langem Namen"));
+    Retype(*dialog, QStringLiteral("city"), QStringLiteral("Neustadt"));
+    Retype(*dialog, QStringLiteral("seats4"), QStringLiteral("1234"));
     QComboBox& type = Child<QComboBox>(*dialog, QStringLiteral("type"));
     type.setFocus();
     QTest::keyClick(&type, Qt::Key_End);
@@ -319,7 +241,7 @@ void StadiumRefereeTest::aValidChangeIsOneUndoableEditAndTheMasterStillBuilds() 
     QCOMPARE(PressOk(*dialog), std::string());
     QVERIFY(!dialog->isVisible());
 
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     const CStadium& stored = Country().Stadiums()[index];
     // 29 characters are taken as typed.
     QCOMPARE(stored.Name().View(), std::string_view("Arena am Gruenen Wall mit seh"));
@@ -346,11 +268,11 @@ void StadiumRefereeTest::okWithoutEditsRecordsNothing() {
     // A number typed and put back as it was is no change either.
     QLineEdit& seats = Child<QLineEdit>(*dialog, QStringLiteral("seats1"));
     const QString shown = seats.text();
-    ReplaceText(seats, QStringLiteral("77"));
-    ReplaceText(seats, shown);
+    Retype(seats, QStringLiteral("77"));
+    Retype(seats, shown);
     QCOMPARE(PressOk(*dialog), std::string());
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
     QCOMPARE(Dump(), before);
 }
 
@@ -361,12 +283,12 @@ void StadiumRefereeTest::renamedRefereeKeepsTheRecordsLengthsAndTheMasterStillBu
     QVERIFY(QTest::qWaitForWindowExposed(&referees));
     QCOMPARE(referees.List().count(), static_cast<int>(Country().Referees().size()));
 
-    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+    WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
         QCOMPARE(change.windowTitle(), QStringLiteral("Schiedsrichter \u00e4ndern"));
         QLineEdit& first = Child<QLineEdit>(change, QStringLiteral("firstName"));
         QLineEdit& surname = Child<QLineEdit>(change, QStringLiteral("surname"));
-        ReplaceText(first, QStringLiteral("Maximilian-Theodor-X"));  // 20 characters
-        ReplaceText(surname, QStringLiteral("Schiedsrichterhaus-Y"));
+        Retype(first, QStringLiteral("Maximilian-Theodor-X"));  // 20 characters
+        Retype(surname, QStringLiteral("Schiedsrichterhaus-Y"));
         QCOMPARE(first.text().size(), 19);
         QCOMPARE(surname.text().size(), 19);
         QTest::mouseClick(&Child<QRadioButton>(change, QStringLiteral("trait5")), Qt::LeftButton);
@@ -374,7 +296,7 @@ void StadiumRefereeTest::renamedRefereeKeepsTheRecordsLengthsAndTheMasterStillBu
     });
     DoubleClickRow(referees.List(), 1);
 
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     const CReferee& stored = Country().Referees()[1];
     QCOMPARE(stored.FirstName().View(), std::string_view("Maximilian-Theo"));
     QCOMPARE(stored.Surname().View(), std::string_view("Schiedsrichterhaus-"));
@@ -394,26 +316,26 @@ void StadiumRefereeTest::cancelledChangeAndNewRefereeRecordNothing() {
     referees.show();
     QVERIFY(QTest::qWaitForWindowExposed(&referees));
 
-    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
-        ReplaceText(Child<QLineEdit>(change, QStringLiteral("firstName")), QStringLiteral("X"));
+    WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+        Retype(change, QStringLiteral("firstName"), QStringLiteral("X"));
         QTest::mouseClick(&Child<QRadioButton>(change, QStringLiteral("trait0")), Qt::LeftButton);
         QTest::mouseClick(&Button(change, QDialogButtonBox::Cancel), Qt::LeftButton);
     });
-    QTest::mouseClick(&Child<QPushButton>(referees, QStringLiteral("change")), Qt::LeftButton);
+    Click(referees, QStringLiteral("change"));
 
-    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
-        ReplaceText(Child<QLineEdit>(change, QStringLiteral("surname")), QStringLiteral("Neu"));
+    WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+        Retype(change, QStringLiteral("surname"), QStringLiteral("Neu"));
         QTest::keyClick(&change, Qt::Key_Escape);
     });
-    QTest::mouseClick(&Child<QPushButton>(referees, QStringLiteral("new")), Qt::LeftButton);
+    Click(referees, QStringLiteral("new"));
 
     // OK on an unchanged referee records nothing either.
-    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+    WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
         QTest::mouseClick(&Button(change, QDialogButtonBox::Ok), Qt::LeftButton);
     });
     QTest::keyClick(&referees.List(), Qt::Key_Return);
 
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
     QCOMPARE(Dump(), before);
 }
 
@@ -424,28 +346,28 @@ void StadiumRefereeTest::newAndDeletedRefereesAreEachOneUndoableEdit() {
     referees.show();
     QVERIFY(QTest::qWaitForWindowExposed(&referees));
 
-    test::WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+    WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
         QVERIFY(Child<QRadioButton>(change, QStringLiteral("trait6")).isChecked());
-        ReplaceText(Child<QLineEdit>(change, QStringLiteral("firstName")), QStringLiteral("Ida"));
-        ReplaceText(Child<QLineEdit>(change, QStringLiteral("surname")), QStringLiteral("Pfiff"));
+        Retype(change, QStringLiteral("firstName"), QStringLiteral("Ida"));
+        Retype(change, QStringLiteral("surname"), QStringLiteral("Pfiff"));
         QTest::mouseClick(&Button(change, QDialogButtonBox::Ok), Qt::LeftButton);
     });
-    QTest::mouseClick(&Child<QPushButton>(referees, QStringLiteral("new")), Qt::LeftButton);
+    Click(referees, QStringLiteral("new"));
     QCOMPARE(Country().Referees().size(), count + 1);
     QCOMPARE(Country().Referees().back().Surname().View(), std::string_view("Pfiff"));
     QCOMPARE(Country().Referees().back().Character(), CReferee::kNoCharacter);
     QCOMPARE(referees.List().currentRow(), static_cast<int>(count));
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     const std::string withNew = Dump();
 
     // No question: the selected referee goes at once, as one undoable edit.
     const CReferee third = Country().Referees()[2];
     referees.List().setCurrentRow(1);
-    QTest::mouseClick(&Child<QPushButton>(referees, QStringLiteral("delete")), Qt::LeftButton);
+    Click(referees, QStringLiteral("delete"));
     QCOMPARE(Country().Referees().size(), count);
     QCOMPARE(Country().Referees()[1], third);
     QCOMPARE(referees.List().count(), static_cast<int>(count));
-    QCOMPARE(m_document->History().Count(), std::size_t{2});
+    QCOMPARE(Edits(), std::size_t{2});
 
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), withNew);

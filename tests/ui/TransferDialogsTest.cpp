@@ -1,49 +1,19 @@
-#include <QApplication>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-#include <QTreeWidget>
-
-#include <cstdint>
-#include <memory>
-#include <stdexcept>
-#include <string>
-#include <vector>
-
-#include "ContextMenus.h"
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "ReferenceCheck.h"
-#include "document/DatabaseDocument.h"
+#include "GuiTest.h"
 #include "editing/FastTransfer.h"
 #include "editing/SquadCommands.h"
-#include "exports/WorldDump.h"
-#include "gui/controls/ControlText.h"
 #include "gui/editors/DlgFastTransfer.h"
 #include "gui/editors/DlgPlayerWithoutClub.h"
-#include "gui/editors/DlgSelectClub.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
-#include "model/World.h"
-#include "storage/Identifiers.h"
 
 namespace kw {
 
+using namespace test;
+
 // "Spieler ohne Verein" and "Schnelle Transfers" on the small demo database, driven with the
 // mouse and the keyboard.
-class TransferDialogsTest : public QObject {
+class TransferDialogsTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void withoutClubListsEveryPlayerAndLooksChangeNothing();
     void deletingSelectedRowsReselectsAndUndoBringsThemBack();
     void deletingTheLastRowSelectsTheNewLastRow();
@@ -58,31 +28,11 @@ private:
     // A club other than `except` with at least two first-team players and fewer than 60 persons.
     std::uint32_t ClubWithPlayers(std::uint32_t except) const;
     void FillClub(std::uint32_t clubId, std::size_t count);
-    static void ClickRow(QTreeWidget& list, int row, Qt::KeyboardModifiers modifiers = {});
     static void ClickItem(QListWidget& list, int row);
     static int RowOf(const QListWidget& list, std::uint32_t value);
     void ExpectSound() const;
-    std::string Dump() const { return DumpWorldJson(m_document->World()); }
     std::vector<std::uint32_t> ListIds() const { return m_document->World().WithoutClub().Ids(); }
-
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
 };
-
-void TransferDialogsTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void TransferDialogsTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
-}
-
-void TransferDialogsTest::cleanup() {
-    m_open.reset();
-}
 
 std::vector<std::uint32_t> TransferDialogsTest::AddWithoutClub(int count) {
     CWorld& world = m_document->WorldForOperations();
@@ -121,13 +71,6 @@ void TransferDialogsTest::FillClub(std::uint32_t clubId, std::size_t count) {
     }
 }
 
-void TransferDialogsTest::ClickRow(QTreeWidget& list, int row, Qt::KeyboardModifiers modifiers) {
-    QTreeWidgetItem* item = list.topLevelItem(row);
-    list.scrollToItem(item);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers,
-                      list.visualItemRect(item).center());
-}
-
 void TransferDialogsTest::ClickItem(QListWidget& list, int row) {
     QListWidgetItem* item = list.item(row);
     list.scrollToItem(item);
@@ -144,7 +87,7 @@ int TransferDialogsTest::RowOf(const QListWidget& list, std::uint32_t value) {
 }
 
 void TransferDialogsTest::ExpectSound() const {
-    const std::vector<std::string> faults = test::ReferenceFaults(m_document->World());
+    const std::vector<std::string> faults = ReferenceFaults(m_document->World());
     QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
 }
 
@@ -175,7 +118,7 @@ void TransferDialogsTest::withoutClubListsEveryPlayerAndLooksChangeNothing() {
         QVERIFY(!dialog.isVisible());
     }
     QCOMPARE(Dump(), before);
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
     QVERIFY(!m_document->IsModified());
 }
 
@@ -194,7 +137,7 @@ void TransferDialogsTest::deletingSelectedRowsReselectsAndUndoBringsThemBack() {
     ClickRow(list, count - 3, Qt::ControlModifier);
     QTest::mouseClick(&dialog.DeleteButton(), Qt::LeftButton);
     ExpectSound();
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     QCOMPARE(list.topLevelItemCount(), count - 2);
     QCOMPARE(m_document->World().Person(listBefore[static_cast<std::size_t>(count - 5)]), nullptr);
     QCOMPARE(list.indexOfTopLevelItem(list.currentItem()), count - 4);
@@ -239,10 +182,10 @@ void TransferDialogsTest::contextMenuDeletesThePlayerPointedAtOrTheCurrentOne() 
     const int count = list.topLevelItemCount();
     const QString remove = QStringLiteral("&L\u00f6schen");
     // Row 0 selected; a right click on row 1, or either key with row 1 made current.
-    for (const test::EMenuWay way : test::kMenuWays) {
+    for (const EMenuWay way : kMenuWays) {
         ClickRow(list, 0);
         const std::uint32_t pointed = dialog.Rows()[1].personId;
-        QVERIFY(test::UseContextMenu(list, 1, way, remove)[remove]);
+        QVERIFY(UseContextMenu(list, 1, way, remove)[remove]);
         QCOMPARE(m_document->World().Person(pointed), nullptr);
     }
     QCOMPARE(list.topLevelItemCount(), count - 3);
@@ -265,7 +208,7 @@ void TransferDialogsTest::movingToAChosenClubKeepsWhomAFullClubRefuses() {
     {
         // The chooser opens on the given country; its second team is chosen.
         QObject scope;
-        test::WhenModal<CDlgSelectClub>(scope, [clubId](CDlgSelectClub& chooser) {
+        WhenModal<CDlgSelectClub>(scope, [clubId](CDlgSelectClub& chooser) {
             QListWidget& clubs = chooser.Clubs();
             const int row = RowOf(clubs, clubId | kSecondTeamFlag);
             QVERIFY(row >= 0);
@@ -283,17 +226,17 @@ void TransferDialogsTest::movingToAChosenClubKeepsWhomAFullClubRefuses() {
     QCOMPARE(m_document->World().Persons().size(), persons);
     QCOMPARE(list.topLevelItemCount(), count - 1);
     QCOMPARE(list.indexOfTopLevelItem(list.currentItem()), count - 2);
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
     ExpectSound();
 
     // Cancelling the chooser changes nothing.
     ClickRow(list, 0);
     {
         QObject scope;
-        test::WhenModal<CDlgSelectClub>(scope, [](CDlgSelectClub& chooser) { chooser.reject(); });
+        WhenModal<CDlgSelectClub>(scope, [](CDlgSelectClub& chooser) { chooser.reject(); });
         QTest::mouseClick(&dialog.MoveButton(), Qt::LeftButton);
     }
-    QCOMPARE(m_document->History().Count(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{1});
 }
 
 void TransferDialogsTest::fastTransferOffersFreeNumbersAndTransfersRepeatedly() {
@@ -352,7 +295,7 @@ void TransferDialogsTest::fastTransferOffersFreeNumbersAndTransfersRepeatedly() 
         QCOMPARE(dialog.FreeNumbers().currentData().toInt(), offered);
         QTest::mouseClick(&dialog.TransferButton(), Qt::LeftButton);
         ExpectSound();
-        QCOMPARE(m_document->History().Count(), static_cast<std::size_t>(transfer + 1));
+        QCOMPARE(Edits(), static_cast<std::size_t>(transfer + 1));
         const CPlayer& moved = *m_document->World().Person(personId);
         QVERIFY(FindLiveClub(m_document->World(), toId)->HasPerson(personId));
         QCOMPARE(static_cast<int>(moved.ShirtNumbers()[0]), offered);
@@ -406,7 +349,7 @@ void TransferDialogsTest::fastTransferWithoutAChoiceOrIntoAFullClubDoesNothing()
         QVERIFY(!dialog.isVisible());
     }
     QCOMPARE(Dump(), before);
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
     QVERIFY(!m_document->IsModified());
     ExpectSound();
 }

@@ -1,45 +1,19 @@
-#include <QAction>
-#include <QHeaderView>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
-
-#include <filesystem>
-#include <memory>
-#include <stdexcept>
-
-#include "DemoDocument.h"
-#include "IsolatedGuiTest.h"
-#include "ModalDialogs.h"
-#include "ReferenceCheck.h"
-#include "app/AppContext.h"
-#include "document/DatabaseDocument.h"
-#include "gui/controls/DlgErrorMessage.h"
+#include "GuiTest.h"
 #include "gui/editors/DlgPlayerlistClub.h"
-#include "gui/mainwindow/DlgMainMenu.h"
 #include "gui/mainwindow/DlgValidationReport.h"
-#include "model/Club.h"
-#include "model/Player.h"
-#include "model/World.h"
-#include "platform/ScriptedUserInterface.h"
 
 namespace kw {
 
-namespace fs = std::filesystem;
+using namespace test;
 
 constexpr int kGermany = 14;
 constexpr int kPresident = 3;
 
 // "Datenbank prüfen" on the small demo with faults made by hand, driven with mouse and keyboard.
-class ValidationReportTest : public QObject {
+class ValidationReportTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void findingsAreGroupedByCountryAndKindWithCountsAndSortable();
     void doubleClickOnSquadFindingOpensTheSquadDialogAndRefreshes();
     void enterOpensTheEditorAndAnEditRefreshesTheReport();
@@ -53,25 +27,7 @@ private:
     static QTreeWidgetItem* Row(QTreeWidget& tree, const QString& country, const QString& kind,
                                 const QString& part = {});
     CWorld& Live() const { return m_document->WorldForOperations(); }
-
-    test::CSmallDemoInstallation m_demo;
-    std::unique_ptr<test::COpenDemo> m_open;
-    CDatabaseDocument* m_document = nullptr;
 };
-
-void ValidationReportTest::initTestCase() {
-    QVERIFY(m_demo.Generate());
-}
-
-void ValidationReportTest::init() {
-    m_open = std::make_unique<test::COpenDemo>(m_demo.Path());
-    QVERIFY(m_open->IsOpen());
-    m_document = &m_open->Document();
-}
-
-void ValidationReportTest::cleanup() {
-    m_open.reset();
-}
 
 CClub& ValidationReportTest::MakeSquadFault() {
     for (const auto& [id, club] : Live().Country(kGermany).Clubs()) {
@@ -177,7 +133,7 @@ void ValidationReportTest::findingsAreGroupedByCountryAndKindWithCountsAndSortab
                 tree.topLevelItem(top)->data(2, Qt::DisplayRole).toInt());
     }
     // Looking changed nothing.
-    QCOMPARE(m_document->History().Count(), std::size_t{0});
+    QCOMPARE(Edits(), std::size_t{0});
 }
 
 void ValidationReportTest::doubleClickOnSquadFindingOpensTheSquadDialogAndRefreshes() {
@@ -193,11 +149,11 @@ void ValidationReportTest::doubleClickOnSquadFindingOpensTheSquadDialogAndRefres
         QString::fromLatin1(std::string(club.Name(kDefaultLanguage)).c_str())));
 
     int opened = 0;
-    test::WhenModal<CDlgPlayerlistClub>(*this, [&opened](CDlgPlayerlistClub& dialog) {
+    WhenModal<CDlgPlayerlistClub>(*this, [&opened](CDlgPlayerlistClub& dialog) {
         ++opened;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Spielerkader"));
         // Its own check lists the fault again; "Egal" closes the dialog all the same.
-        test::WhenModal<CDlgErrorMessage>(dialog, [](CDlgErrorMessage& box) {
+        WhenModal<CDlgErrorMessage>(dialog, [](CDlgErrorMessage& box) {
             QTest::mouseClick(box.CancelButton(), Qt::LeftButton);
         });
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
@@ -212,7 +168,7 @@ void ValidationReportTest::doubleClickOnSquadFindingOpensTheSquadDialogAndRefres
     QTRY_VERIFY(!report->IsRunning());
     QVERIFY(Row(report->Tree(), QStringLiteral("Deutschland"), QStringLiteral("Kaderpr\u00FCfung"),
                 QStringLiteral("Es darf nur ein Pr\u00E4sident in der ersten")) != nullptr);
-    QVERIFY(test::ReferenceFaults(m_document->World()).empty());
+    QVERIFY(ReferenceFaults(m_document->World()).empty());
 }
 
 void ValidationReportTest::enterOpensTheEditorAndAnEditRefreshesTheReport() {
@@ -225,9 +181,9 @@ void ValidationReportTest::enterOpensTheEditorAndAnEditRefreshesTheReport() {
             QStringLiteral("Es darf nur ein Pr\u00E4sident in der ersten"));
     QVERIFY(row != nullptr);
     int opened = 0;
-    test::WhenModal<CDlgPlayerlistClub>(*this, [&opened](CDlgPlayerlistClub& dialog) {
+    WhenModal<CDlgPlayerlistClub>(*this, [&opened](CDlgPlayerlistClub& dialog) {
         ++opened;
-        test::WhenModal<CDlgErrorMessage>(dialog, [](CDlgErrorMessage& box) {
+        WhenModal<CDlgErrorMessage>(dialog, [](CDlgErrorMessage& box) {
             QTest::mouseClick(box.CancelButton(), Qt::LeftButton);
         });
         QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -279,7 +235,7 @@ void ValidationReportTest::mainWindowOffersTheReportOnF7() {
     QVERIFY(action != nullptr);
     QCOMPARE(action->shortcut(), QKeySequence(Qt::Key_F7));
     int shown = 0;
-    test::WhenModal<CDlgValidationReport>(*this, [&shown](CDlgValidationReport& report) {
+    WhenModal<CDlgValidationReport>(*this, [&shown](CDlgValidationReport& report) {
         ++shown;
         QTRY_VERIFY(!report.IsRunning());
         QVERIFY(report.Tree().topLevelItemCount() > 0);
