@@ -112,7 +112,8 @@ SMatching Match(const std::vector<SKeyed>& before, const std::vector<SKeyed>& af
 // The parts of two databases whose dumps (compact) may hold differences, each handed to `part`
 // with both texts: the countries in number order, then country 0 for the players without club and
 // the rules. A part is passed over when both texts are equal and name no club or competition whose
-// identity differs between the two (equal texts are then no proof of equal records).
+// identity differs between the two (equal texts are then no proof of equal records). A country's
+// texts leave out the clubs (with their persons) that are the same in both by that measure.
 using DumpPartVisitor =
     std::function<void(int country, std::string_view before, std::string_view after)>;
 void ForEachDifferingPart(const CWorld& before, const CWorld& after,
