@@ -11,6 +11,12 @@
 #include "document/DatabaseDocument.h"
 #include "tools/ChangePackageApply.h"
 
+// The demo is made before the first input, outside the time an input may take.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    kw::fuzz::DemoDocument();
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const kw::SPackageRead read =
         kw::ReadChangePackage({reinterpret_cast<const char*>(data), size});

@@ -9,6 +9,12 @@
 #include "document/DatabaseDocument.h"
 #include "tools/CsvImport.h"
 
+// The demo is made before the first input, outside the time an input may take.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    kw::fuzz::DemoDocument();
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     kw::CDatabaseDocument& document = kw::fuzz::DemoDocument();
     const kw::SCsvImportPlan plan =
