@@ -128,9 +128,6 @@ void DlgMainMenu::CreateMenus() {
     m_databasesMenu->addAction(QStringLiteral("Verwalten"), this, &DlgMainMenu::ManageDatabases);
     m_compareAction = m_databasesMenu->addAction(QStringLiteral("Datenbanken vergleichen"), this,
                                                  &DlgMainMenu::CompareDatabases);
-    m_restoreAction = m_databasesMenu->addAction(QStringLiteral("Datenbank wiederherstellen"), this,
-                                                 &DlgMainMenu::RestoreDatabase);
-    m_databasesMenu->addSeparator();
     m_makePackageAction = m_databasesMenu->addAction(QStringLiteral("Änderungspaket &erstellen..."),
                                                      this, &DlgMainMenu::MakePackage);
     m_unsavedPackageAction =
@@ -139,6 +136,8 @@ void DlgMainMenu::CreateMenus() {
                                    this, &DlgMainMenu::PackageUnsavedChanges);
     m_databasesMenu->addAction(QStringLiteral("Änderungspaket &anwenden..."), this,
                                &DlgMainMenu::ApplyPackage);
+    m_restoreAction = m_databasesMenu->addAction(QStringLiteral("Datenbank wiederherstellen"), this,
+                                                 &DlgMainMenu::RestoreDatabase);
     m_databasesMenu->addSeparator();
 
     // The country editor will hold these as its pages; until then they open from here.
