@@ -18,7 +18,6 @@
 #include "model/LeagueScript.h"
 #include "model/World.h"
 #include "platform/Progress.h"
-#include "platform/ScriptedUserInterface.h"
 
 namespace kw {
 namespace {
@@ -37,14 +36,8 @@ std::map<std::string, std::string> Tree(const fs::path& root) {
 }
 
 TEST(DemoFilesTest, LoadingAndSavingReproducesEveryDatabaseFile) {
-    CWorld world(test::SmallDemoInstallation());
-    CSilentProgress progress;
-    CScriptedUserInterface ui;
-    world.InitialiseCountries();
-    ASSERT_TRUE(world.Load(test::SmallDemoDatabase(), progress));
     const test::TempDir target;
-    world.SetDirectory(target.Path());
-    ASSERT_TRUE(world.Save(progress, ui));
+    test::SaveAndReload(*test::LoadSmallDemo(), target.Path());
 
     const auto saved = Tree(target.Path());
     const auto original = Tree(test::SmallDemoDatabase());
@@ -117,11 +110,8 @@ TEST(DemoFilesTest, CupFormatsAndInternationalStructuresAreRead) {
 }
 
 TEST(DemoFilesTest, LeagueScriptRebuildsTheLeaguesOfItsCountry) {
-    CWorld loaded(test::SmallDemoInstallation());
-    CSilentProgress progress;
-    loaded.InitialiseCountries();
-    ASSERT_TRUE(loaded.Load(test::SmallDemoDatabase(), progress));
-    const int script = loaded.Country(14).LeagueScript();
+    const std::unique_ptr<CWorld> loaded = test::LoadSmallDemo();
+    const int script = loaded->Country(14).LeagueScript();
     ASSERT_GT(script, 0);
 
     CWorld fresh(test::SmallDemoInstallation());
@@ -129,7 +119,7 @@ TEST(DemoFilesTest, LeagueScriptRebuildsTheLeaguesOfItsCountry) {
     ASSERT_TRUE(SelectLeagueScript(fresh, 14, script));
     for (int index = 0;; ++index) {
         const std::uint32_t id = MakeCompetitionId(14, kLeagueType, index);
-        const CDBCompetition* original = loaded.Competition(id);
+        const CDBCompetition* original = loaded->Competition(id);
         if (original == nullptr) {
             EXPECT_EQ(fresh.Competition(id), nullptr);
             EXPECT_GE(index, 3);

@@ -16,7 +16,6 @@
 #include "model/Player.h"
 #include "model/PlayerStrength.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "reports/WorldStatistics.h"
 
 namespace kw {
@@ -24,12 +23,7 @@ namespace {
 
 class DemoWorldTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        s_world = std::make_unique<CWorld>(test::SmallDemoInstallation());
-        CSilentProgress progress;
-        ASSERT_TRUE(s_world->InitialiseCountries());
-        ASSERT_TRUE(s_world->Load(test::SmallDemoDatabase(), progress));
-    }
+    static void SetUpTestSuite() { s_world = test::LoadSmallDemo(); }
     static void TearDownTestSuite() { s_world.reset(); }
 
     static const demo::SDemoPlan& Plan() {

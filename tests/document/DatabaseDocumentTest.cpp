@@ -2,16 +2,11 @@
 
 #include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "DemoDocumentTest.h"
 #include "document/EditGroup.h"
 #include "document/RecordEdits.h"
-#include "model/Club.h"
-#include "model/Country.h"
 #include "model/WithoutClub.h"
-#include "model/World.h"
 
 namespace kw {
 namespace {

@@ -71,7 +71,7 @@ TEST(EditHistory, ANewEditDropsTheUndoneOnesAndACleanStateAmongThem) {
     EXPECT_FALSE(history.IsClean());
 }
 
-TEST(EditHistory, BoundedByCountAndMemoryTheOldestDropFirst) {
+TEST(EditHistory, BoundedByCountAndMemoryTheOldestDropFirstAndClearingForgetsAll) {
     CEditHistory byCount(3);
     for (const char* name : {"a", "b", "c", "d", "e"}) {
         Push(byCount, name);
@@ -96,15 +96,11 @@ TEST(EditHistory, BoundedByCountAndMemoryTheOldestDropFirst) {
     Push(byMemory, "riesig", 5000);
     EXPECT_EQ(byMemory.Count(), 1u);
     EXPECT_EQ(byMemory.UndoDescription(), "riesig");
-}
-
-TEST(EditHistory, ClearForgetsEverythingAndIsClean) {
-    CEditHistory history;
-    Push(history, "eins");
-    history.Clear();
-    EXPECT_TRUE(history.IsClean());
-    EXPECT_FALSE(history.CanUndo());
-    EXPECT_EQ(history.MemoryCost(), 0u);
+    // Clearing forgets everything and is clean.
+    byMemory.Clear();
+    EXPECT_TRUE(byMemory.IsClean());
+    EXPECT_FALSE(byMemory.CanUndo());
+    EXPECT_EQ(byMemory.MemoryCost(), 0u);
 }
 
 }  // namespace

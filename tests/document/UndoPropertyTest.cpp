@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
-#include <string>
 
 #include "DemoDocumentTest.h"
 #include "competition/League.h"
@@ -11,10 +10,6 @@
 #include "document/RecordEdits.h"
 #include "editing/ClubListCommands.h"
 #include "editing/SearchCommands.h"
-#include "exports/WorldDump.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
 
 namespace kw {
 namespace {

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <string>
 
-#include "TempDir.h"
 #include "TestWorld.h"
 #include "assets/Image.h"
 #include "assets/Tga.h"
@@ -35,7 +34,7 @@ protected:
     fs::path cities;
 };
 
-TEST_F(CityPictureTest, FoundByTheEditedLanguageThenGermanInAnyLetterCase) {
+TEST_F(CityPictureTest, FoundByTheEditedLanguageThenGermanInAnyLetterCaseAndEncoding) {
     WriteBmp(cities / "HAFENSTADT.BMP");
     WriteBmp(cities / "Port Town.bmp");
     club.SetCity(0, "Hafenstadt");
@@ -47,9 +46,7 @@ TEST_F(CityPictureTest, FoundByTheEditedLanguageThenGermanInAnyLetterCase) {
     EXPECT_EQ(FindCityPicture(cities, club, 2), cities / "HAFENSTADT.BMP");
     club.SetCity(0, "Bergdorf");
     EXPECT_FALSE(FindCityPicture(cities, club, 2).has_value());
-}
-
-TEST_F(CityPictureTest, WindowsNamesAreLookedUpAsTheirFileNames) {
+    // Windows names are looked up as their file names.
     WriteBmp(cities / "M\xC3\xBCnster.bmp");  // the UTF-8 file name of "Münster"
     club.SetCity(0, "M\xFCnster");
     EXPECT_EQ(FindCityPicture(cities, club, 0), cities / "M\xC3\xBCnster.bmp");

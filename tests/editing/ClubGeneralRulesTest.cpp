@@ -14,7 +14,7 @@
 namespace kw {
 namespace {
 
-TEST(ClubMoneySpin, EndsAndZeroOfTheSpin) {
+TEST(ClubMoneySpin, EndsAndZeroOfTheSpinAndMoneyOffTheStepsOrOutOfRange) {
     EXPECT_EQ(MoneyFromSpinPosition(0), -20000000);
     EXPECT_EQ(MoneyFromSpinPosition(200), 0);
     EXPECT_EQ(MoneyFromSpinPosition(2200), 200000000);
@@ -22,15 +22,10 @@ TEST(ClubMoneySpin, EndsAndZeroOfTheSpin) {
     // Outside the spin the ends hold.
     EXPECT_EQ(MoneyFromSpinPosition(-5), -20000000);
     EXPECT_EQ(MoneyFromSpinPosition(9999), 200000000);
-}
-
-TEST(ClubMoneySpin, EveryPositionGoesBackToItself) {
+    // Every position goes back to itself.
     for (int position = kMoneySpinMinimum; position <= kMoneySpinMaximum; ++position) {
         ASSERT_EQ(SpinPositionFromMoney(MoneyFromSpinPosition(position)), position);
     }
-}
-
-TEST(ClubMoneySpin, MoneyOffTheStepsAndOutOfRange) {
     // Cut towards zero: 1 234 567 shows as 1 200 000, -150 000 as -100 000.
     EXPECT_EQ(SpinPositionFromMoney(1234567), 212);
     EXPECT_EQ(SpinPositionFromMoney(-150000), 199);
@@ -58,7 +53,7 @@ TEST(ClubDigitFields, ReadAsDecimalNumbers) {
     EXPECT_EQ(ReadDecimalNumber("99999999999"), 2147483647);
 }
 
-TEST(ClubTextFields, TypingNeverExceedsTheFieldsCapacity) {
+TEST(ClubTextFields, TypingNeverExceedsTheFieldsCapacityFanSitesNeitherTheLimit) {
     // Fans' names and mascot are 20-byte texts although the page would allow 30 and 29.
     EXPECT_EQ(TypingLimit(30, CFixedText<20>::kCapacity), 19);
     EXPECT_EQ(TypingLimit(29, CFixedText<20>::kCapacity), 19);
@@ -67,9 +62,7 @@ TEST(ClubTextFields, TypingNeverExceedsTheFieldsCapacity) {
     EXPECT_EQ(TypingLimit(10, CFixedText<12>::kCapacity), 10);
     EXPECT_EQ(TypingLimit(4, CFixedText<5>::kCapacity), 4);
     EXPECT_EQ(TypingLimit(118, CFixedText<120>::kCapacity), 118);
-}
-
-TEST(ClubTextFields, FanSitesBecomeOneLineWithinTheLimit) {
+    // Fan sites become one line within the limit.
     EXPECT_EQ(FanSitesFromEditor("www.a.example\nwww.b.example", 128),
               "www.a.example www.b.example");
     EXPECT_EQ(FanSitesFromEditor("a\r\nb\rc", 128), "a b c");
@@ -82,9 +75,9 @@ TEST(ClubButtons, ArticlesAndSentencesOfALanguage) {
     EXPECT_EQ(ArticleText(0, 3), "das");
     EXPECT_EQ(ArticleText(0, 4), "");
     EXPECT_EQ(ArticleText(7, 0), "");
-    EXPECT_EQ(SentenceText(0, 0, 1, "Kickers"), "... k\xF6nnen die Kickers ...");
-    EXPECT_EQ(SentenceText(1, 0, 1, "Kickers"), "... von den Kickers kam ...");
-    EXPECT_EQ(SentenceText(0, 1, 2, "Rovers"), "");
+    EXPECT_EQ(SentenceText(0, 0, 1, "Falken"), "... k\xF6nnen die Falken ...");
+    EXPECT_EQ(SentenceText(1, 0, 1, "Falken"), "... von den Falken kam ...");
+    EXPECT_EQ(SentenceText(0, 1, 2, "Raben"), "");
 }
 
 TEST(ClubStatus, NoItCupBitLeavesTheOthers) {
@@ -117,7 +110,7 @@ private:
     std::uint32_t m_nextPerson = 1000;
 };
 
-TEST_F(ClubChoicesTest, OtherClubsOfTheCountryByNameWithoutTheClubItself) {
+TEST_F(ClubChoicesTest, OtherClubsOfTheCountryByNameWithoutTheClubItselfAndTheStoredOneFound) {
     CClub& edited = NewClub(14, 2, "Bergheim");
     NewClub(14, 1, "Zollern");
     NewClub(14, 3, "adlerhorst");
@@ -138,16 +131,10 @@ TEST_F(ClubChoicesTest, OtherClubsOfTheCountryByNameWithoutTheClubItself) {
         EXPECT_NE(choice.id, world.Country(14).NationalTeam().Id());
     }
     EXPECT_EQ(ClubChoices(world, edited, 1)[1].name, "adlerhorst EN");
-}
-
-TEST_F(ClubChoicesTest, StoredValueFoundOrMissing) {
-    CClub& edited = NewClub(14, 1, "Eins");
-    const CClub& other = NewClub(14, 2, "Zwei");
-    const CClub& foreign = NewClub(15, 1, "Drei");
-    const std::vector<SClubChoice> choices = ClubChoices(world, edited, 0);
+    // A stored value is found, or missing.
     EXPECT_EQ(ChoiceIndex(choices, 0), 0);
-    EXPECT_EQ(ChoiceIndex(choices, other.Id()), 1);
-    EXPECT_EQ(ChoiceIndex(choices, foreign.Id()), -1);
+    EXPECT_EQ(ChoiceIndex(choices, MakeClubId(14, 4)), 2);
+    EXPECT_EQ(ChoiceIndex(choices, MakeClubId(15, 1)), -1);
     EXPECT_EQ(ChoiceIndex(choices, edited.Id()), -1);
 }
 
@@ -167,11 +154,8 @@ TEST_F(ClubChoicesTest, TeamStatisticsOfBothTeams) {
     const STeamStatistics second = TeamStatistics(club.SecondTeam());
     EXPECT_EQ(second.players, 1);
     EXPECT_EQ(FormatAverageStrength(second), "100.00");
-}
-
-TEST_F(ClubChoicesTest, TeamWithoutPlayersShowsZeroNotADivisionByZero) {
-    const CClub& club = NewClub(14, 1, "Leer");
-    const STeamStatistics none = TeamStatistics(club.SecondTeam());
+    // A team without players shows zero, not a division by zero.
+    const STeamStatistics none = TeamStatistics(NewClub(14, 2, "Leer").SecondTeam());
     EXPECT_EQ(none.players, 0);
     EXPECT_EQ(FormatPlayerCount(none), "0");
     EXPECT_EQ(FormatAverageStrength(none), "0.00");

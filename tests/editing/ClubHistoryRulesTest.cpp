@@ -25,18 +25,14 @@ TEST(ClubRecordTexts, ScoreOrAttendanceWithOpponentAndSeason) {
     EXPECT_EQ(RecordTexts(CRecordResult(), true), (SRecordTexts{"", "", "0"}));
 }
 
-TEST(ClubRecordTexts, UnchangedTextsLeaveTheRecordAlone) {
-    // Negative goals and the attendance beside a score cannot be typed back the same way.
+TEST(ClubRecordTexts, OnlyTheChangedPartIsWritten) {
+    // Negative goals and the attendance beside a score cannot be typed back the same way:
+    // unchanged texts leave the record alone.
     CRecordResult record = Record(-3, 2, 999, "Nordstadt", 1987);
     const CRecordResult before = record;
     const SRecordTexts loaded = RecordTexts(record, false);
     ApplyRecordTexts(record, false, loaded, loaded);
     EXPECT_EQ(record, before);
-}
-
-TEST(ClubRecordTexts, OnlyTheChangedPartIsWritten) {
-    CRecordResult record = Record(-3, 2, 999, "Nordstadt", 1987);
-    const SRecordTexts loaded = RecordTexts(record, false);
 
     SRecordTexts typed = loaded;
     typed.opponent =

@@ -1,20 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "DemoDocumentTest.h"
-#include "TestWorld.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
-#include "document/DatabaseDocument.h"
 #include "editing/CompositionCommands.h"
 #include "editing/LeagueComposition.h"
-#include "exports/WorldDump.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/World.h"
 #include "storage/Identifiers.h"
 
 namespace kw {

@@ -2,17 +2,10 @@
 
 #include <algorithm>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "DemoDocumentTest.h"
-#include "TestWorld.h"
-#include "document/DatabaseDocument.h"
 #include "editing/CountryPoolCommands.h"
 #include "editing/CountryStaffCommands.h"
-#include "exports/WorldDump.h"
-#include "model/Country.h"
-#include "model/World.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -110,7 +103,7 @@ TEST_F(CountryPersonListsTest, NewPoolEntryTakesTheFirstUnusedSlotOrANewOneAsOne
     EXPECT_EQ(Country().PlayerPool().size(), size);
 }
 
-TEST_F(CountryPersonListsTest, ChangingAPoolEntryRecordsOnlyARealChangeOfAUsedSlot) {
+TEST_F(CountryPersonListsTest, ChangingOrDeletingAPoolEntryRecordsOnlyARealChangeOfAUsedSlot) {
     const std::string original = Dump();
     const std::size_t slot = ListedSlots().front();
     CPoolEntry entry = Country().PlayerPool()[slot];
@@ -139,10 +132,8 @@ TEST_F(CountryPersonListsTest, ChangingAPoolEntryRecordsOnlyARealChangeOfAUsedSl
 
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(Dump(), original);
-}
 
-TEST_F(CountryPersonListsTest, DeletingAPoolEntryBlanksItsSlotAndKeepsTheOthers) {
-    const std::string original = Dump();
+    // Deleting blanks the slot and keeps the others.
     const std::vector<std::size_t> before = ListedSlots();
     ASSERT_GE(before.size(), 3u);
     const CPoolEntry last = Country().PlayerPool()[before.back()];
@@ -156,7 +147,7 @@ TEST_F(CountryPersonListsTest, DeletingAPoolEntryBlanksItsSlotAndKeepsTheOthers)
 
     // A blank slot has nothing left to delete.
     EXPECT_FALSE(RemovePoolEntry(document, kCountry, before[1]));
-    EXPECT_EQ(Edits(), 1u);
+    EXPECT_EQ(Edits(), 1u);  // the undone change is gone
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(Dump(), original);
 }

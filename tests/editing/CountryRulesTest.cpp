@@ -25,7 +25,7 @@ constexpr std::int32_t kMaxAmount = std::numeric_limits<std::int32_t>::max();
 
 // --- look sets and averages
 
-TEST(CountryLookSetsTest, EachValueOfTheSetHasItsOwnBitAndNoValueBeyondTheWidthIsShifted) {
+TEST(CountryLookSetsTest, EachValueHasItsOwnBitNoneBeyondTheWidthAndTheListsOfferTheRest) {
     for (int value = 0; value < kLookSetValues; ++value) {
         const std::vector<int> one{value};
         const std::uint32_t set = LookSetOf(one);
@@ -43,9 +43,7 @@ TEST(CountryLookSetsTest, EachValueOfTheSetHasItsOwnBitAndNoValueBeyondTheWidthI
     const std::vector<int> mixed{31, 0, 40, 31};
     EXPECT_EQ(LookSetOf(mixed), 0x80000001u);
     EXPECT_EQ(LookSetOf(std::vector<int>{}), 0u);
-}
-
-TEST(CountryLookSetsTest, TheListsOfferOnlyTheValuesASetCanHoldInTheirOrder) {
+    // The lists offer only the values a set can hold, in their order.
     const std::vector<SEditChoice> all = FaceChoices();
     const std::vector<SEditChoice> offered = LookSetChoices(all);
     // The faces are numbered 1..90, so 1..31 remain.
@@ -160,7 +158,7 @@ TEST(CountryChoicesTest, ListsHaveTextsForEveryValueAndContinentsTheirNames) {
     EXPECT_TRUE(CountryContinentName(-1).empty());
 }
 
-TEST_F(CountryValuesTest, TypedNamesAreCutToTheirFields) {
+TEST_F(CountryValuesTest, TypedNamesAreCutToTheirFieldsAndTheBirthDateWrittenOnlyWhenEdited) {
     const SCountryGeneralValues loaded = ReadGeneralValues(Country());
     SCountryGeneralValues edited = loaded;
     edited.presidentFirstName = "Abcdefghijklmnopqrs";  // 19 typed
@@ -170,6 +168,18 @@ TEST_F(CountryValuesTest, TypedNamesAreCutToTheirFields) {
     EXPECT_EQ(Settings().president.firstName.View(), "Abcdefghijklmno");
     EXPECT_EQ(Settings().president.surname.View(), "Zyxwvutsrqponmlkjih");
     EXPECT_EQ(Settings().associationName.View(), "Verbandsn");
+
+    // The birth date is written only when edited: unset, the fields show some date instead.
+    Settings().presidentBirthDate = CDate();
+    const SCountryGeneralValues stored = ReadGeneralValues(Country());
+    SCountryGeneralValues shown = stored;
+    shown.presidentBirthDate = CDate::FromYmd(1950, 1, 1);
+    EXPECT_FALSE(StoreChangedGeneralValues(Country(), shown, shown));
+    EXPECT_FALSE(Settings().presidentBirthDate.IsSet());
+    SCountryGeneralValues dated = shown;
+    dated.presidentBirthDate = CDate::FromYmd(1952, 2, 29);
+    ASSERT_TRUE(StoreChangedGeneralValues(Country(), shown, dated));
+    EXPECT_EQ(Settings().presidentBirthDate, CDate::FromYmd(1952, 2, 29));
 }
 
 TEST_F(CountryValuesTest, OnlyEditedValuesAreWrittenAndValuesNoControlShowsStay) {
@@ -214,22 +224,9 @@ TEST_F(CountryValuesTest, OnlyEditedValuesAreWrittenAndValuesNoControlShowsStay)
     EXPECT_EQ(Settings().averageStrength, kMaxAverageStrength);
 }
 
-TEST_F(CountryValuesTest, TheBirthDateIsWrittenOnlyWhenEdited) {
-    Settings().presidentBirthDate = CDate();  // unset; the fields show some date instead
-    const SCountryGeneralValues stored = ReadGeneralValues(Country());
-    SCountryGeneralValues shown = stored;
-    shown.presidentBirthDate = CDate::FromYmd(1950, 1, 1);
-    EXPECT_FALSE(StoreChangedGeneralValues(Country(), shown, shown));
-    EXPECT_FALSE(Settings().presidentBirthDate.IsSet());
-    SCountryGeneralValues edited = shown;
-    edited.presidentBirthDate = CDate::FromYmd(1952, 2, 29);
-    ASSERT_TRUE(StoreChangedGeneralValues(Country(), shown, edited));
-    EXPECT_EQ(Settings().presidentBirthDate, CDate::FromYmd(1952, 2, 29));
-}
-
 // --- cups and continental settings
 
-TEST(PrizeMoneyTest, TypedAmountsSaturateInsteadOfWrapping) {
+TEST(PrizeMoneyTest, TypedAmountsSaturateAndThePageWritesTwoKindsOnly) {
     EXPECT_EQ(ParsePrizeMoney("1200"), 1200);
     EXPECT_EQ(ParsePrizeMoney("   75000"), 75000);
     EXPECT_EQ(ParsePrizeMoney("12a3"), 12);
@@ -240,9 +237,7 @@ TEST(PrizeMoneyTest, TypedAmountsSaturateInsteadOfWrapping) {
     // Ten digits, the most the field takes, and more.
     EXPECT_EQ(ParsePrizeMoney("9999999999"), kMaxAmount);
     EXPECT_EQ(ParsePrizeMoney("99999999999999999999"), kMaxAmount);
-}
-
-TEST(PrizeMoneyTest, ThePageWritesPrizeAndTelevisionMoneyAndKeepsTheOtherKinds) {
+    // The page writes prize and television money and keeps the other kinds.
     CDBCup cup(MakeCompetitionId(14, kFaCupType, 0), MakeCompetitionId(14, kRootType, 0));
     for (int kind = 0; kind < CDBCompetition::kValueCount; ++kind) {
         for (int round = 0; round < kPrizeRounds; ++round) {

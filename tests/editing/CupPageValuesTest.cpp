@@ -33,24 +33,22 @@ CCupFormat Format(int category, std::string_view name) {
 
 TEST(CupModeChoicesTest, NoCupComesFirstThenTheFormatsOfTheCategoryByName) {
     CCupFormatTable formats;
-    ASSERT_TRUE(formats.Set(1, Format(kCupCategoryFa, "Pokal Spanien")));
-    ASSERT_TRUE(formats.Set(2, Format(kCupCategoryLeague, "Ligapokal England")));
-    ASSERT_TRUE(formats.Set(3, Format(kCupCategoryFa, "Pokal Deutschland")));
+    ASSERT_TRUE(formats.Set(1, Format(kCupCategoryFa, "Pokal Westland")));
+    ASSERT_TRUE(formats.Set(2, Format(kCupCategoryLeague, "Ligapokal Ostland")));
+    ASSERT_TRUE(formats.Set(3, Format(kCupCategoryFa, "Pokal Nordland")));
     ASSERT_TRUE(formats.Set(5, Format(kCupCategorySupercup, "ein Spiel")));
-    ASSERT_TRUE(formats.Set(7, Format(kCupCategoryFa, "Pokal Deutschland")));
+    ASSERT_TRUE(formats.Set(7, Format(kCupCategoryFa, "Pokal Nordland")));
     ASSERT_TRUE(formats.Set(9, Format(kCupCategoryMisc, "Freundschaft")));
 
     const std::vector<SEditChoice> national =
         CupModeChoices(formats, CupModeCategory(ECountryCup::National));
-    const std::vector<SEditChoice> expected{{" Kein Pokal", 0},
-                                            {"Pokal Deutschland", 3},
-                                            {"Pokal Deutschland", 7},
-                                            {"Pokal Spanien", 1}};
+    const std::vector<SEditChoice> expected{
+        {" Kein Pokal", 0}, {"Pokal Nordland", 3}, {"Pokal Nordland", 7}, {"Pokal Westland", 1}};
     EXPECT_EQ(national, expected);
     for (const ECountryCup league : {ECountryCup::League0, ECountryCup::League3}) {
         const std::vector<SEditChoice> modes = CupModeChoices(formats, CupModeCategory(league));
         ASSERT_EQ(modes.size(), 2u);
-        EXPECT_EQ(modes[1], (SEditChoice{"Ligapokal England", 2}));
+        EXPECT_EQ(modes[1], (SEditChoice{"Ligapokal Ostland", 2}));
     }
     const std::vector<SEditChoice> super =
         CupModeChoices(formats, CupModeCategory(ECountryCup::Super));
@@ -101,7 +99,7 @@ protected:
     }
 };
 
-TEST_F(CupPageValuesTest, TheCupsShowTheirModesNamesInTheLanguageAndPrizes) {
+TEST_F(CupPageValuesTest, TheCupsShowTheirModesNamesInTheLanguageAndPrizesAndNoCupRemovesOne) {
     SetUpCups();
     const SCupPageValues shown = Read();
     EXPECT_EQ(shown.cups[0].mode, 3);
@@ -112,6 +110,16 @@ TEST_F(CupPageValuesTest, TheCupsShowTheirModesNamesInTheLanguageAndPrizes) {
     EXPECT_EQ(shown.cups[4].name, "");
     EXPECT_EQ(shown.cups[4].prizes, PrizeMatrix{});
     EXPECT_EQ(shown.cups[5].mode, 7);
+
+    // No cup removes the national cup and its dates.
+    SCupPageValues edited = shown;
+    edited.cups[0].mode = 0;
+    ASSERT_TRUE(Store(shown, edited));
+    EXPECT_EQ(Cup(ECountryCup::National), nullptr);
+    EXPECT_EQ(Settings().nationalCupSetting, 0);
+    ASSERT_NE(Cup(ECountryCup::League0), nullptr);
+    EXPECT_EQ(Cup(ECountryCup::League0)->CalendarValue(0, 30), 1);
+    EXPECT_EQ(Settings().leagueCupSettings, 0x00060504u);
 }
 
 TEST_F(CupPageValuesTest, UnchangedValuesWriteNothingAndValuesNoControlShowsStay) {
@@ -168,19 +176,6 @@ TEST_F(CupPageValuesTest, CardRulesKeepTheirFlagBitsAndEachScopeHasItsOwnBit) {
     EXPECT_EQ(Settings().yellowRedLevels, 0x10);
     EXPECT_EQ(Settings().redCardStart, 1);
     EXPECT_EQ(Read(), edited);
-}
-
-TEST_F(CupPageValuesTest, NoCupRemovesTheNationalCupAndItsDates) {
-    SetUpCups();
-    const SCupPageValues shown = Read();
-    SCupPageValues edited = shown;
-    edited.cups[0].mode = 0;
-    ASSERT_TRUE(Store(shown, edited));
-    EXPECT_EQ(Cup(ECountryCup::National), nullptr);
-    EXPECT_EQ(Settings().nationalCupSetting, 0);
-    ASSERT_NE(Cup(ECountryCup::League0), nullptr);
-    EXPECT_EQ(Cup(ECountryCup::League0)->CalendarValue(0, 30), 1);
-    EXPECT_EQ(Settings().leagueCupSettings, 0x00060504u);
 }
 
 TEST_F(CupPageValuesTest, ANewModeForLeagueCupTwoRemakesOnlyThatCupAndKeepsItsNamesAndMoney) {

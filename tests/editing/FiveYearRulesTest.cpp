@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "TestWorld.h"
+#include "TempDir.h"
 #include "document/DatabaseDocument.h"
 #include "editing/FiveYearRules.h"
 #include "exports/WorldDump.h"
@@ -100,10 +100,9 @@ TEST_F(FiveYearWorld, TheRankingListsTheContinentByFirstSeasonPointsThenByName) 
     ASSERT_EQ(rows.size(), 4u);
     // Delta 20.00, then Alpha and Gamma with 5.00 by name, then Beta with 4.00 whatever its
     // last year.
-    EXPECT_EQ(rows[0].country, 33);
-    EXPECT_EQ(rows[1].country, 32);
-    EXPECT_EQ(rows[2].country, 30);
-    EXPECT_EQ(rows[3].country, 31);
+    EXPECT_EQ(
+        (std::vector<int>{rows[0].country, rows[1].country, rows[2].country, rows[3].country}),
+        (std::vector<int>{33, 32, 30, 31}));
     EXPECT_EQ(rows[1].name, "Alpha");
     EXPECT_EQ(rows[3].values, (FiveYearValues{2000, 100, 100, 100, 100, 0}));
     EXPECT_EQ(FiveYearLine(4, rows[3]), "4. Beta\t20.00\t1.00\t1.00\t1.00\t1.00\t0.00\t4.00");

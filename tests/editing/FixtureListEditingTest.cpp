@@ -52,7 +52,7 @@ TEST(FixtureListEditingTest, AMatchdayListsItsPairingsAndTheTeamsWithoutOne) {
     EXPECT_TRUE(MatchdayPairings(list, 3).empty());
 }
 
-TEST(FixtureListEditingTest, PlacingFillsFreeHomePlacesFirstThenAwayPlaces) {
+TEST(FixtureListEditingTest, PlacingFillsFreeHomePlacesFirstThenAwayPlacesUntilFull) {
     CDBFixturelist list(2, 3);
     list.SetPairing(0, 0, 5, 0);
     // Home places of columns 1 and 2 are free: they come first, in column order.
@@ -69,19 +69,17 @@ TEST(FixtureListEditingTest, PlacingFillsFreeHomePlacesFirstThenAwayPlaces) {
     EXPECT_EQ(list, before);
     // The other matchday is untouched by all of it.
     EXPECT_EQ(TeamsOn(list, 1), std::vector<int>());
-}
-
-TEST(FixtureListEditingTest, AFullMatchdayTakesNoFurtherTeam) {
-    CDBFixturelist list(1, 2);
+    // A full matchday takes no further team.
+    CDBFixturelist small(1, 2);
     for (const int team : {1, 2, 3, 4}) {
-        ASSERT_TRUE(PlaceTeamOnMatchday(list, 0, team));
+        ASSERT_TRUE(PlaceTeamOnMatchday(small, 0, team));
     }
-    const CDBFixturelist full = list;
+    const CDBFixturelist full = small;
     EXPECT_TRUE(full.IsComplete());
-    EXPECT_FALSE(PlaceTeamOnMatchday(list, 0, 5));
-    EXPECT_EQ(list, full);
-    EXPECT_TRUE(TeamsWithoutPairing(list, 0, 4).empty());
-    EXPECT_EQ(TeamsWithoutPairing(list, 0, 5), std::vector<int>{5});
+    EXPECT_FALSE(PlaceTeamOnMatchday(small, 0, 5));
+    EXPECT_EQ(small, full);
+    EXPECT_TRUE(TeamsWithoutPairing(small, 0, 4).empty());
+    EXPECT_EQ(TeamsWithoutPairing(small, 0, 5), std::vector<int>{5});
 }
 
 TEST(FixtureListEditingTest, FreeingAPairingEmptiesBothPlacesOnly) {

@@ -1,19 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 
 #include "DemoDocumentTest.h"
-#include "TestWorld.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
-#include "document/DatabaseDocument.h"
 #include "editing/FixtureListEditing.h"
 #include "editing/FixtureListSession.h"
-#include "exports/WorldDump.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/World.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -51,26 +44,21 @@ TEST_F(FixtureListSessionTest, CopiesAreMadeOnceAndLeaveTheWorldAlone) {
     EXPECT_EQ(session.List(World(), MakeCompetitionId(kDemoCountry, kFaCupType, 0)), nullptr);
 }
 
-TEST_F(FixtureListSessionTest, StoringUnchangedCopiesRecordsNothing) {
-    CFixtureListSession session(kDemoCountry);
-    CDBFixturelist* list = session.List(World(), LeagueId(0));
-    ASSERT_NE(list, nullptr);
-    // Changed and changed back: equal to the world again.
-    const CDBFixturelist original = *list;
-    list->ClearRow(0);
-    *list = original;
-    EXPECT_FALSE(session.Store(document));
-    EXPECT_FALSE(document.History().CanUndo());
-    EXPECT_FALSE(document.IsModified());
-}
-
-TEST_F(FixtureListSessionTest, ChangesOfTwoLeaguesAreOneUndoStep) {
+TEST_F(FixtureListSessionTest, UnchangedCopiesRecordNothingAndChangesOfTwoLeaguesOneUndoStep) {
     const std::string before = CountryDump();
     CFixtureListSession session(kDemoCountry);
     CDBFixturelist* first = session.List(World(), LeagueId(0));
     CDBFixturelist* second = session.List(World(), LeagueId(1));
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
+    // Changed and changed back: equal to the world again.
+    const CDBFixturelist original = *first;
+    first->ClearRow(0);
+    *first = original;
+    EXPECT_FALSE(session.Store(document));
+    EXPECT_FALSE(document.History().CanUndo());
+    EXPECT_FALSE(document.IsModified());
+
     first->ClearAll();
     ASSERT_TRUE(FreePairing(*second, 0, 0));
     const CDBFixturelist firstCopy = *first;
@@ -86,7 +74,7 @@ TEST_F(FixtureListSessionTest, ChangesOfTwoLeaguesAreOneUndoStep) {
     EXPECT_EQ(CountryDump(), before);
 }
 
-TEST_F(FixtureListSessionTest, PairingsShowTheNamesOfTheLeaguesTeams) {
+TEST_F(FixtureListSessionTest, PairingsShowTheNamesOfTheLeaguesTeamsAndReserveTeams) {
     const CDBLeague& league = League(0);
     ASSERT_GE(league.TeamCount(), 2);
     const CClub* home = World().Country(kDemoCountry).Club(league.Team(0));
@@ -101,14 +89,11 @@ TEST_F(FixtureListSessionTest, PairingsShowTheNamesOfTheLeaguesTeams) {
               "\t-\t" + std::string(away->Name(kDefaultLanguage)));
     EXPECT_EQ(FixtureTeamName(World(), league, league.TeamCount() + 1, kDefaultLanguage), "");
     EXPECT_EQ(FixtureTeamName(World(), league, -3, kDefaultLanguage), "");
-}
-
-TEST_F(FixtureListSessionTest, AReserveTeamShowsItsSecondTeamName) {
-    CDBLeague league(LeagueId(7), 0);
-    const std::uint32_t club = League(0).Team(0);
-    ASSERT_TRUE(league.AddTeam(club | kSecondTeamFlag));
-    EXPECT_EQ(FixtureTeamName(World(), league, 1, kDefaultLanguage),
-              World().Country(kDemoCountry).Club(club)->SecondTeamName(kDefaultLanguage));
+    // A reserve team shows its second-team name.
+    CDBLeague reserves(LeagueId(7), 0);
+    ASSERT_TRUE(reserves.AddTeam(league.Team(0) | kSecondTeamFlag));
+    EXPECT_EQ(FixtureTeamName(World(), reserves, 1, kDefaultLanguage),
+              home->SecondTeamName(kDefaultLanguage));
 }
 
 }  // namespace

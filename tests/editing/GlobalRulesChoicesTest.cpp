@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "TestWorld.h"
 #include "document/DatabaseDocument.h"
 #include "editing/GlobalRulesChoices.h"
 #include "exports/WorldDump.h"
@@ -33,31 +32,23 @@ TEST(GlobalRulesChoices, TheFourRulesAreTheRecordsFirstFourWithTheirLists) {
     EXPECT_EQ(rules[2].label, "Extrapunkt f\xFCr Sieg gegen &Titelverteidiger");
     EXPECT_EQ(rules[3].label, "Extrapunkt bei &mehr als 3 geschossenen Toren");
     for (int index = 0; index < kGlobalRuleCount; ++index) {
-        EXPECT_EQ(rules[static_cast<std::size_t>(index)].rule, index);
+        const SGlobalRule& rule = rules[static_cast<std::size_t>(index)];
+        EXPECT_EQ(rule.rule, index);
+        EXPECT_EQ(rule.kind, index < 2 ? EGlobalRuleKind::kPoints : EGlobalRuleKind::kExtraPoint);
     }
-    EXPECT_EQ(rules[0].kind, EGlobalRuleKind::kPoints);
-    EXPECT_EQ(rules[1].kind, EGlobalRuleKind::kPoints);
-    EXPECT_EQ(rules[2].kind, EGlobalRuleKind::kExtraPoint);
-    EXPECT_EQ(rules[3].kind, EGlobalRuleKind::kExtraPoint);
     EXPECT_EQ(Texts(EGlobalRuleKind::kPoints),
               (std::vector<std::string_view>{"Zwei", "Drei", "Vier"}));
     EXPECT_EQ(Texts(EGlobalRuleKind::kExtraPoint), (std::vector<std::string_view>{"An", "Aus"}));
 }
 
-TEST(GlobalRulesChoices, ValuesBeyondTheListShowAsItsLastChoice) {
-    EXPECT_EQ(GlobalRuleChoice(EGlobalRuleKind::kPoints, 0), 0);
-    EXPECT_EQ(GlobalRuleChoice(EGlobalRuleKind::kPoints, 1), 1);
-    EXPECT_EQ(GlobalRuleChoice(EGlobalRuleKind::kPoints, 2), 2);
-    for (const std::int32_t other : {3, 7, -1, kMinValue, kMaxValue}) {
-        EXPECT_EQ(GlobalRuleChoice(EGlobalRuleKind::kPoints, other), 2) << other;
-        EXPECT_EQ(GlobalRuleChoice(EGlobalRuleKind::kExtraPoint, other), 1) << other;
+TEST(GlobalRulesChoices, ValuesBeyondTheListShowAsItsLastChoiceAndAreKeptUntilAnotherIsPicked) {
+    for (const std::int32_t value : {0, 1, 2, 3, 7, -1, kMinValue, kMaxValue}) {
+        const bool inList = value >= 0 && value <= 2;
+        EXPECT_EQ(GlobalRuleChoice(EGlobalRuleKind::kPoints, value), inList ? value : 2) << value;
+        EXPECT_EQ(GlobalRuleChoice(EGlobalRuleKind::kExtraPoint, value), value == 0 ? 0 : 1)
+            << value;
     }
-    EXPECT_EQ(GlobalRuleChoice(EGlobalRuleKind::kExtraPoint, 0), 0);
-    EXPECT_EQ(GlobalRuleChoice(EGlobalRuleKind::kExtraPoint, 1), 1);
-    EXPECT_EQ(GlobalRuleChoice(EGlobalRuleKind::kExtraPoint, 2), 1);
-}
-
-TEST(GlobalRulesChoices, AStoredValueIsKeptUntilAnotherChoiceIsPicked) {
+    // A stored value is kept until another choice is picked.
     // The choice a value already shows as writes the value back unchanged.
     EXPECT_EQ(GlobalRuleValue(EGlobalRuleKind::kPoints, 2, 7), 7);
     EXPECT_EQ(GlobalRuleValue(EGlobalRuleKind::kPoints, 2, -5), -5);

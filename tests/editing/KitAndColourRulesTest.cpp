@@ -16,7 +16,7 @@ STextTableFormat ColourFormat(int capacity) {
     return {capacity, true, true, true, 0, 0};  // number, then "name,colour"
 }
 
-TEST(BadgeColoursTest, EachChoiceEditsItsOwnNumber) {
+TEST(BadgeColoursTest, EachChoiceEditsItsOwnNumberByTheChosenEntry) {
     CWorld world;
     CClub club(world, 0x000E0001);
     club.SetColour(0, 7);
@@ -29,9 +29,7 @@ TEST(BadgeColoursTest, EachChoiceEditsItsOwnNumber) {
     EXPECT_EQ(club.Colour(0), 12);
     EXPECT_EQ(club.Colour(1), 9);
     EXPECT_EQ(club.ColourStyle(), 1);
-}
-
-TEST(BadgeColoursTest, StoringGoesByTheChosenEntryEvenWhenItsColourStandsTwice) {
+    // Storing goes by the chosen entry, even when its colour stands twice.
     // Numbers 4 and 8 share the colour red.
     CTeamColourTextFile table(ColourFormat(30));
     table.LoadFromMemory("3\n4\nRot,16711680\n8\nAuch Rot,16711680\n2\nBlau,255\n");
@@ -54,14 +52,12 @@ TEST(BadgeColoursTest, StoringGoesByTheChosenEntryEvenWhenItsColourStandsTwice) 
     EXPECT_FALSE(BadgeColourToStore(huge.Entries(), -1, 0));
 }
 
-TEST(KitDesignInputTest, SlidersShowStoredDesignsWithinTheirRanges) {
+TEST(KitDesignInputTest, SlidersShowStoredDesignsWithinTheirRangesAndTypingIsHeldToThem) {
     EXPECT_EQ(KitDesignSliderPosition(0, kShirtDesigns), 1);
     EXPECT_EQ(KitDesignSliderPosition(42, kShirtDesigns), 42);
     EXPECT_EQ(KitDesignSliderPosition(200, kShortsDesigns), 13);
     EXPECT_EQ(KitDesignSliderPosition(3, kSocksDesigns), 3);
-}
-
-TEST(KitDesignInputTest, TypingBelowUsesTheMinimumAboveResetsTheFieldAndKeepsTheSlider) {
+    // Typing below uses the minimum, above resets the field and keeps the slider.
     const auto inRange = TypeKitDesign("12", kShirtDesigns, 5);
     ASSERT_TRUE(inRange);
     EXPECT_EQ(inRange->sliderPosition, 12);

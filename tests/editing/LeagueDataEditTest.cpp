@@ -3,18 +3,12 @@
 #include <climits>
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "DemoDocumentTest.h"
-#include "TestWorld.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
-#include "document/DatabaseDocument.h"
 #include "editing/LeagueDataEdit.h"
 #include "editing/LeagueSystemRules.h"
-#include "exports/WorldDump.h"
-#include "model/Country.h"
-#include "model/World.h"
 
 namespace kw {
 namespace {
@@ -52,7 +46,7 @@ protected:
     }
 };
 
-TEST_F(LeagueDataEditTest, ReadsTheLeagueAndItsLevel) {
+TEST_F(LeagueDataEditTest, ReadsTheLeagueAndItsLevelAndTheReserveSwitchMovesTheLimit) {
     Settings().tieBreak[0] = 1;
     Settings().nonEuropeanLimit[0] = 4;
     Settings().leagueLevelLimit = 1;
@@ -68,6 +62,16 @@ TEST_F(LeagueDataEditTest, ReadsTheLeagueAndItsLevel) {
                                 kDefaultLanguage));
     EXPECT_FALSE(
         ReadLeagueData(World(), MakeCompetitionId(kDemoCountry, kPoolType, 0), kDefaultLanguage));
+
+    // The reserve teams switch moves the level limit.
+    Settings().leagueLevelLimit = 3;
+    const SLeagueData shown = Read(0);
+    ASSERT_FALSE(shown.reserveTeams);
+    SLeagueData edited = shown;
+    edited.reserveTeams = true;
+    ASSERT_TRUE(StoreLeagueData(document, LeagueId(0), shown, edited));
+    EXPECT_EQ(World().Country(kDemoCountry).Settings().leagueLevelLimit, 0);
+    EXPECT_TRUE(Read(0).reserveTeams);
 }
 
 TEST_F(LeagueDataEditTest, TooManyMatchdaysFallBackToTwoMeetings) {
@@ -110,17 +114,6 @@ TEST_F(LeagueDataEditTest, RelegationOnlyAsTheMatchingSystemAllows) {
     // The structure stays as it is: OK does not rebuild.
     EXPECT_EQ(LeaguesPerLevel(World(), kDemoCountry),
               (std::array<int, kLevelCount>{1, 2, 0, 0, 0}));
-}
-
-TEST_F(LeagueDataEditTest, ReserveTeamsSwitchMovesTheLevelLimit) {
-    Settings().leagueLevelLimit = 3;
-    const SLeagueData shown = Read(0);
-    ASSERT_FALSE(shown.reserveTeams);
-    SLeagueData edited = shown;
-    edited.reserveTeams = true;
-    ASSERT_TRUE(StoreLeagueData(document, LeagueId(0), shown, edited));
-    EXPECT_EQ(World().Country(kDemoCountry).Settings().leagueLevelLimit, 0);
-    EXPECT_TRUE(Read(0).reserveTeams);
 }
 
 TEST_F(LeagueDataEditTest, OnlyChangedValuesAreStoredAndNoChangeRecordsNothing) {

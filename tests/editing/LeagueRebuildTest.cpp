@@ -4,21 +4,15 @@
 #include <cstdio>
 #include <memory>
 #include <numeric>
-#include <string>
 
 #include "DemoDocumentTest.h"
 #include "TempDir.h"
-#include "TestWorld.h"
 #include "competition/Competition.h"
 #include "competition/CompetitionList.h"
 #include "competition/League.h"
-#include "document/DatabaseDocument.h"
 #include "editing/LeagueComposition.h"
 #include "editing/LeagueSystemRules.h"
-#include "exports/WorldDump.h"
 #include "exports/master/MasterExport.h"
-#include "model/Country.h"
-#include "model/World.h"
 #include "platform/Progress.h"
 #include "platform/ScriptedUserInterface.h"
 

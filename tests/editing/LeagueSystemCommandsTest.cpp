@@ -2,18 +2,12 @@
 
 #include <algorithm>
 #include <memory>
-#include <string>
 
 #include "DemoDocumentTest.h"
-#include "TestWorld.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
-#include "document/DatabaseDocument.h"
 #include "editing/LeagueComposition.h"
 #include "editing/LeagueSystemCommands.h"
-#include "exports/WorldDump.h"
-#include "model/Country.h"
-#include "model/World.h"
 
 namespace kw {
 namespace {

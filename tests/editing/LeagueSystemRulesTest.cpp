@@ -6,7 +6,6 @@
 #include <string>
 
 #include "DemoInstallation.h"
-#include "TestWorld.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
 #include "editing/LeagueComposition.h"
@@ -93,7 +92,7 @@ TEST(LeagueData, ReserveTeamSwitchMovesTheLevelLimit) {
     EXPECT_FALSE(ReserveTeamsAllowed(2, 1));
 }
 
-TEST(LeagueData, LoanRulesSetTheirFieldAndNothingElse) {
+TEST(LeagueData, LoanRulesSetTheirFieldAndNothingElseMirroredOnesShowOne) {
     const std::uint32_t pattern1 = 0x9E3779B9;
     const std::uint32_t pattern2 = 0x7F4A7C15;
     for (const SLoanRule& rule : LoanRules()) {
@@ -115,9 +114,7 @@ TEST(LeagueData, LoanRulesSetTheirFieldAndNothingElse) {
         EXPECT_FALSE(rule.word == 2 && rule.shift <= 12 && rule.shift + rule.width > 12)
             << rule.label;
     }
-}
-
-TEST(LeagueData, MirroredLoanListsShowOneField) {
+    // Mirrored lists show one field.
     const auto& rules = LoanRules();
     const auto find = [&rules](std::string_view label) {
         return *std::find_if(rules.begin(), rules.end(),

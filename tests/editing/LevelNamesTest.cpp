@@ -4,7 +4,6 @@
 #include <string>
 
 #include "TempDir.h"
-#include "TestWorld.h"
 #include "document/DatabaseDocument.h"
 #include "editing/LeagueDataRules.h"
 #include "editing/LevelNames.h"
@@ -48,7 +47,7 @@ protected:
     std::unique_ptr<CDatabaseDocument> document;
 };
 
-TEST_F(LevelNameWorld, AnUnchangedNameOrAPlaceOutOfRangeRecordsNothing) {
+TEST_F(LevelNameWorld, OnlyANewNameInRangeIsOneUndoableEditOfItsLanguage) {
     const std::string before = DumpWorldJson(document->World());
     EXPECT_FALSE(StoreLevelName(*document, kCountry, 1, 0, "Zweite Liga"));
     EXPECT_FALSE(StoreLevelName(*document, 0, 1, 0, "Neu"));
@@ -59,10 +58,8 @@ TEST_F(LevelNameWorld, AnUnchangedNameOrAPlaceOutOfRangeRecordsNothing) {
     EXPECT_FALSE(StoreLevelName(*document, kCountry, 1, kLanguageCount, "Neu"));
     EXPECT_EQ(document->History().Count(), 0u);
     EXPECT_EQ(DumpWorldJson(document->World()), before);
-}
 
-TEST_F(LevelNameWorld, ANewNameIsOneUndoableEditOfItsLanguageOnly) {
-    const std::string before = DumpWorldJson(document->World());
+    // A new name is one undoable edit of its language only.
     const std::string typed = "Regionalliga mit sehr langem Namen";
     ASSERT_GT(typed.size(), kLevelNameLength);
     EXPECT_TRUE(StoreLevelName(*document, kCountry, 1, 0, typed));

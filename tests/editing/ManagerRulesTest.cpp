@@ -1,19 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 
 #include "DemoDocumentTest.h"
 #include "TestWorld.h"
-#include "document/DatabaseDocument.h"
 #include "editing/ManagerRecord.h"
 #include "editing/ManagerRules.h"
-#include "exports/WorldDump.h"
-#include "model/Country.h"
 #include "model/Manager.h"
-#include "model/Player.h"
 #include "model/StaffEntry.h"
-#include "model/World.h"
 
 namespace kw {
 namespace {
@@ -22,7 +16,7 @@ constexpr std::uint8_t kEnglish = 14;
 constexpr std::uint8_t kGerman = 19;
 constexpr std::uint8_t kFrench = 17;
 
-TEST(ManagerRules, AbilitiesAreHeldToZeroToFifteen) {
+TEST(ManagerRules, AbilitiesAreHeldToZeroToFifteenAndTextsToTheirScales) {
     EXPECT_EQ(ClampManagerAbility(-3), 0);
     EXPECT_EQ(ClampManagerAbility(0), 0);
     EXPECT_EQ(ClampManagerAbility(9), 9);
@@ -32,9 +26,7 @@ TEST(ManagerRules, AbilitiesAreHeldToZeroToFifteen) {
     EXPECT_EQ(ManagerAbilityLabel(0), "Motivation");
     EXPECT_EQ(ManagerAbilityLabel(3), "Verhandlungsgeschick");
     EXPECT_TRUE(ManagerAbilityLabel(4).empty());
-}
-
-TEST(ManagerRules, ExperienceTextsFromTheirStringsHeldToTheScale) {
+    // Experience texts from their strings, held to the scale.
     EXPECT_EQ(ManagerNationalExperienceText(0), "keine");
     EXPECT_EQ(ManagerNationalExperienceText(1), "erste Erfahrungen");
     EXPECT_EQ(ManagerNationalExperienceText(6), "alles erlebt");
@@ -43,9 +35,7 @@ TEST(ManagerRules, ExperienceTextsFromTheirStringsHeldToTheScale) {
     EXPECT_EQ(ManagerInternationalExperienceText(3), "Europapokal gewonnen");
     EXPECT_EQ(ManagerInternationalExperienceText(4), "Europapokale gewonnen");
     EXPECT_EQ(ManagerInternationalExperienceText(-1), "keine");
-}
-
-TEST(ManagerRules, StaffGradeTexts) {
+    // The staff grades' texts.
     EXPECT_EQ(StaffLevelText(0), "Normal");
     EXPECT_EQ(StaffLevelText(4), "Einer der Besten");
     EXPECT_EQ(StaffLevelText(3),

@@ -1,17 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 
 #include "DemoDocumentTest.h"
-#include "TestWorld.h"
-#include "document/DatabaseDocument.h"
 #include "editing/ManagerRecord.h"
 #include "editing/NationalCoachRules.h"
-#include "exports/WorldDump.h"
-#include "model/Country.h"
 #include "model/Manager.h"
-#include "model/World.h"
 
 namespace kw {
 namespace {
@@ -26,19 +20,11 @@ CManager MakeCoach() {
     return coach;
 }
 
-TEST(NationalCoachRulesTest, ValuesReadBackAsTheRecordHoldsThem) {
-    const CManager coach = MakeCoach();
-    const SCoachPersonalValues values = ReadCoachPersonalValues(coach);
-    EXPECT_EQ(values.surname, "Trainer");
-    EXPECT_EQ(values.firstName, "Hans");
-    EXPECT_EQ(values.nickname, "Der Alte");
-    EXPECT_EQ(values.nationality, 14);
-    EXPECT_EQ(values.birthDate, CDate::FromYmd(1960, 5, 17));
-}
-
-TEST(NationalCoachRulesTest, TypedNamesAreCutToTheRecordsFields) {
+TEST(NationalCoachRulesTest, ValuesReadBackAndTypedNamesAreCutToTheRecordsFields) {
     CManager coach = MakeCoach();
     const SCoachPersonalValues loaded = ReadCoachPersonalValues(coach);
+    EXPECT_EQ(loaded, (SCoachPersonalValues{"Trainer", "Hans", "Der Alte", 14,
+                                            CDate::FromYmd(1960, 5, 17)}));
     SCoachPersonalValues edited = loaded;
     // 19 characters each, as the fields take them.
     edited.firstName = "Abcdefghijklmnopqrs";

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "TestWorld.h"
+#include "TempDir.h"
 #include "document/DatabaseDocument.h"
 #include "editing/NationalSquad.h"
 #include "editing/PersonalDataRules.h"
@@ -118,6 +118,12 @@ TEST_F(NationalSquadTest, TheSquadIsEveryFlaggedPlayerOfTheNationalityInEveryClu
     // The other nationality has its own squad; a country without flagged players none.
     EXPECT_EQ(NationalSquad(document->World(), kAbroad, 0, today).size(), 1u);
     EXPECT_TRUE(NationalSquad(document->World(), 1, 0, today).empty());
+
+    // The row text has the seven columns.
+    const std::string expected = rows[0].shortName + "\tZebras\t" + PositionAbbreviation(4) + "\t" +
+                                 std::to_string(static_cast<int>(rows[0].strength)) + "\t29\t" +
+                                 std::string(TalentText(0)) + "\t0";
+    EXPECT_EQ(NationalSquadRowText(rows[0]), expected);
 }
 
 TEST_F(NationalSquadTest, EveryCountryIsOfferedByName) {
@@ -132,14 +138,6 @@ TEST_F(NationalSquadTest, EveryCountryIsOfferedByName) {
     const auto abroad =
         std::find(countries.begin(), countries.end(), SChoiceEntry{kAbroad, "Ausland"});
     EXPECT_NE(abroad, countries.end());
-}
-
-TEST_F(NationalSquadTest, RowTextHasTheSevenColumns) {
-    const SNationalSquadRow row = Squad()[0];
-    const std::string expected = row.shortName + "\tZebras\t" + PositionAbbreviation(4) + "\t" +
-                                 std::to_string(static_cast<int>(row.strength)) + "\t29\t" +
-                                 std::string(TalentText(0)) + "\t0";
-    EXPECT_EQ(NationalSquadRowText(row), expected);
 }
 
 TEST_F(NationalSquadTest, HeaderClicksSortAscendingAndASecondClickReverses) {

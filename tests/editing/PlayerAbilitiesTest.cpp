@@ -4,14 +4,10 @@
 #include <memory>
 
 #include "DemoDocumentTest.h"
-#include "DemoInstallation.h"
 #include "competition/Competition.h"
 #include "editing/PlayerAbilities.h"
-#include "model/Club.h"
-#include "model/Country.h"
 #include "model/GameDate.h"
 #include "model/PlayerStrength.h"
-#include "model/World.h"
 #include "platform/LEcuyerRandom.h"
 
 namespace kw {
@@ -91,25 +87,19 @@ TEST(PlayerAbilities, TargetStrengthCorrectsForAgeBeforeTheLimitsAndLevels) {
     EXPECT_DOUBLE_EQ(TargetStrength(weak, drawing), 20.0);
 }
 
-class PlayerAbilitiesDemo : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { s_world = test::LoadSmallDemo(); }
-    static void TearDownTestSuite() { s_world.reset(); }
-
-    static std::unique_ptr<CWorld> s_world;
-};
-
-std::unique_ptr<CWorld> PlayerAbilitiesDemo::s_world;
+using PlayerAbilitiesDemo = test::DemoDocumentTest;
 
 TEST_F(PlayerAbilitiesDemo, LevelsCountFromTheTopToTheClubsLeague) {
-    const CCountry& country = s_world->Country(kDefaultCountry);
+    const CCountry& country = World().Country(kDefaultCountry);
     int checked = 0;
+    const CDBCompetition* last = nullptr;
     for (int index = 0; index < 20; ++index) {
         const CDBCompetition* league =
-            s_world->Competition(MakeCompetitionId(country.Number(), kLeagueType, index));
+            World().Competition(MakeCompetitionId(country.Number(), kLeagueType, index));
         if (league == nullptr) {
             break;
         }
+        last = league;
         for (const auto& entry : country.Clubs()) {
             if (league->PositionOfTeam(entry.first) >= 0) {
                 // The demo numbers its levels from 0 without gaps.
@@ -121,15 +111,6 @@ TEST_F(PlayerAbilitiesDemo, LevelsCountFromTheTopToTheClubsLeague) {
     }
     EXPECT_GE(checked, 2);
     // The national team plays in no league: it passes every level.
-    const CDBCompetition* last = nullptr;
-    for (int index = 0; index < 20; ++index) {
-        const CDBCompetition* league =
-            s_world->Competition(MakeCompetitionId(country.Number(), kLeagueType, index));
-        if (league == nullptr) {
-            break;
-        }
-        last = league;
-    }
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(LowerLevelsAbove(country, MakeClubId(country.Number(), kNationalTeamIndex)),
               last->Level());
@@ -160,15 +141,7 @@ TEST(PlayerAbilities, GeneratedAbilitiesReachTheTargetAtTheirPosition) {
 }
 
 TEST_F(PlayerAbilitiesDemo, RandomCalculationScalesAPlayerWithoutClubTo70CorrectedForAge) {
-    const CClub* club = nullptr;
-    for (const auto& entry : s_world->Country(kDefaultCountry).Clubs()) {
-        if (!entry.second->IsNationalTeam() && !entry.second->FirstTeam().empty()) {
-            club = entry.second.get();
-            break;
-        }
-    }
-    ASSERT_NE(club, nullptr);
-    CPlayer& player = *club->FirstTeam().front();
+    CPlayer& player = *ClubWithPlayers(kDefaultCountry).FirstTeam().front();
     player.SetPosition(0, position::kCentralMidfield);
     player.SetBirthDate(CDate::FromYmd(1984, 1, 1));
     CLEcuyerRandom random;
@@ -176,9 +149,7 @@ TEST_F(PlayerAbilitiesDemo, RandomCalculationScalesAPlayerWithoutClubTo70Correct
     EXPECT_NEAR(PlayerStrength(player), 70.0 * 0.75, 1.0);
 }
 
-using AbilityDrawTest = test::DemoDocumentTest;
-
-TEST_F(AbilityDrawTest, UndoTakesTheDrawBackWithTheGeneratorsAdvance) {
+TEST_F(PlayerAbilitiesDemo, UndoTakesTheDrawBackWithTheGeneratorsAdvance) {
     const std::uint32_t id = ClubWithPlayers().FirstTeam().front()->Id();
     const auto draw = [&] { ASSERT_TRUE(DrawRandomAbilities(document, id, GameToday())); };
     const std::string before = Dump();

@@ -17,7 +17,7 @@ CDate Ymd(int year, int month, int day) {
     return CDate::FromYmd(year, month, day);
 }
 
-TEST(SeasonStartTest, EachStateHasItsOwnBitAndSeveralBitsKeepLoadingsChoice) {
+TEST(SeasonStartTest, EachStateHasItsOwnBitSeveralKeepLoadingsChoiceAChoiceReplacesThem) {
     EXPECT_EQ(SeasonStartOf(0x00), ESeasonStart::kNone);
     EXPECT_EQ(SeasonStartOf(0x04), ESeasonStart::kInjury);
     EXPECT_EQ(SeasonStartOf(0x08), ESeasonStart::kLeagueBan);
@@ -29,9 +29,7 @@ TEST(SeasonStartTest, EachStateHasItsOwnBitAndSeveralBitsKeepLoadingsChoice) {
     EXPECT_EQ(SeasonStartOf(0x3C), ESeasonStart::kOnLoan);
     EXPECT_EQ(SeasonStartOf(0x1C), ESeasonStart::kLeagueBan);
     EXPECT_EQ(SeasonStartOf(0x14), ESeasonStart::kInjury);
-}
-
-TEST(SeasonStartTest, ChoosingAStateReplacesTheOtherStateBitsOnly) {
+    // Choosing a state replaces the other state bits only.
     EXPECT_EQ(WithSeasonStart(0xC3 | 0x08, ESeasonStart::kOnLoan), 0xC3 | 0x20);
     EXPECT_EQ(WithSeasonStart(0x3C, ESeasonStart::kNone), 0x00);
     EXPECT_EQ(WithSeasonStart(0x01, ESeasonStart::kInjury), 0x05);
@@ -79,7 +77,7 @@ protected:
     CPlayer& player;
 };
 
-TEST_F(ContractPlayerTest, PeriodsAreTheFurtherDatesAndTheContractDates) {
+TEST_F(ContractPlayerTest, PeriodsAreTheFurtherDatesAndTheContractDatesAndOnlyEarlyOnesAreReset) {
     SetInjuryPeriod(player, {Ymd(2005, 8, 2), Ymd(2005, 9, 3)});
     SetOtherPeriod(player, {Ymd(2005, 7, 1), Ymd(2007, 6, 30)});
     EXPECT_EQ(player.FurtherDates()[0], Ymd(2005, 8, 2));
@@ -88,9 +86,8 @@ TEST_F(ContractPlayerTest, PeriodsAreTheFurtherDatesAndTheContractDates) {
     EXPECT_EQ(player.ContractEnd(), Ymd(2007, 6, 30));
     EXPECT_EQ(InjuryPeriod(player), (SContractPeriod{Ymd(2005, 8, 2), Ymd(2005, 9, 3)}));
     EXPECT_EQ(OtherPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2007, 6, 30)}));
-}
 
-TEST_F(ContractPlayerTest, ApplyingTheResetsWritesOnlyThePeriodsThatEndedEarly) {
+    // Applying the resets writes only the periods that ended early.
     SetInjuryPeriod(player, {Ymd(2004, 1, 1), Ymd(2004, 2, 1)});
     SetOtherPeriod(player, {Ymd(2005, 7, 1), Ymd(2008, 6, 30)});
     ApplyPeriodResets(player);

@@ -79,8 +79,8 @@ TEST(LookChoicesTest, HairAndBeardLists) {
 class PlayerPictureTest : public test::TestWorld {
 protected:
     PlayerPictureTest() : player(world.CreatePerson(4711, true)) {
-        player.SetSurname("M\xFCller");
-        player.SetFirstName("Thomas");
+        player.SetSurname("M\xFChlau");
+        player.SetFirstName("Theodor");
         player.SetBirthDate(CDate::FromYmd(1983, 9, 5));
     }
 
@@ -95,17 +95,15 @@ protected:
     CPlayer& player;
 };
 
-TEST_F(PlayerPictureTest, CandidatesInTheOrderTheyAreTried) {
+TEST_F(PlayerPictureTest, CandidatesInTheOrderTheyAreTriedWithoutOtherFolders) {
     EXPECT_EQ(PlayerPictureCandidates(player),
-              (std::vector<std::string>{"user/picture/M\xC3\xBCllerTh050983.tga",
-                                        "user/picture/M\xC3\xBCller05091983.tga",
+              (std::vector<std::string>{"user/picture/M\xC3\xBChlauTh050983.tga",
+                                        "user/picture/M\xC3\xBChlau05091983.tga",
                                         "art/picture/emp-4711.tga", "art/picture/emp-4711.tpi"}));
     // A one-letter first name gives its one letter.
     player.SetFirstName("T");
-    EXPECT_EQ(PlayerPictureCandidates(player).front(), "user/picture/M\xC3\xBCllerT050983.tga");
-}
-
-TEST_F(PlayerPictureTest, SurnamesThatNameAnotherFolderGiveOnlyTheIdPictures) {
+    EXPECT_EQ(PlayerPictureCandidates(player).front(), "user/picture/M\xC3\xBChlauT050983.tga");
+    // Surnames that name another folder give only the id pictures.
     for (const char* surname : {"../../etc", "a/b", "a\\b", ""}) {
         player.SetSurname(surname);
         EXPECT_EQ(
@@ -124,11 +122,11 @@ TEST_F(PlayerPictureTest, TheFirstCandidateThatLoadsIsShownInAnyLetterCase) {
     EXPECT_TRUE(found->HasPictureSize());
 
     // A user picture comes first, even of another size; a broken one is passed over.
-    WriteTga("user/picture/M\xC3\xBCller05091983.tga", 100, 120);
-    test::WriteFile(install.Path() / "user/picture/M\xC3\xBCllerTh050983.tga", "no picture");
+    WriteTga("user/picture/M\xC3\xBChlau05091983.tga", 100, 120);
+    test::WriteFile(install.Path() / "user/picture/M\xC3\xBChlauTh050983.tga", "no picture");
     found = FindPlayerPicture(install.Path(), player);
     ASSERT_TRUE(found.has_value());
-    EXPECT_EQ(found->path.filename(), "M\xC3\xBCller05091983.tga");
+    EXPECT_EQ(found->path.filename(), "M\xC3\xBChlau05091983.tga");
     EXPECT_EQ(found->picture.Width(), 100);
     EXPECT_EQ(found->picture.Height(), 120);
     EXPECT_FALSE(found->HasPictureSize());

@@ -5,7 +5,6 @@
 #include "TestWorld.h"
 #include "editing/DateFields.h"
 #include "editing/LanguageList.h"
-#include "editing/PersonClub.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerCharacterRules.h"
 #include "editing/PlayerPositionRules.h"
@@ -40,13 +39,11 @@ TEST(PersonalDataRules, DayIsHeldToTheMonthsLengthWithGregorianLeapYears) {
     }
 }
 
-TEST(PersonalDataRules, SecondNationalityEqualToTheFirstIsNone) {
+TEST(PersonalDataRules, SecondNationalityEqualToTheFirstIsNoneLanguagesFollowThem) {
     EXPECT_EQ(SecondNationalityToStore(14, 14), 0);
     EXPECT_EQ(SecondNationalityToStore(14, 20), 20);
     EXPECT_EQ(SecondNationalityToStore(14, 0), 0);
-}
-
-TEST(PersonalDataRules, LanguagesFollowTheNationalitiesAndKeepWhatWasSpoken) {
+    // Languages follow the nationalities and keep what was spoken.
     constexpr std::uint8_t kGerman = 19;
     constexpr std::uint8_t kEnglish = 14;
     constexpr std::uint8_t kSpanish = 43;
@@ -71,10 +68,7 @@ TEST(PersonalDataRules, LanguagesFollowTheNationalitiesAndKeepWhatWasSpoken) {
 }
 
 TEST(PersonalDataRules, OriginFlagsAreTwoBitsThatLeaveTheOthersAlone) {
-    EXPECT_NE(kHomeGrownBit, kBasqueBit);
     constexpr std::uint8_t kStaffBit = 0x04;
-    EXPECT_EQ(kHomeGrownBit & kStaffBit, 0);
-    EXPECT_EQ(kBasqueBit & kStaffBit, 0);
     std::uint8_t origin = kStaffBit;
     origin = WithOriginBit(origin, kHomeGrownBit, true);
     origin = WithOriginBit(origin, kBasqueBit, true);
@@ -101,20 +95,12 @@ TEST(PersonalDataRules, PanelTextsCoverTheirRangesOnly) {
 
 class PersonalDataWorldTest : public test::TestWorld {};
 
-TEST_F(PersonalDataWorldTest, TodayIsTheSeasonStartOfTheGamesYear) {
-    EXPECT_EQ(GameToday(), CDate::FromYmd(2006, 7, 1));
-}
-
-TEST_F(PersonalDataWorldTest, MainLanguageIsTheCountrysFirstAttribute) {
-    world.Country(20).SetAttributes(43, 3, 0);
-    EXPECT_EQ(MainLanguageOf(world, 20), 43);
-    EXPECT_EQ(MainLanguageOf(world, 0), 0);
-    EXPECT_EQ(MainLanguageOf(world, kCountryCount + 1), 0);
-}
-
 TEST_F(PersonalDataWorldTest, ChosenNationalitiesBringTheirLanguagesABirthDateTheExperience) {
     world.Country(20).SetAttributes(43, 3, 0);
     world.Country(21).SetAttributes(17, 3, 0);
+    EXPECT_EQ(MainLanguageOf(world, 20), 43);  // the country's first attribute
+    EXPECT_EQ(MainLanguageOf(world, 0), 0);
+    EXPECT_EQ(MainLanguageOf(world, kCountryCount + 1), 0);
     CPlayer& player = world.CreatePerson(0, true);
     player.Reset(0, kDefaultCountry);
     player.SetLanguage(0, 19);
@@ -126,7 +112,9 @@ TEST_F(PersonalDataWorldTest, ChosenNationalitiesBringTheirLanguagesABirthDateTh
     EXPECT_EQ(player.SecondNationality(), 21);
     EXPECT_EQ(player.Languages(), (LanguageSlots{43, 17, 19, 0}));
 
-    // 25 on the day the page measures from: a player of 24 to 29 has national experience 4.
+    // 25 on the day the page measures from, the season start of the game's year: a player of
+    // 24 to 29 has national experience 4.
+    EXPECT_EQ(GameToday(), CDate::FromYmd(2006, 7, 1));
     const CDate birth = CDate::FromYmd(1980, 10, 6);
     StoreBirthDate(player, birth, GameToday());
     EXPECT_EQ(player.BirthDate(), birth);
@@ -139,23 +127,7 @@ TEST_F(PersonalDataWorldTest, ChosenNationalitiesBringTheirLanguagesABirthDateTh
     EXPECT_EQ(trainer.NationalExperience(), 1);
 }
 
-TEST_F(PersonalDataWorldTest, ThePersonsClubIsFoundButNotANationalTeam) {
-    CClub& club = *world.Country(kDefaultCountry).CreateClub();
-    CClub& other = *world.Country(20).CreateClub();
-    CPlayer& player = world.CreatePerson(0, true);
-    player.Reset(0, kDefaultCountry);
-    CPlayer& loner = world.CreatePerson(0, true);
-    loner.Reset(0, kDefaultCountry);
-    ASSERT_TRUE(club.AddPerson(player));
-    ASSERT_TRUE(world.Country(20).NationalTeam().AddPerson(loner));
-    EXPECT_EQ(ClubHoldingPerson(world, player.Id()), &club);
-    EXPECT_EQ(ClubHoldingPerson(world, loner.Id()), nullptr);
-    ASSERT_TRUE(other.AddPerson(loner));
-    EXPECT_EQ(ClubHoldingPerson(world, loner.Id()), &other);
-    EXPECT_EQ(ClubHoldingPerson(world, 0xFFFFFF), nullptr);
-}
-
-TEST(PlayerPositionRules, RepeatedPositionsAreRemovedAndTheRestMoveUp) {
+TEST(PlayerPositionRules, RepeatedPositionsAreRemovedTheRestMoveUpAndRowsAreTabSeparated) {
     using position::kCentralMidfield;
     using position::kCentreBack;
     using position::kDefensiveMidfield;
@@ -173,9 +145,7 @@ TEST(PlayerPositionRules, RepeatedPositionsAreRemovedAndTheRestMoveUp) {
     // Nothing to remove: unchanged.
     const PositionSlots distinct{1, 2, 3, 4, 5, 6};
     EXPECT_EQ(PositionsToStore(distinct), distinct);
-}
-
-TEST(PlayerPositionRules, PositionAndStrengthAreTabSeparated) {
+    // Position and strength are tab separated.
     EXPECT_EQ(PositionStrengthText(position::kGoalkeeper, 75.3), "TO\t75.3");
     EXPECT_EQ(PositionStrengthText(position::kStriker, 5.0), "ST\t5.0");
     EXPECT_EQ(PositionStrengthText(position::kNone, 0.0), " keine\t0.0");
@@ -191,15 +161,13 @@ TEST(PlayerCharacterRules, OnlyTheTypesTheGameKeepsCanBeChosen) {
     EXPECT_FALSE(IsStorablePlayerType(-1));
 }
 
-TEST(PlayerCharacterRules, NoteTravelsBetweenFieldAndRecord) {
+TEST(PlayerCharacterRules, NoteTravelsBetweenFieldAndRecordCutToTheFileLine) {
     EXPECT_EQ(NoteFromEditor("erste\nzweite"), "erste\r\nzweite");
     EXPECT_EQ(NoteFromEditor("erste\r\nzweite"), "erste\r\nzweite");
     EXPECT_EQ(NoteFromEditor("a\tb"), "a b");
     EXPECT_EQ(NoteForEditor("erste\r\nzweite"), "erste\nzweite");
     EXPECT_EQ(NoteFromEditor(NoteForEditor("x\r\ny\r\n")), "x\r\ny\r\n");
-}
-
-TEST(PlayerCharacterRules, LongNoteIsCutToWhatTheFileLineKeeps) {
+    // A long note is cut to what the file line keeps.
     std::string typed;
     for (int line = 0; line < 300; ++line) {
         typed += "Zeile\n";

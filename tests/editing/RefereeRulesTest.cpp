@@ -21,26 +21,25 @@ TEST(RefereeRules, SevenTraitsInTheRecordsOrder) {
     EXPECT_TRUE(RefereeTraitName(7).empty());
 }
 
-TEST(RefereeRules, TypedNamesAreCutToTheRecordsSizes) {
+TEST(RefereeRules, TypedNamesAreCutToTheRecordsSizesAndShownValuesStoreItBack) {
     SRefereeValues values;
     values.firstName = "Bartholomaeus-Maxim";  // 19 characters as typed
     values.surname = "Oberschiedsrichter-X";   // 20 characters
     values.trait = 4;
-    const CReferee referee = RefereeWithValues(values);
-    EXPECT_EQ(referee.FirstName().View(), "Bartholomaeus-M");
-    EXPECT_EQ(referee.Surname().View(), "Oberschiedsrichter-");
-    EXPECT_EQ(referee.Character(), 4);
-}
+    const CReferee typed = RefereeWithValues(values);
+    EXPECT_EQ(typed.FirstName().View(), "Bartholomaeus-M");
+    EXPECT_EQ(typed.Surname().View(), "Oberschiedsrichter-");
+    EXPECT_EQ(typed.Character(), 4);
 
-TEST(RefereeRules, ShownValuesStoreTheRecordBack) {
+    // Shown values store the record back, also a trait as a file may hold it.
     CReferee referee;
     referee.SetNames("J\366rg", "M\374ller");
-    referee.SetCharacter(-2);  // as a file may hold it
-    const SRefereeValues values = RefereeValuesOf(referee);
-    EXPECT_EQ(values.firstName, "J\366rg");
-    EXPECT_EQ(values.surname, "M\374ller");
-    EXPECT_EQ(values.trait, -2);
-    EXPECT_EQ(RefereeWithValues(values), referee);
+    referee.SetCharacter(-2);
+    const SRefereeValues shown = RefereeValuesOf(referee);
+    EXPECT_EQ(shown.firstName, "J\366rg");
+    EXPECT_EQ(shown.surname, "M\374ller");
+    EXPECT_EQ(shown.trait, -2);
+    EXPECT_EQ(RefereeWithValues(shown), referee);
 }
 
 TEST(RefereeRules, AListRowIsTheShortNameAndTheTrait) {

@@ -1,19 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-#include <string>
-#include <vector>
-
 #include "DemoDocumentTest.h"
-#include "document/DatabaseDocument.h"
 #include "editing/SearchCommands.h"
 #include "editing/SquadCommands.h"
-#include "exports/WorldDump.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
 #include "model/WithoutClub.h"
-#include "model/World.h"
 #include "storage/Identifiers.h"
 
 namespace kw {

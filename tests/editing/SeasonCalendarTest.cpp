@@ -2,21 +2,13 @@
 
 #include <memory>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "DemoDocumentTest.h"
-#include "DemoInstallation.h"
-#include "TestWorld.h"
 #include "competition/Competition.h"
 #include "competition/League.h"
-#include "document/DatabaseDocument.h"
 #include "editing/CalendarCheck.h"
 #include "editing/CalendarCommands.h"
 #include "editing/SeasonCalendar.h"
-#include "exports/WorldDump.h"
-#include "model/Country.h"
-#include "model/World.h"
 #include "storage/TextCollation.h"
 
 namespace kw {
@@ -30,7 +22,7 @@ constexpr const char* kMatchdayCount = "Anzahl Spieltage ist nicht korrekt!";
 
 // --- days, dates and months
 
-TEST(SeasonCalendarDates, DayZeroIsTheFirstOfJulyOfTheSeasonsFirstYear) {
+TEST(SeasonCalendarDates, DayZeroIsTheFirstOfJulyAndTheTwelveMonthsCoverTheSeasonInOrder) {
     EXPECT_EQ(SeasonLabel(0), "2006/2007");
     EXPECT_EQ(SeasonLabel(1), "2005/2006");
     const SCalendarDate first = DateOfDay(0, 0);
@@ -44,9 +36,7 @@ TEST(SeasonCalendarDates, DayZeroIsTheFirstOfJulyOfTheSeasonsFirstYear) {
     EXPECT_EQ(DayText(1, 0), "Fr 01.07.2005");
     // The last slot: one ordinary year and the leap year 2008 later, plus three days.
     EXPECT_EQ(DayText(0, 734), "Fr 04.07.2008");
-}
-
-TEST(SeasonCalendarDates, TheTwelveMonthsCoverTheSeasonOnceInOrder) {
+    // The twelve months cover the season once, in order.
     for (int calendar = 0; calendar < kCalendarViewCount; ++calendar) {
         std::vector<int> all;
         for (const int month : {7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6}) {
@@ -87,7 +77,7 @@ InternationalDayTables Tables() {
     return tables;
 }
 
-TEST(SeasonCalendarInternational, EachContinentMergesItsFilesWithTheNationalTeamDayWinning) {
+TEST(SeasonCalendarInternational, EachContinentMergesItsFilesAndTheOverlapLooksAtTheNeighbours) {
     const InternationalDayTables tables = Tables();
     const InternationalDayTable europe = MergedInternationalDays(tables, 0, 0);
     EXPECT_EQ(europe[10], kNationalTeamDay);  // the world cup day wins over the cup round
@@ -113,9 +103,7 @@ TEST(SeasonCalendarInternational, EachContinentMergesItsFilesWithTheNationalTeam
     EXPECT_EQ(InternationalDayText(kNationalTeamDay), "L\xE4nderspiel");
     EXPECT_EQ(InternationalDayText(15), "Finale");
     EXPECT_EQ(InternationalDayText(0), "");
-}
-
-TEST(SeasonCalendarInternational, TheOverlapLooksAtTheNeighboursWithinTheTableOnly) {
+    // The overlap looks at the neighbours within the table only.
     InternationalDayTable table{};
     table[0] = kNationalTeamDay;
     table[364] = kNationalTeamDay;
@@ -257,15 +245,13 @@ TEST_F(SeasonCalendarDemoTest, ADayTakenByTheSubCompetitionChainIsNotAddedAndNot
     EXPECT_EQ(document.History().Count(), 0u);
 }
 
-TEST_F(SeasonCalendarDemoTest, TheDemoIsSoundAndOnDemandTheCheckSaysSo) {
+TEST_F(SeasonCalendarDemoTest, ATopMatchdayTheDayBeforeANationalTeamDayOverlaps) {
+    // The demo is sound, and on demand the check says so.
     EXPECT_TRUE(Lines().empty());
     const SCalendarCheckResult onDemand =
         CheckCalendars(World(), kDemoCountry, ECalendarCheck::kOnDemand, kDefaultLanguage);
     EXPECT_FALSE(onDemand.faultsListed);
     EXPECT_EQ(onDemand.lines, std::vector<std::string>{"Keine Fehler gefunden"});
-}
-
-TEST_F(SeasonCalendarDemoTest, ATopMatchdayTheDayBeforeANationalTeamDayOverlaps) {
     const InternationalDayTable international = MergedInternationalDays(
         World().InternationalDays(), World().Country(kDemoCountry).Continent(), 0);
     const std::uint32_t top = MakeCompetitionId(kDemoCountry, kLeagueType, 0);

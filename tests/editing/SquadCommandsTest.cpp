@@ -2,21 +2,11 @@
 
 #include <algorithm>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "DemoDocumentTest.h"
-#include "TestWorld.h"
-#include "document/DatabaseDocument.h"
 #include "editing/PersonClub.h"
-#include "editing/PersonPlacement.h"
 #include "editing/SquadCommands.h"
 #include "editing/SquadRules.h"
-#include "exports/WorldDump.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
-#include "model/World.h"
 #include "platform/Random.h"
 #include "storage/Identifiers.h"
 
@@ -217,11 +207,14 @@ TEST_F(SquadCommandsTest, TeamSwitchAndReleaseAndOneUndoOfAGroupRestoreEverythin
     ExpectPlacementSound();
 }
 
-TEST_F(SquadCommandsTest, ClubHoldingPersonIgnoresTheWithoutList) {
+TEST_F(SquadCommandsTest, ClubHoldingPersonIgnoresTheWithoutListAndNationalTeams) {
     const std::uint32_t id = FirstPlayer(*abroad);
     EXPECT_EQ(ClubHoldingPerson(document.World(), id), abroad);
     ASSERT_TRUE(ReleaseSquadPerson(document, abroad->Id(), id));
     EXPECT_EQ(ClubHoldingPerson(document.World(), id), nullptr);
+    ASSERT_TRUE(Live().Country(abroad->Country()).NationalTeam().AddPerson(*Live().Person(id)));
+    EXPECT_EQ(ClubHoldingPerson(document.World(), id), nullptr);
+    EXPECT_EQ(ClubHoldingPerson(document.World(), 0xFFFFFF), nullptr);
     // A player without club cannot be fetched as if from a club.
     EXPECT_FALSE(FetchSquadPlayer(document, home->Id(), id));
 }

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "DemoInstallation.h"
-#include "TestWorld.h"
 #include "editing/StadiumPick.h"
 #include "model/Country.h"
 #include "model/Rules.h"
@@ -46,7 +45,7 @@ TEST_F(StadiumPickTest, CountriesAreEveryRealCountryInNameOrder) {
     EXPECT_EQ(numbers.size(), countries.size());
 }
 
-TEST_F(StadiumPickTest, StadiumsAreTheCountrysListNumberedFromOne) {
+TEST_F(StadiumPickTest, StadiumsAreNumberedFromOneAndTheStartingChoiceIsHeldToThem) {
     const CCountry& country = world.Country(kDemoCountry);
     const std::vector<SEditChoice> stadiums = PickStadiums(country);
     ASSERT_EQ(static_cast<int>(stadiums.size()), Stadiums(kDemoCountry));
@@ -55,9 +54,7 @@ TEST_F(StadiumPickTest, StadiumsAreTheCountrysListNumberedFromOne) {
         EXPECT_EQ(stadiums[index].value, static_cast<int>(index) + 1);
         EXPECT_EQ(stadiums[index].text, std::string(country.Stadiums()[index].Name().View()));
     }
-}
-
-TEST_F(StadiumPickTest, TheStartingChoiceIsHeldToWhatExists) {
+    // The starting choice is held to what exists.
     const int last = Stadiums(kDemoCountry);
     EXPECT_EQ(StartingPick(world, kDemoCountry, last), (SStadiumPick{kDemoCountry, last}));
     EXPECT_EQ(StartingPick(world, kDemoCountry, last + 1), (SStadiumPick{kDemoCountry, 1}));

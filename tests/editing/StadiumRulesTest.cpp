@@ -18,7 +18,7 @@ constexpr std::int32_t kMaxPlaces = std::numeric_limits<std::int32_t>::max();
 // season tickets on stands 1 and 4, the away block on stand 7, flag byte 5.
 CStadium DistinctStadium() {
     CStadium stadium;
-    stadium.SetName("Waldstadion");
+    stadium.SetName("Wiesenarena");
     stadium.SetCity("Kleinstadt");
     stadium.SetType(2);
     stadium.SetFlags(5);
@@ -132,7 +132,7 @@ TEST(StadiumRules, TheBlockCheckNamesEveryBrokenRuleInOrder) {
 }
 
 TEST(StadiumRules, AListRowShowsNumberNameCityAndTotal) {
-    EXPECT_EQ(StadiumListRow(DistinctStadium(), 3), "3\tWaldstadion\tKleinstadt\t4884");
+    EXPECT_EQ(StadiumListRow(DistinctStadium(), 3), "3\tWiesenarena\tKleinstadt\t4884");
     EXPECT_EQ(StadiumListRow(CStadium(), 12), "12\t\t\t0");
 }
 

@@ -1,24 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "DemoDocumentTest.h"
-#include "TestWorld.h"
-#include "document/DatabaseDocument.h"
 #include "editing/PersonClub.h"
 #include "editing/SquadChoices.h"
 #include "editing/SquadRules.h"
 #include "editing/StaffCommands.h"
 #include "editing/StaffKinds.h"
 #include "editing/StaffList.h"
-#include "exports/WorldDump.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
 #include "model/WithoutClub.h"
-#include "model/World.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 
@@ -80,6 +71,7 @@ TEST_F(StaffCommandsTest, EachKindIsCreatedOnceWithTheCountrysLanguages) {
     EXPECT_EQ(document.History().Count(), static_cast<std::size_t>(kLastStaffKind));
     EXPECT_EQ(NewStaffPerson(document, home->Id(), 0), 0u);
     EXPECT_EQ(NewStaffPerson(document, home->Id(), kLastStaffKind + 1), 0u);
+    EXPECT_FALSE(CanCreateStaffKind(Live().Country(home->Country()).NationalTeam(), 1));
 }
 
 TEST_F(StaffCommandsTest, CreatingStopsAtSeventyPersonsAndOneUndoRemovesTheNewPerson) {

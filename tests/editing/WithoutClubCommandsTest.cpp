@@ -1,21 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <string>
-#include <vector>
 
 #include "DemoDocumentTest.h"
-#include "document/DatabaseDocument.h"
 #include "editing/SquadCommands.h"
 #include "editing/SquadRules.h"
 #include "editing/WithoutClubCommands.h"
-#include "exports/WorldDump.h"
-#include "model/Club.h"
-#include "model/Country.h"
-#include "model/Player.h"
 #include "model/PlayerStrength.h"
-#include "model/World.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -130,28 +121,7 @@ TEST_F(WithoutClubCommandsTest, MoveToClubTakesTheTeamFromBitTwentyFour) {
     ExpectReferencesSound();
 }
 
-TEST_F(WithoutClubCommandsTest, AFullClubLeavesTheRefusedPlayersOnTheList) {
-    FillClub(*club, CClub::kMaxPersons - 1);
-    const std::size_t persons = document.World().Persons().size();
-    const std::vector<std::uint32_t> moved =
-        MoveWithoutClubPlayersToClub(document, {added[0], added[1], added[2]}, club->Id());
-    // Room for one: the first moves, the others stay on the list and in the world.
-    EXPECT_EQ(moved, std::vector<std::uint32_t>{added[0]});
-    EXPECT_EQ(club->PersonIds().size(), static_cast<std::size_t>(CClub::kMaxPersons));
-    EXPECT_EQ(document.World().Persons().size(), persons);
-    EXPECT_TRUE(document.World().WithoutClub().Contains(added[1]));
-    EXPECT_TRUE(document.World().WithoutClub().Contains(added[2]));
-    ExpectReferencesSound();
-
-    // A full club takes nobody and records nothing.
-    const std::string full = DumpWorldJson(document.World());
-    EXPECT_TRUE(MoveWithoutClubPlayersToClub(document, {added[1]}, club->Id()).empty());
-    EXPECT_EQ(DumpWorldJson(document.World()), full);
-    EXPECT_EQ(document.History().Count(), 1u);
-    ExpectReferencesSound();
-}
-
-TEST_F(WithoutClubCommandsTest, MoveRefusesNationalTeamsMissingClubsAndPersonsOffTheList) {
+TEST_F(WithoutClubCommandsTest, MoveRefusesNationalTeamsMissingClubsPersonsOffTheListAndAFullClub) {
     const std::string before = DumpWorldJson(document.World());
     EXPECT_TRUE(MoveWithoutClubPlayersToClub(document, {added[0]},
                                              MakeClubId(club->Country(), kNationalTeamIndex))
@@ -165,6 +135,23 @@ TEST_F(WithoutClubCommandsTest, MoveRefusesNationalTeamsMissingClubsAndPersonsOf
     EXPECT_TRUE(MoveWithoutClubPlayersToClub(document, {clubPlayer}, club->Id()).empty());
     EXPECT_EQ(DumpWorldJson(document.World()), before);
     EXPECT_EQ(document.History().Count(), 0u);
+
+    FillClub(*club, CClub::kMaxPersons - 1);
+    const std::size_t persons = document.World().Persons().size();
+    const std::vector<std::uint32_t> moved =
+        MoveWithoutClubPlayersToClub(document, {added[0], added[1], added[2]}, club->Id());
+    // Room for one: the first moves, the others stay on the list and in the world.
+    EXPECT_EQ(moved, std::vector<std::uint32_t>{added[0]});
+    EXPECT_EQ(club->PersonIds().size(), static_cast<std::size_t>(CClub::kMaxPersons));
+    EXPECT_EQ(document.World().Persons().size(), persons);
+    EXPECT_TRUE(document.World().WithoutClub().Contains(added[1]));
+    EXPECT_TRUE(document.World().WithoutClub().Contains(added[2]));
+    ExpectReferencesSound();
+    // A full club takes nobody and records nothing.
+    const std::string full = DumpWorldJson(document.World());
+    EXPECT_TRUE(MoveWithoutClubPlayersToClub(document, {added[1]}, club->Id()).empty());
+    EXPECT_EQ(DumpWorldJson(document.World()), full);
+    EXPECT_EQ(document.History().Count(), 1u);
     ExpectReferencesSound();
 }
 

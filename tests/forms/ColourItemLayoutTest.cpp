@@ -8,14 +8,12 @@ using kw::LayOutColourItem;
 using kw::SColourItemLayout;
 using kw::SPixelRect;
 
-TEST(LayOutColourItem, SwatchTakesAQuarterOfTheInsetItemAndTheNameFollowsIt) {
+TEST(LayOutColourItem, SwatchTakesAQuarterOfTheInsetItemTheNameFollowsNeverNegative) {
     EXPECT_EQ(LayOutColourItem(SPixelRect{0, 0, 100, 20}),
               (SColourItemLayout{SPixelRect{2, 2, 24, 16}, SPixelRect{28, 4, 70, 14}}));
     EXPECT_EQ(LayOutColourItem(SPixelRect{10, 40, 202, 18}),
               (SColourItemLayout{SPixelRect{12, 42, 49, 14}, SPixelRect{63, 44, 147, 12}}));
-}
-
-TEST(LayOutColourItem, ItemsSmallerThanTheInsetGiveEmptyPartsNotNegativeOnes) {
+    // Items smaller than the inset give empty parts, not negative ones.
     const SColourItemLayout layout = LayOutColourItem(SPixelRect{0, 0, 3, 3});
     EXPECT_EQ(layout.swatch.width, 0);
     EXPECT_EQ(layout.swatch.height, 0);

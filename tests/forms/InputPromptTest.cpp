@@ -19,14 +19,13 @@ TEST(SplitInputPrompt, TabsSeparateCaptionPromptAndDefault) {
     EXPECT_EQ(SplitInputPrompt("a\tb\tc\td"), (SInputPrompt{"a", "b", "c"}));
 }
 
-TEST(SplitInputPrompt, ASourceWithoutTabSetsNeitherCaptionNorPrompt) {
+TEST(SplitInputPrompt,
+     ASourceWithoutTabSetsNeitherCaptionNorPromptAndAGivenDefaultReplacesTheThird) {
     EXPECT_EQ(SplitInputPrompt("Bitte einen Namen eingeben"), SInputPrompt{});
     EXPECT_EQ(SplitInputPrompt("Bitte einen Namen eingeben", "Name"),
               (SInputPrompt{"", "", "Name"}));
     EXPECT_EQ(SplitInputPrompt(""), SInputPrompt{});
-}
-
-TEST(SplitInputPrompt, AGivenDefaultReplacesTheThirdPiece) {
+    // A given default replaces the third piece.
     EXPECT_EQ(SplitInputPrompt("Titel\tFrage\tAlt", "Neu"),
               (SInputPrompt{"Titel", "Frage", "Neu"}));
     EXPECT_EQ(SplitInputPrompt("Titel\tFrage\tAlt", ""), (SInputPrompt{"Titel", "Frage", ""}));

@@ -23,9 +23,9 @@ CListColumns SquadColumns() {
 }
 
 TEST(SplitRowPieces, SplitsAtTabsUpToTheNumberOfPiecesWanted) {
-    EXPECT_EQ(SplitRowPieces("Kowalski\t24\tST", 3), (Pieces{"Kowalski", "24", "ST"}));
-    EXPECT_EQ(SplitRowPieces("Kowalski\t24\tST", 2), (Pieces{"Kowalski", "24"}));
-    EXPECT_EQ(SplitRowPieces("Kowalski", 3), (Pieces{"Kowalski"}));
+    EXPECT_EQ(SplitRowPieces("Kowarek\t24\tST", 3), (Pieces{"Kowarek", "24", "ST"}));
+    EXPECT_EQ(SplitRowPieces("Kowarek\t24\tST", 2), (Pieces{"Kowarek", "24"}));
+    EXPECT_EQ(SplitRowPieces("Kowarek", 3), (Pieces{"Kowarek"}));
     EXPECT_EQ(SplitRowPieces("a\t", 3), (Pieces{"a", ""}));
     EXPECT_EQ(SplitRowPieces("\t\t", 5), (Pieces{"", "", ""}));
     EXPECT_EQ(SplitRowPieces("a\tb", 0), Pieces{});
@@ -33,8 +33,8 @@ TEST(SplitRowPieces, SplitsAtTabsUpToTheNumberOfPiecesWanted) {
 
 TEST(CListColumns, DrawsOnePiecePerColumnAndIgnoresTheRest) {
     const CListColumns columns = SquadColumns();
-    EXPECT_EQ(columns.Pieces("Kowalski\t24\tST"), (Pieces{"Kowalski", "24", "ST"}));
-    EXPECT_EQ(columns.Pieces("Kowalski\t24\tST\t88\tzu viel"), (Pieces{"Kowalski", "24", "ST"}));
+    EXPECT_EQ(columns.Pieces("Kowarek\t24\tST"), (Pieces{"Kowarek", "24", "ST"}));
+    EXPECT_EQ(columns.Pieces("Kowarek\t24\tST\t88\tzu viel"), (Pieces{"Kowarek", "24", "ST"}));
     EXPECT_EQ(columns.Align(0), EColumnAlign::Left);
     EXPECT_EQ(columns.Align(1), EColumnAlign::Right);
     EXPECT_EQ(columns.Align(2), EColumnAlign::Centre);
@@ -66,16 +66,14 @@ TEST(CListColumns, ColumnsBeyondTheListWidthAreCutOrEmpty) {
     EXPECT_EQ(odd.Spans(8, -5)[1], (SColumnSpan{0, 0}));
 }
 
-TEST(CListColumns, KeepsAtMostAHundredColumns) {
+TEST(CListColumns, KeepsAtMostAHundredColumnsAndWithoutAnyTheFirstPieceFillsTheRow) {
     CListColumns columns;
     columns.Set(std::vector<SListColumn>(150, SListColumn{0, 10, EColumnAlign::Left}));
     EXPECT_EQ(columns.Count(), 100u);
     EXPECT_EQ(columns.Spans(4, 100).size(), 100u);
-}
-
-TEST(CListColumns, WithoutColumnsTheFirstPieceFillsTheRow) {
+    // Without columns the first piece fills the row.
     const CListColumns none;
-    EXPECT_EQ(none.Pieces("Kowalski\t24"), (Pieces{"Kowalski"}));
+    EXPECT_EQ(none.Pieces("Kowarek\t24"), (Pieces{"Kowarek"}));
     EXPECT_EQ(none.Spans(8, 300), (std::vector<SColumnSpan>{{0, 300}}));
 }
 

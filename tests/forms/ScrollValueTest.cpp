@@ -15,7 +15,7 @@ using kw::ThumbPosition;
 constexpr auto kPlain = EScrollDirection::Plain;
 constexpr auto kReversed = EScrollDirection::Reversed;
 
-TEST(ScrollValue, PlainBarsGrowTowardsTheirEnd) {
+TEST(ScrollValue, PlainBarsGrowTowardsTheirEndAndStopAtBothEnds) {
     const SScrollRange range{0, 10, 3};
     EXPECT_EQ(ScrollValue(kPlain, EScrollAction::LineTowardsStart, range, 5, 0), 4);
     EXPECT_EQ(ScrollValue(kPlain, EScrollAction::LineTowardsEnd, range, 5, 0), 6);
@@ -24,10 +24,7 @@ TEST(ScrollValue, PlainBarsGrowTowardsTheirEnd) {
     EXPECT_EQ(ScrollValue(kPlain, EScrollAction::Thumb, range, 5, 7), 7);
     EXPECT_EQ(ScrollValue(kPlain, EScrollAction::ToStart, range, 5, 0), 0);
     EXPECT_EQ(ScrollValue(kPlain, EScrollAction::ToEnd, range, 5, 0), 10);
-}
-
-TEST(ScrollValue, PlainBarsStopAtBothEnds) {
-    const SScrollRange range{0, 10, 3};
+    // They stop at both ends.
     EXPECT_EQ(ScrollValue(kPlain, EScrollAction::LineTowardsStart, range, 0, 0), 0);
     EXPECT_EQ(ScrollValue(kPlain, EScrollAction::PageTowardsStart, range, 1, 0), 0);
     EXPECT_EQ(ScrollValue(kPlain, EScrollAction::LineTowardsEnd, range, 10, 0), 10);
@@ -37,7 +34,7 @@ TEST(ScrollValue, PlainBarsStopAtBothEnds) {
 }
 
 // The contract-end bar: from the current year to 2015, the latest year at the top.
-TEST(ScrollValue, ReversedBarsGrowTowardsTheirStart) {
+TEST(ScrollValue, ReversedBarsGrowTowardsTheirStartAndTheirThumbIsReversed) {
     const SScrollRange range{2006, 2015, 3};
     EXPECT_EQ(ScrollValue(kReversed, EScrollAction::LineTowardsStart, range, 2010, 0), 2011);
     EXPECT_EQ(ScrollValue(kReversed, EScrollAction::LineTowardsEnd, range, 2010, 0), 2009);
@@ -47,10 +44,7 @@ TEST(ScrollValue, ReversedBarsGrowTowardsTheirStart) {
     EXPECT_EQ(ScrollValue(kReversed, EScrollAction::ToEnd, range, 2010, 0), 2006);
     EXPECT_EQ(ScrollValue(kReversed, EScrollAction::LineTowardsStart, range, 2015, 0), 2015);
     EXPECT_EQ(ScrollValue(kReversed, EScrollAction::PageTowardsEnd, range, 2007, 0), 2006);
-}
-
-TEST(ScrollValue, AReversedThumbGivesBothEndsOfTheRangeAtBothEndsOfTheBar) {
-    const SScrollRange range{2006, 2015, 3};
+    // A reversed thumb gives both ends of the range at both ends of the bar.
     EXPECT_EQ(ScrollValue(kReversed, EScrollAction::Thumb, range, 2010, 2006), 2015);
     EXPECT_EQ(ScrollValue(kReversed, EScrollAction::Thumb, range, 2010, 2015), 2006);
     EXPECT_EQ(ScrollValue(kReversed, EScrollAction::Thumb, range, 2010, 2008), 2013);

@@ -14,7 +14,7 @@ using kw::CSpinEditValue;
 using kw::ESpinArrow;
 using kw::ParseSpinText;
 
-TEST(ParseSpinText, ReadsLeadingDecimalNumbersAndTextThatIsNoNumberAsZero) {
+TEST(ParseSpinText, ReadsLeadingDecimalNumbersHeldToTheIntRangeAndNoNumberAsZero) {
     EXPECT_EQ(ParseSpinText("150"), 150);
     EXPECT_EQ(ParseSpinText("  -7"), -7);
     EXPECT_EQ(ParseSpinText("+5"), 5);
@@ -23,18 +23,14 @@ TEST(ParseSpinText, ReadsLeadingDecimalNumbersAndTextThatIsNoNumberAsZero) {
     EXPECT_EQ(ParseSpinText(""), 0);
     EXPECT_EQ(ParseSpinText("-"), 0);
     EXPECT_EQ(ParseSpinText("0x1F"), 0);
-}
-
-TEST(ParseSpinText, NumbersBeyondTheIntRangeGiveItsNearerEndInsteadOfWrapping) {
+    // Numbers beyond the int range give its nearer end instead of wrapping.
     EXPECT_EQ(ParseSpinText("2147483647"), INT_MAX);
     EXPECT_EQ(ParseSpinText("-2147483648"), INT_MIN);
     EXPECT_EQ(ParseSpinText("2147483648"), INT_MAX);
     EXPECT_EQ(ParseSpinText("99999999999"), INT_MAX);
     EXPECT_EQ(ParseSpinText("-99999999999"), INT_MIN);
     EXPECT_EQ(ParseSpinText(std::string(60, '9')), INT_MAX);
-}
-
-TEST(ParseSpinText, ReadsOnlyTheFirstSixtyThreeCharacters) {
+    // Only the first sixty-three characters are read.
     EXPECT_EQ(ParseSpinText(std::string(62, ' ') + "5"), 5);
     EXPECT_EQ(ParseSpinText(std::string(63, ' ') + "5"), 0);
     EXPECT_EQ(ParseSpinText(std::string(61, ' ') + "1234"), 12);
@@ -61,13 +57,17 @@ TEST(ClampedEditValue, GivesTheNearerBoundOnlyForNumbersOutsideTheRange) {
     EXPECT_EQ(ClampedEditValue("99999999999", 0, 99), 99);
 }
 
-TEST(CSpinEditValue, StartsAtZeroInTheRangeZeroToHundred) {
+TEST(CSpinEditValue, StartsAtZeroInTheRangeZeroToHundredAndARangeKeepsTheStoredValue) {
     CSpinEditValue spin;
     EXPECT_EQ(spin.Value(), 0);
     EXPECT_EQ(spin.Minimum(), 0);
     EXPECT_EQ(spin.Maximum(), 100);
     EXPECT_EQ(spin.SetValue(0), std::nullopt);
     EXPECT_EQ(spin.SetValue(101), 100);
+    // Setting the range keeps the stored value.
+    spin.SetRange(0, 50);
+    EXPECT_EQ(spin.Value(), 100);
+    EXPECT_EQ(spin.SetValue(79), 50);
 }
 
 TEST(CSpinEditValue, EqualValuesChangeNothingAndClampingComesAfterTheComparison) {
@@ -96,14 +96,6 @@ TEST(CSpinEditValue, AnEmptyFieldTakesAnyValueAndStaysEmptyWhileOnlyBlanksAreTyp
     EXPECT_FALSE(spin.IsEmpty());
     EXPECT_FALSE(spin.StaysEmpty(""));
     EXPECT_EQ(spin.SetValue(7), std::nullopt);
-}
-
-TEST(CSpinEditValue, SettingTheRangeKeepsTheStoredValue) {
-    CSpinEditValue spin;
-    EXPECT_EQ(spin.SetValue(80), 80);
-    spin.SetRange(0, 50);
-    EXPECT_EQ(spin.Value(), 80);
-    EXPECT_EQ(spin.SetValue(79), 50);
 }
 
 TEST(CSpinEditValue, ArrowsStepTowardsTheirBoundAndStopThere) {

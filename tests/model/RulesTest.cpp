@@ -13,7 +13,6 @@
 #include "platform/AtomicFileBatch.h"
 #include "platform/FileFaults.h"
 #include "platform/ScriptedUserInterface.h"
-#include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 #include "storage/KLFile.h"
 #include "storage/RecordVersion.h"
@@ -21,7 +20,6 @@
 namespace kw {
 namespace {
 
-namespace fs = std::filesystem;
 using test::Lines;
 using test::ReadFile;
 using test::TempDir;
@@ -382,17 +380,6 @@ TEST_F(RulesInWorld, WorldLoadWithoutRulesFileGivesDefaultsAndEmptyResets) {
     world.Rules().CopyFrom(Filled());
     world.Empty();
     EXPECT_EQ(world.Rules(), CRules());
-}
-
-TEST_F(RulesInWorld, WorldSaveReportsARulesFileThatCannotBeWritten) {
-    const TempDir database;
-    world.SetDirectory(database.Path());
-    CFileFaults faults(FailWritesTo(database / "Rules.sav"));
-    EXPECT_FALSE(world.Save(progress, ui, {.faults = &faults}));
-    EXPECT_EQ(ui.Texts(CScriptedUserInterface::Message::Kind::Error),
-              std::vector<std::string>{std::string(ResourceString(ids::kSaveFailed))});
-    EXPECT_FALSE(fs::exists(database / "Rules.sav"));
-    EXPECT_FALSE(fs::exists(database / "Country206.sav"));
 }
 
 }  // namespace

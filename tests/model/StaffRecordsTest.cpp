@@ -36,9 +36,9 @@ protected:
     CPlayer& Trainer() {
         CPlayer& p = world.CreatePerson(0, true);
         p.Reset(1, 5);
-        p.SetFirstName("Otto");
-        p.SetSurname("Rehbrinck");
-        p.SetBirthDate(CDate::FromYmd(1938, 8, 9));
+        p.SetFirstName("Ewald");
+        p.SetSurname("Kleinhold");
+        p.SetBirthDate(CDate::FromYmd(1941, 3, 17));
         p.SetStaffByte(0, 3);
         p.SetStaffByte(1, 4);
         p.SetStaffByte(2, 5);
@@ -67,8 +67,8 @@ TEST_F(ClubStaff, WritesItsFieldsInOrderAndRoundTrips) {
     const CPlayer& trainer = Trainer();
     const std::string written = WriteStaff(trainer);
     EXPECT_THAT(Lines(written),
-                ElementsAre("%INDEX%STAFF", "Otto", "Rehbrinck", "1", "%INDEX%DATE", "9", "8",
-                            "1938", "%INDEXEND%DATE", "5", "4", "3", "15", "8", "0", "0", "9", "12",
+                ElementsAre("%INDEX%STAFF", "Ewald", "Kleinhold", "1", "%INDEX%DATE", "17", "3",
+                            "1941", "%INDEXEND%DATE", "5", "4", "3", "15", "8", "0", "0", "9", "12",
                             "0", "0", "7", "5", "2", "%INDEXEND%STAFF"));
     CPlayer& read = ReadStaff(written);
     EXPECT_TRUE(read.HasSameData(trainer));
@@ -90,12 +90,12 @@ TEST_F(ClubStaff, NegativeContractByte2SetsBit2OfTheOriginByte) {
 
 TEST_F(ClubStaff, NamesAreTrimmedOfBlanksAndNonBreakingBlanks) {
     std::vector<std::string> lines = Lines(WriteStaff(Trainer()));
-    lines.at(1) = "\xA0 Otto \xA0";
-    lines.at(2) = "  Reh  brinck ";
+    lines.at(1) = "\xA0 Ewald \xA0";
+    lines.at(2) = "  Klein  hold ";
     CPlayer& read = ReadStaff(JoinLines(lines));
-    EXPECT_EQ(read.FirstName().View(), "Otto");
-    EXPECT_EQ(read.Surname().View(), "Reh  brinck");  // inside, staff names stay as written
-    EXPECT_EQ(read.ShortName(), "Reh  brinck, O.");
+    EXPECT_EQ(read.FirstName().View(), "Ewald");
+    EXPECT_EQ(read.Surname().View(), "Klein  hold");  // inside, staff names stay as written
+    EXPECT_EQ(read.ShortName(), "Klein  hold, E.");
 }
 
 TEST_F(ClubStaff, ACutStaffRecordKeepsItsNamesAndTheNextOneReads) {

@@ -14,17 +14,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::Club;
+using test::FileNames;
 using test::kCountry;
 using test::ReadFile;
 using test::TempDir;
-
-std::set<std::string> FileNames(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
 
 class WorldFiles : public test::CountriesTest {
 protected:

@@ -28,13 +28,7 @@ protected:
 
     fs::path Target(int number) const { return m_folder / ("File" + std::to_string(number)); }
     fs::path Record() const { return m_folder / std::string(kCommitRecordName); }
-    std::set<std::string> Names() const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_folder.Path())) {
-            names.insert(entry.path().filename().string());
-        }
-        return names;
-    }
+    std::set<std::string> Names() const { return test::FileNames(m_folder.Path()); }
     std::set<std::string> TargetNames() const {
         std::set<std::string> names;
         for (int number = 1; number <= kFiles; ++number) {

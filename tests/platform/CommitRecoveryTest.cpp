@@ -13,6 +13,7 @@ namespace kw {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FileNames;
 using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
@@ -48,16 +49,9 @@ protected:
         }
         return contents;
     }
-    std::set<std::string> Names(const fs::path& folder) const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            names.insert(entry.path().filename().string());
-        }
-        return names;
-    }
     void ExpectOnlyTargetsLeft() const {
-        EXPECT_EQ(Names(Database()), (std::set<std::string>{"Country1.sav", "Rules.sav"}));
-        EXPECT_EQ(Names(m_install / "badges"), std::set<std::string>{"club.tga"});
+        EXPECT_EQ(FileNames(Database()), (std::set<std::string>{"Country1.sav", "Rules.sav"}));
+        EXPECT_EQ(FileNames(m_install / "badges"), std::set<std::string>{"club.tga"});
     }
 
     TempDir m_install;
@@ -110,8 +104,8 @@ TEST_F(CommitRecovery, LeftoverTemporariesGoAndOtherFilesStay) {
     WriteFile(Database() / "Database.txt", "mine");
     EXPECT_EQ(RecoverDatabaseFolder(Database()), ECommitRecovery::kNothingPending);
     EXPECT_EQ(Contents(), (Texts{"old", "old", "old"}));
-    EXPECT_EQ(Names(Database()), (std::set<std::string>{"Country1.sav", "Database.txt", "Rules.sav",
-                                                        "notes.tmp-abc"}));
+    EXPECT_EQ(FileNames(Database()), (std::set<std::string>{"Country1.sav", "Database.txt",
+                                                            "Rules.sav", "notes.tmp-abc"}));
     // The installation's folders are not the database's to clean.
     EXPECT_TRUE(fs::exists(m_entries[2].temporary));
 }

@@ -1,4 +1,4 @@
-#include "AdminToolsScenes.h"
+#include "SceneList.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-#include "CalendarScenes.h"
+#include "SceneList.h"
 
 #include <stdexcept>
 

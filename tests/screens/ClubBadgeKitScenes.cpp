@@ -1,4 +1,4 @@
-#include "ClubBadgeKitScenes.h"
+#include "SceneList.h"
 
 #include "editing/KitColours.h"
 #include "gui/editors/DlgClubBadgeManage.h"

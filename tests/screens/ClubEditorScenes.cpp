@@ -1,4 +1,4 @@
-#include "ClubEditorScenes.h"
+#include "SceneList.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "ClubStadiumScenes.h"
+#include "SceneList.h"
 
 #include <QVBoxLayout>
 

@@ -1,6 +1,5 @@
-#include "CountryPersonScenes.h"
+#include "SceneList.h"
 
-#include "CountryScenes.h"
 #include "editing/CountryStaffCommands.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/editors/country/CountryManagersPage.h"

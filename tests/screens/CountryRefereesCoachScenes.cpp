@@ -1,4 +1,4 @@
-#include "CountryRefereesCoachScenes.h"
+#include "SceneList.h"
 
 #include <QTabWidget>
 

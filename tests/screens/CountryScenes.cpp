@@ -1,4 +1,4 @@
-#include "CountryScenes.h"
+#include "SceneList.h"
 
 #include <QTabWidget>
 

@@ -1,4 +1,4 @@
-#include "CsvExchangeScenes.h"
+#include "SceneList.h"
 
 #include <algorithm>
 #include <stdexcept>

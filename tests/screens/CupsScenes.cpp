@@ -1,4 +1,4 @@
-#include "CupsScenes.h"
+#include "SceneList.h"
 
 #include <QTabWidget>
 

@@ -1,4 +1,4 @@
-#include "DatabaseDialogScenes.h"
+#include "SceneList.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>

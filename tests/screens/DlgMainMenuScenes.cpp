@@ -1,3 +1,5 @@
+#include "SceneList.h"
+
 #include <QLabel>
 #include <QPointer>
 
@@ -9,7 +11,6 @@
 #include <thread>
 #include <utility>
 
-#include "WindowScenes.h"
 #include "app/LongtimeOperation.h"
 #include "gui/controls/GuiStrings.h"
 #include "gui/mainwindow/DlgLongtimeOperation.h"

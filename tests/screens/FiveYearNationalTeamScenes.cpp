@@ -1,4 +1,4 @@
-#include "FiveYearNationalTeamScenes.h"
+#include "SceneList.h"
 
 #include <QTreeWidget>
 

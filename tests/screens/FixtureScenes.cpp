@@ -1,4 +1,4 @@
-#include "FixtureScenes.h"
+#include "SceneList.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "GlobalRulesScenes.h"
+#include "SceneList.h"
 
 #include "gui/controls/ControlText.h"
 #include "gui/editors/DlgLevelName.h"

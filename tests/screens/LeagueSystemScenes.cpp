@@ -1,4 +1,4 @@
-#include "LeagueSystemScenes.h"
+#include "SceneList.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "ManagerListScenes.h"
+#include "SceneList.h"
 
 #include <QListWidget>
 #include <QTabWidget>

@@ -1,4 +1,4 @@
-#include "ManagerPagesScenes.h"
+#include "SceneList.h"
 
 #include <QVBoxLayout>
 

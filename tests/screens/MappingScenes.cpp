@@ -1,4 +1,4 @@
-#include "MappingScenes.h"
+#include "SceneList.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "PlayerDoubleScenes.h"
+#include "SceneList.h"
 
 #include <QComboBox>
 #include <QListWidget>

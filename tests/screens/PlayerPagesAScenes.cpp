@@ -1,4 +1,4 @@
-#include "PlayerPagesAScenes.h"
+#include "SceneList.h"
 
 #include <QVBoxLayout>
 

@@ -1,4 +1,4 @@
-#include "PlayerPagesBScenes.h"
+#include "SceneList.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "PlayerSearchScenes.h"
+#include "SceneList.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "QuickFindDiffScenes.h"
+#include "SceneList.h"
 
 #include <QLineEdit>
 
@@ -6,6 +6,7 @@
 
 #include "app/DatabaseSlots.h"
 #include "document/DatabaseDocument.h"
+#include "gui/mainwindow/DlgChangePackageSource.h"
 #include "gui/mainwindow/DlgDatabaseDiff.h"
 #include "gui/mainwindow/DlgMainMenu.h"
 #include "model/Club.h"
@@ -13,49 +14,8 @@
 #include "model/Player.h"
 #include "model/Referee.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 
 namespace kw::screens {
-
-namespace {
-
-// The demo database open twice; in the second one player changed, a club added and a referee
-// gone, as the diff window compares them.
-class CDatabaseDiffScene : public CShownScene {
-public:
-    explicit CDatabaseDiffScene(CSceneContext& context) : m_slots(context.Installation()) {
-        CSilentProgress progress;
-        for (int slot = 0; slot < 2; ++slot) {
-            CDatabaseDocument* document = m_slots.AddSlot();
-            if (document == nullptr || !OpenDatabase(*document, context.Installation() / "database",
-                                                     progress, context.Ui())) {
-                throw std::runtime_error("demo database not opened");
-            }
-        }
-        CWorld& world = m_slots.Slot(1)->WorldForOperations();
-        CCountry& country = world.Country(kDefaultCountry);
-        const CClub& club = *std::next(country.Clubs().begin())->second;
-        CPlayer& player = *world.Person(club.PersonIds().front());
-        player.SetAbility(0, static_cast<std::uint8_t>(player.Abilities()[0] + 3));
-        player.SetContractUntil(player.ContractUntil() + 1);
-        country.CreateClub()->SetName(kDefaultLanguage, "SV Nebelstadt 2006");
-        country.Referees().erase(country.Referees().begin());
-        m_dialog = std::make_unique<CDlgDatabaseDiff>(
-            std::vector<CDlgDatabaseDiff::SDatabase>{
-                {QStringLiteral("1 database"), m_slots.Slot(0)},
-                {QStringLiteral("2 Kopie"), m_slots.Slot(1)}},
-            0);
-        m_dialog->show();
-    }
-
-    QWidget& Widget() override { return *m_dialog; }
-
-private:
-    CDatabaseSlots m_slots;
-    std::unique_ptr<CDlgDatabaseDiff> m_dialog;
-};
-
-}  // namespace
 
 std::unique_ptr<CShownScene> ShowQuickFind(CSceneContext& context) {
     auto window = std::make_unique<DlgMainMenu>(context.NewAppContext(), context.Ui());
@@ -67,8 +27,35 @@ std::unique_ptr<CShownScene> ShowQuickFind(CSceneContext& context) {
     return Shown(std::move(window));
 }
 
+// The demo database open twice; in the second one player changed, a club added and a referee
+// gone, as the diff window compares them.
 std::unique_ptr<CShownScene> ShowDlgDatabaseDiff(CSceneContext& context) {
-    return std::make_unique<CDatabaseDiffScene>(context);
+    auto scene = std::make_unique<CDatabaseScene>(context, context.NewAppContext(), 2);
+    CDatabaseSlots& copies = scene->Slots();
+    CWorld& world = copies.Slot(1)->WorldForOperations();
+    CCountry& country = world.Country(kDefaultCountry);
+    const CClub& club = *std::next(country.Clubs().begin())->second;
+    CPlayer& player = *world.Person(club.PersonIds().front());
+    player.SetAbility(0, static_cast<std::uint8_t>(player.Abilities()[0] + 3));
+    player.SetContractUntil(player.ContractUntil() + 1);
+    country.CreateClub()->SetName(kDefaultLanguage, "SV Nebelstadt 2006");
+    country.Referees().erase(country.Referees().begin());
+    scene->Show(std::make_unique<CDlgDatabaseDiff>(
+        std::vector<CDlgDatabaseDiff::SDatabase>{{QStringLiteral("1 database"), copies.Slot(0)},
+                                                 {QStringLiteral("2 Kopie"), copies.Slot(1)}},
+        0));
+    return scene;
+}
+
+// "Änderungspaket erstellen..." choosing the old database for the second of two.
+std::unique_ptr<CShownScene> ShowDlgChangePackageSource(CSceneContext& context) {
+    auto scene = std::make_unique<CDatabaseScene>(context, context.NewAppContext(), 2);
+    CDatabaseSlots& copies = scene->Slots();
+    scene->Show(std::make_unique<CDlgChangePackageSource>(
+        std::vector<CDlgDatabaseDiff::SDatabase>{{QStringLiteral("1 database"), copies.Slot(0)},
+                                                 {QStringLiteral("2 Kopie"), copies.Slot(1)}},
+        1));
+    return scene;
 }
 
 }  // namespace kw::screens

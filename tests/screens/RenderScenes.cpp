@@ -1,3 +1,5 @@
+#include "SceneList.h"
+
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -6,7 +8,6 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "WindowScenes.h"
 #include "gui/controls/RenderManager.h"
 #include "gui/controls/RenderPreview.h"
 #include "gui/controls/RenderValues.h"

@@ -77,19 +77,21 @@ std::unique_ptr<CShownScene> Shown(std::unique_ptr<QWidget> widget);
 // choose it.
 void SelectRowOf(QListWidget& list, std::uint32_t id);
 
-// A scene on the demo database of `app` (the small or the full demo), opened in a document of its
-// own as the editor opens it: the directories set up and the installation's tables loaded. The
-// shown widget goes before the document (a window's edit group ends first).
+// A scene on the demo database of `app` (the small or the full demo), opened `copies` times in
+// documents of their own as the editor opens it: the directories set up and the installation's
+// tables loaded. The shown widget goes before the documents (a window's edit group ends first).
 class CDatabaseScene : public CShownScene {
 public:
-    CDatabaseScene(CSceneContext& context, SAppContext& app);
+    CDatabaseScene(CSceneContext& context, SAppContext& app, int copies = 1);
     ~CDatabaseScene() override;
 
     QWidget& Widget() override { return *m_widget; }
     bool IsReady() const override { return !m_ready || m_ready(); }
     const SAppContext& App() const { return m_app; }
     CInstallationData& Installation() { return m_installation; }
-    CDatabaseDocument& Document() const { return *m_document; }
+    // The first copy, and every copy by its slot.
+    CDatabaseDocument& Document() const;
+    CDatabaseSlots& Slots() const { return *m_slots; }
 
     // Shows `widget` as the scene's; the scene is ready once `ready` holds.
     template <typename Shown>
@@ -113,7 +115,6 @@ private:
     const SAppContext& m_app;
     CInstallationData m_installation;
     std::unique_ptr<CDatabaseSlots> m_slots;
-    CDatabaseDocument* m_document = nullptr;
     std::vector<std::shared_ptr<void>> m_kept;
     std::unique_ptr<QWidget> m_widget;
     std::function<bool()> m_ready;

@@ -42,19 +42,25 @@ void SelectRowOf(QListWidget& list, std::uint32_t id) {
     }
 }
 
-CDatabaseScene::CDatabaseScene(CSceneContext& context, SAppContext& app) : m_app(app) {
+CDatabaseScene::CDatabaseScene(CSceneContext& context, SAppContext& app, int copies) : m_app(app) {
     SetUpDirectories(app, app.workingDirectory);
     m_installation.Load(app);
     m_slots = std::make_unique<CDatabaseSlots>(app.installDirectory);
     CSilentProgress progress;
-    m_document = m_slots->AddSlot();
-    if (m_document == nullptr ||
-        !OpenDatabase(*m_document, app.installDirectory / "database", progress, context.Ui())) {
-        throw std::runtime_error("demo database not opened");
+    for (int copy = 0; copy < copies; ++copy) {
+        CDatabaseDocument* document = m_slots->AddSlot();
+        if (document == nullptr ||
+            !OpenDatabase(*document, app.installDirectory / "database", progress, context.Ui())) {
+            throw std::runtime_error("demo database not opened");
+        }
     }
 }
 
 CDatabaseScene::~CDatabaseScene() = default;
+
+CDatabaseDocument& CDatabaseScene::Document() const {
+    return *m_slots->Slot(0);
+}
 
 CSceneContext::CSceneContext(std::filesystem::path installation)
     : m_installation(std::move(installation)) {}

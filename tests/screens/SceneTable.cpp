@@ -1,34 +1,4 @@
-#include "AdminToolsScenes.h"
-#include "CalendarScenes.h"
-#include "ChangePackageScenes.h"
-#include "ClubBadgeKitScenes.h"
-#include "ClubEditorScenes.h"
-#include "ClubStadiumScenes.h"
-#include "CountryPersonScenes.h"
-#include "CountryRefereesCoachScenes.h"
-#include "CountryScenes.h"
-#include "CsvExchangeScenes.h"
-#include "CupsScenes.h"
-#include "DatabaseDialogScenes.h"
-#include "FiveYearNationalTeamScenes.h"
-#include "FixtureScenes.h"
-#include "GlobalRulesScenes.h"
-#include "LeagueCompositionScenes.h"
-#include "LeagueSystemScenes.h"
-#include "ManagerListScenes.h"
-#include "ManagerPagesScenes.h"
-#include "MappingScenes.h"
-#include "PlayerDoubleScenes.h"
-#include "PlayerPagesAScenes.h"
-#include "PlayerPagesBScenes.h"
-#include "PlayerSearchScenes.h"
-#include "QuickFindDiffScenes.h"
-#include "Scene.h"
-#include "SquadScenes.h"
-#include "StadiumRefereeScenes.h"
-#include "TransferScenes.h"
-#include "ValidationReportScenes.h"
-#include "WindowScenes.h"
+#include "SceneList.h"
 #include "gui/controls/ControlsGallery.h"
 #include "gui/editors/DlgNewClub.h"
 
@@ -133,6 +103,7 @@ const std::vector<SScene>& Scenes() {
         {"MappingReportDialog", ShowMappingReportDialog},
         {"DlgDatabaseDiff", ShowDlgDatabaseDiff},
         {"DlgChangePackagePreview", ShowDlgChangePackagePreview},
+        {"DlgChangePackageSource", ShowDlgChangePackageSource},
         {"DlgValidationReport", ShowDlgValidationReport},
     };
     return scenes;

@@ -1,4 +1,4 @@
-#include "SquadScenes.h"
+#include "SceneList.h"
 
 #include <QListWidget>
 

@@ -1,4 +1,4 @@
-#include "StadiumRefereeScenes.h"
+#include "SceneList.h"
 
 #include <QListWidget>
 
@@ -13,42 +13,27 @@
 #include "gui/editors/DlgStadiumlist.h"
 #include "model/Country.h"
 #include "model/World.h"
-#include "platform/Progress.h"
 #include "storage/Identifiers.h"
 
 namespace kw::screens {
 
 namespace {
 
-// The demo database in a document of its own and one dialog on its country 14.
-class CCountryDialogScene : public CShownScene {
-public:
-    using MakeDialog = std::function<std::unique_ptr<QWidget>(CDatabaseDocument&)>;
-
-    CCountryDialogScene(CSceneContext& context, const MakeDialog& make, QSize size) {
-        auto world = std::make_unique<CWorld>(context.Installation());
-        CSilentProgress progress;
-        if (!world->InitialiseCountries() ||
-            !world->Load(context.Installation() / "database", progress)) {
-            throw std::runtime_error("demo database not loaded");
-        }
-        m_document = std::make_unique<CDatabaseDocument>(std::move(world));
-        m_dialog = make(*m_document);
-        m_dialog->resize(size);
-        m_dialog->show();
-    }
-
-    QWidget& Widget() override { return *m_dialog; }
-
-private:
-    std::unique_ptr<CDatabaseDocument> m_document;
-    std::unique_ptr<QWidget> m_dialog;
-};
+// One dialog on country 14 of the demo database, opened in a document of its own.
+std::unique_ptr<CShownScene> CountryDialogScene(
+    CSceneContext& context, const std::function<std::unique_ptr<QWidget>(CDatabaseDocument&)>& make,
+    QSize size) {
+    auto scene = std::make_unique<CDatabaseScene>(context, context.NewAppContext());
+    std::unique_ptr<QWidget> dialog = make(scene->Document());
+    dialog->resize(size);
+    scene->Show(std::move(dialog));
+    return scene;
+}
 
 }  // namespace
 
 std::unique_ptr<CShownScene> ShowDlgStadiumlist(CSceneContext& context) {
-    return std::make_unique<CCountryDialogScene>(
+    return CountryDialogScene(
         context,
         [](CDatabaseDocument& document) {
             auto dialog = std::make_unique<CDlgStadiumlist>(document, kDefaultCountry);
@@ -59,7 +44,7 @@ std::unique_ptr<CShownScene> ShowDlgStadiumlist(CSceneContext& context) {
 }
 
 std::unique_ptr<CShownScene> ShowDlgStadium(CSceneContext& context) {
-    return std::make_unique<CCountryDialogScene>(
+    return CountryDialogScene(
         context,
         [](CDatabaseDocument& document) {
             return std::make_unique<CDlgStadium>(document, kDefaultCountry, 0);
@@ -68,7 +53,7 @@ std::unique_ptr<CShownScene> ShowDlgStadium(CSceneContext& context) {
 }
 
 std::unique_ptr<CShownScene> ShowDlgReferees(CSceneContext& context) {
-    return std::make_unique<CCountryDialogScene>(
+    return CountryDialogScene(
         context,
         [](CDatabaseDocument& document) {
             auto dialog = std::make_unique<CDlgReferees>(document, kDefaultCountry);

@@ -1,4 +1,4 @@
-#include "TransferScenes.h"
+#include "SceneList.h"
 
 #include <QComboBox>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "ValidationReportScenes.h"
+#include "SceneList.h"
 
 #include <stdexcept>
 

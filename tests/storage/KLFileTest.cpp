@@ -45,11 +45,6 @@ private:
     kw::CAtomicFileBatch m_batch;
 };
 
-std::size_t FilesIn(const fs::path& dir) {
-    return static_cast<std::size_t>(
-        std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
-}
-
 // --- writing
 
 TEST(KLFileWrite, EncodesEveryValueKindOnItsOwnCrLfLine) {
@@ -145,7 +140,7 @@ TEST(KLFileWrite, TargetAppearsOnlyWhenClosedOrDestroyedWithoutAnException) {
     } catch (const std::runtime_error&) {
     }
     EXPECT_EQ(kw::test::ReadFile(path), "42\r\n");
-    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+    EXPECT_EQ(kw::test::FileNames(dir.Path()).size(), 1u);
 }
 
 // A failure at the final write, one while lines are still being written, or at the final rename:
@@ -172,7 +167,7 @@ TEST(KLFileWrite, FailedWritesKeepThePreviousFile) {
         }
         EXPECT_FALSE(file.Close());
         EXPECT_EQ(kw::test::ReadFile(path), "old\r\n");
-        EXPECT_EQ(FilesIn(dir.Path()), 1u);
+        EXPECT_EQ(kw::test::FileNames(dir.Path()).size(), 1u);
     }
     // A target that cannot be replaced at all, and one in a missing folder.
     kw::test::TempDir dir;
@@ -182,7 +177,7 @@ TEST(KLFileWrite, FailedWritesKeepThePreviousFile) {
     file.WriteText("new");
     EXPECT_FALSE(file.Close());
     EXPECT_EQ(kw::test::ReadFile(dir / "folder.sav" / "inside"), "x");
-    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+    EXPECT_EQ(kw::test::FileNames(dir.Path()).size(), 1u);
     EXPECT_FALSE(file.OpenForWrite(dir / "missing" / "x.sav"));
     EXPECT_FALSE(file.IsOpen());
 }

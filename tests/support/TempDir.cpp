@@ -34,4 +34,12 @@ void WriteFile(const std::filesystem::path& path, std::string_view data) {
     out.write(data.data(), static_cast<std::streamsize>(data.size()));
 }
 
+std::set<std::string> FileNames(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
 }  // namespace kw::test

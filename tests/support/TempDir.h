@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,7 @@ private:
 
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, std::string_view data);
+// The names of the entries directly in `folder`.
+std::set<std::string> FileNames(const std::filesystem::path& folder);
 
 }  // namespace kw::test

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "KLText.h"
 #include "ReferenceCheck.h"
 #include "TempDir.h"
 #include "assets/RakelClubMapping.h"
@@ -21,21 +22,6 @@
 
 namespace kw {
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        EXPECT_NE(end, std::string::npos) << "every line ends with CR LF";
-        if (end == std::string::npos) {
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
 
 // A small world in a document: clubs in the first and the last country, players and a trainer.
 class RakelMappingTest : public ::testing::Test {
@@ -77,7 +63,9 @@ protected:
     }
 
     std::vector<std::string> Report() const {
-        return Lines(test::ReadFile(install / "report.txt"));
+        const std::string text = test::ReadFile(install / "report.txt");
+        EXPECT_EQ(test::JoinLines(test::Lines(text)), text) << "every line ends with CR LF";
+        return test::Lines(text);
     }
 
     void ExpectSound() {

@@ -12,13 +12,14 @@ class AdminToolsTest : public CMainWindowGuiTest {
 
 private slots:
     void menuExistsOnlyInAdministratorMode();
-    void answeredNoChangesNothing();
-    void answeredYesIsOneUndoStepAndReportsTheCount();
+    void answeredNoChangesNothingAndYesIsOneUndoStepReportingTheCount();
     void nicknameQuestionOffersCancel();
 
 private:
     static QMenu* AdminMenu(QWidget& window);
-    static QAction* Item(QWidget& window, const QString& text);
+    static QAction* Item(QWidget& window, const QString& text) {
+        return Action(*AdminMenu(window), text);
+    }
 
     void Copied() override { m_context.tools = true; }
 };
@@ -27,15 +28,6 @@ QMenu* AdminToolsTest::AdminMenu(QWidget& window) {
     for (QAction* action : window.findChild<QMenuBar*>()->actions()) {
         if (action->text() == QStringLiteral("AdminTools")) {
             return action->menu();
-        }
-    }
-    return nullptr;
-}
-
-QAction* AdminToolsTest::Item(QWidget& window, const QString& text) {
-    for (QAction* action : AdminMenu(window)->actions()) {
-        if (action->text() == text) {
-            return action;
         }
     }
     return nullptr;
@@ -73,13 +65,14 @@ void AdminToolsTest::menuExistsOnlyInAdministratorMode() {
     QVERIFY(m_ui.Messages().empty());
 }
 
-void AdminToolsTest::answeredNoChangesNothing() {
+void AdminToolsTest::answeredNoChangesNothingAndYesIsOneUndoStepReportingTheCount() {
     DlgMainMenu window(m_context, m_ui);
     const std::string before = DumpWorldJson(window.World());
+    const std::size_t persons = window.World().Persons().size();
+    QAction* staff = Item(window, QStringLiteral("Mitarbeiterstab löschen (bis auf Manager, "
+                                                 "Vorsitzender, Präsident)"));
     m_ui.QueueAnswer(false);
-    Item(window, QStringLiteral("Mitarbeiterstab löschen (bis auf Manager, Vorsitzender, "
-                                "Präsident)"))
-        ->trigger();
+    staff->trigger();
     QCOMPARE(m_ui.Texts(Kind::Question),
              (std::vector<std::string>{"This option deletes all staffs except manager, trainer "
                                        "and presidents. Do you really want to delete them?"}));
@@ -87,23 +80,15 @@ void AdminToolsTest::answeredNoChangesNothing() {
     QCOMPARE(window.Document().History().Count(), std::size_t{0});
     QVERIFY(!window.Document().IsModified());
     QVERIFY(DumpWorldJson(window.World()) == before);
-}
 
-void AdminToolsTest::answeredYesIsOneUndoStepAndReportsTheCount() {
-    DlgMainMenu window(m_context, m_ui);
-    const std::string before = DumpWorldJson(window.World());
-    const std::size_t persons = window.World().Persons().size();
     m_ui.QueueAnswer(true);
-    Item(window, QStringLiteral("Mitarbeiterstab löschen (bis auf Manager, Vorsitzender, "
-                                "Präsident)"))
-        ->trigger();
+    staff->trigger();
     const std::size_t removed = persons - window.World().Persons().size();
     QVERIFY(removed > 0);
     QCOMPARE(m_ui.Texts(Kind::Information),
              (std::vector<std::string>{"Deleted " + std::to_string(removed) + " staffs"}));
     QCOMPARE(window.Document().History().Count(), std::size_t{1});
     QVERIFY(ReferenceFaults(window.World()).empty());
-
     window.Undo();
     QVERIFY(DumpWorldJson(window.World()) == before);
     QVERIFY(!window.Document().IsModified());

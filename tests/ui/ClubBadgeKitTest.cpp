@@ -37,15 +37,6 @@ void WriteText(const fs::path& path, const std::string& text) {
     out << text;
 }
 
-QPushButton* ButtonNamed(QWidget& parent, const QString& text) {
-    for (QPushButton* button : parent.findChildren<QPushButton*>()) {
-        if (button->text() == text) {
-            return button;
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 // The badge and kit pages of the club editor on a working copy of a demo club, driven as a user
@@ -58,20 +49,26 @@ private slots:
     void init();
     void cleanup();
 
-    void badgePageShowsTheBadgeAndItsColours();
-    void choosingAColourChangesExactlyThatNumber();
+    void badgePageShowsTheBadgeAndItsColoursAndStoresTheChosenOnes();
     void untouchedPagesStoreNothing();
     void badgeDialogPreselectsTheClubsBadgeAndOkStoresAnother();
     void noBadgeGivesTheColourTemplate();
     void aPathTooLongIsRefusedAndOkWithoutBadgeCancels();
     void designFieldsFollowTheTypingRules();
     void colourButtonPicksOnlyThatColour();
-    void originalKitIsStoredWhenChosen();
-    void pageWithoutRendererShowsThePlaceholder();
+    void pageWithoutRendererShowsThePlaceholderAndStoresTheOriginalKit();
 
 private:
-    // Runs `act` on the next modal dialog of type T that opens.
-    SClubEditContext& Context();
+    // The page on the working copy, loaded and shown.
+    template <typename T>
+    T& Page() {
+        auto page = std::make_unique<T>(*m_context, nullptr);
+        T& shown = *page;
+        m_pages.push_back(std::move(page));
+        shown.Load();
+        shown.show();
+        return shown;
+    }
     // The badge group of the club's folder, with at least two badges.
     QString ClubBadgeName() const;
 
@@ -83,6 +80,7 @@ private:
     CClub* m_original = nullptr;
     std::unique_ptr<CClub> m_copy;
     std::unique_ptr<SClubEditContext> m_context;
+    std::vector<std::unique_ptr<QWidget>> m_pages;
 };
 
 void ClubBadgeKitTest::initTestCase() {
@@ -136,24 +134,19 @@ void ClubBadgeKitTest::init() {
 }
 
 void ClubBadgeKitTest::cleanup() {
+    m_pages.clear();
     m_context.reset();
     m_copy.reset();
-}
-
-SClubEditContext& ClubBadgeKitTest::Context() {
-    return *m_context;
 }
 
 QString ClubBadgeKitTest::ClubBadgeName() const {
     return QString::fromStdString(BadgeDisplayName(m_original->BadgePath().View()));
 }
 
-void ClubBadgeKitTest::badgePageShowsTheBadgeAndItsColours() {
+void ClubBadgeKitTest::badgePageShowsTheBadgeAndItsColoursAndStoresTheChosenOnes() {
     m_copy->SetColour(0, 2);
     m_copy->SetColourStyle(1);
-    CDlgClubBadge page(Context(), nullptr);
-    page.Load();
-    page.show();
+    auto& page = Page<CDlgClubBadge>();
     auto* badge = page.findChild<CShowBitmap*>(QStringLiteral("badge"));
     QVERIFY(badge->HasBitmap());
     QCOMPARE(page.findChild<QLabel*>(QStringLiteral("file"))->text(),
@@ -176,15 +169,12 @@ void ClubBadgeKitTest::badgePageShowsTheBadgeAndItsColours() {
                 ->text()
                 .contains(QStringLiteral("Badges\\Nowhere\\Badge256\\none.tga")));
     QVERIFY(m_ui.Texts(CScriptedUserInterface::Message::Kind::Error).empty());
-}
 
-void ClubBadgeKitTest::choosingAColourChangesExactlyThatNumber() {
+    // A colour chosen changes exactly that number.
     m_copy->SetColour(0, 3);  // "Auch Rot", the same colour as number 1
     m_copy->SetColourStyle(0);
     CClub expected = *m_copy;
-    CDlgClubBadge page(Context(), nullptr);
     page.Load();
-    page.show();
     auto* club = page.findChild<QComboBox*>(QStringLiteral("clubColour"));
     QCOMPARE(club->currentText(), QStringLiteral("Auch Rot"));
     // Up to "Weiss" (2) and the merchandise colour down to "Gruen" (2).
@@ -214,12 +204,8 @@ void ClubBadgeKitTest::untouchedPagesStoreNothing() {
     m_copy->Kit().SetSharedValue(987654);  // no entry of the original kits
     const CClub before = *m_copy;
 
-    CDlgClubBadge badge(Context(), nullptr);
-    CDlgClubShirts shirts(Context(), nullptr);
-    badge.Load();
-    shirts.Load();
-    badge.show();
-    shirts.show();
+    auto& badge = Page<CDlgClubBadge>();
+    auto& shirts = Page<CDlgClubShirts>();
     // Looked at, focus moved through the fields, nothing changed.
     for (QLineEdit* field : shirts.findChildren<QLineEdit*>()) {
         field->setFocus();
@@ -231,9 +217,7 @@ void ClubBadgeKitTest::untouchedPagesStoreNothing() {
 }
 
 void ClubBadgeKitTest::badgeDialogPreselectsTheClubsBadgeAndOkStoresAnother() {
-    CDlgClubBadge page(Context(), nullptr);
-    page.Load();
-    page.show();
+    auto& page = Page<CDlgClubBadge>();
     QString chosen;
     QString preselected;
     WhenModal<CDlgClubBadgeManage>(*this, [&](CDlgClubBadgeManage& dialog) {
@@ -252,7 +236,7 @@ void ClubBadgeKitTest::badgeDialogPreselectsTheClubsBadgeAndOkStoresAnother() {
                           list->visualItemRect(other).center());
         QCOMPARE(list->currentRow(), row);
         chosen = dialog.findChild<QLineEdit*>(QStringLiteral("path"))->text();
-        QTest::mouseClick(ButtonNamed(dialog, QStringLiteral("OK")), Qt::LeftButton);
+        QTest::mouseClick(ButtonWithText(dialog, QStringLiteral("OK")), Qt::LeftButton);
     });
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("chooseBadge")), Qt::LeftButton);
     QCOMPARE(preselected, ClubBadgeName());
@@ -266,16 +250,14 @@ void ClubBadgeKitTest::badgeDialogPreselectsTheClubsBadgeAndOkStoresAnother() {
 
 void ClubBadgeKitTest::noBadgeGivesTheColourTemplate() {
     m_copy->SetColour(0, 19);
-    CDlgClubBadge page(Context(), nullptr);
-    page.Load();
-    page.show();
+    auto& page = Page<CDlgClubBadge>();
     WhenModal<CDlgClubBadgeManage>(*this, [](CDlgClubBadgeManage& dialog) {
         auto* groups = dialog.findChild<QComboBox*>(QStringLiteral("groups"));
         QTest::keyClick(groups, Qt::Key_Home);
         QCOMPARE(groups->currentText(), QStringLiteral(" Kein Wappen"));
         QCOMPARE(dialog.findChild<QListWidget*>(QStringLiteral("badges"))->count(), 0);
         QVERIFY(!dialog.findChild<CShowBitmap*>(QStringLiteral("preview"))->HasBitmap());
-        QTest::mouseClick(ButtonNamed(dialog, QStringLiteral("OK")), Qt::LeftButton);
+        QTest::mouseClick(ButtonWithText(dialog, QStringLiteral("OK")), Qt::LeftButton);
     });
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("chooseBadge")), Qt::LeftButton);
     QCOMPARE(std::string(m_copy->BadgePath().View()), std::string("color\\badge256\\ro_ws.tga"));
@@ -284,9 +266,7 @@ void ClubBadgeKitTest::noBadgeGivesTheColourTemplate() {
 
 void ClubBadgeKitTest::aPathTooLongIsRefusedAndOkWithoutBadgeCancels() {
     const CClub before = *m_copy;
-    CDlgClubBadge page(Context(), nullptr);
-    page.Load();
-    page.show();
+    auto& page = Page<CDlgClubBadge>();
     QString message;
     bool stayedOpen = false;
     WhenModal<CDlgClubBadgeManage>(*this, [&](CDlgClubBadgeManage& dialog) {
@@ -299,14 +279,14 @@ void ClubBadgeKitTest::aPathTooLongIsRefusedAndOkWithoutBadgeCancels() {
             message = box.text();
             box.accept();
         });
-        QTest::mouseClick(ButtonNamed(dialog, QStringLiteral("OK")), Qt::LeftButton);
+        QTest::mouseClick(ButtonWithText(dialog, QStringLiteral("OK")), Qt::LeftButton);
         stayedOpen = dialog.isVisible();
         // Another folder, no badge chosen: OK is Cancel.
         auto* groups = dialog.findChild<QComboBox*>(QStringLiteral("groups"));
         QTest::keyClick(groups,
                         groups->currentIndex() + 1 < groups->count() ? Qt::Key_Down : Qt::Key_Up);
         QCOMPARE(list->currentItem(), nullptr);
-        QTest::mouseClick(ButtonNamed(dialog, QStringLiteral("OK")), Qt::LeftButton);
+        QTest::mouseClick(ButtonWithText(dialog, QStringLiteral("OK")), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
     });
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("chooseBadge")), Qt::LeftButton);
@@ -322,9 +302,7 @@ void ClubBadgeKitTest::designFieldsFollowTheTypingRules() {
     home.secondStyle = 5;
     home.thirdStyle = 2;
     CClub expected = *m_copy;
-    CDlgClubShirts page(Context(), nullptr);
-    page.Load();
-    page.show();
+    auto& page = Page<CDlgClubShirts>();
 
     auto* shirt = page.findChild<QWidget*>(QStringLiteral("homeShirtDesign"));
     auto* shirtField = shirt->findChild<QLineEdit*>();
@@ -373,9 +351,7 @@ void ClubBadgeKitTest::designFieldsFollowTheTypingRules() {
 
 void ClubBadgeKitTest::colourButtonPicksOnlyThatColour() {
     CClub expected = *m_copy;
-    CDlgClubShirts page(Context(), nullptr);
-    page.Load();
-    page.show();
+    auto& page = Page<CDlgClubShirts>();
     // White, the third colour of the table, for the away socks.
     WhenModal<CDlgClubShirtsColor>(*this, [](CDlgClubShirtsColor& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Trikot Farbauswahl"));
@@ -383,7 +359,7 @@ void ClubBadgeKitTest::colourButtonPicksOnlyThatColour() {
         QCOMPARE(white->toolTip(), QStringLiteral("Weiss"));
         QTest::mouseClick(white, Qt::LeftButton);
         QCOMPARE(dialog.Chosen(), (SKitRgb{255, 255, 255}));
-        QTest::mouseClick(ButtonNamed(dialog, QStringLiteral("OK")), Qt::LeftButton);
+        QTest::mouseClick(ButtonWithText(dialog, QStringLiteral("OK")), Qt::LeftButton);
     });
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("awaySocksColour")),
                       Qt::LeftButton);
@@ -392,7 +368,7 @@ void ClubBadgeKitTest::colourButtonPicksOnlyThatColour() {
         auto* red = dialog.findChild<QWidget*>(QStringLiteral("red"));
         red->setFocus();
         QTest::keyClick(red, Qt::Key_Up);
-        QTest::mouseClick(ButtonNamed(dialog, QStringLiteral("Abbruch")), Qt::LeftButton);
+        QTest::mouseClick(ButtonWithText(dialog, QStringLiteral("Abbruch")), Qt::LeftButton);
     });
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("homeShirtColour")),
                       Qt::LeftButton);
@@ -403,28 +379,10 @@ void ClubBadgeKitTest::colourButtonPicksOnlyThatColour() {
              KitColour(m_original->Kit().Kit(1), EKitColour::kShirt));
 }
 
-void ClubBadgeKitTest::originalKitIsStoredWhenChosen() {
+void ClubBadgeKitTest::pageWithoutRendererShowsThePlaceholderAndStoresTheOriginalKit() {
     m_copy->Kit().SetSharedValue(0);
     CClub expected = *m_copy;
-    CDlgClubShirts page(Context(), nullptr);
-    page.Load();
-    page.show();
-    auto* original = page.findChild<QComboBox*>(QStringLiteral("originalKit"));
-    QCOMPARE(original->currentIndex(), 0);
-    QCOMPARE(original->currentText(), QStringLiteral(" nicht vorhanden "));
-    QTest::keyClick(original, Qt::Key_Down);
-    QTest::keyClick(original, Qt::Key_Down);
-    const int chosen = original->currentData().toInt();
-    QVERIFY(chosen != 0);
-    page.Store();
-    expected.Kit().SetSharedValue(chosen);
-    QVERIFY(m_copy->HasSameData(expected));
-}
-
-void ClubBadgeKitTest::pageWithoutRendererShowsThePlaceholder() {
-    CDlgClubShirts page(Context(), nullptr);
-    page.Load();
-    page.show();
+    auto& page = Page<CDlgClubShirts>();
     QVERIFY(page.findChild<QLabel*>(QStringLiteral("previewPlaceholder"))->isVisible());
     const QStringList names = AccessibleNames(page);
     QVERIFY(names.contains(QStringLiteral("Original Heim")));
@@ -438,8 +396,17 @@ void ClubBadgeKitTest::pageWithoutRendererShowsThePlaceholder() {
     auto* socks = page.findChild<QWidget*>(QStringLiteral("homeSocksDesign"));
     socks->findChild<QSlider*>()->setFocus();
     QTest::keyClick(socks->findChild<QSlider*>(), Qt::Key_End);
+    auto* original = page.findChild<QComboBox*>(QStringLiteral("originalKit"));
+    QCOMPARE(original->currentIndex(), 0);
+    QCOMPARE(original->currentText(), QStringLiteral(" nicht vorhanden "));
+    QTest::keyClick(original, Qt::Key_Down);
+    QTest::keyClick(original, Qt::Key_Down);
+    const int chosen = original->currentData().toInt();
+    QVERIFY(chosen != 0);
     page.Store();
-    QCOMPARE(int{m_copy->Kit().Kit(0).thirdStyle}, kSocksDesigns.maximum);
+    expected.Kit().SetSharedValue(chosen);
+    expected.Kit().Kit(0).thirdStyle = static_cast<std::uint8_t>(kSocksDesigns.maximum);
+    QVERIFY(m_copy->HasSameData(expected));
 }
 
 }  // namespace kw

@@ -4,8 +4,6 @@
 #include <QPointer>
 
 #include "GuiTest.h"
-#include "app/InstallationData.h"
-#include "demo/DemoGenerator.h"
 #include "editing/CityPicture.h"
 #include "editing/ClubStadiumRules.h"
 #include "gui/controls/ShowBitmap.h"
@@ -32,8 +30,7 @@ private slots:
     void eachControlStoresExactlyItsField();
     void stadiumNameIsEditedInTheContextsLanguage();
     void cityPictureShownWhereTheCityHasOne();
-    void choosingAPictureMakesItsNameTheCity();
-    void aPictureOutsideTheCityFolderIsRefused();
+    void aPictureChosenInTheCityFolderNamesTheCityOneOutsideIsRefused();
 
     void droppingAPlayerOnAHeldNumberSwapsTheTwoOnOk();
     void invalidNumbersAreShownPlacedButNotStored();
@@ -46,29 +43,19 @@ private:
     std::unique_ptr<CDlgClubStadium> Page(CClub& club, int language = 0);
     CClub& DemoClub(int skip = 0);
     std::vector<CPlayer*> NewPlayers(const std::vector<int>& numbers);
-    template <typename T>
-    static T& Child(QWidget& parent, const char* name);
-    static void ReplaceText(QLineEdit& edit, const QString& text);
-    // Types the file's path into the file dialog's name field and presses Enter.
-    // Runs `act` on the next modal dialog of type T once it is shown.
 
-    QTemporaryDir m_install;
-    SAppContext m_app;
+    CSmallDemoInstallation m_demo;
+    const SAppContext& m_app = m_demo.Context();
     std::unique_ptr<CWorld> m_world;
-    CInstallationData m_installation;
     std::unique_ptr<SClubEditContext> m_context;
 };
 
 void ClubStadiumTest::initTestCase() {
-    QVERIFY(m_install.isValid());
+    QVERIFY(m_demo.Generate());
     CSilentProgress progress;
-    const fs::path install = m_install.path().toStdString();
-    QVERIFY(demo::GenerateDemoInstallation(install, demo::EDemoScale::kSmall, 1, progress).ok);
-    SetUpDirectories(m_app, install);
-    m_installation.Load(m_app);
-    m_world = std::make_unique<CWorld>(install);
+    m_world = std::make_unique<CWorld>(m_demo.Path());
     QVERIFY(m_world->InitialiseCountries());
-    QVERIFY(m_world->Load(install / "database", progress));
+    QVERIFY(m_world->Load(m_demo.Path() / "database", progress));
 }
 
 CClub& ClubStadiumTest::DemoClub(int skip) {
@@ -81,34 +68,12 @@ CClub& ClubStadiumTest::DemoClub(int skip) {
 }
 
 std::unique_ptr<CDlgClubStadium> ClubStadiumTest::Page(CClub& club, int language) {
-    m_context = std::make_unique<SClubEditContext>(
-        SClubEditContext{club, *m_world, m_installation, nullptr, m_app.cityDirectory, language});
+    m_context = std::make_unique<SClubEditContext>(SClubEditContext{
+        club, *m_world, m_demo.Installation(), nullptr, m_app.cityDirectory, language});
     auto page = std::make_unique<CDlgClubStadium>(*m_context, nullptr);
     page->Load();
     page->show();
     return page;
-}
-
-template <typename T>
-T& ClubStadiumTest::Child(QWidget& parent, const char* name) {
-    T* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) {
-        qFatal("no child %s", name);
-    }
-    return *child;
-}
-
-void ClubStadiumTest::ReplaceText(QLineEdit& edit, const QString& text) {
-    edit.setFocus();
-    edit.selectAll();
-    QTest::keyClick(&edit, Qt::Key_Delete);
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(&edit, c.toLatin1());
-        } else {  // a key of a keyboard with accents: no ASCII key code
-            QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
 }
 
 void ClubStadiumTest::untouchedPageStoresNothingAlsoValuesItCannotShow() {
@@ -155,14 +120,6 @@ void ClubStadiumTest::eachControlStoresExactlyItsField() {
         }
     };
     check(
-        "name",
-        [](QWidget& page) { ReplaceText(Child<QLineEdit>(page, "stadiumName"), "Neuer Park"); },
-        [](CClub& c) { c.SetStadiumName(0, "Neuer Park"); });
-    check(
-        "capacity",
-        [](QWidget& page) { ReplaceText(Child<QLineEdit>(page, "stadiumCapacity"), "99999999"); },
-        [](CClub& c) { c.SetStadiumCapacity(CClub::kMaxStadiumCapacity); });
-    check(
         "big main stand",
         [](QWidget& page) {
             auto& box = Child<QCheckBox>(page, "bigMainStand");
@@ -180,63 +137,47 @@ void ClubStadiumTest::eachControlStoresExactlyItsField() {
                             combo.currentIndex() + 1 < combo.count() ? Qt::Key_Down : Qt::Key_Up);
         };
     };
-    const auto chosen = [](QWidget& page, const char* name) {
-        return Child<QComboBox>(page, name).currentData().toInt();
+    // Each combo stores the value it moves to, read from the combo as the user sees it.
+    const std::vector<std::pair<const char*, std::function<void(CClub&, int)>>> combos{
+        {"stadiumType", [](CClub& c, int v) { c.SetStadiumType(static_cast<std::uint8_t>(v)); }},
+        {"venue", [](CClub& c, int v) { c.SetStadiumNumber(v); }},
+        {"surrounding4",
+         [](CClub& c, int v) { c.SetSurrounding(4, static_cast<std::uint8_t>(v)); }},
+        {"youthCountry", [](CClub& c, int v) { c.SetYouthCountry(static_cast<std::uint8_t>(v)); }},
+        {"preferredCountry2",
+         [](CClub& c, int v) { c.SetPreferredCountry(1, static_cast<std::uint8_t>(v)); }},
     };
-    // The value each combo moves to, read from the combo as the user sees it.
-    int value = 0;
-    check(
-        "type",
-        [&](QWidget& page) {
-            nextItem("stadiumType")(page);
-            value = chosen(page, "stadiumType");
-        },
-        [&value](CClub& c) { c.SetStadiumType(static_cast<std::uint8_t>(value)); });
-    check(
-        "venue",
-        [&](QWidget& page) {
-            nextItem("venue")(page);
-            value = chosen(page, "venue");
-        },
-        [&value](CClub& c) { c.SetStadiumNumber(value); });
-    check(
-        "surrounding",
-        [&](QWidget& page) {
-            nextItem("surrounding4")(page);
-            value = chosen(page, "surrounding4");
-        },
-        [&value](CClub& c) { c.SetSurrounding(4, static_cast<std::uint8_t>(value)); });
-    check(
-        "youth country",
-        [&](QWidget& page) {
-            nextItem("youthCountry")(page);
-            value = chosen(page, "youthCountry");
-        },
-        [&value](CClub& c) { c.SetYouthCountry(static_cast<std::uint8_t>(value)); });
-    check(
-        "second preferred country",
-        [&](QWidget& page) {
-            nextItem("preferredCountry2")(page);
-            value = chosen(page, "preferredCountry2");
-        },
-        [&value](CClub& c) { c.SetPreferredCountry(1, static_cast<std::uint8_t>(value)); });
+    for (const auto& [name, store] : combos) {
+        int value = 0;
+        check(
+            name,
+            [&](QWidget& page) {
+                nextItem(name)(page);
+                value = Child<QComboBox>(page, name).currentData().toInt();
+            },
+            [&](CClub& c) { store(c, value); });
+    }
     const SCoordinate latitude = SplitCoordinate(original.Latitude());
     check("latitude half", nextItem("latitudeHalf"), [&latitude](CClub& c) {
         c.SetLatitude(MakeCoordinate(!latitude.negative, latitude.degrees, latitude.minutes));
     });
+    // Each field stores what it takes of the typed text.
     const SCoordinate longitude = SplitCoordinate(original.Longitude());
-    check(
-        "longitude degrees",
-        [](QWidget& page) { ReplaceText(Child<QLineEdit>(page, "longitudeDegrees"), "200"); },
-        [&longitude](CClub& c) {
-            c.SetLongitude(MakeCoordinate(longitude.negative, 180, longitude.minutes));
-        });
-    check(
-        "latitude minutes",
-        [](QWidget& page) { ReplaceText(Child<QLineEdit>(page, "latitudeMinutes"), "7"); },
-        [&latitude](CClub& c) {
-            c.SetLatitude(MakeCoordinate(latitude.negative, latitude.degrees, 7));
-        });
+    const std::vector<std::tuple<const char*, const char*, std::function<void(CClub&)>>> fields{
+        {"stadiumName", "Neuer Park", [](CClub& c) { c.SetStadiumName(0, "Neuer Park"); }},
+        {"stadiumCapacity", "99999999",
+         [](CClub& c) { c.SetStadiumCapacity(CClub::kMaxStadiumCapacity); }},
+        {"longitudeDegrees", "200",
+         [&](CClub& c) {
+             c.SetLongitude(MakeCoordinate(longitude.negative, 180, longitude.minutes));
+         }},
+        {"latitudeMinutes", "7",
+         [&](CClub& c) { c.SetLatitude(MakeCoordinate(latitude.negative, latitude.degrees, 7)); }},
+    };
+    for (const auto& [name, text, expect] : fields) {
+        check(
+            name, [&](QWidget& page) { Retype(Child<QLineEdit>(page, name), text); }, expect);
+    }
 }
 
 void ClubStadiumTest::stadiumNameIsEditedInTheContextsLanguage() {
@@ -247,7 +188,7 @@ void ClubStadiumTest::stadiumNameIsEditedInTheContextsLanguage() {
     auto& name = Child<QLineEdit>(*page, "stadiumName");
     QCOMPARE(name.text(), QStringLiteral("Stade du Lac"));
     QCOMPARE(name.maxLength(), 29);
-    ReplaceText(name, QStringLiteral("Stade Général"));
+    Retype(name, QStringLiteral("Stade Général"));
     page->Store();
     QCOMPARE(std::string(club.StadiumNames()[2].View()), std::string("Stade G\xE9n\xE9ral"));
     QCOMPARE(club.StadiumNames()[0].View(), before.StadiumNames()[0].View());
@@ -278,7 +219,7 @@ void ClubStadiumTest::cityPictureShownWhereTheCityHasOne() {
     QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), QStringLiteral("Keine Datei gewählt"));
 }
 
-void ClubStadiumTest::choosingAPictureMakesItsNameTheCity() {
+void ClubStadiumTest::aPictureChosenInTheCityFolderNamesTheCityOneOutsideIsRefused() {
     // A picture named like no club's city yet, copied from a demo one.
     const fs::path demoPicture = fs::directory_iterator(m_app.cityDirectory)->path();
     const fs::path chosen = m_app.cityDirectory / "Seeblick.bmp";
@@ -296,21 +237,10 @@ void ClubStadiumTest::choosingAPictureMakesItsNameTheCity() {
     QTest::mouseClick(&Child<QPushButton>(*page, "chooseCityPicture"), Qt::LeftButton);
     QVERIFY(Child<CShowBitmap>(*page, "cityPicture").HasBitmap());
     QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), QStringLiteral("Seeblick.bmp"));
-    page->Store();
-    QVERIFY(club.HasSameData(expected));
-    // Shown again, the page finds the picture through the new name.
-    page->Load();
-    QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), QStringLiteral("Seeblick.bmp"));
-}
 
-void ClubStadiumTest::aPictureOutsideTheCityFolderIsRefused() {
-    const fs::path outside = fs::path(m_install.path().toStdString()) / "Anderswo.bmp";
-    fs::copy_file(fs::directory_iterator(m_app.cityDirectory)->path(), outside,
-                  fs::copy_options::overwrite_existing);
-    CClub club = DemoClub(2);
-    const CClub before = club;
-    auto page = Page(club);
-    const QString shownBefore = Child<QLabel>(*page, "cityPictureFile").text();
+    // A picture outside the city folder is refused with a message.
+    const fs::path outside = m_demo.Path() / "Anderswo.bmp";
+    fs::copy_file(demoPicture, outside, fs::copy_options::overwrite_existing);
     QString message;
     WhenModal<QFileDialog>(*this, [&outside, &message, this](QFileDialog& dialog) {
         WhenModal<QMessageBox>(*this, [&message](QMessageBox& box) {
@@ -321,9 +251,12 @@ void ClubStadiumTest::aPictureOutsideTheCityFolderIsRefused() {
     });
     QTest::mouseClick(&Child<QPushButton>(*page, "chooseCityPicture"), Qt::LeftButton);
     QVERIFY(message.startsWith(QStringLiteral("Die Stadtgrafik muss im Ordner")));
-    QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), shownBefore);
+    QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), QStringLiteral("Seeblick.bmp"));
     page->Store();
-    QVERIFY(club.HasSameData(before));
+    QVERIFY(club.HasSameData(expected));
+    // Shown again, the page finds the picture through the new name.
+    page->Load();
+    QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), QStringLiteral("Seeblick.bmp"));
 }
 
 std::vector<CPlayer*> ClubStadiumTest::NewPlayers(const std::vector<int>& numbers) {

@@ -1,5 +1,4 @@
 #include <QGroupBox>
-#include <QKeyEvent>
 
 #include "GuiTest.h"
 #include "gui/controls/DialogB.h"
@@ -36,35 +35,6 @@ QStringList ButtonTexts(const QWidget& dialog) {
     return texts;
 }
 
-QPushButton* ButtonWithText(const QWidget& dialog, const QString& text) {
-    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-        if (button->text() == text) {
-            return button;
-        }
-    }
-    return nullptr;
-}
-
-// QTest's typing knows Latin-1 only.
-void TypeCharacter(QWidget& widget, const QString& character) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
-    QApplication::sendEvent(&widget, &press);
-}
-
-// Runs `act` on the input box once it shows modally (its exec runs an event loop of its own).
-void WhenInputBoxShows(std::function<void(CDlgInputBox&)> act) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        auto* box = qobject_cast<CDlgInputBox*>(QApplication::activeModalWidget());
-        if (box != nullptr && box->isVisible()) {
-            poll->stop();
-            poll->deleteLater();
-            act(*box);
-        }
-    });
-    poll->start(10);
-}
-
 }  // namespace
 
 class ControlDialogsTest : public QObject {
@@ -78,13 +48,11 @@ private slots:
     void contextMenuOpensOnlyOverTheControl();
     void dragImageShowsTheTextOnTransparency();
 
-    void hintDialogHasOkAndAbbruchAndCanBeRelabelled();
-    void hintDialogStopsCollectingAtTheLimit();
+    void hintDialogHasOkAndAbbruchCanBeRelabelledAndStopsAtTheLimit();
     void attentionDialogHasOnlyOk();
 
     void inputBoxSplitsItsPromptAndSelectsTheDefault();
-    void inputBoxKeepsToItsMaximumLength();
-    void inputBoxWithoutTabHasNoCaptionOrPrompt();
+    void inputBoxKeepsToItsMaximumLengthAndNeedsTabs();
     void askReturnsTheTextOnOkAndNothingOnCancel();
 };
 
@@ -143,22 +111,20 @@ void ControlDialogsTest::pagesInsideAnotherDialogIgnoreEnterAndEscape() {
 }
 
 void ControlDialogsTest::clampEditToSpinReplacesNumbersOutsideTheRangeByTheNearerBound() {
-    QLineEdit edit;
-    edit.setText(QStringLiteral("150"));
-    QVERIFY(CDialogB::ClampEditToSpin(edit, 0, 99));
-    QCOMPARE(edit.text(), QStringLiteral("99"));
-    edit.setText(QStringLiteral("50"));
-    QVERIFY(!CDialogB::ClampEditToSpin(edit, 0, 99));
-    QCOMPARE(edit.text(), QStringLiteral("50"));
-    edit.setText(QStringLiteral("-4"));
-    QVERIFY(CDialogB::ClampEditToSpin(edit, 99, 0));
-    QCOMPARE(edit.text(), QStringLiteral("0"));
-    edit.setText(QStringLiteral("99999999999"));
-    QVERIFY(CDialogB::ClampEditToSpin(edit, 10, 20));
-    QCOMPARE(edit.text(), QStringLiteral("20"));
-    edit.setText(QStringLiteral("Tor"));
-    QVERIFY(CDialogB::ClampEditToSpin(edit, 10, 20));
-    QCOMPARE(edit.text(), QStringLiteral("10"));
+    struct SCase {
+        const char* typed;
+        int low;
+        int high;
+        const char* shown;
+    };
+    for (const SCase& entry :
+         {SCase{"150", 0, 99, "99"}, SCase{"50", 0, 99, "50"}, SCase{"-4", 99, 0, "0"},
+          SCase{"99999999999", 10, 20, "20"}, SCase{"Tor", 10, 20, "10"}}) {
+        QLineEdit edit(QString::fromLatin1(entry.typed));
+        QCOMPARE(CDialogB::ClampEditToSpin(edit, entry.low, entry.high),
+                 std::string_view(entry.typed) != entry.shown);
+        QCOMPARE(edit.text(), QString::fromLatin1(entry.shown));
+    }
 }
 
 void ControlDialogsTest::menuItemsCopyTheControlsCaptionAndClickIt() {
@@ -216,7 +182,7 @@ void ControlDialogsTest::dragImageShowsTheTextOnTransparency() {
     QVERIFY(text > 0);
 }
 
-void ControlDialogsTest::hintDialogHasOkAndAbbruchAndCanBeRelabelled() {
+void ControlDialogsTest::hintDialogHasOkAndAbbruchCanBeRelabelledAndStopsAtTheLimit() {
     CDlgErrorMessage dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("KW 06 Editor Hinweis"));
     QCOMPARE(dialog.findChild<QGroupBox*>()->title(), QStringLiteral("Achtung!"));
@@ -248,16 +214,15 @@ void ControlDialogsTest::hintDialogHasOkAndAbbruchAndCanBeRelabelled() {
     dialog.SetButtonTexts(ids::kCancel, 0);
     QCOMPARE(dialog.OkButton()->text(), QStringLiteral("Abbruch"));
     QCOMPARE(dialog.CancelButton()->text(), QStringLiteral("Egal"));
-}
 
-void ControlDialogsTest::hintDialogStopsCollectingAtTheLimit() {
-    CDlgErrorMessage dialog;
+    // It stops collecting at the limit.
+    CDlgErrorMessage full;
     const std::string message(100, 'x');
     for (int i = 0; i < 12; ++i) {
-        dialog.AddText(message);
+        full.AddText(message);
     }
-    QCOMPARE(std::count(dialog.Text().begin(), dialog.Text().end(), '\n'), 11);
-    const QString shown = dialog.findChild<QPlainTextEdit*>()->toPlainText();
+    QCOMPARE(std::count(full.Text().begin(), full.Text().end(), '\n'), 11);
+    const QString shown = full.findChild<QPlainTextEdit*>()->toPlainText();
     QCOMPARE(shown.count(QString::fromStdString(message)), 11);
 }
 
@@ -290,7 +255,7 @@ void ControlDialogsTest::inputBoxSplitsItsPromptAndSelectsTheDefault() {
     QCOMPARE(box.Field()->selectedText(), QStringLiteral("NeueDatenbank"));
     // Typing replaces the selected default.
     QTest::keyClicks(box.Field(), QStringLiteral("Saison 2006 "));
-    TypeCharacter(*box.Field(), QStringLiteral("€"));
+    TypeText(box.Field(), QStringLiteral("€"));
     QTest::keyClick(box.Field(), Qt::Key_Return);
     QCOMPARE(box.result(), int(QDialog::Accepted));
     QCOMPARE(box.Text(), std::string("Saison 2006 \x80"));
@@ -303,7 +268,7 @@ void ControlDialogsTest::inputBoxSplitsItsPromptAndSelectsTheDefault() {
     QCOMPARE(box.result(), int(QDialog::Rejected));
 }
 
-void ControlDialogsTest::inputBoxKeepsToItsMaximumLength() {
+void ControlDialogsTest::inputBoxKeepsToItsMaximumLengthAndNeedsTabs() {
     CDlgInputBox box;
     box.SetMaxLength(8);
     box.SetPrompt("Name\tWie soll die Datenbank heissen?\tEinSehrLangerName");
@@ -316,18 +281,17 @@ void ControlDialogsTest::inputBoxKeepsToItsMaximumLength() {
     box.SetMaxLength(0);
     QTest::keyClicks(box.Field(), QString(100, QLatin1Char('z')));
     QCOMPARE(box.Text().size(), std::size_t{108});
-}
 
-void ControlDialogsTest::inputBoxWithoutTabHasNoCaptionOrPrompt() {
-    CDlgInputBox box;
-    box.SetPrompt("Bitte einen Namen eingeben");
-    QCOMPARE(box.windowTitle(), QString());
-    QCOMPARE(box.Prompt()->text(), QString());
-    QCOMPARE(box.Field()->text(), QString());
+    // A prompt without tabs gives neither caption nor question nor default.
+    CDlgInputBox plain;
+    plain.SetPrompt("Bitte einen Namen eingeben");
+    QCOMPARE(plain.windowTitle(), QString());
+    QCOMPARE(plain.Prompt()->text(), QString());
+    QCOMPARE(plain.Field()->text(), QString());
 }
 
 void ControlDialogsTest::askReturnsTheTextOnOkAndNothingOnCancel() {
-    WhenInputBoxShows([](CDlgInputBox& box) {
+    WhenModal<CDlgInputBox>(*this, [](CDlgInputBox& box) {
         QCOMPARE(box.Field()->selectedText(), QStringLiteral("Vorgabe"));
         QTest::keyClicks(box.Field(), QStringLiteral("Meine Liga"));
         QTest::keyClick(box.Field(), Qt::Key_Enter);
@@ -335,7 +299,7 @@ void ControlDialogsTest::askReturnsTheTextOnOkAndNothingOnCancel() {
     QCOMPARE(CDlgInputBox::Ask(nullptr, "Titel\tFrage\tVorgabe", 32),
              std::optional<std::string>("Meine Liga"));
 
-    WhenInputBoxShows([](CDlgInputBox& box) {
+    WhenModal<CDlgInputBox>(*this, [](CDlgInputBox& box) {
         QTest::keyClicks(box.Field(), QStringLiteral("verworfen"));
         QTest::keyClick(box.Field(), Qt::Key_Escape);
     });

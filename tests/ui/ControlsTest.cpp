@@ -77,8 +77,7 @@ private slots:
     void typedTextIsTakenWhenTheFieldIsLeft_data();
     void typedTextIsTakenWhenTheFieldIsLeft();
     void arrowsStopAtTheBoundAndSettingTheCurrentValueNotifiesNobody();
-    void emptiedFieldStaysEmptyUntilAValueIsSet();
-    void upArrowOfAnInvertedRangeMovesTowardsTheMaximum();
+    void emptiedFieldStaysEmptyUntilAValueIsSetAndInvertedRangesStepDown();
 
     void rowPiecesAreDrawnInTheirColumnsWithTheirAlignment();
     void piecesAndColumnsBeyondTheListAreNotDrawn();
@@ -89,9 +88,7 @@ private slots:
     void colourItemsShowTheirSwatchAndName();
     void disabledColourChooserGreysItsSwatch();
 
-    void refusedLeavingKeepsThePage();
-    void allowedLeavingEntersTheNewPage();
-    void pagesListUpdatesReachTheOwner();
+    void leavingAPageIsAskedFirstAndListUpdatesReachTheOwner();
 
     void pictureKeepsItsOwnCopyAndTheKeyColourShowsWhite();
 
@@ -190,7 +187,7 @@ void ControlsTest::arrowsStopAtTheBoundAndSettingTheCurrentValueNotifiesNobody()
     QCOMPARE(spin->StoredValue(), 160);
 }
 
-void ControlsTest::emptiedFieldStaysEmptyUntilAValueIsSet() {
+void ControlsTest::emptiedFieldStaysEmptyUntilAValueIsSetAndInvertedRangesStepDown() {
     auto* spin = new CSpinEditCtrl;
     CFocusWindow window(spin);
     QVERIFY(window.Activate());
@@ -205,14 +202,10 @@ void ControlsTest::emptiedFieldStaysEmptyUntilAValueIsSet() {
     spin->SetValue(0);
     QCOMPARE(spin->Field()->text(), QStringLiteral("0"));
     QCOMPARE(heard.count(), 1);
-}
 
-void ControlsTest::upArrowOfAnInvertedRangeMovesTowardsTheMaximum() {
-    auto* spin = new CSpinEditCtrl;
+    // In an inverted range the up arrow moves towards the maximum.
     spin->SetRange(220, 150);
     spin->SetValue(200);
-    CFocusWindow window(spin);
-    QVERIFY(window.Activate());
     QTest::keyClick(spin->Field(), Qt::Key_Up);
     QCOMPARE(spin->StoredValue(), 199);
     spin->SetValue(100);
@@ -442,11 +435,12 @@ struct STabFixture {
 
 }  // namespace
 
-void ControlsTest::refusedLeavingKeepsThePage() {
+void ControlsTest::leavingAPageIsAskedFirstAndListUpdatesReachTheOwner() {
     STabFixture fixture;
     CFocusWindow window(fixture.tabs);
     QVERIFY(QTest::qWaitForWindowExposed(&window.Window()));
     QSignalSpy entered(fixture.tabs, &CMyTabCtrl::PageEntered);
+    // Refused, the page stays.
     fixture.allowLeaving = false;
     fixture.ClickTab(2);
     QCOMPARE(fixture.asked, std::vector<int>{0});
@@ -455,16 +449,11 @@ void ControlsTest::refusedLeavingKeepsThePage() {
     QVERIFY(fixture.pages[0]->isVisible());
     QVERIFY(!fixture.pages[2]->isVisible());
     QCOMPARE(entered.count(), 0);
-}
 
-void ControlsTest::allowedLeavingEntersTheNewPage() {
-    STabFixture fixture;
-    CFocusWindow window(fixture.tabs);
-    QVERIFY(QTest::qWaitForWindowExposed(&window.Window()));
-    QSignalSpy entered(fixture.tabs, &CMyTabCtrl::PageEntered);
+    fixture.allowLeaving = true;
     fixture.ClickTab(1);
     fixture.ClickTab(2);
-    QCOMPARE(fixture.asked, (std::vector<int>{0, 1}));
+    QCOMPARE(fixture.asked, (std::vector<int>{0, 0, 1}));
     QCOMPARE(fixture.tabs->currentIndex(), 2);
     QVERIFY(fixture.pages[2]->isVisible());
     QVERIFY(!fixture.pages[0]->isVisible());
@@ -473,10 +462,7 @@ void ControlsTest::allowedLeavingEntersTheNewPage() {
     QCOMPARE(entered.at(1).at(0).toInt(), 2);
     // Pages in tabs are no windows of their own.
     QVERIFY(fixture.pages[2]->IsPage());
-}
 
-void ControlsTest::pagesListUpdatesReachTheOwner() {
-    STabFixture fixture;
     QSignalSpy updates(fixture.tabs, &CMyTabCtrl::ListUpdate);
     fixture.pages[1]->NotifyListUpdate();
     fixture.pages[2]->NotifyListUpdate();

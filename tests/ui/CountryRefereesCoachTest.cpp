@@ -17,8 +17,6 @@ namespace kw {
 
 using namespace test;
 
-using namespace test;
-
 // The country window's referee page, and the stadium-list and national-coach pages in their
 // small window, on the small demo's default country, driven with the mouse and the keyboard.
 class CountryRefereesCoachTest : public CDemoGuiTest {
@@ -149,7 +147,7 @@ void CountryRefereesCoachTest::aTypedNameAndTrainingValueAreOneUndoableEdit() {
              ResourceQString(ids::kValueNotStored));
     auto& surname = Child<QLineEdit>(*host, QStringLiteral("coachSurname"));
     QCOMPARE(surname.text(), Cp1252ToQString(old.Surname().View()));
-    Retype(surname, QStringLiteral("Kaiser"));
+    Retype(surname, QStringLiteral("Kammerer"));
     const int training = old.TrainingValues()[1] == 12 ? 7 : 12;
     TypeNumber(Child<CSpinEditCtrl>(*host, QStringLiteral("trainingDesign")), training);
     // A typed value beyond the range is held to 15.
@@ -161,7 +159,7 @@ void CountryRefereesCoachTest::aTypedNameAndTrainingValueAreOneUndoableEdit() {
     QCOMPARE(Child<QLabel>(*host, QStringLiteral("coachAge")).text(), QStringLiteral("42"));
     PressOk(*host);
 
-    QCOMPARE(Coach().Surname().View(), std::string_view("Kaiser"));
+    QCOMPARE(Coach().Surname().View(), std::string_view("Kammerer"));
     QCOMPARE(static_cast<int>(Coach().TrainingValues()[1]), training);
     QCOMPARE(static_cast<int>(Coach().TrainingValues()[3]), 15);
     QCOMPARE(Coach().BirthDate(), CDate::FromYmd(1964, 2, 29));

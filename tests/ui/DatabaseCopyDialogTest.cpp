@@ -2,7 +2,6 @@
 #include <QMimeData>
 
 #include "GuiTest.h"
-#include "demo/DemoGenerator.h"
 #include "gui/mainwindow/DlgClubCopy.h"
 #include "gui/mainwindow/DlgDatabaseCopy.h"
 #include "gui/mainwindow/SyncTreeWidget.h"
@@ -28,8 +27,7 @@ private slots:
     void clubOnCountryWithItsNamesakeCopiesIntoItAndUndoRestores();
     void masksAreRememberedWhileTheDialogIsOpen();
     void countryOntoClubShowsTheSameKindsMessageAfterARealDrop();
-    void continentOntoAnotherContinentIsRefused();
-    void enterDoesNotCloseTheDialog();
+    void continentOntoAnotherIsRefusedAndEnterDoesNotClose();
 
 private:
     // A country of the demo with clubs, and its first club other than the national team.
@@ -39,21 +37,17 @@ private:
     // Answers the next modal club copy dialog: `act` may change it, then it is accepted.
     void WhenClubDialog(std::function<void(CDlgClubCopy&)> act);
 
-    QTemporaryDir m_install;
+    CSmallDemoInstallation m_demo;
     std::unique_ptr<CDatabaseSlots> m_slots;
     CScriptedUserInterface m_ui;
 };
 
 void DatabaseCopyDialogTest::initTestCase() {
-    QVERIFY(m_install.isValid());
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(m_install.path().toStdString(), demo::EDemoScale::kSmall,
-                                           1, progress)
-                .ok);
+    QVERIFY(m_demo.Generate());
 }
 
 void DatabaseCopyDialogTest::init() {
-    const fs::path install = m_install.path().toStdString();
+    const fs::path install = m_demo.Path();
     m_slots = std::make_unique<CDatabaseSlots>(install);
     m_ui = CScriptedUserInterface{};
     CSilentProgress progress;
@@ -94,16 +88,10 @@ SSyncItem DatabaseCopyDialogTest::CountryRecord(int slot, int country) const {
 }
 
 void DatabaseCopyDialogTest::WhenClubDialog(std::function<void(CDlgClubCopy&)> act) {
-    auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
-        if (auto* dialog = qobject_cast<CDlgClubCopy*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(*dialog);
-            dialog->accept();
-        }
+    WhenModal<CDlgClubCopy>(*this, [act = std::move(act)](CDlgClubCopy& dialog) {
+        act(dialog);
+        dialog.accept();
     });
-    timer->start(10);
 }
 
 void DatabaseCopyDialogTest::choicesShowTheCurrentSlotLeftAndSlotZeroRight() {
@@ -217,16 +205,13 @@ void DatabaseCopyDialogTest::countryOntoClubShowsTheSameKindsMessageAfterARealDr
     QVERIFY(!m_slots->Slot(0)->IsModified());
 }
 
-void DatabaseCopyDialogTest::continentOntoAnotherContinentIsRefused() {
+void DatabaseCopyDialogTest::continentOntoAnotherIsRefusedAndEnterDoesNotClose() {
     CDlgDatabaseCopy dialog(*m_slots, m_ui);
     dialog.Drop(SSyncItem::Continent(1, 0), SSyncItem::Continent(0, 1));
     QCOMPARE(m_ui.Texts(Kind::Error),
              std::vector<std::string>{std::string(GuiString(ids::kSyncDifferentContinents))});
     QVERIFY(!m_slots->Slot(0)->IsModified());
-}
 
-void DatabaseCopyDialogTest::enterDoesNotCloseTheDialog() {
-    CDlgDatabaseCopy dialog(*m_slots, m_ui);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTest::keyClick(&dialog, Qt::Key_Return);

@@ -1,5 +1,3 @@
-#include <QKeyEvent>
-
 #include <fstream>
 
 #include "GuiTest.h"
@@ -28,9 +26,23 @@ struct SDocuments {
         WriteText(databases / "Saison 2006" / "Database.txt", "Stand Juli, \xC4nderungen");
         WriteText(databases / "alt" / "database.txt", "Die alte Datenbank");
     }
+    // The dialog on the folder, shown; `open`: the folders of the open database slots.
+    template <typename T>
+    T& Shown(std::vector<fs::path> open = {}) {
+        auto made = std::make_unique<T>(root, ui, std::move(open));
+        T& dialog = *made;
+        shown = std::move(made);
+        dialog.show();
+        if (!QTest::qWaitForWindowExposed(&dialog)) {
+            throw std::runtime_error("dialog not shown");
+        }
+        return dialog;
+    }
     QTemporaryDir dir;
     fs::path root;
     fs::path databases;
+    CScriptedUserInterface ui;
+    std::unique_ptr<QDialog> shown;
 };
 
 QStringList Rows(const CSelectDatabase& list) {
@@ -48,55 +60,32 @@ void ClickRow(CSelectDatabase& list, const QString& name) {
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-// QTest's typing knows ASCII only; umlauts come as key events carrying their text.
-void TypeText(QWidget& widget, const QString& text) {
-    for (const QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(&widget, &press);
-    }
-}
-
-void TypeName(QLineEdit& field, const QString& text) {
-    field.setFocus();
-    field.selectAll();
-    QTest::keyClick(&field, Qt::Key_Backspace);
-    TypeText(field, text);
-}
-
 }  // namespace
 
 class DatabaseDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void OpeningRemovesTheExportScratchAndListsFoldersByName() {
+    void OpeningRemovesTheExportScratchListsFoldersByNameAndMakesAMissingFolder() {
         SDocuments documents;
         fs::create_directories(documents.databases / "TempExport" / "badges");
         WriteText(documents.databases / "keine.txt", "Datei, keine Datenbank");
-        CScriptedUserInterface ui;
-        CDlgSelectDatabase dialog(documents.root, ui, {});
-
+        CDlgSelectDatabase dialog(documents.root, documents.ui, {});
         QVERIFY(!fs::exists(documents.databases / "TempExport"));
         QCOMPARE(Rows(*dialog.DatabaseList()), (QStringList{"alt", "Leer", "Saison 2006"}));
         QVERIFY(!dialog.OpenButton()->isEnabled());
         QVERIFY(!dialog.DeleteButton()->isEnabled());
-    }
 
-    void TheDatabasesFolderIsMadeWhenMissing() {
-        QTemporaryDir dir;
-        const fs::path documents = fs::path(dir.path().toStdString()) / "Dokumente";
-        CScriptedUserInterface ui;
-        CDlgSelectDatabase dialog(documents, ui, {});
-        QVERIFY(fs::is_directory(documents / "database"));
-        QCOMPARE(dialog.DatabaseList()->count(), 0);
+        // A documents folder without databases gets its databases folder.
+        const fs::path missing = documents.root / "Dokumente";
+        const CDlgSelectDatabase empty(missing, documents.ui, {});
+        QVERIFY(fs::is_directory(missing / "database"));
+        QCOMPARE(empty.DatabaseList()->count(), 0);
     }
 
     void SelectingShowsTheCommentAndOpeningAcceptsWithTheFolder() {
         SDocuments documents;
-        CScriptedUserInterface ui;
-        CDlgSelectDatabase dialog(documents.root, ui, {});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto& dialog = documents.Shown<CDlgSelectDatabase>();
 
         ClickRow(*dialog.DatabaseList(), "Saison 2006");
         QCOMPARE(dialog.Comment()->toPlainText(), QString::fromUtf8("Stand Juli, Änderungen"));
@@ -113,61 +102,46 @@ private slots:
 
     void DoubleClickOpensAndCancelLeavesNoFolder() {
         SDocuments documents;
-        CScriptedUserInterface ui;
-        {
-            CDlgSelectDatabase dialog(documents.root, ui, {});
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            CSelectDatabase& list = *dialog.DatabaseList();
-            const QRect rect = list.visualItemRect(list.item(0));
-            // A double click's first press comes as a click of its own.
-            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
-            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rect.center());
-            QCOMPARE(dialog.result(), int(QDialog::Accepted));
-            QCOMPARE(dialog.Folder(), documents.databases / "alt");
-        }
-        {
-            CDlgSelectDatabase dialog(documents.root, ui, {});
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            ClickRow(*dialog.DatabaseList(), "alt");
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            QCOMPARE(dialog.result(), int(QDialog::Rejected));
-            QVERIFY(dialog.Folder().empty());
-        }
+        auto& opened = documents.Shown<CDlgSelectDatabase>();
+        DoubleClickRow(*opened.DatabaseList(), 0);
+        QCOMPARE(opened.result(), int(QDialog::Accepted));
+        QCOMPARE(opened.Folder(), documents.databases / "alt");
+
+        auto& dialog = documents.Shown<CDlgSelectDatabase>();
+        ClickRow(*dialog.DatabaseList(), "alt");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(dialog.Folder().empty());
     }
 
     void DeletingAsksAndDeletesOnlyOnYes() {
         SDocuments documents;
-        CScriptedUserInterface ui;
-        CDlgSelectDatabase dialog(documents.root, ui, {documents.databases / "alt"});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto& dialog = documents.Shown<CDlgSelectDatabase>({documents.databases / "alt"});
 
         ClickRow(*dialog.DatabaseList(), "Saison 2006");
-        ui.QueueAnswer(false);
+        documents.ui.QueueAnswer(false);
         QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
-        QCOMPARE(ui.Texts(CScriptedUserInterface::Message::Kind::Question),
+        QCOMPARE(documents.ui.Texts(CScriptedUserInterface::Message::Kind::Question),
                  (std::vector<std::string>{
                      "M\xF6"
                      "chten Sie die Datenbank \"Saison 2006\" wirklich l\xF6schen?"}));
         QVERIFY(fs::exists(documents.databases / "Saison 2006"));
         QCOMPARE(dialog.DatabaseList()->count(), 3);
 
-        ui.QueueAnswer(true);
+        documents.ui.QueueAnswer(true);
         QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
         QVERIFY(!fs::exists(documents.databases / "Saison 2006"));
         QCOMPARE(Rows(*dialog.DatabaseList()), (QStringList{"alt", "Leer"}));
         QVERIFY(dialog.Comment()->toPlainText().isEmpty());
         QVERIFY(!dialog.DeleteButton()->isEnabled());
         QVERIFY(!dialog.OpenButton()->isEnabled());
-        QVERIFY(ui.Texts(CScriptedUserInterface::Message::Kind::Error).empty());
+        QVERIFY(documents.ui.Texts(CScriptedUserInterface::Message::Kind::Error).empty());
 
         // The database of an open slot: the question says so.
         ClickRow(*dialog.DatabaseList(), "alt");
-        ui.QueueAnswer(false);
+        documents.ui.QueueAnswer(false);
         QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
-        const std::string question = ui.Messages().back().text;
+        const std::string question = documents.ui.Messages().back().text;
         QVERIFY(question.find("\"alt\"") != std::string::npos);
         QVERIFY(question.find("im Editor ge\xF6"
                               "ffnet") != std::string::npos);
@@ -181,56 +155,44 @@ private slots:
         fs::create_directories(foreign);
         WriteText(foreign / "wichtig.txt", "bleibt");
         fs::create_directory_symlink(foreign, documents.databases / "Verweis");
-        CScriptedUserInterface ui;
-        CDlgSelectDatabase dialog(documents.root, ui, {});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto& dialog = documents.Shown<CDlgSelectDatabase>();
 
         ClickRow(*dialog.DatabaseList(), "Verweis");
-        ui.QueueAnswer(true);
+        documents.ui.QueueAnswer(true);
         QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
         QVERIFY(fs::exists(foreign / "wichtig.txt"));
         QVERIFY(dialog.DatabaseList()->findItems("Verweis", Qt::MatchExactly).size() == 1);
-        const auto errors = ui.Texts(CScriptedUserInterface::Message::Kind::Error);
+        const auto errors = documents.ui.Texts(CScriptedUserInterface::Message::Kind::Error);
         QCOMPARE(errors.size(), std::size_t(1));
         QVERIFY(errors.front().find("\"Verweis\" konnte nicht gel\xF6scht") != std::string::npos);
     }
 
-    void TheSaveDialogStartsWithEverythingButTheNameDisabled() {
+    void NamesThatCannotBecomeAFolderLeaveSaveDisabled() {
         SDocuments documents;
-        CScriptedUserInterface ui;
-        CDlgNewDatabase dialog(documents.root, ui, {});
+        auto& dialog = documents.Shown<CDlgNewDatabase>();
+        // At first everything but the name is disabled.
         QVERIFY(!dialog.SaveButton()->isEnabled());
         QVERIFY(!dialog.DeleteButton()->isEnabled());
         QVERIFY(!dialog.DescriptionField()->isEnabled());
-        QVERIFY(dialog.NameField()->isEnabled());
         QCOMPARE(dialog.DatabaseList()->count(), 3);
-    }
-
-    void NamesThatCannotBecomeAFolderLeaveSaveDisabled() {
-        SDocuments documents;
-        CScriptedUserInterface ui;
-        CDlgNewDatabase dialog(documents.root, ui, {});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
         for (const QString& name :
              {QStringLiteral("Saison:07"), QStringLiteral("wer?"), QStringLiteral("."),
               QStringLiteral(".."), QStringLiteral("tempexport"), QStringLiteral("a/b")}) {
-            TypeName(*dialog.NameField(), name);
+            Retype(*dialog.NameField(), name);
             QVERIFY2(!dialog.SaveButton()->isEnabled(), qPrintable(name));
             QVERIFY2(dialog.DescriptionField()->isEnabled(), qPrintable(name));
             // Enter does not save either.
             QTest::keyClick(dialog.NameField(), Qt::Key_Return);
             QVERIFY2(dialog.isVisible(), qPrintable(name));
         }
-        TypeName(*dialog.NameField(), "Saison 2007");
+        Retype(*dialog.NameField(), "Saison 2007");
         QVERIFY(dialog.SaveButton()->isEnabled());
         QVERIFY(!dialog.DeleteButton()->isEnabled());
 
         // Emptying the name empties and disables the description.
         QTest::keyClicks(dialog.DescriptionField(), "neu");
-        TypeName(*dialog.NameField(), "");
+        Retype(*dialog.NameField(), "");
         QVERIFY(!dialog.SaveButton()->isEnabled());
         QVERIFY(!dialog.DescriptionField()->isEnabled());
         QVERIFY(dialog.DescriptionField()->toPlainText().isEmpty());
@@ -238,12 +200,9 @@ private slots:
 
     void TypingAnExistingNameSelectsItAndOffersItsComment() {
         SDocuments documents;
-        CScriptedUserInterface ui;
-        CDlgNewDatabase dialog(documents.root, ui, {});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto& dialog = documents.Shown<CDlgNewDatabase>();
 
-        TypeName(*dialog.NameField(), "alt");
+        Retype(*dialog.NameField(), "alt");
         QCOMPARE(dialog.DatabaseList()->SelectedName(), std::optional<std::string>("alt"));
         QCOMPARE(dialog.Comment()->toPlainText(), QStringLiteral("Die alte Datenbank"));
         QCOMPARE(dialog.DescriptionField()->toPlainText(), QStringLiteral("Die alte Datenbank"));
@@ -267,13 +226,10 @@ private slots:
 
     void SavingHandsBackNameAndDescription() {
         SDocuments documents;
-        CScriptedUserInterface ui;
-        CDlgNewDatabase dialog(documents.root, ui, {});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto& dialog = documents.Shown<CDlgNewDatabase>();
 
-        TypeName(*dialog.NameField(), QString::fromUtf8("Saison Ä"));
-        TypeText(*dialog.DescriptionField(), QString::fromUtf8("Für später"));
+        Retype(*dialog.NameField(), QString::fromUtf8("Saison Ä"));
+        TypeText(dialog.DescriptionField(), QString::fromUtf8("Für später"));
         QTest::keyClick(dialog.NameField(), Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Name(), std::string("Saison \xC3\x84"));
@@ -284,13 +240,10 @@ private slots:
 
     void DeletingFromTheSaveDialog() {
         SDocuments documents;
-        CScriptedUserInterface ui;
-        CDlgNewDatabase dialog(documents.root, ui, {});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto& dialog = documents.Shown<CDlgNewDatabase>();
 
-        TypeName(*dialog.NameField(), "Leer");
-        ui.QueueAnswer(true);
+        Retype(*dialog.NameField(), "Leer");
+        documents.ui.QueueAnswer(true);
         QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
         QVERIFY(!fs::exists(documents.databases / "Leer"));
         QCOMPARE(Rows(*dialog.DatabaseList()), (QStringList{"alt", "Saison 2006"}));

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "GuiTest.h"
+#include "MenuDrivers.h"
 #include "gui/controls/MyListBox.h"
 #include "reports/ClubList.h"
 #include "reports/WorldStatistics.h"
@@ -39,28 +40,15 @@ private:
 };
 
 void DlgMainMenuBrowsingTest::ChooseContinent(QWidget& window, int continent) {
-    auto& box = Child<QComboBox>(window, "continents");
-    box.setFocus();
-    // Home goes to the first entry; Down steps to the wanted one as a user would.
-    QTest::keyClick(&box, Qt::Key_Home);
-    while (box.currentData().toInt() != continent && box.currentIndex() + 1 < box.count()) {
-        QTest::keyClick(&box, Qt::Key_Down);
-    }
-    QCOMPARE(box.currentData().toInt(), continent);
+    Choose(Child<QComboBox>(window, "continents"), continent);
 }
 
 void DlgMainMenuBrowsingTest::ClickCountry(QWidget& window, int number) {
     auto& list = Child<QListWidget>(window, "countries");
-    for (int row = 0; row < list.count(); ++row) {
-        if (list.item(row)->data(Qt::UserRole).toInt() == number) {
-            list.scrollToItem(list.item(row));
-            QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                              list.visualItemRect(list.item(row)).center());
-            QCOMPARE(CurrentCountry(window), number);
-            return;
-        }
-    }
-    QFAIL("country not listed");
+    const int row = RowWithData(list, static_cast<std::uint32_t>(number));
+    QVERIFY(row >= 0);
+    ClickRow(list, row);
+    QCOMPARE(CurrentCountry(window), number);
 }
 
 std::vector<int> DlgMainMenuBrowsingTest::ListedCountries(QWidget& window) {
@@ -73,8 +61,7 @@ std::vector<int> DlgMainMenuBrowsingTest::ListedCountries(QWidget& window) {
 }
 
 QString DlgMainMenuBrowsingTest::Label(QWidget& window, const QString& name) {
-    auto* label = window.findChild<QLabel*>(name);
-    return label != nullptr ? label->text() : QStringLiteral("<no label %1>").arg(name);
+    return Child<QLabel>(window, name).text();
 }
 
 int DlgMainMenuBrowsingTest::CountryWithClubs(const CWorld& world) {
@@ -95,11 +82,11 @@ int DlgMainMenuBrowsingTest::CountryWithClubs(const CWorld& world) {
 
 void DlgMainMenuBrowsingTest::startsInEuropeWithTheDefaultCountry() {
     DlgMainMenu window(m_context, m_ui);
-    QCOMPARE(Child<QComboBox>(window, "continents").currentText(), QStringLiteral("Europa"));
-    QCOMPARE(Child<QComboBox>(window, "continents").currentData().toInt(), 0);
+    auto& box = Child<QComboBox>(window, "continents");
+    QCOMPARE(box.currentText(), QStringLiteral("Europa"));
+    QCOMPARE(box.currentData().toInt(), 0);
     QCOMPARE(CurrentCountry(window), kDefaultCountry);
     // The continents in the user's alphabetical order, each with its number.
-    auto& box = Child<QComboBox>(window, "continents");
     QCOMPARE(box.count(), 6);
     QCOMPARE(box.itemText(0), QStringLiteral("Afrika"));
     QCOMPARE(box.itemData(0).toInt(), 3);
@@ -236,7 +223,7 @@ void DlgMainMenuBrowsingTest::sortByLeagueAndByStrength() {
         return shown;
     };
 
-    QTest::mouseClick(&Child<QPushButton>(window, "sortByLeague"), Qt::LeftButton);
+    Click(window, "sortByLeague");
     std::vector<SClubListEntry> shown = rows();
     QCOMPARE(shown.size(), byId.size());
     QVERIFY(shown.front().nationalTeam);
@@ -259,7 +246,7 @@ void DlgMainMenuBrowsingTest::sortByLeagueAndByStrength() {
     // The selected club stays selected when the order changes.
     clubs.setCurrentRow(2);
     const QVariant selected = clubs.currentItem()->data(Qt::UserRole);
-    QTest::mouseClick(&Child<QPushButton>(window, "sortByStrength"), Qt::LeftButton);
+    Click(window, "sortByStrength");
     QCOMPARE(clubs.currentItem()->data(Qt::UserRole), selected);
     shown = rows();
     QVERIFY(shown.front().nationalTeam);
@@ -315,9 +302,7 @@ void DlgMainMenuBrowsingTest::documentChangesRefreshClubsAndTotals() {
     auto& clubs = Child<CMyListBox>(window, "clubs");
     const int rows = clubs.count();
     const int total = Label(window, QStringLiteral("clubsTotal")).toInt();
-    QVERIFY(window.Document().Perform(
-        "Neuer Verein", SWorldScope::Countries({kDefaultCountry}),
-        [](CWorld& world) { return world.Country(kDefaultCountry).CreateClub() != nullptr; }));
+    AddClub(window.Document());
     QCOMPARE(clubs.count(), rows + 1);
     QCOMPARE(Label(window, QStringLiteral("clubsTotal")).toInt(), total + 1);
     window.Undo();
@@ -341,11 +326,7 @@ void DlgMainMenuBrowsingTest::languageGroupOnlyWithTheLanguageOption() {
     // Choosing "Englisch" shows the database in English: the countries show their English names.
     const int english = languages.findText(QStringLiteral("Englisch"));
     QVERIFY(english >= 0);
-    languages.setFocus();
-    QTest::keyClick(&languages, Qt::Key_Home);
-    while (languages.currentIndex() != english) {
-        QTest::keyClick(&languages, Qt::Key_Down);
-    }
+    PickIndex(languages, english);
     QCOMPARE(window.Document().Language(), 1);
     // A way of looking at the database, not a change of it: no edit, nothing to save.
     QVERIFY(!window.Document().IsModified());

@@ -358,11 +358,8 @@ void FixtureDialogTest::thePickerGivesTheChosenStadiumOnOkOnly() {
         // Opened on the venue given: country 14's second stadium.
         QCOMPARE(picker.Countries().currentItem()->data(Qt::UserRole).toInt(), kDefaultCountry);
         QCOMPARE(picker.Stadiums().currentRow(), 1);
-        for (int row = 0; row < picker.Countries().count(); ++row) {
-            if (picker.Countries().item(row)->data(Qt::UserRole).toInt() == other) {
-                ClickRow(picker.Countries(), row);
-            }
-        }
+        ClickRow(picker.Countries(),
+                 RowWithData(picker.Countries(), static_cast<std::uint32_t>(other)));
         QCOMPARE(picker.Stadiums().count(),
                  static_cast<int>(World().Country(other).Stadiums().size()));
         QCOMPARE(picker.Stadiums().item(2)->text(),

@@ -29,6 +29,9 @@ private:
     const CRules& Rules() const { return m_document->World().Rules(); }
     std::string LevelName(int level, int language) const;
     static QPushButton& Button(QDialog& dialog, QDialogButtonBox::StandardButton which);
+    // "Globale Einstellungen" on the document, `act` done in the shown, active dialog; whether it
+    // recorded an edit.
+    bool EditRules(const std::function<void(CDlgRegelaenderung&)>& act);
 };
 
 void GlobalRulesTest::SetRules(std::int32_t points, std::int32_t away, std::int32_t holder,
@@ -57,6 +60,14 @@ QPushButton& GlobalRulesTest::Button(QDialog& dialog, QDialogButtonBox::Standard
     return *dialog.findChild<QDialogButtonBox*>()->button(which);
 }
 
+bool GlobalRulesTest::EditRules(const std::function<void(CDlgRegelaenderung&)>& act) {
+    WhenModal<CDlgRegelaenderung>(*this, [&act](CDlgRegelaenderung& dialog) {
+        ShowActive(dialog);
+        act(dialog);
+    });
+    return CDlgRegelaenderung::Edit(*m_document, nullptr);
+}
+
 void GlobalRulesTest::chosenRulesAreStoredAsOneUndoableEdit() {
     SetRules(1, 0, 0, 1, 6);
     const std::string before = Dump();
@@ -64,8 +75,7 @@ void GlobalRulesTest::chosenRulesAreStoredAsOneUndoableEdit() {
     const std::size_t edits = Edits();
 
     bool shown = false;
-    WhenModal<CDlgRegelaenderung>(*this, [&shown](CDlgRegelaenderung& dialog) {
-        ShowActive(dialog);
+    QVERIFY(EditRules([&shown](CDlgRegelaenderung& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Globale Einstellungen"));
         shown = dialog.RuleList(0).currentText() == QStringLiteral("Drei") &&
                 dialog.RuleList(1).currentText() == QStringLiteral("Zwei") &&
@@ -82,8 +92,7 @@ void GlobalRulesTest::chosenRulesAreStoredAsOneUndoableEdit() {
         QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_Left);
         QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_Left);
         QTest::mouseClick(&Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
-    });
-    QVERIFY(CDlgRegelaenderung::Edit(*m_document, nullptr));
+    }));
     QVERIFY(shown);
     QCOMPARE(Edits(), edits + 1);
     QCOMPARE(Rules().RuleValue(0), 2);
@@ -106,24 +115,21 @@ void GlobalRulesTest::storedValuesBeyondTheListsSurviveAnUneditedOk() {
 
     // Shown as "Vier" and "Aus", kept through Return.
     bool shown = false;
-    WhenModal<CDlgRegelaenderung>(*this, [&shown](CDlgRegelaenderung& dialog) {
-        ShowActive(dialog);
+    QVERIFY(!EditRules([&shown](CDlgRegelaenderung& dialog) {
         shown = dialog.RuleList(0).currentText() == QStringLiteral("Vier") &&
                 dialog.RuleList(1).currentText() == QStringLiteral("Vier") &&
                 dialog.RuleList(2).currentText() == QStringLiteral("Aus") &&
                 dialog.RuleList(3).currentText() == QStringLiteral("Aus") &&
                 dialog.SubstitutionsText().text() == QStringLiteral("7");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    });
-    QVERIFY(!CDlgRegelaenderung::Edit(*m_document, nullptr));
+    }));
     QVERIFY(shown);
     QCOMPARE(Edits(), edits);
     QCOMPARE(Dump(), before);
 
     // A list moved away and back, and the bar moved away and back, keep the stored values too;
     // only the list left on another entry changes.
-    WhenModal<CDlgRegelaenderung>(*this, [](CDlgRegelaenderung& dialog) {
-        ShowActive(dialog);
+    QVERIFY(EditRules([](CDlgRegelaenderung& dialog) {
         PickIndex(dialog.RuleList(2), 0);
         PickIndex(dialog.RuleList(2), 1);
         PickIndex(dialog.RuleList(0), 0);
@@ -133,8 +139,7 @@ void GlobalRulesTest::storedValuesBeyondTheListsSurviveAnUneditedOk() {
         QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_Home);
         QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_End);
         QTest::mouseClick(&Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
-    });
-    QVERIFY(CDlgRegelaenderung::Edit(*m_document, nullptr));
+    }));
     QCOMPARE(Edits(), edits + 1);
     QCOMPARE(Rules().RuleValue(0), 7);
     QCOMPARE(Rules().RuleValue(1), -1);
@@ -151,27 +156,23 @@ void GlobalRulesTest::cancelRecordsNothing() {
     const std::size_t edits = Edits();
 
     bool closed = false;
-    WhenModal<CDlgRegelaenderung>(*this, [&closed](CDlgRegelaenderung& dialog) {
-        ShowActive(dialog);
+    QVERIFY(!EditRules([&closed](CDlgRegelaenderung& dialog) {
         PickIndex(dialog.RuleList(0), 2);
         PickIndex(dialog.RuleList(3), 1);
         dialog.SubstitutionsBar().setFocus();
         QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_End);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         closed = !dialog.isVisible();
-    });
-    QVERIFY(!CDlgRegelaenderung::Edit(*m_document, nullptr));
+    }));
     QVERIFY(closed);
     QCOMPARE(Edits(), edits);
     QCOMPARE(Dump(), before);
 
-    WhenModal<CDlgRegelaenderung>(*this, [](CDlgRegelaenderung& dialog) {
-        ShowActive(dialog);
+    QVERIFY(!EditRules([](CDlgRegelaenderung& dialog) {
         PickIndex(dialog.RuleList(1), 2);
         QCOMPARE(Button(dialog, QDialogButtonBox::Cancel).text(), QStringLiteral("Abbruch"));
         QTest::mouseClick(&Button(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
-    });
-    QVERIFY(!CDlgRegelaenderung::Edit(*m_document, nullptr));
+    }));
     QCOMPARE(Edits(), edits);
     QCOMPARE(Dump(), before);
 }

@@ -1,7 +1,5 @@
 #include "GuiTest.h"
 
-#include "gui/controls/DlgErrorMessage.h"
-
 namespace kw::test {
 
 void ShowActive(QWidget& window) {
@@ -130,6 +128,15 @@ QAction* Action(const QWidget& window, const QString& text) {
     for (QAction* action : window.findChildren<QAction*>()) {
         if (action->text() == text) {
             return action;
+        }
+    }
+    return nullptr;
+}
+
+QPushButton* ButtonWithText(const QWidget& window, const QString& text) {
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            return button;
         }
     }
     return nullptr;

@@ -119,8 +119,9 @@ int RowWithData(const QListWidget& list, std::uint32_t value);
 // In the club chooser: clicks the club's country, then the club (0: the first club of the country
 // shown) and confirms with Return. Returns the club the chooser had chosen, 0 when none.
 std::uint32_t ChooseClub(CDlgSelectClub& chooser, std::uint32_t club);
-// The window's command with that text; null when there is none.
+// The window's command (button) with that text; null when there is none.
 QAction* Action(const QWidget& window, const QString& text);
+QPushButton* ButtonWithText(const QWidget& window, const QString& text);
 // The country and the club chosen in the main window's lists; 0 when none is.
 int CurrentCountry(const QWidget& window);
 std::uint32_t CurrentClub(const QWidget& window);

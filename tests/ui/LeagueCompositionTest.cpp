@@ -120,8 +120,7 @@ void LeagueCompositionTest::theListsShowTheTopLeagueItsTeamsAndTheLeagues() {
     QVERIFY(dialog->TeamsWithoutLeague().count() > 0);
 
     // Choosing another league shows its teams.
-    QTest::mouseClick(dialog->Leagues().viewport(), Qt::LeftButton, {},
-                      dialog->Leagues().visualItemRect(dialog->Leagues().item(1)).center());
+    ClickRow(dialog->Leagues(), 1);
     QCOMPARE(Values(dialog->LeagueTeams()), League(1).Teams());
 }
 
@@ -148,12 +147,10 @@ void LeagueCompositionTest::aTeamDroppedOnTheFreeListLeavesAndJoinsALeagueWithRo
 
     // A team of another league dropped on the emptied place of league 1 in "Ligen" moves there.
     const std::uint32_t freed = League(1).Teams().back();
-    QTest::mouseClick(dialog->Leagues().viewport(), Qt::LeftButton, {},
-                      dialog->Leagues().visualItemRect(dialog->Leagues().item(1)).center());
+    ClickRow(dialog->Leagues(), 1);
     Drop(dialog->LeagueTeams(), dialog->LeagueTeams().count() - 1, dialog->TeamsWithoutLeague(), 0);
     QCOMPARE(League(1).PositionOfTeam(freed), -1);
-    QTest::mouseClick(dialog->Leagues().viewport(), Qt::LeftButton, {},
-                      dialog->Leagues().visualItemRect(dialog->Leagues().item(0)).center());
+    ClickRow(dialog->Leagues(), 0);
     Drop(dialog->LeagueTeams(), dialog->LeagueTeams().RowOf(expected[0]), dialog->Leagues(), 1);
     QCOMPARE(League(0).PositionOfTeam(expected[0]), -1);
     QCOMPARE(League(1).Teams().back(), expected[0]);
@@ -182,8 +179,7 @@ void LeagueCompositionTest::aFullLeagueRefusesAndNothingIsRecorded() {
 
 void LeagueCompositionTest::anEmptiedLeagueKeepsTheDialogOnOkAndClosesOnEgal() {
     auto dialog = Open();
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("clearLeague")),
-                      Qt::LeftButton);
+    Click(*dialog, QStringLiteral("clearLeague"));
     QVERIFY(League(0).Teams().empty());
     QCOMPARE(dialog->LeagueTeams().count(), 0);
     const std::string expected =
@@ -201,10 +197,8 @@ void LeagueCompositionTest::anEmptiedLeagueKeepsTheDialogOnOkAndClosesOnEgal() {
 
 void LeagueCompositionTest::twoFailingLeaguesShowTheHeadingAndTwoEntries() {
     auto dialog = Open();
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("clearLeague")),
-                      Qt::LeftButton);
-    QTest::mouseClick(dialog->Leagues().viewport(), Qt::LeftButton, {},
-                      dialog->Leagues().visualItemRect(dialog->Leagues().item(1)).center());
+    Click(*dialog, QStringLiteral("clearLeague"));
+    ClickRow(dialog->Leagues(), 1);
     Drop(dialog->LeagueTeams(), 0, dialog->TeamsWithoutLeague(), 0);
     const std::string shown = CloseWith(*dialog, Qt::Key_Return, true);
     QVERIFY2(shown.starts_with("Die folgenden Fehler sind aufgetreten!|"), shown.c_str());
@@ -292,8 +286,7 @@ void LeagueCompositionTest::theSessionIsOneUndoStepAndUntouchedRecordsNothing() 
         auto dialog = Open();
         Drop(dialog->LeagueTeams(), 0, dialog->TeamsWithoutLeague(), 0);
         Drop(dialog->LeagueTeams(), 4, dialog->LeagueTeams(), 1);
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("clearAll")),
-                          Qt::LeftButton);
+        Click(*dialog, QStringLiteral("clearAll"));
         // "Pokalfinalist" on a team without league.
         dialog->ClubMenu(dialog->TeamsWithoutLeague().Value(0))->actions().at(1)->trigger();
         CloseWith(*dialog, Qt::Key_Return, true);

@@ -79,7 +79,7 @@ QStringList LeagueSystemTest::ApplyRow(CLeagueSystemPage& page, int row, bool ye
         shown << list.objectName();
         list.accept();
     });
-    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("apply")), Qt::LeftButton);
+    Click(page, QStringLiteral("apply"));
     return shown;
 }
 
@@ -176,7 +176,7 @@ void LeagueSystemTest::rowZeroIsRefusedAndNoAnswerChangesNothing() {
         const QStringList declined = ApplyRow(dialog->Page(), 1, false);
         QCOMPARE(declined.size(), 1);
         QVERIFY(Dump() == before);
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+        Click(*dialog, QStringLiteral("ok"));
     }
     QVERIFY(!m_document->History().CanUndo());
     QVERIFY(!m_document->IsModified());
@@ -197,8 +197,7 @@ void LeagueSystemTest::aLeagueOpensItsDataAndANewSizeIsStored() {
 
         bool shown = false;
         WhenModal<CDlgLeagueData>(*this, [&shown, newSize](CDlgLeagueData& data) {
-            data.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&data));
+            ShowActive(data);
             auto* spin = data.findChild<QSpinBox*>(QStringLiteral("size"));
             QVERIFY(spin->isEnabled());
             spin->setFocus();
@@ -225,8 +224,7 @@ void LeagueSystemTest::okWithoutEditsLeavesTheWorldAndTheDocumentClean() {
         auto dialog = Open();
         bool fixed = false;
         WhenModal<CDlgLeagueData>(*this, [&fixed](CDlgLeagueData& data) {
-            data.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&data));
+            ShowActive(data);
             // The script builds the structure: its fields are fixed.
             fixed = !data.findChild<QSpinBox*>(QStringLiteral("size"))->isEnabled() &&
                     !data.findChild<QComboBox*>(QStringLiteral("relegated"))->isEnabled() &&
@@ -246,8 +244,7 @@ void LeagueSystemTest::aLevelOpensItsNameAndTheButtonsReachTheirViews() {
     auto dialog = Open();
     CLeagueSystemPage& page = dialog->Page();
     WhenModal<CDlgLevelName>(*this, [](CDlgLevelName& name) {
-        name.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&name));
+        ShowActive(name);
         name.Field().selectAll();
         QTest::keyClicks(&name.Field(), QStringLiteral("Meisterklasse"));
         QTest::keyClick(&name.Field(), Qt::Key_Return);
@@ -255,27 +252,23 @@ void LeagueSystemTest::aLevelOpensItsNameAndTheButtonsReachTheirViews() {
     EnterOn(page.Levels(), page.Levels().topLevelItem(0));
     QCOMPARE(page.Levels().topLevelItem(0)->text(0), QStringLiteral("Meisterklasse"));
 
-    bool fixtures = false;
-    WhenModal<CDlgFixturelist>(*this, [&fixtures](CDlgFixturelist& shown) {
-        fixtures = true;
-        shown.reject();
-    });
-    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("fixtures")), Qt::LeftButton);
-    QVERIFY(fixtures);
-    bool calendar = false;
-    WhenModal<CDlgCalendar>(*this, [&calendar](CDlgCalendar& shown) {
-        calendar = true;
-        shown.accept();
-    });
-    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("calendar")), Qt::LeftButton);
-    QVERIFY(calendar);
-    bool composition = false;
-    WhenModal<CDlgLeagueComposition>(*this, [&composition](CDlgLeagueComposition& shown) {
-        composition = true;
-        shown.accept();
-    });
-    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("composition")), Qt::LeftButton);
-    QVERIFY(composition);
+    // Each view opens from its button; the live-edit views are left with OK, the fixture list
+    // cancelled (by WhenModal).
+    const auto opens = [this, &page](auto* type, const QString& button, bool accept) {
+        using View = std::remove_pointer_t<decltype(type)>;
+        bool shown = false;
+        WhenModal<View>(*this, [&shown, accept](View& view) {
+            shown = true;
+            if (accept) {
+                view.accept();
+            }
+        });
+        Click(page, button);
+        QVERIFY2(shown, qPrintable(button));
+    };
+    opens(static_cast<CDlgFixturelist*>(nullptr), QStringLiteral("fixtures"), false);
+    opens(static_cast<CDlgCalendar*>(nullptr), QStringLiteral("calendar"), true);
+    opens(static_cast<CDlgLeagueComposition*>(nullptr), QStringLiteral("composition"), true);
     dialog->accept();
     // The level name and nothing else, as one step.
     QCOMPARE(Edits(), std::size_t{1});

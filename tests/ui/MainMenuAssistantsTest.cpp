@@ -3,13 +3,11 @@
 #include <QStandardPaths>
 
 #include "GuiTest.h"
-#include "gui/controls/DlgInputBox.h"
+#include "MenuDrivers.h"
 #include "gui/editors/DlgFastTransfer.h"
 #include "gui/editors/DlgPlayerWithoutClub.h"
-#include "gui/mainwindow/DlgSelectDatabase.h"
 #include "gui/mainwindow/MainMenuView.h"
 #include "gui/mainwindow/RecentDatabasesMenu.h"
-#include "gui/mainwindow/SelectDatabase.h"
 #include "platform/Environment.h"
 
 namespace kw {
@@ -35,11 +33,8 @@ private slots:
 private:
     // A copy of the demo's database under the documents' databases, named `name`.
     fs::path MakeDatabase(const QString& name) const;
-    // "&Öffnen.." on the database named `name`.
-    static void OpenThroughDialog(DlgMainMenu& window, const QString& name);
     // The "&Datei" entries of the databases opened last, in menu order.
     static std::vector<QAction*> RecentEntries(QWidget& window);
-    static int DatabaseCount(QWidget& window);
 
     void Copied() override {
         QStandardPaths::setTestModeEnabled(true);
@@ -51,20 +46,9 @@ private:
 fs::path MainMenuAssistantsTest::MakeDatabase(const QString& name) const {
     const fs::path folder = *DocumentsDirectory() / "database" / name.toStdString();
     fs::create_directories(folder);
-    fs::copy(fs::path(m_install->path().toStdString()) / "database", folder,
+    fs::copy(Install() / "database", folder,
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     return folder;
-}
-
-void MainMenuAssistantsTest::OpenThroughDialog(DlgMainMenu& window, const QString& name) {
-    QObject scope;
-    WhenModal<CDlgSelectDatabase>(scope, [name](CDlgSelectDatabase& dialog) {
-        const auto rows = dialog.DatabaseList()->findItems(name, Qt::MatchExactly);
-        QVERIFY(!rows.isEmpty());
-        dialog.DatabaseList()->setCurrentItem(rows.value(0));
-        QTest::keyClick(dialog.DatabaseList(), Qt::Key_Return);
-    });
-    Action(window, QStringLiteral("&Öffnen.."))->trigger();
 }
 
 std::vector<QAction*> MainMenuAssistantsTest::RecentEntries(QWidget& window) {
@@ -83,22 +67,6 @@ std::vector<QAction*> MainMenuAssistantsTest::RecentEntries(QWidget& window) {
     return entries;
 }
 
-int MainMenuAssistantsTest::DatabaseCount(QWidget& window) {
-    // The slot entries follow the separator of "Datenbanken".
-    int count = 0;
-    for (QAction* menuAction : window.findChild<QMenuBar*>()->actions()) {
-        if (menuAction->text() != QStringLiteral("Datenbanken")) {
-            continue;
-        }
-        bool afterSeparator = false;
-        for (QAction* action : menuAction->menu()->actions()) {
-            count += afterSeparator ? 1 : 0;
-            afterSeparator = afterSeparator || action->isSeparator();
-        }
-    }
-    return count;
-}
-
 void MainMenuAssistantsTest::settingsStayInTheTestsOwnFolder() {
     const QString file = CRecentDatabasesMenu::RecentDatabasesSettingsFile();
     QVERIFY2(file.contains(QStringLiteral(".qttest")), qPrintable(file));
@@ -111,10 +79,10 @@ void MainMenuAssistantsTest::openedFoldersAreOfferedMostRecentFirstInTheNextRun(
     {
         DlgMainMenu window(m_context, m_ui);
         QVERIFY(RecentEntries(window).empty());
-        OpenThroughDialog(window, QStringLiteral("Erste Welt"));
-        OpenThroughDialog(window, QStringLiteral("Zweite & Dritte"));
+        OpenDatabase(window, QStringLiteral("Erste Welt"));
+        OpenDatabase(window, QStringLiteral("Zweite & Dritte"));
         // Opening the first again moves it to the front without a second entry.
-        OpenThroughDialog(window, QStringLiteral("Erste Welt"));
+        OpenDatabase(window, QStringLiteral("Erste Welt"));
         QCOMPARE(window.World().Directory(), first);
         const std::vector<QAction*> entries = RecentEntries(window);
         QCOMPARE(entries.size(), std::size_t{2});
@@ -128,9 +96,9 @@ void MainMenuAssistantsTest::openedFoldersAreOfferedMostRecentFirstInTheNextRun(
     DlgMainMenu window(m_context, m_ui);
     const std::vector<QAction*> entries = RecentEntries(window);
     QCOMPARE(entries.size(), std::size_t{2});
-    QCOMPARE(DatabaseCount(window), 1);
+    QCOMPARE(DatabaseEntries(window).size(), 1);
     entries[1]->trigger();
-    QCOMPARE(DatabaseCount(window), 2);
+    QCOMPARE(DatabaseEntries(window).size(), 2);
     QCOMPARE(window.World().Directory(), second);
     QVERIFY(!window.Document().IsModified());
     QCOMPARE(RecentEntries(window).front()->statusTip(), QString::fromStdString(second.string()));
@@ -140,8 +108,8 @@ void MainMenuAssistantsTest::openedFoldersAreOfferedMostRecentFirstInTheNextRun(
 void MainMenuAssistantsTest::aFolderOpenInASlotIsShownInsteadOfReadAgain() {
     const fs::path folder = MakeDatabase(QStringLiteral("Offen"));
     DlgMainMenu window(m_context, m_ui);
-    OpenThroughDialog(window, QStringLiteral("Offen"));
-    QCOMPARE(DatabaseCount(window), 2);
+    OpenDatabase(window, QStringLiteral("Offen"));
+    QCOMPARE(DatabaseEntries(window).size(), 2);
     window.SelectDatabase(0);
     QVERIFY(window.World().Directory() != folder);
     // An unsaved change in the open slot must survive: the slot is shown, not read again.
@@ -153,7 +121,7 @@ void MainMenuAssistantsTest::aFolderOpenInASlotIsShownInsteadOfReadAgain() {
     });
     window.SelectDatabase(0);
     RecentEntries(window).front()->trigger();
-    QCOMPARE(DatabaseCount(window), 2);
+    QCOMPARE(DatabaseEntries(window).size(), 2);
     QCOMPARE(&window.Document(), open);
     QCOMPARE(window.World().Country(kDefaultCountry).Name(0), std::string("Umbenannt"));
 }
@@ -163,11 +131,11 @@ void MainMenuAssistantsTest::aVanishedFolderIsReportedAndLeavesTheList() {
     const fs::path gone = MakeDatabase(QStringLiteral("Verschwindet"));
     {
         DlgMainMenu window(m_context, m_ui);
-        OpenThroughDialog(window, QStringLiteral("Bleibt"));
-        OpenThroughDialog(window, QStringLiteral("Verschwindet"));
+        OpenDatabase(window, QStringLiteral("Bleibt"));
+        OpenDatabase(window, QStringLiteral("Verschwindet"));
         // Closed again (nothing unsaved, so without a question), then removed from the disk.
         window.CloseDatabase();
-        QCOMPARE(DatabaseCount(window), 2);
+        QCOMPARE(DatabaseEntries(window).size(), 2);
         fs::remove_all(gone);
         const std::vector<QAction*> entries = RecentEntries(window);
         QCOMPARE(entries.size(), std::size_t{2});
@@ -176,7 +144,7 @@ void MainMenuAssistantsTest::aVanishedFolderIsReportedAndLeavesTheList() {
         const std::vector<std::string> errors = m_ui.Texts(Kind::Error);
         QCOMPARE(errors.size(), std::size_t{1});
         QVERIFY(errors[0].find(gone.string()) != std::string::npos);
-        QCOMPARE(DatabaseCount(window), 2);
+        QCOMPARE(DatabaseEntries(window).size(), 2);
         QCOMPARE(RecentEntries(window).size(), std::size_t{1});
         QVERIFY(RecentEntries(window).front()->text().contains(QStringLiteral("Bleibt")));
     }
@@ -191,22 +159,13 @@ void MainMenuAssistantsTest::aVanishedFolderIsReportedAndLeavesTheList() {
 void MainMenuAssistantsTest::entriesAreDisabledWhileSixDatabasesAreOpen() {
     MakeDatabase(QStringLiteral("Zuletzt"));
     DlgMainMenu window(m_context, m_ui);
-    OpenThroughDialog(window, QStringLiteral("Zuletzt"));
+    OpenDatabase(window, QStringLiteral("Zuletzt"));
     window.SelectDatabase(0);
     for (int n = 3; n <= 6; ++n) {
         QObject scope;
-        auto* timer = new QTimer(&scope);
-        connect(timer, &QTimer::timeout, timer, [timer, n] {
-            if (auto* box = qobject_cast<CDlgInputBox*>(QApplication::activeModalWidget())) {
-                timer->stop();
-                box->Field()->clear();
-                QTest::keyClicks(box->Field(), QStringLiteral("Neu%1").arg(n));
-                QTest::keyClick(box->Field(), Qt::Key_Return);
-            }
-        });
-        timer->start(10);
+        AnswerName(scope, QStringLiteral("Neu%1").arg(n));
         window.NewDatabase();
-        QCOMPARE(DatabaseCount(window), n);
+        QCOMPARE(DatabaseEntries(window).size(), n);
         QCOMPARE(RecentEntries(window).front()->isEnabled(), n < 6);
     }
     // Closing one enables them again.
@@ -216,8 +175,7 @@ void MainMenuAssistantsTest::entriesAreDisabledWhileSixDatabasesAreOpen() {
 
 void MainMenuAssistantsTest::assistantButtonsOpenTheirDialogsForTheSelectedCountry() {
     DlgMainMenu window(m_context, m_ui);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ShowActive(window);
     auto* fast = window.findChild<QPushButton*>(QStringLiteral("fastTransfers"));
     auto* free = window.findChild<QPushButton*>(QStringLiteral("playersWithoutClub"));
     QVERIFY(fast != nullptr && free != nullptr);

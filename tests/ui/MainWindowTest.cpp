@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "GuiTest.h"
+#include "MenuDrivers.h"
 #include "demo/DemoGenerator.h"
 #include "exports/master/MasterFileReader.h"
 #include "gui/mainwindow/QtTranslations.h"
@@ -27,8 +28,7 @@ private slots:
     void captionCapitalisesTheDirectoryName();
     void splashCoversTheLoadOnceAndGoesByItself();
     void listsTheLoadedCountriesWithTheDefaultSelected();
-    void opensAGeneratedDemoInstallation();
-    void masterButtonBuildsTheGameFile();
+    void opensAGeneratedDemoAndBuildsTheGameFile();
     void emptyDatabaseFolderHasNoCountries();
     void withoutInstallationShowsAnEmptyWorld();
     void configuredInstallationWithoutDatabaseLoadsEmpty();
@@ -45,12 +45,7 @@ private:
     // A database written by the model itself, of which only the files of countries 3 and 100
     // are kept.
     void WriteDatabase(const fs::path& folder);
-    static QAction* Action(QWidget& window, const QString& text);
-    // Runs `act` on the modal widget of type T once one shows; modal dialogs run event loops of
-    // their own, so it is polled for. The polling ends with `scope`.
-    template <typename T>
-    static void WhenModal(QObject& scope, std::function<void(T*)> act);
-    static QString LabelText(QWidget& window, const char* name);
+    static QString ClubsTotal(const QWidget& window);
 
     std::unique_ptr<QTemporaryDir> m_install;
     SAppContext m_context;
@@ -81,30 +76,8 @@ void MainWindowTest::WriteDatabase(const fs::path& folder) {
     }
 }
 
-QAction* MainWindowTest::Action(QWidget& window, const QString& text) {
-    for (QAction* action : window.findChildren<QAction*>()) {
-        if (action->text() == text) {
-            return action;
-        }
-    }
-    return nullptr;
-}
-
-template <typename T>
-void MainWindowTest::WhenModal(QObject& scope, std::function<void(T*)> act) {
-    auto* timer = new QTimer(&scope);
-    connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
-        if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            act(widget);
-        }
-    });
-    timer->start(10);
-}
-
-QString MainWindowTest::LabelText(QWidget& window, const char* name) {
-    auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
-    return label != nullptr ? label->text() : QStringLiteral("<no label %1>").arg(name);
+QString MainWindowTest::ClubsTotal(const QWidget& window) {
+    return Child<QLabel>(window, "clubsTotal").text();
 }
 
 void MainWindowTest::captionCapitalisesTheDirectoryName() {
@@ -147,7 +120,9 @@ void MainWindowTest::listsTheLoadedCountriesWithTheDefaultSelected() {
     QVERIFY(m_ui.Messages().empty());
 }
 
-void MainWindowTest::opensAGeneratedDemoInstallation() {
+// A generated demo installation opens with all its countries; its master button builds the game
+// file.
+void MainWindowTest::opensAGeneratedDemoAndBuildsTheGameFile() {
     CSilentProgress progress;
     QVERIFY(demo::GenerateDemoInstallation(Install(), demo::EDemoScale::kSmall, 1, progress).ok);
     int files = 0;
@@ -157,14 +132,8 @@ void MainWindowTest::opensAGeneratedDemoInstallation() {
     DlgMainMenu window(m_context, m_ui);
     QCOMPARE(window.World().CountryCount(), files);
     // The demo has clubs, so their number shows in the totals.
-    QVERIFY(LabelText(window, "clubsTotal").toInt() > 0);
+    QVERIFY(ClubsTotal(window).toInt() > 0);
     QVERIFY(m_ui.Messages().empty());
-}
-
-void MainWindowTest::masterButtonBuildsTheGameFile() {
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(Install(), demo::EDemoScale::kSmall, 1, progress).ok);
-    DlgMainMenu window(m_context, m_ui);
     auto* button = window.findChild<QPushButton*>(QStringLiteral("buildMaster"));
     QVERIFY(button != nullptr && button->isEnabled());
     m_ui.QueueAnswer(true);  // go on with the complete countries
@@ -183,7 +152,7 @@ void MainWindowTest::emptyDatabaseFolderHasNoCountries() {
     // Found in any letter case, as copied from Windows.
     fs::create_directories(Install() / "DataBase");
     DlgMainMenu window(m_context, m_ui);
-    QCOMPARE(LabelText(window, "clubsTotal"), QStringLiteral("0"));
+    QCOMPARE(ClubsTotal(window), QStringLiteral("0"));
     QCOMPARE(window.World().Directory(), Install() / "DataBase");
     QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - DataBase[*]"));
 }
@@ -192,7 +161,7 @@ void MainWindowTest::withoutInstallationShowsAnEmptyWorld() {
     m_context.installationConfigured = false;
     DlgMainMenu window(m_context, m_ui);
     window.show();
-    QCOMPARE(LabelText(window, "clubsTotal"), QStringLiteral("0"));
+    QCOMPARE(ClubsTotal(window), QStringLiteral("0"));
     auto* notice = window.findChild<QLabel*>(QStringLiteral("notice"));
     QVERIFY(notice != nullptr);
     QVERIFY(notice->isVisible());
@@ -207,7 +176,7 @@ void MainWindowTest::withoutInstallationShowsAnEmptyWorld() {
 
 void MainWindowTest::configuredInstallationWithoutDatabaseLoadsEmpty() {
     DlgMainMenu window(m_context, m_ui);
-    QCOMPARE(LabelText(window, "clubsTotal"), QStringLiteral("0"));
+    QCOMPARE(ClubsTotal(window), QStringLiteral("0"));
     QVERIFY(!window.findChild<QLabel*>(QStringLiteral("notice"))->isVisibleTo(&window));
     QVERIFY(Action(window, QStringLiteral("&Speichern"))->isEnabled());
 }
@@ -215,8 +184,7 @@ void MainWindowTest::configuredInstallationWithoutDatabaseLoadsEmpty() {
 void MainWindowTest::quitAsksOnlyAboutUnsavedChanges() {
     fs::create_directories(Install() / "database");
     DlgMainMenu window(m_context, m_ui);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ShowActive(window);
     QAction* quit = Action(window, QStringLiteral("&Beenden"));
     QVERIFY(quit != nullptr);
     quit->trigger();
@@ -231,12 +199,12 @@ void MainWindowTest::questionsNameTheirButtonsInGerman() {
     // Notes the texts of the question's buttons, sorted, and clicks `chosen`.
     const auto answer = [&texts](QObject& scope, QMessageBox::StandardButton chosen) {
         texts.clear();
-        WhenModal<QMessageBox>(scope, [&texts, chosen](QMessageBox* box) {
-            for (const QAbstractButton* button : box->buttons()) {
+        WhenModal<QMessageBox>(scope, [&texts, chosen](QMessageBox& box) {
+            for (const QAbstractButton* button : box.buttons()) {
                 texts << button->text();
             }
             texts.sort();
-            box->button(chosen)->click();
+            box.button(chosen)->click();
         });
     };
     {
@@ -328,10 +296,8 @@ void MainWindowTest::undoAndRedoThroughTheEditMenuFollowTheModifiedMarker() {
     CSilentProgress progress;
     QVERIFY(demo::GenerateDemoInstallation(Install(), demo::EDemoScale::kSmall, 1, progress).ok);
     DlgMainMenu window(m_context, m_ui);
-    window.show();
     // Shortcuts reach only the active window.
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    ShowActive(window);
     QAction* undo = Action(window, QStringLiteral("&Rückgängig"));
     QAction* redo = Action(window, QStringLiteral("&Wiederholen"));
     QVERIFY(undo != nullptr && redo != nullptr);
@@ -339,9 +305,7 @@ void MainWindowTest::undoAndRedoThroughTheEditMenuFollowTheModifiedMarker() {
     QVERIFY(!redo->isEnabled());
 
     const int clubs = window.World().Country(kDefaultCountry).ClubCount();
-    QVERIFY(window.Document().Perform(
-        "Neuer Verein", SWorldScope::Countries({kDefaultCountry}),
-        [](CWorld& world) { return world.Country(kDefaultCountry).CreateClub() != nullptr; }));
+    AddClub(window.Document());
     QVERIFY(window.isWindowModified());
     QCOMPARE(undo->text(), QStringLiteral("&Rückgängig: Neuer Verein"));
     QVERIFY(undo->isEnabled());
@@ -384,17 +348,12 @@ void MainWindowTest::exportAddsTheSuffixAndAsksBeforeReplacing() {
     QAction* exportAction = Action(window, QStringLiteral("Daten &exportieren"));
     QVERIFY(exportAction != nullptr);
     const auto chooseName = [&folder](QObject& scope, const QString& name) {
-        WhenModal<QFileDialog>(scope, [&folder, name](QFileDialog* dialog) {
-            dialog->setDirectory(QString::fromStdString(folder.string()));
-            // Typed, as selectFile leaves a focused name field alone.
-            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            QVERIFY(edit != nullptr);
-            edit->setText(name);
-            QMetaObject::invokeMethod(dialog, "accept");  // as the Save button does
-            // Still open when the replace question was answered No.
-            if (dialog->isVisible()) {
-                dialog->reject();
-            }
+        WhenModal<QFileDialog>(scope, [&folder, name](QFileDialog& dialog) {
+            dialog.setDirectory(QString::fromStdString(folder.string()));
+            // Typed, as selectFile leaves a focused name field alone; the dialog stays open when
+            // the replace question was answered No, and WhenModal rejects it then.
+            Child<QLineEdit>(dialog, "fileNameEdit").setText(name);
+            QMetaObject::invokeMethod(&dialog, "accept");  // as the Save button does
         });
     };
 
@@ -402,9 +361,9 @@ void MainWindowTest::exportAddsTheSuffixAndAsksBeforeReplacing() {
     {
         QObject scope;
         chooseName(scope, QStringLiteral("welt"));
-        WhenModal<QMessageBox>(scope, [&question](QMessageBox* box) {
-            question = box->text();
-            box->button(QMessageBox::No)->click();
+        WhenModal<QMessageBox>(scope, [&question](QMessageBox& box) {
+            question = box.text();
+            box.button(QMessageBox::No)->click();
         });
         exportAction->trigger();
     }

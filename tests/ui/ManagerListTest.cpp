@@ -50,8 +50,6 @@ private:
     // enabled state of every item by its text, and the item `choose` chosen when it is enabled
     // (Escape otherwise).
     static std::map<QString, bool> Menu(CDlgManagerList& list, const QString& choose = {});
-    template <typename T>
-    static std::unique_ptr<QTimer> WhenShown(std::function<void(T&)> answer);
     // Chooses in the club chooser, or in the person chooser, the entry with that value.
     static void ChooseIn(QListWidget& list, std::uint32_t value);
     static void Transfer(CDlgManagerList& list, std::uint32_t target);
@@ -101,8 +99,7 @@ CClub& ManagerListTest::OtherClub(const CClub& club) const {
 std::unique_ptr<CDlgPlayerlistClub> ManagerListTest::OpenSquad(const CClub& club) {
     auto dialog = std::make_unique<CDlgPlayerlistClub>(
         *m_document, club.Id(), m_demo.Installation(), nullptr, m_demo.Context().installDirectory);
-    dialog->show();
-    [&] { QVERIFY(QTest::qWaitForWindowExposed(dialog.get())); }();
+    ShowActive(*dialog);
     return dialog;
 }
 
@@ -115,28 +112,8 @@ std::unique_ptr<CDlgPlayerlistClub> ManagerListTest::OpenBoard(const CClub& club
 }
 
 void ManagerListTest::ClickPerson(CDlgManagerList& list, std::uint32_t personId) {
-    QListWidget& box = list.List();
-    for (int row = 0; row < box.count(); ++row) {
-        if (box.item(row)->data(Qt::UserRole).toUInt() == personId) {
-            ClickRow(box, row);
-        }
-    }
+    ChooseIn(list.List(), personId);
     QCOMPARE(list.CurrentPerson(), personId);
-}
-
-template <typename T>
-std::unique_ptr<QTimer> ManagerListTest::WhenShown(std::function<void(T&)> answer) {
-    auto timer = std::make_unique<QTimer>();
-    QTimer* raw = timer.get();
-    QObject::connect(raw, &QTimer::timeout, raw, [raw, answer] {
-        auto* target = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (target != nullptr && target->isVisible()) {
-            raw->stop();
-            answer(*target);
-        }
-    });
-    raw->start(10);
-    return timer;
 }
 
 std::map<QString, bool> ManagerListTest::Menu(CDlgManagerList& list, const QString& choose) {
@@ -148,22 +125,16 @@ std::map<QString, bool> ManagerListTest::Menu(CDlgManagerList& list, const QStri
 }
 
 void ManagerListTest::ChooseIn(QListWidget& list, std::uint32_t value) {
-    for (int row = 0; row < list.count(); ++row) {
-        if (list.item(row)->data(Qt::UserRole).toUInt() == value) {
-            ClickRow(list, row);
-            return;
-        }
-    }
-    QFAIL("the entry is not listed");
+    const int row = RowWithData(list, value);
+    QVERIFY(row >= 0);
+    ClickRow(list, row);
 }
 
 void ManagerListTest::Transfer(CDlgManagerList& list, std::uint32_t target) {
     bool chosen = false;
-    auto timer = WhenShown<CDlgSelectClub>([&chosen, target](CDlgSelectClub& chooser) {
-        ChooseIn(chooser.Countries(), static_cast<std::uint32_t>(ClubCountry(target)));
-        ChooseIn(chooser.Clubs(), target);
-        chosen = chooser.SelectedClub() == target;
-        QTest::keyClick(&chooser, Qt::Key_Return);
+    QObject scope;
+    WhenModal<CDlgSelectClub>(scope, [&chosen, target](CDlgSelectClub& chooser) {
+        chosen = ChooseClub(chooser, target) == target;
     });
     QVERIFY(Menu(list, QStringLiteral("Person transferieren"))
                 .at(QStringLiteral("Person transferieren")));
@@ -171,9 +142,11 @@ void ManagerListTest::Transfer(CDlgManagerList& list, std::uint32_t target) {
 }
 
 void ManagerListTest::CloseSquad(CDlgPlayerlistClub& dialog) {
-    auto timer = WhenShown<CDlgErrorMessage>(
-        [](CDlgErrorMessage& box) { QTest::mouseClick(box.CancelButton(), Qt::LeftButton); });
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+    QObject scope;
+    WhenModal<CDlgErrorMessage>(scope, [](CDlgErrorMessage& box) {
+        QTest::mouseClick(box.CancelButton(), Qt::LeftButton);
+    });
+    Click(dialog, QStringLiteral("ok"));
     QVERIFY(!dialog.isVisible());
 }
 
@@ -299,7 +272,8 @@ void ManagerListTest::fetchTakesATrainerChosenInTheStaffModeChooser() {
     auto dialog = OpenBoard(club);
     CDlgManagerList& list = dialog->ManagerList();
     bool staffOnly = false;
-    auto timer = WhenShown<CDlgPlayerSelect>([&](CDlgPlayerSelect& chooser) {
+    QObject scope;
+    WhenModal<CDlgPlayerSelect>(scope, [&](CDlgPlayerSelect& chooser) {
         ChooseIn(chooser.Countries(), static_cast<std::uint32_t>(other.Country()));
         ChooseIn(chooser.Clubs(), other.Id());
         // The staff mode lists the club's staff, not its players.
@@ -372,29 +346,29 @@ void ManagerListTest::staffDialogShowsDuplicatesAndIsOneUndoableSession() {
     {
         CDlgManagAll dialog(*m_document, club.Id(), m_demo.Installation(), nullptr,
                             m_demo.Context().installDirectory);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        ShowActive(dialog);
         QCOMPARE(dialog.ManagerList().List().count(), 3);
         QCOMPARE(dialog.CurrentPerson(), trainer);
         // "Suchen" opens the player search; cancelled, it changes nothing.
         bool searchShown = false;
-        auto search = WhenShown<CDlgPlayerSearch>([&searchShown](CDlgPlayerSearch& criteria) {
+        QObject search;
+        WhenModal<CDlgPlayerSearch>(search, [&searchShown](CDlgPlayerSearch& criteria) {
             searchShown = true;
             criteria.reject();
         });
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("search")), Qt::LeftButton);
+        Click(dialog, QStringLiteral("search"));
         QVERIFY(searchShown);
         for (int row = 0; row < 3; ++row) {
             ClickRow(dialog.ManagerList().List(), row);
             QCOMPARE(dialog.CurrentPerson(), club.PersonIds()[14 + row]);
         }
         std::string text;
-        auto timer = WhenShown<CDlgErrorSingle>([&text](CDlgErrorSingle& box) {
+        QObject scope;
+        WhenModal<CDlgErrorSingle>(scope, [&text](CDlgErrorSingle& box) {
             text = box.Text();
             QTest::mouseClick(box.OkButton(), Qt::LeftButton);
         });
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("duplicates")),
-                          Qt::LeftButton);
+        Click(dialog, QStringLiteral("duplicates"));
         QVERIFY(text.find("Meyer, Jan") != std::string::npos);
         QVERIFY(text.find("Trainer / Co-Trainer") != std::string::npos);
         QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -404,7 +378,8 @@ void ManagerListTest::staffDialogShowsDuplicatesAndIsOneUndoableSession() {
     QVERIFY(Dump() == before);
 
     // A creation and a deletion in one session: one undo.
-    auto timer = WhenShown<CDlgManagAll>([this, coTrainer](CDlgManagAll& dialog) {
+    QObject scope;
+    WhenModal<CDlgManagAll>(scope, [this, coTrainer](CDlgManagAll& dialog) {
         CDlgManagerList& list = dialog.ManagerList();
         QVERIFY(Menu(list, QStringLiteral("Neuer Masseur")).at(QStringLiteral("Neuer Masseur")));
         QCOMPARE(m_document->World().Person(dialog.CurrentPerson())->Kind(), 13);
@@ -412,7 +387,7 @@ void ManagerListTest::staffDialogShowsDuplicatesAndIsOneUndoableSession() {
         QVERIFY(Menu(list, QStringLiteral("Eintrag l\u00f6schen"))
                     .at(QStringLiteral("Eintrag l\u00f6schen")));
         ExpectSound();
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+        Click(dialog, QStringLiteral("ok"));
     });
     CDlgManagAll::Edit(*m_document, club.Id(), m_demo.Installation(), nullptr,
                        m_demo.Context().installDirectory, nullptr);

@@ -66,12 +66,8 @@ const CPlayer* ManagerPagesTest::PersonOfKind(int kind) const {
 std::unique_ptr<CDlgPlayerAllRight> ManagerPagesTest::Open(const CPlayer& person) {
     auto page = std::make_unique<CDlgPlayerAllRight>(*m_context, nullptr);
     page->SetPlayer(person.Id());
-    page->show();
-    page->activateWindow();
     // Typed numbers are taken when their field loses the focus, which needs an active window.
-    if (!QTest::qWaitForWindowActive(page.get())) {
-        throw std::runtime_error("page window not active");
-    }
+    ShowActive(*page);
     return page;
 }
 
@@ -229,9 +225,7 @@ void ManagerPagesTest::nationalCoachThroughThePanelClampsAndUndoes() {
 
     CDlgManagerAbilities panel;
     panel.Load(&shown, true);
-    panel.show();
-    panel.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&panel));
+    ShowActive(panel);
     // Shown only: the coach's values beyond the fields' range stay as they are.
     QVERIFY(!EditManager(*m_document, {country, std::nullopt},
                          [&panel](IManagerRecord& record) { panel.StoreInto(record); }));

@@ -135,8 +135,7 @@ void PlayerDoubleCompareTest::ExpectUntouched() const {
 void PlayerDoubleCompareTest::scopesArePreselectedAndNarrowTheList() {
     const CWorld& world = m_document->World();
     CPlayerDouble dialog(world, kDefaultLanguage, m_a->Country(), m_a->Id());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ShowActive(dialog);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Spieler doppelt"));
     QRadioButton& all = dialog.ScopeButton(EDuplicateScope::All);
     QRadioButton& country = dialog.ScopeButton(EDuplicateScope::Country);
@@ -199,8 +198,7 @@ void PlayerDoubleCompareTest::withoutClubOrCountryOnlyAllIsOffered() {
 
 void PlayerDoubleCompareTest::theBirthDateCheckKeepsPairsBornTheSameDay() {
     CPlayerDouble dialog(m_document->World(), kDefaultLanguage, 0, 0);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ShowActive(dialog);
     QCheckBox& box = dialog.SameBirthDateBox();
     QCOMPARE(box.text(), QStringLiteral("Nur Spieler mit gleichem Geburtsdatum anzeigen"));
     QVERIFY(!box.isChecked());
@@ -218,8 +216,7 @@ void PlayerDoubleCompareTest::theBirthDateCheckKeepsPairsBornTheSameDay() {
 
 void PlayerDoubleCompareTest::headerClicksSortAndASecondClickReverses() {
     CPlayerDouble dialog(m_document->World(), kDefaultLanguage, 0, 0);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ShowActive(dialog);
     QTreeWidget& list = dialog.List();
     QVERIFY(list.topLevelItemCount() >= 2);
     const auto firstDates = [&dialog] {
@@ -260,8 +257,7 @@ void PlayerDoubleCompareTest::speichernWritesTheListAndDruckenAsksForAPrinter() 
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("doppelt.txt"));
     CPlayerDouble dialog(m_document->World(), kDefaultLanguage, m_a->Country(), m_a->Id());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ShowActive(dialog);
     QCOMPARE(dialog.SaveButton().text(), QStringLiteral("Speichern"));
     QCOMPARE(dialog.PrintButton().text(), QStringLiteral("Drucken"));
     WhenModal<QFileDialog>(*this, [&path](QFileDialog& files) { TypeFileName(files, path); });
@@ -304,8 +300,7 @@ void PlayerDoubleCompareTest::theComparisonShowsTwoChosenStrikers() {
     QCOMPARE(strikers.size(), std::size_t{2});
 
     CDlgPlayerCompare dialog(world, kDefaultLanguage, m_a->Country());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ShowActive(dialog);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Spielervergleich"));
     QCOMPARE(dialog.Left().title(), QStringLiteral("Linker Spieler"));
     QCOMPARE(dialog.Right().title(), QStringLiteral("Rechter Spieler"));
@@ -314,22 +309,11 @@ void PlayerDoubleCompareTest::theComparisonShowsTwoChosenStrikers() {
         const CPlayer& striker = *strikers[side];
         QCOMPARE(half.Countries().currentData().toInt(), m_a->Country());
         // The club with the keyboard: from the top down until it shows.
-        QComboBox& clubs = half.Clubs();
-        clubs.setFocus();
-        QTest::keyClick(&clubs, Qt::Key_Home);
-        for (int step = 0;
-             step < clubs.count() && clubs.currentData().toUInt() != homes[side]->Id(); ++step) {
-            QTest::keyClick(&clubs, Qt::Key_Down);
-        }
-        QCOMPARE(clubs.currentData().toUInt(), homes[side]->Id());
+        Choose(half.Clubs(), static_cast<int>(homes[side]->Id()));
         QListWidget& players = half.Players();
         QCOMPARE(players.count(), homes[side]->PlayerCount());
-        int row = 0;
-        while (row < players.count() &&
-               players.item(row)->data(Qt::UserRole).toUInt() != striker.Id()) {
-            ++row;
-        }
-        QVERIFY(row < players.count());
+        const int row = RowWithData(players, striker.Id());
+        QVERIFY(row >= 0);
         ClickRow(players, row);
         QCOMPARE(half.ChosenPlayer(), striker.Id());
         QCOMPARE(players.item(row)->text(),
@@ -349,10 +333,7 @@ void PlayerDoubleCompareTest::theComparisonShowsTwoChosenStrikers() {
                               "Eins gegen eins", "Abst\u00f6\u00dfe", "Abw\u00fcrfe"}) {
         QVERIFY2(labels.contains(QString::fromUtf8(label)), label);
     }
-    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
-    QVERIFY(buttons != nullptr);
-    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
-    QVERIFY(!dialog.isVisible());
+    PressOk(dialog);
 }
 
 void PlayerDoubleCompareTest::theMainWindowAndTheSquadDialogOpenTheDuplicates() {
@@ -374,8 +355,7 @@ void PlayerDoubleCompareTest::theMainWindowAndTheSquadDialogOpenTheDuplicates() 
 
     auto squad = std::make_unique<CDlgPlayerlistClub>(*m_document, m_b->Id(), m_demo.Installation(),
                                                       nullptr, m_demo.Context().installDirectory);
-    squad->show();
-    QVERIFY(QTest::qWaitForWindowExposed(squad.get()));
+    ShowActive(*squad);
     bool shown = false;
     WhenModal<CPlayerDouble>(*this, [this, &shown](CPlayerDouble& dialog) {
         shown = true;
@@ -385,37 +365,22 @@ void PlayerDoubleCompareTest::theMainWindowAndTheSquadDialogOpenTheDuplicates() 
         QCOMPARE(PlantedRows(dialog.List()), 2);
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    auto* button = squad->findChild<QPushButton*>(QStringLiteral("duplicates"));
-    QVERIFY(button != nullptr);
-    QVERIFY(button->isEnabled());
-    QTest::mouseClick(button, Qt::LeftButton);
+    Click(*squad, QStringLiteral("duplicates"));
     QVERIFY(shown);
     squad.reset();
 }
 
 void PlayerDoubleCompareTest::theAssistantsMenuOpensBothOnTheSelection() {
     // The window writes its restore archive into the installation: a copy of its own.
-    QTemporaryDir install;
-    QVERIFY(install.isValid());
-    std::filesystem::copy(m_demo.Path(), install.path().toStdString(),
-                          std::filesystem::copy_options::recursive);
-    SAppContext context;
-    context.workingDirectory = install.path().toStdString();
-    context.installationConfigured = true;
+    const std::unique_ptr<QTemporaryDir> install = CopyInstallation(m_demo.Path());
+    QVERIFY(install != nullptr);
+    SAppContext context = ContextFor(*install);
     CScriptedUserInterface ui;
     DlgMainMenu window(context, ui);
     const auto* view = window.findChild<CMainMenuView*>();
     QVERIFY(view != nullptr);
-    const auto action = [&window](const QString& text) -> QAction* {
-        for (QAction* candidate : window.findChildren<QAction*>()) {
-            if (candidate->text() == text) {
-                return candidate;
-            }
-        }
-        return nullptr;
-    };
-    QAction* duplicates = action(QStringLiteral("Doppelte Spieler anzeigen"));
-    QAction* comparison = action(QStringLiteral("Spielervergleich"));
+    QAction* duplicates = Action(window, QStringLiteral("Doppelte Spieler anzeigen"));
+    QAction* comparison = Action(window, QStringLiteral("Spielervergleich"));
     QVERIFY(duplicates != nullptr && comparison != nullptr);
     QVERIFY(duplicates->isEnabled() && comparison->isEnabled());
     QVERIFY(view->SelectedCountry() >= 1);

@@ -85,8 +85,7 @@ std::unique_ptr<CDlgSearchResult> PlayerSearchTest::OpenResults(const std::strin
                                                                 bool offerShowClub) {
     auto dialog = std::make_unique<CDlgSearchResult>(*m_document, SSearchCriteria{{}, surname, {}},
                                                      targetClub, offerShowClub);
-    dialog->show();
-    [&] { QVERIFY(QTest::qWaitForWindowExposed(dialog.get())); }();
+    ShowActive(*dialog);
     WaitForResults(*dialog);
     return dialog;
 }
@@ -111,41 +110,13 @@ void PlayerSearchTest::ClickHeader(CDlgSearchResult& dialog, int column) {
 
 bool PlayerSearchTest::ChooseFromMenu(CDlgSearchResult& dialog, const QString& text,
                                       bool byKeyboard) {
-    bool enabled = false;
-    bool shown = false;
-    auto* timer = new QTimer(&dialog);
-    QObject::connect(timer, &QTimer::timeout, timer, [&, timer] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (menu == nullptr || !menu->isVisible()) {
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        shown = true;
-        for (QAction* action : menu->actions()) {
-            if (action->text() == text && action->isEnabled()) {
-                enabled = true;
-                menu->setActiveAction(action);
-                QTest::keyClick(menu, Qt::Key_Return);
-                return;
-            }
-        }
-        QTest::keyClick(menu, Qt::Key_Escape);
-    });
-    timer->start(10);
     QTreeView& list = dialog.List();
-    list.setFocus();
-    if (byKeyboard) {
-        // What the platform sends for the context menu key to the widget with the focus.
-        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), list.mapToGlobal(QPoint()));
-        QApplication::sendEvent(&list, &key);
-    } else {
-        const QPoint inList = list.visualRect(list.currentIndex()).center();
-        const QPoint inWindow = list.viewport()->mapTo(&dialog, inList);
-        QTest::mouseClick(dialog.windowHandle(), Qt::RightButton, {}, inWindow);
-    }
-    [&] { QVERIFY(shown); }();
-    return enabled;
+    const std::map<QString, bool> items =
+        UseContextMenu(list, list.currentIndex().row(),
+                       byKeyboard ? EMenuWay::kMenuKey : EMenuWay::kRightClick, text);
+    [&] { QVERIFY(!items.empty()); }();
+    const auto item = items.find(text);
+    return item != items.end() && item->second;
 }
 
 QStringList PlayerSearchTest::Column(const CDlgSearchResult& dialog, int column) {
@@ -342,16 +313,12 @@ void PlayerSearchTest::browsingTheResultsLeavesTheDocumentClean() {
 }
 
 void PlayerSearchTest::mainWindowSearchOpensTheSquadOfTheShownClub() {
-    QTemporaryDir install;
-    QVERIFY(install.isValid());
-    fs::copy(m_demo.Path(), install.path().toStdString(), fs::copy_options::recursive);
-    SAppContext context;
-    context.workingDirectory = install.path().toStdString();
-    context.installationConfigured = true;
+    const std::unique_ptr<QTemporaryDir> install = CopyInstallation(m_demo.Path());
+    QVERIFY(install != nullptr);
+    SAppContext context = ContextFor(*install);
     CScriptedUserInterface ui;
     DlgMainMenu window(context, ui);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ShowActive(window);
     auto* button = window.findChild<QPushButton*>(QStringLiteral("searchPlayers"));
     auto* view = window.findChild<CMainMenuView*>();
     QVERIFY(button != nullptr && view != nullptr && button->isEnabled());
@@ -395,8 +362,7 @@ void PlayerSearchTest::mainWindowSearchOpensTheSquadOfTheShownClub() {
                 ++squads;
                 squadClub = view->SelectedClub();
                 QCOMPARE(squad.windowTitle(), QStringLiteral("Kickwerk 06 - Spielerkader"));
-                QTest::mouseClick(squad.findChild<QPushButton*>(QStringLiteral("ok")),
-                                  Qt::LeftButton);
+                Click(squad, QStringLiteral("ok"));
             });
         });
     };
@@ -427,8 +393,7 @@ void PlayerSearchTest::mainWindowSearchOpensTheSquadOfTheShownClub() {
 void PlayerSearchTest::squadDialogSearchesWithItsClubAsTarget() {
     CDlgPlayerlistClub squad(*m_document, m_home->Id(), m_demo.Installation(), nullptr,
                              m_demo.Context().installDirectory);
-    squad.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&squad));
+    ShowActive(squad);
     auto* search = squad.findChild<QPushButton*>(QStringLiteral("search"));
     QVERIFY(search != nullptr && search->isEnabled());
     int searches = 0;

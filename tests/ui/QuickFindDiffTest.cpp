@@ -151,10 +151,8 @@ void QuickFindDiffTest::manyHitsGiveANoticeAndEscapeClears() {
 
 void QuickFindDiffTest::ctrlFFocusesTheSearchField() {
     DlgMainMenu window(m_context, m_ui);
-    window.show();
     // Active, so that the shortcut reaches it (on a real X server without a window manager too).
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    ShowActive(window);
     auto& countries = Child<QListWidget>(window, "countries");
     countries.setFocus();
     QVERIFY(countries.hasFocus());

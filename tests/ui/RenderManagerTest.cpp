@@ -307,8 +307,7 @@ void RenderManagerTest::previewFollowsTheVisibilityOfItsPage() {
     tabs.addTab(kitPage, QStringLiteral("Trikots"));
     auto* preview = new CRenderPreview(manager, *kits.placeholder, render::kKitPageBackground);
     QCOMPARE(preview->parent(), kitPage);
-    tabs.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+    ShowActive(tabs);
     // The kit page is not the current tab: nothing is lent and nothing renders.
     QVERIFY(manager.AttachedTo() == nullptr);
     QVERIFY(!preview->IsRendering());

@@ -44,9 +44,6 @@ private:
     // then the item with that text when it is enabled (Escape otherwise); returns whether it was
     // enabled.
     static bool ChooseFromMenu(CDlgPlayerList& list, const QString& text);
-    // Calls `answer` once the next modal window of type T is shown.
-    template <typename T>
-    static std::unique_ptr<QTimer> WhenShown(std::function<void(T&)> answer);
     // Presses the squad dialog's OK; a fault list that appears is answered with "Egal" unless
     // `stay`. Returns the fault list's text (empty without faults).
     static std::string PressOk(CDlgPlayerlistClub& dialog, bool stay = false);
@@ -99,24 +96,8 @@ CClub& SquadDialogTest::NewSquad(int players, int trainers) {
 std::unique_ptr<CDlgPlayerlistClub> SquadDialogTest::Open(const CClub& club) {
     auto dialog = std::make_unique<CDlgPlayerlistClub>(
         *m_document, club.Id(), m_demo.Installation(), nullptr, m_demo.Context().installDirectory);
-    dialog->show();
-    [&] { QVERIFY(QTest::qWaitForWindowExposed(dialog.get())); }();
+    ShowActive(*dialog);
     return dialog;
-}
-
-template <typename T>
-std::unique_ptr<QTimer> SquadDialogTest::WhenShown(std::function<void(T&)> answer) {
-    auto timer = std::make_unique<QTimer>();
-    QTimer* raw = timer.get();
-    QObject::connect(raw, &QTimer::timeout, raw, [raw, answer] {
-        auto* target = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (target != nullptr && target->isVisible()) {
-            raw->stop();
-            answer(*target);
-        }
-    });
-    raw->start(10);
-    return timer;
 }
 
 bool SquadDialogTest::ChooseFromMenu(CDlgPlayerList& list, const QString& text) {
@@ -129,31 +110,20 @@ bool SquadDialogTest::ChooseFromMenu(CDlgPlayerList& list, const QString& text) 
 
 std::string SquadDialogTest::PressOk(CDlgPlayerlistClub& dialog, bool stay) {
     std::string faults;
-    auto timer = WhenShown<CDlgErrorMessage>([&faults, stay](CDlgErrorMessage& box) {
+    QObject scope;
+    WhenModal<CDlgErrorMessage>(scope, [&faults, stay](CDlgErrorMessage& box) {
         faults = box.Text();
         QTest::mouseClick(stay ? box.OkButton() : box.CancelButton(), Qt::LeftButton);
     });
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+    Click(dialog, QStringLiteral("ok"));
     return faults;
 }
 
 void SquadDialogTest::Transfer(CDlgPlayerlistClub& dialog, std::uint32_t target) {
     bool chosen = false;
-    auto timer = WhenShown<CDlgSelectClub>([&chosen, target](CDlgSelectClub& chooser) {
-        QListWidget& countries = chooser.Countries();
-        for (int row = 0; row < countries.count(); ++row) {
-            if (countries.item(row)->data(Qt::UserRole).toInt() == ClubCountry(target)) {
-                ClickRow(countries, row);
-            }
-        }
-        QListWidget& clubs = chooser.Clubs();
-        for (int row = 0; row < clubs.count(); ++row) {
-            if (clubs.item(row)->data(Qt::UserRole).toUInt() == target) {
-                ClickRow(clubs, row);
-            }
-        }
-        chosen = chooser.SelectedClub() == target;
-        QTest::keyClick(&chooser, Qt::Key_Return);
+    QObject scope;
+    WhenModal<CDlgSelectClub>(scope, [&chosen, target](CDlgSelectClub& chooser) {
+        chosen = ChooseClub(chooser, target) == target;
     });
     const bool second = dialog.Teams().currentIndex() == 1;
     QVERIFY(ChooseFromMenu(dialog.List(second), QStringLiteral("Spieler transferieren")));
@@ -186,7 +156,8 @@ void SquadDialogTest::browsingTenPlayersAndClosingLeavesTheDocumentClean() {
     QVERIFY(dialog->StaffList().count() > 0);
     // Escape takes the OK path; faults of the demo squad are waved through.
     std::string faults;
-    auto timer = WhenShown<CDlgErrorMessage>([&faults](CDlgErrorMessage& box) {
+    QObject scope;
+    WhenModal<CDlgErrorMessage>(scope, [&faults](CDlgErrorMessage& box) {
         faults = box.Text();
         QTest::mouseClick(box.CancelButton(), Qt::LeftButton);
     });
@@ -425,20 +396,20 @@ void SquadDialogTest::shirtNumbersBecomeOneEditOfTheSession() {
     const std::uint8_t number = first.ShirtNumbers()[0] == 77 ? 78 : 77;
 
     // Cancel writes nothing.
-    auto cancel = WhenShown<CDlgShirtNo>([](CDlgShirtNo& shirts) {
+    QObject cancel;
+    WhenModal<CDlgShirtNo>(cancel, [](CDlgShirtNo& shirts) {
         shirts.DropPlayer(0, 55);
         QTest::keyClick(&shirts, Qt::Key_Escape);
     });
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("shirtNumbers")),
-                      Qt::LeftButton);
+    Click(*dialog, QStringLiteral("shirtNumbers"));
     QVERIFY(Dump() == before);
 
-    auto ok = WhenShown<CDlgShirtNo>([number](CDlgShirtNo& shirts) {
+    QObject ok;
+    WhenModal<CDlgShirtNo>(ok, [number](CDlgShirtNo& shirts) {
         shirts.DropPlayer(0, number);
         QTest::keyClick(&shirts, Qt::Key_Return);
     });
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("shirtNumbers")),
-                      Qt::LeftButton);
+    Click(*dialog, QStringLiteral("shirtNumbers"));
     QCOMPARE(first.ShirtNumbers()[0], number);
     ExpectSound();
     PressOk(*dialog);
@@ -448,16 +419,12 @@ void SquadDialogTest::shirtNumbersBecomeOneEditOfTheSession() {
 }
 
 void SquadDialogTest::squadButtonOfTheMainWindowOpensTheDialogForAClub() {
-    QTemporaryDir install;
-    QVERIFY(install.isValid());
-    fs::copy(m_demo.Path(), install.path().toStdString(), fs::copy_options::recursive);
-    SAppContext context;
-    context.workingDirectory = install.path().toStdString();
-    context.installationConfigured = true;
+    const std::unique_ptr<QTemporaryDir> install = CopyInstallation(m_demo.Path());
+    QVERIFY(install != nullptr);
+    SAppContext context = ContextFor(*install);
     CScriptedUserInterface ui;
     DlgMainMenu window(context, ui);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ShowActive(window);
     auto* button = window.findChild<QPushButton*>(QStringLiteral("editSquad"));
     auto* clubs = window.findChild<CMyListBox*>(QStringLiteral("clubs"));
     QVERIFY(button != nullptr && clubs != nullptr);
@@ -478,18 +445,20 @@ void SquadDialogTest::squadButtonOfTheMainWindowOpensTheDialogForAClub() {
     QVERIFY(button->isEnabled());
 
     int opened = 0;
-    auto timer = WhenShown<CDlgPlayerlistClub>([&opened](CDlgPlayerlistClub& dialog) {
-        ++opened;
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Spielerkader"));
-        PressOk(dialog);
-    });
+    const auto squad = [&opened](QObject& scope) {
+        WhenModal<CDlgPlayerlistClub>(scope, [&opened](CDlgPlayerlistClub& dialog) {
+            ++opened;
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Spielerkader"));
+            PressOk(dialog);
+        });
+    };
+    QObject scope;
+    squad(scope);
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(opened, 1);
     // A double click on the club opens it as well.
-    timer->start(10);
-    clubs->scrollToItem(clubs->item(clubRow));
-    QTest::mouseDClick(clubs->viewport(), Qt::LeftButton, {},
-                       clubs->visualItemRect(clubs->item(clubRow)).center());
+    squad(scope);
+    DoubleClickRow(*clubs, clubRow);
     QCOMPARE(opened, 2);
 }
 

@@ -115,8 +115,7 @@ QPushButton& StadiumRefereeTest::Button(QWidget& dialog, QDialogButtonBox::Stand
 void StadiumRefereeTest::theListOpensAStadiumByDoubleClickEnterAndButton() {
     const std::string before = Dump();
     CDlgStadiumlist list(*m_document, kDefaultCountry);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    ShowActive(list);
     QCOMPARE(list.List().count(), static_cast<int>(Country().Stadiums().size()));
     QVERIFY(list.windowTitle().endsWith(QStringLiteral("Stadienliste")));
 
@@ -279,8 +278,7 @@ void StadiumRefereeTest::okWithoutEditsRecordsNothing() {
 void StadiumRefereeTest::renamedRefereeKeepsTheRecordsLengthsAndTheMasterStillBuilds() {
     const std::string before = Dump();
     CDlgReferees referees(*m_document, kDefaultCountry);
-    referees.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&referees));
+    ShowActive(referees);
     QCOMPARE(referees.List().count(), static_cast<int>(Country().Referees().size()));
 
     WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
@@ -313,8 +311,7 @@ void StadiumRefereeTest::renamedRefereeKeepsTheRecordsLengthsAndTheMasterStillBu
 void StadiumRefereeTest::cancelledChangeAndNewRefereeRecordNothing() {
     const std::string before = Dump();
     CDlgReferees referees(*m_document, kDefaultCountry);
-    referees.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&referees));
+    ShowActive(referees);
 
     WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
         Retype(change, QStringLiteral("firstName"), QStringLiteral("X"));
@@ -343,8 +340,7 @@ void StadiumRefereeTest::newAndDeletedRefereesAreEachOneUndoableEdit() {
     const std::string before = Dump();
     const std::size_t count = Country().Referees().size();
     CDlgReferees referees(*m_document, kDefaultCountry);
-    referees.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&referees));
+    ShowActive(referees);
 
     WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
         QVERIFY(Child<QRadioButton>(change, QStringLiteral("trait6")).isChecked());

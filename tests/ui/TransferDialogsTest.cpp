@@ -28,8 +28,6 @@ private:
     // A club other than `except` with at least two first-team players and fewer than 60 persons.
     std::uint32_t ClubWithPlayers(std::uint32_t except) const;
     void FillClub(std::uint32_t clubId, std::size_t count);
-    static void ClickItem(QListWidget& list, int row);
-    static int RowOf(const QListWidget& list, std::uint32_t value);
     void ExpectSound() const;
     std::vector<std::uint32_t> ListIds() const { return m_document->World().WithoutClub().Ids(); }
 };
@@ -71,21 +69,6 @@ void TransferDialogsTest::FillClub(std::uint32_t clubId, std::size_t count) {
     }
 }
 
-void TransferDialogsTest::ClickItem(QListWidget& list, int row) {
-    QListWidgetItem* item = list.item(row);
-    list.scrollToItem(item);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
-}
-
-int TransferDialogsTest::RowOf(const QListWidget& list, std::uint32_t value) {
-    for (int row = 0; row < list.count(); ++row) {
-        if (list.item(row)->data(Qt::UserRole).toUInt() == value) {
-            return row;
-        }
-    }
-    return -1;
-}
-
 void TransferDialogsTest::ExpectSound() const {
     const std::vector<std::string> faults = ReferenceFaults(m_document->World());
     QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
@@ -96,8 +79,7 @@ void TransferDialogsTest::withoutClubListsEveryPlayerAndLooksChangeNothing() {
     const std::string before = Dump();
     {
         CDlgPlayerWithoutClub dialog(*m_document, kDefaultCountry);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        ShowActive(dialog);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Spieler ohne Verein"));
         QTreeWidget& list = dialog.List();
         QCOMPARE(list.columnCount(), 4);
@@ -129,8 +111,7 @@ void TransferDialogsTest::deletingSelectedRowsReselectsAndUndoBringsThemBack() {
     const int count = static_cast<int>(listBefore.size());
     QVERIFY(count >= 6);
     CDlgPlayerWithoutClub dialog(*m_document, kDefaultCountry);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ShowActive(dialog);
     QTreeWidget& list = dialog.List();
     // Rows count-5 and count-3 selected, the current row count-3: one removed row above it.
     ClickRow(list, count - 5);
@@ -155,14 +136,12 @@ void TransferDialogsTest::deletingSelectedRowsReselectsAndUndoBringsThemBack() {
 void TransferDialogsTest::deletingTheLastRowSelectsTheNewLastRow() {
     AddWithoutClub(2);
     CDlgPlayerWithoutClub dialog(*m_document, kDefaultCountry);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ShowActive(dialog);
     QTreeWidget& list = dialog.List();
     const int count = list.topLevelItemCount();
     ClickRow(list, count - 1);
     // "&Löschen" with the keyboard: Tab past "&Wechsel zu Verein", then Space.
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    ShowActive(dialog);
     QTest::keyClick(&list, Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&dialog.DeleteButton()));
@@ -176,8 +155,7 @@ void TransferDialogsTest::deletingTheLastRowSelectsTheNewLastRow() {
 void TransferDialogsTest::contextMenuDeletesThePlayerPointedAtOrTheCurrentOne() {
     AddWithoutClub(4);
     CDlgPlayerWithoutClub dialog(*m_document, kDefaultCountry);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ShowActive(dialog);
     QTreeWidget& list = dialog.List();
     const int count = list.topLevelItemCount();
     const QString remove = QStringLiteral("&L\u00f6schen");
@@ -198,8 +176,7 @@ void TransferDialogsTest::movingToAChosenClubKeepsWhomAFullClubRefuses() {
     FillClub(clubId, CClub::kMaxPersons - 1);
     const std::size_t persons = m_document->World().Persons().size();
     CDlgPlayerWithoutClub dialog(*m_document, ClubCountry(clubId));
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ShowActive(dialog);
     QTreeWidget& list = dialog.List();
     const int count = list.topLevelItemCount();
     ClickRow(list, count - 3);
@@ -210,7 +187,7 @@ void TransferDialogsTest::movingToAChosenClubKeepsWhomAFullClubRefuses() {
         QObject scope;
         WhenModal<CDlgSelectClub>(scope, [clubId](CDlgSelectClub& chooser) {
             QListWidget& clubs = chooser.Clubs();
-            const int row = RowOf(clubs, clubId | kSecondTeamFlag);
+            const int row = RowWithData(clubs, clubId | kSecondTeamFlag);
             QVERIFY(row >= 0);
             clubs.setCurrentRow(row);
             QTest::keyClick(&clubs, Qt::Key_Return);
@@ -271,8 +248,7 @@ void TransferDialogsTest::fastTransferOffersFreeNumbersAndTransfersRepeatedly() 
     QCOMPARE(free.front(), 11);
 
     CDlgFastTransfer dialog(*m_document, home);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ShowActive(dialog);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Schnelle Transfers"));
     QCOMPARE(dialog.SourceCountries().currentData().toInt(), home);
     QCOMPARE(dialog.CurrentNumber().text(), QStringLiteral("-"));
@@ -288,9 +264,10 @@ void TransferDialogsTest::fastTransferOffersFreeNumbersAndTransfersRepeatedly() 
         QCOMPARE(dialog.CurrentNumber().text(), QString::number(person.ShirtNumbers()[0]));
         const QString line = players.topLevelItem(0)->text(0);
         QVERIFY(line.startsWith(Cp1252ToQString(person.ShortName()) + QStringLiteral(" (")));
-        ClickItem(dialog.TargetCountries(),
-                  RowOf(dialog.TargetCountries(), static_cast<std::uint32_t>(ClubCountry(toId))));
-        ClickItem(dialog.TargetClubs(), RowOf(dialog.TargetClubs(), toId));
+        ClickRow(
+            dialog.TargetCountries(),
+            RowWithData(dialog.TargetCountries(), static_cast<std::uint32_t>(ClubCountry(toId))));
+        ClickRow(dialog.TargetClubs(), RowWithData(dialog.TargetClubs(), toId));
         const int offered = FreeShirtNumbers(*FindLiveClub(m_document->World(), toId)).front();
         QCOMPARE(dialog.FreeNumbers().currentData().toInt(), offered);
         QTest::mouseClick(&dialog.TransferButton(), Qt::LeftButton);
@@ -323,17 +300,17 @@ void TransferDialogsTest::fastTransferWithoutAChoiceOrIntoAFullClubDoesNothing()
     const std::string before = Dump();
     {
         CDlgFastTransfer dialog(*m_document, ClubCountry(fromId));
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        ShowActive(dialog);
         // Nothing chosen.
         QTest::mouseClick(&dialog.TransferButton(), Qt::LeftButton);
         // A player and a full club: the player stays where he is.
         ClickRow(dialog.Players(), 0);
         const std::uint32_t personId =
             dialog.Players().topLevelItem(0)->data(0, Qt::UserRole).toUInt();
-        ClickItem(dialog.TargetCountries(),
-                  RowOf(dialog.TargetCountries(), static_cast<std::uint32_t>(ClubCountry(toId))));
-        ClickItem(dialog.TargetClubs(), RowOf(dialog.TargetClubs(), toId));
+        ClickRow(
+            dialog.TargetCountries(),
+            RowWithData(dialog.TargetCountries(), static_cast<std::uint32_t>(ClubCountry(toId))));
+        ClickRow(dialog.TargetClubs(), RowWithData(dialog.TargetClubs(), toId));
         QTest::mouseClick(&dialog.TransferButton(), Qt::LeftButton);
         QVERIFY(!FindLiveClub(m_document->World(), toId)->HasPerson(personId));
         QVERIFY(m_document->World().Person(personId) != nullptr);

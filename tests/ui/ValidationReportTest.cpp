@@ -156,7 +156,7 @@ void ValidationReportTest::doubleClickOnSquadFindingOpensTheSquadDialogAndRefres
         WhenModal<CDlgErrorMessage>(dialog, [](CDlgErrorMessage& box) {
             QTest::mouseClick(box.CancelButton(), Qt::LeftButton);
         });
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+        Click(dialog, QStringLiteral("ok"));
     });
     tree.scrollToItem(row);
     // A user's double click: a click, then the second press as a double click.
@@ -213,25 +213,14 @@ void ValidationReportTest::enterOpensTheEditorAndAnEditRefreshesTheReport() {
 }
 
 void ValidationReportTest::mainWindowOffersTheReportOnF7() {
-    QTemporaryDir install;
-    QVERIFY(install.isValid());
-    fs::copy(m_demo.Path(), install.path().toStdString(), fs::copy_options::recursive);
-    SAppContext context;
-    context.workingDirectory = install.path().toStdString();
-    context.installationConfigured = true;
+    const std::unique_ptr<QTemporaryDir> install = CopyInstallation(m_demo.Path());
+    QVERIFY(install != nullptr);
+    SAppContext context = ContextFor(*install);
     CScriptedUserInterface ui;
     DlgMainMenu window(context, ui);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
     // The shortcut belongs to the active window.
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QAction* action = nullptr;
-    for (QAction* candidate : window.findChildren<QAction*>()) {
-        if (candidate->text() == QStringLiteral("&Datenbank pr\u00FCfen")) {
-            action = candidate;
-        }
-    }
+    ShowActive(window);
+    QAction* action = Action(window, QStringLiteral("&Datenbank pr\u00FCfen"));
     QVERIFY(action != nullptr);
     QCOMPARE(action->shortcut(), QKeySequence(Qt::Key_F7));
     int shown = 0;

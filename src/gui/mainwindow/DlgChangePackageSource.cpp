@@ -24,19 +24,9 @@ CDlgChangePackageSource::CDlgChangePackageSource(
     layout->addWidget(explanation);
 
     auto* form = new QFormLayout;
-    auto* currentLabel = new QLabel(databases[static_cast<std::size_t>(current)].label, this);
-    currentLabel->setObjectName(QStringLiteral("currentDatabase"));
-    form->addRow(QStringLiteral("Aktuelle Datenbank (neu):"), currentLabel);
-    m_others = new QComboBox(this);
-    m_others->setObjectName(QStringLiteral("otherDatabase"));
-    for (std::size_t index = 0; index < databases.size(); ++index) {
-        if (static_cast<int>(index) != current) {
-            m_others->addItem(databases[index].label, static_cast<int>(index));
-        }
-    }
-    auto* otherLabel = new QLabel(QStringLiteral("&Ausgangsdatenbank (alt):"), this);
-    otherLabel->setBuddy(m_others);
-    form->addRow(otherLabel, m_others);
+    m_others = &AddDatabaseChoice(*form, *this, databases, current,
+                                  QStringLiteral("Aktuelle Datenbank (neu):"),
+                                  QStringLiteral("&Ausgangsdatenbank (alt):"));
     layout->addLayout(form);
     layout->addWidget(MakeOkCancelButtons(*this));
     m_others->setFocus();

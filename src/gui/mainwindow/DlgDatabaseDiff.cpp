@@ -43,24 +43,33 @@ QString RecordText(const SRecordDiff& record) {
 
 }  // namespace
 
+QComboBox& AddDatabaseChoice(QFormLayout& form, QWidget& parent,
+                             const std::vector<CDlgDatabaseDiff::SDatabase>& databases, int current,
+                             const QString& currentCaption, const QString& otherCaption) {
+    auto* currentLabel = new QLabel(databases[static_cast<std::size_t>(current)].label, &parent);
+    currentLabel->setObjectName(QStringLiteral("currentDatabase"));
+    form.addRow(currentCaption, currentLabel);
+    auto* others = new QComboBox(&parent);
+    others->setObjectName(QStringLiteral("otherDatabase"));
+    for (std::size_t index = 0; index < databases.size(); ++index) {
+        if (static_cast<int>(index) != current) {
+            others->addItem(databases[index].label, static_cast<int>(index));
+        }
+    }
+    auto* otherLabel = new QLabel(otherCaption, &parent);
+    otherLabel->setBuddy(others);
+    form.addRow(otherLabel, others);
+    return *others;
+}
+
 CDlgDatabaseDiff::CDlgDatabaseDiff(std::vector<SDatabase> databases, int current, QWidget* parent)
     : QDialog(parent), m_databases(std::move(databases)), m_current(current) {
     setWindowTitle(QStringLiteral("Datenbanken vergleichen"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    auto* currentLabel = new QLabel(m_databases[static_cast<std::size_t>(m_current)].label, this);
-    currentLabel->setObjectName(QStringLiteral("currentDatabase"));
-    form->addRow(QStringLiteral("Aktuelle Datenbank:"), currentLabel);
-    m_others = new QComboBox(this);
-    m_others->setObjectName(QStringLiteral("otherDatabase"));
-    for (std::size_t index = 0; index < m_databases.size(); ++index) {
-        if (static_cast<int>(index) != m_current) {
-            m_others->addItem(m_databases[index].label, static_cast<int>(index));
-        }
-    }
-    auto* otherLabel = new QLabel(QStringLiteral("&Vergleichen mit:"), this);
-    otherLabel->setBuddy(m_others);
-    form->addRow(otherLabel, m_others);
+    m_others = &AddDatabaseChoice(*form, *this, m_databases, m_current,
+                                  QStringLiteral("Aktuelle Datenbank:"),
+                                  QStringLiteral("&Vergleichen mit:"));
     layout->addLayout(form);
 
     m_tree = new QTreeWidget(this);

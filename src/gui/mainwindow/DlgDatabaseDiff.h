@@ -8,6 +8,7 @@
 #include "tools/DatabaseDiff.h"
 
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QTreeWidget;
 
@@ -42,5 +43,11 @@ private:
     QTreeWidget* m_tree = nullptr;
     QLabel* m_summary = nullptr;
 };
+
+// Adds to `form` the current database as a label (named "currentDatabase") and the others in a
+// list to choose from ("otherDatabase", item data: the index in `databases`); returns the list.
+QComboBox& AddDatabaseChoice(QFormLayout& form, QWidget& parent,
+                             const std::vector<CDlgDatabaseDiff::SDatabase>& databases, int current,
+                             const QString& currentCaption, const QString& otherCaption);
 
 }  // namespace kw
