@@ -17,7 +17,7 @@ fail() {
     exit 1
 }
 
-render_test="$build_dir/tests/ui/ui_render_tests"
+render_test="$build_dir/tests/ui/ui_tests"
 [[ -x "$render_test" ]] || fail "$render_test is not built"
 deb="$(bash "$repo/scripts/package.sh" "$build_dir" | tail -n 1)"
 [[ -f "$deb" ]] || fail "package.sh printed no package"
@@ -65,7 +65,7 @@ fi
 
 echo "== the renderer plug-in the unpacked editor finds"
 KW_UNPACKED_PROGRAM_FOLDER="$bin" QT_QPA_PLATFORM=offscreen \
-    "$render_test" installedEditorFindsThePackagedPluginAfterItsOwnFolders
+    "$render_test" RenderManagerTest installedEditorFindsThePackagedPluginAfterItsOwnFolders
 
 echo "== manual pages and bash completion against the programs"
 page() { LC_ALL=C MANWIDTH=200 man -l "$root/usr/share/man/man1/$1.1.gz" 2>/dev/null; }

@@ -6,6 +6,8 @@
 #include "DemoDocumentTest.h"
 #include "document/EditGroup.h"
 #include "document/RecordEdits.h"
+#include "document/ScopeCheck.h"
+#include "exports/WorldDump.h"
 #include "model/WithoutClub.h"
 
 namespace kw {
@@ -82,8 +84,9 @@ TEST_F(DatabaseDocument, AnOperationThatChangesNothingLeavesNoEdit) {
     EXPECT_TRUE(observer.changes.empty());
 }
 
-// The test programs install the scope check: an operation that changes a part its scope does not
-// name stops the program, naming the edit and the part; named, the same change is recorded.
+// With the scope check installed (as the test programs of most builds do), an operation that
+// changes a part its scope does not name stops the program, naming the edit and the part; named,
+// the same change is recorded.
 TEST_F(DatabaseDocument, AChangeOutsideTheScopeStopsTheProgram) {
     const auto renameClub = [](CWorld& world) {
         world.Country(kDefaultCountry).Clubs().begin()->second->SetName(0, "Anders");
@@ -101,12 +104,15 @@ TEST_F(DatabaseDocument, AChangeOutsideTheScopeStopsTheProgram) {
                  {changeRules, "the rules"},
                  {dropWithoutClub, "the players without club"}};
     for (const auto& item : cases) {
-        EXPECT_DEATH(document.Perform("Daneben", otherCountry,
-                                      [&item](CWorld& world) {
-                                          item.change(world);
-                                          return true;
-                                      }),
-                     std::string("\"Daneben\" changed ") + item.part + " outside its scope")
+        EXPECT_DEATH(
+            {
+                InstallScopeCheck(&DumpOutsideScopeJson);
+                document.Perform("Daneben", otherCountry, [&item](CWorld& world) {
+                    item.change(world);
+                    return true;
+                });
+            },
+            std::string("\"Daneben\" changed ") + item.part + " outside its scope")
             << item.part;
     }
     EXPECT_TRUE(document.Perform("Alles", SWorldScope::Everything(), [&](CWorld& world) {

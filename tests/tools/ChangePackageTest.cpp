@@ -244,20 +244,12 @@ void ExpectSound(const CWorld& world) {
     EXPECT_TRUE(placement.empty()) << placement.front();
 }
 
-// Every edit is checked against the dumps of what lies outside its scope, so the sanitizer builds
-// draw a third of the edits.
-#ifdef KW_SANITIZED_BUILD
-constexpr int kEditShare = 3;
-#else
-constexpr int kEditShare = 1;
-#endif
-
 // A = the demo, B = A after a few hundred random edits, C = A with edits of its own (none a
 // rename) of which some repeat B's and some differ.
 TEST(ChangePackage, TurnsTheOldDatabaseIntoTheNewOneOnceAndKeepsAnotherDatabasesEdits) {
     CDatabaseDocument b(test::LoadSmallDemo());
     CRandomEdits editsB(b, 7, true);
-    editsB.Run(300 / kEditShare);
+    editsB.Run(300);
     test::TempDir folder;
     const auto savedB = test::SaveAndReload(b.WorldForOperations(), folder.Path());
     const auto a = test::LoadSmallDemo();
@@ -284,7 +276,7 @@ TEST(ChangePackage, TurnsTheOldDatabaseIntoTheNewOneOnceAndKeepsAnotherDatabases
     CDatabaseDocument c(test::LoadSmallDemo());
     CRandomEdits editsC(c, 11, false, editsB.log);
     editsC.Repeat(editsB.log);
-    editsC.Run(150 / kEditShare);
+    editsC.Run(150);
     const SChangePackage packageC = MakeChangePackage(*a, c.World());
     const SPackagePlan planC = PlanChangePackage(c.World(), package);
     int same = 0;

@@ -132,8 +132,6 @@ void AdminToolsTest::nicknameQuestionOffersCancel() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::AdminToolsTest>(argc, argv);
-}
+KW_GUI_TEST(AdminToolsTest);
 
 #include "AdminToolsTest.moc"

@@ -311,8 +311,6 @@ void CalendarDialogTest::oneUndoTakesBackTheWholeSession() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::CalendarDialogTest>(argc, argv);
-}
+KW_GUI_TEST(CalendarDialogTest);
 
 #include "CalendarDialogTest.moc"

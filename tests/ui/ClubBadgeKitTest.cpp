@@ -411,8 +411,6 @@ void ClubBadgeKitTest::pageWithoutRendererShowsThePlaceholderAndStoresTheOrigina
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::ClubBadgeKitTest>(argc, argv);
-}
+KW_GUI_TEST(ClubBadgeKitTest);
 
 #include "ClubBadgeKitTest.moc"

@@ -321,8 +321,6 @@ void ClubEditorTest::clubButtonOfTheMainWindowOpensTheEditor() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::ClubEditorTest>(argc, argv);
-}
+KW_GUI_TEST(ClubEditorTest);
 
 #include "ClubEditorTest.moc"

@@ -398,8 +398,6 @@ void ClubStadiumTest::chairmanBarStoresAtOnceWithItsText() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::ClubStadiumTest>(argc, argv);
-}
+KW_GUI_TEST(ClubStadiumTest);
 
 #include "ClubStadiumTest.moc"

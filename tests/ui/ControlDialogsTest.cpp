@@ -308,5 +308,5 @@ void ControlDialogsTest::askReturnsTheTextOnOkAndNothingOnCancel() {
 
 }  // namespace kw
 
-QTEST_MAIN(kw::ControlDialogsTest)
+KW_GUI_TEST(ControlDialogsTest);
 #include "ControlDialogsTest.moc"

@@ -576,5 +576,5 @@ void ControlsTest::pictureKeepsItsOwnCopyAndTheKeyColourShowsWhite() {
 
 }  // namespace kw
 
-QTEST_MAIN(kw::ControlsTest)
+KW_GUI_TEST(ControlsTest);
 #include "ControlsTest.moc"

@@ -261,8 +261,6 @@ void CountryPagesTest::leavingATabStoresItsPageAndEnteringOneLoadsIt() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::CountryPagesTest>(argc, argv);
-}
+KW_GUI_TEST(CountryPagesTest);
 
 #include "CountryPagesTest.moc"

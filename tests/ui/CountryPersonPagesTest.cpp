@@ -297,8 +297,6 @@ void CountryPersonPagesTest::viewingBothPagesAndCancellingTheirDialogsLeavesTheD
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::CountryPersonPagesTest>(argc, argv);
-}
+KW_GUI_TEST(CountryPersonPagesTest);
 
 #include "CountryPersonPagesTest.moc"

@@ -261,8 +261,6 @@ void CountryRefereesCoachTest::viewingThePagesLeavesTheDocumentClean() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::CountryRefereesCoachTest>(argc, argv);
-}
+KW_GUI_TEST(CountryRefereesCoachTest);
 
 #include "CountryRefereesCoachTest.moc"

@@ -382,8 +382,6 @@ void CsvExchangeUiTest::theDatabasesMenuPackagesTheUnsavedEditsAndAppliesThem() 
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::CsvExchangeUiTest>(argc, argv);
-}
+KW_GUI_TEST(CsvExchangeUiTest);
 
 #include "CsvExchangeUiTest.moc"

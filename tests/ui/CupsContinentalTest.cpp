@@ -258,8 +258,6 @@ void CupsContinentalTest::cancelDropsTheCopyAndAnUneditedOkRecordsNothing() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::CupsContinentalTest>(argc, argv);
-}
+KW_GUI_TEST(CupsContinentalTest);
 
 #include "CupsContinentalTest.moc"

@@ -222,5 +222,5 @@ void DatabaseCopyDialogTest::continentOntoAnotherIsRefusedAndEnterDoesNotClose()
 
 }  // namespace kw
 
-QTEST_MAIN(kw::DatabaseCopyDialogTest)
+KW_GUI_TEST(DatabaseCopyDialogTest);
 #include "DatabaseCopyDialogTest.moc"

@@ -256,5 +256,5 @@ private slots:
 
 }  // namespace kw
 
-QTEST_MAIN(kw::DatabaseDialogsTest)
+KW_GUI_TEST(DatabaseDialogsTest);
 #include "DatabaseDialogsTest.moc"

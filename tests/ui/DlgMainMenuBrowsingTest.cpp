@@ -340,8 +340,6 @@ void DlgMainMenuBrowsingTest::languageGroupOnlyWithTheLanguageOption() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::DlgMainMenuBrowsingTest>(argc, argv);
-}
+KW_GUI_TEST(DlgMainMenuBrowsingTest);
 
 #include "DlgMainMenuBrowsingTest.moc"

@@ -737,8 +737,6 @@ void DlgMainMenuCommandsTest::eachKindOfWindowLeavesItsEditsOnEveryWayOut() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::DlgMainMenuCommandsTest>(argc, argv);
-}
+KW_GUI_TEST(DlgMainMenuCommandsTest);
 
 #include "DlgMainMenuCommandsTest.moc"

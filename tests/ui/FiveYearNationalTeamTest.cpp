@@ -407,8 +407,6 @@ void FiveYearNationalTeamTest::theContextMenuRemovesAndAnotherCountryShowsItsSqu
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::FiveYearNationalTeamTest>(argc, argv);
-}
+KW_GUI_TEST(FiveYearNationalTeamTest);
 
 #include "FiveYearNationalTeamTest.moc"

@@ -398,8 +398,6 @@ void FixtureDialogTest::thePickerGivesTheChosenStadiumOnOkOnly() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::FixtureDialogTest>(argc, argv);
-}
+KW_GUI_TEST(FixtureDialogTest);
 
 #include "FixtureDialogTest.moc"

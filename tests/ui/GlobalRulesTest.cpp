@@ -286,8 +286,6 @@ void GlobalRulesTest::anUnchangedOrCancelledLevelNameRecordsNothing() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::GlobalRulesTest>(argc, argv);
-}
+KW_GUI_TEST(GlobalRulesTest);
 
 #include "GlobalRulesTest.moc"

@@ -40,4 +40,13 @@ int RunIsolatedGuiTest(int argc, char** argv) {
     return QTest::qExec(&test, argc, argv);
 }
 
+using GuiTestRun = int (*)(int argc, char** argv);
+// Makes the test class `name` one the GUI test program can run; false when the name is taken.
+bool RegisterGuiTest(const char* name, GuiTestRun run);
+
 }  // namespace kw::test
+
+// Registers the Qt test class kw::Class, run isolated, under its name (once per source file).
+#define KW_GUI_TEST(Class)                     \
+    static const bool kw_gui_test_registered = \
+        kw::test::RegisterGuiTest(#Class, &kw::test::RunIsolatedGuiTest<kw::Class>)

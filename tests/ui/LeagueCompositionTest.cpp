@@ -301,8 +301,6 @@ void LeagueCompositionTest::theSessionIsOneUndoStepAndUntouchedRecordsNothing() 
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::LeagueCompositionTest>(argc, argv);
-}
+KW_GUI_TEST(LeagueCompositionTest);
 
 #include "LeagueCompositionTest.moc"

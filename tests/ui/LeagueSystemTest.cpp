@@ -276,8 +276,6 @@ void LeagueSystemTest::aLevelOpensItsNameAndTheButtonsReachTheirViews() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::LeagueSystemTest>(argc, argv);
-}
+KW_GUI_TEST(LeagueSystemTest);
 
 #include "LeagueSystemTest.moc"

@@ -381,8 +381,6 @@ void ListOutputTest::tableIsReadFromATreeWidget() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::ListOutputTest>(argc, argv);
-}
+KW_GUI_TEST(ListOutputTest);
 
 #include "ListOutputTest.moc"

@@ -162,5 +162,5 @@ void LongtimeDialogTest::closeRequestsDuringAnImportDoNothing() {
 
 }  // namespace kw
 
-QTEST_MAIN(kw::LongtimeDialogTest)
+KW_GUI_TEST(LongtimeDialogTest);
 #include "LongtimeDialogTest.moc"

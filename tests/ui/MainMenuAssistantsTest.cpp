@@ -210,8 +210,6 @@ void MainMenuAssistantsTest::assistantButtonsOpenTheirDialogsForTheSelectedCount
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::MainMenuAssistantsTest>(argc, argv);
-}
+KW_GUI_TEST(MainMenuAssistantsTest);
 
 #include "MainMenuAssistantsTest.moc"

@@ -383,8 +383,6 @@ void MainWindowTest::exportAddsTheSuffixAndAsksBeforeReplacing() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::MainWindowTest>(argc, argv);
-}
+KW_GUI_TEST(MainWindowTest);
 
 #include "MainWindowTest.moc"

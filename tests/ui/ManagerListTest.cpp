@@ -405,8 +405,6 @@ void ManagerListTest::staffDialogShowsDuplicatesAndIsOneUndoableSession() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::ManagerListTest>(argc, argv);
-}
+KW_GUI_TEST(ManagerListTest);
 
 #include "ManagerListTest.moc"

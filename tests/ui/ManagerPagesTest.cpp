@@ -261,8 +261,6 @@ void ManagerPagesTest::nationalCoachThroughThePanelClampsAndUndoes() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::ManagerPagesTest>(argc, argv);
-}
+KW_GUI_TEST(ManagerPagesTest);
 
 #include "ManagerPagesTest.moc"

@@ -173,8 +173,6 @@ void MappingCommandsTest::cancelInTheQuestionOrTheSaveDialogChangesNothing() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::MappingCommandsTest>(argc, argv);
-}
+KW_GUI_TEST(MappingCommandsTest);
 
 #include "MappingCommandsTest.moc"

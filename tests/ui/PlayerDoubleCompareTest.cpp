@@ -420,8 +420,6 @@ void PlayerDoubleCompareTest::theAssistantsMenuOpensBothOnTheSelection() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::PlayerDoubleCompareTest>(argc, argv);
-}
+KW_GUI_TEST(PlayerDoubleCompareTest);
 
 #include "PlayerDoubleCompareTest.moc"

@@ -433,8 +433,6 @@ void PlayerPagesATest::experienceBarsStoreForPlayersOnly() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::PlayerPagesATest>(argc, argv);
-}
+KW_GUI_TEST(PlayerPagesATest);
 
 #include "PlayerPagesATest.moc"

@@ -491,8 +491,6 @@ void PlayerPagesBTest::pictureIsShownWithTheSizeWarning() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::PlayerPagesBTest>(argc, argv);
-}
+KW_GUI_TEST(PlayerPagesBTest);
 
 #include "PlayerPagesBTest.moc"

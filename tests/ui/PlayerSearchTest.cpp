@@ -427,8 +427,6 @@ void PlayerSearchTest::squadDialogSearchesWithItsClubAsTarget() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::PlayerSearchTest>(argc, argv);
-}
+KW_GUI_TEST(PlayerSearchTest);
 
 #include "PlayerSearchTest.moc"

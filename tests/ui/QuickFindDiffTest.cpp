@@ -241,8 +241,6 @@ void QuickFindDiffTest::identicalDatabasesAndOneChangedPlayerInTheDiffWindow() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::QuickFindDiffTest>(argc, argv);
-}
+KW_GUI_TEST(QuickFindDiffTest);
 
 #include "QuickFindDiffTest.moc"

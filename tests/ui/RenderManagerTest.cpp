@@ -434,5 +434,5 @@ void RenderManagerTest::valuesAreCopiedFromTheRecords() {
 
 }  // namespace kw
 
-QTEST_MAIN(kw::RenderManagerTest)
+KW_GUI_TEST(RenderManagerTest);
 #include "RenderManagerTest.moc"

@@ -464,8 +464,6 @@ void SquadDialogTest::squadButtonOfTheMainWindowOpensTheDialogForAClub() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::SquadDialogTest>(argc, argv);
-}
+KW_GUI_TEST(SquadDialogTest);
 
 #include "SquadDialogTest.moc"

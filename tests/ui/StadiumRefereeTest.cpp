@@ -373,8 +373,6 @@ void StadiumRefereeTest::newAndDeletedRefereesAreEachOneUndoableEdit() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::StadiumRefereeTest>(argc, argv);
-}
+KW_GUI_TEST(StadiumRefereeTest);
 
 #include "StadiumRefereeTest.moc"

@@ -333,8 +333,6 @@ void TransferDialogsTest::fastTransferWithoutAChoiceOrIntoAFullClubDoesNothing()
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::TransferDialogsTest>(argc, argv);
-}
+KW_GUI_TEST(TransferDialogsTest);
 
 #include "TransferDialogsTest.moc"

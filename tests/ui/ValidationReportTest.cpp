@@ -237,8 +237,6 @@ void ValidationReportTest::mainWindowOffersTheReportOnF7() {
 
 }  // namespace kw
 
-int main(int argc, char** argv) {
-    return kw::test::RunIsolatedGuiTest<kw::ValidationReportTest>(argc, argv);
-}
+KW_GUI_TEST(ValidationReportTest);
 
 #include "ValidationReportTest.moc"
