@@ -2,20 +2,75 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <map>
+#include <memory>
 #include <ostream>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
-#include "ClubsTestSupport.h"
+#include "KLText.h"
+#include "TempDir.h"
+#include "TestWorld.h"
+#include "document/DatabaseDocument.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/ClubFile.h"
 #include "model/Player.h"
+#include "model/PlayerStrength.h"
+#include "model/RecordResult.h"
+#include "model/World.h"
+#include "storage/KLFile.h"
 
 namespace kw {
 namespace {
 
-using test::ClubsTest;
+constexpr int kCountry = 5;
+constexpr std::uint32_t kClub1 = MakeClubId(kCountry, 1);
+constexpr std::uint32_t kClub2 = MakeClubId(kCountry, 2);
+constexpr std::uint32_t kClub3 = MakeClubId(kCountry, 3);
+constexpr std::uint32_t kNationalTeam = MakeClubId(kCountry, kNationalTeamIndex);
+
+// A world whose country 5 has clubs 1 to 3 (so compact numbers equal indexes) and three
+// stadiums, country 6 a club 1, both numberings built.
+class ClubsTest : public test::TestWorld {
+protected:
+    ClubsTest() { AddClubs(world); }
+
+    static void SetUpWorld(CWorld& target) {
+        Prepare(target);
+        AddClubs(target);
+    }
+
+    static void AddClubs(CWorld& target) {
+        CCountry& country = target.Country(kCountry);
+        for (std::uint16_t index = 1; index <= 3; ++index) {
+            country.AddClub(index);
+        }
+        country.Stadiums().resize(3);
+        country.RebuildNumbering();
+        target.Country(6).AddClub(1);
+        target.Country(6).RebuildNumbering();
+    }
+
+    CClub& Club(std::uint32_t id) { return *world.Country(ClubCountry(id)).Club(id); }
+
+    // A new person of the world in the club; kind 0 is a player of team `teamFlag`.
+    CPlayer& AddPerson(CClub& club, std::int8_t kind, std::int8_t teamFlag = 0) {
+        CPlayer& person = world.CreatePerson(0, false);
+        person.SetKind(kind);
+        person.SetTeamFlag(teamFlag);
+        person.SetNationality(static_cast<std::uint8_t>(club.Country()));
+        club.AddPerson(person);
+        return person;
+    }
+};
+
 using test::JoinLines;
-using test::kClub1;
-using test::kClub2;
-using test::kClub3;
-using test::kNationalTeam;
 using test::WriteRecord;
 using ::testing::ElementsAre;
 
@@ -115,7 +170,7 @@ TEST_F(ClubsTest, FullClubRoundTripsByteIdenticalWithItsPersons) {
     test::TempDir otherInstall;
     CWorld other(otherInstall.Path());
     SetUpWorld(other);
-    CClub& copy = *other.Country(test::kCountry).Club(kClub1);
+    CClub& copy = *other.Country(kCountry).Club(kClub1);
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(written));
     ASSERT_TRUE(copy.Read(file, 1));
@@ -298,6 +353,592 @@ TEST_F(ClubsTest, StadiumNumberIsWrittenAsPositionInTheList) {
     CClub& back = Club(kClub2);
     ReadGolden(back, WriteRecord([&](CKLFile& f) { return c.Write(f, 1); }));
     EXPECT_EQ(back.StadiumNumber(), 3);
+}
+
+std::vector<std::string> Surnames(const std::vector<CPlayer*>& persons) {
+    std::vector<std::string> names;
+    for (const CPlayer* person : persons) {
+        names.emplace_back(person->Surname().View());
+    }
+    return names;
+}
+
+// Everything a load could touch: the country with its clubs and their persons, and the world's
+// person table.
+struct SState {
+    std::string country;
+    std::vector<std::uint32_t> personIds;
+    std::map<std::uint32_t, std::uint32_t> idRemap;
+
+    friend bool operator==(const SState&, const SState&) = default;
+};
+
+SState StateOf(const CWorld& world) {
+    SState state{DumpWorldJson(world, kCountry), {}, world.IdRemap()};
+    for (const auto& entry : world.Persons()) {
+        state.personIds.push_back(entry.first);
+    }
+    std::sort(state.personIds.begin(), state.personIds.end());
+    return state;
+}
+
+// The club to be replaced holds a player of each team and a staff member; the file comes from
+// another database, whose club has two players and a coach.
+class ClubFileTest : public ClubsTest {
+protected:
+    ClubFileTest() {
+        SetUpWorld(other);
+        CClub& source = *other.Country(kCountry).Club(kClub2);
+        source.SetName(0, "Aus der Datei");
+        source.SetStadiumNumber(2);
+        source.SetStadiumCapacity(30000);
+        source.SetBadgePath("color\\badge256\\quelle.tga");
+        source.SetFanFriendship(kClub3);
+        AddSourcePerson(source, 0, "Erster");
+        AddSourcePerson(source, 0, "Zweiter");
+        AddSourcePerson(source, 1, "Trainer");
+        // As after a database save: the numbering is gone until the club file needs it.
+        other.Country(kCountry).ClearNumbering();
+        EXPECT_TRUE(SaveClubFile(other, source, path));
+
+        CClub& target = Club(kClub1);
+        target.SetName(0, "Ziel");
+        target.SetStadiumNumber(1);
+        target.SetStadiumCapacity(12000);
+        target.SetBadgePath("color\\badge256\\ziel.tga");
+        oldIds = {AddPerson(target, 0).Id(), AddPerson(target, 0, 1).Id(),
+                  AddPerson(target, 2).Id()};
+        bystander = AddPerson(Club(kClub3), 0).Id();
+    }
+
+    void AddSourcePerson(CClub& club, std::int8_t kind, const char* surname) {
+        CPlayer& person = other.CreatePerson(0, false);
+        person.SetKind(kind);
+        person.SetSurname(surname);
+        person.SetNationality(static_cast<std::uint8_t>(kCountry));
+        club.AddPerson(person);
+    }
+
+    // Loading `data` as a club file must fail and leave everything as it was.
+    void ExpectRefused(std::string_view data, const std::string& what) {
+        const auto damaged = dir / "schaden.clb";
+        test::WriteFile(damaged, data);
+        const SState before = StateOf(world);
+        EXPECT_FALSE(LoadClubFile(Club(kClub1), damaged)) << what;
+        EXPECT_TRUE(StateOf(world) == before) << what;
+    }
+
+    test::TempDir otherInstall;
+    CWorld other{otherInstall.Path()};
+    const test::TempDir dir;
+    const std::filesystem::path path = dir / "verein.clb";
+    std::vector<std::uint32_t> oldIds;
+    std::uint32_t bystander = 0;
+};
+
+// Whole even without the final line break.
+TEST_F(ClubFileTest, AWholeFileReplacesTheClubAndItsPersons) {
+    const std::string whole = test::ReadFile(path);
+    ASSERT_TRUE(whole.ends_with("\r\n"));
+    test::WriteFile(path, whole.substr(0, whole.size() - 2));
+    CClub& target = Club(kClub1);
+    const std::size_t personsBefore = world.Persons().size();
+    ASSERT_TRUE(LoadClubFile(target, path));
+
+    EXPECT_EQ(target.Id(), kClub1);
+    EXPECT_EQ(target.Name(0), "Aus der Datei");
+    EXPECT_EQ(target.FanFriendship(), kClub3);
+    EXPECT_EQ(target.StadiumNumber(), 1);
+    EXPECT_EQ(target.StadiumCapacity(), 12000);
+    EXPECT_EQ(target.BadgePath().View(), "color\\badge256\\ziel.tga");
+
+    EXPECT_THAT(Surnames(target.FirstTeam()), testing::ElementsAre("Erster", "Zweiter"));
+    EXPECT_TRUE(target.SecondTeam().empty());
+    EXPECT_THAT(Surnames(target.Staff()), testing::ElementsAre("Trainer"));
+    ASSERT_EQ(target.PersonIds().size(), 3u);
+    for (const std::uint32_t id : target.PersonIds()) {
+        EXPECT_NE(world.Person(id), nullptr);
+    }
+    for (const std::uint32_t id : oldIds) {
+        EXPECT_EQ(world.Person(id), nullptr) << id;
+    }
+    EXPECT_EQ(world.Persons().size(), personsBefore - oldIds.size() + 3);
+    EXPECT_NE(world.Person(bystander), nullptr);
+    EXPECT_TRUE(Club(kClub3).HasPerson(bystander));
+}
+
+TEST_F(ClubFileTest, ACutFileChangesNothing) {
+    const std::string whole = test::ReadFile(path);
+    constexpr std::string_view kEnd = "%INDEXEND%CLUB0";
+    const std::size_t endLine = whole.rfind(kEnd);
+    ASSERT_NE(endLine, std::string::npos);
+    // Up to the last character of the end line; beyond it the record is whole.
+    const std::size_t firstWhole = endLine + kEnd.size();
+    std::vector<std::size_t> cuts;
+    for (std::size_t cut = 0; cut < firstWhole; cut += 37) {
+        cuts.push_back(cut);
+    }
+    for (std::size_t line = whole.find('\n'); line < firstWhole;
+         line = whole.find('\n', line + 1)) {
+        cuts.push_back(line + 1);
+    }
+    cuts.push_back(firstWhole - 1);
+    ASSERT_GT(cuts.size(), 50u);
+    for (const std::size_t cut : cuts) {
+        ExpectRefused(std::string_view(whole).substr(0, cut), "cut at " + std::to_string(cut));
+    }
+    // The refusals left the whole file loadable.
+    ASSERT_TRUE(LoadClubFile(Club(kClub1), path));
+}
+
+TEST_F(ClubFileTest, AMissingOrForeignFileChangesNothing) {
+    const SState before = StateOf(world);
+    EXPECT_FALSE(LoadClubFile(Club(kClub1), dir / "fehlt.clb"));
+    EXPECT_TRUE(StateOf(world) == before);
+
+    ExpectRefused("", "empty");
+    ExpectRefused("%INDEX%COUNTRY\r\n%INDEXEND%COUNTRY\r\n", "country section");
+    ExpectRefused("%INDEX%CLUB1\r\n%INDEXEND%CLUB1\r\n", "another club number");
+}
+
+// As the main window runs it: one recorded operation, which undo and redo exchange whole, the
+// replaced persons included.
+TEST_F(ClubFileTest, OverwritingInADocumentIsUndoneAndRedoneWhole) {
+    const test::TempDir install;
+    auto owned = std::make_unique<CWorld>(install.Path());
+    SetUpWorld(*owned);
+    CClub& club = *owned->Country(kCountry).Club(kClub1);
+    std::vector<std::uint32_t> replaced;
+    for (int i = 0; i < 2; ++i) {
+        CPlayer& person = owned->CreatePerson(0, false);
+        person.SetSurname("Alt");
+        club.AddPerson(person);
+        replaced.push_back(person.Id());
+    }
+    CDatabaseDocument document(std::move(owned));
+    const auto content = [&document] {
+        const SState state = StateOf(document.World());
+        return std::make_pair(state.country, state.personIds);
+    };
+    const auto before = content();
+
+    ASSERT_TRUE(document.Perform(
+        "Verein überschreiben", SWorldScope::Countries({kCountry}), [this](CWorld& world) {
+            return LoadClubFile(*world.Country(kCountry).Club(kClub1), path);
+        }));
+    const auto after = content();
+    for (const std::uint32_t id : replaced) {
+        EXPECT_EQ(document.World().Person(id), nullptr);
+    }
+    ASSERT_TRUE(document.Undo());
+    EXPECT_TRUE(content() == before);
+    EXPECT_EQ(document.World().Country(kCountry).Club(kClub1)->PersonIds(), replaced);
+    ASSERT_TRUE(document.Redo());
+    EXPECT_TRUE(content() == after);
+}
+
+TEST_F(ClubsTest, NationalStadiumFollowsTheCountrysClubCount) {
+    CClub& team = Club(kNationalTeam);
+    for (int language = 0; language < kLanguageCount; ++language) {
+        team.SetCity(language, "Wien");
+    }
+    team.SetStatistic(2, 40);
+    CCountry& country = world.Country(kCountry);
+    struct Step {
+        int clubs;
+        std::int32_t capacity;
+    };
+    for (const Step step : {Step{7, 25000}, Step{8, 35000}, Step{10, 35000}, Step{11, 35000},
+                            Step{12, 55000}, Step{39, 55000}, Step{40, 75000}}) {
+        while (country.ClubCount() < step.clubs) {
+            country.CreateClub();
+        }
+        team.SetStadiumCapacity(0);
+        team.Normalise();
+        EXPECT_EQ(team.StadiumCapacity(), step.capacity) << step.clubs;
+    }
+    EXPECT_EQ(team.StadiumNames()[0].View(), "Stadion Wien");
+    EXPECT_EQ(team.StadiumNames()[1].View(), "Stadium Wien");
+    EXPECT_EQ(team.StadiumNames()[2].View(), "Wien");
+    EXPECT_EQ(team.StadiumNames()[3].View(), "Estadio Comunal de Wien");
+    EXPECT_EQ(team.StadiumNames()[4].View(), "Stadio di Wien");
+    EXPECT_THAT(team.Statistics(), ElementsAre(0, 0, 0, 0, 0));
+
+    // An ordinary club only gets the smallest ground.
+    CClub& club = Club(kClub1);
+    club.SetStadiumCapacity(10);
+    club.Normalise();
+    EXPECT_EQ(club.StadiumCapacity(), 8000);
+    EXPECT_TRUE(club.StadiumNames()[0].Empty());
+}
+
+TEST_F(ClubsTest, CoordinatesOutOfRangeAreBroughtIntoRange) {
+    CClub& c = Club(kClub1);
+    const auto longitude = [&](bool west, int degrees, int minutes) {
+        c.SetLongitude(west, degrees, minutes);
+        c.Normalise();
+        const SCoordinate result = SplitCoordinate(c.Longitude());
+        return std::tuple(result.negative, result.degrees, result.minutes);
+    };
+    EXPECT_EQ(longitude(true, 185, 10), std::tuple(true, 179, 0));
+    EXPECT_EQ(longitude(true, 180, 30), std::tuple(true, 180, 30));
+    EXPECT_EQ(longitude(false, 185, 10), std::tuple(false, 180, 0));
+    EXPECT_EQ(longitude(false, 12, 75), std::tuple(false, 12, 59));
+
+    c.SetLatitude(true, 95, 5);
+    c.SetLongitude(0);
+    c.Normalise();
+    EXPECT_EQ(c.Latitude(), MakeCoordinate(true, 90, 0));
+}
+
+TEST_F(ClubsTest, ForeignFriendsAndRivalsAreClearedAndRivalsCloseUp) {
+    CClub& c = Club(kClub1);
+    c.SetFanFriendship(MakeClubId(6, 2));
+    c.SetRival(0, MakeClubId(6, 1));
+    c.SetRival(1, kClub2);
+    c.SetRival(2, MakeClubId(7, 3));
+    c.SetRival(3, kClub3 | kSecondTeamFlag);
+    c.Normalise();
+    EXPECT_EQ(c.FanFriendship(), 0u);
+    EXPECT_THAT(c.Rivals(), ElementsAre(kClub2, kClub3 | kSecondTeamFlag, 0u, 0u));
+
+    c.SetFanFriendship(kClub3);
+    c.Normalise();
+    EXPECT_EQ(c.FanFriendship(), kClub3);
+}
+
+TEST_F(ClubsTest, NormaliseFillsAndClampsTheSmallFields) {
+    CClub& c = Club(kClub1);
+    c.SetName(0, "Deutscher Name");
+    c.SetName(3, "Nombre muy largo del club");
+    c.SetAlternativeName(3, "Otro nombre largo");
+    c.SetAbbreviation(3, "");
+    c.SetAlternativeAbbreviation(3, "");
+    c.SetPreferredCountry(0, 207);
+    c.SetYouthCountry(250);
+    c.SetColour(0, 30);
+    c.SetColourStyle(9);
+    c.SetBadgePath("");
+    c.SetSurrounding(2, 6);
+    c.Kit().Kit(0).design = 50;
+    c.Kit().Kit(1).secondStyle = 13;
+    CPlayer& player = AddPerson(c, 0);
+    player.SetNickname("?weg");
+    c.Normalise();
+
+    // Language 0 is left as it is.
+    EXPECT_EQ(std::tuple(c.Abbreviations()[0].View(), c.Abbreviations()[3].View(),
+                         c.AlternativeAbbreviations()[3].View(), c.BadgePath().View()),
+              std::tuple("", "Nombre muy ", "Otro nombre", "color\\badge256\\sw_ws.tga"));
+    EXPECT_EQ(std::tuple(c.PreferredCountry(0), c.YouthCountry(), c.Colour(0), c.ColourStyle(),
+                         c.Surroundings()[2], c.Kit().Kit(0).design, c.Kit().Kit(1).secondStyle),
+              std::tuple(14, 14, 23, 4, 0, 42, 12));
+    EXPECT_TRUE(player.Nickname().Empty());
+}
+
+TEST_F(ClubsTest, ClubsOfCountry14OutsideNumber13SkipTheItCup) {
+    world.Country(14).AddClub(1);
+    world.Country(14).AddClub(2);
+    CClub& outside = *world.Country(14).Club(MakeClubId(14, 1));
+    CClub& inside = *world.Country(14).Club(MakeClubId(14, 2));
+    inside.SetExternalNumber(13);
+    outside.Normalise();
+    inside.Normalise();
+    Club(kClub1).Normalise();
+    EXPECT_EQ(outside.StatusFlags(), CClub::kNoItCupFlag);
+    EXPECT_EQ(inside.StatusFlags(), 0);
+    EXPECT_EQ(Club(kClub1).StatusFlags(), 0);
+}
+
+std::vector<std::uint32_t> IdsOf(const std::vector<CPlayer*>& persons) {
+    std::vector<std::uint32_t> ids;
+    for (const CPlayer* person : persons) {
+        ids.push_back(person->Id());
+    }
+    return ids;
+}
+
+TEST_F(ClubsTest, A257thPersonIsRefusedAndDestroyed) {
+    CClub& c = Club(kClub1);
+    for (int i = 0; i < CClub::kMaxPersons; ++i) {
+        AddPerson(c, 0);
+    }
+    EXPECT_EQ(c.PersonIds().size(), 256u);
+    CPlayer& extra = world.CreatePerson(0, false);
+    const std::uint32_t id = extra.Id();
+    EXPECT_FALSE(c.AddPerson(extra));
+    EXPECT_EQ(c.PersonIds().size(), 256u);
+    EXPECT_EQ(world.Person(id), nullptr);
+    // A person already in the list is not listed twice.
+    EXPECT_TRUE(c.AddPerson(*world.Person(c.PersonIds()[0])));
+    EXPECT_EQ(c.PersonIds().size(), 256u);
+}
+
+TEST_F(ClubsTest, FirstTeamCopyReplacesOnlyTheFirstTeam) {
+    CClub& target = Club(kClub1);
+    const std::uint32_t oldFirst = AddPerson(target, 0).Id();
+    const std::uint32_t second = AddPerson(target, 0, 1).Id();
+    const std::uint32_t staff = AddPerson(target, 3).Id();
+    target.SetName(0, "Ziel");
+
+    test::TempDir otherInstall;
+    CWorld other(otherInstall.Path());
+    SetUpWorld(other);
+    CClub& source = *other.Country(kCountry).Club(kClub2);
+    source.SetName(0, "Quelle");
+    std::vector<std::uint32_t> sourceFirst;
+    for (int i = 0; i < 3; ++i) {
+        CPlayer& player = other.CreatePerson(500 + static_cast<std::uint32_t>(i), false);
+        player.SetSurname("Kopie " + std::to_string(i));
+        source.AddPerson(player);
+        sourceFirst.push_back(player.Id());
+    }
+    source.AddPerson(other.CreatePerson(600, false));
+    other.Person(600)->SetTeamFlag(1);
+
+    target.CopyFrom(source, clubcopy::kFirstTeam);
+    EXPECT_EQ(IdsOf(target.FirstTeam()), sourceFirst);
+    for (const std::uint32_t id : sourceFirst) {
+        ASSERT_NE(world.Person(id), nullptr);
+        EXPECT_TRUE(world.Person(id)->HasSameData(*other.Person(id)));
+    }
+    EXPECT_EQ(world.Person(oldFirst), nullptr);
+    EXPECT_EQ(IdsOf(target.SecondTeam()), std::vector<std::uint32_t>{second});
+    EXPECT_EQ(IdsOf(target.Staff()), std::vector<std::uint32_t>{staff});
+    EXPECT_EQ(world.Person(600), nullptr);
+    EXPECT_EQ(target.Name(0), "Ziel");
+
+    target.CopyFrom(source, clubcopy::kGeneral);
+    EXPECT_EQ(target.Name(0), "Quelle");
+    EXPECT_EQ(target.FirstTeam().size(), 3u);
+}
+
+TEST_F(ClubsTest, CopyWithinOneWorldGivesTheDuplicatesNewIds) {
+    CClub& source = Club(kClub2);
+    const std::uint32_t original = AddPerson(source, 0).Id();
+    CClub& target = Club(kClub1);
+    target.CopyFrom(source, clubcopy::kFirstTeam | clubcopy::kSecondTeam | clubcopy::kStaff);
+    ASSERT_EQ(target.PersonIds().size(), 1u);
+    EXPECT_NE(target.PersonIds()[0], original);
+    EXPECT_NE(world.Person(original), nullptr);
+    EXPECT_EQ(source.PersonIds(), std::vector<std::uint32_t>{original});
+}
+
+TEST_F(ClubsTest, ClubStrengthAveragesTheFirstTeam) {
+    CClub& c = Club(kClub1);
+    EXPECT_EQ(ClubStrength(c), 0.0);
+    CPlayer& strong = AddPerson(c, 0);
+    strong.SetPosition(0, position::kStriker);
+    for (int i = 0; i < kAbilityCount; ++i) {
+        strong.SetAbility(i, 99);
+    }
+    CPlayer& weak = AddPerson(c, 0);
+    weak.SetPosition(0, position::kGoalkeeper);
+    for (int i = 0; i < kAbilityCount; ++i) {
+        weak.SetAbility(i, 0);
+    }
+    AddPerson(c, 0, 1).SetPosition(0, position::kStriker);
+    AddPerson(c, 1);
+    EXPECT_DOUBLE_EQ(ClubStrength(c), 50.0);
+}
+
+TEST_F(ClubsTest, NamesOfNewClubsAndSecondTeams) {
+    CClub& first = *world.Country(14).CreateClub();
+    CClub& second = *world.Country(14).CreateClub();
+    const int number = std::stoi(std::string(first.Name(0).substr(5)));
+    EXPECT_EQ(first.Name(0), "Club " + std::to_string(number));
+    EXPECT_EQ(second.AlternativeNames()[4].View(), "Club " + std::to_string(number + 1));
+    EXPECT_EQ(second.Abbreviations()[2].View(), "Club " + std::to_string(number + 1));
+    EXPECT_EQ(second.YouthCountry(), 14);
+
+    struct Case {
+        int country;
+        const char* name;
+    };
+    for (const Case c : {Case{14, "Lumbra (RES)"}, Case{45, "Lumbra (B)"}, Case{21, "Lumbra 2"},
+                         Case{5, "Lumbra 2"}}) {
+        CClub club(world, MakeClubId(c.country, 1));
+        club.SetName(2, "Lumbra");
+        EXPECT_EQ(club.SecondTeamName(2), c.name);
+    }
+}
+
+TEST_F(ClubsTest, ArticleAndSentenceButtonsCycle) {
+    CClub& c = Club(kClub1);
+    c.SetArticleChoice(CClub::kFansArticle, 0, 3);
+    c.NextArticle(CClub::kFansArticle, 0);
+    EXPECT_EQ(c.ArticleChoice(CClub::kFansArticle, 0), 0);
+    c.SetSentenceChoice(1, 1, 0);
+    c.NextSentence(1);
+    EXPECT_EQ(c.SentenceChoice(1, 1), 1);
+    c.NextSentence(1);
+    EXPECT_EQ(c.SentenceChoice(0, 1), 0);
+}
+
+class ClubNumbering : public ::testing::Test {
+protected:
+    ClubNumbering() {
+        world.InitialiseCountries();
+        for (std::uint16_t index : {3, 7, 9}) {
+            world.Country(5).AddClub(index);
+        }
+        world.Country(5).RebuildNumbering();
+    }
+
+    CWorld world;
+};
+
+// Dense in id order, the second-team flag kept; national teams pass unchanged, also for a
+// country whose table was never built.
+TEST_F(ClubNumbering, ClubsAreNumberedDenselyInIdOrder) {
+    EXPECT_EQ(world.ExportClubId(MakeClubId(5, 3)), MakeClubId(5, 1));
+    EXPECT_EQ(world.ExportClubId(MakeClubId(5, 7)), MakeClubId(5, 2));
+    EXPECT_EQ(world.ExportClubId(MakeClubId(5, 9)), MakeClubId(5, 3));
+    EXPECT_EQ(world.ExportClubId(MakeClubId(5, 7) | kSecondTeamFlag),
+              MakeClubId(5, 2) | kSecondTeamFlag);
+    const std::uint32_t nationalTeam = MakeClubId(5, kNationalTeamIndex);
+    EXPECT_EQ(world.ExportClubId(nationalTeam), nationalTeam);
+    EXPECT_EQ(world.ExportClubId(MakeClubId(9, kNationalTeamIndex)), MakeClubId(9, 0xFFFF));
+}
+
+TEST_F(ClubNumbering, DeletedAndUnknownClubsBecomeZero) {
+    world.Country(5).RemoveClub(MakeClubId(5, 7));
+    world.Country(5).RebuildNumbering();
+    EXPECT_EQ(world.ExportClubId(MakeClubId(5, 7)), 0u);
+    EXPECT_EQ(world.ExportClubId(MakeClubId(5, 9)), MakeClubId(5, 2));
+    EXPECT_EQ(world.ExportClubId(MakeClubId(6, 1)), 0u);
+    EXPECT_EQ(world.ExportClubId(0), 0u);
+    EXPECT_EQ(world.ExportClubId(MakeClubId(250, 1)), 0u);
+}
+
+TEST_F(ClubNumbering, NationalTeamCannotBeRemovedAndNewClubsFillGaps) {
+    CCountry& country = world.Country(5);
+    country.RemoveClub(MakeClubId(5, kNationalTeamIndex));
+    EXPECT_NE(country.Club(MakeClubId(5, kNationalTeamIndex)), nullptr);
+    EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(5, 1));
+    EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(5, 2));
+    EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(5, 4));
+}
+
+using test::ReadFile;
+using test::TempDir;
+
+std::string WriteRecords(const std::vector<CRecordResult>& records) {
+    const TempDir folder;
+    CKLFile file;
+    EXPECT_TRUE(file.OpenForWrite(folder / "records.sav"));
+    for (const CRecordResult& record : records) {
+        EXPECT_TRUE(record.Write(file));
+    }
+    EXPECT_TRUE(file.Close());
+    return ReadFile(folder / "records.sav");
+}
+
+CRecordResult MakeRecord(std::int8_t goalsFor, std::int8_t goalsAgainst, std::int32_t attendance,
+                         std::string_view opponent, std::uint16_t season) {
+    CRecordResult record;
+    record.SetGoalsFor(goalsFor);
+    record.SetGoalsAgainst(goalsAgainst);
+    record.SetAttendance(attendance);
+    record.SetOpponent(opponent);
+    record.SetSeason(season);
+    return record;
+}
+
+// Negative goals and opponents that look like markers or comments survive too.
+TEST(RecordResultSection, WritesTheFiveValuesAndRoundTrips) {
+    const std::vector<CRecordResult> records = {
+        MakeRecord(9, 0, 0, "FC S\374dstadt", 1978), MakeRecord(0, 0, 81234, "FC Wolkenberg", 2004),
+        MakeRecord(-3, 127, -1, "%INDEXEND%RECORD", 65535), MakeRecord(1, 2, 3, ";Kommentar", 0)};
+    const std::string written = WriteRecords(records);
+    EXPECT_EQ(written.substr(0, written.find("%INDEX%RECORD", 1)),
+              "%INDEX%RECORD\r\n9\r\n0\r\n0\r\nFC S\374dstadt\r\n1978\r\n%INDEXEND%RECORD\r\n");
+
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForReadFromMemory(written));
+    std::vector<CRecordResult> read(records.size());
+    for (CRecordResult& record : read) {
+        ASSERT_TRUE(record.Read(file));
+    }
+    EXPECT_EQ(read, records);
+    EXPECT_EQ(WriteRecords(read), written);
+}
+
+TEST(RecordResultSection, RecordCutShortReadsZerosKeepsTextAndLeavesTheNextIntact) {
+    CKLFile file;
+    ASSERT_TRUE(
+        file.OpenForReadFromMemory("%INDEX%RECORD\n4\n2\n%INDEXEND%RECORD\n"
+                                   "%INDEX%RECORD\n1\n0\n500\nNebelhafen\n1999\n"
+                                   "%INDEXEND%RECORD\n"));
+    CRecordResult cut = MakeRecord(7, 7, 99, "Alt", 5);
+    ASSERT_TRUE(cut.Read(file));
+    EXPECT_EQ(cut.GoalsFor(), 4);
+    EXPECT_EQ(cut.GoalsAgainst(), 2);
+    EXPECT_EQ(cut.Attendance(), 0);
+    EXPECT_EQ(cut.Opponent().View(), "Alt");
+    EXPECT_EQ(cut.Season(), 0);
+
+    CRecordResult next;
+    ASSERT_TRUE(next.Read(file));
+    EXPECT_EQ(next, MakeRecord(1, 0, 500, "Nebelhafen", 1999));
+}
+
+TEST(RecordResultSection, MissingSectionZeroesNumbersAndKeepsTheOpponent) {
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForReadFromMemory("%INDEX%DATE\n1\n1\n2000\n%INDEXEND%DATE\n"));
+    CRecordResult record = MakeRecord(3, 1, 10, "Alt", 1990);
+    EXPECT_FALSE(record.Read(file));
+    EXPECT_EQ(record, MakeRecord(0, 0, 0, "Alt", 0));
+}
+
+TEST(RecordResultEditor, FormsTheEditorTexts) {
+    EXPECT_EQ(MakeRecord(3, 1, 0, "", 1998).ScoreText(), "3:1");
+    EXPECT_EQ(MakeRecord(0, 2, 0, "", 1998).ScoreText(), "0:2");
+    EXPECT_EQ(MakeRecord(0, 0, 0, "", 1998).ScoreText(), "");
+    EXPECT_EQ(MakeRecord(0, 0, 0, "", 0).AttendanceText(), "");
+    EXPECT_EQ(MakeRecord(0, 0, 45000, "", 0).AttendanceText(), "45000");
+    EXPECT_EQ(MakeRecord(0, 0, 0, "", 1998).SeasonText(), "1998");
+    EXPECT_EQ(MakeRecord(0, 0, 0, "", 0).SeasonText(), "0");
+}
+
+TEST(RecordResultEditor, ParsesScoreOpponentAndSeason) {
+    CRecordResult record;
+    record.SetFromEditor("5:2", "Wolkenberg", "1987");
+    EXPECT_EQ(record, MakeRecord(5, 2, 0, "Wolkenberg", 1987));
+    record.SetFromEditor(" 4 : 3 ", "", " 2001x");
+    EXPECT_EQ(record.GoalsFor(), 4);
+    EXPECT_EQ(record.GoalsAgainst(), 3);
+    EXPECT_EQ(record.Season(), 2001);
+    // No colon: the one number is the first; nothing typed is no result.
+    record.SetFromEditor("7", "", "");
+    EXPECT_EQ(record.ScoreText(), "7:0");
+    record.SetFromEditor("", "", "");
+    EXPECT_EQ(record.ScoreText(), "");
+    EXPECT_EQ(record.Season(), 0);
+    // The score round-trips through its own text.
+    const CRecordResult shown = MakeRecord(12, 11, 0, "X", 1);
+    record.SetFromEditor(shown.ScoreText(), "X", shown.SeasonText());
+    EXPECT_EQ(record, shown);
+}
+
+TEST(RecordResultEditor, TypedNumbersAreLimitedInsteadOfWrapping) {
+    CRecordResult record;
+    // 300 would wrap to 44 in the goal byte.
+    record.SetFromEditor("300:-5", std::string(40, 'O'), "70000");
+    EXPECT_EQ(record.GoalsFor(), 127);
+    EXPECT_EQ(record.GoalsAgainst(), 0);
+    EXPECT_EQ(record.Season(), 65535);
+    EXPECT_EQ(record.Opponent().View().size(), 29u);
+
+    record.SetAttendanceFromEditor("99999999999", "Gast", "2005");
+    EXPECT_EQ(record.Attendance(), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(record.Opponent().View(), "Gast");
+    EXPECT_EQ(record.Season(), 2005);
+    record.SetAttendanceFromEditor("-500", "", "");
+    EXPECT_EQ(record.Attendance(), 0);
+    EXPECT_EQ(record.AttendanceText(), "");
+    record.SetAttendanceFromEditor("61000", "", "");
+    EXPECT_EQ(record.AttendanceText(), "61000");
 }
 
 }  // namespace

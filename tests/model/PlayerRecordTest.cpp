@@ -2,17 +2,61 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
+#include <functional>
 #include <set>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
 
-#include "PersonsTestSupport.h"
+#include "DemoInstallation.h"
+#include "KLText.h"
+#include "TestWorld.h"
+#include "model/Date.h"
+#include "model/Manager.h"
 #include "model/Player.h"
+#include "model/PlayerStrength.h"
+#include "model/PlayerSummaryValues.h"
+#include "model/Referee.h"
+#include "model/Sponsor.h"
+#include "model/StaffEntry.h"
+#include "model/World.h"
+#include "storage/KLFile.h"
 
 namespace kw {
 namespace {
 
+// Removes the first section with that tag (start line to end line) from a written text.
+std::string WithoutSection(std::string text, std::string_view tag) {
+    const std::string start = "%INDEX%" + std::string(tag) + "\r\n";
+    const std::string end = "%INDEXEND%" + std::string(tag) + "\r\n";
+    const std::size_t from = text.find(start);
+    const std::size_t to = text.find(end, from);
+    EXPECT_NE(from, std::string::npos);
+    EXPECT_NE(to, std::string::npos);
+    if (from != std::string::npos && to != std::string::npos) {
+        text.erase(from, to + end.size() - from);
+    }
+    return text;
+}
+
+// The database of TestWorld with clubs 5:1 and 5:2 (so their compact numbers equal their
+// indexes) and 5:7 (written as 3).
+class PersonsTest : public test::TestWorld {
+protected:
+    PersonsTest() {
+        world.Country(5).SetAttributes(9, 0, 0);
+        world.Country(5).AddClub(1);
+        world.Country(5).AddClub(2);
+        world.Country(5).AddClub(7);
+        world.Country(5).RebuildNumbering();
+    }
+};
+
 using test::JoinLines;
 using test::Lines;
-using test::WithoutSection;
 using test::WriteRecord;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
@@ -95,7 +139,7 @@ void FillEveryField(CPlayer& p) {
     p.SetYouthFlag(1);
 }
 
-class PlayerRecord : public test::PersonsTest {
+class PlayerRecord : public PersonsTest {
 protected:
     CPlayer& Fresh() { return world.CreatePerson(0, true); }
 
@@ -123,36 +167,24 @@ protected:
 // --- creation and copying
 
 TEST_F(PlayerRecord, NewPersonsCarryTheDefaultsAreNumberedByThePersonCountAndRoundTrip) {
-    const CPlayer& first = world.CreatePerson(0, true);
+    const CPlayer& p = world.CreatePerson(0, true);
     const CPlayer& second = world.CreatePerson(0, true);
-    EXPECT_EQ(first.FirstName().View(), "Vorname 1");
-    EXPECT_EQ(first.Surname().View(), "Nachname 1");
-    EXPECT_EQ(second.FirstName().View(), "Vorname 2");
-    EXPECT_EQ(second.Surname().View(), "Nachname 2");
-
-    const CPlayer& p = first;
-    EXPECT_EQ(p.Kind(), 0);
-    EXPECT_EQ(p.Nationality(), 0);
-    EXPECT_TRUE(p.StageName().Empty());
-    EXPECT_EQ(p.BirthDate(), CDate::FromYmd(1980, 1, 1));
-    EXPECT_EQ(p.FootAndForm(), 2);
+    EXPECT_EQ(std::string(p.FirstName().View()) + "/" + std::string(second.Surname().View()),
+              "Vorname 1/Nachname 2");
+    // Kind, nationality, foot and form, role, morale, years, shoes and sleeves.
+    EXPECT_EQ(std::tuple(p.Kind(), p.Nationality(), p.FootAndForm(), p.RoleCode(), p.Morale(),
+                         p.ClubSince(), p.ContractUntil(), p.ShoeType(), p.Sleeves()),
+              std::tuple(0, 0, 2, 0, 100, 2005, 2006, 2, 0));
+    EXPECT_EQ(std::tuple(p.BirthDate(), p.ContractStart(), p.ContractEnd()),
+              std::tuple(CDate::FromYmd(1980, 1, 1), CDate::FromYmd(2005, 7, 1),
+                         CDate::FromYmd(2006, 6, 30)));
+    EXPECT_FALSE(p.FurtherDates()[0].IsSet() || p.FurtherDates()[1].IsSet());
     EXPECT_THAT(p.Abilities(), ::testing::Each(40));
-    EXPECT_EQ(p.RoleCode(), 0);
-    EXPECT_EQ(p.Morale(), 100);
     EXPECT_THAT(p.ShirtNumbers(), ElementsAre(10, 10));
-    EXPECT_THAT(p.Positions(), ElementsAre(0, 0, 0, 0, 0, 0));
+    EXPECT_THAT(p.Positions(), ::testing::Each(0));
     EXPECT_THAT(p.Looks(), ElementsAre(2, 1, 5, 1, 180, 75));
-    EXPECT_EQ(p.ClubSince(), 2005);
-    EXPECT_EQ(p.ContractUntil(), 2006);
     EXPECT_THAT(p.ContractBytes(), ElementsAre(0, 2, 3, 0));
-    EXPECT_EQ(p.ContractStart(), CDate::FromYmd(2005, 7, 1));
-    EXPECT_EQ(p.ContractEnd(), CDate::FromYmd(2006, 6, 30));
-    EXPECT_FALSE(p.FurtherDates()[0].IsSet());
-    EXPECT_FALSE(p.FurtherDates()[1].IsSet());
-    EXPECT_EQ(p.ShoeType(), 2);
-    EXPECT_EQ(p.Sleeves(), 0);
-    EXPECT_TRUE(p.History().empty());
-    EXPECT_TRUE(p.Note().empty());
+    EXPECT_TRUE(p.StageName().Empty() && p.History().empty() && p.Note().empty());
 
     // Round-tripped with its unset dates.
     const std::string written = Write(p);
@@ -254,16 +286,15 @@ TEST_F(PlayerRecord, ClubReferencesGoThroughTheCompactNumbering) {
     p.SetFirstClub(kClub7 | kSecondTeamFlag);  // its second team
     p.SetLoanClub(MakeClubId(6, 1));           // no such club either
     const std::vector<std::string> lines = Lines(Write(p));
-    const auto at = [&](std::size_t index) { return lines.at(index); };
-    // Current and previous club follow the special face and second external number.
-    EXPECT_EQ(at(81), "5");
-    EXPECT_EQ(at(82), std::to_string(MakeClubId(5, 3)));
-    EXPECT_EQ(at(83), "0");
-    EXPECT_EQ(at(84), "0");
-    EXPECT_EQ(at(100), "5");
-    EXPECT_EQ(at(101), std::to_string(MakeClubId(5, 3) | kSecondTeamFlag));
-    EXPECT_EQ(at(109), "0");
-    EXPECT_EQ(at(110), "0");
+    // Current and previous club follow the special face and second external number; first club
+    // at 100, loan club at 109.
+    std::vector<std::string> clubLines;
+    for (std::size_t index : {81, 82, 83, 84, 100, 101, 109, 110}) {
+        clubLines.push_back(lines.at(index));
+    }
+    EXPECT_EQ(clubLines, (std::vector<std::string>{
+                             "5", std::to_string(MakeClubId(5, 3)), "0", "0", "5",
+                             std::to_string(MakeClubId(5, 3) | kSecondTeamFlag), "0", "0"}));
 
     // Read back as stored: the running numbers are the indexes of the loaded database.
     CPlayer& read = *ReadAll(JoinLines(lines), 1)[0];
@@ -487,19 +518,15 @@ TEST_F(PlayerRecord, ACutRecordReadsZerosKeepsItsTextsAndTheNextRecordStillReads
     cut.SetStageName("Alt");
     cut.SetNote("bleibt");
     ASSERT_TRUE(cut.Read(file));
-    EXPECT_EQ(cut.FirstName().View(), "Karl");
-    EXPECT_EQ(cut.Surname().View(), "Kurz");
-    EXPECT_EQ(cut.StageName().View(), "Alt");
-    EXPECT_EQ(cut.Note(), "bleibt");
-    EXPECT_EQ(cut.Nationality(), 0);
-    EXPECT_EQ(cut.FootAndForm(), 0);
-    EXPECT_EQ(cut.Morale(), 0);
-    EXPECT_EQ(cut.Ability(0), 0);
-    EXPECT_EQ(cut.Ability(42), 0);
-    EXPECT_THAT(cut.ShirtNumbers(), ElementsAre(0, 0));
-    EXPECT_THAT(cut.Looks(), ElementsAre(0, 0, 0, 0, 0, 0));
-    EXPECT_THAT(cut.ContractBytes(), ElementsAre(0, 0, 0, 0));
-    EXPECT_EQ(cut.ClubSince(), 0);
+    EXPECT_EQ(std::tuple(std::string(cut.FirstName().View()), std::string(cut.Surname().View()),
+                         std::string(cut.StageName().View()), cut.Note()),
+              std::tuple("Karl", "Kurz", "Alt", "bleibt"));
+    EXPECT_EQ(std::tuple(cut.Nationality(), cut.FootAndForm(), cut.Morale(), cut.ClubSince()),
+              std::tuple(0, 0, 0, 0));
+    EXPECT_THAT(cut.Abilities(), ::testing::Each(0));
+    EXPECT_THAT(cut.ShirtNumbers(), ::testing::Each(0));
+    EXPECT_THAT(cut.Looks(), ::testing::Each(0));
+    EXPECT_THAT(cut.ContractBytes(), ::testing::Each(0));
     EXPECT_FALSE(cut.FurtherDates()[0].IsSet());
     // The clamping date reader's value for a missing section.
     EXPECT_EQ(cut.BirthDate(), CDate::FromYmd(2000, 1, 1));
@@ -570,17 +597,759 @@ TEST_F(PlayerRecord, AMissingSectionLeavesThePersonAsItWas) {
 }
 
 TEST_F(PlayerRecord, OnlyKnownNamesOfPositionsFeetAndAbilities) {
-    EXPECT_EQ(PositionCode(1), "GK");
-    EXPECT_EQ(PositionCode(8), "ANC");
-    EXPECT_EQ(PositionCode(17), "ST");
-    EXPECT_EQ(PositionCode(0), "");
-    EXPECT_EQ(PositionCode(18), "");
-    EXPECT_EQ(FootName(2), "left");
-    EXPECT_EQ(FootName(3), "");
-    EXPECT_EQ(AbilityLabel(7), "Freist\xF6\337e");
-    EXPECT_EQ(AbilityLabel(34), "F\xFChrungsqualit\xE4ten");
-    EXPECT_EQ(AbilityLabel(39), "Stellungsspiel");
-    EXPECT_EQ(AbilityLabel(43), "");
+    EXPECT_EQ(
+        (std::vector<std::string_view>{PositionCode(1), PositionCode(17), PositionCode(0),
+                                       PositionCode(18), FootName(2), FootName(3), AbilityLabel(39),
+                                       AbilityLabel(43)}),
+        (std::vector<std::string_view>{"GK", "ST", "", "", "left", "", "Stellungsspiel", ""}));
+}
+
+class PlayerNormalise : public PersonsTest {
+protected:
+    PlayerNormalise() : p(world.CreatePerson(0, true)) { p.SetPosition(0, 4); }
+
+    void SetPositions(std::array<std::uint8_t, kPositionSlots> codes) {
+        for (int slot = 0; slot < kPositionSlots; ++slot) {
+            p.SetPosition(slot, codes[static_cast<std::size_t>(slot)]);
+        }
+    }
+    std::uint8_t Options() const { return p.ContractBytes()[3]; }
+
+    CPlayer& p;
+};
+
+TEST_F(PlayerNormalise, NicknameBeginningWithAQuestionMarkIsCleared) {
+    p.SetNickname("?Unbekannt");
+    p.Normalise(5);
+    EXPECT_TRUE(p.Nickname().Empty());
+    p.SetNickname("Der ?");
+    p.Normalise(5);
+    EXPECT_EQ(p.Nickname().View(), "Der ?");
+}
+
+TEST_F(PlayerNormalise, ShirtNumberZeroIsDrawnFrom2To46AndOthersAreClamped) {
+    bool sawLow = false;
+    bool sawHigh = false;
+    for (int i = 0; i < 500; ++i) {
+        p.SetShirtNumber(0, 0);
+        p.SetShirtNumber(1, 150);
+        p.Normalise(5);
+        const int drawn = p.ShirtNumbers()[0];
+        ASSERT_GE(drawn, 2);
+        ASSERT_LE(drawn, 46);
+        sawLow |= drawn < 10;
+        sawHigh |= drawn > 40;
+        EXPECT_EQ(p.ShirtNumbers()[1], 99);
+    }
+    EXPECT_TRUE(sawLow && sawHigh);
+}
+
+TEST_F(PlayerNormalise, InvalidNationalityBecomesTheClubsCountry) {
+    p.SetNationality(0);
+    p.Normalise(5);
+    EXPECT_EQ(p.Nationality(), 5);
+    p.SetNationality(207);
+    p.Normalise(6);
+    EXPECT_EQ(p.Nationality(), 6);
+    p.SetNationality(206);
+    p.Normalise(5);
+    EXPECT_EQ(p.Nationality(), 206);
+}
+
+TEST_F(PlayerNormalise, OnlyOneContractOptionSurvivesInItsOrderOfPrecedence) {
+    const auto normalised = [&](std::uint8_t options) {
+        p.SetContractByte(3, options);
+        p.Normalise(5);
+        return Options();
+    };
+    // Bits 0, 1, 6 and 7 are no options and stay.
+    EXPECT_EQ(normalised(0xC3 | 0x20 | 0x08), 0xC3 | 0x20);
+    EXPECT_EQ(normalised(0x08 | 0x04 | 0x10), 0x08);
+    EXPECT_EQ(normalised(0x10), 0x10);
+    // Bit 2 wins over bit 4 but holds only with a running national-team period: here none.
+    EXPECT_EQ(normalised(0x04 | 0x10), 0x00);
+    EXPECT_EQ(normalised(0x04), 0x00);
+}
+
+TEST_F(PlayerNormalise, NationalTeamOptionHoldsWhileItsSecondDateIsAfter10July2005) {
+    p.SetNationalTeamByte(1, 2);
+    p.SetFurtherDate(1, CDate::FromYmd(2005, 7, 11));
+    p.SetContractByte(3, 0x04);
+    p.Normalise(5);
+    EXPECT_EQ(Options(), 0x04);
+
+    // Set again from the national-team data even when it was not set.
+    p.SetContractByte(3, 0x00);
+    p.Normalise(5);
+    EXPECT_EQ(Options(), 0x04);
+
+    // Beside the option that was kept.
+    p.SetContractByte(3, 0x20);
+    p.Normalise(5);
+    EXPECT_EQ(Options(), 0x24);
+
+    p.SetContractByte(3, 0x04);
+    p.SetFurtherDate(1, CDate::FromYmd(2005, 7, 10));
+    p.Normalise(5);
+    EXPECT_EQ(Options(), 0x00);
+
+    p.SetContractByte(3, 0x04);
+    p.SetFurtherDate(1, CDate::FromYmd(2006, 1, 1));
+    p.SetNationalTeamByte(1, 0);
+    p.Normalise(5);
+    EXPECT_EQ(Options(), 0x00);
+}
+
+TEST_F(PlayerNormalise, PositionsAreClampedAndRepeatsWithinTheirGroupCleared) {
+    SetPositions({0, 30, 0, 5, 5, 200});
+    p.Normalise(5);
+    EXPECT_THAT(p.Positions(), ElementsAre(1, 17, 0, 5, 0, 17));
+
+    // A second main position equal to the first is cleared; a secondary equal to a main stays.
+    SetPositions({4, 4, 4, 4, 9, 9});
+    p.Normalise(5);
+    EXPECT_THAT(p.Positions(), ElementsAre(4, 0, 0, 4, 9, 0));
+
+    SetPositions({17, 3, 17, 12, 13, 12});
+    p.Normalise(5);
+    EXPECT_THAT(p.Positions(), ElementsAre(17, 3, 0, 12, 13, 0));
+}
+
+TEST_F(PlayerNormalise, AbilitiesShoeTypeAndBodyAreBroughtIntoRange) {
+    p.SetAbility(0, 150);
+    p.SetAbility(42, 100);
+    p.SetAbility(20, 99);
+    p.SetShoeType(9);
+    p.SetLook(look::kHeight, 99);
+    p.SetLook(look::kWeight, 39);
+    p.Normalise(5);
+    EXPECT_EQ(p.Ability(0), 99);
+    EXPECT_EQ(p.Ability(42), 99);
+    EXPECT_EQ(p.Ability(20), 99);
+    EXPECT_EQ(p.ShoeType(), 5);
+    EXPECT_EQ(p.Looks()[look::kHeight], 180);
+    EXPECT_EQ(p.Looks()[look::kWeight], 75);
+
+    p.SetLook(look::kHeight, 100);
+    p.SetLook(look::kWeight, 40);
+    p.Normalise(5);
+    EXPECT_EQ(p.Looks()[look::kHeight], 100);
+    EXPECT_EQ(p.Looks()[look::kWeight], 40);
+}
+
+TEST_F(PlayerNormalise, ExperienceAndLanguageLevelsAreClamped) {
+    p.SetNationalExperience(-1);
+    p.SetInternationalExperience(5);
+    p.SetLanguageLevel(0, 16);
+    p.SetLanguageLevel(3, 255);
+    p.SetLanguageLevel(1, 15);
+    p.Normalise(5);
+    EXPECT_EQ(p.NationalExperience(), 0);
+    EXPECT_EQ(p.InternationalExperience(), 4);
+    EXPECT_THAT(p.LanguageLevels(), ElementsAre(15, 15, 0, 15));
+    p.SetNationalExperience(9);
+    p.SetInternationalExperience(-3);
+    p.Normalise(5);
+    EXPECT_EQ(p.NationalExperience(), 6);
+    EXPECT_EQ(p.InternationalExperience(), 0);
+}
+
+TEST_F(PlayerNormalise, CurrentAndPreviousClubMustExist) {
+    p.SetCurrentClub(MakeClubId(5, 2) | kSecondTeamFlag);
+    p.SetPreviousClub(MakeClubId(7, kNationalTeamIndex));
+    p.SetFirstClub(MakeClubId(5, 9));
+    p.Normalise(5);
+    EXPECT_EQ(p.CurrentClub(), MakeClubId(5, 2) | kSecondTeamFlag);
+    EXPECT_EQ(p.PreviousClub(), MakeClubId(7, kNationalTeamIndex));
+    EXPECT_EQ(p.FirstClub(), MakeClubId(5, 9));  // not checked
+
+    p.SetCurrentClub(MakeClubId(5, 9));
+    p.SetPreviousClub(MakeClubId(0, 1));
+    p.Normalise(5);
+    EXPECT_EQ(p.CurrentClub(), 0u);
+    EXPECT_EQ(p.PreviousClub(), 0u);
+}
+
+// The game's year is 2006, whatever the clock says.
+TEST_F(PlayerNormalise, ClubYearsAreMeasuredAgainstTheGamesYear) {
+    const auto years = [&](std::uint16_t since, std::uint16_t until) {
+        p.SetClubSince(since);
+        p.SetContractUntil(until);
+        p.Normalise(5);
+        return std::pair<int, int>(p.ClubSince(), p.ContractUntil());
+    };
+    EXPECT_EQ(years(2000, 2012), std::pair(2000, 2012));
+    EXPECT_EQ(years(2007, 2005), std::pair(1980, 2006));
+    EXPECT_EQ(years(1979, 2020), std::pair(1980, 2015));
+    for (int until = 2006; until <= 2010; ++until) {
+        EXPECT_EQ(years(2006, until), std::pair(2006, until));
+    }
+}
+
+TEST_F(PlayerNormalise, AValidPersonIsLeftAlone) {
+    p.SetShirtNumber(0, 7);
+    p.SetNationality(5);
+    p.SetCurrentClub(MakeClubId(5, 1));
+    p.SetNickname("Blitz");
+    SetPositions({17, 16, 0, 13, 0, 0});
+    CPlayer& before = world.CreatePerson(0, true);
+    before.CopyFrom(p);
+    p.Normalise(5);
+    EXPECT_TRUE(p.HasSameData(before));
+}
+
+// Writes the record, reads it back into a fresh one, and checks both the fields and the bytes
+// of a second write.
+template <typename Record>
+void ExpectRoundTrip(const Record& source) {
+    const std::string written = WriteRecord([&](CKLFile& file) { return source.Write(file); });
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForReadFromMemory(written));
+    Record read;
+    ASSERT_TRUE(read.Read(file));
+    EXPECT_EQ(read, source);
+    EXPECT_EQ(WriteRecord([&](CKLFile& out) { return read.Write(out); }), written);
+}
+
+// --- club staff in a person record
+
+class ClubStaff : public PersonsTest {
+protected:
+    CPlayer& Trainer() {
+        CPlayer& p = world.CreatePerson(0, true);
+        p.Reset(1, 5);
+        p.SetFirstName("Ewald");
+        p.SetSurname("Kleinhold");
+        p.SetBirthDate(CDate::FromYmd(1941, 3, 17));
+        p.SetStaffByte(0, 3);
+        p.SetStaffByte(1, 4);
+        p.SetStaffByte(2, 5);
+        p.SetLanguageLevel(0, 15);
+        p.SetLanguageLevel(1, 8);
+        p.SetLanguage(1, 12);
+        p.SetContractByte(0, 7);
+        p.SetContractByte(1, 2);
+        return p;
+    }
+
+    CPlayer& ReadStaff(const std::string& text) {
+        CKLFile file;
+        EXPECT_TRUE(file.OpenForReadFromMemory(text));
+        CPlayer& read = world.CreatePerson(0, true);
+        EXPECT_TRUE(read.ReadStaff(file));
+        return read;
+    }
+
+    static std::string WriteStaff(const CPlayer& p) {
+        return WriteRecord([&](CKLFile& file) { return p.WriteStaff(file); });
+    }
+};
+
+TEST_F(ClubStaff, WritesItsFieldsInOrderAndRoundTrips) {
+    const CPlayer& trainer = Trainer();
+    const std::string written = WriteStaff(trainer);
+    EXPECT_THAT(Lines(written),
+                ElementsAre("%INDEX%STAFF", "Ewald", "Kleinhold", "1", "%INDEX%DATE", "17", "3",
+                            "1941", "%INDEXEND%DATE", "5", "4", "3", "15", "8", "0", "0", "9", "12",
+                            "0", "0", "7", "5", "2", "%INDEXEND%STAFF"));
+    CPlayer& read = ReadStaff(written);
+    EXPECT_TRUE(read.HasSameData(trainer));
+    EXPECT_EQ(WriteStaff(read), written);
+}
+
+TEST_F(ClubStaff, NegativeContractByte2SetsBit2OfTheOriginByte) {
+    CPlayer& president = Trainer();
+    president.SetKind(3);
+    president.SetContractByte(1, 200);
+    president.SetOriginByte(0x01);
+    CPlayer& read = ReadStaff(WriteStaff(president));
+    EXPECT_EQ(read.ContractBytes()[1], 200);
+    EXPECT_EQ(read.OriginByte(), 0x04);
+
+    president.SetContractByte(1, 127);
+    EXPECT_EQ(ReadStaff(WriteStaff(president)).OriginByte(), 0x00);
+}
+
+TEST_F(ClubStaff, NamesAreTrimmedOfBlanksAndNonBreakingBlanks) {
+    std::vector<std::string> lines = Lines(WriteStaff(Trainer()));
+    lines.at(1) = "\xA0 Ewald \xA0";
+    lines.at(2) = "  Klein  hold ";
+    CPlayer& read = ReadStaff(JoinLines(lines));
+    EXPECT_EQ(read.FirstName().View(), "Ewald");
+    EXPECT_EQ(read.Surname().View(), "Klein  hold");  // inside, staff names stay as written
+    EXPECT_EQ(read.ShortName(), "Klein  hold, E.");
+}
+
+TEST_F(ClubStaff, ACutStaffRecordKeepsItsNamesAndTheNextOneReads) {
+    const CPlayer& trainer = Trainer();
+    const std::string text =
+        JoinLines({"%INDEX%STAFF", "Hans", "%INDEXEND%STAFF"}) + WriteStaff(trainer);
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForReadFromMemory(text));
+    CPlayer& cut = world.CreatePerson(0, true);
+    cut.SetSurname("Alt");
+    ASSERT_TRUE(cut.ReadStaff(file));
+    EXPECT_EQ(cut.FirstName().View(), "Hans");
+    EXPECT_EQ(cut.Surname().View(), "Alt");
+    EXPECT_EQ(cut.Kind(), 0);
+    EXPECT_EQ(cut.Nationality(), 0);
+    EXPECT_THAT(cut.Languages(), ElementsAre(0, 0, 0, 0));
+    EXPECT_THAT(cut.ContractBytes(), ElementsAre(0, 0, 3, 0));  // bytes 3 and 4 are not read
+    CPlayer& next = world.CreatePerson(0, true);
+    ASSERT_TRUE(next.ReadStaff(file));
+    EXPECT_TRUE(next.HasSameData(trainer));
+}
+
+// --- country staff entries, managers, referees, sponsors
+
+TEST(StaffEntry, WritesGradeBBeforeGradeAAndRoundTrips) {
+    CStaffEntry entry;
+    entry.SetFirstName("Hias");
+    entry.SetSurname("Maler-Hinterhuber-Schmidt");  // 25 letters: cut to 24
+    entry.SetJob(7);
+    entry.SetGradeA(4);
+    entry.SetGradeB(2);
+    entry.SetFurtherByte(0, 11);
+    entry.SetFurtherByte(1, 250);
+    EXPECT_EQ(entry.Surname().View(), "Maler-Hinterhuber-Schmid");
+    EXPECT_THAT(Lines(WriteRecord([&](CKLFile& file) { return entry.Write(file); })),
+                ElementsAre("%INDEX%STAFF", "Hias", "Maler-Hinterhuber-Schmid", "7", "2", "4", "11",
+                            "250", "%INDEXEND%STAFF"));
+    ExpectRoundTrip(entry);
+    EXPECT_EQ(entry.ShortName(), "Maler-Hinterhuber-Schmid, H.");
+}
+
+TEST(StaffEntry, ReadingTrimsNamesAndResetEmptiesEverything) {
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForReadFromMemory(
+        JoinLines({"%INDEX%STAFF", " Hias\xA0", "\xA0Mahler", "1", "2", "3", "%INDEXEND%STAFF"})));
+    CStaffEntry entry;
+    ASSERT_TRUE(entry.Read(file));
+    EXPECT_EQ(entry.FirstName().View(), "Hias");
+    EXPECT_EQ(entry.Surname().View(), "Mahler");
+    EXPECT_EQ(entry.GradeB(), 2);
+    EXPECT_EQ(entry.GradeA(), 3);
+    EXPECT_THAT(entry.FurtherBytes(), ElementsAre(0, 0));
+    entry.Reset();
+    EXPECT_EQ(entry, CStaffEntry());
+    EXPECT_TRUE(entry.FirstName().Empty());
+}
+
+TEST(Manager, RoundTripsAndKeepsTextsOfACutRecord) {
+    CManager manager;
+    manager.SetFirstName("Udo");
+    manager.SetSurname("W\xF6llner");
+    manager.SetNickname("Onkel K\xE4the");
+    manager.SetNationality(14);
+    manager.SetBirthDate(CDate::FromYmd(1960, 4, 13));
+    for (int i = 0; i < 4; ++i) {
+        manager.SetTrainingValue(i, static_cast<std::uint8_t>(60 + i));
+        manager.SetLanguage(i, static_cast<std::uint8_t>(i * 3));
+    }
+    manager.SetNationalExperience(5);
+    manager.SetInternationalExperience(3);
+    ExpectRoundTrip(manager);
+    EXPECT_EQ(manager.ShortName(), "W\xF6llner, U.");
+
+    const std::string text = JoinLines({"%INDEX%MANAGER", "Egon", "%INDEXEND%MANAGER"}) +
+                             WriteRecord([&](CKLFile& file) { return manager.Write(file); });
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForReadFromMemory(text));
+    CManager cut;
+    cut.SetSurname("Vogtland");
+    ASSERT_TRUE(cut.Read(file));
+    EXPECT_EQ(cut.FirstName().View(), "Egon");
+    EXPECT_EQ(cut.Surname().View(), "Vogtland");
+    EXPECT_EQ(cut.Nationality(), 0);
+    EXPECT_THAT(cut.TrainingValues(), ElementsAre(0, 0, 0, 0));
+    CManager next;
+    ASSERT_TRUE(next.Read(file));
+    EXPECT_EQ(next, manager);
+}
+
+TEST(Referee, NamesAreCutTo15And19AndTheCharacterIsSigned) {
+    CReferee referee;
+    referee.SetNames("Pierangelo-Maximilian", "Colliander-Mustermann");
+    EXPECT_EQ(referee.FirstName().View(), "Pierangelo-Maxi");
+    EXPECT_EQ(referee.Surname().View(), "Colliander-Musterma");
+    referee.SetCharacter(-2);
+    ExpectRoundTrip(referee);
+    referee.SetCharacter(CReferee::kNoCharacter);
+    ExpectRoundTrip(referee);
+    EXPECT_EQ(referee.ShortName(), "Colliander-Musterma, P.");
+    referee.SetNames("", "Kremer");
+    EXPECT_EQ(referee.ShortName(), "Kremer");
+    referee.SetNames("Marius", "");
+    EXPECT_EQ(referee.ShortName(), "Marius");
+
+    // A missing section leaves a new referee's values.
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForReadFromMemory(JoinLines({"%INDEX%SPONSOR", "%INDEXEND%SPONSOR"})));
+    CReferee missing;
+    EXPECT_FALSE(missing.Read(file));
+    EXPECT_EQ(missing, CReferee());
+}
+
+TEST(Sponsor, RoundTripsAndReadsAtMost28And31Characters) {
+    CSponsor sponsor;
+    sponsor.SetName("Brauerei Kickwerk");
+    sponsor.SetAmount(-250000);
+    sponsor.SetSecondText("Hauptsponsor");
+    sponsor.SetThirdText("Trikot");
+    ExpectRoundTrip(sponsor);
+
+    const std::string longText(40, 'x');
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForReadFromMemory(
+        JoinLines({"%INDEX%SPONSOR", longText, "5", longText, longText, "%INDEXEND%SPONSOR"})));
+    CSponsor read;
+    ASSERT_TRUE(read.Read(file));
+    EXPECT_EQ(read.Name().View(), std::string(28, 'x'));
+    EXPECT_EQ(read.SecondText().View(), std::string(31, 'x'));
+    EXPECT_EQ(read.ThirdText().View(), std::string(31, 'x'));
+    EXPECT_EQ(read.Amount(), 5);
+
+    // What an editor stores survives a save and a load unchanged.
+    sponsor.SetName(longText);
+    sponsor.SetSecondText(longText);
+    sponsor.SetThirdText(longText);
+    EXPECT_EQ(sponsor.Name().View().size(), 28u);
+    EXPECT_EQ(sponsor.SecondText().View().size(), 31u);
+    ExpectRoundTrip(sponsor);
+}
+
+using Abilities = std::array<std::uint8_t, kAbilityCount>;
+
+constexpr int kGoalkeeping[] = {35, 36, 37, 38, 39, 40, 41, 42};
+constexpr int kStriking[] = {0, 1, 2, 3, 6, 15, 16, 18, 19, 25, 27};
+constexpr int kDefending[] = {13, 14, 15, 21, 23, 25, 28};
+
+template <std::size_t N>
+Abilities Profile(const int (&strong)[N], std::uint8_t high, std::uint8_t low) {
+    Abilities abilities;
+    abilities.fill(low);
+    for (const int index : strong) {
+        abilities[static_cast<std::size_t>(index)] = high;
+    }
+    return abilities;
+}
+
+// A goalkeeper is strong in goal and weak up front, a striker the other way round, a defender
+// stronger at the back than anywhere else.
+TEST(PlayerStrength, EachProfileIsStrongAtItsOwnPosition) {
+    const Abilities keeper = Profile(kGoalkeeping, 90, 30);
+    EXPECT_GT(StrengthAt(keeper, position::kGoalkeeper), 70.0);
+    EXPECT_LT(StrengthAt(keeper, position::kStriker), 35.0);
+    // Goalkeeping counts nowhere else.
+    for (int pos = position::kRightBack; pos <= kLastPosition; ++pos) {
+        EXPECT_NEAR(StrengthAt(keeper, pos), 30.0 * 100.0 / 99.0, 1e-9) << PositionCode(pos);
+    }
+
+    const Abilities striker = Profile(kStriking, 90, 30);
+    EXPECT_GT(StrengthAt(striker, position::kStriker), 75.0);
+    EXPECT_LT(StrengthAt(striker, position::kGoalkeeper), 40.0);
+    EXPECT_GT(StrengthAt(striker, position::kStriker), StrengthAt(striker, position::kCentreBack));
+
+    const Abilities defender = Profile(kDefending, 90, 35);
+    const double centreBack = StrengthAt(defender, position::kCentreBack);
+    for (const int other : {position::kStriker, position::kRightWing, position::kAttackingMidfield,
+                            position::kGoalkeeper}) {
+        EXPECT_GT(centreBack, StrengthAt(defender, other)) << PositionCode(other);
+    }
+}
+
+TEST(PlayerStrength, RangeIsZeroToHundredAndAbilitiesAbove99CountAs99) {
+    Abilities all;
+    for (int pos = 1; pos <= kLastPosition; ++pos) {
+        all.fill(99);
+        EXPECT_DOUBLE_EQ(StrengthAt(all, pos), 100.0) << PositionCode(pos);
+        all.fill(255);
+        EXPECT_DOUBLE_EQ(StrengthAt(all, pos), 100.0) << PositionCode(pos);
+        all.fill(0);
+        EXPECT_DOUBLE_EQ(StrengthAt(all, pos), 0.0) << PositionCode(pos);
+    }
+    all.fill(99);
+    EXPECT_DOUBLE_EQ(StrengthAt(all, position::kNone), 0.0);
+    EXPECT_DOUBLE_EQ(StrengthAt(all, kLastPosition + 1), 0.0);
+    EXPECT_DOUBLE_EQ(StrengthAt(all, -1), 0.0);
+}
+
+TEST(PlayerStrength, WeightsMatchTheRoles) {
+    EXPECT_EQ(PositionWeight(position::kGoalkeeper, 41), 5);       // saves
+    EXPECT_EQ(PositionWeight(position::kGoalkeeper, 6), 0);        // finishing
+    EXPECT_EQ(PositionWeight(position::kCentreBack, 13), 5);       // tackling
+    EXPECT_EQ(PositionWeight(position::kCentreBack, 14), 5);       // marking
+    EXPECT_EQ(PositionWeight(position::kCentralMidfield, 10), 5);  // passing
+    EXPECT_EQ(PositionWeight(position::kStriker, 6), 5);           // finishing
+    EXPECT_EQ(PositionWeight(position::kNone, 6), 0);
+    EXPECT_EQ(PositionWeight(position::kStriker, kAbilityCount), 0);
+}
+
+class PlayerStrengthOfPerson : public PersonsTest {};
+
+TEST_F(PlayerStrengthOfPerson, StrengthIsTheOneAtTheFirstMainPosition) {
+    CPlayer& p = world.CreatePerson(0, true);
+    const Abilities keeper = Profile(kGoalkeeping, 95, 20);
+    for (int i = 0; i < kAbilityCount; ++i) {
+        p.SetAbility(i, keeper[static_cast<std::size_t>(i)]);
+    }
+    p.SetPosition(0, position::kStriker);
+    p.SetPosition(3, position::kGoalkeeper);
+    EXPECT_DOUBLE_EQ(PlayerStrength(p), StrengthAt(keeper, position::kStriker));
+    p.SetPosition(0, position::kGoalkeeper);
+    EXPECT_DOUBLE_EQ(PlayerStrength(p), StrengthAt(keeper, position::kGoalkeeper));
+
+    const SBestPosition best = BestStrength(p);
+    EXPECT_EQ(best.position, position::kGoalkeeper);
+    EXPECT_DOUBLE_EQ(best.strength, StrengthAt(keeper, position::kGoalkeeper));
+
+    // With no main position the strength is 0; with all abilities 0 there is no best position.
+    p.SetPosition(0, position::kNone);
+    EXPECT_DOUBLE_EQ(PlayerStrength(p), 0.0);
+    for (int i = 0; i < kAbilityCount; ++i) {
+        p.SetAbility(i, 0);
+    }
+    EXPECT_EQ(BestStrength(p).position, 0);
+    EXPECT_DOUBLE_EQ(BestStrength(p).strength, 0.0);
+}
+
+TEST_F(PlayerStrengthOfPerson, TalentLivesInTheLowBitsOfTheFootAndFormByte) {
+    CPlayer& p = world.CreatePerson(0, true);
+    EXPECT_EQ(Talent(p), 2);  // the default byte 2
+    p.SetFootAndForm(0xC0 | (2 << 3) | 3);
+    EXPECT_EQ(Talent(p), 3);
+    SetTalent(p, 9);
+    EXPECT_EQ(Talent(p), 4);
+    EXPECT_EQ(p.FootAndForm(), 0xC0 | (2 << 3) | 4);
+    SetTalent(p, -1);
+    EXPECT_EQ(Talent(p), 0);
+    EXPECT_EQ(p.Foot(), 2);
+    // A stored value beyond 4 (before reading mended it) still counts as the top class.
+    p.SetFootAndForm(7);
+    EXPECT_EQ(Talent(p), 4);
+}
+
+constexpr int kReflexes = 10;
+constexpr int kGoalkeeper = 1;
+constexpr int kStriker = 17;
+
+Abilities Uniform(std::uint8_t value) {
+    Abilities abilities{};
+    abilities.fill(value);
+    return abilities;
+}
+
+TEST(PlayerSummaryValuesTest, LabelsAreTheSixteenOfTheComparison) {
+    std::set<std::string_view> labels;
+    for (int value = 0; value < kSummaryValueCount; ++value) {
+        EXPECT_TRUE(labels.insert(SummaryValueLabel(value)).second) << value;
+    }
+    EXPECT_FALSE(labels.contains(""));
+    EXPECT_TRUE(SummaryValueLabel(-1).empty());
+    EXPECT_TRUE(SummaryValueLabel(kSummaryValueCount).empty());
+}
+
+// Every value rests on some abilities, and its main ability is one the strength model weighs at
+// some position: the values speak of what the strengths are made of.
+TEST(PlayerSummaryValuesTest, EveryValueUsesAbilitiesTheStrengthModelWeighs) {
+    for (int value = 0; value < kSummaryValueCount; ++value) {
+        int heaviest = -1;
+        int heaviestWeight = 0;
+        for (int ability = 0; ability < kAbilityCount; ++ability) {
+            const int weight = SummaryValueWeight(value, ability);
+            EXPECT_GE(weight, 0);
+            EXPECT_LE(weight, 5);
+            if (weight > heaviestWeight) {
+                heaviest = ability;
+                heaviestWeight = weight;
+            }
+        }
+        ASSERT_GE(heaviest, 0) << SummaryValueLabel(value);
+        bool weighed = false;
+        for (int position = 1; position <= kLastPosition; ++position) {
+            weighed = weighed || PositionWeight(position, heaviest) > 0;
+        }
+        EXPECT_TRUE(weighed) << SummaryValueLabel(value);
+    }
+    EXPECT_EQ(SummaryValueWeight(kSummaryValueCount, 0), 0);
+    EXPECT_EQ(SummaryValueWeight(0, kAbilityCount), 0);
+}
+
+TEST(PlayerSummaryValuesTest, ValuesStayWithinTheirRange) {
+    for (const std::uint8_t level : {0, 1, 50, 98, 99, 100, 255}) {
+        for (const double value : PlayerSummaryValues(Uniform(level))) {
+            EXPECT_GE(value, 0.0);
+            EXPECT_LE(value, 100.0);
+        }
+    }
+    for (const double value : PlayerSummaryValues(Uniform(0))) {
+        EXPECT_DOUBLE_EQ(value, 0.0);
+    }
+    for (const double value : PlayerSummaryValues(Uniform(99))) {
+        EXPECT_DOUBLE_EQ(value, 100.0);
+    }
+    // Above 99 counts as 99, as in the strengths.
+    EXPECT_EQ(PlayerSummaryValues(Uniform(255)), PlayerSummaryValues(Uniform(99)));
+}
+
+// Raising one ability raises exactly the values that use it and leaves the others alone.
+TEST(PlayerSummaryValuesTest, ValuesRiseWithTheAbilitiesTheyUseAndNoOther) {
+    for (const std::uint8_t level : {0, 40, 98}) {
+        const SummaryValues before = PlayerSummaryValues(Uniform(level));
+        for (int ability = 0; ability < kAbilityCount; ++ability) {
+            Abilities raised = Uniform(level);
+            raised[static_cast<std::size_t>(ability)] = static_cast<std::uint8_t>(level + 1);
+            const SummaryValues after = PlayerSummaryValues(raised);
+            for (int value = 0; value < kSummaryValueCount; ++value) {
+                const auto v = static_cast<std::size_t>(value);
+                if (SummaryValueWeight(value, ability) > 0) {
+                    EXPECT_GT(after[v], before[v]) << SummaryValueLabel(value) << " " << ability;
+                } else {
+                    EXPECT_DOUBLE_EQ(after[v], before[v])
+                        << SummaryValueLabel(value) << " " << ability;
+                }
+            }
+        }
+    }
+}
+
+TEST(PlayerSummaryValuesTest, AGoalkeepersReflexesBeatAStrikers) {
+    // Built: each as strong as can be at his own position and weak elsewhere.
+    Abilities keeper = Uniform(30);
+    Abilities striker = Uniform(30);
+    for (int ability = 0; ability < kAbilityCount; ++ability) {
+        if (PositionWeight(kGoalkeeper, ability) > 0) {
+            keeper[static_cast<std::size_t>(ability)] = 90;
+        }
+        if (PositionWeight(kStriker, ability) > 0) {
+            striker[static_cast<std::size_t>(ability)] = 90;
+        }
+    }
+    EXPECT_GT(PlayerSummaryValues(keeper)[kReflexes], PlayerSummaryValues(striker)[kReflexes]);
+
+    // The demo's goalkeepers against its strikers, on average.
+    const std::unique_ptr<CWorld> world = test::LoadSmallDemo();
+    double keepers = 0.0;
+    double strikers = 0.0;
+    int keeperCount = 0;
+    int strikerCount = 0;
+    for (const auto& entry : world->Persons()) {
+        const CPlayer& player = *entry.second;
+        if (!player.IsPlayer()) {
+            continue;
+        }
+        const double reflexes = PlayerSummaryValues(player)[kReflexes];
+        if (player.MainPosition() == kGoalkeeper) {
+            keepers += reflexes;
+            ++keeperCount;
+        } else if (player.MainPosition() == kStriker) {
+            strikers += reflexes;
+            ++strikerCount;
+        }
+    }
+    ASSERT_GT(keeperCount, 0);
+    ASSERT_GT(strikerCount, 0);
+    EXPECT_GT(keepers / keeperCount, strikers / strikerCount + 10.0);
+}
+
+CDate ReadDate(const std::string& lines, bool history = false) {
+    CKLFile file;
+    EXPECT_TRUE(file.OpenForReadFromMemory(lines));
+    return history ? CDate::ReadHistory(file) : CDate::Read(file);
+}
+
+TEST(Date, JulianDayAndWeekday) {
+    const CDate newYear = CDate::FromYmd(2000, 1, 1);
+    EXPECT_EQ(newYear.Value(), 2451545);
+    EXPECT_EQ(newYear.Weekday(), 5);  // Saturday
+    EXPECT_EQ(newYear.Text(), "Sa 1/1");
+    EXPECT_EQ(CDate::FromYmd(2006, 6, 9).Text(), "Fr 9/6");
+    // Days before the calendar's origin (a history date with a bogus year) still name a weekday.
+    const CDate ancient = CDate::FromYmd(-9000, 1, 1);
+    EXPECT_LT(ancient.Value(), 0);
+    EXPECT_GE(ancient.Weekday(), 0);
+    EXPECT_LE(ancient.Weekday(), 6);
+    EXPECT_EQ(CDate(ancient.Value() + 7).Weekday(), ancient.Weekday());
+}
+
+TEST(Date, SplitInvertsFromYmdAcrossLeapYearsAndCenturies) {
+    for (int year : {1700, 1899, 1900, 1999, 2000, 2004, 2100}) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day : {1, 15, 28}) {
+                const CDate::Ymd split = CDate::FromYmd(year, month, day).Split();
+                EXPECT_EQ(split.year, year);
+                EXPECT_EQ(split.month, month);
+                EXPECT_EQ(split.day, day);
+            }
+        }
+    }
+    EXPECT_EQ(CDate::FromYmd(2000, 3, 1).Value() - CDate::FromYmd(2000, 2, 28).Value(), 2);
+    EXPECT_EQ(CDate::FromYmd(1900, 3, 1).Value() - CDate::FromYmd(1900, 2, 28).Value(), 1);
+}
+
+// The fast digits and printf's "%04d-%02d-%02d" agree on every kind of year, also the ones a
+// damaged file can bring: before year 1000, before year 0 and after 9999.
+TEST(Date, IsoTextIsPrintfsText) {
+    EXPECT_EQ(CDate().IsoText(), "");
+    for (const CDate date : {CDate::FromYmd(2006, 7, 9), CDate::FromYmd(1999, 12, 31),
+                             CDate::FromYmd(812, 1, 5), CDate(1), CDate(-400000), CDate(4000000)}) {
+        const CDate::Ymd ymd = date.Split();
+        char expected[40];
+        std::snprintf(expected, sizeof expected, "%04d-%02d-%02d", ymd.year, ymd.month, ymd.day);
+        EXPECT_EQ(date.IsoText(), expected) << date.Value();
+    }
+}
+
+TEST(Date, SectionRoundTrip) {
+    CKLFile file;
+    const CDate date = CDate::FromYmd(1978, 11, 23);
+    std::string written;
+    {
+        const std::string path = ::testing::TempDir() + "/date.sav";
+        ASSERT_TRUE(file.OpenForWrite(path));
+        ASSERT_TRUE(date.Write(file));
+        ASSERT_TRUE(CDate().Write(file));
+        ASSERT_TRUE(file.Close());
+        ASSERT_TRUE(file.OpenForRead(path));
+    }
+    EXPECT_EQ(CDate::Read(file), date);
+    EXPECT_EQ(CDate::Read(file), CDate());
+}
+
+TEST(Date, ReaderClampsOutOfRangeValuesTheHistoryReaderNot) {
+    auto read = [](const char* day, const char* month, const char* year) {
+        return ReadDate(std::string("%INDEX%DATE\n") + day + "\n" + month + "\n" + year +
+                        "\n%INDEXEND%DATE\n")
+            .Split();
+    };
+    EXPECT_EQ(read("5", "6", "85").year, 1985);
+    EXPECT_EQ(read("5", "13", "1990").month, 1);
+    EXPECT_EQ(read("32", "2", "1990").day, 1);
+    EXPECT_EQ(read("3", "2", "1650").year, 2000);
+    EXPECT_EQ(read("3", "2", "2101").year, 2000);
+    // The history reader takes the values as they are.
+    const CDate::Ymd date = ReadDate("%INDEX%DATE\n12\n3\n85\n%INDEXEND%DATE\n", true).Split();
+    EXPECT_EQ(date.year, 85);
+    EXPECT_EQ(date.month, 3);
+    EXPECT_EQ(date.day, 12);
+}
+
+TEST(Date, MissingLinesAndSectionsKeepDefaultsAndLaterValuesReadOn) {
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForReadFromMemory(
+        "%INDEX%REC\n%INDEX%DATE\n7\n%INDEXEND%DATE\n42\n%INDEXEND%REC\n"));
+    ASSERT_TRUE(file.FindSection("REC"));
+    const CDate::Ymd cut = CDate::Read(file).Split();
+    EXPECT_EQ(cut.day, 7);
+    EXPECT_EQ(cut.month, 1);
+    EXPECT_EQ(cut.year, 2000);
+    // The section is gone now: the clamping reader gives its default, the history reader no
+    // date, and neither consumes the value after it.
+    EXPECT_EQ(CDate::Read(file), CDate::FromYmd(2000, 1, 1));
+    EXPECT_EQ(CDate::ReadHistory(file), CDate());
+    std::int32_t value = 0;
+    EXPECT_TRUE(file.ReadNumber(value));
+    EXPECT_EQ(value, 42);
 }
 
 }  // namespace

@@ -1,13 +1,35 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
+#include <fstream>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
+#include "CountriesTestSupport.h"
+#include "DemoInstallation.h"
+#include "KLText.h"
 #include "TempDir.h"
 #include "competition/Competition.h"
+#include "competition/Pool.h"
+#include "exports/WorldDump.h"
+#include "exports/archive/ArchiveChunks.h"
+#include "exports/archive/WorldArchive.h"
+#include "model/CountriesList.h"
+#include "model/DatabaseName.h"
+#include "model/Date.h"
+#include "model/PersonNames.h"
+#include "model/Rules.h"
 #include "model/World.h"
+#include "platform/AtomicFileBatch.h"
 #include "platform/FileFaults.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
+#include "storage/Identifiers.h"
 #include "storage/KLFile.h"
 #include "storage/RecordVersion.h"
 
@@ -225,6 +247,933 @@ TEST(RecordVersion, MissingSectionIsOneAndOldMajorsTakeTheirLastMinor) {
     std::int32_t next = 0;
     EXPECT_TRUE(file.ReadNumber(next));
     EXPECT_EQ(next, 7);
+}
+
+TEST(DatabaseName, PlainNamesAreValid) {
+    for (const std::string& name :
+         std::vector<std::string>{"Meine Datenbank", "db2", "Saison 2006-07", "x.y", "\xE4nderung",
+                                  "tempExport2", "a b"}) {
+        EXPECT_TRUE(IsValidDatabaseName(name)) << name;
+    }
+}
+
+TEST(DatabaseName, NamesThatAreNoFolderOfTheirOwnAreRefused) {
+    for (const std::string& name : std::vector<std::string>{
+             "", ".", "..", "a/b", "a\\b", "a:b", "wer?", "*", "a<b", "a>b", "\"q\"", " lead",
+             "trail ", "tempexport", "TEMPEXPORT", "tempExport", std::string("a\tb"),
+             std::string("a\nb"), std::string("a\x7F")}) {
+        EXPECT_FALSE(IsValidDatabaseName(name)) << name;
+    }
+}
+
+TEST(DatabaseName, OnlyDirectChildrenOfTheDatabasesFolderMayBeReplaced) {
+    const test::TempDir temp;
+    const fs::path databases = temp.Path() / "database";
+    fs::create_directories(databases / "eins" / "innen");
+    fs::create_directories(temp.Path() / "draussen");
+    fs::create_directory_symlink(temp.Path() / "draussen", databases / "link");
+
+    EXPECT_TRUE(IsDatabaseFolderOf(databases, databases / "eins"));
+    EXPECT_TRUE(IsDatabaseFolderOf(databases, databases / "neu"));  // not made yet
+    EXPECT_TRUE(IsDatabaseFolderOf(databases / ".", databases / "eins"));
+    EXPECT_FALSE(IsDatabaseFolderOf(databases, databases));
+    EXPECT_FALSE(IsDatabaseFolderOf(databases, databases / "."));
+    EXPECT_FALSE(IsDatabaseFolderOf(databases, databases / ".."));
+    EXPECT_FALSE(IsDatabaseFolderOf(databases, databases / "eins" / "innen"));
+    EXPECT_FALSE(IsDatabaseFolderOf(databases, databases / "eins" / ".." / ".." / "draussen"));
+    EXPECT_FALSE(IsDatabaseFolderOf(databases, databases / "link"));
+}
+
+using Names = std::array<std::string, 5>;
+
+// The first field names every language without its own; empty fields vanish as with a tokenizer;
+// short codes keep three characters.
+TEST(CountriesList, FirstFieldNamesEveryLanguageWithoutItsOwn) {
+    const auto entries = ParseCountriesList(
+        "Deutschland,Germany\nDEU,GER\n1\n2\n3\n4\nA,,C,D\nLONG,AB,xyzw\n0\n0\n0\n0\n");
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].names,
+              (Names{"Deutschland", "Germany", "Deutschland", "Deutschland", "Deutschland"}));
+    EXPECT_EQ(entries[0].shortNames, (Names{"DEU", "GER", "DEU", "DEU", "DEU"}));
+    EXPECT_EQ(entries[1].names, (Names{"A", "C", "D", "A", "A"}));
+    EXPECT_EQ(entries[1].shortNames, (Names{"LON", "AB", "xyz", "LON", "LON"}));
+}
+
+TEST(CountriesList, AttributeLinesAndContinentByte) {
+    // Line 3 is A, line 6 is B: the continent byte is B * 8 + A.
+    const auto entries = ParseCountriesList("N\nNNN\n3\n17\n42\n5\n");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].firstAttribute, 17);
+    EXPECT_EQ(entries[0].secondAttribute, 42);
+    EXPECT_EQ(entries[0].continentByte, 5 * 8 + 3);
+
+    // Values far outside a byte (found by the fuzzer: 0x55555555 * 8 overflowed) keep the low
+    // byte of B * 8 + A, as small ones do.
+    const auto huge = ParseCountriesList("N\nNNN\n3\n0\n0\n1431655765\n");
+    ASSERT_EQ(huge.size(), 1u);
+    EXPECT_EQ(huge[0].continentByte, 0xAB);  // 0x2AAAAAAA8 + 3
+}
+
+TEST(CountriesList, CrLfLinesAndSuccessiveRecords) {
+    const auto entries = ParseCountriesList(
+        "Albanien\r\nALB\r\n0\r\n1\r\n2\r\n0\r\nAndorra\r\nAND\r\n0\r\n1\r\n2\r\n0\r\n");
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].names[0], "Albanien");
+    EXPECT_EQ(entries[1].names[0], "Andorra");
+    EXPECT_EQ(entries[1].shortNames[0], "AND");
+}
+
+TEST(CountriesList, CutRecordKeepsWhatItHasAndLongLinesAreCut) {
+    const std::string longName(1500, 'x');
+    const auto entries = ParseCountriesList(longName + "\nLLL\n4");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].names[0].size(), 998u);
+    EXPECT_EQ(entries[0].shortNames[0], "LLL");
+    EXPECT_EQ(entries[0].continentByte, 4);
+}
+
+TEST(CountriesList, AtMost206Records) {
+    std::string content;
+    for (int i = 0; i < 210; ++i) {
+        content += "C" + std::to_string(i) + "\nCCC\n0\n0\n0\n0\n";
+    }
+    const auto entries = ParseCountriesList(content);
+    ASSERT_EQ(entries.size(), 206u);
+    EXPECT_EQ(entries.back().names[0], "C205");
+}
+
+TEST(ShortNames, SurnameCommaBlankInitialPointAndForPoolEntriesNoBlank) {
+    EXPECT_EQ(ShortName("Hans", "M\xFCller"), "M\xFCller, H.");
+    EXPECT_EQ(ShortName("\xC9mile", "Zola"), "Zola, \xC9.");
+    EXPECT_EQ(ShortName("", "M\xFCller"), "M\xFCller");
+    EXPECT_EQ(ShortName("Hans", ""), "Hans");
+    EXPECT_EQ(ShortName("", ""), "");
+    // Pool entries have no blank after the comma.
+    EXPECT_EQ(PoolShortName("Hans", "M\xFCller"), "M\xFCller,H.");
+    EXPECT_EQ(PoolShortName("", "M\xFCller"), "M\xFCller");
+}
+
+TEST(NameCleaning, TrimRemovesBlanksAtBothEndsOnlyAndPlayerNamesLoseRunsOfBlanks) {
+    EXPECT_EQ(TrimName("\xA0 Otto \xA0"), "Otto");
+    EXPECT_EQ(TrimName("Otto  von\240Bismarck"), "Otto  von\240Bismarck");
+    EXPECT_EQ(TrimName(" \xA0 "), "");
+    // Player names lose line breaks, tabs and runs of blanks too.
+    EXPECT_EQ(CleanPlayerName("  Hans \t  Peter\r\n"), "Hans Peter");
+    EXPECT_EQ(CleanPlayerName("\xA0\tJan\nvan   Wetering\t"), "Jan van Wetering");
+    EXPECT_EQ(CleanPlayerName("\t\r\n"), "");
+    EXPECT_EQ(CleanPlayerName("Zelino"), "Zelino");
+}
+
+TEST(FoldedName, IsWrittenWithExpansionsAndCutToTheBuffer) {
+    std::array<char, 32> buffer{};
+    EXPECT_EQ(WriteFoldedName("Stra\337e M\xFCller", buffer.data(), buffer.size()), 14u);
+    EXPECT_STREQ(buffer.data(), "Strasse Muller");
+
+    buffer.fill('#');
+    EXPECT_EQ(WriteFoldedName("Stra\337e", buffer.data(), 6), 5u);
+    EXPECT_STREQ(buffer.data(), "Stras");
+    EXPECT_EQ(buffer[6], '#');
+
+    EXPECT_EQ(WriteFoldedName("abc", buffer.data(), 1), 0u);
+    EXPECT_STREQ(buffer.data(), "");
+    EXPECT_EQ(WriteFoldedName("abc", nullptr, 8), 0u);
+    buffer[0] = '#';
+    EXPECT_EQ(WriteFoldedName("abc", buffer.data(), 0), 0u);
+    EXPECT_EQ(buffer[0], '#');
+}
+
+using test::Club;
+using test::FileNames;
+using test::kCountry;
+
+class WorldFiles : public test::CountriesTest {
+protected:
+    void Save(CWorld& target, const TempDir& folder) {
+        target.SetDirectory(folder.Path());
+        ASSERT_TRUE(target.Save(progress, ui));
+    }
+    // A fresh world loaded from the folder.
+    std::unique_ptr<CWorld> Loaded(const fs::path& folder) {
+        auto loaded = std::make_unique<CWorld>(install.Path());
+        Prepare(*loaded);
+        EXPECT_TRUE(loaded->Load(folder, progress));
+        return loaded;
+    }
+
+    CScriptedUserInterface ui;
+    CRecordingProgress progress;
+};
+
+TEST_F(WorldFiles, HandMadeDatabaseSavesAgainByteForByteAndDumpsAlike) {
+    const std::unique_ptr<CWorld> first = Loaded(test::FixtureDatabase());
+    const TempDir once;
+    Save(*first, once);
+    const std::unique_ptr<CWorld> second = Loaded(once.Path());
+    const TempDir twice;
+    Save(*second, twice);
+
+    const std::set<std::string> names = FileNames(once.Path());
+    ASSERT_EQ(names, FileNames(twice.Path()));
+    EXPECT_EQ(names.size(), 208u);  // 206 countries, "Rules.sav", "Without.sav"
+    for (const std::string& name : names) {
+        EXPECT_EQ(ReadFile(once / name), ReadFile(twice / name)) << name;
+    }
+    const std::string dump = DumpWorldJson(*first);
+    EXPECT_EQ(dump, DumpWorldJson(*second));
+    // Texts are UTF-8 in the dump.
+    EXPECT_NE(dump.find("\"M\xC3\xB6ller\""), std::string::npos);
+    const std::string altmark = DumpWorldJson(*first, 6);
+    EXPECT_NE(altmark.find("Altstadt 04"), std::string::npos);
+    EXPECT_EQ(altmark.find("Nordhafen"), std::string::npos);
+    EXPECT_EQ(altmark.find("withoutClub"), std::string::npos);
+}
+
+TEST_F(WorldFiles, HandMadeDatabaseReadsAsItsLayoutsSay) {
+    const std::unique_ptr<CWorld> loaded = Loaded(test::FixtureDatabase());
+    const CWorld& w = *loaded;
+    EXPECT_EQ(w.CountryCount(), 4);
+
+    // Current layout: every section, the staff pool included.
+    const CCountry& testland = w.Country(5);
+    EXPECT_EQ(std::tuple(testland.ClubCount(), testland.Staff().size(), testland.Referees().size(),
+                         testland.Stadiums().size(), testland.ManagerIds().size(),
+                         testland.UsedPoolEntries()),
+              std::tuple(3, 2u, 2u, 2u, 2u, 3));
+    EXPECT_EQ(testland.Staff()[0].Surname().View(), "Griff");
+    EXPECT_EQ(testland.PlayerPool()[0].PreferredClub(), CPoolEntry::kCreateAClub);
+    EXPECT_EQ(testland.PlayerPool()[1].PreferredClub(), Club(2));
+    EXPECT_EQ(testland.PlayerPool()[2].TeamPart(), 0);  // its line is missing
+    EXPECT_EQ(testland.Settings().averageStrength, 66);
+    EXPECT_EQ(testland.Settings().notes,
+              "Erste Zeile der Notizen.\r\nZweite Zeile.\r\n\r\nNach einer Leerzeile.");
+    EXPECT_EQ(testland.Settings().nationalCoach.Surname().View(), "Bundes");
+    EXPECT_EQ(testland.LevelNames(0)[0].View(), "Oberliga");
+    const CClub& harbour = *testland.Club(Club(1));
+    EXPECT_EQ(harbour.Rivals()[1], Club(3) | kSecondTeamFlag);
+    EXPECT_EQ(w.Person(101)->StageName().View(), ";Jonny");
+    EXPECT_EQ(w.Person(102)->Surname().View(), "\"Der Turm\" Tauber");
+    // Years of the game's own time stay as they are, whatever the clock says.
+    EXPECT_EQ(std::tuple(w.Person(101)->ClubSince(), w.Person(101)->ContractUntil()),
+              std::tuple(2001, 2009));
+
+    // Clashing person ids: the later persons got the smallest free ids from the count + 1.
+    ASSERT_EQ(testland.Club(Club(3))->PersonIds().size(), 1u);
+    EXPECT_EQ(testland.Club(Club(3))->PersonIds()[0], 4u);
+    EXPECT_EQ(w.Person(4)->Surname().View(), "Berg");
+    EXPECT_EQ(w.Person(101)->Surname().View(), "M\xF6ller");
+    EXPECT_EQ(w.Country(8).Club(MakeClubId(8, 1))->PersonIds(),
+              (std::vector<std::uint32_t>{6, 8, 9}));
+
+    // Major 8197: a third of the strength, level pools made from the leagues.
+    const CCountry& altmark = w.Country(6);
+    EXPECT_EQ(std::tuple(altmark.Settings().averageStrength, altmark.Settings().optionValue,
+                         altmark.Settings().settings4[3], altmark.Settings().relegated[1]),
+              std::tuple(60, 0, 11, 1));
+    const auto poolTeams = [&w](int level) {
+        const auto* pool =
+            dynamic_cast<const CDBPool*>(w.Competition(MakeCompetitionId(6, kPoolType, level)));
+        return pool != nullptr ? pool->Teams() : std::vector<std::uint32_t>{};
+    };
+    EXPECT_EQ(poolTeams(0),
+              (std::vector<std::uint32_t>{MakeClubId(6, 1), MakeClubId(6, 2), MakeClubId(6, 4)}));
+    EXPECT_EQ(poolTeams(1),
+              (std::vector<std::uint32_t>{MakeClubId(6, 3), MakeClubId(6, 1) | kSecondTeamFlag}));
+    EXPECT_EQ(altmark.Club(MakeClubId(6, 1))->BadgePath().View(), "color\\badge\\bl_256.tga");
+
+    // Major 8196: 40 is out of range once tripled; the stray MANAGER is no further manager.
+    const CCountry& uraltland = w.Country(7);
+    EXPECT_EQ(std::tuple(uraltland.Settings().averageStrength, uraltland.Settings().optionFlags,
+                         uraltland.Settings().optionValue, uraltland.PlayerPool()[0].TeamPart()),
+              std::tuple(100, 4, 5, 3));
+    EXPECT_EQ(uraltland.Settings().nationalCoach.FirstName().View(), "Ulf");
+    ASSERT_EQ(uraltland.ManagerIds().size(), 1u);
+    EXPECT_EQ(w.Manager(uraltland.ManagerIds()[0])->FirstName().View(), "Uwe");
+    EXPECT_EQ(uraltland.Settings().notes, "Alte Notiz");
+
+    // The players without club, under new ids after every other person.
+    ASSERT_EQ(w.WithoutClub().Count(), 2);
+    EXPECT_EQ(w.WithoutClub().At(0)->Surname().View(), "%Prozent");
+    EXPECT_EQ(w.WithoutClub().Ids(), (std::vector<std::uint32_t>{10, 11}));
+}
+
+TEST_F(WorldFiles, UnusualNamesAndLongNotesLeaveTheOtherRecordsIntact) {
+    AddClubs({1, 2, 3});
+    const std::string longNote(5000, 'n');
+    CClub& odd = *Country().Club(Club(2));
+    odd.SetName(0, "%Prozent \"Zitat\"");
+    odd.SetNote(longNote);
+    odd.SetFansName("%Fans");
+    odd.SetMascot(";Kommentar");
+    CPlayer& oddPlayer = AddPlayer(odd);
+    oddPlayer.SetSurname("%Quote\"s");
+    oddPlayer.SetFirstName("\"Bob\"");
+    oddPlayer.SetNote(longNote);
+    for (const std::uint16_t index : {1, 3}) {
+        CClub& club = *Country().Club(Club(index));
+        club.SetName(0, "Normal " + std::to_string(index));
+        club.SetNote("Kurz");
+        AddPlayer(club).SetSurname("Spieler " + std::to_string(index));
+    }
+    Country().Referees().resize(1);
+    Country().Referees()[0].SetNames("%Rolf", "Richter \"R\"");
+    Country().Settings().newspaper = "%Blatt";
+    Country().Settings().notes = std::string(3000, 'x') + "\r\nEnde";
+    Country().Settings().averageStrength = 55;
+    Country().Settings().nationalCoach.SetSurname("Coach");
+    world.Country(6).AddClub(1).SetName(0, "Nachbar");
+
+    const TempDir folder;
+    Save(world, folder);
+    const std::unique_ptr<CWorld> loaded = Loaded(folder.Path());
+    const CCountry& country = loaded->Country(kCountry);
+    ASSERT_EQ(country.ClubCount(), 3);
+    const CClub& read = *country.Club(Club(2));
+    // A quote inside a quoted list becomes an apostrophe; lines keep their first 1023 bytes.
+    EXPECT_EQ(read.Name(0), "%Prozent 'Zitat'");
+    EXPECT_EQ(read.FansName().View(), "%Fans");
+    EXPECT_EQ(read.Mascot().View(), ";Kommentar");
+    EXPECT_EQ(read.Note(), longNote.substr(0, CKLFile::kMaxLine));
+    ASSERT_EQ(read.PersonIds().size(), 1u);
+    const CPlayer& readPlayer = *loaded->Person(read.PersonIds()[0]);
+    EXPECT_EQ(readPlayer.Surname().View(), "%Quote\"s");
+    EXPECT_EQ(readPlayer.FirstName().View(), "\"Bob\"");
+    EXPECT_EQ(readPlayer.Note(), longNote.substr(0, CKLFile::kMaxLine));
+    for (const std::uint16_t index : {1, 3}) {
+        const CClub& club = *country.Club(Club(index));
+        EXPECT_EQ(club.Name(0), "Normal " + std::to_string(index));
+        EXPECT_EQ(club.Note(), "Kurz");
+        ASSERT_EQ(club.PersonIds().size(), 1u);
+        EXPECT_EQ(loaded->Person(club.PersonIds()[0])->Surname().View(),
+                  "Spieler " + std::to_string(index));
+    }
+    EXPECT_EQ(country.Referees()[0].FirstName().View(), "%Rolf");
+    EXPECT_EQ(country.Referees()[0].Surname().View(), "Richter \"R\"");
+    EXPECT_EQ(country.Settings().newspaper, "%Blatt");
+    EXPECT_EQ(country.Settings().averageStrength, 55);
+    EXPECT_EQ(country.Settings().nationalCoach.Surname().View(), "Coach");
+    EXPECT_EQ(loaded->Country(6).Club(MakeClubId(6, 1))->Name(0), "Nachbar");
+}
+
+// --- file size
+
+// A country file larger than any fixed read buffer: the padding puts the 5 MiB mark into the
+// middle of the clubs, where a cut read would lose the rest without a word.
+TEST_F(WorldFiles, CountryFileBeyondFiveMebibytesLoadsWhole) {
+    constexpr int kGermany = 14;
+    const fs::path demo = test::SmallDemoDatabase();
+    const std::string original = ReadFile(demo / "Country14.sav");
+    const std::size_t firstLineEnd = original.find('\n') + 1;
+    const std::size_t fiveMebibytes = std::size_t{5} << 20;
+    std::string padding;
+    while (padding.size() + original.size() / 2 < fiveMebibytes) {
+        padding += "; " + std::string(200, '-') + "\r\n";
+    }
+    const TempDir folder;
+    test::WriteFile(folder / "Country14.sav",
+                    original.substr(0, firstLineEnd) + padding + original.substr(firstLineEnd));
+    ASSERT_GT(fs::file_size(folder / "Country14.sav"), fiveMebibytes);
+
+    CWorld plain(test::SmallDemoInstallation());
+    CWorld padded(test::SmallDemoInstallation());
+    for (CWorld* target : {&plain, &padded}) {
+        Prepare(*target);
+    }
+    plain.Load(demo, progress);
+    padded.Load(folder.Path(), progress);
+    ASSERT_GT(plain.Country(kGermany).ClubCount(), 10);
+    EXPECT_EQ(padded.Country(kGermany).ClubCount(), plain.Country(kGermany).ClubCount());
+    // Compared as a whole: a printed difference of two such dumps would take minutes.
+    EXPECT_TRUE(DumpWorldJson(padded, kGermany) == DumpWorldJson(plain, kGermany));
+}
+
+// --- players without club
+
+TEST_F(WorldFiles, AnEmptyListOfPlayersWithoutClubIsWrittenWithCountZero) {
+    const TempDir folder;
+    ASSERT_TRUE(world.WithoutClub().Save(folder.Path()));
+    EXPECT_EQ(ReadFile(folder / "Without.sav"), "%INDEX%WITHOUT\r\n0\r\n%INDEXEND%WITHOUT\r\n");
+    EXPECT_EQ(Loaded(folder.Path())->WithoutClub().Count(), 0);
+}
+
+TEST_F(WorldFiles, PlayersWithoutClubGetFreshIdsAndLeaveClubPlayersAlone) {
+    AddClubs({1});
+    CPlayer& clubPlayer = AddPlayer(*Country().Club(Club(1)));
+    clubPlayer.SetSurname("Verein");
+    CPlayer& free = world.CreatePerson(0, false);
+    free.SetSurname("Frei");
+    world.WithoutClub().Append(free);
+    ASSERT_EQ(free.Id(), 2u);
+
+    // The club player is saved with the id the player without club has now.
+    const TempDir folder;
+    std::string text = WrittenCountry();
+    const std::string idLine = "\r\n1\r\n%INDEX%PLAYER";
+    text.replace(text.find(idLine), idLine.size(), "\r\n2\r\n%INDEX%PLAYER");
+    test::WriteFile(folder / "Country5.sav", text);
+    ASSERT_TRUE(world.WithoutClub().Save(folder.Path()));
+
+    const std::unique_ptr<CWorld> loaded = Loaded(folder.Path());
+    EXPECT_EQ(loaded->Person(2)->Surname().View(), "Verein");
+    ASSERT_EQ(loaded->WithoutClub().Count(), 1);
+    EXPECT_EQ(loaded->WithoutClub().Ids()[0], 3u);
+    EXPECT_EQ(loaded->WithoutClub().At(0)->Surname().View(), "Frei");
+    EXPECT_EQ(loaded->WithoutClub().At(1), nullptr);
+}
+
+TEST_F(WorldFiles, PersonsMoveBetweenClubsAndTheListWithoutClub) {
+    AddClubs({1, 2});
+    CClub& club = *Country().Club(Club(1));
+    const std::uint32_t kept = AddPlayer(club).Id();
+    const std::uint32_t deleted = AddPlayer(club).Id();
+
+    RemovePersonFromClub(world, club, deleted, EPersonRemoval::kDelete);
+    EXPECT_EQ(world.Person(deleted), nullptr);
+    RemovePersonFromClub(world, club, kept, EPersonRemoval::kWithoutClub);
+    EXPECT_TRUE(club.PersonIds().empty());
+    EXPECT_EQ(world.WithoutClub().Ids(), std::vector<std::uint32_t>{kept});
+
+    CClub& other = *Country().Club(Club(2));
+    EXPECT_FALSE(MoveWithoutClubToClub(world, deleted, other));
+    ASSERT_TRUE(MoveWithoutClubToClub(world, kept, other));
+    EXPECT_EQ(other.PersonIds(), std::vector<std::uint32_t>{kept});
+    EXPECT_EQ(world.WithoutClub().Count(), 0);
+
+    RemovePersonFromClub(world, other, kept, EPersonRemoval::kWithoutClub);
+    DeleteWithoutClub(world, kept);
+    EXPECT_EQ(world.Person(kept), nullptr);
+    EXPECT_EQ(world.WithoutClub().Count(), 0);
+}
+
+// Country files that exist but do not read whole: the load names them once, and until the user
+// confirms, no save, save elsewhere or archive export replaces their bytes by the part in memory.
+
+constexpr int kEngland = 50;
+constexpr int kGermany = 14;
+
+std::string CountryFile(int number) {
+    return "Country" + std::to_string(number) + ".sav";
+}
+
+bool HasCountryEnd(const std::string& text) {
+    return text.find("%INDEXEND%COUNTRY\r\n") != std::string::npos;
+}
+
+// A copy of the small demo database in which the test damages files.
+class DamagedCountryFiles : public ::testing::Test {
+protected:
+    DamagedCountryFiles() {
+        fs::copy(test::SmallDemoDatabase(), database.Path(), fs::copy_options::recursive);
+    }
+
+    fs::path File(int number) const { return database / CountryFile(number); }
+    std::string Original(int number) const {
+        return ReadFile(test::SmallDemoDatabase() / CountryFile(number));
+    }
+    // The file with another first line: its country section cannot be found.
+    std::string ReplaceFirstLine(int number) {
+        std::string text = Original(number);
+        text.replace(0, text.find('\n'), "%INDEX%COUNTRX\r");
+        WriteFile(File(number), text);
+        return text;
+    }
+    std::string Cut(int number, std::size_t length) {
+        const std::string text = Original(number).substr(0, length);
+        WriteFile(File(number), text);
+        return text;
+    }
+    void Load() {
+        world.InitialiseCountries();
+        world.Load(database.Path(), progress, ui);
+    }
+    // England's first line replaced, Germany's file cut, loaded.
+    void LoadTwoDamaged() {
+        replaced = ReplaceFirstLine(kEngland);
+        cut = Cut(kGermany, 300000);
+        Load();
+    }
+    std::vector<std::string> Errors() const { return ui.Texts(Kind::Error); }
+
+    TempDir database;
+    CWorld world{test::SmallDemoInstallation()};
+    CSilentProgress progress;
+    CScriptedUserInterface ui;
+    std::string replaced;
+    std::string cut;
+};
+
+TEST_F(DamagedCountryFiles, WholeFilesAndMissingOnesAreNoDamage) {
+    fs::remove(File(kEngland));
+    Load();
+    EXPECT_TRUE(world.DamagedCountries().empty());
+    EXPECT_TRUE(ui.Messages().empty());
+    EXPECT_EQ(world.Country(kEngland).ClubCount(), 0);
+}
+
+TEST_F(DamagedCountryFiles, CutFileKeepsWhatItHeldAndIsNamed) {
+    const std::string original = Original(kEngland);
+    Cut(kEngland, original.size() / 2);
+    Load();
+    EXPECT_EQ(world.DamagedCountries(), std::vector<int>{kEngland});
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find("England"), std::string::npos);
+    // Read as far as it goes: some of its clubs, not all.
+    EXPECT_GT(world.Country(kEngland).ClubCount(), 0);
+    CWorld whole(test::SmallDemoInstallation());
+    whole.InitialiseCountries();
+    whole.Load(test::SmallDemoDatabase(), progress);
+    EXPECT_LT(world.Country(kEngland).ClubCount(), whole.Country(kEngland).ClubCount());
+}
+
+// Sizes the reader refuses count as unreadable; a sparse file costs no disk.
+TEST_F(DamagedCountryFiles, UnreadableFileIsNamedAndLeftAlone) {
+    const std::string original = Original(kEngland);
+    fs::resize_file(File(kEngland), CKLFile::kMaxFileSize + 1);
+    Load();
+    EXPECT_EQ(world.DamagedCountries(), std::vector<int>{kEngland});
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_TRUE(world.Save(progress, ui));
+    EXPECT_EQ(fs::file_size(File(kEngland)), CKLFile::kMaxFileSize + 1);
+}
+
+TEST_F(DamagedCountryFiles, SeveralDamagedFilesShareOneMessage) {
+    ReplaceFirstLine(kEngland);
+    Cut(kGermany, 1000);
+    Load();
+    EXPECT_EQ(world.DamagedCountries(), (std::vector<int>{kGermany, kEngland}));
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    const std::string text = Errors().at(0);
+    EXPECT_NE(text.find("Deutschland (Country14.sav)"), std::string::npos) << text;
+    EXPECT_NE(text.find("England (Country50.sav)"), std::string::npos) << text;
+}
+
+TEST_F(DamagedCountryFiles, SaveLeavesThemInPlaceAndWritesTheRest) {
+    LoadTwoDamaged();
+    const int other = 170;
+    world.Country(other).SetName(0, "Anders");
+    world.Country(other).Clubs().begin()->second->SetName(0, "Neuer Name");
+    ASSERT_TRUE(world.Save(progress, ui));
+
+    EXPECT_TRUE(ReadFile(File(kEngland)) == replaced);
+    EXPECT_TRUE(ReadFile(File(kGermany)) == cut);
+    EXPECT_NE(ReadFile(File(other)).find("Neuer Name"), std::string::npos);
+    EXPECT_EQ(Errors().size(), 1u);  // the load's message only
+}
+
+TEST_F(DamagedCountryFiles, SaveIntoAnotherFolderCopiesTheirBytes) {
+    LoadTwoDamaged();
+    const TempDir elsewhere;
+    world.SetDirectory(elsewhere.Path());
+    ASSERT_TRUE(world.Save(progress, ui));
+    EXPECT_TRUE(ReadFile(elsewhere / CountryFile(kEngland)) == replaced);
+    EXPECT_TRUE(ReadFile(elsewhere / CountryFile(kGermany)) == cut);
+    // The source folder is untouched and still what the copy came from.
+    EXPECT_TRUE(ReadFile(File(kGermany)) == cut);
+}
+
+TEST_F(DamagedCountryFiles, ConfirmedCountriesAreWrittenFromMemory) {
+    LoadTwoDamaged();
+    world.ConfirmDamagedCountries({kGermany});
+    EXPECT_EQ(world.DamagedCountries(), std::vector<int>{kEngland});
+    ASSERT_TRUE(world.Save(progress, ui));
+    EXPECT_TRUE(ReadFile(File(kEngland)) == replaced);
+    const std::string written = ReadFile(File(kGermany));
+    EXPECT_TRUE(HasCountryEnd(written));
+    EXPECT_FALSE(written == cut);
+}
+
+TEST_F(DamagedCountryFiles, ArchiveExportCarriesTheirBytes) {
+    LoadTwoDamaged();
+    const TempDir documents;
+    const TempDir output;
+    const fs::path archive = output / "welt.tdb";
+    ASSERT_TRUE(ExportWorld(world, archive, documents.Path(), progress, ui));
+    EXPECT_EQ(world.Directory(), database.Path());
+
+    CArchiveReader reader;
+    ASSERT_TRUE(reader.Open(archive));
+    int seen = 0;
+    while (const auto chunk = reader.ReadChunk()) {
+        if (chunk->tag != EChunkTag::Country) {
+            continue;
+        }
+        const std::string payload(chunk->data.begin(), chunk->data.end());
+        const int number = static_cast<unsigned char>(payload[0]);
+        if (number == kEngland || number == kGermany) {
+            ++seen;
+            EXPECT_TRUE(payload.substr(4) == (number == kEngland ? replaced : cut)) << number;
+        }
+    }
+    EXPECT_TRUE(reader.ReadToEnd());
+    EXPECT_EQ(seen, 2);
+}
+
+TEST_F(DamagedCountryFiles, AFreshLoadForgetsTheMarks) {
+    ReplaceFirstLine(kEngland);
+    Load();
+    ASSERT_EQ(world.DamagedCountries().size(), 1u);
+    WriteFile(File(kEngland), Original(kEngland));
+    Load();
+    EXPECT_TRUE(world.DamagedCountries().empty());
+    EXPECT_EQ(Errors().size(), 1u);
+}
+
+using test::Lines;
+
+std::string Digits(std::initializer_list<int> numbers) {
+    std::string text;
+    for (int number : numbers) {
+        text += std::to_string(number);
+    }
+    return text;
+}
+
+// Every field different, so that a swapped or shifted value shows.
+CRules Filled() {
+    CRules rules;
+    for (int continent = 0; continent < kContinentCount; ++continent) {
+        for (int language = 0; language < kLanguageCount; ++language) {
+            for (int competition = 0; competition < CRules::kCompetitionCount; ++competition) {
+                rules.SetCompetitionName(competition, continent, language,
+                                         "N" + Digits({competition, continent, language}));
+            }
+            rules.SetThirdShortName(continent, language, "K" + Digits({continent, language}));
+        }
+        for (int competition = 0; competition < CRules::kCompetitionCount; ++competition) {
+            rules.SetTitleHolder(competition, continent,
+                                 MakeClubId(continent + 1, competition + 1));
+            rules.SetVenue(competition, continent, MakeStadiumRef(continent + 10, competition + 1));
+        }
+    }
+    for (int language = 0; language < kLanguageCount; ++language) {
+        rules.SetWorldName(language, "W" + Digits({language}));
+        rules.SetWorldShortName(language, "S" + Digits({language}));
+    }
+    // The longest texts the fields hold, with a letter of the upper half of the code page.
+    rules.SetCompetitionName(1, 5, 4, "S\374" + std::string(27, 'a'));
+    rules.SetThirdShortName(4, 2, std::string(16, 'k'));
+    rules.SetFurtherTitleHolder(0, MakeClubId(14, kNationalTeamIndex));
+    rules.SetFurtherTitleHolder(1, MakeClubId(14, 3) | kSecondTeamFlag);
+    const std::int32_t values[CRules::kRuleCount] = {1, 0, 2, -1, 77};
+    for (int rule = 0; rule < CRules::kRuleCount; ++rule) {
+        rules.SetRuleValue(rule, values[rule]);
+    }
+    rules.SetSubstitutions(3);
+    return rules;
+}
+
+class Rules : public ::testing::Test {
+protected:
+    static CRules ReadText(const std::string& text) {
+        CKLFile file;
+        EXPECT_TRUE(file.OpenForReadFromMemory(text));
+        CRules rules;
+        EXPECT_TRUE(rules.Read(file));
+        return rules;
+    }
+
+    TempDir folder;
+};
+
+TEST_F(Rules, DefaultsAreEmptyWithSixSubstitutions) {
+    const CRules rules;
+    EXPECT_EQ(rules.Substitutions(), 6);
+    EXPECT_EQ(rules.CompetitionName(2, 5, 4), "");
+    EXPECT_EQ(rules.WorldShortName(0), "");
+    EXPECT_EQ(rules.TitleHolder(2, 5), 0u);
+    EXPECT_EQ(rules.Venue(0, 0), 0u);
+    EXPECT_EQ(rules.FurtherTitleHolder(1), 0u);
+    EXPECT_EQ(rules.RuleValue(4), 0);
+    CRules changed = Filled();
+    changed.Reset();
+    EXPECT_EQ(changed, rules);
+    changed.CopyFrom(Filled());
+    EXPECT_EQ(changed, Filled());
+}
+
+TEST_F(Rules, AccessorsAddressTheirOwnField) {
+    CRules rules = Filled();
+    EXPECT_EQ(rules.CompetitionName(0, 3, 2), "N032");
+    EXPECT_EQ(rules.CompetitionName(2, 1, 0), "N210");
+    EXPECT_EQ(rules.ThirdShortName(5, 4), "K54");
+    EXPECT_EQ(rules.WorldName(3), "W3");
+    EXPECT_EQ(rules.WorldShortName(1), "S1");
+    EXPECT_EQ(rules.TitleHolder(1, 4), MakeClubId(5, 2));
+    EXPECT_EQ(rules.Venue(2, 0), MakeStadiumRef(10, 3));
+    // Fields keep their terminating zero within their size.
+    rules.SetWorldName(0, std::string(40, 'x'));
+    rules.SetWorldShortName(0, std::string(40, 'x'));
+    EXPECT_EQ(rules.WorldName(0).size(), 29u);
+    EXPECT_EQ(rules.WorldShortName(0).size(), 16u);
+    rules.SetSubstitutions(9);
+    EXPECT_EQ(rules.Substitutions(), 7);
+    rules.SetSubstitutions(-1);
+    EXPECT_EQ(rules.Substitutions(), 0);
+    EXPECT_THROW((void)rules.CompetitionName(3, 0, 0), std::out_of_range);
+    EXPECT_THROW(rules.SetTitleHolder(0, 6, 1), std::out_of_range);
+    EXPECT_THROW((void)rules.WorldName(5), std::out_of_range);
+    EXPECT_EQ(ContinentName(1), "S\374damerika");
+    EXPECT_EQ(ContinentName(5), "Ozeanien");
+    EXPECT_EQ(ContinentName(6), "");
+}
+
+TEST_F(Rules, FileRoundTripsFieldByFieldAndByteForByte) {
+    const CRules filled = Filled();
+    ASSERT_TRUE(filled.Save(folder.Path()));
+    const std::string written = ReadFile(folder / "Rules.sav");
+    CRules read;
+    ASSERT_TRUE(read.Load(folder.Path()));
+    EXPECT_EQ(read, filled);
+    const TempDir again;
+    ASSERT_TRUE(read.Save(again.Path()));
+    EXPECT_EQ(ReadFile(again / "Rules.sav"), written);
+}
+
+TEST_F(Rules, FileLayout) {
+    ASSERT_TRUE(Filled().Save(folder.Path()));
+    const std::vector<std::string> lines = Lines(ReadFile(folder / "Rules.sav"));
+    ASSERT_EQ(lines.size(), 75u);
+    EXPECT_EQ(lines[0], "%INDEX%RULES_AND_MISC");
+    EXPECT_EQ(lines[1], "%INDEX%VERSION");
+    EXPECT_EQ(lines[2], "537264132");
+    // First and second names per continent, then the world competition's name.
+    EXPECT_EQ(lines[4], R"("N000","N001","N002","N003","N004")");
+    EXPECT_EQ(lines[5], R"("N100","N101","N102","N103","N104")");
+    EXPECT_EQ(lines[6], R"("N010","N011","N012","N013","N014")");
+    EXPECT_EQ(lines[16], R"("W0","W1","W2","W3","W4")");
+    // Third names and short names per continent, then the world short name.
+    EXPECT_EQ(lines[17], R"("N200","N201","N202","N203","N204")");
+    EXPECT_EQ(lines[18], R"("K00","K01","K02","K03","K04")");
+    EXPECT_EQ(lines[28], R"("K50","K51","K52","K53","K54")");
+    EXPECT_EQ(lines[29], R"("S0","S1","S2","S3","S4")");
+    // Title holder and venue per continent, competition by competition.
+    EXPECT_EQ(lines[30], std::to_string(MakeClubId(1, 1)));
+    EXPECT_EQ(lines[31], std::to_string(MakeStadiumRef(10, 1)));
+    EXPECT_EQ(lines[32], std::to_string(MakeClubId(1, 2)));
+    EXPECT_EQ(lines[36], std::to_string(MakeClubId(2, 1)));
+    EXPECT_EQ(lines[65], std::to_string(MakeStadiumRef(15, 3)));
+    EXPECT_EQ(lines[66], std::to_string(MakeClubId(14, kNationalTeamIndex)));
+    EXPECT_EQ(lines[67], std::to_string(MakeClubId(14, 3) | kSecondTeamFlag));
+    EXPECT_EQ(lines[68], "1");
+    EXPECT_EQ(lines[71], "-1");
+    EXPECT_EQ(lines[72], "77");
+    EXPECT_EQ(lines[73], "3");
+    EXPECT_EQ(lines[74], "%INDEXEND%RULES_AND_MISC");
+}
+
+TEST_F(Rules, OldFileFillsTheMatchingFieldsAndLeavesTheRestEmpty) {
+    const std::string values = R"("Meisterrunde","Masters Round","Ronde","Ronda","Girone")"
+                               "\n"
+                               R"("Sternpokal","Star Cup","C3","C3","C3")"
+                               "\n"
+                               R"("Copa Austral","Austral","Aus","Aus","Aus")"
+                               "\n"
+                               R"("Erdkugel","Globe Cup","Globe","Globo","Globo")"
+                               "\n"
+                               R"("SP-Quali","SC Qualifying","Q","Q","Q")"
+                               "\n"
+                               R"("SPQ","SPQ","SPQ","SPQ","SPQ")"
+                               "\n"
+                               R"("Copa-Quali","Copa Qualifying","Q","Q","Q")"
+                               "\n"
+                               R"("EK","GC","GL","GL","GL")"
+                               "\n"
+                               "917505\n983041\n1048577\n917506\n65537\n0\n"
+                               "983039\n0\n1\n1\n0\n0\n4\n5\n";
+    for (const std::string version : {"%INDEX%VERSION\n537133056\n%INDEXEND%VERSION\n", ""}) {
+        const CRules r =
+            ReadText("%INDEX%RULES_AND_MISC\n" + version + values + "%INDEXEND%RULES_AND_MISC\n");
+        using Texts = std::vector<std::string_view>;
+        EXPECT_EQ((Texts{r.CompetitionName(0, 0, 0), r.CompetitionName(0, 0, 4),
+                         r.CompetitionName(1, 0, 1), r.CompetitionName(0, 1, 0), r.WorldName(2),
+                         r.CompetitionName(2, 0, 1), r.ThirdShortName(0, 4),
+                         r.CompetitionName(2, 1, 0), r.WorldShortName(1)}),
+                  (Texts{"Meisterrunde", "Girone", "Star Cup", "Copa Austral", "Globe",
+                         "SC Qualifying", "SPQ", "Copa-Quali", "GC"}));
+        EXPECT_EQ((std::vector<std::uint32_t>{r.TitleHolder(0, 0), r.TitleHolder(0, 1),
+                                              r.TitleHolder(0, 2), r.Venue(0, 0), r.Venue(0, 1),
+                                              r.Venue(0, 2), r.FurtherTitleHolder(0)}),
+                  (std::vector<std::uint32_t>{917505, 983041, 1048577, 917506, 65537, 0, 983039}));
+        EXPECT_EQ(
+            (std::vector<int>{r.RuleValue(0), r.RuleValue(1), r.RuleValue(4), r.Substitutions()}),
+            (std::vector<int>{1, 1, 4, 5}));
+        // What the old layout did not have stays empty.
+        EXPECT_EQ((Texts{r.CompetitionName(1, 1, 0), r.CompetitionName(0, 2, 0),
+                         r.CompetitionName(2, 2, 0), r.ThirdShortName(1, 0)}),
+                  Texts(4));
+        EXPECT_EQ(r.TitleHolder(1, 0) | r.TitleHolder(0, 3) | r.Venue(2, 5), 0u);
+    }
+}
+
+TEST_F(Rules, FileCutShortReadsZerosAndLeavesWhatFollowsReadable) {
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForReadFromMemory(
+        "%INDEX%RULES_AND_MISC\n%INDEX%VERSION\n537264132\n%INDEXEND%VERSION\n"
+        "\"A\",\"B\",\"C\",\"D\",\"E\"\n\"F\"\n%INDEXEND%RULES_AND_MISC\n"
+        "%INDEX%DATE\n24\n12\n1999\n%INDEXEND%DATE\n"));
+    CRules rules = Filled();
+    ASSERT_TRUE(rules.Read(file));
+    EXPECT_EQ(rules.CompetitionName(0, 0, 4), "E");
+    EXPECT_EQ(rules.CompetitionName(1, 0, 0), "F");
+    EXPECT_EQ(rules.CompetitionName(1, 0, 1), "");
+    EXPECT_EQ(rules.CompetitionName(0, 1, 0), "");
+    EXPECT_EQ(rules.TitleHolder(0, 0), 0u);
+    EXPECT_EQ(rules.RuleValue(0), 0);
+    EXPECT_EQ(rules.Substitutions(), 0);
+    EXPECT_EQ(CDate::Read(file), CDate::FromYmd(1999, 12, 24));
+}
+
+TEST_F(Rules, MissingFileOrSectionGivesTheDefaults) {
+    CRules rules = Filled();
+    EXPECT_FALSE(rules.Load(folder.Path()));
+    EXPECT_EQ(rules, CRules());
+
+    WriteFile(folder / "rules.SAV", "%INDEX%OTHER\n1\n%INDEXEND%OTHER\n");
+    rules = Filled();
+    EXPECT_FALSE(rules.Load(folder.Path()));
+    EXPECT_EQ(rules, CRules());
+}
+
+TEST_F(Rules, FileThatCannotBeWrittenReportsFailureAndKeepsThePreviousOne) {
+    WriteFile(folder / "Rules.sav", "previous");
+    {
+        CFileFaults faults(FailWritesTo(folder / "Rules.sav"));
+        CAtomicFileBatch batch(folder.Path(), {.faults = &faults});
+        EXPECT_FALSE(Filled().Save(folder.Path()));
+        EXPECT_FALSE(batch.Commit());
+    }
+    EXPECT_EQ(ReadFile(folder / "Rules.sav"), "previous");
+    EXPECT_FALSE(Filled().Save(folder / "missing"));
+}
+
+// A world whose country 14 holds the clubs 3, 7 and 9 and two stadiums, numbered for saving.
+class RulesInWorld : public Rules {
+protected:
+    RulesInWorld() : world(install.Path()) {
+        world.InitialiseCountries();
+        CCountry& country = world.Country(14);
+        for (std::uint16_t index : {3, 7, 9}) {
+            country.AddClub(index);
+        }
+        country.Stadiums().resize(2);
+        country.RebuildNumbering();
+    }
+
+    TempDir install;
+    CWorld world;
+    CScriptedUserInterface ui;
+    CRecordingProgress progress;
+};
+
+TEST_F(RulesInWorld, CompleteRenumbersTitleHoldersAndDropsDeletedClubs) {
+    CRules rules;
+    rules.SetTitleHolder(0, 0, MakeClubId(14, 7));
+    rules.SetTitleHolder(1, 0, MakeClubId(14, 12));  // deleted
+    rules.SetTitleHolder(2, 0, MakeClubId(20, kNationalTeamIndex));
+    rules.SetTitleHolder(0, 1, MakeClubId(14, 9) | kSecondTeamFlag);
+    rules.SetTitleHolder(1, 1, MakeClubId(0, kNationalTeamIndex));
+    rules.SetTitleHolder(2, 1, 0x02000000u | MakeClubId(20, kNationalTeamIndex));
+    rules.SetTitleHolder(0, 5, MakeClubId(15, 1));  // a country without clubs
+    rules.SetFurtherTitleHolder(0, MakeClubId(14, 3));
+    rules.SetFurtherTitleHolder(1, MakeClubId(206, kNationalTeamIndex) | kSecondTeamFlag);
+    rules.Complete(world);
+    EXPECT_EQ(rules.TitleHolder(0, 0), MakeClubId(14, 2));
+    EXPECT_EQ(rules.TitleHolder(1, 0), 0u);
+    EXPECT_EQ(rules.TitleHolder(2, 0), MakeClubId(20, kNationalTeamIndex));
+    EXPECT_EQ(rules.TitleHolder(0, 1), MakeClubId(14, 3) | kSecondTeamFlag);
+    // A national team of no real country would index past the country table later.
+    EXPECT_EQ(rules.TitleHolder(1, 1), 0u);
+    EXPECT_EQ(rules.TitleHolder(2, 1), 0u);
+    EXPECT_EQ(rules.TitleHolder(0, 5), 0u);
+    EXPECT_EQ(rules.FurtherTitleHolder(0), MakeClubId(14, 1));
+    EXPECT_EQ(rules.FurtherTitleHolder(1), MakeClubId(206, kNationalTeamIndex) | kSecondTeamFlag);
+}
+
+TEST_F(RulesInWorld, CompleteKeepsOnlyVenuesOfExistingStadiums) {
+    CRules rules;
+    rules.SetVenue(0, 0, MakeStadiumRef(14, 1));
+    rules.SetVenue(1, 0, MakeStadiumRef(14, 2));
+    rules.SetVenue(2, 0, MakeStadiumRef(14, 3));  // past the country's two stadiums
+    rules.SetVenue(0, 1, MakeStadiumRef(15, 1));  // a country without stadiums
+    rules.SetVenue(1, 1, MakeStadiumRef(0, 1));
+    rules.SetVenue(2, 1, MakeStadiumRef(207, 0));
+    rules.SetVenue(0, 2, 0x01000000u | MakeStadiumRef(14, 1));
+    rules.SetVenue(1, 2, MakeStadiumRef(14, 0));
+    rules.Complete(world);
+    EXPECT_EQ(rules.Venue(0, 0), MakeStadiumRef(14, 1));
+    EXPECT_EQ(rules.Venue(1, 0), MakeStadiumRef(14, 2));
+    EXPECT_EQ(rules.Venue(2, 0), 0u);
+    EXPECT_EQ(rules.Venue(0, 1), 0u);
+    EXPECT_EQ(rules.Venue(1, 1), 0u);
+    EXPECT_EQ(rules.Venue(2, 1), 0u);
+    EXPECT_EQ(rules.Venue(0, 2), 0u);
+    EXPECT_EQ(rules.Venue(1, 2), MakeStadiumRef(14, 0));
+}
+
+TEST_F(RulesInWorld, CompleteClampsTheSubstitutions) {
+    const auto read = [&](const char* substitutions) {
+        CRules rules = ReadText(std::string("%INDEX%RULES_AND_MISC\n%INDEX%VERSION\n537264132\n"
+                                            "%INDEXEND%VERSION\n") +
+                                std::string(26 + 36 + 2 + 5, '\n') + substitutions +
+                                "\n%INDEXEND%RULES_AND_MISC\n");
+        rules.Complete(world);
+        return rules.Substitutions();
+    };
+    EXPECT_EQ(read("12"), 7);
+    EXPECT_EQ(read("-3"), 0);
+    EXPECT_EQ(read("4"), 4);
+}
+
+TEST_F(RulesInWorld, CompleteInAWorldWithoutCountriesKeepsNothingButNationalTeams) {
+    CWorld empty(install.Path());
+    CRules rules = Filled();
+    rules.Complete(empty);
+    EXPECT_EQ(rules.TitleHolder(0, 0), 0u);
+    EXPECT_EQ(rules.Venue(0, 0), 0u);
+    EXPECT_EQ(rules.FurtherTitleHolder(0), MakeClubId(14, kNationalTeamIndex));
+    EXPECT_EQ(rules.Substitutions(), 3);
+}
+
+TEST_F(RulesInWorld, WorldSaveWritesRulesInTheCompactNumberingAndLoadReadsThemBack) {
+    const TempDir database;
+    world.SetDirectory(database.Path());
+    CRules& rules = world.Rules();
+    rules.SetCompetitionName(0, 0, 0, "Meisterrunde");
+    rules.SetWorldShortName(4, "CM");
+    rules.SetTitleHolder(0, 0, MakeClubId(14, 7));
+    rules.SetTitleHolder(1, 0, MakeClubId(14, 12));
+    rules.SetTitleHolder(2, 0, MakeClubId(20, kNationalTeamIndex));
+    rules.SetRuleValue(2, 1);
+    rules.SetSubstitutions(3);
+    ASSERT_TRUE(world.Save(progress, ui));
+    EXPECT_TRUE(ui.Messages().empty());
+
+    CRules saved;
+    ASSERT_TRUE(saved.Load(database.Path()));
+    EXPECT_EQ(saved.TitleHolder(0, 0), MakeClubId(14, 2));
+    EXPECT_EQ(saved.TitleHolder(1, 0), 0u);
+    EXPECT_EQ(saved.TitleHolder(2, 0), MakeClubId(20, kNationalTeamIndex));
+
+    CWorld reloaded(install.Path());
+    reloaded.InitialiseCountries();
+    reloaded.Rules().SetSubstitutions(1);
+    reloaded.Load(database.Path(), progress);
+    const CRules& read = reloaded.Rules();
+    EXPECT_EQ(read.CompetitionName(0, 0, 0), "Meisterrunde");
+    EXPECT_EQ(read.WorldShortName(4), "CM");
+    EXPECT_EQ(read.TitleHolder(2, 0), MakeClubId(20, kNationalTeamIndex));
+    EXPECT_EQ(read.RuleValue(2), 1);
+    EXPECT_EQ(read.Substitutions(), 3);
+}
+
+TEST_F(RulesInWorld, WorldLoadWithoutRulesFileGivesDefaultsAndEmptyResets) {
+    const TempDir database;
+    world.Rules().CopyFrom(Filled());
+    world.Load(database.Path(), progress);
+    EXPECT_EQ(world.Rules(), CRules());
+
+    world.Rules().CopyFrom(Filled());
+    world.Empty();
+    EXPECT_EQ(world.Rules(), CRules());
 }
 
 }  // namespace
