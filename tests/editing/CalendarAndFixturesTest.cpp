@@ -1,14 +1,28 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "DemoDocumentTest.h"
+#include "DemoInstallation.h"
 #include "competition/Competition.h"
+#include "competition/Fixturelist.h"
 #include "competition/League.h"
 #include "editing/CalendarCheck.h"
 #include "editing/CalendarCommands.h"
+#include "editing/FixtureListEditing.h"
+#include "editing/FixtureListSession.h"
 #include "editing/SeasonCalendar.h"
+#include "editing/StadiumPick.h"
+#include "model/Country.h"
+#include "model/Rules.h"
+#include "model/World.h"
+#include "storage/Identifiers.h"
 #include "storage/TextCollation.h"
 
 namespace kw {
@@ -26,10 +40,8 @@ TEST(SeasonCalendarDates, DayZeroIsTheFirstOfJulyAndTheTwelveMonthsCoverTheSeaso
     EXPECT_EQ(SeasonLabel(0), "2006/2007");
     EXPECT_EQ(SeasonLabel(1), "2005/2006");
     const SCalendarDate first = DateOfDay(0, 0);
-    EXPECT_EQ(first.day, 1);
-    EXPECT_EQ(first.month, 7);
-    EXPECT_EQ(first.year, 2006);
-    EXPECT_EQ(DateOfDay(1, 0).year, 2005);
+    EXPECT_EQ(std::tuple(first.day, first.month, first.year, DateOfDay(1, 0).year),
+              std::tuple(1, 7, 2006, 2005));
     // 1 July 2006 was a Saturday, 30 June 2007 a Saturday too.
     EXPECT_EQ(DayText(0, 0), "Sa 01.07.2006");
     EXPECT_EQ(DayText(0, 364), "Sa 30.06.2007");
@@ -57,9 +69,6 @@ TEST(SeasonCalendarDates, DayZeroIsTheFirstOfJulyAndTheTwelveMonthsCoverTheSeaso
     EXPECT_EQ(MonthDays(0, 6).back(), 364);
     EXPECT_TRUE(MonthDays(0, 0).empty());
     EXPECT_TRUE(MonthDays(0, 13).empty());
-    EXPECT_EQ(MonthName(1), "Januar");
-    EXPECT_EQ(MonthName(3), "M\xE4rz");
-    EXPECT_EQ(MonthName(12), "Dezember");
 }
 
 // --- the international days
@@ -79,47 +88,43 @@ InternationalDayTables Tables() {
 
 TEST(SeasonCalendarInternational, EachContinentMergesItsFilesAndTheOverlapLooksAtTheNeighbours) {
     const InternationalDayTables tables = Tables();
-    const InternationalDayTable europe = MergedInternationalDays(tables, 0, 0);
-    EXPECT_EQ(europe[10], kNationalTeamDay);  // the world cup day wins over the cup round
-    EXPECT_EQ(europe[20], 0);                 // the South American file is not Europe's
-    EXPECT_EQ(europe[30], kNationalTeamDay);
-    EXPECT_EQ(europe[40], 0);  // calendar 1 only
-
-    const InternationalDayTable southAmerica = MergedInternationalDays(tables, 1, 0);
-    EXPECT_EQ(southAmerica[10], kNationalTeamDay);
-    EXPECT_EQ(southAmerica[20], 7);
-    EXPECT_EQ(southAmerica[30], 0);
-
-    const InternationalDayTable asia = MergedInternationalDays(tables, 4, 0);
-    EXPECT_EQ(asia[10], kNationalTeamDay);
-    EXPECT_EQ(asia[20], 0);
-    EXPECT_EQ(MergedInternationalDays(tables, 4, 1)[40], kNationalTeamDay);
+    // Days 10, 20, 30, 40: the world cup day wins over the cup round; the South American file
+    // is not Europe's; day 40 is marked in calendar 1 only.
+    const auto days = [&tables](int continent, int calendar) {
+        const InternationalDayTable merged = MergedInternationalDays(tables, continent, calendar);
+        return std::vector<int>{merged[10], merged[20], merged[30], merged[40]};
+    };
+    constexpr int N = kNationalTeamDay;
+    EXPECT_EQ(days(0, 0), (std::vector<int>{N, 0, N, 0}));
+    EXPECT_EQ(days(1, 0), (std::vector<int>{N, 7, 0, 0}));
+    EXPECT_EQ(days(4, 0), (std::vector<int>{N, 0, 0, 0}));
+    EXPECT_EQ(days(4, 1)[3], N);
 
     // Without a national-team day the first file's value stands.
     InternationalDayTables cups{};
     cups[0].tables[0][50] = 12;
     cups[3].tables[0][50] = 6;
     EXPECT_EQ(MergedInternationalDays(cups, 0, 0)[50], 12);
-    EXPECT_EQ(InternationalDayText(kNationalTeamDay), "L\xE4nderspiel");
-    EXPECT_EQ(InternationalDayText(15), "Finale");
     EXPECT_EQ(InternationalDayText(0), "");
     // The overlap looks at the neighbours within the table only.
     InternationalDayTable table{};
     table[0] = kNationalTeamDay;
     table[364] = kNationalTeamDay;
-    EXPECT_TRUE(OverlapsInternationalDay(table, 0));
-    EXPECT_TRUE(OverlapsInternationalDay(table, 1));
-    EXPECT_FALSE(OverlapsInternationalDay(table, 2));
-    EXPECT_FALSE(OverlapsInternationalDay(table, 362));
-    EXPECT_TRUE(OverlapsInternationalDay(table, 363));
-    EXPECT_TRUE(OverlapsInternationalDay(table, 364));
     // The second year folds onto the season, as the files mark it; its last days have no slot.
-    EXPECT_TRUE(OverlapsInternationalDay(table, 365));
-    EXPECT_TRUE(OverlapsInternationalDay(table, 729));
-    EXPECT_FALSE(OverlapsInternationalDay(table, 731));
-    EXPECT_FALSE(OverlapsInternationalDay(table, 734));
-    EXPECT_FALSE(OverlapsInternationalDay(table, -1));
-    EXPECT_FALSE(OverlapsInternationalDay(table, 735));
+    for (const auto& [day, overlaps] : std::vector<std::pair<int, bool>>{{0, true},
+                                                                         {1, true},
+                                                                         {2, false},
+                                                                         {362, false},
+                                                                         {363, true},
+                                                                         {364, true},
+                                                                         {365, true},
+                                                                         {729, true},
+                                                                         {731, false},
+                                                                         {734, false},
+                                                                         {-1, false},
+                                                                         {735, false}}) {
+        EXPECT_EQ(OverlapsInternationalDay(table, day), overlaps) << day;
+    }
 
     InternationalDayTable last{};
     last[364] = kNationalTeamDay;
@@ -196,6 +201,13 @@ protected:
     std::vector<std::string> Lines(ECalendarCheck occasion = ECalendarCheck::kAtClose) const {
         return CheckCalendars(World(), kDemoCountry, occasion, kDefaultLanguage).lines;
     }
+    static std::uint32_t LeagueId(int index) {
+        return MakeCompetitionId(kDemoCountry, kLeagueType, index);
+    }
+    const CDBLeague& League(int index) const {
+        return dynamic_cast<const CDBLeague&>(*World().Competition(LeagueId(index)));
+    }
+    std::string CountryDump() const { return DumpWorldJson(World(), kDemoCountry); }
 };
 
 TEST_F(SeasonCalendarDemoTest, SameLevelTogglesOnlyTheLeaguesOfTheClickedLevel) {
@@ -334,6 +346,323 @@ TEST_F(SeasonCalendarDemoTest, ComparisonCountriesAreTheOthersWithTenClubsByName
             EXPECT_LT(World().Country(number).Clubs().size(), 11u) << number;
         }
     }
+}
+
+// Every team of the matchday's pairings, free places left out.
+std::vector<int> TeamsOn(const CDBFixturelist& list, int matchday) {
+    std::vector<int> teams;
+    for (const SPairingRow& row : MatchdayPairings(list, matchday)) {
+        for (const int team : {row.home, row.away}) {
+            if (team != 0) {
+                teams.push_back(team);
+            }
+        }
+    }
+    std::sort(teams.begin(), teams.end());
+    return teams;
+}
+
+TEST(FixtureListEditingTest, AListWithoutMatchdaysShowsNoneAndEveryCommandLeavesIt) {
+    CDBFixturelist list(0, 9);
+    EXPECT_EQ(MatchdayCount(list), 0);
+    EXPECT_FALSE(HasMatchday(list, 0));
+    EXPECT_TRUE(MatchdayPairings(list, 0).empty());
+    EXPECT_TRUE(TeamsWithoutPairing(list, 0, 18).empty());
+    EXPECT_FALSE(PlaceTeamOnMatchday(list, 0, 1));
+    EXPECT_FALSE(FreePairing(list, 0, 0));
+    EXPECT_FALSE(CanMirrorFirstHalf(list));
+    EXPECT_FALSE(MirrorFirstHalf(list));
+    EXPECT_EQ(list, CDBFixturelist(0, 9));
+}
+
+TEST(FixtureListEditingTest, AMatchdayListsItsPairingsAndTheTeamsWithoutOne) {
+    CDBFixturelist list(3, 3);
+    list.SetPairing(1, 0, 4, 2);
+    list.SetPairing(1, 2, 0, 6);
+    const std::vector<SPairingRow> expected = {{0, 4, 2}, {1, 0, 0}, {2, 0, 6}};
+    EXPECT_EQ(MatchdayPairings(list, 1), expected);
+    EXPECT_EQ(TeamsWithoutPairing(list, 1, 6), (std::vector<int>{1, 3, 5}));
+    // Every team of the league is free on an empty matchday; none outside the list.
+    EXPECT_EQ(TeamsWithoutPairing(list, 0, 6), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_TRUE(TeamsWithoutPairing(list, 3, 6).empty());
+    EXPECT_TRUE(TeamsWithoutPairing(list, -1, 6).empty());
+    EXPECT_TRUE(MatchdayPairings(list, 3).empty());
+}
+
+TEST(FixtureListEditingTest, PlacingFillsFreeHomePlacesFirstThenAwayPlacesUntilFull) {
+    CDBFixturelist list(2, 3);
+    list.SetPairing(0, 0, 5, 0);
+    // Home places of columns 1 and 2 are free: they come first, in column order.
+    ASSERT_TRUE(PlaceTeamOnMatchday(list, 0, 2));
+    ASSERT_TRUE(PlaceTeamOnMatchday(list, 0, 3));
+    ASSERT_TRUE(PlaceTeamOnMatchday(list, 0, 1));
+    EXPECT_EQ(MatchdayPairings(list, 0),
+              (std::vector<SPairingRow>{{0, 5, 1}, {1, 2, 0}, {2, 3, 0}}));
+    // A team on the matchday already, no position and a position beyond a cell are refused.
+    const CDBFixturelist before = list;
+    EXPECT_FALSE(PlaceTeamOnMatchday(list, 0, 2));
+    EXPECT_FALSE(PlaceTeamOnMatchday(list, 0, 0));
+    EXPECT_FALSE(PlaceTeamOnMatchday(list, 0, 256));
+    EXPECT_EQ(list, before);
+    // The other matchday is untouched by all of it.
+    EXPECT_EQ(TeamsOn(list, 1), std::vector<int>());
+    // A full matchday takes no further team.
+    CDBFixturelist small(1, 2);
+    for (const int team : {1, 2, 3, 4}) {
+        ASSERT_TRUE(PlaceTeamOnMatchday(small, 0, team));
+    }
+    const CDBFixturelist full = small;
+    EXPECT_TRUE(full.IsComplete());
+    EXPECT_FALSE(PlaceTeamOnMatchday(small, 0, 5));
+    EXPECT_EQ(small, full);
+    EXPECT_TRUE(TeamsWithoutPairing(small, 0, 4).empty());
+    EXPECT_EQ(TeamsWithoutPairing(small, 0, 5), std::vector<int>{5});
+}
+
+TEST(FixtureListEditingTest, FreeingAPairingEmptiesBothPlacesOnly) {
+    CDBFixturelist list(2, 2);
+    list.SetPairing(0, 0, 1, 2);
+    list.SetPairing(0, 1, 3, 4);
+    list.SetPairing(1, 1, 2, 1);
+    ASSERT_TRUE(FreePairing(list, 0, 1));
+    EXPECT_EQ(MatchdayPairings(list, 0), (std::vector<SPairingRow>{{0, 1, 2}, {1, 0, 0}}));
+    EXPECT_EQ(TeamsOn(list, 1), (std::vector<int>{1, 2}));
+    // Freed already, or not in the list.
+    EXPECT_FALSE(FreePairing(list, 0, 1));
+    EXPECT_FALSE(FreePairing(list, 0, 2));
+    EXPECT_FALSE(FreePairing(list, 2, 0));
+}
+
+TEST(FixtureListEditingTest, TheSecondHalfOfThirtyFourMatchdaysMirrorsTheFirst) {
+    constexpr int kRows = 34;
+    constexpr int kColumns = 9;
+    CDBFixturelist list(kRows, kColumns);
+    // A first half of distinct pairings, a second half of leftovers that must be overwritten.
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            const int home = (row + 2 * column) % 18 + 1;
+            const int away = (row + 2 * column + 1) % 18 + 1;
+            list.SetPairing(row, column, static_cast<std::uint8_t>(row < 17 ? home : 7),
+                            static_cast<std::uint8_t>(row < 17 ? away : 0));
+        }
+    }
+    const CDBFixturelist before = list;
+    ASSERT_TRUE(CanMirrorFirstHalf(list));
+    ASSERT_TRUE(MirrorFirstHalf(list));
+    for (int row = 0; row < 17; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            std::uint8_t home = 0;
+            std::uint8_t away = 0;
+            std::uint8_t mirroredHome = 0;
+            std::uint8_t mirroredAway = 0;
+            before.GetPairing(row, column, home, away);
+            list.GetPairing(row + 17, column, mirroredHome, mirroredAway);
+            EXPECT_EQ(std::make_pair(mirroredHome, mirroredAway), std::make_pair(away, home))
+                << "matchday " << row + 18 << " pairing " << column;
+        }
+        EXPECT_EQ(MatchdayPairings(list, row), MatchdayPairings(before, row));
+    }
+    EXPECT_TRUE(list.IsComplete());
+}
+
+TEST(FixtureListEditingTest, AnOddNumberOfMatchdaysIsNotMirrored) {
+    // One meeting of 18 teams: the whole list is a single round.
+    CDBFixturelist list;
+    ASSERT_TRUE(GenerateFixtures(list, 18, 1));
+    ASSERT_EQ(list.Rows(), 17);
+    const CDBFixturelist before = list;
+    EXPECT_FALSE(CanMirrorFirstHalf(list));
+    EXPECT_FALSE(MirrorFirstHalf(list));
+    EXPECT_EQ(list, before);
+}
+
+TEST(FixtureListEditingTest, GeneratingGivesACompleteListInWhichEveryPairMeetsAtHomeOnce) {
+    for (const int teams : {8, 9, 10, 18, 24}) {
+        SCOPED_TRACE(teams);
+        CDBFixturelist list(3, 2);
+        list.SetPairing(0, 0, 1, 2);
+        ASSERT_TRUE(GenerateFixtures(list, teams, 2));
+        const int even = (teams + 1) / 2 * 2;
+        EXPECT_EQ(MatchdayCount(list), 2 * (even - 1));
+        EXPECT_EQ(list.Columns(), teams / 2);
+        EXPECT_TRUE(list.IsComplete());
+        std::set<std::pair<int, int>> meetings;
+        for (int matchday = 0; matchday < list.Rows(); ++matchday) {
+            const std::vector<int> on = TeamsOn(list, matchday);
+            // Nobody twice on a matchday; an odd field leaves exactly one team out.
+            EXPECT_EQ(std::adjacent_find(on.begin(), on.end()), on.end());
+            EXPECT_EQ(static_cast<int>(on.size()), teams / 2 * 2);
+            EXPECT_EQ(TeamsWithoutPairing(list, matchday, teams).size(),
+                      static_cast<std::size_t>(teams % 2));
+            for (const SPairingRow& row : MatchdayPairings(list, matchday)) {
+                EXPECT_TRUE(meetings.emplace(row.home, row.away).second);
+            }
+        }
+        EXPECT_EQ(meetings.size(), static_cast<std::size_t>(teams * (teams - 1)));
+    }
+}
+
+TEST(FixtureListEditingTest, ALeagueSizeWithoutTemplateLeavesTheListAsItWas) {
+    CDBFixturelist list(10, 3);
+    list.SetPairing(4, 1, 6, 5);
+    const CDBFixturelist before = list;
+    EXPECT_FALSE(CanGenerateFixtures(7));
+    EXPECT_FALSE(CanGenerateFixtures(25));
+    EXPECT_TRUE(CanGenerateFixtures(8));
+    EXPECT_TRUE(CanGenerateFixtures(24));
+    EXPECT_FALSE(GenerateFixtures(list, 7, 2));
+    EXPECT_FALSE(GenerateFixtures(list, 25, 2));
+    EXPECT_EQ(list, before);
+}
+
+TEST(FixtureListEditingTest, ClearingOneMatchdayOrAllFreesEveryPlace) {
+    CDBFixturelist list;
+    ASSERT_TRUE(GenerateFixtures(list, 10, 2));
+    list.ClearRow(3);
+    EXPECT_TRUE(TeamsOn(list, 3).empty());
+    EXPECT_EQ(TeamsWithoutPairing(list, 3, 10).size(), 10u);
+    EXPECT_EQ(TeamsOn(list, 4).size(), 10u);
+    list.ClearAll();
+    for (int matchday = 0; matchday < list.Rows(); ++matchday) {
+        EXPECT_TRUE(TeamsOn(list, matchday).empty());
+    }
+    EXPECT_EQ(list.Rows(), 18);
+}
+
+TEST_F(SeasonCalendarDemoTest, CopiesAreMadeOnceAndLeaveTheWorldAlone) {
+    CFixtureListSession session(kDemoCountry);
+    CDBFixturelist* first = session.List(World(), LeagueId(0));
+    ASSERT_NE(first, nullptr);
+    ASSERT_GT(first->Rows(), 0);
+    EXPECT_EQ(*first, League(0).Fixtures());
+    const std::string before = CountryDump();
+    first->ClearAll();
+    EXPECT_EQ(CountryDump(), before);
+    // Chosen again after another league: the same edited copy.
+    ASSERT_NE(session.List(World(), LeagueId(1)), nullptr);
+    EXPECT_EQ(session.List(World(), LeagueId(0)), first);
+    EXPECT_EQ(session.ChangedLeagues(World()), std::vector<std::uint32_t>{LeagueId(0)});
+    // Another country's league and a cup are no leagues of this session.
+    EXPECT_EQ(session.List(World(), MakeCompetitionId(kDemoCountry + 1, kLeagueType, 0)), nullptr);
+    EXPECT_EQ(session.List(World(), MakeCompetitionId(kDemoCountry, kFaCupType, 0)), nullptr);
+}
+
+TEST_F(SeasonCalendarDemoTest, UnchangedCopiesRecordNothingAndChangesOfTwoLeaguesOneUndoStep) {
+    const std::string before = CountryDump();
+    CFixtureListSession session(kDemoCountry);
+    CDBFixturelist* first = session.List(World(), LeagueId(0));
+    CDBFixturelist* second = session.List(World(), LeagueId(1));
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    // Changed and changed back: equal to the world again.
+    const CDBFixturelist original = *first;
+    first->ClearRow(0);
+    *first = original;
+    EXPECT_FALSE(session.Store(document));
+    EXPECT_FALSE(document.History().CanUndo());
+    EXPECT_FALSE(document.IsModified());
+
+    first->ClearAll();
+    ASSERT_TRUE(FreePairing(*second, 0, 0));
+    const CDBFixturelist firstCopy = *first;
+    const CDBFixturelist secondCopy = *second;
+
+    ASSERT_TRUE(session.Store(document));
+    EXPECT_EQ(League(0).Fixtures(), firstCopy);
+    EXPECT_EQ(League(1).Fixtures(), secondCopy);
+    EXPECT_EQ(document.History().Count(), 1u);
+    EXPECT_EQ(document.UndoDescription(), std::optional<std::string>("Spielplan"));
+    EXPECT_TRUE(session.ChangedLeagues(World()).empty());
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(CountryDump(), before);
+}
+
+TEST_F(SeasonCalendarDemoTest, PairingsShowTheNamesOfTheLeaguesTeamsAndReserveTeams) {
+    const CDBLeague& league = League(0);
+    ASSERT_GE(league.TeamCount(), 2);
+    const CClub* home = World().Country(kDemoCountry).Club(league.Team(0));
+    const CClub* away = World().Country(kDemoCountry).Club(league.Team(1));
+    ASSERT_NE(home, nullptr);
+    ASSERT_NE(away, nullptr);
+    EXPECT_EQ(PairingText(World(), league, 1, 2, kDefaultLanguage),
+              std::string(home->Name(kDefaultLanguage)) + "\t-\t" +
+                  std::string(away->Name(kDefaultLanguage)));
+    // Free places and positions beyond the team list show no name.
+    EXPECT_EQ(PairingText(World(), league, 0, 2, kDefaultLanguage),
+              "\t-\t" + std::string(away->Name(kDefaultLanguage)));
+    EXPECT_EQ(FixtureTeamName(World(), league, league.TeamCount() + 1, kDefaultLanguage), "");
+    EXPECT_EQ(FixtureTeamName(World(), league, -3, kDefaultLanguage), "");
+    // A reserve team shows its second-team name.
+    CDBLeague reserves(LeagueId(7), 0);
+    ASSERT_TRUE(reserves.AddTeam(league.Team(0) | kSecondTeamFlag));
+    EXPECT_EQ(FixtureTeamName(World(), reserves, 1, kDefaultLanguage),
+              home->SecondTeamName(kDefaultLanguage));
+}
+
+// The stadium picker's lists, starting choice and result on the small demo.
+class StadiumPickTest : public ::testing::Test {
+protected:
+    int Stadiums(int country) const {
+        return static_cast<int>(world.Country(country).Stadiums().size());
+    }
+
+    std::unique_ptr<CWorld> owned = test::LoadSmallDemo();
+    CWorld& world = *owned;
+};
+
+TEST_F(StadiumPickTest, CountriesAreEveryRealCountryInNameOrder) {
+    const std::vector<SEditChoice> countries = PickCountries(world, 0);
+    ASSERT_EQ(countries.size(), static_cast<std::size_t>(kCountryCount));
+    std::set<int> numbers;
+    for (std::size_t index = 0; index < countries.size(); ++index) {
+        numbers.insert(countries[index].value);
+        EXPECT_EQ(countries[index].text, world.Country(countries[index].value).Name(0));
+        if (index > 0) {
+            EXPECT_LT(CollateText(countries[index - 1].text, countries[index].text), 0);
+        }
+    }
+    EXPECT_EQ(*numbers.begin(), 1);
+    EXPECT_EQ(*numbers.rbegin(), kCountryCount);
+    EXPECT_EQ(numbers.size(), countries.size());
+}
+
+TEST_F(StadiumPickTest, StadiumsAreNumberedFromOneAndTheStartingChoiceIsHeldToThem) {
+    const CCountry& country = world.Country(kDemoCountry);
+    const std::vector<SEditChoice> stadiums = PickStadiums(country);
+    ASSERT_EQ(static_cast<int>(stadiums.size()), Stadiums(kDemoCountry));
+    ASSERT_GE(stadiums.size(), 2u);
+    for (std::size_t index = 0; index < stadiums.size(); ++index) {
+        EXPECT_EQ(stadiums[index].value, static_cast<int>(index) + 1);
+        EXPECT_EQ(stadiums[index].text, std::string(country.Stadiums()[index].Name().View()));
+    }
+    // The starting choice is held to what exists.
+    const int last = Stadiums(kDemoCountry);
+    EXPECT_EQ(StartingPick(world, kDemoCountry, last), (SStadiumPick{kDemoCountry, last}));
+    EXPECT_EQ(StartingPick(world, kDemoCountry, last + 1), (SStadiumPick{kDemoCountry, 1}));
+    EXPECT_EQ(StartingPick(world, kDemoCountry, 0), (SStadiumPick{kDemoCountry, 1}));
+    // No venue yet: neither country nor stadium.
+    EXPECT_EQ(StartingPick(world, 0, 0), (SStadiumPick{kDefaultCountry, 1}));
+    EXPECT_EQ(StartingPick(world, kCountryCount + 1, 2), (SStadiumPick{kDefaultCountry, 2}));
+    world.Country(3).Stadiums().clear();
+    EXPECT_EQ(StartingPick(world, 3, 1), (SStadiumPick{3, 0}));
+}
+
+TEST_F(StadiumPickTest, TheChosenStadiumIsAVenueTheRulesKeep) {
+    const int last = Stadiums(kDemoCountry);
+    const std::optional<std::uint32_t> venue = PickedVenue(world, {kDemoCountry, last});
+    ASSERT_TRUE(venue.has_value());
+    EXPECT_EQ(StadiumRefCountry(*venue), kDemoCountry);
+    EXPECT_EQ(StadiumRefNumber(*venue), last);
+    // The rules record keeps it through the check after loading.
+    CRules rules;
+    rules.SetVenue(0, 0, *venue);
+    rules.Complete(world);
+    EXPECT_EQ(rules.Venue(0, 0), *venue);
+
+    EXPECT_FALSE(PickedVenue(world, {kDemoCountry, last + 1}).has_value());
+    EXPECT_FALSE(PickedVenue(world, {kDemoCountry, 0}).has_value());
+    EXPECT_FALSE(PickedVenue(world, {0, 1}).has_value());
+    EXPECT_FALSE(PickedVenue(world, {kCountryCount + 1, 1}).has_value());
 }
 
 }  // namespace

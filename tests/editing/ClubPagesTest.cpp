@@ -2,14 +2,38 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <filesystem>
+#include <numeric>
+#include <string>
+#include <vector>
 
 #include "TestWorld.h"
+#include "assets/BigWriter.h"
+#include "assets/GlobalTools.h"
+#include "assets/Image.h"
+#include "assets/Tga.h"
+#include "editing/BadgeChoice.h"
+#include "editing/BadgeColours.h"
+#include "editing/BadgePreview.h"
+#include "editing/BoardStability.h"
+#include "editing/CityPicture.h"
 #include "editing/ClubGeneralRules.h"
+#include "editing/ClubHistoryRules.h"
+#include "editing/ClubStadiumRules.h"
+#include "editing/KitColours.h"
+#include "editing/KitDesignInput.h"
+#include "editing/ShirtNumbers.h"
 #include "model/Club.h"
+#include "model/ClubNames.h"
 #include "model/Country.h"
 #include "model/Player.h"
+#include "model/RecordResult.h"
+#include "model/World.h"
+#include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
 #include "storage/TextHelpers.h"
+#include "storage/TextTable.h"
 
 namespace kw {
 namespace {
@@ -159,6 +183,669 @@ TEST_F(ClubChoicesTest, TeamStatisticsOfBothTeams) {
     EXPECT_EQ(none.players, 0);
     EXPECT_EQ(FormatPlayerCount(none), "0");
     EXPECT_EQ(FormatAverageStrength(none), "0.00");
+}
+
+CRecordResult Record(int goalsFor, int goalsAgainst, int attendance, const char* opponent,
+                     int season) {
+    CRecordResult record;
+    record.SetGoalsFor(static_cast<std::int8_t>(goalsFor));
+    record.SetGoalsAgainst(static_cast<std::int8_t>(goalsAgainst));
+    record.SetAttendance(attendance);
+    record.SetOpponent(opponent);
+    record.SetSeason(static_cast<std::uint16_t>(season));
+    return record;
+}
+
+TEST(ClubRecordTexts, ScoreOrAttendanceWithOpponentAndSeason) {
+    const CRecordResult record = Record(7, 1, 45000, "Nordstadt", 1987);
+    EXPECT_EQ(RecordTexts(record, false), (SRecordTexts{"7:1", "Nordstadt", "1987"}));
+    EXPECT_EQ(RecordTexts(record, true), (SRecordTexts{"45000", "Nordstadt", "1987"}));
+    EXPECT_EQ(RecordTexts(CRecordResult(), false), (SRecordTexts{"", "", "0"}));
+    EXPECT_EQ(RecordTexts(CRecordResult(), true), (SRecordTexts{"", "", "0"}));
+}
+
+TEST(ClubRecordTexts, OnlyTheChangedPartIsWritten) {
+    // Negative goals and the attendance beside a score cannot be typed back the same way:
+    // unchanged texts leave the record alone.
+    CRecordResult record = Record(-3, 2, 999, "Nordstadt", 1987);
+    const CRecordResult before = record;
+    const SRecordTexts loaded = RecordTexts(record, false);
+    ApplyRecordTexts(record, false, loaded, loaded);
+    EXPECT_EQ(record, before);
+
+    SRecordTexts typed = loaded;
+    typed.opponent =
+        "S\xFC"
+        "dhafen";
+    ApplyRecordTexts(record, false, loaded, typed);
+    EXPECT_EQ(record, Record(-3, 2, 999,
+                             "S\xFC"
+                             "dhafen",
+                             1987));
+
+    typed = loaded;
+    typed.result = "9:0";
+    typed.season = "2001";
+    record = Record(-3, 2, 999, "Nordstadt", 1987);
+    ApplyRecordTexts(record, false, loaded, typed);
+    EXPECT_EQ(record, Record(9, 0, 999, "Nordstadt", 2001));
+}
+
+TEST(ClubRecordTexts, AttendanceRecordWritesTheAttendanceAndKeepsTheScore) {
+    CRecordResult record = Record(2, 2, 30000, "Nordstadt", 1990);
+    const SRecordTexts loaded = RecordTexts(record, true);
+    SRecordTexts typed = loaded;
+    typed.result = "81250";
+    ApplyRecordTexts(record, true, loaded, typed);
+    EXPECT_EQ(record, Record(2, 2, 81250, "Nordstadt", 1990));
+}
+
+TEST(ClubRecordTexts, TypedNumbersAreLimitedNotWrapped) {
+    CRecordResult record;
+    const SRecordTexts loaded = RecordTexts(record, false);
+    ApplyRecordTexts(record, false, loaded, {"300:1", "", "70000"});
+    EXPECT_EQ(record.GoalsFor(), 127);
+    EXPECT_EQ(record.GoalsAgainst(), 1);
+    EXPECT_EQ(record.Season(), 65535);
+    // Clearing the score gives 0:0, shown empty again.
+    ApplyRecordTexts(record, false, RecordTexts(record, false), {"", "", "65535"});
+    EXPECT_EQ(record.ScoreText(), "");
+}
+
+TEST(StadiumFlags, OnlyTheChosenBitChanges) {
+    EXPECT_EQ(WithStadiumFlag(0x80, kBigMainStandFlag, true), 0x81);
+    EXPECT_EQ(WithStadiumFlag(0x83, kBigMainStandFlag, false), 0x82);
+    EXPECT_EQ(WithStadiumFlag(0x01, kNationalStadiumFlag, true), 0x03);
+    EXPECT_EQ(WithStadiumFlag(0x02, kNationalStadiumFlag, true), 0x02);
+}
+
+TEST(StadiumCapacity, ReadAsDecimalAndHeldWithinTheRecordsRange) {
+    EXPECT_EQ(StadiumCapacityFromText("45000"), 45000);
+    EXPECT_EQ(StadiumCapacityFromText("0150000"), 150000);
+    EXPECT_EQ(StadiumCapacityFromText("9999999"), CClub::kMaxStadiumCapacity);
+    EXPECT_EQ(StadiumCapacityFromText(""), 0);
+    EXPECT_EQ(StadiumCapacityFromText("-5"), 0);
+    EXPECT_EQ(StadiumCapacityFromText("12abc"), 12);
+}
+
+TEST(Coordinates, PartsHeldWithinDegreesAndMinutes) {
+    EXPECT_EQ(CoordinateFromTexts(false, "52", "31", kMaxLatitudeDegrees),
+              MakeCoordinate(false, 52, 31));
+    EXPECT_EQ(CoordinateFromTexts(true, "13", "5", kMaxLongitudeDegrees),
+              MakeCoordinate(true, 13, 5));
+    EXPECT_EQ(CoordinateFromTexts(true, "999", "75", kMaxLatitudeDegrees),
+              MakeCoordinate(true, 90, 59));
+    EXPECT_EQ(CoordinateFromTexts(false, "181", "", kMaxLongitudeDegrees),
+              MakeCoordinate(false, 180, 0));
+    const SCoordinate split = SplitCoordinate(CoordinateFromTexts(true, "0", "30", 90));
+    EXPECT_TRUE(split.negative);
+    EXPECT_EQ(split.minutes, 30);
+}
+
+TEST(StadiumPageChoices, TypesAndSurroundingLevels) {
+    const auto types = StadiumTypeChoices();
+    ASSERT_EQ(types.size(), 3u);
+    EXPECT_EQ(types[0], (SEditChoice{"Oval", 0}));
+    EXPECT_EQ(types[2], (SEditChoice{"Fu\xDF"
+                                     "ballstadion",
+                                     2}));
+    const auto youth = SurroundingChoices(3);
+    ASSERT_EQ(youth.size(), 6u);
+    EXPECT_EQ(youth[5].text, SurroundingLevelName(3, 5));
+    EXPECT_EQ(youth[5].value, 5);
+    EXPECT_EQ(ChoiceIndex(youth, 5), 5);
+    EXPECT_EQ(ChoiceIndex(youth, 6), -1);
+}
+
+TEST_F(ClubChoicesTest, StadiumsNumberedFromOneAfterNone) {
+    CCountry& country = world.Country(7);
+    for (const char* name : {"Nordpark", "Am See"}) {
+        CStadium stadium;
+        stadium.SetName(name);
+        country.Stadiums().push_back(stadium);
+    }
+    const auto choices = StadiumChoices(country);
+    ASSERT_EQ(choices.size(), 3u);
+    EXPECT_EQ(choices[0], (SEditChoice{std::string(ResourceString(ids::kNotAvailable)), 0}));
+    EXPECT_EQ(choices[1], (SEditChoice{"Nordpark", 1}));
+    EXPECT_EQ(choices[2], (SEditChoice{"Am See", 2}));
+    EXPECT_EQ(ChoiceIndex(choices, 3), -1);
+}
+
+TEST_F(ClubChoicesTest, CountriesByNameInTheLanguageWithNoneFirst) {
+    world.Country(3).SetName(1, "Zeta");
+    world.Country(4).SetName(1, "\xC1lpha");  // "Álpha" sorts as "Alpha"
+    world.Country(5).SetName(1, "Beta");
+    world.Country(6).SetName(0, "Gamma");  // no English name: the German one stands in
+    const auto choices = CountryChoices(world, 1);
+    ASSERT_EQ(choices.size(), static_cast<std::size_t>(kCountryCount) + 1);
+    EXPECT_EQ(choices[0].value, 0);
+    for (std::size_t i = 2; i < choices.size(); ++i) {
+        EXPECT_LE(CompareFolded(choices[i - 1].text, choices[i].text), 0) << i;
+    }
+    const auto at = [&choices](int country) { return ChoiceIndex(choices, country); };
+    EXPECT_LT(at(4), at(5));
+    EXPECT_LT(at(5), at(6));
+    EXPECT_LT(at(6), at(3));
+    EXPECT_EQ(choices[static_cast<std::size_t>(at(6))].text, "Gamma");
+    for (int number = 1; number <= kCountryCount; ++number) {
+        EXPECT_GE(at(number), 1) << number;
+    }
+}
+
+namespace fs = std::filesystem;
+
+class CityPictureTest : public test::TestWorld {
+protected:
+    CityPictureTest() : club(world.Country(5).AddClub(1)), cities(install / "city") {
+        fs::create_directories(cities);
+    }
+
+    // A small valid 24-bit BMP file.
+    static void WriteBmp(const fs::path& path) {
+        const SImage image(4, 3, Argb(10, 120, 200));
+        const auto bmp = ConvertTgaToDib(EncodeTga(image, 24, TgaCoding::Uncompressed));
+        ASSERT_TRUE(bmp.has_value());
+        test::WriteFile(path, std::string(bmp->begin(), bmp->end()));
+    }
+
+    CClub& club;
+    fs::path cities;
+};
+
+TEST_F(CityPictureTest, FoundByTheEditedLanguageThenGermanInAnyLetterCaseAndEncoding) {
+    WriteBmp(cities / "HAFENSTADT.BMP");
+    WriteBmp(cities / "Port Town.bmp");
+    club.SetCity(0, "Hafenstadt");
+    club.SetCity(1, "Port Town");
+    club.SetCity(2, "Ville du Port");
+    EXPECT_EQ(FindCityPicture(cities, club, 1), cities / "Port Town.bmp");
+    EXPECT_EQ(FindCityPicture(cities, club, 0), cities / "HAFENSTADT.BMP");
+    // French has no picture of its own: the German one is shown.
+    EXPECT_EQ(FindCityPicture(cities, club, 2), cities / "HAFENSTADT.BMP");
+    club.SetCity(0, "Bergdorf");
+    EXPECT_FALSE(FindCityPicture(cities, club, 2).has_value());
+    // Windows names are looked up as their file names.
+    WriteBmp(cities / "M\xC3\xBCnster.bmp");  // the UTF-8 file name of "Münster"
+    club.SetCity(0, "M\xFCnster");
+    EXPECT_EQ(FindCityPicture(cities, club, 0), cities / "M\xC3\xBCnster.bmp");
+}
+
+TEST_F(CityPictureTest, NamesThatLeaveTheFolderFindNothing) {
+    fs::create_directories(cities / "sub");
+    WriteBmp(cities / "sub" / "x.bmp");
+    WriteBmp(install / "outside.bmp");
+    for (const char* name : {"sub/x", "sub\\x", "../outside", "", ".."}) {
+        club.SetCity(0, name);
+        EXPECT_FALSE(FindCityPicture(cities, club, 0).has_value()) << name;
+    }
+}
+
+TEST_F(CityPictureTest, AChosenPictureInTheFolderGivesItsBaseNameAsCity) {
+    WriteBmp(cities / "Neustadt.Bmp");
+    const SCityPictureChoice choice = ChooseCityPicture(cities, cities / "Neustadt.Bmp");
+    EXPECT_TRUE(choice.accepted);
+    EXPECT_EQ(choice.city, "Neustadt");
+    EXPECT_TRUE(choice.message.empty());
+    WriteBmp(cities / "K\xC3\xB6ln.bmp");
+    fs::create_directories(cities / "sub");
+    EXPECT_EQ(ChooseCityPicture(cities, cities / "sub" / ".." / "K\xC3\xB6ln.bmp").city, "K\xF6ln");
+}
+
+TEST_F(CityPictureTest, ChoicesTheRecordCannotHoldAreRefusedWithTheirMessage) {
+    WriteBmp(install / "Elsewhere.bmp");
+    const SCityPictureChoice outside = ChooseCityPicture(cities, install / "Elsewhere.bmp");
+    EXPECT_FALSE(outside.accepted);
+    EXPECT_NE(outside.message.find(cities.string()), std::string::npos);
+    EXPECT_EQ(outside.message.substr(0, 20),
+              std::string(ResourceString(ids::kCityPictureOutsideFolder)).substr(0, 20));
+
+    const std::string longName(30, 'a');  // the field holds 29
+    WriteBmp(cities / (longName + ".bmp"));
+    const SCityPictureChoice tooLong = ChooseCityPicture(cities, cities / (longName + ".bmp"));
+    EXPECT_FALSE(tooLong.accepted);
+    EXPECT_NE(tooLong.message.find("29"), std::string::npos);
+    WriteBmp(cities / (longName.substr(1) + ".bmp"));
+    EXPECT_TRUE(ChooseCityPicture(cities, cities / (longName.substr(1) + ".bmp")).accepted);
+
+    WriteBmp(cities / "Stadt.png");
+    const SCityPictureChoice notBmp = ChooseCityPicture(cities, cities / "Stadt.png");
+    EXPECT_FALSE(notBmp.accepted);
+    EXPECT_EQ(notBmp.message, ResourceString(ids::kCityPictureNotBmp));
+
+    test::WriteFile(cities / "Kaputt.bmp", "BM not a bitmap");
+    const SCityPictureChoice broken = ChooseCityPicture(cities, cities / "Kaputt.bmp");
+    EXPECT_FALSE(broken.accepted);
+    EXPECT_NE(broken.message.find("Kaputt.bmp"), std::string::npos);
+
+    WriteBmp(cities / "\xE2\x82\xAC\xE4\xB8\x9C.bmp");  // a character beyond Windows-1252
+    EXPECT_FALSE(ChooseCityPicture(cities, cities / "\xE2\x82\xAC\xE4\xB8\x9C.bmp").accepted);
+    EXPECT_FALSE(ChooseCityPicture(cities, cities / "Fehlt.bmp").accepted);
+}
+
+TEST(ShirtNumberPlacement, ValidUniqueNumbersStayAndTheRestCountDownFrom99) {
+    // 7 and 10 are kept; the second 7, the 0 and the 120 take 99, 98, 97 in list order.
+    const std::vector<int> numbers = {7, 10, 7, 0, 120};
+    const SShirtPlacement placement = PlaceShirtNumbers(numbers);
+    EXPECT_EQ(placement.shown, (std::vector<int>{7, 10, 99, 98, 97}));
+    EXPECT_EQ(placement.holder[7], 0);
+    EXPECT_EQ(placement.holder[10], 1);
+    EXPECT_EQ(placement.holder[99], 2);
+    EXPECT_EQ(placement.holder[98], 3);
+    EXPECT_EQ(placement.holder[97], 4);
+    EXPECT_EQ(placement.holder[1], -1);
+    EXPECT_TRUE(placement.unplaced.empty());
+    // A counted-down place skips numbers held later in the list: 99 belongs to the second.
+    EXPECT_EQ(PlaceShirtNumbers(std::vector<int>{0, 99}).shown, (std::vector<int>{98, 99}));
+}
+
+TEST(ShirtNumberPlacement, MoreThan99PlayersLeaveTheRestUnderNoNumber) {
+    std::vector<int> numbers(103);
+    std::iota(numbers.begin(), numbers.end(), 1);  // 1..103: 100..103 find no place
+    numbers[5] = 3;                                // a duplicate of 3: 6 stays free for it
+    const SShirtPlacement placement = PlaceShirtNumbers(numbers);
+    EXPECT_EQ(placement.shown[5], 6);
+    EXPECT_EQ(placement.holder[6], 5);
+    EXPECT_EQ(placement.unplaced, (std::vector<int>{99, 100, 101, 102}));
+    for (const int player : placement.unplaced) {
+        EXPECT_EQ(placement.shown[static_cast<std::size_t>(player)], 0);
+    }
+    for (int number = 1; number <= kMaxShirtNumber; ++number) {
+        EXPECT_GE(placement.holder[number], 0) << number;
+    }
+}
+
+TEST(ShirtNumberDrop, DroppingOnAHeldNumberSwapsTheTwoOnAFreeOneMovesOne) {
+    std::vector<int> numbers = {7, 10, 4};  // A 7, B 10
+    EXPECT_TRUE(DropOnShirtNumber(numbers, 0, 10));
+    EXPECT_EQ(numbers, (std::vector<int>{10, 7, 4}));
+    // On a free number only the dragged player moves.
+    EXPECT_TRUE(DropOnShirtNumber(numbers, 1, 55));
+    EXPECT_EQ(numbers, (std::vector<int>{10, 55, 4}));
+}
+
+TEST(ShirtNumberDrop, OwnNumberAndInvalidDropsChangeNothing) {
+    std::vector<int> numbers = {7, 10};
+    const std::vector<int> before = numbers;
+    EXPECT_FALSE(DropOnShirtNumber(numbers, 0, 7));
+    EXPECT_FALSE(DropOnShirtNumber(numbers, 0, 0));
+    EXPECT_FALSE(DropOnShirtNumber(numbers, 0, 100));
+    EXPECT_FALSE(DropOnShirtNumber(numbers, 2, 5));
+    EXPECT_EQ(numbers, before);
+    // A player with an invalid number is shown on 99: dropping him there is his own place too.
+    std::vector<int> invalid = {0};
+    EXPECT_FALSE(DropOnShirtNumber(invalid, 0, 99));
+    EXPECT_EQ(invalid, std::vector<int>{0});
+}
+
+TEST(ShirtNumberDrop, TheHolderGetsTheNumberTheDraggedPlayerWasShownOn) {
+    // The second 7 is shown on 99; dropped on 10, B gets 99 rather than a second 7.
+    std::vector<int> duplicates = {7, 7, 10};
+    EXPECT_TRUE(DropOnShirtNumber(duplicates, 1, 10));
+    EXPECT_EQ(duplicates, (std::vector<int>{7, 10, 99}));
+    // A player holding 0 is shown on 99, one holding 150 on 98.
+    std::vector<int> invalid = {0, 150, 10};
+    EXPECT_TRUE(DropOnShirtNumber(invalid, 1, 10));
+    EXPECT_EQ(invalid, (std::vector<int>{0, 10, 98}));
+    // A player shown on 98 only because his 0 was counted down becomes the holder of that place:
+    // dropping another on 98 hands him the other's number.
+    std::vector<int> shownOnly = {0, 0, 5};  // shown on 99, 98, 5
+    EXPECT_TRUE(DropOnShirtNumber(shownOnly, 2, 98));
+    EXPECT_EQ(shownOnly, (std::vector<int>{0, 5, 98}));
+}
+
+TEST(ShirtNumberDrop, AnUnplacedPlayerDroppedOnANumberPassesHisStoredNumberOn) {
+    std::vector<int> numbers(100);
+    std::iota(numbers.begin(), numbers.end(), 1);  // player 99 holds 100: under no number
+    EXPECT_TRUE(DropOnShirtNumber(numbers, 99, 10));
+    EXPECT_EQ(numbers[99], 10);
+    EXPECT_EQ(numbers[9], 100);
+    EXPECT_EQ(PlaceShirtNumbers(numbers).unplaced, std::vector<int>{9});
+}
+
+TEST_F(ClubChoicesTest, PlayerLinesFreeLinesAndLinesWithoutNumber) {
+    CPlayer& player = world.CreatePerson(0, true);
+    player.SetFirstName("Jan");
+    player.SetSurname("Kowal");
+    // Positions read as the German abbreviations.
+    player.SetPosition(0, position::kGoalkeeper);
+    EXPECT_EQ(ShirtNumberRow(9, &player), "9\tKowal, J.\tTO");
+    EXPECT_EQ(ShirtNumberRow(34, nullptr), "34\t \t ");
+    EXPECT_EQ(ShirtNumberRow(0, &player).substr(0, 2), "\tK");
+}
+
+class BoardStabilityTest : public test::TestWorld {
+protected:
+    CPlayer& president = world.CreatePerson(0, true);
+};
+
+TEST_F(BoardStabilityTest, ValueIsTheLowBitsOfContractByteTwoAndSettingKeepsTheOthers) {
+    president.SetContractByte(kBoardStabilityByte, 3);
+    EXPECT_EQ(BoardStability(president), 3);
+    // Bit 7 (a negative byte) is no part of the value; values 5..7 show as the top.
+    president.SetContractByte(kBoardStabilityByte, 0x81);
+    EXPECT_EQ(BoardStability(president), 1);
+    president.SetContractByte(kBoardStabilityByte, 6);
+    EXPECT_EQ(BoardStability(president), kMaxBoardStability);
+    // Setting keeps the other bits and the other bytes.
+    president.SetContractByte(0, 11);
+    president.SetContractByte(kBoardStabilityByte, 0x86);
+    SetBoardStability(president, 2);
+    EXPECT_EQ(president.ContractBytes()[kBoardStabilityByte], 0x82);
+    EXPECT_EQ(president.ContractBytes()[0], 11);
+    SetBoardStability(president, 9);
+    EXPECT_EQ(president.ContractBytes()[kBoardStabilityByte], 0x84);
+    SetBoardStability(president, -1);
+    EXPECT_EQ(president.ContractBytes()[kBoardStabilityByte], 0x80);
+}
+
+TEST(BoardStabilityText, FiveTextsAndNoneOutside) {
+    for (int value = 0; value <= 4; ++value) {
+        EXPECT_FALSE(BoardStabilityText(value).empty()) << value;
+    }
+    EXPECT_TRUE(BoardStabilityText(5).empty());
+    EXPECT_TRUE(BoardStabilityText(-1).empty());
+}
+
+STextTableFormat ColourFormat(int capacity) {
+    return {capacity, true, true, true, 0, 0};  // number, then "name,colour"
+}
+
+TEST(BadgeColoursTest, EachChoiceEditsItsOwnNumberByTheChosenEntry) {
+    CWorld world;
+    CClub club(world, 0x000E0001);
+    club.SetColour(0, 7);
+    club.SetColour(1, 9);
+    club.SetColourStyle(3);
+    EXPECT_EQ(BadgeColourNumber(club, EBadgeColour::kClub), 7);
+    EXPECT_EQ(BadgeColourNumber(club, EBadgeColour::kMerchandise), 3);
+    SetBadgeColourNumber(club, EBadgeColour::kMerchandise, 1);
+    SetBadgeColourNumber(club, EBadgeColour::kClub, 12);
+    EXPECT_EQ(club.Colour(0), 12);
+    EXPECT_EQ(club.Colour(1), 9);
+    EXPECT_EQ(club.ColourStyle(), 1);
+    // Storing goes by the chosen entry, even when its colour stands twice.
+    // Numbers 4 and 8 share the colour red.
+    CTeamColourTextFile table(ColourFormat(30));
+    table.LoadFromMemory("3\n4\nRot,16711680\n8\nAuch Rot,16711680\n2\nBlau,255\n");
+    const TextTableEntries entries = table.Entries();
+    ASSERT_EQ(entries.size(), 3u);
+
+    const int loaded = BadgeColourEntry(entries, 8);
+    EXPECT_EQ(loaded, 1);
+    EXPECT_EQ(BadgeColourEntry(entries, 5), -1);
+    // Unchanged choice, or none: nothing to store, also when a colour lookup would give 4.
+    EXPECT_FALSE(BadgeColourToStore(entries, loaded, loaded));
+    EXPECT_FALSE(BadgeColourToStore(entries, -1, -1));
+    EXPECT_FALSE(BadgeColourToStore(entries, loaded, 7));
+    EXPECT_EQ(BadgeColourToStore(entries, loaded, 0), 4);
+    EXPECT_EQ(BadgeColourToStore(entries, -1, 1), 8);
+    EXPECT_EQ(BadgeColourToStore(entries, loaded, 2), 2);
+
+    CTeamColourTextFile huge(ColourFormat(5));
+    huge.LoadFromMemory("1\n300\nZu gross,0\n");
+    EXPECT_FALSE(BadgeColourToStore(huge.Entries(), -1, 0));
+}
+
+TEST(KitDesignInputTest, SlidersShowStoredDesignsWithinTheirRangesAndTypingIsHeldToThem) {
+    EXPECT_EQ(KitDesignSliderPosition(0, kShirtDesigns), 1);
+    EXPECT_EQ(KitDesignSliderPosition(42, kShirtDesigns), 42);
+    EXPECT_EQ(KitDesignSliderPosition(200, kShortsDesigns), 13);
+    EXPECT_EQ(KitDesignSliderPosition(3, kSocksDesigns), 3);
+    // Typing below uses the minimum, above resets the field and keeps the slider.
+    const auto inRange = TypeKitDesign("12", kShirtDesigns, 5);
+    ASSERT_TRUE(inRange);
+    EXPECT_EQ(inRange->sliderPosition, 12);
+    EXPECT_FALSE(inRange->fieldValue);
+
+    for (const char* low : {"0", "-7"}) {
+        const auto below = TypeKitDesign(low, kShortsDesigns, 5);
+        ASSERT_TRUE(below) << low;
+        EXPECT_EQ(below->sliderPosition, 1) << low;
+        EXPECT_FALSE(below->fieldValue) << low;
+    }
+
+    for (const char* high : {"5", "99999999999"}) {
+        const auto above = TypeKitDesign(high, kSocksDesigns, 2);
+        ASSERT_TRUE(above) << high;
+        EXPECT_EQ(above->sliderPosition, 2) << high;
+        EXPECT_EQ(above->fieldValue, 4) << high;
+    }
+
+    EXPECT_FALSE(TypeKitDesign("", kShirtDesigns, 5));
+    EXPECT_FALSE(TypeKitDesign("  ", kShirtDesigns, 5));
+    EXPECT_FALSE(TypeKitDesign("-", kShirtDesigns, 5));
+    EXPECT_FALSE(TypeKitDesign("abc", kShirtDesigns, 5));
+}
+
+TEST(KitColoursTest, EachColourIsItsOwnThreeBytes) {
+    CClubKit kits;
+    CClubKit::SKit& kit = kits.Kit(1);
+    for (std::size_t byte = 0; byte < kit.colours.size(); ++byte) {
+        kit.colours[byte] = static_cast<std::uint8_t>(byte + 1);
+    }
+    EXPECT_EQ(KitColour(kit, EKitColour::kShirt), (SKitRgb{1, 2, 3}));
+    EXPECT_EQ(KitColour(kit, EKitColour::kTrim), (SKitRgb{10, 11, 12}));
+
+    CClubKit::SKit before = kit;
+    SetKitColour(kit, EKitColour::kSocks, {200, 100, 50});
+    EXPECT_EQ(KitColour(kit, EKitColour::kSocks), (SKitRgb{200, 100, 50}));
+    SetKitColour(kit, EKitColour::kSocks, KitColour(before, EKitColour::kSocks));
+    EXPECT_EQ(kit, before);
+    EXPECT_EQ(kits.Kit(0), CClubKit().Kit(0));
+}
+
+TEST(KitColoursTest, PaletteComesFromTheTeamColoursOnceEach) {
+    CTeamColourTextFile table(ColourFormat(30));
+    table.LoadFromMemory(
+        "4\n1\nRot,16711680\n2\nGelb,16776960\n3\nAuch Rot,16711680\n4\nBlau,255\n");
+    const auto palette = KitPalette(table);
+    ASSERT_EQ(palette.size(), 3u);
+    EXPECT_EQ(palette[0].name, "Rot");
+    EXPECT_EQ(palette[0].colour, (SKitRgb{255, 0, 0}));
+    EXPECT_EQ(palette[1].colour, (SKitRgb{255, 255, 0}));
+    EXPECT_EQ(palette[2].name, "Blau");
+    EXPECT_EQ(TableColourFromKitRgb(palette[1].colour), 16776960);
+
+    EXPECT_EQ(KitPaletteCell(0).row, 0);
+    const SGridCell seventh = KitPaletteCell(7, 6);
+    EXPECT_EQ(seventh.row, 1);
+    EXPECT_EQ(seventh.column, 1);
+    EXPECT_EQ(KitPaletteCell(3, 0).row, 3);
+}
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A one-pixel badge whose red tells where it was read from.
+Bytes Badge(std::uint8_t red) {
+    return EncodeTga(SImage(1, 1, Argb(red, 0, 0)), 24, TgaCoding::Uncompressed);
+}
+
+// The red of the first pixel of a converted 24-bit bitmap (B, G, R after the 54-byte headers).
+std::uint8_t RedOf(const std::optional<Bytes>& dib) {
+    return dib && dib->size() > 56 ? (*dib)[56] : 0;
+}
+
+class BadgeChoiceTest : public test::TestWorld {
+protected:
+    void Loose(const std::string& relative, std::uint8_t red) {
+        const auto path = install / ("badges/" + relative);
+        std::filesystem::create_directories(path.parent_path());
+        const Bytes tga = Badge(red);
+        test::WriteFile(path, std::string(tga.begin(), tga.end()));
+    }
+    void Init(const std::vector<SBigFile>& archived) {
+        ASSERT_TRUE(WriteBigArchive(install / "badges.big", archived));
+        tools.Init(install.Path());
+        tools.BadgeArchive().SetUserInterface(&ui);
+        groups = BuildBadgeGroups(tools.BadgeDirectory(), tools.BadgeArchive(), world);
+        items = BadgeGroupItems(groups, world, kDefaultLanguage);
+    }
+    const SBadgeGroup& GroupOf(int item) const {
+        return groups.at(static_cast<std::size_t>(items.at(static_cast<std::size_t>(item)).group));
+    }
+    std::vector<std::string> Names(const std::vector<SBadgeItem>& badges) const {
+        std::vector<std::string> names;
+        for (const SBadgeItem& badge : badges) {
+            names.push_back(badge.name);
+        }
+        return names;
+    }
+    int ItemNamed(const std::string& name) const {
+        for (std::size_t item = 0; item < items.size(); ++item) {
+            if (items[item].name == name) {
+                return static_cast<int>(item);
+            }
+        }
+        return -1;
+    }
+    int EntryNamed(int item, const std::string& name) const {
+        for (const SBadgeItem& badge : BadgeItems(GroupOf(item), tools.BadgeArchive())) {
+            if (badge.name == name) {
+                return badge.entry;
+            }
+        }
+        return -1;
+    }
+
+    CScriptedUserInterface ui;
+    CGlobalTools tools;
+    std::vector<SBadgeGroup> groups;
+    std::vector<SBadgeGroupItem> items;
+};
+
+TEST_F(BadgeChoiceTest, GroupsAndBadgesAreSortedByTheirShownNames) {
+    Loose("zeta/Badge256/b.tga", 1);
+    Loose("alpha/Badge256/Zulu.tga", 1);
+    Loose("alpha/Badge256/echo.TGA", 1);
+    Init({{"Badges\\Beta\\Badge256\\x.tga", Badge(2)},
+          {"Badges\\alpha\\Badge256\\Delta.tga", Badge(2)}});
+
+    std::vector<std::string> shown;
+    for (const SBadgeGroupItem& item : items) {
+        shown.push_back(item.name);
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{" Kein Wappen", "alpha", "Beta", "zeta"}));
+    EXPECT_EQ(items.front().group, kNoBadgeGroup);
+    // Loose and archived badges of a folder together, by file name without folder and extension.
+    EXPECT_EQ(Names(BadgeItems(GroupOf(1), tools.BadgeArchive())),
+              (std::vector<std::string>{"Delta", "echo", "Zulu"}));
+    EXPECT_EQ(BadgeDisplayName("Ger\\Badge256\\Club.One.tga"), "Club.One");
+    EXPECT_EQ(BadgeDisplayName("plain"), "plain");
+}
+
+TEST_F(BadgeChoiceTest, ABadgeLooseAndArchivedIsOfferedOnceAndShownFromItsLooseFile) {
+    Loose("Ger/Badge256/both.tga", 1);
+    Init({{"Badges\\Ger\\Badge256\\both.tga", Badge(2)},
+          {"Badges\\Ger\\Badge256\\only.tga", Badge(3)}});
+    const int ger = ItemNamed("Ger");
+    ASSERT_GE(ger, 0);
+    EXPECT_EQ(Names(BadgeItems(GroupOf(ger), tools.BadgeArchive())),
+              (std::vector<std::string>{"both", "only"}));
+
+    SBadgeSelection chosen{ger, EntryNamed(ger, "both")};
+    const auto both = BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), chosen, 0);
+    ASSERT_EQ(both.kind, EBadgeChoice::kPath);
+    EXPECT_EQ(both.path, "Ger\\Badge256\\both.tga");
+    EXPECT_EQ(RedOf(LoadBadgePreview(tools, both.path).bitmap), 1);
+
+    chosen.entry = EntryNamed(ger, "only");
+    const auto only = BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), chosen, 0);
+    EXPECT_EQ(only.path, "Ger\\Badge256\\only.tga");
+    EXPECT_EQ(RedOf(LoadBadgePreview(tools, only.path).bitmap), 3);
+}
+
+TEST_F(BadgeChoiceTest, PreselectionFindsTheCurrentBadgeIgnoringLetterCase) {
+    Loose("Ger/Badge256/a.tga", 1);
+    Loose("Ger/Badge256/b.tga", 1);
+    Loose("Aut/Badge256/c.tga", 1);
+    Init({});
+    const int ger = ItemNamed("Ger");
+    const auto found = PreselectBadge(groups, items, tools.BadgeArchive(), "GER\\badge256\\B.tga");
+    EXPECT_EQ(found.groupItem, ger);
+    EXPECT_EQ(found.entry, EntryNamed(ger, "b"));
+
+    // The folder without that badge: the group, no badge.
+    const auto folderOnly =
+        PreselectBadge(groups, items, tools.BadgeArchive(), "Ger\\Badge256\\gone.tga");
+    EXPECT_EQ(folderOnly.groupItem, ger);
+    EXPECT_EQ(folderOnly.entry, -1);
+
+    // No such folder, or no path: the first group in the list, no badge.
+    for (const char* path : {"color\\badge256\\bl_sw.tga", ""}) {
+        const auto other = PreselectBadge(groups, items, tools.BadgeArchive(), path);
+        EXPECT_EQ(other.groupItem, ItemNamed("Aut")) << path;
+        EXPECT_EQ(other.entry, -1) << path;
+    }
+}
+
+TEST_F(BadgeChoiceTest, WithoutAnyGroupNothingIsSelectedAndOkGivesNothing) {
+    Init({});
+    ASSERT_EQ(items.size(), 1u);
+    const auto selection =
+        PreselectBadge(groups, items, tools.BadgeArchive(), "Ger\\Badge256\\a.tga");
+    EXPECT_EQ(selection.groupItem, -1);
+    EXPECT_EQ(selection.entry, -1);
+    EXPECT_EQ(BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), selection, 3).kind,
+              EBadgeChoice::kNothing);
+}
+
+TEST_F(BadgeChoiceTest, OkGivesTheTemplateForNoBadgeNothingWithoutABadgeAndRefusesLongPaths) {
+    Loose("Ger/Badge256/a.tga", 1);
+    const std::string longName(40, 'x');
+    Loose("Ger/Badge256/" + longName + ".tga", 1);
+    Init({});
+    const int ger = ItemNamed("Ger");
+
+    // " Kein Wappen": the template of the club's colour combination.
+    for (const int combination : {19, 23}) {
+        const auto none =
+            BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), {0, -1}, combination);
+        EXPECT_EQ(none.kind, EBadgeChoice::kPath);
+        EXPECT_EQ(none.path, DefaultBadgePath(combination));
+    }
+    EXPECT_EQ(BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), {0, -1}, 19).path,
+              "color\\badge256\\ro_ws.tga");
+
+    // A group without a chosen badge acts as Cancel.
+    EXPECT_EQ(BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), {ger, -1}, 0).kind,
+              EBadgeChoice::kNothing);
+
+    // 39 characters fit the record, more are refused whole.
+    const auto tooLong =
+        BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), {ger, EntryNamed(ger, longName)}, 0);
+    EXPECT_EQ(tooLong.kind, EBadgeChoice::kTooLong);
+    EXPECT_EQ(tooLong.path, "Ger\\Badge256\\" + longName + ".tga");
+    const auto fits =
+        BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), {ger, EntryNamed(ger, "a")}, 0);
+    EXPECT_EQ(fits.kind, EBadgeChoice::kPath);
+    EXPECT_LE(fits.path.size(), kMaxBadgePathLength);
+}
+
+TEST_F(BadgeChoiceTest, PreviewTellsWhyABadgeIsMissingWithoutAMessage) {
+    Init({{"Badges\\Ger\\Badge256\\packed.tga", Badge(4), true}});
+    EXPECT_EQ(RedOf(LoadBadgePreview(tools, "Ger\\Badge256\\packed.tga").bitmap), 4);
+
+    const SBadgePreview empty = LoadBadgePreview(tools, "");
+    EXPECT_FALSE(empty.bitmap);
+    EXPECT_EQ(empty.fileText, "Keine Datei gew\xE4hlt");
+
+    const SBadgePreview missing = LoadBadgePreview(tools, "Ger\\Badge256\\gone.tga");
+    EXPECT_FALSE(missing.bitmap);
+    EXPECT_EQ(missing.fileText,
+              "Die Datei Badges\\Ger\\Badge256\\gone.tga konnte in dem BIG Archiv nicht "
+              "gefunden werden");
+    EXPECT_TRUE(ui.Texts(CScriptedUserInterface::Message::Kind::Error).empty());
+}
+
+TEST_F(BadgeChoiceTest, PreviewWithoutArchiveShowsWhyItIsMissing) {
+    test::WriteFile(install / "badges.big", "damaged");
+    tools.Init(install.Path());
+    ASSERT_FALSE(tools.BadgeArchive().IsOpen());
+    const SBadgePreview missing = LoadBadgePreview(tools, "Ger\\Badge256\\gone.tga");
+    EXPECT_FALSE(missing.bitmap);
+    EXPECT_EQ(missing.fileText, tools.BadgeArchive().LastError());
+    EXPECT_FALSE(missing.fileText.empty());
 }
 
 }  // namespace

@@ -1,19 +1,38 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <set>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
+#include "DemoDocumentTest.h"
 #include "TestWorld.h"
+#include "assets/Image.h"
+#include "assets/Tga.h"
+#include "competition/Competition.h"
 #include "editing/DateFields.h"
 #include "editing/LanguageList.h"
 #include "editing/PersonalDataRules.h"
+#include "editing/PlayerAbilities.h"
 #include "editing/PlayerCharacterRules.h"
+#include "editing/PlayerContractRules.h"
+#include "editing/PlayerHistoryRules.h"
+#include "editing/PlayerLookRules.h"
 #include "editing/PlayerPositionRules.h"
 #include "editing/SquadRules.h"
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/GameDate.h"
 #include "model/Player.h"
-#include "platform/Cp1252.h"
+#include "model/PlayerStrength.h"
+#include "platform/LEcuyerRandom.h"
+#include "platform/Random.h"
+#include "platform/StringTable.h"
+#include "storage/Identifiers.h"
 #include "storage/KLFile.h"
 #include "storage/OneLineText.h"
 
@@ -79,21 +98,22 @@ TEST(PersonalDataRules, OriginFlagsAreTwoBitsThatLeaveTheOthersAlone) {
 }
 
 TEST(PersonalDataRules, PanelTextsCoverTheirRangesOnly) {
-    EXPECT_EQ(Cp1252ToUtf8(TalentText(0)), "Normal");
-    EXPECT_EQ(Cp1252ToUtf8(TalentText(4)), "Gigantisch");
-    EXPECT_TRUE(TalentText(5).empty());
-    EXPECT_EQ(TeammateEffectText(0), "-");
-    EXPECT_EQ(Cp1252ToUtf8(TeammateEffectText(9)), "+5% auf alle Spieler im Mannschaftsteil");
-    EXPECT_TRUE(TeammateEffectText(kTeammateEffectCount).empty());
-    EXPECT_EQ(Cp1252ToUtf8(NationalExperienceText(0)), "kaum Erfahrung");
-    EXPECT_EQ(Cp1252ToUtf8(NationalExperienceText(6)), "alter Haudegen");
-    EXPECT_TRUE(NationalExperienceText(7).empty());
-    EXPECT_EQ(Cp1252ToUtf8(InternationalExperienceText(3)), "groß");
-    EXPECT_TRUE(InternationalExperienceText(5).empty());
-    EXPECT_TRUE(InternationalExperienceText(-1).empty());
+    // {text of the last value, text beyond it}
+    const std::vector<std::pair<std::string_view, std::string_view>> ranges = {
+        {TalentText(4), TalentText(5)},
+        {TeammateEffectText(kTeammateEffectCount - 1), TeammateEffectText(kTeammateEffectCount)},
+        {NationalExperienceText(6), NationalExperienceText(7)},
+        {InternationalExperienceText(4), InternationalExperienceText(5)},
+        {InternationalExperienceText(0), InternationalExperienceText(-1)}};
+    for (const auto& [last, beyond] : ranges) {
+        EXPECT_FALSE(last.empty());
+        EXPECT_TRUE(beyond.empty()) << beyond;
+    }
 }
 
-class PersonalDataWorldTest : public test::TestWorld {};
+class PersonalDataWorldTest : public test::TestWorld {
+protected:
+};
 
 TEST_F(PersonalDataWorldTest, ChosenNationalitiesBringTheirLanguagesABirthDateTheExperience) {
     world.Country(20).SetAttributes(43, 3, 0);
@@ -152,8 +172,7 @@ TEST(PlayerPositionRules, RepeatedPositionsAreRemovedTheRestMoveUpAndRowsAreTabS
 }
 
 TEST(PlayerCharacterRules, OnlyTheTypesTheGameKeepsCanBeChosen) {
-    EXPECT_EQ(Cp1252ToUtf8(PlayerTypeText(0)), "Katze");
-    EXPECT_EQ(Cp1252ToUtf8(PlayerTypeText(kPlayerTypeCount - 1)), "Fußballgott");
+    EXPECT_FALSE(PlayerTypeText(kPlayerTypeCount - 1).empty());
     EXPECT_TRUE(PlayerTypeText(kPlayerTypeCount).empty());
     EXPECT_TRUE(IsStorablePlayerType(0));
     EXPECT_TRUE(IsStorablePlayerType(21));
@@ -181,11 +200,630 @@ TEST(PlayerCharacterRules, NoteTravelsBetweenFieldAndRecordCutToTheFileLine) {
 
 TEST(LanguageList, SixtyThreeLanguagesWithNoneFirst) {
     EXPECT_EQ(LanguageListName(0), " keine");
-    EXPECT_EQ(LanguageListName(14), "Englisch");
-    EXPECT_EQ(LanguageListName(19), "Deutsch");
-    EXPECT_EQ(Cp1252ToUtf8(LanguageListName(45)), "Türkisch");
     EXPECT_EQ(LanguageListName(kLanguageListCount - 1), "Usbekisch");
     EXPECT_TRUE(LanguageListName(kLanguageListCount).empty());
+}
+
+CDate Ymd(int year, int month, int day) {
+    return CDate::FromYmd(year, month, day);
+}
+
+TEST(SeasonStartTest, EachStateHasItsOwnBitSeveralKeepLoadingsChoiceAChoiceReplacesThem) {
+    EXPECT_EQ(SeasonStartOf(0x00), ESeasonStart::kNone);
+    EXPECT_EQ(SeasonStartOf(0x04), ESeasonStart::kInjury);
+    EXPECT_EQ(SeasonStartOf(0x08), ESeasonStart::kLeagueBan);
+    EXPECT_EQ(SeasonStartOf(0x10), ESeasonStart::kCareerEnd);
+    EXPECT_EQ(SeasonStartOf(0x20), ESeasonStart::kOnLoan);
+    // Bits outside 2..5 are no state.
+    EXPECT_EQ(SeasonStartOf(0xC3), ESeasonStart::kNone);
+    // Loading keeps bit 5, then 3, then 2, then 4.
+    EXPECT_EQ(SeasonStartOf(0x3C), ESeasonStart::kOnLoan);
+    EXPECT_EQ(SeasonStartOf(0x1C), ESeasonStart::kLeagueBan);
+    EXPECT_EQ(SeasonStartOf(0x14), ESeasonStart::kInjury);
+    // Choosing a state replaces the other state bits only.
+    EXPECT_EQ(WithSeasonStart(0xC3 | 0x08, ESeasonStart::kOnLoan), 0xC3 | 0x20);
+    EXPECT_EQ(WithSeasonStart(0x3C, ESeasonStart::kNone), 0x00);
+    EXPECT_EQ(WithSeasonStart(0x01, ESeasonStart::kInjury), 0x05);
+    for (int state = 0; state < kSeasonStartCount; ++state) {
+        const auto chosen = static_cast<ESeasonStart>(state);
+        EXPECT_EQ(SeasonStartOf(WithSeasonStart(0xFF, chosen)), chosen) << state;
+    }
+}
+
+TEST(SeasonStartTest, TheStateEnablesItsFields) {
+    const SSeasonStartControls injury = ControlsFor(ESeasonStart::kInjury);
+    EXPECT_TRUE(injury.dates);
+    EXPECT_FALSE(injury.loanClub);
+    EXPECT_FALSE(injury.matches);
+    const SSeasonStartControls loan = ControlsFor(ESeasonStart::kOnLoan);
+    EXPECT_TRUE(loan.dates);
+    EXPECT_TRUE(loan.loanClub);
+    EXPECT_FALSE(loan.matches);
+    const SSeasonStartControls ban = ControlsFor(ESeasonStart::kLeagueBan);
+    EXPECT_FALSE(ban.dates);
+    EXPECT_TRUE(ban.matches);
+    for (ESeasonStart state : {ESeasonStart::kNone, ESeasonStart::kCareerEnd}) {
+        const SSeasonStartControls none = ControlsFor(state);
+        EXPECT_FALSE(none.dates || none.loanClub || none.matches);
+    }
+    EXPECT_TRUE(UsesInjuryPeriod(ESeasonStart::kInjury));
+    EXPECT_FALSE(UsesInjuryPeriod(ESeasonStart::kOnLoan));
+}
+
+TEST(ContractPeriodTest, PeriodsEndingBeforeJulyTwoThousandFiveAreShownReset) {
+    const SContractPeriod early{Ymd(2004, 8, 1), Ymd(2005, 6, 30)};
+    EXPECT_EQ(InjuryPeriodAsShown(early), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2005, 11, 1)}));
+    EXPECT_EQ(OtherPeriodAsShown(early), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2006, 6, 30)}));
+    // An unset period ends before any date.
+    EXPECT_EQ(InjuryPeriodAsShown({}), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2005, 11, 1)}));
+    // Ending on 1 July 2005 or later keeps the period, whenever it started.
+    const SContractPeriod onTheDay{Ymd(2003, 1, 5), Ymd(2005, 7, 1)};
+    EXPECT_EQ(InjuryPeriodAsShown(onTheDay), onTheDay);
+    EXPECT_EQ(OtherPeriodAsShown(onTheDay), onTheDay);
+}
+
+class ContractPlayerTest : public test::TestWorld {
+protected:
+    ContractPlayerTest() : player(world.CreatePerson(77, true)) {}
+    CPlayer& player;
+};
+
+TEST_F(ContractPlayerTest, PeriodsAreTheFurtherDatesAndTheContractDatesAndOnlyEarlyOnesAreReset) {
+    SetInjuryPeriod(player, {Ymd(2005, 8, 2), Ymd(2005, 9, 3)});
+    SetOtherPeriod(player, {Ymd(2005, 7, 1), Ymd(2007, 6, 30)});
+    EXPECT_EQ(player.FurtherDates()[0], Ymd(2005, 8, 2));
+    EXPECT_EQ(player.FurtherDates()[1], Ymd(2005, 9, 3));
+    EXPECT_EQ(player.ContractStart(), Ymd(2005, 7, 1));
+    EXPECT_EQ(player.ContractEnd(), Ymd(2007, 6, 30));
+    EXPECT_EQ(InjuryPeriod(player), (SContractPeriod{Ymd(2005, 8, 2), Ymd(2005, 9, 3)}));
+    EXPECT_EQ(OtherPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2007, 6, 30)}));
+
+    // Applying the resets writes only the periods that ended early.
+    SetInjuryPeriod(player, {Ymd(2004, 1, 1), Ymd(2004, 2, 1)});
+    SetOtherPeriod(player, {Ymd(2005, 7, 1), Ymd(2008, 6, 30)});
+    ApplyPeriodResets(player);
+    EXPECT_EQ(InjuryPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2005, 11, 1)}));
+    EXPECT_EQ(OtherPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2008, 6, 30)}));
+
+    SetOtherPeriod(player, {Ymd(2001, 7, 1), Ymd(2002, 6, 30)});
+    ApplyPeriodResets(player);
+    EXPECT_EQ(OtherPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2006, 6, 30)}));
+}
+
+TEST(ContractYearsTest, TheBarRunsFromTheCurrentYearToTwoThousandFifteen) {
+    EXPECT_EQ(ContractEndYears(2005).first, 2005);
+    EXPECT_EQ(ContractEndYears(2005).last, 2015);
+    // Past 2015 the bar holds 2015 alone rather than a range that runs backwards.
+    EXPECT_EQ(ContractEndYears(2026).first, 2015);
+    EXPECT_EQ(ContractEndYears(2026).last, 2015);
+    EXPECT_TRUE(ContractEndIsDrawn(2005, 2005));
+    EXPECT_TRUE(ContractEndIsDrawn(2004, 2005));
+    EXPECT_FALSE(ContractEndIsDrawn(2006, 2005));
+}
+
+TEST(AmountTest, TypedAmountsAreTheirLeadingDigitsAtMostNine) {
+    EXPECT_EQ(AmountOfText("250000"), 250000);
+    EXPECT_EQ(AmountOfText("  42"), 42);
+    EXPECT_EQ(AmountOfText("42 Euro"), 42);
+    EXPECT_EQ(AmountOfText("999999999"), 999999999);
+    EXPECT_EQ(AmountOfText("1234567890"), 123456789);
+    EXPECT_EQ(AmountOfText("viel"), 0);
+    EXPECT_EQ(AmountOfText(""), 0);
+    EXPECT_EQ(AmountOfText("-5"), 0);
+}
+
+TEST(DateFieldsTest, FieldsHoldTheirRangesAndTheDayTheMonthsLength) {
+    const SYearRange years{1980, 2005};
+    EXPECT_EQ(DateOfFields({31, 4, 2001}, years), Ymd(2001, 4, 30));
+    EXPECT_EQ(DateOfFields({29, 2, 1900}, {1800, 2100}), Ymd(1900, 2, 28));
+    EXPECT_EQ(DateOfFields({29, 2, 2000}, years), Ymd(2000, 2, 29));
+    EXPECT_EQ(DateOfFields({40, 13, 2010}, years), Ymd(2005, 12, 31));
+    EXPECT_EQ(DateOfFields({0, 0, 1970}, years), Ymd(1980, 1, 1));
+    EXPECT_EQ(FieldsOfDate(Ymd(1995, 3, 17), years), (SDateFields{17, 3, 1995}));
+    EXPECT_EQ(FieldsOfDate(Ymd(2007, 3, 17), years).year, 2005);
+    EXPECT_EQ(DateListText(Ymd(2005, 7, 1)), "01.07.2005");
+    EXPECT_EQ(DateListText(CDate()), "");
+}
+
+TEST_F(ContractPlayerTest, ClubNamesAreCutToThirtyCharacters) {
+    CClub& club = world.Country(5).AddClub(3);
+    club.SetName(kDefaultLanguage, "Hafenstadt");
+    EXPECT_EQ(ShownClubName(world, club.Id(), kDefaultLanguage), "Hafenstadt");
+    // The second team shows its own name.
+    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag, kDefaultLanguage),
+              club.SecondTeamName(kDefaultLanguage));
+    EXPECT_NE(club.SecondTeamName(kDefaultLanguage), "Hafenstadt");
+    // A second team's name may be longer than the page shows.
+    club.SetName(kDefaultLanguage, "Sportverein Hafenstadt von 1899 Nord");
+    const std::string second = club.SecondTeamName(kDefaultLanguage);
+    ASSERT_GT(second.size(), kShownClubNameLength);
+    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag, kDefaultLanguage),
+              second.substr(0, 30));
+    EXPECT_EQ(ShownClubName(world, 0, kDefaultLanguage), "");
+    EXPECT_EQ(ShownClubName(world, MakeClubId(5, 99), kDefaultLanguage), "");
+}
+
+SHistoryEntry Station(std::uint32_t club, CDate from, std::uint16_t games = 0) {
+    SHistoryEntry entry;
+    entry.club = club;
+    entry.from = from;
+    entry.until = from;
+    entry.games = games;
+    return entry;
+}
+
+TEST(CareerOrderTest, ShownByStartDateWithTiesInStoredOrder) {
+    const CDate early = CDate::FromYmd(1995, 7, 1);
+    const CDate middle = CDate::FromYmd(1999, 7, 1);
+    const CDate late = CDate::FromYmd(2003, 1, 1);
+    const std::vector<SHistoryEntry> career = {Station(1, late), Station(2, early),
+                                               Station(3, middle), Station(4, early),
+                                               Station(5, CDate())};
+    const std::vector<std::size_t> order = CareerDisplayOrder(career);
+    // The unset date comes first; the two stations of 1995 keep their stored order.
+    EXPECT_EQ(order, (std::vector<std::size_t>{4, 1, 3, 2, 0}));
+    EXPECT_TRUE(CareerDisplayOrder({}).empty());
+}
+
+TEST_F(PersonalDataWorldTest, RowsNameTheClubTheDatesTheCountsAndTheLoan) {
+    CClub& club = world.Country(5).AddClub(2);
+    club.SetName(kDefaultLanguage, "Hafenstadt");
+    SHistoryEntry entry = Station(club.Id(), CDate::FromYmd(2001, 7, 1), 34);
+    entry.until = CDate::FromYmd(2003, 6, 30);
+    entry.goals = 7;
+    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage),
+              "Hafenstadt\t01.07.2001\t30.06.2003\t34\t7\t ");
+    entry.flag = 1;
+    entry.club = 0;
+    entry.until = CDate();
+    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage), "\t01.07.2001\t\t34\t7\tx");
+}
+
+TEST(CareerEditTest, OnlyTheFieldsTheUserChangedAreWritten) {
+    SHistoryEntry loaded = Station(10, CDate::FromYmd(2000, 1, 1), 20);
+    loaded.goals = 3;
+    SHistoryEntry edited = loaded;
+    edited.goals = 5;
+    edited.flag = 1;
+    // The record changed meanwhile in fields the user did not touch: they are kept.
+    SHistoryEntry target = loaded;
+    target.games = 1500;
+    target.kind = 4;
+    WriteChangedEntryFields(loaded, edited, target);
+    EXPECT_EQ(target.goals, 5);
+    EXPECT_EQ(target.flag, 1);
+    EXPECT_EQ(target.games, 1500);
+    EXPECT_EQ(target.kind, 4);
+    EXPECT_EQ(target.club, 10u);
+
+    SHistoryEntry untouched = target;
+    WriteChangedEntryFields(loaded, loaded, untouched);
+    EXPECT_EQ(untouched, target);
+}
+
+namespace fs = std::filesystem;
+
+std::string TextOf(const std::vector<SEditChoice>& choices, int value) {
+    for (const SEditChoice& choice : choices) {
+        if (choice.value == value) {
+            return choice.text;
+        }
+    }
+    return "<missing>";
+}
+
+std::vector<int> ValuesOf(const std::vector<SEditChoice>& choices) {
+    std::vector<int> values;
+    for (const SEditChoice& choice : choices) {
+        values.push_back(choice.value);
+    }
+    return values;
+}
+
+TEST(LookChoicesTest, FacesInGroupOrderCountedPerGroupName) {
+    const std::vector<SEditChoice> faces = FaceChoices();
+    ASSERT_EQ(faces.size(), 90u);
+    // Every face 1..90 exactly once.
+    std::vector<int> values = ValuesOf(faces);
+    std::sort(values.begin(), values.end());
+    for (int value = 1; value <= 90; ++value) {
+        EXPECT_EQ(values[static_cast<std::size_t>(value - 1)], value);
+    }
+    EXPECT_EQ(faces.front(), (SEditChoice{"Europ\xE4"
+                                          "er 1",
+                                          1}));
+    // The Latin faces 20..25 come before the African 14..19.
+    EXPECT_EQ(faces[13], (SEditChoice{"Latino 1", 20}));
+    EXPECT_EQ(faces[19], (SEditChoice{"Afrikanisch 1", 14}));
+    EXPECT_EQ(TextOf(faces, 26),
+              "Europ\xE4"
+              "er 8");
+    EXPECT_EQ(TextOf(faces, 35), "Latino 7");
+    EXPECT_EQ(TextOf(faces, 47), "Kaukasisch 1");
+    EXPECT_EQ(TextOf(faces, 59), "Afrikanisch 7");
+    EXPECT_EQ(TextOf(faces, 69), "Asiatisch 7");
+    EXPECT_EQ(TextOf(faces, 85), "Arabisch 6");
+    EXPECT_EQ(faces.back(), (SEditChoice{"Europ\xE4"
+                                         "er 21",
+                                         90}));
+}
+
+TEST(LookChoicesTest, HairAndBeardLists) {
+    const std::vector<SEditChoice> colours = HairColourChoices();
+    EXPECT_EQ(ValuesOf(colours), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(colours[2].text, "Dunkelblond");
+    const std::vector<SEditChoice> cuts = HairCutChoices();
+    ASSERT_EQ(cuts.size(), 38u);
+    EXPECT_EQ(cuts.front(), (SEditChoice{"Haare 1", 1}));
+    EXPECT_EQ(cuts.back(), (SEditChoice{"Haare 38", 38}));
+    const std::vector<SEditChoice> beards = BeardChoices();
+    EXPECT_EQ(ValuesOf(beards), (std::vector<int>{1, 2, 5, 3, 4, 6}));
+    EXPECT_EQ(beards[2].text, "Spitzbart (vollst\xE4ndig)");
+    EXPECT_EQ(beards[3].text, "Schnauzbart");
+}
+
+class PlayerPictureTest : public test::TestWorld {
+protected:
+    PlayerPictureTest() : player(world.CreatePerson(4711, true)) {
+        player.SetSurname("M\xFChlau");
+        player.SetFirstName("Theodor");
+        player.SetBirthDate(CDate::FromYmd(1983, 9, 5));
+    }
+
+    void WriteTga(const std::string& relative, int width, int height) {
+        const fs::path path = install.Path() / relative;
+        fs::create_directories(path.parent_path());
+        const auto bytes =
+            EncodeTga(SImage(width, height, Argb(200, 30, 30)), 24, TgaCoding::Uncompressed);
+        test::WriteFile(path, std::string(bytes.begin(), bytes.end()));
+    }
+
+    CPlayer& player;
+};
+
+TEST_F(PlayerPictureTest, CandidatesInTheOrderTheyAreTriedWithoutOtherFolders) {
+    EXPECT_EQ(PlayerPictureCandidates(player),
+              (std::vector<std::string>{"user/picture/M\xC3\xBChlauTh050983.tga",
+                                        "user/picture/M\xC3\xBChlau05091983.tga",
+                                        "art/picture/emp-4711.tga", "art/picture/emp-4711.tpi"}));
+    // A one-letter first name gives its one letter.
+    player.SetFirstName("T");
+    EXPECT_EQ(PlayerPictureCandidates(player).front(), "user/picture/M\xC3\xBChlauT050983.tga");
+    // Surnames that name another folder give only the id pictures.
+    for (const char* surname : {"../../etc", "a/b", "a\\b", ""}) {
+        player.SetSurname(surname);
+        EXPECT_EQ(
+            PlayerPictureCandidates(player),
+            (std::vector<std::string>{"art/picture/emp-4711.tga", "art/picture/emp-4711.tpi"}))
+            << surname;
+    }
+}
+
+TEST_F(PlayerPictureTest, TheFirstCandidateThatLoadsIsShownInAnyLetterCase) {
+    EXPECT_FALSE(FindPlayerPicture(install.Path(), player).has_value());
+    WriteTga("ART/Picture/EMP-4711.TGA", 160, 160);
+    auto found = FindPlayerPicture(install.Path(), player);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->path.filename(), "EMP-4711.TGA");
+    EXPECT_TRUE(found->HasPictureSize());
+
+    // A user picture comes first, even of another size; a broken one is passed over.
+    WriteTga("user/picture/M\xC3\xBChlau05091983.tga", 100, 120);
+    test::WriteFile(install.Path() / "user/picture/M\xC3\xBChlauTh050983.tga", "no picture");
+    found = FindPlayerPicture(install.Path(), player);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->path.filename(), "M\xC3\xBChlau05091983.tga");
+    EXPECT_EQ(found->picture.Width(), 100);
+    EXPECT_EQ(found->picture.Height(), 120);
+    EXPECT_FALSE(found->HasPictureSize());
+}
+
+TEST(PlayerAbilities, TenPercentStepsAreAtLeastOneAndStayInRange) {
+    EXPECT_EQ(AbilityMoreTenPercent(95), 99);
+    EXPECT_EQ(AbilityMoreTenPercent(3), 4);
+    EXPECT_EQ(AbilityLessTenPercent(1), 0);
+    EXPECT_EQ(AbilityLessTenPercent(15), 13);
+    // 5 × 0.1 rounds half up to 1; 25 × 0.1 = 2.5 to 3.
+    EXPECT_EQ(AbilityLessTenPercent(5), 4);
+    EXPECT_EQ(AbilityMoreTenPercent(25), 28);
+    for (int value = 0; value <= 99; ++value) {
+        const auto v = static_cast<std::uint8_t>(value);
+        const int less = AbilityLessTenPercent(v);
+        const int more = AbilityMoreTenPercent(v);
+        if (value == 0) {
+            EXPECT_EQ(less, 0);
+            EXPECT_EQ(more, 0);
+            continue;
+        }
+        EXPECT_LT(less, value);
+        EXPECT_GE(less, 0);
+        EXPECT_LE(more, 99);
+        EXPECT_TRUE(more > value || value == 99) << value;
+    }
+}
+
+TEST(PlayerAbilities, AgeCountsFullYearsAndExperienceFollowsIt) {
+    const CDate birth = CDate::FromYmd(1984, 7, 15);
+    EXPECT_EQ(AgeOn(birth, CDate::FromYmd(2005, 7, 14)), 20);
+    EXPECT_EQ(AgeOn(birth, CDate::FromYmd(2005, 7, 15)), 21);
+    EXPECT_EQ(AgeOn(birth, CDate::FromYmd(2005, 6, 30)), 20);
+    EXPECT_EQ(AgeOn(CDate(), CDate::FromYmd(2005, 1, 1)), 0);
+    EXPECT_EQ(AgeOn(CDate::FromYmd(2010, 1, 1), CDate::FromYmd(2005, 1, 1)), 0);
+
+    const std::pair<int, int> boundaries[] = {{0, 0},  {18, 0}, {19, 1}, {20, 2}, {21, 3}, {23, 3},
+                                              {24, 4}, {29, 4}, {30, 5}, {33, 5}, {34, 6}, {45, 6}};
+    for (const auto& boundary : boundaries) {
+        EXPECT_EQ(NationalExperienceForAge(boundary.first), boundary.second)
+            << "age " << boundary.first;
+    }
+}
+
+TEST(PlayerAbilities, PotentialAddsAYouthBonusThatTalentEnlarges) {
+    // Age 20: bonus (22 - 20) × 4 + 14 = 22, with talent 2 worth 22 × 1.4 = 30.8.
+    EXPECT_EQ(CalculatePotential(60.0, 2, 20), 91);
+    // Age 24: (26 - 24) × 2 + 6 = 10; age 28: 32 - 28 = 4; from 32 on nothing.
+    EXPECT_EQ(CalculatePotential(60.0, 0, 24), 70);
+    EXPECT_EQ(CalculatePotential(60.0, 0, 28), 64);
+    EXPECT_EQ(CalculatePotential(60.4, 4, 32), 60);
+    EXPECT_EQ(CalculatePotential(60.5, 4, 40), 61);
+    EXPECT_EQ(CalculatePotential(90.0, 4, 17), 100);
+    EXPECT_EQ(CalculatePotential(-5.0, 0, 32), 0);
+}
+
+TEST(PlayerAbilities, TargetStrengthCorrectsForAgeBeforeTheLimitsAndLevels) {
+    CLEcuyerRandom random;
+    STargetStrength young;
+    young.age = 21;
+    // No club: 70, a 21-year-old 25 % less, a 34-year-old 20 % less.
+    EXPECT_DOUBLE_EQ(TargetStrength(young, random), 70.0 * 0.75);
+    STargetStrength old;
+    old.age = 34;
+    EXPECT_NEAR(TargetStrength(old, random), 70.0 * 0.8, 1e-4);
+
+    // With a club the random part r (0..10) is drawn: (5 × talent + r + 90) × average / 100.
+    STargetStrength star{true, 4, 100, 27, 0};
+    CLEcuyerRandom same;
+    const int r = same.Below(11);
+    CLEcuyerRandom drawing;
+    EXPECT_DOUBLE_EQ(TargetStrength(star, drawing), std::min(90.0, 110.0 + r));
+    star.lowerLevels = 2;
+    EXPECT_DOUBLE_EQ(TargetStrength(star, drawing), 90.0 * 0.8 * 0.8);
+    STargetStrength weak{true, 0, 10, 27, 3};
+    EXPECT_DOUBLE_EQ(TargetStrength(weak, drawing), 20.0);
+}
+
+using PlayerAbilitiesDemo = test::DemoDocumentTest;
+
+TEST_F(PlayerAbilitiesDemo, LevelsCountFromTheTopToTheClubsLeague) {
+    const CCountry& country = World().Country(kDefaultCountry);
+    int checked = 0;
+    const CDBCompetition* last = nullptr;
+    for (int index = 0; index < 20; ++index) {
+        const CDBCompetition* league =
+            World().Competition(MakeCompetitionId(country.Number(), kLeagueType, index));
+        if (league == nullptr) {
+            break;
+        }
+        last = league;
+        for (const auto& entry : country.Clubs()) {
+            if (league->PositionOfTeam(entry.first) >= 0) {
+                // The demo numbers its levels from 0 without gaps.
+                EXPECT_EQ(LowerLevelsAbove(country, entry.first), league->Level());
+                ++checked;
+                break;
+            }
+        }
+    }
+    EXPECT_GE(checked, 2);
+    // The national team plays in no league: it passes every level.
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(LowerLevelsAbove(country, MakeClubId(country.Number(), kNationalTeamIndex)),
+              last->Level());
+}
+
+TEST(PlayerAbilities, GeneratedAbilitiesReachTheTargetAtTheirPosition) {
+    CLEcuyerRandom random;
+    for (int position = 0; position <= kLastPosition; ++position) {
+        for (double target : {20.0, 45.0, 70.0, 90.0}) {
+            const Abilities abilities = GenerateAbilities(position, target, random);
+            EXPECT_LE(*std::max_element(abilities.begin(), abilities.end()), 99);
+            if (position != 0) {
+                EXPECT_NEAR(StrengthAt(abilities, position), target, 1.0)
+                    << "position " << position << " target " << target;
+            }
+        }
+    }
+    // A goalkeeper's goalkeeping is better than a striker's of the same strength.
+    const Abilities keeper = GenerateAbilities(position::kGoalkeeper, 70.0, random);
+    const Abilities striker = GenerateAbilities(position::kStriker, 70.0, random);
+    EXPECT_GT(keeper[41], striker[41]);
+    EXPECT_GT(striker[6], keeper[6]);
+    // The same generator state gives the same player.
+    CLEcuyerRandom first;
+    CLEcuyerRandom second;
+    EXPECT_EQ(GenerateAbilities(position::kCentreBack, 55.0, first),
+              GenerateAbilities(position::kCentreBack, 55.0, second));
+}
+
+TEST_F(PlayerAbilitiesDemo, RandomCalculationScalesAPlayerWithoutClubTo70CorrectedForAge) {
+    CPlayer& player = *ClubWithPlayers(kDefaultCountry).FirstTeam().front();
+    player.SetPosition(0, position::kCentralMidfield);
+    player.SetBirthDate(CDate::FromYmd(1984, 1, 1));
+    CLEcuyerRandom random;
+    RandomiseAbilities(player, nullptr, 0, CDate::FromYmd(2005, 7, 1), random);
+    EXPECT_NEAR(PlayerStrength(player), 70.0 * 0.75, 1.0);
+}
+
+TEST_F(PlayerAbilitiesDemo, UndoTakesTheDrawBackWithTheGeneratorsAdvance) {
+    const std::uint32_t id = ClubWithPlayers().FirstTeam().front()->Id();
+    const auto draw = [&] { ASSERT_TRUE(DrawRandomAbilities(document, id, GameToday())); };
+    const std::string before = Dump();
+    draw();
+    const std::string first = Dump();
+    draw();
+    const std::string second = Dump();
+    EXPECT_EQ(Edits(), 2u);
+    EXPECT_NE(first, before);
+    EXPECT_NE(second, first);
+    // Undone, the generator stands where it stood before the draw: drawing again draws the same.
+    ASSERT_TRUE(document.Undo());
+    draw();
+    EXPECT_EQ(Dump(), second);
+    ASSERT_TRUE(document.Undo());
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(Dump(), before);
+    // Redone, it stands after the draw again.
+    ASSERT_TRUE(document.Redo());
+    EXPECT_EQ(Dump(), first);
+    draw();
+    EXPECT_EQ(Dump(), second);
+}
+
+class SquadRulesTest : public test::TestWorld {
+protected:
+    SquadRulesTest() : club(*world.Country(kDefaultCountry).CreateClub()) {}
+
+    CPlayer& Add(int kind, int team, std::string_view surname = "Meier",
+                 std::string_view firstName = "Jan") {
+        CPlayer& person = world.CreatePerson(0, true);
+        person.Reset(kind, kDefaultCountry);
+        person.SetTeamFlag(static_cast<std::int8_t>(team));
+        person.SetSurname(surname);
+        person.SetFirstName(firstName);
+        EXPECT_TRUE(club.AddPerson(person));
+        return person;
+    }
+    void AddPlayers(int count, int team = 0) {
+        for (int i = 0; i < count; ++i) {
+            Add(personkind::kPlayer, team);
+        }
+    }
+
+    CClub& club;
+};
+
+TEST_F(SquadRulesTest, CheckListsEveryFaultInItsOrder) {
+    AddPlayers(13);
+    Add(personkind::kTrainer, 0);
+    Add(personkind::kTrainer, 0);
+    EXPECT_EQ(CheckSquad(club), (std::vector<int>{ids::kSquadFewPlayers, ids::kSquadTrainers}));
+
+    AddPlayers(1);
+    Add(personkind::kManager, 0);
+    Add(personkind::kManager, 0);
+    Add(personkind::kPresident, 0);
+    Add(personkind::kPresident, 0);
+    Add(personkind::kPlayer, 0, "", "Jan");
+    EXPECT_EQ(CheckSquad(club), (std::vector<int>{ids::kSquadIncompleteName, ids::kSquadTrainers,
+                                                  ids::kSquadManagers, ids::kSquadPresidents}));
+}
+
+TEST_F(SquadRulesTest, SecondTeamPlayersDoNotCountButAPresidentThereIsAFault) {
+    AddPlayers(14, 1);
+    Add(personkind::kTrainer, 1);
+    Add(personkind::kTrainer, 1);
+    Add(personkind::kPresident, 1);
+    EXPECT_EQ(CheckSquad(club),
+              (std::vector<int>{ids::kSquadFewPlayers, ids::kSquadSecondTeamPresident}));
+    AddPlayers(14);
+    Add(personkind::kTrainer, 0);
+    Add(personkind::kPresident, 0);
+    EXPECT_EQ(CheckSquad(club), (std::vector<int>{ids::kSquadSecondTeamPresident}));
+}
+
+TEST_F(SquadRulesTest, RowsShowOneTeamsPlayersAndSortByEachColumn) {
+    CPlayer& zorn = Add(personkind::kPlayer, 0, "Zorn", "Al");
+    CPlayer& abel = Add(personkind::kPlayer, 0, "Abel", "Ole");
+    CPlayer& abelToo = Add(personkind::kPlayer, 0, "Abel", "Ben");
+    Add(personkind::kPlayer, 1, "Reserve", "Rolf");
+    Add(personkind::kTrainer, 0, "Coach", "Carl");
+    zorn.SetPosition(0, position::kStriker);
+    abel.SetPosition(0, position::kGoalkeeper);
+    abelToo.SetPosition(0, position::kNone);
+    zorn.SetAbility(6, 99);
+
+    std::vector<SSquadRow> rows = SquadRows(club, false, 0);
+    ASSERT_EQ(rows.size(), 3u);
+    SortSquadRows(rows, ESquadOrder::kName);
+    EXPECT_EQ(rows[0].personId, abelToo.Id());
+    EXPECT_EQ(rows[1].personId, abel.Id());
+    EXPECT_EQ(rows[2].personId, zorn.Id());
+    SortSquadRows(rows, ESquadOrder::kPosition);
+    EXPECT_EQ(rows[0].personId, abelToo.Id());
+    EXPECT_EQ(rows[2].personId, zorn.Id());
+    SortSquadRows(rows, ESquadOrder::kStrength);
+    EXPECT_GE(rows[0].strength, rows[1].strength);
+    EXPECT_GE(rows[1].strength, rows[2].strength);
+
+    const SSquadRow& striker = *std::find_if(
+        rows.begin(), rows.end(), [&](const SSquadRow& r) { return r.personId == zorn.Id(); });
+    EXPECT_EQ(SquadRowText(striker), "Zorn, A.\tST\t" + world.Country(kDefaultCountry).Name(0) +
+                                         '\t' + std::to_string(static_cast<int>(striker.strength)));
+    EXPECT_EQ(PositionAbbreviation(position::kNone), "-");
+    EXPECT_EQ(PositionAbbreviation(18), "-");
+    EXPECT_EQ(PositionAbbreviation(position::kGoalkeeper), "TO");
+
+    ASSERT_EQ(SquadRows(club, true, 0).size(), 1u);
+    EXPECT_DOUBLE_EQ(AverageSquadStrength({}), 0.0);
+}
+
+TEST_F(SquadRulesTest, ReselectionFollowsThePersonThenTheIndexThenTheEnd) {
+    Add(personkind::kPlayer, 0, "A");
+    CPlayer& second = Add(personkind::kPlayer, 0, "B");
+    Add(personkind::kPlayer, 0, "C");
+    const std::vector<SSquadRow> rows = SquadRows(club, false, 0);
+    EXPECT_EQ(RowToReselect(rows, second.Id(), 0), 1);
+    EXPECT_EQ(RowToReselect(rows, 999999, 2), 2);
+    EXPECT_EQ(RowToReselect(rows, 999999, 7), 2);
+    EXPECT_EQ(RowToReselect(rows, 999999, -1), 2);
+    EXPECT_EQ(RowToReselect({}, second.Id(), 0), -1);
+}
+
+TEST(SquadRules, NewPlayersTakeTheSelectedPositionOrGoalkeeper) {
+    EXPECT_EQ(NewPlayerMainPosition(position::kNone), position::kGoalkeeper);
+    EXPECT_EQ(NewPlayerMainPosition(18), position::kGoalkeeper);
+    EXPECT_EQ(NewPlayerMainPosition(-3), position::kGoalkeeper);
+    EXPECT_EQ(NewPlayerMainPosition(position::kStriker), position::kStriker);
+}
+
+TEST(SquadRules, LooksAreDrawnOnlyAmongAllowedValues) {
+    SCountrySettings country;
+    country.faces = (1u << 3) | (1u << 26);  // faces 3, 26, 35, 58, 67, 90
+    country.hairColours = 1u << 2;
+    country.haircuts = 1u << 7;  // haircuts 7 and 7 + 32
+    country.beards = (1u << 5) | (1u << 1);
+    CRandom random;
+    std::set<int> faces;
+    for (int i = 0; i < 200; ++i) {
+        const auto look = DrawNewPlayerLook(country, random);
+        ASSERT_TRUE(look.has_value());
+        faces.insert(look->face);
+        EXPECT_EQ(look->hairColour, 2);
+        EXPECT_EQ(look->haircut, 7);
+        EXPECT_TRUE(look->beard == 1 || look->beard == 5);
+    }
+    EXPECT_EQ(faces, (std::set<int>{3, 26, 35, 58, 67, 90}));
+    country.beards = 1u;  // only value 32, which beards do not reach
+    EXPECT_FALSE(DrawNewPlayerLook(country, random).has_value());
+}
+
+TEST(SquadRules, BodiesStayWithinThreeAndSixPercentOfTheAverages) {
+    CRandom random;
+    // The first draws of the generator are known: 41, 18467 (odd: positive), 6334, 26500.
+    const SBody first = DrawNewPlayerBody(180, 75, random);
+    const double height = 180 + 41 * 0.03 / 32767 * 180;
+    const double base = 75 * height / 180;
+    EXPECT_EQ(first.height, static_cast<int>(height));
+    EXPECT_EQ(first.weight, static_cast<int>(base - 6334 * 0.06 / 32767 * base));
+    // A country without averages gets a plausible player, not a division by zero.
+    for (int i = 0; i < 550; ++i) {
+        const SBody body =
+            i < 500 ? DrawNewPlayerBody(180, 75, random) : DrawNewPlayerBody(0, 0, random);
+        EXPECT_GE(body.height, 174);
+        EXPECT_LE(body.height, 185);
+        EXPECT_GE(body.weight, 66);
+        EXPECT_LE(body.weight, 84);
+    }
 }
 
 }  // namespace

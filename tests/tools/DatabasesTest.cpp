@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "DemoInstallation.h"
 #include "ReferenceCheck.h"
 #include "TempDir.h"
+#include "competition/Competition.h"
 #include "competition/League.h"
 #include "document/DatabaseDocument.h"
 #include "document/RecordEdits.h"
@@ -19,9 +22,21 @@
 #include "editing/SearchCommands.h"
 #include "editing/SquadCommands.h"
 #include "editing/WithoutClubCommands.h"
+#include "exports/WorldDump.h"
+#include "model/Club.h"
+#include "model/Country.h"
+#include "model/Player.h"
+#include "model/Referee.h"
+#include "model/Stadium.h"
 #include "model/World.h"
+#include "platform/Cp1252.h"
+#include "platform/StringTable.h"
+#include "storage/Identifiers.h"
 #include "tools/ChangePackageApply.h"
 #include "tools/DatabaseDiff.h"
+#include "tools/DatabaseSync.h"
+#include "tools/QuickFind.h"
+#include "tools/RecordFields.h"
 
 namespace kw {
 namespace {
@@ -375,6 +390,830 @@ TEST(ChangePackage, RefusesWhatIsNoPackageOfThisVersionAndFieldsThatDoNotExist) 
         EXPECT_NE(read.error.find(c.reason), std::string::npos) << read.error;
     }
     EXPECT_TRUE(ReadChangePackage(head + "]}").package);
+}
+
+using Json = DumpJson;
+using EKind = SFieldType::EKind;
+
+// The least value of the type.
+Json Sample(const SFieldType& type) {
+    switch (type.kind) {
+        case EKind::kNumber:
+            return type.min;
+        case EKind::kText:
+            return "";
+        case EKind::kBool:
+            return false;
+        case EKind::kClub:
+            return 0;
+        case EKind::kList: {
+            Json list = Json::array();
+            for (std::size_t i = 0; i < type.length; ++i) {
+                list.push_back(Sample(type.Element(i)));
+            }
+            return list;
+        }
+        case EKind::kObject: {
+            Json object = Json::object();
+            for (const auto& [name, member] : type.members) {
+                object[name] = Sample(member);
+            }
+            return object;
+        }
+        default:
+            return nullptr;
+    }
+}
+
+// Another value of the type than `value`: every number, text, date and club reference of it
+// changed, an empty list of any length given one entry. `club` is a club of the world.
+Json Changed(const SFieldType& type, const Json& value, std::uint32_t club) {
+    switch (type.kind) {
+        case EKind::kNumber: {
+            const std::int64_t number = value.get<std::int64_t>();
+            return number < type.max ? number + 1 : type.min;
+        }
+        case EKind::kText:
+            return value == "Zz" ? "Yy" : "Zz";
+        case EKind::kDate:
+            return value == "2001-02-03" ? "2002-03-04" : "2001-02-03";
+        case EKind::kBool:
+            return !value.get<bool>();
+        case EKind::kClub:
+            return value == 0 ? club : 0u;
+        case EKind::kList: {
+            if (type.length == 0 && value.empty()) {
+                return Json::array({Changed(type.Element(0), Sample(type.Element(0)), club)});
+            }
+            Json list = Json::array();
+            for (std::size_t i = 0; i < value.size(); ++i) {
+                list.push_back(Changed(type.Element(i), value[i], club));
+            }
+            return list;
+        }
+        case EKind::kObject: {
+            Json object = Json::object();
+            for (const auto& [name, member] : type.members) {
+                object[name] = Changed(member, value[name], club);
+            }
+            return object;
+        }
+    }
+    return value;
+}
+
+const Json& CountryOf(const Json& dump) {
+    return dump["countries"][0];
+}
+
+// Every key of a dumped record is a field of its kind or one the kind names as none, and each
+// field, set to another value through its table, reads back from the dump as that value.
+template <typename R>
+void ExpectWrittenBack(ERecordKind kind, const RecordFields<R>& fields, R& record,
+                       const std::function<Json()>& dumped, std::uint32_t club) {
+    const Json before = dumped();
+    for (const auto& [key, value] : before.items()) {
+        EXPECT_TRUE(RecordType(kind).Member(key) != nullptr || IsRecordKeyWithoutField(kind, key))
+            << key;
+    }
+    Json changed = Json::object();
+    for (const SRecordField<R>& field : fields) {
+        ASSERT_TRUE(before.contains(field.name)) << field.name;
+        changed[field.name] = Changed(field.type, before[field.name], club);
+        EXPECT_FALSE(CheckValue(field.type, changed[field.name], false)) << field.name;
+    }
+    SetRecordFields(record, fields, changed);
+    const Json after = dumped();
+    for (const SRecordField<R>& field : fields) {
+        EXPECT_EQ(after[field.name], changed[field.name]) << field.name;
+    }
+}
+
+TEST(RecordFields, EveryFieldOfEveryKindIsWrittenBackWhole) {
+    // Freshly loaded, clubs hold the ids their dump gives them.
+    const auto world = test::LoadSmallDemo();
+    int number = 1;
+    while (world->Country(number).ClubCount() < 2 || world->Country(number).Referees().empty() ||
+           world->Country(number).Stadiums().empty() ||
+           world->Country(number).ManagerIds().empty()) {
+        ++number;
+    }
+    CCountry& country = world->Country(number);
+    CClub& club = *std::next(country.Clubs().begin())->second;
+    const std::uint32_t other = country.Clubs().begin()->first;
+    const auto dump = [&] { return Json::parse(DumpWorldJson(*world, number)); };
+    const auto clubPosition = [&] {
+        return std::distance(country.Clubs().begin(), country.Clubs().find(club.Id()));
+    };
+
+    ExpectWrittenBack(
+        ERecordKind::kCountry, CountryFields(), country, [&] { return CountryOf(dump()); }, other);
+    ExpectWrittenBack(
+        ERecordKind::kClub, ClubFields(), club,
+        [&] { return CountryOf(dump())["clubs"][clubPosition()]; }, other);
+    ExpectWrittenBack(
+        ERecordKind::kPerson, PersonFields(), *world->Person(club.PersonIds()[0]),
+        [&] { return CountryOf(dump())["clubs"][clubPosition()]["persons"][0]; }, other);
+    ExpectWrittenBack(
+        ERecordKind::kManager, ManagerFields(), *world->Manager(country.ManagerIds()[0]),
+        [&] { return CountryOf(dump())["managers"][0]; }, other);
+    ExpectWrittenBack(
+        ERecordKind::kReferee, RefereeFields(), country.Referees()[0],
+        [&] { return CountryOf(dump())["referees"][0]; }, other);
+    ExpectWrittenBack(
+        ERecordKind::kStadium, StadiumFields(), country.Stadiums()[0],
+        [&] { return CountryOf(dump())["stadiums"][0]; }, other);
+    ExpectWrittenBack(
+        ERecordKind::kRules, RulesFields(), world->Rules(),
+        [&] { return Json::parse(DumpWithoutClubAndRulesJson(*world))["rules"]; }, other);
+}
+
+// Values outside their type are named with their path.
+TEST(RecordFields, ValuesThatDoNotFitAreNamed) {
+    const SFieldType& person = RecordType(ERecordKind::kPerson);
+    const struct {
+        const char* path;
+        Json value;
+        const char* fault;
+    } cases[] = {
+        {"abilities[3]", 256, "abilities[3]: 256 is outside 0 to 255"},
+        {"abilities[3]", "7", "a whole number expected"},
+        {"firstName", "Sechzehn Zeichen!", "text longer than 15 characters"},
+        {"surname", "\u0141ukasz", "characters outside Windows-1252"},
+        {"birthDate", "2001-02-30", "a date"},
+        {"currentClub", 12, "a club's identity or 0 expected"},
+        {"positions", Json::array({1, 2}), "a list of 2 entries"},
+    };
+    for (const auto& c : cases) {
+        const auto path = ParseFieldPath(c.path);
+        ASSERT_TRUE(path) << c.path;
+        const auto fault = CheckValue(*TypeAtPath(person, *path), c.value, true, c.path);
+        ASSERT_TRUE(fault) << c.path;
+        EXPECT_NE(fault->find(c.fault), std::string::npos) << *fault;
+    }
+    for (const char* malformed : {"", "[1]", "abilities[", "abilities[x]", "a..b", "abilities]"}) {
+        EXPECT_FALSE(ParseFieldPath(malformed)) << malformed;
+    }
+    EXPECT_EQ(TypeAtPath(person, *ParseFieldPath("abilities[43]")), nullptr);
+    EXPECT_EQ(TypeAtPath(person, *ParseFieldPath("wingspan")), nullptr);
+}
+
+// The records of one kind (and change) anywhere in the diff.
+std::vector<SRecordDiff> Records(const SDatabaseDiff& diff, EDiffKind kind) {
+    std::vector<SRecordDiff> records;
+    for (const SCountryDiff& country : diff.countries) {
+        for (const SRecordDiff& record : country.records) {
+            if (record.kind == kind) {
+                records.push_back(record);
+            }
+        }
+    }
+    return records;
+}
+
+// The country of the small demo with the most clubs, and its club in the middle.
+int FullestCountry(const CWorld& world) {
+    int best = 1;
+    for (int number = 1; number <= kCountryCount; ++number) {
+        if (world.Country(number).ClubCount() > world.Country(best).ClubCount()) {
+            best = number;
+        }
+    }
+    return best;
+}
+
+std::uint32_t MiddleClub(const CCountry& country) {
+    auto club = country.Clubs().begin();
+    std::advance(club, country.ClubCount() / 2);
+    return club->first;
+}
+
+// A league that no other competition names as source or sub-competition, so removing it leaves
+// no dangling link.
+std::uint32_t UnlinkedLeague(const CWorld& world, int country) {
+    for (const auto& [id, node] : world.Competitions()) {
+        if (node->Country() != country || node->Kind() != kLeagueKind) {
+            continue;
+        }
+        // A lambda cannot capture a structured binding with every compiler the project builds with.
+        const std::uint32_t leagueId = id;
+        bool linked = false;
+        for (const auto& [otherId, other] : world.Competitions()) {
+            const auto names = [leagueId](const CDBCompetition::Links& links) {
+                return std::find(links.begin(), links.end(), leagueId) != links.end();
+            };
+            linked = linked || names(other->Sources()) || names(other->SubCompetitions()) ||
+                     (other->ParentId() == id);
+        }
+        if (!linked) {
+            return id;
+        }
+    }
+    return 0;
+}
+
+TEST(DatabaseDiff, IdenticalDatabasesReportNothingAlsoAfterASaveAndReload) {
+    const auto first = test::LoadSmallDemo();
+    const auto second = test::LoadSmallDemo();
+    const SDatabaseDiff same = DiffWorlds(*first, *second);
+    EXPECT_TRUE(same.IsEmpty()) << DiffText(same);
+    EXPECT_EQ(DiffText(same), "identical\n");
+
+    // A save renumbers clubs and a load gives the players without club new ids.
+    ASSERT_FALSE(first->WithoutClub().Ids().empty());
+    test::TempDir folder;
+    const auto reloaded = test::SaveAndReload(*second, folder.Path());
+    EXPECT_TRUE(test::ReferenceFaults(*reloaded).empty());
+    const SDatabaseDiff afterReload = DiffWorlds(*first, *reloaded);
+    EXPECT_TRUE(afterReload.IsEmpty()) << DiffText(afterReload);
+}
+
+TEST(DatabaseDiff, OnePlayerFieldOneAddedClubAndOneRemovedLeague) {
+    const auto before = test::LoadSmallDemo();
+    const auto after = test::LoadSmallDemo();
+    const int number = FullestCountry(*after);
+    CCountry& country = after->Country(number);
+
+    const CClub& club = *country.Club(MiddleClub(country));
+    CPlayer& player = *after->Person(club.PersonIds().front());
+    const std::uint8_t ability = player.Abilities()[2];
+    player.SetAbility(2, static_cast<std::uint8_t>(ability == 50 ? 60 : 50));
+
+    CClub& added = *country.CreateClub();
+    added.SetName(0, "Neuer Verein");
+    const std::uint32_t league = UnlinkedLeague(*after, number);
+    ASSERT_NE(league, 0u);
+    const std::string leagueName = Cp1252ToUtf8(after->Competition(league)->Names()[0].View());
+    after->RemoveCompetitionTree(league);
+    EXPECT_TRUE(test::ReferenceFaults(*after).empty());
+
+    const SDatabaseDiff diff = DiffWorlds(*before, *after);
+    {
+        ASSERT_EQ(diff.countries.size(), 1u) << DiffText(diff);
+        EXPECT_EQ(diff.countries[0].country, number);
+
+        const std::vector<SRecordDiff> persons = Records(diff, EDiffKind::Person);
+        ASSERT_EQ(persons.size(), 1u) << DiffText(diff);
+        EXPECT_EQ(persons[0].change, EDiffChange::Changed);
+        EXPECT_EQ(persons[0].club, Cp1252ToUtf8(club.Name(0)));
+        ASSERT_EQ(persons[0].fields.size(), 1u);
+        EXPECT_EQ(persons[0].fields[0].field, "abilities[2]");
+        EXPECT_EQ(persons[0].fields[0].before, std::to_string(ability));
+
+        const std::vector<SRecordDiff> clubs = Records(diff, EDiffKind::Club);
+        ASSERT_EQ(clubs.size(), 1u) << DiffText(diff);
+        EXPECT_EQ(clubs[0].change, EDiffChange::Added);
+        EXPECT_EQ(clubs[0].name, "Neuer Verein");
+
+        // Country by country on the worlds gives what the whole dumps give.
+        const std::optional<SDatabaseDiff> whole =
+            DiffDumps(DumpWorldJson(*before), DumpWorldJson(*after));
+        ASSERT_TRUE(whole.has_value());
+        EXPECT_EQ(DiffText(*whole), DiffText(diff));
+
+        const std::vector<SRecordDiff> competitions = Records(diff, EDiffKind::Competition);
+        ASSERT_EQ(competitions.size(), 1u) << DiffText(diff);
+        EXPECT_EQ(competitions[0].change, EDiffChange::Removed);
+        EXPECT_EQ(competitions[0].name, leagueName);
+    }
+}
+
+TEST(DatabaseDiff, AClubDeletedInTheMiddleOfACountryIsOneRemovedClub) {
+    const auto before = test::LoadSmallDemo();
+    const auto after = test::LoadSmallDemo();
+    const int number = FullestCountry(*after);
+    CCountry& country = after->Country(number);
+    const std::uint32_t middle = MiddleClub(country);
+    const std::string name = Cp1252ToUtf8(country.Club(middle)->Name(0));
+    country.RemoveClub(middle);
+
+    // After the save every later club of the country has another id; references to the deleted
+    // club are written as 0.
+    test::TempDir folder;
+    const auto reloaded = test::SaveAndReload(*after, folder.Path());
+    EXPECT_TRUE(test::ReferenceFaults(*reloaded).empty());
+    const SDatabaseDiff diff = DiffWorlds(*before, *reloaded);
+    EXPECT_EQ(DiffText(*DiffDumps(DumpWorldJson(*before), DumpWorldJson(*reloaded))),
+              DiffText(diff));
+    const std::vector<SRecordDiff> clubs = Records(diff, EDiffKind::Club);
+    const auto removed = std::count_if(clubs.begin(), clubs.end(), [](const SRecordDiff& club) {
+        return club.change == EDiffChange::Removed;
+    });
+    EXPECT_EQ(removed, 1) << DiffText(diff);
+    EXPECT_EQ(std::find_if(clubs.begin(), clubs.end(),
+                           [&name](const SRecordDiff& club) { return club.name == name; })
+                  ->change,
+              EDiffChange::Removed);
+    // Nothing changed by the renumbering: every other change is a reference to the deleted club
+    // that became 0 (rivals and team lists close up behind it), and no person came or went.
+    for (const SCountryDiff& other : diff.countries) {
+        for (const SRecordDiff& record : other.records) {
+            EXPECT_NE(record.change, EDiffChange::Added) << record.name;
+            for (const SFieldChange& field : record.fields) {
+                EXPECT_TRUE(field.before.find(name) != std::string::npos ||
+                            field.field.starts_with("rivals") || field.field == "teams" ||
+                            field.field == "complete")
+                    << record.name << " " << field.field;
+            }
+        }
+    }
+    const std::vector<SRecordDiff> persons = Records(diff, EDiffKind::Person);
+    EXPECT_TRUE(std::none_of(persons.begin(), persons.end(), [](const SRecordDiff& person) {
+        return person.change == EDiffChange::Removed;
+    }));
+}
+
+TEST(DatabaseDiff, APlayerMovedBetweenClubsIsOneChangedPerson) {
+    const auto before = test::LoadSmallDemo();
+    const auto after = test::LoadSmallDemo();
+    CCountry& country = after->Country(FullestCountry(*after));
+    CClub& from = *country.Clubs().begin()->second;
+    CClub& to = *std::next(country.Clubs().begin())->second;
+    const std::uint32_t id = from.PersonIds().back();
+    from.RemovePerson(id);
+    ASSERT_TRUE(to.AddPerson(*after->Person(id)));
+    after->Person(id)->SetCurrentClub(to.Id());
+    EXPECT_TRUE(test::ReferenceFaults(*after).empty());
+
+    const SDatabaseDiff diff = DiffWorlds(*before, *after);
+    const std::vector<SRecordDiff> persons = Records(diff, EDiffKind::Person);
+    ASSERT_EQ(persons.size(), 1u) << DiffText(diff);
+    EXPECT_EQ(persons[0].change, EDiffChange::Changed);
+    EXPECT_EQ(persons[0].club, Cp1252ToUtf8(to.Name(0)));
+    const auto moved =
+        std::find_if(persons[0].fields.begin(), persons[0].fields.end(),
+                     [](const SFieldChange& field) { return field.field == "currentClub"; });
+    ASSERT_NE(moved, persons[0].fields.end());
+    EXPECT_NE(moved->after.find(Cp1252ToUtf8(to.Name(0))), std::string::npos);
+}
+
+TEST(DatabaseDiff, TextAndJsonFormsAndDumpsThatAreNone) {
+    const auto before = test::LoadSmallDemo();
+    const auto after = test::LoadSmallDemo();
+    CCountry& country = after->Country(FullestCountry(*after));
+    CReferee& referee = country.Referees().front();
+    const std::string surname(referee.Surname().View());
+    referee.SetCharacter(static_cast<std::int8_t>(referee.Character() == 3 ? 4 : 3));
+    const SDatabaseDiff diff = DiffWorlds(*before, *after);
+    ASSERT_EQ(diff.RecordCount(), 1u);
+
+    const std::string text = DiffText(diff);
+    EXPECT_NE(text.find("  referee changed: " + Cp1252ToUtf8(surname)), std::string::npos) << text;
+    EXPECT_NE(text.find("    character: "), std::string::npos) << text;
+    EXPECT_NE(text.find("1 records differ"), std::string::npos) << text;
+
+    // Renamed, the referee is another identity: one removed, one added.
+    referee.SetNames(referee.FirstName().View(), "Unparteiisch");
+    const SDatabaseDiff renamed = DiffWorlds(*before, *after);
+    ASSERT_EQ(renamed.RecordCount(), 2u) << DiffText(renamed);
+    EXPECT_EQ(renamed.countries[0].records[0].change, EDiffChange::Removed);
+    EXPECT_EQ(renamed.countries[0].records[1].change, EDiffChange::Added);
+
+    const std::string json = DiffJson(diff);
+    EXPECT_NE(json.find("\"identical\": false"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"kind\": \"referee\""), std::string::npos) << json;
+    EXPECT_NE(DiffJson(SDatabaseDiff{}).find("\"identical\": true"), std::string::npos);
+
+    EXPECT_FALSE(DiffDumps("{\"countries\": []}", "not json").has_value());
+    EXPECT_FALSE(DiffDumps("[1, 2]", "{\"countries\": []}").has_value());
+    EXPECT_TRUE(DiffDumps("{\"countries\": []}", "{\"countries\": []}")->IsEmpty());
+}
+
+// The small demo with a few names of our own that no demo name resembles: a club, a player, a
+// staff member and a referee around "Quaxmüller", a stadium "Quaxarena".
+class QuickFind : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        world = test::LoadSmallDemo().release();
+        CCountry& country = world->Country(14);
+        auto clubs = country.Clubs().begin();
+        club = std::next(clubs)->second.get();
+        otherClub = std::next(clubs, 2)->second.get();
+        club->SetName(kDefaultLanguage, "FC Quaxm\xFCller 09");
+        otherClub->SetName(kDefaultLanguage, "Quaxmuller");
+        for (const std::uint32_t id : club->PersonIds()) {
+            CPlayer& person = *world->Person(id);
+            if (person.IsPlayer() && player == nullptr) {
+                player = &person;
+                person.SetFirstName("J\xF6rg");
+                person.SetSurname("Quaxm\xFCller");
+            } else if (!person.IsPlayer() && staff == nullptr) {
+                staff = &person;
+                staff->SetFirstName("Ute");
+                staff->SetSurname("Quaxmueller");
+            }
+        }
+        country.Referees().front().SetNames("Quax", "Schiri");
+        country.Stadiums().front().SetName("Quaxarena");
+    }
+    static void TearDownTestSuite() { delete world; }
+
+    static std::vector<std::string> Names(const SFindResult& result) {
+        std::vector<std::string> names;
+        for (const SFindHit& hit : result.hits) {
+            names.push_back(hit.name);
+        }
+        return names;
+    }
+
+    static CWorld* world;
+    static CClub* club;
+    static CClub* otherClub;
+    static CPlayer* player;
+    static CPlayer* staff;
+};
+
+CWorld* QuickFind::world = nullptr;
+CClub* QuickFind::club = nullptr;
+CClub* QuickFind::otherClub = nullptr;
+CPlayer* QuickFind::player = nullptr;
+CPlayer* QuickFind::staff = nullptr;
+
+TEST_F(QuickFind, FoldsCaseAndAccentsAndOrdersExactPrefixWildcardThenKind) {
+    ASSERT_NE(player, nullptr);
+    ASSERT_NE(staff, nullptr);
+    EXPECT_TRUE(test::ReferenceFaults(*world).empty());
+    const CQuickFindIndex index(*world, kDefaultLanguage);
+
+    // "quaxmuller" equals the player's surname and the other club's name folded; it begins a
+    // word of the first club's name; the staff member's "Quaxmueller" is no match at all.
+    const SFindResult result = index.Find("QUAXMULLER");
+    ASSERT_EQ(result.hits.size(), 3u);
+    EXPECT_FALSE(result.More());
+    const auto& hits = result.hits;
+    EXPECT_EQ(std::tuple(hits[0].kind, hits[0].match, hits[0].name, hits[0].club),
+              std::tuple(EFindKind::Club, EFindMatch::Exact, "Quaxmuller", otherClub->Id()));
+    EXPECT_EQ(std::tuple(hits[1].kind, hits[1].match, hits[1].name, hits[1].id, hits[1].club,
+                         hits[1].country),
+              std::tuple(EFindKind::Player, EFindMatch::Exact, "J\xF6rg Quaxm\xFCller",
+                         player->Id(), club->Id(), 14));
+    EXPECT_EQ(std::tuple(hits[2].match, hits[2].name),
+              std::tuple(EFindMatch::Prefix, "FC Quaxm\xFCller 09"));
+
+    // "quax" is the referee's first name (exact, first) and begins every other name; the
+    // prefix matches follow by kind.
+    const SFindResult prefix = index.Find("  quax ");
+    ASSERT_EQ(prefix.hits.size(), 6u);
+    EXPECT_EQ(prefix.hits[0].kind, EFindKind::Referee);
+    EXPECT_EQ(prefix.hits[0].match, EFindMatch::Exact);
+    std::vector<EFindKind> kinds;
+    for (std::size_t i = 1; i < prefix.hits.size(); ++i) {
+        EXPECT_EQ(prefix.hits[i].match, EFindMatch::Prefix) << prefix.hits[i].name;
+        kinds.push_back(prefix.hits[i].kind);
+    }
+    EXPECT_EQ(kinds, (std::vector<EFindKind>{EFindKind::Club, EFindKind::Club, EFindKind::Player,
+                                             EFindKind::Staff, EFindKind::Stadium}));
+    // Within a kind by name: "FC Quaxmüller 09" before "Quaxmuller".
+    EXPECT_EQ(prefix.hits[1].name, "FC Quaxm\xFCller 09");
+
+    // A query that only lies inside a word finds nothing.
+    EXPECT_TRUE(index.Find("axmuller").hits.empty());
+    EXPECT_TRUE(index.Find("   ").hits.empty());
+}
+
+TEST_F(QuickFind, WildcardsMatchWholeNamesAfterThePrefixMatches) {
+    const CQuickFindIndex index(*world, kDefaultLanguage);
+    const SFindResult result = index.Find("q*m?ller");
+    ASSERT_FALSE(result.hits.empty());
+    for (const SFindHit& hit : result.hits) {
+        EXPECT_EQ(hit.match, EFindMatch::Wildcard);
+    }
+    EXPECT_EQ(Names(result), (std::vector<std::string>{"Quaxmuller", "J\xF6rg Quaxm\xFCller"}));
+    // "*" at the end is a prefix over the whole name, so the club's own name counts.
+    EXPECT_EQ(index.Find("fc quax*").hits.size(), 1u);
+    EXPECT_EQ(index.Find("*xmueller").hits.front().kind, EFindKind::Staff);
+}
+
+TEST_F(QuickFind, IdsFindClubsPersonsAndCompetitions) {
+    const CQuickFindIndex index(*world, kDefaultLanguage);
+    const SFindResult byId = index.Find(std::to_string(player->Id()));
+    ASSERT_FALSE(byId.hits.empty());
+    EXPECT_EQ(byId.hits[0].id, player->Id());
+    EXPECT_EQ(byId.hits[0].match, EFindMatch::Exact);
+
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%X", club->Id());
+    const SFindResult clubById = index.Find(hex);
+    ASSERT_EQ(clubById.hits.size(), 1u);
+    EXPECT_EQ(clubById.hits[0].name, "FC Quaxm\xFCller 09");
+    EXPECT_EQ(index.Find("0xZZ").hits.size(), 0u);
+}
+
+TEST_F(QuickFind, AtMostTheLimitWithTheCountOfAll) {
+    const CQuickFindIndex index(*world, kDefaultLanguage);
+    ASSERT_GT(index.Size(), 500u);
+    const SFindResult all = index.Find("*");
+    EXPECT_EQ(all.hits.size(), kQuickFindLimit);
+    EXPECT_TRUE(all.More());
+    EXPECT_EQ(all.total, index.Size());
+
+    const SFindResult few = index.Find("quax", 2);
+    EXPECT_EQ(few.hits.size(), 2u);
+    EXPECT_EQ(few.total, 6u);
+}
+
+constexpr int kLeftSlot = 0;
+constexpr int kRightSlot = 1;
+constexpr int kEurope = 0;
+constexpr int kAfrica = 3;
+
+// Two small databases side by side: a few named countries on their continents, each with clubs.
+class DatabaseSyncTest : public ::testing::Test {
+protected:
+    DatabaseSyncTest()
+        : left(std::make_unique<CWorld>(install.Path())),
+          right(std::make_unique<CWorld>(install.Path())) {
+        Prepare(left.WorldForOperations());
+        Prepare(right.WorldForOperations());
+    }
+
+    static void Prepare(CWorld& world) {
+        world.InitialiseCountries();
+        // Every country sits on a continent beyond the shown ones unless placed below.
+        for (int number = 1; number <= kCountryCount; ++number) {
+            world.Country(number).SetAttributes(0, 0, 6);
+        }
+        Place(world, 1, kEurope, "Zetland");
+        Place(world, 2, kEurope, "albion");
+        Place(world, 3, kAfrica, "Baobab");
+    }
+
+    static void Place(CWorld& world, int number, int continent, const std::string& name) {
+        CCountry& country = world.Country(number);
+        country.SetAttributes(0, 0, static_cast<std::uint8_t>(continent));
+        for (int language = 0; language < kLanguageCount; ++language) {
+            country.SetName(language, name);
+        }
+    }
+
+    static CClub& AddClub(CWorld& world, int country, std::uint16_t index,
+                          const std::string& name) {
+        CClub& club = world.Country(country).AddClub(index);
+        for (int language = 0; language < kLanguageCount; ++language) {
+            club.SetName(language, name);
+        }
+        return club;
+    }
+
+    static SSyncItem ClubItem(int slot, const CClub& club) {
+        return SSyncItem::Club(slot, club.World().Country(club.Country()).Continent(),
+                               club.Country(), club.Id());
+    }
+
+    static std::vector<std::string> Names(const std::vector<SSyncNode>& nodes) {
+        std::vector<std::string> names;
+        for (const SSyncNode& node : nodes) {
+            names.push_back(node.name);
+        }
+        return names;
+    }
+
+    static const SSyncNode& Named(const std::vector<SSyncNode>& nodes, const std::string& name) {
+        for (const SSyncNode& node : nodes) {
+            if (node.name == name) {
+                return node;
+            }
+        }
+        throw std::runtime_error("no node " + name);
+    }
+
+    CWorld& Left() { return left.WorldForOperations(); }
+    CWorld& Right() { return right.WorldForOperations(); }
+
+    test::TempDir install;
+    CDatabaseDocument left;
+    CDatabaseDocument right;
+};
+
+TEST_F(DatabaseSyncTest, KindFollowsFromTheRecord) {
+    EXPECT_EQ(SSyncItem::Continent(2, 4).Kind(), ESyncKind::Continent);
+    EXPECT_EQ(SSyncItem::Country(2, 4, 17).Kind(), ESyncKind::Country);
+    EXPECT_EQ(SSyncItem::Club(2, 4, 17, 0x00110003).Kind(), ESyncKind::Club);
+    // A record with a club but no country is a continent: the country decides first.
+    EXPECT_EQ((SSyncItem{1, 0, SSyncItem::kNoCountry, 5}).Kind(), ESyncKind::Continent);
+}
+
+TEST(SlotDisplayNameTest, LastComponentAfterBackSlashElseSlash) {
+    EXPECT_EQ(SlotDisplayName("C:\\Docs\\database\\Liga"), "Liga");
+    EXPECT_EQ(SlotDisplayName("/home/u/database/Liga"), "Liga");
+    // A back-slash wins over a later slash.
+    EXPECT_EQ(SlotDisplayName("a/b\\c/d"), "c/d");
+    EXPECT_EQ(SlotDisplayName("/home/u/database/Liga/"), "Liga");
+    EXPECT_EQ(SlotDisplayName("Liga"), "Liga");
+    EXPECT_EQ(SlotDisplayName(""), "");
+}
+
+TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
+    AddClub(Left(), 1, 1, "Victoria");
+    AddClub(Left(), 1, 2, "auenkicker");
+    AddClub(Left(), 1, 3, "\xC4rzte Elf");  // A with umlaut sorts among the a's
+    AddClub(Left(), 1, 4, "Borough");
+
+    const std::vector<SSyncNode> tree = SyncTree(left, kRightSlot);
+
+    ASSERT_EQ(tree.size(), 6u);
+    EXPECT_EQ(Names(tree),
+              (std::vector<std::string>{"Afrika", "Asien", "Europa", "Nordamerika", "Ozeanien",
+                                        "S\xFC"
+                                        "damerika"}));
+    const SSyncNode& europe = Named(tree, "Europa");
+    EXPECT_EQ(europe.item, SSyncItem::Continent(kRightSlot, kEurope));
+    // Countries beyond the six continents are not shown anywhere.
+    EXPECT_EQ(Names(europe.children), (std::vector<std::string>{"albion", "Zetland"}));
+    EXPECT_EQ(Names(Named(tree, "Afrika").children), (std::vector<std::string>{"Baobab"}));
+    EXPECT_TRUE(Named(tree, "Asien").children.empty());
+
+    const SSyncNode& zetland = Named(europe.children, "Zetland");
+    EXPECT_EQ(zetland.item, SSyncItem::Country(kRightSlot, kEurope, 1));
+    // The national team is no node of its own.
+    EXPECT_EQ(Names(zetland.children),
+              (std::vector<std::string>{"\xC4rzte Elf", "auenkicker", "Borough", "Victoria"}));
+    const CClub& borough = *Left().Country(1).Club(zetland.children[2].item.club);
+    EXPECT_EQ(borough.Name(kDefaultLanguage), "Borough");
+    EXPECT_EQ(zetland.children[2].item, ClubItem(kRightSlot, borough));
+}
+
+TEST_F(DatabaseSyncTest, DroppingOnItselfDoesNothingButTheSameNodeOfAnotherDatabaseCopies) {
+    const CClub& club = AddClub(Left(), 1, 1, "Victoria");
+    AddClub(Right(), 1, 1, "Victoria");
+    const SSyncItem leftClub = ClubItem(kLeftSlot, club);
+    EXPECT_EQ(DecideDrop(leftClub, leftClub, left, left).action, EDropAction::Nothing);
+    const SSyncItem country = SSyncItem::Country(kLeftSlot, kEurope, 1);
+    EXPECT_EQ(DecideDrop(country, country, left, left).action, EDropAction::Nothing);
+    const SSyncItem europe = SSyncItem::Continent(kLeftSlot, kEurope);
+    EXPECT_EQ(DecideDrop(europe, europe, left, left).action, EDropAction::Nothing);
+
+    // The same records in another slot are other nodes, although their names are equal.
+    const SDropDecision onClub = DecideDrop(
+        leftClub, ClubItem(kRightSlot, *Right().Country(1).Club(club.Id())), left, right);
+    EXPECT_EQ(onClub.action, EDropAction::CopyClub);
+    const SDropDecision onCountry =
+        DecideDrop(country, SSyncItem::Country(kRightSlot, kEurope, 1), left, right);
+    EXPECT_EQ(onCountry.action, EDropAction::CopyCountry);
+    EXPECT_EQ(onCountry.countries, (std::vector<SCountryCopy>{{1, 1}}));
+
+    // Nothing, and a refusal, carried out leave both databases untouched.
+    const SDropDecision onItself = DecideDrop(leftClub, country, left, left);
+    EXPECT_FALSE(CarryOutDrop(onItself, leftClub, Left(), left, kAllClubCopyGroups).has_value());
+    const SDropDecision refused =
+        DecideDrop(leftClub, SSyncItem::Continent(kRightSlot, kEurope), left, right);
+    EXPECT_FALSE(CarryOutDrop(refused, leftClub, Left(), right, kAllClubCopyGroups).has_value());
+    EXPECT_FALSE(left.IsModified());
+    EXPECT_FALSE(right.IsModified());
+}
+
+TEST_F(DatabaseSyncTest, ClubOntoCountryCopiesIntoTheNamesakeOrMakesANewClub) {
+    const CClub& victoria = AddClub(Left(), 1, 1, "Victoria");
+    const CClub& auenkicker = AddClub(Left(), 1, 2, "Auenkicker");
+    AddClub(Right(), 2, 1, "Rovers");
+    const CClub& namesake = AddClub(Right(), 2, 7, "Victoria");
+    AddClub(Right(), 2, 8, "victoria");  // the letter case counts
+    const SSyncItem albion = SSyncItem::Country(kRightSlot, kEurope, 2);
+
+    const SDropDecision intoNamesake =
+        DecideDrop(ClubItem(kLeftSlot, victoria), albion, left, right);
+    EXPECT_EQ(intoNamesake.action, EDropAction::CopyClub);
+    EXPECT_EQ(intoNamesake.target, ClubItem(kRightSlot, namesake));
+
+    const SDropDecision fresh = DecideDrop(ClubItem(kLeftSlot, auenkicker), albion, left, right);
+    EXPECT_EQ(fresh.action, EDropAction::NewClub);
+    EXPECT_EQ(fresh.target, albion);
+
+    // A club dropped on its own country finds itself: nothing to copy.
+    EXPECT_EQ(DecideDrop(ClubItem(kLeftSlot, victoria), SSyncItem::Country(kLeftSlot, kEurope, 1),
+                         left, left)
+                  .action,
+              EDropAction::Nothing);
+}
+
+TEST_F(DatabaseSyncTest, ANewClubIsRefusedWhenTheCountryIsFull) {
+    const CClub& club = AddClub(Left(), 1, 1, "Victoria");
+    for (int index = 1; index <= CCountry::kMaxClubs; ++index) {
+        AddClub(Right(), 2, static_cast<std::uint16_t>(index), "Club " + std::to_string(index));
+    }
+    const SDropDecision full = DecideDrop(ClubItem(kLeftSlot, club),
+                                          SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
+    EXPECT_EQ(full.action, EDropAction::Refuse);
+    EXPECT_NE(full.message.find("albion"), std::string::npos);
+    EXPECT_NE(full.message.find(std::to_string(CCountry::kMaxClubs)), std::string::npos);
+    // A namesake is still found in a full country.
+    AddClub(Left(), 1, 2, "Club 5");
+    const SDropDecision namesake =
+        DecideDrop(ClubItem(kLeftSlot, *Left().Country(1).Club(MakeClubId(1, 2))),
+                   SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
+    EXPECT_EQ(namesake.action, EDropAction::CopyClub);
+    EXPECT_EQ(namesake.target.club, MakeClubId(2, 5));
+}
+
+TEST_F(DatabaseSyncTest, DifferentKindsAndContinentsAreRefusedWithTheirMessages) {
+    const CClub& club = AddClub(Left(), 1, 1, "Victoria");
+    const std::string sameKinds(ResourceString(ids::kSyncSameKindsOnly));
+    ASSERT_FALSE(sameKinds.empty());
+    const SSyncItem country = SSyncItem::Country(kLeftSlot, kEurope, 2);
+    const SSyncItem europe = SSyncItem::Continent(kRightSlot, kEurope);
+    for (const auto& pair :
+         std::vector<std::pair<SSyncItem, SSyncItem>>{{country, ClubItem(kRightSlot, club)},
+                                                      {europe, country},
+                                                      {country, europe},
+                                                      {ClubItem(kLeftSlot, club), europe},
+                                                      {europe, ClubItem(kLeftSlot, club)}}) {
+        const SDropDecision decision = DecideDrop(pair.first, pair.second, left, right);
+        EXPECT_EQ(decision.action, EDropAction::Refuse);
+        EXPECT_EQ(decision.message, sameKinds);
+    }
+    const SDropDecision continents =
+        DecideDrop(SSyncItem::Continent(kLeftSlot, kAfrica), europe, left, right);
+    EXPECT_EQ(continents.action, EDropAction::Refuse);
+    EXPECT_EQ(continents.message, ResourceString(ids::kSyncDifferentContinents));
+}
+
+TEST_F(DatabaseSyncTest, AContinentCopiesTheCountriesTheDraggedDatabasePlacesOnIt) {
+    // Country 3 lies in Africa on the right only; country 4 lies in Europe on the left only.
+    Place(Left(), 4, kEurope, "Fourland");
+    const SDropDecision decision =
+        DecideDrop(SSyncItem::Continent(kLeftSlot, kEurope),
+                   SSyncItem::Continent(kRightSlot, kEurope), left, right);
+    EXPECT_EQ(decision.action, EDropAction::CopyCountry);
+    EXPECT_EQ(decision.countries, (std::vector<SCountryCopy>{{1, 1}, {2, 2}, {4, 4}}));
+}
+
+TEST_F(DatabaseSyncTest, AClubCopyIsOneUndoableChangeOfTheTarget) {
+    CClub& source = AddClub(Left(), 1, 1, "Victoria");
+    source.SetFoundingYear(1888);
+    CClub& target = AddClub(Right(), 2, 4, "Victoria");
+    target.SetFoundingYear(1950);
+    const SSyncItem dragged = ClubItem(kLeftSlot, source);
+    const SDropDecision decision =
+        DecideDrop(dragged, SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
+
+    const auto shown = CarryOutDrop(decision, dragged, Left(), right, clubcopy::kGeneral);
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(*shown, ClubItem(kRightSlot, target));
+    EXPECT_EQ(right.World().Country(2).Club(target.Id())->FoundingYear(), 1888);
+    EXPECT_EQ(right.UndoDescription(), std::string(ResourceString(ids::kClubCopyCaption)));
+    EXPECT_FALSE(left.IsModified());
+
+    ASSERT_TRUE(right.Undo());
+    EXPECT_EQ(right.World().Country(2).Club(target.Id())->FoundingYear(), 1950);
+    EXPECT_EQ(left.World().Country(1).Club(source.Id())->FoundingYear(), 1888);
+    EXPECT_FALSE(right.UndoDescription().has_value());
+}
+
+TEST_F(DatabaseSyncTest, ANewClubTakesEverythingAndUndoRemovesIt) {
+    CClub& source = AddClub(Left(), 1, 1, "Victoria");
+    source.SetFoundingYear(1888);
+    AddClub(Right(), 2, 1, "Rovers");
+    const SSyncItem dragged = ClubItem(kLeftSlot, source);
+    const SDropDecision decision =
+        DecideDrop(dragged, SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
+    ASSERT_EQ(decision.action, EDropAction::NewClub);
+
+    // The mask handed in is the club dialog's; a new club gets every group whatever it says.
+    const auto shown = CarryOutDrop(decision, dragged, Left(), right, 0);
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(shown->Kind(), ESyncKind::Club);
+    EXPECT_EQ(shown->country, 2);
+    const CClub* made = right.World().Country(2).Club(shown->club);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->Name(0), "Victoria");
+    EXPECT_EQ(made->FoundingYear(), 1888);
+    EXPECT_EQ(right.World().Country(2).ClubCount(), 2);
+
+    ASSERT_TRUE(right.Undo());
+    EXPECT_EQ(right.World().Country(2).Club(shown->club), nullptr);
+    EXPECT_EQ(right.World().Country(2).ClubCount(), 1);
+}
+
+TEST_F(DatabaseSyncTest, CountryAndContinentCopiesAreOneUndoableChange) {
+    Left().Country(1).Settings().averageStrength = 71;
+    Left().Country(2).Settings().averageStrength = 72;
+    Left().Country(3).Settings().averageStrength = 73;
+    Right().Country(1).Settings().averageStrength = 11;
+    Right().Country(2).Settings().averageStrength = 12;
+    Right().Country(3).Settings().averageStrength = 13;
+
+    // A country onto another number: the target number receives it.
+    const SSyncItem zetland = SSyncItem::Country(kLeftSlot, kEurope, 1);
+    const SDropDecision single =
+        DecideDrop(zetland, SSyncItem::Country(kRightSlot, kAfrica, 3), left, right);
+    ASSERT_TRUE(CarryOutDrop(single, zetland, Left(), right, 0x2).has_value());
+    EXPECT_EQ(right.World().Country(3).Settings().averageStrength, 71);
+    EXPECT_EQ(right.World().Country(1).Settings().averageStrength, 11);
+    ASSERT_TRUE(right.Undo());
+    EXPECT_EQ(right.World().Country(3).Settings().averageStrength, 13);
+
+    const SSyncItem europe = SSyncItem::Continent(kLeftSlot, kEurope);
+    const SDropDecision continent =
+        DecideDrop(europe, SSyncItem::Continent(kRightSlot, kEurope), left, right);
+    ASSERT_TRUE(CarryOutDrop(continent, europe, Left(), right, 0x2).has_value());
+    EXPECT_EQ(right.World().Country(1).Settings().averageStrength, 71);
+    EXPECT_EQ(right.World().Country(2).Settings().averageStrength, 72);
+    EXPECT_EQ(right.World().Country(3).Settings().averageStrength, 13);
+    ASSERT_TRUE(right.Undo());
+    EXPECT_EQ(right.World().Country(1).Settings().averageStrength, 11);
+    EXPECT_EQ(right.World().Country(2).Settings().averageStrength, 12);
+    EXPECT_FALSE(right.IsModified());
+    EXPECT_EQ(left.World().Country(1).Settings().averageStrength, 71);
 }
 
 }  // namespace
