@@ -186,13 +186,8 @@ TEST_F(PlayerDuplicatesTest, RowsShowNamesClubsDatesAndPositions) {
     const std::vector<SDuplicatePair> pairs = Pairs();
     ASSERT_EQ(pairs.size(), 1u);
     const DuplicateRowTexts cells = DuplicateRowCells(pairs[0], world, kDefaultLanguage);
-    EXPECT_EQ(cells[0], "M\xFCller, Jan");
-    EXPECT_EQ(cells[1], "Nord (Land 5)");
-    EXPECT_EQ(cells[2], "Ost (Land 7)");
-    EXPECT_EQ(cells[3], "04.03.1985");
-    EXPECT_EQ(cells[4], "31.12.1979");
-    EXPECT_EQ(cells[5], "TO");
-    EXPECT_EQ(cells[6], "ST");
+    EXPECT_EQ(cells, (DuplicateRowTexts{"M\xFCller, Jan", "Nord (Land 5)", "Ost (Land 7)",
+                                        "04.03.1985", "31.12.1979", "TO", "ST"}));
 
     const DuplicateRowTexts headings = DuplicateColumnHeadings();
     EXPECT_EQ(headings, (DuplicateRowTexts{"Name", "Verein", "Verein", "Geburtstag", "Geburtstag",

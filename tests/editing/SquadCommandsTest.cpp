@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "DemoDocumentTest.h"
 #include "DemoInstallation.h"
@@ -712,12 +713,9 @@ TEST_F(SquadCommandsTest, EachKindIsCreatedOnceWithTheCountrysLanguages) {
         ExpectPlacementSound();
         const CPlayer& person = *document.World().Person(id);
         EXPECT_TRUE(home->HasPerson(id));
-        EXPECT_EQ(person.Kind(), kind);
-        EXPECT_EQ(person.TeamFlag(), 0);
-        EXPECT_EQ(person.Nationality(), home->Country());
-        EXPECT_EQ(person.Positions()[0], 1);
-        EXPECT_EQ(person.Languages()[0], 14);
-        EXPECT_EQ(person.Languages()[1], 19);
+        EXPECT_EQ(std::tuple(person.Kind(), person.TeamFlag(), person.Nationality(),
+                             person.Positions()[0], person.Languages()[0], person.Languages()[1]),
+                  std::tuple(kind, 0, home->Country(), 1, 14, 19));
         // A second of the kind is refused and records nothing.
         EXPECT_FALSE(CanCreateStaffKind(*home, kind));
         const std::size_t edits = document.History().Count();

@@ -282,12 +282,13 @@ TEST(FiveYearRules, TheLineFormatCarriesTheDecimalsIntoEveryValue) {
     EXPECT_EQ(FiveYearLine(12, empty), "12. \t0.00\t0.00\t0.00\t0.00\t0.00\t0.00\t0.00");
 }
 
-class FiveYearWorld : public ::testing::Test {
+// An empty world as a document: every country in South America but four in Africa, some rule
+// values, the level names of one country.
+class WorldSettingsTest : public ::testing::Test {
 protected:
-    FiveYearWorld() {
+    WorldSettingsTest() {
         auto world = std::make_unique<CWorld>(install.Path());
         world->InitialiseCountries();
-        // Every country in South America except four in Africa.
         for (int number = 1; number <= kCountryCount; ++number) {
             world->Country(number).SetAttributes(0, 0, 1);
         }
@@ -295,7 +296,19 @@ protected:
         Africa(*world, 31, "Beta", {2000, 100, 100, 100, 100, 0});
         Africa(*world, 32, "Alpha", {0, 100, 100, 100, 100, 100});
         Africa(*world, 33, "Delta", {0, 2000, 0, 0, 0, 0});
+        world->Rules().SetRuleValue(0, 1);
+        world->Rules().SetRuleValue(2, 7);
+        world->Rules().SetRuleValue(4, 99);
+        world->Country(kCountry).SetLevelName(1, 0, "Zweite Liga");
+        world->Country(kCountry).SetLevelName(1, 2, "Deuxi\xE8me division");
         document = std::make_unique<CDatabaseDocument>(std::move(world));
+    }
+
+    std::string LevelName(int level, int language) const {
+        return std::string(document->World()
+                               .Country(kCountry)
+                               .LevelNames(level)[static_cast<std::size_t>(language)]
+                               .View());
     }
 
     static void Africa(CWorld& world, int number, const char* name, FiveYearValues values) {
@@ -306,11 +319,12 @@ protected:
         country.Settings().slotValues = values;
     }
 
+    static constexpr int kCountry = 14;
     test::TempDir install;
     std::unique_ptr<CDatabaseDocument> document;
 };
 
-TEST_F(FiveYearWorld, TheRankingListsTheContinentByFirstSeasonPointsThenByName) {
+TEST_F(WorldSettingsTest, TheRankingListsTheContinentByFirstSeasonPointsThenByName) {
     const std::vector<SFiveYearRow> rows = FiveYearRanking(document->World(), 3, 0);
     ASSERT_EQ(rows.size(), 4u);
     // Delta 20.00, then Alpha and Gamma with 5.00 by name, then Beta with 4.00 whatever its
@@ -327,7 +341,7 @@ TEST_F(FiveYearWorld, TheRankingListsTheContinentByFirstSeasonPointsThenByName) 
     EXPECT_TRUE(FiveYearRanking(document->World(), 4, 0).empty());
 }
 
-TEST_F(FiveYearWorld, StoringIsOneUndoableEditOfTheCountryAndEqualValuesRecordNothing) {
+TEST_F(WorldSettingsTest, StoringIsOneUndoableEditOfTheCountryAndEqualValuesRecordNothing) {
     const std::string before = DumpWorldJson(document->World());
     const FiveYearValues stored = document->World().Country(30).Settings().slotValues;
     EXPECT_FALSE(StoreFiveYearValues(*document, 30, stored));
@@ -409,22 +423,7 @@ TEST(GlobalRulesChoices, TheSubstitutionsBarHoldsZeroToSevenAndKeepsAValueBeyond
     EXPECT_EQ(SubstitutionsValue(-1, 2), 0);
 }
 
-class GlobalRulesWorld : public ::testing::Test {
-protected:
-    GlobalRulesWorld() {
-        auto world = std::make_unique<CWorld>(install.Path());
-        world->InitialiseCountries();
-        world->Rules().SetRuleValue(0, 1);
-        world->Rules().SetRuleValue(2, 7);
-        world->Rules().SetRuleValue(4, 99);
-        document = std::make_unique<CDatabaseDocument>(std::move(world));
-    }
-
-    test::TempDir install;
-    std::unique_ptr<CDatabaseDocument> document;
-};
-
-TEST_F(GlobalRulesWorld, StoringIsOneUndoableEditOfTheRulesAndEqualRulesRecordNothing) {
+TEST_F(WorldSettingsTest, StoringIsOneUndoableEditOfTheRulesAndEqualRulesRecordNothing) {
     const std::string before = DumpWorldJson(document->World());
     CRules copy;
     copy.CopyFrom(document->World().Rules());
@@ -462,29 +461,7 @@ TEST(LevelNames, ATypedNameIsCutToTheTwentyEightCharactersALevelNameHolds) {
     EXPECT_EQ(LevelNameToStore(std::string(40, '\xE4')).size(), kLevelNameLength);
 }
 
-class LevelNameWorld : public ::testing::Test {
-protected:
-    LevelNameWorld() {
-        auto world = std::make_unique<CWorld>(install.Path());
-        world->InitialiseCountries();
-        world->Country(kCountry).SetLevelName(1, 0, "Zweite Liga");
-        world->Country(kCountry).SetLevelName(1, 2, "Deuxi\xE8me division");
-        document = std::make_unique<CDatabaseDocument>(std::move(world));
-    }
-
-    std::string LevelName(int level, int language) const {
-        return std::string(document->World()
-                               .Country(kCountry)
-                               .LevelNames(level)[static_cast<std::size_t>(language)]
-                               .View());
-    }
-
-    static constexpr int kCountry = 14;
-    test::TempDir install;
-    std::unique_ptr<CDatabaseDocument> document;
-};
-
-TEST_F(LevelNameWorld, OnlyANewNameInRangeIsOneUndoableEditOfItsLanguage) {
+TEST_F(WorldSettingsTest, OnlyANewNameInRangeIsOneUndoableEditOfItsLanguage) {
     const std::string before = DumpWorldJson(document->World());
     EXPECT_FALSE(StoreLevelName(*document, kCountry, 1, 0, "Zweite Liga"));
     EXPECT_FALSE(StoreLevelName(*document, 0, 1, 0, "Neu"));

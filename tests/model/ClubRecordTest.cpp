@@ -445,12 +445,10 @@ TEST_F(ClubFileTest, AWholeFileReplacesTheClubAndItsPersons) {
     const std::size_t personsBefore = world.Persons().size();
     ASSERT_TRUE(LoadClubFile(target, path));
 
-    EXPECT_EQ(target.Id(), kClub1);
-    EXPECT_EQ(target.Name(0), "Aus der Datei");
-    EXPECT_EQ(target.FanFriendship(), kClub3);
-    EXPECT_EQ(target.StadiumNumber(), 1);
-    EXPECT_EQ(target.StadiumCapacity(), 12000);
-    EXPECT_EQ(target.BadgePath().View(), "color\\badge256\\ziel.tga");
+    EXPECT_EQ(
+        std::tuple(target.Id(), target.Name(0), target.FanFriendship(), target.StadiumNumber(),
+                   target.StadiumCapacity(), target.BadgePath().View()),
+        std::tuple(kClub1, "Aus der Datei", kClub3, 1, 12000, "color\\badge256\\ziel.tga"));
 
     EXPECT_THAT(Surnames(target.FirstTeam()), testing::ElementsAre("Erster", "Zweiter"));
     EXPECT_TRUE(target.SecondTeam().empty());

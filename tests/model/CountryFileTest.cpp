@@ -337,9 +337,7 @@ TEST_F(CountryFile, ReadingReplacesTheWholeCountry) {
 
 using Kind = CScriptedUserInterface::Message::Kind;
 
-class CountryEdit : public test::CountriesTest {};
-
-TEST_F(CountryEdit, DeletingAClubClearsItFromTheOtherClubsAndTheCompetitions) {
+TEST_F(CountryFile, DeletingAClubClearsItFromTheOtherClubsAndTheCompetitions) {
     AddClubs({1, 2, 3, 4});
     CClub& first = *Country().Club(Club(1));
     first.SetFanFriendship(Club(3));
@@ -364,7 +362,7 @@ TEST_F(CountryEdit, DeletingAClubClearsItFromTheOtherClubsAndTheCompetitions) {
     EXPECT_EQ(world.Person(person), nullptr);
 }
 
-TEST_F(CountryEdit, NewClubsTakeTheSmallestFreeIndexUpTo511Clubs) {
+TEST_F(CountryFile, NewClubsTakeTheSmallestFreeIndexUpTo511Clubs) {
     AddClubs({1, 2, 4});
     EXPECT_EQ(Country().CreateClub()->Id(), Club(3));
     EXPECT_EQ(Country().CreateClub()->Id(), Club(5));
@@ -375,7 +373,7 @@ TEST_F(CountryEdit, NewClubsTakeTheSmallestFreeIndexUpTo511Clubs) {
     EXPECT_EQ(Country().ClubCount(), 511);
 }
 
-TEST_F(CountryEdit, LimitClubsRefusesWhenTheCompetitionsUseMoreClubs) {
+TEST_F(CountryFile, LimitClubsRefusesWhenTheCompetitionsUseMoreClubs) {
     AddClubs({1, 2, 3, 4});
     AddLeague(0, 0, {Club(1), Club(2), Club(3) | kSecondTeamFlag});
     CScriptedUserInterface ui;
@@ -386,7 +384,7 @@ TEST_F(CountryEdit, LimitClubsRefusesWhenTheCompetitionsUseMoreClubs) {
     EXPECT_EQ(Country().ClubCount(), 4);
 }
 
-TEST_F(CountryEdit, LimitClubsDeletesOnlyUnusedClubsDownToTheLimit) {
+TEST_F(CountryFile, LimitClubsDeletesOnlyUnusedClubsDownToTheLimit) {
     AddClubs({1, 2, 3, 4, 5, 6});
     AddLeague(0, 0, {Club(2), Club(5)});
     const std::uint32_t person = AddPlayer(*Country().Club(Club(1))).Id();
@@ -409,7 +407,7 @@ TEST_F(CountryEdit, LimitClubsDeletesOnlyUnusedClubsDownToTheLimit) {
     EXPECT_NE(Country().Club(Club(5)), nullptr);
 }
 
-TEST_F(CountryEdit, LevelTableCountsLeaguesPerLevel) {
+TEST_F(CountryFile, LevelTableCountsLeaguesPerLevel) {
     AddLeague(0, 0, {});
     AddLeague(1, 1, {});
     AddLeague(2, 1, {});
@@ -421,7 +419,7 @@ TEST_F(CountryEdit, LevelTableCountsLeaguesPerLevel) {
     EXPECT_EQ(table.UsedLevels(), 3);
 }
 
-TEST_F(CountryEdit, CompleteNeedsTenClubEntriesAndASoundTopLeagueOfEight) {
+TEST_F(CountryFile, CompleteNeedsTenClubEntriesAndASoundTopLeagueOfEight) {
     AddClubs({1, 2, 3, 4, 5, 6, 7, 8});
     CDBLeague& top =
         AddLeague(0, 0, {Club(1), Club(2), Club(3), Club(4), Club(5), Club(6), Club(7), Club(8)});
@@ -448,7 +446,7 @@ TEST_F(CountryEdit, CompleteNeedsTenClubEntriesAndASoundTopLeagueOfEight) {
     EXPECT_FALSE(Country().IsComplete());
 }
 
-TEST_F(CountryEdit, ResetOfABrandNewCountryMakesItsNationalCup) {
+TEST_F(CountryFile, ResetOfABrandNewCountryMakesItsNationalCup) {
     AddLeague(0, 0, {});
     Country().SetLeagueScript(4);
     Country().SetLevelName(0, 0, "Liga");
@@ -468,7 +466,7 @@ TEST_F(CountryEdit, ResetOfABrandNewCountryMakesItsNationalCup) {
     EXPECT_EQ(Country().Settings().nationalCupSetting, 0);
 }
 
-TEST_F(CountryEdit, CupSettingsFollowTheCompetitionsAfterAScriptWasChosen) {
+TEST_F(CountryFile, CupSettingsFollowTheCompetitionsAfterAScriptWasChosen) {
     Country().Settings().nationalCupSetting = 2;
     Country().Settings().leagueCupSettings = 0x04030201;
     Country().Settings().superCupSetting = 5;
@@ -482,7 +480,7 @@ TEST_F(CountryEdit, CupSettingsFollowTheCompetitionsAfterAScriptWasChosen) {
     EXPECT_EQ(Country().Settings().superCupSetting, 0);
 }
 
-TEST_F(CountryEdit, CopyTakesTheGeneralSettingsAndWithFlag64TheClubs) {
+TEST_F(CountryFile, CopyTakesTheGeneralSettingsAndWithFlag64TheClubs) {
     CWorld other(install.Path());
     Prepare(other);
     CCountry& source = other.Country(kCountry);
@@ -585,13 +583,10 @@ TEST_F(Stadium, OldRecordSkipsTheTextLineInPlaceOfTheFlagByte) {
     CStadium stadium;
     stadium.SetFlags(9);
     ASSERT_TRUE(stadium.Read(file));
-    EXPECT_EQ(stadium.Flags(), 0);
-    EXPECT_EQ(stadium.Name().View(), "Alte M\374hle");
-    EXPECT_EQ(stadium.City().View(), "Nordhafen");
-    EXPECT_EQ(stadium.Seats(0), 100);
-    EXPECT_EQ(stadium.VipPlaces(7), 123);
-    EXPECT_EQ(stadium.SeasonTicketBlocks(), 3);
-    EXPECT_EQ(stadium.AwayBlock(), 4);
+    EXPECT_EQ(
+        std::tuple(stadium.Flags(), stadium.Name().View(), stadium.City().View(), stadium.Seats(0),
+                   stadium.VipPlaces(7), stadium.SeasonTicketBlocks(), stadium.AwayBlock()),
+        std::tuple(0, "Alte M\374hle", "Nordhafen", 100, 123, 3, 4));
     // Type 5 is not a type of today: it becomes the nearest one.
     EXPECT_EQ(stadium.Type(), 2);
 }
@@ -618,13 +613,9 @@ TEST_F(Stadium, RecordCutShortReadsZerosKeepsTextsAndLeavesTheNextIntact) {
     CStadium cut = Filled();
     cut.SetCity("Altstadt");
     ASSERT_TRUE(cut.Read(file));
-    EXPECT_EQ(cut.Type(), 1);
-    EXPECT_EQ(cut.Name().View(), "Arena");
-    EXPECT_EQ(cut.City().View(), "Altstadt");
-    EXPECT_EQ(cut.Flags(), 0);
-    EXPECT_EQ(cut.TotalCapacity(), 0);
-    EXPECT_EQ(cut.SeasonTicketBlocks(), 0);
-    EXPECT_EQ(cut.AwayBlock(), 0);
+    EXPECT_EQ(std::tuple(cut.Type(), cut.Name().View(), cut.City().View(), cut.Flags(),
+                         cut.TotalCapacity(), cut.SeasonTicketBlocks(), cut.AwayBlock()),
+              std::tuple(1, "Arena", "Altstadt", 0, 0, 0, 0));
 
     CStadium next;
     ASSERT_TRUE(next.Read(file));

@@ -162,6 +162,34 @@ protected:
     std::string Write(const CPlayer& person) {
         return WriteRecord([&](CKLFile& file) { return person.Write(file); });
     }
+    CPlayer& Trainer() {
+        CPlayer& p = world.CreatePerson(0, true);
+        p.Reset(1, 5);
+        p.SetFirstName("Ewald");
+        p.SetSurname("Kleinhold");
+        p.SetBirthDate(CDate::FromYmd(1941, 3, 17));
+        p.SetStaffByte(0, 3);
+        p.SetStaffByte(1, 4);
+        p.SetStaffByte(2, 5);
+        p.SetLanguageLevel(0, 15);
+        p.SetLanguageLevel(1, 8);
+        p.SetLanguage(1, 12);
+        p.SetContractByte(0, 7);
+        p.SetContractByte(1, 2);
+        return p;
+    }
+
+    CPlayer& ReadStaff(const std::string& text) {
+        CKLFile file;
+        EXPECT_TRUE(file.OpenForReadFromMemory(text));
+        CPlayer& read = world.CreatePerson(0, true);
+        EXPECT_TRUE(read.ReadStaff(file));
+        return read;
+    }
+
+    static std::string WriteStaff(const CPlayer& p) {
+        return WriteRecord([&](CKLFile& file) { return p.WriteStaff(file); });
+    }
 };
 
 // --- creation and copying
@@ -723,12 +751,9 @@ TEST_F(PlayerNormalise, AbilitiesShoeTypeAndBodyAreBroughtIntoRange) {
     p.SetLook(look::kHeight, 99);
     p.SetLook(look::kWeight, 39);
     p.Normalise(5);
-    EXPECT_EQ(p.Ability(0), 99);
-    EXPECT_EQ(p.Ability(42), 99);
-    EXPECT_EQ(p.Ability(20), 99);
-    EXPECT_EQ(p.ShoeType(), 5);
-    EXPECT_EQ(p.Looks()[look::kHeight], 180);
-    EXPECT_EQ(p.Looks()[look::kWeight], 75);
+    EXPECT_EQ(std::tuple(p.Ability(0), p.Ability(42), p.Ability(20), p.ShoeType(),
+                         p.Looks()[look::kHeight], p.Looks()[look::kWeight]),
+              std::tuple(99, 99, 99, 5, 180, 75));
 
     p.SetLook(look::kHeight, 100);
     p.SetLook(look::kWeight, 40);
@@ -813,39 +838,7 @@ void ExpectRoundTrip(const Record& source) {
 
 // --- club staff in a person record
 
-class ClubStaff : public PersonsTest {
-protected:
-    CPlayer& Trainer() {
-        CPlayer& p = world.CreatePerson(0, true);
-        p.Reset(1, 5);
-        p.SetFirstName("Ewald");
-        p.SetSurname("Kleinhold");
-        p.SetBirthDate(CDate::FromYmd(1941, 3, 17));
-        p.SetStaffByte(0, 3);
-        p.SetStaffByte(1, 4);
-        p.SetStaffByte(2, 5);
-        p.SetLanguageLevel(0, 15);
-        p.SetLanguageLevel(1, 8);
-        p.SetLanguage(1, 12);
-        p.SetContractByte(0, 7);
-        p.SetContractByte(1, 2);
-        return p;
-    }
-
-    CPlayer& ReadStaff(const std::string& text) {
-        CKLFile file;
-        EXPECT_TRUE(file.OpenForReadFromMemory(text));
-        CPlayer& read = world.CreatePerson(0, true);
-        EXPECT_TRUE(read.ReadStaff(file));
-        return read;
-    }
-
-    static std::string WriteStaff(const CPlayer& p) {
-        return WriteRecord([&](CKLFile& file) { return p.WriteStaff(file); });
-    }
-};
-
-TEST_F(ClubStaff, WritesItsFieldsInOrderAndRoundTrips) {
+TEST_F(PlayerRecord, WritesItsFieldsInOrderAndRoundTrips) {
     const CPlayer& trainer = Trainer();
     const std::string written = WriteStaff(trainer);
     EXPECT_THAT(Lines(written),
@@ -857,7 +850,7 @@ TEST_F(ClubStaff, WritesItsFieldsInOrderAndRoundTrips) {
     EXPECT_EQ(WriteStaff(read), written);
 }
 
-TEST_F(ClubStaff, NegativeContractByte2SetsBit2OfTheOriginByte) {
+TEST_F(PlayerRecord, NegativeContractByte2SetsBit2OfTheOriginByte) {
     CPlayer& president = Trainer();
     president.SetKind(3);
     president.SetContractByte(1, 200);
@@ -870,7 +863,7 @@ TEST_F(ClubStaff, NegativeContractByte2SetsBit2OfTheOriginByte) {
     EXPECT_EQ(ReadStaff(WriteStaff(president)).OriginByte(), 0x00);
 }
 
-TEST_F(ClubStaff, NamesAreTrimmedOfBlanksAndNonBreakingBlanks) {
+TEST_F(PlayerRecord, NamesAreTrimmedOfBlanksAndNonBreakingBlanks) {
     std::vector<std::string> lines = Lines(WriteStaff(Trainer()));
     lines.at(1) = "\xA0 Ewald \xA0";
     lines.at(2) = "  Klein  hold ";
@@ -880,7 +873,7 @@ TEST_F(ClubStaff, NamesAreTrimmedOfBlanksAndNonBreakingBlanks) {
     EXPECT_EQ(read.ShortName(), "Klein  hold, E.");
 }
 
-TEST_F(ClubStaff, ACutStaffRecordKeepsItsNamesAndTheNextOneReads) {
+TEST_F(PlayerRecord, ACutStaffRecordKeepsItsNamesAndTheNextOneReads) {
     const CPlayer& trainer = Trainer();
     const std::string text =
         JoinLines({"%INDEX%STAFF", "Hans", "%INDEXEND%STAFF"}) + WriteStaff(trainer);
@@ -1085,9 +1078,7 @@ TEST(PlayerStrength, WeightsMatchTheRoles) {
     EXPECT_EQ(PositionWeight(position::kStriker, kAbilityCount), 0);
 }
 
-class PlayerStrengthOfPerson : public PersonsTest {};
-
-TEST_F(PlayerStrengthOfPerson, StrengthIsTheOneAtTheFirstMainPosition) {
+TEST_F(PlayerRecord, StrengthIsTheOneAtTheFirstMainPosition) {
     CPlayer& p = world.CreatePerson(0, true);
     const Abilities keeper = Profile(kGoalkeeping, 95, 20);
     for (int i = 0; i < kAbilityCount; ++i) {
@@ -1113,7 +1104,7 @@ TEST_F(PlayerStrengthOfPerson, StrengthIsTheOneAtTheFirstMainPosition) {
     EXPECT_DOUBLE_EQ(BestStrength(p).strength, 0.0);
 }
 
-TEST_F(PlayerStrengthOfPerson, TalentLivesInTheLowBitsOfTheFootAndFormByte) {
+TEST_F(PlayerRecord, TalentLivesInTheLowBitsOfTheFootAndFormByte) {
     CPlayer& p = world.CreatePerson(0, true);
     EXPECT_EQ(Talent(p), 2);  // the default byte 2
     p.SetFootAndForm(0xC0 | (2 << 3) | 3);

@@ -876,13 +876,10 @@ protected:
 
 TEST_F(Rules, DefaultsAreEmptyWithSixSubstitutions) {
     const CRules rules;
-    EXPECT_EQ(rules.Substitutions(), 6);
-    EXPECT_EQ(rules.CompetitionName(2, 5, 4), "");
-    EXPECT_EQ(rules.WorldShortName(0), "");
-    EXPECT_EQ(rules.TitleHolder(2, 5), 0u);
-    EXPECT_EQ(rules.Venue(0, 0), 0u);
-    EXPECT_EQ(rules.FurtherTitleHolder(1), 0u);
-    EXPECT_EQ(rules.RuleValue(4), 0);
+    EXPECT_EQ(std::tuple(rules.Substitutions(), rules.CompetitionName(2, 5, 4),
+                         rules.WorldShortName(0), rules.TitleHolder(2, 5), rules.Venue(0, 0),
+                         rules.FurtherTitleHolder(1), rules.RuleValue(4)),
+              std::tuple(6, "", "", 0u, 0u, 0u, 0));
     CRules changed = Filled();
     changed.Reset();
     EXPECT_EQ(changed, rules);
@@ -892,13 +889,11 @@ TEST_F(Rules, DefaultsAreEmptyWithSixSubstitutions) {
 
 TEST_F(Rules, AccessorsAddressTheirOwnField) {
     CRules rules = Filled();
-    EXPECT_EQ(rules.CompetitionName(0, 3, 2), "N032");
-    EXPECT_EQ(rules.CompetitionName(2, 1, 0), "N210");
-    EXPECT_EQ(rules.ThirdShortName(5, 4), "K54");
-    EXPECT_EQ(rules.WorldName(3), "W3");
-    EXPECT_EQ(rules.WorldShortName(1), "S1");
-    EXPECT_EQ(rules.TitleHolder(1, 4), MakeClubId(5, 2));
-    EXPECT_EQ(rules.Venue(2, 0), MakeStadiumRef(10, 3));
+    EXPECT_EQ(
+        std::tuple(rules.CompetitionName(0, 3, 2), rules.CompetitionName(2, 1, 0),
+                   rules.ThirdShortName(5, 4), rules.WorldName(3), rules.WorldShortName(1),
+                   rules.TitleHolder(1, 4), rules.Venue(2, 0)),
+        std::tuple("N032", "N210", "K54", "W3", "S1", MakeClubId(5, 2), MakeStadiumRef(10, 3)));
     // Fields keep their terminating zero within their size.
     rules.SetWorldName(0, std::string(40, 'x'));
     rules.SetWorldShortName(0, std::string(40, 'x'));
@@ -1012,13 +1007,10 @@ TEST_F(Rules, FileCutShortReadsZerosAndLeavesWhatFollowsReadable) {
         "%INDEX%DATE\n24\n12\n1999\n%INDEXEND%DATE\n"));
     CRules rules = Filled();
     ASSERT_TRUE(rules.Read(file));
-    EXPECT_EQ(rules.CompetitionName(0, 0, 4), "E");
-    EXPECT_EQ(rules.CompetitionName(1, 0, 0), "F");
-    EXPECT_EQ(rules.CompetitionName(1, 0, 1), "");
-    EXPECT_EQ(rules.CompetitionName(0, 1, 0), "");
-    EXPECT_EQ(rules.TitleHolder(0, 0), 0u);
-    EXPECT_EQ(rules.RuleValue(0), 0);
-    EXPECT_EQ(rules.Substitutions(), 0);
+    EXPECT_EQ(std::tuple(rules.CompetitionName(0, 0, 4), rules.CompetitionName(1, 0, 0),
+                         rules.CompetitionName(1, 0, 1), rules.CompetitionName(0, 1, 0),
+                         rules.TitleHolder(0, 0), rules.RuleValue(0), rules.Substitutions()),
+              std::tuple("E", "F", "", "", 0u, 0, 0));
     EXPECT_EQ(CDate::Read(file), CDate::FromYmd(1999, 12, 24));
 }
 
@@ -1099,14 +1091,11 @@ TEST_F(RulesInWorld, CompleteKeepsOnlyVenuesOfExistingStadiums) {
     rules.SetVenue(0, 2, 0x01000000u | MakeStadiumRef(14, 1));
     rules.SetVenue(1, 2, MakeStadiumRef(14, 0));
     rules.Complete(world);
-    EXPECT_EQ(rules.Venue(0, 0), MakeStadiumRef(14, 1));
-    EXPECT_EQ(rules.Venue(1, 0), MakeStadiumRef(14, 2));
-    EXPECT_EQ(rules.Venue(2, 0), 0u);
-    EXPECT_EQ(rules.Venue(0, 1), 0u);
-    EXPECT_EQ(rules.Venue(1, 1), 0u);
-    EXPECT_EQ(rules.Venue(2, 1), 0u);
-    EXPECT_EQ(rules.Venue(0, 2), 0u);
-    EXPECT_EQ(rules.Venue(1, 2), MakeStadiumRef(14, 0));
+    EXPECT_EQ((std::vector<std::uint32_t>{rules.Venue(0, 0), rules.Venue(1, 0), rules.Venue(2, 0),
+                                          rules.Venue(0, 1), rules.Venue(1, 1), rules.Venue(2, 1),
+                                          rules.Venue(0, 2), rules.Venue(1, 2)}),
+              (std::vector<std::uint32_t>{MakeStadiumRef(14, 1), MakeStadiumRef(14, 2), 0, 0, 0, 0,
+                                          0, MakeStadiumRef(14, 0)}));
 }
 
 TEST_F(RulesInWorld, CompleteClampsTheSubstitutions) {

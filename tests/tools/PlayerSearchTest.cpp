@@ -7,6 +7,7 @@
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -412,13 +413,11 @@ TEST(SearchRows, TakeTheNamesOfThePersonItsClubAndTheClubsCountry) {
     const CPlayer& player = *club->FirstTeam().front();
     const int language = 1;
     const SSearchRow row = MakeSearchRow(*world, {player.Id(), club->Id()}, language);
-    EXPECT_EQ(row.firstName, player.FirstName().View());
-    EXPECT_EQ(row.surname, player.Surname().View());
-    EXPECT_EQ(row.stageName, player.StageName().View());
-    EXPECT_EQ(row.position, player.MainPosition());
-    EXPECT_EQ(row.birthDate, player.BirthDate());
-    EXPECT_EQ(row.clubName, club->Name(language));
-    EXPECT_EQ(row.countryName, world->Country(club->Country()).Name(language));
+    EXPECT_EQ(std::tuple(row.firstName, row.surname, row.stageName, row.position, row.birthDate,
+                         row.clubName, row.countryName),
+              std::tuple(player.FirstName().View(), player.Surname().View(),
+                         player.StageName().View(), player.MainPosition(), player.BirthDate(),
+                         club->Name(language), world->Country(club->Country()).Name(language)));
     EXPECT_FALSE(row.countryName.empty());
 
     ASSERT_GT(world->WithoutClub().Count(), 0);
