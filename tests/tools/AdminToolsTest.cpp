@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -10,6 +11,7 @@
 #include "ReferenceCheck.h"
 #include "TempDir.h"
 #include "document/DatabaseDocument.h"
+#include "exports/WorldDump.h"
 #include "exports/master/MasterExport.h"
 #include "model/Club.h"
 #include "model/Country.h"
@@ -26,6 +28,10 @@
 #include "tools/AdminCountryTools.h"
 #include "tools/AdminNicknames.h"
 #include "tools/AdminSquadTools.h"
+#include "tools/CsvCells.h"
+#include "tools/CsvExchange.h"
+#include "tools/CsvImport.h"
+#include "tools/CsvTable.h"
 
 namespace kw {
 namespace {
@@ -516,6 +522,417 @@ TEST_F(AdminToolsTest, RemovingStaffKeepsTheBoardAndLeavesNoPersonBehind) {
     EXPECT_TRUE(document.World().Country(kCountryCount).Club(club.Id())->HasPerson(doctor));
     EXPECT_TRUE(document.World().WithoutClub().Contains(scout));
     EXPECT_EQ(test::ReferenceFaults(document.World()), std::vector<std::string>{});
+}
+
+using Table = std::vector<std::vector<std::string>>;
+
+Table Parse(const std::string& text) {
+    const SCsvParseResult parsed = ParseCsv(text);
+    EXPECT_TRUE(parsed.error.empty()) << parsed.error;
+    Table table;
+    for (const SCsvRow& row : parsed.rows) {
+        table.push_back(row.cells);
+    }
+    return table;
+}
+
+std::size_t Column(const Table& table, const std::string& name) {
+    const auto& header = table.at(0);
+    const auto found = std::find(header.begin(), header.end(), name);
+    EXPECT_NE(found, header.end()) << name;
+    return static_cast<std::size_t>(found - header.begin());
+}
+
+std::size_t RowOf(const Table& table, std::uint32_t id) {
+    for (std::size_t row = 1; row < table.size(); ++row) {
+        if (table[row][0] == std::to_string(id)) {
+            return row;
+        }
+    }
+    ADD_FAILURE() << "no row for " << id;
+    return 0;
+}
+
+// The small demo as an open document, with a club that has players and staff.
+class CsvExchangeTest : public test::DemoDocumentTest {
+protected:
+    CsvExchangeTest() {
+        for (int number = 1; number <= kCountryCount && !club; ++number) {
+            for (const auto& entry : Live().Country(number).Clubs()) {
+                if (!entry.second->IsNationalTeam() && !entry.second->FirstTeam().empty() &&
+                    !entry.second->Staff().empty()) {
+                    club = entry.second.get();
+                    break;
+                }
+            }
+        }
+        if (!club) {
+            throw std::runtime_error("the small demo has no club with players and staff");
+        }
+        player = club->FirstTeam().front();
+        staff = club->Staff().front();
+    }
+
+    std::string Export(ECsvKind kind, SCsvScope scope = {}) {
+        const SCsvExport result = ExportCsv(document.World(), kind, scope);
+        EXPECT_TRUE(result.error.empty()) << result.error;
+        return result.text;
+    }
+
+    SCsvImportPlan PlanOf(const Table& table) {
+        return PlanCsvImport(document.World(), WriteCsv(table));
+    }
+
+    // The plan of a club's players file in which one cell of the chosen player was changed.
+    SCsvImportPlan PlanWithCell(const std::string& column, const std::string& value) {
+        Table table = Parse(Export(ECsvKind::kPlayers, {0, club->Id()}));
+        table[RowOf(table, player->Id())][Column(table, column)] = value;
+        return PlanOf(table);
+    }
+
+    void ExpectRejected(const SCsvImportPlan& plan, ECsvRejection reason) {
+        ASSERT_TRUE(plan.Ok()) << plan.error;
+        ASSERT_EQ(plan.rejected.size(), 1u);
+        EXPECT_EQ(plan.rejected[0].reason, reason)
+            << CsvRejectionText(plan.rejected[0].reason) << ": " << plan.rejected[0].detail;
+        EXPECT_TRUE(plan.changes.empty());
+    }
+
+    CClub* club = nullptr;
+    CPlayer* player = nullptr;
+    CPlayer* staff = nullptr;
+};
+
+TEST_F(CsvExchangeTest, AnUnchangedExportOfEveryKindImportsAsNoChange) {
+    for (const ECsvKind kind : {ECsvKind::kPlayers, ECsvKind::kStaff, ECsvKind::kClubs}) {
+        const SCsvExport exported = ExportCsv(document.World(), kind, {});
+        ASSERT_TRUE(exported.error.empty());
+        EXPECT_GT(exported.records, 0);
+        const SCsvImportPlan plan = PlanCsvImport(document.World(), exported.text);
+        ASSERT_TRUE(plan.Ok()) << plan.error;
+        EXPECT_EQ(plan.kind, kind);
+        EXPECT_EQ(plan.rows, exported.records);
+        EXPECT_TRUE(plan.changes.empty()) << CsvKindName(kind) << " " << plan.changes[0].label
+                                          << " " << plan.changes[0].fields[0].field;
+        EXPECT_TRUE(plan.rejected.empty())
+            << CsvRejectionText(plan.rejected[0].reason) << " " << plan.rejected[0].detail;
+    }
+}
+
+// Also after a spreadsheet saved the file again: with LF for every CRLF, also those inside the
+// note, with or without the byte order mark, and with dates in its German form.
+TEST_F(CsvExchangeTest, TrickyTextsAndLimitValuesSurviveTheRoundTrip) {
+    player->SetSurname("M\xFCller; \"Kalle\"");  // ü, a separator and quotes
+    player->SetFirstName("=SUM(A1)");
+    player->SetNickname("+49 30");
+    player->SetStageName("@home");
+    player->SetNote("first line\r\nsecond; \"quoted\"\r\n-last");
+    player->SetAbility(0, 99);
+    player->SetAbility(1, 0);
+    club->SetName(0, "'Apostroph FC");
+    club->SetTelephone("-0123 456");
+    club->SetInitialAssets(-2147483647 - 1);
+    const std::string players = Export(ECsvKind::kPlayers, {0, club->Id()});
+    const std::string clubs = Export(ECsvKind::kClubs, {club->Country(), 0});
+    // No cell a spreadsheet would evaluate.
+    for (const std::string& text : {players, clubs}) {
+        for (const auto& row : Parse(text)) {
+            for (const std::string& cell : row) {
+                if (!cell.empty() && (cell[0] == '=' || cell[0] == '@' || cell[0] == '+')) {
+                    ADD_FAILURE() << cell;
+                }
+            }
+        }
+    }
+    Table table = Parse(players);
+    EXPECT_EQ(table[RowOf(table, player->Id())][Column(table, "surname")],
+              "M\xC3\xBCller; \"Kalle\"");
+    std::string lf;
+    for (std::size_t i = kUtf8ByteOrderMark.size(); i < players.size(); ++i) {
+        if (!(players[i] == '\r' && i + 1 < players.size() && players[i + 1] == '\n')) {
+            lf.push_back(players[i]);
+        }
+    }
+    ASSERT_EQ(lf.find('\r'), std::string::npos);
+    for (const std::string& text : {players, clubs, lf, std::string(kUtf8ByteOrderMark) + lf}) {
+        const SCsvImportPlan plan = PlanCsvImport(document.World(), text);
+        ASSERT_TRUE(plan.Ok());
+        EXPECT_TRUE(plan.changes.empty());
+        EXPECT_TRUE(plan.rejected.empty());
+    }
+    const CDate::Ymd birth = player->BirthDate().Split();
+    table[RowOf(table, player->Id())][Column(table, "birthDate")] =
+        std::to_string(birth.day) + "." + std::to_string(birth.month) + "." +
+        std::to_string(birth.year);
+    EXPECT_TRUE(PlanOf(table).changes.empty());
+}
+
+TEST_F(CsvExchangeTest, EditedCellsBecomeOneUndoableEdit) {
+    const std::string before = DumpWorldJson(document.World());
+    Table table = Parse(Export(ECsvKind::kPlayers, {0, club->Id()}));
+    const std::size_t row = RowOf(table, player->Id());
+    const int oldAbility = player->Ability(5);
+    const int newAbility = oldAbility == 99 ? 1 : 99;
+    table[row][Column(table, "surname")] =
+        "Gr\xC3\xA4"
+        "fe";
+    table[row][Column(table, "ability5")] = std::to_string(newAbility);
+    table[row][Column(table, "note")] = "=1+1\nzweite Zeile";
+    // The code column wins over its text, and read-only columns are not read.
+    table[row][Column(table, "nationalityText")] = "Nirgendwo";
+    table[row][Column(table, "team")] = "3. Mannschaft";
+    const SCsvImportPlan plan = PlanOf(table);
+    ASSERT_TRUE(plan.rejected.empty());
+    ASSERT_EQ(plan.changes.size(), 1u);
+    const SCsvRecordChange& change = plan.changes[0];
+    EXPECT_EQ(change.id, player->Id());
+    ASSERT_EQ(change.fields.size(), 3u);
+    EXPECT_EQ(change.fields[1].field, "ability5");
+    EXPECT_EQ(change.fields[1].oldValue, std::to_string(oldAbility));
+    EXPECT_EQ(change.fields[1].newValue, std::to_string(newAbility));
+    EXPECT_EQ(document.History().Count(), 0);  // planning changes nothing
+
+    ASSERT_TRUE(ApplyCsvImport(document, plan));
+    EXPECT_EQ(document.History().Count(), 1);
+    EXPECT_EQ(player->Surname().View(),
+              "Gr\xE4"
+              "fe");
+    EXPECT_EQ(player->Ability(5), newAbility);
+    EXPECT_EQ(player->Note(), "=1+1\r\nzweite Zeile");
+    EXPECT_TRUE(test::ReferenceFaults(document.World()).empty());
+    // Applying the same file again finds the edits done.
+    EXPECT_TRUE(PlanOf(table).changes.empty());
+
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(DumpWorldJson(document.World()), before);
+    EXPECT_TRUE(document.Redo());
+    EXPECT_EQ(document.World().Person(player->Id())->Ability(5), newAbility);
+}
+
+TEST_F(CsvExchangeTest, APlayerWithoutClubIsChangedAndUndoneLikeAnyOther) {
+    ASSERT_GT(document.World().WithoutClub().Count(), 0);
+    const CPlayer& person = *document.World().WithoutClub().At(0);
+    const std::string before = DumpWorldJson(document.World());
+    Table table = Parse(Export(ECsvKind::kPlayers));
+    const std::size_t row = RowOf(table, person.Id());
+    EXPECT_EQ(table[row][Column(table, "country")], "0");
+    EXPECT_EQ(table[row][Column(table, "club")], "");
+    table[row][Column(table, "nickname")] = "Vereinslos";
+    ASSERT_TRUE(ApplyCsvImport(document, PlanOf(table)));
+    EXPECT_EQ(document.World().Person(person.Id())->Nickname().View(), "Vereinslos");
+    EXPECT_TRUE(test::ReferenceFaults(document.World()).empty());
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(DumpWorldJson(document.World()), before);
+}
+
+TEST_F(CsvExchangeTest, StaffAndClubFieldsAreImported) {
+    Table staffTable = Parse(Export(ECsvKind::kStaff, {club->Country(), 0}));
+    staffTable[RowOf(staffTable, staff->Id())][Column(staffTable, "staffByte1")] = "7";
+    Table clubTable = Parse(Export(ECsvKind::kClubs, {club->Country(), 0}));
+    const std::size_t row = RowOf(clubTable, club->Id());
+    clubTable[row][Column(clubTable, "nameEn")] = "Harbour Town";
+    clubTable[row][Column(clubTable, "pointsDeduction")] = "3";
+    clubTable[row][Column(clubTable, "initialAssets")] = "1000000";
+    const std::int32_t credit = club->CreditLine();
+
+    const SCsvImportPlan staffPlan = PlanOf(staffTable);
+    const SCsvImportPlan clubPlan = PlanOf(clubTable);
+    ASSERT_TRUE(ApplyCsvImport(document, staffPlan));
+    ASSERT_TRUE(ApplyCsvImport(document, clubPlan));
+    EXPECT_EQ(staff->StaffBytes()[0], 7);
+    EXPECT_EQ(club->Name(1), "Harbour Town");
+    EXPECT_EQ(club->PointsDeduction(), 3);
+    EXPECT_EQ(club->InitialAssets(), 1000000);
+    EXPECT_EQ(club->CreditLine(), credit);  // its own column, left as it was
+    EXPECT_EQ(document.History().Count(), 2);
+    EXPECT_TRUE(test::ReferenceFaults(document.World()).empty());
+}
+
+TEST_F(CsvExchangeTest, ValuesAtTheirLimitsPassAndBeyondAreRejected) {
+    const std::string longest(19, 'x');
+    const SCsvImportPlan atLimit = PlanWithCell("surname", longest);
+    ASSERT_EQ(atLimit.changes.size(), 1u);
+    EXPECT_EQ(atLimit.changes[0].fields[0].newValue, longest);
+    EXPECT_EQ(PlanWithCell("ability3", "99").rejected.size(), 0u);
+    EXPECT_EQ(PlanWithCell("ability3", "0").rejected.size(), 0u);
+
+    // A stored value outside the range the import accepts still reads back as no change.
+    player->SetLook(look::kHeight, 50);
+    EXPECT_TRUE(PlanWithCell("ability3", std::to_string(player->Ability(3))).rejected.empty());
+    ExpectRejected(PlanWithCell("height", "51"), ECsvRejection::kOutOfRange);
+
+    ExpectRejected(PlanWithCell("surname", longest + "y"), ECsvRejection::kTooLong);
+    ExpectRejected(PlanWithCell("surname", std::string(18, 'x') + "\xC3\xA4\xC3\xA4"),
+                   ECsvRejection::kTooLong);  // two characters, not four bytes, count
+    ExpectRejected(PlanWithCell("ability3", "100"), ECsvRejection::kOutOfRange);
+    ExpectRejected(PlanWithCell("ability3", "-1"), ECsvRejection::kOutOfRange);
+    ExpectRejected(PlanWithCell("nationality", "207"), ECsvRejection::kOutOfRange);
+    ExpectRejected(PlanWithCell("birthDate", "1990-02-30"), ECsvRejection::kOutOfRange);
+    ExpectRejected(PlanWithCell("ability3", "4,5"), ECsvRejection::kMalformedNumber);
+    ExpectRejected(PlanWithCell("ability3", ""), ECsvRejection::kMalformedNumber);
+    ExpectRejected(PlanWithCell("birthDate", "soon"), ECsvRejection::kMalformedNumber);
+    ExpectRejected(PlanWithCell("nickname", "\xCE\xA9"), ECsvRejection::kNotWindows1252);
+}
+
+TEST_F(CsvExchangeTest, RowsThatNoLongerNameTheirRecordAreRejected) {
+    Table table = Parse(Export(ECsvKind::kPlayers, {0, club->Id()}));
+    const std::size_t row = RowOf(table, player->Id());
+
+    Table unknown = table;
+    unknown[row][0] = "987654321";
+    ExpectRejected(PlanOf(unknown), ECsvRejection::kUnknownId);
+    Table staffId = table;  // a staff member's id in a players file
+    staffId[row][0] = std::to_string(staff->Id());
+    ExpectRejected(PlanOf(staffId), ECsvRejection::kUnknownId);
+    Table badId = table;
+    badId[row][0] = "12x";
+    ExpectRejected(PlanOf(badId), ECsvRejection::kMalformedNumber);
+    Table duplicate = table;
+    duplicate.push_back(table[row]);
+    const SCsvImportPlan duplicatePlan = PlanOf(duplicate);
+    ASSERT_EQ(duplicatePlan.rejected.size(), 2u);  // neither copy is trusted
+    EXPECT_EQ(duplicatePlan.rejected[0].reason, ECsvRejection::kDuplicateRow);
+    EXPECT_EQ(duplicatePlan.rejected[1].reason, ECsvRejection::kDuplicateRow);
+    Table shortRow = table;
+    shortRow[row].pop_back();
+    ExpectRejected(PlanOf(shortRow), ECsvRejection::kWrongCellCount);
+    Table foreign = table;
+    foreign[row][Column(table, "exportSurname")] = "\xE4\xB8\xAD";  // a CJK character
+    ExpectRejected(PlanOf(foreign), ECsvRejection::kNotWindows1252);
+
+    // The record was edited, or its id now names another person, since the export.
+    player->SetSurname("Anders");
+    ExpectRejected(PlanOf(table), ECsvRejection::kChangedSinceExport);
+    EXPECT_EQ(PlanOf(table).rejected[0].detail, "exportSurname");
+}
+
+TEST_F(CsvExchangeTest, AClubRenumberedSinceTheExportIsNotOverwritten) {
+    Table table = Parse(Export(ECsvKind::kClubs, {club->Country(), 0}));
+    ASSERT_GE(table.size(), 3u);
+    // Row 2 now carries the id of row 1's club, as a save renumbers clubs after a deletion.
+    table[2][0] = table[1][0];
+    table.erase(table.begin() + 1);
+    table[1][Column(table, "prestige")] = "20";
+    const SCsvImportPlan plan = PlanOf(table);
+    ASSERT_EQ(plan.rejected.size(), 1u);
+    EXPECT_EQ(plan.rejected[0].reason, ECsvRejection::kChangedSinceExport);
+    EXPECT_TRUE(plan.changes.empty());
+}
+
+TEST_F(CsvExchangeTest, FilesThatCannotBeReadAreRefusedWhole) {
+    EXPECT_FALSE(PlanCsvImport(document.World(), "").Ok());
+    EXPECT_FALSE(PlanCsvImport(document.World(), "name;value\r\n1;2\r\n").Ok());
+    Table table = Parse(Export(ECsvKind::kClubs, {0, club->Id()}));
+    table[0].back() = "shoeSize";
+    EXPECT_NE(PlanOf(table).error.find("shoeSize"), std::string::npos);
+    table[0].back() = table[0][5];
+    EXPECT_NE(PlanOf(table).error.find("twice"), std::string::npos);
+    EXPECT_FALSE(PlanCsvImport(document.World(), "clubId;country\r\n").Ok());
+    const std::string open = Export(ECsvKind::kClubs, {0, club->Id()}) + "\"";
+    EXPECT_FALSE(PlanCsvImport(document.World(), open).Ok());
+}
+
+TEST_F(CsvExchangeTest, TheScopeSelectsClubCountryOrEverything) {
+    const SCsvExport one = ExportCsv(document.World(), ECsvKind::kPlayers, {0, club->Id()});
+    EXPECT_EQ(one.records, club->PlayerCount());
+    const SCsvExport country = ExportCsv(document.World(), ECsvKind::kClubs, {club->Country(), 0});
+    EXPECT_EQ(country.records,
+              static_cast<int>(document.World().Country(club->Country()).Clubs().size()) - 1);
+    int players = 0;  // those of the clubs and those without club
+    for (const auto& entry : document.World().Persons()) {
+        players += entry.second->IsPlayer() ? 1 : 0;
+    }
+    EXPECT_EQ(ExportCsv(document.World(), ECsvKind::kPlayers, {}).records, players);
+    EXPECT_FALSE(ExportCsv(document.World(), ECsvKind::kClubs, {207, 0}).error.empty());
+    EXPECT_FALSE(ExportCsv(document.World(), ECsvKind::kClubs, {0, 0x00FF0001}).error.empty());
+}
+
+std::vector<std::vector<std::string>> Cells(const SCsvParseResult& result) {
+    std::vector<std::vector<std::string>> cells;
+    for (const SCsvRow& row : result.rows) {
+        cells.push_back(row.cells);
+    }
+    return cells;
+}
+
+TEST(CsvTableTest, CellsWithSeparatorsQuotesAndLineEndsComeBackAsWritten) {
+    const std::vector<std::vector<std::string>> rows = {
+        {"id", "text", "empty"},
+        {"1", "a;b", ""},
+        {"2", "say \"hi\"", " padded "},
+        {"3", "two\r\nlines", "lone\nfeed"},
+    };
+    const std::string text = WriteCsv(rows);
+    EXPECT_EQ(text.substr(0, 3), kUtf8ByteOrderMark);
+    EXPECT_NE(text.find("\"say \"\"hi\"\"\""), std::string::npos);
+    const SCsvParseResult parsed = ParseCsv(text);
+    ASSERT_TRUE(parsed.error.empty()) << parsed.error;
+    EXPECT_EQ(Cells(parsed), rows);
+    // The last row starts on line 4 of the file; the quoted line end in it is line 5.
+    EXPECT_EQ(parsed.rows[3].line, 4);
+}
+
+TEST(CsvTableTest, ReadsEveryLineEndAndAFileWithoutByteOrderMark) {
+    const std::vector<std::vector<std::string>> expected = {{"a", "b"}, {"1", "2"}, {"3", ""}};
+    for (const std::string text : {"a;b\r\n1;2\r\n3;\r\n", "a;b\n1;2\n3;", "a;b\r1;2\r3;\r",
+                                   "\xEF\xBB\xBF"
+                                   "a;b\n1;2\n3;\n"}) {
+        const SCsvParseResult parsed = ParseCsv(text);
+        EXPECT_TRUE(parsed.error.empty());
+        EXPECT_EQ(Cells(parsed), expected) << text;
+    }
+}
+
+TEST(CsvTableTest, AQuoteLeftOpenIsAnError) {
+    const SCsvParseResult parsed = ParseCsv("a;b\n1;\"open\n");
+    EXPECT_NE(parsed.error.find("line 2"), std::string::npos) << parsed.error;
+}
+
+TEST(CsvCellsTest, FormulaTextsAreEscapedAndReadBackUnchanged) {
+    for (const std::string text :
+         {"=SUM(A1:A9)", "+49 30 1234", "-5", "@user", "'quoted", "''", "plain", "", "a=b"}) {
+        const std::string cell = EscapeFormulaText(text);
+        EXPECT_EQ(UnescapeFormulaText(cell), text);
+        if (!cell.empty()) {
+            const char first = cell.front();
+            EXPECT_TRUE(first != '=' && first != '+' && first != '-' && first != '@') << cell;
+        }
+    }
+    EXPECT_EQ(EscapeFormulaText("=1"), "'=1");
+    EXPECT_EQ(EscapeFormulaText("plain"), "plain");
+}
+
+TEST(CsvCellsTest, OnlyWindows1252CharactersConvert) {
+    EXPECT_EQ(StrictUtf8ToCp1252("M\xC3\xBCller \xE2\x82\xAC"), std::string("M\xFCller \x80"));
+    EXPECT_FALSE(StrictUtf8ToCp1252("\xCE\xA9mega"));            // Greek capital omega
+    EXPECT_FALSE(StrictUtf8ToCp1252("smile \xF0\x9F\x98\x80"));  // an emoji
+    EXPECT_FALSE(StrictUtf8ToCp1252("broken \xC3"));
+}
+
+TEST(CsvCellsTest, LineEndsBecomeCrLf) {
+    EXPECT_EQ(NormaliseLineEnds("a\nb\r\nc\rd"), "a\r\nb\r\nc\r\nd");
+}
+
+TEST(CsvCellsTest, NumbersAreWholeAndWithinSixtyFourBits) {
+    EXPECT_EQ(ParseCsvNumber(" 42 "), 42);
+    EXPECT_EQ(ParseCsvNumber("-7"), -7);
+    EXPECT_FALSE(ParseCsvNumber(""));
+    EXPECT_FALSE(ParseCsvNumber("4,5"));
+    EXPECT_FALSE(ParseCsvNumber("12abc"));
+    EXPECT_FALSE(ParseCsvNumber("99999999999999999999"));
+}
+
+TEST(CsvCellsTest, DatesInIsoAndGermanFormAndTheirLimits) {
+    const CDate date = CDate::FromYmd(1988, 2, 29);
+    EXPECT_EQ(FormatCsvDate(date), "1988-02-29");
+    EXPECT_EQ(ParseCsvDate("1988-02-29").date, date);
+    EXPECT_EQ(ParseCsvDate("29.2.1988").date, date);
+    EXPECT_EQ(ParseCsvDate("").result, ECsvDateParse::kOk);
+    EXPECT_FALSE(ParseCsvDate("").date.IsSet());
+    EXPECT_EQ(ParseCsvDate("1987-02-29").result, ECsvDateParse::kOutOfRange);
+    EXPECT_EQ(ParseCsvDate("1600-01-01").result, ECsvDateParse::kOutOfRange);
+    EXPECT_EQ(ParseCsvDate("yesterday").result, ECsvDateParse::kMalformed);
+    EXPECT_EQ(ParseCsvDate("1988/02/29").result, ECsvDateParse::kMalformed);
 }
 
 }  // namespace
