@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <numeric>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "TestWorld.h"
@@ -428,12 +430,9 @@ TEST(ShirtNumberPlacement, ValidUniqueNumbersStayAndTheRestCountDownFrom99) {
     const std::vector<int> numbers = {7, 10, 7, 0, 120};
     const SShirtPlacement placement = PlaceShirtNumbers(numbers);
     EXPECT_EQ(placement.shown, (std::vector<int>{7, 10, 99, 98, 97}));
-    EXPECT_EQ(placement.holder[7], 0);
-    EXPECT_EQ(placement.holder[10], 1);
-    EXPECT_EQ(placement.holder[99], 2);
-    EXPECT_EQ(placement.holder[98], 3);
-    EXPECT_EQ(placement.holder[97], 4);
-    EXPECT_EQ(placement.holder[1], -1);
+    const auto& holder = placement.holder;
+    EXPECT_EQ(std::tuple(holder[7], holder[10], holder[99], holder[98], holder[97], holder[1]),
+              std::tuple(0, 1, 2, 3, 4, -1));
     EXPECT_TRUE(placement.unplaced.empty());
     // A counted-down place skips numbers held later in the list: 99 belongs to the second.
     EXPECT_EQ(PlaceShirtNumbers(std::vector<int>{0, 99}).shown, (std::vector<int>{98, 99}));

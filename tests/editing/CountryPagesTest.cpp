@@ -1574,12 +1574,10 @@ TEST_F(WorldSettingsTest, StoringIsOneUndoableEditOfTheRulesAndEqualRulesRecordN
     EXPECT_TRUE(StoreGlobalRules(*document, copy));
     EXPECT_EQ(document->History().Count(), 1u);
     const CRules& stored = document->World().Rules();
-    EXPECT_EQ(stored.RuleValue(0), 1);
-    EXPECT_EQ(stored.RuleValue(1), 2);
-    EXPECT_EQ(stored.RuleValue(2), 7);
-    EXPECT_EQ(stored.RuleValue(3), 1);
-    EXPECT_EQ(stored.RuleValue(4), 99);
-    EXPECT_EQ(stored.Substitutions(), 2);
+    EXPECT_EQ((std::vector<std::int32_t>{stored.RuleValue(0), stored.RuleValue(1),
+                                         stored.RuleValue(2), stored.RuleValue(3),
+                                         stored.RuleValue(4), stored.Substitutions()}),
+              (std::vector<std::int32_t>{1, 2, 7, 1, 99, 2}));
     EXPECT_NE(DumpWorldJson(document->World()), before);
 
     ASSERT_TRUE(document->Undo());

@@ -625,11 +625,9 @@ TEST_F(LeagueSystemTest, ReadsTheLeagueAndItsLevelAndTheReserveSwitchMovesTheLim
     Settings().leagueLevelLimit = 1;
     EditableLeague(0).SetValue(2, 777);
     const SLeagueData data = Read(0);
-    EXPECT_EQ(data.size, FullLeague(0).LeagueSize());
-    EXPECT_EQ(data.meetings, FullLeague(0).Meetings());
-    EXPECT_EQ(data.values[1], 777);
-    EXPECT_EQ(data.tieBreak, 1);
-    EXPECT_EQ(data.nonEuropeanLimit, 4);
+    EXPECT_EQ(
+        std::tuple(data.size, data.meetings, data.values[1], data.tieBreak, data.nonEuropeanLimit),
+        std::tuple(FullLeague(0).LeagueSize(), FullLeague(0).Meetings(), 777, 1, 4));
     EXPECT_FALSE(data.reserveTeams);
     EXPECT_FALSE(ReadLeagueData(World(), MakeCompetitionId(kDemoCountry, kLeagueType, 19),
                                 kDefaultLanguage));

@@ -9,6 +9,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -279,11 +280,9 @@ TEST_P(ClubVersionGateTest, GatedLinesAreReadOrSkippedAndLaterFieldsStayInPlace)
 
     // Old kit numbering is limited to the current ranges; colour bytes keep their values.
     const CClubKit::SKit& first = c.Kit().Kit(0);
-    EXPECT_EQ(first.design, g.oldKitNumbering ? 42 : 50);
-    EXPECT_EQ(first.secondStyle, g.oldKitNumbering ? 12 : 20);
-    EXPECT_EQ(first.thirdStyle, g.oldKitNumbering ? 3 : 9);
-    EXPECT_EQ(first.colours[0], 200);
-    EXPECT_EQ(first.colours[11], 211);
+    EXPECT_EQ(std::tuple(first.design, first.secondStyle, first.thirdStyle),
+              g.oldKitNumbering ? std::tuple(42, 12, 3) : std::tuple(50, 20, 9));
+    EXPECT_EQ(std::tuple(first.colours[0], first.colours[11]), std::tuple(200, 211));
     const CClubKit::SKit& second = c.Kit().Kit(1);
     EXPECT_THAT((std::vector<int>{second.design, second.secondStyle, second.thirdStyle,
                                   second.colours[0], second.colours[11], c.Kit().SharedValue()}),
@@ -555,11 +554,13 @@ TEST_F(ClubsTest, NationalStadiumFollowsTheCountrysClubCount) {
         team.Normalise();
         EXPECT_EQ(team.StadiumCapacity(), step.capacity) << step.clubs;
     }
-    EXPECT_EQ(team.StadiumNames()[0].View(), "Stadion Wien");
-    EXPECT_EQ(team.StadiumNames()[1].View(), "Stadium Wien");
-    EXPECT_EQ(team.StadiumNames()[2].View(), "Wien");
-    EXPECT_EQ(team.StadiumNames()[3].View(), "Estadio Comunal de Wien");
-    EXPECT_EQ(team.StadiumNames()[4].View(), "Stadio di Wien");
+    std::vector<std::string_view> stadiumNames;
+    for (const auto& name : team.StadiumNames()) {
+        stadiumNames.push_back(name.View());
+    }
+    EXPECT_EQ(stadiumNames,
+              (std::vector<std::string_view>{"Stadion Wien", "Stadium Wien", "Wien",
+                                             "Estadio Comunal de Wien", "Stadio di Wien"}));
     EXPECT_THAT(team.Statistics(), ElementsAre(0, 0, 0, 0, 0));
 
     // An ordinary club only gets the smallest ground.
@@ -870,11 +871,9 @@ TEST(RecordResultSection, RecordCutShortReadsZerosKeepsTextAndLeavesTheNextIntac
                                    "%INDEXEND%RECORD\n"));
     CRecordResult cut = MakeRecord(7, 7, 99, "Alt", 5);
     ASSERT_TRUE(cut.Read(file));
-    EXPECT_EQ(cut.GoalsFor(), 4);
-    EXPECT_EQ(cut.GoalsAgainst(), 2);
-    EXPECT_EQ(cut.Attendance(), 0);
-    EXPECT_EQ(cut.Opponent().View(), "Alt");
-    EXPECT_EQ(cut.Season(), 0);
+    EXPECT_EQ(std::tuple(cut.GoalsFor(), cut.GoalsAgainst(), cut.Attendance(),
+                         cut.Opponent().View(), cut.Season()),
+              std::tuple(4, 2, 0, "Alt", 0));
 
     CRecordResult next;
     ASSERT_TRUE(next.Read(file));
