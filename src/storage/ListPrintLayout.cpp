@@ -35,7 +35,7 @@ int DeviceMargin(int dotsPerInch, double inches, int pageSize) {
 std::vector<int> MeasureColumns(const SListTable& table, const IPrintTextMetrics& metrics) {
     std::vector<int> widths;
     widths.reserve(table.columns.size());
-    for (const SListColumn& column : table.columns) {
+    for (const STableColumn& column : table.columns) {
         widths.push_back(std::max(metrics.TextWidth(PrintedHeading(column.heading)), 0));
     }
     for (int row = 0; row < table.RowCount(); ++row) {

@@ -10,7 +10,7 @@ namespace kw {
 
 enum class EColumnAlignment { Left, Right, Centre };
 
-struct SListColumn {
+struct STableColumn {
     std::string heading;  // Windows-1252
     EColumnAlignment alignment = EColumnAlignment::Left;
 };
@@ -18,7 +18,7 @@ struct SListColumn {
 // The rows and columns a list shows, taken out of whatever widget shows them, so that the list
 // can be exported or printed without knowing the widget. Texts are Windows-1252.
 struct SListTable {
-    std::vector<SListColumn> columns;
+    std::vector<STableColumn> columns;
     std::vector<std::vector<std::string>> rows;
 
     int ColumnCount() const { return static_cast<int>(columns.size()); }

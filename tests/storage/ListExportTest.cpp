@@ -17,7 +17,7 @@ using kw::EListExportFormat;
 
 // A list of `columns` columns without headings.
 kw::SListTable Table(std::size_t columns, std::vector<std::vector<std::string>> rows) {
-    return {std::vector<kw::SListColumn>(columns), std::move(rows)};
+    return {std::vector<kw::STableColumn>(columns), std::move(rows)};
 }
 
 class ListExportTest : public ::testing::Test {

@@ -84,7 +84,7 @@ protected:
     kw::SListPrintLayoutResult LayOut(const SListTable& table) const {
         return kw::LayOutListPrint(table, m_settings, m_device, m_metrics);
     }
-    static SListTable Rows(int count, std::vector<kw::SListColumn> columns) {
+    static SListTable Rows(int count, std::vector<kw::STableColumn> columns) {
         SListTable table;
         table.columns = std::move(columns);
         for (int row = 0; row < count; ++row) {
