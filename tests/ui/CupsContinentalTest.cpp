@@ -157,9 +157,8 @@ void CupsContinentalTest::aClubHoldsOnlyOneOfTheTwoEuropeanTitles() {
         *this, [this, &first, &second, &checked](CDlgInternationalCompetition& dialog) {
             ShowActive(dialog);
             QCOMPARE(dialog.Tabs().count(), kContinentCount);
-            QCOMPARE(dialog.Tabs().tabText(0), QStringLiteral("Europa"));
-            QCOMPARE(dialog.Tabs().tabText(5), QStringLiteral("Ozeanien"));
-            // The qualification's controls are there, out of sight.
+            // The qualification's controls are there, out of sight (which are:
+            // ContinentalCompetitionsTest in tests/editing).
             QVERIFY(dialog.NameField(0, 2) != nullptr);
             QVERIFY(!dialog.NameField(0, 2)->isVisibleTo(&dialog));
             QVERIFY(dialog.NameField(0, 1)->isVisibleTo(&dialog));
