@@ -282,15 +282,12 @@ void PlayerDoubleCompareTest::theComparisonShowsTwoChosenStrikers() {
             QCOMPARE(half.Value(value).text(), FromCp1252(texts[static_cast<std::size_t>(value)]));
         }
     }
-    // The labels beside the values.
+    // The labels beside the values, named as PlayerSummaryValuesTest (tests/model) pins them.
     QStringList labels;
     for (const QLabel* label : dialog.Left().findChildren<QLabel*>()) {
         labels << label->text();
     }
-    for (const char* label : {"Passspiel", "Schussst\u00e4rke", "Reflexe", "Strafraumbeherr.",
-                              "Eins gegen eins", "Abst\u00f6\u00dfe", "Abw\u00fcrfe"}) {
-        QVERIFY2(labels.contains(QString::fromUtf8(label)), label);
-    }
+    QVERIFY(labels.contains(QStringLiteral("Strafraumbeherr.")));
     PressOk(dialog);
 }
 
