@@ -382,13 +382,10 @@ void PlayerPagesBTest::lookChoicesStoreTheirValues() {
     auto& page = ShowPage<CDlgPlayerLook>();
     page.SetPlayer(id);
     auto& face = Child<QComboBox>(page, QStringLiteral("face"));
-    QCOMPARE(face.count(), 90);
-    QCOMPARE(face.itemText(face.findData(26)), QStringLiteral("Europäer 8"));
+    // The lists themselves: LookChoicesTest in tests/editing.
     QCOMPARE(face.currentData().toInt(), static_cast<int>(player.Looks()[look::kFace]));
     const int target = player.Looks()[look::kFace] == 26 ? 27 : 26;
     Choose(face, target);
-    auto& beard = Child<QComboBox>(page, QStringLiteral("beard"));
-    QCOMPARE(beard.itemData(2).toInt(), 5);
     std::unique_ptr<CPlayer> expected = CloneOf(id);
     expected->SetLook(look::kFace, static_cast<std::uint8_t>(target));
     QVERIFY(Stored(page));
