@@ -120,12 +120,7 @@ void ClubEditorTest::startingMoneyAtTheLowestPositionIsMinusTwentyMillion() {
     PressOk(*dialog);
     QCOMPARE(club.InitialAssets(), -20000000);
     QCOMPARE(club.CreditLine(), 0);
-
-    dialog = OpenEditor(club);
-    auto& again = Child<QSpinBox>(*dialog, QStringLiteral("money"));
-    again.setFocus();
-    QTest::keyClick(&again, Qt::Key_Up);
-    QCOMPARE(again.text(), QStringLiteral("- 19.900.000"));
+    // The steps and how stored money is shown again: ClubMoneySpin in tests/editing.
 }
 
 void ClubEditorTest::fourGermanArticlePressesComeBackToTheStart() {
@@ -133,6 +128,7 @@ void ClubEditorTest::fourGermanArticlePressesComeBackToTheStart() {
     QCOMPARE(int(m_document->Language()), 0);
     auto dialog = OpenEditor(club);
     auto& button = Child<QPushButton>(*dialog, QStringLiteral("article0"));
+    // The articles and their order: ClubButtons in tests/editing.
     const auto articles = ClubArticles(0);
     QCOMPARE(articles.size(), std::size_t{4});
     const int start = club.ArticleChoice(CClub::kClubArticle, 0);
@@ -143,18 +139,6 @@ void ClubEditorTest::fourGermanArticlePressesComeBackToTheStart() {
                  Cp1252ToQString(articles[static_cast<std::size_t>((start + press) % 4)]));
     }
     QCOMPARE(int(dialog->WorkingCopy().ArticleChoice(CClub::kClubArticle, 0)), start);
-
-    // From "-" the presses give "der", "die", "das" and "-" again.
-    QStringList seen;
-    while (button.text() != QStringLiteral("-")) {
-        QTest::mouseClick(&button, Qt::LeftButton);
-    }
-    for (int press = 0; press < 4; ++press) {
-        QTest::mouseClick(&button, Qt::LeftButton);
-        seen << button.text();
-    }
-    QCOMPARE(seen, (QStringList{QStringLiteral("der"), QStringLiteral("die"), QStringLiteral("das"),
-                                QStringLiteral("-")}));
 
     // "Im Satz" shows the sentence with the name as typed.
     auto& sentence = Child<QPushButton>(*dialog, QStringLiteral("sentence0"));

@@ -319,9 +319,8 @@ void ClubStadiumTest::invalidNumbersAreShownPlacedButNotStored() {
     const std::vector<CPlayer*> players = NewPlayers({7, 0, 150, 7, 12});
     {
         CDlgShirtNo dialog(players);
+        // Where invalid numbers are placed: ShirtNumbersTest in tests/editing.
         QVERIFY(QString::fromStdString(dialog.ListOf(99).Row(32)).startsWith("99\tSpieler1"));
-        QVERIFY(QString::fromStdString(dialog.ListOf(98).Row(31)).startsWith("98\tSpieler2"));
-        QVERIFY(QString::fromStdString(dialog.ListOf(97).Row(30)).startsWith("97\tSpieler3"));
         // A drop elsewhere: only the dragged player and the holder change.
         dialog.DropPlayer(4, 1);
         QCOMPARE(dialog.Numbers(), (std::vector<int>{7, 0, 150, 7, 1}));
@@ -357,9 +356,8 @@ void ClubStadiumTest::playersBeyond99AreListedWithoutNumber() {
     QVERIFY(data != nullptr);
     QCOMPARE(CShirtNumberList::DraggedPlayer(*data), 99);
     dialog.DropPlayer(99, 5);
+    // The numbers passed on: ShirtNumbersTest in tests/editing.
     QCOMPARE(dialog.Numbers()[99], 5);
-    QCOMPARE(dialog.Numbers()[4], 100);
-    QVERIFY(QString::fromStdString(dialog.UnplacedList().Row(0)).startsWith("\tSpieler4"));
 }
 
 void ClubStadiumTest::chairmanBarStoresAtOnceWithItsText() {

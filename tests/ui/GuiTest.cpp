@@ -76,6 +76,13 @@ void DoubleClickRow(QAbstractItemView& list, int row) {
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
 }
 
+void ClickHeader(QTreeView& list, int column) {
+    QHeaderView* header = list.header();
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                    header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+}
+
 std::string CloseWith(QDialog& dialog, int key, bool egal) {
     std::string messages;
     QObject scope;

@@ -110,6 +110,8 @@ void ShowTab(QTabWidget& tabs, int tab);
 // Clicks (and double-clicks) the row of a list, scrolled to it.
 void ClickRow(QAbstractItemView& list, int row, Qt::KeyboardModifiers modifiers = {});
 void DoubleClickRow(QAbstractItemView& list, int row);
+// Clicks the header of the list's column, as a user sorts by it.
+void ClickHeader(QTreeView& list, int column);
 // Closes the dialog with the key (Return: its button "ok"; 0: the close box). Returns the heading
 // and text of the message list the closing opened, "|" between them, which is answered with "OK"
 // (the dialog stays) or "Egal".

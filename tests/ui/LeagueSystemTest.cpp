@@ -142,15 +142,14 @@ void LeagueSystemTest::aGenericSystemIsAppliedAfterTheQuestionAndIsOneUndoStep()
     {
         auto dialog = Open();
         const QStringList shown = ApplyRow(dialog->Page(), row, true);
-        // Leaving the script is asked; the rebuilt leagues are sound, so no findings follow.
+        // Leaving the script is asked; the rebuilt leagues are sound (LeagueRebuildTest in
+        // tests/editing), so no findings follow.
         QCOMPARE(shown.size(), 1);
         QCOMPARE(LeaguesPerLevel(World(), kDefaultCountry), counts);
         QCOMPARE(dialog->Page().Levels().topLevelItemCount(), lowest);
         QCOMPARE(dialog->Page().TeamCount().text(),
                  QString::number(TeamsInLeagueSystem(World(), kDefaultCountry)));
         QCOMPARE(World().Country(kDefaultCountry).LeagueScript(), 0);
-        QVERIFY(World().Country(kDefaultCountry).IsComplete());
-        QVERIFY(CheckComposition(World(), kDefaultCountry, kDefaultLanguage).messages.empty());
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
     }

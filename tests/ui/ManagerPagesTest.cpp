@@ -167,9 +167,6 @@ void ManagerPagesTest::staffGradesAreStoredIntoTheStaffBytes() {
     auto page = Open(masseur);
     auto& level = Child<QComboBox>(*page, QStringLiteral("staffLevel"));
     auto& experience = Child<QComboBox>(*page, QStringLiteral("staffExperience"));
-    QCOMPARE(level.count(), 5);
-    QCOMPARE(level.itemText(4), QStringLiteral("Einer der Besten"));
-    QCOMPARE(experience.itemText(4), QStringLiteral("Große Erfahrung"));
     const int newLevel = level.currentIndex() == 3 ? 1 : 3;
     const int newExperience = experience.currentIndex() == 0 ? 2 : 0;
     Choose(level, newLevel);

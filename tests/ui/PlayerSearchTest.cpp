@@ -35,8 +35,10 @@ private:
     std::unique_ptr<CDlgSearchResult> OpenResults(const std::string& surname,
                                                   std::uint32_t targetClub, bool offerShowClub);
     static void WaitForResults(CDlgSearchResult& dialog);
+    // Answers the next search dialog with the surname alone (the criteria of an earlier search
+    // are kept), counting it.
+    static void SearchBySurname(QObject& scope, const QString& surname, int& searches);
     static void ClickRow(CDlgSearchResult& dialog, int row);
-    static void ClickHeader(CDlgSearchResult& dialog, int column);
     // Opens the context menu (by the context menu key or the right mouse button on the selected
     // row) and chooses `text` when enabled; returns whether it was enabled.
     static bool ChooseFromMenu(CDlgSearchResult& dialog, const QString& text, bool byKeyboard);
@@ -94,18 +96,23 @@ void PlayerSearchTest::WaitForResults(CDlgSearchResult& dialog) {
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.IsSearching(), 10000);
 }
 
+void PlayerSearchTest::SearchBySurname(QObject& scope, const QString& surname, int& searches) {
+    WhenModal<CDlgPlayerSearch>(scope, [surname, &searches](CDlgPlayerSearch& dialog) {
+        ++searches;
+        for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+            field->clear();
+        }
+        auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("surname"));
+        QTest::keyClicks(field, surname);
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+}
+
 void PlayerSearchTest::ClickRow(CDlgSearchResult& dialog, int row) {
     QTreeView& list = dialog.List();
     const QModelIndex index = list.model()->index(row, 1);
     list.scrollTo(index);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
-}
-
-void PlayerSearchTest::ClickHeader(CDlgSearchResult& dialog, int column) {
-    QHeaderView* header = dialog.List().header();
-    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
-                    header->height() / 2);
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
 
 bool PlayerSearchTest::ChooseFromMenu(CDlgSearchResult& dialog, const QString& text,
@@ -191,14 +198,14 @@ void PlayerSearchTest::resultsArriveAndHeaderClicksSortAndReverse() {
              (QStringList{QStringLiteral("Qxa"), QStringLiteral("Qxb"), QStringLiteral("Qxc")}));
     const QString homeName = QString::fromLatin1(std::string(m_home->Name(0)).c_str());
     QCOMPARE(Column(*dialog, 5).count(homeName), 1);
-    ClickHeader(*dialog, 0);
+    ClickHeader(dialog->List(), 0);
     QCOMPARE(Column(*dialog, 0), (QStringList{QStringLiteral("Anton"), QStringLiteral("Bodo"),
                                               QStringLiteral("Carl")}));
-    ClickHeader(*dialog, 0);
+    ClickHeader(dialog->List(), 0);
     QCOMPARE(Column(*dialog, 0), (QStringList{QStringLiteral("Carl"), QStringLiteral("Bodo"),
                                               QStringLiteral("Anton")}));
     QCOMPARE(dialog->List().header()->sortIndicatorOrder(), Qt::DescendingOrder);
-    ClickHeader(*dialog, 1);
+    ClickHeader(dialog->List(), 1);
     QCOMPARE(Column(*dialog, 1).first(), QStringLiteral("Qxa"));
 }
 
@@ -263,17 +270,12 @@ void PlayerSearchTest::showClubClosesWithTheClubAndIsOnlyOfferedWhenAsked() {
         // Neither fetching without a target club nor showing a club without the offer.
         QVERIFY(!ChooseFromMenu(*dialog, QStringLiteral("Spieler holen"), true));
         QVERIFY(!ChooseFromMenu(*dialog, QStringLiteral("Verein anzeigen"), true));
-        QTreeView& list = dialog->List();
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
-                           list.visualRect(list.model()->index(0, 1)).center());
+        DoubleClickRow(dialog->List(), 0);
         QVERIFY(dialog->isVisible());
         dialog->reject();
     }
     const auto dialog = OpenResults("qxc", m_away->Id(), true);
-    ClickRow(*dialog, 0);
-    QTreeView& list = dialog->List();
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
-                       list.visualRect(list.model()->index(0, 1)).center());
+    DoubleClickRow(dialog->List(), 0);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     QCOMPARE(dialog->Outcome().clubToShow, m_home->Id());
@@ -293,8 +295,8 @@ void PlayerSearchTest::browsingTheResultsLeavesTheDocumentClean() {
     {
         const auto dialog = OpenResults("*", m_home->Id(), true);
         QVERIFY(dialog->List().model()->rowCount() > 3);
-        ClickHeader(*dialog, 4);
-        ClickHeader(*dialog, 6);
+        ClickHeader(dialog->List(), 4);
+        ClickHeader(dialog->List(), 6);
         ClickRow(*dialog, 2);
         QTest::keyClick(&dialog->List(), Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
@@ -354,10 +356,7 @@ void PlayerSearchTest::mainWindowSearchOpensTheSquadOfTheShownClub() {
         });
         WhenModal<CDlgSearchResult>(scope, [&](CDlgSearchResult& results) {
             WaitForResults(results);
-            ClickRow(results, 0);
-            QTreeView& list = results.List();
-            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
-                               list.visualRect(list.model()->index(0, 1)).center());
+            DoubleClickRow(results.List(), 0);
             WhenModal<CDlgPlayerlistClub>(scope, [&](CDlgPlayerlistClub& squad) {
                 ++squads;
                 squadClub = view->SelectedClub();
@@ -366,16 +365,7 @@ void PlayerSearchTest::mainWindowSearchOpensTheSquadOfTheShownClub() {
             });
         });
     };
-    WhenModal<CDlgPlayerSearch>(scope, [&searches](CDlgPlayerSearch& dialog) {
-        ++searches;
-        // The criteria of an earlier search are kept: only the surname shall count.
-        for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
-            field->clear();
-        }
-        auto* surname = dialog.findChild<QLineEdit*>(QStringLiteral("surname"));
-        QTest::keyClicks(surname, QStringLiteral("zyxw"));
-        QTest::keyClick(surname, Qt::Key_Return);
-    });
+    SearchBySurname(scope, QStringLiteral("zyxw"), searches);
     WhenModal<CDlgSearchResult>(scope, [&](CDlgSearchResult& results) {
         WaitForResults(results);
         QCOMPARE(results.List().model()->rowCount(), 1);
@@ -398,16 +388,7 @@ void PlayerSearchTest::squadDialogSearchesWithItsClubAsTarget() {
     QVERIFY(search != nullptr && search->isEnabled());
     int searches = 0;
     bool fetched = false;
-    WhenModal<CDlgPlayerSearch>(*this, [&searches](CDlgPlayerSearch& dialog) {
-        ++searches;
-        // The criteria of an earlier search are kept: only the surname shall count.
-        for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
-            field->clear();
-        }
-        auto* surname = dialog.findChild<QLineEdit*>(QStringLiteral("surname"));
-        QTest::keyClicks(surname, QStringLiteral("qxb"));
-        QTest::keyClick(surname, Qt::Key_Return);
-    });
+    SearchBySurname(*this, QStringLiteral("qxb"), searches);
     WhenModal<CDlgSearchResult>(*this, [&](CDlgSearchResult& results) {
         WaitForResults(results);
         QCOMPARE(results.List().model()->rowCount(), 1);

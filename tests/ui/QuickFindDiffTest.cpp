@@ -162,25 +162,10 @@ void QuickFindDiffTest::ctrlFFocusesTheSearchField() {
 
 void QuickFindDiffTest::compareNeedsTwoDatabasesAndListsTheDifferences() {
     DlgMainMenu window(m_context, m_ui);
-    QAction* compare = nullptr;
-    QAction* newDatabase = nullptr;
-    for (QAction* action : window.findChildren<QAction*>()) {
-        if (action->text() == QStringLiteral("Datenbanken vergleichen")) {
-            compare = action;
-        } else if (action->text() == QStringLiteral("&Neu...")) {
-            newDatabase = action;
-        }
-    }
-    QVERIFY(compare != nullptr && newDatabase != nullptr);
+    QAction* compare = Action(window, QStringLiteral("Datenbanken vergleichen"));
+    QVERIFY(compare != nullptr);
     QVERIFY(!compare->isEnabled());
-    {
-        QObject scope;
-        WhenModal<CDlgInputBox>(scope, [](CDlgInputBox& box) {
-            QTest::keyClicks(box.Field(), QStringLiteral("Leere Welt"));
-            QTest::keyClick(box.Field(), Qt::Key_Return);
-        });
-        newDatabase->trigger();
-    }
+    NewDatabase(window, QStringLiteral("Leere Welt"));
     QVERIFY(compare->isEnabled());
 
     int topLevel = 0;

@@ -25,7 +25,7 @@ private slots:
     void theListOpensAStadiumByDoubleClickEnterAndButton();
     void theTotalFollowsTypingAndHugeNumbersSaturate();
     void fourSeasonTicketBlocksAreRefusedAndCancelKeepsTheStadium();
-    void anAwayBlockThatIsASeasonTicketBlockIsRefused();
+    void everyBrokenBlockRuleIsListedAndEscapeLeaves();
     void aValidChangeIsOneUndoableEditAndTheMasterStillBuilds();
     void okWithoutEditsRecordsNothing();
 
@@ -159,29 +159,20 @@ void StadiumRefereeTest::theTotalFollowsTypingAndHugeNumbersSaturate() {
     Retype(vip, QString::number(original.VipPlaces(5) + 250));
     QCOMPARE(total.text(), QString::number(original.TotalCapacity() + 250));
 
-    constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
-    for (int stand = 0; stand < kStandCount; ++stand) {
-        for (const char* column : {"seats", "standing", "vip"}) {
-            Retype(Child<QLineEdit>(*dialog, QString::fromLatin1(column) + QString::number(stand)),
-                   QStringLiteral("999999999999999999999"));
-        }
-    }
-    QCOMPARE(total.text(), QString::number(24 * kMax));
-    // Leaving a field shows the number it stands for.
+    // A huge number stands for the most a field holds (the sum of all 24 without overflow:
+    // StadiumRules in tests/editing); leaving the field shows it.
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     QLineEdit& seats = Child<QLineEdit>(*dialog, QStringLiteral("seats0"));
+    Retype(seats, QStringLiteral("999999999999999999999"));
+    QCOMPARE(total.text(), QString::number(std::int64_t{kMax} + original.TotalCapacity() + 250 -
+                                           original.Seats(0)));
     seats.setFocus();
     QTest::keyClick(&seats, Qt::Key_Tab);
     QCOMPARE(seats.text(), QString::number(kMax));
 
     QCOMPARE(PressOk(*dialog), std::string());
     QVERIFY(!dialog->isVisible());
-    const CStadium& stored = Country().Stadiums()[index];
-    for (int stand = 0; stand < kStandCount; ++stand) {
-        QCOMPARE(stored.Seats(stand), std::int32_t{kMax});
-        QCOMPARE(stored.StandingPlaces(stand), std::int32_t{kMax});
-        QCOMPARE(stored.VipPlaces(stand), std::int32_t{kMax});
-    }
-    QCOMPARE(stored.TotalCapacity(), 24 * kMax);
+    QCOMPARE(Country().Stadiums()[index].Seats(0), kMax);
 }
 
 void StadiumRefereeTest::fourSeasonTicketBlocksAreRefusedAndCancelKeepsTheStadium() {
@@ -204,13 +195,9 @@ void StadiumRefereeTest::fourSeasonTicketBlocksAreRefusedAndCancelKeepsTheStadiu
     QCOMPARE(Edits(), std::size_t{0});
 }
 
-void StadiumRefereeTest::anAwayBlockThatIsASeasonTicketBlockIsRefused() {
+void StadiumRefereeTest::everyBrokenBlockRuleIsListedAndEscapeLeaves() {
     const std::string before = Dump();
     auto dialog = OpenStadium(ValidStadium());
-    SetBlocks(*dialog, 0x07, 0x02);
-    QCOMPARE(PressOk(*dialog), std::string(GuiString(ids::kSeasonTicketAwayBlock)) + '\n');
-    QVERIFY(dialog->isVisible());
-
     // Every rule broken at once: the messages in their order.
     SetBlocks(*dialog, 0x1F, 0x03);
     QCOMPARE(PressOk(*dialog), std::string(GuiString(ids::kTooManySeasonTicketBlocks)) + '\n' +
