@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
-# scripts/screenshots.sh OUTDIR [SCENE...]: photographs the editor's windows, dialogs and tab
-# pages on the small demo installation, one PNG each, named after the dialog (DlgMainMenu.png,
-# DlgLongtimeOperation.png, ...; a tab page as <dialog>-<tab>.png). The scenes are listed in
+# scripts/screenshots.sh OUTDIR [--lang de|en] [SCENE...]: photographs the editor's windows, dialogs
+# and tab pages on the small demo installation, one PNG each, named after the dialog
+# (DlgMainMenu.png, DlgLongtimeOperation.png, ...; a tab page as <dialog>-<tab>.png), in German
+# (the default) or English. The scenes are listed in
 # tests/screens/SceneTable.cpp. Sets up the build folder of scripts/setup.sh and builds only the
 # screenshot program (kwscreens) and the renderer plug-in.
 set -euo pipefail
 
 if [[ $# -lt 1 ]]; then
-    echo "usage: scripts/screenshots.sh OUTDIR [SCENE...]" >&2
+    echo "usage: scripts/screenshots.sh OUTDIR [--lang de|en] [SCENE...]" >&2
     exit 2
 fi
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KW_BUILD_TARGETS=kwscreens source "$repo/scripts/setup.sh" >&2
 
-QT_QPA_PLATFORM=offscreen exec "$build_dir/kwscreens" "$@"
+out="$1"
+shift
+language=(--lang de)
+if [[ "${1:-}" == --lang ]]; then
+    language=(--lang "${2:?--lang takes de or en}")
+    shift 2
+fi
+QT_QPA_PLATFORM=offscreen exec "$build_dir/kwscreens" "${language[@]}" "$out" "$@"

@@ -46,7 +46,7 @@ public:
             m_application.emplace(m_argc, m_argv);
             // The desktop shell matches the window to the installed desktop entry by this id.
             QGuiApplication::setDesktopFileName(QStringLiteral("org.kickwerkeditor.KwEdit"));
-            kw::InstallGermanQtTranslations(*m_application);
+            kw::InstallInterfaceLanguage(*m_application, kw::StartupInterfaceLanguage());
         }
         return m_application.has_value();
     }
@@ -108,7 +108,13 @@ int main(int argc, char** argv) {
     kw::InstallScopeCheck(&kw::DumpOutsideScopeJson);
 #endif
     CApplicationHolder application(argc, argv);
-    CStartupUserInterface startupUi(application, kw::RequestsBatchBuild(arguments));
+    const bool batch = kw::RequestsBatchBuild(arguments);
+    CStartupUserInterface startupUi(application, batch);
+    // The window path speaks the interface language from its first text on: the resource texts are
+    // translated when first looked up. The batch build's console stays as it is.
+    if (!batch) {
+        application.Ensure();
+    }
 
     kw::CVexaApp app;
     // Without a game installation the editor shows its demo installation, made on first start.
@@ -121,7 +127,7 @@ int main(int argc, char** argv) {
             return folder;
         }
         std::unique_ptr<kw::IProgress> progress;
-        if (!kw::RequestsBatchBuild(arguments) && application.Ensure()) {
+        if (!batch && application.Ensure()) {
             progress = std::make_unique<kw::CQtProgress>(nullptr);
         } else {
             progress = std::make_unique<kw::CConsoleProgress>();

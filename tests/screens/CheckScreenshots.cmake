@@ -1,11 +1,12 @@
-# Runs kwscreens into an empty folder OUT and checks that every scene it lists wrote a non-empty
-# PNG, and that no PNG is empty. Usage: cmake -DKWSCREENS=... -DOUT=... -P CheckScreenshots.cmake
+# Runs kwscreens in LANGUAGE (de or en) with its audit into an empty folder OUT and checks that
+# every scene it lists wrote a non-empty PNG, and that no PNG is empty.
+# Usage: cmake -DKWSCREENS=... -DLANGUAGE=... -DOUT=... -P CheckScreenshots.cmake
 file(REMOVE_RECURSE "${OUT}")
 execute_process(COMMAND "${KWSCREENS}" --list OUTPUT_VARIABLE listed RESULT_VARIABLE result)
 if(result)
     message(FATAL_ERROR "kwscreens --list failed: ${result}")
 endif()
-execute_process(COMMAND "${KWSCREENS}" "${OUT}" RESULT_VARIABLE result)
+execute_process(COMMAND "${KWSCREENS}" --lang "${LANGUAGE}" --audit "${OUT}" RESULT_VARIABLE result)
 if(result)
     message(FATAL_ERROR "kwscreens failed: ${result}")
 endif()

@@ -3,6 +3,7 @@
 #include "gui/controls/ControlText.h"
 #include "gui/editors/DlgLevelName.h"
 #include "gui/editors/DlgRegelaenderung.h"
+#include "gui/mainwindow/DlgInterfaceLanguage.h"
 #include "model/Country.h"
 #include "model/World.h"
 
@@ -23,6 +24,10 @@ std::unique_ptr<CShownScene> ShowDlgLevelName(CSceneContext& context) {
     const auto& names = world.Country(kSceneCountry).LevelNames(0);
     return Shown(std::make_unique<CDlgLevelName>(
         Cp1252ToQString(names[static_cast<std::size_t>(kDefaultLanguage)].View())));
+}
+
+std::unique_ptr<CShownScene> ShowDlgInterfaceLanguage(CSceneContext&) {
+    return Shown(std::make_unique<CDlgInterfaceLanguage>(EInterfaceLanguage::kEnglish));
 }
 
 }  // namespace kw::screens

@@ -100,11 +100,13 @@ std::unique_ptr<CShownScene> ShowDlgFixturelist(CSceneContext& context);
 // "Stadion auswählen" on the small demo, opened on the second stadium of country 14.
 std::unique_ptr<CShownScene> ShowDlgStadiumSelect(CSceneContext& context);
 
-// GlobalRulesScenes.cpp
+// GlobalRulesScenes.cpp (and the interface language, a setting too)
 // "Globale Einstellungen" on the demo database's rules, and "Ligenbezeichnung ändern" on the
 // top level of country 14 in the database's current language.
 std::unique_ptr<CShownScene> ShowDlgRegelaenderung(CSceneContext& context);
 std::unique_ptr<CShownScene> ShowDlgLevelName(CSceneContext& context);
+// "Sprache der Oberfläche" with English chosen.
+std::unique_ptr<CShownScene> ShowDlgInterfaceLanguage(CSceneContext& context);
 
 // LeagueCompositionScenes.cpp
 // The league composition dialog on the demo's country 14, its top league chosen.

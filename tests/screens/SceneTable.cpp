@@ -73,6 +73,7 @@ const std::vector<SScene>& Scenes() {
         {"DlgPlayerSelectStaff", ShowDlgPlayerSelectStaff},
         {"DlgRegelaenderung", ShowDlgRegelaenderung},
         {"DlgLevelName", ShowDlgLevelName},
+        {"DlgInterfaceLanguage", ShowDlgInterfaceLanguage},
         {"DlgFixturelist", ShowDlgFixturelist},
         {"DlgStadiumSelect", ShowDlgStadiumSelect},
         {"DlgCountryGeneral", ShowDlgCountryGeneral},

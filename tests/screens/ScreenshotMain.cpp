@@ -1,6 +1,7 @@
-// kwscreens OUTDIR [SCENE...]: photographs the editor's windows and dialogs on the small demo
-// installation, one PNG per scene and tab page (all scenes, or the ones named). kwscreens --list
-// prints the scene names.
+// kwscreens [--lang en] [--audit] OUTDIR [SCENE...]: photographs the editor's windows and dialogs
+// on the small demo installation, one PNG per scene and tab page (all scenes, or the ones named),
+// in German or English. --audit fails a scene with a focusable control a screen reader cannot name
+// or, in English, a caption still German. kwscreens --list prints the scene names.
 #include <QApplication>
 #include <QDir>
 #include <QSet>
@@ -12,8 +13,10 @@
 #include <stdexcept>
 
 #include "Scene.h"
+#include "SceneAudit.h"
 #include "SceneCapture.h"
 #include "demo/DemoGenerator.h"
+#include "gui/mainwindow/QtTranslations.h"
 #include "platform/Cp1252.h"
 #include "platform/Progress.h"
 
@@ -41,8 +44,27 @@ bool NamesAreUnique() {
     return true;
 }
 
+// Texts an English window shows as the German one does: names of languages, terms both
+// languages share. Reviewed by hand; data from the database is never a caption.
+const QSet<QString> kSameInBoth{QStringLiteral("Deutsch")};
+
+// What a scene's window is checked for besides its picture.
+struct SAudit {
+    bool names = false;
+    // German sources and their translations; empty in German.
+    QHash<QString, QString> translated;
+};
+
+void Report(const SScene& scene, const QString& what, const QStringList& found) {
+    if (!found.isEmpty()) {
+        throw std::runtime_error(QStringLiteral("%1 in %2: %3")
+                                     .arg(what, scene.name, found.join(QStringLiteral(", ")))
+                                     .toStdString());
+    }
+}
+
 // Runs one scene; false when it failed.
-bool Photograph(const SScene& scene, CSceneContext& context, const QDir& out) {
+bool Photograph(const SScene& scene, CSceneContext& context, const QDir& out, const SAudit& audit) {
     try {
         const auto shown = scene.show(context);
         if (!Settle([&] { return shown->IsReady(); }, kReadyTimeoutMs)) {
@@ -50,6 +72,15 @@ bool Photograph(const SScene& scene, CSceneContext& context, const QDir& out) {
         }
         for (const QString& file : Capture(shown->Widget(), scene.name, out)) {
             Print(stdout, file);
+        }
+        QWidget& window = *shown->Widget().window();
+        if (audit.names) {
+            Report(scene, QStringLiteral("controls without accessible name"),
+                   UnnamedControls(window));
+            if (!audit.translated.isEmpty()) {
+                Report(scene, QStringLiteral("German captions"),
+                       GermanCaptions(window, audit.translated, kSameInBoth));
+            }
         }
         // After every tab page was shown, so that the largest page counts.
         const QSize size = shown->Widget().window()->frameGeometry().size();
@@ -87,8 +118,26 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    SAudit audit;
+    audit.names = arguments.removeAll(QStringLiteral("--audit")) > 0;
+    const qsizetype lang = arguments.indexOf(QStringLiteral("--lang"));
+    if (lang >= 0) {
+        const auto language =
+            kw::InterfaceLanguageFromCode(arguments.value(lang + 1).toStdString());
+        if (!language) {
+            Print(stderr, QStringLiteral("kwscreens: --lang takes de or en"));
+            return 2;
+        }
+        arguments.remove(lang, 2);
+        kw::InstallInterfaceLanguage(application, *language);
+        if (*language == kw::EInterfaceLanguage::kEnglish) {
+            audit.translated = TranslatedSources(QStringLiteral(KW_TRANSLATIONS_FILE));
+        }
+    }
     if (arguments.isEmpty()) {
-        Print(stderr, QStringLiteral("usage: kwscreens OUTDIR [SCENE...] | kwscreens --list"));
+        Print(stderr,
+              QStringLiteral("usage: kwscreens [--lang de|en] [--audit] OUTDIR [SCENE...] | "
+                             "kwscreens --list"));
         return 2;
     }
     const QDir out(arguments.takeFirst());
@@ -113,7 +162,7 @@ int main(int argc, char** argv) {
         CSceneContext context(installation.path().toStdString());
         for (const SScene& scene : Scenes()) {
             if (arguments.isEmpty() || arguments.contains(scene.name)) {
-                failures += Photograph(scene, context, out) ? 0 : 1;
+                failures += Photograph(scene, context, out, audit) ? 0 : 1;
                 ++taken;
             }
         }

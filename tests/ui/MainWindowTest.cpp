@@ -1,3 +1,4 @@
+#include <QRadioButton>
 #include <QTranslator>
 
 #include <cstdlib>
@@ -6,8 +7,10 @@
 
 #include "GuiTest.h"
 #include "MenuDrivers.h"
+#include "ModalDialogs.h"
 #include "demo/DemoGenerator.h"
 #include "exports/master/MasterFileReader.h"
+#include "gui/mainwindow/DlgInterfaceLanguage.h"
 #include "gui/mainwindow/QtTranslations.h"
 #include "gui/mainwindow/QtUserInterface.h"
 #include "gui/mainwindow/SplashScreen.h"
@@ -35,6 +38,7 @@ private slots:
     void quitAsksOnlyAboutUnsavedChanges();
     void questionsNameTheirButtonsInGerman();
     void qtDialogsSpeakGermanWhenItsTranslationsAreInstalled();
+    void interfaceLanguageIsStoredForTheNextStart();
     void saveWritesEveryCountryFile();
     void damagedCountryFileIsNamedAndKeptBySave();
     void undoAndRedoThroughTheEditMenuFollowTheModifiedMarker();
@@ -227,16 +231,53 @@ void MainWindowTest::questionsNameTheirButtonsInGerman() {
 }
 
 void MainWindowTest::qtDialogsSpeakGermanWhenItsTranslationsAreInstalled() {
-    QTranslator* translator = InstallGermanQtTranslations(*QCoreApplication::instance());
-    if (translator == nullptr) {
+    const QList<QTranslator*> translators =
+        InstallInterfaceLanguage(*QCoreApplication::instance(), EInterfaceLanguage::kGerman);
+    if (translators.isEmpty()) {
         QSKIP("Qt's German translations (Debian: qt6-translations-l10n) are not installed");
     }
     QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
     const QStringList texts{box.button(QDialogButtonBox::Save)->text(),
                             box.button(QDialogButtonBox::Cancel)->text()};
-    QCoreApplication::removeTranslator(translator);
-    delete translator;
+    for (QTranslator* translator : translators) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
     QCOMPARE(texts, (QStringList{QStringLiteral("Speichern"), QStringLiteral("Abbrechen")}));
+}
+
+// The choice is kept for the next start; Cancel keeps the one before, the system's choice
+// forgets it.
+void MainWindowTest::interfaceLanguageIsStoredForTheNextStart() {
+    fs::create_directories(Install() / "database");
+    DlgMainMenu window(m_context, m_ui);
+    ShowActive(window);
+    QAction* entry =
+        Action(window, QStringLiteral("Sprache der &Oberfl\u00e4che (ab Neustart)..."));
+    QVERIFY(entry != nullptr);
+    // Tabs to the choice and ticks it with the space bar, then OK with Enter or Cancel with Escape.
+    const auto choose = [entry](const char* button, bool ok) {
+        QObject scope;
+        WhenModal<CDlgInterfaceLanguage>(scope, [button, ok](CDlgInterfaceLanguage& dialog) {
+            auto* choice = dialog.findChild<QRadioButton*>(QString::fromLatin1(button));
+            QVERIFY(choice != nullptr);
+            choice->setFocus();
+            QTest::keyClick(choice, Qt::Key_Space);
+            QTest::keyClick(&dialog, ok ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        entry->trigger();
+    };
+    QCOMPARE(StoredInterfaceLanguage(), std::nullopt);
+    choose("english", true);
+    QCOMPARE(StoredInterfaceLanguage(), EInterfaceLanguage::kEnglish);
+    choose("german", false);
+    QCOMPARE(StoredInterfaceLanguage(), EInterfaceLanguage::kEnglish);
+    choose("german", true);
+    QCOMPARE(StoredInterfaceLanguage(), EInterfaceLanguage::kGerman);
+    choose("system", true);
+    QCOMPARE(StoredInterfaceLanguage(), std::nullopt);
+    QVERIFY(m_ui.Messages().empty());
+    QVERIFY(!window.isWindowModified());
 }
 
 void MainWindowTest::saveWritesEveryCountryFile() {

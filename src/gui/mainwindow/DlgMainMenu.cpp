@@ -39,6 +39,7 @@
 #include "gui/editors/country/DlgCountry.h"
 #include "gui/mainwindow/AdminToolsMenu.h"
 #include "gui/mainwindow/CsvExchangeCommands.h"
+#include "gui/mainwindow/DlgInterfaceLanguage.h"
 #include "gui/mainwindow/DlgLongtimeOperation.h"
 #include "gui/mainwindow/DlgValidationReport.h"
 #include "gui/mainwindow/DocumentSignals.h"
@@ -123,6 +124,8 @@ void DlgMainMenu::CreateMenus() {
     // Ctrl+Y and Ctrl+Shift+Z alike, whatever the platform's own choice.
     m_redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addSeparator();
+    CDlgInterfaceLanguage::AddMenuEntry(*edit, this);
 
     m_databasesMenu = menuBar()->addMenu(QStringLiteral("Datenbanken"));
     m_databasesMenu->addAction(QStringLiteral("Verwalten"), this, &DlgMainMenu::ManageDatabases);

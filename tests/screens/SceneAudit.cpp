@@ -1,0 +1,152 @@
+#include "SceneAudit.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QWidget>
+#include <QXmlStreamReader>
+
+namespace kw::screens {
+
+namespace {
+
+// Shown with the window: not hidden on purpose. A page a stack (tab widget) keeps behind another
+// counts, the audit covers every page.
+bool Shown(const QWidget& widget, const QWidget& window) {
+    for (const QWidget* w = &widget; w != nullptr && w != &window; w = w->parentWidget()) {
+        if (w->isHidden() && qobject_cast<const QStackedWidget*>(w->parentWidget()) == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool PartOfItsOwner(const QWidget& widget) {
+    const QWidget* parent = widget.parentWidget();
+    return qobject_cast<const QScrollBar*>(&widget) != nullptr ||
+           qobject_cast<const QAbstractSpinBox*>(parent) != nullptr ||
+           qobject_cast<const QComboBox*>(parent) != nullptr ||
+           (qobject_cast<const QTabBar*>(&widget) != nullptr &&
+            qobject_cast<const QTabWidget*>(parent) != nullptr) ||
+           // Item views' cell editors and scroll-area corners.
+           qobject_cast<const QAbstractItemView*>(parent ? parent->parentWidget() : nullptr) !=
+               nullptr;
+}
+
+QString Describe(const QWidget& widget) {
+    return QStringLiteral("%1 \"%2\"")
+        .arg(QString::fromLatin1(widget.metaObject()->className()), widget.objectName());
+}
+
+QString WithoutMnemonic(QString text) {
+    static const QRegularExpression single(QStringLiteral("&(?!&)"));
+    return text.remove(single).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+QStringList Captions(QWidget& window) {
+    QStringList captions{window.windowTitle()};
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!Shown(*widget, window)) {
+            continue;
+        }
+        captions << widget->toolTip();
+        if (const auto* label = qobject_cast<QLabel*>(widget)) {
+            captions << label->text();
+        } else if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            captions << button->text();
+        } else if (const auto* group = qobject_cast<QGroupBox*>(widget)) {
+            captions << group->title();
+        } else if (const auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                captions << tabs->tabText(i);
+            }
+        } else if (const auto* header = qobject_cast<QHeaderView*>(widget)) {
+            if (header->model() != nullptr) {
+                for (int i = 0; i < header->count(); ++i) {
+                    captions << header->model()->headerData(i, header->orientation()).toString();
+                }
+            }
+        } else if (const auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            captions << edit->placeholderText();
+        } else if (const auto* menu = qobject_cast<QMenu*>(widget)) {
+            captions << menu->title();
+        }
+    }
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        captions << action->text() << action->toolTip();
+    }
+    captions.removeAll(QString());
+    return captions;
+}
+
+}  // namespace
+
+QHash<QString, QString> TranslatedSources(const QString& tsFile) {
+    QHash<QString, QString> translated;
+    QFile file(tsFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return translated;
+    }
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QStringLiteral("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QStringLiteral("translation")) {
+            const QString translation = xml.readElementText();
+            if (!translation.isEmpty() && translation != source) {
+                translated.insert(source, translation);
+            }
+        }
+    }
+    return translated;
+}
+
+QStringList UnnamedControls(QWidget& window) {
+    QStringList unnamed;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (widget->focusPolicy() == Qt::NoFocus || !Shown(*widget, window) ||
+            PartOfItsOwner(*widget)) {
+            continue;
+        }
+        const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        if (accessible == nullptr || accessible->text(QAccessible::Name).trimmed().isEmpty()) {
+            unnamed << Describe(*widget);
+        }
+    }
+    return unnamed;
+}
+
+QStringList GermanCaptions(QWidget& window, const QHash<QString, QString>& translated,
+                           const QSet<QString>& sameInBoth) {
+    static const QRegularExpression germanLetter(QStringLiteral("[äöüÄÖÜß]"));
+    QStringList german;
+    for (const QString& caption : Captions(window)) {
+        const bool source = translated.contains(caption);
+        if ((source || WithoutMnemonic(caption).contains(germanLetter)) &&
+            !sameInBoth.contains(WithoutMnemonic(caption))) {
+            german << caption;
+        }
+    }
+    german.removeDuplicates();
+    return german;
+}
+
+}  // namespace kw::screens
