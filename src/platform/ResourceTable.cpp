@@ -1,17 +1,58 @@
 #include "platform/ResourceTable.h"
 
 #include <algorithm>
+#include <mutex>
 
 #include "platform/Cp1252.h"
 
 namespace kw {
 
-CResourceTable::CResourceTable(std::span<const SResourceRow> rows) : m_rows(rows) {
-    m_texts.reserve(rows.size());
-    for (const SResourceRow& row : rows) {
-        m_texts.push_back(Utf8ToCp1252(
-            std::string_view(reinterpret_cast<const char*>(row.text.data()), row.text.size())));
+namespace {
+
+// The installed translator and the tables that exist, so that a translator reaches the tables
+// made before it as well as those made after.
+struct STranslation {
+    std::mutex mutex;
+    ResourceTranslator translate;
+    std::vector<CResourceTable*> tables;
+};
+
+STranslation& Translation() {
+    static STranslation translation;
+    return translation;
+}
+
+std::string TextToShow(const SResourceRow& row, const ResourceTranslator& translate) {
+    if (translate && row.use == ERowUse::kShown) {
+        const std::string translated = translate(kResourceContext, row.text);
+        // A format with other conversions would make FormatPrintf read the wrong arguments.
+        if (!translated.empty() && SamePrintfConversions(row.text, translated)) {
+            return Utf8ToCp1252(translated);
+        }
     }
+    return Utf8ToCp1252(row.text);
+}
+
+}  // namespace
+
+CResourceTable::CResourceTable(std::span<const SResourceRow> rows) : m_rows(rows) {
+    auto german = std::make_unique<Texts>();
+    german->reserve(rows.size());
+    for (const SResourceRow& row : rows) {
+        german->push_back(Utf8ToCp1252(row.text));
+    }
+    m_texts = german.get();
+    m_sets.push_back(std::move(german));
+    STranslation& translation = Translation();
+    const std::lock_guard lock(translation.mutex);
+    Translate(translation.translate);
+    translation.tables.push_back(this);
+}
+
+CResourceTable::~CResourceTable() {
+    STranslation& translation = Translation();
+    const std::lock_guard lock(translation.mutex);
+    std::erase(translation.tables, this);
 }
 
 std::optional<std::string_view> CResourceTable::Find(int id) const {
@@ -21,7 +62,31 @@ std::optional<std::string_view> CResourceTable::Find(int id) const {
     if (row == m_rows.end() || row->id != id) {
         return std::nullopt;
     }
-    return m_texts[static_cast<std::size_t>(row - m_rows.begin())];
+    const Texts& texts = *m_texts.load(std::memory_order_acquire);
+    return texts[static_cast<std::size_t>(row - m_rows.begin())];
+}
+
+void CResourceTable::Translate(const ResourceTranslator& translate) {
+    if (!translate) {
+        m_texts.store(m_sets.front().get(), std::memory_order_release);
+        return;
+    }
+    auto texts = std::make_unique<Texts>();
+    texts->reserve(m_rows.size());
+    for (const SResourceRow& row : m_rows) {
+        texts->push_back(TextToShow(row, translate));
+    }
+    m_texts.store(texts.get(), std::memory_order_release);
+    m_sets.push_back(std::move(texts));
+}
+
+void InstallResourceTranslator(ResourceTranslator translate) {
+    STranslation& translation = Translation();
+    const std::lock_guard lock(translation.mutex);
+    translation.translate = std::move(translate);
+    for (CResourceTable* table : translation.tables) {
+        table->Translate(translation.translate);
+    }
 }
 
 }  // namespace kw

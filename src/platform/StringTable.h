@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -160,5 +161,23 @@ std::string_view ResourceString(int id);
 
 // printf-style formatting into a std::string (the resource texts use printf conversions).
 std::string FormatPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Whether both texts have the same printf conversions, written alike ("%s", "%02d", "%-10s",
+// "%ld"), in the same order; "%%" is none. A '%' not followed by a complete conversion (Qt's
+// "%1") is none either.
+bool SamePrintfConversions(std::string_view a, std::string_view b);
+
+// The text to show for one resource text: `translate(context, utf8GermanText)` in UTF-8;
+// returning the text itself keeps it.
+using ResourceTranslator =
+    std::function<std::string(std::string_view context, std::string_view text)>;
+
+// Replaces the translatable resource texts (context "kw::Resource") of every table, made before
+// or after, by `translate`'s texts, converted to Windows-1252 like the German. A text keeps its
+// German where the translation is empty or has other printf conversions (SamePrintfConversions),
+// and the texts that end up in files, folder names or records are never translated. Called once
+// at start-up; lookups may run meanwhile, and views handed out before stay valid (and German).
+// An empty function brings the German texts back. `translate` must not look up resource texts.
+void InstallResourceTranslator(ResourceTranslator translate);
 
 }  // namespace kw
