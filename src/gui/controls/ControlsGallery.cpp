@@ -1,6 +1,7 @@
 #include "gui/controls/ControlsGallery.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <string>
 #include <string_view>
 
 #include "gui/controls/ControlText.h"
@@ -23,6 +25,7 @@
 #include "gui/controls/MyListBox.h"
 #include "gui/controls/MyTabCtrl.h"
 #include "gui/controls/SelectColour.h"
+#include "gui/controls/SmallControls.h"
 #include "gui/controls/SpinEditCtrl.h"
 #include "gui/controls/ValueScrollBar.h"
 
@@ -30,16 +33,27 @@ namespace kw {
 
 namespace {
 
-constexpr std::string_view kNewDatabasePrompt =
-    "Neue Datenbank erstellen\tWelchen Namen soll die neue Datenbank bekommen?\tNeueDatenbank";
 constexpr int kDatabaseNameLength = 32;
+
+// The sample texts read in the interface's language; the dialogs take Windows-1252.
+std::string SampleText(const char* text) {
+    return QStringToCp1252(QCoreApplication::translate("kw::CControlsGallery", text));
+}
+
+std::string NewDatabasePrompt() {
+    return SampleText(QT_TRANSLATE_NOOP("kw::CControlsGallery",
+                                        "Neue Datenbank erstellen\tWelchen Namen soll die neue "
+                                        "Datenbank bekommen?\tNeueDatenbank"));
+}
 
 std::unique_ptr<QDialog> MakeHintDialog(QWidget* parent) {
     auto hint = std::make_unique<CDlgErrorMessage>(parent);
     hint->SetHeading(ids::kErrorOccurred);
-    hint->AddText("Land 12: die 2. Liga hat zu wenige Vereine.");
-    hint->AddText("Land 40: der Pokal hat keinen Spielplan.");
-    hint->AppendText("Trotzdem fortfahren?");
+    hint->AddText(SampleText(
+        QT_TRANSLATE_NOOP("kw::CControlsGallery", "Land 12: die 2. Liga hat zu wenige Vereine.")));
+    hint->AddText(SampleText(
+        QT_TRANSLATE_NOOP("kw::CControlsGallery", "Land 40: der Pokal hat keinen Spielplan.")));
+    hint->AppendText(SampleText(QT_TRANSLATE_NOOP("kw::CControlsGallery", "Trotzdem fortfahren?")));
     hint->SetButtonTexts(ids::kOk, ids::kNoMatter);
     return hint;
 }
@@ -47,23 +61,26 @@ std::unique_ptr<QDialog> MakeHintDialog(QWidget* parent) {
 std::unique_ptr<QDialog> MakeAttentionDialog(QWidget* parent) {
     auto attention = std::make_unique<CDlgErrorSingle>(parent);
     attention->SetHeading(ids::kCompleteCountries);
-    for (std::string_view country : {"Land 1", "Land 3", "Land 17"}) {
-        attention->AddText(country);
+    for (const int country : {1, 3, 17}) {
+        attention->AddText(QStringToCp1252(
+            QCoreApplication::translate("kw::CControlsGallery", "Land %1").arg(country)));
     }
     return attention;
 }
 
 std::unique_ptr<QDialog> MakeInputDialog(QWidget* parent) {
     auto input = std::make_unique<CDlgInputBox>(parent);
-    input->SetPrompt(kNewDatabasePrompt);
+    input->SetPrompt(NewDatabasePrompt());
     input->SetMaxLength(kDatabaseNameLength);
     return input;
 }
 
 class CControlsGallery : public CDialogB {
+    Q_DECLARE_TR_FUNCTIONS(kw::CControlsGallery)
+
 public:
     explicit CControlsGallery(QWidget* parent) : CDialogB(parent) {
-        setWindowTitle(QStringLiteral("Steuerelemente"));
+        setWindowTitle(tr("Steuerelemente"));
         auto* grid = new QGridLayout;
         grid->addWidget(MakeNumbers(), 0, 0);
         grid->addWidget(MakeColours(), 1, 0);
@@ -87,7 +104,7 @@ public:
 
 private:
     QWidget* MakeNumbers() {
-        auto* group = new QGroupBox(QStringLiteral("Zahlenfelder"));
+        auto* group = new QGroupBox(tr("Zahlenfelder"));
         auto* form = new QFormLayout(group);
         auto* age = new CSpinEditCtrl;
         age->SetRange(0, 99);
@@ -100,14 +117,14 @@ private:
             connect(field, &CSpinEditCtrl::SpinEditChanged, heard,
                     [heard](int value) { heard->setNum(value); });
         }
-        form->addRow(QStringLiteral("&Alter (0 bis 99):"), age);
-        form->addRow(QStringLiteral("&Größe (150 bis 220):"), height);
-        form->addRow(QStringLiteral("Zuletzt gemeldet:"), heard);
+        form->addRow(tr("&Alter (0 bis 99):"), age);
+        form->addRow(tr("&Größe (150 bis 220):"), height);
+        form->addRow(tr("Zuletzt gemeldet:"), heard);
         return group;
     }
 
     QWidget* MakeColours() {
-        auto* group = new QGroupBox(QStringLiteral("Trikotfarbe"));
+        auto* group = new QGroupBox(tr("Trikotfarbe"));
         auto* layout = new QVBoxLayout(group);
         auto* colours = new CSelectColour;
         colours->AddColour("Rot", QColor(200, 16, 32));
@@ -121,7 +138,7 @@ private:
     }
 
     QWidget* MakeBars() {
-        auto* group = new QGroupBox(QStringLiteral("Wertebalken"));
+        auto* group = new QGroupBox(tr("Wertebalken"));
         auto* layout = new QGridLayout(group);
         auto* plain = new CValueScrollBar(EScrollDirection::Plain, Qt::Horizontal);
         plain->setRange(0, 100);
@@ -139,23 +156,24 @@ private:
         auto* contractValue = new QLabel(QString::number(contract->Value()));
         connect(contract, &CValueScrollBar::BarValueChanged, contractValue,
                 qOverload<int>(&QLabel::setNum));
-        layout->addWidget(new QLabel(QStringLiteral("Stärke:")), 0, 0);
+        layout->addWidget(MakeBuddy(tr("Stärke:"), plain), 0, 0);
         layout->addWidget(plain, 0, 1);
         layout->addWidget(plainValue, 0, 2);
-        layout->addWidget(new QLabel(QStringLiteral("Vertrag gültig bis:")), 1, 0);
+        layout->addWidget(MakeBuddy(tr("Vertrag gültig bis:"), contract), 1, 0);
         layout->addWidget(contract, 1, 1, Qt::AlignHCenter);
         layout->addWidget(contractValue, 1, 2);
         auto* dragImage = new QLabel;
         dragImage->setPixmap(MakeDragImage(QStringLiteral("Bernd Kowalski")));
-        layout->addWidget(new QLabel(QStringLiteral("Ziehbild:")), 2, 0);
+        layout->addWidget(new QLabel(tr("Ziehbild:")), 2, 0);
         layout->addWidget(dragImage, 2, 1, 1, 2);
         return group;
     }
 
     QWidget* MakeList() {
-        auto* group = new QGroupBox(QStringLiteral("Kader"));
+        auto* group = new QGroupBox(tr("Kader"));
         auto* layout = new QVBoxLayout(group);
         m_list = new CMyListBox;
+        m_list->setAccessibleName(tr("Kader"));
         m_list->SetColumns({SListColumn{0, 90, EColumnAlign::Left},
                             SListColumn{94, 114, EColumnAlign::Right},
                             SListColumn{120, 140, EColumnAlign::Centre}});
@@ -167,8 +185,8 @@ private:
             m_list->AddRow(row);
         }
         m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * 38);
-        auto* add = new QPushButton(QStringLiteral("&Neu"));
-        auto* remove = new QPushButton(QStringLiteral("&Löschen"));
+        auto* add = new QPushButton(tr("&Neu"));
+        auto* remove = new QPushButton(tr("&Löschen"));
         connect(add, &QPushButton::clicked, this,
                 [this] { m_list->AddRow("Neuer Spieler\t18\tST"); });
         connect(remove, &QPushButton::clicked, this, [this] { delete m_list->currentItem(); });
@@ -190,21 +208,21 @@ private:
     QWidget* MakeTabs() {
         auto* tabs = new CMyTabCtrl;
         auto* general = new CDialogB(nullptr, ERole::Page);
-        auto* hold = new QCheckBox(QStringLiteral("Seite &festhalten"));
+        auto* hold = new QCheckBox(tr("Seite &festhalten"));
         auto* generalForm = new QFormLayout(general);
-        generalForm->addRow(QStringLiteral("&Name:"), new QLineEdit(QStringLiteral("Kowalski")));
+        generalForm->addRow(tr("&Name:"), new QLineEdit(QStringLiteral("Kowalski")));
         generalForm->addRow(hold);
         auto* contract = new CDialogB(nullptr, ERole::Page);
         auto* salary = new CSpinEditCtrl;
         salary->SetRange(0, 5000);
         salary->SetValue(1200);
-        auto* refresh = new QPushButton(QStringLiteral("Liste &aktualisieren"));
+        auto* refresh = new QPushButton(tr("Liste &aktualisieren"));
         connect(refresh, &QPushButton::clicked, contract, &CDialogB::NotifyListUpdate);
         auto* contractForm = new QFormLayout(contract);
-        contractForm->addRow(QStringLiteral("&Gehalt (Tsd.):"), salary);
+        contractForm->addRow(tr("&Gehalt (Tsd.):"), salary);
         contractForm->addRow(refresh);
-        tabs->AddPage(general, QStringLiteral("Allgemein"));
-        tabs->AddPage(contract, QStringLiteral("Vertrag"));
+        tabs->AddPage(general, tr("Allgemein"));
+        tabs->AddPage(contract, tr("Vertrag"));
         tabs->SetLeaveQuery([hold](int) { return !hold->isChecked(); });
         connect(tabs, &CMyTabCtrl::ListUpdate, this,
                 [this] { m_list->AddRow("Aktualisiert\t0\t-"); });
@@ -213,9 +231,9 @@ private:
 
     QLayout* MakeDialogButtons() {
         auto* row = new QHBoxLayout;
-        auto* hint = new QPushButton(QStringLiteral("&Hinweis..."));
-        auto* attention = new QPushButton(QStringLiteral("A&chtung..."));
-        auto* input = new QPushButton(QStringLiteral("&Eingabe..."));
+        auto* hint = new QPushButton(tr("&Hinweis..."));
+        auto* attention = new QPushButton(tr("A&chtung..."));
+        auto* input = new QPushButton(tr("&Eingabe..."));
         for (QPushButton* button : {hint, attention, input}) {
             button->setAutoDefault(false);
             row->addWidget(button);
@@ -226,8 +244,8 @@ private:
         connect(attention, &QPushButton::clicked, this,
                 [this] { MakeAttentionDialog(this)->exec(); });
         connect(input, &QPushButton::clicked, this, [this, entered] {
-            const auto name = CDlgInputBox::Ask(this, kNewDatabasePrompt, kDatabaseNameLength);
-            entered->setText(name ? Cp1252ToQString(*name) : QStringLiteral("(abgebrochen)"));
+            const auto name = CDlgInputBox::Ask(this, NewDatabasePrompt(), kDatabaseNameLength);
+            entered->setText(name ? Cp1252ToQString(*name) : tr("(abgebrochen)"));
         });
         return row;
     }

@@ -24,6 +24,8 @@ CDlgMessageList::CDlgMessageList(int captionId, QWidget* parent)
     m_text->setObjectName(QStringLiteral("messages"));
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // A screen reader names the messages by the heading above them.
+    m_heading->setBuddy(m_text);
 
     auto* group = new QGroupBox(ResourceQString(ids::kAttention));
     auto* groupLayout = new QVBoxLayout(group);

@@ -1,5 +1,6 @@
 #include "gui/controls/ListExportDialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -22,9 +23,10 @@ QString FromCp1252(std::string_view text) {
 
 // In the order of the export formats' numbers.
 QStringList ExportFilters() {
-    return {QStringLiteral("Mit Tabs getrennt (*.txt)"),
-            QStringLiteral("Mit Leerzeichen formatiert (*.txt)"),
-            QStringLiteral("XML Style (*.xml)")};
+    return {
+        QCoreApplication::translate("kw::ListExportDialog", "Mit Tabs getrennt (*.txt)"),
+        QCoreApplication::translate("kw::ListExportDialog", "Mit Leerzeichen formatiert (*.txt)"),
+        QCoreApplication::translate("kw::ListExportDialog", "XML Style (*.xml)")};
 }
 
 EListExportFormat ChosenFormat(const QFileDialog& dialog) {

@@ -2,6 +2,7 @@
 
 #include "gui/controls/DialogB.h"
 #include "gui/controls/ScrollingPage.h"
+#include "gui/controls/SmallControls.h"
 
 namespace kw {
 
@@ -11,7 +12,10 @@ CMyTabCtrl::CMyTabCtrl(QWidget* parent) : QTabWidget(parent) {
 
 int CMyTabCtrl::AddPage(CDialogB* page, const QString& label) {
     connect(page, &CDialogB::ListUpdate, this, &CMyTabCtrl::ListUpdate);
-    return addTab(new CScrollingPage(page), label);
+    auto* scrolling = new CScrollingPage(page);
+    // The scroll area takes the focus where the page offers none; it is named by its tab.
+    scrolling->setAccessibleName(WithoutMnemonic(label));
+    return addTab(scrolling, label);
 }
 
 CDialogB* CMyTabCtrl::Page(int index) const {

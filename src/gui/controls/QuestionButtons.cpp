@@ -1,5 +1,6 @@
 #include "gui/controls/QuestionButtons.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -9,13 +10,15 @@ namespace kw {
 
 void NameQuestionButtons(QMessageBox& box) {
     const std::pair<QMessageBox::StandardButton, const char*> names[] = {
-        {QMessageBox::Yes, "&Ja"},           {QMessageBox::No, "&Nein"},
-        {QMessageBox::Save, "&Speichern"},   {QMessageBox::Discard, "&Verwerfen"},
-        {QMessageBox::Cancel, "&Abbrechen"},
+        {QMessageBox::Yes, QT_TRANSLATE_NOOP("kw::QuestionButtons", "&Ja")},
+        {QMessageBox::No, QT_TRANSLATE_NOOP("kw::QuestionButtons", "&Nein")},
+        {QMessageBox::Save, QT_TRANSLATE_NOOP("kw::QuestionButtons", "&Speichern")},
+        {QMessageBox::Discard, QT_TRANSLATE_NOOP("kw::QuestionButtons", "&Verwerfen")},
+        {QMessageBox::Cancel, QT_TRANSLATE_NOOP("kw::QuestionButtons", "&Abbrechen")},
     };
     for (const auto& [button, name] : names) {
         if (QAbstractButton* shown = box.button(button)) {
-            shown->setText(QString::fromUtf8(name));
+            shown->setText(QCoreApplication::translate("kw::QuestionButtons", name));
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QString>
 
 namespace kw {
 
@@ -16,6 +17,15 @@ QLabel* MakeBuddy(const QString& text, QWidget* control, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(control);
     return label;
+}
+
+QString WithoutMnemonic(QString text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            text.remove(i, 1);
+        }
+    }
+    return text;
 }
 
 }  // namespace kw

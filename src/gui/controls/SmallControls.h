@@ -15,4 +15,7 @@ QPushButton* MakeButton(const QString& text, const QString& name, QWidget* paren
 // control its text as name.
 QLabel* MakeBuddy(const QString& text, QWidget* control, QWidget* parent = nullptr);
 
+// A caption as a screen reader says it: the mnemonic marks dropped, "&&" read as "&".
+QString WithoutMnemonic(QString text);
+
 }  // namespace kw

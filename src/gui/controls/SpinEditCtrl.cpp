@@ -4,9 +4,12 @@
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include "gui/controls/SmallControls.h"
 
 namespace kw {
 
@@ -87,6 +90,26 @@ void CSpinEditCtrl::Leave() {
         return;
     }
     SetValue(typed);
+}
+
+void CSpinEditCtrl::NameField() {
+    QString name = accessibleName();
+    if (name.isEmpty() && parentWidget() != nullptr) {
+        // Where Qt looks for a buddy label: among the control's siblings.
+        for (const QLabel* label :
+             parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (label->buddy() == this) {
+                name = WithoutMnemonic(label->text());
+                break;
+            }
+        }
+    }
+    m_field->setAccessibleName(name);
+}
+
+void CSpinEditCtrl::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    NameField();
 }
 
 bool CSpinEditCtrl::eventFilter(QObject* watched, QEvent* event) {

@@ -16,6 +16,9 @@ namespace kw {
 // SpinEditChanged is the field's one notification: it is emitted whenever SetValue stores a
 // value - from the program, an arrow or leaving the field - except when the value asked for
 // equals the stored one. A typed value is therefore announced once, when the field is left.
+//
+// The field, which takes the focus, carries the control's accessible name, or else the text of
+// the label the control is the buddy of, as it stands when the control is shown.
 class CSpinEditCtrl : public QWidget {
     Q_OBJECT
 
@@ -40,10 +43,12 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Step(ESpinArrow arrow);
     void Leave();
+    void NameField();
 
     CSpinEditValue m_value;
     QLineEdit* m_field;

@@ -46,6 +46,14 @@ constexpr std::array kLanguages = {ids::kLanguageGerman, ids::kLanguageEnglish,
                                    ids::kLanguageFrench, ids::kLanguageSpanish,
                                    ids::kLanguageItalian};
 
+// An article button shows only the article; a screen reader also says which name it belongs to.
+// In the order of CClub::Article.
+constexpr std::array kArticleNames = {
+    QT_TRANSLATE_NOOP("kw::CDlgClub", "Artikel des Kurznamens: %1"),
+    QT_TRANSLATE_NOOP("kw::CDlgClub", "Artikel der Fans: %1"),
+    QT_TRANSLATE_NOOP("kw::CDlgClub", "Artikel der 2. Bezeichnung: %1"),
+};
+
 std::string View(std::string_view text) {
     return std::string(text);
 }
@@ -92,7 +100,7 @@ QPushButton* CDlgClub::ArticleButton(CClub::Article which) {
 }
 
 QGroupBox* CDlgClub::CreateNamesGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Allgemein"), this);
+    auto* group = new QGroupBox(tr("Allgemein"), this);
     auto* grid = new QGridLayout(group);
     int row = 0;
     const auto addRow = [&](const QString& label, QWidget* field, QWidget* extra = nullptr) {
@@ -111,7 +119,7 @@ QGroupBox* CDlgClub::CreateNamesGroup() {
         [](CClub& club, int language, std::string_view text) { club.SetName(language, text); });
     m_name->setObjectName(QStringLiteral("name"));
     connect(m_name, &QLineEdit::textChanged, this, [this] { ShowSentences(); });
-    addRow(QStringLiteral("&Name des Vereins"), m_name);
+    addRow(tr("&Name des Vereins"), m_name);
 
     QLineEdit* abbreviation = AddLineField(
         kAbbreviationLimit, CFixedText<12>::kCapacity,
@@ -122,7 +130,7 @@ QGroupBox* CDlgClub::CreateNamesGroup() {
             club.SetAbbreviation(language, text);
         });
     abbreviation->setObjectName(QStringLiteral("abbreviation"));
-    addRow(QStringLiteral("A&bkürzung"), abbreviation);
+    addRow(tr("A&bkürzung"), abbreviation);
 
     QLineEdit* code = AddLineField(
         kNameCodeLimit, CFixedText<5>::kCapacity,
@@ -131,7 +139,7 @@ QGroupBox* CDlgClub::CreateNamesGroup() {
         },
         [](CClub& club, int language, std::string_view text) { club.SetNameCode(language, text); });
     code->setObjectName(QStringLiteral("nameCode"));
-    addRow(QStringLiteral("&Kurzname"), code, ArticleButton(CClub::kClubArticle));
+    addRow(tr("&Kurzname"), code, ArticleButton(CClub::kClubArticle));
 
     for (std::size_t list = 0; list < m_sentences.size(); ++list) {
         auto* button = new QPushButton(group);
@@ -143,7 +151,7 @@ QGroupBox* CDlgClub::CreateNamesGroup() {
         });
         m_sentences[list] = button;
     }
-    grid->addWidget(MakeBuddy(QStringLiteral("Im &Satz"), m_sentences[0], group), row, 0);
+    grid->addWidget(MakeBuddy(tr("Im &Satz"), m_sentences[0], group), row, 0);
     grid->addWidget(m_sentences[0], row++, 1, 1, 2);
     grid->addWidget(m_sentences[1], row++, 1, 1, 2);
 
@@ -154,28 +162,28 @@ QGroupBox* CDlgClub::CreateNamesGroup() {
         },
         [](CClub& club, int language, std::string_view text) { club.SetCity(language, text); });
     city->setObjectName(QStringLiteral("city"));
-    addRow(QStringLiteral("&Ort"), city);
+    addRow(tr("&Ort"), city);
 
     QLineEdit* fans = AddLineField(
         kFansNameLimit, CFixedText<20>::kCapacity,
         [](const CClub& club, int) { return View(club.FansName().View()); },
         [](CClub& club, int, std::string_view text) { club.SetFansName(text); });
     fans->setObjectName(QStringLiteral("fansName"));
-    addRow(QStringLiteral("Bezeichnung der &Fans"), fans, ArticleButton(CClub::kFansArticle));
+    addRow(tr("Bezeichnung der &Fans"), fans, ArticleButton(CClub::kFansArticle));
 
     QLineEdit* secondFans = AddLineField(
         kFansNameLimit, CFixedText<20>::kCapacity,
         [](const CClub& club, int) { return View(club.SecondFansName().View()); },
         [](CClub& club, int, std::string_view text) { club.SetSecondFansName(text); });
     secondFans->setObjectName(QStringLiteral("secondFansName"));
-    addRow(QStringLiteral("&2. Bezeichnung"), secondFans, ArticleButton(CClub::kSecondFansArticle));
+    addRow(tr("&2. Bezeichnung"), secondFans, ArticleButton(CClub::kSecondFansArticle));
 
     QLineEdit* mascot = AddLineField(
         kMascotLimit, CFixedText<20>::kCapacity,
         [](const CClub& club, int) { return View(club.Mascot().View()); },
         [](CClub& club, int, std::string_view text) { club.SetMascot(text); });
     mascot->setObjectName(QStringLiteral("mascot"));
-    addRow(QStringLiteral("&Maskottchen"), mascot);
+    addRow(tr("&Maskottchen"), mascot);
 
     m_language = new QComboBox(group);
     m_language->setObjectName(QStringLiteral("language"));
@@ -184,29 +192,29 @@ QGroupBox* CDlgClub::CreateNamesGroup() {
     }
     m_language->setEnabled(m_languageSelection);
     connect(m_language, &QComboBox::activated, this, &CDlgClub::ChooseLanguage);
-    addRow(QStringLiteral("S&prache"), m_language);
+    addRow(tr("S&prache"), m_language);
     grid->setColumnStretch(1, 1);
     return group;
 }
 
 QGroupBox* CDlgClub::CreateAddressGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Anschrift + Lokale Presse"), this);
+    auto* group = new QGroupBox(tr("Anschrift + Lokale Presse"), this);
     auto* form = new QFormLayout(group);
     const auto add = [&](const QString& label, const char* name, QLineEdit* edit) {
         edit->setObjectName(QString::fromLatin1(name));
         form->addRow(MakeBuddy(label, edit, group), edit);
     };
-    add(QStringLiteral("A&dresse"), "address",
+    add(tr("A&dresse"), "address",
         AddLineField(
             kAddressLimit, CFixedText<120>::kCapacity,
             [](const CClub& club, int) { return View(club.Address().View()); },
             [](CClub& club, int, std::string_view text) { club.SetAddress(text); }));
-    add(QStringLiteral("&Telefonnummer"), "telephone",
+    add(tr("&Telefonnummer"), "telephone",
         AddLineField(
             kUnlimited, CFixedText<20>::kCapacity,
             [](const CClub& club, int) { return View(club.Telephone().View()); },
             [](CClub& club, int, std::string_view text) { club.SetTelephone(text); }));
-    add(QStringLiteral("&Website/E-Mail"), "website",
+    add(tr("&Website/E-Mail"), "website",
         AddLineField(
             kUnlimited, CFixedText<128>::kCapacity,
             [](const CClub& club, int) { return View(club.Website().View()); },
@@ -226,9 +234,9 @@ QGroupBox* CDlgClub::CreateAddressGroup() {
             m_fanSites->moveCursor(QTextCursor::End);
         }
     });
-    form->addRow(MakeBuddy(QStringLiteral("F&ansites"), m_fanSites, group), m_fanSites);
+    form->addRow(MakeBuddy(tr("F&ansites"), m_fanSites, group), m_fanSites);
 
-    add(QStringLiteral("&Lokale Zeitung"), "newspaper",
+    add(tr("&Lokale Zeitung"), "newspaper",
         AddLineField(
             kNewspaperLimit, CFixedText<30>::kCapacity,
             [](const CClub& club, int) { return View(club.Newspaper().View()); },
@@ -237,8 +245,8 @@ QGroupBox* CDlgClub::CreateAddressGroup() {
 }
 
 QGroupBox* CDlgClub::CreateSpectatorGroup() {
-    auto* group = new QGroupBox(
-        QStringLiteral("Zuschauerinteresse (ohne Begrenzung durch Stadiongröße)"), this);
+    auto* group =
+        new QGroupBox(tr("Zuschauerinteresse (ohne Begrenzung durch Stadiongröße)"), this);
     auto* form = new QFormLayout(group);
     struct SSpectatorField {
         const char* label;
@@ -247,12 +255,12 @@ QGroupBox* CDlgClub::CreateSpectatorGroup() {
         void (CClub::*write)(std::int32_t);
     };
     const std::array fields = {
-        SSpectatorField{"Wichtigstes Spiel (10 Jahre, gleiche Liga)", "biggestMatch",
+        SSpectatorField{QT_TR_NOOP("Wichtigstes Spiel (10 Jahre, gleiche Liga)"), "biggestMatch",
                         &CClub::BiggestMatchAttendance, &CClub::SetBiggestMatchAttendance},
-        SSpectatorField{"Durchschnitt letzte Saison", "averageAttendance",
+        SSpectatorField{QT_TR_NOOP("Durchschnitt letzte Saison"), "averageAttendance",
                         &CClub::AverageAttendance, &CClub::SetAverageAttendance},
-        SSpectatorField{"Dauerkarten letzte Saison", "seasonTickets", &CClub::SeasonTickets,
-                        &CClub::SetSeasonTickets},
+        SSpectatorField{QT_TR_NOOP("Dauerkarten letzte Saison"), "seasonTickets",
+                        &CClub::SeasonTickets, &CClub::SetSeasonTickets},
     };
     const auto* digits = new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(kSpectatorDigits)), this);
@@ -263,28 +271,30 @@ QGroupBox* CDlgClub::CreateSpectatorGroup() {
         edit->setValidator(digits);
         edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10);
         m_numbers.push_back({edit, field.read, field.write, QString()});
-        form->addRow(QString::fromUtf8(field.label), edit);
+        form->addRow(tr(field.label), edit);
     }
     return group;
 }
 
 QGroupBox* CDlgClub::CreateRivalsGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Rivalen"), this);
+    auto* group = new QGroupBox(tr("Rivalen"), this);
     auto* form = new QFormLayout(group);
     auto* friendly = new QComboBox(group);
     friendly->setObjectName(QStringLiteral("friendlyClub"));
     m_clubCombos.push_back({friendly, -1, -1});
-    form->addRow(MakeBuddy(QStringLiteral("Fanfreunds&chaft mit"), friendly, group), friendly);
+    form->addRow(MakeBuddy(tr("Fanfreunds&chaft mit"), friendly, group), friendly);
     // The page shows three of the four rival slots; the fourth stays as it is.
     for (int slot = 0; slot < 3; ++slot) {
         auto* rival = new QComboBox(group);
         rival->setObjectName(QStringLiteral("rival%1").arg(slot));
         m_clubCombos.push_back({rival, slot, -1});
         if (slot == 0) {
-            form->addRow(MakeBuddy(QStringLiteral("&Erzrivalen"), rival, group), rival);
+            form->addRow(MakeBuddy(tr("&Erzrivalen"), rival, group), rival);
         } else {
             form->addRow(QString(), rival);
         }
+        // The three rival combos share one label.
+        rival->setAccessibleName(tr("Erzrivale %1").arg(slot + 1));
     }
     for (const SClubCombo& combo : m_clubCombos) {
         combo.box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -294,20 +304,21 @@ QGroupBox* CDlgClub::CreateRivalsGroup() {
 }
 
 QGroupBox* CDlgClub::CreateClubGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Verein"), this);
+    auto* group = new QGroupBox(tr("Verein"), this);
     auto* grid = new QGridLayout(group);
 
     m_year = new CSpinEditCtrl(group);
     m_year->setObjectName(QStringLiteral("foundingYear"));
     m_year->SetRange(kFoundingYearMinimum, kFoundingYearMaximum);
-    grid->addWidget(MakeBuddy(QStringLiteral("&Gründungsjahr"), m_year, group), 0, 0);
+    grid->addWidget(MakeBuddy(tr("&Gründungsjahr"), m_year, group), 0, 0);
     grid->addWidget(m_year, 0, 1, 1, 2);
 
-    grid->addWidget(new QLabel(QStringLiteral("Vereinsprestige"), group), 1, 0);
+    grid->addWidget(new QLabel(tr("Vereinsprestige"), group), 1, 0);
     for (std::size_t which = 0; which < m_prestige.size(); ++which) {
         auto* bar = new CValueScrollBar(EScrollDirection::Plain, Qt::Horizontal, group);
         bar->setObjectName(QStringLiteral("prestige%1").arg(which));
         bar->setRange(0, kMaxPrestige);
+        bar->setAccessibleName(tr("Vereinsprestige %1").arg(which + 1));
         bar->setPageStep(1);
         auto* value = new QLabel(group);
         value->setObjectName(QStringLiteral("prestigeValue%1").arg(which));
@@ -323,26 +334,27 @@ QGroupBox* CDlgClub::CreateClubGroup() {
 
     m_money = new CMoneySpinBox(group);
     m_money->setObjectName(QStringLiteral("money"));
-    grid->addWidget(MakeBuddy(QStringLiteral("Anfangs&vermögen"), m_money, group), 3, 0);
+    grid->addWidget(MakeBuddy(tr("Anfangs&vermögen"), m_money, group), 3, 0);
     grid->addWidget(m_money, 3, 1, 1, 2);
 
-    m_company = new QCheckBox(QStringLiteral("Akt&iengesellschaft"), group);
+    m_company = new QCheckBox(tr("Akt&iengesellschaft"), group);
     m_company->setObjectName(QStringLiteral("publicCompany"));
     grid->addWidget(m_company, 4, 0, 1, 3);
 
-    grid->addWidget(new QLabel(QStringLiteral("Punktabzug bei Spielstart"), group), 5, 0);
+    grid->addWidget(new QLabel(tr("Punktabzug bei Spielstart"), group), 5, 0);
     auto* radios = new QHBoxLayout;
     m_deduction = new QButtonGroup(group);
     for (const std::uint8_t points : kPointDeductions) {
         auto* radio = new QRadioButton(QString::number(points), group);
         radio->setObjectName(QStringLiteral("deduction%1").arg(points));
+        radio->setAccessibleName(tr("Punktabzug %1").arg(points));
         m_deduction->addButton(radio, points);
         radios->addWidget(radio);
     }
     radios->addStretch(1);
     grid->addLayout(radios, 5, 1, 1, 2);
 
-    m_noItCup = new QCheckBox(QStringLiteral("Spielt nicht im I&T Cup"), group);
+    m_noItCup = new QCheckBox(tr("Spielt nicht im I&T Cup"), group);
     m_noItCup->setObjectName(QStringLiteral("noItCup"));
     grid->addWidget(m_noItCup, 6, 0, 1, 3);
     grid->setColumnStretch(1, 1);
@@ -350,11 +362,11 @@ QGroupBox* CDlgClub::CreateClubGroup() {
 }
 
 QGroupBox* CDlgClub::CreateTeamsGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Mannschaften"), this);
+    auto* group = new QGroupBox(tr("Mannschaften"), this);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("Spieler"), group), 0, 1, Qt::AlignRight);
-    grid->addWidget(new QLabel(QStringLiteral("Ø - Stärke"), group), 0, 2, Qt::AlignRight);
-    const std::array teams = {QStringLiteral("1. Mannschaft"), QStringLiteral("2. Mannschaft")};
+    grid->addWidget(new QLabel(tr("Spieler"), group), 0, 1, Qt::AlignRight);
+    grid->addWidget(new QLabel(tr("Ø - Stärke"), group), 0, 2, Qt::AlignRight);
+    const std::array teams = {tr("1. Mannschaft"), tr("2. Mannschaft")};
     for (std::size_t team = 0; team < teams.size(); ++team) {
         const int row = 1 + static_cast<int>(team);
         grid->addWidget(new QLabel(teams[team], group), row, 0);
@@ -499,7 +511,9 @@ void CDlgClub::ShowArticles() {
     for (std::size_t which = 0; which < m_articles.size(); ++which) {
         const std::uint8_t choice =
             Context().club.ArticleChoice(static_cast<int>(which), Context().language);
-        m_articles[which]->setText(Cp1252ToQString(ArticleText(Context().language, choice)));
+        const QString article = Cp1252ToQString(ArticleText(Context().language, choice));
+        m_articles[which]->setText(article);
+        m_articles[which]->setAccessibleName(tr(kArticleNames[which]).arg(article));
     }
 }
 
@@ -508,8 +522,10 @@ void CDlgClub::ShowSentences() {
     for (std::size_t list = 0; list < m_sentences.size(); ++list) {
         const std::uint8_t choice =
             Context().club.SentenceChoice(static_cast<int>(list), Context().language);
-        m_sentences[list]->setText(Cp1252ToQString(
-            SentenceText(static_cast<int>(list), Context().language, choice, name)));
+        const QString sentence =
+            Cp1252ToQString(SentenceText(static_cast<int>(list), Context().language, choice, name));
+        m_sentences[list]->setText(sentence);
+        m_sentences[list]->setAccessibleName(tr("Im Satz %1: %2").arg(list + 1).arg(sentence));
     }
 }
 

@@ -31,7 +31,7 @@ CDlgClubBadge::CDlgClubBadge(SClubEditContext& context, QWidget* parent)
       m_file(new QLabel(this)),
       m_clubColour{EBadgeColour::kClub, new CSelectColour(this)},
       m_merchandiseColour{EBadgeColour::kMerchandise, new CSelectColour(this)},
-      m_choose(new QPushButton(QStringLiteral("Wappen &auswählen"), this)) {
+      m_choose(new QPushButton(tr("Wappen &auswählen"), this)) {
     setObjectName(QStringLiteral("DlgClubBadge"));
     m_badge->setObjectName(QStringLiteral("badge"));
     m_badge->setFixedSize(kBadgeSide, kBadgeSide);
@@ -42,20 +42,19 @@ CDlgClubBadge::CDlgClubBadge(SClubEditContext& context, QWidget* parent)
     m_merchandiseColour.combo->setObjectName(QStringLiteral("merchandiseColour"));
     m_choose->setObjectName(QStringLiteral("chooseBadge"));
 
-    auto* badgeBox = new QGroupBox(QStringLiteral("Wappen"), this);
+    auto* badgeBox = new QGroupBox(tr("Wappen"), this);
     auto* badgeLayout = new QGridLayout(badgeBox);
     badgeLayout->addWidget(m_badge, 0, 0, 1, 2, Qt::AlignHCenter);
-    badgeLayout->addWidget(new QLabel(QStringLiteral("Aktuelle Datei:"), badgeBox), 1, 0,
-                           Qt::AlignTop);
+    badgeLayout->addWidget(new QLabel(tr("Aktuelle Datei:"), badgeBox), 1, 0, Qt::AlignTop);
     badgeLayout->addWidget(m_file, 1, 1);
     badgeLayout->addWidget(m_choose, 2, 0, 1, 2, Qt::AlignLeft);
     badgeLayout->setColumnStretch(1, 1);
 
-    auto* colourBox = new QGroupBox(QStringLiteral("Farben"), this);
+    auto* colourBox = new QGroupBox(tr("Farben"), this);
     auto* colourLayout = new QGridLayout(colourBox);
-    auto* clubLabel = new QLabel(QStringLiteral("&Vereinsfarbe"), colourBox);
+    auto* clubLabel = new QLabel(tr("&Vereinsfarbe"), colourBox);
     clubLabel->setBuddy(m_clubColour.combo);
-    auto* merchandiseLabel = new QLabel(QStringLiteral("&Fanartikelfarbe"), colourBox);
+    auto* merchandiseLabel = new QLabel(tr("&Fanartikelfarbe"), colourBox);
     merchandiseLabel->setBuddy(m_merchandiseColour.combo);
     colourLayout->addWidget(clubLabel, 0, 0);
     colourLayout->addWidget(m_clubColour.combo, 0, 1);

@@ -41,11 +41,10 @@ CDlgClubHist::CDlgClubHist(SClubEditContext& context, QWidget* parent)
 }
 
 QGroupBox* CDlgClubHist::CreateStatisticsGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Statistiken 1.Liga"), this);
+    auto* group = new QGroupBox(tr("Statistiken 1.Liga"), this);
     auto* form = new QFormLayout(group);
-    const std::array labels = {QStringLiteral("&Punkte"), QStringLiteral("Spi&ele"),
-                               QStringLiteral("&Tore"), QStringLiteral("&Gegentore"),
-                               QStringLiteral("Tabellenf&ührungen")};
+    const std::array labels = {tr("&Punkte"), tr("Spi&ele"), tr("&Tore"), tr("&Gegentore"),
+                               tr("Tabellenf&ührungen")};
     for (std::size_t index = 0; index < m_statistics.size(); ++index) {
         auto* edit = new QLineEdit(group);
         edit->setObjectName(QStringLiteral("statistic%1").arg(index));
@@ -59,7 +58,7 @@ QGroupBox* CDlgClubHist::CreateStatisticsGroup() {
 }
 
 QGroupBox* CDlgClubHist::CreateSuccessGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Erfolge"), this);
+    auto* group = new QGroupBox(tr("Erfolge"), this);
     auto* form = new QFormLayout(group);
     struct SSuccess {
         const char* label;
@@ -67,35 +66,35 @@ QGroupBox* CDlgClubHist::CreateSuccessGroup() {
     };
     // In the order the page shows them, which is not the record's.
     const std::array successes = {
-        SSuccess{"&Meisterschaften", CClub::kChampionships},
-        SSuccess{"P&okalsiege", CClub::kCupWins},
-        SSuccess{"&Supercupsiege", CClub::kSuperCupWins},
-        SSuccess{"&Ligapokalsiege", CClub::kLeagueCupWins},
-        SSuccess{"Europapokalsiege", CClub::kEuropeanCupWins},
-        SSuccess{"Landesmeisterpokalsiege", CClub::kChampionsCupWins},
-        SSuccess{"Weltpokalsiege", CClub::kWorldCupWins},
-        SSuccess{"Klub-Weltmeisterschaften", CClub::kClubWorldChampionships},
+        SSuccess{QT_TR_NOOP("&Meisterschaften (Format: \"1950,1951\")"), CClub::kChampionships},
+        SSuccess{QT_TR_NOOP("P&okalsiege (Format: \"1950,1951\")"), CClub::kCupWins},
+        SSuccess{QT_TR_NOOP("&Supercupsiege (Format: \"1950,1951\")"), CClub::kSuperCupWins},
+        SSuccess{QT_TR_NOOP("&Ligapokalsiege (Format: \"1950,1951\")"), CClub::kLeagueCupWins},
+        SSuccess{QT_TR_NOOP("Europapokalsiege (Format: \"1950,1951\")"), CClub::kEuropeanCupWins},
+        SSuccess{QT_TR_NOOP("Landesmeisterpokalsiege (Format: \"1950,1951\")"),
+                 CClub::kChampionsCupWins},
+        SSuccess{QT_TR_NOOP("Weltpokalsiege (Format: \"1950,1951\")"), CClub::kWorldCupWins},
+        SSuccess{QT_TR_NOOP("Klub-Weltmeisterschaften (Format: \"1950,1951\")"),
+                 CClub::kClubWorldChampionships},
     };
     for (const SSuccess& success : successes) {
         auto* edit = new QLineEdit(group);
         edit->setObjectName(QStringLiteral("success%1").arg(static_cast<int>(success.which)));
-        form->addRow(QString::fromUtf8(success.label) + QStringLiteral(" (Format: \"1950,1951\")"),
-                     edit);
+        form->addRow(tr(success.label), edit);
         m_successes[static_cast<std::size_t>(success.which)] = edit;
     }
     return group;
 }
 
 QGroupBox* CDlgClubHist::CreateRecordGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Rekordresultate"), this);
+    auto* group = new QGroupBox(tr("Rekordresultate"), this);
     auto* grid = new QGridLayout(group);
-    const std::array labels = {
-        QStringLiteral("Rekord-Heimsieg"), QStringLiteral("Rekord-Heimniederlage"),
-        QStringLiteral("Rekord-Auswärtssieg"), QStringLiteral("Rekord-Auswärtsniederlage"),
-        QStringLiteral("Zuschauerrekord")};
-    grid->addWidget(new QLabel(QStringLiteral("Ergebnis"), group), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("gegen"), group), 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Saison"), group), 0, 3);
+    const std::array labels = {tr("Rekord-Heimsieg"), tr("Rekord-Heimniederlage"),
+                               tr("Rekord-Auswärtssieg"), tr("Rekord-Auswärtsniederlage"),
+                               tr("Zuschauerrekord")};
+    grid->addWidget(new QLabel(tr("Ergebnis"), group), 0, 1);
+    grid->addWidget(new QLabel(tr("gegen"), group), 0, 2);
+    grid->addWidget(new QLabel(tr("Saison"), group), 0, 3);
     const int digitWidth = fontMetrics().horizontalAdvance(QStringLiteral("0"));
     for (std::size_t index = 0; index < m_records.size(); ++index) {
         const bool attendance = index == CClub::kRecordAttendance;
@@ -109,6 +108,10 @@ QGroupBox* CDlgClubHist::CreateRecordGroup() {
         edits[0]->setObjectName(QStringLiteral("recordResult%1").arg(index));
         edits[1]->setObjectName(QStringLiteral("recordOpponent%1").arg(index));
         edits[2]->setObjectName(QStringLiteral("recordSeason%1").arg(index));
+        // The fields stand under the column headings, not beside labels of their own.
+        edits[0]->setAccessibleName(tr("%1: Ergebnis").arg(labels[index]));
+        edits[1]->setAccessibleName(tr("%1: Gegner").arg(labels[index]));
+        edits[2]->setAccessibleName(tr("%1: Saison").arg(labels[index]));
         if (attendance) {
             edits[0]->setMaxLength(kAttendanceDigits);
             edits[0]->setValidator(Digits(kAttendanceDigits, edits[0]));

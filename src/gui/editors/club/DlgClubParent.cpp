@@ -22,9 +22,6 @@ namespace kw {
 
 namespace {
 
-// The dialog's own caption, before the club's name.
-constexpr char kCaption[] = "Kickwerk 06 - Verein";
-
 const CClub* FindClub(const CWorld& world, std::uint32_t clubId) {
     return world.Country(ClubCountry(clubId)).Club(clubId);
 }
@@ -71,15 +68,16 @@ CDlgClubParent::CDlgClubParent(CDatabaseDocument& document, const CClub& club,
 }
 
 void CDlgClubParent::ShowCaption() {
-    setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral(" - ") +
-                   Cp1252ToQString(m_copy.Name(m_context.language)));
+    setWindowTitle(
+        tr("Kickwerk 06 - Verein - %1").arg(Cp1252ToQString(m_copy.Name(m_context.language))));
 }
 
 void CDlgClubParent::accept() {
     StoreShownPage(*m_tabs);
     const CClub* club = FindClub(m_document.World(), m_copy.Id());
     if (club != nullptr && !club->HasSameData(m_copy)) {
-        m_document.Do(std::make_unique<CClubValuesEdit>("Verein bearbeiten", m_copy));
+        m_document.Do(
+            std::make_unique<CClubValuesEdit>(QStringToCp1252(tr("Verein bearbeiten")), m_copy));
     }
     QDialog::accept();
 }

@@ -29,9 +29,22 @@ constexpr std::array<SKitDesignRange, 3> kDesignRanges = {kShirtDesigns, kShorts
 
 // The labels of the design rows; the two kits use different mnemonics.
 constexpr std::array<std::array<const char*, 3>, 2> kDesignLabels = {{
-    {"&Trikot", "&Hose", "&Stutzen"},
-    {"Tri&kot", "Hos&e", "Stut&zen"},
+    {QT_TRANSLATE_NOOP("kw::CDlgClubShirts", "&Trikot"),
+     QT_TRANSLATE_NOOP("kw::CDlgClubShirts", "&Hose"),
+     QT_TRANSLATE_NOOP("kw::CDlgClubShirts", "&Stutzen")},
+    {QT_TRANSLATE_NOOP("kw::CDlgClubShirts", "Tri&kot"),
+     QT_TRANSLATE_NOOP("kw::CDlgClubShirts", "Hos&e"),
+     QT_TRANSLATE_NOOP("kw::CDlgClubShirts", "Stut&zen")},
 }};
+// The parts as the accessible names of a kit's controls name them.
+constexpr std::array<const char*, 3> kPartNames = {
+    //: Part of a kit, within an accessible name such as "Home kit, shirt: colour"
+    QT_TRANSLATE_NOOP("kw::CDlgClubShirts", "Trikot"),
+    //: Part of a kit, within an accessible name such as "Home kit, shorts: colour"
+    QT_TRANSLATE_NOOP("kw::CDlgClubShirts", "Hose"),
+    //: Part of a kit, within an accessible name such as "Home kit, socks: colour"
+    QT_TRANSLATE_NOOP("kw::CDlgClubShirts", "Stutzen"),
+};
 constexpr std::array<const char*, 3> kDesignNames = {"ShirtDesign", "ShortsDesign", "SocksDesign"};
 constexpr std::array<const char*, 4> kColourNames = {"ShirtColour", "ShortsColour", "SocksColour",
                                                      "TrimColour"};
@@ -44,7 +57,7 @@ constexpr std::array<int, 4> kColourColumns = {2, 2, 2, 3};
 CDlgClubShirts::CDlgClubShirts(SClubEditContext& context, QWidget* parent)
     : CClubPage(context, parent),
       m_originalKit(new QComboBox(this)),
-      m_placeholder(new QLabel(QStringLiteral("Keine Vorschau"), this)) {
+      m_placeholder(new QLabel(tr("Keine Vorschau"), this)) {
     setObjectName(QStringLiteral("DlgClubShirts"));
     m_originalKit->setObjectName(QStringLiteral("originalKit"));
     m_placeholder->setObjectName(QStringLiteral("previewPlaceholder"));
@@ -52,15 +65,15 @@ CDlgClubShirts::CDlgClubShirts(SClubEditContext& context, QWidget* parent)
     m_placeholder->setFrameShape(QFrame::StyledPanel);
     m_placeholder->setFixedSize(kPreviewWidth, kPreviewHeight);
 
-    auto* originalLabel = new QLabel(QStringLiteral("&Originaltrikot"), this);
+    auto* originalLabel = new QLabel(tr("&Originaltrikot"), this);
     originalLabel->setBuddy(m_originalKit);
     auto* originalRow = new QHBoxLayout;
     originalRow->addWidget(originalLabel);
     originalRow->addWidget(m_originalKit, 1);
 
     auto* kits = new QVBoxLayout;
-    kits->addWidget(MakeKitBox(0, QStringLiteral("Heimtrikot")));
-    kits->addWidget(MakeKitBox(1, QStringLiteral("Auswärtstrikot")));
+    kits->addWidget(MakeKitBox(0, tr("Heimtrikot")));
+    kits->addWidget(MakeKitBox(1, tr("Auswärtstrikot")));
     kits->addLayout(originalRow);
     kits->addStretch(1);
 
@@ -92,9 +105,11 @@ QGroupBox* CDlgClubShirts::MakeKitBox(int kit, const QString& title) {
     for (std::size_t part = 0; part < controls.designs.size(); ++part) {
         auto* design = new CKitDesignControl(kDesignRanges[part], box);
         design->setObjectName(prefix + QString::fromLatin1(kDesignNames[part]));
-        auto* label = new QLabel(
-            QString::fromLatin1(kDesignLabels[static_cast<std::size_t>(kit)][part]), box);
+        auto* label = new QLabel(tr(kDesignLabels[static_cast<std::size_t>(kit)][part]), box);
         label->setBuddy(design);
+        const QString partName = tr(kPartNames[part]);
+        design->SetAccessibleNames(tr("%1, %2: Muster").arg(title, partName),
+                                   tr("%1, %2: Musternummer").arg(title, partName));
         grid->addWidget(label, static_cast<int>(part), 0);
         grid->addWidget(design, static_cast<int>(part), 1);
         connect(design, &CKitDesignControl::DesignChanged, this, &CDlgClubShirts::UpdatePreview);
@@ -103,9 +118,12 @@ QGroupBox* CDlgClubShirts::MakeKitBox(int kit, const QString& title) {
     const CTeamColourTextFile& table = Context().installation.TextTables().TeamColours();
     for (std::size_t colour = 0; colour < controls.colours.size(); ++colour) {
         const bool trim = static_cast<EKitColour>(colour) == EKitColour::kTrim;
-        auto* button = new CKitColourButton(
-            trim ? QStringLiteral("Besatzfarbe") : QStringLiteral("Farbe"), table, box);
+        auto* button = new CKitColourButton(trim ? tr("Besatzfarbe") : tr("Farbe"), table, box);
         button->setObjectName(prefix + QString::fromLatin1(kColourNames[colour]));
+        // Six buttons read "Farbe": the name tells kit and part.
+        const QString partName = tr(kPartNames[static_cast<std::size_t>(kColourRows[colour])]);
+        button->setAccessibleName(trim ? tr("%1, %2: Besatzfarbe").arg(title, partName)
+                                       : tr("%1, %2: Farbe").arg(title, partName));
         grid->addWidget(button, kColourRows[colour], kColourColumns[colour]);
         connect(button, &CKitColourButton::ColourChanged, this, &CDlgClubShirts::UpdatePreview);
         controls.colours[colour] = button;
@@ -115,11 +133,10 @@ QGroupBox* CDlgClubShirts::MakeKitBox(int kit, const QString& title) {
 }
 
 QGroupBox* CDlgClubShirts::MakePreviewBox() {
-    auto* box = new QGroupBox(QStringLiteral("Vorschau"), this);
+    auto* box = new QGroupBox(tr("Vorschau"), this);
     auto* column = new QVBoxLayout(box);
-    const std::array<QString, 4> texts = {QStringLiteral("Heim"), QStringLiteral("Original Heim"),
-                                          QStringLiteral("Original Auswärts"),
-                                          QStringLiteral("Auswärts")};
+    const std::array<QString, 4> texts = {tr("Heim"), tr("Original Heim"), tr("Original Auswärts"),
+                                          tr("Auswärts")};
     for (std::size_t view = 0; view < m_views.size(); ++view) {
         m_views[view] = new QRadioButton(texts[view], box);
         m_views[view]->setObjectName(QStringLiteral("view%1").arg(view));

@@ -45,9 +45,9 @@ CDlgClubShirtsColor::CDlgClubShirtsColor(const CTeamColourTextFile& teamColours,
       m_blue(ComponentBox(this, "blue")),
       m_shown(new QFrame(this)) {
     setObjectName(QStringLiteral("DlgClubShirtsColor"));
-    setWindowTitle(QStringLiteral("Trikot Farbauswahl"));
+    setWindowTitle(tr("Trikot Farbauswahl"));
 
-    auto* paletteBox = new QGroupBox(QStringLiteral("Gr&undfarben"), this);
+    auto* paletteBox = new QGroupBox(tr("Gr&undfarben"), this);
     auto* grid = new QGridLayout(paletteBox);
     const auto palette = KitPalette(teamColours);
     for (std::size_t index = 0; index < palette.size(); ++index) {
@@ -64,11 +64,11 @@ CDlgClubShirtsColor::CDlgClubShirtsColor(const CTeamColourTextFile& teamColours,
         connect(swatch, &QToolButton::clicked, this, [this, colour] { SetColour(colour); });
     }
 
-    auto* partsBox = new QGroupBox(QStringLiteral("Farbe"), this);
+    auto* partsBox = new QGroupBox(tr("Farbe"), this);
     auto* parts = new QFormLayout(partsBox);
-    parts->addRow(QStringLiteral("&Rot:"), m_red);
-    parts->addRow(QStringLiteral("&Grün:"), m_green);
-    parts->addRow(QStringLiteral("&Blau:"), m_blue);
+    parts->addRow(tr("&Rot:"), m_red);
+    parts->addRow(tr("&Grün:"), m_green);
+    parts->addRow(tr("&Blau:"), m_blue);
     m_shown->setObjectName(QStringLiteral("chosenColour"));
     m_shown->setFrameShape(QFrame::Box);
     m_shown->setFixedSize(kShownSide, kShownSide);

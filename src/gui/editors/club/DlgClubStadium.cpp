@@ -80,8 +80,8 @@ CDlgClubStadium::CDlgClubStadium(SClubEditContext& context, QWidget* parent)
     : CClubPage(context, parent),
       m_name(new QLineEdit),
       m_capacity(DigitsEdit(kCapacityDigits, QStringLiteral("stadiumCapacity"))),
-      m_bigMainStand(new QCheckBox(QStringLiteral("&grosse Haupttribüne"))),
-      m_nationalStadium(new QCheckBox(QStringLiteral("Nationalteamstadium"))),
+      m_bigMainStand(new QCheckBox(tr("&grosse Haupttribüne"))),
+      m_nationalStadium(new QCheckBox(tr("Nationalteamstadium"))),
       m_type(Combo(QStringLiteral("stadiumType"))),
       m_venue(Combo(QStringLiteral("venue"))),
       m_youthCountry(Combo(QStringLiteral("youthCountry"))),
@@ -93,7 +93,7 @@ CDlgClubStadium::CDlgClubStadium(SClubEditContext& context, QWidget* parent)
       m_longitudeMinutes(DigitsEdit(kLongitudeDigits, QStringLiteral("longitudeMinutes"))),
       m_cityPicture(new CShowBitmap),
       m_cityPictureFile(new QLabel),
-      m_chooseCityPicture(new QPushButton(QStringLiteral("&Wähle Datei"))) {
+      m_chooseCityPicture(new QPushButton(tr("&Wähle Datei"))) {
     setObjectName(QStringLiteral("DlgClubStadium"));
     m_name->setObjectName(QStringLiteral("stadiumName"));
     m_name->setMaxLength(kNameLength);
@@ -112,10 +112,10 @@ CDlgClubStadium::CDlgClubStadium(SClubEditContext& context, QWidget* parent)
         m_surroundings[static_cast<std::size_t>(area)] = combo;
     }
     Fill(*m_type, StadiumTypeChoices(), 0);
-    m_latitudeHalf->addItem(QStringLiteral("Nord"), 0);
-    m_latitudeHalf->addItem(QStringLiteral("Süd"), 1);
-    m_longitudeHalf->addItem(QStringLiteral("Ost"), 0);
-    m_longitudeHalf->addItem(QStringLiteral("West"), 1);
+    m_latitudeHalf->addItem(tr("Nord"), 0);
+    m_latitudeHalf->addItem(tr("Süd"), 1);
+    m_longitudeHalf->addItem(tr("Ost"), 0);
+    m_longitudeHalf->addItem(tr("West"), 1);
 
     auto* left = new QVBoxLayout;
     left->addWidget(MakeStadiumGroup());
@@ -133,19 +133,19 @@ CDlgClubStadium::CDlgClubStadium(SClubEditContext& context, QWidget* parent)
 }
 
 QWidget* CDlgClubStadium::MakeStadiumGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Stadion"));
+    auto* group = new QGroupBox(tr("Stadion"));
     auto* form = new QFormLayout(group);
-    form->addRow(MakeBuddy(QStringLiteral("Stadion&name"), m_name), m_name);
-    form->addRow(MakeBuddy(QStringLiteral("Stadion&kapazität"), m_capacity), m_capacity);
+    form->addRow(MakeBuddy(tr("Stadion&name"), m_name), m_name);
+    form->addRow(MakeBuddy(tr("Stadion&kapazität"), m_capacity), m_capacity);
     form->addRow(QString(), m_bigMainStand);
-    form->addRow(MakeBuddy(QStringLiteral("Stadion&typ"), m_type), m_type);
-    form->addRow(MakeBuddy(QStringLiteral("Spiel&ort"), m_venue), m_venue);
+    form->addRow(MakeBuddy(tr("Stadion&typ"), m_type), m_type);
+    form->addRow(MakeBuddy(tr("Spiel&ort"), m_venue), m_venue);
     form->addRow(QString(), m_nationalStadium);
     return group;
 }
 
 QWidget* CDlgClubStadium::MakeSurroundingsGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Umgebung"));
+    auto* group = new QGroupBox(tr("Umgebung"));
     auto* form = new QFormLayout(group);
     for (int area = 0; area < kSurroundingCount; ++area) {
         QComboBox* combo = m_surroundings[static_cast<std::size_t>(area)];
@@ -158,25 +158,26 @@ QWidget* CDlgClubStadium::MakeSurroundingsGroup() {
 
 QWidget* CDlgClubStadium::MakeTransfersGroup() {
     // Labels above their combos: the surroundings' long level names need the width.
-    auto* group = new QGroupBox(QStringLiteral("Transfers"));
+    auto* group = new QGroupBox(tr("Transfers"));
     auto* layout = new QVBoxLayout(group);
-    layout->addWidget(MakeBuddy(QStringLiteral("J&ugendspieler kommen aus..."), m_youthCountry));
+    layout->addWidget(MakeBuddy(tr("J&ugendspieler kommen aus..."), m_youthCountry));
     layout->addWidget(m_youthCountry);
-    auto* preferred = new QLabel(QStringLiteral(
-        "Dieser Verein verpflichtet besonders gerne Spieler aus den folgenden Ländern"));
+    auto* preferred = new QLabel(
+        tr("Dieser Verein verpflichtet besonders gerne Spieler aus den folgenden Ländern"));
     preferred->setWordWrap(true);
     layout->addWidget(preferred);
     auto* form = new QFormLayout;
-    form->addRow(MakeBuddy(QStringLiteral("&1."), m_preferredCountries[0]),
-                 m_preferredCountries[0]);
-    form->addRow(MakeBuddy(QStringLiteral("&2."), m_preferredCountries[1]),
-                 m_preferredCountries[1]);
+    form->addRow(MakeBuddy(tr("&1."), m_preferredCountries[0]), m_preferredCountries[0]);
+    form->addRow(MakeBuddy(tr("&2."), m_preferredCountries[1]), m_preferredCountries[1]);
+    // "1." and "2." alone would tell a screen reader's user little.
+    m_preferredCountries[0]->setAccessibleName(tr("Bevorzugtes Land 1"));
+    m_preferredCountries[1]->setAccessibleName(tr("Bevorzugtes Land 2"));
     layout->addLayout(form);
     return group;
 }
 
 QWidget* CDlgClubStadium::MakeLocationGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Breitengrade / Längengrade"));
+    auto* group = new QGroupBox(tr("Breitengrade / Längengrade"));
     auto* grid = new QGridLayout(group);
     const auto addRow = [grid](int row, QLabel* label, QComboBox* half, QLineEdit* degrees,
                                QLineEdit* minutes) {
@@ -187,18 +188,23 @@ QWidget* CDlgClubStadium::MakeLocationGroup() {
         grid->addWidget(minutes, row, 4);
         grid->addWidget(new QLabel(QStringLiteral("'")), row, 5);
     };
+    // Degrees and minutes stand beside their signs, without labels of their own.
+    m_latitudeDegrees->setAccessibleName(tr("Breite: Grad"));
+    m_latitudeMinutes->setAccessibleName(tr("Breite: Minuten"));
+    m_longitudeDegrees->setAccessibleName(tr("Länge: Grad"));
+    m_longitudeMinutes->setAccessibleName(tr("Länge: Minuten"));
     m_latitudeHalf->setMinimumContentsLength(5);
     m_longitudeHalf->setMinimumContentsLength(5);
-    addRow(0, MakeBuddy(QStringLiteral("&Breite"), m_latitudeHalf), m_latitudeHalf,
-           m_latitudeDegrees, m_latitudeMinutes);
-    addRow(1, MakeBuddy(QStringLiteral("&Länge"), m_longitudeHalf), m_longitudeHalf,
-           m_longitudeDegrees, m_longitudeMinutes);
+    addRow(0, MakeBuddy(tr("&Breite"), m_latitudeHalf), m_latitudeHalf, m_latitudeDegrees,
+           m_latitudeMinutes);
+    addRow(1, MakeBuddy(tr("&Länge"), m_longitudeHalf), m_longitudeHalf, m_longitudeDegrees,
+           m_longitudeMinutes);
     grid->setColumnStretch(6, 1);
     return group;
 }
 
 QWidget* CDlgClubStadium::MakeCityPictureGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Stadtgrafik"));
+    auto* group = new QGroupBox(tr("Stadtgrafik"));
     m_cityPicture->setObjectName(QStringLiteral("cityPicture"));
     m_cityPicture->setMinimumSize(200, 120);
     m_cityPictureFile->setObjectName(QStringLiteral("cityPictureFile"));
@@ -336,7 +342,7 @@ void CDlgClubStadium::StoreLocation(const SControls& now, CClub& club) const {
 
 void CDlgClubStadium::ChooseCityPicture() {
     const std::filesystem::path& cities = Context().cityDirectory;
-    QFileDialog dialog(this, QStringLiteral("Stadtgrafik"), QString::fromStdString(cities.string()),
+    QFileDialog dialog(this, tr("Stadtgrafik"), QString::fromStdString(cities.string()),
                        QStringLiteral("Bitmaps (*.bmp)"));
     dialog.setObjectName(QStringLiteral("cityPictureDialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -50,6 +50,11 @@ void CKitDesignControl::Load(int design) {
     ShowValueInField();
 }
 
+void CKitDesignControl::SetAccessibleNames(const QString& slider, const QString& field) {
+    m_slider->setAccessibleName(slider);
+    m_field->setAccessibleName(field);
+}
+
 bool CKitDesignControl::IsChanged() const {
     return m_slider->value() != m_loaded;
 }

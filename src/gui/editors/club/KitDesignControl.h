@@ -23,6 +23,9 @@ public:
     bool IsChanged() const;
     int Value() const;
 
+    // What a screen reader calls the slider and the field; neither has a label of its own.
+    void SetAccessibleNames(const QString& slider, const QString& field);
+
     QSlider* Slider() const { return m_slider; }
     QLineEdit* Field() const { return m_field; }
 
