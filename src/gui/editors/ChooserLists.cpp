@@ -54,6 +54,8 @@ std::uint32_t SelectedChoice(const QListWidget& list) {
 
 QGroupBox* ChoiceGroup(const QString& title, QListWidget* list, QWidget* parent) {
     auto* group = new QGroupBox(title, parent);
+    // Screen readers do not name a list by the group box around it: the title names it.
+    list->setAccessibleName(title);
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(list);
     return group;

@@ -37,7 +37,7 @@ void SelectChoice(QListWidget& list, int value);
 // The value of the current row when it is selected, else 0.
 std::uint32_t SelectedChoice(const QListWidget& list);
 
-// The list in a group box with a title.
+// The list in a group box with a title, which is also the list's accessible name.
 QGroupBox* ChoiceGroup(const QString& title, QListWidget* list, QWidget* parent);
 
 // OK and "Abbruch" at the end of the chooser's layout; OK is the default button, so that Enter

@@ -24,6 +24,12 @@ CCountryRecordList::CCountryRecordList(CDatabaseDocument& document, int country,
     setWindowTitle(Cp1252ToQString(document.World().Country(country).Name(document.Language())) +
                    what);
     m_list->setObjectName(listName);
+    // The list's own caption is `what` without the dash that follows the country.
+    QString caption = what.trimmed();
+    if (caption.startsWith(QLatin1Char('-'))) {
+        caption = caption.mid(1).trimmed();
+    }
+    m_list->setAccessibleName(caption);
 }
 
 QVBoxLayout* CCountryRecordList::ListUnderHeadings(std::span<const SListColumn> columns,
@@ -40,7 +46,7 @@ QDialogButtonBox* CCountryRecordList::AddCloseButton(QVBoxLayout& layout) {
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName(QStringLiteral("buttons"));
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Schlie\u00dfen"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Schließen"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout.addWidget(buttons);
     return buttons;

@@ -29,7 +29,8 @@ public:
     virtual void Reload() = 0;
 
 protected:
-    // The caption is the country's name, then `what`.
+    // The caption is the country's name, then `what` (" - Stadienliste"), which without its dash
+    // also names the list for screen readers.
     CCountryRecordList(CDatabaseDocument& document, int country, const QString& what,
                        const QString& listName, ERole role, QWidget* parent);
 

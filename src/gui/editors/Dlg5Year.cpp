@@ -28,9 +28,15 @@ int ShownCountry(int country) {
     return country >= 1 ? ValidCountry(country) : kDefaultCountry;
 }
 
-constexpr std::array<const char*, 8> kColumns = {"Land",    "Letztes Jahr",    "-2 Jhr.",
-                                                 "-3 Jhr.", "-4 Jhr.",         "-5 Jhr.",
-                                                 "-6 Jhr.", "Punkte 1. Saison"};
+constexpr std::array<const char*, 8> kColumns = {
+    QT_TRANSLATE_NOOP("kw::CDlg5Year", "Land"),
+    QT_TRANSLATE_NOOP("kw::CDlg5Year", "Letztes Jahr"),
+    QT_TRANSLATE_NOOP("kw::CDlg5Year", "-2 Jhr."),
+    QT_TRANSLATE_NOOP("kw::CDlg5Year", "-3 Jhr."),
+    QT_TRANSLATE_NOOP("kw::CDlg5Year", "-4 Jhr."),
+    QT_TRANSLATE_NOOP("kw::CDlg5Year", "-5 Jhr."),
+    QT_TRANSLATE_NOOP("kw::CDlg5Year", "-6 Jhr."),
+    QT_TRANSLATE_NOOP("kw::CDlg5Year", "Punkte 1. Saison")};
 
 }  // namespace
 
@@ -39,20 +45,21 @@ CDlg5Year::CDlg5Year(CDatabaseDocument& document, int country, QWidget* parent)
       m_document(document),
       m_continent(document.World().Country(ShownCountry(country)).Continent()),
       m_list(new QTreeWidget(this)),
-      m_change(new QPushButton(QStringLiteral("\u00c4&ndern"), this)) {
+      m_change(new QPushButton(tr("Ä&ndern"), this)) {
     setObjectName(QStringLiteral("Dlg5Year"));
-    setWindowTitle(QStringLiteral("5-Jahres-Wertung"));
+    setWindowTitle(tr("5-Jahres-Wertung"));
     auto* continent = new QLabel(Cp1252ToQString(ContinentName(m_continent)), this);
     continent->setObjectName(QStringLiteral("continent"));
 
     m_list->setObjectName(QStringLiteral("ranking"));
+    m_list->setAccessibleName(tr("Rangliste"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     QStringList headers;
     for (const char* column : kColumns) {
-        headers << QString::fromUtf8(column);
+        headers << tr(column);
     }
     m_list->setHeaderLabels(headers);
     m_list->header()->setSectionsMovable(false);

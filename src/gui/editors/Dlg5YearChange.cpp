@@ -23,7 +23,12 @@ namespace kw {
 namespace {
 
 constexpr std::array<const char*, kFiveYearValueCount> kLabels = {
-    "&Letztes Jahr", "-&2 Jhr.", "-&3 Jhr.", "-&4 Jhr.", "-&5 Jhr.", "-&6 Jhr."};
+    QT_TRANSLATE_NOOP("kw::CDlg5YearChange", "&Letztes Jahr"),
+    QT_TRANSLATE_NOOP("kw::CDlg5YearChange", "-&2 Jhr."),
+    QT_TRANSLATE_NOOP("kw::CDlg5YearChange", "-&3 Jhr."),
+    QT_TRANSLATE_NOOP("kw::CDlg5YearChange", "-&4 Jhr."),
+    QT_TRANSLATE_NOOP("kw::CDlg5YearChange", "-&5 Jhr."),
+    QT_TRANSLATE_NOOP("kw::CDlg5YearChange", "-&6 Jhr.")};
 // One point per page of the bar.
 constexpr int kBarPage = 100;
 
@@ -33,7 +38,7 @@ CDlg5YearChange::CDlg5YearChange(const QString& countryName, const FiveYearValue
                                  QWidget* parent)
     : CDialogB(parent), m_stored(stored), m_firstSeason(new QLabel(this)) {
     setObjectName(QStringLiteral("Dlg5YearChange"));
-    setWindowTitle(QStringLiteral("5-Jahres-Wertung \u00e4ndern"));
+    setWindowTitle(tr("5-Jahres-Wertung ändern"));
     auto* grid = new QGridLayout;
     auto* country = new QLabel(countryName, this);
     country->setObjectName(QStringLiteral("country"));
@@ -56,8 +61,11 @@ CDlg5YearChange::CDlg5YearChange(const QString& countryName, const FiveYearValue
         bar->setPageStep(kBarPage);
         bar->setMinimumWidth(200);
         bar->SetValue(std::min<int>(stored[slot], kMaxFiveYearValue));
-        auto* label = new QLabel(QString::fromUtf8(kLabels[slot]), this);
+        auto* label = new QLabel(tr(kLabels[slot]), this);
         label->setBuddy(field);
+        // The field has the row's caption; its bar is told apart from it.
+        bar->setAccessibleName(
+            tr("%1 (Regler)").arg(QString(label->text()).remove(QLatin1Char('&'))));
         grid->addWidget(label, index + 1, 0);
         grid->addWidget(field, index + 1, 1);
         grid->addWidget(bar, index + 1, 2);
@@ -72,8 +80,7 @@ CDlg5YearChange::CDlg5YearChange(const QString& countryName, const FiveYearValue
     }
     m_firstSeason->setObjectName(QStringLiteral("firstSeason"));
     m_firstSeason->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(new QLabel(QStringLiteral("Punkte f\u00fcr 1. Saison"), this),
-                    kFiveYearValueCount + 1, 0);
+    grid->addWidget(new QLabel(tr("Punkte für 1. Saison"), this), kFiveYearValueCount + 1, 0);
     grid->addWidget(m_firstSeason, kFiveYearValueCount + 1, 1);
     grid->setColumnStretch(2, 1);
 

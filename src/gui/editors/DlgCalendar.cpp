@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -54,7 +55,8 @@ bool ChoseToPass(const SCalendarCheckResult& result, QWidget* parent) {
     messages.setObjectName(QStringLiteral("calendarFaults"));
     messages.SetButtonTexts(ids::kOk, ids::kNoMatter);
     if (result.headed) {
-        messages.SetHeading("Die folgenden Fehler sind aufgetreten!");
+        messages.SetHeading(QStringToCp1252(QCoreApplication::translate(
+            "kw::CDlgCalendar", "Die folgenden Fehler sind aufgetreten!")));
     }
     for (const std::string& line : result.lines) {
         messages.AddText(line);
@@ -65,11 +67,11 @@ bool ChoseToPass(const SCalendarCheckResult& result, QWidget* parent) {
 }  // namespace
 
 CDlgCalendar::CDlgCalendar(CDatabaseDocument& document, int country, QWidget* parent)
-    : CLiveEditDialog(document, "Rahmenterminkalender", parent),
+    : CLiveEditDialog(document, QStringToCp1252(tr("Rahmenterminkalender")), parent),
       m_document(document),
       m_country(country) {
     setObjectName(QStringLiteral("DlgCalendar"));
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Rahmenterminkalender"));
+    setWindowTitle(tr("Kickwerk 06 - Rahmenterminkalender"));
     setModal(true);
 
     auto* monthLayout = new QGridLayout;
@@ -87,6 +89,7 @@ CDlgCalendar::CDlgCalendar(CDatabaseDocument& document, int country, QWidget* pa
 
     m_seasonBar = new CValueScrollBar(EScrollDirection::Plain, Qt::Horizontal, this);
     m_seasonBar->setObjectName(QStringLiteral("season"));
+    m_seasonBar->setAccessibleName(tr("Saison"));
     m_seasonBar->setRange(0, kCalendarViewCount - 1);
     m_seasonBar->setPageStep(1);
     m_seasonBar->setMinimumWidth(fontMetrics().averageCharWidth() * 16);
@@ -95,9 +98,9 @@ CDlgCalendar::CDlgCalendar(CDatabaseDocument& document, int country, QWidget* pa
     connect(m_seasonBar, &CValueScrollBar::BarValueChanged, this, &CDlgCalendar::ShowCalendar);
 
     auto* modeLayout = new QVBoxLayout;
-    const std::array<QString, 3> modeTexts = {QStringLiteral("Spieltag nur f\u00fcr eine Liga"),
-                                              QStringLiteral("Spieltag f\u00fcr alle Ligen"),
-                                              QStringLiteral("Spieltag f\u00fcr gleiche Ligen")};
+    const std::array<QString, 3> modeTexts = {tr("Spieltag nur für eine Liga"),
+                                              tr("Spieltag für alle Ligen"),
+                                              tr("Spieltag für gleiche Ligen")};
     for (std::size_t mode = 0; mode < m_modes.size(); ++mode) {
         m_modes[mode] = new QRadioButton(modeTexts[mode], this);
         m_modes[mode]->setObjectName(QStringLiteral("mode%1").arg(mode));
@@ -117,7 +120,7 @@ CDlgCalendar::CDlgCalendar(CDatabaseDocument& document, int country, QWidget* pa
         m_comparison->addItem(Cp1252ToQString(other.name), other.number);
     }
     connect(m_comparison, &QComboBox::currentIndexChanged, this, &CDlgCalendar::Fill);
-    auto* comparisonLabel = new QLabel(QStringLiteral("Vergleich mit Liga"), this);
+    auto* comparisonLabel = new QLabel(tr("Vergleich mit Liga"), this);
     comparisonLabel->setBuddy(m_comparison);
 
     auto* seasonLayout = new QHBoxLayout;
@@ -138,6 +141,7 @@ CDlgCalendar::CDlgCalendar(CDatabaseDocument& document, int country, QWidget* pa
 
     m_table = new QTableWidget(this);
     m_table->setObjectName(QStringLiteral("calendar"));
+    m_table->setAccessibleName(tr("Kalender"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -154,7 +158,7 @@ CDlgCalendar::CDlgCalendar(CDatabaseDocument& document, int country, QWidget* pa
             [this] { Toggle(m_table->currentRow(), m_table->currentColumn()); });
     m_table->addAction(toggle);
 
-    m_check = new QPushButton(QStringLiteral("&Pr\u00fcfen"), this);
+    m_check = new QPushButton(tr("&Prüfen"), this);
     m_check->setObjectName(QStringLiteral("check"));
     m_check->setAutoDefault(false);
     connect(m_check, &QPushButton::clicked, this, &CDlgCalendar::CheckOnDemand);
@@ -232,18 +236,18 @@ void CDlgCalendar::Fill() {
     const int currentRow = m_table->currentRow();
     const int currentColumn = m_table->currentColumn();
 
-    QStringList headers = {QStringLiteral("Datum"), QStringLiteral("Int. Wettb.")};
+    QStringList headers = {tr("Datum"), tr("Int. Wettb.")};
     for (const SCalendarColumn& column : m_columns) {
         headers.append(Cp1252ToQString(column.name));
     }
     if (comparing) {
         const int other = m_comparison->currentData().toInt();
         const CDBCompetition* league = world.Competition(MakeCompetitionId(other, kLeagueType, 0));
-        headers.append(m_comparison->currentText() +
-                       (league != nullptr
-                            ? QStringLiteral(": ") +
-                                  Cp1252ToQString(LeagueName(*league, m_document.Language()))
-                            : QString()));
+        headers.append(league != nullptr
+                           ? tr("%1: %2", "country: its first league")
+                                 .arg(m_comparison->currentText(),
+                                      Cp1252ToQString(LeagueName(*league, m_document.Language())))
+                           : m_comparison->currentText());
     }
     m_table->clear();
     m_table->setColumnCount(columns);

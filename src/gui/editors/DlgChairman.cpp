@@ -38,12 +38,12 @@ CDlgChairman::CDlgChairman(QWidget* parent)
     }
     m_valueText->setMinimumWidth(widest);
 
-    auto* label = new QLabel(QStringLiteral("&Stabilität des Präsidiums"));
+    auto* label = new QLabel(tr("&Stabilität des Präsidiums"));
     label->setBuddy(m_bar);
     auto* row = new QHBoxLayout;
     row->addWidget(m_bar, 1);
     row->addWidget(m_valueText);
-    auto* group = new QGroupBox(QStringLiteral("Vorstand"));
+    auto* group = new QGroupBox(tr("Vorstand"));
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(label);
     groupLayout->addLayout(row);

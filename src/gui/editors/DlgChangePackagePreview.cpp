@@ -1,5 +1,6 @@
 #include "gui/editors/DlgChangePackagePreview.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QTreeWidget>
@@ -20,13 +21,14 @@ constexpr int kWidestColumn = 640;
 QString ClassCaption(EChangeClass result) {
     switch (result) {
         case EChangeClass::kApplies:
-            return QStringLiteral("Wird übernommen");
+            return QCoreApplication::translate("kw::CDlgChangePackagePreview", "Wird übernommen");
         case EChangeClass::kAlreadyApplied:
-            return QStringLiteral("Bereits übernommen");
+            return QCoreApplication::translate("kw::CDlgChangePackagePreview",
+                                               "Bereits übernommen");
         case EChangeClass::kConflict:
-            return QStringLiteral("Konflikt");
+            return QCoreApplication::translate("kw::CDlgChangePackagePreview", "Konflikt");
         case EChangeClass::kUnsupported:
-            return QStringLiteral("Nicht unterstützt");
+            return QCoreApplication::translate("kw::CDlgChangePackagePreview", "Nicht unterstützt");
     }
     return {};
 }
@@ -37,21 +39,23 @@ QString Summary(const QString& fileName, const SPackagePlan& plan) {
                                       EChangeClass::kConflict, EChangeClass::kUnsupported}) {
         counts << QStringLiteral("%1: %2").arg(ClassCaption(result)).arg(plan.Count(result));
     }
-    return QStringLiteral("%1: %2 Änderungen (%3)")
+    return QCoreApplication::translate("kw::CDlgChangePackagePreview", "%1: %2 Änderungen (%3)")
         .arg(fileName, QString::number(plan.outcomes.size()), counts.join(QStringLiteral(", ")));
 }
 
 QString Hint(const SPackagePlan& plan) {
     if (std::any_of(plan.outcomes.begin(), plan.outcomes.end(),
                     [](const SChangeOutcome& outcome) { return outcome.canTake; })) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "kw::CDlgChangePackagePreview",
             "Ein angekreuzter Konflikt wird mit dem Wert des Pakets übernommen; die übrigen "
             "Konflikte bleiben, wie die Datenbank sie hat.");
     }
-    return plan.TakesAny() ? QString()
-                           : QStringLiteral(
-                                 "Es gibt nichts zu übernehmen: OK schließt, ohne "
-                                 "etwas zu ändern.");
+    return plan.TakesAny()
+               ? QString()
+               : QCoreApplication::translate("kw::CDlgChangePackagePreview",
+                                             "Es gibt nichts zu übernehmen: OK schließt, ohne "
+                                             "etwas zu ändern.");
 }
 
 }  // namespace
@@ -63,18 +67,19 @@ CDlgChangePackagePreview::CDlgChangePackagePreview(CDatabaseDocument& document,
       m_document(document),
       m_package(std::move(package)),
       m_plan(std::move(plan)) {
-    setWindowTitle(QStringLiteral("Änderungspaket anwenden"));
+    setWindowTitle(tr("Änderungspaket anwenden"));
     auto* layout = new QVBoxLayout(this);
     auto* summary = new QLabel(Summary(fileName, m_plan), this);
     summary->setObjectName(QStringLiteral("summary"));
     summary->setWordWrap(true);
     layout->addWidget(summary);
 
-    auto* changesLabel = new QLabel(QStringLiteral("Ä&nderungen"), this);
+    auto* changesLabel = new QLabel(tr("Ä&nderungen"), this);
     m_changes = new QTreeWidget(this);
     m_changes->setObjectName(QStringLiteral("changes"));
-    m_changes->setHeaderLabels(
-        {QStringLiteral("Ergebnis"), QStringLiteral("Änderung"), QStringLiteral("Grund")});
+    // Screen readers do not name a list by its buddy.
+    m_changes->setAccessibleName(tr("Änderungen"));
+    m_changes->setHeaderLabels({tr("Ergebnis"), tr("Änderung"), tr("Grund")});
     m_changes->setRootIsDecorated(false);
     m_changes->setUniformRowHeights(true);
     m_changes->setAlternatingRowColors(true);

@@ -38,15 +38,17 @@ CDlgClubBadgeManage::CDlgClubBadgeManage(const CGlobalTools& tools, const CWorld
       m_preview(new CShowBitmap(this)),
       m_pathLine(new QLineEdit(this)) {
     setObjectName(QStringLiteral("DlgClubBadgeManage"));
-    setWindowTitle(QStringLiteral("Vereinswappen auswählen"));
+    setWindowTitle(tr("Vereinswappen auswählen"));
     m_groupCombo->setObjectName(QStringLiteral("groups"));
     m_badgeList->setObjectName(QStringLiteral("badges"));
+    m_badgeList->setAccessibleName(tr("Wappen"));
     m_preview->setObjectName(QStringLiteral("preview"));
     m_pathLine->setObjectName(QStringLiteral("path"));
+    m_pathLine->setAccessibleName(tr("Wappendatei"));
     m_pathLine->setReadOnly(true);
     m_preview->setFixedSize(kPreviewSide, kPreviewSide);
 
-    auto* country = new QLabel(QStringLiteral("&Land"), this);
+    auto* country = new QLabel(tr("&Land"), this);
     country->setBuddy(m_groupCombo);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(ResourceQString(ids::kOk), QDialogButtonBox::AcceptRole)->setDefault(true);

@@ -30,32 +30,32 @@ QRadioButton* AddChoice(QGroupBox& box, QButtonGroup& group, const QString& text
 
 CDlgCsvExport::CDlgCsvExport(const CWorld& world, int country, std::uint32_t club, QWidget* parent)
     : QDialog(parent), m_country(country), m_club(IsNationalTeam(club) ? 0 : club) {
-    setWindowTitle(QStringLiteral("CSV exportieren"));
+    setWindowTitle(tr("CSV exportieren"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* kindBox = new QGroupBox(QStringLiteral("Datensätze"), this);
+    auto* kindBox = new QGroupBox(tr("Datensätze"), this);
     kindBox->setLayout(new QVBoxLayout);
     auto* kinds = new QButtonGroup(this);
-    m_players = AddChoice(*kindBox, *kinds, QStringLiteral("&Spieler"), "players");
-    m_staff = AddChoice(*kindBox, *kinds, QStringLiteral("&Personal"), "staff");
-    m_clubs = AddChoice(*kindBox, *kinds, QStringLiteral("V&ereine"), "clubs");
+    m_players = AddChoice(*kindBox, *kinds, tr("&Spieler"), "players");
+    m_staff = AddChoice(*kindBox, *kinds, tr("&Personal"), "staff");
+    m_clubs = AddChoice(*kindBox, *kinds, tr("V&ereine"), "clubs");
     m_players->setChecked(true);
     layout->addWidget(kindBox);
 
-    auto* scopeBox = new QGroupBox(QStringLiteral("Umfang"), this);
+    auto* scopeBox = new QGroupBox(tr("Umfang"), this);
     scopeBox->setLayout(new QVBoxLayout);
     auto* scopes = new QButtonGroup(this);
     const CClub* selected = m_club != 0 ? world.Country(country).Club(m_club) : nullptr;
-    m_selectedClub = AddChoice(
-        *scopeBox, *scopes,
-        QStringLiteral("Ausgewählter &Verein") +
-            (selected ? QStringLiteral(": ") + Cp1252ToQString(selected->Name(0)) : QString()),
-        "selectedClub");
-    m_selectedCountry = AddChoice(
-        *scopeBox, *scopes,
-        QStringLiteral("Ausgewähltes &Land: ") + Cp1252ToQString(world.Country(country).Name(0)),
-        "selectedCountry");
-    m_everything = AddChoice(*scopeBox, *scopes, QStringLiteral("Ganze &Datenbank"), "everything");
+    m_selectedClub =
+        AddChoice(*scopeBox, *scopes,
+                  selected ? tr("Ausgewählter &Verein: %1").arg(Cp1252ToQString(selected->Name(0)))
+                           : tr("Ausgewählter &Verein"),
+                  "selectedClub");
+    m_selectedCountry =
+        AddChoice(*scopeBox, *scopes,
+                  tr("Ausgewähltes &Land: %1").arg(Cp1252ToQString(world.Country(country).Name(0))),
+                  "selectedCountry");
+    m_everything = AddChoice(*scopeBox, *scopes, tr("Ganze &Datenbank"), "everything");
     m_selectedClub->setEnabled(selected != nullptr);
     (selected ? m_selectedClub : m_selectedCountry)->setChecked(true);
     layout->addWidget(scopeBox);

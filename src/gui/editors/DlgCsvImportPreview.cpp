@@ -13,9 +13,13 @@ namespace kw {
 
 namespace {
 
-QTreeWidget* MakeList(QWidget& parent, const QStringList& headings, const char* name) {
-    auto* list = new QTreeWidget(&parent);
+// The list under `label`, its buddy. Screen readers do not name a list by its buddy: the label's
+// text names it.
+QTreeWidget* MakeList(QLabel& label, const QStringList& headings, const char* name) {
+    auto* list = new QTreeWidget(label.parentWidget());
     list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(QString(label.text()).remove(QLatin1Char('&')));
+    label.setBuddy(list);
     list->setHeaderLabels(headings);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
@@ -35,11 +39,10 @@ QString OneLine(const std::string& cp1252) {
 CDlgCsvImportPreview::CDlgCsvImportPreview(CDatabaseDocument& document, SCsvImportPlan plan,
                                            const QString& fileName, QWidget* parent)
     : QDialog(parent), m_document(document), m_plan(std::move(plan)) {
-    setWindowTitle(QStringLiteral("CSV importieren"));
+    setWindowTitle(tr("CSV importieren"));
     auto* layout = new QVBoxLayout(this);
     auto* summary = new QLabel(
-        QStringLiteral("%1: %2 Zeilen gelesen, %3 Änderungen in %4 Datensätzen, %5 Zeilen "
-                       "abgelehnt.")
+        tr("%1: %2 Zeilen gelesen, %3 Änderungen in %4 Datensätzen, %5 Zeilen abgelehnt.")
             .arg(fileName)
             .arg(m_plan.rows)
             .arg(m_plan.FieldChangeCount())
@@ -50,12 +53,9 @@ CDlgCsvImportPreview::CDlgCsvImportPreview(CDatabaseDocument& document, SCsvImpo
     summary->setWordWrap(true);
     layout->addWidget(summary);
 
-    auto* changesLabel = new QLabel(QStringLiteral("Ä&nderungen"), this);
-    m_changes = MakeList(*this,
-                         {QStringLiteral("Zeile"), QStringLiteral("Datensatz"),
-                          QStringLiteral("Feld"), QStringLiteral("Alt"), QStringLiteral("Neu")},
-                         "changes");
-    changesLabel->setBuddy(m_changes);
+    auto* changesLabel = new QLabel(tr("Ä&nderungen"), this);
+    m_changes = MakeList(
+        *changesLabel, {tr("Zeile"), tr("Datensatz"), tr("Feld"), tr("Alt"), tr("Neu")}, "changes");
     for (const SCsvRecordChange& change : m_plan.changes) {
         for (const SCsvFieldChange& field : change.fields) {
             new QTreeWidgetItem(
@@ -69,12 +69,9 @@ CDlgCsvImportPreview::CDlgCsvImportPreview(CDatabaseDocument& document, SCsvImpo
     layout->addWidget(changesLabel);
     layout->addWidget(m_changes, 3);
 
-    auto* rejectedLabel = new QLabel(QStringLiteral("A&bgelehnte Zeilen"), this);
-    m_rejected = MakeList(*this,
-                          {QStringLiteral("Zeile"), QStringLiteral("ID"), QStringLiteral("Grund"),
-                           QStringLiteral("Spalte und Wert")},
-                          "rejected");
-    rejectedLabel->setBuddy(m_rejected);
+    auto* rejectedLabel = new QLabel(tr("A&bgelehnte Zeilen"), this);
+    m_rejected = MakeList(*rejectedLabel,
+                          {tr("Zeile"), tr("ID"), tr("Grund"), tr("Spalte und Wert")}, "rejected");
     for (const SCsvRejectedRow& row : m_plan.rejected) {
         new QTreeWidgetItem(m_rejected,
                             {QString::number(row.line), Cp1252ToQString(row.id),
@@ -91,13 +88,11 @@ CDlgCsvImportPreview::CDlgCsvImportPreview(CDatabaseDocument& document, SCsvImpo
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->setObjectName(QStringLiteral("buttons"));
-    QPushButton* apply =
-        buttons->addButton(QStringLiteral("&Übernehmen"), QDialogButtonBox::AcceptRole);
+    QPushButton* apply = buttons->addButton(tr("&Übernehmen"), QDialogButtonBox::AcceptRole);
     apply->setObjectName(QStringLiteral("apply"));
     apply->setEnabled(!m_plan.changes.empty());
     apply->setDefault(!m_plan.changes.empty());
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgCsvImportPreview::Apply);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -56,9 +56,9 @@ CDlgFastTransfer::CDlgFastTransfer(CDatabaseDocument& document, int country, QWi
       m_targetClubs(new QListWidget(this)),
       m_currentNumber(new QLabel(kNoNumber, this)),
       m_freeNumbers(new QComboBox(this)),
-      m_transfer(new QPushButton(QStringLiteral("Transfer durchführen"), this)) {
+      m_transfer(new QPushButton(tr("Transfer durchführen"), this)) {
     setObjectName(QStringLiteral("DlgFastTransfer"));
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Schnelle Transfers"));
+    setWindowTitle(tr("Kickwerk 06 - Schnelle Transfers"));
     const CWorld& world = document.World();
     const int charWidth = fontMetrics().averageCharWidth();
 
@@ -70,10 +70,11 @@ CDlgFastTransfer::CDlgFastTransfer(CDatabaseDocument& document, int country, QWi
         item->setData(Qt::UserRole, entry.value);
     }
     m_players->setObjectName(QStringLiteral("players"));
+    m_players->setAccessibleName(tr("Spieler"));
     m_players->setRootIsDecorated(false);
     m_players->setUniformRowHeights(true);
     m_players->setAllColumnsShowFocus(true);
-    m_players->setHeaderLabels({QStringLiteral("Spieler (Verein)"), QStringLiteral("Pos.")});
+    m_players->setHeaderLabels({tr("Spieler (Verein)"), tr("Pos.")});
     m_players->header()->setSectionsMovable(false);
     m_players->setColumnWidth(0, 40 * charWidth);
     m_players->setMinimumSize(52 * charWidth, fontMetrics().height() * 22);
@@ -91,23 +92,28 @@ CDlgFastTransfer::CDlgFastTransfer(CDatabaseDocument& document, int country, QWi
 
     auto* source = new QVBoxLayout;
     auto* sourceCountry = new QHBoxLayout;
-    sourceCountry->addWidget(MakeBuddy(QStringLiteral("Land"), m_sourceCountries, this));
+    sourceCountry->addWidget(MakeBuddy(tr("Land"), m_sourceCountries, this));
     sourceCountry->addWidget(m_sourceCountries, 1);
     source->addLayout(sourceCountry);
     source->addWidget(m_players, 1);
 
-    auto* numbers = new QGroupBox(QStringLiteral("Rückennummer"), this);
+    auto* numbers = new QGroupBox(tr("Rückennummer"), this);
     auto* numberForm = new QFormLayout(numbers);
-    numberForm->addRow(QStringLiteral("Bisher"), m_currentNumber);
-    numberForm->addRow(MakeBuddy(QStringLiteral("Verfügbar"), m_freeNumbers, this), m_freeNumbers);
+    numberForm->addRow(tr("Bisher"), m_currentNumber);
+    numberForm->addRow(MakeBuddy(tr("Verfügbar"), m_freeNumbers, this), m_freeNumbers);
 
     auto* target = new QVBoxLayout;
     auto* targetLists = new QHBoxLayout;
     auto* countryColumn = new QVBoxLayout;
-    countryColumn->addWidget(MakeBuddy(QStringLiteral("Neues Land"), m_targetCountries, this));
+    // Screen readers do not name a list by its buddy: the label's text names it.
+    const QString newCountry = tr("Neues Land");
+    const QString newClub = tr("Neuer Verein");
+    m_targetCountries->setAccessibleName(newCountry);
+    m_targetClubs->setAccessibleName(newClub);
+    countryColumn->addWidget(MakeBuddy(newCountry, m_targetCountries, this));
     countryColumn->addWidget(m_targetCountries, 1);
     auto* clubColumn = new QVBoxLayout;
-    clubColumn->addWidget(MakeBuddy(QStringLiteral("Neuer Verein"), m_targetClubs, this));
+    clubColumn->addWidget(MakeBuddy(newClub, m_targetClubs, this));
     clubColumn->addWidget(m_targetClubs, 1);
     targetLists->addLayout(countryColumn);
     targetLists->addLayout(clubColumn);
@@ -120,7 +126,7 @@ CDlgFastTransfer::CDlgFastTransfer(CDatabaseDocument& document, int country, QWi
 
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     close->setObjectName(QStringLiteral("buttons"));
-    close->button(QDialogButtonBox::Close)->setText(QStringLiteral("Schließen"));
+    close->button(QDialogButtonBox::Close)->setText(tr("Schließen"));
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     m_transfer->setAutoDefault(false);
     auto* commands = new QHBoxLayout;

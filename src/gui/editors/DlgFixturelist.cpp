@@ -38,7 +38,10 @@ CMyListBox* MakeList(const QString& name, int widthInDialogUnits, QWidget* paren
     return list;
 }
 
+// The list in a group box. Screen readers do not name a list by the group box around it: the
+// title names it.
 QGroupBox* Group(const QString& title, QWidget* content, QWidget* parent) {
+    content->setAccessibleName(title);
     auto* group = new QGroupBox(title, parent);
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(content);
@@ -69,7 +72,7 @@ CDlgFixturelist::CDlgFixturelist(CDatabaseDocument& document, int country, std::
                                  QWidget* parent)
     : CDialogB(parent), m_document(document), m_session(country) {
     setObjectName(QStringLiteral("DlgFixturelist"));
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Spielplan"));
+    setWindowTitle(tr("Kickwerk 06 - Spielplan"));
     setModal(true);
 
     m_leagues = MakeList(QStringLiteral("leagues"), kLeagueListWidth, this);
@@ -77,7 +80,7 @@ CDlgFixturelist::CDlgFixturelist(CDatabaseDocument& document, int country, std::
     m_pairings->SetColumns(kPairingColumns);
     m_teams = MakeList(QStringLiteral("teams"), kTeamListWidth, this);
 
-    auto* matchdayLabel = new QLabel(QStringLiteral("&Spieltag:"), this);
+    auto* matchdayLabel = new QLabel(tr("&Spieltag:"), this);
     m_matchdayNumber = new QLabel(this);
     m_matchdayNumber->setObjectName(QStringLiteral("matchday"));
     m_matchdayNumber->setMinimumWidth(m_matchdayNumber->fontMetrics().horizontalAdvance("000"));
@@ -90,17 +93,15 @@ CDlgFixturelist::CDlgFixturelist(CDatabaseDocument& document, int country, std::
     matchdayRow->addWidget(m_matchdayNumber);
     matchdayRow->addWidget(m_matchdayBar, 1);
 
-    m_clearMatchday = MakeButton(QStringLiteral("Spieltag komplett l\u00f6schen"),
-                                 QStringLiteral("clearMatchday"), this);
-    m_clearAll =
-        MakeButton(QStringLiteral("Alle Spieltage l\u00f6schen"), QStringLiteral("clearAll"), this);
-    m_generate = MakeButton(QStringLiteral("Vom Computer generierter Spielplan"),
-                            QStringLiteral("generate"), this);
-    m_mirror =
-        MakeButton(QStringLiteral("R\u00fcckrunde wie Hinrunde"), QStringLiteral("mirror"), this);
+    m_clearMatchday =
+        MakeButton(tr("Spieltag komplett löschen"), QStringLiteral("clearMatchday"), this);
+    m_clearAll = MakeButton(tr("Alle Spieltage löschen"), QStringLiteral("clearAll"), this);
+    m_generate =
+        MakeButton(tr("Vom Computer generierter Spielplan"), QStringLiteral("generate"), this);
+    m_mirror = MakeButton(tr("Rückrunde wie Hinrunde"), QStringLiteral("mirror"), this);
     QPushButton* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("ok"), this);
     ok->setDefault(true);
-    QPushButton* cancel = MakeButton(QStringLiteral("Abbruch"), QStringLiteral("cancel"), this);
+    QPushButton* cancel = MakeButton(tr("Abbruch"), QStringLiteral("cancel"), this);
     connect(m_clearMatchday, &QPushButton::clicked, this, &CDlgFixturelist::ClearMatchday);
     connect(m_clearAll, &QPushButton::clicked, this, &CDlgFixturelist::ClearAllMatchdays);
     connect(m_generate, &QPushButton::clicked, this, &CDlgFixturelist::Generate);
@@ -109,13 +110,13 @@ CDlgFixturelist::CDlgFixturelist(CDatabaseDocument& document, int country, std::
     connect(cancel, &QPushButton::clicked, this, &CDlgFixturelist::reject);
 
     auto* lists = new QHBoxLayout;
-    lists->addWidget(Group(QStringLiteral("Spielpaarungen"), m_pairings, this), 3);
-    lists->addWidget(Group(QStringLiteral("Vereine"), m_teams, this), 2);
+    lists->addWidget(Group(tr("Spielpaarungen"), m_pairings, this), 3);
+    lists->addWidget(Group(tr("Vereine"), m_teams, this), 2);
     auto* schedule = new QVBoxLayout;
     schedule->addLayout(matchdayRow);
     schedule->addLayout(lists, 1);
     auto* top = new QHBoxLayout;
-    top->addWidget(Group(QStringLiteral("Ligen"), m_leagues, this), 1);
+    top->addWidget(Group(tr("Ligen"), m_leagues, this), 1);
     top->addLayout(schedule, 4);
 
     auto* commands = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "gui/editors/DlgInternationalCompetition.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,8 +37,13 @@ QLabel* MakeShownValue(const QString& name, QWidget* parent) {
     return label;
 }
 
-QPushButton* MakeChooseButton(const QString& name, QWidget* parent) {
-    return MakeButton(QStringLiteral("Ausw\u00e4hlen"), name, parent);
+// The button beside the row captioned `what`, named after it: every row has one.
+QPushButton* MakeChooseButton(const QString& what, const QString& name, QWidget* parent) {
+    QPushButton* button = MakeButton(
+        QCoreApplication::translate("kw::CDlgInternationalCompetition", "Auswählen"), name, parent);
+    button->setAccessibleName(
+        QCoreApplication::translate("kw::CDlgInternationalCompetition", "%1 auswählen").arg(what));
+    return button;
 }
 
 }  // namespace
@@ -46,19 +52,20 @@ CDlgInternationalCompetition::CDlgInternationalCompetition(CDatabaseDocument& do
                                                            QWidget* parent)
     : CDialogB(parent),
       m_document(document),
-      m_group(document, "Kontinentale Einstellungen"),
+      m_group(document, QStringToCp1252(tr("Kontinentale Einstellungen"))),
       m_stored(document.World().Rules()),
       m_edited(document.World().Rules()),
       m_tabs(new QTabWidget(this)) {
     setObjectName(QStringLiteral("DlgInternationalCompetition"));
-    setWindowTitle(QStringLiteral("Kontinentale Einstellungen"));
+    setWindowTitle(tr("Kontinentale Einstellungen"));
     m_tabs->setObjectName(QStringLiteral("continents"));
+    m_tabs->setAccessibleName(tr("Kontinente"));
     for (int continent = 0; continent < kContinentCount; ++continent) {
         m_tabs->addTab(MakeContinentTab(continent), Cp1252ToQString(ContinentName(continent)));
     }
     ShowHoldersAndVenues();
 
-    m_ranking = new QPushButton(QStringLiteral("&5-Jahres-Wertung"), this);
+    m_ranking = new QPushButton(tr("&5-Jahres-Wertung"), this);
     m_ranking->setObjectName(QStringLiteral("fiveYearRanking"));
     m_ranking->setAutoDefault(false);
     connect(m_ranking, &QPushButton::clicked, this, &CDlgInternationalCompetition::OpenRanking);
@@ -79,7 +86,8 @@ QWidget* CDlgInternationalCompetition::MakeContinentTab(int continent) {
     for (const SContinentalCompetition& competition : ContinentalCompetitions(continent)) {
         SRow row{continent, competition.competition};
         const QString suffix = QStringLiteral("%1_%2").arg(continent).arg(competition.competition);
-        auto* box = new QGroupBox(Cp1252ToQString(competition.label), page);
+        const QString caption = Cp1252ToQString(competition.label);
+        auto* box = new QGroupBox(caption, page);
         box->setObjectName(QStringLiteral("competition") + suffix);
         auto* grid = new QGridLayout(box);
         row.name = new QLineEdit(box);
@@ -87,23 +95,29 @@ QWidget* CDlgInternationalCompetition::MakeContinentTab(int continent) {
         row.name->setMaxLength(static_cast<int>(CRules::kNameSize) - 1);
         row.name->setText(Cp1252ToQString(
             m_stored.CompetitionName(competition.competition, continent, language)));
-        auto* nameLabel = new QLabel(QStringLiteral("Name"), box);
+        auto* nameLabel = new QLabel(tr("Name"), box);
         nameLabel->setBuddy(row.name);
+        // Every competition has a "Name": the field is named with its competition.
+        row.name->setAccessibleName(tr("%1: Name").arg(caption));
         grid->addWidget(nameLabel, 0, 0);
         grid->addWidget(row.name, 0, 1, 1, 2);
 
+        const QString holderCaption = Cp1252ToQString(TitleHolderLabel(competition));
         row.holder = MakeShownValue(QStringLiteral("holder") + suffix, box);
-        row.chooseHolder = MakeChooseButton(QStringLiteral("chooseHolder") + suffix, box);
-        grid->addWidget(new QLabel(Cp1252ToQString(TitleHolderLabel(competition)), box), 1, 0);
+        row.chooseHolder =
+            MakeChooseButton(holderCaption, QStringLiteral("chooseHolder") + suffix, box);
+        grid->addWidget(new QLabel(holderCaption, box), 1, 0);
         grid->addWidget(row.holder, 1, 1);
         grid->addWidget(row.chooseHolder, 1, 2);
         const int index = competition.competition;
         connect(row.chooseHolder, &QPushButton::clicked, this,
                 [this, continent, index] { ChooseHolder(continent, index); });
         if (competition.hasVenue) {
+            const QString venueCaption = Cp1252ToQString(VenueLabel(competition));
             row.venue = MakeShownValue(QStringLiteral("venue") + suffix, box);
-            row.chooseVenue = MakeChooseButton(QStringLiteral("chooseVenue") + suffix, box);
-            grid->addWidget(new QLabel(Cp1252ToQString(VenueLabel(competition)), box), 2, 0);
+            row.chooseVenue =
+                MakeChooseButton(venueCaption, QStringLiteral("chooseVenue") + suffix, box);
+            grid->addWidget(new QLabel(venueCaption, box), 2, 0);
             grid->addWidget(row.venue, 2, 1);
             grid->addWidget(row.chooseVenue, 2, 2);
             connect(row.chooseVenue, &QPushButton::clicked, this,

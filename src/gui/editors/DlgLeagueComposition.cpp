@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -43,14 +44,18 @@ CCompositionList* List(const QString& name, int widthInDialogUnits, QWidget* par
     return list;
 }
 
-// A team list under its column headers, each header as wide as its column.
+// A team list under its column headers, each header as wide as its column. Screen readers do not
+// name a list by the group box around it: the title names it.
 QGroupBox* TeamGroup(const QString& title, CCompositionList* list, QWidget* parent) {
     list->SetColumns({kTeamColumns.begin(), kTeamColumns.end()});
+    list->setAccessibleName(title);
     auto* layout = new QVBoxLayout;
-    layout->addLayout(ColumnHeadings(*list, kTeamColumns,
-                                     {QStringLiteral("Verein"), QStringLiteral("Auf-/Abgestiegen"),
-                                      QStringLiteral("Pokalerfolg")},
-                                     parent));
+    layout->addLayout(ColumnHeadings(
+        *list, kTeamColumns,
+        {QCoreApplication::translate("kw::CDlgLeagueComposition", "Verein"),
+         QCoreApplication::translate("kw::CDlgLeagueComposition", "Auf-/Abgestiegen"),
+         QCoreApplication::translate("kw::CDlgLeagueComposition", "Pokalerfolg")},
+        parent));
     layout->addWidget(list, 1);
     auto* group = new QGroupBox(title, parent);
     group->setLayout(layout);
@@ -69,22 +74,23 @@ void AddShortcut(QWidget& list, QKeySequence key, const std::function<void()>& a
 
 CDlgLeagueComposition::CDlgLeagueComposition(CDatabaseDocument& document, int country,
                                              QWidget* parent)
-    : CLiveEditDialog(document, "Ligazusammensetzung", parent),
+    : CLiveEditDialog(document, QStringToCp1252(tr("Ligazusammensetzung")), parent),
       m_document(document),
       m_country(country) {
     setObjectName(QStringLiteral("DlgLeagueComposition"));
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Ligazusammensetzung"));
+    setWindowTitle(tr("Kickwerk 06 - Ligazusammensetzung"));
     setModal(true);
 
     const int teamWidth = kTeamColumns.back().end;
     m_leagueTeams = List(QStringLiteral("leagueTeams"), teamWidth, this);
     m_leagues = List(QStringLiteral("leagues"), kLeagueListWidth, this);
+    // The group's title names the list, as for the team lists.
+    const QString leaguesTitle = tr("Ligen");
+    m_leagues->setAccessibleName(leaguesTitle);
     m_withoutLeague = List(QStringLiteral("withoutLeague"), teamWidth, this);
 
-    m_clearLeague = MakeButton(QStringLiteral("Liga komplett l\u00f6schen"),
-                               QStringLiteral("clearLeague"), this);
-    m_clearAll = MakeButton(QStringLiteral("Alle Ligen komplett l\u00f6schen"),
-                            QStringLiteral("clearAll"), this);
+    m_clearLeague = MakeButton(tr("Liga komplett löschen"), QStringLiteral("clearLeague"), this);
+    m_clearAll = MakeButton(tr("Alle Ligen komplett löschen"), QStringLiteral("clearAll"), this);
     connect(m_clearLeague, &QPushButton::clicked, this, &CDlgLeagueComposition::ClearLeague);
     connect(m_clearAll, &QPushButton::clicked, this, &CDlgLeagueComposition::ClearAllLeagues);
 
@@ -92,15 +98,15 @@ CDlgLeagueComposition::CDlgLeagueComposition(CDatabaseDocument& document, int co
     leagueLayout->addWidget(m_leagues, 1);
     leagueLayout->addWidget(m_clearLeague);
     leagueLayout->addWidget(m_clearAll);
-    auto* leagueGroup = new QGroupBox(QStringLiteral("Ligen"), this);
+    auto* leagueGroup = new QGroupBox(leaguesTitle, this);
     leagueGroup->setLayout(leagueLayout);
 
     auto* lists = new QHBoxLayout;
-    lists->addWidget(TeamGroup(QStringLiteral("Vereine der Liga"), m_leagueTeams, this), 3);
+    lists->addWidget(TeamGroup(tr("Vereine der Liga"), m_leagueTeams, this), 3);
     lists->addWidget(leagueGroup, 2);
-    lists->addWidget(TeamGroup(QStringLiteral("Vereine ohne Liga"), m_withoutLeague, this), 3);
+    lists->addWidget(TeamGroup(tr("Vereine ohne Liga"), m_withoutLeague, this), 3);
 
-    m_hideReserves = new QCheckBox(QStringLiteral("Reservevereine ausblenden"), this);
+    m_hideReserves = new QCheckBox(tr("Reservevereine ausblenden"), this);
     m_hideReserves->setObjectName(QStringLiteral("hideReserves"));
     connect(m_hideReserves, &QCheckBox::toggled, this, [this] { FillTeams(0); });
     QPushButton* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("ok"), this);
@@ -245,14 +251,14 @@ std::unique_ptr<QMenu> CDlgLeagueComposition::ClubMenu(std::uint32_t team) {
     const auto Add = [this, &menu, team](const QString& text, ESeasonMark mark) {
         menu->addAction(text, this, [this, team, mark] { SetMark(team, mark); });
     };
-    Add(QStringLiteral("Pokalsieger"), ESeasonMark::kCupWinner);
-    Add(QStringLiteral("Pokalfinalist"), ESeasonMark::kCupFinalist);
+    Add(tr("Pokalsieger"), ESeasonMark::kCupWinner);
+    Add(tr("Pokalfinalist"), ESeasonMark::kCupFinalist);
     // The cup group's "Nichts" leaves the marks as they are.
-    menu->addAction(QStringLiteral("Nichts"));
+    menu->addAction(tr("Nichts"));
     menu->addSeparator();
-    Add(QStringLiteral("Aufsteiger"), ESeasonMark::kPromoted);
-    Add(QStringLiteral("Absteiger"), ESeasonMark::kRelegated);
-    Add(QStringLiteral("Nichts"), ESeasonMark::kNoLeagueMark);
+    Add(tr("Aufsteiger"), ESeasonMark::kPromoted);
+    Add(tr("Absteiger"), ESeasonMark::kRelegated);
+    Add(tr("Nichts"), ESeasonMark::kNoLeagueMark);
     return menu;
 }
 
@@ -275,7 +281,7 @@ bool CDlgLeagueComposition::CheckBeforeClosing() {
     messages.setObjectName(QStringLiteral("compositionFaults"));
     messages.SetButtonTexts(ids::kOk, ids::kNoMatter);
     if (faults.headed) {
-        messages.SetHeading("Die folgenden Fehler sind aufgetreten!");
+        messages.SetHeading(QStringToCp1252(tr("Die folgenden Fehler sind aufgetreten!")));
     }
     for (const std::string& message : faults.messages) {
         messages.AddText(message);

@@ -30,12 +30,17 @@ namespace {
 constexpr std::uint8_t kNotShown = 0xFF;
 
 constexpr std::array kFlagTexts = {
-    "Arbeitslose einheimische Spieler k\u00f6nnen jederzeit verpflichtet werden",
-    "Arbeitslose ausl\u00e4ndische Spieler k\u00f6nnen jederzeit verpflichtet werden",
-    "Verliehene Spieler k\u00f6nnen jederzeit zur\u00fcckgeholt werden",
+    QT_TRANSLATE_NOOP("kw::CDlgLeagueData",
+                      "Arbeitslose einheimische Spieler können jederzeit verpflichtet werden"),
+    QT_TRANSLATE_NOOP("kw::CDlgLeagueData",
+                      "Arbeitslose ausländische Spieler können jederzeit verpflichtet werden"),
+    QT_TRANSLATE_NOOP("kw::CDlgLeagueData",
+                      "Verliehene Spieler können jederzeit zurückgeholt werden"),
 };
-constexpr std::array kValueTexts = {"Bonuszahlung f\u00fcr 1. Platz",
-                                    "Abzug f\u00fcr jeden Platz tiefer", "Fernsehgelder"};
+constexpr std::array kValueTexts = {
+    QT_TRANSLATE_NOOP("kw::CDlgLeagueData", "Bonuszahlung für 1. Platz"),
+    QT_TRANSLATE_NOOP("kw::CDlgLeagueData", "Abzug für jeden Platz tiefer"),
+    QT_TRANSLATE_NOOP("kw::CDlgLeagueData", "Fernsehgelder")};
 // i32 amounts fit ten digits and a sign; "Fernsehgelder" is typed with at most eight.
 constexpr std::array kValueLengths = {11, 11, static_cast<int>(kMoneyDigits)};
 
@@ -84,7 +89,7 @@ CDlgLeagueData::CDlgLeagueData(const CWorld& world, std::uint32_t leagueId,
                                const SLeagueData& shown, QWidget* parent)
     : CDialogB(parent), m_leagueId(leagueId), m_shown(shown) {
     setObjectName(QStringLiteral("DlgLeagueData"));
-    setWindowTitle(QStringLiteral("Ligadaten"));
+    setWindowTitle(tr("Ligadaten"));
 
     auto* left = new QVBoxLayout;
     left->addWidget(BuildLeagueGroup());
@@ -126,27 +131,29 @@ QWidget* CDlgLeagueData::BuildLeagueGroup() {
     m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(
         QString(static_cast<int>(kLeagueNameLength), QLatin1Char('n'))));
     m_size = Spin(QStringLiteral("size"), kMinLeagueSize, kMaxLeagueSize, this);
-    m_meetings = List(
-        QStringLiteral("meetings"),
-        {QStringLiteral("2 Runden"), QStringLiteral("3 Runden"), QStringLiteral("4 Runden")}, this);
+    QStringList meetings;
+    for (int count = kMinMeetings; count <= kMaxMeetings; ++count) {
+        meetings << tr("%1 Runden").arg(count);
+    }
+    m_meetings = List(QStringLiteral("meetings"), meetings, this);
     m_spectators = Spin(QStringLiteral("spectators"), 1, kMaxSpectatorMultiplier, this);
     m_transfers = Spin(QStringLiteral("transfers"), 1, kMaxTransferMultiplier, this);
     m_substitutions = List(QStringLiteral("substitutions"), Numbers(0, kMaxSubstitutions), this);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Name"), m_name);
-    form->addRow(QStringLiteral("Ligengr\u00f6\u00dfe"), m_size);
-    form->addRow(QStringLiteral("Runden"), m_meetings);
-    form->addRow(QStringLiteral("Zuschauermultiplikator"), m_spectators);
-    form->addRow(QStringLiteral("Transfermarkt Multiplikator"), m_transfers);
-    form->addRow(QStringLiteral("Anzahl erlaubter Auswechslungen"), m_substitutions);
+    form->addRow(tr("&Name"), m_name);
+    form->addRow(tr("Ligengröße"), m_size);
+    form->addRow(tr("Runden"), m_meetings);
+    form->addRow(tr("Zuschauermultiplikator"), m_spectators);
+    form->addRow(tr("Transfermarkt Multiplikator"), m_transfers);
+    form->addRow(tr("Anzahl erlaubter Auswechslungen"), m_substitutions);
     for (std::size_t flag = 0; flag < kFlagTexts.size(); ++flag) {
-        auto* box = new QCheckBox(QString::fromUtf8(kFlagTexts[flag]), this);
+        auto* box = new QCheckBox(tr(kFlagTexts[flag]), this);
         box->setObjectName(QStringLiteral("flag%1").arg(flag));
         m_flags.push_back(box);
         form->addRow(box);
     }
-    auto* group = new QGroupBox(QStringLiteral("Liga"), this);
+    auto* group = new QGroupBox(tr("Liga"), this);
     group->setLayout(form);
     return group;
 }
@@ -161,7 +168,7 @@ QWidget* CDlgLeagueData::BuildLoanGroup() {
         m_loanRules.push_back(list);
         form->addRow(Cp1252ToQString(rule.label), list);
     }
-    auto* group = new QGroupBox(QStringLiteral("Leihgesch\u00e4fte"), this);
+    auto* group = new QGroupBox(tr("Leihgeschäfte"), this);
     group->setLayout(form);
     return group;
 }
@@ -175,38 +182,37 @@ QWidget* CDlgLeagueData::BuildValueGroup() {
         edit->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
         m_values.push_back(edit);
-        form->addRow(QString::fromUtf8(kValueTexts[value]), edit);
+        form->addRow(tr(kValueTexts[value]), edit);
     }
-    form->addRow(new QLabel(QStringLiteral("S\u00e4mtliche Geldbetr\u00e4ge sind in Euro!"), this));
-    auto* group = new QGroupBox(QStringLiteral("Geldbetr\u00e4ge"), this);
+    form->addRow(new QLabel(tr("Sämtliche Geldbeträge sind in Euro!"), this));
+    auto* group = new QGroupBox(tr("Geldbeträge"), this);
     group->setLayout(form);
     return group;
 }
 
 QWidget* CDlgLeagueData::BuildLevelGroup(const CWorld& world) {
     m_tieBreak = List(QStringLiteral("tieBreak"),
-                      {QStringLiteral("normal"), QStringLiteral("Tore vor Tordifferenz")}, this);
-    QStringList limits{QStringLiteral("unbegrenzt")};
+                      {tr("normal", "tie-break"), tr("Tore vor Tordifferenz")}, this);
+    QStringList limits{tr("unbegrenzt")};
     for (int players = 1; players <= 7; ++players) {
-        limits << QStringLiteral("%1 nicht europ\u00e4ische Spieler").arg(players);
+        limits << tr("%n nicht europäische Spieler", nullptr, players);
     }
     m_nonEuropean = List(QStringLiteral("nonEuropean"), limits, this);
     m_relegated = new QComboBox(this);
     m_relegated->setObjectName(QStringLiteral("relegated"));
     for (const int count : RelegationChoices(world, m_leagueId)) {
-        m_relegated->addItem(count == 0 ? QStringLiteral("keine Absteiger")
-                                        : QStringLiteral("%1 Absteiger").arg(count),
-                             count);
+        m_relegated->addItem(
+            count == 0 ? tr("keine Absteiger") : tr("%n Absteiger", nullptr, count), count);
     }
-    m_reserveTeams = new QCheckBox(QStringLiteral("Reservemannschaften erlaubt"), this);
+    m_reserveTeams = new QCheckBox(tr("Reservemannschaften erlaubt"), this);
     m_reserveTeams->setObjectName(QStringLiteral("reserveTeams"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Tabellenwertung"), m_tieBreak);
-    form->addRow(QStringLiteral("Ausl\u00e4nderbeschr\u00e4nkung"), m_nonEuropean);
-    form->addRow(QStringLiteral("Absteiger"), m_relegated);
+    form->addRow(tr("Tabellenwertung"), m_tieBreak);
+    form->addRow(tr("Ausländerbeschränkung"), m_nonEuropean);
+    form->addRow(tr("Absteiger"), m_relegated);
     form->addRow(m_reserveTeams);
-    auto* group = new QGroupBox(QStringLiteral("Spielklasse"), this);
+    auto* group = new QGroupBox(tr("Spielklasse"), this);
     group->setLayout(form);
     return group;
 }

@@ -13,9 +13,9 @@ namespace kw {
 
 CDlgLeagueSystem::CDlgLeagueSystem(CDatabaseDocument& document, const CBaseTextFile& leagueSystems,
                                    int country, QWidget* parent)
-    : CLiveEditDialog(document, "Ligasystem", parent) {
+    : CLiveEditDialog(document, QStringToCp1252(tr("Ligasystem")), parent) {
     setObjectName(QStringLiteral("DlgLeagueSystem"));
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Ligasystem"));
+    setWindowTitle(tr("Kickwerk 06 - Ligasystem"));
     setModal(true);
 
     m_page = new CLeagueSystemPage(document, leagueSystems, country, this);

@@ -21,13 +21,13 @@ namespace kw {
 CDlgLevelName::CDlgLevelName(const QString& name, QWidget* parent)
     : CDialogB(parent), m_field(new QLineEdit(this)) {
     setObjectName(QStringLiteral("DlgLevelName"));
-    setWindowTitle(QStringLiteral("Ligenbezeichnung \u00e4ndern"));
+    setWindowTitle(tr("Ligenbezeichnung ändern"));
     m_field->setObjectName(QStringLiteral("name"));
     m_field->setMaxLength(static_cast<int>(kLevelNameLength));
     m_field->setMinimumWidth(
         m_field->fontMetrics().horizontalAdvance(QString(static_cast<int>(kLevelNameLength), 'n')));
     m_field->setText(name);
-    auto* label = new QLabel(QStringLiteral("&Bezeichnung"), this);
+    auto* label = new QLabel(tr("&Bezeichnung"), this);
     label->setBuddy(m_field);
     auto* row = new QHBoxLayout;
     row->addWidget(label);

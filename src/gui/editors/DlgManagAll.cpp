@@ -28,18 +28,21 @@ namespace kw {
 CDlgManagAll::CDlgManagAll(CDatabaseDocument& document, std::uint32_t clubId,
                            const CInstallationData& installation, CRenderManager* renderer,
                            std::filesystem::path installDirectory, QWidget* parent)
-    : CLiveEditDialog(document, "Personal", parent), m_document(document), m_clubId(clubId) {
+    : CLiveEditDialog(document, QStringToCp1252(tr("Personal")), parent),
+      m_document(document),
+      m_clubId(clubId) {
     setObjectName(QStringLiteral("DlgManagAll"));
     const CClub* club = FindLiveClub(document.World(), clubId);
     const QString name =
         club != nullptr ? Cp1252ToQString(club->Name(document.Language())) : QString();
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Personal - ") + name);
+    setWindowTitle(tr("Kickwerk 06 - Personal - %1").arg(name));
     setModal(true);
 
     m_lists = new QTabWidget(this);
     m_lists->setObjectName(QStringLiteral("lists"));
+    m_lists->setAccessibleName(tr("Listen"));
     m_managers = new CDlgManagerList(document, clubId, m_lists);
-    m_lists->addTab(m_managers, QStringLiteral("Vorstand/Trainer"));
+    m_lists->addTab(m_managers, tr("Vorstand/Trainer"));
     m_pages =
         new CPersonPageTabs({document, installation, renderer, std::move(installDirectory)}, this);
     connect(m_managers, &CDlgManagerList::personChosen, m_pages, &CPersonPageTabs::ChoosePerson);
@@ -51,11 +54,10 @@ CDlgManagAll::CDlgManagAll(CDatabaseDocument& document, std::uint32_t clubId,
     columns->addWidget(m_pages, 3);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* duplicates =
-        MakeButton(QStringLiteral("Doppelt?"), QStringLiteral("duplicates"), this);
+    QPushButton* duplicates = MakeButton(tr("Doppelt?"), QStringLiteral("duplicates"), this);
     connect(duplicates, &QPushButton::clicked, this, &CDlgManagAll::ShowDuplicates);
     buttons->addWidget(duplicates);
-    QPushButton* search = MakeButton(QStringLiteral("Suchen"), QStringLiteral("search"), this);
+    QPushButton* search = MakeButton(tr("Suchen"), QStringLiteral("search"), this);
     connect(search, &QPushButton::clicked, this, &CDlgManagAll::SearchPlayers);
     buttons->addWidget(search);
     buttons->addStretch();

@@ -26,17 +26,29 @@ namespace {
 using AbilityLabels = std::array<const char*, kManagerAbilityCount>;
 using LanguageLabels = std::array<const char*, 4>;
 
-constexpr AbilityLabels kAbilityLabels = {"&Motivation", "&Trainingsgestaltung", "T&orwarttraining",
-                                          "Verhan&dlungsgeschick"};
+constexpr AbilityLabels kAbilityLabels = {
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "&Motivation"),
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "&Trainingsgestaltung"),
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "T&orwarttraining"),
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "Verhan&dlungsgeschick")};
 // The national coach's page words them its own way.
-constexpr AbilityLabels kCoachAbilityLabels = {"&Motivationsfähigkeit", "&Trainingsgestaltung",
-                                               "T&orwarttraining", "Verhan&dlungsgeschick"};
+constexpr AbilityLabels kCoachAbilityLabels = {
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "&Motivationsfähigkeit"),
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "&Trainingsgestaltung"),
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "T&orwarttraining"),
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "Verhan&dlungsgeschick")};
 constexpr std::array<const char*, kManagerAbilityCount> kAbilityNames = {
     "motivation", "trainingDesign", "goalkeeperTraining", "negotiation"};
-constexpr LanguageLabels kLanguageLabels = {"M&uttersprache", "&1. Fremdsprache",
-                                            "2. Fremdspra&che", "3. Fremdsprac&he"};
-constexpr LanguageLabels kCoachLanguageLabels = {"M&uttersprache", "Fremdsprache &1",
-                                                 "Fremdsprache &2", "Fremdsprache &3"};
+constexpr LanguageLabels kLanguageLabels = {
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "M&uttersprache"),
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "&1. Fremdsprache"),
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "2. Fremdspra&che"),
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "3. Fremdsprac&he")};
+constexpr LanguageLabels kCoachLanguageLabels = {
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "M&uttersprache"),
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "Fremdsprache &1"),
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "Fremdsprache &2"),
+    QT_TRANSLATE_NOOP("kw::CDlgManagerAbilities", "Fremdsprache &3")};
 
 // Room for the longest text of a scale, so the layout does not jump while the bar moves.
 int WidestText(const QLabel& label, std::string_view (*text)(int), int maximum) {
@@ -52,7 +64,7 @@ int WidestText(const QLabel& label, std::string_view (*text)(int), int maximum) 
 
 CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent, ELabels labels)
     : CDialogB(parent, ERole::Page),
-      m_experience(new QGroupBox(QStringLiteral("Erfahrung"), this)),
+      m_experience(new QGroupBox(tr("Erfahrung"), this)),
       m_national(new CValueScrollBar(EScrollDirection::Plain, Qt::Horizontal, m_experience)),
       m_international(new CValueScrollBar(EScrollDirection::Plain, Qt::Horizontal, m_experience)),
       m_nationalText(new QLabel(m_experience)),
@@ -62,7 +74,7 @@ CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent, ELabels labels)
     const AbilityLabels& abilityLabels = coach ? kCoachAbilityLabels : kAbilityLabels;
     const LanguageLabels& languageLabels = coach ? kCoachLanguageLabels : kLanguageLabels;
 
-    auto* abilityGroup = new QGroupBox(QStringLiteral("Fähigkeiten"), this);
+    auto* abilityGroup = new QGroupBox(tr("Fähigkeiten"), this);
     auto* abilities = new QGridLayout(abilityGroup);
     for (std::size_t index = 0; index < m_abilities.size(); ++index) {
         auto* spin = new CSpinEditCtrl(abilityGroup);
@@ -74,9 +86,11 @@ CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent, ELabels labels)
         connect(spin, &CSpinEditCtrl::SpinEditChanged, this,
                 [this, index] { m_touchedAbilities[index] = true; });
         const int row = static_cast<int>(index);
-        abilities->addWidget(
-            MakeBuddy(QString::fromUtf8(abilityLabels[index]), spin->Field(), abilityGroup), row,
-            0);
+        const QString label = tr(abilityLabels[index]);
+        // The label is no sibling of the field inside the spin control: screen readers would
+        // not find it.
+        spin->Field()->setAccessibleName(QString(label).remove(QLatin1Char('&')));
+        abilities->addWidget(MakeBuddy(label, spin->Field(), abilityGroup), row, 0);
         abilities->addWidget(spin, row, 1);
     }
     abilities->setColumnStretch(0, 1);
@@ -97,16 +111,15 @@ CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent, ELabels labels)
                                                     ManagerInternationalExperienceText,
                                                     kMaxManagerInternationalExperience));
     auto* experience = new QGridLayout(m_experience);
-    experience->addWidget(MakeBuddy(QStringLiteral("Nationa&l"), m_national, m_experience), 0, 0);
+    experience->addWidget(MakeBuddy(tr("Nationa&l"), m_national, m_experience), 0, 0);
     experience->addWidget(m_national, 0, 1);
     experience->addWidget(m_nationalText, 0, 2);
-    experience->addWidget(
-        MakeBuddy(QStringLiteral("Intern&ational"), m_international, m_experience), 1, 0);
+    experience->addWidget(MakeBuddy(tr("Intern&ational"), m_international, m_experience), 1, 0);
     experience->addWidget(m_international, 1, 1);
     experience->addWidget(m_internationalText, 1, 2);
     experience->setColumnStretch(1, 1);
 
-    auto* languageGroup = new QGroupBox(QStringLiteral("Sprachen"), this);
+    auto* languageGroup = new QGroupBox(tr("Sprachen"), this);
     auto* languages = new QGridLayout(languageGroup);
     for (std::size_t slot = 0; slot < m_languages.size(); ++slot) {
         auto* combo = new QComboBox(languageGroup);
@@ -116,8 +129,7 @@ CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent, ELabels labels)
         }
         m_languages[slot] = combo;
         const int row = static_cast<int>(slot);
-        languages->addWidget(
-            MakeBuddy(QString::fromUtf8(languageLabels[slot]), combo, languageGroup), row, 0);
+        languages->addWidget(MakeBuddy(tr(languageLabels[slot]), combo, languageGroup), row, 0);
         languages->addWidget(combo, row, 1);
     }
     languages->setColumnStretch(1, 1);

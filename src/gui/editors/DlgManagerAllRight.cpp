@@ -1,6 +1,7 @@
 #include "gui/editors/DlgManagerAllRight.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,7 +17,9 @@ namespace kw {
 
 namespace {
 
-// A row of a name the choice would show and the button that would choose it.
+// A row of a name the choice would show and the button that would choose it. The label is the
+// button's buddy; field and button are named by the row for screen readers, as the buttons'
+// captions repeat.
 void AddChoiceRow(QGridLayout* grid, const QString& label, const QString& button,
                   const QString& objectName) {
     QWidget* parent = grid->parentWidget();
@@ -24,10 +27,14 @@ void AddChoiceRow(QGridLayout* grid, const QString& label, const QString& button
     auto* name = new QLineEdit(parent);
     name->setObjectName(objectName);
     name->setReadOnly(true);
+    name->setAccessibleName(label);
     // Room for a club's or a player's name.
     name->setMinimumWidth(name->fontMetrics().averageCharWidth() * 18);
     auto* choose = new QPushButton(button, parent);
     choose->setObjectName(objectName + QStringLiteral("Choose"));
+    choose->setAccessibleName(
+        QCoreApplication::translate("kw::CDlgManagerAllRight", "%1: %2", "row caption: button")
+            .arg(label, button));
     auto* text = new QLabel(label, parent);
     text->setBuddy(choose);
     grid->addWidget(text, row, 0);
@@ -42,21 +49,19 @@ void AddChoiceRow(QGridLayout* grid, const QString& label, const QString& button
 CDlgManagerAllRight::CDlgManagerAllRight(const CBaseTextFile& formations, QWidget* parent)
     : CDialogB(parent, ERole::Page), m_formation(new QComboBox) {
     setObjectName(QStringLiteral("DlgManagerAllRight"));
-    auto* group = new QGroupBox(QStringLiteral("Kleinigkeiten"), this);
+    auto* group = new QGroupBox(tr("Kleinigkeiten"), this);
     auto* grid = new QGridLayout(group);
-    AddChoiceRow(grid, QStringLiteral("Lieblingsverein"), QStringLiteral("Auswahl"),
-                 QStringLiteral("favouriteClub"));
-    AddChoiceRow(grid, QStringLiteral("Würde er niemals trainieren"),
-                 QStringLiteral("Wähle Verein"), QStringLiteral("refusedClub"));
-    AddChoiceRow(grid, QStringLiteral("Lieblingsspieler"), QStringLiteral("Auswahl"),
-                 QStringLiteral("favouritePlayer"));
+    AddChoiceRow(grid, tr("Lieblingsverein"), tr("Auswahl"), QStringLiteral("favouriteClub"));
+    AddChoiceRow(grid, tr("Würde er niemals trainieren"), tr("Wähle Verein"),
+                 QStringLiteral("refusedClub"));
+    AddChoiceRow(grid, tr("Lieblingsspieler"), tr("Auswahl"), QStringLiteral("favouritePlayer"));
     m_formation->setParent(group);
     m_formation->setObjectName(QStringLiteral("formation"));
     for (const auto& entry : formations.Entries()) {
         m_formation->addItem(Cp1252ToQString(entry.second), entry.first);
     }
     ShowNotStored(*m_formation);
-    auto* formationLabel = new QLabel(QStringLiteral("Bevorzugte Aufstellung"), group);
+    auto* formationLabel = new QLabel(tr("Bevorzugte Aufstellung"), group);
     formationLabel->setBuddy(m_formation);
     const int row = grid->rowCount();
     grid->addWidget(formationLabel, row, 0);

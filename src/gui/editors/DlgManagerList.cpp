@@ -35,6 +35,7 @@ CDlgManagerList::CDlgManagerList(CDatabaseDocument& document, std::uint32_t club
     : QWidget(parent), m_document(document), m_clubId(clubId), m_list(new CMyListBox(this)) {
     setObjectName(QStringLiteral("DlgManagerList"));
     m_list->setObjectName(QStringLiteral("staff"));
+    m_list->setAccessibleName(tr("Personal"));
     m_list->SetColumns({kColumns.begin(), kColumns.end()});
     // Name and role in full beside a scroll bar.
     m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * kColumns.back().end / 4 +
@@ -94,11 +95,11 @@ std::unique_ptr<QMenu> CDlgManagerList::Menu() {
             ->setEnabled(club != nullptr && CanCreateStaffKind(*club, kind));
     }
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Person transferieren"), this, &CDlgManagerList::TransferPerson)
+    menu->addAction(tr("Person transferieren"), this, &CDlgManagerList::TransferPerson)
         ->setEnabled(selected);
-    menu->addAction(QStringLiteral("Person holen"), this, &CDlgManagerList::FetchPerson)
+    menu->addAction(tr("Person holen"), this, &CDlgManagerList::FetchPerson)
         ->setEnabled(club != nullptr && CanReceivePerson(*club));
-    menu->addAction(QStringLiteral("Eintrag l\u00f6schen"), this, &CDlgManagerList::DeletePerson)
+    menu->addAction(tr("Eintrag löschen"), this, &CDlgManagerList::DeletePerson)
         ->setEnabled(selected);
     return menu;
 }
