@@ -49,19 +49,20 @@ CDlgNationalteam::CDlgNationalteam(CDatabaseDocument& document, int country, QWi
       m_countries(new QComboBox(this)),
       m_list(new QTreeWidget(this)),
       m_count(new QLabel(this)),
-      m_remove(new QPushButton(QStringLiteral("Aus Nationalmannschaft &entfernen"), this)) {
+      m_remove(new QPushButton(tr("Aus Nationalmannschaft &entfernen"), this)) {
     setObjectName(QStringLiteral("DlgNationalteam"));
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Nationalmannschaften"));
+    setWindowTitle(tr("Kickwerk 06 - Nationalmannschaften"));
     const CWorld& world = document.World();
     m_countries->setObjectName(QStringLiteral("country"));
     for (const SChoiceEntry& entry : NationalTeamCountries(world, document.Language())) {
         m_countries->addItem(Cp1252ToQString(entry.text), entry.value);
     }
     m_countries->setCurrentIndex(m_countries->findData(ShownCountry(country)));
-    auto* countryLabel = new QLabel(QStringLiteral("&Land"), this);
+    auto* countryLabel = new QLabel(tr("&Land"), this);
     countryLabel->setBuddy(m_countries);
 
     m_list->setObjectName(QStringLiteral("squad"));
+    m_list->setAccessibleName(tr("Kader der Nationalmannschaft"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
@@ -92,7 +93,7 @@ CDlgNationalteam::CDlgNationalteam(CDatabaseDocument& document, int country, QWi
     top->addWidget(countryLabel);
     top->addWidget(m_countries, 1);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(new QLabel(QStringLiteral("Aktuelle Anzahl Spieler:"), this));
+    bottom->addWidget(new QLabel(tr("Aktuelle Anzahl Spieler:"), this));
     bottom->addWidget(m_count);
     bottom->addStretch(1);
     bottom->addWidget(m_remove);

@@ -14,14 +14,12 @@ namespace kw {
 CDlgPlayerCompare::CDlgPlayerCompare(const CWorld& world, int language, int country,
                                      QWidget* parent)
     : CDialogB(parent),
-      m_left(new CPlayerCompareSide(world, language, QStringLiteral("Linker Spieler"),
-                                    QStringLiteral("&Land"), QStringLiteral("&Verein"), country,
-                                    this)),
-      m_right(new CPlayerCompareSide(world, language, QStringLiteral("Rechter Spieler"),
-                                     QStringLiteral("La&nd"), QStringLiteral("V&erein"), country,
-                                     this)) {
+      m_left(new CPlayerCompareSide(world, language, tr("Linker Spieler"), tr("&Land"),
+                                    tr("&Verein"), country, this)),
+      m_right(new CPlayerCompareSide(world, language, tr("Rechter Spieler"), tr("La&nd"),
+                                     tr("V&erein"), country, this)) {
     setObjectName(QStringLiteral("DlgPlayerCompare"));
-    setWindowTitle(QStringLiteral("Spielervergleich"));
+    setWindowTitle(tr("Spielervergleich"));
     m_left->setObjectName(QStringLiteral("left"));
     m_right->setObjectName(QStringLiteral("right"));
 

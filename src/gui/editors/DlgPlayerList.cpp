@@ -26,10 +26,17 @@ namespace {
 constexpr std::array kColumns = {SListColumn{0, 92}, SListColumn{92, 116, EColumnAlign::Centre},
                                  SListColumn{116, 184}, SListColumn{184, 208, EColumnAlign::Right}};
 constexpr std::array kOrders = {
-    std::pair{"Name", ESquadOrder::kName},
-    std::pair{"Pos.", ESquadOrder::kPosition},
-    std::pair{"Nat.", ESquadOrder::kNationality},
-    std::pair{"St\xC3\xA4rke", ESquadOrder::kStrength},
+    std::pair{QT_TRANSLATE_NOOP("kw::CDlgPlayerList", "Name"), ESquadOrder::kName},
+    std::pair{QT_TRANSLATE_NOOP("kw::CDlgPlayerList", "Pos."), ESquadOrder::kPosition},
+    std::pair{QT_TRANSLATE_NOOP("kw::CDlgPlayerList", "Nat."), ESquadOrder::kNationality},
+    std::pair{QT_TRANSLATE_NOOP("kw::CDlgPlayerList", "Stärke"), ESquadOrder::kStrength},
+};
+// What the header buttons do, for a screen reader: their captions are abbreviated.
+constexpr std::array kOrderActions = {
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerList", "Nach Name sortieren"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerList", "Nach Position sortieren"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerList", "Nach Nationalität sortieren"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerList", "Nach Stärke sortieren"),
 };
 constexpr std::array kOrderNames = {"sortByName", "sortByPosition", "sortByNationality",
                                     "sortByStrength"};
@@ -49,8 +56,9 @@ CDlgPlayerList::CDlgPlayerList(const CDatabaseDocument& document, std::uint32_t 
     auto* header = new QHBoxLayout;
     header->setSpacing(0);
     for (std::size_t column = 0; column < kOrders.size(); ++column) {
-        auto* button = new QPushButton(QString::fromUtf8(kOrders[column].first), this);
+        auto* button = new QPushButton(tr(kOrders[column].first), this);
         button->setObjectName(QString::fromLatin1(kOrderNames[column]));
+        button->setAccessibleName(tr(kOrderActions[column]));
         button->setAutoDefault(false);
         const ESquadOrder order = kOrders[column].second;
         connect(button, &QPushButton::clicked, this, [this, order] { SortBy(order); });
@@ -59,6 +67,7 @@ CDlgPlayerList::CDlgPlayerList(const CDatabaseDocument& document, std::uint32_t 
     layout->addLayout(header);
 
     m_list->setObjectName(QStringLiteral("players"));
+    m_list->setAccessibleName(secondTeam ? tr("Kader 2. Mannschaft") : tr("Kader 1. Mannschaft"));
     m_list->SetColumns({kColumns.begin(), kColumns.end()});
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * kColumns.back().end / 4 +
@@ -74,9 +83,9 @@ CDlgPlayerList::CDlgPlayerList(const CDatabaseDocument& document, std::uint32_t 
     auto* footer = new QGridLayout;
     m_count->setObjectName(QStringLiteral("playerCount"));
     m_average->setObjectName(QStringLiteral("averageStrength"));
-    footer->addWidget(new QLabel(QStringLiteral("Spieleranzahl"), this), 0, 0);
+    footer->addWidget(new QLabel(tr("Spieleranzahl"), this), 0, 0);
     footer->addWidget(m_count, 0, 1, Qt::AlignRight);
-    footer->addWidget(new QLabel(QStringLiteral("Durchsch. St\u00e4rke"), this), 1, 0);
+    footer->addWidget(new QLabel(tr("Durchsch. Stärke"), this), 1, 0);
     footer->addWidget(m_average, 1, 1, Qt::AlignRight);
     layout->addLayout(footer);
     Rebuild();

@@ -37,17 +37,17 @@ CDlgPlayerSearch::CDlgPlayerSearch(QWidget* parent)
       m_stageName(CriterionField(QStringLiteral("stageName"), Kept().stageName, this)),
       m_surname(CriterionField(QStringLiteral("surname"), Kept().surname, this)) {
     setObjectName(QStringLiteral("DlgPlayerSearch"));
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Spieler suchen"));
+    setWindowTitle(tr("Kickwerk 06 - Spieler suchen"));
 
-    auto* prompt = new QLabel(QStringLiteral("Welchen Spieler m\u00f6chten Sie suchen lassen?\n"
-                                             "(Platzhalter ('*') sind erlaubt)"),
+    auto* prompt = new QLabel(tr("Welchen Spieler möchten Sie suchen lassen?\n"
+                                 "(Platzhalter ('*') sind erlaubt)"),
                               this);
     prompt->setObjectName(QStringLiteral("prompt"));
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Vorname"), m_firstName);
-    fields->addRow(QStringLiteral("K\u00fcnstlername/Spitzname"), m_stageName);
-    fields->addRow(QStringLiteral("Nachname"), m_surname);
+    fields->addRow(tr("Vorname"), m_firstName);
+    fields->addRow(tr("Künstlername/Spitzname"), m_stageName);
+    fields->addRow(tr("Nachname"), m_surname);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);

@@ -25,12 +25,17 @@ namespace {
 constexpr std::array kColumns = {SListColumn{0, 88}, SListColumn{88, 120, EColumnAlign::Centre},
                                  SListColumn{120, 188}, SListColumn{188, 216, EColumnAlign::Right},
                                  SListColumn{216, 244, EColumnAlign::Right}};
-constexpr std::array kHeaders = {"Spieler", "Position", "Nationalit\xC3\xA4t", "St\xC3\xA4rke",
-                                 "Talent"};
+constexpr std::array kHeaders = {QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Spieler"),
+                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Position"),
+                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Nationalität"),
+                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Stärke"),
+                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Talent")};
 // The staff mode: person, role, nationality.
 constexpr std::array kStaffColumns = {SListColumn{0, 88}, SListColumn{88, 176},
                                       SListColumn{176, 244}};
-constexpr std::array kStaffHeaders = {"Person", "Funktion", "Nationalit\xC3\xA4t"};
+constexpr std::array kStaffHeaders = {QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Person"),
+                                      QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Funktion"),
+                                      QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Nationalität")};
 
 constexpr int kListWidth = 26;  // average characters, of the country and club lists
 
@@ -46,7 +51,7 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int language, int startC
       m_clubs(MakeChoiceList(QStringLiteral("clubs"), kListWidth, this)),
       m_players(new CMyListBox(this)) {
     setObjectName(QStringLiteral("DlgPlayerSelect"));
-    setWindowTitle(QStringLiteral("Bitte den gew\u00fcnschten Spieler ausw\u00e4hlen!"));
+    setWindowTitle(tr("Bitte den gewünschten Spieler auswählen!"));
 
     const bool staff = mode == EPersonChoice::kStaff;
     const std::vector<SListColumn> columns =
@@ -69,7 +74,7 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int language, int startC
     const std::vector<SColumnSpan> spans =
         m_players->Columns().Spans(m_players->fontMetrics().averageCharWidth(), INT32_MAX);
     for (std::size_t column = 0; column < columns.size(); ++column) {
-        auto* label = new QLabel(QString::fromUtf8(headers[column]), this);
+        auto* label = new QLabel(tr(headers[column]), this);
         label->setAlignment(column == 0 || columns[column].align == EColumnAlign::Left
                                 ? Qt::AlignLeft
                                 : Qt::AlignCenter);
@@ -81,11 +86,17 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int language, int startC
     playerLayout->addLayout(header);
     playerLayout->addWidget(m_players, 1);
 
+    // A list does not take its name from the group box around it.
+    const QString countryCaption = tr("Land");
+    const QString clubCaption = tr("Verein");
+    const QString personCaption = staff ? tr("Person") : tr("Spieler");
+    m_countries->setAccessibleName(countryCaption);
+    m_clubs->setAccessibleName(clubCaption);
+    m_players->setAccessibleName(personCaption);
     auto* lists = new QHBoxLayout;
-    lists->addWidget(ChoiceGroup(QStringLiteral("Land"), m_countries, this), 2);
-    lists->addWidget(ChoiceGroup(QStringLiteral("Verein"), m_clubs, this), 2);
-    auto* players =
-        new QGroupBox(staff ? QStringLiteral("Person") : QStringLiteral("Spieler"), this);
+    lists->addWidget(ChoiceGroup(countryCaption, m_countries, this), 2);
+    lists->addWidget(ChoiceGroup(clubCaption, m_clubs, this), 2);
+    auto* players = new QGroupBox(personCaption, this);
     players->setLayout(playerLayout);
     lists->addWidget(players, 5);
     auto* layout = new QVBoxLayout(this);

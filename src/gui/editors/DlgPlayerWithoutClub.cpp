@@ -23,7 +23,10 @@ namespace {
 
 // "Name", "Nationalität", "Position", "Stärke": widths in dialog units (a quarter of the
 // average character width each).
-constexpr std::array kHeaders = {"Name", "Nationalit\xC3\xA4t", "Position", "St\xC3\xA4rke"};
+constexpr std::array kHeaders = {QT_TRANSLATE_NOOP("kw::CDlgPlayerWithoutClub", "Name"),
+                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerWithoutClub", "Nationalität"),
+                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerWithoutClub", "Position"),
+                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerWithoutClub", "Stärke")};
 constexpr std::array kWidths = {140, 120, 56, 56};
 constexpr int kPositionColumn = 2;
 constexpr int kStrengthColumn = 3;
@@ -45,19 +48,20 @@ CDlgPlayerWithoutClub::CDlgPlayerWithoutClub(CDatabaseDocument& document, int st
       m_document(document),
       m_startCountry(startCountry),
       m_list(new QTreeWidget(this)),
-      m_move(new QPushButton(QStringLiteral("&Wechsel zu Verein"), this)),
-      m_delete(new QPushButton(QStringLiteral("&Löschen"), this)) {
+      m_move(new QPushButton(tr("&Wechsel zu Verein"), this)),
+      m_delete(new QPushButton(tr("&Löschen"), this)) {
     setObjectName(QStringLiteral("DlgPlayerWithoutClub"));
-    setWindowTitle(QStringLiteral("Spieler ohne Verein"));
+    setWindowTitle(tr("Spieler ohne Verein"));
 
     m_list->setObjectName(QStringLiteral("players"));
+    m_list->setAccessibleName(tr("Spieler ohne Verein"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     QStringList headers;
     for (const char* header : kHeaders) {
-        headers << QString::fromUtf8(header);
+        headers << tr(header);
     }
     m_list->setHeaderLabels(headers);
     m_list->header()->setSectionsMovable(false);
@@ -77,7 +81,7 @@ CDlgPlayerWithoutClub::CDlgPlayerWithoutClub(CDatabaseDocument& document, int st
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     close->setObjectName(QStringLiteral("buttons"));
     QPushButton* closeButton = close->button(QDialogButtonBox::Close);
-    closeButton->setText(QStringLiteral("Schließen"));
+    closeButton->setText(tr("Schließen"));
     // Enter closes the window rather than starting a command on the selection.
     m_move->setAutoDefault(false);
     m_delete->setAutoDefault(false);

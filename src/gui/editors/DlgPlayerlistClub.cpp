@@ -46,12 +46,15 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_
                                        const CInstallationData& installation,
                                        CRenderManager* renderer,
                                        std::filesystem::path installDirectory, QWidget* parent)
-    : CLiveEditDialog(document, "Spielerkader", parent), m_document(document), m_clubId(clubId) {
+    : CLiveEditDialog(document, QStringToCp1252(tr("Spielerkader")), parent),
+      m_document(document),
+      m_clubId(clubId) {
     setObjectName(QStringLiteral("DlgPlayerlistClub"));
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Spielerkader"));
+    setWindowTitle(tr("Kickwerk 06 - Spielerkader"));
     setModal(true);
     m_teams = new QTabWidget(this);
     m_teams->setObjectName(QStringLiteral("teams"));
+    m_teams->setAccessibleName(tr("Kader"));
     for (const bool secondTeam : {false, true}) {
         auto* list = new CDlgPlayerList(document, clubId, secondTeam, m_teams);
         list->setObjectName(secondTeam ? QStringLiteral("secondTeam")
@@ -59,13 +62,14 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_
         connect(
             list, &CDlgPlayerList::menuRequested, this,
             [this, secondTeam](const QPoint& position) { TeamMenu(secondTeam)->exec(position); });
-        m_teams->addTab(
-            list, secondTeam ? QStringLiteral("2. Mannschaft") : QStringLiteral("1. Mannschaft"));
+        m_teams->addTab(list, secondTeam ? tr("2. Mannschaft") : tr("1. Mannschaft"));
         m_lists.push_back(list);
     }
     m_managers = new CDlgManagerList(document, clubId, m_teams);
     connect(m_managers, &CDlgManagerList::clubChanged, this, &CDlgPlayerlistClub::RebuildLists);
-    m_teams->addTab(m_managers, QStringLiteral("Vorstand/Trainer"));
+    const QString managersCaption = tr("Vorstand/Trainer");
+    m_teams->addTab(m_managers, managersCaption);
+    m_managers->List().setAccessibleName(managersCaption);
     connect(m_teams, &QTabWidget::currentChanged, this, &CDlgPlayerlistClub::ChooseTeamTab);
 
     m_pages =
@@ -82,22 +86,20 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(CDatabaseDocument& document, std::uint32_
     columns->addWidget(m_pages, 3);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* shirts =
-        MakeButton(QStringLiteral("R\u00fcckennr."), QStringLiteral("shirtNumbers"), this);
+    QPushButton* shirts = MakeButton(tr("Rückennr."), QStringLiteral("shirtNumbers"), this);
     connect(shirts, &QPushButton::clicked, this, &CDlgPlayerlistClub::EditShirtNumbers);
     buttons->addWidget(shirts);
-    QPushButton* print = MakeButton(QStringLiteral("Drucken"), QStringLiteral("print"), this);
+    QPushButton* print = MakeButton(tr("Drucken"), QStringLiteral("print"), this);
     print->setEnabled(false);
     buttons->addWidget(print);
     QPushButton* duplicates =
-        MakeButton(QStringLiteral("Doppelte Spieler anzeigen"), QStringLiteral("duplicates"), this);
+        MakeButton(tr("Doppelte Spieler anzeigen"), QStringLiteral("duplicates"), this);
     connect(duplicates, &QPushButton::clicked, this, [this] {
         CPlayerDouble::Show(m_document.World(), m_document.Language(), ClubCountry(m_clubId),
                             m_clubId, this);
     });
     buttons->addWidget(duplicates);
-    QPushButton* search =
-        MakeButton(QStringLiteral("Spieler suchen"), QStringLiteral("search"), this);
+    QPushButton* search = MakeButton(tr("Spieler suchen"), QStringLiteral("search"), this);
     connect(search, &QPushButton::clicked, this, &CDlgPlayerlistClub::SearchPlayers);
     buttons->addWidget(search);
     buttons->addStretch();
@@ -145,21 +147,17 @@ std::unique_ptr<QMenu> CDlgPlayerlistClub::TeamMenu(bool secondTeam) {
     const CClub* club = Club();
     const bool selected = List(secondTeam).CurrentPerson() != 0;
     auto menu = std::make_unique<QMenu>(this);
-    menu->addAction(QStringLiteral("Neuer Spieler"), this,
-                    [this, secondTeam] { NewPlayer(secondTeam); })
+    menu->addAction(tr("Neuer Spieler"), this, [this, secondTeam] { NewPlayer(secondTeam); })
         ->setEnabled(club != nullptr &&
                      club->PersonIds().size() < static_cast<std::size_t>(kSquadNewPlayerLimit));
-    menu->addAction(QStringLiteral("Spieler transferieren"), this,
-                    &CDlgPlayerlistClub::TransferPlayer)
+    menu->addAction(tr("Spieler transferieren"), this, &CDlgPlayerlistClub::TransferPlayer)
         ->setEnabled(selected);
-    menu->addAction(QStringLiteral("Spieler holen"), this, &CDlgPlayerlistClub::FetchPlayer)
+    menu->addAction(tr("Spieler holen"), this, &CDlgPlayerlistClub::FetchPlayer)
         ->setEnabled(club != nullptr && CanReceivePerson(*club));
-    menu->addAction(
-            secondTeam ? QStringLiteral("In 1. Mannschaft") : QStringLiteral("In 2. Mannschaft"),
-            this, &CDlgPlayerlistClub::SwitchTeam)
+    menu->addAction(secondTeam ? tr("In 1. Mannschaft") : tr("In 2. Mannschaft"), this,
+                    &CDlgPlayerlistClub::SwitchTeam)
         ->setEnabled(selected);
-    menu->addAction(QStringLiteral("Eintrag l\u00f6schen"), this,
-                    &CDlgPlayerlistClub::ReleasePerson)
+    menu->addAction(tr("Eintrag löschen"), this, &CDlgPlayerlistClub::ReleasePerson)
         ->setEnabled(selected);
     return menu;
 }
@@ -270,9 +268,7 @@ void CDlgPlayerlistClub::EditShirtNumbers() {
         const CPlayer* person = m_document.World().Person(copy->Id());
         if (person != nullptr && !person->HasSameData(*copy)) {
             m_document.Do(
-                std::make_unique<CPersonValuesEdit>("R\xFC"
-                                                    "ckennummern",
-                                                    *copy));
+                std::make_unique<CPersonValuesEdit>(QStringToCp1252(tr("Rückennummern")), *copy));
         }
     }
     RebuildLists();

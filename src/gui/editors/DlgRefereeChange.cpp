@@ -40,13 +40,13 @@ CDlgRefereeChange::CDlgRefereeChange(const CReferee& referee, QWidget* parent)
       m_surname(NameField(QStringLiteral("surname"), referee.Surname().View(), this)),
       m_traits(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("DlgRefereeChange"));
-    setWindowTitle(QStringLiteral("Schiedsrichter \u00e4ndern"));
+    setWindowTitle(tr("Schiedsrichter ändern"));
 
     auto* names = new QFormLayout;
-    names->addRow(QStringLiteral("&Vorname"), m_firstName);
-    names->addRow(QStringLiteral("&Nachname"), m_surname);
+    names->addRow(tr("&Vorname"), m_firstName);
+    names->addRow(tr("&Nachname"), m_surname);
 
-    auto* traitGroup = new QGroupBox(QStringLiteral("Besonderheit"), this);
+    auto* traitGroup = new QGroupBox(tr("Besonderheit"), this);
     auto* traitLayout = new QVBoxLayout(traitGroup);
     for (int trait = 0; trait < kRefereeTraitCount; ++trait) {
         auto* button = new QRadioButton(Cp1252ToQString(RefereeTraitName(trait)), traitGroup);

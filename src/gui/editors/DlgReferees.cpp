@@ -31,12 +31,13 @@ constexpr std::array kHeaders = {ids::kColumnName, ids::kSpecialityColumn};
 }  // namespace
 
 CDlgReferees::CDlgReferees(CDatabaseDocument& document, int country, QWidget* parent, ERole role)
-    : CCountryRecordList(document, country, QStringLiteral(" - Schiedsrichter"),
-                         QStringLiteral("referees"), role, parent),
-      m_new(new QPushButton(QStringLiteral("&Neu"), this)),
-      m_change(new QPushButton(QStringLiteral("\u00c4&ndern"), this)),
-      m_delete(new QPushButton(QStringLiteral("&L\u00f6schen"), this)) {
+    : CCountryRecordList(document, country, tr(" - Schiedsrichter"), QStringLiteral("referees"),
+                         role, parent),
+      m_new(new QPushButton(tr("&Neu"), this)),
+      m_change(new QPushButton(tr("Ä&ndern"), this)),
+      m_delete(new QPushButton(tr("&Löschen"), this)) {
     setObjectName(QStringLiteral("DlgReferees"));
+    List().setAccessibleName(tr("Schiedsrichter"));
     QVBoxLayout* listLayout =
         ListUnderHeadings(kColumns, {ResourceQString(kHeaders[0]), ResourceQString(kHeaders[1])});
 

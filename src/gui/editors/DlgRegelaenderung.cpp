@@ -22,7 +22,7 @@ CDlgRegelaenderung::CDlgRegelaenderung(const CRules& rules, QWidget* parent)
       m_bar(new CValueScrollBar(EScrollDirection::Plain, Qt::Horizontal, this)),
       m_number(new QLabel(this)) {
     setObjectName(QStringLiteral("DlgRegelaenderung"));
-    setWindowTitle(QStringLiteral("Globale Einstellungen"));
+    setWindowTitle(tr("Globale Einstellungen"));
     auto* grid = new QGridLayout;
     for (int index = 0; index < kGlobalRuleCount; ++index) {
         const SGlobalRule& rule = GlobalRules()[static_cast<std::size_t>(index)];
@@ -51,8 +51,7 @@ CDlgRegelaenderung::CDlgRegelaenderung(const CRules& rules, QWidget* parent)
     m_number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_number->setMinimumWidth(m_number->fontMetrics().horizontalAdvance(QStringLiteral("00")));
     m_number->setNum(m_bar->Value());
-    auto* label =
-        new QLabel(QStringLiteral("&Erlaubte Auswechslungen in Freundschaftsspielen"), this);
+    auto* label = new QLabel(tr("&Erlaubte Auswechslungen in Freundschaftsspielen"), this);
     label->setBuddy(m_bar);
     grid->addWidget(label, kGlobalRuleCount, 0);
     grid->addWidget(m_bar, kGlobalRuleCount, 1);

@@ -36,16 +36,17 @@ CDlgSearchResult::CDlgSearchResult(CDatabaseDocument& document, const SSearchCri
       m_offerShowClub(offerShowClub),
       m_model(new CSearchResultModel(this)),
       m_list(new QTreeView(this)),
-      m_menu(new QMenu(QStringLiteral("Suchergebnisse / Liste"), this)),
+      m_menu(new QMenu(tr("Suchergebnisse / Liste"), this)),
       m_search(document.World(),
                [this](SSearchHandoff handoff) { emit HandoffReady(std::move(handoff)); }) {
     setObjectName(QStringLiteral("DlgSearchResult"));
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Suchergebnisse"));
+    setWindowTitle(tr("Kickwerk 06 - Suchergebnisse"));
     qRegisterMetaType<kw::SSearchHandoff>();
     connect(this, &CDlgSearchResult::HandoffReady, this, &CDlgSearchResult::TakeHandoff,
             Qt::QueuedConnection);
 
     m_list->setObjectName(QStringLiteral("results"));
+    m_list->setAccessibleName(tr("Suchergebnisse"));
     m_list->setModel(m_model);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
@@ -74,14 +75,11 @@ CDlgSearchResult::CDlgSearchResult(CDatabaseDocument& document, const SSearchCri
     ConnectContextMenu(*m_list, [this](const QPoint& at) { m_menu->exec(at); });
 
     m_menu->setObjectName(QStringLiteral("resultMenu"));
-    m_fetch =
-        m_menu->addAction(QStringLiteral("Spieler holen"), this, &CDlgSearchResult::FetchPlayer);
-    m_transfer = m_menu->addAction(QStringLiteral("Spieler transferieren"), this,
-                                   &CDlgSearchResult::TransferPlayer);
-    m_delete = m_menu->addAction(QStringLiteral("Spieler l\u00f6schen"), this,
-                                 &CDlgSearchResult::DeletePlayer);
-    m_showClub =
-        m_menu->addAction(QStringLiteral("Verein anzeigen"), this, &CDlgSearchResult::ShowClub);
+    m_fetch = m_menu->addAction(tr("Spieler holen"), this, &CDlgSearchResult::FetchPlayer);
+    m_transfer =
+        m_menu->addAction(tr("Spieler transferieren"), this, &CDlgSearchResult::TransferPlayer);
+    m_delete = m_menu->addAction(tr("Spieler löschen"), this, &CDlgSearchResult::DeletePlayer);
+    m_showClub = m_menu->addAction(tr("Verein anzeigen"), this, &CDlgSearchResult::ShowClub);
     connect(m_menu, &QMenu::aboutToShow, this, &CDlgSearchResult::EnableCommands);
 
     auto* layout = new QVBoxLayout(this);

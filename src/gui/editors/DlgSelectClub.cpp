@@ -24,10 +24,15 @@ CDlgSelectClub::CDlgSelectClub(const CWorld& world, int language, int startCount
       m_countries(MakeChoiceList(QStringLiteral("countries"), kListWidth, this)),
       m_clubs(MakeChoiceList(QStringLiteral("clubs"), kListWidth, this)) {
     setObjectName(QStringLiteral("DlgSelectClub"));
-    setWindowTitle(QStringLiteral("Verein ausw\u00e4hlen"));
+    setWindowTitle(tr("Verein auswählen"));
+    // A list does not take its name from the group box around it.
+    const QString countryCaption = tr("Land");
+    const QString clubCaption = tr("Verein");
+    m_countries->setAccessibleName(countryCaption);
+    m_clubs->setAccessibleName(clubCaption);
     auto* lists = new QHBoxLayout;
-    lists->addWidget(ChoiceGroup(QStringLiteral("Land"), m_countries, this));
-    lists->addWidget(ChoiceGroup(QStringLiteral("Verein"), m_clubs, this));
+    lists->addWidget(ChoiceGroup(countryCaption, m_countries, this));
+    lists->addWidget(ChoiceGroup(clubCaption, m_clubs, this));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lists, 1);
     m_ok = AddChooserButtons(*this, *layout);

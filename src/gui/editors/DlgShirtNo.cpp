@@ -31,7 +31,7 @@ CDlgShirtNo::CDlgShirtNo(std::vector<CPlayer*> players, QWidget* parent)
       m_unplaced(new CShirtNumberList),
       m_unplacedLabel(new QLabel(ResourceQString(ids::kWithoutShirtNumber))) {
     setObjectName(QStringLiteral("DlgShirtNo"));
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Rückennummern"));
+    setWindowTitle(tr("Kickwerk 06 - Rückennummern"));
     for (const CPlayer* player : m_players) {
         m_numbers.push_back(player->ShirtNumbers()[kShirtNumberSlot]);
     }
@@ -41,15 +41,18 @@ CDlgShirtNo::CDlgShirtNo(std::vector<CPlayer*> players, QWidget* parent)
         auto* list = new CShirtNumberList;
         list->setObjectName(QStringLiteral("numbers%1").arg(i + 1));
         const int first = i * kShirtNumbersPerList + 1;
-        auto* label =
-            new QLabel(QStringLiteral("&%1 - %2").arg(first).arg(first + kShirtNumbersPerList - 1));
+        const int last = first + kShirtNumbersPerList - 1;
+        auto* label = new QLabel(QStringLiteral("&%1 - %2").arg(first).arg(last));
         label->setBuddy(list);
+        // A list does not take its name from its buddy label.
+        list->setAccessibleName(tr("Rückennummern %1 bis %2").arg(first).arg(last));
         lists->addWidget(label, 0, i);
         lists->addWidget(list, 1, i);
         m_lists[static_cast<std::size_t>(i)] = list;
     }
     m_unplaced->setObjectName(QStringLiteral("withoutNumber"));
     m_unplacedLabel->setBuddy(m_unplaced);
+    m_unplaced->setAccessibleName(tr("Spieler ohne Rückennummer"));
     lists->addWidget(m_unplacedLabel, 2, 0, 1, kShirtNumberLists);
     lists->addWidget(m_unplaced, 3, 0, 1, kShirtNumberLists);
 

@@ -63,7 +63,7 @@ CDlgStadium::CDlgStadium(CDatabaseDocument& document, int country, std::size_t i
       m_type(new QComboBox(this)),
       m_total(new QLabel(this)) {
     setObjectName(QStringLiteral("DlgStadium"));
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Stadien"));
+    setWindowTitle(tr("Kickwerk 06 - Stadien"));
 
     m_type->setObjectName(QStringLiteral("type"));
     const std::vector<SEditChoice> types = StadiumTypeChoices();
@@ -74,16 +74,16 @@ CDlgStadium::CDlgStadium(CDatabaseDocument& document, int country, std::size_t i
     m_type->setCurrentIndex(ChoiceIndex(types, m_original.Type()));
 
     auto* texts = new QFormLayout;
-    texts->addRow(QStringLiteral("&Name"), m_name);
-    texts->addRow(QStringLiteral("&Ort"), m_city);
-    texts->addRow(QStringLiteral("&Art des Stadions"), m_type);
+    texts->addRow(tr("&Name"), m_name);
+    texts->addRow(tr("&Ort"), m_city);
+    texts->addRow(tr("&Art des Stadions"), m_type);
 
     auto* table = new QGridLayout;
-    table->addWidget(Heading(QStringLiteral("Sitzpl\u00e4tze"), this), 0, 1);
-    table->addWidget(Heading(QStringLiteral("Stehpl\u00e4tze"), this), 0, 2);
-    table->addWidget(Heading(QStringLiteral("VIP-Pl\u00e4tze"), this), 0, 3);
-    table->addWidget(Heading(QStringLiteral("Dauer- karten bl\u00f6cke"), this), 0, 4);
-    table->addWidget(Heading(QStringLiteral("G\u00e4ste- block"), this), 0, 5);
+    table->addWidget(Heading(tr("Sitzplätze"), this), 0, 1);
+    table->addWidget(Heading(tr("Stehplätze"), this), 0, 2);
+    table->addWidget(Heading(tr("VIP-Plätze"), this), 0, 3);
+    table->addWidget(Heading(tr("Dauer- karten blöcke"), this), 0, 4);
+    table->addWidget(Heading(tr("Gäste- block"), this), 0, 5);
     const StandTable stands = StandTableOf(m_original);
     for (int stand = 0; stand < kStandCount; ++stand) {
         const SStandRow& row = stands[static_cast<std::size_t>(stand)];
@@ -98,9 +98,17 @@ CDlgStadium::CDlgStadium(CDatabaseDocument& document, int country, std::size_t i
         fields.away = new QCheckBox(this);
         fields.away->setObjectName(QStringLiteral("away") + number);
         fields.away->setChecked(row.awayBlock);
+        // The fields of a row share the group box as their caption; each is named by its stand
+        // and its column.
+        const QString standName = Cp1252ToQString(StandName(stand));
+        fields.seats->setAccessibleName(tr("%1: Sitzplätze").arg(standName));
+        fields.standing->setAccessibleName(tr("%1: Stehplätze").arg(standName));
+        fields.vip->setAccessibleName(tr("%1: VIP-Plätze").arg(standName));
+        fields.seasonTicket->setAccessibleName(tr("%1: Dauerkartenblock").arg(standName));
+        fields.away->setAccessibleName(tr("%1: Gästeblock").arg(standName));
 
         const int line = stand + 1;
-        table->addWidget(new QLabel(Cp1252ToQString(StandName(stand)), this), line, 0);
+        table->addWidget(new QLabel(standName, this), line, 0);
         table->addWidget(fields.seats, line, 1);
         table->addWidget(fields.standing, line, 2);
         table->addWidget(fields.vip, line, 3);
@@ -109,9 +117,9 @@ CDlgStadium::CDlgStadium(CDatabaseDocument& document, int country, std::size_t i
     }
     m_total->setObjectName(QStringLiteral("totalCapacity"));
     m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    table->addWidget(new QLabel(QStringLiteral("Gesamtkapazit\u00e4t"), this), kStandCount + 1, 0);
+    table->addWidget(new QLabel(tr("Gesamtkapazität"), this), kStandCount + 1, 0);
     table->addWidget(m_total, kStandCount + 1, 3);
-    auto* standGroup = new QGroupBox(QStringLiteral("Trib\u00fcnen"), this);
+    auto* standGroup = new QGroupBox(tr("Tribünen"), this);
     standGroup->setLayout(table);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -44,22 +44,24 @@ CDlgStadiumSelect::CDlgStadiumSelect(const CWorld& world, int language, int coun
                                      QWidget* parent)
     : CDialogB(parent), m_world(world) {
     setObjectName(QStringLiteral("DlgStadiumSelect"));
-    setWindowTitle(QStringLiteral("Stadion ausw\u00e4hlen"));
+    setWindowTitle(tr("Stadion auswählen"));
     setModal(true);
 
     m_countries = List(QStringLiteral("countries"), this);
     m_stadiums = List(QStringLiteral("stadiums"), this);
-    auto* countryLabel = new QLabel(QStringLiteral("&Land"), this);
+    auto* countryLabel = new QLabel(tr("&Land"), this);
     countryLabel->setBuddy(m_countries);
-    auto* stadiumLabel = new QLabel(QStringLiteral("S&tadion"), this);
+    auto* stadiumLabel = new QLabel(tr("S&tadion"), this);
     stadiumLabel->setBuddy(m_stadiums);
+    // A list does not take its name from its buddy label.
+    m_countries->setAccessibleName(tr("Land"));
+    m_stadiums->setAccessibleName(tr("Stadion"));
 
     auto* buttons = new QDialogButtonBox(this);
     m_ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Abbruch"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Abbruch"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgStadiumSelect::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDlgStadiumSelect::reject);
@@ -70,8 +72,7 @@ CDlgStadiumSelect::CDlgStadiumSelect(const CWorld& world, int language, int coun
     grid->addWidget(m_countries, 1, 0);
     grid->addWidget(m_stadiums, 1, 1);
     auto* layout = new QVBoxLayout(this);
-    auto* prompt =
-        new QLabel(QStringLiteral("Bitte w\u00e4hlen Sie das gew\u00fcnschte Stadion!"), this);
+    auto* prompt = new QLabel(tr("Bitte wählen Sie das gewünschte Stadion!"), this);
     prompt->setObjectName(QStringLiteral("prompt"));
     layout->addWidget(prompt);
     layout->addLayout(grid, 1);

@@ -24,19 +24,23 @@ namespace {
 // Number, name, city, total capacity; in dialog units.
 constexpr std::array kColumns = {SListColumn{0, 20, EColumnAlign::Right}, SListColumn{28, 148},
                                  SListColumn{152, 272}, SListColumn{276, 364, EColumnAlign::Right}};
-constexpr std::array kHeaders = {"Nr.", "Name", "Ort", "Gesamtkapazit\xC3\xA4t"};
+constexpr std::array kHeaders = {QT_TRANSLATE_NOOP("kw::CDlgStadiumlist", "Nr."),
+                                 QT_TRANSLATE_NOOP("kw::CDlgStadiumlist", "Name"),
+                                 QT_TRANSLATE_NOOP("kw::CDlgStadiumlist", "Ort"),
+                                 QT_TRANSLATE_NOOP("kw::CDlgStadiumlist", "Gesamtkapazität")};
 
 }  // namespace
 
 CDlgStadiumlist::CDlgStadiumlist(CDatabaseDocument& document, int country, QWidget* parent,
                                  ERole role)
-    : CCountryRecordList(document, country, QStringLiteral(" - Stadienliste"),
-                         QStringLiteral("stadiums"), role, parent),
-      m_change(new QPushButton(QStringLiteral("\u00c4&ndern"), this)) {
+    : CCountryRecordList(document, country, tr(" - Stadienliste"), QStringLiteral("stadiums"), role,
+                         parent),
+      m_change(new QPushButton(tr("Ä&ndern"), this)) {
     setObjectName(QStringLiteral("DlgStadiumlist"));
+    List().setAccessibleName(tr("Stadien"));
     std::vector<QString> headings;
     for (const char* heading : kHeaders) {
-        headings.push_back(QString::fromUtf8(heading));
+        headings.push_back(tr(heading));
     }
     QVBoxLayout* layout = ListUnderHeadings(kColumns, headings);
     setLayout(layout);

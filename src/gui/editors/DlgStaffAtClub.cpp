@@ -23,9 +23,9 @@ CDlgStaffAtClub::CDlgStaffAtClub(QWidget* parent)
     }
     auto* group = new QGroupBox(this);
     auto* grid = new QGridLayout(group);
-    auto* levelLabel = new QLabel(QStringLiteral("&Level"), group);
+    auto* levelLabel = new QLabel(tr("&Level"), group);
     levelLabel->setBuddy(m_level);
-    auto* experienceLabel = new QLabel(QStringLiteral("&Erfahrung"), group);
+    auto* experienceLabel = new QLabel(tr("&Erfahrung"), group);
     experienceLabel->setBuddy(m_experience);
     grid->addWidget(levelLabel, 0, 0);
     grid->addWidget(m_level, 0, 1);

@@ -64,13 +64,11 @@ CLeagueSystemPage::CLeagueSystemPage(CDatabaseDocument& document,
     }
     connect(m_scripts, &QComboBox::currentIndexChanged, this, [this] { EnableChoices(); });
 
-    auto* scriptLabel = new QLabel(QStringLiteral("&Original Spielsystem ausw\u00e4hlen"), this);
+    auto* scriptLabel = new QLabel(tr("&Original Spielsystem auswählen"), this);
     scriptLabel->setBuddy(m_scripts);
-    auto* genericLabel =
-        new QLabel(QStringLiteral("&Generisches Spielsystem ausw\u00e4hlen"), this);
+    auto* genericLabel = new QLabel(tr("&Generisches Spielsystem auswählen"), this);
     genericLabel->setBuddy(m_generic);
-    m_apply = MakeButton(QStringLiteral("\u00c4nderungen &\u00fcbernehmen"),
-                         QStringLiteral("apply"), this);
+    m_apply = MakeButton(tr("Änderungen &übernehmen"), QStringLiteral("apply"), this);
     connect(m_apply, &QPushButton::clicked, this, &CLeagueSystemPage::Apply);
 
     auto* choices = new QGridLayout;
@@ -83,6 +81,7 @@ CLeagueSystemPage::CLeagueSystemPage(CDatabaseDocument& document,
 
     m_levels = new QTreeWidget(this);
     m_levels->setObjectName(QStringLiteral("levels"));
+    m_levels->setAccessibleName(tr("Spielklassen und Ligen"));
     m_levels->setHeaderHidden(true);
     m_levels->setColumnCount(1);
     m_levels->setMinimumSize(m_levels->fontMetrics().averageCharWidth() * 44,
@@ -93,14 +92,13 @@ CLeagueSystemPage::CLeagueSystemPage(CDatabaseDocument& document,
     m_teamCount = new QLabel(this);
     m_teamCount->setObjectName(QStringLiteral("teamCount"));
     auto* count = new QHBoxLayout;
-    count->addWidget(new QLabel(QStringLiteral("Anzahl Vereine im derzeitigen Ligasystem"), this));
+    count->addWidget(new QLabel(tr("Anzahl Vereine im derzeitigen Ligasystem"), this));
     count->addWidget(m_teamCount);
     count->addStretch();
 
-    m_fixtures = MakeButton(QStringLiteral("&Spielpl\u00e4ne"), QStringLiteral("fixtures"), this);
-    m_calendar = MakeButton(QStringLiteral("&Rahmenkalender"), QStringLiteral("calendar"), this);
-    m_composition =
-        MakeButton(QStringLiteral("&Ligazusammensetzung"), QStringLiteral("composition"), this);
+    m_fixtures = MakeButton(tr("&Spielpläne"), QStringLiteral("fixtures"), this);
+    m_calendar = MakeButton(tr("&Rahmenkalender"), QStringLiteral("calendar"), this);
+    m_composition = MakeButton(tr("&Ligazusammensetzung"), QStringLiteral("composition"), this);
     connect(m_fixtures, &QPushButton::clicked, this, [this] {
         CDlgFixturelist::Edit(m_document, m_country, this);
         Refresh();
@@ -179,21 +177,19 @@ void CLeagueSystemPage::Apply() {
     const int row = m_generic->currentIndex();
     const QString title = ResourceQString(ids::kApplicationTitle);
     if (script < 1 && row < 1) {
-        QMessageBox::warning(this, title,
-                             QStringLiteral("Bitte w\u00e4hlen Sie ein Spielsystem aus!"));
+        QMessageBox::warning(this, title, tr("Bitte wählen Sie ein Spielsystem aus!"));
         return;
     }
     if (ApplyNeedsConfirmation(m_document.World(), m_country, script, row) &&
         !AskYesNo(this, title,
-                  QStringLiteral("Dabei werden Ligen des Landes gel\u00f6scht oder ersetzt. "
-                                 "Trotzdem \u00fcbernehmen?"))) {
+                  tr("Dabei werden Ligen des Landes gelöscht oder ersetzt. "
+                     "Trotzdem übernehmen?"))) {
         return;
     }
     const EApplyResult result = ApplyLeagueSystemEdit(m_document, m_country, script, row);
     if (result == EApplyResult::kScriptMissing) {
         QMessageBox::warning(this, title,
-                             QStringLiteral("Die Datei des Spielsystems fehlt: es bleibt, wie es "
-                                            "ist."));
+                             tr("Die Datei des Spielsystems fehlt: es bleibt, wie es ist."));
     }
     Refresh();
     if (result == EApplyResult::kApplied && script < 1) {
@@ -210,7 +206,7 @@ void CLeagueSystemPage::ShowRebuildFindings() {
     CDlgErrorMessage messages(this);
     messages.setObjectName(QStringLiteral("rebuildFaults"));
     if (faults.headed) {
-        messages.SetHeading("Die folgenden Fehler sind aufgetreten!");
+        messages.SetHeading(QStringToCp1252(tr("Die folgenden Fehler sind aufgetreten!")));
     }
     for (const std::string& message : faults.messages) {
         messages.AddText(message);

@@ -29,6 +29,10 @@ CPlayerCompareSide::CPlayerCompareSide(const CWorld& world, int language, const 
     m_countries->setObjectName(QStringLiteral("country"));
     m_clubs->setObjectName(QStringLiteral("club"));
     m_players->setObjectName(QStringLiteral("players"));
+    // Both halves caption their choices alike; the names say which half they belong to.
+    m_countries->setAccessibleName(tr("%1: Land").arg(title));
+    m_clubs->setAccessibleName(tr("%1: Verein").arg(title));
+    m_players->setAccessibleName(tr("%1: Spielerliste").arg(title));
     const int charWidth = fontMetrics().averageCharWidth();
     m_players->setMinimumSize(34 * charWidth, fontMetrics().height() * 10);
     for (const SChoiceEntry& entry : ChoosableCountries(world, language)) {

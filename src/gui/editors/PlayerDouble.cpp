@@ -1,6 +1,7 @@
 #include "gui/editors/PlayerDouble.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,7 +34,8 @@ constexpr std::array<Qt::Alignment::Int, kDuplicateColumnCount> kAlignments = {
     Qt::AlignRight, Qt::AlignHCenter, Qt::AlignHCenter};
 
 QString OnlyOf(std::string_view name) {
-    return QStringLiteral("Nur von %1").arg(Cp1252ToQString(name));
+    return QCoreApplication::translate("kw::CPlayerDouble", "Nur von %1")
+        .arg(Cp1252ToQString(name));
 }
 
 }  // namespace
@@ -46,16 +48,15 @@ CPlayerDouble::CPlayerDouble(const CWorld& world, int language, int country, std
       m_country(country),
       m_club(club & ~kSecondTeamFlag),
       m_candidates(DuplicateCandidates(world)),
-      m_all(new QRadioButton(QStringLiteral("Alle"), this)),
+      m_all(new QRadioButton(tr("Alle"), this)),
       m_countryScope(new QRadioButton(this)),
       m_clubScope(new QRadioButton(this)),
-      m_sameBirthDate(
-          new QCheckBox(QStringLiteral("Nur Spieler mit gleichem Geburtsdatum anzeigen"), this)),
+      m_sameBirthDate(new QCheckBox(tr("Nur Spieler mit gleichem Geburtsdatum anzeigen"), this)),
       m_list(new QTreeWidget(this)),
-      m_print(new QPushButton(QStringLiteral("Drucken"), this)),
-      m_save(new QPushButton(QStringLiteral("Speichern"), this)) {
+      m_print(new QPushButton(tr("Drucken"), this)),
+      m_save(new QPushButton(tr("Speichern"), this)) {
     setObjectName(QStringLiteral("PlayerDouble"));
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Spieler doppelt"));
+    setWindowTitle(tr("Kickwerk 06 - Spieler doppelt"));
 
     const SDuplicateScopes scopes = OfferedDuplicateScopes(world, country, m_club);
     m_all->setObjectName(QStringLiteral("all"));
@@ -71,6 +72,7 @@ CPlayerDouble::CPlayerDouble(const CWorld& world, int language, int country, std
     m_sameBirthDate->setObjectName(QStringLiteral("sameBirthDate"));
 
     m_list->setObjectName(QStringLiteral("duplicates"));
+    m_list->setAccessibleName(tr("Doppelte Spieler"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
