@@ -57,8 +57,8 @@ CCountryCoachPage::CCountryCoachPage(CDatabaseDocument& document, int country, Q
     : CCountryPage(parent), m_document(document), m_country(country) {
     setObjectName(QStringLiteral("CountryCoachPage"));
     const CWorld& world = document.World();
-    setWindowTitle(Cp1252ToQString(world.Country(country).Name(document.Language())) +
-                   QStringLiteral(" - Nationaltrainer"));
+    setWindowTitle(tr("%1 - Nationaltrainer")
+                       .arg(Cp1252ToQString(world.Country(country).Name(document.Language()))));
     m_panel = new CDlgManagerAbilities(this, CDlgManagerAbilities::ELabels::NationalCoach);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(MakePersonBox(), 1);
@@ -67,32 +67,32 @@ CCountryCoachPage::CCountryCoachPage(CDatabaseDocument& document, int country, Q
 }
 
 QWidget* CCountryCoachPage::MakePersonBox() {
-    auto* box = new QGroupBox(QStringLiteral("Nationaltrainer"), this);
+    auto* box = new QGroupBox(tr("Nationaltrainer"), this);
     auto* grid = new QGridLayout(box);
     m_surname = MakeNameField(QStringLiteral("coachSurname"), box);
-    AddFieldRow(grid, QStringLiteral("&Name"), m_surname);
+    AddFieldRow(grid, tr("&Name"), m_surname);
     m_firstName = MakeNameField(QStringLiteral("coachFirstName"), box);
-    AddFieldRow(grid, QStringLiteral("&Vorname"), m_firstName);
+    AddFieldRow(grid, tr("&Vorname"), m_firstName);
     m_nickname = MakeNameField(QStringLiteral("coachNickname"), box);
-    AddFieldRow(grid, QStringLiteral("&Spitzname"), m_nickname);
+    AddFieldRow(grid, tr("&Spitzname"), m_nickname);
     m_nationality = new QComboBox(box);
     m_nationality->setObjectName(QStringLiteral("coachNationality"));
     const CWorld& world = m_document.World();
     FillChoiceCombo(*m_nationality, CountryChoices(world, m_document.Language()));
-    AddFieldRow(grid, QStringLiteral("Nationalit&\u00e4t"), m_nationality);
+    AddFieldRow(grid, tr("Nationalit&ät"), m_nationality);
     m_birthDate = new CDateFields(kBirthYearMinimum, GameToday().Year(), box);
     m_birthDate->setObjectName(QStringLiteral("coachBirthDate"));
-    AddFieldRow(grid, QStringLiteral("&Geburtsdatum"), m_birthDate);
+    AddFieldRow(grid, tr("&Geburtsdatum"), m_birthDate);
     m_age = new QLabel(box);
     m_age->setObjectName(QStringLiteral("coachAge"));
-    AddFieldRow(grid, QStringLiteral("Alter"), m_age);
-    m_choosePicture = new QPushButton(QStringLiteral("&W\u00e4hle Datei"), box);
+    AddFieldRow(grid, tr("Alter"), m_age);
+    m_choosePicture = new QPushButton(tr("&Wähle Datei"), box);
     m_choosePicture->setObjectName(QStringLiteral("choosePicture"));
     m_choosePicture->setAutoDefault(false);
     // The MANAGER record and the game's file have no field for a picture: nothing chosen could
     // be kept.
     ShowNotStored(*m_choosePicture);
-    AddFieldRow(grid, QStringLiteral("Bild"), m_choosePicture);
+    AddFieldRow(grid, tr("Bild"), m_choosePicture);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(grid->rowCount(), 1);
     connect(m_birthDate, &CDateFields::DateChanged, this, &CCountryCoachPage::ShowAge);

@@ -52,9 +52,9 @@ CCountryCupsPage::CCountryCupsPage(CDatabaseDocument& document, int country, QWi
     setObjectName(QStringLiteral("CountryCupsPage"));
     auto* left = new QVBoxLayout;
     left->addWidget(MakeNationalCupBox());
-    left->addWidget(MakeCupBox(QStringLiteral("Ligapokal"), 1, 1));
-    left->addWidget(MakeCupBox(QStringLiteral("Ligapokal (untere Ligen)"), 2, 3));
-    left->addWidget(MakeCupBox(QStringLiteral("Supercup"), 5, 1));
+    left->addWidget(MakeCupBox(tr("Ligapokal"), 1, 1));
+    left->addWidget(MakeCupBox(tr("Ligapokal (untere Ligen)"), 2, 3));
+    left->addWidget(MakeCupBox(tr("Supercup"), 5, 1));
     left->addStretch(1);
     auto* right = new QVBoxLayout;
     right->addWidget(MakeYellowBox());
@@ -73,6 +73,7 @@ QLineEdit* CCountryCupsPage::MakeNameField(int cup, QWidget* parent) {
     field->setObjectName(QStringLiteral("cupName%1").arg(cup));
     field->setMaxLength(kCupNameTyping);
     field->setMinimumWidth(field->fontMetrics().averageCharWidth() * (kCupNameTyping + 2));
+    field->setAccessibleName(tr("%1 Name").arg(CupCaption(cup)));
     m_names[static_cast<std::size_t>(cup)] = field;
     return field;
 }
@@ -80,6 +81,7 @@ QLineEdit* CCountryCupsPage::MakeNameField(int cup, QWidget* parent) {
 QComboBox* CCountryCupsPage::MakeModeList(int cup, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QStringLiteral("cupMode%1").arg(cup));
+    list->setAccessibleName(tr("%1 Modus").arg(CupCaption(cup)));
     FillChoiceCombo(*list, CupModeChoices(m_document.World().CupFormats(),
                                           CupModeCategory(kCups[static_cast<std::size_t>(cup)])));
     // A cup given or taken a format joins or leaves "Wettbewerb" at once.
@@ -88,20 +90,27 @@ QComboBox* CCountryCupsPage::MakeModeList(int cup, QWidget* parent) {
     return list;
 }
 
+QString CCountryCupsPage::CupCaption(int cup) {
+    const std::array<QString, kCountryCupCount> captions = {tr("Pokal"),       tr("Ligapokal 1"),
+                                                            tr("Ligapokal 2"), tr("Ligapokal 3"),
+                                                            tr("Ligapokal 4"), tr("Supercup")};
+    return captions[static_cast<std::size_t>(cup)];
+}
+
 QGroupBox* CCountryCupsPage::MakeNationalCupBox() {
-    auto* box = new QGroupBox(QStringLiteral("Pokal"), this);
+    auto* box = new QGroupBox(tr("Pokal"), this);
     auto* grid = new QGridLayout(box);
-    AddFieldRow(grid, QStringLiteral("&Name"), MakeNameField(0, box));
-    AddFieldRow(grid, QStringLiteral("Pokal&modus"), MakeModeList(0, box));
+    AddFieldRow(grid, tr("&Name"), MakeNameField(0, box));
+    AddFieldRow(grid, tr("Pokal&modus"), MakeModeList(0, box));
     m_finalStadium = new QComboBox(box);
     m_finalStadium->setObjectName(QStringLiteral("finalStadium"));
-    AddFieldRow(grid, QStringLiteral("&Endspielstadion"), m_finalStadium);
-    m_homeAdvantage = MakeCheck(QStringLiteral("&Heimvorteil für Mannschaften ab 3. Liga"),
+    AddFieldRow(grid, tr("&Endspielstadion"), m_finalStadium);
+    m_homeAdvantage = MakeCheck(tr("&Heimvorteil für Mannschaften ab 3. Liga"),
                                 QStringLiteral("homeAdvantage"), box);
     grid->addWidget(m_homeAdvantage, grid->rowCount(), 0, 1, 2);
-    m_onePerYear = MakeCheck(
-        QStringLiteral("Spieler darf nicht für 2 Mannschaften während eines &Jahres spielen"),
-        QStringLiteral("onePerYear"), box);
+    m_onePerYear =
+        MakeCheck(tr("Spieler darf nicht für 2 Mannschaften während eines &Jahres spielen"),
+                  QStringLiteral("onePerYear"), box);
     grid->addWidget(m_onePerYear, grid->rowCount(), 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return box;
@@ -112,9 +121,9 @@ QGroupBox* CCountryCupsPage::MakeCupBox(const QString& title, int firstCup, int 
     auto* grid = new QGridLayout(box);
     for (int cup = firstCup; cup < firstCup + count; ++cup) {
         const int row = grid->rowCount();
-        auto* nameLabel = new QLabel(QStringLiteral("Name"), box);
+        auto* nameLabel = new QLabel(tr("Name"), box);
         nameLabel->setBuddy(MakeNameField(cup, box));
-        auto* modeLabel = new QLabel(QStringLiteral("Modus"), box);
+        auto* modeLabel = new QLabel(tr("Modus"), box);
         modeLabel->setBuddy(MakeModeList(cup, box));
         grid->addWidget(nameLabel, row, 0);
         grid->addWidget(m_names[static_cast<std::size_t>(cup)], row, 1);
@@ -127,10 +136,13 @@ QGroupBox* CCountryCupsPage::MakeCupBox(const QString& title, int firstCup, int 
 }
 
 QGroupBox* CCountryCupsPage::MakeYellowBox() {
-    auto* box = new QGroupBox(QStringLiteral("Gelbe Karten"), this);
+    auto* box = new QGroupBox(tr("Gelbe Karten"), this);
     auto* grid = new QGridLayout(box);
-    const std::array<QString, 2> labels = {QStringLiteral("Regel (&Liga)"),
-                                           QStringLiteral("Regel (&Pokal)")};
+    const std::array<QString, 2> labels = {tr("Regel (&Liga)"), tr("Regel (&Pokal)")};
+    // The two ticks share their caption; a screen reader tells them apart by the rule's row.
+    const std::array<QString, 2> afterYellowRedNames = {
+        tr("Nach einer gelb-roten Karte zählt auch die gelbe Karte (Liga)"),
+        tr("Nach einer gelb-roten Karte zählt auch die gelbe Karte (Pokal)")};
     for (std::size_t which = 0; which < m_yellowRules.size(); ++which) {
         auto* rule = new QComboBox(box);
         rule->setObjectName(QStringLiteral("yellowRule%1").arg(which));
@@ -138,70 +150,77 @@ QGroupBox* CCountryCupsPage::MakeYellowBox() {
         AddFieldRow(grid, labels[which], rule);
         m_yellowRules[which] = rule;
         m_yellowAfterYellowRed[which] =
-            MakeCheck(QStringLiteral("nach einer gelb-roten Karte zählt auch die gelbe Karte"),
+            MakeCheck(tr("nach einer gelb-roten Karte zählt auch die gelbe Karte"),
                       QStringLiteral("yellowAfterYellowRed%1").arg(which), box);
+        m_yellowAfterYellowRed[which]->setAccessibleName(afterYellowRedNames[which]);
         grid->addWidget(m_yellowAfterYellowRed[which], grid->rowCount(), 1);
     }
-    m_yellowForAll = MakeCheck(QStringLiteral("Sperren gelten für alle nationalen Wettbewerbe"),
+    m_yellowForAll = MakeCheck(tr("Sperren gelten für alle nationalen Wettbewerbe"),
                                QStringLiteral("yellowForAll"), box);
+    m_yellowForAll->setAccessibleName(
+        tr("Sperren nach gelben Karten gelten für alle nationalen Wettbewerbe"));
     grid->addWidget(m_yellowForAll, grid->rowCount(), 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return box;
 }
 
 QGroupBox* CCountryCupsPage::MakeYellowRedBox() {
-    auto* box = new QGroupBox(QStringLiteral("Durch Gelb-Rote Karten"), this);
+    auto* box = new QGroupBox(tr("Durch Gelb-Rote Karten"), this);
     auto* layout = new QVBoxLayout(box);
     auto* levels = new QHBoxLayout;
-    levels->addWidget(new QLabel(QStringLiteral("1 Spiel Sperre in"), box));
+    levels->addWidget(new QLabel(tr("1 Spiel Sperre in"), box));
     for (std::size_t level = 0; level < m_yellowRedLevels.size(); ++level) {
-        m_yellowRedLevels[level] = MakeCheck(QStringLiteral("%1. Liga").arg(level + 1),
+        m_yellowRedLevels[level] = MakeCheck(tr("%1. Liga").arg(level + 1),
                                              QStringLiteral("yellowRedLevel%1").arg(level), box);
         levels->addWidget(m_yellowRedLevels[level]);
     }
     levels->addStretch(1);
     layout->addLayout(levels);
-    m_yellowRedForAll = MakeCheck(QStringLiteral("Sperren gelten für alle &Wettb."),
-                                  QStringLiteral("yellowRedForAll"), box);
+    m_yellowRedForAll =
+        MakeCheck(tr("Sperren gelten für alle &Wettb."), QStringLiteral("yellowRedForAll"), box);
+    m_yellowRedForAll->setAccessibleName(
+        tr("Sperren nach gelb-roten Karten gelten für alle Wettbewerbe"));
     layout->addWidget(m_yellowRedForAll);
     return box;
 }
 
 QGroupBox* CCountryCupsPage::MakeRedBox() {
-    auto* box = new QGroupBox(QStringLiteral("Rote Karten"), this);
+    auto* box = new QGroupBox(tr("Rote Karten"), this);
     auto* grid = new QGridLayout(box);
     m_redStart = new QComboBox(box);
     m_redStart->setObjectName(QStringLiteral("redCardStart"));
-    FillTexts(*m_redStart, RedCardStartTexts());
-    AddFieldRow(grid, QStringLiteral("&Regel"), m_redStart);
-    m_fixedDuration = new QRadioButton(QStringLiteral("&Feste Dauer"), box);
+    m_redStart->addItem(tr("Sofort"), 0);
+    m_redStart->addItem(tr("Montag der nächsten Woche"), 1);
+    AddFieldRow(grid, tr("&Regel"), m_redStart);
+    m_fixedDuration = new QRadioButton(tr("&Feste Dauer"), box);
     m_fixedDuration->setObjectName(QStringLiteral("fixedDuration"));
-    m_variableDuration = new QRadioButton(QStringLiteral("&Variable Dauer"), box);
+    m_variableDuration = new QRadioButton(tr("&Variable Dauer"), box);
     m_variableDuration->setObjectName(QStringLiteral("variableDuration"));
     auto* durations = new QHBoxLayout;
     durations->addWidget(m_fixedDuration);
     durations->addWidget(m_variableDuration);
     durations->addStretch(1);
     const int row = grid->rowCount();
-    grid->addWidget(new QLabel(QStringLiteral("Sperren"), box), row, 0);
+    grid->addWidget(new QLabel(tr("Sperren"), box), row, 0);
     grid->addLayout(durations, row, 1);
-    m_redForAll = MakeCheck(QStringLiteral("Sperren gelten für alle nationalen Wettbewerbe"),
+    m_redForAll = MakeCheck(tr("Sperren gelten für alle nationalen Wettbewerbe"),
                             QStringLiteral("redForAll"), box);
+    m_redForAll->setAccessibleName(
+        tr("Sperren nach roten Karten gelten für alle nationalen Wettbewerbe"));
     grid->addWidget(m_redForAll, grid->rowCount(), 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return box;
 }
 
 QGroupBox* CCountryCupsPage::MakePrizeBox() {
-    auto* box = new QGroupBox(QStringLiteral("Prämien in Wettbewerben"), this);
+    auto* box = new QGroupBox(tr("Prämien in Wettbewerben"), this);
     auto* grid = new QGridLayout(box);
     m_prizeCup = new QComboBox(box);
     m_prizeCup->setObjectName(QStringLiteral("prizeCup"));
-    AddFieldRow(grid, QStringLiteral("Wettbewer&b"), m_prizeCup);
+    AddFieldRow(grid, tr("Wettbewer&b"), m_prizeCup);
     auto* kinds = new QHBoxLayout;
     auto* kindGroup = new QButtonGroup(box);
-    const std::array<QString, kPrizeKinds> kindTexts = {QStringLiteral("Prä&mie"),
-                                                        QStringLiteral("Fernsehen")};
+    const std::array<QString, kPrizeKinds> kindTexts = {tr("Prä&mie"), tr("Fernsehen")};
     for (std::size_t kind = 0; kind < m_prizeKinds.size(); ++kind) {
         auto* button = new QRadioButton(kindTexts[kind], box);
         button->setObjectName(QStringLiteral("prizeKind%1").arg(kind));
@@ -215,17 +234,19 @@ QGroupBox* CCountryCupsPage::MakePrizeBox() {
     // Ten digits, the most an amount has; more than 32 bits hold saturates when stored.
     auto* digits =
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box);
-    const auto labels = PrizeRoundLabels();
+    const std::array<QString, kPrizeRounds> labels = {
+        tr("1. Runde"), tr("2. Runde"),      tr("3. Runde"),   tr("4. Runde"),
+        tr("5. Runde"), tr("Viertelfinale"), tr("Halbfinale"), tr("Finale")};
     for (std::size_t round = 0; round < m_prizeFields.size(); ++round) {
         auto* field = new QLineEdit(box);
         field->setObjectName(QStringLiteral("prize%1").arg(round));
         field->setMaxLength(kPrizeFieldLength);
         field->setValidator(digits);
         field->setAlignment(Qt::AlignRight);
-        AddFieldRow(grid, Cp1252ToQString(labels[round]), field);
+        AddFieldRow(grid, labels[round], field);
         m_prizeFields[round] = field;
     }
-    auto* note = new QLabel(QStringLiteral("Sämtliche Geldbeträge sind Euroangaben!"), box);
+    auto* note = new QLabel(tr("Sämtliche Geldbeträge sind Euroangaben!"), box);
     grid->addWidget(note, grid->rowCount(), 0, 1, 2);
     grid->setColumnStretch(1, 1);
     connect(m_prizeCup, &QComboBox::currentIndexChanged, this, [this] { ShowPrizeFields(); });
@@ -281,7 +302,7 @@ void CCountryCupsPage::FillPrizeCups() {
     m_prizeCup->clear();
     for (std::size_t cup = 0; cup < kCups.size(); ++cup) {
         if (ShownChoice(*m_modes[cup], m_stored.cups[cup].mode) != 0) {
-            m_prizeCup->addItem(Cp1252ToQString(PrizeCupLabel(kCups[cup])), static_cast<int>(cup));
+            m_prizeCup->addItem(CupCaption(static_cast<int>(cup)), static_cast<int>(cup));
         }
     }
     const int again = m_prizeCup->findData(chosen);
@@ -371,7 +392,7 @@ void CCountryCupsPage::Store() {
     const SCupPageValues loaded = m_loaded;
     const int country = m_country;
     const int language = m_document.Language();
-    m_document.Perform("Pokal", SWorldScope::Countries({country}),
+    m_document.Perform(QStringToCp1252(tr("Pokal")), SWorldScope::Countries({country}),
                        [country, language, &loaded, &edited](CWorld& world) {
                            return StoreChangedCupPageValues(world, country, language, loaded,
                                                             edited);

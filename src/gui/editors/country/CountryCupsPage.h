@@ -49,6 +49,8 @@ public:
 private:
     using PrizeTexts = std::array<std::array<QString, kPrizeRounds>, kPrizeKinds>;
 
+    // The cup's name in "Wettbewerb", and in what a screen reader says of its fields.
+    static QString CupCaption(int cup);
     QGroupBox* MakeNationalCupBox();
     QGroupBox* MakeCupBox(const QString& title, int firstCup, int count);
     QGroupBox* MakeYellowBox();

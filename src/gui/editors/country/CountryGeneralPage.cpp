@@ -81,39 +81,41 @@ CCountryGeneralPage::CCountryGeneralPage(CDatabaseDocument& document, int countr
 }
 
 QGroupBox* CCountryGeneralPage::MakeAssociationBox() {
-    auto* box = new QGroupBox(QStringLiteral("Verband"), this);
+    auto* box = new QGroupBox(tr("Verband"), this);
     auto* grid = new QGridLayout(box);
     m_associationName =
         MakeTextField(QStringLiteral("associationName"), kAssociationNameTyping, box);
-    AddFieldRow(grid, QStringLiteral("Name des &Verbandes"), m_associationName);
+    AddFieldRow(grid, tr("Name des &Verbandes"), m_associationName);
     m_climate = new QComboBox(box);
     m_climate->setObjectName(QStringLiteral("climate"));
     FillChoiceCombo(*m_climate, ClimateChoices());
-    AddFieldRow(grid, QStringLiteral("&Klima"), m_climate);
+    AddFieldRow(grid, tr("&Klima"), m_climate);
     grid->setColumnStretch(1, 1);
     return box;
 }
 
 QGroupBox* CCountryGeneralPage::MakePresidentBox() {
-    auto* box = new QGroupBox(QStringLiteral("Präsident des Verbandes"), this);
+    auto* box = new QGroupBox(tr("Präsident des Verbandes"), this);
     auto* grid = new QGridLayout(box);
     m_surname = MakeTextField(QStringLiteral("presidentSurname"), kPresidentNameTyping, box);
-    AddFieldRow(grid, QStringLiteral("&Name"), m_surname);
+    AddFieldRow(grid, tr("&Name"), m_surname);
+    // "Name" alone would not tell the president's from the association's.
+    m_surname->setAccessibleName(tr("Name des Präsidenten"));
     m_firstName = MakeTextField(QStringLiteral("presidentFirstName"), kPresidentNameTyping, box);
-    AddFieldRow(grid, QStringLiteral("V&orname"), m_firstName);
+    AddFieldRow(grid, tr("V&orname"), m_firstName);
     m_birthDate = new CDateFields(kBirthYearMinimum, GameToday().Year(), box);
     m_birthDate->setObjectName(QStringLiteral("presidentBirthDate"));
-    AddFieldRow(grid, QStringLiteral("&Geburtsdatum"), m_birthDate);
+    AddFieldRow(grid, tr("&Geburtsdatum"), m_birthDate);
     m_age = new QLabel(box);
     m_age->setObjectName(QStringLiteral("presidentAge"));
-    AddFieldRow(grid, QStringLiteral("Alter"), m_age);
+    AddFieldRow(grid, tr("Alter"), m_age);
     grid->setColumnStretch(1, 1);
     connect(m_birthDate, &CDateFields::DateChanged, this, &CCountryGeneralPage::ShowAge);
     return box;
 }
 
 QGroupBox* CCountryGeneralPage::MakeContinentBox() {
-    auto* box = new QGroupBox(QStringLiteral("Kontinent"), this);
+    auto* box = new QGroupBox(tr("Kontinent"), this);
     auto* grid = new QGridLayout(box);
     for (int continent = 0; continent < kContinentCount; ++continent) {
         auto* button = new QRadioButton(Cp1252ToQString(CountryContinentName(continent)), box);
@@ -127,23 +129,24 @@ QGroupBox* CCountryGeneralPage::MakeContinentBox() {
 }
 
 QGroupBox* CCountryGeneralPage::MakeLanguagesBox() {
-    auto* box = new QGroupBox(QStringLiteral("Sprachen im Land"), this);
+    auto* box = new QGroupBox(tr("Sprachen im Land"), this);
     auto* grid = new QGridLayout(box);
     const std::vector<SEditChoice> choices = LanguageChoices();
     for (std::size_t row = 0; row < m_languages.size(); ++row) {
         auto* language = new QComboBox(box);
         language->setObjectName(QStringLiteral("language%1").arg(row));
         FillChoiceCombo(*language, choices);
+        // The rows share their captions; the number tells them apart.
+        language->setAccessibleName(tr("Sprache %1").arg(row + 1));
         auto* share = new CSpinEditCtrl(box);
         share->setObjectName(QStringLiteral("share%1").arg(row));
         share->SetRange(0, kMaxLanguageShare);
         FitSpinToDigits(*share, 3);
+        SetSpinName(*share, tr("Anteil Sprache %1").arg(row + 1));
         const int line = static_cast<int>(row);
-        auto* languageLabel =
-            new QLabel(row == 0 ? QStringLiteral("&Sprache") : QStringLiteral("Sprache"), box);
+        auto* languageLabel = new QLabel(row == 0 ? tr("&Sprache") : tr("Sprache"), box);
         languageLabel->setBuddy(language);
-        auto* shareLabel =
-            new QLabel(row == 0 ? QStringLiteral("&Anteil") : QStringLiteral("Anteil"), box);
+        auto* shareLabel = new QLabel(row == 0 ? tr("&Anteil") : tr("Anteil"), box);
         shareLabel->setBuddy(share);
         grid->addWidget(languageLabel, line, 0);
         grid->addWidget(language, line, 1);
@@ -157,37 +160,37 @@ QGroupBox* CCountryGeneralPage::MakeLanguagesBox() {
 }
 
 QGroupBox* CCountryGeneralPage::MakeTitlesBox() {
-    auto* box = new QGroupBox(QStringLiteral("Titelgewinne"), this);
+    auto* box = new QGroupBox(tr("Titelgewinne"), this);
     auto* grid = new QGridLayout(box);
-    m_titles[SCountrySettings::kContinentalTitles] =
-        AddValueBarRow(grid, QStringLiteral("Kontinentale &Titel"),
-                       QStringLiteral("continentalTitles"), kMaxTitleCount);
-    m_titles[SCountrySettings::kContinentalFinals] =
-        AddValueBarRow(grid, QStringLiteral("&Finalteilnahmen"),
-                       QStringLiteral("continentalFinals"), kMaxTitleCount);
-    m_titles[SCountrySettings::kWorldChampionships] =
-        AddValueBarRow(grid, QStringLiteral("&Weltmeisterschaften"),
-                       QStringLiteral("worldChampionships"), kMaxTitleCount);
+    m_titles[SCountrySettings::kContinentalTitles] = AddValueBarRow(
+        grid, tr("Kontinentale &Titel"), QStringLiteral("continentalTitles"), kMaxTitleCount);
+    m_titles[SCountrySettings::kContinentalFinals] = AddValueBarRow(
+        grid, tr("&Finalteilnahmen"), QStringLiteral("continentalFinals"), kMaxTitleCount);
+    m_titles[SCountrySettings::kWorldChampionships] = AddValueBarRow(
+        grid, tr("&Weltmeisterschaften"), QStringLiteral("worldChampionships"), kMaxTitleCount);
     m_titles[SCountrySettings::kWorldCupFinals] = AddValueBarRow(
-        grid, QStringLiteral("Finalteilnahmen"), QStringLiteral("worldCupFinals"), kMaxTitleCount);
+        grid, tr("Finalteilnahmen"), QStringLiteral("worldCupFinals"), kMaxTitleCount);
+    // Both kinds of finals show the same caption, each under the title it belongs to.
+    m_titles[SCountrySettings::kContinentalFinals]->setAccessibleName(
+        tr("Kontinentale Finalteilnahmen"));
+    m_titles[SCountrySettings::kWorldCupFinals]->setAccessibleName(tr("WM-Finalteilnahmen"));
     grid->setColumnStretch(1, 1);
     return box;
 }
 
 QGroupBox* CCountryGeneralPage::MakeMiscBox() {
-    auto* box = new QGroupBox(QStringLiteral("Verschiedenes"), this);
+    auto* box = new QGroupBox(tr("Verschiedenes"), this);
     auto* grid = new QGridLayout(box);
-    m_abroad =
-        AddValueBarRow(grid, QStringLiteral("Wa&hrscheinlichkeit für Wechsel ins Ausland (in %)"),
-                       QStringLiteral("abroadProbability"), kMaxAbroadProbability);
+    m_abroad = AddValueBarRow(grid, tr("Wa&hrscheinlichkeit für Wechsel ins Ausland (in %)"),
+                              QStringLiteral("abroadProbability"), kMaxAbroadProbability);
     m_reserveSwitch = new QComboBox(box);
     m_reserveSwitch->setObjectName(QStringLiteral("reserveSwitch"));
     FillChoiceCombo(*m_reserveSwitch, ReserveSwitchChoices());
-    AddFieldRow(grid, QStringLiteral("W&echsel 1./2. Mannschaft"), m_reserveSwitch);
-    m_noStandingPlaces = new QCheckBox(QStringLiteral("Keine Stehp&lätze erlaubt"), box);
+    AddFieldRow(grid, tr("W&echsel 1./2. Mannschaft"), m_reserveSwitch);
+    m_noStandingPlaces = new QCheckBox(tr("Keine Stehp&lätze erlaubt"), box);
     m_noStandingPlaces->setObjectName(QStringLiteral("noStandingPlaces"));
     grid->addWidget(m_noStandingPlaces, grid->rowCount(), 0, 1, 3);
-    m_generateNames = new QCheckBox(QStringLiteral("Namen gene&rieren"), box);
+    m_generateNames = new QCheckBox(tr("Namen gene&rieren"), box);
     m_generateNames->setObjectName(QStringLiteral("generateNames"));
     grid->addWidget(m_generateNames, grid->rowCount(), 0, 1, 3);
     grid->setColumnStretch(1, 1);
@@ -195,16 +198,16 @@ QGroupBox* CCountryGeneralPage::MakeMiscBox() {
 }
 
 QGroupBox* CCountryGeneralPage::MakeStrengthBox() {
-    auto* box = new QGroupBox(QStringLiteral("Stärken"), this);
+    auto* box = new QGroupBox(tr("Stärken"), this);
     auto* grid = new QGridLayout(box);
-    m_strength = AddValueBarRow(grid, QStringLiteral("&Durchschn. Stärke:"),
-                                QStringLiteral("averageStrength"), kMaxAverageStrength);
+    m_strength = AddValueBarRow(grid, tr("&Durchschn. Stärke:"), QStringLiteral("averageStrength"),
+                                kMaxAverageStrength);
     grid->setColumnStretch(1, 1);
     return box;
 }
 
 QGroupBox* CCountryGeneralPage::MakeNotesBox() {
-    auto* box = new QGroupBox(QStringLiteral("Noti&zen"), this);
+    auto* box = new QGroupBox(tr("Noti&zen"), this);
     auto* layout = new QVBoxLayout(box);
     m_notes = new QPlainTextEdit(box);
     m_notes->setObjectName(QStringLiteral("notes"));
@@ -275,7 +278,8 @@ void CCountryGeneralPage::Store() {
     const SCountryGeneralValues edited = Shown();
     const SCountryGeneralValues loaded = m_loaded;
     const int country = m_country;
-    m_document.Perform("Allgemeine Informationen", SWorldScope::Countries({country}),
+    m_document.Perform(QStringToCp1252(tr("Allgemeine Informationen")),
+                       SWorldScope::Countries({country}),
                        [country, &loaded, &edited](CWorld& world) {
                            return StoreChangedGeneralValues(world.Country(country), loaded, edited);
                        });

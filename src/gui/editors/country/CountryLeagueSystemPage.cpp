@@ -1,5 +1,6 @@
 #include "gui/editors/country/CountryLeagueSystemPage.h"
 
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "gui/editors/LeagueSystemPage.h"
@@ -15,6 +16,7 @@ CCountryLeagueSystemPage::CCountryLeagueSystemPage(CDatabaseDocument& document,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_page);
     setFocusProxy(m_page);
+    m_page->Levels().setAccessibleName(tr("Spielklassen und Ligen"));
 }
 
 void CCountryLeagueSystemPage::Load() {

@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 
+#include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgReferees.h"
 #include "gui/editors/DlgStadiumlist.h"
 
@@ -27,6 +28,7 @@ CCountryRefereesPage::CCountryRefereesPage(CDatabaseDocument& document, int coun
           },
           parent) {
     setObjectName(QStringLiteral("CountryRefereesPage"));
+    RecordList().List().setAccessibleName(tr("Schiedsrichterliste"));
 }
 
 CDlgReferees& CCountryRefereesPage::Referees() const {
@@ -41,6 +43,7 @@ CCountryStadiumsPage::CCountryStadiumsPage(CDatabaseDocument& document, int coun
           },
           parent) {
     setObjectName(QStringLiteral("CountryStadiumsPage"));
+    RecordList().List().setAccessibleName(tr("Stadienliste"));
 }
 
 CDlgStadiumlist& CCountryStadiumsPage::Stadiums() const {

@@ -14,6 +14,7 @@
 #include "editing/PlayerLookRules.h"
 #include "gui/controls/ControlText.h"
 #include "gui/controls/SpinEditCtrl.h"
+#include "gui/editors/country/CountryPageParts.h"
 #include "gui/editors/player/DateSpinFields.h"
 #include "gui/editors/player/PageFields.h"
 #include "model/World.h"
@@ -54,11 +55,10 @@ std::uint32_t SelectedSet(const QListWidget& list) {
 CCountryLookPage::CCountryLookPage(CDatabaseDocument& document, int country, QWidget* parent)
     : CCountryPage(parent), m_document(document), m_country(country) {
     setObjectName(QStringLiteral("CountryLookPage"));
-    auto* box = new QGroupBox(QStringLiteral("Aussehen Jugendspieler"), this);
+    auto* box = new QGroupBox(tr("Aussehen Jugendspieler"), this);
     auto* grid = new QGridLayout(box);
-    const std::array<QString, kListCount> captions = {
-        QStringLiteral("G&esicht"), QStringLiteral("&Haarschnitt"), QStringLiteral("Haar&farbe"),
-        QStringLiteral("&Bart")};
+    const std::array<QString, kListCount> captions = {tr("G&esicht"), tr("&Haarschnitt"),
+                                                      tr("Haar&farbe"), tr("&Bart")};
     const std::array<QString, kListCount> names = {
         QStringLiteral("faces"), QStringLiteral("haircuts"), QStringLiteral("hairColours"),
         QStringLiteral("beards")};
@@ -66,6 +66,8 @@ CCountryLookPage::CCountryLookPage(CDatabaseDocument& document, int country, QWi
         const auto index = static_cast<std::size_t>(which);
         auto* label = new QLabel(captions[index], box);
         QListWidget* list = MakeList(which, names[index]);
+        // A list takes its name for a screen reader from itself, not from the label above it.
+        list->setAccessibleName(QString(captions[index]).remove(QLatin1Char('&')));
         m_lists[index] = list;
         label->setBuddy(list);
         grid->addWidget(label, 0, which);
@@ -74,12 +76,14 @@ CCountryLookPage::CCountryLookPage(CDatabaseDocument& document, int country, QWi
     }
     grid->setRowStretch(1, 1);
 
-    auto* averages = new QGroupBox(QStringLiteral("Durchschnittswerte"), this);
+    auto* averages = new QGroupBox(tr("Durchschnittswerte"), this);
     auto* averageGrid = new QGridLayout(averages);
     m_height = new CSpinEditCtrl(averages);
     m_height->setObjectName(QStringLiteral("averageHeight"));
     m_height->SetRange(kMinAverageHeight, kMaxAverageHeight);
     FitSpinToDigits(*m_height, 3);
+    // The label names the row with the unit beside the field, not the field itself.
+    SetSpinName(*m_height, tr("Durchschnittsgröße"));
     m_heightImperial = new QLabel(averages);
     m_heightImperial->setObjectName(QStringLiteral("heightImperial"));
     auto* heightRow = new QWidget(averages);
@@ -88,11 +92,12 @@ CCountryLookPage::CCountryLookPage(CDatabaseDocument& document, int country, QWi
     heightLayout->addWidget(m_height);
     heightLayout->addWidget(new QLabel(QStringLiteral("cm"), heightRow));
     heightRow->setFocusProxy(m_height);
-    AddFieldRow(averageGrid, QStringLiteral("Durchschnitts&größe"), heightRow, m_heightImperial);
+    AddFieldRow(averageGrid, tr("Durchschnitts&größe"), heightRow, m_heightImperial);
     m_weight = new CSpinEditCtrl(averages);
     m_weight->setObjectName(QStringLiteral("averageWeight"));
     m_weight->SetRange(kMinAverageWeight, kMaxAverageWeight);
     FitSpinToDigits(*m_weight, 3);
+    SetSpinName(*m_weight, tr("Durchschnittsgewicht"));
     m_weightImperial = new QLabel(averages);
     m_weightImperial->setObjectName(QStringLiteral("weightImperial"));
     auto* weightRow = new QWidget(averages);
@@ -101,7 +106,7 @@ CCountryLookPage::CCountryLookPage(CDatabaseDocument& document, int country, QWi
     weightLayout->addWidget(m_weight);
     weightLayout->addWidget(new QLabel(QStringLiteral("kg"), weightRow));
     weightRow->setFocusProxy(m_weight);
-    AddFieldRow(averageGrid, QStringLiteral("Durchschnittsge&wicht"), weightRow, m_weightImperial);
+    AddFieldRow(averageGrid, tr("Durchschnittsge&wicht"), weightRow, m_weightImperial);
     averageGrid->setColumnStretch(2, 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -156,7 +161,7 @@ void CCountryLookPage::Store() {
     const SCountryLookValues edited = Shown();
     const SCountryLookValues loaded = m_loaded;
     const int country = m_country;
-    m_document.Perform("Spieler Aussehen", SWorldScope::Countries({country}),
+    m_document.Perform(QStringToCp1252(tr("Spieler Aussehen")), SWorldScope::Countries({country}),
                        [country, &loaded, &edited](CWorld& world) {
                            return StoreChangedLookValues(world.Country(country), loaded, edited);
                        });

@@ -26,14 +26,17 @@ CCountryManagersPage::CCountryManagersPage(CDatabaseDocument& document, int coun
                                            const SCountryWindowContext& /*context*/,
                                            QWidget* parent)
     : CCountryPersonListPage(document, country, QStringLiteral("staff"), kColumns,
-                             {QStringLiteral("Name"), QStringLiteral("Funktion")}, parent),
+                             {tr("Name"), tr("Funktion")}, parent),
       m_newMenu(new QMenu(this)) {
     setObjectName(QStringLiteral("CountryManagersPage"));
     m_newMenu->setObjectName(QStringLiteral("newMenu"));
-    m_newMenu->addAction(QStringLiteral("Neuer &Trainer"), this, &CCountryManagersPage::NewManager);
-    m_newMenu->addAction(QStringLiteral("Neuer &Mitarbeiter"), this,
-                         &CCountryManagersPage::NewStaffEntry);
+    m_newMenu->addAction(tr("Neuer &Trainer"), this, &CCountryManagersPage::NewManager);
+    m_newMenu->addAction(tr("Neuer &Mitarbeiter"), this, &CCountryManagersPage::NewStaffEntry);
     m_new->setMenu(m_newMenu);
+    m_list->setAccessibleName(tr("Trainer- und Mitarbeiterliste"));
+    m_new->setAccessibleName(tr("Neuer Trainer oder Mitarbeiter"));
+    m_change->setAccessibleName(tr("Trainer oder Mitarbeiter ändern"));
+    m_delete->setAccessibleName(tr("Trainer oder Mitarbeiter löschen"));
 }
 
 void CCountryManagersPage::Load() {

@@ -3,8 +3,10 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 #include "gui/controls/ControlText.h"
+#include "gui/controls/SpinEditCtrl.h"
 #include "gui/controls/ValueScrollBar.h"
 
 namespace kw {
@@ -32,6 +34,11 @@ CValueScrollBar* AddValueBarRow(QGridLayout* grid, const QString& text, const QS
     grid->addWidget(bar, row, 1);
     grid->addWidget(number, row, 2);
     return bar;
+}
+
+void SetSpinName(CSpinEditCtrl& spin, const QString& name) {
+    spin.setAccessibleName(name);
+    spin.Field()->setAccessibleName(name);
 }
 
 void FillChoiceCombo(QComboBox& combo, std::span<const SEditChoice> choices) {

@@ -12,6 +12,7 @@ class QWidget;
 
 namespace kw {
 
+class CSpinEditCtrl;
 class CValueScrollBar;
 
 // What the country pages lay out alike.
@@ -20,6 +21,10 @@ class CValueScrollBar;
 // under the label text.
 CValueScrollBar* AddValueBarRow(QGridLayout* grid, const QString& text, const QString& name,
                                 int maximum);
+
+// Names the numeric field for a screen reader, which reads the name from the line edit that
+// takes the typing.
+void SetSpinName(CSpinEditCtrl& spin, const QString& name);
 
 // The combo's items are the choices' texts with their values as item data.
 void FillChoiceCombo(QComboBox& combo, std::span<const SEditChoice> choices);

@@ -48,9 +48,9 @@ CCountryPersonListPage::CCountryPersonListPage(CDatabaseDocument& document, int 
       m_document(document),
       m_country(country),
       m_list(new CMyListBox(this)),
-      m_new(new QPushButton(QStringLiteral("&Neu"), this)),
-      m_change(new QPushButton(QStringLiteral("\u00c4&ndern"), this)),
-      m_delete(new QPushButton(QStringLiteral("&L\u00f6schen"), this)) {
+      m_new(new QPushButton(tr("&Neu"), this)),
+      m_change(new QPushButton(tr("Ä&ndern"), this)),
+      m_delete(new QPushButton(tr("&Löschen"), this)) {
     m_list->setObjectName(listName);
     QHBoxLayout* header = SetUpColumnList(*m_list, columns, headings, this);
     m_new->setObjectName(QStringLiteral("new"));

@@ -21,7 +21,9 @@ class CMyListBox;
 // it. Each command is one undoable edit performed at once, so storing the page has nothing left
 // to write; a cancelled dialog records nothing. A double click on a row, and Enter while a row is
 // current, change the row; the list keeps that Enter to itself, as passed on it would also confirm
-// (and close) the window around the page, and none of the buttons is the default one.
+// (and close) the window around the page, and none of the buttons is the default one. The
+// window shows the commands on more than one page, so each page names its list and buttons for a
+// screen reader.
 class CCountryPersonListPage : public CCountryPage {
     Q_OBJECT
 

@@ -27,11 +27,14 @@ constexpr std::size_t kNoSlot = static_cast<std::size_t>(-1);
 CCountryYouthPage::CCountryYouthPage(CDatabaseDocument& document, int country,
                                      const SCountryWindowContext& /*context*/, QWidget* parent)
     : CCountryPersonListPage(document, country, QStringLiteral("pool"), kColumns,
-                             {QStringLiteral("Name"), QStringLiteral("Nationalit\u00e4t"),
-                              QStringLiteral("F\u00e4higkeit"), QStringLiteral("Mannschaftsteil"),
-                              QStringLiteral("Bevorzugter Verein")},
+                             {tr("Name"), tr("Nationalität"), tr("Fähigkeit"),
+                              tr("Mannschaftsteil"), tr("Bevorzugter Verein")},
                              parent) {
     setObjectName(QStringLiteral("CountryYouthPage"));
+    m_list->setAccessibleName(tr("Jugendspielerliste"));
+    m_new->setAccessibleName(tr("Neuer Jugendspieler"));
+    m_change->setAccessibleName(tr("Jugendspieler ändern"));
+    m_delete->setAccessibleName(tr("Jugendspieler löschen"));
     connect(m_new, &QPushButton::clicked, this, &CCountryYouthPage::NewEntry);
 }
 

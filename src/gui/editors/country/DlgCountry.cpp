@@ -28,6 +28,17 @@
 
 namespace kw {
 
+namespace {
+
+// The tab's page in its scroll area, which a screen reader names by the tab.
+CScrollingPage* ScrollingTabPage(QWidget* page, int tab) {
+    auto* scrolling = new CScrollingPage(page);
+    scrolling->setAccessibleName(ResourceQString(ids::kCountryTabGeneral + tab));
+    return scrolling;
+}
+
+}  // namespace
+
 CDlgCountry::CDlgCountry(CDatabaseDocument& document, int country, QWidget* parent)
     : CLiveEditDialog(document, CountryEditName(document, country), parent),
       m_document(document),
@@ -37,6 +48,7 @@ CDlgCountry::CDlgCountry(CDatabaseDocument& document, int country, QWidget* pare
     setWindowTitle(ResourceQString(ids::kCountryWindowCaption));
 
     m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->setAccessibleName(windowTitle());
     for (int tab = 0; tab < kTabCount; ++tab) {
         QWidget* page = nullptr;
         if (tab == kGeneral) {
@@ -51,7 +63,7 @@ CDlgCountry::CDlgCountry(CDatabaseDocument& document, int country, QWidget* pare
             // Pages that need the installation come with AddInstallationPages.
             page = new QWidget(m_tabs);
         }
-        m_tabs->addTab(new CScrollingPage(page), ResourceQString(ids::kCountryTabGeneral + tab));
+        m_tabs->addTab(ScrollingTabPage(page, tab), ResourceQString(ids::kCountryTabGeneral + tab));
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setObjectName(QStringLiteral("buttons"));
@@ -83,13 +95,12 @@ void CDlgCountry::AddInstallationPages(const SCountryWindowContext& context) {
     // The two pages the window carries outside its tabs.
     auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
     QPushButton* coach =
-        buttons->addButton(QStringLiteral("Nat&ionaltrainer..."), QDialogButtonBox::ActionRole);
+        buttons->addButton(tr("Nat&ionaltrainer..."), QDialogButtonBox::ActionRole);
     coach->setObjectName(QStringLiteral("nationalCoach"));
     connect(coach, &QPushButton::clicked, this, [this, context] {
         CDlgCountrySubPage::ShowNationalCoach(m_document, m_country, context, this);
     });
-    QPushButton* stadiums =
-        buttons->addButton(QStringLiteral("Sta&dien..."), QDialogButtonBox::ActionRole);
+    QPushButton* stadiums = buttons->addButton(tr("Sta&dien..."), QDialogButtonBox::ActionRole);
     stadiums->setObjectName(QStringLiteral("stadiums"));
     connect(stadiums, &QPushButton::clicked, this, [this, context] {
         CDlgCountrySubPage::ShowStadiums(m_document, m_country, context, this);
@@ -108,7 +119,7 @@ void CDlgCountry::SetPage(int tab, CCountryPage* page) {
     QWidget* old = m_tabs->widget(tab);
     m_tabs->removeTab(tab);
     delete old;
-    m_tabs->insertTab(tab, new CScrollingPage(page),
+    m_tabs->insertTab(tab, ScrollingTabPage(page, tab),
                       ResourceQString(ids::kCountryTabGeneral + tab));
     m_tabs->setCurrentIndex(shown);
     if (tab == shown) {

@@ -36,7 +36,7 @@ CDlgFurtherManager::CDlgFurtherManager(const CWorld& world, int language, const 
       m_nationality(new QComboBox(this)),
       m_abilities(new CDlgManagerAbilities(this)) {
     setObjectName(QStringLiteral("DlgFurtherManager"));
-    setWindowTitle(QStringLiteral("Trainer"));
+    setWindowTitle(tr("Trainer"));
     m_nationality->setObjectName(QStringLiteral("nationality"));
     FillCountryCombo(*m_nationality, world, language, manager.Nationality());
     // The panel reads through the adapter only; the original stays as it is.
@@ -45,10 +45,10 @@ CDlgFurtherManager::CDlgFurtherManager(const CWorld& world, int language, const 
     m_abilities->Load(&record, true);
 
     auto* grid = new QGridLayout;
-    AddFieldRow(grid, QStringLiteral("&Vorname"), m_firstName);
-    AddFieldRow(grid, QStringLiteral("Na&me"), m_surname);
-    AddFieldRow(grid, QStringLiteral("&Spitzname"), m_nickname);
-    AddFieldRow(grid, QStringLiteral("Nat&ionalit\u00e4t"), m_nationality);
+    AddFieldRow(grid, tr("&Vorname"), m_firstName);
+    AddFieldRow(grid, tr("Na&me"), m_surname);
+    AddFieldRow(grid, tr("&Spitzname"), m_nickname);
+    AddFieldRow(grid, tr("Nat&ionalität"), m_nationality);
 
     QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
     m_ok = buttons->button(QDialogButtonBox::Ok);

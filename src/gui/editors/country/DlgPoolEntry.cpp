@@ -65,22 +65,22 @@ CDlgPoolEntry::CDlgPoolEntry(const CWorld& world, int language, const CPoolEntry
       m_chooseClub(MakeChooseClubButton(this, QStringLiteral("chooseClub"))),
       m_createAClub(new QCheckBox(ResourceQString(ids::kCreateAClub), this)) {
     setObjectName(QStringLiteral("DlgPoolEntry"));
-    setWindowTitle(QStringLiteral("Jugendspieler"));
+    setWindowTitle(tr("Jugendspieler"));
     m_nationality->setObjectName(QStringLiteral("nationality"));
     FillCountryCombo(*m_nationality, world, language, entry.Nationality());
     m_createAClub->setObjectName(QStringLiteral("createAClub"));
     m_createAClub->setChecked(m_club == CPoolEntry::kCreateAClub);
 
     auto* grid = new QGridLayout;
-    AddFieldRow(grid, QStringLiteral("&Vorname"), m_firstName);
-    AddFieldRow(grid, QStringLiteral("&Nachname"), m_surname);
-    AddFieldRow(grid, QStringLiteral("Nat&ionalit\u00e4t"), m_nationality);
-    AddFieldRow(grid, QStringLiteral("&F\u00e4higkeit"), m_ability);
-    AddFieldRow(grid, QStringLiteral("&Mannschaftsteil"), m_teamPart);
+    AddFieldRow(grid, tr("&Vorname"), m_firstName);
+    AddFieldRow(grid, tr("&Nachname"), m_surname);
+    AddFieldRow(grid, tr("Nat&ionalität"), m_nationality);
+    AddFieldRow(grid, tr("&Fähigkeit"), m_ability);
+    AddFieldRow(grid, tr("&Mannschaftsteil"), m_teamPart);
     auto* clubGroup = new QHBoxLayout;
     clubGroup->addWidget(m_clubName, 1);
     clubGroup->addWidget(m_chooseClub);
-    auto* clubLabel = new QLabel(QStringLiteral("Bevorzugter Verein"), this);
+    auto* clubLabel = new QLabel(tr("Bevorzugter Verein"), this);
     const int row = grid->rowCount();
     grid->addWidget(clubLabel, row, 0);
     grid->addLayout(clubGroup, row, 1, 1, 2);

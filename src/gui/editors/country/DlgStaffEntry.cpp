@@ -35,7 +35,7 @@ CDlgStaffEntry::CDlgStaffEntry(const CStaffEntry& entry, QWidget* parent)
       m_job(new QComboBox(this)),
       m_grades(new CDlgStaffAtClub(this)) {
     setObjectName(QStringLiteral("DlgStaffEntry"));
-    setWindowTitle(QStringLiteral("Mitarbeiter"));
+    setWindowTitle(tr("Mitarbeiter"));
     m_job->setObjectName(QStringLiteral("job"));
     for (int job = 0; job < kStaffJobCount; ++job) {
         m_job->addItem(Cp1252ToQString(StaffJobName(job)), job);
@@ -47,9 +47,9 @@ CDlgStaffEntry::CDlgStaffEntry(const CStaffEntry& entry, QWidget* parent)
     m_grades->Load(&grades);
 
     auto* grid = new QGridLayout;
-    AddFieldRow(grid, QStringLiteral("&Vorname"), m_firstName);
-    AddFieldRow(grid, QStringLiteral("Na&me"), m_surname);
-    AddFieldRow(grid, QStringLiteral("&Job"), m_job);
+    AddFieldRow(grid, tr("&Vorname"), m_firstName);
+    AddFieldRow(grid, tr("Na&me"), m_surname);
+    AddFieldRow(grid, tr("&Job"), m_job);
 
     QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
