@@ -14,8 +14,8 @@
 
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerAbilities.h"
-#include "gui/controls/ControlText.h"
 #include "gui/controls/SpinEditCtrl.h"
+#include "gui/editors/player/PageFields.h"
 #include "model/GameDate.h"
 #include "model/PlayerStrength.h"
 #include "platform/StringTable.h"
@@ -25,6 +25,7 @@ namespace kw {
 namespace {
 
 constexpr int kMaxAbility = 99;
+constexpr int kGoalkeeperPositioning = 39;
 
 // The groups of the page: caption and the abilities' storage indexes, first to last.
 struct SAbilityGroup {
@@ -34,12 +35,65 @@ struct SAbilityGroup {
     int column;
 };
 constexpr std::array<SAbilityGroup, 5> kGroups = {
-    SAbilityGroup{"Offensive", 0, 9, 0},
-    SAbilityGroup{"Torwart", 35, 42, 0},
-    SAbilityGroup{"Spielaufbau und Zweikampf", 10, 17, 1},
-    SAbilityGroup{"Physis", 18, 25, 1},
-    SAbilityGroup{"Mentalität", 26, 34, 2},
+    SAbilityGroup{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Offensive"), 0, 9, 0},
+    SAbilityGroup{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Torwart"), 35, 42, 0},
+    SAbilityGroup{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Spielaufbau und Zweikampf"), 10, 17,
+                  1},
+    SAbilityGroup{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Physis"), 18, 25, 1},
+    SAbilityGroup{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Mentalität"), 26, 34, 2},
 };
+
+// The abilities' labels in storage order, as the model names them (AbilityLabel). Both positioning
+// abilities read "Stellungsspiel"; the comment tells translators which is which.
+struct SAbilityLabel {
+    const char* text;
+    const char* comment;
+};
+constexpr std::array<SAbilityLabel, kAbilityCount> kAbilityLabels = {{
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Schusskraft"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Fernschüsse"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Dribbling"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Technik"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Flanken"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Kreativität"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Torriecher"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Freistöße"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Ecken"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Elfmeter"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Passspiel"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Lange Pässe"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Genius"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Tackling"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Manndeckung"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Kopfball"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Ballkontrolle"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Vorstöße"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Antritt"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Schnelligkeit"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Ausdauer"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Robustheit"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Beweglichkeit"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Sprungkraft"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Laufstärke"), ""},
+    QT_TRANSLATE_NOOP3("kw::CDlgPlayerAbilities", "Stellungsspiel", "of a field player"),
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Aggressivität"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Ruhe"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Konzentration"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Entscheidungen"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Entschlossenheit"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Teamwork"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Konstanz"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Einschüchterung"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Führungsqualitäten"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Strafraumbeherrschung"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Fangsicherheit"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Abstöße"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Mann gegen Mann"), ""},
+    QT_TRANSLATE_NOOP3("kw::CDlgPlayerAbilities", "Stellungsspiel", "of the goalkeeper"),
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Fausten"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Paraden"), ""},
+    SAbilityLabel{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Abwürfe"), ""},
+}};
 
 }  // namespace
 
@@ -47,10 +101,10 @@ CDlgPlayerAbilities::CDlgPlayerAbilities(SPlayerEditContext& context, QWidget* p
     : CPlayerPage(context, parent),
       m_less(new QPushButton(QStringLiteral("-10%"), this)),
       m_more(new QPushButton(QStringLiteral("+10%"), this)),
-      m_random(new QPushButton(QStringLiteral("&Zufällige Berechnung"), this)),
+      m_random(new QPushButton(tr("&Zufällige Berechnung"), this)),
       m_strength(new QLabel(this)) {
     setObjectName(QStringLiteral("DlgPlayerAbilities"));
-    auto* outer = new QGroupBox(QStringLiteral("Fähigkeiten"), this);
+    auto* outer = new QGroupBox(tr("Fähigkeiten"), this);
     auto* columns = new QHBoxLayout(outer);
     std::array<QVBoxLayout*, 3> columnLayouts{};
     for (QVBoxLayout*& column : columnLayouts) {
@@ -58,7 +112,7 @@ CDlgPlayerAbilities::CDlgPlayerAbilities(SPlayerEditContext& context, QWidget* p
         columns->addLayout(column, 1);
     }
     for (const SAbilityGroup& entry : kGroups) {
-        auto* group = new QGroupBox(QString::fromUtf8(entry.caption), outer);
+        auto* group = new QGroupBox(tr(entry.caption), outer);
         auto* form = new QFormLayout(group);
         for (int ability = entry.first; ability <= entry.last; ++ability) {
             auto* field = new CSpinEditCtrl(group);
@@ -67,8 +121,13 @@ CDlgPlayerAbilities::CDlgPlayerAbilities(SPlayerEditContext& context, QWidget* p
             // The arrows stay beside the digits.
             field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
                                    40);
-            auto* label = new QLabel(Cp1252ToQString(AbilityLabel(ability)), group);
+            const SAbilityLabel& text = kAbilityLabels[static_cast<std::size_t>(ability)];
+            auto* label = new QLabel(tr(text.text, text.comment), group);
             label->setBuddy(field);
+            // The goalkeeper's positioning is told apart from the field player's by its name.
+            NameTypingFields(*field, ability == kGoalkeeperPositioning
+                                         ? tr("Stellungsspiel des Torwarts")
+                                         : label->text());
             form->addRow(label, field);
             m_fields[static_cast<std::size_t>(ability)] = field;
             connect(field, &CSpinEditCtrl::SpinEditChanged, this,
@@ -81,14 +140,14 @@ CDlgPlayerAbilities::CDlgPlayerAbilities(SPlayerEditContext& context, QWidget* p
     m_more->setObjectName(QStringLiteral("moreTenPercent"));
     m_random->setObjectName(QStringLiteral("randomCalculation"));
     m_strength->setObjectName(QStringLiteral("strength"));
-    auto* commands = new QGroupBox(QStringLiteral("Alle Fähigkeiten"), outer);
+    auto* commands = new QGroupBox(tr("Alle Fähigkeiten"), outer);
     auto* commandLayout = new QVBoxLayout(commands);
     for (QPushButton* button : {m_less, m_more, m_random}) {
         button->setAutoDefault(false);
         commandLayout->addWidget(button);
     }
     auto* strengthRow = new QHBoxLayout;
-    strengthRow->addWidget(new QLabel(QStringLiteral("Stärke"), commands));
+    strengthRow->addWidget(new QLabel(tr("Stärke"), commands));
     strengthRow->addWidget(m_strength, 1, Qt::AlignRight);
     commandLayout->addLayout(strengthRow);
     columnLayouts[2]->addWidget(commands);

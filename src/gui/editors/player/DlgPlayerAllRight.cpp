@@ -29,6 +29,7 @@
 #include "gui/editors/DlgStaffAtClub.h"
 #include "gui/editors/player/DateFields.h"
 #include "gui/editors/player/DlgPlayerAllRightSmall.h"
+#include "gui/editors/player/PageFields.h"
 #include "model/Country.h"
 #include "model/GameDate.h"
 #include "model/Player.h"
@@ -76,7 +77,7 @@ CDlgPlayerAllRight::CDlgPlayerAllRight(SPlayerEditContext& context, QWidget* par
       m_staffPanel(new CDlgStaffAtClub(this)) {
     setObjectName(QStringLiteral("DlgPlayerAllRight"));
 
-    auto* nameGroup = new QGroupBox(QStringLiteral("Name"), this);
+    auto* nameGroup = new QGroupBox(tr("Name"), this);
     auto* names = new QGridLayout(nameGroup);
     struct SNameSpec {
         const char* label;
@@ -85,10 +86,11 @@ CDlgPlayerAllRight::CDlgPlayerAllRight(SPlayerEditContext& context, QWidget* par
         std::size_t capacity;
     };
     const std::array<SNameSpec, 4> specs = {
-        SNameSpec{"&Nachname", "surname", kSurnameLimit, CFixedText<20>::kCapacity},
-        SNameSpec{"&Vorname", "firstName", kFirstNameLimit, CFixedText<16>::kCapacity},
-        SNameSpec{"&Künstlername", "stageName", kStageNameLimit, CFixedText<20>::kCapacity},
-        SNameSpec{"&Spitzname", "nickname", kNicknameLimit, CFixedText<20>::kCapacity},
+        SNameSpec{QT_TR_NOOP("&Nachname"), "surname", kSurnameLimit, CFixedText<20>::kCapacity},
+        SNameSpec{QT_TR_NOOP("&Vorname"), "firstName", kFirstNameLimit, CFixedText<16>::kCapacity},
+        SNameSpec{QT_TR_NOOP("&Künstlername"), "stageName", kStageNameLimit,
+                  CFixedText<20>::kCapacity},
+        SNameSpec{QT_TR_NOOP("&Spitzname"), "nickname", kNicknameLimit, CFixedText<20>::kCapacity},
     };
     for (std::size_t field = 0; field < specs.size(); ++field) {
         auto* edit = new QLineEdit(nameGroup);
@@ -96,7 +98,7 @@ CDlgPlayerAllRight::CDlgPlayerAllRight(SPlayerEditContext& context, QWidget* par
         edit->setMaxLength(TypingLimit(specs[field].limit, specs[field].capacity));
         m_names[field].edit = edit;
         const int row = static_cast<int>(field);
-        names->addWidget(Buddy(QString::fromUtf8(specs[field].label), edit, nameGroup), row, 0);
+        names->addWidget(Buddy(tr(specs[field].label), edit, nameGroup), row, 0);
         names->addWidget(edit, row, 1);
     }
     m_nationality->setObjectName(QStringLiteral("nationality"));
@@ -105,16 +107,16 @@ CDlgPlayerAllRight::CDlgPlayerAllRight(SPlayerEditContext& context, QWidget* par
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(18);
     }
-    names->addWidget(Buddy(QStringLiteral("Nat&ionalität"), m_nationality, nameGroup), 4, 0);
+    names->addWidget(Buddy(tr("Nat&ionalität"), m_nationality, nameGroup), 4, 0);
     names->addWidget(m_nationality, 4, 1);
-    names->addWidget(Buddy(QStringLiteral("&2. Nationalität"), m_secondNationality, nameGroup), 5,
-                     0);
+    names->addWidget(Buddy(tr("&2. Nationalität"), m_secondNationality, nameGroup), 5, 0);
     names->addWidget(m_secondNationality, 5, 1);
-    const std::array<const char*, 3> flagLabels = {"&Fußballinländer", "&Baske", "&Jugendspieler"};
+    const std::array<const char*, 3> flagLabels = {
+        QT_TR_NOOP("&Fußballinländer"), QT_TR_NOOP("&Baske"), QT_TR_NOOP("&Jugendspieler")};
     const std::array<const char*, 3> flagNames = {"homeGrown", "basque", "youth"};
     auto* flags = new QHBoxLayout;
     for (std::size_t flag = 0; flag < m_flags.size(); ++flag) {
-        auto* box = new QCheckBox(QString::fromUtf8(flagLabels[flag]), nameGroup);
+        auto* box = new QCheckBox(tr(flagLabels[flag]), nameGroup);
         box->setObjectName(QString::fromLatin1(flagNames[flag]));
         m_flags[flag].box = box;
         flags->addWidget(box);
@@ -123,13 +125,15 @@ CDlgPlayerAllRight::CDlgPlayerAllRight(SPlayerEditContext& context, QWidget* par
     names->addLayout(flags, 6, 0, 1, 2);
     names->setColumnStretch(1, 1);
 
-    auto* ageGroup = new QGroupBox(QStringLiteral("Alter"), this);
+    auto* ageGroup = new QGroupBox(tr("Alter"), this);
     auto* age = new QGridLayout(ageGroup);
     m_birthDate->setObjectName(QStringLiteral("birthDate"));
-    age->addWidget(Buddy(QStringLiteral("&Geburtsdatum"), m_birthDate, ageGroup), 0, 0);
+    const QString birthDate = tr("&Geburtsdatum");
+    age->addWidget(Buddy(birthDate, m_birthDate, ageGroup), 0, 0);
+    NameTypingFields(*m_birthDate, birthDate);
     age->addWidget(m_birthDate, 0, 1);
     m_age->setObjectName(QStringLiteral("age"));
-    age->addWidget(new QLabel(QStringLiteral("Alter"), ageGroup), 1, 0);
+    age->addWidget(new QLabel(tr("Alter"), ageGroup), 1, 0);
     age->addWidget(m_age, 1, 1);
     age->setColumnStretch(1, 1);
 
@@ -179,7 +183,7 @@ void CDlgPlayerAllRight::FillCountries() {
     const QSignalBlocker quietSecond(m_secondNationality);
     m_nationality->clear();
     m_secondNationality->clear();
-    m_secondNationality->addItem(QStringLiteral(" keine"), 0);
+    m_secondNationality->addItem(tr(" keine"), 0);
     for (const SCountryItem& country : countries) {
         const QString name = Cp1252ToQString(country.name);
         m_nationality->addItem(name, country.number);

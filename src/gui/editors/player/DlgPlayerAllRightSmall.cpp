@@ -18,6 +18,7 @@
 #include "gui/controls/NotStoredValue.h"
 #include "gui/controls/SmallControls.h"
 #include "gui/controls/SpinEditCtrl.h"
+#include "gui/editors/player/PageFields.h"
 #include "model/Player.h"
 #include "model/PlayerStrength.h"
 
@@ -27,7 +28,7 @@ CDlgPlayerAllRightSmall::CDlgPlayerAllRightSmall(QWidget* parent)
     : CDialogB(parent, ERole::Page),
       m_talent(new QComboBox(this)),
       m_potential(new CSpinEditCtrl(this)),
-      m_calculate(new QPushButton(QStringLiteral("Berechne &Potenzial"), this)),
+      m_calculate(new QPushButton(tr("Berechne &Potenzial"), this)),
       m_teammates(new QComboBox(this)),
       m_shirtNumber(new QLabel(this)),
       m_note(new QPlainTextEdit(this)) {
@@ -47,24 +48,25 @@ CDlgPlayerAllRightSmall::CDlgPlayerAllRightSmall(QWidget* parent)
     }
     ShowNotStored(*m_teammates);
 
-    auto* playerGroup = new QGroupBox(QStringLiteral("Spieler"), this);
+    auto* playerGroup = new QGroupBox(tr("Spieler"), this);
     auto* grid = new QGridLayout(playerGroup);
-    grid->addWidget(MakeBuddy(QStringLiteral("&Talent"), m_talent, playerGroup), 0, 0);
+    grid->addWidget(MakeBuddy(tr("&Talent"), m_talent, playerGroup), 0, 0);
     grid->addWidget(m_talent, 0, 1, 1, 2);
-    grid->addWidget(MakeBuddy(QStringLiteral("Potenzial"), m_potential, playerGroup), 1, 0);
+    const QString potential = tr("Potenzial");
+    grid->addWidget(MakeBuddy(potential, m_potential, playerGroup), 1, 0);
+    NameTypingFields(*m_potential, potential);
     grid->addWidget(m_potential, 1, 1);
     grid->addWidget(m_calculate, 1, 2);
-    grid->addWidget(MakeBuddy(QStringLiteral("Mitspieler"), m_teammates, playerGroup), 2, 0);
+    grid->addWidget(MakeBuddy(tr("Mitspieler"), m_teammates, playerGroup), 2, 0);
     grid->addWidget(m_teammates, 2, 1, 1, 2);
     grid->setColumnStretch(2, 1);
 
-    auto* otherGroup = new QGroupBox(QStringLiteral("Werte von anderen Screens"), this);
+    auto* otherGroup = new QGroupBox(tr("Werte von anderen Screens"), this);
     auto* values = new QGridLayout(otherGroup);
     m_shirtNumber->setObjectName(QStringLiteral("shirtNumber"));
-    values->addWidget(new QLabel(QStringLiteral("Rückennummer"), otherGroup), 0, 0);
+    values->addWidget(new QLabel(tr("Rückennummer"), otherGroup), 0, 0);
     values->addWidget(m_shirtNumber, 0, 1);
-    const std::array<QString, 3> captions = {QStringLiteral("Hauptposition"),
-                                             QStringLiteral("Nebenpositionen"), QString()};
+    const std::array<QString, 3> captions = {tr("Hauptposition"), tr("Nebenpositionen"), QString()};
     for (std::size_t row = 0; row < m_positions.size(); ++row) {
         values->addWidget(new QLabel(captions[row], otherGroup), static_cast<int>(row) + 1, 0);
         for (std::size_t column = 0; column < 2; ++column) {
@@ -78,6 +80,8 @@ CDlgPlayerAllRightSmall::CDlgPlayerAllRightSmall(QWidget* parent)
         }
     }
     m_note->setObjectName(QStringLiteral("note"));
+    // Without it the note would be named by its group's title.
+    m_note->setAccessibleName(tr("Kommentar"));
     m_note->setReadOnly(true);
     m_note->setTabChangesFocus(true);
     m_note->setFixedHeight(m_note->fontMetrics().lineSpacing() * 3 + 2 * m_note->frameWidth() + 8);

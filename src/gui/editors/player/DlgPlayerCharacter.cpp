@@ -20,18 +20,29 @@ namespace kw {
 namespace {
 
 constexpr std::array<const char*, CDlgPlayerCharacter::kCharacterFlagCount> kFlagLabels = {
-    "Einstellung",       "Gelassen",
-    "Nervenstark",       "Fairness",
-    "Schwache Nerven",   "Härte",
-    "Introvertiert",     "Vereinstreu",
-    "Legionär",          "Sprachgenie",
-    "Mediengewandt",     "Skandalträchtigkeit",
-    "Flexibilität",      "Positionsgebundenheit",
-    "Ehrgeizig",         "Trainingsfleißig",
-    "Trainiert ungern",  "Temperament",
-    "Publikumsliebling", "Anpassungsfähigkeit",
-    "Professionell",     "Weite Einwürfe",
-    "Direkte Freistöße",
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Einstellung"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Gelassen"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Nervenstark"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Fairness"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Schwache Nerven"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Härte"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Introvertiert"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Vereinstreu"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Legionär"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Sprachgenie"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Mediengewandt"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Skandalträchtigkeit"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Flexibilität"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Positionsgebundenheit"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Ehrgeizig"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Trainingsfleißig"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Trainiert ungern"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Temperament"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Publikumsliebling"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Anpassungsfähigkeit"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Professionell"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Weite Einwürfe"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerCharacter", "Direkte Freistöße"),
 };
 constexpr int kFlagRows = 8;
 
@@ -53,17 +64,17 @@ CDlgPlayerCharacter::CDlgPlayerCharacter(SPlayerEditContext& context, QWidget* p
             model->item(code)->setEnabled(false);
         }
     }
-    auto* typeGroup = new QGroupBox(QStringLiteral("Spielertyp"), this);
+    auto* typeGroup = new QGroupBox(tr("Spielertyp"), this);
     auto* typeLayout = new QHBoxLayout(typeGroup);
-    auto* typeLabel = new QLabel(QStringLiteral("&Typ"), typeGroup);
+    auto* typeLabel = new QLabel(tr("&Typ"), typeGroup);
     typeLabel->setBuddy(m_type);
     typeLayout->addWidget(typeLabel);
     typeLayout->addWidget(m_type, 1);
 
-    auto* flagGroup = new QGroupBox(QStringLiteral("Charakter"), this);
+    auto* flagGroup = new QGroupBox(tr("Charakter"), this);
     auto* flags = new QGridLayout(flagGroup);
     for (std::size_t flag = 0; flag < m_flags.size(); ++flag) {
-        auto* box = new QCheckBox(QString::fromUtf8(kFlagLabels[flag]), flagGroup);
+        auto* box = new QCheckBox(tr(kFlagLabels[flag]), flagGroup);
         box->setObjectName(QStringLiteral("character%1").arg(flag));
         ShowNotStored(*box);
         m_flags[flag] = box;
@@ -73,7 +84,7 @@ CDlgPlayerCharacter::CDlgPlayerCharacter(SPlayerEditContext& context, QWidget* p
 
     m_comment->setObjectName(QStringLiteral("comment"));
     m_comment->setTabChangesFocus(true);
-    auto* commentLabel = new QLabel(QStringLiteral("&Kommentar:"), this);
+    auto* commentLabel = new QLabel(tr("&Kommentar:"), this);
     commentLabel->setBuddy(m_comment);
 
     auto* layout = new QVBoxLayout(this);

@@ -30,7 +30,11 @@ namespace kw {
 namespace {
 
 constexpr std::array<const char*, kSeasonStartCount> kStateTexts = {
-    "keine", "Verletzung", "Ligasperre", "Karriereende", "Ausgeliehen"};
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerContract", "keine"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerContract", "Verletzung"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerContract", "Ligasperre"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerContract", "Karriereende"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerContract", "Ausgeliehen")};
 
 }  // namespace
 
@@ -61,7 +65,7 @@ QLineEdit* CDlgPlayerContract::MakeAmount(const QString& name) {
 }
 
 QGroupBox* CDlgPlayerContract::MakeContractBox() {
-    auto* box = new QGroupBox(QStringLiteral("Vertragsdaten"), this);
+    auto* box = new QGroupBox(tr("Vertragsdaten"), this);
     auto* grid = new QGridLayout(box);
     m_contractEnd = new CValueScrollBar(EScrollDirection::Reversed, Qt::Horizontal, box);
     m_contractEnd->setObjectName(QStringLiteral("contractEnd"));
@@ -71,7 +75,7 @@ QGroupBox* CDlgPlayerContract::MakeContractBox() {
     m_contractEndText = new QLabel(box);
     m_contractEndText->setObjectName(QStringLiteral("contractEndText"));
     m_contractEndText->setWordWrap(true);
-    AddFieldRow(grid, QStringLiteral("&Vertrag gültig bis"), m_contractEnd);
+    AddFieldRow(grid, tr("&Vertrag gültig bis"), m_contractEnd);
     grid->addWidget(m_contractEndText, grid->rowCount(), 1, 1, 2);
     connect(m_contractEnd, &CValueScrollBar::BarValueChanged, this,
             &CDlgPlayerContract::UpdateYearText);
@@ -85,13 +89,13 @@ QGroupBox* CDlgPlayerContract::MakeContractBox() {
     m_salary->setParent(box);
     m_transferFee->setParent(box);
     m_marketValue->setParent(box);
-    AddFieldRow(grid, QStringLiteral("&Grundgehalt"), m_salary);
-    AddFieldRow(grid, QStringLiteral("Festgeschriebene &Ablösesumme"), m_transferFee);
-    AddFieldRow(grid, QStringLiteral("Aktuell geschätzter &Marktwert"), m_marketValue);
+    AddFieldRow(grid, tr("&Grundgehalt"), m_salary);
+    AddFieldRow(grid, tr("Festgeschriebene &Ablösesumme"), m_transferFee);
+    AddFieldRow(grid, tr("Aktuell geschätzter &Marktwert"), m_marketValue);
 
-    m_clubOption = new QCheckBox(QStringLiteral("V&erein hat Option auf 1 weiteres Jahr"), box);
+    m_clubOption = new QCheckBox(tr("V&erein hat Option auf 1 weiteres Jahr"), box);
     m_clubOption->setObjectName(QStringLiteral("clubOption"));
-    m_playerOption = new QCheckBox(QStringLiteral("S&pieler hat Option auf 1 weiteres Jahr"), box);
+    m_playerOption = new QCheckBox(tr("S&pieler hat Option auf 1 weiteres Jahr"), box);
     m_playerOption->setObjectName(QStringLiteral("playerOption"));
     grid->addWidget(m_clubOption, grid->rowCount(), 0, 1, 3);
     grid->addWidget(m_playerOption, grid->rowCount(), 0, 1, 3);
@@ -100,50 +104,54 @@ QGroupBox* CDlgPlayerContract::MakeContractBox() {
 }
 
 QGroupBox* CDlgPlayerContract::MakeSeasonStartBox() {
-    auto* box = new QGroupBox(QStringLiteral("Besonderheiten Saisonbeginn"), this);
+    auto* box = new QGroupBox(tr("Besonderheiten Saisonbeginn"), this);
     auto* grid = new QGridLayout(box);
     m_state = new QComboBox(box);
     m_state->setObjectName(QStringLiteral("seasonStart"));
     for (const char* text : kStateTexts) {
-        m_state->addItem(QString::fromUtf8(text));
+        m_state->addItem(tr(text));
     }
-    AddFieldRow(grid, QStringLiteral("Besonderheit &Saisonbeginn"), m_state);
+    AddFieldRow(grid, tr("Besonderheit &Saisonbeginn"), m_state);
     connect(m_state, &QComboBox::currentIndexChanged, this, &CDlgPlayerContract::StateChosen);
 
     m_start = new CDateSpinFields(kPeriodYears, box);
     m_start->setObjectName(QStringLiteral("periodStart"));
     m_end = new CDateSpinFields(kPeriodYears, box);
     m_end->setObjectName(QStringLiteral("periodEnd"));
-    AddFieldRow(grid, QStringLiteral("A&nfang"), m_start);
-    AddFieldRow(grid, QStringLiteral("En&de"), m_end);
+    AddFieldRow(grid, tr("A&nfang"), m_start);
+    AddFieldRow(grid, tr("En&de"), m_end);
     connect(m_start, &CDateSpinFields::DateEdited, this, &CDlgPlayerContract::PeriodEdited);
     connect(m_end, &CDateSpinFields::DateEdited, this, &CDlgPlayerContract::PeriodEdited);
 
     m_loanClub = MakeClubNameLabel(box, QStringLiteral("loanClub"));
-    m_chooseLoanClub = MakeChooseClubButton(box, QStringLiteral("chooseLoanClub"));
-    AddFieldRow(grid, QStringLiteral("Geliehen von"), m_loanClub, m_chooseLoanClub);
+    const QString loanedFrom = tr("Geliehen von");
+    m_chooseLoanClub = MakeChooseClubButton(box, QStringLiteral("chooseLoanClub"), loanedFrom);
+    AddFieldRow(grid, loanedFrom, m_loanClub, m_chooseLoanClub);
     connect(m_chooseLoanClub, &QPushButton::clicked, this, [this] { ChooseClub(m_loanClubId); });
 
     m_matches = new CSpinEditCtrl(box);
     m_matches->setObjectName(QStringLiteral("banMatches"));
     m_matches->SetRange(0, kMaxBanMatches);
     FitSpinToDigits(*m_matches, 2);
-    AddFieldRow(grid, QStringLiteral("Anzahl der Spie&le"), m_matches);
+    AddFieldRow(grid, tr("Anzahl der Spie&le"), m_matches);
     grid->setColumnStretch(1, 1);
     return box;
 }
 
 QGroupBox* CDlgPlayerContract::MakeFavouritesBox() {
-    auto* box = new QGroupBox(QStringLiteral("Favoriten"), this);
+    auto* box = new QGroupBox(tr("Favoriten"), this);
     auto* grid = new QGridLayout(box);
     m_favouriteClub = MakeClubNameLabel(box, QStringLiteral("favouriteClub"));
-    m_chooseFavouriteClub = MakeChooseClubButton(box, QStringLiteral("chooseFavouriteClub"));
-    AddFieldRow(grid, QStringLiteral("Lieblingsverein"), m_favouriteClub, m_chooseFavouriteClub);
+    const QString favouriteClub = tr("Lieblingsverein");
+    m_chooseFavouriteClub =
+        MakeChooseClubButton(box, QStringLiteral("chooseFavouriteClub"), favouriteClub);
+    AddFieldRow(grid, favouriteClub, m_favouriteClub, m_chooseFavouriteClub);
     connect(m_chooseFavouriteClub, &QPushButton::clicked, this,
             [this] { ChooseClub(m_favouriteClubId); });
     m_neverJoins = MakeClubNameLabel(box, QStringLiteral("neverJoins"));
-    m_chooseNeverJoins = MakeChooseClubButton(box, QStringLiteral("chooseNeverJoins"));
-    AddFieldRow(grid, QStringLiteral("Wechselt nie zu"), m_neverJoins, m_chooseNeverJoins);
+    const QString neverJoins = tr("Wechselt nie zu");
+    m_chooseNeverJoins = MakeChooseClubButton(box, QStringLiteral("chooseNeverJoins"), neverJoins);
+    AddFieldRow(grid, neverJoins, m_neverJoins, m_chooseNeverJoins);
     m_favouriteCountry = new QComboBox(box);
     m_favouriteCountry->setObjectName(QStringLiteral("favouriteCountry"));
     const CWorld& world = Context().document.World();
@@ -154,7 +162,7 @@ QGroupBox* CDlgPlayerContract::MakeFavouritesBox() {
     ShowNotStored(*m_neverJoins);
     ShowNotStored(*m_chooseNeverJoins);
     ShowNotStored(*m_favouriteCountry);
-    AddFieldRow(grid, QStringLiteral("Lieblingsl&and"), m_favouriteCountry);
+    AddFieldRow(grid, tr("Lieblingsl&and"), m_favouriteCountry);
     grid->setColumnStretch(1, 1);
     return box;
 }

@@ -45,11 +45,11 @@ struct SHeading {
     std::size_t last;
 };
 constexpr std::array<SHeading, 5> kHeadings = {{
-    {"Verein", 0, 0},
-    {"Zeitraum", 1, 2},
-    {"Spiele", 3, 3},
-    {"Tore", 4, 4},
-    {"Geliehen", 5, 5},
+    {QT_TRANSLATE_NOOP("kw::CDlgPlayerHist", "Verein"), 0, 0},
+    {QT_TRANSLATE_NOOP("kw::CDlgPlayerHist", "Zeitraum"), 1, 2},
+    {QT_TRANSLATE_NOOP("kw::CDlgPlayerHist", "Spiele"), 3, 3},
+    {QT_TRANSLATE_NOOP("kw::CDlgPlayerHist", "Tore"), 4, 4},
+    {QT_TRANSLATE_NOOP("kw::CDlgPlayerHist", "Geliehen"), 5, 5},
 }};
 
 CSpinEditCtrl* MakeSpin(QWidget* parent, const QString& name, int maximum) {
@@ -70,6 +70,7 @@ CDlgPlayerHist::CDlgPlayerHist(SPlayerEditContext& context, QWidget* parent)
     layout->addWidget(MakeCareerHeader());
     m_career = new CMyListBox(this);
     m_career->setObjectName(QStringLiteral("career"));
+    m_career->setAccessibleName(tr("Karriere"));
     m_career->SetColumns({kCareerColumns.begin(), kCareerColumns.end()});
     m_career->setMinimumWidth(
         m_career->fontMetrics().averageCharWidth() * kCareerColumns.back().end / 4 + 40);
@@ -80,19 +81,21 @@ CDlgPlayerHist::CDlgPlayerHist(SPlayerEditContext& context, QWidget* parent)
 }
 
 QGroupBox* CDlgPlayerHist::MakeStatisticsBox() {
-    auto* box = new QGroupBox(QStringLiteral("Statistische Daten"), this);
+    auto* box = new QGroupBox(tr("Statistische Daten"), this);
     auto* grid = new QGridLayout(box);
     m_firstClub = MakeClubNameLabel(box, QStringLiteral("firstClub"));
-    auto* chooseFirst = MakeChooseClubButton(box, QStringLiteral("chooseFirstClub"));
-    AddFieldRow(grid, QStringLiteral("Erster Verein"), m_firstClub, chooseFirst);
+    const QString firstClub = tr("Erster Verein");
+    auto* chooseFirst = MakeChooseClubButton(box, QStringLiteral("chooseFirstClub"), firstClub);
+    AddFieldRow(grid, firstClub, m_firstClub, chooseFirst);
     m_lastClub = MakeClubNameLabel(box, QStringLiteral("lastClub"));
-    auto* chooseLast = MakeChooseClubButton(box, QStringLiteral("chooseLastClub"));
-    AddFieldRow(grid, QStringLiteral("Letzter Verein"), m_lastClub, chooseLast);
+    const QString lastClub = tr("Letzter Verein");
+    auto* chooseLast = MakeChooseClubButton(box, QStringLiteral("chooseLastClub"), lastClub);
+    AddFieldRow(grid, lastClub, m_lastClub, chooseLast);
     connect(chooseFirst, &QPushButton::clicked, this, [this] { ChooseClub(m_firstClubId); });
     connect(chooseLast, &QPushButton::clicked, this, [this] { ChooseClub(m_lastClubId); });
     m_contractStart = new CDateSpinFields(kContractStartYears, box);
     m_contractStart->setObjectName(QStringLiteral("contractStart"));
-    AddFieldRow(grid, QStringLiteral("&Start des Vertrages"), m_contractStart);
+    AddFieldRow(grid, tr("&Start des Vertrages"), m_contractStart);
 
     // The record has no field for caps and international goals.
     m_caps = MakeSpin(box, QStringLiteral("caps"), kMaxLeagueGames);
@@ -101,21 +104,24 @@ QGroupBox* CDlgPlayerHist::MakeStatisticsBox() {
     ShowNotStored(*m_capGoals);
     auto* capsRow = new QHBoxLayout;
     capsRow->addWidget(m_caps);
-    auto* goalsLabel = new QLabel(QStringLiteral("Tore"), box);
+    auto* goalsLabel = new QLabel(tr("Tore"), box);
     goalsLabel->setBuddy(m_capGoals);
+    // "Tore" alone would not tell these goals from the career entry's.
+    NameTypingFields(*m_capGoals, tr("Tore in Länderspielen"));
     capsRow->addWidget(goalsLabel);
     capsRow->addWidget(m_capGoals);
     capsRow->addStretch(1);
-    auto* capsLabel = new QLabel(QStringLiteral("Länderspiele"), box);
+    auto* capsLabel = new QLabel(tr("Länderspiele"), box);
     capsLabel->setBuddy(m_caps);
+    NameTypingFields(*m_caps, capsLabel->text());
     const int capsLine = grid->rowCount();
     grid->addWidget(capsLabel, capsLine, 0);
     grid->addLayout(capsRow, capsLine, 1, 1, 2);
 
-    m_inNationalTeam = new QCheckBox(QStringLiteral("Derzeit in der &Nationalmannschaft"), box);
+    m_inNationalTeam = new QCheckBox(tr("Derzeit in der &Nationalmannschaft"), box);
     m_inNationalTeam->setObjectName(QStringLiteral("inNationalTeam"));
     m_retiredFromNationalTeam =
-        new QCheckBox(QStringLiteral("&Möchte nicht mehr für Nationalmannschaft spielen"), box);
+        new QCheckBox(tr("&Möchte nicht mehr für Nationalmannschaft spielen"), box);
     m_retiredFromNationalTeam->setObjectName(QStringLiteral("retiredFromNationalTeam"));
     grid->addWidget(m_inNationalTeam, grid->rowCount(), 0, 1, 3);
     grid->addWidget(m_retiredFromNationalTeam, grid->rowCount(), 0, 1, 3);
@@ -130,7 +136,7 @@ QWidget* CDlgPlayerHist::MakeCareerHeader() {
     row->setSpacing(0);
     const int unit = std::max(1, header->fontMetrics().averageCharWidth());
     for (const SHeading& heading : kHeadings) {
-        auto* label = new QLabel(QString::fromUtf8(heading.text), header);
+        auto* label = new QLabel(tr(heading.text), header);
         const int end = heading.last + 1 < kCareerColumns.size()
                             ? kCareerColumns[heading.last + 1].start
                             : kCareerColumns[heading.last].end;
@@ -142,23 +148,24 @@ QWidget* CDlgPlayerHist::MakeCareerHeader() {
 }
 
 QGroupBox* CDlgPlayerHist::MakeEntryBox() {
-    m_entryBox = new QGroupBox(QStringLiteral("Eintrag"), this);
+    m_entryBox = new QGroupBox(tr("Eintrag"), this);
     auto* grid = new QGridLayout(m_entryBox);
     m_entryClub = MakeClubNameLabel(m_entryBox, QStringLiteral("entryClub"));
-    auto* chooseEntryClub = MakeChooseClubButton(m_entryBox, QStringLiteral("chooseEntryClub"));
-    AddFieldRow(grid, QStringLiteral("Verein"), m_entryClub, chooseEntryClub);
+    auto* chooseEntryClub =
+        MakeChooseClubButton(m_entryBox, QStringLiteral("chooseEntryClub"), m_entryBox->title());
+    AddFieldRow(grid, tr("Verein"), m_entryClub, chooseEntryClub);
     connect(chooseEntryClub, &QPushButton::clicked, this, &CDlgPlayerHist::ChooseEntryClub);
     m_entryStart = new CDateSpinFields(kCareerYears, m_entryBox);
     m_entryStart->setObjectName(QStringLiteral("entryStart"));
     m_entryEnd = new CDateSpinFields(kCareerYears, m_entryBox);
     m_entryEnd->setObjectName(QStringLiteral("entryEnd"));
-    AddFieldRow(grid, QStringLiteral("S&tartdatum"), m_entryStart);
-    AddFieldRow(grid, QStringLiteral("&Enddatum"), m_entryEnd);
+    AddFieldRow(grid, tr("S&tartdatum"), m_entryStart);
+    AddFieldRow(grid, tr("&Enddatum"), m_entryEnd);
     m_entryGames = MakeSpin(m_entryBox, QStringLiteral("entryGames"), kMaxLeagueGames);
     m_entryGoals = MakeSpin(m_entryBox, QStringLiteral("entryGoals"), kMaxCareerGoals);
-    AddFieldRow(grid, QStringLiteral("&Ligaspiele"), m_entryGames);
-    AddFieldRow(grid, QStringLiteral("T&ore"), m_entryGoals);
-    m_entryLoan = new QCheckBox(QStringLiteral("&ausgeliehen"), m_entryBox);
+    AddFieldRow(grid, tr("&Ligaspiele"), m_entryGames);
+    AddFieldRow(grid, tr("T&ore"), m_entryGoals);
+    m_entryLoan = new QCheckBox(tr("&ausgeliehen"), m_entryBox);
     m_entryLoan->setObjectName(QStringLiteral("entryLoan"));
     grid->addWidget(m_entryLoan, grid->rowCount(), 0, 1, 3);
     grid->setColumnStretch(1, 1);

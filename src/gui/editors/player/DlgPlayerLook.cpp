@@ -93,21 +93,22 @@ CDlgPlayerLook::CDlgPlayerLook(SPlayerEditContext& context, QWidget* parent)
 }
 
 QGroupBox* CDlgPlayerLook::MakeSpecialFaceBox() {
-    auto* box = new QGroupBox(QStringLiteral("Spezielles Spielergesicht"), this);
+    auto* box = new QGroupBox(tr("Spezielles Spielergesicht"), this);
     auto* grid = new QGridLayout(box);
     m_specialFace = new QComboBox(box);
     m_specialFace->setObjectName(QStringLiteral("specialFace"));
     FillFromTable(m_specialFace, Context().installation.TextTables().Faces());
-    AddFieldRow(grid, QStringLiteral("&Gesicht"), m_specialFace);
+    AddFieldRow(grid, tr("&Gesicht"), m_specialFace);
     grid->setColumnStretch(1, 1);
     return box;
 }
 
 QGroupBox* CDlgPlayerLook::MakeGenericBox() {
-    auto* box = new QGroupBox(QStringLiteral("Generisches Gesicht"), this);
+    auto* box = new QGroupBox(tr("Generisches Gesicht"), this);
     auto* grid = new QGridLayout(box);
-    const std::array<const char*, kGenericCount> labels = {"Gesichts-/ &Hauttyp", "Haar&farbe",
-                                                           "Haar&schnitt", "&Bart"};
+    const std::array<const char*, kGenericCount> labels = {
+        QT_TR_NOOP("Gesichts-/ &Hauttyp"), QT_TR_NOOP("Haar&farbe"), QT_TR_NOOP("Haar&schnitt"),
+        QT_TR_NOOP("&Bart")};
     const std::array<const char*, kGenericCount> names = {"face", "hairColour", "hairCut", "beard"};
     const std::array<std::vector<SEditChoice>, kGenericCount> choices = {
         FaceChoices(), HairColourChoices(), HairCutChoices(), BeardChoices()};
@@ -115,34 +116,34 @@ QGroupBox* CDlgPlayerLook::MakeGenericBox() {
         m_generic[which] = new QComboBox(box);
         m_generic[which]->setObjectName(QString::fromLatin1(names[which]));
         Fill(m_generic[which], choices[which]);
-        AddFieldRow(grid, QString::fromUtf8(labels[which]), m_generic[which]);
+        AddFieldRow(grid, tr(labels[which]), m_generic[which]);
     }
     grid->setColumnStretch(1, 1);
     return box;
 }
 
 QGroupBox* CDlgPlayerLook::MakeOtherBox() {
-    auto* box = new QGroupBox(QStringLiteral("Sonstiges Aussehen"), this);
+    auto* box = new QGroupBox(tr("Sonstiges Aussehen"), this);
     auto* grid = new QGridLayout(box);
     m_shoe = new QComboBox(box);
     m_shoe->setObjectName(QStringLiteral("shoe"));
     FillFromTable(m_shoe, Context().installation.TextTables().Shoes());
-    AddFieldRow(grid, QStringLiteral("Sch&uhtyp"), m_shoe);
+    AddFieldRow(grid, tr("Sch&uhtyp"), m_shoe);
     m_height = new CSpinEditCtrl(box);
     m_height->setObjectName(QStringLiteral("height"));
     m_height->SetRange(kMinHeight, kMaxHeight);
     FitSpinToDigits(*m_height, 3);
     m_heightImperial = new QLabel(box);
     m_heightImperial->setObjectName(QStringLiteral("heightImperial"));
-    AddFieldRow(grid, QStringLiteral("Gr&öße"), m_height, m_heightImperial);
+    AddFieldRow(grid, tr("Gr&öße"), m_height, m_heightImperial);
     m_weight = new CSpinEditCtrl(box);
     m_weight->setObjectName(QStringLiteral("weight"));
     m_weight->SetRange(kMinWeight, kMaxWeight);
     FitSpinToDigits(*m_weight, 3);
     m_weightImperial = new QLabel(box);
     m_weightImperial->setObjectName(QStringLiteral("weightImperial"));
-    AddFieldRow(grid, QStringLiteral("Ge&wicht"), m_weight, m_weightImperial);
-    m_longSleeves = new QCheckBox(QStringLiteral("&Lange Ärmel"), box);
+    AddFieldRow(grid, tr("Ge&wicht"), m_weight, m_weightImperial);
+    m_longSleeves = new QCheckBox(tr("&Lange Ärmel"), box);
     m_longSleeves->setObjectName(QStringLiteral("longSleeves"));
     grid->addWidget(m_longSleeves, grid->rowCount(), 0, 1, 3);
     // The imperial forms stand right beside the numbers.
@@ -162,7 +163,7 @@ QWidget* CDlgPlayerLook::MakePictureColumn() {
     m_pictureWarning->setWordWrap(true);
     m_pictureWarning->setMaximumWidth(kPreviewWidth);
     m_pictureWarning->hide();
-    m_placeholder = new QLabel(QStringLiteral("Keine Vorschau"), column);
+    m_placeholder = new QLabel(tr("Keine Vorschau"), column);
     m_placeholder->setObjectName(QStringLiteral("previewPlaceholder"));
     m_placeholder->setAlignment(Qt::AlignCenter);
     m_placeholder->setFrameShape(QFrame::StyledPanel);

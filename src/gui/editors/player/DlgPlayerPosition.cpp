@@ -17,6 +17,7 @@
 #include "gui/controls/SmallControls.h"
 #include "gui/controls/SpinEditCtrl.h"
 #include "gui/controls/ValueScrollBar.h"
+#include "gui/editors/player/PageFields.h"
 #include "model/Player.h"
 #include "platform/StringTable.h"
 #include "storage/TextHelpers.h"
@@ -50,7 +51,7 @@ CDlgPlayerPosition::CDlgPlayerPosition(SPlayerEditContext& context, QWidget* par
 }
 
 QGroupBox* CDlgPlayerPosition::CreatePositionGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Positionen"), this);
+    auto* group = new QGroupBox(tr("Positionen"), this);
     auto* form = new QFormLayout(group);
     for (std::size_t slot = 0; slot < m_positions.size(); ++slot) {
         auto* combo = new QComboBox(group);
@@ -61,13 +62,13 @@ QGroupBox* CDlgPlayerPosition::CreatePositionGroup() {
         }
         m_positions[slot] = combo;
     }
-    form->addRow(new QLabel(QStringLiteral("Hauptpositionen"), group));
-    form->addRow(MakeBuddy(QStringLiteral("&Hauptposition"), m_positions[0], group),
-                 m_positions[0]);
-    form->addRow(new QLabel(QStringLiteral("Nebenpositionen"), group));
+    form->addRow(new QLabel(tr("Hauptpositionen"), group));
+    form->addRow(MakeBuddy(tr("&Hauptposition"), m_positions[0], group), m_positions[0]);
+    form->addRow(new QLabel(tr("Nebenpositionen"), group));
     for (std::size_t slot = 1; slot < m_positions.size(); ++slot) {
-        form->addRow(MakeBuddy(QStringLiteral("&%1.").arg(slot), m_positions[slot], group),
-                     m_positions[slot]);
+        form->addRow(MakeBuddy(tr("&%1.").arg(slot), m_positions[slot], group), m_positions[slot]);
+        // The label is only the number under "Nebenpositionen".
+        m_positions[slot]->setAccessibleName(tr("Nebenposition %1").arg(slot));
     }
     return group;
 }
@@ -97,26 +98,25 @@ CDlgPlayerPosition::SValueBar CDlgPlayerPosition::MakeBar(const char* name, int 
 }
 
 QGroupBox* CDlgPlayerPosition::CreateExperienceGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Fuß und Erfahrung"), this);
+    auto* group = new QGroupBox(tr("Fuß und Erfahrung"), this);
     auto* grid = new QGridLayout(group);
     m_foot = MakeBar("foot", kMaxFoot, &FootNumber, group);
-    grid->addWidget(MakeBuddy(QStringLiteral("Bevorzugter &Fuß"), m_foot.bar, group), 0, 0);
+    grid->addWidget(MakeBuddy(tr("Bevorzugter &Fuß"), m_foot.bar, group), 0, 0);
     grid->addWidget(m_foot.bar, 0, 1);
     grid->addWidget(m_foot.text, 0, 2);
 
-    m_experienceGroup = new QGroupBox(QStringLiteral("Nur Spieler"), group);
+    m_experienceGroup = new QGroupBox(tr("Nur Spieler"), group);
     auto* experience = new QGridLayout(m_experienceGroup);
     m_national = MakeBar("nationalExperience", kMaxNationalExperience, &NationalExperienceText,
                          m_experienceGroup);
     m_international = MakeBar("internationalExperience", kMaxInternationalExperience,
                               &InternationalExperienceText, m_experienceGroup);
-    experience->addWidget(
-        MakeBuddy(QStringLiteral("&Nat. Erfahrung"), m_national.bar, m_experienceGroup), 0, 0);
+    experience->addWidget(MakeBuddy(tr("&Nat. Erfahrung"), m_national.bar, m_experienceGroup), 0,
+                          0);
     experience->addWidget(m_national.bar, 0, 1);
     experience->addWidget(m_national.text, 0, 2);
-    experience->addWidget(MakeBuddy(QStringLiteral("&Internationale Erfahrung"),
-                                    m_international.bar, m_experienceGroup),
-                          1, 0);
+    experience->addWidget(
+        MakeBuddy(tr("&Internationale Erfahrung"), m_international.bar, m_experienceGroup), 1, 0);
     experience->addWidget(m_international.bar, 1, 1);
     experience->addWidget(m_international.text, 1, 2);
     m_tactics = new CSpinEditCtrl(m_experienceGroup);
@@ -124,8 +124,9 @@ QGroupBox* CDlgPlayerPosition::CreateExperienceGroup() {
     m_tactics->SetRange(0, kMaxTacticalTraining);
     m_tactics->setMaximumWidth(m_tactics->fontMetrics().horizontalAdvance(QStringLiteral("00")) +
                                40);
-    experience->addWidget(
-        MakeBuddy(QStringLiteral("&Taktische Ausbildung"), m_tactics, m_experienceGroup), 2, 0);
+    const QString tactics = tr("&Taktische Ausbildung");
+    experience->addWidget(MakeBuddy(tactics, m_tactics, m_experienceGroup), 2, 0);
+    NameTypingFields(*m_tactics, tactics);
     experience->addWidget(m_tactics, 2, 1, Qt::AlignLeft);
     experience->setColumnStretch(1, 1);
     grid->addWidget(m_experienceGroup, 1, 0, 1, 3);
@@ -134,7 +135,7 @@ QGroupBox* CDlgPlayerPosition::CreateExperienceGroup() {
 }
 
 QGroupBox* CDlgPlayerPosition::CreateLanguageGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Sprachen"), this);
+    auto* group = new QGroupBox(tr("Sprachen"), this);
     auto* form = new QFormLayout(group);
     for (std::size_t slot = 0; slot < m_languages.size(); ++slot) {
         auto* combo = new QComboBox(group);
@@ -143,7 +144,7 @@ QGroupBox* CDlgPlayerPosition::CreateLanguageGroup() {
             combo->addItem(Cp1252ToQString(LanguageListName(language)), language);
         }
         m_languages[slot] = combo;
-        form->addRow(MakeBuddy(QStringLiteral("Sprache &%1").arg(slot + 1), combo, group), combo);
+        form->addRow(MakeBuddy(tr("Sprache &%1").arg(slot + 1), combo, group), combo);
     }
     return group;
 }

@@ -11,7 +11,7 @@ CPersonPageTabs::CPersonPageTabs(const SPlayerEditContext& context, QWidget* par
     setObjectName(QStringLiteral("pages"));
     StoreOnLeave(*this, EOnEnter::kKeep);
     for (const SPlayerPageTab& tab : MakePlayerPages(m_context, this)) {
-        AddPage(tab.page, QString::fromUtf8(tab.title));
+        AddPage(tab.page, tr(tab.title));
         connect(tab.page, &CPlayerPage::playerChanged, this, &CPersonPageTabs::personChanged);
     }
 }

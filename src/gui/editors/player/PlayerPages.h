@@ -13,7 +13,7 @@ class CPlayerPage;
 // One tab of the person pages: the page and its title.
 struct SPlayerPageTab {
     CPlayerPage* page = nullptr;
-    const char* title = "";  // UTF-8
+    const char* title = "";  // UTF-8, German: CPersonPageTabs translates it
 };
 
 // The person pages in tab order, children of `parent`.
