@@ -1,6 +1,7 @@
 #include "gui/mainwindow/ChangePackageCommands.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -26,7 +27,9 @@ namespace kw {
 
 namespace {
 
-const QString kPackageFilter = QStringLiteral("Änderungspakete (*.kwp)");
+QString PackageFilter() {
+    return QCoreApplication::translate("kw::DlgMainMenu", "Änderungspakete (*.kwp)");
+}
 
 std::filesystem::path PathOf(const QString& name) {
     return std::filesystem::path(name.toStdU16String());
@@ -49,8 +52,9 @@ void SavePackage(const SChangePackage& package, const CWorld& newer, const QStri
         ui.ShowInformation(ToCp1252(nothingChanged));
         return;
     }
-    QFileDialog dialog(parent, QStringLiteral("Änderungspaket speichern"), QString(),
-                       kPackageFilter);
+    QFileDialog dialog(parent,
+                       QCoreApplication::translate("kw::DlgMainMenu", "Änderungspaket speichern"),
+                       QString(), PackageFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("kwp"));
     dialog.selectFile(QString::fromStdString(newer.DirectoryName()));
@@ -61,13 +65,18 @@ void SavePackage(const SChangePackage& package, const CWorld& newer, const QStri
     const QString shown = QDir::toNativeSeparators(path);
     if (!WriteFileAtomically(PathOf(path), ChangePackageText(package))) {
         ui.ShowError(
-            ToCp1252(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(shown)));
+            ToCp1252(QCoreApplication::translate("kw::DlgMainMenu",
+                                                 "Die Datei %1 konnte nicht geschrieben werden.")
+                         .arg(shown)));
         return;
     }
     const QString written =
         package.changes.size() == 1
-            ? QStringLiteral("1 Änderung wurde in die Datei %1 geschrieben.").arg(shown)
-            : QStringLiteral("%1 Änderungen wurden in die Datei %2 geschrieben.")
+            ? QCoreApplication::translate("kw::DlgMainMenu",
+                                          "1 Änderung wurde in die Datei %1 geschrieben.")
+                  .arg(shown)
+            : QCoreApplication::translate("kw::DlgMainMenu",
+                                          "%1 Änderungen wurden in die Datei %2 geschrieben.")
                   .arg(QString::number(package.changes.size()), shown);
     ui.ShowInformation(ToCp1252(written));
 }
@@ -107,8 +116,9 @@ void MakeChangePackageCommand(const std::vector<CDlgDatabaseDiff::SDatabase>& da
         package = MakeChangePackage(older, newer);
     }
     SavePackage(package, newer,
-                QStringLiteral("Die Datenbanken sind gleich: es gibt keine Änderungen für ein "
-                               "Paket."),
+                QCoreApplication::translate(
+                    "kw::DlgMainMenu",
+                    "Die Datenbanken sind gleich: es gibt keine Änderungen für ein Paket."),
                 ui, parent);
 }
 
@@ -116,20 +126,25 @@ void PackageUnsavedChangesCommand(const CDatabaseDocument& document, IUserInterf
                                   QWidget* parent) {
     const std::optional<SChangePackage> package = PackageSinceSaved(document, ui);
     if (!package) {
-        ui.ShowError(ToCp1252(
-            QStringLiteral("Die gespeicherte Datenbank in %1 konnte nicht vollständig gelesen "
-                           "werden; es wurde kein Paket geschrieben.")
-                .arg(QDir::toNativeSeparators(
-                    QString::fromStdU16String(document.World().Directory().u16string())))));
+        ui.ShowError(
+            ToCp1252(QCoreApplication::translate("kw::DlgMainMenu",
+                                                 "Die gespeicherte Datenbank in %1 konnte nicht "
+                                                 "vollständig gelesen werden; es wurde "
+                                                 "kein Paket geschrieben.")
+                         .arg(QDir::toNativeSeparators(QString::fromStdU16String(
+                             document.World().Directory().u16string())))));
         return;
     }
     SavePackage(*package, document.World(),
-                QStringLiteral("Seit dem letzten Speichern hat sich nichts geändert."), ui, parent);
+                QCoreApplication::translate("kw::DlgMainMenu",
+                                            "Seit dem letzten Speichern hat sich nichts geändert."),
+                ui, parent);
 }
 
 void ApplyChangePackageCommand(CDatabaseDocument& document, IUserInterface& ui, QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Änderungspaket anwenden"), QString(),
-                       kPackageFilter);
+    QFileDialog dialog(parent,
+                       QCoreApplication::translate("kw::DlgMainMenu", "Änderungspaket anwenden"),
+                       QString(), PackageFilter());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -139,14 +154,17 @@ void ApplyChangePackageCommand(CDatabaseDocument& document, IUserInterface& ui, 
     const QString shown = QDir::toNativeSeparators(path);
     const std::optional<std::string> text = ReadFileText(PathOf(path));
     if (!text) {
-        ui.ShowError(
-            ToCp1252(QStringLiteral("Die Datei %1 konnte nicht gelesen werden.").arg(shown)));
+        ui.ShowError(ToCp1252(QCoreApplication::translate(
+                                  "kw::DlgMainMenu", "Die Datei %1 konnte nicht gelesen werden.")
+                                  .arg(shown)));
         return;
     }
     SPackageRead read = ReadChangePackage(*text);
     if (!read.package) {
-        ui.ShowError(ToCp1252(QStringLiteral("Die Datei %1 ist kein gültiges Änderungspaket und "
-                                             "wird nicht angewendet: %2")
+        ui.ShowError(ToCp1252(QCoreApplication::translate(
+                                  "kw::DlgMainMenu",
+                                  "Die Datei %1 ist kein gültiges Änderungspaket und wird nicht "
+                                  "angewendet: %2")
                                   .arg(shown, QString::fromStdString(read.error))));
         return;
     }

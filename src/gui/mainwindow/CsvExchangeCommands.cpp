@@ -1,5 +1,6 @@
 #include "gui/mainwindow/CsvExchangeCommands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -20,7 +21,10 @@ namespace kw {
 
 namespace {
 
-const QString kCsvFilter = QStringLiteral("CSV-Dateien (*.csv);;Alle Dateien (*.*)");
+QString CsvFilter() {
+    return QCoreApplication::translate("kw::DlgMainMenu",
+                                       "CSV-Dateien (*.csv);;Alle Dateien (*.*)");
+}
 
 std::filesystem::path PathOf(const QString& name) {
     return std::filesystem::path(name.toStdU16String());
@@ -34,7 +38,8 @@ void ExportCsvCommand(const CDatabaseDocument& document, int country, std::uint3
     if (choice.exec() != QDialog::Accepted) {
         return;
     }
-    QFileDialog dialog(parent, QStringLiteral("CSV exportieren"), QString(), kCsvFilter);
+    QFileDialog dialog(parent, QCoreApplication::translate("kw::DlgMainMenu", "CSV exportieren"),
+                       QString(), CsvFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     dialog.selectFile(choice.ProposedFileName());
@@ -48,17 +53,22 @@ void ExportCsvCommand(const CDatabaseDocument& document, int country, std::uint3
         return;
     }
     if (!WriteFileAtomically(PathOf(path), exported.text)) {
-        ui.ShowError(ToCp1252(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.")
-                                  .arg(QDir::toNativeSeparators(path))));
+        ui.ShowError(
+            ToCp1252(QCoreApplication::translate("kw::DlgMainMenu",
+                                                 "Die Datei %1 konnte nicht geschrieben werden.")
+                         .arg(QDir::toNativeSeparators(path))));
         return;
     }
-    ui.ShowInformation(ToCp1252(QStringLiteral("%1 Datensätze wurden in die Datei %2 exportiert.")
-                                    .arg(exported.records)
-                                    .arg(QDir::toNativeSeparators(path))));
+    ui.ShowInformation(
+        ToCp1252(QCoreApplication::translate("kw::DlgMainMenu",
+                                             "%1 Datensätze wurden in die Datei %2 exportiert.")
+                     .arg(exported.records)
+                     .arg(QDir::toNativeSeparators(path))));
 }
 
 void ImportCsvCommand(CDatabaseDocument& document, IUserInterface& ui, QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("CSV importieren"), QString(), kCsvFilter);
+    QFileDialog dialog(parent, QCoreApplication::translate("kw::DlgMainMenu", "CSV importieren"),
+                       QString(), CsvFilter());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -67,14 +77,16 @@ void ImportCsvCommand(CDatabaseDocument& document, IUserInterface& ui, QWidget* 
     const QString path = dialog.selectedFiles().constFirst();
     const std::optional<std::string> text = ReadFileText(PathOf(path));
     if (!text) {
-        ui.ShowError(ToCp1252(QStringLiteral("Die Datei %1 konnte nicht gelesen werden.")
+        ui.ShowError(ToCp1252(QCoreApplication::translate(
+                                  "kw::DlgMainMenu", "Die Datei %1 konnte nicht gelesen werden.")
                                   .arg(QDir::toNativeSeparators(path))));
         return;
     }
     SCsvImportPlan plan = PlanCsvImport(document.World(), *text);
     if (!plan.Ok()) {
         ui.ShowError(
-            ToCp1252(QStringLiteral("Die Datei %1 kann nicht importiert werden: %2")
+            ToCp1252(QCoreApplication::translate("kw::DlgMainMenu",
+                                                 "Die Datei %1 kann nicht importiert werden: %2")
                          .arg(QDir::toNativeSeparators(path), QString::fromStdString(plan.error))));
         return;
     }

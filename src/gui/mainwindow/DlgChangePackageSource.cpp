@@ -13,20 +13,19 @@ namespace kw {
 CDlgChangePackageSource::CDlgChangePackageSource(
     const std::vector<CDlgDatabaseDiff::SDatabase>& databases, int current, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Änderungspaket erstellen"));
+    setWindowTitle(tr("Änderungspaket erstellen"));
     auto* layout = new QVBoxLayout(this);
     auto* explanation = new QLabel(
-        QStringLiteral("Das Paket enthält, was die aktuelle Datenbank gegenüber der gewählten "
-                       "geändert hat. Auf die gewählte Datenbank (oder eine Kopie von ihr) "
-                       "angewendet, macht es aus ihr die aktuelle."),
+        tr("Das Paket enthält, was die aktuelle Datenbank gegenüber der gewählten geändert hat. "
+           "Auf die gewählte Datenbank (oder eine Kopie von ihr) angewendet, macht es aus ihr die "
+           "aktuelle."),
         this);
     explanation->setWordWrap(true);
     layout->addWidget(explanation);
 
     auto* form = new QFormLayout;
-    m_others = &AddDatabaseChoice(*form, *this, databases, current,
-                                  QStringLiteral("Aktuelle Datenbank (neu):"),
-                                  QStringLiteral("&Ausgangsdatenbank (alt):"));
+    m_others = &AddDatabaseChoice(*form, *this, databases, current, tr("Aktuelle Datenbank (neu):"),
+                                  tr("&Ausgangsdatenbank (alt):"));
     layout->addLayout(form);
     layout->addWidget(MakeOkCancelButtons(*this));
     m_others->setFocus();

@@ -27,8 +27,8 @@ CDlgDatabaseCopy::CDlgDatabaseCopy(CDatabaseSlots& databases, IUserInterface& ui
             current = slot;
         }
     }
-    m_left = MakeSide("left", current);
-    m_right = MakeSide("right", 0);
+    m_left = MakeSide("left", current, tr("Linke Datenbank"), tr("Inhalt der linken Datenbank"));
+    m_right = MakeSide("right", 0, tr("Rechte Datenbank"), tr("Inhalt der rechten Datenbank"));
     for (const SSide* side : {&m_left, &m_right}) {
         auto* column = new QVBoxLayout;
         column->addWidget(side->choice);
@@ -38,10 +38,13 @@ CDlgDatabaseCopy::CDlgDatabaseCopy(CDatabaseSlots& databases, IUserInterface& ui
     resize(720, 560);
 }
 
-CDlgDatabaseCopy::SSide CDlgDatabaseCopy::MakeSide(const char* name, int slot) {
+CDlgDatabaseCopy::SSide CDlgDatabaseCopy::MakeSide(const char* name, int slot,
+                                                   const QString& choiceName,
+                                                   const QString& treeName) {
     SSide side;
     side.choice = new QComboBox(this);
     side.choice->setObjectName(QStringLiteral("%1Database").arg(QLatin1String(name)));
+    side.choice->setAccessibleName(choiceName);
     for (int index = 0; index < m_databases.Count(); ++index) {
         side.choice->addItem(FromCp1252(SlotDisplayName(m_databases.SlotDirectory(index))), index);
     }
@@ -49,6 +52,7 @@ CDlgDatabaseCopy::SSide CDlgDatabaseCopy::MakeSide(const char* name, int slot) {
     side.tree =
         new CSyncTreeWidget([this](const QString& text) { return MakeDragImage(text); }, this);
     side.tree->setObjectName(QStringLiteral("%1Tree").arg(QLatin1String(name)));
+    side.tree->setAccessibleName(treeName);
     side.tree->setMinimumSize(260, 360);
     FillTree(side);
     connect(side.choice, &QComboBox::currentIndexChanged, this, [this, side] { FillTree(side); });

@@ -39,7 +39,8 @@ private:
         CSyncTreeWidget* tree = nullptr;
     };
 
-    SSide MakeSide(const char* name, int slot);
+    // `name` prefixes the object names; the other two are what a screen reader calls the parts.
+    SSide MakeSide(const char* name, int slot, const QString& choiceName, const QString& treeName);
     void FillTree(const SSide& side);
     // Asks for the groups of the copy; false when cancelled.
     bool AskMask(const SDropDecision& decision);

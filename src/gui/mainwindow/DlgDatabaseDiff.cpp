@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,13 +24,24 @@ constexpr std::size_t kExpandedRecords = 60;
 
 QString KindCaption(EDiffKind kind) {
     static const std::array<const char*, 7> kCaptions = {
-        "Land", "Vereine", "Personen", "Wettbewerbe", "Schiedsrichter", "Stadien", "Regeln"};
-    return QString::fromUtf8(kCaptions[static_cast<std::size_t>(kind)]);
+        QT_TRANSLATE_NOOP("kw::CDlgDatabaseDiff", "Land"),
+        QT_TRANSLATE_NOOP("kw::CDlgDatabaseDiff", "Vereine"),
+        QT_TRANSLATE_NOOP("kw::CDlgDatabaseDiff", "Personen"),
+        QT_TRANSLATE_NOOP("kw::CDlgDatabaseDiff", "Wettbewerbe"),
+        QT_TRANSLATE_NOOP("kw::CDlgDatabaseDiff", "Schiedsrichter"),
+        QT_TRANSLATE_NOOP("kw::CDlgDatabaseDiff", "Stadien"),
+        QT_TRANSLATE_NOOP("kw::CDlgDatabaseDiff", "Regeln")};
+    return QCoreApplication::translate("kw::CDlgDatabaseDiff",
+                                       kCaptions[static_cast<std::size_t>(kind)]);
 }
 
 QString ChangeCaption(EDiffChange change) {
-    static const std::array<const char*, 3> kCaptions = {"neu", "entfernt", "ge\xC3\xA4ndert"};
-    return QString::fromUtf8(kCaptions[static_cast<std::size_t>(change)]);
+    static const std::array<const char*, 3> kCaptions = {
+        QT_TRANSLATE_NOOP("kw::CDlgDatabaseDiff", "neu"),
+        QT_TRANSLATE_NOOP("kw::CDlgDatabaseDiff", "entfernt"),
+        QT_TRANSLATE_NOOP("kw::CDlgDatabaseDiff", "geändert")};
+    return QCoreApplication::translate("kw::CDlgDatabaseDiff",
+                                       kCaptions[static_cast<std::size_t>(change)]);
 }
 
 QString RecordText(const SRecordDiff& record) {
@@ -64,17 +76,17 @@ QComboBox& AddDatabaseChoice(QFormLayout& form, QWidget& parent,
 
 CDlgDatabaseDiff::CDlgDatabaseDiff(std::vector<SDatabase> databases, int current, QWidget* parent)
     : QDialog(parent), m_databases(std::move(databases)), m_current(current) {
-    setWindowTitle(QStringLiteral("Datenbanken vergleichen"));
+    setWindowTitle(tr("Datenbanken vergleichen"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    m_others = &AddDatabaseChoice(*form, *this, m_databases, m_current,
-                                  QStringLiteral("Aktuelle Datenbank:"),
-                                  QStringLiteral("&Vergleichen mit:"));
+    m_others = &AddDatabaseChoice(*form, *this, m_databases, m_current, tr("Aktuelle Datenbank:"),
+                                  tr("&Vergleichen mit:"));
     layout->addLayout(form);
 
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("differences"));
-    m_tree->setHeaderLabel(QStringLiteral("Unterschiede (alt → neu)"));
+    m_tree->setHeaderLabel(tr("Unterschiede (alt → neu)"));
+    m_tree->setAccessibleName(tr("Unterschiede"));
     m_tree->setUniformRowHeights(true);
     layout->addWidget(m_tree, 1);
     m_summary = new QLabel(this);
@@ -83,7 +95,7 @@ CDlgDatabaseDiff::CDlgDatabaseDiff(std::vector<SDatabase> databases, int current
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("Schl&ießen"), this);
+    auto* close = new QPushButton(tr("Schl&ießen"), this);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(close);
@@ -114,7 +126,7 @@ void CDlgDatabaseDiff::ShowDiff(const SDatabaseDiff& diff) {
     m_tree->clear();
     const bool expand = diff.RecordCount() <= kExpandedRecords;
     for (const SCountryDiff& country : diff.countries) {
-        const QString name = country.country == 0 ? QStringLiteral("Spieler ohne Verein und Regeln")
+        const QString name = country.country == 0 ? tr("Spieler ohne Verein und Regeln")
                                                   : QStringLiteral("%1 %2")
                                                         .arg(country.country)
                                                         .arg(QString::fromStdString(country.name));
@@ -144,12 +156,11 @@ void CDlgDatabaseDiff::ShowDiff(const SDatabaseDiff& diff) {
         countryItem->setExpanded(true);
     }
     if (diff.IsEmpty()) {
-        m_summary->setText(QStringLiteral("Die Datenbanken sind gleich."));
+        m_summary->setText(tr("Die Datenbanken sind gleich."));
     } else if (diff.RecordCount() == 1) {
-        m_summary->setText(QStringLiteral("1 Eintrag unterscheidet sich."));
+        m_summary->setText(tr("1 Eintrag unterscheidet sich."));
     } else {
-        m_summary->setText(
-            QStringLiteral("%1 Einträge unterscheiden sich.").arg(diff.RecordCount()));
+        m_summary->setText(tr("%1 Einträge unterscheiden sich.").arg(diff.RecordCount()));
     }
 }
 

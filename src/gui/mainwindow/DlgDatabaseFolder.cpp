@@ -21,9 +21,11 @@ CDlgDatabaseFolder::CDlgDatabaseFolder(const std::filesystem::path& documents, I
       m_openFolders(std::move(openFolders)),
       m_list(new CSelectDatabase),
       m_comment(new QPlainTextEdit),
-      m_delete(new QPushButton(QStringLiteral("Datenbank löschen"))) {
+      m_delete(new QPushButton(tr("Datenbank löschen"))) {
     m_comment->setReadOnly(true);
-    m_comment->setAccessibleName(QStringLiteral("Kommentar"));
+    m_list->setAccessibleName(tr("Datenbanken"));
+    // "Datenbank speichern unter" has a comment field of its own.
+    m_comment->setAccessibleName(tr("Kommentar der gewählten Datenbank"));
     m_delete->setEnabled(false);
     // Enter must never delete: only the dialog's own default button takes it.
     m_delete->setAutoDefault(false);

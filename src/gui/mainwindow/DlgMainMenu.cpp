@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,85 +93,70 @@ const CWorld& DlgMainMenu::World() const {
 }
 
 void DlgMainMenu::CreateMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
-    m_newAction = file->addAction(QStringLiteral("&Neu..."), this, &DlgMainMenu::NewDatabase);
-    m_openAction =
-        file->addAction(QStringLiteral("&Öffnen.."), this, &DlgMainMenu::OpenDatabaseFolder);
+    QMenu* file = menuBar()->addMenu(tr("&Datei"));
+    m_newAction = file->addAction(tr("&Neu..."), this, &DlgMainMenu::NewDatabase);
+    m_openAction = file->addAction(tr("&Öffnen.."), this, &DlgMainMenu::OpenDatabaseFolder);
     m_openAction->setShortcut(QKeySequence::Open);
-    m_closeAction =
-        file->addAction(QStringLiteral("S&chließen"), this, &DlgMainMenu::CloseDatabase);
-    m_saveAction = file->addAction(QStringLiteral("&Speichern"), this, &DlgMainMenu::Save);
+    m_closeAction = file->addAction(tr("S&chließen"), this, &DlgMainMenu::CloseDatabase);
+    m_saveAction = file->addAction(tr("&Speichern"), this, &DlgMainMenu::Save);
     m_saveAction->setShortcut(QKeySequence::Save);
-    m_saveAsAction =
-        file->addAction(QStringLiteral("Speichern &unter..."), this, &DlgMainMenu::SaveDatabaseAs);
-    m_exportAction =
-        file->addAction(QStringLiteral("Daten &exportieren"), this, &DlgMainMenu::ExportData);
-    m_importAction =
-        file->addAction(QStringLiteral("Daten &importieren"), this, &DlgMainMenu::ImportData);
+    m_saveAsAction = file->addAction(tr("Speichern &unter..."), this, &DlgMainMenu::SaveDatabaseAs);
+    m_exportAction = file->addAction(tr("Daten &exportieren"), this, &DlgMainMenu::ExportData);
+    m_importAction = file->addAction(tr("Daten &importieren"), this, &DlgMainMenu::ImportData);
     QAction* quitSeparator = file->addSeparator();
-    file->addAction(QStringLiteral("CSV e&xportieren..."), this, &DlgMainMenu::ExportCsv);
-    file->addAction(QStringLiteral("CSV i&mportieren..."), this, &DlgMainMenu::ImportCsv);
+    file->addAction(tr("CSV e&xportieren..."), this, &DlgMainMenu::ExportCsv);
+    file->addAction(tr("CSV i&mportieren..."), this, &DlgMainMenu::ImportCsv);
     file->addSeparator();
-    QAction* quit = file->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
+    QAction* quit = file->addAction(tr("&Beenden"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
     m_recent = new CRecentDatabasesMenu(*file, quitSeparator, this);
     connect(m_recent, &CRecentDatabasesMenu::databaseChosen, this,
             &DlgMainMenu::OpenRecentDatabase);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-    m_undoAction = edit->addAction(QStringLiteral("&Rückgängig"), this, &DlgMainMenu::Undo);
+    QMenu* edit = menuBar()->addMenu(tr("&Bearbeiten"));
+    m_undoAction = edit->addAction(tr("&Rückgängig"), this, &DlgMainMenu::Undo);
     m_undoAction->setShortcut(QKeySequence::Undo);
-    m_redoAction = edit->addAction(QStringLiteral("&Wiederholen"), this, &DlgMainMenu::Redo);
+    m_redoAction = edit->addAction(tr("&Wiederholen"), this, &DlgMainMenu::Redo);
     // Ctrl+Y and Ctrl+Shift+Z alike, whatever the platform's own choice.
     m_redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     edit->addSeparator();
     CDlgInterfaceLanguage::AddMenuEntry(*edit, this);
 
-    m_databasesMenu = menuBar()->addMenu(QStringLiteral("Datenbanken"));
-    m_databasesMenu->addAction(QStringLiteral("Verwalten"), this, &DlgMainMenu::ManageDatabases);
-    m_compareAction = m_databasesMenu->addAction(QStringLiteral("Datenbanken vergleichen"), this,
+    m_databasesMenu = menuBar()->addMenu(tr("Datenbanken"));
+    m_databasesMenu->addAction(tr("Verwalten"), this, &DlgMainMenu::ManageDatabases);
+    m_compareAction = m_databasesMenu->addAction(tr("Datenbanken vergleichen"), this,
                                                  &DlgMainMenu::CompareDatabases);
-    m_makePackageAction = m_databasesMenu->addAction(QStringLiteral("Änderungspaket &erstellen..."),
-                                                     this, &DlgMainMenu::MakePackage);
+    m_makePackageAction = m_databasesMenu->addAction(tr("Änderungspaket &erstellen..."), this,
+                                                     &DlgMainMenu::MakePackage);
     m_unsavedPackageAction =
-        m_databasesMenu->addAction(QStringLiteral("Änderungen seit dem letzten Speichern als "
-                                                  "&Paket..."),
-                                   this, &DlgMainMenu::PackageUnsavedChanges);
-    m_databasesMenu->addAction(QStringLiteral("Änderungspaket &anwenden..."), this,
-                               &DlgMainMenu::ApplyPackage);
-    m_restoreAction = m_databasesMenu->addAction(QStringLiteral("Datenbank wiederherstellen"), this,
+        m_databasesMenu->addAction(tr("Änderungen seit dem letzten Speichern als &Paket..."), this,
+                                   &DlgMainMenu::PackageUnsavedChanges);
+    m_databasesMenu->addAction(tr("Änderungspaket &anwenden..."), this, &DlgMainMenu::ApplyPackage);
+    m_restoreAction = m_databasesMenu->addAction(tr("Datenbank wiederherstellen"), this,
                                                  &DlgMainMenu::RestoreDatabase);
     m_databasesMenu->addSeparator();
 
     // The country editor will hold these as its pages; until then they open from here.
-    QMenu* country = menuBar()->addMenu(QStringLiteral("&Land"));
-    country->addAction(QStringLiteral("S&tadien..."), this, &DlgMainMenu::EditStadiums);
-    country->addAction(QStringLiteral("Sc&hiedsrichter..."), this, &DlgMainMenu::EditReferees);
-    country->addAction(QStringLiteral("&5-Jahres-Wertung..."), this,
-                       &DlgMainMenu::EditFiveYearRanking);
-    country->addAction(QStringLiteral("Liga&system..."), this, &DlgMainMenu::EditLeagueSystem);
-    country->addAction(QStringLiteral("&Ligazusammensetzung..."), this,
-                       &DlgMainMenu::EditLeagueComposition);
-    country->addAction(QStringLiteral("&Rahmenterminkalender..."), this,
-                       &DlgMainMenu::EditCalendar);
-    country->addAction(QStringLiteral("S&pielpläne..."), this, &DlgMainMenu::EditFixtures);
+    QMenu* country = menuBar()->addMenu(tr("&Land"));
+    country->addAction(tr("S&tadien..."), this, &DlgMainMenu::EditStadiums);
+    country->addAction(tr("Sc&hiedsrichter..."), this, &DlgMainMenu::EditReferees);
+    country->addAction(tr("&5-Jahres-Wertung..."), this, &DlgMainMenu::EditFiveYearRanking);
+    country->addAction(tr("Liga&system..."), this, &DlgMainMenu::EditLeagueSystem);
+    country->addAction(tr("&Ligazusammensetzung..."), this, &DlgMainMenu::EditLeagueComposition);
+    country->addAction(tr("&Rahmenterminkalender..."), this, &DlgMainMenu::EditCalendar);
+    country->addAction(tr("S&pielpläne..."), this, &DlgMainMenu::EditFixtures);
 
-    QMenu* assistants = menuBar()->addMenu(QStringLiteral("Assistenten"));
-    assistants->addAction(QStringLiteral("Schnelle Transfers"), this,
-                          &DlgMainMenu::ShowFastTransfers);
-    assistants->addAction(QStringLiteral("Spieler suchen"), this, &DlgMainMenu::SearchPlayers);
-    assistants->addAction(QStringLiteral("Doppelte Spieler anzeigen"), this,
-                          &DlgMainMenu::ShowDuplicates);
-    assistants->addAction(QStringLiteral("Nationalmannschaften"), this,
-                          &DlgMainMenu::ShowNationalTeams);
-    assistants->addAction(QStringLiteral("Freie Spieler"), this,
-                          &DlgMainMenu::ShowPlayersWithoutClub);
+    QMenu* assistants = menuBar()->addMenu(tr("Assistenten"));
+    assistants->addAction(tr("Schnelle Transfers"), this, &DlgMainMenu::ShowFastTransfers);
+    assistants->addAction(tr("Spieler suchen"), this, &DlgMainMenu::SearchPlayers);
+    assistants->addAction(tr("Doppelte Spieler anzeigen"), this, &DlgMainMenu::ShowDuplicates);
+    assistants->addAction(tr("Nationalmannschaften"), this, &DlgMainMenu::ShowNationalTeams);
+    assistants->addAction(tr("Freie Spieler"), this, &DlgMainMenu::ShowPlayersWithoutClub);
     // The window's own comparison button is hidden; the menu offers the comparison.
-    assistants->addAction(QStringLiteral("Spielervergleich"), this, &DlgMainMenu::ShowComparison);
-    assistants->addAction(QStringLiteral("Nach ungültigen Wappen suchen"), this,
-                          &DlgMainMenu::CheckBadges);
-    assistants->addAction(QStringLiteral("&Datenbank prüfen"), QKeySequence(Qt::Key_F7), this,
+    assistants->addAction(tr("Spielervergleich"), this, &DlgMainMenu::ShowComparison);
+    assistants->addAction(tr("Nach ungültigen Wappen suchen"), this, &DlgMainMenu::CheckBadges);
+    assistants->addAction(tr("&Datenbank prüfen"), QKeySequence(Qt::Key_F7), this,
                           &DlgMainMenu::CheckDatabase);
 
     if (m_context.tools) {
@@ -200,7 +186,7 @@ void DlgMainMenu::CreateContents() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
 
-    m_notice = new QLabel(QStringLiteral("Keine Installation gefunden: leere Datenbank"), central);
+    m_notice = new QLabel(tr("Keine Installation gefunden: leere Datenbank"), central);
     m_notice->setObjectName(QStringLiteral("notice"));
     m_notice->setStyleSheet(QStringLiteral("font-weight: bold; color: #b00000;"));
     m_notice->setVisible(false);
@@ -422,18 +408,16 @@ void DlgMainMenu::RestoreDatabase() {
 }
 
 void DlgMainMenu::RefreshEditActions() {
-    const auto label = [](const char* action, const std::optional<std::string>& description) {
-        QString text = QString::fromUtf8(action);
-        if (description) {
-            text += QStringLiteral(": ") + QString::fromStdString(Cp1252ToUtf8(*description));
-        }
-        return text;
+    // `named` holds "%1" for the edit's description.
+    const auto label = [](const QString& plain, const QString& named,
+                          const std::optional<std::string>& description) {
+        return description ? named.arg(QString::fromStdString(Cp1252ToUtf8(*description))) : plain;
     };
     const auto undo = m_document->UndoDescription();
     const auto redo = m_document->RedoDescription();
-    m_undoAction->setText(label("&Rückgängig", undo));
+    m_undoAction->setText(label(tr("&Rückgängig"), tr("&Rückgängig: %1"), undo));
     m_undoAction->setEnabled(undo.has_value());
-    m_redoAction->setText(label("&Wiederholen", redo));
+    m_redoAction->setText(label(tr("&Wiederholen"), tr("&Wiederholen: %1"), redo));
     m_redoAction->setEnabled(redo.has_value());
 }
 
@@ -475,13 +459,16 @@ void DlgMainMenu::Save() {
 
 namespace {
 
-const QString kArchiveFilter = QStringLiteral("KW Datenbankdateien (*.tdb);;Alle Dateien (*.*)");
+QString ArchiveFilter() {
+    return QCoreApplication::translate("kw::DlgMainMenu",
+                                       "KW Datenbankdateien (*.tdb);;Alle Dateien (*.*)");
+}
 
 }  // namespace
 
 void DlgMainMenu::ExportData() {
     // The dialog adds the suffix itself, so that it asks before it replaces an existing archive.
-    QFileDialog dialog(this, QString(), QString(), kArchiveFilter);
+    QFileDialog dialog(this, QString(), QString(), ArchiveFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("tdb"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -507,7 +494,7 @@ void DlgMainMenu::ImportData() {
     if (m_slots->Count() >= CDatabaseSlots::kMaxSlots || m_document == m_placeholderDocument) {
         return;
     }
-    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), kArchiveFilter);
+    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), ArchiveFilter());
     if (path.isEmpty()) {
         return;
     }
@@ -552,6 +539,12 @@ void DlgMainMenu::BuildMaster(std::uint32_t options) {
 
 namespace {
 
+// The names in the model's club file filter, marked so that they are translated with the window.
+[[maybe_unused]] constexpr const char* kClubFilterNames[] = {
+    QT_TRANSLATE_NOOP("kw::DlgMainMenu", "Vereinsnamen (*.clb)"),
+    QT_TRANSLATE_NOOP("kw::DlgMainMenu", "alle Dateien"),
+};
+
 // The club files' filter, "name|pattern|name|pattern", as the file dialogs take it.
 QString ClubFilter() {
     const QStringList parts =
@@ -559,7 +552,9 @@ QString ClubFilter() {
             .split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        filters << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+        const QByteArray name = parts[i].toUtf8();
+        filters << QCoreApplication::translate("kw::DlgMainMenu", name.constData()) +
+                       QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
     }
     return filters.join(QStringLiteral(";;"));
 }
@@ -572,21 +567,20 @@ const CClub* DlgMainMenu::SelectedClub() const {
 
 std::unique_ptr<QMenu> DlgMainMenu::ClubMenu() {
     auto menu = std::make_unique<QMenu>(this);
-    menu->addAction(QStringLiteral("Verein bearbeiten"), this, &DlgMainMenu::EditClub)
+    menu->addAction(tr("Verein bearbeiten"), this, &DlgMainMenu::EditClub)
         ->setEnabled(SelectedClub() != nullptr);
-    menu->addAction(QStringLiteral("Spielerkader bearbeiten"), this, &DlgMainMenu::EditSquad)
+    menu->addAction(tr("Spielerkader bearbeiten"), this, &DlgMainMenu::EditSquad)
         ->setEnabled(SelectedClub() != nullptr);
-    menu->addAction(QStringLiteral("Personal bearbeiten"), this, &DlgMainMenu::EditStaff)
+    menu->addAction(tr("Personal bearbeiten"), this, &DlgMainMenu::EditStaff)
         ->setEnabled(SelectedClub() != nullptr && !SelectedClub()->IsNationalTeam());
-    menu->addAction(QStringLiteral("Spieler/Manager löschen"), this,
-                    &DlgMainMenu::RemoveClubPersons);
-    menu->addAction(QStringLiteral("Neuer Verein"), this, &DlgMainMenu::NewClub)
+    menu->addAction(tr("Spieler/Manager löschen"), this, &DlgMainMenu::RemoveClubPersons);
+    menu->addAction(tr("Neuer Verein"), this, &DlgMainMenu::NewClub)
         ->setEnabled(CanCreateClub(m_document->World().Country(m_view->SelectedCountry())));
     const CClub* club = SelectedClub();
-    menu->addAction(QStringLiteral("Verein löschen"), this, &DlgMainMenu::DeleteClub)
+    menu->addAction(tr("Verein löschen"), this, &DlgMainMenu::DeleteClub)
         ->setEnabled(club != nullptr && CanDeleteClub(*club));
-    menu->addAction(QStringLiteral("Verein abspeichern"), this, &DlgMainMenu::SaveClub);
-    menu->addAction(QStringLiteral("Verein überschreiben"), this, &DlgMainMenu::OverwriteClub);
+    menu->addAction(tr("Verein abspeichern"), this, &DlgMainMenu::SaveClub);
+    menu->addAction(tr("Verein überschreiben"), this, &DlgMainMenu::OverwriteClub);
     return menu;
 }
 

@@ -22,13 +22,12 @@ CDlgNewDatabase::CDlgNewDatabase(const std::filesystem::path& documents, IUserIn
     : CDlgDatabaseFolder(documents, ui, std::move(openFolders), parent),
       m_name(new QLineEdit),
       m_description(new QPlainTextEdit),
-      m_save(new QPushButton(QStringLiteral("Speichern"))) {
-    setWindowTitle(QStringLiteral("Datenbank speichern unter"));
+      m_save(new QPushButton(tr("Speichern"))) {
+    setWindowTitle(tr("Datenbank speichern unter"));
 
-    auto* nameLabel =
-        new QLabel(QStringLiteral("Bitte geben Sie den Namen für die neue Datenbank ein!"));
+    auto* nameLabel = new QLabel(tr("Bitte geben Sie den Namen für die neue Datenbank ein!"));
     nameLabel->setBuddy(m_name);
-    auto* descriptionLabel = new QLabel(QStringLiteral("Kommentar"));
+    auto* descriptionLabel = new QLabel(tr("Kommentar"));
     descriptionLabel->setBuddy(m_description);
     auto* cancel = new QPushButton(FromCp1252(GuiString(ids::kAbort)));
     m_description->setEnabled(false);

@@ -18,13 +18,13 @@ CDlgSelectDatabase::CDlgSelectDatabase(const std::filesystem::path& documents, I
                                        std::vector<std::filesystem::path> openFolders,
                                        QWidget* parent)
     : CDlgDatabaseFolder(documents, ui, std::move(openFolders), parent),
-      m_open(new QPushButton(QStringLiteral("Öffnen"))) {
-    setWindowTitle(QStringLiteral("Datenbank öffnen"));
+      m_open(new QPushButton(tr("Öffnen"))) {
+    setWindowTitle(tr("Datenbank öffnen"));
     if (!Databases().empty()) {
         RemoveExportScratch(Databases());
     }
 
-    auto* commentLabel = new QLabel(QStringLiteral("Kommentar"));
+    auto* commentLabel = new QLabel(tr("Kommentar"));
     commentLabel->setBuddy(Comment());
     auto* cancel = new QPushButton(FromCp1252(GuiString(ids::kAbort)));
     m_open->setEnabled(false);

@@ -1,6 +1,7 @@
 #include "gui/mainwindow/DlgValidationReport.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -28,7 +29,9 @@ constexpr int kPollMilliseconds = 30;
 constexpr std::size_t kExpandAllLimit = 300;
 
 QString SeverityText(ESeverity severity) {
-    return severity == ESeverity::kError ? QStringLiteral("Fehler") : QStringLiteral("Warnung");
+    return severity == ESeverity::kError
+               ? QCoreApplication::translate("kw::CDlgValidationReport", "Fehler")
+               : QCoreApplication::translate("kw::CDlgValidationReport", "Warnung");
 }
 
 QIcon SeverityIcon(ESeverity severity) {
@@ -60,12 +63,12 @@ CDlgValidationReport::CDlgValidationReport(CDatabaseDocument& document, const CG
       m_tree(new QTreeWidget(this)),
       m_progress(new QProgressBar(this)),
       m_summary(new QLabel(this)),
-      m_cancel(new QPushButton(QStringLiteral("&Abbrechen"), this)),
+      m_cancel(new QPushButton(tr("&Abbrechen"), this)),
       m_poll(new QTimer(this)) {
-    setWindowTitle(QStringLiteral("Kickwerk 06 - Datenbank pr\u00FCfen"));
+    setWindowTitle(tr("Kickwerk 06 - Datenbank prüfen"));
     m_tree->setColumnCount(3);
-    m_tree->setHeaderLabels({QStringLiteral("Land / Art / Meldung"), QStringLiteral("Schwere"),
-                             QStringLiteral("Anzahl")});
+    m_tree->setHeaderLabels({tr("Land / Art / Meldung"), tr("Schwere"), tr("Anzahl")});
+    m_tree->setAccessibleName(tr("Meldungen"));
     m_tree->setSortingEnabled(true);
     m_tree->sortByColumn(kTextColumn, Qt::AscendingOrder);
     m_tree->setUniformRowHeights(true);
@@ -75,15 +78,14 @@ CDlgValidationReport::CDlgValidationReport(CDatabaseDocument& document, const CG
     m_tree->header()->setStretchLastSection(false);
     m_progress->setRange(0, CValidationWorker::Range());
 
-    auto* again = new QPushButton(QStringLiteral("&Neu pr\u00FCfen"), this);
-    auto* close = new QPushButton(QStringLiteral("&Schlie\u00DFen"), this);
+    auto* again = new QPushButton(tr("&Neu prüfen"), this);
+    auto* close = new QPushButton(tr("&Schließen"), this);
     // Enter belongs to the list: it opens the finding's editor.
     for (QPushButton* button : {m_cancel, again, close}) {
         button->setAutoDefault(false);
     }
     auto* hint = new QLabel(
-        QStringLiteral("Doppelklick oder Enter auf eine Meldung \u00F6ffnet den passenden Editor."),
-        this);
+        tr("Doppelklick oder Enter auf eine Meldung öffnet den passenden Editor."), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_progress, 1);
     buttons->addWidget(m_cancel);
@@ -133,7 +135,7 @@ void CDlgValidationReport::Restart() {
     m_progress->setValue(0);
     m_progress->setVisible(true);
     m_cancel->setEnabled(true);
-    m_summary->setText(QStringLiteral("Die Datenbank wird gepr\u00FCft ..."));
+    m_summary->setText(tr("Die Datenbank wird geprüft ..."));
     m_poll->start(kPollMilliseconds);
 }
 
@@ -152,7 +154,7 @@ void CDlgValidationReport::Poll() {
         ShowFindings(result->cancelled);
     } else {
         // Stopped before it ended: what was shown stays, marked as not current.
-        m_summary->setText(QStringLiteral("Pr\u00FCfung abgebrochen."));
+        m_summary->setText(tr("Prüfung abgebrochen."));
     }
 }
 
@@ -163,7 +165,7 @@ void CDlgValidationReport::ShowFindings(bool cancelled) {
     for (const SCountryFindings& group : GroupFindings(m_findings)) {
         const QString countryName =
             group.country == 0
-                ? QStringLiteral("Ganze Datenbank")
+                ? tr("Ganze Datenbank")
                 : FromCp1252(world.Country(group.country).Name(m_document.Language()));
         QTreeWidgetItem* item = GroupItem(countryName, group.worst, static_cast<int>(group.count));
         for (const SFindingGroup& kindGroup : group.kinds) {
@@ -192,12 +194,11 @@ void CDlgValidationReport::ShowFindings(bool cancelled) {
     }
     m_tree->setSortingEnabled(true);
     const SFindingCounts counts = CountFindings(m_findings);
-    QString summary =
-        m_findings.empty()
-            ? QStringLiteral("Keine Probleme gefunden.")
-            : QStringLiteral("%1 Fehler, %2 Warnungen").arg(counts.errors).arg(counts.warnings);
+    QString summary = m_findings.empty()
+                          ? tr("Keine Probleme gefunden.")
+                          : tr("%1 Fehler, %2 Warnungen").arg(counts.errors).arg(counts.warnings);
     if (cancelled) {
-        summary += QStringLiteral(" (Pr\u00FCfung abgebrochen)");
+        summary = tr("%1 (Prüfung abgebrochen)").arg(summary);
     }
     m_summary->setText(summary);
 }

@@ -119,15 +119,16 @@ CMainMenuView::CMainMenuView(const CDatabaseDocument& document, QWidget* parent)
 }
 
 QGroupBox* CMainMenuView::CreateLanguageGroup() {
-    m_languageGroup = new QGroupBox(QStringLiteral("Sprache der Datenbank"), this);
+    m_languageGroup = new QGroupBox(tr("Sprache der Datenbank"), this);
     m_languageGroup->setObjectName(QStringLiteral("languageGroup"));
     auto* layout = new QVBoxLayout(m_languageGroup);
     m_languages = SortedChoices(kLanguageChoices, m_languageGroup);
     m_languages->setObjectName(QStringLiteral("languages"));
+    m_languages->setAccessibleName(m_languageGroup->title());
     connect(m_languages, &QComboBox::activated, this,
             [this] { emit languageChosen(m_languages->currentData().toInt()); });
     layout->addWidget(m_languages);
-    QPushButton* rules = Button(QStringLiteral("&Globale Einstellungen"), m_languageGroup, true);
+    QPushButton* rules = Button(tr("&Globale Einstellungen"), m_languageGroup, true);
     rules->setObjectName(QStringLiteral("globalRules"));
     connect(rules, &QPushButton::clicked, this, &CMainMenuView::globalRulesRequested);
     layout->addWidget(rules);
@@ -136,14 +137,15 @@ QGroupBox* CMainMenuView::CreateLanguageGroup() {
 }
 
 QGroupBox* CMainMenuView::CreateContinentGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Kontinent"), this);
+    auto* group = new QGroupBox(tr("Kontinent"), this);
     auto* layout = new QVBoxLayout(group);
     m_continents = SortedChoices(kContinentChoices, group);
     m_continents->setObjectName(QStringLiteral("continents"));
+    m_continents->setAccessibleName(group->title());
     connect(m_continents, &QComboBox::currentIndexChanged, this,
             [this] { ChooseContinent(m_continents->currentData().toInt()); });
     layout->addWidget(m_continents);
-    QPushButton* continental = Button(QStringLiteral("Kontinentale &Einstellungen"), group, true);
+    QPushButton* continental = Button(tr("Kontinentale &Einstellungen"), group, true);
     continental->setObjectName(QStringLiteral("continentalSettings"));
     connect(continental, &QPushButton::clicked, this, &CMainMenuView::continentalSettingsRequested);
     layout->addWidget(continental);
@@ -151,10 +153,11 @@ QGroupBox* CMainMenuView::CreateContinentGroup() {
 }
 
 QGroupBox* CMainMenuView::CreateCountryGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Land"), this);
+    auto* group = new QGroupBox(tr("Land"), this);
     auto* layout = new QVBoxLayout(group);
     m_countries = new QListWidget(group);
     m_countries->setObjectName(QStringLiteral("countries"));
+    m_countries->setAccessibleName(tr("Länder"));
     m_countries->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(m_countries, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item != nullptr) {
@@ -162,7 +165,7 @@ QGroupBox* CMainMenuView::CreateCountryGroup() {
         }
     });
     layout->addWidget(m_countries, 1);
-    QPushButton* settings = Button(QStringLiteral("&Landeinstellungen"), group, true);
+    QPushButton* settings = Button(tr("&Landeinstellungen"), group, true);
     settings->setObjectName(QStringLiteral("countrySettings"));
     connect(settings, &QPushButton::clicked, this, &CMainMenuView::countryEditRequested);
     layout->addWidget(settings);
@@ -170,25 +173,35 @@ QGroupBox* CMainMenuView::CreateCountryGroup() {
 }
 
 QGroupBox* CMainMenuView::CreateClubGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Verein"), this);
+    auto* group = new QGroupBox(tr("Verein"), this);
     auto* layout = new QVBoxLayout(group);
 
     // Name, league and strength; the names get the room that club names of 30 characters need.
     // The sort buttons stand above the columns they sort, as wide as them.
     constexpr std::array kColumns = {SListColumn{0, 124}, SListColumn{124, 208},
                                      SListColumn{208, 248}};
-    constexpr std::array kSorts = {
-        std::pair{"Verein", EClubListOrder::kName},
-        std::pair{"Liga", EClubListOrder::kLeague},
-        std::pair{"\xC3\x98 - St\xC3\xA4rke", EClubListOrder::kStrength},
+    struct SSort {
+        const char* caption;
+        // The caption alone would name the name column's button like the club button below.
+        const char* accessibleName;
+        const char* objectName;
+        EClubListOrder order;
     };
-    constexpr std::array kSortNames = {"sortByName", "sortByLeague", "sortByStrength"};
+    constexpr std::array kSorts = {
+        SSort{QT_TR_NOOP("Verein"), QT_TR_NOOP("Nach Verein sortieren"), "sortByName",
+              EClubListOrder::kName},
+        SSort{QT_TR_NOOP("Liga"), QT_TR_NOOP("Nach Liga sortieren"), "sortByLeague",
+              EClubListOrder::kLeague},
+        SSort{QT_TR_NOOP("Ø - Stärke"), QT_TR_NOOP("Nach Stärke sortieren"), "sortByStrength",
+              EClubListOrder::kStrength},
+    };
     auto* sortRow = new QHBoxLayout;
     sortRow->setSpacing(0);
     for (std::size_t column = 0; column < kSorts.size(); ++column) {
-        auto* button = new QPushButton(QString::fromUtf8(kSorts[column].first), group);
-        button->setObjectName(QString::fromLatin1(kSortNames[column]));
-        const EClubListOrder order = kSorts[column].second;
+        auto* button = new QPushButton(tr(kSorts[column].caption), group);
+        button->setAccessibleName(tr(kSorts[column].accessibleName));
+        button->setObjectName(QString::fromLatin1(kSorts[column].objectName));
+        const EClubListOrder order = kSorts[column].order;
         connect(button, &QPushButton::clicked, this, [this, order] { SortClubs(order); });
         sortRow->addWidget(button, kColumns[column].end - kColumns[column].start);
     }
@@ -196,6 +209,7 @@ QGroupBox* CMainMenuView::CreateClubGroup() {
 
     m_clubs = new CMyListBox(group);
     m_clubs->setObjectName(QStringLiteral("clubs"));
+    m_clubs->setAccessibleName(tr("Vereine"));
     m_clubs->SetColumns({kColumns.begin(), kColumns.end()});
     // Columns clip their texts; there is nothing to scroll to sideways.
     m_clubs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -210,11 +224,11 @@ QGroupBox* CMainMenuView::CreateClubGroup() {
     layout->addWidget(m_clubs, 1);
 
     auto* buttons = new QHBoxLayout;
-    m_editClubButton = Button(QStringLiteral("&Verein"), group);
+    m_editClubButton = Button(tr("&Verein"), group);
     m_editClubButton->setObjectName(QStringLiteral("editClub"));
     connect(m_editClubButton, &QPushButton::clicked, this, &CMainMenuView::clubEditRequested);
     buttons->addWidget(m_editClubButton);
-    m_squadButton = Button(QStringLiteral("Spieler&kader"), group);
+    m_squadButton = Button(tr("Spieler&kader"), group);
     m_squadButton->setObjectName(QStringLiteral("editSquad"));
     connect(m_squadButton, &QPushButton::clicked, this, &CMainMenuView::squadEditRequested);
     connect(m_clubs, &QListWidget::itemDoubleClicked, this, &CMainMenuView::squadEditRequested);
@@ -224,30 +238,30 @@ QGroupBox* CMainMenuView::CreateClubGroup() {
 }
 
 QGroupBox* CMainMenuView::CreateAssistantGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Assistenten"), this);
+    auto* group = new QGroupBox(tr("Assistenten"), this);
     auto* layout = new QVBoxLayout(group);
-    QPushButton* fastTransfers = Button(QStringLiteral("Schnelle &Transfers"), group, true);
+    QPushButton* fastTransfers = Button(tr("Schnelle &Transfers"), group, true);
     fastTransfers->setObjectName(QStringLiteral("fastTransfers"));
     connect(fastTransfers, &QPushButton::clicked, this, &CMainMenuView::fastTransfersRequested);
     layout->addWidget(fastTransfers);
-    QPushButton* search = Button(QStringLiteral("Spieler &suchen"), group, true);
+    QPushButton* search = Button(tr("Spieler &suchen"), group, true);
     search->setObjectName(QStringLiteral("searchPlayers"));
     connect(search, &QPushButton::clicked, this, &CMainMenuView::playerSearchRequested);
     layout->addWidget(search);
-    QPushButton* duplicates = Button(QStringLiteral("&Doppelte Spieler anzeigen"), group, true);
+    QPushButton* duplicates = Button(tr("&Doppelte Spieler anzeigen"), group, true);
     duplicates->setObjectName(QStringLiteral("duplicates"));
     connect(duplicates, &QPushButton::clicked, this, &CMainMenuView::duplicatesRequested);
     layout->addWidget(duplicates);
-    QPushButton* nationalTeams = Button(QStringLiteral("&Nationalmannschaften"), group, true);
+    QPushButton* nationalTeams = Button(tr("&Nationalmannschaften"), group, true);
     nationalTeams->setObjectName(QStringLiteral("nationalTeams"));
     connect(nationalTeams, &QPushButton::clicked, this, &CMainMenuView::nationalTeamsRequested);
     layout->addWidget(nationalTeams);
-    QPushButton* playersWithoutClub = Button(QStringLiteral("&Freie Spieler"), group, true);
+    QPushButton* playersWithoutClub = Button(tr("&Freie Spieler"), group, true);
     playersWithoutClub->setObjectName(QStringLiteral("playersWithoutClub"));
     connect(playersWithoutClub, &QPushButton::clicked, this,
             &CMainMenuView::playersWithoutClubRequested);
     layout->addWidget(playersWithoutClub);
-    QPushButton* comparison = Button(QStringLiteral("Spielerverglei&ch"), group, true);
+    QPushButton* comparison = Button(tr("Spielerverglei&ch"), group, true);
     comparison->setObjectName(QStringLiteral("comparison"));
     comparison->setVisible(false);
     connect(comparison, &QPushButton::clicked, this, &CMainMenuView::comparisonRequested);
@@ -256,9 +270,9 @@ QGroupBox* CMainMenuView::CreateAssistantGroup() {
 }
 
 QGroupBox* CMainMenuView::CreateExportGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Exportieren"), this);
+    auto* group = new QGroupBox(tr("Exportieren"), this);
     auto* layout = new QVBoxLayout(group);
-    m_masterButton = Button(QStringLiteral("Aktuelle Datenbank ins Spiel ein&binden"), group, true);
+    m_masterButton = Button(tr("Aktuelle Datenbank ins Spiel ein&binden"), group, true);
     m_masterButton->setObjectName(QStringLiteral("buildMaster"));
     connect(m_masterButton, &QPushButton::clicked, this, &CMainMenuView::masterRequested);
     layout->addWidget(m_masterButton);
@@ -266,19 +280,19 @@ QGroupBox* CMainMenuView::CreateExportGroup() {
 }
 
 void CMainMenuView::CreateStatisticsGroups() {
-    m_statistics = new CStatisticsGroup(QStringLiteral("Statistik ( Ausgewähltes Land / Total )"),
-                                        {{"leagues", QStringLiteral("Ligen:")},
-                                         {"clubs", QStringLiteral("Vereine:")},
-                                         {"players", QStringLiteral("Spieler:")},
-                                         {"clubStrength", QStringLiteral("Ø - Vereinsstärke:")},
-                                         {"playerStrength", QStringLiteral("Ø - Spielerstärke:")}},
+    m_statistics = new CStatisticsGroup(tr("Statistik ( Ausgewähltes Land / Total )"),
+                                        {{"leagues", tr("Ligen:")},
+                                         {"clubs", tr("Vereine:")},
+                                         {"players", tr("Spieler:")},
+                                         {"clubStrength", tr("Ø - Vereinsstärke:")},
+                                         {"playerStrength", tr("Ø - Spielerstärke:")}},
                                         this);
-    m_talents = new CStatisticsGroup(QStringLiteral("Spielertalent ( Ausgewähltes Land / Total )"),
-                                     {{"talent0", QStringLiteral("Normal:")},
-                                      {"talent1", QStringLiteral("Groß:")},
-                                      {"talent2", QStringLiteral("Sehr groß:")},
-                                      {"talent3", QStringLiteral("Ausgezeichnet:")},
-                                      {"talent4", QStringLiteral("Gigantisch:")}},
+    m_talents = new CStatisticsGroup(tr("Spielertalent ( Ausgewähltes Land / Total )"),
+                                     {{"talent0", tr("Normal:")},
+                                      {"talent1", tr("Groß:")},
+                                      {"talent2", tr("Sehr groß:")},
+                                      {"talent3", tr("Ausgezeichnet:")},
+                                      {"talent4", tr("Gigantisch:")}},
                                      this);
 }
 

@@ -1,5 +1,6 @@
 #include "gui/mainwindow/QuickFindBar.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -25,9 +26,15 @@ constexpr int kMinimumRows = 7;
 constexpr int kVisibleRows = 10;
 
 QString KindCaption(EFindKind kind) {
-    static const std::array<const char*, 6> kCaptions = {"Verein",         "Spieler", "Personal",
-                                                         "Schiedsrichter", "Stadion", "Wettbewerb"};
-    return QString::fromUtf8(kCaptions[static_cast<std::size_t>(kind)]);
+    static const std::array<const char*, 6> kCaptions = {
+        QT_TRANSLATE_NOOP("kw::CQuickFindBar", "Verein"),
+        QT_TRANSLATE_NOOP("kw::CQuickFindBar", "Spieler"),
+        QT_TRANSLATE_NOOP("kw::CQuickFindBar", "Personal"),
+        QT_TRANSLATE_NOOP("kw::CQuickFindBar", "Schiedsrichter"),
+        QT_TRANSLATE_NOOP("kw::CQuickFindBar", "Stadion"),
+        QT_TRANSLATE_NOOP("kw::CQuickFindBar", "Wettbewerb")};
+    return QCoreApplication::translate("kw::CQuickFindBar",
+                                       kCaptions[static_cast<std::size_t>(kind)]);
 }
 
 }  // namespace
@@ -36,12 +43,12 @@ CQuickFindBar::CQuickFindBar(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("Schnell&suche:"), this);
+    auto* label = new QLabel(tr("Schnell&suche:"), this);
     m_field = new QLineEdit(this);
     m_field->setObjectName(QStringLiteral("quickFind"));
     m_field->setPlaceholderText(
-        QStringLiteral("Verein, Spieler, Personal, Schiedsrichter, Stadion, Wettbewerb oder Id "
-                       "(Platzhalter * erlaubt) - Strg+F"));
+        tr("Verein, Spieler, Personal, Schiedsrichter, Stadion, Wettbewerb oder Id (Platzhalter * "
+           "erlaubt) - Strg+F"));
     m_field->setClearButtonEnabled(true);
     m_field->installEventFilter(this);
     label->setBuddy(m_field);
@@ -51,8 +58,8 @@ CQuickFindBar::CQuickFindBar(QWidget* parent) : QWidget(parent) {
 
     m_results = new QTreeWidget(this);
     m_results->setObjectName(QStringLiteral("quickFindResults"));
-    m_results->setHeaderLabels({QStringLiteral("Art"), QStringLiteral("Name"),
-                                QStringLiteral("Land"), QStringLiteral("Verein")});
+    m_results->setHeaderLabels({tr("Art"), tr("Name"), tr("Land"), tr("Verein")});
+    m_results->setAccessibleName(tr("Treffer der Schnellsuche"));
     m_results->setRootIsDecorated(false);
     m_results->setUniformRowHeights(true);
     m_results->setAllColumnsShowFocus(true);
@@ -142,7 +149,7 @@ void CQuickFindBar::ShowHits(const SFindResult& result) {
                 club = FromCp1252(holder->Name(m_document->Language()));
             }
         } else if (hit.kind == EFindKind::Player) {
-            club = QStringLiteral("ohne Verein");
+            club = tr("ohne Verein");
         }
         items.push_back(new QTreeWidgetItem(
             QStringList{KindCaption(hit.kind), FromCp1252(hit.name), country, club}));
@@ -154,9 +161,9 @@ void CQuickFindBar::ShowHits(const SFindResult& result) {
     const bool searched = !m_field->text().trimmed().isEmpty();
     m_results->setVisible(searched);
     if (searched && result.hits.empty()) {
-        m_notice->setText(QStringLiteral("Keine Treffer."));
+        m_notice->setText(tr("Keine Treffer."));
     } else if (result.More()) {
-        m_notice->setText(QStringLiteral("%1 Treffer, nur die ersten %2 werden gezeigt.")
+        m_notice->setText(tr("%1 Treffer, nur die ersten %2 werden gezeigt.")
                               .arg(result.total)
                               .arg(result.hits.size()));
     }
