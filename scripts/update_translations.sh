@@ -12,5 +12,5 @@ lupdate="${LUPDATE:-/usr/lib/qt6/bin/lupdate}"
 cd "$repo"
 "$lupdate" -silent -locations none -no-obsolete -no-ui-lines \
     -source-language de_DE -target-language en_GB \
-    -tr-function-alias QT_TRANSLATE_NOOP+=KW_RESOURCE_TEXT -I src \
-    src/gui src/platform -ts "$ts_file"
+    -tr-function-alias QT_TRANSLATE_NOOP+=KW_RESOURCE_TEXT,translate+=ShownText -I src \
+    src -ts "$ts_file"

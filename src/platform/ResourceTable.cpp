@@ -1,7 +1,9 @@
 #include "platform/ResourceTable.h"
 
 #include <algorithm>
+#include <map>
 #include <mutex>
+#include <tuple>
 
 #include "platform/Cp1252.h"
 
@@ -15,6 +17,10 @@ struct STranslation {
     std::mutex mutex;
     ResourceTranslator translate;
     std::vector<CResourceTable*> tables;
+    // ShownText's texts by translator (counted up by each install), context and German text; a
+    // map, so the views handed out stay valid when it grows.
+    unsigned generation = 0;
+    std::map<std::tuple<unsigned, std::string, std::string>, std::string, std::less<>> shown;
 };
 
 STranslation& Translation() {
@@ -22,15 +28,21 @@ STranslation& Translation() {
     return translation;
 }
 
-std::string TextToShow(const SResourceRow& row, const ResourceTranslator& translate) {
-    if (translate && row.use == ERowUse::kShown) {
-        const std::string translated = translate(kResourceContext, row.text);
+std::string Translated(std::string_view context, std::string_view text,
+                       const ResourceTranslator& translate) {
+    if (translate) {
+        const std::string translated = translate(context, text);
         // A format with other conversions would make FormatPrintf read the wrong arguments.
-        if (!translated.empty() && SamePrintfConversions(row.text, translated)) {
+        if (!translated.empty() && SamePrintfConversions(text, translated)) {
             return Utf8ToCp1252(translated);
         }
     }
-    return Utf8ToCp1252(row.text);
+    return Utf8ToCp1252(text);
+}
+
+std::string TextToShow(const SResourceRow& row, const ResourceTranslator& translate) {
+    return row.use == ERowUse::kShown ? Translated(kResourceContext, row.text, translate)
+                                      : Utf8ToCp1252(row.text);
 }
 
 }  // namespace
@@ -84,9 +96,21 @@ void InstallResourceTranslator(ResourceTranslator translate) {
     STranslation& translation = Translation();
     const std::lock_guard lock(translation.mutex);
     translation.translate = std::move(translate);
+    ++translation.generation;
     for (CResourceTable* table : translation.tables) {
         table->Translate(translation.translate);
     }
+}
+
+std::string_view ShownText(const char* context, const char* text) {
+    STranslation& translation = Translation();
+    const std::lock_guard lock(translation.mutex);
+    const auto [entry, added] =
+        translation.shown.try_emplace({translation.generation, context, text});
+    if (added) {
+        entry->second = Translated(context, text, translation.translate);
+    }
+    return entry->second;
 }
 
 }  // namespace kw

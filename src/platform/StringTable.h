@@ -180,4 +180,11 @@ using ResourceTranslator =
 // An empty function brings the German texts back. `translate` must not look up resource texts.
 void InstallResourceTranslator(ResourceTranslator translate);
 
+// A text of the core that windows show, outside the resource tables: the German `text` (UTF-8)
+// through the installed translator, as Windows-1252 bytes, German where there is none (the
+// console tools) or where the translation changes the printf conversions. lupdate reads the call
+// as Qt's translate(context, text); a table's literals are marked with KW_RESOURCE_TEXT. Never for
+// a text that goes into a file. The view is zero-terminated and stays valid for the whole run.
+std::string_view ShownText(const char* context, const char* text);
+
 }  // namespace kw

@@ -140,3 +140,19 @@ TEST(ResourceTable, InstalledTranslatorReachesTablesMadeBeforeAndAfter) {
 }
 
 }  // namespace
+
+TEST(ShownText, FollowsTheInstalledTranslatorAndKeepsTheViewsHandedOut) {
+    const std::string_view german = kw::ShownText("kw::Test", "Gäste");
+    EXPECT_EQ(german, "G\xE4ste");
+    kw::InstallResourceTranslator([](std::string_view context, std::string_view text) {
+        if (context != "kw::Test") {
+            return std::string(text);
+        }
+        return std::string(text == "Gäste" ? "Away" : "%d of %s");
+    });
+    EXPECT_EQ(kw::ShownText("kw::Test", "Gäste"), "Away");
+    EXPECT_EQ(kw::ShownText("kw::Test", "%s: %d"), "%s: %d");
+    kw::InstallResourceTranslator({});
+    EXPECT_EQ(kw::ShownText("kw::Test", "Gäste"), "G\xE4ste");
+    EXPECT_EQ(german, "G\xE4ste");
+}
