@@ -3853,6 +3853,13 @@
     </message>
 </context>
 <context>
+    <name>kw::CMyTabCtrl</name>
+    <message>
+        <source>Seiten</source>
+        <translation>Pages</translation>
+    </message>
+</context>
+<context>
     <name>kw::CPersonPageTabs</name>
     <message>
         <source>Persönliche Daten</source>
@@ -3881,6 +3888,10 @@
     <message>
         <source>Aussehen</source>
         <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>Seiten der Person</source>
+        <translation>Pages of the person</translation>
     </message>
 </context>
 <context>

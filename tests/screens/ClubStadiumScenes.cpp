@@ -1,5 +1,6 @@
 #include "SceneList.h"
 
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -45,7 +46,7 @@ std::unique_ptr<CShownScene> ShowDlgChairman(CSceneContext& context) {
     }
     auto* panel = new CDlgChairman;
     panel->SetPerson(president);
-    return Shown(InWindow(panel, QStringLiteral("Vorstand")));
+    return Shown(InWindow(panel, QCoreApplication::translate("kw::CDlgChairman", "Vorstand")));
 }
 
 }  // namespace kw::screens

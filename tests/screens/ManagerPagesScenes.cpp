@@ -1,5 +1,6 @@
 #include "SceneList.h"
 
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 #include <stdexcept>
@@ -34,7 +35,7 @@ std::unique_ptr<CShownScene> ShowStaffPage(CSceneContext& context, int kind) {
     SPlayerEditContext& edit = scene->Keep(std::make_unique<SPlayerEditContext>(SPlayerEditContext{
         scene->Document(), scene->Installation(), nullptr, scene->App().installDirectory}));
     auto window = std::make_unique<QWidget>();
-    window->setWindowTitle(QStringLiteral("Persönliche Daten"));
+    window->setWindowTitle(QCoreApplication::translate("kw::CPersonPageTabs", "Persönliche Daten"));
     auto* page = new CDlgPlayerAllRight(edit, window.get());
     auto* layout = new QVBoxLayout(window.get());
     layout->addWidget(page);

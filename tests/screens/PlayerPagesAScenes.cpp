@@ -1,5 +1,6 @@
 #include "SceneList.h"
 
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 #include "gui/controls/MyTabCtrl.h"
@@ -15,14 +16,14 @@ std::unique_ptr<CShownScene> ShowPlayerPagesA(CSceneContext& context) {
     SPlayerEditContext& edit = scene->Keep(std::make_unique<SPlayerEditContext>(SPlayerEditContext{
         scene->Document(), scene->Installation(), nullptr, scene->App().installDirectory}));
     auto window = std::make_unique<QWidget>();
-    window->setWindowTitle(QStringLiteral("Spieler"));
+    window->setWindowTitle(QCoreApplication::translate("kw::CDlgClub", "Spieler"));
     auto* tabs = new CMyTabCtrl(window.get());
     auto* layout = new QVBoxLayout(window.get());
     layout->addWidget(tabs);
     const std::uint32_t player = context.DemoPlayer().Id();
     for (const SPlayerPageTab& tab : MakePlayerPages(edit, tabs)) {
         tab.page->SetPlayer(player);
-        tabs->AddPage(tab.page, QString::fromUtf8(tab.title));
+        tabs->AddPage(tab.page, QCoreApplication::translate("kw::CPersonPageTabs", tab.title));
     }
     scene->Show(std::move(window));
     return scene;

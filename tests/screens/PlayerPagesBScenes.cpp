@@ -1,5 +1,6 @@
 #include "SceneList.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -71,11 +72,11 @@ std::unique_ptr<CShownScene> ShowPlayerPagesB(CSceneContext& context) {
         SPlayerEditContext{scene->Document(), scene->Installation(), &context.Renderer(),
                            pictures.path().toStdString()}));
     auto window = std::make_unique<QWidget>();
-    window->setWindowTitle(QStringLiteral("Spieler"));
+    window->setWindowTitle(QCoreApplication::translate("kw::CDlgClub", "Spieler"));
     auto* tabs = new CMyTabCtrl(window.get());
     for (const SPlayerPageTab& tab : MakePlayerPages(edit, tabs)) {
         tab.page->SetPlayer(player);
-        tabs->AddPage(tab.page, QString::fromUtf8(tab.title));
+        tabs->AddPage(tab.page, QCoreApplication::translate("kw::CPersonPageTabs", tab.title));
     }
     auto* layout = new QVBoxLayout(window.get());
     layout->addWidget(tabs);

@@ -1,5 +1,6 @@
 #include "SceneList.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "gui/controls/ControlText.h"
 #include "gui/controls/RenderManager.h"
 #include "gui/controls/RenderPreview.h"
 #include "gui/controls/RenderValues.h"
@@ -42,14 +44,17 @@ std::unique_ptr<QWidget> PreviewPage(CRenderManager& renderer, const QString& ti
 
 std::unique_ptr<CShownScene> ShowRenderPreviewKits(CSceneContext& context) {
     CRenderManager& renderer = context.Renderer();
-    auto page = PreviewPage(renderer, QStringLiteral("Trikots"), render::kKitPageBackground);
+    auto page =
+        PreviewPage(renderer, ResourceQString(ids::kClubPageKits), render::kKitPageBackground);
     renderer.SetKits(RenderKitsOf(context.DemoClub().Kit()));
     return Shown(std::move(page));
 }
 
 std::unique_ptr<CShownScene> ShowRenderPreviewLook(CSceneContext& context) {
     CRenderManager& renderer = context.Renderer();
-    auto page = PreviewPage(renderer, QStringLiteral("Aussehen"), render::kLookPageBackground);
+    auto page =
+        PreviewPage(renderer, QCoreApplication::translate("kw::CPersonPageTabs", "Aussehen"),
+                    render::kLookPageBackground);
     renderer.SetKits(RenderKitsOf(context.DemoClub().Kit()));
     renderer.ChangeLook(RenderLookOf(context.DemoPlayer()));
     return Shown(std::move(page));

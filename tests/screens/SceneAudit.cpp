@@ -20,6 +20,8 @@
 #include <QWidget>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace kw::screens {
 
 namespace {
@@ -47,9 +49,16 @@ bool PartOfItsOwner(const QWidget& widget) {
                nullptr;
 }
 
+// "QLineEdit "" in kw::CSpinEditCtrl "day"": a control without object name by its owner.
 QString Describe(const QWidget& widget) {
-    return QStringLiteral("%1 \"%2\"")
-        .arg(QString::fromLatin1(widget.metaObject()->className()), widget.objectName());
+    const QString self =
+        QStringLiteral("%1 \"%2\"")
+            .arg(QString::fromLatin1(widget.metaObject()->className()), widget.objectName());
+    const QWidget* owner = widget.parentWidget();
+    if (!widget.objectName().isEmpty() || owner == nullptr) {
+        return self;
+    }
+    return QStringLiteral("%1 in %2").arg(self, Describe(*owner));
 }
 
 QString WithoutMnemonic(QString text) {
@@ -97,6 +106,8 @@ QStringList Captions(QWidget& window) {
 
 QHash<QString, QString> TranslatedSources(const QString& tsFile) {
     QHash<QString, QString> translated;
+    // A source that some context keeps as it is ("&Name") is English as well.
+    QSet<QString> kept;
     QFile file(tsFile);
     if (!file.open(QIODevice::ReadOnly)) {
         return translated;
@@ -110,11 +121,16 @@ QHash<QString, QString> TranslatedSources(const QString& tsFile) {
         if (xml.name() == QStringLiteral("source")) {
             source = xml.readElementText();
         } else if (xml.name() == QStringLiteral("translation")) {
-            const QString translation = xml.readElementText();
-            if (!translation.isEmpty() && translation != source) {
+            const QString translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (WithoutMnemonic(translation) == WithoutMnemonic(source)) {
+                kept.insert(source);
+            } else {
                 translated.insert(source, translation);
             }
         }
+    }
+    for (const QString& source : kept) {
+        translated.remove(source);
     }
     return translated;
 }
@@ -136,12 +152,28 @@ QStringList UnnamedControls(QWidget& window) {
 
 QStringList GermanCaptions(QWidget& window, const QHash<QString, QString>& translated,
                            const QSet<QString>& sameInBoth) {
+    // The words of the German sources that hold a German letter: a caption with one of them is
+    // German; names from the database (which the demo spells with such letters too) are not.
     static const QRegularExpression germanLetter(QStringLiteral("[äöüÄÖÜß]"));
+    static const QRegularExpression wordBreak(QStringLiteral("[^\\p{L}]+"));
+    QSet<QString> germanWords;
+    for (auto source = translated.cbegin(); source != translated.cend(); ++source) {
+        for (const QString& word : WithoutMnemonic(source.key()).split(wordBreak)) {
+            if (word.contains(germanLetter)) {
+                germanWords.insert(word);
+            }
+        }
+    }
     QStringList german;
     for (const QString& caption : Captions(window)) {
-        const bool source = translated.contains(caption);
-        if ((source || WithoutMnemonic(caption).contains(germanLetter)) &&
-            !sameInBoth.contains(WithoutMnemonic(caption))) {
+        const QString plain = WithoutMnemonic(caption);
+        if (sameInBoth.contains(plain)) {
+            continue;
+        }
+        const QStringList words = plain.split(wordBreak);
+        if (translated.contains(caption) ||
+            std::any_of(words.begin(), words.end(),
+                        [&](const QString& word) { return germanWords.contains(word); })) {
             german << caption;
         }
     }

@@ -10,7 +10,7 @@ class QWidget;
 namespace kw::screens {
 
 // The German texts of the English catalogue that English shows differently (German source ->
-// English translation), read from the .ts file.
+// English translation), read from the .ts file; a source that some context keeps is left out.
 QHash<QString, QString> TranslatedSources(const QString& tsFile);
 
 // The focusable controls of the window a screen reader could not name: "<class> <objectName>".
@@ -19,8 +19,8 @@ QHash<QString, QString> TranslatedSources(const QString& tsFile);
 QStringList UnnamedControls(QWidget& window);
 
 // The captions of the window (titles, labels, buttons, group boxes, tabs, column headings, menu
-// entries, tool tips) that are still a German source text of `translated`, or hold a German
-// letter and are not among `sameInBoth`.
+// entries, tool tips) that are still a German source text of `translated`, or hold a word with a
+// German letter from one of those sources; `sameInBoth` (without mnemonics) are English too.
 QStringList GermanCaptions(QWidget& window, const QHash<QString, QString>& translated,
                            const QSet<QString>& sameInBoth);
 

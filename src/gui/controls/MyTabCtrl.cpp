@@ -7,6 +7,8 @@
 namespace kw {
 
 CMyTabCtrl::CMyTabCtrl(QWidget* parent) : QTabWidget(parent) {
+    // What a screen reader says for the page list; a window with several names them apart.
+    setAccessibleName(tr("Seiten"));
     connect(this, &QTabWidget::currentChanged, this, &CMyTabCtrl::CurrentChanged);
 }
 

@@ -104,7 +104,10 @@ void CSpinEditCtrl::NameField() {
             }
         }
     }
-    m_field->setAccessibleName(name);
+    // A name given to the field itself (a date's day, month and year) stays when none is found.
+    if (!name.isEmpty()) {
+        m_field->setAccessibleName(name);
+    }
 }
 
 void CSpinEditCtrl::showEvent(QShowEvent* event) {

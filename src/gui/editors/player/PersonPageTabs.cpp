@@ -9,6 +9,7 @@ namespace kw {
 CPersonPageTabs::CPersonPageTabs(const SPlayerEditContext& context, QWidget* parent)
     : CMyTabCtrl(parent), m_context(context) {
     setObjectName(QStringLiteral("pages"));
+    setAccessibleName(tr("Seiten der Person"));
     StoreOnLeave(*this, EOnEnter::kKeep);
     for (const SPlayerPageTab& tab : MakePlayerPages(m_context, this)) {
         AddPage(tab.page, tr(tab.title));
