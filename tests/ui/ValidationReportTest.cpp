@@ -89,8 +89,8 @@ void ValidationReportTest::findingsAreGroupedByCountryAndKindWithCountsAndSortab
     MakeSquadFault();
     CClub& england = *Live().Country(50).Clubs().begin()->second;
     england.SetBadgePath("Nowhere\\Badge256\\none.tga");
+    // Waiting for the window lets the check finish first on a fast display, so only its end counts.
     auto report = OpenReport();
-    QVERIFY(report->IsRunning());
     QTRY_VERIFY(!report->IsRunning());
     QTreeWidget& tree = report->Tree();
 

@@ -1,6 +1,7 @@
 #include "gui/mainwindow/AdminToolsMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -25,6 +26,34 @@
 namespace kw {
 
 namespace {
+
+// The menu's German captions, for the translation tools; the English ones are the same in both
+// languages. The core's table keeps the German, which also names the commands' undo entries.
+constexpr const char* kGermanCaptions[] = {
+    QT_TRANSLATE_NOOP("kw::AdminToolsMenu", "Alle gelben Schuhe durch schwarze ersetzen"),
+    QT_TRANSLATE_NOOP("kw::AdminToolsMenu", "Mitarbeiterstäbe des landes neu benennen"),
+    QT_TRANSLATE_NOOP("kw::AdminToolsMenu", "Stadien neu benennen"),
+    QT_TRANSLATE_NOOP("kw::AdminToolsMenu", "Nicht verwendete Stadien entfernen"),
+    QT_TRANSLATE_NOOP("kw::AdminToolsMenu", "Historische Daten entfernen (Spielergebnisse)"),
+    QT_TRANSLATE_NOOP("kw::AdminToolsMenu",
+                      "Historische Daten entfernen (Statist. der 1. Liga)"),
+    QT_TRANSLATE_NOOP("kw::AdminToolsMenu", "Taktische Ausbildung von 0 auf 3 setzen"),
+    QT_TRANSLATE_NOOP("kw::AdminToolsMenu", "Überprüfe ungültige Geburtsdaten (1920 und 1900)"),
+    QT_TRANSLATE_NOOP("kw::AdminToolsMenu", "Französische / Spanische Clubnamen zusammenfügen"),
+    QT_TRANSLATE_NOOP("kw::AdminToolsMenu",
+                      "Mitarbeiterstab löschen (bis auf Manager, Vorsitzender, Präsident)"),
+    QT_TRANSLATE_NOOP("kw::AdminToolsMenu", "DB für PS2 erstellen"),
+};
+
+QString AdminCaption(std::string_view caption) {
+    const std::string german = Cp1252ToUtf8(caption);
+    for (const char* known : kGermanCaptions) {
+        if (german == known) {
+            return QCoreApplication::translate("kw::AdminToolsMenu", known);
+        }
+    }
+    return QString::fromStdString(german);
+}
 
 enum class EAnswer { kYes, kNo, kCancel };
 
@@ -116,7 +145,7 @@ SAdminMappingActions AddAdminToolsMenu(QMenuBar& menuBar, SAdminToolsHost host) 
             group = command.group;
             menu->addAction(FromCp1252(AdminGroupCaption(command.group)))->setEnabled(false);
         }
-        QAction* action = menu->addAction(FromCp1252(command.caption));
+        QAction* action = menu->addAction(AdminCaption(command.caption));
         switch (command.kind) {
             case EAdminKind::kBulk:
                 QObject::connect(action, &QAction::triggered, menu,
