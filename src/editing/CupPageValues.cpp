@@ -141,26 +141,6 @@ std::span<const std::string_view> YellowCardRuleTexts() {
     return kTexts;
 }
 
-std::span<const std::string_view> RedCardStartTexts() {
-    static constexpr std::array<std::string_view, 2> kTexts = {"Sofort",
-                                                               "Montag der n\xE4"
-                                                               "chsten Woche"};
-    return kTexts;
-}
-
-std::span<const std::string_view> PrizeRoundLabels() {
-    static constexpr std::array<std::string_view, kPrizeRounds> kLabels = {
-        "1. Runde", "2. Runde",      "3. Runde",   "4. Runde",
-        "5. Runde", "Viertelfinale", "Halbfinale", "Finale"};
-    return kLabels;
-}
-
-std::string_view PrizeCupLabel(ECountryCup cup) {
-    static constexpr std::array<std::string_view, kCountryCupCount> kLabels = {
-        "Pokal", "Ligapokal 1", "Ligapokal 2", "Ligapokal 3", "Ligapokal 4", "Supercup"};
-    return kLabels[static_cast<std::size_t>(cup)];
-}
-
 int CupModeCategory(ECountryCup cup) {
     if (cup == ECountryCup::National) {
         return kCupCategoryFa;
