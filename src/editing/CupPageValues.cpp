@@ -11,6 +11,7 @@
 #include "editing/AssignChanged.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "platform/StringTable.h"
 #include "storage/FixedText.h"
 #include "storage/TextCollation.h"
 
@@ -159,7 +160,8 @@ std::vector<SEditChoice> CupModeChoices(const CCupFormatTable& formats, int cate
     std::stable_sort(modes.begin(), modes.end(), [](const SEditChoice& a, const SEditChoice& b) {
         return CollateText(a.text, b.text) < 0;
     });
-    modes.insert(modes.begin(), SEditChoice{" Kein Pokal", 0});
+    modes.insert(modes.begin(),
+                 SEditChoice{std::string(ShownText("kw::CupPageValues", " Kein Pokal")), 0});
     return modes;
 }
 
