@@ -5,6 +5,7 @@
 #include "competition/Competition.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "platform/ResourceTable.h"
 
 namespace kw {
 
@@ -12,20 +13,28 @@ namespace {
 
 struct SFaultMessage {
     std::uint32_t fault;
-    const char* text;
+    const char* text;  // UTF-8, German
     bool firstCalendarOnly;
     bool counted;
 };
 constexpr std::array kFaultMessages = {
-    SFaultMessage{kFaultFixtureIncomplete, "Spielplan ist nicht vollst\xE4ndig!", true, false},
-    SFaultMessage{kFaultMatchdayCount, "Anzahl Spieltage ist nicht korrekt!", false, true},
-    SFaultMessage{kFaultTeamCount, "Nicht gen\xFCgend Vereine in der Liga!", true, true},
-    SFaultMessage{kFaultReserveTeams, "Reserveteams d\xFCrfen nicht in der Liga spielen!", true,
-                  true},
-    SFaultMessage{kFaultInternationalOverlap,
-                  "Spieltag \xFC"
-                  "berlappt mit internationalem Spieltag.",
+    SFaultMessage{kFaultFixtureIncomplete,
+                  KW_RESOURCE_TEXT("kw::CalendarCheck", "Spielplan ist nicht vollständig!"), true,
+                  false},
+    SFaultMessage{kFaultMatchdayCount,
+                  KW_RESOURCE_TEXT("kw::CalendarCheck", "Anzahl Spieltage ist nicht korrekt!"),
                   false, true},
+    SFaultMessage{kFaultTeamCount,
+                  KW_RESOURCE_TEXT("kw::CalendarCheck", "Nicht genügend Vereine in der Liga!"),
+                  true, true},
+    SFaultMessage{
+        kFaultReserveTeams,
+        KW_RESOURCE_TEXT("kw::CalendarCheck", "Reserveteams dürfen nicht in der Liga spielen!"),
+        true, true},
+    SFaultMessage{
+        kFaultInternationalOverlap,
+        KW_RESOURCE_TEXT("kw::CalendarCheck", "Spieltag überlappt mit internationalem Spieltag."),
+        false, true},
 };
 
 std::uint32_t ListedFaults(std::uint32_t faults, int calendar) {
@@ -96,7 +105,7 @@ SCalendarCheckResult CheckCalendars(const CWorld& world, int country, ECalendarC
             result.lines.push_back(column.name);
             for (const SFaultMessage& message : kFaultMessages) {
                 if ((faults & message.fault) != 0) {
-                    result.lines.emplace_back(message.text);
+                    result.lines.emplace_back(ShownText("kw::CalendarCheck", message.text));
                     result.counted += message.counted ? 1 : 0;
                 }
             }
@@ -108,7 +117,7 @@ SCalendarCheckResult CheckCalendars(const CWorld& world, int country, ECalendarC
     result.faultsListed = !result.lines.empty();
     result.headed = result.counted >= 2;
     if (!result.faultsListed && occasion == ECalendarCheck::kOnDemand) {
-        result.lines.emplace_back("Keine Fehler gefunden");
+        result.lines.emplace_back(ShownText("kw::CalendarCheck", "Keine Fehler gefunden"));
     }
     return result;
 }

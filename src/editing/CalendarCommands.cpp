@@ -5,6 +5,7 @@
 #include "competition/Competition.h"
 #include "document/DatabaseDocument.h"
 #include "model/World.h"
+#include "platform/StringTable.h"
 
 namespace kw {
 
@@ -53,7 +54,8 @@ bool ToggleCalendarDay(CDatabaseDocument& document, int country, std::uint32_t c
     if (competitions.empty()) {
         return false;
     }
-    return document.Perform("Rahmenterminkalender", SWorldScope::Countries({country}),
+    return document.Perform(std::string(ShownText("kw::Edit", "Rahmenterminkalender")),
+                            SWorldScope::Countries({country}),
                             [&competitions, calendar, day](CWorld& world) {
                                 return ToggleMatchdays(world, competitions, calendar, day);
                             });

@@ -8,6 +8,7 @@
 #include "model/ClubFile.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "platform/StringTable.h"
 #include "storage/FixedText.h"
 #include "storage/Identifiers.h"
 
@@ -24,8 +25,8 @@ std::uint32_t CreateClub(CDatabaseDocument& document, int country, std::string_v
         return 0;
     }
     std::uint32_t created = 0;
-    document.Perform("Neuer Verein", SWorldScope::Countries({country}),
-                     [country, name, &created](CWorld& world) {
+    document.Perform(std::string(ShownText("kw::Edit", "Neuer Verein")),
+                     SWorldScope::Countries({country}), [country, name, &created](CWorld& world) {
                          CClub* club = world.Country(country).CreateClub();
                          if (club == nullptr) {
                              return false;
@@ -52,8 +53,8 @@ bool DeleteClub(CDatabaseDocument& document, int country, std::uint32_t club) {
     if (found == nullptr || !CanDeleteClub(*found)) {
         return false;
     }
-    return document.Perform("Verein l\xF6schen", SWorldScope::Countries({country}),
-                            [country, club](CWorld& world) {
+    return document.Perform(std::string(ShownText("kw::Edit", "Verein löschen")),
+                            SWorldScope::Countries({country}), [country, club](CWorld& world) {
                                 world.Country(country).RemoveClub(club);
                                 return true;
                             });
@@ -63,8 +64,8 @@ bool RemoveClubPersons(CDatabaseDocument& document, int country, std::uint32_t c
     if (country < 1 || country > kCountryCount) {
         return false;
     }
-    return document.Perform("Spieler/Manager l\xF6schen", SWorldScope::Countries({country}),
-                            [country, club](CWorld& world) {
+    return document.Perform(std::string(ShownText("kw::Edit", "Spieler/Manager löschen")),
+                            SWorldScope::Countries({country}), [country, club](CWorld& world) {
                                 CClub* target = world.Country(country).Club(club);
                                 if (target == nullptr || target->PersonIds().empty()) {
                                     return false;
@@ -84,13 +85,12 @@ bool OverwriteClub(CDatabaseDocument& document, int country, std::uint32_t club,
     if (country < 1 || country > kCountryCount) {
         return false;
     }
-    return document.Perform(
-        "Verein \xFC"
-        "berschreiben",
-        SWorldScope::Countries({country}), [country, club, &file](CWorld& world) {
-            CClub* target = world.Country(country).Club(club);
-            return target != nullptr && LoadClubFile(*target, file);
-        });
+    return document.Perform(std::string(ShownText("kw::Edit", "Verein überschreiben")),
+                            SWorldScope::Countries({country}),
+                            [country, club, &file](CWorld& world) {
+                                CClub* target = world.Country(country).Club(club);
+                                return target != nullptr && LoadClubFile(*target, file);
+                            });
 }
 
 }  // namespace kw

@@ -22,12 +22,9 @@ std::int32_t StadiumCapacityFromText(std::string_view text) {
 }
 
 std::vector<SEditChoice> StadiumTypeChoices() {
-    // Windows-1252: "Fußballstadion".
-    return {{"Oval", 0},
-            {"Runde Ecken", 1},
-            {"Fu\xDF"
-             "ballstadion",
-             2}};
+    return {{std::string(ShownText("kw::ClubStadiumRules", "Oval")), 0},
+            {std::string(ShownText("kw::ClubStadiumRules", "Runde Ecken")), 1},
+            {std::string(ShownText("kw::ClubStadiumRules", "Fußballstadion")), 2}};
 }
 
 std::vector<SEditChoice> StadiumChoices(const CCountry& country) {

@@ -11,13 +11,12 @@
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
 
 namespace {
-
-constexpr const char* kDescription = "Ligazusammensetzung";
 
 const CDBLeagueBase* LeagueOf(const CWorld& world, std::uint32_t leagueId) {
     return dynamic_cast<const CDBLeagueBase*>(world.Competition(leagueId));
@@ -50,7 +49,8 @@ SCompositionRow RowOf(const CWorld& world, std::uint32_t team, int position, int
 
 bool Change(CDatabaseDocument& document, int country,
             const std::function<bool(CWorld&)>& operation) {
-    return document.Perform(kDescription, SWorldScope::Countries({country}), operation);
+    return document.Perform(std::string(ShownText("kw::Edit", "Ligazusammensetzung")),
+                            SWorldScope::Countries({country}), operation);
 }
 
 // The status flags of the country's clubs, to tell whether a mark changed anything.

@@ -1,12 +1,14 @@
 #include "editing/ContinentalSettings.h"
 
 #include <array>
+#include <span>
 
 #include "document/DatabaseDocument.h"
 #include "editing/PlayerContractRules.h"
 #include "model/Country.h"
 #include "model/Rules.h"
 #include "model/World.h"
+#include "platform/ResourceTable.h"
 #include "storage/FixedText.h"
 #include "storage/Identifiers.h"
 
@@ -14,22 +16,31 @@ namespace kw {
 
 namespace {
 
-constexpr std::array<SContinentalCompetition, 3> kEurope = {{
-    {0, "Meisterrunde", true, true},
-    {1, "Europapokal", true, true},
-    {2, "Europapokal-Qualifikation", false, false},
+// A competition row with its German label (UTF-8); ContinentalCompetitions shows it translated.
+struct SCompetitionRow {
+    int competition;
+    const char* label;
+    bool visible = true;
+    bool hasVenue = false;
+};
+
+constexpr std::array<SCompetitionRow, 3> kEurope = {{
+    {0, KW_RESOURCE_TEXT("kw::ContinentalSettings", "Meisterrunde"), true, true},
+    {1, KW_RESOURCE_TEXT("kw::ContinentalSettings", "Europapokal"), true, true},
+    {2, KW_RESOURCE_TEXT("kw::ContinentalSettings", "Europapokal-Qualifikation"), false, false},
 }};
-constexpr std::array<SContinentalCompetition, 1> kSouthAmerica = {{{0,
-                                                                    "S\xFC"
-                                                                    "damerika Pokal"}}};
-constexpr std::array<SContinentalCompetition, 1> kNorthAmerica = {{{0, "Nordamerika Pokal"}}};
-constexpr std::array<SContinentalCompetition, 1> kAfrica = {{{0, "Afrikapokal"}}};
-constexpr std::array<SContinentalCompetition, 1> kAsia = {{{0, "Asienpokal"}}};
-constexpr std::array<SContinentalCompetition, 1> kOceania = {{{0, "Ozeanienpokal"}}};
+constexpr std::array<SCompetitionRow, 1> kSouthAmerica = {
+    {{0, KW_RESOURCE_TEXT("kw::ContinentalSettings", "Südamerika Pokal")}}};
+constexpr std::array<SCompetitionRow, 1> kNorthAmerica = {
+    {{0, KW_RESOURCE_TEXT("kw::ContinentalSettings", "Nordamerika Pokal")}}};
+constexpr std::array<SCompetitionRow, 1> kAfrica = {
+    {{0, KW_RESOURCE_TEXT("kw::ContinentalSettings", "Afrikapokal")}}};
+constexpr std::array<SCompetitionRow, 1> kAsia = {
+    {{0, KW_RESOURCE_TEXT("kw::ContinentalSettings", "Asienpokal")}}};
+constexpr std::array<SCompetitionRow, 1> kOceania = {
+    {{0, KW_RESOURCE_TEXT("kw::ContinentalSettings", "Ozeanienpokal")}}};
 
-}  // namespace
-
-std::span<const SContinentalCompetition> ContinentalCompetitions(int continent) {
+std::span<const SCompetitionRow> CompetitionRows(int continent) {
     switch (continent) {
         case 0:
             return kEurope;
@@ -48,12 +59,25 @@ std::span<const SContinentalCompetition> ContinentalCompetitions(int continent) 
     }
 }
 
+}  // namespace
+
+std::vector<SContinentalCompetition> ContinentalCompetitions(int continent) {
+    std::vector<SContinentalCompetition> shown;
+    for (const SCompetitionRow& row : CompetitionRows(continent)) {
+        shown.push_back({row.competition, ShownText("kw::ContinentalSettings", row.label),
+                         row.visible, row.hasVenue});
+    }
+    return shown;
+}
+
 std::string TitleHolderLabel(const SContinentalCompetition& row) {
-    return "Titelverteidiger " + std::string(row.label);
+    return FormatPrintf(ShownText("kw::ContinentalSettings", "Titelverteidiger %s").data(),
+                        std::string(row.label).c_str());
 }
 
 std::string VenueLabel(const SContinentalCompetition& row) {
-    return "Endspielort " + std::string(row.label);
+    return FormatPrintf(ShownText("kw::ContinentalSettings", "Endspielort %s").data(),
+                        std::string(row.label).c_str());
 }
 
 std::string TitleHolderText(const CWorld& world, std::uint32_t club, int language) {
@@ -88,8 +112,8 @@ int ContinentRankingCountry(const CWorld& world, int continent) {
 bool StoreContinentalSettings(CDatabaseDocument& document, const CRules& edited) {
     SWorldScope scope;
     scope.rules = true;
-    return document.Perform("Kontinentale Einstellungen", std::move(scope),
-                            [&edited](CWorld& world) {
+    return document.Perform(std::string(ShownText("kw::Edit", "Kontinentale Einstellungen")),
+                            std::move(scope), [&edited](CWorld& world) {
                                 if (world.Rules() == edited) {
                                     return false;
                                 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kw {
 
@@ -18,13 +18,13 @@ class CWorld;
 // the tab shows it and whether it has a final venue.
 struct SContinentalCompetition {
     int competition = 0;
-    std::string_view label;  // Windows-1252
+    std::string_view label;  // Windows-1252, in the interface language
     bool visible = true;
     bool hasVenue = false;
 };
 // Europe: "Meisterrunde" and "Europapokal" with their venues and, hidden, the qualification; every
 // other continent its one cup.
-std::span<const SContinentalCompetition> ContinentalCompetitions(int continent);
+std::vector<SContinentalCompetition> ContinentalCompetitions(int continent);
 
 // "Titelverteidiger <label>" and "Endspielort <label>".
 std::string TitleHolderLabel(const SContinentalCompetition& row);

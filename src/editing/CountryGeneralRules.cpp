@@ -5,7 +5,7 @@
 
 #include "editing/AssignChanged.h"
 #include "model/Country.h"
-#include "platform/StringTable.h"
+#include "platform/ResourceTable.h"
 
 namespace kw {
 
@@ -66,18 +66,17 @@ std::vector<SEditChoice> ReserveSwitchChoices() {
 }
 
 std::string_view CountryContinentName(int continent) {
-    static constexpr std::array<std::string_view, kContinentCount> kNames = {
-        "Europa",
-        "S\xFC"
-        "damerika",
-        "Nord und Mittelamerika",
-        "Afrika",
-        "Asien",
-        "Ozeanien"};
+    static constexpr std::array<const char*, kContinentCount> kNames = {
+        KW_RESOURCE_TEXT("kw::CountryGeneralRules", "Europa"),
+        KW_RESOURCE_TEXT("kw::CountryGeneralRules", "Südamerika"),
+        KW_RESOURCE_TEXT("kw::CountryGeneralRules", "Nord und Mittelamerika"),
+        KW_RESOURCE_TEXT("kw::CountryGeneralRules", "Afrika"),
+        KW_RESOURCE_TEXT("kw::CountryGeneralRules", "Asien"),
+        KW_RESOURCE_TEXT("kw::CountryGeneralRules", "Ozeanien")};
     if (continent < 0 || continent >= kContinentCount) {
         return {};
     }
-    return kNames[static_cast<std::size_t>(continent)];
+    return ShownText("kw::CountryGeneralRules", kNames[static_cast<std::size_t>(continent)]);
 }
 
 SLanguageRows NormaliseLanguageRows(const SLanguageRows& rows) {

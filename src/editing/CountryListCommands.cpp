@@ -8,6 +8,7 @@
 #include "model/Referee.h"
 #include "model/Stadium.h"
 #include "model/World.h"
+#include "platform/StringTable.h"
 
 namespace kw {
 
@@ -19,8 +20,8 @@ bool IsRealCountry(int country) {
 
 // `list` gives the country's list of such records, const or not.
 template <typename Record, typename List>
-bool ReplaceIn(CDatabaseDocument& document, const char* description, int country, std::size_t index,
-               const Record& record, List list) {
+bool ReplaceIn(CDatabaseDocument& document, std::string_view description, int country,
+               std::size_t index, const Record& record, List list) {
     if (!IsRealCountry(country)) {
         return false;
     }
@@ -28,7 +29,7 @@ bool ReplaceIn(CDatabaseDocument& document, const char* description, int country
     if (index >= records.size() || records[index] == record) {
         return false;
     }
-    return document.Perform(description, SWorldScope::Countries({country}),
+    return document.Perform(std::string(description), SWorldScope::Countries({country}),
                             [country, index, &record, list](CWorld& world) {
                                 list(world.Country(country))[index] = record;
                                 return true;
@@ -40,14 +41,14 @@ bool ReplaceIn(CDatabaseDocument& document, const char* description, int country
 bool ReplaceStadium(CDatabaseDocument& document, int country, std::size_t index,
                     const CStadium& stadium) {
     return ReplaceIn(
-        document, "Stadion ändern", country, index, stadium,
+        document, ShownText("kw::Edit", "Stadion ändern"), country, index, stadium,
         [](auto& owner) -> auto& { return owner.Stadiums(); });
 }
 
 bool ReplaceReferee(CDatabaseDocument& document, int country, std::size_t index,
                     const CReferee& referee) {
     return ReplaceIn(
-        document, "Schiedsrichter ändern", country, index, referee,
+        document, ShownText("kw::Edit", "Schiedsrichter ändern"), country, index, referee,
         [](auto& owner) -> auto& { return owner.Referees(); });
 }
 
@@ -55,8 +56,8 @@ bool AddReferee(CDatabaseDocument& document, int country, const CReferee& refere
     if (!IsRealCountry(country)) {
         return false;
     }
-    return document.Perform("Neuer Schiedsrichter", SWorldScope::Countries({country}),
-                            [country, &referee](CWorld& world) {
+    return document.Perform(std::string(ShownText("kw::Edit", "Neuer Schiedsrichter")),
+                            SWorldScope::Countries({country}), [country, &referee](CWorld& world) {
                                 world.Country(country).Referees().push_back(referee);
                                 return true;
                             });
@@ -67,8 +68,8 @@ bool RemoveReferee(CDatabaseDocument& document, int country, std::size_t index) 
         return false;
     }
     return document.Perform(
-        "Schiedsrichter l\xF6schen", SWorldScope::Countries({country}),
-        [country, index](CWorld& world) {
+        std::string(ShownText("kw::Edit", "Schiedsrichter löschen")),
+        SWorldScope::Countries({country}), [country, index](CWorld& world) {
             std::vector<CReferee>& referees = world.Country(country).Referees();
             referees.erase(std::next(referees.begin(), static_cast<std::ptrdiff_t>(index)));
             return true;

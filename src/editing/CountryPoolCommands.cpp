@@ -5,6 +5,7 @@
 #include "document/DatabaseDocument.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "platform/StringTable.h"
 
 namespace kw {
 
@@ -66,8 +67,8 @@ std::optional<std::size_t> AddPoolEntry(CDatabaseDocument& document, int country
     const auto unused =
         std::find_if(pool.begin(), pool.end(), [](const CPoolEntry& e) { return !e.IsUsed(); });
     const auto slot = static_cast<std::size_t>(unused - pool.begin());
-    document.Perform("Neuer Jugendspieler", SWorldScope::Countries({country}),
-                     [country, slot, &entry](CWorld& world) {
+    document.Perform(std::string(ShownText("kw::Edit", "Neuer Jugendspieler")),
+                     SWorldScope::Countries({country}), [country, slot, &entry](CWorld& world) {
                          CCountry& owner = world.Country(country);
                          if (slot == owner.PlayerPool().size()) {
                              owner.ResizePlayerPool(slot + 1);
@@ -85,7 +86,8 @@ bool ReplacePoolEntry(CDatabaseDocument& document, int country, std::size_t slot
         document.World().Country(country).PlayerPool()[slot] == entry) {
         return false;
     }
-    return document.Perform("Jugendspieler \xE4ndern", SWorldScope::Countries({country}),
+    return document.Perform(std::string(ShownText("kw::Edit", "Jugendspieler ändern")),
+                            SWorldScope::Countries({country}),
                             [country, slot, &entry](CWorld& world) {
                                 world.Country(country).PlayerPool()[slot] = entry;
                                 return true;
@@ -96,8 +98,8 @@ bool RemovePoolEntry(CDatabaseDocument& document, int country, std::size_t slot)
     if (!IsRealCountry(country) || !IsUsedSlot(document.World(), country, slot)) {
         return false;
     }
-    return document.Perform("Jugendspieler l\xF6schen", SWorldScope::Countries({country}),
-                            [country, slot](CWorld& world) {
+    return document.Perform(std::string(ShownText("kw::Edit", "Jugendspieler löschen")),
+                            SWorldScope::Countries({country}), [country, slot](CWorld& world) {
                                 world.Country(country).PlayerPool()[slot] = BlankPoolEntry(country);
                                 return true;
                             });

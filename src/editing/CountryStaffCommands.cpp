@@ -9,6 +9,7 @@
 #include "editing/StaffKinds.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "platform/ResourceTable.h"
 
 namespace kw {
 
@@ -16,25 +17,25 @@ namespace {
 
 constexpr int kTrainerKind = 1;
 
-// Windows-1252, in the order of the staff editor's list.
-constexpr std::array<std::string_view, kStaffJobCount> kJobNames = {
-    "keine",
-    "Torwarttrainer",
-    "Amateurtrainer",
-    "Jugendtrainer",
-    "Chefscout",
-    "2. Scout",
-    "Talentsichter",
-    "Mannschaftsarzt",
-    "Spezialist (Knie)",
-    "Spezialist (K\366chel)",
-    "Spezialist (Muskel)",
-    "Masseur",
-    "Psychologe",
-    "Gesch\344ftsf\374hrer",
-    "Marketingspezialist",
-    "Stadiummanager",
-    "Fanbeauftragter",
+// In the order of the staff editor's list; shown translated.
+constexpr std::array<const char*, kStaffJobCount> kJobNames = {
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "keine"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Torwarttrainer"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Amateurtrainer"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Jugendtrainer"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Chefscout"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "2. Scout"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Talentsichter"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Mannschaftsarzt"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Spezialist (Knie)"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Spezialist (Köchel)"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Spezialist (Muskel)"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Masseur"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Psychologe"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Geschäftsführer"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Marketingspezialist"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Stadiummanager"),
+    KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Fanbeauftragter"),
 };
 
 bool IsRealCountry(int country) {
@@ -53,8 +54,9 @@ std::string StaffEntryRow(const CStaffEntry& entry) {
 }  // namespace
 
 std::string_view StaffJobName(int job) {
-    return job >= 0 && job < kStaffJobCount ? kJobNames[static_cast<std::size_t>(job)]
-                                            : std::string_view();
+    return job >= 0 && job < kStaffJobCount
+               ? ShownText("kw::CountryStaffCommands", kJobNames[static_cast<std::size_t>(job)])
+               : std::string_view();
 }
 
 std::vector<SCountryStaffRow> CountryStaffRows(const CWorld& world, int country) {
@@ -97,8 +99,8 @@ std::optional<SCountryStaffRef> AddCountryManager(CDatabaseDocument& document, i
         return std::nullopt;
     }
     std::uint32_t id = 0;
-    document.Perform("Neuer Trainer", SWorldScope::Countries({country}),
-                     [country, &manager, &id](CWorld& world) {
+    document.Perform(std::string(ShownText("kw::Edit", "Neuer Trainer")),
+                     SWorldScope::Countries({country}), [country, &manager, &id](CWorld& world) {
                          id = world.Country(country).AddManager();
                          *world.Manager(id) = manager;
                          return true;
@@ -112,8 +114,8 @@ std::optional<SCountryStaffRef> AddCountryStaffEntry(CDatabaseDocument& document
         return std::nullopt;
     }
     const auto index = static_cast<std::uint32_t>(document.World().Country(country).Staff().size());
-    document.Perform("Neuer Mitarbeiter", SWorldScope::Countries({country}),
-                     [country, &entry](CWorld& world) {
+    document.Perform(std::string(ShownText("kw::Edit", "Neuer Mitarbeiter")),
+                     SWorldScope::Countries({country}), [country, &entry](CWorld& world) {
                          world.Country(country).Staff().push_back(entry);
                          return true;
                      });
@@ -127,7 +129,8 @@ bool ReplaceCountryManager(CDatabaseDocument& document, int country, std::uint32
         *document.World().Manager(managerId) == manager) {
         return false;
     }
-    return document.Perform("Trainer \xE4ndern", SWorldScope::Countries({country}),
+    return document.Perform(std::string(ShownText("kw::Edit", "Trainer ändern")),
+                            SWorldScope::Countries({country}),
                             [managerId, &manager](CWorld& world) {
                                 *world.Manager(managerId) = manager;
                                 return true;
@@ -143,7 +146,8 @@ bool ReplaceCountryStaffEntry(CDatabaseDocument& document, int country, std::siz
     if (index >= staff.size() || staff[index] == entry) {
         return false;
     }
-    return document.Perform("Mitarbeiter \xE4ndern", SWorldScope::Countries({country}),
+    return document.Perform(std::string(ShownText("kw::Edit", "Mitarbeiter ändern")),
+                            SWorldScope::Countries({country}),
                             [country, index, &entry](CWorld& world) {
                                 world.Country(country).Staff()[index] = entry;
                                 return true;
@@ -158,8 +162,8 @@ bool DeleteCountryStaff(CDatabaseDocument& document, int country, const SCountry
         if (!HoldsManager(document.World(), country, ref.key)) {
             return false;
         }
-        return document.Perform("Trainer l\xF6schen", SWorldScope::Countries({country}),
-                                [country, &ref](CWorld& world) {
+        return document.Perform(std::string(ShownText("kw::Edit", "Trainer löschen")),
+                                SWorldScope::Countries({country}), [country, &ref](CWorld& world) {
                                     world.Country(country).RemoveManager(ref.key);
                                     return true;
                                 });
@@ -168,8 +172,8 @@ bool DeleteCountryStaff(CDatabaseDocument& document, int country, const SCountry
         return false;
     }
     return document.Perform(
-        "Mitarbeiter l\xF6schen", SWorldScope::Countries({country}),
-        [country, &ref](CWorld& world) {
+        std::string(ShownText("kw::Edit", "Mitarbeiter löschen")),
+        SWorldScope::Countries({country}), [country, &ref](CWorld& world) {
             std::vector<CStaffEntry>& staff = world.Country(country).Staff();
             staff.erase(std::next(staff.begin(), static_cast<std::ptrdiff_t>(ref.key)));
             return true;

@@ -11,6 +11,7 @@
 #include "editing/AssignChanged.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "platform/StringTable.h"
 #include "storage/FixedText.h"
 #include "storage/TextCollation.h"
 
@@ -141,26 +142,6 @@ std::span<const std::string_view> YellowCardRuleTexts() {
     return kTexts;
 }
 
-std::span<const std::string_view> RedCardStartTexts() {
-    static constexpr std::array<std::string_view, 2> kTexts = {"Sofort",
-                                                               "Montag der n\xE4"
-                                                               "chsten Woche"};
-    return kTexts;
-}
-
-std::span<const std::string_view> PrizeRoundLabels() {
-    static constexpr std::array<std::string_view, kPrizeRounds> kLabels = {
-        "1. Runde", "2. Runde",      "3. Runde",   "4. Runde",
-        "5. Runde", "Viertelfinale", "Halbfinale", "Finale"};
-    return kLabels;
-}
-
-std::string_view PrizeCupLabel(ECountryCup cup) {
-    static constexpr std::array<std::string_view, kCountryCupCount> kLabels = {
-        "Pokal", "Ligapokal 1", "Ligapokal 2", "Ligapokal 3", "Ligapokal 4", "Supercup"};
-    return kLabels[static_cast<std::size_t>(cup)];
-}
-
 int CupModeCategory(ECountryCup cup) {
     if (cup == ECountryCup::National) {
         return kCupCategoryFa;
@@ -179,7 +160,8 @@ std::vector<SEditChoice> CupModeChoices(const CCupFormatTable& formats, int cate
     std::stable_sort(modes.begin(), modes.end(), [](const SEditChoice& a, const SEditChoice& b) {
         return CollateText(a.text, b.text) < 0;
     });
-    modes.insert(modes.begin(), SEditChoice{" Kein Pokal", 0});
+    modes.insert(modes.begin(),
+                 SEditChoice{std::string(ShownText("kw::CupPageValues", " Kein Pokal")), 0});
     return modes;
 }
 

@@ -30,12 +30,6 @@ inline constexpr int kMaxFinalStadium = 500;
 
 // "Regel (Liga)" and "Regel (Pokal)": "5/10/15/20/25" ... "3/6/9/12/15", by rule number.
 std::span<const std::string_view> YellowCardRuleTexts();
-// The red-card suspension start: 0 "Sofort", 1 "Montag der nächsten Woche".
-std::span<const std::string_view> RedCardStartTexts();
-// The eight round slots of the prize fields, "1. Runde" ... "Finale".
-std::span<const std::string_view> PrizeRoundLabels();
-// The cup's entry in "Wettbewerb" ("Pokal", "Ligapokal 1" ... "Ligapokal 4", "Supercup").
-std::string_view PrizeCupLabel(ECountryCup cup);
 
 // The category of the formats a cup's mode list offers: FA, LEAGUE for every league cup,
 // SUPERCUP.

@@ -111,7 +111,8 @@ bool PerformFastTransfer(CDatabaseDocument& document, const SFastTransfer& trans
     const auto number = static_cast<std::uint8_t>(transfer.shirtNumber);
     const std::uint32_t personId = transfer.personId;
     return document.Perform(
-        "Schneller Transfer", SWorldScope::Countries({from->Country(), to->Country()}),
+        std::string(ShownText("kw::Edit", "Schneller Transfer")),
+        SWorldScope::Countries({from->Country(), to->Country()}),
         [fromId, toId, personId, number](CWorld& live) {
             CClub* oldClub = FindLiveClub(live, fromId);
             CClub* newClub = FindLiveClub(live, toId);

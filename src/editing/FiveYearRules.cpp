@@ -103,8 +103,8 @@ bool StoreFiveYearValues(CDatabaseDocument& document, int country, const FiveYea
     if (country < 1 || country > kCountryCount) {
         return false;
     }
-    return document.Perform("5-Jahres-Wertung \xE4ndern", SWorldScope::Countries({country}),
-                            [country, &values](CWorld& world) {
+    return document.Perform(std::string(ShownText("kw::Edit", "5-Jahres-Wertung ändern")),
+                            SWorldScope::Countries({country}), [country, &values](CWorld& world) {
                                 FiveYearValues& stored =
                                     world.Country(country).Settings().slotValues;
                                 if (stored == values) {

@@ -6,6 +6,7 @@
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -44,8 +45,8 @@ bool CFixtureListSession::Store(CDatabaseDocument& document) const {
     if (changed.empty()) {
         return false;
     }
-    return document.Perform("Spielplan", SWorldScope::Countries({m_country}),
-                            [this, &changed](CWorld& world) {
+    return document.Perform(std::string(ShownText("kw::Edit", "Spielplan")),
+                            SWorldScope::Countries({m_country}), [this, &changed](CWorld& world) {
                                 for (const std::uint32_t id : changed) {
                                     auto* league = dynamic_cast<CDBLeague*>(world.Competition(id));
                                     league->Fixtures().Assign(m_copies.at(id));

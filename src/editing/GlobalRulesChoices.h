@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cstdint>
-#include <span>
 #include <string_view>
+#include <vector>
 
 namespace kw {
 
@@ -20,15 +20,16 @@ enum class EGlobalRuleKind {
 };
 
 struct SGlobalRule {
-    std::string_view label;  // Windows-1252, with its mnemonic
+    std::string_view label;  // Windows-1252, in the interface language, with its mnemonic
     int rule;                // the rules record's rule value
     EGlobalRuleKind kind;
 };
 inline constexpr int kGlobalRuleCount = 4;
-const std::array<SGlobalRule, kGlobalRuleCount>& GlobalRules();
+std::array<SGlobalRule, kGlobalRuleCount> GlobalRules();
 
-// The list's entries (Windows-1252), in the order of their choice numbers.
-std::span<const std::string_view> GlobalRuleChoiceTexts(EGlobalRuleKind kind);
+// The list's entries (Windows-1252, in the interface language), in the order of their choice
+// numbers.
+std::vector<std::string_view> GlobalRuleChoiceTexts(EGlobalRuleKind kind);
 // The choice a stored value shows as.
 int GlobalRuleChoice(EGlobalRuleKind kind, std::int32_t stored);
 // The value to store for a choice: the stored one while it still shows as that choice, otherwise

@@ -8,7 +8,8 @@ namespace kw {
 // combos of the person and staff pages offer, in list order.
 inline constexpr int kLanguageListCount = 63;
 
-// The language's German name (Windows-1252), " keine" for 0; empty outside the list.
+// The language's name (Windows-1252) in the interface language, " keine" for 0 in German;
+// empty outside the list.
 std::string_view LanguageListName(int language);
 
 }  // namespace kw

@@ -6,6 +6,7 @@
 #include "model/Club.h"
 #include "model/Country.h"
 #include "model/World.h"
+#include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -107,10 +108,17 @@ SCompositionFaults CheckComposition(const CWorld& world, int country, int langua
         const std::uint32_t found = league->Check(world.Registry(), 0, levelLimit);
         const std::string name = LeagueName(*league, language);
         if ((found & kFaultTeamCount) != 0) {
-            faults.messages.push_back(name + ": Nicht gen\xFCgend Vereine in der Liga!");
+            faults.messages.push_back(FormatPrintf(
+                ShownText("kw::LeagueComposition", "%s: Nicht genügend Vereine in der Liga!")
+                    .data(),
+                name.c_str()));
         }
         if ((found & kFaultReserveTeams) != 0) {
-            faults.messages.push_back(name + ": Reserveteams d\xFCrfen nicht in der Liga spielen!");
+            faults.messages.push_back(
+                FormatPrintf(ShownText("kw::LeagueComposition",
+                                       "%s: Reserveteams dürfen nicht in der Liga spielen!")
+                                 .data(),
+                             name.c_str()));
         }
     }
     faults.headed = faults.messages.size() > 1;

@@ -12,6 +12,7 @@
 #include "model/Country.h"
 #include "model/World.h"
 #include "model/WorldPart.h"
+#include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -175,7 +176,8 @@ bool StoreLeagueData(CDatabaseDocument& document, std::uint32_t leagueId, const 
     }
     const int country = CompetitionCountry(leagueId);
     const int language = document.Language();
-    return document.Perform("Ligadaten", SWorldScope::Countries({country}),
+    return document.Perform(std::string(ShownText("kw::Edit", "Ligadaten")),
+                            SWorldScope::Countries({country}),
                             [leagueId, &shown, &edited, language](CWorld& world) {
                                 return ApplyLeagueData(world, leagueId, shown, edited, language);
                             });

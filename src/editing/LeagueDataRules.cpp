@@ -2,32 +2,35 @@
 
 #include <algorithm>
 
+#include "platform/ResourceTable.h"
+
 namespace kw {
 
 namespace {
 
+// The labels are German (UTF-8, from literals, so zero-terminated); LoanRules shows them
+// translated.
 constexpr std::array<SLoanRule, kLoanRuleCount> kLoanRules = {{
-    {"Geliehene Spieler (kurze Laufzeit)", 1, 0, 4},
-    {"Gleichzeitige gel. Spieler (kurze Laufzeit)", 1, 4, 4},
-    {"Geliehene Spieler (lange Laufzeit)", 1, 8, 4},
-    {"Gleichzeitig gel. Spieler (lange Laufzeit)", 1, 12, 4},
-    {"Geliehene Spieler pro Saison", 1, 16, 4},
-    {"Gleichzeitig geliehene Spieler pro Saison", 1, 20, 4},
-    {"Verliehene Spieler pro Saison", 1, 24, 4},
-    {"Geliehene Spieler im Kader", 1, 28, 4},
-    {"Leihe mit gleicher Liga", 2, 0, 4},
-    {"Leihgesch\xE4"
-     "fte mit anderer Liga",
-     2, 4, 4},
-    {"Gleichzeitige Leihgesch\xE4"
-     "fte mit gleicher Liga",
-     2, 8, 4},
-    {"Gleichzeitige Leihgesch\xE4"
-     "fte mit anderer Liga",
-     2, 4, 4},
-    {"Mindestanzahl einheimischer Spieler", 2, 16, 5},
-    {"Mindestanzahl Spieler unter 21 Jahren", 2, 21, 5},
-    {"Mindestanzahl Spieler unter 24 Jahren", 2, 26, 5},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Geliehene Spieler (kurze Laufzeit)"), 1, 0, 4},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Gleichzeitige gel. Spieler (kurze Laufzeit)"), 1, 4,
+     4},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Geliehene Spieler (lange Laufzeit)"), 1, 8, 4},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Gleichzeitig gel. Spieler (lange Laufzeit)"), 1, 12,
+     4},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Geliehene Spieler pro Saison"), 1, 16, 4},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Gleichzeitig geliehene Spieler pro Saison"), 1, 20,
+     4},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Verliehene Spieler pro Saison"), 1, 24, 4},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Geliehene Spieler im Kader"), 1, 28, 4},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Leihe mit gleicher Liga"), 2, 0, 4},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Leihgeschäfte mit anderer Liga"), 2, 4, 4},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Gleichzeitige Leihgeschäfte mit gleicher Liga"), 2, 8,
+     4},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Gleichzeitige Leihgeschäfte mit anderer Liga"), 2, 4,
+     4},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Mindestanzahl einheimischer Spieler"), 2, 16, 5},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Mindestanzahl Spieler unter 21 Jahren"), 2, 21, 5},
+    {KW_RESOURCE_TEXT("kw::LeagueDataRules", "Mindestanzahl Spieler unter 24 Jahren"), 2, 26, 5},
 }};
 
 std::uint32_t FieldMask(const SLoanRule& rule) {
@@ -51,8 +54,12 @@ std::uint8_t SwitchReserveTeams(std::uint8_t limit, int level, bool allowed) {
     return limit;
 }
 
-const std::array<SLoanRule, kLoanRuleCount>& LoanRules() {
-    return kLoanRules;
+std::array<SLoanRule, kLoanRuleCount> LoanRules() {
+    std::array<SLoanRule, kLoanRuleCount> rules = kLoanRules;
+    for (SLoanRule& rule : rules) {
+        rule.label = ShownText("kw::LeagueDataRules", rule.label.data());
+    }
+    return rules;
 }
 
 int LoanRuleChoiceCount(const SLoanRule& rule) {

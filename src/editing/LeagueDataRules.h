@@ -34,7 +34,7 @@ std::uint8_t SwitchReserveTeams(std::uint8_t limit, int level, bool allowed);
 // The loan rules of a league, each a field of one of its two rule words. A field's value is the
 // position in its list: "0", "1", ... and "-" last (the field's largest value).
 struct SLoanRule {
-    std::string_view label;  // Windows-1252
+    std::string_view label;  // Windows-1252, in the interface language
     int word;                // 1 or 2
     int shift;
     int width;
@@ -42,7 +42,7 @@ struct SLoanRule {
 inline constexpr int kLoanRuleCount = 15;
 // In the dialog's order; "Gleichzeitige Leihgeschäfte mit anderer Liga" shows the same field as
 // "Leihgeschäfte mit anderer Liga" (no control uses bits 12..15 of the second word).
-const std::array<SLoanRule, kLoanRuleCount>& LoanRules();
+std::array<SLoanRule, kLoanRuleCount> LoanRules();
 
 // The value the list shows for the field ("-" is the last).
 int LoanRuleValue(const SLoanRule& rule, std::uint32_t word1, std::uint32_t word2);

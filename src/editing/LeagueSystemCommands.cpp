@@ -8,6 +8,7 @@
 #include "model/Country.h"
 #include "model/World.h"
 #include "model/WorldPart.h"
+#include "platform/ResourceTable.h"
 #include "reports/WorldStatistics.h"
 #include "storage/Identifiers.h"
 
@@ -17,13 +18,18 @@ namespace {
 
 struct SFaultText {
     std::uint32_t fault;
-    const char* text;  // Windows-1252
+    const char* text;  // UTF-8, German
 };
 constexpr std::array kFaultTexts = {
-    SFaultText{kFaultFixtureIncomplete, "Spielplan ist nicht vollst\xE4ndig!"},
-    SFaultText{kFaultMatchdayCount, "Anzahl Spieltage ist nicht korrekt!"},
-    SFaultText{kFaultTeamCount, "Nicht gen\xFCgend Vereine in der Liga!"},
-    SFaultText{kFaultReserveTeams, "Reserveteams d\xFCrfen nicht in der Liga spielen!"},
+    SFaultText{kFaultFixtureIncomplete,
+               KW_RESOURCE_TEXT("kw::LeagueSystemCommands", "Spielplan ist nicht vollständig!")},
+    SFaultText{kFaultMatchdayCount,
+               KW_RESOURCE_TEXT("kw::LeagueSystemCommands", "Anzahl Spieltage ist nicht korrekt!")},
+    SFaultText{kFaultTeamCount,
+               KW_RESOURCE_TEXT("kw::LeagueSystemCommands", "Nicht genügend Vereine in der Liga!")},
+    SFaultText{kFaultReserveTeams,
+               KW_RESOURCE_TEXT("kw::LeagueSystemCommands",
+                                "Reserveteams dürfen nicht in der Liga spielen!")},
 };
 
 // Play-offs and pools may carry no name: the id tells them apart then.
@@ -86,7 +92,8 @@ EApplyResult ApplyLeagueSystemEdit(CDatabaseDocument& document, int country, int
         return EApplyResult::kApplied;
     }
     EApplyResult result = EApplyResult::kApplied;
-    document.Perform("Ligasystem", SWorldScope::Countries({country}),
+    document.Perform(std::string(ShownText("kw::Edit", "Ligasystem")),
+                     SWorldScope::Countries({country}),
                      [country, script, genericRow, &result](CWorld& world) {
                          result = ApplyLeagueSystem(world, country, script, genericRow,
                                                     world.Country(country).Settings().relegated);
@@ -99,7 +106,7 @@ std::vector<std::string> CompetitionFaultTexts(std::uint32_t faults) {
     std::vector<std::string> texts;
     for (const SFaultText& text : kFaultTexts) {
         if ((faults & text.fault) != 0) {
-            texts.emplace_back(text.text);
+            texts.emplace_back(ShownText("kw::LeagueSystemCommands", text.text));
         }
     }
     return texts;

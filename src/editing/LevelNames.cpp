@@ -5,6 +5,7 @@
 #include "model/Country.h"
 #include "model/World.h"
 #include "model/WorldPart.h"
+#include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -21,8 +22,8 @@ bool StoreLevelName(CDatabaseDocument& document, int country, int level, int lan
     }
     const std::string stored = LevelNameToStore(name);
     return document.Perform(
-        "Ligenbezeichnung \xE4ndern", SWorldScope::Countries({country}),
-        [country, level, language, &stored](CWorld& world) {
+        std::string(ShownText("kw::Edit", "Ligenbezeichnung ändern")),
+        SWorldScope::Countries({country}), [country, level, language, &stored](CWorld& world) {
             CCountry& target = world.Country(country);
             if (target.LevelNames(level)[static_cast<std::size_t>(language)].View() == stored) {
                 return false;

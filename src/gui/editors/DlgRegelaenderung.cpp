@@ -25,7 +25,7 @@ CDlgRegelaenderung::CDlgRegelaenderung(const CRules& rules, QWidget* parent)
     setWindowTitle(tr("Globale Einstellungen"));
     auto* grid = new QGridLayout;
     for (int index = 0; index < kGlobalRuleCount; ++index) {
-        const SGlobalRule& rule = GlobalRules()[static_cast<std::size_t>(index)];
+        const SGlobalRule rule = GlobalRules()[static_cast<std::size_t>(index)];
         auto* list = new QComboBox(this);
         list->setObjectName(QStringLiteral("rule%1").arg(rule.rule));
         for (const std::string_view text : GlobalRuleChoiceTexts(rule.kind)) {
@@ -76,7 +76,7 @@ bool CDlgRegelaenderung::Edit(CDatabaseDocument& document, QWidget* parent) {
 }
 
 void CDlgRegelaenderung::Chosen(int index, int choice) {
-    const SGlobalRule& rule = GlobalRules()[static_cast<std::size_t>(index)];
+    const SGlobalRule rule = GlobalRules()[static_cast<std::size_t>(index)];
     m_edited.SetRuleValue(rule.rule,
                           GlobalRuleValue(rule.kind, choice, m_stored.RuleValue(rule.rule)));
 }
