@@ -10,6 +10,7 @@
 #include "model/StaffEntry.h"
 #include "model/World.h"
 #include "model/WorldPart.h"
+#include "platform/StringTable.h"
 
 namespace kw {
 
@@ -213,8 +214,8 @@ bool EditManagerRecord(CDatabaseDocument& document, const SManagerRef& ref,
     if (FindManager(document.World(), ref) == nullptr) {
         return false;
     }
-    return document.Perform("Manager bearbeiten", SWorldScope::Countries({ref.country}),
-                            [&ref, &write](CWorld& world) {
+    return document.Perform(std::string(ShownText("kw::Edit", "Manager bearbeiten")),
+                            SWorldScope::Countries({ref.country}), [&ref, &write](CWorld& world) {
                                 CManager* manager = FindManager(world, ref);
                                 const CManager before = *manager;
                                 write(*manager);

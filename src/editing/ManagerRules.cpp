@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editing/LanguageList.h"
+#include "platform/ResourceTable.h"
 #include "platform/StringTable.h"
 #include "storage/TextHelpers.h"
 
@@ -10,28 +11,33 @@ namespace kw {
 
 namespace {
 
-constexpr std::array<std::string_view, kManagerAbilityCount> kAbilityLabels = {
-    "Motivation", "Trainingsgestaltung", "Torwarttraining", "Verhandlungsgeschick"};
-constexpr std::array<std::string_view, kMaxStaffGrade + 1> kLevels = {"Normal", "Kompetent", "Gut",
-                                                                      "Au\xDF"
-                                                                      "ergew\xF6hnlich",
-                                                                      "Einer der Besten"};
-constexpr std::array<std::string_view, kMaxStaffGrade + 1> kExperiences = {
-    "Neu", "Unerfahren", "Etabliert", "Viele Jahre Erfahrung",
-    "Gro\xDF"
-    "e Erfahrung"};
+constexpr std::array<const char*, kManagerAbilityCount> kAbilityLabels = {
+    KW_RESOURCE_TEXT("kw::ManagerRules", "Motivation"),
+    KW_RESOURCE_TEXT("kw::ManagerRules", "Trainingsgestaltung"),
+    KW_RESOURCE_TEXT("kw::ManagerRules", "Torwarttraining"),
+    KW_RESOURCE_TEXT("kw::ManagerRules", "Verhandlungsgeschick")};
+constexpr std::array<const char*, kMaxStaffGrade + 1> kLevels = {
+    KW_RESOURCE_TEXT("kw::ManagerRules", "Normal"),
+    KW_RESOURCE_TEXT("kw::ManagerRules", "Kompetent"), KW_RESOURCE_TEXT("kw::ManagerRules", "Gut"),
+    KW_RESOURCE_TEXT("kw::ManagerRules", "Außergewöhnlich"),
+    KW_RESOURCE_TEXT("kw::ManagerRules", "Einer der Besten")};
+constexpr std::array<const char*, kMaxStaffGrade + 1> kExperiences = {
+    KW_RESOURCE_TEXT("kw::ManagerRules", "Neu"), KW_RESOURCE_TEXT("kw::ManagerRules", "Unerfahren"),
+    KW_RESOURCE_TEXT("kw::ManagerRules", "Etabliert"),
+    KW_RESOURCE_TEXT("kw::ManagerRules", "Viele Jahre Erfahrung"),
+    KW_RESOURCE_TEXT("kw::ManagerRules", "Große Erfahrung")};
 
-std::string_view GradeText(const std::array<std::string_view, kMaxStaffGrade + 1>& texts,
-                           int grade) {
-    return grade >= 0 && grade <= kMaxStaffGrade ? texts[static_cast<std::size_t>(grade)]
-                                                 : std::string_view();
+std::string_view GradeText(const std::array<const char*, kMaxStaffGrade + 1>& texts, int grade) {
+    return grade >= 0 && grade <= kMaxStaffGrade
+               ? ShownText("kw::ManagerRules", texts[static_cast<std::size_t>(grade)])
+               : std::string_view();
 }
 
 }  // namespace
 
 std::string_view ManagerAbilityLabel(int index) {
     return index >= 0 && index < kManagerAbilityCount
-               ? kAbilityLabels[static_cast<std::size_t>(index)]
+               ? ShownText("kw::ManagerRules", kAbilityLabels[static_cast<std::size_t>(index)])
                : std::string_view();
 }
 

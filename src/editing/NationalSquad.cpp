@@ -136,21 +136,22 @@ bool RemoveFromNationalSquad(CDatabaseDocument& document,
         return false;
     }
     const std::vector<std::uint32_t> ids(personIds.begin(), personIds.end());
-    return document.Perform(
-        "Aus Nationalmannschaft entfernen", std::move(scope), [&ids](CWorld& live) {
-            bool changed = false;
-            for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
-                CPlayer* person = live.Person(*it);
-                if (person == nullptr || !InNationalTeam(*person)) {
-                    continue;
-                }
-                person->SetNationalTeamByte(kNationalFlagsByte,
-                                            person->NationalTeamBytes()[kNationalFlagsByte] &
-                                                static_cast<std::uint8_t>(~kInNationalTeamBit));
-                changed = true;
-            }
-            return changed;
-        });
+    return document.Perform(std::string(ShownText("kw::Edit", "Aus Nationalmannschaft entfernen")),
+                            std::move(scope), [&ids](CWorld& live) {
+                                bool changed = false;
+                                for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
+                                    CPlayer* person = live.Person(*it);
+                                    if (person == nullptr || !InNationalTeam(*person)) {
+                                        continue;
+                                    }
+                                    person->SetNationalTeamByte(
+                                        kNationalFlagsByte,
+                                        person->NationalTeamBytes()[kNationalFlagsByte] &
+                                            static_cast<std::uint8_t>(~kInNationalTeamBit));
+                                    changed = true;
+                                }
+                                return changed;
+                            });
 }
 
 }  // namespace kw

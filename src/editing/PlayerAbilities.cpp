@@ -15,6 +15,7 @@
 #include "model/PlayerStrength.h"
 #include "model/World.h"
 #include "platform/LEcuyerRandom.h"
+#include "platform/StringTable.h"
 
 namespace kw {
 
@@ -193,7 +194,8 @@ bool DrawRandomAbilities(CDatabaseDocument& document, std::uint32_t personId, CD
     CLEcuyerRandom random = world.AbilityRandom();
     const std::unique_ptr<CPlayer> drawn = player->Clone();
     RandomiseAbilities(*drawn, country, club != nullptr ? club->Id() : 0, today, random);
-    document.Do(std::make_unique<CAbilityDrawEdit>("Spieler bearbeiten", *drawn, random));
+    document.Do(std::make_unique<CAbilityDrawEdit>(
+        std::string(ShownText("kw::Edit", "Spieler bearbeiten")), *drawn, random));
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "platform/Cp1252.h"
 #include "platform/FileContents.h"
 #include "platform/Paths.h"
+#include "platform/ResourceTable.h"
 #include "platform/StringTable.h"
 
 namespace kw {
@@ -16,17 +17,15 @@ namespace kw {
 namespace {
 
 struct SGroupRun {
-    const char* name;  // Windows-1252
+    const char* name;  // German, UTF-8; shown through ShownText
     int first;
     int last;
 };
 
-constexpr const char* kEuropean =
-    "Europ\xE4"
-    "er";
-constexpr const char* kAsian = "Asiatisch";
-constexpr const char* kLatino = "Latino";
-constexpr const char* kAfrican = "Afrikanisch";
+constexpr const char* kEuropean = KW_RESOURCE_TEXT("kw::PlayerLook", "Europäer");
+constexpr const char* kAsian = KW_RESOURCE_TEXT("kw::PlayerLook", "Asiatisch");
+constexpr const char* kLatino = KW_RESOURCE_TEXT("kw::PlayerLook", "Latino");
+constexpr const char* kAfrican = KW_RESOURCE_TEXT("kw::PlayerLook", "Afrikanisch");
 
 // The faces as the game groups them; values run within each group.
 constexpr std::array<SGroupRun, 11> kFaceRuns = {{
@@ -36,10 +35,10 @@ constexpr std::array<SGroupRun, 11> kFaceRuns = {{
     {kAfrican, 14, 19},
     {kEuropean, 26, 34},
     {kLatino, 35, 46},
-    {"Kaukasisch", 47, 58},
+    {KW_RESOURCE_TEXT("kw::PlayerLook", "Kaukasisch"), 47, 58},
     {kAfrican, 59, 68},
     {kAsian, 69, 79},
-    {"Arabisch", 80, 85},
+    {KW_RESOURCE_TEXT("kw::PlayerLook", "Arabisch"), 80, 85},
     {kEuropean, 86, 90},
 }};
 
@@ -49,11 +48,13 @@ constexpr std::size_t kPictureFileLimit = 64u << 20;
 
 std::vector<SEditChoice> NumberedChoices(std::span<const SGroupRun> runs) {
     std::vector<SEditChoice> choices;
+    // Counted by the German name: two groups may share one translated name.
     std::map<std::string_view, int> counts;
     for (const SGroupRun& run : runs) {
+        const std::string_view shown = ShownText("kw::PlayerLook", run.name);
         for (int value = run.first; value <= run.last; ++value) {
             const int number = ++counts[run.name];
-            choices.push_back({FormatPrintf("%s %d", run.name, number), value});
+            choices.push_back({FormatPrintf("%s %d", shown.data(), number), value});
         }
     }
     return choices;
@@ -84,17 +85,26 @@ std::vector<SEditChoice> FaceChoices() {
 }
 
 std::vector<SEditChoice> HairColourChoices() {
-    return {{"Schwarz", 1}, {"Braun", 2}, {"Dunkelblond", 3}, {"Blond", 4}, {"Rot", 5}};
+    return {{std::string(ShownText("kw::PlayerLook", "Schwarz")), 1},
+            {std::string(ShownText("kw::PlayerLook", "Braun")), 2},
+            {std::string(ShownText("kw::PlayerLook", "Dunkelblond")), 3},
+            {std::string(ShownText("kw::PlayerLook", "Blond")), 4},
+            {std::string(ShownText("kw::PlayerLook", "Rot")), 5}};
 }
 
 std::vector<SEditChoice> HairCutChoices() {
-    const std::array<SGroupRun, 1> runs = {{{"Haare", 1, kHairCuts}}};
+    const std::array<SGroupRun, 1> runs = {
+        {{KW_RESOURCE_TEXT("kw::PlayerLook", "Haare"), 1, kHairCuts}}};
     return NumberedChoices(runs);
 }
 
 std::vector<SEditChoice> BeardChoices() {
-    return {{"Keiner", 1},      {"Spitzbart (teilweise)", 2}, {"Spitzbart (vollst\xE4ndig)", 5},
-            {"Schnauzbart", 3}, {"Dreitagebart", 4},          {"Vollbart", 6}};
+    return {{std::string(ShownText("kw::PlayerLook", "Keiner")), 1},
+            {std::string(ShownText("kw::PlayerLook", "Spitzbart (teilweise)")), 2},
+            {std::string(ShownText("kw::PlayerLook", "Spitzbart (vollständig)")), 5},
+            {std::string(ShownText("kw::PlayerLook", "Schnauzbart")), 3},
+            {std::string(ShownText("kw::PlayerLook", "Dreitagebart")), 4},
+            {std::string(ShownText("kw::PlayerLook", "Vollbart")), 6}};
 }
 
 std::vector<std::string> PlayerPictureCandidates(const CPlayer& player) {

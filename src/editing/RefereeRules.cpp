@@ -1,24 +1,26 @@
 #include "editing/RefereeRules.h"
 
+#include "platform/ResourceTable.h"
+
 namespace kw {
 
 namespace {
 
-// Windows-1252 (\344 is the a with umlaut).
-constexpr std::string_view kTraitNames[kRefereeTraitCount] = {
-    "Weltklasse-Schiedsrichter",
-    "greift gnadenlos durch",
-    "l\344sst das Spiel laufen",
-    "mag Zurufe durch Trainer nicht",
-    "trifft mutige Entscheidungen",
-    "ist ein Feigling",
-    "keine",
+constexpr const char* kTraitNames[kRefereeTraitCount] = {
+    KW_RESOURCE_TEXT("kw::Referee", "Weltklasse-Schiedsrichter"),
+    KW_RESOURCE_TEXT("kw::Referee", "greift gnadenlos durch"),
+    KW_RESOURCE_TEXT("kw::Referee", "lässt das Spiel laufen"),
+    KW_RESOURCE_TEXT("kw::Referee", "mag Zurufe durch Trainer nicht"),
+    KW_RESOURCE_TEXT("kw::Referee", "trifft mutige Entscheidungen"),
+    KW_RESOURCE_TEXT("kw::Referee", "ist ein Feigling"),
+    KW_RESOURCE_TEXT("kw::Referee", "keine"),
 };
 
 }  // namespace
 
 std::string_view RefereeTraitName(int trait) {
-    return trait >= 0 && trait < kRefereeTraitCount ? kTraitNames[trait] : std::string_view();
+    return trait >= 0 && trait < kRefereeTraitCount ? ShownText("kw::Referee", kTraitNames[trait])
+                                                    : std::string_view();
 }
 
 SRefereeValues RefereeValuesOf(const CReferee& referee) {

@@ -13,6 +13,7 @@
 #include "model/WithoutClub.h"
 #include "model/World.h"
 #include "model/WorldPart.h"
+#include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -86,12 +87,14 @@ bool CanMoveSearchedPlayer(const CWorld& world, std::uint32_t personId,
 
 bool FetchSearchedPlayer(CDatabaseDocument& document, std::uint32_t personId,
                          std::uint32_t targetClubId) {
-    return MoveSearchedPlayer(document, "Spieler holen", personId, targetClubId);
+    return MoveSearchedPlayer(document, std::string(ShownText("kw::Edit", "Spieler holen")),
+                              personId, targetClubId);
 }
 
 bool TransferSearchedPlayer(CDatabaseDocument& document, std::uint32_t personId,
                             std::uint32_t targetClubId) {
-    return MoveSearchedPlayer(document, "Spieler transferieren", personId, targetClubId);
+    return MoveSearchedPlayer(document, std::string(ShownText("kw::Edit", "Spieler transferieren")),
+                              personId, targetClubId);
 }
 
 bool DeleteSearchedPlayer(CDatabaseDocument& document, std::uint32_t personId) {
@@ -101,19 +104,20 @@ bool DeleteSearchedPlayer(CDatabaseDocument& document, std::uint32_t personId) {
         (holderId == 0 && !world.WithoutClub().Contains(personId))) {
         return false;
     }
-    return document.Perform(
-        "Spieler l\xF6schen", ScopeOfPerson(holderId, {}), [personId, holderId](CWorld& live) {
-            if (holderId == 0) {
-                DeleteWithoutClub(live, personId);
-                return true;
-            }
-            CClub* from = FindLiveClub(live, holderId);
-            if (from == nullptr) {
-                return false;
-            }
-            RemovePersonFromClub(live, *from, personId, EPersonRemoval::kDelete);
-            return true;
-        });
+    return document.Perform(std::string(ShownText("kw::Edit", "Spieler löschen")),
+                            ScopeOfPerson(holderId, {}), [personId, holderId](CWorld& live) {
+                                if (holderId == 0) {
+                                    DeleteWithoutClub(live, personId);
+                                    return true;
+                                }
+                                CClub* from = FindLiveClub(live, holderId);
+                                if (from == nullptr) {
+                                    return false;
+                                }
+                                RemovePersonFromClub(live, *from, personId,
+                                                     EPersonRemoval::kDelete);
+                                return true;
+                            });
 }
 
 }  // namespace kw

@@ -9,6 +9,7 @@
 #include "model/Date.h"
 #include "model/GameDate.h"
 #include "model/World.h"
+#include "platform/ResourceTable.h"
 #include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 #include "storage/TextCollation.h"
@@ -20,9 +21,26 @@ namespace {
 constexpr int kFirstSeasonYear = kGameYear;
 
 constexpr std::array<const char*, 12> kMonthNames = {
-    "Januar", "Februar", "M\xE4rz",   "April",   "Mai",      "Juni",
-    "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
-constexpr std::array<const char*, 7> kWeekdays = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "Januar"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "Februar"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "März"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "April"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "Mai"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "Juni"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "Juli"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "August"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "September"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "Oktober"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "November"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "Dezember"),
+};
+// The weekdays' abbreviations, Monday first.
+constexpr std::array<const char*, 7> kWeekdays = {
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "Mo"), KW_RESOURCE_TEXT("kw::SeasonCalendar", "Di"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "Mi"), KW_RESOURCE_TEXT("kw::SeasonCalendar", "Do"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "Fr"), KW_RESOURCE_TEXT("kw::SeasonCalendar", "Sa"),
+    KW_RESOURCE_TEXT("kw::SeasonCalendar", "So"),
+};
 
 // The files in the order of kInternationalFiles.
 enum EInternationalFile : std::size_t { kEuropeanFile, kSouthAmericanFile, kQualiEcFile, kWcFile };
@@ -51,8 +69,9 @@ SCalendarDate DateOfDay(int calendar, int day) {
 std::string DayText(int calendar, int day) {
     const CDate date(SeasonStart(calendar).Value() + day);
     const CDate::Ymd ymd = date.Split();
-    return FormatPrintf("%s %02d.%02d.%04d", kWeekdays[static_cast<std::size_t>(date.Weekday())],
-                        ymd.day, ymd.month, ymd.year);
+    const std::string_view weekday =
+        ShownText("kw::SeasonCalendar", kWeekdays[static_cast<std::size_t>(date.Weekday())]);
+    return FormatPrintf("%s %02d.%02d.%04d", weekday.data(), ymd.day, ymd.month, ymd.year);
 }
 
 std::vector<int> MonthDays(int calendar, int month) {
@@ -70,7 +89,10 @@ std::vector<int> MonthDays(int calendar, int month) {
 }
 
 std::string MonthName(int month) {
-    return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : "";
+    return month >= 1 && month <= 12
+               ? std::string(ShownText("kw::SeasonCalendar",
+                                       kMonthNames[static_cast<std::size_t>(month - 1)]))
+               : std::string();
 }
 
 bool InternationalFileApplies(int continent, std::size_t file) {
@@ -112,17 +134,17 @@ std::string InternationalDayText(std::uint8_t code) {
         case 0:
             return "";
         case kNationalTeamDay:
-            return "L\xE4nderspiel";
+            return std::string(ShownText("kw::SeasonCalendar", "Länderspiel"));
         case 30:
-            return "Int. Supercup";
+            return std::string(ShownText("kw::SeasonCalendar", "Int. Supercup"));
         case 31:
-            return "Finale Meistercup";
+            return std::string(ShownText("kw::SeasonCalendar", "Finale Meistercup"));
         case 32:
-            return "Finale Int. Pokal";
+            return std::string(ShownText("kw::SeasonCalendar", "Finale Int. Pokal"));
         case 33:
-            return "Klub-WM";
+            return std::string(ShownText("kw::SeasonCalendar", "Klub-WM"));
         case 34:
-            return "Sommerpokal";
+            return std::string(ShownText("kw::SeasonCalendar", "Sommerpokal"));
         default:
             return std::string(RoundLabel(code));
     }

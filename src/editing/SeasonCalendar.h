@@ -36,7 +36,7 @@ int SeasonFirstYear(int calendar);
 // "2006/2007" for calendar 0.
 std::string SeasonLabel(int calendar);
 SCalendarDate DateOfDay(int calendar, int day);
-// "Sa 01.07.2006": the weekday (German abbreviation) and the date of a day.
+// "Sa 01.07.2006": the weekday (abbreviated in the interface language) and the date of a day.
 std::string DayText(int calendar, int day);
 // The days of month 1..12 within the season, in order (July..December of the first year,
 // January..June of the second); empty for any other month.

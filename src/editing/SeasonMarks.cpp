@@ -2,6 +2,7 @@
 
 #include "model/Club.h"
 #include "model/Country.h"
+#include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -67,13 +68,15 @@ void ApplySeasonMark(CCountry& country, std::uint32_t team, ESeasonMark mark) {
 
 std::string_view LeagueMarkText(const CClub& club, bool reserveTeam) {
     const STeamBits& bits = BitsOf(reserveTeam);
-    return Has(club, bits.promoted) ? "Aufsteiger" : Has(club, bits.relegated) ? "Absteiger" : "";
+    return Has(club, bits.promoted)    ? ShownText("kw::SeasonMarks", "Aufsteiger")
+           : Has(club, bits.relegated) ? ShownText("kw::SeasonMarks", "Absteiger")
+                                       : "";
 }
 
 std::string_view CupMarkText(const CClub& club, bool reserveTeam) {
     const STeamBits& bits = BitsOf(reserveTeam);
-    return Has(club, bits.cupWinner)     ? "Pokalsieger"
-           : Has(club, bits.cupFinalist) ? "Pokalfinalist"
+    return Has(club, bits.cupWinner)     ? ShownText("kw::SeasonMarks", "Pokalsieger")
+           : Has(club, bits.cupFinalist) ? ShownText("kw::SeasonMarks", "Pokalfinalist")
                                          : "";
 }
 

@@ -16,6 +16,7 @@
 #include "model/Player.h"
 #include "model/WithoutClub.h"
 #include "model/World.h"
+#include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -115,7 +116,8 @@ std::uint32_t NewSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, 
         club->HasPerson(selectedPersonId) ? document.World().Person(selectedPersonId) : nullptr;
     const int selectedPosition = selected != nullptr ? selected->MainPosition() : 0;
     std::uint32_t created = 0;
-    document.Perform("Neuer Spieler", SWorldScope::Countries({club->Country()}),
+    document.Perform(std::string(ShownText("kw::Edit", "Neuer Spieler")),
+                     SWorldScope::Countries({club->Country()}),
                      [&created, clubId, secondTeam, selectedPosition](CWorld& world) {
                          CClub* target = FindLiveClub(world, clubId);
                          created = target != nullptr
@@ -136,13 +138,14 @@ bool TransferSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, std:
         return false;
     }
     const auto flag = static_cast<std::int8_t>((targetClubId & kSecondTeamFlag) != 0 ? 1 : 0);
-    return document.Perform(
-        "Spieler transferieren", SWorldScope::Countries({club->Country(), target->Country()}),
-        [clubId, personId, targetClubId, flag](CWorld& live) {
-            CClub* from = FindLiveClub(live, clubId);
-            CClub* to = FindLiveClub(live, targetClubId);
-            return from != nullptr && to != nullptr && MovePlayer(live, personId, *from, *to, flag);
-        });
+    return document.Perform(std::string(ShownText("kw::Edit", "Spieler transferieren")),
+                            SWorldScope::Countries({club->Country(), target->Country()}),
+                            [clubId, personId, targetClubId, flag](CWorld& live) {
+                                CClub* from = FindLiveClub(live, clubId);
+                                CClub* to = FindLiveClub(live, targetClubId);
+                                return from != nullptr && to != nullptr &&
+                                       MovePlayer(live, personId, *from, *to, flag);
+                            });
 }
 
 bool FetchSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, std::uint32_t personId) {
@@ -153,7 +156,7 @@ bool FetchSquadPlayer(CDatabaseDocument& document, std::uint32_t clubId, std::ui
     if (club == nullptr || holderId == 0 || SameClub(holderId, clubId)) {
         return false;
     }
-    return document.Perform("Spieler holen",
+    return document.Perform(std::string(ShownText("kw::Edit", "Spieler holen")),
                             SWorldScope::Countries({club->Country(), ClubCountry(holderId)}),
                             [clubId, personId, holderId](CWorld& live) {
                                 CClub* from = FindLiveClub(live, holderId);
@@ -173,7 +176,9 @@ bool SwitchSquadTeam(CDatabaseDocument& document, std::uint32_t clubId, std::uin
     const bool toSecond = person->TeamFlag() == 0;
     copy->SetTeamFlag(toSecond ? 1 : 0);
     document.Do(std::make_unique<CPersonValuesEdit>(
-        toSecond ? "In 2. Mannschaft" : "In 1. Mannschaft", *copy));
+        toSecond ? std::string(ShownText("kw::Edit", "In 2. Mannschaft"))
+                 : std::string(ShownText("kw::Edit", "In 1. Mannschaft")),
+        *copy));
     return true;
 }
 
@@ -185,15 +190,16 @@ bool ReleaseSquadPerson(CDatabaseDocument& document, std::uint32_t clubId, std::
     }
     SWorldScope scope = SWorldScope::Countries({club->Country()});
     scope.withoutClub = true;
-    return document.Perform(
-        "Eintrag l\xF6schen", std::move(scope), [clubId, personId](CWorld& live) {
-            CClub* from = FindLiveClub(live, clubId);
-            if (from == nullptr) {
-                return false;
-            }
-            RemovePersonFromClub(live, *from, personId, EPersonRemoval::kWithoutClub);
-            return true;
-        });
+    return document.Perform(std::string(ShownText("kw::Edit", "Eintrag löschen")), std::move(scope),
+                            [clubId, personId](CWorld& live) {
+                                CClub* from = FindLiveClub(live, clubId);
+                                if (from == nullptr) {
+                                    return false;
+                                }
+                                RemovePersonFromClub(live, *from, personId,
+                                                     EPersonRemoval::kWithoutClub);
+                                return true;
+                            });
 }
 
 }  // namespace kw

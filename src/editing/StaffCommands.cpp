@@ -10,6 +10,7 @@
 #include "model/Player.h"
 #include "model/WithoutClub.h"
 #include "model/World.h"
+#include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 
 namespace kw {
@@ -70,14 +71,15 @@ bool TransferStaffPerson(CDatabaseDocument& document, std::uint32_t clubId, std:
         !CanReceivePerson(*target) || !IsStaffOf(world, *club, personId)) {
         return false;
     }
-    return document.Perform(
-        "Person transferieren", SWorldScope::Countries({club->Country(), target->Country()}),
-        [clubId, personId, targetClubId](CWorld& live) {
-            CClub* from = FindLiveClub(live, clubId);
-            CClub* to = FindLiveClub(live, targetClubId);
-            return from != nullptr && to != nullptr &&
-                   MovePersonBetweenClubs(live, personId, *from, *to, std::int8_t{0});
-        });
+    return document.Perform(std::string(ShownText("kw::Edit", "Person transferieren")),
+                            SWorldScope::Countries({club->Country(), target->Country()}),
+                            [clubId, personId, targetClubId](CWorld& live) {
+                                CClub* from = FindLiveClub(live, clubId);
+                                CClub* to = FindLiveClub(live, targetClubId);
+                                return from != nullptr && to != nullptr &&
+                                       MovePersonBetweenClubs(live, personId, *from, *to,
+                                                              std::int8_t{0});
+                            });
 }
 
 bool FetchStaffPerson(CDatabaseDocument& document, std::uint32_t clubId, std::uint32_t personId) {
@@ -89,14 +91,15 @@ bool FetchStaffPerson(CDatabaseDocument& document, std::uint32_t clubId, std::ui
         return false;
     }
     const std::uint32_t holderId = holder->Id();
-    return document.Perform(
-        "Person holen", SWorldScope::Countries({club->Country(), holder->Country()}),
-        [clubId, personId, holderId](CWorld& live) {
-            CClub* from = FindLiveClub(live, holderId);
-            CClub* to = FindLiveClub(live, clubId);
-            return from != nullptr && to != nullptr &&
-                   MovePersonBetweenClubs(live, personId, *from, *to, std::nullopt);
-        });
+    return document.Perform(std::string(ShownText("kw::Edit", "Person holen")),
+                            SWorldScope::Countries({club->Country(), holder->Country()}),
+                            [clubId, personId, holderId](CWorld& live) {
+                                CClub* from = FindLiveClub(live, holderId);
+                                CClub* to = FindLiveClub(live, clubId);
+                                return from != nullptr && to != nullptr &&
+                                       MovePersonBetweenClubs(live, personId, *from, *to,
+                                                              std::nullopt);
+                            });
 }
 
 bool DeleteStaffPerson(CDatabaseDocument& document, std::uint32_t clubId, std::uint32_t personId) {
@@ -104,16 +107,16 @@ bool DeleteStaffPerson(CDatabaseDocument& document, std::uint32_t clubId, std::u
     if (club == nullptr || !IsStaffOf(document.World(), *club, personId)) {
         return false;
     }
-    return document.Perform("Eintrag l\xF6schen", SWorldScope::Countries({club->Country()}),
-                            [clubId, personId](CWorld& live) {
-                                CClub* from = FindLiveClub(live, clubId);
-                                if (from == nullptr || !from->HasPerson(personId)) {
-                                    return false;
-                                }
-                                RemovePersonFromClub(live, *from, personId,
-                                                     EPersonRemoval::kDelete);
-                                return true;
-                            });
+    return document.Perform(
+        std::string(ShownText("kw::Edit", "Eintrag löschen")),
+        SWorldScope::Countries({club->Country()}), [clubId, personId](CWorld& live) {
+            CClub* from = FindLiveClub(live, clubId);
+            if (from == nullptr || !from->HasPerson(personId)) {
+                return false;
+            }
+            RemovePersonFromClub(live, *from, personId, EPersonRemoval::kDelete);
+            return true;
+        });
 }
 
 }  // namespace kw

@@ -5,6 +5,7 @@
 
 #include "model/Club.h"
 #include "model/Player.h"
+#include "platform/ResourceTable.h"
 #include "platform/StringTable.h"
 
 namespace kw {
@@ -12,28 +13,27 @@ namespace kw {
 namespace {
 
 constexpr std::array<SStaffKind, kLastStaffKind> kStaffKinds = {{
-    {1, ids::kStaffRowTrainer, "Neuer Trainer"},
-    {2, ids::kStaffRowManager, "Neuer Manager"},
-    {3, ids::kStaffRowPresident, "Neuer Pr\xE4sident"},
-    {4, ids::kStaffRowCoTrainer, "Neuer Co-Trainer"},
-    {5, ids::kStaffRowGoalkeeperTrainer, "Neuer Torwarttrainer"},
-    {6, ids::kStaffRowReserveTrainer, "Neuer Amateurtrainer"},
-    {7, ids::kStaffRowYouthTrainer, "Neuer Jugendtrainer"},
-    {8, ids::kStaffRowChiefScout, "Neuer Chefscout"},
-    {9, ids::kStaffRowDoctor, "Neuer Doktor"},
-    {10, ids::kStaffRowKneeSpecialist, "Neuer Spezialist Knie"},
+    {1, ids::kStaffRowTrainer, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Trainer")},
+    {2, ids::kStaffRowManager, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Manager")},
+    {3, ids::kStaffRowPresident, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Präsident")},
+    {4, ids::kStaffRowCoTrainer, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Co-Trainer")},
+    {5, ids::kStaffRowGoalkeeperTrainer,
+     KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Torwarttrainer")},
+    {6, ids::kStaffRowReserveTrainer, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Amateurtrainer")},
+    {7, ids::kStaffRowYouthTrainer, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Jugendtrainer")},
+    {8, ids::kStaffRowChiefScout, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Chefscout")},
+    {9, ids::kStaffRowDoctor, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Doktor")},
+    {10, ids::kStaffRowKneeSpecialist, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Spezialist Knie")},
     {11, ids::kStaffRowAnkleSpecialist,
-     "Neuer Spezialist Kn\xF6"
-     "chel"},
-    {12, ids::kStaffRowMuscleSpecialist, "Neuer Spezialist Muskel"},
-    {13, ids::kStaffRowMasseur, "Neuer Masseur"},
-    {14, ids::kStaffRowPsychologist, "Neuer Psychologe"},
-    {15, ids::kStaffRowDirector,
-     "Neuer Gesch\xE4"
-     "ftsf\xFChrer"},
-    {16, ids::kStaffRowMarketing, "Neuer Marketingmanager"},
-    {17, ids::kStaffRowStadiumManager, "Neuer Stadionmanager"},
-    {18, ids::kStaffRowFanOfficer, "Neuer Fanbeauftragter"},
+     KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Spezialist Knöchel")},
+    {12, ids::kStaffRowMuscleSpecialist,
+     KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Spezialist Muskel")},
+    {13, ids::kStaffRowMasseur, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Masseur")},
+    {14, ids::kStaffRowPsychologist, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Psychologe")},
+    {15, ids::kStaffRowDirector, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Geschäftsführer")},
+    {16, ids::kStaffRowMarketing, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Marketingmanager")},
+    {17, ids::kStaffRowStadiumManager, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Stadionmanager")},
+    {18, ids::kStaffRowFanOfficer, KW_RESOURCE_TEXT("kw::StaffKinds", "Neuer Fanbeauftragter")},
 }};
 
 }  // namespace
@@ -51,7 +51,8 @@ const SStaffKind* FindStaffKind(int kind) {
 
 std::string NewStaffCommandText(int kind) {
     const SStaffKind* entry = FindStaffKind(kind);
-    return entry != nullptr ? std::string(entry->createCommand) : std::string();
+    return entry != nullptr ? std::string(ShownText("kw::StaffKinds", entry->createCommand.data()))
+                            : std::string();
 }
 
 std::string StaffRowText(std::string_view shortName, int kind) {

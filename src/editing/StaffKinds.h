@@ -17,15 +17,17 @@ inline constexpr std::size_t kPersonsForNewStaff = 70;
 
 struct SStaffKind {
     int kind = 0;
-    int rowTextId = 0;               // "%s\t<role>": the short name, a tab and the role
-    std::string_view createCommand;  // the context menu's command making one (Windows-1252)
+    int rowTextId = 0;  // "%s\t<role>": the short name, a tab and the role
+    // The context menu's command making one, German in UTF-8 (NewStaffCommandText shows it).
+    std::string_view createCommand;
 };
 
 // Kinds 1 to 18 in kind order.
 std::span<const SStaffKind> StaffKinds();
 // The kind's entry; null for a player and unknown kinds.
 const SStaffKind* FindStaffKind(int kind);
-// The kind's creating command ("Neuer Trainer" ...); empty for unknown kinds.
+// The kind's creating command as shown ("Neuer Trainer" ..., Windows-1252); empty for unknown
+// kinds.
 std::string NewStaffCommandText(int kind);
 // The manager list's row of a person: short name, tab, role; empty for unknown kinds.
 std::string StaffRowText(std::string_view shortName, int kind);

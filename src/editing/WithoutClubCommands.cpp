@@ -77,7 +77,8 @@ std::vector<std::uint32_t> MoveWithoutClubPlayersToClub(CDatabaseDocument& docum
     }
     const auto teamFlag = static_cast<std::int8_t>((clubId & kSecondTeamFlag) != 0 ? 1 : 0);
     std::vector<std::uint32_t> moved;
-    document.Perform("Wechsel zu Verein", WithoutListAnd({target->Country()}),
+    document.Perform(std::string(ShownText("kw::Edit", "Wechsel zu Verein")),
+                     WithoutListAnd({target->Country()}),
                      [&moved, &personIds, clubId, teamFlag](CWorld& world) {
                          CClub* club = FindLiveClub(world, clubId);
                          for (const std::uint32_t id : personIds) {
@@ -102,7 +103,7 @@ std::vector<std::uint32_t> MoveWithoutClubPlayersToClub(CDatabaseDocument& docum
 int DeleteWithoutClubPlayers(CDatabaseDocument& document,
                              const std::vector<std::uint32_t>& personIds) {
     int deleted = 0;
-    document.Perform("Spieler l\xF6schen", WithoutListAnd({}),
+    document.Perform(std::string(ShownText("kw::Edit", "Spieler löschen")), WithoutListAnd({}),
                      [&deleted, &personIds](CWorld& world) {
                          for (const std::uint32_t id : personIds) {
                              if (!world.WithoutClub().Contains(id)) {
