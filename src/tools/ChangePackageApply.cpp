@@ -14,6 +14,7 @@
 #include "model/Country.h"
 #include "model/World.h"
 #include "platform/Cp1252.h"
+#include "platform/StringTable.h"
 #include "storage/Identifiers.h"
 #include "tools/PackageReceiver.h"
 #include "tools/PackageWriting.h"
@@ -599,7 +600,7 @@ bool ApplyChangePackage(CDatabaseDocument& document, const SChangePackage& packa
         return false;
     }
     return document.Perform(
-        "\xC4nderungspaket anwenden", plan.scope,
+        std::string(ShownText("kw::Edit", "Änderungspaket anwenden")), plan.scope,
         [&package, &plan](CWorld& world) { return ApplyChangePackage(world, package, plan); });
 }
 

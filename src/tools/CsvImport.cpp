@@ -10,6 +10,7 @@
 #include "model/Player.h"
 #include "model/World.h"
 #include "platform/Cp1252.h"
+#include "platform/StringTable.h"
 #include "tools/CsvCells.h"
 #include "tools/CsvColumns.h"
 #include "tools/CsvIdentity.h"
@@ -401,7 +402,8 @@ bool ApplyCsvImport(CDatabaseDocument& document, const SCsvImportPlan& plan) {
     if (!plan.Ok() || plan.changes.empty()) {
         return false;
     }
-    return document.Perform("CSV importieren", ScopeOf(document.World(), plan),
+    return document.Perform(std::string(ShownText("kw::Edit", "CSV importieren")),
+                            ScopeOf(document.World(), plan),
                             [&plan](CWorld& world) { return ApplyCsvImport(world, plan); });
 }
 

@@ -81,29 +81,30 @@ private:
         std::vector<std::string> reasons;
         ECountryPage page = ECountryPage::kLeagueSystem;
         if (m_country.ClubCount() + 1 < CCountry::kCompleteClubEntries) {
-            reasons.push_back(FormatPrintf("nur %d Vereine, mindestens %d n\xF6tig",
-                                           m_country.ClubCount(),
-                                           CCountry::kCompleteClubEntries - 1));
+            reasons.push_back(FormatPrintf(
+                ShownText("kw::Validation", "nur %d Vereine, mindestens %d nötig").data(),
+                m_country.ClubCount(), CCountry::kCompleteClubEntries - 1));
         }
         const auto* top = dynamic_cast<const CDBLeagueBase*>(
             m_world.Competition(MakeCompetitionId(m_country.Number(), kLeagueType, 0)));
         if (top == nullptr) {
-            reasons.emplace_back("keine erste Liga");
+            reasons.emplace_back(ShownText("kw::Validation", "keine erste Liga"));
         } else if (top->LeagueSize() < CCountry::kCompleteTopLeagueSize) {
-            reasons.push_back(FormatPrintf("erste Liga mit %d statt mindestens %d Vereinen",
-                                           top->LeagueSize(), CCountry::kCompleteTopLeagueSize));
+            reasons.push_back(FormatPrintf(
+                ShownText("kw::Validation", "erste Liga mit %d statt mindestens %d Vereinen")
+                    .data(),
+                top->LeagueSize(), CCountry::kCompleteTopLeagueSize));
         }
         if (reasons.empty()) {
             // The competition check counts the cups, which only the installation can judge.
             if (m_basis == ECheckBasis::kDatabaseOnly) {
                 return;
             }
-            reasons.emplace_back(
-                "Wettbewerbspr\xFC"
-                "fung meldet Fehler");
+            reasons.emplace_back(ShownText("kw::Validation", "Wettbewerbsprüfung meldet Fehler"));
         }
         Add(ESeverity::kWarning, EFindingKind::kIncompleteCountry,
-            "Im Spiel nicht w\xE4hlbar: " + Joined(reasons, "; "),
+            FormatPrintf(ShownText("kw::Validation", "Im Spiel nicht wählbar: %s").data(),
+                         Joined(reasons, "; ").c_str()),
             Target(ETargetKind::kCountryWindow, page));
     }
 
@@ -150,9 +151,11 @@ private:
                     OverlapsInternationalDays(*m_world.Competition(column.competitionId), calendar,
                                               international)) {
                     Add(ESeverity::kWarning, EFindingKind::kCalendarOverlap,
-                        column.name + " (" + SeasonLabel(calendar) +
-                            "): Spieltag \xFC"
-                            "berlappt mit internationalem Spieltag.",
+                        FormatPrintf(ShownText("kw::Validation",
+                                               "%s (%s): Spieltag überlappt mit "
+                                               "internationalem Spieltag.")
+                                         .data(),
+                                     column.name.c_str(), SeasonLabel(calendar).c_str()),
                         Target(ETargetKind::kCalendar));
                 }
             }
@@ -202,7 +205,9 @@ void FindCupFormatMismatches(const CWorld& world, std::vector<SFinding>& finding
         const std::string name(world.CupFormats().Format(mismatch.number)->Name().View());
         findings.push_back(
             {ESeverity::kWarning, 0, EFindingKind::kCupFormat,
-             FormatPrintf("Pokalformat %d %s: erste Runde nennt %d Runden, es hat %d",
+             FormatPrintf(ShownText("kw::Validation",
+                                    "Pokalformat %d %s: erste Runde nennt %d Runden, es hat %d")
+                              .data(),
                           mismatch.number, name.c_str(), mismatch.stated, mismatch.rounds),
              SFindingTarget{}});
     }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/World.h"
+#include "platform/ResourceTable.h"
 
 namespace kw {
 
@@ -11,23 +12,17 @@ namespace {
 
 struct SKindNames {
     std::string_view key;
-    std::string_view title;
+    const char* title;  // UTF-8, shown translated
 };
 constexpr std::array<SKindNames, kFindingKindCount> kKindNames = {{
-    {"incompleteCountry", "Land nicht vollst\xE4ndig"},
-    {"competition",
-     "Wettbewerbspr\xFC"
-     "fung"},
-    {"squad",
-     "Kaderpr\xFC"
-     "fung"},
-    {"missingBadge", "Fehlende Wappen"},
-    {"reference", "Verweise ins Leere"},
-    {"fixtureList", "Spielplan nicht vollst\xE4ndig"},
-    {"calendarOverlap",
-     "\xDC"
-     "berschneidung mit L\xE4nderspieltagen"},
-    {"cupFormat", "Pokalformate"},
+    {"incompleteCountry", KW_RESOURCE_TEXT("kw::Validation", "Land nicht vollständig")},
+    {"competition", KW_RESOURCE_TEXT("kw::Validation", "Wettbewerbsprüfung")},
+    {"squad", KW_RESOURCE_TEXT("kw::Validation", "Kaderprüfung")},
+    {"missingBadge", KW_RESOURCE_TEXT("kw::Validation", "Fehlende Wappen")},
+    {"reference", KW_RESOURCE_TEXT("kw::Validation", "Verweise ins Leere")},
+    {"fixtureList", KW_RESOURCE_TEXT("kw::Validation", "Spielplan nicht vollständig")},
+    {"calendarOverlap", KW_RESOURCE_TEXT("kw::Validation", "Überschneidung mit Länderspieltagen")},
+    {"cupFormat", KW_RESOURCE_TEXT("kw::Validation", "Pokalformate")},
 }};
 
 std::size_t Index(EFindingKind kind) {
@@ -41,7 +36,7 @@ std::string_view FindingKindKey(EFindingKind kind) {
 }
 
 std::string_view FindingKindTitle(EFindingKind kind) {
-    return kKindNames.at(Index(kind)).title;
+    return ShownText("kw::Validation", kKindNames.at(Index(kind)).title);
 }
 
 int SFindingCounts::Count(int country, EFindingKind kind) const {

@@ -44,11 +44,12 @@ struct SFinding {
     // 0 for findings of the whole database (cup formats, the rules).
     int country = 0;
     EFindingKind kind = EFindingKind::kIncompleteCountry;
-    std::string text;  // Windows-1252
+    std::string text;  // Windows-1252, in the interface language (German without a translator)
     SFindingTarget target;
 };
 
-// The kind's key in JSON ("incompleteCountry", ...) and its German heading (Windows-1252).
+// The kind's key in JSON ("incompleteCountry", ...) and its heading (Windows-1252), translated
+// like the findings' texts.
 std::string_view FindingKindKey(EFindingKind kind);
 std::string_view FindingKindTitle(EFindingKind kind);
 

@@ -36,16 +36,17 @@ public:
             Club(*club);
         }
         if (!StadiumExists(m_country, m_country.Settings().cupFinalStadium)) {
-            Add(FormatPrintf("Endspielstadion %d gibt es nicht",
+            Add(FormatPrintf(ShownText("kw::Validation", "Endspielstadion %d gibt es nicht").data(),
                              m_country.Settings().cupFinalStadium),
                 CountryTarget(ECountryPage::kCups));
         }
         for (const CPoolEntry& entry : m_country.PlayerPool()) {
             if (entry.PreferredClub() != CPoolEntry::kCreateAClub &&
                 MissingClub(entry.PreferredClub())) {
-                Add(FormatPrintf("Jugendspieler %s: Verein %#x gibt es nicht",
-                                 std::string(entry.Surname().View()).c_str(),
-                                 entry.PreferredClub()),
+                Add(FormatPrintf(
+                        ShownText("kw::Validation", "Jugendspieler %s: Verein %#x gibt es nicht")
+                            .data(),
+                        std::string(entry.Surname().View()).c_str(), entry.PreferredClub()),
                     CountryTarget(ECountryPage::kYouth));
             }
         }
@@ -67,23 +68,29 @@ private:
         const SFindingTarget editor{ETargetKind::kClubEditor, m_country.Number(), club.Id()};
         const SFindingTarget squad{ETargetKind::kSquad, m_country.Number(), club.Id()};
         if (MissingClub(club.FanFriendship())) {
-            Add(FormatPrintf("%s: befreundeter Verein %#x gibt es nicht", name.c_str(),
-                             club.FanFriendship()),
+            Add(FormatPrintf(
+                    ShownText("kw::Validation", "%s: befreundeter Verein %#x gibt es nicht").data(),
+                    name.c_str(), club.FanFriendship()),
                 editor);
         }
         for (const std::uint32_t rival : club.Rivals()) {
             if (MissingClub(rival)) {
-                Add(FormatPrintf("%s: Rivale %#x gibt es nicht", name.c_str(), rival), editor);
+                Add(FormatPrintf(ShownText("kw::Validation", "%s: Rivale %#x gibt es nicht").data(),
+                                 name.c_str(), rival),
+                    editor);
             }
         }
         if (!StadiumExists(m_country, club.StadiumNumber())) {
-            Add(FormatPrintf("%s: Stadion %d gibt es nicht", name.c_str(), club.StadiumNumber()),
+            Add(FormatPrintf(ShownText("kw::Validation", "%s: Stadion %d gibt es nicht").data(),
+                             name.c_str(), club.StadiumNumber()),
                 editor);
         }
         for (const std::uint32_t id : club.PersonIds()) {
             const CPlayer* person = m_world.Person(id);
             if (person == nullptr) {
-                Add(FormatPrintf("%s: Person %u gibt es nicht", name.c_str(), id), squad);
+                Add(FormatPrintf(ShownText("kw::Validation", "%s: Person %u gibt es nicht").data(),
+                                 name.c_str(), id),
+                    squad);
                 continue;
             }
             std::vector<std::uint32_t> references = person->ClubReferences();
@@ -91,8 +98,10 @@ private:
             references.erase(std::unique(references.begin(), references.end()), references.end());
             for (const std::uint32_t reference : references) {
                 if (MissingClub(reference)) {
-                    Add(FormatPrintf("%s: %s nennt Verein %#x, den es nicht gibt", name.c_str(),
-                                     person->ShortName().c_str(), reference),
+                    Add(FormatPrintf(ShownText("kw::Validation",
+                                               "%s: %s nennt Verein %#x, den es nicht gibt")
+                                         .data(),
+                                     name.c_str(), person->ShortName().c_str(), reference),
                         squad);
                 }
             }
@@ -111,7 +120,10 @@ private:
         }
         for (const std::uint32_t team : *teams) {
             if (MissingClub(team)) {
-                Add(FormatPrintf("Wettbewerb %08X: Verein %#x gibt es nicht", node.Id(), team),
+                Add(FormatPrintf(
+                        ShownText("kw::Validation", "Wettbewerb %08X: Verein %#x gibt es nicht")
+                            .data(),
+                        node.Id(), team),
                     CountryTarget(ECountryPage::kLeagueSystem));
             }
         }
@@ -142,7 +154,9 @@ void FindWorldReferenceFaults(const CWorld& world, std::vector<SFinding>& findin
     };
     for (const std::uint32_t id : world.WithoutClub().Ids()) {
         if (world.Person(id) == nullptr) {
-            add(FormatPrintf("Spieler ohne Verein: Person %u gibt es nicht", id));
+            add(FormatPrintf(
+                ShownText("kw::Validation", "Spieler ohne Verein: Person %u gibt es nicht").data(),
+                id));
         }
     }
     const CRules& rules = world.Rules();
@@ -150,20 +164,24 @@ void FindWorldReferenceFaults(const CWorld& world, std::vector<SFinding>& findin
         for (int continent = 0; continent < kContinentCount; ++continent) {
             const std::uint32_t holder = rules.TitleHolder(competition, continent);
             if (holder != 0 && !ClubExists(world, holder)) {
-                add(FormatPrintf("Titelverteidiger %#x gibt es nicht", holder));
+                add(FormatPrintf(
+                    ShownText("kw::Validation", "Titelverteidiger %#x gibt es nicht").data(),
+                    holder));
             }
             const std::uint32_t venue = rules.Venue(competition, continent);
             const int country = StadiumRefCountry(venue);
             if (venue != 0 && (country < 1 || country > kCountryCount ||
                                !StadiumExists(world.Country(country), StadiumRefNumber(venue)))) {
-                add(FormatPrintf("Endspielort %#x gibt es nicht", venue));
+                add(FormatPrintf(
+                    ShownText("kw::Validation", "Endspielort %#x gibt es nicht").data(), venue));
             }
         }
     }
     for (int which = 0; which < CRules::kFurtherTitleHolderCount; ++which) {
         const std::uint32_t holder = rules.FurtherTitleHolder(which);
         if (holder != 0 && !ClubExists(world, holder)) {
-            add(FormatPrintf("Titelverteidiger %#x gibt es nicht", holder));
+            add(FormatPrintf(
+                ShownText("kw::Validation", "Titelverteidiger %#x gibt es nicht").data(), holder));
         }
     }
 }
