@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="de_DE">
 <context>
+    <name>kw::AdminToolsMenu</name>
+    <message>
+        <source>Alle gelben Schuhe durch schwarze ersetzen</source>
+        <translation>Replace all yellow boots with black ones</translation>
+    </message>
+    <message>
+        <source>Mitarbeiterstäbe des landes neu benennen</source>
+        <translation>Rename the country&apos;s staff</translation>
+    </message>
+    <message>
+        <source>Stadien neu benennen</source>
+        <translation>Rename stadiums</translation>
+    </message>
+    <message>
+        <source>Nicht verwendete Stadien entfernen</source>
+        <translation>Remove unused stadiums</translation>
+    </message>
+    <message>
+        <source>Historische Daten entfernen (Spielergebnisse)</source>
+        <translation>Remove historical data (match results)</translation>
+    </message>
+    <message>
+        <source>Historische Daten entfernen (Statist. der 1. Liga)</source>
+        <translation>Remove historical data (1st league stats)</translation>
+    </message>
+    <message>
+        <source>Taktische Ausbildung von 0 auf 3 setzen</source>
+        <translation>Set tactical education from 0 to 3</translation>
+    </message>
+    <message>
+        <source>Überprüfe ungültige Geburtsdaten (1920 und 1900)</source>
+        <translation>Check invalid dates of birth (1920 and 1900)</translation>
+    </message>
+    <message>
+        <source>Französische / Spanische Clubnamen zusammenfügen</source>
+        <translation>Merge French / Spanish club names</translation>
+    </message>
+    <message>
+        <source>Mitarbeiterstab löschen (bis auf Manager, Vorsitzender, Präsident)</source>
+        <translation>Delete staff (except manager, chief executive, chairman)</translation>
+    </message>
+    <message>
+        <source>DB für PS2 erstellen</source>
+        <translation>Create DB for PS2</translation>
+    </message>
+</context>
+<context>
     <name>kw::CControlsGallery</name>
     <message>
         <source>Neue Datenbank erstellen	Welchen Namen soll die neue Datenbank bekommen?	NeueDatenbank</source>
@@ -4027,6 +4074,196 @@
     </message>
 </context>
 <context>
+    <name>kw::CalendarCheck</name>
+    <message>
+        <source>Spielplan ist nicht vollständig!</source>
+        <translation>Fixture list is incomplete!</translation>
+    </message>
+    <message>
+        <source>Anzahl Spieltage ist nicht korrekt!</source>
+        <translation>Number of matchdays is incorrect!</translation>
+    </message>
+    <message>
+        <source>Nicht genügend Vereine in der Liga!</source>
+        <translation>Not enough clubs in the league!</translation>
+    </message>
+    <message>
+        <source>Reserveteams dürfen nicht in der Liga spielen!</source>
+        <translation>Reserve teams may not play in the league!</translation>
+    </message>
+    <message>
+        <source>Spieltag überlappt mit internationalem Spieltag.</source>
+        <translation>Matchday clashes with an international matchday.</translation>
+    </message>
+    <message>
+        <source>Keine Fehler gefunden</source>
+        <translation>No errors found</translation>
+    </message>
+</context>
+<context>
+    <name>kw::ClubStadiumRules</name>
+    <message>
+        <source>Oval</source>
+        <translation>Oval</translation>
+    </message>
+    <message>
+        <source>Runde Ecken</source>
+        <translation>Rounded corners</translation>
+    </message>
+    <message>
+        <source>Fußballstadion</source>
+        <translation>Football stadium</translation>
+    </message>
+</context>
+<context>
+    <name>kw::ContinentalSettings</name>
+    <message>
+        <source>Meisterrunde</source>
+        <translation>Champions round</translation>
+    </message>
+    <message>
+        <source>Europapokal</source>
+        <translation>European Cup</translation>
+    </message>
+    <message>
+        <source>Europapokal-Qualifikation</source>
+        <translation>European Cup qualifying</translation>
+    </message>
+    <message>
+        <source>Südamerika Pokal</source>
+        <translation>South America Cup</translation>
+    </message>
+    <message>
+        <source>Nordamerika Pokal</source>
+        <translation>North America Cup</translation>
+    </message>
+    <message>
+        <source>Afrikapokal</source>
+        <translation>Africa Cup</translation>
+    </message>
+    <message>
+        <source>Asienpokal</source>
+        <translation>Asia Cup</translation>
+    </message>
+    <message>
+        <source>Ozeanienpokal</source>
+        <translation>Oceania Cup</translation>
+    </message>
+    <message>
+        <source>Titelverteidiger %s</source>
+        <translation>%s holders</translation>
+    </message>
+    <message>
+        <source>Endspielort %s</source>
+        <translation>%s final venue</translation>
+    </message>
+</context>
+<context>
+    <name>kw::CountryGeneralRules</name>
+    <message>
+        <source>Europa</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Südamerika</source>
+        <translation>South America</translation>
+    </message>
+    <message>
+        <source>Nord und Mittelamerika</source>
+        <translation>North and Central America</translation>
+    </message>
+    <message>
+        <source>Afrika</source>
+        <translation>Africa</translation>
+    </message>
+    <message>
+        <source>Asien</source>
+        <translation>Asia</translation>
+    </message>
+    <message>
+        <source>Ozeanien</source>
+        <translation>Oceania</translation>
+    </message>
+</context>
+<context>
+    <name>kw::CountryStaffCommands</name>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Torwarttrainer</source>
+        <translation>Goalkeeping coach</translation>
+    </message>
+    <message>
+        <source>Amateurtrainer</source>
+        <translation>Reserve team coach</translation>
+    </message>
+    <message>
+        <source>Jugendtrainer</source>
+        <translation>Youth coach</translation>
+    </message>
+    <message>
+        <source>Chefscout</source>
+        <translation>Chief scout</translation>
+    </message>
+    <message>
+        <source>2. Scout</source>
+        <translation>Second scout</translation>
+    </message>
+    <message>
+        <source>Talentsichter</source>
+        <translation>Talent spotter</translation>
+    </message>
+    <message>
+        <source>Mannschaftsarzt</source>
+        <translation>Club doctor</translation>
+    </message>
+    <message>
+        <source>Spezialist (Knie)</source>
+        <translation>Specialist (knee)</translation>
+    </message>
+    <message>
+        <source>Spezialist (Köchel)</source>
+        <translation>Specialist (ankle)</translation>
+    </message>
+    <message>
+        <source>Spezialist (Muskel)</source>
+        <translation>Specialist (muscle)</translation>
+    </message>
+    <message>
+        <source>Masseur</source>
+        <translation>Physio</translation>
+    </message>
+    <message>
+        <source>Psychologe</source>
+        <translation>Psychologist</translation>
+    </message>
+    <message>
+        <source>Geschäftsführer</source>
+        <translation>Chief executive</translation>
+    </message>
+    <message>
+        <source>Marketingspezialist</source>
+        <translation>Marketing specialist</translation>
+    </message>
+    <message>
+        <source>Stadiummanager</source>
+        <translation>Stadium manager</translation>
+    </message>
+    <message>
+        <source>Fanbeauftragter</source>
+        <translation>Supporter liaison officer</translation>
+    </message>
+</context>
+<context>
+    <name>kw::CupPageValues</name>
+    <message>
+        <source> Kein Pokal</source>
+        <translation> No cup</translation>
+    </message>
+</context>
+<context>
     <name>kw::DlgMainMenu</name>
     <message>
         <source>Änderungspakete (*.kwp)</source>
@@ -4302,6 +4539,564 @@
     </message>
 </context>
 <context>
+    <name>kw::Edit</name>
+    <message>
+        <source>Rahmenterminkalender</source>
+        <translation>Fixture calendar</translation>
+    </message>
+    <message>
+        <source>Neuer Verein</source>
+        <translation>New club</translation>
+    </message>
+    <message>
+        <source>Verein löschen</source>
+        <translation>Delete club</translation>
+    </message>
+    <message>
+        <source>Spieler/Manager löschen</source>
+        <translation>Delete players/managers</translation>
+    </message>
+    <message>
+        <source>Verein überschreiben</source>
+        <translation>Overwrite club</translation>
+    </message>
+    <message>
+        <source>Ligazusammensetzung</source>
+        <translation>League composition</translation>
+    </message>
+    <message>
+        <source>Kontinentale Einstellungen</source>
+        <translation>Continental settings</translation>
+    </message>
+    <message>
+        <source>Stadion ändern</source>
+        <translation>Edit stadium</translation>
+    </message>
+    <message>
+        <source>Schiedsrichter ändern</source>
+        <translation>Edit referee</translation>
+    </message>
+    <message>
+        <source>Neuer Schiedsrichter</source>
+        <translation>New referee</translation>
+    </message>
+    <message>
+        <source>Schiedsrichter löschen</source>
+        <translation>Delete referee</translation>
+    </message>
+    <message>
+        <source>Neuer Jugendspieler</source>
+        <translation>New youth player</translation>
+    </message>
+    <message>
+        <source>Jugendspieler ändern</source>
+        <translation>Edit youth player</translation>
+    </message>
+    <message>
+        <source>Jugendspieler löschen</source>
+        <translation>Delete youth player</translation>
+    </message>
+    <message>
+        <source>Neuer Trainer</source>
+        <translation>New coach</translation>
+    </message>
+    <message>
+        <source>Neuer Mitarbeiter</source>
+        <translation>New staff member</translation>
+    </message>
+    <message>
+        <source>Trainer ändern</source>
+        <translation>Edit coach</translation>
+    </message>
+    <message>
+        <source>Mitarbeiter ändern</source>
+        <translation>Edit staff member</translation>
+    </message>
+    <message>
+        <source>Trainer löschen</source>
+        <translation>Delete coach</translation>
+    </message>
+    <message>
+        <source>Mitarbeiter löschen</source>
+        <translation>Delete staff member</translation>
+    </message>
+    <message>
+        <source>Schneller Transfer</source>
+        <translation>Quick transfer</translation>
+    </message>
+    <message>
+        <source>5-Jahres-Wertung ändern</source>
+        <translation>Change 5-year ranking</translation>
+    </message>
+    <message>
+        <source>Spielplan</source>
+        <translation>Fixture list</translation>
+    </message>
+    <message>
+        <source>Globale Einstellungen</source>
+        <translation>Global settings</translation>
+    </message>
+    <message>
+        <source>Ligadaten</source>
+        <translation>League data</translation>
+    </message>
+    <message>
+        <source>Ligasystem</source>
+        <translation>League system</translation>
+    </message>
+    <message>
+        <source>Ligenbezeichnung ändern</source>
+        <translation>Change level name</translation>
+    </message>
+    <message>
+        <source>Manager bearbeiten</source>
+        <translation>Edit manager</translation>
+    </message>
+    <message>
+        <source>Aus Nationalmannschaft entfernen</source>
+        <translation>Remove from national team</translation>
+    </message>
+    <message>
+        <source>Spieler bearbeiten</source>
+        <translation>Edit player</translation>
+    </message>
+    <message>
+        <source>Spieler holen</source>
+        <translation>Sign player</translation>
+    </message>
+    <message>
+        <source>Spieler transferieren</source>
+        <translation>Transfer player</translation>
+    </message>
+    <message>
+        <source>Spieler löschen</source>
+        <translation>Delete player</translation>
+    </message>
+    <message>
+        <source>Neuer Spieler</source>
+        <translation>New player</translation>
+    </message>
+    <message>
+        <source>In 2. Mannschaft</source>
+        <translation>Move to reserve team</translation>
+    </message>
+    <message>
+        <source>In 1. Mannschaft</source>
+        <translation>Move to first team</translation>
+    </message>
+    <message>
+        <source>Eintrag löschen</source>
+        <translation>Delete entry</translation>
+    </message>
+    <message>
+        <source>Person transferieren</source>
+        <translation>Transfer person</translation>
+    </message>
+    <message>
+        <source>Person holen</source>
+        <translation>Bring in person</translation>
+    </message>
+    <message>
+        <source>Wechsel zu Verein</source>
+        <translation>Transfer to club</translation>
+    </message>
+    <message>
+        <source>Änderungspaket anwenden</source>
+        <translation>Apply change package</translation>
+    </message>
+    <message>
+        <source>CSV importieren</source>
+        <translation>Import CSV</translation>
+    </message>
+</context>
+<context>
+    <name>kw::GlobalRulesChoices</name>
+    <message>
+        <source>Punkte für &amp;Sieg</source>
+        <translation>Points for a &amp;win</translation>
+    </message>
+    <message>
+        <source>Punkte für Aus&amp;wärtssieg</source>
+        <translation>Points for an &amp;away win</translation>
+    </message>
+    <message>
+        <source>Extrapunkt für Sieg gegen &amp;Titelverteidiger</source>
+        <translation>Bonus point for beating the &amp;title holders</translation>
+    </message>
+    <message>
+        <source>Extrapunkt bei &amp;mehr als 3 geschossenen Toren</source>
+        <translation>Bonus point for scoring &amp;more than 3 goals</translation>
+    </message>
+    <message>
+        <source>Zwei</source>
+        <translation>Two</translation>
+    </message>
+    <message>
+        <source>Drei</source>
+        <translation>Three</translation>
+    </message>
+    <message>
+        <source>Vier</source>
+        <translation>Four</translation>
+    </message>
+    <message>
+        <source>An</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
+    <name>kw::LanguageList</name>
+    <message>
+        <source> keine</source>
+        <translation> none</translation>
+    </message>
+    <message>
+        <source>Afrik. Dialekt</source>
+        <translation>African dialect</translation>
+    </message>
+    <message>
+        <source>Albanisch</source>
+        <translation>Albanian</translation>
+    </message>
+    <message>
+        <source>Amharisch</source>
+        <translation>Amharic</translation>
+    </message>
+    <message>
+        <source>Arabisch</source>
+        <translation>Arabic</translation>
+    </message>
+    <message>
+        <source>Armenisch</source>
+        <translation>Armenian</translation>
+    </message>
+    <message>
+        <source>Bosnisch</source>
+        <translation>Bosnian</translation>
+    </message>
+    <message>
+        <source>Bulgarisch</source>
+        <translation>Bulgarian</translation>
+    </message>
+    <message>
+        <source>Aserbaidjani</source>
+        <translation>Azerbaijani</translation>
+    </message>
+    <message>
+        <source>Chinesisch</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>Kroatisch</source>
+        <translation>Croatian</translation>
+    </message>
+    <message>
+        <source>Tschechisch</source>
+        <translation>Czech</translation>
+    </message>
+    <message>
+        <source>Dänisch</source>
+        <translation>Danish</translation>
+    </message>
+    <message>
+        <source>Holländisch</source>
+        <translation>Dutch</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Estisch</source>
+        <translation>Estonian</translation>
+    </message>
+    <message>
+        <source>Finnisch</source>
+        <translation>Finnish</translation>
+    </message>
+    <message>
+        <source>Französisch</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Georgisch</source>
+        <translation>Georgian</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Griechisch</source>
+        <translation>Greek</translation>
+    </message>
+    <message>
+        <source>Hebräisch</source>
+        <translation>Hebrew</translation>
+    </message>
+    <message>
+        <source>Hindi</source>
+        <translation>Hindi</translation>
+    </message>
+    <message>
+        <source>Ungarisch</source>
+        <translation>Hungarian</translation>
+    </message>
+    <message>
+        <source>Isländisch</source>
+        <translation>Icelandic</translation>
+    </message>
+    <message>
+        <source>Italienisch</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>Japanisch</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>Kiswahili</source>
+        <translation>Swahili</translation>
+    </message>
+    <message>
+        <source>Koreanisch</source>
+        <translation>Korean</translation>
+    </message>
+    <message>
+        <source>Lettisch</source>
+        <translation>Latvian</translation>
+    </message>
+    <message>
+        <source>Litauisch</source>
+        <translation>Lithuanian</translation>
+    </message>
+    <message>
+        <source>Mazedonisch</source>
+        <translation>Macedonian</translation>
+    </message>
+    <message>
+        <source>Malay</source>
+        <translation>Malay</translation>
+    </message>
+    <message>
+        <source>Maltesisch</source>
+        <translation>Maltese</translation>
+    </message>
+    <message>
+        <source>Norwegisch</source>
+        <translation>Norwegian</translation>
+    </message>
+    <message>
+        <source>Persisch</source>
+        <translation>Persian</translation>
+    </message>
+    <message>
+        <source>Polnisch</source>
+        <translation>Polish</translation>
+    </message>
+    <message>
+        <source>Portugiesisch</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message>
+        <source>Rumänisch</source>
+        <translation>Romanian</translation>
+    </message>
+    <message>
+        <source>Russisch</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Serbisch</source>
+        <translation>Serbian</translation>
+    </message>
+    <message>
+        <source>Slowakisch</source>
+        <translation>Slovak</translation>
+    </message>
+    <message>
+        <source>Slowenisch</source>
+        <translation>Slovenian</translation>
+    </message>
+    <message>
+        <source>Spanisch</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Thai</translation>
+    </message>
+    <message>
+        <source>Türkisch</source>
+        <translation>Turkish</translation>
+    </message>
+    <message>
+        <source>Ukrainisch</source>
+        <translation>Ukrainian</translation>
+    </message>
+    <message>
+        <source>Vietnamesisch</source>
+        <translation>Vietnamese</translation>
+    </message>
+    <message>
+        <source>Schwedisch</source>
+        <translation>Swedish</translation>
+    </message>
+    <message>
+        <source>Afghanisch</source>
+        <translation>Afghan</translation>
+    </message>
+    <message>
+        <source>Indonesisch</source>
+        <translation>Indonesian</translation>
+    </message>
+    <message>
+        <source>Burmesisch</source>
+        <translation>Burmese</translation>
+    </message>
+    <message>
+        <source>Kasachisch</source>
+        <translation>Kazakh</translation>
+    </message>
+    <message>
+        <source>Khmer</source>
+        <translation>Khmer</translation>
+    </message>
+    <message>
+        <source>Lao</source>
+        <translation>Lao</translation>
+    </message>
+    <message>
+        <source>Mongolisch</source>
+        <translation>Mongolian</translation>
+    </message>
+    <message>
+        <source>Nepalesisch</source>
+        <translation>Nepali</translation>
+    </message>
+    <message>
+        <source>Pilipino</source>
+        <translation>Filipino</translation>
+    </message>
+    <message>
+        <source>Polynesisch</source>
+        <translation>Polynesian</translation>
+    </message>
+    <message>
+        <source>Punjabi</source>
+        <translation>Punjabi</translation>
+    </message>
+    <message>
+        <source>Sinhala</source>
+        <translation>Sinhala</translation>
+    </message>
+    <message>
+        <source>Turkmenisch</source>
+        <translation>Turkmen</translation>
+    </message>
+    <message>
+        <source>Usbekisch</source>
+        <translation>Uzbek</translation>
+    </message>
+</context>
+<context>
+    <name>kw::LeagueComposition</name>
+    <message>
+        <source>%s: Nicht genügend Vereine in der Liga!</source>
+        <translation>%s: Not enough clubs in the league!</translation>
+    </message>
+    <message>
+        <source>%s: Reserveteams dürfen nicht in der Liga spielen!</source>
+        <translation>%s: Reserve teams may not play in the league!</translation>
+    </message>
+</context>
+<context>
+    <name>kw::LeagueDataRules</name>
+    <message>
+        <source>Geliehene Spieler (kurze Laufzeit)</source>
+        <translation>Players loaned in (short term)</translation>
+    </message>
+    <message>
+        <source>Gleichzeitige gel. Spieler (kurze Laufzeit)</source>
+        <translation>Players on loan at the same time (short term)</translation>
+    </message>
+    <message>
+        <source>Geliehene Spieler (lange Laufzeit)</source>
+        <translation>Players loaned in (long term)</translation>
+    </message>
+    <message>
+        <source>Gleichzeitig gel. Spieler (lange Laufzeit)</source>
+        <translation>Players on loan at the same time (long term)</translation>
+    </message>
+    <message>
+        <source>Geliehene Spieler pro Saison</source>
+        <translation>Players loaned in per season</translation>
+    </message>
+    <message>
+        <source>Gleichzeitig geliehene Spieler pro Saison</source>
+        <translation>Players on loan at the same time per season</translation>
+    </message>
+    <message>
+        <source>Verliehene Spieler pro Saison</source>
+        <translation>Players loaned out per season</translation>
+    </message>
+    <message>
+        <source>Geliehene Spieler im Kader</source>
+        <translation>Loaned players in the squad</translation>
+    </message>
+    <message>
+        <source>Leihe mit gleicher Liga</source>
+        <translation>Loans with the same league</translation>
+    </message>
+    <message>
+        <source>Leihgeschäfte mit anderer Liga</source>
+        <translation>Loans with another league</translation>
+    </message>
+    <message>
+        <source>Gleichzeitige Leihgeschäfte mit gleicher Liga</source>
+        <translation>Simultaneous loans with the same league</translation>
+    </message>
+    <message>
+        <source>Gleichzeitige Leihgeschäfte mit anderer Liga</source>
+        <translation>Simultaneous loans with another league</translation>
+    </message>
+    <message>
+        <source>Mindestanzahl einheimischer Spieler</source>
+        <translation>Minimum number of domestic players</translation>
+    </message>
+    <message>
+        <source>Mindestanzahl Spieler unter 21 Jahren</source>
+        <translation>Minimum number of players under 21</translation>
+    </message>
+    <message>
+        <source>Mindestanzahl Spieler unter 24 Jahren</source>
+        <translation>Minimum number of players under 24</translation>
+    </message>
+</context>
+<context>
+    <name>kw::LeagueSystemCommands</name>
+    <message>
+        <source>Spielplan ist nicht vollständig!</source>
+        <translation>Fixture list is incomplete!</translation>
+    </message>
+    <message>
+        <source>Anzahl Spieltage ist nicht korrekt!</source>
+        <translation>Number of matchdays is incorrect!</translation>
+    </message>
+    <message>
+        <source>Nicht genügend Vereine in der Liga!</source>
+        <translation>Not enough clubs in the league!</translation>
+    </message>
+    <message>
+        <source>Reserveteams dürfen nicht in der Liga spielen!</source>
+        <translation>Reserve teams may not play in the league!</translation>
+    </message>
+</context>
+<context>
     <name>kw::ListExportDialog</name>
     <message>
         <source>Mit Tabs getrennt (*.txt)</source>
@@ -4314,6 +5109,140 @@
     <message>
         <source>XML Style (*.xml)</source>
         <translation>XML style (*.xml)</translation>
+    </message>
+</context>
+<context>
+    <name>kw::ManagerRules</name>
+    <message>
+        <source>Motivation</source>
+        <translation>Motivation</translation>
+    </message>
+    <message>
+        <source>Trainingsgestaltung</source>
+        <translation>Training planning</translation>
+    </message>
+    <message>
+        <source>Torwarttraining</source>
+        <translation>Goalkeeping training</translation>
+    </message>
+    <message>
+        <source>Verhandlungsgeschick</source>
+        <translation>Negotiating skill</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Kompetent</source>
+        <translation>Competent</translation>
+    </message>
+    <message>
+        <source>Gut</source>
+        <translation>Good</translation>
+    </message>
+    <message>
+        <source>Außergewöhnlich</source>
+        <translation>Exceptional</translation>
+    </message>
+    <message>
+        <source>Einer der Besten</source>
+        <translation>One of the best</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>Newcomer</translation>
+    </message>
+    <message>
+        <source>Unerfahren</source>
+        <translation>Inexperienced</translation>
+    </message>
+    <message>
+        <source>Etabliert</source>
+        <translation>Established</translation>
+    </message>
+    <message>
+        <source>Viele Jahre Erfahrung</source>
+        <translation>Many years&apos; experience</translation>
+    </message>
+    <message>
+        <source>Große Erfahrung</source>
+        <translation>Vast experience</translation>
+    </message>
+</context>
+<context>
+    <name>kw::PlayerLook</name>
+    <message>
+        <source>Europäer</source>
+        <translation>European</translation>
+    </message>
+    <message>
+        <source>Asiatisch</source>
+        <translation>Asian</translation>
+    </message>
+    <message>
+        <source>Latino</source>
+        <translation>Latino</translation>
+    </message>
+    <message>
+        <source>Afrikanisch</source>
+        <translation>African</translation>
+    </message>
+    <message>
+        <source>Kaukasisch</source>
+        <translation>Caucasian</translation>
+    </message>
+    <message>
+        <source>Arabisch</source>
+        <translation>Arab</translation>
+    </message>
+    <message>
+        <source>Schwarz</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Braun</source>
+        <translation>Brown</translation>
+    </message>
+    <message>
+        <source>Dunkelblond</source>
+        <translation>Dark blond</translation>
+    </message>
+    <message>
+        <source>Blond</source>
+        <translation>Blond</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Haare</source>
+        <translation>Hairstyle</translation>
+    </message>
+    <message>
+        <source>Keiner</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Spitzbart (teilweise)</source>
+        <translation>Goatee (partial)</translation>
+    </message>
+    <message>
+        <source>Spitzbart (vollständig)</source>
+        <translation>Goatee (full)</translation>
+    </message>
+    <message>
+        <source>Schnauzbart</source>
+        <translation>Moustache</translation>
+    </message>
+    <message>
+        <source>Dreitagebart</source>
+        <translation>Stubble</translation>
+    </message>
+    <message>
+        <source>Vollbart</source>
+        <translation>Full beard</translation>
     </message>
 </context>
 <context>
@@ -4337,6 +5266,37 @@
     <message>
         <source>&amp;Abbrechen</source>
         <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>kw::Referee</name>
+    <message>
+        <source>Weltklasse-Schiedsrichter</source>
+        <translation>World-class referee</translation>
+    </message>
+    <message>
+        <source>greift gnadenlos durch</source>
+        <translation>shows no mercy</translation>
+    </message>
+    <message>
+        <source>lässt das Spiel laufen</source>
+        <translation>lets the game flow</translation>
+    </message>
+    <message>
+        <source>mag Zurufe durch Trainer nicht</source>
+        <translation>dislikes shouting from coaches</translation>
+    </message>
+    <message>
+        <source>trifft mutige Entscheidungen</source>
+        <translation>makes brave decisions</translation>
+    </message>
+    <message>
+        <source>ist ein Feigling</source>
+        <translation>is a coward</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
     </message>
 </context>
 <context>
@@ -5494,6 +6454,310 @@ The editor starts anyway. Do not start it a second time while it is running.</tr
     <message>
         <source>Nur in der Transferphase</source>
         <translation>Only during the transfer window</translation>
+    </message>
+</context>
+<context>
+    <name>kw::SeasonCalendar</name>
+    <message>
+        <source>Januar</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>Mo</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>Di</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>Fr</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>Sa</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>So</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Länderspiel</source>
+        <translation>International match</translation>
+    </message>
+    <message>
+        <source>Int. Supercup</source>
+        <translation>Int. Super Cup</translation>
+    </message>
+    <message>
+        <source>Finale Meistercup</source>
+        <translation>Champions Cup final</translation>
+    </message>
+    <message>
+        <source>Finale Int. Pokal</source>
+        <translation>Int. Cup final</translation>
+    </message>
+    <message>
+        <source>Klub-WM</source>
+        <translation>Club World Cup</translation>
+    </message>
+    <message>
+        <source>Sommerpokal</source>
+        <translation>Summer Cup</translation>
+    </message>
+</context>
+<context>
+    <name>kw::SeasonMarks</name>
+    <message>
+        <source>Aufsteiger</source>
+        <translation>Promoted</translation>
+    </message>
+    <message>
+        <source>Absteiger</source>
+        <translation>Relegated</translation>
+    </message>
+    <message>
+        <source>Pokalsieger</source>
+        <translation>Cup winner</translation>
+    </message>
+    <message>
+        <source>Pokalfinalist</source>
+        <translation>Cup finalist</translation>
+    </message>
+</context>
+<context>
+    <name>kw::StaffKinds</name>
+    <message>
+        <source>Neuer Trainer</source>
+        <translation>New coach</translation>
+    </message>
+    <message>
+        <source>Neuer Manager</source>
+        <translation>New manager</translation>
+    </message>
+    <message>
+        <source>Neuer Präsident</source>
+        <translation>New chairman</translation>
+    </message>
+    <message>
+        <source>Neuer Co-Trainer</source>
+        <translation>New assistant coach</translation>
+    </message>
+    <message>
+        <source>Neuer Torwarttrainer</source>
+        <translation>New goalkeeping coach</translation>
+    </message>
+    <message>
+        <source>Neuer Amateurtrainer</source>
+        <translation>New reserve team coach</translation>
+    </message>
+    <message>
+        <source>Neuer Jugendtrainer</source>
+        <translation>New youth coach</translation>
+    </message>
+    <message>
+        <source>Neuer Chefscout</source>
+        <translation>New chief scout</translation>
+    </message>
+    <message>
+        <source>Neuer Doktor</source>
+        <translation>New club doctor</translation>
+    </message>
+    <message>
+        <source>Neuer Spezialist Knie</source>
+        <translation>New knee specialist</translation>
+    </message>
+    <message>
+        <source>Neuer Spezialist Knöchel</source>
+        <translation>New ankle specialist</translation>
+    </message>
+    <message>
+        <source>Neuer Spezialist Muskel</source>
+        <translation>New muscle specialist</translation>
+    </message>
+    <message>
+        <source>Neuer Masseur</source>
+        <translation>New physio</translation>
+    </message>
+    <message>
+        <source>Neuer Psychologe</source>
+        <translation>New psychologist</translation>
+    </message>
+    <message>
+        <source>Neuer Geschäftsführer</source>
+        <translation>New chief executive</translation>
+    </message>
+    <message>
+        <source>Neuer Marketingmanager</source>
+        <translation>New marketing manager</translation>
+    </message>
+    <message>
+        <source>Neuer Stadionmanager</source>
+        <translation>New stadium manager</translation>
+    </message>
+    <message>
+        <source>Neuer Fanbeauftragter</source>
+        <translation>New supporter liaison officer</translation>
+    </message>
+</context>
+<context>
+    <name>kw::Validation</name>
+    <message>
+        <source>nur %d Vereine, mindestens %d nötig</source>
+        <translation>only %d clubs, at least %d needed</translation>
+    </message>
+    <message>
+        <source>keine erste Liga</source>
+        <translation>no top division</translation>
+    </message>
+    <message>
+        <source>erste Liga mit %d statt mindestens %d Vereinen</source>
+        <translation>top division with %d instead of at least %d clubs</translation>
+    </message>
+    <message>
+        <source>Wettbewerbsprüfung meldet Fehler</source>
+        <translation>competition check reports errors</translation>
+    </message>
+    <message>
+        <source>Im Spiel nicht wählbar: %s</source>
+        <translation>Cannot be chosen in the game: %s</translation>
+    </message>
+    <message>
+        <source>%s (%s): Spieltag überlappt mit internationalem Spieltag.</source>
+        <translation>%s (%s): matchday clashes with an international matchday.</translation>
+    </message>
+    <message>
+        <source>Pokalformat %d %s: erste Runde nennt %d Runden, es hat %d</source>
+        <translation>Cup format %d %s: the first round states %d rounds, it has %d</translation>
+    </message>
+    <message>
+        <source>Land nicht vollständig</source>
+        <translation>Country incomplete</translation>
+    </message>
+    <message>
+        <source>Wettbewerbsprüfung</source>
+        <translation>Competition check</translation>
+    </message>
+    <message>
+        <source>Kaderprüfung</source>
+        <translation>Squad check</translation>
+    </message>
+    <message>
+        <source>Fehlende Wappen</source>
+        <translation>Missing badges</translation>
+    </message>
+    <message>
+        <source>Verweise ins Leere</source>
+        <translation>Broken references</translation>
+    </message>
+    <message>
+        <source>Spielplan nicht vollständig</source>
+        <translation>Fixture list incomplete</translation>
+    </message>
+    <message>
+        <source>Überschneidung mit Länderspieltagen</source>
+        <translation>Clashes with international matchdays</translation>
+    </message>
+    <message>
+        <source>Pokalformate</source>
+        <translation>Cup formats</translation>
+    </message>
+    <message>
+        <source>Endspielstadion %d gibt es nicht</source>
+        <translation>Final stadium %d does not exist</translation>
+    </message>
+    <message>
+        <source>Jugendspieler %s: Verein %#x gibt es nicht</source>
+        <translation>Youth player %s: club %#x does not exist</translation>
+    </message>
+    <message>
+        <source>%s: befreundeter Verein %#x gibt es nicht</source>
+        <translation>%s: friendly club %#x does not exist</translation>
+    </message>
+    <message>
+        <source>%s: Rivale %#x gibt es nicht</source>
+        <translation>%s: rival %#x does not exist</translation>
+    </message>
+    <message>
+        <source>%s: Stadion %d gibt es nicht</source>
+        <translation>%s: stadium %d does not exist</translation>
+    </message>
+    <message>
+        <source>%s: Person %u gibt es nicht</source>
+        <translation>%s: person %u does not exist</translation>
+    </message>
+    <message>
+        <source>%s: %s nennt Verein %#x, den es nicht gibt</source>
+        <translation>%s: %s names club %#x, which does not exist</translation>
+    </message>
+    <message>
+        <source>Wettbewerb %08X: Verein %#x gibt es nicht</source>
+        <translation>Competition %08X: club %#x does not exist</translation>
+    </message>
+    <message>
+        <source>Spieler ohne Verein: Person %u gibt es nicht</source>
+        <translation>Players without a club: person %u does not exist</translation>
+    </message>
+    <message>
+        <source>Titelverteidiger %#x gibt es nicht</source>
+        <translation>Title holder %#x does not exist</translation>
+    </message>
+    <message>
+        <source>Endspielort %#x gibt es nicht</source>
+        <translation>Final venue %#x does not exist</translation>
     </message>
 </context>
 </TS>
