@@ -9,6 +9,7 @@
 #include "platform/Console.h"
 #include "platform/Paths.h"
 #include "platform/Progress.h"
+#include "platform/StringTable.h"
 
 namespace kw {
 
@@ -79,9 +80,10 @@ void RunBatchBuild(SAppContext& context, std::FILE* out, std::FILE* err) {
     OpenDatabase(document, context.databaseDirectory, progress, ui);
 
     if ((line.options & option::kKillData) != 0) {
-        document.Perform(
-            "Vereine begrenzen", SWorldScope::Countries({kLimitedCountry}),
-            [&](CWorld& world) { return world.LimitClubs(kLimitedCountry, kClubLimit, ui); });
+        document.Perform(std::string(ShownText("kw::Edit", "Vereine begrenzen")),
+                         SWorldScope::Countries({kLimitedCountry}), [&](CWorld& world) {
+                             return world.LimitClubs(kLimitedCountry, kClubLimit, ui);
+                         });
     }
     CWorld& world = document.WorldForOperations();
     SMasterRequest request;

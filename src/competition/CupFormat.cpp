@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/ResourceTable.h"
+
 namespace kw {
 
 namespace {
@@ -40,15 +42,23 @@ constexpr std::array kNameRows = {
 };
 
 // Indexed by round name: none and the qualifying rounds share one label.
-constexpr std::array<std::string_view, 16> kRoundLabels = {
-    "Qualif. int. Wett.", "Qualif. int. Wett.",
-    "Qualif. int. Wett.", "Qualif. int. Wett.",
-    "Qualif. int. Wett.", "1. Runde",
-    "2. Runde",           "3. Runde",
-    "4. Runde",           "Runde 5",
-    "Gruppe A",           "Gruppe B",
-    "Achtelfinale",       "Viertelfinale",
-    "Halbfinale",         "Finale",
+constexpr std::array<const char*, 16> kRoundLabels = {
+    KW_RESOURCE_TEXT("kw::CupFormat", "Qualif. int. Wett."),
+    KW_RESOURCE_TEXT("kw::CupFormat", "Qualif. int. Wett."),
+    KW_RESOURCE_TEXT("kw::CupFormat", "Qualif. int. Wett."),
+    KW_RESOURCE_TEXT("kw::CupFormat", "Qualif. int. Wett."),
+    KW_RESOURCE_TEXT("kw::CupFormat", "Qualif. int. Wett."),
+    KW_RESOURCE_TEXT("kw::CupFormat", "1. Runde"),
+    KW_RESOURCE_TEXT("kw::CupFormat", "2. Runde"),
+    KW_RESOURCE_TEXT("kw::CupFormat", "3. Runde"),
+    KW_RESOURCE_TEXT("kw::CupFormat", "4. Runde"),
+    KW_RESOURCE_TEXT("kw::CupFormat", "Runde 5"),
+    KW_RESOURCE_TEXT("kw::CupFormat", "Gruppe A"),
+    KW_RESOURCE_TEXT("kw::CupFormat", "Gruppe B"),
+    KW_RESOURCE_TEXT("kw::CupFormat", "Achtelfinale"),
+    KW_RESOURCE_TEXT("kw::CupFormat", "Viertelfinale"),
+    KW_RESOURCE_TEXT("kw::CupFormat", "Halbfinale"),
+    KW_RESOURCE_TEXT("kw::CupFormat", "Finale"),
 };
 
 }  // namespace
@@ -65,7 +75,7 @@ std::string_view RoundLabel(int roundName) {
     if (roundName < 0 || roundName >= static_cast<int>(kRoundLabels.size())) {
         return {};
     }
-    return kRoundLabels[static_cast<std::size_t>(roundName)];
+    return ShownText("kw::CupFormat", kRoundLabels[static_cast<std::size_t>(roundName)]);
 }
 
 bool CCupFormat::AddRound(const SCupRound& round) {

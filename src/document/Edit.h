@@ -20,7 +20,8 @@ public:
 
     virtual void Apply(CWorld& world) = 0;
     virtual void Revert(CWorld& world) = 0;
-    // A short German text for the menu ("Rückgängig: <text>"), Windows-1252.
+    // A short text for the menu ("Rückgängig: <text>") in the interface language, Windows-1252;
+    // only shown, never written.
     virtual const std::string& Description() const = 0;
     // What the database shows differently after Apply or Revert.
     virtual std::vector<SDocumentChange> Changes() const = 0;

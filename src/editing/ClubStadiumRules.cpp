@@ -39,7 +39,7 @@ std::vector<SEditChoice> StadiumChoices(const CCountry& country) {
 std::vector<SEditChoice> SurroundingChoices(int area) {
     std::vector<SEditChoice> choices;
     for (int level = 0; level <= kMaxSurroundingLevel; ++level) {
-        choices.push_back({std::string(SurroundingLevelName(area, level)), level});
+        choices.push_back({std::string(SurroundingLevelShownName(area, level)), level});
     }
     return choices;
 }

@@ -2,13 +2,16 @@
 
 #include <array>
 
+#include "platform/Cp1252.h"
+#include "platform/ResourceTable.h"
 #include "platform/StringTable.h"
 
 namespace kw {
 
 namespace {
 
-// Windows-1252; a hex escape is closed before a following hex letter.
+// The database languages' own words, Windows-1252; a hex escape is closed before a following hex
+// letter.
 constexpr std::string_view kGermanArticles[] = {"-", "der", "die", "das"};
 constexpr std::string_view kEnglishArticles[] = {"-", "the"};
 constexpr std::string_view kFrenchArticles[] = {"-", "le", "la", "l'", "les"};
@@ -47,33 +50,64 @@ constexpr std::array<std::span<const std::string_view>, 5> kFirstForms = {
 constexpr std::array<std::span<const std::string_view>, 5> kSecondForms = {
     kGermanSecond, kEnglishSecond, kFrenchSecond, kSpanishSecond, kItalianSecond};
 
-constexpr std::string_view kSurroundingNames[kSurroundingCount] = {
-    "Vereinszentrum", "Fanartikel", "Medizinische Abteilung", "Jugendzentrum", "Trainingsanlage",
-    "Medien",         "Forschung"};
-
-constexpr std::string_view kSurroundingLevels[kSurroundingCount][kMaxSurroundingLevel + 1] = {
-    {"Einfache kleine Baracke",
-     "Gesch\xE4"
-     "ftsstelle",
-     "Kleines B\xFCrogeb\xE4ude",
-     "Gro\xDF"
-     "es B\xFCrogeb\xE4ude",
-     "B\xFCrogeb\xE4ude mit Brunnen", "Luxusgeb\xE4ude mit Park"},
-    {"Verkaufswagen", "Eigener Laden",
-     "Gro\xDF"
-     "er Laden",
-     "Fanzentrum", "Eigene Distribution", "Eigene Fertigung"},
-    {"Am Gel\xE4nder lehnende Sanit\xE4ter", "Kleine Arztpraxis", "Arztpraxis mit Massageraum",
-     "Arztpraxis mit Psychol.-Zentrum", "Krankenzentrum mit OP", "Ultramoderne Klinik"},
-    {"Eigener Platz mit Umkleideraum", "Eigenes Gel\xE4nde mit Geb\xE4ude", "Jugendhaus",
-     "Jugendinternat", "Luxus-Jugendinternat", "Jugendleistungszentrum"},
-    {"1 Platz mit Umkleideraum", "2 Pl\xE4tze mit Luxusumkleide", "Trainingsparcour",
-     "Beheizte Trainingspl\xE4tze", "Zus\xE4tzliche Kleinfelder", "Zus\xE4tzliche Trainingshalle"},
-    {"Presseraum", "Pressezentrum", "Eigenes Studio", "Eigenes Luxusstudio", "Eigenes Sendezentrum",
-     "Sendemast"},
-    {"Regenerationseinrichtung", "Medizinisches Labor", "Zentrum f\xFCr Trainingslehre",
-     "Sportmedizinisches Institut", "Bibliothek", "Ern\xE4hrungswissenschaftliches Institut"},
+constexpr const char* kSurroundingNames[kSurroundingCount] = {
+    KW_RESOURCE_TEXT("kw::ClubNames", "Vereinszentrum"),
+    KW_RESOURCE_TEXT("kw::ClubNames", "Fanartikel"),
+    KW_RESOURCE_TEXT("kw::ClubNames", "Medizinische Abteilung"),
+    KW_RESOURCE_TEXT("kw::ClubNames", "Jugendzentrum"),
+    KW_RESOURCE_TEXT("kw::ClubNames", "Trainingsanlage"),
+    KW_RESOURCE_TEXT("kw::ClubNames", "Medien"),
+    KW_RESOURCE_TEXT("kw::ClubNames", "Forschung"),
 };
+
+constexpr const char* kSurroundingLevels[kSurroundingCount][kMaxSurroundingLevel + 1] = {
+    {KW_RESOURCE_TEXT("kw::ClubNames", "Einfache kleine Baracke"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Geschäftsstelle"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Kleines Bürogebäude"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Großes Bürogebäude"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Bürogebäude mit Brunnen"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Luxusgebäude mit Park")},
+    {KW_RESOURCE_TEXT("kw::ClubNames", "Verkaufswagen"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Eigener Laden"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Großer Laden"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Fanzentrum"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Eigene Distribution"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Eigene Fertigung")},
+    {KW_RESOURCE_TEXT("kw::ClubNames", "Am Geländer lehnende Sanitäter"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Kleine Arztpraxis"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Arztpraxis mit Massageraum"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Arztpraxis mit Psychol.-Zentrum"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Krankenzentrum mit OP"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Ultramoderne Klinik")},
+    {KW_RESOURCE_TEXT("kw::ClubNames", "Eigener Platz mit Umkleideraum"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Eigenes Gelände mit Gebäude"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Jugendhaus"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Jugendinternat"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Luxus-Jugendinternat"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Jugendleistungszentrum")},
+    {KW_RESOURCE_TEXT("kw::ClubNames", "1 Platz mit Umkleideraum"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "2 Plätze mit Luxusumkleide"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Trainingsparcour"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Beheizte Trainingsplätze"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Zusätzliche Kleinfelder"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Zusätzliche Trainingshalle")},
+    {KW_RESOURCE_TEXT("kw::ClubNames", "Presseraum"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Pressezentrum"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Eigenes Studio"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Eigenes Luxusstudio"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Eigenes Sendezentrum"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Sendemast")},
+    {KW_RESOURCE_TEXT("kw::ClubNames", "Regenerationseinrichtung"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Medizinisches Labor"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Zentrum für Trainingslehre"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Sportmedizinisches Institut"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Bibliothek"),
+     KW_RESOURCE_TEXT("kw::ClubNames", "Ernährungswissenschaftliches Institut")},
+};
+
+bool IsSurroundingLevel(int area, int level) {
+    return area >= 0 && area < kSurroundingCount && level >= 0 && level <= kMaxSurroundingLevel;
+}
 
 constexpr std::string_view kDefaultBadges[kBadgeColourCount] = {
     "bl_sw.tga",   "bl_gr.tga",  "bl_ro.tga", "bl_ws.tga", "bl_ge.tga", "dro_sw.tga",
@@ -112,14 +146,32 @@ std::uint8_t NextChoice(std::uint8_t current, std::size_t count) {
 }
 
 std::string_view SurroundingName(int area) {
-    return area >= 0 && area < kSurroundingCount ? kSurroundingNames[area] : std::string_view();
+    return area >= 0 && area < kSurroundingCount
+               ? ShownText("kw::ClubNames", kSurroundingNames[area])
+               : std::string_view();
 }
 
 std::string_view SurroundingLevelName(int area, int level) {
-    if (area < 0 || area >= kSurroundingCount || level < 0 || level > kMaxSurroundingLevel) {
+    // Converted once: the CSV export asks for every club.
+    static const auto names = [] {
+        std::array<std::array<std::string, kMaxSurroundingLevel + 1>, kSurroundingCount> german;
+        for (std::size_t a = 0; a < german.size(); ++a) {
+            for (std::size_t l = 0; l < german[a].size(); ++l) {
+                german[a][l] = Utf8ToCp1252(kSurroundingLevels[a][l]);
+            }
+        }
+        return german;
+    }();
+    if (!IsSurroundingLevel(area, level)) {
         return {};
     }
-    return kSurroundingLevels[area][level];
+    return names[static_cast<std::size_t>(area)][static_cast<std::size_t>(level)];
+}
+
+std::string_view SurroundingLevelShownName(int area, int level) {
+    return IsSurroundingLevel(area, level)
+               ? ShownText("kw::ClubNames", kSurroundingLevels[area][level])
+               : std::string_view();
 }
 
 std::string_view DefaultBadgeFile(int colour) {

@@ -20,11 +20,14 @@ std::span<const std::string_view> SecondSentenceForms(int language);
 std::uint8_t NextChoice(std::uint8_t current, std::size_t count);
 
 // The seven surrounding areas in stored order ("Vereinszentrum" ... "Forschung") and the names
-// of their levels 0..5. Empty outside those ranges.
+// of their levels 0..5. Empty outside those ranges. The area names and SurroundingLevelShownName
+// are what windows show, in the interface language; SurroundingLevelName stays German for the
+// files (the CSV export).
 inline constexpr int kSurroundingCount = 7;
 inline constexpr int kMaxSurroundingLevel = 5;
 std::string_view SurroundingName(int area);
 std::string_view SurroundingLevelName(int area, int level);
+std::string_view SurroundingLevelShownName(int area, int level);
 
 // The badge offered for a club that has none, by its first colour 0..23 ("bl_sw.tga" ...), and
 // the path it gets ("color\badge256\<file>"). A colour outside the table takes the first entry.

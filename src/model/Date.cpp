@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/ResourceTable.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
 
@@ -10,7 +11,12 @@ namespace kw {
 namespace {
 
 constexpr char kDateTag[] = "DATE";
-constexpr const char* kWeekdays[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+// Monday to Sunday, as the date text abbreviates them.
+constexpr const char* kWeekdays[] = {
+    KW_RESOURCE_TEXT("kw::Date", "Mo"), KW_RESOURCE_TEXT("kw::Date", "Di"),
+    KW_RESOURCE_TEXT("kw::Date", "Mi"), KW_RESOURCE_TEXT("kw::Date", "Do"),
+    KW_RESOURCE_TEXT("kw::Date", "Fr"), KW_RESOURCE_TEXT("kw::Date", "Sa"),
+    KW_RESOURCE_TEXT("kw::Date", "So")};
 constexpr std::int32_t kJulianOffset = 1721119;
 
 // Replaces %1 to %9 of a resource pattern by the given texts.
@@ -78,9 +84,10 @@ std::string CDate::Text() const {
         return {};
     }
     const Ymd date = Split();
-    return FormatPositional(ResourceString(ids::kDateFormat),
-                            {std::to_string(date.day), std::to_string(date.month),
-                             std::to_string(date.year), kWeekdays[Weekday()]});
+    return FormatPositional(
+        ResourceString(ids::kDateFormat),
+        {std::to_string(date.day), std::to_string(date.month), std::to_string(date.year),
+         std::string(ShownText("kw::Date", kWeekdays[Weekday()]))});
 }
 
 std::string CDate::IsoText() const {

@@ -41,57 +41,6 @@ constexpr std::string_view kPositionCodes[] = {"",    "GK",  "RB",  "LB", "CD", 
                                                "RWB", "LWB", "ANC", "DM", "RM", "LM",
                                                "CM",  "RW",  "LW",  "AM", "CF", "ST"};
 constexpr std::string_view kFootNames[] = {"both", "right", "left"};
-// Windows-1252; a hex escape is closed before a following hex letter.
-constexpr std::string_view kAbilityLabels[kAbilityCount] = {
-    "Schusskraft",
-    "Fernsch\xFCsse",
-    "Dribbling",
-    "Technik",
-    "Flanken",
-    "Kreativit\xE4t",
-    "Torriecher",
-    "Freist\xF6\xDF"
-    "e",
-    "Ecken",
-    "Elfmeter",
-    "Passspiel",
-    "Lange P\xE4sse",
-    "Genius",
-    "Tackling",
-    "Manndeckung",
-    "Kopfball",
-    "Ballkontrolle",
-    "Vorst\xF6\xDF"
-    "e",
-    "Antritt",
-    "Schnelligkeit",
-    "Ausdauer",
-    "Robustheit",
-    "Beweglichkeit",
-    "Sprungkraft",
-    "Laufst\xE4rke",
-    "Stellungsspiel",
-    "Aggressivit\xE4t",
-    "Ruhe",
-    "Konzentration",
-    "Entscheidungen",
-    "Entschlossenheit",
-    "Teamwork",
-    "Konstanz",
-    "Einsch\xFC"
-    "chterung",
-    "F\xFChrungsqualit\xE4ten",
-    "Strafraumbeherrschung",
-    "Fangsicherheit",
-    "Abst\xF6\xDF"
-    "e",
-    "Mann gegen Mann",
-    "Stellungsspiel",
-    "Fausten",
-    "Paraden",
-    "Abw\xFCrfe",
-};
-
 // Where the 28 used values of an old record's 30 ability values go in the current layout.
 constexpr std::array<std::uint8_t, 28> kOldAbilityTargets = {10, 15, 0,  1,  18, 19, 13, 2, 3, 4,
                                                              16, 25, 20, 21, 5,  14, 6,  7, 8, 9,
@@ -210,10 +159,6 @@ std::string_view PositionCode(int code) {
 
 std::string_view FootName(int foot) {
     return foot >= 0 && foot < 3 ? kFootNames[foot] : std::string_view();
-}
-
-std::string_view AbilityLabel(int index) {
-    return index >= 0 && index < kAbilityCount ? kAbilityLabels[index] : std::string_view();
 }
 
 CPlayer::CPlayer(CWorld& world, std::uint32_t id) : m_world(&world), m_id(id) {

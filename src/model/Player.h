@@ -58,8 +58,6 @@ inline constexpr int kWeight = 5;  // kg
 std::string_view PositionCode(int code);
 // "both", "right", "left"; empty for other values.
 std::string_view FootName(int foot);
-// The ability's German label (Windows-1252); empty outside 0..42.
-std::string_view AbilityLabel(int index);
 
 // One station of a career.
 struct SHistoryEntry {

@@ -4,6 +4,7 @@
 
 #include "model/PersonNames.h"
 #include "model/World.h"
+#include "platform/ResourceTable.h"
 #include "platform/StringTable.h"
 #include "storage/KLFile.h"
 #include "storage/RecordVersion.h"
@@ -15,15 +16,31 @@ namespace {
 constexpr char kPoolTag[] = "PL_POOL";
 constexpr std::uint32_t kTeamPartMajor = 8196;
 
-// Windows-1252, as the dialog lists them.
-constexpr std::array<std::string_view, CPoolEntry::kAbilityCount> kAbilityNames = {
-    "Passspiel",     "Kopfball",      "Schussst\344rke",       "Schussgenauigkeit", "Antritt",
-    "Schnelligkeit", "Def.Zweikampf", "Off. Zweikampf",        "Technik",           "Flanken",
-    "Reflexe",       "Flugparaden",   "Strafraumbeherrschung", "Eins gegen eins",   "Abst\366\337e",
-    "Abw\374rfe",
+// As the youth player dialog lists them.
+constexpr std::array<const char*, CPoolEntry::kAbilityCount> kAbilityNames = {
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Passspiel"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Kopfball"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Schussstärke"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Schussgenauigkeit"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Antritt"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Schnelligkeit"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Def.Zweikampf"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Off. Zweikampf"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Technik"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Flanken"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Reflexe"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Flugparaden"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Strafraumbeherrschung"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Eins gegen eins"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Abstöße"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Abwürfe"),
 };
-constexpr std::array<std::string_view, CPoolEntry::kTeamPartCount> kTeamPartNames = {
-    "-", "Torwart", "Verteidiger", "Mittelfeldspieler", "St\374rmer"};
+// Part 0 is none, shown as "-".
+constexpr std::array<const char*, CPoolEntry::kTeamPartCount> kTeamPartNames = {
+    "-", KW_RESOURCE_TEXT("kw::PlayerPool", "Torwart"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Verteidiger"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Mittelfeldspieler"),
+    KW_RESOURCE_TEXT("kw::PlayerPool", "Stürmer")};
 
 template <std::size_t N>
 void ReadName(CKLFile& file, CFixedText<N>& name) {
@@ -68,13 +85,16 @@ bool CPoolEntry::Read(CKLFile& file) {
 
 std::string_view PoolAbilityName(int ability) {
     return ability >= 0 && ability < CPoolEntry::kAbilityCount
-               ? kAbilityNames[static_cast<std::size_t>(ability)]
+               ? ShownText("kw::PlayerPool", kAbilityNames[static_cast<std::size_t>(ability)])
                : std::string_view();
 }
 
 std::string_view PoolTeamPartName(int part) {
-    return part >= 0 && part < CPoolEntry::kTeamPartCount
-               ? kTeamPartNames[static_cast<std::size_t>(part)]
+    if (part == 0) {
+        return kTeamPartNames[0];
+    }
+    return part > 0 && part < CPoolEntry::kTeamPartCount
+               ? ShownText("kw::PlayerPool", kTeamPartNames[static_cast<std::size_t>(part)])
                : std::string_view();
 }
 

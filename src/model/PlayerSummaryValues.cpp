@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "platform/ResourceTable.h"
+
 namespace kw {
 
 namespace {
@@ -63,39 +65,47 @@ constexpr Weights MakeWeights(std::initializer_list<SWeight> weights) {
 }
 
 struct SSummaryValue {
-    std::string_view label;  // Windows-1252
+    const char* label;
     Weights weights;
 };
 
 const std::array<SSummaryValue, kSummaryValueCount> kValues = {{
-    {"Passspiel",
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Passspiel"),
      MakeWeights(
          {{kPassing, 5}, {kLongPasses, 3}, {kCreativity, 2}, {kBallControl, 1}, {kDecisions, 1}})},
-    {"Kopfball", MakeWeights({{kHeading, 5}, {kJumping, 3}, {kPositioning, 1}, {kStrength, 1}})},
-    {"Schussst\xE4rke", MakeWeights({{kShotPower, 5}, {kLongShots, 3}, {kStrength, 1}})},
-    {"Schussgenauigkeit",
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Kopfball"),
+     MakeWeights({{kHeading, 5}, {kJumping, 3}, {kPositioning, 1}, {kStrength, 1}})},
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Schussstärke"),
+     MakeWeights({{kShotPower, 5}, {kLongShots, 3}, {kStrength, 1}})},
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Schussgenauigkeit"),
      MakeWeights(
          {{kFinishing, 5}, {kLongShots, 2}, {kComposure, 2}, {kTechnique, 1}, {kPenalties, 1}})},
-    {"Antritt", MakeWeights({{kAcceleration, 5}, {kAgility, 2}})},
-    {"Schnelligkeit", MakeWeights({{kPace, 5}, {kAcceleration, 1}, {kStamina, 1}})},
-    {"Def. Zweikampf",
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Antritt"),
+     MakeWeights({{kAcceleration, 5}, {kAgility, 2}})},
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Schnelligkeit"),
+     MakeWeights({{kPace, 5}, {kAcceleration, 1}, {kStamina, 1}})},
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Def. Zweikampf"),
      MakeWeights(
          {{kTackling, 5}, {kMarking, 4}, {kStrength, 2}, {kAggression, 2}, {kPositioning, 1}})},
-    {"Off. Zweikampf",
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Off. Zweikampf"),
      MakeWeights({{kDribbling, 5}, {kBallControl, 3}, {kStrength, 2}, {kAgility, 2}, {kFlair, 1}})},
-    {"Technik", MakeWeights({{kTechnique, 5}, {kBallControl, 4}, {kDribbling, 2}, {kFlair, 1}})},
-    {"Flanken", MakeWeights({{kCrossing, 5}, {kCorners, 2}, {kLongPasses, 1}})},
-    {"Reflexe", MakeWeights({{kSaves, 5}, {kAgility, 2}, {kConcentration, 2}})},
-    {"Flugparaden", MakeWeights({{kSaves, 3}, {kJumping, 3}, {kAgility, 3}, {kHandling, 2}})},
-    {"Strafraumbeherr.",
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Technik"),
+     MakeWeights({{kTechnique, 5}, {kBallControl, 4}, {kDribbling, 2}, {kFlair, 1}})},
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Flanken"),
+     MakeWeights({{kCrossing, 5}, {kCorners, 2}, {kLongPasses, 1}})},
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Reflexe"),
+     MakeWeights({{kSaves, 5}, {kAgility, 2}, {kConcentration, 2}})},
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Flugparaden"),
+     MakeWeights({{kSaves, 3}, {kJumping, 3}, {kAgility, 3}, {kHandling, 2}})},
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Strafraumbeherr."),
      MakeWeights(
          {{kCommandOfArea, 5}, {kPunching, 2}, {kHandling, 2}, {kJumping, 1}, {kLeadership, 1}})},
-    {"Eins gegen eins",
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Eins gegen eins"),
      MakeWeights({{kOneOnOne, 5}, {kGoalkeeperPositioning, 2}, {kComposure, 2}})},
-    {"Abst\xF6\xDF"
-     "e",
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Abstöße"),
      MakeWeights({{kGoalKicks, 5}, {kLongPasses, 1}})},
-    {"Abw\xFCrfe", MakeWeights({{kThrowing, 5}, {kDecisions, 1}})},
+    {KW_RESOURCE_TEXT("kw::PlayerSummaryValues", "Abwürfe"),
+     MakeWeights({{kThrowing, 5}, {kDecisions, 1}})},
 }};
 
 constexpr double kMaxAbilityValue = 99.0;
@@ -106,7 +116,7 @@ std::string_view SummaryValueLabel(int value) {
     if (value < 0 || value >= kSummaryValueCount) {
         return {};
     }
-    return kValues[static_cast<std::size_t>(value)].label;
+    return ShownText("kw::PlayerSummaryValues", kValues[static_cast<std::size_t>(value)].label);
 }
 
 int SummaryValueWeight(int value, int ability) {

@@ -8,6 +8,7 @@
 
 #include "model/World.h"
 #include "platform/Paths.h"
+#include "platform/ResourceTable.h"
 #include "storage/Identifiers.h"
 #include "storage/KLFile.h"
 #include "storage/LanguageTextsIO.h"
@@ -23,9 +24,10 @@ constexpr char kRulesFile[] = "Rules.sav";
 constexpr std::uint32_t kFullLayoutMajor = 8197;
 constexpr std::uint32_t kFullLayoutMinor = 5;
 
-// Windows-1252 (\374 is the u with umlaut).
-constexpr std::string_view kContinentNames[kContinentCount] = {
-    "Europa", "S\374damerika", "Nordamerika", "Afrika", "Asien", "Ozeanien",
+constexpr const char* kContinentNames[kContinentCount] = {
+    KW_RESOURCE_TEXT("kw::Rules", "Europa"),      KW_RESOURCE_TEXT("kw::Rules", "Südamerika"),
+    KW_RESOURCE_TEXT("kw::Rules", "Nordamerika"), KW_RESOURCE_TEXT("kw::Rules", "Afrika"),
+    KW_RESOURCE_TEXT("kw::Rules", "Asien"),       KW_RESOURCE_TEXT("kw::Rules", "Ozeanien"),
 };
 
 // Club ids and stadium references use at most 25 bits and so fit a signed line; anything larger
@@ -37,8 +39,9 @@ bool WriteReference(CKLFile& file, std::uint32_t value) {
 }  // namespace
 
 std::string_view ContinentName(int continent) {
-    return continent >= 0 && continent < kContinentCount ? kContinentNames[continent]
-                                                         : std::string_view();
+    return continent >= 0 && continent < kContinentCount
+               ? ShownText("kw::Rules", kContinentNames[continent])
+               : std::string_view();
 }
 
 const CRules::Names& CRules::CompetitionNames(int competition, int continent) const {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/ResourceTable.h"
 #include "storage/KLFile.h"
 #include "storage/RecordVersion.h"
 
@@ -16,10 +17,15 @@ constexpr char kStadiumTag[] = "STADIUM";
 // The flag byte joined the record with this major; older records have a text line there.
 constexpr std::uint32_t kFlagsMajor = 8196;
 
-// Windows-1252 (\374 is the u with umlaut).
-constexpr std::string_view kStandNames[kStandCount] = {
-    "Haupttrib\374ne", "Gegentrib\374ne", "Nordtrib\374ne", "S\374dtrib\374ne",
-    "N-W Kurve",       "N-E Kurve",       "S-W Kurve",      "S-E Kurve",
+constexpr const char* kStandNames[kStandCount] = {
+    KW_RESOURCE_TEXT("kw::Stadium", "Haupttribüne"),
+    KW_RESOURCE_TEXT("kw::Stadium", "Gegentribüne"),
+    KW_RESOURCE_TEXT("kw::Stadium", "Nordtribüne"),
+    KW_RESOURCE_TEXT("kw::Stadium", "Südtribüne"),
+    KW_RESOURCE_TEXT("kw::Stadium", "N-W Kurve"),
+    KW_RESOURCE_TEXT("kw::Stadium", "N-E Kurve"),
+    KW_RESOURCE_TEXT("kw::Stadium", "S-W Kurve"),
+    KW_RESOURCE_TEXT("kw::Stadium", "S-E Kurve"),
 };
 
 std::int32_t NotNegative(std::int32_t places) {
@@ -34,7 +40,8 @@ void ReadPlaces(CKLFile& file, std::int32_t& places) {
 }  // namespace
 
 std::string_view StandName(int stand) {
-    return stand >= 0 && stand < kStandCount ? kStandNames[stand] : std::string_view();
+    return stand >= 0 && stand < kStandCount ? ShownText("kw::Stadium", kStandNames[stand])
+                                             : std::string_view();
 }
 
 std::int8_t ConvertOldStadiumType(std::int8_t type) {

@@ -21,10 +21,12 @@
 #include "exports/WorldDump.h"
 #include "model/Club.h"
 #include "model/ClubFile.h"
+#include "model/ClubNames.h"
 #include "model/Player.h"
 #include "model/PlayerStrength.h"
 #include "model/RecordResult.h"
 #include "model/World.h"
+#include "platform/StringTable.h"
 #include "storage/KLFile.h"
 
 namespace kw {
@@ -772,6 +774,24 @@ TEST_F(ClubsTest, ArticleAndSentenceButtonsCycle) {
     EXPECT_EQ(c.SentenceChoice(1, 1), 1);
     c.NextSentence(1);
     EXPECT_EQ(c.SentenceChoice(0, 1), 0);
+}
+
+// The CSV export writes the surroundings' level names; only the windows' names follow the
+// interface language.
+TEST(ClubSurroundings, LevelNamesForFilesStayGermanUnderATranslator) {
+    InstallResourceTranslator([](std::string_view context, std::string_view text) {
+        return context == "kw::ClubNames" ? "EN " + std::string(text) : std::string(text);
+    });
+    EXPECT_EQ(SurroundingLevelName(1, 2),
+              "Gro\xDF"
+              "er Laden");
+    EXPECT_EQ(SurroundingLevelShownName(1, 2),
+              "EN Gro\xDF"
+              "er Laden");
+    EXPECT_EQ(SurroundingName(6), "EN Forschung");
+    EXPECT_EQ(SurroundingLevelShownName(7, 0), "");
+    InstallResourceTranslator({});
+    EXPECT_EQ(SurroundingLevelShownName(1, 2), SurroundingLevelName(1, 2));
 }
 
 class ClubNumbering : public ::testing::Test {

@@ -624,12 +624,10 @@ TEST_F(PlayerRecord, AMissingSectionLeavesThePersonAsItWas) {
     EXPECT_TRUE(p.HasSameData(before));
 }
 
-TEST_F(PlayerRecord, OnlyKnownNamesOfPositionsFeetAndAbilities) {
-    EXPECT_EQ(
-        (std::vector<std::string_view>{PositionCode(1), PositionCode(17), PositionCode(0),
-                                       PositionCode(18), FootName(2), FootName(3), AbilityLabel(39),
-                                       AbilityLabel(43)}),
-        (std::vector<std::string_view>{"GK", "ST", "", "", "left", "", "Stellungsspiel", ""}));
+TEST_F(PlayerRecord, OnlyKnownNamesOfPositionsAndFeet) {
+    EXPECT_EQ((std::vector<std::string_view>{PositionCode(1), PositionCode(17), PositionCode(0),
+                                             PositionCode(18), FootName(2), FootName(3)}),
+              (std::vector<std::string_view>{"GK", "ST", "", "", "left", ""}));
 }
 
 class PlayerNormalise : public PersonsTest {

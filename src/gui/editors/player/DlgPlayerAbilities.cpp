@@ -43,8 +43,8 @@ constexpr std::array<SAbilityGroup, 5> kGroups = {
     SAbilityGroup{QT_TRANSLATE_NOOP("kw::CDlgPlayerAbilities", "Mentalität"), 26, 34, 2},
 };
 
-// The abilities' labels in storage order, as the model names them (AbilityLabel). Both positioning
-// abilities read "Stellungsspiel"; the comment tells translators which is which.
+// The abilities' labels in storage order. Both positioning abilities read "Stellungsspiel"; the
+// comment tells translators which is which.
 struct SAbilityLabel {
     const char* text;
     const char* comment;
