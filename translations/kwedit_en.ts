@@ -4101,6 +4101,205 @@
     </message>
 </context>
 <context>
+    <name>kw::ClubNames</name>
+    <message>
+        <source>Vereinszentrum</source>
+        <translation>Headquarters</translation>
+    </message>
+    <message>
+        <source>Fanartikel</source>
+        <translation>Fan merchandise</translation>
+    </message>
+    <message>
+        <source>Medizinische Abteilung</source>
+        <translation>Medical department</translation>
+    </message>
+    <message>
+        <source>Jugendzentrum</source>
+        <translation>Youth centre</translation>
+    </message>
+    <message>
+        <source>Trainingsanlage</source>
+        <translation>Training ground</translation>
+    </message>
+    <message>
+        <source>Medien</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Forschung</source>
+        <translation>Sports science</translation>
+    </message>
+    <message>
+        <source>Einfache kleine Baracke</source>
+        <translation>Simple small hut</translation>
+    </message>
+    <message>
+        <source>Geschäftsstelle</source>
+        <translation>Club office</translation>
+    </message>
+    <message>
+        <source>Kleines Bürogebäude</source>
+        <translation>Small office building</translation>
+    </message>
+    <message>
+        <source>Großes Bürogebäude</source>
+        <translation>Large office building</translation>
+    </message>
+    <message>
+        <source>Bürogebäude mit Brunnen</source>
+        <translation>Office building with fountain</translation>
+    </message>
+    <message>
+        <source>Luxusgebäude mit Park</source>
+        <translation>Luxury building with park</translation>
+    </message>
+    <message>
+        <source>Verkaufswagen</source>
+        <translation>Sales van</translation>
+    </message>
+    <message>
+        <source>Eigener Laden</source>
+        <translation>Club shop</translation>
+    </message>
+    <message>
+        <source>Großer Laden</source>
+        <translation>Large shop</translation>
+    </message>
+    <message>
+        <source>Fanzentrum</source>
+        <translation>Fan centre</translation>
+    </message>
+    <message>
+        <source>Eigene Distribution</source>
+        <translation>Own distribution</translation>
+    </message>
+    <message>
+        <source>Eigene Fertigung</source>
+        <translation>Own manufacturing</translation>
+    </message>
+    <message>
+        <source>Am Geländer lehnende Sanitäter</source>
+        <translation>Paramedics leaning on the railings</translation>
+    </message>
+    <message>
+        <source>Kleine Arztpraxis</source>
+        <translation>Small doctor&apos;s surgery</translation>
+    </message>
+    <message>
+        <source>Arztpraxis mit Massageraum</source>
+        <translation>Surgery with massage room</translation>
+    </message>
+    <message>
+        <source>Arztpraxis mit Psychol.-Zentrum</source>
+        <translation>Surgery with psychology centre</translation>
+    </message>
+    <message>
+        <source>Krankenzentrum mit OP</source>
+        <translation>Medical centre with operating theatre</translation>
+    </message>
+    <message>
+        <source>Ultramoderne Klinik</source>
+        <translation>State-of-the-art clinic</translation>
+    </message>
+    <message>
+        <source>Eigener Platz mit Umkleideraum</source>
+        <translation>Own pitch with changing room</translation>
+    </message>
+    <message>
+        <source>Eigenes Gelände mit Gebäude</source>
+        <translation>Own grounds with building</translation>
+    </message>
+    <message>
+        <source>Jugendhaus</source>
+        <translation>Youth house</translation>
+    </message>
+    <message>
+        <source>Jugendinternat</source>
+        <translation>Youth boarding school</translation>
+    </message>
+    <message>
+        <source>Luxus-Jugendinternat</source>
+        <translation>Luxury youth boarding school</translation>
+    </message>
+    <message>
+        <source>Jugendleistungszentrum</source>
+        <translation>Youth academy</translation>
+    </message>
+    <message>
+        <source>1 Platz mit Umkleideraum</source>
+        <translation>1 pitch with changing room</translation>
+    </message>
+    <message>
+        <source>2 Plätze mit Luxusumkleide</source>
+        <translation>2 pitches with luxury changing room</translation>
+    </message>
+    <message>
+        <source>Trainingsparcour</source>
+        <translation>Training circuit</translation>
+    </message>
+    <message>
+        <source>Beheizte Trainingsplätze</source>
+        <translation>Heated training pitches</translation>
+    </message>
+    <message>
+        <source>Zusätzliche Kleinfelder</source>
+        <translation>Additional small-sided pitches</translation>
+    </message>
+    <message>
+        <source>Zusätzliche Trainingshalle</source>
+        <translation>Additional indoor training hall</translation>
+    </message>
+    <message>
+        <source>Presseraum</source>
+        <translation>Press room</translation>
+    </message>
+    <message>
+        <source>Pressezentrum</source>
+        <translation>Press centre</translation>
+    </message>
+    <message>
+        <source>Eigenes Studio</source>
+        <translation>Own studio</translation>
+    </message>
+    <message>
+        <source>Eigenes Luxusstudio</source>
+        <translation>Own luxury studio</translation>
+    </message>
+    <message>
+        <source>Eigenes Sendezentrum</source>
+        <translation>Own broadcasting centre</translation>
+    </message>
+    <message>
+        <source>Sendemast</source>
+        <translation>Transmitter mast</translation>
+    </message>
+    <message>
+        <source>Regenerationseinrichtung</source>
+        <translation>Recovery facility</translation>
+    </message>
+    <message>
+        <source>Medizinisches Labor</source>
+        <translation>Medical laboratory</translation>
+    </message>
+    <message>
+        <source>Zentrum für Trainingslehre</source>
+        <translation>Training science centre</translation>
+    </message>
+    <message>
+        <source>Sportmedizinisches Institut</source>
+        <translation>Sports medicine institute</translation>
+    </message>
+    <message>
+        <source>Bibliothek</source>
+        <translation>Library</translation>
+    </message>
+    <message>
+        <source>Ernährungswissenschaftliches Institut</source>
+        <translation>Nutrition science institute</translation>
+    </message>
+</context>
+<context>
     <name>kw::ClubStadiumRules</name>
     <message>
         <source>Oval</source>
@@ -4257,10 +4456,92 @@
     </message>
 </context>
 <context>
+    <name>kw::CupFormat</name>
+    <message>
+        <source>Qualif. int. Wett.</source>
+        <translation>Int. comp. qualifying</translation>
+    </message>
+    <message>
+        <source>1. Runde</source>
+        <translation>Round 1</translation>
+    </message>
+    <message>
+        <source>2. Runde</source>
+        <translation>Round 2</translation>
+    </message>
+    <message>
+        <source>3. Runde</source>
+        <translation>Round 3</translation>
+    </message>
+    <message>
+        <source>4. Runde</source>
+        <translation>Round 4</translation>
+    </message>
+    <message>
+        <source>Runde 5</source>
+        <translation>Round 5</translation>
+    </message>
+    <message>
+        <source>Gruppe A</source>
+        <translation>Group A</translation>
+    </message>
+    <message>
+        <source>Gruppe B</source>
+        <translation>Group B</translation>
+    </message>
+    <message>
+        <source>Achtelfinale</source>
+        <translation>Round of 16</translation>
+    </message>
+    <message>
+        <source>Viertelfinale</source>
+        <translation>Quarter-final</translation>
+    </message>
+    <message>
+        <source>Halbfinale</source>
+        <translation>Semi-final</translation>
+    </message>
+    <message>
+        <source>Finale</source>
+        <translation>Final</translation>
+    </message>
+</context>
+<context>
     <name>kw::CupPageValues</name>
     <message>
         <source> Kein Pokal</source>
         <translation> No cup</translation>
+    </message>
+</context>
+<context>
+    <name>kw::Date</name>
+    <message>
+        <source>Mo</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>Di</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>Fr</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>Sa</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>So</source>
+        <translation>Sun</translation>
     </message>
 </context>
 <context>
@@ -4707,6 +4988,10 @@
     <message>
         <source>CSV importieren</source>
         <translation>Import CSV</translation>
+    </message>
+    <message>
+        <source>Vereine begrenzen</source>
+        <translation>Limit clubs</translation>
     </message>
 </context>
 <context>
@@ -5243,6 +5528,156 @@
     <message>
         <source>Vollbart</source>
         <translation>Full beard</translation>
+    </message>
+</context>
+<context>
+    <name>kw::PlayerPool</name>
+    <message>
+        <source>Passspiel</source>
+        <translation>Passing</translation>
+    </message>
+    <message>
+        <source>Kopfball</source>
+        <translation>Heading</translation>
+    </message>
+    <message>
+        <source>Schussstärke</source>
+        <translation>Shot power</translation>
+    </message>
+    <message>
+        <source>Schussgenauigkeit</source>
+        <translation>Shooting accuracy</translation>
+    </message>
+    <message>
+        <source>Antritt</source>
+        <translation>Acceleration</translation>
+    </message>
+    <message>
+        <source>Schnelligkeit</source>
+        <translation>Pace</translation>
+    </message>
+    <message>
+        <source>Def.Zweikampf</source>
+        <translation>Defensive duels</translation>
+    </message>
+    <message>
+        <source>Off. Zweikampf</source>
+        <translation>Attacking duels</translation>
+    </message>
+    <message>
+        <source>Technik</source>
+        <translation>Technique</translation>
+    </message>
+    <message>
+        <source>Flanken</source>
+        <translation>Crossing</translation>
+    </message>
+    <message>
+        <source>Reflexe</source>
+        <translation>Reflexes</translation>
+    </message>
+    <message>
+        <source>Flugparaden</source>
+        <translation>Diving saves</translation>
+    </message>
+    <message>
+        <source>Strafraumbeherrschung</source>
+        <translation>Command of area</translation>
+    </message>
+    <message>
+        <source>Eins gegen eins</source>
+        <translation>One on ones</translation>
+    </message>
+    <message>
+        <source>Abstöße</source>
+        <translation>Goal kicks</translation>
+    </message>
+    <message>
+        <source>Abwürfe</source>
+        <translation>Throwing</translation>
+    </message>
+    <message>
+        <source>Torwart</source>
+        <translation>Goalkeeper</translation>
+    </message>
+    <message>
+        <source>Verteidiger</source>
+        <translation>Defender</translation>
+    </message>
+    <message>
+        <source>Mittelfeldspieler</source>
+        <translation>Midfielder</translation>
+    </message>
+    <message>
+        <source>Stürmer</source>
+        <translation>Forward</translation>
+    </message>
+</context>
+<context>
+    <name>kw::PlayerSummaryValues</name>
+    <message>
+        <source>Passspiel</source>
+        <translation>Passing</translation>
+    </message>
+    <message>
+        <source>Kopfball</source>
+        <translation>Heading</translation>
+    </message>
+    <message>
+        <source>Schussstärke</source>
+        <translation>Shot power</translation>
+    </message>
+    <message>
+        <source>Schussgenauigkeit</source>
+        <translation>Shooting accuracy</translation>
+    </message>
+    <message>
+        <source>Antritt</source>
+        <translation>Acceleration</translation>
+    </message>
+    <message>
+        <source>Schnelligkeit</source>
+        <translation>Pace</translation>
+    </message>
+    <message>
+        <source>Def. Zweikampf</source>
+        <translation>Defensive duels</translation>
+    </message>
+    <message>
+        <source>Off. Zweikampf</source>
+        <translation>Attacking duels</translation>
+    </message>
+    <message>
+        <source>Technik</source>
+        <translation>Technique</translation>
+    </message>
+    <message>
+        <source>Flanken</source>
+        <translation>Crossing</translation>
+    </message>
+    <message>
+        <source>Reflexe</source>
+        <translation>Reflexes</translation>
+    </message>
+    <message>
+        <source>Flugparaden</source>
+        <translation>Diving saves</translation>
+    </message>
+    <message>
+        <source>Strafraumbeherr.</source>
+        <translation>Command of area</translation>
+    </message>
+    <message>
+        <source>Eins gegen eins</source>
+        <translation>One on ones</translation>
+    </message>
+    <message>
+        <source>Abstöße</source>
+        <translation>Goal kicks</translation>
+    </message>
+    <message>
+        <source>Abwürfe</source>
+        <translation>Throwing</translation>
     </message>
 </context>
 <context>
@@ -6457,6 +6892,33 @@ The editor starts anyway. Do not start it a second time while it is running.</tr
     </message>
 </context>
 <context>
+    <name>kw::Rules</name>
+    <message>
+        <source>Europa</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Südamerika</source>
+        <translation>South America</translation>
+    </message>
+    <message>
+        <source>Nordamerika</source>
+        <translation>North America</translation>
+    </message>
+    <message>
+        <source>Afrika</source>
+        <translation>Africa</translation>
+    </message>
+    <message>
+        <source>Asien</source>
+        <translation>Asia</translation>
+    </message>
+    <message>
+        <source>Ozeanien</source>
+        <translation>Oceania</translation>
+    </message>
+</context>
+<context>
     <name>kw::SeasonCalendar</name>
     <message>
         <source>Januar</source>
@@ -6576,6 +7038,41 @@ The editor starts anyway. Do not start it a second time while it is running.</tr
     <message>
         <source>Pokalfinalist</source>
         <translation>Cup finalist</translation>
+    </message>
+</context>
+<context>
+    <name>kw::Stadium</name>
+    <message>
+        <source>Haupttribüne</source>
+        <translation>Main stand</translation>
+    </message>
+    <message>
+        <source>Gegentribüne</source>
+        <translation>Opposite stand</translation>
+    </message>
+    <message>
+        <source>Nordtribüne</source>
+        <translation>North stand</translation>
+    </message>
+    <message>
+        <source>Südtribüne</source>
+        <translation>South stand</translation>
+    </message>
+    <message>
+        <source>N-W Kurve</source>
+        <translation>N-W corner</translation>
+    </message>
+    <message>
+        <source>N-E Kurve</source>
+        <translation>N-E corner</translation>
+    </message>
+    <message>
+        <source>S-W Kurve</source>
+        <translation>S-W corner</translation>
+    </message>
+    <message>
+        <source>S-E Kurve</source>
+        <translation>S-E corner</translation>
     </message>
 </context>
 <context>
