@@ -83,6 +83,9 @@ TEST(TranslationCatalogue, EveryTranslationKeepsTheFormOfItsSource) {
         EXPECT_EQ(Mnemonics(m.translation), Mnemonics(m.source));
         EXPECT_EQ(Edge(m.translation, true), Edge(m.source, true));
         EXPECT_EQ(Edge(m.translation, false), Edge(m.source, false));
+        // Tabs separate the parts of a list row or a prompt.
+        EXPECT_EQ(std::count(m.translation.begin(), m.translation.end(), '\t'),
+                  std::count(m.source.begin(), m.source.end(), '\t'));
     }
 }
 

@@ -58,6 +58,8 @@ EInterfaceLanguage StartupInterfaceLanguage() {
 QList<QTranslator*> InstallInterfaceLanguage(QCoreApplication& application,
                                              EInterfaceLanguage language) {
     if (language == EInterfaceLanguage::kGerman) {
+        // The resource texts are German themselves; an earlier English install is undone.
+        InstallResourceTranslator({});
         QTranslator* qt = Install(application, QStringLiteral("qt_de"),
                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
         return qt != nullptr ? QList<QTranslator*>{qt} : QList<QTranslator*>{};
