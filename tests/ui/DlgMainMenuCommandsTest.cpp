@@ -39,7 +39,6 @@ private slots:
     void accentedNamesMakeOneUtf8FolderShownAlike();
     void quitAsksAboutEachModifiedDatabaseInTurn();
     void importIntoAModifiedDatabaseAsksAboutItsChanges();
-    void longFolderNameIsShortenedInTheMenu();
     void switchingSlotsRefreshesTheWindowAndKeepsEachSelection();
     void restoreAsksAndDecliningChangesNothing();
     void clubMenuRemovesPersonsAndDeletesOnlyEditorClubs();
@@ -247,16 +246,6 @@ void DlgMainMenuCommandsTest::importIntoAModifiedDatabaseAsksAboutItsChanges() {
     QCOMPARE(m_ui.Texts(Kind::Question).back(), std::string(GuiString(ids::kImportQuestion)));
     QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
     QVERIFY(!window.Document().IsModified());
-}
-
-void DlgMainMenuCommandsTest::longFolderNameIsShortenedInTheMenu() {
-    DlgMainMenu window(m_context, m_ui);
-    const std::string name = std::string(13, 'x') + "abcdefghijklmnopqrstuvwxyz0123456789A";
-    window.Document().WorldForOperations().SetDirectory(fs::path(m_context.workingDirectory) /
-                                                        name);
-    window.SelectDatabase(0);
-    QCOMPARE(DatabaseEntries(window),
-             QStringList{QStringLiteral("1. ...abcdefghijklmnopqrstuvwxyz0123456789A")});
 }
 
 void DlgMainMenuCommandsTest::switchingSlotsRefreshesTheWindowAndKeepsEachSelection() {
