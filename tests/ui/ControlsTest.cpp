@@ -75,13 +75,11 @@ class ControlsTest : public QObject {
 private slots:
     void typedTextIsTakenWhenTheFieldIsLeft_data();
     void typedTextIsTakenWhenTheFieldIsLeft();
-    void arrowsStopAtTheBoundAndSettingTheCurrentValueNotifiesNobody();
-    void emptiedFieldStaysEmptyUntilAValueIsSet();
+    void emptiedFieldStaysEmptyAndArrowsStopAtTheBound();
 
     void rowPiecesAreDrawnInTheirColumnsWithTheirAlignment();
-    void focusedRowIsFramedInRedAndTheSelectionHighlighted();
+    void focusedRowIsFramedInRedAndLeftPressesSelectUnlessForwarded();
     void rightClickKeepsTheRowsSelectedWhenItPointsIntoThem();
-    void leftPressesSelectUnlessForwarded();
 
     void colourItemsShowTheirSwatchAndName();
     void disabledColourChooserGreysItsSwatch();
@@ -143,14 +141,26 @@ void ControlsTest::typedTextIsTakenWhenTheFieldIsLeft() {
     QCOMPARE(heard.count(), announced < 0 ? 0 : 1);
 }
 
-void ControlsTest::arrowsStopAtTheBoundAndSettingTheCurrentValueNotifiesNobody() {
+void ControlsTest::emptiedFieldStaysEmptyAndArrowsStopAtTheBound() {
     auto* spin = new CSpinEditCtrl;
-    spin->SetRange(150, 220);
-    spin->SetValue(220);
     CFocusWindow window(spin);
     QVERIFY(window.Activate());
     QSignalSpy heard(spin, &CSpinEditCtrl::SpinEditChanged);
 
+    spin->Clear();
+    spin->Field()->setFocus(Qt::TabFocusReason);
+    window.FocusOther();
+    QCOMPARE(spin->Field()->text(), QString());
+    QCOMPARE(heard.count(), 0);
+    // The value it held before (0) is shown and announced.
+    spin->SetValue(0);
+    QCOMPARE(spin->Field()->text(), QStringLiteral("0"));
+    QCOMPARE(heard.count(), 1);
+
+    // Setting the current value again notifies nobody.
+    spin->SetRange(150, 220);
+    spin->SetValue(220);
+    heard.clear();
     spin->SetValue(220);
     QCOMPARE(heard.count(), 0);
 
@@ -177,23 +187,6 @@ void ControlsTest::arrowsStopAtTheBoundAndSettingTheCurrentValueNotifiesNobody()
     QCOMPARE(spin->StoredValue(), 161);
     QTest::keyClick(spin->Field(), Qt::Key_Down);
     QCOMPARE(spin->StoredValue(), 160);
-}
-
-void ControlsTest::emptiedFieldStaysEmptyUntilAValueIsSet() {
-    auto* spin = new CSpinEditCtrl;
-    CFocusWindow window(spin);
-    QVERIFY(window.Activate());
-    QSignalSpy heard(spin, &CSpinEditCtrl::SpinEditChanged);
-
-    spin->Clear();
-    spin->Field()->setFocus(Qt::TabFocusReason);
-    window.FocusOther();
-    QCOMPARE(spin->Field()->text(), QString());
-    QCOMPARE(heard.count(), 0);
-    // The value it held before (0) is shown and announced.
-    spin->SetValue(0);
-    QCOMPARE(spin->Field()->text(), QStringLiteral("0"));
-    QCOMPARE(heard.count(), 1);
 }
 
 namespace {
@@ -257,7 +250,7 @@ void ControlsTest::rowPiecesAreDrawnInTheirColumnsWithTheirAlignment() {
     QVERIFY(!fixture.Ink(0, spans[1].right, spans[2].left).has_value());
 }
 
-void ControlsTest::focusedRowIsFramedInRedAndTheSelectionHighlighted() {
+void ControlsTest::focusedRowIsFramedInRedAndLeftPressesSelectUnlessForwarded() {
     SListFixture fixture;
     CMyListBox& list = *fixture.list;
     list.AddRow("Kowalski\t24");
@@ -274,6 +267,16 @@ void ControlsTest::focusedRowIsFramedInRedAndTheSelectionHighlighted() {
     QVERIFY(CountPixels(image.copy(second), qRgb(255, 0, 0)) >= 2 * second.width());
     QVERIFY(CountPixels(image.copy(second), list.palette().color(QPalette::Highlight).rgb()) >
             second.width());
+
+    QSignalSpy left(&list, &CMyListBox::LeftButtonPressed);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, first.center());
+    QCOMPARE(list.currentRow(), 0);
+    QCOMPARE(left.count(), 0);
+    list.SetForwardLeftClicks(true);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(list.currentRow(), 0);
+    QCOMPARE(left.count(), 1);
+    QCOMPARE(left.at(0).at(0).toPoint(), list.viewport()->mapToGlobal(second.center()));
 }
 
 void ControlsTest::rightClickKeepsTheRowsSelectedWhenItPointsIntoThem() {
@@ -296,27 +299,6 @@ void ControlsTest::rightClickKeepsTheRowsSelectedWhenItPointsIntoThem() {
         QCOMPARE(list.selectedItems().size(), 2);
         QCOMPARE(list.currentItem(), list.topLevelItem(1));
     }
-}
-
-void ControlsTest::leftPressesSelectUnlessForwarded() {
-    SListFixture fixture;
-    CMyListBox& list = *fixture.list;
-    list.AddRow("Kowalski\t24");
-    list.AddRow("Brandt\t19");
-    CFocusWindow window(&list);
-    QVERIFY(QTest::qWaitForWindowExposed(&window.Window()));
-    QSignalSpy left(&list, &CMyListBox::LeftButtonPressed);
-    const QPoint second = list.visualItemRect(list.item(1)).center();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second);
-    QCOMPARE(list.currentRow(), 1);
-    QCOMPARE(left.count(), 0);
-
-    list.SetForwardLeftClicks(true);
-    const QPoint first = list.visualItemRect(list.item(0)).center();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, first);
-    QCOMPARE(list.currentRow(), 1);
-    QCOMPARE(left.count(), 1);
-    QCOMPARE(left.at(0).at(0).toPoint(), list.viewport()->mapToGlobal(first));
 }
 
 void ControlsTest::colourItemsShowTheirSwatchAndName() {
@@ -471,10 +453,6 @@ void ControlsTest::barKeysAndThumbFollowItsDirection() {
     QCOMPARE(changes.count(), 4);
     QCOMPARE(changes.last().at(0).toInt(), thumbValue);
 }
-
-}  // namespace kw
-
-namespace kw {
 
 void ControlsTest::pictureKeepsItsOwnCopyAndTheKeyColourShowsWhite() {
     SImage image(2, 1);
