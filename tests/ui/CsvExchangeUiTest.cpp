@@ -72,6 +72,8 @@ private:
     };
     std::vector<SAbilityEdit> AbilityEdits() const;
     static void SetAbility(CDatabaseDocument& document, std::uint32_t id, int value);
+    // The demo opened once more, with the package's abilities (theirs) set.
+    std::unique_ptr<COpenDemo> Newer() const;
     fs::path FilePath(const char* name) const;
     // Applies the package file through the command, pressing `key` in the preview; returns the
     // preview's summary.
@@ -222,6 +224,14 @@ void CsvExchangeUiTest::SetAbility(CDatabaseDocument& document, std::uint32_t id
     document.Do(std::make_unique<CPersonValuesEdit>("Spieler", *values));
 }
 
+std::unique_ptr<COpenDemo> CsvExchangeUiTest::Newer() const {
+    auto newer = std::make_unique<COpenDemo>(m_demo.Path());
+    for (const SAbilityEdit& edit : AbilityEdits()) {
+        SetAbility(newer->Document(), edit.id, edit.theirs);
+    }
+    return newer;
+}
+
 fs::path CsvExchangeUiTest::FilePath(const char* name) const {
     return fs::path(m_files.path().toStdString()) / name;
 }
@@ -239,11 +249,7 @@ QString CsvExchangeUiTest::ApplyPressing(const fs::path& path, Qt::Key key) {
 }
 
 void CsvExchangeUiTest::aPackageOfAnotherDatabaseAppliesThroughThePreview() {
-    test::COpenDemo newer(m_demo.Path());
-    QVERIFY(newer.IsOpen());
-    for (const SAbilityEdit& edit : AbilityEdits()) {
-        SetAbility(newer.Document(), edit.id, edit.theirs);
-    }
+    const std::unique_ptr<COpenDemo> newer = Newer();
     const std::string before = DumpWorldJson(m_document->World());
     const fs::path path = FilePath("neu.kwp");
     QString current;
@@ -253,7 +259,7 @@ void CsvExchangeUiTest::aPackageOfAnotherDatabaseAppliesThroughThePreview() {
     });
     ChooseFile(path);
     MakeChangePackageCommand(
-        {{QStringLiteral("1 alt"), m_document}, {QStringLiteral("2 neu"), &newer.Document()}}, 1,
+        {{QStringLiteral("1 alt"), m_document}, {QStringLiteral("2 neu"), &newer->Document()}}, 1,
         m_open->Ui(), &m_parent);
     QCOMPARE(current, QStringLiteral("2 neu"));
     const auto notes = m_open->Ui().Texts(Kind::Information);
@@ -265,22 +271,18 @@ void CsvExchangeUiTest::aPackageOfAnotherDatabaseAppliesThroughThePreview() {
     QVERIFY(DumpWorldJson(m_document->World()) == before);
     ApplyPressing(path, Qt::Key_Return);
     QCOMPARE(m_document->History().Count(), 1);
-    const SDatabaseDiff diff = DiffWorlds(m_document->World(), newer.Document().World());
+    const SDatabaseDiff diff = DiffWorlds(m_document->World(), newer->Document().World());
     QVERIFY2(diff.IsEmpty(), DiffText(diff).c_str());
     QVERIFY(m_document->Undo());
     QVERIFY(DumpWorldJson(m_document->World()) == before);
 }
 
 void CsvExchangeUiTest::aConflictIsAppliedOnlyWhenTaken() {
-    test::COpenDemo newer(m_demo.Path());
-    QVERIFY(newer.IsOpen());
+    const std::unique_ptr<COpenDemo> newer = Newer();
     const std::vector<SAbilityEdit> edits = AbilityEdits();
-    for (const SAbilityEdit& edit : edits) {
-        SetAbility(newer.Document(), edit.id, edit.theirs);
-    }
     const fs::path path = FilePath("konflikt.kwp");
-    QVERIFY(WriteFileAtomically(
-        path, ChangePackageText(MakeChangePackage(m_document->World(), newer.Document().World()))));
+    QVERIFY(WriteFileAtomically(path, ChangePackageText(MakeChangePackage(
+                                          m_document->World(), newer->Document().World()))));
     for (const SAbilityEdit& edit : edits) {
         SetAbility(*m_document, edit.id, edit.ours);
     }
