@@ -38,9 +38,8 @@ private slots:
     void accentedNamesMakeOneUtf8FolderShownAlike_data();
     void accentedNamesMakeOneUtf8FolderShownAlike();
     void quitAsksAboutEachModifiedDatabaseInTurn();
-    void importIntoAModifiedDatabaseAsksAboutItsChanges();
     void switchingSlotsRefreshesTheWindowAndKeepsEachSelection();
-    void restoreAsksAndDecliningChangesNothing();
+    void restoreAndImportAskAboutTheChangesFirst();
     void clubMenuRemovesPersonsAndDeletesOnlyEditorClubs();
     void clubMenuEditsTheClubPointedAtOrTheCurrentOne();
     void editedNewAndNeighbouringClubsAreSelected();
@@ -223,31 +222,6 @@ void DlgMainMenuCommandsTest::quitAsksAboutEachModifiedDatabaseInTurn() {
     QVERIFY(!modified(0) && !modified(1));
 }
 
-void DlgMainMenuCommandsTest::importIntoAModifiedDatabaseAsksAboutItsChanges() {
-    DlgMainMenu window(m_context, m_ui);
-    const int clubs = window.World().Country(kDefaultCountry).ClubCount();
-    AddClub(window.Document());
-    const QString archive = QString::fromStdString(
-        (fs::path(m_context.workingDirectory) / "database" / "default.tdb").string());
-    const auto import = [&window, &archive] {
-        QObject scope;
-        WhenModal<QFileDialog>(scope,
-                               [&archive](QFileDialog& dialog) { TypeFileName(dialog, archive); });
-        Action(window, QStringLiteral("Daten &importieren"))->trigger();
-    };
-    // "Abbrechen": the import does not even ask its own question.
-    import();
-    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{1});
-    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs + 1);
-    m_ui.QueueSaveChoice(ESaveChoice::kDiscard);
-    m_ui.QueueAnswer(true);
-    import();
-    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{3});
-    QCOMPARE(m_ui.Texts(Kind::Question).back(), std::string(GuiString(ids::kImportQuestion)));
-    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
-    QVERIFY(!window.Document().IsModified());
-}
-
 void DlgMainMenuCommandsTest::switchingSlotsRefreshesTheWindowAndKeepsEachSelection() {
     DlgMainMenu window(m_context, m_ui);
     const auto total = [&window] { return Child<QLabel>(window, "clubsTotal").text(); };
@@ -291,7 +265,7 @@ void DlgMainMenuCommandsTest::switchingSlotsRefreshesTheWindowAndKeepsEachSelect
     QCOMPARE(continents.currentText(), QStringLiteral("Europa"));
 }
 
-void DlgMainMenuCommandsTest::restoreAsksAndDecliningChangesNothing() {
+void DlgMainMenuCommandsTest::restoreAndImportAskAboutTheChangesFirst() {
     const fs::path archive = fs::path(m_context.workingDirectory) / "database" / "default.tdb";
     QVERIFY(!fs::exists(archive));
     int clubs = 0;
@@ -327,6 +301,22 @@ void DlgMainMenuCommandsTest::restoreAsksAndDecliningChangesNothing() {
     QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{5});
     QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
     QVERIFY(!window.Document().UndoDescription().has_value());
+
+    // "Daten importieren" asks about the changes too, then its own question.
+    AddClub(window.Document());
+    m_ui.QueueSaveChoice(ESaveChoice::kDiscard);
+    m_ui.QueueAnswer(true);
+    {
+        QObject scope;
+        WhenModal<QFileDialog>(scope, [&archive](QFileDialog& dialog) {
+            TypeFileName(dialog, QString::fromStdString(archive.string()));
+        });
+        Action(window, QStringLiteral("Daten &importieren"))->trigger();
+    }
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{7});
+    QCOMPARE(m_ui.Texts(Kind::Question).back(), std::string(GuiString(ids::kImportQuestion)));
+    QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
+    QVERIFY(!window.Document().IsModified());
 }
 
 // Row 0 is the national team; the test works on the club in row 1.
