@@ -98,7 +98,6 @@ void DlgMainMenuBrowsingTest::startsInEuropeWithTheDefaultCountry() {
     QCOMPARE(box.currentData().toInt(), 0);
     QCOMPARE(CurrentCountry(window), kDefaultCountry);
     // The continents in the user's alphabetical order, each with its number.
-    QCOMPARE(box.count(), 6);
     QCOMPARE(box.itemText(0), QStringLiteral("Afrika"));
     QCOMPARE(box.itemData(0).toInt(), 3);
     QCOMPARE(box.itemText(5), QStringLiteral("Südamerika"));
