@@ -25,8 +25,7 @@ private slots:
     void noCupRemovesTheNationalCupWithItsDatesAndOneUndoBringsItBack();
     void aNewModeForLeagueCupTwoLeavesTheOtherCups();
     void prizesLookedAtStayAndTypedOnesSaturateInTheirKind();
-    void aClubHoldsOnlyOneOfTheTwoEuropeanTitles();
-    void aVenueChosenThroughThePickerIsStored();
+    void aClubHoldsOnlyOneOfTheTwoEuropeanTitlesAndAChosenVenueIsStored();
     void cancelDropsTheCopyAndAnUneditedOkRecordsNothing();
 
 private:
@@ -133,54 +132,37 @@ void CupsContinentalTest::prizesLookedAtStayAndTypedOnesSaturateInTheirKind() {
     ExpectUndoneAndSound(before);
 }
 
-void CupsContinentalTest::aClubHoldsOnlyOneOfTheTwoEuropeanTitles() {
+void CupsContinentalTest::aClubHoldsOnlyOneOfTheTwoEuropeanTitlesAndAChosenVenueIsStored() {
     const std::string before = Dump();
     const std::size_t edits = Edits();
     std::uint32_t first = 0;
     std::uint32_t second = 0;
-    bool checked = false;
-    WhenModal<CDlgInternationalCompetition>(
-        *this, [this, &first, &second, &checked](CDlgInternationalCompetition& dialog) {
-            ShowActive(dialog);
-            QCOMPARE(dialog.Tabs().count(), kContinentCount);
-            // The qualification's controls are there, out of sight (which are:
-            // ContinentalCompetitionsTest in tests/editing).
-            QVERIFY(dialog.NameField(0, 2) != nullptr);
-            QVERIFY(!dialog.NameField(0, 2)->isVisibleTo(&dialog));
-            QVERIFY(dialog.NameField(0, 1)->isVisibleTo(&dialog));
-            QCOMPARE(dialog.VenueButton(1, 0), nullptr);
-
-            WhenModal<CDlgSelectClub>(
-                dialog, [&first](CDlgSelectClub& chooser) { first = ChooseClub(chooser, 0); });
-            QTest::mouseClick(dialog.HolderButton(0, 0), Qt::LeftButton);
-            QVERIFY(first != 0);
-            QVERIFY(!dialog.HolderText(0, 0)->text().isEmpty());
-            // The same club for the second title.
-            WhenModal<CDlgSelectClub>(dialog, [&first, &second](CDlgSelectClub& chooser) {
-                second = ChooseClub(chooser, first);
-            });
-            QTest::mouseClick(dialog.HolderButton(0, 1), Qt::LeftButton);
-            QCOMPARE(second, first);
-            QVERIFY(dialog.HolderText(0, 0)->text().isEmpty());
-            QCOMPARE(dialog.HolderText(0, 1)->text(),
-                     Cp1252ToQString(TitleHolderText(World(), first, kDefaultLanguage)));
-            checked = true;
-            PressOk(dialog);
-        });
-    QVERIFY(CDlgInternationalCompetition::Edit(*m_document, nullptr));
-    QVERIFY(checked);
-    QCOMPARE(World().Rules().TitleHolder(0, 0), 0u);
-    QCOMPARE(World().Rules().TitleHolder(1, 0), first);
-    QCOMPARE(Edits(), edits + 1);
-    ExpectUndoneAndSound(before);
-}
-
-void CupsContinentalTest::aVenueChosenThroughThePickerIsStored() {
-    const std::string before = Dump();
     std::uint32_t chosen = 0;
-    WhenModal<CDlgInternationalCompetition>(*this, [this,
-                                                    &chosen](CDlgInternationalCompetition& dialog) {
+    bool checked = false;
+    WhenModal<CDlgInternationalCompetition>(*this, [this, &first, &second, &chosen, &checked](
+                                                       CDlgInternationalCompetition& dialog) {
         ShowActive(dialog);
+        // The qualification's controls are there, out of sight (which are:
+        // ContinentalCompetitionsTest in tests/editing).
+        QVERIFY(dialog.NameField(0, 2) != nullptr);
+        QVERIFY(!dialog.NameField(0, 2)->isVisibleTo(&dialog));
+        QVERIFY(dialog.NameField(0, 1)->isVisibleTo(&dialog));
+        QCOMPARE(dialog.VenueButton(1, 0), nullptr);
+
+        WhenModal<CDlgSelectClub>(
+            dialog, [&first](CDlgSelectClub& chooser) { first = ChooseClub(chooser, 0); });
+        QTest::mouseClick(dialog.HolderButton(0, 0), Qt::LeftButton);
+        QVERIFY(first != 0);
+        QVERIFY(!dialog.HolderText(0, 0)->text().isEmpty());
+        // The same club for the second title.
+        WhenModal<CDlgSelectClub>(dialog, [&first, &second](CDlgSelectClub& chooser) {
+            second = ChooseClub(chooser, first);
+        });
+        QTest::mouseClick(dialog.HolderButton(0, 1), Qt::LeftButton);
+        QCOMPARE(second, first);
+        QVERIFY(dialog.HolderText(0, 0)->text().isEmpty());
+        QCOMPARE(dialog.HolderText(0, 1)->text(),
+                 Cp1252ToQString(TitleHolderText(World(), first, kDefaultLanguage)));
         WhenModal<CDlgStadiumSelect>(dialog, [&chosen](CDlgStadiumSelect& picker) {
             QVERIFY(picker.Stadiums().count() >= 2);
             ClickRow(picker.Stadiums(), 1);
@@ -197,12 +179,17 @@ void CupsContinentalTest::aVenueChosenThroughThePickerIsStored() {
                                 .View())));
         // A typed name goes into the current language.
         Retype(*dialog.NameField(0, 1), QStringLiteral("Pokal der Pokale"));
+        checked = true;
         PressOk(dialog);
     });
     QVERIFY(CDlgInternationalCompetition::Edit(*m_document, nullptr));
+    QVERIFY(checked);
+    QCOMPARE(World().Rules().TitleHolder(0, 0), 0u);
+    QCOMPARE(World().Rules().TitleHolder(1, 0), first);
     QCOMPARE(World().Rules().Venue(1, 0), chosen);
     QCOMPARE(World().Rules().CompetitionName(1, 0, m_document->Language()),
              std::string_view("Pokal der Pokale"));
+    QCOMPARE(Edits(), edits + 1);
     ExpectUndoneAndSound(before);
 }
 
