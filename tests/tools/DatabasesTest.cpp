@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -44,6 +45,10 @@
 
 namespace kw {
 namespace {
+
+using ::testing::Each;
+using ::testing::Field;
+using ::testing::Lt;
 
 // Draws that are the same on every machine and with every library.
 class CDraws {
@@ -870,9 +875,7 @@ TEST_F(QuickFind, WildcardsMatchWholeNamesAfterThePrefixMatches) {
     const CQuickFindIndex index(*world, kDefaultLanguage);
     const SFindResult result = index.Find("q*m?ller");
     ASSERT_FALSE(result.hits.empty());
-    for (const SFindHit& hit : result.hits) {
-        EXPECT_EQ(hit.match, EFindMatch::Wildcard);
-    }
+    EXPECT_THAT(result.hits, Each(Field(&SFindHit::match, EFindMatch::Wildcard)));
     EXPECT_EQ(Names(result.hits),
               (std::vector<std::string>{"Quaxmuller", "J\xF6rg Quaxm\xFCller"}));
     // "*" at the end is a prefix over the whole name, so the club's own name counts.
@@ -1263,9 +1266,7 @@ TEST_F(ValidationTest, SoundDemoHasNoErrorsAndCountsWhatItFinds) {
     ASSERT_TRUE(test::ReferenceFaults(*world).empty());
     const SFindingCounts counts = CountFindings(sound);
     EXPECT_EQ(counts.errors, 0);
-    for (const SFinding& finding : sound) {
-        EXPECT_EQ(finding.severity, ESeverity::kWarning) << finding.text;
-    }
+    EXPECT_THAT(sound, Each(Field(&SFinding::severity, ESeverity::kWarning)));
     // The complete countries are not named as incomplete; countries with clubs only are.
     for (const int complete : {kGermany, kEngland}) {
         EXPECT_EQ(counts.Count(complete, EFindingKind::kIncompleteCountry), 0);
@@ -1366,9 +1367,7 @@ TEST_F(ValidationTest, ReferencesToMissingClubsPersonsAndStadiums) {
     world->WithoutClub().SwapIds(without);
     const std::vector<SFinding> found = NewOfKind(EFindingKind::kReference);
     ASSERT_EQ(found.size(), 3u);
-    for (const SFinding& finding : found) {
-        EXPECT_EQ(finding.severity, ESeverity::kError);
-    }
+    EXPECT_THAT(found, Each(Field(&SFinding::severity, ESeverity::kError)));
     EXPECT_EQ(found[0].country, 0);  // the players without club come first
     EXPECT_TRUE(Contains(found[0].text, std::to_string(0x7FFFFFF0)));
     EXPECT_EQ(found[1].target, (SFindingTarget{ETargetKind::kClubEditor, kGermany, club.Id()}));
@@ -1462,9 +1461,7 @@ TEST_F(ValidationTest, CancelledRunStopsWithTheCountriesDone) {
     EXPECT_TRUE(result.cancelled);
     EXPECT_EQ(stop.Last(), 19);
     // England (50) was not reached.
-    for (const SFinding& finding : result.findings) {
-        EXPECT_LT(finding.country, 20);
-    }
+    EXPECT_THAT(result.findings, Each(Field(&SFinding::country, Lt(20))));
     CStopAfter never(1000);
     const SValidationResult whole = ValidateDatabase(*world, kDefaultLanguage, &tools, &never);
     EXPECT_FALSE(whole.cancelled);
