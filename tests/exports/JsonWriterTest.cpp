@@ -30,15 +30,6 @@ std::string AwkwardCp1252() {
     return text;
 }
 
-// The same values once through the writer and once as a document, so that the writer's text can
-// be held against the library's.
-struct SBothWays {
-    explicit SBothWays(int indent) : writer(indent) {}
-
-    CJsonWriter writer;
-    Json document;
-};
-
 void WriteEveryShape(CJsonWriter& w) {
     w.BeginObject();
     w.Key("empty object");

@@ -15,12 +15,8 @@
 
 namespace kw::screens {
 
-namespace {
-
-// The country window on country 14 of the full demo, showing a person page with its first row
-// selected.
-std::unique_ptr<CShownScene> PersonScene(CSceneContext& context, int tab) {
-    auto scene = CountryWindowScene(context, context.NewFullAppContext(), tab);
+std::unique_ptr<CShownScene> CountryPersonScene(int tab, CSceneContext& context) {
+    auto scene = CountryWindowScene(EDemo::kFull, tab, context);
     CCountryPage* page = static_cast<CDlgCountry&>(scene->Widget()).Page(tab);
     if (auto* youth = qobject_cast<CCountryYouthPage*>(page)) {
         youth->List().setCurrentRow(0);
@@ -28,16 +24,6 @@ std::unique_ptr<CShownScene> PersonScene(CSceneContext& context, int tab) {
         managers->List().setCurrentRow(0);
     }
     return scene;
-}
-
-}  // namespace
-
-std::unique_ptr<CShownScene> ShowDlgCountryYouth(CSceneContext& context) {
-    return PersonScene(context, CDlgCountry::kYouth);
-}
-
-std::unique_ptr<CShownScene> ShowDlgCountryManagers(CSceneContext& context) {
-    return PersonScene(context, CDlgCountry::kManagers);
 }
 
 std::unique_ptr<CShownScene> ShowDlgPoolEntry(CSceneContext& context) {

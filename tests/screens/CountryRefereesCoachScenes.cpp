@@ -14,10 +14,7 @@
 
 namespace kw::screens {
 
-namespace {
-
-// A page in the small window opened from the country window's buttons.
-std::unique_ptr<CShownScene> SubPageScene(CSceneContext& context, bool coach) {
+std::unique_ptr<CShownScene> CountrySubPageScene(bool coach, CSceneContext& context) {
     auto scene = std::make_unique<CDatabaseScene>(context, context.NewFullAppContext());
     CDatabaseDocument& document = scene->Document();
     CCountryPage* page = nullptr;
@@ -30,8 +27,6 @@ std::unique_ptr<CShownScene> SubPageScene(CSceneContext& context, bool coach) {
     return scene;
 }
 
-}  // namespace
-
 // The country window on its referee tab.
 std::unique_ptr<CShownScene> ShowDlgCountryReferees(CSceneContext& context) {
     auto scene = std::make_unique<CDatabaseScene>(context, context.NewFullAppContext());
@@ -42,14 +37,6 @@ std::unique_ptr<CShownScene> ShowDlgCountryReferees(CSceneContext& context) {
     dialog->resize(980, 640);
     scene->Show(std::move(dialog));
     return scene;
-}
-
-std::unique_ptr<CShownScene> ShowDlgCountryCoach(CSceneContext& context) {
-    return SubPageScene(context, true);
-}
-
-std::unique_ptr<CShownScene> ShowDlgCountryStadiums(CSceneContext& context) {
-    return SubPageScene(context, false);
 }
 
 }  // namespace kw::screens

@@ -8,9 +8,8 @@
 
 namespace kw::screens {
 
-std::unique_ptr<CDatabaseScene> CountryWindowScene(CSceneContext& context, SAppContext& app,
-                                                   int tab) {
-    auto scene = std::make_unique<CDatabaseScene>(context, app);
+std::unique_ptr<CDatabaseScene> CountryWindowScene(EDemo demo, int tab, CSceneContext& context) {
+    auto scene = std::make_unique<CDatabaseScene>(context, context.NewAppContext(demo));
     auto dialog = std::make_unique<CDlgCountry>(scene->Document(), kDefaultCountry);
     dialog->AddInstallationPages(
         {scene->Installation(), &context.Renderer(), scene->App().installDirectory});
@@ -18,18 +17,6 @@ std::unique_ptr<CDatabaseScene> CountryWindowScene(CSceneContext& context, SAppC
     dialog->resize(980, 640);
     scene->Show(std::move(dialog));
     return scene;
-}
-
-std::unique_ptr<CShownScene> ShowDlgCountryGeneral(CSceneContext& context) {
-    return CountryWindowScene(context, context.NewAppContext(), CDlgCountry::kGeneral);
-}
-
-std::unique_ptr<CShownScene> ShowDlgCountryLook(CSceneContext& context) {
-    return CountryWindowScene(context, context.NewAppContext(), CDlgCountry::kLook);
-}
-
-std::unique_ptr<CShownScene> ShowDlgCountryGeneralFull(CSceneContext& context) {
-    return CountryWindowScene(context, context.NewFullAppContext(), CDlgCountry::kGeneral);
 }
 
 }  // namespace kw::screens

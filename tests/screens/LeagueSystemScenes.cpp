@@ -12,13 +12,10 @@
 
 namespace kw::screens {
 
-namespace {
-
-// The dialogs edit the live country of the demo of `app`, with the text tables of its
-// installation.
-std::unique_ptr<CShownScene> LeagueSystemScene(CSceneContext& context, SAppContext& app,
-                                               bool leagueData) {
-    auto scene = std::make_unique<CDatabaseScene>(context, app);
+// The dialogs edit the live country, with the text tables of its installation.
+std::unique_ptr<CShownScene> LeagueSystemScene(EDemo demo, bool leagueData,
+                                               CSceneContext& context) {
+    auto scene = std::make_unique<CDatabaseScene>(context, context.NewAppContext(demo));
     CDatabaseDocument& document = scene->Document();
     const std::uint32_t top = MakeCompetitionId(kDefaultCountry, kLeagueType, 0);
     const std::optional<SLeagueData> data = ReadLeagueData(document.World(), top, kDefaultLanguage);
@@ -32,24 +29,6 @@ std::unique_ptr<CShownScene> LeagueSystemScene(CSceneContext& context, SAppConte
     dialog->resize(dialog->sizeHint());
     scene->Show(std::move(dialog));
     return scene;
-}
-
-}  // namespace
-
-std::unique_ptr<CShownScene> ShowDlgLeagueSystem(CSceneContext& context) {
-    return LeagueSystemScene(context, context.NewFullAppContext(), false);
-}
-
-std::unique_ptr<CShownScene> ShowDlgLeagueData(CSceneContext& context) {
-    return LeagueSystemScene(context, context.NewFullAppContext(), true);
-}
-
-std::unique_ptr<CShownScene> ShowDlgLeagueSystemSmall(CSceneContext& context) {
-    return LeagueSystemScene(context, context.NewAppContext(), false);
-}
-
-std::unique_ptr<CShownScene> ShowDlgLeagueDataSmall(CSceneContext& context) {
-    return LeagueSystemScene(context, context.NewAppContext(), true);
 }
 
 }  // namespace kw::screens

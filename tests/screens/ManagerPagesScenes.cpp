@@ -16,10 +16,6 @@ namespace kw::screens {
 
 namespace {
 
-constexpr int kTrainer = 1;
-constexpr int kPresident = 3;
-constexpr int kMasseur = 13;
-
 std::uint32_t PersonOfKind(const CWorld& world, int kind) {
     for (const auto& entry : world.Persons()) {
         if (entry.second->Kind() == kind && ClubHoldingPerson(world, entry.first) != nullptr) {
@@ -29,8 +25,9 @@ std::uint32_t PersonOfKind(const CWorld& world, int kind) {
     throw std::runtime_error("the demo lacks a person of kind " + std::to_string(kind));
 }
 
-// The personal-data page on the first person of the kind that a club holds.
-std::unique_ptr<CShownScene> ShowStaffPage(CSceneContext& context, int kind) {
+}  // namespace
+
+std::unique_ptr<CShownScene> StaffPageScene(int kind, CSceneContext& context) {
     auto scene = std::make_unique<CDatabaseScene>(context, context.NewAppContext());
     SPlayerEditContext& edit = scene->Keep(std::make_unique<SPlayerEditContext>(SPlayerEditContext{
         scene->Document(), scene->Installation(), nullptr, scene->App().installDirectory}));
@@ -42,20 +39,6 @@ std::unique_ptr<CShownScene> ShowStaffPage(CSceneContext& context, int kind) {
     page->SetPlayer(PersonOfKind(scene->Document().World(), kind));
     scene->Show(std::move(window));
     return scene;
-}
-
-}  // namespace
-
-std::unique_ptr<CShownScene> ShowPlayerAllRightTrainer(CSceneContext& context) {
-    return ShowStaffPage(context, kTrainer);
-}
-
-std::unique_ptr<CShownScene> ShowPlayerAllRightPresident(CSceneContext& context) {
-    return ShowStaffPage(context, kPresident);
-}
-
-std::unique_ptr<CShownScene> ShowPlayerAllRightStaff(CSceneContext& context) {
-    return ShowStaffPage(context, kMasseur);
 }
 
 }  // namespace kw::screens

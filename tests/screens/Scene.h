@@ -26,6 +26,9 @@ class CWorld;
 
 namespace screens {
 
+// Which demo a scene opens: the small one or the one at the editor's full size.
+enum class EDemo { kSmall, kFull };
+
 // What the scenes share: the small demo installation (generated once per run), its database
 // loaded into a world, a user interface that answers every question with No and records every
 // message, and the editor's render manager.
@@ -40,6 +43,9 @@ public:
     SAppContext& NewAppContext();
     // The same on the demo installation at the editor's full size, generated on first use.
     SAppContext& NewFullAppContext();
+    SAppContext& NewAppContext(EDemo demo) {
+        return demo == EDemo::kFull ? NewFullAppContext() : NewAppContext();
+    }
     CScriptedUserInterface& Ui() { return m_ui; }
     // Loaded on first use.
     CWorld& World();

@@ -40,10 +40,9 @@ std::unique_ptr<CShownScene> ShowDlgShirtNo(CSceneContext& context);
 std::unique_ptr<CShownScene> ShowDlgChairman(CSceneContext& context);
 
 // CountryPersonScenes.cpp
-// "Land Einstellungen" on country 14 of the full-size demo, on its pages "Jugendspieler" and
-// "Sonstige Trainer/Manager".
-std::unique_ptr<CShownScene> ShowDlgCountryYouth(CSceneContext& context);
-std::unique_ptr<CShownScene> ShowDlgCountryManagers(CSceneContext& context);
+// "Land Einstellungen" on country 14 of the full-size demo, on a person page ("Jugendspieler",
+// "Sonstige Trainer/Manager") with its first row chosen.
+std::unique_ptr<CShownScene> CountryPersonScene(int tab, CSceneContext& context);
 // Their edit dialogs on country 14 of the small demo: its first pool entry, a new coach, its first
 // staff pool entry.
 std::unique_ptr<CShownScene> ShowDlgPoolEntry(CSceneContext& context);
@@ -52,22 +51,14 @@ std::unique_ptr<CShownScene> ShowDlgStaffEntry(CSceneContext& context);
 
 // CountryRefereesCoachScenes.cpp
 // Country 14 of the full-size demo: the country window on its referee tab, and the national-coach
-// and stadium-list pages in their small window.
+// (or else the stadium-list) page in the small window the country window's buttons open.
 std::unique_ptr<CShownScene> ShowDlgCountryReferees(CSceneContext& context);
-std::unique_ptr<CShownScene> ShowDlgCountryCoach(CSceneContext& context);
-std::unique_ptr<CShownScene> ShowDlgCountryStadiums(CSceneContext& context);
+std::unique_ptr<CShownScene> CountrySubPageScene(bool coach, CSceneContext& context);
 
 // CountryScenes.cpp
-// The whole country window (the scene's widget, a CDlgCountry) on country 14 of the demo of `app`,
-// showing one tab.
-std::unique_ptr<CDatabaseScene> CountryWindowScene(CSceneContext& context, SAppContext& app,
-                                                   int tab);
-
-// "Land Einstellungen" on country 14 of the small demo, on its general page and on its look page,
-// and on country 14 of the full-size demo.
-std::unique_ptr<CShownScene> ShowDlgCountryGeneral(CSceneContext& context);
-std::unique_ptr<CShownScene> ShowDlgCountryLook(CSceneContext& context);
-std::unique_ptr<CShownScene> ShowDlgCountryGeneralFull(CSceneContext& context);
+// The whole country window, "Land Einstellungen" (the scene's widget, a CDlgCountry), on country
+// 14 of the demo, showing one tab.
+std::unique_ptr<CDatabaseScene> CountryWindowScene(EDemo demo, int tab, CSceneContext& context);
 
 // CsvExchangeScenes.cpp
 // The CSV export choices on a club of the demo's country 14, and the import preview of an edited
@@ -110,17 +101,11 @@ std::unique_ptr<CShownScene> ShowDlgInterfaceLanguage(CSceneContext& context);
 
 // LeagueCompositionScenes.cpp
 // The league composition dialog on the demo's country 14, its top league chosen.
-std::unique_ptr<CShownScene> ShowDlgLeagueComposition(CSceneContext& context);
-// The same on the full demo.
-std::unique_ptr<CShownScene> ShowDlgLeagueCompositionFull(CSceneContext& context);
+std::unique_ptr<CShownScene> LeagueCompositionScene(EDemo demo, CSceneContext& context);
 
 // LeagueSystemScenes.cpp
-// The league-system dialog and the league data dialog of its top league for country 14, on the
-// demo at the editor's full size and on the small demo.
-std::unique_ptr<CShownScene> ShowDlgLeagueSystem(CSceneContext& context);
-std::unique_ptr<CShownScene> ShowDlgLeagueData(CSceneContext& context);
-std::unique_ptr<CShownScene> ShowDlgLeagueSystemSmall(CSceneContext& context);
-std::unique_ptr<CShownScene> ShowDlgLeagueDataSmall(CSceneContext& context);
+// The league-system dialog for country 14, or else the league data dialog of its top league.
+std::unique_ptr<CShownScene> LeagueSystemScene(EDemo demo, bool leagueData, CSceneContext& context);
 
 // ManagerListScenes.cpp
 // The squad dialog of the demo club on its "Vorstand/Trainer" tab, the first staff person chosen.
@@ -131,11 +116,9 @@ std::unique_ptr<CShownScene> ShowDlgManagAll(CSceneContext& context);
 std::unique_ptr<CShownScene> ShowDlgPlayerSelectStaff(CSceneContext& context);
 
 // ManagerPagesScenes.cpp
-// The personal-data page on a trainer, a president and a masseur of the demo club: the staff
-// panels of each kind.
-std::unique_ptr<CShownScene> ShowPlayerAllRightTrainer(CSceneContext& context);
-std::unique_ptr<CShownScene> ShowPlayerAllRightPresident(CSceneContext& context);
-std::unique_ptr<CShownScene> ShowPlayerAllRightStaff(CSceneContext& context);
+// The personal-data page on the first person of the kind (1 a trainer, 3 a president, 13 a
+// masseur) that a club holds: the staff panel of that kind.
+std::unique_ptr<CShownScene> StaffPageScene(int kind, CSceneContext& context);
 
 // MappingScenes.cpp
 // The player mapping's question box and the report's save dialog on the installation's folder.
@@ -172,10 +155,9 @@ std::unique_ptr<CShownScene> ShowDlgDatabaseDiff(CSceneContext& context);
 std::unique_ptr<CShownScene> ShowDlgChangePackageSource(CSceneContext& context);
 
 // SquadScenes.cpp
-// The squad dialog on the largest first-division club of country 14, on the small demo and on the
-// demo at the editor's full size; every person page is a tab of it.
-std::unique_ptr<CShownScene> ShowDlgPlayerlistClub(CSceneContext& context);
-std::unique_ptr<CShownScene> ShowDlgPlayerlistClubFull(CSceneContext& context);
+// The squad dialog on the largest first-division club of country 14; every person page is a tab
+// of it.
+std::unique_ptr<CShownScene> SquadScene(EDemo demo, CSceneContext& context);
 // The club chooser and the player chooser, starting at the demo club's country.
 std::unique_ptr<CShownScene> ShowDlgSelectClub(CSceneContext& context);
 std::unique_ptr<CShownScene> ShowDlgPlayerSelect(CSceneContext& context);

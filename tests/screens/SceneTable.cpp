@@ -1,6 +1,9 @@
+#include <functional>
+
 #include "SceneList.h"
 #include "gui/controls/ControlsGallery.h"
 #include "gui/editors/DlgNewClub.h"
+#include "gui/editors/country/DlgCountry.h"
 
 namespace kw::screens {
 
@@ -20,6 +23,7 @@ SceneFunction GalleryDialog(std::size_t index) {
 // tab page) and the function that builds and shows it. A dialog that needs nothing but a parent:
 //     {"DlgExample", [](CSceneContext&) { return Shown(std::make_unique<CDlgExample>()); }},
 const std::vector<SScene>& Scenes() {
+    using enum EDemo;
     static const std::vector<SScene> scenes = {
         {"DlgMainMenu", ShowDlgMainMenu},
         {"DlgMainMenuFull", ShowDlgMainMenuFull},
@@ -47,19 +51,19 @@ const std::vector<SScene>& Scenes() {
         {"DlgClubShirtsColor", ShowDlgClubShirtsColor},
         {"PlayerPagesA", ShowPlayerPagesA},
         {"PlayerPagesB", ShowPlayerPagesB},
-        {"DlgPlayerlistClub", ShowDlgPlayerlistClub},
-        {"DlgPlayerlistClubFull", ShowDlgPlayerlistClubFull},
+        {"DlgPlayerlistClub", std::bind_front(SquadScene, kSmall)},
+        {"DlgPlayerlistClubFull", std::bind_front(SquadScene, kFull)},
         {"DlgSelectClub", ShowDlgSelectClub},
         {"DlgPlayerSelect", ShowDlgPlayerSelect},
-        {"DlgPlayerAllRightTrainer", ShowPlayerAllRightTrainer},
-        {"DlgPlayerAllRightPresident", ShowPlayerAllRightPresident},
-        {"DlgPlayerAllRightStaff", ShowPlayerAllRightStaff},
-        {"DlgLeagueComposition", ShowDlgLeagueComposition},
-        {"DlgLeagueCompositionFull", ShowDlgLeagueCompositionFull},
-        {"DlgLeagueSystem", ShowDlgLeagueSystem},
-        {"DlgLeagueData", ShowDlgLeagueData},
-        {"DlgLeagueSystemSmall", ShowDlgLeagueSystemSmall},
-        {"DlgLeagueDataSmall", ShowDlgLeagueDataSmall},
+        {"DlgPlayerAllRightTrainer", std::bind_front(StaffPageScene, 1)},
+        {"DlgPlayerAllRightPresident", std::bind_front(StaffPageScene, 3)},
+        {"DlgPlayerAllRightStaff", std::bind_front(StaffPageScene, 13)},
+        {"DlgLeagueComposition", std::bind_front(LeagueCompositionScene, kSmall)},
+        {"DlgLeagueCompositionFull", std::bind_front(LeagueCompositionScene, kFull)},
+        {"DlgLeagueSystem", std::bind_front(LeagueSystemScene, kFull, false)},
+        {"DlgLeagueData", std::bind_front(LeagueSystemScene, kFull, true)},
+        {"DlgLeagueSystemSmall", std::bind_front(LeagueSystemScene, kSmall, false)},
+        {"DlgLeagueDataSmall", std::bind_front(LeagueSystemScene, kSmall, true)},
         {"DlgCalendar", ShowDlgCalendar},
         {"DlgStadiumlist", ShowDlgStadiumlist},
         {"DlgStadium", ShowDlgStadium},
@@ -76,16 +80,17 @@ const std::vector<SScene>& Scenes() {
         {"DlgInterfaceLanguage", ShowDlgInterfaceLanguage},
         {"DlgFixturelist", ShowDlgFixturelist},
         {"DlgStadiumSelect", ShowDlgStadiumSelect},
-        {"DlgCountryGeneral", ShowDlgCountryGeneral},
-        {"DlgCountryLook", ShowDlgCountryLook},
-        {"DlgCountryGeneralFull", ShowDlgCountryGeneralFull},
+        {"DlgCountryGeneral", std::bind_front(CountryWindowScene, kSmall, CDlgCountry::kGeneral)},
+        {"DlgCountryLook", std::bind_front(CountryWindowScene, kSmall, CDlgCountry::kLook)},
+        {"DlgCountryGeneralFull",
+         std::bind_front(CountryWindowScene, kFull, CDlgCountry::kGeneral)},
         {"DlgCountryReferees", ShowDlgCountryReferees},
-        {"DlgCountryCoach", ShowDlgCountryCoach},
-        {"DlgCountryStadiums", ShowDlgCountryStadiums},
+        {"DlgCountryCoach", std::bind_front(CountrySubPageScene, true)},
+        {"DlgCountryStadiums", std::bind_front(CountrySubPageScene, false)},
         {"DlgCountryCups", ShowDlgCountryCups},
         {"DlgInternationalCompetition", ShowDlgInternationalCompetition},
-        {"DlgCountryYouth", ShowDlgCountryYouth},
-        {"DlgCountryManagers", ShowDlgCountryManagers},
+        {"DlgCountryYouth", std::bind_front(CountryPersonScene, CDlgCountry::kYouth)},
+        {"DlgCountryManagers", std::bind_front(CountryPersonScene, CDlgCountry::kManagers)},
         {"DlgPoolEntry", ShowDlgPoolEntry},
         {"DlgFurtherManager", ShowDlgFurtherManager},
         {"DlgStaffEntry", ShowDlgStaffEntry},

@@ -39,25 +39,16 @@ std::uint32_t LargestFirstDivisionClub(const CWorld& world) {
     return largest;
 }
 
-// The squad dialog on the largest club of the first division.
-std::unique_ptr<CShownScene> SquadScene(CSceneContext& context, SAppContext& app) {
-    auto scene = std::make_unique<CDatabaseScene>(context, app);
+}  // namespace
+
+std::unique_ptr<CShownScene> SquadScene(EDemo demo, CSceneContext& context) {
+    auto scene = std::make_unique<CDatabaseScene>(context, context.NewAppContext(demo));
     auto dialog = std::make_unique<CDlgPlayerlistClub>(
         scene->Document(), LargestFirstDivisionClub(scene->Document().World()),
-        scene->Installation(), &context.Renderer(), app.installDirectory);
+        scene->Installation(), &context.Renderer(), scene->App().installDirectory);
     dialog->resize(1000, 620);
     scene->Show(std::move(dialog));
     return scene;
-}
-
-}  // namespace
-
-std::unique_ptr<CShownScene> ShowDlgPlayerlistClub(CSceneContext& context) {
-    return SquadScene(context, context.NewAppContext());
-}
-
-std::unique_ptr<CShownScene> ShowDlgPlayerlistClubFull(CSceneContext& context) {
-    return SquadScene(context, context.NewFullAppContext());
 }
 
 std::unique_ptr<CShownScene> ShowDlgSelectClub(CSceneContext& context) {

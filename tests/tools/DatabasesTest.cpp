@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -44,6 +45,10 @@
 
 namespace kw {
 namespace {
+
+using ::testing::Each;
+using ::testing::Field;
+using ::testing::Lt;
 
 // Draws that are the same on every machine and with every library.
 class CDraws {
@@ -562,6 +567,16 @@ TEST(RecordFields, ValuesThatDoNotFitAreNamed) {
     EXPECT_EQ(TypeAtPath(person, *ParseFieldPath("wingspan")), nullptr);
 }
 
+// The names of quick-find hits or tree nodes, in their order.
+template <typename Item>
+std::vector<std::string> Names(const std::vector<Item>& items) {
+    std::vector<std::string> names;
+    for (const Item& item : items) {
+        names.push_back(item.name);
+    }
+    return names;
+}
+
 // The records of one kind (and change) anywhere in the diff.
 std::vector<SRecordDiff> Records(const SDatabaseDiff& diff, EDiffKind kind) {
     std::vector<SRecordDiff> records;
@@ -616,25 +631,28 @@ std::uint32_t UnlinkedLeague(const CWorld& world, int country) {
     return 0;
 }
 
-TEST(DatabaseDiff, IdenticalDatabasesReportNothingAlsoAfterASaveAndReload) {
-    const auto first = test::LoadSmallDemo();
-    const auto second = test::LoadSmallDemo();
-    const SDatabaseDiff same = DiffWorlds(*first, *second);
+// Two copies of the small demo: the one before and the one after the changes.
+class DatabaseDiff : public ::testing::Test {
+protected:
+    const std::unique_ptr<CWorld> before = test::LoadSmallDemo();
+    const std::unique_ptr<CWorld> after = test::LoadSmallDemo();
+};
+
+TEST_F(DatabaseDiff, IdenticalDatabasesReportNothingAlsoAfterASaveAndReload) {
+    const SDatabaseDiff same = DiffWorlds(*before, *after);
     EXPECT_TRUE(same.IsEmpty()) << DiffText(same);
     EXPECT_EQ(DiffText(same), "identical\n");
 
     // A save renumbers clubs and a load gives the players without club new ids.
-    ASSERT_FALSE(first->WithoutClub().Ids().empty());
+    ASSERT_FALSE(before->WithoutClub().Ids().empty());
     test::TempDir folder;
-    const auto reloaded = test::SaveAndReload(*second, folder.Path());
+    const auto reloaded = test::SaveAndReload(*after, folder.Path());
     EXPECT_TRUE(test::ReferenceFaults(*reloaded).empty());
-    const SDatabaseDiff afterReload = DiffWorlds(*first, *reloaded);
+    const SDatabaseDiff afterReload = DiffWorlds(*before, *reloaded);
     EXPECT_TRUE(afterReload.IsEmpty()) << DiffText(afterReload);
 }
 
-TEST(DatabaseDiff, OnePlayerFieldOneAddedClubAndOneRemovedLeague) {
-    const auto before = test::LoadSmallDemo();
-    const auto after = test::LoadSmallDemo();
+TEST_F(DatabaseDiff, OnePlayerFieldOneAddedClubAndOneRemovedLeague) {
     const int number = FullestCountry(*after);
     CCountry& country = after->Country(number);
 
@@ -652,39 +670,35 @@ TEST(DatabaseDiff, OnePlayerFieldOneAddedClubAndOneRemovedLeague) {
     EXPECT_TRUE(test::ReferenceFaults(*after).empty());
 
     const SDatabaseDiff diff = DiffWorlds(*before, *after);
-    {
-        ASSERT_EQ(diff.countries.size(), 1u) << DiffText(diff);
-        EXPECT_EQ(diff.countries[0].country, number);
+    ASSERT_EQ(diff.countries.size(), 1u) << DiffText(diff);
+    EXPECT_EQ(diff.countries[0].country, number);
 
-        const std::vector<SRecordDiff> persons = Records(diff, EDiffKind::Person);
-        ASSERT_EQ(persons.size(), 1u) << DiffText(diff);
-        EXPECT_EQ(persons[0].change, EDiffChange::Changed);
-        EXPECT_EQ(persons[0].club, Cp1252ToUtf8(club.Name(0)));
-        ASSERT_EQ(persons[0].fields.size(), 1u);
-        EXPECT_EQ(persons[0].fields[0].field, "abilities[2]");
-        EXPECT_EQ(persons[0].fields[0].before, std::to_string(ability));
+    const std::vector<SRecordDiff> persons = Records(diff, EDiffKind::Person);
+    ASSERT_EQ(persons.size(), 1u) << DiffText(diff);
+    EXPECT_EQ(persons[0].change, EDiffChange::Changed);
+    EXPECT_EQ(persons[0].club, Cp1252ToUtf8(club.Name(0)));
+    ASSERT_EQ(persons[0].fields.size(), 1u);
+    EXPECT_EQ(persons[0].fields[0].field, "abilities[2]");
+    EXPECT_EQ(persons[0].fields[0].before, std::to_string(ability));
 
-        const std::vector<SRecordDiff> clubs = Records(diff, EDiffKind::Club);
-        ASSERT_EQ(clubs.size(), 1u) << DiffText(diff);
-        EXPECT_EQ(clubs[0].change, EDiffChange::Added);
-        EXPECT_EQ(clubs[0].name, "Neuer Verein");
+    const std::vector<SRecordDiff> clubs = Records(diff, EDiffKind::Club);
+    ASSERT_EQ(clubs.size(), 1u) << DiffText(diff);
+    EXPECT_EQ(clubs[0].change, EDiffChange::Added);
+    EXPECT_EQ(clubs[0].name, "Neuer Verein");
 
-        // Country by country on the worlds gives what the whole dumps give.
-        const std::optional<SDatabaseDiff> whole =
-            DiffDumps(DumpWorldJson(*before), DumpWorldJson(*after));
-        ASSERT_TRUE(whole.has_value());
-        EXPECT_EQ(DiffText(*whole), DiffText(diff));
+    // Country by country on the worlds gives what the whole dumps give.
+    const std::optional<SDatabaseDiff> whole =
+        DiffDumps(DumpWorldJson(*before), DumpWorldJson(*after));
+    ASSERT_TRUE(whole.has_value());
+    EXPECT_EQ(DiffText(*whole), DiffText(diff));
 
-        const std::vector<SRecordDiff> competitions = Records(diff, EDiffKind::Competition);
-        ASSERT_EQ(competitions.size(), 1u) << DiffText(diff);
-        EXPECT_EQ(competitions[0].change, EDiffChange::Removed);
-        EXPECT_EQ(competitions[0].name, leagueName);
-    }
+    const std::vector<SRecordDiff> competitions = Records(diff, EDiffKind::Competition);
+    ASSERT_EQ(competitions.size(), 1u) << DiffText(diff);
+    EXPECT_EQ(competitions[0].change, EDiffChange::Removed);
+    EXPECT_EQ(competitions[0].name, leagueName);
 }
 
-TEST(DatabaseDiff, AClubDeletedInTheMiddleOfACountryIsOneRemovedClub) {
-    const auto before = test::LoadSmallDemo();
-    const auto after = test::LoadSmallDemo();
+TEST_F(DatabaseDiff, AClubDeletedInTheMiddleOfACountryIsOneRemovedClub) {
     const int number = FullestCountry(*after);
     CCountry& country = after->Country(number);
     const std::uint32_t middle = MiddleClub(country);
@@ -727,9 +741,7 @@ TEST(DatabaseDiff, AClubDeletedInTheMiddleOfACountryIsOneRemovedClub) {
     }));
 }
 
-TEST(DatabaseDiff, APlayerMovedBetweenClubsIsOneChangedPerson) {
-    const auto before = test::LoadSmallDemo();
-    const auto after = test::LoadSmallDemo();
+TEST_F(DatabaseDiff, APlayerMovedBetweenClubsIsOneChangedPerson) {
     CCountry& country = after->Country(FullestCountry(*after));
     CClub& from = *country.Clubs().begin()->second;
     CClub& to = *std::next(country.Clubs().begin())->second;
@@ -751,9 +763,7 @@ TEST(DatabaseDiff, APlayerMovedBetweenClubsIsOneChangedPerson) {
     EXPECT_NE(moved->after.find(Cp1252ToUtf8(to.Name(0))), std::string::npos);
 }
 
-TEST(DatabaseDiff, TextAndJsonFormsAndDumpsThatAreNone) {
-    const auto before = test::LoadSmallDemo();
-    const auto after = test::LoadSmallDemo();
+TEST_F(DatabaseDiff, TextAndJsonFormsAndDumpsThatAreNone) {
     CCountry& country = after->Country(FullestCountry(*after));
     CReferee& referee = country.Referees().front();
     const std::string surname(referee.Surname().View());
@@ -812,26 +822,12 @@ protected:
     }
     static void TearDownTestSuite() { delete world; }
 
-    static std::vector<std::string> Names(const SFindResult& result) {
-        std::vector<std::string> names;
-        for (const SFindHit& hit : result.hits) {
-            names.push_back(hit.name);
-        }
-        return names;
-    }
-
-    static CWorld* world;
-    static CClub* club;
-    static CClub* otherClub;
-    static CPlayer* player;
-    static CPlayer* staff;
+    static inline CWorld* world = nullptr;
+    static inline CClub* club = nullptr;
+    static inline CClub* otherClub = nullptr;
+    static inline CPlayer* player = nullptr;
+    static inline CPlayer* staff = nullptr;
 };
-
-CWorld* QuickFind::world = nullptr;
-CClub* QuickFind::club = nullptr;
-CClub* QuickFind::otherClub = nullptr;
-CPlayer* QuickFind::player = nullptr;
-CPlayer* QuickFind::staff = nullptr;
 
 TEST_F(QuickFind, FoldsCaseAndAccentsAndOrdersExactPrefixWildcardThenKind) {
     ASSERT_NE(player, nullptr);
@@ -879,10 +875,9 @@ TEST_F(QuickFind, WildcardsMatchWholeNamesAfterThePrefixMatches) {
     const CQuickFindIndex index(*world, kDefaultLanguage);
     const SFindResult result = index.Find("q*m?ller");
     ASSERT_FALSE(result.hits.empty());
-    for (const SFindHit& hit : result.hits) {
-        EXPECT_EQ(hit.match, EFindMatch::Wildcard);
-    }
-    EXPECT_EQ(Names(result), (std::vector<std::string>{"Quaxmuller", "J\xF6rg Quaxm\xFCller"}));
+    EXPECT_THAT(result.hits, Each(Field(&SFindHit::match, EFindMatch::Wildcard)));
+    EXPECT_EQ(Names(result.hits),
+              (std::vector<std::string>{"Quaxmuller", "J\xF6rg Quaxm\xFCller"}));
     // "*" at the end is a prefix over the whole name, so the club's own name counts.
     EXPECT_EQ(index.Find("fc quax*").hits.size(), 1u);
     EXPECT_EQ(index.Find("*xmueller").hits.front().kind, EFindKind::Staff);
@@ -962,14 +957,6 @@ protected:
     static SSyncItem ClubItem(int slot, const CClub& club) {
         return SSyncItem::Club(slot, club.World().Country(club.Country()).Continent(),
                                club.Country(), club.Id());
-    }
-
-    static std::vector<std::string> Names(const std::vector<SSyncNode>& nodes) {
-        std::vector<std::string> names;
-        for (const SSyncNode& node : nodes) {
-            names.push_back(node.name);
-        }
-        return names;
     }
 
     static const SSyncNode& Named(const std::vector<SSyncNode>& nodes, const std::string& name) {
@@ -1279,9 +1266,7 @@ TEST_F(ValidationTest, SoundDemoHasNoErrorsAndCountsWhatItFinds) {
     ASSERT_TRUE(test::ReferenceFaults(*world).empty());
     const SFindingCounts counts = CountFindings(sound);
     EXPECT_EQ(counts.errors, 0);
-    for (const SFinding& finding : sound) {
-        EXPECT_EQ(finding.severity, ESeverity::kWarning) << finding.text;
-    }
+    EXPECT_THAT(sound, Each(Field(&SFinding::severity, ESeverity::kWarning)));
     // The complete countries are not named as incomplete; countries with clubs only are.
     for (const int complete : {kGermany, kEngland}) {
         EXPECT_EQ(counts.Count(complete, EFindingKind::kIncompleteCountry), 0);
@@ -1382,9 +1367,7 @@ TEST_F(ValidationTest, ReferencesToMissingClubsPersonsAndStadiums) {
     world->WithoutClub().SwapIds(without);
     const std::vector<SFinding> found = NewOfKind(EFindingKind::kReference);
     ASSERT_EQ(found.size(), 3u);
-    for (const SFinding& finding : found) {
-        EXPECT_EQ(finding.severity, ESeverity::kError);
-    }
+    EXPECT_THAT(found, Each(Field(&SFinding::severity, ESeverity::kError)));
     EXPECT_EQ(found[0].country, 0);  // the players without club come first
     EXPECT_TRUE(Contains(found[0].text, std::to_string(0x7FFFFFF0)));
     EXPECT_EQ(found[1].target, (SFindingTarget{ETargetKind::kClubEditor, kGermany, club.Id()}));
@@ -1478,9 +1461,7 @@ TEST_F(ValidationTest, CancelledRunStopsWithTheCountriesDone) {
     EXPECT_TRUE(result.cancelled);
     EXPECT_EQ(stop.Last(), 19);
     // England (50) was not reached.
-    for (const SFinding& finding : result.findings) {
-        EXPECT_LT(finding.country, 20);
-    }
+    EXPECT_THAT(result.findings, Each(Field(&SFinding::country, Lt(20))));
     CStopAfter never(1000);
     const SValidationResult whole = ValidateDatabase(*world, kDefaultLanguage, &tools, &never);
     EXPECT_FALSE(whole.cancelled);

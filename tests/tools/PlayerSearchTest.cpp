@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,6 +24,10 @@
 
 namespace kw {
 namespace {
+
+using ::testing::Each;
+using ::testing::Field;
+using ::testing::Ne;
 
 // Criteria with one text set.
 SSearchCriteria ByFirstName(std::string text) {
@@ -172,9 +177,7 @@ TEST_F(PlayerSearchOrderTest, AStopEndsTheRunEarly) {
         [&clubsSeen] { return ++clubsSeen == 1; });
     ASSERT_FALSE(hits.empty());
     // Only the first club was searched.
-    for (const SSearchHit& hit : hits) {
-        EXPECT_EQ(hit.clubId, hits.front().clubId);
-    }
+    EXPECT_THAT(hits, Each(Field(&SSearchHit::clubId, hits.front().clubId)));
     EXPECT_LT(hits.size(), FindPlayers(*world, BySurname("*")).size());
 }
 
@@ -316,9 +319,7 @@ TEST_F(PlayerSearchWorkerTest, AChangeRunsOnlyWhileNoWorkerReadsAndStartsTheSear
     EXPECT_GT(second, first);
     const std::vector<SSearchHit> hits = TakeAll(second);
     EXPECT_EQ(hits, FindPlayers(*world, BySurname("*")));
-    for (const SSearchHit& hit : hits) {
-        EXPECT_NE(hit.personId, removed);
-    }
+    EXPECT_THAT(hits, Each(Field(&SSearchHit::personId, Ne(removed))));
 }
 
 SSearchRow Row(std::uint32_t id, std::string first, std::string surname, std::string stage,
