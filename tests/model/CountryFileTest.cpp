@@ -452,11 +452,9 @@ TEST_F(CountryFile, ResetOfABrandNewCountryMakesItsNationalCup) {
     const auto* cup =
         dynamic_cast<const CDBCup*>(world.Competition(MakeCompetitionId(kCountry, kFaCupType, 0)));
     ASSERT_NE(cup, nullptr);
-    EXPECT_EQ(cup->Setting32(), 1);
-    EXPECT_EQ(cup->ParentId(), MakeCompetitionId(kCountry, kRootType, 0));
-    EXPECT_EQ(Country().Settings().nationalCupSetting, 1);
-    EXPECT_EQ(Country().LeagueScript(), 0);
-    EXPECT_TRUE(Country().LevelNames(0)[0].Empty());
+    EXPECT_EQ(std::tuple(cup->Setting32(), cup->ParentId(), Country().Settings().nationalCupSetting,
+                         Country().LeagueScript(), Country().LevelNames(0)[0].View()),
+              std::tuple(1, MakeCompetitionId(kCountry, kRootType, 0), 1, 0, ""));
 
     Country().ResetCompetitions(false);
     EXPECT_EQ(world.Competition(MakeCompetitionId(kCountry, kFaCupType, 0)), nullptr);
@@ -472,9 +470,9 @@ TEST_F(CountryFile, CupSettingsFollowTheCompetitionsAfterAScriptWasChosen) {
     world.RegisterCompetition(std::make_unique<CDBCup>(
         MakeCompetitionId(kCountry, kLeagueCupType, 2), MakeCompetitionId(kCountry, kRootType, 0)));
     Country().RefreshDerivedData();
-    EXPECT_EQ(Country().Settings().nationalCupSetting, 2);
-    EXPECT_EQ(Country().Settings().leagueCupSettings, 0x00030000u);
-    EXPECT_EQ(Country().Settings().superCupSetting, 0);
+    const SCountrySettings& s = Country().Settings();
+    EXPECT_EQ(std::tuple(s.nationalCupSetting, s.leagueCupSettings, s.superCupSetting),
+              std::tuple(2, 0x00030000u, 0));
 }
 
 TEST_F(CountryFile, CopyTakesTheGeneralSettingsAndWithFlag64TheClubs) {
@@ -511,14 +509,10 @@ constexpr std::uint32_t kOldVersion = MakeRecordVersion(8195, 0xFFFF);
 class Stadium : public ::testing::Test {
 protected:
     static std::string Write(std::initializer_list<CStadium> stadiums) {
-        const TempDir folder;
-        CKLFile file;
-        EXPECT_TRUE(file.OpenForWrite(folder / "stadiums.sav"));
-        for (const CStadium& stadium : stadiums) {
-            EXPECT_TRUE(stadium.Write(file));
-        }
-        EXPECT_TRUE(file.Close());
-        return ReadFile(folder / "stadiums.sav");
+        return test::WriteRecord([&](CKLFile& file) {
+            return std::all_of(stadiums.begin(), stadiums.end(),
+                               [&](const CStadium& stadium) { return stadium.Write(file); });
+        });
     }
 
     // Every field different, so that a swapped or shifted value shows.
@@ -623,11 +617,10 @@ TEST_F(Stadium, NegativePlacesReadAndSetAsZero) {
                                            std::string("%INDEXEND%STADIUM\n")));
     CStadium stadium;
     stadium.Read(file);
-    EXPECT_EQ(stadium.Seats(0), 0);
-    EXPECT_EQ(stadium.StandingPlaces(0), 7);
     stadium.SetVipPlaces(3, -1);
-    EXPECT_EQ(stadium.VipPlaces(3), 0);
-    EXPECT_EQ(stadium.TotalCapacity(), 7);
+    EXPECT_EQ(std::tuple(stadium.Seats(0), stadium.StandingPlaces(0), stadium.VipPlaces(3),
+                         stadium.TotalCapacity()),
+              std::tuple(0, 7, 0, 7));
 }
 
 TEST_F(Stadium, TotalCapacityIsTheSumOfAllPlaces) {
@@ -695,13 +688,11 @@ TEST_F(StadiumList, ReadsCountThenNameFlagAndNumberInAnyLetterCase) {
               "3\r\nNebel Arena\r\n1\r\n12\r\n; ein Kommentar\r\nS\374dstadion\r\n0\r\n"
               "300\r\nHafenstadion\r\n-2\r\n0\r\n");
     ASSERT_TRUE(list.Load(database.Path(), "ger"));
-    ASSERT_EQ(list.Entries().size(), 3u);
-    EXPECT_EQ(std::tuple(list.Entries()[0], list.Entries()[1], list.Entries()[2],
-                         list.Templates()[0], list.Templates()[1]),
-              std::tuple((CStadiumList::SEntry{"Nebel Arena", true, 12}),
-                         (CStadiumList::SEntry{"S\374dstadion", false, 44}),
-                         (CStadiumList::SEntry{"Hafenstadion", true, 0}), CStadium::Template(0),
-                         CStadium::Template(1)));
+    EXPECT_EQ(list.Entries(), (std::vector<CStadiumList::SEntry>{{"Nebel Arena", true, 12},
+                                                                 {"S\374dstadion", false, 44},
+                                                                 {"Hafenstadion", true, 0}}));
+    EXPECT_EQ(std::tuple(list.Templates()[0], list.Templates()[1]),
+              std::tuple(CStadium::Template(0), CStadium::Template(1)));
 }
 
 // The default folder is the interface language's; a missing file leaves the list empty with

@@ -755,17 +755,6 @@ TEST_F(DamagedCountryFiles, SaveLeavesThemInPlaceAndWritesTheRest) {
     EXPECT_EQ(Errors().size(), 1u);  // the load's message only
 }
 
-TEST_F(DamagedCountryFiles, SaveIntoAnotherFolderCopiesTheirBytes) {
-    LoadTwoDamaged();
-    const TempDir elsewhere;
-    world.SetDirectory(elsewhere.Path());
-    ASSERT_TRUE(world.Save(progress, ui));
-    EXPECT_TRUE(ReadFile(elsewhere / CountryFile(kEngland)) == replaced);
-    EXPECT_TRUE(ReadFile(elsewhere / CountryFile(kGermany)) == cut);
-    // The source folder is untouched and still what the copy came from.
-    EXPECT_TRUE(ReadFile(File(kGermany)) == cut);
-}
-
 TEST_F(DamagedCountryFiles, ConfirmedCountriesAreWrittenFromMemory) {
     LoadTwoDamaged();
     world.ConfirmDamagedCountries({kGermany});
