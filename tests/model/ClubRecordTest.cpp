@@ -835,18 +835,11 @@ TEST_F(ClubNumbering, NationalTeamCannotBeRemovedAndNewClubsFillGaps) {
     EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(5, 4));
 }
 
-using test::ReadFile;
-using test::TempDir;
-
 std::string WriteRecords(const std::vector<CRecordResult>& records) {
-    const TempDir folder;
-    CKLFile file;
-    EXPECT_TRUE(file.OpenForWrite(folder / "records.sav"));
-    for (const CRecordResult& record : records) {
-        EXPECT_TRUE(record.Write(file));
-    }
-    EXPECT_TRUE(file.Close());
-    return ReadFile(folder / "records.sav");
+    return WriteRecord([&](CKLFile& file) {
+        return std::all_of(records.begin(), records.end(),
+                           [&](const CRecordResult& record) { return record.Write(file); });
+    });
 }
 
 CRecordResult MakeRecord(std::int8_t goalsFor, std::int8_t goalsAgainst, std::int32_t attendance,
