@@ -549,38 +549,6 @@ TEST_F(WorldFiles, UnusualNamesAndLongNotesLeaveTheOtherRecordsIntact) {
     EXPECT_EQ(loaded->Country(6).Club(MakeClubId(6, 1))->Name(0), "Nachbar");
 }
 
-// --- file size
-
-// A country file larger than any fixed read buffer: the padding puts the 5 MiB mark into the
-// middle of the clubs, where a cut read would lose the rest without a word.
-TEST_F(WorldFiles, CountryFileBeyondFiveMebibytesLoadsWhole) {
-    constexpr int kGermany = 14;
-    const fs::path demo = test::SmallDemoDatabase();
-    const std::string original = ReadFile(demo / "Country14.sav");
-    const std::size_t firstLineEnd = original.find('\n') + 1;
-    const std::size_t fiveMebibytes = std::size_t{5} << 20;
-    std::string padding;
-    while (padding.size() + original.size() / 2 < fiveMebibytes) {
-        padding += "; " + std::string(200, '-') + "\r\n";
-    }
-    const TempDir folder;
-    test::WriteFile(folder / "Country14.sav",
-                    original.substr(0, firstLineEnd) + padding + original.substr(firstLineEnd));
-    ASSERT_GT(fs::file_size(folder / "Country14.sav"), fiveMebibytes);
-
-    CWorld plain(test::SmallDemoInstallation());
-    CWorld padded(test::SmallDemoInstallation());
-    for (CWorld* target : {&plain, &padded}) {
-        Prepare(*target);
-    }
-    plain.Load(demo, progress);
-    padded.Load(folder.Path(), progress);
-    ASSERT_GT(plain.Country(kGermany).ClubCount(), 10);
-    EXPECT_EQ(padded.Country(kGermany).ClubCount(), plain.Country(kGermany).ClubCount());
-    // Compared as a whole: a printed difference of two such dumps would take minutes.
-    EXPECT_TRUE(DumpWorldJson(padded, kGermany) == DumpWorldJson(plain, kGermany));
-}
-
 // --- players without club
 
 TEST_F(WorldFiles, AnEmptyListOfPlayersWithoutClubIsWrittenWithCountZero) {
