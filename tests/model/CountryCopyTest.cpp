@@ -433,9 +433,8 @@ TEST_F(CountryCopy, TheNationalTeamStaysWithItsPersonsWhoseFormerClubsAreGone) {
 
     CopyUndoably(kGermany, *first, kEngland, *second, countrycopy::kClubs);
 
-    EXPECT_EQ(&target.NationalTeam(), &nationalTeam);
-    EXPECT_EQ(nationalTeam.Name(0), name);
-    EXPECT_EQ(nationalTeam.PersonIds(), std::vector<std::uint32_t>{player.Id()});
+    EXPECT_EQ(std::tuple(&target.NationalTeam(), nationalTeam.Name(0), nationalTeam.PersonIds()),
+              std::tuple(&nationalTeam, name, std::vector<std::uint32_t>{player.Id()}));
     EXPECT_EQ(player.CurrentClub(), 0u) << "the former club 3 is gone";
     EXPECT_EQ(player.PreviousClub(), MakeClubId(kSpain, 2));
     EXPECT_EQ(nationalTeam.Rivals()[0], 0u);
@@ -522,9 +521,9 @@ TEST_F(CountryCopyScopeTest, ClubsOfAnotherCountryReplaceEveryFormerClubWherever
     CopyUndoably(kGermany, *first, kEngland, *second, countrycopy::kClubs);
 
     EXPECT_EQ(abroad.PreviousClub(), 0u) << "club 3 of now is another one";
-    EXPECT_EQ(abroad.LoanClub(), MakeClubId(kSpain, 2));
-    EXPECT_EQ(abroad.FirstClub(), national);
-    EXPECT_EQ(first->Rules().FurtherTitleHolder(0), 0u);
+    EXPECT_EQ(
+        std::tuple(abroad.LoanClub(), abroad.FirstClub(), first->Rules().FurtherTitleHolder(0)),
+        std::tuple(MakeClubId(kSpain, 2), national, 0u));
     EXPECT_TRUE(test::ReferenceFaults(*first).empty());
 }
 
@@ -554,14 +553,13 @@ TEST_F(CountryCopyScopeTest, TheSameCountryOfAnotherDatabaseKeepsWhatItsIndexesS
 
     CopyUndoably(kGermany, *first, kGermany, *second, countrycopy::kClubs);
 
-    EXPECT_EQ(first->Country(kGermany).ClubCount(), source.ClubCount());
-    EXPECT_EQ(english.PreviousClub(), 0u);
-    EXPECT_EQ(english.LoanClub(), kept);
-    EXPECT_EQ(without.History().back().club, 0u);
-    EXPECT_EQ(first->Country(kEngland).PlayerPool().front().PreferredClub(), 0u);
-    EXPECT_EQ(first->Rules().TitleHolder(0, 3), 0u);
-    EXPECT_EQ(first->Rules().FurtherTitleHolder(0), MakeClubId(kGermany, 1));
-    EXPECT_EQ(first->Rules().FurtherTitleHolder(1), MakeClubId(kGermany, 2));
+    EXPECT_EQ(std::tuple(first->Country(kGermany).ClubCount(), english.PreviousClub(),
+                         english.LoanClub(), without.History().back().club),
+              std::tuple(source.ClubCount(), 0u, kept, 0u));
+    EXPECT_EQ(std::tuple(first->Country(kEngland).PlayerPool().front().PreferredClub(),
+                         first->Rules().TitleHolder(0, 3), first->Rules().FurtherTitleHolder(0),
+                         first->Rules().FurtherTitleHolder(1)),
+              std::tuple(0u, 0u, MakeClubId(kGermany, 1), MakeClubId(kGermany, 2)));
     EXPECT_TRUE(test::ReferenceFaults(*first).empty());
 }
 

@@ -556,9 +556,8 @@ TEST_F(PlayerRecord, ACutRecordReadsZerosKeepsItsTextsAndTheNextRecordStillReads
     EXPECT_EQ(cut.Nationality(), 5);
     EXPECT_EQ(cut.MainPosition(), 1);
     EXPECT_GE(cut.ShirtNumbers()[0], 2);
-    EXPECT_EQ(cut.Looks()[look::kHeight], 180);
-    EXPECT_EQ(cut.ClubSince(), 1980);
-    EXPECT_EQ(cut.ContractUntil(), 2006);
+    EXPECT_EQ(std::tuple(cut.Looks()[look::kHeight], cut.ClubSince(), cut.ContractUntil()),
+              std::tuple(180, 1980, 2006));
 }
 
 TEST_F(PlayerRecord, AMissingHistorySectionLeavesTheHistoryAndTheRestStillReads) {
@@ -567,9 +566,8 @@ TEST_F(PlayerRecord, AMissingHistorySectionLeavesTheHistoryAndTheRestStillReads)
     const std::string text = WithoutSection(Write(source), "HIST") + Write(source);
     const std::vector<CPlayer*> read = ReadAll(text, 2);
     EXPECT_TRUE(read[0]->History().empty());
-    EXPECT_EQ(read[0]->Note(), source.Note());
-    EXPECT_EQ(read[0]->YouthFlag(), 1);
-    EXPECT_EQ(read[0]->ShoeType(), 4);
+    EXPECT_EQ(std::tuple(read[0]->Note(), read[0]->YouthFlag(), read[0]->ShoeType()),
+              std::tuple(source.Note(), 1, 4));
     EXPECT_TRUE(read[1]->HasSameData(source));
 }
 
@@ -587,9 +585,8 @@ TEST_F(PlayerRecord, AMissingLastDateReadsAsNoDateAndTheFollowingNumbersStillRea
     CPlayer& read = *ReadAll(text + Write(source), 2)[0];
     ASSERT_EQ(read.History().size(), 1u);
     EXPECT_FALSE(read.History()[0].until.IsSet());
-    EXPECT_EQ(read.History()[0].games, 120);
-    EXPECT_EQ(read.History()[0].goals, 33);
-    EXPECT_EQ(read.Note(), source.Note());
+    EXPECT_EQ(std::tuple(read.History()[0].games, read.History()[0].goals, read.Note()),
+              std::tuple(120, 33, source.Note()));
 
     // The second further date, when no history entry follows it.
     source.History().clear();
@@ -1244,11 +1241,10 @@ TEST(Date, ReaderClampsOutOfRangeValuesTheHistoryReaderNot) {
                         "\n%INDEXEND%DATE\n")
             .Split();
     };
-    EXPECT_EQ(read("5", "6", "85").year, 1985);
-    EXPECT_EQ(read("5", "13", "1990").month, 1);
-    EXPECT_EQ(read("32", "2", "1990").day, 1);
-    EXPECT_EQ(read("3", "2", "1650").year, 2000);
-    EXPECT_EQ(read("3", "2", "2101").year, 2000);
+    EXPECT_EQ(std::tuple(read("5", "6", "85").year, read("5", "13", "1990").month,
+                         read("32", "2", "1990").day, read("3", "2", "1650").year,
+                         read("3", "2", "2101").year),
+              std::tuple(1985, 1, 1, 2000, 2000));
     // The history reader takes the values as they are.
     EXPECT_EQ(ReadDate("%INDEX%DATE\n12\n3\n85\n%INDEXEND%DATE\n", true),
               CDate::FromYmd(85, 3, 12));
