@@ -1,4 +1,9 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "CompetitionTestSupport.h"
 #include "competition/Cup.h"
@@ -13,6 +18,7 @@ namespace kw {
 namespace {
 
 using test::kCountry;
+using ::testing::ElementsAre;
 
 constexpr std::uint32_t kLeague0 = MakeCompetitionId(kCountry, kLeagueType, 0);
 
@@ -20,32 +26,29 @@ class Calendar : public test::CompetitionTest {};
 
 TEST_F(Calendar, FixtureListAndMatchdaysFollowSizeAndMeetings) {
     auto& league = Add<CDBLeague>(kLeague0);
-    EXPECT_EQ(league.LeagueSize(), 18);
-    EXPECT_EQ(league.Fixtures().Rows(), 34);
-    EXPECT_EQ(league.Fixtures().Columns(), 9);
+    EXPECT_EQ(
+        std::tuple(league.LeagueSize(), league.Fixtures().Rows(), league.Fixtures().Columns()),
+        std::tuple(18, 34, 9));
     league.Fixtures().SetPairing(1, 2, 3, 4);
     league.SetLeagueSize(7);
-    EXPECT_EQ(league.Fixtures().Rows(), 14);
-    EXPECT_EQ(league.Fixtures().Columns(), 3);
+    EXPECT_EQ(std::tuple(league.Fixtures().Rows(), league.Fixtures().Columns()), std::tuple(14, 3));
     std::uint8_t home = 0;
     std::uint8_t away = 0;
     ASSERT_TRUE(league.Fixtures().GetPairing(1, 2, home, away));
-    EXPECT_EQ(home, 3);
-    EXPECT_EQ(away, 4);
+    EXPECT_EQ(std::tuple(home, away), std::tuple(3, 4));
     league.SetLeagueSize(500);
     EXPECT_EQ(league.LeagueSize(), CDBLeagueBase::kMaxTeams);
 
     // Odd sizes play as the next even size.
-    league.SetMeetings(2);
-    league.SetLeagueSize(17);
-    EXPECT_EQ(league.MatchdayCount(world.Registry()), 34);
-    league.SetLeagueSize(18);
-    EXPECT_EQ(league.MatchdayCount(world.Registry()), 34);
-    league.SetMeetings(3);
-    league.SetLeagueSize(24);
-    EXPECT_EQ(league.MatchdayCount(world.Registry()), 69);
-    league.SetLeagueSize(0);
-    EXPECT_EQ(league.MatchdayCount(world.Registry()), 0);
+    const auto matchdays = [&](int meetings, int size) {
+        league.SetMeetings(meetings);
+        league.SetLeagueSize(size);
+        return league.MatchdayCount(world.Registry());
+    };
+    EXPECT_EQ(matchdays(2, 17), 34);
+    EXPECT_EQ(matchdays(2, 18), 34);
+    EXPECT_EQ(matchdays(3, 24), 69);
+    EXPECT_EQ(matchdays(3, 0), 0);
 }
 
 TEST_F(Calendar, MatchdaysStayNumberedInDayOrder) {
@@ -54,13 +57,13 @@ TEST_F(Calendar, MatchdaysStayNumberedInDayOrder) {
     EXPECT_TRUE(league.AddMatchday(0, 40));
     // A day in between becomes matchday 2 and moves the later one on.
     EXPECT_TRUE(league.AddMatchday(0, 30));
-    EXPECT_EQ(league.CalendarValue(0, 20), 1);
-    EXPECT_EQ(league.CalendarValue(0, 30), 2);
-    EXPECT_EQ(league.CalendarValue(0, 40), 3);
+    const auto values = [&] {
+        return std::tuple(league.CalendarValue(0, 20), league.CalendarValue(0, 30),
+                          league.CalendarValue(0, 40), league.EnteredMatchdays(0));
+    };
+    EXPECT_EQ(values(), std::tuple(1, 2, 3, 3));
     EXPECT_TRUE(league.RemoveMatchday(0, 20));
-    EXPECT_EQ(league.CalendarValue(0, 30), 1);
-    EXPECT_EQ(league.CalendarValue(0, 40), 2);
-    EXPECT_EQ(league.EnteredMatchdays(0), 2);
+    EXPECT_EQ(values(), std::tuple(0, 1, 2, 2));
     // The other calendar is untouched.
     EXPECT_EQ(league.EnteredMatchdays(1), 0);
 }
@@ -75,24 +78,21 @@ TEST_F(Calendar, RefusedDaysChangeNothing) {
     EXPECT_FALSE(league.AddMatchday(2, 10));
     EXPECT_FALSE(league.RemoveMatchday(0, 10));
     EXPECT_FALSE(league.RemoveMatchday(-1, 734));
-    EXPECT_EQ(league.EnteredMatchdays(0), 0);
-    EXPECT_EQ(league.EnteredMatchdays(1), 1);
-    EXPECT_EQ(league.CalendarValue(5, 734), 0);
-    EXPECT_EQ(league.CalendarValue(1, 9999), 0);
+    EXPECT_EQ(std::tuple(league.EnteredMatchdays(0), league.EnteredMatchdays(1),
+                         league.CalendarValue(5, 734), league.CalendarValue(1, 9999)),
+              std::tuple(0, 1, 0, 0));
 }
 
 TEST_F(Calendar, DayQueries) {
     auto& league = Add<CDBLeague>(kLeague0);
     league.AddMatchday(0, 10);
     league.AddMatchday(0, 17);
-    EXPECT_EQ(league.LastMatchdayBefore(0, 17), 1);
-    EXPECT_EQ(league.LastMatchdayBefore(0, 18), 2);
-    EXPECT_EQ(league.LastMatchdayBefore(0, 10), -1);
-    EXPECT_EQ(league.LastMatchdayBefore(0, 100000), 2);
-    EXPECT_EQ(league.DayOfMatchday(0, 0), 10);
-    EXPECT_EQ(league.DayOfMatchday(0, 1), 17);
-    EXPECT_EQ(league.DayOfMatchday(0, 2), 0);
-    EXPECT_EQ(league.DayOfMatchday(0, -1), 0);
+    EXPECT_EQ(std::tuple(league.LastMatchdayBefore(0, 17), league.LastMatchdayBefore(0, 18),
+                         league.LastMatchdayBefore(0, 10), league.LastMatchdayBefore(0, 100000)),
+              std::tuple(1, 2, -1, 2));
+    EXPECT_EQ(std::tuple(league.DayOfMatchday(0, 0), league.DayOfMatchday(0, 1),
+                         league.DayOfMatchday(0, 2), league.DayOfMatchday(0, -1)),
+              std::tuple(10, 17, 0, 0));
 }
 
 TEST_F(Calendar, SubCompetitionsPlayForTheirParentAndCyclesEnd) {
@@ -103,8 +103,8 @@ TEST_F(Calendar, SubCompetitionsPlayForTheirParentAndCyclesEnd) {
     relegation.AddSubCompetition(deeper.Id());
     deeper.AddMatchday(0, 200);
     EXPECT_TRUE(league.PlaysOnDay(world.Registry(), 0, 200));
-    EXPECT_FALSE(league.PlaysOnDay(world.Registry(), 1, 200));
-    EXPECT_FALSE(league.PlaysOnDay(world.Registry(), 0, 201));
+    EXPECT_FALSE(league.PlaysOnDay(world.Registry(), 1, 200) ||
+                 league.PlaysOnDay(world.Registry(), 0, 201));
     // A hand-made cycle and a dangling id.
     deeper.AddSubCompetition(league.Id());
     deeper.AddSubCompetition(MakeCompetitionId(kCountry, kPoolType, 9));
@@ -136,16 +136,16 @@ TEST_F(Calendar, CupMatchdaysAndLabelsComeFromItsFormat) {
     EXPECT_EQ(cup.MatchdayCount(world.Registry()), 0);
     EXPECT_EQ(cup.MatchdayLabel(world.Registry(), 1), "1");
     cup.SetFormatNumber(1);
-    EXPECT_EQ(cup.MatchdayCount(world.Registry()), 4);
-    EXPECT_EQ(cup.UsedRoundSlots(world.Registry()), 3);
-    EXPECT_EQ(cup.MatchdayLabel(world.Registry(), 1), "1. Runde");
-    EXPECT_EQ(cup.MatchdayLabel(world.Registry(), 2), "Viertelfinale");
-    EXPECT_EQ(cup.MatchdayLabel(world.Registry(), 3), "Viertelfinale");
-    EXPECT_EQ(cup.MatchdayLabel(world.Registry(), 4), "Finale");
-    EXPECT_EQ(cup.MatchdayLabel(world.Registry(), 5), "5");
+    EXPECT_EQ(std::tuple(cup.MatchdayCount(world.Registry()), cup.UsedRoundSlots(world.Registry())),
+              std::tuple(4, 3));
+    std::vector<std::string> labels;
+    for (int matchday = 1; matchday <= 5; ++matchday) {
+        labels.push_back(cup.MatchdayLabel(world.Registry(), matchday));
+    }
+    EXPECT_THAT(labels, ElementsAre("1. Runde", "Viertelfinale", "Viertelfinale", "Finale", "5"));
     cup.SetFormatNumber(77);  // unknown
-    EXPECT_EQ(cup.MatchdayCount(world.Registry()), 0);
-    EXPECT_EQ(cup.UsedRoundSlots(world.Registry()), 0);
+    EXPECT_EQ(std::tuple(cup.MatchdayCount(world.Registry()), cup.UsedRoundSlots(world.Registry())),
+              std::tuple(0, 0));
 }
 
 TEST_F(Calendar, CupUsesAtMostEightRoundSlots) {
@@ -162,9 +162,8 @@ TEST_F(Calendar, CupUsesAtMostEightRoundSlots) {
     cup.SetRoundValue(3, 7, 5);
     cup.SetRoundValue(4, 7, 6);
     cup.SetRoundValue(0, 8, 6);
-    EXPECT_EQ(cup.RoundValue(3, 7), 5);
-    EXPECT_EQ(cup.RoundValue(4, 7), 0);
-    EXPECT_EQ(cup.RoundValue(0, 8), 0);
+    EXPECT_EQ(std::tuple(cup.RoundValue(3, 7), cup.RoundValue(4, 7), cup.RoundValue(0, 8)),
+              std::tuple(5, 0, 0));
 }
 
 TEST_F(Calendar, CupLevelComesFromItsSourceLeague) {
@@ -181,9 +180,8 @@ TEST(CupFormats, NumberZeroNeverHoldsOne) {
     EXPECT_FALSE(formats.Set(0, CCupFormat{}));
     EXPECT_FALSE(formats.Set(256, CCupFormat{}));
     EXPECT_TRUE(formats.Set(4, CCupFormat{}));
-    EXPECT_EQ(formats.Format(0), nullptr);
-    EXPECT_EQ(formats.Format(3), nullptr);
-    EXPECT_NE(formats.Format(4), nullptr);
+    EXPECT_EQ(std::tuple(formats.Format(0), formats.Format(3)), std::tuple(nullptr, nullptr));
+    ASSERT_NE(formats.Format(4), nullptr);
     EXPECT_EQ(formats.Format(4)->Category(), kCupCategoryMisc);
     EXPECT_EQ(LookupKeyword(CupCategoryKeywords(), "CC_FA"), kCupCategoryMisc);
     EXPECT_EQ(LookupKeyword(CupCategoryKeywords(), "LEAGUE"), kCupCategoryLeague);
@@ -215,10 +213,10 @@ TEST_F(Teams, InsertionRemovalAndPositions) {
                                           MakeClubId(kCountry, 3), MakeClubId(kCountry, 4)}));
     EXPECT_TRUE(league.RemoveTeam(MakeClubId(kCountry, 2)));
     EXPECT_FALSE(league.RemoveTeam(MakeClubId(kCountry, 2)));
-    EXPECT_EQ(league.PositionOfTeam(MakeClubId(kCountry, 3)), 1);
-    EXPECT_EQ(league.PositionOfTeam(MakeClubId(kCountry, 2)), -1);
-    EXPECT_EQ(league.Team(2), MakeClubId(kCountry, 4));
-    EXPECT_EQ(league.Team(3), 0u);
+    EXPECT_EQ(
+        std::tuple(league.PositionOfTeam(MakeClubId(kCountry, 3)),
+                   league.PositionOfTeam(MakeClubId(kCountry, 2)), league.Team(2), league.Team(3)),
+        std::tuple(1, -1, MakeClubId(kCountry, 4), 0u));
     // Nodes without a team list answer 0.
     EXPECT_EQ(Add<CDBPool>(MakeCompetitionId(kCountry, kPoolType, 0)).PositionOfTeam(1), 0);
 }
@@ -226,9 +224,7 @@ TEST_F(Teams, InsertionRemovalAndPositions) {
 TEST_F(Teams, FourValuesAndLinksAreBounded) {
     league.SetValue(3, 9);
     league.SetValue(4, 9);
-    EXPECT_EQ(league.Value(3), 9);
-    EXPECT_EQ(league.Value(4), 0);
-    EXPECT_EQ(league.Value(-1), 0);
+    EXPECT_EQ(std::tuple(league.Value(3), league.Value(4), league.Value(-1)), std::tuple(9, 0, 0));
     for (int i = 0; i < CDBCompetition::kMaxLinks; ++i) {
         EXPECT_TRUE(league.AddSource(kLeague0 + 1 + static_cast<std::uint32_t>(i)));
     }
@@ -244,8 +240,7 @@ TEST(Fixturelist, AccessorsIgnorePositionsOutsideTheTableAndCompleteMeansNoZeros
     std::uint8_t home = 7;
     std::uint8_t away = 8;
     EXPECT_FALSE(list.GetPairing(0, 3, home, away));
-    EXPECT_EQ(home, 7);
-    EXPECT_EQ(away, 8);
+    EXPECT_EQ(std::tuple(home, away), std::tuple(7, 8));
     EXPECT_EQ(list, CDBFixturelist(2, 3));
 
     // Complete only without zeros.

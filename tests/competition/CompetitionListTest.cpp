@@ -179,11 +179,10 @@ TEST_F(CountryList, WrittenAndReadBackEqualNodeByNodeAndWriteTheSameText) {
         EXPECT_EQ(read->ParentId(), kRoot);
         EXPECT_EQ(ScriptOf(other, *read), ScriptOf(world, *original));
     }
-    EXPECT_EQ(Written(other, kCountry), text);
-    EXPECT_EQ(int{occupancy.tables[0][10]}, 10);
-    EXPECT_EQ(int{occupancy.tables[1][13]}, 10);
-    EXPECT_EQ(int{occupancy.tables[0][120]}, 0);
-    EXPECT_EQ(int{occupancy.tables[0][364]}, 10);
+    EXPECT_EQ(std::tuple(Written(other, kCountry), int{occupancy.tables[0][10]},
+                         int{occupancy.tables[1][13]}, int{occupancy.tables[0][120]},
+                         int{occupancy.tables[0][364]}),
+              std::tuple(text, 10, 10, 0, 10));
 
     auto& league = static_cast<CDBLeague&>(*other.Competition(League(0)));
     league.Fixtures().SetPairing(2, 1, 9, 9);
@@ -296,10 +295,9 @@ TEST(DayOccupancy, InternationalCodesAndTheFoldedSecondSeason) {
     EXPECT_EQ(int{occupancy.tables[0][20]}, 31);
     EXPECT_EQ(int{occupancy.tables[0][21]}, 31);
     // The qualifier's calendar 1 starts at day 365: day 30 is not its, day 400 marks 35.
-    EXPECT_EQ(int{occupancy.tables[1][30]}, 0);
-    EXPECT_EQ(int{occupancy.tables[1][35]}, 29);
-    EXPECT_EQ(int{occupancy.tables[0][50]}, 0);
-    EXPECT_EQ(int{occupancy.tables[1][50]}, 29);
+    EXPECT_EQ(std::tuple(int{occupancy.tables[1][30]}, int{occupancy.tables[1][35]},
+                         int{occupancy.tables[0][50]}, int{occupancy.tables[1][50]}),
+              std::tuple(0, 29, 0, 29));
 
     // The last days of a calendar lie past two seasons and mark nothing.
     CDBRound late(MakeCompetitionId(0, kQualiEcType, 2), kInternationalRootId);
@@ -345,9 +343,9 @@ TEST_F(CountryList, HandMadeValuesAreKeptInRange) {
     EXPECT_EQ(league.LeagueSize(), CDBLeagueBase::kMaxTeams);
     EXPECT_EQ(league.Teams(), (std::vector<std::uint32_t>{0xFFFFFFFF, MakeClubId(kCountry, 1),
                                                           MakeClubId(kCountry, 2)}));
-    EXPECT_EQ(league.EnteredMatchdays(0), 1);
-    EXPECT_EQ(league.CalendarValue(0, 364), 1);
-    EXPECT_EQ(league.Fixtures().Rows(), league.LeagueMatchdays());
+    EXPECT_EQ(std::tuple(league.EnteredMatchdays(0), league.CalendarValue(0, 364),
+                         league.Fixtures().Rows()),
+              std::tuple(1, 1, league.LeagueMatchdays()));
     std::uint8_t home = 0;
     std::uint8_t away = 0;
     ASSERT_TRUE(league.Fixtures().GetPairing(0, 4, home, away));

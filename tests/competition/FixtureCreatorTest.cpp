@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -11,27 +12,12 @@ namespace {
 
 using EFailure = CFixtureCreator::EFailure;
 
-std::vector<SFixturePairing> Row(const CFixtureCreator& creator, int row) {
-    std::vector<SFixturePairing> pairings;
-    for (int column = 0; column < creator.Columns(); ++column) {
-        pairings.push_back(creator.Cell(row, column));
-    }
-    return pairings;
-}
-
-TEST(FixtureCreator, FourTeamsMeetingTwiceMirrorTheFirstMeeting) {
+// The 4-team schedule itself is pinned by the kwtool.fixtures.schedule test, the mirrored second
+// meeting for every size below.
+TEST(FixtureCreator, CellsOutsideTheScheduleAreEmpty) {
     CFixtureCreator creator;
     ASSERT_TRUE(creator.Generate(4, 2));
-    ASSERT_EQ(creator.Rows(), 6);
-    ASSERT_EQ(creator.Columns(), 2);
-    // Matchday 0 pairs neighbours, then swaps sides as every even matchday does.
-    EXPECT_EQ(Row(creator, 0), (std::vector<SFixturePairing>{{1, 0}, {3, 2}}));
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 2; ++column) {
-            const SFixturePairing first = creator.Cell(row, column);
-            EXPECT_EQ(creator.Cell(row + 3, column), (SFixturePairing{first.away, first.home}));
-        }
-    }
+    ASSERT_EQ(std::tuple(creator.Rows(), creator.Columns()), std::tuple(6, 2));
     EXPECT_EQ(creator.Cell(6, 0), (SFixturePairing{-1, -1}));
     EXPECT_EQ(creator.Cell(0, 2), (SFixturePairing{-1, -1}));
 }

@@ -126,20 +126,20 @@ TEST_F(NodeTextForm, MatchdayLinesKeepTheDaysOfTheSeason) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "0,0,0,0"), 2);
     world.RemoveCompetition(kLeague0);
     ASSERT_EQ(ReadNodeLines(world, Edited(lines, "0,0,0,0", "5,12,0,0")), 1);
-    EXPECT_EQ(Node<CDBLeague>(kLeague0).CalendarValue(0, 5), 1);
-    EXPECT_EQ(Node<CDBLeague>(kLeague0).CalendarValue(0, 12), 2);
-    EXPECT_EQ(Node<CDBLeague>(kLeague0).EnteredMatchdays(0), 2);
-    EXPECT_EQ(Node<CDBLeague>(kLeague0).EnteredMatchdays(1), 0);
+    EXPECT_EQ(std::tuple(Node<CDBLeague>(kLeague0).CalendarValue(0, 5),
+                         Node<CDBLeague>(kLeague0).CalendarValue(0, 12),
+                         Node<CDBLeague>(kLeague0).EnteredMatchdays(0),
+                         Node<CDBLeague>(kLeague0).EnteredMatchdays(1)),
+              std::tuple(1, 2, 2, 0));
 
     world.RemoveCompetition(kLeague0);
     const std::vector<std::string> beyond =
         Edited(Edited(lines, "0,0,0,0", "400,-3,7,7"), "0,0,0,0", "1,2,3,4,5,6");
     ASSERT_EQ(ReadNodeLines(world, beyond), 1);
     const CDBLeague& read = Node<CDBLeague>(kLeague0);
-    EXPECT_EQ(read.CalendarValue(0, 7), 1);
-    EXPECT_EQ(read.EnteredMatchdays(0), 1);
-    EXPECT_EQ(read.EnteredMatchdays(1), 4);
-    EXPECT_EQ(read.CalendarValue(1, 5), 0);
+    EXPECT_EQ(std::tuple(read.CalendarValue(0, 7), read.EnteredMatchdays(0),
+                         read.EnteredMatchdays(1), read.CalendarValue(1, 5)),
+              std::tuple(1, 1, 4, 0));
 }
 
 TEST_F(NodeTextForm, MissingSecondCalendarCopiesTheFirst) {
@@ -187,9 +187,8 @@ TEST_F(NodeTextForm, CupWritesCalendarsOverTheWholeYearAndItsUsedRoundSlots) {
     world.RemoveCompetition(id);
     ASSERT_EQ(ReadNodeLines(world, lines), 1);
     const CDBCup& read = Node<CDBCup>(id);
-    EXPECT_EQ(read.CalendarValue(1, 400), 1);
-    EXPECT_EQ(read.RoundValue(0, 5), 6000);
-    EXPECT_EQ(read.RoundValue(0, 0), 0);
+    EXPECT_EQ(std::tuple(read.CalendarValue(1, 400), read.RoundValue(0, 5), read.RoundValue(0, 0)),
+              std::tuple(1, 6000, 0));
 }
 
 TEST_F(NodeTextForm, PoolKeepsTheFirstThreeChecksAndStaysInStep) {
@@ -201,13 +200,11 @@ TEST_F(NodeTextForm, PoolKeepsTheFirstThreeChecksAndStaysInStep) {
                                          "0\n0\n0\n0\n7\n2\n{ 5, LEAGUE, 9 }\n0\n0")),
               1);
     const CDBPool& pool = Node<CDBPool>(MakeCompetitionId(kCountry, kPoolType, 0));
-    EXPECT_EQ(pool.PoolSize(), 16);
-    EXPECT_EQ(pool.SortMode(), 7 | 32768);
-    EXPECT_EQ(pool.CheckedCount(), 3);
-    EXPECT_EQ(pool.Checked(), (std::array<std::uint32_t, 3>{kLeague0, kLeague0 + 1, kLeague0 + 2}));
-    EXPECT_EQ(pool.BaseSetting(), 7);
-    EXPECT_EQ(pool.Level(), 2);
-    EXPECT_EQ(pool.Sources()[0], MakeCompetitionId(kCountry, kLeagueType, 9));
+    EXPECT_EQ(std::tuple(pool.PoolSize(), pool.SortMode(), pool.CheckedCount(), pool.Checked()),
+              std::tuple(16, 7 | 32768, 3,
+                         (std::array<std::uint32_t, 3>{kLeague0, kLeague0 + 1, kLeague0 + 2})));
+    EXPECT_EQ(std::tuple(pool.BaseSetting(), pool.Level(), pool.Sources()[0]),
+              std::tuple(7, 2, MakeCompetitionId(kCountry, kLeagueType, 9)));
 }
 
 TEST_F(NodeTextForm, RoundWritesItsDaysAndFlags) {
@@ -242,13 +239,11 @@ TEST_F(NodeTextForm, RoundReadsDaysOfBothLayoutsAndDropsItsValues) {
     const std::uint32_t id = MakeCompetitionId(0, kUefaCupType, 3);
     {
         const CDBRound& round = Node<CDBRound>(id);
-        EXPECT_EQ(round.CalendarValue(0, 20), 1);
-        EXPECT_EQ(round.CalendarValue(0, 27), 2);
-        EXPECT_EQ(round.CalendarValue(1, 385), 1);
-        EXPECT_EQ(round.ModeFlags(), 2u);
-        EXPECT_EQ(round.RoundName(), 14);
-        EXPECT_EQ(round.FourValues(), (CDBCompetition::Values{}));
-        EXPECT_EQ(round.BaseSetting(), 3);
+        EXPECT_EQ(std::tuple(round.CalendarValue(0, 20), round.CalendarValue(0, 27),
+                             round.CalendarValue(1, 385), round.ModeFlags()),
+                  std::tuple(1, 2, 1, 2u));
+        EXPECT_EQ(std::tuple(round.RoundName(), round.FourValues(), round.BaseSetting()),
+                  std::tuple(14, (CDBCompetition::Values{}), 3));
     }
 
     // short names; day 0, day 1, mode flags, second days, an ignored line, state flags, the four
@@ -259,12 +254,11 @@ TEST_F(NodeTextForm, RoundReadsDaysOfBothLayoutsAndDropsItsValues) {
               "99\nBEG_END\n0\n0\n0\n0\n4\n0\n0\n0");
     ASSERT_EQ(ReadNodeLines(world, older, kCountry, nullptr, MakeRecordVersion(8197, 0xFFFF)), 1);
     const CDBRound& round = Node<CDBRound>(id);
-    EXPECT_EQ(round.CalendarValue(0, 20), 1);
-    EXPECT_EQ(round.CalendarValue(0, 27), 2);
-    EXPECT_EQ(round.CalendarValue(1, 30), 1);
-    EXPECT_EQ(round.ModeFlags(), 1u);
-    EXPECT_EQ(round.StateFlags(), 64u);
-    EXPECT_EQ(round.BaseSetting(), 4);
+    EXPECT_EQ(std::tuple(round.CalendarValue(0, 20), round.CalendarValue(0, 27),
+                         round.CalendarValue(1, 30)),
+              std::tuple(1, 2, 1));
+    EXPECT_EQ(std::tuple(round.ModeFlags(), round.StateFlags(), round.BaseSetting()),
+              std::tuple(1u, 64u, 4));
 }
 
 TEST_F(NodeTextForm, OlderLeaguesCarryShortNamesAndNoTailLevel) {
@@ -275,11 +269,9 @@ TEST_F(NodeTextForm, OlderLeaguesCarryShortNamesAndNoTailLevel) {
     world.RemoveCompetition(kLeague0);
     ASSERT_EQ(ReadNodeLines(world, lines, kCountry, nullptr, MakeRecordVersion(8197, 0xFFFF)), 1);
     const CDBLeague& league = Node<CDBLeague>(kLeague0);
-    EXPECT_EQ(league.Names()[0].View(), "Liga");
-    EXPECT_EQ(league.LeagueSize(), 2);
-    EXPECT_EQ(league.Level(), 0);
-    EXPECT_EQ(league.SourceCount(), 0);
-    EXPECT_EQ(world.Scripts().List(league.ScriptStart()).size(), 0u);
+    EXPECT_EQ(std::tuple(league.Names()[0].View(), league.LeagueSize(), league.Level(),
+                         league.SourceCount(), world.Scripts().List(league.ScriptStart()).size()),
+              std::tuple("Liga", 2, 0, 0, 0u));
 }
 
 TEST_F(NodeTextForm, InternationalFilesHaveNoCupSettingsButATailLevel) {
@@ -292,10 +284,9 @@ TEST_F(NodeTextForm, InternationalFilesHaveNoCupSettingsButATailLevel) {
     const CDBCup& cup = Node<CDBCup>(MakeCompetitionId(0, kEuroCupType, 0));
     EXPECT_EQ(cup.FormatNumber(), 2);
     EXPECT_EQ(cup.Setting16(), 0);
-    EXPECT_EQ(cup.CalendarValue(1, 31), 2);
-    EXPECT_EQ(cup.RoundValue(3, 7), 4);
-    EXPECT_EQ(cup.BaseSetting(), 5);
-    EXPECT_EQ(cup.Level(), 6);
+    EXPECT_EQ(
+        std::tuple(cup.CalendarValue(1, 31), cup.RoundValue(3, 7), cup.BaseSetting(), cup.Level()),
+        std::tuple(2, 4, 5, 6));
 }
 
 TEST_F(NodeTextForm, NodeWithoutScriptWritesZeroAndReadsATerminator) {

@@ -76,9 +76,8 @@ TEST(CupAlloc, FormatsWithRoundsNamesAndScripts) {
     ASSERT_NE(own, nullptr);
     EXPECT_EQ(own->Category(), kCupCategoryMisc);
     // A name keyword without a text of its own leaves the line as it is.
-    EXPECT_EQ(own->Name().View(), " ID_FRIENDLY");
-    EXPECT_EQ(own->RoundCount(), CCupFormat::kMaxRounds);
-    EXPECT_EQ(own->Rounds()[0].roundName, 2);
+    EXPECT_EQ(std::tuple(own->Name().View(), own->RoundCount(), own->Rounds()[0].roundName),
+              std::tuple(" ID_FRIENDLY", CCupFormat::kMaxRounds, 2));
     // The eleventh round line was read past: the script is found after it.
     const auto ownScript = scripts.List(own->ScriptStart());
     ASSERT_EQ(ownScript.size(), 1u);
@@ -182,9 +181,8 @@ TEST(InternationalStructures, FilesAreReadInTheOldLayoutUnderTheInternationalRoo
     const auto* final = dynamic_cast<const CDBRound*>(
         world.Competition(MakeCompetitionId(kInternationalCountry, kChampionsLeagueType, 3)));
     ASSERT_NE(final, nullptr);
-    EXPECT_EQ(final->ParentId(), kInternationalRootId);
-    EXPECT_EQ(final->CalendarValue(0, 140), 1);
-    EXPECT_EQ(final->ModeFlags(), 1u);
+    EXPECT_EQ(std::tuple(final->ParentId(), final->CalendarValue(0, 140), final->ModeFlags()),
+              std::tuple(kInternationalRootId, 1, 1u));
     const auto script = world.Scripts().List(final->ScriptStart());
     ASSERT_EQ(script.size(), 1u);
     EXPECT_EQ(script[0].competition, MakeCompetitionId(0, kUefaCupType, 1));
@@ -194,10 +192,9 @@ TEST(InternationalStructures, FilesAreReadInTheOldLayoutUnderTheInternationalRoo
     EXPECT_EQ(int{days[0].tables[0][140]}, 31);
     EXPECT_EQ(int{days[0].tables[0][150]}, 34);
     // The world cup marks the second calendar only, its later season folded back.
-    EXPECT_EQ(int{days[3].tables[0][160]}, 0);
-    EXPECT_EQ(int{days[3].tables[1][35]}, 29);
-    EXPECT_EQ(days[1].tables, SDayOccupancy().tables);
-    EXPECT_EQ(days[2].tables, SDayOccupancy().tables);
+    EXPECT_EQ(std::tuple(int{days[3].tables[0][160]}, int{days[3].tables[1][35]}, days[1].tables,
+                         days[2].tables),
+              std::tuple(0, 29, SDayOccupancy().tables, SDayOccupancy().tables));
 }
 
 // A pool: the leading 0, size, sort mode, no checked competitions, the four values, then the
@@ -243,10 +240,10 @@ TEST_F(LeagueScriptSelection, ChoosingReadsDroppingClearsAndAMissingFileChangesN
     EXPECT_NE(world.Competition(kPool0), nullptr);
 
     ASSERT_TRUE(SelectLeagueScript(world, test::kCountry, 0));
-    EXPECT_EQ(country.LeagueScript(), 0);
-    EXPECT_EQ(world.Competition(kPool0), nullptr);
-    EXPECT_EQ(world.Competition(kPool1), nullptr);
-    EXPECT_EQ(world.Competition(MakeCompetitionId(test::kCountry, kRelegationType, 0)), nullptr);
+    EXPECT_EQ(
+        std::tuple(country.LeagueScript(), world.Competition(kPool0), world.Competition(kPool1),
+                   world.Competition(MakeCompetitionId(test::kCountry, kRelegationType, 0))),
+        std::tuple(0, nullptr, nullptr, nullptr));
     EXPECT_NE(world.Competition(test::kRoot), nullptr);
     EXPECT_NE(world.Competition(MakeCompetitionId(6, kRootType, 0)), nullptr);
     EXPECT_FALSE(SelectLeagueScript(world, 0, 3));

@@ -315,10 +315,9 @@ TEST_F(ClubsTest, ReadModesKeepStadiumAndBadge) {
     c.SetStadiumName(0, "Eigenes");
     c.SetBadgePath("mine.tga");
     ReadGolden(c, GoldenRecord(), clubread::kKeepStadium | clubread::kKeepBadge);
-    EXPECT_EQ(c.StadiumNumber(), 1);
-    EXPECT_EQ(c.StadiumCapacity(), 1234);
-    EXPECT_EQ(c.StadiumNames()[0].View(), "Eigenes");
-    EXPECT_EQ(c.BadgePath().View(), "mine.tga");
+    EXPECT_EQ(std::tuple(c.StadiumNumber(), c.StadiumCapacity(), c.StadiumNames()[0].View(),
+                         c.BadgePath().View()),
+              std::tuple(1, 1234, "Eigenes", "mine.tga"));
     // The lines behind the skipped ones still land in their fields.
     EXPECT_THAT(c.Surroundings(), ElementsAre(5, 3, 4, 2, 1, 0, 5));
     EXPECT_EQ(c.Colour(1), 7);
@@ -330,10 +329,10 @@ TEST_F(ClubsTest, ReadingMendsBadgePathAndStadium) {
     const std::string old = "color\\badge256\\x.tga";
     record.replace(record.find(old), old.size(), "color/badges180/x.tga");
     record.replace(record.find("\r\n2\r\n60000\r\n"), 12, "\r\n1000\r\n150001\r\n");
-    ReadGolden(Club(kClub1), record);
-    EXPECT_EQ(Club(kClub1).BadgePath().View(), "color\\badge256\\x.tga");
-    EXPECT_EQ(Club(kClub1).StadiumNumber(), 0);
-    EXPECT_EQ(Club(kClub1).StadiumCapacity(), 150000);
+    CClub& c = Club(kClub1);
+    ReadGolden(c, record);
+    EXPECT_EQ(std::tuple(c.BadgePath().View(), c.StadiumNumber(), c.StadiumCapacity()),
+              std::tuple("color\\badge256\\x.tga", 0, 150000));
 }
 
 TEST_F(ClubsTest, AtMost256PersonsAreReadAndTheRestDropped) {
@@ -362,6 +361,14 @@ std::vector<std::string> Surnames(const std::vector<CPlayer*>& persons) {
         names.emplace_back(person->Surname().View());
     }
     return names;
+}
+
+std::vector<std::uint32_t> IdsOf(const std::vector<CPlayer*>& persons) {
+    std::vector<std::uint32_t> ids;
+    for (const CPlayer* person : persons) {
+        ids.push_back(person->Id());
+    }
+    return ids;
 }
 
 // Everything a load could touch: the country with its clubs and their persons, and the world's
@@ -454,14 +461,14 @@ TEST_F(ClubFileTest, AWholeFileReplacesTheClubAndItsPersons) {
     EXPECT_THAT(Surnames(target.FirstTeam()), testing::ElementsAre("Erster", "Zweiter"));
     EXPECT_TRUE(target.SecondTeam().empty());
     EXPECT_THAT(Surnames(target.Staff()), testing::ElementsAre("Trainer"));
-    ASSERT_EQ(target.PersonIds().size(), 3u);
+    // The club's persons are the world's; the old ones are gone from it.
+    EXPECT_EQ(world.Persons().size(), personsBefore - oldIds.size() + 3);
     for (const std::uint32_t id : target.PersonIds()) {
         EXPECT_NE(world.Person(id), nullptr);
     }
     for (const std::uint32_t id : oldIds) {
         EXPECT_EQ(world.Person(id), nullptr) << id;
     }
-    EXPECT_EQ(world.Persons().size(), personsBefore - oldIds.size() + 3);
     EXPECT_NE(world.Person(bystander), nullptr);
     EXPECT_TRUE(Club(kClub3).HasPerson(bystander));
 }
@@ -560,9 +567,8 @@ TEST_F(ClubsTest, NationalStadiumFollowsTheCountrysClubCount) {
     for (const auto& name : team.StadiumNames()) {
         stadiumNames.push_back(name.View());
     }
-    EXPECT_EQ(stadiumNames,
-              (std::vector<std::string_view>{"Stadion Wien", "Stadium Wien", "Wien",
-                                             "Estadio Comunal de Wien", "Stadio di Wien"}));
+    EXPECT_THAT(stadiumNames, ElementsAre("Stadion Wien", "Stadium Wien", "Wien",
+                                          "Estadio Comunal de Wien", "Stadio di Wien"));
     EXPECT_THAT(team.Statistics(), ElementsAre(0, 0, 0, 0, 0));
 
     // An ordinary club only gets the smallest ground.
@@ -646,17 +652,8 @@ TEST_F(ClubsTest, ClubsOfCountry14OutsideNumber13SkipTheItCup) {
     outside.Normalise();
     inside.Normalise();
     Club(kClub1).Normalise();
-    EXPECT_EQ(outside.StatusFlags(), CClub::kNoItCupFlag);
-    EXPECT_EQ(inside.StatusFlags(), 0);
-    EXPECT_EQ(Club(kClub1).StatusFlags(), 0);
-}
-
-std::vector<std::uint32_t> IdsOf(const std::vector<CPlayer*>& persons) {
-    std::vector<std::uint32_t> ids;
-    for (const CPlayer* person : persons) {
-        ids.push_back(person->Id());
-    }
-    return ids;
+    EXPECT_EQ(std::tuple(outside.StatusFlags(), inside.StatusFlags(), Club(kClub1).StatusFlags()),
+              std::tuple(CClub::kNoItCupFlag, 0, 0));
 }
 
 TEST_F(ClubsTest, A257thPersonIsRefusedAndDestroyed) {
@@ -823,11 +820,10 @@ TEST_F(ClubNumbering, ClubsAreNumberedDenselyInIdOrder) {
 TEST_F(ClubNumbering, DeletedAndUnknownClubsBecomeZero) {
     world.Country(5).RemoveClub(MakeClubId(5, 7));
     world.Country(5).RebuildNumbering();
-    EXPECT_EQ(world.ExportClubId(MakeClubId(5, 7)), 0u);
     EXPECT_EQ(world.ExportClubId(MakeClubId(5, 9)), MakeClubId(5, 2));
-    EXPECT_EQ(world.ExportClubId(MakeClubId(6, 1)), 0u);
-    EXPECT_EQ(world.ExportClubId(0), 0u);
-    EXPECT_EQ(world.ExportClubId(MakeClubId(250, 1)), 0u);
+    for (const std::uint32_t gone : {MakeClubId(5, 7), MakeClubId(6, 1), 0u, MakeClubId(250, 1)}) {
+        EXPECT_EQ(world.ExportClubId(gone), 0u) << gone;
+    }
 }
 
 TEST_F(ClubNumbering, NationalTeamCannotBeRemovedAndNewClubsFillGaps) {
@@ -839,18 +835,11 @@ TEST_F(ClubNumbering, NationalTeamCannotBeRemovedAndNewClubsFillGaps) {
     EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(5, 4));
 }
 
-using test::ReadFile;
-using test::TempDir;
-
 std::string WriteRecords(const std::vector<CRecordResult>& records) {
-    const TempDir folder;
-    CKLFile file;
-    EXPECT_TRUE(file.OpenForWrite(folder / "records.sav"));
-    for (const CRecordResult& record : records) {
-        EXPECT_TRUE(record.Write(file));
-    }
-    EXPECT_TRUE(file.Close());
-    return ReadFile(folder / "records.sav");
+    return WriteRecord([&](CKLFile& file) {
+        return std::all_of(records.begin(), records.end(),
+                           [&](const CRecordResult& record) { return record.Write(file); });
+    });
 }
 
 CRecordResult MakeRecord(std::int8_t goalsFor, std::int8_t goalsAgainst, std::int32_t attendance,
@@ -909,13 +898,12 @@ TEST(RecordResultSection, MissingSectionZeroesNumbersAndKeepsTheOpponent) {
 }
 
 TEST(RecordResultEditor, FormsTheEditorTexts) {
-    EXPECT_EQ(MakeRecord(3, 1, 0, "", 1998).ScoreText(), "3:1");
-    EXPECT_EQ(MakeRecord(0, 2, 0, "", 1998).ScoreText(), "0:2");
-    EXPECT_EQ(MakeRecord(0, 0, 0, "", 1998).ScoreText(), "");
-    EXPECT_EQ(MakeRecord(0, 0, 0, "", 0).AttendanceText(), "");
-    EXPECT_EQ(MakeRecord(0, 0, 45000, "", 0).AttendanceText(), "45000");
-    EXPECT_EQ(MakeRecord(0, 0, 0, "", 1998).SeasonText(), "1998");
-    EXPECT_EQ(MakeRecord(0, 0, 0, "", 0).SeasonText(), "0");
+    const auto texts = [](const CRecordResult& r) {
+        return std::tuple(r.ScoreText(), r.AttendanceText(), r.SeasonText());
+    };
+    EXPECT_EQ(texts(MakeRecord(3, 1, 45000, "", 1998)), std::tuple("3:1", "45000", "1998"));
+    EXPECT_EQ(texts(MakeRecord(0, 2, 0, "", 0)), std::tuple("0:2", "", "0"));
+    EXPECT_EQ(texts(MakeRecord(0, 0, 0, "", 1998)), std::tuple("", "", "1998"));
 }
 
 TEST(RecordResultEditor, ParsesScoreOpponentAndSeason) {
@@ -923,15 +911,12 @@ TEST(RecordResultEditor, ParsesScoreOpponentAndSeason) {
     record.SetFromEditor("5:2", "Wolkenberg", "1987");
     EXPECT_EQ(record, MakeRecord(5, 2, 0, "Wolkenberg", 1987));
     record.SetFromEditor(" 4 : 3 ", "", " 2001x");
-    EXPECT_EQ(record.GoalsFor(), 4);
-    EXPECT_EQ(record.GoalsAgainst(), 3);
-    EXPECT_EQ(record.Season(), 2001);
+    EXPECT_EQ(record, MakeRecord(4, 3, 0, "", 2001));
     // No colon: the one number is the first; nothing typed is no result.
     record.SetFromEditor("7", "", "");
     EXPECT_EQ(record.ScoreText(), "7:0");
     record.SetFromEditor("", "", "");
-    EXPECT_EQ(record.ScoreText(), "");
-    EXPECT_EQ(record.Season(), 0);
+    EXPECT_EQ(record, CRecordResult());
     // The score round-trips through its own text.
     const CRecordResult shown = MakeRecord(12, 11, 0, "X", 1);
     record.SetFromEditor(shown.ScoreText(), "X", shown.SeasonText());
@@ -942,17 +927,11 @@ TEST(RecordResultEditor, TypedNumbersAreLimitedInsteadOfWrapping) {
     CRecordResult record;
     // 300 would wrap to 44 in the goal byte.
     record.SetFromEditor("300:-5", std::string(40, 'O'), "70000");
-    EXPECT_EQ(record.GoalsFor(), 127);
-    EXPECT_EQ(record.GoalsAgainst(), 0);
-    EXPECT_EQ(record.Season(), 65535);
-    EXPECT_EQ(record.Opponent().View().size(), 29u);
+    EXPECT_EQ(record, MakeRecord(127, 0, 0, std::string(29, 'O'), 65535));
 
     record.SetAttendanceFromEditor("99999999999", "Gast", "2005");
-    EXPECT_EQ(record.Attendance(), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(record.Opponent().View(), "Gast");
-    EXPECT_EQ(record.Season(), 2005);
+    EXPECT_EQ(record, MakeRecord(127, 0, std::numeric_limits<std::int32_t>::max(), "Gast", 2005));
     record.SetAttendanceFromEditor("-500", "", "");
-    EXPECT_EQ(record.Attendance(), 0);
     EXPECT_EQ(record.AttendanceText(), "");
     record.SetAttendanceFromEditor("61000", "", "");
     EXPECT_EQ(record.AttendanceText(), "61000");

@@ -199,11 +199,10 @@ TEST_F(CountryFile, EverySettingAndCollectionSurvivesWriteAndRead) {
 
     const CCountry& read = ReadIntoOther(text);
     EXPECT_TRUE(read.Settings() == s);
-    EXPECT_EQ(read.Stadiums(), Country().Stadiums());
-    EXPECT_EQ(read.Referees(), Country().Referees());
-    EXPECT_EQ(read.Sponsors(), Country().Sponsors());
-    EXPECT_EQ(read.LevelNames(0)[1].View(), "Oberhaus");
-    EXPECT_EQ(read.LeagueScript(), 3);
+    EXPECT_EQ(std::tuple(read.Stadiums(), read.Referees(), read.Sponsors(),
+                         read.LevelNames(0)[1].View(), read.LeagueScript()),
+              std::tuple(Country().Stadiums(), Country().Referees(), Country().Sponsors(),
+                         "Oberhaus", 3));
     ASSERT_EQ(read.ManagerIds().size(), 1u);
     EXPECT_EQ(other.Manager(read.ManagerIds()[0])->Surname().View(), "Weiterer");
 }
@@ -308,9 +307,8 @@ TEST_F(CountryFile, LevelPoolsCollectTheTeamsOfTheirLevel) {
     };
     ASSERT_NE(pool(0), nullptr);
     ASSERT_NE(pool(1), nullptr);
-    EXPECT_EQ(pool(2), nullptr);
-    EXPECT_EQ(pool(0)->Teams(), std::vector<std::uint32_t>{Club(1)});
-    EXPECT_EQ(pool(0)->SortMode(), 0);
+    EXPECT_EQ(std::tuple(pool(2), pool(0)->Teams(), pool(0)->SortMode()),
+              std::tuple(nullptr, std::vector<std::uint32_t>{Club(1)}, 0));
     EXPECT_EQ(pool(1)->Teams(),
               (std::vector<std::uint32_t>{Club(3), Club(4) | kSecondTeamFlag, Club(2)}));
     EXPECT_EQ(
@@ -353,13 +351,12 @@ TEST_F(CountryFile, DeletingAClubClearsItFromTheOtherClubsAndTheCompetitions) {
 
     Country().RemoveClub(Club(3));
 
-    EXPECT_EQ(Country().Club(Club(3)), nullptr);
-    EXPECT_EQ(first.FanFriendship(), 0u);
-    EXPECT_EQ(first.Rivals(), (std::array<std::uint32_t, 4>{Club(2), Club(4), 0, 0}));
-    EXPECT_EQ(Country().Club(Club(4))->Rivals()[0], 0u);
-    EXPECT_EQ(league.Teams(), (std::vector<std::uint32_t>{Club(1), Club(4)}));
-    EXPECT_EQ(pool.Teams(), std::vector<std::uint32_t>{Club(2)});
-    EXPECT_EQ(world.Person(person), nullptr);
+    EXPECT_EQ(std::tuple(Country().Club(Club(3)), first.FanFriendship(), first.Rivals(),
+                         Country().Club(Club(4))->Rivals()[0]),
+              std::tuple(nullptr, 0u, (std::array<std::uint32_t, 4>{Club(2), Club(4), 0, 0}), 0u));
+    EXPECT_EQ(std::tuple(league.Teams(), pool.Teams(), world.Person(person)),
+              std::tuple((std::vector<std::uint32_t>{Club(1), Club(4)}),
+                         std::vector<std::uint32_t>{Club(2)}, nullptr));
 }
 
 TEST_F(CountryFile, NewClubsTakeTheSmallestFreeIndexUpTo511Clubs) {
@@ -414,9 +411,9 @@ TEST_F(CountryFile, LevelTableCountsLeaguesPerLevel) {
     AddLeague(3, 2, {});
     AddLeague(5, 3, {});  // behind the gap at index 4: not listed
     const SLevelTable table = Country().LevelTable();
-    EXPECT_EQ(table.leagues, (std::array<int, 5>{1, 2, 1, 0, 0}));
-    EXPECT_EQ(table.firstLeague, (std::array<int, 5>{0, 1, 3, -1, -1}));
-    EXPECT_EQ(table.UsedLevels(), 3);
+    EXPECT_EQ(
+        std::tuple(table.leagues, table.firstLeague, table.UsedLevels()),
+        std::tuple((std::array<int, 5>{1, 2, 1, 0, 0}), (std::array<int, 5>{0, 1, 3, -1, -1}), 3));
 }
 
 TEST_F(CountryFile, CompleteNeedsTenClubEntriesAndASoundTopLeagueOfEight) {
@@ -455,11 +452,9 @@ TEST_F(CountryFile, ResetOfABrandNewCountryMakesItsNationalCup) {
     const auto* cup =
         dynamic_cast<const CDBCup*>(world.Competition(MakeCompetitionId(kCountry, kFaCupType, 0)));
     ASSERT_NE(cup, nullptr);
-    EXPECT_EQ(cup->Setting32(), 1);
-    EXPECT_EQ(cup->ParentId(), MakeCompetitionId(kCountry, kRootType, 0));
-    EXPECT_EQ(Country().Settings().nationalCupSetting, 1);
-    EXPECT_EQ(Country().LeagueScript(), 0);
-    EXPECT_TRUE(Country().LevelNames(0)[0].Empty());
+    EXPECT_EQ(std::tuple(cup->Setting32(), cup->ParentId(), Country().Settings().nationalCupSetting,
+                         Country().LeagueScript(), Country().LevelNames(0)[0].View()),
+              std::tuple(1, MakeCompetitionId(kCountry, kRootType, 0), 1, 0, ""));
 
     Country().ResetCompetitions(false);
     EXPECT_EQ(world.Competition(MakeCompetitionId(kCountry, kFaCupType, 0)), nullptr);
@@ -475,9 +470,9 @@ TEST_F(CountryFile, CupSettingsFollowTheCompetitionsAfterAScriptWasChosen) {
     world.RegisterCompetition(std::make_unique<CDBCup>(
         MakeCompetitionId(kCountry, kLeagueCupType, 2), MakeCompetitionId(kCountry, kRootType, 0)));
     Country().RefreshDerivedData();
-    EXPECT_EQ(Country().Settings().nationalCupSetting, 2);
-    EXPECT_EQ(Country().Settings().leagueCupSettings, 0x00030000u);
-    EXPECT_EQ(Country().Settings().superCupSetting, 0);
+    const SCountrySettings& s = Country().Settings();
+    EXPECT_EQ(std::tuple(s.nationalCupSetting, s.leagueCupSettings, s.superCupSetting),
+              std::tuple(2, 0x00030000u, 0));
 }
 
 TEST_F(CountryFile, CopyTakesTheGeneralSettingsAndWithFlag64TheClubs) {
@@ -501,9 +496,9 @@ TEST_F(CountryFile, CopyTakesTheGeneralSettingsAndWithFlag64TheClubs) {
     Country().CopyFrom(source, countrycopy::kClubs);
     EXPECT_EQ(Country().Club(Club(1)), nullptr);
     ASSERT_NE(Country().Club(Club(2)), nullptr);
-    EXPECT_EQ(Country().Club(Club(2))->Name(0), "Quelle");
-    EXPECT_EQ(world.Persons().size(), 1u);
-    EXPECT_EQ(Country().Club(Club(2))->PersonIds().size(), 1u);
+    EXPECT_EQ(std::tuple(Country().Club(Club(2))->Name(0), world.Persons().size(),
+                         Country().Club(Club(2))->PersonIds().size()),
+              std::tuple("Quelle", 1u, 1u));
 }
 
 using test::ReadFile;
@@ -514,14 +509,10 @@ constexpr std::uint32_t kOldVersion = MakeRecordVersion(8195, 0xFFFF);
 class Stadium : public ::testing::Test {
 protected:
     static std::string Write(std::initializer_list<CStadium> stadiums) {
-        const TempDir folder;
-        CKLFile file;
-        EXPECT_TRUE(file.OpenForWrite(folder / "stadiums.sav"));
-        for (const CStadium& stadium : stadiums) {
-            EXPECT_TRUE(stadium.Write(file));
-        }
-        EXPECT_TRUE(file.Close());
-        return ReadFile(folder / "stadiums.sav");
+        return test::WriteRecord([&](CKLFile& file) {
+            return std::all_of(stadiums.begin(), stadiums.end(),
+                               [&](const CStadium& stadium) { return stadium.Write(file); });
+        });
     }
 
     // Every field different, so that a swapped or shifted value shows.
@@ -601,9 +592,7 @@ TEST_F(Stadium, OldTypeCodesAreConverted) {
     ASSERT_TRUE(file.OpenForReadFromMemory(Section("7", 24, "0\n1\n")));
     CStadium current;
     current.Read(file);
-    EXPECT_EQ(current.Type(), 5);
-    EXPECT_EQ(current.Flags(), 7);
-    EXPECT_EQ(current.Seats(0), 100);
+    EXPECT_EQ(std::tuple(current.Type(), current.Flags(), current.Seats(0)), std::tuple(5, 7, 100));
 }
 
 TEST_F(Stadium, RecordCutShortReadsZerosKeepsTextsAndLeavesTheNextIntact) {
@@ -628,18 +617,17 @@ TEST_F(Stadium, NegativePlacesReadAndSetAsZero) {
                                            std::string("%INDEXEND%STADIUM\n")));
     CStadium stadium;
     stadium.Read(file);
-    EXPECT_EQ(stadium.Seats(0), 0);
-    EXPECT_EQ(stadium.StandingPlaces(0), 7);
     stadium.SetVipPlaces(3, -1);
-    EXPECT_EQ(stadium.VipPlaces(3), 0);
-    EXPECT_EQ(stadium.TotalCapacity(), 7);
+    EXPECT_EQ(std::tuple(stadium.Seats(0), stadium.StandingPlaces(0), stadium.VipPlaces(3),
+                         stadium.TotalCapacity()),
+              std::tuple(0, 7, 0, 7));
 }
 
 TEST_F(Stadium, TotalCapacityIsTheSumOfAllPlaces) {
-    EXPECT_EQ(CStadium().TotalCapacity(), 0);
-    EXPECT_EQ(Filled().TotalCapacity(), 8 * 3030 + 3 * 28);
-    EXPECT_EQ(CStadium::Template(0).TotalCapacity(), 4 * 1000 + 8 * 500);
-    EXPECT_EQ(CStadium::Template(1).TotalCapacity(), 2 * 9650 + 2 * 5760 + 4 * 2880);
+    EXPECT_EQ(
+        std::tuple(CStadium().TotalCapacity(), Filled().TotalCapacity(),
+                   CStadium::Template(0).TotalCapacity(), CStadium::Template(1).TotalCapacity()),
+        std::tuple(0, 8 * 3030 + 3 * 28, 4 * 1000 + 8 * 500, 2 * 9650 + 2 * 5760 + 4 * 2880));
     CStadium huge;
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     for (int stand = 0; stand < kStandCount; ++stand) {
@@ -656,29 +644,24 @@ TEST_F(Stadium, TemplatesAreTheTwoBuiltInStadiums) {
     for (const CStadium* stadium : {&small, &large}) {
         EXPECT_EQ(stadium->Name().View(), "Stadion");
         EXPECT_TRUE(stadium->City().Empty());
-        EXPECT_EQ(stadium->Type(), 1);
-        EXPECT_EQ(stadium->Flags(), 1);
-        EXPECT_EQ(stadium->SeasonTicketBlocks(), 0x07);
-        EXPECT_EQ(stadium->AwayBlock(), 0x40);
+        EXPECT_EQ(std::tuple(stadium->Type(), stadium->Flags(), stadium->SeasonTicketBlocks(),
+                             stadium->AwayBlock()),
+                  std::tuple(1, 1, 0x07, 0x40));
         for (int stand = 0; stand < kStandCount; ++stand) {
-            EXPECT_EQ(stadium->IsSeasonTicketBlock(stand), stand <= 2);
-            EXPECT_EQ(stadium->IsAwayBlock(stand), stand == 6);
-            EXPECT_EQ(stadium->VipPlaces(stand), 0);
+            EXPECT_EQ(std::tuple(stadium->IsSeasonTicketBlock(stand), stadium->IsAwayBlock(stand),
+                                 stadium->VipPlaces(stand)),
+                      std::tuple(stand <= 2, stand == 6, 0));
         }
     }
-    EXPECT_EQ(small.Seats(3), 1000);
-    EXPECT_EQ(small.Seats(4), 0);
-    EXPECT_EQ(small.StandingPlaces(7), 500);
-    EXPECT_EQ(large.Seats(0), 9650);
-    EXPECT_EQ(large.Seats(2), 5760);
-    EXPECT_EQ(large.Seats(7), 2880);
-    EXPECT_EQ(large.StandingPlaces(0), 0);
+    EXPECT_EQ(std::tuple(small.Seats(3), small.Seats(4), small.StandingPlaces(7), large.Seats(0)),
+              std::tuple(1000, 0, 500, 9650));
+    EXPECT_EQ(std::tuple(large.Seats(2), large.Seats(7), large.StandingPlaces(0)),
+              std::tuple(5760, 2880, 0));
 }
 
 TEST_F(Stadium, StandsAndTheirBlocks) {
-    EXPECT_EQ(StandName(7), "S-E Kurve");
-    EXPECT_EQ(StandName(8), "");
-    EXPECT_EQ(StandName(-1), "");
+    EXPECT_EQ(std::tuple(StandName(7), StandName(8), StandName(-1)),
+              std::tuple("S-E Kurve", "", ""));
 
     CStadium stadium;
     stadium.SetSeasonTicketBlock(5, true);
@@ -705,12 +688,11 @@ TEST_F(StadiumList, ReadsCountThenNameFlagAndNumberInAnyLetterCase) {
               "3\r\nNebel Arena\r\n1\r\n12\r\n; ein Kommentar\r\nS\374dstadion\r\n0\r\n"
               "300\r\nHafenstadion\r\n-2\r\n0\r\n");
     ASSERT_TRUE(list.Load(database.Path(), "ger"));
-    ASSERT_EQ(list.Entries().size(), 3u);
-    EXPECT_EQ(list.Entries()[0], (CStadiumList::SEntry{"Nebel Arena", true, 12}));
-    EXPECT_EQ(list.Entries()[1], (CStadiumList::SEntry{"S\374dstadion", false, 44}));
-    EXPECT_EQ(list.Entries()[2], (CStadiumList::SEntry{"Hafenstadion", true, 0}));
-    EXPECT_EQ(list.Templates()[0], CStadium::Template(0));
-    EXPECT_EQ(list.Templates()[1], CStadium::Template(1));
+    EXPECT_EQ(list.Entries(), (std::vector<CStadiumList::SEntry>{{"Nebel Arena", true, 12},
+                                                                 {"S\374dstadion", false, 44},
+                                                                 {"Hafenstadion", true, 0}}));
+    EXPECT_EQ(std::tuple(list.Templates()[0], list.Templates()[1]),
+              std::tuple(CStadium::Template(0), CStadium::Template(1)));
 }
 
 // The default folder is the interface language's; a missing file leaves the list empty with

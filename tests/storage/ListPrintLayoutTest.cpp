@@ -54,13 +54,12 @@ TEST(NarrowColumnsToFitTest, TakesUnitsOffTheWidestFirstAmongEquals) {
     // One unit more than whole rounds: the first of the two widest gives it.
     EXPECT_EQ(Narrowed({50, 80, 80, 30}, 199), (std::vector<int>{50, 59, 60, 30}));
     // The widest comes down to the next one, then both go down together.
-    EXPECT_EQ(Narrowed({100, 10, 90}, 150), (std::vector<int>{70, 10, 70}));
-    EXPECT_EQ(Narrowed({100, 10, 90}, 37), (std::vector<int>{13, 10, 14}));
-    EXPECT_EQ(Narrowed({30, 40}, 70), (std::vector<int>{30, 40}));
-    EXPECT_EQ(Narrowed({30, 40}, 500), (std::vector<int>{30, 40}));
-    EXPECT_EQ(Narrowed({30, 40}, 0), (std::vector<int>{0, 0}));
-    EXPECT_EQ(Narrowed({30, 40}, -5), (std::vector<int>{0, 0}));
-    EXPECT_EQ(Narrowed({}, 10), std::vector<int>{});
+    EXPECT_EQ(std::tuple(Narrowed({100, 10, 90}, 150), Narrowed({100, 10, 90}, 37),
+                         Narrowed({30, 40}, 70), Narrowed({30, 40}, 500)),
+              std::tuple((std::vector<int>{70, 10, 70}), (std::vector<int>{13, 10, 14}),
+                         (std::vector<int>{30, 40}), (std::vector<int>{30, 40})));
+    EXPECT_EQ(std::tuple(Narrowed({30, 40}, 0), Narrowed({30, 40}, -5), Narrowed({}, 10)),
+              std::tuple((std::vector<int>{0, 0}), (std::vector<int>{0, 0}), std::vector<int>{}));
 }
 
 TEST(NarrowColumnsToFitTest, AgreesWithSingleUnitStepsOnRandomWidths) {
@@ -99,10 +98,8 @@ protected:
 };
 
 void ExpectBox(const SPrintBox& box, int left, int top, int width, int height) {
-    EXPECT_EQ(box.left, left);
-    EXPECT_EQ(box.top, top);
-    EXPECT_EQ(box.width, width);
-    EXPECT_EQ(box.height, height);
+    EXPECT_EQ(std::tuple(box.left, box.top, box.width, box.height),
+              std::tuple(left, top, width, height));
 }
 
 TEST_F(ListPrintLayoutTest, ColumnsTakeTheirWidestHeadingOrCellAndStartAfterAGap) {
@@ -121,9 +118,9 @@ TEST_F(ListPrintLayoutTest, ColumnsTakeTheirWidestHeadingOrCellAndStartAfterAGap
     EXPECT_EQ(layout.columns[1].width, 100);  // heading and cell alike
     EXPECT_EQ(layout.columns[2].left, 535 + 100 + 50);
     EXPECT_EQ(layout.columns[2].width, 60);  // "ABWEHR"
-    EXPECT_EQ(layout.columns[1].alignment, EColumnAlignment::Right);
-    EXPECT_EQ(layout.columns[2].alignment, EColumnAlignment::Centre);
-    EXPECT_EQ(m_metrics.HeightSample(), "qIP\xC4g");
+    EXPECT_EQ(std::tuple(layout.columns[1].alignment, layout.columns[2].alignment,
+                         m_metrics.HeightSample()),
+              std::tuple(EColumnAlignment::Right, EColumnAlignment::Centre, "qIP\xC4g"));
 }
 
 // 1000 units of text and 100 of gaps on 3250 units between the margins: the widest column
@@ -136,10 +133,9 @@ TEST_F(ListPrintLayoutTest, WideColumnsAreNarrowedSoThatGapsAndAllFitBetweenTheM
     const auto result = LayOut(table);
     ASSERT_EQ(result.fault, EListPrintFault::None);
     const auto& columns = result.layout.columns;
-    EXPECT_EQ(columns[0].width, 1550);
-    EXPECT_EQ(columns[1].width, 1500);
-    EXPECT_EQ(columns[2].width, 100);
-    EXPECT_EQ(columns[2].left + columns[2].width, 4000 - 375);
+    EXPECT_EQ(std::tuple(columns[0].width, columns[1].width, columns[2].width,
+                         columns[2].left + columns[2].width),
+              std::tuple(1550, 1500, 100, 4000 - 375));
 
     // Ever wider cells never push the last column past the margin.
     for (const int length : {330, 400, 1000, 1023, 3000}) {
@@ -158,17 +154,12 @@ TEST_F(ListPrintLayoutTest, RowsPerPageLeaveTheFirstTwoLinesToPageNumberAndHeadi
     const auto result = LayOut(Rows(200, {{"Name"}, {"Verein"}}));
     ASSERT_EQ(result.fault, EListPrintFault::None);
     const SListPrintLayout& layout = result.layout;
-    EXPECT_EQ(layout.lineHeight, 40);
-    EXPECT_EQ(layout.lineStep, 42);
-    EXPECT_EQ(layout.rowsPerPage, 98);
-    EXPECT_EQ(layout.pageCount, 3);
-    EXPECT_EQ(layout.FirstRowOfPage(2), 196);
-    EXPECT_EQ(layout.RowsOnPage(0), 98);
-    EXPECT_EQ(layout.RowsOnPage(1), 98);
-    EXPECT_EQ(layout.RowsOnPage(2), 4);
-    EXPECT_EQ(layout.RowsOnPage(3), 0);
-    EXPECT_EQ(layout.PageNumberText(0), "1 / 3");
-    EXPECT_EQ(layout.PageNumberText(2), "3 / 3");
+    EXPECT_EQ(std::tuple(layout.lineHeight, layout.lineStep, layout.rowsPerPage, layout.pageCount,
+                         layout.FirstRowOfPage(2), layout.RowsOnPage(0)),
+              std::tuple(40, 42, 98, 3, 196, 98));
+    EXPECT_EQ(std::tuple(layout.RowsOnPage(1), layout.RowsOnPage(2), layout.RowsOnPage(3),
+                         layout.PageNumberText(0), layout.PageNumberText(2)),
+              std::tuple(98, 4, 0, "1 / 3", "3 / 3"));
 
     ExpectBox(layout.titleLine, 375, 400, 4000 - 750, 40);
     const auto strokes = layout.HeadingBoxes(1);
@@ -181,9 +172,10 @@ TEST_F(ListPrintLayoutTest, RowsPerPageLeaveTheFirstTwoLinesToPageNumberAndHeadi
     ExpectBox(last, 465, 400 + 99 * 42, 60, 40);
     EXPECT_LE(last.top + last.height, 5000 - 400);
 
-    EXPECT_EQ(LayOut(Rows(196, {{"Name"}})).layout.pageCount, 2);
-    EXPECT_EQ(LayOut(Rows(197, {{"Name"}})).layout.pageCount, 3);
-    EXPECT_EQ(LayOut(Rows(1, {{"Name"}})).layout.pageCount, 1);
+    EXPECT_EQ(std::tuple(LayOut(Rows(196, {{"Name"}})).layout.pageCount,
+                         LayOut(Rows(197, {{"Name"}})).layout.pageCount,
+                         LayOut(Rows(1, {{"Name"}})).layout.pageCount),
+              std::tuple(2, 3, 1));
 }
 
 TEST_F(ListPrintLayoutTest, ThreeLinesGiveOneRowPerPageAndFewerFailCleanly) {
@@ -242,10 +234,10 @@ TEST_F(ListPrintLayoutTest, NegativeOrUndefinedMarginsCountAsNone) {
 
 // Headings count up to 255 characters, cells up to 1023, both only up to a zero byte.
 TEST_F(ListPrintLayoutTest, PrintedTextsAreCutLikeTheBuffersTheyWereReadInto) {
-    EXPECT_EQ(kw::PrintedHeading(std::string(300, 'h')), std::string(255, 'h'));
-    EXPECT_EQ(kw::PrintedCell(std::string(2000, 'c')), std::string(1023, 'c'));
-    EXPECT_EQ(kw::PrintedCell(std::string("ab\0cd", 5)), "ab");
-    EXPECT_EQ(kw::PrintedHeading("Verein"), "Verein");
+    EXPECT_EQ(std::tuple(kw::PrintedHeading(std::string(300, 'h')),
+                         kw::PrintedCell(std::string(2000, 'c')),
+                         kw::PrintedCell(std::string("ab\0cd", 5)), kw::PrintedHeading("Verein")),
+              std::tuple(std::string(255, 'h'), std::string(1023, 'c'), "ab", "Verein"));
 
     m_device.pageWidth = 100000;
     SListTable table;
@@ -261,19 +253,15 @@ TEST(ListTableTest, ShortRowsReadAsEmptyCellsAndExtraCellsDoNotCount) {
     SListTable table;
     table.columns = {{"A"}, {"B"}};
     table.rows = {{"a1"}, {"b1", "b2", "b3"}};
-    EXPECT_EQ(table.Cell(0, 0), "a1");
-    EXPECT_EQ(table.Cell(0, 1), "");
-    EXPECT_EQ(table.Cell(1, 1), "b2");
-    EXPECT_EQ(table.Cell(1, 2), "");
-    EXPECT_EQ(table.Cell(2, 0), "");
-    EXPECT_EQ(table.Cell(-1, 0), "");
+    EXPECT_EQ(std::tuple(table.Cell(0, 0), table.Cell(0, 1), table.Cell(1, 1), table.Cell(1, 2),
+                         table.Cell(2, 0), table.Cell(-1, 0)),
+              std::tuple("a1", "", "b2", "", "", ""));
     EXPECT_FALSE(table.IsEmpty());
 
     const kw::CListTableSource source(table);
-    EXPECT_EQ(source.ColumnCount(), 2);
-    EXPECT_EQ(source.RowCount(), 2);
-    EXPECT_EQ(source.CellText(0, 1), "");
-    EXPECT_EQ(source.CellText(1, 0), "b1");
+    EXPECT_EQ(std::tuple(source.ColumnCount(), source.RowCount(), source.CellText(0, 1),
+                         source.CellText(1, 0)),
+              std::tuple(2, 2, "", "b1"));
 }
 
 }  // namespace

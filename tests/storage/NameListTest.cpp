@@ -3,6 +3,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "TempDir.h"
@@ -63,14 +64,13 @@ TEST(NameList, LoadingReplacesTheList) {
 // --- random picks
 
 TEST(PickRandomName, TheIndexSpreadsTheRandomRangeOverTheNames) {
-    EXPECT_EQ(kw::RandomNameIndex(0, 2), 0u);
-    EXPECT_EQ(kw::RandomNameIndex(16383, 2), 0u);
-    EXPECT_EQ(kw::RandomNameIndex(16384, 2), 1u);
-    EXPECT_EQ(kw::RandomNameIndex(32766, 3), 2u);
+    EXPECT_EQ(std::tuple(kw::RandomNameIndex(0, 2), kw::RandomNameIndex(16383, 2),
+                         kw::RandomNameIndex(16384, 2), kw::RandomNameIndex(32766, 3)),
+              std::tuple(0u, 0u, 1u, 2u));
     // 32767 would give index n: held at the last name.
-    EXPECT_EQ(kw::RandomNameIndex(32767, 2), 1u);
-    EXPECT_EQ(kw::RandomNameIndex(32767, 1), 0u);
-    EXPECT_EQ(kw::RandomNameIndex(32767, 100000), 99999u);
+    EXPECT_EQ(std::tuple(kw::RandomNameIndex(32767, 2), kw::RandomNameIndex(32767, 1),
+                         kw::RandomNameIndex(32767, 100000)),
+              std::tuple(1u, 0u, 99999u));
 }
 
 TEST(PickRandomName, AGroupGivesOnlyItsOwnNamesElseThoseOfGroupZero) {
@@ -125,27 +125,20 @@ void WriteNameFiles(const std::filesystem::path& folder, bool withSurnames) {
     }
 }
 
-TEST(GlobalTools, InitLoadsTheThreeNameListsInAnyLetterCase) {
-    const kw::test::TempDir install;
-    WriteNameFiles(install / "Database", true);
-    kw::CGlobalTools tools;
-    EXPECT_FALSE(tools.IsInitialised());
-    EXPECT_TRUE(tools.Init(install.Path()));
-    EXPECT_TRUE(tools.IsInitialised());
-    EXPECT_EQ(NamesOf(tools.MaleNames(), 3), (std::vector<std::string>{"Otto"}));
-    EXPECT_EQ(NamesOf(tools.FemaleNames(), 3), (std::vector<std::string>{"Anna"}));
-    EXPECT_EQ(NamesOf(tools.Surnames(), 3), (std::vector<std::string>{"M\xFCller"}));
-}
-
-TEST(GlobalTools, AMissingListFailsInitButTheOthersLoad) {
-    const kw::test::TempDir install;
-    WriteNameFiles(install / "database", false);
-    kw::CGlobalTools tools;
-    EXPECT_FALSE(tools.Init(install.Path()));
-    EXPECT_TRUE(tools.IsInitialised());
-    EXPECT_EQ(NamesOf(tools.MaleNames(), 3), (std::vector<std::string>{"Otto"}));
-    EXPECT_EQ(NamesOf(tools.FemaleNames(), 3), (std::vector<std::string>{"Anna"}));
-    EXPECT_TRUE(tools.Surnames().IsEmpty());
+// Any letter case of folder and files; a missing list fails the init but the others load.
+TEST(GlobalTools, InitLoadsTheThreeNameListsAndFailsWhenOneIsMissing) {
+    for (const bool withSurnames : {true, false}) {
+        const kw::test::TempDir install;
+        WriteNameFiles(install / (withSurnames ? "Database" : "database"), withSurnames);
+        kw::CGlobalTools tools;
+        EXPECT_FALSE(tools.IsInitialised());
+        EXPECT_EQ(tools.Init(install.Path()), withSurnames);
+        EXPECT_TRUE(tools.IsInitialised());
+        EXPECT_EQ(NamesOf(tools.MaleNames(), 3), (std::vector<std::string>{"Otto"}));
+        EXPECT_EQ(NamesOf(tools.FemaleNames(), 3), (std::vector<std::string>{"Anna"}));
+        EXPECT_EQ(NamesOf(tools.Surnames(), 3), withSurnames ? std::vector<std::string>{"M\xFCller"}
+                                                             : std::vector<std::string>{});
+    }
 }
 
 }  // namespace

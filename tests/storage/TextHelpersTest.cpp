@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -138,23 +139,26 @@ TEST(TextFileLines, CrLfAndLfEndLinesAlikeAndLongLinesContinue) {
 // --- numbers
 
 TEST(FormatThousands, GroupsThousandsAndMillions) {
-    EXPECT_EQ(kw::FormatThousands(999), "999");
-    EXPECT_EQ(kw::FormatThousands(1000), "1.000");
-    EXPECT_EQ(kw::FormatThousands(-2500), "- 2.500");
-    EXPECT_EQ(kw::FormatThousands(-999), "- 999");
-    EXPECT_EQ(kw::FormatThousands(1005), "1.005");
-    EXPECT_EQ(kw::FormatThousands(12003045), "12.003.045");
-    EXPECT_EQ(kw::FormatThousands(1234567890), "1234.567.890");
-    EXPECT_EQ(kw::FormatThousands(INT_MIN), "- 2147.483.648");
+    const std::pair<int, const char*> cases[] = {{999, "999"},
+                                                 {1000, "1.000"},
+                                                 {-2500, "- 2.500"},
+                                                 {-999, "- 999"},
+                                                 {1005, "1.005"},
+                                                 {12003045, "12.003.045"},
+                                                 {1234567890, "1234.567.890"},
+                                                 {INT_MIN, "- 2147.483.648"}};
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(kw::FormatThousands(value), text);
+    }
 }
 
 TEST(FormatImperial, HeightAndWeight) {
-    EXPECT_EQ(kw::FormatHeightImperial(180), "5' 10''");
-    EXPECT_EQ(kw::FormatHeightImperial(152), "4' 11''");
-    EXPECT_EQ(kw::FormatHeightImperial(183), "6' 0''");
-    EXPECT_EQ(kw::FormatWeightImperial(70), "11st");
-    EXPECT_EQ(kw::FormatWeightImperial(80), "12st 8lbs");
-    EXPECT_EQ(kw::FormatWeightImperial(65), "10st 3lbs");
+    EXPECT_EQ(std::tuple(kw::FormatHeightImperial(180), kw::FormatHeightImperial(152),
+                         kw::FormatHeightImperial(183)),
+              std::tuple("5' 10''", "4' 11''", "6' 0''"));
+    EXPECT_EQ(std::tuple(kw::FormatWeightImperial(70), kw::FormatWeightImperial(80),
+                         kw::FormatWeightImperial(65)),
+              std::tuple("11st", "12st 8lbs", "10st 3lbs"));
 }
 
 // --- slots
