@@ -108,14 +108,8 @@ bool SquadDialogTest::ChooseFromMenu(CDlgPlayerList& list, const QString& text) 
 }
 
 std::string SquadDialogTest::PressOk(CDlgPlayerlistClub& dialog, bool stay) {
-    std::string faults;
-    QObject scope;
-    WhenModal<CDlgErrorMessage>(scope, [&faults, stay](CDlgErrorMessage& box) {
-        faults = box.Text();
-        QTest::mouseClick(stay ? box.OkButton() : box.CancelButton(), Qt::LeftButton);
-    });
-    Click(dialog, QStringLiteral("ok"));
-    return faults;
+    const std::string shown = CloseWith(dialog, Qt::Key_Return, !stay);
+    return shown.substr(shown.find('|') + 1);
 }
 
 void SquadDialogTest::Transfer(CDlgPlayerlistClub& dialog, std::uint32_t target) {
@@ -154,13 +148,7 @@ void SquadDialogTest::browsingTenPlayersAndClosingLeavesTheDocumentClean() {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     QVERIFY(dialog->StaffList().count() > 0);
     // Escape takes the OK path; faults of the demo squad are waved through.
-    std::string faults;
-    QObject scope;
-    WhenModal<CDlgErrorMessage>(scope, [&faults](CDlgErrorMessage& box) {
-        faults = box.Text();
-        QTest::mouseClick(box.CancelButton(), Qt::LeftButton);
-    });
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    CloseWith(*dialog, Qt::Key_Escape, true);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(Edits(), std::size_t{0});
     QVERIFY(!m_document->IsModified());
