@@ -140,11 +140,7 @@ void ManagerListTest::Transfer(CDlgManagerList& list, std::uint32_t target) {
 }
 
 void ManagerListTest::CloseSquad(CDlgPlayerlistClub& dialog) {
-    QObject scope;
-    WhenModal<CDlgErrorMessage>(scope, [](CDlgErrorMessage& box) {
-        QTest::mouseClick(box.CancelButton(), Qt::LeftButton);
-    });
-    Click(dialog, QStringLiteral("ok"));
+    CloseWith(dialog, Qt::Key_Return, true);
     QVERIFY(!dialog.isVisible());
 }
 
