@@ -16,8 +16,7 @@ class TransferDialogsTest : public CDemoGuiTest {
 private slots:
     void withoutClubListsEveryPlayerAndLooksChangeNothing();
     void deletingSelectedRowsReselectsAndUndoBringsThemBack();
-    void deletingTheLastRowSelectsTheNewLastRow();
-    void contextMenuDeletesThePlayerPointedAtOrTheCurrentOne();
+    void deletingTheLastRowSelectsTheNewLastRowAndTheMenuDeletesThePointedAt();
     void movingToAChosenClubKeepsWhomAFullClubRefuses();
     void fastTransferOffersFreeNumbersAndTransfersRepeatedly();
     void fastTransferWithoutAChoiceDoesNothing();
@@ -133,8 +132,8 @@ void TransferDialogsTest::deletingSelectedRowsReselectsAndUndoBringsThemBack() {
     ExpectSound();
 }
 
-void TransferDialogsTest::deletingTheLastRowSelectsTheNewLastRow() {
-    AddWithoutClub(2);
+void TransferDialogsTest::deletingTheLastRowSelectsTheNewLastRowAndTheMenuDeletesThePointedAt() {
+    AddWithoutClub(5);
     CDlgPlayerWithoutClub dialog(*m_document, kDefaultCountry);
     ShowActive(dialog);
     QTreeWidget& list = dialog.List();
@@ -150,14 +149,7 @@ void TransferDialogsTest::deletingTheLastRowSelectsTheNewLastRow() {
     QCOMPARE(list.indexOfTopLevelItem(list.currentItem()), count - 2);
     QVERIFY(list.currentItem()->isSelected());
     ExpectSound();
-}
 
-void TransferDialogsTest::contextMenuDeletesThePlayerPointedAtOrTheCurrentOne() {
-    AddWithoutClub(4);
-    CDlgPlayerWithoutClub dialog(*m_document, kDefaultCountry);
-    ShowActive(dialog);
-    QTreeWidget& list = dialog.List();
-    const int count = list.topLevelItemCount();
     const QString remove = QStringLiteral("&L\u00f6schen");
     // Row 0 selected; a right click on row 1, or either key with row 1 made current.
     for (const EMenuWay way : kMenuWays) {
@@ -166,7 +158,7 @@ void TransferDialogsTest::contextMenuDeletesThePlayerPointedAtOrTheCurrentOne() 
         QVERIFY(UseContextMenu(list, 1, way, remove)[remove]);
         QCOMPARE(m_document->World().Person(pointed), nullptr);
     }
-    QCOMPARE(list.topLevelItemCount(), count - 3);
+    QCOMPARE(list.topLevelItemCount(), count - 4);
     ExpectSound();
 }
 
