@@ -1,7 +1,5 @@
 #include <QGroupBox>
 
-#include <set>
-
 #include "GuiTest.h"
 #include "document/RecordEdits.h"
 #include "editing/LanguageList.h"
@@ -38,7 +36,6 @@ private slots:
     void repeatedMotherTongueIsStoredOnceAndTheRestMoveUp();
     void presidentsExperienceIsNotTouched();
     void staffGradesAreStoredIntoTheStaffBytes();
-    void browsingTenStaffPersonsChangesNothing();
     void nationalCoachThroughThePanelClampsAndUndoes();
 
 private:
@@ -177,39 +174,6 @@ void ManagerPagesTest::staffGradesAreStoredIntoTheStaffBytes() {
     expected->SetStaffByte(1, static_cast<std::uint8_t>(newExperience));
     QVERIFY(m_document->World().Person(masseur.Id())->HasSameData(*expected));
     QVERIFY(m_document->Undo());
-    QCOMPARE(Dump(), before);
-}
-
-void ManagerPagesTest::browsingTenStaffPersonsChangesNothing() {
-    std::vector<std::uint32_t> staff;
-    std::set<int> kinds;
-    for (const auto& entry : m_document->World().Persons()) {
-        const int kind = entry.second->Kind();
-        // Every kind first, then any further staff up to ten persons.
-        if (kind != 0 && kinds.insert(kind).second &&
-            ClubHoldingPerson(m_document->World(), entry.first) != nullptr) {
-            staff.push_back(entry.first);
-        }
-    }
-    for (const auto& entry : m_document->World().Persons()) {
-        if (staff.size() >= 10) {
-            break;
-        }
-        if (entry.second->Kind() != 0 &&
-            std::find(staff.begin(), staff.end(), entry.first) == staff.end()) {
-            staff.push_back(entry.first);
-        }
-    }
-    QVERIFY(staff.size() >= 10);
-    QVERIFY(kinds.count(1) == 1 && kinds.count(3) == 1);
-
-    const std::string before = Dump();
-    auto page = Open(*m_document->World().Person(staff.front()));
-    for (const std::uint32_t id : staff) {
-        page->SetPlayer(id);
-        QVERIFY(!Stored(*page));
-    }
-    QCOMPARE(Edits(), std::size_t{0});
     QCOMPARE(Dump(), before);
 }
 
