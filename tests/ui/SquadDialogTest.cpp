@@ -396,9 +396,8 @@ void SquadDialogTest::squadButtonOfTheMainWindowOpensTheDialogForAClub() {
     CScriptedUserInterface ui;
     DlgMainMenu window(context, ui);
     ShowActive(window);
-    auto* button = window.findChild<QPushButton*>(QStringLiteral("editSquad"));
-    auto* clubs = window.findChild<CMyListBox*>(QStringLiteral("clubs"));
-    QVERIFY(button != nullptr && clubs != nullptr);
+    auto* button = &Child<QPushButton>(window, QStringLiteral("editSquad"));
+    auto* clubs = &Child<CMyListBox>(window, QStringLiteral("clubs"));
 
     int nationalRow = -1;
     int clubRow = -1;
