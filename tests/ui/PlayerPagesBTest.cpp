@@ -26,8 +26,7 @@ private slots:
     void salaryEditStoresThatFieldAndTheShownResetsAndNoNumberZero();
     void injuryStateStoresItsBitAndTheInjuryPeriod();
     void contractEndTextFollowsTheBar();
-    void careerEntryEditKeepsTheRecordOrder();
-    void careerCountsAreWrittenAloneAndClamped();
+    void careerEntryEditsKeepTheRecordOrderAndClampTheGames();
     void nationalTeamFlagIsItsOwnBit();
     void loanClubChoiceIsStoredAtOnceAsTheClub();
     void historyClubChoicesWaitForTheStore();
@@ -217,7 +216,7 @@ void PlayerPagesBTest::contractEndTextFollowsTheBar() {
     QCOMPARE(Live(id).ContractUntil(), 2007);
 }
 
-void PlayerPagesBTest::careerEntryEditKeepsTheRecordOrder() {
+void PlayerPagesBTest::careerEntryEditsKeepTheRecordOrderAndClampTheGames() {
     const CPlayer& player = PlayerWithCareer();
     const std::uint32_t id = player.Id();
     const std::vector<SHistoryEntry> stored = player.History();
@@ -247,21 +246,12 @@ void PlayerPagesBTest::careerEntryEditKeepsTheRecordOrder() {
     // The record keeps its order: only that entry's start differs.
     ExpectStored(page, *expected);
     QCOMPARE(Edits(), std::size_t{1});
-}
 
-void PlayerPagesBTest::careerCountsAreWrittenAloneAndClamped() {
-    const CPlayer& player = PlayerWithCareer();
-    const std::uint32_t id = player.Id();
-    auto& page = ShowPage<CDlgPlayerHist>(id);
-    CMyListBox& list = page.CareerList();
-    list.setFocus();
-    QTest::keyClick(&list, Qt::Key_End);
-    const std::size_t entry = CareerDisplayOrder(player.History()).back();
+    // The entry's counts are written alone, the games clamped.
     TypeNumber(Child<CSpinEditCtrl>(page, QStringLiteral("entryGames")), 2500);
     Toggle(Child<QCheckBox>(page, QStringLiteral("entryLoan")));
-    std::unique_ptr<CPlayer> expected = CloneOf(id);
-    expected->History()[entry].games = kMaxLeagueGames;
-    expected->History()[entry].flag = player.History()[entry].flag != 0 ? 0 : 1;
+    expected->History()[order.front()].games = kMaxLeagueGames;
+    expected->History()[order.front()].flag = stored[order.front()].flag != 0 ? 0 : 1;
     ExpectStored(page, *expected);
 }
 
