@@ -1,8 +1,7 @@
 #include <set>
 
-#include "GuiTest.h"
+#include "PersonPageDrivers.h"
 #include "document/RecordEdits.h"
-#include "editing/PersonClub.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerAbilities.h"
 #include "gui/editors/player/DlgPlayerAbilities.h"
@@ -20,7 +19,7 @@ using namespace test;
 
 // The personal-data, abilities, character and position pages, each on its own, on the small demo
 // database, driven through their controls.
-class PlayerPagesATest : public CDemoGuiTest {
+class PlayerPagesATest : public CPersonPageGuiTest {
     Q_OBJECT
 
 private:
@@ -41,31 +40,21 @@ private slots:
     void experienceBarsStoreForPlayersOnly();
 
 private:
-    SPlayerEditContext& Context();
     // Players (kind 0) of the demo's clubs.
     std::vector<const CPlayer*> Players(std::size_t count) const;
-    const CPlayer* PersonOfKind(int kind) const;
-    template <typename Page>
-    std::unique_ptr<Page> Open(const CPlayer& person);
     // The person now equals `expected` and the document holds `edits` edits.
     void ExpectPerson(const CPlayer& expected, std::size_t edits);
     void SetAbilities(const CPlayer& person, const std::vector<std::uint8_t>& pattern);
 
-    std::unique_ptr<SPlayerEditContext> m_context;
     // The demo's first player and what the test expects him to become.
     const CPlayer* m_player = nullptr;
     std::unique_ptr<CPlayer> m_expected;
 };
 
 void PlayerPagesATest::Opened() {
-    m_context = std::make_unique<SPlayerEditContext>(
-        SPlayerEditContext{*m_document, m_demo.Installation(), nullptr, m_demo.Path()});
+    CPersonPageGuiTest::Opened();
     m_player = Players(1).front();
     m_expected = m_player->Clone();
-}
-
-SPlayerEditContext& PlayerPagesATest::Context() {
-    return *m_context;
 }
 
 std::vector<const CPlayer*> PlayerPagesATest::Players(std::size_t count) const {
@@ -84,25 +73,6 @@ std::vector<const CPlayer*> PlayerPagesATest::Players(std::size_t count) const {
         }
     }
     return players;
-}
-
-const CPlayer* PlayerPagesATest::PersonOfKind(int kind) const {
-    for (const auto& entry : m_document->World().Persons()) {
-        if (entry.second->Kind() == kind &&
-            ClubHoldingPerson(m_document->World(), entry.first) != nullptr) {
-            return entry.second.get();
-        }
-    }
-    return nullptr;
-}
-
-template <typename Page>
-std::unique_ptr<Page> PlayerPagesATest::Open(const CPlayer& person) {
-    auto page = std::make_unique<Page>(Context(), nullptr);
-    page->SetPlayer(person.Id());
-    // Typed numbers are taken when their field loses the focus, which needs an active window.
-    ShowActive(*page);
-    return page;
 }
 
 void PlayerPagesATest::ExpectPerson(const CPlayer& expected, std::size_t edits) {
@@ -246,7 +216,7 @@ void PlayerPagesATest::browsingPlayersAndEveryStaffKindOnEveryPageChangesNothing
     QVERIFY(kinds.count(1) == 1 && kinds.count(3) == 1);
     const std::string before = Dump();
     QWidget host;
-    const std::vector<SPlayerPageTab> pages = MakePlayerPages(Context(), &host);
+    const std::vector<SPlayerPageTab> pages = MakePlayerPages(*m_context, &host);
     // Every person page, the contract, history and look pages too.
     QCOMPARE(pages.size(), std::size_t{7});
     for (const SPlayerPageTab& tab : pages) {
@@ -385,9 +355,7 @@ void PlayerPagesATest::experienceBarsStoreForPlayersOnly() {
     QCOMPARE(Child<QLabel>(*page, QStringLiteral("nationalExperienceText")).text(),
              QStringLiteral("alter Haudegen"));
 
-    const CPlayer* trainer = PersonOfKind(1);
-    QVERIFY(trainer != nullptr);
-    page->SetPlayer(trainer->Id());
+    page->SetPlayer(PersonOfKind(1).Id());
     QVERIFY(!national.isEnabled());
     QVERIFY(!tactics.isEnabled());
 }
