@@ -298,12 +298,9 @@ void FixtureDialogTest::cancelAndEscapeLeaveTheWorldAndOkWithoutEditsIsClean() {
         QVERIFY(Rows(dialog->Pairings()) != shown);
         CMyListBox& free = dialog->Teams();
         free.setFocus();
-        const std::uint8_t home = [this] {
-            std::uint8_t h = 0;
-            std::uint8_t a = 0;
-            League(1).Fixtures().GetPairing(2, 0, h, a);
-            return h;
-        }();
+        std::uint8_t home = 0;
+        std::uint8_t away = 0;
+        League(1).Fixtures().GetPairing(2, 0, home, away);
         for (int row = 0; row < free.count(); ++row) {
             if (free.Row(row) == FixtureTeamName(World(), League(1), home, kDefaultLanguage)) {
                 free.setCurrentRow(row);

@@ -27,6 +27,17 @@ private:
     void SetRules(std::int32_t points, std::int32_t away, std::int32_t holder, std::int32_t goals,
                   std::int32_t substitutions);
     const CRules& Rules() const { return m_document->World().Rules(); }
+    // The document's rules values 0..4 and substitutions.
+    std::vector<std::int32_t> Stored() const {
+        return {Rules().RuleValue(0), Rules().RuleValue(1), Rules().RuleValue(2),
+                Rules().RuleValue(3), Rules().RuleValue(4), Rules().Substitutions()};
+    }
+    // What the dialog shows: the four lists' choices and the substitutions.
+    static QStringList Shown(CDlgRegelaenderung& dialog) {
+        return {dialog.RuleList(0).currentText(), dialog.RuleList(1).currentText(),
+                dialog.RuleList(2).currentText(), dialog.RuleList(3).currentText(),
+                dialog.SubstitutionsText().text()};
+    }
     std::string LevelName(int level, int language) const;
     static QPushButton& Button(QDialog& dialog, QDialogButtonBox::StandardButton which);
     // "Globale Einstellungen" on the document, `act` done in the shown, active dialog; whether it
@@ -77,11 +88,9 @@ void GlobalRulesTest::chosenRulesAreStoredAsOneUndoableEdit() {
     bool shown = false;
     QVERIFY(EditRules([&shown](CDlgRegelaenderung& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Globale Einstellungen"));
-        shown = dialog.RuleList(0).currentText() == QStringLiteral("Drei") &&
-                dialog.RuleList(1).currentText() == QStringLiteral("Zwei") &&
-                dialog.RuleList(2).currentText() == QStringLiteral("An") &&
-                dialog.RuleList(3).currentText() == QStringLiteral("Aus") &&
-                dialog.SubstitutionsText().text() == QStringLiteral("6");
+        shown = Shown(dialog) == QStringList{QStringLiteral("Drei"), QStringLiteral("Zwei"),
+                                             QStringLiteral("An"), QStringLiteral("Aus"),
+                                             QStringLiteral("6")};
         PickIndex(dialog.RuleList(0), 2);
         PickIndex(dialog.RuleList(1), 1);
         PickIndex(dialog.RuleList(2), 1);
@@ -95,12 +104,7 @@ void GlobalRulesTest::chosenRulesAreStoredAsOneUndoableEdit() {
     }));
     QVERIFY(shown);
     QCOMPARE(Edits(), edits + 1);
-    QCOMPARE(Rules().RuleValue(0), 2);
-    QCOMPARE(Rules().RuleValue(1), 1);
-    QCOMPARE(Rules().RuleValue(2), 1);
-    QCOMPARE(Rules().RuleValue(3), 0);
-    QCOMPARE(Rules().RuleValue(4), rule4);
-    QCOMPARE(Rules().Substitutions(), 4);
+    QCOMPARE(Stored(), (std::vector<std::int32_t>{2, 1, 1, 0, rule4, 4}));
     const std::string after = Dump();
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
@@ -110,17 +114,16 @@ void GlobalRulesTest::chosenRulesAreStoredAsOneUndoableEdit() {
 
 void GlobalRulesTest::storedValuesBeyondTheListsSurviveAnUneditedOk() {
     SetRules(7, -1, 7, 5, 7);
+    const std::int32_t rule4 = Rules().RuleValue(4);
     const std::string before = Dump();
     const std::size_t edits = Edits();
 
     // Shown as "Vier" and "Aus", kept through Return.
     bool shown = false;
     QVERIFY(!EditRules([&shown](CDlgRegelaenderung& dialog) {
-        shown = dialog.RuleList(0).currentText() == QStringLiteral("Vier") &&
-                dialog.RuleList(1).currentText() == QStringLiteral("Vier") &&
-                dialog.RuleList(2).currentText() == QStringLiteral("Aus") &&
-                dialog.RuleList(3).currentText() == QStringLiteral("Aus") &&
-                dialog.SubstitutionsText().text() == QStringLiteral("7");
+        shown = Shown(dialog) == QStringList{QStringLiteral("Vier"), QStringLiteral("Vier"),
+                                             QStringLiteral("Aus"), QStringLiteral("Aus"),
+                                             QStringLiteral("7")};
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }));
     QVERIFY(shown);
@@ -136,11 +139,7 @@ void GlobalRulesTest::storedValuesBeyondTheListsSurviveAnUneditedOk() {
         QTest::mouseClick(&Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
     }));
     QCOMPARE(Edits(), edits + 1);
-    QCOMPARE(Rules().RuleValue(0), 7);
-    QCOMPARE(Rules().RuleValue(1), -1);
-    QCOMPARE(Rules().RuleValue(2), 7);
-    QCOMPARE(Rules().RuleValue(3), 0);
-    QCOMPARE(Rules().Substitutions(), 7);
+    QCOMPARE(Stored(), (std::vector<std::int32_t>{7, -1, 7, 0, rule4, 7}));
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
 }

@@ -61,8 +61,7 @@ private slots:
     void printsEveryRowOnThePagesTheLayoutPredicts();
     void listThatDoesNotFitStartsNoDocument();
     void printDialogPrintsIntoTheChosenFile();
-    void cancellingThePrintDialogPrintsNothing();
-    void emptyListIsReportedWithoutAPrintDialog();
+    void cancellingThePrintDialogOrAnEmptyListPrintsNothing();
     void exportWritesTheCoreWritersBytesInTheChosenFormat_data();
     void exportWritesTheCoreWritersBytesInTheChosenFormat();
     void cancellingTheExportWritesNothing();
@@ -97,8 +96,7 @@ QPrinter& ListOutputTest::PdfPrinter(const QString& name) {
 void ListOutputTest::ChooseFile(QFileDialog& dialog, const QString& folder, int filter,
                                 const QString& name) {
     dialog.setDirectory(folder);
-    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-    QVERIFY(types != nullptr);
+    auto* types = &Child<QComboBox>(dialog, QStringLiteral("fileTypeCombo"));
     QCOMPARE(types->count(), 3);
     QCOMPARE(types->itemText(0), QStringLiteral("Mit Tabs getrennt (*.txt)"));
     QCOMPARE(types->itemText(1), QStringLiteral("Mit Leerzeichen formatiert (*.txt)"));
@@ -107,8 +105,7 @@ void ListOutputTest::ChooseFile(QFileDialog& dialog, const QString& folder, int 
         QTest::keyClick(types, Qt::Key_Down);
     }
     QCOMPARE(types->currentIndex(), filter);
-    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    QVERIFY(edit != nullptr);
+    auto* edit = &Child<QLineEdit>(dialog, QStringLiteral("fileNameEdit"));
     edit->setFocus();
     edit->clear();
     QTest::keyClicks(edit, name);
@@ -185,12 +182,10 @@ void ListOutputTest::printDialogPrintsIntoTheChosenFile() {
         QObject scope;
         WhenModal<QPrintDialog>(scope, [&shown, &target](QPrintDialog& dialog) {
             shown = true;
-            auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
-            QVERIFY(file != nullptr);
+            auto* file = &Child<QLineEdit>(dialog, QStringLiteral("filename"));
             if (!file->isEnabled()) {
                 // A real printer is chosen: go to the entry that prints into a file.
-                auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
-                QVERIFY(printers != nullptr);
+                auto* printers = &Child<QComboBox>(dialog, QStringLiteral("printers"));
                 printers->setFocus();
                 QTest::keyClick(printers, Qt::Key_End);
             }
@@ -208,7 +203,7 @@ void ListOutputTest::printDialogPrintsIntoTheChosenFile() {
     QVERIFY(PdfPageCount(ReadAll(target)) >= 2);
 }
 
-void ListOutputTest::cancellingThePrintDialogPrintsNothing() {
+void ListOutputTest::cancellingThePrintDialogOrAnEmptyListPrintsNothing() {
     bool shown = false;
     bool result = true;
     {
@@ -222,16 +217,15 @@ void ListOutputTest::cancellingThePrintDialogPrintsNothing() {
     QVERIFY(shown);
     QVERIFY(!result);
     QVERIFY(QDir(m_dir->path()).isEmpty());
-}
 
-void ListOutputTest::emptyListIsReportedWithoutAPrintDialog() {
-    bool dialogShown = false;
+    // An empty list is reported without a print dialog.
+    shown = false;
+    result = true;
     QString message;
     QString caption;
-    bool result = true;
     {
         QObject scope;
-        WhenModal<QPrintDialog>(scope, [&dialogShown](QPrintDialog&) { dialogShown = true; });
+        WhenModal<QPrintDialog>(scope, [&shown](QPrintDialog&) { shown = true; });
         WhenModal<QMessageBox>(scope, [&message, &caption](QMessageBox& box) {
             message = box.text();
             caption = box.windowTitle();
@@ -240,7 +234,7 @@ void ListOutputTest::emptyListIsReportedWithoutAPrintDialog() {
         result = PrintList(PlayerList(0), DuplicatePlayerSettings(), nullptr);
     }
     QVERIFY(!result);
-    QVERIFY(!dialogShown);
+    QVERIFY(!shown);
     QCOMPARE(message, QStringLiteral("Die Liste ist leer, es gibt nichts zu drucken."));
     QCOMPARE(caption, QStringLiteral("Editor"));
 }
@@ -294,9 +288,8 @@ void ListOutputTest::cancellingTheExportWritesNothing() {
         QObject scope;
         WhenModal<QFileDialog>(scope, [&folder](QFileDialog& dialog) {
             dialog.setDirectory(folder);
-            auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            QVERIFY(edit != nullptr);
-            QTest::keyClicks(edit, QStringLiteral("liste.txt"));
+            QTest::keyClicks(&Child<QLineEdit>(dialog, QStringLiteral("fileNameEdit")),
+                             QStringLiteral("liste.txt"));
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         result = ExportList(PlayerList(5), "Titel", nullptr);

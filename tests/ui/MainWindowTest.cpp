@@ -28,14 +28,13 @@ class MainWindowTest : public QObject {
 private slots:
     void init();
 
-    void captionCapitalisesTheDirectoryName();
     void splashCoversTheLoadOnceAndGoesByItself();
     void listsTheLoadedCountriesWithTheDefaultSelected();
     void opensAGeneratedDemoAndBuildsTheGameFile();
     void emptyDatabaseFolderHasNoCountries();
     void withoutInstallationShowsAnEmptyWorld();
     void configuredInstallationWithoutDatabaseLoadsEmpty();
-    void quitAsksOnlyAboutUnsavedChanges();
+    void captionCapitalisesTheDirectoryNameAndQuitAsksNothingUnchanged();
     void questionsNameTheirButtonsInGerman();
     void qtDialogsSpeakGermanWhenItsTranslationsAreInstalled();
     void interfaceLanguageIsStoredForTheNextStart();
@@ -82,13 +81,6 @@ void MainWindowTest::WriteDatabase(const fs::path& folder) {
 
 QString MainWindowTest::ClubsTotal(const QWidget& window) {
     return Child<QLabel>(window, "clubsTotal").text();
-}
-
-void MainWindowTest::captionCapitalisesTheDirectoryName() {
-    fs::create_directories(Install() / "database");
-    DlgMainMenu window(m_context, m_ui);
-    QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - Database[*]"));
-    QVERIFY(!window.isWindowModified());
 }
 
 void MainWindowTest::splashCoversTheLoadOnceAndGoesByItself() {
@@ -185,9 +177,11 @@ void MainWindowTest::configuredInstallationWithoutDatabaseLoadsEmpty() {
     QVERIFY(Action(window, QStringLiteral("&Speichern"))->isEnabled());
 }
 
-void MainWindowTest::quitAsksOnlyAboutUnsavedChanges() {
+void MainWindowTest::captionCapitalisesTheDirectoryNameAndQuitAsksNothingUnchanged() {
     fs::create_directories(Install() / "database");
     DlgMainMenu window(m_context, m_ui);
+    QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - Database[*]"));
+    QVERIFY(!window.isWindowModified());
     ShowActive(window);
     QAction* quit = Action(window, QStringLiteral("&Beenden"));
     QVERIFY(quit != nullptr);
@@ -302,10 +296,7 @@ void MainWindowTest::damagedCountryFileIsNamedAndKeptBySave() {
     WriteDatabase(database);
     const fs::path file = database / "Country3.sav";
     const std::string damaged = "%INDEX%COUNTRY\r\n1\r\n";  // cut after its first lines
-    {
-        std::ofstream out(file, std::ios::binary);
-        out << damaged;
-    }
+    std::ofstream(file, std::ios::binary) << damaged;
     DlgMainMenu window(m_context, m_ui);
     QCOMPARE(window.World().DamagedCountries(), std::vector<int>{3});
     QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
@@ -381,10 +372,7 @@ void MainWindowTest::exportAddsTheSuffixAndAsksBeforeReplacing() {
     fs::create_directories(Install() / "database");
     const fs::path folder = Install() / "archives";
     fs::create_directories(folder);
-    {
-        std::ofstream out(folder / "welt.tdb", std::ios::binary);
-        out << "alt";
-    }
+    std::ofstream(folder / "welt.tdb", std::ios::binary) << "alt";
     DlgMainMenu window(m_context, m_ui);
     QAction* exportAction = Action(window, QStringLiteral("Daten &exportieren"));
     QVERIFY(exportAction != nullptr);

@@ -1,7 +1,6 @@
 #include <map>
 
-#include "GuiTest.h"
-#include "editing/PersonPlacement.h"
+#include "SquadDrivers.h"
 #include "editing/SquadCommands.h"
 #include "editing/SquadRules.h"
 #include "editing/StaffKinds.h"
@@ -23,7 +22,7 @@ using namespace test;
 
 // The manager list in the squad dialog's "Vorstand/Trainer" tab and in the club's staff dialog,
 // on the small demo database, driven with the mouse and the keyboard.
-class ManagerListTest : public CDemoGuiTest {
+class ManagerListTest : public CSquadGuiTest {
     Q_OBJECT
 
 private slots:
@@ -38,9 +37,6 @@ private:
     // A new club in the demo's country of a squad with `players` first-team players and one
     // person of each kind in `kinds`.
     CClub& NewClub(int players, std::initializer_list<int> kinds);
-    CClub& OtherClub(const CClub& club) const;
-    CPlayer& AddPerson(CClub& club, int kind);
-    std::unique_ptr<CDlgPlayerlistClub> OpenSquad(const CClub& club);
     // The squad dialog on its "Vorstand/Trainer" tab.
     std::unique_ptr<CDlgPlayerlistClub> OpenBoard(const CClub& club);
     static void ClickPerson(CDlgManagerList& list, std::uint32_t personId);
@@ -53,8 +49,6 @@ private:
     static void Transfer(CDlgManagerList& list, std::uint32_t target);
     // Closes the squad dialog with OK, waving its squad faults through.
     static void CloseSquad(CDlgPlayerlistClub& dialog);
-    void ExpectSound() const;
-    CWorld& Live() const { return m_document->WorldForOperations(); }
     int DemoCountry() const;
 };
 
@@ -67,13 +61,6 @@ int ManagerListTest::DemoCountry() const {
     throw std::runtime_error("demo without two clubs in a country");
 }
 
-CPlayer& ManagerListTest::AddPerson(CClub& club, int kind) {
-    CPlayer& person = Live().CreatePerson(Live().NextFreePersonId(), false);
-    person.Reset(kind, club.Country());
-    club.AddPerson(person);
-    return person;
-}
-
 CClub& ManagerListTest::NewClub(int players, std::initializer_list<int> kinds) {
     CClub& club = *Live().Country(DemoCountry()).CreateClub();
     for (int i = 0; i < players; ++i) {
@@ -83,22 +70,6 @@ CClub& ManagerListTest::NewClub(int players, std::initializer_list<int> kinds) {
         AddPerson(club, kind);
     }
     return club;
-}
-
-CClub& ManagerListTest::OtherClub(const CClub& club) const {
-    for (const auto& entry : Live().Country(club.Country()).Clubs()) {
-        if (!entry.second->IsNationalTeam() && entry.first != club.Id()) {
-            return *entry.second;
-        }
-    }
-    throw std::runtime_error("country of one club");
-}
-
-std::unique_ptr<CDlgPlayerlistClub> ManagerListTest::OpenSquad(const CClub& club) {
-    auto dialog = std::make_unique<CDlgPlayerlistClub>(
-        *m_document, club.Id(), m_demo.Installation(), nullptr, m_demo.Context().installDirectory);
-    ShowActive(*dialog);
-    return dialog;
 }
 
 std::unique_ptr<CDlgPlayerlistClub> ManagerListTest::OpenBoard(const CClub& club) {
@@ -140,17 +111,8 @@ void ManagerListTest::Transfer(CDlgManagerList& list, std::uint32_t target) {
 }
 
 void ManagerListTest::CloseSquad(CDlgPlayerlistClub& dialog) {
-    QObject scope;
-    WhenModal<CDlgErrorMessage>(scope, [](CDlgErrorMessage& box) {
-        QTest::mouseClick(box.CancelButton(), Qt::LeftButton);
-    });
-    Click(dialog, QStringLiteral("ok"));
+    CloseWith(dialog, Qt::Key_Return, true);
     QVERIFY(!dialog.isVisible());
-}
-
-void ManagerListTest::ExpectSound() const {
-    const std::vector<std::string> faults = PersonPlacementFaults(m_document->World());
-    QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
 }
 
 void ManagerListTest::aTrainerGreysNewTrainerAndCoTrainerStaysOfferedUntilOneExists() {

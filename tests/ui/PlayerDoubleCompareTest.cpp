@@ -33,7 +33,6 @@ private:
 
 private slots:
     void scopesArePreselectedAndNarrowTheList();
-    void nationalTeamIsNoClubToNarrowTo();
     void theBirthDateCheckKeepsPairsBornTheSameDay();
     void headerClicksSortAndASecondClickReverses();
     void speichernWritesTheListAndDruckenAsksForAPrinter();
@@ -152,16 +151,13 @@ void PlayerDoubleCompareTest::scopesArePreselectedAndNarrowTheList() {
     QCOMPARE(PlantedRows(dialog.List()), 1);
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
-}
 
-void PlayerDoubleCompareTest::nationalTeamIsNoClubToNarrowTo() {
-    const CWorld& world = m_document->World();
     // The national team is no club to narrow to.
-    CPlayerDouble dialog(world, kDefaultLanguage, m_c->Country(),
-                         world.Country(m_c->Country()).NationalTeam().Id());
-    QVERIFY(!dialog.ScopeButton(EDuplicateScope::Club).isEnabled());
-    QVERIFY(dialog.ScopeButton(EDuplicateScope::Country).isChecked());
-    QCOMPARE(PlantedRows(dialog.List()), 1);
+    CPlayerDouble national(world, kDefaultLanguage, m_c->Country(),
+                           world.Country(m_c->Country()).NationalTeam().Id());
+    QVERIFY(!national.ScopeButton(EDuplicateScope::Club).isEnabled());
+    QVERIFY(national.ScopeButton(EDuplicateScope::Country).isChecked());
+    QCOMPARE(PlantedRows(national.List()), 1);
 }
 
 void PlayerDoubleCompareTest::theBirthDateCheckKeepsPairsBornTheSameDay() {
@@ -295,17 +291,15 @@ void PlayerDoubleCompareTest::theMainWindowAndTheSquadDialogOpenTheDuplicates() 
     {
         CMainMenuView view(*m_document);
         view.ShowWorld();
-        auto* duplicates = view.findChild<QPushButton*>(QStringLiteral("duplicates"));
-        QVERIFY(duplicates != nullptr);
-        QCOMPARE(duplicates->text(), QStringLiteral("&Doppelte Spieler anzeigen"));
-        QVERIFY(duplicates->isEnabled());
+        auto& duplicates = Child<QPushButton>(view, QStringLiteral("duplicates"));
+        QCOMPARE(duplicates.text(), QStringLiteral("&Doppelte Spieler anzeigen"));
+        QVERIFY(duplicates.isEnabled());
         QSignalSpy asked(&view, &CMainMenuView::duplicatesRequested);
-        QTest::mouseClick(duplicates, Qt::LeftButton);
+        QTest::mouseClick(&duplicates, Qt::LeftButton);
         QCOMPARE(asked.count(), 1);
-        auto* comparison = view.findChild<QPushButton*>(QStringLiteral("comparison"));
-        QVERIFY(comparison != nullptr);
-        QCOMPARE(comparison->text(), QStringLiteral("Spielerverglei&ch"));
-        QVERIFY(comparison->isHidden());
+        auto& comparison = Child<QPushButton>(view, QStringLiteral("comparison"));
+        QCOMPARE(comparison.text(), QStringLiteral("Spielerverglei&ch"));
+        QVERIFY(comparison.isHidden());
     }
 
     auto squad = std::make_unique<CDlgPlayerlistClub>(*m_document, m_b->Id(), m_demo.Installation(),
@@ -341,9 +335,9 @@ void PlayerDoubleCompareTest::theAssistantsMenuOpensBothOnTheSelection() {
     QVERIFY(view->SelectedCountry() >= 1);
 
     // A club chosen in the window's list (the national team heads it).
-    auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
-    QVERIFY(clubs != nullptr && clubs->count() >= 2);
-    clubs->setCurrentRow(1);
+    auto& clubs = Child<QListWidget>(window, QStringLiteral("clubs"));
+    QVERIFY(clubs.count() >= 2);
+    clubs.setCurrentRow(1);
     QVERIFY(view->SelectedClub() != 0 && !IsNationalTeam(view->SelectedClub()));
 
     bool shown = false;

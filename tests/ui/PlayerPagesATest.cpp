@@ -1,6 +1,7 @@
-#include "GuiTest.h"
+#include <set>
+
+#include "PersonPageDrivers.h"
 #include "document/RecordEdits.h"
-#include "editing/PersonClub.h"
 #include "editing/PersonalDataRules.h"
 #include "editing/PlayerAbilities.h"
 #include "gui/editors/player/DlgPlayerAbilities.h"
@@ -18,7 +19,7 @@ using namespace test;
 
 // The personal-data, abilities, character and position pages, each on its own, on the small demo
 // database, driven through their controls.
-class PlayerPagesATest : public CDemoGuiTest {
+class PlayerPagesATest : public CPersonPageGuiTest {
     Q_OBJECT
 
 private:
@@ -30,7 +31,7 @@ private slots:
     void birthDateDayFollowsTheMonthAndExperienceTheAge();
     void flagsAreStoredIntoTheirBits();
     void talentIsStoredAtOnceAndPotentialIsOnlyShown();
-    void browsingTenPersonsOnEveryPageChangesNothing();
+    void browsingPlayersAndEveryStaffKindOnEveryPageChangesNothing();
     void abilityTypedIsStoredAtOnce();
     void tenPercentButtonsChangeEveryAbilityAsOneEdit();
     void randomCalculationIsOneEditShownAtOnce();
@@ -39,26 +40,21 @@ private slots:
     void experienceBarsStoreForPlayersOnly();
 
 private:
-    SPlayerEditContext& Context();
     // Players (kind 0) of the demo's clubs.
     std::vector<const CPlayer*> Players(std::size_t count) const;
-    const CPlayer* PersonOfKind(int kind) const;
-    template <typename Page>
-    std::unique_ptr<Page> Open(const CPlayer& person);
     // The person now equals `expected` and the document holds `edits` edits.
     void ExpectPerson(const CPlayer& expected, std::size_t edits);
     void SetAbilities(const CPlayer& person, const std::vector<std::uint8_t>& pattern);
 
-    std::unique_ptr<SPlayerEditContext> m_context;
+    // The demo's first player and what the test expects him to become.
+    const CPlayer* m_player = nullptr;
+    std::unique_ptr<CPlayer> m_expected;
 };
 
 void PlayerPagesATest::Opened() {
-    m_context = std::make_unique<SPlayerEditContext>(
-        SPlayerEditContext{*m_document, m_demo.Installation(), nullptr, m_demo.Path()});
-}
-
-SPlayerEditContext& PlayerPagesATest::Context() {
-    return *m_context;
+    CPersonPageGuiTest::Opened();
+    m_player = Players(1).front();
+    m_expected = m_player->Clone();
 }
 
 std::vector<const CPlayer*> PlayerPagesATest::Players(std::size_t count) const {
@@ -79,25 +75,6 @@ std::vector<const CPlayer*> PlayerPagesATest::Players(std::size_t count) const {
     return players;
 }
 
-const CPlayer* PlayerPagesATest::PersonOfKind(int kind) const {
-    for (const auto& entry : m_document->World().Persons()) {
-        if (entry.second->Kind() == kind &&
-            ClubHoldingPerson(m_document->World(), entry.first) != nullptr) {
-            return entry.second.get();
-        }
-    }
-    return nullptr;
-}
-
-template <typename Page>
-std::unique_ptr<Page> PlayerPagesATest::Open(const CPlayer& person) {
-    auto page = std::make_unique<Page>(Context(), nullptr);
-    page->SetPlayer(person.Id());
-    // Typed numbers are taken when their field loses the focus, which needs an active window.
-    ShowActive(*page);
-    return page;
-}
-
 void PlayerPagesATest::ExpectPerson(const CPlayer& expected, std::size_t edits) {
     const CPlayer* live = m_document->World().Person(expected.Id());
     QVERIFY(live != nullptr);
@@ -115,9 +92,7 @@ void PlayerPagesATest::SetAbilities(const CPlayer& person,
 }
 
 void PlayerPagesATest::typedNamesAreOneEditAndStopAtWhatTheRecordHolds() {
-    const CPlayer& player = *Players(1).front();
-    const std::unique_ptr<CPlayer> expected = player.Clone();
-    auto page = Open<CDlgPlayerAllRight>(player);
+    auto page = Open<CDlgPlayerAllRight>(*m_player);
     auto& firstName = Child<QLineEdit>(*page, QStringLiteral("firstName"));
     auto& nickname = Child<QLineEdit>(*page, QStringLiteral("nickname"));
     Retype(*page, QStringLiteral("surname"), QStringLiteral("Brüxtel"));
@@ -126,53 +101,49 @@ void PlayerPagesATest::typedNamesAreOneEditAndStopAtWhatTheRecordHolds() {
     QCOMPARE(firstName.text().size(), 15);
     QCOMPARE(nickname.text().size(), 19);
     QVERIFY(Stored(*page));
-    expected->SetSurname(
+    m_expected->SetSurname(
         "Br\xFC"
         "xtel");
-    expected->SetFirstName(std::string(15, 'f'));
-    expected->SetNickname(std::string(19, 'n'));
-    ExpectPerson(*expected, 1);
+    m_expected->SetFirstName(std::string(15, 'f'));
+    m_expected->SetNickname(std::string(19, 'n'));
+    ExpectPerson(*m_expected, 1);
     // Stored already: a second store finds nothing to write.
     QVERIFY(!Stored(*page));
     QCOMPARE(Edits(), std::size_t{1});
 }
 
 void PlayerPagesATest::nationalityChoiceSetsLanguagesAndTheSameSecondIsNone() {
-    const CPlayer& player = *Players(1).front();
     const CWorld& world = m_document->World();
     // A country other than the player's, with a main language of its own.
     int chosen = 0;
     for (int country = 1; country <= kCountryCount && chosen == 0; ++country) {
-        if (country != player.Nationality() && MainLanguageOf(world, country) != 0 &&
-            MainLanguageOf(world, country) != player.Languages()[0]) {
+        if (country != m_player->Nationality() && MainLanguageOf(world, country) != 0 &&
+            MainLanguageOf(world, country) != m_player->Languages()[0]) {
             chosen = country;
         }
     }
     QVERIFY(chosen != 0);
-    const std::unique_ptr<CPlayer> expected = player.Clone();
-    auto page = Open<CDlgPlayerAllRight>(player);
+    auto page = Open<CDlgPlayerAllRight>(*m_player);
     Choose(Child<QComboBox>(*page, QStringLiteral("nationality")), chosen);
     Choose(Child<QComboBox>(*page, QStringLiteral("secondNationality")), chosen);
     QVERIFY(Stored(*page));
 
-    expected->SetNationality(static_cast<std::uint8_t>(chosen));
-    expected->SetSecondNationality(0);
+    m_expected->SetNationality(static_cast<std::uint8_t>(chosen));
+    m_expected->SetSecondNationality(0);
     const LanguageSlots languages =
-        LanguagesForNationalities(player.Languages(), MainLanguageOf(world, chosen), 0);
+        LanguagesForNationalities(m_player->Languages(), MainLanguageOf(world, chosen), 0);
     for (int slot = 0; slot < kLanguageSlots; ++slot) {
-        expected->SetLanguage(slot, languages[static_cast<std::size_t>(slot)]);
+        m_expected->SetLanguage(slot, languages[static_cast<std::size_t>(slot)]);
     }
-    ExpectPerson(*expected, 1);
-    QCOMPARE(world.Person(player.Id())->Languages()[0], MainLanguageOf(world, chosen));
+    ExpectPerson(*m_expected, 1);
+    QCOMPARE(world.Person(m_player->Id())->Languages()[0], MainLanguageOf(world, chosen));
     // Shown again from the record: no second nationality.
-    page->SetPlayer(player.Id());
+    page->SetPlayer(m_player->Id());
     QCOMPARE(Child<QComboBox>(*page, QStringLiteral("secondNationality")).currentData().toInt(), 0);
 }
 
 void PlayerPagesATest::birthDateDayFollowsTheMonthAndExperienceTheAge() {
-    const CPlayer& player = *Players(1).front();
-    const std::unique_ptr<CPlayer> expected = player.Clone();
-    auto page = Open<CDlgPlayerAllRight>(player);
+    auto page = Open<CDlgPlayerAllRight>(*m_player);
     auto& day = Child<CSpinEditCtrl>(*page, QStringLiteral("day"));
     auto& month = Child<CSpinEditCtrl>(*page, QStringLiteral("month"));
     auto& year = Child<CSpinEditCtrl>(*page, QStringLiteral("year"));
@@ -189,15 +160,13 @@ void PlayerPagesATest::birthDateDayFollowsTheMonthAndExperienceTheAge() {
     // Measured on 1 July 2006, whatever the clock says.
     QCOMPARE(Child<QLabel>(*page, QStringLiteral("age")).text(), QStringLiteral("25"));
     QVERIFY(Stored(*page));
-    expected->SetBirthDate(CDate::FromYmd(1980, 10, 6));
-    expected->SetNationalExperience(static_cast<std::int8_t>(NationalExperienceForAge(25)));
-    ExpectPerson(*expected, 1);
+    m_expected->SetBirthDate(CDate::FromYmd(1980, 10, 6));
+    m_expected->SetNationalExperience(static_cast<std::int8_t>(NationalExperienceForAge(25)));
+    ExpectPerson(*m_expected, 1);
 }
 
 void PlayerPagesATest::flagsAreStoredIntoTheirBits() {
-    const CPlayer& player = *Players(1).front();
-    const std::unique_ptr<CPlayer> expected = player.Clone();
-    auto page = Open<CDlgPlayerAllRight>(player);
+    auto page = Open<CDlgPlayerAllRight>(*m_player);
     auto& homeGrown = Child<QCheckBox>(*page, QStringLiteral("homeGrown"));
     auto& basque = Child<QCheckBox>(*page, QStringLiteral("basque"));
     auto& youth = Child<QCheckBox>(*page, QStringLiteral("youth"));
@@ -205,47 +174,49 @@ void PlayerPagesATest::flagsAreStoredIntoTheirBits() {
     QTest::mouseClick(&basque, Qt::LeftButton, {}, QPoint(5, basque.height() / 2));
     QTest::mouseClick(&youth, Qt::LeftButton, {}, QPoint(5, youth.height() / 2));
     QVERIFY(Stored(*page));
-    expected->SetOriginByte(
-        static_cast<std::uint8_t>(expected->OriginByte() ^ (kHomeGrownBit | kBasqueBit)));
-    expected->SetYouthFlag(expected->YouthFlag() != 0 ? 0 : 1);
-    ExpectPerson(*expected, 1);
+    m_expected->SetOriginByte(
+        static_cast<std::uint8_t>(m_expected->OriginByte() ^ (kHomeGrownBit | kBasqueBit)));
+    m_expected->SetYouthFlag(m_expected->YouthFlag() != 0 ? 0 : 1);
+    ExpectPerson(*m_expected, 1);
 }
 
 void PlayerPagesATest::talentIsStoredAtOnceAndPotentialIsOnlyShown() {
-    const CPlayer& player = *Players(1).front();
-    const std::unique_ptr<CPlayer> expected = player.Clone();
-    auto page = Open<CDlgPlayerAllRight>(player);
+    auto page = Open<CDlgPlayerAllRight>(*m_player);
     auto& talent = Child<QComboBox>(*page, QStringLiteral("talent"));
     // One step with the keyboard is one choice.
-    const int newTalent = Talent(player) == kMaxTalent ? kMaxTalent - 1 : Talent(player) + 1;
+    const int newTalent = Talent(*m_player) == kMaxTalent ? kMaxTalent - 1 : Talent(*m_player) + 1;
     talent.setFocus();
-    QTest::keyClick(&talent, newTalent > Talent(player) ? Qt::Key_Down : Qt::Key_Up);
+    QTest::keyClick(&talent, newTalent > Talent(*m_player) ? Qt::Key_Down : Qt::Key_Up);
     // No store of the page: the choice went in at once.
-    SetTalent(*expected, newTalent);
-    ExpectPerson(*expected, 1);
+    SetTalent(*m_expected, newTalent);
+    ExpectPerson(*m_expected, 1);
 
     auto& potential = Child<CSpinEditCtrl>(*page, QStringLiteral("potential"));
     QVERIFY(!potential.isEnabled());
     QVERIFY(!Child<QComboBox>(*page, QStringLiteral("teammateEffect")).isEnabled());
     Click(*page, QStringLiteral("calculatePotential"));
-    const int shown = CalculatePotential(BestStrength(player).strength, newTalent,
-                                         AgeOn(player.BirthDate(), GameToday()));
+    const int shown = CalculatePotential(BestStrength(*m_player).strength, newTalent,
+                                         AgeOn(m_player->BirthDate(), GameToday()));
     QCOMPARE(potential.Field()->text(), QString::number(shown));
     QVERIFY(!Stored(*page));
     QCOMPARE(Edits(), std::size_t{1});
 }
 
-void PlayerPagesATest::browsingTenPersonsOnEveryPageChangesNothing() {
+void PlayerPagesATest::browsingPlayersAndEveryStaffKindOnEveryPageChangesNothing() {
     std::vector<const CPlayer*> persons = Players(8);
-    for (int kind : {1, 3}) {
-        if (const CPlayer* staff = PersonOfKind(kind)) {
-            persons.push_back(staff);
+    // A person of every staff kind at a club: each kind shows its own panels.
+    std::set<int> kinds;
+    for (const auto& entry : m_document->World().Persons()) {
+        const int kind = entry.second->Kind();
+        if (kind != 0 && kinds.insert(kind).second &&
+            ClubHoldingPerson(m_document->World(), entry.first) != nullptr) {
+            persons.push_back(entry.second.get());
         }
     }
-    QCOMPARE(persons.size(), std::size_t{10});
+    QVERIFY(kinds.count(1) == 1 && kinds.count(3) == 1);
     const std::string before = Dump();
     QWidget host;
-    const std::vector<SPlayerPageTab> pages = MakePlayerPages(Context(), &host);
+    const std::vector<SPlayerPageTab> pages = MakePlayerPages(*m_context, &host);
     // Every person page, the contract, history and look pages too.
     QCOMPARE(pages.size(), std::size_t{7});
     for (const SPlayerPageTab& tab : pages) {
@@ -262,34 +233,31 @@ void PlayerPagesATest::browsingTenPersonsOnEveryPageChangesNothing() {
 }
 
 void PlayerPagesATest::abilityTypedIsStoredAtOnce() {
-    const CPlayer& player = *Players(1).front();
-    const std::unique_ptr<CPlayer> expected = player.Clone();
-    const bool fortyWasMaximal = player.Ability(40) == 99;
-    auto page = Open<CDlgPlayerAbilities>(player);
+    const bool fortyWasMaximal = m_player->Ability(40) == 99;
+    auto page = Open<CDlgPlayerAbilities>(*m_player);
     QVERIFY(AccessibleNames(*page).contains(QStringLiteral("Führungsqualitäten")));
     auto& field = Child<CSpinEditCtrl>(*page, QStringLiteral("ability15"));
-    const int value = player.Ability(15) == 77 ? 78 : 77;
+    const int value = m_player->Ability(15) == 77 ? 78 : 77;
     TypeNumber(field, value);
-    expected->SetAbility(15, static_cast<std::uint8_t>(value));
-    ExpectPerson(*expected, 1);
+    m_expected->SetAbility(15, static_cast<std::uint8_t>(value));
+    ExpectPerson(*m_expected, 1);
     // A typed number beyond the range is stored as the bound.
     auto& other = Child<CSpinEditCtrl>(*page, QStringLiteral("ability40"));
     Retype(*other.Field(), QStringLiteral("150"));
     QTest::keyClick(other.Field(), Qt::Key_Tab);
-    expected->SetAbility(40, 99);
-    ExpectPerson(*expected, fortyWasMaximal ? 1 : 2);
+    m_expected->SetAbility(40, 99);
+    ExpectPerson(*m_expected, fortyWasMaximal ? 1 : 2);
     QCOMPARE(Child<QLabel>(*page, QStringLiteral("strength")).text(),
-             QString::number(PlayerStrength(*expected), 'f', 1));
+             QString::number(PlayerStrength(*m_expected), 'f', 1));
 }
 
 // The steps themselves are PlayerAbilities.TenPercentStepsAreAtLeastOneAndStayInRange; here each
 // button changes every ability as one edit.
 void PlayerPagesATest::tenPercentButtonsChangeEveryAbilityAsOneEdit() {
-    const CPlayer& player = *Players(1).front();
-    SetAbilities(player, {1, 95});
-    auto page = Open<CDlgPlayerAbilities>(player);
-    const auto ability = [this, &player](int index) {
-        return m_document->World().Person(player.Id())->Ability(index);
+    SetAbilities(*m_player, {1, 95});
+    auto page = Open<CDlgPlayerAbilities>(*m_player);
+    const auto ability = [this](int index) {
+        return m_document->World().Person(m_player->Id())->Ability(index);
     };
     Click(*page, QStringLiteral("lessTenPercent"));
     QCOMPARE(ability(0), std::uint8_t{0});
@@ -303,20 +271,17 @@ void PlayerPagesATest::tenPercentButtonsChangeEveryAbilityAsOneEdit() {
 // Drawn by DrawRandomAbilities (PlayerAbilities tests in tests/editing pin the target and the
 // draw): one edit, and the page shows the drawn strength.
 void PlayerPagesATest::randomCalculationIsOneEditShownAtOnce() {
-    const CPlayer& player = *Players(1).front();
-    auto page = Open<CDlgPlayerAbilities>(player);
+    auto page = Open<CDlgPlayerAbilities>(*m_player);
     Click(*page, QStringLiteral("randomCalculation"));
     QCOMPARE(Edits(), std::size_t{1});
     QCOMPARE(Child<QLabel>(*page, QStringLiteral("strength")).text(),
-             QString::number(PlayerStrength(*m_document->World().Person(player.Id())), 'f', 1));
+             QString::number(PlayerStrength(*m_document->World().Person(m_player->Id())), 'f', 1));
 }
 
 void PlayerPagesATest::playerTypeAndCommentAreStored() {
-    const CPlayer& player = *Players(1).front();
-    const std::unique_ptr<CPlayer> expected = player.Clone();
-    auto page = Open<CDlgPlayerCharacter>(player);
+    auto page = Open<CDlgPlayerCharacter>(*m_player);
     auto& type = Child<QComboBox>(*page, QStringLiteral("playerType"));
-    const int newType = player.RoleCode() == 19 ? 20 : 19;
+    const int newType = m_player->RoleCode() == 19 ? 20 : 19;
     Choose(type, newType);
     // The last types cannot be reached: the keys stop at the last one the game keeps.
     QTest::keyClick(&type, Qt::Key_End);
@@ -330,18 +295,16 @@ void PlayerPagesATest::playerTypeAndCommentAreStored() {
     QTest::keyClick(&comment, Qt::Key_Return);
     QTest::keyClicks(&comment, QStringLiteral("Kopfballstark"));
     QVERIFY(Stored(*page));
-    expected->SetRoleCode(static_cast<std::uint8_t>(newType));
-    expected->SetNote("Schnell\r\nKopfballstark");
-    ExpectPerson(*expected, 1);
+    m_expected->SetRoleCode(static_cast<std::uint8_t>(newType));
+    m_expected->SetNote("Schnell\r\nKopfballstark");
+    ExpectPerson(*m_expected, 1);
     for (int flag = 0; flag < CDlgPlayerCharacter::kCharacterFlagCount; ++flag) {
         QVERIFY(!Child<QCheckBox>(*page, QStringLiteral("character%1").arg(flag)).isEnabled());
     }
 }
 
 void PlayerPagesATest::repeatedPositionsAndLanguagesAreRemoved() {
-    const CPlayer& player = *Players(1).front();
-    const std::unique_ptr<CPlayer> expected = player.Clone();
-    auto page = Open<CDlgPlayerPosition>(player);
+    auto page = Open<CDlgPlayerPosition>(*m_player);
     Choose(Child<QComboBox>(*page, QStringLiteral("position0")), position::kCentreBack);
     Choose(Child<QComboBox>(*page, QStringLiteral("position1")), position::kCentreBack);
     Choose(Child<QComboBox>(*page, QStringLiteral("position2")), position::kSweeper);
@@ -355,23 +318,21 @@ void PlayerPagesATest::repeatedPositionsAndLanguagesAreRemoved() {
     const std::array<std::uint8_t, kPositionSlots> positions = {
         position::kCentreBack, position::kSweeper, position::kAnchor, 0, 0, 0};
     for (int slot = 0; slot < kPositionSlots; ++slot) {
-        expected->SetPosition(slot, positions[static_cast<std::size_t>(slot)]);
+        m_expected->SetPosition(slot, positions[static_cast<std::size_t>(slot)]);
     }
-    std::array<std::uint8_t, kLanguageSlots> languages = {14, 14, 19, player.Languages()[3]};
+    std::array<std::uint8_t, kLanguageSlots> languages = {14, 14, 19, m_player->Languages()[3]};
     RemoveDuplicateSlots(languages);
     for (int slot = 0; slot < kLanguageSlots; ++slot) {
-        expected->SetLanguage(slot, languages[static_cast<std::size_t>(slot)]);
+        m_expected->SetLanguage(slot, languages[static_cast<std::size_t>(slot)]);
     }
-    ExpectPerson(*expected, 1);
-    page->SetPlayer(player.Id());
+    ExpectPerson(*m_expected, 1);
+    page->SetPlayer(m_player->Id());
     QCOMPARE(Child<QComboBox>(*page, QStringLiteral("position1")).currentData().toInt(),
              position::kSweeper);
 }
 
 void PlayerPagesATest::experienceBarsStoreForPlayersOnly() {
-    const CPlayer& player = *Players(1).front();
-    const std::unique_ptr<CPlayer> expected = player.Clone();
-    auto page = Open<CDlgPlayerPosition>(player);
+    auto page = Open<CDlgPlayerPosition>(*m_player);
     auto& national = Child<CValueScrollBar>(*page, QStringLiteral("nationalExperience"));
     auto& international = Child<CValueScrollBar>(*page, QStringLiteral("internationalExperience"));
     auto& foot = Child<CValueScrollBar>(*page, QStringLiteral("foot"));
@@ -383,20 +344,18 @@ void PlayerPagesATest::experienceBarsStoreForPlayersOnly() {
     QTest::keyClick(&foot, Qt::Key_End);
     auto& tactics = Child<CSpinEditCtrl>(*page, QStringLiteral("tacticalTraining"));
     // A number beyond the range stores the bound, unless the field shows the bound already.
-    const bool showsMaximum = std::clamp(player.TacticalTraining(), 0, 8) == 8;
+    const bool showsMaximum = std::clamp(m_player->TacticalTraining(), 0, 8) == 8;
     Retype(*tactics.Field(), showsMaximum ? QStringLiteral("3") : QStringLiteral("12"));
     QVERIFY(Stored(*page));
-    expected->SetNationalExperience(6);
-    expected->SetInternationalExperience(0);
-    expected->SetFoot(3);
-    expected->SetTacticalTraining(showsMaximum ? 3 : 8);
-    ExpectPerson(*expected, 1);
+    m_expected->SetNationalExperience(6);
+    m_expected->SetInternationalExperience(0);
+    m_expected->SetFoot(3);
+    m_expected->SetTacticalTraining(showsMaximum ? 3 : 8);
+    ExpectPerson(*m_expected, 1);
     QCOMPARE(Child<QLabel>(*page, QStringLiteral("nationalExperienceText")).text(),
              QStringLiteral("alter Haudegen"));
 
-    const CPlayer* trainer = PersonOfKind(1);
-    QVERIFY(trainer != nullptr);
-    page->SetPlayer(trainer->Id());
+    page->SetPlayer(PersonOfKind(1).Id());
     QVERIFY(!national.isEnabled());
     QVERIFY(!tactics.isEnabled());
 }

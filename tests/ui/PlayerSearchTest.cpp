@@ -154,9 +154,8 @@ void PlayerSearchTest::searchDialogTakesTheCriteriaAndKeepsThemForTheNextSearch(
     std::optional<SSearchCriteria> taken;
     WhenModal<CDlgPlayerSearch>(*this, [](CDlgPlayerSearch& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Spieler suchen"));
-        auto* surname = dialog.findChild<QLineEdit*>(QStringLiteral("surname"));
-        auto* stage = dialog.findChild<QLineEdit*>(QStringLiteral("stageName"));
-        QVERIFY(surname != nullptr && stage != nullptr);
+        auto* surname = &Child<QLineEdit>(dialog, QStringLiteral("surname"));
+        auto* stage = &Child<QLineEdit>(dialog, QStringLiteral("stageName"));
         surname->setFocus();
         QTest::keyClicks(surname, QStringLiteral("M"));
         // QTest types only ASCII characters; a key with the text "ü" as a German keyboard sends.
@@ -321,9 +320,9 @@ void PlayerSearchTest::mainWindowSearchOpensTheSquadOfTheShownClub() {
     CScriptedUserInterface ui;
     DlgMainMenu window(context, ui);
     ShowActive(window);
-    auto* button = window.findChild<QPushButton*>(QStringLiteral("searchPlayers"));
+    auto* button = &Child<QPushButton>(window, QStringLiteral("searchPlayers"));
     auto* view = window.findChild<CMainMenuView*>();
-    QVERIFY(button != nullptr && view != nullptr && button->isEnabled());
+    QVERIFY(view != nullptr && button->isEnabled());
 
     // A player of a club in another country than the one shown, named as nobody else.
     CWorld& world = window.Document().WorldForOperations();
@@ -384,8 +383,8 @@ void PlayerSearchTest::squadDialogSearchesWithItsClubAsTarget() {
     CDlgPlayerlistClub squad(*m_document, m_home->Id(), m_demo.Installation(), nullptr,
                              m_demo.Context().installDirectory);
     ShowActive(squad);
-    auto* search = squad.findChild<QPushButton*>(QStringLiteral("search"));
-    QVERIFY(search != nullptr && search->isEnabled());
+    auto* search = &Child<QPushButton>(squad, QStringLiteral("search"));
+    QVERIFY(search->isEnabled());
     int searches = 0;
     bool fetched = false;
     SearchBySurname(*this, QStringLiteral("qxb"), searches);

@@ -23,19 +23,14 @@ constexpr QRgb kRed = 0xFFD01010;
 constexpr QRgb kBlue = 0xFF1030D0;
 constexpr QRgb kWhite = 0xFFFAFAFA;
 
+render::SRgb Rgb(QRgb colour) {
+    return {static_cast<std::uint8_t>(qRed(colour)), static_cast<std::uint8_t>(qGreen(colour)),
+            static_cast<std::uint8_t>(qBlue(colour))};
+}
+
+// Designs 0: the whole shirt in its colour.
 render::SKit PlainKit(QRgb shirt, QRgb other) {
-    render::SKit kit;
-    kit.shirtDesign = 0;  // plain: the whole shirt in its colour
-    kit.shortsDesign = 0;
-    kit.socksDesign = 0;
-    const render::SRgb main{static_cast<std::uint8_t>(qRed(shirt)),
-                            static_cast<std::uint8_t>(qGreen(shirt)),
-                            static_cast<std::uint8_t>(qBlue(shirt))};
-    const render::SRgb second{static_cast<std::uint8_t>(qRed(other)),
-                              static_cast<std::uint8_t>(qGreen(other)),
-                              static_cast<std::uint8_t>(qBlue(other))};
-    kit.colours = {main, second, second, second};
-    return kit;
+    return {0, 0, 0, {Rgb(shirt), Rgb(other), Rgb(other), Rgb(other)}};
 }
 
 // Home in red, away in blue, both with white shorts, socks and trim.
@@ -55,13 +50,16 @@ int CountPixels(const QImage& image, QRgb colour) {
 
 // A page with a label above and below the placeholder, as a kit or look page would hold it.
 struct SPage {
-    SPage() : widget(std::make_unique<QWidget>()) {
+    explicit SPage(bool show = false) : widget(std::make_unique<QWidget>()) {
         auto* layout = new QVBoxLayout(widget.get());
         layout->addWidget(new QLabel(QStringLiteral("oben"), widget.get()));
         placeholder = new QLabel(QStringLiteral("keine Vorschau"), widget.get());
         placeholder->setMinimumSize(240, 180);
         layout->addWidget(placeholder);
         layout->addWidget(new QLabel(QStringLiteral("unten"), widget.get()));
+        if (show) {
+            widget->show();
+        }
     }
 
     std::unique_ptr<QWidget> widget;
@@ -82,9 +80,8 @@ private slots:
     void attachTakesThePlaceholdersPlaceAndDetachGivesItBack();
     void renderWidgetOutlivesAPageDestroyedWhileAttached();
     void previewFollowsTheVisibilityOfItsPage();
-    void missingPluginLeavesPreviewsOffSilently();
+    void missingOrEntrylessPluginLeavesPreviewsOffSilently();
     void brokenLibraryIsReportedAndPreviewsStayOff();
-    void libraryWithoutEntryPointIsSilent();
     void valuesAreCopiedFromTheRecords();
 
 private:
@@ -164,8 +161,7 @@ void RenderManagerTest::renderWidgetDrawsTheKitsTheViewAndTheLook() {
     Install(KW_REFERENCE_RENDERER, Folder("program"));
     CRenderManager manager(m_ui, {Folder("program")});
     QVERIFY(manager.IsAvailable());
-    SPage page;
-    page.widget->show();
+    SPage page(true);
     QVERIFY(QTest::qWaitForWindowExposed(page.widget.get()));
     manager.Attach(*page.placeholder);
 
@@ -198,14 +194,13 @@ void RenderManagerTest::renderWidgetDrawsTheKitsTheViewAndTheLook() {
 
     // The look page: its own background, the player in the home kit's shirt.
     manager.SetBackground(render::kLookPageBackground);
-    render::SPlayerLook look;
-    look.face = 14;
-    look.hairColour = 4;
-    look.hairCut = 2;
-    look.beard = 6;
-    look.height = 190;
-    look.weight = 85;
-    look.shoeType = 3;
+    const render::SPlayerLook look{.face = 14,
+                                   .hairColour = 4,
+                                   .hairCut = 2,
+                                   .beard = 6,
+                                   .height = 190,
+                                   .weight = 85,
+                                   .shoeType = 3};
     manager.ChangeLook(look);
     image = manager.RenderWidget().grab().toImage();
     QCOMPARE(image.pixel(1, 1), QColor(0x20, 0x20, 0xC0).rgb());
@@ -232,10 +227,8 @@ void RenderManagerTest::renderWidgetDrawsTheKitsTheViewAndTheLook() {
 void RenderManagerTest::attachTakesThePlaceholdersPlaceAndDetachGivesItBack() {
     Install(KW_REFERENCE_RENDERER, Folder("program"));
     CRenderManager manager(m_ui, {Folder("program")});
-    SPage kits;
-    SPage looks;
-    kits.widget->show();
-    looks.widget->show();
+    SPage kits(true);
+    SPage looks(true);
     QVERIFY(QTest::qWaitForWindowExposed(kits.widget.get()));
     const QWidget& render = std::as_const(manager).RenderWidget();
     QLayout& layout = *kits.widget->layout();
@@ -282,15 +275,13 @@ void RenderManagerTest::attachTakesThePlaceholdersPlaceAndDetachGivesItBack() {
 void RenderManagerTest::renderWidgetOutlivesAPageDestroyedWhileAttached() {
     Install(KW_REFERENCE_RENDERER, Folder("program"));
     CRenderManager manager(m_ui, {Folder("program")});
-    auto page = std::make_unique<SPage>();
-    page->widget->show();
+    auto page = std::make_unique<SPage>(true);
     manager.Attach(*page->placeholder);
     page.reset();
 
     QVERIFY(manager.AttachedTo() == nullptr);
     QVERIFY(manager.RenderWidget().parentWidget() == nullptr);
-    SPage next;
-    next.widget->show();
+    SPage next(true);
     manager.Attach(*next.placeholder);
     manager.SetKits(RedAndBlueKits());
     QVERIFY(CountPixels(manager.RenderWidget().grab().toImage(), kRed) > 0);
@@ -331,14 +322,13 @@ void RenderManagerTest::previewFollowsTheVisibilityOfItsPage() {
     QVERIFY(!preview->IsRendering());
 }
 
-void RenderManagerTest::missingPluginLeavesPreviewsOffSilently() {
+void RenderManagerTest::missingOrEntrylessPluginLeavesPreviewsOffSilently() {
     CRenderManager manager(m_ui, {Folder("working"), Folder("program")});
     QVERIFY(!manager.IsAvailable());
     QVERIFY(manager.PluginPath().isEmpty());
     QVERIFY(m_ui.Messages().empty());
 
-    SPage page;
-    page.widget->show();
+    SPage page(true);
     auto* preview = new CRenderPreview(manager, *page.placeholder, render::kLookPageBackground);
     manager.Attach(*page.placeholder);
     manager.SetKits(RedAndBlueKits());
@@ -347,6 +337,11 @@ void RenderManagerTest::missingPluginLeavesPreviewsOffSilently() {
     QVERIFY(manager.AttachedTo() == nullptr);
     QVERIFY(!page.placeholder->isHidden());
     QVERIFY(!preview->IsRendering());
+
+    // A library without the entry point is no plug-in either, and as silent.
+    Install(KW_NO_ENTRY_LIBRARY, Folder("working"));
+    QVERIFY(!CRenderManager(m_ui, {Folder("working")}).IsAvailable());
+    QVERIFY(m_ui.Messages().empty());
 }
 
 void RenderManagerTest::brokenLibraryIsReportedAndPreviewsStayOff() {
@@ -369,18 +364,9 @@ void RenderManagerTest::brokenLibraryIsReportedAndPreviewsStayOff() {
     // The loader's own reason is passed on.
     QVERIFY2(text.find("Renderer.so", head.size()) != std::string::npos, text.c_str());
 
-    SPage page;
-    page.widget->show();
+    SPage page(true);
     manager.Attach(*page.placeholder);
     QVERIFY(manager.AttachedTo() == nullptr);
-}
-
-void RenderManagerTest::libraryWithoutEntryPointIsSilent() {
-    const fs::path working = Folder("working");
-    Install(KW_NO_ENTRY_LIBRARY, working);
-    CRenderManager manager(m_ui, {working});
-    QVERIFY(!manager.IsAvailable());
-    QVERIFY(m_ui.Messages().empty());
 }
 
 void RenderManagerTest::valuesAreCopiedFromTheRecords() {
@@ -418,16 +404,7 @@ void RenderManagerTest::valuesAreCopiedFromTheRecords() {
     player.SetShoeType(2);
     player.SetSleeves(1);
     player.SetSpecialFace(4711);
-    const render::SPlayerLook look = RenderLookOf(player);
-    QCOMPARE(look.hairColour, std::uint8_t{5});
-    QCOMPARE(look.face, std::uint8_t{61});
-    QCOMPARE(look.hairCut, std::uint8_t{37});
-    QCOMPARE(look.beard, std::uint8_t{4});
-    QCOMPARE(look.height, std::uint8_t{201});
-    QCOMPARE(look.weight, std::uint8_t{93});
-    QCOMPARE(look.shoeType, std::uint8_t{2});
-    QVERIFY(look.longSleeves);
-    QCOMPARE(look.specialFace, 4711);
+    QVERIFY((RenderLookOf(player) == render::SPlayerLook{61, 5, 37, 4, 201, 93, 2, true, 4711}));
     player.SetSleeves(0);
     QVERIFY(!RenderLookOf(player).longSleeves);
 }

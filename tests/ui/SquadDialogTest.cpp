@@ -1,7 +1,6 @@
 #include <map>
 
-#include "GuiTest.h"
-#include "editing/PersonPlacement.h"
+#include "SquadDrivers.h"
 #include "editing/SquadCommands.h"
 #include "gui/controls/MyListBox.h"
 #include "gui/editors/DlgManagerAbilities.h"
@@ -15,7 +14,7 @@ namespace kw {
 using namespace test;
 
 // The squad dialog on the small demo database, driven with the mouse and the keyboard.
-class SquadDialogTest : public CDemoGuiTest {
+class SquadDialogTest : public CSquadGuiTest {
     Q_OBJECT
 
 private slots:
@@ -33,12 +32,9 @@ private slots:
 private:
     // A club of the demo with at least ten first-team players and another club in its country.
     CClub& DemoClub() const;
-    CClub& OtherClub(const CClub& club) const;
     // A new club of the demo's first country with `players` first-team players and `trainers`
     // trainers.
     CClub& NewSquad(int players, int trainers);
-    CPlayer& AddPerson(CClub& club, int kind, int team);
-    std::unique_ptr<CDlgPlayerlistClub> Open(const CClub& club);
     // The context menu on the current row (a right click; the context menu key without one),
     // then the item with that text when it is enabled (Escape otherwise); returns whether it was
     // enabled.
@@ -48,8 +44,6 @@ private:
     static std::string PressOk(CDlgPlayerlistClub& dialog, bool stay = false);
     // "Spieler transferieren" on the current person, choosing `target` in the club chooser.
     static void Transfer(CDlgPlayerlistClub& dialog, std::uint32_t target);
-    void ExpectSound() const;
-    CWorld& Live() const { return m_document->WorldForOperations(); }
 };
 
 CClub& SquadDialogTest::DemoClub() const {
@@ -64,39 +58,15 @@ CClub& SquadDialogTest::DemoClub() const {
     throw std::runtime_error("demo without a squad of ten");
 }
 
-CClub& SquadDialogTest::OtherClub(const CClub& club) const {
-    for (const auto& entry : Live().Country(club.Country()).Clubs()) {
-        if (!entry.second->IsNationalTeam() && entry.first != club.Id()) {
-            return *entry.second;
-        }
-    }
-    throw std::runtime_error("country of one club");
-}
-
-CPlayer& SquadDialogTest::AddPerson(CClub& club, int kind, int team) {
-    CPlayer& person = Live().CreatePerson(Live().NextFreePersonId(), false);
-    person.Reset(kind, club.Country());
-    person.SetTeamFlag(static_cast<std::int8_t>(team));
-    club.AddPerson(person);
-    return person;
-}
-
 CClub& SquadDialogTest::NewSquad(int players, int trainers) {
     CClub& club = *Live().Country(DemoClub().Country()).CreateClub();
     for (int i = 0; i < players; ++i) {
-        AddPerson(club, 0, 0);
+        AddPerson(club, 0);
     }
     for (int i = 0; i < trainers; ++i) {
-        AddPerson(club, 1, 0);
+        AddPerson(club, 1);
     }
     return club;
-}
-
-std::unique_ptr<CDlgPlayerlistClub> SquadDialogTest::Open(const CClub& club) {
-    auto dialog = std::make_unique<CDlgPlayerlistClub>(
-        *m_document, club.Id(), m_demo.Installation(), nullptr, m_demo.Context().installDirectory);
-    ShowActive(*dialog);
-    return dialog;
 }
 
 bool SquadDialogTest::ChooseFromMenu(CDlgPlayerList& list, const QString& text) {
@@ -108,14 +78,8 @@ bool SquadDialogTest::ChooseFromMenu(CDlgPlayerList& list, const QString& text) 
 }
 
 std::string SquadDialogTest::PressOk(CDlgPlayerlistClub& dialog, bool stay) {
-    std::string faults;
-    QObject scope;
-    WhenModal<CDlgErrorMessage>(scope, [&faults, stay](CDlgErrorMessage& box) {
-        faults = box.Text();
-        QTest::mouseClick(stay ? box.OkButton() : box.CancelButton(), Qt::LeftButton);
-    });
-    Click(dialog, QStringLiteral("ok"));
-    return faults;
+    const std::string shown = CloseWith(dialog, Qt::Key_Return, !stay);
+    return shown.substr(shown.find('|') + 1);
 }
 
 void SquadDialogTest::Transfer(CDlgPlayerlistClub& dialog, std::uint32_t target) {
@@ -129,15 +93,10 @@ void SquadDialogTest::Transfer(CDlgPlayerlistClub& dialog, std::uint32_t target)
     QVERIFY(chosen);
 }
 
-void SquadDialogTest::ExpectSound() const {
-    const std::vector<std::string> faults = PersonPlacementFaults(m_document->World());
-    QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
-}
-
 void SquadDialogTest::browsingTenPlayersAndClosingLeavesTheDocumentClean() {
     const CClub& club = DemoClub();
     const std::string before = Dump();
-    auto dialog = Open(club);
+    auto dialog = OpenSquad(club);
     CMyListBox& list = dialog->List(false).List();
     QVERIFY(list.count() >= 10);
     for (int row = 0; row < 10; ++row) {
@@ -154,13 +113,7 @@ void SquadDialogTest::browsingTenPlayersAndClosingLeavesTheDocumentClean() {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     QVERIFY(dialog->StaffList().count() > 0);
     // Escape takes the OK path; faults of the demo squad are waved through.
-    std::string faults;
-    QObject scope;
-    WhenModal<CDlgErrorMessage>(scope, [&faults](CDlgErrorMessage& box) {
-        faults = box.Text();
-        QTest::mouseClick(box.CancelButton(), Qt::LeftButton);
-    });
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    CloseWith(*dialog, Qt::Key_Escape, true);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(Edits(), std::size_t{0});
     QVERIFY(!m_document->IsModified());
@@ -190,7 +143,7 @@ void SquadDialogTest::fieldsNoRecordKeepsAreEmptyAndSayWhy() {
             QCOMPARE(control->toolTip(), ResourceQString(ids::kValueNotStored));
         }
     };
-    auto dialog = Open(DemoClub());
+    auto dialog = OpenSquad(DemoClub());
     QStringList playerControls = {
         QStringLiteral("potential"),        QStringLiteral("teammateEffect"),
         QStringLiteral("transferFee"),      QStringLiteral("marketValue"),
@@ -233,7 +186,7 @@ void SquadDialogTest::newPlayerIsRefusedAtSeventyPersons() {
     while (club.PersonIds().size() < 70) {
         AddPerson(club, 0, 1);
     }
-    auto dialog = Open(club);
+    auto dialog = OpenSquad(club);
     const std::string before = Dump();
     QVERIFY(!ChooseFromMenu(dialog->List(false), QStringLiteral("Neuer Spieler")));
     dialog->NewPlayer(false);
@@ -258,7 +211,7 @@ void SquadDialogTest::newPlayerIsRefusedAtSeventyPersons() {
 }
 
 void SquadDialogTest::menuActsOnThePlayerPointedAtOrTheCurrentOne() {
-    auto dialog = Open(DemoClub());
+    auto dialog = OpenSquad(DemoClub());
     CDlgPlayerList& list = dialog->List(false);
     const QString toSecond = QStringLiteral("In 2. Mannschaft");
     // Row 0 selected; a right click on row 2, or either key with row 2 made current.
@@ -275,7 +228,7 @@ void SquadDialogTest::menuActsOnThePlayerPointedAtOrTheCurrentOne() {
 
 void SquadDialogTest::releasedPlayerGoesWithoutClubAndANewPlayerWithoutSelectionKeepsGoal() {
     CClub& club = DemoClub();
-    auto dialog = Open(club);
+    auto dialog = OpenSquad(club);
     CDlgPlayerList& list = dialog->List(false);
     ClickRow(list.List(), 2);
     const std::uint32_t released = dialog->CurrentPerson();
@@ -306,7 +259,7 @@ void SquadDialogTest::releasedPlayerGoesWithoutClubAndANewPlayerWithoutSelection
 // Which faults and in which order: SquadRulesTest in tests/editing. Here the dialog lists what
 // the check finds and closes only on "Egal", or at once without faults.
 void SquadDialogTest::okListsTheSquadFaultsAndOnlyEgalCloses() {
-    auto dialog = Open(NewSquad(13, 2));
+    auto dialog = OpenSquad(NewSquad(13, 2));
     const std::string first = PressOk(*dialog, true);
     QCOMPARE(first, std::string(GuiString(ids::kSquadFewPlayers)) + '\n' +
                         std::string(GuiString(ids::kSquadTrainers)) + '\n');
@@ -315,7 +268,7 @@ void SquadDialogTest::okListsTheSquadFaultsAndOnlyEgalCloses() {
     QCOMPARE(PressOk(*dialog), first);
     QVERIFY(!dialog->isVisible());
 
-    auto sound = Open(NewSquad(14, 1));
+    auto sound = OpenSquad(NewSquad(14, 1));
     QCOMPARE(PressOk(*sound), std::string());
     QVERIFY(!sound->isVisible());
 }
@@ -323,7 +276,7 @@ void SquadDialogTest::okListsTheSquadFaultsAndOnlyEgalCloses() {
 void SquadDialogTest::transferToTheOwnClubChangesNothing() {
     CClub& club = DemoClub();
     const std::string before = Dump();
-    auto dialog = Open(club);
+    auto dialog = OpenSquad(club);
     ClickRow(dialog->List(false).List(), 1);
     const std::uint32_t player = dialog->CurrentPerson();
     Transfer(*dialog, club.Id());
@@ -340,7 +293,7 @@ void SquadDialogTest::oneUndoTakesBackTransferNewPlayerAndDeletion() {
     CClub& club = DemoClub();
     const CClub& other = OtherClub(club);
     const std::string before = Dump();
-    auto dialog = Open(club);
+    auto dialog = OpenSquad(club);
     CDlgPlayerList& list = dialog->List(false);
     ClickRow(list.List(), 0);
     const std::uint32_t moved = dialog->CurrentPerson();
@@ -374,7 +327,7 @@ void SquadDialogTest::oneUndoTakesBackTransferNewPlayerAndDeletion() {
 void SquadDialogTest::shirtNumbersBecomeOneEditOfTheSession() {
     CClub& club = DemoClub();
     const std::string before = Dump();
-    auto dialog = Open(club);
+    auto dialog = OpenSquad(club);
     const CPlayer& first = *club.FirstTeam().front();
     const std::uint8_t number = first.ShirtNumbers()[0] == 77 ? 78 : 77;
 
@@ -408,22 +361,12 @@ void SquadDialogTest::squadButtonOfTheMainWindowOpensTheDialogForAClub() {
     CScriptedUserInterface ui;
     DlgMainMenu window(context, ui);
     ShowActive(window);
-    auto* button = window.findChild<QPushButton*>(QStringLiteral("editSquad"));
-    auto* clubs = window.findChild<CMyListBox*>(QStringLiteral("clubs"));
-    QVERIFY(button != nullptr && clubs != nullptr);
+    auto* button = &Child<QPushButton>(window, QStringLiteral("editSquad"));
+    auto* clubs = &Child<CMyListBox>(window, QStringLiteral("clubs"));
 
-    int nationalRow = -1;
-    int clubRow = -1;
-    for (int row = 0; row < clubs->count(); ++row) {
-        const auto id = clubs->item(row)->data(Qt::UserRole).toUInt();
-        (IsNationalTeam(id) ? nationalRow : clubRow) = row;
-    }
-    QVERIFY(clubRow >= 0);
-    if (nationalRow >= 0) {
-        // Enabled: for the national team it opens the national teams dialog.
-        ClickRow(*clubs, nationalRow);
-        QVERIFY(button->isEnabled());
-    }
+    // The national team heads the list (its squads: DlgMainMenuCommandsTest); a club below.
+    const int clubRow = clubs->count() - 1;
+    QVERIFY(clubRow >= 1 && !IsNationalTeam(clubs->item(clubRow)->data(Qt::UserRole).toUInt()));
     ClickRow(*clubs, clubRow);
     QVERIFY(button->isEnabled());
 
