@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "RowTable.h"
 #include "TestWorld.h"
 #include "assets/BigWriter.h"
 #include "assets/GlobalTools.h"
@@ -41,42 +42,37 @@ namespace kw {
 namespace {
 
 TEST(ClubMoneySpin, EndsAndZeroOfTheSpinAndMoneyOffTheStepsOrOutOfRange) {
-    EXPECT_EQ(MoneyFromSpinPosition(0), -20000000);
-    EXPECT_EQ(MoneyFromSpinPosition(200), 0);
-    EXPECT_EQ(MoneyFromSpinPosition(2200), 200000000);
-    EXPECT_EQ(FormatThousands(MoneyFromSpinPosition(0)), "- 20.000.000");
     // Outside the spin the ends hold.
-    EXPECT_EQ(MoneyFromSpinPosition(-5), -20000000);
-    EXPECT_EQ(MoneyFromSpinPosition(9999), 200000000);
+    const test::Rows<int, int> money = {
+        {0, -20000000}, {200, 0}, {2200, 200000000}, {-5, -20000000}, {9999, 200000000}};
+    test::ExpectRows(MoneyFromSpinPosition, money);
+    EXPECT_EQ(FormatThousands(MoneyFromSpinPosition(0)), "- 20.000.000");
     // Every position goes back to itself.
     for (int position = kMoneySpinMinimum; position <= kMoneySpinMaximum; ++position) {
         ASSERT_EQ(SpinPositionFromMoney(MoneyFromSpinPosition(position)), position);
     }
     // Cut towards zero: 1 234 567 shows as 1 200 000, -150 000 as -100 000.
-    EXPECT_EQ(SpinPositionFromMoney(1234567), 212);
-    EXPECT_EQ(SpinPositionFromMoney(-150000), 199);
-    EXPECT_EQ(SpinPositionFromMoney(-2000000000), kMoneySpinMinimum);
-    EXPECT_EQ(SpinPositionFromMoney(2000000000), kMoneySpinMaximum);
+    const test::Rows<int, int> positions = {{1234567, 212},
+                                            {-150000, 199},
+                                            {-2000000000, kMoneySpinMinimum},
+                                            {2000000000, kMoneySpinMaximum}};
+    test::ExpectRows(SpinPositionFromMoney, positions);
 }
 
-TEST(ClubMoneySpin, TypedMoneyIsReadWithOrWithoutPoints) {
-    EXPECT_EQ(ParseMoneyText("- 20.000.000"), -20000000);
-    EXPECT_EQ(ParseMoneyText("1.500.000"), 1500000);
-    EXPECT_EQ(ParseMoneyText("700000"), 700000);
-    EXPECT_EQ(ParseMoneyText(""), 0);
+TEST(ClubDigitFields, TypedMoneyWithOrWithoutPointsAndDigitFieldsAsDecimalNumbers) {
     // A '-' after the first digit is no sign.
-    EXPECT_EQ(ParseMoneyText("5-3"), 53);
-    EXPECT_EQ(ParseMoneyText("99999999999"), 2147483647);
-    EXPECT_EQ(ParseMoneyText("-99999999999"), -2147483647 - 1);
-}
-
-TEST(ClubDigitFields, ReadAsDecimalNumbers) {
-    EXPECT_EQ(ReadDecimalNumber("25000"), 25000);
-    EXPECT_EQ(ReadDecimalNumber("  42x7"), 42);
-    EXPECT_EQ(ReadDecimalNumber(""), 0);
-    EXPECT_EQ(ReadDecimalNumber("abc"), 0);
-    EXPECT_EQ(ReadDecimalNumber("-5"), 0);
-    EXPECT_EQ(ReadDecimalNumber("99999999999"), 2147483647);
+    const test::Rows<const char*, int> money = {{"- 20.000.000", -20000000},
+                                                {"1.500.000", 1500000},
+                                                {"700000", 700000},
+                                                {"", 0},
+                                                {"5-3", 53},
+                                                {"99999999999", 2147483647},
+                                                {"-99999999999", -2147483647 - 1}};
+    test::ExpectRows(ParseMoneyText, money);
+    const test::Rows<const char*, int> digits = {{"25000", 25000}, {"  42x7", 42},
+                                                 {"", 0},          {"abc", 0},
+                                                 {"-5", 0},        {"99999999999", 2147483647}};
+    test::ExpectRows(ReadDecimalNumber, digits);
 }
 
 TEST(ClubTextFields, TypingNeverExceedsTheFieldsCapacityFanSitesNeitherTheLimit) {
@@ -106,10 +102,14 @@ TEST(ClubButtons, ArticlesAndSentencesOfALanguage) {
     EXPECT_EQ(SentenceText(0, 1, 2, "Raben"), "");
 }
 
-TEST(ClubStatus, NoItCupBitLeavesTheOthers) {
+TEST(ClubStatus, NoItCupBitAndStadiumFlagsLeaveTheOthers) {
     EXPECT_EQ(WithNoItCup(0x0005, true), 0x0105);
     EXPECT_EQ(WithNoItCup(0x01FF, false), 0x00FF);
     EXPECT_EQ(WithNoItCup(0x0100, true), 0x0100);
+    EXPECT_EQ(WithStadiumFlag(0x80, kBigMainStandFlag, true), 0x81);
+    EXPECT_EQ(WithStadiumFlag(0x83, kBigMainStandFlag, false), 0x82);
+    EXPECT_EQ(WithStadiumFlag(0x01, kNationalStadiumFlag, true), 0x03);
+    EXPECT_EQ(WithStadiumFlag(0x02, kNationalStadiumFlag, true), 0x02);
 }
 
 class ClubChoicesTest : public test::TestWorld {
@@ -254,23 +254,11 @@ TEST(ClubRecordTexts, TypedNumbersAreLimitedNotWrapped) {
     EXPECT_EQ(record.ScoreText(), "");
 }
 
-TEST(StadiumFlags, OnlyTheChosenBitChanges) {
-    EXPECT_EQ(WithStadiumFlag(0x80, kBigMainStandFlag, true), 0x81);
-    EXPECT_EQ(WithStadiumFlag(0x83, kBigMainStandFlag, false), 0x82);
-    EXPECT_EQ(WithStadiumFlag(0x01, kNationalStadiumFlag, true), 0x03);
-    EXPECT_EQ(WithStadiumFlag(0x02, kNationalStadiumFlag, true), 0x02);
-}
-
-TEST(StadiumCapacity, ReadAsDecimalAndHeldWithinTheRecordsRange) {
-    EXPECT_EQ(StadiumCapacityFromText("45000"), 45000);
-    EXPECT_EQ(StadiumCapacityFromText("0150000"), 150000);
-    EXPECT_EQ(StadiumCapacityFromText("9999999"), CClub::kMaxStadiumCapacity);
-    EXPECT_EQ(StadiumCapacityFromText(""), 0);
-    EXPECT_EQ(StadiumCapacityFromText("-5"), 0);
-    EXPECT_EQ(StadiumCapacityFromText("12abc"), 12);
-}
-
-TEST(Coordinates, PartsHeldWithinDegreesAndMinutes) {
+TEST(Coordinates, PartsAndTheCapacityHeldWithinTheRecordsRanges) {
+    const test::Rows<const char*, int> capacities = {
+        {"45000", 45000}, {"0150000", 150000}, {"9999999", CClub::kMaxStadiumCapacity},
+        {"", 0},          {"-5", 0},           {"12abc", 12}};
+    test::ExpectRows(StadiumCapacityFromText, capacities);
     EXPECT_EQ(CoordinateFromTexts(false, "52", "31", kMaxLatitudeDegrees),
               MakeCoordinate(false, 52, 31));
     EXPECT_EQ(CoordinateFromTexts(true, "13", "5", kMaxLongitudeDegrees),
