@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "DemoDocumentTest.h"
+#include "RowTable.h"
 #include "TempDir.h"
 #include "TestWorld.h"
 #include "competition/Competition.h"
@@ -297,16 +298,17 @@ TEST_F(CupPageValuesTest, OnlyEditedValuesAreWrittenAndValuesNoControlShowsStay)
 // --- cups and continental settings
 
 TEST(PrizeMoneyTest, TypedAmountsSaturateAndThePageWritesTwoKindsOnly) {
-    EXPECT_EQ(ParsePrizeMoney("1200"), 1200);
-    EXPECT_EQ(ParsePrizeMoney("   75000"), 75000);
-    EXPECT_EQ(ParsePrizeMoney("12a3"), 12);
-    EXPECT_EQ(ParsePrizeMoney(""), 0);
-    EXPECT_EQ(ParsePrizeMoney("-500"), 0);
-    EXPECT_EQ(ParsePrizeMoney("2147483647"), kMaxAmount);
-    EXPECT_EQ(ParsePrizeMoney("2147483648"), kMaxAmount);
     // Ten digits, the most the field takes, and more.
-    EXPECT_EQ(ParsePrizeMoney("9999999999"), kMaxAmount);
-    EXPECT_EQ(ParsePrizeMoney("99999999999999999999"), kMaxAmount);
+    const test::Rows<const char*, std::int32_t> typed = {{"1200", 1200},
+                                                         {"   75000", 75000},
+                                                         {"12a3", 12},
+                                                         {"", 0},
+                                                         {"-500", 0},
+                                                         {"2147483647", kMaxAmount},
+                                                         {"2147483648", kMaxAmount},
+                                                         {"9999999999", kMaxAmount},
+                                                         {"99999999999999999999", kMaxAmount}};
+    test::ExpectRows(ParsePrizeMoney, typed);
     // The page writes prize and television money and keeps the other kinds.
     CDBCup cup(MakeCompetitionId(14, kFaCupType, 0), MakeCompetitionId(14, kRootType, 0));
     for (int kind = 0; kind < CDBCompetition::kValueCount; ++kind) {
@@ -1005,15 +1007,6 @@ TEST_F(CountryPersonListsTest, RefereesAreChangedAddedAndRemovedUndoably) {
     EXPECT_EQ(Dump(), before);
 }
 
-TEST(RefereeRules, SevenTraitsInTheRecordsOrder) {
-    EXPECT_EQ(RefereeTraitName(CReferee::kNoCharacter), "keine");
-    for (int trait = 0; trait < kRefereeTraitCount; ++trait) {
-        EXPECT_FALSE(RefereeTraitName(trait).empty()) << trait;
-    }
-    EXPECT_TRUE(RefereeTraitName(-1).empty());
-    EXPECT_TRUE(RefereeTraitName(7).empty());
-}
-
 TEST(RefereeRules, TypedNamesAreCutToTheRecordsSizesAndShownValuesStoreItBack) {
     SRefereeValues values;
     values.firstName = "Bartholomaeus-Maxim";  // 19 characters as typed
@@ -1035,7 +1028,13 @@ TEST(RefereeRules, TypedNamesAreCutToTheRecordsSizesAndShownValuesStoreItBack) {
     EXPECT_EQ(RefereeWithValues(shown), referee);
 }
 
-TEST(RefereeRules, AListRowIsTheShortNameAndTheTrait) {
+TEST(RefereeRules, SevenTraitsInTheRecordsOrderAndAListRowIsTheShortNameAndTheTrait) {
+    EXPECT_EQ(RefereeTraitName(CReferee::kNoCharacter), "keine");
+    for (int trait = 0; trait < kRefereeTraitCount; ++trait) {
+        EXPECT_FALSE(RefereeTraitName(trait).empty()) << trait;
+    }
+    EXPECT_TRUE(RefereeTraitName(-1).empty());
+    EXPECT_TRUE(RefereeTraitName(7).empty());
     CReferee referee;
     referee.SetNames("Anton", "Berger");
     referee.SetCharacter(1);
@@ -1074,7 +1073,7 @@ StandTable WithBlocks(std::uint8_t seasonTickets, std::uint8_t away) {
     return stands;
 }
 
-TEST(StadiumRules, TheStandTableShowsEachStandsCountsAndMaskBits) {
+TEST(StadiumRules, TheStandTableShowsEachStandsCountsAndMaskBitsAndStoresTheRecordBack) {
     const StandTable stands = StandTableOf(DistinctStadium());
     for (int stand = 0; stand < kStandCount; ++stand) {
         const SStandRow& row = stands[static_cast<std::size_t>(stand)];
@@ -1084,9 +1083,7 @@ TEST(StadiumRules, TheStandTableShowsEachStandsCountsAndMaskBits) {
         EXPECT_EQ(row.seasonTicketBlock, stand == 1 || stand == 4) << stand;
         EXPECT_EQ(row.awayBlock, stand == 7) << stand;
     }
-}
-
-TEST(StadiumRules, StoringTheShownValuesGivesTheRecordBack) {
+    // Storing the shown values gives the record back.
     const CStadium original = DistinctStadium();
     EXPECT_EQ(StadiumWithValues(original, StadiumValuesOf(original)), original);
     // Also a record whose type no list offers and whose masks are full keeps everything.
@@ -1114,23 +1111,21 @@ TEST(StadiumRules, EachValueReachesOnlyItsOwnField) {
     expected.SetCity("Neustadt");
     EXPECT_EQ(stored, expected);
     EXPECT_EQ(stored.Flags(), 5) << "the flag byte is no field of the editor";
-}
-
-TEST(StadiumRules, TextsAreCutToTheRecordsFields) {
-    SStadiumValues values = StadiumValuesOf(CStadium());
+    // Texts are cut to the record's fields.
     values.name = std::string(35, 'N');
     values.city = std::string(30, 'O');
-    const CStadium stored = StadiumWithValues(CStadium(), values);
-    EXPECT_EQ(stored.Name().View(), std::string(29, 'N'));
-    EXPECT_EQ(stored.City().View(), std::string(29, 'O'));
+    const CStadium cut = StadiumWithValues(CStadium(), values);
+    EXPECT_EQ(cut.Name().View(), std::string(29, 'N'));
+    EXPECT_EQ(cut.City().View(), std::string(29, 'O'));
 }
 
 // Read as a spin field reads its text (its own tests), but never negative.
 TEST(StadiumRules, TypedPlacesAreNeverNegative) {
-    EXPECT_EQ(PlacesFromText("  800 Plätze"), 800);
-    EXPECT_EQ(PlacesFromText("2147483648"), kMaxPlaces);
-    EXPECT_EQ(PlacesFromText("-40"), 0);
-    EXPECT_EQ(PlacesFromText("-99999999999999999999"), 0);
+    const test::Rows<const char*, std::int32_t> typed = {{"  800 Plätze", 800},
+                                                         {"2147483648", kMaxPlaces},
+                                                         {"-40", 0},
+                                                         {"-99999999999999999999", 0}};
+    test::ExpectRows(PlacesFromText, typed);
 }
 
 TEST(StadiumRules, TheTotalAddsAll24CountsWithoutOverflow) {
@@ -1290,55 +1285,41 @@ TEST_F(NationalSquadTest, HeaderClicksSortAscendingAndASecondClickReverses) {
     EXPECT_EQ(order.Column(), ENationalSquadColumn::kName);
     EXPECT_TRUE(order.Ascending());
     std::vector<SNationalSquadRow> rows = Squad();
+    const auto sorted = [&rows, &order]() {
+        SortNationalSquad(rows, order);
+        return Ids(rows);
+    };
+    const auto clicked = [&order, &sorted](ENationalSquadColumn column) {
+        order.Click(column);
+        return sorted();
+    };
+    using Order = std::vector<std::uint32_t>;
 
     // Names with case ignored: Abel, bauer, Müller.
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{abel, bauer, mueller}));
-    order.Click(ENationalSquadColumn::kName);
+    EXPECT_EQ(sorted(), (Order{abel, bauer, mueller}));
+    EXPECT_EQ(clicked(ENationalSquadColumn::kName), (Order{mueller, bauer, abel}));
     EXPECT_FALSE(order.Ascending());
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{mueller, bauer, abel}));
-
     // Another column starts ascending, whatever the previous direction.
-    order.Click(ENationalSquadColumn::kClub);
+    EXPECT_EQ(clicked(ENationalSquadColumn::kClub), (Order{bauer, abel, mueller}));
     EXPECT_TRUE(order.Ascending());
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{bauer, abel, mueller}));
+    EXPECT_EQ(clicked(ENationalSquadColumn::kPosition), (Order{abel, mueller, bauer}));
+    EXPECT_EQ(clicked(ENationalSquadColumn::kAge), (Order{bauer, abel, mueller}));
+    EXPECT_EQ(clicked(ENationalSquadColumn::kAge), (Order{mueller, abel, bauer}));
+    EXPECT_EQ(clicked(ENationalSquadColumn::kTalent), (Order{mueller, bauer, abel}));
 
-    order.Click(ENationalSquadColumn::kPosition);
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{abel, mueller, bauer}));
-
-    order.Click(ENationalSquadColumn::kAge);
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{bauer, abel, mueller}));
-    order.Click(ENationalSquadColumn::kAge);
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{mueller, abel, bauer}));
-
-    order.Click(ENationalSquadColumn::kTalent);
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{mueller, bauer, abel}));
-
-    order.Click(ENationalSquadColumn::kStrength);
-    SortNationalSquad(rows, order);
+    clicked(ENationalSquadColumn::kStrength);
     EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.strength < b.strength;
     }));
-    order.Click(ENationalSquadColumn::kStrength);
-    SortNationalSquad(rows, order);
+    clicked(ENationalSquadColumn::kStrength);
     EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.strength > b.strength;
     }));
 
     // Equal keys keep the order they had, in either direction.
-    const std::vector<std::uint32_t> before = Ids(rows);
-    order.Click(ENationalSquadColumn::kCaps);
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), before);
-    order.Click(ENationalSquadColumn::kCaps);
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), before);
+    const Order before = Ids(rows);
+    EXPECT_EQ(clicked(ENationalSquadColumn::kCaps), before);
+    EXPECT_EQ(clicked(ENationalSquadColumn::kCaps), before);
 }
 
 TEST_F(NationalSquadTest, RemovalClearsOnlyTheFlagsAsOneUndoableEdit) {
@@ -1369,36 +1350,34 @@ TEST_F(NationalSquadTest, RemovalClearsOnlyTheFlagsAsOneUndoableEdit) {
 }
 
 TEST(FiveYearRules, TypedValuesAreHundredthsCutAndHeldWithinTwentyPoints) {
-    // Whole points, either decimal separator, decimals beyond the second cut off.
-    EXPECT_EQ(ParseFiveYearValue("25"), 2000);
-    EXPECT_EQ(ParseFiveYearValue("20"), 2000);
-    EXPECT_EQ(ParseFiveYearValue("1,234"), 123);
-    EXPECT_EQ(ParseFiveYearValue("1.234"), 123);
-    EXPECT_EQ(ParseFiveYearValue("19.999"), 1999);
-    EXPECT_EQ(ParseFiveYearValue("0,5"), 50);
-    EXPECT_EQ(ParseFiveYearValue(",07"), 7);
-    // Decimal digits are taken exactly, not through a binary fraction.
-    EXPECT_EQ(ParseFiveYearValue("1.15"), 115);
-    EXPECT_EQ(ParseFiveYearValue("4.35"), 435);
-    // Leading blanks are skipped; reading stops at what is no longer part of the number.
-    EXPECT_EQ(ParseFiveYearValue("  7,5x"), 750);
-    EXPECT_EQ(ParseFiveYearValue("3.2.1"), 320);
-    // Nothing, no digits, negative and huge numbers.
-    EXPECT_EQ(ParseFiveYearValue(""), 0);
-    EXPECT_EQ(ParseFiveYearValue("abc"), 0);
-    EXPECT_EQ(ParseFiveYearValue("-3"), 0);
-    EXPECT_EQ(ParseFiveYearValue("+3"), 300);
-    EXPECT_EQ(ParseFiveYearValue("999999"), 2000);
-    EXPECT_EQ(ParseFiveYearValue("99999999999999999999999"), 2000);
+    // Whole points, either decimal separator, decimals beyond the second cut off; decimal digits
+    // taken exactly, not through a binary fraction; leading blanks skipped and reading stopped at
+    // what is no longer part of the number; nothing, no digits, negative and huge numbers.
+    const test::Rows<const char*, int> typed = {{"25", 2000},
+                                                {"20", 2000},
+                                                {"1,234", 123},
+                                                {"1.234", 123},
+                                                {"19.999", 1999},
+                                                {"0,5", 50},
+                                                {",07", 7},
+                                                {"1.15", 115},
+                                                {"4.35", 435},
+                                                {"  7,5x", 750},
+                                                {"3.2.1", 320},
+                                                {"", 0},
+                                                {"abc", 0},
+                                                {"-3", 0},
+                                                {"+3", 300},
+                                                {"999999", 2000},
+                                                {"99999999999999999999999", 2000}};
+    test::ExpectRows(ParseFiveYearValue, typed);
 }
 
 TEST(FiveYearRules, ValuesShowTwoDecimalsAndTheFirstSeasonSumsTheOlderFive) {
-    EXPECT_EQ(FiveYearValueText(2000), "20.00");
-    EXPECT_EQ(FiveYearValueText(123), "1.23");
-    EXPECT_EQ(FiveYearValueText(5), "0.05");
-    EXPECT_EQ(FiveYearValueText(0), "0.00");
     // A stored value beyond the field's range is shown as it is.
-    EXPECT_EQ(FiveYearValueText(65535), "655.35");
+    const test::Rows<int, std::string> shown = {
+        {2000, "20.00"}, {123, "1.23"}, {5, "0.05"}, {0, "0.00"}, {65535, "655.35"}};
+    test::ExpectRows(FiveYearValueText, shown);
     // What is shown reads back as the same value.
     for (int value : {0, 1, 99, 100, 115, 1999, 2000}) {
         EXPECT_EQ(ParseFiveYearValue(FiveYearValueText(value)), value) << value;
@@ -1599,12 +1578,16 @@ TEST(LevelNames, ATypedNameIsCutToTheTwentyEightCharactersALevelNameHolds) {
 TEST_F(WorldSettingsTest, OnlyANewNameInRangeIsOneUndoableEditOfItsLanguage) {
     const std::string before = DumpWorldJson(document->World());
     EXPECT_FALSE(StoreLevelName(*document, kCountry, 1, 0, "Zweite Liga"));
-    EXPECT_FALSE(StoreLevelName(*document, 0, 1, 0, "Neu"));
-    EXPECT_FALSE(StoreLevelName(*document, kCountryCount + 1, 1, 0, "Neu"));
-    EXPECT_FALSE(StoreLevelName(*document, kCountry, -1, 0, "Neu"));
-    EXPECT_FALSE(StoreLevelName(*document, kCountry, kLevelCount, 0, "Neu"));
-    EXPECT_FALSE(StoreLevelName(*document, kCountry, 1, -1, "Neu"));
-    EXPECT_FALSE(StoreLevelName(*document, kCountry, 1, kLanguageCount, "Neu"));
+    // {country, level, language} out of range.
+    for (const auto& [country, level, language] :
+         std::vector<std::tuple<int, int, int>>{{0, 1, 0},
+                                                {kCountryCount + 1, 1, 0},
+                                                {kCountry, -1, 0},
+                                                {kCountry, kLevelCount, 0},
+                                                {kCountry, 1, -1},
+                                                {kCountry, 1, kLanguageCount}}) {
+        EXPECT_FALSE(StoreLevelName(*document, country, level, language, "Neu"));
+    }
     EXPECT_EQ(document->History().Count(), 0u);
     EXPECT_EQ(DumpWorldJson(document->World()), before);
 
