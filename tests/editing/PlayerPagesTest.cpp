@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <numeric>
 #include <set>
 #include <string>
 #include <string_view>
@@ -115,9 +116,7 @@ TEST(PersonalDataRules, PanelTextsCoverTheirRangesOnly) {
     }
 }
 
-class PersonalDataWorldTest : public test::TestWorld {
-protected:
-};
+using PersonalDataWorldTest = test::TestWorld;
 
 TEST_F(PersonalDataWorldTest, ChosenNationalitiesBringTheirLanguagesABirthDateTheExperience) {
     world.Country(20).SetAttributes(43, 3, 0);
@@ -430,9 +429,9 @@ TEST(LookChoicesTest, FacesInGroupOrderCountedPerGroupName) {
     // Every face 1..90 exactly once.
     std::vector<int> values = ValuesOf(faces);
     std::sort(values.begin(), values.end());
-    for (int value = 1; value <= 90; ++value) {
-        EXPECT_EQ(values[static_cast<std::size_t>(value - 1)], value);
-    }
+    std::vector<int> each(90);
+    std::iota(each.begin(), each.end(), 1);
+    EXPECT_EQ(values, each);
     EXPECT_EQ(faces.front(), (SEditChoice{"Europ\xE4"
                                           "er 1",
                                           1}));
@@ -871,14 +870,6 @@ protected:
     static SDuplicateFilter ClubScope(std::uint32_t club) {
         return {EDuplicateScope::Club, 0, club, false};
     }
-    CPlayer& Person(CClub& club, const std::string& surname, int kind) {
-        CPlayer& person = world.CreatePerson(world.NextFreePersonId(), false);
-        person.Reset(kind, club.Country());
-        person.SetSurname(surname);
-        person.SetFirstName("Jan");
-        club.AddPerson(person);
-        return person;
-    }
 };
 
 TEST_F(PlayerDuplicatesTest, SameNameInTwoCountriesIsOnePairOnlyWithinTheirScopes) {
@@ -1033,30 +1024,28 @@ TEST_F(PlayerDuplicatesTest, RowsSortByTheClickedColumnASecondClickReversing) {
     CDuplicateOrder order;
     EXPECT_EQ(order.Column(), 0);
     EXPECT_TRUE(order.Ascending());
-    order.Sort(pairs, world, kDefaultLanguage);  // name, folded: the umlaut sorts as its letter
-    EXPECT_EQ(surnames(), (std::vector<std::string>{"Adler", "\xC4rger", "Zander"}));
-
-    order.ClickColumn(1);  // first club, then its country: Alpha (Land 5), Alpha (Land 9), Beta
-    order.Sort(pairs, world, kDefaultLanguage);
-    EXPECT_EQ(surnames(), (std::vector<std::string>{"\xC4rger", "Adler", "Zander"}));
-    order.ClickColumn(1);
-    order.Sort(pairs, world, kDefaultLanguage);
-    EXPECT_EQ(surnames(), (std::vector<std::string>{"Zander", "Adler", "\xC4rger"}));
-
-    order.ClickColumn(4);  // second birth date: 1975, 1990, 1991
-    order.Sort(pairs, world, kDefaultLanguage);
-    EXPECT_EQ(surnames(), (std::vector<std::string>{"\xC4rger", "Adler", "Zander"}));
-
-    order.ClickColumn(6);  // second position: 1, 2, 9
-    order.Sort(pairs, world, kDefaultLanguage);
-    EXPECT_EQ(surnames(), (std::vector<std::string>{"Adler", "Zander", "\xC4rger"}));
-
-    order.ClickColumn(5);  // first position 4, 9, 17; then descending
+    const auto sorted = [&] {
+        order.Sort(pairs, world, kDefaultLanguage);
+        return surnames();
+    };
+    const auto clicked = [&](int column) {
+        order.ClickColumn(column);
+        return sorted();
+    };
+    using Names = std::vector<std::string>;
+    // Name, folded: the umlaut sorts as its letter.
+    EXPECT_EQ(sorted(), (Names{"Adler", "\xC4rger", "Zander"}));
+    // First club, then its country: Alpha (Land 5), Alpha (Land 9), Beta.
+    EXPECT_EQ(clicked(1), (Names{"\xC4rger", "Adler", "Zander"}));
+    EXPECT_EQ(clicked(1), (Names{"Zander", "Adler", "\xC4rger"}));
+    // Second birth date: 1975, 1990, 1991; second position: 1, 2, 9.
+    EXPECT_EQ(clicked(4), (Names{"\xC4rger", "Adler", "Zander"}));
+    EXPECT_EQ(clicked(6), (Names{"Adler", "Zander", "\xC4rger"}));
+    // First position 4, 9, 17; then descending.
     order.ClickColumn(5);
+    EXPECT_EQ(clicked(5), (Names{"Adler", "\xC4rger", "Zander"}));
     EXPECT_EQ(order.Column(), 5);
     EXPECT_FALSE(order.Ascending());
-    order.Sort(pairs, world, kDefaultLanguage);
-    EXPECT_EQ(surnames(), (std::vector<std::string>{"Adler", "\xC4rger", "Zander"}));
 }
 
 TEST_F(PlayerDuplicatesTest, OfferedScopesFollowTheShownCountryAndClub) {
@@ -1098,11 +1087,10 @@ TEST(PlayerDuplicatesDemoTest, CandidatesCoverEveryClubPlayerAndRowsAreDetermini
     const std::vector<SDuplicateCandidate> candidates = DuplicateCandidates(*world);
     EXPECT_EQ(candidates.size(), players);
     ASSERT_GT(players, 0u);
-    for (std::size_t i = 0; i + 1 < candidates.size(); ++i) {
-        const std::string_view a = candidates[i].player->Surname().View();
-        const std::string_view b = candidates[i + 1].player->Surname().View();
-        ASSERT_LE(a, b);
-    }
+    EXPECT_TRUE(
+        std::is_sorted(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) {
+            return a.player->Surname().View() < b.player->Surname().View();
+        }));
 
     const auto rows = [](const CWorld& source) {
         std::vector<DuplicateRowTexts> texts;
@@ -1117,9 +1105,9 @@ TEST(PlayerDuplicatesDemoTest, CandidatesCoverEveryClubPlayerAndRowsAreDetermini
 
 TEST_F(PlayerDuplicatesTest, ListHoldsThePlayersInClubOrderWithTheirStrength) {
     CClub& club = world.Country(5).AddClub(1);
-    CPlayer& striker = Person(club, "Weber", 0);
-    Person(club, "Trainer", 1);
-    CPlayer& keeper = Person(club, "Adler", 0);
+    CPlayer& striker = Player(club, "Weber", "Jan");
+    Player(club, "Trainer", "Jan", CDate::FromYmd(1980, 1, 1), 1);
+    CPlayer& keeper = Player(club, "Adler", "Jan");
     striker.SetPosition(0, 17);
     keeper.SetPosition(0, 1);
     keeper.SetAbility(41, 99);
@@ -1136,7 +1124,7 @@ TEST_F(PlayerDuplicatesTest, ListHoldsThePlayersInClubOrderWithTheirStrength) {
 
 TEST_F(PlayerDuplicatesTest, ValueTextsCarryOneDecimal) {
     CClub& club = world.Country(5).AddClub(1);
-    CPlayer& player = Person(club, "Weber", 0);
+    CPlayer& player = Player(club, "Weber", "Jan");
     player.SetAbility(41, 99);  // saves: "Reflexe" and "Flugparaden" rise
     const auto texts = SummaryValueTexts(player);
     EXPECT_EQ(texts[0], "40.4");
