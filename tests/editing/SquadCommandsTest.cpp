@@ -899,7 +899,7 @@ TEST_F(SquadCommandsTest, DuplicatesNeedTheSameNameAndBirthDate) {
     EXPECT_TRUE(FindStaffDuplicates(document.World(), {}).empty());
 }
 
-TEST(StaffKinds, EighteenKindsInKindOrder) {
+TEST(StaffKinds, EighteenKindsInKindOrderAndRowsNameTheRole) {
     const auto kinds = StaffKinds();
     ASSERT_EQ(kinds.size(), 18u);
     for (std::size_t index = 0; index < kinds.size(); ++index) {
@@ -912,18 +912,14 @@ TEST(StaffKinds, EighteenKindsInKindOrder) {
     EXPECT_EQ(FindStaffKind(6)->createCommand, "Neuer Amateurtrainer");
     EXPECT_EQ(FindStaffKind(9)->createCommand, "Neuer Doktor");
     EXPECT_EQ(FindStaffKind(16)->createCommand, "Neuer Marketingmanager");
-}
-
-TEST(StaffKinds, RowTextIsShortNameTabRole) {
+    // A row is the short name, a tab and the role.
     EXPECT_EQ(StaffRowText("Berger, A.", 1), "Berger, A.\tTrainer");
     EXPECT_EQ(StaffRowText("Berger, A.", 3), "Berger, A.\tPr\xE4sident");
     EXPECT_EQ(StaffRowText("Berger, A.", 18), "Berger, A.\tFanbeauftragter");
     // A name with a percent sign is text, not a format.
     EXPECT_EQ(StaffRowText("100%s", 13), "100%s\tMasseur");
     EXPECT_TRUE(StaffRowText("Berger, A.", 0).empty());
-}
-
-TEST(StaffKinds, WhichKindsCarryExperienceAndGrades) {
+    // Which kinds carry experience and grades.
     for (int kind = 0; kind <= 19; ++kind) {
         EXPECT_EQ(HasManagerExperience(kind), kind == 1 || kind == 2) << kind;
         EXPECT_EQ(HasStaffGrades(kind), kind >= 4 && kind <= 18) << kind;
