@@ -442,43 +442,36 @@ TEST(ShirtNumberPlacement, MoreThan99PlayersLeaveTheRestUnderNoNumber) {
     }
 }
 
-TEST(ShirtNumberDrop, DroppingOnAHeldNumberSwapsTheTwoOnAFreeOneMovesOne) {
-    std::vector<int> numbers = {7, 10, 4};  // A 7, B 10
-    EXPECT_TRUE(DropOnShirtNumber(numbers, 0, 10));
-    EXPECT_EQ(numbers, (std::vector<int>{10, 7, 4}));
-    // On a free number only the dragged player moves.
-    EXPECT_TRUE(DropOnShirtNumber(numbers, 1, 55));
-    EXPECT_EQ(numbers, (std::vector<int>{10, 55, 4}));
-}
-
-TEST(ShirtNumberDrop, OwnNumberAndInvalidDropsChangeNothing) {
-    std::vector<int> numbers = {7, 10};
-    const std::vector<int> before = numbers;
-    EXPECT_FALSE(DropOnShirtNumber(numbers, 0, 7));
-    EXPECT_FALSE(DropOnShirtNumber(numbers, 0, 0));
-    EXPECT_FALSE(DropOnShirtNumber(numbers, 0, 100));
-    EXPECT_FALSE(DropOnShirtNumber(numbers, 2, 5));
-    EXPECT_EQ(numbers, before);
-    // A player with an invalid number is shown on 99: dropping him there is his own place too.
-    std::vector<int> invalid = {0};
-    EXPECT_FALSE(DropOnShirtNumber(invalid, 0, 99));
-    EXPECT_EQ(invalid, std::vector<int>{0});
-}
-
-TEST(ShirtNumberDrop, TheHolderGetsTheNumberTheDraggedPlayerWasShownOn) {
-    // The second 7 is shown on 99; dropped on 10, B gets 99 rather than a second 7.
-    std::vector<int> duplicates = {7, 7, 10};
-    EXPECT_TRUE(DropOnShirtNumber(duplicates, 1, 10));
-    EXPECT_EQ(duplicates, (std::vector<int>{7, 10, 99}));
-    // A player holding 0 is shown on 99, one holding 150 on 98.
-    std::vector<int> invalid = {0, 150, 10};
-    EXPECT_TRUE(DropOnShirtNumber(invalid, 1, 10));
-    EXPECT_EQ(invalid, (std::vector<int>{0, 10, 98}));
-    // A player shown on 98 only because his 0 was counted down becomes the holder of that place:
-    // dropping another on 98 hands him the other's number.
-    std::vector<int> shownOnly = {0, 0, 5};  // shown on 99, 98, 5
-    EXPECT_TRUE(DropOnShirtNumber(shownOnly, 2, 98));
-    EXPECT_EQ(shownOnly, (std::vector<int>{0, 5, 98}));
+// A drop on a held number swaps the two, on a free one moves the dragged player only; the holder
+// gets the number the dragged player was shown on. Own numbers and invalid drops change nothing.
+TEST(ShirtNumberDrop, SwapsWithTheHolderMovesToAFreeNumberAndRefusesInvalidDrops) {
+    struct SDrop {
+        std::vector<int> numbers;
+        std::size_t dragged;
+        int target;
+        std::vector<int> after;
+    };
+    const std::vector<SDrop> drops = {
+        {{7, 10, 4}, 0, 10, {10, 7, 4}},
+        {{10, 7, 4}, 1, 55, {10, 55, 4}},
+        {{7, 10}, 0, 7, {7, 10}},
+        {{7, 10}, 0, 0, {7, 10}},
+        {{7, 10}, 0, 100, {7, 10}},
+        {{7, 10}, 2, 5, {7, 10}},
+        // Shown on 99, an invalid number's own place is 99 too.
+        {{0}, 0, 99, {0}},
+        // The second 7 is shown on 99: the holder of 10 gets 99 rather than a second 7.
+        {{7, 7, 10}, 1, 10, {7, 10, 99}},
+        // 0 is shown on 99, 150 on 98.
+        {{0, 150, 10}, 1, 10, {0, 10, 98}},
+        // Shown on 98 only because his 0 was counted down, he holds that place all the same.
+        {{0, 0, 5}, 2, 98, {0, 5, 98}},
+    };
+    for (SDrop drop : drops) {
+        const bool moves = drop.numbers != drop.after;
+        EXPECT_EQ(DropOnShirtNumber(drop.numbers, drop.dragged, drop.target), moves) << drop.target;
+        EXPECT_EQ(drop.numbers, drop.after) << drop.target;
+    }
 }
 
 TEST(ShirtNumberDrop, AnUnplacedPlayerDroppedOnANumberPassesHisStoredNumberOn) {
