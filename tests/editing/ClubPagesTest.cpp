@@ -206,7 +206,7 @@ TEST(ClubRecordTexts, ScoreOrAttendanceWithOpponentAndSeason) {
     EXPECT_EQ(RecordTexts(CRecordResult(), true), (SRecordTexts{"", "", "0"}));
 }
 
-TEST(ClubRecordTexts, OnlyTheChangedPartIsWritten) {
+TEST(ClubRecordTexts, OnlyTheChangedPartIsWrittenAndAnAttendanceKeepsTheScore) {
     // Negative goals and the attendance beside a score cannot be typed back the same way:
     // unchanged texts leave the record alone.
     CRecordResult record = Record(-3, 2, 999, "Nordstadt", 1987);
@@ -231,15 +231,12 @@ TEST(ClubRecordTexts, OnlyTheChangedPartIsWritten) {
     record = Record(-3, 2, 999, "Nordstadt", 1987);
     ApplyRecordTexts(record, false, loaded, typed);
     EXPECT_EQ(record, Record(9, 0, 999, "Nordstadt", 2001));
-}
 
-TEST(ClubRecordTexts, AttendanceRecordWritesTheAttendanceAndKeepsTheScore) {
-    CRecordResult record = Record(2, 2, 30000, "Nordstadt", 1990);
-    const SRecordTexts loaded = RecordTexts(record, true);
-    SRecordTexts typed = loaded;
-    typed.result = "81250";
-    ApplyRecordTexts(record, true, loaded, typed);
-    EXPECT_EQ(record, Record(2, 2, 81250, "Nordstadt", 1990));
+    // An attendance record writes the attendance and keeps the score.
+    CRecordResult attendance = Record(2, 2, 30000, "Nordstadt", 1990);
+    const SRecordTexts shown = RecordTexts(attendance, true);
+    ApplyRecordTexts(attendance, true, shown, {"81250", shown.opponent, shown.season});
+    EXPECT_EQ(attendance, Record(2, 2, 81250, "Nordstadt", 1990));
 }
 
 TEST(ClubRecordTexts, TypedNumbersAreLimitedNotWrapped) {
@@ -499,7 +496,7 @@ protected:
     CPlayer& president = world.CreatePerson(0, true);
 };
 
-TEST_F(BoardStabilityTest, ValueIsTheLowBitsOfContractByteTwoAndSettingKeepsTheOthers) {
+TEST_F(BoardStabilityTest, ValueIsTheLowBitsOfContractByteTwoSettingKeepsTheOthersFiveTexts) {
     president.SetContractByte(kBoardStabilityByte, 3);
     EXPECT_EQ(BoardStability(president), 3);
     // Bit 7 (a negative byte) is no part of the value; values 5..7 show as the top.
@@ -517,9 +514,7 @@ TEST_F(BoardStabilityTest, ValueIsTheLowBitsOfContractByteTwoAndSettingKeepsTheO
     EXPECT_EQ(president.ContractBytes()[kBoardStabilityByte], 0x84);
     SetBoardStability(president, -1);
     EXPECT_EQ(president.ContractBytes()[kBoardStabilityByte], 0x80);
-}
-
-TEST(BoardStabilityText, FiveTextsAndNoneOutside) {
+    // Five texts and none outside.
     for (int value = 0; value <= 4; ++value) {
         EXPECT_FALSE(BoardStabilityText(value).empty()) << value;
     }

@@ -211,7 +211,7 @@ CDate Ymd(int year, int month, int day) {
     return CDate::FromYmd(year, month, day);
 }
 
-TEST(SeasonStartTest, EachStateHasItsOwnBitSeveralKeepLoadingsChoiceAChoiceReplacesThem) {
+TEST(SeasonStartTest, EachStateHasItsOwnBitLoadingKeepsOneAChoiceReplacesThemAndEnablesFields) {
     EXPECT_EQ(SeasonStartOf(0x00), ESeasonStart::kNone);
     EXPECT_EQ(SeasonStartOf(0x04), ESeasonStart::kInjury);
     EXPECT_EQ(SeasonStartOf(0x08), ESeasonStart::kLeagueBan);
@@ -231,9 +231,7 @@ TEST(SeasonStartTest, EachStateHasItsOwnBitSeveralKeepLoadingsChoiceAChoiceRepla
         const auto chosen = static_cast<ESeasonStart>(state);
         EXPECT_EQ(SeasonStartOf(WithSeasonStart(0xFF, chosen)), chosen) << state;
     }
-}
-
-TEST(SeasonStartTest, TheStateEnablesItsFields) {
+    // The state enables its fields.
     const SSeasonStartControls injury = ControlsFor(ESeasonStart::kInjury);
     EXPECT_TRUE(injury.dates);
     EXPECT_FALSE(injury.loanClub);
@@ -253,7 +251,7 @@ TEST(SeasonStartTest, TheStateEnablesItsFields) {
     EXPECT_FALSE(UsesInjuryPeriod(ESeasonStart::kOnLoan));
 }
 
-TEST(ContractPeriodTest, PeriodsEndingBeforeJulyTwoThousandFiveAreShownReset) {
+TEST(ContractPeriodTest, EarlyPeriodsAreShownResetAndTheYearsBarRunsToTwoThousandFifteen) {
     const SContractPeriod early{Ymd(2004, 8, 1), Ymd(2005, 6, 30)};
     EXPECT_EQ(InjuryPeriodAsShown(early), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2005, 11, 1)}));
     EXPECT_EQ(OtherPeriodAsShown(early), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2006, 6, 30)}));
@@ -263,6 +261,15 @@ TEST(ContractPeriodTest, PeriodsEndingBeforeJulyTwoThousandFiveAreShownReset) {
     const SContractPeriod onTheDay{Ymd(2003, 1, 5), Ymd(2005, 7, 1)};
     EXPECT_EQ(InjuryPeriodAsShown(onTheDay), onTheDay);
     EXPECT_EQ(OtherPeriodAsShown(onTheDay), onTheDay);
+    // The contract years bar runs from the current year to 2015.
+    EXPECT_EQ(ContractEndYears(2005).first, 2005);
+    EXPECT_EQ(ContractEndYears(2005).last, 2015);
+    // Past 2015 the bar holds 2015 alone rather than a range that runs backwards.
+    EXPECT_EQ(ContractEndYears(2026).first, 2015);
+    EXPECT_EQ(ContractEndYears(2026).last, 2015);
+    EXPECT_TRUE(ContractEndIsDrawn(2005, 2005));
+    EXPECT_TRUE(ContractEndIsDrawn(2004, 2005));
+    EXPECT_FALSE(ContractEndIsDrawn(2006, 2005));
 }
 
 class ContractPlayerTest : public test::TestWorld {
@@ -291,17 +298,6 @@ TEST_F(ContractPlayerTest, PeriodsAreTheFurtherDatesAndTheContractDatesAndOnlyEa
     SetOtherPeriod(player, {Ymd(2001, 7, 1), Ymd(2002, 6, 30)});
     ApplyPeriodResets(player);
     EXPECT_EQ(OtherPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2006, 6, 30)}));
-}
-
-TEST(ContractYearsTest, TheBarRunsFromTheCurrentYearToTwoThousandFifteen) {
-    EXPECT_EQ(ContractEndYears(2005).first, 2005);
-    EXPECT_EQ(ContractEndYears(2005).last, 2015);
-    // Past 2015 the bar holds 2015 alone rather than a range that runs backwards.
-    EXPECT_EQ(ContractEndYears(2026).first, 2015);
-    EXPECT_EQ(ContractEndYears(2026).last, 2015);
-    EXPECT_TRUE(ContractEndIsDrawn(2005, 2005));
-    EXPECT_TRUE(ContractEndIsDrawn(2004, 2005));
-    EXPECT_FALSE(ContractEndIsDrawn(2006, 2005));
 }
 
 TEST(AmountTest, TypedAmountsAreTheirLeadingDigitsAtMostNine) {
@@ -355,7 +351,7 @@ SHistoryEntry Station(std::uint32_t club, CDate from, std::uint16_t games = 0) {
     return entry;
 }
 
-TEST(CareerOrderTest, ShownByStartDateWithTiesInStoredOrder) {
+TEST(CareerTest, ShownByStartDateWithTiesInStoredOrderAndOnlyChangedFieldsWritten) {
     const CDate early = CDate::FromYmd(1995, 7, 1);
     const CDate middle = CDate::FromYmd(1999, 7, 1);
     const CDate late = CDate::FromYmd(2003, 1, 1);
@@ -366,23 +362,7 @@ TEST(CareerOrderTest, ShownByStartDateWithTiesInStoredOrder) {
     // The unset date comes first; the two stations of 1995 keep their stored order.
     EXPECT_EQ(order, (std::vector<std::size_t>{4, 1, 3, 2, 0}));
     EXPECT_TRUE(CareerDisplayOrder({}).empty());
-}
-
-TEST_F(PersonalDataWorldTest, RowsNameTheClubTheDatesTheCountsAndTheLoan) {
-    CClub& club = world.Country(5).AddClub(2);
-    club.SetName(kDefaultLanguage, "Hafenstadt");
-    SHistoryEntry entry = Station(club.Id(), CDate::FromYmd(2001, 7, 1), 34);
-    entry.until = CDate::FromYmd(2003, 6, 30);
-    entry.goals = 7;
-    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage),
-              "Hafenstadt\t01.07.2001\t30.06.2003\t34\t7\t ");
-    entry.flag = 1;
-    entry.club = 0;
-    entry.until = CDate();
-    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage), "\t01.07.2001\t\t34\t7\tx");
-}
-
-TEST(CareerEditTest, OnlyTheFieldsTheUserChangedAreWritten) {
+    // Only the fields the user changed are written.
     SHistoryEntry loaded = Station(10, CDate::FromYmd(2000, 1, 1), 20);
     loaded.goals = 3;
     SHistoryEntry edited = loaded;
@@ -404,6 +384,20 @@ TEST(CareerEditTest, OnlyTheFieldsTheUserChangedAreWritten) {
     EXPECT_EQ(untouched, target);
 }
 
+TEST_F(PersonalDataWorldTest, RowsNameTheClubTheDatesTheCountsAndTheLoan) {
+    CClub& club = world.Country(5).AddClub(2);
+    club.SetName(kDefaultLanguage, "Hafenstadt");
+    SHistoryEntry entry = Station(club.Id(), CDate::FromYmd(2001, 7, 1), 34);
+    entry.until = CDate::FromYmd(2003, 6, 30);
+    entry.goals = 7;
+    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage),
+              "Hafenstadt\t01.07.2001\t30.06.2003\t34\t7\t ");
+    entry.flag = 1;
+    entry.club = 0;
+    entry.until = CDate();
+    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage), "\t01.07.2001\t\t34\t7\tx");
+}
+
 namespace fs = std::filesystem;
 
 std::string TextOf(const std::vector<SEditChoice>& choices, int value) {
@@ -423,7 +417,7 @@ std::vector<int> ValuesOf(const std::vector<SEditChoice>& choices) {
     return values;
 }
 
-TEST(LookChoicesTest, FacesInGroupOrderCountedPerGroupName) {
+TEST(LookChoicesTest, FacesInGroupOrderCountedPerGroupNameThenHairAndBeards) {
     const std::vector<SEditChoice> faces = FaceChoices();
     ASSERT_EQ(faces.size(), 90u);
     // Every face 1..90 exactly once.
@@ -449,9 +443,6 @@ TEST(LookChoicesTest, FacesInGroupOrderCountedPerGroupName) {
     EXPECT_EQ(faces.back(), (SEditChoice{"Europ\xE4"
                                          "er 21",
                                          90}));
-}
-
-TEST(LookChoicesTest, HairAndBeardLists) {
     const std::vector<SEditChoice> colours = HairColourChoices();
     EXPECT_EQ(ValuesOf(colours), (std::vector<int>{1, 2, 3, 4, 5}));
     EXPECT_EQ(colours[2].text, "Dunkelblond");
@@ -1120,13 +1111,8 @@ TEST_F(PlayerDuplicatesTest, ListHoldsThePlayersInClubOrderWithTheirStrength) {
     EXPECT_EQ(entries[0].text, "Weber, J. (40.4)");
     EXPECT_GT(PlayerStrength(keeper), PlayerStrength(striker));
     EXPECT_EQ(entries[1].text, "Adler, J. (" + FormatPrintf("%2.1f", PlayerStrength(keeper)) + ")");
-}
-
-TEST_F(PlayerDuplicatesTest, ValueTextsCarryOneDecimal) {
-    CClub& club = world.Country(5).AddClub(1);
-    CPlayer& player = Player(club, "Weber", "Jan");
-    player.SetAbility(41, 99);  // saves: "Reflexe" and "Flugparaden" rise
-    const auto texts = SummaryValueTexts(player);
+    // The values carry one decimal; the keeper's saves lift "Reflexe" and "Flugparaden".
+    const auto texts = SummaryValueTexts(keeper);
     EXPECT_EQ(texts[0], "40.4");
     // Reflexe: (5 * 99 + 2 * 40 + 2 * 40) / 9 of 99.
     EXPECT_EQ(texts[10], "73.5");
