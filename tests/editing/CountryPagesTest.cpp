@@ -62,7 +62,7 @@ constexpr std::int32_t kMaxAmount = std::numeric_limits<std::int32_t>::max();
 
 // --- look sets and averages
 
-TEST(CountryLookSetsTest, EachValueHasItsOwnBitNoneBeyondTheWidthAndTheListsOfferTheRest) {
+TEST(CountryLookRulesTest, LookSetsHaveABitPerValueAndImperialAveragesMatchTheFormattedOnes) {
     for (int value = 0; value < kLookSetValues; ++value) {
         const std::vector<int> one{value};
         const std::uint32_t set = LookSetOf(one);
@@ -94,9 +94,7 @@ TEST(CountryLookSetsTest, EachValueHasItsOwnBitNoneBeyondTheWidthAndTheListsOffe
     EXPECT_EQ(LookSetChoices(HairColourChoices()), HairColourChoices());
     EXPECT_EQ(LookSetChoices(BeardChoices()), BeardChoices());
     EXPECT_EQ(LookSetChoices(HairCutChoices()).size(), 31u);
-}
-
-TEST(CountryLookAveragesTest, ImperialValuesMatchTheFormattedOnesAcrossTheRanges) {
+    // Imperial values match the formatted ones across the ranges.
     EXPECT_EQ(ImperialHeight(180), (SImperialHeight{5, 10}));
     EXPECT_EQ(ImperialHeight(150), (SImperialHeight{4, 11}));
     EXPECT_EQ(ImperialHeight(220), (SImperialHeight{7, 2}));
@@ -195,7 +193,7 @@ TEST_F(CupPageValuesTest, LookValuesAreStoredOnlyWhereEditedAndAveragesHeldToThe
 
 // --- the general page
 
-TEST(CountryLanguageRowsTest, ALanguageCountsOnceInItsFirstRowAndSharesStayAsTyped) {
+TEST(CountryGeneralRulesTest, LanguagesCountOnceNotesLinesAreCrLfAndListsHaveTextsForEveryValue) {
     const SLanguageRows repeated{{5, 7, 5, 7}, {60, 30, 10, 5}};
     EXPECT_EQ(NormaliseLanguageRows(repeated), (SLanguageRows{{5, 7, 0, 0}, {60, 30, 0, 0}}));
     // Rows keep their places; a row without language keeps what was typed; shares beyond 100 are
@@ -206,17 +204,13 @@ TEST(CountryLanguageRowsTest, ALanguageCountsOnceInItsFirstRowAndSharesStayAsTyp
     EXPECT_EQ(NormaliseLanguageRows(plain), plain);
     EXPECT_EQ(NormaliseLanguageRows(NormaliseLanguageRows(repeated)),
               NormaliseLanguageRows(repeated));
-}
-
-TEST(CountryNotesTest, LinesAreCrLfInTheCountryAndLineFeedsInTheField) {
+    // Notes: lines are CR LF in the country and line feeds in the field.
     EXPECT_EQ(NotesForEditor("a\r\nb\r\n\r\nc"), "a\nb\n\nc");
     EXPECT_EQ(NotesFromEditor("a\nb\n\nc"), "a\r\nb\r\n\r\nc");
     EXPECT_EQ(NotesFromEditor("x\r\ny\rz"), "x\r\nyz");
     const std::string stored = "Erste Zeile\r\nZweite";
     EXPECT_EQ(NotesFromEditor(NotesForEditor(stored)), stored);
-}
-
-TEST(CountryChoicesTest, ListsHaveTextsForEveryValueAndContinentsTheirNames) {
+    // The lists have texts for every value, the continents their names.
     for (const auto& choices : {ClimateChoices(), ReserveSwitchChoices()}) {
         ASSERT_FALSE(choices.empty());
         for (std::size_t index = 0; index < choices.size(); ++index) {
@@ -1128,7 +1122,7 @@ TEST(StadiumRules, TypedPlacesAreNeverNegative) {
     test::ExpectRows(PlacesFromText, typed);
 }
 
-TEST(StadiumRules, TheTotalAddsAll24CountsWithoutOverflow) {
+TEST(StadiumRules, TheTotalAddsAll24CountsWithoutOverflowAndAListRowShowsIt) {
     EXPECT_EQ(TotalPlaces(StandTableOf(CStadium())), 0);
     // 8 x (100..107 + 200..207 + 300..307)
     EXPECT_EQ(TotalPlaces(StandTableOf(DistinctStadium())), 8 * 600 + 3 * 28);
@@ -1139,6 +1133,8 @@ TEST(StadiumRules, TheTotalAddsAll24CountsWithoutOverflow) {
         row.seats = row.standing = row.vip = kMaxPlaces;
     }
     EXPECT_EQ(TotalPlaces(full), std::int64_t{24} * kMaxPlaces);
+    EXPECT_EQ(StadiumListRow(DistinctStadium(), 3), "3\tWiesenarena\tKleinstadt\t4884");
+    EXPECT_EQ(StadiumListRow(CStadium(), 12), "12\t\t\t0");
 }
 
 TEST(StadiumRules, TheBlockCheckNamesEveryBrokenRuleInOrder) {
@@ -1157,11 +1153,6 @@ TEST(StadiumRules, TheBlockCheckNamesEveryBrokenRuleInOrder) {
     const std::vector<int> all = {ids::kTooManySeasonTicketBlocks, ids::kNotOneAwayBlock,
                                   ids::kSeasonTicketAwayBlock};
     EXPECT_EQ(StandBlockFaults(WithBlocks(0x1F, 0x03)), all);
-}
-
-TEST(StadiumRules, AListRowShowsNumberNameCityAndTotal) {
-    EXPECT_EQ(StadiumListRow(DistinctStadium(), 3), "3\tWiesenarena\tKleinstadt\t4884");
-    EXPECT_EQ(StadiumListRow(CStadium(), 12), "12\t\t\t0");
 }
 
 constexpr int kHome = 14;
@@ -1373,7 +1364,7 @@ TEST(FiveYearRules, TypedValuesAreHundredthsCutAndHeldWithinTwentyPoints) {
     test::ExpectRows(ParseFiveYearValue, typed);
 }
 
-TEST(FiveYearRules, ValuesShowTwoDecimalsAndTheFirstSeasonSumsTheOlderFive) {
+TEST(FiveYearRules, ValuesShowTwoDecimalsTheFirstSeasonSumsTheOlderFiveAndLinesCarryThem) {
     // A stored value beyond the field's range is shown as it is.
     const test::Rows<int, std::string> shown = {
         {2000, "20.00"}, {123, "1.23"}, {5, "0.05"}, {0, "0.00"}, {65535, "655.35"}};
@@ -1386,9 +1377,7 @@ TEST(FiveYearRules, ValuesShowTwoDecimalsAndTheFirstSeasonSumsTheOlderFive) {
     EXPECT_EQ(FirstSeasonPoints({1000, 1, 2, 3, 4, 5}), 15);
     EXPECT_EQ(FirstSeasonPoints({0, 2000, 2000, 2000, 2000, 2000}), 10000);
     EXPECT_EQ(FirstSeasonPoints({2000, 0, 0, 0, 0, 0}), 0);
-}
-
-TEST(FiveYearRules, TheLineFormatCarriesTheDecimalsIntoEveryValue) {
+    // The line format carries the decimals into every value.
     EXPECT_EQ(FiveYearLineFormat(2), "%i. %s\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%3.2f");
     EXPECT_EQ(FiveYearLineFormat(1), "%i. %s\t%2.1f\t%2.1f\t%2.1f\t%2.1f\t%2.1f\t%2.1f\t%3.1f");
 
@@ -1484,7 +1473,7 @@ std::vector<std::string_view> Texts(EGlobalRuleKind kind) {
     return {texts.begin(), texts.end()};
 }
 
-TEST(GlobalRulesChoices, TheFourRulesAreTheRecordsFirstFourWithTheirLists) {
+TEST(GlobalRulesChoices, TheFourRulesWithTheirListsAndTheSubstitutionsBarHoldingZeroToSeven) {
     const auto& rules = GlobalRules();
     for (int index = 0; index < kGlobalRuleCount; ++index) {
         const SGlobalRule& rule = rules[static_cast<std::size_t>(index)];
@@ -1494,6 +1483,19 @@ TEST(GlobalRulesChoices, TheFourRulesAreTheRecordsFirstFourWithTheirLists) {
     EXPECT_EQ(Texts(EGlobalRuleKind::kPoints),
               (std::vector<std::string_view>{"Zwei", "Drei", "Vier"}));
     EXPECT_EQ(Texts(EGlobalRuleKind::kExtraPoint), (std::vector<std::string_view>{"An", "Aus"}));
+    // The substitutions bar holds 0..7 and keeps a value beyond unless moved.
+    EXPECT_EQ(SubstitutionsBarPosition(0), 0);
+    EXPECT_EQ(SubstitutionsBarPosition(6), 6);
+    EXPECT_EQ(SubstitutionsBarPosition(7), 7);
+    EXPECT_EQ(SubstitutionsBarPosition(12), 7);
+    EXPECT_EQ(SubstitutionsBarPosition(-3), 0);
+    EXPECT_EQ(SubstitutionsValue(3, 6), 3);
+    EXPECT_EQ(SubstitutionsValue(6, 6), 6);
+    EXPECT_EQ(SubstitutionsValue(7, 12), 12);
+    EXPECT_EQ(SubstitutionsValue(6, 12), 6);
+    EXPECT_EQ(SubstitutionsValue(0, -3), -3);
+    EXPECT_EQ(SubstitutionsValue(9, 2), 7);
+    EXPECT_EQ(SubstitutionsValue(-1, 2), 0);
 }
 
 TEST(GlobalRulesChoices, ValuesBeyondTheListShowAsItsLastChoiceAndAreKeptUntilAnotherIsPicked) {
@@ -1524,21 +1526,6 @@ TEST(GlobalRulesChoices, ValuesBeyondTheListShowAsItsLastChoiceAndAreKeptUntilAn
     }
 }
 
-TEST(GlobalRulesChoices, TheSubstitutionsBarHoldsZeroToSevenAndKeepsAValueBeyondUnlessMoved) {
-    EXPECT_EQ(SubstitutionsBarPosition(0), 0);
-    EXPECT_EQ(SubstitutionsBarPosition(6), 6);
-    EXPECT_EQ(SubstitutionsBarPosition(7), 7);
-    EXPECT_EQ(SubstitutionsBarPosition(12), 7);
-    EXPECT_EQ(SubstitutionsBarPosition(-3), 0);
-    EXPECT_EQ(SubstitutionsValue(3, 6), 3);
-    EXPECT_EQ(SubstitutionsValue(6, 6), 6);
-    EXPECT_EQ(SubstitutionsValue(7, 12), 12);
-    EXPECT_EQ(SubstitutionsValue(6, 12), 6);
-    EXPECT_EQ(SubstitutionsValue(0, -3), -3);
-    EXPECT_EQ(SubstitutionsValue(9, 2), 7);
-    EXPECT_EQ(SubstitutionsValue(-1, 2), 0);
-}
-
 TEST_F(WorldSettingsTest, StoringIsOneUndoableEditOfTheRulesAndEqualRulesRecordNothing) {
     const std::string before = DumpWorldJson(document->World());
     CRules copy;
@@ -1563,16 +1550,6 @@ TEST_F(WorldSettingsTest, StoringIsOneUndoableEditOfTheRulesAndEqualRulesRecordN
     EXPECT_EQ(DumpWorldJson(document->World()), before);
     ASSERT_TRUE(document->Redo());
     EXPECT_EQ(document->World().Rules(), copy);
-}
-
-TEST(LevelNames, ATypedNameIsCutToTheTwentyEightCharactersALevelNameHolds) {
-    EXPECT_EQ(LevelNameToStore(""), "");
-    EXPECT_EQ(LevelNameToStore("Erste Liga"), "Erste Liga");
-    const std::string full(kLevelNameLength, 'x');
-    EXPECT_EQ(LevelNameToStore(full), full);
-    EXPECT_EQ(LevelNameToStore(full + "yz"), full);
-    // Windows-1252: one byte per character.
-    EXPECT_EQ(LevelNameToStore(std::string(40, '\xE4')).size(), kLevelNameLength);
 }
 
 TEST_F(WorldSettingsTest, OnlyANewNameInRangeIsOneUndoableEditOfItsLanguage) {
@@ -1612,6 +1589,14 @@ TEST_F(WorldSettingsTest, OnlyANewNameInRangeIsOneUndoableEditOfItsLanguage) {
     // An empty name clears it.
     EXPECT_TRUE(StoreLevelName(*document, kCountry, 1, 0, ""));
     EXPECT_EQ(LevelName(1, 0), "");
+    // A typed name is cut to the 28 characters a level name holds.
+    EXPECT_EQ(LevelNameToStore(""), "");
+    EXPECT_EQ(LevelNameToStore("Erste Liga"), "Erste Liga");
+    const std::string full(kLevelNameLength, 'x');
+    EXPECT_EQ(LevelNameToStore(full), full);
+    EXPECT_EQ(LevelNameToStore(full + "yz"), full);
+    // Windows-1252: one byte per character.
+    EXPECT_EQ(LevelNameToStore(std::string(40, '\xE4')).size(), kLevelNameLength);
 }
 
 }  // namespace
