@@ -72,16 +72,14 @@ TEST(GenericLeagueSystems, MasksAllowExactlyMultiplesOfTheNextLevelsRatio) {
     }
 }
 
-TEST(GenericLeagueSystems, PreselectionTakesTheFirstRowWithTheCountrysCounts) {
+TEST(GenericLeagueSystems, PreselectionTakesTheFirstRowOfTheCountrysCountsApplyingItsRelegations) {
     EXPECT_EQ(PreselectedGenericSystem({1, 1, 2, 0, 0}), 7);
     EXPECT_EQ(GenericLeagueSystems()[7].name, "1-1-2");
     EXPECT_EQ(PreselectedGenericSystem({1, 1, 1, 4, 4}), 32);
     // No row has these: row 0.
     EXPECT_EQ(PreselectedGenericSystem({1, 2, 3, 0, 0}), 0);
     EXPECT_EQ(PreselectedGenericSystem({2, 0, 0, 0, 0}), 0);
-}
-
-TEST(GenericLeagueSystems, ApplyingKeepsOnlyRelegationsTheRowAllows) {
+    // Applying keeps only the relegations the row allows.
     const SGenericLeagueSystem& oneTwo = GenericLeagueSystems()[3];
     EXPECT_EQ(AllowedRelegations(oneTwo, 0), (std::vector<int>{0, 2, 4}));
     EXPECT_EQ(AllowedRelegations(oneTwo, 1), (std::vector<int>{0, 1, 2, 3, 4, 5}));
@@ -95,16 +93,13 @@ TEST(GenericLeagueSystems, ApplyingKeepsOnlyRelegationsTheRowAllows) {
     EXPECT_FALSE(IsRelegationAllowed(oneTwo, kLevelCount, 0));
 }
 
-TEST(LeagueData, MoreThan46MatchdaysFallBackToTwoMeetings) {
+TEST(LeagueData, MoreThan46MatchdaysFallBackToTwoMeetingsAndTheReserveSwitchMovesTheLimit) {
     EXPECT_EQ(MeetingsWithinMatchdayLimit(24, 3), 2);  // 69 matchdays
     EXPECT_EQ(MeetingsWithinMatchdayLimit(24, 2), 2);  // 46, the limit itself
     EXPECT_EQ(MeetingsWithinMatchdayLimit(23, 3), 2);  // played as 24
     EXPECT_EQ(MeetingsWithinMatchdayLimit(16, 3), 3);  // 45
     EXPECT_EQ(MeetingsWithinMatchdayLimit(12, 4), 4);  // 44
     EXPECT_EQ(MeetingsWithinMatchdayLimit(13, 4), 2);  // 52
-}
-
-TEST(LeagueData, ReserveTeamSwitchMovesTheLevelLimit) {
     // On for the top level with the limit at 3, then off again.
     const std::uint8_t on = SwitchReserveTeams(3, 0, true);
     EXPECT_EQ(on, 0);
@@ -1421,7 +1416,7 @@ TEST_F(LeagueSystemTest, PairingsShowTheNamesOfTheLeaguesTeamsAndReserveTeams) {
               home->SecondTeamName(kDefaultLanguage));
 }
 
-TEST_F(CountryLeaguesTest, PickCountriesAreEveryRealCountryInNameOrder) {
+TEST_F(CountryLeaguesTest, PickCountriesByNameStadiumsFromOneAndTheStartingChoiceHeldToThem) {
     const std::vector<SEditChoice> countries = PickCountries(world, 0);
     ASSERT_EQ(countries.size(), static_cast<std::size_t>(kCountryCount));
     std::set<int> numbers;
@@ -1435,9 +1430,7 @@ TEST_F(CountryLeaguesTest, PickCountriesAreEveryRealCountryInNameOrder) {
     EXPECT_EQ(*numbers.begin(), 1);
     EXPECT_EQ(*numbers.rbegin(), kCountryCount);
     EXPECT_EQ(numbers.size(), countries.size());
-}
-
-TEST_F(CountryLeaguesTest, PickStadiumsAreNumberedFromOneAndTheStartingChoiceIsHeldToThem) {
+    // Stadiums are numbered from one.
     const CCountry& country = world.Country(kDemoCountry);
     const std::vector<SEditChoice> stadiums = PickStadiums(country);
     ASSERT_EQ(static_cast<int>(stadiums.size()), Stadiums(kDemoCountry));

@@ -330,7 +330,7 @@ protected:
     }
 };
 
-TEST_F(SquadChoicesTest, CountriesWithClubsOnlyByName) {
+TEST_F(SquadChoicesTest, CountriesWithClubsAndClubsWithTheirSecondTeamsByName) {
     world.Country(20).SetName(0, "Zeta");
     world.Country(30).SetName(0, "Alpha");
     world.Country(40).SetName(0, "Beta");
@@ -338,9 +338,7 @@ TEST_F(SquadChoicesTest, CountriesWithClubsOnlyByName) {
     NewClub(30, "B");
     const std::vector<SChoiceEntry> countries = ChoosableCountries(world, 0);
     EXPECT_EQ(countries, (std::vector<SChoiceEntry>{{30, "Alpha"}, {20, "Zeta"}}));
-}
-
-TEST_F(SquadChoicesTest, ClubsByNameWithTheirSecondTeamsAndNoNationalTeam) {
+    // Clubs with their second teams and no national team.
     CClub& zebra = NewClub(kDefaultCountry, "Zebra");
     CClub& adler = NewClub(kDefaultCountry, "Adler");
     const CCountry& country = world.Country(kDefaultCountry);
@@ -576,9 +574,7 @@ TEST_F(FastTransferTest, PlayerListHasEveryClubPlayerOfTheCountryButNoStaffOrNat
     EXPECT_TRUE(found);
     EXPECT_TRUE(FastTransferPlayers(document.World(), 0, 0).empty());
     EXPECT_TRUE(FastTransferPlayers(document.World(), kCountryCount + 1, 0).empty());
-}
-
-TEST_F(FastTransferTest, PositionNameTakesTheFirstTextForNoneAndGoal) {
+    // The position name takes the first text for none and goal.
     const std::string first(ResourceString(ids::kPositionNames + 1));
     EXPECT_EQ(FastTransferPositionName(0), first);
     EXPECT_EQ(FastTransferPositionName(1), first);
@@ -930,7 +926,7 @@ constexpr std::uint8_t kEnglish = 14;
 constexpr std::uint8_t kGerman = 19;
 constexpr std::uint8_t kFrench = 17;
 
-TEST(ManagerRules, AbilitiesAreHeldToZeroToFifteenAndTextsToTheirScales) {
+TEST(ManagerRules, AbilitiesAndTextsHeldToTheirScalesRepeatedLanguagesDropped) {
     for (const int value : {-3, 0, 9, 15, 16, 255}) {
         EXPECT_EQ(ClampManagerAbility(value), std::clamp(value, 0, 15)) << value;
     }
@@ -947,9 +943,7 @@ TEST(ManagerRules, AbilitiesAreHeldToZeroToFifteenAndTextsToTheirScales) {
     EXPECT_TRUE(StaffLevelText(-1).empty());
     EXPECT_EQ(ShownStaffGrade(2), 2);
     EXPECT_EQ(ShownStaffGrade(13), 4);
-}
-
-TEST(ManagerRules, RepeatedLanguagesAreDroppedAndTheRestMoveUp) {
+    // Repeated languages are dropped and the rest move up.
     // English as mother tongue and again as first foreign language.
     EXPECT_EQ(LanguageSlotsToStore({kEnglish, kEnglish, kGerman, kFrench}),
               (ManagerLanguages{kEnglish, kGerman, kFrench, 0}));
