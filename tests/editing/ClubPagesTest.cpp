@@ -660,27 +660,19 @@ protected:
         return groups.at(static_cast<std::size_t>(items.at(static_cast<std::size_t>(item)).group));
     }
     std::vector<std::string> Names(const std::vector<SBadgeItem>& badges) const {
-        std::vector<std::string> names;
-        for (const SBadgeItem& badge : badges) {
-            names.push_back(badge.name);
-        }
-        return names;
+        return test::Column(badges, &SBadgeItem::name);
     }
     int ItemNamed(const std::string& name) const {
-        for (std::size_t item = 0; item < items.size(); ++item) {
-            if (items[item].name == name) {
-                return static_cast<int>(item);
-            }
-        }
-        return -1;
+        const std::vector<std::string> names = test::Column(items, &SBadgeGroupItem::name);
+        const auto found = std::find(names.begin(), names.end(), name);
+        return found == names.end() ? -1 : static_cast<int>(found - names.begin());
     }
     int EntryNamed(int item, const std::string& name) const {
-        for (const SBadgeItem& badge : BadgeItems(GroupOf(item), tools.BadgeArchive())) {
-            if (badge.name == name) {
-                return badge.entry;
-            }
-        }
-        return -1;
+        const std::vector<SBadgeItem> badges = BadgeItems(GroupOf(item), tools.BadgeArchive());
+        const std::vector<std::string> names = Names(badges);
+        const auto found = std::find(names.begin(), names.end(), name);
+        return found == names.end() ? -1
+                                    : badges[static_cast<std::size_t>(found - names.begin())].entry;
     }
 
     CScriptedUserInterface ui;
@@ -696,11 +688,8 @@ TEST_F(BadgeChoiceTest, GroupsAndBadgesAreSortedByTheirShownNames) {
     Init({{"Badges\\Beta\\Badge256\\x.tga", Badge(2)},
           {"Badges\\alpha\\Badge256\\Delta.tga", Badge(2)}});
 
-    std::vector<std::string> shown;
-    for (const SBadgeGroupItem& item : items) {
-        shown.push_back(item.name);
-    }
-    EXPECT_EQ(shown, (std::vector<std::string>{" Kein Wappen", "alpha", "Beta", "zeta"}));
+    EXPECT_EQ(test::Column(items, &SBadgeGroupItem::name),
+              (std::vector<std::string>{" Kein Wappen", "alpha", "Beta", "zeta"}));
     EXPECT_EQ(items.front().group, kNoBadgeGroup);
     // Loose and archived badges of a folder together, by file name without folder and extension.
     EXPECT_EQ(Names(BadgeItems(GroupOf(1), tools.BadgeArchive())),

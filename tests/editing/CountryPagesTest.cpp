@@ -1159,11 +1159,7 @@ constexpr int kHome = 14;
 constexpr int kAbroad = 20;
 
 std::vector<std::uint32_t> Ids(const std::vector<SNationalSquadRow>& rows) {
-    std::vector<std::uint32_t> ids;
-    for (const SNationalSquadRow& row : rows) {
-        ids.push_back(row.personId);
-    }
-    return ids;
+    return test::Column(rows, &SNationalSquadRow::personId);
 }
 
 // Two clubs at home and one abroad with flagged and unflagged players of both nationalities.

@@ -363,11 +363,7 @@ protected:
         return *World().Country(kDemoCountry).Club(team & kClubIdMask);
     }
     std::vector<std::uint32_t> Teams(const std::vector<SCompositionRow>& rows) const {
-        std::vector<std::uint32_t> teams;
-        for (const SCompositionRow& row : rows) {
-            teams.push_back(row.team);
-        }
-        return teams;
+        return test::Column(rows, &SCompositionRow::team);
     }
     // A first team of the country in no league: the demo places all, so the last of the last
     // league leaves it (one edit).

@@ -12,6 +12,7 @@
 
 #include "DemoDocumentTest.h"
 #include "DemoInstallation.h"
+#include "RowTable.h"
 #include "TestWorld.h"
 #include "assets/Image.h"
 #include "assets/Tga.h"
@@ -410,11 +411,7 @@ std::string TextOf(const std::vector<SEditChoice>& choices, int value) {
 }
 
 std::vector<int> ValuesOf(const std::vector<SEditChoice>& choices) {
-    std::vector<int> values;
-    for (const SEditChoice& choice : choices) {
-        values.push_back(choice.value);
-    }
-    return values;
+    return test::Column(choices, &SEditChoice::value);
 }
 
 TEST(LookChoicesTest, FacesInGroupOrderCountedPerGroupNameThenHairAndBeards) {

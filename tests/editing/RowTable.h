@@ -18,4 +18,14 @@ void ExpectRows(Function&& function, const Rows<In, Out>& rows) {
     }
 }
 
+// One member of every row, in the rows' order.
+template <typename Row, typename Field>
+std::vector<Field> Column(const std::vector<Row>& rows, Field Row::*field) {
+    std::vector<Field> column;
+    for (const Row& row : rows) {
+        column.push_back(row.*field);
+    }
+    return column;
+}
+
 }  // namespace kw::test
