@@ -606,11 +606,7 @@ protected:
         return entry;
     }
     std::vector<std::size_t> ListedSlots() const {
-        std::vector<std::size_t> slots;
-        for (const SPoolRow& row : PoolRows(World(), kCountry, kDefaultLanguage)) {
-            slots.push_back(row.slot);
-        }
-        return slots;
+        return test::Column(PoolRows(World(), kCountry, kDefaultLanguage), &SPoolRow::slot);
     }
 
     const CManager& Coach(int country) const {

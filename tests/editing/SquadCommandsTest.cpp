@@ -9,6 +9,7 @@
 
 #include "DemoDocumentTest.h"
 #include "DemoInstallation.h"
+#include "RowTable.h"
 #include "TempDir.h"
 #include "TestWorld.h"
 #include "document/DatabaseDocument.h"
@@ -408,10 +409,7 @@ TEST_F(WithoutClubCommandsTest, RowsFollowTheListWithNameNationalityPositionAndS
     person.SetPosition(0, 17);
     person.SetNationality(static_cast<std::uint8_t>(club->Country()));
     const std::vector<SWithoutClubRow> rows = WithoutClubRows(document.World(), 0);
-    ASSERT_EQ(rows.size(), ListIds().size());
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        EXPECT_EQ(rows[row].personId, ListIds()[row]);
-    }
+    ASSERT_EQ(test::Column(rows, &SWithoutClubRow::personId), ListIds());
     const SWithoutClubRow& row = rows[rows.size() - 4];
     EXPECT_EQ(row.personId, added[2]);
     EXPECT_EQ(row.name, "Frei2, K.");
