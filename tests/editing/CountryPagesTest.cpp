@@ -922,9 +922,7 @@ TEST_F(CountryPersonListsTest, PersonalValuesAndPanelValuesAreOneUndoableEdit) {
     EXPECT_EQ(Coach(country).Surname().View(), "Neuer Name");
     EXPECT_EQ(Coach(country).TrainingValues()[1], ability);
     EXPECT_EQ(Coach(country).FirstName().View(), loaded.firstName);
-    EXPECT_EQ(document.History().Count(), 1u);
-    ASSERT_TRUE(document.Undo());
-    EXPECT_EQ(Dump(), before);
+    ExpectOneUndoableEdit(before);
 }
 
 TEST_F(CountryPersonListsTest, NothingChangedOrNoCountryRecordsNothing) {

@@ -522,16 +522,9 @@ TEST_F(WithoutClubCommandsTest, MoveRefusesNationalTeamsMissingClubsPersonsOffTh
     ExpectReferencesSound();
 }
 
-// The fast transfer on the small demo: a club with players in one country (`home`, with
-// `neighbour` beside it) and one abroad.
-class FastTransferTest : public test::DemoDocumentTest {
+// The fast transfer between the demo's three clubs, known by their ids.
+class FastTransferTest : public test::DemoClubsTest {
 protected:
-    FastTransferTest() {
-        homeId = ClubWithPlayers().Id();
-        neighbourId = ClubWithPlayers(ClubCountry(homeId), homeId, 0).Id();
-        abroadId = ClubWithPlayers(0, 0, ClubCountry(homeId)).Id();
-    }
-
     // Looked up each time: undo puts other country objects in place.
     CClub& Club(std::uint32_t id) { return *FindLiveClub(Live(), id); }
     int Home() const { return ClubCountry(homeId); }
@@ -543,9 +536,9 @@ protected:
         }
     }
 
-    std::uint32_t homeId = 0;
-    std::uint32_t neighbourId = 0;
-    std::uint32_t abroadId = 0;
+    const std::uint32_t homeId = home->Id();
+    const std::uint32_t neighbourId = neighbour->Id();
+    const std::uint32_t abroadId = abroad->Id();
 };
 
 TEST_F(FastTransferTest, PlayerListHasEveryClubPlayerOfTheCountryButNoStaffOrNationalTeam) {
