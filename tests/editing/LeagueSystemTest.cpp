@@ -432,16 +432,8 @@ TEST_F(LeagueSystemTest, AFurtherLeagueTakesTheLevelsSettingsButNoTeams) {
     const int row = RowWithLowestLevel(Counts()[static_cast<std::size_t>(LowestLevel())] + 1);
     ASSERT_GT(row, 0);
     const std::array<int, kLevelCount> old = LeaguesPerLevel(World(), kDemoCountry);
-    int firstOfLowest = 0;
-    int lowest = 0;
-    for (int level = 0; level < kLevelCount; ++level) {
-        if (old[static_cast<std::size_t>(level)] > 0) {
-            lowest = level;
-        }
-    }
-    for (int level = 0; level < lowest; ++level) {
-        firstOfLowest += old[static_cast<std::size_t>(level)];
-    }
+    const int lowest = LowestLevel();
+    const int firstOfLowest = std::accumulate(old.begin(), old.begin() + lowest, 0);
     const int size = League(firstOfLowest).LeagueSize();
     const int added = firstOfLowest + old[static_cast<std::size_t>(lowest)];
 
