@@ -92,7 +92,7 @@ TEST(PersonalDataRules, SecondNationalityEqualToTheFirstIsNoneLanguagesFollowThe
               (LanguageSlots{kGerman, 0, 0, 0}));
 }
 
-TEST(PersonalDataRules, OriginFlagsAreTwoBitsThatLeaveTheOthersAlone) {
+TEST(PersonalDataRules, OriginFlagsAreTwoBitsThatLeaveTheOthersAndPanelTextsCoverTheirRanges) {
     constexpr std::uint8_t kStaffBit = 0x04;
     std::uint8_t origin = kStaffBit;
     origin = WithOriginBit(origin, kHomeGrownBit, true);
@@ -101,9 +101,6 @@ TEST(PersonalDataRules, OriginFlagsAreTwoBitsThatLeaveTheOthersAlone) {
     origin = WithOriginBit(origin, kHomeGrownBit, false);
     EXPECT_EQ(origin, kStaffBit | kBasqueBit);
     EXPECT_EQ(WithOriginBit(0xFF, kBasqueBit, false), 0xFF & ~kBasqueBit);
-}
-
-TEST(PersonalDataRules, PanelTextsCoverTheirRangesOnly) {
     // {text of the last value, text beyond it}
     const std::vector<std::pair<std::string_view, std::string_view>> ranges = {
         {TalentText(4), TalentText(5)},
@@ -175,16 +172,14 @@ TEST(PlayerPositionRules, RepeatedPositionsAreRemovedTheRestMoveUpAndRowsAreTabS
     EXPECT_EQ(PositionStrengthText(position::kNone, 0.0), " keine\t0.0");
 }
 
-TEST(PlayerCharacterRules, OnlyTheTypesTheGameKeepsCanBeChosen) {
+TEST(PlayerCharacterRules, OnlyKeptTypesCanBeChosenAndTheNoteIsCutToTheFileLine) {
     EXPECT_FALSE(PlayerTypeText(kPlayerTypeCount - 1).empty());
     EXPECT_TRUE(PlayerTypeText(kPlayerTypeCount).empty());
     EXPECT_TRUE(IsStorablePlayerType(0));
     EXPECT_TRUE(IsStorablePlayerType(21));
     EXPECT_FALSE(IsStorablePlayerType(22));
     EXPECT_FALSE(IsStorablePlayerType(-1));
-}
-
-TEST(PlayerCharacterRules, NoteTravelsBetweenFieldAndRecordCutToTheFileLine) {
+    // The note travels between field and record, cut to the file line.
     EXPECT_EQ(NoteFromEditor("erste\nzweite"), "erste\r\nzweite");
     EXPECT_EQ(NoteFromEditor("erste\r\nzweite"), "erste\r\nzweite");
     EXPECT_EQ(NoteFromEditor("a\tb"), "a b");
@@ -533,7 +528,7 @@ TEST(PlayerAbilities, TenPercentStepsAreAtLeastOneAndStayInRange) {
     }
 }
 
-TEST(PlayerAbilities, AgeCountsFullYearsAndExperienceFollowsIt) {
+TEST(PlayerAbilities, AgeCountsFullYearsExperienceFollowsItAndYouthAddsToThePotential) {
     const CDate birth = CDate::FromYmd(1984, 7, 15);
     EXPECT_EQ(AgeOn(birth, CDate::FromYmd(2005, 7, 14)), 20);
     EXPECT_EQ(AgeOn(birth, CDate::FromYmd(2005, 7, 15)), 21);
@@ -547,9 +542,7 @@ TEST(PlayerAbilities, AgeCountsFullYearsAndExperienceFollowsIt) {
         EXPECT_EQ(NationalExperienceForAge(boundary.first), boundary.second)
             << "age " << boundary.first;
     }
-}
-
-TEST(PlayerAbilities, PotentialAddsAYouthBonusThatTalentEnlarges) {
+    // The potential adds a youth bonus that talent enlarges.
     // Age 20: bonus (22 - 20) × 4 + 14 = 22, with talent 2 worth 22 × 1.4 = 30.8.
     EXPECT_EQ(CalculatePotential(60.0, 2, 20), 91);
     // Age 24: (26 - 24) × 2 + 6 = 10; age 28: 32 - 28 = 4; from 32 on nothing.
@@ -770,14 +763,7 @@ TEST_F(SquadRulesTest, ReselectionFollowsThePersonThenTheIndexThenTheEnd) {
     EXPECT_EQ(RowToReselect({}, second.Id(), 0), -1);
 }
 
-TEST(SquadRules, NewPlayersTakeTheSelectedPositionOrGoalkeeper) {
-    EXPECT_EQ(NewPlayerMainPosition(position::kNone), position::kGoalkeeper);
-    EXPECT_EQ(NewPlayerMainPosition(18), position::kGoalkeeper);
-    EXPECT_EQ(NewPlayerMainPosition(-3), position::kGoalkeeper);
-    EXPECT_EQ(NewPlayerMainPosition(position::kStriker), position::kStriker);
-}
-
-TEST(SquadRules, LooksAreDrawnOnlyAmongAllowedValues) {
+TEST(SquadRules, LooksAreDrawnAmongAllowedValuesAndPositionsAreTheSelectedOrGoal) {
     SCountrySettings country;
     country.faces = (1u << 3) | (1u << 26);  // faces 3, 26, 35, 58, 67, 90
     country.hairColours = 1u << 2;
@@ -796,6 +782,11 @@ TEST(SquadRules, LooksAreDrawnOnlyAmongAllowedValues) {
     EXPECT_EQ(faces, (std::set<int>{3, 26, 35, 58, 67, 90}));
     country.beards = 1u;  // only value 32, which beards do not reach
     EXPECT_FALSE(DrawNewPlayerLook(country, random).has_value());
+    // New players take the selected position or keep goal.
+    EXPECT_EQ(NewPlayerMainPosition(position::kNone), position::kGoalkeeper);
+    EXPECT_EQ(NewPlayerMainPosition(18), position::kGoalkeeper);
+    EXPECT_EQ(NewPlayerMainPosition(-3), position::kGoalkeeper);
+    EXPECT_EQ(NewPlayerMainPosition(position::kStriker), position::kStriker);
 }
 
 TEST(SquadRules, BodiesStayWithinThreeAndSixPercentOfTheAverages) {
