@@ -269,22 +269,7 @@ TEST(Coordinates, PartsAndTheCapacityHeldWithinTheRecordsRanges) {
     EXPECT_EQ(split.minutes, 30);
 }
 
-TEST(StadiumPageChoices, TypesAndSurroundingLevels) {
-    const auto types = StadiumTypeChoices();
-    ASSERT_EQ(types.size(), 3u);
-    EXPECT_EQ(types[0], (SEditChoice{"Oval", 0}));
-    EXPECT_EQ(types[2], (SEditChoice{"Fu\xDF"
-                                     "ballstadion",
-                                     2}));
-    const auto youth = SurroundingChoices(3);
-    ASSERT_EQ(youth.size(), 6u);
-    EXPECT_EQ(youth[5].text, SurroundingLevelName(3, 5));
-    EXPECT_EQ(youth[5].value, 5);
-    EXPECT_EQ(ChoiceIndex(youth, 5), 5);
-    EXPECT_EQ(ChoiceIndex(youth, 6), -1);
-}
-
-TEST_F(ClubChoicesTest, StadiumsNumberedFromOneAfterNone) {
+TEST_F(ClubChoicesTest, StadiumsNumberedFromOneAfterNoneTypesAndSurroundingLevels) {
     CCountry& country = world.Country(7);
     for (const char* name : {"Nordpark", "Am See"}) {
         CStadium stadium;
@@ -297,6 +282,19 @@ TEST_F(ClubChoicesTest, StadiumsNumberedFromOneAfterNone) {
     EXPECT_EQ(choices[1], (SEditChoice{"Nordpark", 1}));
     EXPECT_EQ(choices[2], (SEditChoice{"Am See", 2}));
     EXPECT_EQ(ChoiceIndex(choices, 3), -1);
+    // The stadium types and the levels of the surroundings.
+    const auto types = StadiumTypeChoices();
+    ASSERT_EQ(types.size(), 3u);
+    EXPECT_EQ(types[0], (SEditChoice{"Oval", 0}));
+    EXPECT_EQ(types[2], (SEditChoice{"Fu\xDF"
+                                     "ballstadion",
+                                     2}));
+    const auto youth = SurroundingChoices(3);
+    ASSERT_EQ(youth.size(), 6u);
+    EXPECT_EQ(youth[5].text, SurroundingLevelName(3, 5));
+    EXPECT_EQ(youth[5].value, 5);
+    EXPECT_EQ(ChoiceIndex(youth, 5), 5);
+    EXPECT_EQ(ChoiceIndex(youth, 6), -1);
 }
 
 TEST_F(ClubChoicesTest, CountriesByNameInTheLanguageWithNoneFirst) {
@@ -368,7 +366,7 @@ TEST_F(CityPictureTest, NamesThatLeaveTheFolderFindNothing) {
     }
 }
 
-TEST_F(CityPictureTest, AChosenPictureInTheFolderGivesItsBaseNameAsCity) {
+TEST_F(CityPictureTest, AChosenPictureGivesItsBaseNameAsCityOrIsRefusedWithAMessage) {
     WriteBmp(cities / "Neustadt.Bmp");
     const SCityPictureChoice choice = ChooseCityPicture(cities, cities / "Neustadt.Bmp");
     EXPECT_TRUE(choice.accepted);
@@ -377,9 +375,7 @@ TEST_F(CityPictureTest, AChosenPictureInTheFolderGivesItsBaseNameAsCity) {
     WriteBmp(cities / "K\xC3\xB6ln.bmp");
     fs::create_directories(cities / "sub");
     EXPECT_EQ(ChooseCityPicture(cities, cities / "sub" / ".." / "K\xC3\xB6ln.bmp").city, "K\xF6ln");
-}
-
-TEST_F(CityPictureTest, ChoicesTheRecordCannotHoldAreRefusedWithTheirMessage) {
+    // Choices the record cannot hold are refused with their message.
     WriteBmp(install / "Elsewhere.bmp");
     const SCityPictureChoice outside = ChooseCityPicture(cities, install / "Elsewhere.bmp");
     EXPECT_FALSE(outside.accepted);
@@ -593,7 +589,7 @@ TEST(KitDesignInputTest, SlidersShowStoredDesignsWithinTheirRangesAndTypingIsHel
     EXPECT_FALSE(TypeKitDesign("abc", kShirtDesigns, 5));
 }
 
-TEST(KitColoursTest, EachColourIsItsOwnThreeBytes) {
+TEST(KitColoursTest, EachColourIsItsOwnThreeBytesAndThePaletteHasEachTeamColourOnce) {
     CClubKit kits;
     CClubKit::SKit& kit = kits.Kit(1);
     for (std::size_t byte = 0; byte < kit.colours.size(); ++byte) {
@@ -608,9 +604,7 @@ TEST(KitColoursTest, EachColourIsItsOwnThreeBytes) {
     SetKitColour(kit, EKitColour::kSocks, KitColour(before, EKitColour::kSocks));
     EXPECT_EQ(kit, before);
     EXPECT_EQ(kits.Kit(0), CClubKit().Kit(0));
-}
-
-TEST(KitColoursTest, PaletteComesFromTheTeamColoursOnceEach) {
+    // The palette comes from the team colours, each once.
     CTeamColourTextFile table(ColourFormat(30));
     table.LoadFromMemory(
         "4\n1\nRot,16711680\n2\nGelb,16776960\n3\nAuch Rot,16711680\n4\nBlau,255\n");
