@@ -534,7 +534,24 @@ TEST_F(CupPageValuesTest, TheFinalStadiumListEndsAtFiveHundred) {
 
 // --- continental settings
 
-TEST(ContinentalCompetitionsTest, EuropeHidesItsQualificationAndHasTwoVenues) {
+TEST_F(CupPageValuesTest, EuropeHidesItsQualificationAndVenuesAndHoldersReadAsTheWorldNamesThem) {
+    CCountry& country = world.Country(kCountry);
+    country.SetName(0, "Deutschland");
+    country.SetName(1, "Germany");
+    country.Stadiums().resize(2);
+    country.Stadiums()[1].SetName("Arena");
+    EXPECT_EQ((std::vector<std::string>{VenueText(world, MakeStadiumRef(kCountry, 2), 1),
+                                        VenueText(world, MakeStadiumRef(kCountry, 2), 3),
+                                        VenueText(world, MakeStadiumRef(kCountry, 3), 1),
+                                        VenueText(world, MakeStadiumRef(0, 1), 1),
+                                        VenueText(world, 0, 1)}),
+              (std::vector<std::string>{"Arena (Germany)", "Arena (Deutschland)", "", "", ""}));
+
+    CClub& club = country.AddClub(3);
+    club.SetName(0, "Erster Verein");
+    EXPECT_EQ(TitleHolderText(world, club.Id(), kDefaultLanguage), "Erster Verein");
+    EXPECT_EQ(TitleHolderText(world, 0, kDefaultLanguage), "");
+    // Europe hides its qualification and has two venues; the other continents one competition.
     const auto europe = ContinentalCompetitions(0);
     ASSERT_EQ(europe.size(), 3u);
     EXPECT_EQ(TitleHolderLabel(europe[0]), "Titelverteidiger Meisterrunde");
@@ -554,25 +571,6 @@ TEST(ContinentalCompetitionsTest, EuropeHidesItsQualificationAndHasTwoVenues) {
               "damerika Pokal");
     EXPECT_EQ(TitleHolderLabel(ContinentalCompetitions(3)[0]), "Titelverteidiger Afrikapokal");
     EXPECT_TRUE(ContinentalCompetitions(6).empty());
-}
-
-TEST_F(CupPageValuesTest, VenuesAndHoldersReadAsTheWorldNamesThem) {
-    CCountry& country = world.Country(kCountry);
-    country.SetName(0, "Deutschland");
-    country.SetName(1, "Germany");
-    country.Stadiums().resize(2);
-    country.Stadiums()[1].SetName("Arena");
-    EXPECT_EQ((std::vector<std::string>{VenueText(world, MakeStadiumRef(kCountry, 2), 1),
-                                        VenueText(world, MakeStadiumRef(kCountry, 2), 3),
-                                        VenueText(world, MakeStadiumRef(kCountry, 3), 1),
-                                        VenueText(world, MakeStadiumRef(0, 1), 1),
-                                        VenueText(world, 0, 1)}),
-              (std::vector<std::string>{"Arena (Germany)", "Arena (Deutschland)", "", "", ""}));
-
-    CClub& club = country.AddClub(3);
-    club.SetName(0, "Erster Verein");
-    EXPECT_EQ(TitleHolderText(world, club.Id(), kDefaultLanguage), "Erster Verein");
-    EXPECT_EQ(TitleHolderText(world, 0, kDefaultLanguage), "");
 }
 
 TEST_F(CupPageValuesTest, TheRankingOpensForTheFirstCountryOfTheContinent) {
