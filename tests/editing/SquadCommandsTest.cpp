@@ -950,7 +950,7 @@ protected:
     CPlayer& trainer = world.CreatePerson(0, true);
 };
 
-TEST_F(ManagerRecordTest, ClubStaffKeepsOnlyNamesAndLanguagesInItsRecord) {
+TEST_F(ManagerRecordTest, ClubStaffKeepsNamesAndLanguagesAndItsGradesAreHalvesOfTheByte) {
     trainer.Reset(1, 19);
     CClubStaffManager record(trainer);
     EXPECT_TRUE(record.Keeps(EManagerValue::kLanguages));
@@ -971,6 +971,30 @@ TEST_F(ManagerRecordTest, ClubStaffKeepsOnlyNamesAndLanguagesInItsRecord) {
     record.SetExperience(8, 2);
     EXPECT_EQ(trainer.NationalExperience(), 6);
     EXPECT_EQ(record.InternationalExperience(), 2);
+    // Staff grades are the halves of the exported byte.
+    trainer.Reset(13, 19);
+    trainer.SetStaffByte(2, 6);
+    CClubStaffGrades grades(trainer);
+    grades.SetLevel(3);
+    grades.SetExperience(1);
+    EXPECT_EQ(trainer.StaffBytes()[0], 3);
+    EXPECT_EQ(trainer.StaffBytes()[1], 1);
+    EXPECT_EQ(trainer.StaffBytes()[2], 6);
+    EXPECT_EQ(grades.Level(), 3);
+    EXPECT_EQ(grades.Experience(), 1);
+    // Held to 0..4, so the low half never spills into the high one.
+    grades.SetExperience(20);
+    grades.SetLevel(-1);
+    EXPECT_EQ(trainer.StaffBytes()[0] * 16 + trainer.StaffBytes()[1], 4);
+
+    CStaffEntry entry;
+    CCountryStaffGrades pool(entry);
+    pool.SetLevel(2);
+    pool.SetExperience(9);
+    EXPECT_EQ(entry.GradeA(), 2);
+    EXPECT_EQ(entry.GradeB(), 4);
+    EXPECT_EQ(pool.Level(), 2);
+    EXPECT_EQ(pool.Experience(), 4);
 }
 
 TEST_F(ManagerRecordTest, ManagerRecordKeepsEveryValueInItsFields) {
@@ -995,32 +1019,6 @@ TEST_F(ManagerRecordTest, ManagerRecordKeepsEveryValueInItsFields) {
     record.SetNames("Carla", "Dorn");
     EXPECT_EQ(coach.FirstName().View(), "Carla");
     EXPECT_EQ(coach.Surname().View(), "Dorn");
-}
-
-TEST_F(ManagerRecordTest, StaffGradesAreTheHalvesOfTheExportedByte) {
-    trainer.Reset(13, 19);
-    trainer.SetStaffByte(2, 6);
-    CClubStaffGrades grades(trainer);
-    grades.SetLevel(3);
-    grades.SetExperience(1);
-    EXPECT_EQ(trainer.StaffBytes()[0], 3);
-    EXPECT_EQ(trainer.StaffBytes()[1], 1);
-    EXPECT_EQ(trainer.StaffBytes()[2], 6);
-    EXPECT_EQ(grades.Level(), 3);
-    EXPECT_EQ(grades.Experience(), 1);
-    // Held to 0..4, so the low half never spills into the high one.
-    grades.SetExperience(20);
-    grades.SetLevel(-1);
-    EXPECT_EQ(trainer.StaffBytes()[0] * 16 + trainer.StaffBytes()[1], 4);
-
-    CStaffEntry entry;
-    CCountryStaffGrades pool(entry);
-    pool.SetLevel(2);
-    pool.SetExperience(9);
-    EXPECT_EQ(entry.GradeA(), 2);
-    EXPECT_EQ(entry.GradeB(), 4);
-    EXPECT_EQ(pool.Level(), 2);
-    EXPECT_EQ(pool.Experience(), 4);
 }
 
 TEST_F(SquadCommandsTest, UnchangedOrMissingManagerLeavesNoEdit) {
