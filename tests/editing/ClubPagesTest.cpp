@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "RowTable.h"
 #include "TestWorld.h"
 #include "assets/BigWriter.h"
 #include "assets/GlobalTools.h"
@@ -41,42 +42,37 @@ namespace kw {
 namespace {
 
 TEST(ClubMoneySpin, EndsAndZeroOfTheSpinAndMoneyOffTheStepsOrOutOfRange) {
-    EXPECT_EQ(MoneyFromSpinPosition(0), -20000000);
-    EXPECT_EQ(MoneyFromSpinPosition(200), 0);
-    EXPECT_EQ(MoneyFromSpinPosition(2200), 200000000);
-    EXPECT_EQ(FormatThousands(MoneyFromSpinPosition(0)), "- 20.000.000");
     // Outside the spin the ends hold.
-    EXPECT_EQ(MoneyFromSpinPosition(-5), -20000000);
-    EXPECT_EQ(MoneyFromSpinPosition(9999), 200000000);
+    const test::Rows<int, int> money = {
+        {0, -20000000}, {200, 0}, {2200, 200000000}, {-5, -20000000}, {9999, 200000000}};
+    test::ExpectRows(MoneyFromSpinPosition, money);
+    EXPECT_EQ(FormatThousands(MoneyFromSpinPosition(0)), "- 20.000.000");
     // Every position goes back to itself.
     for (int position = kMoneySpinMinimum; position <= kMoneySpinMaximum; ++position) {
         ASSERT_EQ(SpinPositionFromMoney(MoneyFromSpinPosition(position)), position);
     }
     // Cut towards zero: 1 234 567 shows as 1 200 000, -150 000 as -100 000.
-    EXPECT_EQ(SpinPositionFromMoney(1234567), 212);
-    EXPECT_EQ(SpinPositionFromMoney(-150000), 199);
-    EXPECT_EQ(SpinPositionFromMoney(-2000000000), kMoneySpinMinimum);
-    EXPECT_EQ(SpinPositionFromMoney(2000000000), kMoneySpinMaximum);
+    const test::Rows<int, int> positions = {{1234567, 212},
+                                            {-150000, 199},
+                                            {-2000000000, kMoneySpinMinimum},
+                                            {2000000000, kMoneySpinMaximum}};
+    test::ExpectRows(SpinPositionFromMoney, positions);
 }
 
-TEST(ClubMoneySpin, TypedMoneyIsReadWithOrWithoutPoints) {
-    EXPECT_EQ(ParseMoneyText("- 20.000.000"), -20000000);
-    EXPECT_EQ(ParseMoneyText("1.500.000"), 1500000);
-    EXPECT_EQ(ParseMoneyText("700000"), 700000);
-    EXPECT_EQ(ParseMoneyText(""), 0);
+TEST(ClubDigitFields, TypedMoneyWithOrWithoutPointsAndDigitFieldsAsDecimalNumbers) {
     // A '-' after the first digit is no sign.
-    EXPECT_EQ(ParseMoneyText("5-3"), 53);
-    EXPECT_EQ(ParseMoneyText("99999999999"), 2147483647);
-    EXPECT_EQ(ParseMoneyText("-99999999999"), -2147483647 - 1);
-}
-
-TEST(ClubDigitFields, ReadAsDecimalNumbers) {
-    EXPECT_EQ(ReadDecimalNumber("25000"), 25000);
-    EXPECT_EQ(ReadDecimalNumber("  42x7"), 42);
-    EXPECT_EQ(ReadDecimalNumber(""), 0);
-    EXPECT_EQ(ReadDecimalNumber("abc"), 0);
-    EXPECT_EQ(ReadDecimalNumber("-5"), 0);
-    EXPECT_EQ(ReadDecimalNumber("99999999999"), 2147483647);
+    const test::Rows<const char*, int> money = {{"- 20.000.000", -20000000},
+                                                {"1.500.000", 1500000},
+                                                {"700000", 700000},
+                                                {"", 0},
+                                                {"5-3", 53},
+                                                {"99999999999", 2147483647},
+                                                {"-99999999999", -2147483647 - 1}};
+    test::ExpectRows(ParseMoneyText, money);
+    const test::Rows<const char*, int> digits = {{"25000", 25000}, {"  42x7", 42},
+                                                 {"", 0},          {"abc", 0},
+                                                 {"-5", 0},        {"99999999999", 2147483647}};
+    test::ExpectRows(ReadDecimalNumber, digits);
 }
 
 TEST(ClubTextFields, TypingNeverExceedsTheFieldsCapacityFanSitesNeitherTheLimit) {
@@ -106,10 +102,14 @@ TEST(ClubButtons, ArticlesAndSentencesOfALanguage) {
     EXPECT_EQ(SentenceText(0, 1, 2, "Raben"), "");
 }
 
-TEST(ClubStatus, NoItCupBitLeavesTheOthers) {
+TEST(ClubStatus, NoItCupBitAndStadiumFlagsLeaveTheOthers) {
     EXPECT_EQ(WithNoItCup(0x0005, true), 0x0105);
     EXPECT_EQ(WithNoItCup(0x01FF, false), 0x00FF);
     EXPECT_EQ(WithNoItCup(0x0100, true), 0x0100);
+    EXPECT_EQ(WithStadiumFlag(0x80, kBigMainStandFlag, true), 0x81);
+    EXPECT_EQ(WithStadiumFlag(0x83, kBigMainStandFlag, false), 0x82);
+    EXPECT_EQ(WithStadiumFlag(0x01, kNationalStadiumFlag, true), 0x03);
+    EXPECT_EQ(WithStadiumFlag(0x02, kNationalStadiumFlag, true), 0x02);
 }
 
 class ClubChoicesTest : public test::TestWorld {
@@ -206,7 +206,7 @@ TEST(ClubRecordTexts, ScoreOrAttendanceWithOpponentAndSeason) {
     EXPECT_EQ(RecordTexts(CRecordResult(), true), (SRecordTexts{"", "", "0"}));
 }
 
-TEST(ClubRecordTexts, OnlyTheChangedPartIsWritten) {
+TEST(ClubRecordTexts, OnlyTheChangedPartIsWrittenAndAnAttendanceKeepsTheScore) {
     // Negative goals and the attendance beside a score cannot be typed back the same way:
     // unchanged texts leave the record alone.
     CRecordResult record = Record(-3, 2, 999, "Nordstadt", 1987);
@@ -231,15 +231,12 @@ TEST(ClubRecordTexts, OnlyTheChangedPartIsWritten) {
     record = Record(-3, 2, 999, "Nordstadt", 1987);
     ApplyRecordTexts(record, false, loaded, typed);
     EXPECT_EQ(record, Record(9, 0, 999, "Nordstadt", 2001));
-}
 
-TEST(ClubRecordTexts, AttendanceRecordWritesTheAttendanceAndKeepsTheScore) {
-    CRecordResult record = Record(2, 2, 30000, "Nordstadt", 1990);
-    const SRecordTexts loaded = RecordTexts(record, true);
-    SRecordTexts typed = loaded;
-    typed.result = "81250";
-    ApplyRecordTexts(record, true, loaded, typed);
-    EXPECT_EQ(record, Record(2, 2, 81250, "Nordstadt", 1990));
+    // An attendance record writes the attendance and keeps the score.
+    CRecordResult attendance = Record(2, 2, 30000, "Nordstadt", 1990);
+    const SRecordTexts shown = RecordTexts(attendance, true);
+    ApplyRecordTexts(attendance, true, shown, {"81250", shown.opponent, shown.season});
+    EXPECT_EQ(attendance, Record(2, 2, 81250, "Nordstadt", 1990));
 }
 
 TEST(ClubRecordTexts, TypedNumbersAreLimitedNotWrapped) {
@@ -254,23 +251,11 @@ TEST(ClubRecordTexts, TypedNumbersAreLimitedNotWrapped) {
     EXPECT_EQ(record.ScoreText(), "");
 }
 
-TEST(StadiumFlags, OnlyTheChosenBitChanges) {
-    EXPECT_EQ(WithStadiumFlag(0x80, kBigMainStandFlag, true), 0x81);
-    EXPECT_EQ(WithStadiumFlag(0x83, kBigMainStandFlag, false), 0x82);
-    EXPECT_EQ(WithStadiumFlag(0x01, kNationalStadiumFlag, true), 0x03);
-    EXPECT_EQ(WithStadiumFlag(0x02, kNationalStadiumFlag, true), 0x02);
-}
-
-TEST(StadiumCapacity, ReadAsDecimalAndHeldWithinTheRecordsRange) {
-    EXPECT_EQ(StadiumCapacityFromText("45000"), 45000);
-    EXPECT_EQ(StadiumCapacityFromText("0150000"), 150000);
-    EXPECT_EQ(StadiumCapacityFromText("9999999"), CClub::kMaxStadiumCapacity);
-    EXPECT_EQ(StadiumCapacityFromText(""), 0);
-    EXPECT_EQ(StadiumCapacityFromText("-5"), 0);
-    EXPECT_EQ(StadiumCapacityFromText("12abc"), 12);
-}
-
-TEST(Coordinates, PartsHeldWithinDegreesAndMinutes) {
+TEST(Coordinates, PartsAndTheCapacityHeldWithinTheRecordsRanges) {
+    const test::Rows<const char*, int> capacities = {
+        {"45000", 45000}, {"0150000", 150000}, {"9999999", CClub::kMaxStadiumCapacity},
+        {"", 0},          {"-5", 0},           {"12abc", 12}};
+    test::ExpectRows(StadiumCapacityFromText, capacities);
     EXPECT_EQ(CoordinateFromTexts(false, "52", "31", kMaxLatitudeDegrees),
               MakeCoordinate(false, 52, 31));
     EXPECT_EQ(CoordinateFromTexts(true, "13", "5", kMaxLongitudeDegrees),
@@ -284,22 +269,7 @@ TEST(Coordinates, PartsHeldWithinDegreesAndMinutes) {
     EXPECT_EQ(split.minutes, 30);
 }
 
-TEST(StadiumPageChoices, TypesAndSurroundingLevels) {
-    const auto types = StadiumTypeChoices();
-    ASSERT_EQ(types.size(), 3u);
-    EXPECT_EQ(types[0], (SEditChoice{"Oval", 0}));
-    EXPECT_EQ(types[2], (SEditChoice{"Fu\xDF"
-                                     "ballstadion",
-                                     2}));
-    const auto youth = SurroundingChoices(3);
-    ASSERT_EQ(youth.size(), 6u);
-    EXPECT_EQ(youth[5].text, SurroundingLevelName(3, 5));
-    EXPECT_EQ(youth[5].value, 5);
-    EXPECT_EQ(ChoiceIndex(youth, 5), 5);
-    EXPECT_EQ(ChoiceIndex(youth, 6), -1);
-}
-
-TEST_F(ClubChoicesTest, StadiumsNumberedFromOneAfterNone) {
+TEST_F(ClubChoicesTest, StadiumsNumberedFromOneAfterNoneTypesAndSurroundingLevels) {
     CCountry& country = world.Country(7);
     for (const char* name : {"Nordpark", "Am See"}) {
         CStadium stadium;
@@ -312,6 +282,19 @@ TEST_F(ClubChoicesTest, StadiumsNumberedFromOneAfterNone) {
     EXPECT_EQ(choices[1], (SEditChoice{"Nordpark", 1}));
     EXPECT_EQ(choices[2], (SEditChoice{"Am See", 2}));
     EXPECT_EQ(ChoiceIndex(choices, 3), -1);
+    // The stadium types and the levels of the surroundings.
+    const auto types = StadiumTypeChoices();
+    ASSERT_EQ(types.size(), 3u);
+    EXPECT_EQ(types[0], (SEditChoice{"Oval", 0}));
+    EXPECT_EQ(types[2], (SEditChoice{"Fu\xDF"
+                                     "ballstadion",
+                                     2}));
+    const auto youth = SurroundingChoices(3);
+    ASSERT_EQ(youth.size(), 6u);
+    EXPECT_EQ(youth[5].text, SurroundingLevelName(3, 5));
+    EXPECT_EQ(youth[5].value, 5);
+    EXPECT_EQ(ChoiceIndex(youth, 5), 5);
+    EXPECT_EQ(ChoiceIndex(youth, 6), -1);
 }
 
 TEST_F(ClubChoicesTest, CountriesByNameInTheLanguageWithNoneFirst) {
@@ -383,7 +366,7 @@ TEST_F(CityPictureTest, NamesThatLeaveTheFolderFindNothing) {
     }
 }
 
-TEST_F(CityPictureTest, AChosenPictureInTheFolderGivesItsBaseNameAsCity) {
+TEST_F(CityPictureTest, AChosenPictureGivesItsBaseNameAsCityOrIsRefusedWithAMessage) {
     WriteBmp(cities / "Neustadt.Bmp");
     const SCityPictureChoice choice = ChooseCityPicture(cities, cities / "Neustadt.Bmp");
     EXPECT_TRUE(choice.accepted);
@@ -392,9 +375,7 @@ TEST_F(CityPictureTest, AChosenPictureInTheFolderGivesItsBaseNameAsCity) {
     WriteBmp(cities / "K\xC3\xB6ln.bmp");
     fs::create_directories(cities / "sub");
     EXPECT_EQ(ChooseCityPicture(cities, cities / "sub" / ".." / "K\xC3\xB6ln.bmp").city, "K\xF6ln");
-}
-
-TEST_F(CityPictureTest, ChoicesTheRecordCannotHoldAreRefusedWithTheirMessage) {
+    // Choices the record cannot hold are refused with their message.
     WriteBmp(install / "Elsewhere.bmp");
     const SCityPictureChoice outside = ChooseCityPicture(cities, install / "Elsewhere.bmp");
     EXPECT_FALSE(outside.accepted);
@@ -454,43 +435,36 @@ TEST(ShirtNumberPlacement, MoreThan99PlayersLeaveTheRestUnderNoNumber) {
     }
 }
 
-TEST(ShirtNumberDrop, DroppingOnAHeldNumberSwapsTheTwoOnAFreeOneMovesOne) {
-    std::vector<int> numbers = {7, 10, 4};  // A 7, B 10
-    EXPECT_TRUE(DropOnShirtNumber(numbers, 0, 10));
-    EXPECT_EQ(numbers, (std::vector<int>{10, 7, 4}));
-    // On a free number only the dragged player moves.
-    EXPECT_TRUE(DropOnShirtNumber(numbers, 1, 55));
-    EXPECT_EQ(numbers, (std::vector<int>{10, 55, 4}));
-}
-
-TEST(ShirtNumberDrop, OwnNumberAndInvalidDropsChangeNothing) {
-    std::vector<int> numbers = {7, 10};
-    const std::vector<int> before = numbers;
-    EXPECT_FALSE(DropOnShirtNumber(numbers, 0, 7));
-    EXPECT_FALSE(DropOnShirtNumber(numbers, 0, 0));
-    EXPECT_FALSE(DropOnShirtNumber(numbers, 0, 100));
-    EXPECT_FALSE(DropOnShirtNumber(numbers, 2, 5));
-    EXPECT_EQ(numbers, before);
-    // A player with an invalid number is shown on 99: dropping him there is his own place too.
-    std::vector<int> invalid = {0};
-    EXPECT_FALSE(DropOnShirtNumber(invalid, 0, 99));
-    EXPECT_EQ(invalid, std::vector<int>{0});
-}
-
-TEST(ShirtNumberDrop, TheHolderGetsTheNumberTheDraggedPlayerWasShownOn) {
-    // The second 7 is shown on 99; dropped on 10, B gets 99 rather than a second 7.
-    std::vector<int> duplicates = {7, 7, 10};
-    EXPECT_TRUE(DropOnShirtNumber(duplicates, 1, 10));
-    EXPECT_EQ(duplicates, (std::vector<int>{7, 10, 99}));
-    // A player holding 0 is shown on 99, one holding 150 on 98.
-    std::vector<int> invalid = {0, 150, 10};
-    EXPECT_TRUE(DropOnShirtNumber(invalid, 1, 10));
-    EXPECT_EQ(invalid, (std::vector<int>{0, 10, 98}));
-    // A player shown on 98 only because his 0 was counted down becomes the holder of that place:
-    // dropping another on 98 hands him the other's number.
-    std::vector<int> shownOnly = {0, 0, 5};  // shown on 99, 98, 5
-    EXPECT_TRUE(DropOnShirtNumber(shownOnly, 2, 98));
-    EXPECT_EQ(shownOnly, (std::vector<int>{0, 5, 98}));
+// A drop on a held number swaps the two, on a free one moves the dragged player only; the holder
+// gets the number the dragged player was shown on. Own numbers and invalid drops change nothing.
+TEST(ShirtNumberDrop, SwapsWithTheHolderMovesToAFreeNumberAndRefusesInvalidDrops) {
+    struct SDrop {
+        std::vector<int> numbers;
+        std::size_t dragged;
+        int target;
+        std::vector<int> after;
+    };
+    const std::vector<SDrop> drops = {
+        {{7, 10, 4}, 0, 10, {10, 7, 4}},
+        {{10, 7, 4}, 1, 55, {10, 55, 4}},
+        {{7, 10}, 0, 7, {7, 10}},
+        {{7, 10}, 0, 0, {7, 10}},
+        {{7, 10}, 0, 100, {7, 10}},
+        {{7, 10}, 2, 5, {7, 10}},
+        // Shown on 99, an invalid number's own place is 99 too.
+        {{0}, 0, 99, {0}},
+        // The second 7 is shown on 99: the holder of 10 gets 99 rather than a second 7.
+        {{7, 7, 10}, 1, 10, {7, 10, 99}},
+        // 0 is shown on 99, 150 on 98.
+        {{0, 150, 10}, 1, 10, {0, 10, 98}},
+        // Shown on 98 only because his 0 was counted down, he holds that place all the same.
+        {{0, 0, 5}, 2, 98, {0, 5, 98}},
+    };
+    for (SDrop drop : drops) {
+        const bool moves = drop.numbers != drop.after;
+        EXPECT_EQ(DropOnShirtNumber(drop.numbers, drop.dragged, drop.target), moves) << drop.target;
+        EXPECT_EQ(drop.numbers, drop.after) << drop.target;
+    }
 }
 
 TEST(ShirtNumberDrop, AnUnplacedPlayerDroppedOnANumberPassesHisStoredNumberOn) {
@@ -518,7 +492,7 @@ protected:
     CPlayer& president = world.CreatePerson(0, true);
 };
 
-TEST_F(BoardStabilityTest, ValueIsTheLowBitsOfContractByteTwoAndSettingKeepsTheOthers) {
+TEST_F(BoardStabilityTest, ValueIsTheLowBitsOfContractByteTwoSettingKeepsTheOthersFiveTexts) {
     president.SetContractByte(kBoardStabilityByte, 3);
     EXPECT_EQ(BoardStability(president), 3);
     // Bit 7 (a negative byte) is no part of the value; values 5..7 show as the top.
@@ -536,9 +510,7 @@ TEST_F(BoardStabilityTest, ValueIsTheLowBitsOfContractByteTwoAndSettingKeepsTheO
     EXPECT_EQ(president.ContractBytes()[kBoardStabilityByte], 0x84);
     SetBoardStability(president, -1);
     EXPECT_EQ(president.ContractBytes()[kBoardStabilityByte], 0x80);
-}
-
-TEST(BoardStabilityText, FiveTextsAndNoneOutside) {
+    // Five texts and none outside.
     for (int value = 0; value <= 4; ++value) {
         EXPECT_FALSE(BoardStabilityText(value).empty()) << value;
     }
@@ -617,7 +589,7 @@ TEST(KitDesignInputTest, SlidersShowStoredDesignsWithinTheirRangesAndTypingIsHel
     EXPECT_FALSE(TypeKitDesign("abc", kShirtDesigns, 5));
 }
 
-TEST(KitColoursTest, EachColourIsItsOwnThreeBytes) {
+TEST(KitColoursTest, EachColourIsItsOwnThreeBytesAndThePaletteHasEachTeamColourOnce) {
     CClubKit kits;
     CClubKit::SKit& kit = kits.Kit(1);
     for (std::size_t byte = 0; byte < kit.colours.size(); ++byte) {
@@ -632,9 +604,7 @@ TEST(KitColoursTest, EachColourIsItsOwnThreeBytes) {
     SetKitColour(kit, EKitColour::kSocks, KitColour(before, EKitColour::kSocks));
     EXPECT_EQ(kit, before);
     EXPECT_EQ(kits.Kit(0), CClubKit().Kit(0));
-}
-
-TEST(KitColoursTest, PaletteComesFromTheTeamColoursOnceEach) {
+    // The palette comes from the team colours, each once.
     CTeamColourTextFile table(ColourFormat(30));
     table.LoadFromMemory(
         "4\n1\nRot,16711680\n2\nGelb,16776960\n3\nAuch Rot,16711680\n4\nBlau,255\n");
@@ -684,27 +654,19 @@ protected:
         return groups.at(static_cast<std::size_t>(items.at(static_cast<std::size_t>(item)).group));
     }
     std::vector<std::string> Names(const std::vector<SBadgeItem>& badges) const {
-        std::vector<std::string> names;
-        for (const SBadgeItem& badge : badges) {
-            names.push_back(badge.name);
-        }
-        return names;
+        return test::Column(badges, &SBadgeItem::name);
     }
     int ItemNamed(const std::string& name) const {
-        for (std::size_t item = 0; item < items.size(); ++item) {
-            if (items[item].name == name) {
-                return static_cast<int>(item);
-            }
-        }
-        return -1;
+        const std::vector<std::string> names = test::Column(items, &SBadgeGroupItem::name);
+        const auto found = std::find(names.begin(), names.end(), name);
+        return found == names.end() ? -1 : static_cast<int>(found - names.begin());
     }
     int EntryNamed(int item, const std::string& name) const {
-        for (const SBadgeItem& badge : BadgeItems(GroupOf(item), tools.BadgeArchive())) {
-            if (badge.name == name) {
-                return badge.entry;
-            }
-        }
-        return -1;
+        const std::vector<SBadgeItem> badges = BadgeItems(GroupOf(item), tools.BadgeArchive());
+        const std::vector<std::string> names = Names(badges);
+        const auto found = std::find(names.begin(), names.end(), name);
+        return found == names.end() ? -1
+                                    : badges[static_cast<std::size_t>(found - names.begin())].entry;
     }
 
     CScriptedUserInterface ui;
@@ -720,11 +682,8 @@ TEST_F(BadgeChoiceTest, GroupsAndBadgesAreSortedByTheirShownNames) {
     Init({{"Badges\\Beta\\Badge256\\x.tga", Badge(2)},
           {"Badges\\alpha\\Badge256\\Delta.tga", Badge(2)}});
 
-    std::vector<std::string> shown;
-    for (const SBadgeGroupItem& item : items) {
-        shown.push_back(item.name);
-    }
-    EXPECT_EQ(shown, (std::vector<std::string>{" Kein Wappen", "alpha", "Beta", "zeta"}));
+    EXPECT_EQ(test::Column(items, &SBadgeGroupItem::name),
+              (std::vector<std::string>{" Kein Wappen", "alpha", "Beta", "zeta"}));
     EXPECT_EQ(items.front().group, kNoBadgeGroup);
     // Loose and archived badges of a folder together, by file name without folder and extension.
     EXPECT_EQ(Names(BadgeItems(GroupOf(1), tools.BadgeArchive())),

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "DemoDocumentTest.h"
+#include "RowTable.h"
 #include "TempDir.h"
 #include "TestWorld.h"
 #include "competition/Competition.h"
@@ -61,7 +62,7 @@ constexpr std::int32_t kMaxAmount = std::numeric_limits<std::int32_t>::max();
 
 // --- look sets and averages
 
-TEST(CountryLookSetsTest, EachValueHasItsOwnBitNoneBeyondTheWidthAndTheListsOfferTheRest) {
+TEST(CountryLookRulesTest, LookSetsHaveABitPerValueAndImperialAveragesMatchTheFormattedOnes) {
     for (int value = 0; value < kLookSetValues; ++value) {
         const std::vector<int> one{value};
         const std::uint32_t set = LookSetOf(one);
@@ -93,9 +94,7 @@ TEST(CountryLookSetsTest, EachValueHasItsOwnBitNoneBeyondTheWidthAndTheListsOffe
     EXPECT_EQ(LookSetChoices(HairColourChoices()), HairColourChoices());
     EXPECT_EQ(LookSetChoices(BeardChoices()), BeardChoices());
     EXPECT_EQ(LookSetChoices(HairCutChoices()).size(), 31u);
-}
-
-TEST(CountryLookAveragesTest, ImperialValuesMatchTheFormattedOnesAcrossTheRanges) {
+    // Imperial values match the formatted ones across the ranges.
     EXPECT_EQ(ImperialHeight(180), (SImperialHeight{5, 10}));
     EXPECT_EQ(ImperialHeight(150), (SImperialHeight{4, 11}));
     EXPECT_EQ(ImperialHeight(220), (SImperialHeight{7, 2}));
@@ -194,7 +193,7 @@ TEST_F(CupPageValuesTest, LookValuesAreStoredOnlyWhereEditedAndAveragesHeldToThe
 
 // --- the general page
 
-TEST(CountryLanguageRowsTest, ALanguageCountsOnceInItsFirstRowAndSharesStayAsTyped) {
+TEST(CountryGeneralRulesTest, LanguagesCountOnceNotesLinesAreCrLfAndListsHaveTextsForEveryValue) {
     const SLanguageRows repeated{{5, 7, 5, 7}, {60, 30, 10, 5}};
     EXPECT_EQ(NormaliseLanguageRows(repeated), (SLanguageRows{{5, 7, 0, 0}, {60, 30, 0, 0}}));
     // Rows keep their places; a row without language keeps what was typed; shares beyond 100 are
@@ -205,17 +204,13 @@ TEST(CountryLanguageRowsTest, ALanguageCountsOnceInItsFirstRowAndSharesStayAsTyp
     EXPECT_EQ(NormaliseLanguageRows(plain), plain);
     EXPECT_EQ(NormaliseLanguageRows(NormaliseLanguageRows(repeated)),
               NormaliseLanguageRows(repeated));
-}
-
-TEST(CountryNotesTest, LinesAreCrLfInTheCountryAndLineFeedsInTheField) {
+    // Notes: lines are CR LF in the country and line feeds in the field.
     EXPECT_EQ(NotesForEditor("a\r\nb\r\n\r\nc"), "a\nb\n\nc");
     EXPECT_EQ(NotesFromEditor("a\nb\n\nc"), "a\r\nb\r\n\r\nc");
     EXPECT_EQ(NotesFromEditor("x\r\ny\rz"), "x\r\nyz");
     const std::string stored = "Erste Zeile\r\nZweite";
     EXPECT_EQ(NotesFromEditor(NotesForEditor(stored)), stored);
-}
-
-TEST(CountryChoicesTest, ListsHaveTextsForEveryValueAndContinentsTheirNames) {
+    // The lists have texts for every value, the continents their names.
     for (const auto& choices : {ClimateChoices(), ReserveSwitchChoices()}) {
         ASSERT_FALSE(choices.empty());
         for (std::size_t index = 0; index < choices.size(); ++index) {
@@ -297,16 +292,17 @@ TEST_F(CupPageValuesTest, OnlyEditedValuesAreWrittenAndValuesNoControlShowsStay)
 // --- cups and continental settings
 
 TEST(PrizeMoneyTest, TypedAmountsSaturateAndThePageWritesTwoKindsOnly) {
-    EXPECT_EQ(ParsePrizeMoney("1200"), 1200);
-    EXPECT_EQ(ParsePrizeMoney("   75000"), 75000);
-    EXPECT_EQ(ParsePrizeMoney("12a3"), 12);
-    EXPECT_EQ(ParsePrizeMoney(""), 0);
-    EXPECT_EQ(ParsePrizeMoney("-500"), 0);
-    EXPECT_EQ(ParsePrizeMoney("2147483647"), kMaxAmount);
-    EXPECT_EQ(ParsePrizeMoney("2147483648"), kMaxAmount);
     // Ten digits, the most the field takes, and more.
-    EXPECT_EQ(ParsePrizeMoney("9999999999"), kMaxAmount);
-    EXPECT_EQ(ParsePrizeMoney("99999999999999999999"), kMaxAmount);
+    const test::Rows<const char*, std::int32_t> typed = {{"1200", 1200},
+                                                         {"   75000", 75000},
+                                                         {"12a3", 12},
+                                                         {"", 0},
+                                                         {"-500", 0},
+                                                         {"2147483647", kMaxAmount},
+                                                         {"2147483648", kMaxAmount},
+                                                         {"9999999999", kMaxAmount},
+                                                         {"99999999999999999999", kMaxAmount}};
+    test::ExpectRows(ParsePrizeMoney, typed);
     // The page writes prize and television money and keeps the other kinds.
     CDBCup cup(MakeCompetitionId(14, kFaCupType, 0), MakeCompetitionId(14, kRootType, 0));
     for (int kind = 0; kind < CDBCompetition::kValueCount; ++kind) {
@@ -538,7 +534,24 @@ TEST_F(CupPageValuesTest, TheFinalStadiumListEndsAtFiveHundred) {
 
 // --- continental settings
 
-TEST(ContinentalCompetitionsTest, EuropeHidesItsQualificationAndHasTwoVenues) {
+TEST_F(CupPageValuesTest, EuropeHidesItsQualificationAndVenuesAndHoldersReadAsTheWorldNamesThem) {
+    CCountry& country = world.Country(kCountry);
+    country.SetName(0, "Deutschland");
+    country.SetName(1, "Germany");
+    country.Stadiums().resize(2);
+    country.Stadiums()[1].SetName("Arena");
+    EXPECT_EQ((std::vector<std::string>{VenueText(world, MakeStadiumRef(kCountry, 2), 1),
+                                        VenueText(world, MakeStadiumRef(kCountry, 2), 3),
+                                        VenueText(world, MakeStadiumRef(kCountry, 3), 1),
+                                        VenueText(world, MakeStadiumRef(0, 1), 1),
+                                        VenueText(world, 0, 1)}),
+              (std::vector<std::string>{"Arena (Germany)", "Arena (Deutschland)", "", "", ""}));
+
+    CClub& club = country.AddClub(3);
+    club.SetName(0, "Erster Verein");
+    EXPECT_EQ(TitleHolderText(world, club.Id(), kDefaultLanguage), "Erster Verein");
+    EXPECT_EQ(TitleHolderText(world, 0, kDefaultLanguage), "");
+    // Europe hides its qualification and has two venues; the other continents one competition.
     const auto europe = ContinentalCompetitions(0);
     ASSERT_EQ(europe.size(), 3u);
     EXPECT_EQ(TitleHolderLabel(europe[0]), "Titelverteidiger Meisterrunde");
@@ -558,25 +571,6 @@ TEST(ContinentalCompetitionsTest, EuropeHidesItsQualificationAndHasTwoVenues) {
               "damerika Pokal");
     EXPECT_EQ(TitleHolderLabel(ContinentalCompetitions(3)[0]), "Titelverteidiger Afrikapokal");
     EXPECT_TRUE(ContinentalCompetitions(6).empty());
-}
-
-TEST_F(CupPageValuesTest, VenuesAndHoldersReadAsTheWorldNamesThem) {
-    CCountry& country = world.Country(kCountry);
-    country.SetName(0, "Deutschland");
-    country.SetName(1, "Germany");
-    country.Stadiums().resize(2);
-    country.Stadiums()[1].SetName("Arena");
-    EXPECT_EQ((std::vector<std::string>{VenueText(world, MakeStadiumRef(kCountry, 2), 1),
-                                        VenueText(world, MakeStadiumRef(kCountry, 2), 3),
-                                        VenueText(world, MakeStadiumRef(kCountry, 3), 1),
-                                        VenueText(world, MakeStadiumRef(0, 1), 1),
-                                        VenueText(world, 0, 1)}),
-              (std::vector<std::string>{"Arena (Germany)", "Arena (Deutschland)", "", "", ""}));
-
-    CClub& club = country.AddClub(3);
-    club.SetName(0, "Erster Verein");
-    EXPECT_EQ(TitleHolderText(world, club.Id(), kDefaultLanguage), "Erster Verein");
-    EXPECT_EQ(TitleHolderText(world, 0, kDefaultLanguage), "");
 }
 
 TEST_F(CupPageValuesTest, TheRankingOpensForTheFirstCountryOfTheContinent) {
@@ -610,11 +604,7 @@ protected:
         return entry;
     }
     std::vector<std::size_t> ListedSlots() const {
-        std::vector<std::size_t> slots;
-        for (const SPoolRow& row : PoolRows(World(), kCountry, kDefaultLanguage)) {
-            slots.push_back(row.slot);
-        }
-        return slots;
+        return test::Column(PoolRows(World(), kCountry, kDefaultLanguage), &SPoolRow::slot);
     }
 
     const CManager& Coach(int country) const {
@@ -930,9 +920,7 @@ TEST_F(CountryPersonListsTest, PersonalValuesAndPanelValuesAreOneUndoableEdit) {
     EXPECT_EQ(Coach(country).Surname().View(), "Neuer Name");
     EXPECT_EQ(Coach(country).TrainingValues()[1], ability);
     EXPECT_EQ(Coach(country).FirstName().View(), loaded.firstName);
-    EXPECT_EQ(document.History().Count(), 1u);
-    ASSERT_TRUE(document.Undo());
-    EXPECT_EQ(Dump(), before);
+    ExpectOneUndoableEdit(before);
 }
 
 TEST_F(CountryPersonListsTest, NothingChangedOrNoCountryRecordsNothing) {
@@ -1005,15 +993,6 @@ TEST_F(CountryPersonListsTest, RefereesAreChangedAddedAndRemovedUndoably) {
     EXPECT_EQ(Dump(), before);
 }
 
-TEST(RefereeRules, SevenTraitsInTheRecordsOrder) {
-    EXPECT_EQ(RefereeTraitName(CReferee::kNoCharacter), "keine");
-    for (int trait = 0; trait < kRefereeTraitCount; ++trait) {
-        EXPECT_FALSE(RefereeTraitName(trait).empty()) << trait;
-    }
-    EXPECT_TRUE(RefereeTraitName(-1).empty());
-    EXPECT_TRUE(RefereeTraitName(7).empty());
-}
-
 TEST(RefereeRules, TypedNamesAreCutToTheRecordsSizesAndShownValuesStoreItBack) {
     SRefereeValues values;
     values.firstName = "Bartholomaeus-Maxim";  // 19 characters as typed
@@ -1035,7 +1014,13 @@ TEST(RefereeRules, TypedNamesAreCutToTheRecordsSizesAndShownValuesStoreItBack) {
     EXPECT_EQ(RefereeWithValues(shown), referee);
 }
 
-TEST(RefereeRules, AListRowIsTheShortNameAndTheTrait) {
+TEST(RefereeRules, SevenTraitsInTheRecordsOrderAndAListRowIsTheShortNameAndTheTrait) {
+    EXPECT_EQ(RefereeTraitName(CReferee::kNoCharacter), "keine");
+    for (int trait = 0; trait < kRefereeTraitCount; ++trait) {
+        EXPECT_FALSE(RefereeTraitName(trait).empty()) << trait;
+    }
+    EXPECT_TRUE(RefereeTraitName(-1).empty());
+    EXPECT_TRUE(RefereeTraitName(7).empty());
     CReferee referee;
     referee.SetNames("Anton", "Berger");
     referee.SetCharacter(1);
@@ -1074,7 +1059,7 @@ StandTable WithBlocks(std::uint8_t seasonTickets, std::uint8_t away) {
     return stands;
 }
 
-TEST(StadiumRules, TheStandTableShowsEachStandsCountsAndMaskBits) {
+TEST(StadiumRules, TheStandTableShowsEachStandsCountsAndMaskBitsAndStoresTheRecordBack) {
     const StandTable stands = StandTableOf(DistinctStadium());
     for (int stand = 0; stand < kStandCount; ++stand) {
         const SStandRow& row = stands[static_cast<std::size_t>(stand)];
@@ -1084,9 +1069,7 @@ TEST(StadiumRules, TheStandTableShowsEachStandsCountsAndMaskBits) {
         EXPECT_EQ(row.seasonTicketBlock, stand == 1 || stand == 4) << stand;
         EXPECT_EQ(row.awayBlock, stand == 7) << stand;
     }
-}
-
-TEST(StadiumRules, StoringTheShownValuesGivesTheRecordBack) {
+    // Storing the shown values gives the record back.
     const CStadium original = DistinctStadium();
     EXPECT_EQ(StadiumWithValues(original, StadiumValuesOf(original)), original);
     // Also a record whose type no list offers and whose masks are full keeps everything.
@@ -1114,26 +1097,24 @@ TEST(StadiumRules, EachValueReachesOnlyItsOwnField) {
     expected.SetCity("Neustadt");
     EXPECT_EQ(stored, expected);
     EXPECT_EQ(stored.Flags(), 5) << "the flag byte is no field of the editor";
-}
-
-TEST(StadiumRules, TextsAreCutToTheRecordsFields) {
-    SStadiumValues values = StadiumValuesOf(CStadium());
+    // Texts are cut to the record's fields.
     values.name = std::string(35, 'N');
     values.city = std::string(30, 'O');
-    const CStadium stored = StadiumWithValues(CStadium(), values);
-    EXPECT_EQ(stored.Name().View(), std::string(29, 'N'));
-    EXPECT_EQ(stored.City().View(), std::string(29, 'O'));
+    const CStadium cut = StadiumWithValues(CStadium(), values);
+    EXPECT_EQ(cut.Name().View(), std::string(29, 'N'));
+    EXPECT_EQ(cut.City().View(), std::string(29, 'O'));
 }
 
 // Read as a spin field reads its text (its own tests), but never negative.
 TEST(StadiumRules, TypedPlacesAreNeverNegative) {
-    EXPECT_EQ(PlacesFromText("  800 Plätze"), 800);
-    EXPECT_EQ(PlacesFromText("2147483648"), kMaxPlaces);
-    EXPECT_EQ(PlacesFromText("-40"), 0);
-    EXPECT_EQ(PlacesFromText("-99999999999999999999"), 0);
+    const test::Rows<const char*, std::int32_t> typed = {{"  800 Plätze", 800},
+                                                         {"2147483648", kMaxPlaces},
+                                                         {"-40", 0},
+                                                         {"-99999999999999999999", 0}};
+    test::ExpectRows(PlacesFromText, typed);
 }
 
-TEST(StadiumRules, TheTotalAddsAll24CountsWithoutOverflow) {
+TEST(StadiumRules, TheTotalAddsAll24CountsWithoutOverflowAndAListRowShowsIt) {
     EXPECT_EQ(TotalPlaces(StandTableOf(CStadium())), 0);
     // 8 x (100..107 + 200..207 + 300..307)
     EXPECT_EQ(TotalPlaces(StandTableOf(DistinctStadium())), 8 * 600 + 3 * 28);
@@ -1144,6 +1125,8 @@ TEST(StadiumRules, TheTotalAddsAll24CountsWithoutOverflow) {
         row.seats = row.standing = row.vip = kMaxPlaces;
     }
     EXPECT_EQ(TotalPlaces(full), std::int64_t{24} * kMaxPlaces);
+    EXPECT_EQ(StadiumListRow(DistinctStadium(), 3), "3\tWiesenarena\tKleinstadt\t4884");
+    EXPECT_EQ(StadiumListRow(CStadium(), 12), "12\t\t\t0");
 }
 
 TEST(StadiumRules, TheBlockCheckNamesEveryBrokenRuleInOrder) {
@@ -1164,20 +1147,11 @@ TEST(StadiumRules, TheBlockCheckNamesEveryBrokenRuleInOrder) {
     EXPECT_EQ(StandBlockFaults(WithBlocks(0x1F, 0x03)), all);
 }
 
-TEST(StadiumRules, AListRowShowsNumberNameCityAndTotal) {
-    EXPECT_EQ(StadiumListRow(DistinctStadium(), 3), "3\tWiesenarena\tKleinstadt\t4884");
-    EXPECT_EQ(StadiumListRow(CStadium(), 12), "12\t\t\t0");
-}
-
 constexpr int kHome = 14;
 constexpr int kAbroad = 20;
 
 std::vector<std::uint32_t> Ids(const std::vector<SNationalSquadRow>& rows) {
-    std::vector<std::uint32_t> ids;
-    for (const SNationalSquadRow& row : rows) {
-        ids.push_back(row.personId);
-    }
-    return ids;
+    return test::Column(rows, &SNationalSquadRow::personId);
 }
 
 // Two clubs at home and one abroad with flagged and unflagged players of both nationalities.
@@ -1290,55 +1264,41 @@ TEST_F(NationalSquadTest, HeaderClicksSortAscendingAndASecondClickReverses) {
     EXPECT_EQ(order.Column(), ENationalSquadColumn::kName);
     EXPECT_TRUE(order.Ascending());
     std::vector<SNationalSquadRow> rows = Squad();
+    const auto sorted = [&rows, &order]() {
+        SortNationalSquad(rows, order);
+        return Ids(rows);
+    };
+    const auto clicked = [&order, &sorted](ENationalSquadColumn column) {
+        order.Click(column);
+        return sorted();
+    };
+    using Order = std::vector<std::uint32_t>;
 
     // Names with case ignored: Abel, bauer, Müller.
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{abel, bauer, mueller}));
-    order.Click(ENationalSquadColumn::kName);
+    EXPECT_EQ(sorted(), (Order{abel, bauer, mueller}));
+    EXPECT_EQ(clicked(ENationalSquadColumn::kName), (Order{mueller, bauer, abel}));
     EXPECT_FALSE(order.Ascending());
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{mueller, bauer, abel}));
-
     // Another column starts ascending, whatever the previous direction.
-    order.Click(ENationalSquadColumn::kClub);
+    EXPECT_EQ(clicked(ENationalSquadColumn::kClub), (Order{bauer, abel, mueller}));
     EXPECT_TRUE(order.Ascending());
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{bauer, abel, mueller}));
+    EXPECT_EQ(clicked(ENationalSquadColumn::kPosition), (Order{abel, mueller, bauer}));
+    EXPECT_EQ(clicked(ENationalSquadColumn::kAge), (Order{bauer, abel, mueller}));
+    EXPECT_EQ(clicked(ENationalSquadColumn::kAge), (Order{mueller, abel, bauer}));
+    EXPECT_EQ(clicked(ENationalSquadColumn::kTalent), (Order{mueller, bauer, abel}));
 
-    order.Click(ENationalSquadColumn::kPosition);
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{abel, mueller, bauer}));
-
-    order.Click(ENationalSquadColumn::kAge);
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{bauer, abel, mueller}));
-    order.Click(ENationalSquadColumn::kAge);
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{mueller, abel, bauer}));
-
-    order.Click(ENationalSquadColumn::kTalent);
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{mueller, bauer, abel}));
-
-    order.Click(ENationalSquadColumn::kStrength);
-    SortNationalSquad(rows, order);
+    clicked(ENationalSquadColumn::kStrength);
     EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.strength < b.strength;
     }));
-    order.Click(ENationalSquadColumn::kStrength);
-    SortNationalSquad(rows, order);
+    clicked(ENationalSquadColumn::kStrength);
     EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.strength > b.strength;
     }));
 
     // Equal keys keep the order they had, in either direction.
-    const std::vector<std::uint32_t> before = Ids(rows);
-    order.Click(ENationalSquadColumn::kCaps);
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), before);
-    order.Click(ENationalSquadColumn::kCaps);
-    SortNationalSquad(rows, order);
-    EXPECT_EQ(Ids(rows), before);
+    const Order before = Ids(rows);
+    EXPECT_EQ(clicked(ENationalSquadColumn::kCaps), before);
+    EXPECT_EQ(clicked(ENationalSquadColumn::kCaps), before);
 }
 
 TEST_F(NationalSquadTest, RemovalClearsOnlyTheFlagsAsOneUndoableEdit) {
@@ -1369,36 +1329,34 @@ TEST_F(NationalSquadTest, RemovalClearsOnlyTheFlagsAsOneUndoableEdit) {
 }
 
 TEST(FiveYearRules, TypedValuesAreHundredthsCutAndHeldWithinTwentyPoints) {
-    // Whole points, either decimal separator, decimals beyond the second cut off.
-    EXPECT_EQ(ParseFiveYearValue("25"), 2000);
-    EXPECT_EQ(ParseFiveYearValue("20"), 2000);
-    EXPECT_EQ(ParseFiveYearValue("1,234"), 123);
-    EXPECT_EQ(ParseFiveYearValue("1.234"), 123);
-    EXPECT_EQ(ParseFiveYearValue("19.999"), 1999);
-    EXPECT_EQ(ParseFiveYearValue("0,5"), 50);
-    EXPECT_EQ(ParseFiveYearValue(",07"), 7);
-    // Decimal digits are taken exactly, not through a binary fraction.
-    EXPECT_EQ(ParseFiveYearValue("1.15"), 115);
-    EXPECT_EQ(ParseFiveYearValue("4.35"), 435);
-    // Leading blanks are skipped; reading stops at what is no longer part of the number.
-    EXPECT_EQ(ParseFiveYearValue("  7,5x"), 750);
-    EXPECT_EQ(ParseFiveYearValue("3.2.1"), 320);
-    // Nothing, no digits, negative and huge numbers.
-    EXPECT_EQ(ParseFiveYearValue(""), 0);
-    EXPECT_EQ(ParseFiveYearValue("abc"), 0);
-    EXPECT_EQ(ParseFiveYearValue("-3"), 0);
-    EXPECT_EQ(ParseFiveYearValue("+3"), 300);
-    EXPECT_EQ(ParseFiveYearValue("999999"), 2000);
-    EXPECT_EQ(ParseFiveYearValue("99999999999999999999999"), 2000);
+    // Whole points, either decimal separator, decimals beyond the second cut off; decimal digits
+    // taken exactly, not through a binary fraction; leading blanks skipped and reading stopped at
+    // what is no longer part of the number; nothing, no digits, negative and huge numbers.
+    const test::Rows<const char*, int> typed = {{"25", 2000},
+                                                {"20", 2000},
+                                                {"1,234", 123},
+                                                {"1.234", 123},
+                                                {"19.999", 1999},
+                                                {"0,5", 50},
+                                                {",07", 7},
+                                                {"1.15", 115},
+                                                {"4.35", 435},
+                                                {"  7,5x", 750},
+                                                {"3.2.1", 320},
+                                                {"", 0},
+                                                {"abc", 0},
+                                                {"-3", 0},
+                                                {"+3", 300},
+                                                {"999999", 2000},
+                                                {"99999999999999999999999", 2000}};
+    test::ExpectRows(ParseFiveYearValue, typed);
 }
 
-TEST(FiveYearRules, ValuesShowTwoDecimalsAndTheFirstSeasonSumsTheOlderFive) {
-    EXPECT_EQ(FiveYearValueText(2000), "20.00");
-    EXPECT_EQ(FiveYearValueText(123), "1.23");
-    EXPECT_EQ(FiveYearValueText(5), "0.05");
-    EXPECT_EQ(FiveYearValueText(0), "0.00");
+TEST(FiveYearRules, ValuesShowTwoDecimalsTheFirstSeasonSumsTheOlderFiveAndLinesCarryThem) {
     // A stored value beyond the field's range is shown as it is.
-    EXPECT_EQ(FiveYearValueText(65535), "655.35");
+    const test::Rows<int, std::string> shown = {
+        {2000, "20.00"}, {123, "1.23"}, {5, "0.05"}, {0, "0.00"}, {65535, "655.35"}};
+    test::ExpectRows(FiveYearValueText, shown);
     // What is shown reads back as the same value.
     for (int value : {0, 1, 99, 100, 115, 1999, 2000}) {
         EXPECT_EQ(ParseFiveYearValue(FiveYearValueText(value)), value) << value;
@@ -1407,9 +1365,7 @@ TEST(FiveYearRules, ValuesShowTwoDecimalsAndTheFirstSeasonSumsTheOlderFive) {
     EXPECT_EQ(FirstSeasonPoints({1000, 1, 2, 3, 4, 5}), 15);
     EXPECT_EQ(FirstSeasonPoints({0, 2000, 2000, 2000, 2000, 2000}), 10000);
     EXPECT_EQ(FirstSeasonPoints({2000, 0, 0, 0, 0, 0}), 0);
-}
-
-TEST(FiveYearRules, TheLineFormatCarriesTheDecimalsIntoEveryValue) {
+    // The line format carries the decimals into every value.
     EXPECT_EQ(FiveYearLineFormat(2), "%i. %s\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%3.2f");
     EXPECT_EQ(FiveYearLineFormat(1), "%i. %s\t%2.1f\t%2.1f\t%2.1f\t%2.1f\t%2.1f\t%2.1f\t%3.1f");
 
@@ -1505,7 +1461,7 @@ std::vector<std::string_view> Texts(EGlobalRuleKind kind) {
     return {texts.begin(), texts.end()};
 }
 
-TEST(GlobalRulesChoices, TheFourRulesAreTheRecordsFirstFourWithTheirLists) {
+TEST(GlobalRulesChoices, TheFourRulesWithTheirListsAndTheSubstitutionsBarHoldingZeroToSeven) {
     const auto& rules = GlobalRules();
     for (int index = 0; index < kGlobalRuleCount; ++index) {
         const SGlobalRule& rule = rules[static_cast<std::size_t>(index)];
@@ -1515,6 +1471,19 @@ TEST(GlobalRulesChoices, TheFourRulesAreTheRecordsFirstFourWithTheirLists) {
     EXPECT_EQ(Texts(EGlobalRuleKind::kPoints),
               (std::vector<std::string_view>{"Zwei", "Drei", "Vier"}));
     EXPECT_EQ(Texts(EGlobalRuleKind::kExtraPoint), (std::vector<std::string_view>{"An", "Aus"}));
+    // The substitutions bar holds 0..7 and keeps a value beyond unless moved.
+    EXPECT_EQ(SubstitutionsBarPosition(0), 0);
+    EXPECT_EQ(SubstitutionsBarPosition(6), 6);
+    EXPECT_EQ(SubstitutionsBarPosition(7), 7);
+    EXPECT_EQ(SubstitutionsBarPosition(12), 7);
+    EXPECT_EQ(SubstitutionsBarPosition(-3), 0);
+    EXPECT_EQ(SubstitutionsValue(3, 6), 3);
+    EXPECT_EQ(SubstitutionsValue(6, 6), 6);
+    EXPECT_EQ(SubstitutionsValue(7, 12), 12);
+    EXPECT_EQ(SubstitutionsValue(6, 12), 6);
+    EXPECT_EQ(SubstitutionsValue(0, -3), -3);
+    EXPECT_EQ(SubstitutionsValue(9, 2), 7);
+    EXPECT_EQ(SubstitutionsValue(-1, 2), 0);
 }
 
 TEST(GlobalRulesChoices, ValuesBeyondTheListShowAsItsLastChoiceAndAreKeptUntilAnotherIsPicked) {
@@ -1545,21 +1514,6 @@ TEST(GlobalRulesChoices, ValuesBeyondTheListShowAsItsLastChoiceAndAreKeptUntilAn
     }
 }
 
-TEST(GlobalRulesChoices, TheSubstitutionsBarHoldsZeroToSevenAndKeepsAValueBeyondUnlessMoved) {
-    EXPECT_EQ(SubstitutionsBarPosition(0), 0);
-    EXPECT_EQ(SubstitutionsBarPosition(6), 6);
-    EXPECT_EQ(SubstitutionsBarPosition(7), 7);
-    EXPECT_EQ(SubstitutionsBarPosition(12), 7);
-    EXPECT_EQ(SubstitutionsBarPosition(-3), 0);
-    EXPECT_EQ(SubstitutionsValue(3, 6), 3);
-    EXPECT_EQ(SubstitutionsValue(6, 6), 6);
-    EXPECT_EQ(SubstitutionsValue(7, 12), 12);
-    EXPECT_EQ(SubstitutionsValue(6, 12), 6);
-    EXPECT_EQ(SubstitutionsValue(0, -3), -3);
-    EXPECT_EQ(SubstitutionsValue(9, 2), 7);
-    EXPECT_EQ(SubstitutionsValue(-1, 2), 0);
-}
-
 TEST_F(WorldSettingsTest, StoringIsOneUndoableEditOfTheRulesAndEqualRulesRecordNothing) {
     const std::string before = DumpWorldJson(document->World());
     CRules copy;
@@ -1586,25 +1540,19 @@ TEST_F(WorldSettingsTest, StoringIsOneUndoableEditOfTheRulesAndEqualRulesRecordN
     EXPECT_EQ(document->World().Rules(), copy);
 }
 
-TEST(LevelNames, ATypedNameIsCutToTheTwentyEightCharactersALevelNameHolds) {
-    EXPECT_EQ(LevelNameToStore(""), "");
-    EXPECT_EQ(LevelNameToStore("Erste Liga"), "Erste Liga");
-    const std::string full(kLevelNameLength, 'x');
-    EXPECT_EQ(LevelNameToStore(full), full);
-    EXPECT_EQ(LevelNameToStore(full + "yz"), full);
-    // Windows-1252: one byte per character.
-    EXPECT_EQ(LevelNameToStore(std::string(40, '\xE4')).size(), kLevelNameLength);
-}
-
 TEST_F(WorldSettingsTest, OnlyANewNameInRangeIsOneUndoableEditOfItsLanguage) {
     const std::string before = DumpWorldJson(document->World());
     EXPECT_FALSE(StoreLevelName(*document, kCountry, 1, 0, "Zweite Liga"));
-    EXPECT_FALSE(StoreLevelName(*document, 0, 1, 0, "Neu"));
-    EXPECT_FALSE(StoreLevelName(*document, kCountryCount + 1, 1, 0, "Neu"));
-    EXPECT_FALSE(StoreLevelName(*document, kCountry, -1, 0, "Neu"));
-    EXPECT_FALSE(StoreLevelName(*document, kCountry, kLevelCount, 0, "Neu"));
-    EXPECT_FALSE(StoreLevelName(*document, kCountry, 1, -1, "Neu"));
-    EXPECT_FALSE(StoreLevelName(*document, kCountry, 1, kLanguageCount, "Neu"));
+    // {country, level, language} out of range.
+    for (const auto& [country, level, language] :
+         std::vector<std::tuple<int, int, int>>{{0, 1, 0},
+                                                {kCountryCount + 1, 1, 0},
+                                                {kCountry, -1, 0},
+                                                {kCountry, kLevelCount, 0},
+                                                {kCountry, 1, -1},
+                                                {kCountry, 1, kLanguageCount}}) {
+        EXPECT_FALSE(StoreLevelName(*document, country, level, language, "Neu"));
+    }
     EXPECT_EQ(document->History().Count(), 0u);
     EXPECT_EQ(DumpWorldJson(document->World()), before);
 
@@ -1629,6 +1577,14 @@ TEST_F(WorldSettingsTest, OnlyANewNameInRangeIsOneUndoableEditOfItsLanguage) {
     // An empty name clears it.
     EXPECT_TRUE(StoreLevelName(*document, kCountry, 1, 0, ""));
     EXPECT_EQ(LevelName(1, 0), "");
+    // A typed name is cut to the 28 characters a level name holds.
+    EXPECT_EQ(LevelNameToStore(""), "");
+    EXPECT_EQ(LevelNameToStore("Erste Liga"), "Erste Liga");
+    const std::string full(kLevelNameLength, 'x');
+    EXPECT_EQ(LevelNameToStore(full), full);
+    EXPECT_EQ(LevelNameToStore(full + "yz"), full);
+    // Windows-1252: one byte per character.
+    EXPECT_EQ(LevelNameToStore(std::string(40, '\xE4')).size(), kLevelNameLength);
 }
 
 }  // namespace

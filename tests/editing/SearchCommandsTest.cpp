@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -84,11 +85,7 @@ TEST_F(SearchCommandsTest, NothingChangesForTheOwnClubAFullClubOrAMissingPerson)
     EXPECT_FALSE(DeleteSearchedPlayer(document, 0xFFFFFFF0u));
 
     // A full club refuses without destroying anyone, from a club and from the free players.
-    while (home->PersonIds().size() < static_cast<std::size_t>(CClub::kMaxPersons)) {
-        CPlayer& filler = Live().CreatePerson(Live().NextFreePersonId(), false);
-        filler.Reset(0, home->Country());
-        ASSERT_TRUE(home->AddPerson(filler));
-    }
+    FillClub(*home, CClub::kMaxPersons);
     const std::string full = Dump();
     const std::uint32_t free = FreePlayer();
     EXPECT_FALSE(CanMoveSearchedPlayer(document.World(), free, home->Id()));
@@ -253,9 +250,8 @@ TEST(SearchWhileDeleting, TheWorkerIsStoppedBeforeTheChangeAndRestartedAfterIt) 
 
     const std::vector<SSearchHit> after = window.Hits();
     EXPECT_EQ(after.size() + 1, all.size());
-    for (const SSearchHit& hit : after) {
-        EXPECT_NE(hit.personId, victim);
-    }
+    EXPECT_TRUE(std::none_of(after.begin(), after.end(),
+                             [victim](const SSearchHit& hit) { return hit.personId == victim; }));
     const std::vector<std::string> faults = test::ReferenceFaults(document.World());
     EXPECT_TRUE(faults.empty()) << (faults.empty() ? "" : faults.front());
 }

@@ -9,6 +9,7 @@
 
 #include "DemoDocumentTest.h"
 #include "DemoInstallation.h"
+#include "RowTable.h"
 #include "TempDir.h"
 #include "TestWorld.h"
 #include "document/DatabaseDocument.h"
@@ -330,7 +331,7 @@ protected:
     }
 };
 
-TEST_F(SquadChoicesTest, CountriesWithClubsOnlyByName) {
+TEST_F(SquadChoicesTest, CountriesWithClubsAndClubsWithTheirSecondTeamsByName) {
     world.Country(20).SetName(0, "Zeta");
     world.Country(30).SetName(0, "Alpha");
     world.Country(40).SetName(0, "Beta");
@@ -338,9 +339,7 @@ TEST_F(SquadChoicesTest, CountriesWithClubsOnlyByName) {
     NewClub(30, "B");
     const std::vector<SChoiceEntry> countries = ChoosableCountries(world, 0);
     EXPECT_EQ(countries, (std::vector<SChoiceEntry>{{30, "Alpha"}, {20, "Zeta"}}));
-}
-
-TEST_F(SquadChoicesTest, ClubsByNameWithTheirSecondTeamsAndNoNationalTeam) {
+    // Clubs with their second teams and no national team.
     CClub& zebra = NewClub(kDefaultCountry, "Zebra");
     CClub& adler = NewClub(kDefaultCountry, "Adler");
     const CCountry& country = world.Country(kDefaultCountry);
@@ -410,10 +409,7 @@ TEST_F(WithoutClubCommandsTest, RowsFollowTheListWithNameNationalityPositionAndS
     person.SetPosition(0, 17);
     person.SetNationality(static_cast<std::uint8_t>(club->Country()));
     const std::vector<SWithoutClubRow> rows = WithoutClubRows(document.World(), 0);
-    ASSERT_EQ(rows.size(), ListIds().size());
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        EXPECT_EQ(rows[row].personId, ListIds()[row]);
-    }
+    ASSERT_EQ(test::Column(rows, &SWithoutClubRow::personId), ListIds());
     const SWithoutClubRow& row = rows[rows.size() - 4];
     EXPECT_EQ(row.personId, added[2]);
     EXPECT_EQ(row.name, "Frei2, K.");
@@ -526,16 +522,9 @@ TEST_F(WithoutClubCommandsTest, MoveRefusesNationalTeamsMissingClubsPersonsOffTh
     ExpectReferencesSound();
 }
 
-// The fast transfer on the small demo: a club with players in one country (`home`, with
-// `neighbour` beside it) and one abroad.
-class FastTransferTest : public test::DemoDocumentTest {
+// The fast transfer between the demo's three clubs, known by their ids.
+class FastTransferTest : public test::DemoClubsTest {
 protected:
-    FastTransferTest() {
-        homeId = ClubWithPlayers().Id();
-        neighbourId = ClubWithPlayers(ClubCountry(homeId), homeId, 0).Id();
-        abroadId = ClubWithPlayers(0, 0, ClubCountry(homeId)).Id();
-    }
-
     // Looked up each time: undo puts other country objects in place.
     CClub& Club(std::uint32_t id) { return *FindLiveClub(Live(), id); }
     int Home() const { return ClubCountry(homeId); }
@@ -547,9 +536,9 @@ protected:
         }
     }
 
-    std::uint32_t homeId = 0;
-    std::uint32_t neighbourId = 0;
-    std::uint32_t abroadId = 0;
+    const std::uint32_t homeId = home->Id();
+    const std::uint32_t neighbourId = neighbour->Id();
+    const std::uint32_t abroadId = abroad->Id();
 };
 
 TEST_F(FastTransferTest, PlayerListHasEveryClubPlayerOfTheCountryButNoStaffOrNationalTeam) {
@@ -576,9 +565,7 @@ TEST_F(FastTransferTest, PlayerListHasEveryClubPlayerOfTheCountryButNoStaffOrNat
     EXPECT_TRUE(found);
     EXPECT_TRUE(FastTransferPlayers(document.World(), 0, 0).empty());
     EXPECT_TRUE(FastTransferPlayers(document.World(), kCountryCount + 1, 0).empty());
-}
-
-TEST_F(FastTransferTest, PositionNameTakesTheFirstTextForNoneAndGoal) {
+    // The position name takes the first text for none and goal.
     const std::string first(ResourceString(ids::kPositionNames + 1));
     EXPECT_EQ(FastTransferPositionName(0), first);
     EXPECT_EQ(FastTransferPositionName(1), first);
@@ -899,7 +886,7 @@ TEST_F(SquadCommandsTest, DuplicatesNeedTheSameNameAndBirthDate) {
     EXPECT_TRUE(FindStaffDuplicates(document.World(), {}).empty());
 }
 
-TEST(StaffKinds, EighteenKindsInKindOrder) {
+TEST(StaffKinds, EighteenKindsInKindOrderAndRowsNameTheRole) {
     const auto kinds = StaffKinds();
     ASSERT_EQ(kinds.size(), 18u);
     for (std::size_t index = 0; index < kinds.size(); ++index) {
@@ -912,18 +899,14 @@ TEST(StaffKinds, EighteenKindsInKindOrder) {
     EXPECT_EQ(FindStaffKind(6)->createCommand, "Neuer Amateurtrainer");
     EXPECT_EQ(FindStaffKind(9)->createCommand, "Neuer Doktor");
     EXPECT_EQ(FindStaffKind(16)->createCommand, "Neuer Marketingmanager");
-}
-
-TEST(StaffKinds, RowTextIsShortNameTabRole) {
+    // A row is the short name, a tab and the role.
     EXPECT_EQ(StaffRowText("Berger, A.", 1), "Berger, A.\tTrainer");
     EXPECT_EQ(StaffRowText("Berger, A.", 3), "Berger, A.\tPr\xE4sident");
     EXPECT_EQ(StaffRowText("Berger, A.", 18), "Berger, A.\tFanbeauftragter");
     // A name with a percent sign is text, not a format.
     EXPECT_EQ(StaffRowText("100%s", 13), "100%s\tMasseur");
     EXPECT_TRUE(StaffRowText("Berger, A.", 0).empty());
-}
-
-TEST(StaffKinds, WhichKindsCarryExperienceAndGrades) {
+    // Which kinds carry experience and grades.
     for (int kind = 0; kind <= 19; ++kind) {
         EXPECT_EQ(HasManagerExperience(kind), kind == 1 || kind == 2) << kind;
         EXPECT_EQ(HasStaffGrades(kind), kind >= 4 && kind <= 18) << kind;
@@ -934,7 +917,7 @@ constexpr std::uint8_t kEnglish = 14;
 constexpr std::uint8_t kGerman = 19;
 constexpr std::uint8_t kFrench = 17;
 
-TEST(ManagerRules, AbilitiesAreHeldToZeroToFifteenAndTextsToTheirScales) {
+TEST(ManagerRules, AbilitiesAndTextsHeldToTheirScalesRepeatedLanguagesDropped) {
     for (const int value : {-3, 0, 9, 15, 16, 255}) {
         EXPECT_EQ(ClampManagerAbility(value), std::clamp(value, 0, 15)) << value;
     }
@@ -951,9 +934,7 @@ TEST(ManagerRules, AbilitiesAreHeldToZeroToFifteenAndTextsToTheirScales) {
     EXPECT_TRUE(StaffLevelText(-1).empty());
     EXPECT_EQ(ShownStaffGrade(2), 2);
     EXPECT_EQ(ShownStaffGrade(13), 4);
-}
-
-TEST(ManagerRules, RepeatedLanguagesAreDroppedAndTheRestMoveUp) {
+    // Repeated languages are dropped and the rest move up.
     // English as mother tongue and again as first foreign language.
     EXPECT_EQ(LanguageSlotsToStore({kEnglish, kEnglish, kGerman, kFrench}),
               (ManagerLanguages{kEnglish, kGerman, kFrench, 0}));
@@ -969,7 +950,7 @@ protected:
     CPlayer& trainer = world.CreatePerson(0, true);
 };
 
-TEST_F(ManagerRecordTest, ClubStaffKeepsOnlyNamesAndLanguagesInItsRecord) {
+TEST_F(ManagerRecordTest, ClubStaffKeepsNamesAndLanguagesAndItsGradesAreHalvesOfTheByte) {
     trainer.Reset(1, 19);
     CClubStaffManager record(trainer);
     EXPECT_TRUE(record.Keeps(EManagerValue::kLanguages));
@@ -990,6 +971,30 @@ TEST_F(ManagerRecordTest, ClubStaffKeepsOnlyNamesAndLanguagesInItsRecord) {
     record.SetExperience(8, 2);
     EXPECT_EQ(trainer.NationalExperience(), 6);
     EXPECT_EQ(record.InternationalExperience(), 2);
+    // Staff grades are the halves of the exported byte.
+    trainer.Reset(13, 19);
+    trainer.SetStaffByte(2, 6);
+    CClubStaffGrades grades(trainer);
+    grades.SetLevel(3);
+    grades.SetExperience(1);
+    EXPECT_EQ(trainer.StaffBytes()[0], 3);
+    EXPECT_EQ(trainer.StaffBytes()[1], 1);
+    EXPECT_EQ(trainer.StaffBytes()[2], 6);
+    EXPECT_EQ(grades.Level(), 3);
+    EXPECT_EQ(grades.Experience(), 1);
+    // Held to 0..4, so the low half never spills into the high one.
+    grades.SetExperience(20);
+    grades.SetLevel(-1);
+    EXPECT_EQ(trainer.StaffBytes()[0] * 16 + trainer.StaffBytes()[1], 4);
+
+    CStaffEntry entry;
+    CCountryStaffGrades pool(entry);
+    pool.SetLevel(2);
+    pool.SetExperience(9);
+    EXPECT_EQ(entry.GradeA(), 2);
+    EXPECT_EQ(entry.GradeB(), 4);
+    EXPECT_EQ(pool.Level(), 2);
+    EXPECT_EQ(pool.Experience(), 4);
 }
 
 TEST_F(ManagerRecordTest, ManagerRecordKeepsEveryValueInItsFields) {
@@ -1014,32 +1019,6 @@ TEST_F(ManagerRecordTest, ManagerRecordKeepsEveryValueInItsFields) {
     record.SetNames("Carla", "Dorn");
     EXPECT_EQ(coach.FirstName().View(), "Carla");
     EXPECT_EQ(coach.Surname().View(), "Dorn");
-}
-
-TEST_F(ManagerRecordTest, StaffGradesAreTheHalvesOfTheExportedByte) {
-    trainer.Reset(13, 19);
-    trainer.SetStaffByte(2, 6);
-    CClubStaffGrades grades(trainer);
-    grades.SetLevel(3);
-    grades.SetExperience(1);
-    EXPECT_EQ(trainer.StaffBytes()[0], 3);
-    EXPECT_EQ(trainer.StaffBytes()[1], 1);
-    EXPECT_EQ(trainer.StaffBytes()[2], 6);
-    EXPECT_EQ(grades.Level(), 3);
-    EXPECT_EQ(grades.Experience(), 1);
-    // Held to 0..4, so the low half never spills into the high one.
-    grades.SetExperience(20);
-    grades.SetLevel(-1);
-    EXPECT_EQ(trainer.StaffBytes()[0] * 16 + trainer.StaffBytes()[1], 4);
-
-    CStaffEntry entry;
-    CCountryStaffGrades pool(entry);
-    pool.SetLevel(2);
-    pool.SetExperience(9);
-    EXPECT_EQ(entry.GradeA(), 2);
-    EXPECT_EQ(entry.GradeB(), 4);
-    EXPECT_EQ(pool.Level(), 2);
-    EXPECT_EQ(pool.Experience(), 4);
 }
 
 TEST_F(SquadCommandsTest, UnchangedOrMissingManagerLeavesNoEdit) {
