@@ -9,7 +9,6 @@
 #include <map>
 #include <memory>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -18,7 +17,6 @@
 #include "ReferenceCheck.h"
 #include "TempDir.h"
 #include "TestWorld.h"
-#include "demo/DemoGenerator.h"
 #include "exports/WorldDump.h"
 #include "exports/master/MasterExport.h"
 #include "exports/master/MasterFileReader.h"
@@ -47,29 +45,6 @@ inline const std::set<std::string>& CompetitionSettings() {
         "relegated",         "reserveSwitch",   "nationalCupSetting",
         "leagueCupSettings", "superCupSetting", "cupFinalStadium"};
     return keys;
-}
-
-// The small demo made with seed 2: the same countries with other clubs, persons and stadiums.
-inline const std::filesystem::path& SecondDemoInstallation() {
-    static const std::unique_ptr<TempDir> folder = [] {
-        auto made = std::make_unique<TempDir>();
-        CSilentProgress progress;
-        const demo::SDemoResult result =
-            demo::GenerateDemoInstallation(made->Path(), demo::EDemoScale::kSmall, 2, progress);
-        if (!result.ok) {
-            throw std::runtime_error("second demo installation: " + result.message);
-        }
-        return made;
-    }();
-    return folder->Path();
-}
-
-inline std::unique_ptr<CWorld> LoadDemo(const std::filesystem::path& install) {
-    auto world = std::make_unique<CWorld>(install);
-    world->InitialiseCountries();
-    CSilentProgress progress;
-    EXPECT_TRUE(world->Load(install / "database", progress));
-    return world;
 }
 
 inline Json CountryJson(const CWorld& world, int number) {
@@ -235,8 +210,7 @@ inline Json WithoutPersonIds(const CWorld& world, int number) {
 // Two databases loaded from the small demo made with seeds 1 and 2.
 class DemoWorlds : public ::testing::Test {
 protected:
-    DemoWorlds()
-        : first(LoadDemo(SmallDemoInstallation())), second(LoadDemo(SecondDemoInstallation())) {}
+    DemoWorlds() : first(LoadSmallDemo(1)), second(LoadSmallDemo(2)) {}
 
     // target.CopyFrom(source, flags) with the scope of the copy taken before: exchanged back,
     // the target's database dumps as before the copy, exchanged again as after it.
@@ -293,7 +267,7 @@ protected:
 TEST_F(CountryCopy, EachBoxTakesItsPartOfAnotherDatabaseAndLeavesTheRest) {
     for (const std::uint32_t flags : kFlagSets) {
         SCOPED_TRACE(flags);
-        first = test::LoadDemo(test::SmallDemoInstallation());
+        first = test::LoadSmallDemo();
         ASSERT_TRUE(test::ReferenceFaults(*first).empty()) << "the demo itself is sound";
         const Json before = test::CountryJson(*first, kGermany);
         const Json source = test::CountryJson(*second, kEngland);

@@ -1,6 +1,8 @@
 #include "DemoInstallation.h"
 
+#include <map>
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 
 #include "TempDir.h"
@@ -12,17 +14,21 @@
 
 namespace kw::test {
 
-const std::filesystem::path& SmallDemoInstallation() {
-    static const std::unique_ptr<TempDir> folder = [] {
+const std::filesystem::path& SmallDemoInstallation(unsigned seed) {
+    static std::mutex guard;
+    static std::map<unsigned, std::unique_ptr<TempDir>> folders;
+    const std::lock_guard lock(guard);
+    auto& folder = folders[seed];
+    if (!folder) {
         auto made = std::make_unique<TempDir>();
         CSilentProgress progress;
         const demo::SDemoResult result =
-            demo::GenerateDemoInstallation(made->Path(), demo::EDemoScale::kSmall, 1, progress);
+            demo::GenerateDemoInstallation(made->Path(), demo::EDemoScale::kSmall, seed, progress);
         if (!result.ok) {
             throw std::runtime_error("demo installation: " + result.message);
         }
-        return made;
-    }();
+        folder = std::move(made);
+    }
     return folder->Path();
 }
 
@@ -30,11 +36,12 @@ std::filesystem::path SmallDemoDatabase() {
     return SmallDemoInstallation() / "database";
 }
 
-std::unique_ptr<CWorld> LoadSmallDemo() {
-    auto world = std::make_unique<CWorld>(SmallDemoInstallation());
+std::unique_ptr<CWorld> LoadSmallDemo(unsigned seed) {
+    const std::filesystem::path& install = SmallDemoInstallation(seed);
+    auto world = std::make_unique<CWorld>(install);
     world->InitialiseCountries();
     CSilentProgress progress;
-    if (!world->Load(SmallDemoDatabase(), progress)) {
+    if (!world->Load(install / "database", progress)) {
         throw std::runtime_error("demo database not loaded");
     }
     return world;
