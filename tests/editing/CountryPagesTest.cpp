@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <string>
@@ -14,7 +15,6 @@
 #include "DemoDocumentTest.h"
 #include "RowTable.h"
 #include "TempDir.h"
-#include "TestWorld.h"
 #include "competition/Competition.h"
 #include "competition/Cup.h"
 #include "competition/CupFormat.h"
@@ -64,8 +64,7 @@ constexpr std::int32_t kMaxAmount = std::numeric_limits<std::int32_t>::max();
 
 TEST(CountryLookRulesTest, LookSetsHaveABitPerValueAndImperialAveragesMatchTheFormattedOnes) {
     for (int value = 0; value < kLookSetValues; ++value) {
-        const std::vector<int> one{value};
-        const std::uint32_t set = LookSetOf(one);
+        const std::uint32_t set = LookSetOf(std::vector<int>{value});
         EXPECT_EQ(set, std::uint32_t{1} << value) << value;
         for (int other = 0; other < kLookSetValues; ++other) {
             EXPECT_EQ(LookSetHas(set, other), other == value);
@@ -77,30 +76,23 @@ TEST(CountryLookRulesTest, LookSetsHaveABitPerValueAndImperialAveragesMatchTheFo
     for (const int value : outside) {
         EXPECT_FALSE(LookSetHas(0xFFFFFFFFu, value)) << value;
     }
-    const std::vector<int> mixed{31, 0, 40, 31};
-    EXPECT_EQ(LookSetOf(mixed), 0x80000001u);
+    EXPECT_EQ(LookSetOf(std::vector<int>{31, 0, 40, 31}), 0x80000001u);
     EXPECT_EQ(LookSetOf(std::vector<int>{}), 0u);
-    // The lists offer only the values a set can hold, in their order.
+    // The lists offer only the values a set can hold, in their order: of the faces 1..90, 1..31.
     const std::vector<SEditChoice> all = FaceChoices();
-    const std::vector<SEditChoice> offered = LookSetChoices(all);
-    // The faces are numbered 1..90, so 1..31 remain.
-    ASSERT_EQ(offered.size(), 31u);
-    std::size_t next = 0;
-    for (const SEditChoice& choice : all) {
-        if (choice.value < kLookSetValues) {
-            EXPECT_EQ(offered[next++], choice);
-        }
-    }
+    std::vector<SEditChoice> holdable;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(holdable),
+                 [](const SEditChoice& choice) { return choice.value < kLookSetValues; });
+    ASSERT_EQ(holdable.size(), 31u);
+    EXPECT_EQ(LookSetChoices(all), holdable);
     EXPECT_EQ(LookSetChoices(HairColourChoices()), HairColourChoices());
     EXPECT_EQ(LookSetChoices(BeardChoices()), BeardChoices());
     EXPECT_EQ(LookSetChoices(HairCutChoices()).size(), 31u);
     // Imperial values match the formatted ones across the ranges.
-    EXPECT_EQ(ImperialHeight(180), (SImperialHeight{5, 10}));
-    EXPECT_EQ(ImperialHeight(150), (SImperialHeight{4, 11}));
-    EXPECT_EQ(ImperialHeight(220), (SImperialHeight{7, 2}));
-    EXPECT_EQ(ImperialWeight(70), (SImperialWeight{11, 0}));
-    EXPECT_EQ(ImperialWeight(80), (SImperialWeight{12, 8}));
-    EXPECT_EQ(ImperialWeight(50), (SImperialWeight{7, 12}));
+    test::ExpectRows(ImperialHeight, test::Rows<int, SImperialHeight>{
+                                         {180, {5, 10}}, {150, {4, 11}}, {220, {7, 2}}});
+    test::ExpectRows(ImperialWeight,
+                     test::Rows<int, SImperialWeight>{{70, {11, 0}}, {80, {12, 8}}, {50, {7, 12}}});
     for (int cm = kMinAverageHeight; cm <= kMaxAverageHeight; ++cm) {
         const SImperialHeight height = ImperialHeight(cm);
         EXPECT_GE(height.inches, 0);
@@ -124,9 +116,23 @@ TEST(CountryLookRulesTest, LookSetsHaveABitPerValueAndImperialAveragesMatchTheFo
 
 constexpr int kCountry = 14;
 constexpr int kLanguage = 1;
+constexpr int kHome = kCountry;
+constexpr int kAbroad = 20;
 
-class CupPageValuesTest : public test::TestWorld {
+std::vector<std::uint32_t> Ids(const std::vector<SNationalSquadRow>& rows) {
+    return test::Column(rows, &SNationalSquadRow::personId);
+}
+
+// An empty database as a document: `world` arranges a case outside the history. The country
+// pages work on country 14, the national squad on a few clubs at home and abroad, the world
+// settings on four countries of Africa.
+class EmptyWorldTest : public ::testing::Test {
 protected:
+    EmptyWorldTest()
+        : document(std::make_unique<CWorld>(install.Path())), world(document.WorldForOperations()) {
+        world.InitialiseCountries();
+    }
+
     CCountry& Country() { return world.Country(kCountry); }
     SCountrySettings& Settings() { return Country().Settings(); }
 
@@ -164,9 +170,91 @@ protected:
     bool Store(const SCupPageValues& loaded, const SCupPageValues& edited) {
         return StoreChangedCupPageValues(world, kCountry, kLanguage, loaded, edited);
     }
+
+    // Two clubs at home and one abroad with flagged and unflagged players of both nationalities.
+    void SetUpSquad() {
+        CClub& zebras = Club(kHome, 1, "Zebras");
+        CClub& adler = Club(kHome, 2, "adler");
+        CClub& foreign = Club(kAbroad, 1, "Mitte");
+        mueller = Add(zebras, 0, kHome, "Max", "M\xfcller", true, 1980, 4, 0);
+        bauer = Add(adler, 0, kHome, "Bernd", "bauer", true, 1990, 17, 3);
+        unflagged = Add(adler, 0, kHome, "Uwe", "Ohne", false, 1985, 9, 1);
+        abel = Add(foreign, 0, kHome, "Anton", "Abel", true, 1985, 1, 4);
+        Add(foreign, 0, kAbroad, "Fritz", "Fremd", true, 1984, 9, 2);
+        // A trainer of the nationality with the flag is no player of the squad.
+        Add(zebras, 1, kHome, "Tom", "Trainer", true, 1960, 0, 0);
+        // The national team lists players of other clubs; they are found in their own club.
+        world.Country(kHome).NationalTeam().AddPerson(*world.Person(mueller));
+    }
+    CClub& Club(int country, std::uint16_t index, const char* name) {
+        CClub& club = world.Country(country).AddClub(index);
+        club.SetName(0, name);
+        return club;
+    }
+    std::uint32_t Add(CClub& club, int kind, int nationality, const char* first,
+                      const char* surname, bool flagged, int birthYear, int position, int talent) {
+        CPlayer& person = world.CreatePerson(world.NextFreePersonId(), false);
+        person.Reset(kind, club.Country());
+        person.SetNationality(static_cast<std::uint8_t>(nationality));
+        person.SetFirstName(first);
+        person.SetSurname(surname);
+        person.SetBirthDate(CDate::FromYmd(birthYear, 7, 2));
+        person.SetPosition(0, static_cast<std::uint8_t>(position));
+        SetTalent(person, talent);
+        for (int ability = 0; ability < kAbilityCount; ++ability) {
+            person.SetAbility(ability, static_cast<std::uint8_t>((birthYear + ability) % 90));
+        }
+        // The retired bit beside the flag must survive every change of the flag.
+        person.SetNationalTeamByte(kNationalFlagsByte,
+                                   kNationalTeamRetiredBit | (flagged ? kInNationalTeamBit : 0));
+        club.AddPerson(person);
+        return person.Id();
+    }
+    std::vector<SNationalSquadRow> Squad() const {
+        return NationalSquad(document.World(), kHome, 0, today);
+    }
+
+    // Every country in South America but four in Africa, some rule values, the level names of
+    // the country.
+    void SetUpWorldSettings() {
+        for (int number = 1; number <= kCountryCount; ++number) {
+            world.Country(number).SetAttributes(0, 0, 1);
+        }
+        Africa(30, "Gamma", {0, 100, 100, 100, 100, 100});
+        Africa(31, "Beta", {2000, 100, 100, 100, 100, 0});
+        Africa(32, "Alpha", {0, 100, 100, 100, 100, 100});
+        Africa(33, "Delta", {0, 2000, 0, 0, 0, 0});
+        world.Rules().SetRuleValue(0, 1);
+        world.Rules().SetRuleValue(2, 7);
+        world.Rules().SetRuleValue(4, 99);
+        Country().SetLevelName(1, 0, "Zweite Liga");
+        Country().SetLevelName(1, 2, "Deuxi\xE8me division");
+    }
+    void Africa(int number, const char* name, FiveYearValues values) {
+        CCountry& country = world.Country(number);
+        // Bits above the continent belong to another value and must not matter.
+        country.SetAttributes(0, 0, 0x18 | 3);
+        country.SetName(0, name);
+        country.Settings().slotValues = values;
+    }
+    std::string LevelName(int level, int language) const {
+        return std::string(document.World()
+                               .Country(kCountry)
+                               .LevelNames(level)[static_cast<std::size_t>(language)]
+                               .View());
+    }
+
+    test::TempDir install;
+    CDatabaseDocument document;
+    CWorld& world;
+    const CDate today = CDate::FromYmd(2010, 7, 1);
+    std::uint32_t mueller = 0;
+    std::uint32_t bauer = 0;
+    std::uint32_t unflagged = 0;
+    std::uint32_t abel = 0;
 };
 
-TEST_F(CupPageValuesTest, LookValuesAreStoredOnlyWhereEditedAndAveragesHeldToTheirRanges) {
+TEST_F(EmptyWorldTest, LookValuesAreStoredOnlyWhereEditedAndAveragesHeldToTheirRanges) {
     Settings().faces = 0x1FE;
     Settings().averageHeight = 0;  // a file without its averages
     Settings().averageWeight = 75;
@@ -223,53 +311,40 @@ TEST(CountryGeneralRulesTest, LanguagesCountOnceNotesLinesAreCrLfAndListsHaveTex
     EXPECT_TRUE(CountryContinentName(-1).empty());
 }
 
-TEST_F(CupPageValuesTest, TypedNamesAreCutToTheirFieldsAndTheBirthDateWrittenOnlyWhenEdited) {
-    const SCountryGeneralValues loaded = ReadGeneralValues(Country());
-    SCountryGeneralValues edited = loaded;
-    edited.presidentFirstName = "Abcdefghijklmnopqrs";  // 19 typed
-    edited.presidentSurname = "Zyxwvutsrqponmlkjih";    // 19 typed
-    edited.associationName = "Verbandsname";
-    ASSERT_TRUE(StoreChangedGeneralValues(Country(), loaded, edited));
-    EXPECT_EQ(Settings().president.firstName.View(), "Abcdefghijklmno");
-    EXPECT_EQ(Settings().president.surname.View(), "Zyxwvutsrqponmlkjih");
-    EXPECT_EQ(Settings().associationName.View(), "Verbandsn");
-
-    // The birth date is written only when edited: unset, the fields show some date instead.
-    Settings().presidentBirthDate = CDate();
-    const SCountryGeneralValues stored = ReadGeneralValues(Country());
-    SCountryGeneralValues shown = stored;
-    shown.presidentBirthDate = CDate::FromYmd(1950, 1, 1);
-    EXPECT_FALSE(StoreChangedGeneralValues(Country(), shown, shown));
-    EXPECT_FALSE(Settings().presidentBirthDate.IsSet());
-    SCountryGeneralValues dated = shown;
-    dated.presidentBirthDate = CDate::FromYmd(1952, 2, 29);
-    ASSERT_TRUE(StoreChangedGeneralValues(Country(), shown, dated));
-    EXPECT_EQ(Settings().presidentBirthDate, CDate::FromYmd(1952, 2, 29));
-}
-
-TEST_F(CupPageValuesTest, OnlyEditedValuesAreWrittenAndValuesNoControlShowsStay) {
+TEST_F(EmptyWorldTest, TheGeneralPageWritesOnlyEditedValuesCutToTheirFieldsAndKeepsTheOthers) {
     Settings().climate = 9;  // beyond the list
     Settings().titles = {150, 2, 1, 0};
     Settings().optionFlags = 0x01;  // "Hallenrunde", not on the page
     Settings().languages = {5, 5, 0, 0};
     Settings().languageShares = {70, 30, 0, 0};
     Settings().notes = "Alt";
+    Settings().presidentBirthDate = CDate();
     const SCountrySettings before = Settings();
     const SCountryGeneralValues stored = ReadGeneralValues(Country());
     EXPECT_FALSE(StoreChangedGeneralValues(Country(), stored, stored));
-    EXPECT_EQ(Settings(), before);
-
-    // What the controls show: no climate entry selected, the first title bar at its end.
+    // What the controls show: no climate entry selected, the first title bar at its end, some
+    // date for the unset birth date.
     SCountryGeneralValues shown = stored;
     shown.climate = -1;
     shown.titles[0] = kMaxTitleCount;
+    shown.presidentBirthDate = CDate::FromYmd(1950, 1, 1);
+    EXPECT_FALSE(StoreChangedGeneralValues(Country(), shown, shown));
+    EXPECT_EQ(Settings(), before);
+
     SCountryGeneralValues edited = shown;
     edited.titles[1] = 3;
     edited.generateNames = true;
+    edited.presidentFirstName = "Abcdefghijklmnopqrs";  // 19 typed
+    edited.presidentSurname = "Zyxwvutsrqponmlkjih";    // 19 typed
+    edited.associationName = "Verbandsname";
     ASSERT_TRUE(StoreChangedGeneralValues(Country(), shown, edited));
     EXPECT_EQ(Settings().climate, 9);
     EXPECT_EQ(Settings().titles, (std::array<std::uint16_t, 4>{150, 3, 1, 0}));
     EXPECT_EQ(Settings().optionFlags, 0x01 | kGenerateNamesFlag);
+    EXPECT_FALSE(Settings().presidentBirthDate.IsSet());
+    EXPECT_EQ(Settings().president.firstName.View(), "Abcdefghijklmno");
+    EXPECT_EQ(Settings().president.surname.View(), "Zyxwvutsrqponmlkjih");
+    EXPECT_EQ(Settings().associationName.View(), "Verbandsn");
     // Untouched rows are not normalised behind the user's back.
     EXPECT_EQ(Settings().languages, before.languages);
     EXPECT_EQ(Settings().notes, "Alt");
@@ -281,12 +356,14 @@ TEST_F(CupPageValuesTest, OnlyEditedValuesAreWrittenAndValuesNoControlShowsStay)
     changed.noStandingPlaces = true;
     changed.generateNames = false;
     changed.averageStrength = 250;
+    changed.presidentBirthDate = CDate::FromYmd(1952, 2, 29);
     ASSERT_TRUE(StoreChangedGeneralValues(Country(), next, changed));
     EXPECT_EQ(Settings().climate, 2);
     EXPECT_EQ(Settings().languages, (std::array<std::uint8_t, 4>{5, 0, 0, 0}));
     EXPECT_EQ(Settings().languageShares, (std::array<std::uint8_t, 4>{60, 0, 0, 0}));
     EXPECT_EQ(Settings().optionFlags, 0x01 | kNoStandingPlacesFlag);
     EXPECT_EQ(Settings().averageStrength, kMaxAverageStrength);
+    EXPECT_EQ(Settings().presidentBirthDate, CDate::FromYmd(1952, 2, 29));
 }
 
 // --- cups and continental settings
@@ -382,27 +459,7 @@ TEST(CupModeChoicesTest, NoCupComesFirstThenTheFormatsOfTheCategoryByName) {
               (std::vector<SEditChoice>{{" Kein Pokal", 0}}));
 }
 
-TEST_F(CupPageValuesTest, TheCupsShowTheirModesNamesInTheLanguageAndPrizesAndNoCupRemovesOne) {
-    SetUpCups();
-    const SCupPageValues shown = Read();
-    EXPECT_EQ(std::tuple(shown.cups[0].mode, shown.cups[0].name, shown.cups[3].mode,
-                         shown.cups[3].prizes[1][7], shown.cups[4].mode, shown.cups[4].name,
-                         shown.cups[5].mode),
-              std::tuple(3, "Cup 20/1", 6, 50017, 0, "", 7));
-    EXPECT_EQ(shown.cups[4].prizes, PrizeMatrix{});
-
-    // No cup removes the national cup and its dates.
-    SCupPageValues edited = shown;
-    edited.cups[0].mode = 0;
-    ASSERT_TRUE(Store(shown, edited));
-    EXPECT_EQ(Cup(ECountryCup::National), nullptr);
-    EXPECT_EQ(Settings().nationalCupSetting, 0);
-    ASSERT_NE(Cup(ECountryCup::League0), nullptr);
-    EXPECT_EQ(Cup(ECountryCup::League0)->CalendarValue(0, 30), 1);
-    EXPECT_EQ(Settings().leagueCupSettings, 0x00060504u);
-}
-
-TEST_F(CupPageValuesTest, UnchangedValuesWriteNothingAndValuesNoControlShowsStay) {
+TEST_F(EmptyWorldTest, TheCupPageShowsTheCupsAndWritesOnlyWhatWasEdited) {
     SetUpCups();
     Settings().leagueYellowRule = 0x89;  // rule 9 is beyond the list, with the flag
     Settings().redCardStart = 5;
@@ -411,7 +468,13 @@ TEST_F(CupPageValuesTest, UnchangedValuesWriteNothingAndValuesNoControlShowsStay
     Settings().cupOptions = 0xFC;
     Settings().optionFlags = 0x01;  // "Hallenrunde", kept but not offered
     const SCountrySettings before = Settings();
-    const SCupPageValues shown = Read();
+    SCupPageValues shown = Read();
+    // Modes, names in the page's language and prizes; no cup, no name, no prizes.
+    EXPECT_EQ(std::tuple(shown.cups[0].mode, shown.cups[0].name, shown.cups[3].mode,
+                         shown.cups[3].prizes[1][7], shown.cups[4].mode, shown.cups[4].name,
+                         shown.cups[5].mode),
+              std::tuple(3, "Cup 20/1", 6, 50017, 0, "", 7));
+    EXPECT_EQ(shown.cups[4].prizes, PrizeMatrix{});
     EXPECT_FALSE(Store(shown, shown));
     EXPECT_EQ(Settings(), before);
     EXPECT_FALSE(StoreCupMode(world, kCountry, ECountryCup::Super, 7));
@@ -426,9 +489,70 @@ TEST_F(CupPageValuesTest, UnchangedValuesWriteNothingAndValuesNoControlShowsStay
         std::tuple(Settings().redCardSettings, Settings().cupOptions, Settings().leagueYellowRule,
                    Settings().redCardStart, Settings().cupFinalStadium, Settings().optionFlags),
         std::tuple(0xFF, 0xFD, 0x89, 5, 612, 0x01));
+
+    // Prize cells are written one by one and held to their range; a typed name leaves the other
+    // languages.
+    CDBCup& super = const_cast<CDBCup&>(*Cup(ECountryCup::Super));
+    super.SetRoundValue(0, 0, -40);  // shown as it is, no control would type it
+    shown = Read();
+    edited = shown;
+    edited.cups[5].prizes[0][1] = -5;
+    edited.cups[5].prizes[1][0] = ParsePrizeMoney("9999999999");
+    edited.cups[5].name = "Supercup neu";
+    ASSERT_TRUE(Store(shown, edited));
+    EXPECT_EQ(std::tuple(super.RoundValue(0, 0), super.RoundValue(0, 1), super.RoundValue(1, 0),
+                         super.RoundValue(2, 0)),
+              std::tuple(-40, 0, kMaxAmount, 60020));
+    EXPECT_EQ(super.Names()[kLanguage].View(), "Supercup neu");
+    EXPECT_EQ(super.Names()[0].View(), "Cup 60/0");
+
+    // A new mode for league cup two remakes only that cup, keeping its names and money; no cup
+    // removes the national cup and its dates.
+    shown = Read();
+    edited = shown;
+    edited.cups[3].mode = 9;
+    edited.cups[3].prizes[0][2] = 777;
+    edited.cups[0].mode = 0;
+    ASSERT_TRUE(Store(shown, edited));
+    const CDBCup* remade = Cup(ECountryCup::League2);
+    ASSERT_NE(remade, nullptr);
+    EXPECT_EQ(
+        std::tuple(remade->FormatNumber(), remade->CalendarValue(0, 50), remade->Names()[3].View(),
+                   remade->RoundValue(0, 2), remade->RoundValue(1, 5), remade->RoundValue(3, 7)),
+        std::tuple(9, 0, "Cup 50/3", 777, 50015, 50037));
+    EXPECT_EQ(Settings().leagueCupSettings, 0x00090504u);
+    EXPECT_EQ(Cup(ECountryCup::National), nullptr);
+    EXPECT_EQ(Settings().nationalCupSetting, 0);
+    for (const ECountryCup kept :
+         {ECountryCup::League0, ECountryCup::League1, ECountryCup::Super}) {
+        const CDBCup* cup = Cup(kept);
+        ASSERT_NE(cup, nullptr);
+        EXPECT_EQ(cup->EnteredMatchdays(0), 1);
+        EXPECT_EQ(cup->RoundValue(0, 7) % 1000, 7);
+    }
+
+    // A cup made from nothing takes the typed name and prizes and makes the root.
+    const std::uint32_t root = MakeCompetitionId(kCountry, kRootType, 0);
+    world.RemoveCompetitionTree(root);
+    shown = Read();
+    edited = shown;
+    edited.cups[4].mode = 11;
+    edited.cups[4].name = std::string(40, 'x');
+    edited.cups[4].prizes[1][7] = 2500;
+    ASSERT_TRUE(Store(shown, edited));
+    const CDBCup* made = Cup(ECountryCup::League3);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->Names()[kLanguage].View(), std::string(kCupNameTyping, 'x'));
+    // The other languages keep the name a new competition has.
+    const CDBCup fresh(CountryCupId(kCountry, ECountryCup::League3), 0);
+    EXPECT_EQ(made->Names()[0], fresh.Names()[0]);
+    EXPECT_EQ(made->RoundValue(1, 7), 2500);
+    EXPECT_EQ(made->RoundValue(1, 6), 0);
+    EXPECT_EQ(CupSetting(Country(), ECountryCup::League3), 11);
+    EXPECT_NE(world.Competition(root), nullptr);
 }
 
-TEST_F(CupPageValuesTest, CardRulesKeepTheirFlagBitsAndEachScopeHasItsOwnBit) {
+TEST_F(EmptyWorldTest, CardRulesKeepTheirFlagBitsEachScopeHasItsOwnBitAndFinalsEndAtStadium500) {
     Settings().leagueYellowRule = 0x82;
     Settings().cupYellowRule = 0x01;
     Settings().suspensionScope = 0xF0;
@@ -453,75 +577,8 @@ TEST_F(CupPageValuesTest, CardRulesKeepTheirFlagBitsAndEachScopeHasItsOwnBit) {
                    Settings().suspensionScope, Settings().yellowRedLevels, Settings().redCardStart),
         std::tuple(0x85, 0x81, 0xF6, 0x10, 1));
     EXPECT_EQ(Read(), edited);
-}
 
-TEST_F(CupPageValuesTest, ANewModeForLeagueCupTwoRemakesOnlyThatCupAndKeepsItsNamesAndMoney) {
-    SetUpCups();
-    const SCupPageValues shown = Read();
-    SCupPageValues edited = shown;
-    edited.cups[3].mode = 9;
-    edited.cups[3].prizes[0][2] = 777;
-    ASSERT_TRUE(Store(shown, edited));
-    const CDBCup* remade = Cup(ECountryCup::League2);
-    ASSERT_NE(remade, nullptr);
-    EXPECT_EQ(
-        std::tuple(remade->FormatNumber(), remade->CalendarValue(0, 50), remade->Names()[3].View(),
-                   remade->RoundValue(0, 2), remade->RoundValue(1, 5), remade->RoundValue(3, 7)),
-        std::tuple(9, 0, "Cup 50/3", 777, 50015, 50037));
-    EXPECT_EQ(Settings().leagueCupSettings, 0x00090504u);
-    for (const ECountryCup kept :
-         {ECountryCup::National, ECountryCup::League0, ECountryCup::League1, ECountryCup::Super}) {
-        const CDBCup* cup = Cup(kept);
-        ASSERT_NE(cup, nullptr);
-        EXPECT_EQ(cup->EnteredMatchdays(0), 1);
-        EXPECT_EQ(cup->RoundValue(0, 7) % 1000, 7);
-    }
-}
-
-TEST_F(CupPageValuesTest, ACupMadeFromNothingTakesTheTypedNameAndPrizesAndMakesTheRoot) {
-    SetUpCups();
-    const std::uint32_t root = MakeCompetitionId(kCountry, kRootType, 0);
-    world.RemoveCompetitionTree(root);
-    const SCupPageValues shown = Read();
-    SCupPageValues edited = shown;
-    edited.cups[4].mode = 11;
-    edited.cups[4].name = std::string(40, 'x');
-    edited.cups[4].prizes[1][7] = 2500;
-    ASSERT_TRUE(Store(shown, edited));
-    const CDBCup* made = Cup(ECountryCup::League3);
-    ASSERT_NE(made, nullptr);
-    EXPECT_EQ(made->Names()[kLanguage].View(), std::string(kCupNameTyping, 'x'));
-    // The other languages keep the name a new competition has.
-    const CDBCup fresh(CountryCupId(kCountry, ECountryCup::League3), 0);
-    EXPECT_EQ(made->Names()[0], fresh.Names()[0]);
-    EXPECT_EQ(made->RoundValue(1, 7), 2500);
-    EXPECT_EQ(made->RoundValue(1, 6), 0);
-    EXPECT_EQ(CupSetting(Country(), ECountryCup::League3), 11);
-    EXPECT_NE(world.Competition(root), nullptr);
-}
-
-TEST_F(CupPageValuesTest, PrizeCellsAreWrittenOneByOneAndHeldToTheirRange) {
-    SetUpCups();
-    CDBCup& cup = const_cast<CDBCup&>(*Cup(ECountryCup::Super));
-    cup.SetRoundValue(0, 0, -40);  // shown as it is, no control would type it
-    const SCupPageValues shown = Read();
-    SCupPageValues edited = shown;
-    edited.cups[5].prizes[0][1] = -5;
-    edited.cups[5].prizes[1][0] = ParsePrizeMoney("9999999999");
-    ASSERT_TRUE(Store(shown, edited));
-    EXPECT_EQ(std::tuple(cup.RoundValue(0, 0), cup.RoundValue(0, 1), cup.RoundValue(1, 0),
-                         cup.RoundValue(2, 0)),
-              std::tuple(-40, 0, kMaxAmount, 60020));
-    // Names in other languages stay when one is typed.
-    edited = Read();
-    SCupPageValues renamed = edited;
-    renamed.cups[5].name = "Supercup neu";
-    ASSERT_TRUE(Store(edited, renamed));
-    EXPECT_EQ(cup.Names()[kLanguage].View(), "Supercup neu");
-    EXPECT_EQ(cup.Names()[0].View(), "Cup 60/0");
-}
-
-TEST_F(CupPageValuesTest, TheFinalStadiumListEndsAtFiveHundred) {
+    // The final stadium list ends at five hundred.
     Country().Stadiums().resize(503);
     Country().Stadiums()[0].SetName("Erstes");
     Country().Stadiums()[499].SetName("Letztes");
@@ -534,7 +591,7 @@ TEST_F(CupPageValuesTest, TheFinalStadiumListEndsAtFiveHundred) {
 
 // --- continental settings
 
-TEST_F(CupPageValuesTest, EuropeHidesItsQualificationAndVenuesAndHoldersReadAsTheWorldNamesThem) {
+TEST_F(EmptyWorldTest, EuropeHidesItsQualificationAndVenuesHoldersAndTheRankingFollowTheWorld) {
     CCountry& country = world.Country(kCountry);
     country.SetName(0, "Deutschland");
     country.SetName(1, "Germany");
@@ -571,9 +628,7 @@ TEST_F(CupPageValuesTest, EuropeHidesItsQualificationAndVenuesAndHoldersReadAsTh
               "damerika Pokal");
     EXPECT_EQ(TitleHolderLabel(ContinentalCompetitions(3)[0]), "Titelverteidiger Afrikapokal");
     EXPECT_TRUE(ContinentalCompetitions(6).empty());
-}
-
-TEST_F(CupPageValuesTest, TheRankingOpensForTheFirstCountryOfTheContinent) {
+    // The ranking opens for the first country of the continent.
     for (int number = 1; number <= kCountryCount; ++number) {
         world.Country(number).SetAttributes(0, 0, 4);
     }
@@ -650,54 +705,20 @@ TEST_F(CountryPersonListsTest, PoolRowsListTheUsedSlotsInSlotOrderWithTheirFiveC
     EXPECT_TRUE(PoolRows(World(), kCountryCount + 1, kDefaultLanguage).empty());
 }
 
-TEST_F(CountryPersonListsTest, NewPoolEntryTakesTheFirstUnusedSlotOrANewOneAsOneEdit) {
-    const std::vector<std::size_t> before = ListedSlots();
-    ASSERT_GE(before.size(), 2u);
-
-    // A blank slot in the middle is taken first.
-    ASSERT_TRUE(RemovePoolEntry(document, kCountry, before[1]));
-    const auto reused = AddPoolEntry(document, kCountry, Entry("Anna", "Berg"));
-    ASSERT_TRUE(reused.has_value());
-    EXPECT_EQ(*reused, before[1]);
-    EXPECT_EQ(ListedSlots(), before);
-    EXPECT_EQ(Country().PlayerPool()[*reused].Surname().View(), "Berg");
-
-    // With every slot used the pool grows by one.
-    document.WorldForOperations().Country(kCountry).ResizePlayerPool(before.size());
-    for (std::size_t slot = 0; slot < Country().PlayerPool().size(); ++slot) {
-        ASSERT_TRUE(Country().PlayerPool()[slot].IsUsed());
-    }
-    const std::size_t size = Country().PlayerPool().size();
-    const std::size_t edits = Edits();
-    const auto appended = AddPoolEntry(document, kCountry, Entry("Bert", "Cramer"));
-    ASSERT_TRUE(appended.has_value());
-    EXPECT_EQ(*appended, size);
-    EXPECT_EQ(Country().PlayerPool().size(), size + 1);
-    EXPECT_EQ(Edits(), edits + 1);
-    EXPECT_EQ(Country().PlayerPool()[size].Nationality(), kCountry);
-
-    // An entry without surname would vanish from the list and the file: refused.
-    EXPECT_FALSE(AddPoolEntry(document, kCountry, Entry("Carl", "")).has_value());
-    EXPECT_FALSE(AddPoolEntry(document, 0, Entry("Carl", "Dorn")).has_value());
-    EXPECT_EQ(Edits(), edits + 1);
-
-    document.Undo();
-    EXPECT_EQ(Country().PlayerPool().size(), size);
-}
-
-TEST_F(CountryPersonListsTest, ChangingOrDeletingAPoolEntryRecordsOnlyARealChangeOfAUsedSlot) {
+TEST_F(CountryPersonListsTest, PoolEntriesChangeAndGoOnlyInUsedSlotsAndNewOnesFillTheFirstGap) {
     const std::string original = Dump();
-    const std::size_t slot = ListedSlots().front();
+    const std::vector<std::size_t> before = ListedSlots();
+    ASSERT_GE(before.size(), 3u);
+    const std::size_t slot = before.front();
     CPoolEntry entry = Country().PlayerPool()[slot];
     EXPECT_FALSE(ReplacePoolEntry(document, kCountry, slot, entry));
-
     entry.SetFirstName("Friedrich-Wilhelm");     // 17 letters into 15
     entry.SetSurname("Schwarzenberg-Lindenau");  // 22 letters into 19
     ASSERT_TRUE(ReplacePoolEntry(document, kCountry, slot, entry));
     EXPECT_EQ(Country().PlayerPool()[slot].FirstName().View(), "Friedrich-Wilhe");
     EXPECT_EQ(Country().PlayerPool()[slot].Surname().View(), "Schwarzenberg-Linde");
-    EXPECT_EQ(Edits(), 1u);
-
+    // An entry without surname would vanish from the list and the file: refused, as are unused
+    // and missing slots.
     CPoolEntry nameless = entry;
     nameless.SetSurname("");
     EXPECT_FALSE(ReplacePoolEntry(document, kCountry, slot, nameless));
@@ -712,62 +733,50 @@ TEST_F(CountryPersonListsTest, ChangingOrDeletingAPoolEntryRecordsOnlyARealChang
         ReplacePoolEntry(document, kCountry, Country().PlayerPool().size(), Entry("Anna", "Berg")));
     EXPECT_EQ(Edits(), 1u);
 
-    ASSERT_TRUE(document.Undo());
-    EXPECT_EQ(Dump(), original);
-
-    // Deleting blanks the slot and keeps the others.
-    const std::vector<std::size_t> before = ListedSlots();
-    ASSERT_GE(before.size(), 3u);
+    // Deleting blanks the slot and keeps the others; a blank slot has nothing left to delete.
     const CPoolEntry last = Country().PlayerPool()[before.back()];
-
     ASSERT_TRUE(RemovePoolEntry(document, kCountry, before[1]));
     EXPECT_EQ(Country().PlayerPool()[before[1]], BlankPoolEntry(kCountry));
     EXPECT_EQ(Country().PlayerPool()[before.back()], last);
     std::vector<std::size_t> expected = before;
     expected.erase(expected.begin() + 1);
     EXPECT_EQ(ListedSlots(), expected);
-
-    // A blank slot has nothing left to delete.
     EXPECT_FALSE(RemovePoolEntry(document, kCountry, before[1]));
-    EXPECT_EQ(Edits(), 1u);  // the undone change is gone
-    ASSERT_TRUE(document.Undo());
+    // A new entry takes the blank slot in the middle first.
+    const auto reused = AddPoolEntry(document, kCountry, Entry("Anna", "Berg"));
+    ASSERT_TRUE(reused.has_value());
+    EXPECT_EQ(*reused, before[1]);
+    EXPECT_EQ(ListedSlots(), before);
+    EXPECT_EQ(Country().PlayerPool()[*reused].Surname().View(), "Berg");
+    EXPECT_EQ(Edits(), 3u);
+    while (document.Undo()) {
+    }
     EXPECT_EQ(Dump(), original);
+
+    // With every slot used the pool grows by one.
+    Live().Country(kCountry).ResizePlayerPool(before.size());
+    for (std::size_t used = 0; used < Country().PlayerPool().size(); ++used) {
+        ASSERT_TRUE(Country().PlayerPool()[used].IsUsed());
+    }
+    const std::size_t size = Country().PlayerPool().size();
+    const auto appended = AddPoolEntry(document, kCountry, Entry("Bert", "Cramer"));
+    ASSERT_TRUE(appended.has_value());
+    EXPECT_EQ(*appended, size);
+    EXPECT_EQ(Country().PlayerPool().size(), size + 1);
+    EXPECT_EQ(Country().PlayerPool()[size].Nationality(), kCountry);
+    EXPECT_FALSE(AddPoolEntry(document, kCountry, Entry("Carl", "")).has_value());
+    EXPECT_FALSE(AddPoolEntry(document, 0, Entry("Carl", "Dorn")).has_value());
+    EXPECT_EQ(Edits(), 1u);
+    document.Undo();
+    EXPECT_EQ(Country().PlayerPool().size(), size);
 }
 
-TEST_F(CountryPersonListsTest, StaffRowsListTheFurtherManagersThenTheStaffPool) {
-    const std::vector<SCountryStaffRow> rows = CountryStaffRows(World(), kCountry);
-    const std::size_t managers = Country().ManagerIds().size();
-    ASSERT_GE(managers, 1u);
-    ASSERT_GE(Country().Staff().size(), 1u);
-    ASSERT_EQ(rows.size(), managers + Country().Staff().size());
-    for (std::size_t row = 0; row < managers; ++row) {
-        const std::uint32_t id = Country().ManagerIds()[row];
-        EXPECT_EQ(rows[row].ref, (SCountryStaffRef{ECountryStaffRecord::kManager, id}));
-        EXPECT_EQ(rows[row].text, World().Manager(id)->ShortName() + "\tTrainer");
-    }
-    EXPECT_TRUE(std::is_sorted(Country().ManagerIds().begin(), Country().ManagerIds().end()));
-    for (std::size_t index = 0; index < Country().Staff().size(); ++index) {
-        EXPECT_EQ(rows[managers + index].ref,
-                  (SCountryStaffRef{ECountryStaffRecord::kStaffEntry,
-                                    static_cast<std::uint32_t>(index)}));
-    }
-
-    CWorld& live = document.WorldForOperations();
-    live.Country(kCountry).Staff().front() = Staff("Otto", 9);
-    EXPECT_EQ(CountryStaffRows(World(), kCountry)[managers].text,
-              "Otto, U.\tSpezialist (K\366chel)");
-    EXPECT_FALSE(StaffJobName(16).empty());
-    EXPECT_TRUE(StaffJobName(17).empty());
-    EXPECT_TRUE(StaffJobName(-1).empty());
-}
-
-TEST_F(CountryPersonListsTest, ANewCoachSpeaksTheCountrysLanguagesAndJoinsAsOneEdit) {
-    CWorld& live = document.WorldForOperations();
-    live.Country(kCountry).Settings().languages = {19, 14, 17, 0};
+TEST_F(CountryPersonListsTest, ACoachSpeaksTheLanguagesAndIsChangedOrDeletedWhileTheCountryHasHim) {
+    Live().Country(kCountry).Settings().languages = {19, 14, 17, 0};
     CManager blank = BlankCountryManager(World(), kCountry);
     EXPECT_EQ(blank.Nationality(), kCountry);
     EXPECT_EQ(blank.Languages(), (std::array<std::uint8_t, 4>{19, 14, 0, 0}));
-    live.Country(kCountry).Settings().languages = {19, 19, 0, 0};
+    Live().Country(kCountry).Settings().languages = {19, 19, 0, 0};
     EXPECT_EQ(BlankCountryManager(World(), kCountry).Languages(),
               (std::array<std::uint8_t, 4>{19, 0, 0, 0}));
     const std::string prepared = Dump();
@@ -783,13 +792,40 @@ TEST_F(CountryPersonListsTest, ANewCoachSpeaksTheCountrysLanguagesAndJoinsAsOneE
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(),
                             [&added](const SCountryStaffRow& row) { return row.ref == *added; }));
     EXPECT_EQ(Edits(), 1u);
-
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(World().Manager(added->key), nullptr);
     EXPECT_EQ(Dump(), prepared);
+
+    const std::uint32_t id = Country().ManagerIds().front();
+    CManager coach = *World().Manager(id);
+    EXPECT_FALSE(ReplaceCountryManager(document, kCountry, id, coach));
+    coach.SetNickname("Der Tiger");
+    ASSERT_TRUE(ReplaceCountryManager(document, kCountry, id, coach));
+    EXPECT_EQ(World().Manager(id)->Nickname().View(), "Der Tiger");
+    // A manager of another country is not this page's to change or delete.
+    int other = 0;
+    for (int number = 1; number <= kCountryCount && other == 0; ++number) {
+        if (number != kCountry && !World().Country(number).ManagerIds().empty()) {
+            other = number;
+        }
+    }
+    ASSERT_NE(other, 0);
+    const std::uint32_t foreign = World().Country(other).ManagerIds().front();
+    EXPECT_FALSE(ReplaceCountryManager(document, kCountry, foreign, coach));
+    EXPECT_FALSE(DeleteCountryStaff(document, kCountry, {ECountryStaffRecord::kManager, foreign}));
+
+    ASSERT_TRUE(DeleteCountryStaff(document, kCountry, {ECountryStaffRecord::kManager, id}));
+    EXPECT_EQ(World().Manager(id), nullptr);
+    const auto& ids = Country().ManagerIds();
+    EXPECT_EQ(std::find(ids.begin(), ids.end(), id), ids.end());
+    EXPECT_FALSE(ReplaceCountryManager(document, kCountry, id, coach));
+    EXPECT_EQ(Edits(), 2u);
+    while (document.Undo()) {
+    }
+    EXPECT_EQ(Dump(), prepared);
 }
 
-TEST_F(CountryPersonListsTest, StaffEntriesAreAppendedChangedAndDeletedWithTheOthersMovingUp) {
+TEST_F(CountryPersonListsTest, StaffEntriesAreAppendedChangedAndDeletedAndListedAfterTheManagers) {
     const std::string original = Dump();
     const std::size_t count = Country().Staff().size();
     ASSERT_GE(count, 2u);
@@ -817,40 +853,30 @@ TEST_F(CountryPersonListsTest, StaffEntriesAreAppendedChangedAndDeletedWithTheOt
     while (document.Undo()) {
     }
     EXPECT_EQ(Dump(), original);
-}
 
-TEST_F(CountryPersonListsTest, ACoachIsChangedAndDeletedOnlyWhileTheCountryHoldsHim) {
-    const std::string original = Dump();
-    const std::uint32_t id = Country().ManagerIds().front();
-    CManager coach = *World().Manager(id);
-    EXPECT_FALSE(ReplaceCountryManager(document, kCountry, id, coach));
-    coach.SetNickname("Der Tiger");
-    ASSERT_TRUE(ReplaceCountryManager(document, kCountry, id, coach));
-    EXPECT_EQ(World().Manager(id)->Nickname().View(), "Der Tiger");
-
-    // A manager of another country is not this page's to change or delete.
-    int other = 0;
-    for (int number = 1; number <= kCountryCount && other == 0; ++number) {
-        if (number != kCountry && !World().Country(number).ManagerIds().empty()) {
-            other = number;
-        }
+    // The rows list the further managers, then the staff pool.
+    const std::vector<SCountryStaffRow> rows = CountryStaffRows(World(), kCountry);
+    const std::size_t managers = Country().ManagerIds().size();
+    ASSERT_GE(managers, 1u);
+    ASSERT_EQ(rows.size(), managers + Country().Staff().size());
+    for (std::size_t row = 0; row < managers; ++row) {
+        const std::uint32_t id = Country().ManagerIds()[row];
+        EXPECT_EQ(rows[row].ref, (SCountryStaffRef{ECountryStaffRecord::kManager, id}));
+        EXPECT_EQ(rows[row].text, World().Manager(id)->ShortName() + "\tTrainer");
     }
-    ASSERT_NE(other, 0);
-    const std::uint32_t foreign = World().Country(other).ManagerIds().front();
-    EXPECT_FALSE(ReplaceCountryManager(document, kCountry, foreign, coach));
-    EXPECT_FALSE(DeleteCountryStaff(document, kCountry, {ECountryStaffRecord::kManager, foreign}));
-
-    ASSERT_TRUE(DeleteCountryStaff(document, kCountry, {ECountryStaffRecord::kManager, id}));
-    EXPECT_EQ(World().Manager(id), nullptr);
-    const auto& ids = Country().ManagerIds();
-    EXPECT_EQ(std::find(ids.begin(), ids.end(), id), ids.end());
-    EXPECT_FALSE(ReplaceCountryManager(document, kCountry, id, coach));
-    EXPECT_EQ(Edits(), 2u);
-
-    while (document.Undo()) {
+    EXPECT_TRUE(std::is_sorted(Country().ManagerIds().begin(), Country().ManagerIds().end()));
+    for (std::size_t index = 0; index < Country().Staff().size(); ++index) {
+        EXPECT_EQ(rows[managers + index].ref,
+                  (SCountryStaffRef{ECountryStaffRecord::kStaffEntry,
+                                    static_cast<std::uint32_t>(index)}));
     }
-    EXPECT_EQ(Dump(), original);
-    ASSERT_NE(World().Manager(id), nullptr);
+
+    Live().Country(kCountry).Staff().front() = Staff("Otto", 9);
+    EXPECT_EQ(CountryStaffRows(World(), kCountry)[managers].text,
+              "Otto, U.\tSpezialist (K\366chel)");
+    EXPECT_FALSE(StaffJobName(16).empty());
+    EXPECT_TRUE(StaffJobName(17).empty());
+    EXPECT_TRUE(StaffJobName(-1).empty());
 }
 
 CManager MakeCoach() {
@@ -863,7 +889,7 @@ CManager MakeCoach() {
     return coach;
 }
 
-TEST(NationalCoachRulesTest, ValuesReadBackAndTypedNamesAreCutToTheRecordsFields) {
+TEST(NationalCoachRulesTest, ValuesReadBackTypedNamesAreCutAndOnlyChangedValuesAreWritten) {
     CManager coach = MakeCoach();
     const SCoachPersonalValues loaded = ReadCoachPersonalValues(coach);
     EXPECT_EQ(loaded, (SCoachPersonalValues{"Trainer", "Hans", "Der Alte", 14,
@@ -877,81 +903,54 @@ TEST(NationalCoachRulesTest, ValuesReadBackAndTypedNamesAreCutToTheRecordsFields
     EXPECT_EQ(coach.FirstName().View(), "Abcdefghijklmno");
     EXPECT_EQ(coach.Surname().View(), "Zyxwvutsrqponmlkjih");
     EXPECT_EQ(coach.Nickname().View(), "Spitzname mit neunz");
-}
 
-TEST(NationalCoachRulesTest, OnlyChangedValuesAreWritten) {
-    CManager coach = MakeCoach();
-    // A nationality no list offers and a birth date the fields cannot show.
+    // A nationality no list offers and a birth date the fields cannot show stay unless edited;
+    // the controls showed the date's fallback and no nationality.
     coach.SetNationality(4711);
     coach.SetBirthDate(CDate());
-    const SCoachPersonalValues stored = ReadCoachPersonalValues(coach);
-    // What the controls showed after the load: the date's fallback, no nationality chosen.
-    SCoachPersonalValues loaded = stored;
-    loaded.birthDate = CDate::FromYmd(1960, 1, 1);
-    SCoachPersonalValues edited = loaded;
-    EXPECT_FALSE(StoreChangedCoachPersonalValues(coach, loaded, edited));
-    EXPECT_EQ(coach.Nationality(), 4711);
-    EXPECT_EQ(coach.BirthDate(), CDate());
-
+    SCoachPersonalValues shown = ReadCoachPersonalValues(coach);
+    shown.birthDate = CDate::FromYmd(1960, 1, 1);
+    edited = shown;
+    EXPECT_FALSE(StoreChangedCoachPersonalValues(coach, shown, edited));
     edited.nickname = "Neu";
-    EXPECT_TRUE(StoreChangedCoachPersonalValues(coach, loaded, edited));
-    EXPECT_EQ(coach.Nickname().View(), "Neu");
-    EXPECT_EQ(coach.Nationality(), 4711);
-    EXPECT_EQ(coach.BirthDate(), CDate());
-    EXPECT_EQ(coach.Surname().View(), "Trainer");
-
+    EXPECT_TRUE(StoreChangedCoachPersonalValues(coach, shown, edited));
+    EXPECT_EQ(std::tuple(coach.Nickname().View(), coach.Nationality(), coach.BirthDate()),
+              std::tuple("Neu", 4711, CDate()));
     edited.birthDate = CDate::FromYmd(1956, 2, 29);
     edited.nationality = 19;
-    EXPECT_TRUE(StoreChangedCoachPersonalValues(coach, loaded, edited));
+    EXPECT_TRUE(StoreChangedCoachPersonalValues(coach, shown, edited));
     EXPECT_EQ(coach.BirthDate(), CDate::FromYmd(1956, 2, 29));
     EXPECT_EQ(coach.Nationality(), 19);
 }
 
-TEST_F(CountryPersonListsTest, PersonalValuesAndPanelValuesAreOneUndoableEdit) {
-    const int country = 14;
+TEST_F(CountryPersonListsTest, TheNationalCoachsValuesAreOneUndoableEditAndNoChangeRecordsNothing) {
     const std::string before = Dump();
-    const SCoachPersonalValues loaded = ReadCoachPersonalValues(Coach(country));
-    SCoachPersonalValues edited = loaded;
-    edited.surname = "Neuer Name";
-    const auto ability = static_cast<std::uint8_t>(Coach(country).TrainingValues()[1] == 9 ? 4 : 9);
-    ASSERT_TRUE(
-        EditNationalCoach(document, country, loaded, edited,
-                          [ability](IManagerRecord& record) { record.SetAbility(1, ability); }));
-    EXPECT_EQ(Coach(country).Surname().View(), "Neuer Name");
-    EXPECT_EQ(Coach(country).TrainingValues()[1], ability);
-    EXPECT_EQ(Coach(country).FirstName().View(), loaded.firstName);
-    ExpectOneUndoableEdit(before);
-}
-
-TEST_F(CountryPersonListsTest, NothingChangedOrNoCountryRecordsNothing) {
-    const std::string before = Dump();
-    const SCoachPersonalValues loaded = ReadCoachPersonalValues(Coach(14));
-    EXPECT_FALSE(EditNationalCoach(document, 14, loaded, loaded, [](IManagerRecord& record) {
+    const SCoachPersonalValues loaded = ReadCoachPersonalValues(Coach(kCountry));
+    EXPECT_FALSE(EditNationalCoach(document, kCountry, loaded, loaded, [](IManagerRecord& record) {
         record.SetExperience(record.NationalExperience(), record.InternationalExperience());
     }));
     SCoachPersonalValues edited = loaded;
-    edited.surname = "X";
+    edited.surname = "Neuer Name";
     bool written = false;
-    EXPECT_FALSE(EditNationalCoach(document, 0, loaded, edited,
-                                   [&written](IManagerRecord&) { written = true; }));
-    EXPECT_FALSE(EditNationalCoach(document, kCountryCount + 1, loaded, edited,
-                                   [&written](IManagerRecord&) { written = true; }));
+    for (const int country : {0, kCountryCount + 1}) {
+        EXPECT_FALSE(EditNationalCoach(document, country, loaded, edited,
+                                       [&written](IManagerRecord&) { written = true; }));
+    }
     EXPECT_FALSE(written);
-    EXPECT_EQ(document.History().Count(), 0u);
-    EXPECT_EQ(Dump(), before);
-}
+    EXPECT_EQ(Edits(), 0u);
 
-TEST_F(CountryPersonListsTest, AChangedStadiumIsOneUndoableEditOfItsPlace) {
-    const std::string before = Dump();
-    ASSERT_GE(Country().Stadiums().size(), 2u);
-    CStadium stadium = Country().Stadiums()[1];
-    stadium.SetVipPlaces(2, stadium.VipPlaces(2) + 10);
-    ASSERT_TRUE(ReplaceStadium(document, kDefaultCountry, 1, stadium));
-    EXPECT_EQ(Country().Stadiums()[1], stadium);
+    const auto ability =
+        static_cast<std::uint8_t>(Coach(kCountry).TrainingValues()[1] == 9 ? 4 : 9);
+    ASSERT_TRUE(
+        EditNationalCoach(document, kCountry, loaded, edited,
+                          [ability](IManagerRecord& record) { record.SetAbility(1, ability); }));
+    EXPECT_EQ(Coach(kCountry).Surname().View(), "Neuer Name");
+    EXPECT_EQ(Coach(kCountry).TrainingValues()[1], ability);
+    EXPECT_EQ(Coach(kCountry).FirstName().View(), loaded.firstName);
     ExpectOneUndoableEdit(before);
 }
 
-TEST_F(CountryPersonListsTest, NothingIsRecordedForAnUnchangedOrMissingRecord) {
+TEST_F(CountryPersonListsTest, StadiumsAndRefereesChangeUndoablyAndUnchangedOrMissingOnesNot) {
     const std::string before = Dump();
     EXPECT_FALSE(ReplaceStadium(document, kDefaultCountry, 0, Country().Stadiums()[0]));
     EXPECT_FALSE(ReplaceReferee(document, kDefaultCountry, 0, Country().Referees()[0]));
@@ -961,12 +960,16 @@ TEST_F(CountryPersonListsTest, NothingIsRecordedForAnUnchangedOrMissingRecord) {
     EXPECT_FALSE(ReplaceStadium(document, kCountryCount + 1, 0, CStadium::Template(0)));
     EXPECT_FALSE(RemoveReferee(document, kDefaultCountry, Country().Referees().size()));
     EXPECT_FALSE(AddReferee(document, 0, CReferee()));
-    EXPECT_EQ(document.History().Count(), 0u);
-    EXPECT_EQ(Dump(), before);
-}
+    EXPECT_EQ(Edits(), 0u);
 
-TEST_F(CountryPersonListsTest, RefereesAreChangedAddedAndRemovedUndoably) {
-    const std::string before = Dump();
+    ASSERT_GE(stadiums, 2u);
+    CStadium stadium = Country().Stadiums()[1];
+    stadium.SetVipPlaces(2, stadium.VipPlaces(2) + 10);
+    ASSERT_TRUE(ReplaceStadium(document, kDefaultCountry, 1, stadium));
+    EXPECT_EQ(Country().Stadiums()[1], stadium);
+    ExpectOneUndoableEdit(before);
+    ASSERT_TRUE(document.Undo());
+
     ASSERT_GE(Country().Referees().size(), 3u);
     CReferee referee;
     referee.SetNames("Anton", "Berger");
@@ -993,7 +996,7 @@ TEST_F(CountryPersonListsTest, RefereesAreChangedAddedAndRemovedUndoably) {
     EXPECT_EQ(Dump(), before);
 }
 
-TEST(RefereeRules, TypedNamesAreCutToTheRecordsSizesAndShownValuesStoreItBack) {
+TEST(RefereeRules, NamesAreCutShownValuesStoreTheRecordBackAndRowsShowTheTrait) {
     SRefereeValues values;
     values.firstName = "Bartholomaeus-Maxim";  // 19 characters as typed
     values.surname = "Oberschiedsrichter-X";   // 20 characters
@@ -1008,20 +1011,17 @@ TEST(RefereeRules, TypedNamesAreCutToTheRecordsSizesAndShownValuesStoreItBack) {
     referee.SetNames("J\366rg", "M\374ller");
     referee.SetCharacter(-2);
     const SRefereeValues shown = RefereeValuesOf(referee);
-    EXPECT_EQ(shown.firstName, "J\366rg");
-    EXPECT_EQ(shown.surname, "M\374ller");
-    EXPECT_EQ(shown.trait, -2);
+    EXPECT_EQ(std::tuple(shown.firstName, shown.surname, shown.trait),
+              std::tuple("J\366rg", "M\374ller", -2));
     EXPECT_EQ(RefereeWithValues(shown), referee);
-}
 
-TEST(RefereeRules, SevenTraitsInTheRecordsOrderAndAListRowIsTheShortNameAndTheTrait) {
+    // Seven traits in the record's order; a list row is the short name and the trait.
     EXPECT_EQ(RefereeTraitName(CReferee::kNoCharacter), "keine");
     for (int trait = 0; trait < kRefereeTraitCount; ++trait) {
         EXPECT_FALSE(RefereeTraitName(trait).empty()) << trait;
     }
     EXPECT_TRUE(RefereeTraitName(-1).empty());
     EXPECT_TRUE(RefereeTraitName(7).empty());
-    CReferee referee;
     referee.SetNames("Anton", "Berger");
     referee.SetCharacter(1);
     EXPECT_EQ(RefereeListRow(referee), "Berger, A.\tgreift gnadenlos durch");
@@ -1059,29 +1059,25 @@ StandTable WithBlocks(std::uint8_t seasonTickets, std::uint8_t away) {
     return stands;
 }
 
-TEST(StadiumRules, TheStandTableShowsEachStandsCountsAndMaskBitsAndStoresTheRecordBack) {
+TEST(StadiumRules, TheStandTableShowsTheRecordAndEachValueReachesOnlyItsOwnField) {
     const StandTable stands = StandTableOf(DistinctStadium());
     for (int stand = 0; stand < kStandCount; ++stand) {
         const SStandRow& row = stands[static_cast<std::size_t>(stand)];
-        EXPECT_EQ(row.seats, 100 + stand);
-        EXPECT_EQ(row.standing, 200 + stand);
-        EXPECT_EQ(row.vip, 300 + stand);
+        EXPECT_EQ(std::tuple(row.seats, row.standing, row.vip),
+                  std::tuple(100 + stand, 200 + stand, 300 + stand));
         EXPECT_EQ(row.seasonTicketBlock, stand == 1 || stand == 4) << stand;
         EXPECT_EQ(row.awayBlock, stand == 7) << stand;
     }
-    // Storing the shown values gives the record back.
+    // Storing the shown values gives the record back, also one whose type no list offers and
+    // whose masks are full.
     const CStadium original = DistinctStadium();
     EXPECT_EQ(StadiumWithValues(original, StadiumValuesOf(original)), original);
-    // Also a record whose type no list offers and whose masks are full keeps everything.
     CStadium odd = original;
     odd.SetType(-3);
     odd.SetSeasonTicketBlocks(0xFF);
     odd.SetAwayBlock(0xFF);
     EXPECT_EQ(StadiumWithValues(odd, StadiumValuesOf(odd)), odd);
-}
 
-TEST(StadiumRules, EachValueReachesOnlyItsOwnField) {
-    const CStadium original = DistinctStadium();
     SStadiumValues values = StadiumValuesOf(original);
     values.stands[3].vip = 77;
     values.stands[5].seasonTicketBlock = true;
@@ -1089,7 +1085,6 @@ TEST(StadiumRules, EachValueReachesOnlyItsOwnField) {
     values.stands[0].awayBlock = true;
     values.city = "Neustadt";
     const CStadium stored = StadiumWithValues(original, values);
-
     CStadium expected = original;
     expected.SetVipPlaces(3, 77);
     expected.SetSeasonTicketBlocks(0x32);
@@ -1105,21 +1100,18 @@ TEST(StadiumRules, EachValueReachesOnlyItsOwnField) {
     EXPECT_EQ(cut.City().View(), std::string(29, 'O'));
 }
 
-// Read as a spin field reads its text (its own tests), but never negative.
-TEST(StadiumRules, TypedPlacesAreNeverNegative) {
+TEST(StadiumRules, PlacesAreNeverNegativeTheTotalNeverOverflowsAndTheBlockCheckNamesEachFault) {
+    // Read as a spin field reads its text (its own tests), but never negative.
     const test::Rows<const char*, std::int32_t> typed = {{"  800 Plätze", 800},
                                                          {"2147483648", kMaxPlaces},
                                                          {"-40", 0},
                                                          {"-99999999999999999999", 0}};
     test::ExpectRows(PlacesFromText, typed);
-}
 
-TEST(StadiumRules, TheTotalAddsAll24CountsWithoutOverflowAndAListRowShowsIt) {
     EXPECT_EQ(TotalPlaces(StandTableOf(CStadium())), 0);
     // 8 x (100..107 + 200..207 + 300..307)
     EXPECT_EQ(TotalPlaces(StandTableOf(DistinctStadium())), 8 * 600 + 3 * 28);
     EXPECT_EQ(TotalPlaces(StandTableOf(CStadium::Template(0))), 4 * 1000 + 8 * 500);
-
     StandTable full{};
     for (SStandRow& row : full) {
         row.seats = row.standing = row.vip = kMaxPlaces;
@@ -1127,128 +1119,57 @@ TEST(StadiumRules, TheTotalAddsAll24CountsWithoutOverflowAndAListRowShowsIt) {
     EXPECT_EQ(TotalPlaces(full), std::int64_t{24} * kMaxPlaces);
     EXPECT_EQ(StadiumListRow(DistinctStadium(), 3), "3\tWiesenarena\tKleinstadt\t4884");
     EXPECT_EQ(StadiumListRow(CStadium(), 12), "12\t\t\t0");
-}
 
-TEST(StadiumRules, TheBlockCheckNamesEveryBrokenRuleInOrder) {
+    // {season-ticket blocks, away block, faults in order}: up to three season-ticket blocks.
     EXPECT_TRUE(StandBlockFaults(StandTableOf(CStadium::Template(1))).empty());
-    EXPECT_TRUE(StandBlockFaults(WithBlocks(0x07, 0x40)).empty()) << "three blocks are allowed";
-    EXPECT_TRUE(StandBlockFaults(WithBlocks(0x00, 0x01)).empty()) << "none is allowed too";
-
-    const std::vector<int> tooMany = {ids::kTooManySeasonTicketBlocks};
-    EXPECT_EQ(StandBlockFaults(WithBlocks(0x0F, 0x40)), tooMany);
-    const std::vector<int> notOneAway = {ids::kNotOneAwayBlock};
-    EXPECT_EQ(StandBlockFaults(WithBlocks(0x07, 0x00)), notOneAway);
-    EXPECT_EQ(StandBlockFaults(WithBlocks(0x07, 0xC0)), notOneAway);
-    const std::vector<int> both = {ids::kSeasonTicketAwayBlock};
-    EXPECT_EQ(StandBlockFaults(WithBlocks(0x07, 0x04)), both);
-
-    const std::vector<int> all = {ids::kTooManySeasonTicketBlocks, ids::kNotOneAwayBlock,
-                                  ids::kSeasonTicketAwayBlock};
-    EXPECT_EQ(StandBlockFaults(WithBlocks(0x1F, 0x03)), all);
+    const int many = ids::kTooManySeasonTicketBlocks;
+    const int away = ids::kNotOneAwayBlock;
+    const int both = ids::kSeasonTicketAwayBlock;
+    const std::vector<std::tuple<int, int, std::vector<int>>> blocks = {
+        {0x07, 0x40, {}},
+        {0x00, 0x01, {}},
+        {0x0F, 0x40, {many}},
+        {0x07, 0x00, {away}},
+        {0x07, 0xC0, {away}},
+        {0x07, 0x04, {both}},
+        {0x1F, 0x03, {many, away, both}}};
+    for (const auto& [seasonTickets, awayBlock, faults] : blocks) {
+        EXPECT_EQ(StandBlockFaults(WithBlocks(static_cast<std::uint8_t>(seasonTickets),
+                                              static_cast<std::uint8_t>(awayBlock))),
+                  faults)
+            << seasonTickets << " " << awayBlock;
+    }
 }
 
-constexpr int kHome = 14;
-constexpr int kAbroad = 20;
-
-std::vector<std::uint32_t> Ids(const std::vector<SNationalSquadRow>& rows) {
-    return test::Column(rows, &SNationalSquadRow::personId);
-}
-
-// Two clubs at home and one abroad with flagged and unflagged players of both nationalities.
-class NationalSquadTest : public ::testing::Test {
-protected:
-    NationalSquadTest() {
-        auto owned = std::make_unique<CWorld>(install.Path());
-        owned->InitialiseCountries();
-        world = owned.get();
-        CClub& zebras = Club(kHome, 1, "Zebras");
-        CClub& adler = Club(kHome, 2, "adler");
-        CClub& foreign = Club(kAbroad, 1, "Mitte");
-        mueller = Add(zebras, 0, kHome, "Max", "M\xfcller", true, 1980, 4, 0);
-        bauer = Add(adler, 0, kHome, "Bernd", "bauer", true, 1990, 17, 3);
-        unflagged = Add(adler, 0, kHome, "Uwe", "Ohne", false, 1985, 9, 1);
-        abel = Add(foreign, 0, kHome, "Anton", "Abel", true, 1985, 1, 4);
-        Add(foreign, 0, kAbroad, "Fritz", "Fremd", true, 1984, 9, 2);
-        // A trainer of the nationality with the flag is no player of the squad.
-        Add(zebras, 1, kHome, "Tom", "Trainer", true, 1960, 0, 0);
-        // The national team lists players of other clubs; they are found in their own club.
-        world->Country(kHome).NationalTeam().AddPerson(*world->Person(mueller));
-        document = std::make_unique<CDatabaseDocument>(std::move(owned));
-    }
-
-    CClub& Club(int country, std::uint16_t index, const char* name) {
-        CClub& club = world->Country(country).AddClub(index);
-        club.SetName(0, name);
-        return club;
-    }
-
-    std::uint32_t Add(CClub& club, int kind, int nationality, const char* first,
-                      const char* surname, bool flagged, int birthYear, int position, int talent) {
-        CPlayer& person = world->CreatePerson(world->NextFreePersonId(), false);
-        person.Reset(kind, club.Country());
-        person.SetNationality(static_cast<std::uint8_t>(nationality));
-        person.SetFirstName(first);
-        person.SetSurname(surname);
-        person.SetBirthDate(CDate::FromYmd(birthYear, 7, 2));
-        person.SetPosition(0, static_cast<std::uint8_t>(position));
-        SetTalent(person, talent);
-        for (int ability = 0; ability < kAbilityCount; ++ability) {
-            person.SetAbility(ability, static_cast<std::uint8_t>((birthYear + ability) % 90));
-        }
-        // The retired bit beside the flag must survive every change of the flag.
-        person.SetNationalTeamByte(kNationalFlagsByte,
-                                   kNationalTeamRetiredBit | (flagged ? kInNationalTeamBit : 0));
-        club.AddPerson(person);
-        return person.Id();
-    }
-
-    std::vector<SNationalSquadRow> Squad() const {
-        return NationalSquad(document->World(), kHome, 0, today);
-    }
-
-    test::TempDir install;
-    CWorld* world = nullptr;
-    std::unique_ptr<CDatabaseDocument> document;
-    const CDate today = CDate::FromYmd(2010, 7, 1);
-    std::uint32_t mueller = 0;
-    std::uint32_t bauer = 0;
-    std::uint32_t unflagged = 0;
-    std::uint32_t abel = 0;
-};
-
-TEST_F(NationalSquadTest, TheSquadIsEveryFlaggedPlayerOfTheNationalityInEveryClubOnce) {
+TEST_F(EmptyWorldTest, TheSquadIsEveryFlaggedPlayerOfTheNationalityOnceAndCountriesGoByName) {
+    SetUpSquad();
     const std::vector<SNationalSquadRow> rows = Squad();
     // Countries, clubs and persons in their order; the national team's list adds nobody.
     EXPECT_EQ(Ids(rows), (std::vector<std::uint32_t>{mueller, bauer, abel}));
 
     const SNationalSquadRow& row = rows[1];
-    const CPlayer& player = *document->World().Person(bauer);
-    EXPECT_EQ(row.shortName, player.ShortName());
-    EXPECT_EQ(row.clubName, "adler");
-    EXPECT_EQ(row.clubId, MakeClubId(kHome, 2));
-    EXPECT_EQ(row.mainPosition, 17);
-    EXPECT_DOUBLE_EQ(row.strength, PlayerStrength(player));
+    const CPlayer& player = *document.World().Person(bauer);
     // Born 2 July 1990: one day short of 20 on 1 July 2010.
-    EXPECT_EQ(row.age, 19);
-    EXPECT_EQ(row.talent, 3);
-    EXPECT_EQ(row.caps, 0);
+    EXPECT_EQ(std::tuple(row.shortName, row.clubName, row.clubId, row.mainPosition, row.age,
+                         row.talent, row.caps),
+              std::tuple(player.ShortName(), "adler", MakeClubId(kHome, 2), 17, 19, 3, 0));
+    EXPECT_DOUBLE_EQ(row.strength, PlayerStrength(player));
     EXPECT_EQ(rows[2].clubName, "Mitte");
 
     // The other nationality has its own squad; a country without flagged players none.
-    EXPECT_EQ(NationalSquad(document->World(), kAbroad, 0, today).size(), 1u);
-    EXPECT_TRUE(NationalSquad(document->World(), 1, 0, today).empty());
+    EXPECT_EQ(NationalSquad(document.World(), kAbroad, 0, today).size(), 1u);
+    EXPECT_TRUE(NationalSquad(document.World(), 1, 0, today).empty());
 
     // The row text has the seven columns.
     const std::string expected = rows[0].shortName + "\tZebras\t" + PositionAbbreviation(4) + "\t" +
                                  std::to_string(static_cast<int>(rows[0].strength)) + "\t29\t" +
                                  std::string(TalentText(0)) + "\t0";
     EXPECT_EQ(NationalSquadRowText(rows[0]), expected);
-}
 
-TEST_F(NationalSquadTest, EveryCountryIsOfferedByName) {
-    world->Country(kHome).SetName(0, "zentral");
-    world->Country(kAbroad).SetName(0, "Ausland");
-    const std::vector<SChoiceEntry> countries = NationalTeamCountries(document->World(), 0);
+    // Every country is offered, by name.
+    world.Country(kHome).SetName(0, "zentral");
+    world.Country(kAbroad).SetName(0, "Ausland");
+    const std::vector<SChoiceEntry> countries = NationalTeamCountries(document.World(), 0);
     ASSERT_EQ(countries.size(), static_cast<std::size_t>(kCountryCount));
     EXPECT_TRUE(std::is_sorted(
         countries.begin(), countries.end(),
@@ -1259,7 +1180,8 @@ TEST_F(NationalSquadTest, EveryCountryIsOfferedByName) {
     EXPECT_NE(abroad, countries.end());
 }
 
-TEST_F(NationalSquadTest, HeaderClicksSortAscendingAndASecondClickReverses) {
+TEST_F(EmptyWorldTest, HeaderClicksSortAscendingAndASecondClickReverses) {
+    SetUpSquad();
     CNationalSquadOrder order;
     EXPECT_EQ(order.Column(), ENationalSquadColumn::kName);
     EXPECT_TRUE(order.Ascending());
@@ -1301,58 +1223,44 @@ TEST_F(NationalSquadTest, HeaderClicksSortAscendingAndASecondClickReverses) {
     EXPECT_EQ(clicked(ENationalSquadColumn::kCaps), before);
 }
 
-TEST_F(NationalSquadTest, RemovalClearsOnlyTheFlagsAsOneUndoableEdit) {
-    const std::string before = DumpWorldJson(document->World());
+TEST_F(EmptyWorldTest, RemovalClearsOnlyTheFlagsAsOneUndoableEdit) {
+    SetUpSquad();
+    const std::string before = DumpWorldJson(document.World());
     const std::vector<std::uint32_t> chosen{abel, mueller};
-    ASSERT_TRUE(RemoveFromNationalSquad(*document, chosen));
-    EXPECT_EQ(document->History().Count(), 1u);
+    ASSERT_TRUE(RemoveFromNationalSquad(document, chosen));
+    EXPECT_EQ(document.History().Count(), 1u);
     EXPECT_EQ(Ids(Squad()), std::vector<std::uint32_t>{bauer});
     for (const std::uint32_t id : chosen) {
-        const CPlayer& player = *document->World().Person(id);
+        const CPlayer& player = *document.World().Person(id);
         EXPECT_EQ(player.NationalTeamBytes()[kNationalFlagsByte], kNationalTeamRetiredBit);
     }
     // The players stay in their clubs.
-    EXPECT_EQ(document->World().Country(kAbroad).Club(MakeClubId(kAbroad, 1))->PersonIds().size(),
+    EXPECT_EQ(document.World().Country(kAbroad).Club(MakeClubId(kAbroad, 1))->PersonIds().size(),
               2u);
-    EXPECT_EQ(document->World().Country(kHome).Club(MakeClubId(kHome, 1))->PersonIds().size(), 2u);
+    EXPECT_EQ(document.World().Country(kHome).Club(MakeClubId(kHome, 1))->PersonIds().size(), 2u);
 
-    ASSERT_TRUE(document->Undo());
-    EXPECT_EQ(DumpWorldJson(document->World()), before);
-    ASSERT_TRUE(document->Redo());
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(DumpWorldJson(document.World()), before);
+    ASSERT_TRUE(document.Redo());
     EXPECT_EQ(Ids(Squad()), std::vector<std::uint32_t>{bauer});
 
     // Persons without the flag and unknown ids record nothing.
     const std::vector<std::uint32_t> nothing{unflagged, abel, 0x7FFFFFF0u};
-    EXPECT_FALSE(RemoveFromNationalSquad(*document, nothing));
-    EXPECT_FALSE(RemoveFromNationalSquad(*document, {}));
-    EXPECT_EQ(document->History().Count(), 1u);
+    EXPECT_FALSE(RemoveFromNationalSquad(document, nothing));
+    EXPECT_FALSE(RemoveFromNationalSquad(document, {}));
+    EXPECT_EQ(document.History().Count(), 1u);
 }
 
-TEST(FiveYearRules, TypedValuesAreHundredthsCutAndHeldWithinTwentyPoints) {
+TEST(FiveYearRules, TypedValuesAreHundredthsHeldWithinTwentyPointsAndShownWithTwoDecimals) {
     // Whole points, either decimal separator, decimals beyond the second cut off; decimal digits
     // taken exactly, not through a binary fraction; leading blanks skipped and reading stopped at
     // what is no longer part of the number; nothing, no digits, negative and huge numbers.
-    const test::Rows<const char*, int> typed = {{"25", 2000},
-                                                {"20", 2000},
-                                                {"1,234", 123},
-                                                {"1.234", 123},
-                                                {"19.999", 1999},
-                                                {"0,5", 50},
-                                                {",07", 7},
-                                                {"1.15", 115},
-                                                {"4.35", 435},
-                                                {"  7,5x", 750},
-                                                {"3.2.1", 320},
-                                                {"", 0},
-                                                {"abc", 0},
-                                                {"-3", 0},
-                                                {"+3", 300},
-                                                {"999999", 2000},
-                                                {"99999999999999999999999", 2000}};
+    const test::Rows<const char*, int> typed = {
+        {"25", 2000}, {"20", 2000},  {"1,234", 123}, {"1.234", 123},  {"19.999", 1999}, {"0,5", 50},
+        {",07", 7},   {"1.15", 115}, {"4.35", 435},  {"  7,5x", 750}, {"3.2.1", 320},   {"", 0},
+        {"abc", 0},   {"-3", 0},     {"+3", 300},    {"999999", 2000}};
     test::ExpectRows(ParseFiveYearValue, typed);
-}
-
-TEST(FiveYearRules, ValuesShowTwoDecimalsTheFirstSeasonSumsTheOlderFiveAndLinesCarryThem) {
+    EXPECT_EQ(ParseFiveYearValue("99999999999999999999999"), 2000);
     // A stored value beyond the field's range is shown as it is.
     const test::Rows<int, std::string> shown = {
         {2000, "20.00"}, {123, "1.23"}, {5, "0.05"}, {0, "0.00"}, {65535, "655.35"}};
@@ -1368,57 +1276,15 @@ TEST(FiveYearRules, ValuesShowTwoDecimalsTheFirstSeasonSumsTheOlderFiveAndLinesC
     // The line format carries the decimals into every value.
     EXPECT_EQ(FiveYearLineFormat(2), "%i. %s\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%3.2f");
     EXPECT_EQ(FiveYearLineFormat(1), "%i. %s\t%2.1f\t%2.1f\t%2.1f\t%2.1f\t%2.1f\t%2.1f\t%3.1f");
-
     const SFiveYearRow row{7, "Land", {150, 0, 2000, 5, 99, 1}};
     EXPECT_EQ(FiveYearLine(3, row), "3. Land\t1.50\t0.00\t20.00\t0.05\t0.99\t0.01\t21.05");
     const SFiveYearRow empty{8, "", {}};
     EXPECT_EQ(FiveYearLine(12, empty), "12. \t0.00\t0.00\t0.00\t0.00\t0.00\t0.00\t0.00");
 }
 
-// An empty world as a document: every country in South America but four in Africa, some rule
-// values, the level names of one country.
-class WorldSettingsTest : public ::testing::Test {
-protected:
-    WorldSettingsTest() {
-        auto world = std::make_unique<CWorld>(install.Path());
-        world->InitialiseCountries();
-        for (int number = 1; number <= kCountryCount; ++number) {
-            world->Country(number).SetAttributes(0, 0, 1);
-        }
-        Africa(*world, 30, "Gamma", {0, 100, 100, 100, 100, 100});
-        Africa(*world, 31, "Beta", {2000, 100, 100, 100, 100, 0});
-        Africa(*world, 32, "Alpha", {0, 100, 100, 100, 100, 100});
-        Africa(*world, 33, "Delta", {0, 2000, 0, 0, 0, 0});
-        world->Rules().SetRuleValue(0, 1);
-        world->Rules().SetRuleValue(2, 7);
-        world->Rules().SetRuleValue(4, 99);
-        world->Country(kCountry).SetLevelName(1, 0, "Zweite Liga");
-        world->Country(kCountry).SetLevelName(1, 2, "Deuxi\xE8me division");
-        document = std::make_unique<CDatabaseDocument>(std::move(world));
-    }
-
-    std::string LevelName(int level, int language) const {
-        return std::string(document->World()
-                               .Country(kCountry)
-                               .LevelNames(level)[static_cast<std::size_t>(language)]
-                               .View());
-    }
-
-    static void Africa(CWorld& world, int number, const char* name, FiveYearValues values) {
-        CCountry& country = world.Country(number);
-        // Bits above the continent belong to another value and must not matter.
-        country.SetAttributes(0, 0, 0x18 | 3);
-        country.SetName(0, name);
-        country.Settings().slotValues = values;
-    }
-
-    static constexpr int kCountry = 14;
-    test::TempDir install;
-    std::unique_ptr<CDatabaseDocument> document;
-};
-
-TEST_F(WorldSettingsTest, TheRankingListsTheContinentByFirstSeasonPointsThenByName) {
-    const std::vector<SFiveYearRow> rows = FiveYearRanking(document->World(), 3, 0);
+TEST_F(EmptyWorldTest, TheRankingGoesByFirstSeasonPointsThenNameAndStoringIsOneUndoableEdit) {
+    SetUpWorldSettings();
+    const std::vector<SFiveYearRow> rows = FiveYearRanking(document.World(), 3, 0);
     ASSERT_EQ(rows.size(), 4u);
     // Delta 20.00, then Alpha and Gamma with 5.00 by name, then Beta with 4.00 whatever its
     // last year.
@@ -1428,29 +1294,24 @@ TEST_F(WorldSettingsTest, TheRankingListsTheContinentByFirstSeasonPointsThenByNa
     EXPECT_EQ(rows[1].name, "Alpha");
     EXPECT_EQ(rows[3].values, (FiveYearValues{2000, 100, 100, 100, 100, 0}));
     EXPECT_EQ(FiveYearLine(4, rows[3]), "4. Beta\t20.00\t1.00\t1.00\t1.00\t1.00\t0.00\t4.00");
-
-    EXPECT_EQ(FiveYearRanking(document->World(), 1, 0).size(),
+    EXPECT_EQ(FiveYearRanking(document.World(), 1, 0).size(),
               static_cast<std::size_t>(kCountryCount - 4));
-    EXPECT_TRUE(FiveYearRanking(document->World(), 4, 0).empty());
-}
+    EXPECT_TRUE(FiveYearRanking(document.World(), 4, 0).empty());
 
-TEST_F(WorldSettingsTest, StoringIsOneUndoableEditOfTheCountryAndEqualValuesRecordNothing) {
-    const std::string before = DumpWorldJson(document->World());
-    const FiveYearValues stored = document->World().Country(30).Settings().slotValues;
-    EXPECT_FALSE(StoreFiveYearValues(*document, 30, stored));
-    EXPECT_EQ(document->History().Count(), 0u);
-    EXPECT_FALSE(StoreFiveYearValues(*document, 0, {1, 2, 3, 4, 5, 6}));
-    EXPECT_FALSE(StoreFiveYearValues(*document, kCountryCount + 1, {1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(document->History().Count(), 0u);
-
+    // Equal values and countries out of range record nothing.
+    const std::string before = DumpWorldJson(document.World());
+    EXPECT_FALSE(StoreFiveYearValues(document, 30, world.Country(30).Settings().slotValues));
+    EXPECT_FALSE(StoreFiveYearValues(document, 0, {1, 2, 3, 4, 5, 6}));
+    EXPECT_FALSE(StoreFiveYearValues(document, kCountryCount + 1, {1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(document.History().Count(), 0u);
     const FiveYearValues edited{2000, 123, 0, 0, 7, 1999};
-    EXPECT_TRUE(StoreFiveYearValues(*document, 30, edited));
-    EXPECT_EQ(document->World().Country(30).Settings().slotValues, edited);
-    EXPECT_EQ(document->History().Count(), 1u);
-    ASSERT_TRUE(document->Undo());
-    EXPECT_EQ(DumpWorldJson(document->World()), before);
-    ASSERT_TRUE(document->Redo());
-    EXPECT_EQ(document->World().Country(30).Settings().slotValues, edited);
+    EXPECT_TRUE(StoreFiveYearValues(document, 30, edited));
+    EXPECT_EQ(document.World().Country(30).Settings().slotValues, edited);
+    EXPECT_EQ(document.History().Count(), 1u);
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(DumpWorldJson(document.World()), before);
+    ASSERT_TRUE(document.Redo());
+    EXPECT_EQ(document.World().Country(30).Settings().slotValues, edited);
 }
 
 constexpr std::int32_t kMinValue = std::numeric_limits<std::int32_t>::min();
@@ -1461,7 +1322,7 @@ std::vector<std::string_view> Texts(EGlobalRuleKind kind) {
     return {texts.begin(), texts.end()};
 }
 
-TEST(GlobalRulesChoices, TheFourRulesWithTheirListsAndTheSubstitutionsBarHoldingZeroToSeven) {
+TEST(GlobalRulesChoices, ValuesBeyondTheListShowAsItsLastChoiceAndAreKeptUntilAnotherIsPicked) {
     const auto& rules = GlobalRules();
     for (int index = 0; index < kGlobalRuleCount; ++index) {
         const SGlobalRule& rule = rules[static_cast<std::size_t>(index)];
@@ -1471,22 +1332,6 @@ TEST(GlobalRulesChoices, TheFourRulesWithTheirListsAndTheSubstitutionsBarHolding
     EXPECT_EQ(Texts(EGlobalRuleKind::kPoints),
               (std::vector<std::string_view>{"Zwei", "Drei", "Vier"}));
     EXPECT_EQ(Texts(EGlobalRuleKind::kExtraPoint), (std::vector<std::string_view>{"An", "Aus"}));
-    // The substitutions bar holds 0..7 and keeps a value beyond unless moved.
-    EXPECT_EQ(SubstitutionsBarPosition(0), 0);
-    EXPECT_EQ(SubstitutionsBarPosition(6), 6);
-    EXPECT_EQ(SubstitutionsBarPosition(7), 7);
-    EXPECT_EQ(SubstitutionsBarPosition(12), 7);
-    EXPECT_EQ(SubstitutionsBarPosition(-3), 0);
-    EXPECT_EQ(SubstitutionsValue(3, 6), 3);
-    EXPECT_EQ(SubstitutionsValue(6, 6), 6);
-    EXPECT_EQ(SubstitutionsValue(7, 12), 12);
-    EXPECT_EQ(SubstitutionsValue(6, 12), 6);
-    EXPECT_EQ(SubstitutionsValue(0, -3), -3);
-    EXPECT_EQ(SubstitutionsValue(9, 2), 7);
-    EXPECT_EQ(SubstitutionsValue(-1, 2), 0);
-}
-
-TEST(GlobalRulesChoices, ValuesBeyondTheListShowAsItsLastChoiceAndAreKeptUntilAnotherIsPicked) {
     for (const std::int32_t value : {0, 1, 2, 3, 7, -1, kMinValue, kMaxValue}) {
         const bool inList = value >= 0 && value <= 2;
         EXPECT_EQ(GlobalRuleChoice(EGlobalRuleKind::kPoints, value), inList ? value : 2) << value;
@@ -1512,37 +1357,24 @@ TEST(GlobalRulesChoices, ValuesBeyondTheListShowAsItsLastChoiceAndAreKeptUntilAn
             }
         }
     }
+    // The substitutions bar holds 0..7 and keeps a value beyond unless moved.
+    test::ExpectRows(SubstitutionsBarPosition,
+                     test::Rows<int, int>{{0, 0}, {6, 6}, {7, 7}, {12, 7}, {-3, 0}});
+    // {bar position, stored, written}
+    const std::vector<std::array<int, 3>> moved = {{3, 6, 3},   {6, 6, 6}, {7, 12, 12}, {6, 12, 6},
+                                                   {0, -3, -3}, {9, 2, 7}, {-1, 2, 0}};
+    for (const auto& [position, stored, written] : moved) {
+        EXPECT_EQ(SubstitutionsValue(position, stored), written) << position << " " << stored;
+    }
 }
 
-TEST_F(WorldSettingsTest, StoringIsOneUndoableEditOfTheRulesAndEqualRulesRecordNothing) {
-    const std::string before = DumpWorldJson(document->World());
+TEST_F(EmptyWorldTest, RulesAndLevelNamesAreStoredAsOneUndoableEditOnlyWhenNewAndInRange) {
+    SetUpWorldSettings();
+    const std::string before = DumpWorldJson(document.World());
     CRules copy;
-    copy.CopyFrom(document->World().Rules());
-    EXPECT_FALSE(StoreGlobalRules(*document, copy));
-    EXPECT_EQ(document->History().Count(), 0u);
-    EXPECT_EQ(DumpWorldJson(document->World()), before);
-
-    copy.SetRuleValue(1, GlobalRuleValue(EGlobalRuleKind::kPoints, 2, copy.RuleValue(1)));
-    copy.SetRuleValue(3, GlobalRuleValue(EGlobalRuleKind::kExtraPoint, 1, copy.RuleValue(3)));
-    copy.SetSubstitutions(SubstitutionsValue(2, copy.Substitutions()));
-    EXPECT_TRUE(StoreGlobalRules(*document, copy));
-    EXPECT_EQ(document->History().Count(), 1u);
-    const CRules& stored = document->World().Rules();
-    EXPECT_EQ((std::vector<std::int32_t>{stored.RuleValue(0), stored.RuleValue(1),
-                                         stored.RuleValue(2), stored.RuleValue(3),
-                                         stored.RuleValue(4), stored.Substitutions()}),
-              (std::vector<std::int32_t>{1, 2, 7, 1, 99, 2}));
-    EXPECT_NE(DumpWorldJson(document->World()), before);
-
-    ASSERT_TRUE(document->Undo());
-    EXPECT_EQ(DumpWorldJson(document->World()), before);
-    ASSERT_TRUE(document->Redo());
-    EXPECT_EQ(document->World().Rules(), copy);
-}
-
-TEST_F(WorldSettingsTest, OnlyANewNameInRangeIsOneUndoableEditOfItsLanguage) {
-    const std::string before = DumpWorldJson(document->World());
-    EXPECT_FALSE(StoreLevelName(*document, kCountry, 1, 0, "Zweite Liga"));
+    copy.CopyFrom(document.World().Rules());
+    EXPECT_FALSE(StoreGlobalRules(document, copy));
+    EXPECT_FALSE(StoreLevelName(document, kCountry, 1, 0, "Zweite Liga"));
     // {country, level, language} out of range.
     for (const auto& [country, level, language] :
          std::vector<std::tuple<int, int, int>>{{0, 1, 0},
@@ -1551,40 +1383,56 @@ TEST_F(WorldSettingsTest, OnlyANewNameInRangeIsOneUndoableEditOfItsLanguage) {
                                                 {kCountry, kLevelCount, 0},
                                                 {kCountry, 1, -1},
                                                 {kCountry, 1, kLanguageCount}}) {
-        EXPECT_FALSE(StoreLevelName(*document, country, level, language, "Neu"));
+        EXPECT_FALSE(StoreLevelName(document, country, level, language, "Neu"));
     }
-    EXPECT_EQ(document->History().Count(), 0u);
-    EXPECT_EQ(DumpWorldJson(document->World()), before);
+    EXPECT_EQ(document.History().Count(), 0u);
+    EXPECT_EQ(DumpWorldJson(document.World()), before);
+
+    copy.SetRuleValue(1, GlobalRuleValue(EGlobalRuleKind::kPoints, 2, copy.RuleValue(1)));
+    copy.SetRuleValue(3, GlobalRuleValue(EGlobalRuleKind::kExtraPoint, 1, copy.RuleValue(3)));
+    copy.SetSubstitutions(SubstitutionsValue(2, copy.Substitutions()));
+    EXPECT_TRUE(StoreGlobalRules(document, copy));
+    EXPECT_EQ(document.History().Count(), 1u);
+    const CRules& stored = document.World().Rules();
+    EXPECT_EQ((std::vector<std::int32_t>{stored.RuleValue(0), stored.RuleValue(1),
+                                         stored.RuleValue(2), stored.RuleValue(3),
+                                         stored.RuleValue(4), stored.Substitutions()}),
+              (std::vector<std::int32_t>{1, 2, 7, 1, 99, 2}));
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(DumpWorldJson(document.World()), before);
+    ASSERT_TRUE(document.Redo());
+    EXPECT_EQ(document.World().Rules(), copy);
+    ASSERT_TRUE(document.Undo());
 
     // A new name is one undoable edit of its language only.
     const std::string typed = "Regionalliga mit sehr langem Namen";
     ASSERT_GT(typed.size(), kLevelNameLength);
-    EXPECT_TRUE(StoreLevelName(*document, kCountry, 1, 0, typed));
-    EXPECT_EQ(document->History().Count(), 1u);
+    EXPECT_TRUE(StoreLevelName(document, kCountry, 1, 0, typed));
+    EXPECT_EQ(document.History().Count(), 1u);
     // Named in Windows-1252 like every text of the model, as the edit menu shows it.
-    EXPECT_EQ(document->UndoDescription(), "Ligenbezeichnung \xE4ndern");
+    EXPECT_EQ(document.UndoDescription(), "Ligenbezeichnung \xE4ndern");
     EXPECT_EQ(LevelName(1, 0), typed.substr(0, kLevelNameLength));
     EXPECT_EQ(LevelName(1, 2), "Deuxi\xE8me division");
     EXPECT_EQ(LevelName(0, 0), "");
     // The cut name stored, typing it longer again changes nothing.
-    EXPECT_FALSE(StoreLevelName(*document, kCountry, 1, 0, typed));
-    EXPECT_EQ(document->History().Count(), 1u);
-
-    ASSERT_TRUE(document->Undo());
-    EXPECT_EQ(DumpWorldJson(document->World()), before);
-    ASSERT_TRUE(document->Redo());
+    EXPECT_FALSE(StoreLevelName(document, kCountry, 1, 0, typed));
+    EXPECT_EQ(document.History().Count(), 1u);
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(DumpWorldJson(document.World()), before);
+    ASSERT_TRUE(document.Redo());
     EXPECT_EQ(LevelName(1, 0), typed.substr(0, kLevelNameLength));
     // An empty name clears it.
-    EXPECT_TRUE(StoreLevelName(*document, kCountry, 1, 0, ""));
+    EXPECT_TRUE(StoreLevelName(document, kCountry, 1, 0, ""));
     EXPECT_EQ(LevelName(1, 0), "");
-    // A typed name is cut to the 28 characters a level name holds.
-    EXPECT_EQ(LevelNameToStore(""), "");
-    EXPECT_EQ(LevelNameToStore("Erste Liga"), "Erste Liga");
+    // A typed name is cut to the 28 characters a level name holds, one byte per character.
     const std::string full(kLevelNameLength, 'x');
-    EXPECT_EQ(LevelNameToStore(full), full);
-    EXPECT_EQ(LevelNameToStore(full + "yz"), full);
-    // Windows-1252: one byte per character.
-    EXPECT_EQ(LevelNameToStore(std::string(40, '\xE4')).size(), kLevelNameLength);
+    test::ExpectRows(LevelNameToStore,
+                     test::Rows<std::string, std::string>{
+                         {"", ""},
+                         {"Erste Liga", "Erste Liga"},
+                         {full, full},
+                         {full + "yz", full},
+                         {std::string(40, '\xE4'), std::string(kLevelNameLength, '\xE4')}});
 }
 
 }  // namespace
