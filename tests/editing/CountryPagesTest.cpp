@@ -254,31 +254,6 @@ protected:
     std::uint32_t abel = 0;
 };
 
-TEST_F(EmptyWorldTest, LookValuesAreStoredOnlyWhereEditedAndAveragesHeldToTheirRanges) {
-    Settings().faces = 0x1FE;
-    Settings().averageHeight = 0;  // a file without its averages
-    Settings().averageWeight = 75;
-    const SCountryLookValues stored = ReadLookValues(Country());
-    // What the controls show: the height field can show nothing below 150.
-    SCountryLookValues shown = stored;
-    shown.averageHeight = kMinAverageHeight;
-    EXPECT_FALSE(StoreChangedLookValues(Country(), shown, shown));
-    EXPECT_EQ(ReadLookValues(Country()), stored);
-
-    SCountryLookValues edited = shown;
-    edited.faces = 0;
-    edited.averageWeight = 300;
-    ASSERT_TRUE(StoreChangedLookValues(Country(), shown, edited));
-    EXPECT_EQ(Settings().faces, 0u);
-    EXPECT_EQ(Settings().averageWeight, kMaxAverageWeight);
-    EXPECT_EQ(Settings().averageHeight, 0);
-    EXPECT_EQ(Settings().haircuts, stored.haircuts);
-
-    edited.averageHeight = 10;
-    ASSERT_TRUE(StoreChangedLookValues(Country(), shown, edited));
-    EXPECT_EQ(Settings().averageHeight, kMinAverageHeight);
-}
-
 // --- the general page
 
 TEST(CountryGeneralRulesTest, LanguagesCountOnceNotesLinesAreCrLfAndListsHaveTextsForEveryValue) {
@@ -311,7 +286,7 @@ TEST(CountryGeneralRulesTest, LanguagesCountOnceNotesLinesAreCrLfAndListsHaveTex
     EXPECT_TRUE(CountryContinentName(-1).empty());
 }
 
-TEST_F(EmptyWorldTest, TheGeneralPageWritesOnlyEditedValuesCutToTheirFieldsAndKeepsTheOthers) {
+TEST_F(EmptyWorldTest, GeneralAndLookPagesWriteOnlyEditedValuesHeldToTheirFieldsKeepingOthers) {
     Settings().climate = 9;  // beyond the list
     Settings().titles = {150, 2, 1, 0};
     Settings().optionFlags = 0x01;  // "Hallenrunde", not on the page
@@ -364,6 +339,30 @@ TEST_F(EmptyWorldTest, TheGeneralPageWritesOnlyEditedValuesCutToTheirFieldsAndKe
     EXPECT_EQ(Settings().optionFlags, 0x01 | kNoStandingPlacesFlag);
     EXPECT_EQ(Settings().averageStrength, kMaxAverageStrength);
     EXPECT_EQ(Settings().presidentBirthDate, CDate::FromYmd(1952, 2, 29));
+
+    // The look page likewise; its averages are held to their ranges.
+    Settings().faces = 0x1FE;
+    Settings().averageHeight = 0;  // a file without its averages
+    Settings().averageWeight = 75;
+    const SCountryLookValues looks = ReadLookValues(Country());
+    // What the controls show: the height field can show nothing below 150.
+    SCountryLookValues look = looks;
+    look.averageHeight = kMinAverageHeight;
+    EXPECT_FALSE(StoreChangedLookValues(Country(), look, look));
+    EXPECT_EQ(ReadLookValues(Country()), looks);
+
+    SCountryLookValues looked = look;
+    looked.faces = 0;
+    looked.averageWeight = 300;
+    ASSERT_TRUE(StoreChangedLookValues(Country(), look, looked));
+    EXPECT_EQ(Settings().faces, 0u);
+    EXPECT_EQ(Settings().averageWeight, kMaxAverageWeight);
+    EXPECT_EQ(Settings().averageHeight, 0);
+    EXPECT_EQ(Settings().haircuts, looks.haircuts);
+
+    looked.averageHeight = 10;
+    ASSERT_TRUE(StoreChangedLookValues(Country(), look, looked));
+    EXPECT_EQ(Settings().averageHeight, kMinAverageHeight);
 }
 
 // --- cups and continental settings
@@ -403,28 +402,6 @@ TEST(PrizeMoneyTest, TypedAmountsSaturateAndThePageWritesTwoKindsOnly) {
     }
 }
 
-TEST(TitleHolderTest, AClubHoldsAtMostOneOfTheFirstTwoTitles) {
-    CRules rules;
-    constexpr std::uint32_t kClub = 0x000E0003;
-    constexpr std::uint32_t kOther = 0x000E0004;
-    ChooseTitleHolder(rules, 0, 0, kClub);
-    ChooseTitleHolder(rules, 0, 1, kOther);
-    EXPECT_EQ(rules.TitleHolder(0, 0), kClub);
-    EXPECT_EQ(rules.TitleHolder(1, 0), kOther);
-    ChooseTitleHolder(rules, 0, 1, kClub);
-    EXPECT_EQ(rules.TitleHolder(0, 0), 0u);
-    EXPECT_EQ(rules.TitleHolder(1, 0), kClub);
-    // The third competition and the other continents are not affected.
-    ChooseTitleHolder(rules, 0, 2, kClub);
-    ChooseTitleHolder(rules, 1, 0, kClub);
-    EXPECT_EQ(rules.TitleHolder(1, 0), kClub);
-    EXPECT_EQ(rules.TitleHolder(2, 0), kClub);
-    EXPECT_EQ(rules.TitleHolder(0, 1), kClub);
-    // Clearing a title clears nothing else.
-    ChooseTitleHolder(rules, 1, 1, 0);
-    EXPECT_EQ(rules.TitleHolder(0, 1), kClub);
-}
-
 CCupFormat Format(int category, std::string_view name) {
     CCupFormat format;
     format.SetCategory(static_cast<std::uint8_t>(category));
@@ -432,7 +409,7 @@ CCupFormat Format(int category, std::string_view name) {
     return format;
 }
 
-TEST(CupModeChoicesTest, NoCupComesFirstThenTheFormatsOfTheCategoryByName) {
+TEST(CupModeChoicesTest, NoCupComesFirstThenTheFormatsByNameAndAClubHoldsOneOfTwoTitles) {
     CCupFormatTable formats;
     ASSERT_TRUE(formats.Set(1, Format(kCupCategoryFa, "Pokal Westland")));
     ASSERT_TRUE(formats.Set(2, Format(kCupCategoryLeague, "Ligapokal Ostland")));
@@ -457,6 +434,27 @@ TEST(CupModeChoicesTest, NoCupComesFirstThenTheFormatsOfTheCategoryByName) {
     EXPECT_EQ(super[1].value, 5);
     EXPECT_EQ(CupModeChoices(CCupFormatTable{}, kCupCategoryFa),
               (std::vector<SEditChoice>{{" Kein Pokal", 0}}));
+
+    // A club holds at most one of the first two continental titles.
+    CRules rules;
+    constexpr std::uint32_t kClub = 0x000E0003;
+    constexpr std::uint32_t kOther = 0x000E0004;
+    ChooseTitleHolder(rules, 0, 0, kClub);
+    ChooseTitleHolder(rules, 0, 1, kOther);
+    EXPECT_EQ(rules.TitleHolder(0, 0), kClub);
+    EXPECT_EQ(rules.TitleHolder(1, 0), kOther);
+    ChooseTitleHolder(rules, 0, 1, kClub);
+    EXPECT_EQ(rules.TitleHolder(0, 0), 0u);
+    EXPECT_EQ(rules.TitleHolder(1, 0), kClub);
+    // The third competition and the other continents are not affected.
+    ChooseTitleHolder(rules, 0, 2, kClub);
+    ChooseTitleHolder(rules, 1, 0, kClub);
+    EXPECT_EQ(rules.TitleHolder(1, 0), kClub);
+    EXPECT_EQ(rules.TitleHolder(2, 0), kClub);
+    EXPECT_EQ(rules.TitleHolder(0, 1), kClub);
+    // Clearing a title clears nothing else.
+    ChooseTitleHolder(rules, 1, 1, 0);
+    EXPECT_EQ(rules.TitleHolder(0, 1), kClub);
 }
 
 TEST_F(EmptyWorldTest, TheCupPageShowsTheCupsAndWritesOnlyWhatWasEdited) {
@@ -678,37 +676,32 @@ protected:
     }
 };
 
-TEST_F(CountryPersonListsTest, PoolRowsListTheUsedSlotsInSlotOrderWithTheirFiveColumns) {
-    ASSERT_GE(Country().UsedPoolEntries(), 2);
-    std::vector<std::size_t> used;
-    for (std::size_t slot = 0; slot < Country().PlayerPool().size(); ++slot) {
-        if (!Country().PlayerPool()[slot].Surname().Empty()) {
-            used.push_back(slot);
+TEST_F(CountryPersonListsTest, PoolRowsListUsedSlotsThatChangeOrGoAndNewEntriesFillTheFirstGap) {
+    const std::string original = Dump();
+    std::vector<std::size_t> before;
+    for (std::size_t used = 0; used < Country().PlayerPool().size(); ++used) {
+        if (!Country().PlayerPool()[used].Surname().Empty()) {
+            before.push_back(used);
         }
     }
-    EXPECT_EQ(ListedSlots(), used);
+    ASSERT_GE(before.size(), 3u);
+    EXPECT_EQ(ListedSlots(), before);
 
-    CPoolEntry entry = Entry("Anna", "Berg");
-    entry.SetSpecialAbility(1);
-    entry.SetTeamPart(4);
-    entry.SetPreferredClub(CPoolEntry::kCreateAClub);
+    CPoolEntry row = Entry("Anna", "Berg");
+    row.SetSpecialAbility(1);
+    row.SetTeamPart(4);
+    row.SetPreferredClub(CPoolEntry::kCreateAClub);
     ASSERT_FALSE(Country().Name(kDefaultLanguage).empty());
-    EXPECT_EQ(PoolRowText(World(), entry, kDefaultLanguage),
+    EXPECT_EQ(PoolRowText(World(), row, kDefaultLanguage),
               "Berg,A.\t" + Country().Name(kDefaultLanguage) +
                   "\tKopfball\tSt\374rmer\tCreate A Club Verein");
-    entry.SetFirstName("");
-    entry.SetNationality(0);
-    entry.SetPreferredClub(0);
-    EXPECT_EQ(PoolRowText(World(), entry, kDefaultLanguage), "Berg\t\tKopfball\tSt\374rmer\t");
+    row.SetFirstName("");
+    row.SetNationality(0);
+    row.SetPreferredClub(0);
+    EXPECT_EQ(PoolRowText(World(), row, kDefaultLanguage), "Berg\t\tKopfball\tSt\374rmer\t");
 
     EXPECT_TRUE(PoolRows(World(), 0, kDefaultLanguage).empty());
     EXPECT_TRUE(PoolRows(World(), kCountryCount + 1, kDefaultLanguage).empty());
-}
-
-TEST_F(CountryPersonListsTest, PoolEntriesChangeAndGoOnlyInUsedSlotsAndNewOnesFillTheFirstGap) {
-    const std::string original = Dump();
-    const std::vector<std::size_t> before = ListedSlots();
-    ASSERT_GE(before.size(), 3u);
     const std::size_t slot = before.front();
     CPoolEntry entry = Country().PlayerPool()[slot];
     EXPECT_FALSE(ReplacePoolEntry(document, kCountry, slot, entry));
@@ -1059,7 +1052,7 @@ StandTable WithBlocks(std::uint8_t seasonTickets, std::uint8_t away) {
     return stands;
 }
 
-TEST(StadiumRules, TheStandTableShowsTheRecordAndEachValueReachesOnlyItsOwnField) {
+TEST(StadiumRules, TheTableShowsTheRecordEachValueReachesItsFieldAndTheChecksHoldTheCounts) {
     const StandTable stands = StandTableOf(DistinctStadium());
     for (int stand = 0; stand < kStandCount; ++stand) {
         const SStandRow& row = stands[static_cast<std::size_t>(stand)];
@@ -1098,9 +1091,7 @@ TEST(StadiumRules, TheStandTableShowsTheRecordAndEachValueReachesOnlyItsOwnField
     const CStadium cut = StadiumWithValues(CStadium(), values);
     EXPECT_EQ(cut.Name().View(), std::string(29, 'N'));
     EXPECT_EQ(cut.City().View(), std::string(29, 'O'));
-}
 
-TEST(StadiumRules, PlacesAreNeverNegativeTheTotalNeverOverflowsAndTheBlockCheckNamesEachFault) {
     // Read as a spin field reads its text (its own tests), but never negative.
     const test::Rows<const char*, std::int32_t> typed = {{"  800 Plätze", 800},
                                                          {"2147483648", kMaxPlaces},
@@ -1180,7 +1171,7 @@ TEST_F(EmptyWorldTest, TheSquadIsEveryFlaggedPlayerOfTheNationalityOnceAndCountr
     EXPECT_NE(abroad, countries.end());
 }
 
-TEST_F(EmptyWorldTest, HeaderClicksSortAscendingAndASecondClickReverses) {
+TEST_F(EmptyWorldTest, HeaderClicksSortTheSquadAndRemovalClearsOnlyTheFlagsAsOneUndoableEdit) {
     SetUpSquad();
     CNationalSquadOrder order;
     EXPECT_EQ(order.Column(), ENationalSquadColumn::kName);
@@ -1221,11 +1212,9 @@ TEST_F(EmptyWorldTest, HeaderClicksSortAscendingAndASecondClickReverses) {
     const Order before = Ids(rows);
     EXPECT_EQ(clicked(ENationalSquadColumn::kCaps), before);
     EXPECT_EQ(clicked(ENationalSquadColumn::kCaps), before);
-}
 
-TEST_F(EmptyWorldTest, RemovalClearsOnlyTheFlagsAsOneUndoableEdit) {
-    SetUpSquad();
-    const std::string before = DumpWorldJson(document.World());
+    // Removal clears only the flags, as one undoable edit.
+    const std::string squad = DumpWorldJson(document.World());
     const std::vector<std::uint32_t> chosen{abel, mueller};
     ASSERT_TRUE(RemoveFromNationalSquad(document, chosen));
     EXPECT_EQ(document.History().Count(), 1u);
@@ -1240,7 +1229,7 @@ TEST_F(EmptyWorldTest, RemovalClearsOnlyTheFlagsAsOneUndoableEdit) {
     EXPECT_EQ(document.World().Country(kHome).Club(MakeClubId(kHome, 1))->PersonIds().size(), 2u);
 
     ASSERT_TRUE(document.Undo());
-    EXPECT_EQ(DumpWorldJson(document.World()), before);
+    EXPECT_EQ(DumpWorldJson(document.World()), squad);
     ASSERT_TRUE(document.Redo());
     EXPECT_EQ(Ids(Squad()), std::vector<std::uint32_t>{bauer});
 

@@ -229,11 +229,6 @@ protected:
         EXPECT_TRUE(data.has_value());
         return data.value_or(SLeagueData{});
     }
-    // The structure "1-2" built by hand, without the document.
-    void BuildOneTwo() {
-        ASSERT_EQ(ApplyLeagueSystem(Live(), kDemoCountry, 0, 3, {}), EApplyResult::kApplied);
-        ASSERT_EQ(Counts(), (std::array<int, kLevelCount>{1, 2, 0, 0, 0}));
-    }
     const CClub& ClubOf(std::uint32_t team) const {
         return *World().Country(kDemoCountry).Club(team & kClubIdMask);
     }
@@ -266,8 +261,9 @@ protected:
         }
         return -1;
     }
-    std::vector<std::string> Lines(ECalendarCheck occasion = ECalendarCheck::kAtClose) const {
-        return CheckCalendars(World(), kDemoCountry, occasion, kDefaultLanguage).lines;
+    std::vector<std::string> Lines() const {
+        return CheckCalendars(World(), kDemoCountry, ECalendarCheck::kAtClose, kDefaultLanguage)
+            .lines;
     }
     std::string CountryDump() const { return DumpWorldJson(World(), kDemoCountry); }
 
@@ -344,7 +340,7 @@ TEST_F(LeagueSystemTest, AFurtherLeagueTakesTheLevelsSettingsButNoTeamsAndTheChe
     EXPECT_TRUE(CheckAfterRebuild(World(), kDemoCountry, kDefaultLanguage).messages.empty());
     const int row = RowWithLowestLevel(Counts()[static_cast<std::size_t>(LowestLevel())] + 1);
     ASSERT_GT(row, 0);
-    const std::array<int, kLevelCount> old = LeaguesPerLevel(World(), kDemoCountry);
+    const std::array<int, kLevelCount> old = Counts();
     const int lowest = LowestLevel();
     const int firstOfLowest = std::accumulate(old.begin(), old.begin() + lowest, 0);
     const int size = League(firstOfLowest).LeagueSize();
@@ -379,17 +375,12 @@ TEST_F(LeagueSystemTest, AFurtherLeagueTakesTheLevelsSettingsButNoTeamsAndTheChe
     ExpectMasterBuilds();
 }
 
-TEST_F(LeagueSystemTest, ANewLevelGetsDefaultLeaguesAndRowZeroIsRefused) {
+TEST_F(LeagueSystemTest, ANewLevelGetsDefaultLeaguesAndAScriptReplacesAGenericSystemKeepingCups) {
     const std::string before = DumpWorldJson(World());
-    EXPECT_EQ(Apply(0), EApplyResult::kNoSystemChosen);
-    EXPECT_EQ(document.History().Count(), 0u);
-    EXPECT_TRUE(SameDump(DumpWorldJson(World()), before));
-
     // Five levels of one league each: the levels the demo lacks get fresh leagues.
-    const std::array<int, kLevelCount> old = LeaguesPerLevel(World(), kDemoCountry);
+    const std::array<int, kLevelCount> old = Counts();
     ASSERT_EQ(Apply(27), EApplyResult::kApplied);
-    EXPECT_EQ(LeaguesPerLevel(World(), kDemoCountry),
-              (std::array<int, kLevelCount>{1, 1, 1, 1, 1}));
+    EXPECT_EQ(Counts(), (std::array<int, kLevelCount>{1, 1, 1, 1, 1}));
     const CDBLeague fresh(0, 0);
     for (int level = 0; level < kLevelCount; ++level) {
         if (old[static_cast<std::size_t>(level)] == 0) {
@@ -403,9 +394,7 @@ TEST_F(LeagueSystemTest, ANewLevelGetsDefaultLeaguesAndRowZeroIsRefused) {
     }
     ASSERT_TRUE(document.Undo());
     EXPECT_TRUE(SameDump(DumpWorldJson(World()), before));
-}
 
-TEST_F(LeagueSystemTest, AScriptReplacesAGenericSystemWithMoreLeaguesAndKeepsTheCups) {
     // The demo country is built by its script, beside its cups.
     const int script = World().Country(kDemoCountry).LeagueScript();
     ASSERT_GT(script, 0);
@@ -415,7 +404,7 @@ TEST_F(LeagueSystemTest, AScriptReplacesAGenericSystemWithMoreLeaguesAndKeepsThe
         return std::accumulate(counts.begin(), counts.end(), 0);
     };
     // The first generic system with four levels and more leagues than the script.
-    const int scriptLeagues = leagueCount(LeaguesPerLevel(World(), kDemoCountry));
+    const int scriptLeagues = leagueCount(Counts());
     int row = 1;
     for (; row < kGenericSystemCount; ++row) {
         const auto& leagues = GenericLeagueSystems()[static_cast<std::size_t>(row)].leagues;
@@ -438,7 +427,7 @@ TEST_F(LeagueSystemTest, AScriptReplacesAGenericSystemWithMoreLeaguesAndKeepsThe
     ExpectMasterBuilds();
 }
 
-TEST_F(LeagueSystemTest, TheTreeListsEachLevelWithItsLeaguesAndTheCountsFollowThem) {
+TEST_F(LeagueSystemTest, TheTreeListsEachLevelsLeaguesAndOnlyLosingLeaguesOrScriptsIsAsked) {
     world.Country(kDemoCountry).SetLevelName(0, kDefaultLanguage, "Oberste Spielklasse");
     const std::vector<SLevelRow> levels =
         LeagueSystemLevels(World(), kDemoCountry, kDefaultLanguage);
@@ -467,9 +456,8 @@ TEST_F(LeagueSystemTest, TheTreeListsEachLevelWithItsLeaguesAndTheCountsFollowTh
     EXPECT_EQ(listed, leagues);
     EXPECT_EQ(Counts(), counts);
     EXPECT_EQ(TeamsInLeagueSystem(World(), kDemoCountry), size);
-}
 
-TEST_F(LeagueSystemTest, OnlyLosingLeaguesOrChangingScriptsIsAsked) {
+    // Only losing leagues or changing scripts is asked.
     // The demo country is built by script 1: giving it up is asked whatever the row.
     EXPECT_TRUE(
         ApplyNeedsConfirmation(World(), kDemoCountry, 0, PreselectedGenericSystem(Counts())));
@@ -542,7 +530,9 @@ TEST_F(LeagueSystemTest, LeagueDataShowsTheLeagueAndItsLevelAndStoresOnlyChanged
 }
 
 TEST_F(LeagueSystemTest, RelegationOnlyAsTheMatchingSystemAllows) {
-    BuildOneTwo();
+    // The structure "1-2" built by hand, without the document.
+    ASSERT_EQ(ApplyLeagueSystem(world, kDemoCountry, 0, 3, {}), EApplyResult::kApplied);
+    ASSERT_EQ(Counts(), (std::array<int, kLevelCount>{1, 2, 0, 0, 0}));
     EXPECT_EQ(RelegationChoices(World(), LeagueId(0)), (std::vector<int>{0, 2, 4}));
     EXPECT_EQ(RelegationChoices(World(), LeagueId(1)), (std::vector<int>{0, 1, 2, 3, 4, 5}));
 
@@ -557,8 +547,7 @@ TEST_F(LeagueSystemTest, RelegationOnlyAsTheMatchingSystemAllows) {
     StoreLeagueData(document, LeagueId(0), Read(0), edited);
     EXPECT_EQ(World().Country(kDemoCountry).Settings().relegated[0], 4);
     // The structure stays as it is: OK does not rebuild.
-    EXPECT_EQ(LeaguesPerLevel(World(), kDemoCountry),
-              (std::array<int, kLevelCount>{1, 2, 0, 0, 0}));
+    EXPECT_EQ(Counts(), (std::array<int, kLevelCount>{1, 2, 0, 0, 0}));
 }
 
 TEST(MoneyFromTextTest, LeadingDigitsHeldToThirtyTwoBits) {
@@ -629,33 +618,32 @@ TEST_F(LeagueSystemTest, RowsShowTheLeaguesTheirTeamsInOrderWithNamesAndMarksAnd
 
 TEST_F(LeagueSystemTest, AddingDroppingAndRemovingAreEditsOnlyWhenSomethingChanges) {
     const std::string before = DumpWorldJson(World(), kDemoCountry);
-    const std::uint32_t team = FreeFirstTeam();
+    const std::uint32_t free = FreeFirstTeam();
     ClearLeague(document, LeagueId(0));
-    const std::size_t start = Edits();
+    const std::size_t added = Edits();
 
-    ASSERT_TRUE(AddTeamToLeague(document, LeagueId(0), team));
-    EXPECT_EQ(League(0).Teams(), std::vector<std::uint32_t>{team});
-    EXPECT_FALSE(AddTeamToLeague(document, LeagueId(0), team));  // already in it
+    ASSERT_TRUE(AddTeamToLeague(document, LeagueId(0), free));
+    EXPECT_EQ(League(0).Teams(), std::vector<std::uint32_t>{free});
+    EXPECT_FALSE(AddTeamToLeague(document, LeagueId(0), free));  // already in it
     EXPECT_FALSE(AddTeamToLeague(document, LeagueId(0), MakeClubId(kDemoCountry, 0)));
-    EXPECT_EQ(Edits(), start + 1);
+    EXPECT_EQ(Edits(), added + 1);
 
     // Into another league (the one it came from has room): it leaves the first one.
     const std::uint32_t last = LeagueRows(World(), kDemoCountry, kDefaultLanguage).back().leagueId;
-    ASSERT_TRUE(DropTeamInLeague(document, last, team, 0));
+    ASSERT_TRUE(DropTeamInLeague(document, last, free, 0));
     EXPECT_TRUE(League(0).Teams().empty());
-    EXPECT_EQ(LeagueTeamRows(World(), last, false, kDefaultLanguage).front().team, team);
+    EXPECT_EQ(LeagueTeamRows(World(), last, false, kDefaultLanguage).front().team, free);
 
-    ASSERT_TRUE(DropTeamWithoutLeague(document, kDemoCountry, team));
-    EXPECT_NE(LeagueTeamRows(World(), last, false, kDefaultLanguage).front().team, team);
-    EXPECT_FALSE(DropTeamWithoutLeague(document, kDemoCountry, team));
-    EXPECT_EQ(Edits(), start + 3);
+    ASSERT_TRUE(DropTeamWithoutLeague(document, kDemoCountry, free));
+    EXPECT_NE(LeagueTeamRows(World(), last, false, kDefaultLanguage).front().team, free);
+    EXPECT_FALSE(DropTeamWithoutLeague(document, kDemoCountry, free));
+    EXPECT_EQ(Edits(), added + 3);
 
     while (document.Undo()) {
     }
     EXPECT_EQ(DumpWorldJson(World(), kDemoCountry), before);
-}
 
-TEST_F(LeagueSystemTest, DroppingOnTheLeagueReordersItAndAFullLeagueTakesNoOtherTeam) {
+    // Dropped on its own league: reordered.
     const std::vector<std::uint32_t> teams = League(0).Teams();
     ASSERT_GE(teams.size(), 6u);
     const auto Moved = [&teams](std::size_t from, std::size_t to) {
@@ -1202,7 +1190,7 @@ TEST(FixtureListEditingTest, GeneratingGivesACompleteListInWhichEveryPairMeetsAt
     EXPECT_EQ(list.Rows(), 18);
 }
 
-TEST_F(LeagueSystemTest, CopiesAreMadeOnceAndChangesOfTwoLeaguesAreStoredAsOneUndoStep) {
+TEST_F(LeagueSystemTest, FixtureCopiesAreMadeOnceStoredAsOneUndoStepAndShowTheTeamsNames) {
     const std::string before = CountryDump();
     CFixtureListSession session(kDemoCountry);
     CDBFixturelist* first = session.List(World(), LeagueId(0));
@@ -1238,9 +1226,8 @@ TEST_F(LeagueSystemTest, CopiesAreMadeOnceAndChangesOfTwoLeaguesAreStoredAsOneUn
     EXPECT_TRUE(session.ChangedLeagues(World()).empty());
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(CountryDump(), before);
-}
 
-TEST_F(LeagueSystemTest, PairingsShowTheNamesOfTheLeaguesTeamsAndReserveTeams) {
+    // Pairings show the names of the league's teams and reserve teams.
     const CDBLeague& league = FullLeague(0);
     ASSERT_GE(league.TeamCount(), 2);
     const CClub* home = World().Country(kDemoCountry).Club(league.Team(0));
