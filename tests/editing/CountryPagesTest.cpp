@@ -62,7 +62,14 @@ constexpr std::int32_t kMaxAmount = std::numeric_limits<std::int32_t>::max();
 
 // --- look sets and averages
 
-TEST(CountryLookRulesTest, LookSetsHaveABitPerValueAndImperialAveragesMatchTheFormattedOnes) {
+CCupFormat Format(int category, std::string_view name) {
+    CCupFormat format;
+    format.SetCategory(static_cast<std::uint8_t>(category));
+    format.Name().Set(name);
+    return format;
+}
+
+TEST(CountryPageRules, LookSetsLanguagesNotesCupModesAndTitleHoldersFollowTheirRules) {
     for (int value = 0; value < kLookSetValues; ++value) {
         const std::uint32_t set = LookSetOf(std::vector<int>{value});
         EXPECT_EQ(set, std::uint32_t{1} << value) << value;
@@ -112,6 +119,83 @@ TEST(CountryLookRulesTest, LookSetsHaveABitPerValueAndImperialAveragesMatchTheFo
         }
         EXPECT_EQ(FormatWeightImperial(kg), text);
     }
+
+    // The general page: languages count once, notes lines are CR LF, lists have texts for every
+    // value.
+    const SLanguageRows repeated{{5, 7, 5, 7}, {60, 30, 10, 5}};
+    EXPECT_EQ(NormaliseLanguageRows(repeated), (SLanguageRows{{5, 7, 0, 0}, {60, 30, 0, 0}}));
+    // Rows keep their places; a row without language keeps what was typed; shares beyond 100 are
+    // held.
+    const SLanguageRows gaps{{0, 3, 0, 9}, {10, 150, 30, 40}};
+    EXPECT_EQ(NormaliseLanguageRows(gaps), (SLanguageRows{{0, 3, 0, 9}, {10, 100, 30, 40}}));
+    const SLanguageRows plain{{1, 2, 3, 4}, {40, 30, 20, 10}};
+    EXPECT_EQ(NormaliseLanguageRows(plain), plain);
+    EXPECT_EQ(NormaliseLanguageRows(NormaliseLanguageRows(repeated)),
+              NormaliseLanguageRows(repeated));
+    // Notes: lines are CR LF in the country and line feeds in the field.
+    EXPECT_EQ(NotesForEditor("a\r\nb\r\n\r\nc"), "a\nb\n\nc");
+    EXPECT_EQ(NotesFromEditor("a\nb\n\nc"), "a\r\nb\r\n\r\nc");
+    EXPECT_EQ(NotesFromEditor("x\r\ny\rz"), "x\r\nyz");
+    const std::string stored = "Erste Zeile\r\nZweite";
+    EXPECT_EQ(NotesFromEditor(NotesForEditor(stored)), stored);
+    // The lists have texts for every value, the continents their names.
+    for (const auto& choices : {ClimateChoices(), ReserveSwitchChoices()}) {
+        ASSERT_FALSE(choices.empty());
+        for (std::size_t index = 0; index < choices.size(); ++index) {
+            EXPECT_EQ(choices[index].value, static_cast<int>(index));
+            EXPECT_FALSE(choices[index].text.empty());
+        }
+    }
+    EXPECT_FALSE(CountryContinentName(0).empty() || CountryContinentName(5).empty());
+    EXPECT_TRUE(CountryContinentName(6).empty());
+    EXPECT_TRUE(CountryContinentName(-1).empty());
+
+    // The cup modes: no cup first, then the formats of the category by name.
+    CCupFormatTable formats;
+    ASSERT_TRUE(formats.Set(1, Format(kCupCategoryFa, "Pokal Westland")));
+    ASSERT_TRUE(formats.Set(2, Format(kCupCategoryLeague, "Ligapokal Ostland")));
+    ASSERT_TRUE(formats.Set(3, Format(kCupCategoryFa, "Pokal Nordland")));
+    ASSERT_TRUE(formats.Set(5, Format(kCupCategorySupercup, "ein Spiel")));
+    ASSERT_TRUE(formats.Set(7, Format(kCupCategoryFa, "Pokal Nordland")));
+    ASSERT_TRUE(formats.Set(9, Format(kCupCategoryMisc, "Freundschaft")));
+
+    const std::vector<SEditChoice> national =
+        CupModeChoices(formats, CupModeCategory(ECountryCup::National));
+    const std::vector<SEditChoice> expected{
+        {" Kein Pokal", 0}, {"Pokal Nordland", 3}, {"Pokal Nordland", 7}, {"Pokal Westland", 1}};
+    EXPECT_EQ(national, expected);
+    for (const ECountryCup league : {ECountryCup::League0, ECountryCup::League3}) {
+        const std::vector<SEditChoice> modes = CupModeChoices(formats, CupModeCategory(league));
+        ASSERT_EQ(modes.size(), 2u);
+        EXPECT_EQ(modes[1], (SEditChoice{"Ligapokal Ostland", 2}));
+    }
+    const std::vector<SEditChoice> super =
+        CupModeChoices(formats, CupModeCategory(ECountryCup::Super));
+    ASSERT_EQ(super.size(), 2u);
+    EXPECT_EQ(super[1].value, 5);
+    EXPECT_EQ(CupModeChoices(CCupFormatTable{}, kCupCategoryFa),
+              (std::vector<SEditChoice>{{" Kein Pokal", 0}}));
+
+    // A club holds at most one of the first two continental titles.
+    CRules rules;
+    constexpr std::uint32_t kClub = 0x000E0003;
+    constexpr std::uint32_t kOther = 0x000E0004;
+    ChooseTitleHolder(rules, 0, 0, kClub);
+    ChooseTitleHolder(rules, 0, 1, kOther);
+    EXPECT_EQ(rules.TitleHolder(0, 0), kClub);
+    EXPECT_EQ(rules.TitleHolder(1, 0), kOther);
+    ChooseTitleHolder(rules, 0, 1, kClub);
+    EXPECT_EQ(rules.TitleHolder(0, 0), 0u);
+    EXPECT_EQ(rules.TitleHolder(1, 0), kClub);
+    // The third competition and the other continents are not affected.
+    ChooseTitleHolder(rules, 0, 2, kClub);
+    ChooseTitleHolder(rules, 1, 0, kClub);
+    EXPECT_EQ(rules.TitleHolder(1, 0), kClub);
+    EXPECT_EQ(rules.TitleHolder(2, 0), kClub);
+    EXPECT_EQ(rules.TitleHolder(0, 1), kClub);
+    // Clearing a title clears nothing else.
+    ChooseTitleHolder(rules, 1, 1, 0);
+    EXPECT_EQ(rules.TitleHolder(0, 1), kClub);
 }
 
 constexpr int kCountry = 14;
@@ -256,36 +340,6 @@ protected:
 
 // --- the general page
 
-TEST(CountryGeneralRulesTest, LanguagesCountOnceNotesLinesAreCrLfAndListsHaveTextsForEveryValue) {
-    const SLanguageRows repeated{{5, 7, 5, 7}, {60, 30, 10, 5}};
-    EXPECT_EQ(NormaliseLanguageRows(repeated), (SLanguageRows{{5, 7, 0, 0}, {60, 30, 0, 0}}));
-    // Rows keep their places; a row without language keeps what was typed; shares beyond 100 are
-    // held.
-    const SLanguageRows gaps{{0, 3, 0, 9}, {10, 150, 30, 40}};
-    EXPECT_EQ(NormaliseLanguageRows(gaps), (SLanguageRows{{0, 3, 0, 9}, {10, 100, 30, 40}}));
-    const SLanguageRows plain{{1, 2, 3, 4}, {40, 30, 20, 10}};
-    EXPECT_EQ(NormaliseLanguageRows(plain), plain);
-    EXPECT_EQ(NormaliseLanguageRows(NormaliseLanguageRows(repeated)),
-              NormaliseLanguageRows(repeated));
-    // Notes: lines are CR LF in the country and line feeds in the field.
-    EXPECT_EQ(NotesForEditor("a\r\nb\r\n\r\nc"), "a\nb\n\nc");
-    EXPECT_EQ(NotesFromEditor("a\nb\n\nc"), "a\r\nb\r\n\r\nc");
-    EXPECT_EQ(NotesFromEditor("x\r\ny\rz"), "x\r\nyz");
-    const std::string stored = "Erste Zeile\r\nZweite";
-    EXPECT_EQ(NotesFromEditor(NotesForEditor(stored)), stored);
-    // The lists have texts for every value, the continents their names.
-    for (const auto& choices : {ClimateChoices(), ReserveSwitchChoices()}) {
-        ASSERT_FALSE(choices.empty());
-        for (std::size_t index = 0; index < choices.size(); ++index) {
-            EXPECT_EQ(choices[index].value, static_cast<int>(index));
-            EXPECT_FALSE(choices[index].text.empty());
-        }
-    }
-    EXPECT_FALSE(CountryContinentName(0).empty() || CountryContinentName(5).empty());
-    EXPECT_TRUE(CountryContinentName(6).empty());
-    EXPECT_TRUE(CountryContinentName(-1).empty());
-}
-
 TEST_F(EmptyWorldTest, GeneralAndLookPagesWriteOnlyEditedValuesHeldToTheirFieldsKeepingOthers) {
     Settings().climate = 9;  // beyond the list
     Settings().titles = {150, 2, 1, 0};
@@ -313,13 +367,13 @@ TEST_F(EmptyWorldTest, GeneralAndLookPagesWriteOnlyEditedValuesHeldToTheirFields
     edited.presidentSurname = "Zyxwvutsrqponmlkjih";    // 19 typed
     edited.associationName = "Verbandsname";
     ASSERT_TRUE(StoreChangedGeneralValues(Country(), shown, edited));
-    EXPECT_EQ(Settings().climate, 9);
-    EXPECT_EQ(Settings().titles, (std::array<std::uint16_t, 4>{150, 3, 1, 0}));
-    EXPECT_EQ(Settings().optionFlags, 0x01 | kGenerateNamesFlag);
-    EXPECT_FALSE(Settings().presidentBirthDate.IsSet());
-    EXPECT_EQ(Settings().president.firstName.View(), "Abcdefghijklmno");
-    EXPECT_EQ(Settings().president.surname.View(), "Zyxwvutsrqponmlkjih");
-    EXPECT_EQ(Settings().associationName.View(), "Verbandsn");
+    EXPECT_EQ(std::tuple(Settings().climate, Settings().titles, Settings().optionFlags,
+                         Settings().presidentBirthDate.IsSet()),
+              std::tuple(9, std::array<std::uint16_t, 4>{150, 3, 1, 0}, 0x01 | kGenerateNamesFlag,
+                         false));
+    EXPECT_EQ(std::tuple(Settings().president.firstName.View(), Settings().president.surname.View(),
+                         Settings().associationName.View()),
+              std::tuple("Abcdefghijklmno", "Zyxwvutsrqponmlkjih", "Verbandsn"));
     // Untouched rows are not normalised behind the user's back.
     EXPECT_EQ(Settings().languages, before.languages);
     EXPECT_EQ(Settings().notes, "Alt");
@@ -333,11 +387,11 @@ TEST_F(EmptyWorldTest, GeneralAndLookPagesWriteOnlyEditedValuesHeldToTheirFields
     changed.averageStrength = 250;
     changed.presidentBirthDate = CDate::FromYmd(1952, 2, 29);
     ASSERT_TRUE(StoreChangedGeneralValues(Country(), next, changed));
-    EXPECT_EQ(Settings().climate, 2);
-    EXPECT_EQ(Settings().languages, (std::array<std::uint8_t, 4>{5, 0, 0, 0}));
-    EXPECT_EQ(Settings().languageShares, (std::array<std::uint8_t, 4>{60, 0, 0, 0}));
-    EXPECT_EQ(Settings().optionFlags, 0x01 | kNoStandingPlacesFlag);
-    EXPECT_EQ(Settings().averageStrength, kMaxAverageStrength);
+    using Four = std::array<std::uint8_t, 4>;
+    EXPECT_EQ(std::tuple(Settings().climate, Settings().languages, Settings().languageShares,
+                         Settings().optionFlags, Settings().averageStrength),
+              std::tuple(2, Four{5, 0, 0, 0}, Four{60, 0, 0, 0}, 0x01 | kNoStandingPlacesFlag,
+                         kMaxAverageStrength));
     EXPECT_EQ(Settings().presidentBirthDate, CDate::FromYmd(1952, 2, 29));
 
     // The look page likewise; its averages are held to their ranges.
@@ -355,10 +409,9 @@ TEST_F(EmptyWorldTest, GeneralAndLookPagesWriteOnlyEditedValuesHeldToTheirFields
     looked.faces = 0;
     looked.averageWeight = 300;
     ASSERT_TRUE(StoreChangedLookValues(Country(), look, looked));
-    EXPECT_EQ(Settings().faces, 0u);
-    EXPECT_EQ(Settings().averageWeight, kMaxAverageWeight);
-    EXPECT_EQ(Settings().averageHeight, 0);
-    EXPECT_EQ(Settings().haircuts, looks.haircuts);
+    EXPECT_EQ(std::tuple(Settings().faces, Settings().averageWeight, Settings().averageHeight,
+                         Settings().haircuts),
+              std::tuple(0u, kMaxAverageWeight, 0, looks.haircuts));
 
     looked.averageHeight = 10;
     ASSERT_TRUE(StoreChangedLookValues(Country(), look, looked));
@@ -367,7 +420,7 @@ TEST_F(EmptyWorldTest, GeneralAndLookPagesWriteOnlyEditedValuesHeldToTheirFields
 
 // --- cups and continental settings
 
-TEST(PrizeMoneyTest, TypedAmountsSaturateAndThePageWritesTwoKindsOnly) {
+TEST_F(EmptyWorldTest, TypedPrizesSaturateAndThePrizeTableWritesTwoKindsOfMoneyOnly) {
     // Ten digits, the most the field takes, and more.
     const test::Rows<const char*, std::int32_t> typed = {{"1200", 1200},
                                                          {"   75000", 75000},
@@ -380,81 +433,20 @@ TEST(PrizeMoneyTest, TypedAmountsSaturateAndThePageWritesTwoKindsOnly) {
                                                          {"99999999999999999999", kMaxAmount}};
     test::ExpectRows(ParsePrizeMoney, typed);
     // The page writes prize and television money and keeps the other kinds.
-    CDBCup cup(MakeCompetitionId(14, kFaCupType, 0), MakeCompetitionId(14, kRootType, 0));
-    for (int kind = 0; kind < CDBCompetition::kValueCount; ++kind) {
-        for (int round = 0; round < kPrizeRounds; ++round) {
-            cup.SetRoundValue(kind, round, 1000 * kind + round);
-        }
-    }
+    CDBCup& cup = AddCup(ECountryCup::National, 3, 1);
     PrizeMatrix prizes = ReadPrizeMoney(cup);
-    EXPECT_EQ(prizes[1][7], 1007);
+    EXPECT_EQ(prizes[1][7], 1017);
     EXPECT_FALSE(StorePrizeMoney(cup, prizes));
     prizes[0][0] = 5000;
     prizes[1][7] = -3;
     ASSERT_TRUE(StorePrizeMoney(cup, prizes));
-    EXPECT_EQ(cup.RoundValue(0, 0), 5000);
-    EXPECT_EQ(cup.RoundValue(1, 7), 0);
-    EXPECT_EQ(cup.RoundValue(0, 1), 1);
+    EXPECT_EQ(std::tuple(cup.RoundValue(0, 0), cup.RoundValue(1, 7), cup.RoundValue(0, 1)),
+              std::tuple(5000, 0, 1001));
     for (int kind = 2; kind < CDBCompetition::kValueCount; ++kind) {
         for (int round = 0; round < kPrizeRounds; ++round) {
-            EXPECT_EQ(cup.RoundValue(kind, round), 1000 * kind + round);
+            EXPECT_EQ(cup.RoundValue(kind, round), 1000 + kind * 10 + round);
         }
     }
-}
-
-CCupFormat Format(int category, std::string_view name) {
-    CCupFormat format;
-    format.SetCategory(static_cast<std::uint8_t>(category));
-    format.Name().Set(name);
-    return format;
-}
-
-TEST(CupModeChoicesTest, NoCupComesFirstThenTheFormatsByNameAndAClubHoldsOneOfTwoTitles) {
-    CCupFormatTable formats;
-    ASSERT_TRUE(formats.Set(1, Format(kCupCategoryFa, "Pokal Westland")));
-    ASSERT_TRUE(formats.Set(2, Format(kCupCategoryLeague, "Ligapokal Ostland")));
-    ASSERT_TRUE(formats.Set(3, Format(kCupCategoryFa, "Pokal Nordland")));
-    ASSERT_TRUE(formats.Set(5, Format(kCupCategorySupercup, "ein Spiel")));
-    ASSERT_TRUE(formats.Set(7, Format(kCupCategoryFa, "Pokal Nordland")));
-    ASSERT_TRUE(formats.Set(9, Format(kCupCategoryMisc, "Freundschaft")));
-
-    const std::vector<SEditChoice> national =
-        CupModeChoices(formats, CupModeCategory(ECountryCup::National));
-    const std::vector<SEditChoice> expected{
-        {" Kein Pokal", 0}, {"Pokal Nordland", 3}, {"Pokal Nordland", 7}, {"Pokal Westland", 1}};
-    EXPECT_EQ(national, expected);
-    for (const ECountryCup league : {ECountryCup::League0, ECountryCup::League3}) {
-        const std::vector<SEditChoice> modes = CupModeChoices(formats, CupModeCategory(league));
-        ASSERT_EQ(modes.size(), 2u);
-        EXPECT_EQ(modes[1], (SEditChoice{"Ligapokal Ostland", 2}));
-    }
-    const std::vector<SEditChoice> super =
-        CupModeChoices(formats, CupModeCategory(ECountryCup::Super));
-    ASSERT_EQ(super.size(), 2u);
-    EXPECT_EQ(super[1].value, 5);
-    EXPECT_EQ(CupModeChoices(CCupFormatTable{}, kCupCategoryFa),
-              (std::vector<SEditChoice>{{" Kein Pokal", 0}}));
-
-    // A club holds at most one of the first two continental titles.
-    CRules rules;
-    constexpr std::uint32_t kClub = 0x000E0003;
-    constexpr std::uint32_t kOther = 0x000E0004;
-    ChooseTitleHolder(rules, 0, 0, kClub);
-    ChooseTitleHolder(rules, 0, 1, kOther);
-    EXPECT_EQ(rules.TitleHolder(0, 0), kClub);
-    EXPECT_EQ(rules.TitleHolder(1, 0), kOther);
-    ChooseTitleHolder(rules, 0, 1, kClub);
-    EXPECT_EQ(rules.TitleHolder(0, 0), 0u);
-    EXPECT_EQ(rules.TitleHolder(1, 0), kClub);
-    // The third competition and the other continents are not affected.
-    ChooseTitleHolder(rules, 0, 2, kClub);
-    ChooseTitleHolder(rules, 1, 0, kClub);
-    EXPECT_EQ(rules.TitleHolder(1, 0), kClub);
-    EXPECT_EQ(rules.TitleHolder(2, 0), kClub);
-    EXPECT_EQ(rules.TitleHolder(0, 1), kClub);
-    // Clearing a title clears nothing else.
-    ChooseTitleHolder(rules, 1, 1, 0);
-    EXPECT_EQ(rules.TitleHolder(0, 1), kClub);
 }
 
 TEST_F(EmptyWorldTest, TheCupPageShowsTheCupsAndWritesOnlyWhatWasEdited) {
@@ -544,9 +536,9 @@ TEST_F(EmptyWorldTest, TheCupPageShowsTheCupsAndWritesOnlyWhatWasEdited) {
     // The other languages keep the name a new competition has.
     const CDBCup fresh(CountryCupId(kCountry, ECountryCup::League3), 0);
     EXPECT_EQ(made->Names()[0], fresh.Names()[0]);
-    EXPECT_EQ(made->RoundValue(1, 7), 2500);
-    EXPECT_EQ(made->RoundValue(1, 6), 0);
-    EXPECT_EQ(CupSetting(Country(), ECountryCup::League3), 11);
+    EXPECT_EQ(std::tuple(made->RoundValue(1, 7), made->RoundValue(1, 6),
+                         CupSetting(Country(), ECountryCup::League3)),
+              std::tuple(2500, 0, 11));
     EXPECT_NE(world.Competition(root), nullptr);
 }
 
@@ -556,10 +548,9 @@ TEST_F(EmptyWorldTest, CardRulesKeepTheirFlagBitsEachScopeHasItsOwnBitAndFinalsE
     Settings().suspensionScope = 0xF0;
     Settings().yellowRedLevels = 0x01;
     const SCupPageValues shown = Read();
-    EXPECT_EQ(shown.yellowRule, (std::array<int, 2>{2, 1}));
-    EXPECT_EQ(shown.yellowAfterYellowRed, (std::array<bool, 2>{true, false}));
-    EXPECT_TRUE(shown.yellowRedLevels[0]);
-    EXPECT_FALSE(shown.yellowRedLevels[4]);
+    EXPECT_EQ(std::tuple(shown.yellowRule, shown.yellowAfterYellowRed, shown.yellowRedLevels[0],
+                         shown.yellowRedLevels[4]),
+              std::tuple(std::array<int, 2>{2, 1}, std::array<bool, 2>{true, false}, true, false));
 
     SCupPageValues edited = shown;
     edited.yellowRule = {5, 1};
@@ -708,8 +699,9 @@ TEST_F(CountryPersonListsTest, PoolRowsListUsedSlotsThatChangeOrGoAndNewEntriesF
     entry.SetFirstName("Friedrich-Wilhelm");     // 17 letters into 15
     entry.SetSurname("Schwarzenberg-Lindenau");  // 22 letters into 19
     ASSERT_TRUE(ReplacePoolEntry(document, kCountry, slot, entry));
-    EXPECT_EQ(Country().PlayerPool()[slot].FirstName().View(), "Friedrich-Wilhe");
-    EXPECT_EQ(Country().PlayerPool()[slot].Surname().View(), "Schwarzenberg-Linde");
+    EXPECT_EQ(std::tuple(Country().PlayerPool()[slot].FirstName().View(),
+                         Country().PlayerPool()[slot].Surname().View()),
+              std::tuple("Friedrich-Wilhe", "Schwarzenberg-Linde"));
     // An entry without surname would vanish from the list and the file: refused, as are unused
     // and missing slots.
     CPoolEntry nameless = entry;
@@ -882,40 +874,6 @@ CManager MakeCoach() {
     return coach;
 }
 
-TEST(NationalCoachRulesTest, ValuesReadBackTypedNamesAreCutAndOnlyChangedValuesAreWritten) {
-    CManager coach = MakeCoach();
-    const SCoachPersonalValues loaded = ReadCoachPersonalValues(coach);
-    EXPECT_EQ(loaded, (SCoachPersonalValues{"Trainer", "Hans", "Der Alte", 14,
-                                            CDate::FromYmd(1960, 5, 17)}));
-    SCoachPersonalValues edited = loaded;
-    // 19 characters each, as the fields take them.
-    edited.firstName = "Abcdefghijklmnopqrs";
-    edited.surname = "Zyxwvutsrqponmlkjih";
-    edited.nickname = "Spitzname mit neunz";
-    EXPECT_TRUE(StoreChangedCoachPersonalValues(coach, loaded, edited));
-    EXPECT_EQ(coach.FirstName().View(), "Abcdefghijklmno");
-    EXPECT_EQ(coach.Surname().View(), "Zyxwvutsrqponmlkjih");
-    EXPECT_EQ(coach.Nickname().View(), "Spitzname mit neunz");
-
-    // A nationality no list offers and a birth date the fields cannot show stay unless edited;
-    // the controls showed the date's fallback and no nationality.
-    coach.SetNationality(4711);
-    coach.SetBirthDate(CDate());
-    SCoachPersonalValues shown = ReadCoachPersonalValues(coach);
-    shown.birthDate = CDate::FromYmd(1960, 1, 1);
-    edited = shown;
-    EXPECT_FALSE(StoreChangedCoachPersonalValues(coach, shown, edited));
-    edited.nickname = "Neu";
-    EXPECT_TRUE(StoreChangedCoachPersonalValues(coach, shown, edited));
-    EXPECT_EQ(std::tuple(coach.Nickname().View(), coach.Nationality(), coach.BirthDate()),
-              std::tuple("Neu", 4711, CDate()));
-    edited.birthDate = CDate::FromYmd(1956, 2, 29);
-    edited.nationality = 19;
-    EXPECT_TRUE(StoreChangedCoachPersonalValues(coach, shown, edited));
-    EXPECT_EQ(coach.BirthDate(), CDate::FromYmd(1956, 2, 29));
-    EXPECT_EQ(coach.Nationality(), 19);
-}
-
 TEST_F(CountryPersonListsTest, TheNationalCoachsValuesAreOneUndoableEditAndNoChangeRecordsNothing) {
     const std::string before = Dump();
     const SCoachPersonalValues loaded = ReadCoachPersonalValues(Coach(kCountry));
@@ -989,40 +947,6 @@ TEST_F(CountryPersonListsTest, StadiumsAndRefereesChangeUndoablyAndUnchangedOrMi
     EXPECT_EQ(Dump(), before);
 }
 
-TEST(RefereeRules, NamesAreCutShownValuesStoreTheRecordBackAndRowsShowTheTrait) {
-    SRefereeValues values;
-    values.firstName = "Bartholomaeus-Maxim";  // 19 characters as typed
-    values.surname = "Oberschiedsrichter-X";   // 20 characters
-    values.trait = 4;
-    const CReferee typed = RefereeWithValues(values);
-    EXPECT_EQ(typed.FirstName().View(), "Bartholomaeus-M");
-    EXPECT_EQ(typed.Surname().View(), "Oberschiedsrichter-");
-    EXPECT_EQ(typed.Character(), 4);
-
-    // Shown values store the record back, also a trait as a file may hold it.
-    CReferee referee;
-    referee.SetNames("J\366rg", "M\374ller");
-    referee.SetCharacter(-2);
-    const SRefereeValues shown = RefereeValuesOf(referee);
-    EXPECT_EQ(std::tuple(shown.firstName, shown.surname, shown.trait),
-              std::tuple("J\366rg", "M\374ller", -2));
-    EXPECT_EQ(RefereeWithValues(shown), referee);
-
-    // Seven traits in the record's order; a list row is the short name and the trait.
-    EXPECT_EQ(RefereeTraitName(CReferee::kNoCharacter), "keine");
-    for (int trait = 0; trait < kRefereeTraitCount; ++trait) {
-        EXPECT_FALSE(RefereeTraitName(trait).empty()) << trait;
-    }
-    EXPECT_TRUE(RefereeTraitName(-1).empty());
-    EXPECT_TRUE(RefereeTraitName(7).empty());
-    referee.SetNames("Anton", "Berger");
-    referee.SetCharacter(1);
-    EXPECT_EQ(RefereeListRow(referee), "Berger, A.\tgreift gnadenlos durch");
-    referee.SetNames("", "Berger");
-    referee.SetCharacter(9);
-    EXPECT_EQ(RefereeListRow(referee), "Berger\t");
-}
-
 constexpr std::int32_t kMaxPlaces = std::numeric_limits<std::int32_t>::max();
 
 // A stadium whose every count differs: seats 100 + stand, standing 200 + stand, VIP 300 + stand;
@@ -1052,7 +976,7 @@ StandTable WithBlocks(std::uint8_t seasonTickets, std::uint8_t away) {
     return stands;
 }
 
-TEST(StadiumRules, TheTableShowsTheRecordEachValueReachesItsFieldAndTheChecksHoldTheCounts) {
+TEST(PersonAndStadiumRules, ValuesReachTheirFieldsCutToTheRecordAndChecksHoldTheCounts) {
     const StandTable stands = StandTableOf(DistinctStadium());
     for (int stand = 0; stand < kStandCount; ++stand) {
         const SStandRow& row = stands[static_cast<std::size_t>(stand)];
@@ -1130,6 +1054,71 @@ TEST(StadiumRules, TheTableShowsTheRecordEachValueReachesItsFieldAndTheChecksHol
                   faults)
             << seasonTickets << " " << awayBlock;
     }
+
+    // Referees: names are cut, shown values store the record back, rows show the trait.
+    SRefereeValues named;
+    named.firstName = "Bartholomaeus-Maxim";  // 19 characters as typed
+    named.surname = "Oberschiedsrichter-X";   // 20 characters
+    named.trait = 4;
+    const CReferee cutReferee = RefereeWithValues(named);
+    EXPECT_EQ(std::tuple(cutReferee.FirstName().View(), cutReferee.Surname().View(),
+                         cutReferee.Character()),
+              std::tuple("Bartholomaeus-M", "Oberschiedsrichter-", 4));
+
+    // Shown values store the record back, also a trait as a file may hold it.
+    CReferee referee;
+    referee.SetNames("J\366rg", "M\374ller");
+    referee.SetCharacter(-2);
+    const SRefereeValues shown = RefereeValuesOf(referee);
+    EXPECT_EQ(std::tuple(shown.firstName, shown.surname, shown.trait),
+              std::tuple("J\366rg", "M\374ller", -2));
+    EXPECT_EQ(RefereeWithValues(shown), referee);
+
+    // Seven traits in the record's order; a list row is the short name and the trait.
+    EXPECT_EQ(RefereeTraitName(CReferee::kNoCharacter), "keine");
+    for (int trait = 0; trait < kRefereeTraitCount; ++trait) {
+        EXPECT_FALSE(RefereeTraitName(trait).empty()) << trait;
+    }
+    EXPECT_TRUE(RefereeTraitName(-1).empty());
+    EXPECT_TRUE(RefereeTraitName(7).empty());
+    referee.SetNames("Anton", "Berger");
+    referee.SetCharacter(1);
+    EXPECT_EQ(RefereeListRow(referee), "Berger, A.\tgreift gnadenlos durch");
+    referee.SetNames("", "Berger");
+    referee.SetCharacter(9);
+    EXPECT_EQ(RefereeListRow(referee), "Berger\t");
+
+    // The national coach: values read back, typed names are cut, only changed values are written.
+    CManager coach = MakeCoach();
+    const SCoachPersonalValues loaded = ReadCoachPersonalValues(coach);
+    EXPECT_EQ(loaded, (SCoachPersonalValues{"Trainer", "Hans", "Der Alte", 14,
+                                            CDate::FromYmd(1960, 5, 17)}));
+    SCoachPersonalValues edited = loaded;
+    // 19 characters each, as the fields take them.
+    edited.firstName = "Abcdefghijklmnopqrs";
+    edited.surname = "Zyxwvutsrqponmlkjih";
+    edited.nickname = "Spitzname mit neunz";
+    EXPECT_TRUE(StoreChangedCoachPersonalValues(coach, loaded, edited));
+    EXPECT_EQ(std::tuple(coach.FirstName().View(), coach.Surname().View(), coach.Nickname().View()),
+              std::tuple("Abcdefghijklmno", "Zyxwvutsrqponmlkjih", "Spitzname mit neunz"));
+
+    // A nationality no list offers and a birth date the fields cannot show stay unless edited;
+    // the controls showed the date's fallback and no nationality.
+    coach.SetNationality(4711);
+    coach.SetBirthDate(CDate());
+    SCoachPersonalValues fallback = ReadCoachPersonalValues(coach);
+    fallback.birthDate = CDate::FromYmd(1960, 1, 1);
+    edited = fallback;
+    EXPECT_FALSE(StoreChangedCoachPersonalValues(coach, fallback, edited));
+    edited.nickname = "Neu";
+    EXPECT_TRUE(StoreChangedCoachPersonalValues(coach, fallback, edited));
+    EXPECT_EQ(std::tuple(coach.Nickname().View(), coach.Nationality(), coach.BirthDate()),
+              std::tuple("Neu", 4711, CDate()));
+    edited.birthDate = CDate::FromYmd(1956, 2, 29);
+    edited.nationality = 19;
+    EXPECT_TRUE(StoreChangedCoachPersonalValues(coach, fallback, edited));
+    EXPECT_EQ(coach.BirthDate(), CDate::FromYmd(1956, 2, 29));
+    EXPECT_EQ(coach.Nationality(), 19);
 }
 
 TEST_F(EmptyWorldTest, TheSquadIsEveryFlaggedPlayerOfTheNationalityOnceAndCountriesGoByName) {
@@ -1240,7 +1229,15 @@ TEST_F(EmptyWorldTest, HeaderClicksSortTheSquadAndRemovalClearsOnlyTheFlagsAsOne
     EXPECT_EQ(document.History().Count(), 1u);
 }
 
-TEST(FiveYearRules, TypedValuesAreHundredthsHeldWithinTwentyPointsAndShownWithTwoDecimals) {
+constexpr std::int32_t kMinValue = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kMaxValue = std::numeric_limits<std::int32_t>::max();
+
+std::vector<std::string_view> Texts(EGlobalRuleKind kind) {
+    const auto texts = GlobalRuleChoiceTexts(kind);
+    return {texts.begin(), texts.end()};
+}
+
+TEST(WorldSettingsRules, FiveYearValuesAreHundredthsAndRuleValuesBeyondAListAreKept) {
     // Whole points, either decimal separator, decimals beyond the second cut off; decimal digits
     // taken exactly, not through a binary fraction; leading blanks skipped and reading stopped at
     // what is no longer part of the number; nothing, no digits, negative and huge numbers.
@@ -1269,49 +1266,9 @@ TEST(FiveYearRules, TypedValuesAreHundredthsHeldWithinTwentyPointsAndShownWithTw
     EXPECT_EQ(FiveYearLine(3, row), "3. Land\t1.50\t0.00\t20.00\t0.05\t0.99\t0.01\t21.05");
     const SFiveYearRow empty{8, "", {}};
     EXPECT_EQ(FiveYearLine(12, empty), "12. \t0.00\t0.00\t0.00\t0.00\t0.00\t0.00\t0.00");
-}
 
-TEST_F(EmptyWorldTest, TheRankingGoesByFirstSeasonPointsThenNameAndStoringIsOneUndoableEdit) {
-    SetUpWorldSettings();
-    const std::vector<SFiveYearRow> rows = FiveYearRanking(document.World(), 3, 0);
-    ASSERT_EQ(rows.size(), 4u);
-    // Delta 20.00, then Alpha and Gamma with 5.00 by name, then Beta with 4.00 whatever its
-    // last year.
-    EXPECT_EQ(
-        (std::vector<int>{rows[0].country, rows[1].country, rows[2].country, rows[3].country}),
-        (std::vector<int>{33, 32, 30, 31}));
-    EXPECT_EQ(rows[1].name, "Alpha");
-    EXPECT_EQ(rows[3].values, (FiveYearValues{2000, 100, 100, 100, 100, 0}));
-    EXPECT_EQ(FiveYearLine(4, rows[3]), "4. Beta\t20.00\t1.00\t1.00\t1.00\t1.00\t0.00\t4.00");
-    EXPECT_EQ(FiveYearRanking(document.World(), 1, 0).size(),
-              static_cast<std::size_t>(kCountryCount - 4));
-    EXPECT_TRUE(FiveYearRanking(document.World(), 4, 0).empty());
-
-    // Equal values and countries out of range record nothing.
-    const std::string before = DumpWorldJson(document.World());
-    EXPECT_FALSE(StoreFiveYearValues(document, 30, world.Country(30).Settings().slotValues));
-    EXPECT_FALSE(StoreFiveYearValues(document, 0, {1, 2, 3, 4, 5, 6}));
-    EXPECT_FALSE(StoreFiveYearValues(document, kCountryCount + 1, {1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(document.History().Count(), 0u);
-    const FiveYearValues edited{2000, 123, 0, 0, 7, 1999};
-    EXPECT_TRUE(StoreFiveYearValues(document, 30, edited));
-    EXPECT_EQ(document.World().Country(30).Settings().slotValues, edited);
-    EXPECT_EQ(document.History().Count(), 1u);
-    ASSERT_TRUE(document.Undo());
-    EXPECT_EQ(DumpWorldJson(document.World()), before);
-    ASSERT_TRUE(document.Redo());
-    EXPECT_EQ(document.World().Country(30).Settings().slotValues, edited);
-}
-
-constexpr std::int32_t kMinValue = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kMaxValue = std::numeric_limits<std::int32_t>::max();
-
-std::vector<std::string_view> Texts(EGlobalRuleKind kind) {
-    const auto texts = GlobalRuleChoiceTexts(kind);
-    return {texts.begin(), texts.end()};
-}
-
-TEST(GlobalRulesChoices, ValuesBeyondTheListShowAsItsLastChoiceAndAreKeptUntilAnotherIsPicked) {
+    // The global rules: the four rules with their lists; values beyond a list show as its last
+    // choice and are kept until another is picked.
     const auto& rules = GlobalRules();
     for (int index = 0; index < kGlobalRuleCount; ++index) {
         const SGlobalRule& rule = rules[static_cast<std::size_t>(index)];
@@ -1355,6 +1312,38 @@ TEST(GlobalRulesChoices, ValuesBeyondTheListShowAsItsLastChoiceAndAreKeptUntilAn
     for (const auto& [position, stored, written] : moved) {
         EXPECT_EQ(SubstitutionsValue(position, stored), written) << position << " " << stored;
     }
+}
+
+TEST_F(EmptyWorldTest, TheRankingGoesByFirstSeasonPointsThenNameAndStoringIsOneUndoableEdit) {
+    SetUpWorldSettings();
+    const std::vector<SFiveYearRow> rows = FiveYearRanking(document.World(), 3, 0);
+    ASSERT_EQ(rows.size(), 4u);
+    // Delta 20.00, then Alpha and Gamma with 5.00 by name, then Beta with 4.00 whatever its
+    // last year.
+    EXPECT_EQ(
+        (std::vector<int>{rows[0].country, rows[1].country, rows[2].country, rows[3].country}),
+        (std::vector<int>{33, 32, 30, 31}));
+    EXPECT_EQ(rows[1].name, "Alpha");
+    EXPECT_EQ(rows[3].values, (FiveYearValues{2000, 100, 100, 100, 100, 0}));
+    EXPECT_EQ(FiveYearLine(4, rows[3]), "4. Beta\t20.00\t1.00\t1.00\t1.00\t1.00\t0.00\t4.00");
+    EXPECT_EQ(FiveYearRanking(document.World(), 1, 0).size(),
+              static_cast<std::size_t>(kCountryCount - 4));
+    EXPECT_TRUE(FiveYearRanking(document.World(), 4, 0).empty());
+
+    // Equal values and countries out of range record nothing.
+    const std::string before = DumpWorldJson(document.World());
+    EXPECT_FALSE(StoreFiveYearValues(document, 30, world.Country(30).Settings().slotValues));
+    EXPECT_FALSE(StoreFiveYearValues(document, 0, {1, 2, 3, 4, 5, 6}));
+    EXPECT_FALSE(StoreFiveYearValues(document, kCountryCount + 1, {1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(document.History().Count(), 0u);
+    const FiveYearValues edited{2000, 123, 0, 0, 7, 1999};
+    EXPECT_TRUE(StoreFiveYearValues(document, 30, edited));
+    EXPECT_EQ(document.World().Country(30).Settings().slotValues, edited);
+    EXPECT_EQ(document.History().Count(), 1u);
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(DumpWorldJson(document.World()), before);
+    ASSERT_TRUE(document.Redo());
+    EXPECT_EQ(document.World().Country(30).Settings().slotValues, edited);
 }
 
 TEST_F(EmptyWorldTest, RulesAndLevelNamesAreStoredAsOneUndoableEditOnlyWhenNewAndInRange) {

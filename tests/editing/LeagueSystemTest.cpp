@@ -48,7 +48,7 @@ namespace {
 
 constexpr int kDemoCountry = 14;
 
-TEST(GenericLeagueSystems, MasksAllowExactlyMultiplesOfTheNextLevelsRatio) {
+TEST(LeagueSystemRules, GenericSystemsMatchdayLimitReserveSwitchLoanRulesAndMoney) {
     for (const SGenericLeagueSystem& system : GenericLeagueSystems()) {
         std::string name;
         for (int level = 0; level < kLevelCount; ++level) {
@@ -70,9 +70,8 @@ TEST(GenericLeagueSystems, MasksAllowExactlyMultiplesOfTheNextLevelsRatio) {
         }
         EXPECT_EQ(system.name, name.empty() ? "-" : name);
     }
-}
 
-TEST(GenericLeagueSystems, PreselectionTakesTheFirstRowOfTheCountrysCountsApplyingItsRelegations) {
+    // Preselection takes the first row of the country's counts, applying its relegations.
     EXPECT_EQ(PreselectedGenericSystem({1, 1, 2, 0, 0}), 7);
     EXPECT_EQ(GenericLeagueSystems()[7].name, "1-1-2");
     EXPECT_EQ(PreselectedGenericSystem({1, 1, 1, 4, 4}), 32);
@@ -84,16 +83,13 @@ TEST(GenericLeagueSystems, PreselectionTakesTheFirstRowOfTheCountrysCountsApplyi
     EXPECT_EQ(AllowedRelegations(oneTwo, 0), (std::vector<int>{0, 2, 4}));
     EXPECT_EQ(AllowedRelegations(oneTwo, 1), (std::vector<int>{0, 1, 2, 3, 4, 5}));
     EXPECT_TRUE(AllowedRelegations(oneTwo, 2).empty());
-    const std::array<std::uint8_t, kLevelCount> applied =
-        RelegationsToApply(oneTwo, {3, 5, 2, 1, 0});
-    EXPECT_EQ(applied, (std::array<std::uint8_t, kLevelCount>{0, 5, 0, 0, 0}));
-    EXPECT_EQ(RelegationsToApply(oneTwo, {4, 6, 0, 0, 0})[0], 4);
-    EXPECT_EQ(RelegationsToApply(oneTwo, {4, 6, 0, 0, 0})[1], 0);
+    using Relegations = std::array<std::uint8_t, kLevelCount>;
+    EXPECT_EQ(RelegationsToApply(oneTwo, {3, 5, 2, 1, 0}), (Relegations{0, 5, 0, 0, 0}));
+    EXPECT_EQ(RelegationsToApply(oneTwo, {4, 6, 0, 0, 0}), (Relegations{4, 0, 0, 0, 0}));
     EXPECT_FALSE(IsRelegationAllowed(oneTwo, -1, 0));
     EXPECT_FALSE(IsRelegationAllowed(oneTwo, kLevelCount, 0));
-}
 
-TEST(LeagueData, MoreThan46MatchdaysFallBackToTwoMeetingsAndTheReserveSwitchMovesTheLimit) {
+    // League data: the matchday limit, the reserve switch, loan rules and money.
     EXPECT_EQ(MeetingsWithinMatchdayLimit(24, 3), 2);  // 69 matchdays
     EXPECT_EQ(MeetingsWithinMatchdayLimit(24, 2), 2);  // 46, the limit itself
     EXPECT_EQ(MeetingsWithinMatchdayLimit(23, 3), 2);  // played as 24
@@ -111,9 +107,8 @@ TEST(LeagueData, MoreThan46MatchdaysFallBackToTwoMeetingsAndTheReserveSwitchMove
     EXPECT_EQ(SwitchReserveTeams(2, 1, false), 2);
     EXPECT_TRUE(ReserveTeamsAllowed(2, 2));
     EXPECT_FALSE(ReserveTeamsAllowed(2, 1));
-}
 
-TEST(LeagueData, LoanRulesSetTheirFieldAndNothingElseMirroredOnesShowOne) {
+    // Loan rules set their field and nothing else; mirrored ones show one.
     const std::uint32_t pattern1 = 0x9E3779B9;
     const std::uint32_t pattern2 = 0x7F4A7C15;
     for (const SLoanRule& rule : LoanRules()) {
@@ -154,6 +149,16 @@ TEST(LeagueData, LoanRulesSetTheirFieldAndNothingElseMirroredOnesShowOne) {
     // A five-bit field holding 31 shows as "-", the last entry.
     const SLoanRule& under21 = find("Mindestanzahl Spieler unter 21 Jahren");
     EXPECT_EQ(LoanRuleValue(under21, 0, 0xFFFFFFFF), 30);
+
+    // Money: leading digits held to thirty-two bits.
+    const test::Rows<const char*, int> typed = {{"12345678", 12345678},
+                                                {"12ab", 12},
+                                                {"", 0},
+                                                {"x1", 0},
+                                                {"-250", -250},
+                                                {"99999999999", INT_MAX},
+                                                {"-99999999999", INT_MIN}};
+    test::ExpectRows(MoneyFromText, typed);
 }
 
 // Dumps compared by line: a failure names the first line that differs, not a diff of megabytes.
@@ -198,11 +203,8 @@ protected:
     SCountrySettings& Settings() { return Live().Country(kDemoCountry).Settings(); }
     std::array<int, kLevelCount> Counts() const { return LeaguesPerLevel(World(), kDemoCountry); }
     int LowestLevel() const {
-        int lowest = 0;
-        for (int level = 0; level < kLevelCount; ++level) {
-            lowest = Counts()[static_cast<std::size_t>(level)] > 0 ? level : lowest;
-        }
-        return lowest;
+        const std::array<int, kLevelCount> counts = Counts();
+        return static_cast<int>(std::find(counts.begin(), counts.end(), 0) - counts.begin()) - 1;
     }
     // The row of the structure with the lowest level's count set to `count` (0 drops it).
     int RowWithLowestLevel(int count) const {
@@ -348,9 +350,8 @@ TEST_F(LeagueSystemTest, AFurtherLeagueTakesTheLevelsSettingsButNoTeamsAndTheChe
 
     ASSERT_EQ(Apply(row), EApplyResult::kApplied);
     const CDBLeagueBase& further = League(added);
-    EXPECT_EQ(further.Level(), lowest);
-    EXPECT_EQ(further.LeagueSize(), size);
-    EXPECT_EQ(further.TeamCount(), 0);
+    EXPECT_EQ(std::tuple(further.Level(), further.LeagueSize(), further.TeamCount()),
+              std::tuple(lowest, size, 0));
     EXPECT_NE(LeagueName(further, kDefaultLanguage),
               LeagueName(League(firstOfLowest), kDefaultLanguage));
     // The check after the rebuild names it.
@@ -548,17 +549,6 @@ TEST_F(LeagueSystemTest, RelegationOnlyAsTheMatchingSystemAllows) {
     EXPECT_EQ(World().Country(kDemoCountry).Settings().relegated[0], 4);
     // The structure stays as it is: OK does not rebuild.
     EXPECT_EQ(Counts(), (std::array<int, kLevelCount>{1, 2, 0, 0, 0}));
-}
-
-TEST(MoneyFromTextTest, LeadingDigitsHeldToThirtyTwoBits) {
-    const test::Rows<const char*, int> typed = {{"12345678", 12345678},
-                                                {"12ab", 12},
-                                                {"", 0},
-                                                {"x1", 0},
-                                                {"-250", -250},
-                                                {"99999999999", INT_MAX},
-                                                {"-99999999999", INT_MIN}};
-    test::ExpectRows(MoneyFromText, typed);
 }
 
 TEST_F(LeagueSystemTest, RowsShowTheLeaguesTheirTeamsInOrderWithNamesAndMarksAndTheOthers) {
@@ -765,7 +755,22 @@ constexpr const char* kMatchdayCount = "Anzahl Spieltage ist nicht korrekt!";
 
 // --- days, dates and months
 
-TEST(SeasonCalendarDates, DayZeroIsTheFirstOfJulyAndTheTwelveMonthsCoverTheSeasonInOrder) {
+// --- the international days
+
+// Files in their order: continental club cups, South American club cups, continental
+// championship qualifiers, world cup.
+InternationalDayTables Tables() {
+    InternationalDayTables tables{};
+    tables[0].tables[0][10] = 12;  // a last-16 day of the continental cups
+    tables[1].tables[0][10] = 5;
+    tables[1].tables[0][20] = 7;
+    tables[2].tables[0][30] = kNationalTeamDay;
+    tables[3].tables[0][10] = kNationalTeamDay;
+    tables[3].tables[1][40] = kNationalTeamDay;
+    return tables;
+}
+
+TEST(SeasonCalendar, DaysMonthsAndInternationalDaysAndTheModeDecidesWhatAClickToggles) {
     EXPECT_EQ(SeasonLabel(0), "2006/2007");
     EXPECT_EQ(SeasonLabel(1), "2005/2006");
     const SCalendarDate first = DateOfDay(0, 0);
@@ -793,29 +798,13 @@ TEST(SeasonCalendarDates, DayZeroIsTheFirstOfJulyAndTheTwelveMonthsCoverTheSeaso
             EXPECT_EQ(all[i], static_cast<int>(i));
         }
     }
-    EXPECT_EQ(MonthDays(0, 1).front(), 184);  // July..December hold 184 days
-    EXPECT_EQ(MonthDays(0, 2).size(), 28u);
-    EXPECT_EQ(MonthDays(0, 6).back(), 364);
+    // July..December hold 184 days.
+    EXPECT_EQ(std::tuple(MonthDays(0, 1).front(), MonthDays(0, 2).size(), MonthDays(0, 6).back()),
+              std::tuple(184, 28u, 364));
     EXPECT_TRUE(MonthDays(0, 0).empty());
     EXPECT_TRUE(MonthDays(0, 13).empty());
-}
 
-// --- the international days
-
-// Files in their order: continental club cups, South American club cups, continental
-// championship qualifiers, world cup.
-InternationalDayTables Tables() {
-    InternationalDayTables tables{};
-    tables[0].tables[0][10] = 12;  // a last-16 day of the continental cups
-    tables[1].tables[0][10] = 5;
-    tables[1].tables[0][20] = 7;
-    tables[2].tables[0][30] = kNationalTeamDay;
-    tables[3].tables[0][10] = kNationalTeamDay;
-    tables[3].tables[1][40] = kNationalTeamDay;
-    return tables;
-}
-
-TEST(SeasonCalendarInternational, EachContinentMergesItsFilesAndTheOverlapLooksAtTheNeighbours) {
+    // The international days: each continent merges its files; the overlap looks at the neighbours.
     const InternationalDayTables tables = Tables();
     // Days 10, 20, 30, 40: the world cup day wins over the cup round; the South American file
     // is not Europe's; day 40 is marked in calendar 1 only.
@@ -849,6 +838,27 @@ TEST(SeasonCalendarInternational, EachContinentMergesItsFilesAndTheOverlapLooksA
     last[364] = kNationalTeamDay;
     EXPECT_FALSE(OverlapsInternationalDay(last, 0));
     EXPECT_FALSE(OverlapsInternationalDay(last, 734));
+
+    // The mode decides which columns a click toggles.
+    const auto league = [](int index, int level) {
+        return SCalendarColumn{MakeCompetitionId(1, kLeagueType, index), true, level, ""};
+    };
+    const std::uint32_t cup = MakeCompetitionId(1, kFaCupType, 0);
+    const std::vector<SCalendarColumn> columns = {
+        league(0, 0), league(1, 1), league(2, 1), league(3, 2), {cup, false, -1, ""}};
+    const std::uint32_t second = columns[1].competitionId;
+    EXPECT_EQ(ToggledCompetitions(columns, second, ECalendarMode::kOneLeague),
+              std::vector<std::uint32_t>{second});
+    EXPECT_EQ(ToggledCompetitions(columns, second, ECalendarMode::kSameLevel),
+              (std::vector<std::uint32_t>{second, columns[2].competitionId}));
+    EXPECT_EQ(ToggledCompetitions(columns, second, ECalendarMode::kAllLeagues),
+              (std::vector<std::uint32_t>{columns[0].competitionId, second,
+                                          columns[2].competitionId, columns[3].competitionId}));
+    EXPECT_EQ(ToggledCompetitions(columns, cup, ECalendarMode::kAllLeagues),
+              std::vector<std::uint32_t>{cup});
+    EXPECT_TRUE(ToggledCompetitions(columns, MakeCompetitionId(2, kLeagueType, 0),
+                                    ECalendarMode::kAllLeagues)
+                    .empty());
 }
 
 // --- columns and toggling
@@ -906,28 +916,6 @@ TEST_F(LeagueSystemTest, CalendarLeaguesComeFirstThenTheCupsAndAClickTogglesWhat
     }
     EXPECT_EQ(Node(LeagueId(0)).CalendarValue(0, day), 0);
     EXPECT_FALSE(document.History().CanUndo());
-}
-
-TEST(SeasonCalendarColumns, TheModeDecidesWhichColumnsAClickToggles) {
-    const auto league = [](int index, int level) {
-        return SCalendarColumn{MakeCompetitionId(1, kLeagueType, index), true, level, ""};
-    };
-    const std::uint32_t cup = MakeCompetitionId(1, kFaCupType, 0);
-    const std::vector<SCalendarColumn> columns = {
-        league(0, 0), league(1, 1), league(2, 1), league(3, 2), {cup, false, -1, ""}};
-    const std::uint32_t second = columns[1].competitionId;
-    EXPECT_EQ(ToggledCompetitions(columns, second, ECalendarMode::kOneLeague),
-              std::vector<std::uint32_t>{second});
-    EXPECT_EQ(ToggledCompetitions(columns, second, ECalendarMode::kSameLevel),
-              (std::vector<std::uint32_t>{second, columns[2].competitionId}));
-    EXPECT_EQ(ToggledCompetitions(columns, second, ECalendarMode::kAllLeagues),
-              (std::vector<std::uint32_t>{columns[0].competitionId, second,
-                                          columns[2].competitionId, columns[3].competitionId}));
-    EXPECT_EQ(ToggledCompetitions(columns, cup, ECalendarMode::kAllLeagues),
-              std::vector<std::uint32_t>{cup});
-    EXPECT_TRUE(ToggledCompetitions(columns, MakeCompetitionId(2, kLeagueType, 0),
-                                    ECalendarMode::kAllLeagues)
-                    .empty());
 }
 
 TEST_F(LeagueSystemTest, ATopMatchdayBeforeANationalTeamDayOverlapsAndAnIncompleteListIsTold) {
@@ -1034,32 +1022,7 @@ std::vector<int> TeamsOn(const CDBFixturelist& list, int matchday) {
     return teams;
 }
 
-TEST(FixtureListEditingTest, AMatchdayListsItsPairingsAndFreeTeamsAndAnEmptyListHasNone) {
-    CDBFixturelist list(3, 3);
-    list.SetPairing(1, 0, 4, 2);
-    list.SetPairing(1, 2, 0, 6);
-    const std::vector<SPairingRow> expected = {{0, 4, 2}, {1, 0, 0}, {2, 0, 6}};
-    EXPECT_EQ(MatchdayPairings(list, 1), expected);
-    EXPECT_EQ(TeamsWithoutPairing(list, 1, 6), (std::vector<int>{1, 3, 5}));
-    // Every team of the league is free on an empty matchday; none outside the list.
-    EXPECT_EQ(TeamsWithoutPairing(list, 0, 6), (std::vector<int>{1, 2, 3, 4, 5, 6}));
-    EXPECT_TRUE(TeamsWithoutPairing(list, 3, 6).empty());
-    EXPECT_TRUE(TeamsWithoutPairing(list, -1, 6).empty());
-    EXPECT_TRUE(MatchdayPairings(list, 3).empty());
-    // A list without matchdays shows none, and every command leaves it.
-    CDBFixturelist empty(0, 9);
-    EXPECT_EQ(MatchdayCount(empty), 0);
-    EXPECT_FALSE(HasMatchday(empty, 0));
-    EXPECT_TRUE(MatchdayPairings(empty, 0).empty());
-    EXPECT_TRUE(TeamsWithoutPairing(empty, 0, 18).empty());
-    EXPECT_FALSE(PlaceTeamOnMatchday(empty, 0, 1));
-    EXPECT_FALSE(FreePairing(empty, 0, 0));
-    EXPECT_FALSE(CanMirrorFirstHalf(empty));
-    EXPECT_FALSE(MirrorFirstHalf(empty));
-    EXPECT_EQ(empty, CDBFixturelist(0, 9));
-}
-
-TEST(FixtureListEditingTest, PlacingFillsHomePlacesThenAwayPlacesUntilFullAndFreeingEmptiesBoth) {
+TEST(FixtureListEditingTest, MatchdaysListPairingsAndFreeTeamsPlacingFillsFreeingEmpties) {
     CDBFixturelist list(2, 3);
     list.SetPairing(0, 0, 5, 0);
     // Home places of columns 1 and 2 are free: they come first, in column order.
@@ -1098,50 +1061,33 @@ TEST(FixtureListEditingTest, PlacingFillsHomePlacesThenAwayPlacesUntilFullAndFre
     EXPECT_EQ(small, full);
     EXPECT_TRUE(TeamsWithoutPairing(small, 0, 4).empty());
     EXPECT_EQ(TeamsWithoutPairing(small, 0, 5), std::vector<int>{5});
+
+    // A matchday lists its pairings and the free teams; an empty list has none.
+    CDBFixturelist pairings(3, 3);
+    pairings.SetPairing(1, 0, 4, 2);
+    pairings.SetPairing(1, 2, 0, 6);
+    const std::vector<SPairingRow> expected = {{0, 4, 2}, {1, 0, 0}, {2, 0, 6}};
+    EXPECT_EQ(MatchdayPairings(pairings, 1), expected);
+    EXPECT_EQ(TeamsWithoutPairing(pairings, 1, 6), (std::vector<int>{1, 3, 5}));
+    // Every team of the league is free on an empty matchday; none outside the list.
+    EXPECT_EQ(TeamsWithoutPairing(pairings, 0, 6), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_TRUE(TeamsWithoutPairing(pairings, 3, 6).empty());
+    EXPECT_TRUE(TeamsWithoutPairing(pairings, -1, 6).empty());
+    EXPECT_TRUE(MatchdayPairings(pairings, 3).empty());
+    // A list without matchdays shows none, and every command leaves it.
+    CDBFixturelist empty(0, 9);
+    EXPECT_EQ(MatchdayCount(empty), 0);
+    EXPECT_FALSE(HasMatchday(empty, 0));
+    EXPECT_TRUE(MatchdayPairings(empty, 0).empty());
+    EXPECT_TRUE(TeamsWithoutPairing(empty, 0, 18).empty());
+    EXPECT_FALSE(PlaceTeamOnMatchday(empty, 0, 1));
+    EXPECT_FALSE(FreePairing(empty, 0, 0));
+    EXPECT_FALSE(CanMirrorFirstHalf(empty));
+    EXPECT_FALSE(MirrorFirstHalf(empty));
+    EXPECT_EQ(empty, CDBFixturelist(0, 9));
 }
 
-TEST(FixtureListEditingTest, TheSecondHalfOfAnEvenNumberOfMatchdaysMirrorsTheFirst) {
-    constexpr int kRows = 34;
-    constexpr int kColumns = 9;
-    CDBFixturelist list(kRows, kColumns);
-    // A first half of distinct pairings, a second half of leftovers that must be overwritten.
-    for (int row = 0; row < kRows; ++row) {
-        for (int column = 0; column < kColumns; ++column) {
-            const int home = (row + 2 * column) % 18 + 1;
-            const int away = (row + 2 * column + 1) % 18 + 1;
-            list.SetPairing(row, column, static_cast<std::uint8_t>(row < 17 ? home : 7),
-                            static_cast<std::uint8_t>(row < 17 ? away : 0));
-        }
-    }
-    const CDBFixturelist before = list;
-    ASSERT_TRUE(CanMirrorFirstHalf(list));
-    ASSERT_TRUE(MirrorFirstHalf(list));
-    for (int row = 0; row < 17; ++row) {
-        for (int column = 0; column < kColumns; ++column) {
-            std::uint8_t home = 0;
-            std::uint8_t away = 0;
-            std::uint8_t mirroredHome = 0;
-            std::uint8_t mirroredAway = 0;
-            before.GetPairing(row, column, home, away);
-            list.GetPairing(row + 17, column, mirroredHome, mirroredAway);
-            EXPECT_EQ(std::make_pair(mirroredHome, mirroredAway), std::make_pair(away, home))
-                << "matchday " << row + 18 << " pairing " << column;
-        }
-        EXPECT_EQ(MatchdayPairings(list, row), MatchdayPairings(before, row));
-    }
-    EXPECT_TRUE(list.IsComplete());
-
-    // One meeting of 18 teams: the whole list is a single round of 17, not mirrored.
-    CDBFixturelist single;
-    ASSERT_TRUE(GenerateFixtures(single, 18, 1));
-    ASSERT_EQ(single.Rows(), 17);
-    const CDBFixturelist generated = single;
-    EXPECT_FALSE(CanMirrorFirstHalf(single));
-    EXPECT_FALSE(MirrorFirstHalf(single));
-    EXPECT_EQ(single, generated);
-}
-
-TEST(FixtureListEditingTest, GeneratingGivesACompleteListInWhichEveryPairMeetsAtHomeOnce) {
+TEST(FixtureListEditingTest, GeneratedListsAreCompleteAndEvenOnesMirrorTheirFirstHalf) {
     for (const int teams : {8, 9, 10, 18, 24}) {
         SCOPED_TRACE(teams);
         CDBFixturelist list(3, 2);
@@ -1188,6 +1134,46 @@ TEST(FixtureListEditingTest, GeneratingGivesACompleteListInWhichEveryPairMeetsAt
         EXPECT_TRUE(TeamsOn(list, matchday).empty());
     }
     EXPECT_EQ(list.Rows(), 18);
+
+    // The second half of an even number of matchdays mirrors the first.
+    constexpr int kRows = 34;
+    constexpr int kColumns = 9;
+    CDBFixturelist mirrored(kRows, kColumns);
+    // A first half of distinct pairings, a second half of leftovers that must be overwritten.
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            const int home = (row + 2 * column) % 18 + 1;
+            const int away = (row + 2 * column + 1) % 18 + 1;
+            mirrored.SetPairing(row, column, static_cast<std::uint8_t>(row < 17 ? home : 7),
+                                static_cast<std::uint8_t>(row < 17 ? away : 0));
+        }
+    }
+    const CDBFixturelist firstHalf = mirrored;
+    ASSERT_TRUE(CanMirrorFirstHalf(mirrored));
+    ASSERT_TRUE(MirrorFirstHalf(mirrored));
+    for (int row = 0; row < 17; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            std::uint8_t home = 0;
+            std::uint8_t away = 0;
+            std::uint8_t mirroredHome = 0;
+            std::uint8_t mirroredAway = 0;
+            firstHalf.GetPairing(row, column, home, away);
+            mirrored.GetPairing(row + 17, column, mirroredHome, mirroredAway);
+            EXPECT_EQ(std::make_pair(mirroredHome, mirroredAway), std::make_pair(away, home))
+                << "matchday " << row + 18 << " pairing " << column;
+        }
+        EXPECT_EQ(MatchdayPairings(mirrored, row), MatchdayPairings(firstHalf, row));
+    }
+    EXPECT_TRUE(mirrored.IsComplete());
+
+    // One meeting of 18 teams: the whole list is a single round of 17, not mirrored.
+    CDBFixturelist single;
+    ASSERT_TRUE(GenerateFixtures(single, 18, 1));
+    ASSERT_EQ(single.Rows(), 17);
+    const CDBFixturelist generated = single;
+    EXPECT_FALSE(CanMirrorFirstHalf(single));
+    EXPECT_FALSE(MirrorFirstHalf(single));
+    EXPECT_EQ(single, generated);
 }
 
 TEST_F(LeagueSystemTest, FixtureCopiesAreMadeOnceStoredAsOneUndoStepAndShowTheTeamsNames) {
