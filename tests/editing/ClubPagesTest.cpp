@@ -76,40 +76,42 @@ TEST(ClubDigitFields, TypedMoneyWithOrWithoutPointsAndDigitFieldsAsDecimalNumber
 }
 
 TEST(ClubTextFields, TypingNeverExceedsTheFieldsCapacityFanSitesNeitherTheLimit) {
-    // Fans' names and mascot are 20-byte texts although the page would allow 30 and 29.
-    EXPECT_EQ(TypingLimit(30, CFixedText<20>::kCapacity), 19);
-    EXPECT_EQ(TypingLimit(29, CFixedText<20>::kCapacity), 19);
-    // Where the page allows less, its limit holds: the name, the abbreviation, the name code.
-    EXPECT_EQ(TypingLimit(20, CFixedText<30>::kCapacity), 20);
-    EXPECT_EQ(TypingLimit(10, CFixedText<12>::kCapacity), 10);
-    EXPECT_EQ(TypingLimit(4, CFixedText<5>::kCapacity), 4);
-    EXPECT_EQ(TypingLimit(118, CFixedText<120>::kCapacity), 118);
+    // Fans' names and mascot are 20-byte texts although the page would allow 30 and 29; where the
+    // page allows less, its limit holds: the name, the abbreviation, the name code.
+    const test::Calls<int, std::size_t, int> limits = {
+        {30, CFixedText<20>::kCapacity, 19}, {29, CFixedText<20>::kCapacity, 19},
+        {20, CFixedText<30>::kCapacity, 20}, {10, CFixedText<12>::kCapacity, 10},
+        {4, CFixedText<5>::kCapacity, 4},    {118, CFixedText<120>::kCapacity, 118}};
+    test::ExpectCalls(TypingLimit, limits);
     // Fan sites become one line within the limit.
-    EXPECT_EQ(FanSitesFromEditor("www.a.example\nwww.b.example", 128),
-              "www.a.example www.b.example");
-    EXPECT_EQ(FanSitesFromEditor("a\r\nb\rc", 128), "a b c");
-    EXPECT_EQ(FanSitesFromEditor(std::string(200, 'x'), 128), std::string(128, 'x'));
-    EXPECT_EQ(FanSitesFromEditor("", 128), "");
+    const test::Rows<std::string, std::string> sites = {
+        {"www.a.example\nwww.b.example", "www.a.example www.b.example"},
+        {"a\r\nb\rc", "a b c"},
+        {std::string(200, 'x'), std::string(128, 'x')},
+        {"", ""}};
+    test::ExpectRows([](const std::string& typed) { return FanSitesFromEditor(typed, 128); },
+                     sites);
 }
 
-TEST(ClubButtons, ArticlesAndSentencesOfALanguage) {
-    EXPECT_EQ(ArticleText(0, 0), "-");
-    EXPECT_EQ(ArticleText(0, 3), "das");
-    EXPECT_EQ(ArticleText(0, 4), "");
-    EXPECT_EQ(ArticleText(7, 0), "");
-    EXPECT_EQ(SentenceText(0, 0, 1, "Falken"), "... k\xF6nnen die Falken ...");
-    EXPECT_EQ(SentenceText(1, 0, 1, "Falken"), "... von den Falken kam ...");
-    EXPECT_EQ(SentenceText(0, 1, 2, "Raben"), "");
-}
-
-TEST(ClubStatus, NoItCupBitAndStadiumFlagsLeaveTheOthers) {
-    EXPECT_EQ(WithNoItCup(0x0005, true), 0x0105);
-    EXPECT_EQ(WithNoItCup(0x01FF, false), 0x00FF);
-    EXPECT_EQ(WithNoItCup(0x0100, true), 0x0100);
-    EXPECT_EQ(WithStadiumFlag(0x80, kBigMainStandFlag, true), 0x81);
-    EXPECT_EQ(WithStadiumFlag(0x83, kBigMainStandFlag, false), 0x82);
-    EXPECT_EQ(WithStadiumFlag(0x01, kNationalStadiumFlag, true), 0x03);
-    EXPECT_EQ(WithStadiumFlag(0x02, kNationalStadiumFlag, true), 0x02);
+TEST(ClubButtons, ArticlesAndSentencesOfALanguageStatusBitsLeaveTheOthers) {
+    const test::Calls<int, std::uint8_t, std::string> articles = {
+        {0, 0, "-"}, {0, 3, "das"}, {0, 4, ""}, {7, 0, ""}};
+    test::ExpectCalls(ArticleText, articles);
+    const test::Calls<int, int, std::uint8_t, std::string, std::string> sentences = {
+        {0, 0, 1, "Falken", "... k\366nnen die Falken ..."},
+        {1, 0, 1, "Falken", "... von den Falken kam ..."},
+        {0, 1, 2, "Raben", ""}};
+    test::ExpectCalls(SentenceText, sentences);
+    // The "no IT cup" bit and the stadium flags leave the other bits.
+    const test::Calls<std::uint16_t, bool, std::uint16_t> noItCup = {
+        {0x0005, true, 0x0105}, {0x01FF, false, 0x00FF}, {0x0100, true, 0x0100}};
+    test::ExpectCalls(WithNoItCup, noItCup);
+    const test::Calls<std::uint8_t, std::uint8_t, bool, std::uint8_t> stadium = {
+        {0x80, kBigMainStandFlag, true, 0x81},
+        {0x83, kBigMainStandFlag, false, 0x82},
+        {0x01, kNationalStadiumFlag, true, 0x03},
+        {0x02, kNationalStadiumFlag, true, 0x02}};
+    test::ExpectCalls(WithStadiumFlag, stadium);
 }
 
 class ClubChoicesTest : public test::TestWorld {
@@ -206,7 +208,7 @@ TEST(ClubRecordTexts, ScoreOrAttendanceWithOpponentAndSeason) {
     EXPECT_EQ(RecordTexts(CRecordResult(), true), (SRecordTexts{"", "", "0"}));
 }
 
-TEST(ClubRecordTexts, OnlyTheChangedPartIsWrittenAndAnAttendanceKeepsTheScore) {
+TEST(ClubRecordTexts, OnlyTheChangedPartIsWrittenAnAttendanceKeepsTheScoreNumbersAreLimited) {
     // Negative goals and the attendance beside a score cannot be typed back the same way:
     // unchanged texts leave the record alone.
     CRecordResult record = Record(-3, 2, 999, "Nordstadt", 1987);
@@ -237,12 +239,10 @@ TEST(ClubRecordTexts, OnlyTheChangedPartIsWrittenAndAnAttendanceKeepsTheScore) {
     const SRecordTexts shown = RecordTexts(attendance, true);
     ApplyRecordTexts(attendance, true, shown, {"81250", shown.opponent, shown.season});
     EXPECT_EQ(attendance, Record(2, 2, 81250, "Nordstadt", 1990));
-}
 
-TEST(ClubRecordTexts, TypedNumbersAreLimitedNotWrapped) {
-    CRecordResult record;
-    const SRecordTexts loaded = RecordTexts(record, false);
-    ApplyRecordTexts(record, false, loaded, {"300:1", "", "70000"});
+    // Typed numbers are limited, not wrapped.
+    record = CRecordResult();
+    ApplyRecordTexts(record, false, RecordTexts(record, false), {"300:1", "", "70000"});
     EXPECT_EQ(record.GoalsFor(), 127);
     EXPECT_EQ(record.GoalsAgainst(), 1);
     EXPECT_EQ(record.Season(), 65535);
@@ -256,14 +256,12 @@ TEST(Coordinates, PartsAndTheCapacityHeldWithinTheRecordsRanges) {
         {"45000", 45000}, {"0150000", 150000}, {"9999999", CClub::kMaxStadiumCapacity},
         {"", 0},          {"-5", 0},           {"12abc", 12}};
     test::ExpectRows(StadiumCapacityFromText, capacities);
-    EXPECT_EQ(CoordinateFromTexts(false, "52", "31", kMaxLatitudeDegrees),
-              MakeCoordinate(false, 52, 31));
-    EXPECT_EQ(CoordinateFromTexts(true, "13", "5", kMaxLongitudeDegrees),
-              MakeCoordinate(true, 13, 5));
-    EXPECT_EQ(CoordinateFromTexts(true, "999", "75", kMaxLatitudeDegrees),
-              MakeCoordinate(true, 90, 59));
-    EXPECT_EQ(CoordinateFromTexts(false, "181", "", kMaxLongitudeDegrees),
-              MakeCoordinate(false, 180, 0));
+    const test::Calls<bool, std::string, std::string, int, std::int32_t> coordinates = {
+        {false, "52", "31", kMaxLatitudeDegrees, MakeCoordinate(false, 52, 31)},
+        {true, "13", "5", kMaxLongitudeDegrees, MakeCoordinate(true, 13, 5)},
+        {true, "999", "75", kMaxLatitudeDegrees, MakeCoordinate(true, 90, 59)},
+        {false, "181", "", kMaxLongitudeDegrees, MakeCoordinate(false, 180, 0)}};
+    test::ExpectCalls(CoordinateFromTexts, coordinates);
     const SCoordinate split = SplitCoordinate(CoordinateFromTexts(true, "0", "30", 90));
     EXPECT_TRUE(split.negative);
     EXPECT_EQ(split.minutes, 30);
@@ -338,7 +336,7 @@ protected:
     fs::path cities;
 };
 
-TEST_F(CityPictureTest, FoundByTheEditedLanguageThenGermanInAnyLetterCaseAndEncoding) {
+TEST_F(CityPictureTest, FoundByTheEditedLanguageThenGermanInAnyCaseAndEncodingOnlyInTheFolder) {
     WriteBmp(cities / "HAFENSTADT.BMP");
     WriteBmp(cities / "Port Town.bmp");
     club.SetCity(0, "Hafenstadt");
@@ -354,9 +352,7 @@ TEST_F(CityPictureTest, FoundByTheEditedLanguageThenGermanInAnyLetterCaseAndEnco
     WriteBmp(cities / "M\xC3\xBCnster.bmp");  // the UTF-8 file name of "Münster"
     club.SetCity(0, "M\xFCnster");
     EXPECT_EQ(FindCityPicture(cities, club, 0), cities / "M\xC3\xBCnster.bmp");
-}
-
-TEST_F(CityPictureTest, NamesThatLeaveTheFolderFindNothing) {
+    // Names that leave the folder find nothing.
     fs::create_directories(cities / "sub");
     WriteBmp(cities / "sub" / "x.bmp");
     WriteBmp(install / "outside.bmp");
@@ -392,24 +388,21 @@ TEST_F(CityPictureTest, AChosenPictureGivesItsBaseNameAsCityOrIsRefusedWithAMess
     EXPECT_TRUE(ChooseCityPicture(cities, cities / (longName.substr(1) + ".bmp")).accepted);
 
     WriteBmp(cities / "Stadt.png");
-    const SCityPictureChoice notBmp = ChooseCityPicture(cities, cities / "Stadt.png");
-    EXPECT_FALSE(notBmp.accepted);
-    EXPECT_EQ(notBmp.message, ResourceString(ids::kCityPictureNotBmp));
-
+    EXPECT_EQ(ChooseCityPicture(cities, cities / "Stadt.png").message,
+              ResourceString(ids::kCityPictureNotBmp));
     test::WriteFile(cities / "Kaputt.bmp", "BM not a bitmap");
-    const SCityPictureChoice broken = ChooseCityPicture(cities, cities / "Kaputt.bmp");
-    EXPECT_FALSE(broken.accepted);
-    EXPECT_NE(broken.message.find("Kaputt.bmp"), std::string::npos);
-
+    EXPECT_NE(ChooseCityPicture(cities, cities / "Kaputt.bmp").message.find("Kaputt.bmp"),
+              std::string::npos);
     WriteBmp(cities / "\xE2\x82\xAC\xE4\xB8\x9C.bmp");  // a character beyond Windows-1252
-    EXPECT_FALSE(ChooseCityPicture(cities, cities / "\xE2\x82\xAC\xE4\xB8\x9C.bmp").accepted);
-    EXPECT_FALSE(ChooseCityPicture(cities, cities / "Fehlt.bmp").accepted);
+    for (const char* name :
+         {"Stadt.png", "Kaputt.bmp", "\xE2\x82\xAC\xE4\xB8\x9C.bmp", "Fehlt.bmp"}) {
+        EXPECT_FALSE(ChooseCityPicture(cities, cities / name).accepted) << name;
+    }
 }
 
-TEST(ShirtNumberPlacement, ValidUniqueNumbersStayAndTheRestCountDownFrom99) {
+TEST(ShirtNumberPlacement, ValidUniqueNumbersStayTheRestCountDownFrom99OrStayUnplaced) {
     // 7 and 10 are kept; the second 7, the 0 and the 120 take 99, 98, 97 in list order.
-    const std::vector<int> numbers = {7, 10, 7, 0, 120};
-    const SShirtPlacement placement = PlaceShirtNumbers(numbers);
+    const SShirtPlacement placement = PlaceShirtNumbers(std::vector<int>{7, 10, 7, 0, 120});
     EXPECT_EQ(placement.shown, (std::vector<int>{7, 10, 99, 98, 97}));
     const auto& holder = placement.holder;
     EXPECT_EQ(std::tuple(holder[7], holder[10], holder[99], holder[98], holder[97], holder[1]),
@@ -417,21 +410,20 @@ TEST(ShirtNumberPlacement, ValidUniqueNumbersStayAndTheRestCountDownFrom99) {
     EXPECT_TRUE(placement.unplaced.empty());
     // A counted-down place skips numbers held later in the list: 99 belongs to the second.
     EXPECT_EQ(PlaceShirtNumbers(std::vector<int>{0, 99}).shown, (std::vector<int>{98, 99}));
-}
 
-TEST(ShirtNumberPlacement, MoreThan99PlayersLeaveTheRestUnderNoNumber) {
+    // More than 99 players leave the rest under no number.
     std::vector<int> numbers(103);
     std::iota(numbers.begin(), numbers.end(), 1);  // 1..103: 100..103 find no place
     numbers[5] = 3;                                // a duplicate of 3: 6 stays free for it
-    const SShirtPlacement placement = PlaceShirtNumbers(numbers);
-    EXPECT_EQ(placement.shown[5], 6);
-    EXPECT_EQ(placement.holder[6], 5);
-    EXPECT_EQ(placement.unplaced, (std::vector<int>{99, 100, 101, 102}));
-    for (const int player : placement.unplaced) {
-        EXPECT_EQ(placement.shown[static_cast<std::size_t>(player)], 0);
+    const SShirtPlacement crowded = PlaceShirtNumbers(numbers);
+    EXPECT_EQ(crowded.shown[5], 6);
+    EXPECT_EQ(crowded.holder[6], 5);
+    EXPECT_EQ(crowded.unplaced, (std::vector<int>{99, 100, 101, 102}));
+    for (const int player : crowded.unplaced) {
+        EXPECT_EQ(crowded.shown[static_cast<std::size_t>(player)], 0);
     }
     for (int number = 1; number <= kMaxShirtNumber; ++number) {
-        EXPECT_GE(placement.holder[number], 0) << number;
+        EXPECT_GE(crowded.holder[number], 0) << number;
     }
 }
 
@@ -465,9 +457,7 @@ TEST(ShirtNumberDrop, SwapsWithTheHolderMovesToAFreeNumberAndRefusesInvalidDrops
         EXPECT_EQ(DropOnShirtNumber(drop.numbers, drop.dragged, drop.target), moves) << drop.target;
         EXPECT_EQ(drop.numbers, drop.after) << drop.target;
     }
-}
-
-TEST(ShirtNumberDrop, AnUnplacedPlayerDroppedOnANumberPassesHisStoredNumberOn) {
+    // An unplaced player dropped on a number passes his stored number on.
     std::vector<int> numbers(100);
     std::iota(numbers.begin(), numbers.end(), 1);  // player 99 holds 100: under no number
     EXPECT_TRUE(DropOnShirtNumber(numbers, 99, 10));
@@ -559,10 +549,11 @@ TEST(BadgeColoursTest, EachChoiceEditsItsOwnNumberByTheChosenEntry) {
 }
 
 TEST(KitDesignInputTest, SlidersShowStoredDesignsWithinTheirRangesAndTypingIsHeldToThem) {
-    EXPECT_EQ(KitDesignSliderPosition(0, kShirtDesigns), 1);
-    EXPECT_EQ(KitDesignSliderPosition(42, kShirtDesigns), 42);
-    EXPECT_EQ(KitDesignSliderPosition(200, kShortsDesigns), 13);
-    EXPECT_EQ(KitDesignSliderPosition(3, kSocksDesigns), 3);
+    const test::Calls<int, SKitDesignRange, int> positions = {{0, kShirtDesigns, 1},
+                                                              {42, kShirtDesigns, 42},
+                                                              {200, kShortsDesigns, 13},
+                                                              {3, kSocksDesigns, 3}};
+    test::ExpectCalls(KitDesignSliderPosition, positions);
     // Typing below uses the minimum, above resets the field and keeps the slider.
     const auto inRange = TypeKitDesign("12", kShirtDesigns, 5);
     ASSERT_TRUE(inRange);
@@ -583,10 +574,9 @@ TEST(KitDesignInputTest, SlidersShowStoredDesignsWithinTheirRangesAndTypingIsHel
         EXPECT_EQ(above->fieldValue, 4) << high;
     }
 
-    EXPECT_FALSE(TypeKitDesign("", kShirtDesigns, 5));
-    EXPECT_FALSE(TypeKitDesign("  ", kShirtDesigns, 5));
-    EXPECT_FALSE(TypeKitDesign("-", kShirtDesigns, 5));
-    EXPECT_FALSE(TypeKitDesign("abc", kShirtDesigns, 5));
+    for (const char* text : {"", "  ", "-", "abc"}) {
+        EXPECT_FALSE(TypeKitDesign(text, kShirtDesigns, 5)) << text;
+    }
 }
 
 TEST(KitColoursTest, EachColourIsItsOwnThreeBytesAndThePaletteHasEachTeamColourOnce) {
@@ -675,27 +665,26 @@ protected:
     std::vector<SBadgeGroupItem> items;
 };
 
-TEST_F(BadgeChoiceTest, GroupsAndBadgesAreSortedByTheirShownNames) {
+TEST_F(BadgeChoiceTest, GroupsAndBadgesAreSortedByNameALooseAndArchivedOneOfferedOnce) {
     Loose("zeta/Badge256/b.tga", 1);
     Loose("alpha/Badge256/Zulu.tga", 1);
     Loose("alpha/Badge256/echo.TGA", 1);
+    Loose("Ger/Badge256/both.tga", 1);
     Init({{"Badges\\Beta\\Badge256\\x.tga", Badge(2)},
-          {"Badges\\alpha\\Badge256\\Delta.tga", Badge(2)}});
+          {"Badges\\alpha\\Badge256\\Delta.tga", Badge(2)},
+          {"Badges\\Ger\\Badge256\\both.tga", Badge(2)},
+          {"Badges\\Ger\\Badge256\\only.tga", Badge(3)}});
 
     EXPECT_EQ(test::Column(items, &SBadgeGroupItem::name),
-              (std::vector<std::string>{" Kein Wappen", "alpha", "Beta", "zeta"}));
+              (std::vector<std::string>{" Kein Wappen", "alpha", "Beta", "Ger", "zeta"}));
     EXPECT_EQ(items.front().group, kNoBadgeGroup);
     // Loose and archived badges of a folder together, by file name without folder and extension.
     EXPECT_EQ(Names(BadgeItems(GroupOf(1), tools.BadgeArchive())),
               (std::vector<std::string>{"Delta", "echo", "Zulu"}));
     EXPECT_EQ(BadgeDisplayName("Ger\\Badge256\\Club.One.tga"), "Club.One");
     EXPECT_EQ(BadgeDisplayName("plain"), "plain");
-}
 
-TEST_F(BadgeChoiceTest, ABadgeLooseAndArchivedIsOfferedOnceAndShownFromItsLooseFile) {
-    Loose("Ger/Badge256/both.tga", 1);
-    Init({{"Badges\\Ger\\Badge256\\both.tga", Badge(2)},
-          {"Badges\\Ger\\Badge256\\only.tga", Badge(3)}});
+    // A badge loose and archived is offered once and shown from its loose file.
     const int ger = ItemNamed("Ger");
     ASSERT_GE(ger, 0);
     EXPECT_EQ(Names(BadgeItems(GroupOf(ger), tools.BadgeArchive())),
@@ -713,10 +702,12 @@ TEST_F(BadgeChoiceTest, ABadgeLooseAndArchivedIsOfferedOnceAndShownFromItsLooseF
     EXPECT_EQ(RedOf(LoadBadgePreview(tools, only.path).bitmap), 3);
 }
 
-TEST_F(BadgeChoiceTest, PreselectionFindsTheCurrentBadgeIgnoringLetterCase) {
+TEST_F(BadgeChoiceTest, PreselectionIgnoresLetterCaseOkGivesTheTemplateOrRefusesLongPaths) {
     Loose("Ger/Badge256/a.tga", 1);
     Loose("Ger/Badge256/b.tga", 1);
     Loose("Aut/Badge256/c.tga", 1);
+    const std::string longName(40, 'x');
+    Loose("Ger/Badge256/" + longName + ".tga", 1);
     Init({});
     const int ger = ItemNamed("Ger");
     const auto found = PreselectBadge(groups, items, tools.BadgeArchive(), "GER\\badge256\\B.tga");
@@ -735,26 +726,8 @@ TEST_F(BadgeChoiceTest, PreselectionFindsTheCurrentBadgeIgnoringLetterCase) {
         EXPECT_EQ(other.groupItem, ItemNamed("Aut")) << path;
         EXPECT_EQ(other.entry, -1) << path;
     }
-}
 
-TEST_F(BadgeChoiceTest, WithoutAnyGroupNothingIsSelectedAndOkGivesNothing) {
-    Init({});
-    ASSERT_EQ(items.size(), 1u);
-    const auto selection =
-        PreselectBadge(groups, items, tools.BadgeArchive(), "Ger\\Badge256\\a.tga");
-    EXPECT_EQ(selection.groupItem, -1);
-    EXPECT_EQ(selection.entry, -1);
-    EXPECT_EQ(BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), selection, 3).kind,
-              EBadgeChoice::kNothing);
-}
-
-TEST_F(BadgeChoiceTest, OkGivesTheTemplateForNoBadgeNothingWithoutABadgeAndRefusesLongPaths) {
-    Loose("Ger/Badge256/a.tga", 1);
-    const std::string longName(40, 'x');
-    Loose("Ger/Badge256/" + longName + ".tga", 1);
-    Init({});
-    const int ger = ItemNamed("Ger");
-
+    // OK gives the template for no badge, nothing without a badge, and refuses long paths.
     // " Kein Wappen": the template of the club's colour combination.
     for (const int combination : {19, 23}) {
         const auto none =
@@ -778,6 +751,17 @@ TEST_F(BadgeChoiceTest, OkGivesTheTemplateForNoBadgeNothingWithoutABadgeAndRefus
         BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), {ger, EntryNamed(ger, "a")}, 0);
     EXPECT_EQ(fits.kind, EBadgeChoice::kPath);
     EXPECT_LE(fits.path.size(), kMaxBadgePathLength);
+}
+
+TEST_F(BadgeChoiceTest, WithoutAnyGroupNothingIsSelectedAndOkGivesNothing) {
+    Init({});
+    ASSERT_EQ(items.size(), 1u);
+    const auto selection =
+        PreselectBadge(groups, items, tools.BadgeArchive(), "Ger\\Badge256\\a.tga");
+    EXPECT_EQ(selection.groupItem, -1);
+    EXPECT_EQ(selection.entry, -1);
+    EXPECT_EQ(BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), selection, 3).kind,
+              EBadgeChoice::kNothing);
 }
 
 TEST_F(BadgeChoiceTest, PreviewTellsWhyABadgeIsMissingWithoutAMessage) {
