@@ -187,7 +187,7 @@ TEST_F(SquadCommandsTest, TransferRefusesWhatCannotApplyAndMovesWithTheTransferR
     ExpectPlacementSound();
 }
 
-TEST_F(SquadCommandsTest, FetchKeepsTheTeamAndRefusesOwnPlayersAndAFullClub) {
+TEST_F(SquadCommandsTest, FetchKeepsTheTeamRefusesOwnPlayersFullClubsAndPlayersWithoutClub) {
     CPlayer& player = *abroad->FirstTeam().front();
     player.SetTeamFlag(1);
     player.SetContractUntil(1999);
@@ -212,6 +212,17 @@ TEST_F(SquadCommandsTest, FetchKeepsTheTeamAndRefusesOwnPlayersAndAFullClub) {
     EXPECT_EQ(player.TeamFlag(), 1);
     EXPECT_EQ(player.ShirtNumbers()[0], 0);
     EXPECT_EQ(player.ContractUntil(), kTransferContractYear);
+
+    // The club holding a person ignores the list without club and the national teams.
+    const std::uint32_t other = FirstPlayer(*abroad);
+    EXPECT_EQ(ClubHoldingPerson(document.World(), other), abroad);
+    ASSERT_TRUE(ReleaseSquadPerson(document, abroad->Id(), other));
+    EXPECT_EQ(ClubHoldingPerson(document.World(), other), nullptr);
+    ASSERT_TRUE(Live().Country(abroad->Country()).NationalTeam().AddPerson(*Live().Person(other)));
+    EXPECT_EQ(ClubHoldingPerson(document.World(), other), nullptr);
+    EXPECT_EQ(ClubHoldingPerson(document.World(), 0xFFFFFF), nullptr);
+    // A player without club cannot be fetched as if from a club.
+    EXPECT_FALSE(FetchSquadPlayer(document, home->Id(), other));
 }
 
 TEST_F(SquadCommandsTest, TeamSwitchAndReleaseAndOneUndoOfAGroupRestoreEverything) {
@@ -246,18 +257,6 @@ TEST_F(SquadCommandsTest, TeamSwitchAndReleaseAndOneUndoOfAGroupRestoreEverythin
     ASSERT_TRUE(document.Redo());
     EXPECT_EQ(Dump(), after);
     ExpectPlacementSound();
-}
-
-TEST_F(SquadCommandsTest, ClubHoldingPersonIgnoresTheWithoutListAndNationalTeams) {
-    const std::uint32_t id = FirstPlayer(*abroad);
-    EXPECT_EQ(ClubHoldingPerson(document.World(), id), abroad);
-    ASSERT_TRUE(ReleaseSquadPerson(document, abroad->Id(), id));
-    EXPECT_EQ(ClubHoldingPerson(document.World(), id), nullptr);
-    ASSERT_TRUE(Live().Country(abroad->Country()).NationalTeam().AddPerson(*Live().Person(id)));
-    EXPECT_EQ(ClubHoldingPerson(document.World(), id), nullptr);
-    EXPECT_EQ(ClubHoldingPerson(document.World(), 0xFFFFFF), nullptr);
-    // A player without club cannot be fetched as if from a club.
-    EXPECT_FALSE(FetchSquadPlayer(document, home->Id(), id));
 }
 
 TEST_F(SquadCommandsTest, ClubListCreatesDeletesOnlyNewClubsOverwritesAndRemovesPersons) {
@@ -596,45 +595,12 @@ TEST_F(FastTransferTest, FreeNumbersSkipFirstTeamNumbersOnly) {
     EXPECT_TRUE(FreeShirtNumbers(club).empty());
 }
 
-TEST_F(FastTransferTest, TransferMovesWithNumberPreviousClubAndContractYears) {
+TEST_F(FastTransferTest, StaleChoicesAndAFullClubDoNothingATransferTakesNumberAndContract) {
     CPlayer& player = *Club(homeId).FirstTeam().front();
     const std::uint32_t id = player.Id();
     player.SetContractUntil(2014);
     player.SetClubSince(2001);
-    EXPECT_EQ(FastTransferCurrentNumber(document.World(), Home(), id), player.ShirtNumbers()[0]);
     ClearNumbers(Club(abroadId));
-    const int number = FreeShirtNumbers(Club(abroadId)).front();
-    EXPECT_EQ(number, 1);
-
-    ASSERT_TRUE(PerformFastTransfer(document, {Home(), id, abroadId, number}));
-    ExpectReferencesSound();
-    EXPECT_EQ(document.History().Count(), 1u);
-    EXPECT_FALSE(Club(homeId).HasPerson(id));
-    EXPECT_TRUE(Club(abroadId).HasPerson(id));
-    const CPlayer& moved = *document.World().Person(id);
-    EXPECT_EQ(moved.ShirtNumbers()[0], number);
-    EXPECT_EQ(moved.PreviousClub(), homeId);
-    EXPECT_EQ(moved.ClubSince(), 2006);
-    EXPECT_EQ(moved.ContractUntil(), 2006);
-    // Gone from the old country's list, the number no longer offered.
-    for (const SChoiceEntry& entry : FastTransferPlayers(document.World(), Home(), 0)) {
-        EXPECT_NE(entry.value, id);
-    }
-    EXPECT_EQ(FreeShirtNumbers(Club(abroadId)).front(), 2);
-    EXPECT_EQ(FastTransferCurrentNumber(document.World(), Home(), id), std::nullopt);
-
-    const std::string after = Dump();
-    ASSERT_TRUE(document.Undo());
-    EXPECT_TRUE(Club(homeId).HasPerson(id));
-    EXPECT_FALSE(Club(abroadId).HasPerson(id));
-    EXPECT_EQ(document.World().Person(id)->ContractUntil(), 2014);
-    ExpectReferencesSound();
-    ASSERT_TRUE(document.Redo());
-    EXPECT_EQ(Dump(), after);
-}
-
-TEST_F(FastTransferTest, IncompleteOrStaleChoicesTheOwnClubAndAFullClubDoNothing) {
-    const std::uint32_t id = Club(homeId).FirstTeam().front()->Id();
     const std::string before = Dump();
     // No player, no number, a number past 99, no club, a club id without country number; the
     // player chosen before the source country changed is not found there; the own club, a
@@ -666,13 +632,38 @@ TEST_F(FastTransferTest, IncompleteOrStaleChoicesTheOwnClubAndAFullClubDoNothing
     EXPECT_EQ(document.History().Count(), 0u);
     ExpectReferencesSound();
 
-    // One place free again: the same transfer goes through.
+    // One place free again: the transfer goes through with the first free number.
     const std::uint32_t filler = Club(abroadId).PersonIds().back();
     Club(abroadId).RemovePerson(filler);
     Live().RemovePerson(filler);
-    ASSERT_TRUE(PerformFastTransfer(document, {Home(), id, abroadId, 5}));
-    EXPECT_EQ(Club(abroadId).PersonIds().size(), static_cast<std::size_t>(CClub::kMaxPersons));
+    EXPECT_EQ(FastTransferCurrentNumber(document.World(), Home(), id), player.ShirtNumbers()[0]);
+    const int number = FreeShirtNumbers(Club(abroadId)).front();
+    EXPECT_EQ(number, 1);
+    ASSERT_TRUE(PerformFastTransfer(document, {Home(), id, abroadId, number}));
     ExpectReferencesSound();
+    EXPECT_EQ(document.History().Count(), 1u);
+    EXPECT_EQ(Club(abroadId).PersonIds().size(), static_cast<std::size_t>(CClub::kMaxPersons));
+    EXPECT_FALSE(Club(homeId).HasPerson(id));
+    const CPlayer& moved = *document.World().Person(id);
+    EXPECT_EQ(moved.ShirtNumbers()[0], number);
+    EXPECT_EQ(moved.PreviousClub(), homeId);
+    EXPECT_EQ(moved.ClubSince(), 2006);
+    EXPECT_EQ(moved.ContractUntil(), 2006);
+    // Gone from the old country's list, the number no longer offered.
+    for (const SChoiceEntry& entry : FastTransferPlayers(document.World(), Home(), 0)) {
+        EXPECT_NE(entry.value, id);
+    }
+    EXPECT_EQ(FreeShirtNumbers(Club(abroadId)).front(), 2);
+    EXPECT_EQ(FastTransferCurrentNumber(document.World(), Home(), id), std::nullopt);
+
+    const std::string after = Dump();
+    ASSERT_TRUE(document.Undo());
+    EXPECT_TRUE(Club(homeId).HasPerson(id));
+    EXPECT_FALSE(Club(abroadId).HasPerson(id));
+    EXPECT_EQ(document.World().Person(id)->ContractUntil(), 2014);
+    ExpectReferencesSound();
+    ASSERT_TRUE(document.Redo());
+    EXPECT_EQ(Dump(), after);
 }
 
 TEST_F(SquadCommandsTest, EachKindIsCreatedOnceWithTheCountrysLanguages) {
@@ -938,12 +929,13 @@ protected:
     CPlayer& trainer = world.CreatePerson(0, true);
 };
 
-TEST_F(ManagerRecordTest, ClubStaffKeepsNamesAndLanguagesAndItsGradesAreHalvesOfTheByte) {
+TEST_F(ManagerRecordTest, ClubStaffKeepsNamesLanguagesGradesAManagerRecordEveryValue) {
     trainer.Reset(1, 19);
     CClubStaffManager record(trainer);
-    EXPECT_TRUE(record.Keeps(EManagerValue::kLanguages));
-    EXPECT_FALSE(record.Keeps(EManagerValue::kAbilities));
-    EXPECT_FALSE(record.Keeps(EManagerValue::kExperience));
+    EXPECT_EQ(
+        std::tuple(record.Keeps(EManagerValue::kLanguages), record.Keeps(EManagerValue::kAbilities),
+                   record.Keeps(EManagerValue::kExperience)),
+        std::tuple(true, false, false));
     EXPECT_EQ(record.FirstNameLimit(), 15u);
     EXPECT_EQ(record.SurnameLimit(), 19u);
 
@@ -965,9 +957,8 @@ TEST_F(ManagerRecordTest, ClubStaffKeepsNamesAndLanguagesAndItsGradesAreHalvesOf
     CClubStaffGrades grades(trainer);
     grades.SetLevel(3);
     grades.SetExperience(1);
-    EXPECT_EQ(trainer.StaffBytes()[0], 3);
-    EXPECT_EQ(trainer.StaffBytes()[1], 1);
-    EXPECT_EQ(trainer.StaffBytes()[2], 6);
+    const auto& bytes = trainer.StaffBytes();
+    EXPECT_EQ(std::tuple(bytes[0], bytes[1], bytes[2]), std::tuple(3, 1, 6));
     EXPECT_EQ(grades.Level(), 3);
     EXPECT_EQ(grades.Experience(), 1);
     // Held to 0..4, so the low half never spills into the high one.
@@ -983,28 +974,27 @@ TEST_F(ManagerRecordTest, ClubStaffKeepsNamesAndLanguagesAndItsGradesAreHalvesOf
     EXPECT_EQ(entry.GradeB(), 4);
     EXPECT_EQ(pool.Level(), 2);
     EXPECT_EQ(pool.Experience(), 4);
-}
 
-TEST_F(ManagerRecordTest, ManagerRecordKeepsEveryValueInItsFields) {
+    // The manager record keeps every value in its fields.
     CManager coach;
     coach.SetTrainingValue(1, 4);
-    CManagerRecordAdapter record(coach);
-    EXPECT_TRUE(record.Keeps(EManagerValue::kAbilities));
-    EXPECT_TRUE(record.Keeps(EManagerValue::kLanguages));
-    EXPECT_TRUE(record.Keeps(EManagerValue::kExperience));
-    EXPECT_EQ(record.Ability(1), 4);
-    EXPECT_EQ(record.Ability(7), 0);
+    CManagerRecordAdapter adapter(coach);
+    EXPECT_TRUE(adapter.Keeps(EManagerValue::kAbilities) &&
+                adapter.Keeps(EManagerValue::kLanguages) &&
+                adapter.Keeps(EManagerValue::kExperience));
+    EXPECT_EQ(adapter.Ability(1), 4);
+    EXPECT_EQ(adapter.Ability(7), 0);
 
-    record.SetAbility(0, 12);
-    record.SetAbility(3, 99);
-    record.SetAbility(4, 5);  // no such ability: nothing written
+    adapter.SetAbility(0, 12);
+    adapter.SetAbility(3, 99);
+    adapter.SetAbility(4, 5);  // no such ability: nothing written
     EXPECT_EQ(coach.TrainingValues(), (std::array<std::uint8_t, 4>{12, 4, 0, 15}));
-    record.SetLanguages({kGerman, kFrench, kGerman, kEnglish});
+    adapter.SetLanguages({kGerman, kFrench, kGerman, kEnglish});
     EXPECT_EQ(coach.Languages(), (ManagerLanguages{kGerman, kFrench, kEnglish, 0}));
-    record.SetExperience(-2, 7);
+    adapter.SetExperience(-2, 7);
     EXPECT_EQ(coach.NationalExperience(), 0);
     EXPECT_EQ(coach.InternationalExperience(), 4);
-    record.SetNames("Carla", "Dorn");
+    adapter.SetNames("Carla", "Dorn");
     EXPECT_EQ(coach.FirstName().View(), "Carla");
     EXPECT_EQ(coach.Surname().View(), "Dorn");
 }
