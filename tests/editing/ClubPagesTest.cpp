@@ -59,7 +59,7 @@ TEST(ClubMoneySpin, EndsAndZeroOfTheSpinAndMoneyOffTheStepsOrOutOfRange) {
     test::ExpectRows(SpinPositionFromMoney, positions);
 }
 
-TEST(ClubDigitFields, TypedMoneyWithOrWithoutPointsAndDigitFieldsAsDecimalNumbers) {
+TEST(ClubDigitFields, TypedMoneyDigitFieldsCapacityAndCoordinatesWithinTheirRanges) {
     // A '-' after the first digit is no sign.
     const test::Rows<const char*, int> money = {{"- 20.000.000", -20000000},
                                                 {"1.500.000", 1500000},
@@ -73,6 +73,20 @@ TEST(ClubDigitFields, TypedMoneyWithOrWithoutPointsAndDigitFieldsAsDecimalNumber
                                                  {"", 0},          {"abc", 0},
                                                  {"-5", 0},        {"99999999999", 2147483647}};
     test::ExpectRows(ReadDecimalNumber, digits);
+    // The stadium's capacity and coordinates are held within the record's ranges.
+    const test::Rows<const char*, int> capacities = {
+        {"45000", 45000}, {"0150000", 150000}, {"9999999", CClub::kMaxStadiumCapacity},
+        {"", 0},          {"-5", 0},           {"12abc", 12}};
+    test::ExpectRows(StadiumCapacityFromText, capacities);
+    const test::Calls<bool, std::string, std::string, int, std::int32_t> coordinates = {
+        {false, "52", "31", kMaxLatitudeDegrees, MakeCoordinate(false, 52, 31)},
+        {true, "13", "5", kMaxLongitudeDegrees, MakeCoordinate(true, 13, 5)},
+        {true, "999", "75", kMaxLatitudeDegrees, MakeCoordinate(true, 90, 59)},
+        {false, "181", "", kMaxLongitudeDegrees, MakeCoordinate(false, 180, 0)}};
+    test::ExpectCalls(CoordinateFromTexts, coordinates);
+    const SCoordinate split = SplitCoordinate(CoordinateFromTexts(true, "0", "30", 90));
+    EXPECT_TRUE(split.negative);
+    EXPECT_EQ(split.minutes, 30);
 }
 
 TEST(ClubTextFields, TypingNeverExceedsTheFieldsCapacityFanSitesNeitherTheLimit) {
@@ -166,7 +180,7 @@ TEST_F(ClubChoicesTest, OtherClubsOfTheCountryByNameWithoutTheClubItselfAndTheSt
     EXPECT_EQ(ChoiceIndex(choices, edited.Id()), -1);
 }
 
-TEST_F(ClubChoicesTest, TeamStatisticsOfBothTeams) {
+TEST_F(ClubChoicesTest, TeamStatisticsOfBothTeamsAndShirtNumberLines) {
     CClub& club = NewClub(14, 1, "Eins");
     // Uniform abilities a give a strength of a * 100 / 99 at any position.
     AddPlayer(club, 99, 0);
@@ -187,6 +201,15 @@ TEST_F(ClubChoicesTest, TeamStatisticsOfBothTeams) {
     EXPECT_EQ(none.players, 0);
     EXPECT_EQ(FormatPlayerCount(none), "0");
     EXPECT_EQ(FormatAverageStrength(none), "0.00");
+    // Shirt number lines of a player, a free number and a player without number.
+    CPlayer& player = world.CreatePerson(0, true);
+    player.SetFirstName("Jan");
+    player.SetSurname("Kowal");
+    // Positions read as the German abbreviations.
+    player.SetPosition(0, position::kGoalkeeper);
+    EXPECT_EQ(ShirtNumberRow(9, &player), "9\tKowal, J.\tTO");
+    EXPECT_EQ(ShirtNumberRow(34, nullptr), "34\t \t ");
+    EXPECT_EQ(ShirtNumberRow(0, &player).substr(0, 2), "\tK");
 }
 
 CRecordResult Record(int goalsFor, int goalsAgainst, int attendance, const char* opponent,
@@ -249,22 +272,6 @@ TEST(ClubRecordTexts, OnlyTheChangedPartIsWrittenAnAttendanceKeepsTheScoreNumber
     // Clearing the score gives 0:0, shown empty again.
     ApplyRecordTexts(record, false, RecordTexts(record, false), {"", "", "65535"});
     EXPECT_EQ(record.ScoreText(), "");
-}
-
-TEST(Coordinates, PartsAndTheCapacityHeldWithinTheRecordsRanges) {
-    const test::Rows<const char*, int> capacities = {
-        {"45000", 45000}, {"0150000", 150000}, {"9999999", CClub::kMaxStadiumCapacity},
-        {"", 0},          {"-5", 0},           {"12abc", 12}};
-    test::ExpectRows(StadiumCapacityFromText, capacities);
-    const test::Calls<bool, std::string, std::string, int, std::int32_t> coordinates = {
-        {false, "52", "31", kMaxLatitudeDegrees, MakeCoordinate(false, 52, 31)},
-        {true, "13", "5", kMaxLongitudeDegrees, MakeCoordinate(true, 13, 5)},
-        {true, "999", "75", kMaxLatitudeDegrees, MakeCoordinate(true, 90, 59)},
-        {false, "181", "", kMaxLongitudeDegrees, MakeCoordinate(false, 180, 0)}};
-    test::ExpectCalls(CoordinateFromTexts, coordinates);
-    const SCoordinate split = SplitCoordinate(CoordinateFromTexts(true, "0", "30", 90));
-    EXPECT_TRUE(split.negative);
-    EXPECT_EQ(split.minutes, 30);
 }
 
 TEST_F(ClubChoicesTest, StadiumsNumberedFromOneAfterNoneTypesAndSurroundingLevels) {
@@ -466,17 +473,6 @@ TEST(ShirtNumberDrop, SwapsWithTheHolderMovesToAFreeNumberAndRefusesInvalidDrops
     EXPECT_EQ(PlaceShirtNumbers(numbers).unplaced, std::vector<int>{9});
 }
 
-TEST_F(ClubChoicesTest, PlayerLinesFreeLinesAndLinesWithoutNumber) {
-    CPlayer& player = world.CreatePerson(0, true);
-    player.SetFirstName("Jan");
-    player.SetSurname("Kowal");
-    // Positions read as the German abbreviations.
-    player.SetPosition(0, position::kGoalkeeper);
-    EXPECT_EQ(ShirtNumberRow(9, &player), "9\tKowal, J.\tTO");
-    EXPECT_EQ(ShirtNumberRow(34, nullptr), "34\t \t ");
-    EXPECT_EQ(ShirtNumberRow(0, &player).substr(0, 2), "\tK");
-}
-
 class BoardStabilityTest : public test::TestWorld {
 protected:
     CPlayer& president = world.CreatePerson(0, true);
@@ -673,7 +669,8 @@ TEST_F(BadgeChoiceTest, GroupsAndBadgesAreSortedByNameALooseAndArchivedOneOffere
     Init({{"Badges\\Beta\\Badge256\\x.tga", Badge(2)},
           {"Badges\\alpha\\Badge256\\Delta.tga", Badge(2)},
           {"Badges\\Ger\\Badge256\\both.tga", Badge(2)},
-          {"Badges\\Ger\\Badge256\\only.tga", Badge(3)}});
+          {"Badges\\Ger\\Badge256\\only.tga", Badge(3)},
+          {"Badges\\Ger\\Badge256\\packed.tga", Badge(4), true}});
 
     EXPECT_EQ(test::Column(items, &SBadgeGroupItem::name),
               (std::vector<std::string>{" Kein Wappen", "alpha", "Beta", "Ger", "zeta"}));
@@ -688,7 +685,7 @@ TEST_F(BadgeChoiceTest, GroupsAndBadgesAreSortedByNameALooseAndArchivedOneOffere
     const int ger = ItemNamed("Ger");
     ASSERT_GE(ger, 0);
     EXPECT_EQ(Names(BadgeItems(GroupOf(ger), tools.BadgeArchive())),
-              (std::vector<std::string>{"both", "only"}));
+              (std::vector<std::string>{"both", "only", "packed"}));
 
     SBadgeSelection chosen{ger, EntryNamed(ger, "both")};
     const auto both = BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), chosen, 0);
@@ -700,6 +697,20 @@ TEST_F(BadgeChoiceTest, GroupsAndBadgesAreSortedByNameALooseAndArchivedOneOffere
     const auto only = BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), chosen, 0);
     EXPECT_EQ(only.path, "Ger\\Badge256\\only.tga");
     EXPECT_EQ(RedOf(LoadBadgePreview(tools, only.path).bitmap), 3);
+
+    // A packed badge is shown; the preview tells why a badge is missing, without a message.
+    EXPECT_EQ(RedOf(LoadBadgePreview(tools, "Ger\\Badge256\\packed.tga").bitmap), 4);
+
+    const SBadgePreview empty = LoadBadgePreview(tools, "");
+    EXPECT_FALSE(empty.bitmap);
+    EXPECT_EQ(empty.fileText, "Keine Datei gew\xE4hlt");
+
+    const SBadgePreview missing = LoadBadgePreview(tools, "Ger\\Badge256\\gone.tga");
+    EXPECT_FALSE(missing.bitmap);
+    EXPECT_EQ(missing.fileText,
+              "Die Datei Badges\\Ger\\Badge256\\gone.tga konnte in dem BIG Archiv nicht "
+              "gefunden werden");
+    EXPECT_TRUE(ui.Texts(CScriptedUserInterface::Message::Kind::Error).empty());
 }
 
 TEST_F(BadgeChoiceTest, PreselectionIgnoresLetterCaseOkGivesTheTemplateOrRefusesLongPaths) {
@@ -753,8 +764,11 @@ TEST_F(BadgeChoiceTest, PreselectionIgnoresLetterCaseOkGivesTheTemplateOrRefuses
     EXPECT_LE(fits.path.size(), kMaxBadgePathLength);
 }
 
-TEST_F(BadgeChoiceTest, WithoutAnyGroupNothingIsSelectedAndOkGivesNothing) {
-    Init({});
+TEST_F(BadgeChoiceTest, WithoutArchiveOrGroupNothingIsSelectedAndThePreviewTellsWhy) {
+    test::WriteFile(install / "badges.big", "damaged");
+    tools.Init(install.Path());
+    groups = BuildBadgeGroups(tools.BadgeDirectory(), tools.BadgeArchive(), world);
+    items = BadgeGroupItems(groups, world, kDefaultLanguage);
     ASSERT_EQ(items.size(), 1u);
     const auto selection =
         PreselectBadge(groups, items, tools.BadgeArchive(), "Ger\\Badge256\\a.tga");
@@ -762,27 +776,6 @@ TEST_F(BadgeChoiceTest, WithoutAnyGroupNothingIsSelectedAndOkGivesNothing) {
     EXPECT_EQ(selection.entry, -1);
     EXPECT_EQ(BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), selection, 3).kind,
               EBadgeChoice::kNothing);
-}
-
-TEST_F(BadgeChoiceTest, PreviewTellsWhyABadgeIsMissingWithoutAMessage) {
-    Init({{"Badges\\Ger\\Badge256\\packed.tga", Badge(4), true}});
-    EXPECT_EQ(RedOf(LoadBadgePreview(tools, "Ger\\Badge256\\packed.tga").bitmap), 4);
-
-    const SBadgePreview empty = LoadBadgePreview(tools, "");
-    EXPECT_FALSE(empty.bitmap);
-    EXPECT_EQ(empty.fileText, "Keine Datei gew\xE4hlt");
-
-    const SBadgePreview missing = LoadBadgePreview(tools, "Ger\\Badge256\\gone.tga");
-    EXPECT_FALSE(missing.bitmap);
-    EXPECT_EQ(missing.fileText,
-              "Die Datei Badges\\Ger\\Badge256\\gone.tga konnte in dem BIG Archiv nicht "
-              "gefunden werden");
-    EXPECT_TRUE(ui.Texts(CScriptedUserInterface::Message::Kind::Error).empty());
-}
-
-TEST_F(BadgeChoiceTest, PreviewWithoutArchiveShowsWhyItIsMissing) {
-    test::WriteFile(install / "badges.big", "damaged");
-    tools.Init(install.Path());
     ASSERT_FALSE(tools.BadgeArchive().IsOpen());
     const SBadgePreview missing = LoadBadgePreview(tools, "Ger\\Badge256\\gone.tga");
     EXPECT_FALSE(missing.bitmap);

@@ -85,6 +85,10 @@ TEST(PersonalDataRules, SecondNationalityEqualToTheFirstIsNoneLanguagesFollowThe
             {{kGerman, kEnglish, kFrench, 5}, kSpanish, 9, {kSpanish, 9, kGerman, kEnglish}},
             // A country without a main language adds none.
             {{kGerman, 0, 0, 0}, 0, 0, {kGerman, 0, 0, 0}}});
+    // Sixty-three languages with none first.
+    EXPECT_EQ(LanguageListName(0), " keine");
+    EXPECT_EQ(LanguageListName(kLanguageListCount - 1), "Usbekisch");
+    EXPECT_TRUE(LanguageListName(kLanguageListCount).empty());
 }
 
 TEST(PersonalDataRules, OriginFlagsAreTwoBitsThatLeaveTheOthersAndPanelTextsCoverTheirRanges) {
@@ -192,12 +196,6 @@ TEST(PlayerCharacterRules, OnlyKeptTypesCanBeChosenAndTheNoteIsCutToTheFileLine)
     EXPECT_EQ(note.substr(0, 12), "Zeile\r\nZeile");
     // What fits is kept whole.
     EXPECT_EQ(NoteFromEditor(std::string(CKLFile::kMaxLine, 'x')).size(), CKLFile::kMaxLine);
-}
-
-TEST(LanguageList, SixtyThreeLanguagesWithNoneFirst) {
-    EXPECT_EQ(LanguageListName(0), " keine");
-    EXPECT_EQ(LanguageListName(kLanguageListCount - 1), "Usbekisch");
-    EXPECT_TRUE(LanguageListName(kLanguageListCount).empty());
 }
 
 CDate Ymd(int year, int month, int day) {
@@ -332,7 +330,7 @@ SHistoryEntry Station(std::uint32_t club, CDate from, std::uint16_t games = 0) {
     return entry;
 }
 
-TEST(CareerTest, ShownByStartDateWithTiesInStoredOrderAndOnlyChangedFieldsWritten) {
+TEST_F(PersonalDataWorldTest, CareerShownByStartDateOnlyChangedFieldsWrittenRowsNameTheClub) {
     const CDate early = CDate::FromYmd(1995, 7, 1);
     const CDate middle = CDate::FromYmd(1999, 7, 1);
     const CDate late = CDate::FromYmd(2003, 1, 1);
@@ -354,18 +352,14 @@ TEST(CareerTest, ShownByStartDateWithTiesInStoredOrderAndOnlyChangedFieldsWritte
     target.games = 1500;
     target.kind = 4;
     WriteChangedEntryFields(loaded, edited, target);
-    EXPECT_EQ(target.goals, 5);
-    EXPECT_EQ(target.flag, 1);
-    EXPECT_EQ(target.games, 1500);
-    EXPECT_EQ(target.kind, 4);
-    EXPECT_EQ(target.club, 10u);
+    EXPECT_EQ(std::tuple(target.goals, target.flag, target.games, target.kind, target.club),
+              std::tuple(5, 1, 1500, 4, 10u));
 
     SHistoryEntry untouched = target;
     WriteChangedEntryFields(loaded, loaded, untouched);
     EXPECT_EQ(untouched, target);
-}
 
-TEST_F(PersonalDataWorldTest, RowsNameTheClubTheDatesTheCountsAndTheLoan) {
+    // Rows name the club, the dates, the counts and the loan.
     CClub& club = world.Country(5).AddClub(2);
     club.SetName(kDefaultLanguage, "Hafenstadt");
     SHistoryEntry entry = Station(club.Id(), CDate::FromYmd(2001, 7, 1), 34);
