@@ -41,7 +41,7 @@
 namespace kw {
 namespace {
 
-TEST(ClubMoneySpin, EndsAndZeroOfTheSpinAndMoneyOffTheStepsOrOutOfRange) {
+TEST(ClubNumberFields, MoneySpinTypedMoneyDigitFieldsCapacityAndCoordinatesWithinTheirRanges) {
     // Outside the spin the ends hold.
     const test::Rows<int, int> money = {
         {0, -20000000}, {200, 0}, {2200, 200000000}, {-5, -20000000}, {9999, 200000000}};
@@ -57,18 +57,17 @@ TEST(ClubMoneySpin, EndsAndZeroOfTheSpinAndMoneyOffTheStepsOrOutOfRange) {
                                             {-2000000000, kMoneySpinMinimum},
                                             {2000000000, kMoneySpinMaximum}};
     test::ExpectRows(SpinPositionFromMoney, positions);
-}
 
-TEST(ClubDigitFields, TypedMoneyDigitFieldsCapacityAndCoordinatesWithinTheirRanges) {
+    // Typed typed with or without points, digit fields, the capacity and the coordinates.
     // A '-' after the first digit is no sign.
-    const test::Rows<const char*, int> money = {{"- 20.000.000", -20000000},
+    const test::Rows<const char*, int> typed = {{"- 20.000.000", -20000000},
                                                 {"1.500.000", 1500000},
                                                 {"700000", 700000},
                                                 {"", 0},
                                                 {"5-3", 53},
                                                 {"99999999999", 2147483647},
                                                 {"-99999999999", -2147483647 - 1}};
-    test::ExpectRows(ParseMoneyText, money);
+    test::ExpectRows(ParseMoneyText, typed);
     const test::Rows<const char*, int> digits = {{"25000", 25000}, {"  42x7", 42},
                                                  {"", 0},          {"abc", 0},
                                                  {"-5", 0},        {"99999999999", 2147483647}};
@@ -89,7 +88,7 @@ TEST(ClubDigitFields, TypedMoneyDigitFieldsCapacityAndCoordinatesWithinTheirRang
     EXPECT_EQ(split.minutes, 30);
 }
 
-TEST(ClubTextFields, TypingNeverExceedsTheFieldsCapacityFanSitesNeitherTheLimit) {
+TEST(ClubGeneralRules, TypingHeldToTheFieldsArticlesAndSentencesStatusBitsLeaveTheOthers) {
     // Fans' names and mascot are 20-byte texts although the page would allow 30 and 29; where the
     // page allows less, its limit holds: the name, the abbreviation, the name code.
     const test::Calls<int, std::size_t, int> limits = {
@@ -105,9 +104,8 @@ TEST(ClubTextFields, TypingNeverExceedsTheFieldsCapacityFanSitesNeitherTheLimit)
         {"", ""}};
     test::ExpectRows([](const std::string& typed) { return FanSitesFromEditor(typed, 128); },
                      sites);
-}
 
-TEST(ClubButtons, ArticlesAndSentencesOfALanguageStatusBitsLeaveTheOthers) {
+    // Articles and sentences of a language; status bits leave the others.
     const test::Calls<int, std::uint8_t, std::string> articles = {
         {0, 0, "-"}, {0, 3, "das"}, {0, 4, ""}, {7, 0, ""}};
     test::ExpectCalls(ArticleText, articles);
@@ -223,15 +221,7 @@ CRecordResult Record(int goalsFor, int goalsAgainst, int attendance, const char*
     return record;
 }
 
-TEST(ClubRecordTexts, ScoreOrAttendanceWithOpponentAndSeason) {
-    const CRecordResult record = Record(7, 1, 45000, "Nordstadt", 1987);
-    EXPECT_EQ(RecordTexts(record, false), (SRecordTexts{"7:1", "Nordstadt", "1987"}));
-    EXPECT_EQ(RecordTexts(record, true), (SRecordTexts{"45000", "Nordstadt", "1987"}));
-    EXPECT_EQ(RecordTexts(CRecordResult(), false), (SRecordTexts{"", "", "0"}));
-    EXPECT_EQ(RecordTexts(CRecordResult(), true), (SRecordTexts{"", "", "0"}));
-}
-
-TEST(ClubRecordTexts, OnlyTheChangedPartIsWrittenAnAttendanceKeepsTheScoreNumbersAreLimited) {
+TEST(ClubRecordTexts, ShownAsScoreOrAttendanceOnlyTheChangedPartWrittenNumbersLimited) {
     // Negative goals and the attendance beside a score cannot be typed back the same way:
     // unchanged texts leave the record alone.
     CRecordResult record = Record(-3, 2, 999, "Nordstadt", 1987);
@@ -272,9 +262,16 @@ TEST(ClubRecordTexts, OnlyTheChangedPartIsWrittenAnAttendanceKeepsTheScoreNumber
     // Clearing the score gives 0:0, shown empty again.
     ApplyRecordTexts(record, false, RecordTexts(record, false), {"", "", "65535"});
     EXPECT_EQ(record.ScoreText(), "");
+
+    // A result shows its score or attendance with opponent and season.
+    const CRecordResult result = Record(7, 1, 45000, "Nordstadt", 1987);
+    EXPECT_EQ(RecordTexts(result, false), (SRecordTexts{"7:1", "Nordstadt", "1987"}));
+    EXPECT_EQ(RecordTexts(result, true), (SRecordTexts{"45000", "Nordstadt", "1987"}));
+    EXPECT_EQ(RecordTexts(CRecordResult(), false), (SRecordTexts{"", "", "0"}));
+    EXPECT_EQ(RecordTexts(CRecordResult(), true), (SRecordTexts{"", "", "0"}));
 }
 
-TEST_F(ClubChoicesTest, StadiumsNumberedFromOneAfterNoneTypesAndSurroundingLevels) {
+TEST_F(ClubChoicesTest, StadiumsTypesSurroundingLevelsAndCountriesAfterNone) {
     CCountry& country = world.Country(7);
     for (const char* name : {"Nordpark", "Am See"}) {
         CStadium stadium;
@@ -300,24 +297,23 @@ TEST_F(ClubChoicesTest, StadiumsNumberedFromOneAfterNoneTypesAndSurroundingLevel
     EXPECT_EQ(youth[5].value, 5);
     EXPECT_EQ(ChoiceIndex(youth, 5), 5);
     EXPECT_EQ(ChoiceIndex(youth, 6), -1);
-}
 
-TEST_F(ClubChoicesTest, CountriesByNameInTheLanguageWithNoneFirst) {
+    // Countries by name in the language, none first.
     world.Country(3).SetName(1, "Zeta");
     world.Country(4).SetName(1, "\xC1lpha");  // "Álpha" sorts as "Alpha"
     world.Country(5).SetName(1, "Beta");
     world.Country(6).SetName(0, "Gamma");  // no English name: the German one stands in
-    const auto choices = CountryChoices(world, 1);
-    ASSERT_EQ(choices.size(), static_cast<std::size_t>(kCountryCount) + 1);
-    EXPECT_EQ(choices[0].value, 0);
-    for (std::size_t i = 2; i < choices.size(); ++i) {
-        EXPECT_LE(CompareFolded(choices[i - 1].text, choices[i].text), 0) << i;
+    const auto countries = CountryChoices(world, 1);
+    ASSERT_EQ(countries.size(), static_cast<std::size_t>(kCountryCount) + 1);
+    EXPECT_EQ(countries[0].value, 0);
+    for (std::size_t i = 2; i < countries.size(); ++i) {
+        EXPECT_LE(CompareFolded(countries[i - 1].text, countries[i].text), 0) << i;
     }
-    const auto at = [&choices](int country) { return ChoiceIndex(choices, country); };
+    const auto at = [&countries](int country) { return ChoiceIndex(countries, country); };
     EXPECT_LT(at(4), at(5));
     EXPECT_LT(at(5), at(6));
     EXPECT_LT(at(6), at(3));
-    EXPECT_EQ(choices[static_cast<std::size_t>(at(6))].text, "Gamma");
+    EXPECT_EQ(countries[static_cast<std::size_t>(at(6))].text, "Gamma");
     for (int number = 1; number <= kCountryCount; ++number) {
         EXPECT_GE(at(number), 1) << number;
     }
@@ -343,7 +339,7 @@ protected:
     fs::path cities;
 };
 
-TEST_F(CityPictureTest, FoundByTheEditedLanguageThenGermanInAnyCaseAndEncodingOnlyInTheFolder) {
+TEST_F(CityPictureTest, FoundByLanguageInAnyCaseOnlyInTheFolderAChosenOneGivesTheCity) {
     WriteBmp(cities / "HAFENSTADT.BMP");
     WriteBmp(cities / "Port Town.bmp");
     club.SetCity(0, "Hafenstadt");
@@ -367,9 +363,8 @@ TEST_F(CityPictureTest, FoundByTheEditedLanguageThenGermanInAnyCaseAndEncodingOn
         club.SetCity(0, name);
         EXPECT_FALSE(FindCityPicture(cities, club, 0).has_value()) << name;
     }
-}
 
-TEST_F(CityPictureTest, AChosenPictureGivesItsBaseNameAsCityOrIsRefusedWithAMessage) {
+    // A chosen picture gives its base name as city or is refused with a message.
     WriteBmp(cities / "Neustadt.Bmp");
     const SCityPictureChoice choice = ChooseCityPicture(cities, cities / "Neustadt.Bmp");
     EXPECT_TRUE(choice.accepted);
@@ -407,7 +402,7 @@ TEST_F(CityPictureTest, AChosenPictureGivesItsBaseNameAsCityOrIsRefusedWithAMess
     }
 }
 
-TEST(ShirtNumberPlacement, ValidUniqueNumbersStayTheRestCountDownFrom99OrStayUnplaced) {
+TEST(ShirtNumbers, PlacedFromTheStoredNumbersAndMovedByDrops) {
     // 7 and 10 are kept; the second 7, the 0 and the 120 take 99, 98, 97 in list order.
     const SShirtPlacement placement = PlaceShirtNumbers(std::vector<int>{7, 10, 7, 0, 120});
     EXPECT_EQ(placement.shown, (std::vector<int>{7, 10, 99, 98, 97}));
@@ -432,11 +427,10 @@ TEST(ShirtNumberPlacement, ValidUniqueNumbersStayTheRestCountDownFrom99OrStayUnp
     for (int number = 1; number <= kMaxShirtNumber; ++number) {
         EXPECT_GE(crowded.holder[number], 0) << number;
     }
-}
 
-// A drop on a held number swaps the two, on a free one moves the dragged player only; the holder
-// gets the number the dragged player was shown on. Own numbers and invalid drops change nothing.
-TEST(ShirtNumberDrop, SwapsWithTheHolderMovesToAFreeNumberAndRefusesInvalidDrops) {
+    // A drop on a held number swaps the two, on a free one moves the dragged player only; the
+    // holder gets the number the dragged player was shown on. Own numbers and invalid drops change
+    // nothing.
     struct SDrop {
         std::vector<int> numbers;
         std::size_t dragged;
@@ -465,12 +459,12 @@ TEST(ShirtNumberDrop, SwapsWithTheHolderMovesToAFreeNumberAndRefusesInvalidDrops
         EXPECT_EQ(drop.numbers, drop.after) << drop.target;
     }
     // An unplaced player dropped on a number passes his stored number on.
-    std::vector<int> numbers(100);
-    std::iota(numbers.begin(), numbers.end(), 1);  // player 99 holds 100: under no number
-    EXPECT_TRUE(DropOnShirtNumber(numbers, 99, 10));
-    EXPECT_EQ(numbers[99], 10);
-    EXPECT_EQ(numbers[9], 100);
-    EXPECT_EQ(PlaceShirtNumbers(numbers).unplaced, std::vector<int>{9});
+    std::vector<int> stored(100);
+    std::iota(stored.begin(), stored.end(), 1);  // player 99 holds 100: under no number
+    EXPECT_TRUE(DropOnShirtNumber(stored, 99, 10));
+    EXPECT_EQ(stored[99], 10);
+    EXPECT_EQ(stored[9], 100);
+    EXPECT_EQ(PlaceShirtNumbers(stored).unplaced, std::vector<int>{9});
 }
 
 class BoardStabilityTest : public test::TestWorld {
@@ -544,38 +538,7 @@ TEST(BadgeColoursTest, EachChoiceEditsItsOwnNumberByTheChosenEntry) {
     EXPECT_FALSE(BadgeColourToStore(huge.Entries(), -1, 0));
 }
 
-TEST(KitDesignInputTest, SlidersShowStoredDesignsWithinTheirRangesAndTypingIsHeldToThem) {
-    const test::Calls<int, SKitDesignRange, int> positions = {{0, kShirtDesigns, 1},
-                                                              {42, kShirtDesigns, 42},
-                                                              {200, kShortsDesigns, 13},
-                                                              {3, kSocksDesigns, 3}};
-    test::ExpectCalls(KitDesignSliderPosition, positions);
-    // Typing below uses the minimum, above resets the field and keeps the slider.
-    const auto inRange = TypeKitDesign("12", kShirtDesigns, 5);
-    ASSERT_TRUE(inRange);
-    EXPECT_EQ(inRange->sliderPosition, 12);
-    EXPECT_FALSE(inRange->fieldValue);
-
-    for (const char* low : {"0", "-7"}) {
-        const auto below = TypeKitDesign(low, kShortsDesigns, 5);
-        ASSERT_TRUE(below) << low;
-        EXPECT_EQ(below->sliderPosition, 1) << low;
-        EXPECT_FALSE(below->fieldValue) << low;
-    }
-
-    for (const char* high : {"5", "99999999999"}) {
-        const auto above = TypeKitDesign(high, kSocksDesigns, 2);
-        ASSERT_TRUE(above) << high;
-        EXPECT_EQ(above->sliderPosition, 2) << high;
-        EXPECT_EQ(above->fieldValue, 4) << high;
-    }
-
-    for (const char* text : {"", "  ", "-", "abc"}) {
-        EXPECT_FALSE(TypeKitDesign(text, kShirtDesigns, 5)) << text;
-    }
-}
-
-TEST(KitColoursTest, EachColourIsItsOwnThreeBytesAndThePaletteHasEachTeamColourOnce) {
+TEST(KitTest, ColoursAreThreeBytesThePaletteHasEachColourOnceDesignsHeldToTheirRanges) {
     CClubKit kits;
     CClubKit::SKit& kit = kits.Kit(1);
     for (std::size_t byte = 0; byte < kit.colours.size(); ++byte) {
@@ -607,6 +570,36 @@ TEST(KitColoursTest, EachColourIsItsOwnThreeBytesAndThePaletteHasEachTeamColourO
     EXPECT_EQ(seventh.row, 1);
     EXPECT_EQ(seventh.column, 1);
     EXPECT_EQ(KitPaletteCell(3, 0).row, 3);
+
+    // The design sliders show stored designs within their ranges; typing is held to them.
+    const test::Calls<int, SKitDesignRange, int> positions = {{0, kShirtDesigns, 1},
+                                                              {42, kShirtDesigns, 42},
+                                                              {200, kShortsDesigns, 13},
+                                                              {3, kSocksDesigns, 3}};
+    test::ExpectCalls(KitDesignSliderPosition, positions);
+    // Typing below uses the minimum, above resets the field and keeps the slider.
+    const auto inRange = TypeKitDesign("12", kShirtDesigns, 5);
+    ASSERT_TRUE(inRange);
+    EXPECT_EQ(inRange->sliderPosition, 12);
+    EXPECT_FALSE(inRange->fieldValue);
+
+    for (const char* low : {"0", "-7"}) {
+        const auto below = TypeKitDesign(low, kShortsDesigns, 5);
+        ASSERT_TRUE(below) << low;
+        EXPECT_EQ(below->sliderPosition, 1) << low;
+        EXPECT_FALSE(below->fieldValue) << low;
+    }
+
+    for (const char* high : {"5", "99999999999"}) {
+        const auto above = TypeKitDesign(high, kSocksDesigns, 2);
+        ASSERT_TRUE(above) << high;
+        EXPECT_EQ(above->sliderPosition, 2) << high;
+        EXPECT_EQ(above->fieldValue, 4) << high;
+    }
+
+    for (const char* text : {"", "  ", "-", "abc"}) {
+        EXPECT_FALSE(TypeKitDesign(text, kShirtDesigns, 5)) << text;
+    }
 }
 
 using Bytes = std::vector<std::uint8_t>;

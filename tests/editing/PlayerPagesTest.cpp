@@ -61,7 +61,7 @@ TEST(PersonalDataRules, DayIsHeldToTheMonthsLengthWithGregorianLeapYears) {
     }
 }
 
-TEST(PersonalDataRules, SecondNationalityEqualToTheFirstIsNoneLanguagesFollowThem) {
+TEST(PersonalDataRules, NationalitiesAndLanguagesOriginBitsAndPanelTexts) {
     test::ExpectCalls(SecondNationalityToStore,
                       test::Calls<std::uint8_t, std::uint8_t, std::uint8_t>{
                           {14, 14, 0}, {14, 20, 20}, {14, 0, 0}});
@@ -89,9 +89,8 @@ TEST(PersonalDataRules, SecondNationalityEqualToTheFirstIsNoneLanguagesFollowThe
     EXPECT_EQ(LanguageListName(0), " keine");
     EXPECT_EQ(LanguageListName(kLanguageListCount - 1), "Usbekisch");
     EXPECT_TRUE(LanguageListName(kLanguageListCount).empty());
-}
 
-TEST(PersonalDataRules, OriginFlagsAreTwoBitsThatLeaveTheOthersAndPanelTextsCoverTheirRanges) {
+    // Origin flags are two bits that leave the others; the panel texts cover their ranges.
     constexpr std::uint8_t kStaffBit = 0x04;
     std::uint8_t origin = kStaffBit;
     origin = WithOriginBit(origin, kHomeGrownBit, true);
@@ -281,7 +280,7 @@ protected:
     CPlayer& player;
 };
 
-TEST_F(ContractPlayerTest, PeriodsAreTheFurtherDatesAndTheContractDatesAndOnlyEarlyOnesAreReset) {
+TEST_F(ContractPlayerTest, PeriodsAreTheFurtherAndContractDatesEarlyOnesResetClubNamesCut) {
     SetInjuryPeriod(player, {Ymd(2005, 8, 2), Ymd(2005, 9, 3)});
     SetOtherPeriod(player, {Ymd(2005, 7, 1), Ymd(2007, 6, 30)});
     EXPECT_EQ(player.FurtherDates()[0], Ymd(2005, 8, 2));
@@ -301,9 +300,8 @@ TEST_F(ContractPlayerTest, PeriodsAreTheFurtherDatesAndTheContractDatesAndOnlyEa
     SetOtherPeriod(player, {Ymd(2001, 7, 1), Ymd(2002, 6, 30)});
     ApplyPeriodResets(player);
     EXPECT_EQ(OtherPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2006, 6, 30)}));
-}
 
-TEST_F(ContractPlayerTest, ClubNamesAreCutToThirtyCharacters) {
+    // Club names are cut to thirty characters.
     CClub& club = world.Country(5).AddClub(3);
     club.SetName(kDefaultLanguage, "Hafenstadt");
     EXPECT_EQ(ShownClubName(world, club.Id(), kDefaultLanguage), "Hafenstadt");
@@ -479,7 +477,7 @@ TEST_F(PlayerPictureTest, CandidatesInTheOrderTheyAreTriedTheFirstThatLoadsIsSho
     EXPECT_FALSE(found->HasPictureSize());
 }
 
-TEST(PlayerAbilities, TenPercentStepsAreAtLeastOneAndStayInRange) {
+TEST(PlayerAbilities, TenPercentStepsAgeExperienceAndThePotential) {
     // 5 × 0.1 rounds half up to 1; 25 × 0.1 = 2.5 to 3.
     const test::Rows<std::uint8_t, std::uint8_t> up = {{95, 99}, {3, 4}, {25, 28}};
     const test::Rows<std::uint8_t, std::uint8_t> down = {{1, 0}, {15, 13}, {5, 4}};
@@ -499,9 +497,8 @@ TEST(PlayerAbilities, TenPercentStepsAreAtLeastOneAndStayInRange) {
         EXPECT_LE(more, 99);
         EXPECT_TRUE(more > value || value == 99) << value;
     }
-}
 
-TEST(PlayerAbilities, AgeCountsFullYearsExperienceFollowsItAndYouthAddsToThePotential) {
+    // Age counts full years, experience follows it and youth adds to the potential.
     const CDate birth = Ymd(1984, 7, 15);
     const test::Calls<CDate, CDate, int> ages = {{birth, Ymd(2005, 7, 14), 20},
                                                  {birth, Ymd(2005, 7, 15), 21},
@@ -525,7 +522,7 @@ TEST(PlayerAbilities, AgeCountsFullYearsExperienceFollowsItAndYouthAddsToThePote
     test::ExpectCalls(CalculatePotential, potentials);
 }
 
-TEST(PlayerAbilities, TargetStrengthCorrectsForAgeBeforeTheLimitsAndLevels) {
+TEST(PlayerAbilities, TargetStrengthCorrectsForAgeAndLevelsGeneratedAbilitiesReachIt) {
     CLEcuyerRandom random;
     STargetStrength young;
     young.age = 21;
@@ -545,6 +542,28 @@ TEST(PlayerAbilities, TargetStrengthCorrectsForAgeBeforeTheLimitsAndLevels) {
     EXPECT_DOUBLE_EQ(TargetStrength(star, drawing), 90.0 * 0.8 * 0.8);
     STargetStrength weak{true, 0, 10, 27, 3};
     EXPECT_DOUBLE_EQ(TargetStrength(weak, drawing), 20.0);
+
+    // Generated abilities reach the target at their position.
+    for (int position = 0; position <= kLastPosition; ++position) {
+        for (double target : {20.0, 45.0, 70.0, 90.0}) {
+            const Abilities abilities = GenerateAbilities(position, target, random);
+            EXPECT_LE(*std::max_element(abilities.begin(), abilities.end()), 99);
+            if (position != 0) {
+                EXPECT_NEAR(StrengthAt(abilities, position), target, 1.0)
+                    << "position " << position << " target " << target;
+            }
+        }
+    }
+    // A goalkeeper's goalkeeping is better than a striker's of the same strength.
+    const Abilities keeper = GenerateAbilities(position::kGoalkeeper, 70.0, random);
+    const Abilities striker = GenerateAbilities(position::kStriker, 70.0, random);
+    EXPECT_GT(keeper[41], striker[41]);
+    EXPECT_GT(striker[6], keeper[6]);
+    // The same generator state gives the same player.
+    CLEcuyerRandom first;
+    CLEcuyerRandom second;
+    EXPECT_EQ(GenerateAbilities(position::kCentreBack, 55.0, first),
+              GenerateAbilities(position::kCentreBack, 55.0, second));
 }
 
 using PlayerAbilitiesDemo = test::DemoDocumentTest;
@@ -581,30 +600,6 @@ TEST_F(PlayerAbilitiesDemo, LevelsCountFromTheTopAndAPlayerWithoutClubIsScaledTo
     CLEcuyerRandom random;
     RandomiseAbilities(player, nullptr, 0, CDate::FromYmd(2005, 7, 1), random);
     EXPECT_NEAR(PlayerStrength(player), 70.0 * 0.75, 1.0);
-}
-
-TEST(PlayerAbilities, GeneratedAbilitiesReachTheTargetAtTheirPosition) {
-    CLEcuyerRandom random;
-    for (int position = 0; position <= kLastPosition; ++position) {
-        for (double target : {20.0, 45.0, 70.0, 90.0}) {
-            const Abilities abilities = GenerateAbilities(position, target, random);
-            EXPECT_LE(*std::max_element(abilities.begin(), abilities.end()), 99);
-            if (position != 0) {
-                EXPECT_NEAR(StrengthAt(abilities, position), target, 1.0)
-                    << "position " << position << " target " << target;
-            }
-        }
-    }
-    // A goalkeeper's goalkeeping is better than a striker's of the same strength.
-    const Abilities keeper = GenerateAbilities(position::kGoalkeeper, 70.0, random);
-    const Abilities striker = GenerateAbilities(position::kStriker, 70.0, random);
-    EXPECT_GT(keeper[41], striker[41]);
-    EXPECT_GT(striker[6], keeper[6]);
-    // The same generator state gives the same player.
-    CLEcuyerRandom first;
-    CLEcuyerRandom second;
-    EXPECT_EQ(GenerateAbilities(position::kCentreBack, 55.0, first),
-              GenerateAbilities(position::kCentreBack, 55.0, second));
 }
 
 TEST_F(PlayerAbilitiesDemo, UndoTakesTheDrawBackWithTheGeneratorsAdvance) {
@@ -727,7 +722,7 @@ TEST_F(SquadRulesTest, RowsShowOneTeamsPlayersSortByEachColumnAndFollowTheSelect
     EXPECT_EQ(RowToReselect({}, abel.Id(), 0), -1);
 }
 
-TEST(SquadRules, LooksAreDrawnAmongAllowedValuesAndPositionsAreTheSelectedOrGoal) {
+TEST(SquadRules, LooksAmongAllowedValuesBodiesNearTheAveragesPositionSelectedOrGoal) {
     SCountrySettings country;
     country.faces = (1u << 3) | (1u << 26);  // faces 3, 26, 35, 58, 67, 90
     country.hairColours = 1u << 2;
@@ -751,12 +746,11 @@ TEST(SquadRules, LooksAreDrawnAmongAllowedValuesAndPositionsAreTheSelectedOrGoal
     EXPECT_EQ(NewPlayerMainPosition(18), position::kGoalkeeper);
     EXPECT_EQ(NewPlayerMainPosition(-3), position::kGoalkeeper);
     EXPECT_EQ(NewPlayerMainPosition(position::kStriker), position::kStriker);
-}
 
-TEST(SquadRules, BodiesStayWithinThreeAndSixPercentOfTheAverages) {
-    CRandom random;
+    // Bodies stay within three and six percent of the averages.
+    CRandom fresh;
     // The first draws of the generator are known: 41, 18467 (odd: positive), 6334, 26500.
-    const SBody first = DrawNewPlayerBody(180, 75, random);
+    const SBody first = DrawNewPlayerBody(180, 75, fresh);
     const double height = 180 + 41 * 0.03 / 32767 * 180;
     const double base = 75 * height / 180;
     EXPECT_EQ(first.height, static_cast<int>(height));
@@ -764,7 +758,7 @@ TEST(SquadRules, BodiesStayWithinThreeAndSixPercentOfTheAverages) {
     // A country without averages gets a plausible player, not a division by zero.
     for (int i = 0; i < 550; ++i) {
         const SBody body =
-            i < 500 ? DrawNewPlayerBody(180, 75, random) : DrawNewPlayerBody(0, 0, random);
+            i < 500 ? DrawNewPlayerBody(180, 75, fresh) : DrawNewPlayerBody(0, 0, fresh);
         EXPECT_GE(body.height, 174);
         EXPECT_LE(body.height, 185);
         EXPECT_GE(body.weight, 66);
