@@ -320,7 +320,7 @@ protected:
     }
 };
 
-TEST_F(SquadChoicesTest, CountriesWithClubsAndClubsWithTheirSecondTeamsByName) {
+TEST_F(SquadChoicesTest, CountriesAndClubsWithSecondTeamsByNamePlayerRowsWithoutStaff) {
     world.Country(20).SetName(0, "Zeta");
     world.Country(30).SetName(0, "Alpha");
     world.Country(40).SetName(0, "Beta");
@@ -346,9 +346,8 @@ TEST_F(SquadChoicesTest, CountriesWithClubsAndClubsWithTheirSecondTeamsByName) {
     for (const SChoiceEntry& entry : clubs) {
         EXPECT_FALSE(IsNationalTeam(entry.value));
     }
-}
 
-TEST_F(SquadChoicesTest, PlayerRowsLeaveTheStaffOut) {
+    // Player rows leave the staff out.
     CClub& club = NewClub(kDefaultCountry, "Adler");
     world.Country(kDefaultCountry).SetName(0, "Heimat");
     CPlayer& keeper = Add(club, 0, "Torwart");
@@ -529,7 +528,7 @@ protected:
     const std::uint32_t abroadId = abroad->Id();
 };
 
-TEST_F(FastTransferTest, PlayerListHasEveryClubPlayerOfTheCountryButNoStaffOrNationalTeam) {
+TEST_F(FastTransferTest, PlayerListHasTheCountrysClubPlayersFreeNumbersSkipTheFirstTeams) {
     CPlayer& player = *Club(homeId).FirstTeam().front();
     player.SetPosition(0, 9);
     const std::vector<SChoiceEntry> entries = FastTransferPlayers(document.World(), Home(), 0);
@@ -559,18 +558,17 @@ TEST_F(FastTransferTest, PlayerListHasEveryClubPlayerOfTheCountryButNoStaffOrNat
     EXPECT_EQ(FastTransferPositionName(1), first);
     EXPECT_EQ(FastTransferPositionName(17), std::string(ResourceString(ids::kPositionNames + 17)));
     EXPECT_EQ(FastTransferPositionName(200), first);
-}
 
-TEST_F(FastTransferTest, FreeNumbersSkipFirstTeamNumbersOnly) {
+    // Free numbers skip the first team's numbers only.
     CClub& club = Club(neighbourId);
     ClearNumbers(club);
-    std::vector<CPlayer*> first = club.FirstTeam();
-    ASSERT_GE(first.size(), 2u);
-    // 1 to 10 taken: 11 is offered first.
+    std::vector<CPlayer*> firstTeam = club.FirstTeam();
+    ASSERT_GE(firstTeam.size(), 2u);
+    // 1 to 10 taken: 11 is offered firstTeam.
     FillClub(club, club.PersonIds().size() + 10);
-    first = club.FirstTeam();
+    firstTeam = club.FirstTeam();
     for (int n = 0; n < 10; ++n) {
-        first[first.size() - 1 - static_cast<std::size_t>(n)]->SetShirtNumber(
+        firstTeam[firstTeam.size() - 1 - static_cast<std::size_t>(n)]->SetShirtNumber(
             0, static_cast<std::uint8_t>(n + 1));
     }
     std::vector<int> free = FreeShirtNumbers(club);
@@ -581,7 +579,7 @@ TEST_F(FastTransferTest, FreeNumbersSkipFirstTeamNumbersOnly) {
     for (CPlayer* player : club.SecondTeam()) {
         player->SetShirtNumber(0, 11);
     }
-    CPlayer& reserve = *first.front();
+    CPlayer& reserve = *firstTeam.front();
     reserve.SetTeamFlag(1);
     reserve.SetShirtNumber(0, 11);
     EXPECT_EQ(FreeShirtNumbers(club).front(), 11);
@@ -666,7 +664,7 @@ TEST_F(FastTransferTest, StaleChoicesAndAFullClubDoNothingATransferTakesNumberAn
     EXPECT_EQ(Dump(), after);
 }
 
-TEST_F(SquadCommandsTest, EachKindIsCreatedOnceWithTheCountrysLanguages) {
+TEST_F(SquadCommandsTest, EachStaffKindIsCreatedOnceWithTheLanguagesUpToSeventyPersons) {
     ClearStaff(*home);
     // Room for all eighteen below the creating limit.
     while (home->PersonIds().size() > 40) {
@@ -697,16 +695,16 @@ TEST_F(SquadCommandsTest, EachKindIsCreatedOnceWithTheCountrysLanguages) {
     EXPECT_EQ(NewStaffPerson(document, home->Id(), 0), 0u);
     EXPECT_EQ(NewStaffPerson(document, home->Id(), kLastStaffKind + 1), 0u);
     EXPECT_FALSE(CanCreateStaffKind(Live().Country(home->Country()).NationalTeam(), 1));
-}
 
-TEST_F(SquadCommandsTest, CreatingStopsAtSeventyPersonsAndOneUndoRemovesTheNewPerson) {
+    // Creating stops at seventy persons; one undo removes the new person.
     ClearStaff(*home);
     FillClub(*home, kPersonsForNewStaff);
     const std::string before = Dump();
+    const std::size_t edits = document.History().Count();
     EXPECT_FALSE(CanCreateStaffKind(*home, personkind::kTrainer));
     EXPECT_EQ(NewStaffPerson(document, home->Id(), personkind::kTrainer), 0u);
     EXPECT_EQ(Dump(), before);
-    EXPECT_EQ(document.History().Count(), 0u);
+    EXPECT_EQ(document.History().Count(), edits);
 
     const std::uint32_t last = home->PersonIds().back();
     home->RemovePerson(last);
@@ -786,24 +784,7 @@ TEST_F(SquadCommandsTest, StaffFetchTakesAPersonOfAnotherClubOnlyAndNotIntoAFull
     ExpectPlacementSound();
 }
 
-TEST_F(SquadCommandsTest, DeletionRemovesTheMasseurFromTheWorldNotToTheWithoutList) {
-    const std::uint32_t masseur = AddPerson(*home, 13).Id();
-    const std::size_t without = document.World().WithoutClub().Ids().size();
-    const std::string before = Dump();
-    EXPECT_FALSE(DeleteStaffPerson(document, home->Id(), home->FirstTeam().front()->Id()));
-    EXPECT_FALSE(DeleteStaffPerson(document, neighbour->Id(), masseur));
-    ASSERT_TRUE(DeleteStaffPerson(document, home->Id(), masseur));
-    ExpectPlacementSound();
-    EXPECT_EQ(document.World().Person(masseur), nullptr);
-    EXPECT_FALSE(home->HasPerson(masseur));
-    EXPECT_FALSE(document.World().WithoutClub().Contains(masseur));
-    EXPECT_EQ(document.World().WithoutClub().Ids().size(), without);
-    ASSERT_TRUE(document.Undo());
-    EXPECT_EQ(Dump(), before);
-    ExpectPlacementSound();
-}
-
-TEST_F(SquadCommandsTest, StaffRowsFollowTheKindsTableDuplicatesNeedNameAndBirthDate) {
+TEST_F(SquadCommandsTest, StaffRowsFollowTheKindsDuplicatesNeedNameAndBirthDateDeletionIsFinal) {
     ClearStaff(*home);
     CPlayer& doctor = AddPerson(*home, 9);
     doctor.SetSurname("Heil");
@@ -860,9 +841,56 @@ TEST_F(SquadCommandsTest, StaffRowsFollowTheKindsTableDuplicatesNeedNameAndBirth
     Live().Person(player)->SetBirthDate(CDate::FromYmd(1960, 5, 1));
     EXPECT_EQ(FindStaffDuplicates(document.World(), listed).size(), 2u);
     EXPECT_TRUE(FindStaffDuplicates(document.World(), {}).empty());
+
+    // Deletion removes the masseur from the world, not to the list without club.
+    const std::uint32_t masseur = AddPerson(*home, 13).Id();
+    const std::size_t without = document.World().WithoutClub().Ids().size();
+    const std::string before = Dump();
+    EXPECT_FALSE(DeleteStaffPerson(document, home->Id(), home->FirstTeam().front()->Id()));
+    EXPECT_FALSE(DeleteStaffPerson(document, neighbour->Id(), masseur));
+    ASSERT_TRUE(DeleteStaffPerson(document, home->Id(), masseur));
+    ExpectPlacementSound();
+    EXPECT_EQ(document.World().Person(masseur), nullptr);
+    EXPECT_FALSE(home->HasPerson(masseur));
+    EXPECT_FALSE(document.World().WithoutClub().Contains(masseur));
+    EXPECT_EQ(document.World().WithoutClub().Ids().size(), without);
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(Dump(), before);
+    ExpectPlacementSound();
 }
 
-TEST(StaffKinds, EighteenKindsInKindOrderAndRowsNameTheRole) {
+constexpr std::uint8_t kEnglish = 14;
+constexpr std::uint8_t kGerman = 19;
+constexpr std::uint8_t kFrench = 17;
+
+TEST(ManagerRules, ValuesAndTextsHeldToTheirScalesLanguagesOnceEighteenStaffKinds) {
+    for (const int value : {-3, 0, 9, 15, 16, 255}) {
+        EXPECT_EQ(ClampManagerAbility(value), std::clamp(value, 0, 15)) << value;
+    }
+    EXPECT_FALSE(ManagerAbilityLabel(3).empty());
+    EXPECT_TRUE(ManagerAbilityLabel(4).empty());
+    // Experience texts are held to their scales: beyond the top the top, below the bottom none.
+    EXPECT_EQ(ManagerNationalExperienceText(9), ManagerNationalExperienceText(6));
+    EXPECT_NE(ManagerNationalExperienceText(6), ManagerNationalExperienceText(5));
+    EXPECT_EQ(ManagerInternationalExperienceText(-1), ManagerInternationalExperienceText(0));
+    EXPECT_NE(ManagerInternationalExperienceText(4), ManagerInternationalExperienceText(3));
+    // The staff grades' texts.
+    EXPECT_FALSE(StaffLevelText(4).empty() || StaffExperienceText(4).empty());
+    EXPECT_TRUE(StaffExperienceText(5).empty());
+    EXPECT_TRUE(StaffLevelText(-1).empty());
+    EXPECT_EQ(ShownStaffGrade(2), 2);
+    EXPECT_EQ(ShownStaffGrade(13), 4);
+    // Repeated languages are dropped and the rest move up.
+    // English as mother tongue and again as first foreign language.
+    EXPECT_EQ(LanguageSlotsToStore({kEnglish, kEnglish, kGerman, kFrench}),
+              (ManagerLanguages{kEnglish, kGerman, kFrench, 0}));
+    EXPECT_EQ(LanguageSlotsToStore({0, kGerman, 0, kGerman}), (ManagerLanguages{kGerman, 0, 0, 0}));
+    EXPECT_EQ(LanguageSlotsToStore({kFrench, 0, kEnglish, 0}),
+              (ManagerLanguages{kFrench, kEnglish, 0, 0}));
+    // A number beyond the 63 languages counts as none.
+    EXPECT_EQ(LanguageSlotsToStore({70, kGerman, 0, 0}), (ManagerLanguages{kGerman, 0, 0, 0}));
+
+    // Eighteen staff kinds in kind order; rows name the role.
     const auto kinds = StaffKinds();
     ASSERT_EQ(kinds.size(), 18u);
     for (std::size_t index = 0; index < kinds.size(); ++index) {
@@ -890,38 +918,6 @@ TEST(StaffKinds, EighteenKindsInKindOrderAndRowsNameTheRole) {
         EXPECT_EQ(HasManagerExperience(kind), kind == 1 || kind == 2) << kind;
         EXPECT_EQ(HasStaffGrades(kind), kind >= 4 && kind <= 18) << kind;
     }
-}
-
-constexpr std::uint8_t kEnglish = 14;
-constexpr std::uint8_t kGerman = 19;
-constexpr std::uint8_t kFrench = 17;
-
-TEST(ManagerRules, AbilitiesAndTextsHeldToTheirScalesRepeatedLanguagesDropped) {
-    for (const int value : {-3, 0, 9, 15, 16, 255}) {
-        EXPECT_EQ(ClampManagerAbility(value), std::clamp(value, 0, 15)) << value;
-    }
-    EXPECT_FALSE(ManagerAbilityLabel(3).empty());
-    EXPECT_TRUE(ManagerAbilityLabel(4).empty());
-    // Experience texts are held to their scales: beyond the top the top, below the bottom none.
-    EXPECT_EQ(ManagerNationalExperienceText(9), ManagerNationalExperienceText(6));
-    EXPECT_NE(ManagerNationalExperienceText(6), ManagerNationalExperienceText(5));
-    EXPECT_EQ(ManagerInternationalExperienceText(-1), ManagerInternationalExperienceText(0));
-    EXPECT_NE(ManagerInternationalExperienceText(4), ManagerInternationalExperienceText(3));
-    // The staff grades' texts.
-    EXPECT_FALSE(StaffLevelText(4).empty() || StaffExperienceText(4).empty());
-    EXPECT_TRUE(StaffExperienceText(5).empty());
-    EXPECT_TRUE(StaffLevelText(-1).empty());
-    EXPECT_EQ(ShownStaffGrade(2), 2);
-    EXPECT_EQ(ShownStaffGrade(13), 4);
-    // Repeated languages are dropped and the rest move up.
-    // English as mother tongue and again as first foreign language.
-    EXPECT_EQ(LanguageSlotsToStore({kEnglish, kEnglish, kGerman, kFrench}),
-              (ManagerLanguages{kEnglish, kGerman, kFrench, 0}));
-    EXPECT_EQ(LanguageSlotsToStore({0, kGerman, 0, kGerman}), (ManagerLanguages{kGerman, 0, 0, 0}));
-    EXPECT_EQ(LanguageSlotsToStore({kFrench, 0, kEnglish, 0}),
-              (ManagerLanguages{kFrench, kEnglish, 0, 0}));
-    // A number beyond the 63 languages counts as none.
-    EXPECT_EQ(LanguageSlotsToStore({70, kGerman, 0, 0}), (ManagerLanguages{kGerman, 0, 0, 0}));
 }
 
 class ManagerRecordTest : public test::TestWorld {
