@@ -150,7 +150,7 @@ private:
     std::uint32_t m_nextPerson = 1000;
 };
 
-TEST_F(ClubChoicesTest, OtherClubsOfTheCountryByNameWithoutTheClubItselfAndTheStoredOneFound) {
+TEST_F(ClubChoicesTest, OtherClubsByNameTeamStatisticsAndShirtNumberLines) {
     CClub& edited = NewClub(14, 2, "Bergheim");
     NewClub(14, 1, "Zollern");
     NewClub(14, 3, "adlerhorst");
@@ -176,9 +176,8 @@ TEST_F(ClubChoicesTest, OtherClubsOfTheCountryByNameWithoutTheClubItselfAndTheSt
     EXPECT_EQ(ChoiceIndex(choices, MakeClubId(14, 4)), 2);
     EXPECT_EQ(ChoiceIndex(choices, MakeClubId(15, 1)), -1);
     EXPECT_EQ(ChoiceIndex(choices, edited.Id()), -1);
-}
 
-TEST_F(ClubChoicesTest, TeamStatisticsOfBothTeamsAndShirtNumberLines) {
+    // The statistics of both teams and the shirt number lines.
     CClub& club = NewClub(14, 1, "Eins");
     // Uniform abilities a give a strength of a * 100 / 99 at any position.
     AddPlayer(club, 99, 0);
@@ -502,7 +501,7 @@ STextTableFormat ColourFormat(int capacity) {
     return {capacity, true, true, true, 0, 0};  // number, then "name,colour"
 }
 
-TEST(BadgeColoursTest, EachChoiceEditsItsOwnNumberByTheChosenEntry) {
+TEST(ClubColours, BadgeChoicesEditTheirNumberKitColoursAreThreeBytesDesignsHeldToRanges) {
     CWorld world;
     CClub club(world, 0x000E0001);
     club.SetColour(0, 7);
@@ -536,9 +535,9 @@ TEST(BadgeColoursTest, EachChoiceEditsItsOwnNumberByTheChosenEntry) {
     CTeamColourTextFile huge(ColourFormat(5));
     huge.LoadFromMemory("1\n300\nZu gross,0\n");
     EXPECT_FALSE(BadgeColourToStore(huge.Entries(), -1, 0));
-}
 
-TEST(KitTest, ColoursAreThreeBytesThePaletteHasEachColourOnceDesignsHeldToTheirRanges) {
+    // Each kit colour is its own three bytes; the palette has each team colour once; designs are
+    // held to their ranges.
     CClubKit kits;
     CClubKit::SKit& kit = kits.Kit(1);
     for (std::size_t byte = 0; byte < kit.colours.size(); ++byte) {
@@ -554,10 +553,10 @@ TEST(KitTest, ColoursAreThreeBytesThePaletteHasEachColourOnceDesignsHeldToTheirR
     EXPECT_EQ(kit, before);
     EXPECT_EQ(kits.Kit(0), CClubKit().Kit(0));
     // The palette comes from the team colours, each once.
-    CTeamColourTextFile table(ColourFormat(30));
-    table.LoadFromMemory(
+    CTeamColourTextFile teamColours(ColourFormat(30));
+    teamColours.LoadFromMemory(
         "4\n1\nRot,16711680\n2\nGelb,16776960\n3\nAuch Rot,16711680\n4\nBlau,255\n");
-    const auto palette = KitPalette(table);
+    const auto palette = KitPalette(teamColours);
     ASSERT_EQ(palette.size(), 3u);
     EXPECT_EQ(palette[0].name, "Rot");
     EXPECT_EQ(palette[0].colour, (SKitRgb{255, 0, 0}));

@@ -146,7 +146,7 @@ TEST_F(PersonalDataWorldTest, ChosenNationalitiesBringTheirLanguagesABirthDateTh
     EXPECT_EQ(trainer.NationalExperience(), 1);
 }
 
-TEST(PlayerPositionRules, RepeatedPositionsAreRemovedTheRestMoveUpAndRowsAreTabSeparated) {
+TEST(PlayerPageRules, PositionsStoredOnceTabSeparatedRowsKeptTypesAndTheNoteCut) {
     using position::kCentralMidfield;
     using position::kCentreBack;
     using position::kDefensiveMidfield;
@@ -170,9 +170,8 @@ TEST(PlayerPositionRules, RepeatedPositionsAreRemovedTheRestMoveUpAndRowsAreTabS
                                                 {position::kGoalkeeper, 75.3, "TO\t75.3"},
                                                 {position::kStriker, 5.0, "ST\t5.0"},
                                                 {position::kNone, 0.0, " keine\t0.0"}});
-}
 
-TEST(PlayerCharacterRules, OnlyKeptTypesCanBeChosenAndTheNoteIsCutToTheFileLine) {
+    // Only kept player types can be chosen; the note is cut to the file line.
     EXPECT_FALSE(PlayerTypeText(kPlayerTypeCount - 1).empty());
     EXPECT_TRUE(PlayerTypeText(kPlayerTypeCount).empty());
     const test::Rows<int, bool> storable = {{0, true}, {21, true}, {22, false}, {-1, false}};
@@ -201,7 +200,7 @@ CDate Ymd(int year, int month, int day) {
     return CDate::FromYmd(year, month, day);
 }
 
-TEST(SeasonStartTest, EachStateHasItsOwnBitLoadingKeepsOneAChoiceReplacesThemAndEnablesFields) {
+TEST(PlayerContractRules, SeasonStartBitsPeriodsShownResetYearsBarAmountsAndDates) {
     const struct {
         std::uint8_t bit;
         ESeasonStart state;
@@ -232,9 +231,8 @@ TEST(SeasonStartTest, EachStateHasItsOwnBitLoadingKeepsOneAChoiceReplacesThemAnd
                                            {0xC3 | 0x08, ESeasonStart::kOnLoan, 0xC3 | 0x20},
                                            {0x3C, ESeasonStart::kNone, 0x00},
                                            {0x01, ESeasonStart::kInjury, 0x05}});
-}
 
-TEST(ContractPeriodTest, EarlyPeriodsAreShownResetAndTheYearsBarRunsToTwoThousandFifteen) {
+    // Early periods are shown reset and the years bar runs to 2015.
     const SContractPeriod early{Ymd(2004, 8, 1), Ymd(2005, 6, 30)};
     EXPECT_EQ(InjuryPeriodAsShown(early), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2005, 11, 1)}));
     EXPECT_EQ(OtherPeriodAsShown(early), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2006, 6, 30)}));
