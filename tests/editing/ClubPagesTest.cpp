@@ -41,7 +41,7 @@
 namespace kw {
 namespace {
 
-TEST(ClubNumberFields, MoneySpinTypedMoneyDigitFieldsCapacityAndCoordinatesWithinTheirRanges) {
+TEST(ClubFields, NumbersAndTextsHeldToTheirRangesArticlesSentencesAndStatusBits) {
     // Outside the spin the ends hold.
     const test::Rows<int, int> money = {
         {0, -20000000}, {200, 0}, {2200, 200000000}, {-5, -20000000}, {9999, 200000000}};
@@ -86,9 +86,8 @@ TEST(ClubNumberFields, MoneySpinTypedMoneyDigitFieldsCapacityAndCoordinatesWithi
     const SCoordinate split = SplitCoordinate(CoordinateFromTexts(true, "0", "30", 90));
     EXPECT_TRUE(split.negative);
     EXPECT_EQ(split.minutes, 30);
-}
 
-TEST(ClubGeneralRules, TypingHeldToTheFieldsArticlesAndSentencesStatusBitsLeaveTheOthers) {
+    // Typing is held to the fields; articles and sentences; status bits leave the others.
     // Fans' names and mascot are 20-byte texts although the page would allow 30 and 29; where the
     // page allows less, its limit holds: the name, the abbreviation, the name code.
     const test::Calls<int, std::size_t, int> limits = {
@@ -150,7 +149,7 @@ private:
     std::uint32_t m_nextPerson = 1000;
 };
 
-TEST_F(ClubChoicesTest, OtherClubsByNameTeamStatisticsAndShirtNumberLines) {
+TEST_F(ClubChoicesTest, ClubsStadiumsCountriesAndLevelsToChooseTeamStatisticsAndLines) {
     CClub& edited = NewClub(14, 2, "Bergheim");
     NewClub(14, 1, "Zollern");
     NewClub(14, 3, "adlerhorst");
@@ -207,6 +206,54 @@ TEST_F(ClubChoicesTest, OtherClubsByNameTeamStatisticsAndShirtNumberLines) {
     EXPECT_EQ(ShirtNumberRow(9, &player), "9\tKowal, J.\tTO");
     EXPECT_EQ(ShirtNumberRow(34, nullptr), "34\t \t ");
     EXPECT_EQ(ShirtNumberRow(0, &player).substr(0, 2), "\tK");
+
+    // Stadiums numbered from one after none, their types, the surroundings' levels and the
+    // countries.
+    CCountry& country = world.Country(7);
+    for (const char* name : {"Nordpark", "Am See"}) {
+        CStadium stadium;
+        stadium.SetName(name);
+        country.Stadiums().push_back(stadium);
+    }
+    const auto stadiums = StadiumChoices(country);
+    ASSERT_EQ(stadiums.size(), 3u);
+    EXPECT_EQ(stadiums[0], (SEditChoice{std::string(ResourceString(ids::kNotAvailable)), 0}));
+    EXPECT_EQ(stadiums[1], (SEditChoice{"Nordpark", 1}));
+    EXPECT_EQ(stadiums[2], (SEditChoice{"Am See", 2}));
+    EXPECT_EQ(ChoiceIndex(stadiums, 3), -1);
+    // The stadium types and the levels of the surroundings.
+    const auto types = StadiumTypeChoices();
+    ASSERT_EQ(types.size(), 3u);
+    EXPECT_EQ(types[0], (SEditChoice{"Oval", 0}));
+    EXPECT_EQ(types[2], (SEditChoice{"Fu\xDF"
+                                     "ballstadion",
+                                     2}));
+    const auto youth = SurroundingChoices(3);
+    ASSERT_EQ(youth.size(), 6u);
+    EXPECT_EQ(youth[5].text, SurroundingLevelName(3, 5));
+    EXPECT_EQ(youth[5].value, 5);
+    EXPECT_EQ(ChoiceIndex(youth, 5), 5);
+    EXPECT_EQ(ChoiceIndex(youth, 6), -1);
+
+    // Countries by name in the language, none first.
+    world.Country(3).SetName(1, "Zeta");
+    world.Country(4).SetName(1, "\xC1lpha");  // "Álpha" sorts as "Alpha"
+    world.Country(5).SetName(1, "Beta");
+    world.Country(6).SetName(0, "Gamma");  // no English name: the German one stands in
+    const auto countries = CountryChoices(world, 1);
+    ASSERT_EQ(countries.size(), static_cast<std::size_t>(kCountryCount) + 1);
+    EXPECT_EQ(countries[0].value, 0);
+    for (std::size_t i = 2; i < countries.size(); ++i) {
+        EXPECT_LE(CompareFolded(countries[i - 1].text, countries[i].text), 0) << i;
+    }
+    const auto at = [&countries](int country) { return ChoiceIndex(countries, country); };
+    EXPECT_LT(at(4), at(5));
+    EXPECT_LT(at(5), at(6));
+    EXPECT_LT(at(6), at(3));
+    EXPECT_EQ(countries[static_cast<std::size_t>(at(6))].text, "Gamma");
+    for (int number = 1; number <= kCountryCount; ++number) {
+        EXPECT_GE(at(number), 1) << number;
+    }
 }
 
 CRecordResult Record(int goalsFor, int goalsAgainst, int attendance, const char* opponent,
@@ -268,54 +315,6 @@ TEST(ClubRecordTexts, ShownAsScoreOrAttendanceOnlyTheChangedPartWrittenNumbersLi
     EXPECT_EQ(RecordTexts(result, true), (SRecordTexts{"45000", "Nordstadt", "1987"}));
     EXPECT_EQ(RecordTexts(CRecordResult(), false), (SRecordTexts{"", "", "0"}));
     EXPECT_EQ(RecordTexts(CRecordResult(), true), (SRecordTexts{"", "", "0"}));
-}
-
-TEST_F(ClubChoicesTest, StadiumsTypesSurroundingLevelsAndCountriesAfterNone) {
-    CCountry& country = world.Country(7);
-    for (const char* name : {"Nordpark", "Am See"}) {
-        CStadium stadium;
-        stadium.SetName(name);
-        country.Stadiums().push_back(stadium);
-    }
-    const auto choices = StadiumChoices(country);
-    ASSERT_EQ(choices.size(), 3u);
-    EXPECT_EQ(choices[0], (SEditChoice{std::string(ResourceString(ids::kNotAvailable)), 0}));
-    EXPECT_EQ(choices[1], (SEditChoice{"Nordpark", 1}));
-    EXPECT_EQ(choices[2], (SEditChoice{"Am See", 2}));
-    EXPECT_EQ(ChoiceIndex(choices, 3), -1);
-    // The stadium types and the levels of the surroundings.
-    const auto types = StadiumTypeChoices();
-    ASSERT_EQ(types.size(), 3u);
-    EXPECT_EQ(types[0], (SEditChoice{"Oval", 0}));
-    EXPECT_EQ(types[2], (SEditChoice{"Fu\xDF"
-                                     "ballstadion",
-                                     2}));
-    const auto youth = SurroundingChoices(3);
-    ASSERT_EQ(youth.size(), 6u);
-    EXPECT_EQ(youth[5].text, SurroundingLevelName(3, 5));
-    EXPECT_EQ(youth[5].value, 5);
-    EXPECT_EQ(ChoiceIndex(youth, 5), 5);
-    EXPECT_EQ(ChoiceIndex(youth, 6), -1);
-
-    // Countries by name in the language, none first.
-    world.Country(3).SetName(1, "Zeta");
-    world.Country(4).SetName(1, "\xC1lpha");  // "Álpha" sorts as "Alpha"
-    world.Country(5).SetName(1, "Beta");
-    world.Country(6).SetName(0, "Gamma");  // no English name: the German one stands in
-    const auto countries = CountryChoices(world, 1);
-    ASSERT_EQ(countries.size(), static_cast<std::size_t>(kCountryCount) + 1);
-    EXPECT_EQ(countries[0].value, 0);
-    for (std::size_t i = 2; i < countries.size(); ++i) {
-        EXPECT_LE(CompareFolded(countries[i - 1].text, countries[i].text), 0) << i;
-    }
-    const auto at = [&countries](int country) { return ChoiceIndex(countries, country); };
-    EXPECT_LT(at(4), at(5));
-    EXPECT_LT(at(5), at(6));
-    EXPECT_LT(at(6), at(3));
-    EXPECT_EQ(countries[static_cast<std::size_t>(at(6))].text, "Gamma");
-    for (int number = 1; number <= kCountryCount; ++number) {
-        EXPECT_GE(at(number), 1) << number;
-    }
 }
 
 namespace fs = std::filesystem;

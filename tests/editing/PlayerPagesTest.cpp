@@ -45,23 +45,7 @@
 namespace kw {
 namespace {
 
-TEST(PersonalDataRules, DayIsHeldToTheMonthsLengthWithGregorianLeapYears) {
-    const test::Calls<int, int, int, int> days = {
-        {31, 4, 2005, 30}, {29, 2, 1900, 28}, {29, 2, 2000, 29}, {29, 2, 2004, 29},
-        {29, 2, 2005, 28}, {0, 5, 2005, 1},   {15, 6, 2005, 15}};
-    test::ExpectCalls(ClampDay, days);
-    // Every month's last day is followed by the first of the next month in the calendar.
-    for (int year : {1900, 1984, 2000, 2004, 2005}) {
-        for (int month = 1; month <= 12; ++month) {
-            const int last = DaysInMonth(month, year);
-            const CDate after(CDate::FromYmd(year, month, last).Value() + 1);
-            EXPECT_EQ(after.Day(), 1) << year << "-" << month;
-            EXPECT_EQ(after.Month(), month % 12 + 1) << year << "-" << month;
-        }
-    }
-}
-
-TEST(PersonalDataRules, NationalitiesAndLanguagesOriginBitsAndPanelTexts) {
+TEST(PersonalDataRules, DaysHeldToTheMonthNationalitiesAndLanguagesOriginBitsPanelTexts) {
     test::ExpectCalls(SecondNationalityToStore,
                       test::Calls<std::uint8_t, std::uint8_t, std::uint8_t>{
                           {14, 14, 0}, {14, 20, 20}, {14, 0, 0}});
@@ -109,6 +93,21 @@ TEST(PersonalDataRules, NationalitiesAndLanguagesOriginBitsAndPanelTexts) {
     for (const auto& [last, beyond] : ranges) {
         EXPECT_FALSE(last.empty());
         EXPECT_TRUE(beyond.empty()) << beyond;
+    }
+
+    // The day is held to the month's length, with Gregorian leap years.
+    const test::Calls<int, int, int, int> days = {
+        {31, 4, 2005, 30}, {29, 2, 1900, 28}, {29, 2, 2000, 29}, {29, 2, 2004, 29},
+        {29, 2, 2005, 28}, {0, 5, 2005, 1},   {15, 6, 2005, 15}};
+    test::ExpectCalls(ClampDay, days);
+    // Every month's last day is followed by the first of the next month in the calendar.
+    for (int year : {1900, 1984, 2000, 2004, 2005}) {
+        for (int month = 1; month <= 12; ++month) {
+            const int last = DaysInMonth(month, year);
+            const CDate after(CDate::FromYmd(year, month, last).Value() + 1);
+            EXPECT_EQ(after.Day(), 1) << year << "-" << month;
+            EXPECT_EQ(after.Month(), month % 12 + 1) << year << "-" << month;
+        }
     }
 }
 
@@ -475,7 +474,7 @@ TEST_F(PlayerPictureTest, CandidatesInTheOrderTheyAreTriedTheFirstThatLoadsIsSho
     EXPECT_FALSE(found->HasPictureSize());
 }
 
-TEST(PlayerAbilities, TenPercentStepsAgeExperienceAndThePotential) {
+TEST(PlayerAbilities, StepsAgeExperiencePotentialTargetStrengthAndGeneratedAbilities) {
     // 5 × 0.1 rounds half up to 1; 25 × 0.1 = 2.5 to 3.
     const test::Rows<std::uint8_t, std::uint8_t> up = {{95, 99}, {3, 4}, {25, 28}};
     const test::Rows<std::uint8_t, std::uint8_t> down = {{1, 0}, {15, 13}, {5, 4}};
@@ -518,9 +517,8 @@ TEST(PlayerAbilities, TenPercentStepsAgeExperienceAndThePotential) {
         {60.0, 2, 20, 91}, {60.0, 0, 24, 70},  {60.0, 0, 28, 64}, {60.4, 4, 32, 60},
         {60.5, 4, 40, 61}, {90.0, 4, 17, 100}, {-5.0, 0, 32, 0}};
     test::ExpectCalls(CalculatePotential, potentials);
-}
 
-TEST(PlayerAbilities, TargetStrengthCorrectsForAgeAndLevelsGeneratedAbilitiesReachIt) {
+    // The target strength corrects for age and levels; generated abilities reach it.
     CLEcuyerRandom random;
     STargetStrength young;
     young.age = 21;
@@ -566,7 +564,7 @@ TEST(PlayerAbilities, TargetStrengthCorrectsForAgeAndLevelsGeneratedAbilitiesRea
 
 using PlayerAbilitiesDemo = test::DemoDocumentTest;
 
-TEST_F(PlayerAbilitiesDemo, LevelsCountFromTheTopAndAPlayerWithoutClubIsScaledTo70) {
+TEST_F(PlayerAbilitiesDemo, LevelsFromTheTopScalingWithoutClubAndUndoOfTheGeneratorsAdvance) {
     const CCountry& country = World().Country(kDefaultCountry);
     int checked = 0;
     const CDBCompetition* last = nullptr;
@@ -598,9 +596,8 @@ TEST_F(PlayerAbilitiesDemo, LevelsCountFromTheTopAndAPlayerWithoutClubIsScaledTo
     CLEcuyerRandom random;
     RandomiseAbilities(player, nullptr, 0, CDate::FromYmd(2005, 7, 1), random);
     EXPECT_NEAR(PlayerStrength(player), 70.0 * 0.75, 1.0);
-}
 
-TEST_F(PlayerAbilitiesDemo, UndoTakesTheDrawBackWithTheGeneratorsAdvance) {
+    // Undo takes the draw back with the generator's advance.
     const std::uint32_t id = ClubWithPlayers().FirstTeam().front()->Id();
     const auto draw = [&] { ASSERT_TRUE(DrawRandomAbilities(document, id, GameToday())); };
     const std::string before = Dump();
