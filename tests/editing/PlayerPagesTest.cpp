@@ -113,38 +113,6 @@ TEST(PersonalDataRules, DaysHeldToTheMonthNationalitiesAndLanguagesOriginBitsPan
 
 using PersonalDataWorldTest = test::TestWorld;
 
-TEST_F(PersonalDataWorldTest, ChosenNationalitiesBringTheirLanguagesABirthDateTheExperience) {
-    world.Country(20).SetAttributes(43, 3, 0);
-    world.Country(21).SetAttributes(17, 3, 0);
-    EXPECT_EQ(MainLanguageOf(world, 20), 43);  // the country's first attribute
-    EXPECT_EQ(MainLanguageOf(world, 0), 0);
-    EXPECT_EQ(MainLanguageOf(world, kCountryCount + 1), 0);
-    CPlayer& player = world.CreatePerson(0, true);
-    player.Reset(0, kDefaultCountry);
-    player.SetLanguage(0, 19);
-    StoreNationalities(world, player, 20, 20);
-    EXPECT_EQ(player.Nationality(), 20);
-    EXPECT_EQ(player.SecondNationality(), 0);
-    EXPECT_EQ(player.Languages(), (LanguageSlots{43, 19, 0, 0}));
-    StoreNationalities(world, player, 20, 21);
-    EXPECT_EQ(player.SecondNationality(), 21);
-    EXPECT_EQ(player.Languages(), (LanguageSlots{43, 17, 19, 0}));
-
-    // 25 on the day the page measures from, the season start of the game's year: a player of
-    // 24 to 29 has national experience 4.
-    EXPECT_EQ(GameToday(), CDate::FromYmd(2006, 7, 1));
-    const CDate birth = CDate::FromYmd(1980, 10, 6);
-    StoreBirthDate(player, birth, GameToday());
-    EXPECT_EQ(player.BirthDate(), birth);
-    EXPECT_EQ(player.NationalExperience(), 4);
-    CPlayer& trainer = world.CreatePerson(0, true);
-    trainer.Reset(personkind::kTrainer, kDefaultCountry);
-    trainer.SetNationalExperience(1);
-    StoreBirthDate(trainer, birth, GameToday());
-    EXPECT_EQ(trainer.BirthDate(), birth);
-    EXPECT_EQ(trainer.NationalExperience(), 1);
-}
-
 TEST(PlayerPageRules, PositionsStoredOnceTabSeparatedRowsKeptTypesAndTheNoteCut) {
     using position::kCentralMidfield;
     using position::kCentreBack;
@@ -325,7 +293,7 @@ SHistoryEntry Station(std::uint32_t club, CDate from, std::uint16_t games = 0) {
     return entry;
 }
 
-TEST_F(PersonalDataWorldTest, CareerShownByStartDateOnlyChangedFieldsWrittenRowsNameTheClub) {
+TEST_F(PersonalDataWorldTest, NationalitiesBirthDateAndTheCareerStoredAndShown) {
     const CDate early = CDate::FromYmd(1995, 7, 1);
     const CDate middle = CDate::FromYmd(1999, 7, 1);
     const CDate late = CDate::FromYmd(2003, 1, 1);
@@ -366,6 +334,37 @@ TEST_F(PersonalDataWorldTest, CareerShownByStartDateOnlyChangedFieldsWrittenRows
     entry.club = 0;
     entry.until = CDate();
     EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage), "\t01.07.2001\t\t34\t7\tx");
+
+    // Chosen nationalities bring their languages, a birth date the national experience.
+    world.Country(20).SetAttributes(43, 3, 0);
+    world.Country(21).SetAttributes(17, 3, 0);
+    EXPECT_EQ(MainLanguageOf(world, 20), 43);  // the country's first attribute
+    EXPECT_EQ(MainLanguageOf(world, 0), 0);
+    EXPECT_EQ(MainLanguageOf(world, kCountryCount + 1), 0);
+    CPlayer& player = world.CreatePerson(0, true);
+    player.Reset(0, kDefaultCountry);
+    player.SetLanguage(0, 19);
+    StoreNationalities(world, player, 20, 20);
+    EXPECT_EQ(player.Nationality(), 20);
+    EXPECT_EQ(player.SecondNationality(), 0);
+    EXPECT_EQ(player.Languages(), (LanguageSlots{43, 19, 0, 0}));
+    StoreNationalities(world, player, 20, 21);
+    EXPECT_EQ(player.SecondNationality(), 21);
+    EXPECT_EQ(player.Languages(), (LanguageSlots{43, 17, 19, 0}));
+
+    // 25 on the day the page measures from, the season start of the game's year: a player of
+    // 24 to 29 has national experience 4.
+    EXPECT_EQ(GameToday(), CDate::FromYmd(2006, 7, 1));
+    const CDate birth = CDate::FromYmd(1980, 10, 6);
+    StoreBirthDate(player, birth, GameToday());
+    EXPECT_EQ(player.BirthDate(), birth);
+    EXPECT_EQ(player.NationalExperience(), 4);
+    CPlayer& trainer = world.CreatePerson(0, true);
+    trainer.Reset(personkind::kTrainer, kDefaultCountry);
+    trainer.SetNationalExperience(1);
+    StoreBirthDate(trainer, birth, GameToday());
+    EXPECT_EQ(trainer.BirthDate(), birth);
+    EXPECT_EQ(trainer.NationalExperience(), 1);
 }
 
 namespace fs = std::filesystem;

@@ -391,7 +391,7 @@ protected:
     CClub* club = nullptr;
 };
 
-TEST_F(WithoutClubCommandsTest, RowsFollowTheListAndTheSelectionMovesUpByTheRowsRemovedAbove) {
+TEST_F(WithoutClubCommandsTest, RowsFollowTheListTheSelectionMovesUpDeleteIsOneUndoableEdit) {
     ExpectReferencesSound();
     CPlayer& person = *Live().Person(added[2]);
     person.SetPosition(0, 17);
@@ -420,10 +420,9 @@ TEST_F(WithoutClubCommandsTest, RowsFollowTheListAndTheSelectionMovesUpByTheRows
     // Every row removed: nothing to select; no previous row starts at the top.
     EXPECT_EQ(WithoutClubRowAfterCommand(before, {}, 3), -1);
     EXPECT_EQ(WithoutClubRowAfterCommand(before, {2, 3}, -1), 0);
-}
 
-TEST_F(WithoutClubCommandsTest, DeleteRemovesFromListAndWorldAsOneUndoableEdit) {
-    const std::string before = DumpWorldJson(document.World());
+    // Delete removes from the list and the world as one edit that undo takes back.
+    const std::string dump = DumpWorldJson(document.World());
     const std::size_t persons = document.World().Persons().size();
     const std::vector<std::uint32_t> listBefore = ListIds();
     EXPECT_EQ(DeleteWithoutClubPlayers(document, {added[1], added[5]}), 2);
@@ -438,7 +437,7 @@ TEST_F(WithoutClubCommandsTest, DeleteRemovesFromListAndWorldAsOneUndoableEdit) 
               static_cast<int>(ListIds().size()) - 1);
 
     ASSERT_TRUE(document.Undo());
-    EXPECT_EQ(DumpWorldJson(document.World()), before);
+    EXPECT_EQ(DumpWorldJson(document.World()), dump);
     EXPECT_EQ(ListIds(), listBefore);
     ExpectReferencesSound();
 
