@@ -113,61 +113,11 @@ TEST(PersonalDataRules, DaysHeldToTheMonthNationalitiesAndLanguagesOriginBitsPan
 
 using PersonalDataWorldTest = test::TestWorld;
 
-TEST(PlayerPageRules, PositionsStoredOnceTabSeparatedRowsKeptTypesAndTheNoteCut) {
-    using position::kCentralMidfield;
-    using position::kCentreBack;
-    using position::kDefensiveMidfield;
-    using position::kRightMidfield;
-    using position::kRightWing;
-    test::ExpectRows(PositionsToStore,
-                     test::Rows<PositionSlots, PositionSlots>{
-                         {{kCentreBack, kDefensiveMidfield, kCentreBack, kCentralMidfield,
-                           kDefensiveMidfield, 0},
-                          {kCentreBack, kDefensiveMidfield, kCentralMidfield, 0, 0, 0}},
-                         // Gaps close up as well.
-                         {{kRightMidfield, 0, kCentralMidfield, 0, kRightWing, 0},
-                          {kRightMidfield, kCentralMidfield, kRightWing, 0, 0, 0}},
-                         // The main position is never none, and codes beyond the last are none.
-                         {{0, 1, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 0}},
-                         {{40, 18, 17, 200, 0, 3}, {17, 3, 0, 0, 0, 0}},
-                         // Nothing to remove: unchanged.
-                         {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}}});
-    // Position and strength are tab separated.
-    test::ExpectCalls(PositionStrengthText, test::Calls<int, double, std::string>{
-                                                {position::kGoalkeeper, 75.3, "TO\t75.3"},
-                                                {position::kStriker, 5.0, "ST\t5.0"},
-                                                {position::kNone, 0.0, " keine\t0.0"}});
-
-    // Only kept player types can be chosen; the note is cut to the file line.
-    EXPECT_FALSE(PlayerTypeText(kPlayerTypeCount - 1).empty());
-    EXPECT_TRUE(PlayerTypeText(kPlayerTypeCount).empty());
-    const test::Rows<int, bool> storable = {{0, true}, {21, true}, {22, false}, {-1, false}};
-    test::ExpectRows(IsStorablePlayerType, storable);
-    // The note travels between field and record, cut to the file line.
-    const test::Rows<std::string, std::string> notes = {
-        {"erste\nzweite", "erste\r\nzweite"},
-        {"erste\r\nzweite", "erste\r\nzweite"},
-        {"a\tb", "a b"},
-        {NoteForEditor("x\r\ny\r\n"), "x\r\ny\r\n"}};
-    test::ExpectRows(NoteFromEditor, notes);
-    EXPECT_EQ(NoteForEditor("erste\r\nzweite"), "erste\nzweite");
-    // A long note is cut to what the file line keeps.
-    std::string typed;
-    for (int line = 0; line < 300; ++line) {
-        typed += "Zeile\n";
-    }
-    const std::string note = NoteFromEditor(typed);
-    EXPECT_EQ(MultiLineToLine(note).size(), CKLFile::kMaxLine);
-    EXPECT_EQ(note.substr(0, 12), "Zeile\r\nZeile");
-    // What fits is kept whole.
-    EXPECT_EQ(NoteFromEditor(std::string(CKLFile::kMaxLine, 'x')).size(), CKLFile::kMaxLine);
-}
-
 CDate Ymd(int year, int month, int day) {
     return CDate::FromYmd(year, month, day);
 }
 
-TEST(PlayerContractRules, SeasonStartBitsPeriodsShownResetYearsBarAmountsAndDates) {
+TEST(PlayerPageRules, PositionsTypesNoteSeasonStartPeriodsYearsBarAmountsAndDates) {
     const struct {
         std::uint8_t bit;
         ESeasonStart state;
@@ -237,6 +187,55 @@ TEST(PlayerContractRules, SeasonStartBitsPeriodsShownResetYearsBarAmountsAndDate
     EXPECT_EQ(FieldsOfDate(Ymd(2007, 3, 17), years).year, 2005);
     EXPECT_EQ(DateListText(Ymd(2005, 7, 1)), "01.07.2005");
     EXPECT_EQ(DateListText(CDate()), "");
+
+    // Positions are stored once and shown tab separated; only kept types; the note is cut.
+    using position::kCentralMidfield;
+    using position::kCentreBack;
+    using position::kDefensiveMidfield;
+    using position::kRightMidfield;
+    using position::kRightWing;
+    test::ExpectRows(PositionsToStore,
+                     test::Rows<PositionSlots, PositionSlots>{
+                         {{kCentreBack, kDefensiveMidfield, kCentreBack, kCentralMidfield,
+                           kDefensiveMidfield, 0},
+                          {kCentreBack, kDefensiveMidfield, kCentralMidfield, 0, 0, 0}},
+                         // Gaps close up as well.
+                         {{kRightMidfield, 0, kCentralMidfield, 0, kRightWing, 0},
+                          {kRightMidfield, kCentralMidfield, kRightWing, 0, 0, 0}},
+                         // The main position is never none, and codes beyond the last are none.
+                         {{0, 1, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 0}},
+                         {{40, 18, 17, 200, 0, 3}, {17, 3, 0, 0, 0, 0}},
+                         // Nothing to remove: unchanged.
+                         {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}}});
+    // Position and strength are tab separated.
+    test::ExpectCalls(PositionStrengthText, test::Calls<int, double, std::string>{
+                                                {position::kGoalkeeper, 75.3, "TO\t75.3"},
+                                                {position::kStriker, 5.0, "ST\t5.0"},
+                                                {position::kNone, 0.0, " keine\t0.0"}});
+
+    // Only kept player types can be chosen; the note is cut to the file line.
+    EXPECT_FALSE(PlayerTypeText(kPlayerTypeCount - 1).empty());
+    EXPECT_TRUE(PlayerTypeText(kPlayerTypeCount).empty());
+    const test::Rows<int, bool> storable = {{0, true}, {21, true}, {22, false}, {-1, false}};
+    test::ExpectRows(IsStorablePlayerType, storable);
+    // The note travels between field and record, cut to the file line.
+    const test::Rows<std::string, std::string> notes = {
+        {"erste\nzweite", "erste\r\nzweite"},
+        {"erste\r\nzweite", "erste\r\nzweite"},
+        {"a\tb", "a b"},
+        {NoteForEditor("x\r\ny\r\n"), "x\r\ny\r\n"}};
+    test::ExpectRows(NoteFromEditor, notes);
+    EXPECT_EQ(NoteForEditor("erste\r\nzweite"), "erste\nzweite");
+    // A long note is cut to what the file line keeps.
+    std::string typed;
+    for (int line = 0; line < 300; ++line) {
+        typed += "Zeile\n";
+    }
+    const std::string note = NoteFromEditor(typed);
+    EXPECT_EQ(MultiLineToLine(note).size(), CKLFile::kMaxLine);
+    EXPECT_EQ(note.substr(0, 12), "Zeile\r\nZeile");
+    // What fits is kept whole.
+    EXPECT_EQ(NoteFromEditor(std::string(CKLFile::kMaxLine, 'x')).size(), CKLFile::kMaxLine);
 }
 
 class ContractPlayerTest : public test::TestWorld {
