@@ -41,90 +41,6 @@
 namespace kw {
 namespace {
 
-TEST(ClubFields, NumbersAndTextsHeldToTheirRangesArticlesSentencesAndStatusBits) {
-    // Outside the spin the ends hold.
-    const test::Rows<int, int> money = {
-        {0, -20000000}, {200, 0}, {2200, 200000000}, {-5, -20000000}, {9999, 200000000}};
-    test::ExpectRows(MoneyFromSpinPosition, money);
-    EXPECT_EQ(FormatThousands(MoneyFromSpinPosition(0)), "- 20.000.000");
-    // Every position goes back to itself.
-    for (int position = kMoneySpinMinimum; position <= kMoneySpinMaximum; ++position) {
-        ASSERT_EQ(SpinPositionFromMoney(MoneyFromSpinPosition(position)), position);
-    }
-    // Cut towards zero: 1 234 567 shows as 1 200 000, -150 000 as -100 000.
-    const test::Rows<int, int> positions = {{1234567, 212},
-                                            {-150000, 199},
-                                            {-2000000000, kMoneySpinMinimum},
-                                            {2000000000, kMoneySpinMaximum}};
-    test::ExpectRows(SpinPositionFromMoney, positions);
-
-    // Typed typed with or without points, digit fields, the capacity and the coordinates.
-    // A '-' after the first digit is no sign.
-    const test::Rows<const char*, int> typed = {{"- 20.000.000", -20000000},
-                                                {"1.500.000", 1500000},
-                                                {"700000", 700000},
-                                                {"", 0},
-                                                {"5-3", 53},
-                                                {"99999999999", 2147483647},
-                                                {"-99999999999", -2147483647 - 1}};
-    test::ExpectRows(ParseMoneyText, typed);
-    const test::Rows<const char*, int> digits = {{"25000", 25000}, {"  42x7", 42},
-                                                 {"", 0},          {"abc", 0},
-                                                 {"-5", 0},        {"99999999999", 2147483647}};
-    test::ExpectRows(ReadDecimalNumber, digits);
-    // The stadium's capacity and coordinates are held within the record's ranges.
-    const test::Rows<const char*, int> capacities = {
-        {"45000", 45000}, {"0150000", 150000}, {"9999999", CClub::kMaxStadiumCapacity},
-        {"", 0},          {"-5", 0},           {"12abc", 12}};
-    test::ExpectRows(StadiumCapacityFromText, capacities);
-    const test::Calls<bool, std::string, std::string, int, std::int32_t> coordinates = {
-        {false, "52", "31", kMaxLatitudeDegrees, MakeCoordinate(false, 52, 31)},
-        {true, "13", "5", kMaxLongitudeDegrees, MakeCoordinate(true, 13, 5)},
-        {true, "999", "75", kMaxLatitudeDegrees, MakeCoordinate(true, 90, 59)},
-        {false, "181", "", kMaxLongitudeDegrees, MakeCoordinate(false, 180, 0)}};
-    test::ExpectCalls(CoordinateFromTexts, coordinates);
-    const SCoordinate split = SplitCoordinate(CoordinateFromTexts(true, "0", "30", 90));
-    EXPECT_TRUE(split.negative);
-    EXPECT_EQ(split.minutes, 30);
-
-    // Typing is held to the fields; articles and sentences; status bits leave the others.
-    // Fans' names and mascot are 20-byte texts although the page would allow 30 and 29; where the
-    // page allows less, its limit holds: the name, the abbreviation, the name code.
-    const test::Calls<int, std::size_t, int> limits = {
-        {30, CFixedText<20>::kCapacity, 19}, {29, CFixedText<20>::kCapacity, 19},
-        {20, CFixedText<30>::kCapacity, 20}, {10, CFixedText<12>::kCapacity, 10},
-        {4, CFixedText<5>::kCapacity, 4},    {118, CFixedText<120>::kCapacity, 118}};
-    test::ExpectCalls(TypingLimit, limits);
-    // Fan sites become one line within the limit.
-    const test::Rows<std::string, std::string> sites = {
-        {"www.a.example\nwww.b.example", "www.a.example www.b.example"},
-        {"a\r\nb\rc", "a b c"},
-        {std::string(200, 'x'), std::string(128, 'x')},
-        {"", ""}};
-    test::ExpectRows([](const std::string& typed) { return FanSitesFromEditor(typed, 128); },
-                     sites);
-
-    // Articles and sentences of a language; status bits leave the others.
-    const test::Calls<int, std::uint8_t, std::string> articles = {
-        {0, 0, "-"}, {0, 3, "das"}, {0, 4, ""}, {7, 0, ""}};
-    test::ExpectCalls(ArticleText, articles);
-    const test::Calls<int, int, std::uint8_t, std::string, std::string> sentences = {
-        {0, 0, 1, "Falken", "... k\366nnen die Falken ..."},
-        {1, 0, 1, "Falken", "... von den Falken kam ..."},
-        {0, 1, 2, "Raben", ""}};
-    test::ExpectCalls(SentenceText, sentences);
-    // The "no IT cup" bit and the stadium flags leave the other bits.
-    const test::Calls<std::uint16_t, bool, std::uint16_t> noItCup = {
-        {0x0005, true, 0x0105}, {0x01FF, false, 0x00FF}, {0x0100, true, 0x0100}};
-    test::ExpectCalls(WithNoItCup, noItCup);
-    const test::Calls<std::uint8_t, std::uint8_t, bool, std::uint8_t> stadium = {
-        {0x80, kBigMainStandFlag, true, 0x81},
-        {0x83, kBigMainStandFlag, false, 0x82},
-        {0x01, kNationalStadiumFlag, true, 0x03},
-        {0x02, kNationalStadiumFlag, true, 0x02}};
-    test::ExpectCalls(WithStadiumFlag, stadium);
-}
-
 class ClubChoicesTest : public test::TestWorld {
 protected:
     CClub& NewClub(int country, std::uint16_t index, const char* name) {
@@ -267,7 +183,7 @@ CRecordResult Record(int goalsFor, int goalsAgainst, int attendance, const char*
     return record;
 }
 
-TEST(ClubRecordTexts, ShownAsScoreOrAttendanceOnlyTheChangedPartWrittenNumbersLimited) {
+TEST(ClubFields, RecordsNumbersAndTextsHeldToTheirRangesArticlesSentencesAndStatusBits) {
     // Negative goals and the attendance beside a score cannot be typed back the same way:
     // unchanged texts leave the record alone.
     CRecordResult record = Record(-3, 2, 999, "Nordstadt", 1987);
@@ -315,6 +231,89 @@ TEST(ClubRecordTexts, ShownAsScoreOrAttendanceOnlyTheChangedPartWrittenNumbersLi
     EXPECT_EQ(RecordTexts(result, true), (SRecordTexts{"45000", "Nordstadt", "1987"}));
     EXPECT_EQ(RecordTexts(CRecordResult(), false), (SRecordTexts{"", "", "0"}));
     EXPECT_EQ(RecordTexts(CRecordResult(), true), (SRecordTexts{"", "", "0"}));
+
+    // The number and text fields are held to their ranges; articles, sentences and status bits.
+    // Outside the spin the ends hold.
+    const test::Rows<int, int> money = {
+        {0, -20000000}, {200, 0}, {2200, 200000000}, {-5, -20000000}, {9999, 200000000}};
+    test::ExpectRows(MoneyFromSpinPosition, money);
+    EXPECT_EQ(FormatThousands(MoneyFromSpinPosition(0)), "- 20.000.000");
+    // Every position goes back to itself.
+    for (int position = kMoneySpinMinimum; position <= kMoneySpinMaximum; ++position) {
+        ASSERT_EQ(SpinPositionFromMoney(MoneyFromSpinPosition(position)), position);
+    }
+    // Cut towards zero: 1 234 567 shows as 1 200 000, -150 000 as -100 000.
+    const test::Rows<int, int> positions = {{1234567, 212},
+                                            {-150000, 199},
+                                            {-2000000000, kMoneySpinMinimum},
+                                            {2000000000, kMoneySpinMaximum}};
+    test::ExpectRows(SpinPositionFromMoney, positions);
+
+    // Typed typedMoney with or without points, digit fields, the capacity and the coordinates.
+    // A '-' after the first digit is no sign.
+    const test::Rows<const char*, int> typedMoney = {{"- 20.000.000", -20000000},
+                                                     {"1.500.000", 1500000},
+                                                     {"700000", 700000},
+                                                     {"", 0},
+                                                     {"5-3", 53},
+                                                     {"99999999999", 2147483647},
+                                                     {"-99999999999", -2147483647 - 1}};
+    test::ExpectRows(ParseMoneyText, typedMoney);
+    const test::Rows<const char*, int> digits = {{"25000", 25000}, {"  42x7", 42},
+                                                 {"", 0},          {"abc", 0},
+                                                 {"-5", 0},        {"99999999999", 2147483647}};
+    test::ExpectRows(ReadDecimalNumber, digits);
+    // The stadium's capacity and coordinates are held within the record's ranges.
+    const test::Rows<const char*, int> capacities = {
+        {"45000", 45000}, {"0150000", 150000}, {"9999999", CClub::kMaxStadiumCapacity},
+        {"", 0},          {"-5", 0},           {"12abc", 12}};
+    test::ExpectRows(StadiumCapacityFromText, capacities);
+    const test::Calls<bool, std::string, std::string, int, std::int32_t> coordinates = {
+        {false, "52", "31", kMaxLatitudeDegrees, MakeCoordinate(false, 52, 31)},
+        {true, "13", "5", kMaxLongitudeDegrees, MakeCoordinate(true, 13, 5)},
+        {true, "999", "75", kMaxLatitudeDegrees, MakeCoordinate(true, 90, 59)},
+        {false, "181", "", kMaxLongitudeDegrees, MakeCoordinate(false, 180, 0)}};
+    test::ExpectCalls(CoordinateFromTexts, coordinates);
+    const SCoordinate split = SplitCoordinate(CoordinateFromTexts(true, "0", "30", 90));
+    EXPECT_TRUE(split.negative);
+    EXPECT_EQ(split.minutes, 30);
+
+    // Typing is held to the fields; articles and sentences; status bits leave the others.
+    // Fans' names and mascot are 20-byte texts although the page would allow 30 and 29; where the
+    // page allows less, its limit holds: the name, the abbreviation, the name code.
+    const test::Calls<int, std::size_t, int> limits = {
+        {30, CFixedText<20>::kCapacity, 19}, {29, CFixedText<20>::kCapacity, 19},
+        {20, CFixedText<30>::kCapacity, 20}, {10, CFixedText<12>::kCapacity, 10},
+        {4, CFixedText<5>::kCapacity, 4},    {118, CFixedText<120>::kCapacity, 118}};
+    test::ExpectCalls(TypingLimit, limits);
+    // Fan sites become one line within the limit.
+    const test::Rows<std::string, std::string> sites = {
+        {"www.a.example\nwww.b.example", "www.a.example www.b.example"},
+        {"a\r\nb\rc", "a b c"},
+        {std::string(200, 'x'), std::string(128, 'x')},
+        {"", ""}};
+    test::ExpectRows(
+        [](const std::string& typedMoney) { return FanSitesFromEditor(typedMoney, 128); }, sites);
+
+    // Articles and sentences of a language; status bits leave the others.
+    const test::Calls<int, std::uint8_t, std::string> articles = {
+        {0, 0, "-"}, {0, 3, "das"}, {0, 4, ""}, {7, 0, ""}};
+    test::ExpectCalls(ArticleText, articles);
+    const test::Calls<int, int, std::uint8_t, std::string, std::string> sentences = {
+        {0, 0, 1, "Falken", "... k\366nnen die Falken ..."},
+        {1, 0, 1, "Falken", "... von den Falken kam ..."},
+        {0, 1, 2, "Raben", ""}};
+    test::ExpectCalls(SentenceText, sentences);
+    // The "no IT cup" bit and the stadium flags leave the other bits.
+    const test::Calls<std::uint16_t, bool, std::uint16_t> noItCup = {
+        {0x0005, true, 0x0105}, {0x01FF, false, 0x00FF}, {0x0100, true, 0x0100}};
+    test::ExpectCalls(WithNoItCup, noItCup);
+    const test::Calls<std::uint8_t, std::uint8_t, bool, std::uint8_t> stadium = {
+        {0x80, kBigMainStandFlag, true, 0x81},
+        {0x83, kBigMainStandFlag, false, 0x82},
+        {0x01, kNationalStadiumFlag, true, 0x03},
+        {0x02, kNationalStadiumFlag, true, 0x02}};
+    test::ExpectCalls(WithStadiumFlag, stadium);
 }
 
 namespace fs = std::filesystem;
