@@ -25,14 +25,19 @@ void ExpectRows(Function&& function, const Rows<In, Out>& rows) {
 template <typename... Columns>
 using Calls = std::vector<std::tuple<Columns...>>;
 
+// The function called with the first columns of the row.
+template <typename Function, typename Row, std::size_t... Index>
+auto CallWithColumns(Function& function, const Row& row, std::index_sequence<Index...>) {
+    return function(std::get<Index>(row)...);
+}
+
 template <typename Function, typename... Columns>
 void ExpectCalls(Function&& function, const Calls<Columns...>& rows) {
     constexpr std::size_t kArguments = sizeof...(Columns) - 1;
     for (const auto& row : rows) {
-        const auto output = [&]<std::size_t... Index>(std::index_sequence<Index...>) {
-            return function(std::get<Index>(row)...);
-        }(std::make_index_sequence<kArguments>{});
-        EXPECT_EQ(output, std::get<kArguments>(row)) << ::testing::PrintToString(row);
+        EXPECT_EQ(CallWithColumns(function, row, std::make_index_sequence<kArguments>{}),
+                  std::get<kArguments>(row))
+            << ::testing::PrintToString(row);
     }
 }
 
