@@ -41,77 +41,6 @@
 namespace kw {
 namespace {
 
-TEST(ClubMoneySpin, EndsAndZeroOfTheSpinAndMoneyOffTheStepsOrOutOfRange) {
-    // Outside the spin the ends hold.
-    const test::Rows<int, int> money = {
-        {0, -20000000}, {200, 0}, {2200, 200000000}, {-5, -20000000}, {9999, 200000000}};
-    test::ExpectRows(MoneyFromSpinPosition, money);
-    EXPECT_EQ(FormatThousands(MoneyFromSpinPosition(0)), "- 20.000.000");
-    // Every position goes back to itself.
-    for (int position = kMoneySpinMinimum; position <= kMoneySpinMaximum; ++position) {
-        ASSERT_EQ(SpinPositionFromMoney(MoneyFromSpinPosition(position)), position);
-    }
-    // Cut towards zero: 1 234 567 shows as 1 200 000, -150 000 as -100 000.
-    const test::Rows<int, int> positions = {{1234567, 212},
-                                            {-150000, 199},
-                                            {-2000000000, kMoneySpinMinimum},
-                                            {2000000000, kMoneySpinMaximum}};
-    test::ExpectRows(SpinPositionFromMoney, positions);
-}
-
-TEST(ClubDigitFields, TypedMoneyWithOrWithoutPointsAndDigitFieldsAsDecimalNumbers) {
-    // A '-' after the first digit is no sign.
-    const test::Rows<const char*, int> money = {{"- 20.000.000", -20000000},
-                                                {"1.500.000", 1500000},
-                                                {"700000", 700000},
-                                                {"", 0},
-                                                {"5-3", 53},
-                                                {"99999999999", 2147483647},
-                                                {"-99999999999", -2147483647 - 1}};
-    test::ExpectRows(ParseMoneyText, money);
-    const test::Rows<const char*, int> digits = {{"25000", 25000}, {"  42x7", 42},
-                                                 {"", 0},          {"abc", 0},
-                                                 {"-5", 0},        {"99999999999", 2147483647}};
-    test::ExpectRows(ReadDecimalNumber, digits);
-}
-
-TEST(ClubTextFields, TypingNeverExceedsTheFieldsCapacityFanSitesNeitherTheLimit) {
-    // Fans' names and mascot are 20-byte texts although the page would allow 30 and 29.
-    EXPECT_EQ(TypingLimit(30, CFixedText<20>::kCapacity), 19);
-    EXPECT_EQ(TypingLimit(29, CFixedText<20>::kCapacity), 19);
-    // Where the page allows less, its limit holds: the name, the abbreviation, the name code.
-    EXPECT_EQ(TypingLimit(20, CFixedText<30>::kCapacity), 20);
-    EXPECT_EQ(TypingLimit(10, CFixedText<12>::kCapacity), 10);
-    EXPECT_EQ(TypingLimit(4, CFixedText<5>::kCapacity), 4);
-    EXPECT_EQ(TypingLimit(118, CFixedText<120>::kCapacity), 118);
-    // Fan sites become one line within the limit.
-    EXPECT_EQ(FanSitesFromEditor("www.a.example\nwww.b.example", 128),
-              "www.a.example www.b.example");
-    EXPECT_EQ(FanSitesFromEditor("a\r\nb\rc", 128), "a b c");
-    EXPECT_EQ(FanSitesFromEditor(std::string(200, 'x'), 128), std::string(128, 'x'));
-    EXPECT_EQ(FanSitesFromEditor("", 128), "");
-}
-
-TEST(ClubButtons, ArticlesAndSentencesOfALanguage) {
-    EXPECT_EQ(ArticleText(0, 0), "-");
-    EXPECT_EQ(ArticleText(0, 3), "das");
-    EXPECT_EQ(ArticleText(0, 4), "");
-    EXPECT_EQ(ArticleText(7, 0), "");
-    EXPECT_EQ(SentenceText(0, 0, 1, "Falken"), "... k\xF6nnen die Falken ...");
-    EXPECT_EQ(SentenceText(1, 0, 1, "Falken"), "... von den Falken kam ...");
-    EXPECT_EQ(SentenceText(0, 1, 2, "Raben"), "");
-}
-
-TEST(ClubStatus, NoItCupBitAndStadiumFlagsLeaveTheOthers) {
-    EXPECT_EQ(WithNoItCup(0x0005, true), 0x0105);
-    EXPECT_EQ(WithNoItCup(0x01FF, false), 0x00FF);
-    EXPECT_EQ(WithNoItCup(0x0100, true), 0x0100);
-    EXPECT_EQ(WithStadiumFlag(0x80, kBigMainStandFlag, true), 0x81);
-    EXPECT_EQ(WithStadiumFlag(0x83, kBigMainStandFlag, false), 0x82);
-    EXPECT_EQ(WithStadiumFlag(0x01, kNationalStadiumFlag, true), 0x03);
-    EXPECT_EQ(WithStadiumFlag(0x02, kNationalStadiumFlag, true), 0x02);
-}
-
 class ClubChoicesTest : public test::TestWorld {
 protected:
     CClub& NewClub(int country, std::uint16_t index, const char* name) {
@@ -136,7 +65,7 @@ private:
     std::uint32_t m_nextPerson = 1000;
 };
 
-TEST_F(ClubChoicesTest, OtherClubsOfTheCountryByNameWithoutTheClubItselfAndTheStoredOneFound) {
+TEST_F(ClubChoicesTest, ClubsStadiumsCountriesAndLevelsToChooseTeamStatisticsAndLines) {
     CClub& edited = NewClub(14, 2, "Bergheim");
     NewClub(14, 1, "Zollern");
     NewClub(14, 3, "adlerhorst");
@@ -162,9 +91,8 @@ TEST_F(ClubChoicesTest, OtherClubsOfTheCountryByNameWithoutTheClubItselfAndTheSt
     EXPECT_EQ(ChoiceIndex(choices, MakeClubId(14, 4)), 2);
     EXPECT_EQ(ChoiceIndex(choices, MakeClubId(15, 1)), -1);
     EXPECT_EQ(ChoiceIndex(choices, edited.Id()), -1);
-}
 
-TEST_F(ClubChoicesTest, TeamStatisticsOfBothTeams) {
+    // The statistics of both teams and the shirt number lines.
     CClub& club = NewClub(14, 1, "Eins");
     // Uniform abilities a give a strength of a * 100 / 99 at any position.
     AddPlayer(club, 99, 0);
@@ -185,6 +113,63 @@ TEST_F(ClubChoicesTest, TeamStatisticsOfBothTeams) {
     EXPECT_EQ(none.players, 0);
     EXPECT_EQ(FormatPlayerCount(none), "0");
     EXPECT_EQ(FormatAverageStrength(none), "0.00");
+    // Shirt number lines of a player, a free number and a player without number.
+    CPlayer& player = world.CreatePerson(0, true);
+    player.SetFirstName("Jan");
+    player.SetSurname("Kowal");
+    // Positions read as the German abbreviations.
+    player.SetPosition(0, position::kGoalkeeper);
+    EXPECT_EQ(ShirtNumberRow(9, &player), "9\tKowal, J.\tTO");
+    EXPECT_EQ(ShirtNumberRow(34, nullptr), "34\t \t ");
+    EXPECT_EQ(ShirtNumberRow(0, &player).substr(0, 2), "\tK");
+
+    // Stadiums numbered from one after none, their types, the surroundings' levels and the
+    // countries.
+    CCountry& country = world.Country(7);
+    for (const char* name : {"Nordpark", "Am See"}) {
+        CStadium stadium;
+        stadium.SetName(name);
+        country.Stadiums().push_back(stadium);
+    }
+    const auto stadiums = StadiumChoices(country);
+    ASSERT_EQ(stadiums.size(), 3u);
+    EXPECT_EQ(stadiums[0], (SEditChoice{std::string(ResourceString(ids::kNotAvailable)), 0}));
+    EXPECT_EQ(stadiums[1], (SEditChoice{"Nordpark", 1}));
+    EXPECT_EQ(stadiums[2], (SEditChoice{"Am See", 2}));
+    EXPECT_EQ(ChoiceIndex(stadiums, 3), -1);
+    // The stadium types and the levels of the surroundings.
+    const auto types = StadiumTypeChoices();
+    ASSERT_EQ(types.size(), 3u);
+    EXPECT_EQ(types[0], (SEditChoice{"Oval", 0}));
+    EXPECT_EQ(types[2], (SEditChoice{"Fu\xDF"
+                                     "ballstadion",
+                                     2}));
+    const auto youth = SurroundingChoices(3);
+    ASSERT_EQ(youth.size(), 6u);
+    EXPECT_EQ(youth[5].text, SurroundingLevelName(3, 5));
+    EXPECT_EQ(youth[5].value, 5);
+    EXPECT_EQ(ChoiceIndex(youth, 5), 5);
+    EXPECT_EQ(ChoiceIndex(youth, 6), -1);
+
+    // Countries by name in the language, none first.
+    world.Country(3).SetName(1, "Zeta");
+    world.Country(4).SetName(1, "\xC1lpha");  // "Álpha" sorts as "Alpha"
+    world.Country(5).SetName(1, "Beta");
+    world.Country(6).SetName(0, "Gamma");  // no English name: the German one stands in
+    const auto countries = CountryChoices(world, 1);
+    ASSERT_EQ(countries.size(), static_cast<std::size_t>(kCountryCount) + 1);
+    EXPECT_EQ(countries[0].value, 0);
+    for (std::size_t i = 2; i < countries.size(); ++i) {
+        EXPECT_LE(CompareFolded(countries[i - 1].text, countries[i].text), 0) << i;
+    }
+    const auto at = [&countries](int country) { return ChoiceIndex(countries, country); };
+    EXPECT_LT(at(4), at(5));
+    EXPECT_LT(at(5), at(6));
+    EXPECT_LT(at(6), at(3));
+    EXPECT_EQ(countries[static_cast<std::size_t>(at(6))].text, "Gamma");
+    for (int number = 1; number <= kCountryCount; ++number) {
+        EXPECT_GE(at(number), 1) << number;
+    }
 }
 
 CRecordResult Record(int goalsFor, int goalsAgainst, int attendance, const char* opponent,
@@ -198,15 +183,7 @@ CRecordResult Record(int goalsFor, int goalsAgainst, int attendance, const char*
     return record;
 }
 
-TEST(ClubRecordTexts, ScoreOrAttendanceWithOpponentAndSeason) {
-    const CRecordResult record = Record(7, 1, 45000, "Nordstadt", 1987);
-    EXPECT_EQ(RecordTexts(record, false), (SRecordTexts{"7:1", "Nordstadt", "1987"}));
-    EXPECT_EQ(RecordTexts(record, true), (SRecordTexts{"45000", "Nordstadt", "1987"}));
-    EXPECT_EQ(RecordTexts(CRecordResult(), false), (SRecordTexts{"", "", "0"}));
-    EXPECT_EQ(RecordTexts(CRecordResult(), true), (SRecordTexts{"", "", "0"}));
-}
-
-TEST(ClubRecordTexts, OnlyTheChangedPartIsWrittenAndAnAttendanceKeepsTheScore) {
+TEST(ClubFields, RecordsNumbersAndTextsHeldToTheirRangesArticlesSentencesAndStatusBits) {
     // Negative goals and the attendance beside a score cannot be typed back the same way:
     // unchanged texts leave the record alone.
     CRecordResult record = Record(-3, 2, 999, "Nordstadt", 1987);
@@ -237,85 +214,106 @@ TEST(ClubRecordTexts, OnlyTheChangedPartIsWrittenAndAnAttendanceKeepsTheScore) {
     const SRecordTexts shown = RecordTexts(attendance, true);
     ApplyRecordTexts(attendance, true, shown, {"81250", shown.opponent, shown.season});
     EXPECT_EQ(attendance, Record(2, 2, 81250, "Nordstadt", 1990));
-}
 
-TEST(ClubRecordTexts, TypedNumbersAreLimitedNotWrapped) {
-    CRecordResult record;
-    const SRecordTexts loaded = RecordTexts(record, false);
-    ApplyRecordTexts(record, false, loaded, {"300:1", "", "70000"});
+    // Typed numbers are limited, not wrapped.
+    record = CRecordResult();
+    ApplyRecordTexts(record, false, RecordTexts(record, false), {"300:1", "", "70000"});
     EXPECT_EQ(record.GoalsFor(), 127);
     EXPECT_EQ(record.GoalsAgainst(), 1);
     EXPECT_EQ(record.Season(), 65535);
     // Clearing the score gives 0:0, shown empty again.
     ApplyRecordTexts(record, false, RecordTexts(record, false), {"", "", "65535"});
     EXPECT_EQ(record.ScoreText(), "");
-}
 
-TEST(Coordinates, PartsAndTheCapacityHeldWithinTheRecordsRanges) {
+    // A result shows its score or attendance with opponent and season.
+    const CRecordResult result = Record(7, 1, 45000, "Nordstadt", 1987);
+    EXPECT_EQ(RecordTexts(result, false), (SRecordTexts{"7:1", "Nordstadt", "1987"}));
+    EXPECT_EQ(RecordTexts(result, true), (SRecordTexts{"45000", "Nordstadt", "1987"}));
+    EXPECT_EQ(RecordTexts(CRecordResult(), false), (SRecordTexts{"", "", "0"}));
+    EXPECT_EQ(RecordTexts(CRecordResult(), true), (SRecordTexts{"", "", "0"}));
+
+    // The number and text fields are held to their ranges; articles, sentences and status bits.
+    // Outside the spin the ends hold.
+    const test::Rows<int, int> money = {
+        {0, -20000000}, {200, 0}, {2200, 200000000}, {-5, -20000000}, {9999, 200000000}};
+    test::ExpectRows(MoneyFromSpinPosition, money);
+    EXPECT_EQ(FormatThousands(MoneyFromSpinPosition(0)), "- 20.000.000");
+    // Every position goes back to itself.
+    for (int position = kMoneySpinMinimum; position <= kMoneySpinMaximum; ++position) {
+        ASSERT_EQ(SpinPositionFromMoney(MoneyFromSpinPosition(position)), position);
+    }
+    // Cut towards zero: 1 234 567 shows as 1 200 000, -150 000 as -100 000.
+    const test::Rows<int, int> positions = {{1234567, 212},
+                                            {-150000, 199},
+                                            {-2000000000, kMoneySpinMinimum},
+                                            {2000000000, kMoneySpinMaximum}};
+    test::ExpectRows(SpinPositionFromMoney, positions);
+
+    // Typed typedMoney with or without points, digit fields, the capacity and the coordinates.
+    // A '-' after the first digit is no sign.
+    const test::Rows<const char*, int> typedMoney = {{"- 20.000.000", -20000000},
+                                                     {"1.500.000", 1500000},
+                                                     {"700000", 700000},
+                                                     {"", 0},
+                                                     {"5-3", 53},
+                                                     {"99999999999", 2147483647},
+                                                     {"-99999999999", -2147483647 - 1}};
+    test::ExpectRows(ParseMoneyText, typedMoney);
+    const test::Rows<const char*, int> digits = {{"25000", 25000}, {"  42x7", 42},
+                                                 {"", 0},          {"abc", 0},
+                                                 {"-5", 0},        {"99999999999", 2147483647}};
+    test::ExpectRows(ReadDecimalNumber, digits);
+    // The stadium's capacity and coordinates are held within the record's ranges.
     const test::Rows<const char*, int> capacities = {
         {"45000", 45000}, {"0150000", 150000}, {"9999999", CClub::kMaxStadiumCapacity},
         {"", 0},          {"-5", 0},           {"12abc", 12}};
     test::ExpectRows(StadiumCapacityFromText, capacities);
-    EXPECT_EQ(CoordinateFromTexts(false, "52", "31", kMaxLatitudeDegrees),
-              MakeCoordinate(false, 52, 31));
-    EXPECT_EQ(CoordinateFromTexts(true, "13", "5", kMaxLongitudeDegrees),
-              MakeCoordinate(true, 13, 5));
-    EXPECT_EQ(CoordinateFromTexts(true, "999", "75", kMaxLatitudeDegrees),
-              MakeCoordinate(true, 90, 59));
-    EXPECT_EQ(CoordinateFromTexts(false, "181", "", kMaxLongitudeDegrees),
-              MakeCoordinate(false, 180, 0));
+    const test::Calls<bool, std::string, std::string, int, std::int32_t> coordinates = {
+        {false, "52", "31", kMaxLatitudeDegrees, MakeCoordinate(false, 52, 31)},
+        {true, "13", "5", kMaxLongitudeDegrees, MakeCoordinate(true, 13, 5)},
+        {true, "999", "75", kMaxLatitudeDegrees, MakeCoordinate(true, 90, 59)},
+        {false, "181", "", kMaxLongitudeDegrees, MakeCoordinate(false, 180, 0)}};
+    test::ExpectCalls(CoordinateFromTexts, coordinates);
     const SCoordinate split = SplitCoordinate(CoordinateFromTexts(true, "0", "30", 90));
     EXPECT_TRUE(split.negative);
     EXPECT_EQ(split.minutes, 30);
-}
 
-TEST_F(ClubChoicesTest, StadiumsNumberedFromOneAfterNoneTypesAndSurroundingLevels) {
-    CCountry& country = world.Country(7);
-    for (const char* name : {"Nordpark", "Am See"}) {
-        CStadium stadium;
-        stadium.SetName(name);
-        country.Stadiums().push_back(stadium);
-    }
-    const auto choices = StadiumChoices(country);
-    ASSERT_EQ(choices.size(), 3u);
-    EXPECT_EQ(choices[0], (SEditChoice{std::string(ResourceString(ids::kNotAvailable)), 0}));
-    EXPECT_EQ(choices[1], (SEditChoice{"Nordpark", 1}));
-    EXPECT_EQ(choices[2], (SEditChoice{"Am See", 2}));
-    EXPECT_EQ(ChoiceIndex(choices, 3), -1);
-    // The stadium types and the levels of the surroundings.
-    const auto types = StadiumTypeChoices();
-    ASSERT_EQ(types.size(), 3u);
-    EXPECT_EQ(types[0], (SEditChoice{"Oval", 0}));
-    EXPECT_EQ(types[2], (SEditChoice{"Fu\xDF"
-                                     "ballstadion",
-                                     2}));
-    const auto youth = SurroundingChoices(3);
-    ASSERT_EQ(youth.size(), 6u);
-    EXPECT_EQ(youth[5].text, SurroundingLevelName(3, 5));
-    EXPECT_EQ(youth[5].value, 5);
-    EXPECT_EQ(ChoiceIndex(youth, 5), 5);
-    EXPECT_EQ(ChoiceIndex(youth, 6), -1);
-}
+    // Typing is held to the fields; articles and sentences; status bits leave the others.
+    // Fans' names and mascot are 20-byte texts although the page would allow 30 and 29; where the
+    // page allows less, its limit holds: the name, the abbreviation, the name code.
+    const test::Calls<int, std::size_t, int> limits = {
+        {30, CFixedText<20>::kCapacity, 19}, {29, CFixedText<20>::kCapacity, 19},
+        {20, CFixedText<30>::kCapacity, 20}, {10, CFixedText<12>::kCapacity, 10},
+        {4, CFixedText<5>::kCapacity, 4},    {118, CFixedText<120>::kCapacity, 118}};
+    test::ExpectCalls(TypingLimit, limits);
+    // Fan sites become one line within the limit.
+    const test::Rows<std::string, std::string> sites = {
+        {"www.a.example\nwww.b.example", "www.a.example www.b.example"},
+        {"a\r\nb\rc", "a b c"},
+        {std::string(200, 'x'), std::string(128, 'x')},
+        {"", ""}};
+    test::ExpectRows(
+        [](const std::string& typedMoney) { return FanSitesFromEditor(typedMoney, 128); }, sites);
 
-TEST_F(ClubChoicesTest, CountriesByNameInTheLanguageWithNoneFirst) {
-    world.Country(3).SetName(1, "Zeta");
-    world.Country(4).SetName(1, "\xC1lpha");  // "Álpha" sorts as "Alpha"
-    world.Country(5).SetName(1, "Beta");
-    world.Country(6).SetName(0, "Gamma");  // no English name: the German one stands in
-    const auto choices = CountryChoices(world, 1);
-    ASSERT_EQ(choices.size(), static_cast<std::size_t>(kCountryCount) + 1);
-    EXPECT_EQ(choices[0].value, 0);
-    for (std::size_t i = 2; i < choices.size(); ++i) {
-        EXPECT_LE(CompareFolded(choices[i - 1].text, choices[i].text), 0) << i;
-    }
-    const auto at = [&choices](int country) { return ChoiceIndex(choices, country); };
-    EXPECT_LT(at(4), at(5));
-    EXPECT_LT(at(5), at(6));
-    EXPECT_LT(at(6), at(3));
-    EXPECT_EQ(choices[static_cast<std::size_t>(at(6))].text, "Gamma");
-    for (int number = 1; number <= kCountryCount; ++number) {
-        EXPECT_GE(at(number), 1) << number;
-    }
+    // Articles and sentences of a language; status bits leave the others.
+    const test::Calls<int, std::uint8_t, std::string> articles = {
+        {0, 0, "-"}, {0, 3, "das"}, {0, 4, ""}, {7, 0, ""}};
+    test::ExpectCalls(ArticleText, articles);
+    const test::Calls<int, int, std::uint8_t, std::string, std::string> sentences = {
+        {0, 0, 1, "Falken", "... k\366nnen die Falken ..."},
+        {1, 0, 1, "Falken", "... von den Falken kam ..."},
+        {0, 1, 2, "Raben", ""}};
+    test::ExpectCalls(SentenceText, sentences);
+    // The "no IT cup" bit and the stadium flags leave the other bits.
+    const test::Calls<std::uint16_t, bool, std::uint16_t> noItCup = {
+        {0x0005, true, 0x0105}, {0x01FF, false, 0x00FF}, {0x0100, true, 0x0100}};
+    test::ExpectCalls(WithNoItCup, noItCup);
+    const test::Calls<std::uint8_t, std::uint8_t, bool, std::uint8_t> stadium = {
+        {0x80, kBigMainStandFlag, true, 0x81},
+        {0x83, kBigMainStandFlag, false, 0x82},
+        {0x01, kNationalStadiumFlag, true, 0x03},
+        {0x02, kNationalStadiumFlag, true, 0x02}};
+    test::ExpectCalls(WithStadiumFlag, stadium);
 }
 
 namespace fs = std::filesystem;
@@ -338,7 +336,7 @@ protected:
     fs::path cities;
 };
 
-TEST_F(CityPictureTest, FoundByTheEditedLanguageThenGermanInAnyLetterCaseAndEncoding) {
+TEST_F(CityPictureTest, FoundByLanguageInAnyCaseOnlyInTheFolderAChosenOneGivesTheCity) {
     WriteBmp(cities / "HAFENSTADT.BMP");
     WriteBmp(cities / "Port Town.bmp");
     club.SetCity(0, "Hafenstadt");
@@ -354,9 +352,7 @@ TEST_F(CityPictureTest, FoundByTheEditedLanguageThenGermanInAnyLetterCaseAndEnco
     WriteBmp(cities / "M\xC3\xBCnster.bmp");  // the UTF-8 file name of "Münster"
     club.SetCity(0, "M\xFCnster");
     EXPECT_EQ(FindCityPicture(cities, club, 0), cities / "M\xC3\xBCnster.bmp");
-}
-
-TEST_F(CityPictureTest, NamesThatLeaveTheFolderFindNothing) {
+    // Names that leave the folder find nothing.
     fs::create_directories(cities / "sub");
     WriteBmp(cities / "sub" / "x.bmp");
     WriteBmp(install / "outside.bmp");
@@ -364,9 +360,8 @@ TEST_F(CityPictureTest, NamesThatLeaveTheFolderFindNothing) {
         club.SetCity(0, name);
         EXPECT_FALSE(FindCityPicture(cities, club, 0).has_value()) << name;
     }
-}
 
-TEST_F(CityPictureTest, AChosenPictureGivesItsBaseNameAsCityOrIsRefusedWithAMessage) {
+    // A chosen picture gives its base name as city or is refused with a message.
     WriteBmp(cities / "Neustadt.Bmp");
     const SCityPictureChoice choice = ChooseCityPicture(cities, cities / "Neustadt.Bmp");
     EXPECT_TRUE(choice.accepted);
@@ -392,24 +387,21 @@ TEST_F(CityPictureTest, AChosenPictureGivesItsBaseNameAsCityOrIsRefusedWithAMess
     EXPECT_TRUE(ChooseCityPicture(cities, cities / (longName.substr(1) + ".bmp")).accepted);
 
     WriteBmp(cities / "Stadt.png");
-    const SCityPictureChoice notBmp = ChooseCityPicture(cities, cities / "Stadt.png");
-    EXPECT_FALSE(notBmp.accepted);
-    EXPECT_EQ(notBmp.message, ResourceString(ids::kCityPictureNotBmp));
-
+    EXPECT_EQ(ChooseCityPicture(cities, cities / "Stadt.png").message,
+              ResourceString(ids::kCityPictureNotBmp));
     test::WriteFile(cities / "Kaputt.bmp", "BM not a bitmap");
-    const SCityPictureChoice broken = ChooseCityPicture(cities, cities / "Kaputt.bmp");
-    EXPECT_FALSE(broken.accepted);
-    EXPECT_NE(broken.message.find("Kaputt.bmp"), std::string::npos);
-
+    EXPECT_NE(ChooseCityPicture(cities, cities / "Kaputt.bmp").message.find("Kaputt.bmp"),
+              std::string::npos);
     WriteBmp(cities / "\xE2\x82\xAC\xE4\xB8\x9C.bmp");  // a character beyond Windows-1252
-    EXPECT_FALSE(ChooseCityPicture(cities, cities / "\xE2\x82\xAC\xE4\xB8\x9C.bmp").accepted);
-    EXPECT_FALSE(ChooseCityPicture(cities, cities / "Fehlt.bmp").accepted);
+    for (const char* name :
+         {"Stadt.png", "Kaputt.bmp", "\xE2\x82\xAC\xE4\xB8\x9C.bmp", "Fehlt.bmp"}) {
+        EXPECT_FALSE(ChooseCityPicture(cities, cities / name).accepted) << name;
+    }
 }
 
-TEST(ShirtNumberPlacement, ValidUniqueNumbersStayAndTheRestCountDownFrom99) {
+TEST(ShirtNumbers, PlacedFromTheStoredNumbersAndMovedByDrops) {
     // 7 and 10 are kept; the second 7, the 0 and the 120 take 99, 98, 97 in list order.
-    const std::vector<int> numbers = {7, 10, 7, 0, 120};
-    const SShirtPlacement placement = PlaceShirtNumbers(numbers);
+    const SShirtPlacement placement = PlaceShirtNumbers(std::vector<int>{7, 10, 7, 0, 120});
     EXPECT_EQ(placement.shown, (std::vector<int>{7, 10, 99, 98, 97}));
     const auto& holder = placement.holder;
     EXPECT_EQ(std::tuple(holder[7], holder[10], holder[99], holder[98], holder[97], holder[1]),
@@ -417,27 +409,25 @@ TEST(ShirtNumberPlacement, ValidUniqueNumbersStayAndTheRestCountDownFrom99) {
     EXPECT_TRUE(placement.unplaced.empty());
     // A counted-down place skips numbers held later in the list: 99 belongs to the second.
     EXPECT_EQ(PlaceShirtNumbers(std::vector<int>{0, 99}).shown, (std::vector<int>{98, 99}));
-}
 
-TEST(ShirtNumberPlacement, MoreThan99PlayersLeaveTheRestUnderNoNumber) {
+    // More than 99 players leave the rest under no number.
     std::vector<int> numbers(103);
     std::iota(numbers.begin(), numbers.end(), 1);  // 1..103: 100..103 find no place
     numbers[5] = 3;                                // a duplicate of 3: 6 stays free for it
-    const SShirtPlacement placement = PlaceShirtNumbers(numbers);
-    EXPECT_EQ(placement.shown[5], 6);
-    EXPECT_EQ(placement.holder[6], 5);
-    EXPECT_EQ(placement.unplaced, (std::vector<int>{99, 100, 101, 102}));
-    for (const int player : placement.unplaced) {
-        EXPECT_EQ(placement.shown[static_cast<std::size_t>(player)], 0);
+    const SShirtPlacement crowded = PlaceShirtNumbers(numbers);
+    EXPECT_EQ(crowded.shown[5], 6);
+    EXPECT_EQ(crowded.holder[6], 5);
+    EXPECT_EQ(crowded.unplaced, (std::vector<int>{99, 100, 101, 102}));
+    for (const int player : crowded.unplaced) {
+        EXPECT_EQ(crowded.shown[static_cast<std::size_t>(player)], 0);
     }
     for (int number = 1; number <= kMaxShirtNumber; ++number) {
-        EXPECT_GE(placement.holder[number], 0) << number;
+        EXPECT_GE(crowded.holder[number], 0) << number;
     }
-}
 
-// A drop on a held number swaps the two, on a free one moves the dragged player only; the holder
-// gets the number the dragged player was shown on. Own numbers and invalid drops change nothing.
-TEST(ShirtNumberDrop, SwapsWithTheHolderMovesToAFreeNumberAndRefusesInvalidDrops) {
+    // A drop on a held number swaps the two, on a free one moves the dragged player only; the
+    // holder gets the number the dragged player was shown on. Own numbers and invalid drops change
+    // nothing.
     struct SDrop {
         std::vector<int> numbers;
         std::size_t dragged;
@@ -465,26 +455,13 @@ TEST(ShirtNumberDrop, SwapsWithTheHolderMovesToAFreeNumberAndRefusesInvalidDrops
         EXPECT_EQ(DropOnShirtNumber(drop.numbers, drop.dragged, drop.target), moves) << drop.target;
         EXPECT_EQ(drop.numbers, drop.after) << drop.target;
     }
-}
-
-TEST(ShirtNumberDrop, AnUnplacedPlayerDroppedOnANumberPassesHisStoredNumberOn) {
-    std::vector<int> numbers(100);
-    std::iota(numbers.begin(), numbers.end(), 1);  // player 99 holds 100: under no number
-    EXPECT_TRUE(DropOnShirtNumber(numbers, 99, 10));
-    EXPECT_EQ(numbers[99], 10);
-    EXPECT_EQ(numbers[9], 100);
-    EXPECT_EQ(PlaceShirtNumbers(numbers).unplaced, std::vector<int>{9});
-}
-
-TEST_F(ClubChoicesTest, PlayerLinesFreeLinesAndLinesWithoutNumber) {
-    CPlayer& player = world.CreatePerson(0, true);
-    player.SetFirstName("Jan");
-    player.SetSurname("Kowal");
-    // Positions read as the German abbreviations.
-    player.SetPosition(0, position::kGoalkeeper);
-    EXPECT_EQ(ShirtNumberRow(9, &player), "9\tKowal, J.\tTO");
-    EXPECT_EQ(ShirtNumberRow(34, nullptr), "34\t \t ");
-    EXPECT_EQ(ShirtNumberRow(0, &player).substr(0, 2), "\tK");
+    // An unplaced player dropped on a number passes his stored number on.
+    std::vector<int> stored(100);
+    std::iota(stored.begin(), stored.end(), 1);  // player 99 holds 100: under no number
+    EXPECT_TRUE(DropOnShirtNumber(stored, 99, 10));
+    EXPECT_EQ(stored[99], 10);
+    EXPECT_EQ(stored[9], 100);
+    EXPECT_EQ(PlaceShirtNumbers(stored).unplaced, std::vector<int>{9});
 }
 
 class BoardStabilityTest : public test::TestWorld {
@@ -522,7 +499,7 @@ STextTableFormat ColourFormat(int capacity) {
     return {capacity, true, true, true, 0, 0};  // number, then "name,colour"
 }
 
-TEST(BadgeColoursTest, EachChoiceEditsItsOwnNumberByTheChosenEntry) {
+TEST(ClubColours, BadgeChoicesEditTheirNumberKitColoursAreThreeBytesDesignsHeldToRanges) {
     CWorld world;
     CClub club(world, 0x000E0001);
     club.SetColour(0, 7);
@@ -556,13 +533,47 @@ TEST(BadgeColoursTest, EachChoiceEditsItsOwnNumberByTheChosenEntry) {
     CTeamColourTextFile huge(ColourFormat(5));
     huge.LoadFromMemory("1\n300\nZu gross,0\n");
     EXPECT_FALSE(BadgeColourToStore(huge.Entries(), -1, 0));
-}
 
-TEST(KitDesignInputTest, SlidersShowStoredDesignsWithinTheirRangesAndTypingIsHeldToThem) {
-    EXPECT_EQ(KitDesignSliderPosition(0, kShirtDesigns), 1);
-    EXPECT_EQ(KitDesignSliderPosition(42, kShirtDesigns), 42);
-    EXPECT_EQ(KitDesignSliderPosition(200, kShortsDesigns), 13);
-    EXPECT_EQ(KitDesignSliderPosition(3, kSocksDesigns), 3);
+    // Each kit colour is its own three bytes; the palette has each team colour once; designs are
+    // held to their ranges.
+    CClubKit kits;
+    CClubKit::SKit& kit = kits.Kit(1);
+    for (std::size_t byte = 0; byte < kit.colours.size(); ++byte) {
+        kit.colours[byte] = static_cast<std::uint8_t>(byte + 1);
+    }
+    EXPECT_EQ(KitColour(kit, EKitColour::kShirt), (SKitRgb{1, 2, 3}));
+    EXPECT_EQ(KitColour(kit, EKitColour::kTrim), (SKitRgb{10, 11, 12}));
+
+    CClubKit::SKit before = kit;
+    SetKitColour(kit, EKitColour::kSocks, {200, 100, 50});
+    EXPECT_EQ(KitColour(kit, EKitColour::kSocks), (SKitRgb{200, 100, 50}));
+    SetKitColour(kit, EKitColour::kSocks, KitColour(before, EKitColour::kSocks));
+    EXPECT_EQ(kit, before);
+    EXPECT_EQ(kits.Kit(0), CClubKit().Kit(0));
+    // The palette comes from the team colours, each once.
+    CTeamColourTextFile teamColours(ColourFormat(30));
+    teamColours.LoadFromMemory(
+        "4\n1\nRot,16711680\n2\nGelb,16776960\n3\nAuch Rot,16711680\n4\nBlau,255\n");
+    const auto palette = KitPalette(teamColours);
+    ASSERT_EQ(palette.size(), 3u);
+    EXPECT_EQ(palette[0].name, "Rot");
+    EXPECT_EQ(palette[0].colour, (SKitRgb{255, 0, 0}));
+    EXPECT_EQ(palette[1].colour, (SKitRgb{255, 255, 0}));
+    EXPECT_EQ(palette[2].name, "Blau");
+    EXPECT_EQ(TableColourFromKitRgb(palette[1].colour), 16776960);
+
+    EXPECT_EQ(KitPaletteCell(0).row, 0);
+    const SGridCell seventh = KitPaletteCell(7, 6);
+    EXPECT_EQ(seventh.row, 1);
+    EXPECT_EQ(seventh.column, 1);
+    EXPECT_EQ(KitPaletteCell(3, 0).row, 3);
+
+    // The design sliders show stored designs within their ranges; typing is held to them.
+    const test::Calls<int, SKitDesignRange, int> positions = {{0, kShirtDesigns, 1},
+                                                              {42, kShirtDesigns, 42},
+                                                              {200, kShortsDesigns, 13},
+                                                              {3, kSocksDesigns, 3}};
+    test::ExpectCalls(KitDesignSliderPosition, positions);
     // Typing below uses the minimum, above resets the field and keeps the slider.
     const auto inRange = TypeKitDesign("12", kShirtDesigns, 5);
     ASSERT_TRUE(inRange);
@@ -583,44 +594,9 @@ TEST(KitDesignInputTest, SlidersShowStoredDesignsWithinTheirRangesAndTypingIsHel
         EXPECT_EQ(above->fieldValue, 4) << high;
     }
 
-    EXPECT_FALSE(TypeKitDesign("", kShirtDesigns, 5));
-    EXPECT_FALSE(TypeKitDesign("  ", kShirtDesigns, 5));
-    EXPECT_FALSE(TypeKitDesign("-", kShirtDesigns, 5));
-    EXPECT_FALSE(TypeKitDesign("abc", kShirtDesigns, 5));
-}
-
-TEST(KitColoursTest, EachColourIsItsOwnThreeBytesAndThePaletteHasEachTeamColourOnce) {
-    CClubKit kits;
-    CClubKit::SKit& kit = kits.Kit(1);
-    for (std::size_t byte = 0; byte < kit.colours.size(); ++byte) {
-        kit.colours[byte] = static_cast<std::uint8_t>(byte + 1);
+    for (const char* text : {"", "  ", "-", "abc"}) {
+        EXPECT_FALSE(TypeKitDesign(text, kShirtDesigns, 5)) << text;
     }
-    EXPECT_EQ(KitColour(kit, EKitColour::kShirt), (SKitRgb{1, 2, 3}));
-    EXPECT_EQ(KitColour(kit, EKitColour::kTrim), (SKitRgb{10, 11, 12}));
-
-    CClubKit::SKit before = kit;
-    SetKitColour(kit, EKitColour::kSocks, {200, 100, 50});
-    EXPECT_EQ(KitColour(kit, EKitColour::kSocks), (SKitRgb{200, 100, 50}));
-    SetKitColour(kit, EKitColour::kSocks, KitColour(before, EKitColour::kSocks));
-    EXPECT_EQ(kit, before);
-    EXPECT_EQ(kits.Kit(0), CClubKit().Kit(0));
-    // The palette comes from the team colours, each once.
-    CTeamColourTextFile table(ColourFormat(30));
-    table.LoadFromMemory(
-        "4\n1\nRot,16711680\n2\nGelb,16776960\n3\nAuch Rot,16711680\n4\nBlau,255\n");
-    const auto palette = KitPalette(table);
-    ASSERT_EQ(palette.size(), 3u);
-    EXPECT_EQ(palette[0].name, "Rot");
-    EXPECT_EQ(palette[0].colour, (SKitRgb{255, 0, 0}));
-    EXPECT_EQ(palette[1].colour, (SKitRgb{255, 255, 0}));
-    EXPECT_EQ(palette[2].name, "Blau");
-    EXPECT_EQ(TableColourFromKitRgb(palette[1].colour), 16776960);
-
-    EXPECT_EQ(KitPaletteCell(0).row, 0);
-    const SGridCell seventh = KitPaletteCell(7, 6);
-    EXPECT_EQ(seventh.row, 1);
-    EXPECT_EQ(seventh.column, 1);
-    EXPECT_EQ(KitPaletteCell(3, 0).row, 3);
 }
 
 using Bytes = std::vector<std::uint8_t>;
@@ -675,31 +651,31 @@ protected:
     std::vector<SBadgeGroupItem> items;
 };
 
-TEST_F(BadgeChoiceTest, GroupsAndBadgesAreSortedByTheirShownNames) {
+TEST_F(BadgeChoiceTest, GroupsAndBadgesAreSortedByNameALooseAndArchivedOneOfferedOnce) {
     Loose("zeta/Badge256/b.tga", 1);
     Loose("alpha/Badge256/Zulu.tga", 1);
     Loose("alpha/Badge256/echo.TGA", 1);
+    Loose("Ger/Badge256/both.tga", 1);
     Init({{"Badges\\Beta\\Badge256\\x.tga", Badge(2)},
-          {"Badges\\alpha\\Badge256\\Delta.tga", Badge(2)}});
+          {"Badges\\alpha\\Badge256\\Delta.tga", Badge(2)},
+          {"Badges\\Ger\\Badge256\\both.tga", Badge(2)},
+          {"Badges\\Ger\\Badge256\\only.tga", Badge(3)},
+          {"Badges\\Ger\\Badge256\\packed.tga", Badge(4), true}});
 
     EXPECT_EQ(test::Column(items, &SBadgeGroupItem::name),
-              (std::vector<std::string>{" Kein Wappen", "alpha", "Beta", "zeta"}));
+              (std::vector<std::string>{" Kein Wappen", "alpha", "Beta", "Ger", "zeta"}));
     EXPECT_EQ(items.front().group, kNoBadgeGroup);
     // Loose and archived badges of a folder together, by file name without folder and extension.
     EXPECT_EQ(Names(BadgeItems(GroupOf(1), tools.BadgeArchive())),
               (std::vector<std::string>{"Delta", "echo", "Zulu"}));
     EXPECT_EQ(BadgeDisplayName("Ger\\Badge256\\Club.One.tga"), "Club.One");
     EXPECT_EQ(BadgeDisplayName("plain"), "plain");
-}
 
-TEST_F(BadgeChoiceTest, ABadgeLooseAndArchivedIsOfferedOnceAndShownFromItsLooseFile) {
-    Loose("Ger/Badge256/both.tga", 1);
-    Init({{"Badges\\Ger\\Badge256\\both.tga", Badge(2)},
-          {"Badges\\Ger\\Badge256\\only.tga", Badge(3)}});
+    // A badge loose and archived is offered once and shown from its loose file.
     const int ger = ItemNamed("Ger");
     ASSERT_GE(ger, 0);
     EXPECT_EQ(Names(BadgeItems(GroupOf(ger), tools.BadgeArchive())),
-              (std::vector<std::string>{"both", "only"}));
+              (std::vector<std::string>{"both", "only", "packed"}));
 
     SBadgeSelection chosen{ger, EntryNamed(ger, "both")};
     const auto both = BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), chosen, 0);
@@ -711,12 +687,28 @@ TEST_F(BadgeChoiceTest, ABadgeLooseAndArchivedIsOfferedOnceAndShownFromItsLooseF
     const auto only = BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), chosen, 0);
     EXPECT_EQ(only.path, "Ger\\Badge256\\only.tga");
     EXPECT_EQ(RedOf(LoadBadgePreview(tools, only.path).bitmap), 3);
+
+    // A packed badge is shown; the preview tells why a badge is missing, without a message.
+    EXPECT_EQ(RedOf(LoadBadgePreview(tools, "Ger\\Badge256\\packed.tga").bitmap), 4);
+
+    const SBadgePreview empty = LoadBadgePreview(tools, "");
+    EXPECT_FALSE(empty.bitmap);
+    EXPECT_EQ(empty.fileText, "Keine Datei gew\xE4hlt");
+
+    const SBadgePreview missing = LoadBadgePreview(tools, "Ger\\Badge256\\gone.tga");
+    EXPECT_FALSE(missing.bitmap);
+    EXPECT_EQ(missing.fileText,
+              "Die Datei Badges\\Ger\\Badge256\\gone.tga konnte in dem BIG Archiv nicht "
+              "gefunden werden");
+    EXPECT_TRUE(ui.Texts(CScriptedUserInterface::Message::Kind::Error).empty());
 }
 
-TEST_F(BadgeChoiceTest, PreselectionFindsTheCurrentBadgeIgnoringLetterCase) {
+TEST_F(BadgeChoiceTest, PreselectionIgnoresLetterCaseOkGivesTheTemplateOrRefusesLongPaths) {
     Loose("Ger/Badge256/a.tga", 1);
     Loose("Ger/Badge256/b.tga", 1);
     Loose("Aut/Badge256/c.tga", 1);
+    const std::string longName(40, 'x');
+    Loose("Ger/Badge256/" + longName + ".tga", 1);
     Init({});
     const int ger = ItemNamed("Ger");
     const auto found = PreselectBadge(groups, items, tools.BadgeArchive(), "GER\\badge256\\B.tga");
@@ -735,26 +727,8 @@ TEST_F(BadgeChoiceTest, PreselectionFindsTheCurrentBadgeIgnoringLetterCase) {
         EXPECT_EQ(other.groupItem, ItemNamed("Aut")) << path;
         EXPECT_EQ(other.entry, -1) << path;
     }
-}
 
-TEST_F(BadgeChoiceTest, WithoutAnyGroupNothingIsSelectedAndOkGivesNothing) {
-    Init({});
-    ASSERT_EQ(items.size(), 1u);
-    const auto selection =
-        PreselectBadge(groups, items, tools.BadgeArchive(), "Ger\\Badge256\\a.tga");
-    EXPECT_EQ(selection.groupItem, -1);
-    EXPECT_EQ(selection.entry, -1);
-    EXPECT_EQ(BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), selection, 3).kind,
-              EBadgeChoice::kNothing);
-}
-
-TEST_F(BadgeChoiceTest, OkGivesTheTemplateForNoBadgeNothingWithoutABadgeAndRefusesLongPaths) {
-    Loose("Ger/Badge256/a.tga", 1);
-    const std::string longName(40, 'x');
-    Loose("Ger/Badge256/" + longName + ".tga", 1);
-    Init({});
-    const int ger = ItemNamed("Ger");
-
+    // OK gives the template for no badge, nothing without a badge, and refuses long paths.
     // " Kein Wappen": the template of the club's colour combination.
     for (const int combination : {19, 23}) {
         const auto none =
@@ -780,25 +754,18 @@ TEST_F(BadgeChoiceTest, OkGivesTheTemplateForNoBadgeNothingWithoutABadgeAndRefus
     EXPECT_LE(fits.path.size(), kMaxBadgePathLength);
 }
 
-TEST_F(BadgeChoiceTest, PreviewTellsWhyABadgeIsMissingWithoutAMessage) {
-    Init({{"Badges\\Ger\\Badge256\\packed.tga", Badge(4), true}});
-    EXPECT_EQ(RedOf(LoadBadgePreview(tools, "Ger\\Badge256\\packed.tga").bitmap), 4);
-
-    const SBadgePreview empty = LoadBadgePreview(tools, "");
-    EXPECT_FALSE(empty.bitmap);
-    EXPECT_EQ(empty.fileText, "Keine Datei gew\xE4hlt");
-
-    const SBadgePreview missing = LoadBadgePreview(tools, "Ger\\Badge256\\gone.tga");
-    EXPECT_FALSE(missing.bitmap);
-    EXPECT_EQ(missing.fileText,
-              "Die Datei Badges\\Ger\\Badge256\\gone.tga konnte in dem BIG Archiv nicht "
-              "gefunden werden");
-    EXPECT_TRUE(ui.Texts(CScriptedUserInterface::Message::Kind::Error).empty());
-}
-
-TEST_F(BadgeChoiceTest, PreviewWithoutArchiveShowsWhyItIsMissing) {
+TEST_F(BadgeChoiceTest, WithoutArchiveOrGroupNothingIsSelectedAndThePreviewTellsWhy) {
     test::WriteFile(install / "badges.big", "damaged");
     tools.Init(install.Path());
+    groups = BuildBadgeGroups(tools.BadgeDirectory(), tools.BadgeArchive(), world);
+    items = BadgeGroupItems(groups, world, kDefaultLanguage);
+    ASSERT_EQ(items.size(), 1u);
+    const auto selection =
+        PreselectBadge(groups, items, tools.BadgeArchive(), "Ger\\Badge256\\a.tga");
+    EXPECT_EQ(selection.groupItem, -1);
+    EXPECT_EQ(selection.entry, -1);
+    EXPECT_EQ(BadgeChoiceOnOk(groups, items, tools.BadgeArchive(), selection, 3).kind,
+              EBadgeChoice::kNothing);
     ASSERT_FALSE(tools.BadgeArchive().IsOpen());
     const SBadgePreview missing = LoadBadgePreview(tools, "Ger\\Badge256\\gone.tga");
     EXPECT_FALSE(missing.bitmap);

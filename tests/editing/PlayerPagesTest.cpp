@@ -45,54 +45,36 @@
 namespace kw {
 namespace {
 
-TEST(PersonalDataRules, DayIsHeldToTheMonthsLengthWithGregorianLeapYears) {
-    EXPECT_EQ(ClampDay(31, 4, 2005), 30);
-    EXPECT_EQ(ClampDay(29, 2, 1900), 28);
-    EXPECT_EQ(ClampDay(29, 2, 2000), 29);
-    EXPECT_EQ(ClampDay(29, 2, 2004), 29);
-    EXPECT_EQ(ClampDay(29, 2, 2005), 28);
-    EXPECT_EQ(ClampDay(0, 5, 2005), 1);
-    EXPECT_EQ(ClampDay(15, 6, 2005), 15);
-    // Every month's last day is followed by the first of the next month in the calendar.
-    for (int year : {1900, 1984, 2000, 2004, 2005}) {
-        for (int month = 1; month <= 12; ++month) {
-            const int last = DaysInMonth(month, year);
-            const CDate after(CDate::FromYmd(year, month, last).Value() + 1);
-            EXPECT_EQ(after.Day(), 1) << year << "-" << month;
-            EXPECT_EQ(after.Month(), month % 12 + 1) << year << "-" << month;
-        }
-    }
-}
-
-TEST(PersonalDataRules, SecondNationalityEqualToTheFirstIsNoneLanguagesFollowThem) {
-    EXPECT_EQ(SecondNationalityToStore(14, 14), 0);
-    EXPECT_EQ(SecondNationalityToStore(14, 20), 20);
-    EXPECT_EQ(SecondNationalityToStore(14, 0), 0);
+TEST(PersonalDataRules, DaysHeldToTheMonthNationalitiesAndLanguagesOriginBitsPanelTexts) {
+    test::ExpectCalls(SecondNationalityToStore,
+                      test::Calls<std::uint8_t, std::uint8_t, std::uint8_t>{
+                          {14, 14, 0}, {14, 20, 20}, {14, 0, 0}});
     // Languages follow the nationalities and keep what was spoken.
     constexpr std::uint8_t kGerman = 19;
     constexpr std::uint8_t kEnglish = 14;
     constexpr std::uint8_t kSpanish = 43;
     constexpr std::uint8_t kFrench = 17;
-    // A German who also speaks English becomes Spanish: Spanish first, the rest after it.
-    EXPECT_EQ(LanguagesForNationalities({kGerman, kEnglish, 0, 0}, kSpanish, 0),
-              (LanguageSlots{kSpanish, kGerman, kEnglish, 0}));
-    // A second nationality's language comes second; one the player spoke is not repeated.
-    EXPECT_EQ(LanguagesForNationalities({kGerman, kEnglish, 0, 0}, kGerman, kEnglish),
-              (LanguageSlots{kGerman, kEnglish, 0, 0}));
-    EXPECT_EQ(LanguagesForNationalities({kFrench, 0, kEnglish, 0}, kSpanish, kGerman),
-              (LanguageSlots{kSpanish, kGerman, kFrench, kEnglish}));
-    // Both countries share the language: it appears once.
-    EXPECT_EQ(LanguagesForNationalities({0, 0, 0, 0}, kSpanish, kSpanish),
-              (LanguageSlots{kSpanish, 0, 0, 0}));
-    // Four slots only: the last languages spoken fall out.
-    EXPECT_EQ(LanguagesForNationalities({kGerman, kEnglish, kFrench, 5}, kSpanish, 9),
-              (LanguageSlots{kSpanish, 9, kGerman, kEnglish}));
-    // A country without a main language adds none.
-    EXPECT_EQ(LanguagesForNationalities({kGerman, 0, 0, 0}, 0, 0),
-              (LanguageSlots{kGerman, 0, 0, 0}));
-}
+    // {spoken before, first and second nationality's language, spoken after}
+    test::ExpectCalls(
+        LanguagesForNationalities,
+        test::Calls<LanguageSlots, std::uint8_t, std::uint8_t, LanguageSlots>{
+            // A German who also speaks English becomes Spanish: Spanish first, the rest after it.
+            {{kGerman, kEnglish, 0, 0}, kSpanish, 0, {kSpanish, kGerman, kEnglish, 0}},
+            // A second nationality's language comes second; one the player spoke is not repeated.
+            {{kGerman, kEnglish, 0, 0}, kGerman, kEnglish, {kGerman, kEnglish, 0, 0}},
+            {{kFrench, 0, kEnglish, 0}, kSpanish, kGerman, {kSpanish, kGerman, kFrench, kEnglish}},
+            // Both countries share the language: it appears once.
+            {{0, 0, 0, 0}, kSpanish, kSpanish, {kSpanish, 0, 0, 0}},
+            // Four slots only: the last languages spoken fall out.
+            {{kGerman, kEnglish, kFrench, 5}, kSpanish, 9, {kSpanish, 9, kGerman, kEnglish}},
+            // A country without a main language adds none.
+            {{kGerman, 0, 0, 0}, 0, 0, {kGerman, 0, 0, 0}}});
+    // Sixty-three languages with none first.
+    EXPECT_EQ(LanguageListName(0), " keine");
+    EXPECT_EQ(LanguageListName(kLanguageListCount - 1), "Usbekisch");
+    EXPECT_TRUE(LanguageListName(kLanguageListCount).empty());
 
-TEST(PersonalDataRules, OriginFlagsAreTwoBitsThatLeaveTheOthersAndPanelTextsCoverTheirRanges) {
+    // Origin flags are two bits that leave the others; the panel texts cover their ranges.
     constexpr std::uint8_t kStaffBit = 0x04;
     std::uint8_t origin = kStaffBit;
     origin = WithOriginBit(origin, kHomeGrownBit, true);
@@ -112,11 +94,247 @@ TEST(PersonalDataRules, OriginFlagsAreTwoBitsThatLeaveTheOthersAndPanelTextsCove
         EXPECT_FALSE(last.empty());
         EXPECT_TRUE(beyond.empty()) << beyond;
     }
+
+    // The day is held to the month's length, with Gregorian leap years.
+    const test::Calls<int, int, int, int> days = {
+        {31, 4, 2005, 30}, {29, 2, 1900, 28}, {29, 2, 2000, 29}, {29, 2, 2004, 29},
+        {29, 2, 2005, 28}, {0, 5, 2005, 1},   {15, 6, 2005, 15}};
+    test::ExpectCalls(ClampDay, days);
+    // Every month's last day is followed by the first of the next month in the calendar.
+    for (int year : {1900, 1984, 2000, 2004, 2005}) {
+        for (int month = 1; month <= 12; ++month) {
+            const int last = DaysInMonth(month, year);
+            const CDate after(CDate::FromYmd(year, month, last).Value() + 1);
+            EXPECT_EQ(after.Day(), 1) << year << "-" << month;
+            EXPECT_EQ(after.Month(), month % 12 + 1) << year << "-" << month;
+        }
+    }
 }
 
 using PersonalDataWorldTest = test::TestWorld;
 
-TEST_F(PersonalDataWorldTest, ChosenNationalitiesBringTheirLanguagesABirthDateTheExperience) {
+CDate Ymd(int year, int month, int day) {
+    return CDate::FromYmd(year, month, day);
+}
+
+TEST(PlayerPageRules, PositionsTypesNoteSeasonStartPeriodsYearsBarAmountsAndDates) {
+    const struct {
+        std::uint8_t bit;
+        ESeasonStart state;
+        bool dates, loanClub, matches;
+    } states[] = {{0x00, ESeasonStart::kNone, false, false, false},
+                  {0x04, ESeasonStart::kInjury, true, false, false},
+                  {0x08, ESeasonStart::kLeagueBan, false, false, true},
+                  {0x10, ESeasonStart::kCareerEnd, false, false, false},
+                  {0x20, ESeasonStart::kOnLoan, true, true, false}};
+    for (const auto& row : states) {
+        SCOPED_TRACE(static_cast<int>(row.state));
+        EXPECT_EQ(SeasonStartOf(row.bit), row.state);
+        EXPECT_EQ(SeasonStartOf(WithSeasonStart(0xFF, row.state)), row.state);
+        // The state enables its fields.
+        const SSeasonStartControls controls = ControlsFor(row.state);
+        EXPECT_EQ(std::tuple(controls.dates, controls.loanClub, controls.matches),
+                  std::tuple(row.dates, row.loanClub, row.matches));
+        EXPECT_EQ(UsesInjuryPeriod(row.state), row.state == ESeasonStart::kInjury);
+    }
+    // Bits outside 2..5 are no state; loading keeps bit 5, then 3, then 2, then 4.
+    const test::Rows<std::uint8_t, ESeasonStart> loaded = {{0xC3, ESeasonStart::kNone},
+                                                           {0x3C, ESeasonStart::kOnLoan},
+                                                           {0x1C, ESeasonStart::kLeagueBan},
+                                                           {0x14, ESeasonStart::kInjury}};
+    test::ExpectRows(SeasonStartOf, loaded);
+    // Choosing a state replaces the other state bits only.
+    test::ExpectCalls(WithSeasonStart, test::Calls<std::uint8_t, ESeasonStart, std::uint8_t>{
+                                           {0xC3 | 0x08, ESeasonStart::kOnLoan, 0xC3 | 0x20},
+                                           {0x3C, ESeasonStart::kNone, 0x00},
+                                           {0x01, ESeasonStart::kInjury, 0x05}});
+
+    // Early periods are shown reset and the years bar runs to 2015.
+    const SContractPeriod early{Ymd(2004, 8, 1), Ymd(2005, 6, 30)};
+    EXPECT_EQ(InjuryPeriodAsShown(early), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2005, 11, 1)}));
+    EXPECT_EQ(OtherPeriodAsShown(early), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2006, 6, 30)}));
+    // An unset period ends before any date.
+    EXPECT_EQ(InjuryPeriodAsShown({}), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2005, 11, 1)}));
+    // Ending on 1 July 2005 or later keeps the period, whenever it started.
+    const SContractPeriod onTheDay{Ymd(2003, 1, 5), Ymd(2005, 7, 1)};
+    EXPECT_EQ(InjuryPeriodAsShown(onTheDay), onTheDay);
+    EXPECT_EQ(OtherPeriodAsShown(onTheDay), onTheDay);
+    // The contract years bar runs from the current year to 2015; past 2015 it holds 2015 alone
+    // rather than a range that runs backwards.
+    const auto bar = [](int current) {
+        const SYearRange range = ContractEndYears(current);
+        return std::pair(range.first, range.last);
+    };
+    test::ExpectRows(
+        bar, test::Rows<int, std::pair<int, int>>{{2005, {2005, 2015}}, {2026, {2015, 2015}}});
+    test::ExpectCalls(
+        ContractEndIsDrawn,
+        test::Calls<int, int, bool>{{2005, 2005, true}, {2004, 2005, true}, {2006, 2005, false}});
+    // Typed amounts are their leading digits, at most nine.
+    const test::Rows<std::string_view, std::int32_t> amounts = {
+        {"250000", 250000},        {"  42", 42}, {"42 Euro", 42}, {"999999999", 999999999},
+        {"1234567890", 123456789}, {"viel", 0},  {"", 0},         {"-5", 0}};
+    test::ExpectRows(AmountOfText, amounts);
+    // The date fields hold their ranges and the day the month's length.
+    const SYearRange years{1980, 2005};
+    test::ExpectCalls(DateOfFields, test::Calls<SDateFields, SYearRange, CDate>{
+                                        {{31, 4, 2001}, years, Ymd(2001, 4, 30)},
+                                        {{29, 2, 1900}, {1800, 2100}, Ymd(1900, 2, 28)},
+                                        {{29, 2, 2000}, years, Ymd(2000, 2, 29)},
+                                        {{40, 13, 2010}, years, Ymd(2005, 12, 31)},
+                                        {{0, 0, 1970}, years, Ymd(1980, 1, 1)}});
+    EXPECT_EQ(FieldsOfDate(Ymd(1995, 3, 17), years), (SDateFields{17, 3, 1995}));
+    EXPECT_EQ(FieldsOfDate(Ymd(2007, 3, 17), years).year, 2005);
+    EXPECT_EQ(DateListText(Ymd(2005, 7, 1)), "01.07.2005");
+    EXPECT_EQ(DateListText(CDate()), "");
+
+    // Positions are stored once and shown tab separated; only kept types; the note is cut.
+    using position::kCentralMidfield;
+    using position::kCentreBack;
+    using position::kDefensiveMidfield;
+    using position::kRightMidfield;
+    using position::kRightWing;
+    test::ExpectRows(PositionsToStore,
+                     test::Rows<PositionSlots, PositionSlots>{
+                         {{kCentreBack, kDefensiveMidfield, kCentreBack, kCentralMidfield,
+                           kDefensiveMidfield, 0},
+                          {kCentreBack, kDefensiveMidfield, kCentralMidfield, 0, 0, 0}},
+                         // Gaps close up as well.
+                         {{kRightMidfield, 0, kCentralMidfield, 0, kRightWing, 0},
+                          {kRightMidfield, kCentralMidfield, kRightWing, 0, 0, 0}},
+                         // The main position is never none, and codes beyond the last are none.
+                         {{0, 1, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 0}},
+                         {{40, 18, 17, 200, 0, 3}, {17, 3, 0, 0, 0, 0}},
+                         // Nothing to remove: unchanged.
+                         {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}}});
+    // Position and strength are tab separated.
+    test::ExpectCalls(PositionStrengthText, test::Calls<int, double, std::string>{
+                                                {position::kGoalkeeper, 75.3, "TO\t75.3"},
+                                                {position::kStriker, 5.0, "ST\t5.0"},
+                                                {position::kNone, 0.0, " keine\t0.0"}});
+
+    // Only kept player types can be chosen; the note is cut to the file line.
+    EXPECT_FALSE(PlayerTypeText(kPlayerTypeCount - 1).empty());
+    EXPECT_TRUE(PlayerTypeText(kPlayerTypeCount).empty());
+    const test::Rows<int, bool> storable = {{0, true}, {21, true}, {22, false}, {-1, false}};
+    test::ExpectRows(IsStorablePlayerType, storable);
+    // The note travels between field and record, cut to the file line.
+    const test::Rows<std::string, std::string> notes = {
+        {"erste\nzweite", "erste\r\nzweite"},
+        {"erste\r\nzweite", "erste\r\nzweite"},
+        {"a\tb", "a b"},
+        {NoteForEditor("x\r\ny\r\n"), "x\r\ny\r\n"}};
+    test::ExpectRows(NoteFromEditor, notes);
+    EXPECT_EQ(NoteForEditor("erste\r\nzweite"), "erste\nzweite");
+    // A long note is cut to what the file line keeps.
+    std::string typed;
+    for (int line = 0; line < 300; ++line) {
+        typed += "Zeile\n";
+    }
+    const std::string note = NoteFromEditor(typed);
+    EXPECT_EQ(MultiLineToLine(note).size(), CKLFile::kMaxLine);
+    EXPECT_EQ(note.substr(0, 12), "Zeile\r\nZeile");
+    // What fits is kept whole.
+    EXPECT_EQ(NoteFromEditor(std::string(CKLFile::kMaxLine, 'x')).size(), CKLFile::kMaxLine);
+}
+
+class ContractPlayerTest : public test::TestWorld {
+protected:
+    ContractPlayerTest() : player(world.CreatePerson(77, true)) {}
+    CPlayer& player;
+};
+
+TEST_F(ContractPlayerTest, PeriodsAreTheFurtherAndContractDatesEarlyOnesResetClubNamesCut) {
+    SetInjuryPeriod(player, {Ymd(2005, 8, 2), Ymd(2005, 9, 3)});
+    SetOtherPeriod(player, {Ymd(2005, 7, 1), Ymd(2007, 6, 30)});
+    EXPECT_EQ(player.FurtherDates()[0], Ymd(2005, 8, 2));
+    EXPECT_EQ(player.FurtherDates()[1], Ymd(2005, 9, 3));
+    EXPECT_EQ(player.ContractStart(), Ymd(2005, 7, 1));
+    EXPECT_EQ(player.ContractEnd(), Ymd(2007, 6, 30));
+    EXPECT_EQ(InjuryPeriod(player), (SContractPeriod{Ymd(2005, 8, 2), Ymd(2005, 9, 3)}));
+    EXPECT_EQ(OtherPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2007, 6, 30)}));
+
+    // Applying the resets writes only the periods that ended early.
+    SetInjuryPeriod(player, {Ymd(2004, 1, 1), Ymd(2004, 2, 1)});
+    SetOtherPeriod(player, {Ymd(2005, 7, 1), Ymd(2008, 6, 30)});
+    ApplyPeriodResets(player);
+    EXPECT_EQ(InjuryPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2005, 11, 1)}));
+    EXPECT_EQ(OtherPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2008, 6, 30)}));
+
+    SetOtherPeriod(player, {Ymd(2001, 7, 1), Ymd(2002, 6, 30)});
+    ApplyPeriodResets(player);
+    EXPECT_EQ(OtherPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2006, 6, 30)}));
+
+    // Club names are cut to thirty characters.
+    CClub& club = world.Country(5).AddClub(3);
+    club.SetName(kDefaultLanguage, "Hafenstadt");
+    EXPECT_EQ(ShownClubName(world, club.Id(), kDefaultLanguage), "Hafenstadt");
+    // The second team shows its own name.
+    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag, kDefaultLanguage),
+              club.SecondTeamName(kDefaultLanguage));
+    EXPECT_NE(club.SecondTeamName(kDefaultLanguage), "Hafenstadt");
+    // A second team's name may be longer than the page shows.
+    club.SetName(kDefaultLanguage, "Sportverein Hafenstadt von 1899 Nord");
+    const std::string second = club.SecondTeamName(kDefaultLanguage);
+    ASSERT_GT(second.size(), kShownClubNameLength);
+    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag, kDefaultLanguage),
+              second.substr(0, 30));
+    EXPECT_EQ(ShownClubName(world, 0, kDefaultLanguage), "");
+    EXPECT_EQ(ShownClubName(world, MakeClubId(5, 99), kDefaultLanguage), "");
+}
+
+SHistoryEntry Station(std::uint32_t club, CDate from, std::uint16_t games = 0) {
+    SHistoryEntry entry;
+    entry.club = club;
+    entry.from = from;
+    entry.until = from;
+    entry.games = games;
+    return entry;
+}
+
+TEST_F(PersonalDataWorldTest, NationalitiesBirthDateAndTheCareerStoredAndShown) {
+    const CDate early = CDate::FromYmd(1995, 7, 1);
+    const CDate middle = CDate::FromYmd(1999, 7, 1);
+    const CDate late = CDate::FromYmd(2003, 1, 1);
+    const std::vector<SHistoryEntry> career = {Station(1, late), Station(2, early),
+                                               Station(3, middle), Station(4, early),
+                                               Station(5, CDate())};
+    const std::vector<std::size_t> order = CareerDisplayOrder(career);
+    // The unset date comes first; the two stations of 1995 keep their stored order.
+    EXPECT_EQ(order, (std::vector<std::size_t>{4, 1, 3, 2, 0}));
+    EXPECT_TRUE(CareerDisplayOrder({}).empty());
+    // Only the fields the user changed are written.
+    SHistoryEntry loaded = Station(10, CDate::FromYmd(2000, 1, 1), 20);
+    loaded.goals = 3;
+    SHistoryEntry edited = loaded;
+    edited.goals = 5;
+    edited.flag = 1;
+    // The record changed meanwhile in fields the user did not touch: they are kept.
+    SHistoryEntry target = loaded;
+    target.games = 1500;
+    target.kind = 4;
+    WriteChangedEntryFields(loaded, edited, target);
+    EXPECT_EQ(std::tuple(target.goals, target.flag, target.games, target.kind, target.club),
+              std::tuple(5, 1, 1500, 4, 10u));
+
+    SHistoryEntry untouched = target;
+    WriteChangedEntryFields(loaded, loaded, untouched);
+    EXPECT_EQ(untouched, target);
+
+    // Rows name the club, the dates, the counts and the loan.
+    CClub& club = world.Country(5).AddClub(2);
+    club.SetName(kDefaultLanguage, "Hafenstadt");
+    SHistoryEntry entry = Station(club.Id(), CDate::FromYmd(2001, 7, 1), 34);
+    entry.until = CDate::FromYmd(2003, 6, 30);
+    entry.goals = 7;
+    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage),
+              "Hafenstadt\t01.07.2001\t30.06.2003\t34\t7\t ");
+    entry.flag = 1;
+    entry.club = 0;
+    entry.until = CDate();
+    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage), "\t01.07.2001\t\t34\t7\tx");
+
+    // Chosen nationalities bring their languages, a birth date the national experience.
     world.Country(20).SetAttributes(43, 3, 0);
     world.Country(21).SetAttributes(17, 3, 0);
     EXPECT_EQ(MainLanguageOf(world, 20), 43);  // the country's first attribute
@@ -146,252 +364,6 @@ TEST_F(PersonalDataWorldTest, ChosenNationalitiesBringTheirLanguagesABirthDateTh
     StoreBirthDate(trainer, birth, GameToday());
     EXPECT_EQ(trainer.BirthDate(), birth);
     EXPECT_EQ(trainer.NationalExperience(), 1);
-}
-
-TEST(PlayerPositionRules, RepeatedPositionsAreRemovedTheRestMoveUpAndRowsAreTabSeparated) {
-    using position::kCentralMidfield;
-    using position::kCentreBack;
-    using position::kDefensiveMidfield;
-    using position::kRightMidfield;
-    using position::kRightWing;
-    EXPECT_EQ(PositionsToStore({kCentreBack, kDefensiveMidfield, kCentreBack, kCentralMidfield,
-                                kDefensiveMidfield, 0}),
-              (PositionSlots{kCentreBack, kDefensiveMidfield, kCentralMidfield, 0, 0, 0}));
-    // Gaps close up as well.
-    EXPECT_EQ(PositionsToStore({kRightMidfield, 0, kCentralMidfield, 0, kRightWing, 0}),
-              (PositionSlots{kRightMidfield, kCentralMidfield, kRightWing, 0, 0, 0}));
-    // The main position is never none, and codes beyond the last are none.
-    EXPECT_EQ(PositionsToStore({0, 1, 0, 0, 0, 0}), (PositionSlots{1, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(PositionsToStore({40, 18, 17, 200, 0, 3}), (PositionSlots{17, 3, 0, 0, 0, 0}));
-    // Nothing to remove: unchanged.
-    const PositionSlots distinct{1, 2, 3, 4, 5, 6};
-    EXPECT_EQ(PositionsToStore(distinct), distinct);
-    // Position and strength are tab separated.
-    EXPECT_EQ(PositionStrengthText(position::kGoalkeeper, 75.3), "TO\t75.3");
-    EXPECT_EQ(PositionStrengthText(position::kStriker, 5.0), "ST\t5.0");
-    EXPECT_EQ(PositionStrengthText(position::kNone, 0.0), " keine\t0.0");
-}
-
-TEST(PlayerCharacterRules, OnlyKeptTypesCanBeChosenAndTheNoteIsCutToTheFileLine) {
-    EXPECT_FALSE(PlayerTypeText(kPlayerTypeCount - 1).empty());
-    EXPECT_TRUE(PlayerTypeText(kPlayerTypeCount).empty());
-    EXPECT_TRUE(IsStorablePlayerType(0));
-    EXPECT_TRUE(IsStorablePlayerType(21));
-    EXPECT_FALSE(IsStorablePlayerType(22));
-    EXPECT_FALSE(IsStorablePlayerType(-1));
-    // The note travels between field and record, cut to the file line.
-    EXPECT_EQ(NoteFromEditor("erste\nzweite"), "erste\r\nzweite");
-    EXPECT_EQ(NoteFromEditor("erste\r\nzweite"), "erste\r\nzweite");
-    EXPECT_EQ(NoteFromEditor("a\tb"), "a b");
-    EXPECT_EQ(NoteForEditor("erste\r\nzweite"), "erste\nzweite");
-    EXPECT_EQ(NoteFromEditor(NoteForEditor("x\r\ny\r\n")), "x\r\ny\r\n");
-    // A long note is cut to what the file line keeps.
-    std::string typed;
-    for (int line = 0; line < 300; ++line) {
-        typed += "Zeile\n";
-    }
-    const std::string note = NoteFromEditor(typed);
-    EXPECT_EQ(MultiLineToLine(note).size(), CKLFile::kMaxLine);
-    EXPECT_EQ(note.substr(0, 12), "Zeile\r\nZeile");
-    // What fits is kept whole.
-    EXPECT_EQ(NoteFromEditor(std::string(CKLFile::kMaxLine, 'x')).size(), CKLFile::kMaxLine);
-}
-
-TEST(LanguageList, SixtyThreeLanguagesWithNoneFirst) {
-    EXPECT_EQ(LanguageListName(0), " keine");
-    EXPECT_EQ(LanguageListName(kLanguageListCount - 1), "Usbekisch");
-    EXPECT_TRUE(LanguageListName(kLanguageListCount).empty());
-}
-
-CDate Ymd(int year, int month, int day) {
-    return CDate::FromYmd(year, month, day);
-}
-
-TEST(SeasonStartTest, EachStateHasItsOwnBitLoadingKeepsOneAChoiceReplacesThemAndEnablesFields) {
-    EXPECT_EQ(SeasonStartOf(0x00), ESeasonStart::kNone);
-    EXPECT_EQ(SeasonStartOf(0x04), ESeasonStart::kInjury);
-    EXPECT_EQ(SeasonStartOf(0x08), ESeasonStart::kLeagueBan);
-    EXPECT_EQ(SeasonStartOf(0x10), ESeasonStart::kCareerEnd);
-    EXPECT_EQ(SeasonStartOf(0x20), ESeasonStart::kOnLoan);
-    // Bits outside 2..5 are no state.
-    EXPECT_EQ(SeasonStartOf(0xC3), ESeasonStart::kNone);
-    // Loading keeps bit 5, then 3, then 2, then 4.
-    EXPECT_EQ(SeasonStartOf(0x3C), ESeasonStart::kOnLoan);
-    EXPECT_EQ(SeasonStartOf(0x1C), ESeasonStart::kLeagueBan);
-    EXPECT_EQ(SeasonStartOf(0x14), ESeasonStart::kInjury);
-    // Choosing a state replaces the other state bits only.
-    EXPECT_EQ(WithSeasonStart(0xC3 | 0x08, ESeasonStart::kOnLoan), 0xC3 | 0x20);
-    EXPECT_EQ(WithSeasonStart(0x3C, ESeasonStart::kNone), 0x00);
-    EXPECT_EQ(WithSeasonStart(0x01, ESeasonStart::kInjury), 0x05);
-    for (int state = 0; state < kSeasonStartCount; ++state) {
-        const auto chosen = static_cast<ESeasonStart>(state);
-        EXPECT_EQ(SeasonStartOf(WithSeasonStart(0xFF, chosen)), chosen) << state;
-    }
-    // The state enables its fields.
-    const SSeasonStartControls injury = ControlsFor(ESeasonStart::kInjury);
-    EXPECT_TRUE(injury.dates);
-    EXPECT_FALSE(injury.loanClub);
-    EXPECT_FALSE(injury.matches);
-    const SSeasonStartControls loan = ControlsFor(ESeasonStart::kOnLoan);
-    EXPECT_TRUE(loan.dates);
-    EXPECT_TRUE(loan.loanClub);
-    EXPECT_FALSE(loan.matches);
-    const SSeasonStartControls ban = ControlsFor(ESeasonStart::kLeagueBan);
-    EXPECT_FALSE(ban.dates);
-    EXPECT_TRUE(ban.matches);
-    for (ESeasonStart state : {ESeasonStart::kNone, ESeasonStart::kCareerEnd}) {
-        const SSeasonStartControls none = ControlsFor(state);
-        EXPECT_FALSE(none.dates || none.loanClub || none.matches);
-    }
-    EXPECT_TRUE(UsesInjuryPeriod(ESeasonStart::kInjury));
-    EXPECT_FALSE(UsesInjuryPeriod(ESeasonStart::kOnLoan));
-}
-
-TEST(ContractPeriodTest, EarlyPeriodsAreShownResetAndTheYearsBarRunsToTwoThousandFifteen) {
-    const SContractPeriod early{Ymd(2004, 8, 1), Ymd(2005, 6, 30)};
-    EXPECT_EQ(InjuryPeriodAsShown(early), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2005, 11, 1)}));
-    EXPECT_EQ(OtherPeriodAsShown(early), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2006, 6, 30)}));
-    // An unset period ends before any date.
-    EXPECT_EQ(InjuryPeriodAsShown({}), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2005, 11, 1)}));
-    // Ending on 1 July 2005 or later keeps the period, whenever it started.
-    const SContractPeriod onTheDay{Ymd(2003, 1, 5), Ymd(2005, 7, 1)};
-    EXPECT_EQ(InjuryPeriodAsShown(onTheDay), onTheDay);
-    EXPECT_EQ(OtherPeriodAsShown(onTheDay), onTheDay);
-    // The contract years bar runs from the current year to 2015.
-    EXPECT_EQ(ContractEndYears(2005).first, 2005);
-    EXPECT_EQ(ContractEndYears(2005).last, 2015);
-    // Past 2015 the bar holds 2015 alone rather than a range that runs backwards.
-    EXPECT_EQ(ContractEndYears(2026).first, 2015);
-    EXPECT_EQ(ContractEndYears(2026).last, 2015);
-    EXPECT_TRUE(ContractEndIsDrawn(2005, 2005));
-    EXPECT_TRUE(ContractEndIsDrawn(2004, 2005));
-    EXPECT_FALSE(ContractEndIsDrawn(2006, 2005));
-}
-
-class ContractPlayerTest : public test::TestWorld {
-protected:
-    ContractPlayerTest() : player(world.CreatePerson(77, true)) {}
-    CPlayer& player;
-};
-
-TEST_F(ContractPlayerTest, PeriodsAreTheFurtherDatesAndTheContractDatesAndOnlyEarlyOnesAreReset) {
-    SetInjuryPeriod(player, {Ymd(2005, 8, 2), Ymd(2005, 9, 3)});
-    SetOtherPeriod(player, {Ymd(2005, 7, 1), Ymd(2007, 6, 30)});
-    EXPECT_EQ(player.FurtherDates()[0], Ymd(2005, 8, 2));
-    EXPECT_EQ(player.FurtherDates()[1], Ymd(2005, 9, 3));
-    EXPECT_EQ(player.ContractStart(), Ymd(2005, 7, 1));
-    EXPECT_EQ(player.ContractEnd(), Ymd(2007, 6, 30));
-    EXPECT_EQ(InjuryPeriod(player), (SContractPeriod{Ymd(2005, 8, 2), Ymd(2005, 9, 3)}));
-    EXPECT_EQ(OtherPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2007, 6, 30)}));
-
-    // Applying the resets writes only the periods that ended early.
-    SetInjuryPeriod(player, {Ymd(2004, 1, 1), Ymd(2004, 2, 1)});
-    SetOtherPeriod(player, {Ymd(2005, 7, 1), Ymd(2008, 6, 30)});
-    ApplyPeriodResets(player);
-    EXPECT_EQ(InjuryPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2005, 11, 1)}));
-    EXPECT_EQ(OtherPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2008, 6, 30)}));
-
-    SetOtherPeriod(player, {Ymd(2001, 7, 1), Ymd(2002, 6, 30)});
-    ApplyPeriodResets(player);
-    EXPECT_EQ(OtherPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2006, 6, 30)}));
-}
-
-TEST(AmountTest, TypedAmountsAreTheirLeadingDigitsAtMostNine) {
-    EXPECT_EQ(AmountOfText("250000"), 250000);
-    EXPECT_EQ(AmountOfText("  42"), 42);
-    EXPECT_EQ(AmountOfText("42 Euro"), 42);
-    EXPECT_EQ(AmountOfText("999999999"), 999999999);
-    EXPECT_EQ(AmountOfText("1234567890"), 123456789);
-    EXPECT_EQ(AmountOfText("viel"), 0);
-    EXPECT_EQ(AmountOfText(""), 0);
-    EXPECT_EQ(AmountOfText("-5"), 0);
-}
-
-TEST(DateFieldsTest, FieldsHoldTheirRangesAndTheDayTheMonthsLength) {
-    const SYearRange years{1980, 2005};
-    EXPECT_EQ(DateOfFields({31, 4, 2001}, years), Ymd(2001, 4, 30));
-    EXPECT_EQ(DateOfFields({29, 2, 1900}, {1800, 2100}), Ymd(1900, 2, 28));
-    EXPECT_EQ(DateOfFields({29, 2, 2000}, years), Ymd(2000, 2, 29));
-    EXPECT_EQ(DateOfFields({40, 13, 2010}, years), Ymd(2005, 12, 31));
-    EXPECT_EQ(DateOfFields({0, 0, 1970}, years), Ymd(1980, 1, 1));
-    EXPECT_EQ(FieldsOfDate(Ymd(1995, 3, 17), years), (SDateFields{17, 3, 1995}));
-    EXPECT_EQ(FieldsOfDate(Ymd(2007, 3, 17), years).year, 2005);
-    EXPECT_EQ(DateListText(Ymd(2005, 7, 1)), "01.07.2005");
-    EXPECT_EQ(DateListText(CDate()), "");
-}
-
-TEST_F(ContractPlayerTest, ClubNamesAreCutToThirtyCharacters) {
-    CClub& club = world.Country(5).AddClub(3);
-    club.SetName(kDefaultLanguage, "Hafenstadt");
-    EXPECT_EQ(ShownClubName(world, club.Id(), kDefaultLanguage), "Hafenstadt");
-    // The second team shows its own name.
-    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag, kDefaultLanguage),
-              club.SecondTeamName(kDefaultLanguage));
-    EXPECT_NE(club.SecondTeamName(kDefaultLanguage), "Hafenstadt");
-    // A second team's name may be longer than the page shows.
-    club.SetName(kDefaultLanguage, "Sportverein Hafenstadt von 1899 Nord");
-    const std::string second = club.SecondTeamName(kDefaultLanguage);
-    ASSERT_GT(second.size(), kShownClubNameLength);
-    EXPECT_EQ(ShownClubName(world, club.Id() | kSecondTeamFlag, kDefaultLanguage),
-              second.substr(0, 30));
-    EXPECT_EQ(ShownClubName(world, 0, kDefaultLanguage), "");
-    EXPECT_EQ(ShownClubName(world, MakeClubId(5, 99), kDefaultLanguage), "");
-}
-
-SHistoryEntry Station(std::uint32_t club, CDate from, std::uint16_t games = 0) {
-    SHistoryEntry entry;
-    entry.club = club;
-    entry.from = from;
-    entry.until = from;
-    entry.games = games;
-    return entry;
-}
-
-TEST(CareerTest, ShownByStartDateWithTiesInStoredOrderAndOnlyChangedFieldsWritten) {
-    const CDate early = CDate::FromYmd(1995, 7, 1);
-    const CDate middle = CDate::FromYmd(1999, 7, 1);
-    const CDate late = CDate::FromYmd(2003, 1, 1);
-    const std::vector<SHistoryEntry> career = {Station(1, late), Station(2, early),
-                                               Station(3, middle), Station(4, early),
-                                               Station(5, CDate())};
-    const std::vector<std::size_t> order = CareerDisplayOrder(career);
-    // The unset date comes first; the two stations of 1995 keep their stored order.
-    EXPECT_EQ(order, (std::vector<std::size_t>{4, 1, 3, 2, 0}));
-    EXPECT_TRUE(CareerDisplayOrder({}).empty());
-    // Only the fields the user changed are written.
-    SHistoryEntry loaded = Station(10, CDate::FromYmd(2000, 1, 1), 20);
-    loaded.goals = 3;
-    SHistoryEntry edited = loaded;
-    edited.goals = 5;
-    edited.flag = 1;
-    // The record changed meanwhile in fields the user did not touch: they are kept.
-    SHistoryEntry target = loaded;
-    target.games = 1500;
-    target.kind = 4;
-    WriteChangedEntryFields(loaded, edited, target);
-    EXPECT_EQ(target.goals, 5);
-    EXPECT_EQ(target.flag, 1);
-    EXPECT_EQ(target.games, 1500);
-    EXPECT_EQ(target.kind, 4);
-    EXPECT_EQ(target.club, 10u);
-
-    SHistoryEntry untouched = target;
-    WriteChangedEntryFields(loaded, loaded, untouched);
-    EXPECT_EQ(untouched, target);
-}
-
-TEST_F(PersonalDataWorldTest, RowsNameTheClubTheDatesTheCountsAndTheLoan) {
-    CClub& club = world.Country(5).AddClub(2);
-    club.SetName(kDefaultLanguage, "Hafenstadt");
-    SHistoryEntry entry = Station(club.Id(), CDate::FromYmd(2001, 7, 1), 34);
-    entry.until = CDate::FromYmd(2003, 6, 30);
-    entry.goals = 7;
-    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage),
-              "Hafenstadt\t01.07.2001\t30.06.2003\t34\t7\t ");
-    entry.flag = 1;
-    entry.club = 0;
-    entry.until = CDate();
-    EXPECT_EQ(CareerRowText(world, entry, kDefaultLanguage), "\t01.07.2001\t\t34\t7\tx");
 }
 
 namespace fs = std::filesystem;
@@ -424,14 +396,10 @@ TEST(LookChoicesTest, FacesInGroupOrderCountedPerGroupNameThenHairAndBeards) {
     // The Latin faces 20..25 come before the African 14..19.
     EXPECT_EQ(faces[13], (SEditChoice{"Latino 1", 20}));
     EXPECT_EQ(faces[19], (SEditChoice{"Afrikanisch 1", 14}));
-    EXPECT_EQ(TextOf(faces, 26),
-              "Europ\xE4"
-              "er 8");
-    EXPECT_EQ(TextOf(faces, 35), "Latino 7");
-    EXPECT_EQ(TextOf(faces, 47), "Kaukasisch 1");
-    EXPECT_EQ(TextOf(faces, 59), "Afrikanisch 7");
-    EXPECT_EQ(TextOf(faces, 69), "Asiatisch 7");
-    EXPECT_EQ(TextOf(faces, 85), "Arabisch 6");
+    const test::Rows<int, std::string> texts = {{26, "Europ\344er 8"}, {35, "Latino 7"},
+                                                {47, "Kaukasisch 1"},  {59, "Afrikanisch 7"},
+                                                {69, "Asiatisch 7"},   {85, "Arabisch 6"}};
+    test::ExpectRows([&faces](int face) { return TextOf(faces, face); }, texts);
     EXPECT_EQ(faces.back(), (SEditChoice{"Europ\xE4"
                                          "er 21",
                                          90}));
@@ -467,7 +435,7 @@ protected:
     CPlayer& player;
 };
 
-TEST_F(PlayerPictureTest, CandidatesInTheOrderTheyAreTriedWithoutOtherFolders) {
+TEST_F(PlayerPictureTest, CandidatesInTheOrderTheyAreTriedTheFirstThatLoadsIsShown) {
     EXPECT_EQ(PlayerPictureCandidates(player),
               (std::vector<std::string>{"user/picture/M\xC3\xBChlauTh050983.tga",
                                         "user/picture/M\xC3\xBChlau05091983.tga",
@@ -483,9 +451,9 @@ TEST_F(PlayerPictureTest, CandidatesInTheOrderTheyAreTriedWithoutOtherFolders) {
             (std::vector<std::string>{"art/picture/emp-4711.tga", "art/picture/emp-4711.tpi"}))
             << surname;
     }
-}
-
-TEST_F(PlayerPictureTest, TheFirstCandidateThatLoadsIsShownInAnyLetterCase) {
+    // The first candidate that loads is shown, in any letter case.
+    player.SetSurname("M\xFChlau");
+    player.SetFirstName("Theodor");
     EXPECT_FALSE(FindPlayerPicture(install.Path(), player).has_value());
     WriteTga("ART/Picture/EMP-4711.TGA", 160, 160);
     auto found = FindPlayerPicture(install.Path(), player);
@@ -504,14 +472,12 @@ TEST_F(PlayerPictureTest, TheFirstCandidateThatLoadsIsShownInAnyLetterCase) {
     EXPECT_FALSE(found->HasPictureSize());
 }
 
-TEST(PlayerAbilities, TenPercentStepsAreAtLeastOneAndStayInRange) {
-    EXPECT_EQ(AbilityMoreTenPercent(95), 99);
-    EXPECT_EQ(AbilityMoreTenPercent(3), 4);
-    EXPECT_EQ(AbilityLessTenPercent(1), 0);
-    EXPECT_EQ(AbilityLessTenPercent(15), 13);
+TEST(PlayerAbilities, StepsAgeExperiencePotentialTargetStrengthAndGeneratedAbilities) {
     // 5 × 0.1 rounds half up to 1; 25 × 0.1 = 2.5 to 3.
-    EXPECT_EQ(AbilityLessTenPercent(5), 4);
-    EXPECT_EQ(AbilityMoreTenPercent(25), 28);
+    const test::Rows<std::uint8_t, std::uint8_t> up = {{95, 99}, {3, 4}, {25, 28}};
+    const test::Rows<std::uint8_t, std::uint8_t> down = {{1, 0}, {15, 13}, {5, 4}};
+    test::ExpectRows(AbilityMoreTenPercent, up);
+    test::ExpectRows(AbilityLessTenPercent, down);
     for (int value = 0; value <= 99; ++value) {
         const auto v = static_cast<std::uint8_t>(value);
         const int less = AbilityLessTenPercent(v);
@@ -526,15 +492,15 @@ TEST(PlayerAbilities, TenPercentStepsAreAtLeastOneAndStayInRange) {
         EXPECT_LE(more, 99);
         EXPECT_TRUE(more > value || value == 99) << value;
     }
-}
 
-TEST(PlayerAbilities, AgeCountsFullYearsExperienceFollowsItAndYouthAddsToThePotential) {
-    const CDate birth = CDate::FromYmd(1984, 7, 15);
-    EXPECT_EQ(AgeOn(birth, CDate::FromYmd(2005, 7, 14)), 20);
-    EXPECT_EQ(AgeOn(birth, CDate::FromYmd(2005, 7, 15)), 21);
-    EXPECT_EQ(AgeOn(birth, CDate::FromYmd(2005, 6, 30)), 20);
-    EXPECT_EQ(AgeOn(CDate(), CDate::FromYmd(2005, 1, 1)), 0);
-    EXPECT_EQ(AgeOn(CDate::FromYmd(2010, 1, 1), CDate::FromYmd(2005, 1, 1)), 0);
+    // Age counts full years, experience follows it and youth adds to the potential.
+    const CDate birth = Ymd(1984, 7, 15);
+    const test::Calls<CDate, CDate, int> ages = {{birth, Ymd(2005, 7, 14), 20},
+                                                 {birth, Ymd(2005, 7, 15), 21},
+                                                 {birth, Ymd(2005, 6, 30), 20},
+                                                 {CDate(), Ymd(2005, 1, 1), 0},
+                                                 {Ymd(2010, 1, 1), Ymd(2005, 1, 1), 0}};
+    test::ExpectCalls(AgeOn, ages);
 
     const std::pair<int, int> boundaries[] = {{0, 0},  {18, 0}, {19, 1}, {20, 2}, {21, 3}, {23, 3},
                                               {24, 4}, {29, 4}, {30, 5}, {33, 5}, {34, 6}, {45, 6}};
@@ -543,18 +509,14 @@ TEST(PlayerAbilities, AgeCountsFullYearsExperienceFollowsItAndYouthAddsToThePote
             << "age " << boundary.first;
     }
     // The potential adds a youth bonus that talent enlarges.
-    // Age 20: bonus (22 - 20) × 4 + 14 = 22, with talent 2 worth 22 × 1.4 = 30.8.
-    EXPECT_EQ(CalculatePotential(60.0, 2, 20), 91);
-    // Age 24: (26 - 24) × 2 + 6 = 10; age 28: 32 - 28 = 4; from 32 on nothing.
-    EXPECT_EQ(CalculatePotential(60.0, 0, 24), 70);
-    EXPECT_EQ(CalculatePotential(60.0, 0, 28), 64);
-    EXPECT_EQ(CalculatePotential(60.4, 4, 32), 60);
-    EXPECT_EQ(CalculatePotential(60.5, 4, 40), 61);
-    EXPECT_EQ(CalculatePotential(90.0, 4, 17), 100);
-    EXPECT_EQ(CalculatePotential(-5.0, 0, 32), 0);
-}
+    // Age 20: bonus (22 - 20) × 4 + 14 = 22, with talent 2 worth 22 × 1.4 = 30.8. Age 24:
+    // (26 - 24) × 2 + 6 = 10; age 28: 32 - 28 = 4; from 32 on nothing.
+    const test::Calls<double, int, int, int> potentials = {
+        {60.0, 2, 20, 91}, {60.0, 0, 24, 70},  {60.0, 0, 28, 64}, {60.4, 4, 32, 60},
+        {60.5, 4, 40, 61}, {90.0, 4, 17, 100}, {-5.0, 0, 32, 0}};
+    test::ExpectCalls(CalculatePotential, potentials);
 
-TEST(PlayerAbilities, TargetStrengthCorrectsForAgeBeforeTheLimitsAndLevels) {
+    // The target strength corrects for age and levels; generated abilities reach it.
     CLEcuyerRandom random;
     STargetStrength young;
     young.age = 21;
@@ -574,11 +536,33 @@ TEST(PlayerAbilities, TargetStrengthCorrectsForAgeBeforeTheLimitsAndLevels) {
     EXPECT_DOUBLE_EQ(TargetStrength(star, drawing), 90.0 * 0.8 * 0.8);
     STargetStrength weak{true, 0, 10, 27, 3};
     EXPECT_DOUBLE_EQ(TargetStrength(weak, drawing), 20.0);
+
+    // Generated abilities reach the target at their position.
+    for (int position = 0; position <= kLastPosition; ++position) {
+        for (double target : {20.0, 45.0, 70.0, 90.0}) {
+            const Abilities abilities = GenerateAbilities(position, target, random);
+            EXPECT_LE(*std::max_element(abilities.begin(), abilities.end()), 99);
+            if (position != 0) {
+                EXPECT_NEAR(StrengthAt(abilities, position), target, 1.0)
+                    << "position " << position << " target " << target;
+            }
+        }
+    }
+    // A goalkeeper's goalkeeping is better than a striker's of the same strength.
+    const Abilities keeper = GenerateAbilities(position::kGoalkeeper, 70.0, random);
+    const Abilities striker = GenerateAbilities(position::kStriker, 70.0, random);
+    EXPECT_GT(keeper[41], striker[41]);
+    EXPECT_GT(striker[6], keeper[6]);
+    // The same generator state gives the same player.
+    CLEcuyerRandom first;
+    CLEcuyerRandom second;
+    EXPECT_EQ(GenerateAbilities(position::kCentreBack, 55.0, first),
+              GenerateAbilities(position::kCentreBack, 55.0, second));
 }
 
 using PlayerAbilitiesDemo = test::DemoDocumentTest;
 
-TEST_F(PlayerAbilitiesDemo, LevelsCountFromTheTopToTheClubsLeague) {
+TEST_F(PlayerAbilitiesDemo, LevelsFromTheTopScalingWithoutClubAndUndoOfTheGeneratorsAdvance) {
     const CCountry& country = World().Country(kDefaultCountry);
     int checked = 0;
     const CDBCompetition* last = nullptr;
@@ -603,42 +587,15 @@ TEST_F(PlayerAbilitiesDemo, LevelsCountFromTheTopToTheClubsLeague) {
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(LowerLevelsAbove(country, MakeClubId(country.Number(), kNationalTeamIndex)),
               last->Level());
-}
-
-TEST(PlayerAbilities, GeneratedAbilitiesReachTheTargetAtTheirPosition) {
-    CLEcuyerRandom random;
-    for (int position = 0; position <= kLastPosition; ++position) {
-        for (double target : {20.0, 45.0, 70.0, 90.0}) {
-            const Abilities abilities = GenerateAbilities(position, target, random);
-            EXPECT_LE(*std::max_element(abilities.begin(), abilities.end()), 99);
-            if (position != 0) {
-                EXPECT_NEAR(StrengthAt(abilities, position), target, 1.0)
-                    << "position " << position << " target " << target;
-            }
-        }
-    }
-    // A goalkeeper's goalkeeping is better than a striker's of the same strength.
-    const Abilities keeper = GenerateAbilities(position::kGoalkeeper, 70.0, random);
-    const Abilities striker = GenerateAbilities(position::kStriker, 70.0, random);
-    EXPECT_GT(keeper[41], striker[41]);
-    EXPECT_GT(striker[6], keeper[6]);
-    // The same generator state gives the same player.
-    CLEcuyerRandom first;
-    CLEcuyerRandom second;
-    EXPECT_EQ(GenerateAbilities(position::kCentreBack, 55.0, first),
-              GenerateAbilities(position::kCentreBack, 55.0, second));
-}
-
-TEST_F(PlayerAbilitiesDemo, RandomCalculationScalesAPlayerWithoutClubTo70CorrectedForAge) {
+    // The random calculation scales a player without club to 70, corrected for age.
     CPlayer& player = *ClubWithPlayers(kDefaultCountry).FirstTeam().front();
     player.SetPosition(0, position::kCentralMidfield);
     player.SetBirthDate(CDate::FromYmd(1984, 1, 1));
     CLEcuyerRandom random;
     RandomiseAbilities(player, nullptr, 0, CDate::FromYmd(2005, 7, 1), random);
     EXPECT_NEAR(PlayerStrength(player), 70.0 * 0.75, 1.0);
-}
 
-TEST_F(PlayerAbilitiesDemo, UndoTakesTheDrawBackWithTheGeneratorsAdvance) {
+    // Undo takes the draw back with the generator's advance.
     const std::uint32_t id = ClubWithPlayers().FirstTeam().front()->Id();
     const auto draw = [&] { ASSERT_TRUE(DrawRandomAbilities(document, id, GameToday())); };
     const std::string before = Dump();
@@ -715,7 +672,7 @@ TEST_F(SquadRulesTest, SecondTeamPlayersDoNotCountButAPresidentThereIsAFault) {
     EXPECT_EQ(CheckSquad(club), (std::vector<int>{ids::kSquadSecondTeamPresident}));
 }
 
-TEST_F(SquadRulesTest, RowsShowOneTeamsPlayersAndSortByEachColumn) {
+TEST_F(SquadRulesTest, RowsShowOneTeamsPlayersSortByEachColumnAndFollowTheSelection) {
     CPlayer& zorn = Add(personkind::kPlayer, 0, "Zorn", "Al");
     CPlayer& abel = Add(personkind::kPlayer, 0, "Abel", "Ole");
     CPlayer& abelToo = Add(personkind::kPlayer, 0, "Abel", "Ben");
@@ -749,21 +706,16 @@ TEST_F(SquadRulesTest, RowsShowOneTeamsPlayersAndSortByEachColumn) {
 
     ASSERT_EQ(SquadRows(club, true, 0).size(), 1u);
     EXPECT_DOUBLE_EQ(AverageSquadStrength({}), 0.0);
+    // Reselection follows the person, then the index, then the end.
+    const std::vector<SSquadRow> listed = SquadRows(club, false, 0);
+    EXPECT_EQ(RowToReselect(listed, abel.Id(), 0), 1);
+    EXPECT_EQ(RowToReselect(listed, 999999, 2), 2);
+    EXPECT_EQ(RowToReselect(listed, 999999, 7), 2);
+    EXPECT_EQ(RowToReselect(listed, 999999, -1), 2);
+    EXPECT_EQ(RowToReselect({}, abel.Id(), 0), -1);
 }
 
-TEST_F(SquadRulesTest, ReselectionFollowsThePersonThenTheIndexThenTheEnd) {
-    Add(personkind::kPlayer, 0, "A");
-    CPlayer& second = Add(personkind::kPlayer, 0, "B");
-    Add(personkind::kPlayer, 0, "C");
-    const std::vector<SSquadRow> rows = SquadRows(club, false, 0);
-    EXPECT_EQ(RowToReselect(rows, second.Id(), 0), 1);
-    EXPECT_EQ(RowToReselect(rows, 999999, 2), 2);
-    EXPECT_EQ(RowToReselect(rows, 999999, 7), 2);
-    EXPECT_EQ(RowToReselect(rows, 999999, -1), 2);
-    EXPECT_EQ(RowToReselect({}, second.Id(), 0), -1);
-}
-
-TEST(SquadRules, LooksAreDrawnAmongAllowedValuesAndPositionsAreTheSelectedOrGoal) {
+TEST(SquadRules, LooksAmongAllowedValuesBodiesNearTheAveragesPositionSelectedOrGoal) {
     SCountrySettings country;
     country.faces = (1u << 3) | (1u << 26);  // faces 3, 26, 35, 58, 67, 90
     country.hairColours = 1u << 2;
@@ -787,12 +739,11 @@ TEST(SquadRules, LooksAreDrawnAmongAllowedValuesAndPositionsAreTheSelectedOrGoal
     EXPECT_EQ(NewPlayerMainPosition(18), position::kGoalkeeper);
     EXPECT_EQ(NewPlayerMainPosition(-3), position::kGoalkeeper);
     EXPECT_EQ(NewPlayerMainPosition(position::kStriker), position::kStriker);
-}
 
-TEST(SquadRules, BodiesStayWithinThreeAndSixPercentOfTheAverages) {
-    CRandom random;
+    // Bodies stay within three and six percent of the averages.
+    CRandom fresh;
     // The first draws of the generator are known: 41, 18467 (odd: positive), 6334, 26500.
-    const SBody first = DrawNewPlayerBody(180, 75, random);
+    const SBody first = DrawNewPlayerBody(180, 75, fresh);
     const double height = 180 + 41 * 0.03 / 32767 * 180;
     const double base = 75 * height / 180;
     EXPECT_EQ(first.height, static_cast<int>(height));
@@ -800,7 +751,7 @@ TEST(SquadRules, BodiesStayWithinThreeAndSixPercentOfTheAverages) {
     // A country without averages gets a plausible player, not a division by zero.
     for (int i = 0; i < 550; ++i) {
         const SBody body =
-            i < 500 ? DrawNewPlayerBody(180, 75, random) : DrawNewPlayerBody(0, 0, random);
+            i < 500 ? DrawNewPlayerBody(180, 75, fresh) : DrawNewPlayerBody(0, 0, fresh);
         EXPECT_GE(body.height, 174);
         EXPECT_LE(body.height, 185);
         EXPECT_GE(body.weight, 66);
@@ -877,7 +828,7 @@ TEST_F(PlayerDuplicatesTest, SameNameInTwoCountriesIsOnePairOnlyWithinTheirScope
     EXPECT_TRUE(Pairs(ClubScope(world.Country(9).Club(MakeClubId(9, 1))->Id())).empty());
 }
 
-TEST_F(PlayerDuplicatesTest, NamesAreComparedByteByByte) {
+TEST_F(PlayerDuplicatesTest, NamesAreComparedByteByByteAmongThePlayersOfClubsOnly) {
     CClub& club = Club(5, 1, "Nord");
     CClub& other = Club(7, 1, "Ost");
     Player(club, "Meyer", "Jan");
@@ -886,6 +837,15 @@ TEST_F(PlayerDuplicatesTest, NamesAreComparedByteByByte) {
     Player(other, "Muller", "Hans");
     Player(club, "Schmidt", "Jan");
     Player(other, "Schmidt", "jan");
+    // Only players of clubs are candidates: not a coach of the same name, a national team player
+    // or a player without club.
+    Player(club, "Meyer", "Jan", CDate::FromYmd(1980, 1, 1), 1);
+    Player(world.Country(9).NationalTeam(), "Meyer", "Jan");
+    CPlayer& free = world.CreatePerson(world.NextFreePersonId(), false);
+    free.Reset(0, 5);
+    free.SetSurname("Meyer");
+    free.SetFirstName("Jan");
+    world.WithoutClub().Append(free);
     EXPECT_TRUE(Pairs().empty());
 
     // The candidates stand in byte order: "M" < "S" < "m", "Mu" < "M\xFC".
@@ -941,23 +901,7 @@ TEST_F(PlayerDuplicatesTest, ThreeOfANameGiveTwoPairsOfNeighboursInWorldOrder) {
     EXPECT_EQ(scoped[0].second.player, &third);
 }
 
-TEST_F(PlayerDuplicatesTest, OnlyPlayersOfClubsAreCandidates) {
-    CClub& club = Club(5, 1, "Nord");
-    Player(club, "Meyer", "Jan");
-    // A coach of the same name, a national team player and a player without club.
-    Player(club, "Meyer", "Jan", CDate::FromYmd(1980, 1, 1), 1);
-    Player(world.Country(7).NationalTeam(), "Meyer", "Jan");
-    CPlayer& free = world.CreatePerson(world.NextFreePersonId(), false);
-    free.Reset(0, 5);
-    free.SetSurname("Meyer");
-    free.SetFirstName("Jan");
-    world.WithoutClub().Append(free);
-
-    EXPECT_EQ(DuplicateCandidates(world).size(), 1u);
-    EXPECT_TRUE(Pairs().empty());
-}
-
-TEST_F(PlayerDuplicatesTest, RowsShowNamesClubsDatesAndPositions) {
+TEST_F(PlayerDuplicatesTest, RowsShowNamesClubsDatesAndPositionsScopesFollowTheShownClub) {
     CClub& north = Club(5, 1, "Nord");
     CClub& east = Club(7, 1, "Ost");
     CPlayer& first = Player(north, "M\xFCller", "Jan", CDate::FromYmd(1985, 3, 4));
@@ -974,6 +918,27 @@ TEST_F(PlayerDuplicatesTest, RowsShowNamesClubsDatesAndPositions) {
     const DuplicateRowTexts headings = DuplicateColumnHeadings();
     EXPECT_EQ(headings, (DuplicateRowTexts{"Name", "Verein", "Verein", "Geburtstag", "Geburtstag",
                                            "Pos", "Pos"}));
+    // The offered scopes follow the shown country and club.
+    SDuplicateScopes scopes = OfferedDuplicateScopes(world, 0, 0);
+    EXPECT_FALSE(scopes.country);
+    EXPECT_FALSE(scopes.club);
+    EXPECT_EQ(scopes.preselected, EDuplicateScope::All);
+
+    scopes = OfferedDuplicateScopes(world, 5, 0);
+    EXPECT_TRUE(scopes.country);
+    EXPECT_FALSE(scopes.club);
+    EXPECT_EQ(scopes.preselected, EDuplicateScope::Country);
+
+    scopes = OfferedDuplicateScopes(world, 5, world.Country(5).NationalTeam().Id());
+    EXPECT_FALSE(scopes.club);
+    EXPECT_EQ(scopes.preselected, EDuplicateScope::Country);
+
+    scopes = OfferedDuplicateScopes(world, 5, north.Id());
+    EXPECT_TRUE(scopes.club);
+    EXPECT_EQ(scopes.preselected, EDuplicateScope::Club);
+    // A club of another country is not the shown country's club.
+    EXPECT_FALSE(OfferedDuplicateScopes(world, 7, north.Id()).club);
+    EXPECT_FALSE(OfferedDuplicateScopes(world, 207, north.Id()).country);
 }
 
 TEST_F(PlayerDuplicatesTest, RowsSortByTheClickedColumnASecondClickReversing) {
@@ -1025,30 +990,6 @@ TEST_F(PlayerDuplicatesTest, RowsSortByTheClickedColumnASecondClickReversing) {
     EXPECT_EQ(clicked(5), (Names{"Adler", "\xC4rger", "Zander"}));
     EXPECT_EQ(order.Column(), 5);
     EXPECT_FALSE(order.Ascending());
-}
-
-TEST_F(PlayerDuplicatesTest, OfferedScopesFollowTheShownCountryAndClub) {
-    CClub& club = Club(5, 1, "Nord");
-    SDuplicateScopes scopes = OfferedDuplicateScopes(world, 0, 0);
-    EXPECT_FALSE(scopes.country);
-    EXPECT_FALSE(scopes.club);
-    EXPECT_EQ(scopes.preselected, EDuplicateScope::All);
-
-    scopes = OfferedDuplicateScopes(world, 5, 0);
-    EXPECT_TRUE(scopes.country);
-    EXPECT_FALSE(scopes.club);
-    EXPECT_EQ(scopes.preselected, EDuplicateScope::Country);
-
-    scopes = OfferedDuplicateScopes(world, 5, world.Country(5).NationalTeam().Id());
-    EXPECT_FALSE(scopes.club);
-    EXPECT_EQ(scopes.preselected, EDuplicateScope::Country);
-
-    scopes = OfferedDuplicateScopes(world, 5, club.Id());
-    EXPECT_TRUE(scopes.club);
-    EXPECT_EQ(scopes.preselected, EDuplicateScope::Club);
-    // A club of another country is not the shown country's club.
-    EXPECT_FALSE(OfferedDuplicateScopes(world, 7, club.Id()).club);
-    EXPECT_FALSE(OfferedDuplicateScopes(world, 207, club.Id()).country);
 }
 
 // The demo: every club player is a candidate once, and two builds give the same rows.

@@ -36,18 +36,20 @@ protected:
     }
 };
 
-TEST_F(SearchCommandsTest, FetchMovesThePlayerWithoutNumberAndWithAContractUntil2003) {
+TEST_F(SearchCommandsTest, FetchAndTransferMoveThePlayerWithTheTransferRules) {
     ExpectReferencesSound();
     CPlayer& player = *abroad->FirstTeam().front();
     player.SetContractUntil(2001);
     player.SetShirtNumber(0, 9);
     player.SetTeamFlag(1);
+    const std::uint32_t free = FreePlayer();
+    Live().Person(free)->SetContractUntil(2009);
     const std::string before = Dump();
     EXPECT_EQ(HoldingClubId(document.World(), player.Id()), abroad->Id());
+    EXPECT_EQ(HoldingClubId(document.World(), free), 0u);
 
     ASSERT_TRUE(FetchSearchedPlayer(document, player.Id(), home->Id()));
     ExpectReferencesSound();
-    EXPECT_EQ(document.History().Count(), 1u);
     EXPECT_TRUE(home->HasPerson(player.Id()));
     EXPECT_FALSE(abroad->HasPerson(player.Id()));
     EXPECT_EQ(HoldingClubId(document.World(), player.Id()), home->Id());
@@ -56,57 +58,34 @@ TEST_F(SearchCommandsTest, FetchMovesThePlayerWithoutNumberAndWithAContractUntil
     // Into the first team, as the target's id names it.
     EXPECT_EQ(player.TeamFlag(), 0);
 
+    // A player without club joins the target and leaves the list; a later contract stays and the
+    // second team is chosen by bit 24.
+    ASSERT_TRUE(TransferSearchedPlayer(document, free, home->Id() | kSecondTeamFlag));
+    ExpectReferencesSound();
+    EXPECT_TRUE(home->HasPerson(free));
+    EXPECT_FALSE(document.World().WithoutClub().Contains(free));
+    EXPECT_EQ(document.World().Person(free)->ContractUntil(), 2009);
+    EXPECT_EQ(document.World().Person(free)->TeamFlag(), 1);
+    EXPECT_EQ(document.History().Count(), 2u);
+
+    ASSERT_TRUE(document.Undo());
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(Dump(), before);
     ExpectReferencesSound();
 }
 
-TEST_F(SearchCommandsTest, ALaterContractStaysAndTheSecondTeamIsChosenByBit24) {
-    CPlayer& player = *abroad->FirstTeam().front();
-    player.SetContractUntil(2009);
-    ASSERT_TRUE(TransferSearchedPlayer(document, player.Id(), home->Id() | kSecondTeamFlag));
-    ExpectReferencesSound();
-    EXPECT_EQ(player.ContractUntil(), 2009);
-    EXPECT_EQ(player.TeamFlag(), 1);
-    EXPECT_EQ(document.History().Count(), 1u);
-}
-
-TEST_F(SearchCommandsTest, NothingChangesForTheOwnClubAFullClubOrAMissingPerson) {
+TEST_F(SearchCommandsTest, AMoveIsOfferedExactlyWhenTheCommandMakesItAFullClubLosesNobody) {
     const std::uint32_t player = abroad->FirstTeam().front()->Id();
-    const std::string before = Dump();
-    // The own club, also named with the second-team bit.
-    EXPECT_FALSE(FetchSearchedPlayer(document, player, abroad->Id()));
-    EXPECT_FALSE(TransferSearchedPlayer(document, player, abroad->Id() | kSecondTeamFlag));
-    // A national team, a club that is not there, a person that is not there.
-    EXPECT_FALSE(
-        FetchSearchedPlayer(document, player, Live().Country(home->Country()).NationalTeam().Id()));
-    EXPECT_FALSE(FetchSearchedPlayer(document, player, MakeClubId(home->Country(), 0x7FFE)));
-    EXPECT_FALSE(FetchSearchedPlayer(document, 0xFFFFFFF0u, home->Id()));
-    EXPECT_FALSE(DeleteSearchedPlayer(document, 0xFFFFFFF0u));
-
-    // A full club refuses without destroying anyone, from a club and from the free players.
-    FillClub(*home, CClub::kMaxPersons);
-    const std::string full = Dump();
-    const std::uint32_t free = FreePlayer();
-    EXPECT_FALSE(CanMoveSearchedPlayer(document.World(), free, home->Id()));
-    EXPECT_FALSE(FetchSearchedPlayer(document, player, home->Id()));
-    EXPECT_FALSE(TransferSearchedPlayer(document, free, home->Id()));
-    EXPECT_EQ(Dump(), full);
-    EXPECT_NE(document.World().Person(player), nullptr);
-    EXPECT_TRUE(document.World().WithoutClub().Contains(free));
-    EXPECT_EQ(document.History().Count(), 0u);
-    EXPECT_NE(before, full);
-    ExpectReferencesSound();
-}
-
-TEST_F(SearchCommandsTest, AMoveIsOfferedExactlyWhenTheCommandMakesIt) {
-    const std::uint32_t player = abroad->FirstTeam().front()->Id();
+    const std::uint32_t homeId = home->Id();
+    // The own club, also named with the second-team bit, a national team, a club or a person that
+    // is not there refuse.
     const struct {
         std::uint32_t person;
         std::uint32_t target;
         bool moves;
     } cases[] = {{player, home->Id(), true},
                  {FreePlayer(), home->Id() | kSecondTeamFlag, true},
+                 {player, abroad->Id(), false},
                  {player, abroad->Id() | kSecondTeamFlag, false},
                  {player, Live().Country(home->Country()).NationalTeam().Id(), false},
                  {player, MakeClubId(home->Country(), 0x7FFE), false},
@@ -119,20 +98,21 @@ TEST_F(SearchCommandsTest, AMoveIsOfferedExactlyWhenTheCommandMakesIt) {
             ASSERT_TRUE(document.Undo());
         }
     }
-}
+    EXPECT_FALSE(DeleteSearchedPlayer(document, 0xFFFFFFF0u));
 
-TEST_F(SearchCommandsTest, APlayerWithoutClubJoinsTheTargetAndLeavesTheList) {
+    // A full club refuses without destroying anyone, from a club and from the free players.
+    FillClub(*FindLiveClub(Live(), homeId), CClub::kMaxPersons);
+    const std::string full = Dump();
+    const std::size_t edits = document.History().Count();
     const std::uint32_t free = FreePlayer();
-    Live().Person(free)->SetContractUntil(1999);
-    const std::string before = Dump();
-    EXPECT_EQ(HoldingClubId(document.World(), free), 0u);
-    ASSERT_TRUE(FetchSearchedPlayer(document, free, home->Id()));
+    EXPECT_FALSE(CanMoveSearchedPlayer(document.World(), free, homeId));
+    EXPECT_FALSE(FetchSearchedPlayer(document, player, homeId));
+    EXPECT_FALSE(TransferSearchedPlayer(document, free, homeId));
+    EXPECT_EQ(Dump(), full);
+    EXPECT_NE(document.World().Person(player), nullptr);
+    EXPECT_TRUE(document.World().WithoutClub().Contains(free));
+    EXPECT_EQ(document.History().Count(), edits);
     ExpectReferencesSound();
-    EXPECT_TRUE(home->HasPerson(free));
-    EXPECT_FALSE(document.World().WithoutClub().Contains(free));
-    EXPECT_EQ(document.World().Person(free)->ContractUntil(), 2003);
-    ASSERT_TRUE(document.Undo());
-    EXPECT_EQ(Dump(), before);
 }
 
 TEST_F(SearchCommandsTest, DeleteTakesThePlayerOutOfHisClubOrTheListAndTheWorld) {

@@ -79,7 +79,7 @@ TEST_F(SquadCommandsTest, TheDemoIsSoundAndTheCheckFindsEveryMisplacedPerson) {
     EXPECT_EQ(PersonPlacementFaults(document.World()).size(), 1u);
 }
 
-TEST_F(SquadCommandsTest, NewPlayerHasTheCountrysDefaultsAndDrawsFromTheSquadGenerator) {
+TEST_F(SquadCommandsTest, NewPlayerHasTheCountrysDefaultsDrawsLooksAndStopsAtSeventyPersons) {
     SCountrySettings& settings = Live().Country(home->Country()).Settings();
     // Faces 3, 35 and 67 only (bit 3), every hair colour, haircut 7, beard 1 only; no averages.
     settings.faces = 1u << 3;
@@ -131,25 +131,35 @@ TEST_F(SquadCommandsTest, NewPlayerHasTheCountrysDefaultsAndDrawsFromTheSquadGen
     EXPECT_EQ(document.World().Person(keeper)->TeamFlag(), 0);
     EXPECT_EQ(document.World().Person(keeper)->Looks()[look::kFace], 1);
     ExpectPlacementSound();
-}
 
-TEST_F(SquadCommandsTest, NewPlayerIsRefusedFromSeventyPersonsOn) {
-    FillClub(*home, kSquadNewPlayerLimit - 1);
-    EXPECT_NE(NewSquadPlayer(document, home->Id(), false, 0), 0u);
+    // From seventy persons on a new player is refused.
+    FillClub(club, kSquadNewPlayerLimit - 1);
+    EXPECT_NE(NewSquadPlayer(document, club.Id(), false, 0), 0u);
     const std::string before = Dump();
     const std::size_t persons = document.World().Persons().size();
-    EXPECT_EQ(NewSquadPlayer(document, home->Id(), false, 0), 0u);
+    EXPECT_EQ(NewSquadPlayer(document, club.Id(), false, 0), 0u);
     EXPECT_EQ(Dump(), before);
     EXPECT_EQ(document.World().Persons().size(), persons);
-    EXPECT_EQ(document.History().Count(), 1u);
+    EXPECT_EQ(document.History().Count(), 3u);
     ExpectPlacementSound();
 }
 
-TEST_F(SquadCommandsTest, TransferMovesThePlayerWithTheTransferRules) {
+TEST_F(SquadCommandsTest, TransferRefusesWhatCannotApplyAndMovesWithTheTransferRules) {
     CPlayer& player = *home->FirstTeam().front();
     player.SetContractUntil(2001);
     player.SetShirtNumber(0, 9);
     const std::uint32_t id = player.Id();
+    const std::string before = Dump();
+    // The own club, also named by its second team, a national team, a club that does not exist.
+    for (const std::uint32_t target :
+         {home->Id(), home->Id() | kSecondTeamFlag,
+          MakeClubId(abroad->Country(), kNationalTeamIndex), MakeClubId(abroad->Country(), 999)}) {
+        EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), id, target)) << target;
+    }
+    // A person the club does not hold.
+    EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), FirstPlayer(*abroad), neighbour->Id()));
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(document.History().Count(), 0u);
 
     ASSERT_TRUE(TransferSquadPlayer(document, home->Id(), id, abroad->Id() | kSecondTeamFlag));
     ExpectPlacementSound();
@@ -166,33 +176,18 @@ TEST_F(SquadCommandsTest, TransferMovesThePlayerWithTheTransferRules) {
     EXPECT_TRUE(neighbour->HasPerson(id));
     EXPECT_EQ(player.TeamFlag(), 0);
     EXPECT_EQ(player.ContractUntil(), 2008);
-}
-
-TEST_F(SquadCommandsTest, TransferThatCannotApplyChangesNothing) {
-    const std::uint32_t id = FirstPlayer(*home);
-    const std::string before = Dump();
-    // The own club, also named by its second team.
-    EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), id, home->Id()));
-    EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), id, home->Id() | kSecondTeamFlag));
-    // A national team, a club that does not exist, a person the club does not hold.
-    EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), id,
-                                     MakeClubId(abroad->Country(), kNationalTeamIndex)));
-    EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), id, MakeClubId(abroad->Country(), 999)));
-    EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), FirstPlayer(*abroad), neighbour->Id()));
-    EXPECT_EQ(Dump(), before);
-    EXPECT_EQ(document.History().Count(), 0u);
 
     // A full club refuses without destroying the player.
-    FillClub(*abroad, CClub::kMaxPersons);
+    FillClub(*home, CClub::kMaxPersons);
     const std::string full = Dump();
-    EXPECT_FALSE(TransferSquadPlayer(document, home->Id(), id, abroad->Id()));
+    EXPECT_FALSE(TransferSquadPlayer(document, neighbour->Id(), id, home->Id()));
     EXPECT_EQ(Dump(), full);
     ASSERT_NE(document.World().Person(id), nullptr);
-    EXPECT_TRUE(home->HasPerson(id));
+    EXPECT_TRUE(neighbour->HasPerson(id));
     ExpectPlacementSound();
 }
 
-TEST_F(SquadCommandsTest, FetchKeepsTheTeamAndRefusesOwnPlayersAndAFullClub) {
+TEST_F(SquadCommandsTest, FetchKeepsTheTeamRefusesOwnPlayersFullClubsAndPlayersWithoutClub) {
     CPlayer& player = *abroad->FirstTeam().front();
     player.SetTeamFlag(1);
     player.SetContractUntil(1999);
@@ -217,6 +212,17 @@ TEST_F(SquadCommandsTest, FetchKeepsTheTeamAndRefusesOwnPlayersAndAFullClub) {
     EXPECT_EQ(player.TeamFlag(), 1);
     EXPECT_EQ(player.ShirtNumbers()[0], 0);
     EXPECT_EQ(player.ContractUntil(), kTransferContractYear);
+
+    // The club holding a person ignores the list without club and the national teams.
+    const std::uint32_t other = FirstPlayer(*abroad);
+    EXPECT_EQ(ClubHoldingPerson(document.World(), other), abroad);
+    ASSERT_TRUE(ReleaseSquadPerson(document, abroad->Id(), other));
+    EXPECT_EQ(ClubHoldingPerson(document.World(), other), nullptr);
+    ASSERT_TRUE(Live().Country(abroad->Country()).NationalTeam().AddPerson(*Live().Person(other)));
+    EXPECT_EQ(ClubHoldingPerson(document.World(), other), nullptr);
+    EXPECT_EQ(ClubHoldingPerson(document.World(), 0xFFFFFF), nullptr);
+    // A player without club cannot be fetched as if from a club.
+    EXPECT_FALSE(FetchSquadPlayer(document, home->Id(), other));
 }
 
 TEST_F(SquadCommandsTest, TeamSwitchAndReleaseAndOneUndoOfAGroupRestoreEverything) {
@@ -253,19 +259,7 @@ TEST_F(SquadCommandsTest, TeamSwitchAndReleaseAndOneUndoOfAGroupRestoreEverythin
     ExpectPlacementSound();
 }
 
-TEST_F(SquadCommandsTest, ClubHoldingPersonIgnoresTheWithoutListAndNationalTeams) {
-    const std::uint32_t id = FirstPlayer(*abroad);
-    EXPECT_EQ(ClubHoldingPerson(document.World(), id), abroad);
-    ASSERT_TRUE(ReleaseSquadPerson(document, abroad->Id(), id));
-    EXPECT_EQ(ClubHoldingPerson(document.World(), id), nullptr);
-    ASSERT_TRUE(Live().Country(abroad->Country()).NationalTeam().AddPerson(*Live().Person(id)));
-    EXPECT_EQ(ClubHoldingPerson(document.World(), id), nullptr);
-    EXPECT_EQ(ClubHoldingPerson(document.World(), 0xFFFFFF), nullptr);
-    // A player without club cannot be fetched as if from a club.
-    EXPECT_FALSE(FetchSquadPlayer(document, home->Id(), id));
-}
-
-TEST_F(SquadCommandsTest, ANewClubCarriesTheEditorMarkAndOnlySuchClubsAreDeleted) {
+TEST_F(SquadCommandsTest, ClubListCreatesDeletesOnlyNewClubsOverwritesAndRemovesPersons) {
     const std::uint32_t fileClub = std::next(Country().Clubs().begin())->first;
     EXPECT_FALSE(CanDeleteClub(*Country().Club(fileClub)));
     EXPECT_FALSE(DeleteClub(document, kDefaultCountry, fileClub));
@@ -286,32 +280,27 @@ TEST_F(SquadCommandsTest, ANewClubCarriesTheEditorMarkAndOnlySuchClubsAreDeleted
     EXPECT_EQ(Dump(), created);
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(Dump(), before);
-}
 
-TEST_F(SquadCommandsTest, RemovedPersonsLeaveTheDatabaseAndAClubWithoutNoneRecordsNothing) {
-    const std::uint32_t club = std::next(Country().Clubs().begin())->first;
-    const std::vector<std::uint32_t> persons = Country().Club(club)->PersonIds();
-    ASSERT_FALSE(persons.empty());
-    ASSERT_TRUE(RemoveClubPersons(document, kDefaultCountry, club));
-    EXPECT_TRUE(Country().Club(club)->PersonIds().empty());
-    EXPECT_EQ(document.World().Person(persons.front()), nullptr);
-    EXPECT_FALSE(RemoveClubPersons(document, kDefaultCountry, club));
-    EXPECT_EQ(document.History().Count(), 1u);
-}
-
-TEST_F(SquadCommandsTest, AClubIsOverwrittenFromAClubFileAsOneEdit) {
-    const auto club = std::next(Country().Clubs().begin());
-    const std::uint32_t target = std::next(club)->first;
+    // A club is overwritten from a club file as one edit.
+    const auto source = std::next(Country().Clubs().begin());
+    const std::uint32_t target = std::next(source)->first;
     const test::TempDir folder;
-    ASSERT_TRUE(SaveClubFile(document.WorldForOperations(), *club->second, folder / "club.clb"));
+    ASSERT_TRUE(SaveClubFile(document.WorldForOperations(), *source->second, folder / "club.clb"));
     EXPECT_FALSE(OverwriteClub(document, kDefaultCountry, target, folder / "missing.clb"));
-    EXPECT_EQ(document.History().Count(), 0u);
-
-    const std::string before = Dump();
     ASSERT_TRUE(OverwriteClub(document, kDefaultCountry, target, folder / "club.clb"));
-    EXPECT_EQ(Country().Club(target)->Names(), club->second->Names());
+    EXPECT_EQ(Country().Club(target)->Names(), source->second->Names());
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(Dump(), before);
+
+    // Removed persons leave the database; a club without any records nothing.
+    const std::vector<std::uint32_t> persons = Country().Club(fileClub)->PersonIds();
+    ASSERT_FALSE(persons.empty());
+    ASSERT_TRUE(RemoveClubPersons(document, kDefaultCountry, fileClub));
+    EXPECT_TRUE(Country().Club(fileClub)->PersonIds().empty());
+    EXPECT_EQ(document.World().Person(persons.front()), nullptr);
+    const std::size_t edits = document.History().Count();
+    EXPECT_FALSE(RemoveClubPersons(document, kDefaultCountry, fileClub));
+    EXPECT_EQ(document.History().Count(), edits);
 }
 
 class SquadChoicesTest : public test::TestWorld {
@@ -331,7 +320,7 @@ protected:
     }
 };
 
-TEST_F(SquadChoicesTest, CountriesWithClubsAndClubsWithTheirSecondTeamsByName) {
+TEST_F(SquadChoicesTest, CountriesAndClubsWithSecondTeamsByNamePlayerRowsWithoutStaff) {
     world.Country(20).SetName(0, "Zeta");
     world.Country(30).SetName(0, "Alpha");
     world.Country(40).SetName(0, "Beta");
@@ -357,9 +346,8 @@ TEST_F(SquadChoicesTest, CountriesWithClubsAndClubsWithTheirSecondTeamsByName) {
     for (const SChoiceEntry& entry : clubs) {
         EXPECT_FALSE(IsNationalTeam(entry.value));
     }
-}
 
-TEST_F(SquadChoicesTest, PlayerRowsLeaveTheStaffOut) {
+    // Player rows leave the staff out.
     CClub& club = NewClub(kDefaultCountry, "Adler");
     world.Country(kDefaultCountry).SetName(0, "Heimat");
     CPlayer& keeper = Add(club, 0, "Torwart");
@@ -403,7 +391,7 @@ protected:
     CClub* club = nullptr;
 };
 
-TEST_F(WithoutClubCommandsTest, RowsFollowTheListWithNameNationalityPositionAndStrength) {
+TEST_F(WithoutClubCommandsTest, RowsFollowTheListTheSelectionMovesUpDeleteIsOneUndoableEdit) {
     ExpectReferencesSound();
     CPlayer& person = *Live().Person(added[2]);
     person.SetPosition(0, 17);
@@ -418,9 +406,8 @@ TEST_F(WithoutClubCommandsTest, RowsFollowTheListWithNameNationalityPositionAndS
     EXPECT_DOUBLE_EQ(row.strength, PlayerStrength(person));
     EXPECT_EQ(WithoutClubStrengthText(63.25), "63.2");
     EXPECT_EQ(WithoutClubStrengthText(7.0), "7.0");
-}
 
-TEST_F(WithoutClubCommandsTest, ReselectionMovesUpByTheRowsRemovedAboveAndStaysInTheList) {
+    // Reselection moves up by the rows removed above and stays in the list.
     const std::vector<std::uint32_t> before = {1, 2, 3, 4, 5, 6};
     // Rows 1 and 2 removed above row 4: the old row 4 (id 5) is now row 2.
     EXPECT_EQ(WithoutClubRowAfterCommand(before, {1, 4, 5, 6}, 4), 2);
@@ -433,10 +420,9 @@ TEST_F(WithoutClubCommandsTest, ReselectionMovesUpByTheRowsRemovedAboveAndStaysI
     // Every row removed: nothing to select; no previous row starts at the top.
     EXPECT_EQ(WithoutClubRowAfterCommand(before, {}, 3), -1);
     EXPECT_EQ(WithoutClubRowAfterCommand(before, {2, 3}, -1), 0);
-}
 
-TEST_F(WithoutClubCommandsTest, DeleteRemovesFromListAndWorldAsOneUndoableEdit) {
-    const std::string before = DumpWorldJson(document.World());
+    // Delete removes from the list and the world as one edit that undo takes back.
+    const std::string dump = DumpWorldJson(document.World());
     const std::size_t persons = document.World().Persons().size();
     const std::vector<std::uint32_t> listBefore = ListIds();
     EXPECT_EQ(DeleteWithoutClubPlayers(document, {added[1], added[5]}), 2);
@@ -451,7 +437,7 @@ TEST_F(WithoutClubCommandsTest, DeleteRemovesFromListAndWorldAsOneUndoableEdit) 
               static_cast<int>(ListIds().size()) - 1);
 
     ASSERT_TRUE(document.Undo());
-    EXPECT_EQ(DumpWorldJson(document.World()), before);
+    EXPECT_EQ(DumpWorldJson(document.World()), dump);
     EXPECT_EQ(ListIds(), listBefore);
     ExpectReferencesSound();
 
@@ -541,7 +527,7 @@ protected:
     const std::uint32_t abroadId = abroad->Id();
 };
 
-TEST_F(FastTransferTest, PlayerListHasEveryClubPlayerOfTheCountryButNoStaffOrNationalTeam) {
+TEST_F(FastTransferTest, PlayerListHasTheCountrysClubPlayersFreeNumbersSkipTheFirstTeams) {
     CPlayer& player = *Club(homeId).FirstTeam().front();
     player.SetPosition(0, 9);
     const std::vector<SChoiceEntry> entries = FastTransferPlayers(document.World(), Home(), 0);
@@ -571,18 +557,17 @@ TEST_F(FastTransferTest, PlayerListHasEveryClubPlayerOfTheCountryButNoStaffOrNat
     EXPECT_EQ(FastTransferPositionName(1), first);
     EXPECT_EQ(FastTransferPositionName(17), std::string(ResourceString(ids::kPositionNames + 17)));
     EXPECT_EQ(FastTransferPositionName(200), first);
-}
 
-TEST_F(FastTransferTest, FreeNumbersSkipFirstTeamNumbersOnly) {
+    // Free numbers skip the first team's numbers only.
     CClub& club = Club(neighbourId);
     ClearNumbers(club);
-    std::vector<CPlayer*> first = club.FirstTeam();
-    ASSERT_GE(first.size(), 2u);
-    // 1 to 10 taken: 11 is offered first.
+    std::vector<CPlayer*> firstTeam = club.FirstTeam();
+    ASSERT_GE(firstTeam.size(), 2u);
+    // 1 to 10 taken: 11 is offered firstTeam.
     FillClub(club, club.PersonIds().size() + 10);
-    first = club.FirstTeam();
+    firstTeam = club.FirstTeam();
     for (int n = 0; n < 10; ++n) {
-        first[first.size() - 1 - static_cast<std::size_t>(n)]->SetShirtNumber(
+        firstTeam[firstTeam.size() - 1 - static_cast<std::size_t>(n)]->SetShirtNumber(
             0, static_cast<std::uint8_t>(n + 1));
     }
     std::vector<int> free = FreeShirtNumbers(club);
@@ -593,7 +578,7 @@ TEST_F(FastTransferTest, FreeNumbersSkipFirstTeamNumbersOnly) {
     for (CPlayer* player : club.SecondTeam()) {
         player->SetShirtNumber(0, 11);
     }
-    CPlayer& reserve = *first.front();
+    CPlayer& reserve = *firstTeam.front();
     reserve.SetTeamFlag(1);
     reserve.SetShirtNumber(0, 11);
     EXPECT_EQ(FreeShirtNumbers(club).front(), 11);
@@ -607,21 +592,55 @@ TEST_F(FastTransferTest, FreeNumbersSkipFirstTeamNumbersOnly) {
     EXPECT_TRUE(FreeShirtNumbers(club).empty());
 }
 
-TEST_F(FastTransferTest, TransferMovesWithNumberPreviousClubAndContractYears) {
+TEST_F(FastTransferTest, StaleChoicesAndAFullClubDoNothingATransferTakesNumberAndContract) {
     CPlayer& player = *Club(homeId).FirstTeam().front();
     const std::uint32_t id = player.Id();
     player.SetContractUntil(2014);
     player.SetClubSince(2001);
-    EXPECT_EQ(FastTransferCurrentNumber(document.World(), Home(), id), player.ShirtNumbers()[0]);
     ClearNumbers(Club(abroadId));
+    const std::string before = Dump();
+    // No player, no number, a number past 99, no club, a club id without country number; the
+    // player chosen before the source country changed is not found there; the own club, a
+    // national team, a club that does not exist.
+    const SFastTransfer stale[] = {
+        {Home(), 0, abroadId, 5},
+        {Home(), id, abroadId, 0},
+        {Home(), id, abroadId, 100},
+        {Home(), id, 0, 5},
+        {Home(), id, abroadId & 0xFFFF, 5},
+        {ClubCountry(abroadId), id, neighbourId, 5},
+        {Home(), id, homeId, 5},
+        {Home(), id, MakeClubId(ClubCountry(abroadId), kNationalTeamIndex), 5},
+        {Home(), id, MakeClubId(Home(), 4000), 5}};
+    for (const SFastTransfer& transfer : stale) {
+        EXPECT_FALSE(PerformFastTransfer(document, transfer)) << (&transfer - stale);
+    }
+    EXPECT_EQ(Dump(), before);
+
+    // A full club keeps the player with his old club.
+    FillClub(Club(abroadId), CClub::kMaxPersons);
+    const std::size_t persons = document.World().Persons().size();
+    const std::string full = Dump();
+    EXPECT_FALSE(PerformFastTransfer(document, {Home(), id, abroadId, 5}));
+    EXPECT_TRUE(Club(homeId).HasPerson(id));
+    EXPECT_NE(document.World().Person(id), nullptr);
+    EXPECT_EQ(document.World().Persons().size(), persons);
+    EXPECT_EQ(Dump(), full);
+    EXPECT_EQ(document.History().Count(), 0u);
+    ExpectReferencesSound();
+
+    // One place free again: the transfer goes through with the first free number.
+    const std::uint32_t filler = Club(abroadId).PersonIds().back();
+    Club(abroadId).RemovePerson(filler);
+    Live().RemovePerson(filler);
+    EXPECT_EQ(FastTransferCurrentNumber(document.World(), Home(), id), player.ShirtNumbers()[0]);
     const int number = FreeShirtNumbers(Club(abroadId)).front();
     EXPECT_EQ(number, 1);
-
     ASSERT_TRUE(PerformFastTransfer(document, {Home(), id, abroadId, number}));
     ExpectReferencesSound();
     EXPECT_EQ(document.History().Count(), 1u);
+    EXPECT_EQ(Club(abroadId).PersonIds().size(), static_cast<std::size_t>(CClub::kMaxPersons));
     EXPECT_FALSE(Club(homeId).HasPerson(id));
-    EXPECT_TRUE(Club(abroadId).HasPerson(id));
     const CPlayer& moved = *document.World().Person(id);
     EXPECT_EQ(moved.ShirtNumbers()[0], number);
     EXPECT_EQ(moved.PreviousClub(), homeId);
@@ -644,46 +663,7 @@ TEST_F(FastTransferTest, TransferMovesWithNumberPreviousClubAndContractYears) {
     EXPECT_EQ(Dump(), after);
 }
 
-TEST_F(FastTransferTest, IncompleteOrStaleChoicesTheOwnClubAndAFullClubDoNothing) {
-    const std::uint32_t id = Club(homeId).FirstTeam().front()->Id();
-    const std::string before = Dump();
-    // No player, no number, a number past 99, no club, a club id without country number.
-    EXPECT_FALSE(PerformFastTransfer(document, {Home(), 0, abroadId, 5}));
-    EXPECT_FALSE(PerformFastTransfer(document, {Home(), id, abroadId, 0}));
-    EXPECT_FALSE(PerformFastTransfer(document, {Home(), id, abroadId, 100}));
-    EXPECT_FALSE(PerformFastTransfer(document, {Home(), id, 0, 5}));
-    EXPECT_FALSE(PerformFastTransfer(document, {Home(), id, abroadId & 0xFFFF, 5}));
-    // The player chosen before the source country changed is not found there.
-    EXPECT_FALSE(PerformFastTransfer(document, {ClubCountry(abroadId), id, neighbourId, 5}));
-    // The own club, a national team, a club that does not exist.
-    EXPECT_FALSE(PerformFastTransfer(document, {Home(), id, homeId, 5}));
-    EXPECT_FALSE(PerformFastTransfer(
-        document, {Home(), id, MakeClubId(ClubCountry(abroadId), kNationalTeamIndex), 5}));
-    EXPECT_FALSE(PerformFastTransfer(document, {Home(), id, MakeClubId(Home(), 4000), 5}));
-    EXPECT_EQ(Dump(), before);
-
-    // A full club keeps the player with his old club.
-    FillClub(Club(abroadId), CClub::kMaxPersons);
-    const std::size_t persons = document.World().Persons().size();
-    const std::string full = Dump();
-    EXPECT_FALSE(PerformFastTransfer(document, {Home(), id, abroadId, 5}));
-    EXPECT_TRUE(Club(homeId).HasPerson(id));
-    EXPECT_NE(document.World().Person(id), nullptr);
-    EXPECT_EQ(document.World().Persons().size(), persons);
-    EXPECT_EQ(Dump(), full);
-    EXPECT_EQ(document.History().Count(), 0u);
-    ExpectReferencesSound();
-
-    // One place free again: the same transfer goes through.
-    const std::uint32_t filler = Club(abroadId).PersonIds().back();
-    Club(abroadId).RemovePerson(filler);
-    Live().RemovePerson(filler);
-    ASSERT_TRUE(PerformFastTransfer(document, {Home(), id, abroadId, 5}));
-    EXPECT_EQ(Club(abroadId).PersonIds().size(), static_cast<std::size_t>(CClub::kMaxPersons));
-    ExpectReferencesSound();
-}
-
-TEST_F(SquadCommandsTest, EachKindIsCreatedOnceWithTheCountrysLanguages) {
+TEST_F(SquadCommandsTest, EachStaffKindIsCreatedOnceWithTheLanguagesUpToSeventyPersons) {
     ClearStaff(*home);
     // Room for all eighteen below the creating limit.
     while (home->PersonIds().size() > 40) {
@@ -714,16 +694,16 @@ TEST_F(SquadCommandsTest, EachKindIsCreatedOnceWithTheCountrysLanguages) {
     EXPECT_EQ(NewStaffPerson(document, home->Id(), 0), 0u);
     EXPECT_EQ(NewStaffPerson(document, home->Id(), kLastStaffKind + 1), 0u);
     EXPECT_FALSE(CanCreateStaffKind(Live().Country(home->Country()).NationalTeam(), 1));
-}
 
-TEST_F(SquadCommandsTest, CreatingStopsAtSeventyPersonsAndOneUndoRemovesTheNewPerson) {
+    // Creating stops at seventy persons; one undo removes the new person.
     ClearStaff(*home);
     FillClub(*home, kPersonsForNewStaff);
     const std::string before = Dump();
+    const std::size_t edits = document.History().Count();
     EXPECT_FALSE(CanCreateStaffKind(*home, personkind::kTrainer));
     EXPECT_EQ(NewStaffPerson(document, home->Id(), personkind::kTrainer), 0u);
     EXPECT_EQ(Dump(), before);
-    EXPECT_EQ(document.History().Count(), 0u);
+    EXPECT_EQ(document.History().Count(), edits);
 
     const std::uint32_t last = home->PersonIds().back();
     home->RemovePerson(last);
@@ -738,19 +718,22 @@ TEST_F(SquadCommandsTest, CreatingStopsAtSeventyPersonsAndOneUndoRemovesTheNewPe
     ExpectPlacementSound();
 }
 
-TEST_F(SquadCommandsTest, TransferGoesToTheFirstTeamAndNeverIntoTheOwnClub) {
+TEST_F(SquadCommandsTest, StaffTransferGoesToTheFirstTeamNeverIntoTheOwnClubOrAFullOne) {
     CPlayer& scout = AddPerson(*home, 8);
     scout.SetTeamFlag(1);
     const std::uint32_t id = scout.Id();
+    FillClub(*neighbour, CClub::kMaxPersons);
     const std::string before = Dump();
-    // The own club, also as its second-team entry, and a national team change nothing.
+    // The own club, also as its second-team entry, a national team and a full club change
+    // nothing.
     EXPECT_FALSE(TransferStaffPerson(document, home->Id(), id, home->Id()));
     EXPECT_FALSE(TransferStaffPerson(document, home->Id(), id, home->Id() | kSecondTeamFlag));
     EXPECT_FALSE(TransferStaffPerson(document, home->Id(), id,
                                      MakeClubId(home->Country(), kNationalTeamIndex)));
+    EXPECT_FALSE(TransferStaffPerson(document, home->Id(), id, neighbour->Id()));
     // A player is no staff person of the list.
-    EXPECT_FALSE(TransferStaffPerson(document, home->Id(), home->FirstTeam().front()->Id(),
-                                     neighbour->Id()));
+    EXPECT_FALSE(
+        TransferStaffPerson(document, home->Id(), home->FirstTeam().front()->Id(), abroad->Id()));
     EXPECT_TRUE(home->HasPerson(id));
     EXPECT_EQ(Dump(), before);
     EXPECT_EQ(document.History().Count(), 0u);
@@ -766,26 +749,7 @@ TEST_F(SquadCommandsTest, TransferGoesToTheFirstTeamAndNeverIntoTheOwnClub) {
     ExpectPlacementSound();
 }
 
-TEST_F(SquadCommandsTest, AFullClubRefusesWithoutLosingThePerson) {
-    const std::uint32_t masseur = AddPerson(*home, 13).Id();
-    FillClub(*abroad, CClub::kMaxPersons);
-    const std::string before = Dump();
-    EXPECT_FALSE(TransferStaffPerson(document, home->Id(), masseur, abroad->Id()));
-    ExpectPlacementSound();
-    EXPECT_TRUE(home->HasPerson(masseur));
-
-    const std::uint32_t other = AddPerson(*neighbour, 14).Id();
-    FillClub(*home, CClub::kMaxPersons);
-    const std::string full = Dump();
-    EXPECT_FALSE(FetchStaffPerson(document, home->Id(), other));
-    EXPECT_TRUE(neighbour->HasPerson(other));
-    EXPECT_NE(document.World().Person(other), nullptr);
-    EXPECT_EQ(Dump(), full);
-    EXPECT_EQ(document.History().Count(), 0u);
-    ExpectPlacementSound();
-}
-
-TEST_F(SquadCommandsTest, FetchTakesAStaffPersonOfAnotherClubOnly) {
+TEST_F(SquadCommandsTest, StaffFetchTakesAPersonOfAnotherClubOnlyAndNotIntoAFullOne) {
     CPlayer& trainer = AddPerson(*abroad, personkind::kTrainer);
     trainer.SetTeamFlag(1);
     const std::uint32_t id = trainer.Id();
@@ -807,26 +771,19 @@ TEST_F(SquadCommandsTest, FetchTakesAStaffPersonOfAnotherClubOnly) {
     // Fetching it again is fetching from the own club.
     EXPECT_FALSE(FetchStaffPerson(document, home->Id(), id));
     EXPECT_EQ(document.History().Count(), 1u);
-}
 
-TEST_F(SquadCommandsTest, DeletionRemovesTheMasseurFromTheWorldNotToTheWithoutList) {
-    const std::uint32_t masseur = AddPerson(*home, 13).Id();
-    const std::size_t without = document.World().WithoutClub().Ids().size();
-    const std::string before = Dump();
-    EXPECT_FALSE(DeleteStaffPerson(document, home->Id(), home->FirstTeam().front()->Id()));
-    EXPECT_FALSE(DeleteStaffPerson(document, neighbour->Id(), masseur));
-    ASSERT_TRUE(DeleteStaffPerson(document, home->Id(), masseur));
-    ExpectPlacementSound();
-    EXPECT_EQ(document.World().Person(masseur), nullptr);
-    EXPECT_FALSE(home->HasPerson(masseur));
-    EXPECT_FALSE(document.World().WithoutClub().Contains(masseur));
-    EXPECT_EQ(document.World().WithoutClub().Ids().size(), without);
-    ASSERT_TRUE(document.Undo());
-    EXPECT_EQ(Dump(), before);
+    // A full club fetches nobody and loses nobody.
+    const std::uint32_t other = AddPerson(*neighbour, 14).Id();
+    FillClub(*home, CClub::kMaxPersons);
+    const std::string full = Dump();
+    EXPECT_FALSE(FetchStaffPerson(document, home->Id(), other));
+    EXPECT_TRUE(neighbour->HasPerson(other));
+    EXPECT_EQ(Dump(), full);
+    EXPECT_EQ(document.History().Count(), 1u);
     ExpectPlacementSound();
 }
 
-TEST_F(SquadCommandsTest, RowsCommandsAndMenuTextsFollowTheKindsTable) {
+TEST_F(SquadCommandsTest, StaffRowsFollowTheKindsDuplicatesNeedNameAndBirthDateDeletionIsFinal) {
     ClearStaff(*home);
     CPlayer& doctor = AddPerson(*home, 9);
     doctor.SetSurname("Heil");
@@ -848,9 +805,8 @@ TEST_F(SquadCommandsTest, RowsCommandsAndMenuTextsFollowTheKindsTable) {
     ASSERT_EQ(choices.size(), 2u);
     EXPECT_EQ(choices[0].text,
               "Heil, A.\tDoktor\t" + document.World().Country(home->Country()).Name(0));
-}
 
-TEST_F(SquadCommandsTest, DuplicatesNeedTheSameNameAndBirthDate) {
+    // Duplicates need the same name and birth date.
     ClearStaff(*home);
     const auto add = [this](int kind, const char* surname, const char* first, int day) {
         CPlayer& person = AddPerson(*home, kind);
@@ -884,40 +840,29 @@ TEST_F(SquadCommandsTest, DuplicatesNeedTheSameNameAndBirthDate) {
     Live().Person(player)->SetBirthDate(CDate::FromYmd(1960, 5, 1));
     EXPECT_EQ(FindStaffDuplicates(document.World(), listed).size(), 2u);
     EXPECT_TRUE(FindStaffDuplicates(document.World(), {}).empty());
-}
 
-TEST(StaffKinds, EighteenKindsInKindOrderAndRowsNameTheRole) {
-    const auto kinds = StaffKinds();
-    ASSERT_EQ(kinds.size(), 18u);
-    for (std::size_t index = 0; index < kinds.size(); ++index) {
-        EXPECT_EQ(kinds[index].kind, static_cast<int>(index) + 1);
-        EXPECT_EQ(FindStaffKind(kinds[index].kind), &kinds[index]);
-        EXPECT_TRUE(kinds[index].createCommand.starts_with("Neue"));
-    }
-    EXPECT_EQ(FindStaffKind(0), nullptr);
-    EXPECT_EQ(FindStaffKind(19), nullptr);
-    EXPECT_EQ(FindStaffKind(6)->createCommand, "Neuer Amateurtrainer");
-    EXPECT_EQ(FindStaffKind(9)->createCommand, "Neuer Doktor");
-    EXPECT_EQ(FindStaffKind(16)->createCommand, "Neuer Marketingmanager");
-    // A row is the short name, a tab and the role.
-    EXPECT_EQ(StaffRowText("Berger, A.", 1), "Berger, A.\tTrainer");
-    EXPECT_EQ(StaffRowText("Berger, A.", 3), "Berger, A.\tPr\xE4sident");
-    EXPECT_EQ(StaffRowText("Berger, A.", 18), "Berger, A.\tFanbeauftragter");
-    // A name with a percent sign is text, not a format.
-    EXPECT_EQ(StaffRowText("100%s", 13), "100%s\tMasseur");
-    EXPECT_TRUE(StaffRowText("Berger, A.", 0).empty());
-    // Which kinds carry experience and grades.
-    for (int kind = 0; kind <= 19; ++kind) {
-        EXPECT_EQ(HasManagerExperience(kind), kind == 1 || kind == 2) << kind;
-        EXPECT_EQ(HasStaffGrades(kind), kind >= 4 && kind <= 18) << kind;
-    }
+    // Deletion removes the masseur from the world, not to the list without club.
+    const std::uint32_t masseur = AddPerson(*home, 13).Id();
+    const std::size_t without = document.World().WithoutClub().Ids().size();
+    const std::string before = Dump();
+    EXPECT_FALSE(DeleteStaffPerson(document, home->Id(), home->FirstTeam().front()->Id()));
+    EXPECT_FALSE(DeleteStaffPerson(document, neighbour->Id(), masseur));
+    ASSERT_TRUE(DeleteStaffPerson(document, home->Id(), masseur));
+    ExpectPlacementSound();
+    EXPECT_EQ(document.World().Person(masseur), nullptr);
+    EXPECT_FALSE(home->HasPerson(masseur));
+    EXPECT_FALSE(document.World().WithoutClub().Contains(masseur));
+    EXPECT_EQ(document.World().WithoutClub().Ids().size(), without);
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(Dump(), before);
+    ExpectPlacementSound();
 }
 
 constexpr std::uint8_t kEnglish = 14;
 constexpr std::uint8_t kGerman = 19;
 constexpr std::uint8_t kFrench = 17;
 
-TEST(ManagerRules, AbilitiesAndTextsHeldToTheirScalesRepeatedLanguagesDropped) {
+TEST(ManagerRules, ValuesAndTextsHeldToTheirScalesLanguagesOnceEighteenStaffKinds) {
     for (const int value : {-3, 0, 9, 15, 16, 255}) {
         EXPECT_EQ(ClampManagerAbility(value), std::clamp(value, 0, 15)) << value;
     }
@@ -943,6 +888,35 @@ TEST(ManagerRules, AbilitiesAndTextsHeldToTheirScalesRepeatedLanguagesDropped) {
               (ManagerLanguages{kFrench, kEnglish, 0, 0}));
     // A number beyond the 63 languages counts as none.
     EXPECT_EQ(LanguageSlotsToStore({70, kGerman, 0, 0}), (ManagerLanguages{kGerman, 0, 0, 0}));
+
+    // Eighteen staff kinds in kind order; rows name the role.
+    const auto kinds = StaffKinds();
+    ASSERT_EQ(kinds.size(), 18u);
+    for (std::size_t index = 0; index < kinds.size(); ++index) {
+        EXPECT_EQ(kinds[index].kind, static_cast<int>(index) + 1);
+        EXPECT_EQ(FindStaffKind(kinds[index].kind), &kinds[index]);
+        EXPECT_TRUE(kinds[index].createCommand.starts_with("Neue"));
+    }
+    EXPECT_EQ(FindStaffKind(0), nullptr);
+    EXPECT_EQ(FindStaffKind(19), nullptr);
+    const test::Rows<int, std::string_view> commands = {
+        {6, "Neuer Amateurtrainer"}, {9, "Neuer Doktor"}, {16, "Neuer Marketingmanager"}};
+    test::ExpectRows([](int kind) { return FindStaffKind(kind)->createCommand; }, commands);
+    // A row is the short name, a tab and the role; a name with a percent sign is text, not a
+    // format.
+    const test::Calls<std::string, int, std::string> rows = {
+        {"Berger, A.", 1, "Berger, A.\tTrainer"},
+        {"Berger, A.", 3, "Berger, A.\tPr\344sident"},
+        {"Berger, A.", 18, "Berger, A.\tFanbeauftragter"},
+        {"100%s", 13, "100%s\tMasseur"},
+        {"Berger, A.", 0, ""}};
+    test::ExpectCalls([](std::string_view name, int kind) { return StaffRowText(name, kind); },
+                      rows);
+    // Which kinds carry experience and grades.
+    for (int kind = 0; kind <= 19; ++kind) {
+        EXPECT_EQ(HasManagerExperience(kind), kind == 1 || kind == 2) << kind;
+        EXPECT_EQ(HasStaffGrades(kind), kind >= 4 && kind <= 18) << kind;
+    }
 }
 
 class ManagerRecordTest : public test::TestWorld {
@@ -950,12 +924,13 @@ protected:
     CPlayer& trainer = world.CreatePerson(0, true);
 };
 
-TEST_F(ManagerRecordTest, ClubStaffKeepsNamesAndLanguagesAndItsGradesAreHalvesOfTheByte) {
+TEST_F(ManagerRecordTest, ClubStaffKeepsNamesLanguagesGradesAManagerRecordEveryValue) {
     trainer.Reset(1, 19);
     CClubStaffManager record(trainer);
-    EXPECT_TRUE(record.Keeps(EManagerValue::kLanguages));
-    EXPECT_FALSE(record.Keeps(EManagerValue::kAbilities));
-    EXPECT_FALSE(record.Keeps(EManagerValue::kExperience));
+    EXPECT_EQ(
+        std::tuple(record.Keeps(EManagerValue::kLanguages), record.Keeps(EManagerValue::kAbilities),
+                   record.Keeps(EManagerValue::kExperience)),
+        std::tuple(true, false, false));
     EXPECT_EQ(record.FirstNameLimit(), 15u);
     EXPECT_EQ(record.SurnameLimit(), 19u);
 
@@ -977,9 +952,8 @@ TEST_F(ManagerRecordTest, ClubStaffKeepsNamesAndLanguagesAndItsGradesAreHalvesOf
     CClubStaffGrades grades(trainer);
     grades.SetLevel(3);
     grades.SetExperience(1);
-    EXPECT_EQ(trainer.StaffBytes()[0], 3);
-    EXPECT_EQ(trainer.StaffBytes()[1], 1);
-    EXPECT_EQ(trainer.StaffBytes()[2], 6);
+    const auto& bytes = trainer.StaffBytes();
+    EXPECT_EQ(std::tuple(bytes[0], bytes[1], bytes[2]), std::tuple(3, 1, 6));
     EXPECT_EQ(grades.Level(), 3);
     EXPECT_EQ(grades.Experience(), 1);
     // Held to 0..4, so the low half never spills into the high one.
@@ -995,48 +969,32 @@ TEST_F(ManagerRecordTest, ClubStaffKeepsNamesAndLanguagesAndItsGradesAreHalvesOf
     EXPECT_EQ(entry.GradeB(), 4);
     EXPECT_EQ(pool.Level(), 2);
     EXPECT_EQ(pool.Experience(), 4);
-}
 
-TEST_F(ManagerRecordTest, ManagerRecordKeepsEveryValueInItsFields) {
+    // The manager record keeps every value in its fields.
     CManager coach;
     coach.SetTrainingValue(1, 4);
-    CManagerRecordAdapter record(coach);
-    EXPECT_TRUE(record.Keeps(EManagerValue::kAbilities));
-    EXPECT_TRUE(record.Keeps(EManagerValue::kLanguages));
-    EXPECT_TRUE(record.Keeps(EManagerValue::kExperience));
-    EXPECT_EQ(record.Ability(1), 4);
-    EXPECT_EQ(record.Ability(7), 0);
+    CManagerRecordAdapter adapter(coach);
+    EXPECT_TRUE(adapter.Keeps(EManagerValue::kAbilities) &&
+                adapter.Keeps(EManagerValue::kLanguages) &&
+                adapter.Keeps(EManagerValue::kExperience));
+    EXPECT_EQ(adapter.Ability(1), 4);
+    EXPECT_EQ(adapter.Ability(7), 0);
 
-    record.SetAbility(0, 12);
-    record.SetAbility(3, 99);
-    record.SetAbility(4, 5);  // no such ability: nothing written
+    adapter.SetAbility(0, 12);
+    adapter.SetAbility(3, 99);
+    adapter.SetAbility(4, 5);  // no such ability: nothing written
     EXPECT_EQ(coach.TrainingValues(), (std::array<std::uint8_t, 4>{12, 4, 0, 15}));
-    record.SetLanguages({kGerman, kFrench, kGerman, kEnglish});
+    adapter.SetLanguages({kGerman, kFrench, kGerman, kEnglish});
     EXPECT_EQ(coach.Languages(), (ManagerLanguages{kGerman, kFrench, kEnglish, 0}));
-    record.SetExperience(-2, 7);
+    adapter.SetExperience(-2, 7);
     EXPECT_EQ(coach.NationalExperience(), 0);
     EXPECT_EQ(coach.InternationalExperience(), 4);
-    record.SetNames("Carla", "Dorn");
+    adapter.SetNames("Carla", "Dorn");
     EXPECT_EQ(coach.FirstName().View(), "Carla");
     EXPECT_EQ(coach.Surname().View(), "Dorn");
 }
 
-TEST_F(SquadCommandsTest, UnchangedOrMissingManagerLeavesNoEdit) {
-    const int country = 19;
-    const std::string before = Dump();
-    EXPECT_FALSE(EditManager(document, {country, std::nullopt}, [](IManagerRecord& record) {
-        record.SetLanguages(record.Languages());
-    }));
-    bool written = false;
-    EXPECT_FALSE(EditManager(document, {country, 0xFFFFFFu},
-                             [&written](IManagerRecord&) { written = true; }));
-    EXPECT_FALSE(written);
-    EXPECT_FALSE(EditManager(document, {0, std::nullopt}, [](IManagerRecord&) {}));
-    EXPECT_EQ(document.History().Count(), 0u);
-    EXPECT_EQ(Dump(), before);
-}
-
-TEST_F(SquadCommandsTest, FurtherManagerOfTheCountryIsEdited) {
+TEST_F(SquadCommandsTest, FurtherManagerOfTheCountryIsEditedAnUnchangedOrMissingOneIsNot) {
     int country = 0;
     std::uint32_t id = 0;
     for (int number = 1; number <= kCountryCount && id == 0; ++number) {
@@ -1051,6 +1009,18 @@ TEST_F(SquadCommandsTest, FurtherManagerOfTheCountryIsEdited) {
         id = document.WorldForOperations().Country(country).AddManager();
     }
     const std::string before = Dump();
+    // An unchanged national coach, a missing manager and no country leave no edit.
+    EXPECT_FALSE(EditManager(document, {country, std::nullopt}, [](IManagerRecord& record) {
+        record.SetLanguages(record.Languages());
+    }));
+    bool written = false;
+    EXPECT_FALSE(EditManager(document, {country, 0xFFFFFFu},
+                             [&written](IManagerRecord&) { written = true; }));
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(EditManager(document, {0, std::nullopt}, [](IManagerRecord&) {}));
+    EXPECT_EQ(document.History().Count(), 0u);
+    EXPECT_EQ(Dump(), before);
+
     const int national = document.World().Manager(id)->NationalExperience() == 5 ? 4 : 5;
     ASSERT_TRUE(EditManager(document, {country, id}, [national](IManagerRecord& record) {
         record.SetExperience(national, 1);
