@@ -28,9 +28,10 @@
 namespace kw {
 namespace {
 
-// Removes the first section with that tag (start line to end line) from a written text.
-std::string WithoutSection(std::string text, std::string_view tag) {
-    const std::string start = "%INDEX%" + std::string(tag) + "\r\n";
+// Removes the first section with that tag whose values begin with `values` (start line to end
+// line) from a written text.
+std::string WithoutSection(std::string text, std::string_view tag, std::string_view values = "") {
+    const std::string start = "%INDEX%" + std::string(tag) + "\r\n" + std::string(values);
     const std::string end = "%INDEXEND%" + std::string(tag) + "\r\n";
     const std::size_t from = text.find(start);
     const std::size_t to = text.find(end, from);
@@ -227,19 +228,7 @@ TEST_F(PlayerRecord, NewPersonsCarryTheDefaultsAreNumberedByThePersonCountAndRou
     EXPECT_EQ(Write(read), written);
 }
 
-TEST_F(PlayerRecord, ResetTakesKindCountryAndTheCountrysFirstLanguage) {
-    world.CreatePerson(0, true);
-    CPlayer& p = world.CreatePerson(0, true);
-    FillEveryField(p);
-    p.Reset(4, 5);
-    // Two persons are registered: the name numbers are count + 1.
-    EXPECT_EQ(std::tuple(p.Kind(), p.Nationality(), p.FirstName().View(), p.SpecialFace()),
-              std::tuple(4, 5, "Vorname 3", 0));
-    EXPECT_THAT(p.Languages(), ElementsAre(9, 0, 0, 0));
-    EXPECT_TRUE(p.History().empty() && p.Note().empty());
-}
-
-TEST_F(PlayerRecord, CopyFromTakesEveryDataFieldButKeepsTheId) {
+TEST_F(PlayerRecord, CopyFromTakesEveryDataFieldButKeepsTheIdAndResetClearsThem) {
     CPlayer& source = Fresh();
     FillEveryField(source);
     source.SetExportClub(kClub2);
@@ -251,23 +240,20 @@ TEST_F(PlayerRecord, CopyFromTakesEveryDataFieldButKeepsTheId) {
     EXPECT_NE(copy.Id(), source.Id());
     EXPECT_EQ(copy.ExportClub(), kClub2);
     EXPECT_EQ(copy.History(), source.History());
+
+    // Reset takes kind, country and the country's first language; two persons are registered:
+    // the name numbers are count + 1.
+    copy.Reset(4, 5);
+    EXPECT_EQ(
+        std::tuple(copy.Kind(), copy.Nationality(), copy.FirstName().View(), copy.SpecialFace()),
+        std::tuple(4, 5, "Vorname 3", 0));
+    EXPECT_THAT(copy.Languages(), ElementsAre(9, 0, 0, 0));
+    EXPECT_TRUE(copy.History().empty() && copy.Note().empty());
 }
 
 // --- the PLAYER record
 
-TEST_F(PlayerRecord, RoundTripsEveryFieldAndWritesTheSameBytesAgain) {
-    CPlayer& source = Fresh();
-    FillEveryField(source);
-    const std::string written = Write(source);
-
-    CPlayer& read = *ReadAll(written, 1)[0];
-    EXPECT_TRUE(read.HasSameData(source));
-    EXPECT_EQ(read.History(), source.History());
-    EXPECT_EQ(read.Note(), "Erste Zeile\r\nZweite Zeile");
-    EXPECT_EQ(Write(read), written);
-}
-
-TEST_F(PlayerRecord, WritesTheFieldsInRecordOrder) {
+TEST_F(PlayerRecord, WritesTheFieldsInRecordOrderAndRoundTripsEveryOne) {
     CPlayer& p = Fresh();
     FillEveryField(p);
     std::vector<std::string> expected;
@@ -306,16 +292,27 @@ TEST_F(PlayerRecord, WritesTheFieldsInRecordOrder) {
     date(0, 0, 0);
     add("40", "5", "0", "%INDEXEND%HIST", "Erste Zeile\tZweite Zeile", "1", "%INDEXEND%PLAYER");
 
-    EXPECT_THAT(Lines(Write(p)), ElementsAreArray(expected));
+    const std::string written = Write(p);
+    EXPECT_THAT(Lines(written), ElementsAreArray(expected));
+
+    CPlayer& read = *ReadAll(written, 1)[0];
+    EXPECT_TRUE(read.HasSameData(p));
+    EXPECT_EQ(read.History(), p.History());
+    EXPECT_EQ(read.Note(), "Erste Zeile\r\nZweite Zeile");
+    EXPECT_EQ(Write(read), written);
 }
 
-TEST_F(PlayerRecord, ClubReferencesGoThroughTheCompactNumbering) {
+// Note lines travel as tabs and come back as CR LF.
+TEST_F(PlayerRecord, ClubReferencesGoThroughTheCompactNumberingAndNoteLinesThroughTabs) {
     CPlayer& p = Fresh();
+    p.SetNote("eins\r\nzwei\ndrei");
     p.SetCurrentClub(kClub7);                  // third club of country 5
     p.SetPreviousClub(MakeClubId(5, 9));       // no such club
     p.SetFirstClub(kClub7 | kSecondTeamFlag);  // its second team
     p.SetLoanClub(MakeClubId(6, 1));           // no such club either
-    const std::vector<std::string> lines = Lines(Write(p));
+    const std::string written = Write(p);
+    EXPECT_NE(written.find("\r\neins\tzwei\tdrei\r\n"), std::string::npos);
+    std::vector<std::string> lines = Lines(written);
     // Current and previous club follow the special face and second external number; first club
     // at 100, loan club at 109.
     std::vector<std::string> clubLines;
@@ -331,29 +328,19 @@ TEST_F(PlayerRecord, ClubReferencesGoThroughTheCompactNumbering) {
     EXPECT_THAT(
         (std::vector{read.CurrentClub(), read.PreviousClub(), read.FirstClub(), read.LoanClub()}),
         ElementsAre(MakeClubId(5, 3), 0u, MakeClubId(5, 3) | kSecondTeamFlag, 0u));
-}
+    EXPECT_EQ(read.Note(), "eins\r\nzwei\r\ndrei");
 
-TEST_F(PlayerRecord, ReadingCombinesCountryLineAndIdLineExceptForCurrentAndPreviousClub) {
-    CPlayer& p = Fresh();
-    std::vector<std::string> lines = Lines(Write(p));
-    // Hand-made file whose id lines hold bare running numbers.
+    // A hand-made file whose id lines hold bare running numbers: the country line and the id
+    // line combine, except for the current and previous club.
     lines.at(81) = "5";
     lines.at(82) = "2";
     lines.at(100) = "5";
     lines.at(101) = "2";
     lines.at(109) = "6";
     lines.at(110) = "4";
-    CPlayer& read = *ReadAll(JoinLines(lines), 1)[0];
-    EXPECT_THAT((std::vector{read.CurrentClub(), read.FirstClub(), read.LoanClub()}),
+    CPlayer& bare = *ReadAll(JoinLines(lines), 1)[0];
+    EXPECT_THAT((std::vector{bare.CurrentClub(), bare.FirstClub(), bare.LoanClub()}),
                 ElementsAre(2u, MakeClubId(5, 2), MakeClubId(6, 4)));
-}
-
-TEST_F(PlayerRecord, NoteLinesTravelAsTabsAndComeBackAsCrLf) {
-    CPlayer& p = Fresh();
-    p.SetNote("eins\r\nzwei\ndrei");
-    const std::string written = Write(p);
-    EXPECT_NE(written.find("\r\neins\tzwei\tdrei\r\n"), std::string::npos);
-    EXPECT_EQ(ReadAll(written, 1)[0]->Note(), "eins\r\nzwei\r\ndrei");
 }
 
 // Names lose blanks; foot 5 is no foot: the byte becomes foot 0 with value 3, bits 6 and 7
@@ -507,13 +494,9 @@ TEST_F(PlayerRecord, VersionGatesOfHistoryNoteAndYouthFlag) {
     source.SetYouthFlag(1);
     const std::string written = Write(source);
 
-    // 8198 reads everything (the current layout).
-    CPlayer& current = *ReadAll(written, 1)[0];
-    EXPECT_EQ(current.YouthFlag(), 1);
-    EXPECT_EQ(current.History().size(), 1u);
-
-    // Major 8195 knows neither history nor note: both keep what the person held. The old
-    // layout of the abilities makes the rest meaningless here, only the gates matter.
+    // The current layout reads them all (the round trip of every field shows it). Major 8195 knows
+    // neither history nor note: both keep what the person held. The old layout of the abilities
+    // makes the rest meaningless here, only the gates matter.
     CPlayer& oldest = *ReadAll(written, 1, MakeRecordVersion(8195, 0xFFFF))[0];
     EXPECT_TRUE(oldest.History().empty());
     EXPECT_TRUE(oldest.Note().empty());
@@ -550,6 +533,9 @@ TEST_F(PlayerRecord, ACutRecordReadsZerosKeepsItsTextsAndTheNextRecordStillReads
     CPlayer& after = Fresh();
     ASSERT_TRUE(after.Read(file));
     EXPECT_TRUE(after.HasSameData(next));
+    // No section left: the person stays as it was.
+    EXPECT_FALSE(after.Read(file));
+    EXPECT_TRUE(after.HasSameData(next));
 
     // Normalisation then corrects what reading could not: never reported, just mended.
     cut.Normalise(5);
@@ -560,28 +546,21 @@ TEST_F(PlayerRecord, ACutRecordReadsZerosKeepsItsTextsAndTheNextRecordStillReads
               std::tuple(180, 1980, 2006));
 }
 
-TEST_F(PlayerRecord, AMissingHistorySectionLeavesTheHistoryAndTheRestStillReads) {
+// A missing history leaves the history; a missing last date reads as no date. The numbers after
+// them and the next record still read.
+TEST_F(PlayerRecord, AMissingHistoryOrLastDateLeavesTheFollowingValuesReadable) {
     CPlayer& source = Fresh();
     FillEveryField(source);
-    const std::string text = WithoutSection(Write(source), "HIST") + Write(source);
-    const std::vector<CPlayer*> read = ReadAll(text, 2);
-    EXPECT_TRUE(read[0]->History().empty());
-    EXPECT_EQ(std::tuple(read[0]->Note(), read[0]->YouthFlag(), read[0]->ShoeType()),
+    const std::vector<CPlayer*> noHistory =
+        ReadAll(WithoutSection(Write(source), "HIST") + Write(source), 2);
+    EXPECT_TRUE(noHistory[0]->History().empty());
+    EXPECT_EQ(std::tuple(noHistory[0]->Note(), noHistory[0]->YouthFlag(), noHistory[0]->ShoeType()),
               std::tuple(source.Note(), 1, 4));
-    EXPECT_TRUE(read[1]->HasSameData(source));
-}
+    EXPECT_TRUE(noHistory[1]->HasSameData(source));
 
-TEST_F(PlayerRecord, AMissingLastDateReadsAsNoDateAndTheFollowingNumbersStillRead) {
-    const auto withoutDate = [](std::string text, const std::string& date) {
-        const std::size_t at = text.find("%INDEX%DATE\r\n" + date);
-        EXPECT_NE(at, std::string::npos) << date;
-        return text.erase(at, text.find("%INDEXEND%DATE\r\n", at) + 16 - at);
-    };
-    CPlayer& source = Fresh();
-    FillEveryField(source);
-    source.History().resize(1);
     // Drop the history entry's "until" date: its games, goals and flag must still read.
-    const std::string text = withoutDate(Write(source), "30\r\n6\r\n2000\r\n");
+    source.History().resize(1);
+    const std::string text = WithoutSection(Write(source), "DATE", "30\r\n6\r\n2000\r\n");
     CPlayer& read = *ReadAll(text + Write(source), 2)[0];
     ASSERT_EQ(read.History().size(), 1u);
     EXPECT_FALSE(read.History()[0].until.IsSet());
@@ -590,23 +569,12 @@ TEST_F(PlayerRecord, AMissingLastDateReadsAsNoDateAndTheFollowingNumbersStillRea
 
     // The second further date, when no history entry follows it.
     source.History().clear();
-    const std::string second = withoutDate(Write(source), "15\r\n9\r\n2005\r\n");
+    const std::string second = WithoutSection(Write(source), "DATE", "15\r\n9\r\n2005\r\n");
     const std::vector<CPlayer*> both = ReadAll(second + Write(source), 2);
     EXPECT_FALSE(both[0]->FurtherDates()[1].IsSet());
     EXPECT_EQ(both[0]->ShoeType(), 4);
     EXPECT_EQ(both[0]->Sleeves(), 1);
     EXPECT_TRUE(both[1]->HasSameData(source));
-}
-
-TEST_F(PlayerRecord, AMissingSectionLeavesThePersonAsItWas) {
-    CPlayer& p = Fresh();
-    FillEveryField(p);
-    CPlayer& before = Fresh();
-    before.CopyFrom(p);
-    CKLFile file;
-    ASSERT_TRUE(file.OpenForReadFromMemory(JoinLines({"%INDEX%OTHER", "1", "%INDEXEND%OTHER"})));
-    EXPECT_FALSE(p.Read(file));
-    EXPECT_TRUE(p.HasSameData(before));
 }
 
 TEST_F(PlayerRecord, OnlyKnownNamesOfPositionsAndFeet) {
@@ -628,14 +596,6 @@ protected:
 
     CPlayer& p;
 };
-
-TEST_F(PlayerNormalise, NicknameBeginningWithAQuestionMarkIsCleared) {
-    for (const auto& [given, kept] : {std::pair("?Unbekannt", ""), {"Der ?", "Der ?"}}) {
-        p.SetNickname(given);
-        p.Normalise(5);
-        EXPECT_EQ(p.Nickname().View(), kept);
-    }
-}
 
 TEST_F(PlayerNormalise, ShirtNumberZeroIsDrawnFrom2To46AndOthersAreClamped) {
     bool sawLow = false;
@@ -676,83 +636,72 @@ TEST_F(PlayerNormalise, OnlyOneContractOptionSurvivesInItsOrderOfPrecedence) {
     // Bit 2 wins over bit 4 but holds only with a running national-team period: here none.
     EXPECT_EQ(normalised(0x04 | 0x10), 0x00);
     EXPECT_EQ(normalised(0x04), 0x00);
-}
 
-TEST_F(PlayerNormalise, NationalTeamOptionHoldsWhileItsSecondDateIsAfter10July2005) {
-    const auto normalised = [&](std::uint8_t options, CDate until, std::uint8_t period) {
+    // The national-team option holds while its second date is after 10 July 2005.
+    const auto withPeriod = [&](std::uint8_t options, CDate until, std::uint8_t period) {
         p.SetNationalTeamByte(1, period);
         p.SetFurtherDate(1, until);
-        p.SetContractByte(3, options);
-        p.Normalise(5);
-        return Options();
+        return normalised(options);
     };
     const CDate eleventh = CDate::FromYmd(2005, 7, 11);
-    EXPECT_EQ(normalised(0x04, eleventh, 2), 0x04);
+    EXPECT_EQ(withPeriod(0x04, eleventh, 2), 0x04);
     // Set again from the national-team data even when it was not set, beside a kept option.
-    EXPECT_EQ(normalised(0x00, eleventh, 2), 0x04);
-    EXPECT_EQ(normalised(0x20, eleventh, 2), 0x24);
-    EXPECT_EQ(normalised(0x04, CDate::FromYmd(2005, 7, 10), 2), 0x00);
-    EXPECT_EQ(normalised(0x04, CDate::FromYmd(2006, 1, 1), 0), 0x00);
+    EXPECT_EQ(withPeriod(0x00, eleventh, 2), 0x04);
+    EXPECT_EQ(withPeriod(0x20, eleventh, 2), 0x24);
+    EXPECT_EQ(withPeriod(0x04, CDate::FromYmd(2005, 7, 10), 2), 0x00);
+    EXPECT_EQ(withPeriod(0x04, CDate::FromYmd(2006, 1, 1), 0), 0x00);
 }
 
-TEST_F(PlayerNormalise, PositionsAreClampedAndRepeatsWithinTheirGroupCleared) {
-    const auto normalised = [&](std::array<std::uint8_t, kPositionSlots> codes) {
-        SetPositions(codes);
-        p.Normalise(5);
-        return p.Positions();
-    };
-    EXPECT_THAT(normalised({0, 30, 0, 5, 5, 200}), ElementsAre(1, 17, 0, 5, 0, 17));
-    // A second main position equal to the first is cleared; a secondary equal to a main stays.
-    EXPECT_THAT(normalised({4, 4, 4, 4, 9, 9}), ElementsAre(4, 0, 0, 4, 9, 0));
-    EXPECT_THAT(normalised({17, 3, 17, 12, 13, 12}), ElementsAre(17, 3, 0, 12, 13, 0));
-}
-
-TEST_F(PlayerNormalise, AbilitiesShoeTypeAndBodyAreBroughtIntoRange) {
+// First every field out of range, then each at the edge of its range or otherwise valid.
+TEST_F(PlayerNormalise, FieldsAreBroughtIntoRangeAndValidOnesKept) {
+    p.SetNickname("?Unbekannt");
     p.SetAbility(0, 150);
     p.SetAbility(42, 100);
     p.SetAbility(20, 99);
     p.SetShoeType(9);
     p.SetLook(look::kHeight, 99);
     p.SetLook(look::kWeight, 39);
-    p.Normalise(5);
-    EXPECT_EQ(std::tuple(p.Ability(0), p.Ability(42), p.Ability(20), p.ShoeType(),
-                         p.Looks()[look::kHeight], p.Looks()[look::kWeight]),
-              std::tuple(99, 99, 99, 5, 180, 75));
-
-    p.SetLook(look::kHeight, 100);
-    p.SetLook(look::kWeight, 40);
-    p.Normalise(5);
-    EXPECT_EQ(std::tuple(p.Looks()[look::kHeight], p.Looks()[look::kWeight]), std::tuple(100, 40));
-}
-
-TEST_F(PlayerNormalise, ExperienceAndLanguageLevelsAreClamped) {
     p.SetNationalExperience(-1);
     p.SetInternationalExperience(5);
     p.SetLanguageLevel(0, 16);
     p.SetLanguageLevel(3, 255);
     p.SetLanguageLevel(1, 15);
-    p.Normalise(5);
-    EXPECT_EQ(std::tuple(p.NationalExperience(), p.InternationalExperience()), std::tuple(0, 4));
-    EXPECT_THAT(p.LanguageLevels(), ElementsAre(15, 15, 0, 15));
-    p.SetNationalExperience(9);
-    p.SetInternationalExperience(-3);
-    p.Normalise(5);
-    EXPECT_EQ(std::tuple(p.NationalExperience(), p.InternationalExperience()), std::tuple(6, 0));
-}
-
-TEST_F(PlayerNormalise, CurrentAndPreviousClubMustExist) {
-    p.SetCurrentClub(MakeClubId(5, 2) | kSecondTeamFlag);
-    p.SetPreviousClub(MakeClubId(7, kNationalTeamIndex));
-    p.SetFirstClub(MakeClubId(5, 9));
-    p.Normalise(5);
-    EXPECT_EQ(p.CurrentClub(), MakeClubId(5, 2) | kSecondTeamFlag);
-    EXPECT_EQ(p.PreviousClub(), MakeClubId(7, kNationalTeamIndex));
-    EXPECT_EQ(p.FirstClub(), MakeClubId(5, 9));  // not checked
-
     p.SetCurrentClub(MakeClubId(5, 9));
     p.SetPreviousClub(MakeClubId(0, 1));
+    p.SetFirstClub(MakeClubId(5, 9));  // not checked
     p.Normalise(5);
-    EXPECT_EQ(p.CurrentClub() | p.PreviousClub(), 0u);
+    EXPECT_EQ(std::tuple(p.Nickname().View(), p.Ability(0), p.Ability(42), p.Ability(20),
+                         p.ShoeType(), p.Looks()[look::kHeight], p.Looks()[look::kWeight]),
+              std::tuple("", 99, 99, 99, 5, 180, 75));
+    EXPECT_EQ(std::tuple(p.NationalExperience(), p.InternationalExperience(), p.CurrentClub(),
+                         p.PreviousClub(), p.FirstClub()),
+              std::tuple(0, 4, 0u, 0u, MakeClubId(5, 9)));
+    EXPECT_THAT(p.LanguageLevels(), ElementsAre(15, 15, 0, 15));
+
+    p.SetNickname("Der ?");
+    p.SetLook(look::kHeight, 100);
+    p.SetLook(look::kWeight, 40);
+    p.SetNationalExperience(9);
+    p.SetInternationalExperience(-3);
+    p.SetCurrentClub(MakeClubId(5, 2) | kSecondTeamFlag);
+    p.SetPreviousClub(MakeClubId(7, kNationalTeamIndex));
+    p.Normalise(5);
+    EXPECT_EQ(std::tuple(p.Nickname().View(), p.Looks()[look::kHeight], p.Looks()[look::kWeight],
+                         p.NationalExperience(), p.InternationalExperience(), p.CurrentClub(),
+                         p.PreviousClub()),
+              std::tuple("Der ?", 100, 40, 6, 0, MakeClubId(5, 2) | kSecondTeamFlag,
+                         MakeClubId(7, kNationalTeamIndex)));
+
+    // Positions are clamped; a second main position equal to the first is cleared, a secondary
+    // equal to a main stays.
+    const auto positions = [&](std::array<std::uint8_t, kPositionSlots> codes) {
+        SetPositions(codes);
+        p.Normalise(5);
+        return p.Positions();
+    };
+    EXPECT_THAT(positions({0, 30, 0, 5, 5, 200}), ElementsAre(1, 17, 0, 5, 0, 17));
+    EXPECT_THAT(positions({4, 4, 4, 4, 9, 9}), ElementsAre(4, 0, 0, 4, 9, 0));
+    EXPECT_THAT(positions({17, 3, 17, 12, 13, 12}), ElementsAre(17, 3, 0, 12, 13, 0));
 }
 
 // The game's year is 2006, whatever the clock says.
@@ -810,28 +759,22 @@ TEST_F(PlayerRecord, WritesItsFieldsInOrderAndRoundTrips) {
     EXPECT_EQ(WriteStaff(read), written);
 }
 
-TEST_F(PlayerRecord, NegativeContractByte2SetsBit2OfTheOriginByte) {
+// Names are trimmed of blanks and non-breaking blanks; inside, staff names stay as written.
+TEST_F(PlayerRecord, StaffNamesAreTrimmedAndANegativeContractByte2SetsBit2OfTheOriginByte) {
     CPlayer& president = Trainer();
     president.SetKind(3);
     president.SetContractByte(1, 200);
     president.SetOriginByte(0x01);
-    CPlayer& read = ReadStaff(WriteStaff(president));
-    EXPECT_EQ(read.ContractBytes()[1], 200);
-    EXPECT_EQ(read.OriginByte(), 0x04);
-
-    president.SetContractByte(1, 127);
-    EXPECT_EQ(ReadStaff(WriteStaff(president)).OriginByte(), 0x00);
-}
-
-TEST_F(PlayerRecord, NamesAreTrimmedOfBlanksAndNonBreakingBlanks) {
-    std::vector<std::string> lines = Lines(WriteStaff(Trainer()));
+    std::vector<std::string> lines = Lines(WriteStaff(president));
     lines.at(1) = "\xA0 Ewald \xA0";
     lines.at(2) = "  Klein  hold ";
     CPlayer& read = ReadStaff(JoinLines(lines));
-    // Inside, staff names stay as written.
-    EXPECT_EQ(std::tuple(read.FirstName().View(), read.Surname().View()),
-              std::tuple("Ewald", "Klein  hold"));
-    EXPECT_EQ(read.ShortName(), "Klein  hold, E.");
+    EXPECT_EQ(std::tuple(read.FirstName().View(), read.Surname().View(), read.ShortName(),
+                         read.ContractBytes()[1], read.OriginByte()),
+              std::tuple("Ewald", "Klein  hold", "Klein  hold, E.", 200, 0x04));
+
+    president.SetContractByte(1, 127);
+    EXPECT_EQ(ReadStaff(WriteStaff(president)).OriginByte(), 0x00);
 }
 
 TEST_F(PlayerRecord, ACutStaffRecordKeepsItsNamesAndTheNextOneReads) {
@@ -1073,20 +1016,12 @@ Abilities Uniform(std::uint8_t value) {
     return abilities;
 }
 
-TEST(PlayerSummaryValuesTest, LabelsAreTheSixteenOfTheComparison) {
+// Every value has a label of its own and rests on some abilities, and its main ability is one
+// the strength model weighs at some position: the values speak of what the strengths are made of.
+TEST(PlayerSummaryValuesTest, EveryValueIsLabelledAndUsesAbilitiesTheStrengthModelWeighs) {
     std::set<std::string_view> labels;
     for (int value = 0; value < kSummaryValueCount; ++value) {
         EXPECT_TRUE(labels.insert(SummaryValueLabel(value)).second) << value;
-    }
-    EXPECT_FALSE(labels.contains(""));
-    EXPECT_TRUE(SummaryValueLabel(-1).empty());
-    EXPECT_TRUE(SummaryValueLabel(kSummaryValueCount).empty());
-}
-
-// Every value rests on some abilities, and its main ability is one the strength model weighs at
-// some position: the values speak of what the strengths are made of.
-TEST(PlayerSummaryValuesTest, EveryValueUsesAbilitiesTheStrengthModelWeighs) {
-    for (int value = 0; value < kSummaryValueCount; ++value) {
         int heaviest = -1;
         int heaviestWeight = 0;
         for (int ability = 0; ability < kAbilityCount; ++ability) {
@@ -1105,11 +1040,15 @@ TEST(PlayerSummaryValuesTest, EveryValueUsesAbilitiesTheStrengthModelWeighs) {
         }
         EXPECT_TRUE(weighed) << SummaryValueLabel(value);
     }
+    EXPECT_FALSE(labels.contains(""));
+    EXPECT_TRUE(SummaryValueLabel(-1).empty() && SummaryValueLabel(kSummaryValueCount).empty());
     EXPECT_EQ(SummaryValueWeight(kSummaryValueCount, 0), 0);
     EXPECT_EQ(SummaryValueWeight(0, kAbilityCount), 0);
 }
 
-TEST(PlayerSummaryValuesTest, ValuesStayWithinTheirRange) {
+// Values stay within 0 to 100; raising one ability raises exactly the values that use it and
+// leaves the others alone.
+TEST(PlayerSummaryValuesTest, ValuesStayInRangeAndRiseWithTheAbilitiesTheyUseAndNoOther) {
     for (const std::uint8_t level : {1, 50, 98, 100}) {
         EXPECT_THAT(PlayerSummaryValues(Uniform(level)), Each(AllOf(Ge(0.0), Le(100.0))));
     }
@@ -1117,10 +1056,6 @@ TEST(PlayerSummaryValuesTest, ValuesStayWithinTheirRange) {
     EXPECT_THAT(PlayerSummaryValues(Uniform(99)), Each(DoubleEq(100.0)));
     // Above 99 counts as 99, as in the strengths.
     EXPECT_EQ(PlayerSummaryValues(Uniform(255)), PlayerSummaryValues(Uniform(99)));
-}
-
-// Raising one ability raises exactly the values that use it and leaves the others alone.
-TEST(PlayerSummaryValuesTest, ValuesRiseWithTheAbilitiesTheyUseAndNoOther) {
     for (const std::uint8_t level : {0, 40, 98}) {
         const SummaryValues before = PlayerSummaryValues(Uniform(level));
         for (int ability = 0; ability < kAbilityCount; ++ability) {
@@ -1179,13 +1114,7 @@ TEST(PlayerSummaryValuesTest, AGoalkeepersReflexesBeatAStrikers) {
     EXPECT_GT(keepers / keeperCount, strikers / strikerCount + 10.0);
 }
 
-CDate ReadDate(const std::string& lines, bool history = false) {
-    CKLFile file;
-    EXPECT_TRUE(file.OpenForReadFromMemory(lines));
-    return history ? CDate::ReadHistory(file) : CDate::Read(file);
-}
-
-TEST(Date, JulianDayAndWeekday) {
+TEST(Date, JulianDayWeekdayAndSplitAcrossLeapYearsAndCenturies) {
     const CDate newYear = CDate::FromYmd(2000, 1, 1);
     EXPECT_EQ(newYear.Value(), 2451545);
     EXPECT_EQ(newYear.Weekday(), 5);  // Saturday
@@ -1197,9 +1126,7 @@ TEST(Date, JulianDayAndWeekday) {
     EXPECT_GE(ancient.Weekday(), 0);
     EXPECT_LE(ancient.Weekday(), 6);
     EXPECT_EQ(CDate(ancient.Value() + 7).Weekday(), ancient.Weekday());
-}
 
-TEST(Date, SplitInvertsFromYmdAcrossLeapYearsAndCenturies) {
     for (int year : {1700, 1899, 1900, 1999, 2000, 2004, 2100}) {
         for (int month = 1; month <= 12; ++month) {
             for (int day : {1, 15, 28}) {
@@ -1226,28 +1153,28 @@ TEST(Date, IsoTextIsPrintfsText) {
     }
 }
 
-TEST(Date, SectionRoundTrip) {
+// A date and no date round-trip; the clamping reader brings values into range, the history reader
+// takes them as they are.
+TEST(Date, SectionsRoundTripAndAreReadClampedOrAsTheyAre) {
     const CDate date = CDate::FromYmd(1978, 11, 23);
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(
         WriteRecord([&](CKLFile& out) { return date.Write(out) && CDate().Write(out); })));
     EXPECT_EQ(CDate::Read(file), date);
     EXPECT_EQ(CDate::Read(file), CDate());
-}
 
-TEST(Date, ReaderClampsOutOfRangeValuesTheHistoryReaderNot) {
-    auto read = [](const char* day, const char* month, const char* year) {
-        return ReadDate(std::string("%INDEX%DATE\n") + day + "\n" + month + "\n" + year +
-                        "\n%INDEXEND%DATE\n")
-            .Split();
+    auto read = [&file](const char* day, const char* month, const char* year, bool history) {
+        EXPECT_TRUE(file.OpenForReadFromMemory(std::string("%INDEX%DATE\n") + day + "\n" + month +
+                                               "\n" + year + "\n%INDEXEND%DATE\n"));
+        return history ? CDate::ReadHistory(file) : CDate::Read(file);
     };
-    EXPECT_EQ(std::tuple(read("5", "6", "85").year, read("5", "13", "1990").month,
-                         read("32", "2", "1990").day, read("3", "2", "1650").year,
-                         read("3", "2", "2101").year),
+    EXPECT_EQ(std::tuple(read("5", "6", "85", false).Split().year,
+                         read("5", "13", "1990", false).Split().month,
+                         read("32", "2", "1990", false).Split().day,
+                         read("3", "2", "1650", false).Split().year,
+                         read("3", "2", "2101", false).Split().year),
               std::tuple(1985, 1, 1, 2000, 2000));
-    // The history reader takes the values as they are.
-    EXPECT_EQ(ReadDate("%INDEX%DATE\n12\n3\n85\n%INDEXEND%DATE\n", true),
-              CDate::FromYmd(85, 3, 12));
+    EXPECT_EQ(read("12", "3", "85", true), CDate::FromYmd(85, 3, 12));
 }
 
 TEST(Date, MissingLinesAndSectionsKeepDefaultsAndLaterValuesReadOn) {
