@@ -57,7 +57,14 @@ protected:
 };
 
 TEST_F(World, InitialiseCountriesNamesCountriesAndTheirNationalTeams) {
-    WriteCountriesList("Albanien,Albania\nALB,ALB\n1\n2\n3\n0\nAndorra\nAND\n0\n0\n0\n0\n");
+    // Without a countries list the countries stay nameless.
+    EXPECT_FALSE(world.InitialiseCountries());
+    EXPECT_TRUE(world.IsLoaded());
+    EXPECT_TRUE(world.Country(14).Name(0).empty());
+    EXPECT_EQ(world.Country(14).Clubs().size(), 1u);
+
+    WriteCountriesList("Albanien,Albania\nALB,ALB\n1\n2\n3\n0\nAndorra\nAND\n0\n0\n0\n0\n" +
+                       std::string(40, 'N') + "\nXYZ\n0\n0\n0\n0\n");
     ASSERT_TRUE(world.InitialiseCountries());
     EXPECT_TRUE(world.IsLoaded());
     EXPECT_EQ(world.Country(1).Name(1), "Albania");
@@ -65,24 +72,13 @@ TEST_F(World, InitialiseCountriesNamesCountriesAndTheirNationalTeams) {
     const CClub& team = world.Country(1).NationalTeam();
     EXPECT_EQ(std::tuple(team.Id(), team.Names()[1].View(), team.Abbreviations()[0].View()),
               std::tuple(MakeClubId(1, kNationalTeamIndex), "Albania", "ALB"));
+    // National team names are cut to the club field.
+    EXPECT_EQ(world.Country(3).NationalTeam().Names()[0].View().size(), 29u);
     // Countries past the list's end exist, numbered, with a national team and an empty root.
     EXPECT_EQ(world.Country(206).Number(), 206);
     EXPECT_TRUE(world.Country(206).Name(0).empty());
     EXPECT_EQ(world.Country(206).Clubs().size(), 1u);
     EXPECT_NE(world.Competition(MakeCompetitionId(206, kRootType, 0)), nullptr);
-}
-
-TEST_F(World, MissingCountriesListLeavesCountriesNameless) {
-    EXPECT_FALSE(world.InitialiseCountries());
-    EXPECT_TRUE(world.IsLoaded());
-    EXPECT_TRUE(world.Country(14).Name(0).empty());
-    EXPECT_EQ(world.Country(14).Clubs().size(), 1u);
-}
-
-TEST_F(World, NationalTeamNamesAreCutToTheClubField) {
-    WriteCountriesList(std::string(40, 'N') + "\nXYZ\n0\n0\n0\n0\n");
-    world.InitialiseCountries();
-    EXPECT_EQ(world.Country(1).NationalTeam().Names()[0].View().size(), 29u);
 }
 
 TEST_F(World, ClashingPersonIdsAreReplacedAndRemapped) {
@@ -171,13 +167,11 @@ TEST_F(World, FailedFileIsReportedOnceAndReplacesNoFile) {
     EXPECT_TRUE(again.Messages().empty());
     EXPECT_NE(ReadFile(database / "Country7.sav"), "previous good file");
     EXPECT_TRUE(fs::exists(database / "Country9.sav"));
-}
 
-TEST_F(World, SaveIntoAMissingFolderFails) {
-    world.InitialiseCountries();
+    // Saving into a missing folder fails.
     world.SetDirectory(install / "nowhere");
-    EXPECT_FALSE(world.Save(progress, ui));
-    EXPECT_EQ(ui.Texts(Kind::Error).size(), 1u);
+    EXPECT_FALSE(world.Save(progress, again));
+    EXPECT_EQ(again.Texts(Kind::Error).size(), 1u);
 }
 
 TEST_F(World, CreateDatabaseDirectoryAsksBeforeReplacing) {
@@ -197,22 +191,20 @@ TEST_F(World, CreateDatabaseDirectoryAsksBeforeReplacing) {
     EXPECT_TRUE(world.CreateDatabaseDirectory(documents.Path(), "Liga", "Zweite", ui));
     EXPECT_FALSE(fs::exists(documents / "database/Liga/Country1.sav"));
     EXPECT_EQ(ReadFile(documents / "database/Liga/Database.txt"), "Zweite");
-}
 
-// Neither a name that climbs out of the databases folder nor a link under the name is replaced.
-TEST_F(World, DatabaseNamesCannotLeaveTheDatabasesFolder) {
-    const TempDir documents;
+    // Neither a name that climbs out of the databases folder nor a link under the name is
+    // replaced.
     const TempDir elsewhere;
     WriteFile(documents / "keep.txt", "x");
     WriteFile(elsewhere / "keep.txt", "x");
-    fs::create_directories(documents / "database");
-    fs::create_directory_symlink(elsewhere.Path(), documents / "database" / "Liga");
+    fs::create_directory_symlink(elsewhere.Path(), documents / "database" / "Link");
     ui.QueueAnswer(true);
+    const std::size_t asked = ui.Messages().size();
     for (const char* name : {"..", "a/../..", ""}) {
         EXPECT_FALSE(world.CreateDatabaseDirectory(documents.Path(), name, "", ui)) << name;
     }
-    EXPECT_TRUE(ui.Messages().empty());
-    EXPECT_FALSE(world.CreateDatabaseDirectory(documents.Path(), "Liga", "", ui));
+    EXPECT_EQ(ui.Messages().size(), asked);
+    EXPECT_FALSE(world.CreateDatabaseDirectory(documents.Path(), "Link", "", ui));
     EXPECT_TRUE(fs::exists(documents / "keep.txt"));
     EXPECT_TRUE(fs::exists(elsewhere / "keep.txt"));
 }
@@ -543,14 +535,13 @@ TEST_F(WorldFiles, UnusualNamesAndLongNotesLeaveTheOtherRecordsIntact) {
 
 // --- players without club
 
-TEST_F(WorldFiles, AnEmptyListOfPlayersWithoutClubIsWrittenWithCountZero) {
-    const TempDir folder;
-    ASSERT_TRUE(world.WithoutClub().Save(folder.Path()));
-    EXPECT_EQ(ReadFile(folder / "Without.sav"), "%INDEX%WITHOUT\r\n0\r\n%INDEXEND%WITHOUT\r\n");
-    EXPECT_EQ(Loaded(folder.Path())->WithoutClub().Count(), 0);
-}
-
+// An empty list is written with count zero.
 TEST_F(WorldFiles, PlayersWithoutClubGetFreshIdsAndLeaveClubPlayersAlone) {
+    const TempDir empty;
+    ASSERT_TRUE(world.WithoutClub().Save(empty.Path()));
+    EXPECT_EQ(ReadFile(empty / "Without.sav"), "%INDEX%WITHOUT\r\n0\r\n%INDEXEND%WITHOUT\r\n");
+    EXPECT_EQ(Loaded(empty.Path())->WithoutClub().Count(), 0);
+
     AddClubs({1});
     CPlayer& clubPlayer = AddPlayer(*Country().Club(Club(1)));
     clubPlayer.SetSurname("Verein");
@@ -610,10 +601,6 @@ std::string CountryFile(int number) {
     return "Country" + std::to_string(number) + ".sav";
 }
 
-bool HasCountryEnd(const std::string& text) {
-    return text.find("%INDEXEND%COUNTRY\r\n") != std::string::npos;
-}
-
 // A copy of the small demo database in which the test damages files.
 class DamagedCountryFiles : public ::testing::Test {
 protected:
@@ -641,35 +628,38 @@ protected:
         world.InitialiseCountries();
         world.Load(database.Path(), progress, ui);
     }
-    // England's first line replaced, Germany's file cut, loaded.
-    void LoadTwoDamaged() {
-        replaced = ReplaceFirstLine(kEngland);
-        cut = Cut(kGermany, 300000);
-        Load();
-    }
     std::vector<std::string> Errors() const { return ui.Texts(Kind::Error); }
 
     TempDir database;
     CWorld world{test::SmallDemoInstallation()};
     CSilentProgress progress;
     CScriptedUserInterface ui;
-    std::string replaced;
-    std::string cut;
 };
 
-TEST_F(DamagedCountryFiles, WholeFilesAndMissingOnesAreNoDamage) {
+// A missing file is no damage; a fresh load forgets the marks of the one before.
+TEST_F(DamagedCountryFiles, WholeAndMissingFilesAreNoDamageAndAFreshLoadForgetsTheMarks) {
     fs::remove(File(kEngland));
     Load();
     EXPECT_TRUE(world.DamagedCountries().empty());
     EXPECT_TRUE(ui.Messages().empty());
     EXPECT_EQ(world.Country(kEngland).ClubCount(), 0);
+
+    ReplaceFirstLine(kEngland);
+    Load();
+    ASSERT_EQ(world.DamagedCountries(), std::vector<int>{kEngland});
+    WriteFile(File(kEngland), Original(kEngland));
+    Load();
+    EXPECT_TRUE(world.DamagedCountries().empty());
+    EXPECT_EQ(Errors().size(), 1u);
 }
 
-TEST_F(DamagedCountryFiles, CutFileKeepsWhatItHeldAndIsNamed) {
-    const std::string original = Original(kEngland);
-    Cut(kEngland, original.size() / 2);
+// A cut file keeps what it held; sizes the reader refuses count as unreadable (a sparse file
+// costs no disk). Both are named, and a save leaves them alone.
+TEST_F(DamagedCountryFiles, CutAndUnreadableFilesAreNamedAndLeftAlone) {
+    const std::string text = Cut(kEngland, Original(kEngland).size() / 2);
+    fs::resize_file(File(kGermany), CKLFile::kMaxFileSize + 1);
     Load();
-    EXPECT_EQ(world.DamagedCountries(), std::vector<int>{kEngland});
+    EXPECT_EQ(world.DamagedCountries(), (std::vector<int>{kGermany, kEngland}));
     ASSERT_EQ(Errors().size(), 1u);
     EXPECT_NE(Errors()[0].find("England"), std::string::npos);
     // Read as far as it goes: some of its clubs, not all.
@@ -678,62 +668,39 @@ TEST_F(DamagedCountryFiles, CutFileKeepsWhatItHeldAndIsNamed) {
     whole.InitialiseCountries();
     whole.Load(test::SmallDemoDatabase(), progress);
     EXPECT_LT(world.Country(kEngland).ClubCount(), whole.Country(kEngland).ClubCount());
-}
 
-// Sizes the reader refuses count as unreadable; a sparse file costs no disk.
-TEST_F(DamagedCountryFiles, UnreadableFileIsNamedAndLeftAlone) {
-    const std::string original = Original(kEngland);
-    fs::resize_file(File(kEngland), CKLFile::kMaxFileSize + 1);
-    Load();
-    EXPECT_EQ(world.DamagedCountries(), std::vector<int>{kEngland});
-    ASSERT_EQ(Errors().size(), 1u);
     EXPECT_TRUE(world.Save(progress, ui));
-    EXPECT_EQ(fs::file_size(File(kEngland)), CKLFile::kMaxFileSize + 1);
+    EXPECT_EQ(fs::file_size(File(kGermany)), CKLFile::kMaxFileSize + 1);
+    EXPECT_TRUE(ReadFile(File(kEngland)) == text);
 }
 
-TEST_F(DamagedCountryFiles, SeveralDamagedFilesShareOneMessage) {
-    ReplaceFirstLine(kEngland);
-    Cut(kGermany, 1000);
+// England's first line replaced and Germany's file cut: one message names both. Until the user
+// confirms, a save leaves them in place and writes the rest, and an archive export carries their
+// bytes; a confirmed country is written from memory.
+TEST_F(DamagedCountryFiles, SavesAndExportsKeepTheirBytesUntilConfirmed) {
+    const std::string replaced = ReplaceFirstLine(kEngland);
+    const std::string cut = Cut(kGermany, 300000);
     Load();
     EXPECT_EQ(world.DamagedCountries(), (std::vector<int>{kGermany, kEngland}));
     ASSERT_EQ(ui.Messages().size(), 1u);
-    const std::string text = Errors().at(0);
-    EXPECT_NE(text.find("Deutschland (Country14.sav)"), std::string::npos) << text;
-    EXPECT_NE(text.find("England (Country50.sav)"), std::string::npos) << text;
-}
+    const std::string message = Errors().at(0);
+    EXPECT_NE(message.find("Deutschland (Country14.sav)"), std::string::npos) << message;
+    EXPECT_NE(message.find("England (Country50.sav)"), std::string::npos) << message;
 
-TEST_F(DamagedCountryFiles, SaveLeavesThemInPlaceAndWritesTheRest) {
-    LoadTwoDamaged();
     const int other = 170;
     world.Country(other).SetName(0, "Anders");
     world.Country(other).Clubs().begin()->second->SetName(0, "Neuer Name");
     ASSERT_TRUE(world.Save(progress, ui));
-
     EXPECT_TRUE(ReadFile(File(kEngland)) == replaced);
     EXPECT_TRUE(ReadFile(File(kGermany)) == cut);
     EXPECT_NE(ReadFile(File(other)).find("Neuer Name"), std::string::npos);
     EXPECT_EQ(Errors().size(), 1u);  // the load's message only
-}
 
-TEST_F(DamagedCountryFiles, ConfirmedCountriesAreWrittenFromMemory) {
-    LoadTwoDamaged();
-    world.ConfirmDamagedCountries({kGermany});
-    EXPECT_EQ(world.DamagedCountries(), std::vector<int>{kEngland});
-    ASSERT_TRUE(world.Save(progress, ui));
-    EXPECT_TRUE(ReadFile(File(kEngland)) == replaced);
-    const std::string written = ReadFile(File(kGermany));
-    EXPECT_TRUE(HasCountryEnd(written));
-    EXPECT_FALSE(written == cut);
-}
-
-TEST_F(DamagedCountryFiles, ArchiveExportCarriesTheirBytes) {
-    LoadTwoDamaged();
     const TempDir documents;
     const TempDir output;
     const fs::path archive = output / "welt.tdb";
     ASSERT_TRUE(ExportWorld(world, archive, documents.Path(), progress, ui));
     EXPECT_EQ(world.Directory(), database.Path());
-
     CArchiveReader reader;
     ASSERT_TRUE(reader.Open(archive));
     int seen = 0;
@@ -750,16 +717,14 @@ TEST_F(DamagedCountryFiles, ArchiveExportCarriesTheirBytes) {
     }
     EXPECT_TRUE(reader.ReadToEnd());
     EXPECT_EQ(seen, 2);
-}
 
-TEST_F(DamagedCountryFiles, AFreshLoadForgetsTheMarks) {
-    ReplaceFirstLine(kEngland);
-    Load();
-    ASSERT_EQ(world.DamagedCountries().size(), 1u);
-    WriteFile(File(kEngland), Original(kEngland));
-    Load();
-    EXPECT_TRUE(world.DamagedCountries().empty());
-    EXPECT_EQ(Errors().size(), 1u);
+    world.ConfirmDamagedCountries({kGermany});
+    EXPECT_EQ(world.DamagedCountries(), std::vector<int>{kEngland});
+    ASSERT_TRUE(world.Save(progress, ui));
+    EXPECT_TRUE(ReadFile(File(kEngland)) == replaced);
+    const std::string written = ReadFile(File(kGermany));
+    EXPECT_NE(written.find("%INDEXEND%COUNTRY\r\n"), std::string::npos);
+    EXPECT_FALSE(written == cut);
 }
 
 using test::Lines;
@@ -819,8 +784,8 @@ protected:
     TempDir folder;
 };
 
-TEST_F(Rules, DefaultsAreEmptyWithSixSubstitutions) {
-    const CRules rules;
+TEST_F(Rules, DefaultsAreEmptyWithSixSubstitutionsAndAccessorsAddressTheirOwnField) {
+    CRules rules;
     EXPECT_EQ(std::tuple(rules.Substitutions(), rules.CompetitionName(2, 5, 4),
                          rules.WorldShortName(0), rules.TitleHolder(2, 5), rules.Venue(0, 0),
                          rules.FurtherTitleHolder(1), rules.RuleValue(4)),
@@ -830,10 +795,9 @@ TEST_F(Rules, DefaultsAreEmptyWithSixSubstitutions) {
     EXPECT_EQ(changed, rules);
     changed.CopyFrom(Filled());
     EXPECT_EQ(changed, Filled());
-}
 
-TEST_F(Rules, AccessorsAddressTheirOwnField) {
-    CRules rules = Filled();
+    // Each accessor addresses its own field.
+    rules = Filled();
     EXPECT_EQ(
         std::tuple(rules.CompetitionName(0, 3, 2), rules.CompetitionName(2, 1, 0),
                    rules.ThirdShortName(5, 4), rules.WorldName(3), rules.WorldShortName(1),
@@ -855,21 +819,11 @@ TEST_F(Rules, AccessorsAddressTheirOwnField) {
               std::tuple("S\374damerika", "Ozeanien", ""));
 }
 
-TEST_F(Rules, FileRoundTripsFieldByFieldAndByteForByte) {
+TEST_F(Rules, FileLayoutAndRoundTripFieldByFieldAndByteForByte) {
     const CRules filled = Filled();
     ASSERT_TRUE(filled.Save(folder.Path()));
     const std::string written = ReadFile(folder / "Rules.sav");
-    CRules read;
-    ASSERT_TRUE(read.Load(folder.Path()));
-    EXPECT_EQ(read, filled);
-    const TempDir again;
-    ASSERT_TRUE(read.Save(again.Path()));
-    EXPECT_EQ(ReadFile(again / "Rules.sav"), written);
-}
-
-TEST_F(Rules, FileLayout) {
-    ASSERT_TRUE(Filled().Save(folder.Path()));
-    const std::vector<std::string> lines = Lines(ReadFile(folder / "Rules.sav"));
+    const std::vector<std::string> lines = Lines(written);
     ASSERT_EQ(lines.size(), 75u);
     EXPECT_EQ(std::tuple(lines[0], lines[1], lines[2]),
               std::tuple("%INDEX%RULES_AND_MISC", "%INDEX%VERSION", "537264132"));
@@ -892,6 +846,13 @@ TEST_F(Rules, FileLayout) {
     EXPECT_EQ(std::tuple(lines[67], lines[68], lines[71], lines[72], lines[73], lines[74]),
               std::tuple(std::to_string(MakeClubId(14, 3) | kSecondTeamFlag), "1", "-1", "77", "3",
                          "%INDEXEND%RULES_AND_MISC"));
+
+    CRules read;
+    ASSERT_TRUE(read.Load(folder.Path()));
+    EXPECT_EQ(read, filled);
+    const TempDir again;
+    ASSERT_TRUE(read.Save(again.Path()));
+    EXPECT_EQ(ReadFile(again / "Rules.sav"), written);
 }
 
 TEST_F(Rules, OldFileFillsTheMatchingFieldsAndLeavesTheRestEmpty) {
@@ -953,7 +914,7 @@ TEST_F(Rules, FileCutShortReadsZerosAndLeavesWhatFollowsReadable) {
     EXPECT_EQ(CDate::Read(file), CDate::FromYmd(1999, 12, 24));
 }
 
-TEST_F(Rules, MissingFileOrSectionGivesTheDefaults) {
+TEST_F(Rules, MissingFileOrSectionGivesTheDefaultsAndAFailedWriteKeepsThePreviousFile) {
     CRules rules = Filled();
     EXPECT_FALSE(rules.Load(folder.Path()));
     EXPECT_EQ(rules, CRules());
@@ -962,9 +923,9 @@ TEST_F(Rules, MissingFileOrSectionGivesTheDefaults) {
     rules = Filled();
     EXPECT_FALSE(rules.Load(folder.Path()));
     EXPECT_EQ(rules, CRules());
-}
 
-TEST_F(Rules, FileThatCannotBeWrittenReportsFailureAndKeepsThePreviousOne) {
+    // A file that cannot be written reports the failure and keeps the previous one.
+    fs::remove(folder / "rules.SAV");
     WriteFile(folder / "Rules.sav", "previous");
     {
         CFileFaults faults(FailWritesTo(folder / "Rules.sav"));
@@ -995,7 +956,8 @@ protected:
     CRecordingProgress progress;
 };
 
-TEST_F(RulesInWorld, CompleteRenumbersTitleHoldersAndDropsDeletedClubs) {
+// Title holders are renumbered and deleted clubs dropped; only venues of existing stadiums stay.
+TEST_F(RulesInWorld, CompleteRenumbersTitleHoldersKeepsExistingVenuesAndClampsSubstitutions) {
     CRules rules;
     rules.SetTitleHolder(0, 0, MakeClubId(14, 7));
     rules.SetTitleHolder(1, 0, MakeClubId(14, 12));  // deleted
@@ -1006,6 +968,14 @@ TEST_F(RulesInWorld, CompleteRenumbersTitleHoldersAndDropsDeletedClubs) {
     rules.SetTitleHolder(0, 5, MakeClubId(15, 1));  // a country without clubs
     rules.SetFurtherTitleHolder(0, MakeClubId(14, 3));
     rules.SetFurtherTitleHolder(1, MakeClubId(206, kNationalTeamIndex) | kSecondTeamFlag);
+    rules.SetVenue(0, 0, MakeStadiumRef(14, 1));
+    rules.SetVenue(1, 0, MakeStadiumRef(14, 2));
+    rules.SetVenue(2, 0, MakeStadiumRef(14, 3));  // past the country's two stadiums
+    rules.SetVenue(0, 1, MakeStadiumRef(15, 1));  // a country without stadiums
+    rules.SetVenue(1, 1, MakeStadiumRef(0, 1));
+    rules.SetVenue(2, 1, MakeStadiumRef(207, 0));
+    rules.SetVenue(0, 2, 0x01000000u | MakeStadiumRef(14, 1));
+    rules.SetVenue(1, 2, MakeStadiumRef(14, 0));
     rules.Complete(world);
     EXPECT_EQ(std::tuple(rules.TitleHolder(0, 0), rules.TitleHolder(1, 0), rules.TitleHolder(2, 0),
                          rules.TitleHolder(0, 1)),
@@ -1016,27 +986,13 @@ TEST_F(RulesInWorld, CompleteRenumbersTitleHoldersAndDropsDeletedClubs) {
                          rules.FurtherTitleHolder(0), rules.FurtherTitleHolder(1)),
               std::tuple(0u, 0u, 0u, MakeClubId(14, 1),
                          MakeClubId(206, kNationalTeamIndex) | kSecondTeamFlag));
-}
 
-TEST_F(RulesInWorld, CompleteKeepsOnlyVenuesOfExistingStadiums) {
-    CRules rules;
-    rules.SetVenue(0, 0, MakeStadiumRef(14, 1));
-    rules.SetVenue(1, 0, MakeStadiumRef(14, 2));
-    rules.SetVenue(2, 0, MakeStadiumRef(14, 3));  // past the country's two stadiums
-    rules.SetVenue(0, 1, MakeStadiumRef(15, 1));  // a country without stadiums
-    rules.SetVenue(1, 1, MakeStadiumRef(0, 1));
-    rules.SetVenue(2, 1, MakeStadiumRef(207, 0));
-    rules.SetVenue(0, 2, 0x01000000u | MakeStadiumRef(14, 1));
-    rules.SetVenue(1, 2, MakeStadiumRef(14, 0));
-    rules.Complete(world);
     EXPECT_EQ((std::vector<std::uint32_t>{rules.Venue(0, 0), rules.Venue(1, 0), rules.Venue(2, 0),
                                           rules.Venue(0, 1), rules.Venue(1, 1), rules.Venue(2, 1),
                                           rules.Venue(0, 2), rules.Venue(1, 2)}),
               (std::vector<std::uint32_t>{MakeStadiumRef(14, 1), MakeStadiumRef(14, 2), 0, 0, 0, 0,
                                           0, MakeStadiumRef(14, 0)}));
-}
 
-TEST_F(RulesInWorld, CompleteClampsTheSubstitutions) {
     const auto read = [&](const char* substitutions) {
         CRules rules = ReadText(std::string("%INDEX%RULES_AND_MISC\n%INDEX%VERSION\n537264132\n"
                                             "%INDEXEND%VERSION\n") +
@@ -1046,18 +1002,17 @@ TEST_F(RulesInWorld, CompleteClampsTheSubstitutions) {
         return rules.Substitutions();
     };
     EXPECT_EQ(std::tuple(read("12"), read("-3"), read("4")), std::tuple(7, 0, 4));
-}
 
-TEST_F(RulesInWorld, CompleteInAWorldWithoutCountriesKeepsNothingButNationalTeams) {
+    // A world without countries keeps nothing but national teams.
     CWorld empty(install.Path());
-    CRules rules = Filled();
+    rules = Filled();
     rules.Complete(empty);
     EXPECT_EQ(std::tuple(rules.TitleHolder(0, 0), rules.Venue(0, 0), rules.FurtherTitleHolder(0),
                          rules.Substitutions()),
               std::tuple(0u, 0u, MakeClubId(14, kNationalTeamIndex), 3));
 }
 
-TEST_F(RulesInWorld, WorldSaveWritesRulesInTheCompactNumberingAndLoadReadsThemBack) {
+TEST_F(RulesInWorld, WorldSaveWritesRulesInTheCompactNumberingAndLoadReadsThemOrTheDefaults) {
     const TempDir database;
     world.SetDirectory(database.Path());
     CRules& rules = world.Rules();
@@ -1084,17 +1039,15 @@ TEST_F(RulesInWorld, WorldSaveWritesRulesInTheCompactNumberingAndLoadReadsThemBa
     EXPECT_EQ(std::tuple(read.CompetitionName(0, 0, 0), read.WorldShortName(4),
                          read.TitleHolder(2, 0), read.RuleValue(2), read.Substitutions()),
               std::tuple("Meisterrunde", "CM", MakeClubId(20, kNationalTeamIndex), 1, 3));
-}
 
-TEST_F(RulesInWorld, WorldLoadWithoutRulesFileGivesDefaultsAndEmptyResets) {
-    const TempDir database;
-    world.Rules().CopyFrom(Filled());
-    world.Load(database.Path(), progress);
-    EXPECT_EQ(world.Rules(), CRules());
-
-    world.Rules().CopyFrom(Filled());
-    world.Empty();
-    EXPECT_EQ(world.Rules(), CRules());
+    // A load without a rules file gives the defaults; so does emptying the world.
+    const TempDir without;
+    reloaded.Rules().CopyFrom(Filled());
+    reloaded.Load(without.Path(), progress);
+    EXPECT_EQ(reloaded.Rules(), CRules());
+    reloaded.Rules().CopyFrom(Filled());
+    reloaded.Empty();
+    EXPECT_EQ(reloaded.Rules(), CRules());
 }
 
 }  // namespace
