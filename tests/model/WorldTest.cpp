@@ -94,25 +94,28 @@ TEST_F(World, ClashingPersonIdsAreReplacedAndRemapped) {
     EXPECT_EQ(world.CreatePerson(0, true).Id(), 5u);
     EXPECT_EQ(world.IdRemap().at(0), 5u);
     EXPECT_EQ(world.NextFreePersonId(), 6u);
-}
 
-TEST_F(World, PersonIdsAreUniqueEvenWhenKept) {
-    world.InitialiseCountries();
+    // Ids are unique even when kept, and then not remapped.
     world.CreatePerson(7, false);
     CPlayer& second = world.CreatePerson(7, false);
     EXPECT_NE(second.Id(), 7u);
-    EXPECT_EQ(world.Persons().size(), 2u);
-    EXPECT_TRUE(world.IdRemap().empty());
+    EXPECT_EQ(std::tuple(world.Persons().size(), world.IdRemap().size()), std::tuple(6u, 3u));
     world.RemovePerson(7);
     EXPECT_EQ(world.Person(7), nullptr);
     EXPECT_NE(world.Person(second.Id()), nullptr);
 }
 
-TEST_F(World, SaveWritesEveryCountryAndLoadReadsThemBack) {
-    world.InitialiseCountries();
+TEST_F(World, LoadFindsFilesInAnyLetterCaseAndSaveWritesEveryCountry) {
     const TempDir database;
-    world.SetDirectory(database.Path());
+    WriteFile(database / "country5.sav",
+              "%INDEX%COUNTRY\n%INDEX%VERSION\n537264132\n%INDEXEND%VERSION\n0\n"
+              "%INDEXEND%COUNTRY\n");
+    world.InitialiseCountries();
+    world.Load(database.Path(), progress);
+    EXPECT_EQ(world.CountryCount(), 1);
     ASSERT_TRUE(world.Save(progress, ui));
+    // Saving replaces the file that was read instead of adding a second spelling beside it.
+    EXPECT_FALSE(fs::exists(database / "Country5.sav"));
     EXPECT_TRUE(ui.Messages().empty());
     for (int number : {1, 14, 206}) {
         const std::string content =
@@ -126,20 +129,6 @@ TEST_F(World, SaveWritesEveryCountryAndLoadReadsThemBack) {
     reloaded.InitialiseCountries();
     EXPECT_TRUE(reloaded.Load(database.Path(), progress));
     EXPECT_EQ(reloaded.CountryCount(), 206);
-}
-
-TEST_F(World, LoadFindsFilesInAnyLetterCase) {
-    const TempDir database;
-    WriteFile(database / "country5.sav",
-              "%INDEX%COUNTRY\n%INDEX%VERSION\n537264132\n%INDEXEND%VERSION\n0\n"
-              "%INDEXEND%COUNTRY\n");
-    world.InitialiseCountries();
-    world.Load(database.Path(), progress);
-    EXPECT_EQ(world.CountryCount(), 1);
-    // Saving replaces the file that was read instead of adding a second spelling beside it.
-    world.Save(progress, ui);
-    EXPECT_FALSE(fs::exists(database / "Country5.sav"));
-    EXPECT_TRUE(fs::exists(database / "Country6.sav"));
 }
 
 TEST_F(World, FailedFileIsReportedOnceAndReplacesNoFile) {
@@ -270,8 +259,8 @@ TEST(DatabaseName, OnlyDirectChildrenOfTheDatabasesFolderMayBeReplaced) {
 using Names = std::array<std::string, 5>;
 
 // The first field names every language without its own; empty fields vanish as with a tokenizer;
-// short codes keep three characters.
-TEST(CountriesList, FirstFieldNamesEveryLanguageWithoutItsOwn) {
+// short codes keep three characters. Line 3 is A, line 6 is B: the continent byte is B * 8 + A.
+TEST(CountriesList, FirstFieldNamesEveryLanguageWithoutItsOwnAndAttributesFollow) {
     const auto entries = ParseCountriesList(
         "Deutschland,Germany\nDEU,GER\n1\n2\n3\n4\nA,,C,D\nLONG,AB,xyzw\n0\n0\n0\n0\n");
     ASSERT_EQ(entries.size(), 2u);
@@ -281,24 +270,18 @@ TEST(CountriesList, FirstFieldNamesEveryLanguageWithoutItsOwn) {
         std::tuple(entries[0].shortNames, entries[1].names, entries[1].shortNames),
         std::tuple((Names{"DEU", "GER", "DEU", "DEU", "DEU"}), (Names{"A", "C", "D", "A", "A"}),
                    (Names{"LON", "AB", "xyz", "LON", "LON"})));
-}
-
-TEST(CountriesList, AttributeLinesAndContinentByte) {
-    // Line 3 is A, line 6 is B: the continent byte is B * 8 + A.
-    const auto entries = ParseCountriesList("N\nNNN\n3\n17\n42\n5\n");
-    ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(
         std::tuple(entries[0].firstAttribute, entries[0].secondAttribute, entries[0].continentByte),
-        std::tuple(17, 42, 5 * 8 + 3));
+        std::tuple(2, 3, 4 * 8 + 1));
+}
 
+TEST(CountriesList, CrLfLinesHugeValuesCutRecordsAndAtMost206) {
     // Values far outside a byte (found by the fuzzer: 0x55555555 * 8 overflowed) keep the low
     // byte of B * 8 + A, as small ones do.
     const auto huge = ParseCountriesList("N\nNNN\n3\n0\n0\n1431655765\n");
     ASSERT_EQ(huge.size(), 1u);
     EXPECT_EQ(huge[0].continentByte, 0xAB);  // 0x2AAAAAAA8 + 3
-}
 
-TEST(CountriesList, CrLfLinesAndSuccessiveRecordsAtMost206) {
     const auto entries = ParseCountriesList(
         "Albanien\r\nALB\r\n0\r\n1\r\n2\r\n0\r\nAndorra\r\nAND\r\n0\r\n1\r\n2\r\n0\r\n");
     ASSERT_EQ(entries.size(), 2u);
@@ -312,27 +295,23 @@ TEST(CountriesList, CrLfLinesAndSuccessiveRecordsAtMost206) {
     const auto many = ParseCountriesList(content);
     ASSERT_EQ(many.size(), 206u);
     EXPECT_EQ(many.back().names[0], "C205");
+
+    // A cut record keeps what it has; long lines are cut.
+    const auto cut = ParseCountriesList(std::string(1500, 'x') + "\nLLL\n4");
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_EQ(std::tuple(cut[0].names[0].size(), cut[0].shortNames[0], cut[0].continentByte),
+              std::tuple(998u, "LLL", 4));
 }
 
-TEST(CountriesList, CutRecordKeepsWhatItHasAndLongLinesAreCut) {
-    const std::string longName(1500, 'x');
-    const auto entries = ParseCountriesList(longName + "\nLLL\n4");
-    ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(
-        std::tuple(entries[0].names[0].size(), entries[0].shortNames[0], entries[0].continentByte),
-        std::tuple(998u, "LLL", 4));
-}
-
-TEST(ShortNames, SurnameCommaBlankInitialPointAndForPoolEntriesNoBlank) {
+TEST(PersonNames, ShortNamesAndTrimmedAndCleanedNames) {
     EXPECT_EQ(std::tuple(ShortName("Hans", "M\xFCller"), ShortName("\xC9mile", "Zola"),
                          ShortName("", "M\xFCller"), ShortName("Hans", ""), ShortName("", "")),
               std::tuple("M\xFCller, H.", "Zola, \xC9.", "M\xFCller", "Hans", ""));
     // Pool entries have no blank after the comma.
     EXPECT_EQ(PoolShortName("Hans", "M\xFCller"), "M\xFCller,H.");
     EXPECT_EQ(PoolShortName("", "M\xFCller"), "M\xFCller");
-}
 
-TEST(NameCleaning, TrimRemovesBlanksAtBothEndsOnlyAndPlayerNamesLoseRunsOfBlanks) {
+    // Trimming removes blanks at both ends only.
     EXPECT_EQ(std::tuple(TrimName("\xA0 Otto \xA0"), TrimName("Otto  von\240Bismarck"),
                          TrimName(" \xA0 ")),
               std::tuple("Otto", "Otto  von\240Bismarck", ""));
