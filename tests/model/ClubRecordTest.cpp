@@ -227,32 +227,16 @@ TEST_P(ClubVersionGateTest, GatedLinesAreReadOrSkippedAndLaterFieldsStayInPlace)
                                         g.current ? kClub1 : 0u));
     // Without the credit line it follows the assets; the company flag comes next either way.
     // The dropped pair is skipped: the attendance figures are the next lines.
-    EXPECT_THAT((std::vector<std::int32_t>{c.FoundingYear(),
-                                           c.InitialAssets(),
-                                           c.CreditLine(),
-                                           c.PublicCompany(),
-                                           c.ByteFlag(),
-                                           c.PointsDeduction(),
-                                           c.BiggestMatchAttendance(),
-                                           c.AverageAttendance(),
-                                           c.SeasonTickets(),
-                                           c.StadiumNumber(),
-                                           c.StadiumCapacity(),
-                                           c.StadiumType(),
-                                           c.StadiumFlags(),
-                                           c.StatusFlags(),
-                                           c.Colour(0),
-                                           c.Colour(1),
-                                           c.ColourStyle(),
-                                           c.Prestige(),
-                                           c.SecondPrestige(),
-                                           c.PreferredCountry(0),
-                                           c.PreferredCountry(1),
-                                           c.YouthCountry(),
-                                           c.ExternalNumber()}),
-                ElementsAre(1887, 1000000, g.credit ? 400000 : 500000, 1, g.byteFlag ? 7 : 0, 3,
-                            50000, 20000, 9000, 2, 60000, 2, 3, 33, 4, 7, 2, 15,
-                            g.secondPrestige ? 12 : 0, 14, 21, 5, 77));
+    EXPECT_EQ(
+        std::tuple(c.FoundingYear(), c.InitialAssets(), c.CreditLine(), c.PublicCompany(),
+                   c.ByteFlag(), c.PointsDeduction(), c.BiggestMatchAttendance(),
+                   c.AverageAttendance(), c.SeasonTickets(), c.StadiumNumber(), c.StadiumCapacity(),
+                   c.StadiumType(), c.StadiumFlags(), c.StatusFlags(), c.Colour(0), c.Colour(1),
+                   c.ColourStyle(), c.Prestige(), c.SecondPrestige(), c.PreferredCountry(0),
+                   c.PreferredCountry(1), c.YouthCountry(), c.ExternalNumber()),
+        std::tuple(1887, 1000000, g.credit ? 400000 : 500000, 1, g.byteFlag ? 7 : 0, 3, 50000,
+                   20000, 9000, 2, 60000, 2, 3, 33, 4, 7, 2, 15, g.secondPrestige ? 12 : 0, 14, 21,
+                   5, 77));
     EXPECT_THAT(c.Statistics(), ElementsAre(10, 20, 30, 40, 50));
     // The file's lines 5, 4, 3 are stored bytes 1, 3, 2.
     EXPECT_THAT(c.Surroundings(), ElementsAre(5, 3, 4, 2, 1, 0, 5));

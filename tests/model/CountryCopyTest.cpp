@@ -244,17 +244,15 @@ using test::kGermany;
 using test::kSpain;
 
 // Each box alone, and together with those whose data meet (pool and clubs, stadiums and clubs).
-const std::uint32_t kFlagSets[] = {
-    countrycopy::kGeneral,
-    countrycopy::kYouth,
-    countrycopy::kReferees,
-    countrycopy::kStadiums,
-    countrycopy::kManagers,
-    countrycopy::kClubs,
-    countrycopy::kYouth | countrycopy::kClubs,
-    countrycopy::kStadiums | countrycopy::kClubs,
-    countrycopy::kAll,
-};
+const std::uint32_t kFlagSets[] = {countrycopy::kGeneral,
+                                   countrycopy::kYouth,
+                                   countrycopy::kReferees,
+                                   countrycopy::kStadiums,
+                                   countrycopy::kManagers,
+                                   countrycopy::kClubs,
+                                   countrycopy::kYouth | countrycopy::kClubs,
+                                   countrycopy::kStadiums | countrycopy::kClubs,
+                                   countrycopy::kAll};
 
 class CountryCopy : public DemoWorlds {
 protected:

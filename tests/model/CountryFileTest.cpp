@@ -81,34 +81,26 @@ TEST_F(CountryFile, ClubsAreRenumberedAndEveryReferenceFollows) {
     Country().PlayerPool()[0].SetSurname("Jung");
     Country().PlayerPool()[0].SetPreferredClub(Club(7));
 
-    const TempDir database;
-    world.SetDirectory(database.Path());
-    CScriptedUserInterface ui;
-    CRecordingProgress progress;
-    ASSERT_TRUE(world.Save(progress, ui));
-    const std::string text = test::ReadFile(database / "Country5.sav");
+    const std::string text = WrittenCountry();
     for (const char* tag : {"CLUB1", "CLUB2", "CLUB3", "CLUB65535"}) {
         EXPECT_FALSE(SectionLines(text, tag).empty()) << tag;
     }
     EXPECT_TRUE(SectionLines(text, "CLUB4").empty());
     EXPECT_EQ(SectionLines(text, "TEAMS"), std::vector<std::string>{"50003,1050001"});
 
-    CWorld loaded(install.Path());
-    Prepare(loaded);
-    loaded.Load(database.Path(), progress);
-    CCountry& country = loaded.Country(kCountry);
+    const CCountry& country = ReadIntoOther(text);
     ASSERT_EQ(country.ClubCount(), 3);
     const CClub& third = *country.Club(Club(3));
     EXPECT_EQ(std::tuple(third.FanFriendship(), third.Rivals()[0], third.Rivals()[1]),
               std::tuple(Club(2), Club(1), Club(2) | kSecondTeamFlag));
     ASSERT_EQ(country.Club(Club(1))->PersonIds().size(), 1u);
-    const CPlayer& moved = *loaded.Person(country.Club(Club(1))->PersonIds()[0]);
+    const CPlayer& moved = *other.Person(country.Club(Club(1))->PersonIds()[0]);
     EXPECT_EQ(std::pair(moved.CurrentClub(), moved.LoanClub()),
               std::pair(Club(3), Club(2) | kSecondTeamFlag));
     ASSERT_EQ(moved.History().size(), 1u);
     EXPECT_EQ(moved.History()[0].club, Club(2));
     const auto* league = dynamic_cast<const CDBLeague*>(
-        loaded.Competition(MakeCompetitionId(kCountry, kLeagueType, 0)));
+        other.Competition(MakeCompetitionId(kCountry, kLeagueType, 0)));
     ASSERT_NE(league, nullptr);
     EXPECT_EQ(league->Teams(), (std::vector<std::uint32_t>{Club(3), Club(1) | kSecondTeamFlag}));
     EXPECT_EQ(country.PlayerPool()[0].PreferredClub(), Club(2));
