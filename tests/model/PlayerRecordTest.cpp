@@ -360,11 +360,15 @@ TEST_F(PlayerRecord, ReadingCleansNamesAndMendsTheFootByteAndTheNationalTeamBit)
 
     lines.at(15) = std::to_string((1 << 3) | 6);  // value 6 is beyond 4
     EXPECT_EQ(ReadAll(JoinLines(lines), 1)[0]->FootAndForm(), 3);
+    // Only known positions and feet have names.
+    EXPECT_EQ((std::vector<std::string_view>{PositionCode(1), PositionCode(17), PositionCode(0),
+                                             PositionCode(18), FootName(2), FootName(3)}),
+              (std::vector<std::string_view>{"GK", "ST", "", "", "left", ""}));
 }
 
 // --- history
 
-TEST_F(PlayerRecord, ConsecutiveStationsOfOneClubMergeWithSummedGamesAndGoals) {
+TEST_F(PlayerRecord, ConsecutiveStationsOfOneClubMergeAndACountBeyondTheEntriesStops) {
     CPlayer& p = Fresh();
     const CDate d1 = CDate::FromYmd(1999, 7, 1);
     const CDate d2 = CDate::FromYmd(2000, 6, 30);
@@ -390,10 +394,8 @@ TEST_F(PlayerRecord, ConsecutiveStationsOfOneClubMergeWithSummedGamesAndGoals) {
                    {1, 0, kClub1, CDate(), CDate(), 10000, 1000}};
     const std::vector<SHistoryEntry> merged = ReadAll(Write(p), 1)[0]->History();
     EXPECT_THAT(merged, ElementsAre(SHistoryEntry{1, 0, kClub1, CDate(), CDate(), 65535, 65535}));
-}
 
-TEST_F(PlayerRecord, AHistoryCountBeyondTheEntriesStopsAtTheFirstMissingOne) {
-    CPlayer& p = Fresh();
+    // A count beyond the entries stops at the first missing one.
     p.History() = {{3, 0, kClub1, CDate(), CDate(), 1, 2}};
     p.SetYouthFlag(1);
     std::vector<std::string> lines = Lines(Write(p));
@@ -468,7 +470,8 @@ TEST_F(PlayerRecord, OldRecordGetsMappedAndDerivedAbilitiesAndARoleFromItsPositi
                                                        CDate::FromYmd(2003, 6, 30), 150, 27}));
 }
 
-TEST_F(PlayerRecord, OldRecordsDrawTheirRoleFromTheListOfTheirPosition) {
+// The version gates of history, note and youth flag.
+TEST_F(PlayerRecord, OldRecordsDrawTheirRoleFromTheListOfTheirPositionAndSkipWhatTheyLack) {
     const std::vector<std::set<int>> lists = {{1, 2, 4, 5},
                                               {1, 2, 3, 4, 5},
                                               {9, 10, 11, 12, 13},
@@ -485,9 +488,7 @@ TEST_F(PlayerRecord, OldRecordsDrawTheirRoleFromTheListOfTheirPosition) {
         // Every code drawn is on the list and, over 60 draws, every code of the list appears.
         EXPECT_EQ(drawn, allowed) << "position " << pos;
     }
-}
 
-TEST_F(PlayerRecord, VersionGatesOfHistoryNoteAndYouthFlag) {
     CPlayer& source = Fresh();
     source.History() = {{1, 0, kClub1, CDate(), CDate(), 3, 1}};
     source.SetNote("Notiz");
@@ -577,12 +578,6 @@ TEST_F(PlayerRecord, AMissingHistoryOrLastDateLeavesTheFollowingValuesReadable) 
     EXPECT_TRUE(both[1]->HasSameData(source));
 }
 
-TEST_F(PlayerRecord, OnlyKnownNamesOfPositionsAndFeet) {
-    EXPECT_EQ((std::vector<std::string_view>{PositionCode(1), PositionCode(17), PositionCode(0),
-                                             PositionCode(18), FootName(2), FootName(3)}),
-              (std::vector<std::string_view>{"GK", "ST", "", "", "left", ""}));
-}
-
 class PlayerNormalise : public PersonsTest {
 protected:
     PlayerNormalise() : p(world.CreatePerson(0, true)) { p.SetPosition(0, 4); }
@@ -597,7 +592,7 @@ protected:
     CPlayer& p;
 };
 
-TEST_F(PlayerNormalise, ShirtNumberZeroIsDrawnFrom2To46AndOthersAreClamped) {
+TEST_F(PlayerNormalise, ShirtNumbersNationalityAndClubYearsAreMended) {
     bool sawLow = false;
     bool sawHigh = false;
     for (int i = 0; i < 500; ++i) {
@@ -612,14 +607,27 @@ TEST_F(PlayerNormalise, ShirtNumberZeroIsDrawnFrom2To46AndOthersAreClamped) {
         EXPECT_EQ(p.ShirtNumbers()[1], 99);
     }
     EXPECT_TRUE(sawLow && sawHigh);
-}
 
-TEST_F(PlayerNormalise, InvalidNationalityBecomesTheClubsCountry) {
+    // An invalid nationality becomes the club's country.
     for (const auto& [given, clubCountry, kept] :
          {std::tuple(0, 5, 5), {207, 6, 6}, {206, 5, 206}}) {
         p.SetNationality(static_cast<std::uint8_t>(given));
         p.Normalise(clubCountry);
         EXPECT_EQ(p.Nationality(), kept) << given;
+    }
+
+    // Club years are measured against the game's year 2006, whatever the clock says.
+    const auto years = [&](std::uint16_t since, std::uint16_t until) {
+        p.SetClubSince(since);
+        p.SetContractUntil(until);
+        p.Normalise(5);
+        return std::pair<int, int>(p.ClubSince(), p.ContractUntil());
+    };
+    EXPECT_EQ(years(2000, 2012), std::pair(2000, 2012));
+    EXPECT_EQ(years(2007, 2005), std::pair(1980, 2006));
+    EXPECT_EQ(years(1979, 2020), std::pair(1980, 2015));
+    for (int until = 2006; until <= 2010; ++until) {
+        EXPECT_EQ(years(2006, until), std::pair(2006, until));
     }
 }
 
@@ -652,8 +660,19 @@ TEST_F(PlayerNormalise, OnlyOneContractOptionSurvivesInItsOrderOfPrecedence) {
     EXPECT_EQ(withPeriod(0x04, CDate::FromYmd(2006, 1, 1), 0), 0x00);
 }
 
-// First every field out of range, then each at the edge of its range or otherwise valid.
+// A valid person is left alone; then every field out of range, then each at the edge of its range
+// or otherwise valid.
 TEST_F(PlayerNormalise, FieldsAreBroughtIntoRangeAndValidOnesKept) {
+    p.SetShirtNumber(0, 7);
+    p.SetNationality(5);
+    p.SetCurrentClub(MakeClubId(5, 1));
+    p.SetNickname("Blitz");
+    SetPositions({17, 16, 0, 13, 0, 0});
+    CPlayer& before = world.CreatePerson(0, true);
+    before.CopyFrom(p);
+    p.Normalise(5);
+    EXPECT_TRUE(p.HasSameData(before));
+
     p.SetNickname("?Unbekannt");
     p.SetAbility(0, 150);
     p.SetAbility(42, 100);
@@ -704,34 +723,6 @@ TEST_F(PlayerNormalise, FieldsAreBroughtIntoRangeAndValidOnesKept) {
     EXPECT_THAT(positions({17, 3, 17, 12, 13, 12}), ElementsAre(17, 3, 0, 12, 13, 0));
 }
 
-// The game's year is 2006, whatever the clock says.
-TEST_F(PlayerNormalise, ClubYearsAreMeasuredAgainstTheGamesYear) {
-    const auto years = [&](std::uint16_t since, std::uint16_t until) {
-        p.SetClubSince(since);
-        p.SetContractUntil(until);
-        p.Normalise(5);
-        return std::pair<int, int>(p.ClubSince(), p.ContractUntil());
-    };
-    EXPECT_EQ(years(2000, 2012), std::pair(2000, 2012));
-    EXPECT_EQ(years(2007, 2005), std::pair(1980, 2006));
-    EXPECT_EQ(years(1979, 2020), std::pair(1980, 2015));
-    for (int until = 2006; until <= 2010; ++until) {
-        EXPECT_EQ(years(2006, until), std::pair(2006, until));
-    }
-}
-
-TEST_F(PlayerNormalise, AValidPersonIsLeftAlone) {
-    p.SetShirtNumber(0, 7);
-    p.SetNationality(5);
-    p.SetCurrentClub(MakeClubId(5, 1));
-    p.SetNickname("Blitz");
-    SetPositions({17, 16, 0, 13, 0, 0});
-    CPlayer& before = world.CreatePerson(0, true);
-    before.CopyFrom(p);
-    p.Normalise(5);
-    EXPECT_TRUE(p.HasSameData(before));
-}
-
 // Writes the record, reads it back into a fresh one, and checks both the fields and the bytes
 // of a second write.
 template <typename Record>
@@ -747,7 +738,7 @@ void ExpectRoundTrip(const Record& source) {
 
 // --- club staff in a person record
 
-TEST_F(PlayerRecord, WritesItsFieldsInOrderAndRoundTrips) {
+TEST_F(PlayerRecord, StaffRecordWritesItsFieldsInOrderRoundTripsAndReadsWhenCut) {
     const CPlayer& trainer = Trainer();
     const std::string written = WriteStaff(trainer);
     EXPECT_THAT(Lines(written),
@@ -757,6 +748,22 @@ TEST_F(PlayerRecord, WritesItsFieldsInOrderAndRoundTrips) {
     CPlayer& read = ReadStaff(written);
     EXPECT_TRUE(read.HasSameData(trainer));
     EXPECT_EQ(WriteStaff(read), written);
+
+    // A cut record keeps its names and the next one reads.
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForReadFromMemory(JoinLines({"%INDEX%STAFF", "Hans", "%INDEXEND%STAFF"}) +
+                                           written));
+    CPlayer& cut = world.CreatePerson(0, true);
+    cut.SetSurname("Alt");
+    ASSERT_TRUE(cut.ReadStaff(file));
+    EXPECT_EQ(
+        std::tuple(cut.FirstName().View(), cut.Surname().View(), cut.Kind(), cut.Nationality()),
+        std::tuple("Hans", "Alt", 0, 0));
+    EXPECT_THAT(cut.Languages(), ElementsAre(0, 0, 0, 0));
+    EXPECT_THAT(cut.ContractBytes(), ElementsAre(0, 0, 3, 0));  // bytes 3 and 4 are not read
+    CPlayer& next = world.CreatePerson(0, true);
+    ASSERT_TRUE(next.ReadStaff(file));
+    EXPECT_TRUE(next.HasSameData(trainer));
 }
 
 // Names are trimmed of blanks and non-breaking blanks; inside, staff names stay as written.
@@ -777,28 +784,9 @@ TEST_F(PlayerRecord, StaffNamesAreTrimmedAndANegativeContractByte2SetsBit2OfTheO
     EXPECT_EQ(ReadStaff(WriteStaff(president)).OriginByte(), 0x00);
 }
 
-TEST_F(PlayerRecord, ACutStaffRecordKeepsItsNamesAndTheNextOneReads) {
-    const CPlayer& trainer = Trainer();
-    const std::string text =
-        JoinLines({"%INDEX%STAFF", "Hans", "%INDEXEND%STAFF"}) + WriteStaff(trainer);
-    CKLFile file;
-    ASSERT_TRUE(file.OpenForReadFromMemory(text));
-    CPlayer& cut = world.CreatePerson(0, true);
-    cut.SetSurname("Alt");
-    ASSERT_TRUE(cut.ReadStaff(file));
-    EXPECT_EQ(
-        std::tuple(cut.FirstName().View(), cut.Surname().View(), cut.Kind(), cut.Nationality()),
-        std::tuple("Hans", "Alt", 0, 0));
-    EXPECT_THAT(cut.Languages(), ElementsAre(0, 0, 0, 0));
-    EXPECT_THAT(cut.ContractBytes(), ElementsAre(0, 0, 3, 0));  // bytes 3 and 4 are not read
-    CPlayer& next = world.CreatePerson(0, true);
-    ASSERT_TRUE(next.ReadStaff(file));
-    EXPECT_TRUE(next.HasSameData(trainer));
-}
-
 // --- country staff entries, managers, referees, sponsors
 
-TEST(StaffEntry, WritesGradeBBeforeGradeAAndRoundTrips) {
+TEST(StaffEntry, WritesGradeBBeforeGradeARoundTripsAndReadsTrimmedNames) {
     CStaffEntry entry;
     entry.SetFirstName("Hias");
     entry.SetSurname("Maler-Hinterhuber-Schmidt");  // 25 letters: cut to 24
@@ -813,13 +801,11 @@ TEST(StaffEntry, WritesGradeBBeforeGradeAAndRoundTrips) {
                             "250", "%INDEXEND%STAFF"));
     ExpectRoundTrip(entry);
     EXPECT_EQ(entry.ShortName(), "Maler-Hinterhuber-Schmid, H.");
-}
 
-TEST(StaffEntry, ReadingTrimsNamesAndResetEmptiesEverything) {
+    // Reading trims the names; a cut record zeroes the further bytes; reset empties everything.
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(
         JoinLines({"%INDEX%STAFF", " Hias\xA0", "\xA0Mahler", "1", "2", "3", "%INDEXEND%STAFF"})));
-    CStaffEntry entry;
     ASSERT_TRUE(entry.Read(file));
     EXPECT_EQ(std::tuple(entry.FirstName().View(), entry.Surname().View(), entry.GradeB(),
                          entry.GradeA()),
@@ -925,7 +911,7 @@ Abilities Profile(const int (&strong)[N], std::uint8_t high, std::uint8_t low) {
 
 // A goalkeeper is strong in goal and weak up front, a striker the other way round, a defender
 // stronger at the back than anywhere else.
-TEST(PlayerStrength, EachProfileIsStrongAtItsOwnPosition) {
+TEST(PlayerStrength, EachProfileIsStrongAtItsOwnPositionWithinZeroToHundred) {
     const Abilities keeper = Profile(kGoalkeeping, 90, 30);
     EXPECT_GT(StrengthAt(keeper, position::kGoalkeeper), 70.0);
     EXPECT_LT(StrengthAt(keeper, position::kStriker), 35.0);
@@ -945,9 +931,8 @@ TEST(PlayerStrength, EachProfileIsStrongAtItsOwnPosition) {
                             position::kGoalkeeper}) {
         EXPECT_GT(centreBack, StrengthAt(defender, other)) << PositionCode(other);
     }
-}
 
-TEST(PlayerStrength, RangeIsZeroToHundredAndAbilitiesAbove99CountAs99) {
+    // The range is 0 to 100; abilities above 99 count as 99.
     Abilities all;
     for (int pos = 1; pos <= kLastPosition; ++pos) {
         all.fill(99);
@@ -965,7 +950,7 @@ TEST(PlayerStrength, RangeIsZeroToHundredAndAbilitiesAbove99CountAs99) {
         PositionWeight(position::kNone, 6) + PositionWeight(position::kStriker, kAbilityCount), 0);
 }
 
-TEST_F(PlayerRecord, StrengthIsTheOneAtTheFirstMainPosition) {
+TEST_F(PlayerRecord, StrengthIsTheOneAtTheFirstMainPositionAndTalentInTheFootAndFormByte) {
     CPlayer& p = world.CreatePerson(0, true);
     const Abilities keeper = Profile(kGoalkeeping, 95, 20);
     for (int i = 0; i < kAbilityCount; ++i) {
@@ -988,10 +973,8 @@ TEST_F(PlayerRecord, StrengthIsTheOneAtTheFirstMainPosition) {
         p.SetAbility(i, 0);
     }
     EXPECT_EQ(std::tuple(BestStrength(p).position, BestStrength(p).strength), std::tuple(0, 0.0));
-}
 
-TEST_F(PlayerRecord, TalentLivesInTheLowBitsOfTheFootAndFormByte) {
-    CPlayer& p = world.CreatePerson(0, true);
+    // The talent lives in the low bits of the foot and form byte.
     EXPECT_EQ(Talent(p), 2);  // the default byte 2
     p.SetFootAndForm(0xC0 | (2 << 3) | 3);
     EXPECT_EQ(Talent(p), 3);
@@ -1114,7 +1097,7 @@ TEST(PlayerSummaryValuesTest, AGoalkeepersReflexesBeatAStrikers) {
     EXPECT_GT(keepers / keeperCount, strikers / strikerCount + 10.0);
 }
 
-TEST(Date, JulianDayWeekdayAndSplitAcrossLeapYearsAndCenturies) {
+TEST(Date, JulianDayWeekdaySplitAndIsoTextAcrossLeapYearsAndCenturies) {
     const CDate newYear = CDate::FromYmd(2000, 1, 1);
     EXPECT_EQ(newYear.Value(), 2451545);
     EXPECT_EQ(newYear.Weekday(), 5);  // Saturday
@@ -1138,11 +1121,9 @@ TEST(Date, JulianDayWeekdayAndSplitAcrossLeapYearsAndCenturies) {
     }
     EXPECT_EQ(CDate::FromYmd(2000, 3, 1).Value() - CDate::FromYmd(2000, 2, 28).Value(), 2);
     EXPECT_EQ(CDate::FromYmd(1900, 3, 1).Value() - CDate::FromYmd(1900, 2, 28).Value(), 1);
-}
 
-// The fast digits and printf's "%04d-%02d-%02d" agree on every kind of year, also the ones a
-// damaged file can bring: before year 1000, before year 0 and after 9999.
-TEST(Date, IsoTextIsPrintfsText) {
+    // The fast digits and printf's "%04d-%02d-%02d" agree on every kind of year, also the ones a
+    // damaged file can bring: before year 1000, before year 0 and after 9999.
     EXPECT_EQ(CDate().IsoText(), "");
     for (const CDate date : {CDate::FromYmd(2006, 7, 9), CDate::FromYmd(1999, 12, 31),
                              CDate::FromYmd(812, 1, 5), CDate(1), CDate(-400000), CDate(4000000)}) {
@@ -1155,7 +1136,7 @@ TEST(Date, IsoTextIsPrintfsText) {
 
 // A date and no date round-trip; the clamping reader brings values into range, the history reader
 // takes them as they are.
-TEST(Date, SectionsRoundTripAndAreReadClampedOrAsTheyAre) {
+TEST(Date, SectionsRoundTripAndAreReadClampedOrAsTheyAreOrNotAtAll) {
     const CDate date = CDate::FromYmd(1978, 11, 23);
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(
@@ -1175,10 +1156,8 @@ TEST(Date, SectionsRoundTripAndAreReadClampedOrAsTheyAre) {
                          read("3", "2", "2101", false).Split().year),
               std::tuple(1985, 1, 1, 2000, 2000));
     EXPECT_EQ(read("12", "3", "85", true), CDate::FromYmd(85, 3, 12));
-}
 
-TEST(Date, MissingLinesAndSectionsKeepDefaultsAndLaterValuesReadOn) {
-    CKLFile file;
+    // Missing lines and sections keep the defaults, and later values read on.
     ASSERT_TRUE(file.OpenForReadFromMemory(
         "%INDEX%REC\n%INDEX%DATE\n7\n%INDEXEND%DATE\n42\n%INDEXEND%REC\n"));
     ASSERT_TRUE(file.FindSection("REC"));
