@@ -322,7 +322,7 @@ TEST_F(ClubsTest, ReadModesKeepStadiumAndBadgeAndReadingMendsThem) {
     EXPECT_EQ(back.StadiumNumber(), 3);
 }
 
-TEST_F(ClubsTest, AtMost256PersonsAreReadAndTheRestDropped) {
+TEST_F(ClubsTest, AtMost256PersonsAreReadOrAddedAndTheRestDropped) {
     for (const int players : {255, 256}) {
         CClub& c = Club(players == 255 ? kClub1 : kClub2);
         ReadGolden(c, GoldenRecord(kCurrent, players));
@@ -332,6 +332,20 @@ TEST_F(ClubsTest, AtMost256PersonsAreReadAndTheRestDropped) {
         EXPECT_EQ(c.Kit().SharedValue(), 99);
     }
     EXPECT_EQ(world.Persons().size(), 256u + 256u);
+
+    // A 257th person added is refused and destroyed; one already in the list is not listed twice.
+    CClub& c = Club(kClub3);
+    for (int i = 0; i < CClub::kMaxPersons; ++i) {
+        AddPerson(c, 0);
+    }
+    EXPECT_EQ(c.PersonIds().size(), 256u);
+    CPlayer& extra = world.CreatePerson(0, false);
+    const std::uint32_t id = extra.Id();
+    EXPECT_FALSE(c.AddPerson(extra));
+    EXPECT_EQ(c.PersonIds().size(), 256u);
+    EXPECT_EQ(world.Person(id), nullptr);
+    EXPECT_TRUE(c.AddPerson(*world.Person(c.PersonIds()[0])));
+    EXPECT_EQ(c.PersonIds().size(), 256u);
 }
 
 std::vector<std::string> Surnames(const std::vector<CPlayer*>& persons) {
@@ -545,13 +559,6 @@ TEST_F(ClubsTest, NationalStadiumFollowsTheCountrysClubCount) {
     EXPECT_THAT(stadiumNames, ElementsAre("Stadion Wien", "Stadium Wien", "Wien",
                                           "Estadio Comunal de Wien", "Stadio di Wien"));
     EXPECT_THAT(team.Statistics(), ElementsAre(0, 0, 0, 0, 0));
-
-    // An ordinary club only gets the smallest ground.
-    CClub& club = Club(kClub1);
-    club.SetStadiumCapacity(10);
-    club.Normalise();
-    EXPECT_EQ(club.StadiumCapacity(), 8000);
-    EXPECT_TRUE(club.StadiumNames()[0].Empty());
 }
 
 // Normalise fills and clamps the small fields, clears foreign friends and rivals (the rivals close
@@ -580,6 +587,7 @@ TEST_F(ClubsTest, NormaliseFillsAndClampsTheFieldsAndClearsForeignReferences) {
     c.SetRival(2, MakeClubId(7, 3));
     c.SetRival(3, kClub3 | kSecondTeamFlag);
     c.SetLatitude(true, 95, 5);
+    c.SetStadiumCapacity(10);
     c.Normalise();
 
     // Language 0 is left as it is.
@@ -590,8 +598,10 @@ TEST_F(ClubsTest, NormaliseFillsAndClampsTheFieldsAndClearsForeignReferences) {
                          c.Surroundings()[2], c.Kit().Kit(0).design, c.Kit().Kit(1).secondStyle),
               std::tuple(14, 14, 23, 4, 0, 42, 12));
     EXPECT_TRUE(player.Nickname().Empty());
-    EXPECT_EQ(std::tuple(c.FanFriendship(), c.Latitude(), c.StatusFlags()),
-              std::tuple(0u, MakeCoordinate(true, 90, 0), 0));
+    // An ordinary club only gets the smallest ground.
+    EXPECT_EQ(std::tuple(c.FanFriendship(), c.Latitude(), c.StatusFlags(), c.StadiumCapacity(),
+                         c.StadiumNames()[0].View()),
+              std::tuple(0u, MakeCoordinate(true, 90, 0), 0, 8000, ""));
     EXPECT_THAT(c.Rivals(), ElementsAre(kClub2, kClub3 | kSecondTeamFlag, 0u, 0u));
 
     c.SetFanFriendship(kClub3);
@@ -614,22 +624,6 @@ TEST_F(ClubsTest, NormaliseFillsAndClampsTheFieldsAndClearsForeignReferences) {
     inside.Normalise();
     EXPECT_EQ(std::tuple(outside.StatusFlags(), inside.StatusFlags()),
               std::tuple(CClub::kNoItCupFlag, 0));
-}
-
-TEST_F(ClubsTest, A257thPersonIsRefusedAndDestroyed) {
-    CClub& c = Club(kClub1);
-    for (int i = 0; i < CClub::kMaxPersons; ++i) {
-        AddPerson(c, 0);
-    }
-    EXPECT_EQ(c.PersonIds().size(), 256u);
-    CPlayer& extra = world.CreatePerson(0, false);
-    const std::uint32_t id = extra.Id();
-    EXPECT_FALSE(c.AddPerson(extra));
-    EXPECT_EQ(c.PersonIds().size(), 256u);
-    EXPECT_EQ(world.Person(id), nullptr);
-    // A person already in the list is not listed twice.
-    EXPECT_TRUE(c.AddPerson(*world.Person(c.PersonIds()[0])));
-    EXPECT_EQ(c.PersonIds().size(), 256u);
 }
 
 TEST_F(ClubsTest, FirstTeamCopyReplacesOnlyTheFirstTeamAndCopiesGetNewIds) {

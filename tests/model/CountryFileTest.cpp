@@ -318,7 +318,7 @@ TEST_F(CountryFile, LevelPoolsCollectTheTeamsOfTheirLevelAndTheLevelTableCountsL
 
 using Kind = CScriptedUserInterface::Message::Kind;
 
-TEST_F(CountryFile, DeletingAClubClearsItFromTheOtherClubsAndTheCompetitions) {
+TEST_F(CountryFile, DeletingAClubClearsItEverywhereAndNewClubsFillTheGapUpTo511) {
     AddClubs({1, 2, 3, 4});
     CClub& first = *Country().Club(Club(1));
     first.SetFanFriendship(Club(3));
@@ -340,10 +340,8 @@ TEST_F(CountryFile, DeletingAClubClearsItFromTheOtherClubsAndTheCompetitions) {
     EXPECT_EQ(std::tuple(league.Teams(), pool.Teams(), world.Person(person)),
               std::tuple((std::vector<std::uint32_t>{Club(1), Club(4)}),
                          std::vector<std::uint32_t>{Club(2)}, nullptr));
-}
 
-TEST_F(CountryFile, NewClubsTakeTheSmallestFreeIndexUpTo511Clubs) {
-    AddClubs({1, 2, 4});
+    // New clubs take the smallest free index, up to 511 clubs.
     EXPECT_EQ(Country().CreateClub()->Id(), Club(3));
     EXPECT_EQ(Country().CreateClub()->Id(), Club(5));
     while (Country().ClubCount() < CCountry::kMaxClubs) {
@@ -446,7 +444,6 @@ TEST_F(CountryFile, ResetOfABrandNewCountryMakesItsNationalCupAndCupSettingsFoll
 }
 
 TEST_F(CountryFile, CopyTakesTheGeneralSettingsAndWithFlag64TheClubs) {
-    CWorld other(install.Path());
     Prepare(other);
     CCountry& source = other.Country(kCountry);
     source.Settings().averageStrength = 88;

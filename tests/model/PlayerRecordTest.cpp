@@ -200,7 +200,7 @@ protected:
 
 // --- creation and copying
 
-TEST_F(PlayerRecord, NewPersonsCarryTheDefaultsAreNumberedByThePersonCountAndRoundTrip) {
+TEST_F(PlayerRecord, NewPersonsCarryTheDefaultsRoundTripAndAreCopiedAndReset) {
     const CPlayer& p = world.CreatePerson(0, true);
     const CPlayer& second = world.CreatePerson(0, true);
     EXPECT_EQ(std::string(p.FirstName().View()) + "/" + std::string(second.Surname().View()),
@@ -226,9 +226,8 @@ TEST_F(PlayerRecord, NewPersonsCarryTheDefaultsAreNumberedByThePersonCountAndRou
     EXPECT_TRUE(read.HasSameData(p));
     EXPECT_FALSE(read.FurtherDates()[1].IsSet());
     EXPECT_EQ(Write(read), written);
-}
 
-TEST_F(PlayerRecord, CopyFromTakesEveryDataFieldButKeepsTheIdAndResetClearsThem) {
+    // CopyFrom takes every data field but keeps the id.
     CPlayer& source = Fresh();
     FillEveryField(source);
     source.SetExportClub(kClub2);
@@ -241,12 +240,12 @@ TEST_F(PlayerRecord, CopyFromTakesEveryDataFieldButKeepsTheIdAndResetClearsThem)
     EXPECT_EQ(copy.ExportClub(), kClub2);
     EXPECT_EQ(copy.History(), source.History());
 
-    // Reset takes kind, country and the country's first language; two persons are registered:
+    // Reset takes kind, country and the country's first language; five persons are registered:
     // the name numbers are count + 1.
     copy.Reset(4, 5);
     EXPECT_EQ(
         std::tuple(copy.Kind(), copy.Nationality(), copy.FirstName().View(), copy.SpecialFace()),
-        std::tuple(4, 5, "Vorname 3", 0));
+        std::tuple(4, 5, "Vorname 6", 0));
     EXPECT_THAT(copy.Languages(), ElementsAre(9, 0, 0, 0));
     EXPECT_TRUE(copy.History().empty() && copy.Note().empty());
 }
@@ -506,7 +505,7 @@ TEST_F(PlayerRecord, OldRecordsDrawTheirRoleFromTheListOfTheirPositionAndSkipWha
 
 // --- damaged records
 
-TEST_F(PlayerRecord, ACutRecordReadsZerosKeepsItsTextsAndTheNextRecordStillReads) {
+TEST_F(PlayerRecord, ACutRecordOrAMissingSectionLeavesTheFollowingValuesReadable) {
     CPlayer& next = Fresh();
     FillEveryField(next);
     const std::string text =
@@ -545,13 +544,10 @@ TEST_F(PlayerRecord, ACutRecordReadsZerosKeepsItsTextsAndTheNextRecordStillReads
     EXPECT_GE(cut.ShirtNumbers()[0], 2);
     EXPECT_EQ(std::tuple(cut.Looks()[look::kHeight], cut.ClubSince(), cut.ContractUntil()),
               std::tuple(180, 1980, 2006));
-}
 
-// A missing history leaves the history; a missing last date reads as no date. The numbers after
-// them and the next record still read.
-TEST_F(PlayerRecord, AMissingHistoryOrLastDateLeavesTheFollowingValuesReadable) {
-    CPlayer& source = Fresh();
-    FillEveryField(source);
+    // A missing history leaves the history; a missing last date reads as no date. The numbers
+    // after them and the next record still read.
+    CPlayer& source = next;
     const std::vector<CPlayer*> noHistory =
         ReadAll(WithoutSection(Write(source), "HIST") + Write(source), 2);
     EXPECT_TRUE(noHistory[0]->History().empty());
@@ -561,8 +557,8 @@ TEST_F(PlayerRecord, AMissingHistoryOrLastDateLeavesTheFollowingValuesReadable) 
 
     // Drop the history entry's "until" date: its games, goals and flag must still read.
     source.History().resize(1);
-    const std::string text = WithoutSection(Write(source), "DATE", "30\r\n6\r\n2000\r\n");
-    CPlayer& read = *ReadAll(text + Write(source), 2)[0];
+    const std::string noUntil = WithoutSection(Write(source), "DATE", "30\r\n6\r\n2000\r\n");
+    CPlayer& read = *ReadAll(noUntil + Write(source), 2)[0];
     ASSERT_EQ(read.History().size(), 1u);
     EXPECT_FALSE(read.History()[0].until.IsSet());
     EXPECT_EQ(std::tuple(read.History()[0].games, read.History()[0].goals, read.Note()),

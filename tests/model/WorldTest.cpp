@@ -163,7 +163,7 @@ TEST_F(World, FailedFileIsReportedOnceAndReplacesNoFile) {
     EXPECT_EQ(again.Texts(Kind::Error).size(), 1u);
 }
 
-TEST_F(World, CreateDatabaseDirectoryAsksBeforeReplacing) {
+TEST_F(World, CreateDatabaseDirectoryAsksBeforeReplacingAndNamesTheDirectory) {
     const TempDir documents;
     ASSERT_TRUE(world.CreateDatabaseDirectory(documents.Path(), "Liga", "Erste", ui));
     EXPECT_EQ(world.Directory(), documents / "database" / "Liga");
@@ -196,9 +196,8 @@ TEST_F(World, CreateDatabaseDirectoryAsksBeforeReplacing) {
     EXPECT_FALSE(world.CreateDatabaseDirectory(documents.Path(), "Link", "", ui));
     EXPECT_TRUE(fs::exists(documents / "keep.txt"));
     EXPECT_TRUE(fs::exists(elsewhere / "keep.txt"));
-}
 
-TEST_F(World, DirectoryNameIsTheLastComponent) {
+    // The directory name is the last component of the path.
     world.SetDirectory("/home/user/Documents/database/meine liga");
     EXPECT_EQ(world.DirectoryName(), "meine liga");
     world.SetDirectory("C:\\Spiele\\KW06\\Database");
@@ -224,7 +223,7 @@ TEST(RecordVersion, MissingSectionIsOneAndOldMajorsTakeTheirLastMinor) {
 }
 
 // Plain names are valid; names that are no folder of their own are refused.
-TEST(DatabaseName, PlainNamesAreValidOthersRefused) {
+TEST(DatabaseName, PlainNamesAreValidOthersRefusedAndOnlyDirectChildrenReplaced) {
     for (const std::string& name :
          std::vector<std::string>{"Meine Datenbank", "db2", "Saison 2006-07", "x.y", "\xE4nderung",
                                   "tempExport2", "a b"}) {
@@ -236,9 +235,8 @@ TEST(DatabaseName, PlainNamesAreValidOthersRefused) {
              std::string("a\nb"), std::string("a\x7F")}) {
         EXPECT_FALSE(IsValidDatabaseName(name)) << name;
     }
-}
 
-TEST(DatabaseName, OnlyDirectChildrenOfTheDatabasesFolderMayBeReplaced) {
+    // Only direct children of the databases folder may be replaced.
     const test::TempDir temp;
     const fs::path databases = temp.Path() / "database";
     fs::create_directories(databases / "eins" / "innen");
@@ -303,7 +301,7 @@ TEST(CountriesList, CrLfLinesHugeValuesCutRecordsAndAtMost206) {
               std::tuple(998u, "LLL", 4));
 }
 
-TEST(PersonNames, ShortNamesAndTrimmedAndCleanedNames) {
+TEST(PersonNames, ShortNamesTrimmedCleanedAndFoldedNames) {
     EXPECT_EQ(std::tuple(ShortName("Hans", "M\xFCller"), ShortName("\xC9mile", "Zola"),
                          ShortName("", "M\xFCller"), ShortName("Hans", ""), ShortName("", "")),
               std::tuple("M\xFCller, H.", "Zola, \xC9.", "M\xFCller", "Hans", ""));
@@ -320,9 +318,8 @@ TEST(PersonNames, ShortNamesAndTrimmedAndCleanedNames) {
                          CleanPlayerName("\xA0\tJan\nvan   Wetering\t"), CleanPlayerName("\t\r\n"),
                          CleanPlayerName("Zelino")),
               std::tuple("Hans Peter", "Jan van Wetering", "", "Zelino"));
-}
 
-TEST(FoldedName, IsWrittenWithExpansionsAndCutToTheBuffer) {
+    // A folded name is written with its expansions and cut to the buffer.
     std::array<char, 32> buffer{};
     EXPECT_EQ(WriteFoldedName("Stra\337e M\xFCller", buffer.data(), buffer.size()), 14u);
     EXPECT_STREQ(buffer.data(), "Strasse Muller");
@@ -827,25 +824,17 @@ TEST_F(Rules, FileLayoutAndRoundTripFieldByFieldAndByteForByte) {
     EXPECT_EQ(ReadFile(again / "Rules.sav"), written);
 }
 
-TEST_F(Rules, OldFileFillsTheMatchingFieldsAndLeavesTheRestEmpty) {
-    const std::string values = R"("Meisterrunde","Masters Round","Ronde","Ronda","Girone")"
-                               "\n"
-                               R"("Sternpokal","Star Cup","C3","C3","C3")"
-                               "\n"
-                               R"("Copa Austral","Austral","Aus","Aus","Aus")"
-                               "\n"
-                               R"("Erdkugel","Globe Cup","Globe","Globo","Globo")"
-                               "\n"
-                               R"("SP-Quali","SC Qualifying","Q","Q","Q")"
-                               "\n"
-                               R"("SPQ","SPQ","SPQ","SPQ","SPQ")"
-                               "\n"
-                               R"("Copa-Quali","Copa Qualifying","Q","Q","Q")"
-                               "\n"
-                               R"("EK","GC","GL","GL","GL")"
-                               "\n"
-                               "917505\n983041\n1048577\n917506\n65537\n0\n"
-                               "983039\n0\n1\n1\n0\n0\n4\n5\n";
+TEST_F(Rules, OldOrCutFileFillsTheFieldsItHasAndLeavesTheRestEmpty) {
+    // The eight name lines of the old layout, then its numbers.
+    const std::string values = R"("Meisterrunde","Masters Round","Ronde","Ronda","Girone"
+"Sternpokal","Star Cup","C3","C3","C3"
+"Copa Austral","Austral","Aus","Aus","Aus"
+"Erdkugel","Globe Cup","Globe","Globo","Globo"
+"SP-Quali","SC Qualifying","Q","Q","Q"
+"SPQ","SPQ","SPQ","SPQ","SPQ"
+"Copa-Quali","Copa Qualifying","Q","Q","Q"
+"EK","GC","GL","GL","GL"
+)" + std::string("917505\n983041\n1048577\n917506\n65537\n0\n983039\n0\n1\n1\n0\n0\n4\n5\n");
     for (const std::string version : {"%INDEX%VERSION\n537133056\n%INDEXEND%VERSION\n", ""}) {
         const CRules r =
             ReadText("%INDEX%RULES_AND_MISC\n" + version + values + "%INDEXEND%RULES_AND_MISC\n");
@@ -869,9 +858,8 @@ TEST_F(Rules, OldFileFillsTheMatchingFieldsAndLeavesTheRestEmpty) {
                   Texts(4));
         EXPECT_EQ(r.TitleHolder(1, 0) | r.TitleHolder(0, 3) | r.Venue(2, 5), 0u);
     }
-}
 
-TEST_F(Rules, FileCutShortReadsZerosAndLeavesWhatFollowsReadable) {
+    // A file cut short reads zeros and leaves what follows readable.
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(
         "%INDEX%RULES_AND_MISC\n%INDEX%VERSION\n537264132\n%INDEXEND%VERSION\n"
