@@ -302,7 +302,7 @@ TEST_F(PlayerRecord, WritesTheFieldsInRecordOrderAndRoundTripsEveryOne) {
 }
 
 // Note lines travel as tabs and come back as CR LF.
-TEST_F(PlayerRecord, ClubReferencesGoThroughTheCompactNumberingAndNoteLinesThroughTabs) {
+TEST_F(PlayerRecord, ClubReferencesNoteNamesFootAndNationalTeamBytesAreReadAndMended) {
     CPlayer& p = Fresh();
     p.SetNote("eins\r\nzwei\ndrei");
     p.SetCurrentClub(kClub7);                  // third club of country 5
@@ -340,22 +340,19 @@ TEST_F(PlayerRecord, ClubReferencesGoThroughTheCompactNumberingAndNoteLinesThrou
     CPlayer& bare = *ReadAll(JoinLines(lines), 1)[0];
     EXPECT_THAT((std::vector{bare.CurrentClub(), bare.FirstClub(), bare.LoanClub()}),
                 ElementsAre(2u, MakeClubId(5, 2), MakeClubId(6, 4)));
-}
 
-// Names lose blanks; foot 5 is no foot: the byte becomes foot 0 with value 3, bits 6 and 7
-// kept; a second national-team byte sets bit 2 of the first.
-TEST_F(PlayerRecord, ReadingCleansNamesAndMendsTheFootByteAndTheNationalTeamBit) {
-    std::vector<std::string> lines = Lines(Write(Fresh()));
+    // Names lose blanks; foot 5 is no foot: the byte becomes foot 0 with value 3, bits 6 and 7
+    // kept; a second national-team byte sets bit 2 of the first.
     lines.at(1) = "\xA0  Hans \t  Peter\xA0 ";
     lines.at(2) = "  van   der Berg";
     lines.at(15) = std::to_string(0x80 | (5 << 3) | 1);
     lines.at(121) = "1";
     lines.at(122) = "7";
-    CPlayer& read = *ReadAll(JoinLines(lines), 1)[0];
-    EXPECT_EQ(std::tuple(read.FirstName().View(), read.Surname().View()),
+    CPlayer& cleaned = *ReadAll(JoinLines(lines), 1)[0];
+    EXPECT_EQ(std::tuple(cleaned.FirstName().View(), cleaned.Surname().View()),
               std::tuple("Hans Peter", "van der Berg"));
-    EXPECT_EQ(read.FootAndForm(), 0x80 | 3);
-    EXPECT_THAT(read.NationalTeamBytes(), ElementsAre(0x05, 7));
+    EXPECT_EQ(cleaned.FootAndForm(), 0x80 | 3);
+    EXPECT_THAT(cleaned.NationalTeamBytes(), ElementsAre(0x05, 7));
 
     lines.at(15) = std::to_string((1 << 3) | 6);  // value 6 is beyond 4
     EXPECT_EQ(ReadAll(JoinLines(lines), 1)[0]->FootAndForm(), 3);
@@ -444,7 +441,8 @@ std::vector<std::string> OldRecord(int mainPosition) {
     return lines;
 }
 
-TEST_F(PlayerRecord, OldRecordGetsMappedAndDerivedAbilitiesAndARoleFromItsPosition) {
+// Then the version gates of history, note and youth flag.
+TEST_F(PlayerRecord, OldRecordsGetMappedAndDerivedAbilitiesARoleAndSkipWhatTheyLack) {
     CPlayer& p =
         *ReadAll(JoinLines(OldRecord(position::kStriker)), 1, MakeRecordVersion(8197, 0xFFFF))[0];
 
@@ -467,10 +465,8 @@ TEST_F(PlayerRecord, OldRecordGetsMappedAndDerivedAbilitiesAndARoleFromItsPositi
     EXPECT_THAT(p.ContractBytes(), ElementsAre(0, 2, 3, 0));
     EXPECT_THAT(p.History(), ElementsAre(SHistoryEntry{1, 0, kClub1, CDate::FromYmd(1995, 7, 1),
                                                        CDate::FromYmd(2003, 6, 30), 150, 27}));
-}
 
-// The version gates of history, note and youth flag.
-TEST_F(PlayerRecord, OldRecordsDrawTheirRoleFromTheListOfTheirPositionAndSkipWhatTheyLack) {
+    // Old records draw their role from the list of their position.
     const std::vector<std::set<int>> lists = {{1, 2, 4, 5},
                                               {1, 2, 3, 4, 5},
                                               {9, 10, 11, 12, 13},
@@ -588,7 +584,7 @@ protected:
     CPlayer& p;
 };
 
-TEST_F(PlayerNormalise, ShirtNumbersNationalityAndClubYearsAreMended) {
+TEST_F(PlayerNormalise, ShirtNumbersNationalityClubYearsAndContractOptionsAreMended) {
     bool sawLow = false;
     bool sawHigh = false;
     for (int i = 0; i < 500; ++i) {
@@ -625,9 +621,8 @@ TEST_F(PlayerNormalise, ShirtNumbersNationalityAndClubYearsAreMended) {
     for (int until = 2006; until <= 2010; ++until) {
         EXPECT_EQ(years(2006, until), std::pair(2006, until));
     }
-}
 
-TEST_F(PlayerNormalise, OnlyOneContractOptionSurvivesInItsOrderOfPrecedence) {
+    // Only one contract option survives, in its order of precedence.
     const auto normalised = [&](std::uint8_t options) {
         p.SetContractByte(3, options);
         p.Normalise(5);
@@ -734,7 +729,7 @@ void ExpectRoundTrip(const Record& source) {
 
 // --- club staff in a person record
 
-TEST_F(PlayerRecord, StaffRecordWritesItsFieldsInOrderRoundTripsAndReadsWhenCut) {
+TEST_F(PlayerRecord, StaffRecordWritesItsFieldsInOrderRoundTripsAndIsReadMended) {
     const CPlayer& trainer = Trainer();
     const std::string written = WriteStaff(trainer);
     EXPECT_THAT(Lines(written),
@@ -760,10 +755,9 @@ TEST_F(PlayerRecord, StaffRecordWritesItsFieldsInOrderRoundTripsAndReadsWhenCut)
     CPlayer& next = world.CreatePerson(0, true);
     ASSERT_TRUE(next.ReadStaff(file));
     EXPECT_TRUE(next.HasSameData(trainer));
-}
 
-// Names are trimmed of blanks and non-breaking blanks; inside, staff names stay as written.
-TEST_F(PlayerRecord, StaffNamesAreTrimmedAndANegativeContractByte2SetsBit2OfTheOriginByte) {
+    // Names are trimmed of blanks and non-breaking blanks; inside, staff names stay as written.
+    // A negative contract byte 2 sets bit 2 of the origin byte.
     CPlayer& president = Trainer();
     president.SetKind(3);
     president.SetContractByte(1, 200);
@@ -771,9 +765,9 @@ TEST_F(PlayerRecord, StaffNamesAreTrimmedAndANegativeContractByte2SetsBit2OfTheO
     std::vector<std::string> lines = Lines(WriteStaff(president));
     lines.at(1) = "\xA0 Ewald \xA0";
     lines.at(2) = "  Klein  hold ";
-    CPlayer& read = ReadStaff(JoinLines(lines));
-    EXPECT_EQ(std::tuple(read.FirstName().View(), read.Surname().View(), read.ShortName(),
-                         read.ContractBytes()[1], read.OriginByte()),
+    CPlayer& mended = ReadStaff(JoinLines(lines));
+    EXPECT_EQ(std::tuple(mended.FirstName().View(), mended.Surname().View(), mended.ShortName(),
+                         mended.ContractBytes()[1], mended.OriginByte()),
               std::tuple("Ewald", "Klein  hold", "Klein  hold, E.", 200, 0x04));
 
     president.SetContractByte(1, 127);
@@ -812,7 +806,7 @@ TEST(StaffEntry, WritesGradeBBeforeGradeARoundTripsAndReadsTrimmedNames) {
     EXPECT_TRUE(entry.FirstName().Empty());
 }
 
-TEST(Manager, RoundTripsAndKeepsTextsOfACutRecord) {
+TEST(ManagerAndReferee, RoundTripKeepTextsOfACutRecordAndCutTheirNames) {
     CManager manager;
     manager.SetFirstName("Udo");
     manager.SetSurname("W\xF6llner");
@@ -841,9 +835,8 @@ TEST(Manager, RoundTripsAndKeepsTextsOfACutRecord) {
     CManager next;
     ASSERT_TRUE(next.Read(file));
     EXPECT_EQ(next, manager);
-}
 
-TEST(Referee, NamesAreCutTo15And19AndTheCharacterIsSigned) {
+    // Referee names are cut to 15 and 19 characters; the character is signed.
     CReferee referee;
     referee.SetNames("Bartolomeo-Maximilian", "Wendelheim-Mustermann");
     EXPECT_EQ(std::tuple(referee.FirstName().View(), referee.Surname().View()),
@@ -855,7 +848,6 @@ TEST(Referee, NamesAreCutTo15And19AndTheCharacterIsSigned) {
     EXPECT_EQ(referee.ShortName(), "Wendelheim-Musterma, B.");
 
     // A missing section leaves a new referee's values.
-    CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(JoinLines({"%INDEX%SPONSOR", "%INDEXEND%SPONSOR"})));
     CReferee missing;
     EXPECT_FALSE(missing.Read(file));
@@ -997,7 +989,7 @@ Abilities Uniform(std::uint8_t value) {
 
 // Every value has a label of its own and rests on some abilities, and its main ability is one
 // the strength model weighs at some position: the values speak of what the strengths are made of.
-TEST(PlayerSummaryValuesTest, EveryValueIsLabelledAndUsesAbilitiesTheStrengthModelWeighs) {
+TEST(PlayerSummaryValuesTest, EveryValueIsLabelledWeighedInRangeAndRisesWithItsAbilities) {
     std::set<std::string_view> labels;
     for (int value = 0; value < kSummaryValueCount; ++value) {
         EXPECT_TRUE(labels.insert(SummaryValueLabel(value)).second) << value;
@@ -1023,11 +1015,9 @@ TEST(PlayerSummaryValuesTest, EveryValueIsLabelledAndUsesAbilitiesTheStrengthMod
     EXPECT_TRUE(SummaryValueLabel(-1).empty() && SummaryValueLabel(kSummaryValueCount).empty());
     EXPECT_EQ(SummaryValueWeight(kSummaryValueCount, 0), 0);
     EXPECT_EQ(SummaryValueWeight(0, kAbilityCount), 0);
-}
 
-// Values stay within 0 to 100; raising one ability raises exactly the values that use it and
-// leaves the others alone.
-TEST(PlayerSummaryValuesTest, ValuesStayInRangeAndRiseWithTheAbilitiesTheyUseAndNoOther) {
+    // Values stay within 0 to 100; raising one ability raises exactly the values that use it and
+    // leaves the others alone.
     for (const std::uint8_t level : {1, 50, 98, 100}) {
         EXPECT_THAT(PlayerSummaryValues(Uniform(level)), Each(AllOf(Ge(0.0), Le(100.0))));
     }
