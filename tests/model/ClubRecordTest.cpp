@@ -532,7 +532,8 @@ TEST_F(ClubFileTest, OverwritingInADocumentIsUndoneAndRedoneWhole) {
     EXPECT_TRUE(content() == after);
 }
 
-TEST_F(ClubsTest, NationalStadiumFollowsTheCountrysClubCount) {
+// The national stadium follows the country's club count.
+TEST_F(ClubsTest, NormaliseBuildsTheNationalStadiumFillsAndClampsFieldsAndClearsForeignClubs) {
     CClub& team = Club(kNationalTeam);
     for (int language = 0; language < kLanguageCount; ++language) {
         team.SetCity(language, "Wien");
@@ -559,12 +560,10 @@ TEST_F(ClubsTest, NationalStadiumFollowsTheCountrysClubCount) {
     EXPECT_THAT(stadiumNames, ElementsAre("Stadion Wien", "Stadium Wien", "Wien",
                                           "Estadio Comunal de Wien", "Stadio di Wien"));
     EXPECT_THAT(team.Statistics(), ElementsAre(0, 0, 0, 0, 0));
-}
 
-// Normalise fills and clamps the small fields, clears foreign friends and rivals (the rivals close
-// up), brings coordinates into range and marks clubs of country 14 outside number 13 as skipping
-// the IT cup.
-TEST_F(ClubsTest, NormaliseFillsAndClampsTheFieldsAndClearsForeignReferences) {
+    // Normalise fills and clamps the small fields of a club, clears foreign friends and rivals
+    // (the rivals close up), brings coordinates into range and marks clubs of country 14 outside
+    // number 13 as skipping the IT cup.
     CClub& c = Club(kClub1);
     c.SetName(0, "Deutscher Name");
     c.SetName(3, "Nombre muy largo del club");
@@ -802,7 +801,7 @@ CRecordResult MakeRecord(std::int8_t goalsFor, std::int8_t goalsAgainst, std::in
 }
 
 // Negative goals and opponents that look like markers or comments survive too.
-TEST(RecordResultSection, WritesTheFiveValuesAndRoundTrips) {
+TEST(RecordResultSection, WritesTheFiveValuesRoundTripsAndReadsZerosWhenCut) {
     const std::vector<CRecordResult> records = {
         MakeRecord(9, 0, 0, "FC S\374dstadt", 1978), MakeRecord(0, 0, 81234, "FC Wolkenberg", 2004),
         MakeRecord(-3, 127, -1, "%INDEXEND%RECORD", 65535), MakeRecord(1, 2, 3, ";Kommentar", 0)};
@@ -818,10 +817,8 @@ TEST(RecordResultSection, WritesTheFiveValuesAndRoundTrips) {
     }
     EXPECT_EQ(read, records);
     EXPECT_EQ(WriteRecords(read), written);
-}
 
-TEST(RecordResultSection, RecordCutShortOrMissingReadsZerosAndKeepsTheOpponent) {
-    CKLFile file;
+    // A record cut short or missing reads zeros and keeps the opponent.
     ASSERT_TRUE(
         file.OpenForReadFromMemory("%INDEX%RECORD\n4\n2\n%INDEXEND%RECORD\n"
                                    "%INDEX%RECORD\n1\n0\n500\nNebelhafen\n1999\n"

@@ -534,7 +534,7 @@ TEST_F(Stadium, SectionRoundTripsFieldByFieldAndByteForByte) {
     EXPECT_EQ(Write({first, second}), written);
 }
 
-TEST_F(Stadium, OldRecordSkipsTheTextLineInPlaceOfTheFlagByteAndConvertsItsType) {
+TEST_F(Stadium, OldCutAndNegativeRecordsReadAsFarAsTheyGo) {
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(Section("irgendein Text", 24, "3\n4\n")));
     file.SetRecordVersion(kOldVersion);
@@ -557,12 +557,10 @@ TEST_F(Stadium, OldRecordSkipsTheTextLineInPlaceOfTheFlagByteAndConvertsItsType)
     CStadium current;
     current.Read(file);
     EXPECT_EQ(std::tuple(current.Type(), current.Flags(), current.Seats(0)), std::tuple(5, 7, 100));
-}
 
-TEST_F(Stadium, RecordCutShortOrNegativeReadsZerosKeepsTextsAndLeavesTheNextIntact) {
-    const std::string text = "%INDEX%STADIUM\n1\nArena\n%INDEXEND%STADIUM\n" + Write({Filled()});
-    CKLFile file;
-    ASSERT_TRUE(file.OpenForReadFromMemory(text));
+    // A record cut short reads zeros, keeps its texts and leaves the next intact.
+    ASSERT_TRUE(file.OpenForReadFromMemory("%INDEX%STADIUM\n1\nArena\n%INDEXEND%STADIUM\n" +
+                                           Write({Filled()})));
     CStadium cut = Filled();
     cut.SetCity("Altstadt");
     ASSERT_TRUE(cut.Read(file));
@@ -622,7 +620,6 @@ TEST_F(Stadium, TotalCapacityIsTheSumOfAllPlacesAndTemplatesAreTheBuiltInStadium
 TEST_F(Stadium, StandsAndTheirBlocks) {
     EXPECT_EQ(std::tuple(StandName(7), StandName(8), StandName(-1)),
               std::tuple("S-E Kurve", "", ""));
-
     CStadium stadium;
     stadium.SetSeasonTicketBlock(5, true);
     stadium.SetSeasonTicketBlock(0, true);
