@@ -56,7 +56,7 @@ protected:
     CRecordingProgress progress;
 };
 
-TEST_F(World, InitialiseCountriesNamesCountriesAndTheirNationalTeams) {
+TEST_F(World, InitialiseCountriesNamesCountriesAndNationalTeamsAndPersonIdsAreUnique) {
     // Without a countries list the countries stay nameless.
     EXPECT_FALSE(world.InitialiseCountries());
     EXPECT_TRUE(world.IsLoaded());
@@ -79,10 +79,8 @@ TEST_F(World, InitialiseCountriesNamesCountriesAndTheirNationalTeams) {
     EXPECT_TRUE(world.Country(206).Name(0).empty());
     EXPECT_EQ(world.Country(206).Clubs().size(), 1u);
     EXPECT_NE(world.Competition(MakeCompetitionId(206, kRootType, 0)), nullptr);
-}
 
-TEST_F(World, ClashingPersonIdsAreReplacedAndRemapped) {
-    world.InitialiseCountries();
+    // Clashing person ids are replaced and remapped.
     world.CreatePerson(2, true);
     world.CreatePerson(3, true);
     // The third person's id is taken: it gets the smallest unused id from count + 1 upward.
@@ -258,7 +256,7 @@ using Names = std::array<std::string, 5>;
 
 // The first field names every language without its own; empty fields vanish as with a tokenizer;
 // short codes keep three characters. Line 3 is A, line 6 is B: the continent byte is B * 8 + A.
-TEST(CountriesList, FirstFieldNamesEveryLanguageWithoutItsOwnAndAttributesFollow) {
+TEST(CountriesList, NamesAttributesCrLfLinesHugeValuesCutRecordsAndAtMost206) {
     const auto entries = ParseCountriesList(
         "Deutschland,Germany\nDEU,GER\n1\n2\n3\n4\nA,,C,D\nLONG,AB,xyzw\n0\n0\n0\n0\n");
     ASSERT_EQ(entries.size(), 2u);
@@ -271,19 +269,17 @@ TEST(CountriesList, FirstFieldNamesEveryLanguageWithoutItsOwnAndAttributesFollow
     EXPECT_EQ(
         std::tuple(entries[0].firstAttribute, entries[0].secondAttribute, entries[0].continentByte),
         std::tuple(2, 3, 4 * 8 + 1));
-}
 
-TEST(CountriesList, CrLfLinesHugeValuesCutRecordsAndAtMost206) {
     // Values far outside a byte (found by the fuzzer: 0x55555555 * 8 overflowed) keep the low
     // byte of B * 8 + A, as small ones do.
     const auto huge = ParseCountriesList("N\nNNN\n3\n0\n0\n1431655765\n");
     ASSERT_EQ(huge.size(), 1u);
     EXPECT_EQ(huge[0].continentByte, 0xAB);  // 0x2AAAAAAA8 + 3
 
-    const auto entries = ParseCountriesList(
+    const auto crlf = ParseCountriesList(
         "Albanien\r\nALB\r\n0\r\n1\r\n2\r\n0\r\nAndorra\r\nAND\r\n0\r\n1\r\n2\r\n0\r\n");
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(std::tuple(entries[0].names[0], entries[1].names[0], entries[1].shortNames[0]),
+    ASSERT_EQ(crlf.size(), 2u);
+    EXPECT_EQ(std::tuple(crlf[0].names[0], crlf[1].names[0], crlf[1].shortNames[0]),
               std::tuple("Albanien", "Andorra", "AND"));
 
     std::string content;
@@ -753,7 +749,7 @@ protected:
     TempDir folder;
 };
 
-TEST_F(Rules, DefaultsAreEmptyWithSixSubstitutionsAndAccessorsAddressTheirOwnField) {
+TEST_F(Rules, DefaultsAccessorsAndTheFileLayoutAndRoundTrip) {
     CRules rules;
     EXPECT_EQ(std::tuple(rules.Substitutions(), rules.CompetitionName(2, 5, 4),
                          rules.WorldShortName(0), rules.TitleHolder(2, 5), rules.Venue(0, 0),
@@ -786,9 +782,8 @@ TEST_F(Rules, DefaultsAreEmptyWithSixSubstitutionsAndAccessorsAddressTheirOwnFie
     EXPECT_THROW((void)rules.WorldName(5), std::out_of_range);
     EXPECT_EQ(std::tuple(ContinentName(1), ContinentName(5), ContinentName(6)),
               std::tuple("S\374damerika", "Ozeanien", ""));
-}
 
-TEST_F(Rules, FileLayoutAndRoundTripFieldByFieldAndByteForByte) {
+    // The file layout, and a round trip field by field and byte for byte.
     const CRules filled = Filled();
     ASSERT_TRUE(filled.Save(folder.Path()));
     const std::string written = ReadFile(folder / "Rules.sav");
@@ -824,7 +819,7 @@ TEST_F(Rules, FileLayoutAndRoundTripFieldByFieldAndByteForByte) {
     EXPECT_EQ(ReadFile(again / "Rules.sav"), written);
 }
 
-TEST_F(Rules, OldOrCutFileFillsTheFieldsItHasAndLeavesTheRestEmpty) {
+TEST_F(Rules, OldCutOrMissingFileFillsTheFieldsItHasAndLeavesTheRestEmpty) {
     // The eight name lines of the old layout, then its numbers.
     const std::string values = R"("Meisterrunde","Masters Round","Ronde","Ronda","Girone"
 "Sternpokal","Star Cup","C3","C3","C3"
@@ -872,10 +867,9 @@ TEST_F(Rules, OldOrCutFileFillsTheFieldsItHasAndLeavesTheRestEmpty) {
                          rules.TitleHolder(0, 0), rules.RuleValue(0), rules.Substitutions()),
               std::tuple("E", "F", "", "", 0u, 0, 0));
     EXPECT_EQ(CDate::Read(file), CDate::FromYmd(1999, 12, 24));
-}
 
-TEST_F(Rules, MissingFileOrSectionGivesTheDefaultsAndAFailedWriteKeepsThePreviousFile) {
-    CRules rules = Filled();
+    // A missing file or section gives the defaults; a failed write keeps the previous file.
+    rules = Filled();
     EXPECT_FALSE(rules.Load(folder.Path()));
     EXPECT_EQ(rules, CRules());
 
@@ -917,7 +911,7 @@ protected:
 };
 
 // Title holders are renumbered and deleted clubs dropped; only venues of existing stadiums stay.
-TEST_F(RulesInWorld, CompleteRenumbersTitleHoldersKeepsExistingVenuesAndClampsSubstitutions) {
+TEST_F(RulesInWorld, CompleteRenumbersAndTheWorldSavesAndLoadsTheRules) {
     CRules rules;
     rules.SetTitleHolder(0, 0, MakeClubId(14, 7));
     rules.SetTitleHolder(1, 0, MakeClubId(14, 12));  // deleted
@@ -970,34 +964,33 @@ TEST_F(RulesInWorld, CompleteRenumbersTitleHoldersKeepsExistingVenuesAndClampsSu
     EXPECT_EQ(std::tuple(rules.TitleHolder(0, 0), rules.Venue(0, 0), rules.FurtherTitleHolder(0),
                          rules.Substitutions()),
               std::tuple(0u, 0u, MakeClubId(14, kNationalTeamIndex), 3));
-}
 
-TEST_F(RulesInWorld, WorldSaveWritesRulesInTheCompactNumberingAndLoadReadsThemOrTheDefaults) {
+    // A world save writes the rules in the compact numbering; a load reads them or the defaults.
     const TempDir database;
     world.SetDirectory(database.Path());
-    CRules& rules = world.Rules();
-    rules.SetCompetitionName(0, 0, 0, "Meisterrunde");
-    rules.SetWorldShortName(4, "CM");
-    rules.SetTitleHolder(0, 0, MakeClubId(14, 7));
-    rules.SetTitleHolder(1, 0, MakeClubId(14, 12));
-    rules.SetTitleHolder(2, 0, MakeClubId(20, kNationalTeamIndex));
-    rules.SetRuleValue(2, 1);
-    rules.SetSubstitutions(3);
+    CRules& saved = world.Rules();
+    saved.SetCompetitionName(0, 0, 0, "Meisterrunde");
+    saved.SetWorldShortName(4, "CM");
+    saved.SetTitleHolder(0, 0, MakeClubId(14, 7));
+    saved.SetTitleHolder(1, 0, MakeClubId(14, 12));
+    saved.SetTitleHolder(2, 0, MakeClubId(20, kNationalTeamIndex));
+    saved.SetRuleValue(2, 1);
+    saved.SetSubstitutions(3);
     ASSERT_TRUE(world.Save(progress, ui));
     EXPECT_TRUE(ui.Messages().empty());
 
-    CRules saved;
-    ASSERT_TRUE(saved.Load(database.Path()));
-    EXPECT_EQ(std::tuple(saved.TitleHolder(0, 0), saved.TitleHolder(1, 0), saved.TitleHolder(2, 0)),
+    CRules file;
+    ASSERT_TRUE(file.Load(database.Path()));
+    EXPECT_EQ(std::tuple(file.TitleHolder(0, 0), file.TitleHolder(1, 0), file.TitleHolder(2, 0)),
               std::tuple(MakeClubId(14, 2), 0u, MakeClubId(20, kNationalTeamIndex)));
 
     CWorld reloaded(install.Path());
     reloaded.InitialiseCountries();
     reloaded.Rules().SetSubstitutions(1);
     reloaded.Load(database.Path(), progress);
-    const CRules& read = reloaded.Rules();
-    EXPECT_EQ(std::tuple(read.CompetitionName(0, 0, 0), read.WorldShortName(4),
-                         read.TitleHolder(2, 0), read.RuleValue(2), read.Substitutions()),
+    const CRules& back = reloaded.Rules();
+    EXPECT_EQ(std::tuple(back.CompetitionName(0, 0, 0), back.WorldShortName(4),
+                         back.TitleHolder(2, 0), back.RuleValue(2), back.Substitutions()),
               std::tuple("Meisterrunde", "CM", MakeClubId(20, kNationalTeamIndex), 1, 3));
 
     // A load without a rules file gives the defaults; so does emptying the world.
