@@ -479,7 +479,7 @@ TEST_F(CountryCopy, ClubsOfAnotherCountryReplaceEveryFormerClubButTheNationalTea
     ExpectSound(*first);
 }
 
-TEST_F(CountryCopy, TheSameCountryOfAnotherDatabaseKeepsWhatItsIndexesStillName) {
+TEST_F(CountryCopy, TheSameCountryKeepsWhatItsIndexesStillNameAnotherOneNothing) {
     CCountry& source = second->Country(kGermany);
     const std::uint32_t last = std::prev(source.Clubs().end(), 2)->first;
     const std::uint32_t beforeLast = std::prev(source.Clubs().end(), 3)->first;
@@ -513,15 +513,14 @@ TEST_F(CountryCopy, TheSameCountryOfAnotherDatabaseKeepsWhatItsIndexesStillName)
                          first->Rules().FurtherTitleHolder(1)),
               std::tuple(0u, 0u, MakeClubId(kGermany, 1), MakeClubId(kGermany, 2)));
     EXPECT_TRUE(test::ReferenceFaults(*first).empty());
-}
 
-TEST_F(CountryCopy, WithinOneDatabaseTheSourcesNamesOfTheTargetsClubsGoToo) {
-    CPlayer& english = FirstPerson(*first, kEngland);
+    // Within one database the source's names of the target's clubs go too.
     english.SetLoanClub(MakeClubId(kGermany, 7));
 
-    const SWorldScope scope =
-        CountryCopyScope(first->Country(kGermany), first->Country(kEngland), countrycopy::kAll);
-    EXPECT_EQ(Sorted(scope.countries), (std::vector<int>{kGermany, kEngland}));
+    EXPECT_EQ(Sorted(CountryCopyScope(first->Country(kGermany), first->Country(kEngland),
+                                      countrycopy::kAll)
+                         .countries),
+              (std::vector<int>{kGermany, kEngland}));
 
     CopyUndoably(kGermany, *first, kEngland, *first, countrycopy::kAll);
 
