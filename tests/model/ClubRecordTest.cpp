@@ -673,7 +673,7 @@ TEST_F(ClubsTest, FirstTeamCopyReplacesOnlyTheFirstTeamAndCopiesGetNewIds) {
     EXPECT_EQ(neighbour.PersonIds(), std::vector<std::uint32_t>{original});
 }
 
-TEST_F(ClubsTest, ClubStrengthAveragesTheFirstTeam) {
+TEST_F(ClubsTest, ClubStrengthNamesOfNewClubsAndSecondTeamsAndTheArticleChoices) {
     CClub& c = Club(kClub1);
     EXPECT_EQ(ClubStrength(c), 0.0);
     CPlayer& strong = AddPerson(c, 0);
@@ -689,9 +689,8 @@ TEST_F(ClubsTest, ClubStrengthAveragesTheFirstTeam) {
     AddPerson(c, 0, 1).SetPosition(0, position::kStriker);
     AddPerson(c, 1);
     EXPECT_DOUBLE_EQ(ClubStrength(c), 50.0);
-}
 
-TEST_F(ClubsTest, NamesOfNewClubsAndSecondTeamsAndTheArticleChoices) {
+    // Names of new clubs and second teams.
     CClub& first = *world.Country(14).CreateClub();
     CClub& second = *world.Country(14).CreateClub();
     const int number = std::stoi(std::string(first.Name(0).substr(5)));
@@ -712,7 +711,6 @@ TEST_F(ClubsTest, NamesOfNewClubsAndSecondTeamsAndTheArticleChoices) {
     }
 
     // The article and sentence buttons cycle.
-    CClub& c = Club(kClub1);
     c.SetArticleChoice(CClub::kFansArticle, 0, 3);
     c.NextArticle(CClub::kFansArticle, 0);
     EXPECT_EQ(c.ArticleChoice(CClub::kFansArticle, 0), 0);

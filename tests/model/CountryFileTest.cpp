@@ -412,7 +412,7 @@ TEST_F(CountryFile, CompleteNeedsTenClubEntriesAndASoundTopLeagueOfEight) {
     EXPECT_FALSE(Country().IsComplete());
 }
 
-TEST_F(CountryFile, ResetOfABrandNewCountryMakesItsNationalCupAndCupSettingsFollowTheCups) {
+TEST_F(CountryFile, ResetMakesTheNationalCupCupSettingsFollowTheCupsAndCopyTakesItsGroups) {
     AddLeague(0, 0, {});
     Country().SetLeagueScript(4);
     Country().SetLevelName(0, 0, "Liga");
@@ -441,9 +441,8 @@ TEST_F(CountryFile, ResetOfABrandNewCountryMakesItsNationalCupAndCupSettingsFoll
     const SCountrySettings& s = Country().Settings();
     EXPECT_EQ(std::tuple(s.nationalCupSetting, s.leagueCupSettings, s.superCupSetting),
               std::tuple(2, 0x00030000u, 0));
-}
 
-TEST_F(CountryFile, CopyTakesTheGeneralSettingsAndWithFlag64TheClubs) {
+    // A copy takes the general settings, and with flag 64 the clubs.
     Prepare(other);
     CCountry& source = other.Country(kCountry);
     source.Settings().averageStrength = 88;
