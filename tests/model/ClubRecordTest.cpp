@@ -227,32 +227,16 @@ TEST_P(ClubVersionGateTest, GatedLinesAreReadOrSkippedAndLaterFieldsStayInPlace)
                                         g.current ? kClub1 : 0u));
     // Without the credit line it follows the assets; the company flag comes next either way.
     // The dropped pair is skipped: the attendance figures are the next lines.
-    EXPECT_THAT((std::vector<std::int32_t>{c.FoundingYear(),
-                                           c.InitialAssets(),
-                                           c.CreditLine(),
-                                           c.PublicCompany(),
-                                           c.ByteFlag(),
-                                           c.PointsDeduction(),
-                                           c.BiggestMatchAttendance(),
-                                           c.AverageAttendance(),
-                                           c.SeasonTickets(),
-                                           c.StadiumNumber(),
-                                           c.StadiumCapacity(),
-                                           c.StadiumType(),
-                                           c.StadiumFlags(),
-                                           c.StatusFlags(),
-                                           c.Colour(0),
-                                           c.Colour(1),
-                                           c.ColourStyle(),
-                                           c.Prestige(),
-                                           c.SecondPrestige(),
-                                           c.PreferredCountry(0),
-                                           c.PreferredCountry(1),
-                                           c.YouthCountry(),
-                                           c.ExternalNumber()}),
-                ElementsAre(1887, 1000000, g.credit ? 400000 : 500000, 1, g.byteFlag ? 7 : 0, 3,
-                            50000, 20000, 9000, 2, 60000, 2, 3, 33, 4, 7, 2, 15,
-                            g.secondPrestige ? 12 : 0, 14, 21, 5, 77));
+    EXPECT_EQ(
+        std::tuple(c.FoundingYear(), c.InitialAssets(), c.CreditLine(), c.PublicCompany(),
+                   c.ByteFlag(), c.PointsDeduction(), c.BiggestMatchAttendance(),
+                   c.AverageAttendance(), c.SeasonTickets(), c.StadiumNumber(), c.StadiumCapacity(),
+                   c.StadiumType(), c.StadiumFlags(), c.StatusFlags(), c.Colour(0), c.Colour(1),
+                   c.ColourStyle(), c.Prestige(), c.SecondPrestige(), c.PreferredCountry(0),
+                   c.PreferredCountry(1), c.YouthCountry(), c.ExternalNumber()),
+        std::tuple(1887, 1000000, g.credit ? 400000 : 500000, 1, g.byteFlag ? 7 : 0, 3, 50000,
+                   20000, 9000, 2, 60000, 2, 3, 33, 4, 7, 2, 15, g.secondPrestige ? 12 : 0, 14, 21,
+                   5, 77));
     EXPECT_THAT(c.Statistics(), ElementsAre(10, 20, 30, 40, 50));
     // The file's lines 5, 4, 3 are stored bytes 1, 3, 2.
     EXPECT_THAT(c.Surroundings(), ElementsAre(5, 3, 4, 2, 1, 0, 5));
@@ -308,7 +292,9 @@ INSTANTIATE_TEST_SUITE_P(Versions, ClubVersionGateTest,
                                     std::to_string(info.param.minor);
                          });
 
-TEST_F(ClubsTest, ReadModesKeepStadiumAndBadge) {
+// The read modes keep stadium and badge; otherwise badge paths of older spellings are converted,
+// stadium number and capacity clamped, and the number is written as the position in the list.
+TEST_F(ClubsTest, ReadModesKeepStadiumAndBadgeAndReadingMendsThem) {
     CClub& c = Club(kClub1);
     c.SetStadiumNumber(1);
     c.SetStadiumCapacity(1234);
@@ -321,21 +307,22 @@ TEST_F(ClubsTest, ReadModesKeepStadiumAndBadge) {
     // The lines behind the skipped ones still land in their fields.
     EXPECT_THAT(c.Surroundings(), ElementsAre(5, 3, 4, 2, 1, 0, 5));
     EXPECT_EQ(c.Colour(1), 7);
-}
 
-// Badge paths of older spellings are converted; stadium number and capacity are clamped.
-TEST_F(ClubsTest, ReadingMendsBadgePathAndStadium) {
     std::string record = GoldenRecord();
     const std::string old = "color\\badge256\\x.tga";
     record.replace(record.find(old), old.size(), "color/badges180/x.tga");
     record.replace(record.find("\r\n2\r\n60000\r\n"), 12, "\r\n1000\r\n150001\r\n");
-    CClub& c = Club(kClub1);
     ReadGolden(c, record);
     EXPECT_EQ(std::tuple(c.BadgePath().View(), c.StadiumNumber(), c.StadiumCapacity()),
               std::tuple("color\\badge256\\x.tga", 0, 150000));
+
+    c.SetStadiumNumber(7);
+    CClub& back = Club(kClub2);
+    ReadGolden(back, WriteRecord([&](CKLFile& f) { return c.Write(f, 1); }));
+    EXPECT_EQ(back.StadiumNumber(), 3);
 }
 
-TEST_F(ClubsTest, AtMost256PersonsAreReadAndTheRestDropped) {
+TEST_F(ClubsTest, AtMost256PersonsAreReadOrAddedAndTheRestDropped) {
     for (const int players : {255, 256}) {
         CClub& c = Club(players == 255 ? kClub1 : kClub2);
         ReadGolden(c, GoldenRecord(kCurrent, players));
@@ -345,14 +332,20 @@ TEST_F(ClubsTest, AtMost256PersonsAreReadAndTheRestDropped) {
         EXPECT_EQ(c.Kit().SharedValue(), 99);
     }
     EXPECT_EQ(world.Persons().size(), 256u + 256u);
-}
 
-TEST_F(ClubsTest, StadiumNumberIsWrittenAsPositionInTheList) {
-    CClub& c = Club(kClub1);
-    c.SetStadiumNumber(7);
-    CClub& back = Club(kClub2);
-    ReadGolden(back, WriteRecord([&](CKLFile& f) { return c.Write(f, 1); }));
-    EXPECT_EQ(back.StadiumNumber(), 3);
+    // A 257th person added is refused and destroyed; one already in the list is not listed twice.
+    CClub& c = Club(kClub3);
+    for (int i = 0; i < CClub::kMaxPersons; ++i) {
+        AddPerson(c, 0);
+    }
+    EXPECT_EQ(c.PersonIds().size(), 256u);
+    CPlayer& extra = world.CreatePerson(0, false);
+    const std::uint32_t id = extra.Id();
+    EXPECT_FALSE(c.AddPerson(extra));
+    EXPECT_EQ(c.PersonIds().size(), 256u);
+    EXPECT_EQ(world.Person(id), nullptr);
+    EXPECT_TRUE(c.AddPerson(*world.Person(c.PersonIds()[0])));
+    EXPECT_EQ(c.PersonIds().size(), 256u);
 }
 
 std::vector<std::string> Surnames(const std::vector<CPlayer*>& persons) {
@@ -473,7 +466,8 @@ TEST_F(ClubFileTest, AWholeFileReplacesTheClubAndItsPersons) {
     EXPECT_TRUE(Club(kClub3).HasPerson(bystander));
 }
 
-TEST_F(ClubFileTest, ACutFileChangesNothing) {
+// A cut file (the empty one too), a foreign or a missing one.
+TEST_F(ClubFileTest, ACutForeignOrMissingFileChangesNothing) {
     const std::string whole = test::ReadFile(path);
     constexpr std::string_view kEnd = "%INDEXEND%CLUB0";
     const std::size_t endLine = whole.rfind(kEnd);
@@ -493,18 +487,13 @@ TEST_F(ClubFileTest, ACutFileChangesNothing) {
     for (const std::size_t cut : cuts) {
         ExpectRefused(std::string_view(whole).substr(0, cut), "cut at " + std::to_string(cut));
     }
-    // The refusals left the whole file loadable.
-    ASSERT_TRUE(LoadClubFile(Club(kClub1), path));
-}
-
-TEST_F(ClubFileTest, AMissingOrForeignFileChangesNothing) {
+    ExpectRefused("%INDEX%COUNTRY\r\n%INDEXEND%COUNTRY\r\n", "country section");
+    ExpectRefused("%INDEX%CLUB1\r\n%INDEXEND%CLUB1\r\n", "another club number");
     const SState before = StateOf(world);
     EXPECT_FALSE(LoadClubFile(Club(kClub1), dir / "fehlt.clb"));
     EXPECT_TRUE(StateOf(world) == before);
-
-    ExpectRefused("", "empty");
-    ExpectRefused("%INDEX%COUNTRY\r\n%INDEXEND%COUNTRY\r\n", "country section");
-    ExpectRefused("%INDEX%CLUB1\r\n%INDEXEND%CLUB1\r\n", "another club number");
+    // The refusals left the whole file loadable.
+    ASSERT_TRUE(LoadClubFile(Club(kClub1), path));
 }
 
 // As the main window runs it: one recorded operation, which undo and redo exchange whole, the
@@ -543,7 +532,8 @@ TEST_F(ClubFileTest, OverwritingInADocumentIsUndoneAndRedoneWhole) {
     EXPECT_TRUE(content() == after);
 }
 
-TEST_F(ClubsTest, NationalStadiumFollowsTheCountrysClubCount) {
+// The national stadium follows the country's club count.
+TEST_F(ClubsTest, NormaliseBuildsTheNationalStadiumFillsAndClampsFieldsAndClearsForeignClubs) {
     CClub& team = Club(kNationalTeam);
     for (int language = 0; language < kLanguageCount; ++language) {
         team.SetCity(language, "Wien");
@@ -571,50 +561,9 @@ TEST_F(ClubsTest, NationalStadiumFollowsTheCountrysClubCount) {
                                           "Estadio Comunal de Wien", "Stadio di Wien"));
     EXPECT_THAT(team.Statistics(), ElementsAre(0, 0, 0, 0, 0));
 
-    // An ordinary club only gets the smallest ground.
-    CClub& club = Club(kClub1);
-    club.SetStadiumCapacity(10);
-    club.Normalise();
-    EXPECT_EQ(club.StadiumCapacity(), 8000);
-    EXPECT_TRUE(club.StadiumNames()[0].Empty());
-}
-
-TEST_F(ClubsTest, CoordinatesOutOfRangeAreBroughtIntoRange) {
-    CClub& c = Club(kClub1);
-    const auto longitude = [&](bool west, int degrees, int minutes) {
-        c.SetLongitude(west, degrees, minutes);
-        c.Normalise();
-        const SCoordinate result = SplitCoordinate(c.Longitude());
-        return std::tuple(result.negative, result.degrees, result.minutes);
-    };
-    EXPECT_EQ(longitude(true, 185, 10), std::tuple(true, 179, 0));
-    EXPECT_EQ(longitude(true, 180, 30), std::tuple(true, 180, 30));
-    EXPECT_EQ(longitude(false, 185, 10), std::tuple(false, 180, 0));
-    EXPECT_EQ(longitude(false, 12, 75), std::tuple(false, 12, 59));
-
-    c.SetLatitude(true, 95, 5);
-    c.SetLongitude(0);
-    c.Normalise();
-    EXPECT_EQ(c.Latitude(), MakeCoordinate(true, 90, 0));
-}
-
-TEST_F(ClubsTest, ForeignFriendsAndRivalsAreClearedAndRivalsCloseUp) {
-    CClub& c = Club(kClub1);
-    c.SetFanFriendship(MakeClubId(6, 2));
-    c.SetRival(0, MakeClubId(6, 1));
-    c.SetRival(1, kClub2);
-    c.SetRival(2, MakeClubId(7, 3));
-    c.SetRival(3, kClub3 | kSecondTeamFlag);
-    c.Normalise();
-    EXPECT_EQ(c.FanFriendship(), 0u);
-    EXPECT_THAT(c.Rivals(), ElementsAre(kClub2, kClub3 | kSecondTeamFlag, 0u, 0u));
-
-    c.SetFanFriendship(kClub3);
-    c.Normalise();
-    EXPECT_EQ(c.FanFriendship(), kClub3);
-}
-
-TEST_F(ClubsTest, NormaliseFillsAndClampsTheSmallFields) {
+    // Normalise fills and clamps the small fields of a club, clears foreign friends and rivals
+    // (the rivals close up), brings coordinates into range and marks clubs of country 14 outside
+    // number 13 as skipping the IT cup.
     CClub& c = Club(kClub1);
     c.SetName(0, "Deutscher Name");
     c.SetName(3, "Nombre muy largo del club");
@@ -631,6 +580,13 @@ TEST_F(ClubsTest, NormaliseFillsAndClampsTheSmallFields) {
     c.Kit().Kit(1).secondStyle = 13;
     CPlayer& player = AddPerson(c, 0);
     player.SetNickname("?weg");
+    c.SetFanFriendship(MakeClubId(6, 2));
+    c.SetRival(0, MakeClubId(6, 1));
+    c.SetRival(1, kClub2);
+    c.SetRival(2, MakeClubId(7, 3));
+    c.SetRival(3, kClub3 | kSecondTeamFlag);
+    c.SetLatitude(true, 95, 5);
+    c.SetStadiumCapacity(10);
     c.Normalise();
 
     // Language 0 is left as it is.
@@ -641,38 +597,35 @@ TEST_F(ClubsTest, NormaliseFillsAndClampsTheSmallFields) {
                          c.Surroundings()[2], c.Kit().Kit(0).design, c.Kit().Kit(1).secondStyle),
               std::tuple(14, 14, 23, 4, 0, 42, 12));
     EXPECT_TRUE(player.Nickname().Empty());
-}
+    // An ordinary club only gets the smallest ground.
+    EXPECT_EQ(std::tuple(c.FanFriendship(), c.Latitude(), c.StatusFlags(), c.StadiumCapacity(),
+                         c.StadiumNames()[0].View()),
+              std::tuple(0u, MakeCoordinate(true, 90, 0), 0, 8000, ""));
+    EXPECT_THAT(c.Rivals(), ElementsAre(kClub2, kClub3 | kSecondTeamFlag, 0u, 0u));
 
-TEST_F(ClubsTest, ClubsOfCountry14OutsideNumber13SkipTheItCup) {
-    world.Country(14).AddClub(1);
-    world.Country(14).AddClub(2);
-    CClub& outside = *world.Country(14).Club(MakeClubId(14, 1));
-    CClub& inside = *world.Country(14).Club(MakeClubId(14, 2));
+    c.SetFanFriendship(kClub3);
+    const auto longitude = [&](bool west, int degrees, int minutes) {
+        c.SetLongitude(west, degrees, minutes);
+        c.Normalise();
+        const SCoordinate result = SplitCoordinate(c.Longitude());
+        return std::tuple(result.negative, result.degrees, result.minutes);
+    };
+    EXPECT_EQ(longitude(true, 185, 10), std::tuple(true, 179, 0));
+    EXPECT_EQ(longitude(true, 180, 30), std::tuple(true, 180, 30));
+    EXPECT_EQ(longitude(false, 185, 10), std::tuple(false, 180, 0));
+    EXPECT_EQ(longitude(false, 12, 75), std::tuple(false, 12, 59));
+    EXPECT_EQ(c.FanFriendship(), kClub3);
+
+    CClub& outside = world.Country(14).AddClub(1);
+    CClub& inside = world.Country(14).AddClub(2);
     inside.SetExternalNumber(13);
     outside.Normalise();
     inside.Normalise();
-    Club(kClub1).Normalise();
-    EXPECT_EQ(std::tuple(outside.StatusFlags(), inside.StatusFlags(), Club(kClub1).StatusFlags()),
-              std::tuple(CClub::kNoItCupFlag, 0, 0));
+    EXPECT_EQ(std::tuple(outside.StatusFlags(), inside.StatusFlags()),
+              std::tuple(CClub::kNoItCupFlag, 0));
 }
 
-TEST_F(ClubsTest, A257thPersonIsRefusedAndDestroyed) {
-    CClub& c = Club(kClub1);
-    for (int i = 0; i < CClub::kMaxPersons; ++i) {
-        AddPerson(c, 0);
-    }
-    EXPECT_EQ(c.PersonIds().size(), 256u);
-    CPlayer& extra = world.CreatePerson(0, false);
-    const std::uint32_t id = extra.Id();
-    EXPECT_FALSE(c.AddPerson(extra));
-    EXPECT_EQ(c.PersonIds().size(), 256u);
-    EXPECT_EQ(world.Person(id), nullptr);
-    // A person already in the list is not listed twice.
-    EXPECT_TRUE(c.AddPerson(*world.Person(c.PersonIds()[0])));
-    EXPECT_EQ(c.PersonIds().size(), 256u);
-}
-
-TEST_F(ClubsTest, FirstTeamCopyReplacesOnlyTheFirstTeam) {
+TEST_F(ClubsTest, FirstTeamCopyReplacesOnlyTheFirstTeamAndCopiesGetNewIds) {
     CClub& target = Club(kClub1);
     const std::uint32_t oldFirst = AddPerson(target, 0).Id();
     const std::uint32_t second = AddPerson(target, 0, 1).Id();
@@ -709,20 +662,18 @@ TEST_F(ClubsTest, FirstTeamCopyReplacesOnlyTheFirstTeam) {
     target.CopyFrom(source, clubcopy::kGeneral);
     EXPECT_EQ(target.Name(0), "Quelle");
     EXPECT_EQ(target.FirstTeam().size(), 3u);
-}
 
-TEST_F(ClubsTest, CopyWithinOneWorldGivesTheDuplicatesNewIds) {
-    CClub& source = Club(kClub2);
-    const std::uint32_t original = AddPerson(source, 0).Id();
-    CClub& target = Club(kClub1);
-    target.CopyFrom(source, clubcopy::kFirstTeam | clubcopy::kSecondTeam | clubcopy::kStaff);
+    // Within one world the duplicates get new ids.
+    CClub& neighbour = Club(kClub3);
+    const std::uint32_t original = AddPerson(neighbour, 0).Id();
+    target.CopyFrom(neighbour, clubcopy::kFirstTeam | clubcopy::kSecondTeam | clubcopy::kStaff);
     ASSERT_EQ(target.PersonIds().size(), 1u);
     EXPECT_NE(target.PersonIds()[0], original);
     EXPECT_NE(world.Person(original), nullptr);
-    EXPECT_EQ(source.PersonIds(), std::vector<std::uint32_t>{original});
+    EXPECT_EQ(neighbour.PersonIds(), std::vector<std::uint32_t>{original});
 }
 
-TEST_F(ClubsTest, ClubStrengthAveragesTheFirstTeam) {
+TEST_F(ClubsTest, ClubStrengthNamesOfNewClubsAndSecondTeamsAndTheArticleChoices) {
     CClub& c = Club(kClub1);
     EXPECT_EQ(ClubStrength(c), 0.0);
     CPlayer& strong = AddPerson(c, 0);
@@ -738,9 +689,8 @@ TEST_F(ClubsTest, ClubStrengthAveragesTheFirstTeam) {
     AddPerson(c, 0, 1).SetPosition(0, position::kStriker);
     AddPerson(c, 1);
     EXPECT_DOUBLE_EQ(ClubStrength(c), 50.0);
-}
 
-TEST_F(ClubsTest, NamesOfNewClubsAndSecondTeams) {
+    // Names of new clubs and second teams.
     CClub& first = *world.Country(14).CreateClub();
     CClub& second = *world.Country(14).CreateClub();
     const int number = std::stoi(std::string(first.Name(0).substr(5)));
@@ -759,10 +709,8 @@ TEST_F(ClubsTest, NamesOfNewClubsAndSecondTeams) {
         club.SetName(2, "Lumbra");
         EXPECT_EQ(club.SecondTeamName(2), c.name);
     }
-}
 
-TEST_F(ClubsTest, ArticleAndSentenceButtonsCycle) {
-    CClub& c = Club(kClub1);
+    // The article and sentence buttons cycle.
     c.SetArticleChoice(CClub::kFansArticle, 0, 3);
     c.NextArticle(CClub::kFansArticle, 0);
     EXPECT_EQ(c.ArticleChoice(CClub::kFansArticle, 0), 0);
@@ -805,8 +753,8 @@ protected:
 };
 
 // Dense in id order, the second-team flag kept; national teams pass unchanged, also for a
-// country whose table was never built.
-TEST_F(ClubNumbering, ClubsAreNumberedDenselyInIdOrder) {
+// country whose table was never built. Deleted and unknown clubs become zero.
+TEST_F(ClubNumbering, ClubsAreNumberedDenselyInIdOrderAndDeletedOnesBecomeZero) {
     EXPECT_EQ(world.ExportClubId(MakeClubId(5, 3)), MakeClubId(5, 1));
     EXPECT_EQ(world.ExportClubId(MakeClubId(5, 7)), MakeClubId(5, 2));
     EXPECT_EQ(world.ExportClubId(MakeClubId(5, 9)), MakeClubId(5, 3));
@@ -815,18 +763,15 @@ TEST_F(ClubNumbering, ClubsAreNumberedDenselyInIdOrder) {
     const std::uint32_t nationalTeam = MakeClubId(5, kNationalTeamIndex);
     EXPECT_EQ(world.ExportClubId(nationalTeam), nationalTeam);
     EXPECT_EQ(world.ExportClubId(MakeClubId(9, kNationalTeamIndex)), MakeClubId(9, 0xFFFF));
-}
 
-TEST_F(ClubNumbering, DeletedAndUnknownClubsBecomeZero) {
     world.Country(5).RemoveClub(MakeClubId(5, 7));
     world.Country(5).RebuildNumbering();
     EXPECT_EQ(world.ExportClubId(MakeClubId(5, 9)), MakeClubId(5, 2));
     for (const std::uint32_t gone : {MakeClubId(5, 7), MakeClubId(6, 1), 0u, MakeClubId(250, 1)}) {
         EXPECT_EQ(world.ExportClubId(gone), 0u) << gone;
     }
-}
 
-TEST_F(ClubNumbering, NationalTeamCannotBeRemovedAndNewClubsFillGaps) {
+    // The national team cannot be removed; new clubs fill the gaps.
     CCountry& country = world.Country(5);
     country.RemoveClub(MakeClubId(5, kNationalTeamIndex));
     EXPECT_NE(country.Club(MakeClubId(5, kNationalTeamIndex)), nullptr);
@@ -854,7 +799,7 @@ CRecordResult MakeRecord(std::int8_t goalsFor, std::int8_t goalsAgainst, std::in
 }
 
 // Negative goals and opponents that look like markers or comments survive too.
-TEST(RecordResultSection, WritesTheFiveValuesAndRoundTrips) {
+TEST(RecordResultSection, WritesTheFiveValuesRoundTripsAndReadsZerosWhenCut) {
     const std::vector<CRecordResult> records = {
         MakeRecord(9, 0, 0, "FC S\374dstadt", 1978), MakeRecord(0, 0, 81234, "FC Wolkenberg", 2004),
         MakeRecord(-3, 127, -1, "%INDEXEND%RECORD", 65535), MakeRecord(1, 2, 3, ";Kommentar", 0)};
@@ -870,10 +815,8 @@ TEST(RecordResultSection, WritesTheFiveValuesAndRoundTrips) {
     }
     EXPECT_EQ(read, records);
     EXPECT_EQ(WriteRecords(read), written);
-}
 
-TEST(RecordResultSection, RecordCutShortReadsZerosKeepsTextAndLeavesTheNextIntact) {
-    CKLFile file;
+    // A record cut short or missing reads zeros and keeps the opponent.
     ASSERT_TRUE(
         file.OpenForReadFromMemory("%INDEX%RECORD\n4\n2\n%INDEXEND%RECORD\n"
                                    "%INDEX%RECORD\n1\n0\n500\nNebelhafen\n1999\n"
@@ -887,26 +830,22 @@ TEST(RecordResultSection, RecordCutShortReadsZerosKeepsTextAndLeavesTheNextIntac
     CRecordResult next;
     ASSERT_TRUE(next.Read(file));
     EXPECT_EQ(next, MakeRecord(1, 0, 500, "Nebelhafen", 1999));
-}
 
-TEST(RecordResultSection, MissingSectionZeroesNumbersAndKeepsTheOpponent) {
-    CKLFile file;
+    // A missing section zeroes the numbers and keeps the opponent.
     ASSERT_TRUE(file.OpenForReadFromMemory("%INDEX%DATE\n1\n1\n2000\n%INDEXEND%DATE\n"));
-    CRecordResult record = MakeRecord(3, 1, 10, "Alt", 1990);
-    EXPECT_FALSE(record.Read(file));
-    EXPECT_EQ(record, MakeRecord(0, 0, 0, "Alt", 0));
+    next = MakeRecord(3, 1, 10, "Alt", 1990);
+    EXPECT_FALSE(next.Read(file));
+    EXPECT_EQ(next, MakeRecord(0, 0, 0, "Alt", 0));
 }
 
-TEST(RecordResultEditor, FormsTheEditorTexts) {
+TEST(RecordResultEditor, FormsTheTextsAndParsesWhatIsTypedWithinTheLimits) {
     const auto texts = [](const CRecordResult& r) {
         return std::tuple(r.ScoreText(), r.AttendanceText(), r.SeasonText());
     };
     EXPECT_EQ(texts(MakeRecord(3, 1, 45000, "", 1998)), std::tuple("3:1", "45000", "1998"));
     EXPECT_EQ(texts(MakeRecord(0, 2, 0, "", 0)), std::tuple("0:2", "", "0"));
     EXPECT_EQ(texts(MakeRecord(0, 0, 0, "", 1998)), std::tuple("", "", "1998"));
-}
 
-TEST(RecordResultEditor, ParsesScoreOpponentAndSeason) {
     CRecordResult record;
     record.SetFromEditor("5:2", "Wolkenberg", "1987");
     EXPECT_EQ(record, MakeRecord(5, 2, 0, "Wolkenberg", 1987));
@@ -921,11 +860,8 @@ TEST(RecordResultEditor, ParsesScoreOpponentAndSeason) {
     const CRecordResult shown = MakeRecord(12, 11, 0, "X", 1);
     record.SetFromEditor(shown.ScoreText(), "X", shown.SeasonText());
     EXPECT_EQ(record, shown);
-}
 
-TEST(RecordResultEditor, TypedNumbersAreLimitedInsteadOfWrapping) {
-    CRecordResult record;
-    // 300 would wrap to 44 in the goal byte.
+    // Typed numbers are limited instead of wrapping: 300 would wrap to 44 in the goal byte.
     record.SetFromEditor("300:-5", std::string(40, 'O'), "70000");
     EXPECT_EQ(record, MakeRecord(127, 0, 0, std::string(29, 'O'), 65535));
 

@@ -244,23 +244,29 @@ using test::kGermany;
 using test::kSpain;
 
 // Each box alone, and together with those whose data meet (pool and clubs, stadiums and clubs).
-const std::uint32_t kFlagSets[] = {
-    countrycopy::kGeneral,
-    countrycopy::kYouth,
-    countrycopy::kReferees,
-    countrycopy::kStadiums,
-    countrycopy::kManagers,
-    countrycopy::kClubs,
-    countrycopy::kYouth | countrycopy::kClubs,
-    countrycopy::kStadiums | countrycopy::kClubs,
-    countrycopy::kAll,
-};
+const std::uint32_t kFlagSets[] = {countrycopy::kGeneral,
+                                   countrycopy::kYouth,
+                                   countrycopy::kReferees,
+                                   countrycopy::kStadiums,
+                                   countrycopy::kManagers,
+                                   countrycopy::kClubs,
+                                   countrycopy::kYouth | countrycopy::kClubs,
+                                   countrycopy::kStadiums | countrycopy::kClubs,
+                                   countrycopy::kAll};
 
 class CountryCopy : public DemoWorlds {
 protected:
     void ExpectSound(const CWorld& world) {
         const std::vector<std::string> faults = test::ReferenceFaults(world);
         EXPECT_TRUE(faults.empty()) << faults.size() << " faults, the first: " << faults.front();
+    }
+    CPlayer& FirstPerson(CWorld& world, int country) {
+        const CClub& club = *world.Country(country).Clubs().begin()->second;
+        return *world.Person(club.PersonIds().front());
+    }
+    static std::vector<int> Sorted(std::vector<int> numbers) {
+        std::sort(numbers.begin(), numbers.end());
+        return numbers;
     }
 };
 
@@ -371,16 +377,45 @@ TEST_F(CountryCopy, WithinOneDatabaseEverythingCopiedNamesTheTarget) {
     EXPECT_EQ(world.Rules().FurtherTitleHolder(0), 0u);
     EXPECT_EQ(world.Rules().FurtherTitleHolder(1), 0u);
     ExpectSound(world);
+
+    // A country copied onto itself stays as it was.
+    const std::string unchanged = DumpWorldJson(world);
+    world.Country(kGermany).CopyFrom(world.Country(kGermany), countrycopy::kAll);
+    EXPECT_TRUE(DumpWorldJson(world) == unchanged);
+    EXPECT_EQ(CountryCopyScope(world.Country(kGermany), world.Country(kGermany), countrycopy::kAll)
+                  .countries,
+              std::vector<int>{kGermany});
 }
 
-TEST_F(CountryCopy, ManagersGetIdsOfTheTargetDatabaseAndTheFormerOnesLeaveIt) {
-    const std::vector<std::uint32_t> former = first->Country(kGermany).ManagerIds();
-    const std::size_t managers = first->Managers().size();
+// Managers get ids of the target database and the former ones leave it; the stadium list keeps
+// the numbers it still has.
+TEST_F(CountryCopy, GroupsBesideTheClubsChangeTheTargetCountryAlone) {
+    const std::uint32_t flags = countrycopy::kGeneral | countrycopy::kYouth |
+                                countrycopy::kReferees | countrycopy::kManagers |
+                                countrycopy::kStadiums;
+    CCountry& target = first->Country(kGermany);
     const CCountry& source = second->Country(kEngland);
+    const SWorldScope scope = CountryCopyScope(target, source, flags);
+    EXPECT_EQ(scope.countries, std::vector<int>{kGermany});
+    EXPECT_FALSE(scope.rules);
+    EXPECT_FALSE(scope.withoutClub);
 
-    first->Country(kGermany).CopyFrom(source, countrycopy::kManagers);
+    const auto stadiums = static_cast<std::int32_t>(source.Stadiums().size());
+    ASSERT_LT(stadiums, static_cast<std::int32_t>(target.Stadiums().size()));
+    target.Settings().cupFinalStadium = stadiums + 1;
+    target.NationalTeam().SetStadiumNumber(stadiums);
+    first->Rules().SetVenue(0, 3, MakeStadiumRef(kGermany, stadiums + 1));
+    first->Rules().SetVenue(1, 3, MakeStadiumRef(kGermany, stadiums));
+    std::map<std::uint32_t, std::int32_t> numbers;
+    for (const auto& [id, club] : target.Clubs()) {
+        numbers[id] = club->StadiumNumber();
+    }
+    const std::vector<std::uint32_t> former = target.ManagerIds();
+    const std::size_t managers = first->Managers().size();
 
-    const std::vector<std::uint32_t>& ids = first->Country(kGermany).ManagerIds();
+    CopyUndoably(kGermany, *first, kEngland, *second, flags);
+
+    const std::vector<std::uint32_t>& ids = target.ManagerIds();
     ASSERT_EQ(ids.size(), source.ManagerIds().size());
     EXPECT_EQ(first->Managers().size(), managers - former.size() + ids.size());
     for (std::size_t i = 0; i < ids.size(); ++i) {
@@ -391,46 +426,7 @@ TEST_F(CountryCopy, ManagersGetIdsOfTheTargetDatabaseAndTheFormerOnesLeaveIt) {
             EXPECT_EQ(first->Manager(id), nullptr);
         }
     }
-    ExpectSound(*first);
-}
-
-TEST_F(CountryCopy, TheNationalTeamStaysWithItsPersonsWhoseFormerClubsAreGone) {
-    CCountry& target = first->Country(kGermany);
-    CClub& nationalTeam = target.NationalTeam();
-    CPlayer& player = first->CreatePerson(0, false);
-    player.SetCurrentClub(MakeClubId(kGermany, 3));
-    player.SetPreviousClub(MakeClubId(kSpain, 2));
-    nationalTeam.AddPerson(player);
-    nationalTeam.SetRival(0, MakeClubId(kGermany, 4));
-    const std::string name(nationalTeam.Name(0));
-    second->Country(kEngland).NationalTeam().SetName(0, "Quelle");
-
-    CopyUndoably(kGermany, *first, kEngland, *second, countrycopy::kClubs);
-
-    EXPECT_EQ(std::tuple(&target.NationalTeam(), nationalTeam.Name(0), nationalTeam.PersonIds()),
-              std::tuple(&nationalTeam, name, std::vector<std::uint32_t>{player.Id()}));
-    EXPECT_EQ(player.CurrentClub(), 0u) << "the former club 3 is gone";
-    EXPECT_EQ(player.PreviousClub(), MakeClubId(kSpain, 2));
-    EXPECT_EQ(nationalTeam.Rivals()[0], 0u);
-    ExpectSound(*first);
-}
-
-TEST_F(CountryCopy, TheStadiumListKeepsTheNumbersItStillHas) {
-    CCountry& target = first->Country(kGermany);
-    const auto stadiums = static_cast<std::int32_t>(second->Country(kEngland).Stadiums().size());
-    ASSERT_LT(stadiums, static_cast<std::int32_t>(target.Stadiums().size()));
-    target.Settings().cupFinalStadium = stadiums + 1;
-    target.NationalTeam().SetStadiumNumber(stadiums);
-    first->Rules().SetVenue(0, 3, MakeStadiumRef(kGermany, stadiums + 1));
-    first->Rules().SetVenue(1, 3, MakeStadiumRef(kGermany, stadiums));
-    std::map<std::uint32_t, std::int32_t> numbers;
-    for (const auto& [id, club] : target.Clubs()) {
-        numbers[id] = club->StadiumNumber();
-    }
-
-    CopyUndoably(kGermany, *first, kEngland, *second, countrycopy::kStadiums);
-
-    EXPECT_EQ(target.Stadiums(), second->Country(kEngland).Stadiums());
+    EXPECT_EQ(target.Stadiums(), source.Stadiums());
     EXPECT_EQ(target.Settings().cupFinalStadium, 0);
     EXPECT_EQ(first->Rules().Venue(0, 3), 0u);
     EXPECT_EQ(first->Rules().Venue(1, 3), MakeStadiumRef(kGermany, stadiums));
@@ -444,41 +440,18 @@ TEST_F(CountryCopy, TheStadiumListKeepsTheNumbersItStillHas) {
     ExpectSound(*first);
 }
 
-TEST_F(CountryCopy, ACountryCopiedOntoItselfStaysAsItWas) {
-    const std::string before = DumpWorldJson(*first);
-    first->Country(kGermany).CopyFrom(first->Country(kGermany), countrycopy::kAll);
-    EXPECT_TRUE(DumpWorldJson(*first) == before);
-    EXPECT_EQ(
-        CountryCopyScope(first->Country(kGermany), first->Country(kGermany), countrycopy::kAll)
-            .countries,
-        std::vector<int>{kGermany});
-}
-
-class CountryCopyScopeTest : public test::DemoWorlds {
-protected:
-    CPlayer& FirstPerson(CWorld& world, int country) {
-        const CClub& club = *world.Country(country).Clubs().begin()->second;
-        return *world.Person(club.PersonIds().front());
-    }
-    static std::vector<int> Sorted(std::vector<int> numbers) {
-        std::sort(numbers.begin(), numbers.end());
-        return numbers;
-    }
-};
-
-TEST_F(CountryCopyScopeTest, GroupsBesideTheClubsChangeTheTargetCountryAlone) {
-    const std::uint32_t flags = countrycopy::kGeneral | countrycopy::kYouth |
-                                countrycopy::kReferees | countrycopy::kManagers |
-                                countrycopy::kStadiums;
-    const SWorldScope scope =
-        CountryCopyScope(first->Country(kGermany), second->Country(kEngland), flags);
-    EXPECT_EQ(scope.countries, std::vector<int>{kGermany});
-    EXPECT_FALSE(scope.rules);
-    EXPECT_FALSE(scope.withoutClub);
-    CopyUndoably(kGermany, *first, kEngland, *second, flags);
-}
-
-TEST_F(CountryCopyScopeTest, ClubsOfAnotherCountryReplaceEveryFormerClubWhereverItIsNamed) {
+// Clubs of another country replace every former club wherever it is named; the national team
+// stays with its persons, whose former clubs are gone.
+TEST_F(CountryCopy, ClubsOfAnotherCountryReplaceEveryFormerClubButTheNationalTeam) {
+    CCountry& target = first->Country(kGermany);
+    CClub& nationalTeam = target.NationalTeam();
+    CPlayer& player = first->CreatePerson(0, false);
+    player.SetCurrentClub(MakeClubId(kGermany, 3));
+    player.SetPreviousClub(MakeClubId(kSpain, 2));
+    nationalTeam.AddPerson(player);
+    nationalTeam.SetRival(0, MakeClubId(kGermany, 4));
+    const std::string name(nationalTeam.Name(0));
+    second->Country(kEngland).NationalTeam().SetName(0, "Quelle");
     CPlayer& abroad = FirstPerson(*first, kSpain);
     abroad.SetPreviousClub(MakeClubId(kGermany, 3));
     abroad.SetLoanClub(MakeClubId(kSpain, 2));
@@ -487,21 +460,26 @@ TEST_F(CountryCopyScopeTest, ClubsOfAnotherCountryReplaceEveryFormerClubWherever
     ASSERT_EQ(first->Rules().FurtherTitleHolder(0), MakeClubId(kGermany, 1));
 
     const SWorldScope scope =
-        CountryCopyScope(first->Country(kGermany), second->Country(kEngland), countrycopy::kClubs);
+        CountryCopyScope(target, second->Country(kEngland), countrycopy::kClubs);
     EXPECT_EQ(Sorted(scope.countries), (std::vector<int>{kGermany, kSpain}));
     EXPECT_TRUE(scope.rules);
     EXPECT_FALSE(scope.withoutClub);
 
     CopyUndoably(kGermany, *first, kEngland, *second, countrycopy::kClubs);
 
+    EXPECT_EQ(std::tuple(&target.NationalTeam(), nationalTeam.Name(0), nationalTeam.PersonIds()),
+              std::tuple(&nationalTeam, name, std::vector<std::uint32_t>{player.Id()}));
+    EXPECT_EQ(player.CurrentClub(), 0u) << "the former club 3 is gone";
+    EXPECT_EQ(player.PreviousClub(), MakeClubId(kSpain, 2));
+    EXPECT_EQ(nationalTeam.Rivals()[0], 0u);
     EXPECT_EQ(abroad.PreviousClub(), 0u) << "club 3 of now is another one";
     EXPECT_EQ(
         std::tuple(abroad.LoanClub(), abroad.FirstClub(), first->Rules().FurtherTitleHolder(0)),
         std::tuple(MakeClubId(kSpain, 2), national, 0u));
-    EXPECT_TRUE(test::ReferenceFaults(*first).empty());
+    ExpectSound(*first);
 }
 
-TEST_F(CountryCopyScopeTest, TheSameCountryOfAnotherDatabaseKeepsWhatItsIndexesStillName) {
+TEST_F(CountryCopy, TheSameCountryKeepsWhatItsIndexesStillNameAnotherOneNothing) {
     CCountry& source = second->Country(kGermany);
     const std::uint32_t last = std::prev(source.Clubs().end(), 2)->first;
     const std::uint32_t beforeLast = std::prev(source.Clubs().end(), 3)->first;
@@ -535,15 +513,14 @@ TEST_F(CountryCopyScopeTest, TheSameCountryOfAnotherDatabaseKeepsWhatItsIndexesS
                          first->Rules().FurtherTitleHolder(1)),
               std::tuple(0u, 0u, MakeClubId(kGermany, 1), MakeClubId(kGermany, 2)));
     EXPECT_TRUE(test::ReferenceFaults(*first).empty());
-}
 
-TEST_F(CountryCopyScopeTest, WithinOneDatabaseTheSourcesNamesOfTheTargetsClubsGoToo) {
-    CPlayer& english = FirstPerson(*first, kEngland);
+    // Within one database the source's names of the target's clubs go too.
     english.SetLoanClub(MakeClubId(kGermany, 7));
 
-    const SWorldScope scope =
-        CountryCopyScope(first->Country(kGermany), first->Country(kEngland), countrycopy::kAll);
-    EXPECT_EQ(Sorted(scope.countries), (std::vector<int>{kGermany, kEngland}));
+    EXPECT_EQ(Sorted(CountryCopyScope(first->Country(kGermany), first->Country(kEngland),
+                                      countrycopy::kAll)
+                         .countries),
+              (std::vector<int>{kGermany, kEngland}));
 
     CopyUndoably(kGermany, *first, kEngland, *first, countrycopy::kAll);
 

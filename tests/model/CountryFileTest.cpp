@@ -40,18 +40,16 @@ protected:
 
 // --- COMPETITIONPART
 
-// Fewer than eight clubs write none.
-TEST_F(CountryFile, WithoutTopLeagueTheDefaultNamesAndClubsOneToEightAreWritten) {
+// Fewer than eight clubs write none; without a top league the default names and clubs one to
+// eight are written, with one its quoted names and first eight teams.
+TEST_F(CountryFile, CompetitionPartNamesTheTopLeagueOrTheDefaults) {
     AddClubs({1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(WrittenCountry().find("COMPETITIONPART"), std::string::npos);
     AddClubs({8, 9});
     EXPECT_EQ(SectionLines(WrittenCountry(), "COMPETITIONPART"),
               (std::vector<std::string>{"1. Liga", "Nationaler Pokal", "50001", "50002", "50003",
                                         "50004", "50005", "50006", "50007", "50008"}));
-}
 
-TEST_F(CountryFile, TopLeagueGivesItsQuotedNamesAndFirstEightTeams) {
-    AddClubs({1, 2, 3, 4, 5, 6, 7, 8});
     CDBLeague& league = AddLeague(0, 0, {Club(4), Club(2) | kSecondTeamFlag});
     const char* names[] = {"Oberliga", "Top", "Haute", "Alta", "Lega"};
     for (int language = 0; language < kLanguageCount; ++language) {
@@ -83,34 +81,26 @@ TEST_F(CountryFile, ClubsAreRenumberedAndEveryReferenceFollows) {
     Country().PlayerPool()[0].SetSurname("Jung");
     Country().PlayerPool()[0].SetPreferredClub(Club(7));
 
-    const TempDir database;
-    world.SetDirectory(database.Path());
-    CScriptedUserInterface ui;
-    CRecordingProgress progress;
-    ASSERT_TRUE(world.Save(progress, ui));
-    const std::string text = test::ReadFile(database / "Country5.sav");
+    const std::string text = WrittenCountry();
     for (const char* tag : {"CLUB1", "CLUB2", "CLUB3", "CLUB65535"}) {
         EXPECT_FALSE(SectionLines(text, tag).empty()) << tag;
     }
     EXPECT_TRUE(SectionLines(text, "CLUB4").empty());
     EXPECT_EQ(SectionLines(text, "TEAMS"), std::vector<std::string>{"50003,1050001"});
 
-    CWorld loaded(install.Path());
-    Prepare(loaded);
-    loaded.Load(database.Path(), progress);
-    CCountry& country = loaded.Country(kCountry);
+    const CCountry& country = ReadIntoOther(text);
     ASSERT_EQ(country.ClubCount(), 3);
     const CClub& third = *country.Club(Club(3));
     EXPECT_EQ(std::tuple(third.FanFriendship(), third.Rivals()[0], third.Rivals()[1]),
               std::tuple(Club(2), Club(1), Club(2) | kSecondTeamFlag));
     ASSERT_EQ(country.Club(Club(1))->PersonIds().size(), 1u);
-    const CPlayer& moved = *loaded.Person(country.Club(Club(1))->PersonIds()[0]);
+    const CPlayer& moved = *other.Person(country.Club(Club(1))->PersonIds()[0]);
     EXPECT_EQ(std::pair(moved.CurrentClub(), moved.LoanClub()),
               std::pair(Club(3), Club(2) | kSecondTeamFlag));
     ASSERT_EQ(moved.History().size(), 1u);
     EXPECT_EQ(moved.History()[0].club, Club(2));
     const auto* league = dynamic_cast<const CDBLeague*>(
-        loaded.Competition(MakeCompetitionId(kCountry, kLeagueType, 0)));
+        other.Competition(MakeCompetitionId(kCountry, kLeagueType, 0)));
     ASSERT_NE(league, nullptr);
     EXPECT_EQ(league->Teams(), (std::vector<std::uint32_t>{Club(3), Club(1) | kSecondTeamFlag}));
     EXPECT_EQ(country.PlayerPool()[0].PreferredClub(), Club(2));
@@ -118,15 +108,7 @@ TEST_F(CountryFile, ClubsAreRenumberedAndEveryReferenceFollows) {
 
 // --- the parts a round trip must keep
 
-TEST_F(CountryFile, MultiLineNotesTravelOnOneLine) {
-    Country().Settings().notes = "Erste Zeile\r\nZweite Zeile\r\n\r\nVierte Zeile";
-    const std::string text = WrittenCountry();
-    EXPECT_EQ(SectionLines(text, "COUNTRY_MIST").back(),
-              "Erste Zeile\tZweite Zeile\t\tVierte Zeile");
-
-    EXPECT_EQ(ReadIntoOther(text).Settings().notes, Country().Settings().notes);
-}
-
+// Multi-line notes travel on one line.
 TEST_F(CountryFile, EverySettingAndCollectionSurvivesWriteAndRead) {
     SCountrySettings& s = Country().Settings();
     std::uint8_t next = 1;
@@ -180,6 +162,18 @@ TEST_F(CountryFile, EverySettingAndCollectionSurvivesWriteAndRead) {
     s.averageWeight = 79;
     s.nationalCoach.SetSurname("Trainer");
     s.nationalCoach.SetTrainingValue(3, 9);
+    s.notes = "Erste Zeile\r\nZweite Zeile\r\n\r\nVierte Zeile";
+    CStaffEntry doctor;
+    doctor.SetFirstName("Doris");
+    doctor.SetSurname("Doktor");
+    doctor.SetJob(7);
+    doctor.SetGradeA(3);
+    doctor.SetGradeB(1);
+    doctor.SetFurtherByte(1, 9);
+    CStaffEntry scout;
+    scout.SetSurname("Scout");
+    scout.SetJob(4);
+    Country().Staff() = {doctor, scout};
     Country().Stadiums().resize(2);
     Country().Referees().resize(1);
     Country().Referees()[0].SetNames("Rolf", "Richter");
@@ -194,33 +188,18 @@ TEST_F(CountryFile, EverySettingAndCollectionSurvivesWriteAndRead) {
     // The titles are stored as continental titles, world championships, continental finals,
     // world-cup finals.
     const std::vector<std::string> mist = SectionLines(text, "COUNTRY_MIST");
-    EXPECT_EQ(std::vector<std::string>(mist.end() - 6, mist.end() - 1),
-              (std::vector<std::string>{"Zeitung", "1", "3", "2", "4"}));
+    EXPECT_EQ(std::vector<std::string>(mist.end() - 6, mist.end()),
+              (std::vector<std::string>{"Zeitung", "1", "3", "2", "4",
+                                        "Erste Zeile\tZweite Zeile\t\tVierte Zeile"}));
 
     const CCountry& read = ReadIntoOther(text);
     EXPECT_TRUE(read.Settings() == s);
-    EXPECT_EQ(std::tuple(read.Stadiums(), read.Referees(), read.Sponsors(),
+    EXPECT_EQ(std::tuple(read.Stadiums(), read.Referees(), read.Sponsors(), read.Staff(),
                          read.LevelNames(0)[1].View(), read.LeagueScript()),
               std::tuple(Country().Stadiums(), Country().Referees(), Country().Sponsors(),
-                         "Oberhaus", 3));
+                         Country().Staff(), "Oberhaus", 3));
     ASSERT_EQ(read.ManagerIds().size(), 1u);
     EXPECT_EQ(other.Manager(read.ManagerIds()[0])->Surname().View(), "Weiterer");
-}
-
-TEST_F(CountryFile, StaffPoolSurvivesWriteAndRead) {
-    CStaffEntry doctor;
-    doctor.SetFirstName("Doris");
-    doctor.SetSurname("Doktor");
-    doctor.SetJob(7);
-    doctor.SetGradeA(3);
-    doctor.SetGradeB(1);
-    doctor.SetFurtherByte(1, 9);
-    CStaffEntry scout;
-    scout.SetSurname("Scout");
-    scout.SetJob(4);
-    Country().Staff() = {doctor, scout};
-
-    EXPECT_EQ(ReadIntoOther(WrittenCountry()).Staff(), Country().Staff());
 }
 
 TEST_F(CountryFile, PlayerPoolKeepsUsedEntriesAndIsSizedByTheClubs) {
@@ -278,7 +257,14 @@ std::string OldCountry(std::uint32_t major, std::int32_t strength) {
     return test::JoinLines(lines);
 }
 
-TEST_F(CountryFile, OldFilesKeptAThirdOfTheAverageStrength) {
+// Reading replaces the whole country.
+TEST_F(CountryFile, ReadingReplacesTheCountryAndOldFilesKeptAThirdOfTheAverageStrength) {
+    AddClubs({1, 2});
+    AddPlayer(*Country().Club(Club(2)));
+    AddLeague(0, 0, {Club(1)});
+    Country().Referees().resize(2);
+    Country().AddManager();
+    ASSERT_EQ(world.Persons().size(), 1u);
     struct Case {
         std::uint32_t major;
         std::int32_t stored;
@@ -290,9 +276,14 @@ TEST_F(CountryFile, OldFilesKeptAThirdOfTheAverageStrength) {
         EXPECT_EQ(Country().Settings().averageStrength, c.read) << c.major << " " << c.stored;
         EXPECT_EQ(Country().Settings().nationalCoach.FirstName().View(), "Coach");
     }
+    EXPECT_EQ(Country().ClubCount(), 0);
+    EXPECT_TRUE(world.Persons().empty() && world.Managers().empty() &&
+                Country().Referees().empty());
+    EXPECT_EQ(world.Competition(MakeCompetitionId(kCountry, kLeagueType, 0)), nullptr);
+    EXPECT_NE(world.Competition(MakeCompetitionId(kCountry, kRootType, 0)), nullptr);
 }
 
-TEST_F(CountryFile, LevelPoolsCollectTheTeamsOfTheirLevel) {
+TEST_F(CountryFile, LevelPoolsCollectTheTeamsOfTheirLevelAndTheLevelTableCountsLeagues) {
     AddClubs({1, 2, 3, 4});
     AddLeague(0, 0, {Club(1), Club(2) | kSecondTeamFlag});
     AddLeague(1, 1, {Club(3), Club(4) | kSecondTeamFlag});
@@ -314,28 +305,20 @@ TEST_F(CountryFile, LevelPoolsCollectTheTeamsOfTheirLevel) {
     EXPECT_EQ(
         std::tuple(pool(1)->SortMode(), pool(1)->PoolSize(), pool(1)->Level(), pool(1)->ParentId()),
         std::tuple(32768, 3, 1, MakeCompetitionId(kCountry, kRootType, 0)));
-}
 
-TEST_F(CountryFile, ReadingReplacesTheWholeCountry) {
-    AddClubs({1, 2});
-    AddPlayer(*Country().Club(Club(2)));
-    AddLeague(0, 0, {Club(1)});
-    Country().Referees().resize(2);
-    Country().AddManager();
-    ASSERT_EQ(world.Persons().size(), 1u);
-
-    ASSERT_TRUE(ReadCountry(world, OldCountry(8198, 50)));
-    EXPECT_EQ(Country().ClubCount(), 0);
-    EXPECT_TRUE(world.Persons().empty() && world.Managers().empty() &&
-                Country().Referees().empty());
-    EXPECT_EQ(world.Competition(MakeCompetitionId(kCountry, kLeagueType, 0)), nullptr);
-    EXPECT_NE(world.Competition(MakeCompetitionId(kCountry, kRootType, 0)), nullptr);
-    EXPECT_EQ(Country().Settings().averageStrength, 50);
+    // The level table counts the leagues per level; one behind a gap in the indexes is not
+    // listed.
+    AddLeague(3, 2, {});
+    AddLeague(5, 3, {});
+    const SLevelTable table = Country().LevelTable();
+    EXPECT_EQ(
+        std::tuple(table.leagues, table.firstLeague, table.UsedLevels()),
+        std::tuple((std::array<int, 5>{1, 2, 1, 0, 0}), (std::array<int, 5>{0, 1, 3, -1, -1}), 3));
 }
 
 using Kind = CScriptedUserInterface::Message::Kind;
 
-TEST_F(CountryFile, DeletingAClubClearsItFromTheOtherClubsAndTheCompetitions) {
+TEST_F(CountryFile, DeletingAClubClearsItEverywhereAndNewClubsFillTheGapUpTo511) {
     AddClubs({1, 2, 3, 4});
     CClub& first = *Country().Club(Club(1));
     first.SetFanFriendship(Club(3));
@@ -357,10 +340,8 @@ TEST_F(CountryFile, DeletingAClubClearsItFromTheOtherClubsAndTheCompetitions) {
     EXPECT_EQ(std::tuple(league.Teams(), pool.Teams(), world.Person(person)),
               std::tuple((std::vector<std::uint32_t>{Club(1), Club(4)}),
                          std::vector<std::uint32_t>{Club(2)}, nullptr));
-}
 
-TEST_F(CountryFile, NewClubsTakeTheSmallestFreeIndexUpTo511Clubs) {
-    AddClubs({1, 2, 4});
+    // New clubs take the smallest free index, up to 511 clubs.
     EXPECT_EQ(Country().CreateClub()->Id(), Club(3));
     EXPECT_EQ(Country().CreateClub()->Id(), Club(5));
     while (Country().ClubCount() < CCountry::kMaxClubs) {
@@ -370,24 +351,24 @@ TEST_F(CountryFile, NewClubsTakeTheSmallestFreeIndexUpTo511Clubs) {
     EXPECT_EQ(Country().ClubCount(), 511);
 }
 
-TEST_F(CountryFile, LimitClubsRefusesWhenTheCompetitionsUseMoreClubs) {
+TEST_F(CountryFile, LimitClubsRefusesWhenTheCompetitionsUseMoreClubsElseDeletesUnusedOnes) {
     AddClubs({1, 2, 3, 4});
-    AddLeague(0, 0, {Club(1), Club(2), Club(3) | kSecondTeamFlag});
+    CDBLeague& league = AddLeague(0, 0, {Club(1), Club(2), Club(3) | kSecondTeamFlag});
     CScriptedUserInterface ui;
     EXPECT_FALSE(world.LimitClubs(kCountry, 2, ui));
     EXPECT_EQ(ui.Texts(Kind::Error),
               std::vector<std::string>{"To many Teams used in current competition structure, "
                                        "please remove some leagues!"});
     EXPECT_EQ(Country().ClubCount(), 4);
-}
 
-TEST_F(CountryFile, LimitClubsDeletesOnlyUnusedClubsDownToTheLimit) {
-    AddClubs({1, 2, 3, 4, 5, 6});
-    AddLeague(0, 0, {Club(2), Club(5)});
+    // Else only unused clubs are deleted, down to the limit.
+    league.ClearTeams();
+    league.AddTeam(Club(2));
+    league.AddTeam(Club(5));
+    AddClubs({5, 6});
     const std::uint32_t person = AddPlayer(*Country().Club(Club(1))).Id();
-    CScriptedUserInterface ui;
     ASSERT_TRUE(world.LimitClubs(kCountry, 4, ui));
-    EXPECT_TRUE(ui.Messages().empty());
+    EXPECT_EQ(ui.Messages().size(), 1u);
     // Clubs 1 and 3 go, in ascending index; club 4 and 6 stay once the limit is reached.
     std::vector<std::uint32_t> left;
     for (const auto& [id, club] : Country().Clubs()) {
@@ -402,18 +383,6 @@ TEST_F(CountryFile, LimitClubsDeletesOnlyUnusedClubsDownToTheLimit) {
     EXPECT_EQ(Country().ClubCount(), 2);
     EXPECT_NE(Country().Club(Club(2)), nullptr);
     EXPECT_NE(Country().Club(Club(5)), nullptr);
-}
-
-TEST_F(CountryFile, LevelTableCountsLeaguesPerLevel) {
-    AddLeague(0, 0, {});
-    AddLeague(1, 1, {});
-    AddLeague(2, 1, {});
-    AddLeague(3, 2, {});
-    AddLeague(5, 3, {});  // behind the gap at index 4: not listed
-    const SLevelTable table = Country().LevelTable();
-    EXPECT_EQ(
-        std::tuple(table.leagues, table.firstLeague, table.UsedLevels()),
-        std::tuple((std::array<int, 5>{1, 2, 1, 0, 0}), (std::array<int, 5>{0, 1, 3, -1, -1}), 3));
 }
 
 TEST_F(CountryFile, CompleteNeedsTenClubEntriesAndASoundTopLeagueOfEight) {
@@ -443,7 +412,7 @@ TEST_F(CountryFile, CompleteNeedsTenClubEntriesAndASoundTopLeagueOfEight) {
     EXPECT_FALSE(Country().IsComplete());
 }
 
-TEST_F(CountryFile, ResetOfABrandNewCountryMakesItsNationalCup) {
+TEST_F(CountryFile, ResetMakesTheNationalCupCupSettingsFollowTheCupsAndCopyTakesItsGroups) {
     AddLeague(0, 0, {});
     Country().SetLeagueScript(4);
     Country().SetLevelName(0, 0, "Liga");
@@ -459,9 +428,8 @@ TEST_F(CountryFile, ResetOfABrandNewCountryMakesItsNationalCup) {
     Country().ResetCompetitions(false);
     EXPECT_EQ(world.Competition(MakeCompetitionId(kCountry, kFaCupType, 0)), nullptr);
     EXPECT_EQ(Country().Settings().nationalCupSetting, 0);
-}
 
-TEST_F(CountryFile, CupSettingsFollowTheCompetitionsAfterAScriptWasChosen) {
+    // After a script was chosen the cup settings follow the competitions.
     Country().Settings().nationalCupSetting = 2;
     Country().Settings().leagueCupSettings = 0x04030201;
     Country().Settings().superCupSetting = 5;
@@ -473,10 +441,8 @@ TEST_F(CountryFile, CupSettingsFollowTheCompetitionsAfterAScriptWasChosen) {
     const SCountrySettings& s = Country().Settings();
     EXPECT_EQ(std::tuple(s.nationalCupSetting, s.leagueCupSettings, s.superCupSetting),
               std::tuple(2, 0x00030000u, 0));
-}
 
-TEST_F(CountryFile, CopyTakesTheGeneralSettingsAndWithFlag64TheClubs) {
-    CWorld other(install.Path());
+    // A copy takes the general settings, and with flag 64 the clubs.
     Prepare(other);
     CCountry& source = other.Country(kCountry);
     source.Settings().averageStrength = 88;
@@ -567,7 +533,7 @@ TEST_F(Stadium, SectionRoundTripsFieldByFieldAndByteForByte) {
     EXPECT_EQ(Write({first, second}), written);
 }
 
-TEST_F(Stadium, OldRecordSkipsTheTextLineInPlaceOfTheFlagByte) {
+TEST_F(Stadium, OldCutAndNegativeRecordsReadAsFarAsTheyGo) {
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(Section("irgendein Text", 24, "3\n4\n")));
     file.SetRecordVersion(kOldVersion);
@@ -580,25 +546,20 @@ TEST_F(Stadium, OldRecordSkipsTheTextLineInPlaceOfTheFlagByte) {
         std::tuple(0, "Alte M\374hle", "Nordhafen", 100, 123, 3, 4));
     // Type 5 is not a type of today: it becomes the nearest one.
     EXPECT_EQ(stadium.Type(), 2);
-}
 
-TEST_F(Stadium, OldTypeCodesAreConverted) {
     const std::pair<int, int> types[] = {{0, 0}, {1, 1}, {2, 2}, {3, 2}, {127, 2}, {-1, 0}};
     for (const auto& [old, converted] : types) {
         EXPECT_EQ(ConvertOldStadiumType(old), converted) << old;
     }
     // A record of today keeps its type and reads the fourth line as the flag byte.
-    CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(Section("7", 24, "0\n1\n")));
     CStadium current;
     current.Read(file);
     EXPECT_EQ(std::tuple(current.Type(), current.Flags(), current.Seats(0)), std::tuple(5, 7, 100));
-}
 
-TEST_F(Stadium, RecordCutShortReadsZerosKeepsTextsAndLeavesTheNextIntact) {
-    const std::string text = "%INDEX%STADIUM\n1\nArena\n%INDEXEND%STADIUM\n" + Write({Filled()});
-    CKLFile file;
-    ASSERT_TRUE(file.OpenForReadFromMemory(text));
+    // A record cut short reads zeros, keeps its texts and leaves the next intact.
+    ASSERT_TRUE(file.OpenForReadFromMemory("%INDEX%STADIUM\n1\nArena\n%INDEXEND%STADIUM\n" +
+                                           Write({Filled()})));
     CStadium cut = Filled();
     cut.SetCity("Altstadt");
     ASSERT_TRUE(cut.Read(file));
@@ -609,21 +570,18 @@ TEST_F(Stadium, RecordCutShortReadsZerosKeepsTextsAndLeavesTheNextIntact) {
     CStadium next;
     ASSERT_TRUE(next.Read(file));
     EXPECT_EQ(next, Filled());
-}
 
-TEST_F(Stadium, NegativePlacesReadAndSetAsZero) {
-    CKLFile file;
+    // Negative places read and set as zero.
     ASSERT_TRUE(file.OpenForReadFromMemory("%INDEX%STADIUM\n0\nA\nB\n0\n-5\n7\n" +
                                            std::string("%INDEXEND%STADIUM\n")));
-    CStadium stadium;
-    stadium.Read(file);
-    stadium.SetVipPlaces(3, -1);
-    EXPECT_EQ(std::tuple(stadium.Seats(0), stadium.StandingPlaces(0), stadium.VipPlaces(3),
-                         stadium.TotalCapacity()),
-              std::tuple(0, 7, 0, 7));
+    next.Read(file);
+    next.SetVipPlaces(3, -1);
+    EXPECT_EQ(
+        std::tuple(next.Seats(0), next.StandingPlaces(0), next.VipPlaces(3), next.TotalCapacity()),
+        std::tuple(0, 7, 0, 7));
 }
 
-TEST_F(Stadium, TotalCapacityIsTheSumOfAllPlaces) {
+TEST_F(Stadium, TotalCapacityIsTheSumOfAllPlacesAndTemplatesAreTheBuiltInStadiums) {
     EXPECT_EQ(
         std::tuple(CStadium().TotalCapacity(), Filled().TotalCapacity(),
                    CStadium::Template(0).TotalCapacity(), CStadium::Template(1).TotalCapacity()),
@@ -636,9 +594,8 @@ TEST_F(Stadium, TotalCapacityIsTheSumOfAllPlaces) {
         huge.SetVipPlaces(stand, kMax);
     }
     EXPECT_EQ(huge.TotalCapacity(), std::int64_t{24} * kMax);
-}
 
-TEST_F(Stadium, TemplatesAreTheTwoBuiltInStadiums) {
+    // The templates are the two built-in stadiums.
     const CStadium small = CStadium::Template(0);
     const CStadium large = CStadium::Template(1);
     for (const CStadium* stadium : {&small, &large}) {
@@ -662,7 +619,6 @@ TEST_F(Stadium, TemplatesAreTheTwoBuiltInStadiums) {
 TEST_F(Stadium, StandsAndTheirBlocks) {
     EXPECT_EQ(std::tuple(StandName(7), StandName(8), StandName(-1)),
               std::tuple("S-E Kurve", "", ""));
-
     CStadium stadium;
     stadium.SetSeasonTicketBlock(5, true);
     stadium.SetSeasonTicketBlock(0, true);
@@ -683,7 +639,7 @@ protected:
     CStadiumList list;
 };
 
-TEST_F(StadiumList, ReadsCountThenNameFlagAndNumberInAnyLetterCase) {
+TEST_F(StadiumList, ReadsCountThenNameFlagAndNumberInAnyLetterCaseAsFarAsTheyGo) {
     WriteFile(database / "GER" / "stadiumlist.TXT",
               "3\r\nNebel Arena\r\n1\r\n12\r\n; ein Kommentar\r\nS\374dstadion\r\n0\r\n"
               "300\r\nHafenstadion\r\n-2\r\n0\r\n");
@@ -693,24 +649,12 @@ TEST_F(StadiumList, ReadsCountThenNameFlagAndNumberInAnyLetterCase) {
                                                                  {"Hafenstadion", true, 0}}));
     EXPECT_EQ(std::tuple(list.Templates()[0], list.Templates()[1]),
               std::tuple(CStadium::Template(0), CStadium::Template(1)));
-}
 
-// The default folder is the interface language's; a missing file leaves the list empty with
-// the templates.
-TEST_F(StadiumList, DefaultFolderIsTheInterfaceLanguagesAndAMissingFileEmptiesTheList) {
-    WriteFile(database / "ger" / "StadiumList.txt", "1\nArena\n1\n2\n");
-    ASSERT_TRUE(list.Load(database.Path()));
-    ASSERT_EQ(list.Entries().size(), 1u);
-    EXPECT_EQ(list.Entries()[0].name, "Arena");
-    EXPECT_FALSE(list.Load(database.Path(), "eng"));
-    EXPECT_TRUE(list.Entries().empty());
-    EXPECT_EQ(list.Templates()[1], CStadium::Template(1));
-    EXPECT_EQ(CStadiumList().Templates()[0], CStadium::Template(0));
-}
-
-TEST_F(StadiumList, CountBeyondTheEntriesTakesThoseThatExist) {
+    // A count beyond the entries takes those that exist, from the interface language's folder by
+    // default.
+    std::filesystem::remove_all(database / "GER");
     WriteFile(database / "ger" / "StadiumList.txt", "2000000000\nArena\n1\n");
-    ASSERT_TRUE(list.Load(database.Path(), "ger"));
+    ASSERT_TRUE(list.Load(database.Path()));
     ASSERT_EQ(list.Entries().size(), 1u);
     // The last entry's missing number reads as 0.
     EXPECT_EQ(list.Entries()[0], (CStadiumList::SEntry{"Arena", true, 0}));
@@ -718,6 +662,14 @@ TEST_F(StadiumList, CountBeyondTheEntriesTakesThoseThatExist) {
     WriteFile(database / "ger" / "StadiumList.txt", "-4\nArena\n1\n2\n");
     ASSERT_TRUE(list.Load(database.Path(), "ger"));
     EXPECT_TRUE(list.Entries().empty());
+
+    // A missing file leaves the list empty with the templates.
+    WriteFile(database / "ger" / "StadiumList.txt", "1\nArena\n1\n2\n");
+    ASSERT_TRUE(list.Load(database.Path()));
+    EXPECT_FALSE(list.Load(database.Path(), "eng"));
+    EXPECT_TRUE(list.Entries().empty());
+    EXPECT_EQ(list.Templates()[1], CStadium::Template(1));
+    EXPECT_EQ(CStadiumList().Templates()[0], CStadium::Template(0));
 }
 
 }  // namespace

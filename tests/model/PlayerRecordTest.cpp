@@ -28,9 +28,10 @@
 namespace kw {
 namespace {
 
-// Removes the first section with that tag (start line to end line) from a written text.
-std::string WithoutSection(std::string text, std::string_view tag) {
-    const std::string start = "%INDEX%" + std::string(tag) + "\r\n";
+// Removes the first section with that tag whose values begin with `values` (start line to end
+// line) from a written text.
+std::string WithoutSection(std::string text, std::string_view tag, std::string_view values = "") {
+    const std::string start = "%INDEX%" + std::string(tag) + "\r\n" + std::string(values);
     const std::string end = "%INDEXEND%" + std::string(tag) + "\r\n";
     const std::size_t from = text.find(start);
     const std::size_t to = text.find(end, from);
@@ -199,7 +200,7 @@ protected:
 
 // --- creation and copying
 
-TEST_F(PlayerRecord, NewPersonsCarryTheDefaultsAreNumberedByThePersonCountAndRoundTrip) {
+TEST_F(PlayerRecord, NewPersonsCarryTheDefaultsRoundTripAndAreCopiedAndReset) {
     const CPlayer& p = world.CreatePerson(0, true);
     const CPlayer& second = world.CreatePerson(0, true);
     EXPECT_EQ(std::string(p.FirstName().View()) + "/" + std::string(second.Surname().View()),
@@ -225,21 +226,8 @@ TEST_F(PlayerRecord, NewPersonsCarryTheDefaultsAreNumberedByThePersonCountAndRou
     EXPECT_TRUE(read.HasSameData(p));
     EXPECT_FALSE(read.FurtherDates()[1].IsSet());
     EXPECT_EQ(Write(read), written);
-}
 
-TEST_F(PlayerRecord, ResetTakesKindCountryAndTheCountrysFirstLanguage) {
-    world.CreatePerson(0, true);
-    CPlayer& p = world.CreatePerson(0, true);
-    FillEveryField(p);
-    p.Reset(4, 5);
-    // Two persons are registered: the name numbers are count + 1.
-    EXPECT_EQ(std::tuple(p.Kind(), p.Nationality(), p.FirstName().View(), p.SpecialFace()),
-              std::tuple(4, 5, "Vorname 3", 0));
-    EXPECT_THAT(p.Languages(), ElementsAre(9, 0, 0, 0));
-    EXPECT_TRUE(p.History().empty() && p.Note().empty());
-}
-
-TEST_F(PlayerRecord, CopyFromTakesEveryDataFieldButKeepsTheId) {
+    // CopyFrom takes every data field but keeps the id.
     CPlayer& source = Fresh();
     FillEveryField(source);
     source.SetExportClub(kClub2);
@@ -251,23 +239,20 @@ TEST_F(PlayerRecord, CopyFromTakesEveryDataFieldButKeepsTheId) {
     EXPECT_NE(copy.Id(), source.Id());
     EXPECT_EQ(copy.ExportClub(), kClub2);
     EXPECT_EQ(copy.History(), source.History());
+
+    // Reset takes kind, country and the country's first language; five persons are registered:
+    // the name numbers are count + 1.
+    copy.Reset(4, 5);
+    EXPECT_EQ(
+        std::tuple(copy.Kind(), copy.Nationality(), copy.FirstName().View(), copy.SpecialFace()),
+        std::tuple(4, 5, "Vorname 6", 0));
+    EXPECT_THAT(copy.Languages(), ElementsAre(9, 0, 0, 0));
+    EXPECT_TRUE(copy.History().empty() && copy.Note().empty());
 }
 
 // --- the PLAYER record
 
-TEST_F(PlayerRecord, RoundTripsEveryFieldAndWritesTheSameBytesAgain) {
-    CPlayer& source = Fresh();
-    FillEveryField(source);
-    const std::string written = Write(source);
-
-    CPlayer& read = *ReadAll(written, 1)[0];
-    EXPECT_TRUE(read.HasSameData(source));
-    EXPECT_EQ(read.History(), source.History());
-    EXPECT_EQ(read.Note(), "Erste Zeile\r\nZweite Zeile");
-    EXPECT_EQ(Write(read), written);
-}
-
-TEST_F(PlayerRecord, WritesTheFieldsInRecordOrder) {
+TEST_F(PlayerRecord, WritesTheFieldsInRecordOrderAndRoundTripsEveryOne) {
     CPlayer& p = Fresh();
     FillEveryField(p);
     std::vector<std::string> expected;
@@ -306,16 +291,27 @@ TEST_F(PlayerRecord, WritesTheFieldsInRecordOrder) {
     date(0, 0, 0);
     add("40", "5", "0", "%INDEXEND%HIST", "Erste Zeile\tZweite Zeile", "1", "%INDEXEND%PLAYER");
 
-    EXPECT_THAT(Lines(Write(p)), ElementsAreArray(expected));
+    const std::string written = Write(p);
+    EXPECT_THAT(Lines(written), ElementsAreArray(expected));
+
+    CPlayer& read = *ReadAll(written, 1)[0];
+    EXPECT_TRUE(read.HasSameData(p));
+    EXPECT_EQ(read.History(), p.History());
+    EXPECT_EQ(read.Note(), "Erste Zeile\r\nZweite Zeile");
+    EXPECT_EQ(Write(read), written);
 }
 
-TEST_F(PlayerRecord, ClubReferencesGoThroughTheCompactNumbering) {
+// Note lines travel as tabs and come back as CR LF.
+TEST_F(PlayerRecord, ClubReferencesNoteNamesFootAndNationalTeamBytesAreReadAndMended) {
     CPlayer& p = Fresh();
+    p.SetNote("eins\r\nzwei\ndrei");
     p.SetCurrentClub(kClub7);                  // third club of country 5
     p.SetPreviousClub(MakeClubId(5, 9));       // no such club
     p.SetFirstClub(kClub7 | kSecondTeamFlag);  // its second team
     p.SetLoanClub(MakeClubId(6, 1));           // no such club either
-    const std::vector<std::string> lines = Lines(Write(p));
+    const std::string written = Write(p);
+    EXPECT_NE(written.find("\r\neins\tzwei\tdrei\r\n"), std::string::npos);
+    std::vector<std::string> lines = Lines(written);
     // Current and previous club follow the special face and second external number; first club
     // at 100, loan club at 109.
     std::vector<std::string> clubLines;
@@ -331,53 +327,44 @@ TEST_F(PlayerRecord, ClubReferencesGoThroughTheCompactNumbering) {
     EXPECT_THAT(
         (std::vector{read.CurrentClub(), read.PreviousClub(), read.FirstClub(), read.LoanClub()}),
         ElementsAre(MakeClubId(5, 3), 0u, MakeClubId(5, 3) | kSecondTeamFlag, 0u));
-}
+    EXPECT_EQ(read.Note(), "eins\r\nzwei\r\ndrei");
 
-TEST_F(PlayerRecord, ReadingCombinesCountryLineAndIdLineExceptForCurrentAndPreviousClub) {
-    CPlayer& p = Fresh();
-    std::vector<std::string> lines = Lines(Write(p));
-    // Hand-made file whose id lines hold bare running numbers.
+    // A hand-made file whose id lines hold bare running numbers: the country line and the id
+    // line combine, except for the current and previous club.
     lines.at(81) = "5";
     lines.at(82) = "2";
     lines.at(100) = "5";
     lines.at(101) = "2";
     lines.at(109) = "6";
     lines.at(110) = "4";
-    CPlayer& read = *ReadAll(JoinLines(lines), 1)[0];
-    EXPECT_THAT((std::vector{read.CurrentClub(), read.FirstClub(), read.LoanClub()}),
+    CPlayer& bare = *ReadAll(JoinLines(lines), 1)[0];
+    EXPECT_THAT((std::vector{bare.CurrentClub(), bare.FirstClub(), bare.LoanClub()}),
                 ElementsAre(2u, MakeClubId(5, 2), MakeClubId(6, 4)));
-}
 
-TEST_F(PlayerRecord, NoteLinesTravelAsTabsAndComeBackAsCrLf) {
-    CPlayer& p = Fresh();
-    p.SetNote("eins\r\nzwei\ndrei");
-    const std::string written = Write(p);
-    EXPECT_NE(written.find("\r\neins\tzwei\tdrei\r\n"), std::string::npos);
-    EXPECT_EQ(ReadAll(written, 1)[0]->Note(), "eins\r\nzwei\r\ndrei");
-}
-
-// Names lose blanks; foot 5 is no foot: the byte becomes foot 0 with value 3, bits 6 and 7
-// kept; a second national-team byte sets bit 2 of the first.
-TEST_F(PlayerRecord, ReadingCleansNamesAndMendsTheFootByteAndTheNationalTeamBit) {
-    std::vector<std::string> lines = Lines(Write(Fresh()));
+    // Names lose blanks; foot 5 is no foot: the byte becomes foot 0 with value 3, bits 6 and 7
+    // kept; a second national-team byte sets bit 2 of the first.
     lines.at(1) = "\xA0  Hans \t  Peter\xA0 ";
     lines.at(2) = "  van   der Berg";
     lines.at(15) = std::to_string(0x80 | (5 << 3) | 1);
     lines.at(121) = "1";
     lines.at(122) = "7";
-    CPlayer& read = *ReadAll(JoinLines(lines), 1)[0];
-    EXPECT_EQ(std::tuple(read.FirstName().View(), read.Surname().View()),
+    CPlayer& cleaned = *ReadAll(JoinLines(lines), 1)[0];
+    EXPECT_EQ(std::tuple(cleaned.FirstName().View(), cleaned.Surname().View()),
               std::tuple("Hans Peter", "van der Berg"));
-    EXPECT_EQ(read.FootAndForm(), 0x80 | 3);
-    EXPECT_THAT(read.NationalTeamBytes(), ElementsAre(0x05, 7));
+    EXPECT_EQ(cleaned.FootAndForm(), 0x80 | 3);
+    EXPECT_THAT(cleaned.NationalTeamBytes(), ElementsAre(0x05, 7));
 
     lines.at(15) = std::to_string((1 << 3) | 6);  // value 6 is beyond 4
     EXPECT_EQ(ReadAll(JoinLines(lines), 1)[0]->FootAndForm(), 3);
+    // Only known positions and feet have names.
+    EXPECT_EQ((std::vector<std::string_view>{PositionCode(1), PositionCode(17), PositionCode(0),
+                                             PositionCode(18), FootName(2), FootName(3)}),
+              (std::vector<std::string_view>{"GK", "ST", "", "", "left", ""}));
 }
 
 // --- history
 
-TEST_F(PlayerRecord, ConsecutiveStationsOfOneClubMergeWithSummedGamesAndGoals) {
+TEST_F(PlayerRecord, ConsecutiveStationsOfOneClubMergeAndACountBeyondTheEntriesStops) {
     CPlayer& p = Fresh();
     const CDate d1 = CDate::FromYmd(1999, 7, 1);
     const CDate d2 = CDate::FromYmd(2000, 6, 30);
@@ -403,10 +390,8 @@ TEST_F(PlayerRecord, ConsecutiveStationsOfOneClubMergeWithSummedGamesAndGoals) {
                    {1, 0, kClub1, CDate(), CDate(), 10000, 1000}};
     const std::vector<SHistoryEntry> merged = ReadAll(Write(p), 1)[0]->History();
     EXPECT_THAT(merged, ElementsAre(SHistoryEntry{1, 0, kClub1, CDate(), CDate(), 65535, 65535}));
-}
 
-TEST_F(PlayerRecord, AHistoryCountBeyondTheEntriesStopsAtTheFirstMissingOne) {
-    CPlayer& p = Fresh();
+    // A count beyond the entries stops at the first missing one.
     p.History() = {{3, 0, kClub1, CDate(), CDate(), 1, 2}};
     p.SetYouthFlag(1);
     std::vector<std::string> lines = Lines(Write(p));
@@ -456,7 +441,8 @@ std::vector<std::string> OldRecord(int mainPosition) {
     return lines;
 }
 
-TEST_F(PlayerRecord, OldRecordGetsMappedAndDerivedAbilitiesAndARoleFromItsPosition) {
+// Then the version gates of history, note and youth flag.
+TEST_F(PlayerRecord, OldRecordsGetMappedAndDerivedAbilitiesARoleAndSkipWhatTheyLack) {
     CPlayer& p =
         *ReadAll(JoinLines(OldRecord(position::kStriker)), 1, MakeRecordVersion(8197, 0xFFFF))[0];
 
@@ -479,9 +465,8 @@ TEST_F(PlayerRecord, OldRecordGetsMappedAndDerivedAbilitiesAndARoleFromItsPositi
     EXPECT_THAT(p.ContractBytes(), ElementsAre(0, 2, 3, 0));
     EXPECT_THAT(p.History(), ElementsAre(SHistoryEntry{1, 0, kClub1, CDate::FromYmd(1995, 7, 1),
                                                        CDate::FromYmd(2003, 6, 30), 150, 27}));
-}
 
-TEST_F(PlayerRecord, OldRecordsDrawTheirRoleFromTheListOfTheirPosition) {
+    // Old records draw their role from the list of their position.
     const std::vector<std::set<int>> lists = {{1, 2, 4, 5},
                                               {1, 2, 3, 4, 5},
                                               {9, 10, 11, 12, 13},
@@ -498,22 +483,16 @@ TEST_F(PlayerRecord, OldRecordsDrawTheirRoleFromTheListOfTheirPosition) {
         // Every code drawn is on the list and, over 60 draws, every code of the list appears.
         EXPECT_EQ(drawn, allowed) << "position " << pos;
     }
-}
 
-TEST_F(PlayerRecord, VersionGatesOfHistoryNoteAndYouthFlag) {
     CPlayer& source = Fresh();
     source.History() = {{1, 0, kClub1, CDate(), CDate(), 3, 1}};
     source.SetNote("Notiz");
     source.SetYouthFlag(1);
     const std::string written = Write(source);
 
-    // 8198 reads everything (the current layout).
-    CPlayer& current = *ReadAll(written, 1)[0];
-    EXPECT_EQ(current.YouthFlag(), 1);
-    EXPECT_EQ(current.History().size(), 1u);
-
-    // Major 8195 knows neither history nor note: both keep what the person held. The old
-    // layout of the abilities makes the rest meaningless here, only the gates matter.
+    // The current layout reads them all (the round trip of every field shows it). Major 8195 knows
+    // neither history nor note: both keep what the person held. The old layout of the abilities
+    // makes the rest meaningless here, only the gates matter.
     CPlayer& oldest = *ReadAll(written, 1, MakeRecordVersion(8195, 0xFFFF))[0];
     EXPECT_TRUE(oldest.History().empty());
     EXPECT_TRUE(oldest.Note().empty());
@@ -522,7 +501,7 @@ TEST_F(PlayerRecord, VersionGatesOfHistoryNoteAndYouthFlag) {
 
 // --- damaged records
 
-TEST_F(PlayerRecord, ACutRecordReadsZerosKeepsItsTextsAndTheNextRecordStillReads) {
+TEST_F(PlayerRecord, ACutRecordOrAMissingSectionLeavesTheFollowingValuesReadable) {
     CPlayer& next = Fresh();
     FillEveryField(next);
     const std::string text =
@@ -550,6 +529,9 @@ TEST_F(PlayerRecord, ACutRecordReadsZerosKeepsItsTextsAndTheNextRecordStillReads
     CPlayer& after = Fresh();
     ASSERT_TRUE(after.Read(file));
     EXPECT_TRUE(after.HasSameData(next));
+    // No section left: the person stays as it was.
+    EXPECT_FALSE(after.Read(file));
+    EXPECT_TRUE(after.HasSameData(next));
 
     // Normalisation then corrects what reading could not: never reported, just mended.
     cut.Normalise(5);
@@ -558,31 +540,21 @@ TEST_F(PlayerRecord, ACutRecordReadsZerosKeepsItsTextsAndTheNextRecordStillReads
     EXPECT_GE(cut.ShirtNumbers()[0], 2);
     EXPECT_EQ(std::tuple(cut.Looks()[look::kHeight], cut.ClubSince(), cut.ContractUntil()),
               std::tuple(180, 1980, 2006));
-}
 
-TEST_F(PlayerRecord, AMissingHistorySectionLeavesTheHistoryAndTheRestStillReads) {
-    CPlayer& source = Fresh();
-    FillEveryField(source);
-    const std::string text = WithoutSection(Write(source), "HIST") + Write(source);
-    const std::vector<CPlayer*> read = ReadAll(text, 2);
-    EXPECT_TRUE(read[0]->History().empty());
-    EXPECT_EQ(std::tuple(read[0]->Note(), read[0]->YouthFlag(), read[0]->ShoeType()),
+    // A missing history leaves the history; a missing last date reads as no date. The numbers
+    // after them and the next record still read.
+    CPlayer& source = next;
+    const std::vector<CPlayer*> noHistory =
+        ReadAll(WithoutSection(Write(source), "HIST") + Write(source), 2);
+    EXPECT_TRUE(noHistory[0]->History().empty());
+    EXPECT_EQ(std::tuple(noHistory[0]->Note(), noHistory[0]->YouthFlag(), noHistory[0]->ShoeType()),
               std::tuple(source.Note(), 1, 4));
-    EXPECT_TRUE(read[1]->HasSameData(source));
-}
+    EXPECT_TRUE(noHistory[1]->HasSameData(source));
 
-TEST_F(PlayerRecord, AMissingLastDateReadsAsNoDateAndTheFollowingNumbersStillRead) {
-    const auto withoutDate = [](std::string text, const std::string& date) {
-        const std::size_t at = text.find("%INDEX%DATE\r\n" + date);
-        EXPECT_NE(at, std::string::npos) << date;
-        return text.erase(at, text.find("%INDEXEND%DATE\r\n", at) + 16 - at);
-    };
-    CPlayer& source = Fresh();
-    FillEveryField(source);
-    source.History().resize(1);
     // Drop the history entry's "until" date: its games, goals and flag must still read.
-    const std::string text = withoutDate(Write(source), "30\r\n6\r\n2000\r\n");
-    CPlayer& read = *ReadAll(text + Write(source), 2)[0];
+    source.History().resize(1);
+    const std::string noUntil = WithoutSection(Write(source), "DATE", "30\r\n6\r\n2000\r\n");
+    CPlayer& read = *ReadAll(noUntil + Write(source), 2)[0];
     ASSERT_EQ(read.History().size(), 1u);
     EXPECT_FALSE(read.History()[0].until.IsSet());
     EXPECT_EQ(std::tuple(read.History()[0].games, read.History()[0].goals, read.Note()),
@@ -590,29 +562,12 @@ TEST_F(PlayerRecord, AMissingLastDateReadsAsNoDateAndTheFollowingNumbersStillRea
 
     // The second further date, when no history entry follows it.
     source.History().clear();
-    const std::string second = withoutDate(Write(source), "15\r\n9\r\n2005\r\n");
+    const std::string second = WithoutSection(Write(source), "DATE", "15\r\n9\r\n2005\r\n");
     const std::vector<CPlayer*> both = ReadAll(second + Write(source), 2);
     EXPECT_FALSE(both[0]->FurtherDates()[1].IsSet());
     EXPECT_EQ(both[0]->ShoeType(), 4);
     EXPECT_EQ(both[0]->Sleeves(), 1);
     EXPECT_TRUE(both[1]->HasSameData(source));
-}
-
-TEST_F(PlayerRecord, AMissingSectionLeavesThePersonAsItWas) {
-    CPlayer& p = Fresh();
-    FillEveryField(p);
-    CPlayer& before = Fresh();
-    before.CopyFrom(p);
-    CKLFile file;
-    ASSERT_TRUE(file.OpenForReadFromMemory(JoinLines({"%INDEX%OTHER", "1", "%INDEXEND%OTHER"})));
-    EXPECT_FALSE(p.Read(file));
-    EXPECT_TRUE(p.HasSameData(before));
-}
-
-TEST_F(PlayerRecord, OnlyKnownNamesOfPositionsAndFeet) {
-    EXPECT_EQ((std::vector<std::string_view>{PositionCode(1), PositionCode(17), PositionCode(0),
-                                             PositionCode(18), FootName(2), FootName(3)}),
-              (std::vector<std::string_view>{"GK", "ST", "", "", "left", ""}));
 }
 
 class PlayerNormalise : public PersonsTest {
@@ -629,15 +584,7 @@ protected:
     CPlayer& p;
 };
 
-TEST_F(PlayerNormalise, NicknameBeginningWithAQuestionMarkIsCleared) {
-    for (const auto& [given, kept] : {std::pair("?Unbekannt", ""), {"Der ?", "Der ?"}}) {
-        p.SetNickname(given);
-        p.Normalise(5);
-        EXPECT_EQ(p.Nickname().View(), kept);
-    }
-}
-
-TEST_F(PlayerNormalise, ShirtNumberZeroIsDrawnFrom2To46AndOthersAreClamped) {
+TEST_F(PlayerNormalise, ShirtNumbersNationalityClubYearsAndContractOptionsAreMended) {
     bool sawLow = false;
     bool sawHigh = false;
     for (int i = 0; i < 500; ++i) {
@@ -652,111 +599,16 @@ TEST_F(PlayerNormalise, ShirtNumberZeroIsDrawnFrom2To46AndOthersAreClamped) {
         EXPECT_EQ(p.ShirtNumbers()[1], 99);
     }
     EXPECT_TRUE(sawLow && sawHigh);
-}
 
-TEST_F(PlayerNormalise, InvalidNationalityBecomesTheClubsCountry) {
+    // An invalid nationality becomes the club's country.
     for (const auto& [given, clubCountry, kept] :
          {std::tuple(0, 5, 5), {207, 6, 6}, {206, 5, 206}}) {
         p.SetNationality(static_cast<std::uint8_t>(given));
         p.Normalise(clubCountry);
         EXPECT_EQ(p.Nationality(), kept) << given;
     }
-}
 
-TEST_F(PlayerNormalise, OnlyOneContractOptionSurvivesInItsOrderOfPrecedence) {
-    const auto normalised = [&](std::uint8_t options) {
-        p.SetContractByte(3, options);
-        p.Normalise(5);
-        return Options();
-    };
-    // Bits 0, 1, 6 and 7 are no options and stay.
-    EXPECT_EQ(normalised(0xC3 | 0x20 | 0x08), 0xC3 | 0x20);
-    EXPECT_EQ(normalised(0x08 | 0x04 | 0x10), 0x08);
-    EXPECT_EQ(normalised(0x10), 0x10);
-    // Bit 2 wins over bit 4 but holds only with a running national-team period: here none.
-    EXPECT_EQ(normalised(0x04 | 0x10), 0x00);
-    EXPECT_EQ(normalised(0x04), 0x00);
-}
-
-TEST_F(PlayerNormalise, NationalTeamOptionHoldsWhileItsSecondDateIsAfter10July2005) {
-    const auto normalised = [&](std::uint8_t options, CDate until, std::uint8_t period) {
-        p.SetNationalTeamByte(1, period);
-        p.SetFurtherDate(1, until);
-        p.SetContractByte(3, options);
-        p.Normalise(5);
-        return Options();
-    };
-    const CDate eleventh = CDate::FromYmd(2005, 7, 11);
-    EXPECT_EQ(normalised(0x04, eleventh, 2), 0x04);
-    // Set again from the national-team data even when it was not set, beside a kept option.
-    EXPECT_EQ(normalised(0x00, eleventh, 2), 0x04);
-    EXPECT_EQ(normalised(0x20, eleventh, 2), 0x24);
-    EXPECT_EQ(normalised(0x04, CDate::FromYmd(2005, 7, 10), 2), 0x00);
-    EXPECT_EQ(normalised(0x04, CDate::FromYmd(2006, 1, 1), 0), 0x00);
-}
-
-TEST_F(PlayerNormalise, PositionsAreClampedAndRepeatsWithinTheirGroupCleared) {
-    const auto normalised = [&](std::array<std::uint8_t, kPositionSlots> codes) {
-        SetPositions(codes);
-        p.Normalise(5);
-        return p.Positions();
-    };
-    EXPECT_THAT(normalised({0, 30, 0, 5, 5, 200}), ElementsAre(1, 17, 0, 5, 0, 17));
-    // A second main position equal to the first is cleared; a secondary equal to a main stays.
-    EXPECT_THAT(normalised({4, 4, 4, 4, 9, 9}), ElementsAre(4, 0, 0, 4, 9, 0));
-    EXPECT_THAT(normalised({17, 3, 17, 12, 13, 12}), ElementsAre(17, 3, 0, 12, 13, 0));
-}
-
-TEST_F(PlayerNormalise, AbilitiesShoeTypeAndBodyAreBroughtIntoRange) {
-    p.SetAbility(0, 150);
-    p.SetAbility(42, 100);
-    p.SetAbility(20, 99);
-    p.SetShoeType(9);
-    p.SetLook(look::kHeight, 99);
-    p.SetLook(look::kWeight, 39);
-    p.Normalise(5);
-    EXPECT_EQ(std::tuple(p.Ability(0), p.Ability(42), p.Ability(20), p.ShoeType(),
-                         p.Looks()[look::kHeight], p.Looks()[look::kWeight]),
-              std::tuple(99, 99, 99, 5, 180, 75));
-
-    p.SetLook(look::kHeight, 100);
-    p.SetLook(look::kWeight, 40);
-    p.Normalise(5);
-    EXPECT_EQ(std::tuple(p.Looks()[look::kHeight], p.Looks()[look::kWeight]), std::tuple(100, 40));
-}
-
-TEST_F(PlayerNormalise, ExperienceAndLanguageLevelsAreClamped) {
-    p.SetNationalExperience(-1);
-    p.SetInternationalExperience(5);
-    p.SetLanguageLevel(0, 16);
-    p.SetLanguageLevel(3, 255);
-    p.SetLanguageLevel(1, 15);
-    p.Normalise(5);
-    EXPECT_EQ(std::tuple(p.NationalExperience(), p.InternationalExperience()), std::tuple(0, 4));
-    EXPECT_THAT(p.LanguageLevels(), ElementsAre(15, 15, 0, 15));
-    p.SetNationalExperience(9);
-    p.SetInternationalExperience(-3);
-    p.Normalise(5);
-    EXPECT_EQ(std::tuple(p.NationalExperience(), p.InternationalExperience()), std::tuple(6, 0));
-}
-
-TEST_F(PlayerNormalise, CurrentAndPreviousClubMustExist) {
-    p.SetCurrentClub(MakeClubId(5, 2) | kSecondTeamFlag);
-    p.SetPreviousClub(MakeClubId(7, kNationalTeamIndex));
-    p.SetFirstClub(MakeClubId(5, 9));
-    p.Normalise(5);
-    EXPECT_EQ(p.CurrentClub(), MakeClubId(5, 2) | kSecondTeamFlag);
-    EXPECT_EQ(p.PreviousClub(), MakeClubId(7, kNationalTeamIndex));
-    EXPECT_EQ(p.FirstClub(), MakeClubId(5, 9));  // not checked
-
-    p.SetCurrentClub(MakeClubId(5, 9));
-    p.SetPreviousClub(MakeClubId(0, 1));
-    p.Normalise(5);
-    EXPECT_EQ(p.CurrentClub() | p.PreviousClub(), 0u);
-}
-
-// The game's year is 2006, whatever the clock says.
-TEST_F(PlayerNormalise, ClubYearsAreMeasuredAgainstTheGamesYear) {
+    // Club years are measured against the game's year 2006, whatever the clock says.
     const auto years = [&](std::uint16_t since, std::uint16_t until) {
         p.SetClubSince(since);
         p.SetContractUntil(until);
@@ -769,9 +621,39 @@ TEST_F(PlayerNormalise, ClubYearsAreMeasuredAgainstTheGamesYear) {
     for (int until = 2006; until <= 2010; ++until) {
         EXPECT_EQ(years(2006, until), std::pair(2006, until));
     }
+
+    // Only one contract option survives, in its order of precedence.
+    const auto normalised = [&](std::uint8_t options) {
+        p.SetContractByte(3, options);
+        p.Normalise(5);
+        return Options();
+    };
+    // Bits 0, 1, 6 and 7 are no options and stay.
+    EXPECT_EQ(normalised(0xC3 | 0x20 | 0x08), 0xC3 | 0x20);
+    EXPECT_EQ(normalised(0x08 | 0x04 | 0x10), 0x08);
+    EXPECT_EQ(normalised(0x10), 0x10);
+    // Bit 2 wins over bit 4 but holds only with a running national-team period: here none.
+    EXPECT_EQ(normalised(0x04 | 0x10), 0x00);
+    EXPECT_EQ(normalised(0x04), 0x00);
+
+    // The national-team option holds while its second date is after 10 July 2005.
+    const auto withPeriod = [&](std::uint8_t options, CDate until, std::uint8_t period) {
+        p.SetNationalTeamByte(1, period);
+        p.SetFurtherDate(1, until);
+        return normalised(options);
+    };
+    const CDate eleventh = CDate::FromYmd(2005, 7, 11);
+    EXPECT_EQ(withPeriod(0x04, eleventh, 2), 0x04);
+    // Set again from the national-team data even when it was not set, beside a kept option.
+    EXPECT_EQ(withPeriod(0x00, eleventh, 2), 0x04);
+    EXPECT_EQ(withPeriod(0x20, eleventh, 2), 0x24);
+    EXPECT_EQ(withPeriod(0x04, CDate::FromYmd(2005, 7, 10), 2), 0x00);
+    EXPECT_EQ(withPeriod(0x04, CDate::FromYmd(2006, 1, 1), 0), 0x00);
 }
 
-TEST_F(PlayerNormalise, AValidPersonIsLeftAlone) {
+// A valid person is left alone; then every field out of range, then each at the edge of its range
+// or otherwise valid.
+TEST_F(PlayerNormalise, FieldsAreBroughtIntoRangeAndValidOnesKept) {
     p.SetShirtNumber(0, 7);
     p.SetNationality(5);
     p.SetCurrentClub(MakeClubId(5, 1));
@@ -781,6 +663,55 @@ TEST_F(PlayerNormalise, AValidPersonIsLeftAlone) {
     before.CopyFrom(p);
     p.Normalise(5);
     EXPECT_TRUE(p.HasSameData(before));
+
+    p.SetNickname("?Unbekannt");
+    p.SetAbility(0, 150);
+    p.SetAbility(42, 100);
+    p.SetAbility(20, 99);
+    p.SetShoeType(9);
+    p.SetLook(look::kHeight, 99);
+    p.SetLook(look::kWeight, 39);
+    p.SetNationalExperience(-1);
+    p.SetInternationalExperience(5);
+    p.SetLanguageLevel(0, 16);
+    p.SetLanguageLevel(3, 255);
+    p.SetLanguageLevel(1, 15);
+    p.SetCurrentClub(MakeClubId(5, 9));
+    p.SetPreviousClub(MakeClubId(0, 1));
+    p.SetFirstClub(MakeClubId(5, 9));  // not checked
+    p.Normalise(5);
+    EXPECT_EQ(std::tuple(p.Nickname().View(), p.Ability(0), p.Ability(42), p.Ability(20),
+                         p.ShoeType(), p.Looks()[look::kHeight], p.Looks()[look::kWeight]),
+              std::tuple("", 99, 99, 99, 5, 180, 75));
+    EXPECT_EQ(std::tuple(p.NationalExperience(), p.InternationalExperience(), p.CurrentClub(),
+                         p.PreviousClub(), p.FirstClub()),
+              std::tuple(0, 4, 0u, 0u, MakeClubId(5, 9)));
+    EXPECT_THAT(p.LanguageLevels(), ElementsAre(15, 15, 0, 15));
+
+    p.SetNickname("Der ?");
+    p.SetLook(look::kHeight, 100);
+    p.SetLook(look::kWeight, 40);
+    p.SetNationalExperience(9);
+    p.SetInternationalExperience(-3);
+    p.SetCurrentClub(MakeClubId(5, 2) | kSecondTeamFlag);
+    p.SetPreviousClub(MakeClubId(7, kNationalTeamIndex));
+    p.Normalise(5);
+    EXPECT_EQ(std::tuple(p.Nickname().View(), p.Looks()[look::kHeight], p.Looks()[look::kWeight],
+                         p.NationalExperience(), p.InternationalExperience(), p.CurrentClub(),
+                         p.PreviousClub()),
+              std::tuple("Der ?", 100, 40, 6, 0, MakeClubId(5, 2) | kSecondTeamFlag,
+                         MakeClubId(7, kNationalTeamIndex)));
+
+    // Positions are clamped; a second main position equal to the first is cleared, a secondary
+    // equal to a main stays.
+    const auto positions = [&](std::array<std::uint8_t, kPositionSlots> codes) {
+        SetPositions(codes);
+        p.Normalise(5);
+        return p.Positions();
+    };
+    EXPECT_THAT(positions({0, 30, 0, 5, 5, 200}), ElementsAre(1, 17, 0, 5, 0, 17));
+    EXPECT_THAT(positions({4, 4, 4, 4, 9, 9}), ElementsAre(4, 0, 0, 4, 9, 0));
+    EXPECT_THAT(positions({17, 3, 17, 12, 13, 12}), ElementsAre(17, 3, 0, 12, 13, 0));
 }
 
 // Writes the record, reads it back into a fresh one, and checks both the fields and the bytes
@@ -798,7 +729,7 @@ void ExpectRoundTrip(const Record& source) {
 
 // --- club staff in a person record
 
-TEST_F(PlayerRecord, WritesItsFieldsInOrderAndRoundTrips) {
+TEST_F(PlayerRecord, StaffRecordWritesItsFieldsInOrderRoundTripsAndIsReadMended) {
     const CPlayer& trainer = Trainer();
     const std::string written = WriteStaff(trainer);
     EXPECT_THAT(Lines(written),
@@ -808,38 +739,11 @@ TEST_F(PlayerRecord, WritesItsFieldsInOrderAndRoundTrips) {
     CPlayer& read = ReadStaff(written);
     EXPECT_TRUE(read.HasSameData(trainer));
     EXPECT_EQ(WriteStaff(read), written);
-}
 
-TEST_F(PlayerRecord, NegativeContractByte2SetsBit2OfTheOriginByte) {
-    CPlayer& president = Trainer();
-    president.SetKind(3);
-    president.SetContractByte(1, 200);
-    president.SetOriginByte(0x01);
-    CPlayer& read = ReadStaff(WriteStaff(president));
-    EXPECT_EQ(read.ContractBytes()[1], 200);
-    EXPECT_EQ(read.OriginByte(), 0x04);
-
-    president.SetContractByte(1, 127);
-    EXPECT_EQ(ReadStaff(WriteStaff(president)).OriginByte(), 0x00);
-}
-
-TEST_F(PlayerRecord, NamesAreTrimmedOfBlanksAndNonBreakingBlanks) {
-    std::vector<std::string> lines = Lines(WriteStaff(Trainer()));
-    lines.at(1) = "\xA0 Ewald \xA0";
-    lines.at(2) = "  Klein  hold ";
-    CPlayer& read = ReadStaff(JoinLines(lines));
-    // Inside, staff names stay as written.
-    EXPECT_EQ(std::tuple(read.FirstName().View(), read.Surname().View()),
-              std::tuple("Ewald", "Klein  hold"));
-    EXPECT_EQ(read.ShortName(), "Klein  hold, E.");
-}
-
-TEST_F(PlayerRecord, ACutStaffRecordKeepsItsNamesAndTheNextOneReads) {
-    const CPlayer& trainer = Trainer();
-    const std::string text =
-        JoinLines({"%INDEX%STAFF", "Hans", "%INDEXEND%STAFF"}) + WriteStaff(trainer);
+    // A cut record keeps its names and the next one reads.
     CKLFile file;
-    ASSERT_TRUE(file.OpenForReadFromMemory(text));
+    ASSERT_TRUE(file.OpenForReadFromMemory(JoinLines({"%INDEX%STAFF", "Hans", "%INDEXEND%STAFF"}) +
+                                           written));
     CPlayer& cut = world.CreatePerson(0, true);
     cut.SetSurname("Alt");
     ASSERT_TRUE(cut.ReadStaff(file));
@@ -851,11 +755,28 @@ TEST_F(PlayerRecord, ACutStaffRecordKeepsItsNamesAndTheNextOneReads) {
     CPlayer& next = world.CreatePerson(0, true);
     ASSERT_TRUE(next.ReadStaff(file));
     EXPECT_TRUE(next.HasSameData(trainer));
+
+    // Names are trimmed of blanks and non-breaking blanks; inside, staff names stay as written.
+    // A negative contract byte 2 sets bit 2 of the origin byte.
+    CPlayer& president = Trainer();
+    president.SetKind(3);
+    president.SetContractByte(1, 200);
+    president.SetOriginByte(0x01);
+    std::vector<std::string> lines = Lines(WriteStaff(president));
+    lines.at(1) = "\xA0 Ewald \xA0";
+    lines.at(2) = "  Klein  hold ";
+    CPlayer& mended = ReadStaff(JoinLines(lines));
+    EXPECT_EQ(std::tuple(mended.FirstName().View(), mended.Surname().View(), mended.ShortName(),
+                         mended.ContractBytes()[1], mended.OriginByte()),
+              std::tuple("Ewald", "Klein  hold", "Klein  hold, E.", 200, 0x04));
+
+    president.SetContractByte(1, 127);
+    EXPECT_EQ(ReadStaff(WriteStaff(president)).OriginByte(), 0x00);
 }
 
 // --- country staff entries, managers, referees, sponsors
 
-TEST(StaffEntry, WritesGradeBBeforeGradeAAndRoundTrips) {
+TEST(StaffEntry, WritesGradeBBeforeGradeARoundTripsAndReadsTrimmedNames) {
     CStaffEntry entry;
     entry.SetFirstName("Hias");
     entry.SetSurname("Maler-Hinterhuber-Schmidt");  // 25 letters: cut to 24
@@ -870,13 +791,11 @@ TEST(StaffEntry, WritesGradeBBeforeGradeAAndRoundTrips) {
                             "250", "%INDEXEND%STAFF"));
     ExpectRoundTrip(entry);
     EXPECT_EQ(entry.ShortName(), "Maler-Hinterhuber-Schmid, H.");
-}
 
-TEST(StaffEntry, ReadingTrimsNamesAndResetEmptiesEverything) {
+    // Reading trims the names; a cut record zeroes the further bytes; reset empties everything.
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(
         JoinLines({"%INDEX%STAFF", " Hias\xA0", "\xA0Mahler", "1", "2", "3", "%INDEXEND%STAFF"})));
-    CStaffEntry entry;
     ASSERT_TRUE(entry.Read(file));
     EXPECT_EQ(std::tuple(entry.FirstName().View(), entry.Surname().View(), entry.GradeB(),
                          entry.GradeA()),
@@ -887,7 +806,7 @@ TEST(StaffEntry, ReadingTrimsNamesAndResetEmptiesEverything) {
     EXPECT_TRUE(entry.FirstName().Empty());
 }
 
-TEST(Manager, RoundTripsAndKeepsTextsOfACutRecord) {
+TEST(ManagerAndReferee, RoundTripKeepTextsOfACutRecordAndCutTheirNames) {
     CManager manager;
     manager.SetFirstName("Udo");
     manager.SetSurname("W\xF6llner");
@@ -916,9 +835,8 @@ TEST(Manager, RoundTripsAndKeepsTextsOfACutRecord) {
     CManager next;
     ASSERT_TRUE(next.Read(file));
     EXPECT_EQ(next, manager);
-}
 
-TEST(Referee, NamesAreCutTo15And19AndTheCharacterIsSigned) {
+    // Referee names are cut to 15 and 19 characters; the character is signed.
     CReferee referee;
     referee.SetNames("Bartolomeo-Maximilian", "Wendelheim-Mustermann");
     EXPECT_EQ(std::tuple(referee.FirstName().View(), referee.Surname().View()),
@@ -930,7 +848,6 @@ TEST(Referee, NamesAreCutTo15And19AndTheCharacterIsSigned) {
     EXPECT_EQ(referee.ShortName(), "Wendelheim-Musterma, B.");
 
     // A missing section leaves a new referee's values.
-    CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(JoinLines({"%INDEX%SPONSOR", "%INDEXEND%SPONSOR"})));
     CReferee missing;
     EXPECT_FALSE(missing.Read(file));
@@ -982,7 +899,7 @@ Abilities Profile(const int (&strong)[N], std::uint8_t high, std::uint8_t low) {
 
 // A goalkeeper is strong in goal and weak up front, a striker the other way round, a defender
 // stronger at the back than anywhere else.
-TEST(PlayerStrength, EachProfileIsStrongAtItsOwnPosition) {
+TEST(PlayerStrength, EachProfileIsStrongAtItsOwnPositionWithinZeroToHundred) {
     const Abilities keeper = Profile(kGoalkeeping, 90, 30);
     EXPECT_GT(StrengthAt(keeper, position::kGoalkeeper), 70.0);
     EXPECT_LT(StrengthAt(keeper, position::kStriker), 35.0);
@@ -1002,9 +919,8 @@ TEST(PlayerStrength, EachProfileIsStrongAtItsOwnPosition) {
                             position::kGoalkeeper}) {
         EXPECT_GT(centreBack, StrengthAt(defender, other)) << PositionCode(other);
     }
-}
 
-TEST(PlayerStrength, RangeIsZeroToHundredAndAbilitiesAbove99CountAs99) {
+    // The range is 0 to 100; abilities above 99 count as 99.
     Abilities all;
     for (int pos = 1; pos <= kLastPosition; ++pos) {
         all.fill(99);
@@ -1022,7 +938,7 @@ TEST(PlayerStrength, RangeIsZeroToHundredAndAbilitiesAbove99CountAs99) {
         PositionWeight(position::kNone, 6) + PositionWeight(position::kStriker, kAbilityCount), 0);
 }
 
-TEST_F(PlayerRecord, StrengthIsTheOneAtTheFirstMainPosition) {
+TEST_F(PlayerRecord, StrengthIsTheOneAtTheFirstMainPositionAndTalentInTheFootAndFormByte) {
     CPlayer& p = world.CreatePerson(0, true);
     const Abilities keeper = Profile(kGoalkeeping, 95, 20);
     for (int i = 0; i < kAbilityCount; ++i) {
@@ -1045,10 +961,8 @@ TEST_F(PlayerRecord, StrengthIsTheOneAtTheFirstMainPosition) {
         p.SetAbility(i, 0);
     }
     EXPECT_EQ(std::tuple(BestStrength(p).position, BestStrength(p).strength), std::tuple(0, 0.0));
-}
 
-TEST_F(PlayerRecord, TalentLivesInTheLowBitsOfTheFootAndFormByte) {
-    CPlayer& p = world.CreatePerson(0, true);
+    // The talent lives in the low bits of the foot and form byte.
     EXPECT_EQ(Talent(p), 2);  // the default byte 2
     p.SetFootAndForm(0xC0 | (2 << 3) | 3);
     EXPECT_EQ(Talent(p), 3);
@@ -1073,20 +987,12 @@ Abilities Uniform(std::uint8_t value) {
     return abilities;
 }
 
-TEST(PlayerSummaryValuesTest, LabelsAreTheSixteenOfTheComparison) {
+// Every value has a label of its own and rests on some abilities, and its main ability is one
+// the strength model weighs at some position: the values speak of what the strengths are made of.
+TEST(PlayerSummaryValuesTest, EveryValueIsLabelledWeighedInRangeAndRisesWithItsAbilities) {
     std::set<std::string_view> labels;
     for (int value = 0; value < kSummaryValueCount; ++value) {
         EXPECT_TRUE(labels.insert(SummaryValueLabel(value)).second) << value;
-    }
-    EXPECT_FALSE(labels.contains(""));
-    EXPECT_TRUE(SummaryValueLabel(-1).empty());
-    EXPECT_TRUE(SummaryValueLabel(kSummaryValueCount).empty());
-}
-
-// Every value rests on some abilities, and its main ability is one the strength model weighs at
-// some position: the values speak of what the strengths are made of.
-TEST(PlayerSummaryValuesTest, EveryValueUsesAbilitiesTheStrengthModelWeighs) {
-    for (int value = 0; value < kSummaryValueCount; ++value) {
         int heaviest = -1;
         int heaviestWeight = 0;
         for (int ability = 0; ability < kAbilityCount; ++ability) {
@@ -1105,11 +1011,13 @@ TEST(PlayerSummaryValuesTest, EveryValueUsesAbilitiesTheStrengthModelWeighs) {
         }
         EXPECT_TRUE(weighed) << SummaryValueLabel(value);
     }
+    EXPECT_FALSE(labels.contains(""));
+    EXPECT_TRUE(SummaryValueLabel(-1).empty() && SummaryValueLabel(kSummaryValueCount).empty());
     EXPECT_EQ(SummaryValueWeight(kSummaryValueCount, 0), 0);
     EXPECT_EQ(SummaryValueWeight(0, kAbilityCount), 0);
-}
 
-TEST(PlayerSummaryValuesTest, ValuesStayWithinTheirRange) {
+    // Values stay within 0 to 100; raising one ability raises exactly the values that use it and
+    // leaves the others alone.
     for (const std::uint8_t level : {1, 50, 98, 100}) {
         EXPECT_THAT(PlayerSummaryValues(Uniform(level)), Each(AllOf(Ge(0.0), Le(100.0))));
     }
@@ -1117,10 +1025,6 @@ TEST(PlayerSummaryValuesTest, ValuesStayWithinTheirRange) {
     EXPECT_THAT(PlayerSummaryValues(Uniform(99)), Each(DoubleEq(100.0)));
     // Above 99 counts as 99, as in the strengths.
     EXPECT_EQ(PlayerSummaryValues(Uniform(255)), PlayerSummaryValues(Uniform(99)));
-}
-
-// Raising one ability raises exactly the values that use it and leaves the others alone.
-TEST(PlayerSummaryValuesTest, ValuesRiseWithTheAbilitiesTheyUseAndNoOther) {
     for (const std::uint8_t level : {0, 40, 98}) {
         const SummaryValues before = PlayerSummaryValues(Uniform(level));
         for (int ability = 0; ability < kAbilityCount; ++ability) {
@@ -1179,13 +1083,7 @@ TEST(PlayerSummaryValuesTest, AGoalkeepersReflexesBeatAStrikers) {
     EXPECT_GT(keepers / keeperCount, strikers / strikerCount + 10.0);
 }
 
-CDate ReadDate(const std::string& lines, bool history = false) {
-    CKLFile file;
-    EXPECT_TRUE(file.OpenForReadFromMemory(lines));
-    return history ? CDate::ReadHistory(file) : CDate::Read(file);
-}
-
-TEST(Date, JulianDayAndWeekday) {
+TEST(Date, JulianDayWeekdaySplitAndIsoTextAcrossLeapYearsAndCenturies) {
     const CDate newYear = CDate::FromYmd(2000, 1, 1);
     EXPECT_EQ(newYear.Value(), 2451545);
     EXPECT_EQ(newYear.Weekday(), 5);  // Saturday
@@ -1197,9 +1095,7 @@ TEST(Date, JulianDayAndWeekday) {
     EXPECT_GE(ancient.Weekday(), 0);
     EXPECT_LE(ancient.Weekday(), 6);
     EXPECT_EQ(CDate(ancient.Value() + 7).Weekday(), ancient.Weekday());
-}
 
-TEST(Date, SplitInvertsFromYmdAcrossLeapYearsAndCenturies) {
     for (int year : {1700, 1899, 1900, 1999, 2000, 2004, 2100}) {
         for (int month = 1; month <= 12; ++month) {
             for (int day : {1, 15, 28}) {
@@ -1211,11 +1107,9 @@ TEST(Date, SplitInvertsFromYmdAcrossLeapYearsAndCenturies) {
     }
     EXPECT_EQ(CDate::FromYmd(2000, 3, 1).Value() - CDate::FromYmd(2000, 2, 28).Value(), 2);
     EXPECT_EQ(CDate::FromYmd(1900, 3, 1).Value() - CDate::FromYmd(1900, 2, 28).Value(), 1);
-}
 
-// The fast digits and printf's "%04d-%02d-%02d" agree on every kind of year, also the ones a
-// damaged file can bring: before year 1000, before year 0 and after 9999.
-TEST(Date, IsoTextIsPrintfsText) {
+    // The fast digits and printf's "%04d-%02d-%02d" agree on every kind of year, also the ones a
+    // damaged file can bring: before year 1000, before year 0 and after 9999.
     EXPECT_EQ(CDate().IsoText(), "");
     for (const CDate date : {CDate::FromYmd(2006, 7, 9), CDate::FromYmd(1999, 12, 31),
                              CDate::FromYmd(812, 1, 5), CDate(1), CDate(-400000), CDate(4000000)}) {
@@ -1226,32 +1120,30 @@ TEST(Date, IsoTextIsPrintfsText) {
     }
 }
 
-TEST(Date, SectionRoundTrip) {
+// A date and no date round-trip; the clamping reader brings values into range, the history reader
+// takes them as they are.
+TEST(Date, SectionsRoundTripAndAreReadClampedOrAsTheyAreOrNotAtAll) {
     const CDate date = CDate::FromYmd(1978, 11, 23);
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(
         WriteRecord([&](CKLFile& out) { return date.Write(out) && CDate().Write(out); })));
     EXPECT_EQ(CDate::Read(file), date);
     EXPECT_EQ(CDate::Read(file), CDate());
-}
 
-TEST(Date, ReaderClampsOutOfRangeValuesTheHistoryReaderNot) {
-    auto read = [](const char* day, const char* month, const char* year) {
-        return ReadDate(std::string("%INDEX%DATE\n") + day + "\n" + month + "\n" + year +
-                        "\n%INDEXEND%DATE\n")
-            .Split();
+    auto read = [&file](const char* day, const char* month, const char* year, bool history) {
+        EXPECT_TRUE(file.OpenForReadFromMemory(std::string("%INDEX%DATE\n") + day + "\n" + month +
+                                               "\n" + year + "\n%INDEXEND%DATE\n"));
+        return history ? CDate::ReadHistory(file) : CDate::Read(file);
     };
-    EXPECT_EQ(std::tuple(read("5", "6", "85").year, read("5", "13", "1990").month,
-                         read("32", "2", "1990").day, read("3", "2", "1650").year,
-                         read("3", "2", "2101").year),
+    EXPECT_EQ(std::tuple(read("5", "6", "85", false).Split().year,
+                         read("5", "13", "1990", false).Split().month,
+                         read("32", "2", "1990", false).Split().day,
+                         read("3", "2", "1650", false).Split().year,
+                         read("3", "2", "2101", false).Split().year),
               std::tuple(1985, 1, 1, 2000, 2000));
-    // The history reader takes the values as they are.
-    EXPECT_EQ(ReadDate("%INDEX%DATE\n12\n3\n85\n%INDEXEND%DATE\n", true),
-              CDate::FromYmd(85, 3, 12));
-}
+    EXPECT_EQ(read("12", "3", "85", true), CDate::FromYmd(85, 3, 12));
 
-TEST(Date, MissingLinesAndSectionsKeepDefaultsAndLaterValuesReadOn) {
-    CKLFile file;
+    // Missing lines and sections keep the defaults, and later values read on.
     ASSERT_TRUE(file.OpenForReadFromMemory(
         "%INDEX%REC\n%INDEX%DATE\n7\n%INDEXEND%DATE\n42\n%INDEXEND%REC\n"));
     ASSERT_TRUE(file.FindSection("REC"));
