@@ -13,7 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-TEST(DatabaseFolders, TheDatabasesFolderIsFoundInAnyCaseOrMade) {
+TEST(DatabaseFolders, TheDatabasesFolderIsFoundOrMadeAndListsItsFoldersWithDescriptions) {
     const test::TempDir documents;
     const auto made = DatabasesFolder(documents.Path() / "Dokumente");
     ASSERT_TRUE(made);
@@ -29,11 +29,10 @@ TEST(DatabaseFolders, TheDatabasesFolderIsFoundInAnyCaseOrMade) {
     const test::TempDir blocked;
     test::WriteFile(blocked / "database", "x");
     EXPECT_FALSE(DatabasesFolder(blocked.Path()));
-}
 
-TEST(DatabaseFolders, OnlyFoldersAreListedSortedWithoutRegardToCaseAndAccents) {
+    // Only folders are listed, sorted without regard to case and accents. Folder names are
+    // UTF-8: "Übung" and "Ça va".
     const test::TempDir databases;
-    // Folder names are UTF-8: "Übung" and "Ça va".
     for (const char* name :
          {"beta", "Alpha", "\303\234bung", "gamma", "ALPHA", "Zeta", "\303\207a va", "Delta"}) {
         fs::create_directory(databases / name);
@@ -44,10 +43,8 @@ TEST(DatabaseFolders, OnlyFoldersAreListedSortedWithoutRegardToCaseAndAccents) {
     EXPECT_EQ(ListDatabases(databases.Path()), (Names{"ALPHA", "Alpha", "beta", "\303\207a va",
                                                       "Delta", "gamma", "\303\234bung", "Zeta"}));
     EXPECT_TRUE(ListDatabases(databases / "fehlt").empty());
-}
 
-TEST(DatabaseFolders, TheDescriptionIsTheStartOfDatabaseTxtInAnyCase) {
-    const test::TempDir databases;
+    // The description is the start of "Database.txt" in any case.
     fs::create_directories(databases / "kurz");
     test::WriteFile(databases / "kurz" / "Database.txt", "Saison 06/07\r\nmit \xC4nderungen");
     fs::create_directories(databases / "klein");
@@ -66,7 +63,8 @@ TEST(DatabaseFolders, TheDescriptionIsTheStartOfDatabaseTxtInAnyCase) {
     EXPECT_EQ(ReadDatabaseDescription(databases.Path(), "ordner"), "");
 }
 
-TEST(DatabaseFolders, TheExportScratchIsRemovedInAnyCaseButNoLinkIsFollowed) {
+// The export scratch is removed in any case, but no link is followed.
+TEST(DatabaseFolders, ScratchRemovalDeletingAndOpenChecksFollowNoLink) {
     const test::TempDir temp;
     const fs::path databases = temp / "database";
     fs::create_directories(databases / "TEMPEXPORT" / "innen");
@@ -80,15 +78,10 @@ TEST(DatabaseFolders, TheExportScratchIsRemovedInAnyCaseButNoLinkIsFollowed) {
     fs::create_directory_symlink(temp / "fremd", databases / "tempExport");
     EXPECT_FALSE(RemoveExportScratch(databases));
     EXPECT_TRUE(fs::exists(temp / "fremd" / "wichtig.txt"));
-}
 
-TEST(DatabaseFolders, DeletingActsOnlyOnListedFoldersInsideTheDatabasesFolder) {
-    const test::TempDir temp;
-    const fs::path databases = temp / "database";
+    // Deleting acts only on listed folders inside the databases folder.
     fs::create_directories(databases / "Alt" / "badges");
     test::WriteFile(databases / "Alt" / "Database.txt", "alt");
-    fs::create_directories(temp / "fremd");
-    test::WriteFile(temp / "fremd" / "wichtig.txt", "bleibt");
     fs::create_directory_symlink(temp / "fremd", databases / "Verweis");
     test::WriteFile(databases / "Datei", "keine Datenbank");
 
@@ -104,10 +97,8 @@ TEST(DatabaseFolders, DeletingActsOnlyOnListedFoldersInsideTheDatabasesFolder) {
     EXPECT_TRUE(DeleteDatabase(databases, "Alt"));
     EXPECT_FALSE(fs::exists(databases / "Alt"));
     EXPECT_FALSE(DeleteDatabase(databases, "Alt"));
-}
 
-TEST(DatabaseFolders, AnOpenDatabaseIsRecognisedThroughAnyPathToIt) {
-    const test::TempDir temp;
+    // An open database is recognised through any path to it.
     fs::create_directories(temp / "database" / "Eins");
     fs::create_directories(temp / "database" / "Zwei");
     fs::create_directory_symlink(temp / "database", temp / "verweis");
@@ -144,9 +135,7 @@ TEST(DatabaseFolders, TheTypedNameDecidesWhatTheSaveDialogEnables) {
     }
     // The scratch database may be listed and chosen, but not saved into.
     EXPECT_EQ(NewDatabaseControls("tempExport", names).row, 2u);
-}
-
-TEST(DatabaseFolders, AWrittenDescriptionIsNotReplacedByAComment) {
+    // A written description is not replaced by a comment.
     EXPECT_TRUE(TakesComment(false, ""));
     EXPECT_TRUE(TakesComment(false, "Kommentar einer anderen Datenbank"));
     EXPECT_TRUE(TakesComment(true, ""));

@@ -89,7 +89,7 @@ TEST(LongtimeOperation, WorkThatRefusesCancelRunsToItsEndAndThenAllowsClosing) {
     EXPECT_EQ(static_cast<std::uint64_t>(notifications.load()), after.revision);
 }
 
-TEST(LongtimeOperation, CancelEndsTheWorkAtItsNextTest) {
+TEST(LongtimeOperation, CancelEndsTheWorkAtItsNextTestAndTheBatchPathHasNoEndSequence) {
     CGatedOperation operation(true);
     EndRecord end;
     operation.Start([&] { ++end.calls; });
@@ -102,15 +102,14 @@ TEST(LongtimeOperation, CancelEndsTheWorkAtItsNextTest) {
     EXPECT_EQ(operation.LastStep(), 10);
     EXPECT_EQ(end.calls, 1);
     EXPECT_TRUE(operation.Progress().IsCancelled());
-}
 
-TEST(LongtimeOperation, BatchPathRunsOnTheCallingThreadWithoutEndSequence) {
-    CGatedOperation operation(true);
-    operation.OpenGate();
+    // The batch path runs on the calling thread without the end sequence.
+    CGatedOperation batch(true);
+    batch.OpenGate();
     CProgressState progress;
-    operation.ExecuteHere(progress);
-    EXPECT_EQ(operation.LastStep(), 100);
-    EXPECT_FALSE(operation.IsFinished());
+    batch.ExecuteHere(progress);
+    EXPECT_EQ(batch.LastStep(), 100);
+    EXPECT_FALSE(batch.IsFinished());
     EXPECT_EQ(progress.Snapshot().position, 100);
 }
 

@@ -38,17 +38,15 @@ TEST(RecentDatabasesTest, MostRecentFirstWithoutRepeatsAndAtMostEight) {
     EXPECT_EQ(recent.Folders().back(), "/db/5");
     recent.Opened("");
     EXPECT_EQ(recent.Folders().front(), "/db/12");
-}
 
-TEST(RecentDatabasesTest, AStoredListIsPutInOrder) {
-    const CRecentDatabases recent(Paths{"/db/a", "", "/db/b/", "/db/a", "/db/c", "/db/d", "/db/e",
+    // A stored list is put in order.
+    const CRecentDatabases stored(Paths{"/db/a", "", "/db/b/", "/db/a", "/db/c", "/db/d", "/db/e",
                                         "/db/f", "/db/g", "/db/h", "/db/i"});
-    EXPECT_EQ(recent.Folders(),
+    EXPECT_EQ(stored.Folders(),
               (Paths{"/db/a", "/db/b", "/db/c", "/db/d", "/db/e", "/db/f", "/db/g", "/db/h"}));
-}
 
-TEST(RecentDatabasesTest, VanishedAndForgottenFoldersLeave) {
-    CRecentDatabases recent(Folders(1, 5));
+    // Vanished and forgotten folders leave.
+    recent = CRecentDatabases(Folders(1, 5));
     const std::set<std::filesystem::path> present = {"/db/1", "/db/3", "/db/5"};
     EXPECT_TRUE(recent.DropVanished(
         [&present](const std::filesystem::path& folder) { return present.contains(folder); }));
