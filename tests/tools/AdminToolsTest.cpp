@@ -541,7 +541,10 @@ protected:
     CPlayer* staff = nullptr;
 };
 
-TEST_F(CsvExchangeTest, AnUnchangedExportOfEveryKindImportsAsNoChange) {
+// Also after a spreadsheet saved the file again: with LF for every CRLF, also those inside the
+// note, with or without the byte order mark, and with dates in its German form.
+TEST_F(CsvExchangeTest, UnchangedExportsAndTrickyTextsAndLimitValuesSurviveTheRoundTrip) {
+    // An unchanged export of every kind imports as no change.
     for (const ECsvKind kind : {ECsvKind::kPlayers, ECsvKind::kStaff, ECsvKind::kClubs}) {
         const SCsvExport exported = ExportCsv(document.World(), kind, {});
         ASSERT_TRUE(exported.error.empty());
@@ -555,11 +558,6 @@ TEST_F(CsvExchangeTest, AnUnchangedExportOfEveryKindImportsAsNoChange) {
         EXPECT_TRUE(plan.rejected.empty())
             << CsvRejectionText(plan.rejected[0].reason) << " " << plan.rejected[0].detail;
     }
-}
-
-// Also after a spreadsheet saved the file again: with LF for every CRLF, also those inside the
-// note, with or without the byte order mark, and with dates in its German form.
-TEST_F(CsvExchangeTest, TrickyTextsAndLimitValuesSurviveTheRoundTrip) {
     player->SetSurname("M\xFCller; \"Kalle\"");  // ü, a separator and quotes
     player->SetFirstName("=SUM(A1)");
     player->SetNickname("+49 30");
@@ -685,7 +683,7 @@ TEST_F(CsvExchangeTest, StaffAndClubFieldsAreImported) {
     EXPECT_TRUE(test::ReferenceFaults(document.World()).empty());
 }
 
-TEST_F(CsvExchangeTest, ValuesAtTheirLimitsPassAndBeyondAreRejected) {
+TEST_F(CsvExchangeTest, ValuesAtTheirLimitsPassAndBeyondThemOrInRowsOfNoRecordAreRejected) {
     const std::string longest(19, 'x');
     const SCsvImportPlan atLimit = PlanWithCell("surname", longest);
     ASSERT_EQ(atLimit.changes.size(), 1u);
@@ -709,21 +707,17 @@ TEST_F(CsvExchangeTest, ValuesAtTheirLimitsPassAndBeyondAreRejected) {
     ExpectRejected(PlanWithCell("ability3", ""), ECsvRejection::kMalformedNumber);
     ExpectRejected(PlanWithCell("birthDate", "soon"), ECsvRejection::kMalformedNumber);
     ExpectRejected(PlanWithCell("nickname", "\xCE\xA9"), ECsvRejection::kNotWindows1252);
-}
 
-TEST_F(CsvExchangeTest, RowsThatNoLongerNameTheirRecordAreRejected) {
+    // Rows that no longer name their record.
+    ExpectRejected(PlanWithCell("playerId", "987654321"), ECsvRejection::kUnknownId);
+    // A staff member's id in a players file.
+    ExpectRejected(PlanWithCell("playerId", std::to_string(staff->Id())),
+                   ECsvRejection::kUnknownId);
+    ExpectRejected(PlanWithCell("playerId", "12x"), ECsvRejection::kMalformedNumber);
+    // A CJK character.
+    ExpectRejected(PlanWithCell("exportSurname", "\xE4\xB8\xAD"), ECsvRejection::kNotWindows1252);
     Table table = Parse(Export(ECsvKind::kPlayers, {0, club->Id()}));
     const std::size_t row = RowOf(table, player->Id());
-
-    Table unknown = table;
-    unknown[row][0] = "987654321";
-    ExpectRejected(PlanOf(unknown), ECsvRejection::kUnknownId);
-    Table staffId = table;  // a staff member's id in a players file
-    staffId[row][0] = std::to_string(staff->Id());
-    ExpectRejected(PlanOf(staffId), ECsvRejection::kUnknownId);
-    Table badId = table;
-    badId[row][0] = "12x";
-    ExpectRejected(PlanOf(badId), ECsvRejection::kMalformedNumber);
     Table duplicate = table;
     duplicate.push_back(table[row]);
     const SCsvImportPlan duplicatePlan = PlanOf(duplicate);
@@ -733,9 +727,6 @@ TEST_F(CsvExchangeTest, RowsThatNoLongerNameTheirRecordAreRejected) {
     Table shortRow = table;
     shortRow[row].pop_back();
     ExpectRejected(PlanOf(shortRow), ECsvRejection::kWrongCellCount);
-    Table foreign = table;
-    foreign[row][Column(table, "exportSurname")] = "\xE4\xB8\xAD";  // a CJK character
-    ExpectRejected(PlanOf(foreign), ECsvRejection::kNotWindows1252);
 
     // The record was edited, or its id now names another person, since the export.
     player->SetSurname("Anders");
@@ -752,7 +743,7 @@ TEST_F(CsvExchangeTest, RowsThatNoLongerNameTheirRecordAreRejected) {
     ExpectRejected(PlanOf(clubs), ECsvRejection::kChangedSinceExport);
 }
 
-TEST_F(CsvExchangeTest, FilesThatCannotBeReadAreRefusedWhole) {
+TEST_F(CsvExchangeTest, FilesThatCannotBeReadAreRefusedWholeAndTheScopeSelects) {
     EXPECT_FALSE(PlanCsvImport(document.World(), "").Ok());
     EXPECT_FALSE(PlanCsvImport(document.World(), "name;value\r\n1;2\r\n").Ok());
     Table table = Parse(Export(ECsvKind::kClubs, {0, club->Id()}));
@@ -763,9 +754,8 @@ TEST_F(CsvExchangeTest, FilesThatCannotBeReadAreRefusedWhole) {
     EXPECT_FALSE(PlanCsvImport(document.World(), "clubId;country\r\n").Ok());
     const std::string open = Export(ECsvKind::kClubs, {0, club->Id()}) + "\"";
     EXPECT_FALSE(PlanCsvImport(document.World(), open).Ok());
-}
 
-TEST_F(CsvExchangeTest, TheScopeSelectsClubCountryOrEverything) {
+    // The scope selects a club, a country or everything.
     const SCsvExport one = ExportCsv(document.World(), ECsvKind::kPlayers, {0, club->Id()});
     EXPECT_EQ(one.records, club->PlayerCount());
     const SCsvExport country = ExportCsv(document.World(), ECsvKind::kClubs, {club->Country(), 0});

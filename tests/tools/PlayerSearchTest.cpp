@@ -27,7 +27,6 @@ namespace {
 
 using ::testing::Each;
 using ::testing::Field;
-using ::testing::Ne;
 
 // Criteria with one text set.
 SSearchCriteria ByFirstName(std::string text) {
@@ -309,30 +308,6 @@ TEST_F(PlayerSearchWorkerTest, ANewSearchCancelsTheRunningOneAndCountsRuns) {
     EXPECT_EQ(search.CurrentRun(), second);
     const std::vector<SSearchHit> hits = TakeAll(second);
     EXPECT_EQ(hits, FindPlayers(*world, ByFirstName("*")));
-}
-
-TEST_F(PlayerSearchWorkerTest, AChangeRunsOnlyWhileNoWorkerReadsAndStartsTheSearchAgain) {
-    const unsigned first = search.Start(BySurname("*"));
-    ASSERT_TRUE(inbox.WaitFor(1));
-    bool stoppedDuringChange = false;
-    const std::uint32_t removed = inbox.Handoffs().front().hits.front().personId;
-    const bool changed = search.ChangeWorld([&] {
-        stoppedDuringChange = !search.IsRunning();
-        for (int number = 1; number <= kCountryCount; ++number) {
-            for (const auto& entry : world->Country(number).Clubs()) {
-                entry.second->RemovePerson(removed);
-            }
-        }
-        world->RemovePerson(removed);
-        return true;
-    });
-    EXPECT_TRUE(changed);
-    EXPECT_TRUE(stoppedDuringChange);
-    const unsigned second = search.CurrentRun();
-    EXPECT_GT(second, first);
-    const std::vector<SSearchHit> hits = TakeAll(second);
-    EXPECT_EQ(hits, FindPlayers(*world, BySurname("*")));
-    EXPECT_THAT(hits, Each(Field(&SSearchHit::personId, Ne(removed))));
 }
 
 SSearchRow Row(std::uint32_t id, std::string first, std::string surname, std::string stage,
