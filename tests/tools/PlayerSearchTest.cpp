@@ -275,39 +275,35 @@ TEST_F(PlayerSearchWorkerTest, HandsOverEveryHitOnceAndEndsWithAFinishedHandoff)
     EXPECT_EQ(inbox.Handoffs().size(), before + 1);
 }
 
-TEST_F(PlayerSearchWorkerTest, TheWorkerWaitsUntilItsHandoffIsTaken) {
-    const unsigned run = search.Start(BySurname("*"));
+// The worker waits until its handoff is taken; a new search cancels the running one; a cancel
+// stops a waiting worker and joins it.
+TEST_F(PlayerSearchWorkerTest, TheWorkerWaitsUntilItsHandoffIsTakenOrTheRunIsCancelled) {
+    const unsigned first = search.Start(BySurname("*"));
     ASSERT_TRUE(inbox.WaitFor(1));
     // Not taken: nothing more comes, however long the window is busy.
     EXPECT_FALSE(inbox.WaitFor(2, 150ms));
     EXPECT_TRUE(search.IsRunning());
     // A stale run's number does not release it either.
-    search.Taken(run + 7);
+    search.Taken(first + 7);
     EXPECT_FALSE(inbox.WaitFor(2, 100ms));
-    search.Taken(run);
+    search.Taken(first);
     EXPECT_TRUE(inbox.WaitFor(2));
-}
 
-TEST_F(PlayerSearchWorkerTest, CancelStopsAWaitingWorkerAndJoinsIt) {
-    search.Start(BySurname("*"));
-    ASSERT_TRUE(inbox.WaitFor(1));
-    search.Cancel();
-    EXPECT_FALSE(search.IsRunning());
-    // Nothing arrives after the cancel, and the cancelled run never finished.
-    EXPECT_FALSE(inbox.WaitFor(2, 100ms));
-    EXPECT_FALSE(inbox.Handoffs().back().finished);
-    // Cancelling twice, or with nothing running, is harmless.
-    search.Cancel();
-}
-
-TEST_F(PlayerSearchWorkerTest, ANewSearchCancelsTheRunningOneAndCountsRuns) {
-    const unsigned first = search.Start(BySurname("*"));
-    ASSERT_TRUE(inbox.WaitFor(1));
     const unsigned second = search.Start(ByFirstName("*"));
     EXPECT_GT(second, first);
     EXPECT_EQ(search.CurrentRun(), second);
-    const std::vector<SSearchHit> hits = TakeAll(second);
-    EXPECT_EQ(hits, FindPlayers(*world, ByFirstName("*")));
+    EXPECT_EQ(TakeAll(second), FindPlayers(*world, ByFirstName("*")));
+
+    search.Start(BySurname("*"));
+    const std::size_t count = inbox.Handoffs().size() + 1;
+    ASSERT_TRUE(inbox.WaitFor(count));
+    search.Cancel();
+    EXPECT_FALSE(search.IsRunning());
+    // Nothing arrives after the cancel, and the cancelled run never finished.
+    EXPECT_FALSE(inbox.WaitFor(count + 1, 100ms));
+    EXPECT_FALSE(inbox.Handoffs().back().finished);
+    // Cancelling twice, or with nothing running, is harmless.
+    search.Cancel();
 }
 
 SSearchRow Row(std::uint32_t id, std::string first, std::string surname, std::string stage,
