@@ -1269,17 +1269,12 @@ TEST_F(ValidationTest, LeagueFaultsAreFoundByTheirOwnChecks) {
 // Faults of records, of the calendar and of the cup formats at once, each point where it is mended.
 TEST_F(ValidationTest, RecordCalendarAndCupFormatFaultsPointWhereTheyAreMended) {
     CClub& club = FirstClub(kGermany);
-    std::vector<std::uint32_t> players;
-    for (const std::uint32_t id : club.PersonIds()) {
-        if (world->Person(id)->Kind() == 0) {
-            players.push_back(id);
-        }
-    }
+    const std::vector<CPlayer*> players = club.FirstTeam();
     ASSERT_GE(players.size(), 2u);
-    world->Person(players[0])->SetSurname("");
+    players[0]->SetSurname("");
     // A second president in the first team.
-    world->Person(players[1])->SetKind(3);
-    world->Person(players[1])->SetTeamFlag(0);
+    players[1]->SetKind(3);
+    players[1]->SetTeamFlag(0);
     club.SetFanFriendship(MakeClubId(kGermany, 999));
     club.SetStadiumNumber(static_cast<std::int32_t>(world->Country(kGermany).Stadiums().size()) +
                           5);
