@@ -26,23 +26,23 @@ fs::path Real(const fs::path& path) {
 // Text written to a FILE* by the code under test.
 class CapturedStream {
 public:
-    CapturedStream() : m_file(std::tmpfile()) {}
-    ~CapturedStream() { std::fclose(m_file); }
+    CapturedStream() : m_file(open_memstream(&m_text, &m_size)) {}
+    ~CapturedStream() {
+        std::fclose(m_file);
+        std::free(m_text);
+    }
     CapturedStream(const CapturedStream&) = delete;
     CapturedStream& operator=(const CapturedStream&) = delete;
 
     std::FILE* File() const { return m_file; }
     std::string Text() const {
         std::fflush(m_file);
-        std::rewind(m_file);
-        std::string text;
-        for (int c; (c = std::fgetc(m_file)) != EOF;) {
-            text.push_back(static_cast<char>(c));
-        }
-        return text;
+        return std::string(m_text, m_size);
     }
 
 private:
+    char* m_text = nullptr;
+    std::size_t m_size = 0;
     std::FILE* m_file;
 };
 
