@@ -498,7 +498,7 @@ void ExpectWrittenBack(ERecordKind kind, const RecordFields<R>& fields, R& recor
     }
 }
 
-TEST(RecordFields, EveryFieldOfEveryKindIsWrittenBackWhole) {
+TEST(RecordFields, EveryFieldOfEveryKindIsWrittenBackWholeAndValuesThatDoNotFitAreNamed) {
     // Freshly loaded, clubs hold the ids their dump gives them.
     const auto world = test::LoadSmallDemo();
     int number = 1;
@@ -535,10 +535,8 @@ TEST(RecordFields, EveryFieldOfEveryKindIsWrittenBackWhole) {
     ExpectWrittenBack(
         ERecordKind::kRules, RulesFields(), world->Rules(),
         [&] { return Json::parse(DumpWithoutClubAndRulesJson(*world))["rules"]; }, other);
-}
 
-// Values outside their type are named with their path.
-TEST(RecordFields, ValuesThatDoNotFitAreNamed) {
+    // Values outside their type are named with their path.
     const SFieldType& person = RecordType(ERecordKind::kPerson);
     const struct {
         const char* path;
@@ -965,9 +963,11 @@ TEST(SyncItem, KindFollowsFromTheRecordAndTheSlotIsNamedByItsLastFolder) {
     EXPECT_EQ(SlotDisplayName(""), "");
 }
 
-TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
-    AddClub(Left(), 1, 1, "Victoria");
-    AddClub(Left(), 1, 2, "auenkicker");
+// The tree lists continents, countries and clubs sorted; each drop onto it is decided by the
+// kinds, the namesakes and the room left.
+TEST_F(DatabaseSyncTest, TheTreeIsSortedAndEachDropDecidedByKindsNamesakesAndRoom) {
+    const CClub& victoria = AddClub(Left(), 1, 1, "Victoria");
+    const CClub& auenkicker = AddClub(Left(), 1, 2, "auenkicker");
     AddClub(Left(), 1, 3, "\xC4rzte Elf");  // A with umlaut sorts among the a's
     AddClub(Left(), 1, 4, "Borough");
 
@@ -978,14 +978,14 @@ TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
               (std::vector<std::string>{"Afrika", "Asien", "Europa", "Nordamerika", "Ozeanien",
                                         "S\xFC"
                                         "damerika"}));
-    const SSyncNode& europe = Named(tree, "Europa");
-    EXPECT_EQ(europe.item, SSyncItem::Continent(kRightSlot, kEurope));
+    const SSyncNode& europeNode = Named(tree, "Europa");
+    EXPECT_EQ(europeNode.item, SSyncItem::Continent(kRightSlot, kEurope));
     // Countries beyond the six continents are not shown anywhere.
-    EXPECT_EQ(Names(europe.children), (std::vector<std::string>{"albion", "Zetland"}));
+    EXPECT_EQ(Names(europeNode.children), (std::vector<std::string>{"albion", "Zetland"}));
     EXPECT_EQ(Names(Named(tree, "Afrika").children), (std::vector<std::string>{"Baobab"}));
     EXPECT_TRUE(Named(tree, "Asien").children.empty());
 
-    const SSyncNode& zetland = Named(europe.children, "Zetland");
+    const SSyncNode& zetland = Named(europeNode.children, "Zetland");
     EXPECT_EQ(zetland.item, SSyncItem::Country(kRightSlot, kEurope, 1));
     // The national team is no node of its own.
     EXPECT_EQ(Names(zetland.children),
@@ -993,11 +993,7 @@ TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
     const CClub& borough = *Left().Country(1).Club(zetland.children[2].item.club);
     EXPECT_EQ(borough.Name(kDefaultLanguage), "Borough");
     EXPECT_EQ(zetland.children[2].item, ClubItem(kRightSlot, borough));
-}
 
-TEST_F(DatabaseSyncTest, EachDropIsDecidedByTheKindsTheNamesakesAndTheRoomLeft) {
-    const CClub& victoria = AddClub(Left(), 1, 1, "Victoria");
-    const CClub& auenkicker = AddClub(Left(), 1, 2, "Auenkicker");
     AddClub(Right(), 1, 1, "Victoria");
     AddClub(Right(), 2, 1, "Rovers");
     const CClub& namesake = AddClub(Right(), 2, 7, "Victoria");
@@ -1337,7 +1333,35 @@ TEST_F(ValidationTest, RecordCalendarAndCupFormatFaultsPointWhereTheyAreMended) 
     EXPECT_EQ(cup.target.kind, ETargetKind::kNone);
 }
 
-TEST_F(ValidationTest, WithoutTheInstallationTheCupsAreLeftOutAndTheLeaguesJudged) {
+// Stops when asked after the given number of countries.
+class CStopAfter final : public CSilentProgress {
+public:
+    explicit CStopAfter(int countries) : m_left(countries) {}
+    void SetPos(int position) override { m_last = position; }
+    bool IsCancelled() const override { return m_left-- <= 0; }
+    int Last() const { return m_last; }
+
+private:
+    mutable int m_left;
+    int m_last = -1;
+};
+
+// A cancelled run stops with the countries done; without the installation the cups are left out
+// and the leagues judged.
+TEST_F(ValidationTest, CancelledRunsAndRunsWithoutTheInstallation) {
+    League(kEngland, 0).SetLeagueSize(6);
+    CStopAfter stop(20);
+    const SValidationResult result = ValidateDatabase(*world, kDefaultLanguage, &tools, &stop);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(stop.Last(), 19);
+    // England (50) was not reached.
+    EXPECT_THAT(result.findings, Each(Field(&SFinding::country, Lt(20))));
+    CStopAfter never(1000);
+    const SValidationResult whole = ValidateDatabase(*world, kDefaultLanguage, &tools, &never);
+    EXPECT_FALSE(whole.cancelled);
+    EXPECT_EQ(never.Last(), kCountryCount + 1);
+    EXPECT_GT(CountFindings(whole.findings).Count(kEngland, EFindingKind::kCompetition), 0);
+
     // Read without its installation, the database lacks the cup formats its cups name.
     const test::TempDir nothing;
     CWorld bare(nothing.Path());
@@ -1360,34 +1384,6 @@ TEST_F(ValidationTest, WithoutTheInstallationTheCupsAreLeftOutAndTheLeaguesJudge
         EXPECT_EQ(error.country, kEngland);
         EXPECT_TRUE(Contains(error.text, "Nicht gen\xFCgend Vereine in der Liga!")) << error.text;
     }
-}
-
-// Stops when asked after the given number of countries.
-class CStopAfter final : public CSilentProgress {
-public:
-    explicit CStopAfter(int countries) : m_left(countries) {}
-    void SetPos(int position) override { m_last = position; }
-    bool IsCancelled() const override { return m_left-- <= 0; }
-    int Last() const { return m_last; }
-
-private:
-    mutable int m_left;
-    int m_last = -1;
-};
-
-TEST_F(ValidationTest, CancelledRunStopsWithTheCountriesDone) {
-    League(kEngland, 0).SetLeagueSize(6);
-    CStopAfter stop(20);
-    const SValidationResult result = ValidateDatabase(*world, kDefaultLanguage, &tools, &stop);
-    EXPECT_TRUE(result.cancelled);
-    EXPECT_EQ(stop.Last(), 19);
-    // England (50) was not reached.
-    EXPECT_THAT(result.findings, Each(Field(&SFinding::country, Lt(20))));
-    CStopAfter never(1000);
-    const SValidationResult whole = ValidateDatabase(*world, kDefaultLanguage, &tools, &never);
-    EXPECT_FALSE(whole.cancelled);
-    EXPECT_EQ(never.Last(), kCountryCount + 1);
-    EXPECT_GT(CountFindings(whole.findings).Count(kEngland, EFindingKind::kCompetition), 0);
 }
 
 TEST(ValidationFinding, ReportGroupsByCountryThenKindWithTheWorstSeverity) {

@@ -306,20 +306,6 @@ TEST_F(PlayerSearchWorkerTest, TheWorkerWaitsUntilItsHandoffIsTakenOrTheRunIsCan
     search.Cancel();
 }
 
-SSearchRow Row(std::uint32_t id, std::string first, std::string surname, std::string stage,
-               int position, CDate birth, std::string club, std::string country) {
-    SSearchRow row;
-    row.hit = {id, id * 10};
-    row.firstName = std::move(first);
-    row.surname = std::move(surname);
-    row.stageName = std::move(stage);
-    row.position = position;
-    row.birthDate = birth;
-    row.clubName = std::move(club);
-    row.countryName = std::move(country);
-    return row;
-}
-
 std::vector<std::uint32_t> Ids(const std::vector<SSearchRow>& rows) {
     std::vector<std::uint32_t> ids;
     for (const SSearchRow& row : rows) {
@@ -343,11 +329,10 @@ protected:
 
     // Ids 1..4 in search order. "Öztürk" sorts as "Ozturk", before "Peters".
     std::vector<SSearchRow> rows = {
-        Row(1, "Zeno", "Peters", "", 12, CDate::FromYmd(1985, 3, 1), "Brackwasser", "Nordland"),
-        Row(2, "Adam", "\xD6zt\xFCrk", "Oz", 1, CDate::FromYmd(1990, 1, 1), "Auenkicker",
-            "Ostland"),
-        Row(3, "Bert", "Peters", "Blitz", 17, CDate::FromYmd(1979, 12, 31), "", ""),
-        Row(4, "\xC4gidius", "Abel", "", 4, CDate::FromYmd(1985, 3, 2), "Zebra", "Ostland"),
+        {{1, 10}, "Zeno", "Peters", "", 12, CDate::FromYmd(1985, 3, 1), "Brackwasser", "Nordland"},
+        {{2, 20}, "Adam", "\xD6zt\xFCrk", "Oz", 1, CDate::FromYmd(1990, 1, 1), "Aue", "Ostland"},
+        {{3, 30}, "Bert", "Peters", "Blitz", 17, CDate::FromYmd(1979, 12, 31), "", ""},
+        {{4, 40}, "\xC4gidius", "Abel", "", 4, CDate::FromYmd(1985, 3, 2), "Zebra", "Ostland"},
     };
 };
 
