@@ -88,7 +88,7 @@ protected:
     }
 };
 
-TEST(AdminCommandTable, MenuItemsComeInTheirGroupsWithUniqueNames) {
+TEST_F(AdminToolsTest, MenuItemsComeInTheirGroupsWithUniqueNamesAndAskAboutTheirTarget) {
     std::set<std::string_view> names;
     EAdminGroup group = EAdminGroup::kClub;
     int bulk = 0;
@@ -105,9 +105,8 @@ TEST(AdminCommandTable, MenuItemsComeInTheirGroupsWithUniqueNames) {
     EXPECT_EQ(FindAdminCommand("map-club-ids"), nullptr);
     EXPECT_EQ(FindAdminCommand("nonsense"), nullptr);
     EXPECT_EQ(AdminGroupCaption(EAdminGroup::kMisc), "--- Misc ---");
-}
 
-TEST_F(AdminToolsTest, QuestionsNameWhatTheCommandActsOn) {
+    // The questions name what the command acts on.
     CClub& club = AddClub(kCountryCount);
     club.SetName(kDefaultLanguage, "Testverein");
     const std::string country = Live().Country(kCountryCount).Name(kDefaultLanguage);
@@ -661,10 +660,8 @@ TEST_F(CsvExchangeTest, StaffAndClubFieldsAreImported) {
     clubTable[row][Column(clubTable, "initialAssets")] = "1000000";
     const std::int32_t credit = club->CreditLine();
 
-    const SCsvImportPlan staffPlan = PlanOf(staffTable);
-    const SCsvImportPlan clubPlan = PlanOf(clubTable);
-    ASSERT_TRUE(ApplyCsvImport(document, staffPlan));
-    ASSERT_TRUE(ApplyCsvImport(document, clubPlan));
+    ASSERT_TRUE(ApplyCsvImport(document, PlanOf(staffTable)));
+    ASSERT_TRUE(ApplyCsvImport(document, PlanOf(clubTable)));
     EXPECT_EQ(staff->StaffBytes()[0], 7);
     EXPECT_EQ(club->Name(1), "Harbour Town");
     EXPECT_EQ(club->PointsDeduction(), 3);
