@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The later language wins, option bits accumulate, and the path rest is cut to 259 characters,
 // never inside one; the last path wins.
-TEST(CommandLine, LaterWordsOverrideOrAddToEarlierOnes) {
+TEST(CommandLine, LaterWordsOverrideOrAddToEarlierOnesAndSomeAreFoundAnywhere) {
     EXPECT_EQ(Parse({"-master", "eng", "spa"}).language, 3);
     EXPECT_TRUE(Parse({"-master", "eng", "spa"}).master);
     EXPECT_EQ(Parse({"spa", "ger"}).language, 0);
@@ -108,10 +108,8 @@ TEST(CommandLine, LaterWordsOverrideOrAddToEarlierOnes) {
     const std::string kept = std::string(258, 'a') + "\xC3\xA4";
     EXPECT_EQ(Parse({"path" + kept + "bc"}).batchPath, kept);
     EXPECT_EQ(Parse({"path/one", "path/two"}).batchPath, "/two");
-}
 
-// "-master" anywhere asks for the batch build; version and help are found among any words.
-TEST(CommandLine, BatchBuildVersionAndHelpAreRecognisedAmongAnyWords) {
+    // "-master" anywhere asks for the batch build; version and help are found among any words.
     using Words = std::vector<std::string>;
     EXPECT_TRUE(RequestsBatchBuild(Words{"eng", "-master"}));
     EXPECT_FALSE(RequestsBatchBuild(Words{"-Master", "master", "path-master"}));

@@ -61,6 +61,37 @@ TEST(DatabaseFolders, TheDatabasesFolderIsFoundOrMadeAndListsItsFoldersWithDescr
     EXPECT_EQ(ReadDatabaseDescription(databases.Path(), "ohne"), "");
     EXPECT_EQ(ReadDatabaseDescription(databases.Path(), "fehlt"), "");
     EXPECT_EQ(ReadDatabaseDescription(databases.Path(), "ordner"), "");
+
+    // The typed name decides what the save dialog enables.
+    const Names names = {"Alpha", "beta", "tempExport"};
+
+    const SNewDatabaseControls empty = NewDatabaseControls("", names);
+    EXPECT_FALSE(empty.descriptionEnabled);
+    EXPECT_FALSE(empty.saveEnabled);
+    EXPECT_FALSE(empty.row);
+
+    const SNewDatabaseControls existing = NewDatabaseControls("beta", names);
+    EXPECT_TRUE(existing.descriptionEnabled);
+    EXPECT_TRUE(existing.saveEnabled);
+    EXPECT_EQ(existing.row, 1u);
+
+    const SNewDatabaseControls fresh = NewDatabaseControls("Gamma", names);
+    EXPECT_TRUE(fresh.saveEnabled);
+    EXPECT_FALSE(fresh.row);
+    EXPECT_FALSE(NewDatabaseControls("alpha", names).row);  // a row is chosen by its exact name
+
+    for (const char* refused : {"a:b", "wer?", ".", "..", "tempexport", " Alpha", "a/b"}) {
+        const SNewDatabaseControls controls = NewDatabaseControls(refused, names);
+        EXPECT_TRUE(controls.descriptionEnabled) << refused;
+        EXPECT_FALSE(controls.saveEnabled) << refused;
+    }
+    // The scratch database may be listed and chosen, but not saved into.
+    EXPECT_EQ(NewDatabaseControls("tempExport", names).row, 2u);
+    // A written description is not replaced by a comment.
+    EXPECT_TRUE(TakesComment(false, ""));
+    EXPECT_TRUE(TakesComment(false, "Kommentar einer anderen Datenbank"));
+    EXPECT_TRUE(TakesComment(true, ""));
+    EXPECT_FALSE(TakesComment(true, "selbst geschrieben"));
 }
 
 // The export scratch is removed in any case, but no link is followed.
@@ -108,38 +139,6 @@ TEST(DatabaseFolders, ScratchRemovalDeletingAndOpenChecksFollowNoLink) {
     EXPECT_TRUE(IsDatabaseOpen(temp / "database" / "Zwei" / ".." / "Eins", open));
     EXPECT_FALSE(IsDatabaseOpen(temp / "database" / "Zwei", open));
     EXPECT_FALSE(IsDatabaseOpen(temp / "database" / "Zwei", {}));
-}
-
-TEST(DatabaseFolders, TheTypedNameDecidesWhatTheSaveDialogEnables) {
-    const Names names = {"Alpha", "beta", "tempExport"};
-
-    const SNewDatabaseControls empty = NewDatabaseControls("", names);
-    EXPECT_FALSE(empty.descriptionEnabled);
-    EXPECT_FALSE(empty.saveEnabled);
-    EXPECT_FALSE(empty.row);
-
-    const SNewDatabaseControls existing = NewDatabaseControls("beta", names);
-    EXPECT_TRUE(existing.descriptionEnabled);
-    EXPECT_TRUE(existing.saveEnabled);
-    EXPECT_EQ(existing.row, 1u);
-
-    const SNewDatabaseControls fresh = NewDatabaseControls("Gamma", names);
-    EXPECT_TRUE(fresh.saveEnabled);
-    EXPECT_FALSE(fresh.row);
-    EXPECT_FALSE(NewDatabaseControls("alpha", names).row);  // a row is chosen by its exact name
-
-    for (const char* refused : {"a:b", "wer?", ".", "..", "tempexport", " Alpha", "a/b"}) {
-        const SNewDatabaseControls controls = NewDatabaseControls(refused, names);
-        EXPECT_TRUE(controls.descriptionEnabled) << refused;
-        EXPECT_FALSE(controls.saveEnabled) << refused;
-    }
-    // The scratch database may be listed and chosen, but not saved into.
-    EXPECT_EQ(NewDatabaseControls("tempExport", names).row, 2u);
-    // A written description is not replaced by a comment.
-    EXPECT_TRUE(TakesComment(false, ""));
-    EXPECT_TRUE(TakesComment(false, "Kommentar einer anderen Datenbank"));
-    EXPECT_TRUE(TakesComment(true, ""));
-    EXPECT_FALSE(TakesComment(true, "selbst geschrieben"));
 }
 
 }  // namespace

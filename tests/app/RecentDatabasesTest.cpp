@@ -54,9 +54,8 @@ TEST(RecentDatabasesTest, MostRecentFirstWithoutRepeatsAndAtMostEight) {
     EXPECT_FALSE(recent.DropVanished([](const std::filesystem::path&) { return true; }));
     recent.Forget("/db/3/");
     EXPECT_EQ(recent.Folders(), (Paths{"/db/1", "/db/5"}));
-}
 
-TEST(RecentDatabasesTest, LabelsNumberTheEntriesAndKeepAmpersandsAndLongPathsReadable) {
+    // Labels number the entries and keep ampersands and long paths readable.
     EXPECT_EQ(RecentDatabaseLabel(0, "/db/Liga & Pokal"), "&1 /db/Liga && Pokal");
     EXPECT_EQ(RecentDatabaseLabel(7, "/db/a"), "&8 /db/a");
     EXPECT_EQ(RecentDatabaseLabel(9, "/db/a"), "10 /db/a");
