@@ -107,7 +107,7 @@ protected:
 };
 
 // Qt would abort without a display: the batch build runs, the window ends with a hint.
-TEST_F(BatchProcess, WithoutDisplayTheBatchBuildRunsAndTheWindowEndsWithAHint) {
+TEST_F(BatchProcess, WithoutDisplayTheBatchBuildRunsTheWindowEndsWithAHintAndVersionIsAnswered) {
     const ProcessResult batch = RunEditor({"-master"}, m_work.Path());
     EXPECT_TRUE(batch.exitedNormally);
     EXPECT_EQ(batch.exitCode, 1);
@@ -128,11 +128,10 @@ TEST_F(BatchProcess, WithoutDisplayTheBatchBuildRunsAndTheWindowEndsWithAHint) {
     EXPECT_EQ(unicode.exitCode, 1);
     EXPECT_EQ(unicode.out, "");
     EXPECT_NE(unicode.err.find("Unicode"), std::string::npos) << unicode.err;
-}
 
-// Answered before anything else: with another editor running, no installation and words that
-// would rename a file or start the batch build, nothing but the answer happens.
-TEST_F(BatchProcess, VersionAndHelpAreAnsweredBeforeAnythingElse) {
+    // Version and help are answered before anything else: with another editor running, no
+    // installation and words that would rename a file or start the batch build, nothing but the
+    // answer happens.
     const CSingleInstanceLock running;
     ASSERT_TRUE(running.IsAcquired());
     test::WriteFile(m_work / "MappingTeamIDs.txt", "teams");
@@ -153,8 +152,6 @@ TEST_F(BatchProcess, VersionAndHelpAreAnsweredBeforeAnythingElse) {
     EXPECT_FALSE(fs::exists(data));
 }
 
-// The build names the installation it reads and whether it is the generated demo, and builds
-// the demo the same in every run.
 TEST_F(BatchProcess, MasterNamesTheInstallationItReadsAndBuildsTheSameInEveryRun) {
     CSilentProgress progress;
     const fs::path data = m_work / "data";
