@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <string>
@@ -41,41 +42,35 @@ struct ProcessResult {
 // variables are removed, and `changes` set (a value) or remove (nothing) further variables.
 ProcessResult RunEditor(const std::vector<std::string>& arguments, const fs::path& directory,
                         const std::map<std::string, std::optional<std::string>>& changes = {}) {
-    std::map<std::string, std::optional<std::string>> variables;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string text = *entry;
-        const std::size_t equals = text.find('=');
-        if (equals != std::string::npos) {
-            variables[text.substr(0, equals)] = text.substr(equals + 1);
-        }
-    }
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        variables.erase(name);
-    }
     // The empty folders of these runs stay empty: no demo installation stands in for them.
-    variables["KW06_NO_DEMO"] = "1";
-    for (const auto& [name, value] : changes) {
-        variables[name] = value;
+    std::map<std::string, std::optional<std::string>> variables = changes;
+    variables.try_emplace("KW06_NO_DEMO", "1");
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        variables.try_emplace(name, std::nullopt);
     }
     std::vector<std::string> environment;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        if (!variables.contains(std::string(*entry, std::strcspn(*entry, "=")))) {
+            environment.emplace_back(*entry);
+        }
+    }
     for (const auto& [name, value] : variables) {
         if (value) {
             environment.push_back(name + "=" + *value);
         }
     }
-
     std::vector<std::string> command = {KWEDIT_PATH};
     command.insert(command.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& argument : command) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (std::string& entry : environment) {
-        envp.push_back(entry.data());
-    }
-    envp.push_back(nullptr);
+    const auto pointers = [](std::vector<std::string>& texts) {
+        std::vector<char*> list;
+        for (std::string& text : texts) {
+            list.push_back(text.data());
+        }
+        list.push_back(nullptr);
+        return list;
+    };
+    const std::vector<char*> argv = pointers(command);
+    const std::vector<char*> envp = pointers(environment);
 
     const test::TempDir output;
     const fs::path outPath = output / "out";
@@ -112,7 +107,7 @@ protected:
 };
 
 // Qt would abort without a display: the batch build runs, the window ends with a hint.
-TEST_F(BatchProcess, WithoutDisplayTheBatchBuildRunsAndTheWindowEndsWithAHint) {
+TEST_F(BatchProcess, WithoutDisplayTheBatchBuildRunsTheWindowEndsWithAHintAndVersionIsAnswered) {
     const ProcessResult batch = RunEditor({"-master"}, m_work.Path());
     EXPECT_TRUE(batch.exitedNormally);
     EXPECT_EQ(batch.exitCode, 1);
@@ -125,11 +120,18 @@ TEST_F(BatchProcess, WithoutDisplayTheBatchBuildRunsAndTheWindowEndsWithAHint) {
     EXPECT_EQ(window.exitCode, 1);
     EXPECT_EQ(window.out, "");
     EXPECT_NE(window.err.find("-master"), std::string::npos) << window.err;
-}
 
-// Answered before anything else: with another editor running, no installation and words that
-// would rename a file or start the batch build, nothing but the answer happens.
-TEST_F(BatchProcess, VersionAndHelpAreAnsweredBeforeAnythingElse) {
+    // A documents folder outside the code page is reported on the console in batch mode.
+    const ProcessResult unicode =
+        RunEditor({"-master"}, m_work.Path(),
+                  {{"XDG_DOCUMENTS_DIR", (m_work / "\xE6\x96\x87\xE6\x9B\xB8").string()}});
+    EXPECT_EQ(unicode.exitCode, 1);
+    EXPECT_EQ(unicode.out, "");
+    EXPECT_NE(unicode.err.find("Unicode"), std::string::npos) << unicode.err;
+
+    // Version and help are answered before anything else: with another editor running, no
+    // installation and words that would rename a file or start the batch build, nothing but the
+    // answer happens.
     const CSingleInstanceLock running;
     ASSERT_TRUE(running.IsAcquired());
     test::WriteFile(m_work / "MappingTeamIDs.txt", "teams");
@@ -150,34 +152,7 @@ TEST_F(BatchProcess, VersionAndHelpAreAnsweredBeforeAnythingElse) {
     EXPECT_FALSE(fs::exists(data));
 }
 
-TEST_F(BatchProcess, UnicodeDocumentsFolderIsReportedOnTheConsoleInBatchMode) {
-    const ProcessResult result =
-        RunEditor({"-master"}, m_work.Path(),
-                  {{"XDG_DOCUMENTS_DIR", (m_work / "\xE6\x96\x87\xE6\x9B\xB8").string()}});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("Unicode"), std::string::npos) << result.err;
-}
-
-TEST_F(BatchProcess, MasterBuildsTheDemoTheSameInEveryRun) {
-    CSilentProgress progress;
-    ASSERT_TRUE(
-        demo::GenerateDemoInstallation(m_work.Path(), demo::EDemoScale::kSmall, 1, progress).ok);
-    const fs::path master = m_work / "database" / "Master.dat";
-    EXPECT_EQ(RunEditor({"-master"}, m_work.Path()).out,
-              "Build Master.dat : Language 0\nPath is \nReady\n");
-    const std::string first = test::ReadFile(master);
-    const std::vector<std::uint8_t> bytes(first.begin(), first.end());
-    EXPECT_TRUE(VerifyMasterFile(bytes, 0).Ok());
-    RunEditor({"-master"}, m_work.Path());
-    EXPECT_EQ(test::ReadFile(master), first);
-
-    RunEditor({"-master", "eng", "ps2"}, m_work.Path());
-    const std::string one = test::ReadFile(m_work / "database" / "Master1.dat");
-    EXPECT_TRUE(VerifyMasterFile(std::vector<std::uint8_t>(one.begin(), one.end()), 1).Ok());
-}
-
-TEST_F(BatchProcess, MasterNamesTheInstallationItReadsAndWhetherItIsTheGeneratedDemo) {
+TEST_F(BatchProcess, MasterNamesTheInstallationItReadsAndBuildsTheSameInEveryRun) {
     CSilentProgress progress;
     const fs::path data = m_work / "data";
     ASSERT_TRUE(demo::GenerateDemoInstallation(data / "kwedit" / "demo", demo::EDemoScale::kSmall,
@@ -191,7 +166,8 @@ TEST_F(BatchProcess, MasterNamesTheInstallationItReadsAndWhetherItIsTheGenerated
     const ProcessResult generated = RunEditor(
         {"-master"}, elsewhere, {{"KW06_NO_DEMO", std::nullopt}, {"XDG_DATA_HOME", data.string()}});
     EXPECT_EQ(generated.out, "Build Master.dat : Language 0\nPath is \nReady\n");
-    EXPECT_TRUE(fs::exists(demo / "database" / "Master.dat"));
+    const std::string first = test::ReadFile(demo / "database" / "Master.dat");
+    EXPECT_TRUE(VerifyMasterFile(std::vector<std::uint8_t>(first.begin(), first.end()), 0).Ok());
     EXPECT_EQ(generated.err, "Installation: " + demo.string() +
                                  " (the generated demo installation, not the game's data: no "
                                  "installation is configured)" +
@@ -202,6 +178,10 @@ TEST_F(BatchProcess, MasterNamesTheInstallationItReadsAndWhetherItIsTheGenerated
     EXPECT_EQ(configured.out, generated.out);
     EXPECT_EQ(configured.err,
               "Installation: " + demo.string() + " (the configured installation)" + database);
+    EXPECT_EQ(test::ReadFile(demo / "database" / "Master.dat"), first);
+    RunEditor({"-master", "eng", "ps2"}, elsewhere, {{"KW06_INSTALL_DIR", demo.string()}});
+    const std::string one = test::ReadFile(demo / "database" / "Master1.dat");
+    EXPECT_TRUE(VerifyMasterFile(std::vector<std::uint8_t>(one.begin(), one.end()), 1).Ok());
 }
 
 // Country `number`'s lowest league level leaves its league system: its clubs then play in no

@@ -21,9 +21,8 @@ TEST(MainCaption, WordsOfTheDirectoryNameStartUpperCase) {
         EXPECT_EQ(CaptionWithDirectory("KW 06 Datenbank Editor", directory), caption);
     }
     EXPECT_EQ(CaptionWithDirectory("kw editor", "x"), "kw editor - X");
-}
 
-TEST(SlotMenuLabel, NumberedFromOneWithWordsUpperCaseAndTheLast37Characters) {
+    // Slot menu labels are numbered from one with words upper case and the last 37 characters.
     EXPECT_EQ(SlotMenuLabel(0, "database"), "1. Database");
     EXPECT_EQ(SlotMenuLabel(5, "meine datenbank"), "6. Meine Datenbank");
     const std::string forty(40, 'x');

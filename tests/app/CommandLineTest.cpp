@@ -31,9 +31,12 @@ std::ostream& operator<<(std::ostream& out, const WordCase& word) {
     return out << '"' << word.argument << '"';
 }
 
-SCommandLine With(void (*change)(SCommandLine&)) {
+// The parse result with the given language, options and path, and no flag set.
+SCommandLine Line(int language, std::uint32_t options = 0, std::string path = {}) {
     SCommandLine line;
-    change(line);
+    line.language = language;
+    line.options = options;
+    line.batchPath = std::move(path);
     return line;
 }
 
@@ -49,97 +52,68 @@ TEST_P(CommandLineWord, SetsExactlyItsEffect) {
         << " path '" << line.batchPath << "'";
 }
 
-const SCommandLine kNothing;
-
 INSTANTIATE_TEST_SUITE_P(
     ExactWords, CommandLineWord,
     ::testing::Values(
-        WordCase{"-master", With([](SCommandLine& l) { l.master = true; })},
-        WordCase{"-MASTER", kNothing}, WordCase{"ger", kNothing},
-        WordCase{"eng", With([](SCommandLine& l) { l.language = 1; })}, WordCase{"ENG", kNothing},
-        WordCase{"fra", With([](SCommandLine& l) { l.language = 2; })},
-        WordCase{"spa", With([](SCommandLine& l) { l.language = 3; })}, WordCase{"Spa", kNothing},
-        WordCase{"ps2", With([](SCommandLine& l) { l.options = option::kPs2; })},
-        WordCase{"PS2", kNothing},
-        WordCase{"lang", With([](SCommandLine& l) { l.languageSelection = true; })},
-        WordCase{"LANG", kNothing},
-        WordCase{"OutputBadge", With([](SCommandLine& l) { l.options = option::kOutputBadge; })},
-        WordCase{"OUTPUTBADGE", kNothing}, WordCase{"outputbadge", kNothing},
-        WordCase{"OutputKits", With([](SCommandLine& l) { l.options = option::kOutputKits; })},
-        WordCase{"outputkits", kNothing}, WordCase{"OutputStadium", With([](SCommandLine& l) {
-                                                       l.options = option::kOutputStadium;
-                                                   })},
-        WordCase{"OUTPUTSTADIUM", kNothing},
-        WordCase{"killdata", With([](SCommandLine& l) { l.options = option::kKillData; })},
-        WordCase{"KillData", kNothing},
-        WordCase{"wolkenkratzer_nord", With([](SCommandLine& l) { l.tools = true; })},
-        WordCase{"Wolkenkratzer_Nord", kNothing}));
+        WordCase{"-master", {.master = true, .batchPath = {}}}, WordCase{"-MASTER", {}},
+        WordCase{"ger", {}}, WordCase{"eng", Line(1)}, WordCase{"ENG", {}},
+        WordCase{"fra", Line(2)}, WordCase{"spa", Line(3)}, WordCase{"Spa", {}},
+        WordCase{"ps2", Line(0, option::kPs2)}, WordCase{"PS2", {}},
+        WordCase{"lang", {.languageSelection = true, .batchPath = {}}}, WordCase{"LANG", {}},
+        WordCase{"OutputBadge", Line(0, option::kOutputBadge)}, WordCase{"OUTPUTBADGE", {}},
+        WordCase{"outputbadge", {}}, WordCase{"OutputKits", Line(0, option::kOutputKits)},
+        WordCase{"outputkits", {}}, WordCase{"OutputStadium", Line(0, option::kOutputStadium)},
+        WordCase{"OUTPUTSTADIUM", {}}, WordCase{"killdata", Line(0, option::kKillData)},
+        WordCase{"KillData", {}}, WordCase{"wolkenkratzer_nord", {.tools = true, .batchPath = {}}},
+        WordCase{"Wolkenkratzer_Nord", {}}));
 
 INSTANTIATE_TEST_SUITE_P(
     AnyCaseWords, CommandLineWord,
-    ::testing::Values(
-        WordCase{"logPS2", With([](SCommandLine& l) { l.options = option::kLogPs2; })},
-        WordCase{"LOGps2", With([](SCommandLine& l) { l.options = option::kLogPs2; })},
-        WordCase{"export", With([](SCommandLine& l) { l.options = option::kExport; })},
-        WordCase{"EXPORT", With([](SCommandLine& l) { l.options = option::kExport; })},
-        WordCase{"exportLeagues",
-                 With([](SCommandLine& l) { l.options = option::kExportLeagues; })},
-        WordCase{"EXPORTLEAGUES",
-                 With([](SCommandLine& l) { l.options = option::kExportLeagues; })},
-        WordCase{"exporttoworlddb",
-                 With([](SCommandLine& l) { l.options = option::kExportToWorldDb; })},
-        WordCase{"ExportToWorldDB",
-                 With([](SCommandLine& l) { l.options = option::kExportToWorldDb; })},
-        // Whole words only: neither prefixes nor extensions count.
-        WordCase{"exportx", kNothing}, WordCase{"expor", kNothing}));
+    ::testing::Values(WordCase{"logPS2", Line(0, option::kLogPs2)},
+                      WordCase{"LOGps2", Line(0, option::kLogPs2)},
+                      WordCase{"export", Line(0, option::kExport)},
+                      WordCase{"EXPORT", Line(0, option::kExport)},
+                      WordCase{"exportLeagues", Line(0, option::kExportLeagues)},
+                      WordCase{"EXPORTLEAGUES", Line(0, option::kExportLeagues)},
+                      WordCase{"exporttoworlddb", Line(0, option::kExportToWorldDb)},
+                      WordCase{"ExportToWorldDB", Line(0, option::kExportToWorldDb)},
+                      // Whole words only: neither prefixes nor extensions count.
+                      WordCase{"exportx", {}}, WordCase{"expor", {}}));
 
 INSTANTIATE_TEST_SUITE_P(
     PathAndUnknown, CommandLineWord,
-    ::testing::Values(
-        WordCase{"pathXYZ", With([](SCommandLine& l) { l.batchPath = "XYZ"; })},
-        WordCase{"path/srv/kw 06/", With([](SCommandLine& l) { l.batchPath = "/srv/kw 06/"; })},
-        WordCase{"PATHxyz", kNothing}, WordCase{"Pathxyz", kNothing}, WordCase{"path", kNothing},
-        // The path rule comes before the export words, so this is a path and renames nothing.
-        WordCase{"pathexport", With([](SCommandLine& l) { l.batchPath = "export"; })},
-        WordCase{"", kNothing}, WordCase{"--help", kNothing}, WordCase{"-master ", kNothing}));
+    ::testing::Values(WordCase{"pathXYZ", Line(0, 0, "XYZ")},
+                      WordCase{"path/srv/kw 06/", Line(0, 0, "/srv/kw 06/")},
+                      WordCase{"PATHxyz", {}}, WordCase{"Pathxyz", {}}, WordCase{"path", {}},
+                      // The path rule comes before the export words: a path that renames nothing.
+                      WordCase{"pathexport", Line(0, 0, "export")}, WordCase{"", {}},
+                      WordCase{"--help", {}}, WordCase{"-master ", {}}));
 
-TEST(CommandLineLanguage, LaterLanguageOverridesEarlier) {
+// The later language wins, option bits accumulate, and the path rest is cut to 259 characters,
+// never inside one; the last path wins.
+TEST(CommandLine, LaterWordsOverrideOrAddToEarlierOnesAndSomeAreFoundAnywhere) {
     EXPECT_EQ(Parse({"-master", "eng", "spa"}).language, 3);
     EXPECT_TRUE(Parse({"-master", "eng", "spa"}).master);
     EXPECT_EQ(Parse({"spa", "ger"}).language, 0);
     EXPECT_EQ(Parse({"fra", "Eng"}).language, 2);
-}
-
-TEST(CommandLineOptions, BitsAccumulateOverArguments) {
     const test::TempDir directory;
-    const SCommandLine line =
-        Parse({"ps2", "killdata", "OutputKits", "logps2", "export", "exportleagues",
-               "EXPORTTOWORLDDB", "OutputBadge", "OutputStadium"},
-              directory.Path());
-    EXPECT_EQ(line.options,
+    EXPECT_EQ(Parse({"ps2", "killdata", "OutputKits", "logps2", "export", "exportleagues",
+                     "EXPORTTOWORLDDB", "OutputBadge", "OutputStadium"},
+                    directory.Path())
+                  .options,
               0x1u | 0x4u | 0x8u | 0x10u | 0x20u | 0x40u | 0x80000000u | 0x20000000u | 0x40000000u);
-}
-
-// The rest is cut to 259 characters, never inside one; the last path wins.
-TEST(CommandLinePath, RestIsCutTo259CharactersAndTheLastWins) {
     EXPECT_EQ(Parse({"path" + std::string(300, 'd')}).batchPath, std::string(259, 'd'));
     EXPECT_EQ(Parse({"path" + std::string(259, 'e')}).batchPath, std::string(259, 'e'));
     // 258 letters and then a two-byte "ä": 259 characters but 260 bytes stay whole.
     const std::string kept = std::string(258, 'a') + "\xC3\xA4";
     EXPECT_EQ(Parse({"path" + kept + "bc"}).batchPath, kept);
     EXPECT_EQ(Parse({"path/one", "path/two"}).batchPath, "/two");
-}
 
-TEST(CommandLineBatch, RecognisesMasterAnywhere) {
-    const std::vector<std::string> batch = {"eng", "-master"};
-    const std::vector<std::string> window = {"-Master", "master", "path-master"};
-    EXPECT_TRUE(RequestsBatchBuild(batch));
-    EXPECT_FALSE(RequestsBatchBuild(window));
-    EXPECT_FALSE(RequestsBatchBuild(std::vector<std::string>{}));
-}
-
-TEST(CommandLineInformation, VersionAndHelpAreFoundAmongAnyWords) {
+    // "-master" anywhere asks for the batch build; version and help are found among any words.
     using Words = std::vector<std::string>;
+    EXPECT_TRUE(RequestsBatchBuild(Words{"eng", "-master"}));
+    EXPECT_FALSE(RequestsBatchBuild(Words{"-Master", "master", "path-master"}));
+    EXPECT_FALSE(RequestsBatchBuild(Words{}));
     EXPECT_EQ(RequestedInformation(Words{"-master", "eng", "--version"}), EInformation::kVersion);
     EXPECT_EQ(RequestedInformation(Words{"--help", "-master"}), EInformation::kHelp);
     EXPECT_EQ(RequestedInformation(Words{"--help", "--version"}), EInformation::kVersion);
@@ -149,7 +123,7 @@ TEST(CommandLineInformation, VersionAndHelpAreFoundAmongAnyWords) {
 }
 
 // Each word the help lists (an entry line: two blanks, then the word) is one the parser acts on.
-TEST(CommandLineInformation, HelpListsOnlyWordsTheParserActsOn) {
+TEST(CommandLine, HelpListsOnlyWordsTheParserActsOn) {
     const test::TempDir directory;
     // Each language word leaves one of the two languages as it was.
     const SCommandLine spanish = Parse({"spa"});
@@ -172,75 +146,49 @@ TEST(CommandLineInformation, HelpListsOnlyWordsTheParserActsOn) {
     EXPECT_GT(listed, 0);
 }
 
-class CommandLineRename : public ::testing::Test {
-protected:
-    fs::path File(std::string_view name) const { return m_directory / name; }
-    const fs::path& Directory() const { return m_directory.Path(); }
-
-private:
-    test::TempDir m_directory;
-};
-
-// The word and the file to rename are found in any letter case.
-TEST_F(CommandLineRename, ExportInAnyCaseRenamesTeamMapping) {
+// Each export word renames its own mapping file, found in any letter case, and never replaces a
+// target that exists in any letter case; a missing source is ignored.
+TEST(CommandLineRename, EachExportWordRenamesItsOwnFileWithoutReplacing) {
+    const test::TempDir directory;
+    const auto file = [&directory](std::string_view name) { return directory / name; };
     for (const auto& [word, source] :
          {std::pair{"export", "MappingTeamIDs.txt"}, std::pair{"EXPORT", "mappingteamids.txt"}}) {
-        test::WriteFile(File(source), word);
-        const SCommandLine line = Parse({word}, Directory());
-        EXPECT_EQ(line.options, option::kExport);
-        EXPECT_FALSE(fs::exists(File(source))) << word;
-        EXPECT_EQ(test::ReadFile(File("MappingTeamIDs1.txt")), word);
-        fs::remove(File("MappingTeamIDs1.txt"));
+        test::WriteFile(file(source), word);
+        EXPECT_EQ(Parse({word}, directory.Path()).options, option::kExport);
+        EXPECT_FALSE(fs::exists(file(source))) << word;
+        EXPECT_EQ(test::ReadFile(file("MappingTeamIDs1.txt")), word);
+        fs::remove(file("MappingTeamIDs1.txt"));
     }
-}
+    EXPECT_EQ(Parse({"export", "exportLeagues"}, directory.Path()).options,
+              option::kExport | option::kExportLeagues);
+    EXPECT_TRUE(fs::is_empty(directory.Path()));
 
-TEST_F(CommandLineRename, EachExportWordRenamesItsOwnFile) {
-    test::WriteFile(File("MappingTeamIDs.txt"), "teams");
-    test::WriteFile(File("MappingLeagues.txt"), "leagues");
-    test::WriteFile(File("MappingPlayer.txt"), "players");
+    test::WriteFile(file("MappingTeamIDs.txt"), "teams");
+    test::WriteFile(file("MappingLeagues.txt"), "leagues");
+    test::WriteFile(file("MappingPlayer.txt"), "players");
+    test::WriteFile(file("mappingplayer1.TXT"), "kept");
+    Parse({"exportLeagues"}, directory.Path());
+    EXPECT_EQ(test::ReadFile(file("MappingLeagues1.txt")), "leagues");
+    EXPECT_FALSE(fs::exists(file("MappingLeagues.txt")));
+    EXPECT_TRUE(fs::exists(file("MappingTeamIDs.txt")));
+    Parse({"exporttoworlddb"}, directory.Path());
+    EXPECT_EQ(test::ReadFile(file("MappingPlayer.txt")), "players");
+    EXPECT_EQ(test::ReadFile(file("mappingplayer1.TXT")), "kept");
+    EXPECT_FALSE(fs::exists(file("MappingPlayer1.txt")));
+    fs::remove(file("mappingplayer1.TXT"));
+    Parse({"exporttoworlddb"}, directory.Path());
+    EXPECT_EQ(test::ReadFile(file("MappingPlayer1.txt")), "players");
+    test::WriteFile(file("MappingTeamIDs1.txt"), "kept");
+    Parse({"export"}, directory.Path());
+    EXPECT_EQ(test::ReadFile(file("MappingTeamIDs.txt")), "teams");
+    EXPECT_EQ(test::ReadFile(file("MappingTeamIDs1.txt")), "kept");
 
-    Parse({"exportLeagues"}, Directory());
-    EXPECT_EQ(test::ReadFile(File("MappingLeagues1.txt")), "leagues");
-    EXPECT_TRUE(fs::exists(File("MappingTeamIDs.txt")));
-    EXPECT_TRUE(fs::exists(File("MappingPlayer.txt")));
-
-    Parse({"exporttoworlddb"}, Directory());
-    EXPECT_EQ(test::ReadFile(File("MappingPlayer1.txt")), "players");
-    EXPECT_TRUE(fs::exists(File("MappingTeamIDs.txt")));
-    EXPECT_FALSE(fs::exists(File("MappingLeagues.txt")));
-}
-
-TEST_F(CommandLineRename, ExistingTargetIsNeverReplaced) {
-    test::WriteFile(File("MappingTeamIDs.txt"), "new");
-    test::WriteFile(File("MappingTeamIDs1.txt"), "kept");
-    const SCommandLine line = Parse({"export"}, Directory());
-    EXPECT_EQ(line.options, option::kExport);
-    EXPECT_EQ(test::ReadFile(File("MappingTeamIDs.txt")), "new");
-    EXPECT_EQ(test::ReadFile(File("MappingTeamIDs1.txt")), "kept");
-}
-
-TEST_F(CommandLineRename, TargetInOtherLetterCaseCountsAsExisting) {
-    test::WriteFile(File("MappingPlayer.txt"), "new");
-    test::WriteFile(File("mappingplayer1.TXT"), "kept");
-    Parse({"exporttoworlddb"}, Directory());
-    EXPECT_EQ(test::ReadFile(File("MappingPlayer.txt")), "new");
-    EXPECT_EQ(test::ReadFile(File("mappingplayer1.TXT")), "kept");
-    EXPECT_FALSE(fs::exists(File("MappingPlayer1.txt")));
-}
-
-TEST_F(CommandLineRename, MissingSourceIsIgnored) {
-    const SCommandLine line = Parse({"export", "exportLeagues"}, Directory());
-    EXPECT_EQ(line.options, option::kExport | option::kExportLeagues);
-    EXPECT_TRUE(fs::is_empty(Directory()));
-}
-
-TEST_F(CommandLineRename, HelperReportsWhetherItRenamed) {
-    test::WriteFile(File("a.txt"), "a");
-    EXPECT_TRUE(RenameWithoutReplacing(Directory(), "a.txt", "b.txt"));
-    EXPECT_FALSE(RenameWithoutReplacing(Directory(), "a.txt", "b.txt"));
-    test::WriteFile(File("a.txt"), "again");
-    EXPECT_FALSE(RenameWithoutReplacing(Directory(), "a.txt", "b.txt"));
-    EXPECT_EQ(test::ReadFile(File("b.txt")), "a");
+    test::WriteFile(file("a.txt"), "a");
+    EXPECT_TRUE(RenameWithoutReplacing(directory.Path(), "a.txt", "b.txt"));
+    EXPECT_FALSE(RenameWithoutReplacing(directory.Path(), "a.txt", "b.txt"));
+    test::WriteFile(file("a.txt"), "again");
+    EXPECT_FALSE(RenameWithoutReplacing(directory.Path(), "a.txt", "b.txt"));
+    EXPECT_EQ(test::ReadFile(file("b.txt")), "a");
 }
 
 }  // namespace

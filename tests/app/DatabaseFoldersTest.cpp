@@ -13,7 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-TEST(DatabaseFolders, TheDatabasesFolderIsFoundInAnyCaseOrMade) {
+TEST(DatabaseFolders, TheDatabasesFolderIsFoundOrMadeAndListsItsFoldersWithDescriptions) {
     const test::TempDir documents;
     const auto made = DatabasesFolder(documents.Path() / "Dokumente");
     ASSERT_TRUE(made);
@@ -29,11 +29,10 @@ TEST(DatabaseFolders, TheDatabasesFolderIsFoundInAnyCaseOrMade) {
     const test::TempDir blocked;
     test::WriteFile(blocked / "database", "x");
     EXPECT_FALSE(DatabasesFolder(blocked.Path()));
-}
 
-TEST(DatabaseFolders, OnlyFoldersAreListedSortedWithoutRegardToCaseAndAccents) {
+    // Only folders are listed, sorted without regard to case and accents. Folder names are
+    // UTF-8: "Übung" and "Ça va".
     const test::TempDir databases;
-    // Folder names are UTF-8: "Übung" and "Ça va".
     for (const char* name :
          {"beta", "Alpha", "\303\234bung", "gamma", "ALPHA", "Zeta", "\303\207a va", "Delta"}) {
         fs::create_directory(databases / name);
@@ -44,10 +43,8 @@ TEST(DatabaseFolders, OnlyFoldersAreListedSortedWithoutRegardToCaseAndAccents) {
     EXPECT_EQ(ListDatabases(databases.Path()), (Names{"ALPHA", "Alpha", "beta", "\303\207a va",
                                                       "Delta", "gamma", "\303\234bung", "Zeta"}));
     EXPECT_TRUE(ListDatabases(databases / "fehlt").empty());
-}
 
-TEST(DatabaseFolders, TheDescriptionIsTheStartOfDatabaseTxtInAnyCase) {
-    const test::TempDir databases;
+    // The description is the start of "Database.txt" in any case.
     fs::create_directories(databases / "kurz");
     test::WriteFile(databases / "kurz" / "Database.txt", "Saison 06/07\r\nmit \xC4nderungen");
     fs::create_directories(databases / "klein");
@@ -64,62 +61,8 @@ TEST(DatabaseFolders, TheDescriptionIsTheStartOfDatabaseTxtInAnyCase) {
     EXPECT_EQ(ReadDatabaseDescription(databases.Path(), "ohne"), "");
     EXPECT_EQ(ReadDatabaseDescription(databases.Path(), "fehlt"), "");
     EXPECT_EQ(ReadDatabaseDescription(databases.Path(), "ordner"), "");
-}
 
-TEST(DatabaseFolders, TheExportScratchIsRemovedInAnyCaseButNoLinkIsFollowed) {
-    const test::TempDir temp;
-    const fs::path databases = temp / "database";
-    fs::create_directories(databases / "TEMPEXPORT" / "innen");
-    test::WriteFile(databases / "TEMPEXPORT" / "innen" / "Country1.sav", "x");
-    fs::create_directories(databases / "tempExport2");
-    EXPECT_TRUE(RemoveExportScratch(databases));
-    EXPECT_EQ(ListDatabases(databases), (Names{"tempExport2"}));
-
-    fs::create_directories(temp / "fremd");
-    test::WriteFile(temp / "fremd" / "wichtig.txt", "bleibt");
-    fs::create_directory_symlink(temp / "fremd", databases / "tempExport");
-    EXPECT_FALSE(RemoveExportScratch(databases));
-    EXPECT_TRUE(fs::exists(temp / "fremd" / "wichtig.txt"));
-}
-
-TEST(DatabaseFolders, DeletingActsOnlyOnListedFoldersInsideTheDatabasesFolder) {
-    const test::TempDir temp;
-    const fs::path databases = temp / "database";
-    fs::create_directories(databases / "Alt" / "badges");
-    test::WriteFile(databases / "Alt" / "Database.txt", "alt");
-    fs::create_directories(temp / "fremd");
-    test::WriteFile(temp / "fremd" / "wichtig.txt", "bleibt");
-    fs::create_directory_symlink(temp / "fremd", databases / "Verweis");
-    test::WriteFile(databases / "Datei", "keine Datenbank");
-
-    EXPECT_FALSE(DeleteDatabase(databases, "alt"));  // names compare exactly, as listed
-    EXPECT_FALSE(DeleteDatabase(databases, ""));
-    EXPECT_FALSE(DeleteDatabase(databases, ".."));
-    EXPECT_FALSE(DeleteDatabase(databases, "../fremd"));
-    EXPECT_FALSE(DeleteDatabase(databases, "Datei"));
-    EXPECT_FALSE(DeleteDatabase(databases, "Verweis"));
-    EXPECT_TRUE(fs::exists(temp / "fremd" / "wichtig.txt"));
-    EXPECT_TRUE(fs::exists(databases / "Datei"));
-
-    EXPECT_TRUE(DeleteDatabase(databases, "Alt"));
-    EXPECT_FALSE(fs::exists(databases / "Alt"));
-    EXPECT_FALSE(DeleteDatabase(databases, "Alt"));
-}
-
-TEST(DatabaseFolders, AnOpenDatabaseIsRecognisedThroughAnyPathToIt) {
-    const test::TempDir temp;
-    fs::create_directories(temp / "database" / "Eins");
-    fs::create_directories(temp / "database" / "Zwei");
-    fs::create_directory_symlink(temp / "database", temp / "verweis");
-    const std::vector<fs::path> open = {temp / "verweis" / "Eins", {}};
-
-    EXPECT_TRUE(IsDatabaseOpen(temp / "database" / "Eins", open));
-    EXPECT_TRUE(IsDatabaseOpen(temp / "database" / "Zwei" / ".." / "Eins", open));
-    EXPECT_FALSE(IsDatabaseOpen(temp / "database" / "Zwei", open));
-    EXPECT_FALSE(IsDatabaseOpen(temp / "database" / "Zwei", {}));
-}
-
-TEST(DatabaseFolders, TheTypedNameDecidesWhatTheSaveDialogEnables) {
+    // The typed name decides what the save dialog enables.
     const Names names = {"Alpha", "beta", "tempExport"};
 
     const SNewDatabaseControls empty = NewDatabaseControls("", names);
@@ -144,13 +87,58 @@ TEST(DatabaseFolders, TheTypedNameDecidesWhatTheSaveDialogEnables) {
     }
     // The scratch database may be listed and chosen, but not saved into.
     EXPECT_EQ(NewDatabaseControls("tempExport", names).row, 2u);
-}
-
-TEST(DatabaseFolders, AWrittenDescriptionIsNotReplacedByAComment) {
+    // A written description is not replaced by a comment.
     EXPECT_TRUE(TakesComment(false, ""));
     EXPECT_TRUE(TakesComment(false, "Kommentar einer anderen Datenbank"));
     EXPECT_TRUE(TakesComment(true, ""));
     EXPECT_FALSE(TakesComment(true, "selbst geschrieben"));
+}
+
+// The export scratch is removed in any case, but no link is followed.
+TEST(DatabaseFolders, ScratchRemovalDeletingAndOpenChecksFollowNoLink) {
+    const test::TempDir temp;
+    const fs::path databases = temp / "database";
+    fs::create_directories(databases / "TEMPEXPORT" / "innen");
+    test::WriteFile(databases / "TEMPEXPORT" / "innen" / "Country1.sav", "x");
+    fs::create_directories(databases / "tempExport2");
+    EXPECT_TRUE(RemoveExportScratch(databases));
+    EXPECT_EQ(ListDatabases(databases), (Names{"tempExport2"}));
+
+    fs::create_directories(temp / "fremd");
+    test::WriteFile(temp / "fremd" / "wichtig.txt", "bleibt");
+    fs::create_directory_symlink(temp / "fremd", databases / "tempExport");
+    EXPECT_FALSE(RemoveExportScratch(databases));
+    EXPECT_TRUE(fs::exists(temp / "fremd" / "wichtig.txt"));
+
+    // Deleting acts only on listed folders inside the databases folder.
+    fs::create_directories(databases / "Alt" / "badges");
+    test::WriteFile(databases / "Alt" / "Database.txt", "alt");
+    fs::create_directory_symlink(temp / "fremd", databases / "Verweis");
+    test::WriteFile(databases / "Datei", "keine Datenbank");
+
+    EXPECT_FALSE(DeleteDatabase(databases, "alt"));  // names compare exactly, as listed
+    EXPECT_FALSE(DeleteDatabase(databases, ""));
+    EXPECT_FALSE(DeleteDatabase(databases, ".."));
+    EXPECT_FALSE(DeleteDatabase(databases, "../fremd"));
+    EXPECT_FALSE(DeleteDatabase(databases, "Datei"));
+    EXPECT_FALSE(DeleteDatabase(databases, "Verweis"));
+    EXPECT_TRUE(fs::exists(temp / "fremd" / "wichtig.txt"));
+    EXPECT_TRUE(fs::exists(databases / "Datei"));
+
+    EXPECT_TRUE(DeleteDatabase(databases, "Alt"));
+    EXPECT_FALSE(fs::exists(databases / "Alt"));
+    EXPECT_FALSE(DeleteDatabase(databases, "Alt"));
+
+    // An open database is recognised through any path to it.
+    fs::create_directories(temp / "database" / "Eins");
+    fs::create_directories(temp / "database" / "Zwei");
+    fs::create_directory_symlink(temp / "database", temp / "verweis");
+    const std::vector<fs::path> open = {temp / "verweis" / "Eins", {}};
+
+    EXPECT_TRUE(IsDatabaseOpen(temp / "database" / "Eins", open));
+    EXPECT_TRUE(IsDatabaseOpen(temp / "database" / "Zwei" / ".." / "Eins", open));
+    EXPECT_FALSE(IsDatabaseOpen(temp / "database" / "Zwei", open));
+    EXPECT_FALSE(IsDatabaseOpen(temp / "database" / "Zwei", {}));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 namespace kw {
 namespace {
 
-TEST(DatabaseSlots, SixSlotsAtMostAndRemovingTheCurrentSelectsTheFirst) {
+TEST(DatabaseSlots, SixSlotsAtMostRemovingTheCurrentSelectsTheFirstAndOpeningStartsAfresh) {
     test::TempDir install;
     CDatabaseSlots slots(install.Path());
     std::vector<CDatabaseDocument*> added;
@@ -36,11 +36,10 @@ TEST(DatabaseSlots, SixSlotsAtMostAndRemovingTheCurrentSelectsTheFirst) {
     slots.RemoveAll();
     EXPECT_EQ(slots.Current(), nullptr);
     EXPECT_EQ(slots.Slot(0), nullptr);
-}
 
-TEST(DatabaseSlots, OpeningADatabaseStartsItsHistoryAfresh) {
-    CDatabaseSlots slots(test::SmallDemoInstallation());
-    CDatabaseDocument& document = *slots.AddSlot();
+    // Opening a database starts its history afresh.
+    CDatabaseSlots demo(test::SmallDemoInstallation());
+    CDatabaseDocument& document = *demo.AddSlot();
     document.Perform("Vorher", SWorldScope::Countries({kDefaultCountry}), [](CWorld& world) {
         return world.Country(kDefaultCountry).CreateClub() != nullptr;
     });

@@ -40,9 +40,8 @@ TEST_F(DefaultArchiveRule, WholeLoadWithClubsIsWrittenOnlyWhileNoArchiveExists) 
     // A load that reported failure never becomes the restore point.
     EXPECT_FALSE(ShouldWriteDefaultArchive(world, false, false));
     EXPECT_EQ(DefaultArchivePath(database.Path()), database.Path() / "default.tdb");
-}
 
-TEST_F(DefaultArchiveRule, DamagedCountryFileKeepsTheArchiveUnwritten) {
+    // A damaged country file keeps the archive unwritten.
     const fs::path file = database.Path() / ("Country" + std::to_string(kGermany) + ".sav");
     const std::string text = test::ReadFile(file);
     test::WriteFile(file, text.substr(0, text.size() / 2));

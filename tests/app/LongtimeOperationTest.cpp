@@ -59,7 +59,9 @@ struct EndRecord {
     std::atomic<bool> finishedAlready{true};
 };
 
-TEST(LongtimeOperation, WorkThatRefusesCancelRunsToItsEndAndThenAllowsClosing) {
+// Work that refuses a cancel runs to its end and then allows closing; cancellable work ends at its
+// next test; the batch path runs on the calling thread without the end sequence.
+TEST(LongtimeOperation, WorkRunsToItsEndOrItsNextTestAfterACancel) {
     CGatedOperation operation(false);
     std::atomic<int> notifications{0};
     operation.Progress().SetListener([&notifications] { ++notifications; });
@@ -87,30 +89,28 @@ TEST(LongtimeOperation, WorkThatRefusesCancelRunsToItsEndAndThenAllowsClosing) {
     EXPECT_FALSE(after.cancelled);
     EXPECT_EQ(after.position, 100);
     EXPECT_EQ(static_cast<std::uint64_t>(notifications.load()), after.revision);
-}
 
-TEST(LongtimeOperation, CancelEndsTheWorkAtItsNextTest) {
-    CGatedOperation operation(true);
-    EndRecord end;
-    operation.Start([&] { ++end.calls; });
-    operation.WaitForGate();
-    EXPECT_TRUE(operation.Progress().Cancel());
-    EXPECT_FALSE(operation.IsFinished());
-    operation.OpenGate();
-    operation.Wait();
-    EXPECT_TRUE(operation.IsFinished());
-    EXPECT_EQ(operation.LastStep(), 10);
-    EXPECT_EQ(end.calls, 1);
-    EXPECT_TRUE(operation.Progress().IsCancelled());
-}
+    // A cancel ends the work at its next test.
+    CGatedOperation cancelled(true);
+    EndRecord cancelledEnd;
+    cancelled.Start([&] { ++cancelledEnd.calls; });
+    cancelled.WaitForGate();
+    EXPECT_TRUE(cancelled.Progress().Cancel());
+    EXPECT_FALSE(cancelled.IsFinished());
+    cancelled.OpenGate();
+    cancelled.Wait();
+    EXPECT_TRUE(cancelled.IsFinished());
+    EXPECT_EQ(cancelled.LastStep(), 10);
+    EXPECT_EQ(cancelledEnd.calls, 1);
+    EXPECT_TRUE(cancelled.Progress().IsCancelled());
 
-TEST(LongtimeOperation, BatchPathRunsOnTheCallingThreadWithoutEndSequence) {
-    CGatedOperation operation(true);
-    operation.OpenGate();
+    // The batch path runs on the calling thread without the end sequence.
+    CGatedOperation batch(true);
+    batch.OpenGate();
     CProgressState progress;
-    operation.ExecuteHere(progress);
-    EXPECT_EQ(operation.LastStep(), 100);
-    EXPECT_FALSE(operation.IsFinished());
+    batch.ExecuteHere(progress);
+    EXPECT_EQ(batch.LastStep(), 100);
+    EXPECT_FALSE(batch.IsFinished());
     EXPECT_EQ(progress.Snapshot().position, 100);
 }
 

@@ -38,17 +38,15 @@ TEST(RecentDatabasesTest, MostRecentFirstWithoutRepeatsAndAtMostEight) {
     EXPECT_EQ(recent.Folders().back(), "/db/5");
     recent.Opened("");
     EXPECT_EQ(recent.Folders().front(), "/db/12");
-}
 
-TEST(RecentDatabasesTest, AStoredListIsPutInOrder) {
-    const CRecentDatabases recent(Paths{"/db/a", "", "/db/b/", "/db/a", "/db/c", "/db/d", "/db/e",
+    // A stored list is put in order.
+    const CRecentDatabases stored(Paths{"/db/a", "", "/db/b/", "/db/a", "/db/c", "/db/d", "/db/e",
                                         "/db/f", "/db/g", "/db/h", "/db/i"});
-    EXPECT_EQ(recent.Folders(),
+    EXPECT_EQ(stored.Folders(),
               (Paths{"/db/a", "/db/b", "/db/c", "/db/d", "/db/e", "/db/f", "/db/g", "/db/h"}));
-}
 
-TEST(RecentDatabasesTest, VanishedAndForgottenFoldersLeave) {
-    CRecentDatabases recent(Folders(1, 5));
+    // Vanished and forgotten folders leave.
+    recent = CRecentDatabases(Folders(1, 5));
     const std::set<std::filesystem::path> present = {"/db/1", "/db/3", "/db/5"};
     EXPECT_TRUE(recent.DropVanished(
         [&present](const std::filesystem::path& folder) { return present.contains(folder); }));
@@ -56,9 +54,8 @@ TEST(RecentDatabasesTest, VanishedAndForgottenFoldersLeave) {
     EXPECT_FALSE(recent.DropVanished([](const std::filesystem::path&) { return true; }));
     recent.Forget("/db/3/");
     EXPECT_EQ(recent.Folders(), (Paths{"/db/1", "/db/5"}));
-}
 
-TEST(RecentDatabasesTest, LabelsNumberTheEntriesAndKeepAmpersandsAndLongPathsReadable) {
+    // Labels number the entries and keep ampersands and long paths readable.
     EXPECT_EQ(RecentDatabaseLabel(0, "/db/Liga & Pokal"), "&1 /db/Liga && Pokal");
     EXPECT_EQ(RecentDatabaseLabel(7, "/db/a"), "&8 /db/a");
     EXPECT_EQ(RecentDatabaseLabel(9, "/db/a"), "10 /db/a");

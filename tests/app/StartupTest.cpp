@@ -26,23 +26,23 @@ fs::path Real(const fs::path& path) {
 // Text written to a FILE* by the code under test.
 class CapturedStream {
 public:
-    CapturedStream() : m_file(std::tmpfile()) {}
-    ~CapturedStream() { std::fclose(m_file); }
+    CapturedStream() : m_file(open_memstream(&m_text, &m_size)) {}
+    ~CapturedStream() {
+        std::fclose(m_file);
+        std::free(m_text);
+    }
     CapturedStream(const CapturedStream&) = delete;
     CapturedStream& operator=(const CapturedStream&) = delete;
 
     std::FILE* File() const { return m_file; }
     std::string Text() const {
         std::fflush(m_file);
-        std::rewind(m_file);
-        std::string text;
-        for (int c; (c = std::fgetc(m_file)) != EOF;) {
-            text.push_back(static_cast<char>(c));
-        }
-        return text;
+        return std::string(m_text, m_size);
     }
 
 private:
+    char* m_text = nullptr;
+    std::size_t m_size = 0;
     std::FILE* m_file;
 };
 
@@ -68,13 +68,15 @@ protected:
         setenv("KW06_INSTALL_DIR", directory.c_str(), 1);
     }
 
-    // Runs start-up; the window callback records the state it was handed.
+    // Runs start-up; the window callback records the state it was handed and whether the lock
+    // was held meanwhile.
     int Run(const std::vector<std::string>& arguments) {
         return m_app.Run(
             arguments, m_ui,
             [this](SAppContext& context) {
                 ++m_windowRuns;
                 m_windowContext = context;
+                m_lockHeld = !CSingleInstanceLock().IsAcquired();
             },
             m_out.File(), m_err.File());
     }
@@ -88,6 +90,7 @@ protected:
     CapturedStream m_out;
     CapturedStream m_err;
     int m_windowRuns = 0;
+    bool m_lockHeld = false;
     SAppContext m_windowContext;
 
 private:
@@ -95,95 +98,93 @@ private:
     std::optional<std::string> m_documents;
 };
 
+// The window runs in the start directory while the lock is held, and the lock is released
+// afterwards; the window words reach it.
 TEST_F(Startup, WithoutInstallationRunsTheWindowInTheStartDirectory) {
-    EXPECT_EQ(Run({}), 1);
+    EXPECT_EQ(Run({"lang", "wolkenkratzer_nord"}), 1);
     ASSERT_EQ(m_windowRuns, 1);
     EXPECT_EQ(m_windowContext.title, "Editor");
     EXPECT_EQ(m_windowContext.startDirectory, Real(StartPath()));
     EXPECT_EQ(m_windowContext.workingDirectory, Real(StartPath()));
     EXPECT_FALSE(m_windowContext.installationConfigured);
     EXPECT_FALSE(m_windowContext.fullInstallation);
-    EXPECT_FALSE(m_windowContext.languageSelection);
-    EXPECT_FALSE(m_windowContext.tools);
+    EXPECT_TRUE(m_windowContext.languageSelection);
+    EXPECT_TRUE(m_windowContext.tools);
+    EXPECT_TRUE(m_lockHeld);
+    EXPECT_TRUE(CSingleInstanceLock().IsAcquired());
     EXPECT_TRUE(m_ui.Messages().empty());
     EXPECT_EQ(m_out.Text(), "");
 }
 
-// A full installation has the data archive, found in any letter case.
+// A missing installation folder keeps the working directory; a configured one becomes it (a full
+// installation has the data archive, found in any letter case), and "export" without "-master"
+// renames there and opens the window.
 TEST_F(Startup, ConfiguredInstallationBecomesTheWorkingDirectory) {
-    test::WriteFile(m_install / "Data" / "ZDATA_06.BIG", "archive");
-    ConfigureInstallation(m_install.Path());
+    ConfigureInstallation(m_install / "gone");
     Run({});
     ASSERT_EQ(m_windowRuns, 1);
+    EXPECT_FALSE(m_windowContext.installationConfigured);
+    EXPECT_EQ(m_windowContext.workingDirectory, Real(StartPath()));
+
+    test::WriteFile(m_install / "Data" / "ZDATA_06.BIG", "archive");
+    test::WriteFile(m_install / "MappingTeamIDs.txt", "install");
+    test::WriteFile(StartPath() / "MappingTeamIDs.txt", "start");
+    ConfigureInstallation(m_install.Path());
+    Run({"export"});
+    ASSERT_EQ(m_windowRuns, 2);
     EXPECT_TRUE(m_windowContext.installationConfigured);
     EXPECT_TRUE(m_windowContext.fullInstallation);
     EXPECT_EQ(m_windowContext.startDirectory, Real(StartPath()));
     EXPECT_EQ(m_windowContext.workingDirectory, Real(m_install.Path()));
     // The process keeps its own working folder: paths are formed from the context.
     EXPECT_EQ(fs::current_path(), fs::canonical(StartPath()));
-}
-
-TEST_F(Startup, MissingInstallationFolderKeepsTheWorkingDirectory) {
-    ConfigureInstallation(m_install / "gone");
-    Run({});
-    ASSERT_EQ(m_windowRuns, 1);
-    EXPECT_FALSE(m_windowContext.installationConfigured);
-    EXPECT_EQ(m_windowContext.workingDirectory, Real(StartPath()));
-    EXPECT_TRUE(m_ui.Messages().empty());
-}
-
-TEST_F(Startup, ExportWithoutMasterRenamesInTheInstallationAndOpensTheWindow) {
-    test::WriteFile(m_install / "MappingTeamIDs.txt", "install");
-    test::WriteFile(StartPath() / "MappingTeamIDs.txt", "start");
-    ConfigureInstallation(m_install.Path());
-    Run({"export"});
-    ASSERT_EQ(m_windowRuns, 1);
     EXPECT_FALSE(m_windowContext.commandLine.master);
     EXPECT_EQ(m_windowContext.commandLine.options, option::kExport);
     EXPECT_EQ(test::ReadFile(m_install / "MappingTeamIDs1.txt"), "install");
     EXPECT_FALSE(fs::exists(m_install / "MappingTeamIDs.txt"));
     EXPECT_EQ(test::ReadFile(StartPath() / "MappingTeamIDs.txt"), "start");
+    EXPECT_TRUE(m_ui.Messages().empty());
+
+    // Only a lock that another editor holds means "already running"; any other failure is said
+    // and the editor starts.
+    const std::string runtime = std::getenv("XDG_RUNTIME_DIR");
+    const fs::path missing = m_install / "missing";
+    setenv("XDG_RUNTIME_DIR", missing.c_str(), 1);
+    Run({});
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    EXPECT_EQ(m_windowRuns, 3);
+    const std::vector<std::string> errors = m_ui.Texts(Kind::Error);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find((missing / "kwedit.lock").string()), std::string::npos) << errors[0];
 }
 
-TEST_F(Startup, LanguageAndToolsFlagsReachTheWindow) {
-    Run({"lang", "wolkenkratzer_nord"});
-    ASSERT_EQ(m_windowRuns, 1);
-    EXPECT_TRUE(m_windowContext.languageSelection);
-    EXPECT_TRUE(m_windowContext.tools);
-}
-
-TEST_F(Startup, DocumentsFolderOutsideTheCodePageEndsWithMessage888) {
-    const fs::path documents = m_install / "\xE6\x96\x87\xE6\x9B\xB8";  // 文書
-    setenv("XDG_DOCUMENTS_DIR", documents.c_str(), 1);
+// Message 888 for a documents or working folder outside the code page, before the arguments are
+// read; Windows-1252 letters in folder names are accepted.
+TEST_F(Startup, FolderNamesOutsideTheCodePageEndWithMessage888) {
+    const std::vector<std::string> unicode = {std::string(ResourceString(ids::kUnicodeDirectory))};
+    setenv("XDG_DOCUMENTS_DIR", (m_install / "\xE6\x96\x87\xE6\x9B\xB8").c_str(), 1);  // 文書
     test::WriteFile(StartPath() / "MappingTeamIDs.txt", "start");
     EXPECT_EQ(Run({"export"}), 1);
     EXPECT_EQ(m_windowRuns, 0);
-    ASSERT_EQ(m_ui.Messages().size(), 1u);
-    EXPECT_EQ(m_ui.Messages()[0].text, ResourceString(ids::kUnicodeDirectory));
-    EXPECT_EQ(m_ui.Messages()[0].kind, Kind::Error);
-    // The check comes before the arguments are read.
+    EXPECT_EQ(m_ui.Texts(Kind::Error), unicode);
     EXPECT_TRUE(fs::exists(StartPath() / "MappingTeamIDs.txt"));
-}
 
-TEST_F(Startup, WorkingDirectoryOutsideTheCodePageEndsWithMessage888) {
-    const fs::path install = m_install / "\xED\x95\x9C";  // 한
-    fs::create_directories(install);
-    ConfigureInstallation(install);
+    setenv("XDG_DOCUMENTS_DIR", (m_install / "Dokumente \xC3\x84").c_str(), 1);
+    const fs::path korean = m_install / "\xED\x95\x9C";  // 한
+    fs::create_directories(korean);
+    ConfigureInstallation(korean);
     Run({"-master"});
     EXPECT_EQ(m_windowRuns, 0);
-    EXPECT_EQ(m_ui.Texts(Kind::Error),
-              std::vector<std::string>{std::string(ResourceString(ids::kUnicodeDirectory))});
+    EXPECT_EQ(m_ui.Texts(Kind::Error).size(), 2u);
+    EXPECT_EQ(m_ui.Texts(Kind::Error).back(), unicode[0]);
     EXPECT_EQ(m_out.Text(), "");
-}
 
-TEST_F(Startup, Windows1252LettersInFolderNamesAreAccepted) {
-    const fs::path install = m_install / "M\xC3\xBCller \xE2\x82\xAC";  // "Müller €"
-    fs::create_directories(install);
-    ConfigureInstallation(install);
-    setenv("XDG_DOCUMENTS_DIR", (m_install / "Dokumente \xC3\x84").c_str(), 1);
+    const fs::path accepted = m_install / "M\xC3\xBCller \xE2\x82\xAC";  // "Müller €"
+    fs::create_directories(accepted);
+    ConfigureInstallation(accepted);
     Run({});
     EXPECT_EQ(m_windowRuns, 1);
-    EXPECT_TRUE(m_ui.Messages().empty());
+    EXPECT_EQ(m_ui.Messages().size(), 2u);
 }
 
 TEST_F(Startup, SecondInstanceEndsSilently) {
@@ -199,29 +200,7 @@ TEST_F(Startup, SecondInstanceEndsSilently) {
     EXPECT_TRUE(fs::exists(StartPath() / "MappingTeamIDs.txt"));
 }
 
-// Only a lock that another editor holds means "already running"; any other failure is said and
-// the editor starts.
-TEST_F(Startup, LockThatCannotBeTakenIsReportedAndTheEditorStarts) {
-    const std::string runtime = std::getenv("XDG_RUNTIME_DIR");
-    const fs::path missing = m_install / "missing";
-    setenv("XDG_RUNTIME_DIR", missing.c_str(), 1);
-    Run({});
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    EXPECT_EQ(m_windowRuns, 1);
-    const std::vector<std::string> errors = m_ui.Texts(Kind::Error);
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NE(errors[0].find((missing / "kwedit.lock").string()), std::string::npos) << errors[0];
-}
-
-TEST_F(Startup, TheWindowRunsWhileTheLockIsHeldAndItIsReleasedAfterwards) {
-    bool heldDuringWindow = false;
-    m_app.Run({}, m_ui,
-              [&](SAppContext&) { heldDuringWindow = !CSingleInstanceLock().IsAcquired(); });
-    EXPECT_TRUE(heldDuringWindow);
-    EXPECT_TRUE(CSingleInstanceLock().IsAcquired());
-}
-
-TEST_F(Startup, MasterRunsTheBatchBuildInsteadOfTheWindow) {
+TEST_F(Startup, MasterRunsTheBatchBuildInsteadOfTheWindowInTheBatchPath) {
     EXPECT_EQ(Run({"-master", "eng", "spa"}), 1);
     EXPECT_EQ(m_windowRuns, 0);
     // The empty database has no complete country to build from.
@@ -233,33 +212,28 @@ TEST_F(Startup, MasterRunsTheBatchBuildInsteadOfTheWindow) {
                                 (Real(StartPath()) / "database").string() + "\n");
     EXPECT_EQ(m_app.Context().installDirectory, Real(StartPath()));
     EXPECT_EQ(m_app.Context().databaseDirectory, Real(StartPath()) / "database");
-}
 
-TEST_F(Startup, BatchPathBecomesTheInstallationDirectory) {
+    // The batch path becomes the installation directory; a missing one is reported and the
+    // build goes on; a relative one is taken from the installation.
     const fs::path build = m_install / "build";
     fs::create_directories(build / "DataBase");
     Run({"-master", "path" + build.string()});
-    EXPECT_EQ(m_out.Text(), "Build Master.dat : Language 0\nPath is " + build.string() +
-                                "\nNo completed countries\nReady\n");
+    EXPECT_TRUE(m_out.Text().ends_with("Build Master.dat : Language 0\nPath is " + build.string() +
+                                       "\nNo completed countries\nReady\n"));
     EXPECT_EQ(m_app.Context().installDirectory, Real(build));
     // An existing database folder is found in any letter case.
     EXPECT_EQ(m_app.Context().databaseDirectory, Real(build) / "DataBase");
     EXPECT_EQ(fs::current_path(), fs::canonical(StartPath()));
-}
 
-TEST_F(Startup, RelativeBatchPathIsTakenFromTheInstallation) {
-    fs::create_directories(m_install / "sub");
-    ConfigureInstallation(m_install.Path());
-    Run({"-master", "pathsub"});
-    EXPECT_EQ(m_app.Context().installDirectory, Real(m_install / "sub"));
-}
-
-TEST_F(Startup, MissingBatchPathIsReportedAndTheBuildGoesOn) {
     Run({"-master", "path" + (m_install / "missing").string()});
     EXPECT_NE(m_err.Text().find((m_install / "missing").string()), std::string::npos)
         << m_err.Text();
     EXPECT_TRUE(m_out.Text().ends_with("Ready\n"));
     EXPECT_EQ(m_app.Context().installDirectory, Real(StartPath()));
+
+    ConfigureInstallation(m_install.Path());
+    Run({"-master", "pathbuild"});
+    EXPECT_EQ(m_app.Context().installDirectory, Real(build));
 }
 
 }  // namespace

@@ -498,7 +498,7 @@ void ExpectWrittenBack(ERecordKind kind, const RecordFields<R>& fields, R& recor
     }
 }
 
-TEST(RecordFields, EveryFieldOfEveryKindIsWrittenBackWhole) {
+TEST(RecordFields, EveryFieldOfEveryKindIsWrittenBackWholeAndValuesThatDoNotFitAreNamed) {
     // Freshly loaded, clubs hold the ids their dump gives them.
     const auto world = test::LoadSmallDemo();
     int number = 1;
@@ -535,10 +535,8 @@ TEST(RecordFields, EveryFieldOfEveryKindIsWrittenBackWhole) {
     ExpectWrittenBack(
         ERecordKind::kRules, RulesFields(), world->Rules(),
         [&] { return Json::parse(DumpWithoutClubAndRulesJson(*world))["rules"]; }, other);
-}
 
-// Values outside their type are named with their path.
-TEST(RecordFields, ValuesThatDoNotFitAreNamed) {
+    // Values outside their type are named with their path.
     const SFieldType& person = RecordType(ERecordKind::kPerson);
     const struct {
         const char* path;
@@ -638,20 +636,6 @@ protected:
     const std::unique_ptr<CWorld> after = test::LoadSmallDemo();
 };
 
-TEST_F(DatabaseDiff, IdenticalDatabasesReportNothingAlsoAfterASaveAndReload) {
-    const SDatabaseDiff same = DiffWorlds(*before, *after);
-    EXPECT_TRUE(same.IsEmpty()) << DiffText(same);
-    EXPECT_EQ(DiffText(same), "identical\n");
-
-    // A save renumbers clubs and a load gives the players without club new ids.
-    ASSERT_FALSE(before->WithoutClub().Ids().empty());
-    test::TempDir folder;
-    const auto reloaded = test::SaveAndReload(*after, folder.Path());
-    EXPECT_TRUE(test::ReferenceFaults(*reloaded).empty());
-    const SDatabaseDiff afterReload = DiffWorlds(*before, *reloaded);
-    EXPECT_TRUE(afterReload.IsEmpty()) << DiffText(afterReload);
-}
-
 TEST_F(DatabaseDiff, OnePlayerFieldOneAddedClubAndOneRemovedLeague) {
     const int number = FullestCountry(*after);
     CCountry& country = after->Country(number);
@@ -698,7 +682,19 @@ TEST_F(DatabaseDiff, OnePlayerFieldOneAddedClubAndOneRemovedLeague) {
     EXPECT_EQ(competitions[0].name, leagueName);
 }
 
-TEST_F(DatabaseDiff, AClubDeletedInTheMiddleOfACountryIsOneRemovedClub) {
+// Identical databases report nothing, also after a save and reload; then a club deleted in the
+// middle of a country is one removed club.
+TEST_F(DatabaseDiff, IdenticalDatabasesReportNothingAndADeletedClubIsOneRemovedClub) {
+    const SDatabaseDiff same = DiffWorlds(*before, *after);
+    EXPECT_TRUE(same.IsEmpty()) << DiffText(same);
+    EXPECT_EQ(DiffText(same), "identical\n");
+    // A save renumbers clubs and a load gives the players without club new ids.
+    ASSERT_FALSE(before->WithoutClub().Ids().empty());
+    test::TempDir folder;
+    const SDatabaseDiff afterReload =
+        DiffWorlds(*before, *test::SaveAndReload(*after, folder.Path()));
+    EXPECT_TRUE(afterReload.IsEmpty()) << DiffText(afterReload);
+
     const int number = FullestCountry(*after);
     CCountry& country = after->Country(number);
     const std::uint32_t middle = MiddleClub(country);
@@ -707,7 +703,6 @@ TEST_F(DatabaseDiff, AClubDeletedInTheMiddleOfACountryIsOneRemovedClub) {
 
     // After the save every later club of the country has another id; references to the deleted
     // club are written as 0.
-    test::TempDir folder;
     const auto reloaded = test::SaveAndReload(*after, folder.Path());
     EXPECT_TRUE(test::ReferenceFaults(*reloaded).empty());
     const SDatabaseDiff diff = DiffWorlds(*before, *reloaded);
@@ -795,41 +790,29 @@ TEST_F(DatabaseDiff, TextAndJsonFormsAndDumpsThatAreNone) {
 
 // The small demo with a few names of our own that no demo name resembles: a club, a player, a
 // staff member and a referee around "Quaxmüller", a stadium "Quaxarena".
-class QuickFind : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        world = test::LoadSmallDemo().release();
-        CCountry& country = world->Country(14);
-        auto clubs = country.Clubs().begin();
-        club = std::next(clubs)->second.get();
-        otherClub = std::next(clubs, 2)->second.get();
-        club->SetName(kDefaultLanguage, "FC Quaxm\xFCller 09");
-        otherClub->SetName(kDefaultLanguage, "Quaxmuller");
-        for (const std::uint32_t id : club->PersonIds()) {
-            CPlayer& person = *world->Person(id);
-            if (person.IsPlayer() && player == nullptr) {
-                player = &person;
-                person.SetFirstName("J\xF6rg");
-                person.SetSurname("Quaxm\xFCller");
-            } else if (!person.IsPlayer() && staff == nullptr) {
-                staff = &person;
-                staff->SetFirstName("Ute");
-                staff->SetSurname("Quaxmueller");
-            }
+TEST(QuickFind, FoldsCaseAndAccentsOrdersByMatchAndKindAndFindsIdsUpToTheLimit) {
+    const std::unique_ptr<CWorld> world = test::LoadSmallDemo();
+    CCountry& country = world->Country(14);
+    CClub* club = std::next(country.Clubs().begin())->second.get();
+    CClub* otherClub = std::next(country.Clubs().begin(), 2)->second.get();
+    club->SetName(kDefaultLanguage, "FC Quaxm\xFCller 09");
+    otherClub->SetName(kDefaultLanguage, "Quaxmuller");
+    CPlayer* player = nullptr;
+    CPlayer* staff = nullptr;
+    for (const std::uint32_t id : club->PersonIds()) {
+        CPlayer& person = *world->Person(id);
+        if (person.IsPlayer() && player == nullptr) {
+            player = &person;
+            person.SetFirstName("J\xF6rg");
+            person.SetSurname("Quaxm\xFCller");
+        } else if (!person.IsPlayer() && staff == nullptr) {
+            staff = &person;
+            staff->SetFirstName("Ute");
+            staff->SetSurname("Quaxmueller");
         }
-        country.Referees().front().SetNames("Quax", "Schiri");
-        country.Stadiums().front().SetName("Quaxarena");
     }
-    static void TearDownTestSuite() { delete world; }
-
-    static inline CWorld* world = nullptr;
-    static inline CClub* club = nullptr;
-    static inline CClub* otherClub = nullptr;
-    static inline CPlayer* player = nullptr;
-    static inline CPlayer* staff = nullptr;
-};
-
-TEST_F(QuickFind, FoldsCaseAndAccentsAndOrdersExactPrefixWildcardThenKind) {
+    country.Referees().front().SetNames("Quax", "Schiri");
+    country.Stadiums().front().SetName("Quaxarena");
     ASSERT_NE(player, nullptr);
     ASSERT_NE(staff, nullptr);
     EXPECT_TRUE(test::ReferenceFaults(*world).empty());
@@ -865,47 +848,35 @@ TEST_F(QuickFind, FoldsCaseAndAccentsAndOrdersExactPrefixWildcardThenKind) {
                                              EFindKind::Staff, EFindKind::Stadium}));
     // Within a kind by name: "FC Quaxmüller 09" before "Quaxmuller".
     EXPECT_EQ(prefix.hits[1].name, "FC Quaxm\xFCller 09");
-
     // A query that only lies inside a word finds nothing.
     EXPECT_TRUE(index.Find("axmuller").hits.empty());
     EXPECT_TRUE(index.Find("   ").hits.empty());
-}
 
-TEST_F(QuickFind, WildcardsMatchWholeNamesAfterThePrefixMatches) {
-    const CQuickFindIndex index(*world, kDefaultLanguage);
-    const SFindResult result = index.Find("q*m?ller");
-    ASSERT_FALSE(result.hits.empty());
-    EXPECT_THAT(result.hits, Each(Field(&SFindHit::match, EFindMatch::Wildcard)));
-    EXPECT_EQ(Names(result.hits),
+    // Wildcards match whole names, after the prefix matches.
+    const SFindResult wildcard = index.Find("q*m?ller");
+    EXPECT_THAT(wildcard.hits, Each(Field(&SFindHit::match, EFindMatch::Wildcard)));
+    EXPECT_EQ(Names(wildcard.hits),
               (std::vector<std::string>{"Quaxmuller", "J\xF6rg Quaxm\xFCller"}));
     // "*" at the end is a prefix over the whole name, so the club's own name counts.
     EXPECT_EQ(index.Find("fc quax*").hits.size(), 1u);
     EXPECT_EQ(index.Find("*xmueller").hits.front().kind, EFindKind::Staff);
-}
 
-TEST_F(QuickFind, IdsFindClubsPersonsAndCompetitions) {
-    const CQuickFindIndex index(*world, kDefaultLanguage);
+    // Ids, decimal or hexadecimal.
     const SFindResult byId = index.Find(std::to_string(player->Id()));
     ASSERT_FALSE(byId.hits.empty());
-    EXPECT_EQ(byId.hits[0].id, player->Id());
-    EXPECT_EQ(byId.hits[0].match, EFindMatch::Exact);
-
+    EXPECT_EQ(std::tuple(byId.hits[0].id, byId.hits[0].match),
+              std::tuple(player->Id(), EFindMatch::Exact));
     char hex[16];
     std::snprintf(hex, sizeof hex, "0x%X", club->Id());
-    const SFindResult clubById = index.Find(hex);
-    ASSERT_EQ(clubById.hits.size(), 1u);
-    EXPECT_EQ(clubById.hits[0].name, "FC Quaxm\xFCller 09");
-    EXPECT_EQ(index.Find("0xZZ").hits.size(), 0u);
-}
+    EXPECT_EQ(Names(index.Find(hex).hits), std::vector<std::string>{"FC Quaxm\xFCller 09"});
+    EXPECT_TRUE(index.Find("0xZZ").hits.empty());
 
-TEST_F(QuickFind, AtMostTheLimitWithTheCountOfAll) {
-    const CQuickFindIndex index(*world, kDefaultLanguage);
+    // At most the limit, with the count of all.
     ASSERT_GT(index.Size(), 500u);
     const SFindResult all = index.Find("*");
     EXPECT_EQ(all.hits.size(), kQuickFindLimit);
     EXPECT_TRUE(all.More());
     EXPECT_EQ(all.total, index.Size());
-
     const SFindResult few = index.Find("quax", 2);
     EXPECT_EQ(few.hits.size(), 2u);
     EXPECT_EQ(few.total, 6u);
@@ -976,15 +947,13 @@ protected:
     CDatabaseDocument right;
 };
 
-TEST_F(DatabaseSyncTest, KindFollowsFromTheRecord) {
+TEST(SyncItem, KindFollowsFromTheRecordAndTheSlotIsNamedByItsLastFolder) {
     EXPECT_EQ(SSyncItem::Continent(2, 4).Kind(), ESyncKind::Continent);
     EXPECT_EQ(SSyncItem::Country(2, 4, 17).Kind(), ESyncKind::Country);
     EXPECT_EQ(SSyncItem::Club(2, 4, 17, 0x00110003).Kind(), ESyncKind::Club);
     // A record with a club but no country is a continent: the country decides first.
     EXPECT_EQ((SSyncItem{1, 0, SSyncItem::kNoCountry, 5}).Kind(), ESyncKind::Continent);
-}
 
-TEST(SlotDisplayNameTest, LastComponentAfterBackSlashElseSlash) {
     EXPECT_EQ(SlotDisplayName("C:\\Docs\\database\\Liga"), "Liga");
     EXPECT_EQ(SlotDisplayName("/home/u/database/Liga"), "Liga");
     // A back-slash wins over a later slash.
@@ -994,9 +963,11 @@ TEST(SlotDisplayNameTest, LastComponentAfterBackSlashElseSlash) {
     EXPECT_EQ(SlotDisplayName(""), "");
 }
 
-TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
-    AddClub(Left(), 1, 1, "Victoria");
-    AddClub(Left(), 1, 2, "auenkicker");
+// The tree lists continents, countries and clubs sorted; each drop onto it is decided by the
+// kinds, the namesakes and the room left.
+TEST_F(DatabaseSyncTest, TheTreeIsSortedAndEachDropDecidedByKindsNamesakesAndRoom) {
+    const CClub& victoria = AddClub(Left(), 1, 1, "Victoria");
+    const CClub& auenkicker = AddClub(Left(), 1, 2, "auenkicker");
     AddClub(Left(), 1, 3, "\xC4rzte Elf");  // A with umlaut sorts among the a's
     AddClub(Left(), 1, 4, "Borough");
 
@@ -1007,14 +978,14 @@ TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
               (std::vector<std::string>{"Afrika", "Asien", "Europa", "Nordamerika", "Ozeanien",
                                         "S\xFC"
                                         "damerika"}));
-    const SSyncNode& europe = Named(tree, "Europa");
-    EXPECT_EQ(europe.item, SSyncItem::Continent(kRightSlot, kEurope));
+    const SSyncNode& europeNode = Named(tree, "Europa");
+    EXPECT_EQ(europeNode.item, SSyncItem::Continent(kRightSlot, kEurope));
     // Countries beyond the six continents are not shown anywhere.
-    EXPECT_EQ(Names(europe.children), (std::vector<std::string>{"albion", "Zetland"}));
+    EXPECT_EQ(Names(europeNode.children), (std::vector<std::string>{"albion", "Zetland"}));
     EXPECT_EQ(Names(Named(tree, "Afrika").children), (std::vector<std::string>{"Baobab"}));
     EXPECT_TRUE(Named(tree, "Asien").children.empty());
 
-    const SSyncNode& zetland = Named(europe.children, "Zetland");
+    const SSyncNode& zetland = Named(europeNode.children, "Zetland");
     EXPECT_EQ(zetland.item, SSyncItem::Country(kRightSlot, kEurope, 1));
     // The national team is no node of its own.
     EXPECT_EQ(Names(zetland.children),
@@ -1022,187 +993,146 @@ TEST_F(DatabaseSyncTest, TreeListsContinentsCountriesAndClubsSorted) {
     const CClub& borough = *Left().Country(1).Club(zetland.children[2].item.club);
     EXPECT_EQ(borough.Name(kDefaultLanguage), "Borough");
     EXPECT_EQ(zetland.children[2].item, ClubItem(kRightSlot, borough));
-}
 
-TEST_F(DatabaseSyncTest, DroppingOnItselfDoesNothingButTheSameNodeOfAnotherDatabaseCopies) {
-    const CClub& club = AddClub(Left(), 1, 1, "Victoria");
     AddClub(Right(), 1, 1, "Victoria");
-    const SSyncItem leftClub = ClubItem(kLeftSlot, club);
-    EXPECT_EQ(DecideDrop(leftClub, leftClub, left, left).action, EDropAction::Nothing);
+    AddClub(Right(), 2, 1, "Rovers");
+    const CClub& namesake = AddClub(Right(), 2, 7, "Victoria");
+    AddClub(Right(), 2, 8, "victoria");  // the letter case counts
+    const SSyncItem leftClub = ClubItem(kLeftSlot, victoria);
     const SSyncItem country = SSyncItem::Country(kLeftSlot, kEurope, 1);
-    EXPECT_EQ(DecideDrop(country, country, left, left).action, EDropAction::Nothing);
     const SSyncItem europe = SSyncItem::Continent(kLeftSlot, kEurope);
-    EXPECT_EQ(DecideDrop(europe, europe, left, left).action, EDropAction::Nothing);
+    const SSyncItem albion = SSyncItem::Country(kRightSlot, kEurope, 2);
 
+    // Dropped on itself, or a club on its own country: nothing to do.
+    for (const SSyncItem& item : {leftClub, country, europe}) {
+        EXPECT_EQ(DecideDrop(item, item, left, left).action, EDropAction::Nothing);
+    }
+    EXPECT_EQ(DecideDrop(leftClub, country, left, left).action, EDropAction::Nothing);
     // The same records in another slot are other nodes, although their names are equal.
     const SDropDecision onClub = DecideDrop(
-        leftClub, ClubItem(kRightSlot, *Right().Country(1).Club(club.Id())), left, right);
+        leftClub, ClubItem(kRightSlot, *Right().Country(1).Club(victoria.Id())), left, right);
     EXPECT_EQ(onClub.action, EDropAction::CopyClub);
     const SDropDecision onCountry =
         DecideDrop(country, SSyncItem::Country(kRightSlot, kEurope, 1), left, right);
     EXPECT_EQ(onCountry.action, EDropAction::CopyCountry);
     EXPECT_EQ(onCountry.countries, (std::vector<SCountryCopy>{{1, 1}}));
 
-    // Nothing, and a refusal, carried out leave both databases untouched.
-    const SDropDecision onItself = DecideDrop(leftClub, country, left, left);
-    EXPECT_FALSE(CarryOutDrop(onItself, leftClub, Left(), left, kAllClubCopyGroups).has_value());
-    const SDropDecision refused =
-        DecideDrop(leftClub, SSyncItem::Continent(kRightSlot, kEurope), left, right);
-    EXPECT_FALSE(CarryOutDrop(refused, leftClub, Left(), right, kAllClubCopyGroups).has_value());
-    EXPECT_FALSE(left.IsModified());
-    EXPECT_FALSE(right.IsModified());
-}
-
-TEST_F(DatabaseSyncTest, ClubOntoCountryCopiesIntoTheNamesakeOrMakesANewClub) {
-    const CClub& victoria = AddClub(Left(), 1, 1, "Victoria");
-    const CClub& auenkicker = AddClub(Left(), 1, 2, "Auenkicker");
-    AddClub(Right(), 2, 1, "Rovers");
-    const CClub& namesake = AddClub(Right(), 2, 7, "Victoria");
-    AddClub(Right(), 2, 8, "victoria");  // the letter case counts
-    const SSyncItem albion = SSyncItem::Country(kRightSlot, kEurope, 2);
-
-    const SDropDecision intoNamesake =
-        DecideDrop(ClubItem(kLeftSlot, victoria), albion, left, right);
+    // A club onto a country copies into its namesake or makes a new club.
+    const SDropDecision intoNamesake = DecideDrop(leftClub, albion, left, right);
     EXPECT_EQ(intoNamesake.action, EDropAction::CopyClub);
     EXPECT_EQ(intoNamesake.target, ClubItem(kRightSlot, namesake));
-
     const SDropDecision fresh = DecideDrop(ClubItem(kLeftSlot, auenkicker), albion, left, right);
     EXPECT_EQ(fresh.action, EDropAction::NewClub);
     EXPECT_EQ(fresh.target, albion);
 
-    // A club dropped on its own country finds itself: nothing to copy.
-    EXPECT_EQ(DecideDrop(ClubItem(kLeftSlot, victoria), SSyncItem::Country(kLeftSlot, kEurope, 1),
-                         left, left)
-                  .action,
-              EDropAction::Nothing);
-}
-
-TEST_F(DatabaseSyncTest, ANewClubIsRefusedWhenTheCountryIsFull) {
-    const CClub& club = AddClub(Left(), 1, 1, "Victoria");
-    for (int index = 1; index <= CCountry::kMaxClubs; ++index) {
-        AddClub(Right(), 2, static_cast<std::uint16_t>(index), "Club " + std::to_string(index));
-    }
-    const SDropDecision full = DecideDrop(ClubItem(kLeftSlot, club),
-                                          SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
-    EXPECT_EQ(full.action, EDropAction::Refuse);
-    EXPECT_NE(full.message.find("albion"), std::string::npos);
-    EXPECT_NE(full.message.find(std::to_string(CCountry::kMaxClubs)), std::string::npos);
-    // A namesake is still found in a full country.
-    AddClub(Left(), 1, 2, "Club 5");
-    const SDropDecision namesake =
-        DecideDrop(ClubItem(kLeftSlot, *Left().Country(1).Club(MakeClubId(1, 2))),
-                   SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
-    EXPECT_EQ(namesake.action, EDropAction::CopyClub);
-    EXPECT_EQ(namesake.target.club, MakeClubId(2, 5));
-}
-
-TEST_F(DatabaseSyncTest, DifferentKindsAndContinentsAreRefusedWithTheirMessages) {
-    const CClub& club = AddClub(Left(), 1, 1, "Victoria");
+    // Different kinds and different continents are refused with their messages.
     const std::string sameKinds(ResourceString(ids::kSyncSameKindsOnly));
     ASSERT_FALSE(sameKinds.empty());
-    const SSyncItem country = SSyncItem::Country(kLeftSlot, kEurope, 2);
-    const SSyncItem europe = SSyncItem::Continent(kRightSlot, kEurope);
-    for (const auto& pair :
-         std::vector<std::pair<SSyncItem, SSyncItem>>{{country, ClubItem(kRightSlot, club)},
-                                                      {europe, country},
-                                                      {country, europe},
-                                                      {ClubItem(kLeftSlot, club), europe},
-                                                      {europe, ClubItem(kLeftSlot, club)}}) {
-        const SDropDecision decision = DecideDrop(pair.first, pair.second, left, right);
+    const SSyncItem rightEurope = SSyncItem::Continent(kRightSlot, kEurope);
+    const SSyncItem leftAlbion = SSyncItem::Country(kLeftSlot, kEurope, 2);
+    for (const auto& [dragged, target] :
+         std::vector<std::pair<SSyncItem, SSyncItem>>{{leftAlbion, ClubItem(kRightSlot, victoria)},
+                                                      {rightEurope, leftAlbion},
+                                                      {leftAlbion, rightEurope},
+                                                      {leftClub, rightEurope},
+                                                      {rightEurope, leftClub}}) {
+        const SDropDecision decision = DecideDrop(dragged, target, left, right);
         EXPECT_EQ(decision.action, EDropAction::Refuse);
         EXPECT_EQ(decision.message, sameKinds);
     }
     const SDropDecision continents =
-        DecideDrop(SSyncItem::Continent(kLeftSlot, kAfrica), europe, left, right);
+        DecideDrop(SSyncItem::Continent(kLeftSlot, kAfrica), rightEurope, left, right);
     EXPECT_EQ(continents.action, EDropAction::Refuse);
     EXPECT_EQ(continents.message, ResourceString(ids::kSyncDifferentContinents));
-}
+    // Nothing, and a refusal, carried out leave both databases untouched.
+    EXPECT_FALSE(CarryOutDrop(DecideDrop(leftClub, country, left, left), leftClub, Left(), left,
+                              kAllClubCopyGroups)
+                     .has_value());
+    EXPECT_FALSE(CarryOutDrop(DecideDrop(leftClub, rightEurope, left, right), leftClub, Left(),
+                              right, kAllClubCopyGroups)
+                     .has_value());
+    EXPECT_FALSE(left.IsModified());
+    EXPECT_FALSE(right.IsModified());
 
-TEST_F(DatabaseSyncTest, AContinentCopiesTheCountriesTheDraggedDatabasePlacesOnIt) {
-    // Country 3 lies in Africa on the right only; country 4 lies in Europe on the left only.
+    // A full country refuses a new club, naming itself and the limit, but still finds a namesake.
+    for (int index = 9; Right().Country(2).ClubCount() < CCountry::kMaxClubs; ++index) {
+        AddClub(Right(), 2, static_cast<std::uint16_t>(index), "Club " + std::to_string(index));
+    }
+    const SDropDecision full = DecideDrop(ClubItem(kLeftSlot, auenkicker), albion, left, right);
+    EXPECT_EQ(full.action, EDropAction::Refuse);
+    EXPECT_NE(full.message.find("albion"), std::string::npos);
+    EXPECT_NE(full.message.find(std::to_string(CCountry::kMaxClubs)), std::string::npos);
+    EXPECT_EQ(DecideDrop(leftClub, albion, left, right).target, ClubItem(kRightSlot, namesake));
+
+    // A continent copies the countries the dragged database places on it.
     Place(Left(), 4, kEurope, "Fourland");
-    const SDropDecision decision =
-        DecideDrop(SSyncItem::Continent(kLeftSlot, kEurope),
-                   SSyncItem::Continent(kRightSlot, kEurope), left, right);
-    EXPECT_EQ(decision.action, EDropAction::CopyCountry);
-    EXPECT_EQ(decision.countries, (std::vector<SCountryCopy>{{1, 1}, {2, 2}, {4, 4}}));
+    const SDropDecision continent = DecideDrop(europe, rightEurope, left, right);
+    EXPECT_EQ(continent.action, EDropAction::CopyCountry);
+    EXPECT_EQ(continent.countries, (std::vector<SCountryCopy>{{1, 1}, {2, 2}, {4, 4}}));
 }
 
-TEST_F(DatabaseSyncTest, AClubCopyIsOneUndoableChangeOfTheTarget) {
+TEST_F(DatabaseSyncTest, EveryCopyIsOneUndoableChangeOfTheTarget) {
     CClub& source = AddClub(Left(), 1, 1, "Victoria");
     source.SetFoundingYear(1888);
+    AddClub(Left(), 1, 2, "Auenkicker").SetFoundingYear(1900);
     CClub& target = AddClub(Right(), 2, 4, "Victoria");
     target.SetFoundingYear(1950);
-    const SSyncItem dragged = ClubItem(kLeftSlot, source);
-    const SDropDecision decision =
-        DecideDrop(dragged, SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
+    const SSyncItem albion = SSyncItem::Country(kRightSlot, kEurope, 2);
 
-    const auto shown = CarryOutDrop(decision, dragged, Left(), right, clubcopy::kGeneral);
+    // Into the namesake: only the groups asked for.
+    const SSyncItem dragged = ClubItem(kLeftSlot, source);
+    const auto shown = CarryOutDrop(DecideDrop(dragged, albion, left, right), dragged, Left(),
+                                    right, clubcopy::kGeneral);
     ASSERT_TRUE(shown.has_value());
     EXPECT_EQ(*shown, ClubItem(kRightSlot, target));
     EXPECT_EQ(right.World().Country(2).Club(target.Id())->FoundingYear(), 1888);
     EXPECT_EQ(right.UndoDescription(), std::string(ResourceString(ids::kClubCopyCaption)));
     EXPECT_FALSE(left.IsModified());
-
     ASSERT_TRUE(right.Undo());
     EXPECT_EQ(right.World().Country(2).Club(target.Id())->FoundingYear(), 1950);
     EXPECT_EQ(left.World().Country(1).Club(source.Id())->FoundingYear(), 1888);
     EXPECT_FALSE(right.UndoDescription().has_value());
-}
-
-TEST_F(DatabaseSyncTest, ANewClubTakesEverythingAndUndoRemovesIt) {
-    CClub& source = AddClub(Left(), 1, 1, "Victoria");
-    source.SetFoundingYear(1888);
-    AddClub(Right(), 2, 1, "Rovers");
-    const SSyncItem dragged = ClubItem(kLeftSlot, source);
-    const SDropDecision decision =
-        DecideDrop(dragged, SSyncItem::Country(kRightSlot, kEurope, 2), left, right);
-    ASSERT_EQ(decision.action, EDropAction::NewClub);
 
     // The mask handed in is the club dialog's; a new club gets every group whatever it says.
-    const auto shown = CarryOutDrop(decision, dragged, Left(), right, 0);
-    ASSERT_TRUE(shown.has_value());
-    EXPECT_EQ(shown->Kind(), ESyncKind::Club);
-    EXPECT_EQ(shown->country, 2);
-    const CClub* made = right.World().Country(2).Club(shown->club);
-    ASSERT_NE(made, nullptr);
-    EXPECT_EQ(made->Name(0), "Victoria");
-    EXPECT_EQ(made->FoundingYear(), 1888);
+    const SSyncItem other = ClubItem(kLeftSlot, *Left().Country(1).Club(MakeClubId(1, 2)));
+    const SDropDecision decision = DecideDrop(other, albion, left, right);
+    ASSERT_EQ(decision.action, EDropAction::NewClub);
+    const auto made = CarryOutDrop(decision, other, Left(), right, 0);
+    ASSERT_TRUE(made.has_value());
+    EXPECT_EQ(made->Kind(), ESyncKind::Club);
+    EXPECT_EQ(made->country, 2);
+    const CClub* club = right.World().Country(2).Club(made->club);
+    ASSERT_NE(club, nullptr);
+    EXPECT_EQ(club->Name(0), "Auenkicker");
+    EXPECT_EQ(club->FoundingYear(), 1900);
     EXPECT_EQ(right.World().Country(2).ClubCount(), 2);
-
     ASSERT_TRUE(right.Undo());
-    EXPECT_EQ(right.World().Country(2).Club(shown->club), nullptr);
+    EXPECT_EQ(right.World().Country(2).Club(made->club), nullptr);
     EXPECT_EQ(right.World().Country(2).ClubCount(), 1);
-}
 
-TEST_F(DatabaseSyncTest, CountryAndContinentCopiesAreOneUndoableChange) {
-    Left().Country(1).Settings().averageStrength = 71;
-    Left().Country(2).Settings().averageStrength = 72;
-    Left().Country(3).Settings().averageStrength = 73;
-    Right().Country(1).Settings().averageStrength = 11;
-    Right().Country(2).Settings().averageStrength = 12;
-    Right().Country(3).Settings().averageStrength = 13;
-
+    for (int number = 1; number <= 3; ++number) {
+        Left().Country(number).Settings().averageStrength = static_cast<std::uint8_t>(70 + number);
+        Right().Country(number).Settings().averageStrength = static_cast<std::uint8_t>(10 + number);
+    }
+    const auto strength = [this](int number) {
+        return right.World().Country(number).Settings().averageStrength;
+    };
     // A country onto another number: the target number receives it.
     const SSyncItem zetland = SSyncItem::Country(kLeftSlot, kEurope, 1);
     const SDropDecision single =
         DecideDrop(zetland, SSyncItem::Country(kRightSlot, kAfrica, 3), left, right);
     ASSERT_TRUE(CarryOutDrop(single, zetland, Left(), right, 0x2).has_value());
-    EXPECT_EQ(right.World().Country(3).Settings().averageStrength, 71);
-    EXPECT_EQ(right.World().Country(1).Settings().averageStrength, 11);
+    EXPECT_EQ(std::tuple(strength(1), strength(3)), std::tuple(11, 71));
     ASSERT_TRUE(right.Undo());
-    EXPECT_EQ(right.World().Country(3).Settings().averageStrength, 13);
+    EXPECT_EQ(strength(3), 13);
 
     const SSyncItem europe = SSyncItem::Continent(kLeftSlot, kEurope);
     const SDropDecision continent =
         DecideDrop(europe, SSyncItem::Continent(kRightSlot, kEurope), left, right);
     ASSERT_TRUE(CarryOutDrop(continent, europe, Left(), right, 0x2).has_value());
-    EXPECT_EQ(right.World().Country(1).Settings().averageStrength, 71);
-    EXPECT_EQ(right.World().Country(2).Settings().averageStrength, 72);
-    EXPECT_EQ(right.World().Country(3).Settings().averageStrength, 13);
+    EXPECT_EQ(std::tuple(strength(1), strength(2), strength(3)), std::tuple(71, 72, 13));
     ASSERT_TRUE(right.Undo());
-    EXPECT_EQ(right.World().Country(1).Settings().averageStrength, 11);
-    EXPECT_EQ(right.World().Country(2).Settings().averageStrength, 12);
+    EXPECT_EQ(std::tuple(strength(1), strength(2)), std::tuple(11, 12));
     EXPECT_FALSE(right.IsModified());
     EXPECT_EQ(left.World().Country(1).Settings().averageStrength, 71);
 }
@@ -1225,16 +1155,24 @@ protected:
         return found;
     }
 
-    // The findings of the kind that the sound demo does not have.
-    std::vector<SFinding> NewOfKind(EFindingKind kind) {
+    // The findings of the kind (in the country, when given) that the sound demo does not have.
+    std::vector<SFinding> NewOfKind(EFindingKind kind, int country = -1) {
         std::vector<SFinding> found = OfKind(Run(), kind);
-        std::erase_if(found, [this](const SFinding& finding) {
-            return std::any_of(sound.begin(), sound.end(), [&finding](const SFinding& old) {
-                return old.kind == finding.kind && old.country == finding.country &&
-                       old.text == finding.text;
-            });
+        std::erase_if(found, [this, country](const SFinding& finding) {
+            return (country >= 0 && finding.country != country) ||
+                   std::any_of(sound.begin(), sound.end(), [&finding](const SFinding& old) {
+                       return old.kind == finding.kind && old.country == finding.country &&
+                              old.text == finding.text;
+                   });
         });
         return found;
+    }
+
+    // The one finding of the kind that the sound demo does not have.
+    SFinding OnlyNew(EFindingKind kind, int country = -1) {
+        const std::vector<SFinding> found = NewOfKind(kind, country);
+        EXPECT_EQ(found.size(), 1u) << FindingKindKey(kind);
+        return found.empty() ? SFinding{} : found.front();
     }
 
     CClub& FirstClub(int country) {
@@ -1285,109 +1223,65 @@ TEST_F(ValidationTest, SoundDemoHasNoErrorsAndCountsWhatItFinds) {
         }));
 }
 
-TEST_F(ValidationTest, SmallFirstLeagueMakesCountryIncompleteAndFailsItsCheck) {
-    League(kGermany, 0).SetLeagueSize(6);
-    const std::vector<SFinding> incomplete = NewOfKind(EFindingKind::kIncompleteCountry);
-    ASSERT_EQ(incomplete.size(), 1u);
-    EXPECT_EQ(incomplete[0].country, kGermany);
-    EXPECT_EQ(incomplete[0].severity, ESeverity::kWarning);
-    EXPECT_TRUE(Contains(incomplete[0].text, "erste Liga mit 6 statt mindestens 8"))
-        << incomplete[0].text;
-    EXPECT_EQ(incomplete[0].target.kind, ETargetKind::kCountryWindow);
-    EXPECT_EQ(incomplete[0].target.page, ECountryPage::kLeagueSystem);
+// One after another: a broken fixture list, a reserve team and a small first league, each judged
+// by its own check only.
+TEST_F(ValidationTest, LeagueFaultsAreFoundByTheirOwnChecks) {
+    auto& second = dynamic_cast<CDBLeague&>(League(kGermany, 1));
+    ASSERT_GT(second.Fixtures().Rows(), 0);
+    second.Fixtures().SetPairing(0, 0, 0, 0);
+    const SFinding fixtures = OnlyNew(EFindingKind::kFixtureList);
+    EXPECT_EQ(fixtures.severity, ESeverity::kError);
+    EXPECT_EQ(fixtures.target.kind, ETargetKind::kFixtures);
+    EXPECT_EQ(fixtures.target.league, second.Id());
+    // The competition check's own finding leaves the fixture fault to this kind.
+    EXPECT_TRUE(NewOfKind(EFindingKind::kCompetition).empty());
 
-    const std::vector<SFinding> competition = NewOfKind(EFindingKind::kCompetition);
-    ASSERT_FALSE(competition.empty());
-    EXPECT_EQ(competition[0].severity, ESeverity::kError);
-    EXPECT_TRUE(Contains(competition[0].text, "Nicht gen\xFCgend Vereine in der Liga!"))
-        << competition[0].text;
-}
-
-TEST_F(ValidationTest, ReserveTeamInFirstLeagueIsACompetitionError) {
-    CDBLeagueBase& league = League(kEngland, 0);
-    std::vector<std::uint32_t> teams = league.Teams();
+    CDBLeagueBase& english = League(kEngland, 0);
+    std::vector<std::uint32_t> teams = english.Teams();
     ASSERT_FALSE(teams.empty());
-    league.ClearTeams();
+    english.ClearTeams();
     teams[0] |= 0x01000000;
     for (const std::uint32_t team : teams) {
-        league.AddTeam(team);
+        english.AddTeam(team);
     }
-    const std::vector<SFinding> found = NewOfKind(EFindingKind::kCompetition);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].country, kEngland);
-    EXPECT_TRUE(Contains(found[0].text, "Reserveteams d\xFCrfen nicht in der Liga spielen!"));
-    EXPECT_EQ(found[0].target.kind, ETargetKind::kCountryWindow);
+    const SFinding reserve = OnlyNew(EFindingKind::kCompetition);
+    EXPECT_EQ(reserve.country, kEngland);
+    EXPECT_TRUE(Contains(reserve.text, "Reserveteams d\xFCrfen nicht in der Liga spielen!"));
+    EXPECT_EQ(reserve.target.kind, ETargetKind::kCountryWindow);
+
+    League(kGermany, 0).SetLeagueSize(6);
+    const SFinding incomplete = OnlyNew(EFindingKind::kIncompleteCountry, kGermany);
+    EXPECT_EQ(incomplete.severity, ESeverity::kWarning);
+    EXPECT_TRUE(Contains(incomplete.text, "erste Liga mit 6 statt mindestens 8"))
+        << incomplete.text;
+    EXPECT_EQ(incomplete.target.kind, ETargetKind::kCountryWindow);
+    EXPECT_EQ(incomplete.target.page, ECountryPage::kLeagueSystem);
+    const std::vector<SFinding> small = NewOfKind(EFindingKind::kCompetition, kGermany);
+    ASSERT_FALSE(small.empty());
+    EXPECT_EQ(small[0].severity, ESeverity::kError);
+    EXPECT_TRUE(Contains(small[0].text, "Nicht gen\xFCgend Vereine in der Liga!")) << small[0].text;
 }
 
-TEST_F(ValidationTest, SquadFaultsPointAtTheSquadDialog) {
+// Faults of records, of the calendar and of the cup formats at once, each point where it is mended.
+TEST_F(ValidationTest, RecordCalendarAndCupFormatFaultsPointWhereTheyAreMended) {
     CClub& club = FirstClub(kGermany);
-    std::vector<std::uint32_t> players;
-    for (const std::uint32_t id : club.PersonIds()) {
-        if (world->Person(id)->Kind() == 0) {
-            players.push_back(id);
-        }
-    }
+    const std::vector<CPlayer*> players = club.FirstTeam();
     ASSERT_GE(players.size(), 2u);
-    world->Person(players[0])->SetSurname("");
+    players[0]->SetSurname("");
     // A second president in the first team.
-    world->Person(players[1])->SetKind(3);
-    world->Person(players[1])->SetTeamFlag(0);
-    const std::vector<SFinding> found = NewOfKind(EFindingKind::kSquad);
-    ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[0].severity, ESeverity::kWarning);
-    EXPECT_TRUE(Contains(found[0].text, std::string(ResourceString(ids::kSquadIncompleteName))));
-    EXPECT_EQ(found[1].severity, ESeverity::kError);
-    EXPECT_TRUE(Contains(found[1].text, std::string(ResourceString(ids::kSquadPresidents))));
-    for (const SFinding& finding : found) {
-        EXPECT_EQ(finding.target.kind, ETargetKind::kSquad);
-        EXPECT_EQ(finding.target.club, club.Id());
-        EXPECT_EQ(finding.target.country, kGermany);
-    }
-}
-
-TEST_F(ValidationTest, MissingBadgeOnlyWithTheInstallationsTools) {
-    CClub& club = FirstClub(kEngland);
-    club.SetBadgePath("Nowhere\\Badge256\\none.tga");
-    const std::vector<SFinding> found = NewOfKind(EFindingKind::kMissingBadge);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_TRUE(Contains(found[0].text, "Nowhere\\Badge256\\none.tga"));
-    EXPECT_EQ(found[0].target, (SFindingTarget{ETargetKind::kClubEditor, kEngland, club.Id()}));
-    EXPECT_TRUE(OfKind(ValidateDatabase(*world, kDefaultLanguage, nullptr, nullptr).findings,
-                       EFindingKind::kMissingBadge)
-                    .empty());
-}
-
-TEST_F(ValidationTest, ReferencesToMissingClubsPersonsAndStadiums) {
-    CClub& club = FirstClub(kGermany);
+    players[1]->SetKind(3);
+    players[1]->SetTeamFlag(0);
     club.SetFanFriendship(MakeClubId(kGermany, 999));
     club.SetStadiumNumber(static_cast<std::int32_t>(world->Country(kGermany).Stadiums().size()) +
                           5);
     std::vector<std::uint32_t> without = world->WithoutClub().Ids();
     without.push_back(0x7FFFFFF0);
     world->WithoutClub().SwapIds(without);
-    const std::vector<SFinding> found = NewOfKind(EFindingKind::kReference);
-    ASSERT_EQ(found.size(), 3u);
-    EXPECT_THAT(found, Each(Field(&SFinding::severity, ESeverity::kError)));
-    EXPECT_EQ(found[0].country, 0);  // the players without club come first
-    EXPECT_TRUE(Contains(found[0].text, std::to_string(0x7FFFFFF0)));
-    EXPECT_EQ(found[1].target, (SFindingTarget{ETargetKind::kClubEditor, kGermany, club.Id()}));
-    EXPECT_TRUE(Contains(found[2].text, "Stadion"));
-}
-
-TEST_F(ValidationTest, IncompleteFixtureListOpensTheFixtureViewOnItsLeague) {
-    auto& league = dynamic_cast<CDBLeague&>(League(kGermany, 1));
-    ASSERT_GT(league.Fixtures().Rows(), 0);
-    league.Fixtures().SetPairing(0, 0, 0, 0);
-    const std::vector<SFinding> found = NewOfKind(EFindingKind::kFixtureList);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].severity, ESeverity::kError);
-    EXPECT_EQ(found[0].target.kind, ETargetKind::kFixtures);
-    EXPECT_EQ(found[0].target.league, league.Id());
-    // The competition check's own finding leaves the fixture fault to this kind.
-    EXPECT_TRUE(NewOfKind(EFindingKind::kCompetition).empty());
-}
-
-TEST_F(ValidationTest, FirstLeagueMatchdayOnNationalTeamDayOverlaps) {
+    CClub& english = FirstClub(kEngland);
+    english.SetBadgePath("Nowhere\\Badge256\\none.tga");
+    CCupFormat format = *world->CupFormats().Format(1);
+    ASSERT_TRUE(format.AddRound(format.Rounds().back()));
+    ASSERT_TRUE(world->CupFormats().Set(200, format));
     CDBCompetition& league = League(kGermany, 0);
     const InternationalDayTable days = MergedInternationalDays(
         world->InternationalDays(), world->Country(kGermany).Continent(), 0);
@@ -1398,25 +1292,76 @@ TEST_F(ValidationTest, FirstLeagueMatchdayOnNationalTeamDayOverlaps) {
         ASSERT_TRUE(league.RemoveMatchday(0, league.DayOfMatchday(0, 0)));
         ASSERT_TRUE(league.AddMatchday(0, day));
     }
-    const std::vector<SFinding> found = NewOfKind(EFindingKind::kCalendarOverlap);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].severity, ESeverity::kWarning);
-    EXPECT_TRUE(Contains(found[0].text, "2006/2007")) << found[0].text;
-    EXPECT_EQ(found[0].target, (SFindingTarget{ETargetKind::kCalendar, kGermany}));
+
+    const std::vector<SFinding> squad = NewOfKind(EFindingKind::kSquad);
+    ASSERT_EQ(squad.size(), 2u);
+    EXPECT_EQ(squad[0].severity, ESeverity::kWarning);
+    EXPECT_TRUE(Contains(squad[0].text, std::string(ResourceString(ids::kSquadIncompleteName))));
+    EXPECT_EQ(squad[1].severity, ESeverity::kError);
+    EXPECT_TRUE(Contains(squad[1].text, std::string(ResourceString(ids::kSquadPresidents))));
+    for (const SFinding& finding : squad) {
+        EXPECT_EQ(finding.target, (SFindingTarget{ETargetKind::kSquad, kGermany, club.Id()}));
+    }
+
+    const std::vector<SFinding> references = NewOfKind(EFindingKind::kReference);
+    ASSERT_EQ(references.size(), 3u);
+    EXPECT_THAT(references, Each(Field(&SFinding::severity, ESeverity::kError)));
+    EXPECT_EQ(references[0].country, 0);  // the players without club come first
+    EXPECT_TRUE(Contains(references[0].text, std::to_string(0x7FFFFFF0)));
+    EXPECT_EQ(references[1].target,
+              (SFindingTarget{ETargetKind::kClubEditor, kGermany, club.Id()}));
+    EXPECT_TRUE(Contains(references[2].text, "Stadion"));
+
+    // A missing badge only with the installation's tools.
+    const SFinding badge = OnlyNew(EFindingKind::kMissingBadge);
+    EXPECT_TRUE(Contains(badge.text, "Nowhere\\Badge256\\none.tga"));
+    EXPECT_EQ(badge.target, (SFindingTarget{ETargetKind::kClubEditor, kEngland, english.Id()}));
+    EXPECT_TRUE(OfKind(ValidateDatabase(*world, kDefaultLanguage, nullptr, nullptr).findings,
+                       EFindingKind::kMissingBadge)
+                    .empty());
+
+    // A first league matchday on a national team day.
+    const SFinding overlap = OnlyNew(EFindingKind::kCalendarOverlap);
+    EXPECT_EQ(overlap.severity, ESeverity::kWarning);
+    EXPECT_TRUE(Contains(overlap.text, "2006/2007")) << overlap.text;
+    EXPECT_EQ(overlap.target, (SFindingTarget{ETargetKind::kCalendar, kGermany}));
+
+    // A cup format with another round count than its first round states.
+    const SFinding cup = OnlyNew(EFindingKind::kCupFormat);
+    EXPECT_EQ(cup.country, 0);
+    EXPECT_TRUE(Contains(cup.text, "Pokalformat 200")) << cup.text;
+    EXPECT_EQ(cup.target.kind, ETargetKind::kNone);
 }
 
-TEST_F(ValidationTest, CupFormatWithAnotherRoundCountThanItsFirstRoundStates) {
-    CCupFormat format = *world->CupFormats().Format(1);
-    ASSERT_TRUE(format.AddRound(format.Rounds().back()));
-    ASSERT_TRUE(world->CupFormats().Set(200, format));
-    const std::vector<SFinding> found = NewOfKind(EFindingKind::kCupFormat);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].country, 0);
-    EXPECT_TRUE(Contains(found[0].text, "Pokalformat 200")) << found[0].text;
-    EXPECT_EQ(found[0].target.kind, ETargetKind::kNone);
-}
+// Stops when asked after the given number of countries.
+class CStopAfter final : public CSilentProgress {
+public:
+    explicit CStopAfter(int countries) : m_left(countries) {}
+    void SetPos(int position) override { m_last = position; }
+    bool IsCancelled() const override { return m_left-- <= 0; }
+    int Last() const { return m_last; }
 
-TEST_F(ValidationTest, WithoutTheInstallationTheCupsAreLeftOutAndTheLeaguesJudged) {
+private:
+    mutable int m_left;
+    int m_last = -1;
+};
+
+// A cancelled run stops with the countries done; without the installation the cups are left out
+// and the leagues judged.
+TEST_F(ValidationTest, CancelledRunsAndRunsWithoutTheInstallation) {
+    League(kEngland, 0).SetLeagueSize(6);
+    CStopAfter stop(20);
+    const SValidationResult result = ValidateDatabase(*world, kDefaultLanguage, &tools, &stop);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(stop.Last(), 19);
+    // England (50) was not reached.
+    EXPECT_THAT(result.findings, Each(Field(&SFinding::country, Lt(20))));
+    CStopAfter never(1000);
+    const SValidationResult whole = ValidateDatabase(*world, kDefaultLanguage, &tools, &never);
+    EXPECT_FALSE(whole.cancelled);
+    EXPECT_EQ(never.Last(), kCountryCount + 1);
+    EXPECT_GT(CountFindings(whole.findings).Count(kEngland, EFindingKind::kCompetition), 0);
+
     // Read without its installation, the database lacks the cup formats its cups name.
     const test::TempDir nothing;
     CWorld bare(nothing.Path());
@@ -1439,34 +1384,6 @@ TEST_F(ValidationTest, WithoutTheInstallationTheCupsAreLeftOutAndTheLeaguesJudge
         EXPECT_EQ(error.country, kEngland);
         EXPECT_TRUE(Contains(error.text, "Nicht gen\xFCgend Vereine in der Liga!")) << error.text;
     }
-}
-
-// Stops when asked after the given number of countries.
-class CStopAfter final : public CSilentProgress {
-public:
-    explicit CStopAfter(int countries) : m_left(countries) {}
-    void SetPos(int position) override { m_last = position; }
-    bool IsCancelled() const override { return m_left-- <= 0; }
-    int Last() const { return m_last; }
-
-private:
-    mutable int m_left;
-    int m_last = -1;
-};
-
-TEST_F(ValidationTest, CancelledRunStopsWithTheCountriesDone) {
-    League(kEngland, 0).SetLeagueSize(6);
-    CStopAfter stop(20);
-    const SValidationResult result = ValidateDatabase(*world, kDefaultLanguage, &tools, &stop);
-    EXPECT_TRUE(result.cancelled);
-    EXPECT_EQ(stop.Last(), 19);
-    // England (50) was not reached.
-    EXPECT_THAT(result.findings, Each(Field(&SFinding::country, Lt(20))));
-    CStopAfter never(1000);
-    const SValidationResult whole = ValidateDatabase(*world, kDefaultLanguage, &tools, &never);
-    EXPECT_FALSE(whole.cancelled);
-    EXPECT_EQ(never.Last(), kCountryCount + 1);
-    EXPECT_GT(CountFindings(whole.findings).Count(kEngland, EFindingKind::kCompetition), 0);
 }
 
 TEST(ValidationFinding, ReportGroupsByCountryThenKindWithTheWorstSeverity) {
