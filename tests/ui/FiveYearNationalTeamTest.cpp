@@ -236,8 +236,10 @@ void FiveYearNationalTeamTest::theNationalSquadListsSortsAndRemovesFlaggedPlayer
     const std::vector<std::uint32_t> flagged(players.begin(), players.begin() + 7);
     Flag(flagged, true);
     const std::size_t edits = Edits();
-    const std::string before = Dump();
     const int clubCountry = ClubHoldingPerson(m_document->World(), flagged[0])->Country();
+    // Taken before the dump: the master build draws values outside the history.
+    const QString fault = CountryFault(*m_document, clubCountry);
+    const std::string before = Dump();
 
     CDlgNationalteam dialog(*m_document, nation);
     ShowActive(dialog);
@@ -283,7 +285,11 @@ void FiveYearNationalTeamTest::theNationalSquadListsSortsAndRemovesFlaggedPlayer
     for (const std::uint32_t id : flagged) {
         QCOMPARE(Flagged(id), std::count(removed.begin(), removed.end(), id) == 0);
     }
-    ExpectUndoneAndSound(before, clubCountry);
+    // Undone, the flags are back; redone, the country is as sound as it was.
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(CountryFault(*m_document, clubCountry), fault);
 
     const QString remove = QStringLiteral("Aus Nationalmannschaft &entfernen");
     // Row 0 selected; a right click on row 1, or either key with row 1 made current, removes
