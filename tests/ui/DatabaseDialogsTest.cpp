@@ -66,7 +66,7 @@ class DatabaseDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void OpeningListsFoldersByNameAndSelectingShowsTheCommentAndOpens() {
+    void OpeningListsSelectsOpensAndDeletesDatabaseFolders() {
         SDocuments documents;
         fs::create_directories(documents.databases / "TempExport" / "badges");
         WriteText(documents.databases / "keine.txt", "Datei, keine Datenbank");
@@ -107,40 +107,38 @@ private slots:
         QTest::keyClick(&cancelled, Qt::Key_Escape);
         QCOMPARE(cancelled.result(), int(QDialog::Rejected));
         QVERIFY(cancelled.Folder().empty());
-    }
 
-    void DeletingAsksDeletesOnlyOnYesAndReportsWhatCannotBeDone() {
-        SDocuments documents;
+        // Deleting asks, deletes only on "Ja" and reports what cannot be done.
         QTemporaryDir outside;
         const fs::path foreign = fs::path(outside.path().toStdString()) / "fremd";
         fs::create_directories(foreign);
         WriteText(foreign / "wichtig.txt", "bleibt");
         fs::create_directory_symlink(foreign, documents.databases / "Verweis");
-        auto& dialog = documents.Shown<CDlgSelectDatabase>({documents.databases / "alt"});
+        auto& deleting = documents.Shown<CDlgSelectDatabase>({documents.databases / "alt"});
 
-        ClickRow(*dialog.DatabaseList(), "Saison 2006");
+        ClickRow(*deleting.DatabaseList(), "Saison 2006");
         documents.ui.QueueAnswer(false);
-        QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+        QTest::mouseClick(deleting.DeleteButton(), Qt::LeftButton);
         QCOMPARE(documents.ui.Texts(CScriptedUserInterface::Message::Kind::Question),
                  (std::vector<std::string>{
                      "M\xF6"
                      "chten Sie die Datenbank \"Saison 2006\" wirklich l\xF6schen?"}));
         QVERIFY(fs::exists(documents.databases / "Saison 2006"));
-        QCOMPARE(dialog.DatabaseList()->count(), 4);
+        QCOMPARE(deleting.DatabaseList()->count(), 4);
 
         documents.ui.QueueAnswer(true);
-        QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+        QTest::mouseClick(deleting.DeleteButton(), Qt::LeftButton);
         QVERIFY(!fs::exists(documents.databases / "Saison 2006"));
-        QCOMPARE(Rows(*dialog.DatabaseList()), (QStringList{"alt", "Leer", "Verweis"}));
-        QVERIFY(dialog.Comment()->toPlainText().isEmpty());
-        QVERIFY(!dialog.DeleteButton()->isEnabled());
-        QVERIFY(!dialog.OpenButton()->isEnabled());
+        QCOMPARE(Rows(*deleting.DatabaseList()), (QStringList{"alt", "Leer", "Verweis"}));
+        QVERIFY(deleting.Comment()->toPlainText().isEmpty());
+        QVERIFY(!deleting.DeleteButton()->isEnabled());
+        QVERIFY(!deleting.OpenButton()->isEnabled());
         QVERIFY(documents.ui.Texts(CScriptedUserInterface::Message::Kind::Error).empty());
 
         // The database of an open slot: the question says so.
-        ClickRow(*dialog.DatabaseList(), "alt");
+        ClickRow(*deleting.DatabaseList(), "alt");
         documents.ui.QueueAnswer(false);
-        QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+        QTest::mouseClick(deleting.DeleteButton(), Qt::LeftButton);
         const std::string question = documents.ui.Messages().back().text;
         QVERIFY(question.find("\"alt\"") != std::string::npos);
         QVERIFY(question.find("im Editor ge\xF6"
@@ -148,11 +146,11 @@ private slots:
         QVERIFY(fs::exists(documents.databases / "alt"));
 
         // A link to a folder elsewhere is not followed: the deletion is reported.
-        ClickRow(*dialog.DatabaseList(), "Verweis");
+        ClickRow(*deleting.DatabaseList(), "Verweis");
         documents.ui.QueueAnswer(true);
-        QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+        QTest::mouseClick(deleting.DeleteButton(), Qt::LeftButton);
         QVERIFY(fs::exists(foreign / "wichtig.txt"));
-        QVERIFY(dialog.DatabaseList()->findItems("Verweis", Qt::MatchExactly).size() == 1);
+        QVERIFY(deleting.DatabaseList()->findItems("Verweis", Qt::MatchExactly).size() == 1);
         const auto errors = documents.ui.Texts(CScriptedUserInterface::Message::Kind::Error);
         QCOMPARE(errors.size(), std::size_t(1));
         QVERIFY(errors.front().find("\"Verweis\" konnte nicht gel\xF6scht") != std::string::npos);

@@ -32,8 +32,7 @@ private:
     void Opened() override;
 
 private slots:
-    void scopesNarrowTheListThatIsSavedAndPrinted();
-    void theBirthDateCheckAndHeaderClicksOrderTheList();
+    void scopesAndTheBirthDateNarrowTheListThatIsSortedSavedAndPrinted();
     void theComparisonShowsTwoChosenStrikers();
     void theSquadDialogOpensTheDuplicatesOfItsClub();
     void theMainWindowOpensBothOnTheSelection();
@@ -105,7 +104,7 @@ void PlayerDoubleCompareTest::ExpectUntouched() const {
     QVERIFY(ReferenceFaults(m_document->World()).empty());
 }
 
-void PlayerDoubleCompareTest::scopesNarrowTheListThatIsSavedAndPrinted() {
+void PlayerDoubleCompareTest::scopesAndTheBirthDateNarrowTheListThatIsSortedSavedAndPrinted() {
     const CWorld& world = m_document->World();
     CPlayerDouble dialog(world, kDefaultLanguage, m_a->Country(), m_a->Id());
     ShowActive(dialog);
@@ -159,20 +158,9 @@ void PlayerDoubleCompareTest::scopesNarrowTheListThatIsSavedAndPrinted() {
     QTest::mouseClick(&dialog.PrintButton(), Qt::LeftButton);
     QVERIFY(asked);
     QVERIFY(dialog.isVisible());
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    QVERIFY(!dialog.isVisible());
 
-    // The national team is no club to narrow to.
-    CPlayerDouble national(world, kDefaultLanguage, m_c->Country(),
-                           world.Country(m_c->Country()).NationalTeam().Id());
-    QVERIFY(!national.ScopeButton(EDuplicateScope::Club).isEnabled());
-    QVERIFY(national.ScopeButton(EDuplicateScope::Country).isChecked());
-    QCOMPARE(PlantedRows(national.List()), 1);
-}
-
-void PlayerDoubleCompareTest::theBirthDateCheckAndHeaderClicksOrderTheList() {
-    CPlayerDouble dialog(m_document->World(), kDefaultLanguage, 0, 0);
-    ShowActive(dialog);
+    // All of them: the birth date check keeps the pair born the same day.
+    QTest::mouseClick(&all, Qt::LeftButton);
     QCheckBox& box = dialog.SameBirthDateBox();
     QCOMPARE(box.text(), QStringLiteral("Nur Spieler mit gleichem Geburtsdatum anzeigen"));
     QVERIFY(!box.isChecked());
@@ -211,6 +199,15 @@ void PlayerDoubleCompareTest::theBirthDateCheckAndHeaderClicksOrderTheList() {
                  FromCp1252(std::string(pair.first.player->Surname().View()) + ", " +
                             std::string(pair.first.player->FirstName().View())));
     }
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+
+    // The national team is no club to narrow to.
+    CPlayerDouble national(world, kDefaultLanguage, m_c->Country(),
+                           world.Country(m_c->Country()).NationalTeam().Id());
+    QVERIFY(!national.ScopeButton(EDuplicateScope::Club).isEnabled());
+    QVERIFY(national.ScopeButton(EDuplicateScope::Country).isChecked());
+    QCOMPARE(PlantedRows(national.List()), 1);
 }
 
 void PlayerDoubleCompareTest::theComparisonShowsTwoChosenStrikers() {
