@@ -15,11 +15,9 @@ class CalendarDialogTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void monthsAndSeasonsChooseTheRowsAndTheInternationalDays();
+    void monthsSeasonsAndTheComparisonAreShownWithoutAnEdit();
     void clicksInEachModeToggleTheirCompetitions();
     void aFaultAtOkStaysOnOkAndClosesOnEgalAlsoByEscapeAndTheCloseBox();
-    void theComparisonColumnIsReadOnlyAndTheCheckConfirmsASoundCalendar();
-    void oneUndoTakesBackTheWholeSession();
 
 private:
     std::string Dump() const override { return DumpWorldJson(World(), kDefaultCountry); }
@@ -66,7 +64,7 @@ void CalendarDialogTest::ClickCell(CDlgCalendar& dialog, int row, int column) {
     QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualItemRect(item).center());
 }
 
-void CalendarDialogTest::monthsAndSeasonsChooseTheRowsAndTheInternationalDays() {
+void CalendarDialogTest::monthsSeasonsAndTheComparisonAreShownWithoutAnEdit() {
     auto dialog = Open();
     QTableWidget& table = dialog->Table();
     const std::vector<SCalendarColumn> columns =
@@ -111,7 +109,58 @@ void CalendarDialogTest::monthsAndSeasonsChooseTheRowsAndTheInternationalDays() 
     QCOMPARE(dialog->Calendar(), 1);
     QTest::keyClick(&dialog->SeasonBar(), Qt::Key_Left);
     QCOMPARE(dialog->SeasonLabel().text(), QStringLiteral("2006/2007"));
-    CloseWith(*dialog, Qt::Key_Return, true);
+
+    // The comparison column is read-only, and the check confirms a sound calendar.
+    QComboBox& comparison = dialog->Comparison();
+    QVERIFY(comparison.count() > 1);
+    QCOMPARE(comparison.currentIndex(), 0);
+    const int shown = dialog->Table().columnCount();
+    comparison.setFocus();
+    QTest::keyClick(&comparison, Qt::Key_Down);
+    QCOMPARE(comparison.currentIndex(), 1);
+    const int other = comparison.currentData().toInt();
+    QVERIFY(other != kDefaultCountry);
+    QCOMPARE(dialog->Table().columnCount(), shown + 1);
+    QVERIFY(dialog->Table().horizontalHeaderItem(shown)->text().startsWith(
+        Cp1252ToQString(World().Country(other).Name(kDefaultLanguage))));
+
+    // Its numbers are the other league's, in a month where it plays; clicks there do nothing.
+    const std::uint32_t otherLeague = MakeCompetitionId(other, kLeagueType, 0);
+    QTest::mouseClick(&dialog->MonthButton(10), Qt::LeftButton);
+    const std::string before = DumpWorldJson(World(), other) + Dump();
+    bool sawMatchday = false;
+    for (int row = 0; row < dialog->Table().rowCount(); ++row) {
+        const int day = MonthDays(0, 10)[static_cast<std::size_t>(row)];
+        const std::int32_t matchday = World().Competition(otherLeague)->CalendarValue(0, day);
+        QCOMPARE(dialog->Table().item(row, shown)->text(),
+                 matchday != 0 ? QString::number(matchday) : QString());
+        sawMatchday |= matchday != 0;
+        ClickCell(*dialog, row, shown);
+    }
+    QVERIFY(sawMatchday);
+    QCOMPARE(DumpWorldJson(World(), other) + Dump(), before);
+    QTest::keyClick(&comparison, Qt::Key_Home);
+    QCOMPARE(dialog->Table().columnCount(), shown);
+
+    QTest::mouseClick(&dialog->MonthButton(3), Qt::LeftButton);
+    QTest::mouseClick(&dialog->ModeButton(ECalendarMode::kAllLeagues), Qt::LeftButton);
+    QString confirmation;
+    {
+        QObject scope;
+        WhenModal<CDlgErrorSingle>(scope, [&confirmation](CDlgErrorSingle& message) {
+            confirmation = Cp1252ToQString(message.Text());
+            QTest::mouseClick(message.OkButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(&dialog->CheckButton(), Qt::LeftButton);
+    }
+    QCOMPARE(confirmation, QStringLiteral("Keine Fehler gefunden\n"));
+    QVERIFY(dialog->isVisible());
+    // OK after only looking leaves the document clean.
+    QCOMPARE(CloseWith(*dialog, Qt::Key_Return, false), std::string());
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(DumpWorldJson(World(), other) + Dump(), before);
+    QVERIFY(!m_document->IsModified());
+    QVERIFY(!m_document->History().CanUndo());
 }
 
 void CalendarDialogTest::clicksInEachModeToggleTheirCompetitions() {
@@ -192,94 +241,23 @@ void CalendarDialogTest::aFaultAtOkStaysOnOkAndClosesOnEgalAlsoByEscapeAndTheClo
     shown = CloseWith(*dialog, 0, false);
     QVERIFY2(shown.starts_with("Die folgenden Fehler sind aufgetreten!|"), shown.c_str());
     QVERIFY(dialog->isVisible());
+    // More of the session, in another mode and season: all of it is one edit.
+    QTest::mouseClick(&dialog->ModeButton(ECalendarMode::kAllLeagues), Qt::LeftButton);
+    ClickCell(*dialog, dialog->RowOf(day + 1), dialog->ColumnOf(LeagueId(1)));
+    dialog->SeasonBar().SetValue(1);
+    ClickCell(*dialog, dialog->RowOf(day), dialog->ColumnOf(LeagueId(1)));
+    QVERIFY(Value(LeagueId(1), 1, day) != 0);
     shown = CloseWith(*dialog, 0, true);
     QVERIFY(!shown.empty());
     QVERIFY(!dialog->isVisible());
     QCOMPARE(Value(LeagueId(0), 0, day) != 0, true);
+    QCOMPARE(m_document->UndoDescription(), std::optional<std::string>("Rahmenterminkalender"));
     // "Egal" keeps the faulty calendar, and the country check finds it too.
     QVERIFY(!CountryFault(*m_document, kDefaultCountry).isEmpty());
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
     QCOMPARE(CountryFault(*m_document, kDefaultCountry), QString());
-}
-
-void CalendarDialogTest::theComparisonColumnIsReadOnlyAndTheCheckConfirmsASoundCalendar() {
-    auto dialog = Open();
-    QComboBox& comparison = dialog->Comparison();
-    QVERIFY(comparison.count() > 1);
-    QCOMPARE(comparison.currentIndex(), 0);
-    const int columns = dialog->Table().columnCount();
-    comparison.setFocus();
-    QTest::keyClick(&comparison, Qt::Key_Down);
-    QCOMPARE(comparison.currentIndex(), 1);
-    const int other = comparison.currentData().toInt();
-    QVERIFY(other != kDefaultCountry);
-    QCOMPARE(dialog->Table().columnCount(), columns + 1);
-    QVERIFY(dialog->Table().horizontalHeaderItem(columns)->text().startsWith(
-        Cp1252ToQString(World().Country(other).Name(kDefaultLanguage))));
-
-    // Its numbers are the other league's, in a month where it plays; clicks there do nothing.
-    const std::uint32_t otherLeague = MakeCompetitionId(other, kLeagueType, 0);
-    QTest::mouseClick(&dialog->MonthButton(10), Qt::LeftButton);
-    const std::string before = DumpWorldJson(World(), other) + Dump();
-    bool sawMatchday = false;
-    for (int row = 0; row < dialog->Table().rowCount(); ++row) {
-        const int day = MonthDays(0, 10)[static_cast<std::size_t>(row)];
-        const std::int32_t matchday = World().Competition(otherLeague)->CalendarValue(0, day);
-        QCOMPARE(dialog->Table().item(row, columns)->text(),
-                 matchday != 0 ? QString::number(matchday) : QString());
-        sawMatchday |= matchday != 0;
-        ClickCell(*dialog, row, columns);
-    }
-    QVERIFY(sawMatchday);
-    QCOMPARE(DumpWorldJson(World(), other) + Dump(), before);
-    QTest::keyClick(&comparison, Qt::Key_Home);
-    QCOMPARE(dialog->Table().columnCount(), columns);
-
-    QTest::mouseClick(&dialog->MonthButton(3), Qt::LeftButton);
-    QTest::mouseClick(&dialog->ModeButton(ECalendarMode::kAllLeagues), Qt::LeftButton);
-    QString confirmation;
-    {
-        QObject scope;
-        WhenModal<CDlgErrorSingle>(scope, [&confirmation](CDlgErrorSingle& message) {
-            confirmation = Cp1252ToQString(message.Text());
-            QTest::mouseClick(message.OkButton(), Qt::LeftButton);
-        });
-        QTest::mouseClick(&dialog->CheckButton(), Qt::LeftButton);
-    }
-    QCOMPARE(confirmation, QStringLiteral("Keine Fehler gefunden\n"));
-    QVERIFY(dialog->isVisible());
-    // OK after only looking leaves the document clean.
-    QCOMPARE(CloseWith(*dialog, Qt::Key_Return, false), std::string());
-    QVERIFY(!dialog->isVisible());
-    QCOMPARE(DumpWorldJson(World(), other) + Dump(), before);
-    QVERIFY(!m_document->IsModified());
     QVERIFY(!m_document->History().CanUndo());
-}
-
-void CalendarDialogTest::oneUndoTakesBackTheWholeSession() {
-    const std::string before = Dump();
-    {
-        auto dialog = Open();
-        const int day = FreeDay(*dialog);
-        QVERIFY(day > 0);
-        ClickCell(*dialog, dialog->RowOf(day), dialog->ColumnOf(LeagueId(0)));
-        QTest::mouseClick(&dialog->ModeButton(ECalendarMode::kAllLeagues), Qt::LeftButton);
-        ClickCell(*dialog, dialog->RowOf(day + 1), dialog->ColumnOf(LeagueId(1)));
-        dialog->SeasonBar().SetValue(1);
-        ClickCell(*dialog, dialog->RowOf(day), dialog->ColumnOf(LeagueId(1)));
-        QVERIFY(Value(LeagueId(1), 1, day) != 0);
-        QVERIFY(!CloseWith(*dialog, Qt::Key_Return, true).empty());
-        QVERIFY(!dialog->isVisible());
-    }
-    QVERIFY(Dump() != before);
-    QCOMPARE(m_document->UndoDescription(), std::optional<std::string>("Rahmenterminkalender"));
-    QVERIFY(!CountryFault(*m_document, kDefaultCountry).isEmpty());
-    QVERIFY(m_document->Undo());
-    QCOMPARE(Dump(), before);
-    QCOMPARE(CountryFault(*m_document, kDefaultCountry), QString());
-    QVERIFY(!m_document->History().CanUndo());
-    QVERIFY(!m_document->IsModified());
 }
 
 }  // namespace kw

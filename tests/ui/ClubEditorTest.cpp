@@ -16,13 +16,9 @@ class ClubEditorTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void cancelAfterEditingBothPagesLeavesTheClubUnchanged();
-    void startingMoneyAtTheLowestPositionIsMinusTwentyMillion();
-    void fourGermanArticlePressesComeBackToTheStart();
-    void typingStopsAtWhatTheRecordHoldsAndNoClubIsItsOwnRival();
-    void okWithoutEditsKeepsOddValuesAndRecordsNothing();
+    void buttonsAndCancelAfterEditingBothPagesLeaveTheClubUnchanged();
+    void okWithoutEditsKeepsOddValuesAndTheLanguageChoiceSwitchesTexts();
     void editAndOkRecordOneEditThatUndoTakesBackExactly();
-    void languageChoiceSwitchesTextsAndCaption();
     void clubButtonOfTheMainWindowOpensTheEditor();
 
 private:
@@ -35,18 +31,10 @@ private:
 };
 
 const CClub& ClubEditorTest::DemoClub() const {
-    const CWorld& world = m_document->World();
-    for (int country = 1; country <= 206; ++country) {
-        const CCountry& candidate = world.Country(country);
-        if (candidate.ClubCount() >= 3) {
-            for (const auto& entry : candidate.Clubs()) {
-                if (!entry.second->IsNationalTeam() && !entry.second->FirstTeam().empty()) {
-                    return *entry.second;
-                }
-            }
-        }
-    }
-    throw std::runtime_error("demo without a country of three clubs");
+    return *ClubsWhere(World(), [this](const CClub& club) {
+                return !club.FirstTeam().empty() &&
+                       World().Country(club.Country()).ClubCount() >= 3;
+            }).at(0);
 }
 
 std::unique_ptr<CDlgClubParent> ClubEditorTest::OpenEditor(const CClub& club,
@@ -74,11 +62,30 @@ std::string ClubEditorTest::CountryDump(const CClub& club) const {
     return DumpWorldJson(m_document->World(), club.Country());
 }
 
-void ClubEditorTest::cancelAfterEditingBothPagesLeavesTheClubUnchanged() {
+void ClubEditorTest::buttonsAndCancelAfterEditingBothPagesLeaveTheClubUnchanged() {
     const CClub& club = DemoClub();
     const std::string before = CountryDump(club);
     auto dialog = OpenEditor(club);
+    QCOMPARE(int(m_document->Language()), 0);
+    auto& button = Child<QPushButton>(*dialog, QStringLiteral("article0"));
+    // Four presses come back to the start (the articles and their order: ClubButtons in
+    // tests/editing).
+    const auto articles = ClubArticles(0);
+    const int start = club.ArticleChoice(CClub::kClubArticle, 0);
+    QCOMPARE(button.text(), Cp1252ToQString(articles[static_cast<std::size_t>(start)]));
+    for (int press = 1; press <= 4; ++press) {
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(button.text(),
+                 Cp1252ToQString(articles[static_cast<std::size_t>((start + press) % 4)]));
+    }
+    QCOMPARE(int(dialog->WorkingCopy().ArticleChoice(CClub::kClubArticle, 0)), start);
+    // "Im Satz" shows the sentence with the name as typed.
+    auto& sentence = Child<QPushButton>(*dialog, QStringLiteral("sentence0"));
     Retype(*dialog, QStringLiteral("name"), QStringLiteral("Neuer Name"));
+    QVERIFY2(sentence.text().contains(QStringLiteral("Neuer Name")), qPrintable(sentence.text()));
+    const QString first = sentence.text();
+    QTest::mouseClick(&sentence, Qt::LeftButton);
+    QVERIFY(sentence.text() != first);
     Click(*dialog, QStringLiteral("article1"));
     ShowTab(*dialog, QStringLiteral("Historische Daten"));
     Retype(*dialog, QStringLiteral("statistic0"), QStringLiteral("4321"));
@@ -104,72 +111,7 @@ void ClubEditorTest::cancelAfterEditingBothPagesLeavesTheClubUnchanged() {
     QVERIFY(!m_document->IsModified());
 }
 
-void ClubEditorTest::startingMoneyAtTheLowestPositionIsMinusTwentyMillion() {
-    const CClub& club = DemoClub();
-    auto dialog = OpenEditor(club);
-    auto& money = Child<QSpinBox>(*dialog, QStringLiteral("money"));
-    money.setFocus();
-    money.selectAll();
-    QTest::keyClicks(&money, QStringLiteral("-20000000"));
-    QTest::keyClick(&money, Qt::Key_Return);
-    QCOMPARE(money.value(), 0);
-    QCOMPARE(money.text(), QStringLiteral("- 20.000.000"));
-    // Lower than the lowest position does not go.
-    QTest::keyClick(&money, Qt::Key_Down);
-    QCOMPARE(money.value(), 0);
-    PressOk(*dialog);
-    QCOMPARE(club.InitialAssets(), -20000000);
-    QCOMPARE(club.CreditLine(), 0);
-    // The steps and how stored money is shown again: ClubMoneySpin in tests/editing.
-}
-
-void ClubEditorTest::fourGermanArticlePressesComeBackToTheStart() {
-    const CClub& club = DemoClub();
-    QCOMPARE(int(m_document->Language()), 0);
-    auto dialog = OpenEditor(club);
-    auto& button = Child<QPushButton>(*dialog, QStringLiteral("article0"));
-    // The articles and their order: ClubButtons in tests/editing.
-    const auto articles = ClubArticles(0);
-    const int start = club.ArticleChoice(CClub::kClubArticle, 0);
-    QCOMPARE(button.text(), Cp1252ToQString(articles[static_cast<std::size_t>(start)]));
-    for (int press = 1; press <= 4; ++press) {
-        QTest::mouseClick(&button, Qt::LeftButton);
-        QCOMPARE(button.text(),
-                 Cp1252ToQString(articles[static_cast<std::size_t>((start + press) % 4)]));
-    }
-    QCOMPARE(int(dialog->WorkingCopy().ArticleChoice(CClub::kClubArticle, 0)), start);
-
-    // "Im Satz" shows the sentence with the name as typed.
-    auto& sentence = Child<QPushButton>(*dialog, QStringLiteral("sentence0"));
-    Retype(*dialog, QStringLiteral("name"), QStringLiteral("Falkenkicker"));
-    QVERIFY2(sentence.text().contains(QStringLiteral("Falkenkicker")), qPrintable(sentence.text()));
-    const QString first = sentence.text();
-    QTest::mouseClick(&sentence, Qt::LeftButton);
-    QVERIFY(sentence.text() != first);
-}
-
-void ClubEditorTest::typingStopsAtWhatTheRecordHoldsAndNoClubIsItsOwnRival() {
-    const CClub& club = DemoClub();
-    auto dialog = OpenEditor(club);
-    const int others = m_document->World().Country(club.Country()).ClubCount() - 1;
-    for (const char* name : {"friendlyClub", "rival0", "rival1", "rival2"}) {
-        auto& combo = Child<QComboBox>(*dialog, QString::fromLatin1(name));
-        QCOMPARE(combo.count(), others + 1);
-        QCOMPARE(combo.itemText(0), ResourceQString(ids::kNotAvailable));
-        QCOMPARE(combo.itemData(0).toUInt(), 0u);
-        QCOMPARE(combo.findData(club.Id()), -1);
-    }
-    // Each field's capacity: ClubTextFields in tests/editing.
-    for (const char* name : {"name", "fansName", "mascot"}) {
-        Retype(*dialog, QString::fromLatin1(name), QString(40, QLatin1Char('x')));
-    }
-    PressOk(*dialog);
-    QCOMPARE(club.FansName().View(), std::string(19, 'x'));
-    QCOMPARE(club.Mascot().View(), std::string(19, 'x'));
-    QCOMPARE(club.Name(0), std::string(20, 'x'));
-}
-
-void ClubEditorTest::okWithoutEditsKeepsOddValuesAndRecordsNothing() {
+void ClubEditorTest::okWithoutEditsKeepsOddValuesAndTheLanguageChoiceSwitchesTexts() {
     const CClub& club = DemoClub();
     const CWorld& world = m_document->World();
     std::uint32_t foreign = 0;
@@ -210,12 +152,64 @@ void ClubEditorTest::okWithoutEditsKeepsOddValuesAndRecordsNothing() {
     QCOMPARE(club.InitialAssets(), 1234567);
     QCOMPARE(club.CreditLine(), 4711);
     QCOMPARE(club.Rivals()[3], odd.Rivals()[3]);
+
+    // The language choice switches the texts and the caption.
+    auto closed = OpenEditor(club);
+    QVERIFY(!Child<QComboBox>(*closed, QStringLiteral("language")).isEnabled());
+    closed->reject();
+
+    auto languages = OpenEditor(club, true);
+    QVERIFY(languages->windowTitle().startsWith(QStringLiteral("Kickwerk 06 - Verein - ")));
+    QVERIFY(languages->windowTitle().endsWith(Cp1252ToQString(club.Name(0))));
+    auto& name = Child<QLineEdit>(*languages, QStringLiteral("name"));
+    Retype(name, QStringLiteral("Deutscher Name"));
+    auto& language = Child<QComboBox>(*languages, QStringLiteral("language"));
+    language.setFocus();
+    QTest::keyClick(&language, Qt::Key_Down);  // "Englisch"
+    QCOMPARE(language.currentData().toInt(), 1);
+    QCOMPARE(name.text(), Cp1252ToQString(club.Name(1)));
+    QVERIFY(languages->windowTitle().endsWith(Cp1252ToQString(club.Name(1))));
+    // The German name typed before stays in the copy; the document's language is untouched.
+    QCOMPARE(languages->WorkingCopy().Name(0), std::string("Deutscher Name"));
+    QCOMPARE(int(m_document->Language()), 0);
+    Retype(name, QStringLiteral("English Name"));
+    PressOk(*languages);
+    QCOMPARE(club.Name(0), std::string("Deutscher Name"));
+    QCOMPARE(club.Name(1), std::string("English Name"));
 }
 
 void ClubEditorTest::editAndOkRecordOneEditThatUndoTakesBackExactly() {
     const CClub& club = DemoClub();
     const std::string before = CountryDump(club);
     auto dialog = OpenEditor(club);
+    // No club is its own rival.
+    const int others = m_document->World().Country(club.Country()).ClubCount() - 1;
+    for (const char* name : {"friendlyClub", "rival0", "rival1", "rival2"}) {
+        auto& combo = Child<QComboBox>(*dialog, QString::fromLatin1(name));
+        QCOMPARE(combo.count(), others + 1);
+        QCOMPARE(combo.itemText(0), ResourceQString(ids::kNotAvailable));
+        QCOMPARE(combo.itemData(0).toUInt(), 0u);
+        QCOMPARE(combo.findData(club.Id()), -1);
+    }
+    // Typing stops at what the record holds (each field's capacity: ClubTextFields in
+    // tests/editing).
+    for (const char* name : {"name", "fansName", "mascot"}) {
+        Retype(*dialog, QString::fromLatin1(name), QString(40, QLatin1Char('x')));
+    }
+    QCOMPARE(Child<QLineEdit>(*dialog, QStringLiteral("name")).text(),
+             QString(20, QLatin1Char('x')));
+    // The starting money at its lowest position is minus twenty million (the steps and how
+    // stored money is shown again: ClubMoneySpin in tests/editing).
+    auto& money = Child<QSpinBox>(*dialog, QStringLiteral("money"));
+    money.setFocus();
+    money.selectAll();
+    QTest::keyClicks(&money, QStringLiteral("-20000000"));
+    QTest::keyClick(&money, Qt::Key_Return);
+    QCOMPARE(money.value(), 0);
+    QCOMPARE(money.text(), QStringLiteral("- 20.000.000"));
+    // Lower than the lowest position does not go.
+    QTest::keyClick(&money, Qt::Key_Down);
+    QCOMPARE(money.value(), 0);
     Retype(*dialog, QStringLiteral("name"), QStringLiteral("Umbenannt"));
     QVERIFY(TabEditorPage(dialog->Tabs(), dialog->Tabs().currentIndex())->Differs());
     auto& bar = Child<CValueScrollBar>(*dialog, QStringLiteral("prestige0"));
@@ -240,35 +234,13 @@ void ClubEditorTest::editAndOkRecordOneEditThatUndoTakesBackExactly() {
     QCOMPARE(int(club.PointsDeduction()), 6);
     QCOMPARE(int(club.RecordResult(CClub::kHomeWin).GoalsFor()), 9);
     QCOMPARE(club.Successes(CClub::kChampionships), std::string("1950,1951"));
+    QCOMPARE(club.FansName().View(), std::string(19, 'x'));
+    QCOMPARE(club.Mascot().View(), std::string(19, 'x'));
+    QCOMPARE(club.InitialAssets(), -20000000);
+    QCOMPARE(club.CreditLine(), 0);
 
     QVERIFY(m_document->Undo());
     QCOMPARE(CountryDump(club), before);
-}
-
-void ClubEditorTest::languageChoiceSwitchesTextsAndCaption() {
-    const CClub& club = DemoClub();
-    auto closed = OpenEditor(club);
-    QVERIFY(!Child<QComboBox>(*closed, QStringLiteral("language")).isEnabled());
-    closed->reject();
-
-    auto dialog = OpenEditor(club, true);
-    QVERIFY(dialog->windowTitle().startsWith(QStringLiteral("Kickwerk 06 - Verein - ")));
-    QVERIFY(dialog->windowTitle().endsWith(Cp1252ToQString(club.Name(0))));
-    auto& name = Child<QLineEdit>(*dialog, QStringLiteral("name"));
-    Retype(name, QStringLiteral("Deutscher Name"));
-    auto& language = Child<QComboBox>(*dialog, QStringLiteral("language"));
-    language.setFocus();
-    QTest::keyClick(&language, Qt::Key_Down);  // "Englisch"
-    QCOMPARE(language.currentData().toInt(), 1);
-    QCOMPARE(name.text(), Cp1252ToQString(club.Name(1)));
-    QVERIFY(dialog->windowTitle().endsWith(Cp1252ToQString(club.Name(1))));
-    // The German name typed before stays in the copy; the document's language is untouched.
-    QCOMPARE(dialog->WorkingCopy().Name(0), std::string("Deutscher Name"));
-    QCOMPARE(int(m_document->Language()), 0);
-    Retype(name, QStringLiteral("English Name"));
-    PressOk(*dialog);
-    QCOMPARE(club.Name(0), std::string("Deutscher Name"));
-    QCOMPARE(club.Name(1), std::string("English Name"));
 }
 
 void ClubEditorTest::clubButtonOfTheMainWindowOpensTheEditor() {

@@ -27,14 +27,11 @@ private slots:
     void initTestCase();
 
     void untouchedPageStoresNothingAlsoValuesItCannotShow();
-    void eachControlStoresExactlyItsField();
+    void eachControlStoresItsField();
     void stadiumNameIsEditedInTheContextsLanguage();
-    void cityPictureShownWhereTheCityHasOne();
-    void aPictureChosenInTheCityFolderNamesTheCityOneOutsideIsRefused();
+    void cityPictureShownAndChosenInTheCityFolderOnly();
 
-    void droppingAPlayerOnAHeldNumberSwapsTheTwoOnOk();
-    void invalidNumbersAreShownPlacedButNotStored();
-    void playersBeyond99AreListedWithoutNumber();
+    void shirtNumbersSwapOnOkOnlyAndInvalidOnesAreShownButNotStored();
 
     void chairmanBarStoresAtOnceWithItsText();
 
@@ -59,12 +56,9 @@ void ClubStadiumTest::initTestCase() {
 }
 
 CClub& ClubStadiumTest::DemoClub(int skip) {
-    for (const auto& entry : m_world->Country(kDefaultCountry).Clubs()) {
-        if (!entry.second->IsNationalTeam() && skip-- == 0) {
-            return *entry.second;
-        }
-    }
-    qFatal("no demo club");
+    return *ClubsWhere(*m_world, [](const CClub& club) {
+                return club.Country() == kDefaultCountry;
+            }).at(static_cast<std::size_t>(skip));
 }
 
 std::unique_ptr<CDlgClubStadium> ClubStadiumTest::Page(CClub& club, int language) {
@@ -102,82 +96,43 @@ void ClubStadiumTest::untouchedPageStoresNothingAlsoValuesItCannotShow() {
     QVERIFY(club.HasSameData(before));
 }
 
-void ClubStadiumTest::eachControlStoresExactlyItsField() {
-    const CClub& original = DemoClub();
-    const auto check = [this, &original](const char* what, const std::function<void(QWidget&)>& act,
-                                         const std::function<void(CClub&)>& expect) {
-        CClub club = original;
-        CClub expected = original;
-        auto page = Page(club);
-        act(*page);
-        page->Store();
-        expect(expected);
-        if (club.HasSameData(original)) {
-            QFAIL(qPrintable(QStringLiteral("nothing changed: ") + QLatin1String(what)));
-        }
-        if (!club.HasSameData(expected)) {
-            QFAIL(what);
-        }
-    };
-    check(
-        "big main stand",
-        [](QWidget& page) {
-            auto& box = Child<QCheckBox>(page, "bigMainStand");
-            QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(box.height() / 2, box.height() / 2));
-        },
-        [&original](CClub& c) {
-            c.SetStadiumFlags(
-                static_cast<std::uint8_t>(original.StadiumFlags() ^ kBigMainStandFlag));
-        });
-    const auto nextItem = [](const char* name) {
-        return [name](QWidget& page) {
-            auto& combo = Child<QComboBox>(page, name);
-            combo.setFocus();
-            QTest::keyClick(&combo,
-                            combo.currentIndex() + 1 < combo.count() ? Qt::Key_Down : Qt::Key_Up);
-        };
-    };
+// Every control on one page, each changed: the store writes each one's field and nothing else.
+void ClubStadiumTest::eachControlStoresItsField() {
+    CClub club = DemoClub();
+    CClub expected = club;
+    auto page = Page(club);
     // Each combo stores the value it moves to, read from the combo as the user sees it.
-    const std::vector<std::pair<const char*, std::function<void(CClub&, int)>>> combos{
-        {"stadiumType", [](CClub& c, int v) { c.SetStadiumType(static_cast<std::uint8_t>(v)); }},
-        {"venue", [](CClub& c, int v) { c.SetStadiumNumber(v); }},
-        {"surrounding4",
-         [](CClub& c, int v) { c.SetSurrounding(4, static_cast<std::uint8_t>(v)); }},
-        {"youthCountry", [](CClub& c, int v) { c.SetYouthCountry(static_cast<std::uint8_t>(v)); }},
-        {"preferredCountry2",
-         [](CClub& c, int v) { c.SetPreferredCountry(1, static_cast<std::uint8_t>(v)); }},
+    const auto next = [&page](const char* name) {
+        auto& combo = Child<QComboBox>(*page, name);
+        combo.setFocus();
+        QTest::keyClick(&combo,
+                        combo.currentIndex() + 1 < combo.count() ? Qt::Key_Down : Qt::Key_Up);
+        return combo.currentData().toInt();
     };
-    for (const auto& [name, store] : combos) {
-        int value = 0;
-        check(
-            name,
-            [&](QWidget& page) {
-                nextItem(name)(page);
-                value = Child<QComboBox>(page, name).currentData().toInt();
-            },
-            [&](CClub& c) { store(c, value); });
-    }
-    const SCoordinate latitude = SplitCoordinate(original.Latitude());
-    check("latitude half", nextItem("latitudeHalf"), [&latitude](CClub& c) {
-        c.SetLatitude(MakeCoordinate(!latitude.negative, latitude.degrees, latitude.minutes));
-    });
+    auto& box = Child<QCheckBox>(*page, "bigMainStand");
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(box.height() / 2, box.height() / 2));
+    expected.SetStadiumFlags(static_cast<std::uint8_t>(club.StadiumFlags() ^ kBigMainStandFlag));
+    expected.SetStadiumType(static_cast<std::uint8_t>(next("stadiumType")));
+    expected.SetStadiumNumber(next("venue"));
+    expected.SetSurrounding(4, static_cast<std::uint8_t>(next("surrounding4")));
+    expected.SetYouthCountry(static_cast<std::uint8_t>(next("youthCountry")));
+    expected.SetPreferredCountry(1, static_cast<std::uint8_t>(next("preferredCountry2")));
+    next("latitudeHalf");
     // Each field stores what it takes of the typed text.
-    const SCoordinate longitude = SplitCoordinate(original.Longitude());
-    const std::vector<std::tuple<const char*, const char*, std::function<void(CClub&)>>> fields{
-        {"stadiumName", "Neuer Park", [](CClub& c) { c.SetStadiumName(0, "Neuer Park"); }},
-        {"stadiumCapacity", "99999999",
-         [](CClub& c) { c.SetStadiumCapacity(CClub::kMaxStadiumCapacity); }},
-        {"longitudeDegrees", "200",
-         [&](CClub& c) {
-             c.SetLongitude(MakeCoordinate(longitude.negative, 180, longitude.minutes));
-         }},
-        {"latitudeMinutes", "7",
-         [&](CClub& c) { c.SetLatitude(MakeCoordinate(latitude.negative, latitude.degrees, 7)); }},
-    };
-    for (const auto& [name, text, expect] : fields) {
-        check(
-            name, [&](QWidget& page) { Retype(Child<QLineEdit>(page, name), text); }, expect);
-    }
+    Retype(*page, QStringLiteral("stadiumName"), QStringLiteral("Neuer Park"));
+    Retype(*page, QStringLiteral("stadiumCapacity"), QStringLiteral("99999999"));
+    Retype(*page, QStringLiteral("longitudeDegrees"), QStringLiteral("200"));
+    Retype(*page, QStringLiteral("latitudeMinutes"), QStringLiteral("7"));
+    expected.SetStadiumName(0, "Neuer Park");
+    expected.SetStadiumCapacity(CClub::kMaxStadiumCapacity);
+    const SCoordinate latitude = SplitCoordinate(club.Latitude());
+    const SCoordinate longitude = SplitCoordinate(club.Longitude());
+    expected.SetLatitude(MakeCoordinate(!latitude.negative, latitude.degrees, 7));
+    expected.SetLongitude(MakeCoordinate(longitude.negative, 180, longitude.minutes));
+    const CClub original = club;
+    page->Store();
+    QVERIFY(!club.HasSameData(original));
+    QVERIFY(club.HasSameData(expected));
 }
 
 void ClubStadiumTest::stadiumNameIsEditedInTheContextsLanguage() {
@@ -193,7 +148,7 @@ void ClubStadiumTest::stadiumNameIsEditedInTheContextsLanguage() {
     QCOMPARE(club.StadiumNames()[0].View(), before.StadiumNames()[0].View());
 }
 
-void ClubStadiumTest::cityPictureShownWhereTheCityHasOne() {
+void ClubStadiumTest::cityPictureShownAndChosenInTheCityFolderOnly() {
     std::optional<std::reference_wrapper<CClub>> with;
     std::optional<std::reference_wrapper<CClub>> without;
     for (int number = 1; number <= kCountryCount; ++number) {
@@ -216,9 +171,8 @@ void ClubStadiumTest::cityPictureShownWhereTheCityHasOne() {
     page = Page(plain);
     QVERIFY(!Child<CShowBitmap>(*page, "cityPicture").HasBitmap());
     QCOMPARE(Child<QLabel>(*page, "cityPictureFile").text(), QStringLiteral("Keine Datei gewählt"));
-}
 
-void ClubStadiumTest::aPictureChosenInTheCityFolderNamesTheCityOneOutsideIsRefused() {
+    // A picture chosen in the city folder names the city; one outside is refused.
     // A picture named like no club's city yet, copied from a demo one.
     const fs::path demoPicture = fs::directory_iterator(m_app.cityDirectory)->path();
     const fs::path chosen = m_app.cityDirectory / "Seeblick.bmp";
@@ -227,7 +181,7 @@ void ClubStadiumTest::aPictureChosenInTheCityFolderNamesTheCityOneOutsideIsRefus
     CClub club = DemoClub(1);
     CClub expected = club;
     expected.SetCity(1, "Seeblick");
-    auto page = Page(club, 1);
+    page = Page(club, 1);
     WhenModal<QFileDialog>(*this, [&chosen](QFileDialog& dialog) {
         QCOMPARE(QDir(dialog.directory()).canonicalPath(),
                  QDir(QString::fromStdString(chosen.parent_path().string())).canonicalPath());
@@ -272,7 +226,7 @@ std::vector<CPlayer*> ClubStadiumTest::NewPlayers(const std::vector<int>& number
     return players;
 }
 
-void ClubStadiumTest::droppingAPlayerOnAHeldNumberSwapsTheTwoOnOk() {
+void ClubStadiumTest::shirtNumbersSwapOnOkOnlyAndInvalidOnesAreShownButNotStored() {
     const std::vector<CPlayer*> players = NewPlayers({7, 10, 3});
     CPlayer& a = *players[0];
     CPlayer& b = *players[1];
@@ -312,51 +266,49 @@ void ClubStadiumTest::droppingAPlayerOnAHeldNumberSwapsTheTwoOnOk() {
     QCOMPARE(int{b.ShirtNumbers()[0]}, 7);
     QCOMPARE(int{players[2]->ShirtNumbers()[0]}, 3);
     QCOMPARE(int{a.ShirtNumbers()[1]}, 44);
-}
 
-void ClubStadiumTest::invalidNumbersAreShownPlacedButNotStored() {
-    const std::vector<CPlayer*> players = NewPlayers({7, 0, 150, 7, 12});
+    // Invalid numbers are shown placed but not stored.
+    const std::vector<CPlayer*> odd = NewPlayers({7, 0, 150, 7, 12});
     {
-        CDlgShirtNo dialog(players);
+        CDlgShirtNo shirts(odd);
         // Where invalid numbers are placed: ShirtNumbersTest in tests/editing.
-        QVERIFY(QString::fromStdString(dialog.ListOf(99).Row(32)).startsWith("99\tSpieler1"));
+        QVERIFY(QString::fromStdString(shirts.ListOf(99).Row(32)).startsWith("99\tSpieler1"));
         // A drop elsewhere: only the dragged player and the holder change.
-        dialog.DropPlayer(4, 1);
-        QCOMPARE(dialog.Numbers(), (std::vector<int>{7, 0, 150, 7, 1}));
-        dialog.accept();
+        shirts.DropPlayer(4, 1);
+        QCOMPARE(shirts.Numbers(), (std::vector<int>{7, 0, 150, 7, 1}));
+        shirts.accept();
     }
-    QCOMPARE(int{players[1]->ShirtNumbers()[0]}, 0);
-    QCOMPARE(int{players[2]->ShirtNumbers()[0]}, 150);
-    QCOMPARE(int{players[3]->ShirtNumbers()[0]}, 7);
-    QCOMPARE(int{players[4]->ShirtNumbers()[0]}, 1);
+    QCOMPARE(int{odd[1]->ShirtNumbers()[0]}, 0);
+    QCOMPARE(int{odd[2]->ShirtNumbers()[0]}, 150);
+    QCOMPARE(int{odd[3]->ShirtNumbers()[0]}, 7);
+    QCOMPARE(int{odd[4]->ShirtNumbers()[0]}, 1);
 
     // Cancel writes nothing, not even a drop.
-    CDlgShirtNo dialog(players);
-    dialog.DropPlayer(0, 50);
-    dialog.reject();
-    QCOMPARE(int{players[0]->ShirtNumbers()[0]}, 7);
-}
+    CDlgShirtNo shirts(odd);
+    shirts.DropPlayer(0, 50);
+    shirts.reject();
+    QCOMPARE(int{odd[0]->ShirtNumbers()[0]}, 7);
 
-void ClubStadiumTest::playersBeyond99AreListedWithoutNumber() {
+    // Players beyond 99 are listed without a number.
     std::vector<int> numbers(101);
     for (int i = 0; i < 101; ++i) {
         numbers[static_cast<std::size_t>(i)] = i + 1;  // 100 and 101 find no place
     }
-    const std::vector<CPlayer*> players = NewPlayers(numbers);
-    CDlgShirtNo dialog(players);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    CShirtNumberList& unplaced = dialog.UnplacedList();
+    const std::vector<CPlayer*> crowd = NewPlayers(numbers);
+    CDlgShirtNo crowded(crowd);
+    crowded.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&crowded));
+    CShirtNumberList& unplaced = crowded.UnplacedList();
     QVERIFY(unplaced.isVisible());
     QCOMPARE(unplaced.count(), 2);
     QVERIFY(QString::fromStdString(unplaced.Row(0)).startsWith("\tSpieler99"));
     // One of them dropped on 5 takes it; the former holder goes under no number.
-    std::unique_ptr<QMimeData> data(unplaced.model()->mimeData({unplaced.model()->index(0, 0)}));
-    QVERIFY(data != nullptr);
-    QCOMPARE(CShirtNumberList::DraggedPlayer(*data), 99);
-    dialog.DropPlayer(99, 5);
+    std::unique_ptr<QMimeData> dragged(unplaced.model()->mimeData({unplaced.model()->index(0, 0)}));
+    QVERIFY(dragged != nullptr);
+    QCOMPARE(CShirtNumberList::DraggedPlayer(*dragged), 99);
+    crowded.DropPlayer(99, 5);
     // The numbers passed on: ShirtNumbersTest in tests/editing.
-    QCOMPARE(dialog.Numbers()[99], 5);
+    QCOMPARE(crowded.Numbers()[99], 5);
 }
 
 void ClubStadiumTest::chairmanBarStoresAtOnceWithItsText() {

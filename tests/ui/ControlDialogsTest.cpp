@@ -39,21 +39,13 @@ class ControlDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void enterAndEscapeCloseATopLevelDialog();
-    void pagesInsideAnotherDialogIgnoreEnterAndEscape();
-    void clampEditToSpinReplacesNumbersOutsideTheRangeByTheNearerBound();
-    void menuItemsCopyTheControlsCaptionAndClickIt();
-    void contextMenuOpensOnlyOverTheControl();
-    void dragImageShowsTheTextOnTransparency();
+    void enterAndEscapeCloseATopLevelDialogButNotAPageAndNumbersAreClamped();
+    void menusAndTheDragImageShowTheControlsText();
 
-    void hintDialogHasOkAndAbbruchCanBeRelabelled();
-    void attentionDialogHasOnlyOk();
-
-    void inputBoxSplitsItsPromptSelectsTheDefaultAndKeepsToItsMaximumLength();
-    void askReturnsTheTextOnOkAndNothingOnCancel();
+    void messageDialogsButtonsAndTheInputBox();
 };
 
-void ControlDialogsTest::enterAndEscapeCloseATopLevelDialog() {
+void ControlDialogsTest::enterAndEscapeCloseATopLevelDialogButNotAPageAndNumbersAreClamped() {
     CDialogB dialog;
     SFieldDialog parts(dialog);
     QVERIFY(!dialog.IsPage());
@@ -69,13 +61,10 @@ void ControlDialogsTest::enterAndEscapeCloseATopLevelDialog() {
     QTest::keyClick(parts.field, Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-}
 
-void ControlDialogsTest::pagesInsideAnotherDialogIgnoreEnterAndEscape() {
-    CDialogB container;
-    SFieldDialog parts(container);
-    auto* tabs = new CMyTabCtrl(&container);
-    container.layout()->addWidget(tabs);
+    // Pages inside it ignore Enter and Escape.
+    auto* tabs = new CMyTabCtrl(&dialog);
+    dialog.layout()->addWidget(tabs);
     // One page made as a page, one made as a dialog and then put into the tabs.
     auto* page = new CDialogB(nullptr, CDialogB::ERole::Page);
     auto* pageField = new QLineEdit(page);
@@ -86,10 +75,10 @@ void ControlDialogsTest::pagesInsideAnotherDialogIgnoreEnterAndEscape() {
     QVERIFY(page->IsPage());
     QVERIFY(adopted->IsPage());
 
-    QSignalSpy accepted(&container, &QDialog::accepted);
-    QSignalSpy rejected(&container, &QDialog::rejected);
-    container.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&container));
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
+    QSignalSpy rejected(&dialog, &QDialog::rejected);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     for (QLineEdit* field : {pageField, adoptedField}) {
         tabs->setCurrentIndex(field == pageField ? 0 : 1);
         QVERIFY(field->isVisible());
@@ -97,33 +86,26 @@ void ControlDialogsTest::pagesInsideAnotherDialogIgnoreEnterAndEscape() {
         QTest::keyClick(field, Qt::Key_Enter);
         QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(field->isVisible());
-        QVERIFY(container.isVisible());
+        QVERIFY(dialog.isVisible());
     }
     QCOMPARE(accepted.count(), 0);
     QCOMPARE(rejected.count(), 0);
 
-    // The container's own field still takes the OK path.
+    // The dialog's own field still takes the OK path.
     QTest::keyClick(parts.field, Qt::Key_Return);
     QCOMPARE(accepted.count(), 1);
-}
 
-void ControlDialogsTest::clampEditToSpinReplacesNumbersOutsideTheRangeByTheNearerBound() {
-    struct SCase {
-        const char* typed;
-        int low;
-        int high;
-        const char* shown;
-    };
+    // A number outside the range is replaced by the nearer bound.
     // Which bound for which text: ClampedEditValue in tests/forms.
-    for (const SCase& entry : {SCase{"150", 0, 99, "99"}, SCase{"50", 0, 99, "50"}}) {
-        QLineEdit edit(QString::fromLatin1(entry.typed));
-        QCOMPARE(CDialogB::ClampEditToSpin(edit, entry.low, entry.high),
-                 std::string_view(entry.typed) != entry.shown);
-        QCOMPARE(edit.text(), QString::fromLatin1(entry.shown));
-    }
+    QLineEdit above(QStringLiteral("150"));
+    QVERIFY(CDialogB::ClampEditToSpin(above, 0, 99));
+    QCOMPARE(above.text(), QStringLiteral("99"));
+    QLineEdit inside(QStringLiteral("50"));
+    QVERIFY(!CDialogB::ClampEditToSpin(inside, 0, 99));
+    QCOMPARE(inside.text(), QStringLiteral("50"));
 }
 
-void ControlDialogsTest::menuItemsCopyTheControlsCaptionAndClickIt() {
+void ControlDialogsTest::menusAndTheDragImageShowTheControlsText() {
     QPushButton remove(QStringLiteral("&Löschen"));
     QPushButton longer(QString(200, QLatin1Char('x')));
     QSignalSpy clicked(&remove, &QPushButton::clicked);
@@ -137,36 +119,33 @@ void ControlDialogsTest::menuItemsCopyTheControlsCaptionAndClickIt() {
     QVERIFY(!greyed->isEnabled());
     item->trigger();
     QCOMPARE(clicked.count(), 1);
-}
 
-void ControlDialogsTest::contextMenuOpensOnlyOverTheControl() {
     QWidget window;
     auto* control = new QLabel(QStringLiteral("Liste"), &window);
     control->setGeometry(10, 10, 100, 40);
     window.resize(300, 200);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QMenu menu;
+    menu.clear();
     menu.addAction(QStringLiteral("&Neu"));
     QVERIFY(!CDialogB::ShowContextMenu(*control, menu, window.mapToGlobal(QPoint(200, 150))));
     QVERIFY(!menu.isVisible());
     QVERIFY(CDialogB::ShowContextMenu(*control, menu, control->mapToGlobal(QPoint(50, 20))));
     QVERIFY(menu.isVisible());
     menu.close();
-}
 
-void ControlDialogsTest::dragImageShowsTheTextOnTransparency() {
-    CDialogB dialog;
-    QVERIFY(dialog.MakeDragImage(QString()).isNull());
-    const QPixmap pixmap = dialog.MakeDragImage(QStringLiteral("Kowalski"));
+    // The drag image shows the text on transparency.
+    CDialogB source;
+    QVERIFY(source.MakeDragImage(QString()).isNull());
+    const QPixmap pixmap = source.MakeDragImage(QStringLiteral("Kowalski"));
     QVERIFY(!pixmap.isNull());
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
-    const QFontMetrics metrics(dialog.font());
+    const QFontMetrics metrics(source.font());
     QCOMPARE(pixmap.deviceIndependentSize().toSize().height(), metrics.height());
     QVERIFY(pixmap.deviceIndependentSize().width() >= metrics.horizontalAdvance("Kowalski"));
     int transparent = 0;
     int text = 0;
-    const QRgb windowText = dialog.palette().color(QPalette::WindowText).rgb();
+    const QRgb windowText = source.palette().color(QPalette::WindowText).rgb();
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb pixel = image.pixel(x, y);
@@ -178,7 +157,7 @@ void ControlDialogsTest::dragImageShowsTheTextOnTransparency() {
     QVERIFY(text > 0);
 }
 
-void ControlDialogsTest::hintDialogHasOkAndAbbruchCanBeRelabelled() {
+void ControlDialogsTest::messageDialogsButtonsAndTheInputBox() {
     CDlgErrorMessage dialog;
     QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("heading"))->text(),
              QStringLiteral("Fehler"));
@@ -209,22 +188,20 @@ void ControlDialogsTest::hintDialogHasOkAndAbbruchCanBeRelabelled() {
     dialog.SetButtonTexts(ids::kCancel, 0);
     QCOMPARE(dialog.OkButton()->text(), QStringLiteral("Abbruch"));
     QCOMPARE(dialog.CancelButton()->text(), QStringLiteral("Egal"));
-}
 
-void ControlDialogsTest::attentionDialogHasOnlyOk() {
-    CDlgErrorSingle dialog;
-    QCOMPARE(ButtonTexts(dialog), QStringList{QStringLiteral("OK")});
-    dialog.SetHeading(ids::kCompleteCountries);
-    dialog.AddMessage(ids::kFirstLeague);
-    QCOMPARE(dialog.Text(), std::string("1. Liga\n"));
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::keyClick(&dialog, Qt::Key_Return);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-}
+    // The attention dialog has only OK.
+    CDlgErrorSingle attention;
+    QCOMPARE(ButtonTexts(attention), QStringList{QStringLiteral("OK")});
+    attention.SetHeading(ids::kCompleteCountries);
+    attention.AddMessage(ids::kFirstLeague);
+    QCOMPARE(attention.Text(), std::string("1. Liga\n"));
+    attention.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&attention));
+    QTest::keyClick(&attention, Qt::Key_Return);
+    QVERIFY(!attention.isVisible());
+    QCOMPARE(attention.result(), int(QDialog::Accepted));
 
-void ControlDialogsTest::inputBoxSplitsItsPromptSelectsTheDefaultAndKeepsToItsMaximumLength() {
+    // The input box splits its prompt, selects the default and keeps to its maximum length.
     CDlgInputBox box;
     box.SetPrompt(
         "Neue Datenbank erstellen\tWelchen Namen soll die neue Datenbank bekommen?\tNeueDatenbank");
@@ -260,9 +237,8 @@ void ControlDialogsTest::inputBoxSplitsItsPromptSelectsTheDefaultAndKeepsToItsMa
     box.SetMaxLength(0);
     QTest::keyClicks(box.Field(), QString(100, QLatin1Char('z')));
     QCOMPARE(box.Text().size(), std::size_t{108});
-}
 
-void ControlDialogsTest::askReturnsTheTextOnOkAndNothingOnCancel() {
+    // Ask gives the text on OK and nothing on Cancel.
     WhenModal<CDlgInputBox>(*this, [](CDlgInputBox& box) {
         QCOMPARE(box.Field()->selectedText(), QStringLiteral("Vorgabe"));
         QTest::keyClicks(box.Field(), QStringLiteral("Meine Liga"));

@@ -19,8 +19,7 @@ class CountryPersonPagesTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void youthPlayersAreAddedRenamedAndDeletedAndOneUndoTakesBackTheWindow();
-    void coachesAndStaffAreChangedDeletedAndAddedAsOneEdit();
+    void youthPlayersCoachesAndStaffAreEditedAsOneEditOfTheWindow();
     void viewingBothPagesAndCancellingTheirDialogsLeavesTheDocumentClean();
 
 private:
@@ -102,7 +101,7 @@ int CountryPersonPagesTest::RowStartingWith(const CMyListBox& list, const QStrin
     return -1;
 }
 
-void CountryPersonPagesTest::youthPlayersAreAddedRenamedAndDeletedAndOneUndoTakesBackTheWindow() {
+void CountryPersonPagesTest::youthPlayersCoachesAndStaffAreEditedAsOneEditOfTheWindow() {
     const std::string original = Dump();
     const int used = Country().UsedPoolEntries();
     auto dialog = Open(CDlgCountry::kYouth);
@@ -167,41 +166,34 @@ void CountryPersonPagesTest::youthPlayersAreAddedRenamedAndDeletedAndOneUndoTake
     QCOMPARE(RowText(page.List(), 0), second);
     QCOMPARE(Country().UsedPoolEntries(), used);
 
-    PressOk(*dialog);
-    QCOMPARE(Edits(), std::size_t{1});
-    QCOMPARE(*m_document->UndoDescription(), Cp1252ToUtf8(Country().Name(m_document->Language())));
-    ExpectSoundUndoAndRedo(original);
-}
-
-void CountryPersonPagesTest::coachesAndStaffAreChangedDeletedAndAddedAsOneEdit() {
-    const std::string original = Dump();
+    // Coaches and staff are changed, deleted and added on the other page, in the same edit.
     const std::size_t managers = Country().ManagerIds().size();
     const std::size_t staff = Country().Staff().size();
     const std::uint32_t firstCoach = Country().ManagerIds().front();
-    auto dialog = Open(CDlgCountry::kManagers);
-    CCountryManagersPage& page = Managers(*dialog);
-    QCOMPARE(static_cast<std::size_t>(page.List().count()), managers + staff);
+    ShowTab(dialog->Tabs(), CDlgCountry::kManagers);
+    CCountryManagersPage& people = Managers(*dialog);
+    QCOMPARE(static_cast<std::size_t>(people.List().count()), managers + staff);
 
     // The first staff pool entry stands right after the coaches; Enter on it opens its dialog.
-    ClickRow(page.List(), static_cast<int>(managers));
+    ClickRow(people.List(), static_cast<int>(managers));
     WhenModal<CDlgStaffEntry>(*this, [](CDlgStaffEntry& entry) {
         Retype(entry, QStringLiteral("firstName"), QStringLiteral("Ole"));
         Retype(entry, QStringLiteral("surname"), QStringLiteral("Brasche"));
         PressOk(entry);
     });
-    page.List().setFocus();
-    QTest::keyClick(&page.List(), Qt::Key_Return);
+    people.List().setFocus();
+    QTest::keyClick(&people.List(), Qt::Key_Return);
     // The Enter that changed the row did not confirm the window too.
     QVERIFY(dialog->isVisible());
     QCOMPARE(Country().Staff().front().Surname().View(), std::string_view("Brasche"));
-    QVERIFY(RowText(page.List(), static_cast<int>(managers))
+    QVERIFY(RowText(people.List(), static_cast<int>(managers))
                 .startsWith(QStringLiteral("Brasche, O.\t")));
 
-    ClickRow(page.List(), 0);
-    Click(page, QStringLiteral("delete"));
+    ClickRow(people.List(), 0);
+    Click(people, QStringLiteral("delete"));
     QCOMPARE(m_document->World().Manager(firstCoach), nullptr);
     QCOMPARE(Country().ManagerIds().size(), managers - 1);
-    QCOMPARE(page.List().currentRow(), 0);
+    QCOMPARE(people.List().currentRow(), 0);
 
     // A new coach and a new staff member join through the "Neu" menu.
     WhenModal<CDlgFurtherManager>(*this, [](CDlgFurtherManager& coach) {
@@ -210,11 +202,11 @@ void CountryPersonPagesTest::coachesAndStaffAreChangedDeletedAndAddedAsOneEdit()
         Retype(coach, QStringLiteral("nickname"), QStringLiteral("Der General"));
         PressOk(coach);
     });
-    ChooseNew(page, 0);
-    QTRY_VERIFY(RowStartingWith(page.List(), QStringLiteral("Krause, B.\tTrainer")) >= 0);
-    const int coachRow = RowStartingWith(page.List(), QStringLiteral("Krause, B.\tTrainer"));
+    ChooseNew(people, 0);
+    QTRY_VERIFY(RowStartingWith(people.List(), QStringLiteral("Krause, B.\tTrainer")) >= 0);
+    const int coachRow = RowStartingWith(people.List(), QStringLiteral("Krause, B.\tTrainer"));
     QVERIFY(coachRow < static_cast<int>(managers));
-    QCOMPARE(page.List().currentRow(), coachRow);
+    QCOMPARE(people.List().currentRow(), coachRow);
     const std::uint32_t id = Country().ManagerIds().back();
     QCOMPARE(m_document->World().Manager(id)->Nickname().View(), std::string_view("Der General"));
     QCOMPARE(m_document->World().Manager(id)->Nationality(), kCountry);
@@ -226,14 +218,15 @@ void CountryPersonPagesTest::coachesAndStaffAreChangedDeletedAndAddedAsOneEdit()
         QTest::keyClick(job, Qt::Key_End);
         PressOk(entry);
     });
-    ChooseNew(page, 1);
-    QTRY_COMPARE(static_cast<std::size_t>(page.List().count()), managers + staff + 1);
-    QCOMPARE(page.List().currentRow(), page.List().count() - 1);
+    ChooseNew(people, 1);
+    QTRY_COMPARE(static_cast<std::size_t>(people.List().count()), managers + staff + 1);
+    QCOMPARE(people.List().currentRow(), people.List().count() - 1);
     QCOMPARE(Country().Staff().back().Surname().View(), std::string_view("Moll"));
     QCOMPARE(static_cast<int>(Country().Staff().back().Job()), kStaffJobCount - 1);
 
     PressOk(*dialog);
     QCOMPARE(Edits(), std::size_t{1});
+    QCOMPARE(*m_document->UndoDescription(), Cp1252ToUtf8(Country().Name(m_document->Language())));
     ExpectSoundUndoAndRedo(original);
 }
 

@@ -66,7 +66,7 @@ class DatabaseDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void OpeningRemovesTheExportScratchListsFoldersByNameAndMakesAMissingFolder() {
+    void OpeningListsSelectsOpensAndDeletesDatabaseFolders() {
         SDocuments documents;
         fs::create_directories(documents.databases / "TempExport" / "badges");
         WriteText(documents.databases / "keine.txt", "Datei, keine Datenbank");
@@ -81,93 +81,82 @@ private slots:
         const CDlgSelectDatabase empty(missing, documents.ui, {});
         QVERIFY(fs::is_directory(missing / "database"));
         QCOMPARE(empty.DatabaseList()->count(), 0);
-    }
 
-    void SelectingShowsTheCommentAndOpeningAcceptsWithTheFolder() {
-        SDocuments documents;
-        auto& dialog = documents.Shown<CDlgSelectDatabase>();
+        // Selecting shows the comment; opening accepts with the folder.
+        auto& chosen = documents.Shown<CDlgSelectDatabase>();
 
-        ClickRow(*dialog.DatabaseList(), "Saison 2006");
-        QCOMPARE(dialog.Comment()->toPlainText(), QString::fromUtf8("Stand Juli, Änderungen"));
-        QVERIFY(dialog.Comment()->isReadOnly());
-        QVERIFY(dialog.OpenButton()->isEnabled());
-        QVERIFY(dialog.DeleteButton()->isEnabled());
-        ClickRow(*dialog.DatabaseList(), "Leer");
-        QCOMPARE(dialog.Comment()->toPlainText(), QString());
+        ClickRow(*chosen.DatabaseList(), "Saison 2006");
+        QCOMPARE(chosen.Comment()->toPlainText(), QString::fromUtf8("Stand Juli, Änderungen"));
+        QVERIFY(chosen.Comment()->isReadOnly());
+        QVERIFY(chosen.OpenButton()->isEnabled());
+        QVERIFY(chosen.DeleteButton()->isEnabled());
+        ClickRow(*chosen.DatabaseList(), "Leer");
+        QCOMPARE(chosen.Comment()->toPlainText(), QString());
 
-        QTest::mouseClick(dialog.OpenButton(), Qt::LeftButton);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.Folder(), documents.databases / "Leer");
-    }
+        QTest::mouseClick(chosen.OpenButton(), Qt::LeftButton);
+        QCOMPARE(chosen.result(), int(QDialog::Accepted));
+        QCOMPARE(chosen.Folder(), documents.databases / "Leer");
 
-    void DoubleClickOpensAndCancelLeavesNoFolder() {
-        SDocuments documents;
+        // A double click opens; Escape leaves no folder.
         auto& opened = documents.Shown<CDlgSelectDatabase>();
         DoubleClickRow(*opened.DatabaseList(), 0);
         QCOMPARE(opened.result(), int(QDialog::Accepted));
         QCOMPARE(opened.Folder(), documents.databases / "alt");
+        auto& cancelled = documents.Shown<CDlgSelectDatabase>();
+        ClickRow(*cancelled.DatabaseList(), "alt");
+        QTest::keyClick(&cancelled, Qt::Key_Escape);
+        QCOMPARE(cancelled.result(), int(QDialog::Rejected));
+        QVERIFY(cancelled.Folder().empty());
 
-        auto& dialog = documents.Shown<CDlgSelectDatabase>();
-        ClickRow(*dialog.DatabaseList(), "alt");
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(dialog.Folder().empty());
-    }
-
-    void DeletingAsksAndDeletesOnlyOnYes() {
-        SDocuments documents;
-        auto& dialog = documents.Shown<CDlgSelectDatabase>({documents.databases / "alt"});
-
-        ClickRow(*dialog.DatabaseList(), "Saison 2006");
-        documents.ui.QueueAnswer(false);
-        QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
-        QCOMPARE(documents.ui.Texts(CScriptedUserInterface::Message::Kind::Question),
-                 (std::vector<std::string>{
-                     "M\xF6"
-                     "chten Sie die Datenbank \"Saison 2006\" wirklich l\xF6schen?"}));
-        QVERIFY(fs::exists(documents.databases / "Saison 2006"));
-        QCOMPARE(dialog.DatabaseList()->count(), 3);
-
-        documents.ui.QueueAnswer(true);
-        QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
-        QVERIFY(!fs::exists(documents.databases / "Saison 2006"));
-        QCOMPARE(Rows(*dialog.DatabaseList()), (QStringList{"alt", "Leer"}));
-        QVERIFY(dialog.Comment()->toPlainText().isEmpty());
-        QVERIFY(!dialog.DeleteButton()->isEnabled());
-        QVERIFY(!dialog.OpenButton()->isEnabled());
-        QVERIFY(documents.ui.Texts(CScriptedUserInterface::Message::Kind::Error).empty());
-
-        // The database of an open slot: the question says so.
-        ClickRow(*dialog.DatabaseList(), "alt");
-        documents.ui.QueueAnswer(false);
-        QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
-        const std::string question = documents.ui.Messages().back().text;
-        QVERIFY(question.find("\"alt\"") != std::string::npos);
-        QVERIFY(question.find("im Editor ge\xF6"
-                              "ffnet") != std::string::npos);
-        QVERIFY(fs::exists(documents.databases / "alt"));
-    }
-
-    void ADeletionThatCannotBeDoneIsReported() {
-        SDocuments documents;
+        // Deleting asks, deletes only on "Ja" and reports what cannot be done.
         QTemporaryDir outside;
         const fs::path foreign = fs::path(outside.path().toStdString()) / "fremd";
         fs::create_directories(foreign);
         WriteText(foreign / "wichtig.txt", "bleibt");
         fs::create_directory_symlink(foreign, documents.databases / "Verweis");
-        auto& dialog = documents.Shown<CDlgSelectDatabase>();
+        auto& deleting = documents.Shown<CDlgSelectDatabase>({documents.databases / "alt"});
 
-        ClickRow(*dialog.DatabaseList(), "Verweis");
+        ClickRow(*deleting.DatabaseList(), "Saison 2006");
+        documents.ui.QueueAnswer(false);
+        QTest::mouseClick(deleting.DeleteButton(), Qt::LeftButton);
+        QCOMPARE(documents.ui.Texts(CScriptedUserInterface::Message::Kind::Question),
+                 (std::vector<std::string>{
+                     "M\xF6"
+                     "chten Sie die Datenbank \"Saison 2006\" wirklich l\xF6schen?"}));
+        QVERIFY(fs::exists(documents.databases / "Saison 2006"));
+        QCOMPARE(deleting.DatabaseList()->count(), 4);
+
         documents.ui.QueueAnswer(true);
-        QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+        QTest::mouseClick(deleting.DeleteButton(), Qt::LeftButton);
+        QVERIFY(!fs::exists(documents.databases / "Saison 2006"));
+        QCOMPARE(Rows(*deleting.DatabaseList()), (QStringList{"alt", "Leer", "Verweis"}));
+        QVERIFY(deleting.Comment()->toPlainText().isEmpty());
+        QVERIFY(!deleting.DeleteButton()->isEnabled());
+        QVERIFY(!deleting.OpenButton()->isEnabled());
+        QVERIFY(documents.ui.Texts(CScriptedUserInterface::Message::Kind::Error).empty());
+
+        // The database of an open slot: the question says so.
+        ClickRow(*deleting.DatabaseList(), "alt");
+        documents.ui.QueueAnswer(false);
+        QTest::mouseClick(deleting.DeleteButton(), Qt::LeftButton);
+        const std::string question = documents.ui.Messages().back().text;
+        QVERIFY(question.find("\"alt\"") != std::string::npos);
+        QVERIFY(question.find("im Editor ge\xF6"
+                              "ffnet") != std::string::npos);
+        QVERIFY(fs::exists(documents.databases / "alt"));
+
+        // A link to a folder elsewhere is not followed: the deletion is reported.
+        ClickRow(*deleting.DatabaseList(), "Verweis");
+        documents.ui.QueueAnswer(true);
+        QTest::mouseClick(deleting.DeleteButton(), Qt::LeftButton);
         QVERIFY(fs::exists(foreign / "wichtig.txt"));
-        QVERIFY(dialog.DatabaseList()->findItems("Verweis", Qt::MatchExactly).size() == 1);
+        QVERIFY(deleting.DatabaseList()->findItems("Verweis", Qt::MatchExactly).size() == 1);
         const auto errors = documents.ui.Texts(CScriptedUserInterface::Message::Kind::Error);
         QCOMPARE(errors.size(), std::size_t(1));
         QVERIFY(errors.front().find("\"Verweis\" konnte nicht gel\xF6scht") != std::string::npos);
     }
 
-    void NamesThatCannotBecomeAFolderLeaveSaveDisabled() {
+    void NamesSelectDeleteAndSaveInTheSaveDialog() {
         SDocuments documents;
         auto& dialog = documents.Shown<CDlgNewDatabase>();
         // At first everything but the name is disabled.
@@ -195,12 +184,8 @@ private slots:
         QVERIFY(!dialog.SaveButton()->isEnabled());
         QVERIFY(!dialog.DescriptionField()->isEnabled());
         QVERIFY(dialog.DescriptionField()->toPlainText().isEmpty());
-    }
 
-    void TypingAnExistingNameSelectsItAndOffersItsComment() {
-        SDocuments documents;
-        auto& dialog = documents.Shown<CDlgNewDatabase>();
-
+        // An existing name selects it and offers its comment.
         Retype(*dialog.NameField(), "alt");
         QCOMPARE(dialog.DatabaseList()->SelectedName(), std::optional<std::string>("alt"));
         QCOMPARE(dialog.Comment()->toPlainText(), QStringLiteral("Die alte Datenbank"));
@@ -221,26 +206,8 @@ private slots:
         QCOMPARE(dialog.NameField()->text(), QStringLiteral("Saison 2006"));
         QCOMPARE(dialog.Comment()->toPlainText(), QString::fromUtf8("Stand Juli, Änderungen"));
         QCOMPARE(dialog.DescriptionField()->toPlainText(), QStringLiteral("Meine Saison"));
-    }
 
-    void SavingHandsBackNameAndDescription() {
-        SDocuments documents;
-        auto& dialog = documents.Shown<CDlgNewDatabase>();
-
-        Retype(*dialog.NameField(), QString::fromUtf8("Saison Ä"));
-        TypeText(dialog.DescriptionField(), QString::fromUtf8("Für später"));
-        QTest::keyClick(dialog.NameField(), Qt::Key_Return);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.Name(), std::string("Saison \xC3\x84"));
-        QCOMPARE(dialog.Description(), std::string("F\xFCr sp\xE4ter"));
-        // The dialog itself creates nothing.
-        QVERIFY(!fs::exists(documents.databases / "Saison \xC3\x84"));
-    }
-
-    void DeletingFromTheSaveDialog() {
-        SDocuments documents;
-        auto& dialog = documents.Shown<CDlgNewDatabase>();
-
+        // Deleting from the save dialog; saving hands back name and description.
         Retype(*dialog.NameField(), "Leer");
         documents.ui.QueueAnswer(true);
         QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
@@ -248,8 +215,19 @@ private slots:
         QCOMPARE(Rows(*dialog.DatabaseList()), (QStringList{"alt", "Saison 2006"}));
         QVERIFY(!dialog.DeleteButton()->isEnabled());
 
-        QTest::keyClick(dialog.NameField(), Qt::Key_Escape);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        Retype(*dialog.NameField(), QString::fromUtf8("Saison Ä"));
+        dialog.DescriptionField()->clear();
+        TypeText(dialog.DescriptionField(), QString::fromUtf8("Für später"));
+        QTest::keyClick(dialog.NameField(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Name(), std::string("Saison \xC3\x84"));
+        QCOMPARE(dialog.Description(), std::string("F\xFCr sp\xE4ter"));
+        // The dialog itself creates nothing.
+        QVERIFY(!fs::exists(documents.databases / "Saison \xC3\x84"));
+
+        auto& cancelled = documents.Shown<CDlgNewDatabase>();
+        QTest::keyClick(cancelled.NameField(), Qt::Key_Escape);
+        QCOMPARE(cancelled.result(), int(QDialog::Rejected));
     }
 };
 

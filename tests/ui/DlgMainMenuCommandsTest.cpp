@@ -31,58 +31,21 @@ class DlgMainMenuCommandsTest : public CMainWindowGuiTest {
     Q_OBJECT
 
 private slots:
-    void fiveDatabasesDisableTheCommandsThatOpenOne();
-    void closeAsksAboutUnsavedChangesAndOnlyWithTwoSlots();
+    void closeAsksAndFiveDatabasesDisableTheCommandsThatOpenOne();
     void accentedNamesMakeOneUtf8FolderShownAlike_data();
     void accentedNamesMakeOneUtf8FolderShownAlike();
     void quitAsksAboutEachModifiedDatabaseInTurn();
     void switchingSlotsRefreshesTheWindowAndKeepsEachSelection();
     void restoreAndImportAskAboutTheChangesFirst();
-    void clubMenuRemovesPersonsAndDeletesOnlyEditorClubs();
-    void clubMenuEditsTheClubPointedAtOrTheCurrentOne();
-    void editedNewAndNeighbouringClubsAreSelected();
+    void clubMenuActsOnItsClubSelectsEditedAndNewClubsAndRefusesAFullCountry();
     void saveAsAndOpenShowAnOpenFolderOrAddASlot();
-    void newClubIsRefusedWhenTheCountryIsFull();
     void badgeCheckAndMissingRendererCarryOn();
-    void countryAndStaffEditorsOpenForTheSelection();
-    void eachKindOfWindowLeavesItsEditsOnEveryWayOut();
+    void editorsOpenForTheSelectionAndLeaveTheirEditsOnEveryWayOut();
 };
 
-void DlgMainMenuCommandsTest::fiveDatabasesDisableTheCommandsThatOpenOne() {
-    DlgMainMenu window(m_context, m_ui);
-    QAction* newAction = Action(window, QStringLiteral("&Neu..."));
-    QAction* open = Action(window, QStringLiteral("&Öffnen.."));
-    QAction* import = Action(window, QStringLiteral("Daten &importieren"));
-    QVERIFY(newAction != nullptr && open != nullptr && import != nullptr);
-    QVERIFY(newAction->isEnabled() && import->isEnabled());
-    // A name that cannot be a folder is refused, naming it, and adds no slot.
-    NewDatabase(window, QStringLiteral("a/b"));
-    QCOMPARE(DatabaseEntries(window).size(), 1);
-    QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
-    QVERIFY(m_ui.Texts(Kind::Error).front().find("a/b") != std::string::npos);
-    QVERIFY(!fs::exists(*DocumentsDirectory() / "database" / "a"));
-    for (int i = 2; i <= 5; ++i) {
-        NewDatabase(window, QStringLiteral("Neue Welt %1").arg(i));
-        QCOMPARE(DatabaseEntries(window).size(), i);
-    }
-    QCOMPARE(DatabaseEntries(window).back(), QStringLiteral("5. Neue Welt 5"));
-    QVERIFY(!newAction->isEnabled());
-    QVERIFY(!open->isEnabled());
-    QVERIFY(!import->isEnabled());
-    // The command itself still accepts a sixth, and nothing beyond: no dialog asks then.
-    {
-        QObject scope;
-        AnswerName(scope, QStringLiteral("Sechste"));
-        window.NewDatabase();
-    }
-    QCOMPARE(DatabaseEntries(window).size(), 6);
-    QVERIFY(fs::is_directory(*DocumentsDirectory() / "database" / "Sechste"));
-    window.NewDatabase();
-    QCOMPARE(DatabaseEntries(window).size(), 6);
-    QCOMPARE(m_ui.Messages().size(), std::size_t{1});
-}
-
-void DlgMainMenuCommandsTest::closeAsksAboutUnsavedChangesAndOnlyWithTwoSlots() {
+// "S&chließen" asks about unsaved changes, and only with two slots; five databases disable the
+// commands that open one.
+void DlgMainMenuCommandsTest::closeAsksAndFiveDatabasesDisableTheCommandsThatOpenOne() {
     DlgMainMenu window(m_context, m_ui);
     QAction* close = Action(window, QStringLiteral("S&chließen"));
     QVERIFY(close != nullptr);
@@ -112,6 +75,37 @@ void DlgMainMenuCommandsTest::closeAsksAboutUnsavedChangesAndOnlyWithTwoSlots() 
     close->trigger();
     QCOMPARE(DatabaseEntries(window).size(), 1);
     QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{2});
+
+    QAction* newAction = Action(window, QStringLiteral("&Neu..."));
+    QAction* open = Action(window, QStringLiteral("&Öffnen.."));
+    QAction* import = Action(window, QStringLiteral("Daten &importieren"));
+    QVERIFY(newAction != nullptr && open != nullptr && import != nullptr);
+    QVERIFY(newAction->isEnabled() && import->isEnabled());
+    // A name that cannot be a folder is refused, naming it, and adds no slot.
+    NewDatabase(window, QStringLiteral("a/b"));
+    QCOMPARE(DatabaseEntries(window).size(), 1);
+    QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
+    QVERIFY(m_ui.Texts(Kind::Error).front().find("a/b") != std::string::npos);
+    QVERIFY(!fs::exists(*DocumentsDirectory() / "database" / "a"));
+    for (int i = 2; i <= 5; ++i) {
+        NewDatabase(window, QStringLiteral("Neue Welt %1").arg(i));
+        QCOMPARE(DatabaseEntries(window).size(), i);
+    }
+    QCOMPARE(DatabaseEntries(window).back(), QStringLiteral("5. Neue Welt 5"));
+    QVERIFY(!newAction->isEnabled());
+    QVERIFY(!open->isEnabled());
+    QVERIFY(!import->isEnabled());
+    // The command itself still accepts a sixth, and nothing beyond: no dialog asks then.
+    {
+        QObject scope;
+        AnswerName(scope, QStringLiteral("Sechste"));
+        window.NewDatabase();
+    }
+    QCOMPARE(DatabaseEntries(window).size(), 6);
+    QVERIFY(fs::is_directory(*DocumentsDirectory() / "database" / "Sechste"));
+    window.NewDatabase();
+    QCOMPARE(DatabaseEntries(window).size(), 6);
+    QCOMPARE(m_ui.Messages().size(), std::size_t{3});  // the two questions and the error
 }
 
 // Folder names are UTF-8 whichever command made them, and shown alike wherever they appear.
@@ -317,44 +311,19 @@ void DlgMainMenuCommandsTest::restoreAndImportAskAboutTheChangesFirst() {
     QVERIFY(!window.Document().IsModified());
 }
 
-// Row 0 is the national team; the test works on the club in row 1.
-void DlgMainMenuCommandsTest::clubMenuRemovesPersonsAndDeletesOnlyEditorClubs() {
-    DlgMainMenu window(m_context, m_ui);
-    auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
-    QVERIFY(clubs != nullptr && clubs->count() > 2);
-    clubs->setCurrentRow(1);
-    const std::uint32_t id = clubs->currentItem()->data(Qt::UserRole).toUInt();
-    const CCountry& country = window.World().Country(kDefaultCountry);
-    const std::vector<std::uint32_t> persons = country.Club(id)->PersonIds();
-    QVERIFY(!persons.empty());
-
-    m_ui.QueueAnswer(false);
-    QVERIFY(UseClubMenu(window, QStringLiteral("Spieler/Manager löschen")));
-    QCOMPARE(country.Club(id)->PersonIds(), persons);
-    m_ui.QueueAnswer(true);
-    QVERIFY(UseClubMenu(window, QStringLiteral("Spieler/Manager löschen")));
-    QCOMPARE(m_ui.Texts(Kind::Question).back(), std::string(GuiString(ids::kRemoveClubPersons)));
-    QVERIFY(window.World().Country(kDefaultCountry).Club(id)->PersonIds().empty());
-    // Gone from the database, not left behind in no club.
-    QCOMPARE(window.World().Person(persons.front()), nullptr);
-    window.Undo();
-    QCOMPARE(window.World().Country(kDefaultCountry).Club(id)->PersonIds(), persons);
-    QVERIFY(window.World().Person(persons.front()) != nullptr);
-
-    // Neither a club from the files nor the national team may be deleted (one made by "Neuer
-    // Verein" may: see editedNewAndNeighbouringClubsAreSelected).
-    QVERIFY(!UseClubMenu(window, QStringLiteral("Verein löschen"), false));
-    clubs->setCurrentRow(0);
-    QVERIFY(!UseClubMenu(window, QStringLiteral("Verein löschen"), false));
-}
-
-void DlgMainMenuCommandsTest::clubMenuEditsTheClubPointedAtOrTheCurrentOne() {
+void DlgMainMenuCommandsTest::
+    clubMenuActsOnItsClubSelectsEditedAndNewClubsAndRefusesAFullCountry() {
     DlgMainMenu window(m_context, m_ui);
     ShowActive(window);
     auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
     QVERIFY(clubs != nullptr && clubs->count() > 3);
+    const auto selected = [clubs] { return clubs->currentItem()->data(Qt::UserRole).toUInt(); };
+    const auto inView = [clubs] {
+        return clubs->viewport()->rect().contains(clubs->visualItemRect(clubs->currentItem()));
+    };
+    // The club menu edits the club pointed at: row 1 selected; a right click on row 2, or either
+    // key with row 3 made current.
     const QString edit = QStringLiteral("Verein bearbeiten");
-    // Row 1 selected; a right click on row 2, or either key with row 3 made current.
     for (const EMenuWay way : kMenuWays) {
         clubs->setCurrentRow(1);
         const int row = way == EMenuWay::kRightClick ? 2 : 3;
@@ -368,28 +337,37 @@ void DlgMainMenuCommandsTest::clubMenuEditsTheClubPointedAtOrTheCurrentOne() {
         QCOMPARE(edited, clubs->item(row)->data(Qt::UserRole).toUInt());
         QCOMPARE(clubs->currentRow(), row);
     }
-}
 
-void DlgMainMenuCommandsTest::editedNewAndNeighbouringClubsAreSelected() {
-    DlgMainMenu window(m_context, m_ui);
-    ShowActive(window);
-    auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
-    QVERIFY(clubs != nullptr && clubs->count() > 3);
-    const auto selected = [clubs] { return clubs->currentItem()->data(Qt::UserRole).toUInt(); };
-    const auto inView = [clubs] {
-        return clubs->viewport()->rect().contains(clubs->visualItemRect(clubs->currentItem()));
-    };
+    // It removes the persons of the club in row 1 (row 0 is the national team) on "Ja".
+    clubs->setCurrentRow(1);
+    const std::uint32_t id = selected();
+    const CCountry& country = window.World().Country(kDefaultCountry);
+    const std::vector<std::uint32_t> persons = country.Club(id)->PersonIds();
+    QVERIFY(!persons.empty());
+    m_ui.QueueAnswer(false);
+    QVERIFY(UseClubMenu(window, QStringLiteral("Spieler/Manager löschen")));
+    QCOMPARE(country.Club(id)->PersonIds(), persons);
+    m_ui.QueueAnswer(true);
+    QVERIFY(UseClubMenu(window, QStringLiteral("Spieler/Manager löschen")));
+    QCOMPARE(m_ui.Texts(Kind::Question).back(), std::string(GuiString(ids::kRemoveClubPersons)));
+    QVERIFY(window.World().Country(kDefaultCountry).Club(id)->PersonIds().empty());
+    // Gone from the database, not left behind in no club.
+    QCOMPARE(window.World().Person(persons.front()), nullptr);
+    window.Undo();
+    QCOMPARE(window.World().Country(kDefaultCountry).Club(id)->PersonIds(), persons);
+    QVERIFY(window.World().Person(persons.front()) != nullptr);
+    // Neither a club from the files nor the national team may be deleted (one made by "Neuer
+    // Verein" may, below).
+    QVERIFY(!UseClubMenu(window, QStringLiteral("Verein löschen"), false));
+    clubs->setCurrentRow(0);
+    QVERIFY(!UseClubMenu(window, QStringLiteral("Verein löschen"), false));
 
     // Renamed in the club editor, the club sorts last and stays selected.
     ClickRow(*clubs, 1);
     const std::uint32_t renamed = selected();
     WhenModal<CDlgClubParent>(window, [](CDlgClubParent& dialog) {
-        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("name"));
-        name->setFocus();
-        name->selectAll();
-        QTest::keyClicks(name, QStringLiteral("Zz Umbenannt"));
-        auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
-        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        Retype(dialog, QStringLiteral("name"), QStringLiteral("Zz Umbenannt"));
+        PressOk(dialog);
     });
     Click(window, QStringLiteral("editClub"));
     QCOMPARE(window.World().Country(kDefaultCountry).Club(renamed)->Name(0),
@@ -431,6 +409,34 @@ void DlgMainMenuCommandsTest::editedNewAndNeighbouringClubsAreSelected() {
     QCOMPARE(selected(), below);
     Action(window, QStringLiteral("&Rückgängig: Verein löschen"))->trigger();
     QCOMPARE(selected(), added);
+
+    // A new club is refused when the country is full.
+    // Looked up anew each time: undo and redo exchange the country object.
+    const auto filled = [&window]() -> const CCountry& {
+        return window.World().Country(kDefaultCountry);
+    };
+    // 510 list rows (the national team's included) leave room for one more; 511 for none.
+    QVERIFY(window.Document().Perform("Auffüllen", SWorldScope::Countries({kDefaultCountry}),
+                                      [](CWorld& world) {
+                                          CCountry& full = world.Country(kDefaultCountry);
+                                          while (full.ClubCount() + 1 < 510) {
+                                              full.CreateClub();
+                                          }
+                                          return true;
+                                      }));
+    const auto newClubEntry = [&window] {
+        return UseClubMenu(window, QStringLiteral("Neuer Verein"), false);
+    };
+    QVERIFY(newClubEntry());
+    {
+        QObject scope;
+        WhenModal<CDlgNewClub>(scope, [](CDlgNewClub& dialog) { dialog.accept(); });
+        window.NewClub();
+    }
+    QCOMPARE(filled().ClubCount() + 1, 511);
+    QVERIFY(!newClubEntry());
+    window.NewClub();  // no dialog opens: the test would hang on it
+    QCOMPARE(filled().ClubCount() + 1, 511);
 }
 
 // "Speichern unter" writes into the new folder; "&Öffnen.." on it reads nothing anew, on another
@@ -465,36 +471,6 @@ void DlgMainMenuCommandsTest::saveAsAndOpenShowAnOpenFolderOrAddASlot() {
     QVERIFY(window.windowTitle().contains(QStringLiteral("Zweite Welt")));
 }
 
-void DlgMainMenuCommandsTest::newClubIsRefusedWhenTheCountryIsFull() {
-    DlgMainMenu window(m_context, m_ui);
-    // Looked up anew each time: undo and redo exchange the country object.
-    const auto country = [&window]() -> const CCountry& {
-        return window.World().Country(kDefaultCountry);
-    };
-    // 510 list rows (the national team's included) leave room for one more; 511 for none.
-    QVERIFY(window.Document().Perform("Auffüllen", SWorldScope::Countries({kDefaultCountry}),
-                                      [](CWorld& world) {
-                                          CCountry& full = world.Country(kDefaultCountry);
-                                          while (full.ClubCount() + 1 < 510) {
-                                              full.CreateClub();
-                                          }
-                                          return true;
-                                      }));
-    const auto newClubEntry = [&window] {
-        return UseClubMenu(window, QStringLiteral("Neuer Verein"), false);
-    };
-    QVERIFY(newClubEntry());
-    {
-        QObject scope;
-        WhenModal<CDlgNewClub>(scope, [](CDlgNewClub& dialog) { dialog.accept(); });
-        window.NewClub();
-    }
-    QCOMPARE(country().ClubCount() + 1, 511);
-    QVERIFY(!newClubEntry());
-    window.NewClub();  // no dialog opens: the test would hang on it
-    QCOMPARE(country().ClubCount() + 1, 511);
-}
-
 void DlgMainMenuCommandsTest::badgeCheckAndMissingRendererCarryOn() {
     m_context.fullInstallation = true;
     m_context.workingDirectory = Install().string();
@@ -513,7 +489,7 @@ void DlgMainMenuCommandsTest::badgeCheckAndMissingRendererCarryOn() {
     QVERIFY(listed != allFine);
 }
 
-void DlgMainMenuCommandsTest::countryAndStaffEditorsOpenForTheSelection() {
+void DlgMainMenuCommandsTest::editorsOpenForTheSelectionAndLeaveTheirEditsOnEveryWayOut() {
     DlgMainMenu window(m_context, m_ui);
     window.show();
     auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
@@ -580,22 +556,16 @@ void DlgMainMenuCommandsTest::countryAndStaffEditorsOpenForTheSelection() {
     QVERIFY(stadiums);
 
     // "&Globale Einstellungen" sits beside the language choice, which only "lang" shows; it and
-    // the club menu's staff dialog open in eachKindOfWindowLeavesItsEditsOnEveryWayOut.
+    // the club menu's staff dialog open below.
     QVERIFY(!Child<QPushButton>(window, "globalRules").isVisible());
     // The staff dialog is not for the national team.
     QVERIFY(!UseClubMenu(window, QStringLiteral("Personal bearbeiten"), false));
     QCOMPARE(window.Document().History().Count(), std::size_t{0});
-}
 
-// Every window's buttons mean what its kind says. A live-edit window records its session as one
-// edit on each way out: the edit menu offers it at once and the shortcut takes it back. An editor
-// with "Abbruch" leaves none on "Abbruch", Escape or the close box after a change, also when a
-// window it opened (the continental settings' ranking) changed live records.
-void DlgMainMenuCommandsTest::eachKindOfWindowLeavesItsEditsOnEveryWayOut() {
-    DlgMainMenu window(m_context, m_ui);
-    window.show();
-    auto* clubs = window.findChild<QListWidget*>(QStringLiteral("clubs"));
-    QVERIFY(clubs != nullptr && clubs->count() > 2);
+    // Every window's buttons mean what its kind says. A live-edit window records its session as one
+    // edit on each way out: the edit menu offers it at once and the shortcut takes it back. An
+    // editor with "Abbruch" leaves none on "Abbruch", Escape or the close box after a change, also
+    // when a window it opened (the continental settings' ranking) changed live records.
     clubs->setCurrentRow(1);
     const std::uint32_t club = clubs->currentItem()->data(Qt::UserRole).toUInt();
     QAction* undo = Action(window, QStringLiteral("&Rückgängig"));

@@ -21,12 +21,10 @@ private:
     void Opened() override;
 
 private slots:
-    void theDialogShowsTheFirstLeaguesFirstMatchday();
-    void aLeagueWithoutMatchdaysShowsNoMatchday();
     void teamsArePlacedByEnterAndDoubleClickAndPairingsFreedByDelete();
     void generatingAndMirroringFillTheCopyUntilOk();
     void switchingLeaguesKeepsTheirCopiesAndOkIsOneUndoStep();
-    void cancelAndEscapeLeaveTheWorldAndOkWithoutEditsIsClean();
+    void cancelEscapeAndOkAfterLookingLeaveTheWorldCleanAndNoMatchdaysShowNone();
     void thePickerGivesTheChosenStadiumOnOkOnly();
 
 private:
@@ -81,59 +79,6 @@ std::vector<std::string> FixtureDialogTest::Rows(const CMyListBox& list) {
         rows.push_back(list.Row(row));
     }
     return rows;
-}
-
-void FixtureDialogTest::theDialogShowsTheFirstLeaguesFirstMatchday() {
-    auto dialog = Open();
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Kickwerk 06 - Spielplan"));
-    QCOMPARE(dialog->Leagues().count(),
-             static_cast<int>(CountryLeagues(World(), kDefaultCountry).size()));
-    QCOMPARE(dialog->Leagues().currentRow(), 0);
-    QCOMPARE(QString::fromStdString(dialog->Leagues().Row(0)),
-             QString::fromStdString(LeagueName(League(0), kDefaultLanguage)));
-    const CDBFixturelist& list = League(0).Fixtures();
-    QCOMPARE(MatchdayText(*dialog), QStringLiteral("1"));
-    QCOMPARE(dialog->MatchdayBar().minimum(), 0);
-    QCOMPARE(dialog->MatchdayBar().maximum(), list.Rows() - 1);
-    QCOMPARE(Rows(dialog->Pairings()), ExpectedRows(League(0), list, 0));
-    // The demo's lists are complete: nobody waits for a pairing.
-    QVERIFY(list.IsComplete());
-    QCOMPARE(dialog->Teams().count(), 0);
-
-    // The bar's arrow key shows the next matchday, End the last.
-    dialog->MatchdayBar().setFocus();
-    QTest::keyClick(&dialog->MatchdayBar(), Qt::Key_Right);
-    QCOMPARE(MatchdayText(*dialog), QStringLiteral("2"));
-    QCOMPARE(Rows(dialog->Pairings()), ExpectedRows(League(0), list, 1));
-    QTest::keyClick(&dialog->MatchdayBar(), Qt::Key_End);
-    QCOMPARE(MatchdayText(*dialog), QString::number(list.Rows()));
-    QCOMPARE(Rows(dialog->Pairings()), ExpectedRows(League(0), list, list.Rows() - 1));
-
-    // Another league: its first matchday.
-    ClickRow(dialog->Leagues(), 1);
-    QCOMPARE(MatchdayText(*dialog), QStringLiteral("1"));
-    QCOMPARE(dialog->MatchdayBar().maximum(), League(1).Fixtures().Rows() - 1);
-    QCOMPARE(Rows(dialog->Pairings()), ExpectedRows(League(1), League(1).Fixtures(), 0));
-}
-
-// What the commands do without matchdays: FixtureListEditingTest in tests/editing.
-void FixtureDialogTest::aLeagueWithoutMatchdaysShowsNoMatchday() {
-    QVERIFY(m_document->Perform(
-        "keine Spiele", SWorldScope::Countries({kDefaultCountry}), [](CWorld& world) {
-            dynamic_cast<CDBLeague&>(*world.Competition(LeagueId(1))).SetMeetings(0);
-            return true;
-        }));
-    QCOMPARE(League(1).Fixtures().Rows(), 0);
-    auto dialog = Open();
-    ClickRow(dialog->Leagues(), 1);
-    QCOMPARE(dialog->CurrentMatchday(), -1);
-    QCOMPARE(MatchdayText(*dialog), QString());
-    QVERIFY(!dialog->MatchdayBar().isEnabled());
-    QCOMPARE(dialog->Pairings().count(), 0);
-    QCOMPARE(dialog->Teams().count(), 0);
-    for (const char* button : {"clearMatchday", "clearAll", "mirror"}) {
-        QVERIFY(!dialog->findChild<QPushButton*>(QString::fromLatin1(button))->isEnabled());
-    }
 }
 
 void FixtureDialogTest::teamsArePlacedByEnterAndDoubleClickAndPairingsFreedByDelete() {
@@ -267,7 +212,7 @@ void FixtureDialogTest::switchingLeaguesKeepsTheirCopiesAndOkIsOneUndoStep() {
     QCOMPARE(CountryFault(*m_document, kDefaultCountry), QString());
 }
 
-void FixtureDialogTest::cancelAndEscapeLeaveTheWorldAndOkWithoutEditsIsClean() {
+void FixtureDialogTest::cancelEscapeAndOkAfterLookingLeaveTheWorldCleanAndNoMatchdaysShowNone() {
     const std::string before = Dump();
     {
         auto dialog = Open();
@@ -288,8 +233,37 @@ void FixtureDialogTest::cancelAndEscapeLeaveTheWorldAndOkWithoutEditsIsClean() {
     QVERIFY(!m_document->History().CanUndo());
     {
         auto dialog = Open();
-        // Looked at only, and a pairing freed and put back: nothing differs.
+        // The first league's first matchday shows, the bar moves through the matchdays.
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Kickwerk 06 - Spielplan"));
+        QCOMPARE(dialog->Leagues().count(),
+                 static_cast<int>(CountryLeagues(World(), kDefaultCountry).size()));
+        QCOMPARE(dialog->Leagues().currentRow(), 0);
+        QCOMPARE(QString::fromStdString(dialog->Leagues().Row(0)),
+                 QString::fromStdString(LeagueName(League(0), kDefaultLanguage)));
+        const CDBFixturelist& list = League(0).Fixtures();
+        QCOMPARE(MatchdayText(*dialog), QStringLiteral("1"));
+        QCOMPARE(dialog->MatchdayBar().minimum(), 0);
+        QCOMPARE(dialog->MatchdayBar().maximum(), list.Rows() - 1);
+        QCOMPARE(Rows(dialog->Pairings()), ExpectedRows(League(0), list, 0));
+        // The demo's lists are complete: nobody waits for a pairing.
+        QVERIFY(list.IsComplete());
+        QCOMPARE(dialog->Teams().count(), 0);
+
+        // The bar's arrow key shows the next matchday, End the last.
+        dialog->MatchdayBar().setFocus();
+        QTest::keyClick(&dialog->MatchdayBar(), Qt::Key_Right);
+        QCOMPARE(MatchdayText(*dialog), QStringLiteral("2"));
+        QCOMPARE(Rows(dialog->Pairings()), ExpectedRows(League(0), list, 1));
+        QTest::keyClick(&dialog->MatchdayBar(), Qt::Key_End);
+        QCOMPARE(MatchdayText(*dialog), QString::number(list.Rows()));
+        QCOMPARE(Rows(dialog->Pairings()), ExpectedRows(League(0), list, list.Rows() - 1));
+
+        // Another league: its first matchday.
         ClickRow(dialog->Leagues(), 1);
+        QCOMPARE(MatchdayText(*dialog), QStringLiteral("1"));
+        QCOMPARE(dialog->MatchdayBar().maximum(), League(1).Fixtures().Rows() - 1);
+        QCOMPARE(Rows(dialog->Pairings()), ExpectedRows(League(1), League(1).Fixtures(), 0));
+        // Looked at only, and a pairing freed and put back: nothing differs.
         dialog->MatchdayBar().SetValue(2);
         const std::vector<std::string> shown = Rows(dialog->Pairings());
         dialog->Pairings().setFocus();
@@ -316,6 +290,25 @@ void FixtureDialogTest::cancelAndEscapeLeaveTheWorldAndOkWithoutEditsIsClean() {
     QCOMPARE(Dump(), before);
     QVERIFY(!m_document->IsModified());
     QVERIFY(!m_document->History().CanUndo());
+
+    // A league without matchdays shows no matchday (what the commands do then:
+    // FixtureListEditingTest in tests/editing).
+    QVERIFY(m_document->Perform(
+        "keine Spiele", SWorldScope::Countries({kDefaultCountry}), [](CWorld& world) {
+            dynamic_cast<CDBLeague&>(*world.Competition(LeagueId(1))).SetMeetings(0);
+            return true;
+        }));
+    QCOMPARE(League(1).Fixtures().Rows(), 0);
+    auto dialog = Open();
+    ClickRow(dialog->Leagues(), 1);
+    QCOMPARE(dialog->CurrentMatchday(), -1);
+    QCOMPARE(MatchdayText(*dialog), QString());
+    QVERIFY(!dialog->MatchdayBar().isEnabled());
+    QCOMPARE(dialog->Pairings().count(), 0);
+    QCOMPARE(dialog->Teams().count(), 0);
+    for (const char* button : {"clearMatchday", "clearAll", "mirror"}) {
+        QVERIFY(!dialog->findChild<QPushButton*>(QString::fromLatin1(button))->isEnabled());
+    }
 }
 
 void FixtureDialogTest::thePickerGivesTheChosenStadiumOnOkOnly() {

@@ -185,4 +185,16 @@ void CDemoGuiTest::cleanup() {
     m_open.reset();
 }
 
+std::vector<CClub*> ClubsWhere(const CWorld& world, const std::function<bool(const CClub&)>& take) {
+    std::vector<CClub*> clubs;
+    for (int country = 1; country <= kCountryCount; ++country) {
+        for (const auto& entry : world.Country(country).Clubs()) {
+            if (!entry.second->IsNationalTeam() && (!take || take(*entry.second))) {
+                clubs.push_back(entry.second.get());
+            }
+        }
+    }
+    return clubs;
+}
+
 }  // namespace kw::test

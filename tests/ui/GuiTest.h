@@ -124,6 +124,10 @@ std::uint32_t ChooseClub(CDlgSelectClub& chooser, std::uint32_t club);
 // The window's command (button) with that text; null when there is none.
 QAction* Action(const QWidget& window, const QString& text);
 QPushButton* ButtonWithText(const QWidget& window, const QString& text);
+// The world's clubs that are no national team, country by country, for which `take` holds (all
+// without it).
+std::vector<CClub*> ClubsWhere(const CWorld& world,
+                               const std::function<bool(const CClub&)>& take = nullptr);
 // The country and the club chosen in the main window's lists; 0 when none is.
 int CurrentCountry(const QWidget& window);
 std::uint32_t CurrentClub(const QWidget& window);

@@ -39,8 +39,7 @@ class LongtimeDialogTest : public QObject {
 
 private slots:
     void initTestCase();
-    void timeLineShowsMinutesAndTwoDigitSeconds();
-    void timingStartsWithTheFirstPositionOfAtLeastOne();
+    void timeLineShowsMinutesAndTwoDigitSecondsFromTheFirstPosition();
     void cancellingAnExportDeletesTheArchiveAfterTheWorkerEnded();
     void closeRequestsDuringAnImportDoNothing();
 
@@ -56,7 +55,7 @@ void LongtimeDialogTest::initTestCase() {
     qputenv("XDG_DOCUMENTS_DIR", QByteArray::fromStdString(Path("Documents").string()));
 }
 
-void LongtimeDialogTest::timeLineShowsMinutesAndTwoDigitSeconds() {
+void LongtimeDialogTest::timeLineShowsMinutesAndTwoDigitSecondsFromTheFirstPosition() {
     QCOMPARE(FromCp1252(ElapsedTimesLine(125, 610)),
              QStringLiteral("Verstrichene Zeit: 2:05 / Geschätzte Zeit:10:10"));
     // 125 of 610 steps in 125 seconds: an expected total of 610 seconds.
@@ -65,10 +64,9 @@ void LongtimeDialogTest::timeLineShowsMinutesAndTwoDigitSeconds() {
     const auto line = timer.Update(1, 611, 126, 126000);
     QVERIFY(line);
     QCOMPARE(FromCp1252(*line), FromCp1252(ElapsedTimesLine(125, 610)));
-}
 
-void LongtimeDialogTest::timingStartsWithTheFirstPositionOfAtLeastOne() {
-    CProgressTimer timer;
+    // The timing starts with the first position of at least one.
+    timer.Reset();
     QVERIFY(!timer.Update(0, 100, 0, 0));
     QVERIFY(!timer.Update(0, 100, 0, 60000));  // position 0 starts nothing
     QVERIFY(!timer.Update(0, 100, 1, 60000));  // the start

@@ -23,11 +23,8 @@ class MainMenuAssistantsTest : public CMainWindowGuiTest {
     Q_OBJECT
 
 private slots:
-    void settingsStayInTheTestsOwnFolder();
-    void openedFoldersAreOfferedMostRecentFirstInTheNextRun();
-    void aFolderOpenInASlotIsShownInsteadOfReadAgain();
-    void aVanishedFolderIsReportedAndLeavesTheList();
-    void entriesAreDisabledWhileSixDatabasesAreOpen();
+    void openedFoldersAreOfferedInTheNextRunUntilTheyVanish();
+    void aFolderOpenInASlotIsShownAndSixSlotsDisableTheEntries();
     void assistantButtonsOpenTheirDialogsForTheSelectedCountry();
 
 private:
@@ -67,13 +64,11 @@ std::vector<QAction*> MainMenuAssistantsTest::RecentEntries(QWidget& window) {
     return entries;
 }
 
-void MainMenuAssistantsTest::settingsStayInTheTestsOwnFolder() {
+void MainMenuAssistantsTest::openedFoldersAreOfferedInTheNextRunUntilTheyVanish() {
+    // The settings stay in the tests' own folder.
     const QString file = CRecentDatabasesMenu::RecentDatabasesSettingsFile();
     QVERIFY2(file.contains(QStringLiteral(".qttest")), qPrintable(file));
     QVERIFY(file.startsWith(QDir::homePath()));
-}
-
-void MainMenuAssistantsTest::openedFoldersAreOfferedMostRecentFirstInTheNextRun() {
     const fs::path first = MakeDatabase(QStringLiteral("Erste Welt"));
     const fs::path second = MakeDatabase(QStringLiteral("Zweite & Dritte"));
     {
@@ -92,20 +87,42 @@ void MainMenuAssistantsTest::openedFoldersAreOfferedMostRecentFirstInTheNextRun(
                  QStringLiteral("&2 ") + QString::fromStdString(second.string())
                                              .replace(QStringLiteral("&"), QStringLiteral("&&")));
     }
-    // The next run offers them again, and choosing one opens it into a slot.
-    DlgMainMenu window(m_context, m_ui);
-    const std::vector<QAction*> entries = RecentEntries(window);
-    QCOMPARE(entries.size(), std::size_t{2});
-    QCOMPARE(DatabaseEntries(window).size(), 1);
-    entries[1]->trigger();
-    QCOMPARE(DatabaseEntries(window).size(), 2);
-    QCOMPARE(window.World().Directory(), second);
-    QVERIFY(!window.Document().IsModified());
-    QCOMPARE(RecentEntries(window).front()->statusTip(), QString::fromStdString(second.string()));
-    QVERIFY(m_ui.Messages().empty());
+    {
+        // The next run offers them again, and choosing one opens it into a slot.
+        DlgMainMenu window(m_context, m_ui);
+        const std::vector<QAction*> entries = RecentEntries(window);
+        QCOMPARE(entries.size(), std::size_t{2});
+        QCOMPARE(DatabaseEntries(window).size(), 1);
+        entries[1]->trigger();
+        QCOMPARE(DatabaseEntries(window).size(), 2);
+        QCOMPARE(window.World().Directory(), second);
+        QVERIFY(!window.Document().IsModified());
+        QCOMPARE(RecentEntries(window).front()->statusTip(),
+                 QString::fromStdString(second.string()));
+        QVERIFY(m_ui.Messages().empty());
+
+        // Closed again (nothing unsaved, so without a question), then removed from the disk: the
+        // vanished folder is reported and leaves the list.
+        window.CloseDatabase();
+        QCOMPARE(DatabaseEntries(window).size(), 1);
+        fs::remove_all(second);
+        RecentEntries(window).front()->trigger();
+        const std::vector<std::string> errors = m_ui.Texts(Kind::Error);
+        QCOMPARE(errors.size(), std::size_t{1});
+        QVERIFY(errors[0].find(second.string()) != std::string::npos);
+        QCOMPARE(DatabaseEntries(window).size(), 1);
+        QCOMPARE(RecentEntries(window).size(), std::size_t{1});
+        QVERIFY(RecentEntries(window).front()->text().contains(QStringLiteral("Erste Welt")));
+    }
+    // The stored list lost it too; a folder that vanished between runs is dropped at start.
+    fs::remove_all(first);
+    DlgMainMenu next(m_context, m_ui);
+    QVERIFY(RecentEntries(next).empty());
+    QSettings settings(CRecentDatabasesMenu::RecentDatabasesSettingsFile(), QSettings::IniFormat);
+    QVERIFY(settings.value(QStringLiteral("recentDatabases")).toStringList().isEmpty());
 }
 
-void MainMenuAssistantsTest::aFolderOpenInASlotIsShownInsteadOfReadAgain() {
+void MainMenuAssistantsTest::aFolderOpenInASlotIsShownAndSixSlotsDisableTheEntries() {
     const fs::path folder = MakeDatabase(QStringLiteral("Offen"));
     DlgMainMenu window(m_context, m_ui);
     OpenDatabase(window, QStringLiteral("Offen"));
@@ -124,43 +141,8 @@ void MainMenuAssistantsTest::aFolderOpenInASlotIsShownInsteadOfReadAgain() {
     QCOMPARE(DatabaseEntries(window).size(), 2);
     QCOMPARE(&window.Document(), open);
     QCOMPARE(window.World().Country(kDefaultCountry).Name(0), std::string("Umbenannt"));
-}
 
-void MainMenuAssistantsTest::aVanishedFolderIsReportedAndLeavesTheList() {
-    const fs::path kept = MakeDatabase(QStringLiteral("Bleibt"));
-    const fs::path gone = MakeDatabase(QStringLiteral("Verschwindet"));
-    {
-        DlgMainMenu window(m_context, m_ui);
-        OpenDatabase(window, QStringLiteral("Bleibt"));
-        OpenDatabase(window, QStringLiteral("Verschwindet"));
-        // Closed again (nothing unsaved, so without a question), then removed from the disk.
-        window.CloseDatabase();
-        QCOMPARE(DatabaseEntries(window).size(), 2);
-        fs::remove_all(gone);
-        const std::vector<QAction*> entries = RecentEntries(window);
-        QCOMPARE(entries.size(), std::size_t{2});
-        QVERIFY(entries[0]->text().contains(QStringLiteral("Verschwindet")));
-        entries[0]->trigger();
-        const std::vector<std::string> errors = m_ui.Texts(Kind::Error);
-        QCOMPARE(errors.size(), std::size_t{1});
-        QVERIFY(errors[0].find(gone.string()) != std::string::npos);
-        QCOMPARE(DatabaseEntries(window).size(), 2);
-        QCOMPARE(RecentEntries(window).size(), std::size_t{1});
-        QVERIFY(RecentEntries(window).front()->text().contains(QStringLiteral("Bleibt")));
-    }
-    // The stored list lost it too; a folder that vanished between runs is dropped at start.
-    fs::remove_all(kept);
-    DlgMainMenu next(m_context, m_ui);
-    QVERIFY(RecentEntries(next).empty());
-    QSettings settings(CRecentDatabasesMenu::RecentDatabasesSettingsFile(), QSettings::IniFormat);
-    QVERIFY(settings.value(QStringLiteral("recentDatabases")).toStringList().isEmpty());
-}
-
-void MainMenuAssistantsTest::entriesAreDisabledWhileSixDatabasesAreOpen() {
-    MakeDatabase(QStringLiteral("Zuletzt"));
-    DlgMainMenu window(m_context, m_ui);
-    OpenDatabase(window, QStringLiteral("Zuletzt"));
-    window.SelectDatabase(0);
+    // The entries are disabled while six databases are open; closing one enables them again.
     for (int n = 3; n <= 6; ++n) {
         QObject scope;
         AnswerName(scope, QStringLiteral("Neu%1").arg(n));
@@ -168,7 +150,6 @@ void MainMenuAssistantsTest::entriesAreDisabledWhileSixDatabasesAreOpen() {
         QCOMPARE(DatabaseEntries(window).size(), n);
         QCOMPARE(RecentEntries(window).front()->isEnabled(), n < 6);
     }
-    // Closing one enables them again.
     window.CloseDatabase();
     QVERIFY(RecentEntries(window).front()->isEnabled());
 }

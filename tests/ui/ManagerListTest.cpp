@@ -26,10 +26,8 @@ class ManagerListTest : public CSquadGuiTest {
     Q_OBJECT
 
 private slots:
-    void aTrainerGreysNewTrainerAndCoTrainerStaysOfferedUntilOneExists();
-    void creatingDoesNothingAtSeventyPersons();
-    void menuActsOnThePersonPointedAtAndFetchesOnlyIntoRoom();
-    void fetchTakesATrainerChosenInTheStaffModeChooser();
+    void aFetchedTrainerGreysNewTrainerAndCoTrainerStaysOfferedUntilOneExists();
+    void menuActsOnThePersonPointedAtAndCreatesAndFetchesOnlyIntoRoom();
     void oneUndoTakesBackTheSquadSessionsCreateTransferAndDeletion();
     void staffDialogShowsDuplicatesAndIsOneUndoableSession();
 
@@ -115,84 +113,25 @@ void ManagerListTest::CloseSquad(CDlgPlayerlistClub& dialog) {
     QVERIFY(!dialog.isVisible());
 }
 
-void ManagerListTest::aTrainerGreysNewTrainerAndCoTrainerStaysOfferedUntilOneExists() {
-    CClub& club = NewClub(14, {personkind::kTrainer});
+// A trainer fetched in the staff mode chooser greys "Neuer Trainer"; "Neuer Co-Trainer" stays
+// offered until one exists.
+void ManagerListTest::aFetchedTrainerGreysNewTrainerAndCoTrainerStaysOfferedUntilOneExists() {
+    CClub& club = NewClub(14, {personkind::kPresident});
+    CClub& other = OtherClub(club);
+    const std::uint32_t trainer = AddPerson(other, personkind::kTrainer).Id();
     auto dialog = OpenBoard(club);
     CDlgManagerList& list = dialog->ManagerList();
     QCOMPARE(list.List().count(), 1);
     // Eighteen creating commands, then the three others.
-    const std::map<QString, bool> items = Menu(list);
+    std::map<QString, bool> items = Menu(list);
     QCOMPARE(items.size(), std::size_t{21});
-    QVERIFY(!items.at(QStringLiteral("Neuer Trainer")));
-    QVERIFY(items.at(QStringLiteral("Neuer Co-Trainer")));
+    QVERIFY(items.at(QStringLiteral("Neuer Trainer")));
     QVERIFY(items.at(QStringLiteral("Neuer Spezialist Kn\u00f6chel")));
     QVERIFY(items.at(QStringLiteral("Person holen")));
     // Nobody chosen yet: nothing to transfer or delete.
     QVERIFY(!items.at(QStringLiteral("Person transferieren")));
     QVERIFY(!items.at(QStringLiteral("Eintrag l\u00f6schen")));
 
-    QVERIFY(Menu(list, QStringLiteral("Neuer Co-Trainer")).at(QStringLiteral("Neuer Co-Trainer")));
-    ExpectSound();
-    const std::uint32_t created = dialog->CurrentPerson();
-    const CPlayer* coTrainer = m_document->World().Person(created);
-    QVERIFY(coTrainer != nullptr && club.HasPerson(created));
-    QCOMPARE(int{coTrainer->Kind()}, 4);
-    QCOMPARE(list.CurrentPerson(), created);
-    QCOMPARE(list.List().Row(list.List().currentRow()), coTrainer->ShortName() + "\tCo-Trainer");
-    // The pages show the new person.
-    auto* page = qobject_cast<CPlayerPage*>(dialog->Pages().Page(dialog->Pages().currentIndex()));
-    QVERIFY(page != nullptr);
-    QCOMPARE(page->PlayerId(), created);
-    QVERIFY(!Menu(list).at(QStringLiteral("Neuer Co-Trainer")));
-    CloseSquad(*dialog);
-    QCOMPARE(Edits(), std::size_t{1});
-}
-
-void ManagerListTest::creatingDoesNothingAtSeventyPersons() {
-    CClub& club = NewClub(kPersonsForNewStaff - 1, {personkind::kPresident});
-    auto dialog = OpenBoard(club);
-    const std::string before = Dump();
-    const std::map<QString, bool> items =
-        Menu(dialog->ManagerList(), QStringLiteral("Neuer Trainer"));
-    for (int kind = kFirstStaffKind; kind <= kLastStaffKind; ++kind) {
-        QVERIFY(!items.at(Cp1252ToQString(NewStaffCommandText(kind))));
-    }
-    dialog->ManagerList().NewPerson(personkind::kTrainer);
-    QCOMPARE(club.PersonIds().size(), std::size_t{kPersonsForNewStaff});
-    QVERIFY(Dump() == before);
-    CloseSquad(*dialog);
-    QCOMPARE(Edits(), std::size_t{0});
-}
-
-void ManagerListTest::menuActsOnThePersonPointedAtAndFetchesOnlyIntoRoom() {
-    CClub& club = NewClub(14, {personkind::kTrainer, 8, 9, 13});
-    auto dialog = OpenBoard(club);
-    CMyListBox& list = dialog->ManagerList().List();
-    const QString remove = QStringLiteral("Eintrag l\u00f6schen");
-    // Row 0 selected; a right click on row 1, or either key with row 1 made current.
-    for (const EMenuWay way : kMenuWays) {
-        ClickRow(list, 0);
-        const std::uint32_t first = list.item(0)->data(Qt::UserRole).toUInt();
-        const std::uint32_t pointed = list.item(1)->data(Qt::UserRole).toUInt();
-        QVERIFY(UseContextMenu(list, 1, way, remove)[remove]);
-        QCOMPARE(m_document->World().Person(pointed), nullptr);
-        QVERIFY(club.HasPerson(first));
-    }
-    // A full club takes nobody: fetching is offered no longer.
-    QVERIFY(Menu(dialog->ManagerList()).at(QStringLiteral("Person holen")));
-    while (HasRoomForPerson(club)) {
-        AddPerson(club, personkind::kPlayer);
-    }
-    QVERIFY(!Menu(dialog->ManagerList()).at(QStringLiteral("Person holen")));
-    CloseSquad(*dialog);
-}
-
-void ManagerListTest::fetchTakesATrainerChosenInTheStaffModeChooser() {
-    CClub& club = NewClub(14, {personkind::kPresident});
-    CClub& other = OtherClub(club);
-    const std::uint32_t trainer = AddPerson(other, personkind::kTrainer).Id();
-    auto dialog = OpenBoard(club);
-    CDlgManagerList& list = dialog->ManagerList();
     bool staffOnly = false;
     QObject scope;
     WhenModal<CDlgPlayerSelect>(scope, [&](CDlgPlayerSelect& chooser) {
@@ -211,10 +150,60 @@ void ManagerListTest::fetchTakesATrainerChosenInTheStaffModeChooser() {
     QVERIFY(!other.HasPerson(trainer));
     QCOMPARE(list.CurrentPerson(), trainer);
     QCOMPARE(dialog->CurrentPerson(), trainer);
-    // Now the club has a trainer.
-    QVERIFY(!Menu(list).at(QStringLiteral("Neuer Trainer")));
+    items = Menu(list);
+    QVERIFY(!items.at(QStringLiteral("Neuer Trainer")));
+    QVERIFY(items.at(QStringLiteral("Neuer Co-Trainer")));
+
+    QVERIFY(Menu(list, QStringLiteral("Neuer Co-Trainer")).at(QStringLiteral("Neuer Co-Trainer")));
+    ExpectSound();
+    const std::uint32_t created = dialog->CurrentPerson();
+    const CPlayer* coTrainer = m_document->World().Person(created);
+    QVERIFY(coTrainer != nullptr && club.HasPerson(created));
+    QCOMPARE(int{coTrainer->Kind()}, 4);
+    QCOMPARE(list.CurrentPerson(), created);
+    QCOMPARE(list.List().Row(list.List().currentRow()), coTrainer->ShortName() + "\tCo-Trainer");
+    // The pages show the new person.
+    auto* page = qobject_cast<CPlayerPage*>(dialog->Pages().Page(dialog->Pages().currentIndex()));
+    QVERIFY(page != nullptr);
+    QCOMPARE(page->PlayerId(), created);
+    QVERIFY(!Menu(list).at(QStringLiteral("Neuer Co-Trainer")));
     CloseSquad(*dialog);
     QCOMPARE(Edits(), std::size_t{1});
+}
+
+void ManagerListTest::menuActsOnThePersonPointedAtAndCreatesAndFetchesOnlyIntoRoom() {
+    CClub& club = NewClub(14, {personkind::kTrainer, 8, 9, 13});
+    auto dialog = OpenBoard(club);
+    CMyListBox& list = dialog->ManagerList().List();
+    const QString remove = QStringLiteral("Eintrag l\u00f6schen");
+    // Row 0 selected; a right click on row 1, or either key with row 1 made current.
+    for (const EMenuWay way : kMenuWays) {
+        ClickRow(list, 0);
+        const std::uint32_t first = list.item(0)->data(Qt::UserRole).toUInt();
+        const std::uint32_t pointed = list.item(1)->data(Qt::UserRole).toUInt();
+        QVERIFY(UseContextMenu(list, 1, way, remove)[remove]);
+        QCOMPARE(m_document->World().Person(pointed), nullptr);
+        QVERIFY(club.HasPerson(first));
+    }
+    // At seventy persons no staff member is created, by the menu or otherwise.
+    while (club.PersonIds().size() < kPersonsForNewStaff) {
+        AddPerson(club, personkind::kPlayer);
+    }
+    const std::string before = Dump();
+    const std::map<QString, bool> items = Menu(dialog->ManagerList());
+    for (int kind = kFirstStaffKind; kind <= kLastStaffKind; ++kind) {
+        QVERIFY(!items.at(Cp1252ToQString(NewStaffCommandText(kind))));
+    }
+    dialog->ManagerList().NewPerson(personkind::kPresident);
+    QCOMPARE(club.PersonIds().size(), std::size_t{kPersonsForNewStaff});
+    QVERIFY(Dump() == before);
+    // A full club takes nobody: fetching is offered no longer.
+    QVERIFY(items.at(QStringLiteral("Person holen")));
+    while (HasRoomForPerson(club)) {
+        AddPerson(club, personkind::kPlayer);
+    }
+    QVERIFY(!Menu(dialog->ManagerList()).at(QStringLiteral("Person holen")));
+    CloseSquad(*dialog);
 }
 
 void ManagerListTest::oneUndoTakesBackTheSquadSessionsCreateTransferAndDeletion() {

@@ -28,15 +28,15 @@ class ManagerPagesTest : public CPersonPageGuiTest {
     Q_OBJECT
 
 private slots:
-    void panelsFollowThePersonsKind();
-    void repeatedMotherTongueIsStoredOnceAndTheRestMoveUp();
-    void presidentsExperienceIsNotTouched();
-    void staffGradesAreStoredIntoTheStaffBytes();
-    void nationalCoachThroughThePanelClampsAndUndoes();
+    void panelsFollowThePersonsKindAndStoreIntoItsRecord();
+    void nationalCoachClampsAndUndoesAndAPresidentsExperienceIsNotTouched();
 };
 
-void ManagerPagesTest::panelsFollowThePersonsKind() {
-    auto page = Open<CDlgPlayerAllRight>(PersonOfKind(1));
+// The panels follow the person's kind, and each kind's page stores what its panels show.
+void ManagerPagesTest::panelsFollowThePersonsKindAndStoreIntoItsRecord() {
+    const CPlayer& trainer = PersonOfKind(1);
+    const std::string before = Dump();
+    auto page = Open<CDlgPlayerAllRight>(trainer);
     auto& abilities = Child<CDlgManagerAbilities>(*page, QStringLiteral("DlgManagerAbilities"));
     auto& preferences = Child<CDlgManagerAllRight>(*page, QStringLiteral("DlgManagerAllRight"));
     auto& staff = Child<CDlgStaffAtClub>(*page, QStringLiteral("DlgStaffAtClub"));
@@ -57,78 +57,30 @@ void ManagerPagesTest::panelsFollowThePersonsKind() {
     auto& formation = Child<QComboBox>(preferences, QStringLiteral("formation"));
     QCOMPARE(formation.count(), m_demo.Installation().TextTables().Formations().GetCount());
     QVERIFY(!formation.isEnabled());
-
-    page->SetPlayer(PersonOfKind(3).Id());
-    QVERIFY(chairman.isVisible() && abilities.isVisible());
-    QVERIFY(!national.isVisible() && !preferences.isVisible() && !staff.isVisible());
-
-    page->SetPlayer(PersonOfKind(13).Id());
-    QVERIFY(staff.isVisible() && staff.isEnabled());
-    QVERIFY(!abilities.isVisible() && !chairman.isVisible() && !preferences.isVisible());
-
-    page->SetPlayer(PersonOfKind(0).Id());
-    QVERIFY(player.isVisible());
-    QVERIFY(!abilities.isVisible() && !staff.isVisible() && !chairman.isVisible());
-    QCOMPARE(Edits(), std::size_t{0});
-}
-
-void ManagerPagesTest::repeatedMotherTongueIsStoredOnceAndTheRestMoveUp() {
-    const CPlayer& trainer = PersonOfKind(1);
-    const std::string before = Dump();
+    // A repeated mother tongue is stored once and the rest move up; nothing else changes.
     const std::unique_ptr<CPlayer> expected = trainer.Clone();
-    auto page = Open<CDlgPlayerAllRight>(trainer);
     Choose(Child<QComboBox>(*page, QStringLiteral("language0")), kEnglish);
     Choose(Child<QComboBox>(*page, QStringLiteral("language1")), kEnglish);
     Choose(Child<QComboBox>(*page, QStringLiteral("language2")), kGerman);
     Choose(Child<QComboBox>(*page, QStringLiteral("language3")), kFrench);
     QVERIFY(Stored(*page));
-
     const CPlayer& live = *m_document->World().Person(trainer.Id());
     QCOMPARE(live.Languages(), (std::array<std::uint8_t, 4>{kEnglish, kGerman, kFrench, 0}));
-    // Nothing else of the person changed.
     for (int slot = 0; slot < 4; ++slot) {
         expected->SetLanguage(slot, live.Languages()[static_cast<std::size_t>(slot)]);
     }
     QVERIFY(live.HasSameData(*expected));
-    QCOMPARE(Edits(), std::size_t{1});
-    QVERIFY(m_document->Undo());
-    QCOMPARE(Dump(), before);
-}
 
-void ManagerPagesTest::presidentsExperienceIsNotTouched() {
-    // Give the president experience values a trainer's scale would move (set-up edit).
-    const CPlayer& president = PersonOfKind(3);
-    {
-        const std::unique_ptr<CPlayer> values = president.Clone();
-        values->SetNationalExperience(9);
-        values->SetInternationalExperience(-2);
-        values->SetLanguage(0, kGerman);
-        values->SetLanguage(1, 0);
-        m_document->Do(std::make_unique<CPersonValuesEdit>("Vorbereitung", *values));
-    }
-    const std::unique_ptr<CPlayer> expected = president.Clone();
-    auto page = Open<CDlgPlayerAllRight>(president);
-    Choose(Child<QComboBox>(*page, QStringLiteral("language1")), kEnglish);
-    // The board stability moves too: both panels store as one edit.
-    auto& stability = Child<CValueScrollBar>(*page, QStringLiteral("boardStability"));
-    stability.setFocus();
-    QTest::keyClick(&stability, stability.Value() == 0 ? Qt::Key_Right : Qt::Key_Left);
-    QVERIFY(Stored(*page));
+    page->SetPlayer(PersonOfKind(3).Id());
+    QVERIFY(chairman.isVisible() && abilities.isVisible());
+    QVERIFY(!national.isVisible() && !preferences.isVisible() && !staff.isVisible());
 
-    const CPlayer& live = *m_document->World().Person(president.Id());
-    QCOMPARE(live.NationalExperience(), std::int8_t{9});
-    QCOMPARE(live.InternationalExperience(), std::int8_t{-2});
-    QCOMPARE(live.Languages()[1], std::uint8_t{kEnglish});
-    QCOMPARE(live.Abilities(), expected->Abilities());
-    QVERIFY(live.ContractBytes()[1] != expected->ContractBytes()[1]);
-    QCOMPARE(Edits(), std::size_t{2});
-}
-
-void ManagerPagesTest::staffGradesAreStoredIntoTheStaffBytes() {
     const CPlayer& masseur = PersonOfKind(13);
-    const std::string before = Dump();
-    const std::unique_ptr<CPlayer> expected = masseur.Clone();
-    auto page = Open<CDlgPlayerAllRight>(masseur);
+    page->SetPlayer(masseur.Id());
+    QVERIFY(staff.isVisible() && staff.isEnabled());
+    QVERIFY(!abilities.isVisible() && !chairman.isVisible() && !preferences.isVisible());
+    // The staff grades are stored into the staff bytes.
+    const std::unique_ptr<CPlayer> graded = masseur.Clone();
     auto& level = Child<QComboBox>(*page, QStringLiteral("staffLevel"));
     auto& experience = Child<QComboBox>(*page, QStringLiteral("staffExperience"));
     const int newLevel = level.currentIndex() == 3 ? 1 : 3;
@@ -136,15 +88,20 @@ void ManagerPagesTest::staffGradesAreStoredIntoTheStaffBytes() {
     Choose(level, newLevel);
     Choose(experience, newExperience);
     QVERIFY(Stored(*page));
+    graded->SetStaffByte(0, static_cast<std::uint8_t>(newLevel));
+    graded->SetStaffByte(1, static_cast<std::uint8_t>(newExperience));
+    QVERIFY(m_document->World().Person(masseur.Id())->HasSameData(*graded));
 
-    expected->SetStaffByte(0, static_cast<std::uint8_t>(newLevel));
-    expected->SetStaffByte(1, static_cast<std::uint8_t>(newExperience));
-    QVERIFY(m_document->World().Person(masseur.Id())->HasSameData(*expected));
+    page->SetPlayer(PersonOfKind(0).Id());
+    QVERIFY(player.isVisible());
+    QVERIFY(!abilities.isVisible() && !staff.isVisible() && !chairman.isVisible());
+    QCOMPARE(Edits(), std::size_t{2});
+    QVERIFY(m_document->Undo());
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
 }
 
-void ManagerPagesTest::nationalCoachThroughThePanelClampsAndUndoes() {
+void ManagerPagesTest::nationalCoachClampsAndUndoesAndAPresidentsExperienceIsNotTouched() {
     const int country = m_document->World().Person(PersonOfKind(1).Id())->Nationality();
     const std::string before = Dump();
     CManager coach = m_document->World().Country(country).Settings().nationalCoach;
@@ -185,6 +142,34 @@ void ManagerPagesTest::nationalCoachThroughThePanelClampsAndUndoes() {
     QCOMPARE(Edits(), std::size_t{1});
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
+
+    // A president's experience is not touched.
+    // Give the president experience values a trainer's scale would move (set-up edit).
+    const CPlayer& president = PersonOfKind(3);
+    {
+        const std::unique_ptr<CPlayer> values = president.Clone();
+        values->SetNationalExperience(9);
+        values->SetInternationalExperience(-2);
+        values->SetLanguage(0, kGerman);
+        values->SetLanguage(1, 0);
+        m_document->Do(std::make_unique<CPersonValuesEdit>("Vorbereitung", *values));
+    }
+    const std::unique_ptr<CPlayer> expected = president.Clone();
+    auto page = Open<CDlgPlayerAllRight>(president);
+    Choose(Child<QComboBox>(*page, QStringLiteral("language1")), kEnglish);
+    // The board stability moves too: both panels store as one edit.
+    auto& stability = Child<CValueScrollBar>(*page, QStringLiteral("boardStability"));
+    stability.setFocus();
+    QTest::keyClick(&stability, stability.Value() == 0 ? Qt::Key_Right : Qt::Key_Left);
+    QVERIFY(Stored(*page));
+
+    const CPlayer& person = *m_document->World().Person(president.Id());
+    QCOMPARE(person.NationalExperience(), std::int8_t{9});
+    QCOMPARE(person.InternationalExperience(), std::int8_t{-2});
+    QCOMPARE(person.Languages()[1], std::uint8_t{kEnglish});
+    QCOMPARE(person.Abilities(), expected->Abilities());
+    QVERIFY(person.ContractBytes()[1] != expected->ContractBytes()[1]);
+    QCOMPARE(Edits(), std::size_t{2});
 }
 
 }  // namespace kw

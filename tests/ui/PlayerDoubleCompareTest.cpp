@@ -32,13 +32,10 @@ private:
     void Opened() override;
 
 private slots:
-    void scopesArePreselectedAndNarrowTheList();
-    void theBirthDateCheckKeepsPairsBornTheSameDay();
-    void headerClicksSortAndASecondClickReverses();
-    void speichernWritesTheListAndDruckenAsksForAPrinter();
+    void scopesAndTheBirthDateNarrowTheListThatIsSortedSavedAndPrinted();
     void theComparisonShowsTwoChosenStrikers();
-    void theMainWindowAndTheSquadDialogOpenTheDuplicates();
-    void theAssistantsMenuOpensBothOnTheSelection();
+    void theSquadDialogOpensTheDuplicatesOfItsClub();
+    void theMainWindowOpensBothOnTheSelection();
 
 private:
     // Clubs with players: two of one country and one of another.
@@ -62,29 +59,15 @@ void PlayerDoubleCompareTest::Opened() {
 
 void PlayerDoubleCompareTest::Plant() {
     const CWorld& world = m_document->World();
-    std::vector<const CClub*> clubs;
-    int firstCountry = 0;
-    for (int number = 1; number <= kCountryCount && clubs.size() < 3; ++number) {
-        for (const auto& entry : world.Country(number).Clubs()) {
-            const CClub& club = *entry.second;
-            if (club.IsNationalTeam() || club.FirstTeam().empty()) {
-                continue;
-            }
-            if (clubs.empty()) {
-                firstCountry = number;
-            }
-            if ((clubs.size() < 2 && number == firstCountry) ||
-                (clubs.size() == 2 && number != firstCountry)) {
-                clubs.push_back(&club);
-                if (clubs.size() >= 2) {
-                    break;
-                }
-            }
-        }
-    }
-    if (clubs.size() != 3) {
+    const std::vector<CClub*> found =
+        ClubsWhere(world, [](const CClub& club) { return !club.FirstTeam().empty(); });
+    const auto abroad = std::find_if(found.begin(), found.end(), [&found](const CClub* club) {
+        return club->Country() != found.front()->Country();
+    });
+    if (found.size() < 2 || found[1]->Country() != found[0]->Country() || abroad == found.end()) {
         throw std::runtime_error("the demo lacks clubs for the planted players");
     }
+    const std::vector<const CClub*> clubs = {found[0], found[1], *abroad};
     std::vector<std::uint32_t> planted;
     for (const CClub* club : clubs) {
         planted.push_back(club->FirstTeam().front()->Id());
@@ -121,7 +104,7 @@ void PlayerDoubleCompareTest::ExpectUntouched() const {
     QVERIFY(ReferenceFaults(m_document->World()).empty());
 }
 
-void PlayerDoubleCompareTest::scopesArePreselectedAndNarrowTheList() {
+void PlayerDoubleCompareTest::scopesAndTheBirthDateNarrowTheListThatIsSortedSavedAndPrinted() {
     const CWorld& world = m_document->World();
     CPlayerDouble dialog(world, kDefaultLanguage, m_a->Country(), m_a->Id());
     ShowActive(dialog);
@@ -149,20 +132,35 @@ void PlayerDoubleCompareTest::scopesArePreselectedAndNarrowTheList() {
     QCOMPARE(static_cast<std::size_t>(everything), dialog.Pairs().size());
     QTest::mouseClick(&club, Qt::LeftButton);
     QCOMPARE(PlantedRows(dialog.List()), 1);
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    QVERIFY(!dialog.isVisible());
 
-    // The national team is no club to narrow to.
-    CPlayerDouble national(world, kDefaultLanguage, m_c->Country(),
-                           world.Country(m_c->Country()).NationalTeam().Id());
-    QVERIFY(!national.ScopeButton(EDuplicateScope::Club).isEnabled());
-    QVERIFY(national.ScopeButton(EDuplicateScope::Country).isChecked());
-    QCOMPARE(PlantedRows(national.List()), 1);
-}
+    // "Speichern" writes the list, one line per row after the title.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("doppelt.txt"));
+    QCOMPARE(dialog.SaveButton().text(), QStringLiteral("Speichern"));
+    QCOMPARE(dialog.PrintButton().text(), QStringLiteral("Drucken"));
+    WhenModal<QFileDialog>(*this, [&path](QFileDialog& files) { TypeFileName(files, path); });
+    QTest::mouseClick(&dialog.SaveButton(), Qt::LeftButton);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    QVERIFY2(written.startsWith("Doppelte Spieler in der Datenbank\r\n"),
+             written.left(120).constData());
+    QVERIFY(written.contains("Zyxwert, Quirin\t"));
+    QCOMPARE(written.count("\r\n"), dialog.List().topLevelItemCount() + 1);
+    QVERIFY(dialog.isVisible());
+    // "Drucken" asks for the printer first; cancelled, nothing is printed.
+    bool asked = false;
+    WhenModal<QPrintDialog>(*this, [&asked](QPrintDialog& printer) {
+        asked = true;
+        QTest::keyClick(&printer, Qt::Key_Escape);
+    });
+    QTest::mouseClick(&dialog.PrintButton(), Qt::LeftButton);
+    QVERIFY(asked);
+    QVERIFY(dialog.isVisible());
 
-void PlayerDoubleCompareTest::theBirthDateCheckKeepsPairsBornTheSameDay() {
-    CPlayerDouble dialog(m_document->World(), kDefaultLanguage, 0, 0);
-    ShowActive(dialog);
+    // All of them: the birth date check keeps the pair born the same day.
+    QTest::mouseClick(&all, Qt::LeftButton);
     QCheckBox& box = dialog.SameBirthDateBox();
     QCOMPARE(box.text(), QStringLiteral("Nur Spieler mit gleichem Geburtsdatum anzeigen"));
     QVERIFY(!box.isChecked());
@@ -173,11 +171,8 @@ void PlayerDoubleCompareTest::theBirthDateCheckKeepsPairsBornTheSameDay() {
     QCOMPARE(PlantedRows(dialog.List()), 1);
     QTest::keyClick(&box, Qt::Key_Space);
     QCOMPARE(PlantedRows(dialog.List()), 2);
-}
 
-void PlayerDoubleCompareTest::headerClicksSortAndASecondClickReverses() {
-    CPlayerDouble dialog(m_document->World(), kDefaultLanguage, 0, 0);
-    ShowActive(dialog);
+    // Header clicks sort and a second click reverses.
     QTreeWidget& list = dialog.List();
     QVERIFY(list.topLevelItemCount() >= 2);
     const auto firstDates = [&dialog] {
@@ -204,37 +199,15 @@ void PlayerDoubleCompareTest::headerClicksSortAndASecondClickReverses() {
                  FromCp1252(std::string(pair.first.player->Surname().View()) + ", " +
                             std::string(pair.first.player->FirstName().View())));
     }
-}
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
 
-void PlayerDoubleCompareTest::speichernWritesTheListAndDruckenAsksForAPrinter() {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("doppelt.txt"));
-    CPlayerDouble dialog(m_document->World(), kDefaultLanguage, m_a->Country(), m_a->Id());
-    ShowActive(dialog);
-    QCOMPARE(dialog.SaveButton().text(), QStringLiteral("Speichern"));
-    QCOMPARE(dialog.PrintButton().text(), QStringLiteral("Drucken"));
-    WhenModal<QFileDialog>(*this, [&path](QFileDialog& files) { TypeFileName(files, path); });
-    QTest::mouseClick(&dialog.SaveButton(), Qt::LeftButton);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray written = file.readAll();
-    QVERIFY2(written.startsWith("Doppelte Spieler in der Datenbank\r\n"),
-             written.left(120).constData());
-    QVERIFY(written.contains("Zyxwert, Quirin\t"));
-    // One line per row after the title.
-    QCOMPARE(written.count("\r\n"), dialog.List().topLevelItemCount() + 1);
-    QVERIFY(dialog.isVisible());
-
-    // "Drucken" asks for the printer first; cancelled, nothing is printed.
-    bool asked = false;
-    WhenModal<QPrintDialog>(*this, [&asked](QPrintDialog& printer) {
-        asked = true;
-        QTest::keyClick(&printer, Qt::Key_Escape);
-    });
-    QTest::mouseClick(&dialog.PrintButton(), Qt::LeftButton);
-    QVERIFY(asked);
-    QVERIFY(dialog.isVisible());
+    // The national team is no club to narrow to.
+    CPlayerDouble national(world, kDefaultLanguage, m_c->Country(),
+                           world.Country(m_c->Country()).NationalTeam().Id());
+    QVERIFY(!national.ScopeButton(EDuplicateScope::Club).isEnabled());
+    QVERIFY(national.ScopeButton(EDuplicateScope::Country).isChecked());
+    QCOMPARE(PlantedRows(national.List()), 1);
 }
 
 void PlayerDoubleCompareTest::theComparisonShowsTwoChosenStrikers() {
@@ -287,21 +260,7 @@ void PlayerDoubleCompareTest::theComparisonShowsTwoChosenStrikers() {
     PressOk(dialog);
 }
 
-void PlayerDoubleCompareTest::theMainWindowAndTheSquadDialogOpenTheDuplicates() {
-    {
-        CMainMenuView view(*m_document);
-        view.ShowWorld();
-        auto& duplicates = Child<QPushButton>(view, QStringLiteral("duplicates"));
-        QCOMPARE(duplicates.text(), QStringLiteral("&Doppelte Spieler anzeigen"));
-        QVERIFY(duplicates.isEnabled());
-        QSignalSpy asked(&view, &CMainMenuView::duplicatesRequested);
-        QTest::mouseClick(&duplicates, Qt::LeftButton);
-        QCOMPARE(asked.count(), 1);
-        auto& comparison = Child<QPushButton>(view, QStringLiteral("comparison"));
-        QCOMPARE(comparison.text(), QStringLiteral("Spielerverglei&ch"));
-        QVERIFY(comparison.isHidden());
-    }
-
+void PlayerDoubleCompareTest::theSquadDialogOpensTheDuplicatesOfItsClub() {
     auto squad = std::make_unique<CDlgPlayerlistClub>(*m_document, m_b->Id(), m_demo.Installation(),
                                                       nullptr, m_demo.Context().installDirectory);
     ShowActive(*squad);
@@ -319,7 +278,7 @@ void PlayerDoubleCompareTest::theMainWindowAndTheSquadDialogOpenTheDuplicates() 
     squad.reset();
 }
 
-void PlayerDoubleCompareTest::theAssistantsMenuOpensBothOnTheSelection() {
+void PlayerDoubleCompareTest::theMainWindowOpensBothOnTheSelection() {
     // The window writes its restore archive into the installation: a copy of its own.
     const std::unique_ptr<QTemporaryDir> install = CopyInstallation(m_demo.Path());
     QVERIFY(install != nullptr);
@@ -351,8 +310,14 @@ void PlayerDoubleCompareTest::theAssistantsMenuOpensBothOnTheSelection() {
         }
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    duplicates->trigger();
+    // The window's button opens it as the menu does; the comparison has no button.
+    auto& button = Child<QPushButton>(window, QStringLiteral("duplicates"));
+    QCOMPARE(button.text(), QStringLiteral("&Doppelte Spieler anzeigen"));
+    QTest::mouseClick(&button, Qt::LeftButton);
     QVERIFY(shown);
+    QCOMPARE(Child<QPushButton>(window, QStringLiteral("comparison")).text(),
+             QStringLiteral("Spielerverglei&ch"));
+    QVERIFY(Child<QPushButton>(window, QStringLiteral("comparison")).isHidden());
 
     shown = false;
     WhenModal<CDlgPlayerCompare>(*this, [view, &shown](CDlgPlayerCompare& dialog) {

@@ -22,14 +22,9 @@ class PlayerPagesBTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void noPlayerEmptiesAndDisablesThePages();
-    void salaryEditStoresThatFieldAndTheShownResetsAndNoNumberZero();
-    void injuryStateStoresItsBitAndTheInjuryPeriod();
-    void contractEndTextFollowsTheBar();
-    void careerEntryEditsKeepTheRecordOrderAndClampTheGames();
-    void nationalTeamFlagIsItsOwnBit();
-    void loanClubChoiceIsStoredAtOnceAsTheClub();
-    void historyClubChoicesWaitForTheStore();
+    void salaryAndContractEndStoreTheirFieldsAndTheShownResets();
+    void seasonStartStoresItsBitWithTheInjuryPeriodOrTheLoanClub();
+    void careerEditsKeepTheRecordOrderAndClubChoicesWaitForTheStore();
     void lookChoicesAndAClampedHeightAreStored();
     void pictureIsShownWithTheSizeWarning();
 
@@ -63,13 +58,10 @@ private:
 
 std::vector<const CPlayer*> PlayerPagesBTest::Players() const {
     std::vector<const CPlayer*> players;
-    const CWorld& world = m_document->World();
-    for (int country = 1; country <= kCountryCount; ++country) {
-        for (const auto& club : world.Country(country).Clubs()) {
-            for (const CPlayer* person : club.second->FirstTeam()) {
-                if (person->IsPlayer()) {
-                    players.push_back(person);
-                }
+    for (const CClub* club : ClubsWhere(World())) {
+        for (const CPlayer* person : club->FirstTeam()) {
+            if (person->IsPlayer()) {
+                players.push_back(person);
             }
         }
     }
@@ -126,26 +118,17 @@ const CPlayer& PlayerPagesBTest::Live(std::uint32_t id) const {
     return *player;
 }
 
-void PlayerPagesBTest::noPlayerEmptiesAndDisablesThePages() {
-    auto& contract = ShowPage<CDlgPlayerContract>(Players().front()->Id());
-    QVERIFY(!Child<QLineEdit>(contract, QStringLiteral("salary")).text().isEmpty());
-    contract.SetPlayer(0);
-    QVERIFY(!contract.isEnabled());
-    QVERIFY(Child<QLineEdit>(contract, QStringLiteral("salary")).text().isEmpty());
-    QVERIFY(!Stored(contract));
-    auto* hist = new CDlgPlayerHist(*m_editContext, m_window.get());
-    hist->SetPlayer(PlayerWithCareer().Id());
-    QVERIFY(hist->CareerList().count() >= 2);
-    hist->SetPlayer(0);
-    QCOMPARE(hist->CareerList().count(), 0);
-    QVERIFY(!hist->isEnabled());
-    QCOMPARE(Edits(), std::size_t{0});
-}
-
-void PlayerPagesBTest::salaryEditStoresThatFieldAndTheShownResetsAndNoNumberZero() {
+void PlayerPagesBTest::salaryAndContractEndStoreTheirFieldsAndTheShownResets() {
     const std::uint32_t id = Players()[3]->Id();
     auto& page = ShowPage<CDlgPlayerContract>(id);
     auto& salary = Child<QLineEdit>(page, QStringLiteral("salary"));
+    // Without a player the page is empty and disabled, and stores nothing.
+    QVERIFY(!salary.text().isEmpty());
+    page.SetPlayer(0);
+    QVERIFY(!page.isEnabled());
+    QVERIFY(salary.text().isEmpty());
+    QVERIFY(!Stored(page));
+    page.SetPlayer(id);
     Retype(salary, QStringLiteral("1234567890"));
     // The field takes nine digits.
     QCOMPARE(salary.text(), QStringLiteral("123456789"));
@@ -164,9 +147,26 @@ void PlayerPagesBTest::salaryEditStoresThatFieldAndTheShownResetsAndNoNumberZero
     Retype(salary, QStringLiteral("viel"));
     QVERIFY(Stored(page));
     QCOMPARE(Live(id).ContractValue(), 0);
+
+    // The contract's end: from the game's year to the last one a contract may run to.
+    auto& bar = Child<CValueScrollBar>(page, QStringLiteral("contractEnd"));
+    auto& text = Child<QLabel>(page, QStringLiteral("contractEndText"));
+    QCOMPARE(bar.minimum(), 2006);
+    QCOMPARE(bar.maximum(), 2015);
+    // A reversed bar (ScrollValueTest in tests/forms): End is the earliest year.
+    bar.setFocus();
+    QTest::keyClick(&bar, Qt::Key_End);
+    QCOMPARE(bar.Value(), 2006);
+    // Not after the current year: drawn when the game starts.
+    QCOMPARE(text.text(), ResourceQString(ids::kContractEndDrawn));
+    QTest::keyClick(&bar, Qt::Key_Left);
+    QCOMPARE(bar.Value(), 2007);
+    QCOMPARE(text.text(), QStringLiteral("2007"));
+    page.Store();
+    QCOMPARE(Live(id).ContractUntil(), 2007);
 }
 
-void PlayerPagesBTest::injuryStateStoresItsBitAndTheInjuryPeriod() {
+void PlayerPagesBTest::seasonStartStoresItsBitWithTheInjuryPeriodOrTheLoanClub() {
     const CPlayer& player = *Players()[5];
     const std::uint32_t id = player.Id();
     QCOMPARE(SeasonStartOf(player.ContractBytes()[kSeasonStartByte]), ESeasonStart::kNone);
@@ -193,36 +193,50 @@ void PlayerPagesBTest::injuryStateStoresItsBitAndTheInjuryPeriod() {
     ExpectStored(page, *expected);
     QCOMPARE(Live(id).ContractBytes()[kSeasonStartByte] & 0x3C, 0x04);
     QCOMPARE(Edits(), std::size_t{1});
+
+    // Then on loan: the loan club chosen is stored at once as the club.
+    const std::uint32_t secondTeam = SecondTeamAbroad(id);
+    auto& chooseLoan = Child<QPushButton>(page, QStringLiteral("chooseLoanClub"));
+    state.setFocus();
+    QTest::keyClick(&state, Qt::Key_End);
+    QCOMPARE(state.currentIndex(), static_cast<int>(ESeasonStart::kOnLoan));
+    // The state enables its fields as ControlsFor says (SeasonStartTest in tests/editing).
+    QVERIFY(Child<CDateSpinFields>(page, QStringLiteral("periodEnd")).isEnabled());
+    QVERIFY(!Child<CSpinEditCtrl>(page, QStringLiteral("banMatches")).isEnabled());
+
+    // Cancelling the chooser stores nothing.
+    ChooseClubWith(chooseLoan, 0);
+    QCOMPARE(Edits(), std::size_t{1});
+
+    ChooseClubWith(chooseLoan, secondTeam);
+    // Stored at once, together with the state chosen before; the reference names the club.
+    QCOMPARE(Edits(), std::size_t{2});
+    QCOMPARE(Live(id).LoanClub(), secondTeam & kClubIdMask);
+    QCOMPARE(SeasonStartOf(Live(id).ContractBytes()[kSeasonStartByte]), ESeasonStart::kOnLoan);
+    QCOMPARE(Child<QLabel>(page, QStringLiteral("loanClub")).text(),
+             Cp1252ToQString(
+                 ShownClubName(m_document->World(), secondTeam & kClubIdMask, kDefaultLanguage)));
+
+    auto& chooseFavourite = Child<QPushButton>(page, QStringLiteral("chooseFavouriteClub"));
+    ChooseClubWith(chooseFavourite, secondTeam & kClubIdMask);
+    QCOMPARE(Live(id).FourthClub(), secondTeam & kClubIdMask);
+    QCOMPARE(Live(id).LoanClub(), secondTeam & kClubIdMask);
+    QCOMPARE(Edits(), std::size_t{3});
+    // The record has no field for the club the player never joins.
+    QVERIFY(!Child<QPushButton>(page, QStringLiteral("chooseNeverJoins")).isEnabled());
 }
 
-void PlayerPagesBTest::contractEndTextFollowsTheBar() {
-    const std::uint32_t id = Players()[6]->Id();
-    auto& page = ShowPage<CDlgPlayerContract>(id);
-    auto& bar = Child<CValueScrollBar>(page, QStringLiteral("contractEnd"));
-    auto& text = Child<QLabel>(page, QStringLiteral("contractEndText"));
-    // From the game's year to the last one a contract may run to.
-    QCOMPARE(bar.minimum(), 2006);
-    QCOMPARE(bar.maximum(), 2015);
-    // A reversed bar (ScrollValueTest in tests/forms): End is the earliest year.
-    bar.setFocus();
-    QTest::keyClick(&bar, Qt::Key_End);
-    QCOMPARE(bar.Value(), 2006);
-    // Not after the current year: drawn when the game starts.
-    QCOMPARE(text.text(), ResourceQString(ids::kContractEndDrawn));
-    QTest::keyClick(&bar, Qt::Key_Left);
-    QCOMPARE(bar.Value(), 2007);
-    QCOMPARE(text.text(), QStringLiteral("2007"));
-    QVERIFY(Stored(page));
-    QCOMPARE(Live(id).ContractUntil(), 2007);
-}
-
-void PlayerPagesBTest::careerEntryEditsKeepTheRecordOrderAndClampTheGames() {
+void PlayerPagesBTest::careerEditsKeepTheRecordOrderAndClubChoicesWaitForTheStore() {
     const CPlayer& player = PlayerWithCareer();
     const std::uint32_t id = player.Id();
     const std::vector<SHistoryEntry> stored = player.History();
     auto& page = ShowPage<CDlgPlayerHist>(id);
     CMyListBox& list = page.CareerList();
     QCOMPARE(list.count(), static_cast<int>(stored.size()));
+    page.SetPlayer(0);
+    QCOMPARE(list.count(), 0);
+    QVERIFY(!page.isEnabled());
+    page.SetPlayer(id);
     const std::vector<std::size_t> order = CareerDisplayOrder(stored);
     QCOMPARE(list.Row(0),
              CareerRowText(m_document->World(), stored[order.front()], kDefaultLanguage));
@@ -252,22 +266,33 @@ void PlayerPagesBTest::careerEntryEditsKeepTheRecordOrderAndClampTheGames() {
     Toggle(Child<QCheckBox>(page, QStringLiteral("entryLoan")));
     expected->History()[order.front()].games = kMaxLeagueGames;
     expected->History()[order.front()].flag = stored[order.front()].flag != 0 ? 0 : 1;
-    ExpectStored(page, *expected);
-}
-
-void PlayerPagesBTest::nationalTeamFlagIsItsOwnBit() {
-    const std::uint32_t id = Players()[7]->Id();
-    auto& page = ShowPage<CDlgPlayerHist>(id);
+    // The national team flag is its own bit.
     auto& box = Child<QCheckBox>(page, QStringLiteral("inNationalTeam"));
-    QVERIFY(!box.isChecked());
     Toggle(box);
-    std::unique_ptr<CPlayer> expected = CloneOf(id);
     expected->SetNationalTeamByte(
         kNationalFlagsByte,
-        static_cast<std::uint8_t>(expected->NationalTeamBytes()[0] | kInNationalTeamBit));
+        static_cast<std::uint8_t>(expected->NationalTeamBytes()[0] ^ kInNationalTeamBit));
+    QCOMPARE(box.isChecked(), (expected->NationalTeamBytes()[0] & kInNationalTeamBit) != 0);
     ExpectStored(page, *expected);
     // The caps have no field in the record.
     QVERIFY(!Child<CSpinEditCtrl>(page, QStringLiteral("caps")).isEnabled());
+
+    // The club choices wait for the store.
+    const std::uint32_t club = SecondTeamAbroad(id) & kClubIdMask;
+    ChooseClubWith(Child<QPushButton>(page, QStringLiteral("chooseFirstClub")), club);
+    ChooseClubWith(Child<QPushButton>(page, QStringLiteral("chooseLastClub")), club);
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Home);
+    const std::size_t entry = CareerDisplayOrder(Live(id).History()).front();
+    ChooseClubWith(Child<QPushButton>(page, QStringLiteral("chooseEntryClub")), club);
+    QCOMPARE(Child<QLabel>(page, QStringLiteral("firstClub")).text(),
+             Cp1252ToQString(ShownClubName(m_document->World(), club, kDefaultLanguage)));
+    QCOMPARE(Edits(), std::size_t{2});
+    expected->SetFirstClub(club);
+    expected->SetPreviousClub(club);
+    expected->History()[entry].club = club;
+    ExpectStored(page, *expected);
+    QCOMPARE(Edits(), std::size_t{3});
 }
 
 void PlayerPagesBTest::ChooseClubWith(QPushButton& button, std::uint32_t club) {
@@ -282,77 +307,12 @@ void PlayerPagesBTest::ChooseClubWith(QPushButton& button, std::uint32_t club) {
 }
 
 std::uint32_t PlayerPagesBTest::SecondTeamAbroad(std::uint32_t personId) const {
-    const CWorld& world = m_document->World();
-    for (int country = 1; country <= kCountryCount; ++country) {
-        if (country == Live(personId).Nationality() || world.Country(country).Clubs().empty()) {
-            continue;
-        }
-        for (const auto& club : world.Country(country).Clubs()) {
-            if (!IsNationalTeam(club.first)) {
-                return club.first | kSecondTeamFlag;
-            }
-        }
-    }
-    throw std::runtime_error("no club abroad");
-}
-
-void PlayerPagesBTest::loanClubChoiceIsStoredAtOnceAsTheClub() {
-    const std::uint32_t id = Players()[5]->Id();
-    const std::uint32_t secondTeam = SecondTeamAbroad(id);
-    auto& page = ShowPage<CDlgPlayerContract>(id);
-    auto& chooseLoan = Child<QPushButton>(page, QStringLiteral("chooseLoanClub"));
-    auto& state = Child<QComboBox>(page, QStringLiteral("seasonStart"));
-    state.setFocus();
-    QTest::keyClick(&state, Qt::Key_End);
-    QCOMPARE(state.currentIndex(), static_cast<int>(ESeasonStart::kOnLoan));
-    // The state enables its fields as ControlsFor says (SeasonStartTest in tests/editing).
-    QVERIFY(Child<CDateSpinFields>(page, QStringLiteral("periodEnd")).isEnabled());
-    QVERIFY(!Child<CSpinEditCtrl>(page, QStringLiteral("banMatches")).isEnabled());
-
-    // Cancelling the chooser stores nothing.
-    ChooseClubWith(chooseLoan, 0);
-    QCOMPARE(Edits(), std::size_t{0});
-
-    ChooseClubWith(chooseLoan, secondTeam);
-    // Stored at once, together with the state chosen before; the reference names the club.
-    QCOMPARE(Edits(), std::size_t{1});
-    QCOMPARE(Live(id).LoanClub(), secondTeam & kClubIdMask);
-    QCOMPARE(SeasonStartOf(Live(id).ContractBytes()[kSeasonStartByte]), ESeasonStart::kOnLoan);
-    QCOMPARE(Child<QLabel>(page, QStringLiteral("loanClub")).text(),
-             Cp1252ToQString(
-                 ShownClubName(m_document->World(), secondTeam & kClubIdMask, kDefaultLanguage)));
-
-    auto& chooseFavourite = Child<QPushButton>(page, QStringLiteral("chooseFavouriteClub"));
-    ChooseClubWith(chooseFavourite, secondTeam & kClubIdMask);
-    QCOMPARE(Live(id).FourthClub(), secondTeam & kClubIdMask);
-    QCOMPARE(Live(id).LoanClub(), secondTeam & kClubIdMask);
-    QCOMPARE(Edits(), std::size_t{2});
-    // The record has no field for the club the player never joins.
-    QVERIFY(!Child<QPushButton>(page, QStringLiteral("chooseNeverJoins")).isEnabled());
-}
-
-void PlayerPagesBTest::historyClubChoicesWaitForTheStore() {
-    const CPlayer& player = PlayerWithCareer();
-    const std::uint32_t id = player.Id();
-    const std::uint32_t club = SecondTeamAbroad(id) & kClubIdMask;
-    auto& page = ShowPage<CDlgPlayerHist>(id);
-    ChooseClubWith(Child<QPushButton>(page, QStringLiteral("chooseFirstClub")), club);
-    ChooseClubWith(Child<QPushButton>(page, QStringLiteral("chooseLastClub")), club);
-    CMyListBox& list = page.CareerList();
-    list.setFocus();
-    QTest::keyClick(&list, Qt::Key_Home);
-    const std::size_t entry = CareerDisplayOrder(player.History()).front();
-    ChooseClubWith(Child<QPushButton>(page, QStringLiteral("chooseEntryClub")), club);
-    QCOMPARE(Child<QLabel>(page, QStringLiteral("firstClub")).text(),
-             Cp1252ToQString(ShownClubName(m_document->World(), club, kDefaultLanguage)));
-    QCOMPARE(Edits(), std::size_t{0});
-
-    std::unique_ptr<CPlayer> expected = CloneOf(id);
-    expected->SetFirstClub(club);
-    expected->SetPreviousClub(club);
-    expected->History()[entry].club = club;
-    ExpectStored(page, *expected);
-    QCOMPARE(Edits(), std::size_t{1});
+    const int nationality = Live(personId).Nationality();
+    return ClubsWhere(World(),
+                      [nationality](const CClub& club) { return club.Country() != nationality; })
+               .at(0)
+               ->Id() |
+           kSecondTeamFlag;
 }
 
 void PlayerPagesBTest::lookChoicesAndAClampedHeightAreStored() {

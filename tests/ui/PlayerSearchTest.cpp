@@ -20,14 +20,10 @@ private:
     void Opened() override;
 
 private slots:
-    void searchDialogTakesTheCriteriaAndKeepsThemForTheNextSearch();
-    void resultsArriveAndHeaderClicksSortAndReverse();
-    void fetchMovesThePlayerIntoTheTargetClubAndUndoTakesItBack();
-    void deleteRemovesThePlayerAndTheSearchRunsAgain();
-    void showClubClosesWithTheClubAndIsOnlyOfferedWhenAsked();
-    void browsingTheResultsLeavesTheDocumentClean();
-    void mainWindowSearchOpensTheSquadOfTheShownClub();
-    void squadDialogSearchesWithItsClubAsTarget();
+    void searchTakesAndKeepsTheCriteriaAndHeaderClicksSortTheResults();
+    void fetchAndDeleteChangeTheWorldAndRunTheSearchAgain();
+    void browsingAndShowingAClubLeaveTheDocumentClean();
+    void theMainWindowAndTheSquadDialogSearch();
 
 private:
     // Three players of two clubs named "Qxa…" (the only ones), with first names in reverse order.
@@ -53,21 +49,11 @@ private:
 };
 
 void PlayerSearchTest::Opened() {
-    m_home = nullptr;
-    m_away = nullptr;
-    for (int number = 1; number <= kCountryCount && m_away == nullptr; ++number) {
-        for (const auto& entry : Live().Country(number).Clubs()) {
-            CClub& club = *entry.second;
-            if (club.IsNationalTeam() || club.FirstTeam().size() < 2) {
-                continue;
-            }
-            (m_home == nullptr ? m_home : m_away) = &club;
-            if (m_away != nullptr) {
-                break;
-            }
-        }
-    }
-    QVERIFY(m_home != nullptr && m_away != nullptr);
+    const std::vector<CClub*> clubs =
+        ClubsWhere(Live(), [](const CClub& club) { return club.FirstTeam().size() >= 2; });
+    QVERIFY(clubs.size() >= 2);
+    m_home = clubs[0];
+    m_away = clubs[1];
     NameThreePlayers();
 }
 
@@ -150,7 +136,7 @@ void PlayerSearchTest::ExpectSound() const {
     QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
 }
 
-void PlayerSearchTest::searchDialogTakesTheCriteriaAndKeepsThemForTheNextSearch() {
+void PlayerSearchTest::searchTakesAndKeepsTheCriteriaAndHeaderClicksSortTheResults() {
     std::optional<SSearchCriteria> taken;
     WhenModal<CDlgPlayerSearch>(*this, [](CDlgPlayerSearch& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Kickwerk 06 - Spieler suchen"));
@@ -185,9 +171,8 @@ void PlayerSearchTest::searchDialogTakesTheCriteriaAndKeepsThemForTheNextSearch(
     QVERIFY(!CDlgPlayerSearch::Ask(nullptr).has_value());
     QVERIFY(CDlgPlayerSearch::KeptCriteria().firstName.empty());
     QCOMPARE(CDlgPlayerSearch::KeptCriteria().surname, std::string("M\xFC*r"));
-}
 
-void PlayerSearchTest::resultsArriveAndHeaderClicksSortAndReverse() {
+    // The results arrive; header clicks sort and reverse them.
     const auto dialog = OpenResults("qx*", 0, true);
     QCOMPARE(dialog->List().model()->headerData(2, Qt::Horizontal).toString(),
              QStringLiteral("K\u00fcnstlername"));
@@ -208,7 +193,7 @@ void PlayerSearchTest::resultsArriveAndHeaderClicksSortAndReverse() {
     QCOMPARE(Column(*dialog, 1).first(), QStringLiteral("Qxa"));
 }
 
-void PlayerSearchTest::fetchMovesThePlayerIntoTheTargetClubAndUndoTakesItBack() {
+void PlayerSearchTest::fetchAndDeleteChangeTheWorldAndRunTheSearchAgain() {
     const std::string before = Dump();
     CPlayer& player = *m_named[0];
     player.SetContractUntil(2001);
@@ -236,33 +221,55 @@ void PlayerSearchTest::fetchMovesThePlayerIntoTheTargetClubAndUndoTakesItBack() 
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), prepared);
     QVERIFY(before != prepared);
-}
 
-void PlayerSearchTest::deleteRemovesThePlayerAndTheSearchRunsAgain() {
+    // Deleting removes the player and the search runs again.
     m_home->FirstTeam()[1]->SetSurname("Qxd");
-    const std::string before = Dump();
-    const auto dialog = OpenResults("qx*", 0, false);
-    QCOMPARE(dialog->List().model()->rowCount(), 4);
+    const std::string unchanged = Dump();
+    const auto results = OpenResults("qx*", 0, false);
+    QCOMPARE(results->List().model()->rowCount(), 4);
     const QString remove = QStringLiteral("Spieler l\u00f6schen");
     // Row 0 selected; a right click on row 1, or either key with row 1 made current.
     for (const EMenuWay way : kMenuWays) {
-        ClickRow(*dialog, 0);
-        const std::uint32_t victim = RowPerson(*dialog, 1);
-        QVERIFY(UseContextMenu(dialog->List(), 1, way, remove)[remove]);
-        WaitForResults(*dialog);
+        ClickRow(*results, 0);
+        const std::uint32_t victim = RowPerson(*results, 1);
+        QVERIFY(UseContextMenu(results->List(), 1, way, remove)[remove]);
+        WaitForResults(*results);
         QVERIFY(m_document->World().Person(victim) == nullptr);
     }
-    QCOMPARE(dialog->List().model()->rowCount(), 1);
+    QCOMPARE(results->List().model()->rowCount(), 1);
     ExpectSound();
-    QVERIFY(dialog->Outcome().changed);
-    dialog->reject();
+    QVERIFY(results->Outcome().changed);
+    results->reject();
     for (int deleted = 0; deleted < 3; ++deleted) {
         QVERIFY(m_document->Undo());
     }
-    QCOMPARE(Dump(), before);
+    QCOMPARE(Dump(), unchanged);
 }
 
-void PlayerSearchTest::showClubClosesWithTheClubAndIsOnlyOfferedWhenAsked() {
+void PlayerSearchTest::browsingAndShowingAClubLeaveTheDocumentClean() {
+    const std::string before = Dump();
+    {
+        const auto dialog = OpenResults("*", m_home->Id(), true);
+        QVERIFY(dialog->List().model()->rowCount() > 3);
+        ClickHeader(dialog->List(), 4);
+        ClickHeader(dialog->List(), 6);
+        ClickRow(*dialog, 2);
+        QTest::keyClick(&dialog->List(), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(!dialog->IsSearching());
+    }
+    // Closing while the search still runs stops it as well.
+    {
+        CDlgSearchResult dialog(*m_document, SSearchCriteria{{}, "*", {}}, 0, true);
+        dialog.show();
+        dialog.reject();
+        QVERIFY(!dialog.IsSearching());
+    }
+    QCOMPARE(Edits(), std::size_t{0});
+    QVERIFY(!m_document->IsModified());
+    QCOMPARE(Dump(), before);
+
+    // Showing the club closes with it, and is only offered when asked for.
     {
         const auto dialog = OpenResults("qxc", 0, false);
         ClickRow(*dialog, 0);
@@ -289,31 +296,7 @@ void PlayerSearchTest::showClubClosesWithTheClubAndIsOnlyOfferedWhenAsked() {
     QVERIFY(!ChooseFromMenu(*withoutClub, QStringLiteral("Spieler holen"), true));
 }
 
-void PlayerSearchTest::browsingTheResultsLeavesTheDocumentClean() {
-    const std::string before = Dump();
-    {
-        const auto dialog = OpenResults("*", m_home->Id(), true);
-        QVERIFY(dialog->List().model()->rowCount() > 3);
-        ClickHeader(dialog->List(), 4);
-        ClickHeader(dialog->List(), 6);
-        ClickRow(*dialog, 2);
-        QTest::keyClick(&dialog->List(), Qt::Key_Escape);
-        QVERIFY(!dialog->isVisible());
-        QVERIFY(!dialog->IsSearching());
-    }
-    // Closing while the search still runs stops it as well.
-    {
-        CDlgSearchResult dialog(*m_document, SSearchCriteria{{}, "*", {}}, 0, true);
-        dialog.show();
-        dialog.reject();
-        QVERIFY(!dialog.IsSearching());
-    }
-    QCOMPARE(Edits(), std::size_t{0});
-    QVERIFY(!m_document->IsModified());
-    QCOMPARE(Dump(), before);
-}
-
-void PlayerSearchTest::mainWindowSearchOpensTheSquadOfTheShownClub() {
+void PlayerSearchTest::theMainWindowAndTheSquadDialogSearch() {
     const std::unique_ptr<QTemporaryDir> install = CopyInstallation(m_demo.Path());
     QVERIFY(install != nullptr);
     SAppContext context = ContextFor(*install);
@@ -325,20 +308,10 @@ void PlayerSearchTest::mainWindowSearchOpensTheSquadOfTheShownClub() {
     QVERIFY(view != nullptr && button->isEnabled());
 
     // A player of a club in another country than the one shown, named as nobody else.
-    CWorld& world = window.Document().WorldForOperations();
-    const CClub* club = nullptr;
-    for (int number = 1; number <= kCountryCount && club == nullptr; ++number) {
-        if (number == view->SelectedCountry()) {
-            continue;
-        }
-        for (const auto& entry : world.Country(number).Clubs()) {
-            if (!entry.second->IsNationalTeam() && !entry.second->FirstTeam().empty()) {
-                club = entry.second.get();
-                break;
-            }
-        }
-    }
-    QVERIFY(club != nullptr);
+    const CClub* club =
+        ClubsWhere(window.World(), [view](const CClub& candidate) {
+            return candidate.Country() != view->SelectedCountry() && !candidate.FirstTeam().empty();
+        }).at(0);
     club->FirstTeam().front()->SetSurname("Zyxw");
     const std::uint32_t clubId = club->Id();
 
@@ -377,15 +350,14 @@ void PlayerSearchTest::mainWindowSearchOpensTheSquadOfTheShownClub() {
     QCOMPARE(squads, 1);
     QVERIFY(SameClub(squadClub, clubId));
     QCOMPARE(view->SelectedCountry(), ClubCountry(clubId));
-}
 
-void PlayerSearchTest::squadDialogSearchesWithItsClubAsTarget() {
+    // The squad dialog searches with its club as the target.
     CDlgPlayerlistClub squad(*m_document, m_home->Id(), m_demo.Installation(), nullptr,
                              m_demo.Context().installDirectory);
     ShowActive(squad);
     auto* search = &Child<QPushButton>(squad, QStringLiteral("search"));
     QVERIFY(search->isEnabled());
-    int searches = 0;
+    searches = 0;
     bool fetched = false;
     SearchBySurname(*this, QStringLiteral("qxb"), searches);
     WhenModal<CDlgSearchResult>(*this, [&](CDlgSearchResult& results) {

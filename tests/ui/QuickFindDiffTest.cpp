@@ -16,11 +16,7 @@ class QuickFindDiffTest : public CMainWindowGuiTest {
     Q_OBJECT
 
 private slots:
-    void typingAClubNameAndEnterOpenTheClubEditorOnIt();
-    void enterOnAPlayerOpensTheSquadOfItsClub();
-    void ctrlFFocusesTheFieldManyHitsGiveANoticeAndEscapeClears();
-    void compareNeedsTwoDatabasesAndListsTheDifferences();
-    void identicalDatabasesAndOneChangedPlayerInTheDiffWindow();
+    void quickFindOpensWhatItFindsAndCompareListsTheDifferences();
 
 private:
     // A club on a continent other than the one the window starts on (Europe), with players.
@@ -55,8 +51,10 @@ QString QuickFindDiffTest::Typed(std::string_view name) {
     return folded;
 }
 
-void QuickFindDiffTest::typingAClubNameAndEnterOpenTheClubEditorOnIt() {
+void QuickFindDiffTest::quickFindOpensWhatItFindsAndCompareListsTheDifferences() {
     DlgMainMenu window(m_context, m_ui);
+    // Active, so that the shortcut reaches it (on a real X server without a window manager too).
+    ShowActive(window);
     const CWorld& world = window.World();
     const std::string before = DumpWorldJson(world);
     const CClub& club = FarClub(world);
@@ -66,6 +64,24 @@ void QuickFindDiffTest::typingAClubNameAndEnterOpenTheClubEditorOnIt() {
     auto& field = Child<QLineEdit>(window, "quickFind");
     auto& results = Child<QTreeWidget>(window, "quickFindResults");
     QVERIFY(!results.isVisibleTo(&window));
+    // Ctrl+F focuses the field; many hits give a notice; Escape clears.
+    auto& notice = Child<QLabel>(window, "quickFindNotice");
+    auto& countries = Child<QListWidget>(window, "countries");
+    countries.setFocus();
+    QTest::keyClick(&countries, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(field.hasFocus());
+    QTest::keyClicks(&field, QStringLiteral("*"));
+    QCOMPARE(results.topLevelItemCount(), 200);
+    QVERIFY(notice.isVisibleTo(&window));
+    QVERIFY(notice.text().contains(QStringLiteral("nur die ersten 200")));
+    QTest::keyClicks(&field, QStringLiteral("zzqqxx"));
+    QCOMPARE(results.topLevelItemCount(), 0);
+    QCOMPARE(notice.text(), QStringLiteral("Keine Treffer."));
+    QTest::keyClick(&field, Qt::Key_Escape);
+    QVERIFY(field.text().isEmpty());
+    QVERIFY(!results.isVisibleTo(&window));
+    QVERIFY(!notice.isVisibleTo(&window));
+
     QTest::keyClicks(&field, Typed(club.Name(kDefaultLanguage)));
     QVERIFY(results.isVisibleTo(&window));
     QVERIFY(results.topLevelItemCount() >= 1);
@@ -85,15 +101,8 @@ void QuickFindDiffTest::typingAClubNameAndEnterOpenTheClubEditorOnIt() {
     QVERIFY(opened.contains(FromCp1252(club.Name(kDefaultLanguage))));
     QCOMPARE(CurrentCountry(window), country);
     QCOMPARE(CurrentClub(window), club.Id());
-    // Finding and looking changes nothing.
-    QCOMPARE(window.Document().History().Count(), std::size_t{0});
-    QCOMPARE(DumpWorldJson(world), before);
-}
 
-void QuickFindDiffTest::enterOnAPlayerOpensTheSquadOfItsClub() {
-    DlgMainMenu window(m_context, m_ui);
-    const CWorld& world = window.World();
-    const CClub& club = FarClub(world);
+    // A player of the club: Down into the list, then Enter there opens the squad.
     const CPlayer* player = nullptr;
     for (const std::uint32_t id : club.PersonIds()) {
         if (world.Person(id)->IsPlayer()) {
@@ -104,16 +113,12 @@ void QuickFindDiffTest::enterOnAPlayerOpensTheSquadOfItsClub() {
     QVERIFY(player != nullptr);
     const QString name = FromCp1252(player->FirstName().View()) + QStringLiteral(" ") +
                          FromCp1252(player->Surname().View());
-
-    auto& field = Child<QLineEdit>(window, "quickFind");
-    auto& results = Child<QTreeWidget>(window, "quickFindResults");
+    field.clear();
     QTest::keyClicks(&field, Typed(ToCp1252(name)));
     QVERIFY(results.topLevelItemCount() >= 1);
     QCOMPARE(results.topLevelItem(0)->text(0), QStringLiteral("Spieler"));
     QCOMPARE(results.topLevelItem(0)->text(1), name);
     QCOMPARE(results.topLevelItem(0)->text(3), FromCp1252(club.Name(kDefaultLanguage)));
-
-    // Down into the list, then Enter there.
     QTest::keyClick(&field, Qt::Key_Down);
     bool squadOpened = false;
     {
@@ -124,38 +129,13 @@ void QuickFindDiffTest::enterOnAPlayerOpensTheSquadOfItsClub() {
     }
     QVERIFY(squadOpened);
     QCOMPARE(CurrentClub(window), club.Id());
-    QVERIFY(ReferenceFaults(world).empty());
+
+    // Finding and looking changes nothing.
     QCOMPARE(window.Document().History().Count(), std::size_t{0});
-}
+    QCOMPARE(DumpWorldJson(world), before);
+    QVERIFY(ReferenceFaults(world).empty());
 
-void QuickFindDiffTest::ctrlFFocusesTheFieldManyHitsGiveANoticeAndEscapeClears() {
-    DlgMainMenu window(m_context, m_ui);
-    // Active, so that the shortcut reaches it (on a real X server without a window manager too).
-    ShowActive(window);
-    auto& field = Child<QLineEdit>(window, "quickFind");
-    auto& results = Child<QTreeWidget>(window, "quickFindResults");
-    auto& notice = Child<QLabel>(window, "quickFindNotice");
-    auto& countries = Child<QListWidget>(window, "countries");
-    countries.setFocus();
-    QTest::keyClick(&countries, Qt::Key_F, Qt::ControlModifier);
-    QVERIFY(field.hasFocus());
-    QTest::keyClicks(&field, QStringLiteral("*"));
-    QCOMPARE(results.topLevelItemCount(), 200);
-    QVERIFY(notice.isVisibleTo(&window));
-    QVERIFY(notice.text().contains(QStringLiteral("nur die ersten 200")));
-
-    QTest::keyClicks(&field, QStringLiteral("zzqqxx"));
-    QCOMPARE(results.topLevelItemCount(), 0);
-    QCOMPARE(notice.text(), QStringLiteral("Keine Treffer."));
-
-    QTest::keyClick(&field, Qt::Key_Escape);
-    QVERIFY(field.text().isEmpty());
-    QVERIFY(!results.isVisibleTo(&window));
-    QVERIFY(!notice.isVisibleTo(&window));
-}
-
-void QuickFindDiffTest::compareNeedsTwoDatabasesAndListsTheDifferences() {
-    DlgMainMenu window(m_context, m_ui);
+    // Comparing needs two databases and lists the differences.
     QAction* compare = Action(window, QStringLiteral("Datenbanken vergleichen"));
     QVERIFY(compare != nullptr);
     QVERIFY(!compare->isEnabled());
@@ -178,42 +158,41 @@ void QuickFindDiffTest::compareNeedsTwoDatabasesAndListsTheDifferences() {
     QVERIFY(topLevel > 1);
     QVERIFY(summary.contains(QStringLiteral("unterscheiden sich")));
     QVERIFY(other.startsWith(QStringLiteral("1 ")));
-}
 
-void QuickFindDiffTest::identicalDatabasesAndOneChangedPlayerInTheDiffWindow() {
-    COpenDemo first(m_install->path().toStdString());
-    COpenDemo second(m_install->path().toStdString());
-    QVERIFY(first.IsOpen() && second.IsOpen());
+    // Identical databases, then one changed player, in the diff window itself.
+    COpenDemo one(m_install->path().toStdString());
+    COpenDemo two(m_install->path().toStdString());
+    QVERIFY(one.IsOpen() && two.IsOpen());
     {
-        CDlgDatabaseDiff dialog({{QStringLiteral("1 eins"), &first.Document()},
-                                 {QStringLiteral("2 zwei"), &second.Document()}},
+        CDlgDatabaseDiff dialog({{QStringLiteral("1 eins"), &one.Document()},
+                                 {QStringLiteral("2 zwei"), &two.Document()}},
                                 0);
         QCOMPARE(Child<QTreeWidget>(dialog, "differences").topLevelItemCount(), 0);
         QCOMPARE(Child<QLabel>(dialog, "summary").text(),
                  QStringLiteral("Die Datenbanken sind gleich."));
     }
 
-    CWorld& world = second.Document().WorldForOperations();
-    const CClub& club = FarClub(world);
-    CPlayer& player = *world.Person(club.PersonIds().front());
-    const int ability = player.Abilities()[1];
-    player.SetAbility(1, static_cast<std::uint8_t>(ability == 40 ? 41 : 40));
-    CDlgDatabaseDiff dialog({{QStringLiteral("1 eins"), &first.Document()},
-                             {QStringLiteral("2 zwei"), &second.Document()}},
-                            0);
+    CWorld& copy = two.Document().WorldForOperations();
+    const CClub& changedClub = FarClub(copy);
+    CPlayer& changed = *copy.Person(changedClub.PersonIds().front());
+    const int ability = changed.Abilities()[1];
+    changed.SetAbility(1, static_cast<std::uint8_t>(ability == 40 ? 41 : 40));
+    CDlgDatabaseDiff dialog(
+        {{QStringLiteral("1 eins"), &one.Document()}, {QStringLiteral("2 zwei"), &two.Document()}},
+        0);
     auto& tree = Child<QTreeWidget>(dialog, "differences");
     QCOMPARE(tree.topLevelItemCount(), 1);
-    const QTreeWidgetItem& country = *tree.topLevelItem(0);
-    QVERIFY(
-        country.text(0).startsWith(QString::number(ClubCountry(club.Id())) + QStringLiteral(" ")));
-    QCOMPARE(country.childCount(), 1);
-    QCOMPARE(country.child(0)->text(0), QStringLiteral("Personen (1)"));
-    const QTreeWidgetItem& record = *country.child(0)->child(0);
+    const QTreeWidgetItem& countryItem = *tree.topLevelItem(0);
+    QVERIFY(countryItem.text(0).startsWith(QString::number(ClubCountry(changedClub.Id())) +
+                                           QStringLiteral(" ")));
+    QCOMPARE(countryItem.childCount(), 1);
+    QCOMPARE(countryItem.child(0)->text(0), QStringLiteral("Personen (1)"));
+    const QTreeWidgetItem& record = *countryItem.child(0)->child(0);
     QVERIFY(record.text(0).startsWith(QStringLiteral("geändert: ") +
-                                      FromCp1252(player.Surname().View())));
+                                      FromCp1252(changed.Surname().View())));
     QCOMPARE(record.childCount(), 1);
     QCOMPARE(record.child(0)->text(0),
-             QStringLiteral("abilities[1]: %1 → %2").arg(ability).arg(player.Abilities()[1]));
+             QStringLiteral("abilities[1]: %1 → %2").arg(ability).arg(changed.Abilities()[1]));
     QCOMPARE(Child<QLabel>(dialog, "summary").text(),
              QStringLiteral("1 Eintrag unterscheidet sich."));
 }

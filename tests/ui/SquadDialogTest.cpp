@@ -18,15 +18,10 @@ class SquadDialogTest : public CSquadGuiTest {
     Q_OBJECT
 
 private slots:
-    void browsingTenPlayersAndClosingLeavesTheDocumentClean();
-    void fieldsNoRecordKeepsAreEmptyAndSayWhy();
-    void newPlayerIsRefusedAtSeventyPersons();
-    void menuActsOnThePlayerPointedAtOrTheCurrentOne();
-    void releasedPlayerGoesWithoutClubAndANewPlayerWithoutSelectionKeepsGoal();
-    void okListsTheSquadFaultsAndOnlyEgalCloses();
-    void transferToTheOwnClubChangesNothing();
-    void oneUndoTakesBackTransferNewPlayerAndDeletion();
-    void shirtNumbersBecomeOneEditOfTheSession();
+    void browsingShowsWhatNoRecordKeepsAndClosingLeavesTheDocumentClean();
+    void menuActsOnThePointedPlayerReleasesAndCreates();
+    void okListsTheSquadFaultsAndOnlyEgalClosesAndSeventyPersonsTakeNoNewPlayer();
+    void oneUndoTakesBackTheWholeSession();
     void squadButtonOfTheMainWindowOpensTheDialogForAClub();
 
 private:
@@ -47,15 +42,10 @@ private:
 };
 
 CClub& SquadDialogTest::DemoClub() const {
-    for (int country = 1; country <= kCountryCount; ++country) {
-        for (const auto& entry : Live().Country(country).Clubs()) {
-            if (!entry.second->IsNationalTeam() && entry.second->FirstTeam().size() >= 10 &&
-                Live().Country(country).ClubCount() >= 2) {
-                return *entry.second;
-            }
-        }
-    }
-    throw std::runtime_error("demo without a squad of ten");
+    return *ClubsWhere(Live(), [this](const CClub& club) {
+                return club.FirstTeam().size() >= 10 &&
+                       Live().Country(club.Country()).ClubCount() >= 2;
+            }).at(0);
 }
 
 CClub& SquadDialogTest::NewSquad(int players, int trainers) {
@@ -93,8 +83,8 @@ void SquadDialogTest::Transfer(CDlgPlayerlistClub& dialog, std::uint32_t target)
     QVERIFY(chosen);
 }
 
-void SquadDialogTest::browsingTenPlayersAndClosingLeavesTheDocumentClean() {
-    const CClub& club = DemoClub();
+void SquadDialogTest::browsingShowsWhatNoRecordKeepsAndClosingLeavesTheDocumentClean() {
+    CClub& club = DemoClub();
     const std::string before = Dump();
     auto dialog = OpenSquad(club);
     CMyListBox& list = dialog->List(false).List();
@@ -112,16 +102,15 @@ void SquadDialogTest::browsingTenPlayersAndClosingLeavesTheDocumentClean() {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     QVERIFY(dialog->StaffList().count() > 0);
-    // Escape takes the OK path; faults of the demo squad are waved through.
-    CloseWith(*dialog, Qt::Key_Escape, true);
-    QVERIFY(!dialog->isVisible());
-    QCOMPARE(Edits(), std::size_t{0});
-    QVERIFY(!m_document->IsModified());
-    QVERIFY(Dump() == before);
-}
-
-// Controls whose value has no field in the record show nothing of the person's other bytes.
-void SquadDialogTest::fieldsNoRecordKeepsAreEmptyAndSayWhy() {
+    // A transfer to the own club, either team, changes nothing.
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    ClickRow(list, 1);
+    const std::uint32_t player = dialog->CurrentPerson();
+    Transfer(*dialog, club.Id());
+    Transfer(*dialog, club.Id() | kSecondTeamFlag);
+    QVERIFY(club.HasPerson(player));
+    QCOMPARE(dialog->CurrentPerson(), player);
+    // Controls whose value has no field in the record show nothing of the person's other bytes.
     const auto expectNotStored = [](QWidget& scope, const QStringList& names) {
         for (const QString& name : names) {
             auto* control = scope.findChild<QWidget*>(name);
@@ -143,7 +132,6 @@ void SquadDialogTest::fieldsNoRecordKeepsAreEmptyAndSayWhy() {
             QCOMPARE(control->toolTip(), ResourceQString(ids::kValueNotStored));
         }
     };
-    auto dialog = OpenSquad(DemoClub());
     QStringList playerControls = {
         QStringLiteral("potential"),        QStringLiteral("teammateEffect"),
         QStringLiteral("transferFee"),      QStringLiteral("marketValue"),
@@ -156,7 +144,6 @@ void SquadDialogTest::fieldsNoRecordKeepsAreEmptyAndSayWhy() {
     expectNotStored(*dialog, playerControls);
 
     // The club's trainer on the board tab: neither abilities nor experience nor preferences.
-    QTabBar* tabs = dialog->Teams().tabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
     CMyListBox& staff = dialog->StaffList();
     for (int row = 0; row < staff.count(); ++row) {
@@ -179,39 +166,17 @@ void SquadDialogTest::fieldsNoRecordKeepsAreEmptyAndSayWhy() {
                     {QStringLiteral("favouriteClub"), QStringLiteral("favouriteClubChoose"),
                      QStringLiteral("refusedClub"), QStringLiteral("favouritePlayer"),
                      QStringLiteral("formation")});
-}
-
-void SquadDialogTest::newPlayerIsRefusedAtSeventyPersons() {
-    CClub& club = NewSquad(60, 1);
-    while (club.PersonIds().size() < 70) {
-        AddPerson(club, 0, 1);
-    }
-    auto dialog = OpenSquad(club);
-    const std::string before = Dump();
-    QVERIFY(!ChooseFromMenu(dialog->List(false), QStringLiteral("Neuer Spieler")));
-    dialog->NewPlayer(false);
-    QCOMPARE(club.PersonIds().size(), std::size_t{70});
+    // Escape takes the OK path; faults of the demo squad are waved through.
+    CloseWith(*dialog, Qt::Key_Escape, true);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(Edits(), std::size_t{0});
+    QVERIFY(!m_document->IsModified());
     QVERIFY(Dump() == before);
-    // One less and it is offered again.
-    const std::uint32_t last = club.PersonIds().back();
-    club.RemovePerson(last);
-    Live().RemovePerson(last);
-    QVERIFY(ChooseFromMenu(dialog->List(false), QStringLiteral("Neuer Spieler")));
-    QCOMPARE(club.PersonIds().size(), std::size_t{70});
-    ExpectSound();
-    // Fetching is offered while the club has room, not once it is full.
-    CMyListBox& box = dialog->List(false).List();
-    const QString fetch = QStringLiteral("Spieler holen");
-    QVERIFY(UseContextMenu(box, box.currentRow(), EMenuWay::kMenuKey)[fetch]);
-    while (HasRoomForPerson(club)) {
-        AddPerson(club, 0, 1);
-    }
-    QVERIFY(!UseContextMenu(box, box.currentRow(), EMenuWay::kMenuKey)[fetch]);
-    PressOk(*dialog);
 }
 
-void SquadDialogTest::menuActsOnThePlayerPointedAtOrTheCurrentOne() {
-    auto dialog = OpenSquad(DemoClub());
+void SquadDialogTest::menuActsOnThePointedPlayerReleasesAndCreates() {
+    CClub& club = DemoClub();
+    auto dialog = OpenSquad(club);
     CDlgPlayerList& list = dialog->List(false);
     const QString toSecond = QStringLiteral("In 2. Mannschaft");
     // Row 0 selected; a right click on row 2, or either key with row 2 made current.
@@ -223,13 +188,7 @@ void SquadDialogTest::menuActsOnThePlayerPointedAtOrTheCurrentOne() {
         QCOMPARE(int{m_document->World().Person(pointed)->TeamFlag()}, 1);
         QCOMPARE(int{m_document->World().Person(first)->TeamFlag()}, 0);
     }
-    PressOk(*dialog);
-}
-
-void SquadDialogTest::releasedPlayerGoesWithoutClubAndANewPlayerWithoutSelectionKeepsGoal() {
-    CClub& club = DemoClub();
-    auto dialog = OpenSquad(club);
-    CDlgPlayerList& list = dialog->List(false);
+    // A released player goes without club; a new player without selection keeps goal.
     ClickRow(list.List(), 2);
     const std::uint32_t released = dialog->CurrentPerson();
     Live().Person(released)->SetPosition(0, position::kStriker);
@@ -258,7 +217,7 @@ void SquadDialogTest::releasedPlayerGoesWithoutClubAndANewPlayerWithoutSelection
 
 // Which faults and in which order: SquadRulesTest in tests/editing. Here the dialog lists what
 // the check finds and closes only on "Egal", or at once without faults.
-void SquadDialogTest::okListsTheSquadFaultsAndOnlyEgalCloses() {
+void SquadDialogTest::okListsTheSquadFaultsAndOnlyEgalClosesAndSeventyPersonsTakeNoNewPlayer() {
     auto dialog = OpenSquad(NewSquad(13, 2));
     const std::string first = PressOk(*dialog, true);
     QCOMPARE(first, std::string(GuiString(ids::kSquadFewPlayers)) + '\n' +
@@ -271,29 +230,60 @@ void SquadDialogTest::okListsTheSquadFaultsAndOnlyEgalCloses() {
     auto sound = OpenSquad(NewSquad(14, 1));
     QCOMPARE(PressOk(*sound), std::string());
     QVERIFY(!sound->isVisible());
-}
 
-void SquadDialogTest::transferToTheOwnClubChangesNothing() {
-    CClub& club = DemoClub();
+    // No new player at seventy persons.
+    CClub& club = NewSquad(60, 1);
+    while (club.PersonIds().size() < 70) {
+        AddPerson(club, 0, 1);
+    }
+    auto full = OpenSquad(club);
     const std::string before = Dump();
-    auto dialog = OpenSquad(club);
-    ClickRow(dialog->List(false).List(), 1);
-    const std::uint32_t player = dialog->CurrentPerson();
-    Transfer(*dialog, club.Id());
-    QVERIFY(club.HasPerson(player));
-    Transfer(*dialog, club.Id() | kSecondTeamFlag);
-    QVERIFY(club.HasPerson(player));
-    QCOMPARE(dialog->CurrentPerson(), player);
+    QVERIFY(!ChooseFromMenu(full->List(false), QStringLiteral("Neuer Spieler")));
+    full->NewPlayer(false);
+    QCOMPARE(club.PersonIds().size(), std::size_t{70});
     QVERIFY(Dump() == before);
-    PressOk(*dialog);
-    QCOMPARE(Edits(), std::size_t{0});
+    // One less and it is offered again.
+    const std::uint32_t last = club.PersonIds().back();
+    club.RemovePerson(last);
+    Live().RemovePerson(last);
+    QVERIFY(ChooseFromMenu(full->List(false), QStringLiteral("Neuer Spieler")));
+    QCOMPARE(club.PersonIds().size(), std::size_t{70});
+    ExpectSound();
+    // Fetching is offered while the club has room, not once it is full.
+    CMyListBox& box = full->List(false).List();
+    const QString fetch = QStringLiteral("Spieler holen");
+    QVERIFY(UseContextMenu(box, box.currentRow(), EMenuWay::kMenuKey)[fetch]);
+    while (HasRoomForPerson(club)) {
+        AddPerson(club, 0, 1);
+    }
+    QVERIFY(!UseContextMenu(box, box.currentRow(), EMenuWay::kMenuKey)[fetch]);
+    PressOk(*full);
 }
 
-void SquadDialogTest::oneUndoTakesBackTransferNewPlayerAndDeletion() {
+void SquadDialogTest::oneUndoTakesBackTheWholeSession() {
     CClub& club = DemoClub();
     const CClub& other = OtherClub(club);
     const std::string before = Dump();
     auto dialog = OpenSquad(club);
+    const CPlayer& first = *club.FirstTeam().front();
+    const std::uint8_t number = first.ShirtNumbers()[0] == 77 ? 78 : 77;
+    // The shirt numbers: Cancel writes nothing, OK the numbers.
+    QObject cancel;
+    WhenModal<CDlgShirtNo>(cancel, [](CDlgShirtNo& shirts) {
+        shirts.DropPlayer(0, 55);
+        QTest::keyClick(&shirts, Qt::Key_Escape);
+    });
+    Click(*dialog, QStringLiteral("shirtNumbers"));
+    QVERIFY(Dump() == before);
+    QObject ok;
+    WhenModal<CDlgShirtNo>(ok, [number](CDlgShirtNo& shirts) {
+        shirts.DropPlayer(0, number);
+        QTest::keyClick(&shirts, Qt::Key_Return);
+    });
+    Click(*dialog, QStringLiteral("shirtNumbers"));
+    QCOMPARE(first.ShirtNumbers()[0], number);
+    ExpectSound();
+
     CDlgPlayerList& list = dialog->List(false);
     ClickRow(list.List(), 0);
     const std::uint32_t moved = dialog->CurrentPerson();
@@ -322,36 +312,6 @@ void SquadDialogTest::oneUndoTakesBackTransferNewPlayerAndDeletion() {
     ExpectSound();
     QVERIFY(m_document->Redo());
     QVERIFY(Dump() == after);
-}
-
-void SquadDialogTest::shirtNumbersBecomeOneEditOfTheSession() {
-    CClub& club = DemoClub();
-    const std::string before = Dump();
-    auto dialog = OpenSquad(club);
-    const CPlayer& first = *club.FirstTeam().front();
-    const std::uint8_t number = first.ShirtNumbers()[0] == 77 ? 78 : 77;
-
-    // Cancel writes nothing.
-    QObject cancel;
-    WhenModal<CDlgShirtNo>(cancel, [](CDlgShirtNo& shirts) {
-        shirts.DropPlayer(0, 55);
-        QTest::keyClick(&shirts, Qt::Key_Escape);
-    });
-    Click(*dialog, QStringLiteral("shirtNumbers"));
-    QVERIFY(Dump() == before);
-
-    QObject ok;
-    WhenModal<CDlgShirtNo>(ok, [number](CDlgShirtNo& shirts) {
-        shirts.DropPlayer(0, number);
-        QTest::keyClick(&shirts, Qt::Key_Return);
-    });
-    Click(*dialog, QStringLiteral("shirtNumbers"));
-    QCOMPARE(first.ShirtNumbers()[0], number);
-    ExpectSound();
-    PressOk(*dialog);
-    QCOMPARE(Edits(), std::size_t{1});
-    QVERIFY(m_document->Undo());
-    QVERIFY(Dump() == before);
 }
 
 void SquadDialogTest::squadButtonOfTheMainWindowOpensTheDialogForAClub() {
