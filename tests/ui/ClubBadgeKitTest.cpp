@@ -49,14 +49,9 @@ private slots:
     void init();
     void cleanup();
 
-    void badgePageShowsTheBadgeAndItsColoursAndStoresTheChosenOnes();
-    void untouchedPagesStoreNothing();
-    void badgeDialogPreselectsTheClubsBadgeAndOkStoresAnother();
-    void noBadgeGivesTheColourTemplate();
-    void aPathTooLongIsRefusedAndOkWithoutBadgeCancels();
-    void designFieldsFollowTheTypingRules();
-    void colourButtonPicksOnlyThatColour();
-    void pageWithoutRendererShowsThePlaceholderAndStoresTheOriginalKit();
+    void badgePageShowsTheBadgeAndStoresTheChosenColoursOnly();
+    void badgeDialogStoresTheChosenBadgeOnly();
+    void designsColoursAndOriginalKitAreStoredAsChosen();
 
 private:
     // The page on the working copy, loaded and shown.
@@ -143,10 +138,32 @@ QString ClubBadgeKitTest::ClubBadgeName() const {
     return QString::fromStdString(BadgeDisplayName(m_original->BadgePath().View()));
 }
 
-void ClubBadgeKitTest::badgePageShowsTheBadgeAndItsColoursAndStoresTheChosenOnes() {
+// Untouched pages store nothing, also with values beyond their lists; the badge page shows the
+// badge and its colours and stores the chosen ones.
+void ClubBadgeKitTest::badgePageShowsTheBadgeAndStoresTheChosenColoursOnly() {
+    m_copy->SetColour(0, 3);    // a colour that stands twice in the table
+    m_copy->SetColourStyle(4);  // no merchandise entry has this number
+    CClubKit::SKit& home = m_copy->Kit().Kit(0);
+    home.design = 0;        // below every slider
+    home.secondStyle = 40;  // above
+    home.thirdStyle = 9;
+    m_copy->Kit().SetSharedValue(987654);  // no entry of the original kits
+    const CClub before = *m_copy;
+
+    auto& page = Page<CDlgClubBadge>();
+    auto& shirts = Page<CDlgClubShirts>();
+    // Looked at, focus moved through the fields, nothing changed.
+    for (QLineEdit* field : shirts.findChildren<QLineEdit*>()) {
+        field->setFocus();
+        QApplication::processEvents();
+    }
+    page.Store();
+    shirts.Store();
+    QVERIFY(m_copy->HasSameData(before));
+
     m_copy->SetColour(0, 2);
     m_copy->SetColourStyle(1);
-    auto& page = Page<CDlgClubBadge>();
+    page.Load();
     auto* badge = page.findChild<CShowBitmap*>(QStringLiteral("badge"));
     QVERIFY(badge->HasBitmap());
     QCOMPARE(page.findChild<QLabel*>(QStringLiteral("file"))->text(),
@@ -194,77 +211,11 @@ void ClubBadgeKitTest::badgePageShowsTheBadgeAndItsColoursAndStoresTheChosenOnes
     QVERIFY(m_copy->HasSameData(expected));
 }
 
-void ClubBadgeKitTest::untouchedPagesStoreNothing() {
-    m_copy->SetColour(0, 3);    // a colour that stands twice in the table
-    m_copy->SetColourStyle(4);  // no merchandise entry has this number
-    CClubKit::SKit& home = m_copy->Kit().Kit(0);
-    home.design = 0;        // below every slider
-    home.secondStyle = 40;  // above
-    home.thirdStyle = 9;
-    m_copy->Kit().SetSharedValue(987654);  // no entry of the original kits
+// A path too long is refused and OK without a badge cancels; the club's badge is preselected, OK
+// stores another, and no badge gives the colour template.
+void ClubBadgeKitTest::badgeDialogStoresTheChosenBadgeOnly() {
+    auto& page = Page<CDlgClubBadge>();
     const CClub before = *m_copy;
-
-    auto& badge = Page<CDlgClubBadge>();
-    auto& shirts = Page<CDlgClubShirts>();
-    // Looked at, focus moved through the fields, nothing changed.
-    for (QLineEdit* field : shirts.findChildren<QLineEdit*>()) {
-        field->setFocus();
-        QApplication::processEvents();
-    }
-    badge.Store();
-    shirts.Store();
-    QVERIFY(m_copy->HasSameData(before));
-}
-
-void ClubBadgeKitTest::badgeDialogPreselectsTheClubsBadgeAndOkStoresAnother() {
-    auto& page = Page<CDlgClubBadge>();
-    QString chosen;
-    QString preselected;
-    WhenModal<CDlgClubBadgeManage>(*this, [&](CDlgClubBadgeManage& dialog) {
-        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("badges"));
-        QVERIFY(list->currentItem() != nullptr);
-        preselected = list->currentItem()->text();
-        QVERIFY(dialog.findChild<CShowBitmap*>(QStringLiteral("preview"))->HasBitmap());
-        // Another badge of the folder that a club can keep, clicked.
-        int row = 0;
-        while (row == list->currentRow() || list->item(row)->text() == QLatin1String(kLongBadge)) {
-            ++row;
-        }
-        QListWidgetItem* other = list->item(row);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(other).center());
-        QCOMPARE(list->currentRow(), row);
-        chosen = dialog.findChild<QLineEdit*>(QStringLiteral("path"))->text();
-        QTest::mouseClick(ButtonWithText(dialog, QStringLiteral("OK")), Qt::LeftButton);
-    });
-    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("chooseBadge")), Qt::LeftButton);
-    QCOMPARE(preselected, ClubBadgeName());
-    QVERIFY(!chosen.isEmpty());
-    QCOMPARE(QString::fromStdString(std::string(m_copy->BadgePath().View())), chosen);
-    QCOMPARE(page.findChild<QLabel*>(QStringLiteral("file"))->text(), chosen);
-    CClub expected = *m_original;
-    expected.SetBadgePath(chosen.toStdString());
-    QVERIFY(m_copy->HasSameData(expected));
-}
-
-void ClubBadgeKitTest::noBadgeGivesTheColourTemplate() {
-    m_copy->SetColour(0, 19);
-    auto& page = Page<CDlgClubBadge>();
-    WhenModal<CDlgClubBadgeManage>(*this, [](CDlgClubBadgeManage& dialog) {
-        auto* groups = dialog.findChild<QComboBox*>(QStringLiteral("groups"));
-        QTest::keyClick(groups, Qt::Key_Home);
-        QCOMPARE(groups->currentText(), QStringLiteral(" Kein Wappen"));
-        QCOMPARE(dialog.findChild<QListWidget*>(QStringLiteral("badges"))->count(), 0);
-        QVERIFY(!dialog.findChild<CShowBitmap*>(QStringLiteral("preview"))->HasBitmap());
-        QTest::mouseClick(ButtonWithText(dialog, QStringLiteral("OK")), Qt::LeftButton);
-    });
-    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("chooseBadge")), Qt::LeftButton);
-    QCOMPARE(std::string(m_copy->BadgePath().View()), DefaultBadgePath(19));
-}
-
-void ClubBadgeKitTest::aPathTooLongIsRefusedAndOkWithoutBadgeCancels() {
-    const CClub before = *m_copy;
-    auto& page = Page<CDlgClubBadge>();
     QString message;
     bool stayedOpen = false;
     WhenModal<CDlgClubBadgeManage>(*this, [&](CDlgClubBadgeManage& dialog) {
@@ -292,15 +243,57 @@ void ClubBadgeKitTest::aPathTooLongIsRefusedAndOkWithoutBadgeCancels() {
     QVERIFY(message.contains(QString::fromLatin1(kLongBadge)));
     QVERIFY(message.contains(QStringLiteral("länger als 39 Zeichen")));
     QVERIFY(m_copy->HasSameData(before));
+
+    QString chosen;
+    QString preselected;
+    WhenModal<CDlgClubBadgeManage>(*this, [&](CDlgClubBadgeManage& dialog) {
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("badges"));
+        QVERIFY(list->currentItem() != nullptr);
+        preselected = list->currentItem()->text();
+        QVERIFY(dialog.findChild<CShowBitmap*>(QStringLiteral("preview"))->HasBitmap());
+        // Another badge of the folder that a club can keep, clicked.
+        int row = 0;
+        while (row == list->currentRow() || list->item(row)->text() == QLatin1String(kLongBadge)) {
+            ++row;
+        }
+        QListWidgetItem* other = list->item(row);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(other).center());
+        QCOMPARE(list->currentRow(), row);
+        chosen = dialog.findChild<QLineEdit*>(QStringLiteral("path"))->text();
+        QTest::mouseClick(ButtonWithText(dialog, QStringLiteral("OK")), Qt::LeftButton);
+    });
+    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("chooseBadge")), Qt::LeftButton);
+    QCOMPARE(preselected, ClubBadgeName());
+    QVERIFY(!chosen.isEmpty());
+    QCOMPARE(QString::fromStdString(std::string(m_copy->BadgePath().View())), chosen);
+    QCOMPARE(page.findChild<QLabel*>(QStringLiteral("file"))->text(), chosen);
+    CClub expected = *m_original;
+    expected.SetBadgePath(chosen.toStdString());
+    QVERIFY(m_copy->HasSameData(expected));
+
+    // No badge gives the colour template.
+    m_copy->SetColour(0, 19);
+    WhenModal<CDlgClubBadgeManage>(*this, [](CDlgClubBadgeManage& dialog) {
+        auto* groups = dialog.findChild<QComboBox*>(QStringLiteral("groups"));
+        QTest::keyClick(groups, Qt::Key_Home);
+        QCOMPARE(groups->currentText(), QStringLiteral(" Kein Wappen"));
+        QCOMPARE(dialog.findChild<QListWidget*>(QStringLiteral("badges"))->count(), 0);
+        QVERIFY(!dialog.findChild<CShowBitmap*>(QStringLiteral("preview"))->HasBitmap());
+        QTest::mouseClick(ButtonWithText(dialog, QStringLiteral("OK")), Qt::LeftButton);
+    });
+    QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("chooseBadge")), Qt::LeftButton);
+    QCOMPARE(std::string(m_copy->BadgePath().View()), DefaultBadgePath(19));
 }
 
 // The rule for typed designs is KitDesignInputTest in tests/editing; here the field and slider
-// apply both of its outcomes.
-void ClubBadgeKitTest::designFieldsFollowTheTypingRules() {
+// apply both of its outcomes; the colour buttons and the original kit list reach the copy too.
+void ClubBadgeKitTest::designsColoursAndOriginalKitAreStoredAsChosen() {
     CClubKit::SKit& home = m_copy->Kit().Kit(0);
     home.design = 10;
     home.secondStyle = 5;
     home.thirdStyle = 2;
+    m_copy->Kit().SetSharedValue(0);
     CClub expected = *m_copy;
     auto& page = Page<CDlgClubShirts>();
 
@@ -324,16 +317,6 @@ void ClubBadgeKitTest::designFieldsFollowTheTypingRules() {
     awaySlider->setFocus();
     QTest::keyClick(awaySlider, awayBefore < kShirtDesigns.maximum ? Qt::Key_Right : Qt::Key_Left);
 
-    page.Store();
-    expected.Kit().Kit(0).design = 9;
-    expected.Kit().Kit(1).design = static_cast<std::uint8_t>(
-        awayBefore < kShirtDesigns.maximum ? awayBefore + 1 : awayBefore - 1);
-    QVERIFY(m_copy->HasSameData(expected));
-}
-
-void ClubBadgeKitTest::colourButtonPicksOnlyThatColour() {
-    CClub expected = *m_copy;
-    auto& page = Page<CDlgClubShirts>();
     // White, the third colour of the table, for the away socks.
     WhenModal<CDlgClubShirtsColor>(*this, [](CDlgClubShirtsColor& dialog) {
         auto* white = dialog.findChild<QToolButton*>(QStringLiteral("swatch2"));
@@ -353,27 +336,17 @@ void ClubBadgeKitTest::colourButtonPicksOnlyThatColour() {
     });
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("homeShirtColour")),
                       Qt::LeftButton);
-    page.Store();
-    SetKitColour(expected.Kit().Kit(1), EKitColour::kSocks, {255, 255, 255});
-    QVERIFY(m_copy->HasSameData(expected));
-    QCOMPARE(KitColour(m_copy->Kit().Kit(1), EKitColour::kShirt),
-             KitColour(m_original->Kit().Kit(1), EKitColour::kShirt));
-}
 
-void ClubBadgeKitTest::pageWithoutRendererShowsThePlaceholderAndStoresTheOriginalKit() {
-    m_copy->Kit().SetSharedValue(0);
-    CClub expected = *m_copy;
-    auto& page = Page<CDlgClubShirts>();
+    // Without the renderer the placeholder shows and the views are off; the original kit is
+    // chosen as with the preview.
     QVERIFY(page.findChild<QLabel*>(QStringLiteral("previewPlaceholder"))->isVisible());
     const QStringList names = AccessibleNames(page);
     QVERIFY(names.contains(QStringLiteral("Original Heim")));
     QVERIFY(names.contains(QStringLiteral("Original Auswärts")));
     for (int view = 0; view < 4; ++view) {
-        auto* radio = page.findChild<QRadioButton*>(QStringLiteral("view%1").arg(view));
-        QVERIFY(!radio->isEnabled());
+        QVERIFY(!page.findChild<QRadioButton*>(QStringLiteral("view%1").arg(view))->isEnabled());
     }
     QVERIFY(page.findChild<QRadioButton*>(QStringLiteral("view0"))->isChecked());
-    // The rest of the page works as with the preview.
     auto* socks = page.findChild<QWidget*>(QStringLiteral("homeSocksDesign"));
     socks->findChild<QSlider*>()->setFocus();
     QTest::keyClick(socks->findChild<QSlider*>(), Qt::Key_End);
@@ -384,9 +357,14 @@ void ClubBadgeKitTest::pageWithoutRendererShowsThePlaceholderAndStoresTheOrigina
     QTest::keyClick(original, Qt::Key_Down);
     const int chosen = original->currentData().toInt();
     QVERIFY(chosen != 0);
+
     page.Store();
-    expected.Kit().SetSharedValue(chosen);
+    expected.Kit().Kit(0).design = 9;
     expected.Kit().Kit(0).thirdStyle = static_cast<std::uint8_t>(kSocksDesigns.maximum);
+    expected.Kit().Kit(1).design = static_cast<std::uint8_t>(
+        awayBefore < kShirtDesigns.maximum ? awayBefore + 1 : awayBefore - 1);
+    SetKitColour(expected.Kit().Kit(1), EKitColour::kSocks, {255, 255, 255});
+    expected.Kit().SetSharedValue(chosen);
     QVERIFY(m_copy->HasSameData(expected));
 }
 

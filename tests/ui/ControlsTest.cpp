@@ -73,88 +73,68 @@ class ControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void typedTextIsTakenWhenTheFieldIsLeft_data();
-    void typedTextIsTakenWhenTheFieldIsLeft();
-    void emptiedFieldStaysEmptyAndArrowsStopAtTheBound();
+    void typedTextIsTakenWhenTheFieldIsLeftAndArrowsStopAtTheBound();
 
-    void rowPiecesAreDrawnInTheirColumnsWithTheirAlignment();
-    void focusedRowIsFramedInRedAndLeftPressesSelectUnlessForwarded();
+    void rowPiecesAreDrawnInTheirColumnsWithTheirAlignmentAndTheFocusedRowFramed();
     void rightClickKeepsTheRowsSelectedWhenItPointsIntoThem();
 
-    void colourItemsShowTheirSwatchAndName();
-    void disabledColourChooserGreysItsSwatch();
+    void colourItemsShowTheirSwatchAndNameAndGreyWhenDisabled();
 
     void leavingAPageIsAskedFirstAndListUpdatesReachTheOwner();
 
     void pictureKeepsItsOwnCopyAndTheKeyColourShowsWhite();
 
-    void barKeysAndThumbFollowItsDirection_data();
     void barKeysAndThumbFollowItsDirection();
 };
 
-// What typed text gives and when it is announced: SpinEditValueTest in tests/forms; the rows show
-// the field applying it when left.
-void ControlsTest::typedTextIsTakenWhenTheFieldIsLeft_data() {
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    // The value announced when the field is left; -1 when nothing is.
-    QTest::addColumn<int>("announced");
-    // Differs from the stored 99, so it is announced although it clamps to 99.
-    QTest::newRow("clamps to the stored") << 99 << 99 << "150"
-                                          << "99" << 99;
-    QTest::newRow("reads as the stored") << 100 << 7 << "007 Tore"
-                                         << "7" << -1;
-}
-
-void ControlsTest::typedTextIsTakenWhenTheFieldIsLeft() {
-    QFETCH(int, maximum);
-    QFETCH(int, stored);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(int, announced);
+// What typed text gives and when it is announced: SpinEditValueTest in tests/forms; here the
+// field applies it when left.
+void ControlsTest::typedTextIsTakenWhenTheFieldIsLeftAndArrowsStopAtTheBound() {
     auto* spin = new CSpinEditCtrl;
-    spin->SetRange(0, maximum);
-    spin->SetValue(stored);
     CFocusWindow window(spin);
     QVERIFY(window.Activate());
     QSignalSpy heard(spin, &CSpinEditCtrl::SpinEditChanged);
-
-    spin->Field()->setFocus(Qt::TabFocusReason);
-    spin->Field()->selectAll();
-    QTest::keyClicks(spin->Field(), typed);
-    // Any text may be typed; nothing is announced while typing.
-    QCOMPARE(spin->Field()->text(), typed);
-    QCOMPARE(heard.count(), 0);
-
-    window.FocusOther();
-    QCOMPARE(spin->Field()->text(), shown);
-    QCOMPARE(spin->StoredValue(), shown.toInt());
-    QCOMPARE(heard.count(), announced < 0 ? 0 : 1);
-    if (announced >= 0) {
-        QCOMPARE(heard.at(0).at(0).toInt(), announced);
+    // Typed text, what the field shows when left, and the value announced (-1: none).
+    struct SRow {
+        int maximum;
+        int stored;
+        const char* typed;
+        const char* shown;
+        int announced;
+    };
+    // "150" differs from the stored 99, so it is announced although it clamps to 99.
+    for (const SRow& row : {SRow{99, 99, "150", "99", 99}, SRow{100, 7, "007 Tore", "7", -1}}) {
+        spin->SetRange(0, row.maximum);
+        spin->SetValue(row.stored);
+        heard.clear();
+        spin->Field()->setFocus(Qt::TabFocusReason);
+        spin->Field()->selectAll();
+        QTest::keyClicks(spin->Field(), QString::fromUtf8(row.typed));
+        // Any text may be typed; nothing is announced while typing.
+        QCOMPARE(spin->Field()->text(), QString::fromUtf8(row.typed));
+        QCOMPARE(heard.count(), 0);
+        window.FocusOther();
+        QCOMPARE(spin->Field()->text(), QString::fromUtf8(row.shown));
+        QCOMPARE(spin->StoredValue(), QString::fromUtf8(row.shown).toInt());
+        const int announcements = row.announced < 0 ? 0 : 1;
+        QCOMPARE(heard.count(), announcements);
+        if (announcements != 0) {
+            QCOMPARE(heard.at(0).at(0).toInt(), row.announced);
+        }
+        // Entering and leaving again without typing announces nothing.
+        spin->Field()->setFocus(Qt::TabFocusReason);
+        window.FocusOther();
+        QCOMPARE(heard.count(), announcements);
     }
-    // Entering and leaving again without typing announces nothing.
-    spin->Field()->setFocus(Qt::TabFocusReason);
-    window.FocusOther();
-    QCOMPARE(heard.count(), announced < 0 ? 0 : 1);
-}
-
-void ControlsTest::emptiedFieldStaysEmptyAndArrowsStopAtTheBound() {
-    auto* spin = new CSpinEditCtrl;
-    CFocusWindow window(spin);
-    QVERIFY(window.Activate());
-    QSignalSpy heard(spin, &CSpinEditCtrl::SpinEditChanged);
 
     spin->Clear();
     spin->Field()->setFocus(Qt::TabFocusReason);
     window.FocusOther();
     QCOMPARE(spin->Field()->text(), QString());
-    QCOMPARE(heard.count(), 0);
-    // The value it held before (0) is shown and announced.
-    spin->SetValue(0);
-    QCOMPARE(spin->Field()->text(), QStringLiteral("0"));
+    // The value it held before (7) is shown and announced.
+    heard.clear();
+    spin->SetValue(7);
+    QCOMPARE(spin->Field()->text(), QStringLiteral("7"));
     QCOMPARE(heard.count(), 1);
 
     // Setting the current value again notifies nobody.
@@ -216,7 +196,7 @@ struct SListFixture {
 
 // Which piece goes into which span, and spans beyond the list's width: ListColumnsTest in
 // tests/forms; here the list paints each piece inside its span.
-void ControlsTest::rowPiecesAreDrawnInTheirColumnsWithTheirAlignment() {
+void ControlsTest::rowPiecesAreDrawnInTheirColumnsWithTheirAlignmentAndTheFocusedRowFramed() {
     SListFixture fixture;
     CMyListBox& list = *fixture.list;
     list.SetColumns({SListColumn{0, 60, EColumnAlign::Left},
@@ -248,15 +228,9 @@ void ControlsTest::rowPiecesAreDrawnInTheirColumnsWithTheirAlignment() {
     }
     QVERIFY(!fixture.Ink(0, spans[0].right, spans[1].left).has_value());
     QVERIFY(!fixture.Ink(0, spans[1].right, spans[2].left).has_value());
-}
 
-void ControlsTest::focusedRowIsFramedInRedAndLeftPressesSelectUnlessForwarded() {
-    SListFixture fixture;
-    CMyListBox& list = *fixture.list;
-    list.AddRow("Kowalski\t24");
+    // The focused row is framed in red; left presses select unless forwarded.
     list.AddRow("Brandt\t19");
-    CFocusWindow window(&list);
-    QVERIFY(window.Activate());
     list.setFocus(Qt::TabFocusReason);
     list.setCurrentRow(1);
     const QImage image = list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -301,7 +275,7 @@ void ControlsTest::rightClickKeepsTheRowsSelectedWhenItPointsIntoThem() {
     }
 }
 
-void ControlsTest::colourItemsShowTheirSwatchAndName() {
+void ControlsTest::colourItemsShowTheirSwatchAndNameAndGreyWhenDisabled() {
     CSelectColour colours;
     QCOMPARE(colours.AddColour("Rot", QColor(200, 16, 32)), 0);
     QCOMPARE(colours.AddColour("Blau", QColor(20, 60, 180)), 1);
@@ -337,16 +311,11 @@ void ControlsTest::colourItemsShowTheirSwatchAndName() {
     colours.resize(200, colours.sizeHint().height());
     QVERIFY(CountPixels(colours.grab().toImage().convertToFormat(QImage::Format_RGB32),
                         QColor(20, 60, 180).rgb()) > 20);
-}
-
-void ControlsTest::disabledColourChooserGreysItsSwatch() {
-    CSelectColour colours;
-    colours.AddColour("Blau", QColor(20, 60, 180));
-    colours.resize(200, colours.sizeHint().height());
+    // Disabled, it greys its swatch.
     colours.setEnabled(false);
-    const QImage image = colours.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(CountPixels(image, QColor(20, 60, 180).rgb()), 0);
-    QVERIFY(CountPixels(image, colours.palette().color(QPalette::Disabled, QPalette::Text).rgb()) >
+    const QImage greyed = colours.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(CountPixels(greyed, QColor(20, 60, 180).rgb()), 0);
+    QVERIFY(CountPixels(greyed, colours.palette().color(QPalette::Disabled, QPalette::Text).rgb()) >
             20);
 }
 
@@ -412,46 +381,37 @@ void ControlsTest::leavingAPageIsAskedFirstAndListUpdatesReachTheOwner() {
 }
 
 // Each step's value is ScrollValueTest in tests/forms; here the keys and the thumb reach it.
-void ControlsTest::barKeysAndThumbFollowItsDirection_data() {
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<int>("minimum");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<int>("growKey");  // the arrow key towards the larger value
-    QTest::addColumn<int>("thumb");
-    QTest::addColumn<int>("thumbValue");
-    QTest::newRow("plain") << int(EScrollDirection::Plain) << 0 << 10 << int(Qt::Key_Right) << 8
-                           << 8;
-    // The contract-end bar: the current year to 2015, the latest at the top.
-    QTest::newRow("reversed") << int(EScrollDirection::Reversed) << 2006 << 2015 << int(Qt::Key_Up)
-                              << 2008 << 2013;
-}
-
 void ControlsTest::barKeysAndThumbFollowItsDirection() {
-    QFETCH(int, direction);
-    QFETCH(int, minimum);
-    QFETCH(int, maximum);
-    QFETCH(int, growKey);
-    QFETCH(int, thumb);
-    QFETCH(int, thumbValue);
-    const bool plain = direction == int(EScrollDirection::Plain);
-    CValueScrollBar bar(static_cast<EScrollDirection>(direction),
-                        plain ? Qt::Horizontal : Qt::Vertical);
-    bar.setRange(minimum, maximum);
-    bar.setPageStep(3);
-    bar.SetValue(minimum + 4);
-    QSignalSpy changes(&bar, &CValueScrollBar::BarValueChanged);
-    QTest::keyClick(&bar, static_cast<Qt::Key>(growKey));
-    QCOMPARE(bar.Value(), minimum + 5);
-    // Home is the top of a vertical bar: the largest value of a reversed one.
-    QTest::keyClick(&bar, Qt::Key_Home);
-    QCOMPARE(bar.Value(), plain ? minimum : maximum);
-    QCOMPARE(bar.sliderPosition(), minimum);
-    QTest::keyClick(&bar, Qt::Key_End);
-    QCOMPARE(bar.Value(), plain ? maximum : minimum);
-    bar.setSliderPosition(thumb);
-    QCOMPARE(bar.Value(), thumbValue);
-    QCOMPARE(changes.count(), 4);
-    QCOMPARE(changes.last().at(0).toInt(), thumbValue);
+    struct SRow {
+        EScrollDirection direction;
+        int minimum;
+        int maximum;
+        Qt::Key growKey;  // the arrow key towards the larger value
+        int thumb;
+        int thumbValue;
+    };
+    // The contract-end bar: the current year to 2015, the latest at the top.
+    for (const SRow& row : {SRow{EScrollDirection::Plain, 0, 10, Qt::Key_Right, 8, 8},
+                            SRow{EScrollDirection::Reversed, 2006, 2015, Qt::Key_Up, 2008, 2013}}) {
+        const bool plain = row.direction == EScrollDirection::Plain;
+        CValueScrollBar bar(row.direction, plain ? Qt::Horizontal : Qt::Vertical);
+        bar.setRange(row.minimum, row.maximum);
+        bar.setPageStep(3);
+        bar.SetValue(row.minimum + 4);
+        QSignalSpy changes(&bar, &CValueScrollBar::BarValueChanged);
+        QTest::keyClick(&bar, row.growKey);
+        QCOMPARE(bar.Value(), row.minimum + 5);
+        // Home is the top of a vertical bar: the largest value of a reversed one.
+        QTest::keyClick(&bar, Qt::Key_Home);
+        QCOMPARE(bar.Value(), plain ? row.minimum : row.maximum);
+        QCOMPARE(bar.sliderPosition(), row.minimum);
+        QTest::keyClick(&bar, Qt::Key_End);
+        QCOMPARE(bar.Value(), plain ? row.maximum : row.minimum);
+        bar.setSliderPosition(row.thumb);
+        QCOMPARE(bar.Value(), row.thumbValue);
+        QCOMPARE(changes.count(), 4);
+        QCOMPARE(changes.last().at(0).toInt(), row.thumbValue);
+    }
 }
 
 void ControlsTest::pictureKeepsItsOwnCopyAndTheKeyColourShowsWhite() {

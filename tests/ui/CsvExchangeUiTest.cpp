@@ -48,12 +48,9 @@ class CsvExchangeUiTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void exportWritesTheChosenKindAndScope();
-    void theFileMenuImportsThroughThePreviewAsOneUndoableEdit();
-    void aPackageOfAnotherDatabaseAppliesThroughThePreview();
-    void aConflictIsAppliedOnlyWhenTaken();
-    void aForeignFileAndADamagedPackageAreRefusedAndChangeNothing();
-    void theDatabasesMenuPackagesTheUnsavedEditsAndAppliesThem();
+    void exportWritesTheChosenKindAndScopeAndForeignFilesAreRefused();
+    void theMenusImportAndApplyPackagesAsOneUndoableEdit();
+    void aPackageOfAnotherDatabaseAppliesThroughThePreviewAndConflictsWhenTaken();
 
 private:
     const CClub& Club() const;
@@ -107,7 +104,7 @@ void CsvExchangeUiTest::Click(QWidget& dialog, const char* name) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
 }
 
-void CsvExchangeUiTest::exportWritesTheChosenKindAndScope() {
+void CsvExchangeUiTest::exportWritesTheChosenKindAndScopeAndForeignFilesAreRefused() {
     const CClub& club = Club();
     const fs::path path = fs::path(m_files.path().toStdString()) / "vereine.csv";
     bool clubScopeEnabled = false;
@@ -134,6 +131,31 @@ void CsvExchangeUiTest::exportWritesTheChosenKindAndScope() {
     QCOMPARE(notes.size(), std::size_t{1});
     QVERIFY(notes[0].find(std::to_string(clubs) + " Datens") == 0);
     QCOMPARE(Edits(), 0);
+
+    // A foreign CSV file and a damaged package are refused and change nothing.
+    const fs::path foreign = FilePath("fremd.csv");
+    QVERIFY(WriteFileAtomically(foreign, "Name;Wert\r\nA;1\r\n"));
+    ChooseFile(foreign);
+    ImportCsvCommand(*m_document, m_open->Ui(), &m_parent);
+    QCOMPARE(m_open->Ui().Texts(Kind::Error).size(), std::size_t{1});
+    QVERIFY(QString::fromStdString(m_open->Ui().Texts(Kind::Error)[0])
+                .contains(QStringLiteral("kann nicht importiert")));
+    QCOMPARE(Edits(), 0);
+
+    const fs::path damaged = FilePath("kaputt.kwp");
+    QVERIFY(WriteFileAtomically(
+        damaged, R"({"format": "kickwerk-change-package", "version": 1, "changes": [)"));
+    QObject scope;
+    bool previewed = false;
+    test::WhenModal<CDlgChangePackagePreview>(scope,
+                                              [&](CDlgChangePackagePreview&) { previewed = true; });
+    ChooseFile(damaged);
+    ApplyChangePackageCommand(*m_document, m_open->Ui(), &m_parent);
+    const auto errors = m_open->Ui().Texts(Kind::Error);
+    QCOMPARE(errors.size(), std::size_t{2});
+    QVERIFY(FromCp1252(errors[1]).contains(QStringLiteral("kaputt.kwp")));
+    QVERIFY(!previewed);
+    QCOMPARE(m_document->History().Count(), 0);
 }
 
 fs::path CsvExchangeUiTest::EditedPlayersFile(int& newAbility) {
@@ -163,7 +185,9 @@ fs::path CsvExchangeUiTest::EditedPlayersFile(int& newAbility) {
     return path;
 }
 
-void CsvExchangeUiTest::theFileMenuImportsThroughThePreviewAsOneUndoableEdit() {
+// The file menu imports through the preview as one undoable edit; the databases menu packages
+// the unsaved edits and applies them.
+void CsvExchangeUiTest::theMenusImportAndApplyPackagesAsOneUndoableEdit() {
     SMainWindow main(m_demo.Path());
     m_document = &main.window.Document();
     const std::string before = Dump();
@@ -206,6 +230,47 @@ void CsvExchangeUiTest::theFileMenuImportsThroughThePreviewAsOneUndoableEdit() {
     undo->trigger();
     QVERIFY(!m_document->IsModified());
     QVERIFY(Dump() == before);
+
+    // The databases menu packages the unsaved edits and applies them.
+    const std::size_t informations = main.ui.Texts(Kind::Information).size();
+    DlgMainMenu& window = main.window;
+    QAction* make = Action(window, QStringLiteral("Änderungspaket &erstellen..."));
+    QAction* unsaved =
+        Action(window, QStringLiteral("Änderungen seit dem letzten Speichern als &Paket..."));
+    QAction* apply = Action(window, QStringLiteral("Änderungspaket &anwenden..."));
+    QVERIFY(make != nullptr && unsaved != nullptr && apply != nullptr);
+    QVERIFY(!make->isEnabled());  // one database open
+    {
+        QObject scope;
+        bool asked = false;
+        test::WhenModal<QFileDialog>(scope, [&](QFileDialog&) { asked = true; });
+        unsaved->trigger();
+        QVERIFY(!asked);
+        QCOMPARE(main.ui.Texts(Kind::Information).size(), informations + 1);
+    }
+
+    const SAbilityEdit edit = AbilityEdits().front();
+    SetAbility(*m_document, edit.id, edit.theirs);
+    const fs::path package = FilePath("ungespeichert.kwp");
+    ChooseFile(package);
+    unsaved->trigger();
+    const SPackageRead read = ReadChangePackage(ReadFileText(package).value_or(std::string()));
+    QVERIFY2(read.package.has_value(), read.error.c_str());
+    QCOMPARE(read.package->changes.size(), std::size_t{1});
+    const SPackageChange& change = read.package->changes[0];
+    QCOMPARE(QString::fromStdString(change.field), QStringLiteral("abilities[0]"));
+    QCOMPARE(change.newValue.get<int>(), edit.theirs);
+
+    undo->trigger();
+    QVERIFY(!window.isWindowModified());
+    ChooseFile(package);
+    test::WhenModal<CDlgChangePackagePreview>(*this, [](CDlgChangePackagePreview& preview) {
+        QTest::keyClick(preview.findChild<QTreeWidget*>(QStringLiteral("changes")), Qt::Key_Return);
+    });
+    apply->trigger();
+    QCOMPARE(int(m_document->World().Person(edit.id)->Ability(0)), edit.theirs);
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(undo->text(), QStringLiteral("&Rückgängig: Änderungspaket anwenden"));
 }
 
 std::vector<CsvExchangeUiTest::SAbilityEdit> CsvExchangeUiTest::AbilityEdits() const {
@@ -248,7 +313,7 @@ QString CsvExchangeUiTest::ApplyPressing(const fs::path& path, Qt::Key key) {
     return summary;
 }
 
-void CsvExchangeUiTest::aPackageOfAnotherDatabaseAppliesThroughThePreview() {
+void CsvExchangeUiTest::aPackageOfAnotherDatabaseAppliesThroughThePreviewAndConflictsWhenTaken() {
     const std::unique_ptr<COpenDemo> newer = Newer();
     const std::string before = DumpWorldJson(m_document->World());
     const fs::path path = FilePath("neu.kwp");
@@ -275,14 +340,9 @@ void CsvExchangeUiTest::aPackageOfAnotherDatabaseAppliesThroughThePreview() {
     QVERIFY2(diff.IsEmpty(), DiffText(diff).c_str());
     QVERIFY(m_document->Undo());
     QVERIFY(DumpWorldJson(m_document->World()) == before);
-}
 
-void CsvExchangeUiTest::aConflictIsAppliedOnlyWhenTaken() {
-    const std::unique_ptr<COpenDemo> newer = Newer();
+    // Edited here too, each change is a conflict, applied only when taken.
     const std::vector<SAbilityEdit> edits = AbilityEdits();
-    const fs::path path = FilePath("konflikt.kwp");
-    QVERIFY(WriteFileAtomically(path, ChangePackageText(MakeChangePackage(
-                                          m_document->World(), newer->Document().World()))));
     for (const SAbilityEdit& edit : edits) {
         SetAbility(*m_document, edit.id, edit.ours);
     }
@@ -310,76 +370,6 @@ void CsvExchangeUiTest::aConflictIsAppliedOnlyWhenTaken() {
         QCOMPARE(int(player.Ability(0)), isTaken ? edit.theirs : edit.ours);
     }
     QCOMPARE(takenCount, 1);
-}
-
-void CsvExchangeUiTest::aForeignFileAndADamagedPackageAreRefusedAndChangeNothing() {
-    const fs::path foreign = FilePath("fremd.csv");
-    QVERIFY(WriteFileAtomically(foreign, "Name;Wert\r\nA;1\r\n"));
-    ChooseFile(foreign);
-    ImportCsvCommand(*m_document, m_open->Ui(), &m_parent);
-    QCOMPARE(m_open->Ui().Texts(Kind::Error).size(), std::size_t{1});
-    QVERIFY(QString::fromStdString(m_open->Ui().Texts(Kind::Error)[0])
-                .contains(QStringLiteral("kann nicht importiert")));
-    QCOMPARE(Edits(), 0);
-
-    const fs::path path = FilePath("kaputt.kwp");
-    QVERIFY(WriteFileAtomically(
-        path, R"({"format": "kickwerk-change-package", "version": 1, "changes": [)"));
-    QObject scope;
-    bool previewed = false;
-    test::WhenModal<CDlgChangePackagePreview>(scope,
-                                              [&](CDlgChangePackagePreview&) { previewed = true; });
-    ChooseFile(path);
-    ApplyChangePackageCommand(*m_document, m_open->Ui(), &m_parent);
-    const auto errors = m_open->Ui().Texts(Kind::Error);
-    QCOMPARE(errors.size(), std::size_t{2});
-    QVERIFY(FromCp1252(errors[1]).contains(QStringLiteral("kaputt.kwp")));
-    QVERIFY(!previewed);
-    QCOMPARE(m_document->History().Count(), 0);
-}
-
-void CsvExchangeUiTest::theDatabasesMenuPackagesTheUnsavedEditsAndAppliesThem() {
-    SMainWindow main(m_demo.Path());
-    DlgMainMenu& window = main.window;
-    m_document = &window.Document();
-    QAction* make = Action(window, QStringLiteral("Änderungspaket &erstellen..."));
-    QAction* unsaved =
-        Action(window, QStringLiteral("Änderungen seit dem letzten Speichern als &Paket..."));
-    QAction* apply = Action(window, QStringLiteral("Änderungspaket &anwenden..."));
-    QAction* undo = Action(window, QStringLiteral("&Rückgängig"));
-    QVERIFY(make != nullptr && unsaved != nullptr && apply != nullptr && undo != nullptr);
-    QVERIFY(!make->isEnabled());  // one database open
-    {
-        QObject scope;
-        bool asked = false;
-        test::WhenModal<QFileDialog>(scope, [&](QFileDialog&) { asked = true; });
-        unsaved->trigger();
-        QVERIFY(!asked);
-        QCOMPARE(main.ui.Texts(Kind::Information).size(), std::size_t{1});
-    }
-
-    const SAbilityEdit edit = AbilityEdits().front();
-    SetAbility(*m_document, edit.id, edit.theirs);
-    const fs::path path = FilePath("ungespeichert.kwp");
-    ChooseFile(path);
-    unsaved->trigger();
-    const SPackageRead read = ReadChangePackage(ReadFileText(path).value_or(std::string()));
-    QVERIFY2(read.package.has_value(), read.error.c_str());
-    QCOMPARE(read.package->changes.size(), std::size_t{1});
-    const SPackageChange& change = read.package->changes[0];
-    QCOMPARE(QString::fromStdString(change.field), QStringLiteral("abilities[0]"));
-    QCOMPARE(change.newValue.get<int>(), edit.theirs);
-
-    undo->trigger();
-    QVERIFY(!window.isWindowModified());
-    ChooseFile(path);
-    test::WhenModal<CDlgChangePackagePreview>(*this, [](CDlgChangePackagePreview& preview) {
-        QTest::keyClick(preview.findChild<QTreeWidget*>(QStringLiteral("changes")), Qt::Key_Return);
-    });
-    apply->trigger();
-    QCOMPARE(int(m_document->World().Person(edit.id)->Ability(0)), edit.theirs);
-    QVERIFY(window.isWindowModified());
-    QCOMPARE(undo->text(), QStringLiteral("&Rückgängig: Änderungspaket anwenden"));
 }
 
 }  // namespace kw

@@ -22,11 +22,9 @@ class CupsContinentalTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void noCupRemovesTheNationalCupWithItsDatesAndOneUndoBringsItBack();
     void aNewModeForLeagueCupTwoLeavesTheOtherCups();
-    void prizesLookedAtStayAndTypedOnesSaturateInTheirKind();
-    void aClubHoldsOnlyOneOfTheTwoEuropeanTitlesAndAChosenVenueIsStored();
-    void cancelDropsTheCopyAndAnUneditedOkRecordsNothing();
+    void prizesSaturateInTheirKindAndNoCupRemovesTheNationalCup();
+    void continentalSettingsAreStoredOnOkOnly();
 
 private:
     const CDBCup* Cup(ECountryCup which) {
@@ -46,24 +44,6 @@ std::unique_ptr<CDlgCountry> CupsContinentalTest::OpenCups() {
     ShowActive(*dialog);
     ShowTab(dialog->Tabs(), CDlgCountry::kCups);
     return dialog;
-}
-
-void CupsContinentalTest::noCupRemovesTheNationalCupWithItsDatesAndOneUndoBringsItBack() {
-    const CDBCup* national = Cup(ECountryCup::National);
-    QVERIFY(national != nullptr);
-    QVERIFY(national->EnteredMatchdays(0) > 0);
-    const std::string before = Dump();
-    const std::size_t edits = Edits();
-
-    auto dialog = OpenCups();
-    QComboBox& mode = Page(*dialog).CupMode(0);
-    Choose(mode, 0);
-    PressOk(*dialog);
-
-    QCOMPARE(Cup(ECountryCup::National), nullptr);
-    QCOMPARE(World().Country(kDefaultCountry).Settings().nationalCupSetting, 0);
-    QCOMPARE(Edits(), edits + 1);
-    ExpectUndoneAndSound(before);
 }
 
 void CupsContinentalTest::aNewModeForLeagueCupTwoLeavesTheOtherCups() {
@@ -95,7 +75,8 @@ void CupsContinentalTest::aNewModeForLeagueCupTwoLeavesTheOtherCups() {
     QCOMPARE(CountryFault(*m_document, kDefaultCountry), QString());
 }
 
-void CupsContinentalTest::prizesLookedAtStayAndTypedOnesSaturateInTheirKind() {
+// Prizes looked at stay, typed ones saturate in their kind; "no cup" removes the national cup.
+void CupsContinentalTest::prizesSaturateInTheirKindAndNoCupRemovesTheNationalCup() {
     const std::string before = Dump();
     auto dialog = OpenCups();
     CCountryCupsPage& page = Page(*dialog);
@@ -130,11 +111,57 @@ void CupsContinentalTest::prizesLookedAtStayAndTypedOnesSaturateInTheirKind() {
     QCOMPARE(national->RoundValue(0, 0), std::numeric_limits<std::int32_t>::max());
     QCOMPARE(national->RoundValue(1, 7), 1234);
     ExpectUndoneAndSound(before);
+
+    // "No cup" removes the national cup with its dates; one undo brings it back.
+    QVERIFY(Cup(ECountryCup::National)->EnteredMatchdays(0) > 0);
+    const std::string withPrizes = Dump();
+    const std::size_t edits = Edits();
+    dialog = OpenCups();
+    Choose(Page(*dialog).CupMode(0), 0);
+    PressOk(*dialog);
+
+    QCOMPARE(Cup(ECountryCup::National), nullptr);
+    QCOMPARE(World().Country(kDefaultCountry).Settings().nationalCupSetting, 0);
+    QCOMPARE(Edits(), edits + 1);
+    ExpectUndoneAndSound(withPrizes);
 }
 
-void CupsContinentalTest::aClubHoldsOnlyOneOfTheTwoEuropeanTitlesAndAChosenVenueIsStored() {
+// Cancel drops the copy and an unedited OK records nothing; a club holds only one of the two
+// continental titles, and a chosen venue and a typed name are stored as one edit.
+void CupsContinentalTest::continentalSettingsAreStoredOnOkOnly() {
     const std::string before = Dump();
     const std::size_t edits = Edits();
+    bool ranked = false;
+    WhenModal<CDlgInternationalCompetition>(*this, [&ranked](CDlgInternationalCompetition& dialog) {
+        ShowActive(dialog);
+        WhenModal<CDlgSelectClub>(dialog, [](CDlgSelectClub& chooser) { ChooseClub(chooser, 0); });
+        QTest::mouseClick(dialog.HolderButton(0, 0), Qt::LeftButton);
+        QVERIFY(!dialog.HolderText(0, 0)->text().isEmpty());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        ranked = true;
+    });
+    QVERIFY(!CDlgInternationalCompetition::Edit(*m_document, nullptr));
+    QVERIFY(ranked);
+    QCOMPARE(Edits(), edits);
+    QCOMPARE(Dump(), before);
+
+    // The five-year ranking opens for the continent shown; an OK without edits records nothing.
+    bool opened = false;
+    WhenModal<CDlgInternationalCompetition>(*this, [&opened](CDlgInternationalCompetition& dialog) {
+        ShowActive(dialog);
+        WhenModal<CDlg5Year>(dialog, [&opened](CDlg5Year& ranking) {
+            opened = ranking.List().topLevelItemCount() > 0;
+            ranking.reject();
+        });
+        QTest::mouseClick(&dialog.RankingButton(), Qt::LeftButton);
+        PressOk(dialog);
+    });
+    QVERIFY(!CDlgInternationalCompetition::Edit(*m_document, nullptr));
+    QVERIFY(opened);
+    QCOMPARE(Edits(), edits);
+    QCOMPARE(Dump(), before);
+
     std::uint32_t first = 0;
     std::uint32_t second = 0;
     std::uint32_t chosen = 0;
@@ -191,41 +218,6 @@ void CupsContinentalTest::aClubHoldsOnlyOneOfTheTwoEuropeanTitlesAndAChosenVenue
              std::string_view("Pokal der Pokale"));
     QCOMPARE(Edits(), edits + 1);
     ExpectUndoneAndSound(before);
-}
-
-void CupsContinentalTest::cancelDropsTheCopyAndAnUneditedOkRecordsNothing() {
-    const std::string before = Dump();
-    const std::size_t edits = Edits();
-    bool ranked = false;
-    WhenModal<CDlgInternationalCompetition>(*this, [&ranked](CDlgInternationalCompetition& dialog) {
-        ShowActive(dialog);
-        WhenModal<CDlgSelectClub>(dialog, [](CDlgSelectClub& chooser) { ChooseClub(chooser, 0); });
-        QTest::mouseClick(dialog.HolderButton(0, 0), Qt::LeftButton);
-        QVERIFY(!dialog.HolderText(0, 0)->text().isEmpty());
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible());
-        ranked = true;
-    });
-    QVERIFY(!CDlgInternationalCompetition::Edit(*m_document, nullptr));
-    QVERIFY(ranked);
-    QCOMPARE(Edits(), edits);
-    QCOMPARE(Dump(), before);
-
-    // The five-year ranking opens for the continent shown; an OK without edits records nothing.
-    bool opened = false;
-    WhenModal<CDlgInternationalCompetition>(*this, [&opened](CDlgInternationalCompetition& dialog) {
-        ShowActive(dialog);
-        WhenModal<CDlg5Year>(dialog, [&opened](CDlg5Year& ranking) {
-            opened = ranking.List().topLevelItemCount() > 0;
-            ranking.reject();
-        });
-        QTest::mouseClick(&dialog.RankingButton(), Qt::LeftButton);
-        PressOk(dialog);
-    });
-    QVERIFY(!CDlgInternationalCompetition::Edit(*m_document, nullptr));
-    QVERIFY(opened);
-    QCOMPARE(Edits(), edits);
-    QCOMPARE(Dump(), before);
 }
 
 }  // namespace kw

@@ -23,11 +23,8 @@ private slots:
     void init();
     void cleanup();
 
-    void choicesShowTheCurrentSlotLeftAndSlotZeroRight();
-    void clubOnCountryWithItsNamesakeCopiesIntoItAndUndoRestores();
-    void masksAreRememberedWhileTheDialogIsOpen();
-    void countryOntoClubShowsTheSameKindsMessageAfterARealDrop();
-    void continentOntoAnotherIsRefusedAndEnterDoesNotClose();
+    void choicesShowTheSlotsAndDropsOfOtherKindsAreRefused();
+    void clubOnCountryCopiesIntoItsNamesakeAndTheMasksAreRemembered();
 
 private:
     // A country of the demo with clubs, and its first club other than the national team.
@@ -94,7 +91,9 @@ void DatabaseCopyDialogTest::WhenClubDialog(std::function<void(CDlgClubCopy&)> a
     });
 }
 
-void DatabaseCopyDialogTest::choicesShowTheCurrentSlotLeftAndSlotZeroRight() {
+// The current slot shows left and slot 0 right; a continent onto another and, after a real drag
+// and drop, a country onto a club are refused; Enter does not close the dialog.
+void DatabaseCopyDialogTest::choicesShowTheSlotsAndDropsOfOtherKindsAreRefused() {
     CDlgDatabaseCopy dialog(*m_slots, m_ui);
     auto* left = dialog.findChild<QComboBox*>(QStringLiteral("leftDatabase"));
     auto* right = dialog.findChild<QComboBox*>(QStringLiteral("rightDatabase"));
@@ -111,9 +110,45 @@ void DatabaseCopyDialogTest::choicesShowTheCurrentSlotLeftAndSlotZeroRight() {
     // Choosing the other database refills the tree with its nodes.
     right->setCurrentIndex(1);
     QVERIFY(tree->Find(ClubRecord(1, club)) != nullptr);
+    right->setCurrentIndex(0);
+
+    dialog.Drop(SSyncItem::Continent(1, 0), SSyncItem::Continent(0, 1));
+    QCOMPARE(m_ui.Texts(Kind::Error),
+             std::vector<std::string>{std::string(GuiString(ids::kSyncDifferentContinents))});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QTest::keyClick(&dialog, Qt::Key_Enter);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), 0);
+
+    auto* leftTree = dialog.findChild<CSyncTreeWidget*>(QStringLiteral("leftTree"));
+
+    QTreeWidgetItem* country = leftTree->Reveal(CountryRecord(1, club.Country()));
+    QVERIFY(country != nullptr);
+    std::unique_ptr<QMimeData> data(leftTree->model()->mimeData({leftTree->currentIndex()}));
+    QVERIFY(data != nullptr);
+    QTreeWidgetItem* target = tree->Reveal(ClubRecord(0, club));
+    QVERIFY(target != nullptr);
+    const QPoint at = tree->visualItemRect(target).center();
+
+    QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(tree->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(tree->viewport(), &move);
+    QVERIFY(move.isAccepted());
+    QCOMPARE(tree->DropHighlight(), target);
+    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(tree->viewport(), &drop);
+    QCOMPARE(tree->DropHighlight(), nullptr);
+
+    QTRY_COMPARE(m_ui.Messages().size(), std::size_t{2});
+    QCOMPARE(m_ui.Messages().back().text, std::string(GuiString(ids::kSyncSameKindsOnly)));
+    QVERIFY(!m_slots->Slot(0)->IsModified());
 }
 
-void DatabaseCopyDialogTest::clubOnCountryWithItsNamesakeCopiesIntoItAndUndoRestores() {
+void DatabaseCopyDialogTest::clubOnCountryCopiesIntoItsNamesakeAndTheMasksAreRemembered() {
     const CClub& club = DemoClub();
     CClub& source = *m_slots->Slot(1)->WorldForOperations().Country(club.Country()).Club(club.Id());
     const std::int16_t targetYear =
@@ -143,12 +178,8 @@ void DatabaseCopyDialogTest::clubOnCountryWithItsNamesakeCopiesIntoItAndUndoRest
     QCOMPARE(target.World().Country(club.Country()).Club(club.Id())->FoundingYear(), targetYear);
     QCOMPARE(source.FoundingYear(), targetYear + 7);
     QVERIFY(!target.IsModified());
-}
 
-void DatabaseCopyDialogTest::masksAreRememberedWhileTheDialogIsOpen() {
-    const CClub& club = DemoClub();
-    CDlgDatabaseCopy dialog(*m_slots, m_ui);
-    dialog.show();
+    // The masks chosen are remembered while the dialog is open.
     QCOMPARE(dialog.ClubMask(), kAllClubCopyGroups);
     QCOMPARE(dialog.CountryMask(), kAllCountryCopyGroups);
 
@@ -170,53 +201,6 @@ void DatabaseCopyDialogTest::masksAreRememberedWhileTheDialogIsOpen() {
     QVERIFY(!historyChecked);
     QVERIFY(kitChecked);
     QCOMPARE(dialog.CountryMask(), kAllCountryCopyGroups);
-}
-
-void DatabaseCopyDialogTest::countryOntoClubShowsTheSameKindsMessageAfterARealDrop() {
-    const CClub& club = DemoClub();
-    CDlgDatabaseCopy dialog(*m_slots, m_ui);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto* left = dialog.findChild<CSyncTreeWidget*>(QStringLiteral("leftTree"));
-    auto* right = dialog.findChild<CSyncTreeWidget*>(QStringLiteral("rightTree"));
-
-    QTreeWidgetItem* country = left->Reveal(CountryRecord(1, club.Country()));
-    QVERIFY(country != nullptr);
-    std::unique_ptr<QMimeData> data(left->model()->mimeData({left->currentIndex()}));
-    QVERIFY(data != nullptr);
-    QTreeWidgetItem* target = right->Reveal(ClubRecord(0, club));
-    QVERIFY(target != nullptr);
-    const QPoint at = right->visualItemRect(target).center();
-
-    QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(right->viewport(), &enter);
-    QVERIFY(enter.isAccepted());
-    QDragMoveEvent move(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(right->viewport(), &move);
-    QVERIFY(move.isAccepted());
-    QCOMPARE(right->DropHighlight(), target);
-    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(right->viewport(), &drop);
-    QCOMPARE(right->DropHighlight(), nullptr);
-
-    QTRY_COMPARE(m_ui.Messages().size(), std::size_t{1});
-    QCOMPARE(m_ui.Messages().front().text, std::string(GuiString(ids::kSyncSameKindsOnly)));
-    QVERIFY(!m_slots->Slot(0)->IsModified());
-}
-
-void DatabaseCopyDialogTest::continentOntoAnotherIsRefusedAndEnterDoesNotClose() {
-    CDlgDatabaseCopy dialog(*m_slots, m_ui);
-    dialog.Drop(SSyncItem::Continent(1, 0), SSyncItem::Continent(0, 1));
-    QCOMPARE(m_ui.Texts(Kind::Error),
-             std::vector<std::string>{std::string(GuiString(ids::kSyncDifferentContinents))});
-    QVERIFY(!m_slots->Slot(0)->IsModified());
-
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::keyClick(&dialog, Qt::Key_Return);
-    QTest::keyClick(&dialog, Qt::Key_Enter);
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.result(), 0);
 }
 
 }  // namespace kw

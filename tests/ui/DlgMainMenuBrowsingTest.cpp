@@ -19,14 +19,10 @@ class DlgMainMenuBrowsingTest : public CMainWindowGuiTest {
     Q_OBJECT
 
 private slots:
-    void startsInEuropeWithTheDefaultCountry();
-    void continentChangeListsExactlyItsCountriesSorted();
-    void countriesSortAsAReaderExpectsUnderTheCLocale();
+    void continentsListExactlyTheirCountriesSorted();
+    void countriesSortUnderTheCLocaleAndTheLanguageIsAView();
     void eachContinentKeepsItsCountryAndListView();
-    void sortByLeagueAndByStrength();
-    void statisticsShowTheSelectedCountryAndTheTotals();
-    void documentChangesRefreshClubsAndTotals();
-    void languageGroupOnlyWithTheLanguageOption();
+    void clubsSortByLeagueAndStrengthAndStatisticsShowTheCountry();
 
 private:
     static void ChooseContinent(QWidget& window, int continent);
@@ -90,22 +86,32 @@ int DlgMainMenuBrowsingTest::ShowCountryWithClubs(DlgMainMenu& window) {
     return number;
 }
 
-void DlgMainMenuBrowsingTest::startsInEuropeWithTheDefaultCountry() {
+// Starts in Europe with the default country and without the language group; each continent
+// lists exactly its countries, sorted; document changes refresh the clubs and the totals.
+void DlgMainMenuBrowsingTest::continentsListExactlyTheirCountriesSorted() {
     DlgMainMenu window(m_context, m_ui);
+    window.show();
     auto& box = Child<QComboBox>(window, "continents");
     QCOMPARE(box.currentText(), QStringLiteral("Europa"));
     QCOMPARE(box.currentData().toInt(), 0);
     QCOMPARE(CurrentCountry(window), kDefaultCountry);
+    QVERIFY(!Child<QGroupBox>(window, "languageGroup").isVisible());
     // The continents in the user's alphabetical order, each with its number.
     QCOMPARE(box.itemText(0), QStringLiteral("Afrika"));
     QCOMPARE(box.itemData(0).toInt(), 3);
     QCOMPARE(box.itemText(5), QStringLiteral("Südamerika"));
     QCOMPARE(box.itemData(5).toInt(), 1);
-}
 
-void DlgMainMenuBrowsingTest::continentChangeListsExactlyItsCountriesSorted() {
-    DlgMainMenu window(m_context, m_ui);
-    window.show();
+    auto& clubs = Child<CMyListBox>(window, "clubs");
+    const int rows = clubs.count();
+    const int total = Label(window, QStringLiteral("clubsTotal")).toInt();
+    AddClub(window.Document());
+    QCOMPARE(clubs.count(), rows + 1);
+    QCOMPARE(Label(window, QStringLiteral("clubsTotal")).toInt(), total + 1);
+    window.Undo();
+    QCOMPARE(clubs.count(), rows);
+    QCOMPARE(Label(window, QStringLiteral("clubsTotal")).toInt(), total);
+
     const CWorld& world = window.World();
     const int language = kDefaultLanguage;
     int listedTotal = 0;
@@ -133,29 +139,6 @@ void DlgMainMenuBrowsingTest::continentChangeListsExactlyItsCountriesSorted() {
         listedTotal += static_cast<int>(listed.size());
     }
     QCOMPARE(listedTotal, kCountryCount);
-}
-
-void DlgMainMenuBrowsingTest::countriesSortAsAReaderExpectsUnderTheCLocale() {
-    // A minimal desktop session or a container runs with the C locale.
-    QLocale::setDefault(QLocale::c());
-    struct SSystemLocaleAfterwards {
-        ~SSystemLocaleAfterwards() { QLocale::setDefault(QLocale::system()); }
-    } restore;
-    DlgMainMenu window(m_context, m_ui);
-    QStringList europe;
-    auto& list = Child<QListWidget>(window, "countries");
-    for (int row = 0; row < list.count(); ++row) {
-        europe << list.item(row)->text();
-    }
-    const QStringList order = {QStringLiteral("Dänemark"), QStringLiteral("Deutschland"),
-                               QStringLiteral("Färöer"),   QStringLiteral("Frankreich"),
-                               QStringLiteral("Norwegen"), QStringLiteral("Österreich"),
-                               QStringLiteral("Polen"),    QStringLiteral("Zypern")};
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        QVERIFY2(europe.indexOf(order[i - 1]) >= 0 &&
-                     europe.indexOf(order[i - 1]) < europe.indexOf(order[i]),
-                 qPrintable(order[i - 1] + QStringLiteral(" after ") + order[i]));
-    }
 }
 
 void DlgMainMenuBrowsingTest::eachContinentKeepsItsCountryAndListView() {
@@ -192,7 +175,7 @@ void DlgMainMenuBrowsingTest::eachContinentKeepsItsCountryAndListView() {
              CurrentCountry(window));
 }
 
-void DlgMainMenuBrowsingTest::sortByLeagueAndByStrength() {
+void DlgMainMenuBrowsingTest::clubsSortByLeagueAndStrengthAndStatisticsShowTheCountry() {
     DlgMainMenu window(m_context, m_ui);
     const int number = ShowCountryWithClubs(window);
     QVERIFY(number != 0);
@@ -220,14 +203,8 @@ void DlgMainMenuBrowsingTest::sortByLeagueAndByStrength() {
     Click(window, "sortByStrength");
     QCOMPARE(clubs.currentItem()->data(Qt::UserRole), selected);
     QVERIFY(shownIn(EClubListOrder::kStrength));
-}
 
-void DlgMainMenuBrowsingTest::statisticsShowTheSelectedCountryAndTheTotals() {
-    DlgMainMenu window(m_context, m_ui);
-    const int number = ShowCountryWithClubs(window);
-    QVERIFY(number != 0);
-    const CWorld& world = window.World();
-
+    // The statistics show the selected country and the totals.
     const SStatistics country = CountryStatistics(world.Country(number));
     const SStatistics total = TotalStatistics(world);
     QVERIFY(country.players > 0 && total.clubs > country.clubs);
@@ -257,29 +234,32 @@ void DlgMainMenuBrowsingTest::statisticsShowTheSelectedCountryAndTheTotals() {
     }
 }
 
-void DlgMainMenuBrowsingTest::documentChangesRefreshClubsAndTotals() {
-    DlgMainMenu window(m_context, m_ui);
-    window.show();
-    auto& clubs = Child<CMyListBox>(window, "clubs");
-    const int rows = clubs.count();
-    const int total = Label(window, QStringLiteral("clubsTotal")).toInt();
-    AddClub(window.Document());
-    QCOMPARE(clubs.count(), rows + 1);
-    QCOMPARE(Label(window, QStringLiteral("clubsTotal")).toInt(), total + 1);
-    window.Undo();
-    QCOMPARE(clubs.count(), rows);
-    QCOMPARE(Label(window, QStringLiteral("clubsTotal")).toInt(), total);
-}
-
-void DlgMainMenuBrowsingTest::languageGroupOnlyWithTheLanguageOption() {
-    {
-        DlgMainMenu window(m_context, m_ui);
-        window.show();
-        QVERIFY(!Child<QGroupBox>(window, "languageGroup").isVisible());
-    }
+// Under the C locale, as a minimal desktop session or a container runs, the countries sort as a
+// reader expects; the language option shows the language group, whose choice is a view only.
+void DlgMainMenuBrowsingTest::countriesSortUnderTheCLocaleAndTheLanguageIsAView() {
+    // A minimal desktop session or a container runs with the C locale.
+    QLocale::setDefault(QLocale::c());
+    struct SSystemLocaleAfterwards {
+        ~SSystemLocaleAfterwards() { QLocale::setDefault(QLocale::system()); }
+    } restore;
     m_context.languageSelection = true;
     DlgMainMenu window(m_context, m_ui);
     window.show();
+    QStringList europe;
+    auto& list = Child<QListWidget>(window, "countries");
+    for (int row = 0; row < list.count(); ++row) {
+        europe << list.item(row)->text();
+    }
+    const QStringList order = {QStringLiteral("Dänemark"), QStringLiteral("Deutschland"),
+                               QStringLiteral("Färöer"),   QStringLiteral("Frankreich"),
+                               QStringLiteral("Norwegen"), QStringLiteral("Österreich"),
+                               QStringLiteral("Polen"),    QStringLiteral("Zypern")};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QVERIFY2(europe.indexOf(order[i - 1]) >= 0 &&
+                     europe.indexOf(order[i - 1]) < europe.indexOf(order[i]),
+                 qPrintable(order[i - 1] + QStringLiteral(" after ") + order[i]));
+    }
+
     QVERIFY(Child<QGroupBox>(window, "languageGroup").isVisible());
     auto& languages = Child<QComboBox>(window, "languages");
     QCOMPARE(languages.currentData().toInt(), window.Document().Language());

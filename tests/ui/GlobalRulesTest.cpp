@@ -15,12 +15,8 @@ class GlobalRulesTest : public CDemoGuiTest {
     Q_OBJECT
 
 private slots:
-    void chosenRulesAreStoredAsOneUndoableEdit();
-    void storedValuesBeyondTheListsSurviveAnUneditedOk();
-    void cancelRecordsNothing();
-    void theBarMovesTheNumberBesideIt();
+    void cancelRecordsNothingAndChosenRulesAreOneUndoableEdit();
     void aLevelNameIsCutAndStoredForTheCurrentLanguage();
-    void anUnchangedOrCancelledLevelNameRecordsNothing();
 
 private:
     // The document's rules values 0..3 and substitutions set as one edit (test set-up).
@@ -79,74 +75,11 @@ bool GlobalRulesTest::EditRules(const std::function<void(CDlgRegelaenderung&)>& 
     return CDlgRegelaenderung::Edit(*m_document, nullptr);
 }
 
-void GlobalRulesTest::chosenRulesAreStoredAsOneUndoableEdit() {
+// Escape and Cancel record nothing; the choices and the bar are stored as one undoable edit.
+void GlobalRulesTest::cancelRecordsNothingAndChosenRulesAreOneUndoableEdit() {
     SetRules(1, 0, 0, 1, 6);
     const std::string before = Dump();
     const std::int32_t rule4 = Rules().RuleValue(4);
-    const std::size_t edits = Edits();
-
-    bool shown = false;
-    QVERIFY(EditRules([&shown](CDlgRegelaenderung& dialog) {
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Globale Einstellungen"));
-        shown = Shown(dialog) == QStringList{QStringLiteral("Drei"), QStringLiteral("Zwei"),
-                                             QStringLiteral("An"), QStringLiteral("Aus"),
-                                             QStringLiteral("6")};
-        PickIndex(dialog.RuleList(0), 2);
-        PickIndex(dialog.RuleList(1), 1);
-        PickIndex(dialog.RuleList(2), 1);
-        PickIndex(dialog.RuleList(3), 0);
-        // The mnemonic of the bar's label reaches the bar.
-        QTest::keyClick(&dialog, Qt::Key_E, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&dialog.SubstitutionsBar()));
-        QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_Left);
-        QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_Left);
-        QTest::mouseClick(&Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
-    }));
-    QVERIFY(shown);
-    QCOMPARE(Edits(), edits + 1);
-    QCOMPARE(Stored(), (std::vector<std::int32_t>{2, 1, 1, 0, rule4, 4}));
-    const std::string after = Dump();
-    QVERIFY(m_document->Undo());
-    QCOMPARE(Dump(), before);
-    QVERIFY(m_document->Redo());
-    QCOMPARE(Dump(), after);
-}
-
-void GlobalRulesTest::storedValuesBeyondTheListsSurviveAnUneditedOk() {
-    SetRules(7, -1, 7, 5, 7);
-    const std::int32_t rule4 = Rules().RuleValue(4);
-    const std::string before = Dump();
-    const std::size_t edits = Edits();
-
-    // Shown as "Vier" and "Aus", kept through Return.
-    bool shown = false;
-    QVERIFY(!EditRules([&shown](CDlgRegelaenderung& dialog) {
-        shown = Shown(dialog) == QStringList{QStringLiteral("Vier"), QStringLiteral("Vier"),
-                                             QStringLiteral("Aus"), QStringLiteral("Aus"),
-                                             QStringLiteral("7")};
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    }));
-    QVERIFY(shown);
-    QCOMPARE(Edits(), edits);
-    QCOMPARE(Dump(), before);
-
-    // A list moved away and back keeps the stored value too (the bar likewise:
-    // GlobalRulesChoicesTest in tests/editing); only the list left on another entry changes.
-    QVERIFY(EditRules([](CDlgRegelaenderung& dialog) {
-        PickIndex(dialog.RuleList(2), 0);
-        PickIndex(dialog.RuleList(2), 1);
-        PickIndex(dialog.RuleList(3), 0);
-        QTest::mouseClick(&Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
-    }));
-    QCOMPARE(Edits(), edits + 1);
-    QCOMPARE(Stored(), (std::vector<std::int32_t>{7, -1, 7, 0, rule4, 7}));
-    QVERIFY(m_document->Undo());
-    QCOMPARE(Dump(), before);
-}
-
-void GlobalRulesTest::cancelRecordsNothing() {
-    SetRules(0, 1, 0, 0, 3);
-    const std::string before = Dump();
     const std::size_t edits = Edits();
 
     bool closed = false;
@@ -169,34 +102,68 @@ void GlobalRulesTest::cancelRecordsNothing() {
     }));
     QCOMPARE(Edits(), edits);
     QCOMPARE(Dump(), before);
+
+    bool shown = false;
+    QVERIFY(EditRules([&shown](CDlgRegelaenderung& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Globale Einstellungen"));
+        shown = Shown(dialog) == QStringList{QStringLiteral("Drei"), QStringLiteral("Zwei"),
+                                             QStringLiteral("An"), QStringLiteral("Aus"),
+                                             QStringLiteral("6")};
+        PickIndex(dialog.RuleList(0), 2);
+        PickIndex(dialog.RuleList(1), 1);
+        PickIndex(dialog.RuleList(2), 1);
+        PickIndex(dialog.RuleList(3), 0);
+        // The mnemonic of the bar's label reaches the bar.
+        QTest::keyClick(&dialog, Qt::Key_E, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&dialog.SubstitutionsBar()));
+        QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_Left);
+        QTest::keyClick(&dialog.SubstitutionsBar(), Qt::Key_Left);
+        // The number beside the bar follows it.
+        QCOMPARE(dialog.SubstitutionsText().text(), QStringLiteral("4"));
+        QTest::mouseClick(&Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+    }));
+    QVERIFY(shown);
+    QCOMPARE(Edits(), edits + 1);
+    QCOMPARE(Stored(), (std::vector<std::int32_t>{2, 1, 1, 0, rule4, 4}));
+    const std::string after = Dump();
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    QCOMPARE(Dump(), after);
+
+    // Stored values beyond the lists survive an unedited OK.
+    SetRules(7, -1, 7, 5, 7);
+    const std::string beyond = Dump();
+    const std::size_t beyondEdits = Edits();
+
+    // Shown as "Vier" and "Aus", kept through Return.
+    shown = false;
+    QVERIFY(!EditRules([&shown](CDlgRegelaenderung& dialog) {
+        shown = Shown(dialog) == QStringList{QStringLiteral("Vier"), QStringLiteral("Vier"),
+                                             QStringLiteral("Aus"), QStringLiteral("Aus"),
+                                             QStringLiteral("7")};
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }));
+    QVERIFY(shown);
+    QCOMPARE(Edits(), beyondEdits);
+    QCOMPARE(Dump(), beyond);
+
+    // A list moved away and back keeps the stored value too (the bar likewise:
+    // GlobalRulesChoicesTest in tests/editing); only the list left on another entry changes.
+    QVERIFY(EditRules([](CDlgRegelaenderung& dialog) {
+        PickIndex(dialog.RuleList(2), 0);
+        PickIndex(dialog.RuleList(2), 1);
+        PickIndex(dialog.RuleList(3), 0);
+        QTest::mouseClick(&Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+    }));
+    QCOMPARE(Edits(), beyondEdits + 1);
+    QCOMPARE(Stored(), (std::vector<std::int32_t>{7, -1, 7, 0, rule4, 7}));
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), beyond);
 }
 
-void GlobalRulesTest::theBarMovesTheNumberBesideIt() {
-    CRules rules;
-    rules.SetSubstitutions(2);
-    CDlgRegelaenderung dialog(rules);
-    ShowActive(dialog);
-    CValueScrollBar& bar = dialog.SubstitutionsBar();
-    // The range and its ends are GlobalRulesChoicesTest (tests/editing) and ScrollValueTest.
-    QCOMPARE(bar.maximum(), 7);
-    QCOMPARE(dialog.SubstitutionsText().text(), QStringLiteral("2"));
-    bar.setFocus();
-    QTest::keyClick(&bar, Qt::Key_Right);
-    QCOMPARE(dialog.SubstitutionsText().text(), QStringLiteral("3"));
-    QCOMPARE(dialog.Rules().Substitutions(), 3);
-    QTest::keyClick(&bar, Qt::Key_Home);
-    QCOMPARE(dialog.Rules().Substitutions(), 0);
-    // A click right of the thumb moves it a page, one step here.
-    const QPoint nearEnd(bar.width() - bar.height() - 4, bar.height() / 2);
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, nearEnd);
-    QCOMPARE(dialog.SubstitutionsText().text(), QString::number(bar.Value()));
-    QVERIFY(bar.Value() > 0);
-    // Nothing else of the copy moved.
-    CRules expected = rules;
-    expected.SetSubstitutions(bar.Value());
-    QVERIFY(dialog.Rules() == expected);
-}
-
+// OK unchanged, a name typed over and back, and Escape record nothing; a new name is cut and
+// stored for the current language as one undoable edit.
 void GlobalRulesTest::aLevelNameIsCutAndStoredForTheCurrentLanguage() {
     const int language = 2;
     m_document->SetLanguage(language);
@@ -204,36 +171,6 @@ void GlobalRulesTest::aLevelNameIsCutAndStoredForTheCurrentLanguage() {
     const std::string german = LevelName(1, 0);
     const std::string stored = LevelName(1, language);
     const std::size_t edits = Edits();
-
-    QString shownName;
-    int length = 0;
-    WhenModal<CDlgLevelName>(*this, [&shownName, &length](CDlgLevelName& dialog) {
-        ShowActive(dialog);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Ligenbezeichnung \u00e4ndern"));
-        shownName = dialog.Field().text();
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&dialog.Field()));
-        QTest::keyClick(&dialog.Field(), Qt::Key_A, Qt::ControlModifier);
-        TypeText(&dialog.Field(),
-                 QStringLiteral("Premi\u00e8re division r\u00e9gionale du nord-est"));
-        length = static_cast<int>(dialog.Field().text().size());
-        QTest::keyClick(&dialog.Field(), Qt::Key_Return);
-    });
-    QVERIFY(CDlgLevelName::Edit(*m_document, 14, 1, nullptr));
-    QCOMPARE(shownName.toStdString(), Cp1252ToUtf8(stored));
-    QCOMPARE(length, static_cast<int>(kLevelNameLength));
-    QCOMPARE(Edits(), edits + 1);
-    const std::string expected =
-        std::string("Premi\xE8re division r\xE9gionale du nord-est").substr(0, kLevelNameLength);
-    QCOMPARE(LevelName(1, language), expected);
-    QCOMPARE(LevelName(1, 0), german);
-    QVERIFY(m_document->Undo());
-    QCOMPARE(Dump(), before);
-}
-
-void GlobalRulesTest::anUnchangedOrCancelledLevelNameRecordsNothing() {
-    const std::string before = Dump();
-    const std::size_t edits = Edits();
-
     WhenModal<CDlgLevelName>(*this, [](CDlgLevelName& dialog) {
         ShowActive(dialog);
         QTest::mouseClick(&Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
@@ -270,6 +207,30 @@ void GlobalRulesTest::anUnchangedOrCancelledLevelNameRecordsNothing() {
     QVERIFY(!CDlgLevelName::Edit(*m_document, 14, kLevelCount, nullptr));
     QVERIFY(!CDlgLevelName::Edit(*m_document, 0, 0, nullptr));
     QCOMPARE(Edits(), edits);
+
+    QString shownName;
+    int length = 0;
+    WhenModal<CDlgLevelName>(*this, [&shownName, &length](CDlgLevelName& dialog) {
+        ShowActive(dialog);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Ligenbezeichnung \u00e4ndern"));
+        shownName = dialog.Field().text();
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&dialog.Field()));
+        QTest::keyClick(&dialog.Field(), Qt::Key_A, Qt::ControlModifier);
+        TypeText(&dialog.Field(),
+                 QStringLiteral("Premi\u00e8re division r\u00e9gionale du nord-est"));
+        length = static_cast<int>(dialog.Field().text().size());
+        QTest::keyClick(&dialog.Field(), Qt::Key_Return);
+    });
+    QVERIFY(CDlgLevelName::Edit(*m_document, 14, 1, nullptr));
+    QCOMPARE(shownName.toStdString(), Cp1252ToUtf8(stored));
+    QCOMPARE(length, static_cast<int>(kLevelNameLength));
+    QCOMPARE(Edits(), edits + 1);
+    const std::string expected =
+        std::string("Premi\xE8re division r\xE9gionale du nord-est").substr(0, kLevelNameLength);
+    QCOMPARE(LevelName(1, language), expected);
+    QCOMPARE(LevelName(1, 0), german);
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
 }
 
 }  // namespace kw

@@ -22,13 +22,11 @@ private:
     void Opened() override;
 
 private slots:
-    void theListsShowTheTopLeagueItsTeamsAndTheLeagues();
+    void theListsShowTheLeaguesAndAFullLeagueRefuses();
     void aTeamDroppedOnTheFreeListLeavesAndJoinsALeagueWithRoom();
-    void aFullLeagueRefusesAndNothingIsRecorded();
-    void anEmptiedLeagueKeepsTheDialogOnOkAndClosesOnEgal();
     void cupWinnerFromTheMenuKeyClearsTheOtherWinner();
     void hidingReservesAndKeyboardMoves();
-    void theSessionIsOneUndoStepAndUntouchedRecordsNothing();
+    void theSessionIsOneUndoStepAndEmptiedLeaguesAreNamed();
 
 private:
     std::uint32_t LeagueId(int index) const {
@@ -100,7 +98,8 @@ QString LeagueCompositionTest::ActionTexts(const QMenu& menu) {
     return texts.join(QLatin1Char('|'));
 }
 
-void LeagueCompositionTest::theListsShowTheTopLeagueItsTeamsAndTheLeagues() {
+void LeagueCompositionTest::theListsShowTheLeaguesAndAFullLeagueRefuses() {
+    const std::string before = Dump();
     auto dialog = Open();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Kickwerk 06 - Ligazusammensetzung"));
     QCOMPARE(dialog->Leagues().count(), LastLeague() + 1);
@@ -118,9 +117,23 @@ void LeagueCompositionTest::theListsShowTheTopLeagueItsTeamsAndTheLeagues() {
              TeamsWithoutLeague(World(), kDefaultCountry, false));
     QVERIFY(dialog->TeamsWithoutLeague().count() > 0);
 
-    // Choosing another league shows its teams.
+    // A full league refuses more teams.
+    const int free = dialog->TeamsWithoutLeague().count();
+    QVERIFY(free > 0);
+    Drop(dialog->TeamsWithoutLeague(), 0, dialog->LeagueTeams(), 2);
+    Drop(dialog->TeamsWithoutLeague(), 0, dialog->Leagues(), 0);
+    // A team already in the league, dropped on it in "Ligen".
+    Drop(dialog->LeagueTeams(), 1, dialog->Leagues(), 0);
+    QCOMPARE(dialog->TeamsWithoutLeague().count(), free);
+    QCOMPARE(Values(dialog->LeagueTeams()), League(0).Teams());
+
+    // Choosing another league shows its teams; nothing was recorded.
     ClickRow(dialog->Leagues(), 1);
     QCOMPARE(Values(dialog->LeagueTeams()), League(1).Teams());
+    QCOMPARE(CloseWith(*dialog, Qt::Key_Return, false), std::string());
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(Dump(), before);
+    QVERIFY(!m_document->History().CanUndo());
 }
 
 void LeagueCompositionTest::aTeamDroppedOnTheFreeListLeavesAndJoinsALeagueWithRoom() {
@@ -155,48 +168,6 @@ void LeagueCompositionTest::aTeamDroppedOnTheFreeListLeavesAndJoinsALeagueWithRo
     QCOMPARE(League(1).Teams().back(), expected[0]);
     QVERIFY(League(1).IsFull());
     CloseWith(*dialog, Qt::Key_Return, true);
-}
-
-void LeagueCompositionTest::aFullLeagueRefusesAndNothingIsRecorded() {
-    const std::string before = Dump();
-    {
-        auto dialog = Open();
-        const int free = dialog->TeamsWithoutLeague().count();
-        QVERIFY(free > 0);
-        Drop(dialog->TeamsWithoutLeague(), 0, dialog->LeagueTeams(), 2);
-        Drop(dialog->TeamsWithoutLeague(), 0, dialog->Leagues(), 0);
-        // A team already in the league, dropped on it in "Ligen".
-        Drop(dialog->LeagueTeams(), 1, dialog->Leagues(), 0);
-        QCOMPARE(dialog->TeamsWithoutLeague().count(), free);
-        QCOMPARE(Values(dialog->LeagueTeams()), League(0).Teams());
-        QCOMPARE(CloseWith(*dialog, Qt::Key_Return, false), std::string());
-        QVERIFY(!dialog->isVisible());
-    }
-    QCOMPARE(Dump(), before);
-    QVERIFY(!m_document->History().CanUndo());
-}
-
-// Which leagues the check names: CompositionCommandsTest in tests/editing.
-void LeagueCompositionTest::anEmptiedLeagueKeepsTheDialogOnOkAndClosesOnEgal() {
-    auto dialog = Open();
-    Click(*dialog, QStringLiteral("clearLeague"));
-    QVERIFY(League(0).Teams().empty());
-    QCOMPARE(dialog->LeagueTeams().count(), 0);
-    const std::string expected =
-        LeagueName(League(0), kDefaultLanguage) + ": Nicht gen\xFCgend Vereine in der Liga!\n";
-    // "OK" of the list: the dialog stays.
-    std::string shown = CloseWith(*dialog, Qt::Key_Return, false);
-    QVERIFY2(shown.ends_with(expected), shown.c_str());
-    QVERIFY(shown.find("folgenden") == std::string::npos);
-    QVERIFY(dialog->isVisible());
-    // A second league failing heads the list; Escape takes the same path, "Egal" closes.
-    ClickRow(dialog->Leagues(), 1);
-    Drop(dialog->LeagueTeams(), 0, dialog->TeamsWithoutLeague(), 0);
-    shown = CloseWith(*dialog, Qt::Key_Escape, true);
-    QVERIFY2(shown.starts_with("Die folgenden Fehler sind aufgetreten!|"), shown.c_str());
-    QCOMPARE(shown.substr(shown.find('|') + 1), expected + LeagueName(League(1), kDefaultLanguage) +
-                                                    ": Nicht gen\xFCgend Vereine in der Liga!\n");
-    QVERIFY(!dialog->isVisible());
 }
 
 void LeagueCompositionTest::cupWinnerFromTheMenuKeyClearsTheOtherWinner() {
@@ -249,11 +220,11 @@ void LeagueCompositionTest::hidingReservesAndKeyboardMoves() {
     QVERIFY(free.count() < all);
 
     // Delete takes the current team out of the league, Insert puts it back at the end.
-    CCompositionList& teams = dialog->LeagueTeams();
-    teams.setFocus();
-    teams.setCurrentRow(2);
-    const std::uint32_t team = teams.Value(2);
-    QTest::keyClick(&teams, Qt::Key_Delete);
+    CCompositionList& list = dialog->LeagueTeams();
+    list.setFocus();
+    list.setCurrentRow(2);
+    const std::uint32_t team = list.Value(2);
+    QTest::keyClick(&list, Qt::Key_Delete);
     QCOMPARE(League(0).PositionOfTeam(team), -1);
     QCOMPARE(free.currentRow(), free.RowOf(team));
     free.setFocus();
@@ -262,7 +233,10 @@ void LeagueCompositionTest::hidingReservesAndKeyboardMoves() {
     QCOMPARE(free.RowOf(team), -1);
 }
 
-void LeagueCompositionTest::theSessionIsOneUndoStepAndUntouchedRecordsNothing() {
+// Untouched, the dialog records nothing; its session is one undo step. An emptied league keeps
+// the dialog open on "OK" of the message list and lets it close on "Egal" (which leagues the check
+// names: CompositionCommandsTest in tests/editing).
+void LeagueCompositionTest::theSessionIsOneUndoStepAndEmptiedLeaguesAreNamed() {
     const std::string before = Dump();
     {
         auto dialog = Open();
@@ -275,10 +249,32 @@ void LeagueCompositionTest::theSessionIsOneUndoStepAndUntouchedRecordsNothing() 
         auto dialog = Open();
         Drop(dialog->LeagueTeams(), 0, dialog->TeamsWithoutLeague(), 0);
         Drop(dialog->LeagueTeams(), 4, dialog->LeagueTeams(), 1);
-        Click(*dialog, QStringLiteral("clearAll"));
         // "Pokalfinalist" on a team without league.
         dialog->ClubMenu(dialog->TeamsWithoutLeague().Value(0))->actions().at(1)->trigger();
-        CloseWith(*dialog, Qt::Key_Return, true);
+        Click(*dialog, QStringLiteral("clearLeague"));
+        QVERIFY(League(0).Teams().empty());
+        QCOMPARE(dialog->LeagueTeams().count(), 0);
+        const auto missing = [this](int league) {
+            return LeagueName(League(league), kDefaultLanguage) +
+                   ": Nicht gen\xFCgend Vereine in der Liga!\n";
+        };
+        // "OK" of the list: the dialog stays.
+        std::string shown = CloseWith(*dialog, Qt::Key_Return, false);
+        QVERIFY2(shown.ends_with(missing(0)), shown.c_str());
+        QVERIFY(shown.find("folgenden") == std::string::npos);
+        QVERIFY(dialog->isVisible());
+        // More leagues failing head the list; Escape takes the same path, "Egal" closes.
+        Click(*dialog, QStringLiteral("clearAll"));
+        const SCompositionFaults faults =
+            CheckComposition(World(), kDefaultCountry, kDefaultLanguage);
+        std::string all;
+        for (const std::string& message : faults.messages) {
+            all += message + "\n";
+        }
+        QVERIFY(all.starts_with(missing(0) + missing(1)));
+        shown = CloseWith(*dialog, Qt::Key_Escape, true);
+        QVERIFY2(shown.starts_with("Die folgenden Fehler sind aufgetreten!|"), shown.c_str());
+        QCOMPARE(shown.substr(shown.find('|') + 1), all);
         QVERIFY(!dialog->isVisible());
     }
     QVERIFY(Dump() != before);

@@ -29,18 +29,11 @@ private slots:
     void init();
 
     void splashCoversTheLoadOnceAndGoesByItself();
-    void listsTheLoadedCountriesWithTheDefaultSelected();
-    void opensAGeneratedDemoAndBuildsTheGameFile();
-    void emptyDatabaseFolderHasNoCountries();
+    void opensAGeneratedDemoBuildsTheGameFileAndUndoesThroughTheMenu();
     void withoutInstallationShowsAnEmptyWorld();
-    void configuredInstallationWithoutDatabaseLoadsEmpty();
-    void captionCapitalisesTheDirectoryNameAndQuitAsksNothingUnchanged();
-    void questionsNameTheirButtonsInGerman();
-    void qtDialogsSpeakGermanWhenItsTranslationsAreInstalled();
-    void interfaceLanguageIsStoredForTheNextStart();
-    void saveWritesEveryCountryFile();
-    void damagedCountryFileIsNamedAndKeptBySave();
-    void undoAndRedoThroughTheEditMenuFollowTheModifiedMarker();
+    void configuredInstallationLoadsEmptySavesEveryCountryAndQuits();
+    void questionsAndQtDialogsNameTheirButtonsInGerman();
+    void listsTheLoadedCountriesAndKeepsADamagedFileWhenSaving();
     void exportAddsTheSuffixAndAsksBeforeReplacing();
 
 private:
@@ -105,20 +98,9 @@ void MainWindowTest::splashCoversTheLoadOnceAndGoesByItself() {
                              static_cast<int>(kSplashDuration.count()) + 2000);
 }
 
-void MainWindowTest::listsTheLoadedCountriesWithTheDefaultSelected() {
-    WriteDatabase(Install() / "database");
-    DlgMainMenu window(m_context, m_ui);
-    QCOMPARE(window.World().CountryCount(), 2);
-    auto* countries = window.findChild<QListWidget*>(QStringLiteral("countries"));
-    QVERIFY(countries != nullptr && countries->currentItem() != nullptr);
-    QCOMPARE(countries->currentItem()->data(Qt::UserRole).toInt(), kDefaultCountry);
-    QVERIFY(!window.findChild<QLabel*>(QStringLiteral("notice"))->isVisibleTo(&window));
-    QVERIFY(m_ui.Messages().empty());
-}
-
 // A generated demo installation opens with all its countries; its master button builds the game
-// file.
-void MainWindowTest::opensAGeneratedDemoAndBuildsTheGameFile() {
+// file, and its edits undo and redo through the edit menu.
+void MainWindowTest::opensAGeneratedDemoBuildsTheGameFileAndUndoesThroughTheMenu() {
     CSilentProgress progress;
     QVERIFY(demo::GenerateDemoInstallation(Install(), demo::EDemoScale::kSmall, 1, progress).ok);
     int files = 0;
@@ -142,193 +124,10 @@ void MainWindowTest::opensAGeneratedDemoAndBuildsTheGameFile() {
     const SMasterFileReport report = VerifyMasterFile(bytes, 0);
     QVERIFY2(report.Ok(), report.error.c_str());
     QVERIFY(report.completeCountries > 0);
-}
+    const std::size_t messages = m_ui.Messages().size();
 
-void MainWindowTest::emptyDatabaseFolderHasNoCountries() {
-    // Found in any letter case, as copied from Windows.
-    fs::create_directories(Install() / "DataBase");
-    DlgMainMenu window(m_context, m_ui);
-    QCOMPARE(ClubsTotal(window), QStringLiteral("0"));
-    QCOMPARE(window.World().Directory(), Install() / "DataBase");
-    QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - DataBase[*]"));
-}
-
-void MainWindowTest::withoutInstallationShowsAnEmptyWorld() {
-    m_context.installationConfigured = false;
-    DlgMainMenu window(m_context, m_ui);
-    window.show();
-    QCOMPARE(ClubsTotal(window), QStringLiteral("0"));
-    auto* notice = window.findChild<QLabel*>(QStringLiteral("notice"));
-    QVERIFY(notice != nullptr);
-    QVERIFY(notice->isVisible());
-    QVERIFY(notice->text().contains(QStringLiteral("Keine Installation")));
-    // Nothing to save into: no folder may appear in the working directory.
-    QAction* save = Action(window, QStringLiteral("&Speichern"));
-    QVERIFY(save != nullptr);
-    QVERIFY(!save->isEnabled());
-    save->trigger();
-    QVERIFY(!fs::exists(Install() / "database"));
-}
-
-void MainWindowTest::configuredInstallationWithoutDatabaseLoadsEmpty() {
-    DlgMainMenu window(m_context, m_ui);
-    QCOMPARE(ClubsTotal(window), QStringLiteral("0"));
-    QVERIFY(!window.findChild<QLabel*>(QStringLiteral("notice"))->isVisibleTo(&window));
-    QVERIFY(Action(window, QStringLiteral("&Speichern"))->isEnabled());
-}
-
-void MainWindowTest::captionCapitalisesTheDirectoryNameAndQuitAsksNothingUnchanged() {
-    fs::create_directories(Install() / "database");
-    DlgMainMenu window(m_context, m_ui);
-    QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - Database[*]"));
-    QVERIFY(!window.isWindowModified());
-    ShowActive(window);
-    QAction* quit = Action(window, QStringLiteral("&Beenden"));
-    QVERIFY(quit != nullptr);
-    quit->trigger();
-    QVERIFY(!window.isVisible());
-    QVERIFY(m_ui.Messages().empty());
-}
-
-// The editor's questions set their buttons' texts: German also without Qt's translations.
-void MainWindowTest::questionsNameTheirButtonsInGerman() {
-    CQtUserInterface ui;
-    QStringList texts;
-    // Notes the texts of the question's buttons, sorted, and clicks `chosen`.
-    const auto answer = [&texts](QObject& scope, QMessageBox::StandardButton chosen) {
-        texts.clear();
-        WhenModal<QMessageBox>(scope, [&texts, chosen](QMessageBox& box) {
-            for (const QAbstractButton* button : box.buttons()) {
-                texts << button->text();
-            }
-            texts.sort();
-            box.button(chosen)->click();
-        });
-    };
-    {
-        QObject scope;
-        answer(scope, QMessageBox::No);
-        QVERIFY(!ui.AskYesNo("Weiter?"));
-        QCOMPARE(texts, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
-    }
-    const std::pair<QMessageBox::StandardButton, ESaveChoice> choices[] = {
-        {QMessageBox::Save, ESaveChoice::kSave},
-        {QMessageBox::Discard, ESaveChoice::kDiscard},
-        {QMessageBox::Cancel, ESaveChoice::kCancel}};
-    for (const auto& [button, choice] : choices) {
-        QObject scope;
-        answer(scope, button);
-        QCOMPARE(ui.AskSaveChanges("Speichern?"), choice);
-        QCOMPARE(texts, (QStringList{QStringLiteral("&Abbrechen"), QStringLiteral("&Speichern"),
-                                     QStringLiteral("&Verwerfen")}));
-    }
-}
-
-void MainWindowTest::qtDialogsSpeakGermanWhenItsTranslationsAreInstalled() {
-    const QList<QTranslator*> translators =
-        InstallInterfaceLanguage(*QCoreApplication::instance(), EInterfaceLanguage::kGerman);
-    if (translators.isEmpty()) {
-        QSKIP("Qt's German translations (Debian: qt6-translations-l10n) are not installed");
-    }
-    QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
-    const QStringList texts{box.button(QDialogButtonBox::Save)->text(),
-                            box.button(QDialogButtonBox::Cancel)->text()};
-    for (QTranslator* translator : translators) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
-    QCOMPARE(texts, (QStringList{QStringLiteral("Speichern"), QStringLiteral("Abbrechen")}));
-}
-
-// The choice is kept for the next start; Cancel keeps the one before, the system's choice
-// forgets it.
-void MainWindowTest::interfaceLanguageIsStoredForTheNextStart() {
-    fs::create_directories(Install() / "database");
-    DlgMainMenu window(m_context, m_ui);
-    ShowActive(window);
-    QAction* entry =
-        Action(window, QStringLiteral("Sprache der &Oberfl\u00e4che (ab Neustart)..."));
-    QVERIFY(entry != nullptr);
-    // Tabs to the choice and ticks it with the space bar, then OK with Enter or Cancel with Escape.
-    const auto choose = [entry](const char* button, bool ok) {
-        QObject scope;
-        WhenModal<CDlgInterfaceLanguage>(scope, [button, ok](CDlgInterfaceLanguage& dialog) {
-            auto* choice = dialog.findChild<QRadioButton*>(QString::fromLatin1(button));
-            QVERIFY(choice != nullptr);
-            choice->setFocus();
-            QTest::keyClick(choice, Qt::Key_Space);
-            QTest::keyClick(&dialog, ok ? Qt::Key_Return : Qt::Key_Escape);
-        });
-        entry->trigger();
-    };
-    QCOMPARE(StoredInterfaceLanguage(), std::nullopt);
-    choose("english", true);
-    QCOMPARE(StoredInterfaceLanguage(), EInterfaceLanguage::kEnglish);
-    choose("german", false);
-    QCOMPARE(StoredInterfaceLanguage(), EInterfaceLanguage::kEnglish);
-    choose("german", true);
-    QCOMPARE(StoredInterfaceLanguage(), EInterfaceLanguage::kGerman);
-    choose("system", true);
-    QCOMPARE(StoredInterfaceLanguage(), std::nullopt);
-    QVERIFY(m_ui.Messages().empty());
-    QVERIFY(!window.isWindowModified());
-}
-
-void MainWindowTest::saveWritesEveryCountryFile() {
-    const fs::path database = Install() / "database";
-    fs::create_directories(database);
-    DlgMainMenu window(m_context, m_ui);
-    window.show();
-    QAction* save = Action(window, QStringLiteral("&Speichern"));
-    QVERIFY(save != nullptr);
-    save->trigger();
-    for (int number = 1; number <= kCountryCount; ++number) {
-        const fs::path file = database / ("Country" + std::to_string(number) + ".sav");
-        QVERIFY2(fs::exists(file), file.c_str());
-    }
-    QVERIFY(m_ui.Messages().empty());
-    // Still open: saving does not quit.
-    QVERIFY(window.isVisible());
-}
-
-void MainWindowTest::damagedCountryFileIsNamedAndKeptBySave() {
-    const fs::path database = Install() / "database";
-    WriteDatabase(database);
-    const fs::path file = database / "Country3.sav";
-    const std::string damaged = "%INDEX%COUNTRY\r\n1\r\n";  // cut after its first lines
-    std::ofstream(file, std::ios::binary) << damaged;
-    DlgMainMenu window(m_context, m_ui);
-    QCOMPARE(window.World().DamagedCountries(), std::vector<int>{3});
-    QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
-    QVERIFY(m_ui.Texts(Kind::Error).front().find("Country3.sav") != std::string::npos);
-
-    // Saving asks, naming the file; "Nein" keeps it as found.
-    m_ui.QueueAnswer(false);
-    Action(window, QStringLiteral("&Speichern"))->trigger();
-    const auto read = [&] {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    QCOMPARE(read(), damaged);
-    QVERIFY(fs::exists(database / "Country4.sav"));
-    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{1});
-    QVERIFY(m_ui.Texts(Kind::Question).front().find("Country3.sav") != std::string::npos);
-
-    // "Ja" lets the editor's data replace it, and the question is not asked again.
-    m_ui.QueueAnswer(true);
-    Action(window, QStringLiteral("&Speichern"))->trigger();
-    QVERIFY(read() != damaged);
-    QVERIFY(window.World().DamagedCountries().empty());
-    Action(window, QStringLiteral("&Speichern"))->trigger();
-    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{2});
-    QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
-}
-
-void MainWindowTest::undoAndRedoThroughTheEditMenuFollowTheModifiedMarker() {
-    CSilentProgress progress;
-    QVERIFY(demo::GenerateDemoInstallation(Install(), demo::EDemoScale::kSmall, 1, progress).ok);
-    DlgMainMenu window(m_context, m_ui);
-    // Shortcuts reach only the active window.
+    // Undo and redo through the edit menu follow the modified marker; shortcuts reach only the
+    // active window.
     ShowActive(window);
     QAction* undo = Action(window, QStringLiteral("&Rückgängig"));
     QAction* redo = Action(window, QStringLiteral("&Wiederholen"));
@@ -364,7 +163,174 @@ void MainWindowTest::undoAndRedoThroughTheEditMenuFollowTheModifiedMarker() {
     undo->trigger();
     QVERIFY(window.isWindowModified());
     QCOMPARE(window.World().Country(kDefaultCountry).ClubCount(), clubs);
+    QCOMPARE(m_ui.Messages().size(), messages);
+}
+
+void MainWindowTest::withoutInstallationShowsAnEmptyWorld() {
+    m_context.installationConfigured = false;
+    DlgMainMenu window(m_context, m_ui);
+    window.show();
+    QCOMPARE(ClubsTotal(window), QStringLiteral("0"));
+    auto* notice = window.findChild<QLabel*>(QStringLiteral("notice"));
+    QVERIFY(notice != nullptr);
+    QVERIFY(notice->isVisible());
+    QVERIFY(notice->text().contains(QStringLiteral("Keine Installation")));
+    // Nothing to save into: no folder may appear in the working directory.
+    QAction* save = Action(window, QStringLiteral("&Speichern"));
+    QVERIFY(save != nullptr);
+    QVERIFY(!save->isEnabled());
+    save->trigger();
+    QVERIFY(!fs::exists(Install() / "database"));
+}
+
+// Without a database folder, then with an empty one (found in any letter case, as copied from
+// Windows) that saving fills; the interface language is stored; quitting unchanged asks nothing.
+void MainWindowTest::configuredInstallationLoadsEmptySavesEveryCountryAndQuits() {
+    {
+        DlgMainMenu window(m_context, m_ui);
+        QCOMPARE(ClubsTotal(window), QStringLiteral("0"));
+        QVERIFY(!window.findChild<QLabel*>(QStringLiteral("notice"))->isVisibleTo(&window));
+        QVERIFY(Action(window, QStringLiteral("&Speichern"))->isEnabled());
+    }
+    const fs::path database = Install() / "dataBase";
+    fs::create_directories(database);
+    DlgMainMenu window(m_context, m_ui);
+    QCOMPARE(ClubsTotal(window), QStringLiteral("0"));
+    QCOMPARE(window.World().Directory(), database);
+    QCOMPARE(window.windowTitle(), QStringLiteral("KW 06 Datenbank Editor - DataBase[*]"));
+    QVERIFY(!window.isWindowModified());
+    ShowActive(window);
+    Action(window, QStringLiteral("&Speichern"))->trigger();
+    for (int number = 1; number <= kCountryCount; ++number) {
+        const fs::path file = database / ("Country" + std::to_string(number) + ".sav");
+        QVERIFY2(fs::exists(file), file.c_str());
+    }
+    // Still open: saving does not quit.
+    QVERIFY(window.isVisible());
+
+    // The interface language is kept for the next start; Cancel keeps the one before, the
+    // system's choice forgets it.
+    QAction* entry =
+        Action(window, QStringLiteral("Sprache der &Oberfl\u00e4che (ab Neustart)..."));
+    QVERIFY(entry != nullptr);
+    // Tabs to the choice and ticks it with the space bar, then OK with Enter or Cancel with Escape.
+    const auto choose = [entry](const char* button, bool ok) {
+        QObject scope;
+        WhenModal<CDlgInterfaceLanguage>(scope, [button, ok](CDlgInterfaceLanguage& dialog) {
+            auto* choice = dialog.findChild<QRadioButton*>(QString::fromLatin1(button));
+            QVERIFY(choice != nullptr);
+            choice->setFocus();
+            QTest::keyClick(choice, Qt::Key_Space);
+            QTest::keyClick(&dialog, ok ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        entry->trigger();
+    };
+    QCOMPARE(StoredInterfaceLanguage(), std::nullopt);
+    choose("english", true);
+    QCOMPARE(StoredInterfaceLanguage(), EInterfaceLanguage::kEnglish);
+    choose("german", false);
+    QCOMPARE(StoredInterfaceLanguage(), EInterfaceLanguage::kEnglish);
+    choose("german", true);
+    QCOMPARE(StoredInterfaceLanguage(), EInterfaceLanguage::kGerman);
+    choose("system", true);
+    QCOMPARE(StoredInterfaceLanguage(), std::nullopt);
+    QVERIFY(!window.isWindowModified());
+    QAction* quit = Action(window, QStringLiteral("&Beenden"));
+    QVERIFY(quit != nullptr);
+    quit->trigger();
+    QVERIFY(!window.isVisible());
     QVERIFY(m_ui.Messages().empty());
+}
+
+// The editor's questions set their buttons' texts: German also without Qt's translations.
+void MainWindowTest::questionsAndQtDialogsNameTheirButtonsInGerman() {
+    CQtUserInterface ui;
+    QStringList texts;
+    // Notes the texts of the question's buttons, sorted, and clicks `chosen`.
+    const auto answer = [&texts](QObject& scope, QMessageBox::StandardButton chosen) {
+        texts.clear();
+        WhenModal<QMessageBox>(scope, [&texts, chosen](QMessageBox& box) {
+            for (const QAbstractButton* button : box.buttons()) {
+                texts << button->text();
+            }
+            texts.sort();
+            box.button(chosen)->click();
+        });
+    };
+    {
+        QObject scope;
+        answer(scope, QMessageBox::No);
+        QVERIFY(!ui.AskYesNo("Weiter?"));
+        QCOMPARE(texts, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
+    }
+    const std::pair<QMessageBox::StandardButton, ESaveChoice> choices[] = {
+        {QMessageBox::Save, ESaveChoice::kSave},
+        {QMessageBox::Discard, ESaveChoice::kDiscard},
+        {QMessageBox::Cancel, ESaveChoice::kCancel}};
+    for (const auto& [button, choice] : choices) {
+        QObject scope;
+        answer(scope, button);
+        QCOMPARE(ui.AskSaveChanges("Speichern?"), choice);
+        QCOMPARE(texts, (QStringList{QStringLiteral("&Abbrechen"), QStringLiteral("&Speichern"),
+                                     QStringLiteral("&Verwerfen")}));
+    }
+
+    // Qt's own dialogs speak German when its translations are installed.
+    const QList<QTranslator*> translators =
+        InstallInterfaceLanguage(*QCoreApplication::instance(), EInterfaceLanguage::kGerman);
+    if (translators.isEmpty()) {
+        QSKIP("Qt's German translations (Debian: qt6-translations-l10n) are not installed");
+    }
+    QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    const QStringList qtTexts{box.button(QDialogButtonBox::Save)->text(),
+                              box.button(QDialogButtonBox::Cancel)->text()};
+    for (QTranslator* translator : translators) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QCOMPARE(qtTexts, (QStringList{QStringLiteral("Speichern"), QStringLiteral("Abbrechen")}));
+}
+
+void MainWindowTest::listsTheLoadedCountriesAndKeepsADamagedFileWhenSaving() {
+    const fs::path database = Install() / "database";
+    WriteDatabase(database);
+    {
+        DlgMainMenu window(m_context, m_ui);
+        QCOMPARE(window.World().CountryCount(), 2);
+        auto* countries = window.findChild<QListWidget*>(QStringLiteral("countries"));
+        QVERIFY(countries != nullptr && countries->currentItem() != nullptr);
+        QCOMPARE(countries->currentItem()->data(Qt::UserRole).toInt(), kDefaultCountry);
+        QVERIFY(!window.findChild<QLabel*>(QStringLiteral("notice"))->isVisibleTo(&window));
+        QVERIFY(m_ui.Messages().empty());
+    }
+    const fs::path file = database / "Country3.sav";
+    const std::string damaged = "%INDEX%COUNTRY\r\n1\r\n";  // cut after its first lines
+    std::ofstream(file, std::ios::binary) << damaged;
+    DlgMainMenu window(m_context, m_ui);
+    QCOMPARE(window.World().DamagedCountries(), std::vector<int>{3});
+    QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
+    QVERIFY(m_ui.Texts(Kind::Error).front().find("Country3.sav") != std::string::npos);
+
+    // Saving asks, naming the file; "Nein" keeps it as found.
+    m_ui.QueueAnswer(false);
+    Action(window, QStringLiteral("&Speichern"))->trigger();
+    const auto read = [&] {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    QCOMPARE(read(), damaged);
+    QVERIFY(fs::exists(database / "Country4.sav"));
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{1});
+    QVERIFY(m_ui.Texts(Kind::Question).front().find("Country3.sav") != std::string::npos);
+
+    // "Ja" lets the editor's data replace it, and the question is not asked again.
+    m_ui.QueueAnswer(true);
+    Action(window, QStringLiteral("&Speichern"))->trigger();
+    QVERIFY(read() != damaged);
+    QVERIFY(window.World().DamagedCountries().empty());
+    Action(window, QStringLiteral("&Speichern"))->trigger();
+    QCOMPARE(m_ui.Texts(Kind::Question).size(), std::size_t{2});
+    QCOMPARE(m_ui.Texts(Kind::Error).size(), std::size_t{1});
 }
 
 // The non-native dialog (the test program turns native ones off) stands in for the desktop's.

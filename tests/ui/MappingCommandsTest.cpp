@@ -27,9 +27,7 @@ private slots:
     void init();
     void cleanup();
 
-    void yesAndATypedReportMapTheClubsAsOneUndoableEdit();
-    void noKeepsTheNumbersOfUnmatchedPlayers();
-    void cancelInTheQuestionOrTheSaveDialogChangesNothing();
+    void cancelChangesNothingYesMapsAndNoKeepsUnmatchedNumbers();
 
 private:
     // Answers the question with `answer` and, unless the question was cancelled, the save dialog
@@ -84,8 +82,32 @@ void MappingCommandsTest::Answer(QMessageBox::StandardButton answer, const QStri
     });
 }
 
-void MappingCommandsTest::yesAndATypedReportMapTheClubsAsOneUndoableEdit() {
+// Cancel in the question or in the save dialog changes nothing; Yes maps every club as one
+// undoable edit; with No a player the other game's list leaves out keeps his number.
+void MappingCommandsTest::cancelChangesNothingYesMapsAndNoKeepsUnmatchedNumbers() {
     const std::string before = Dump();
+    Answer(QMessageBox::Cancel, QString());
+    QVERIFY(!MapFaceIdsCommand(Document(), m_installation.Installation(), &m_parent, m_demo->Ui()));
+    QCOMPARE(m_question, QStringLiteral("This option will map all faces of the players to the "
+                                        "Rakel Faces. Do you want to overwrite unrecognized "
+                                        "face-ids with 0?"));
+    QVERIFY(m_dialogTitle.isEmpty());
+
+    Answer(QMessageBox::Yes, QString());
+    QVERIFY(
+        !MapPs2FaceIdsCommand(Document(), m_installation.Installation(), &m_parent, m_demo->Ui()));
+    QCOMPARE(m_question, QStringLiteral("This option will remap all player faces in the world to "
+                                        "the PS2 face ids.Do you want to overwrite unrecognized "
+                                        "players with 0?"));
+    QCOMPARE(m_dialogTitle, QStringLiteral("Select report outputfile"));
+
+    QCOMPARE(Document().History().Count(), std::size_t{0});
+    QVERIFY(!Document().IsModified());
+    QVERIFY(Dump() == before);
+    QVERIFY(m_demo->Ui().Messages().empty());
+    QVERIFY(QDir(m_reports->path()).isEmpty());
+
+    // Yes and a typed report name map the clubs as one undoable edit.
     Answer(QMessageBox::Yes, QStringLiteral("clubs"));
     QVERIFY(MapClubIdsCommand(Document(), m_installation.Installation(), &m_parent, m_demo->Ui()));
 
@@ -121,10 +143,7 @@ void MappingCommandsTest::yesAndATypedReportMapTheClubsAsOneUndoableEdit() {
     QVERIFY(Dump() == before);
     QVERIFY(Document().Redo());
     QCOMPARE(MasterBuildFault(Document().WorldForOperations()), QString());
-}
 
-void MappingCommandsTest::noKeepsTheNumbersOfUnmatchedPlayers() {
-    // A player the other game's list leaves out keeps his number with No.
     CPlayer* kept = nullptr;
     for (const auto& entry : Document().World().Persons()) {
         if (entry.second->IsPlayer() && entry.second->Surname().View() == "Sauer" &&
@@ -141,34 +160,10 @@ void MappingCommandsTest::noKeepsTheNumbersOfUnmatchedPlayers() {
     QVERIFY(
         MapPlayerIdsCommand(Document(), m_installation.Installation(), &m_parent, m_demo->Ui()));
     QCOMPARE(kept->SecondExternalNumber(), 4711);
-    QCOMPARE(m_demo->Ui().Texts(CScriptedUserInterface::Message::Kind::Information),
-             std::vector<std::string>{"Mapped all players in the database"});
-    QCOMPARE(Document().History().Count(), std::size_t{2});
+    QCOMPARE(m_demo->Ui().Texts(CScriptedUserInterface::Message::Kind::Information).back(),
+             std::string("Mapped all players in the database"));
+    QCOMPARE(Document().History().Count(), std::size_t{3});
     QVERIFY(ReferenceFaults(Document().World()).empty());
-}
-
-void MappingCommandsTest::cancelInTheQuestionOrTheSaveDialogChangesNothing() {
-    const std::string before = Dump();
-    Answer(QMessageBox::Cancel, QString());
-    QVERIFY(!MapFaceIdsCommand(Document(), m_installation.Installation(), &m_parent, m_demo->Ui()));
-    QCOMPARE(m_question, QStringLiteral("This option will map all faces of the players to the "
-                                        "Rakel Faces. Do you want to overwrite unrecognized "
-                                        "face-ids with 0?"));
-    QVERIFY(m_dialogTitle.isEmpty());
-
-    Answer(QMessageBox::Yes, QString());
-    QVERIFY(
-        !MapPs2FaceIdsCommand(Document(), m_installation.Installation(), &m_parent, m_demo->Ui()));
-    QCOMPARE(m_question, QStringLiteral("This option will remap all player faces in the world to "
-                                        "the PS2 face ids.Do you want to overwrite unrecognized "
-                                        "players with 0?"));
-    QCOMPARE(m_dialogTitle, QStringLiteral("Select report outputfile"));
-
-    QCOMPARE(Document().History().Count(), std::size_t{0});
-    QVERIFY(!Document().IsModified());
-    QVERIFY(Dump() == before);
-    QVERIFY(m_demo->Ui().Messages().empty());
-    QVERIFY(QDir(m_reports->path()).isEmpty());
 }
 
 }  // namespace kw

@@ -26,18 +26,10 @@ private:
     void Opened() override;
 
 private slots:
-    void typedNamesAreOneEditAndStopAtWhatTheRecordHolds();
-    void nationalityChoiceSetsLanguagesAndTheSameSecondIsNone();
-    void birthDateDayFollowsTheMonthAndExperienceTheAge();
-    void flagsAreStoredIntoTheirBits();
-    void talentIsStoredAtOnceAndPotentialIsOnlyShown();
+    void personalDataIsOneEditAndTheTalentIsStoredAtOnce();
     void browsingPlayersAndEveryStaffKindOnEveryPageChangesNothing();
-    void abilityTypedIsStoredAtOnce();
-    void tenPercentButtonsChangeEveryAbilityAsOneEdit();
-    void randomCalculationIsOneEditShownAtOnce();
-    void playerTypeAndCommentAreStored();
-    void repeatedPositionsAndLanguagesAreRemoved();
-    void experienceBarsStoreForPlayersOnly();
+    void abilitiesTypedOrCalculatedAreEachOneEdit();
+    void characterAndPositionPagesStoreWhatWasChosen();
 
 private:
     // Players (kind 0) of the demo's clubs.
@@ -91,28 +83,10 @@ void PlayerPagesATest::SetAbilities(const CPlayer& person,
     m_document->Do(std::make_unique<CPersonValuesEdit>("Vorbereitung", *values));
 }
 
-void PlayerPagesATest::typedNamesAreOneEditAndStopAtWhatTheRecordHolds() {
-    auto page = Open<CDlgPlayerAllRight>(*m_player);
-    auto& firstName = Child<QLineEdit>(*page, QStringLiteral("firstName"));
-    auto& nickname = Child<QLineEdit>(*page, QStringLiteral("nickname"));
-    Retype(*page, QStringLiteral("surname"), QStringLiteral("Brüxtel"));
-    Retype(firstName, QString(30, QLatin1Char('f')));
-    Retype(nickname, QString(30, QLatin1Char('n')));
-    QCOMPARE(firstName.text().size(), 15);
-    QCOMPARE(nickname.text().size(), 19);
-    QVERIFY(Stored(*page));
-    m_expected->SetSurname(
-        "Br\xFC"
-        "xtel");
-    m_expected->SetFirstName(std::string(15, 'f'));
-    m_expected->SetNickname(std::string(19, 'n'));
-    ExpectPerson(*m_expected, 1);
-    // Stored already: a second store finds nothing to write.
-    QVERIFY(!Stored(*page));
-    QCOMPARE(Edits(), std::size_t{1});
-}
-
-void PlayerPagesATest::nationalityChoiceSetsLanguagesAndTheSameSecondIsNone() {
+// Names stop at what the record holds, the nationality sets the languages and the same second
+// one is none, the day follows the month and the experience the age, the flags go into their
+// bits: one edit when the page is stored. The talent is stored at once; the potential only shown.
+void PlayerPagesATest::personalDataIsOneEditAndTheTalentIsStoredAtOnce() {
     const CWorld& world = m_document->World();
     // A country other than the player's, with a main language of its own.
     int chosen = 0;
@@ -124,26 +98,15 @@ void PlayerPagesATest::nationalityChoiceSetsLanguagesAndTheSameSecondIsNone() {
     }
     QVERIFY(chosen != 0);
     auto page = Open<CDlgPlayerAllRight>(*m_player);
+    auto& firstName = Child<QLineEdit>(*page, QStringLiteral("firstName"));
+    auto& nickname = Child<QLineEdit>(*page, QStringLiteral("nickname"));
+    Retype(*page, QStringLiteral("surname"), QStringLiteral("Brüxtel"));
+    Retype(firstName, QString(30, QLatin1Char('f')));
+    Retype(nickname, QString(30, QLatin1Char('n')));
+    QCOMPARE(firstName.text().size(), 15);
+    QCOMPARE(nickname.text().size(), 19);
     Choose(Child<QComboBox>(*page, QStringLiteral("nationality")), chosen);
     Choose(Child<QComboBox>(*page, QStringLiteral("secondNationality")), chosen);
-    QVERIFY(Stored(*page));
-
-    m_expected->SetNationality(static_cast<std::uint8_t>(chosen));
-    m_expected->SetSecondNationality(0);
-    const LanguageSlots languages =
-        LanguagesForNationalities(m_player->Languages(), MainLanguageOf(world, chosen), 0);
-    for (int slot = 0; slot < kLanguageSlots; ++slot) {
-        m_expected->SetLanguage(slot, languages[static_cast<std::size_t>(slot)]);
-    }
-    ExpectPerson(*m_expected, 1);
-    QCOMPARE(world.Person(m_player->Id())->Languages()[0], MainLanguageOf(world, chosen));
-    // Shown again from the record: no second nationality.
-    page->SetPlayer(m_player->Id());
-    QCOMPARE(Child<QComboBox>(*page, QStringLiteral("secondNationality")).currentData().toInt(), 0);
-}
-
-void PlayerPagesATest::birthDateDayFollowsTheMonthAndExperienceTheAge() {
-    auto page = Open<CDlgPlayerAllRight>(*m_player);
     auto& day = Child<CSpinEditCtrl>(*page, QStringLiteral("day"));
     auto& month = Child<CSpinEditCtrl>(*page, QStringLiteral("month"));
     auto& year = Child<CSpinEditCtrl>(*page, QStringLiteral("year"));
@@ -159,29 +122,37 @@ void PlayerPagesATest::birthDateDayFollowsTheMonthAndExperienceTheAge() {
     TypeNumber(day, QStringLiteral("6"));
     // Measured on 1 July 2006, whatever the clock says.
     QCOMPARE(Child<QLabel>(*page, QStringLiteral("age")).text(), QStringLiteral("25"));
+    for (const char* flag : {"homeGrown", "basque", "youth"}) {
+        auto& box = Child<QCheckBox>(*page, QString::fromLatin1(flag));
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, box.height() / 2));
+    }
     QVERIFY(Stored(*page));
+
+    m_expected->SetSurname(
+        "Br\xFC"
+        "xtel");
+    m_expected->SetFirstName(std::string(15, 'f'));
+    m_expected->SetNickname(std::string(19, 'n'));
+    m_expected->SetNationality(static_cast<std::uint8_t>(chosen));
+    m_expected->SetSecondNationality(0);
+    const LanguageSlots languages =
+        LanguagesForNationalities(m_player->Languages(), MainLanguageOf(world, chosen), 0);
+    for (int slot = 0; slot < kLanguageSlots; ++slot) {
+        m_expected->SetLanguage(slot, languages[static_cast<std::size_t>(slot)]);
+    }
     m_expected->SetBirthDate(CDate::FromYmd(1980, 10, 6));
     m_expected->SetNationalExperience(static_cast<std::int8_t>(NationalExperienceForAge(25)));
-    ExpectPerson(*m_expected, 1);
-}
-
-void PlayerPagesATest::flagsAreStoredIntoTheirBits() {
-    auto page = Open<CDlgPlayerAllRight>(*m_player);
-    auto& homeGrown = Child<QCheckBox>(*page, QStringLiteral("homeGrown"));
-    auto& basque = Child<QCheckBox>(*page, QStringLiteral("basque"));
-    auto& youth = Child<QCheckBox>(*page, QStringLiteral("youth"));
-    QTest::mouseClick(&homeGrown, Qt::LeftButton, {}, QPoint(5, homeGrown.height() / 2));
-    QTest::mouseClick(&basque, Qt::LeftButton, {}, QPoint(5, basque.height() / 2));
-    QTest::mouseClick(&youth, Qt::LeftButton, {}, QPoint(5, youth.height() / 2));
-    QVERIFY(Stored(*page));
     m_expected->SetOriginByte(
         static_cast<std::uint8_t>(m_expected->OriginByte() ^ (kHomeGrownBit | kBasqueBit)));
     m_expected->SetYouthFlag(m_expected->YouthFlag() != 0 ? 0 : 1);
     ExpectPerson(*m_expected, 1);
-}
+    QCOMPARE(world.Person(m_player->Id())->Languages()[0], MainLanguageOf(world, chosen));
+    // Stored already: a second store finds nothing to write.
+    QVERIFY(!Stored(*page));
+    // Shown again from the record: no second nationality.
+    page->SetPlayer(m_player->Id());
+    QCOMPARE(Child<QComboBox>(*page, QStringLiteral("secondNationality")).currentData().toInt(), 0);
 
-void PlayerPagesATest::talentIsStoredAtOnceAndPotentialIsOnlyShown() {
-    auto page = Open<CDlgPlayerAllRight>(*m_player);
     auto& talent = Child<QComboBox>(*page, QStringLiteral("talent"));
     // One step with the keyboard is one choice.
     const int newTalent = Talent(*m_player) == kMaxTalent ? kMaxTalent - 1 : Talent(*m_player) + 1;
@@ -189,7 +160,7 @@ void PlayerPagesATest::talentIsStoredAtOnceAndPotentialIsOnlyShown() {
     QTest::keyClick(&talent, newTalent > Talent(*m_player) ? Qt::Key_Down : Qt::Key_Up);
     // No store of the page: the choice went in at once.
     SetTalent(*m_expected, newTalent);
-    ExpectPerson(*m_expected, 1);
+    ExpectPerson(*m_expected, 2);
 
     auto& potential = Child<CSpinEditCtrl>(*page, QStringLiteral("potential"));
     QVERIFY(!potential.isEnabled());
@@ -199,7 +170,7 @@ void PlayerPagesATest::talentIsStoredAtOnceAndPotentialIsOnlyShown() {
                                          AgeOn(m_player->BirthDate(), GameToday()));
     QCOMPARE(potential.Field()->text(), QString::number(shown));
     QVERIFY(!Stored(*page));
-    QCOMPARE(Edits(), std::size_t{1});
+    QCOMPARE(Edits(), std::size_t{2});
 }
 
 void PlayerPagesATest::browsingPlayersAndEveryStaffKindOnEveryPageChangesNothing() {
@@ -232,7 +203,10 @@ void PlayerPagesATest::browsingPlayersAndEveryStaffKindOnEveryPageChangesNothing
     QVERIFY(Dump() == before);
 }
 
-void PlayerPagesATest::abilityTypedIsStoredAtOnce() {
+// The ten-percent steps are PlayerAbilities.TenPercentStepsAreAtLeastOneAndStayInRange and the
+// random draw DrawRandomAbilities (tests/editing); here typing and each button are one edit at
+// once, and the page shows the strength.
+void PlayerPagesATest::abilitiesTypedOrCalculatedAreEachOneEdit() {
     const bool fortyWasMaximal = m_player->Ability(40) == 99;
     auto page = Open<CDlgPlayerAbilities>(*m_player);
     QVERIFY(AccessibleNames(*page).contains(QStringLiteral("Führungsqualitäten")));
@@ -246,64 +220,57 @@ void PlayerPagesATest::abilityTypedIsStoredAtOnce() {
     Retype(*other.Field(), QStringLiteral("150"));
     QTest::keyClick(other.Field(), Qt::Key_Tab);
     m_expected->SetAbility(40, 99);
-    ExpectPerson(*m_expected, fortyWasMaximal ? 1 : 2);
-    QCOMPARE(Child<QLabel>(*page, QStringLiteral("strength")).text(),
-             QString::number(PlayerStrength(*m_expected), 'f', 1));
-}
+    const std::size_t edits = fortyWasMaximal ? 1 : 2;
+    ExpectPerson(*m_expected, edits);
+    const auto& strength = Child<QLabel>(*page, QStringLiteral("strength"));
+    QCOMPARE(strength.text(), QString::number(PlayerStrength(*m_expected), 'f', 1));
 
-// The steps themselves are PlayerAbilities.TenPercentStepsAreAtLeastOneAndStayInRange; here each
-// button changes every ability as one edit.
-void PlayerPagesATest::tenPercentButtonsChangeEveryAbilityAsOneEdit() {
+    Click(*page, QStringLiteral("randomCalculation"));
+    QCOMPARE(Edits(), edits + 1);
+    QCOMPARE(strength.text(),
+             QString::number(PlayerStrength(*m_document->World().Person(m_player->Id())), 'f', 1));
+
     SetAbilities(*m_player, {1, 95});
-    auto page = Open<CDlgPlayerAbilities>(*m_player);
+    page->SetPlayer(m_player->Id());
     const auto ability = [this](int index) {
         return m_document->World().Person(m_player->Id())->Ability(index);
     };
     Click(*page, QStringLiteral("lessTenPercent"));
     QCOMPARE(ability(0), std::uint8_t{0});
     QCOMPARE(ability(1), std::uint8_t{85});
-    QCOMPARE(Edits(), std::size_t{2});
+    QCOMPARE(Edits(), edits + 3);
     Click(*page, QStringLiteral("moreTenPercent"));
     QCOMPARE(ability(1), std::uint8_t{94});
-    QCOMPARE(Edits(), std::size_t{3});
+    QCOMPARE(Edits(), edits + 4);
 }
 
-// Drawn by DrawRandomAbilities (PlayerAbilities tests in tests/editing pin the target and the
-// draw): one edit, and the page shows the drawn strength.
-void PlayerPagesATest::randomCalculationIsOneEditShownAtOnce() {
-    auto page = Open<CDlgPlayerAbilities>(*m_player);
-    Click(*page, QStringLiteral("randomCalculation"));
-    QCOMPARE(Edits(), std::size_t{1});
-    QCOMPARE(Child<QLabel>(*page, QStringLiteral("strength")).text(),
-             QString::number(PlayerStrength(*m_document->World().Person(m_player->Id())), 'f', 1));
-}
-
-void PlayerPagesATest::playerTypeAndCommentAreStored() {
-    auto page = Open<CDlgPlayerCharacter>(*m_player);
-    auto& type = Child<QComboBox>(*page, QStringLiteral("playerType"));
+// The type and the comment are one edit of the character page. One store of the position page:
+// repeated positions and languages are removed, the bars and the tactics field store their values;
+// a staff member's page has them off.
+void PlayerPagesATest::characterAndPositionPagesStoreWhatWasChosen() {
+    auto character = Open<CDlgPlayerCharacter>(*m_player);
+    auto& type = Child<QComboBox>(*character, QStringLiteral("playerType"));
     const int newType = m_player->RoleCode() == 19 ? 20 : 19;
     Choose(type, newType);
     // The last types cannot be reached: the keys stop at the last one the game keeps.
     QTest::keyClick(&type, Qt::Key_End);
     QCOMPARE(type.currentData().toInt(), 21);
     Choose(type, newType);
-    auto& comment = Child<QPlainTextEdit>(*page, QStringLiteral("comment"));
+    auto& comment = Child<QPlainTextEdit>(*character, QStringLiteral("comment"));
     comment.setFocus();
     comment.selectAll();
     QTest::keyClick(&comment, Qt::Key_Delete);
     QTest::keyClicks(&comment, QStringLiteral("Schnell"));
     QTest::keyClick(&comment, Qt::Key_Return);
     QTest::keyClicks(&comment, QStringLiteral("Kopfballstark"));
-    QVERIFY(Stored(*page));
+    QVERIFY(Stored(*character));
     m_expected->SetRoleCode(static_cast<std::uint8_t>(newType));
     m_expected->SetNote("Schnell\r\nKopfballstark");
     ExpectPerson(*m_expected, 1);
     for (int flag = 0; flag < CDlgPlayerCharacter::kCharacterFlagCount; ++flag) {
-        QVERIFY(!Child<QCheckBox>(*page, QStringLiteral("character%1").arg(flag)).isEnabled());
+        QVERIFY(!Child<QCheckBox>(*character, QStringLiteral("character%1").arg(flag)).isEnabled());
     }
-}
 
-void PlayerPagesATest::repeatedPositionsAndLanguagesAreRemoved() {
     auto page = Open<CDlgPlayerPosition>(*m_player);
     Choose(Child<QComboBox>(*page, QStringLiteral("position0")), position::kCentreBack);
     Choose(Child<QComboBox>(*page, QStringLiteral("position1")), position::kCentreBack);
@@ -314,25 +281,6 @@ void PlayerPagesATest::repeatedPositionsAndLanguagesAreRemoved() {
     Choose(Child<QComboBox>(*page, QStringLiteral("language0")), 14);
     Choose(Child<QComboBox>(*page, QStringLiteral("language1")), 14);
     Choose(Child<QComboBox>(*page, QStringLiteral("language2")), 19);
-    QVERIFY(Stored(*page));
-    const std::array<std::uint8_t, kPositionSlots> positions = {
-        position::kCentreBack, position::kSweeper, position::kAnchor, 0, 0, 0};
-    for (int slot = 0; slot < kPositionSlots; ++slot) {
-        m_expected->SetPosition(slot, positions[static_cast<std::size_t>(slot)]);
-    }
-    std::array<std::uint8_t, kLanguageSlots> languages = {14, 14, 19, m_player->Languages()[3]};
-    RemoveDuplicateSlots(languages);
-    for (int slot = 0; slot < kLanguageSlots; ++slot) {
-        m_expected->SetLanguage(slot, languages[static_cast<std::size_t>(slot)]);
-    }
-    ExpectPerson(*m_expected, 1);
-    page->SetPlayer(m_player->Id());
-    QCOMPARE(Child<QComboBox>(*page, QStringLiteral("position1")).currentData().toInt(),
-             position::kSweeper);
-}
-
-void PlayerPagesATest::experienceBarsStoreForPlayersOnly() {
-    auto page = Open<CDlgPlayerPosition>(*m_player);
     auto& national = Child<CValueScrollBar>(*page, QStringLiteral("nationalExperience"));
     auto& international = Child<CValueScrollBar>(*page, QStringLiteral("internationalExperience"));
     auto& foot = Child<CValueScrollBar>(*page, QStringLiteral("foot"));
@@ -347,13 +295,26 @@ void PlayerPagesATest::experienceBarsStoreForPlayersOnly() {
     const bool showsMaximum = std::clamp(m_player->TacticalTraining(), 0, 8) == 8;
     Retype(*tactics.Field(), showsMaximum ? QStringLiteral("3") : QStringLiteral("12"));
     QVERIFY(Stored(*page));
+    const std::array<std::uint8_t, kPositionSlots> positions = {
+        position::kCentreBack, position::kSweeper, position::kAnchor, 0, 0, 0};
+    for (int slot = 0; slot < kPositionSlots; ++slot) {
+        m_expected->SetPosition(slot, positions[static_cast<std::size_t>(slot)]);
+    }
+    std::array<std::uint8_t, kLanguageSlots> languages = {14, 14, 19, m_player->Languages()[3]};
+    RemoveDuplicateSlots(languages);
+    for (int slot = 0; slot < kLanguageSlots; ++slot) {
+        m_expected->SetLanguage(slot, languages[static_cast<std::size_t>(slot)]);
+    }
     m_expected->SetNationalExperience(6);
     m_expected->SetInternationalExperience(0);
     m_expected->SetFoot(3);
     m_expected->SetTacticalTraining(showsMaximum ? 3 : 8);
-    ExpectPerson(*m_expected, 1);
+    ExpectPerson(*m_expected, 2);
     QCOMPARE(Child<QLabel>(*page, QStringLiteral("nationalExperienceText")).text(),
              QStringLiteral("alter Haudegen"));
+    page->SetPlayer(m_player->Id());
+    QCOMPARE(Child<QComboBox>(*page, QStringLiteral("position1")).currentData().toInt(),
+             position::kSweeper);
 
     page->SetPlayer(PersonOfKind(1).Id());
     QVERIFY(!national.isEnabled());

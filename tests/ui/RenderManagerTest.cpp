@@ -74,14 +74,10 @@ class RenderManagerTest : public QObject {
 private slots:
     void init();
 
-    void loadsThePluginFromTheFirstFolderThatHoldsIt();
+    void pluginComesFromTheFirstFolderThatHoldsItOrIsReported();
     void installedEditorFindsThePackagedPluginAfterItsOwnFolders();
     void renderWidgetDrawsTheKitsTheViewAndTheLook();
-    void attachTakesThePlaceholdersPlaceAndDetachGivesItBack();
-    void renderWidgetOutlivesAPageDestroyedWhileAttached();
-    void previewFollowsTheVisibilityOfItsPage();
-    void missingOrEntrylessPluginLeavesPreviewsOffSilently();
-    void brokenLibraryIsReportedAndPreviewsStayOff();
+    void attachTakesThePlaceholdersPlaceAndPreviewsFollowTheirPage();
     void valuesAreCopiedFromTheRecords();
 
 private:
@@ -109,21 +105,59 @@ void RenderManagerTest::Install(const fs::path& library, const fs::path& folder)
     fs::copy_file(library, folder / "Renderer.so", fs::copy_options::overwrite_existing);
 }
 
-void RenderManagerTest::loadsThePluginFromTheFirstFolderThatHoldsIt() {
-    const fs::path empty = Folder("working");
+// Nothing found, or a library without the entry point, leaves the previews off silently; of two
+// plug-ins the first folder's is loaded; a broken library found first is reported, and the good
+// one after it is not tried.
+void RenderManagerTest::pluginComesFromTheFirstFolderThatHoldsItOrIsReported() {
+    const fs::path working = Folder("working");
     const fs::path first = Folder("program");
-    const fs::path second = Folder("other");
-    Install(KW_REFERENCE_RENDERER, first);
-    Install(KW_REFERENCE_RENDERER, second);
-
-    CRenderManager manager(m_ui, {empty, first, second});
-    QVERIFY(manager.IsAvailable());
-    QCOMPARE(manager.PluginPath(), QString::fromStdString((first / "Renderer.so").string()));
+    {
+        CRenderManager manager(m_ui, {working, first});
+        QVERIFY(!manager.IsAvailable());
+        QVERIFY(manager.PluginPath().isEmpty());
+        SPage page(true);
+        auto* preview = new CRenderPreview(manager, *page.placeholder, render::kLookPageBackground);
+        manager.Attach(*page.placeholder);
+        manager.SetKits(RedAndBlueKits());
+        manager.ChangeLook({});
+        manager.RenderFrame();
+        QVERIFY(manager.AttachedTo() == nullptr);
+        QVERIFY(!page.placeholder->isHidden());
+        QVERIFY(!preview->IsRendering());
+    }
+    Install(KW_NO_ENTRY_LIBRARY, Folder("entryless"));
+    QVERIFY(!CRenderManager(m_ui, {Folder("entryless")}).IsAvailable());
     QVERIFY(m_ui.Messages().empty());
-    // Lent to no page yet: hidden and without a parent.
+
+    Install(KW_REFERENCE_RENDERER, first);
+    Install(KW_REFERENCE_RENDERER, Folder("other"));
+    {
+        CRenderManager manager(m_ui, {working, first, Folder("other")});
+        QVERIFY(manager.IsAvailable());
+        QCOMPARE(manager.PluginPath(), QString::fromStdString((first / "Renderer.so").string()));
+        QVERIFY(m_ui.Messages().empty());
+        // Lent to no page yet: hidden and without a parent.
+        QVERIFY(manager.AttachedTo() == nullptr);
+        QVERIFY(manager.RenderWidget().parentWidget() == nullptr);
+        QVERIFY(manager.RenderWidget().isHidden());
+    }
+
+    std::ofstream(working / "Renderer.so", std::ios::binary) << "MZ\x90 not a library at all";
+    CRenderManager manager(m_ui, {working, first});
+    QVERIFY(!manager.IsAvailable());
+    const auto errors = m_ui.Texts(Kind::Error);
+    QCOMPARE(errors.size(), std::size_t{1});
+    QCOMPARE(m_ui.Messages().size(), std::size_t{1});
+    const std::string& text = errors.front();
+    const std::string head = "Error Loading DLL\n\nCould not load the DLL \"" +
+                             (working / "Renderer.so").string() + "\".\nError Message \"";
+    QVERIFY2(text.starts_with(head), text.c_str());
+    QVERIFY2(text.size() > head.size() + 1 && text.back() == '"', text.c_str());
+    // The loader's own reason is passed on.
+    QVERIFY2(text.find("Renderer.so", head.size()) != std::string::npos, text.c_str());
+    SPage page(true);
+    manager.Attach(*page.placeholder);
     QVERIFY(manager.AttachedTo() == nullptr);
-    QVERIFY(manager.RenderWidget().parentWidget() == nullptr);
-    QVERIFY(manager.RenderWidget().isHidden());
 }
 
 // scripts/check_package.sh names the program folder of the unpacked package; without it the test
@@ -224,7 +258,7 @@ void RenderManagerTest::renderWidgetDrawsTheKitsTheViewAndTheLook() {
     QVERIFY(changes([](render::SPlayerLook& l) { l.longSleeves = true; }));
 }
 
-void RenderManagerTest::attachTakesThePlaceholdersPlaceAndDetachGivesItBack() {
+void RenderManagerTest::attachTakesThePlaceholdersPlaceAndPreviewsFollowTheirPage() {
     Install(KW_REFERENCE_RENDERER, Folder("program"));
     CRenderManager manager(m_ui, {Folder("program")});
     SPage kits(true);
@@ -270,33 +304,26 @@ void RenderManagerTest::attachTakesThePlaceholdersPlaceAndDetachGivesItBack() {
     QCOMPARE(render.geometry(), QRect(20, 30, 200, 150));
     manager.Detach();
     QVERIFY(!spot->isHidden());
-}
 
-void RenderManagerTest::renderWidgetOutlivesAPageDestroyedWhileAttached() {
-    Install(KW_REFERENCE_RENDERER, Folder("program"));
-    CRenderManager manager(m_ui, {Folder("program")});
+    // A page destroyed while it holds the render widget gives it back; it renders on the next.
     auto page = std::make_unique<SPage>(true);
     manager.Attach(*page->placeholder);
     page.reset();
-
     QVERIFY(manager.AttachedTo() == nullptr);
-    QVERIFY(manager.RenderWidget().parentWidget() == nullptr);
-    SPage next(true);
-    manager.Attach(*next.placeholder);
+    QVERIFY(render.parentWidget() == nullptr);
+    manager.Attach(*kits.placeholder);
     manager.SetKits(RedAndBlueKits());
     QVERIFY(CountPixels(manager.RenderWidget().grab().toImage(), kRed) > 0);
-}
+    manager.Detach();
 
-void RenderManagerTest::previewFollowsTheVisibilityOfItsPage() {
-    Install(KW_REFERENCE_RENDERER, Folder("program"));
-    CRenderManager manager(m_ui, {Folder("program")});
+    // A preview lends it to its page only while the page is shown.
     QTabWidget tabs;
-    SPage kits;
+    SPage tabbed;
     auto* other = new QLabel(QStringLiteral("Allgemein"));
-    QWidget* kitPage = kits.widget.release();
+    QWidget* kitPage = tabbed.widget.release();
     tabs.addTab(other, QStringLiteral("Allgemein"));
     tabs.addTab(kitPage, QStringLiteral("Trikots"));
-    auto* preview = new CRenderPreview(manager, *kits.placeholder, render::kKitPageBackground);
+    auto* preview = new CRenderPreview(manager, *tabbed.placeholder, render::kKitPageBackground);
     QCOMPARE(preview->parent(), kitPage);
     ShowActive(tabs);
     // The kit page is not the current tab: nothing is lent and nothing renders.
@@ -304,7 +331,7 @@ void RenderManagerTest::previewFollowsTheVisibilityOfItsPage() {
     QVERIFY(!preview->IsRendering());
 
     tabs.setCurrentWidget(kitPage);
-    QCOMPARE(manager.AttachedTo(), kits.placeholder);
+    QCOMPARE(manager.AttachedTo(), tabbed.placeholder);
     QVERIFY(preview->IsRendering());
     manager.SetKits(RedAndBlueKits());
     const QImage image = manager.RenderWidget().grab().toImage();
@@ -313,60 +340,13 @@ void RenderManagerTest::previewFollowsTheVisibilityOfItsPage() {
     tabs.setCurrentWidget(other);
     QVERIFY(manager.AttachedTo() == nullptr);
     QVERIFY(!preview->IsRendering());
-    QVERIFY(!kits.placeholder->isHidden());
+    QVERIFY(!tabbed.placeholder->isHidden());
 
     tabs.setCurrentWidget(kitPage);
     QVERIFY(preview->IsRendering());
     tabs.hide();  // the dialog closes
     QVERIFY(manager.AttachedTo() == nullptr);
     QVERIFY(!preview->IsRendering());
-}
-
-void RenderManagerTest::missingOrEntrylessPluginLeavesPreviewsOffSilently() {
-    CRenderManager manager(m_ui, {Folder("working"), Folder("program")});
-    QVERIFY(!manager.IsAvailable());
-    QVERIFY(manager.PluginPath().isEmpty());
-    QVERIFY(m_ui.Messages().empty());
-
-    SPage page(true);
-    auto* preview = new CRenderPreview(manager, *page.placeholder, render::kLookPageBackground);
-    manager.Attach(*page.placeholder);
-    manager.SetKits(RedAndBlueKits());
-    manager.ChangeLook({});
-    manager.RenderFrame();
-    QVERIFY(manager.AttachedTo() == nullptr);
-    QVERIFY(!page.placeholder->isHidden());
-    QVERIFY(!preview->IsRendering());
-
-    // A library without the entry point is no plug-in either, and as silent.
-    Install(KW_NO_ENTRY_LIBRARY, Folder("working"));
-    QVERIFY(!CRenderManager(m_ui, {Folder("working")}).IsAvailable());
-    QVERIFY(m_ui.Messages().empty());
-}
-
-void RenderManagerTest::brokenLibraryIsReportedAndPreviewsStayOff() {
-    const fs::path working = Folder("working");
-    const fs::path program = Folder("program");
-    std::ofstream(working / "Renderer.so", std::ios::binary) << "MZ\x90 not a library at all";
-    // A good plug-in further down the list is not tried: the library that was found failed.
-    Install(KW_REFERENCE_RENDERER, program);
-
-    CRenderManager manager(m_ui, {working, program});
-    QVERIFY(!manager.IsAvailable());
-    const auto errors = m_ui.Texts(Kind::Error);
-    QCOMPARE(errors.size(), std::size_t{1});
-    QCOMPARE(m_ui.Messages().size(), std::size_t{1});
-    const std::string& text = errors.front();
-    const std::string head = "Error Loading DLL\n\nCould not load the DLL \"" +
-                             (working / "Renderer.so").string() + "\".\nError Message \"";
-    QVERIFY2(text.starts_with(head), text.c_str());
-    QVERIFY2(text.size() > head.size() + 1 && text.back() == '"', text.c_str());
-    // The loader's own reason is passed on.
-    QVERIFY2(text.find("Renderer.so", head.size()) != std::string::npos, text.c_str());
-
-    SPage page(true);
-    manager.Attach(*page.placeholder);
-    QVERIFY(manager.AttachedTo() == nullptr);
 }
 
 void RenderManagerTest::valuesAreCopiedFromTheRecords() {

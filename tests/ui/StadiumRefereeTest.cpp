@@ -22,15 +22,10 @@ private:
     void Opened() override;
 
 private slots:
-    void theListOpensAStadiumByDoubleClickEnterAndButton();
-    void theTotalFollowsTypingAndHugeNumbersSaturate();
-    void brokenBlockRulesAreListedAndCancelOrEscapeLeaves();
-    void aValidChangeIsOneUndoableEditAndTheMasterStillBuilds();
-    void okWithoutEditsRecordsNothing();
+    void theListOpensAStadiumAndItsTotalFollowsTyping();
+    void onlyAValidChangeOfTheStadiumIsStored();
 
-    void renamedRefereeKeepsTheRecordsLengthsAndTheMasterStillBuilds();
-    void cancelledChangeAndNewRefereeRecordNothing();
-    void newAndDeletedRefereesAreEachOneUndoableEdit();
+    void refereesAreAddedRenamedAndDeletedAsOneEditEach();
 
 private:
     const CCountry& Country() const { return m_document->World().Country(kDefaultCountry); }
@@ -111,7 +106,9 @@ QPushButton& StadiumRefereeTest::Button(QWidget& dialog, QDialogButtonBox::Stand
     return *button;
 }
 
-void StadiumRefereeTest::theListOpensAStadiumByDoubleClickEnterAndButton() {
+// The list opens a stadium by double click, Enter and its button; in the editor the total follows
+// typing and huge numbers saturate.
+void StadiumRefereeTest::theListOpensAStadiumAndItsTotalFollowsTyping() {
     const std::string before = Dump();
     CDlgStadiumlist list(*m_document, kDefaultCountry);
     ShowActive(list);
@@ -144,9 +141,8 @@ void StadiumRefereeTest::theListOpensAStadiumByDoubleClickEnterAndButton() {
 
     QCOMPARE(Edits(), std::size_t{0});
     QCOMPARE(Dump(), before);
-}
 
-void StadiumRefereeTest::theTotalFollowsTypingAndHugeNumbersSaturate() {
+    // In the editor the total follows typing and huge numbers saturate.
     const std::size_t index = ValidStadium();
     const CStadium original = Country().Stadiums()[index];
     auto dialog = OpenStadium(index);
@@ -175,8 +171,9 @@ void StadiumRefereeTest::theTotalFollowsTypingAndHugeNumbersSaturate() {
 }
 
 // Which rules and in which order: StadiumRules in tests/editing. Here the dialog lists them,
-// stays open, and Cancel or Escape leave the stadium as it was.
-void StadiumRefereeTest::brokenBlockRulesAreListedAndCancelOrEscapeLeaves() {
+// stays open, and Cancel or Escape leave the stadium as it was; OK without edits records nothing;
+// a valid change is one undoable edit.
+void StadiumRefereeTest::onlyAValidChangeOfTheStadiumIsStored() {
     const std::string before = Dump();
     for (const bool escape : {false, true}) {
         auto dialog = OpenStadium(ValidStadium());
@@ -196,15 +193,22 @@ void StadiumRefereeTest::brokenBlockRulesAreListedAndCancelOrEscapeLeaves() {
         QVERIFY(!dialog->isVisible());
         QCOMPARE(Dump(), before);
     }
+    // OK without edits, a number typed and put back as it was included, records nothing.
+    auto dialog = OpenStadium(ValidStadium());
+    QLineEdit& seats = Child<QLineEdit>(*dialog, QStringLiteral("seats1"));
+    const QString shown = seats.text();
+    Retype(seats, QStringLiteral("77"));
+    Retype(seats, shown);
+    QCOMPARE(PressOk(*dialog), std::string());
+    QVERIFY(!dialog->isVisible());
     QCOMPARE(Edits(), std::size_t{0});
-}
+    QCOMPARE(Dump(), before);
 
-void StadiumRefereeTest::aValidChangeIsOneUndoableEditAndTheMasterStillBuilds() {
-    const std::string before = Dump();
+    // A valid change is one undoable edit, and the master still builds.
     const bool complete = CheckCountry(Country()).complete;
     const std::size_t index = ValidStadium();
     const CStadium original = Country().Stadiums()[index];
-    auto dialog = OpenStadium(index);
+    dialog = OpenStadium(index);
     Retype(*dialog, QStringLiteral("name"),
            QStringLiteral("Arena am Gruenen Wall mit sehr langem Namen"));
     Retype(*dialog, QStringLiteral("city"), QStringLiteral("Neustadt"));
@@ -237,54 +241,7 @@ void StadiumRefereeTest::aValidChangeIsOneUndoableEditAndTheMasterStillBuilds() 
     ExpectMasterBuilds();
 }
 
-void StadiumRefereeTest::okWithoutEditsRecordsNothing() {
-    const std::string before = Dump();
-    auto dialog = OpenStadium(ValidStadium());
-    // A number typed and put back as it was is no change either.
-    QLineEdit& seats = Child<QLineEdit>(*dialog, QStringLiteral("seats1"));
-    const QString shown = seats.text();
-    Retype(seats, QStringLiteral("77"));
-    Retype(seats, shown);
-    QCOMPARE(PressOk(*dialog), std::string());
-    QVERIFY(!dialog->isVisible());
-    QCOMPARE(Edits(), std::size_t{0});
-    QCOMPARE(Dump(), before);
-}
-
-void StadiumRefereeTest::renamedRefereeKeepsTheRecordsLengthsAndTheMasterStillBuilds() {
-    const std::string before = Dump();
-    CDlgReferees referees(*m_document, kDefaultCountry);
-    ShowActive(referees);
-    QCOMPARE(referees.List().count(), static_cast<int>(Country().Referees().size()));
-
-    WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
-        QCOMPARE(change.windowTitle(), QStringLiteral("Schiedsrichter \u00e4ndern"));
-        QLineEdit& first = Child<QLineEdit>(change, QStringLiteral("firstName"));
-        QLineEdit& surname = Child<QLineEdit>(change, QStringLiteral("surname"));
-        Retype(first, QStringLiteral("Maximilian-Theodor-X"));  // 20 characters
-        Retype(surname, QStringLiteral("Schiedsrichterhaus-Y"));
-        QCOMPARE(first.text().size(), 19);
-        QCOMPARE(surname.text().size(), 19);
-        QTest::mouseClick(&Child<QRadioButton>(change, QStringLiteral("trait5")), Qt::LeftButton);
-        QTest::keyClick(&surname, Qt::Key_Return);
-    });
-    DoubleClickRow(referees.List(), 1);
-
-    QCOMPARE(Edits(), std::size_t{1});
-    const CReferee& stored = Country().Referees()[1];
-    QCOMPARE(stored.FirstName().View(), std::string_view("Maximilian-Theo"));
-    QCOMPARE(stored.Surname().View(), std::string_view("Schiedsrichterhaus-"));
-    QCOMPARE(stored.Character(), std::int8_t{5});
-    QCOMPARE(QString::fromStdString(referees.List().Row(1)),
-             QStringLiteral("Schiedsrichterhaus-, M.\tist ein Feigling"));
-
-    QVERIFY(m_document->Undo());
-    QCOMPARE(Dump(), before);
-    QVERIFY(m_document->Redo());
-    ExpectMasterBuilds();
-}
-
-void StadiumRefereeTest::cancelledChangeAndNewRefereeRecordNothing() {
+void StadiumRefereeTest::refereesAreAddedRenamedAndDeletedAsOneEditEach() {
     const std::string before = Dump();
     CDlgReferees referees(*m_document, kDefaultCountry);
     ShowActive(referees);
@@ -310,17 +267,10 @@ void StadiumRefereeTest::cancelledChangeAndNewRefereeRecordNothing() {
     // after its dialog and, focused, would be the button Enter presses.
     referees.List().setFocus();
     QTest::keyClick(&referees.List(), Qt::Key_Return);
-
     QCOMPARE(Edits(), std::size_t{0});
     QCOMPARE(Dump(), before);
-}
 
-void StadiumRefereeTest::newAndDeletedRefereesAreEachOneUndoableEdit() {
-    const std::string before = Dump();
     const std::size_t count = Country().Referees().size();
-    CDlgReferees referees(*m_document, kDefaultCountry);
-    ShowActive(referees);
-
     WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
         QVERIFY(Child<QRadioButton>(change, QStringLiteral("trait6")).isChecked());
         Retype(change, QStringLiteral("firstName"), QStringLiteral("Ida"));
@@ -348,6 +298,33 @@ void StadiumRefereeTest::newAndDeletedRefereesAreEachOneUndoableEdit() {
     QCOMPARE(Dump(), withNew);
     QVERIFY(m_document->Undo());
     QCOMPARE(Dump(), before);
+
+    // A renamed referee keeps the record's lengths, and the master still builds.
+    WhenModal<CDlgRefereeChange>(*this, [](CDlgRefereeChange& change) {
+        QCOMPARE(change.windowTitle(), QStringLiteral("Schiedsrichter \u00e4ndern"));
+        QLineEdit& first = Child<QLineEdit>(change, QStringLiteral("firstName"));
+        QLineEdit& surname = Child<QLineEdit>(change, QStringLiteral("surname"));
+        Retype(first, QStringLiteral("Maximilian-Theodor-X"));  // 20 characters
+        Retype(surname, QStringLiteral("Schiedsrichterhaus-Y"));
+        QCOMPARE(first.text().size(), 19);
+        QCOMPARE(surname.text().size(), 19);
+        QTest::mouseClick(&Child<QRadioButton>(change, QStringLiteral("trait5")), Qt::LeftButton);
+        QTest::keyClick(&surname, Qt::Key_Return);
+    });
+    DoubleClickRow(referees.List(), 1);
+
+    QCOMPARE(Edits(), std::size_t{1});
+    const CReferee& stored = Country().Referees()[1];
+    QCOMPARE(stored.FirstName().View(), std::string_view("Maximilian-Theo"));
+    QCOMPARE(stored.Surname().View(), std::string_view("Schiedsrichterhaus-"));
+    QCOMPARE(stored.Character(), std::int8_t{5});
+    QCOMPARE(QString::fromStdString(referees.List().Row(1)),
+             QStringLiteral("Schiedsrichterhaus-, M.\tist ein Feigling"));
+
+    QVERIFY(m_document->Undo());
+    QCOMPARE(Dump(), before);
+    QVERIFY(m_document->Redo());
+    ExpectMasterBuilds();
 }
 
 }  // namespace kw
