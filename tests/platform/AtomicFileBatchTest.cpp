@@ -46,6 +46,10 @@ protected:
         }
         return first;
     }
+    void ExpectAllOld() const {
+        EXPECT_EQ(State(), "old");
+        EXPECT_EQ(Names(), TargetNames());
+    }
     bool WriteAll(std::string_view content) const {
         bool ok = true;
         for (int number = 1; number <= kFiles; ++number) {
@@ -58,53 +62,48 @@ protected:
     TempDir m_folder;
 };
 
-TEST_F(AtomicFileBatch, FailedFileReplacesNothingAndLeavesNoTemporary) {
-    CFileFaults faults(FailWritesTo(Target(3)));
-    CAtomicFileBatch batch(m_folder.Path(), {.faults = &faults});
-    for (int number = 1; number <= kFiles; ++number) {
-        EXPECT_EQ(WriteFileAtomically(Target(number), "new"), number != 3);
-    }
-    EXPECT_FALSE(batch.Commit());
-    EXPECT_EQ(State(), "old");
-    EXPECT_EQ(Names(), TargetNames());
-}
-
-TEST_F(AtomicFileBatch, FileLeftUnfinishedFailsTheBatch) {
-    CAtomicFileBatch batch(m_folder.Path());
-    EXPECT_TRUE(WriteAll("new"));
+// A file that failed, one left unfinished, or one whose folder vanished fails the commit before
+// any replacement; an abandoned batch keeps every file. None leaves a temporary.
+TEST_F(AtomicFileBatch, AFailedOrAbandonedBatchReplacesNothing) {
     {
-        CAtomicFile unfinished(m_folder / "Other");
-        ASSERT_TRUE(unfinished.Open());
-        EXPECT_TRUE(unfinished.Write("half"));
+        CFileFaults faults(FailWritesTo(Target(3)));
+        CAtomicFileBatch batch(m_folder.Path(), {.faults = &faults});
+        for (int number = 1; number <= kFiles; ++number) {
+            EXPECT_EQ(WriteFileAtomically(Target(number), "new"), number != 3);
+        }
+        EXPECT_FALSE(batch.Commit());
     }
-    EXPECT_FALSE(batch.Commit());
-    EXPECT_EQ(State(), "old");
-    EXPECT_EQ(Names(), TargetNames());
-}
-
-TEST_F(AtomicFileBatch, AbandonedBatchKeepsEveryFileAndRemovesItsTemporaries) {
+    ExpectAllOld();
+    {
+        CAtomicFileBatch batch(m_folder.Path());
+        EXPECT_TRUE(WriteAll("new"));
+        {
+            CAtomicFile unfinished(m_folder / "Other");
+            ASSERT_TRUE(unfinished.Open());
+            EXPECT_TRUE(unfinished.Write("half"));
+        }
+        EXPECT_FALSE(batch.Commit());
+    }
+    ExpectAllOld();
+    {
+        const auto other = std::make_unique<TempDir>();
+        CAtomicFileBatch batch(m_folder.Path());
+        EXPECT_TRUE(WriteFileAtomically(*other / "Lost", "new"));
+        EXPECT_TRUE(WriteAll("new"));
+        fs::remove_all(other->Path());
+        EXPECT_FALSE(batch.Commit());
+    }
+    ExpectAllOld();
     {
         CAtomicFileBatch batch(m_folder.Path());
         EXPECT_TRUE(WriteAll("new"));
         // Nothing replaces a good file before the commit.
         EXPECT_EQ(State(), "old");
     }
-    EXPECT_EQ(State(), "old");
-    EXPECT_EQ(Names(), TargetNames());
+    ExpectAllOld();
     // Without a batch a file is replaced at once again.
     EXPECT_TRUE(WriteFileAtomically(Target(1), "new"));
     EXPECT_EQ(ReadFile(Target(1)), "new");
-}
-
-TEST_F(AtomicFileBatch, FolderThatVanishedFailsTheCommitBeforeAnyReplacement) {
-    const auto other = std::make_unique<TempDir>();
-    CAtomicFileBatch batch(m_folder.Path());
-    EXPECT_TRUE(WriteFileAtomically(*other / "Lost", "new"));
-    EXPECT_TRUE(WriteAll("new"));
-    fs::remove_all(other->Path());
-    EXPECT_FALSE(batch.Commit());
-    EXPECT_EQ(State(), "old");
-    EXPECT_EQ(Names(), TargetNames());
 }
 
 TEST_F(AtomicFileBatch, RecordNamesEveryFileWhileTheRenamesRunAndGoesAfterwards) {
@@ -164,8 +163,7 @@ TEST_F(AtomicFileBatch, AFaultAtAnyCallLeavesTheFilesAllOldOrAllNew) {
         const std::string what(FileCallName(failure->first));
         EXPECT_FALSE(committed) << what;
         if (!fs::exists(Record())) {
-            EXPECT_EQ(State(), "old") << what;
-            EXPECT_EQ(Names(), TargetNames()) << what;
+            ExpectAllOld();
         }
         RecoverDatabaseFolder(m_folder.Path());
         const std::string state = State();

@@ -5,6 +5,7 @@
 #include "TempDir.h"
 #include "platform/AtomicFile.h"
 #include "platform/CommitRecord.h"
+#include "platform/FileContents.h"
 #include "platform/FileFaults.h"
 
 namespace kw {
@@ -46,6 +47,7 @@ TEST(AtomicFile, AFaultAtAnyCallKeepsThePreviousFile) {
     }
 }
 
+// Temporaries are the target's name with six random letters or digits.
 TEST(AtomicFile, TemporaryLiesBesideTheTargetUnderARecognisableName) {
     const TempDir folder;
     CAtomicFile file(folder / "Country7.sav");
@@ -56,6 +58,13 @@ TEST(AtomicFile, TemporaryLiesBesideTheTargetUnderARecognisableName) {
     EXPECT_EQ(name.rfind("Country7.sav", 0), 0u) << name;
     file.Discard();
     EXPECT_EQ(EntriesIn(folder.Path()), 0);
+
+    EXPECT_TRUE(IsTemporaryName("x.tmp-000000"));
+    for (const char* other :
+         {".tmp-abcdef", "Country1.sav", "x.tmp-abcde", "x.tmp-abc_ef", "x.tmp+abcdef"}) {
+        EXPECT_FALSE(IsTemporaryName(other)) << other;
+    }
+    EXPECT_EQ(TemporaryPattern("db/Rules.sav"), "db/Rules.sav.tmp-XXXXXX");
 }
 
 TEST(AtomicFile, WriteAtOverwritesOnlyBytesAlreadyWritten) {
@@ -76,15 +85,22 @@ TEST(AtomicFile, WriteAtOverwritesOnlyBytesAlreadyWritten) {
     EXPECT_FALSE(fs::exists(folder / "b.tdb"));
 }
 
-TEST(FileNames, TemporariesAreTheTargetWithSixRandomLettersOrDigits) {
-    EXPECT_TRUE(IsTemporaryName("Country1.sav.tmp-aB3dE9"));
-    EXPECT_TRUE(IsTemporaryName("x.tmp-000000"));
-    EXPECT_FALSE(IsTemporaryName(".tmp-abcdef"));
-    EXPECT_FALSE(IsTemporaryName("Country1.sav"));
-    EXPECT_FALSE(IsTemporaryName("x.tmp-abcde"));
-    EXPECT_FALSE(IsTemporaryName("x.tmp-abc_ef"));
-    EXPECT_FALSE(IsTemporaryName("x.tmp+abcdef"));
-    EXPECT_EQ(TemporaryPattern("db/Rules.sav"), "db/Rules.sav.tmp-XXXXXX");
+// Contents longer than one read block, with zero bytes and every other byte value.
+TEST(FileContents, WholeFilesArriveByteForByteAndMissingOnesAsNothing) {
+    const TempDir dir;
+    std::string content;
+    for (int i = 0; i < 200000; ++i) {
+        content += static_cast<char>(i * 31 + i / 256);
+    }
+    WriteFile(dir / "large.bin", content);
+    WriteFile(dir / "empty.bin", "");
+    EXPECT_TRUE(ReadFileText(dir / "large.bin") == content);
+    const auto bytes = ReadFileBytes(dir / "large.bin");
+    ASSERT_TRUE(bytes);
+    EXPECT_TRUE(std::string(bytes->begin(), bytes->end()) == content);
+    EXPECT_EQ(ReadFileText(dir / "empty.bin"), std::string());
+    EXPECT_FALSE(ReadFileText(dir / "missing.bin"));
+    EXPECT_FALSE(ReadFileBytes(dir.Path()));  // a folder opens but cannot be read
 }
 
 }  // namespace

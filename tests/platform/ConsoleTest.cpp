@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/Console.h"
+#include "platform/ScriptedUserInterface.h"
 
 namespace {
 
@@ -40,13 +41,19 @@ struct PseudoTerminal {
 };
 
 // Without a terminal to answer, a question is printed and answered No. All texts reach the
-// terminal as UTF-8 lines without carriage returns.
+// stream as UTF-8 lines without carriage returns; the progress writes nothing, so logs stay clean.
 TEST(ConsoleUserInterface, UnattendedQuestionsAreAnsweredNoAndTextsAreUtf8Lines) {
     std::FILE* input = std::tmpfile();
     std::FILE* output = std::tmpfile();
     std::fputs("ja\n", input);
     std::rewind(input);
     kw::CConsoleUserInterface ui(input, output);
+    {
+        kw::CConsoleProgress progress(output);
+        progress.SetCaption("Titel");
+        progress.SetStatus("Phase 1");
+        progress.SetPos(5);
+    }
     EXPECT_FALSE(
         ui.AskYesNo("Datenbank \xFC"
                     "berschreiben?"));
@@ -64,16 +71,23 @@ TEST(ConsoleUserInterface, UnattendedQuestionsAreAnsweredNoAndTextsAreUtf8Lines)
     std::fclose(output);
 }
 
+// What the terminal's user types, handed to `ask` on a console of its own.
+template <typename Ask>
+auto Answer(std::string_view typed, Ask ask) {
+    PseudoTerminal pty;
+    kw::CConsoleUserInterface ui(pty.terminal, pty.terminal);
+    EXPECT_EQ(write(pty.controller, typed.data(), typed.size()), std::ssize(typed));
+    return ask(ui);
+}
+
 TEST(ConsoleUserInterface, TerminalAnswers) {
+    const auto yesNo = [](kw::CConsoleUserInterface& ui) { return ui.AskYesNo("Weiter?"); };
     const std::pair<std::string_view, bool> cases[] = {
         {"j\n", true},  {"JA\n", true}, {" yes \n", true}, {"Y\n", true},
         {"n\n", false}, {"\n", false},  {"nein\n", false}, {"jaja\n", false},
     };
     for (const auto& [typed, yes] : cases) {
-        PseudoTerminal pty;
-        kw::CConsoleUserInterface ui(pty.terminal, pty.terminal);
-        ASSERT_EQ(write(pty.controller, typed.data(), typed.size()), std::ssize(typed));
-        EXPECT_EQ(ui.AskYesNo("Weiter?"), yes) << typed;
+        EXPECT_EQ(Answer(typed, yesNo), yes) << typed;
     }
     using kw::ESaveChoice;
     const std::pair<std::string_view, ESaveChoice> saveCases[] = {
@@ -83,29 +97,43 @@ TEST(ConsoleUserInterface, TerminalAnswers) {
         {"ja\n", ESaveChoice::kCancel},
     };
     for (const auto& [typed, choice] : saveCases) {
-        PseudoTerminal pty;
-        kw::CConsoleUserInterface ui(pty.terminal, pty.terminal);
-        ASSERT_EQ(write(pty.controller, typed.data(), typed.size()), std::ssize(typed));
-        EXPECT_EQ(ui.AskSaveChanges("Speichern?"), choice) << typed;
+        EXPECT_EQ(Answer(typed, [](auto& ui) { return ui.AskSaveChanges("Speichern?"); }), choice)
+            << typed;
     }
     // End of input (Ctrl-D) answers No, without reading on into the next line.
-    PseudoTerminal pty;
-    kw::CConsoleUserInterface ui(pty.terminal, pty.terminal);
-    ASSERT_EQ(write(pty.controller, "\x04j\n", 3), 3);
-    EXPECT_FALSE(ui.AskYesNo("Weiter?"));
+    EXPECT_FALSE(Answer(std::string_view("\x04j\n", 3), yesNo));
 }
 
-// Logs stay clean: without a terminal the progress writes nothing.
-TEST(ConsoleProgress, DrawsNothingWhenNotATerminal) {
-    std::FILE* output = std::tmpfile();
-    {
-        kw::CConsoleProgress progress(output);
-        progress.SetCaption("Titel");
-        progress.SetStatus("Phase 1");
-        progress.SetPos(5);
-    }
-    EXPECT_EQ(Contents(output), "");
-    std::fclose(output);
+using Kind = kw::CScriptedUserInterface::Message::Kind;
+
+// The scripted interface answers in queue order, then No, and records every message; the
+// progress cancels once the position is reached.
+TEST(ScriptedUserInterface, AnswersInQueueOrderThenNoAndRecordsEveryMessage) {
+    kw::CScriptedUserInterface ui;
+    ui.QueueAnswer(true);
+    ui.QueueAnswer(false);
+    EXPECT_TRUE(ui.AskYesNo("eins"));
+    ui.ShowError("kaputt");
+    EXPECT_FALSE(ui.AskYesNo("zwei"));
+    ui.ShowErrorList("Fehler:", {"a", "b"});
+    EXPECT_FALSE(ui.AskYesNo("f\xFCnf"));
+    // The question about unsaved changes has a queue of its own, which ends in "Abbrechen".
+    ui.QueueSaveChoice(kw::ESaveChoice::kDiscard);
+    EXPECT_EQ(ui.AskSaveChanges("sechs"), kw::ESaveChoice::kDiscard);
+    EXPECT_EQ(ui.AskSaveChanges("sieben"), kw::ESaveChoice::kCancel);
+    EXPECT_EQ(ui.Texts(Kind::Question),
+              (std::vector<std::string>{"eins", "zwei", "f\xFCnf", "sechs", "sieben"}));
+    ASSERT_EQ(ui.Messages().size(), 7u);
+    EXPECT_EQ(ui.Messages()[1].kind, Kind::Error);
+    EXPECT_EQ(ui.Messages()[3].kind, Kind::ErrorList);
+    EXPECT_EQ(ui.Messages()[3].lines, (std::vector<std::string>{"a", "b"}));
+
+    kw::CRecordingProgress progress;
+    progress.CancelAtPosition(3);
+    progress.SetPos(2);
+    EXPECT_FALSE(progress.IsCancelled());
+    progress.SetPos(3);
+    EXPECT_TRUE(progress.IsCancelled());
 }
 
 }  // namespace

@@ -53,31 +53,16 @@ protected:
                                     m_system1.string() + "::" + m_system2.string()};
 };
 
+// The variable beats the user's settings, which beat the system's in their order; empty values
+// count as unset, and the user's folder defaults to the home's ".config". A byte order mark,
+// blanks, letter case and quotes around the value do not matter.
 TEST_F(InstallDirectory, VariableBeatsUserBeatsSystemInOrder) {
     EXPECT_EQ(kw::ConfiguredInstallDirectory(), std::nullopt);
     WriteSettings(m_system2, "INSTALL DIR=/sys2\n");
+    WriteSettings(m_user, "INSTALL DIR=   \n");
     EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/sys2"));
     WriteSettings(m_system1, "INSTALL DIR=/sys1\n");
     EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/sys1"));
-    WriteSettings(m_user, "INSTALL DIR=/user\n");
-    EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/user"));
-    ScopedVariable variable("KW06_INSTALL_DIR", "/games/kw06");
-    EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/games/kw06"));
-}
-
-TEST_F(InstallDirectory, EmptyValuesCountAsUnsetAndTheUserFolderDefaultsToHomeConfig) {
-    WriteSettings(m_user, "INSTALL DIR=   \n");
-    WriteSettings(m_system2, "INSTALL DIR=/sys2\n");
-    ScopedVariable variable("KW06_INSTALL_DIR", "");
-    EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/sys2"));
-    ScopedVariable home("HOME", (m_root / "home").string());
-    ScopedVariable unset("XDG_CONFIG_HOME", "");
-    WriteSettings(m_root / "home" / ".config", "INSTALL DIR=/from/home\n");
-    EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/from/home"));
-}
-
-// A byte order mark, blanks, letter case and quotes around the value do not matter.
-TEST_F(InstallDirectory, SkipsCommentsSectionsAndOtherKeys) {
     WriteSettings(m_user,
                   "\xEF\xBB\xBF  install dir  =  \"/spiele/Kickwerk 06\"  \r\n"
                   "# INSTALL DIR=/comment\r\n"
@@ -87,9 +72,18 @@ TEST_F(InstallDirectory, SkipsCommentsSectionsAndOtherKeys) {
                   "INSTALL DIR\r\n"
                   "\r\n");
     EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/spiele/Kickwerk 06"));
+    {
+        ScopedVariable variable("KW06_INSTALL_DIR", "/games/kw06");
+        EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/games/kw06"));
+    }
+    ScopedVariable variable("KW06_INSTALL_DIR", "");
+    ScopedVariable home("HOME", (m_root / "home").string());
+    ScopedVariable unset("XDG_CONFIG_HOME", "");
+    WriteSettings(m_root / "home" / ".config", "INSTALL DIR=/from/home\n");
+    EXPECT_EQ(kw::ConfiguredInstallDirectory(), fs::path("/from/home"));
 }
 
-TEST(DocumentsDirectory, CreatedWhereTheVariablesSayOrNothing) {
+TEST(UserFolders, DocumentsCreatedWhereTheVariablesSayAndAPrivateRuntimeFolder) {
     TempDir root;
     {
         ScopedVariable documents("XDG_DOCUMENTS_DIR", (root / "deep" / "Dokumente").string());
@@ -109,10 +103,8 @@ TEST(DocumentsDirectory, CreatedWhereTheVariablesSayOrNothing) {
     WriteFile(root / "file", "x");
     ScopedVariable blocked("XDG_DOCUMENTS_DIR", (root / "file" / "Documents").string());
     EXPECT_EQ(kw::DocumentsDirectory(), std::nullopt);
-}
 
-TEST(UserRuntimeDirectory, TheVariableElseAPrivateFolderOfTheUserInTheTemporaryFolder) {
-    TempDir root;
+    // The runtime folder: the variable, else a private folder of the user in the temporary one.
     std::string error;
     {
         ScopedVariable runtime("XDG_RUNTIME_DIR", "/run/user/4711");
@@ -166,7 +158,7 @@ int InChildProcess(const std::function<int()>& body) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(SingleInstanceLock, OnlyOneHolderAtATimeInAnyProcess) {
+TEST(SingleInstanceLock, OnlyOneHolderAtATimeInAnyProcessAndUnusableFilesFailWithTheReason) {
     TempDir root;
     const fs::path file = root / "kwedit.lock";
     using State = kw::CSingleInstanceLock::EState;
@@ -185,30 +177,26 @@ TEST(SingleInstanceLock, OnlyOneHolderAtATimeInAnyProcess) {
               }),
               1);
     EXPECT_EQ(state(), static_cast<int>(State::kAcquired));
-}
 
-// A lock that cannot be taken is no sign of another editor: it fails, and says why.
-TEST(SingleInstanceLock, AFileThatCannotBeUsedFailsWithTheReason) {
-    TempDir root;
+    // A lock that cannot be taken is no sign of another editor: it fails, and says why.
     const fs::path missing = root / "missing" / "kwedit.lock";
     const kw::CSingleInstanceLock inMissingFolder(missing);
-    EXPECT_EQ(inMissingFolder.State(), kw::CSingleInstanceLock::EState::kFailed);
+    EXPECT_EQ(inMissingFolder.State(), State::kFailed);
     EXPECT_NE(inMissingFolder.Failure().find(missing.string()), std::string::npos);
 
     fs::create_directory(root / "folder.lock");
-    EXPECT_EQ(kw::CSingleInstanceLock(root / "folder.lock").State(),
-              kw::CSingleInstanceLock::EState::kFailed);
+    EXPECT_EQ(kw::CSingleInstanceLock(root / "folder.lock").State(), State::kFailed);
 
     {
         ScopedVariable runtime("XDG_RUNTIME_DIR", (root / "none").string());
         const kw::CSingleInstanceLock withoutFolder;
-        EXPECT_EQ(withoutFolder.State(), kw::CSingleInstanceLock::EState::kFailed);
+        EXPECT_EQ(withoutFolder.State(), State::kFailed);
         EXPECT_NE(withoutFolder.Failure().find((root / "none").string()), std::string::npos);
     }
     ScopedVariable runtime("XDG_RUNTIME_DIR", "");
     ScopedVariable temporary("TMPDIR", root.Path().string());
     WriteFile(root / ("kwedit-" + std::to_string(getuid())), "no folder");
-    EXPECT_EQ(kw::CSingleInstanceLock().State(), kw::CSingleInstanceLock::EState::kFailed);
+    EXPECT_EQ(kw::CSingleInstanceLock().State(), State::kFailed);
 }
 
 }  // namespace

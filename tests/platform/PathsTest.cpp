@@ -33,7 +33,7 @@ private:
 // Windows separators and any letter case, umlauts included; a stray Windows-1252 byte is read as
 // the letter it stands for. An exact spelling wins; otherwise the choice must not depend on the
 // folder's listing order.
-TEST_F(Paths, FindsWindowsSpellingsIgnoringCase) {
+TEST_F(Paths, FindsAndWritesWindowsSpellingsIgnoringCase) {
     const fs::path country = Base() / "Database" / "Country5.sav";
     const fs::path badge = Base() / "Database" / "badges" / "München.tga";
     const std::pair<const char*, std::optional<fs::path>> cases[] = {
@@ -55,9 +55,8 @@ TEST_F(Paths, FindsWindowsSpellingsIgnoringCase) {
         EXPECT_EQ(FindExisting(Base(), relative), expected) << relative;
     }
     EXPECT_EQ(FindExisting(Base() / "nowhere", ""), std::nullopt);
-}
 
-TEST_F(Paths, WritingKeepsTheSpellingOnDiskAndTheGivenOneBeyond) {
+    // Writing keeps the spelling on disk and the given one beyond.
     EXPECT_EQ(PathForWriting(Base(), "DATABASE\\country5.sav"),
               Base() / "Database" / "Country5.sav");
     EXPECT_EQ(PathForWriting(Base(), "database/Country6.sav"),
@@ -68,27 +67,16 @@ TEST_F(Paths, WritingKeepsTheSpellingOnDiskAndTheGivenOneBeyond) {
     EXPECT_EQ(PathForWriting(Base(), ""), Base());
 }
 
-TEST_F(Paths, LongPathIsAbsoluteAndLexical) {
+// Long paths are absolute and lexical; listings are sorted by name; removal takes trees, files
+// and dangling links.
+TEST_F(Paths, LongPathsListingsAndRemoval) {
     EXPECT_EQ(kw::LongPath("a/./b/../c/"), fs::current_path() / "a" / "c");
     EXPECT_EQ(kw::LongPath(Base() / "Database" / ""), Base() / "Database");
     EXPECT_EQ(kw::LongPath("/"), fs::path("/"));
     const fs::path link = Base() / "Link";
     fs::create_directory_symlink(Base() / "Database", link);
     EXPECT_EQ(kw::LongPath(link / "."), link);  // not the link's target
-}
 
-TEST_F(Paths, RemovesTreesFilesAndDanglingLinks) {
-    EXPECT_TRUE(kw::RemoveRecursively(Base() / "Database"));
-    EXPECT_FALSE(fs::exists(Base() / "Database"));
-    EXPECT_TRUE(kw::RemoveRecursively(Base() / "Twins" / "rules.sav"));
-    EXPECT_TRUE(fs::exists(Base() / "Twins" / "Rules.sav"));
-    fs::create_symlink(Base() / "gone", Base() / "dangling");
-    EXPECT_TRUE(kw::RemoveRecursively(Base() / "dangling"));
-    EXPECT_FALSE(fs::is_symlink(Base() / "dangling"));
-    EXPECT_TRUE(kw::RemoveRecursively(Base() / "never there"));
-}
-
-TEST_F(Paths, ListsEntriesSortedByName) {
     const fs::path folder = Base() / "list";
     WriteFile(folder / "c.txt", "");
     WriteFile(folder / "A" / "x", "");
@@ -101,6 +89,14 @@ TEST_F(Paths, ListsEntriesSortedByName) {
                            {folder / "A", true}, {folder / "b", true}, {folder / "c.txt", false}}));
     EXPECT_TRUE(kw::ListDirectory(Base() / "missing").empty());
     EXPECT_TRUE(kw::ListDirectory(folder / "c.txt").empty());
+
+    EXPECT_TRUE(kw::RemoveRecursively(Base() / "Database"));
+    EXPECT_FALSE(fs::exists(Base() / "Database"));
+    EXPECT_TRUE(kw::RemoveRecursively(Base() / "Twins" / "rules.sav"));
+    EXPECT_TRUE(fs::exists(Base() / "Twins" / "Rules.sav"));
+    EXPECT_TRUE(kw::RemoveRecursively(link));
+    EXPECT_FALSE(fs::is_symlink(link));
+    EXPECT_TRUE(kw::RemoveRecursively(Base() / "never there"));
 }
 
 }  // namespace
