@@ -73,12 +73,10 @@ TEST(KLFileWrite, EncodesEveryValueKindOnItsOwnCrLfLine) {
               JoinLines({"%INDEX%CLUBS", "-128", "255", "-32768", "65535", "-2147483648",
                          "feffffff", "0", "3,0,12,255", "3", "0", "\"say 'hi'\",\"\",\"a  b\"",
                          "; { 1, LG }", "Müller", "%INDEXEND%CLUBS"}));
-}
-
-TEST(KLFileWrite, EveryLineIsCutAt1023CharactersAndListsKeepWholeNumbers) {
+    // Every line is cut at 1023 characters, and lists keep whole numbers.
     const std::string longText(3000, 'q');
     const std::vector<std::uint8_t> tens(400, 10);
-    const std::string data = WriteWith([&](CKLFile& file) {
+    const std::string cut = WriteWith([&](CKLFile& file) {
         file.WriteFormatted("%s%d", longText.c_str(), 5);
         file.WriteText(longText);
         file.WriteText(("%" + longText).c_str());
@@ -89,13 +87,13 @@ TEST(KLFileWrite, EveryLineIsCutAt1023CharactersAndListsKeepWholeNumbers) {
     while (list.size() + 3 <= CKLFile::kMaxLine) {
         list += ",10";
     }
-    EXPECT_EQ(data, JoinLines({std::string(1023, 'q'), std::string(1023, 'q'),
-                               "\\%" + std::string(1021, 'q'), "%INDEX%" + std::string(1016, 'q'),
-                               list}));
+    EXPECT_EQ(
+        cut, JoinLines({std::string(1023, 'q'), std::string(1023, 'q'),
+                        "\\%" + std::string(1021, 'q'), "%INDEX%" + std::string(1016, 'q'), list}));
 }
 
 // Long fields are shortened, the longest first, so that all five stay on the line, whole.
-TEST(KLFileWrite, OverlongQuotedListStaysFiveWellFormedFields) {
+TEST(KLFileWrite, OverlongQuotedListStaysFiveWellFormedFieldsAndTheTargetAppearsOnClose) {
     const std::size_t stride = 700;
     std::vector<char> slots(5 * stride, '\0');
     for (int k : {1, 3}) {
@@ -116,9 +114,7 @@ TEST(KLFileWrite, OverlongQuotedListStaysFiveWellFormedFields) {
         EXPECT_GE(cut.size(), 450u);
         EXPECT_EQ(cut, std::string(cut.size(), static_cast<char>('a' + k)));
     }
-}
-
-TEST(KLFileWrite, TargetAppearsOnlyWhenClosedOrDestroyedWithoutAnException) {
+    // The target appears only when closed, or destroyed without an exception.
     kw::test::TempDir dir;
     const auto path = dir / "late.sav";
     {
@@ -170,15 +166,15 @@ TEST(KLFileWrite, FailedWritesKeepThePreviousFile) {
         EXPECT_EQ(kw::test::FileNames(dir.Path()).size(), 1u);
     }
     // A target that cannot be replaced at all, and one in a missing folder.
-    kw::test::TempDir dir;
-    kw::test::WriteFile(dir / "folder.sav" / "inside", "x");
+    kw::test::TempDir other;
+    kw::test::WriteFile(other / "folder.sav" / "inside", "x");
     CKLFile file;
-    ASSERT_TRUE(file.OpenForWrite(dir / "folder.sav"));
+    ASSERT_TRUE(file.OpenForWrite(other / "folder.sav"));
     file.WriteText("new");
     EXPECT_FALSE(file.Close());
-    EXPECT_EQ(kw::test::ReadFile(dir / "folder.sav" / "inside"), "x");
-    EXPECT_EQ(kw::test::FileNames(dir.Path()).size(), 1u);
-    EXPECT_FALSE(file.OpenForWrite(dir / "missing" / "x.sav"));
+    EXPECT_EQ(kw::test::ReadFile(other / "folder.sav" / "inside"), "x");
+    EXPECT_EQ(kw::test::FileNames(other.Path()).size(), 1u);
+    EXPECT_FALSE(file.OpenForWrite(other / "missing" / "x.sav"));
     EXPECT_FALSE(file.IsOpen());
 }
 
@@ -318,7 +314,7 @@ TEST_F(KLFileRead, EveryReadBeforeTheEndLineFailsAndRestoresThePosition) {
     }
 }
 
-TEST_F(KLFileRead, CommentLinesAreSkippedAndMarkerLinesAreNoValues) {
+TEST_F(KLFileRead, CommentsLineEndsAndTheEndOfTheData) {
     Load(";head\n;again\n4\n; between\n;\n5\nnext\n%percent\n");
     EXPECT_EQ(Number(), 4);
     EXPECT_EQ(Number(), 5);
@@ -329,9 +325,7 @@ TEST_F(KLFileRead, CommentLinesAreSkippedAndMarkerLinesAreNoValues) {
     ASSERT_TRUE(m_file.FindSection("A"));
     EXPECT_EQ(Number(), 9);
     EXPECT_EQ(Number(false), 0);
-}
-
-TEST_F(KLFileRead, ValueReadAtTheEndOfDataFailsInsteadOfRepeatingTheLastLine) {
+    // A value read at the end of the data fails instead of repeating the last line.
     Load("12\n");
     EXPECT_EQ(Number(), 12);
     EXPECT_EQ(Number(false), 0);
@@ -345,10 +339,7 @@ TEST_F(KLFileRead, ValueReadAtTheEndOfDataFailsInsteadOfRepeatingTheLastLine) {
     Load("%INDEX%A\n1\n");
     EXPECT_FALSE(m_file.FindSection("B"));
     EXPECT_FALSE(m_file.FindSection("A"));
-}
-
-// LF or CR LF line ends, a stray CR, an overlong line, a zero byte and a last line without end.
-TEST_F(KLFileRead, LinesAreSplitAtLineFeedsWithoutCarriageReturns) {
+    // LF or CR LF line ends, a stray CR, an overlong line, a zero byte and a last line without end.
     std::string longLine;
     for (int i = 0; i < 2000; ++i) {
         longLine.push_back(static_cast<char>('a' + i % 26));
@@ -362,7 +353,7 @@ TEST_F(KLFileRead, LinesAreSplitAtLineFeedsWithoutCarriageReturns) {
     EXPECT_EQ(Number(false), 0);
 }
 
-TEST_F(KLFileRead, TextIsCutToTheDestinationAndZeroFilled) {
+TEST_F(KLFileRead, ValuesAreCutToTheirDestination) {
     Load("ABCDEFGHIJK\nxy\n");
     char text[9];
     std::memset(text, '#', sizeof text);
@@ -372,9 +363,7 @@ TEST_F(KLFileRead, TextIsCutToTheDestinationAndZeroFilled) {
     std::memset(padded, '#', sizeof padded);
     EXPECT_TRUE(m_file.ReadText(padded, sizeof padded));
     EXPECT_EQ(std::string(padded, sizeof padded), std::string("xy\0\0\0\0", 6));
-}
-
-TEST_F(KLFileRead, NumbersAreConvertedAndCutToTheirWidth) {
+    // Numbers are converted and cut to their width.
     Load("-5\n 12abc\n70000\n4294967295\n+8\nabc\n300\n");
     std::uint8_t u8 = 0;
     std::uint16_t u16 = 0;
@@ -403,9 +392,7 @@ TEST_F(KLFileRead, NumbersAreConvertedAndCutToTheirWidth) {
     }
     // Far beyond 32 bits it still yields some value without undefined behaviour.
     (void)CKLFile::ParseDecimal("99999999999999999999999999999999");
-}
-
-TEST_F(KLFileRead, ByteListIsFilledOrCutToTheCount) {
+    // A byte list is filled or cut to the count.
     Load("1,2\n1,2,3,4,5\n\n 7, 8 ,x,9\n");
     const std::vector<int> expected[] = {{1, 2, 0, 0}, {1, 2, 3, 4}, {0, 0, 0, 0}, {7, 8, 0, 9}};
     for (const auto& values : expected) {
@@ -413,9 +400,7 @@ TEST_F(KLFileRead, ByteListIsFilledOrCutToTheCount) {
         ASSERT_TRUE(m_file.ReadByteList(bytes, 4));
         EXPECT_EQ(std::vector<int>(bytes, bytes + 4), values);
     }
-}
-
-TEST_F(KLFileRead, ByteLinesZeroWhatWasNotReadWhenALineIsMissing) {
+    // Byte lines zero what was not read when a line is missing.
     Load("%INDEX%B\n10\n;c\n20\n%INDEXEND%B\n");
     ASSERT_TRUE(m_file.FindSection("B"));
     std::uint8_t bytes[4] = {5, 5, 5, 5};
@@ -437,9 +422,7 @@ TEST_F(KLFileRead, QuotedFiveTakesFewerFieldsOrAnUnquotedLine) {
         ASSERT_TRUE(m_file.ReadQuotedFive(five[0], 6));
         EXPECT_EQ(std::vector<std::string>(std::begin(five), std::end(five)), fields);
     }
-}
-
-TEST(KLFileNextQuoted, CopiesBetweenDelimitersOrTheRestWithoutMovingTheCursor) {
+    // NextQuoted copies between delimiters, or the rest without moving the cursor.
     const char* line = "\"Erster\",\"Zweiter\", r\"est";
     const char* cursor = line;
     char out[5];
@@ -482,9 +465,7 @@ TEST_F(KLFileRead, FindSectionStopsAtTheNextEndLineAndRestores) {
     ASSERT_TRUE(m_file.FindSection("CLUB"));
     EXPECT_EQ(Number(), 5);
     EXPECT_FALSE(m_file.FindSection("CLUB"));
-}
-
-TEST_F(KLFileRead, SkipToSectionEndPassesNestedSectionsAndUnreadValues) {
+    // SkipToSectionEnd passes nested sections and unread values.
     Load(
         "%INDEX%CLUB\n1\n%INDEX%PLAYER\n2\n%INDEXEND%PLAYER\n%INDEX%PLAYER\n%INDEXEND%PLAYER\n"
         "3\n%INDEXEND%CLUB\n44\n");
@@ -568,7 +549,7 @@ const std::vector<std::pair<std::string, std::string>> kEscapes = {
 
 // The writer escapes only comment, marker and escape lookalikes; the reader removes the
 // backslash only before the three escaped characters.
-TEST(KLFileEscape, EscapesTravelBothWays) {
+TEST(KLFileEscape, EscapesTravelBothWaysAndForeignBackslashesRoundTrip) {
     for (const auto& [written, line] : kEscapes) {
         // A structured binding cannot be captured by clang 14.
         const std::string text = written;
@@ -583,10 +564,8 @@ TEST(KLFileEscape, EscapesTravelBothWays) {
         ASSERT_TRUE(file.ReadText(fixed, sizeof fixed));
         EXPECT_EQ(std::string(fixed), text);
     }
-}
-
-// Lines another writer made with a '\' that escapes nothing come back byte for byte after a save.
-TEST(KLFileEscape, ForeignBackslashTextsRoundTripByteIdentically) {
+    // Lines another writer made with a '\' that escapes nothing come back byte for byte after a
+    // save.
     const std::string foreign =
         JoinLines({"%INDEX%CLUB", "\\x", "\\", "Pfad\\;", "Ordner\\Datei", "%INDEXEND%CLUB"});
     CKLFile reader;

@@ -1,3 +1,4 @@
+#include "storage/ListExport.h"
 #include "storage/ListPrintLayout.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,11 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "TempDir.h"
+#include "platform/AtomicFileBatch.h"
+#include "platform/FileFaults.h"
+#include "storage/ListTable.h"
 
 namespace {
 
@@ -49,7 +55,7 @@ std::vector<int> Narrowed(std::vector<int> widths, std::int64_t available) {
     return widths;
 }
 
-TEST(NarrowColumnsToFitTest, TakesUnitsOffTheWidestFirstAmongEquals) {
+TEST(NarrowColumnsToFitTest, TakesUnitsOffTheWidestFirstAmongEqualsOneAtATime) {
     EXPECT_EQ(Narrowed({50, 80, 80, 30}, 200), (std::vector<int>{50, 60, 60, 30}));
     // One unit more than whole rounds: the first of the two widest gives it.
     EXPECT_EQ(Narrowed({50, 80, 80, 30}, 199), (std::vector<int>{50, 59, 60, 30}));
@@ -60,9 +66,7 @@ TEST(NarrowColumnsToFitTest, TakesUnitsOffTheWidestFirstAmongEquals) {
                          (std::vector<int>{30, 40}), (std::vector<int>{30, 40})));
     EXPECT_EQ(std::tuple(Narrowed({30, 40}, 0), Narrowed({30, 40}, -5), Narrowed({}, 10)),
               std::tuple((std::vector<int>{0, 0}), (std::vector<int>{0, 0}), std::vector<int>{}));
-}
-
-TEST(NarrowColumnsToFitTest, AgreesWithSingleUnitStepsOnRandomWidths) {
+    // On random widths it agrees with single unit steps.
     std::mt19937 random(20060004);
     for (int trial = 0; trial < 2000; ++trial) {
         std::vector<int> widths(std::uniform_int_distribution<int>(1, 8)(random));
@@ -178,7 +182,16 @@ TEST_F(ListPrintLayoutTest, RowsPerPageLeaveTheFirstTwoLinesToPageNumberAndHeadi
               std::tuple(2, 3, 1));
 }
 
-TEST_F(ListPrintLayoutTest, ThreeLinesGiveOneRowPerPageAndFewerFailCleanly) {
+// Negative or undefined margins count as none; three lines give one row per page, fewer fail
+// cleanly, as do empty lists and sheets without width.
+TEST_F(ListPrintLayoutTest, MarginsAndPagesThatLeaveNoRoomFailCleanly) {
+    m_settings.horizontalMargin = -1.0;
+    m_settings.verticalMargin = std::numeric_limits<double>::quiet_NaN();
+    const auto result = LayOut(Rows(3, {{"A"}}));
+    ASSERT_EQ(result.fault, EListPrintFault::None);
+    ExpectBox(result.layout.titleLine, 0, 0, 4000, 40);
+    EXPECT_EQ(result.layout.rowsPerPage, 5000 / 42 - 2);
+
     m_settings.verticalMargin = 0.0;
     m_device.pageHeight = 3 * 42;
     const auto one = LayOut(Rows(5, {{"Name"}}));
@@ -198,9 +211,7 @@ TEST_F(ListPrintLayoutTest, ThreeLinesGiveOneRowPerPageAndFewerFailCleanly) {
     EXPECT_EQ(LayOut(Rows(5, {{"Name"}})).fault, EListPrintFault::PageTooShort);
     m_settings.verticalMargin = 1e300;
     EXPECT_EQ(LayOut(Rows(5, {{"Name"}})).fault, EListPrintFault::PageTooShort);
-}
-
-TEST_F(ListPrintLayoutTest, EmptyListsAndSheetsWithoutWidthFailCleanly) {
+    m_settings.verticalMargin = 1.0;
     EXPECT_EQ(LayOut(Rows(0, {{"Name"}})).fault, EListPrintFault::EmptyList);
     SListTable noColumns;
     noColumns.rows = {{"a"}};
@@ -223,17 +234,8 @@ TEST_F(ListPrintLayoutTest, EmptyListsAndSheetsWithoutWidthFailCleanly) {
     }
 }
 
-TEST_F(ListPrintLayoutTest, NegativeOrUndefinedMarginsCountAsNone) {
-    m_settings.horizontalMargin = -1.0;
-    m_settings.verticalMargin = std::numeric_limits<double>::quiet_NaN();
-    const auto result = LayOut(Rows(3, {{"A"}}));
-    ASSERT_EQ(result.fault, EListPrintFault::None);
-    ExpectBox(result.layout.titleLine, 0, 0, 4000, 40);
-    EXPECT_EQ(result.layout.rowsPerPage, 5000 / 42 - 2);
-}
-
 // Headings count up to 255 characters, cells up to 1023, both only up to a zero byte.
-TEST_F(ListPrintLayoutTest, PrintedTextsAreCutLikeTheBuffersTheyWereReadInto) {
+TEST_F(ListPrintLayoutTest, PrintedTextsAreCutLikeTheBuffersTheyWereReadIntoAndRowsFilled) {
     EXPECT_EQ(std::tuple(kw::PrintedHeading(std::string(300, 'h')),
                          kw::PrintedCell(std::string(2000, 'c')),
                          kw::PrintedCell(std::string("ab\0cd", 5)), kw::PrintedHeading("Verein")),
@@ -247,10 +249,7 @@ TEST_F(ListPrintLayoutTest, PrintedTextsAreCutLikeTheBuffersTheyWereReadInto) {
     ASSERT_EQ(result.fault, EListPrintFault::None);
     EXPECT_EQ(result.layout.columns[0].width, 2550);
     EXPECT_EQ(result.layout.columns[1].width, 10230);
-}
-
-TEST(ListTableTest, ShortRowsReadAsEmptyCellsAndExtraCellsDoNotCount) {
-    SListTable table;
+    // Short rows read as empty cells, and extra cells do not count.
     table.columns = {{"A"}, {"B"}};
     table.rows = {{"a1"}, {"b1", "b2", "b3"}};
     EXPECT_EQ(std::tuple(table.Cell(0, 0), table.Cell(0, 1), table.Cell(1, 1), table.Cell(1, 2),
@@ -262,6 +261,76 @@ TEST(ListTableTest, ShortRowsReadAsEmptyCellsAndExtraCellsDoNotCount) {
     EXPECT_EQ(std::tuple(source.ColumnCount(), source.RowCount(), source.CellText(0, 1),
                          source.CellText(1, 0)),
               std::tuple(2, 2, "", "b1"));
+}
+
+using kw::EListExportFormat;
+
+// A list of `columns` columns without headings.
+kw::SListTable Table(std::size_t columns, std::vector<std::vector<std::string>> rows) {
+    return {std::vector<kw::STableColumn>(columns), std::move(rows)};
+}
+
+class ListExportTest : public ::testing::Test {
+protected:
+    std::string Export(const kw::SListTable& list, std::string_view title,
+                       EListExportFormat format) {
+        const auto path = m_dir / "list.txt";
+        EXPECT_TRUE(kw::ExportList(kw::CListTableSource(list), title, format, path));
+        return kw::test::ReadFile(path);
+    }
+    kw::test::TempDir m_dir;
+};
+
+TEST_F(ListExportTest, TabSeparatedWritesTitleThenRowsAndSpacesPadEveryCell) {
+    const kw::SListTable list = Table(3, {{"Meier", "12", "FC"}, {"", "x", ""}});
+    EXPECT_EQ(Export(list, "Doppelte Spieler", EListExportFormat::TabSeparated),
+              "Doppelte Spieler\r\nMeier\t12\tFC\r\n\tx\t\r\n");
+    EXPECT_EQ(Export(Table(1, {{"a"}}), "", EListExportFormat::TabSeparated), "\r\na\r\n");
+    EXPECT_EQ(Export(Table(2, {}), "T", EListExportFormat::TabSeparated), "T\r\n");
+    // Every cell is padded to the longest of its column plus one; widths count at most 1022
+    // characters while cells are cut at 1023, so a cell that long gets no padding at all.
+    const kw::SListTable padded = Table(2, {{"abcde", "x"}, {"ab", "yyy"}, {"", ""}});
+    EXPECT_EQ(Export(padded, "Titel", EListExportFormat::SpaceFormatted),
+              "Titel\r\nabcde x   \r\nab    yyy \r\n          \r\n");
+    const kw::SListTable longCell = Table(2, {{std::string(1500, 'w'), "z"}});
+    EXPECT_EQ(Export(longCell, "", EListExportFormat::TabSeparated),
+              "\r\n" + std::string(1023, 'w') + "\tz\r\n");
+    EXPECT_EQ(Export(longCell, "", EListExportFormat::SpaceFormatted),
+              "\r\n" + std::string(1023, 'w') + "z \r\n");
+}
+
+// Markup characters are escaped; 0x80..0x9F, which the declared ISO-8859-1 lacks, become
+// references to their Windows-1252 meaning; Latin-1 bytes stay as they are.
+TEST_F(ListExportTest, XmlHasDeclarationTitleRowsAndEscapedColumns) {
+    const kw::SListTable xml =
+        Table(2, {{"Rot & Wei\xDF <A>", "\x80 \x81\x8D\x8F\x90\x9D \x9F\xA0\xFF"}, {"c", ""}});
+    EXPECT_EQ(Export(xml, "a<b>&c\x96", EListExportFormat::Xml),
+              "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n"
+              "<list>\r\n"
+              "\t<title>a&lt;b&gt;&amp;c&#8211;</title>\r\n"
+              "\t<row>\r\n"
+              "\t\t<col>Rot &amp; Wei\xDF &lt;A&gt;</col>\r\n"
+              "\t\t<col>&#8364; &#129;&#141;&#143;&#144;&#157; &#376;\xA0\xFF</col>\r\n"
+              "\t</row>\r\n"
+              "\t<row>\r\n\t\t<col>c</col>\r\n\t\t<col></col>\r\n\t</row>\r\n"
+              "\t</list>\r\n");
+    // An export replaces an existing file and fails when it cannot write.
+    const auto path = m_dir / "out.txt";
+    kw::test::WriteFile(path, "old");
+    const kw::SListTable table = Table(1, {{"new"}});
+    const kw::CListTableSource list(table);
+    ASSERT_TRUE(kw::ExportList(list, "T", EListExportFormat::TabSeparated, path));
+    EXPECT_EQ(kw::test::ReadFile(path), "T\r\nnew\r\n");
+
+    EXPECT_FALSE(kw::ExportList(list, "T", EListExportFormat::Xml, m_dir / "missing" / "out.xml"));
+
+    kw::CFileFaults faults(kw::FailWritesTo(path));
+    {
+        kw::CAtomicFileBatch batch(m_dir.Path(), {.faults = &faults});
+        EXPECT_FALSE(kw::ExportList(list, "X", EListExportFormat::Xml, path));
+    }
+    EXPECT_EQ(faults.Failures(), 1u);
+    EXPECT_EQ(kw::test::ReadFile(path), "T\r\nnew\r\n");
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ constexpr unsigned int kSeedForLargest = 0xF01BF641u;
 
 // --- reading
 
-TEST(NameList, GroupLinesFileTheFollowingNames) {
+TEST(NameList, GroupLinesFileTheFollowingNamesAndLoadingReplacesTheList) {
     CNameList list;
     list.LoadFromMemory(
         "Zoe\r\n%3\r\nAnna\r\n  Berta   Maria \r\n\r\n%7x\r\nCarl\r\n% 3\r\nDora\r\n%0\r\nEmil");
@@ -38,19 +38,13 @@ TEST(NameList, GroupLinesFileTheFollowingNames) {
     list.LoadFromMemory("%12\nM\xFCller\nAbel\nM\xFCller\n");
     EXPECT_EQ(NamesOf(list, 12), (std::vector<std::string>{"M\xFCller", "Abel", "M\xFCller"}));
     EXPECT_EQ(list.Count(0), 0u);
-}
-
-TEST(NameList, ALongLineContinuesAsTheNextName) {
-    CNameList list;
+    // A long line continues as the next name.
     list.LoadFromMemory(std::string(CNameList::kLineLimit, 'a') + "bc\r\nDora\r\n");
     EXPECT_EQ(NamesOf(list, 0),
               (std::vector<std::string>{std::string(CNameList::kLineLimit, 'a'), "bc", "Dora"}));
-}
-
-TEST(NameList, LoadingReplacesTheList) {
+    // Loading replaces the list.
     const kw::test::TempDir dir;
     kw::test::WriteFile(dir / "names.txt", "%1\r\nAnna\r\n");
-    CNameList list;
     list.Add(1, "Alt");
     list.Add(2, "Alt");
     ASSERT_TRUE(list.Load(dir / "names.txt"));
@@ -63,7 +57,7 @@ TEST(NameList, LoadingReplacesTheList) {
 
 // --- random picks
 
-TEST(PickRandomName, TheIndexSpreadsTheRandomRangeOverTheNames) {
+TEST(PickRandomName, TheIndexSpreadsTheRandomRangeOverTheNamesOfTheGroup) {
     EXPECT_EQ(std::tuple(kw::RandomNameIndex(0, 2), kw::RandomNameIndex(16383, 2),
                          kw::RandomNameIndex(16384, 2), kw::RandomNameIndex(32766, 3)),
               std::tuple(0u, 0u, 1u, 2u));
@@ -71,9 +65,7 @@ TEST(PickRandomName, TheIndexSpreadsTheRandomRangeOverTheNames) {
     EXPECT_EQ(std::tuple(kw::RandomNameIndex(32767, 2), kw::RandomNameIndex(32767, 1),
                          kw::RandomNameIndex(32767, 100000)),
               std::tuple(1u, 0u, 99999u));
-}
-
-TEST(PickRandomName, AGroupGivesOnlyItsOwnNamesElseThoseOfGroupZero) {
+    // A group gives only its own names, else those of group zero.
     CNameList list;
     list.LoadFromMemory("Otto\n%3\nAnna\nBerta\n");
     kw::CRandom random;
@@ -100,18 +92,14 @@ TEST(PickRandomName, AGroupGivesOnlyItsOwnNamesElseThoseOfGroupZero) {
     groupOnly.Add(3, "Anna");
     EXPECT_EQ(kw::PickRandomName(groupOnly, 7, random), std::nullopt);
     EXPECT_EQ(kw::PickRandomName(groupOnly, 3, random), std::optional<std::string>("Anna"));
-}
-
-TEST(PickRandomName, DrawsFromTheGivenGenerator) {
-    CNameList list;
+    // Picks draw from the given generator: its first numbers are 41, 18467 and 6334.
     for (int i = 0; i < 10; ++i) {
-        list.Add(0, std::to_string(i));
+        groupOnly.Add(0, std::to_string(i));
     }
-    // The first numbers after the start value are 41, 18467 and 6334.
-    kw::CRandom random;
-    EXPECT_EQ(kw::PickRandomName(list, 0, random), std::optional<std::string>("0"));
-    EXPECT_EQ(kw::PickRandomName(list, 0, random), std::optional<std::string>("5"));
-    EXPECT_EQ(kw::PickRandomName(list, 0, random), std::optional<std::string>("1"));
+    random.Reset();
+    EXPECT_EQ(kw::PickRandomName(groupOnly, 0, random), std::optional<std::string>("0"));
+    EXPECT_EQ(kw::PickRandomName(groupOnly, 0, random), std::optional<std::string>("5"));
+    EXPECT_EQ(kw::PickRandomName(groupOnly, 0, random), std::optional<std::string>("1"));
 }
 
 // --- the owner

@@ -193,14 +193,12 @@ TEST(PackedCodec, PinsTheEncoderOutput) {
     expected.insert(expected.end(), data.begin(), data.begin() + 44);
     expected.insert(expected.end(), {0xFF, 4, 5, 6});
     EXPECT_EQ(kw::PackData(data), expected);
-}
-
-TEST(PackedCodec, SizesAboveTwentyFourBitsUseTheLongHeader) {
-    const Bytes data(0x1000001, 1);
-    const Bytes packed = kw::PackData(data);
-    ASSERT_GE(packed.size(), 6u);
-    EXPECT_EQ((Bytes(packed.begin(), packed.begin() + 6)), (Bytes{0x90, 0xFB, 1, 0, 0, 1}));
-    EXPECT_EQ(kw::UnpackData(packed), data);
+    // Sizes above twenty-four bits use the long header.
+    data.assign(0x1000001, 1);
+    const Bytes large = kw::PackData(data);
+    ASSERT_GE(large.size(), 6u);
+    EXPECT_EQ((Bytes(large.begin(), large.begin() + 6)), (Bytes{0x90, 0xFB, 1, 0, 0, 1}));
+    EXPECT_EQ(kw::UnpackData(large), data);
 }
 
 TEST(PackedCodec, IncompressibleInputStaysWithinTheBound) {
@@ -217,7 +215,7 @@ TEST(PackedCodec, IncompressibleInputStaysWithinTheBound) {
     EXPECT_EQ(kw::UnpackData(exact), data);
 }
 
-TEST(PackedCodec, HeaderVariantsAndTheSizeQuery) {
+TEST(PackedCodec, HeaderVariantsTheSizeQueryAndDamagedStreams) {
     // Bit 0 of the type adds a packed-size field of the same width before the unpacked size.
     Bytes packed = kw::PackData(Counting(100));
     packed[0] = 0x11;
@@ -237,10 +235,7 @@ TEST(PackedCodec, HeaderVariantsAndTheSizeQuery) {
     // Family members other than 0x10 and 0x90 are known by size but not unpacked.
     packed[0] = 0x18;
     EXPECT_FALSE(kw::UnpackData(packed, out));
-}
-
-TEST(PackedCodec, DamagedStreamsAreRefused) {
-    Bytes out(64);
+    // Damaged streams are refused.
     // Copy from before the start of the output.
     EXPECT_FALSE(kw::UnpackData(Bytes{0x10, 0xFB, 0, 0, 4, 0x01, 0x05, 'a', 0xFC}, out));
     // Commands or literals that run past the input.

@@ -3,12 +3,14 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "TempDir.h"
+#include "storage/TextCollation.h"
 #include "storage/TextHelpers.h"
 
 namespace {
@@ -20,21 +22,17 @@ using kw::MatchWildcard;
 
 // --- folding
 
-TEST(FoldAccents, FoldsThroughTheOneTableKeepingCase) {
+TEST(FoldAccents, FoldsThroughTheOneTableKeepingCaseWithinTheField) {
     EXPECT_EQ(FoldAccents("M\xFCller \xC0\xE7\xD7\x8A\xFF`\x93\x96"), "Muller AcxSy'\"-");
     EXPECT_EQ(FoldAccents("Stra\337e \x8C \x9C \xC6 \xE6"), "Strasse CE ce AE ae");
     EXPECT_EQ(FoldAccents("plain ASCII \xA9"), "plain ASCII \xA9");
-}
-
-TEST(FoldForSearch, FoldsUpperCasesAndKeepsAFieldOf127Characters) {
+    // Folding for a search also upper-cases and keeps a field of 127 characters.
     EXPECT_EQ(FoldForSearch("M\xFCller"), "MULLER");
     EXPECT_EQ(FoldForSearch("muller"), FoldForSearch("M\xDCLLER"));
     EXPECT_EQ(FoldForSearch("Stra\337e *"), "STRASSE *");
     EXPECT_EQ(FoldForSearch(std::string(200, 'a')), std::string(127, 'A'));
     EXPECT_EQ(FoldForSearch(""), "");
-}
-
-TEST(FoldAccents, FieldSizeLimitsTheLengthAndExpansionsOnlyWhenBothLettersFit) {
+    // The field size limits the length, and expansions are written only when both letters fit.
     EXPECT_EQ(FoldAccents("M\xFCller", 0), "");
     EXPECT_EQ(FoldAccents("M\xFCller", 1), "");
     EXPECT_EQ(FoldAccents("M\xFCller", 4), "Mul");
@@ -90,7 +88,7 @@ TEST(MatchWildcard, MatchesTheWholeTextByteForByteAStarTryingEveryLaterPosition)
 
 // --- lines and spaces
 
-TEST(NormaliseSpaces, CollapsesAndTrimsBlanks) {
+TEST(NormaliseSpaces, CollapsesAndTrimsBlanksAndStripLineEndRemovesOneControlCharacter) {
     std::string text = "  Anna \t  Maria \r\n";
     EXPECT_TRUE(kw::NormaliseSpaces(text));
     EXPECT_EQ(text, "Anna Maria");
@@ -98,15 +96,13 @@ TEST(NormaliseSpaces, CollapsesAndTrimsBlanks) {
     text = "\t";
     EXPECT_TRUE(kw::NormaliseSpaces(text));
     EXPECT_EQ(text, "");
-}
-
-TEST(StripLineEnd, RemovesOneTrailingControlCharacter) {
+    // Stripping a line end removes one trailing control character.
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"abc\n", "abc"},     {"abc\n\n", "abc\n"}, {"abc\x1F", "abc"}, {"abc ", "abc "},
         {"ab\xFC", "ab\xFC"}, {"ab\x81", "ab\x81"}, {"", ""},           {"a\x7F", "a\x7F"},
     };
     for (const auto& [input, expected] : cases) {
-        std::string text = input;
+        text = input;
         kw::StripLineEnd(text);
         EXPECT_EQ(text, expected) << input;
     }
@@ -138,7 +134,7 @@ TEST(TextFileLines, CrLfAndLfEndLinesAlikeAndLongLinesContinue) {
 
 // --- numbers
 
-TEST(FormatThousands, GroupsThousandsAndMillions) {
+TEST(FormatNumbers, GroupsThousandsAndMillionsAndWritesImperialUnits) {
     const std::pair<int, const char*> cases[] = {{999, "999"},
                                                  {1000, "1.000"},
                                                  {-2500, "- 2.500"},
@@ -150,9 +146,7 @@ TEST(FormatThousands, GroupsThousandsAndMillions) {
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(kw::FormatThousands(value), text);
     }
-}
-
-TEST(FormatImperial, HeightAndWeight) {
+    // Imperial heights and weights.
     EXPECT_EQ(std::tuple(kw::FormatHeightImperial(180), kw::FormatHeightImperial(152),
                          kw::FormatHeightImperial(183)),
               std::tuple("5' 10''", "4' 11''", "6' 0''"));
@@ -178,7 +172,7 @@ TEST(RemoveDuplicateSlots, DropsRepeatsAndClosesUp) {
 
 // --- writing files
 
-TEST(WriteFileCreatingDirs, CreatesMissingFoldersOnlyWhenAsked) {
+TEST(WriteFileCreatingDirs, CreatesMissingFoldersOnlyWhenAskedAndRefusesEmptyPathOrData) {
     const kw::test::TempDir dir;
     const auto path = dir / "a" / "out.bin";
     EXPECT_FALSE(kw::WriteFileCreatingDirs(path, "data", false));
@@ -191,13 +185,78 @@ TEST(WriteFileCreatingDirs, CreatesMissingFoldersOnlyWhenAsked) {
     const std::filesystem::path windows = dir.Path().string() + "/badges\\club\\1.tga";
     EXPECT_TRUE(kw::WriteFileCreatingDirs(windows, "TGA", true));
     EXPECT_EQ(kw::test::ReadFile(dir / "badges" / "club" / "1.tga"), "TGA");
-}
-
-TEST(WriteFileCreatingDirs, RefusesEmptyPathOrData) {
-    const kw::test::TempDir dir;
+    // An empty path or empty data is refused.
     EXPECT_FALSE(kw::WriteFileCreatingDirs({}, "data", true));
     EXPECT_FALSE(kw::WriteFileCreatingDirs(dir / "empty.txt", "", true));
     EXPECT_FALSE(std::filesystem::exists(dir / "empty.txt"));
 }
 
 }  // namespace
+
+namespace kw {
+namespace {
+
+// Two Windows-1252 texts in the order a reader of the interface's language expects them.
+struct SOrderedPair {
+    std::string_view before;
+    std::string_view after;
+};
+
+std::ostream& operator<<(std::ostream& out, const SOrderedPair& pair) {
+    return out << '"' << pair.before << "\" < \"" << pair.after << '"';
+}
+
+class CollateText : public ::testing::TestWithParam<SOrderedPair> {};
+
+TEST_P(CollateText, SortsThePairInTheReadersOrderBothWaysAndByItsKeys) {
+    const SOrderedPair& pair = GetParam();
+    EXPECT_LT(kw::CollateText(pair.before, pair.after), 0);
+    EXPECT_GT(kw::CollateText(pair.after, pair.before), 0);
+    EXPECT_EQ(kw::CollateText(pair.before, pair.before), 0);
+    const std::string keyBefore = CollationKey(pair.before);
+    const std::string keyAfter = CollationKey(pair.after);
+    EXPECT_TRUE(keyBefore < keyAfter || (keyBefore == keyAfter && pair.before < pair.after));
+}
+
+INSTANTIATE_TEST_SUITE_P(AccentsAsBaseLetters, CollateText,
+                         ::testing::Values(SOrderedPair{"D\344nemark", "Deutschland"},
+                                           SOrderedPair{"F\344r\366er", "Frankreich"},
+                                           SOrderedPair{"Norwegen", "\326sterreich"},
+                                           SOrderedPair{"\326sterreich", "Polen"},
+                                           SOrderedPair{"\326sterreich", "Zypern"},
+                                           SOrderedPair{"\311mile", "Fabio"},
+                                           SOrderedPair{"\212a", "Sb"},
+                                           SOrderedPair{"Stra\337e", "Strasser"},
+                                           SOrderedPair{"\306rger", "Af"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    CaseIgnored, CollateText,
+    ::testing::Values(SOrderedPair{"de Jong", "Zola"}, SOrderedPair{"abc", "ABD"},
+                      SOrderedPair{"\376a", "\336b"}, SOrderedPair{"_Nord", "abc"},
+                      SOrderedPair{"1. FC Nord", "Adler"}, SOrderedPair{"Ma", "mai"}));
+
+INSTANTIATE_TEST_SUITE_P(BytesBreakTies, CollateText,
+                         ::testing::Values(SOrderedPair{"Muller", "M\374ller"},
+                                           SOrderedPair{"M\374ller", "muller"},
+                                           SOrderedPair{"Strasse", "Stra\337e"},
+                                           SOrderedPair{"AErger", "\306rger"},
+                                           SOrderedPair{"\336or", "\376or"}));
+
+TEST(CollateTexts, BytesBreakTiesOnlyWhenEveryKeyTiesAndFolderNamesSortAsWindows1252) {
+    EXPECT_LT(CollateTexts({"M\374ller", "Anton"}, {"Muller", "Karl"}), 0);
+    EXPECT_GT(CollateTexts({"Muller", "Karl"}, {"M\374ller", "Anton"}), 0);
+    EXPECT_LT(CollateTexts({"Muller", "Karl"}, {"M\374ller", "Karl"}), 0);
+    EXPECT_LT(CollateTexts({"Mull", "Zeno"}, {"Muller", "Anton"}), 0);
+    EXPECT_EQ(CollateTexts({"Muller", "Karl"}, {"Muller", "Karl"}), 0);
+    // "Übung" before "Uc", "Ça va" before "Cb", "Ubung" before "übung".
+    EXPECT_LT(CollateUtf8Text("\303\234bung", "Uc"), 0);
+    EXPECT_LT(CollateUtf8Text("\303\207a va", "Cb"), 0);
+    EXPECT_LT(CollateUtf8Text("Ubung", "\303\274bung"), 0);
+    EXPECT_GT(CollateUtf8Text("\303\274bung", "Ubung"), 0);
+    // Ł and ő have no Windows-1252 code: their UTF-8 bytes decide.
+    EXPECT_LT(CollateUtf8Text("\305\201", "\305\221"), 0);
+    EXPECT_EQ(CollateUtf8Text("\305\201", "\305\201"), 0);
+}
+
+}  // namespace
+}  // namespace kw

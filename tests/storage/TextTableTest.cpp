@@ -31,7 +31,8 @@ using kw::test::JoinLines;
 
 // --- reading table files
 
-// Faces: text then number, after the none entry; shoes: number then text.
+// Faces: text then number, after the none entry; shoes: number then text. Loading again replaces
+// everything.
 TEST(TextTable, FacesFileGetsTheNoneEntryFirstAndShoeFileReadsNumberThenText) {
     ASSERT_EQ(kw::ResourceString(kw::ids::kNotAvailable), kNone);
     const kw::test::TempDir dir;
@@ -47,6 +48,32 @@ TEST(TextTable, FacesFileGetsTheNoneEntryFirstAndShoeFileReadsNumberThenText) {
     // Entries outside the table read empty.
     EXPECT_EQ(std::tuple(shoes.GetCount(), shoes.GetText(-1), shoes.GetValue(5)),
               std::tuple(1, "", 0));
+
+    // A count line without digits, or a negative one, means no entries.
+    shoes.LoadFromMemory(JoinLines({"none", "1", "rot"}));
+    EXPECT_TRUE(shoes.Entries().empty());
+    faces.LoadFromMemory(JoinLines({"-4", "A", "1"}));
+    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}}));
+    faces.LoadFromMemory("");
+    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}}));
+    // Four announced, two complete, the third without its number line: only complete entries
+    // count. The last line without its line end still counts.
+    faces.LoadFromMemory(JoinLines({"4", "Face A", "10", "Face B", "11", "Face C"}));
+    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {10, "Face A"}, {11, "Face B"}}));
+    shoes.LoadFromMemory("3\r\n1\r\nrot\r\n2\r\nblau");
+    EXPECT_EQ(shoes.Entries(), (TextTableEntries{{1, "rot"}, {2, "blau"}}));
+    // A file announcing more than the capacity fills only the capacity.
+    std::vector<std::string> lines = {"9"};
+    for (int i = 1; i <= 9; ++i) {
+        lines.push_back(std::to_string(i * 10));
+        lines.push_back("Schuh " + std::to_string(i));
+    }
+    shoes.LoadFromMemory(JoinLines(lines));
+    EXPECT_EQ(std::tuple(shoes.GetCount(), shoes.GetValue(4), shoes.GetText(4), shoes.GetText(5)),
+              std::tuple(5, 50, "Schuh 5", ""));
+    shoes.LoadFromMemory(JoinLines({"1", "9", "z"}));
+    EXPECT_EQ(shoes.Entries(), (TextTableEntries{{9, "z"}}));
+    EXPECT_EQ(std::tuple(shoes.GetText(2), shoes.GetValue(2)), std::tuple("", 0));
 }
 
 TEST(TextTable, TextsKeepTheirBlanksAndAreCutAfter128Characters) {
@@ -60,25 +87,17 @@ TEST(TextTable, TextsKeepTheirBlanksAndAreCutAfter128Characters) {
                                                  {8, "\t"},
                                                  {9, std::string(128, 'x')},
                                                  {10, std::string(127, 'y')}}));
-}
-
-TEST(TextTable, ALineBeyondTheLineLimitContinuesAsTheNextLine) {
-    CBaseTextFile table(TextFirst(5));
+    // The first 998 characters of a line beyond the limit are entry 0's text, "77" its number,
+    // "5" the text of an entry whose number line is missing, so it is not taken.
     table.LoadFromMemory(JoinLines({"2", std::string(CBaseTextFile::kLineLimit, 'a') + "77", "5"}));
-    // The first 998 characters are entry 0's text, "77" its number, "5" the text of an entry whose
-    // number line is missing, so it is not taken.
     EXPECT_EQ(table.Entries(), (TextTableEntries{{77, std::string(128, 'a')}}));
-}
 
-TEST(TextTable, CountLineWithoutDigitsOrNegativeMeansNoEntries) {
-    CBaseTextFile shoes(NumberFirst(5));
-    shoes.LoadFromMemory(JoinLines({"none", "1", "rot"}));
-    EXPECT_TRUE(shoes.Entries().empty());
-    CBaseTextFile faces(TextFirst(10, kw::ids::kNotAvailable));
-    faces.LoadFromMemory(JoinLines({"-4", "A", "1"}));
-    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}}));
-    faces.LoadFromMemory("");
-    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}}));
+    // The none entry takes one slot of the capacity.
+    CBaseTextFile faces(TextFirst(3, kw::ids::kNotAvailable));
+    faces.LoadFromMemory(JoinLines({"3", "A", "1", "B", "2", "C", "3"}));
+    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {1, "A"}, {2, "B"}}));
+    faces.LoadFromMemory(JoinLines({"2147483647", "A", "1"}));
+    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {1, "A"}}));
 }
 
 TEST(TextTable, LayoutsWithoutCountLineOrWithOneLinePerEntry) {
@@ -95,70 +114,9 @@ TEST(TextTable, LayoutsWithoutCountLineOrWithOneLinePerEntry) {
     EXPECT_EQ(single.Entries(), (TextTableEntries{{0, kNone}, {1, "rot"}, {2, "blau"}}));
 }
 
-TEST(TextTable, ReloadingReplacesEverything) {
-    CBaseTextFile table(TextFirst(5));
-    table.LoadFromMemory(JoinLines({"3", "a", "1", "b", "2", "c", "3"}));
-    table.LoadFromMemory(JoinLines({"1", "z", "9"}));
-    EXPECT_EQ(table.Entries(), (TextTableEntries{{9, "z"}}));
-    EXPECT_EQ(std::tuple(table.GetText(2), table.GetValue(2)), std::tuple("", 0));
-}
-
-// --- files that do not fit
-
-TEST(TextTableLimits, AFileAnnouncingMoreThanTheCapacityFillsOnlyTheCapacity) {
-    std::vector<std::string> lines = {"9"};
-    for (int i = 1; i <= 9; ++i) {
-        lines.push_back(std::to_string(i * 10));
-        lines.push_back("Schuh " + std::to_string(i));
-    }
-    CBaseTextFile shoes(NumberFirst(5));
-    shoes.LoadFromMemory(JoinLines(lines));
-    EXPECT_EQ(std::tuple(shoes.GetCount(), shoes.GetValue(4), shoes.GetText(4), shoes.GetText(5)),
-              std::tuple(5, 50, "Schuh 5", ""));
-}
-
-TEST(TextTableLimits, TheNoneEntryTakesOneSlotOfTheCapacity) {
-    CBaseTextFile faces(TextFirst(3, kw::ids::kNotAvailable));
-    faces.LoadFromMemory(JoinLines({"3", "A", "1", "B", "2", "C", "3"}));
-    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {1, "A"}, {2, "B"}}));
-    faces.LoadFromMemory(JoinLines({"2147483647", "A", "1"}));
-    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {1, "A"}}));
-}
-
-TEST(TextTableLimits, AFileEndingEarlyKeepsOnlyCompleteEntries) {
-    CBaseTextFile faces(TextFirst(6000, kw::ids::kNotAvailable));
-    // Four announced, two complete, the third without its number line.
-    faces.LoadFromMemory(JoinLines({"4", "Face A", "10", "Face B", "11", "Face C"}));
-    EXPECT_EQ(faces.Entries(), (TextTableEntries{{0, kNone}, {10, "Face A"}, {11, "Face B"}}));
-    // The last line without its line end still counts.
-    CBaseTextFile shoes(NumberFirst(5));
-    shoes.LoadFromMemory("3\r\n1\r\nrot\r\n2\r\nblau");
-    EXPECT_EQ(shoes.Entries(), (TextTableEntries{{1, "rot"}, {2, "blau"}}));
-}
-
-TEST(TextTableLimits, ColourTablesStayWithinTheirColours) {
-    const kw::test::TempDir dir;
-    std::vector<std::string> lines = {"40"};
-    for (int i = 0; i < 40; ++i) {
-        lines.push_back(std::to_string(i));
-        lines.push_back("F" + std::to_string(i) + "," + std::to_string(i * 1000));
-    }
-    kw::test::WriteFile(dir / "TeamColour.txt", JoinLines(lines));
-    CTeamColourTextFile colours(NumberFirst(30));
-    colours.Load(dir / "TeamColour.txt");
-    ASSERT_EQ(colours.GetCount(), 30);
-    EXPECT_EQ(std::tuple(colours.GetText(29), colours.GetColour(29), colours.GetColour(30)),
-              std::tuple("F29", 29000, 0));
-
-    kw::test::WriteFile(dir / "TeamColour.txt", JoinLines({"5", "1", "Rot,16711680", "2"}));
-    colours.Load(dir / "TeamColour.txt");
-    EXPECT_EQ(std::tuple(colours.GetCount(), colours.GetColour(0), colours.GetColour(1)),
-              std::tuple(1, 16711680, 0));
-}
-
-// --- missing files
-
-TEST(TextTableMissing, EntriesAreNumberedByIndexWithTheDefaultText) {
+// Missing files number their entries by index with the default text; the count of an earlier
+// load stays, and colours are zero.
+TEST(TextTable, MissingFiles) {
     const kw::test::TempDir dir;
     CBaseTextFile faces(TextFirst(6000, kw::ids::kNotAvailable));
     faces.Load(dir / "faceIDs.txt");
@@ -173,10 +131,7 @@ TEST(TextTableMissing, EntriesAreNumberedByIndexWithTheDefaultText) {
     withDefault.Load(dir / "faceIDs.txt");
     EXPECT_EQ(withDefault.Entries(),
               (TextTableEntries{{0, "Editor"}, {1, "Editor"}, {2, "Editor"}}));
-}
 
-TEST(TextTableMissing, TheCountOfAnEarlierLoadStaysAndColoursAreZero) {
-    const kw::test::TempDir dir;
     CTeamColourTextFile colours(NumberFirst(5));
     colours.LoadFromMemory(JoinLines({"2", "7", "Rot,16711680", "8", "Blau,255"}));
     colours.Load(dir / "MerchandiseColour.txt");
@@ -185,9 +140,8 @@ TEST(TextTableMissing, TheCountOfAnEarlierLoadStaysAndColoursAreZero) {
     EXPECT_EQ(colours.GetValue(4), 4);
 }
 
-// --- colours
-
-TEST(TeamColourTable, SplitsNameAndColourAtCommas) {
+// Names and colours split at commas; colour tables stay within their colours.
+TEST(TeamColourTable, SplitsNameAndColourAtCommasAndStaysWithinItsColours) {
     CTeamColourTextFile colours(NumberFirst(30));
     colours.LoadFromMemory(JoinLines({"5", "1", "Blau", "2", ",,Gelb,65535", "3", "Rot,16711680",
                                       "4", ",,,", "5", "Gr\xFCn,,32768,7"}));
@@ -199,9 +153,24 @@ TEST(TeamColourTable, SplitsNameAndColourAtCommas) {
     }
     EXPECT_EQ(kw::SwapRedAndBlue(16711680u), 0x0000FFu);
     EXPECT_EQ(kw::SwapRedAndBlue(0xAB123456u), 0xAB563412u);
-}
 
-TEST(TextTableChoice, TheLastEntryWithTheValueIsSelected) {
+    const kw::test::TempDir dir;
+    std::vector<std::string> lines = {"40"};
+    for (int i = 0; i < 40; ++i) {
+        lines.push_back(std::to_string(i));
+        lines.push_back("F" + std::to_string(i) + "," + std::to_string(i * 1000));
+    }
+    kw::test::WriteFile(dir / "TeamColour.txt", JoinLines(lines));
+    colours.Load(dir / "TeamColour.txt");
+    ASSERT_EQ(colours.GetCount(), 30);
+    EXPECT_EQ(std::tuple(colours.GetText(29), colours.GetColour(29), colours.GetColour(30)),
+              std::tuple("F29", 29000, 0));
+    kw::test::WriteFile(dir / "TeamColour.txt", JoinLines({"5", "1", "Rot,16711680", "2"}));
+    colours.Load(dir / "TeamColour.txt");
+    EXPECT_EQ(std::tuple(colours.GetCount(), colours.GetColour(0), colours.GetColour(1)),
+              std::tuple(1, 16711680, 0));
+
+    // Of entries with the same value the last is selected.
     const TextTableEntries entries = {{0, kNone}, {4, "a"}, {7, "b"}, {4, "c"}};
     EXPECT_EQ(std::tuple(kw::SelectedEntryIndex(entries, 4), kw::SelectedEntryIndex(entries, 7),
                          kw::SelectedEntryIndex(entries, 5)),
