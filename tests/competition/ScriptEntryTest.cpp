@@ -27,7 +27,7 @@ std::vector<SScriptEntry> ReadList(const std::string& text, int country, CScript
     return {list.begin(), list.end()};
 }
 
-TEST(ScriptTable, ListsRunToTheirTerminatorAndIndexesAreChecked) {
+TEST(ScriptTable, ListsRunToTheirTerminatorAndEachFormWritesItsLines) {
     CScriptTable table;
     const std::vector<SScriptEntry> one = {{kGetChamp, kLeague0, 0}};
     const std::int32_t first = table.AppendList(one);
@@ -38,9 +38,7 @@ TEST(ScriptTable, ListsRunToTheirTerminatorAndIndexesAreChecked) {
     EXPECT_TRUE(table.List(-1).empty());
     EXPECT_TRUE(table.List(1000).empty());
     EXPECT_EQ(table.Entry(1000), nullptr);
-}
-
-TEST(ScriptText, EachFormWritesItsLines) {
+    // Each form writes its lines.
     const std::vector<SScriptEntry> entries = {
         {kBuildCounter, 0, 77},
         {kBuildUefa5, 0, MakeScriptArguments(-3, 0, 0) | (9u << 16)},
@@ -93,20 +91,17 @@ TEST(ScriptText, CarriedValuesSurviveAWriteAndARead) {
 }
 
 // A ref closed by a parenthesis reads the same competition; a negative country is the node's.
-TEST(ScriptText, RefsReadTheirCompetition) {
+TEST(ScriptText, RefsReadTheirCompetitionAndUnknownWordsTheGenericForm) {
     CScriptTable table;
-    const auto list =
+    const auto refs =
         ReadList(JoinLines({"2", "GET_INTERNATIONAL_TAB_LEVEL_X_TO_Y, {0, CHAMPIONSLEAGUE, 3)", "1",
                             "2", "3", "GET_CHAMP, {-1, LEAGUE, 0}"}),
                  5, table);
-    ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(list[0].competition, MakeCompetitionId(0, kChampionsLeagueType, 3));
-    EXPECT_EQ(list[0].arguments, MakeScriptArguments(1, 2, 3));
-    EXPECT_EQ(list[1].competition, kLeague0);
-}
-
-TEST(ScriptText, UnknownWordIsStoredAs31InTheGenericForm) {
-    CScriptTable table;
+    ASSERT_EQ(refs.size(), 2u);
+    EXPECT_EQ(refs[0].competition, MakeCompetitionId(0, kChampionsLeagueType, 3));
+    EXPECT_EQ(refs[0].arguments, MakeScriptArguments(1, 2, 3));
+    EXPECT_EQ(refs[1].competition, kLeague0);
+    // An unknown word is stored as 31 in the generic form.
     const std::string text = JoinLines(
         {"2", "GET_SOMETHING_ELSE, {-1, POOL, 2}", "3", "4", "GET_CHAMP, {5, LEAGUE, 1}"});
     const auto list = ReadList(text, 5, table);
@@ -121,23 +116,19 @@ TEST(ScriptText, UnknownWordIsStoredAs31InTheGenericForm) {
     EXPECT_EQ(ReadList(WrittenList(list), 5, again), list);
 }
 
-TEST(ScriptText, ReadingAppendsATerminatorCarryingTheLastValues) {
+TEST(ScriptText, ReadingAppendsATerminatorCarryingTheLastValuesAndStopsAtTheSectionEnd) {
     CScriptTable table;
     CKLFile file;
     file.OpenForReadFromMemory(JoinLines({"1", "GET_CHAMP, {5, LEAGUE, 1}"}));
-    const std::int32_t start = ReadScriptList(file, table, 5);
+    std::int32_t start = ReadScriptList(file, table, 5);
     ASSERT_EQ(table.Size(), 2u);
     EXPECT_EQ(table.Entry(start + 1)->command, kEndOfEntry);
     EXPECT_EQ(table.Entry(start + 1)->competition, MakeCompetitionId(5, kLeagueType, 1));
-}
-
-TEST(ScriptText, CutOrOverstatedListsEndAtTheSectionEnd) {
-    CScriptTable table;
-    CKLFile file;
+    // Cut or overstated lists end at the section end.
     file.OpenForReadFromMemory(JoinLines(
         {"%INDEX%X", "1000000", "GET_TAB_X_TO_Y, {5, LEAGUE, 0}", "1", "%INDEXEND%X", "7"}));
     ASSERT_TRUE(file.FindSection("X"));
-    const std::int32_t start = ReadScriptList(file, table, 5);
+    start = ReadScriptList(file, table, 5);
     ASSERT_EQ(table.List(start).size(), 1u);
     EXPECT_EQ(table.List(start)[0].arguments, MakeScriptArguments(0, 1, 0));
     EXPECT_TRUE(file.SkipToSectionEnd("X"));
