@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "TempDir.h"
 #include "exports/archive/ArchiveChunks.h"
+#include "exports/archive/ChunkPacker.h"
 
 namespace kw {
 namespace {
@@ -18,7 +20,7 @@ std::vector<std::uint8_t> Bytes(std::string_view text) {
     return {text.begin(), text.end()};
 }
 
-TEST(ArchiveChunks, ChunksRoundTripAndTheHeaderStatesTheFileSize) {
+TEST(ArchiveChunks, ChunksRoundTripAndOnlyFilesThatStateTheirSizeAreRead) {
     const TempDir dir;
     CArchiveWriter writer;
     ASSERT_TRUE(writer.Create(dir / "a.tdb"));
@@ -56,27 +58,26 @@ TEST(ArchiveChunks, ChunksRoundTripAndTheHeaderStatesTheFileSize) {
                                    "country"));
     EXPECT_FALSE(reader.ReadChunk());
     EXPECT_TRUE(reader.ReadToEnd());
-}
-
-TEST(ArchiveChunks, OnlyFilesThatStateTheirOwnSizeAreAccepted) {
-    const TempDir dir;
-    CArchiveWriter writer;
-    ASSERT_TRUE(writer.Create(dir / "a.tdb"));
-    ASSERT_TRUE(writer.AddChunk(EChunkTag::Country, Bytes(std::string_view("\x05\0\0\0abc", 7))));
-    ASSERT_TRUE(writer.Finish());
-    const std::string good = ReadFile(dir / "a.tdb");
-
-    CArchiveReader reader;
+    // Only files that state their own size are accepted.
     EXPECT_TRUE(reader.Open(dir / "a.tdb"));
-    WriteFile(dir / "longer.tdb", good + "x");
+    WriteFile(dir / "longer.tdb", file + "x");
     EXPECT_FALSE(reader.Open(dir / "longer.tdb"));
-    WriteFile(dir / "shorter.tdb", good.substr(0, good.size() - 1));
+    WriteFile(dir / "shorter.tdb", file.substr(0, file.size() - 1));
     EXPECT_FALSE(reader.Open(dir / "shorter.tdb"));
-    WriteFile(dir / "magic.tdb", "MROF" + good.substr(4));
+    WriteFile(dir / "magic.tdb", "MROF" + file.substr(4));
     EXPECT_FALSE(reader.Open(dir / "magic.tdb"));
     WriteFile(dir / "tiny.tdb", std::string("FORM\x07\0\0", 7));
     EXPECT_FALSE(reader.Open(dir / "tiny.tdb"));
     EXPECT_FALSE(reader.Open(dir / "none.tdb"));
+    // Names that leave their folder are refused.
+    EXPECT_EQ(SafeRelativePath("color\\Badge256\\a.tga"),
+              std::filesystem::path("color/Badge256/a.tga"));
+    EXPECT_EQ(SafeRelativePath("./a/./b.tga"), std::filesystem::path("a/b.tga"));
+    for (const char* name : {"", "/etc/passwd", "\\abs.tga", "C:\\x.tga", "c:x.tga", "..",
+                             "a/../../b.tga", "a\\..\\b.tga", "./", "..\\up.tga"}) {
+        EXPECT_FALSE(SafeRelativePath(name)) << name;
+    }
+    EXPECT_FALSE(SplitNamedFile(Bytes("no zero byte")));
 }
 
 // Chunks that cannot be read end the reading; the reader says the file was not read to its end.
@@ -128,15 +129,127 @@ TEST(ArchiveChunks, DamagedChunksStopTheReading) {
     }
 }
 
-TEST(ArchiveChunks, NamesThatLeaveTheirFolderAreRefused) {
-    EXPECT_EQ(SafeRelativePath("color\\Badge256\\a.tga"),
-              std::filesystem::path("color/Badge256/a.tga"));
-    EXPECT_EQ(SafeRelativePath("./a/./b.tga"), std::filesystem::path("a/b.tga"));
-    for (const char* name : {"", "/etc/passwd", "\\abs.tga", "C:\\x.tga", "c:x.tga", "..",
-                             "a/../../b.tga", "a\\..\\b.tga", "./", "..\\up.tga"}) {
-        EXPECT_FALSE(SafeRelativePath(name)) << name;
+// Payloads from a few bytes to several hundred kilobytes, text-like so that they pack.
+std::vector<std::vector<std::uint8_t>> Payloads() {
+    std::mt19937 random(7);
+    std::vector<std::vector<std::uint8_t>> payloads;
+    for (const std::size_t size : {3u, 700u, 65536u, 400000u, 12u, 150000u, 9000u}) {
+        std::vector<std::uint8_t> payload(size);
+        for (std::uint8_t& byte : payload) {
+            byte = static_cast<std::uint8_t>('a' + random() % 6);
+        }
+        payloads.push_back(std::move(payload));
     }
-    EXPECT_FALSE(SplitNamedFile(Bytes("no zero byte")));
+    return payloads;
+}
+
+// The order in which the payloads go into the archive, most of them several times.
+std::vector<std::size_t> Order(std::size_t count) {
+    std::mt19937 random(11);
+    std::vector<std::size_t> order;
+    for (int i = 0; i < 40; ++i) {
+        order.push_back(random() % count);
+    }
+    return order;
+}
+
+TEST(ChunkPacker, WritesTheBytesOfASingleThreadedArchiveWhateverTheThreads) {
+    const TempDir dir;
+    const auto payloads = Payloads();
+    const auto order = Order(payloads.size());
+    {
+        CArchiveWriter writer;
+        ASSERT_TRUE(writer.Create(dir / "sequential.tdb"));
+        for (const std::size_t index : order) {
+            ASSERT_TRUE(writer.AddChunk(index % 2 ? EChunkTag::Badge : EChunkTag::Country,
+                                        payloads[index]));
+        }
+        ASSERT_TRUE(writer.Finish());
+    }
+    for (const unsigned threads : {1u, 2u, 5u}) {
+        const auto path = dir / ("parallel" + std::to_string(threads) + ".tdb");
+        CArchiveWriter writer;
+        ASSERT_TRUE(writer.Create(path));
+        std::vector<int> reads(payloads.size());
+        {
+            CChunkPacker packer(writer, threads);
+            for (const std::size_t index : order) {
+                packer.ExpectShared(std::to_string(index));
+            }
+            for (const std::size_t index : order) {
+                const auto chunk = packer.UseShared(std::to_string(index), [&] {
+                    ++reads[index];
+                    return std::optional(payloads[index]);
+                });
+                ASSERT_TRUE(chunk);
+                packer.Write(index % 2 ? EChunkTag::Badge : EChunkTag::Country, *chunk);
+            }
+            ASSERT_TRUE(packer.Flush());
+        }
+        ASSERT_TRUE(writer.Finish());
+        EXPECT_EQ(ReadFile(path), ReadFile(dir / "sequential.tdb")) << threads << " threads";
+        for (std::size_t index = 0; index < payloads.size(); ++index) {
+            EXPECT_LE(reads[index], 1) << index;
+        }
+    }
+}
+
+// A shared file is read once for all its announced uses, even when it cannot be read, and
+// let go after the last; a file nobody announced is read at every use.
+TEST(ChunkPacker, SharedFilesAreReadOnceForTheirAnnouncedUses) {
+    const TempDir dir;
+    CArchiveWriter writer;
+    ASSERT_TRUE(writer.Create(dir / "a.tdb"));
+    CChunkPacker packer(writer, 2);
+    int reads = 0;
+    const auto missing = [&] {
+        ++reads;
+        return std::optional<std::vector<std::uint8_t>>();
+    };
+    packer.ExpectShared("gone.tga");
+    packer.ExpectShared("gone.tga");
+    EXPECT_FALSE(packer.UseShared("gone.tga", missing));
+    EXPECT_FALSE(packer.UseShared("gone.tga", missing));
+    EXPECT_EQ(reads, 1);
+
+    const auto present = [&] {
+        ++reads;
+        return std::optional(std::vector<std::uint8_t>{'t', 'g', 'a'});
+    };
+    reads = 0;
+    packer.ExpectShared("shared.tga");
+    packer.ExpectShared("shared.tga");
+    const auto first = packer.UseShared("shared.tga", present);
+    const auto second = packer.UseShared("shared.tga", present);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->get(), second->get());
+    EXPECT_EQ(reads, 1);
+    EXPECT_TRUE(packer.UseShared("shared.tga", present));  // past its announced uses
+    EXPECT_TRUE(packer.UseShared("alone.tga", present));
+    EXPECT_TRUE(packer.UseShared("alone.tga", present));
+    EXPECT_EQ(reads, 4);
+    EXPECT_TRUE(packer.Flush());
+}
+
+// Dropping the packer with chunks still being packed (an export that failed half-way) must
+// neither hang nor touch the writer afterwards.
+TEST(ChunkPacker, DestroyedWithWorkQueuedEndsCleanly) {
+    const TempDir dir;
+    const auto payloads = Payloads();
+    CArchiveWriter writer;
+    ASSERT_TRUE(writer.Create(dir / "a.tdb"));
+    {
+        CChunkPacker packer(writer, 2);
+        for (const auto& payload : payloads) {
+            packer.Write(EChunkTag::Country, packer.Pack(payload));
+        }
+    }
+    ASSERT_TRUE(writer.Finish());
+    CArchiveReader reader;
+    ASSERT_TRUE(reader.Open(dir / "a.tdb"));
+    while (reader.ReadChunk()) {
+    }
+    EXPECT_TRUE(reader.ReadToEnd());
 }
 
 }  // namespace

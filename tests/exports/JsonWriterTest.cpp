@@ -78,23 +78,21 @@ Json EveryShape() {
     return json;
 }
 
-TEST(JsonWriter, WritesWhatTheLibraryDumpsInEveryLayout) {
+TEST(JsonWriter, WritesWhatTheLibraryDumpsInEveryLayoutAndTopLevelValues) {
     for (const int indent : {-1, 0, 2, 4}) {
         CJsonWriter writer(indent);
         WriteEveryShape(writer);
         EXPECT_EQ(writer.Take(), EveryShape().dump(indent)) << "indent " << indent;
     }
-}
-
-TEST(JsonWriter, TopLevelValuesAndAReusedWriter) {
-    CJsonWriter writer(2);
-    writer.BeginArray();
-    writer.EndArray();
-    EXPECT_EQ(writer.Take(), "[]");
-    writer.String("alone");
-    EXPECT_EQ(writer.Take(), "\"alone\"");
-    writer.Number(-7);
-    EXPECT_EQ(writer.Take(), "-7");
+    // Top-level values, and a writer reused after Take.
+    CJsonWriter reused(2);
+    reused.BeginArray();
+    reused.EndArray();
+    EXPECT_EQ(reused.Take(), "[]");
+    reused.String("alone");
+    EXPECT_EQ(reused.Take(), "\"alone\"");
+    reused.Number(-7);
+    EXPECT_EQ(reused.Take(), "-7");
 }
 
 // A whole database, its texts made awkward: the dump parses, the library gives it back byte for
