@@ -24,7 +24,7 @@ constexpr std::uint32_t kLeague0 = MakeCompetitionId(kCountry, kLeagueType, 0);
 
 class Calendar : public test::CompetitionTest {};
 
-TEST_F(Calendar, FixtureListAndMatchdaysFollowSizeAndMeetings) {
+TEST_F(Calendar, FixturesFollowSizeAndMeetingsAndMatchdaysStayInDayOrder) {
     auto& league = Add<CDBLeague>(kLeague0);
     EXPECT_EQ(
         std::tuple(league.LeagueSize(), league.Fixtures().Rows(), league.Fixtures().Columns()),
@@ -49,53 +49,47 @@ TEST_F(Calendar, FixtureListAndMatchdaysFollowSizeAndMeetings) {
     EXPECT_EQ(matchdays(2, 18), 34);
     EXPECT_EQ(matchdays(3, 24), 69);
     EXPECT_EQ(matchdays(3, 0), 0);
-}
-
-TEST_F(Calendar, MatchdaysStayNumberedInDayOrder) {
-    auto& league = Add<CDBLeague>(kLeague0);
-    EXPECT_TRUE(league.AddMatchday(0, 20));
-    EXPECT_TRUE(league.AddMatchday(0, 40));
+    // Matchdays stay numbered in day order.
+    auto& byDay = Add<CDBLeague>(kLeague0 + 1);
+    EXPECT_TRUE(byDay.AddMatchday(0, 20));
+    EXPECT_TRUE(byDay.AddMatchday(0, 40));
     // A day in between becomes matchday 2 and moves the later one on.
-    EXPECT_TRUE(league.AddMatchday(0, 30));
+    EXPECT_TRUE(byDay.AddMatchday(0, 30));
     const auto values = [&] {
-        return std::tuple(league.CalendarValue(0, 20), league.CalendarValue(0, 30),
-                          league.CalendarValue(0, 40), league.EnteredMatchdays(0));
+        return std::tuple(byDay.CalendarValue(0, 20), byDay.CalendarValue(0, 30),
+                          byDay.CalendarValue(0, 40), byDay.EnteredMatchdays(0));
     };
     EXPECT_EQ(values(), std::tuple(1, 2, 3, 3));
-    EXPECT_TRUE(league.RemoveMatchday(0, 20));
+    EXPECT_TRUE(byDay.RemoveMatchday(0, 20));
     EXPECT_EQ(values(), std::tuple(0, 1, 2, 2));
     // The other calendar is untouched.
-    EXPECT_EQ(league.EnteredMatchdays(1), 0);
-}
-
-TEST_F(Calendar, RefusedDaysChangeNothing) {
-    auto& league = Add<CDBLeague>(kLeague0);
-    ASSERT_TRUE(league.AddMatchday(1, 734));
-    EXPECT_FALSE(league.AddMatchday(1, 734));
-    EXPECT_FALSE(league.AddMatchday(0, 0));
-    EXPECT_FALSE(league.AddMatchday(0, 735));
-    EXPECT_FALSE(league.AddMatchday(0, -1));
-    EXPECT_FALSE(league.AddMatchday(2, 10));
-    EXPECT_FALSE(league.RemoveMatchday(0, 10));
-    EXPECT_FALSE(league.RemoveMatchday(-1, 734));
-    EXPECT_EQ(std::tuple(league.EnteredMatchdays(0), league.EnteredMatchdays(1),
-                         league.CalendarValue(5, 734), league.CalendarValue(1, 9999)),
+    EXPECT_EQ(byDay.EnteredMatchdays(1), 0);
+    // Refused days change nothing.
+    auto& refused = Add<CDBLeague>(kLeague0 + 2);
+    ASSERT_TRUE(refused.AddMatchday(1, 734));
+    EXPECT_FALSE(refused.AddMatchday(1, 734));
+    EXPECT_FALSE(refused.AddMatchday(0, 0));
+    EXPECT_FALSE(refused.AddMatchday(0, 735));
+    EXPECT_FALSE(refused.AddMatchday(0, -1));
+    EXPECT_FALSE(refused.AddMatchday(2, 10));
+    EXPECT_FALSE(refused.RemoveMatchday(0, 10));
+    EXPECT_FALSE(refused.RemoveMatchday(-1, 734));
+    EXPECT_EQ(std::tuple(refused.EnteredMatchdays(0), refused.EnteredMatchdays(1),
+                         refused.CalendarValue(5, 734), refused.CalendarValue(1, 9999)),
               std::tuple(0, 1, 0, 0));
-}
-
-TEST_F(Calendar, DayQueries) {
-    auto& league = Add<CDBLeague>(kLeague0);
-    league.AddMatchday(0, 10);
-    league.AddMatchday(0, 17);
-    EXPECT_EQ(std::tuple(league.LastMatchdayBefore(0, 17), league.LastMatchdayBefore(0, 18),
-                         league.LastMatchdayBefore(0, 10), league.LastMatchdayBefore(0, 100000)),
+    // Queries by day.
+    auto& queried = Add<CDBLeague>(kLeague0 + 3);
+    queried.AddMatchday(0, 10);
+    queried.AddMatchday(0, 17);
+    EXPECT_EQ(std::tuple(queried.LastMatchdayBefore(0, 17), queried.LastMatchdayBefore(0, 18),
+                         queried.LastMatchdayBefore(0, 10), queried.LastMatchdayBefore(0, 100000)),
               std::tuple(1, 2, -1, 2));
-    EXPECT_EQ(std::tuple(league.DayOfMatchday(0, 0), league.DayOfMatchday(0, 1),
-                         league.DayOfMatchday(0, 2), league.DayOfMatchday(0, -1)),
+    EXPECT_EQ(std::tuple(queried.DayOfMatchday(0, 0), queried.DayOfMatchday(0, 1),
+                         queried.DayOfMatchday(0, 2), queried.DayOfMatchday(0, -1)),
               std::tuple(10, 17, 0, 0));
 }
 
-TEST_F(Calendar, SubCompetitionsPlayForTheirParentAndCyclesEnd) {
+TEST_F(Calendar, SubCompetitionsPlayForTheirParentAndPassOnTheirValue) {
     auto& league = Add<CDBLeague>(kLeague0);
     auto& relegation = Add<CDBCup>(MakeCompetitionId(kCountry, kRelegationType, 0));
     auto& deeper = Add<CDBRound>(MakeCompetitionId(kCountry, kRelegationType, 1));
@@ -109,11 +103,9 @@ TEST_F(Calendar, SubCompetitionsPlayForTheirParentAndCyclesEnd) {
     deeper.AddSubCompetition(league.Id());
     deeper.AddSubCompetition(MakeCompetitionId(kCountry, kPoolType, 9));
     EXPECT_FALSE(league.PlaysOnDay(world.Registry(), 0, 201));
-}
-
-TEST_F(Calendar, InheritedValueComesFromTheFirstSubOfTheSameLevel) {
-    auto& league = Add<CDBLeague>(kLeague0);
-    league.SetLevel(1);
+    // The inherited value comes from the first sub-competition of the same level.
+    auto& top = Add<CDBLeague>(kLeague0 + 3);
+    top.SetLevel(1);
     auto& otherLevel = Add<CDBLeague>(kLeague0 + 1);
     otherLevel.SetLevel(2);
     otherLevel.AddMatchday(0, 50);
@@ -121,17 +113,17 @@ TEST_F(Calendar, InheritedValueComesFromTheFirstSubOfTheSameLevel) {
     sameLevel.SetLevel(1);
     sameLevel.AddMatchday(0, 40);
     sameLevel.AddMatchday(0, 50);
-    league.AddSubCompetition(otherLevel.Id());
-    league.AddSubCompetition(sameLevel.Id());
-    EXPECT_EQ(league.InheritedCalendarValue(world.Registry(), 0, 50), 2);
-    league.AddMatchday(0, 50);
-    EXPECT_EQ(league.InheritedCalendarValue(world.Registry(), 0, 50), 1);
-    EXPECT_EQ(league.InheritedCalendarValue(world.Registry(), 0, 60), 0);
-    sameLevel.AddSubCompetition(league.Id());
-    EXPECT_EQ(league.InheritedCalendarValue(world.Registry(), 0, 60), 0);
+    top.AddSubCompetition(otherLevel.Id());
+    top.AddSubCompetition(sameLevel.Id());
+    EXPECT_EQ(top.InheritedCalendarValue(world.Registry(), 0, 50), 2);
+    top.AddMatchday(0, 50);
+    EXPECT_EQ(top.InheritedCalendarValue(world.Registry(), 0, 50), 1);
+    EXPECT_EQ(top.InheritedCalendarValue(world.Registry(), 0, 60), 0);
+    sameLevel.AddSubCompetition(top.Id());
+    EXPECT_EQ(top.InheritedCalendarValue(world.Registry(), 0, 60), 0);
 }
 
-TEST_F(Calendar, CupMatchdaysAndLabelsComeFromItsFormat) {
+TEST_F(Calendar, CupMatchdaysLabelsSlotsAndLevel) {
     auto& cup = Add<CDBCup>(MakeCompetitionId(kCountry, kFaCupType, 0));
     EXPECT_EQ(cup.MatchdayCount(world.Registry()), 0);
     EXPECT_EQ(cup.MatchdayLabel(world.Registry(), 1), "1");
@@ -146,9 +138,7 @@ TEST_F(Calendar, CupMatchdaysAndLabelsComeFromItsFormat) {
     cup.SetFormatNumber(77);  // unknown
     EXPECT_EQ(std::tuple(cup.MatchdayCount(world.Registry()), cup.UsedRoundSlots(world.Registry())),
               std::tuple(0, 0));
-}
-
-TEST_F(Calendar, CupUsesAtMostEightRoundSlots) {
+    // A cup uses at most eight round slots.
     CCupFormat many;
     for (int round = 0; round < 12; ++round) {
         many.AddRound(SCupRound{.flags = 2, .roundName = 6});
@@ -156,23 +146,21 @@ TEST_F(Calendar, CupUsesAtMostEightRoundSlots) {
     EXPECT_EQ(many.RoundCount(), CCupFormat::kMaxRounds);
     EXPECT_EQ(many.MatchdayCount(), 20);
     ASSERT_TRUE(world.CupFormats().Set(3, many));
-    auto& cup = Add<CDBCup>(MakeCompetitionId(kCountry, kFaCupType, 0));
-    cup.SetFormatNumber(3);
-    EXPECT_EQ(cup.UsedRoundSlots(world.Registry()), 8);
-    cup.SetRoundValue(3, 7, 5);
-    cup.SetRoundValue(4, 7, 6);
-    cup.SetRoundValue(0, 8, 6);
-    EXPECT_EQ(std::tuple(cup.RoundValue(3, 7), cup.RoundValue(4, 7), cup.RoundValue(0, 8)),
+    auto& eight = Add<CDBCup>(MakeCompetitionId(kCountry, kFaCupType, 1));
+    eight.SetFormatNumber(3);
+    EXPECT_EQ(eight.UsedRoundSlots(world.Registry()), 8);
+    eight.SetRoundValue(3, 7, 5);
+    eight.SetRoundValue(4, 7, 6);
+    eight.SetRoundValue(0, 8, 6);
+    EXPECT_EQ(std::tuple(eight.RoundValue(3, 7), eight.RoundValue(4, 7), eight.RoundValue(0, 8)),
               std::tuple(5, 0, 0));
-}
-
-TEST_F(Calendar, CupLevelComesFromItsSourceLeague) {
+    // A cup's level comes from its source league.
     auto& league = Add<CDBLeague>(kLeague0);
     league.SetLevel(2);
-    auto& cup = Add<CDBCup>(MakeCompetitionId(kCountry, kLeagueCupType, 1));
-    EXPECT_EQ(cup.SourceLeagueLevel(world.Registry()), -1);
-    cup.AddSource(kLeague0);
-    EXPECT_EQ(cup.SourceLeagueLevel(world.Registry()), 2);
+    auto& leagueCup = Add<CDBCup>(MakeCompetitionId(kCountry, kLeagueCupType, 1));
+    EXPECT_EQ(leagueCup.SourceLeagueLevel(world.Registry()), -1);
+    leagueCup.AddSource(kLeague0);
+    EXPECT_EQ(leagueCup.SourceLeagueLevel(world.Registry()), 2);
 }
 
 TEST(CupFormats, NumberZeroNeverHoldsOne) {
@@ -192,18 +180,7 @@ protected:
     CDBLeague& league = Add<CDBLeague>(kLeague0);
 };
 
-TEST_F(Teams, AdditionsAreRefusedForIndexZeroDuplicatesAndAFullLeague) {
-    league.SetLeagueSize(2);
-    EXPECT_FALSE(league.AddTeam(MakeClubId(kCountry, 0)));
-    EXPECT_TRUE(league.AddTeam(MakeClubId(kCountry, 1)));
-    EXPECT_FALSE(league.AddTeam(MakeClubId(kCountry, 1)));
-    EXPECT_TRUE(league.AddTeam(MakeClubId(kCountry, 1) | kSecondTeamFlag));
-    EXPECT_TRUE(league.IsFull());
-    EXPECT_FALSE(league.AddTeam(MakeClubId(kCountry, 3)));
-    EXPECT_EQ(league.TeamCount(), 2);
-}
-
-TEST_F(Teams, InsertionRemovalAndPositions) {
+TEST_F(Teams, InsertionRemovalPositionsValuesAndRefusedAdditions) {
     league.AddTeam(MakeClubId(kCountry, 1));
     league.AddTeam(MakeClubId(kCountry, 3));
     league.AddTeam(MakeClubId(kCountry, 2), 1);
@@ -219,9 +196,7 @@ TEST_F(Teams, InsertionRemovalAndPositions) {
         std::tuple(1, -1, MakeClubId(kCountry, 4), 0u));
     // Nodes without a team list answer 0.
     EXPECT_EQ(Add<CDBPool>(MakeCompetitionId(kCountry, kPoolType, 0)).PositionOfTeam(1), 0);
-}
-
-TEST_F(Teams, FourValuesAndLinksAreBounded) {
+    // Four values and links are bounded.
     league.SetValue(3, 9);
     league.SetValue(4, 9);
     EXPECT_EQ(std::tuple(league.Value(3), league.Value(4), league.Value(-1)), std::tuple(9, 0, 0));
@@ -231,6 +206,16 @@ TEST_F(Teams, FourValuesAndLinksAreBounded) {
     EXPECT_FALSE(league.AddSource(kLeague0 + 20));
     EXPECT_FALSE(league.AddSubCompetition(0));
     EXPECT_EQ(league.SourceCount(), CDBCompetition::kMaxLinks);
+    // Additions are refused for index zero, duplicates and a full league.
+    auto& full = Add<CDBLeague>(kLeague0 + 1);
+    full.SetLeagueSize(2);
+    EXPECT_FALSE(full.AddTeam(MakeClubId(kCountry, 0)));
+    EXPECT_TRUE(full.AddTeam(MakeClubId(kCountry, 1)));
+    EXPECT_FALSE(full.AddTeam(MakeClubId(kCountry, 1)));
+    EXPECT_TRUE(full.AddTeam(MakeClubId(kCountry, 1) | kSecondTeamFlag));
+    EXPECT_TRUE(full.IsFull());
+    EXPECT_FALSE(full.AddTeam(MakeClubId(kCountry, 3)));
+    EXPECT_EQ(full.TeamCount(), 2);
 }
 
 TEST(Fixturelist, AccessorsIgnorePositionsOutsideTheTableAndCompleteMeansNoZeros) {

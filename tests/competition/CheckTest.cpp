@@ -47,61 +47,57 @@ protected:
     }
 };
 
-TEST_F(Check, SoundNodesRaiseNothing) {
-    EXPECT_EQ(Faults(SoundLeague()), 0u);
-    EXPECT_EQ(Faults(SoundLeague(), 1), 0u);
-    EXPECT_EQ(Faults(SoundCup()), 0u);
+TEST_F(Check, SoundNodesRaiseNothingAndEachBreakItsOwnFault) {
+    CDBLeague& sound = SoundLeague();
+    EXPECT_EQ(Faults(sound), 0u);
+    EXPECT_EQ(Faults(sound, 1), 0u);
     auto& round = Add<CDBRound>(MakeCompetitionId(0, kUefaCupType, 1));
     round.AddMatchday(0, 90);
     EXPECT_EQ(Faults(round), 0u);
-}
 
-TEST_F(Check, IncompleteFixtureList) {
-    CDBLeague& league = SoundLeague();
-    league.Fixtures().SetPairing(0, 0, 1, 0);
-    EXPECT_EQ(Faults(league), kFaultFixtureIncomplete);
-}
+    CDBLeague& incomplete = SoundLeague(kCountry, 1);
+    incomplete.Fixtures().SetPairing(0, 0, 1, 0);
+    EXPECT_EQ(Faults(incomplete), kFaultFixtureIncomplete);
 
-TEST_F(Check, MatchdaysEnteredDifferFromThoseRequired) {
-    CDBLeague& league = SoundLeague();
-    league.AddMatchday(0, 40);
-    EXPECT_EQ(Faults(league), kFaultMatchdayCount);
-    // Only the calendar asked about counts.
-    EXPECT_EQ(Faults(league, 1), 0u);
-}
+    // Matchdays entered differ from those required; only the calendar asked about counts.
+    CDBLeague& extraDay = SoundLeague(kCountry, 2);
+    extraDay.AddMatchday(0, 40);
+    EXPECT_EQ(Faults(extraDay), kFaultMatchdayCount);
+    EXPECT_EQ(Faults(extraDay, 1), 0u);
 
-TEST_F(Check, CupWithoutFormatOrWithMissingMatchdays) {
+    // A cup with missing matchdays, without a format, or with one the world does not know.
     CDBCup& cup = SoundCup();
+    EXPECT_EQ(Faults(cup), 0u);
     cup.RemoveMatchday(0, 10);
     EXPECT_EQ(Faults(cup), kFaultMatchdayCount);
     cup.AddMatchday(0, 10);
     cup.SetFormatNumber(0);
     EXPECT_EQ(Faults(cup), kFaultMatchdayCount);
-    cup.SetFormatNumber(99);  // a number the world does not know
+    cup.SetFormatNumber(99);
     EXPECT_EQ(Faults(cup), kFaultMatchdayCount);
-}
 
-TEST_F(Check, TeamCountDiffersFromTheSizeOfALeagueWithoutSource) {
-    CDBLeague& league = SoundLeague();
-    league.RemoveTeam(MakeClubId(kCountry, 2));
-    EXPECT_EQ(Faults(league), kFaultTeamCount);
-    // A league filled from a source is not counted.
-    league.AddSource(MakeCompetitionId(kCountry, kLeagueType, 5));
-    EXPECT_EQ(Faults(league), 0u);
-}
+    // A team count that differs from the size counts only for a league without source.
+    CDBLeague& shortOne = SoundLeague(kCountry, 3);
+    shortOne.RemoveTeam(MakeClubId(kCountry, 2));
+    EXPECT_EQ(Faults(shortOne), kFaultTeamCount);
+    shortOne.AddSource(MakeCompetitionId(kCountry, kLeagueType, 5));
+    EXPECT_EQ(Faults(shortOne), 0u);
 
-TEST_F(Check, ReserveTeamsBelowTheLevelLimit) {
-    CDBLeague& league = SoundLeague();
-    league.RemoveTeam(MakeClubId(kCountry, 2));
-    league.AddTeam(MakeClubId(kCountry, 2) | kSecondTeamFlag);
-    EXPECT_EQ(Faults(league), kFaultReserveTeams);
-    // Allowed from the limit on.
-    EXPECT_EQ(league.Check(world.Registry(), 0, 1), 0u);
-    // Only real countries 1 to 205 are checked.
-    CDBLeague& elsewhere = SoundLeague(206);
-    elsewhere.RemoveTeam(MakeClubId(206, 2));
-    elsewhere.AddTeam(MakeClubId(206, 2) | kSecondTeamFlag);
-    EXPECT_EQ(Faults(elsewhere), 0u);
+    // Reserve teams below the level limit; allowed from the limit on, and only real countries 1
+    // to 205 are checked.
+    for (const int country : {kCountry, 206}) {
+        CDBLeague& reserves = SoundLeague(country, 4);
+        reserves.RemoveTeam(MakeClubId(country, 2));
+        reserves.AddTeam(MakeClubId(country, 2) | kSecondTeamFlag);
+        EXPECT_EQ(Faults(reserves), country == kCountry ? kFaultReserveTeams : 0u);
+        EXPECT_EQ(reserves.Check(world.Registry(), 0, 1), 0u);
+    }
+
+    // All faults together.
+    auto& broken = Add<CDBLeague>(MakeCompetitionId(kCountry, kLeagueType, 9));
+    broken.SetLevel(0);
+    broken.AddTeam(MakeClubId(kCountry, 1) | kSecondTeamFlag);
+    EXPECT_EQ(Faults(broken), kAllFaults);
 }
 
 TEST_F(Check, FirstSubCompetitionIsCheckedWithItsParent) {
@@ -119,13 +115,6 @@ TEST_F(Check, FirstSubCompetitionIsCheckedWithItsParent) {
     // A cycle back to the top ends the walk.
     cup.AddSubCompetition(league.Id());
     EXPECT_EQ(Faults(league), kFaultFixtureIncomplete | kFaultMatchdayCount);
-}
-
-TEST_F(Check, AllFaultsTogether) {
-    auto& league = Add<CDBLeague>(MakeCompetitionId(kCountry, kLeagueType, 0));
-    league.SetLevel(0);
-    league.AddTeam(MakeClubId(kCountry, 1) | kSecondTeamFlag);
-    EXPECT_EQ(Faults(league), kAllFaults);
 }
 
 }  // namespace

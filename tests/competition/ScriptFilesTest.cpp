@@ -30,15 +30,6 @@ int ReadFormats(const std::vector<std::string>& lines, CCupFormatTable& formats,
     return ReadCupFormats(file, formats, scripts);
 }
 
-TEST(CupAlloc, OneAsTheCountDefinesNoFormat) {
-    CCupFormatTable formats;
-    CScriptTable scripts;
-    EXPECT_EQ(ReadFormats({"1", "%INDEX%CUP1", "FA", "xPokal", "0", "0", "0", "%INDEXEND%CUP1"},
-                          formats, scripts),
-              0);
-    EXPECT_EQ(formats.Format(1), nullptr);
-}
-
 TEST(CupAlloc, FormatsWithRoundsNamesAndScripts) {
     std::vector<std::string> lines = {
         "4", "%INDEX%CUP1", "FA", " ID_FACUP_GERMANY", "7", "2",
@@ -53,6 +44,11 @@ TEST(CupAlloc, FormatsWithRoundsNamesAndScripts) {
     lines.insert(lines.end(), {"1", "GET_CHAMP, {5, LEAGUE, 0}", "%INDEXEND%CUP3"});
     CCupFormatTable formats;
     CScriptTable scripts;
+    // One as the count defines no format.
+    EXPECT_EQ(ReadFormats({"1", "%INDEX%CUP1", "FA", "xPokal", "0", "0", "0", "%INDEXEND%CUP1"},
+                          formats, scripts),
+              0);
+    EXPECT_EQ(formats.Format(1), nullptr);
     ASSERT_EQ(ReadFormats(lines, formats, scripts), 2);
 
     const CCupFormat* german = formats.Format(1);
