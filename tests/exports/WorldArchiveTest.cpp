@@ -183,9 +183,16 @@ TEST_F(WorldArchive, BadgesTravelPerSizeThatExists) {
     EXPECT_EQ(ReadFile(otherInstall / "badges/color/Badge64/club.tga"), "small");
 }
 
-TEST_F(WorldArchive, CancelledExportLeavesNoArchiveAndRestoresTheFolders) {
+// A failed export says so, a cancelled one stops; neither leaves an archive or the scratch
+// database, and both restore the world's folder.
+TEST_F(WorldArchive, FailedOrCancelledExportLeavesNothing) {
     LoadFixture();
     const fs::path before = world.Directory();
+    EXPECT_FALSE(ExportWorld(world, work / "missing/world.tdb", Documents(), progress, ui));
+    EXPECT_EQ(ui.Texts(CScriptedUserInterface::Message::Kind::Error),
+              std::vector<std::string>{std::string(ResourceString(ids::kSaveFailed))});
+    EXPECT_FALSE(fs::exists(Scratch()));
+    EXPECT_EQ(world.Directory(), before);
     const fs::path archive = work / "world.tdb";
     progress.CancelAtPosition(1);
     CLongtimeExportWorld operation(world, ui, archive, Documents(), kDefaultLanguage);
@@ -196,44 +203,10 @@ TEST_F(WorldArchive, CancelledExportLeavesNoArchiveAndRestoresTheFolders) {
     EXPECT_EQ(progress.positions.back(), 1);  // stopped before the second club
 }
 
-TEST_F(WorldArchive, ExportIntoAnUnwritablePlaceSaysSoAndLeavesNothing) {
-    LoadFixture();
-    const fs::path before = world.Directory();
-    EXPECT_FALSE(ExportWorld(world, work / "missing/world.tdb", Documents(), progress, ui));
-    EXPECT_EQ(ui.Texts(CScriptedUserInterface::Message::Kind::Error),
-              std::vector<std::string>{std::string(ResourceString(ids::kSaveFailed))});
-    EXPECT_FALSE(fs::exists(Scratch()));
-    EXPECT_EQ(world.Directory(), before);
-}
-
-TEST_F(WorldArchive, ImportSkipsUnknownAndHostileChunks) {
-    const fs::path archive = work / "hostile.tdb";
-    const std::string chunks =
-        Chunk("XXXX", "unknown") + Chunk("KIT ", "kit") + Chunk("COUN", LittleEndian(0) + "zero") +
-        Chunk("COUN", LittleEndian(207) + "too far") + Chunk("COUN", std::string("\x07\0\0", 3)) +
-        Chunk("BADG", std::string("../evil.tga\0x", 13)) +
-        Chunk("BADG", std::string("/tmp/evil.tga\0x", 15)) +
-        Chunk("PLIM", std::string("a\\..\\..\\evil.tga\0x", 18)) +
-        Chunk("PLIM", std::string("faces\\p.tga\0face", 16)) +
-        Chunk("COUN", LittleEndian(7) + "seven");
-    WriteFile(archive, Archive(chunks));
-
-    world.SetDirectory(work / "db");
-    ASSERT_TRUE(ImportWorld(world, archive, false, progress, ui));
-    EXPECT_EQ(ReadFile(work / "db" / CountryFile(7)), "seven");
-    EXPECT_FALSE(fs::exists(work / "db" / CountryFile(207)));
-    EXPECT_FALSE(fs::exists(work / "db" / CountryFile(0)));
-    EXPECT_EQ(ReadFile(install / "picture/faces/p.tga"), "face");
-    EXPECT_FALSE(fs::exists(install / "evil.tga"));
-    EXPECT_FALSE(fs::exists(work / "evil.tga"));
-    EXPECT_FALSE(fs::exists("/tmp/evil.tga"));
-    // The import steps by file position up to the end (the load afterwards steps on its own).
-    const auto size = static_cast<int>(fs::file_size(archive));
-    EXPECT_NE(std::find(progress.positions.begin(), progress.positions.end(), size),
-              progress.positions.end());
-}
-
-TEST_F(WorldArchive, ImportAsksFirstAndOnlyYesProceeds) {
+// An import asks first and only Yes proceeds; a file named by several chunks ends as the last of
+// them (badges that many clubs share arrive once per club); unknown and hostile chunks are
+// skipped.
+TEST_F(WorldArchive, ImportAsksFirstAndTakesTheLastOfRepeatedAndNoHostileChunks) {
     const fs::path archive = work / "a.tdb";
     WriteFile(archive, Archive(Chunk("COUN", LittleEndian(7) + "seven")));
     world.SetDirectory(work / "db");
@@ -244,24 +217,41 @@ TEST_F(WorldArchive, ImportAsksFirstAndOnlyYesProceeds) {
     ui.QueueAnswer(true);
     EXPECT_TRUE(ImportWorld(world, archive, true, progress, ui));
     EXPECT_EQ(ReadFile(work / "db" / CountryFile(7)), "seven");
-}
-
-// Badges that many clubs share arrive once per club: only the last chunk naming a file counts,
-// as if each were written in turn.
-TEST_F(WorldArchive, RepeatedFilesEndAsTheirLastChunk) {
-    const fs::path archive = work / "repeated.tdb";
-    WriteFile(archive, Archive(Chunk("BADG", std::string("c/a.tga\0one", 11)) +
-                               Chunk("COUN", LittleEndian(7) + "first") +
-                               Chunk("BADG", std::string("c\\b.tga\0bee", 11)) +
-                               Chunk("BADG", std::string("c/a.tga\0two", 11)) +
-                               Chunk("COUN", LittleEndian(7) + "second") +
-                               Chunk("PLIM", std::string("c/a.tga\0picture", 15))));
-    world.SetDirectory(work / "db");
-    EXPECT_TRUE(ImportWorld(world, archive, false, progress, ui));
+    const fs::path repeated = work / "repeated.tdb";
+    WriteFile(repeated, Archive(Chunk("BADG", std::string("c/a.tga\0one", 11)) +
+                                Chunk("COUN", LittleEndian(7) + "first") +
+                                Chunk("BADG", std::string("c\\b.tga\0bee", 11)) +
+                                Chunk("BADG", std::string("c/a.tga\0two", 11)) +
+                                Chunk("COUN", LittleEndian(7) + "second") +
+                                Chunk("PLIM", std::string("c/a.tga\0picture", 15))));
+    EXPECT_TRUE(ImportWorld(world, repeated, false, progress, ui));
     EXPECT_EQ(ReadFile(install / "badges/c/a.tga"), "two");
     EXPECT_EQ(ReadFile(install / "badges/c/b.tga"), "bee");
     EXPECT_EQ(ReadFile(install / "picture/c/a.tga"), "picture");
     EXPECT_EQ(ReadFile(work / "db" / CountryFile(7)), "second");
+    const fs::path hostile = work / "hostile.tdb";
+    const std::string chunks =
+        Chunk("XXXX", "unknown") + Chunk("KIT ", "kit") + Chunk("COUN", LittleEndian(0) + "zero") +
+        Chunk("COUN", LittleEndian(207) + "too far") + Chunk("COUN", std::string("\x07\0\0", 3)) +
+        Chunk("BADG", std::string("../evil.tga\0x", 13)) +
+        Chunk("BADG", std::string("/tmp/evil.tga\0x", 15)) +
+        Chunk("PLIM", std::string("a\\..\\..\\evil.tga\0x", 18)) +
+        Chunk("PLIM", std::string("faces\\p.tga\0face", 16)) +
+        Chunk("COUN", LittleEndian(7) + "seven");
+    WriteFile(hostile, Archive(chunks));
+
+    ASSERT_TRUE(ImportWorld(world, hostile, false, progress, ui));
+    EXPECT_EQ(ReadFile(work / "db" / CountryFile(7)), "seven");
+    EXPECT_FALSE(fs::exists(work / "db" / CountryFile(207)));
+    EXPECT_FALSE(fs::exists(work / "db" / CountryFile(0)));
+    EXPECT_EQ(ReadFile(install / "picture/faces/p.tga"), "face");
+    EXPECT_FALSE(fs::exists(install / "evil.tga"));
+    EXPECT_FALSE(fs::exists(work / "evil.tga"));
+    EXPECT_FALSE(fs::exists("/tmp/evil.tga"));
+    // The import steps by file position up to the end (the load afterwards steps on its own).
+    const auto size = static_cast<int>(fs::file_size(hostile));
+    EXPECT_NE(std::find(progress.positions.begin(), progress.positions.end(), size),
+              progress.positions.end());
 }
 
 class DamagedImport : public WorldArchive {
