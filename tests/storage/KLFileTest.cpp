@@ -475,9 +475,23 @@ TEST_F(KLFileRead, FindSectionStopsAtTheNextEndLineAndRestores) {
     EXPECT_FALSE(m_file.SkipToSectionEnd("CLUB"));
 }
 
+// Text in memory and its line on disk: only what would read back as a comment, a marker or an
+// escape gets the leading '\'.
+const std::vector<std::pair<std::string, std::string>> kEscapes = {
+    {";comment", "\\;comment"},
+    {"%INDEX%X", "\\%INDEX%X"},
+    {"\\;", "\\\\;"},
+    {"\\%", "\\\\%"},
+    {"\\\\", "\\\\\\"},
+    {"\\x", "\\x"},
+    {"\\", "\\"},
+    {"C:\\Spiele", "C:\\Spiele"},
+    {"x\\;", "x\\;"},
+};
+
 // --- text safety in a round trip
 
-TEST(KLFileRoundTrip, DifficultTextsKeepEveryOtherValueIntact) {
+TEST(KLFileRoundTrip, DifficultTextsKeepEveryOtherValueIntactAndEscapesTravelBothWays) {
     std::string longText;
     for (int i = 0; i < 5000; ++i) {
         longText.push_back(static_cast<char>('A' + i % 23));
@@ -529,27 +543,8 @@ TEST(KLFileRoundTrip, DifficultTextsKeepEveryOtherValueIntact) {
         EXPECT_TRUE(file.SkipToSectionEnd("RECORD"));
     }
     EXPECT_FALSE(file.FindSection("RECORD"));
-}
-
-// --- the escape of text values
-
-// Text in memory and its line on disk: only what would read back as a comment, a marker or an
-// escape gets the leading '\'.
-const std::vector<std::pair<std::string, std::string>> kEscapes = {
-    {";comment", "\\;comment"},
-    {"%INDEX%X", "\\%INDEX%X"},
-    {"\\;", "\\\\;"},
-    {"\\%", "\\\\%"},
-    {"\\\\", "\\\\\\"},
-    {"\\x", "\\x"},
-    {"\\", "\\"},
-    {"C:\\Spiele", "C:\\Spiele"},
-    {"x\\;", "x\\;"},
-};
-
-// The writer escapes only comment, marker and escape lookalikes; the reader removes the
-// backslash only before the three escaped characters.
-TEST(KLFileEscape, EscapesTravelBothWaysAndForeignBackslashesRoundTrip) {
+    // The writer escapes only comment, marker and escape lookalikes; the reader removes the
+    // backslash only before the three escaped characters.
     for (const auto& [written, line] : kEscapes) {
         // A structured binding cannot be captured by clang 14.
         const std::string text = written;

@@ -20,9 +20,7 @@ using kw::FoldAccents;
 using kw::FoldForSearch;
 using kw::MatchWildcard;
 
-// --- folding
-
-TEST(FoldAccents, FoldsThroughTheOneTableKeepingCaseWithinTheField) {
+TEST(FoldAccents, FoldsThroughTheOneTableKeepingCaseWithinTheFieldAndCompares) {
     EXPECT_EQ(FoldAccents("M\xFCller \xC0\xE7\xD7\x8A\xFF`\x93\x96"), "Muller AcxSy'\"-");
     EXPECT_EQ(FoldAccents("Stra\337e \x8C \x9C \xC6 \xE6"), "Strasse CE ce AE ae");
     EXPECT_EQ(FoldAccents("plain ASCII \xA9"), "plain ASCII \xA9");
@@ -40,9 +38,7 @@ TEST(FoldAccents, FoldsThroughTheOneTableKeepingCaseWithinTheField) {
     // Two letters left for ß: written out; only one left: the byte itself.
     EXPECT_EQ(FoldAccents("a\337b", 4), "ass");
     EXPECT_EQ(FoldAccents("a\337b", 3), "a\xDF");
-}
-
-TEST(CompareFolded, ExpansionsMatchTheirTwoLettersOnlyCaseCountsAndTheSignOrders) {
+    // Compared folded, expansions match their two letters only, case counts and the sign orders.
     EXPECT_EQ(CompareFolded("Wei\xDF", "Weiss"), 0);
     EXPECT_EQ(CompareFolded("Weiss", "Wei\xDF"), 0);
     EXPECT_EQ(CompareFolded("\xC6", "AE"), 0);
@@ -61,8 +57,6 @@ TEST(CompareFolded, ExpansionsMatchTheirTwoLettersOnlyCaseCountsAndTheSignOrders
     // Bytes compare unsigned: a high byte that folds to itself sorts after ASCII.
     EXPECT_GT(CompareFolded("\xA9", "z"), 0);
 }
-
-// --- wildcards
 
 TEST(MatchWildcard, MatchesTheWholeTextByteForByteAStarTryingEveryLaterPosition) {
     EXPECT_TRUE(MatchWildcard("M\xFCller", "M*r"));
@@ -86,9 +80,17 @@ TEST(MatchWildcard, MatchesTheWholeTextByteForByteAStarTryingEveryLaterPosition)
     EXPECT_FALSE(MatchWildcard("abc", "a**c"));
 }
 
-// --- lines and spaces
+std::vector<std::string> AllLines(std::string_view data, std::size_t limit) {
+    kw::CTextFileLines lines;
+    lines.OpenFromMemory(data);
+    std::vector<std::string> read;
+    for (std::string line; lines.ReadLine(line, limit);) {
+        read.push_back(line);
+    }
+    return read;
+}
 
-TEST(NormaliseSpaces, CollapsesAndTrimsBlanksAndStripLineEndRemovesOneControlCharacter) {
+TEST(TextLines, SpacesCollapseLineEndsGoAndLongLinesContinue) {
     std::string text = "  Anna \t  Maria \r\n";
     EXPECT_TRUE(kw::NormaliseSpaces(text));
     EXPECT_EQ(text, "Anna Maria");
@@ -106,19 +108,7 @@ TEST(NormaliseSpaces, CollapsesAndTrimsBlanksAndStripLineEndRemovesOneControlCha
         kw::StripLineEnd(text);
         EXPECT_EQ(text, expected) << input;
     }
-}
-
-std::vector<std::string> AllLines(std::string_view data, std::size_t limit) {
-    kw::CTextFileLines lines;
-    lines.OpenFromMemory(data);
-    std::vector<std::string> read;
-    for (std::string line; lines.ReadLine(line, limit);) {
-        read.push_back(line);
-    }
-    return read;
-}
-
-TEST(TextFileLines, CrLfAndLfEndLinesAlikeAndLongLinesContinue) {
+    // Text file lines: CR LF and LF end lines alike, and long lines continue.
     EXPECT_EQ(AllLines("one\r\ntwo\nth\rree\r\n\r\nlast", 100),
               (std::vector<std::string>{"one\n", "two\n", "three\n", "\n", "last"}));
     // "abc" and its LF are exactly 4 characters; "abcd" fills the limit without it.
@@ -128,13 +118,10 @@ TEST(TextFileLines, CrLfAndLfEndLinesAlikeAndLongLinesContinue) {
     const kw::test::TempDir dir;
     kw::CTextFileLines lines;
     EXPECT_FALSE(lines.Open(dir / "missing.txt"));
-    std::string line;
-    EXPECT_FALSE(lines.ReadLine(line, 10));
+    EXPECT_FALSE(lines.ReadLine(text, 10));
 }
 
-// --- numbers
-
-TEST(FormatNumbers, GroupsThousandsAndMillionsAndWritesImperialUnits) {
+TEST(FormatNumbers, GroupsThousandsWritesImperialUnitsAndClosesUpSlots) {
     const std::pair<int, const char*> cases[] = {{999, "999"},
                                                  {1000, "1.000"},
                                                  {-2500, "- 2.500"},
@@ -153,24 +140,18 @@ TEST(FormatNumbers, GroupsThousandsAndMillionsAndWritesImperialUnits) {
     EXPECT_EQ(std::tuple(kw::FormatWeightImperial(70), kw::FormatWeightImperial(80),
                          kw::FormatWeightImperial(65)),
               std::tuple("11st", "12st 8lbs", "10st 3lbs"));
-}
-
-// --- slots
-
-TEST(RemoveDuplicateSlots, DropsRepeatsAndClosesUp) {
+    // Duplicate slots are dropped and the rest closes up.
     using Slots = std::array<std::uint8_t, 4>;
-    const std::vector<std::pair<Slots, Slots>> cases = {
+    const std::vector<std::pair<Slots, Slots>> slotCases = {
         {{3, 3, 5, 3}, {3, 5, 0, 0}}, {{0, 2, 0, 2}, {2, 0, 0, 0}}, {{4, 0, 4, 1}, {4, 1, 0, 0}},
         {{1, 2, 3, 4}, {1, 2, 3, 4}}, {{0, 0, 0, 7}, {7, 0, 0, 0}},
     };
-    for (const auto& [input, expected] : cases) {
+    for (const auto& [input, expected] : slotCases) {
         Slots slots = input;
         kw::RemoveDuplicateSlots(slots);
         EXPECT_EQ(slots, expected) << int{input[0]} << int{input[1]} << int{input[2]};
     }
 }
-
-// --- writing files
 
 TEST(WriteFileCreatingDirs, CreatesMissingFoldersOnlyWhenAskedAndRefusesEmptyPathOrData) {
     const kw::test::TempDir dir;
