@@ -64,7 +64,7 @@ TEST(FixtureCreator, CellsOutsideAreEmptyByesFallLastAndInputIsChecked) {
 
 // Every size and meeting count a league can ask for: a success is a sound round-robin, a
 // failure is only ever the run check.
-TEST(FixtureCreator, EverySuccessIsARoundRobinAndEveryFailureTheRunCheck) {
+TEST(FixtureCreator, EverySuccessIsARoundRobinEveryFailureTheRunCheckAndTheChecksWork) {
     for (int teams = 3; teams <= 40; ++teams) {
         for (int meetings = 1; meetings <= 4; ++meetings) {
             SCOPED_TRACE(testing::Message() << teams << " teams, " << meetings << " meetings");
@@ -96,9 +96,7 @@ TEST(FixtureCreator, EverySuccessIsARoundRobinAndEveryFailureTheRunCheck) {
             EXPECT_LE(LongestRun(creator.Meeting(0), creator.Columns(), teams), 3);
         }
     }
-}
-
-TEST(FixtureChecks, FindMissingOrRepeatedPairsAndRunsAcrossAByeDay) {
+    // The checks find missing or repeated pairs, and runs across a bye day.
     // Three teams as four: 0-1, 2 free; 2-0, 1 free; 1-2, 0 free.
     const std::vector<SFixturePairing> sound = {{0, 1}, {2, -1}, {2, 0}, {-1, 1}, {1, 2}, {0, -1}};
     EXPECT_TRUE(EveryPairMeetsOnce(sound, 2, 3));
@@ -131,7 +129,7 @@ std::vector<SFixturePairing> Half(const CFixtureTemplate& schedule, int half) {
     return cells;
 }
 
-TEST(FixtureTemplate, EveryHalfOfEveryTemplateIsASoundRoundRobin) {
+TEST(FixtureTemplate, EveryHalfIsASoundRoundRobinAndMeetingsAlternateBetweenHalves) {
     for (int teams = 8; teams <= 24; ++teams) {
         SCOPED_TRACE(testing::Message() << teams << " teams");
         const auto schedule = FixtureTemplate(teams);
@@ -154,9 +152,7 @@ TEST(FixtureTemplate, EveryHalfOfEveryTemplateIsASoundRoundRobin) {
     }
     EXPECT_FALSE(FixtureTemplate(7).has_value());
     EXPECT_FALSE(FixtureTemplate(25).has_value());
-}
-
-TEST(FixtureTemplate, SmallFieldsComeFromTheCreatorAndMeetingsAlternateBetweenHalves) {
+    // Small fields come from the creator; ten teams start as given.
     CFixtureCreator creator;
     ASSERT_TRUE(creator.Generate(9, 2));
     const auto nine = FixtureTemplate(9);

@@ -231,6 +231,19 @@ TEST_F(NodeTextForm, PoolKeepsTheFirstThreeChecksAndInternationalCupsReadTheirLa
                          (std::array<std::uint32_t, 3>{kLeague0, kLeague0 + 1, kLeague0 + 2})));
     EXPECT_EQ(std::tuple(pool.BaseSetting(), pool.Level(), pool.Sources()[0]),
               std::tuple(7, 2, MakeCompetitionId(kCountry, kLeagueType, 9)));
+    // Written for another country, the country of its ids is replaced.
+    auto& written = Add<CDBPool>(MakeCompetitionId(kCountry, kPoolType, 1));
+    written.AddChecked(kLeague0);
+    written.AddSource(kLeague0);
+    written.AddSubCompetition(MakeCompetitionId(kCountry, kRelegationType, 0));
+    const std::int32_t start =
+        world.Scripts().AppendList(std::vector<SScriptEntry>{{kGetChamp, kLeague0, 0}});
+    written.SetScriptStart(start);
+    EXPECT_EQ(Lines(NodeText(world, written, 9)),
+              (std::vector<std::string>{
+                  "DB_POOL", "{ 9, POOL, 1 }", "0", "0", "", "; how many comps to check", "1",
+                  "; which comps to check", "{ 9, LEAGUE, 0 }", "0", "0", "0", "0", "3", "-1",
+                  "{ 9, LEAGUE, 0 }", "{ 9, RELEGATION, 0 }", "1", "GET_CHAMP, {5, LEAGUE, 0}"}));
 }
 
 TEST_F(NodeTextForm, RoundWritesItsDaysAndFlagsAndReadsBothLayouts) {
@@ -295,21 +308,6 @@ TEST_F(NodeTextForm, RoundWritesItsDaysAndFlagsAndReadsBothLayouts) {
     EXPECT_EQ(
         std::tuple(cup.CalendarValue(1, 31), cup.RoundValue(3, 7), cup.BaseSetting(), cup.Level()),
         std::tuple(2, 4, 5, 6));
-}
-
-TEST_F(NodeTextForm, WritingForAnotherCountryReplacesTheCountryOfItsIds) {
-    auto& pool = Add<CDBPool>(MakeCompetitionId(kCountry, kPoolType, 0));
-    pool.AddChecked(kLeague0);
-    pool.AddSource(kLeague0);
-    pool.AddSubCompetition(MakeCompetitionId(kCountry, kRelegationType, 0));
-    const std::int32_t start =
-        world.Scripts().AppendList(std::vector<SScriptEntry>{{kGetChamp, kLeague0, 0}});
-    pool.SetScriptStart(start);
-    EXPECT_EQ(Lines(NodeText(world, pool, 9)),
-              (std::vector<std::string>{
-                  "DB_POOL", "{ 9, POOL, 0 }", "0", "0", "", "; how many comps to check", "1",
-                  "; which comps to check", "{ 9, LEAGUE, 0 }", "0", "0", "0", "0", "3", "-1",
-                  "{ 9, LEAGUE, 0 }", "{ 9, RELEGATION, 0 }", "1", "GET_CHAMP, {5, LEAGUE, 0}"}));
 }
 
 TEST(Keywords, LongestMatchingRowWinsAndValuesAreWrittenBack) {

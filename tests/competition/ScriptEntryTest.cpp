@@ -27,7 +27,7 @@ std::vector<SScriptEntry> ReadList(const std::string& text, int country, CScript
     return {list.begin(), list.end()};
 }
 
-TEST(ScriptTable, ListsRunToTheirTerminatorAndEachFormWritesItsLines) {
+TEST(ScriptTable, ListsRunToTheirTerminatorAndEachFormWritesAndReadsItsLines) {
     CScriptTable table;
     const std::vector<SScriptEntry> one = {{kGetChamp, kLeague0, 0}};
     const std::int32_t first = table.AppendList(one);
@@ -65,10 +65,8 @@ TEST(ScriptTable, ListsRunToTheirTerminatorAndEachFormWritesItsLines) {
                     "GET_INTERNATIONAL_TAB_LEVEL_X_TO_Y, {0, UEFA_CUP, 1)\n7\n8\n9\n"
                     "GET_INTERNATIONAL_SPARE, {5, LEAGUE, 0}\n5\n"
                     "GET_INTERNATIONAL_TEAMS, 12, 33\n"));
-}
-
-TEST(ScriptText, CarriedValuesSurviveAWriteAndARead) {
-    const std::vector<SScriptEntry> entries = {
+    // Carried values survive a write and a read.
+    const std::vector<SScriptEntry> carried = {
         {kBuildCounter, 0, 0x80000001u},
         {kBuildUefa5, 0, 0xFFFF0005u},
         {kGetWinner, MakeCompetitionId(5, kFaCupType, 0), 0},
@@ -86,8 +84,8 @@ TEST(ScriptText, CarriedValuesSurviveAWriteAndARead) {
         {kGetRelegatedTeams, MakeCompetitionId(5, kRelegationType, 0), 0},
         {kGetInternationalTeams, (12u << 24) | 0x10000, 33},
     };
-    CScriptTable table;
-    EXPECT_EQ(ReadList(WrittenList(entries), 5, table), entries);
+    CScriptTable again;
+    EXPECT_EQ(ReadList(WrittenList(carried), 5, again), carried);
 }
 
 // A ref closed by a parenthesis reads the same competition; a negative country is the node's.
