@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
+#include <numeric>
 #include "TempDir.h"
 #include "demo/DemoGenerator.h"
+#include "exports/master/BinaryWriter.h"
 #include "exports/master/MasterExport.h"
 #include "exports/master/MasterFileReader.h"
+#include "exports/master/NamePools.h"
 #include "model/World.h"
 #include "platform/FileFaults.h"
 #include "platform/Random.h"
@@ -204,6 +207,183 @@ TEST_F(MasterDemo, AFailedWriteKeepsTheOldFileAndIsNotCalledSaved) {
     ui.QueueAnswer(true);
     EXPECT_EQ(Build(0, out / "a.dat", false), EMasterResult::kWritten);
     EXPECT_EQ(ui.Texts(Kind::Information), std::vector<std::string>{Text(ids::kDatabaseSaved)});
+}
+
+void WriteSample(CBinaryWriter& out) {
+    out.U8(0x01);
+    out.U16(0x0302);
+    out.U32(0x07060504);
+    out.String("ab");
+    const std::vector<std::uint8_t> block = {9, 8};
+    out.Block(block);
+}
+
+// Collects what the writing pass hands over, piece by piece.
+struct SCollector {
+    std::vector<std::uint8_t> bytes;
+    int calls = 0;
+    bool accept = true;
+
+    CBinaryWriter::Sink Sink() {
+        return [this](std::span<const std::uint8_t> piece) {
+            ++calls;
+            bytes.insert(bytes.end(), piece.begin(), piece.end());
+            return accept;
+        };
+    }
+};
+
+TEST(BinaryWriter, BothPassesMustAgreeAndValuesAreLittleEndian) {
+    CBinaryWriter out;
+    WriteSample(out);
+    EXPECT_EQ(out.RunningSize(), 1u + 2 + 4 + 3 + 4 + 2);
+    SCollector file;
+    ASSERT_TRUE(out.BeginWriting(file.Sink()));
+    WriteSample(out);
+    ASSERT_TRUE(out.FinishWriting());
+    const std::vector<std::uint8_t> expected = {1, 2, 3, 4, 5, 6, 7, 'a', 'b', 0, 2, 0, 0, 0, 9, 8};
+    EXPECT_EQ(file.bytes, expected);
+
+    // A writing pass longer than the count fails without overrun; a shorter one is no file.
+    for (const bool longer : {true, false}) {
+        CBinaryWriter counted;
+        counted.U32(0);
+        SCollector collector;
+        ASSERT_TRUE(counted.BeginWriting(collector.Sink()));
+        counted.U16(1);
+        if (longer) {
+            counted.U32(2);  // two bytes more than counted
+            EXPECT_EQ(counted.Position(), 2u);
+            EXPECT_LE(collector.bytes.size(), 4u);
+        }
+        EXPECT_EQ(counted.Failed(), longer);
+        EXPECT_FALSE(counted.FinishWriting());
+    }
+}
+
+// Files far larger than the stream's buffer arrive whole and in order, and a sink that stops
+// taking bytes fails the pass instead of being skipped over.
+TEST(BinaryWriter, LargeFilesArriveInOrderAndAFailingSinkFailsThePass) {
+    std::vector<std::uint8_t> large(3 * 1024 * 1024 + 17);
+    for (std::size_t i = 0; i < large.size(); ++i) {
+        large[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+    }
+    const auto write = [&](CBinaryWriter& out) {
+        for (std::uint32_t i = 0; i < 100000; ++i) {
+            out.U32(i);
+        }
+        out.Raw(large);
+        out.Zeros(700000);
+        out.U8(0xAB);
+    };
+    std::vector<std::uint8_t> expected;
+    for (std::uint32_t i = 0; i < 100000; ++i) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            expected.push_back(static_cast<std::uint8_t>(i >> shift));
+        }
+    }
+    expected.insert(expected.end(), large.begin(), large.end());
+    expected.resize(expected.size() + 700000, 0);
+    expected.push_back(0xAB);
+
+    CBinaryWriter out;
+    write(out);
+    ASSERT_EQ(out.RunningSize(), expected.size());
+    SCollector file;
+    ASSERT_TRUE(out.BeginWriting(file.Sink()));
+    write(out);
+    ASSERT_TRUE(out.FinishWriting());
+    EXPECT_TRUE(file.bytes == expected);
+    EXPECT_GT(file.calls, 1);
+
+    CBinaryWriter refused;
+    write(refused);
+    SCollector full;
+    full.accept = false;
+    ASSERT_TRUE(refused.BeginWriting(full.Sink()));
+    write(refused);
+    EXPECT_TRUE(refused.Failed());
+    EXPECT_FALSE(refused.FinishWriting());
+    EXPECT_EQ(full.calls, 1);  // nothing more is offered once the sink failed
+}
+
+using namespace namekind;
+
+std::vector<std::uint8_t> Table(const CNamePools& pools, int group, int kind) {
+    CBinaryWriter out;
+    pools.WriteTable(out, group, kind);
+    EXPECT_EQ(out.RunningSize(), pools.TableSize(group, kind));
+    std::vector<std::uint8_t> bytes;
+    EXPECT_TRUE(out.BeginWriting([&bytes](std::span<const std::uint8_t> piece) {
+        bytes.insert(bytes.end(), piece.begin(), piece.end());
+        return true;
+    }));
+    pools.WriteTable(out, group, kind);
+    EXPECT_TRUE(out.FinishWriting());
+    return bytes;
+}
+
+TEST(NamePools, APoolWithOnlyTheSpaceKeepsItsCountAndNameFilesAreRead) {
+    CNamePools pools;
+    pools.ResetWeightedGroups();
+    pools.FinaliseWeights();
+    EXPECT_EQ(pools.Pool(7, kSurname).counts, std::vector<std::uint32_t>{1});
+    // 3 words, " " and its zero, weight 1, then the 4 announced bytes beyond the entry as zero.
+    const std::vector<std::uint8_t> expected = {1, 0,   0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                                0, ' ', 0, 1, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(Table(pools, 7, kSurname), expected);
+    // Groups from 63 on are not reset: empty tables of 12 bytes.
+    EXPECT_EQ(pools.TableSize(100, kMaleFirst), 12u);
+    // Name files keep spaces, cut long lines and skip empty ones.
+    CNamePools loaded;
+    loaded.ResetWeightedGroups();
+    loaded.LoadNameFile(kMaleFirst,
+                        "Anton\r\n\r\n%3\n  Jean  Luc\n"
+                        "Abcdefghijklmnopqrstuvwxyz0123456789\n%200\nLost\n");
+    EXPECT_EQ(loaded.Pool(0, kMaleFirst).names, (std::vector<std::string>{" ", "Anton"}));
+    EXPECT_EQ(loaded.Pool(0, kMaleFirst).fileCount, 2u);
+    const auto& group3 = loaded.Pool(3, kMaleFirst);
+    ASSERT_EQ(group3.names.size(), 3u);
+    EXPECT_EQ(group3.names[1], "  Jean  Luc");
+    EXPECT_EQ(group3.names[2], "Abcdefghijklmnopqrstuvwxyz01234");
+    EXPECT_EQ(group3.fileCount, 3u);
+    // Lookups compare exactly and count uses; the empty name is 0 and never stored.
+    EXPECT_EQ(loaded.Add(3, kMaleFirst, "  Jean  Luc"), 1);
+    EXPECT_EQ(loaded.Add(3, kMaleFirst, "jean luc"), 3);
+    EXPECT_EQ(loaded.Add(3, kMaleFirst, ""), 0);
+    EXPECT_EQ(group3.counts, (std::vector<std::uint32_t>{1, 2, 1, 1}));
+}
+
+TEST(NamePools, WeightsOfFileNamesAddUpTo16534AndZerosAreRaisedWhileShort) {
+    CNamePools pools;
+    pools.ResetWeightedGroups();
+    pools.LoadNameFile(kSurname, "%2\nA\nB\nC\n");
+    pools.Add(2, kSurname, "A");
+    pools.Add(2, kSurname, "A");
+    pools.Add(2, kSurname, "New");
+    pools.Add(2, kSurname, "New");
+    pools.FinaliseWeights();
+    // Counts 3, 1, 1 of 5: floors 9920, 3306, 3306 (16532); the raising walk adds 1 to A and B.
+    EXPECT_EQ(pools.Pool(2, kSurname).counts, (std::vector<std::uint32_t>{1, 9921, 3307, 3306, 1}));
+    // Zero weights are raised only while the sum is short.
+    CNamePools raised;
+    raised.ResetWeightedGroups();
+    std::string file;
+    for (int i = 0; i < 20; ++i) {
+        file += "N" + std::to_string(i) + "\n";
+    }
+    raised.LoadNameFile(kFemaleFirst, file);
+    for (int i = 0; i < 100000; ++i) {
+        raised.Add(0, kFemaleFirst, "N0");
+    }
+    raised.FinaliseWeights();
+    // 100001 of 100020 uses: N0 floors to 16530, the 19 others to 0; the first four of those get
+    // 1 and the sum is reached, so the rest stay 0.
+    const auto& counts = raised.Pool(0, kFemaleFirst).counts;
+    EXPECT_EQ(counts[1], 16530u);
+    EXPECT_EQ(std::vector<std::uint32_t>(counts.begin() + 2, counts.begin() + 7),
+              (std::vector<std::uint32_t>{1, 1, 1, 1, 0}));
+    EXPECT_EQ(std::accumulate(counts.begin() + 1, counts.end(), 0u), CNamePools::kWeightTotal);
 }
 
 }  // namespace
