@@ -312,7 +312,7 @@ void ExpectSameEntries(const std::vector<SCommitEntry>& read,
 }
 
 // Whatever the names; the paths follow the database when it is moved.
-TEST(CommitRecord, ReadsBackWhatWasWrittenWhateverTheNames) {
+TEST(CommitRecord, ReadsBackWhatWasWrittenWhateverTheNamesButOnlyTemporaries) {
     const std::string text = FormatCommitRecord(kFolder, Entries());
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
     const SParsedCommitRecord record = ParseCommitRecord(kFolder, text);
@@ -327,6 +327,16 @@ TEST(CommitRecord, ReadsBackWhatWasWrittenWhateverTheNames) {
     EXPECT_EQ(movedRecord.entries[2].target,
               fs::path("/elsewhere/copy/badges/b/Badge256/club.tga"));
     EXPECT_EQ(movedRecord.entries[2].temporary.filename(), "club.tga.tmp-zZ9yY8");
+    // Recovery renames and removes only what a record names as temporaries: a line that names any
+    // other file is dropped, even in a whole record.
+    std::vector<SCommitEntry> entries = Entries();
+    entries.push_back({kFolder / "Country2.sav", kFolder / "Country3.sav", 5});
+    entries.push_back({kFolder / "Country2.sav.tmp-abc", kFolder / "Country2.sav", 5});
+    entries.push_back({kFolder / "Country4.sav.tmp-abcdef", kFolder / "Country2.sav", 5});
+    const SParsedCommitRecord checked =
+        ParseCommitRecord(kFolder, FormatCommitRecord(kFolder, entries));
+    EXPECT_TRUE(checked.complete);
+    ExpectSameEntries(checked.entries, Entries());
 }
 
 // A record cut anywhere (the process died while writing it) or with any byte changed is never
@@ -345,19 +355,6 @@ TEST(CommitRecord, EveryCutOrChangedRecordIsIncomplete) {
         EXPECT_FALSE(ParseCommitRecord(kFolder, changed).complete) << length;
     }
     EXPECT_FALSE(ParseCommitRecord(kFolder, text + "x").complete);
-}
-
-// Recovery renames and removes only what a record names as temporaries: a line that names any
-// other file is dropped, even in a whole record.
-TEST(CommitRecord, LinesThatNameNoTemporaryOfTheirTargetAreDropped) {
-    std::vector<SCommitEntry> entries = Entries();
-    entries.push_back({kFolder / "Country2.sav", kFolder / "Country3.sav", 5});
-    entries.push_back({kFolder / "Country2.sav.tmp-abc", kFolder / "Country2.sav", 5});
-    entries.push_back({kFolder / "Country4.sav.tmp-abcdef", kFolder / "Country2.sav", 5});
-    const SParsedCommitRecord record =
-        ParseCommitRecord(kFolder, FormatCommitRecord(kFolder, entries));
-    EXPECT_TRUE(record.complete);
-    ExpectSameEntries(record.entries, Entries());
 }
 
 // A database folder with three files "old" and, beside each, a complete temporary "new", as a
