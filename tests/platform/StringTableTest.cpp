@@ -28,7 +28,7 @@ using kw::IsRepresentableInCp1252;
 using kw::ResourceString;
 using kw::Utf8ToCp1252;
 
-TEST(Cp1252, EveryByteSurvivesTheRoundTripAndKnownCharactersMapBothWays) {
+TEST(Cp1252, EveryByteRoundTripsAndTextWithoutCodeBecomesQuestionMarks) {
     std::string all;
     std::set<char32_t> codePoints;
     for (int byte = 0; byte < 256; ++byte) {
@@ -50,11 +50,8 @@ TEST(Cp1252, EveryByteSurvivesTheRoundTripAndKnownCharactersMapBothWays) {
         EXPECT_EQ(Cp1252ToUtf8(std::string(1, byte)), utf8);
         EXPECT_EQ(Utf8ToCp1252(utf8), std::string(1, byte)) << utf8;
     }
-}
-
-// One '?' per character without a code and per malformed sequence.
-TEST(Cp1252, UnrepresentableAndMalformedTextBecomesQuestionMarksAndIsNoDirectoryName) {
-    const std::pair<std::string, std::string> cases[] = {
+    // One '?' per character without a code and per malformed sequence.
+    const std::pair<std::string, std::string> malformed[] = {
         {"a中b", "a?b"},
         {"\xF0\x9F\x98\x80", "?"},  // one four-byte character
         {"\xC2\x80", "?"},          // U+0080: 0x80 is the euro sign
@@ -71,7 +68,7 @@ TEST(Cp1252, UnrepresentableAndMalformedTextBecomesQuestionMarksAndIsNoDirectory
         {"\xFF\xFE", "??"},
         {std::string("a\0b", 3), std::string("a\0b", 3)},
     };
-    for (const auto& [utf8, cp1252] : cases) {
+    for (const auto& [utf8, cp1252] : malformed) {
         EXPECT_EQ(Utf8ToCp1252(utf8), cp1252) << utf8;
     }
     EXPECT_EQ(kw::CodePointToCp1252(0x80), -1);
