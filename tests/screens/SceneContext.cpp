@@ -1,3 +1,5 @@
+#include <QVBoxLayout>
+
 #include <cstdint>
 #include <stdexcept>
 #include <utility>
@@ -42,7 +44,29 @@ void SelectRowOf(QListWidget& list, std::uint32_t id) {
     }
 }
 
-CDatabaseScene::CDatabaseScene(CSceneContext& context, SAppContext& app, int copies) : m_app(app) {
+SceneFunction DocumentScene(EDemo demo, MakeWidget make, QSize size, int copies) {
+    return [demo, make = std::move(make), size, copies](CSceneContext& context) {
+        auto scene = std::make_unique<CDatabaseScene>(context, context.NewAppContext(demo), copies);
+        std::unique_ptr<QWidget> widget = make(*scene);
+        if (size.isValid()) {
+            widget->resize(size);
+        }
+        scene->Show(std::move(widget));
+        return std::unique_ptr<CShownScene>(std::move(scene));
+    };
+}
+
+std::unique_ptr<QWidget> InWindow(QWidget* page, const QString& title) {
+    auto window = std::make_unique<QWidget>();
+    window->setWindowTitle(title);
+    auto* layout = new QVBoxLayout(window.get());
+    page->setParent(window.get());
+    layout->addWidget(page);
+    return window;
+}
+
+CDatabaseScene::CDatabaseScene(CSceneContext& context, SAppContext& app, int copies)
+    : m_context(context), m_app(app) {
     SetUpDirectories(app, app.workingDirectory);
     m_installation.Load(app);
     m_slots = std::make_unique<CDatabaseSlots>(app.installDirectory);
