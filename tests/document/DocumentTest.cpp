@@ -147,7 +147,7 @@ protected:
     RecordingObserver observer;
 };
 
-TEST_F(DatabaseDocument, EditsTellWhatChangedAndTheModifiedStateFollowsTheHistory) {
+TEST_F(DatabaseDocument, EditsTellWhatChangedTheModifiedStateFollowsTheHistoryAndTheSave) {
     EXPECT_FALSE(document.IsModified());
     Rename("Neu");
     EXPECT_TRUE(document.IsModified());
@@ -164,9 +164,8 @@ TEST_F(DatabaseDocument, EditsTellWhatChangedAndTheModifiedStateFollowsTheHistor
     EXPECT_FALSE(document.IsModified());
     EXPECT_EQ(observer.cleanStates, (std::vector<bool>{false, true}));
     EXPECT_EQ(observer.changes.size(), 4u);
-}
 
-TEST_F(DatabaseDocument, SavingMovesTheCleanMarkAndKeepsTheHistory) {
+    // Saving moves the clean mark and keeps the history.
     Rename("Gespeichert");
     document.MarkSaved();
     EXPECT_FALSE(document.IsModified());
@@ -175,15 +174,6 @@ TEST_F(DatabaseDocument, SavingMovesTheCleanMarkAndKeepsTheHistory) {
     EXPECT_TRUE(document.IsModified());
     document.Redo();
     EXPECT_FALSE(document.IsModified());
-}
-
-TEST_F(DatabaseDocument, AnOperationThatChangesNothingLeavesNoEdit) {
-    const bool done = document.Perform("Nichts", SWorldScope::Countries({kDefaultCountry}),
-                                       [](CWorld&) { return false; });
-    EXPECT_FALSE(done);
-    EXPECT_FALSE(document.History().CanUndo());
-    EXPECT_FALSE(document.IsModified());
-    EXPECT_TRUE(observer.changes.empty());
 }
 
 // With the scope check installed (as the test programs of most builds do), an operation that
@@ -225,7 +215,10 @@ TEST_F(DatabaseDocument, AChangeOutsideTheScopeStopsTheProgram) {
     }));
 }
 
-TEST_F(DatabaseDocument, AGroupOnlyLookedAtLeavesNoEditAndUndoWaitsForItsEnd) {
+TEST_F(DatabaseDocument, AnOperationOrGroupChangingNothingLeavesNoEditAndUndoWaitsForItsEnd) {
+    EXPECT_FALSE(document.Perform("Nichts", SWorldScope::Countries({kDefaultCountry}),
+                                  [](CWorld&) { return false; }));
+    EXPECT_TRUE(observer.changes.empty());
     { const CEditGroup lookedAt(document, "Spielerkader"); }
     EXPECT_FALSE(document.History().CanUndo());
     EXPECT_FALSE(document.IsModified());
