@@ -45,7 +45,6 @@ namespace kw::screens {
 
 namespace {
 
-constexpr int kSceneCountry = 14;
 constexpr int kPresidentKind = 3;
 constexpr int kPictureSize = 160;
 constexpr int kBoardTab = 2;
@@ -140,10 +139,10 @@ std::unique_ptr<QWidget> StaffPage(int kind, CDatabaseScene& scene) {
 std::uint32_t LargestFirstDivisionClub(CDatabaseScene& scene) {
     const CWorld& world = scene.Document().World();
     const CDBCompetition* league =
-        world.Competition(MakeCompetitionId(kSceneCountry, kLeagueType, 0));
+        world.Competition(MakeCompetitionId(kDefaultCountry, kLeagueType, 0));
     std::uint32_t largest = 0;
     std::size_t most = 0;
-    for (const auto& entry : world.Country(kSceneCountry).Clubs()) {
+    for (const auto& entry : world.Country(kDefaultCountry).Clubs()) {
         if (league != nullptr && league->PositionOfTeam(entry.first) >= 0 &&
             entry.second->PersonIds().size() > most) {
             most = entry.second->PersonIds().size();

@@ -35,7 +35,8 @@ enum class EDemo { kSmall, kFull };
 // message, and the editor's render manager.
 class CSceneContext {
 public:
-    explicit CSceneContext(std::filesystem::path installation);
+    // Generates the small demo installation; throws std::runtime_error when it cannot.
+    CSceneContext();
     ~CSceneContext();
 
     const std::filesystem::path& Installation() const { return m_installation; }
@@ -59,6 +60,7 @@ public:
 private:
     SAppContext& AddAppContext(const std::filesystem::path& installation);
 
+    std::unique_ptr<QTemporaryDir> m_smallInstallation;
     std::filesystem::path m_installation;
     std::unique_ptr<QTemporaryDir> m_fullInstallation;
     CScriptedUserInterface m_ui;

@@ -18,7 +18,19 @@ namespace kw::screens {
 
 namespace {
 
-constexpr int kDemoCountry = 14;
+// The demo installation at `scale` (seed 1) in a temporary folder of its own.
+std::unique_ptr<QTemporaryDir> GenerateDemo(demo::EDemoScale scale) {
+    auto folder = std::make_unique<QTemporaryDir>();
+    CSilentProgress progress;
+    const demo::SDemoResult result =
+        folder->isValid()
+            ? demo::GenerateDemoInstallation(folder->path().toStdString(), scale, 1, progress)
+            : demo::SDemoResult{};
+    if (!result.ok) {
+        throw std::runtime_error("no demo installation: " + result.message);
+    }
+    return folder;
+}
 
 class CWidgetScene : public CShownScene {
 public:
@@ -86,8 +98,9 @@ CDatabaseDocument& CDatabaseScene::Document() const {
     return *m_slots->Slot(0);
 }
 
-CSceneContext::CSceneContext(std::filesystem::path installation)
-    : m_installation(std::move(installation)) {}
+CSceneContext::CSceneContext()
+    : m_smallInstallation(GenerateDemo(demo::EDemoScale::kSmall)),
+      m_installation(m_smallInstallation->path().toStdString()) {}
 
 CSceneContext::~CSceneContext() = default;
 
@@ -97,15 +110,7 @@ SAppContext& CSceneContext::NewAppContext() {
 
 SAppContext& CSceneContext::NewFullAppContext() {
     if (!m_fullInstallation) {
-        auto folder = std::make_unique<QTemporaryDir>();
-        CSilentProgress progress;
-        if (!folder->isValid() ||
-            !demo::GenerateDemoInstallation(folder->path().toStdString(), demo::EDemoScale::kFull,
-                                            1, progress)
-                 .ok) {
-            throw std::runtime_error("the full demo installation was not written");
-        }
-        m_fullInstallation = std::move(folder);
+        m_fullInstallation = GenerateDemo(demo::EDemoScale::kFull);
     }
     return AddAppContext(m_fullInstallation->path().toStdString());
 }
@@ -133,7 +138,7 @@ CWorld& CSceneContext::World() {
 }
 
 CClub& CSceneContext::DemoClub() {
-    for (const auto& entry : World().Country(kDemoCountry).Clubs()) {
+    for (const auto& entry : World().Country(kDefaultCountry).Clubs()) {
         if (!entry.second->IsNationalTeam()) {
             return *entry.second;
         }

@@ -187,6 +187,16 @@ std::unique_ptr<CShownScene> ShowLongtimeOperation(CSceneContext& context) {
                                             club);
 }
 
+// The main window on the demo; with `chooseLanguage` started with "lang": the language choice and
+// "&Globale Einstellungen" beside it. The window keeps the start-up context, which the scene
+// context owns.
+std::unique_ptr<CShownScene> MainWindowScene(EDemo demo, bool chooseLanguage,
+                                             CSceneContext& context) {
+    SAppContext& app = context.NewAppContext(demo);
+    app.languageSelection = chooseLanguage;
+    return Shown(std::make_unique<DlgMainMenu>(app, context.Ui()));
+}
+
 // The main window with quick-find hits under its search field.
 std::unique_ptr<CShownScene> ShowQuickFind(CSceneContext& context) {
     auto window = std::make_unique<DlgMainMenu>(context.NewAppContext(), context.Ui());
@@ -259,21 +269,9 @@ std::unique_ptr<QWidget> SyncDialog(CDatabaseScene& scene) {
 
 std::vector<SScene> WindowScenes() {
     return {
-        {"DlgMainMenu",
-         [](CSceneContext& context) {
-             return Shown(std::make_unique<DlgMainMenu>(context.NewAppContext(), context.Ui()));
-         }},
-        {"DlgMainMenuFull",
-         [](CSceneContext& context) {
-             return Shown(std::make_unique<DlgMainMenu>(context.NewFullAppContext(), context.Ui()));
-         }},
-        // Started with "lang": the language choice and "&Globale Einstellungen" beside it.
-        {"DlgMainMenuLang",
-         [](CSceneContext& context) {
-             SAppContext appContext = context.NewFullAppContext();
-             appContext.languageSelection = true;
-             return Shown(std::make_unique<DlgMainMenu>(appContext, context.Ui()));
-         }},
+        {"DlgMainMenu", std::bind_front(MainWindowScene, EDemo::kSmall, false)},
+        {"DlgMainMenuFull", std::bind_front(MainWindowScene, EDemo::kFull, false)},
+        {"DlgMainMenuLang", std::bind_front(MainWindowScene, EDemo::kFull, true)},
         // Before the scenes of the shared renderer: a main window loads and unloads one of its own.
         {"QuickFind", ShowQuickFind},
         {"SplashScreen", ShowSplashScene},
