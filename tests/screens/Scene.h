@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListWidget>
+#include <QSize>
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -34,7 +35,8 @@ enum class EDemo { kSmall, kFull };
 // message, and the editor's render manager.
 class CSceneContext {
 public:
-    explicit CSceneContext(std::filesystem::path installation);
+    // Generates the small demo installation; throws std::runtime_error when it cannot.
+    CSceneContext();
     ~CSceneContext();
 
     const std::filesystem::path& Installation() const { return m_installation; }
@@ -58,6 +60,7 @@ public:
 private:
     SAppContext& AddAppContext(const std::filesystem::path& installation);
 
+    std::unique_ptr<QTemporaryDir> m_smallInstallation;
     std::filesystem::path m_installation;
     std::unique_ptr<QTemporaryDir> m_fullInstallation;
     CScriptedUserInterface m_ui;
@@ -93,21 +96,20 @@ public:
 
     QWidget& Widget() override { return *m_widget; }
     bool IsReady() const override { return !m_ready || m_ready(); }
+    CSceneContext& Context() const { return m_context; }
     const SAppContext& App() const { return m_app; }
     CInstallationData& Installation() { return m_installation; }
     // The first copy, and every copy by its slot.
     CDatabaseDocument& Document() const;
     CDatabaseSlots& Slots() const { return *m_slots; }
 
-    // Shows `widget` as the scene's; the scene is ready once `ready` holds.
-    template <typename Shown>
-    Shown& Show(std::unique_ptr<Shown> widget, std::function<bool()> ready = {}) {
-        Shown& shown = *widget;
+    // Shows `widget` as the scene's.
+    void Show(std::unique_ptr<QWidget> widget) {
         m_widget = std::move(widget);
-        m_ready = std::move(ready);
         m_widget->show();
-        return shown;
     }
+    // The scene is ready once `ready` holds.
+    void ReadyWhen(std::function<bool()> ready) { m_ready = std::move(ready); }
 
     // Keeps `part` as long as the shown widget.
     template <typename Part>
@@ -118,6 +120,7 @@ public:
     }
 
 private:
+    CSceneContext& m_context;
     const SAppContext& m_app;
     CInstallationData m_installation;
     std::unique_ptr<CDatabaseSlots> m_slots;
@@ -126,17 +129,34 @@ private:
     std::function<bool()> m_ready;
 };
 
+// `page` in a plain window titled `title`, as its container would hold it.
+std::unique_ptr<QWidget> InWindow(QWidget* page, const QString& title);
+
 // A scene builds its widget and shows it without a modal loop (show, never exec). It throws
 // std::runtime_error when the scene cannot be built.
 using SceneFunction = std::function<std::unique_ptr<CShownScene>(CSceneContext&)>;
+
+// A scene of one widget on the demo database (`demo`) opened `copies` times in documents of their
+// own: `make` builds the widget on the scene; the scene sizes it to `size` when that is valid and
+// shows it.
+using MakeWidget = std::function<std::unique_ptr<QWidget>(CDatabaseScene&)>;
+SceneFunction DocumentScene(EDemo demo, MakeWidget make, QSize size = {}, int copies = 1);
 
 struct SScene {
     QString name;  // the PNG's name; the dialog's class name
     SceneFunction show;
 };
 
-// Every scene, in the order they are photographed (SceneTable.cpp).
+// Every scene, in the order they are photographed (SceneTable.cpp): the parts below, defined in
+// WindowScenes.cpp, ClubScenes.cpp (clubs, staff), CountryScenes.cpp (leagues, countries) and
+// ToolScenes.cpp.
 const std::vector<SScene>& Scenes();
+std::vector<SScene> WindowScenes();
+std::vector<SScene> ClubScenes();
+std::vector<SScene> LeagueScenes();
+std::vector<SScene> StaffScenes();
+std::vector<SScene> CountryScenes();
+std::vector<SScene> ToolScenes();
 
 }  // namespace screens
 }  // namespace kw

@@ -1,3 +1,5 @@
+#include <QVBoxLayout>
+
 #include <cstdint>
 #include <stdexcept>
 #include <utility>
@@ -16,7 +18,19 @@ namespace kw::screens {
 
 namespace {
 
-constexpr int kDemoCountry = 14;
+// The demo installation at `scale` (seed 1) in a temporary folder of its own.
+std::unique_ptr<QTemporaryDir> GenerateDemo(demo::EDemoScale scale) {
+    auto folder = std::make_unique<QTemporaryDir>();
+    CSilentProgress progress;
+    const demo::SDemoResult result =
+        folder->isValid()
+            ? demo::GenerateDemoInstallation(folder->path().toStdString(), scale, 1, progress)
+            : demo::SDemoResult{};
+    if (!result.ok) {
+        throw std::runtime_error("no demo installation: " + result.message);
+    }
+    return folder;
+}
 
 class CWidgetScene : public CShownScene {
 public:
@@ -42,7 +56,29 @@ void SelectRowOf(QListWidget& list, std::uint32_t id) {
     }
 }
 
-CDatabaseScene::CDatabaseScene(CSceneContext& context, SAppContext& app, int copies) : m_app(app) {
+SceneFunction DocumentScene(EDemo demo, MakeWidget make, QSize size, int copies) {
+    return [demo, make = std::move(make), size, copies](CSceneContext& context) {
+        auto scene = std::make_unique<CDatabaseScene>(context, context.NewAppContext(demo), copies);
+        std::unique_ptr<QWidget> widget = make(*scene);
+        if (size.isValid()) {
+            widget->resize(size);
+        }
+        scene->Show(std::move(widget));
+        return std::unique_ptr<CShownScene>(std::move(scene));
+    };
+}
+
+std::unique_ptr<QWidget> InWindow(QWidget* page, const QString& title) {
+    auto window = std::make_unique<QWidget>();
+    window->setWindowTitle(title);
+    auto* layout = new QVBoxLayout(window.get());
+    page->setParent(window.get());
+    layout->addWidget(page);
+    return window;
+}
+
+CDatabaseScene::CDatabaseScene(CSceneContext& context, SAppContext& app, int copies)
+    : m_context(context), m_app(app) {
     SetUpDirectories(app, app.workingDirectory);
     m_installation.Load(app);
     m_slots = std::make_unique<CDatabaseSlots>(app.installDirectory);
@@ -62,8 +98,9 @@ CDatabaseDocument& CDatabaseScene::Document() const {
     return *m_slots->Slot(0);
 }
 
-CSceneContext::CSceneContext(std::filesystem::path installation)
-    : m_installation(std::move(installation)) {}
+CSceneContext::CSceneContext()
+    : m_smallInstallation(GenerateDemo(demo::EDemoScale::kSmall)),
+      m_installation(m_smallInstallation->path().toStdString()) {}
 
 CSceneContext::~CSceneContext() = default;
 
@@ -73,15 +110,7 @@ SAppContext& CSceneContext::NewAppContext() {
 
 SAppContext& CSceneContext::NewFullAppContext() {
     if (!m_fullInstallation) {
-        auto folder = std::make_unique<QTemporaryDir>();
-        CSilentProgress progress;
-        if (!folder->isValid() ||
-            !demo::GenerateDemoInstallation(folder->path().toStdString(), demo::EDemoScale::kFull,
-                                            1, progress)
-                 .ok) {
-            throw std::runtime_error("the full demo installation was not written");
-        }
-        m_fullInstallation = std::move(folder);
+        m_fullInstallation = GenerateDemo(demo::EDemoScale::kFull);
     }
     return AddAppContext(m_fullInstallation->path().toStdString());
 }
@@ -109,7 +138,7 @@ CWorld& CSceneContext::World() {
 }
 
 CClub& CSceneContext::DemoClub() {
-    for (const auto& entry : World().Country(kDemoCountry).Clubs()) {
+    for (const auto& entry : World().Country(kDefaultCountry).Clubs()) {
         if (!entry.second->IsNationalTeam()) {
             return *entry.second;
         }

@@ -15,12 +15,9 @@
 #include <utility>
 
 #include "Scene.h"
-#include "SceneAudit.h"
-#include "SceneCapture.h"
-#include "demo/DemoGenerator.h"
+#include "SceneChecks.h"
 #include "gui/mainwindow/QtTranslations.h"
 #include "platform/Cp1252.h"
-#include "platform/Progress.h"
 
 namespace {
 
@@ -179,20 +176,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    QTemporaryDir installation;
-    kw::CSilentProgress progress;
-    const kw::demo::SDemoResult demo = kw::demo::GenerateDemoInstallation(
-        installation.path().toStdString(), kw::demo::EDemoScale::kSmall, 1, progress);
-    if (!installation.isValid() || !demo.ok) {
-        Print(stderr, QStringLiteral("kwscreens: no demo installation: %1")
-                          .arg(QString::fromStdString(demo.message)));
-        return 1;
-    }
-
     int failures = 0;
     int taken = 0;
-    {
-        CSceneContext context(installation.path().toStdString());
+    try {
+        CSceneContext context;
         for (const SScene& scene : Scenes()) {
             if (arguments.isEmpty() || arguments.contains(scene.name)) {
                 failures += Photograph(scene, context, out, audit) ? 0 : 1;
@@ -204,6 +191,9 @@ int main(int argc, char** argv) {
             Print(stderr, QStringLiteral("kwscreens: message: %1")
                               .arg(QString::fromStdString(kw::Cp1252ToUtf8(message.text))));
         }
+    } catch (const std::exception& error) {
+        Print(stderr, QStringLiteral("kwscreens: %1").arg(error.what()));
+        return 1;
     }
     if (taken < arguments.size()) {
         Print(stderr, QStringLiteral("kwscreens: unknown scene among %1").arg(arguments.join(' ')));
