@@ -247,10 +247,9 @@ protected:
 TEST_F(ContractPlayerTest, PeriodsAreTheFurtherAndContractDatesEarlyOnesResetClubNamesCut) {
     SetInjuryPeriod(player, {Ymd(2005, 8, 2), Ymd(2005, 9, 3)});
     SetOtherPeriod(player, {Ymd(2005, 7, 1), Ymd(2007, 6, 30)});
-    EXPECT_EQ(player.FurtherDates()[0], Ymd(2005, 8, 2));
-    EXPECT_EQ(player.FurtherDates()[1], Ymd(2005, 9, 3));
-    EXPECT_EQ(player.ContractStart(), Ymd(2005, 7, 1));
-    EXPECT_EQ(player.ContractEnd(), Ymd(2007, 6, 30));
+    EXPECT_EQ(std::tuple(player.FurtherDates()[0], player.FurtherDates()[1], player.ContractStart(),
+                         player.ContractEnd()),
+              std::tuple(Ymd(2005, 8, 2), Ymd(2005, 9, 3), Ymd(2005, 7, 1), Ymd(2007, 6, 30)));
     EXPECT_EQ(InjuryPeriod(player), (SContractPeriod{Ymd(2005, 8, 2), Ymd(2005, 9, 3)}));
     EXPECT_EQ(OtherPeriod(player), (SContractPeriod{Ymd(2005, 7, 1), Ymd(2007, 6, 30)}));
 
@@ -502,12 +501,18 @@ TEST(PlayerAbilities, StepsAgeExperiencePotentialTargetStrengthAndGeneratedAbili
                                                  {Ymd(2010, 1, 1), Ymd(2005, 1, 1), 0}};
     test::ExpectCalls(AgeOn, ages);
 
-    const std::pair<int, int> boundaries[] = {{0, 0},  {18, 0}, {19, 1}, {20, 2}, {21, 3}, {23, 3},
-                                              {24, 4}, {29, 4}, {30, 5}, {33, 5}, {34, 6}, {45, 6}};
-    for (const auto& boundary : boundaries) {
-        EXPECT_EQ(NationalExperienceForAge(boundary.first), boundary.second)
-            << "age " << boundary.first;
-    }
+    test::ExpectRows(NationalExperienceForAge, test::Rows<int, int>{{0, 0},
+                                                                    {18, 0},
+                                                                    {19, 1},
+                                                                    {20, 2},
+                                                                    {21, 3},
+                                                                    {23, 3},
+                                                                    {24, 4},
+                                                                    {29, 4},
+                                                                    {30, 5},
+                                                                    {33, 5},
+                                                                    {34, 6},
+                                                                    {45, 6}});
     // The potential adds a youth bonus that talent enlarges.
     // Age 20: bonus (22 - 20) × 4 + 14 = 22, with talent 2 worth 22 × 1.4 = 30.8. Age 24:
     // (26 - 24) × 2 + 6 = 10; age 28: 32 - 28 = 4; from 32 on nothing.
@@ -686,9 +691,8 @@ TEST_F(SquadRulesTest, RowsShowOneTeamsPlayersSortByEachColumnAndFollowTheSelect
     std::vector<SSquadRow> rows = SquadRows(club, false, 0);
     ASSERT_EQ(rows.size(), 3u);
     SortSquadRows(rows, ESquadOrder::kName);
-    EXPECT_EQ(rows[0].personId, abelToo.Id());
-    EXPECT_EQ(rows[1].personId, abel.Id());
-    EXPECT_EQ(rows[2].personId, zorn.Id());
+    EXPECT_EQ(test::Column(rows, &SSquadRow::personId),
+              (std::vector<std::uint32_t>{abelToo.Id(), abel.Id(), zorn.Id()}));
     SortSquadRows(rows, ESquadOrder::kPosition);
     EXPECT_EQ(rows[0].personId, abelToo.Id());
     EXPECT_EQ(rows[2].personId, zorn.Id());
@@ -802,7 +806,7 @@ protected:
     }
 };
 
-TEST_F(PlayerDuplicatesTest, SameNameInTwoCountriesIsOnePairOnlyWithinTheirScopes) {
+TEST_F(PlayerDuplicatesTest, SameNameIsOnePairWithinItsScopesThreeGiveNeighbourPairsInWorldOrder) {
     CClub& north = Club(5, 1, "Nord");
     CClub& south = Club(7, 1,
                         "S\xFC"
@@ -826,9 +830,27 @@ TEST_F(PlayerDuplicatesTest, SameNameInTwoCountriesIsOnePairOnlyWithinTheirScope
     // The second-team bit does not make it another club.
     EXPECT_EQ(Pairs(ClubScope(north.Id() | kSecondTeamFlag)).size(), 1u);
     EXPECT_TRUE(Pairs(ClubScope(world.Country(9).Club(MakeClubId(9, 1))->Id())).empty());
+
+    // Three of a name give two pairs of neighbours in world order: country 5 club 1, country 5
+    // club 3, country 7 club 2; they come before the later name.
+    CClub& last = Club(7, 2, "A");
+    CClub& middle = Club(5, 3, "C");
+    const CPlayer& third = Player(last, "Klein", "Uwe");
+    const CPlayer& one = Player(north, "Klein", "Uwe");
+    const CPlayer& two = Player(middle, "Klein", "Uwe");
+    const std::vector<SDuplicatePair> pairs = Pairs();
+    ASSERT_EQ(pairs.size(), 3u);
+    EXPECT_EQ(pairs[0].first.player, &one);
+    EXPECT_EQ(pairs[0].second.player, &two);
+    EXPECT_EQ(pairs[1].first.player, &two);
+    EXPECT_EQ(pairs[1].second.player, &third);
+    // Only the pair touching the club at the end.
+    const std::vector<SDuplicatePair> scoped = Pairs(ClubScope(last.Id()));
+    ASSERT_EQ(scoped.size(), 1u);
+    EXPECT_EQ(scoped[0].second.player, &third);
 }
 
-TEST_F(PlayerDuplicatesTest, NamesAreComparedByteByByteAmongThePlayersOfClubsOnly) {
+TEST_F(PlayerDuplicatesTest, NamesComparedByteByByteAmongClubPlayersTheBirthDateCheckSameDay) {
     CClub& club = Club(5, 1, "Nord");
     CClub& other = Club(7, 1, "Ost");
     Player(club, "Meyer", "Jan");
@@ -858,16 +880,12 @@ TEST_F(PlayerDuplicatesTest, NamesAreComparedByteByByteAmongThePlayersOfClubsOnl
                                                   "Schmidt", "meyer"}));
     EXPECT_EQ(candidates[3].player->FirstName().View(), "Jan");
     EXPECT_EQ(candidates[4].player->FirstName().View(), "jan");
-}
 
-TEST_F(PlayerDuplicatesTest, BirthDateCheckKeepsOnlyPairsBornOnTheSameDay) {
-    CClub& club = Club(5, 1, "Nord");
-    CClub& other = Club(7, 1, "Ost");
-    Player(club, "Meyer", "Jan", CDate::FromYmd(1985, 3, 4));
-    Player(other, "Meyer", "Jan", CDate::FromYmd(1985, 3, 5));
+    // The birth date check keeps only pairs born on the same day.
+    Player(club, "Wolf", "Jan", CDate::FromYmd(1985, 3, 4));
+    Player(other, "Wolf", "Jan", CDate::FromYmd(1985, 3, 5));
     Player(club, "Weber", "Tim", CDate::FromYmd(1990, 7, 1));
     Player(other, "Weber", "Tim", CDate::FromYmd(1990, 7, 1));
-
     EXPECT_EQ(Pairs().size(), 2u);
     SDuplicateFilter sameDay;
     sameDay.sameBirthDate = true;
@@ -880,28 +898,7 @@ TEST_F(PlayerDuplicatesTest, BirthDateCheckKeepsOnlyPairsBornOnTheSameDay) {
     EXPECT_TRUE(Pairs(sameDay).empty());
 }
 
-TEST_F(PlayerDuplicatesTest, ThreeOfANameGiveTwoPairsOfNeighboursInWorldOrder) {
-    CClub& a = Club(7, 2, "A");
-    CClub& b = Club(5, 1, "B");
-    CClub& c = Club(5, 3, "C");
-    // World order: country 5 club 1, country 5 club 3, country 7 club 2.
-    const CPlayer& third = Player(a, "Klein", "Uwe");
-    const CPlayer& first = Player(b, "Klein", "Uwe");
-    const CPlayer& second = Player(c, "Klein", "Uwe");
-
-    const std::vector<SDuplicatePair> pairs = Pairs();
-    ASSERT_EQ(pairs.size(), 2u);
-    EXPECT_EQ(pairs[0].first.player, &first);
-    EXPECT_EQ(pairs[0].second.player, &second);
-    EXPECT_EQ(pairs[1].first.player, &second);
-    EXPECT_EQ(pairs[1].second.player, &third);
-    // Only the pair touching the club at the end.
-    const std::vector<SDuplicatePair> scoped = Pairs(ClubScope(a.Id()));
-    ASSERT_EQ(scoped.size(), 1u);
-    EXPECT_EQ(scoped[0].second.player, &third);
-}
-
-TEST_F(PlayerDuplicatesTest, RowsShowNamesClubsDatesAndPositionsScopesFollowTheShownClub) {
+TEST_F(PlayerDuplicatesTest, RowsScopesFollowingTheShownClubAndTheComparisonListWithStrength) {
     CClub& north = Club(5, 1, "Nord");
     CClub& east = Club(7, 1, "Ost");
     CPlayer& first = Player(north, "M\xFCller", "Jan", CDate::FromYmd(1985, 3, 4));
@@ -919,26 +916,44 @@ TEST_F(PlayerDuplicatesTest, RowsShowNamesClubsDatesAndPositionsScopesFollowTheS
     EXPECT_EQ(headings, (DuplicateRowTexts{"Name", "Verein", "Verein", "Geburtstag", "Geburtstag",
                                            "Pos", "Pos"}));
     // The offered scopes follow the shown country and club.
-    SDuplicateScopes scopes = OfferedDuplicateScopes(world, 0, 0);
-    EXPECT_FALSE(scopes.country);
-    EXPECT_FALSE(scopes.club);
-    EXPECT_EQ(scopes.preselected, EDuplicateScope::All);
-
-    scopes = OfferedDuplicateScopes(world, 5, 0);
-    EXPECT_TRUE(scopes.country);
-    EXPECT_FALSE(scopes.club);
-    EXPECT_EQ(scopes.preselected, EDuplicateScope::Country);
-
-    scopes = OfferedDuplicateScopes(world, 5, world.Country(5).NationalTeam().Id());
-    EXPECT_FALSE(scopes.club);
-    EXPECT_EQ(scopes.preselected, EDuplicateScope::Country);
-
-    scopes = OfferedDuplicateScopes(world, 5, north.Id());
-    EXPECT_TRUE(scopes.club);
-    EXPECT_EQ(scopes.preselected, EDuplicateScope::Club);
-    // A club of another country is not the shown country's club.
-    EXPECT_FALSE(OfferedDuplicateScopes(world, 7, north.Id()).club);
+    const auto offered = [this](int country, std::uint32_t club) {
+        const SDuplicateScopes scopes = OfferedDuplicateScopes(world, country, club);
+        return std::tuple(scopes.country, scopes.club, scopes.preselected);
+    };
+    using Offer = std::tuple<bool, bool, EDuplicateScope>;
+    test::ExpectCalls(
+        offered,
+        test::Calls<int, std::uint32_t, Offer>{
+            {0, 0, {false, false, EDuplicateScope::All}},
+            {5, 0, {true, false, EDuplicateScope::Country}},
+            {5, world.Country(5).NationalTeam().Id(), {true, false, EDuplicateScope::Country}},
+            {5, north.Id(), {true, true, EDuplicateScope::Club}},
+            // A club of another country is not the shown country's club.
+            {7, north.Id(), {true, false, EDuplicateScope::Country}}});
     EXPECT_FALSE(OfferedDuplicateScopes(world, 207, north.Id()).country);
+
+    // The comparison list holds the players in club order with their strength.
+    CClub& club = Club(5, 2, "Sued");
+    CPlayer& striker = Player(club, "Weber", "Jan");
+    Player(club, "Trainer", "Jan", CDate::FromYmd(1980, 1, 1), 1);
+    CPlayer& keeper = Player(club, "Adler", "Jan");
+    striker.SetPosition(0, 17);
+    keeper.SetPosition(0, 1);
+    keeper.SetAbility(41, 99);
+
+    const std::vector<SChoiceEntry> entries = ComparisonPlayers(club);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].value, striker.Id());
+    EXPECT_EQ(entries[1].value, keeper.Id());
+    // Every ability at 40 of 99: 40.4 everywhere; the keeper's saves lift his goal strength.
+    EXPECT_EQ(entries[0].text, "Weber, J. (40.4)");
+    EXPECT_GT(PlayerStrength(keeper), PlayerStrength(striker));
+    EXPECT_EQ(entries[1].text, "Adler, J. (" + FormatPrintf("%2.1f", PlayerStrength(keeper)) + ")");
+    // The values carry one decimal; the keeper's saves lift "Reflexe" and "Flugparaden".
+    const auto texts = SummaryValueTexts(keeper);
+    EXPECT_EQ(texts[0], "40.4");
+    // Reflexe: (5 * 99 + 2 * 40 + 2 * 40) / 9 of 99.
+    EXPECT_EQ(texts[10], "73.5");
 }
 
 TEST_F(PlayerDuplicatesTest, RowsSortByTheClickedColumnASecondClickReversing) {
@@ -1021,30 +1036,6 @@ TEST(PlayerDuplicatesDemoTest, CandidatesCoverEveryClubPlayerAndRowsAreDetermini
         return texts;
     };
     EXPECT_EQ(rows(*world), rows(*again));
-}
-
-TEST_F(PlayerDuplicatesTest, ListHoldsThePlayersInClubOrderWithTheirStrength) {
-    CClub& club = world.Country(5).AddClub(1);
-    CPlayer& striker = Player(club, "Weber", "Jan");
-    Player(club, "Trainer", "Jan", CDate::FromYmd(1980, 1, 1), 1);
-    CPlayer& keeper = Player(club, "Adler", "Jan");
-    striker.SetPosition(0, 17);
-    keeper.SetPosition(0, 1);
-    keeper.SetAbility(41, 99);
-
-    const std::vector<SChoiceEntry> entries = ComparisonPlayers(club);
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].value, striker.Id());
-    EXPECT_EQ(entries[1].value, keeper.Id());
-    // Every ability at 40 of 99: 40.4 everywhere; the keeper's saves lift his goal strength.
-    EXPECT_EQ(entries[0].text, "Weber, J. (40.4)");
-    EXPECT_GT(PlayerStrength(keeper), PlayerStrength(striker));
-    EXPECT_EQ(entries[1].text, "Adler, J. (" + FormatPrintf("%2.1f", PlayerStrength(keeper)) + ")");
-    // The values carry one decimal; the keeper's saves lift "Reflexe" and "Flugparaden".
-    const auto texts = SummaryValueTexts(keeper);
-    EXPECT_EQ(texts[0], "40.4");
-    // Reflexe: (5 * 99 + 2 * 40 + 2 * 40) / 9 of 99.
-    EXPECT_EQ(texts[10], "73.5");
 }
 
 }  // namespace

@@ -36,23 +36,25 @@ protected:
     }
 };
 
-TEST_F(SearchCommandsTest, FetchAndTransferMoveThePlayerWithTheTransferRules) {
+TEST_F(SearchCommandsTest, FetchTransferAndDeleteMoveOrRemoveThePlayerAndUndoTakesThemBack) {
     ExpectReferencesSound();
+    const std::uint32_t abroadId = abroad->Id();
     CPlayer& player = *abroad->FirstTeam().front();
+    const std::uint32_t id = player.Id();
     player.SetContractUntil(2001);
     player.SetShirtNumber(0, 9);
     player.SetTeamFlag(1);
     const std::uint32_t free = FreePlayer();
     Live().Person(free)->SetContractUntil(2009);
     const std::string before = Dump();
-    EXPECT_EQ(HoldingClubId(document.World(), player.Id()), abroad->Id());
+    EXPECT_EQ(HoldingClubId(document.World(), id), abroad->Id());
     EXPECT_EQ(HoldingClubId(document.World(), free), 0u);
 
-    ASSERT_TRUE(FetchSearchedPlayer(document, player.Id(), home->Id()));
+    ASSERT_TRUE(FetchSearchedPlayer(document, id, home->Id()));
     ExpectReferencesSound();
-    EXPECT_TRUE(home->HasPerson(player.Id()));
-    EXPECT_FALSE(abroad->HasPerson(player.Id()));
-    EXPECT_EQ(HoldingClubId(document.World(), player.Id()), home->Id());
+    EXPECT_TRUE(home->HasPerson(id));
+    EXPECT_FALSE(abroad->HasPerson(id));
+    EXPECT_EQ(HoldingClubId(document.World(), id), home->Id());
     EXPECT_EQ(player.ShirtNumbers()[0], 0);
     EXPECT_EQ(player.ContractUntil(), 2003);
     // Into the first team, as the target's id names it.
@@ -68,6 +70,22 @@ TEST_F(SearchCommandsTest, FetchAndTransferMoveThePlayerWithTheTransferRules) {
     EXPECT_EQ(document.World().Person(free)->TeamFlag(), 1);
     EXPECT_EQ(document.History().Count(), 2u);
 
+    ASSERT_TRUE(document.Undo());
+    ASSERT_TRUE(document.Undo());
+    EXPECT_EQ(Dump(), before);
+    ExpectReferencesSound();
+
+    // Delete takes the player out of his club or the list and the world.
+    ASSERT_TRUE(DeleteSearchedPlayer(document, id));
+    ExpectReferencesSound();
+    EXPECT_FALSE(FindLiveClub(Live(), abroadId)->HasPerson(id));
+    EXPECT_EQ(document.World().Person(id), nullptr);
+    ASSERT_TRUE(DeleteSearchedPlayer(document, free));
+    ExpectReferencesSound();
+    EXPECT_FALSE(document.World().WithoutClub().Contains(free));
+    EXPECT_EQ(document.World().Person(free), nullptr);
+    // Deleted twice: nothing happens the second time.
+    EXPECT_FALSE(DeleteSearchedPlayer(document, id));
     ASSERT_TRUE(document.Undo());
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(Dump(), before);
@@ -112,28 +130,6 @@ TEST_F(SearchCommandsTest, AMoveIsOfferedExactlyWhenTheCommandMakesItAFullClubLo
     EXPECT_NE(document.World().Person(player), nullptr);
     EXPECT_TRUE(document.World().WithoutClub().Contains(free));
     EXPECT_EQ(document.History().Count(), edits);
-    ExpectReferencesSound();
-}
-
-TEST_F(SearchCommandsTest, DeleteTakesThePlayerOutOfHisClubOrTheListAndTheWorld) {
-    const std::string before = Dump();
-    const std::uint32_t player = abroad->FirstTeam().front()->Id();
-    const std::uint32_t free = FreePlayer();
-    ASSERT_TRUE(DeleteSearchedPlayer(document, player));
-    ExpectReferencesSound();
-    EXPECT_FALSE(abroad->HasPerson(player));
-    EXPECT_EQ(document.World().Person(player), nullptr);
-    ASSERT_TRUE(DeleteSearchedPlayer(document, free));
-    ExpectReferencesSound();
-    EXPECT_FALSE(document.World().WithoutClub().Contains(free));
-    EXPECT_EQ(document.World().Person(free), nullptr);
-    EXPECT_EQ(document.History().Count(), 2u);
-    // Deleted twice: nothing happens the second time.
-    EXPECT_FALSE(DeleteSearchedPlayer(document, player));
-
-    ASSERT_TRUE(document.Undo());
-    ASSERT_TRUE(document.Undo());
-    EXPECT_EQ(Dump(), before);
     ExpectReferencesSound();
 }
 
