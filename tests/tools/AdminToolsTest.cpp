@@ -136,17 +136,11 @@ TEST_F(AdminToolsTest, EmptyCommandsAndMissingTargetsThenMenuItemsAndTheirQuesti
               "Do you really want to rename all stadiums in " + country + "?");
     // Folder names are UTF-8 on disk and Windows-1252 in the question.
     CWorld other;
-    other.SetDirectory(
-        "/db/\xC3\x87"
-        "a va");
-    Live().SetDirectory(
-        "/db/\xC3\x9C"
-        "bung");
+    other.SetDirectory("/db/\303\207a va");
+    Live().SetDirectory("/db/\303\234bung");
     EXPECT_NE(AdminQuestion(*FindAdminCommand("spain-nicknames"), world, {.other = &other},
                             kDefaultLanguage)
-                  .find("league in \xDC"
-                        "bung with the nicknames from \xC7"
-                        "a va."),
+                  .find("league in \334bung with the nicknames from \307a va."),
               std::string::npos);
     EXPECT_TRUE(AsksYesNoCancel(*FindAdminCommand("spain-nicknames")));
     EXPECT_FALSE(AsksYesNoCancel(*FindAdminCommand("remove-staff")));
