@@ -88,7 +88,23 @@ protected:
     }
 };
 
-TEST_F(AdminToolsTest, MenuItemsComeInTheirGroupsWithUniqueNamesAndAskAboutTheirTarget) {
+// The two empty commands and missing targets change nothing; the menu items come in their
+// groups with unique names and ask about their target.
+TEST_F(AdminToolsTest, EmptyCommandsAndMissingTargetsThenMenuItemsAndTheirQuestions) {
+    const SAdminOutcome merge = Run("merge-club-names");
+    EXPECT_TRUE(merge.ok);
+    EXPECT_EQ(merge.text, "This function is only avaiable in debug build");
+    const SAdminOutcome stadiums = Run("remove-unused-stadiums", {.country = 14});
+    EXPECT_TRUE(stadiums.ok);
+    EXPECT_EQ(stadiums.text, "");
+    EXPECT_FALSE(Run("club-yellow-shoes").ok);
+    EXPECT_FALSE(Run("club-yellow-shoes", {.club = Live().Country(14).NationalTeam().Id()}).ok);
+    EXPECT_FALSE(Run("rename-stadiums", {.country = 0}).ok);
+    EXPECT_FALSE(Run("clear-match-records", {.country = kCountryCount + 1}).ok);
+    EXPECT_EQ(document.History().Count(), 0u);
+    EXPECT_FALSE(document.IsModified());
+    ExpectSound();
+
     std::set<std::string_view> names;
     EAdminGroup group = EAdminGroup::kClub;
     int bulk = 0;
@@ -120,17 +136,11 @@ TEST_F(AdminToolsTest, MenuItemsComeInTheirGroupsWithUniqueNamesAndAskAboutTheir
               "Do you really want to rename all stadiums in " + country + "?");
     // Folder names are UTF-8 on disk and Windows-1252 in the question.
     CWorld other;
-    other.SetDirectory(
-        "/db/\xC3\x87"
-        "a va");
-    Live().SetDirectory(
-        "/db/\xC3\x9C"
-        "bung");
+    other.SetDirectory("/db/\303\207a va");
+    Live().SetDirectory("/db/\303\234bung");
     EXPECT_NE(AdminQuestion(*FindAdminCommand("spain-nicknames"), world, {.other = &other},
                             kDefaultLanguage)
-                  .find("league in \xDC"
-                        "bung with the nicknames from \xC7"
-                        "a va."),
+                  .find("league in \334bung with the nicknames from \307a va."),
               std::string::npos);
     EXPECT_TRUE(AsksYesNoCancel(*FindAdminCommand("spain-nicknames")));
     EXPECT_FALSE(AsksYesNoCancel(*FindAdminCommand("remove-staff")));
@@ -138,26 +148,10 @@ TEST_F(AdminToolsTest, MenuItemsComeInTheirGroupsWithUniqueNamesAndAskAboutTheir
               "");
 }
 
-TEST_F(AdminToolsTest, TheTwoEmptyCommandsAndMissingTargetsChangeNothing) {
-    const SAdminOutcome merge = Run("merge-club-names");
-    EXPECT_TRUE(merge.ok);
-    EXPECT_EQ(merge.text, "This function is only avaiable in debug build");
-    const SAdminOutcome stadiums = Run("remove-unused-stadiums", {.country = 14});
-    EXPECT_TRUE(stadiums.ok);
-    EXPECT_EQ(stadiums.text, "");
-    EXPECT_FALSE(Run("club-yellow-shoes").ok);
-    EXPECT_FALSE(Run("club-yellow-shoes", {.club = Live().Country(14).NationalTeam().Id()}).ok);
-    EXPECT_FALSE(Run("rename-stadiums", {.country = 0}).ok);
-    EXPECT_FALSE(Run("clear-match-records", {.country = kCountryCount + 1}).ok);
-    EXPECT_EQ(document.History().Count(), 0u);
-    EXPECT_FALSE(document.IsModified());
-    ExpectSound();
-}
-
 // Marked names lose the mark; the others become initials and the city. Words starting with a
 // digit or an umlaut give no initial; only blanks separate words; the result is cut at 29
 // characters and nine initials.
-TEST(RenamedStadium, KeepsMarkedNamesAndMakesInitialsOfTheOthers) {
+TEST_F(AdminToolsTest, RenamedStadiumsKeepMarkedNamesAndGetInitialsInOneEditOfTheCountry) {
     const struct {
         const char* name;
         const char* city;
@@ -167,9 +161,7 @@ TEST(RenamedStadium, KeepsMarkedNamesAndMakesInitialsOfTheOthers) {
         {"!!Seestadion", "Nordhafen", "Seestadion"},
         {"Stadion am Park", "Musterstadt", "S. a. P. Musterstadt"},
         {"Stadion an der Alten Weide", "Nordhafen", "S. a. d. A. W. Nordhafen"},
-        {"1. Park \xDC"
-         "ber-Feld",
-         "Ort", "P. Ort"},
+        {"1. Park \334ber-Feld", "Ort", "P. Ort"},
         {"Park-Stadion  Nord", "Ort", "P. N. Ort"},
         {"", "Ort", "Ort"},
         {"!!Ein sehr langer Stadionname im Norden", "X", "Ein sehr langer Stadionname i"},
@@ -179,9 +171,8 @@ TEST(RenamedStadium, KeepsMarkedNamesAndMakesInitialsOfTheOthers) {
     for (const auto& c : cases) {
         EXPECT_EQ(RenamedStadium(c.name, c.city), c.renamed) << c.name;
     }
-}
 
-TEST_F(AdminToolsTest, RenamingStadiumsIsOneEditOfTheCountry) {
+    // The command renames a country's stadiums in one edit.
     std::vector<CStadium>& stadiums = Live().Country(kCountryCount).Stadiums();
     stadiums.clear();
     CStadium park;
@@ -589,9 +580,7 @@ TEST_F(CsvExchangeTest, EditedCellsBecomeOneUndoableEdit) {
     const std::size_t row = RowOf(table, player->Id());
     const int oldAbility = player->Ability(5);
     const int newAbility = oldAbility == 99 ? 1 : 99;
-    table[row][Column(table, "surname")] =
-        "Gr\xC3\xA4"
-        "fe";
+    table[row][Column(table, "surname")] = "Gr\303\244fe";
     table[row][Column(table, "ability5")] = std::to_string(newAbility);
     table[row][Column(table, "note")] = "=1+1\nzweite Zeile";
     // The code column wins over its text, and read-only columns are not read.
@@ -610,9 +599,7 @@ TEST_F(CsvExchangeTest, EditedCellsBecomeOneUndoableEdit) {
 
     ASSERT_TRUE(ApplyCsvImport(document, plan));
     EXPECT_EQ(document.History().Count(), 1);
-    EXPECT_EQ(player->Surname().View(),
-              "Gr\xE4"
-              "fe");
+    EXPECT_EQ(player->Surname().View(), "Gr\344fe");
     EXPECT_EQ(player->Ability(5), newAbility);
     EXPECT_EQ(player->Note(), "=1+1\r\nzweite Zeile");
     EXPECT_TRUE(test::ReferenceFaults(document.World()).empty());
@@ -638,27 +625,6 @@ TEST_F(CsvExchangeTest, EditedCellsBecomeOneUndoableEdit) {
     EXPECT_TRUE(test::ReferenceFaults(document.World()).empty());
     ASSERT_TRUE(document.Undo());
     EXPECT_EQ(DumpWorldJson(document.World()), before);
-}
-
-TEST_F(CsvExchangeTest, StaffAndClubFieldsAreImported) {
-    Table staffTable = Parse(Export(ECsvKind::kStaff, {club->Country(), 0}));
-    staffTable[RowOf(staffTable, staff->Id())][Column(staffTable, "staffByte1")] = "7";
-    Table clubTable = Parse(Export(ECsvKind::kClubs, {club->Country(), 0}));
-    const std::size_t row = RowOf(clubTable, club->Id());
-    clubTable[row][Column(clubTable, "nameEn")] = "Harbour Town";
-    clubTable[row][Column(clubTable, "pointsDeduction")] = "3";
-    clubTable[row][Column(clubTable, "initialAssets")] = "1000000";
-    const std::int32_t credit = club->CreditLine();
-
-    ASSERT_TRUE(ApplyCsvImport(document, PlanOf(staffTable)));
-    ASSERT_TRUE(ApplyCsvImport(document, PlanOf(clubTable)));
-    EXPECT_EQ(staff->StaffBytes()[0], 7);
-    EXPECT_EQ(club->Name(1), "Harbour Town");
-    EXPECT_EQ(club->PointsDeduction(), 3);
-    EXPECT_EQ(club->InitialAssets(), 1000000);
-    EXPECT_EQ(club->CreditLine(), credit);  // its own column, left as it was
-    EXPECT_EQ(document.History().Count(), 2);
-    EXPECT_TRUE(test::ReferenceFaults(document.World()).empty());
 }
 
 TEST_F(CsvExchangeTest, ValuesAtTheirLimitsPassAndBeyondThemOrInRowsOfNoRecordAreRejected) {
@@ -721,7 +687,28 @@ TEST_F(CsvExchangeTest, ValuesAtTheirLimitsPassAndBeyondThemOrInRowsOfNoRecordAr
     ExpectRejected(PlanOf(clubs), ECsvRejection::kChangedSinceExport);
 }
 
-TEST_F(CsvExchangeTest, FilesThatCannotBeReadAreRefusedWholeAndTheScopeSelects) {
+// Staff and club fields are imported; files that cannot be read are refused whole; the scope
+// selects a club, a country or everything.
+TEST_F(CsvExchangeTest, StaffAndClubFieldsFilesRefusedWholeAndTheScope) {
+    Table staffTable = Parse(Export(ECsvKind::kStaff, {club->Country(), 0}));
+    staffTable[RowOf(staffTable, staff->Id())][Column(staffTable, "staffByte1")] = "7";
+    Table clubTable = Parse(Export(ECsvKind::kClubs, {club->Country(), 0}));
+    const std::size_t row = RowOf(clubTable, club->Id());
+    clubTable[row][Column(clubTable, "nameEn")] = "Harbour Town";
+    clubTable[row][Column(clubTable, "pointsDeduction")] = "3";
+    clubTable[row][Column(clubTable, "initialAssets")] = "1000000";
+    const std::int32_t credit = club->CreditLine();
+
+    ASSERT_TRUE(ApplyCsvImport(document, PlanOf(staffTable)));
+    ASSERT_TRUE(ApplyCsvImport(document, PlanOf(clubTable)));
+    EXPECT_EQ(staff->StaffBytes()[0], 7);
+    EXPECT_EQ(club->Name(1), "Harbour Town");
+    EXPECT_EQ(club->PointsDeduction(), 3);
+    EXPECT_EQ(club->InitialAssets(), 1000000);
+    EXPECT_EQ(club->CreditLine(), credit);  // its own column, left as it was
+    EXPECT_EQ(document.History().Count(), 2);
+    EXPECT_TRUE(test::ReferenceFaults(document.World()).empty());
+
     EXPECT_FALSE(PlanCsvImport(document.World(), "").Ok());
     EXPECT_FALSE(PlanCsvImport(document.World(), "name;value\r\n1;2\r\n").Ok());
     Table table = Parse(Export(ECsvKind::kClubs, {0, club->Id()}));
@@ -775,7 +762,7 @@ TEST(CsvTableTest, CellsWithSeparatorsQuotesAndLineEndsComeBackAsWritten) {
     EXPECT_NE(open.error.find("line 2"), std::string::npos) << open.error;
 }
 
-TEST(CsvCellsTest, FormulaTextsAreEscapedAndLineEndsBecomeCrLf) {
+TEST(CsvCellsTest, FormulaTextsLineEndsNumbersAndDates) {
     for (const std::string text :
          {"=SUM(A1:A9)", "+49 30 1234", "-5", "@user", "'quoted", "''", "plain", "", "a=b"}) {
         const std::string cell = EscapeFormulaText(text);
@@ -793,10 +780,8 @@ TEST(CsvCellsTest, FormulaTextsAreEscapedAndLineEndsBecomeCrLf) {
     EXPECT_FALSE(StrictUtf8ToCp1252("\xCE\xA9mega"));            // Greek capital omega
     EXPECT_FALSE(StrictUtf8ToCp1252("smile \xF0\x9F\x98\x80"));  // an emoji
     EXPECT_FALSE(StrictUtf8ToCp1252("broken \xC3"));
-}
 
-// Numbers are whole and within 64 bits; dates in ISO and German form within their limits.
-TEST(CsvCellsTest, NumbersAndDates) {
+    // Numbers are whole and within 64 bits; dates in ISO and German form within their limits.
     EXPECT_EQ(ParseCsvNumber(" 42 "), 42);
     EXPECT_EQ(ParseCsvNumber("-7"), -7);
     EXPECT_FALSE(ParseCsvNumber(""));

@@ -736,29 +736,8 @@ TEST_F(DatabaseDiff, IdenticalDatabasesReportNothingAndADeletedClubIsOneRemovedC
     }));
 }
 
-TEST_F(DatabaseDiff, APlayerMovedBetweenClubsIsOneChangedPerson) {
-    CCountry& country = after->Country(FullestCountry(*after));
-    CClub& from = *country.Clubs().begin()->second;
-    CClub& to = *std::next(country.Clubs().begin())->second;
-    const std::uint32_t id = from.PersonIds().back();
-    from.RemovePerson(id);
-    ASSERT_TRUE(to.AddPerson(*after->Person(id)));
-    after->Person(id)->SetCurrentClub(to.Id());
-    EXPECT_TRUE(test::ReferenceFaults(*after).empty());
-
-    const SDatabaseDiff diff = DiffWorlds(*before, *after);
-    const std::vector<SRecordDiff> persons = Records(diff, EDiffKind::Person);
-    ASSERT_EQ(persons.size(), 1u) << DiffText(diff);
-    EXPECT_EQ(persons[0].change, EDiffChange::Changed);
-    EXPECT_EQ(persons[0].club, Cp1252ToUtf8(to.Name(0)));
-    const auto moved =
-        std::find_if(persons[0].fields.begin(), persons[0].fields.end(),
-                     [](const SFieldChange& field) { return field.field == "currentClub"; });
-    ASSERT_NE(moved, persons[0].fields.end());
-    EXPECT_NE(moved->after.find(Cp1252ToUtf8(to.Name(0))), std::string::npos);
-}
-
-TEST_F(DatabaseDiff, TextAndJsonFormsAndDumpsThatAreNone) {
+// A referee changed, then renamed; text and JSON forms; then a player moved between clubs.
+TEST_F(DatabaseDiff, TextAndJsonFormsDumpsThatAreNoneAndAMovedPlayer) {
     CCountry& country = after->Country(FullestCountry(*after));
     CReferee& referee = country.Referees().front();
     const std::string surname(referee.Surname().View());
@@ -786,6 +765,25 @@ TEST_F(DatabaseDiff, TextAndJsonFormsAndDumpsThatAreNone) {
     EXPECT_FALSE(DiffDumps("{\"countries\": []}", "not json").has_value());
     EXPECT_FALSE(DiffDumps("[1, 2]", "{\"countries\": []}").has_value());
     EXPECT_TRUE(DiffDumps("{\"countries\": []}", "{\"countries\": []}")->IsEmpty());
+
+    // A player moved between clubs is one changed person.
+    CClub& from = *country.Clubs().begin()->second;
+    CClub& to = *std::next(country.Clubs().begin())->second;
+    const std::uint32_t id = from.PersonIds().back();
+    from.RemovePerson(id);
+    ASSERT_TRUE(to.AddPerson(*after->Person(id)));
+    after->Person(id)->SetCurrentClub(to.Id());
+    EXPECT_TRUE(test::ReferenceFaults(*after).empty());
+    const SDatabaseDiff transfer = DiffWorlds(*before, *after);
+    const std::vector<SRecordDiff> persons = Records(transfer, EDiffKind::Person);
+    ASSERT_EQ(persons.size(), 1u) << DiffText(transfer);
+    EXPECT_EQ(persons[0].change, EDiffChange::Changed);
+    EXPECT_EQ(persons[0].club, Cp1252ToUtf8(to.Name(0)));
+    const auto moved =
+        std::find_if(persons[0].fields.begin(), persons[0].fields.end(),
+                     [](const SFieldChange& field) { return field.field == "currentClub"; });
+    ASSERT_NE(moved, persons[0].fields.end());
+    EXPECT_NE(moved->after.find(Cp1252ToUtf8(to.Name(0))), std::string::npos);
 }
 
 // The small demo with a few names of our own that no demo name resembles: a club, a player, a

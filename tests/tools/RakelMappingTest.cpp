@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "DemoDocumentTest.h"
@@ -189,18 +190,15 @@ TEST_F(RakelMappingTest, PlayersMatchByNormalisedNameThenNicknameThenStageName) 
     ExpectSound();
 }
 
-// The face table as "faceIDs.txt" gives it: count line, then text and number per entry.
-class RakelFaceMappingTest : public RakelMappingTest {
-protected:
-    RakelFaceMappingTest() : faces({6000, true, true, false, 789, 0}) {
-        faces.LoadFromMemory("4\nFace A\n10\nFace B\n11\nFace C\n12\nFace D\n13\n");
-    }
-    CBaseTextFile faces;
-};
-
-TEST_F(RakelFaceMappingTest, PlayersGetTheFaceTheirNameIsListedWith) {
-    CClub& club = AddClub(206, 1, "FC Inselhafen", 0);
+// A list that is empty, unloaded or missing (a face table filled in for a missing file) maps
+// nothing: no change, no history, no report. Then the face table as "faceIDs.txt" gives it (count
+// line, then text and number per entry) maps the players listed with a face.
+TEST_F(RakelMappingTest, FacesFollowTheListAndEmptyOrMissingListsChangeNothing) {
+    CBaseTextFile faces({6000, true, true, false, 789, 0});
+    faces.LoadFromMemory("4\nFace A\n10\nFace B\n11\nFace C\n12\nFace D\n13\n");
+    CClub& club = AddClub(206, 1, "FC Inselhafen", 5);
     CPlayer& anna = AddPerson(club, 0, "Anton", "Alt");
+    anna.SetSecondExternalNumber(4);
     CPlayer& bert = AddPerson(club, 0, "Bert", "Berg");
     CPlayer& carl = AddPerson(club, 0, "Carl", "Carstens");
     CPlayer& dirk = AddPerson(club, 0, "Dirk", "Dorn");
@@ -210,6 +208,32 @@ TEST_F(RakelFaceMappingTest, PlayersGetTheFaceTheirNameIsListedWith) {
     CRakelFaceMapping list;
     list.LoadFromText("10;Anton;Alt\n11;bert;berg\n11;Carl;Carstens\n99;Emil;Eck\n",
                       "RakelFaces.txt");
+
+    CRakelClubMapping unloaded;
+    CRakelClubMapping empty;
+    empty.LoadFromText("# nothing but a comment\n\n", "RakelClubs.txt");
+    CRakelClubMapping missing;
+    EXPECT_FALSE(missing.Load(install / "no such file.txt"));
+    for (const CRakelClubMapping* clubs : {&unloaded, &empty, &missing}) {
+        const SClubMappingResult result = MapClubIds(document, *clubs, Options(true));
+        EXPECT_FALSE(result.mapped);
+        EXPECT_FALSE(result.Succeeded());
+    }
+    CRakelPlayerMapping players;
+    players.LoadFromText("", "RakelPlayers.txt");
+    EXPECT_FALSE(MapPlayerIds(document, players, Options(true)).mapped);
+    CBaseTextFile missingFaces({6000, true, true, false, 789, 0});
+    missingFaces.Load(install / "faceIDs.txt");
+    ASSERT_GT(missingFaces.GetCount(), 1) << "the missing file's dummy entries";
+    EXPECT_FALSE(MapFaceIds(document, missingFaces, list, Options(true)).mapped);
+    EXPECT_FALSE(MapFaceIds(document, faces, CRakelFaceMapping(), Options(true)).mapped);
+    EXPECT_FALSE(MapPs2FaceIds(document, CRakelPs2FaceTable(), Options(true)).mapped);
+    EXPECT_EQ(club.ExternalNumber(), 5);
+    EXPECT_EQ(std::tuple(anna.SpecialFace(), dirk.SpecialFace()), std::tuple(0, 12));
+    EXPECT_EQ(anna.SecondExternalNumber(), 4);
+    EXPECT_EQ(document.History().Count(), 0u);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_FALSE(std::filesystem::exists(install / "report.txt"));
 
     const SFaceMappingResult result = MapFaceIds(document, faces, list, Options(false));
 
@@ -242,42 +266,6 @@ TEST_F(RakelFaceMappingTest, PlayersGetTheFaceTheirNameIsListedWith) {
     EXPECT_EQ(dirk.SpecialFace(), 0);
     EXPECT_EQ(Report().at(6), "Konsole dunkel");
     ExpectSound();
-}
-
-// A list that is empty, unloaded or missing (a face table filled in for a missing file) maps
-// nothing: no change, no history, no report.
-TEST_F(RakelFaceMappingTest, EmptyOrMissingListsChangeNothing) {
-    CClub& club = AddClub(1, 1, "Victoria Nordstadt", 5);
-    CPlayer& anna = AddPerson(club, 0, "Anton", "Alt");
-    anna.SetSpecialFace(12);
-    anna.SetSecondExternalNumber(4);
-    CRakelClubMapping unloaded;
-    CRakelClubMapping empty;
-    empty.LoadFromText("# nothing but a comment\n\n", "RakelClubs.txt");
-    CRakelClubMapping missing;
-    EXPECT_FALSE(missing.Load(install / "no such file.txt"));
-    for (const CRakelClubMapping* clubs : {&unloaded, &empty, &missing}) {
-        const SClubMappingResult result = MapClubIds(document, *clubs, Options(true));
-        EXPECT_FALSE(result.mapped);
-        EXPECT_FALSE(result.Succeeded());
-    }
-    CRakelPlayerMapping players;
-    players.LoadFromText("", "RakelPlayers.txt");
-    EXPECT_FALSE(MapPlayerIds(document, players, Options(true)).mapped);
-    CRakelFaceMapping list;
-    list.LoadFromText("10;Anton;Alt\n", "RakelFaces.txt");
-    CBaseTextFile missingFaces({6000, true, true, false, 789, 0});
-    missingFaces.Load(install / "faceIDs.txt");
-    ASSERT_GT(missingFaces.GetCount(), 1) << "the missing file's dummy entries";
-    EXPECT_FALSE(MapFaceIds(document, missingFaces, list, Options(true)).mapped);
-    EXPECT_FALSE(MapFaceIds(document, faces, CRakelFaceMapping(), Options(true)).mapped);
-    EXPECT_FALSE(MapPs2FaceIds(document, CRakelPs2FaceTable(), Options(true)).mapped);
-    EXPECT_EQ(club.ExternalNumber(), 5);
-    EXPECT_EQ(anna.SpecialFace(), 12);
-    EXPECT_EQ(anna.SecondExternalNumber(), 4);
-    EXPECT_EQ(document.History().Count(), 0u);
-    EXPECT_FALSE(document.IsModified());
-    EXPECT_FALSE(std::filesystem::exists(install / "report.txt"));
 }
 
 // The mapping runs on the small demo with the demo's own lists: each report equals the one
