@@ -666,15 +666,14 @@ TEST_F(ClubsTest, FirstTeamCopyReplacesOnlyTheFirstTeamAndCopiesGetNewIds) {
 TEST_F(ClubsTest, ClubStrengthNamesOfNewClubsAndSecondTeamsAndTheArticleChoices) {
     CClub& c = Club(kClub1);
     EXPECT_EQ(ClubStrength(c), 0.0);
-    CPlayer& strong = AddPerson(c, 0);
-    strong.SetPosition(0, position::kStriker);
-    for (int i = 0; i < kAbilityCount; ++i) {
-        strong.SetAbility(i, 99);
-    }
-    CPlayer& weak = AddPerson(c, 0);
-    weak.SetPosition(0, position::kGoalkeeper);
-    for (int i = 0; i < kAbilityCount; ++i) {
-        weak.SetAbility(i, 0);
+    // A strong striker and a weak goalkeeper.
+    for (const auto& [where, ability] :
+         {std::pair{position::kStriker, 99}, std::pair{position::kGoalkeeper, 0}}) {
+        CPlayer& player = AddPerson(c, 0);
+        player.SetPosition(0, where);
+        for (int i = 0; i < kAbilityCount; ++i) {
+            player.SetAbility(i, ability);
+        }
     }
     AddPerson(c, 0, 1).SetPosition(0, position::kStriker);
     AddPerson(c, 1);
