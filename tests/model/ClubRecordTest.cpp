@@ -39,10 +39,13 @@ constexpr std::uint32_t kClub3 = MakeClubId(kCountry, 3);
 constexpr std::uint32_t kNationalTeam = MakeClubId(kCountry, kNationalTeamIndex);
 
 // A world whose country 5 has clubs 1 to 3 (so compact numbers equal indexes) and three
-// stadiums, country 6 a club 1, both numberings built.
+// stadiums, country 6 a club 1, both numberings built; `other` is a second database alike.
 class ClubsTest : public test::TestWorld {
 protected:
-    ClubsTest() { AddClubs(world); }
+    ClubsTest() {
+        AddClubs(world);
+        SetUpWorld(other);
+    }
 
     static void SetUpWorld(CWorld& target) {
         Prepare(target);
@@ -71,6 +74,8 @@ protected:
         club.AddPerson(person);
         return person;
     }
+
+    CWorld other{install.Path()};
 };
 
 using test::JoinLines;
@@ -170,9 +175,6 @@ TEST_F(ClubsTest, FullClubRoundTripsByteIdenticalWithItsPersons) {
     AddPerson(club, 0, 1).SetCurrentClub(kClub2);
     const std::string written = WriteRecord([&](CKLFile& f) { return club.Write(f, 1); });
 
-    test::TempDir otherInstall;
-    CWorld other(otherInstall.Path());
-    SetUpWorld(other);
     CClub& copy = *other.Country(kCountry).Club(kClub1);
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(written));
@@ -388,7 +390,6 @@ SState StateOf(const CWorld& world) {
 class ClubFileTest : public ClubsTest {
 protected:
     ClubFileTest() {
-        SetUpWorld(other);
         CClub& source = *other.Country(kCountry).Club(kClub2);
         source.SetName(0, "Aus der Datei");
         source.SetStadiumNumber(2);
@@ -429,18 +430,41 @@ protected:
         EXPECT_TRUE(StateOf(world) == before) << what;
     }
 
-    test::TempDir otherInstall;
-    CWorld other{otherInstall.Path()};
     const test::TempDir dir;
     const std::filesystem::path path = dir / "verein.clb";
     std::vector<std::uint32_t> oldIds;
     std::uint32_t bystander = 0;
 };
 
-// Whole even without the final line break.
-TEST_F(ClubFileTest, AWholeFileReplacesTheClubAndItsPersons) {
+// A cut file (the empty one too), a foreign or a missing one changes nothing; the whole file,
+// even without the final line break, replaces the club and its persons.
+TEST_F(ClubFileTest, ACutForeignOrMissingFileChangesNothingAWholeOneReplacesTheClub) {
     const std::string whole = test::ReadFile(path);
     ASSERT_TRUE(whole.ends_with("\r\n"));
+    constexpr std::string_view kEnd = "%INDEXEND%CLUB0";
+    const std::size_t endLine = whole.rfind(kEnd);
+    ASSERT_NE(endLine, std::string::npos);
+    // Up to the last character of the end line; beyond it the record is whole.
+    const std::size_t firstWhole = endLine + kEnd.size();
+    std::vector<std::size_t> cuts;
+    for (std::size_t cut = 0; cut < firstWhole; cut += 37) {
+        cuts.push_back(cut);
+    }
+    for (std::size_t line = whole.find('\n'); line < firstWhole;
+         line = whole.find('\n', line + 1)) {
+        cuts.push_back(line + 1);
+    }
+    cuts.push_back(firstWhole - 1);
+    ASSERT_GT(cuts.size(), 50u);
+    for (const std::size_t cut : cuts) {
+        ExpectRefused(std::string_view(whole).substr(0, cut), "cut at " + std::to_string(cut));
+    }
+    ExpectRefused("%INDEX%COUNTRY\r\n%INDEXEND%COUNTRY\r\n", "country section");
+    ExpectRefused("%INDEX%CLUB1\r\n%INDEXEND%CLUB1\r\n", "another club number");
+    const SState before = StateOf(world);
+    EXPECT_FALSE(LoadClubFile(Club(kClub1), dir / "fehlt.clb"));
+    EXPECT_TRUE(StateOf(world) == before);
+
     test::WriteFile(path, whole.substr(0, whole.size() - 2));
     CClub& target = Club(kClub1);
     const std::size_t personsBefore = world.Persons().size();
@@ -466,40 +490,9 @@ TEST_F(ClubFileTest, AWholeFileReplacesTheClubAndItsPersons) {
     EXPECT_TRUE(Club(kClub3).HasPerson(bystander));
 }
 
-// A cut file (the empty one too), a foreign or a missing one.
-TEST_F(ClubFileTest, ACutForeignOrMissingFileChangesNothing) {
-    const std::string whole = test::ReadFile(path);
-    constexpr std::string_view kEnd = "%INDEXEND%CLUB0";
-    const std::size_t endLine = whole.rfind(kEnd);
-    ASSERT_NE(endLine, std::string::npos);
-    // Up to the last character of the end line; beyond it the record is whole.
-    const std::size_t firstWhole = endLine + kEnd.size();
-    std::vector<std::size_t> cuts;
-    for (std::size_t cut = 0; cut < firstWhole; cut += 37) {
-        cuts.push_back(cut);
-    }
-    for (std::size_t line = whole.find('\n'); line < firstWhole;
-         line = whole.find('\n', line + 1)) {
-        cuts.push_back(line + 1);
-    }
-    cuts.push_back(firstWhole - 1);
-    ASSERT_GT(cuts.size(), 50u);
-    for (const std::size_t cut : cuts) {
-        ExpectRefused(std::string_view(whole).substr(0, cut), "cut at " + std::to_string(cut));
-    }
-    ExpectRefused("%INDEX%COUNTRY\r\n%INDEXEND%COUNTRY\r\n", "country section");
-    ExpectRefused("%INDEX%CLUB1\r\n%INDEXEND%CLUB1\r\n", "another club number");
-    const SState before = StateOf(world);
-    EXPECT_FALSE(LoadClubFile(Club(kClub1), dir / "fehlt.clb"));
-    EXPECT_TRUE(StateOf(world) == before);
-    // The refusals left the whole file loadable.
-    ASSERT_TRUE(LoadClubFile(Club(kClub1), path));
-}
-
 // As the main window runs it: one recorded operation, which undo and redo exchange whole, the
 // replaced persons included.
 TEST_F(ClubFileTest, OverwritingInADocumentIsUndoneAndRedoneWhole) {
-    const test::TempDir install;
     auto owned = std::make_unique<CWorld>(install.Path());
     SetUpWorld(*owned);
     CClub& club = *owned->Country(kCountry).Club(kClub1);
@@ -632,9 +625,6 @@ TEST_F(ClubsTest, FirstTeamCopyReplacesOnlyTheFirstTeamAndCopiesGetNewIds) {
     const std::uint32_t staff = AddPerson(target, 3).Id();
     target.SetName(0, "Ziel");
 
-    test::TempDir otherInstall;
-    CWorld other(otherInstall.Path());
-    SetUpWorld(other);
     CClub& source = *other.Country(kCountry).Club(kClub2);
     source.SetName(0, "Quelle");
     std::vector<std::uint32_t> sourceFirst;
@@ -676,15 +666,14 @@ TEST_F(ClubsTest, FirstTeamCopyReplacesOnlyTheFirstTeamAndCopiesGetNewIds) {
 TEST_F(ClubsTest, ClubStrengthNamesOfNewClubsAndSecondTeamsAndTheArticleChoices) {
     CClub& c = Club(kClub1);
     EXPECT_EQ(ClubStrength(c), 0.0);
-    CPlayer& strong = AddPerson(c, 0);
-    strong.SetPosition(0, position::kStriker);
-    for (int i = 0; i < kAbilityCount; ++i) {
-        strong.SetAbility(i, 99);
-    }
-    CPlayer& weak = AddPerson(c, 0);
-    weak.SetPosition(0, position::kGoalkeeper);
-    for (int i = 0; i < kAbilityCount; ++i) {
-        weak.SetAbility(i, 0);
+    // A strong striker and a weak goalkeeper.
+    for (const auto& [where, ability] :
+         {std::pair{position::kStriker, 99}, std::pair{position::kGoalkeeper, 0}}) {
+        CPlayer& player = AddPerson(c, 0);
+        player.SetPosition(0, where);
+        for (int i = 0; i < kAbilityCount; ++i) {
+            player.SetAbility(i, ability);
+        }
     }
     AddPerson(c, 0, 1).SetPosition(0, position::kStriker);
     AddPerson(c, 1);
@@ -739,45 +728,36 @@ TEST(ClubSurroundings, LevelNamesForFilesStayGermanUnderATranslator) {
     EXPECT_EQ(SurroundingLevelShownName(1, 2), SurroundingLevelName(1, 2));
 }
 
-class ClubNumbering : public ::testing::Test {
-protected:
-    ClubNumbering() {
-        world.InitialiseCountries();
-        for (std::uint16_t index : {3, 7, 9}) {
-            world.Country(5).AddClub(index);
-        }
-        world.Country(5).RebuildNumbering();
-    }
-
-    CWorld world;
-};
-
 // Dense in id order, the second-team flag kept; national teams pass unchanged, also for a
 // country whose table was never built. Deleted and unknown clubs become zero.
-TEST_F(ClubNumbering, ClubsAreNumberedDenselyInIdOrderAndDeletedOnesBecomeZero) {
-    EXPECT_EQ(world.ExportClubId(MakeClubId(5, 3)), MakeClubId(5, 1));
-    EXPECT_EQ(world.ExportClubId(MakeClubId(5, 7)), MakeClubId(5, 2));
-    EXPECT_EQ(world.ExportClubId(MakeClubId(5, 9)), MakeClubId(5, 3));
-    EXPECT_EQ(world.ExportClubId(MakeClubId(5, 7) | kSecondTeamFlag),
-              MakeClubId(5, 2) | kSecondTeamFlag);
-    const std::uint32_t nationalTeam = MakeClubId(5, kNationalTeamIndex);
+TEST_F(ClubsTest, ClubsAreNumberedDenselyInIdOrderAndDeletedOnesBecomeZero) {
+    CCountry& country = world.Country(8);
+    for (std::uint16_t index : {3, 7, 9}) {
+        country.AddClub(index);
+    }
+    country.RebuildNumbering();
+    EXPECT_EQ(world.ExportClubId(MakeClubId(8, 3)), MakeClubId(8, 1));
+    EXPECT_EQ(world.ExportClubId(MakeClubId(8, 7)), MakeClubId(8, 2));
+    EXPECT_EQ(world.ExportClubId(MakeClubId(8, 9)), MakeClubId(8, 3));
+    EXPECT_EQ(world.ExportClubId(MakeClubId(8, 7) | kSecondTeamFlag),
+              MakeClubId(8, 2) | kSecondTeamFlag);
+    const std::uint32_t nationalTeam = MakeClubId(8, kNationalTeamIndex);
     EXPECT_EQ(world.ExportClubId(nationalTeam), nationalTeam);
     EXPECT_EQ(world.ExportClubId(MakeClubId(9, kNationalTeamIndex)), MakeClubId(9, 0xFFFF));
 
-    world.Country(5).RemoveClub(MakeClubId(5, 7));
-    world.Country(5).RebuildNumbering();
-    EXPECT_EQ(world.ExportClubId(MakeClubId(5, 9)), MakeClubId(5, 2));
-    for (const std::uint32_t gone : {MakeClubId(5, 7), MakeClubId(6, 1), 0u, MakeClubId(250, 1)}) {
+    country.RemoveClub(MakeClubId(8, 7));
+    country.RebuildNumbering();
+    EXPECT_EQ(world.ExportClubId(MakeClubId(8, 9)), MakeClubId(8, 2));
+    for (const std::uint32_t gone : {MakeClubId(8, 7), MakeClubId(10, 1), 0u, MakeClubId(250, 1)}) {
         EXPECT_EQ(world.ExportClubId(gone), 0u) << gone;
     }
 
     // The national team cannot be removed; new clubs fill the gaps.
-    CCountry& country = world.Country(5);
-    country.RemoveClub(MakeClubId(5, kNationalTeamIndex));
-    EXPECT_NE(country.Club(MakeClubId(5, kNationalTeamIndex)), nullptr);
-    EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(5, 1));
-    EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(5, 2));
-    EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(5, 4));
+    country.RemoveClub(nationalTeam);
+    EXPECT_NE(country.Club(nationalTeam), nullptr);
+    EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(8, 1));
+    EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(8, 2));
+    EXPECT_EQ(country.CreateClub()->Id(), MakeClubId(8, 4));
 }
 
 std::string WriteRecords(const std::vector<CRecordResult>& records) {

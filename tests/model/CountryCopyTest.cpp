@@ -264,9 +264,12 @@ protected:
         const CClub& club = *world.Country(country).Clubs().begin()->second;
         return *world.Person(club.PersonIds().front());
     }
-    static std::vector<int> Sorted(std::vector<int> numbers) {
-        std::sort(numbers.begin(), numbers.end());
-        return numbers;
+    // The copy's scope: its countries in order, whether it takes the rules and the list without
+    // club.
+    static auto Scope(const CCountry& target, const CCountry& source, std::uint32_t flags) {
+        SWorldScope scope = CountryCopyScope(target, source, flags);
+        std::sort(scope.countries.begin(), scope.countries.end());
+        return std::tuple(scope.countries, scope.rules, scope.withoutClub);
     }
 };
 
@@ -395,10 +398,7 @@ TEST_F(CountryCopy, GroupsBesideTheClubsChangeTheTargetCountryAlone) {
                                 countrycopy::kStadiums;
     CCountry& target = first->Country(kGermany);
     const CCountry& source = second->Country(kEngland);
-    const SWorldScope scope = CountryCopyScope(target, source, flags);
-    EXPECT_EQ(scope.countries, std::vector<int>{kGermany});
-    EXPECT_FALSE(scope.rules);
-    EXPECT_FALSE(scope.withoutClub);
+    EXPECT_EQ(Scope(target, source, flags), std::tuple(std::vector<int>{kGermany}, false, false));
 
     const auto stadiums = static_cast<std::int32_t>(source.Stadiums().size());
     ASSERT_LT(stadiums, static_cast<std::int32_t>(target.Stadiums().size()));
@@ -459,11 +459,8 @@ TEST_F(CountryCopy, ClubsOfAnotherCountryReplaceEveryFormerClubButTheNationalTea
     abroad.SetFirstClub(national);
     ASSERT_EQ(first->Rules().FurtherTitleHolder(0), MakeClubId(kGermany, 1));
 
-    const SWorldScope scope =
-        CountryCopyScope(target, second->Country(kEngland), countrycopy::kClubs);
-    EXPECT_EQ(Sorted(scope.countries), (std::vector<int>{kGermany, kSpain}));
-    EXPECT_TRUE(scope.rules);
-    EXPECT_FALSE(scope.withoutClub);
+    EXPECT_EQ(Scope(target, second->Country(kEngland), countrycopy::kClubs),
+              std::tuple(std::vector<int>{kGermany, kSpain}, true, false));
 
     CopyUndoably(kGermany, *first, kEngland, *second, countrycopy::kClubs);
 
@@ -497,11 +494,8 @@ TEST_F(CountryCopy, TheSameCountryKeepsWhatItsIndexesStillNameAnotherOneNothing)
     first->Country(kEngland).PlayerPool().front().SetPreferredClub(last);
     first->Rules().SetTitleHolder(0, 3, beforeLast);
 
-    const SWorldScope scope =
-        CountryCopyScope(first->Country(kGermany), source, countrycopy::kClubs);
-    EXPECT_EQ(Sorted(scope.countries), (std::vector<int>{kGermany, kEngland}));
-    EXPECT_TRUE(scope.rules);
-    EXPECT_TRUE(scope.withoutClub);
+    EXPECT_EQ(Scope(first->Country(kGermany), source, countrycopy::kClubs),
+              std::tuple(std::vector<int>{kGermany, kEngland}, true, true));
 
     CopyUndoably(kGermany, *first, kGermany, *second, countrycopy::kClubs);
 
@@ -517,10 +511,9 @@ TEST_F(CountryCopy, TheSameCountryKeepsWhatItsIndexesStillNameAnotherOneNothing)
     // Within one database the source's names of the target's clubs go too.
     english.SetLoanClub(MakeClubId(kGermany, 7));
 
-    EXPECT_EQ(Sorted(CountryCopyScope(first->Country(kGermany), first->Country(kEngland),
-                                      countrycopy::kAll)
-                         .countries),
-              (std::vector<int>{kGermany, kEngland}));
+    EXPECT_EQ(
+        std::get<0>(Scope(first->Country(kGermany), first->Country(kEngland), countrycopy::kAll)),
+        (std::vector<int>{kGermany, kEngland}));
 
     CopyUndoably(kGermany, *first, kEngland, *first, countrycopy::kAll);
 

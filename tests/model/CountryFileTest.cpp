@@ -581,7 +581,7 @@ TEST_F(Stadium, OldCutAndNegativeRecordsReadAsFarAsTheyGo) {
         std::tuple(0, 7, 0, 7));
 }
 
-TEST_F(Stadium, TotalCapacityIsTheSumOfAllPlacesAndTemplatesAreTheBuiltInStadiums) {
+TEST_F(Stadium, TotalCapacityTemplatesAndTheBlocksOfTheStands) {
     EXPECT_EQ(
         std::tuple(CStadium().TotalCapacity(), Filled().TotalCapacity(),
                    CStadium::Template(0).TotalCapacity(), CStadium::Template(1).TotalCapacity()),
@@ -614,9 +614,8 @@ TEST_F(Stadium, TotalCapacityIsTheSumOfAllPlacesAndTemplatesAreTheBuiltInStadium
               std::tuple(1000, 0, 500, 9650));
     EXPECT_EQ(std::tuple(large.Seats(2), large.Seats(7), large.StandingPlaces(0)),
               std::tuple(5760, 2880, 0));
-}
 
-TEST_F(Stadium, StandsAndTheirBlocks) {
+    // Stands and their blocks.
     EXPECT_EQ(std::tuple(StandName(7), StandName(8), StandName(-1)),
               std::tuple("S-E Kurve", "", ""));
     CStadium stadium;
@@ -633,13 +632,9 @@ TEST_F(Stadium, StandsAndTheirBlocks) {
     EXPECT_EQ(stadium.Name().View().size(), 29u);
 }
 
-class StadiumList : public ::testing::Test {
-protected:
-    TempDir database;
+TEST(StadiumList, ReadsCountThenNameFlagAndNumberInAnyLetterCaseAsFarAsTheyGo) {
+    const TempDir database;
     CStadiumList list;
-};
-
-TEST_F(StadiumList, ReadsCountThenNameFlagAndNumberInAnyLetterCaseAsFarAsTheyGo) {
     WriteFile(database / "GER" / "stadiumlist.TXT",
               "3\r\nNebel Arena\r\n1\r\n12\r\n; ein Kommentar\r\nS\374dstadion\r\n0\r\n"
               "300\r\nHafenstadion\r\n-2\r\n0\r\n");
