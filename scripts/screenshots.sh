@@ -2,8 +2,7 @@
 # scripts/screenshots.sh OUTDIR [--lang de|en] [SCENE...]: photographs the editor's windows, dialogs
 # and tab pages on the small demo installation, one PNG each, named after the dialog
 # (DlgMainMenu.png, DlgLongtimeOperation.png, ...; a tab page as <dialog>-<tab>.png), in German
-# (the default) or English. The scenes are listed in
-# tests/screens/SceneTable.cpp. Sets up the build folder of scripts/setup.sh and builds only the
+# (the default) or English. The scenes are listed by area in tests/screens/*Scenes.cpp. Sets up the build folder of scripts/setup.sh and builds only the
 # screenshot program (kwscreens) and the renderer plug-in.
 set -euo pipefail
 

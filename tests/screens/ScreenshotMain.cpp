@@ -4,7 +4,6 @@
 // or, in English, a caption still German. kwscreens --list prints the scene names.
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QSet>
 #include <QSize>
 #include <QTemporaryDir>
@@ -14,6 +13,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "PrivateHome.h"
 #include "Scene.h"
 #include "SceneChecks.h"
 #include "gui/mainwindow/QtTranslations.h"
@@ -103,27 +103,6 @@ bool Photograph(const SScene& scene, CSceneContext& context, const QDir& out, co
     }
 }
 
-// Points every location the editor and Qt look up (settings, file dialog history, documents)
-// into `root`: the pictures do not depend on the user's settings, and taking them leaves nothing
-// in the real home nor meets another run's files.
-void IsolateHome(const QTemporaryDir& root) {
-    const QDir folder(root.path());
-    const std::pair<const char*, const char*> locations[] = {{"HOME", "home"},
-                                                             {"XDG_CONFIG_HOME", "config"},
-                                                             {"XDG_CONFIG_DIRS", "etc"},
-                                                             {"XDG_DATA_HOME", "data"},
-                                                             {"XDG_CACHE_HOME", "cache"},
-                                                             {"XDG_RUNTIME_DIR", "runtime"},
-                                                             {"XDG_DOCUMENTS_DIR", "Documents"}};
-    for (const auto& [variable, name] : locations) {
-        folder.mkpath(QString::fromLatin1(name));
-        qputenv(variable, folder.filePath(QString::fromLatin1(name)).toLocal8Bit());
-    }
-    // Qt refuses a runtime folder others may read.
-    QFile::setPermissions(folder.filePath(QStringLiteral("runtime")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -136,7 +115,9 @@ int main(int argc, char** argv) {
         Print(stderr, QStringLiteral("kwscreens: no temporary folder"));
         return 1;
     }
-    IsolateHome(home);
+    // The pictures do not depend on the user's settings, and taking them leaves nothing in the
+    // real home (settings, file dialog history) nor meets another run's files.
+    kw::test::UsePrivateHome(home.path().toStdString());
     QApplication application(argc, argv);
     QStringList arguments = QApplication::arguments().mid(1);
     if (!NamesAreUnique()) {

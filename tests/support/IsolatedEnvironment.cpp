@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 
+#include "PrivateHome.h"
 #include "TempDir.h"
 
 namespace {
@@ -12,16 +12,7 @@ namespace {
 class IsolatedEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        const auto& root = m_root.Path();
-        for (const char* name : {"home", "config", "etc", "data", "runtime", "Documents"}) {
-            std::filesystem::create_directories(root / name);
-        }
-        setenv("HOME", (root / "home").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
-        setenv("XDG_CONFIG_DIRS", (root / "etc").c_str(), 1);
-        setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
-        setenv("XDG_RUNTIME_DIR", (root / "runtime").c_str(), 1);
-        setenv("XDG_DOCUMENTS_DIR", (root / "Documents").c_str(), 1);
+        kw::test::UsePrivateHome(m_root.Path());
         unsetenv("KW06_INSTALL_DIR");
         // A test cannot observe a flush to the disk, and one per saved file (or a syncfs that
         // waits for every other writer on the machine) makes it slow. Set before any write; the
