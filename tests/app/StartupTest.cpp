@@ -147,7 +147,9 @@ TEST_F(Startup, ConfiguredInstallationBecomesTheWorkingDirectory) {
 
     // Only a lock that another editor holds means "already running"; any other failure is said
     // and the editor starts.
-    const std::string runtime = std::getenv("XDG_RUNTIME_DIR");
+    const char* const isolatedRuntime = std::getenv("XDG_RUNTIME_DIR");
+    ASSERT_NE(isolatedRuntime, nullptr);
+    const std::string runtime = isolatedRuntime;
     const fs::path missing = m_install / "missing";
     setenv("XDG_RUNTIME_DIR", missing.c_str(), 1);
     Run({});

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
-#include <memory>
 #include <numeric>
 #include <optional>
 #include <set>

@@ -176,7 +176,8 @@ TEST_F(CountryFile, EverySettingAndCollectionSurvivesWriteAndRead) {
     Country().Staff() = {doctor, scout};
     Country().Stadiums().resize(2);
     Country().Referees().resize(1);
-    Country().Referees()[0].SetNames("Rolf", "Richter");
+    Country().Referees()[0].SetNames("%Rolf",
+                                     "Richter \"R\"");  // a comment mark and quotes survive
     Country().Sponsors().resize(1);
     Country().Sponsors()[0].SetAmount(1000);
     Country().SetLevelName(0, 1, "Oberhaus");

@@ -286,8 +286,9 @@ void ClubBadgeKitTest::badgeDialogStoresTheChosenBadgeOnly() {
     QCOMPARE(std::string(m_copy->BadgePath().View()), DefaultBadgePath(19));
 }
 
-// The rule for typed designs is KitDesignInputTest in tests/editing; here the field and slider
-// apply both of its outcomes; the colour buttons and the original kit list reach the copy too.
+// The rule for typed designs is ClubColours in tests/editing/ClubPagesTest.cpp; here the field and
+// slider apply both of its outcomes; the colour buttons and the original kit list reach the copy
+// too.
 void ClubBadgeKitTest::designsColoursAndOriginalKitAreStoredAsChosen() {
     CClubKit::SKit& home = m_copy->Kit().Kit(0);
     home.design = 10;

@@ -104,9 +104,14 @@ void ClubStadiumTest::eachControlStoresItsField() {
     // Each combo stores the value it moves to, read from the combo as the user sees it.
     const auto next = [&page](const char* name) {
         auto& combo = Child<QComboBox>(*page, name);
+        const QVariant before = combo.currentData();
         combo.setFocus();
         QTest::keyClick(&combo,
                         combo.currentIndex() + 1 < combo.count() ? Qt::Key_Down : Qt::Key_Up);
+        // An equal value would hide a control that stores nothing.
+        if (combo.currentData() == before) {
+            QTest::qFail(name, __FILE__, __LINE__);
+        }
         return combo.currentData().toInt();
     };
     auto& box = Child<QCheckBox>(*page, "bigMainStand");

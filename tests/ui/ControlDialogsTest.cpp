@@ -165,7 +165,7 @@ void ControlDialogsTest::messageDialogsButtonsAndTheInputBox() {
     dialog.SetHeading(ids::kErrorOccurred);
     QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("heading"))->text(),
              QStringLiteral("Der folgende Fehler ist aufgetreten!"));
-    // Where it stops collecting: MessageListTest in tests/forms.
+    // Where it stops collecting: CMessageList in tests/forms/ControlRulesTest.cpp.
     dialog.AddText("Land 12");
     dialog.AppendText("Land ");
     dialog.AppendText("40");

@@ -87,8 +87,8 @@ private slots:
     void barKeysAndThumbFollowItsDirection();
 };
 
-// What typed text gives and when it is announced: SpinEditValueTest in tests/forms; here the
-// field applies it when left.
+// What typed text gives and when it is announced: CSpinEditValue in
+// tests/forms/ControlRulesTest.cpp; here the field applies it when left.
 void ControlsTest::typedTextIsTakenWhenTheFieldIsLeftAndArrowsStopAtTheBound() {
     auto* spin = new CSpinEditCtrl;
     CFocusWindow window(spin);
@@ -127,12 +127,13 @@ void ControlsTest::typedTextIsTakenWhenTheFieldIsLeftAndArrowsStopAtTheBound() {
         QCOMPARE(heard.count(), announcements);
     }
 
+    heard.clear();
     spin->Clear();
     spin->Field()->setFocus(Qt::TabFocusReason);
     window.FocusOther();
     QCOMPARE(spin->Field()->text(), QString());
+    QCOMPARE(heard.count(), 0);
     // The value it held before (7) is shown and announced.
-    heard.clear();
     spin->SetValue(7);
     QCOMPARE(spin->Field()->text(), QStringLiteral("7"));
     QCOMPARE(heard.count(), 1);
@@ -194,7 +195,7 @@ struct SListFixture {
 
 }  // namespace
 
-// Which piece goes into which span, and spans beyond the list's width: ListColumnsTest in
+// Which piece goes into which span, and spans beyond the list's width: CListColumns in
 // tests/forms; here the list paints each piece inside its span.
 void ControlsTest::rowPiecesAreDrawnInTheirColumnsWithTheirAlignmentAndTheFocusedRowFramed() {
     SListFixture fixture;
@@ -380,7 +381,8 @@ void ControlsTest::leavingAPageIsAskedFirstAndListUpdatesReachTheOwner() {
     QCOMPARE(updates.count(), 2);
 }
 
-// Each step's value is ScrollValueTest in tests/forms; here the keys and the thumb reach it.
+// Each step's value is ScrollValue in tests/forms/ControlRulesTest.cpp; here the keys and the thumb
+// reach it.
 void ControlsTest::barKeysAndThumbFollowItsDirection() {
     struct SRow {
         EScrollDirection direction;

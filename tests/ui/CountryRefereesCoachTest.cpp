@@ -146,7 +146,8 @@ void CountryRefereesCoachTest::refereesAndTheCoachAreEditedThroughTheirPages() {
     QCOMPARE(Coach().Surname().View(), std::string_view("Kammerer"));
     QCOMPARE(static_cast<int>(Coach().TrainingValues()[1]), training);
     QCOMPARE(Coach().BirthDate(), CDate::FromYmd(1964, 2, 29));
-    // Only what was edited is written: NationalCoachRulesTest in tests/editing.
+    // Only what was edited is written: CountryPersonListsTest in
+    // tests/editing/CountryPagesTest.cpp.
     QCOMPARE(Coach().FirstName().View(), std::string_view("Abcdefghijklmno"));
     QCOMPARE(Coach().Nationality(), nationality.itemData(chosen).toInt());
     QCOMPARE(static_cast<int>(Coach().NationalExperience()), experience == 0 ? 1 : experience - 1);

@@ -62,7 +62,7 @@ void CupsContinentalTest::aNewModeForLeagueCupTwoLeavesTheOtherCups() {
     const CDBCup* remade = Cup(ECountryCup::League2);
     QVERIFY(remade != nullptr);
     QCOMPARE(int{remade->FormatNumber()}, format);
-    // The other cups stay as they were: CupPageValuesTest in tests/editing.
+    // The other cups stay as they were: EmptyWorldTest in tests/editing/CountryPagesTest.cpp.
     QCOMPARE(CupSetting(World().Country(kDefaultCountry), ECountryCup::League2), format);
     // The new cup has no dates yet: it alone keeps the country from being complete until the
     // calendar gives it its matchdays.

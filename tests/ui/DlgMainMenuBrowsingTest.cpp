@@ -181,7 +181,7 @@ void DlgMainMenuBrowsingTest::clubsSortByLeagueAndStrengthAndStatisticsShowTheCo
     QVERIFY(number != 0);
     const CWorld& world = window.World();
 
-    // Each order is SortClubList's (ClubListTest in tests/reports); the list shows it.
+    // Each order is SortClubList's (ClubList in tests/reports/ReportsTest.cpp); the list shows it.
     auto& clubs = Child<CMyListBox>(window, "clubs");
     const auto shownIn = [&clubs, &world, number](EClubListOrder order) {
         std::vector<SClubListEntry> entries =

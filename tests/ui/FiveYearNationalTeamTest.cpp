@@ -257,8 +257,8 @@ void FiveYearNationalTeamTest::theNationalSquadListsSortsAndRemovesFlaggedPlayer
     // The eighth player of the nationality lacks the flag.
     QVERIFY(shown.count(players[7]) == 0);
 
-    // Header clicks sort and a second click reverses (the orders: NationalSquadTest in
-    // tests/editing); the shown cells follow the rows.
+    // Header clicks sort and a second click reverses (the orders: EmptyWorldTest in
+    // tests/editing/CountryPagesTest.cpp); the shown cells follow the rows.
     for (const int order : {1, -1}) {
         ClickHeader(list, 4);
         for (int row = 1; row < list.topLevelItemCount(); ++row) {
@@ -272,7 +272,7 @@ void FiveYearNationalTeamTest::theNationalSquadListsSortsAndRemovesFlaggedPlayer
     QCOMPARE(Dump(), before);
 
     // Two selected rows removed by the button: only their flags are cleared, as one edit
-    // (NationalSquadTest in tests/editing).
+    // (EmptyWorldTest in tests/editing/CountryPagesTest.cpp).
     QVERIFY(!dialog.RemoveButton().isEnabled());
     ClickRow(list, 0);
     ClickRow(list, 2, Qt::ControlModifier);

@@ -125,6 +125,18 @@ void ListOutputTest::printsThePagesTheLayoutPredictsOrNoDocument() {
     QVERIFY2(predicted.layout.pageCount >= 2,
              qPrintable(QString::number(predicted.layout.pageCount)));
     QCOMPARE(PdfPageCount(ReadAll(Path(QStringLiteral("liste.pdf")))), predicted.layout.pageCount);
+    // On this printer too the rows end above the bottom margin and the columns inside the right.
+    const SListPrintLayout& layout = predicted.layout;
+    const SPrintBox lastRow = layout.CellBox(layout.rowsPerPage - 1, 0);
+    QVERIFY(lastRow.top + lastRow.height <= printer.height() - printer.logicalDpiY());
+    const auto& lastColumn = layout.columns.back();
+    QVERIFY(lastColumn.left + lastColumn.width <= printer.width() - printer.logicalDpiX() * 3 / 4);
+    // Twice the font size needs more pages.
+    SListPrintSettings larger = DuplicatePlayerSettings();
+    larger.fontSize *= 2;
+    QCOMPARE(PrintListTo(PdfPrinter(QStringLiteral("gross.pdf")), list, larger),
+             EListPrintFault::None);
+    QVERIFY(PdfPageCount(ReadAll(Path(QStringLiteral("gross.pdf")))) > layout.pageCount);
 
     SListPrintSettings settings = DuplicatePlayerSettings();
     settings.horizontalMargin = 4.2;  // more than half of A4's width

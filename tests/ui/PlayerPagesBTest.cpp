@@ -153,7 +153,7 @@ void PlayerPagesBTest::salaryAndContractEndStoreTheirFieldsAndTheShownResets() {
     auto& text = Child<QLabel>(page, QStringLiteral("contractEndText"));
     QCOMPARE(bar.minimum(), 2006);
     QCOMPARE(bar.maximum(), 2015);
-    // A reversed bar (ScrollValueTest in tests/forms): End is the earliest year.
+    // A reversed bar (ScrollValue in tests/forms/ControlRulesTest.cpp): End is the earliest year.
     bar.setFocus();
     QTest::keyClick(&bar, Qt::Key_End);
     QCOMPARE(bar.Value(), 2006);
@@ -200,7 +200,8 @@ void PlayerPagesBTest::seasonStartStoresItsBitWithTheInjuryPeriodOrTheLoanClub()
     state.setFocus();
     QTest::keyClick(&state, Qt::Key_End);
     QCOMPARE(state.currentIndex(), static_cast<int>(ESeasonStart::kOnLoan));
-    // The state enables its fields as ControlsFor says (SeasonStartTest in tests/editing).
+    // The state enables its fields as ControlsFor says (PlayerPageRules in
+    // tests/editing/PlayerPagesTest.cpp).
     QVERIFY(Child<CDateSpinFields>(page, QStringLiteral("periodEnd")).isEnabled());
     QVERIFY(!Child<CSpinEditCtrl>(page, QStringLiteral("banMatches")).isEnabled());
 

@@ -102,7 +102,10 @@ void QuickFindDiffTest::quickFindOpensWhatItFindsAndCompareListsTheDifferences()
     QCOMPARE(CurrentCountry(window), country);
     QCOMPARE(CurrentClub(window), club.Id());
 
-    // A player of the club: Down into the list, then Enter there opens the squad.
+    // A player of the club: Down into the list, then Enter there opens the squad. Another
+    // country is shown first, so that the club being current again proves the jump.
+    countries.setCurrentRow(RowWithData(countries, kDefaultCountry));
+    QVERIFY(CurrentCountry(window) != country);
     const CPlayer* player = nullptr;
     for (const std::uint32_t id : club.PersonIds()) {
         if (world.Person(id)->IsPlayer()) {
