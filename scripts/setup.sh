@@ -7,7 +7,7 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${KW_BUILD_DIR:-$repo/build}"
 
 packages=(
-    build-essential cmake ninja-build ccache pkg-config clang
+    build-essential cmake ninja-build ccache pkg-config clang lld
     qt6-base-dev libgl-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
     libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev libfmt-dev nlohmann-json3-dev
