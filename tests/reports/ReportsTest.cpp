@@ -219,23 +219,13 @@ TEST_F(ClubList, ByLeagueLowerLeaguesFirstStrongerFirstAndClubsWithoutLeagueLast
               (std::vector<std::string>{"NT", "Erste stark", "Erste schwach", "Zweite stark",
                                         "Zweite schwach", "Ohne"}));
     const auto entries = ClubListEntries(Country(), 0);
-    const auto row = [&](const std::string& name) {
-        for (const auto& entry : entries) {
-            if (entry.name == name) {
-                return ClubListRowText(entry);
-            }
-        }
-        return std::string("missing");
-    };
-    const SClubListEntry* first = &entries.front();
-    for (const auto& entry : entries) {
-        if (entry.name == "Erste stark") {
-            first = &entry;
-        }
-    }
-    EXPECT_EQ(row("Erste stark"),
-              "Erste stark\tLiga Eins\t" + FormatPrintf("%2.2f", first->strength));
-    EXPECT_EQ(row("Ohne").substr(0, 7), "Ohne\t-\t");
+    const auto strong = std::ranges::find(entries, "Erste stark", &SClubListEntry::name);
+    const auto without = std::ranges::find(entries, "Ohne", &SClubListEntry::name);
+    ASSERT_NE(strong, entries.end());
+    ASSERT_NE(without, entries.end());
+    EXPECT_EQ(ClubListRowText(*strong),
+              "Erste stark\tLiga Eins\t" + FormatPrintf("%2.2f", strong->strength));
+    EXPECT_EQ(ClubListRowText(*without).substr(0, 7), "Ohne\t-\t");
 }
 
 TEST_F(ClubList, StrengthsEqualAsShownTieByNameInAnyInputOrder) {
