@@ -69,7 +69,7 @@ const SBenchDatabase& BenchDatabase(EDemoScale scale = EDemoScale::kFull) {
     return databases.emplace(scale, result).first->second;
 }
 
-const std::vector<Bytes>& CountryFiles(EDemoScale scale) {
+const std::vector<Bytes>& CountryFileBytes(EDemoScale scale) {
     static std::map<EDemoScale, std::vector<Bytes>> files;
     if (const auto found = files.find(scale); found != files.end()) {
         return found->second;
@@ -160,7 +160,7 @@ void Label(benchmark::State& state, std::size_t raw, std::size_t packed) {
 void BM_CountryFilesPack(benchmark::State& state) {
     const auto codec = static_cast<Codec>(state.range(0));
     // generated outside the timing
-    const std::vector<Bytes>& files = CountryFiles(static_cast<EDemoScale>(state.range(1)));
+    const std::vector<Bytes>& files = CountryFileBytes(static_cast<EDemoScale>(state.range(1)));
     std::size_t raw = 0;
     std::size_t packed = 0;
     for (auto _ : state) {
@@ -181,7 +181,7 @@ void BM_CountryFilesUnpack(benchmark::State& state) {
     std::vector<Bytes> out;
     std::size_t raw = 0;
     std::size_t packedTotal = 0;
-    for (const Bytes& file : CountryFiles(static_cast<EDemoScale>(state.range(1)))) {
+    for (const Bytes& file : CountryFileBytes(static_cast<EDemoScale>(state.range(1)))) {
         packed.push_back(Compress(codec, file));
         out.emplace_back(file.size());
         raw += file.size();

@@ -61,8 +61,8 @@ void BM_DemoSave(benchmark::State& state) {
     fs::remove_all(target);
 }
 
-constexpr auto kFull = static_cast<std::int64_t>(EDemoScale::kFull);
-constexpr auto kHuge = static_cast<std::int64_t>(EDemoScale::kHuge);
+using kw::bench::kFull;
+using kw::bench::kHuge;
 
 // Each run takes seconds: a few iterations are enough.
 BENCHMARK(BM_DemoGenerate)->Arg(kFull)->Iterations(3)->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "model/Country.h"
 #include "model/World.h"
 #include "platform/Progress.h"
 
@@ -60,6 +61,16 @@ std::unique_ptr<CWorld> LoadDemoWorld(demo::EDemoScale scale) {
     CSilentProgress progress;
     world->Load(installation / "database", progress);
     return world;
+}
+
+int LargestCountry(const CWorld& world) {
+    int largest = 1;
+    for (int number = 1; number <= kCountryCount; ++number) {
+        if (world.Country(number).ClubCount() > world.Country(largest).ClubCount()) {
+            largest = number;
+        }
+    }
+    return largest;
 }
 
 }  // namespace kw::bench

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 
@@ -20,5 +21,13 @@ const std::filesystem::path& DemoInstallation(demo::EDemoScale scale);
 
 // A world with the default database of that installation loaded.
 std::unique_ptr<CWorld> LoadDemoWorld(demo::EDemoScale scale);
+
+// The country with the most clubs: the longest player list and the dearest copy an edit of one
+// country makes.
+int LargestCountry(const CWorld& world);
+
+// The scales as benchmark arguments.
+inline constexpr auto kFull = static_cast<std::int64_t>(demo::EDemoScale::kFull);
+inline constexpr auto kHuge = static_cast<std::int64_t>(demo::EDemoScale::kHuge);
 
 }  // namespace kw::bench

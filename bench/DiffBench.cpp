@@ -48,7 +48,7 @@ void BM_DatabaseDiffAnchorDumps(benchmark::State& state) {
     }
 }
 
-constexpr auto kHuge = static_cast<std::int64_t>(EDemoScale::kHuge);
+using kw::bench::kHuge;
 
 }  // namespace
 

@@ -17,16 +17,7 @@ namespace {
 
 using kw::demo::EDemoScale;
 
-// The country with the most clubs: the dearest copy a single-country edit makes.
-int LargestCountry(const kw::CWorld& world) {
-    int largest = 1;
-    for (int number = 1; number <= kw::kCountryCount; ++number) {
-        if (world.Country(number).ClubCount() > world.Country(largest).ClubCount()) {
-            largest = number;
-        }
-    }
-    return largest;
-}
+using kw::bench::LargestCountry;
 
 const kw::CClub& FirstClub(const kw::CWorld& world, int country) {
     return *world.Country(country).Clubs().begin()->second;

@@ -178,8 +178,8 @@ void BM_KLAnchorSplitLines(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * TotalBytes(files));
 }
 
-constexpr auto kFull = static_cast<std::int64_t>(EDemoScale::kFull);
-constexpr auto kHuge = static_cast<std::int64_t>(EDemoScale::kHuge);
+using kw::bench::kFull;
+using kw::bench::kHuge;
 
 BENCHMARK(BM_KLParseCountryFiles)
     ->Args({kFull, kMemory})

@@ -48,8 +48,8 @@ void BM_DuplicateScanWithRows(benchmark::State& state) {
     }
 }
 
-constexpr auto kFull = static_cast<std::int64_t>(EDemoScale::kFull);
-constexpr auto kHuge = static_cast<std::int64_t>(EDemoScale::kHuge);
+using kw::bench::kFull;
+using kw::bench::kHuge;
 
 BENCHMARK(BM_DuplicateScan)->Arg(kFull)->Arg(kHuge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DuplicateScanWithRows)->Arg(kHuge)->Unit(benchmark::kMillisecond);

@@ -66,8 +66,8 @@ void BM_CountrySwitch(benchmark::State& state) {
     state.counters["clubs"] = static_cast<double>(rows);
 }
 
-constexpr auto kFull = static_cast<std::int64_t>(EDemoScale::kFull);
-constexpr auto kHuge = static_cast<std::int64_t>(EDemoScale::kHuge);
+using kw::bench::kFull;
+using kw::bench::kHuge;
 
 BENCHMARK(BM_WorldStatistics)->Arg(kFull)->Arg(kHuge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CountrySwitch)->Arg(kFull)->Arg(kHuge)->Unit(benchmark::kMicrosecond);

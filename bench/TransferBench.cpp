@@ -17,16 +17,7 @@ namespace {
 
 using kw::demo::EDemoScale;
 
-// The country with the most clubs: the longest player list and the dearest copy of a transfer.
-int LargestCountry(const kw::CWorld& world) {
-    int largest = 1;
-    for (int number = 1; number <= kw::kCountryCount; ++number) {
-        if (world.Country(number).ClubCount() > world.Country(largest).ClubCount()) {
-            largest = number;
-        }
-    }
-    return largest;
-}
+using kw::bench::LargestCountry;
 
 void BM_FastTransferPlayerList(benchmark::State& state) {
     const std::unique_ptr<kw::CWorld> world = kw::bench::LoadDemoWorld(EDemoScale::kHuge);

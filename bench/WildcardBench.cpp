@@ -69,8 +69,8 @@ void BM_WildcardAnchorReadNames(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * bytes);
 }
 
-constexpr auto kFull = static_cast<std::int64_t>(EDemoScale::kFull);
-constexpr auto kHuge = static_cast<std::int64_t>(EDemoScale::kHuge);
+using kw::bench::kFull;
+using kw::bench::kHuge;
 
 BENCHMARK(BM_WildcardSearchPersons)->Arg(kFull)->Arg(kHuge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WildcardAnchorReadNames)->Arg(kFull)->Arg(kHuge)->Unit(benchmark::kMillisecond);

@@ -24,24 +24,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::optional<std::vector<std::uint8_t>> ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
-bool WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
-}
-
 int RunPack(const fs::path& source, const fs::path& target, bool pack) {
-    const auto input = ReadBytes(source);
+    const auto input = ReadFileBytes(source);
     if (!input) {
         return Fail("cannot read " + source.string());
     }
@@ -58,7 +42,7 @@ int RunPack(const fs::path& source, const fs::path& target, bool pack) {
         }
         output = std::move(*unpacked);
     }
-    if (!WriteBytes(target, output)) {
+    if (!WriteFileBytes(target, output)) {
         return Fail("cannot write " + target.string());
     }
     return 0;

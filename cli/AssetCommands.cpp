@@ -25,19 +25,6 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-std::optional<Bytes> ReadBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    return Bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
-
-bool WriteBytes(const fs::path& path, const Bytes& bytes) {
-    return kw::WriteFileAtomically(
-        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-}
-
 int RunBigList(const fs::path& archivePath) {
     kw::CConsoleUserInterface ui;
     kw::COrvelBig big(&ui);
@@ -60,14 +47,14 @@ int RunBigExtract(const fs::path& archivePath, const std::string& name, const fs
     if (!big.Open(archivePath) || !big.ReadFile(kw::Utf8ToCp1252(name), data, unpack)) {
         return 1;
     }
-    if (!WriteBytes(target, data)) {
+    if (!WriteFileBytes(target, data)) {
         return Fail("cannot write " + target.string());
     }
     return 0;
 }
 
 int RunTgaToBmp(const fs::path& source, const fs::path& target) {
-    const auto tga = ReadBytes(source);
+    const auto tga = ReadFileBytes(source);
     if (!tga) {
         return Fail("cannot read " + source.string());
     }
@@ -75,7 +62,7 @@ int RunTgaToBmp(const fs::path& source, const fs::path& target) {
     if (!bmp) {
         return Fail(source.string() + " is not a TGA image");
     }
-    if (!WriteBytes(target, *bmp)) {
+    if (!WriteFileBytes(target, *bmp)) {
         return Fail("cannot write " + target.string());
     }
     return 0;

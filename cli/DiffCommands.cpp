@@ -19,7 +19,6 @@ namespace fs = std::filesystem;
 
 constexpr int kIdentical = 0;
 constexpr int kDifferent = 1;
-constexpr int kUnreadable = 2;
 
 // The differences as a change package instead of a listing: 0 when it holds none.
 int WritePackage(const kw::CWorld& before, const kw::CWorld& after, const fs::path& out) {

@@ -9,6 +9,8 @@
 #include "PackageCommands.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "document/ScopeCheck.h"
 #include "exports/WorldDump.h"
 #include "model/World.h"
+#include "platform/AtomicFile.h"
 #include "platform/Console.h"
 #include "platform/Environment.h"
 #include "platform/Progress.h"
@@ -58,7 +61,20 @@ void OnParsed(CLI::App* command, SToolContext& context, std::function<int()> act
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "kwtool: %s\n", message.c_str());
-    return 2;
+    return kUnreadable;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+bool WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+    return kw::WriteFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 bool LoadDatabase(const fs::path& source, kw::CWorld& world) {

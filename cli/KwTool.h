@@ -4,10 +4,12 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kw {
 class CWorld;
@@ -32,8 +34,16 @@ struct SToolContext {
 // the action captures, so they are read when it runs.
 void OnParsed(CLI::App* command, SToolContext& context, std::function<int()> action);
 
-// Prints "kwtool: <message>" to stderr and returns the exit code for failures.
+// The exit code of a command that could not read its input or write its output.
+inline constexpr int kUnreadable = 2;
+
+// Prints "kwtool: <message>" to stderr and returns kUnreadable.
 int Fail(const std::string& message);
+
+// A whole file's bytes; nothing when it cannot be opened.
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::path& path);
+// Replaces the file atomically: the old one stays whole when writing fails.
+bool WriteFileBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 
 // A database read into a fresh world; false (with the message printed) when the folder is missing.
 // Damaged country files are named on stderr.

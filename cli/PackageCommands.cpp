@@ -21,7 +21,6 @@ namespace fs = std::filesystem;
 
 constexpr int kAllApplied = 0;
 constexpr int kSomeLeft = 1;
-constexpr int kUnreadable = 2;
 
 void PrintPlan(const kw::SChangePackage& package, const kw::SPackagePlan& plan) {
     for (std::size_t i = 0; i < package.changes.size(); ++i) {

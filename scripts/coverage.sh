@@ -10,8 +10,10 @@ set -euo pipefail
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 dir="$(realpath -m "${1:-$repo/build-coverage}")"
 
-# The flags take effect when the folder is configured the first time.
+# The flags take effect when the folder is configured the first time. Each source is compiled on
+# its own, so that every object's counters belong to one source file.
 export CC=gcc CXX=g++ CFLAGS="--coverage" CXXFLAGS="--coverage" LDFLAGS="--coverage"
+export KW_CMAKE_OPTIONS="-DKW_UNITY_BUILD=OFF"
 KW_BUILD_DIR="$dir" source "$repo/scripts/setup.sh"
 
 if ! command -v gcovr >/dev/null; then

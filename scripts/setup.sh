@@ -46,4 +46,6 @@ kw_configure_and_build() {
     cmake --build "$dir" ${KW_BUILD_TARGETS:+--target $KW_BUILD_TARGETS}
 }
 
-kw_configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# KW_CMAKE_OPTIONS (separated by blanks) adds options to the configuration.
+# shellcheck disable=SC2086
+kw_configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${KW_CMAKE_OPTIONS:-}

@@ -12,8 +12,6 @@ namespace kw {
 
 namespace {
 
-constexpr std::size_t kHeaderSize = 16;
-
 void PutBigEndian(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value) {
     WriteBigEndian(out.data() + at, value, 4);
 }
@@ -22,7 +20,7 @@ void PutBigEndian(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t 
 
 std::vector<std::uint8_t> BuildBigArchive(const std::vector<SBigFile>& files) {
     std::vector<std::vector<std::uint8_t>> packed(files.size());
-    std::size_t directoryEnd = kHeaderSize;
+    std::size_t directoryEnd = kBigHeaderSize;
     std::size_t total = 0;
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (files[i].name.size() > COrvelBig::kMaxNameLength) {
@@ -43,7 +41,7 @@ std::vector<std::uint8_t> BuildBigArchive(const std::vector<SBigFile>& files) {
     std::copy(magic.begin(), magic.end(), big.begin());
     PutBigEndian(big, 8, static_cast<std::uint32_t>(files.size()));
     PutBigEndian(big, 12, static_cast<std::uint32_t>(directoryEnd));
-    std::size_t record = kHeaderSize;
+    std::size_t record = kBigHeaderSize;
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::vector<std::uint8_t>& data = files[i].pack ? packed[i] : files[i].data;
         PutBigEndian(big, record, static_cast<std::uint32_t>(big.size()));

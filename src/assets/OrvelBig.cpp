@@ -21,7 +21,6 @@ namespace kw {
 
 namespace {
 
-constexpr std::size_t kHeaderSize = 16;
 // Offset and size plus at least the terminating zero of the name.
 constexpr std::int64_t kMinRecordSize = 9;
 // Enough of an entry to read the header of a packed stream.
@@ -87,12 +86,12 @@ bool COrvelBig::OpenArchive(const std::filesystem::path& path) {
     m_file.seekg(0, std::ios::end);
     const std::int64_t length = m_file.tellg();
     // Offsets are signed 32-bit numbers, so a longer file cannot be addressed.
-    if (length < static_cast<std::int64_t>(kHeaderSize) ||
+    if (length < static_cast<std::int64_t>(kBigHeaderSize) ||
         length > std::numeric_limits<std::int32_t>::max()) {
         ReportError(ids::kBigInvalid, PathText(source));
         return false;
     }
-    std::array<std::uint8_t, kHeaderSize> header{};
+    std::array<std::uint8_t, kBigHeaderSize> header{};
     if (!ReadAt(0, header.data(), header.size())) {
         ReportError(ids::kBigCannotOpen, PathText(source));
         return false;
@@ -112,7 +111,7 @@ bool COrvelBig::UnpackToTemporaryCopy(const std::filesystem::path& source, std::
     }
     m_file.close();
     const auto image = UnpackData(packed, std::numeric_limits<std::int32_t>::max());
-    if (!image || image->size() < kHeaderSize) {
+    if (!image || image->size() < kBigHeaderSize) {
         return false;
     }
     packed = {};
@@ -148,7 +147,7 @@ bool COrvelBig::UnpackToTemporaryCopy(const std::filesystem::path& source, std::
 }
 
 bool COrvelBig::ReadDirectory(const std::filesystem::path& source, std::int64_t length) {
-    std::array<std::uint8_t, kHeaderSize> header{};
+    std::array<std::uint8_t, kBigHeaderSize> header{};
     if (!ReadAt(0, header.data(), header.size())) {
         ReportError(ids::kBigInvalid, PathText(source));
         return false;
@@ -163,7 +162,7 @@ bool COrvelBig::ReadDirectory(const std::filesystem::path& source, std::int64_t 
     const std::int64_t headerLength = ReadBigEndian(header.data() + 12, 4);
     if (std::memcmp(header.data(), "BIGF", 4) != 0 || archiveSize > length ||
         headerLength > length ||
-        count > (length - static_cast<std::int64_t>(kHeaderSize)) / kMinRecordSize) {
+        count > (length - static_cast<std::int64_t>(kBigHeaderSize)) / kMinRecordSize) {
         ReportError(ids::kBigInvalid, PathText(source));
         return false;
     }

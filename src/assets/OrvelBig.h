@@ -13,6 +13,9 @@ namespace kw {
 
 class IUserInterface;
 
+// The archive's header: magic, total size, entry count, end of the directory.
+inline constexpr std::size_t kBigHeaderSize = 16;
+
 // One file of a BIG archive, as its directory records it.
 struct BigEntry {
     std::int32_t offset = 0;

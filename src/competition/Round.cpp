@@ -11,12 +11,6 @@ namespace kw {
 
 namespace {
 
-std::int32_t ReadInt(CKLFile& file) {
-    std::int32_t value = 0;
-    file.ReadNumber(value);
-    return value;
-}
-
 std::uint32_t ReadFlags(CKLFile& file) {
     std::string line;
     file.ReadLine(line);
@@ -71,24 +65,24 @@ void CDBRound::ReadText(CKLFile& file, CCompetitionRegistry& registry) {
     ClearCalendar(1);
     // Days outside the calendar and day 0 are dropped by SetSlot.
     if (RecordMajor(file.RecordVersion()) >= 8198) {
-        SetSlot(0, ReadInt(file), 1);
-        SetSlot(0, ReadInt(file), 2);
-        SetSlot(1, ReadInt(file), 1);
-        SetSlot(1, ReadInt(file), 2);
+        SetSlot(0, ReadInt32(file), 1);
+        SetSlot(0, ReadInt32(file), 2);
+        SetSlot(1, ReadInt32(file), 1);
+        SetSlot(1, ReadInt32(file), 2);
         m_modeFlags = ReadFlags(file);
         m_stateFlags = ReadFlags(file);
     } else {
-        SetSlot(0, ReadInt(file), 1);
-        SetSlot(1, ReadInt(file), 1);
+        SetSlot(0, ReadInt32(file), 1);
+        SetSlot(1, ReadInt32(file), 1);
         m_modeFlags = ReadFlags(file);
-        SetSlot(0, ReadInt(file), 2);
-        SetSlot(1, ReadInt(file), 2);
-        ReadInt(file);
+        SetSlot(0, ReadInt32(file), 2);
+        SetSlot(1, ReadInt32(file), 2);
+        ReadInt32(file);
         m_stateFlags = ReadFlags(file);
     }
     // Both layouts end with the four values, which are not kept.
     for (int i = 0; i < kValueCount; ++i) {
-        ReadInt(file);
+        ReadInt32(file);
     }
     ReadTail(file, registry);
 }

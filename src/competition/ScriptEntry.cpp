@@ -176,12 +176,6 @@ bool WriteEntry(CKLFile& file, const SScriptEntry& entry) {
     return false;
 }
 
-std::int32_t ReadInt(CKLFile& file) {
-    std::int32_t value = 0;
-    file.ReadNumber(value);
-    return value;
-}
-
 SScriptEntry ReadEntry(CKLFile& file, std::string_view line, int defaultCountry) {
     line = line.substr(0, kScriptLineLimit);
     SScriptEntry entry;
@@ -220,16 +214,16 @@ SScriptEntry ReadEntry(CKLFile& file, std::string_view line, int defaultCountry)
         }
         case EForm::kRefThreeBytes: {
             entry.competition = ref();
-            const std::uint32_t low = static_cast<std::uint32_t>(ReadInt(file)) & 0xFF;
-            const std::uint32_t middle = static_cast<std::uint32_t>(ReadInt(file)) & 0xFF;
-            const std::uint32_t high = static_cast<std::uint32_t>(ReadInt(file)) & 0xFF;
+            const std::uint32_t low = static_cast<std::uint32_t>(ReadInt32(file)) & 0xFF;
+            const std::uint32_t middle = static_cast<std::uint32_t>(ReadInt32(file)) & 0xFF;
+            const std::uint32_t high = static_cast<std::uint32_t>(ReadInt32(file)) & 0xFF;
             entry.arguments = low | (middle << 8) | (high << 16);
             break;
         }
         case EForm::kNameABCLines: {
-            const int a = ReadInt(file);
-            const int b = ReadInt(file);
-            entry.arguments = MakeScriptArguments(a, b, ReadInt(file));
+            const int a = ReadInt32(file);
+            const int b = ReadInt32(file);
+            entry.arguments = MakeScriptArguments(a, b, ReadInt32(file));
             break;
         }
         case EForm::kNameOnly:
@@ -242,14 +236,14 @@ SScriptEntry ReadEntry(CKLFile& file, std::string_view line, int defaultCountry)
         }
         case EForm::kParenRefABC: {
             entry.competition = ref();
-            const int a = ReadInt(file);
-            const int b = ReadInt(file);
-            entry.arguments = MakeScriptArguments(a, b, ReadInt(file));
+            const int a = ReadInt32(file);
+            const int b = ReadInt32(file);
+            entry.arguments = MakeScriptArguments(a, b, ReadInt32(file));
             break;
         }
         case EForm::kRefC:
             entry.competition = ref();
-            entry.arguments = MakeScriptArguments(0, 0, ReadInt(file));
+            entry.arguments = MakeScriptArguments(0, 0, ReadInt32(file));
             break;
         case EForm::kCountryArguments: {
             // The country's league 0.
@@ -260,8 +254,8 @@ SScriptEntry ReadEntry(CKLFile& file, std::string_view line, int defaultCountry)
         }
         case EForm::kRefBC: {
             entry.competition = ref();
-            const int b = ReadInt(file);
-            entry.arguments = MakeScriptArguments(0, b, ReadInt(file));
+            const int b = ReadInt32(file);
+            entry.arguments = MakeScriptArguments(0, b, ReadInt32(file));
             break;
         }
     }

@@ -32,7 +32,7 @@ constexpr std::size_t kMaxFileStem = 8;
 // Outside the shield: the colour the badge display keys out as transparent.
 constexpr std::uint32_t kBackground = Argb(8, 8, 8);
 constexpr std::uint32_t kOutline = Argb(24, 24, 24);
-constexpr std::uint32_t kRandomPart = 0xBAD6E;
+constexpr std::uint32_t kBadgeRandomPart = 0xBAD6E;
 
 // The colours the templates' names stand for ("bl_sw": blue and black).
 std::uint32_t NamedColour(std::string_view name) {
@@ -192,7 +192,7 @@ std::string BadgeFileName(const CClub& club) {
 
 bool AssignAndWriteDemoBadges(CWorld& world, const std::filesystem::path& installDirectory,
                               std::uint32_t seed, bool packWholeArchive) {
-    CDemoRandom random(seed, kRandomPart);
+    CDemoRandom random(seed, kBadgeRandomPart);
     const std::filesystem::path badgeDirectory = PathForWriting(installDirectory, "badges");
     bool written = true;
 

@@ -29,7 +29,7 @@ constexpr int kClubsPerCountry = 2;
 constexpr int kWidth = 240;
 constexpr int kHeight = 140;
 constexpr int kGround = 18;
-constexpr std::uint32_t kRandomPart = 0xC17E;
+constexpr std::uint32_t kCityRandomPart = 0xC17E;
 
 std::uint32_t Mix(std::uint32_t a, std::uint32_t b, double t) {
     const auto channel = [&](int shift) {
@@ -137,7 +137,7 @@ bool WriteDemoCityPictures(const CWorld& world, const std::filesystem::path& ins
             countries.push_back(number);
         }
     }
-    CDemoRandom random(seed, kRandomPart);
+    CDemoRandom random(seed, kCityRandomPart);
     std::set<std::string> written;
     bool ok = true;
     for (const int number : countries) {

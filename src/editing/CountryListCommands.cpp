@@ -14,10 +14,6 @@ namespace kw {
 
 namespace {
 
-bool IsRealCountry(int country) {
-    return country >= 1 && country <= kCountryCount;
-}
-
 // `list` gives the country's list of such records, const or not.
 template <typename Record, typename List>
 bool ReplaceIn(CDatabaseDocument& document, std::string_view description, int country,

@@ -11,10 +11,6 @@ namespace kw {
 
 namespace {
 
-bool IsRealCountry(int country) {
-    return country >= 1 && country <= kCountryCount;
-}
-
 bool IsUsedSlot(const CWorld& world, int country, std::size_t slot) {
     const std::vector<CPoolEntry>& pool = world.Country(country).PlayerPool();
     return slot < pool.size() && pool[slot].IsUsed();

@@ -38,10 +38,6 @@ constexpr std::array<const char*, kStaffJobCount> kJobNames = {
     KW_RESOURCE_TEXT("kw::CountryStaffCommands", "Fanbeauftragter"),
 };
 
-bool IsRealCountry(int country) {
-    return country >= 1 && country <= kCountryCount;
-}
-
 bool HoldsManager(const CWorld& world, int country, std::uint32_t id) {
     const std::vector<std::uint32_t>& ids = world.Country(country).ManagerIds();
     return std::find(ids.begin(), ids.end(), id) != ids.end() && world.Manager(id) != nullptr;

@@ -19,11 +19,8 @@ namespace kw {
 
 namespace {
 
-std::string CountryName(const CWorld& world, int number, int language) {
-    if (number < 1 || number > kCountryCount) {
-        return {};
-    }
-    return world.Country(number).Name(language);
+std::string ListedCountryName(const CWorld& world, int number, int language) {
+    return IsRealCountry(number) ? world.Country(number).Name(language) : std::string();
 }
 
 SWorldScope WithoutListAnd(std::vector<int> countries) {
@@ -44,7 +41,7 @@ std::vector<SWithoutClubRow> WithoutClubRows(const CWorld& world, int language) 
             continue;
         }
         rows.push_back({person->Id(), person->ShortName(),
-                        CountryName(world, person->Nationality(), language),
+                        ListedCountryName(world, person->Nationality(), language),
                         PositionAbbreviation(person->MainPosition()), PlayerStrength(*person)});
     }
     return rows;

@@ -268,10 +268,10 @@ public:
     // The country's part of a load after every country was read: every club is normalised.
     void AfterLoad();
 
-private:
     // League indexes looked at: 0 up to the first missing one, at most this many.
     static constexpr int kMaxListedLeagues = 20;
 
+private:
     void ClearContent();
     void RemoveClubReferences(std::uint32_t id);
     bool WriteCompetitionPart(CKLFile& file) const;

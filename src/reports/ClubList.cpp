@@ -15,11 +15,9 @@ namespace kw {
 
 namespace {
 
-constexpr int kMaxListedLeagues = 20;
-
 const CDBCompetition* LeagueOf(const CCountry& country, std::uint32_t clubId) {
     const CWorld& world = country.World();
-    for (int index = 0; index < kMaxListedLeagues; ++index) {
+    for (int index = 0; index < CCountry::kMaxListedLeagues; ++index) {
         const CDBCompetition* league =
             world.Competition(MakeCompetitionId(country.Number(), kLeagueType, index));
         if (league == nullptr) {

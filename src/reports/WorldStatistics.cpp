@@ -7,9 +7,7 @@
 
 namespace kw {
 
-namespace {
-constexpr int kMaxListedLeagues = 20;
-}
+namespace {}
 
 double SStatistics::AverageClubStrength() const {
     return clubs > 0 ? clubStrengthSum / clubs : clubStrengthSum;
@@ -35,7 +33,7 @@ SStatistics& SStatistics::operator+=(const SStatistics& other) {
 SStatistics CountryStatistics(const CCountry& country) {
     SStatistics statistics;
     const CWorld& world = country.World();
-    while (statistics.leagues < kMaxListedLeagues &&
+    while (statistics.leagues < CCountry::kMaxListedLeagues &&
            world.Competition(
                MakeCompetitionId(country.Number(), kLeagueType, statistics.leagues)) != nullptr) {
         ++statistics.leagues;

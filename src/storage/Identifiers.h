@@ -31,6 +31,10 @@ constexpr bool SameClub(std::uint32_t a, std::uint32_t b) {
     return (a & kClubIdMask) == (b & kClubIdMask);
 }
 
+constexpr bool IsRealCountry(int number) {
+    return number >= 1 && number <= kCountryCount;
+}
+
 // Code that needs a valid country number replaces anything above the last by the default.
 constexpr int ValidCountry(int number) {
     return number > kCountryCount ? kDefaultCountry : number;

@@ -136,4 +136,11 @@ private:
     std::uint32_t m_recordVersion = kDataVersion;
 };
 
+// A number line as a signed value; 0 when the line holds none.
+inline std::int32_t ReadInt32(CKLFile& file) {
+    std::int32_t value = 0;
+    file.ReadNumber(value);
+    return value;
+}
+
 }  // namespace kw

@@ -13,15 +13,8 @@ namespace kw {
 
 namespace {
 
-// Cells were fetched into a 1024-byte buffer; the widths of the space format with one byte less.
-constexpr std::size_t kCellLimit = 1023;
+// The widths of the space format are one byte less than a cell.
 constexpr std::size_t kWidthLimit = 1022;
-
-// Texts end where a C string would end, and are cut to the limit.
-std::string_view Cut(std::string_view text, std::size_t limit) {
-    const std::size_t zero = text.find('\0');
-    return text.substr(0, std::min(zero, limit));
-}
 
 void AppendXmlText(std::string& out, std::string_view text) {
     for (const char c : text) {
@@ -59,7 +52,7 @@ void WriteTabSeparated(const IListSource& list, int rows, int columns, std::stri
             if (column > 0) {
                 out.push_back('\t');
             }
-            out.append(Cut(list.CellText(row, column), kCellLimit));
+            out.append(CutListText(list.CellText(row, column), kListCellLimit));
         }
         out.append("\r\n");
     }
@@ -70,13 +63,13 @@ void WriteSpaceFormatted(const IListSource& list, int rows, int columns, std::st
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             auto& width = widths[static_cast<std::size_t>(column)];
-            width = std::max(width, Cut(list.CellText(row, column), kWidthLimit).size());
+            width = std::max(width, CutListText(list.CellText(row, column), kWidthLimit).size());
         }
     }
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             const std::string text = list.CellText(row, column);
-            const std::string_view cell = Cut(text, kCellLimit);
+            const std::string_view cell = CutListText(text, kListCellLimit);
             out.append(cell);
             const std::size_t width = widths[static_cast<std::size_t>(column)] + 1;
             if (cell.size() < width) {
@@ -98,7 +91,7 @@ void WriteXml(const IListSource& list, std::string_view title, int rows, int col
         out.append("\t<row>\r\n");
         for (int column = 0; column < columns; ++column) {
             out.append("\t\t<col>");
-            AppendXmlText(out, Cut(list.CellText(row, column), kCellLimit));
+            AppendXmlText(out, CutListText(list.CellText(row, column), kListCellLimit));
             out.append("</col>\r\n");
         }
         out.append("\t</row>\r\n");
@@ -112,7 +105,7 @@ bool ExportList(const IListSource& list, std::string_view title, EListExportForm
                 const std::filesystem::path& file) {
     const int columns = std::max(list.ColumnCount(), 0);
     const int rows = std::max(list.RowCount(), 0);
-    const std::string_view heading = Cut(title, title.size());
+    const std::string_view heading = CutListText(title, title.size());
     std::string out;
     switch (format) {
         case EListExportFormat::TabSeparated:

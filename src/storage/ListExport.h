@@ -1,10 +1,20 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace kw {
+
+// Cells were fetched into 1024-byte buffers.
+inline constexpr std::size_t kListCellLimit = 1023;
+
+// Texts end where a C string would end, and are cut to the limit.
+inline std::string_view CutListText(std::string_view text, std::size_t limit) {
+    return text.substr(0, std::min(text.find('\0'), limit));
+}
 
 // Any list of rows and columns that can be handed out as a file. Texts are Windows-1252.
 class IListSource {

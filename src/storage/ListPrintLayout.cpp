@@ -12,13 +12,6 @@ namespace {
 
 // Headings were read into 256-byte buffers, cells into 1024-byte ones.
 constexpr std::size_t kHeadingLimit = 255;
-constexpr std::size_t kCellLimit = 1023;
-
-// Texts end where a C string would end, and are cut to the limit.
-std::string_view Cut(std::string_view text, std::size_t limit) {
-    const std::size_t zero = text.find('\0');
-    return text.substr(0, std::min(zero, limit));
-}
 
 // A margin in whole device units. A negative (or not-a-number) setting counts as none; one
 // beyond the page is kept at the page's size, which then leaves no room at all.
@@ -50,11 +43,11 @@ std::vector<int> MeasureColumns(const SListTable& table, const IPrintTextMetrics
 }  // namespace
 
 std::string_view PrintedHeading(std::string_view heading) {
-    return Cut(heading, kHeadingLimit);
+    return CutListText(heading, kHeadingLimit);
 }
 
 std::string_view PrintedCell(std::string_view cell) {
-    return Cut(cell, kCellLimit);
+    return CutListText(cell, kListCellLimit);
 }
 
 void NarrowColumnsToFit(std::vector<int>& widths, std::int64_t available) {

@@ -174,10 +174,6 @@ std::string Fill(std::string_view pattern, std::string_view value) {
     return text;
 }
 
-bool IsRealCountry(int country) {
-    return country >= 1 && country <= kCountryCount;
-}
-
 const CClub* FindClub(const CWorld& world, std::uint32_t club) {
     const int country = ClubCountry(club);
     return IsRealCountry(country) ? world.Country(country).Club(club) : nullptr;

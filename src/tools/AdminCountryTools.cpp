@@ -21,10 +21,6 @@ namespace {
 constexpr std::string_view kKeepMark = "!!";
 constexpr std::size_t kMaxStadiums = 499;
 
-bool IsRealCountry(int country) {
-    return country >= 1 && country <= kCountryCount;
-}
-
 bool GivesInitial(char c) {
     const auto code = static_cast<unsigned char>(c);
     return code >= 'A' && code < 0x80;

@@ -18,8 +18,6 @@ namespace {
 
 using Json = DumpJson;
 
-constexpr std::string_view kReserveSuffix = " (2)";
-
 // The occurrence a key of `Keyed` carries: 1, or n after its "#n" (a key ends with the birth
 // date, which holds no "#").
 int OccurrenceOf(const std::string& key) {

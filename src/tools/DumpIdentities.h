@@ -14,6 +14,9 @@
 
 namespace kw {
 
+// What a reserve team's reference adds to its club's identity.
+inline constexpr std::string_view kReserveSuffix = " (2)";
+
 class CWorld;
 
 // Records of two databases matched by identity on their JSON dumps (exports/WorldDump.h), never

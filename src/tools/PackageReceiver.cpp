@@ -12,8 +12,6 @@ namespace kw {
 
 namespace {
 
-constexpr std::string_view kReserveSuffix = " (2)";
-
 int OccurrenceOf(const DumpJson& identity) {
     const auto found = identity.find("occurrence");
     return found != identity.end() && found->is_number_integer() ? found->get<int>() : 1;

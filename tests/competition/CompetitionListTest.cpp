@@ -515,7 +515,7 @@ TEST_F(CompetitionCopy, TeamsPassThroughTheMapDroppedOnesCloseTheGapAndRootsMove
 using test::NodeText;
 using test::ReadNodeLines;
 
-constexpr std::uint32_t kLeague0 = MakeCompetitionId(kCountry, kLeagueType, 0);
+constexpr std::uint32_t kFirstLeague = MakeCompetitionId(kCountry, kLeagueType, 0);
 
 class NodeTextForm : public test::CompetitionTest {
 protected:
@@ -528,7 +528,7 @@ protected:
 
     // A two-team league with one meeting: one matchday, complete.
     CDBLeague& SmallLeague() {
-        auto& league = Add<CDBLeague>(kLeague0);
+        auto& league = Add<CDBLeague>(kFirstLeague);
         SetNames(league);
         league.SetLeagueSize(2);
         league.SetMeetings(1);
@@ -583,7 +583,7 @@ TEST_F(NodeTextForm, LeagueWritesEveryPartInOrder) {
 TEST_F(NodeTextForm, TeamIdsAreWrittenInTheSavedNumbering) {
     world.Country(kCountry).AddClub(30);
     world.Country(kCountry).RebuildNumbering();
-    auto& league = Add<CDBLeague>(kLeague0);
+    auto& league = Add<CDBLeague>(kFirstLeague);
     league.AddTeam(MakeClubId(kCountry, 30));
     league.AddTeam(MakeClubId(kCountry, 30) | kSecondTeamFlag);
     league.AddTeam(MakeClubId(kCountry, 99));  // no such club
@@ -592,7 +592,7 @@ TEST_F(NodeTextForm, TeamIdsAreWrittenInTheSavedNumbering) {
 
     // Read back, the saved numbers are the indexes; the unknown club is no team.
     ASSERT_EQ(ReadNodeLines(world, lines), 1);
-    EXPECT_EQ(Node<CDBLeague>(kLeague0).Teams(),
+    EXPECT_EQ(Node<CDBLeague>(kFirstLeague).Teams(),
               (std::vector<std::uint32_t>{MakeClubId(kCountry, 21),
                                           MakeClubId(kCountry, 21) | kSecondTeamFlag}));
 }
@@ -605,9 +605,9 @@ TEST_F(NodeTextForm, EditedLeagueTextsReadBack) {
     const std::vector<std::string> lines = Lines(NodeText(world, SmallLeague()));
     const auto readBack = [&](const std::vector<std::string>& edited,
                               std::uint32_t version = kDataVersion) -> const CDBLeague& {
-        world.RemoveCompetition(kLeague0);
+        world.RemoveCompetition(kFirstLeague);
         EXPECT_EQ(ReadNodeLines(world, edited, kCountry, nullptr, version), 1);
-        return Node<CDBLeague>(kLeague0);
+        return Node<CDBLeague>(kFirstLeague);
     };
     const std::pair<std::string, std::vector<std::uint32_t>> cases[] = {
         {"50003,7,50004,50005", {MakeClubId(kCountry, 3), MakeClubId(kCountry, 4)}}, {"", {}}};
@@ -650,25 +650,25 @@ TEST_F(NodeTextForm, EditedLeagueTextsReadBack) {
 
 // Zeros are padding; entries beyond the count or the season are dropped.
 TEST_F(NodeTextForm, MatchdayLinesKeepTheDaysOfTheSeason) {
-    auto& league = Add<CDBLeague>(kLeague0);
+    auto& league = Add<CDBLeague>(kFirstLeague);
     league.SetLeagueSize(2);
     league.SetMeetings(4);
     ASSERT_EQ(league.LeagueMatchdays(), 4);
     const std::vector<std::string> lines = Lines(NodeText(world, league));
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "0,0,0,0"), 2);
-    world.RemoveCompetition(kLeague0);
+    world.RemoveCompetition(kFirstLeague);
     ASSERT_EQ(ReadNodeLines(world, Edited(lines, "0,0,0,0", "5,12,0,0")), 1);
-    EXPECT_EQ(std::tuple(Node<CDBLeague>(kLeague0).CalendarValue(0, 5),
-                         Node<CDBLeague>(kLeague0).CalendarValue(0, 12),
-                         Node<CDBLeague>(kLeague0).EnteredMatchdays(0),
-                         Node<CDBLeague>(kLeague0).EnteredMatchdays(1)),
+    EXPECT_EQ(std::tuple(Node<CDBLeague>(kFirstLeague).CalendarValue(0, 5),
+                         Node<CDBLeague>(kFirstLeague).CalendarValue(0, 12),
+                         Node<CDBLeague>(kFirstLeague).EnteredMatchdays(0),
+                         Node<CDBLeague>(kFirstLeague).EnteredMatchdays(1)),
               std::tuple(1, 2, 2, 0));
 
-    world.RemoveCompetition(kLeague0);
+    world.RemoveCompetition(kFirstLeague);
     const std::vector<std::string> beyond =
         Edited(Edited(lines, "0,0,0,0", "400,-3,7,7"), "0,0,0,0", "1,2,3,4,5,6");
     ASSERT_EQ(ReadNodeLines(world, beyond), 1);
-    const CDBLeague& read = Node<CDBLeague>(kLeague0);
+    const CDBLeague& read = Node<CDBLeague>(kFirstLeague);
     EXPECT_EQ(std::tuple(read.CalendarValue(0, 7), read.EnteredMatchdays(0),
                          read.EnteredMatchdays(1), read.CalendarValue(1, 5)),
               std::tuple(1, 1, 4, 0));
@@ -679,7 +679,7 @@ TEST_F(NodeTextForm, CupsEndAfterTheirSettingsOrWriteCalendarsAndUsedRoundSlots)
     SetNames(leagueCup);
     leagueCup.SetSetting16(16);
     leagueCup.SetSetting32(-32);
-    leagueCup.AddSource(kLeague0);
+    leagueCup.AddSource(kFirstLeague);
     leagueCup.AddMatchday(0, 40);
     EXPECT_EQ(Lines(NodeText(world, leagueCup)),
               (std::vector<std::string>{"DB_CUP", "{ 5, LE_CUP, 1 }",
@@ -723,16 +723,17 @@ TEST_F(NodeTextForm, PoolKeepsTheFirstThreeChecksAndInternationalCupsReadTheirLa
     const CDBPool& pool = Node<CDBPool>(MakeCompetitionId(kCountry, kPoolType, 0));
     EXPECT_EQ(std::tuple(pool.PoolSize(), pool.SortMode(), pool.CheckedCount(), pool.Checked()),
               std::tuple(16, 7 | 32768, 3,
-                         (std::array<std::uint32_t, 3>{kLeague0, kLeague0 + 1, kLeague0 + 2})));
+                         (std::array<std::uint32_t, 3>{kFirstLeague, kFirstLeague + 1,
+                                                       kFirstLeague + 2})));
     EXPECT_EQ(std::tuple(pool.BaseSetting(), pool.Level(), pool.Sources()[0]),
               std::tuple(7, 2, MakeCompetitionId(kCountry, kLeagueType, 9)));
     // Written for another country, the country of its ids is replaced.
     auto& written = Add<CDBPool>(MakeCompetitionId(kCountry, kPoolType, 1));
-    written.AddChecked(kLeague0);
-    written.AddSource(kLeague0);
+    written.AddChecked(kFirstLeague);
+    written.AddSource(kFirstLeague);
     written.AddSubCompetition(MakeCompetitionId(kCountry, kRelegationType, 0));
     const std::int32_t start =
-        world.Scripts().AppendList(std::vector<SScriptEntry>{{kGetChamp, kLeague0, 0}});
+        world.Scripts().AppendList(std::vector<SScriptEntry>{{kGetChamp, kFirstLeague, 0}});
     written.SetScriptStart(start);
     EXPECT_EQ(Lines(NodeText(world, written, 9)),
               (std::vector<std::string>{
@@ -1123,7 +1124,7 @@ std::vector<SScriptEntry> ReadList(const std::string& text, int country, CScript
 
 TEST(ScriptTable, ListsRunToTheirTerminatorAndEachFormWritesAndReadsItsLines) {
     CScriptTable table;
-    const std::vector<SScriptEntry> one = {{kGetChamp, kLeague0, 0}};
+    const std::vector<SScriptEntry> one = {{kGetChamp, kFirstLeague, 0}};
     const std::int32_t first = table.AppendList(one);
     const std::int32_t second = table.AppendList({});
     EXPECT_EQ(table.List(first).size(), 1u);
@@ -1136,16 +1137,16 @@ TEST(ScriptTable, ListsRunToTheirTerminatorAndEachFormWritesAndReadsItsLines) {
     const std::vector<SScriptEntry> entries = {
         {kBuildCounter, 0, 77},
         {kBuildUefa5, 0, MakeScriptArguments(-3, 0, 0) | (9u << 16)},
-        {kGetChamp, kLeague0, 0},
+        {kGetChamp, kFirstLeague, 0},
         {kGetUefa5Tab, 0, MakeScriptArguments(1, 2, 3)},
-        {kGetTabXToY, kLeague0, MakeScriptArguments(0, 1, 4)},
-        {kGetTabSureXToYZ, kLeague0, 0x030201},
+        {kGetTabXToY, kFirstLeague, MakeScriptArguments(0, 1, 4)},
+        {kGetTabSureXToYZ, kFirstLeague, 0x030201},
         {kGetTabLevelXToY, 0, MakeScriptArguments(4, 5, 6)},
         {kGetHost, 0, 0},
         {kGetUefa5ChampOrFinalist, 1234, MakeScriptArguments(2, 0, 0)},
         {kGetInternationalTabLevelXToY, MakeCompetitionId(0, kUefaCupType, 1),
          MakeScriptArguments(7, 8, 9)},
-        {kGetInternationalSpare, kLeague0, MakeScriptArguments(0, 0, 5)},
+        {kGetInternationalSpare, kFirstLeague, MakeScriptArguments(0, 0, 5)},
         {kGetInternationalTeams, (12u << 24) | 0x10000, 33},
     };
     // One line per entry of the short forms; the long forms give their values a line each.
@@ -1166,7 +1167,7 @@ TEST(ScriptTable, ListsRunToTheirTerminatorAndEachFormWritesAndReadsItsLines) {
         {kGetWinner, MakeCompetitionId(5, kFaCupType, 0), 0},
         {kGetUefa5Tab, 0, MakeScriptArguments(-2, 200, 255)},
         {kGetUefa5SureUic, 0, MakeScriptArguments(3, 4, 0)},
-        {kGetTabSureXToYZ, kLeague0, 0x00FF7F01},
+        {kGetTabSureXToYZ, kFirstLeague, 0x00FF7F01},
         {kGetTabLevelIndoor, 0, MakeScriptArguments(1, 2, 3)},
         {kGetCcSpare, 0, 0},
         {kGetUefa5ChampOrFinalist, 0xFA000000u, MakeScriptArguments(6, 0, 0)},
@@ -1174,7 +1175,7 @@ TEST(ScriptTable, ListsRunToTheirTerminatorAndEachFormWritesAndReadsItsLines) {
         {kGetNatUefa5WithHost, MakeCompetitionId(0, kQualiEcType, 2), MakeScriptArguments(0, 3, 4)},
         {kGetInternationalTabLevelXToY, MakeCompetitionId(0, kUefaCupType, 1),
          MakeScriptArguments(7, 8, 9)},
-        {kGetInternationalSpare, kLeague0, MakeScriptArguments(0, 0, 5)},
+        {kGetInternationalSpare, kFirstLeague, MakeScriptArguments(0, 0, 5)},
         {kGetRelegatedTeams, MakeCompetitionId(5, kRelegationType, 0), 0},
         {kGetInternationalTeams, (12u << 24) | 0x10000, 33},
     };
@@ -1192,7 +1193,7 @@ TEST(ScriptText, RefsReadTheirCompetitionAndUnknownWordsTheGenericForm) {
     ASSERT_EQ(refs.size(), 2u);
     EXPECT_EQ(refs[0].competition, MakeCompetitionId(0, kChampionsLeagueType, 3));
     EXPECT_EQ(refs[0].arguments, MakeScriptArguments(1, 2, 3));
-    EXPECT_EQ(refs[1].competition, kLeague0);
+    EXPECT_EQ(refs[1].competition, kFirstLeague);
     // An unknown word is stored as 31 in the generic form.
     const std::string text = JoinLines(
         {"2", "GET_SOMETHING_ELSE, {-1, POOL, 2}", "3", "4", "GET_CHAMP, {5, LEAGUE, 1}"});

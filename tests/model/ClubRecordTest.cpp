@@ -32,11 +32,11 @@
 namespace kw {
 namespace {
 
-constexpr int kCountry = 5;
-constexpr std::uint32_t kClub1 = MakeClubId(kCountry, 1);
-constexpr std::uint32_t kClub2 = MakeClubId(kCountry, 2);
-constexpr std::uint32_t kClub3 = MakeClubId(kCountry, 3);
-constexpr std::uint32_t kNationalTeam = MakeClubId(kCountry, kNationalTeamIndex);
+constexpr int kClubCountry = 5;
+constexpr std::uint32_t kClub1 = MakeClubId(kClubCountry, 1);
+constexpr std::uint32_t kClub2 = MakeClubId(kClubCountry, 2);
+constexpr std::uint32_t kClub3 = MakeClubId(kClubCountry, 3);
+constexpr std::uint32_t kNationalTeam = MakeClubId(kClubCountry, kNationalTeamIndex);
 
 // A world whose country 5 has clubs 1 to 3 (so compact numbers equal indexes) and three
 // stadiums, country 6 a club 1, both numberings built; `other` is a second database alike.
@@ -53,7 +53,7 @@ protected:
     }
 
     static void AddClubs(CWorld& target) {
-        CCountry& country = target.Country(kCountry);
+        CCountry& country = target.Country(kClubCountry);
         for (std::uint16_t index = 1; index <= 3; ++index) {
             country.AddClub(index);
         }
@@ -175,7 +175,7 @@ TEST_F(ClubsTest, FullClubRoundTripsByteIdenticalWithItsPersons) {
     AddPerson(club, 0, 1).SetCurrentClub(kClub2);
     const std::string written = WriteRecord([&](CKLFile& f) { return club.Write(f, 1); });
 
-    CClub& copy = *other.Country(kCountry).Club(kClub1);
+    CClub& copy = *other.Country(kClubCountry).Club(kClub1);
     CKLFile file;
     ASSERT_TRUE(file.OpenForReadFromMemory(written));
     ASSERT_TRUE(copy.Read(file, 1));
@@ -377,7 +377,7 @@ struct SState {
 };
 
 SState StateOf(const CWorld& world) {
-    SState state{DumpWorldJson(world, kCountry), {}, world.IdRemap()};
+    SState state{DumpWorldJson(world, kClubCountry), {}, world.IdRemap()};
     for (const auto& entry : world.Persons()) {
         state.personIds.push_back(entry.first);
     }
@@ -390,7 +390,7 @@ SState StateOf(const CWorld& world) {
 class ClubFileTest : public ClubsTest {
 protected:
     ClubFileTest() {
-        CClub& source = *other.Country(kCountry).Club(kClub2);
+        CClub& source = *other.Country(kClubCountry).Club(kClub2);
         source.SetName(0, "Aus der Datei");
         source.SetStadiumNumber(2);
         source.SetStadiumCapacity(30000);
@@ -400,7 +400,7 @@ protected:
         AddSourcePerson(source, 0, "Zweiter");
         AddSourcePerson(source, 1, "Trainer");
         // As after a database save: the numbering is gone until the club file needs it.
-        other.Country(kCountry).ClearNumbering();
+        other.Country(kClubCountry).ClearNumbering();
         EXPECT_TRUE(SaveClubFile(other, source, path));
 
         CClub& target = Club(kClub1);
@@ -417,7 +417,7 @@ protected:
         CPlayer& person = other.CreatePerson(0, false);
         person.SetKind(kind);
         person.SetSurname(surname);
-        person.SetNationality(static_cast<std::uint8_t>(kCountry));
+        person.SetNationality(static_cast<std::uint8_t>(kClubCountry));
         club.AddPerson(person);
     }
 
@@ -495,7 +495,7 @@ TEST_F(ClubFileTest, ACutForeignOrMissingFileChangesNothingAWholeOneReplacesTheC
 TEST_F(ClubFileTest, OverwritingInADocumentIsUndoneAndRedoneWhole) {
     auto owned = std::make_unique<CWorld>(install.Path());
     SetUpWorld(*owned);
-    CClub& club = *owned->Country(kCountry).Club(kClub1);
+    CClub& club = *owned->Country(kClubCountry).Club(kClub1);
     std::vector<std::uint32_t> replaced;
     for (int i = 0; i < 2; ++i) {
         CPlayer& person = owned->CreatePerson(0, false);
@@ -511,8 +511,8 @@ TEST_F(ClubFileTest, OverwritingInADocumentIsUndoneAndRedoneWhole) {
     const auto before = content();
 
     ASSERT_TRUE(document.Perform(
-        "Verein überschreiben", SWorldScope::Countries({kCountry}), [this](CWorld& world) {
-            return LoadClubFile(*world.Country(kCountry).Club(kClub1), path);
+        "Verein überschreiben", SWorldScope::Countries({kClubCountry}), [this](CWorld& world) {
+            return LoadClubFile(*world.Country(kClubCountry).Club(kClub1), path);
         }));
     const auto after = content();
     for (const std::uint32_t id : replaced) {
@@ -520,7 +520,7 @@ TEST_F(ClubFileTest, OverwritingInADocumentIsUndoneAndRedoneWhole) {
     }
     ASSERT_TRUE(document.Undo());
     EXPECT_TRUE(content() == before);
-    EXPECT_EQ(document.World().Country(kCountry).Club(kClub1)->PersonIds(), replaced);
+    EXPECT_EQ(document.World().Country(kClubCountry).Club(kClub1)->PersonIds(), replaced);
     ASSERT_TRUE(document.Redo());
     EXPECT_TRUE(content() == after);
 }
@@ -532,7 +532,7 @@ TEST_F(ClubsTest, NormaliseBuildsTheNationalStadiumFillsAndClampsFieldsAndClears
         team.SetCity(language, "Wien");
     }
     team.SetStatistic(2, 40);
-    CCountry& country = world.Country(kCountry);
+    CCountry& country = world.Country(kClubCountry);
     struct Step {
         int clubs;
         std::int32_t capacity;
@@ -625,7 +625,7 @@ TEST_F(ClubsTest, FirstTeamCopyReplacesOnlyTheFirstTeamAndCopiesGetNewIds) {
     const std::uint32_t staff = AddPerson(target, 3).Id();
     target.SetName(0, "Ziel");
 
-    CClub& source = *other.Country(kCountry).Club(kClub2);
+    CClub& source = *other.Country(kClubCountry).Club(kClub2);
     source.SetName(0, "Quelle");
     std::vector<std::uint32_t> sourceFirst;
     for (int i = 0; i < 3; ++i) {

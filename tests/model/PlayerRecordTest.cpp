@@ -67,9 +67,9 @@ using ::testing::ElementsAreArray;
 using ::testing::Ge;
 using ::testing::Le;
 
-constexpr std::uint32_t kClub1 = MakeClubId(5, 1);
-constexpr std::uint32_t kClub2 = MakeClubId(5, 2);
-constexpr std::uint32_t kClub7 = MakeClubId(5, 7);
+constexpr std::uint32_t kPlayerClub1 = MakeClubId(5, 1);
+constexpr std::uint32_t kPlayerClub2 = MakeClubId(5, 2);
+constexpr std::uint32_t kPlayerClub7 = MakeClubId(5, 7);
 constexpr std::uint32_t kNationalTeam7 = MakeClubId(7, kNationalTeamIndex);
 
 // Every field of the PLAYER record with a value that differs from its default.
@@ -105,7 +105,7 @@ void FillEveryField(CPlayer& p) {
     p.SetInternationalExperience(3);
     p.SetShirtNumber(0, 9);
     p.SetShirtNumber(1, 21);
-    p.SetCurrentClub(kClub1);
+    p.SetCurrentClub(kPlayerClub1);
     p.SetPreviousClub(kNationalTeam7);
     p.SetClubSince(2004);
     p.SetContractUntil(2012);
@@ -120,14 +120,14 @@ void FillEveryField(CPlayer& p) {
         p.SetLanguageLevel(slot, levels[slot]);
         p.SetLanguage(slot, languages[slot]);
     }
-    p.SetFirstClub(kClub2 | kSecondTeamFlag);
-    p.SetFourthClub(kClub1);
+    p.SetFirstClub(kPlayerClub2 | kSecondTeamFlag);
+    p.SetFourthClub(kPlayerClub1);
     p.SetContractValue(250000);
     const std::uint8_t contract[] = {1, 2, 3, 0x24};
     for (int i = 0; i < 4; ++i) {
         p.SetContractByte(i, contract[i]);
     }
-    p.SetLoanClub(kClub2);
+    p.SetLoanClub(kPlayerClub2);
     p.SetContractStart(CDate::FromYmd(2007, 7, 1));
     p.SetContractEnd(CDate::FromYmd(2011, 6, 30));
     p.SetNationalTeamByte(0, 0x05);
@@ -137,8 +137,8 @@ void FillEveryField(CPlayer& p) {
     p.SetShoeType(4);
     p.SetSleeves(1);
     p.History() = {
-        {1, 0, kClub1, CDate::FromYmd(1996, 7, 1), CDate::FromYmd(2000, 6, 30), 120, 33},
-        {1, 1, kClub1, CDate::FromYmd(2000, 7, 1), CDate::FromYmd(2004, 6, 30), 90, 12},
+        {1, 0, kPlayerClub1, CDate::FromYmd(1996, 7, 1), CDate::FromYmd(2000, 6, 30), 120, 33},
+        {1, 1, kPlayerClub1, CDate::FromYmd(2000, 7, 1), CDate::FromYmd(2004, 6, 30), 90, 12},
         {2, 0, kNationalTeam7, CDate::FromYmd(1998, 1, 1), CDate(), 40, 5},
     };
     p.SetNote("Erste Zeile\r\nZweite Zeile");
@@ -230,14 +230,14 @@ TEST_F(PlayerRecord, NewPersonsCarryTheDefaultsRoundTripAndAreCopiedAndReset) {
     // CopyFrom takes every data field but keeps the id.
     CPlayer& source = Fresh();
     FillEveryField(source);
-    source.SetExportClub(kClub2);
+    source.SetExportClub(kPlayerClub2);
     source.SetExportByte(3);
     source.SetStaffByte(2, 6);
     CPlayer& copy = Fresh();
     copy.CopyFrom(source, -1);
     EXPECT_TRUE(copy.HasSameData(source));
     EXPECT_NE(copy.Id(), source.Id());
-    EXPECT_EQ(copy.ExportClub(), kClub2);
+    EXPECT_EQ(copy.ExportClub(), kPlayerClub2);
     EXPECT_EQ(copy.History(), source.History());
 
     // Reset takes kind, country and the country's first language; five persons are registered:
@@ -305,10 +305,10 @@ TEST_F(PlayerRecord, WritesTheFieldsInRecordOrderAndRoundTripsEveryOne) {
 TEST_F(PlayerRecord, ClubReferencesNoteNamesFootAndNationalTeamBytesAreReadAndMended) {
     CPlayer& p = Fresh();
     p.SetNote("eins\r\nzwei\ndrei");
-    p.SetCurrentClub(kClub7);                  // third club of country 5
-    p.SetPreviousClub(MakeClubId(5, 9));       // no such club
-    p.SetFirstClub(kClub7 | kSecondTeamFlag);  // its second team
-    p.SetLoanClub(MakeClubId(6, 1));           // no such club either
+    p.SetCurrentClub(kPlayerClub7);                  // third club of country 5
+    p.SetPreviousClub(MakeClubId(5, 9));             // no such club
+    p.SetFirstClub(kPlayerClub7 | kSecondTeamFlag);  // its second team
+    p.SetLoanClub(MakeClubId(6, 1));                 // no such club either
     const std::string written = Write(p);
     EXPECT_NE(written.find("\r\neins\tzwei\tdrei\r\n"), std::string::npos);
     std::vector<std::string> lines = Lines(written);
@@ -371,28 +371,29 @@ TEST_F(PlayerRecord, ConsecutiveStationsOfOneClubMergeAndACountBeyondTheEntriesS
     const CDate d3 = CDate::FromYmd(2001, 6, 30);
     const CDate d4 = CDate::FromYmd(2002, 6, 30);
     p.History() = {
-        {1, 0, kClub1, d1, d2, 30, 4},
-        {1, 0, kClub1, d2, d3, 28, 6},                    // same kind, club, flag: merges
-        {1, 0, kClub1 | kSecondTeamFlag, d3, d4, 10, 1},  // its second team is the same club
-        {1, 2, kClub1, d4, d4, 5, 0},                     // flag set: a new station
-        {1, 1, kClub1, d4, d4, 6, 1},                     // flag set again: merges
-        {2, 1, kClub1, d4, d4, 7, 0},                     // another kind
-        {2, 1, kClub2, d4, d4, 8, 0},                     // another club
+        {1, 0, kPlayerClub1, d1, d2, 30, 4},
+        {1, 0, kPlayerClub1, d2, d3, 28, 6},                    // same kind, club, flag: merges
+        {1, 0, kPlayerClub1 | kSecondTeamFlag, d3, d4, 10, 1},  // its second team is the same club
+        {1, 2, kPlayerClub1, d4, d4, 5, 0},                     // flag set: a new station
+        {1, 1, kPlayerClub1, d4, d4, 6, 1},                     // flag set again: merges
+        {2, 1, kPlayerClub1, d4, d4, 7, 0},                     // another kind
+        {2, 1, kPlayerClub2, d4, d4, 8, 0},                     // another club
     };
     const std::vector<SHistoryEntry> history = ReadAll(Write(p), 1)[0]->History();
-    EXPECT_THAT(history, ElementsAre(SHistoryEntry{1, 0, kClub1, d1, d4, 68, 11},
-                                     SHistoryEntry{1, 2, kClub1, d4, d4, 11, 1},
-                                     SHistoryEntry{2, 1, kClub1, d4, d4, 7, 0},
-                                     SHistoryEntry{2, 1, kClub2, d4, d4, 8, 0}));
+    EXPECT_THAT(history, ElementsAre(SHistoryEntry{1, 0, kPlayerClub1, d1, d4, 68, 11},
+                                     SHistoryEntry{1, 2, kPlayerClub1, d4, d4, 11, 1},
+                                     SHistoryEntry{2, 1, kPlayerClub1, d4, d4, 7, 0},
+                                     SHistoryEntry{2, 1, kPlayerClub2, d4, d4, 8, 0}));
 
     // Merged games and goals stop at the largest 16-bit count.
-    p.History() = {{1, 0, kClub1, CDate(), CDate(), 60000, 65000},
-                   {1, 0, kClub1, CDate(), CDate(), 10000, 1000}};
+    p.History() = {{1, 0, kPlayerClub1, CDate(), CDate(), 60000, 65000},
+                   {1, 0, kPlayerClub1, CDate(), CDate(), 10000, 1000}};
     const std::vector<SHistoryEntry> merged = ReadAll(Write(p), 1)[0]->History();
-    EXPECT_THAT(merged, ElementsAre(SHistoryEntry{1, 0, kClub1, CDate(), CDate(), 65535, 65535}));
+    EXPECT_THAT(merged,
+                ElementsAre(SHistoryEntry{1, 0, kPlayerClub1, CDate(), CDate(), 65535, 65535}));
 
     // A count beyond the entries stops at the first missing one.
-    p.History() = {{3, 0, kClub1, CDate(), CDate(), 1, 2}};
+    p.History() = {{3, 0, kPlayerClub1, CDate(), CDate(), 1, 2}};
     p.SetYouthFlag(1);
     std::vector<std::string> lines = Lines(Write(p));
     const auto count = std::find(lines.begin(), lines.end(), "%INDEX%HIST") + 1;
@@ -460,11 +461,12 @@ TEST_F(PlayerRecord, OldRecordsGetMappedAndDerivedAbilitiesARoleAndSkipWhatTheyL
     EXPECT_EQ(std::tuple(p.Morale(), p.Foot(), p.FootAndForm() & 0x07, p.SpecialFace(),
                          p.SecondExternalNumber(), p.CurrentClub(), p.ClubSince(),
                          p.ContractValue(), p.ShoeType(), p.Note(), p.YouthFlag()),
-              std::tuple(100, 1, 2, 1234, 0, kClub1, 2005, 1000, 1, "Zeile 1\r\nZeile 2", 0));
+              std::tuple(100, 1, 2, 1234, 0, kPlayerClub1, 2005, 1000, 1, "Zeile 1\r\nZeile 2", 0));
     EXPECT_THAT(p.Looks(), ElementsAre(4, 2, 7, 1, 185, 80));
     EXPECT_THAT(p.ContractBytes(), ElementsAre(0, 2, 3, 0));
-    EXPECT_THAT(p.History(), ElementsAre(SHistoryEntry{1, 0, kClub1, CDate::FromYmd(1995, 7, 1),
-                                                       CDate::FromYmd(2003, 6, 30), 150, 27}));
+    EXPECT_THAT(p.History(),
+                ElementsAre(SHistoryEntry{1, 0, kPlayerClub1, CDate::FromYmd(1995, 7, 1),
+                                          CDate::FromYmd(2003, 6, 30), 150, 27}));
 
     // Old records draw their role from the list of their position.
     const std::vector<std::set<int>> lists = {{1, 2, 4, 5},
@@ -485,7 +487,7 @@ TEST_F(PlayerRecord, OldRecordsGetMappedAndDerivedAbilitiesARoleAndSkipWhatTheyL
     }
 
     CPlayer& source = Fresh();
-    source.History() = {{1, 0, kClub1, CDate(), CDate(), 3, 1}};
+    source.History() = {{1, 0, kPlayerClub1, CDate(), CDate(), 3, 1}};
     source.SetNote("Notiz");
     source.SetYouthFlag(1);
     const std::string written = Write(source);

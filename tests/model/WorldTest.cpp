@@ -554,8 +554,8 @@ TEST_F(WorldFiles, PersonsMoveBetweenClubsAndTheListWithoutClub) {
 // Country files that exist but do not read whole: the load names them once, and until the user
 // confirms, no save, save elsewhere or archive export replaces their bytes by the part in memory.
 
-constexpr int kEngland = 50;
-constexpr int kGermany = 14;
+constexpr int kDemoEngland = 50;
+constexpr int kDemoGermany = 14;
 
 std::string CountryFile(int number) {
     return "Country" + std::to_string(number) + ".sav";
@@ -598,48 +598,48 @@ protected:
 
 // A missing file is no damage; a fresh load forgets the marks of the one before.
 TEST_F(DamagedCountryFiles, MissingFilesAreNoDamageCutAndUnreadableOnesAreNamedAndLeftAlone) {
-    fs::remove(File(kEngland));
+    fs::remove(File(kDemoEngland));
     Load();
     EXPECT_TRUE(world.DamagedCountries().empty());
     EXPECT_TRUE(ui.Messages().empty());
-    EXPECT_EQ(world.Country(kEngland).ClubCount(), 0);
+    EXPECT_EQ(world.Country(kDemoEngland).ClubCount(), 0);
 
-    ReplaceFirstLine(kEngland);
+    ReplaceFirstLine(kDemoEngland);
     Load();
-    ASSERT_EQ(world.DamagedCountries(), std::vector<int>{kEngland});
-    WriteFile(File(kEngland), Original(kEngland));
+    ASSERT_EQ(world.DamagedCountries(), std::vector<int>{kDemoEngland});
+    WriteFile(File(kDemoEngland), Original(kDemoEngland));
     Load();
     EXPECT_TRUE(world.DamagedCountries().empty());
     EXPECT_EQ(Errors().size(), 1u);
 
     // A cut file keeps what it held; sizes the reader refuses count as unreadable (a sparse file
     // costs no disk). Both are named, and a save leaves them alone.
-    const std::string text = Cut(kEngland, Original(kEngland).size() / 2);
-    fs::resize_file(File(kGermany), CKLFile::kMaxFileSize + 1);
+    const std::string text = Cut(kDemoEngland, Original(kDemoEngland).size() / 2);
+    fs::resize_file(File(kDemoGermany), CKLFile::kMaxFileSize + 1);
     Load();
-    EXPECT_EQ(world.DamagedCountries(), (std::vector<int>{kGermany, kEngland}));
+    EXPECT_EQ(world.DamagedCountries(), (std::vector<int>{kDemoGermany, kDemoEngland}));
     ASSERT_EQ(Errors().size(), 2u);
     EXPECT_NE(Errors()[1].find("England"), std::string::npos);
     // Read as far as it goes: some of its clubs, not all.
-    EXPECT_GT(world.Country(kEngland).ClubCount(), 0);
+    EXPECT_GT(world.Country(kDemoEngland).ClubCount(), 0);
     CWorld whole(test::SmallDemoInstallation());
     whole.InitialiseCountries();
     whole.Load(test::SmallDemoDatabase(), progress);
-    EXPECT_LT(world.Country(kEngland).ClubCount(), whole.Country(kEngland).ClubCount());
+    EXPECT_LT(world.Country(kDemoEngland).ClubCount(), whole.Country(kDemoEngland).ClubCount());
 
     EXPECT_TRUE(world.Save(progress, ui));
-    EXPECT_EQ(fs::file_size(File(kGermany)), CKLFile::kMaxFileSize + 1);
-    EXPECT_TRUE(ReadFile(File(kEngland)) == text);
+    EXPECT_EQ(fs::file_size(File(kDemoGermany)), CKLFile::kMaxFileSize + 1);
+    EXPECT_TRUE(ReadFile(File(kDemoEngland)) == text);
 }
 
 // England's first line replaced and Germany's file cut: one message names both. Until the user
 // confirms, a save leaves them in place and writes the rest, and an archive export carries their
 // bytes; a confirmed country is written from memory.
 TEST_F(DamagedCountryFiles, SavesAndExportsKeepTheirBytesUntilConfirmed) {
-    const std::string replaced = ReplaceFirstLine(kEngland);
-    const std::string cut = Cut(kGermany, 300000);
+    const std::string replaced = ReplaceFirstLine(kDemoEngland);
+    const std::string cut = Cut(kDemoGermany, 300000);
     Load();
-    EXPECT_EQ(world.DamagedCountries(), (std::vector<int>{kGermany, kEngland}));
+    EXPECT_EQ(world.DamagedCountries(), (std::vector<int>{kDemoGermany, kDemoEngland}));
     ASSERT_EQ(ui.Messages().size(), 1u);
     const std::string message = Errors().at(0);
     EXPECT_NE(message.find("Deutschland (Country14.sav)"), std::string::npos) << message;
@@ -649,8 +649,8 @@ TEST_F(DamagedCountryFiles, SavesAndExportsKeepTheirBytesUntilConfirmed) {
     world.Country(other).SetName(0, "Anders");
     world.Country(other).Clubs().begin()->second->SetName(0, "Neuer Name");
     ASSERT_TRUE(world.Save(progress, ui));
-    EXPECT_TRUE(ReadFile(File(kEngland)) == replaced);
-    EXPECT_TRUE(ReadFile(File(kGermany)) == cut);
+    EXPECT_TRUE(ReadFile(File(kDemoEngland)) == replaced);
+    EXPECT_TRUE(ReadFile(File(kDemoGermany)) == cut);
     EXPECT_NE(ReadFile(File(other)).find("Neuer Name"), std::string::npos);
     EXPECT_EQ(Errors().size(), 1u);  // the load's message only
 
@@ -668,19 +668,19 @@ TEST_F(DamagedCountryFiles, SavesAndExportsKeepTheirBytesUntilConfirmed) {
         }
         const std::string payload(chunk->data.begin(), chunk->data.end());
         const int number = static_cast<unsigned char>(payload[0]);
-        if (number == kEngland || number == kGermany) {
+        if (number == kDemoEngland || number == kDemoGermany) {
             ++seen;
-            EXPECT_TRUE(payload.substr(4) == (number == kEngland ? replaced : cut)) << number;
+            EXPECT_TRUE(payload.substr(4) == (number == kDemoEngland ? replaced : cut)) << number;
         }
     }
     EXPECT_TRUE(reader.ReadToEnd());
     EXPECT_EQ(seen, 2);
 
-    world.ConfirmDamagedCountries({kGermany});
-    EXPECT_EQ(world.DamagedCountries(), std::vector<int>{kEngland});
+    world.ConfirmDamagedCountries({kDemoGermany});
+    EXPECT_EQ(world.DamagedCountries(), std::vector<int>{kDemoEngland});
     ASSERT_TRUE(world.Save(progress, ui));
-    EXPECT_TRUE(ReadFile(File(kEngland)) == replaced);
-    const std::string written = ReadFile(File(kGermany));
+    EXPECT_TRUE(ReadFile(File(kDemoEngland)) == replaced);
+    const std::string written = ReadFile(File(kDemoGermany));
     EXPECT_NE(written.find("%INDEXEND%COUNTRY\r\n"), std::string::npos);
     EXPECT_FALSE(written == cut);
 }

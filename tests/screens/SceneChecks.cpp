@@ -68,7 +68,7 @@ void ProcessEventsFor(int milliseconds) {
 
 // Shown with the window: not hidden on purpose. A page a stack (tab widget) keeps behind another
 // counts, the audit covers every page.
-bool Shown(const QWidget& widget, const QWidget& window) {
+bool IsShownIn(const QWidget& widget, const QWidget& window) {
     for (const QWidget* w = &widget; w != nullptr && w != &window; w = w->parentWidget()) {
         if (w->isHidden() && qobject_cast<const QStackedWidget*>(w->parentWidget()) == nullptr) {
             return false;
@@ -109,7 +109,7 @@ QString WithoutMnemonic(QString text) {
 QStringList Captions(QWidget& window) {
     QStringList captions{window.windowTitle()};
     for (QWidget* widget : window.findChildren<QWidget*>()) {
-        if (!Shown(*widget, window)) {
+        if (!IsShownIn(*widget, window)) {
             continue;
         }
         captions << widget->toolTip();
@@ -219,7 +219,7 @@ QHash<QString, QString> TranslatedSources(const QString& tsFile) {
 QStringList UnnamedControls(QWidget& window) {
     QStringList unnamed;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
-        if (widget->focusPolicy() == Qt::NoFocus || !Shown(*widget, window) ||
+        if (widget->focusPolicy() == Qt::NoFocus || !IsShownIn(*widget, window) ||
             PartOfItsOwner(*widget)) {
             continue;
         }

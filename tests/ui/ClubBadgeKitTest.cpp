@@ -32,11 +32,6 @@ constexpr char kMerchandiseColours[] = "3\n0\nGrau,8421504\n1\nGelb,16776960\n2\
 // 40 characters: with its folder the path is longer than a club keeps.
 constexpr char kLongBadge[] = "a_badge_whose_name_is_far_too_long_here_";
 
-void WriteText(const fs::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
-
 }  // namespace
 
 // The badge and kit pages of the club editor on a working copy of a demo club, driven as a user

@@ -13,10 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void WriteText(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 // A documents folder with "Database/" holding three databases, two with a description.
 struct SDocuments {
     SDocuments() : root(dir.path().toStdString()), databases(root / "Database") {

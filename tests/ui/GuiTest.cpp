@@ -1,5 +1,7 @@
 #include "GuiTest.h"
 
+#include <fstream>
+
 namespace kw::test {
 
 void ShowActive(QWidget& window) {
@@ -8,6 +10,10 @@ void ShowActive(QWidget& window) {
     if (!QTest::qWaitForWindowActive(&window)) {
         throw std::runtime_error("window not active");
     }
+}
+
+void WriteText(const std::filesystem::path& path, std::string_view text) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 void Retype(QLineEdit& field, const QString& text) {

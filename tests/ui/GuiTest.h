@@ -39,6 +39,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "AccessibleNames.h"
@@ -81,6 +82,9 @@ T& Child(const QObject& parent, const QString& name) {
     }
     return *child;
 }
+
+// Replaces the file by these bytes.
+void WriteText(const std::filesystem::path& path, std::string_view text);
 
 // Shows the window and makes it active, so that focus moves as it does for the user (on a real X
 // server too); throws when it does not become active.

@@ -46,7 +46,7 @@ bool RegisterGuiTest(const char* name, GuiTestRun run);
 
 }  // namespace kw::test
 
-// Registers the Qt test class kw::Class, run isolated, under its name (once per source file).
-#define KW_GUI_TEST(Class)                     \
-    static const bool kw_gui_test_registered = \
+// Registers the Qt test class kw::Class, run isolated, under its name.
+#define KW_GUI_TEST(Class)                             \
+    static const bool kw_gui_test_registered_##Class = \
         kw::test::RegisterGuiTest(#Class, &kw::test::RunIsolatedGuiTest<kw::Class>)

@@ -6,6 +6,7 @@
 #include "gui/controls/ListExportDialog.h"
 #include "gui/controls/ListPrinting.h"
 #include "gui/controls/ListTableFromModel.h"
+#include "gui/mainwindow/QtText.h"
 #include "storage/ListExport.h"
 
 namespace kw {
@@ -13,10 +14,6 @@ namespace kw {
 using namespace test;
 
 namespace {
-
-QString FromCp1252(std::string_view text) {
-    return QString::fromStdString(Cp1252ToUtf8(text));
-}
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);

@@ -19,8 +19,6 @@ namespace kw {
 
 namespace {
 
-constexpr int kEnglish = 1;
-constexpr int kMappedLeagues = 6;
 constexpr std::string_view kNationalStadiumName = "Nationalmannschaftsstadion";
 
 template <std::size_t N>

@@ -19,8 +19,6 @@ namespace kw {
 
 namespace {
 
-constexpr int kEnglish = 1;
-
 void WriteLinks(CBinaryWriter& out, const CDBCompetition::Links& links, int count) {
     out.I32(count);
     for (int i = 0; i < count; ++i) {

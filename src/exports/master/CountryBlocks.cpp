@@ -23,9 +23,7 @@ namespace kw {
 
 namespace {
 
-constexpr int kEnglish = 1;
 constexpr int kMaxListedLeagues = 20;
-constexpr int kMappedLeagues = 6;
 constexpr int kFirstTeams = 8;
 constexpr std::size_t kLevelNameLength = 28;
 

@@ -9,6 +9,11 @@ class CNamePools;
 class CSideOutputs;
 class CWorld;
 
+// The language whose names the side outputs and the mapping lists use.
+inline constexpr int kEnglish = 1;
+// The leagues per country (indexes 0 to 5) that the mapping lists cover.
+inline constexpr int kMappedLeagues = 6;
+
 // Bits of the option word that the record writers read.
 namespace masteroption {
 inline constexpr std::uint32_t kOneLanguage = 0x00000001;

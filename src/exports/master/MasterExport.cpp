@@ -22,8 +22,7 @@ namespace kw {
 
 namespace {
 
-constexpr int kCountries = kCountryCount;
-constexpr int kPhaseSteps = kCountries + 1;
+constexpr int kPhaseSteps = kCountryCount + 1;
 constexpr int kPhases = 3;
 
 class CMasterBuild {
@@ -55,8 +54,8 @@ private:
     CBinaryWriter m_out;
     CSideOutputs m_side;
     SExportContext m_context;
-    std::array<bool, kCountries + 1> m_complete{};
-    std::array<SCountryOffsets, kCountries + 1> m_offsets{};
+    std::array<bool, kCountryCount + 1> m_complete{};
+    std::array<SCountryOffsets, kCountryCount + 1> m_offsets{};
 };
 
 void CMasterBuild::Phase(int phase, int country) {
@@ -85,7 +84,7 @@ bool CMasterBuild::Confirm(const std::vector<int>& complete) {
 }
 
 void CMasterBuild::CountingPass() {
-    for (int country = 1; country <= kCountries; ++country) {
+    for (int country = 1; country <= kCountryCount; ++country) {
         Phase(1, country);
         WriteDataBlock(m_context, m_world.Country(country), m_offsets[country]);
     }
@@ -109,14 +108,14 @@ void CMasterBuild::WriteNameTables() {
 
 void CMasterBuild::WritingPass() {
     m_out.U32(m_out.RunningSize());
-    for (int country = 1; country <= kCountries; ++country) {
+    for (int country = 1; country <= kCountryCount; ++country) {
         Phase(2, country);
         WriteSummaryBlock(m_context, m_world.Country(country), m_complete[country]);
     }
     WriteCupFormatBlock(m_context);
     WriteNameTables();
     WriteWorldBlock(m_context);
-    for (int country = 1; country <= kCountries; ++country) {
+    for (int country = 1; country <= kCountryCount; ++country) {
         Phase(3, country);
         WriteDataBlock(m_context, m_world.Country(country), m_offsets[country]);
     }
@@ -132,7 +131,7 @@ EMasterResult CMasterBuild::Run() {
     m_names.LoadNameFiles(m_world.InstallDirectory() / "database");
 
     std::vector<int> complete;
-    for (int country = 1; country <= kCountries; ++country) {
+    for (int country = 1; country <= kCountryCount; ++country) {
         CCountry& record = m_world.Country(country);
         record.RebuildNumbering();
         m_complete[country] = record.IsComplete();

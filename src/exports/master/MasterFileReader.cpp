@@ -12,7 +12,6 @@ namespace kw {
 
 namespace {
 
-constexpr int kCountries = kCountryCount;
 constexpr std::uint32_t kCupFormatEnd = 0xFFFFFFFF;
 constexpr std::uint32_t kRoundRecordSize = 20;
 constexpr std::uint32_t kMaxRoundBytes = 10 * kRoundRecordSize;
@@ -456,7 +455,7 @@ SMasterFileReport CReader::Run() {
     const std::uint32_t total = U32();
     Expect(total == m_bytes.size(), "the leading size is not the file's size");
     const std::size_t summariesStart = m_pos;
-    for (int country = 1; country <= kCountries && !Failed(); ++country) {
+    for (int country = 1; country <= kCountryCount && !Failed(); ++country) {
         Summary();
     }
     // The counting pass counted the summaries first, then the data blocks.
@@ -468,7 +467,7 @@ SMasterFileReport CReader::Run() {
         }
     }
     World();
-    for (int country = 1; country <= kCountries && !Failed(); ++country) {
+    for (int country = 1; country <= kCountryCount && !Failed(); ++country) {
         const std::size_t start = m_pos;
         DataBlock(country, counting);
         counting += static_cast<std::uint32_t>(m_pos - start);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "gui/controls/ControlText.h"
 #include "gui/controls/GuiStrings.h"
 #include "platform/Cp1252.h"
 #include "platform/StringTable.h"
@@ -16,10 +17,6 @@
 namespace kw {
 
 namespace {
-
-QString FromCp1252(std::string_view text) {
-    return QString::fromStdString(Cp1252ToUtf8(text));
-}
 
 // In the order of the export formats' numbers.
 QStringList ExportFilters() {
@@ -52,8 +49,8 @@ bool ExportList(const SListTable& list, std::string_view title, QWidget* parent)
     }
     const std::string name = Utf8ToCp1252(path.toStdString());
     QMessageBox::warning(
-        parent, FromCp1252(GuiString(ids::kApplicationTitle)),
-        FromCp1252(FormatPrintf(GuiString(ids::kListExportFailed).data(), name.c_str())));
+        parent, Cp1252ToQString(GuiString(ids::kApplicationTitle)),
+        Cp1252ToQString(FormatPrintf(GuiString(ids::kListExportFailed).data(), name.c_str())));
     return false;
 }
 

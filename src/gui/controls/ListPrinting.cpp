@@ -10,26 +10,22 @@
 
 #include <string_view>
 
+#include "gui/controls/ControlText.h"
 #include "gui/controls/GuiStrings.h"
-#include "platform/Cp1252.h"
 #include "platform/StringTable.h"
 
 namespace kw {
 
 namespace {
 
-QString FromCp1252(std::string_view text) {
-    return QString::fromStdString(Cp1252ToUtf8(text));
-}
-
 class CFontTextMetrics final : public IPrintTextMetrics {
 public:
     explicit CFontTextMetrics(const QFontMetrics& metrics) : m_metrics(metrics) {}
     int TextWidth(std::string_view text) const override {
-        return m_metrics.horizontalAdvance(FromCp1252(text));
+        return m_metrics.horizontalAdvance(Cp1252ToQString(text));
     }
     int TextHeight(std::string_view text) const override {
-        return m_metrics.size(Qt::TextSingleLine, FromCp1252(text)).height();
+        return m_metrics.size(Qt::TextSingleLine, Cp1252ToQString(text)).height();
     }
 
 private:
@@ -37,7 +33,7 @@ private:
 };
 
 QFont PrintFont(const SListPrintSettings& settings) {
-    QFont font(FromCp1252(settings.fontName));
+    QFont font(Cp1252ToQString(settings.fontName));
     if (settings.fontSize > 0) {
         font.setPointSizeF(settings.fontSize / 10.0);
     }
@@ -64,7 +60,7 @@ Qt::Alignment ToAlignment(EColumnAlignment alignment) {
 void DrawText(QPainter& painter, const SPrintBox& box, Qt::Alignment alignment,
               std::string_view text) {
     painter.drawText(ToRect(box), static_cast<int>(alignment | Qt::AlignTop) | Qt::TextSingleLine,
-                     FromCp1252(text));
+                     Cp1252ToQString(text));
 }
 
 void DrawPage(QPainter& painter, const SListPrintLayout& layout, const SListTable& list,
@@ -106,8 +102,8 @@ int FaultMessage(EListPrintFault fault) {
 }
 
 void ReportFault(EListPrintFault fault, QWidget* parent) {
-    QMessageBox::warning(parent, FromCp1252(GuiString(ids::kApplicationTitle)),
-                         FromCp1252(GuiString(FaultMessage(fault))));
+    QMessageBox::warning(parent, Cp1252ToQString(GuiString(ids::kApplicationTitle)),
+                         Cp1252ToQString(GuiString(FaultMessage(fault))));
 }
 
 }  // namespace
@@ -128,7 +124,7 @@ EListPrintFault PrintListTo(QPrinter& printer, const SListTable& list,
     if (result.fault != EListPrintFault::None) {
         return result.fault;
     }
-    printer.setDocName(FromCp1252(settings.title));
+    printer.setDocName(Cp1252ToQString(settings.title));
     QPainter painter;
     if (!painter.begin(&printer)) {
         return EListPrintFault::PrinterFailed;

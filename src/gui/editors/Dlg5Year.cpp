@@ -28,7 +28,7 @@ int ShownCountry(int country) {
     return country >= 1 ? ValidCountry(country) : kDefaultCountry;
 }
 
-constexpr std::array<const char*, 8> kColumns = {
+constexpr std::array<const char*, 8> kYearColumns = {
     QT_TRANSLATE_NOOP("kw::CDlg5Year", "Land"),
     QT_TRANSLATE_NOOP("kw::CDlg5Year", "Letztes Jahr"),
     QT_TRANSLATE_NOOP("kw::CDlg5Year", "-2 Jhr."),
@@ -58,7 +58,7 @@ CDlg5Year::CDlg5Year(CDatabaseDocument& document, int country, QWidget* parent)
     m_list->setAllColumnsShowFocus(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     QStringList headers;
-    for (const char* column : kColumns) {
+    for (const char* column : kYearColumns) {
         headers << tr(column);
     }
     m_list->setHeaderLabels(headers);
@@ -119,7 +119,7 @@ void CDlg5Year::Fill(int selectedCountry) {
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const std::string line = FiveYearLine(static_cast<int>(index) + 1, rows[index]);
         auto* item = new QTreeWidgetItem(m_list);
-        const std::vector<std::string_view> cells = SplitRowPieces(line, kColumns.size());
+        const std::vector<std::string_view> cells = SplitRowPieces(line, kYearColumns.size());
         for (std::size_t column = 0; column < cells.size(); ++column) {
             item->setText(static_cast<int>(column), Cp1252ToQString(cells[column]));
             if (column > 0) {

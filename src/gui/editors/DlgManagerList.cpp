@@ -27,7 +27,7 @@ namespace kw {
 namespace {
 
 // Name and role; in dialog units.
-constexpr std::array kColumns = {SListColumn{0, 110}, SListColumn{110, 208}};
+constexpr std::array kManagerColumns = {SListColumn{0, 110}, SListColumn{110, 208}};
 
 }  // namespace
 
@@ -36,11 +36,11 @@ CDlgManagerList::CDlgManagerList(CDatabaseDocument& document, std::uint32_t club
     setObjectName(QStringLiteral("DlgManagerList"));
     m_list->setObjectName(QStringLiteral("staff"));
     m_list->setAccessibleName(tr("Personal"));
-    m_list->SetColumns({kColumns.begin(), kColumns.end()});
+    m_list->SetColumns({kManagerColumns.begin(), kManagerColumns.end()});
     // Name and role in full beside a scroll bar.
-    m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * kColumns.back().end / 4 +
-                            m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
-                            2 * m_list->frameWidth());
+    m_list->setMinimumWidth(
+        m_list->fontMetrics().averageCharWidth() * kManagerColumns.back().end / 4 +
+        m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_list->frameWidth());
     connect(m_list, &QListWidget::currentRowChanged, this,
             [this] { emit personChosen(CurrentPerson()); });
     connect(m_list, &CMyListBox::ContextMenuRequested, this,

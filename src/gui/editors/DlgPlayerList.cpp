@@ -23,8 +23,9 @@ namespace kw {
 namespace {
 
 // Short name, position, nationality, strength; in dialog units.
-constexpr std::array kColumns = {SListColumn{0, 92}, SListColumn{92, 116, EColumnAlign::Centre},
-                                 SListColumn{116, 184}, SListColumn{184, 208, EColumnAlign::Right}};
+constexpr std::array kPlayerColumns = {
+    SListColumn{0, 92}, SListColumn{92, 116, EColumnAlign::Centre}, SListColumn{116, 184},
+    SListColumn{184, 208, EColumnAlign::Right}};
 constexpr std::array kOrders = {
     std::pair{QT_TRANSLATE_NOOP("kw::CDlgPlayerList", "Name"), ESquadOrder::kName},
     std::pair{QT_TRANSLATE_NOOP("kw::CDlgPlayerList", "Pos."), ESquadOrder::kPosition},
@@ -62,17 +63,17 @@ CDlgPlayerList::CDlgPlayerList(const CDatabaseDocument& document, std::uint32_t 
         button->setAutoDefault(false);
         const ESquadOrder order = kOrders[column].second;
         connect(button, &QPushButton::clicked, this, [this, order] { SortBy(order); });
-        header->addWidget(button, kColumns[column].end - kColumns[column].start);
+        header->addWidget(button, kPlayerColumns[column].end - kPlayerColumns[column].start);
     }
     layout->addLayout(header);
 
     m_list->setObjectName(QStringLiteral("players"));
     m_list->setAccessibleName(secondTeam ? tr("Kader 2. Mannschaft") : tr("Kader 1. Mannschaft"));
-    m_list->SetColumns({kColumns.begin(), kColumns.end()});
+    m_list->SetColumns({kPlayerColumns.begin(), kPlayerColumns.end()});
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * kColumns.back().end / 4 +
-                            m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
-                            2 * m_list->frameWidth());
+    m_list->setMinimumWidth(
+        m_list->fontMetrics().averageCharWidth() * kPlayerColumns.back().end / 4 +
+        m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_list->frameWidth());
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
         ShowCurrentRow(row);
         emit personChosen(m_current);

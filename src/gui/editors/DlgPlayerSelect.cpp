@@ -22,14 +22,14 @@ namespace kw {
 namespace {
 
 // Player, position, nationality, strength, talent; in dialog units.
-constexpr std::array kColumns = {SListColumn{0, 88}, SListColumn{88, 120, EColumnAlign::Centre},
-                                 SListColumn{120, 188}, SListColumn{188, 216, EColumnAlign::Right},
-                                 SListColumn{216, 244, EColumnAlign::Right}};
-constexpr std::array kHeaders = {QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Spieler"),
-                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Position"),
-                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Nationalität"),
-                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Stärke"),
-                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Talent")};
+constexpr std::array kSelectColumns = {
+    SListColumn{0, 88}, SListColumn{88, 120, EColumnAlign::Centre}, SListColumn{120, 188},
+    SListColumn{188, 216, EColumnAlign::Right}, SListColumn{216, 244, EColumnAlign::Right}};
+constexpr std::array kSelectHeaders = {QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Spieler"),
+                                       QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Position"),
+                                       QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Nationalität"),
+                                       QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Stärke"),
+                                       QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Talent")};
 // The staff mode: person, role, nationality.
 constexpr std::array kStaffColumns = {SListColumn{0, 88}, SListColumn{88, 176},
                                       SListColumn{176, 244}};
@@ -37,7 +37,7 @@ constexpr std::array kStaffHeaders = {QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", 
                                       QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Funktion"),
                                       QT_TRANSLATE_NOOP("kw::CDlgPlayerSelect", "Nationalität")};
 
-constexpr int kListWidth = 26;  // average characters, of the country and club lists
+constexpr int kChoiceListWidth = 26;  // average characters, of the country and club lists
 
 }  // namespace
 
@@ -47,8 +47,8 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int language, int startC
       m_world(world),
       m_language(language),
       m_mode(mode),
-      m_countries(MakeChoiceList(QStringLiteral("countries"), kListWidth, this)),
-      m_clubs(MakeChoiceList(QStringLiteral("clubs"), kListWidth, this)),
+      m_countries(MakeChoiceList(QStringLiteral("countries"), kChoiceListWidth, this)),
+      m_clubs(MakeChoiceList(QStringLiteral("clubs"), kChoiceListWidth, this)),
       m_players(new CMyListBox(this)) {
     setObjectName(QStringLiteral("DlgPlayerSelect"));
     setWindowTitle(tr("Bitte den gewünschten Spieler auswählen!"));
@@ -56,10 +56,10 @@ CDlgPlayerSelect::CDlgPlayerSelect(const CWorld& world, int language, int startC
     const bool staff = mode == EPersonChoice::kStaff;
     const std::vector<SListColumn> columns =
         staff ? std::vector<SListColumn>(kStaffColumns.begin(), kStaffColumns.end())
-              : std::vector<SListColumn>(kColumns.begin(), kColumns.end());
+              : std::vector<SListColumn>(kSelectColumns.begin(), kSelectColumns.end());
     const std::vector<const char*> headers =
         staff ? std::vector<const char*>(kStaffHeaders.begin(), kStaffHeaders.end())
-              : std::vector<const char*>(kHeaders.begin(), kHeaders.end());
+              : std::vector<const char*>(kSelectHeaders.begin(), kSelectHeaders.end());
     m_players->setObjectName(QStringLiteral("players"));
     m_players->SetColumns(columns);
     m_players->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -23,10 +23,11 @@ namespace {
 
 // "Name", "Nationalität", "Position", "Stärke": widths in dialog units (a quarter of the
 // average character width each).
-constexpr std::array kHeaders = {QT_TRANSLATE_NOOP("kw::CDlgPlayerWithoutClub", "Name"),
-                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerWithoutClub", "Nationalität"),
-                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerWithoutClub", "Position"),
-                                 QT_TRANSLATE_NOOP("kw::CDlgPlayerWithoutClub", "Stärke")};
+constexpr std::array kWithoutClubHeaders = {
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerWithoutClub", "Name"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerWithoutClub", "Nationalität"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerWithoutClub", "Position"),
+    QT_TRANSLATE_NOOP("kw::CDlgPlayerWithoutClub", "Stärke")};
 constexpr std::array kWidths = {140, 120, 56, 56};
 constexpr int kPositionColumn = 2;
 constexpr int kStrengthColumn = 3;
@@ -60,7 +61,7 @@ CDlgPlayerWithoutClub::CDlgPlayerWithoutClub(CDatabaseDocument& document, int st
     m_list->setAllColumnsShowFocus(true);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     QStringList headers;
-    for (const char* header : kHeaders) {
+    for (const char* header : kWithoutClubHeaders) {
         headers << tr(header);
     }
     m_list->setHeaderLabels(headers);

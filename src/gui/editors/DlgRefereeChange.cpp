@@ -26,11 +26,6 @@ QLineEdit* NameField(const QString& name, std::string_view text, QWidget* parent
 
 // The typed text in the record's bytes, or the record's own bytes when the field still shows
 // them.
-std::string StoredText(const QLineEdit& field, std::string_view original) {
-    return field.text() == Cp1252ToQString(original) ? std::string(original)
-                                                     : QStringToCp1252(field.text());
-}
-
 }  // namespace
 
 CDlgRefereeChange::CDlgRefereeChange(const CReferee& referee, QWidget* parent)
@@ -83,8 +78,8 @@ std::optional<CReferee> CDlgRefereeChange::Ask(const CReferee& referee, QWidget*
 
 CReferee CDlgRefereeChange::Referee() const {
     SRefereeValues values;
-    values.firstName = StoredText(*m_firstName, m_original.FirstName().View());
-    values.surname = StoredText(*m_surname, m_original.Surname().View());
+    values.firstName = EditedText(m_firstName->text(), m_original.FirstName().View());
+    values.surname = EditedText(m_surname->text(), m_original.Surname().View());
     const int checked = m_traits->checkedId();
     values.trait = checked >= 0 ? static_cast<std::int8_t>(checked) : m_original.Character();
     return RefereeWithValues(values);

@@ -25,8 +25,8 @@ namespace kw {
 namespace {
 
 // "Name" and "Besonderheit", 160 dialog units each.
-constexpr std::array kColumns = {SListColumn{0, 160}, SListColumn{160, 320}};
-constexpr std::array kHeaders = {ids::kColumnName, ids::kSpecialityColumn};
+constexpr std::array kRefereeColumns = {SListColumn{0, 160}, SListColumn{160, 320}};
+constexpr std::array kRefereeHeaders = {ids::kColumnName, ids::kSpecialityColumn};
 
 }  // namespace
 
@@ -38,8 +38,9 @@ CDlgReferees::CDlgReferees(CDatabaseDocument& document, int country, QWidget* pa
       m_delete(new QPushButton(tr("&Löschen"), this)) {
     setObjectName(QStringLiteral("DlgReferees"));
     List().setAccessibleName(tr("Schiedsrichter"));
-    QVBoxLayout* listLayout =
-        ListUnderHeadings(kColumns, {ResourceQString(kHeaders[0]), ResourceQString(kHeaders[1])});
+    QVBoxLayout* listLayout = ListUnderHeadings(
+        kRefereeColumns,
+        {ResourceQString(kRefereeHeaders[0]), ResourceQString(kRefereeHeaders[1])});
 
     m_new->setObjectName(QStringLiteral("new"));
     // Enter changes the selected referee.

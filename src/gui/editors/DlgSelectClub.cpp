@@ -13,7 +13,7 @@ namespace kw {
 
 namespace {
 
-constexpr int kListWidth = 32;  // average characters
+constexpr int kClubListWidth = 32;  // average characters
 
 }  // namespace
 
@@ -21,8 +21,8 @@ CDlgSelectClub::CDlgSelectClub(const CWorld& world, int language, int startCount
     : CDialogB(parent),
       m_world(world),
       m_language(language),
-      m_countries(MakeChoiceList(QStringLiteral("countries"), kListWidth, this)),
-      m_clubs(MakeChoiceList(QStringLiteral("clubs"), kListWidth, this)) {
+      m_countries(MakeChoiceList(QStringLiteral("countries"), kClubListWidth, this)),
+      m_clubs(MakeChoiceList(QStringLiteral("clubs"), kClubListWidth, this)) {
     setObjectName(QStringLiteral("DlgSelectClub"));
     setWindowTitle(tr("Verein auswählen"));
     // A list does not take its name from the group box around it.

@@ -44,11 +44,6 @@ QLabel* Heading(const QString& text, QWidget* parent) {
 
 // The typed text in the record's bytes, or the record's own bytes when the field still shows
 // them (so a text that does not survive the round trip through Unicode is kept as it is).
-std::string StoredText(const QLineEdit& field, std::string_view original) {
-    return field.text() == Cp1252ToQString(original) ? std::string(original)
-                                                     : QStringToCp1252(field.text());
-}
-
 }  // namespace
 
 CDlgStadium::CDlgStadium(CDatabaseDocument& document, int country, std::size_t index,
@@ -163,8 +158,8 @@ bool CDlgStadium::Edit(CDatabaseDocument& document, int country, std::size_t ind
 
 SStadiumValues CDlgStadium::Values() const {
     SStadiumValues values;
-    values.name = StoredText(*m_name, m_original.Name().View());
-    values.city = StoredText(*m_city, m_original.City().View());
+    values.name = EditedText(m_name->text(), m_original.Name().View());
+    values.city = EditedText(m_city->text(), m_original.City().View());
     values.type = m_type->currentIndex() >= 0
                       ? static_cast<std::int8_t>(m_type->currentData().toInt())
                       : m_original.Type();

@@ -15,12 +15,12 @@ namespace kw {
 
 namespace {
 
-constexpr int kListWidth = 140;  // dialog units
+constexpr int kStadiumListWidth = 140;  // dialog units
 
 QListWidget* List(const QString& name, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
-    list->setMinimumWidth(list->fontMetrics().averageCharWidth() * kListWidth / 4);
+    list->setMinimumWidth(list->fontMetrics().averageCharWidth() * kStadiumListWidth / 4);
     return list;
 }
 

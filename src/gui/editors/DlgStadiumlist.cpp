@@ -22,12 +22,14 @@ namespace kw {
 namespace {
 
 // Number, name, city, total capacity; in dialog units.
-constexpr std::array kColumns = {SListColumn{0, 20, EColumnAlign::Right}, SListColumn{28, 148},
-                                 SListColumn{152, 272}, SListColumn{276, 364, EColumnAlign::Right}};
-constexpr std::array kHeaders = {QT_TRANSLATE_NOOP("kw::CDlgStadiumlist", "Nr."),
-                                 QT_TRANSLATE_NOOP("kw::CDlgStadiumlist", "Name"),
-                                 QT_TRANSLATE_NOOP("kw::CDlgStadiumlist", "Ort"),
-                                 QT_TRANSLATE_NOOP("kw::CDlgStadiumlist", "Gesamtkapazität")};
+constexpr std::array kStadiumColumns = {SListColumn{0, 20, EColumnAlign::Right},
+                                        SListColumn{28, 148}, SListColumn{152, 272},
+                                        SListColumn{276, 364, EColumnAlign::Right}};
+constexpr std::array kStadiumHeaders = {
+    QT_TRANSLATE_NOOP("kw::CDlgStadiumlist", "Nr."),
+    QT_TRANSLATE_NOOP("kw::CDlgStadiumlist", "Name"),
+    QT_TRANSLATE_NOOP("kw::CDlgStadiumlist", "Ort"),
+    QT_TRANSLATE_NOOP("kw::CDlgStadiumlist", "Gesamtkapazität")};
 
 }  // namespace
 
@@ -39,10 +41,10 @@ CDlgStadiumlist::CDlgStadiumlist(CDatabaseDocument& document, int country, QWidg
     setObjectName(QStringLiteral("DlgStadiumlist"));
     List().setAccessibleName(tr("Stadien"));
     std::vector<QString> headings;
-    for (const char* heading : kHeaders) {
+    for (const char* heading : kStadiumHeaders) {
         headings.push_back(tr(heading));
     }
-    QVBoxLayout* layout = ListUnderHeadings(kColumns, headings);
+    QVBoxLayout* layout = ListUnderHeadings(kStadiumColumns, headings);
     setLayout(layout);
 
     // Enter opens the selected stadium.

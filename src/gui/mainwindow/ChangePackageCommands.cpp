@@ -31,10 +31,6 @@ QString PackageFilter() {
     return QCoreApplication::translate("kw::DlgMainMenu", "Änderungspakete (*.kwp)");
 }
 
-std::filesystem::path PathOf(const QString& name) {
-    return std::filesystem::path(name.toStdU16String());
-}
-
 // The wait cursor while a whole database is compared, read or planned against.
 class CWaitCursor {
 public:

@@ -26,10 +26,6 @@ QString CsvFilter() {
                                        "CSV-Dateien (*.csv);;Alle Dateien (*.*)");
 }
 
-std::filesystem::path PathOf(const QString& name) {
-    return std::filesystem::path(name.toStdU16String());
-}
-
 }  // namespace
 
 void ExportCsvCommand(const CDatabaseDocument& document, int country, std::uint32_t club,

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,11 @@ inline QString FromCp1252(std::string_view text) {
 
 inline std::string ToCp1252(const QString& text) {
     return Utf8ToCp1252(text.toStdString());
+}
+
+// A file name typed or chosen in a dialog; names on disk are UTF-8.
+inline std::filesystem::path PathOf(const QString& name) {
+    return std::filesystem::path(name.toStdU16String());
 }
 
 }  // namespace kw

@@ -43,10 +43,6 @@ QLineEdit* MakeNameField(const QString& name, QWidget* parent) {
 }
 
 // The typed text in Windows-1252, or the stored bytes while the field still shows them.
-std::string ShownText(const QString& shown, const std::string& stored) {
-    return shown == Cp1252ToQString(stored) ? stored : QStringToCp1252(shown);
-}
-
 const CManager& Coach(const CDatabaseDocument& document, int country) {
     return document.World().Country(country).Settings().nationalCoach;
 }
@@ -117,9 +113,9 @@ void CCountryCoachPage::Load() {
 
 SCoachPersonalValues CCountryCoachPage::Shown() const {
     SCoachPersonalValues shown;
-    shown.surname = ShownText(m_surname->text(), m_stored.surname);
-    shown.firstName = ShownText(m_firstName->text(), m_stored.firstName);
-    shown.nickname = ShownText(m_nickname->text(), m_stored.nickname);
+    shown.surname = EditedText(m_surname->text(), m_stored.surname);
+    shown.firstName = EditedText(m_firstName->text(), m_stored.firstName);
+    shown.nickname = EditedText(m_nickname->text(), m_stored.nickname);
     shown.nationality = ShownChoice(*m_nationality, m_stored.nationality);
     shown.birthDate = m_birthDate->Date();
     return shown;

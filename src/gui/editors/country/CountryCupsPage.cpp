@@ -28,10 +28,6 @@ constexpr std::array kCups = {ECountryCup::National, ECountryCup::League0, ECoun
                               ECountryCup::League2,  ECountryCup::League3, ECountryCup::Super};
 
 // The typed text in Windows-1252, or the stored bytes while the field still shows them.
-std::string ShownText(const QString& shown, const std::string& stored) {
-    return shown == Cp1252ToQString(stored) ? stored : QStringToCp1252(shown);
-}
-
 void FillTexts(QComboBox& combo, std::span<const std::string_view> texts) {
     int value = 0;
     for (const std::string_view text : texts) {
@@ -354,7 +350,7 @@ SCupPageValues CCountryCupsPage::Shown() const {
     SCupPageValues shown = m_stored;
     for (std::size_t cup = 0; cup < kCups.size(); ++cup) {
         SCupValues& values = shown.cups[cup];
-        values.name = ShownText(m_names[cup]->text(), m_stored.cups[cup].name);
+        values.name = EditedText(m_names[cup]->text(), m_stored.cups[cup].name);
         values.mode = ShownChoice(*m_modes[cup], m_stored.cups[cup].mode);
         for (std::size_t kind = 0; kind < values.prizes.size(); ++kind) {
             for (std::size_t round = 0; round < values.prizes[kind].size(); ++round) {

@@ -46,10 +46,6 @@ QLineEdit* MakeTextField(const QString& name, int length, QWidget* parent) {
 
 // The typed text in Windows-1252, or the stored bytes while the field still shows them (a text
 // that does not survive the round trip through Unicode is kept as it is).
-std::string ShownText(const QString& shown, const std::string& stored) {
-    return shown == Cp1252ToQString(stored) ? stored : QStringToCp1252(shown);
-}
-
 std::vector<SEditChoice> LanguageChoices() {
     std::vector<SEditChoice> choices;
     for (int language = 0; language < kLanguageListCount; ++language) {
@@ -248,9 +244,9 @@ void CCountryGeneralPage::Load() {
 
 SCountryGeneralValues CCountryGeneralPage::Shown() const {
     SCountryGeneralValues shown;
-    shown.associationName = ShownText(m_associationName->text(), m_stored.associationName);
-    shown.presidentSurname = ShownText(m_surname->text(), m_stored.presidentSurname);
-    shown.presidentFirstName = ShownText(m_firstName->text(), m_stored.presidentFirstName);
+    shown.associationName = EditedText(m_associationName->text(), m_stored.associationName);
+    shown.presidentSurname = EditedText(m_surname->text(), m_stored.presidentSurname);
+    shown.presidentFirstName = EditedText(m_firstName->text(), m_stored.presidentFirstName);
     shown.presidentBirthDate = m_birthDate->Date();
     for (std::size_t row = 0; row < m_languages.size(); ++row) {
         shown.languages.languages[row] =

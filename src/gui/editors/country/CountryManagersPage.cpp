@@ -18,14 +18,14 @@ namespace kw {
 namespace {
 
 // "Name" and "Funktion" in dialog units.
-constexpr std::array kColumns = {SListColumn{0, 120}, SListColumn{120, 240}};
+constexpr std::array kManagerColumns = {SListColumn{0, 120}, SListColumn{120, 240}};
 
 }  // namespace
 
 CCountryManagersPage::CCountryManagersPage(CDatabaseDocument& document, int country,
                                            const SCountryWindowContext& /*context*/,
                                            QWidget* parent)
-    : CCountryPersonListPage(document, country, QStringLiteral("staff"), kColumns,
+    : CCountryPersonListPage(document, country, QStringLiteral("staff"), kManagerColumns,
                              {tr("Name"), tr("Funktion")}, parent),
       m_newMenu(new QMenu(this)) {
     setObjectName(QStringLiteral("CountryManagersPage"));

@@ -18,15 +18,16 @@ namespace kw {
 namespace {
 
 // "Name", "Nationalität", "Fähigkeit", "Mannschaftsteil", "Bevorzugter Verein" in dialog units.
-constexpr std::array kColumns = {SListColumn{0, 80}, SListColumn{80, 160}, SListColumn{160, 270},
-                                 SListColumn{270, 350}, SListColumn{350, 480}};
+constexpr std::array kYouthColumns = {SListColumn{0, 80}, SListColumn{80, 160},
+                                      SListColumn{160, 270}, SListColumn{270, 350},
+                                      SListColumn{350, 480}};
 constexpr std::size_t kNoSlot = static_cast<std::size_t>(-1);
 
 }  // namespace
 
 CCountryYouthPage::CCountryYouthPage(CDatabaseDocument& document, int country,
                                      const SCountryWindowContext& /*context*/, QWidget* parent)
-    : CCountryPersonListPage(document, country, QStringLiteral("pool"), kColumns,
+    : CCountryPersonListPage(document, country, QStringLiteral("pool"), kYouthColumns,
                              {tr("Name"), tr("Nationalität"), tr("Fähigkeit"),
                               tr("Mannschaftsteil"), tr("Bevorzugter Verein")},
                              parent) {

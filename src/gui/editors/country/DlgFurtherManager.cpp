@@ -18,7 +18,7 @@ namespace kw {
 namespace {
 
 // The record's fields without their terminating zero.
-constexpr int kFirstNameLength = 15;
+constexpr int kManagerFirstNameLength = 15;
 constexpr int kNameLength = 19;
 
 }  // namespace
@@ -28,7 +28,7 @@ CDlgFurtherManager::CDlgFurtherManager(const CWorld& world, int language, const 
     : CDialogB(parent),
       m_original(manager),
       m_firstName(MakeNameField(QStringLiteral("firstName"), manager.FirstName().View(),
-                                kFirstNameLength, this)),
+                                kManagerFirstNameLength, this)),
       m_surname(
           MakeNameField(QStringLiteral("surname"), manager.Surname().View(), kNameLength, this)),
       m_nickname(

@@ -24,8 +24,8 @@ namespace kw {
 namespace {
 
 // The record's fields without their terminating zero.
-constexpr int kFirstNameLength = 15;
-constexpr int kSurnameLength = 19;
+constexpr int kPoolFirstNameLength = 15;
+constexpr int kPoolSurnameLength = 19;
 
 QComboBox* ValueCombo(const QString& name, int count, std::string_view (*text)(int), int value,
                       QWidget* parent) {
@@ -53,9 +53,9 @@ CDlgPoolEntry::CDlgPoolEntry(const CWorld& world, int language, const CPoolEntry
       m_original(entry),
       m_club(entry.PreferredClub()),
       m_firstName(MakeNameField(QStringLiteral("firstName"), entry.FirstName().View(),
-                                kFirstNameLength, this)),
-      m_surname(
-          MakeNameField(QStringLiteral("surname"), entry.Surname().View(), kSurnameLength, this)),
+                                kPoolFirstNameLength, this)),
+      m_surname(MakeNameField(QStringLiteral("surname"), entry.Surname().View(), kPoolSurnameLength,
+                              this)),
       m_nationality(new QComboBox(this)),
       m_ability(ValueCombo(QStringLiteral("ability"), CPoolEntry::kAbilityCount, PoolAbilityName,
                            entry.SpecialAbility(), this)),

@@ -20,8 +20,8 @@ namespace kw {
 namespace {
 
 // The record's fields without their terminating zero.
-constexpr int kFirstNameLength = 15;
-constexpr int kSurnameLength = 24;
+constexpr int kStaffFirstNameLength = 15;
+constexpr int kStaffSurnameLength = 24;
 
 }  // namespace
 
@@ -29,9 +29,9 @@ CDlgStaffEntry::CDlgStaffEntry(const CStaffEntry& entry, QWidget* parent)
     : CDialogB(parent),
       m_original(entry),
       m_firstName(MakeNameField(QStringLiteral("firstName"), entry.FirstName().View(),
-                                kFirstNameLength, this)),
-      m_surname(
-          MakeNameField(QStringLiteral("surname"), entry.Surname().View(), kSurnameLength, this)),
+                                kStaffFirstNameLength, this)),
+      m_surname(MakeNameField(QStringLiteral("surname"), entry.Surname().View(),
+                              kStaffSurnameLength, this)),
       m_job(new QComboBox(this)),
       m_grades(new CDlgStaffAtClub(this)) {
     setObjectName(QStringLiteral("DlgStaffEntry"));
