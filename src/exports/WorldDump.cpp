@@ -14,15 +14,9 @@
 
 namespace kw {
 
-namespace {
-
-// Two blanks per level, so that ordinary diff tools show a changed value on a line of its own.
-int Indent(EDumpLayout layout) {
-    return layout == EDumpLayout::Indented ? 2 : -1;
-}
-
 // Club references in the compact numbering of a save, built here so that dumping leaves the
-// world's own numbering alone.
+// world's own numbering alone. Outside the anonymous namespace, since CRecordDump's private part
+// holds one.
 class CClubNumbers {
 public:
     // As the world holds them.
@@ -51,6 +45,13 @@ private:
     bool m_asSaved = false;
     std::map<std::uint32_t, std::uint32_t> m_numbers;
 };
+
+namespace {
+
+// Two blanks per level, so that ordinary diff tools show a changed value on a line of its own.
+int Indent(EDumpLayout layout) {
+    return layout == EDumpLayout::Indented ? 2 : -1;
+}
 
 void Text(CJsonWriter& w, std::string_view key, std::string_view cp1252) {
     w.Key(key);
