@@ -1,8 +1,6 @@
 // kwtool big, tga2bmp and badges: the badge archive, badge images and the missing-badge report.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,7 +11,6 @@
 #include "assets/OrvelBig.h"
 #include "assets/Tga.h"
 #include "model/World.h"
-#include "platform/AtomicFile.h"
 #include "platform/Console.h"
 #include "platform/Cp1252.h"
 #include "reports/BadgeCheck.h"
