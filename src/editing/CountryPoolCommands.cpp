@@ -16,15 +16,11 @@ bool IsUsedSlot(const CWorld& world, int country, std::size_t slot) {
     return slot < pool.size() && pool[slot].IsUsed();
 }
 
-std::string CountryName(const CWorld& world, int number, int language) {
-    return IsRealCountry(number) ? world.Country(number).Name(language) : std::string();
-}
-
 }  // namespace
 
 std::string PoolRowText(const CWorld& world, const CPoolEntry& entry, int language) {
     std::string text = entry.ShortName();
-    for (const std::string& column : {CountryName(world, entry.Nationality(), language),
+    for (const std::string& column : {world.CountryName(entry.Nationality(), language),
                                       std::string(PoolAbilityName(entry.SpecialAbility())),
                                       std::string(PoolTeamPartName(entry.TeamPart())),
                                       PreferredClubName(world, entry.PreferredClub(), language)}) {

@@ -15,14 +15,6 @@
 
 namespace kw {
 
-namespace {
-
-bool ValidCountryNumber(int country) {
-    return country >= 1 && country <= kCountryCount;
-}
-
-}  // namespace
-
 std::string FastTransferPositionName(int code) {
     const int shown = code > 1 && code < ids::kPositionCount ? code : 1;
     return std::string(ResourceString(ids::kPositionNames + shown));
@@ -35,7 +27,7 @@ std::string FastTransferPlayerLine(const CPlayer& player, const CClub& club, int
 
 std::vector<SChoiceEntry> FastTransferPlayers(const CWorld& world, int country, int language) {
     std::vector<SChoiceEntry> entries;
-    if (!ValidCountryNumber(country)) {
+    if (!IsRealCountry(country)) {
         return entries;
     }
     for (const auto& entry : world.Country(country).Clubs()) {
@@ -54,7 +46,7 @@ std::vector<SChoiceEntry> FastTransferPlayers(const CWorld& world, int country, 
 }
 
 const CClub* FindFastTransferClub(const CWorld& world, int country, std::uint32_t personId) {
-    if (!ValidCountryNumber(country) || personId == 0) {
+    if (!IsRealCountry(country) || personId == 0) {
         return nullptr;
     }
     for (const auto& entry : world.Country(country).Clubs()) {
@@ -96,7 +88,7 @@ bool PerformFastTransfer(CDatabaseDocument& document, const SFastTransfer& trans
     const CWorld& world = document.World();
     const int targetCountry = ClubCountry(transfer.targetClubId);
     if (transfer.personId == 0 || transfer.shirtNumber < kLowestShirtNumber ||
-        transfer.shirtNumber > kHighestShirtNumber || !ValidCountryNumber(targetCountry)) {
+        transfer.shirtNumber > kHighestShirtNumber || !IsRealCountry(targetCountry)) {
         return false;
     }
     // The player first: a choice made under another source country finds nobody.

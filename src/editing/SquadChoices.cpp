@@ -27,11 +27,6 @@ void SortByText(std::vector<SChoiceEntry>& entries) {
                      });
 }
 
-std::string CountryName(const CWorld& world, int number, int language) {
-    return number >= 1 && number <= kCountryCount ? world.Country(number).Name(language)
-                                                  : std::string();
-}
-
 }  // namespace
 
 std::vector<SChoiceEntry> ChoosableCountries(const CWorld& world, int language) {
@@ -77,7 +72,7 @@ std::vector<SChoiceEntry> ChoosablePlayers(const CClub& club, int language) {
         entries.push_back(
             {id, FormatPrintf("%s\t%s\t%s\t%2.1f\t%d", player->ShortName().c_str(),
                               PositionAbbreviation(player->MainPosition()).c_str(),
-                              CountryName(world, player->Nationality(), language).c_str(),
+                              world.CountryName(player->Nationality(), language).c_str(),
                               PlayerStrength(*player), player->FootAndForm() & kTalentMask)});
     }
     return entries;
@@ -89,7 +84,7 @@ std::vector<SChoiceEntry> ChoosableStaff(const CClub& club, int language) {
     for (const CPlayer* person : club.Staff()) {
         entries.push_back({person->Id(), person->ShortName() + '\t' +
                                              std::string(StaffRoleName(person->Kind())) + '\t' +
-                                             CountryName(world, person->Nationality(), language)});
+                                             world.CountryName(person->Nationality(), language)});
     }
     return entries;
 }

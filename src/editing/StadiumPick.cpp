@@ -10,10 +10,6 @@ namespace kw {
 
 namespace {
 
-bool RealCountry(int country) {
-    return country >= 1 && country <= kCountryCount;
-}
-
 int StadiumCount(const CWorld& world, int country) {
     return static_cast<int>(world.Country(country).Stadiums().size());
 }
@@ -34,7 +30,7 @@ std::vector<SEditChoice> PickStadiums(const CCountry& country) {
 }
 
 SStadiumPick StartingPick(const CWorld& world, int country, int stadium) {
-    SStadiumPick pick{RealCountry(country) ? country : kDefaultCountry, stadium};
+    SStadiumPick pick{IsRealCountry(country) ? country : kDefaultCountry, stadium};
     const int count = StadiumCount(world, pick.country);
     if (stadium < 1 || stadium > count) {
         pick.stadium = count > 0 ? 1 : 0;
@@ -43,7 +39,7 @@ SStadiumPick StartingPick(const CWorld& world, int country, int stadium) {
 }
 
 std::optional<std::uint32_t> PickedVenue(const CWorld& world, const SStadiumPick& pick) {
-    if (!RealCountry(pick.country) || pick.stadium < 1 ||
+    if (!IsRealCountry(pick.country) || pick.stadium < 1 ||
         pick.stadium > StadiumCount(world, pick.country)) {
         return std::nullopt;
     }

@@ -19,10 +19,6 @@ namespace kw {
 
 namespace {
 
-std::string ListedCountryName(const CWorld& world, int number, int language) {
-    return IsRealCountry(number) ? world.Country(number).Name(language) : std::string();
-}
-
 SWorldScope WithoutListAnd(std::vector<int> countries) {
     SWorldScope scope = SWorldScope::Countries(std::move(countries));
     scope.withoutClub = true;
@@ -41,7 +37,7 @@ std::vector<SWithoutClubRow> WithoutClubRows(const CWorld& world, int language) 
             continue;
         }
         rows.push_back({person->Id(), person->ShortName(),
-                        ListedCountryName(world, person->Nationality(), language),
+                        world.CountryName(person->Nationality(), language),
                         PositionAbbreviation(person->MainPosition()), PlayerStrength(*person)});
     }
     return rows;

@@ -213,18 +213,17 @@ bool CRules::Load(const std::filesystem::path& directory, std::uint32_t* recordV
 }
 
 void CRules::Complete(const CWorld& world) {
-    const auto realCountry = [](int country) { return country >= 1 && country <= kCountryCount; };
     const auto holder = [&](std::uint32_t id) -> std::uint32_t {
         if (IsNationalTeam(id)) {
             // Passes as it is, but only as a real country's team: anything else would index
             // past the country table wherever the reference is used.
-            return (id >> 25) == 0 && realCountry(ClubCountry(id)) ? id : 0;
+            return (id >> 25) == 0 && IsRealCountry(ClubCountry(id)) ? id : 0;
         }
         return world.ExportClubId(id);
     };
     const auto venue = [&](std::uint32_t ref) -> std::uint32_t {
         const int country = StadiumRefCountry(ref);
-        if ((ref >> 24) != 0 || !realCountry(country) || !world.IsLoaded()) {
+        if ((ref >> 24) != 0 || !IsRealCountry(country) || !world.IsLoaded()) {
             return 0;
         }
         const auto stadiums = world.Country(country).Stadiums().size();

@@ -313,6 +313,10 @@ const CCountry& CWorld::Country(int number) const {
     return *m_countries.at(static_cast<std::size_t>(number));
 }
 
+std::string CWorld::CountryName(int number, int language) const {
+    return IsRealCountry(number) ? Country(number).Name(language) : std::string();
+}
+
 std::uint32_t CWorld::ExportClubId(std::uint32_t clubId) const {
     if (IsNationalTeam(clubId)) {
         return clubId;

@@ -82,6 +82,8 @@ public:
 
     CCountry& Country(int number);
     const CCountry& Country(int number) const;
+    // The country's name in `language`; empty for a number that names no country.
+    std::string CountryName(int number, int language) const;
 
     CRules& Rules() { return m_rules; }
     const CRules& Rules() const { return m_rules; }
